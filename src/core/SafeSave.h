@@ -1,0 +1,50 @@
+#pragma once
+// Saving never loses data: the new contents go to a temporary file beside the target, every
+// write and the close are checked, and only then is the temporary renamed over the target.
+// A failure leaves the old file exactly as it was and names the file in its message.
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace umbrin {
+
+// Writes bytes to path through a temporary file and a rename. Returns true on success;
+// on failure error holds a message naming the file and the old file is untouched.
+bool saveFileSafely(const std::filesystem::path& path, std::string_view bytes, std::string& error);
+
+// Reads a whole file as bytes. Returns false (and a message naming the file) when it cannot.
+bool readFileBytes(const std::filesystem::path& path, std::string& bytes, std::string& error);
+
+// A file written piece by piece (a plot, a table) that only replaces the target when
+// commit() succeeds. Destroyed without commit, it removes its temporary file.
+class SafeFileWriter {
+public:
+    SafeFileWriter() = default;
+    explicit SafeFileWriter(std::filesystem::path target);
+    ~SafeFileWriter();
+    SafeFileWriter(const SafeFileWriter&) = delete;
+    SafeFileWriter& operator=(const SafeFileWriter&) = delete;
+
+    bool open(std::filesystem::path target);
+    bool isOpen() const { return file_ != nullptr; }
+    // Appends bytes; a failed write is remembered and reported by ok() and commit().
+    bool write(std::string_view bytes);
+    bool ok() const { return isOpen() && !failed_; }
+    // Flushes, closes and renames over the target. False (with error()) when anything failed.
+    bool commit();
+    // Drops the temporary file; the target stays as it was.
+    void abandon();
+
+    const std::filesystem::path& target() const { return target_; }
+    const std::string& error() const { return error_; }
+
+private:
+    std::filesystem::path target_;
+    std::filesystem::path temp_;
+    std::FILE* file_ = nullptr;
+    bool failed_ = false;
+    std::string error_;
+};
+
+} // namespace umbrin

@@ -1,0 +1,91 @@
+#include "core/SafeSave.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+using namespace umbrin;
+namespace fs = std::filesystem;
+
+namespace {
+fs::path freshDir(const std::string& name)
+{
+    fs::path dir = fs::temp_directory_path() / ("umbrin_safesave_" + name + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    return dir;
+}
+} // namespace
+
+TEST(SafeSave, ReplacesTheTargetAndLeavesNoTemporaryFiles)
+{
+    const fs::path dir = freshDir("replace");
+    std::string error;
+    ASSERT_TRUE(saveFileSafely(dir / "umb.ini", "old", error)) << error;
+    ASSERT_TRUE(saveFileSafely(dir / "umb.ini", "new", error)) << error;
+    std::string bytes;
+    ASSERT_TRUE(readFileBytes(dir / "umb.ini", bytes, error));
+    EXPECT_EQ(bytes, "new");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+    fs::remove_all(dir);
+}
+
+TEST(SafeSave, AFailedSaveKeepsTheOldFileAndNamesIt)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root writes into read-only folders";
+    const fs::path dir = freshDir("readonly");
+    std::string error;
+    ASSERT_TRUE(saveFileSafely(dir / "umb.ini", "old", error));
+    fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_FALSE(saveFileSafely(dir / "umb.ini", "new", error));
+    EXPECT_NE(error.find("umb.ini"), std::string::npos);
+    fs::permissions(dir, fs::perms::owner_all);
+    std::string bytes;
+    ASSERT_TRUE(readFileBytes(dir / "umb.ini", bytes, error));
+    EXPECT_EQ(bytes, "old");
+    fs::remove_all(dir);
+}
+
+TEST(SafeSave, AWriterDroppedWithoutCommitLeavesTheTargetAlone)
+{
+    const fs::path dir = freshDir("abandon");
+    std::string error;
+    ASSERT_TRUE(saveFileSafely(dir / "plot.plt", "finished plot", error));
+    {
+        SafeFileWriter w(dir / "plot.plt");
+        ASSERT_TRUE(w.write("half a plot"));
+    }
+    std::string bytes;
+    ASSERT_TRUE(readFileBytes(dir / "plot.plt", bytes, error));
+    EXPECT_EQ(bytes, "finished plot");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+    fs::remove_all(dir);
+}
+
+TEST(SafeSave, AWriteThatRunsOutOfSpaceKeepsTheOldFile)
+{
+    // A file-size limit makes the write fail as a full disk would, for root too.
+    const fs::path dir = freshDir("full");
+    std::string error;
+    ASSERT_TRUE(saveFileSafely(dir / "umb.ini", "old", error));
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit tiny = saved;
+    tiny.rlim_cur = 1024;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
+    const bool ok = saveFileSafely(dir / "umb.ini", std::string(1 << 20, 'x'), error);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(ok);
+    EXPECT_NE(error.find("umb.ini"), std::string::npos);
+    std::string bytes;
+    ASSERT_TRUE(readFileBytes(dir / "umb.ini", bytes, error));
+    EXPECT_EQ(bytes, "old");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+    fs::remove_all(dir);
+}
