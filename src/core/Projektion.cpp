@@ -1,0 +1,136 @@
+#include "core/Projektion.h"
+
+#include "core/State.h"
+#include "core/Zahlenformat.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace umbrin {
+namespace {
+constexpr double kRad = static_cast<double>(rad);
+inline double sinG(double x) { return std::sin(x * kRad); }
+inline double cosG(double x) { return std::cos(x * kRad); }
+inline double grad(double r) { return r / kRad; }
+} // namespace
+
+double TanGrad(double x)
+{
+    // In double, cos(90 degrees) comes out as +6e-17, so tan(90) is large and positive, as
+    // the constructions expect; a long double pi/2 would land on the other side of zero.
+    const double r = x * kRad;
+    double c = std::cos(r);
+    if (std::fabs(c) < 1e-12)
+        c = std::signbit(c) ? -1e-12 : 1e-12;
+    return std::sin(r) / c;
+}
+
+void Drehe(double& x, double& y, double w)
+{
+    const double c = cosG(w);
+    const double s = sinG(w);
+    const double x0 = x;
+    x = c * x0 - s * y;
+    y = c * y + s * x0;
+}
+
+void ProjiziereSonne(double p, double d, double t, double dl, double g, double r, double& x, double& y,
+                     bool& sichtbar)
+{
+    double c = sinG(p) * sinG(d) + cosG(p) * cosG(d) * cosG(t - dl);
+    if (c < 1e-6)
+        c = 1e-6;
+    sichtbar = true;
+    x = g * cosG(d) * sinG(t - dl) / c;
+    y = g * (sinG(d) * cosG(p) - cosG(t - dl) * cosG(d) * sinG(p)) / c;
+    if (std::fabs(r) > 0.001)
+        Drehe(x, y, r);
+}
+
+void ProjiziereSonneOrient(double lonA, double latA, double lonB, double latB, double lonP, double latP, double c,
+                           double g, double d, double t, bool variante, double& x, double& y)
+{
+    const double pi = static_cast<double>(piExt);
+    const double lonS = (lonB < lonA) ? lonB : lonA;
+    const double latS = (lonB < lonA) ? latB : latA;
+    double v = cosG(latP) * sinG(latS) - sinG(latP) * cosG(latS) * cosG(lonP - lonS);
+    if (std::fabs(v) < 1e-10)
+        v = ((v > 0 ? 1.0 : (v < 0 ? -1.0 : 0.0)) + 0.5) * 1e-10;
+    double a = std::atan(cosG(latS) * sinG(lonP - lonS) / v);
+    if (a < 0)
+        a += pi;
+    if (latP < 0)
+        a += pi;
+
+    double x0 = 0, y0 = 0;
+    bool sichtbar = true;
+    ProjiziereSonne(latP, d, lonP, t, g, 0, x0, y0, sichtbar);
+
+    double x1, y1;
+    if (variante) {
+        x1 = std::cos(c) * (std::sin(a) * x0 + std::cos(a) * y0);
+        y1 = std::sin(a) * y0 - std::cos(a) * x0;
+    } else {
+        x1 = std::cos(a) * x0 - std::sin(a) * y0;
+        y1 = std::cos(c) * (std::cos(a) * y0 + std::sin(a) * x0);
+    }
+    const double b = pi - a;
+    if (variante) {
+        x = std::sin(b) * x1 + std::cos(b) * y1;
+        y = std::sin(b) * y1 - std::cos(b) * x1;
+    } else {
+        x = std::cos(b) * x1 - std::sin(b) * y1;
+        y = std::cos(b) * y1 + std::sin(b) * x1;
+    }
+}
+
+bool KegelschnittParameter(double g, double alfa, double psi, double& A, double& B, double& C, std::string& fehler)
+{
+    auto ablehnen = [&] {
+        fehler = "Eingabefehler!\nDie Winkel alfa=" + RealStr(alfa, 4, 2) + " und psi=" + RealStr(psi, 5, 2)
+            + " sind zu klein oder es ist nicht psi>alfa !";
+        return false;
+    };
+    if (std::fabs(alfa) <= 0.1 || std::fabs(psi) <= 0.1 || psi <= alfa)
+        return ablehnen();
+    // Beyond psi = 180 - alfa, cot^2(alfa) - cot^2(psi) is zero or negative: no real section.
+    const double cotA = 1 / std::tan(alfa * kRad);
+    const double cotP = 1 / std::tan(psi * kRad);
+    const double diff = cotA * cotA - cotP * cotP;
+    if (!(diff > 0) || psi + alfa >= 180)
+        return ablehnen();
+    A = g / std::sqrt(diff);
+    B = sinG(alfa) * g * (1 / sinG(psi - alfa) + 1 / sinG(psi + alfa)) / 2;
+    C = sinG(alfa) * g * (1 / sinG(psi - alfa) - 1 / sinG(psi + alfa)) / 2;
+    return true;
+}
+
+PolErgebnis BerechnePol(char uhrTyp, double lat1, double lon1, double lat2, double lon2)
+{
+    PolErgebnis e;
+    if (uhrTyp != 'c')
+        return e;
+    e.berechnet = true;
+    e.flag = std::fabs(lon1 - lon2) > std::fabs(lat1 - lat2);
+    // Clamped: rounding can push the cosine of the distance of two equal places past 1.
+    const double c = std::clamp(sinG(lat1) * sinG(lat2) + cosG(lat1) * cosG(lat2) * cosG(lon1 - lon2), -1.0, 1.0);
+    const double s = std::acos(c) / 2;
+    e.halbeDistanz = s;
+    if (grad(s) > 80) {
+        e.zuWeit = true;
+        e.breite = 99.99;
+        return e;
+    }
+    const double m = grad(std::asin(std::clamp((sinG(lat1) + sinG(lat2)) / std::sqrt(2 * c + 2), -1.0, 1.0)));
+    e.breite = m;
+    if (std::fabs(90 - std::fabs(m)) < 1e-8) {
+        e.laenge = (lon1 + lon2) / 2;
+    } else {
+        const double q = std::clamp((std::cos(s) - sinG(m) * sinG(lat1)) / (cosG(m) * cosG(lat1)), -1.0, 1.0);
+        const double D = grad(std::acos(q));
+        e.laenge = (lon2 > lon1) ? lon1 + D : lon1 - D;
+    }
+    return e;
+}
+
+} // namespace umbrin

@@ -1,0 +1,138 @@
+#include "core/Sonne.h"
+
+#include <gtest/gtest.h>
+
+using namespace umbrin;
+
+TEST(JulianischerTag, WorkedExamplesAndTheCalendarSwitchOf1582)
+{
+    EXPECT_EQ(JulianischerTag(1, 1, 2000), 2451545.0);
+    EXPECT_EQ(JulianischerTag(15, 10, 1582), JulianischerTag(4, 10, 1582) + 1);
+    EXPECT_EQ(JulianischerTag(10, 10, 1582), JulianischerTag(15, 10, 1582));
+    EXPECT_EQ(JulianischerTag(5, 10, 1582), JulianischerTag(15, 10, 1582));
+    EXPECT_EQ(JulianischerTag(14, 10, 1582), JulianischerTag(15, 10, 1582));
+    EXPECT_EQ(JulianischerTag(16, 10, 1582), JulianischerTag(15, 10, 1582) + 1);
+    // 1 January 4713 BC (Julian) is day 0; 1 January 1 AD is 1721424.
+    EXPECT_EQ(JulianischerTag(1, 1, 1), 1721424.0);
+    EXPECT_EQ(JulianischerTag(31, 12, 2020) - JulianischerTag(1, 1, 2020), 365.0);
+}
+
+TEST(TagImJahr, GregorianLeapRuleInEveryYear)
+{
+    struct Fall { int j, m, t, erwartet; };
+    for (const Fall f : {Fall{1900, 3, 1, 60}, {2000, 3, 1, 61}, {1500, 3, 1, 60}, {2020, 12, 31, 366},
+                         {2021, 12, 31, 365}, {2021, 2, 28, 59}, {2021, 1, 1, 1}}) {
+        EXPECT_EQ(TagImJahr(f.j, f.m, f.t), f.erwartet) << f.j << "-" << f.m << "-" << f.t;
+    }
+}
+
+TEST(DatumAusTag, DayAndMonthAbbreviationInBothLanguages)
+{
+    AppState s;
+    s.Par.Jahr = 2021;
+    EXPECT_EQ(DatumAusTag(s, 80), "21. Mar");
+    EXPECT_EQ(DatumAusTag(s, 1), "1. Jan");
+    EXPECT_EQ(DatumAusTag(s, 152), "1. Jun");
+    s.Sprachspalte = 1;
+    EXPECT_EQ(DatumAusTag(s, 305), "1. Nov");
+    EXPECT_EQ(DatumAusTag(s, 135), "15. Mai");
+    s.Sprachspalte = 2;
+    EXPECT_EQ(DatumAusTag(s, 135), "15. May");
+}
+
+TEST(AzimutHoehe, MeridianAndWrappedHourAngles)
+{
+    double h, a;
+    AzimutHoehe(h, a, 47.25, 10, 0);
+    EXPECT_DOUBLE_EQ(a, 0);
+    EXPECT_NEAR(h, 90 - 47.25 + 10, 1e-9);
+    AzimutHoehe(h, a, 10, 20, 0); // sun north of the zenith
+    EXPECT_DOUBLE_EQ(a, 180);
+    EXPECT_NEAR(h, 80, 1e-9);
+
+    double h2, a2;
+    AzimutHoehe(h, a, 47.25, 15, 190);
+    AzimutHoehe(h2, a2, 47.25, 15, -170);
+    EXPECT_DOUBLE_EQ(h, h2);
+    EXPECT_DOUBLE_EQ(a, a2);
+    EXPECT_LT(a, 0); // east of south before noon
+
+    AzimutHoehe(h, a, 47.25, 0, 90); // equinox, 6 hours after noon: on the horizon, due west
+    EXPECT_NEAR(h, 0, 1e-6);
+    EXPECT_NEAR(a, 90, 1e-6);
+    AzimutHoehe(h, a, 90, 23, 0.0); // zenith distance 67 at the pole
+    EXPECT_NEAR(h, 23, 1e-9);
+}
+
+TEST(SonnenPosition, EquationOfTimeAndDeclinationOnKnownDays)
+{
+    double d, e;
+    // 3 November 2020, 12:00 UT: equation of time +16.4 minutes, declination about -15.
+    SonnenPosition(2020, d, e, TagImJahr(2020, 11, 3), nullptr);
+    EXPECT_NEAR(e * 4, 16.45, 0.1);
+    EXPECT_NEAR(d, -15.2, 0.2);
+    // 11 February: about -14.2 minutes.
+    SonnenPosition(2020, d, e, TagImJahr(2020, 2, 11), nullptr);
+    EXPECT_NEAR(e * 4, -14.2, 0.15);
+    // June solstice 2020: declination +23.44.
+    SonnenPosition(2020, d, e, TagImJahr(2020, 6, 20) + 0.4, nullptr);
+    EXPECT_NEAR(d, 23.44, 0.01);
+}
+
+TEST(SchiefeUndTierkreis, ObliquityAndZodiacTable)
+{
+    AppState s;
+    SchiefeUndTierkreis(s, 2020);
+    EXPECT_DOUBLE_EQ(s.EpsRund, 23.44);
+    EXPECT_NEAR(s.Eps, 23.4366, 1e-3);
+    EXPECT_DOUBLE_EQ(s.DeklTabelle[18], 0.0);
+    EXPECT_NEAR(s.DeklTabelle[0], s.Eps, 1e-9);
+    EXPECT_NEAR(s.DeklTabelle[36], -s.Eps, 1e-9);
+    EXPECT_NEAR(s.TierkreisDekl[7], s.Eps, 1e-9);
+    EXPECT_DOUBLE_EQ(s.TierkreisDekl[4], 0.0);
+    EXPECT_NEAR(s.TierkreisDekl[1], -s.Eps, 1e-9);
+    EXPECT_NEAR(s.TierkreisDekl[6], 20.15, 0.01); // 30 degrees from the solstice
+}
+
+TEST(EoTTabelleBahn, FillsOnlyTheRecordsOfItsStepsAndNeverOverruns)
+{
+    AppState s;
+    EoTTabelleBahn(s, 288, 2022);
+    EXPECT_DOUBLE_EQ(s.EoTTabelle[288].Laenge, 360.0);
+    EXPECT_DOUBLE_EQ(s.EoTTabelle[1].Laenge, 1.25);
+    EXPECT_TRUE(s.EoTTabelle[289].ZglText.empty());
+    EXPECT_FALSE(s.EoTTabelle[288].ZglText.empty());
+    EXPECT_EQ(s.EoTTabelle3[100].ZglText, s.EoTTabelle[100].ZglText);
+    // At the vernal equinox (longitude 0) the equation of time is about -7.5 minutes.
+    EXPECT_NEAR(s.EoTTabelle[0].ZglSek / 60.0, -7.4, 0.3);
+    EXPECT_EQ(s.EoTTabelle[0].ZglText.size(), 7u);
+    EXPECT_NEAR(std::stod(s.EoTTabelle[0].ZglKeplerText), s.EoTTabelle[0].ZglSek, 15);
+    EXPECT_EQ(s.EoTTabelle[0].ZglMinSek, SekStr(s.EoTTabelle[0].ZglSek));
+
+    AppState t;
+    EoTTabelleBahn(t, 5000, 2022); // clamped to 360, within the table
+    EXPECT_DOUBLE_EQ(t.EoTTabelle[360].Laenge, 360.0);
+    EoTTabelleBahn(t, 0, 2022);
+    EXPECT_DOUBLE_EQ(t.EoTTabelle[1].Laenge, 360.0);
+}
+
+TEST(SekStr, MinutesAndSeconds)
+{
+    EXPECT_EQ(SekStr(-75), "-1:15");
+    EXPECT_EQ(SekStr(5), "0:05");
+    EXPECT_EQ(SekStr(600), "10:00");
+    EXPECT_EQ(SekStr(-9), "-0:09");
+}
+
+TEST(Sonnenstand, ZoneTimeAndLocalTimeAgreeAtNoonOfTheZoneMeridian)
+{
+    double h1, a1, d1, e1, h2, a2, d2, e2;
+    SonnenstandZonenzeit(2020, 172, h1, 12.0, 47.25, -15.0, -15.0, a1, d1, e1, true);
+    SonnenstandOrtszeit(2020, 172, h2, 12.0, 47.25, -15.0, -15.0, a2, d2, e2, true);
+    EXPECT_NEAR(h1, h2, 1e-3);
+    EXPECT_NEAR(h1, 90 - 47.25 + 23.44, 0.05);
+    double h3, a3;
+    SonnenstandStundenwinkel(h3, a3, 12.0, 47.25, -15.0, -15.0, 0.0);
+    EXPECT_NEAR(h3, 42.75, 1e-9);
+    EXPECT_DOUBLE_EQ(a3, 0.0);
+}
