@@ -1,6 +1,7 @@
 #include "shell/DebugLog.h"
 #include "shell/HilfeSystem.h"
 #include "shell/Menue.h"
+#include "shell/ShellZustand.h"
 
 #include <gtest/gtest.h>
 
@@ -111,4 +112,30 @@ TEST(Menue, FortyFiveCaptionsInBothLanguages)
     for (const auto& p : menuePunkte())
         oben += p.ebene == 0;
     EXPECT_EQ(oben, 5);
+}
+
+TEST(ShellZustand, CancelledPrintDropsTheLastBlock)
+{
+    std::vector<std::string> vier = {"a", "  __ b", "c", "d"};
+    verwirfLetztenBlock(vier);
+    EXPECT_EQ(vier, (std::vector<std::string>{"a", "  __ b"}));
+    std::vector<std::string> eine = {"a"};
+    verwirfLetztenBlock(eine);
+    EXPECT_TRUE(eine.empty());
+    std::vector<std::string> keine;
+    verwirfLetztenBlock(keine);
+    EXPECT_TRUE(keine.empty());
+    std::vector<std::string> ohneStrich = {"a", "b", "c"};
+    verwirfLetztenBlock(ohneStrich);
+    EXPECT_TRUE(ohneStrich.empty());
+}
+
+TEST(ShellZustand, HourLabelsAndIntervals)
+{
+    ShellZustand z;
+    erzeugeShellListen(z);
+    ASSERT_EQ(z.Stundenliste.size(), 25u);
+    EXPECT_EQ(z.Stundenliste[0], " 0  Uhr");
+    EXPECT_EQ(z.Stundenliste[24], " 24  Uhr");
+    EXPECT_EQ(z.Intervalle.back(), " 10 min");
 }
