@@ -54,6 +54,33 @@ const std::array<MenuePunkt, MenueAnzahl>& menuePunkte()
     return punkte;
 }
 
+const std::array<PopupPunkt, 10>& optionenPopup()
+{
+    static const std::array<PopupPunkt, 10> punkte = {{
+        {"Speichern1", "Sonnenuhrdaten speichern...", "Save Sundial Data as ..."},
+        {"Laden1", "Sonnenuhrdaten laden...", "Load Sundial Data from ..."},
+        {"SavDat1", "Nur Datumswerte fuer Deklinationslinien speichern", "Save only dates for selected declination lines"},
+        {"LadDat1", "Nur Datumswerte fuer Deklinationslinien laden", "Load only dates for selected declination lines"},
+        {"Eingabe1", "Eingabe von geographischer Lage und Jahr", "Input of Reference Year and Location"},
+        {"AuswahlTyp1", "Auswahl des Sonnenuhr-Typs", "Selection of Sundial-Type"},
+        {"Parameter1", "Eingabe der Sonnenuhr-Parameter", "Input of Sundial Parameters"},
+        {"Sonnenuhrkonstruktion1", "Sonnenuhr-Konstruktion anzeigen", "Display of Sundial Construction"},
+        {"HinweiseHintsanzeigen1", "&Hints (kleine Hinweise) anzeigen", "&Show Hints"},
+        {"Schliessen1", " Schliessen", "  Close"},
+    }};
+    return punkte;
+}
+
+const std::array<PopupPunkt, 3>& walkPopup()
+{
+    static const std::array<PopupPunkt, 3> punkte = {{
+        {"Weiter1", " &Weiter >", " &Next... >"},
+        {"Abbruch1", " Abbru&ch", " &Cancel"},
+        {"Hilfe1", " &Hilfe", " &Help"},
+    }};
+    return punkte;
+}
+
 std::string menueText(int i, int sprachspalte)
 {
     if (i < 0 || i >= MenueAnzahl)

@@ -20,6 +20,15 @@ const std::array<MenuePunkt, MenueAnzahl>& menuePunkte();
 // Caption of item i in the language column (1 German, 2 English).
 std::string menueText(int i, int sprachspalte);
 
+// The option pop-up (the main window's default pop-up) and the walk pop-up, in order.
+struct PopupPunkt {
+    const char* name; // the item's name, as the commands refer to it
+    const char* deutsch;
+    const char* englisch;
+};
+const std::array<PopupPunkt, 10>& optionenPopup();
+const std::array<PopupPunkt, 3>& walkPopup();
+
 // Index constants of the items the shell refers to.
 namespace menue {
 inline constexpr int Datei = 0, SonnenuhrErstellen = 1, FensterSchliessen = 2, DruckerEinrichten = 3,
