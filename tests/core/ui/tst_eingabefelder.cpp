@@ -1,5 +1,5 @@
 // The edit-field readers and the message boxes.
-#include "../ScriptedPrompt.h"
+#include "support/ScriptedPrompt.h"
 
 #include "core/Sprachdienst.h"
 #include "core/ui/Eingabefelder.h"
@@ -15,7 +15,7 @@
 #include <QtTest>
 
 using namespace umbrin;
-using umbrin::texttest::ScriptedPrompt;
+using umbrin::test::ScriptedPrompt;
 
 class TestEingabefelder : public QObject {
     Q_OBJECT
@@ -38,14 +38,14 @@ void TestEingabefelder::realFieldRestoresReportsAndTakes()
     pruefRealFeld(s, prompt, &feld, x, err);
     QVERIFY(!err);
     QCOMPARE(feld.text(), QStringLiteral("  47.25"));
-    QVERIFY(prompt.gezeigt.empty());
+    QVERIFY(prompt.asked.empty());
 
     feld.setText(QStringLiteral("abc"));
     pruefRealFeld(s, prompt, &feld, x, err);
     QVERIFY(err);
     QCOMPARE(x, 47.25);
     QCOMPARE(feld.text(), QString());
-    QCOMPARE(prompt.gezeigt.size(), std::size_t{1});
+    QCOMPARE(prompt.asked.size(), std::size_t{1});
 
     feld.setText(QStringLiteral("-9.5e1"));
     pruefRealFeld(s, prompt, &feld, x, err);
@@ -60,15 +60,15 @@ void TestEingabefelder::intFieldOkAsksAgainCancelKeepsOld()
     QLineEdit feld(QStringLiteral("3000"));
     std::int32_t jahr = 2020;
     bool err = false;
-    prompt.antworten = {PromptAnswer::Ok};
+    prompt.answers = {PromptAnswer::Ok};
     pruefInt(s, prompt, &feld, 1300, 2500, "Jahr", jahr, err);
     QVERIFY(err);
     QCOMPARE(jahr, 2020);
     QCOMPARE(feld.text(), QStringLiteral("3000"));
-    QCOMPARE(prompt.gezeigt.back().text, std::string("Jahr=3000 Zulässiger Wertebereich ist [1300..2500] !"));
-    QCOMPARE(prompt.gezeigt.back().knoepfe, PromptButtons::OkCancel);
+    QCOMPARE(prompt.asked.back().text, std::string("Jahr=3000 Zulässiger Wertebereich ist [1300..2500] !"));
+    QCOMPARE(prompt.asked.back().buttons, PromptButtons::OkCancel);
 
-    prompt.antworten = {PromptAnswer::Cancel};
+    prompt.answers = {PromptAnswer::Cancel};
     pruefInt(s, prompt, &feld, 1300, 2500, "Jahr", jahr, err);
     QVERIFY(!err);
     QCOMPARE(jahr, 2020);
@@ -91,7 +91,7 @@ void TestEingabefelder::intAgainYesAndNo()
     QLineEdit feld(QStringLiteral("61"));
     std::int32_t minuten = 5;
     bool err = false;
-    prompt.antworten = {PromptAnswer::Yes, PromptAnswer::No};
+    prompt.answers = {PromptAnswer::Yes, PromptAnswer::No};
     pruefIntNochmals(s, prompt, &feld, 0, 59, "Min", minuten, err);
     QVERIFY(err);
     pruefIntNochmals(s, prompt, &feld, 0, 59, "Min", minuten, err);
