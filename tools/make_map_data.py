@@ -59,9 +59,22 @@ def key(p):
     return (round(p[0], 7), round(p[1], 7))
 
 
+def drop_duplicates(segments):
+    """Drops pieces that repeat another piece, in the same or the opposite direction (the
+    border data holds some borders once for each of the two countries)."""
+    seen, out = set(), []
+    for s in segments:
+        k = tuple(key(p) for p in s)
+        if k in seen or k[::-1] in seen:
+            continue
+        seen.add(k)
+        out.append(s)
+    return out
+
+
 def join_segments(segments):
     """Joins pieces whose ends meet (in either direction) into the longest possible lines."""
-    pieces = [list(s) for s in segments]
+    pieces = [list(s) for s in drop_duplicates(segments)]
     alive = [True] * len(pieces)
     ends = {}
     for i, s in enumerate(pieces):
@@ -187,10 +200,10 @@ def write_cpp(path, text):
         f.write("// The world map built into the program: coastlines, the line \"Grenze\", borders.\n")
         f.write("// Made by tools/make_map_data.py from resources/map/karte.txt; not edited by hand.\n")
         f.write("#include \"drawing/KartenTextDaten.h\"\n\n")
-        f.write("namespace umbrin {\n\nnamespace {\n\n")
+        f.write("namespace umbrin {\n\nnamespace {\n\nusing namespace std::string_view_literals;\n\n")
         f.write("constexpr std::string_view kTeile[] = {\n")
         for c in chunks:
-            f.write("R\"KT(" + c + ")KT\",\n")
+            f.write("R\"KT(" + c + ")KT\"sv,\n")
         f.write("};\n\n} // namespace\n\n")
         f.write("std::span<const std::string_view> kartenTextTeile()\n{\n    return kTeile;\n}\n\n")
         f.write("} // namespace umbrin\n")

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <system_error>
 
 namespace umbrin {
@@ -142,16 +143,31 @@ bool leseKartenZahl(std::string_view feld, double& wert)
     }
     std::size_t ziffern = 0;
     std::size_t punkte = 0;
+    std::size_t nachkomma = 0;
+    std::uint64_t mantisse = 0;
     for (char c : feld) {
-        if (c == '.')
+        if (c == '.') {
             ++punkte;
-        else if (c >= '0' && c <= '9')
+        } else if (c >= '0' && c <= '9') {
             ++ziffern;
-        else
+            nachkomma += punkte;
+            if (ziffern <= 15)
+                mantisse = mantisse * 10 + static_cast<std::uint64_t>(c - '0');
+        } else {
             return false;
+        }
     }
     if (ziffern == 0 || punkte > 1)
         return false;
+    // The map's numbers are short: an integer below 2^53 divided by an exact power of ten is
+    // the correctly rounded value, the same that the full conversion gives.
+    static constexpr double kZehnerpotenzen[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8,
+                                                 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    if (ziffern <= 15 && nachkomma <= 15) {
+        const double v = static_cast<double>(mantisse) / kZehnerpotenzen[nachkomma];
+        wert = negativ ? -v : v;
+        return true;
+    }
     double v = 0;
     const auto [ende, fehler] = std::from_chars(feld.data(), feld.data() + feld.size(), v, std::chars_format::fixed);
     if (fehler != std::errc() || ende != feld.data() + feld.size() || !std::isfinite(v))

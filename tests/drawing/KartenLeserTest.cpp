@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 using namespace umbrin;
 
@@ -166,6 +169,28 @@ TEST(KartenLeser, NumberSyntaxIsLocaleFreeAndStrict)
         if (f.gut) {
             EXPECT_DOUBLE_EQ(w, f.wert) << f.feld;
         }
+    }
+}
+
+TEST(KartenLeser, ShortNumbersReadExactlyAsTheFullConversion)
+{
+    // Short numbers take a quick route; it must give the correctly rounded value bit for bit.
+    std::vector<std::string> felder = {"0.1",  "0.3",         "52.52",           "-179.99",          "123456789012345",
+                                       "1234567890123456", "9007199254740993", "0.000000000000001", "4.35",
+                                       "0.0000000000000001", "89.999999999999", "1.7976931348623157"};
+    std::uint64_t x = 88172645463325252ull;
+    for (int i = 0; i < 2000; ++i) {
+        x ^= x << 13, x ^= x >> 7, x ^= x << 17;
+        std::string z = std::to_string(x % 100000000000000000ull);
+        z.insert(z.size() - static_cast<std::size_t>(x % 16) % z.size(), ".");
+        felder.push_back(z);
+    }
+    for (const std::string& f : felder) {
+        double schnell = 0;
+        double voll = 0;
+        ASSERT_TRUE(leseKartenZahl(f, schnell)) << f;
+        std::from_chars(f.data(), f.data() + f.size(), voll);
+        EXPECT_EQ(schnell, voll) << f;
     }
 }
 
