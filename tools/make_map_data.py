@@ -23,6 +23,7 @@ import math
 import os
 import subprocess
 import sys
+import tempfile
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 
@@ -41,8 +42,9 @@ CHUNK_LIMIT = 4000  # characters per string literal, below the 4095 that C++ com
 
 def gmt_dump(args):
     """Runs gmt pscoast and returns its segments as lists of (lon, lat) floats."""
-    out = subprocess.run(["gmt", "pscoast", "-Rd", "-M"] + args,
-                         check=True, capture_output=True, text=True).stdout
+    with tempfile.TemporaryDirectory() as work:  # gmt leaves its history file in the working folder
+        out = subprocess.run(["gmt", "pscoast", "-Rd", "-M"] + args, cwd=work,
+                             check=True, capture_output=True, text=True).stdout
     segments, current = [], None
     for line in out.splitlines():
         if line.startswith(">"):

@@ -22,6 +22,11 @@ std::vector<std::string> ladeKartenText()
     return zeilen;
 }
 
+void LadeKartenText(AppState& s)
+{
+    s.KartenText = ladeKartenText();
+}
+
 KartenBereich kartenBereich(const std::vector<std::string>& kartenText, bool kuesten)
 {
     const auto grenze = std::find(kartenText.begin(), kartenText.end(), kKartenGrenzeZeile);

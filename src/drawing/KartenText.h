@@ -2,6 +2,7 @@
 // The world map built into the program: lines of "longitude<TAB>latitude" in degrees with two
 // decimals (east and north positive), every polyline opened by the line "> -b"; first the
 // coastlines, then the line "Grenze", then the country borders.
+#include "core/State.h"
 #include "drawing/KartenLeser.h"
 
 #include <cstddef>
@@ -16,6 +17,9 @@ inline constexpr std::string_view kKartenGrenzeZeile = "Grenze";
 
 // Every line of the built-in map, without line ends.
 std::vector<std::string> ladeKartenText();
+
+// Fills the state's KartenText with the built-in map (once, at start).
+void LadeKartenText(AppState& s);
 
 // The lines [von, bis) of one part of a map text: the coastlines (from the first line up to
 // the line "Grenze") or the borders (after it to the end). A text without "Grenze" is all
