@@ -1,13 +1,12 @@
 #pragma once
-// The main menu: 45 captions in both languages, in menu order, with their shortcuts.
+// The main menu's structure: 45 items in menu order with their shortcuts and levels. The
+// captions of both languages are the text table `Menue`.
 #include <array>
 #include <string>
 
 namespace umbrin {
 
 struct MenuePunkt {
-    const char* deutsch;
-    const char* englisch;
     const char* taste; // shortcut in Qt's notation, empty when none
     int ebene;         // 0 top-level menu, 1 item, 2 item of a sub-menu
 };
