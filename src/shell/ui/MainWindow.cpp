@@ -1,6 +1,7 @@
 #include "shell/ui/MainWindow.h"
 
 #include "core/Sonne.h"
+#include "shell/Datumsdatei.h"
 #include "shell/DebugLog.h"
 #include "shell/HilfeSystem.h"
 #include "shell/Menue.h"
@@ -170,6 +171,8 @@ void MainWindow::baueMenue()
     connect(popup("Sonnenuhrkonstruktion1"), &QAction::triggered, this, [this] { aufBildschirm1Click(); });
     connect(popup("HinweiseHintsanzeigen1"), &QAction::triggered, this, [this] { HinweiseHintsanzeigen1Click(); });
     connect(popup("Schliessen1"), &QAction::triggered, this, [this] { mCloseWindowClick(); });
+    connect(popup("SavDat1"), &QAction::triggered, this, [this] { SavDat1Click(); });
+    connect(popup("LadDat1"), &QAction::triggered, this, [this] { ladDatum(); });
 }
 
 void MainWindow::FormCreate()
@@ -536,6 +539,33 @@ void MainWindow::HinweiseHintsanzeigen1Click()
 {
     s_.HinweiseAn = s_.HinweiseAn ? 0 : 1;
     aktion(menue::Hinweise)->setChecked(s_.HinweiseAn);
+}
+
+} // namespace umbrin
+
+namespace umbrin {
+
+void MainWindow::SavDat1Click()
+{
+    std::string fehler;
+    if (!speichereDatumsdatei(s_.TageDatei, s_.Datumslinien, fehler))
+        meldung(PromptTitle::Fehler, PromptIcon::Error, fehler);
+}
+
+void MainWindow::ladDatum()
+{
+    DatumsdateiErgebnis e = ladeDatumsdatei(s_.TageDatei, s_.Par.Jahr);
+    if (!e.gelesen)
+        return;
+    s_.Datumslinien = e.linien;
+    if (!e.verworfen.empty()) {
+        const bool de = s_.Sprachspalte == 1;
+        std::string text = std::string(de ? "Ungültige Datumszeilen in " : "Invalid date lines in ") + s_.TageDatei
+            + (de ? " übergangen:" : " skipped:");
+        for (const auto& z : e.verworfen)
+            text += "\n" + z;
+        meldung(PromptTitle::Warnung, PromptIcon::Warning, text);
+    }
 }
 
 } // namespace umbrin

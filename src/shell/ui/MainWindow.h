@@ -77,6 +77,8 @@ public:
     void menEin();
     void ExpertenMode1Click();
     void HinweiseHintsanzeigen1Click();
+    void SavDat1Click();
+    void ladDatum();
     void zeigeHilfe(int kontext);
 
 signals:
