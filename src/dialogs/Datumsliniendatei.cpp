@@ -1,9 +1,9 @@
 #include "dialogs/Datumsliniendatei.h"
 
+#include "core/Datumstext.h"
 #include "core/SafeSave.h"
 #include "core/State.h"
 #include "core/UserPrompt.h"
-#include "dialogs/Datumszeile.h"
 #include "dialogs/IniText.h"
 #include "dialogs/IniTexte.h"
 
@@ -40,7 +40,7 @@ std::vector<std::string> gueltigeZeilen(std::vector<std::string>::const_iterator
 {
     std::vector<std::string> liste;
     for (auto it = anfang; it != ende; ++it) {
-        if (!it->empty() && checkDateLine(*it, s.Par.Jahr, s.Sprachspalte, prompt))
+        if (!it->empty() && DatumPruefen(s, *it, &prompt))
             liste.push_back(*it);
     }
     return liste;

@@ -1,11 +1,12 @@
 #include "dialogs/IniLesen.h"
 
 #include "core/SafeSave.h"
+#include "core/Sprachdienst.h"
 #include "core/Sonne.h"
 #include "core/State.h"
 #include "core/TextEncoding.h"
 #include "core/UserPrompt.h"
-#include "dialogs/Datumszeile.h"
+#include "core/Datumstext.h"
 #include "dialogs/IniText.h"
 #include "dialogs/IniTexte.h"
 #include "dialogs/IniZahlen.h"
@@ -134,7 +135,7 @@ public:
         // over without a report.
         if (zeile.empty())
             return;
-        if (checkDateLine(zeile, z_.Par.Jahr, spalte_, prompt_)) {
+        if (DatumPruefen(z_, zeile, &prompt_)) {
             z_.Datumslinien.push_back(zeile);
             return;
         }
@@ -515,10 +516,7 @@ private:
 
     void sprache(const std::string& zeile)
     {
-        const bool englisch = !zeile.empty() && zeile[0] == 'E';
-        z_.Deutsch = englisch ? 0 : 1;
-        z_.StringIdBasis = englisch ? 2000 : 0;
-        z_.Sprachspalte = englisch ? 2 : 1;
+        setzeSprache(z_, zeile.empty() || zeile[0] != 'E');
         spalte_ = z_.Sprachspalte;
         const auto flag = [&](std::size_t p) -> std::uint8_t { return p < zeile.size() && zeile[p] == 'j' ? 1 : 0; };
         z_.ExpertenModus = flag(1);
@@ -794,9 +792,7 @@ IniLeseErgebnis LeseIni(AppState& s, const std::filesystem::path& datei, bool mi
 
     AppState z = s;
     z.FensterNormal = 1;
-    z.Deutsch = 1;
-    z.Sprachspalte = 1;
-    z.StringIdBasis = 0;
+    setzeSprache(z, true);
     // Until main line 13 sets the file's language, messages keep the language in use.
     IniLeser leser(z, prompt, dateiMitOrdner, s.Sprachspalte);
 

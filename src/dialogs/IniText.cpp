@@ -1,11 +1,11 @@
 #include "dialogs/IniText.h"
 
+#include "core/Datumstext.h"
 #include "core/SafeSave.h"
 #include "core/State.h"
 #include "core/TextEncoding.h"
 #include "core/UserPrompt.h"
 #include "core/Zahlenformat.h"
-#include "dialogs/Datumszeile.h"
 #include "dialogs/IniTexte.h"
 #include "dialogs/IniZahlen.h"
 #include "dialogs/Wertebereiche.h"
@@ -200,7 +200,7 @@ void IniTextErstellen(const AppState& s, bool keepOld, std::vector<std::string>&
 
     liste.push_back("[Datumslinien]");
     for (const std::string& d : s.Datumslinien) {
-        if (checkDateLine(d, s.Par.Jahr, s.Sprachspalte, prompt))
+        if (DatumPruefen(s, d, &prompt))
             liste.push_back(d);
     }
 }

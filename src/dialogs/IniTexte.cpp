@@ -1,33 +1,9 @@
 #include "dialogs/IniTexte.h"
 
-#include <array>
+#include "core/Texttabellen.h"
 
 namespace umbrin {
 namespace {
-
-struct Eintrag {
-    IniMeldung nummer;
-    std::string_view deutsch;
-    std::string_view englisch;
-};
-
-constexpr std::array<Eintrag, 8> kMeldungen = {{
-    {IniMeldung::DateiFehlerhaft,
-     "Die Datei ist fehlerhaft und muss korrigiert \n\rwerden. Korrektur jetzt durchführen ?",
-     "File contains errors and will be corrected now.\n\rCan that be done now?"},
-    {IniMeldung::NichtGespeichert, "INI-Datei konnte nicht gespeichert werden! (Schreibgeschützt?)",
-     "Could not save INI-file! (Write-protection?)"},
-    {IniMeldung::DateiFehltHinweis,
-     " fehlt. (Weitere Information im Menü \r\"Hilfe / Hilfe Index\" unter dem Stichwort INI-Datei!",
-     "File missing. For generating it have a look\rat menu \"Help / HelpIndex\"!"},
-    {IniMeldung::DateiFehltErstellen, "Die Datei fehlt. Soll sie erstellt werden?", "File  not found. Create File?"},
-    {IniMeldung::SieheHilfe, "(Siehe auch Menü \"INFO/Hilfe\", Stichwort \"INI-Datei\")",
-     "(More Information in menu \"Help / Help Index\", keyword \"INI-File\")"},
-    {IniMeldung::DatumFehlerhaft, "Datum fehlerhaft!", "Error in date!"},
-    {IniMeldung::Gespeichert, " gespeichert!", " saved!"},
-    {IniMeldung::KeineDatumslinien, "Keine \"eigenen Datumslinien\" eingetragen.",
-     "List contains no date lines of \"Personal Choice\". "},
-}};
 
 constexpr std::string_view kFehlerhaft = " : INI-Datei ist fehlerhaft!";
 
@@ -35,11 +11,7 @@ constexpr std::string_view kFehlerhaft = " : INI-Datei ist fehlerhaft!";
 
 std::string_view iniMeldung(IniMeldung nummer, int sprachspalte)
 {
-    for (const Eintrag& e : kMeldungen) {
-        if (e.nummer == nummer)
-            return sprachspalte == 2 ? e.englisch : e.deutsch;
-    }
-    return {};
+    return MeldungsTabelle[static_cast<std::size_t>(nummer)].in(sprachspalte);
 }
 
 std::string dateiFehltText(std::string_view datei, int sprachspalte)

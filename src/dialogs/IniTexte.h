@@ -1,24 +1,25 @@
 #pragma once
-// The message texts of the settings file and the date-line files, German and English, under
-// their numbers in the program's message table. Line breaks inside a text are line feed then
-// carriage return, as the program's messages hold them.
+// The messages of the settings file and the date-line files. The texts are rows of the
+// program's message table; the reader picks the language column itself, since a file's own
+// language only takes effect from its language line on. The reports of bad values are German
+// in both languages.
 #include <string>
 #include <string_view>
 
 namespace umbrin {
 
+// Rows of the message table.
 enum class IniMeldung {
     DateiFehlerhaft = 14,     // the file is faulty and will be corrected: go on?
     NichtGespeichert = 18,    // the settings file could not be saved
     DateiFehltHinweis = 33,   // a file is missing, see the help
     DateiFehltErstellen = 34, // the file is missing: create it?
     SieheHilfe = 35,          // where the help explains the settings file
-    DatumFehlerhaft = 57,
     Gespeichert = 58,
     KeineDatumslinien = 63,
 };
 
-// The text in language column 1 (German) or 2 (English).
+// The row's text in language column 1 (German) or 2 (English).
 std::string_view iniMeldung(IniMeldung nummer, int sprachspalte);
 
 // A file that should exist is missing (with the hint where the help explains it).

@@ -42,13 +42,13 @@ TEST(DatumslinienSpeichern, RewritesOnlyTheSection)
         AppState s = stateIn(dir);
         writeLines(s.IniDatei, c.file);
         s.Datumslinien = c.entries;
-        ScriptedPrompt prompt;
+        IniPrompt prompt;
         EXPECT_TRUE(DatumslinienSpeichern(s, prompt)) << c.name;
         EXPECT_EQ(fileBytes(s.IniDatei), IniTextBytes(c.expected)) << c.name;
         const bool bad = std::string(c.name) == "bad entries left out";
-        ASSERT_EQ(prompt.messages.size(), bad ? 1u : 0u) << c.name << prompt.allTexts();
+        ASSERT_EQ(prompt.asked.size(), bad ? 1u : 0u) << c.name << allTexts(prompt);
         if (bad) {
-            EXPECT_EQ(prompt.messages[0].text, "Datum fehlerhaft!: 30/02");
+            EXPECT_EQ(prompt.asked[0].text, "Datum fehlerhaft!: 30/02");
         }
     }
 }
@@ -60,13 +60,13 @@ TEST(DatumslinienSpeichern, AMissingSettingsFileIsReportedAndNotCreated)
         AppState s = stateIn(dir);
         s.Sprachspalte = spalte;
         s.Datumslinien = {"21/03"};
-        ScriptedPrompt prompt;
+        IniPrompt prompt;
         EXPECT_FALSE(DatumslinienSpeichern(s, prompt));
         EXPECT_FALSE(std::filesystem::exists(s.IniDatei));
-        ASSERT_EQ(prompt.messages.size(), 1u);
-        EXPECT_EQ(prompt.messages[0].text.rfind(s.IniDatei, 0), 0u);
-        EXPECT_NE(prompt.messages[0].text.find(spalte == 1 ? " fehlt." : ": File missing."), std::string::npos);
-        EXPECT_EQ(prompt.messages[0].title, PromptTitle::Problem);
+        ASSERT_EQ(prompt.asked.size(), 1u);
+        EXPECT_EQ(prompt.asked[0].text.rfind(s.IniDatei, 0), 0u);
+        EXPECT_NE(prompt.asked[0].text.find(spalte == 1 ? " fehlt." : ": File missing."), std::string::npos);
+        EXPECT_EQ(prompt.asked[0].title, PromptTitle::Problem);
     }
 }
 
@@ -99,16 +99,16 @@ TEST(DatumslinienLaden, FromTheSettingsFileThenFromTheSecondDateFile)
             writeLines(s.IniDatei, c.settings);
         if (!c.days.empty())
             writeLines(s.TageDatei, c.days);
-        ScriptedPrompt prompt;
+        IniPrompt prompt;
         EXPECT_EQ(DatumslinienLaden(s, prompt), c.source) << c.name;
         EXPECT_EQ(s.Datumslinien, c.expected) << c.name;
-        EXPECT_EQ(prompt.messages.size(), c.reports) << c.name << prompt.allTexts();
+        EXPECT_EQ(prompt.asked.size(), c.reports) << c.name << allTexts(prompt);
     }
     TempDir dir;
     AppState s = stateIn(dir);
-    ScriptedPrompt prompt;
+    IniPrompt prompt;
     DatumslinienLaden(s, prompt);
-    ASSERT_EQ(prompt.messages.size(), 1u);
-    EXPECT_EQ(prompt.messages[0].text, "Keine \"eigenen Datumslinien\" eingetragen.");
-    EXPECT_EQ(prompt.messages[0].icon, PromptIcon::Warning);
+    ASSERT_EQ(prompt.asked.size(), 1u);
+    EXPECT_EQ(prompt.asked[0].text, "Keine \"eigenen Datumslinien\" eingetragen.");
+    EXPECT_EQ(prompt.asked[0].icon, PromptIcon::Warning);
 }

@@ -31,7 +31,7 @@ std::vector<std::string> folderEntries(const fs::path& dir)
 // Composes the text of `source`, lets `edit` change its lines, writes it as `file` and reads
 // it into `target`.
 template <typename Edit>
-IniLeseErgebnis readEdited(AppState& target, const AppState& source, const fs::path& file, ScriptedPrompt& prompt,
+IniLeseErgebnis readEdited(AppState& target, const AppState& source, const fs::path& file, IniPrompt& prompt,
                            Edit edit)
 {
     std::vector<std::string> lines = composedLines(source);
@@ -40,9 +40,9 @@ IniLeseErgebnis readEdited(AppState& target, const AppState& source, const fs::p
     return LeseIni(target, file, true, true, prompt);
 }
 
-bool mentions(const ScriptedPrompt& p, const std::string& part)
+bool mentions(const IniPrompt& p, const std::string& part)
 {
-    return p.allTexts().find(part) != std::string::npos;
+    return allTexts(p).find(part) != std::string::npos;
 }
 
 } // namespace
@@ -84,10 +84,10 @@ TEST(LeseIni, AComposedFileReadsBackWithoutAMessageAndTheRoundingOfItsFormat)
     EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\r'), 51);
 
     AppState s = startedState();
-    ScriptedPrompt prompt;
+    IniPrompt prompt;
     const IniLeseErgebnis r = LeseIni(s, file, true, true, prompt);
     EXPECT_EQ(r.status, IniLeseStatus::Gelesen);
-    EXPECT_TRUE(prompt.messages.empty()) << prompt.allTexts();
+    EXPECT_TRUE(prompt.asked.empty()) << allTexts(prompt);
 
     EXPECT_DOUBLE_EQ(s.Par.Breite, -33.876543);
     EXPECT_DOUBLE_EQ(s.Par.Breite2, 47.26);
@@ -125,10 +125,10 @@ TEST(LeseIni, ALatitudeOfZeroComesBackAsOneMillionthAndTheDefaultsReadBackQuietl
     AppState quelle = startedState(); // the Habermel gnomon is still 0 here
     quelle.Par.Breite = 0;
     AppState s = startedState();
-    ScriptedPrompt prompt;
+    IniPrompt prompt;
     writeLines(dir / "umb.ini", composedLines(quelle));
     EXPECT_EQ(LeseIni(s, dir / "umb.ini", true, true, prompt).status, IniLeseStatus::Gelesen);
-    EXPECT_TRUE(prompt.messages.empty()) << prompt.allTexts();
+    EXPECT_TRUE(prompt.asked.empty()) << allTexts(prompt);
     EXPECT_DOUBLE_EQ(s.Par.Breite, 1e-6);
     EXPECT_DOUBLE_EQ(s.Par.HabermelGnomon, 2.0);
 }
@@ -156,13 +156,13 @@ TEST(LeseIni, LatitudeLine)
         AppState s = startedState();
         s.Par.Breite = 10;
         s.Par.Breite2 = 20;
-        ScriptedPrompt prompt; // declines the rebuild
+        IniPrompt prompt; // declines the rebuild
         const IniLeseErgebnis r =
             readEdited(s, startedState(), dir / "umb.ini", prompt, [&](auto& l) { l[1] = c.line; });
         EXPECT_EQ(r.status, c.stops ? IniLeseStatus::Unveraendert : IniLeseStatus::Gelesen) << c.line;
-        EXPECT_EQ(prompt.messages.size(), c.stops ? 1u : 0u) << c.line << prompt.allTexts();
+        EXPECT_EQ(prompt.asked.size(), c.stops ? 1u : 0u) << c.line << allTexts(prompt);
         if (c.stops) {
-            EXPECT_TRUE(mentions(prompt, "umb.ini : line 2\n\r")) << prompt.allTexts();
+            EXPECT_TRUE(mentions(prompt, "umb.ini : line 2\n\r")) << allTexts(prompt);
         }
         EXPECT_DOUBLE_EQ(s.Par.Breite, c.breite) << c.line;
         EXPECT_DOUBLE_EQ(s.Par.Breite2, c.breite2) << c.line;
@@ -188,11 +188,11 @@ TEST(LeseIni, TypeLine)
         s.Schirmuhr = 1;
         s.Schalter.ZylinderArt = 5;
         s.Schalter.Hoehenuhrart = 5;
-        ScriptedPrompt prompt;
+        IniPrompt prompt;
         AppState quelle = startedState();
         quelle.Schalter.Ebene = 5; // so that the option line leaves 5 too
         readEdited(s, quelle, dir / "a.umb", prompt, [&](auto& l) { l[10] = c.line; });
-        EXPECT_TRUE(prompt.messages.empty()) << c.line << prompt.allTexts();
+        EXPECT_TRUE(prompt.asked.empty()) << c.line << allTexts(prompt);
         EXPECT_EQ(s.UhrTyp, c.typ) << c.line;
         EXPECT_EQ(s.Schirmuhr, c.schirm) << c.line;
         EXPECT_EQ(s.Schalter.Ebene, c.ebene) << c.line;
@@ -248,13 +248,13 @@ TEST(LeseIni, OptionLineLengthsAndPositions)
         s.Schalter.Zonenzeit = 7;
         s.Schalter.Ortszeit = 7;
         s.Schalter.TemporalAnzeige = 7;
-        ScriptedPrompt prompt;
+        IniPrompt prompt;
         readEdited(s, quelle, dir / "umb.ini", prompt, [&](auto& l) { l[9] = c.line; });
         if (c.stopsAtLine) {
-            ASSERT_EQ(prompt.messages.size(), 1u) << c.line;
-            EXPECT_TRUE(mentions(prompt, "umb.ini : line " + std::to_string(c.stopsAtLine))) << prompt.allTexts();
+            ASSERT_EQ(prompt.asked.size(), 1u) << c.line;
+            EXPECT_TRUE(mentions(prompt, "umb.ini : line " + std::to_string(c.stopsAtLine))) << allTexts(prompt);
         } else {
-            EXPECT_TRUE(prompt.messages.empty()) << c.line << prompt.allTexts();
+            EXPECT_TRUE(prompt.asked.empty()) << c.line << allTexts(prompt);
         }
         EXPECT_EQ(s.Schalter.Hoehenkreise, c.hoehenkreise) << c.line;
         EXPECT_EQ(s.Schalter.GanzeTageslaenge, c.ganzeTage) << c.line;
@@ -282,7 +282,7 @@ TEST(LeseIni, EmptyAndSpecialMainLines)
     s.ExpertenModus = 1;
     s.FensterNormal = 0;
     const double epsVorher = s.EpsRund;
-    ScriptedPrompt prompt;
+    IniPrompt prompt;
     const IniLeseErgebnis r = readEdited(s, startedState(), dir / "umb.ini", prompt, [](auto& l) {
         l[0] = "";
         l[5] = "";
@@ -294,9 +294,9 @@ TEST(LeseIni, EmptyAndSpecialMainLines)
     });
     EXPECT_EQ(r.status, IniLeseStatus::Gelesen);
     // Only the umbrella radius reports an empty line.
-    ASSERT_EQ(prompt.messages.size(), 1u) << prompt.allTexts();
-    EXPECT_EQ(prompt.messages[0].text, "Line 15 : INI-Datei ist fehlerhaft!");
-    EXPECT_EQ(prompt.messages[0].title, PromptTitle::Fehler);
+    ASSERT_EQ(prompt.asked.size(), 1u) << allTexts(prompt);
+    EXPECT_EQ(prompt.asked[0].text, "Line 15 : INI-Datei ist fehlerhaft!");
+    EXPECT_EQ(prompt.asked[0].title, PromptTitle::Fehler);
     EXPECT_EQ(s.Par.Jahr, 2020);
     EXPECT_EQ(s.Par.Skalenlaenge, 33);
     EXPECT_DOUBLE_EQ(s.Par.SchirmRadius, 0.77);
@@ -330,12 +330,12 @@ TEST(LeseIni, ReportsOfLinesFifteenToSeventeenGoOnReading)
         TempDir dir;
         AppState s = startedState();
         s.Par.SchirmRadius = 0.42;
-        ScriptedPrompt prompt;
+        IniPrompt prompt;
         const IniLeseErgebnis r =
             readEdited(s, startedState(), dir / "umb.ini", prompt, [&](auto& l) { l[c.index] = c.line; });
         EXPECT_EQ(r.status, IniLeseStatus::Gelesen) << c.line;
         std::vector<std::string> texts;
-        for (const auto& m : prompt.messages)
+        for (const auto& m : prompt.asked)
             texts.push_back(m.text);
         EXPECT_EQ(texts, c.reports) << c.line;
     }
@@ -343,7 +343,7 @@ TEST(LeseIni, ReportsOfLinesFifteenToSeventeenGoOnReading)
     TempDir dir;
     AppState s = startedState();
     s.Par.SchirmRadius = 0.42;
-    ScriptedPrompt prompt;
+    IniPrompt prompt;
     readEdited(s, startedState(), dir / "umb.ini", prompt, [](auto& l) {
         l[15] = "-;500;.;95";
         l[16] = "0.5;5;3.0;7";
@@ -377,11 +377,11 @@ TEST(LeseIni, ConeLineReportsThenStops)
         AppState quelle = startedState();
         quelle.Par.Breite = c.breite;
         AppState s = startedState();
-        ScriptedPrompt prompt;
+        IniPrompt prompt;
         readEdited(s, quelle, dir / "umb.ini", prompt, [&](auto& l) { l[7] = c.line; });
-        ASSERT_EQ(prompt.messages.size(), 2u) << prompt.allTexts();
-        EXPECT_EQ(prompt.messages[0].text, c.report);
-        EXPECT_TRUE(mentions(prompt, "umb.ini : line 8")) << prompt.allTexts();
+        ASSERT_EQ(prompt.asked.size(), 2u) << allTexts(prompt);
+        EXPECT_EQ(prompt.asked[0].text, c.report);
+        EXPECT_TRUE(mentions(prompt, "umb.ini : line 8")) << allTexts(prompt);
         EXPECT_DOUBLE_EQ(s.Par.Inklination, 25.0);
         EXPECT_DOUBLE_EQ(s.Par.KegelNeigung, c.neigung) << c.line;
         EXPECT_DOUBLE_EQ(s.Par.KegelOeffnung, c.oeffnung) << c.line;
@@ -395,7 +395,7 @@ TEST(LeseIni, HeaderPositions)
         TempDir dir;
         AppState s = startedState();
         s.Datumslinien = {"01/01"};
-        ScriptedPrompt prompt;
+        IniPrompt prompt;
         EXPECT_EQ(readEdited(s, startedState(), dir / "umb.ini", prompt, [](auto&) {}).status, IniLeseStatus::Gelesen);
         EXPECT_TRUE(s.Datumslinien.empty());
     }
@@ -406,13 +406,13 @@ TEST(LeseIni, HeaderPositions)
         AppState quelle = startedState();
         quelle.Zeiten.StundeVon = 3;
         AppState s = startedState();
-        ScriptedPrompt prompt;
+        IniPrompt prompt;
         const IniLeseErgebnis r = readEdited(s, quelle, dir / "umb.ini", prompt, [](auto& l) {
             const auto zeiten = std::find(l.begin(), l.end(), "[Zeiten]");
             std::vector<std::string> kopie(zeiten, zeiten + 16);
             l.insert(zeiten + 16, kopie.begin(), kopie.end());
         });
-        EXPECT_EQ(r.status, IniLeseStatus::Gelesen) << prompt.allTexts();
+        EXPECT_EQ(r.status, IniLeseStatus::Gelesen) << allTexts(prompt);
         EXPECT_EQ(s.Zeiten.StundeVon, 3);
     }
     // Without "[Farben]" the lines from index 1 on are taken as colours: the first that is
@@ -420,10 +420,10 @@ TEST(LeseIni, HeaderPositions)
     {
         TempDir dir;
         AppState s = startedState();
-        ScriptedPrompt prompt;
+        IniPrompt prompt;
         readEdited(s, startedState(), dir / "umb.ini", prompt, [](auto& l) { l[18] = "Farben"; });
-        ASSERT_EQ(prompt.messages.size(), 1u) << prompt.allTexts();
-        EXPECT_TRUE(mentions(prompt, "umb.ini : line 2\n\r")) << prompt.allTexts();
+        ASSERT_EQ(prompt.asked.size(), 1u) << allTexts(prompt);
+        EXPECT_TRUE(mentions(prompt, "umb.ini : line 2\n\r")) << allTexts(prompt);
     }
 }
 
@@ -442,18 +442,18 @@ TEST(LeseIni, ColourAndHourSections)
     for (const Case& c : cases) {
         TempDir dir;
         AppState s = startedState();
-        ScriptedPrompt prompt;
+        IniPrompt prompt;
         readEdited(s, startedState(), dir / "umb.ini", prompt, [&](auto& l) { l[18 + c.index] = c.line; });
         if (c.stopsAtLine) {
-            ASSERT_EQ(prompt.messages.size(), 1u) << c.line << prompt.allTexts();
-            EXPECT_TRUE(mentions(prompt, "umb.ini : line " + std::to_string(c.stopsAtLine) + "\n\r")) << prompt.allTexts();
+            ASSERT_EQ(prompt.asked.size(), 1u) << c.line << allTexts(prompt);
+            EXPECT_TRUE(mentions(prompt, "umb.ini : line " + std::to_string(c.stopsAtLine) + "\n\r")) << allTexts(prompt);
         } else {
-            EXPECT_TRUE(prompt.messages.empty()) << c.line << prompt.allTexts();
+            EXPECT_TRUE(prompt.asked.empty()) << c.line << allTexts(prompt);
         }
     }
     TempDir dir;
     AppState s = startedState();
-    ScriptedPrompt prompt;
+    IniPrompt prompt;
     readEdited(s, startedState(), dir / "umb.ini", prompt, [](auto& l) {
         l[19] = "";
         l[20] = "255";
@@ -475,7 +475,7 @@ TEST(LeseIni, WithoutColoursAndDateLinesThoseSectionsAreLeftAlone)
     writeLines(dir / "umb.ini", composedLines(quelle));
     AppState s = startedState();
     s.Datumslinien = {"24/12"};
-    ScriptedPrompt prompt;
+    IniPrompt prompt;
     EXPECT_EQ(LeseIni(s, dir / "umb.ini", false, false, prompt).status, IniLeseStatus::Gelesen);
     EXPECT_EQ(s.Farben, startedState().Farben);
     EXPECT_EQ(s.Datumslinien, std::vector<std::string>{"24/12"});
@@ -487,7 +487,7 @@ TEST(LeseIni, BadDateLinesAreReportedAndSkipped)
     AppState quelle = startedState();
     quelle.Par.Jahr = 2023;
     AppState s = startedState();
-    ScriptedPrompt prompt;
+    IniPrompt prompt;
     const IniLeseErgebnis r = readEdited(s, quelle, dir / "umb.ini", prompt, [](auto& l) {
         l.push_back("21/03");
         l.push_back("29/02"); // 2023 is no leap year
@@ -496,10 +496,10 @@ TEST(LeseIni, BadDateLinesAreReportedAndSkipped)
     });
     EXPECT_EQ(r.status, IniLeseStatus::Gelesen);
     EXPECT_EQ(s.Datumslinien, (std::vector<std::string>{"21/03", "1/6    ( 01. Jun )"}));
-    ASSERT_EQ(prompt.messages.size(), 2u) << prompt.allTexts();
-    EXPECT_EQ(prompt.messages[0].text, "Datum fehlerhaft!: 29/02");
-    EXPECT_EQ(prompt.messages[0].icon, PromptIcon::Error);
-    EXPECT_EQ(prompt.messages[1].text, "Fehlerhaftes Datum 29/02 in " + (dir / "umb.ini").string());
+    ASSERT_EQ(prompt.asked.size(), 2u) << allTexts(prompt);
+    EXPECT_EQ(prompt.asked[0].text, "Datum fehlerhaft!: 29/02");
+    EXPECT_EQ(prompt.asked[0].icon, PromptIcon::Error);
+    EXPECT_EQ(prompt.asked[1].text, "Fehlerhaftes Datum 29/02 in " + (dir / "umb.ini").string());
 }
 
 TEST(LeseIni, ReadsUtf8AndBareLineFeeds)
@@ -512,7 +512,7 @@ TEST(LeseIni, ReadsUtf8AndBareLineFeeds)
         text += l + "\n";
     writeBytes(dir / "utf8.umb", text);
     AppState s = startedState();
-    ScriptedPrompt prompt;
+    IniPrompt prompt;
     EXPECT_EQ(LeseIni(s, dir / "utf8.umb", true, true, prompt).status, IniLeseStatus::Gelesen);
     EXPECT_EQ(s.Datumslinien, quelle.Datumslinien);
 }
@@ -527,24 +527,24 @@ TEST(LeseIniFehlerfall, MissingSettingsFileAnsweredYesWritesTheDefaults)
     s.UhrTyp = 'q';
     s.TypBasis = 0;
     s.Par.Jahr = 1500;
-    ScriptedPrompt prompt({PromptAnswer::Yes});
+    IniPrompt prompt({PromptAnswer::Yes});
     const IniLeseErgebnis r = LeseIni(s, dir / "umb.ini", true, true, prompt);
     EXPECT_EQ(r.status, IniLeseStatus::Ersetzt);
-    ASSERT_EQ(prompt.messages.size(), 2u) << prompt.allTexts();
-    EXPECT_EQ(prompt.messages[0].text, (dir / "umb.ini").string()
+    ASSERT_EQ(prompt.asked.size(), 2u) << allTexts(prompt);
+    EXPECT_EQ(prompt.asked[0].text, (dir / "umb.ini").string()
                   + " : \n\rDie Datei fehlt. Soll sie erstellt werden?\n\r"
                     "(Siehe auch Menü \"INFO/Hilfe\", Stichwort \"INI-Datei\")");
-    EXPECT_EQ(prompt.messages[0].title, PromptTitle::WasNun);
-    EXPECT_EQ(prompt.messages[1].text, (dir / "umb.ini").string() + "   gespeichert!");
+    EXPECT_EQ(prompt.asked[0].title, PromptTitle::WasNun);
+    EXPECT_EQ(prompt.asked[1].text, (dir / "umb.ini").string() + "   gespeichert!");
     EXPECT_DOUBLE_EQ(s.Par.Breite, 47.25);
     EXPECT_EQ(s.TypBasis, 12);
     EXPECT_DOUBLE_EQ(s.EpsRund, 23.44); // recomputed for the default year 2020
     EXPECT_EQ(folderEntries(dir.path()), std::vector<std::string>{"umb.ini"});
 
     AppState again = startedState();
-    ScriptedPrompt quiet;
+    IniPrompt quiet;
     EXPECT_EQ(LeseIni(again, dir / "umb.ini", true, true, quiet).status, IniLeseStatus::Gelesen);
-    EXPECT_TRUE(quiet.messages.empty()) << quiet.allTexts();
+    EXPECT_TRUE(quiet.asked.empty()) << allTexts(quiet);
 }
 
 TEST(LeseIniFehlerfall, MissingSettingsFileAnsweredNoChangesNothingButTheDerivedValues)
@@ -555,10 +555,10 @@ TEST(LeseIniFehlerfall, MissingSettingsFileAnsweredNoChangesNothingButTheDerived
     s.Par.Jahr = 1300;
     s.UhrTyp = 'r';
     s.Sprachspalte = 2;
-    ScriptedPrompt prompt({PromptAnswer::No});
+    IniPrompt prompt({PromptAnswer::No});
     EXPECT_EQ(LeseIni(s, dir / "umb.ini", true, true, prompt).status, IniLeseStatus::Fehlt);
-    ASSERT_EQ(prompt.messages.size(), 1u);
-    EXPECT_NE(prompt.messages[0].text.find("File  not found. Create File?"), std::string::npos);
+    ASSERT_EQ(prompt.asked.size(), 1u);
+    EXPECT_NE(prompt.asked[0].text.find("File  not found. Create File?"), std::string::npos);
     EXPECT_DOUBLE_EQ(s.Par.Breite, 12.0);
     EXPECT_EQ(s.TypBasis, 48);
     AppState erwartet = startedState();
@@ -573,11 +573,11 @@ TEST(LeseIniFehlerfall, AMissingFileOfAnotherNameIsAnErrorForTheCaller)
     TempDir dir;
     AppState s = startedState();
     s.Par.Breite = 12.0;
-    ScriptedPrompt prompt;
+    IniPrompt prompt;
     const IniLeseErgebnis r = LeseIni(s, dir / "myDial.umb", true, true, prompt);
     EXPECT_EQ(r.status, IniLeseStatus::NichtLesbar);
     EXPECT_NE(r.fehler.find("myDial.umb"), std::string::npos);
-    EXPECT_TRUE(prompt.messages.empty());
+    EXPECT_TRUE(prompt.asked.empty());
     EXPECT_DOUBLE_EQ(s.Par.Breite, 12.0);
 }
 
@@ -617,10 +617,10 @@ TEST(LeseIniFehlerfall, HeadersOutOfOrderOrTooShort)
         AppState s = startedState();
         s.Par.Breite = 12.0;
         s.UhrTyp = 'r';
-        ScriptedPrompt prompt({c.answer});
+        IniPrompt prompt({c.answer});
         const IniLeseErgebnis r = LeseIni(s, file, true, true, prompt);
-        ASSERT_FALSE(prompt.messages.empty()) << c.name;
-        EXPECT_EQ(prompt.messages[0].text,
+        ASSERT_FALSE(prompt.asked.empty()) << c.name;
+        EXPECT_EQ(prompt.asked[0].text,
                   "Die Datei ist fehlerhaft und muss korrigiert \n\rwerden. Korrektur jetzt durchführen ?")
             << c.name;
         EXPECT_EQ(s.TypBasis, startedState().TypBasis) << c.name; // not recomputed here
@@ -629,15 +629,15 @@ TEST(LeseIniFehlerfall, HeadersOutOfOrderOrTooShort)
             EXPECT_EQ(folderEntries(dir.path()), (std::vector<std::string>{c.file, backup})) << c.name;
             EXPECT_EQ(fileBytes(dir / backup), faulty) << c.name;
             EXPECT_TRUE(mentions(prompt, "Das alte " + std::string(c.file) + " ist unter dem Namen " + backup))
-                << prompt.allTexts();
+                << allTexts(prompt);
             EXPECT_FALSE(mentions(prompt, "UMB.INI"));
             EXPECT_DOUBLE_EQ(s.Par.Breite, 47.25) << c.name;
             AppState again = startedState();
-            ScriptedPrompt quiet;
+            IniPrompt quiet;
             EXPECT_EQ(LeseIni(again, file, true, true, quiet).status, IniLeseStatus::Gelesen) << c.name;
         } else {
             EXPECT_EQ(r.status, IniLeseStatus::Unveraendert) << c.name;
-            EXPECT_EQ(prompt.messages.size(), 1u) << c.name;
+            EXPECT_EQ(prompt.asked.size(), 1u) << c.name;
             EXPECT_EQ(folderEntries(dir.path()), std::vector<std::string>{c.file}) << c.name;
             EXPECT_EQ(fileBytes(file), faulty) << c.name;
             // The settings file's defaults stay in memory; a construction-data load is undone.
@@ -665,24 +665,24 @@ TEST(LeseIniFehlerfall, ABadValueInTheMiddle)
             s.Par.DatumMitte = 33;
             s.Sprachspalte = 2;
             s.Deutsch = 0;
-            ScriptedPrompt prompt({answer});
+            IniPrompt prompt({answer});
             const IniLeseErgebnis r = LeseIni(s, file, true, true, prompt);
-            ASSERT_GE(prompt.messages.size(), 2u) << prompt.allTexts();
-            EXPECT_EQ(prompt.messages[0].text, "Line 8:5.0;  2 : INI-Datei ist fehlerhaft!");
-            EXPECT_EQ(prompt.messages[1].text, std::string(name) + " : line 9\n\r"
+            ASSERT_GE(prompt.asked.size(), 2u) << allTexts(prompt);
+            EXPECT_EQ(prompt.asked[0].text, "Line 8:5.0;  2 : INI-Datei ist fehlerhaft!");
+            EXPECT_EQ(prompt.asked[1].text, std::string(name) + " : line 9\n\r"
                           "File contains errors and will be corrected now.\n\rCan that be done now?");
-            EXPECT_EQ(prompt.messages[1].title, PromptTitle::Problem);
+            EXPECT_EQ(prompt.asked[1].title, PromptTitle::Problem);
             const std::string backup = sicherungsName(file).filename().string();
             if (answer == PromptAnswer::Yes) {
                 EXPECT_EQ(r.status, IniLeseStatus::Ersetzt);
                 EXPECT_EQ(fileBytes(dir / backup), faulty);
-                EXPECT_EQ(prompt.messages[2].text,
+                EXPECT_EQ(prompt.asked[2].text,
                           "Old Version of " + std::string(name) + " is saved as " + backup + ".");
                 EXPECT_DOUBLE_EQ(s.Par.Breite, 47.25);
                 EXPECT_NE(fileBytes(file), faulty);
             } else {
                 EXPECT_EQ(r.status, IniLeseStatus::Unveraendert);
-                EXPECT_EQ(prompt.messages.size(), 2u);
+                EXPECT_EQ(prompt.asked.size(), 2u);
                 EXPECT_EQ(folderEntries(dir.path()), std::vector<std::string>{name});
                 EXPECT_EQ(fileBytes(file), faulty);
                 if (std::string(name) == "umb.ini") {
@@ -712,7 +712,7 @@ TEST(LeseIniFehlerfall, AnOlderBackupIsReplacedAndAFailedBackupLeavesTheFile)
     writeBytes(dir / "umb_ini.bak", "an older backup");
     {
         AppState s = startedState();
-        ScriptedPrompt prompt({PromptAnswer::Yes});
+        IniPrompt prompt({PromptAnswer::Yes});
         EXPECT_EQ(LeseIni(s, file, true, true, prompt).status, IniLeseStatus::Ersetzt);
         EXPECT_EQ(fileBytes(dir / "umb_ini.bak"), faulty);
     }
@@ -723,13 +723,13 @@ TEST(LeseIniFehlerfall, AnOlderBackupIsReplacedAndAFailedBackupLeavesTheFile)
     fs::create_directory(dir / "umb_ini.bak");
     AppState s = startedState();
     s.Par.Breite = 12.0;
-    ScriptedPrompt prompt({PromptAnswer::Yes});
+    IniPrompt prompt({PromptAnswer::Yes});
     EXPECT_EQ(LeseIni(s, file, true, true, prompt).status, IniLeseStatus::Unveraendert);
     EXPECT_EQ(fileBytes(file), faulty);
-    ASSERT_EQ(prompt.messages.size(), 2u) << prompt.allTexts();
-    EXPECT_EQ(prompt.messages[1].text.rfind("Von umb.ini konnte keine Sicherungsdatei angelegt werden!", 0), 0u)
-        << prompt.messages[1].text;
-    EXPECT_EQ(prompt.messages[1].icon, PromptIcon::Error);
+    ASSERT_EQ(prompt.asked.size(), 2u) << allTexts(prompt);
+    EXPECT_EQ(prompt.asked[1].text.rfind("Von umb.ini konnte keine Sicherungsdatei angelegt werden!", 0), 0u)
+        << prompt.asked[1].text;
+    EXPECT_EQ(prompt.asked[1].icon, PromptIcon::Error);
     EXPECT_EQ(folderEntries(dir.path()), (std::vector<std::string>{"umb.ini", "umb_ini.bak"}));
     EXPECT_DOUBLE_EQ(s.Par.Breite, 47.25); // the settings file keeps the values read before the stop
 }

@@ -49,7 +49,7 @@ TEST(Schreibfehler, SchreibeNeueIniKeepsTheOldFileAndNamesIt)
     const auto file = dir / "umb.ini";
     writeBytes(file, "the old settings");
     AppState s = startedState();
-    ScriptedPrompt prompt;
+    IniPrompt prompt;
     bool ok = true;
     {
         FullDisk full;
@@ -59,9 +59,9 @@ TEST(Schreibfehler, SchreibeNeueIniKeepsTheOldFileAndNamesIt)
     EXPECT_FALSE(ok);
     EXPECT_EQ(fileBytes(file), "the old settings");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), std::filesystem::directory_iterator()), 1);
-    ASSERT_EQ(prompt.messages.size(), 1u);
-    EXPECT_EQ(prompt.messages[0].text, file.string() + " :\r\nINI-Datei konnte nicht gespeichert werden! (Schreibgeschützt?)");
-    EXPECT_EQ(prompt.messages[0].icon, PromptIcon::Error);
+    ASSERT_EQ(prompt.asked.size(), 1u);
+    EXPECT_EQ(prompt.asked[0].text, file.string() + " :\r\nINI-Datei konnte nicht gespeichert werden! (Schreibgeschützt?)");
+    EXPECT_EQ(prompt.asked[0].icon, PromptIcon::Error);
 }
 
 TEST(Schreibfehler, ARebuildThatCannotWriteLeavesTheFaultyFileWhole)
@@ -73,7 +73,7 @@ TEST(Schreibfehler, ARebuildThatCannotWriteLeavesTheFaultyFileWhole)
     writeLines(file, lines);
     const std::string faulty = fileBytes(file);
     AppState s = startedState();
-    ScriptedPrompt prompt({PromptAnswer::Yes});
+    IniPrompt prompt({PromptAnswer::Yes});
     IniLeseErgebnis r;
     {
         FullDisk full;
@@ -83,8 +83,8 @@ TEST(Schreibfehler, ARebuildThatCannotWriteLeavesTheFaultyFileWhole)
     EXPECT_EQ(r.status, IniLeseStatus::Unveraendert);
     EXPECT_EQ(fileBytes(file), faulty);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), std::filesystem::directory_iterator()), 1);
-    ASSERT_EQ(prompt.messages.size(), 2u) << prompt.allTexts();
-    EXPECT_NE(prompt.messages[1].text.find("Von umb.ini konnte keine Sicherungsdatei angelegt werden!"), std::string::npos);
+    ASSERT_EQ(prompt.asked.size(), 2u) << allTexts(prompt);
+    EXPECT_NE(prompt.asked[1].text.find("Von umb.ini konnte keine Sicherungsdatei angelegt werden!"), std::string::npos);
 }
 
 TEST(Schreibfehler, SavingTheDateLinesKeepsTheOldFile)
@@ -95,7 +95,7 @@ TEST(Schreibfehler, SavingTheDateLinesKeepsTheOldFile)
     writeLines(s.IniDatei, composedLines(s));
     const std::string before = fileBytes(s.IniDatei);
     s.Datumslinien = {"21/03", "21/06"};
-    ScriptedPrompt prompt;
+    IniPrompt prompt;
     bool ok = true;
     {
         FullDisk full;
@@ -104,6 +104,6 @@ TEST(Schreibfehler, SavingTheDateLinesKeepsTheOldFile)
     }
     EXPECT_FALSE(ok);
     EXPECT_EQ(fileBytes(s.IniDatei), before);
-    ASSERT_EQ(prompt.messages.size(), 1u);
-    EXPECT_EQ(prompt.messages[0].text.rfind(s.IniDatei + " :\r\n", 0), 0u);
+    ASSERT_EQ(prompt.asked.size(), 1u);
+    EXPECT_EQ(prompt.asked[0].text.rfind(s.IniDatei + " :\r\n", 0), 0u);
 }

@@ -1,14 +1,16 @@
 #pragma once
-// Helpers of the settings-file tests: a prompt with scripted answers that records every
-// message, a fresh temporary folder per test, and a started state to copy from.
+// Helpers of the settings-file tests: a prompt whose script answers the questions, a fresh
+// temporary folder per test, and a started state to copy from.
 #include "core/SafeSave.h"
 #include "core/State.h"
 #include "core/UserPrompt.h"
 #include "dialogs/IniText.h"
+#include "support/ScriptedPrompt.h"
 
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <initializer_list>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -17,45 +19,35 @@
 
 namespace umbrin::testing {
 
-struct RecordedMessage {
-    PromptTitle title;
-    PromptIcon icon;
-    std::string text;
-    PromptButtons buttons;
-};
-
-// Answers Yes/No questions from a script (No once the script is used up) and OK boxes with Ok.
-class ScriptedPrompt : public UserPrompt {
+// The shared scripted prompt, with the script answering only the Yes/No questions: boxes
+// with OK alone take no answer, and once the script is used up every question is declined.
+class IniPrompt : public test::ScriptedPrompt {
 public:
-    explicit ScriptedPrompt(std::deque<PromptAnswer> answers = {}) : answers_(std::move(answers)) {}
+    explicit IniPrompt(std::initializer_list<PromptAnswer> fragen = {}) : fragen_(fragen) {}
 
     PromptAnswer ask(PromptTitle title, PromptIcon icon, const std::string& text, PromptButtons buttons) override
     {
-        messages.push_back({title, icon, text, buttons});
-        if (buttons == PromptButtons::Ok)
-            return PromptAnswer::Ok;
-        if (answers_.empty())
-            return PromptAnswer::No;
-        const PromptAnswer a = answers_.front();
-        answers_.pop_front();
-        return a;
+        answers.clear();
+        if (buttons != PromptButtons::Ok) {
+            answers.push_back(fragen_.empty() ? PromptAnswer::No : fragen_.front());
+            if (!fragen_.empty())
+                fragen_.pop_front();
+        }
+        return test::ScriptedPrompt::ask(title, icon, text, buttons);
     }
-
-    bool askText(const std::string&, const std::string&, std::string&) override { return false; }
-
-    std::string allTexts() const
-    {
-        std::string all;
-        for (const auto& m : messages)
-            all += "[" + m.text + "]\n";
-        return all;
-    }
-
-    std::vector<RecordedMessage> messages;
 
 private:
-    std::deque<PromptAnswer> answers_;
+    std::deque<PromptAnswer> fragen_;
 };
+
+// Every text shown, each in brackets on a line of its own (for failure output).
+inline std::string allTexts(const test::ScriptedPrompt& p)
+{
+    std::string all;
+    for (const auto& m : p.asked)
+        all += "[" + m.text + "]\n";
+    return all;
+}
 
 // A fresh, empty folder named after the running test; removed when the object goes.
 class TempDir {
@@ -93,7 +85,7 @@ inline AppState startedState()
 
 inline std::vector<std::string> composedLines(const AppState& s)
 {
-    ScriptedPrompt quiet;
+    IniPrompt quiet;
     std::vector<std::string> lines;
     IniTextErstellen(s, false, lines, quiet);
     return lines;

@@ -53,7 +53,7 @@ TEST(IniTextErstellen, LineSixteenCarriesTheHabermelGnomonAndEveryDateLineIsWrit
         s.Datumslinien.push_back(std::to_string(1 + i % 28) + "/" + std::to_string(1 + i % 12));
     s.Datumslinien.push_back("");
     s.Datumslinien.push_back("31/04");
-    ScriptedPrompt prompt;
+    IniPrompt prompt;
     std::vector<std::string> l;
     IniTextErstellen(s, false, l, prompt);
     ASSERT_EQ(l.size(), 48u + 300u);
@@ -64,8 +64,8 @@ TEST(IniTextErstellen, LineSixteenCarriesTheHabermelGnomonAndEveryDateLineIsWrit
     EXPECT_EQ(l[9][29], '9');
     EXPECT_EQ(l.back(), s.Datumslinien[299]);
     // The empty entry is dropped silently, the invalid one with its report.
-    ASSERT_EQ(prompt.messages.size(), 1u) << prompt.allTexts();
-    EXPECT_EQ(prompt.messages[0].text, "Datum fehlerhaft!: 31/04");
+    ASSERT_EQ(prompt.asked.size(), 1u) << allTexts(prompt);
+    EXPECT_EQ(prompt.asked[0].text, "Datum fehlerhaft!: 31/04");
 }
 
 TEST(IniTextErstellen, KeepingTheColoursOfTheSettingsFile)
@@ -95,10 +95,10 @@ TEST(IniTextErstellen, KeepingTheColoursOfTheSettingsFile)
         s.IniDatei = (dir / "umb.ini").string();
         if (!c.file.empty())
             writeLines(s.IniDatei, c.file);
-        ScriptedPrompt prompt;
+        IniPrompt prompt;
         std::vector<std::string> l;
         IniTextErstellen(s, true, l, prompt);
-        EXPECT_TRUE(prompt.messages.empty()) << c.name << prompt.allTexts();
+        EXPECT_TRUE(prompt.asked.empty()) << c.name << allTexts(prompt);
         std::array<Farbe, 12> written{};
         for (std::size_t k = 0; k < 12; ++k)
             written[k] = static_cast<Farbe>(std::stoll(l[19 + k]));

@@ -1,4 +1,3 @@
-#include "dialogs/Datumszeile.h"
 #include "dialogs/IniZahlen.h"
 
 #include <gtest/gtest.h>
@@ -94,23 +93,4 @@ TEST(IniZahlen, CommaSplitterAndRingScanner)
     EXPECT_EQ(holeRingWert(rest, false), "80.00"); // only the first value keeps its sign
     EXPECT_EQ(holeRingWert(rest, false), "30.0");
     EXPECT_TRUE(rest.empty());
-}
-
-TEST(Datumszeile, DayAndMonthMustNameADayOfTheYear)
-{
-    struct Case {
-        const char* line;
-        int jahr;
-        bool valid;
-    } cases[] = {
-        {"21/03    ( 21. März )", 2020, true}, {"1/3", 2020, true},    {"01/03", 2020, true},
-        {"1 /3 ", 2020, true},                 {"21/12", 2020, true},  {"31/12", 2020, true},
-        {"29/02", 2024, true},                 {"29/02", 2000, true},  {"29/02", 1900, false},
-        {"29/02", 2023, false},                {"31/04", 2020, false}, {"30/02", 2024, false},
-        {"00/05", 2020, false},                {"5/13", 2020, false},  {"12", 2020, false},
-        {"31/02", 2020, false},                {"abc", 2020, false},   {"", 2020, false},
-        {"/", 2020, false},                    {"32/01", 2020, false},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(dateLineIsValid(c.line, c.jahr), c.valid) << c.line << " " << c.jahr;
 }

@@ -99,7 +99,7 @@ std::vector<StoredField> storedFields()
 }
 
 // Writes a file from the start state with one field changed and reads it back.
-IniLeseErgebnis roundTrip(const StoredField& f, double value, AppState& back, ScriptedPrompt& prompt)
+IniLeseErgebnis roundTrip(const StoredField& f, double value, AppState& back, IniPrompt& prompt)
 {
     TempDir dir;
     AppState quelle = startedState();
@@ -117,9 +117,9 @@ TEST(Wertebereiche, EveryBoundADialogAcceptsReadsBackWithoutAComplaint)
         for (const Wertebereich& r : f.dialogRanges) {
             for (const double value : {r.von, r.bis}) {
                 AppState back;
-                ScriptedPrompt prompt;
+                IniPrompt prompt;
                 EXPECT_EQ(roundTrip(f, value, back, prompt).status, IniLeseStatus::Gelesen) << f.name << " " << value;
-                EXPECT_TRUE(prompt.messages.empty()) << f.name << " " << value << prompt.allTexts();
+                EXPECT_TRUE(prompt.asked.empty()) << f.name << " " << value << allTexts(prompt);
                 const double expected = std::string(f.name) == "KegelNeigung" ? kegelNeigungGespeichert(value) : value;
                 EXPECT_DOUBLE_EQ(f.get(back), expected) << f.name << " " << value;
             }
@@ -141,9 +141,9 @@ TEST(Wertebereiche, JustOutsideTheFileRangesTheReaderRefuses)
         const auto f = std::find_if(fields.begin(), fields.end(), [&](const StoredField& x) { return x.name == std::string(name); });
         ASSERT_NE(f, fields.end()) << name;
         AppState back;
-        ScriptedPrompt prompt;
+        IniPrompt prompt;
         roundTrip(*f, value, back, prompt);
-        EXPECT_FALSE(prompt.messages.empty() && f->get(back) == value) << name << " " << value;
+        EXPECT_FALSE(prompt.asked.empty() && f->get(back) == value) << name << " " << value;
     }
 }
 
