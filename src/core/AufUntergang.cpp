@@ -1,14 +1,13 @@
 #include "core/AufUntergang.h"
 
 #include "core/Rounding.h"
+#include "core/State.h"
 
 #include <cmath>
 
 namespace umbrin {
 
 namespace {
-
-constexpr long double kRadProGrad = 3.14159265358979323846264338327950288L / 180.0L;
 
 // The series below write 2 pi with the precision of their published coefficients.
 constexpr double kZweiPi = 6.283185307;
@@ -34,16 +33,46 @@ Aequatorial ausEinheitsvektor(double x, double y, double s)
     return a;
 }
 
+// Decimal text of n, blanks in front up to width w.
+std::string zahlRechtsbuendig(int n, int w)
+{
+    std::string text = std::to_string(n);
+    if (static_cast<int>(text.size()) < w)
+        text.insert(0, static_cast<std::size_t>(w) - text.size(), ' ');
+    return text;
+}
+
+// Clock text "hh:mm" of a time in hours, rounded to the minute: the hour right-aligned in
+// 3 characters, the minutes with two digits.
+std::string zeitHHMM(double x)
+{
+    const double t = ganzerTeil(60.0 * x + 0.5) / 60.0;
+    const long long h = truncateToInt(t);
+    const long long m = truncateToInt((t - static_cast<double>(h)) * 60.0 + 0.5);
+    std::string text = zahlRechtsbuendig(static_cast<int>(h), 3) + ":";
+    if (m >= 0 && m <= 9)
+        text += "0";
+    text += std::to_string(m);
+    return text;
+}
+
 } // namespace
 
 double SinGrad(double x)
 {
-    return static_cast<double>(std::sin(static_cast<long double>(x) * kRadProGrad));
+    return static_cast<double>(std::sin(static_cast<long double>(x) * rad));
 }
 
 double CosGrad(double x)
 {
-    return static_cast<double>(std::cos(static_cast<long double>(x) * kRadProGrad));
+    return static_cast<double>(std::cos(static_cast<long double>(x) * rad));
+}
+
+std::array<double, 3> sinh0Werte(int daemmerung)
+{
+    static constexpr double kDaemmerung[3] = {-6.0, -12.0, -18.0};
+    const double tief = kDaemmerung[daemmerung >= 0 && daemmerung <= 2 ? daemmerung : 2];
+    return {SinGrad(0.1333333), SinGrad(-0.8333333), SinGrad(tief)};
 }
 
 double Frac(double x)
@@ -169,26 +198,6 @@ double SinHoehe(int objekt, double sinBreite, double cosBreite, double laenge, d
            + cosBreite * CosGrad(pos.Deklination) * CosGrad(tau);
 }
 
-std::string ZeitHHMM(double x)
-{
-    const double t = ganzerTeil(60.0 * x + 0.5) / 60.0;
-    const long long h = truncateToInt(t);
-    const long long m = truncateToInt((t - static_cast<double>(h)) * 60.0 + 0.5);
-    std::string text = ZahlRechtsbuendig(static_cast<int>(h), 3) + ":";
-    if (m >= 0 && m <= 9)
-        text += "0";
-    text += std::to_string(m);
-    return text;
-}
-
-std::string ZahlRechtsbuendig(int n, int w)
-{
-    std::string text = std::to_string(n);
-    if (static_cast<int>(text.size()) < w)
-        text.insert(0, static_cast<std::size_t>(w) - text.size(), ' ');
-    return text;
-}
-
 RiseSetKind AufUntergangSuche::kind() const
 {
     if (AufGefunden && UnterGefunden)
@@ -248,13 +257,13 @@ AufUntergangTexte AufUntergangText(const AufUntergangSuche& suche, int objekt,
     AufUntergangTexte t;
     if (suche.AufGefunden || suche.UnterGefunden) {
         if (suche.AufGefunden) {
-            t.Aufgang = ZeitHHMM(suche.ZeitAuf);
+            t.Aufgang = zeitHHMM(suche.ZeitAuf);
         } else {
             t.Aufgang = kStrich;
             t.EreignisFehlt = true;
         }
         if (suche.UnterGefunden) {
-            t.Untergang = ZeitHHMM(suche.ZeitUnter);
+            t.Untergang = zeitHHMM(suche.ZeitUnter);
         } else {
             t.Untergang = kStrich;
             t.EreignisFehlt = true;

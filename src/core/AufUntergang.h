@@ -50,6 +50,11 @@ double ModJulDatum(int D, int M, int Y, double h);
 // modified Julian date.
 double Sternzeit(double laenge, double mjd);
 
+// Sines of the altitudes the search looks for, by object: moon +0.1333333 degrees (its
+// parallax less refraction and radius), sun -0.8333333 degrees (refraction and radius), and
+// the twilight by Schalter.Daemmerung: 0 civil -6, 1 nautical -12, 2 astronomical -18.
+std::array<double, 3> sinh0Werte(int daemmerung);
+
 // Right ascension (hours 0..24) and declination (degrees).
 struct Aequatorial {
     double Rektaszension = 0.0;
@@ -63,13 +68,6 @@ Aequatorial MondKoordinaten(double T);
 // after MJD0, for a place given by the sine and cosine of its latitude and its longitude.
 double SinHoehe(int objekt, double sinBreite, double cosBreite, double laenge, double stunde,
                 double MJD0);
-
-// Hours as "hh:mm": the hour right-aligned in 3 characters, the minutes with two digits
-// (6.5 gives "  6:30").
-std::string ZeitHHMM(double x);
-
-// Decimal text of n, blanks in front up to width w.
-std::string ZahlRechtsbuendig(int n, int w);
 
 // What one search found.
 enum class RiseSetKind {

@@ -50,6 +50,14 @@ double minutes(const std::string& hhmm)
     return 60.0 * std::stod(hhmm.substr(0, colon)) + std::stod(hhmm.substr(colon + 1));
 }
 
+// A result text is the time "hh:mm" (hour right-aligned in 3 characters) rounded to the minute.
+void expectClockText(const std::string& text, double hours)
+{
+    ASSERT_EQ(text.size(), 6u) << '"' << text << '"';
+    EXPECT_EQ(text[3], ':');
+    EXPECT_NEAR(minutes(text), 60.0 * hours, 0.5 + 1e-9) << text;
+}
+
 } // namespace
 
 TEST(ModJulDatum, ReferenceEpochAndCalendarSwitch)
@@ -70,6 +78,16 @@ TEST(Frac, IsAlwaysInUnitInterval)
     EXPECT_DOUBLE_EQ(Frac(-0.25), 0.75);
     EXPECT_DOUBLE_EQ(Frac(-3.0), 0.0);
     EXPECT_DOUBLE_EQ(Frac(0.0), 0.0);
+}
+
+TEST(Sinh0Werte, AltitudesOfMoonSunAndTwilight)
+{
+    for (int daemmerung : {0, 1, 2}) {
+        const std::array<double, 3> w = sinh0Werte(daemmerung);
+        EXPECT_NEAR(w[0], sinDeg(0.1333333), 1e-15);
+        EXPECT_NEAR(w[1], sinDeg(-0.8333333), 1e-15);
+        EXPECT_NEAR(w[2], sinDeg(-6.0 * (daemmerung + 1)), 1e-15);
+    }
 }
 
 TEST(Sternzeit, GreenwichSiderealTimeAtJ2000)
@@ -116,18 +134,6 @@ TEST(QuadInterpolation, ZerosAndExtremum)
         EXPECT_NEAR(q.xe, c.xe, 1e-12);
         EXPECT_NEAR(q.ye, c.ye, 1e-12);
     }
-}
-
-TEST(ZeitHHMM, RoundsToTheMinute)
-{
-    EXPECT_EQ(ZeitHHMM(6.5), "  6:30");
-    EXPECT_EQ(ZeitHHMM(0.0), "  0:00");
-    EXPECT_EQ(ZeitHHMM(12.0 + 59.5 / 60.0), " 13:00"); // half a minute rounds up
-    EXPECT_EQ(ZeitHHMM(7.0 + 5.4 / 60.0), "  7:05");
-    EXPECT_EQ(ZeitHHMM(23.999), " 24:00");
-    EXPECT_EQ(ZahlRechtsbuendig(5, 3), "  5");
-    EXPECT_EQ(ZahlRechtsbuendig(1234, 3), "1234");
-    EXPECT_EQ(ZahlRechtsbuendig(-7, 4), "  -7");
 }
 
 // Sunrise and sunset (upper limb on a horizon lowered by 34' of refraction) in standard zone
@@ -234,7 +240,8 @@ TEST(SucheAufUntergang, TwilightSetAndRiseBothFoundAtNauticalDepth)
     EXPECT_FALSE(t.EreignisFehlt);
     // The twilight column shows the end (set) first, then the beginning (rise), then two blanks.
     EXPECT_EQ(zeile, t.Untergang + t.Aufgang + "  ");
-    EXPECT_EQ(t.Aufgang, ZeitHHMM(s.ZeitAuf));
+    expectClockText(t.Aufgang, s.ZeitAuf);
+    expectClockText(t.Untergang, s.ZeitUnter);
 }
 
 // Moon at 47.25 N, 9.59 E, zone time of 15 E, January 2024. Reference times (to the minute)
@@ -270,8 +277,14 @@ TEST(SucheAufUntergang, MoonDaysWithoutRiseOrSet)
         std::string zeile;
         const AufUntergangTexte t = AufUntergangText(s, ObjektMond, germanRow, zeile);
         EXPECT_EQ(t.EreignisFehlt, c.kind != RiseSetKind::RiseAndSet);
-        EXPECT_EQ(t.Aufgang, c.aufgang ? ZeitHHMM(s.ZeitAuf) : " -----");
-        EXPECT_EQ(t.Untergang, c.untergang ? ZeitHHMM(s.ZeitUnter) : " -----");
+        if (c.aufgang)
+            expectClockText(t.Aufgang, s.ZeitAuf);
+        else
+            EXPECT_EQ(t.Aufgang, " -----");
+        if (c.untergang)
+            expectClockText(t.Untergang, s.ZeitUnter);
+        else
+            EXPECT_EQ(t.Untergang, " -----");
         EXPECT_EQ(zeile, t.Aufgang + t.Untergang + "  ");
     }
 }
