@@ -219,6 +219,13 @@ struct AppState {
     std::uint8_t FormatA4 = 1;
     std::uint8_t AlsHPGL = 1;
     std::string HPGLDateiname;
+
+    // Read when a window is relabelled after a language switch: the part of the day of the
+    // ring dial's Babylonian and Italian lines (0 before noon, 1 after noon, 2 all day), the
+    // year-table option of the tables window and its table lines.
+    std::uint8_t RingBabTeil = 0, RingItalTeil = 0;
+    std::uint8_t Tabellenoption = 0;
+    std::vector<std::string> Tabellenzeilen;
 };
 
 // Sets every Par, Schalter and Zeiten field that has a start value, and the ring-dial band

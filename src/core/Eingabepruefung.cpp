@@ -1,0 +1,202 @@
+#include "core/Eingabepruefung.h"
+
+#include "core/Sprachdienst.h"
+#include "core/Zahlenformat.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace umbrin {
+
+namespace {
+
+std::string_view ohneFuehrendeBlanks(std::string_view text)
+{
+    const std::size_t erstes = text.find_first_not_of(' ');
+    return erstes == std::string_view::npos ? std::string_view{} : text.substr(erstes);
+}
+
+bool istZiffer(char c) { return c >= '0' && c <= '9'; }
+
+// label + "=" + text + " Zulässiger Wertebereich ist [lo..hi] !"
+std::string bereichsMeldung(const AppState& s, std::string_view label, std::string_view text,
+                            std::int32_t lo, std::int32_t hi)
+{
+    std::string m(label);
+    m += '=';
+    m += text;
+    m += meldungsText(s, 13);
+    m += " [" + IntStr(lo) + ".." + IntStr(hi) + "] !";
+    return m;
+}
+
+} // namespace
+
+std::optional<std::int32_t> leseGanzzahl(std::string_view text)
+{
+    std::string_view rest = ohneFuehrendeBlanks(text);
+    bool negativ = false;
+    if (!rest.empty() && (rest.front() == '+' || rest.front() == '-')) {
+        negativ = rest.front() == '-';
+        rest.remove_prefix(1);
+    }
+    if (rest.empty())
+        return std::nullopt;
+    std::int64_t wert = 0;
+    for (char c : rest) {
+        if (!istZiffer(c))
+            return std::nullopt;
+        wert = wert * 10 + (c - '0');
+        if (wert > 2147483648LL)
+            return std::nullopt;
+    }
+    if (negativ)
+        wert = -wert;
+    if (wert > INT32_MAX || wert < INT32_MIN)
+        return std::nullopt;
+    return static_cast<std::int32_t>(wert);
+}
+
+std::optional<double> leseReal(std::string_view text)
+{
+    std::string_view rest = ohneFuehrendeBlanks(text);
+    std::string zahl;
+    std::size_t i = 0;
+    if (i < rest.size() && (rest[i] == '+' || rest[i] == '-')) {
+        if (rest[i] == '-')
+            zahl += '-';
+        ++i;
+    }
+    std::size_t ziffern = 0;
+    while (i < rest.size() && istZiffer(rest[i])) {
+        zahl += rest[i++];
+        ++ziffern;
+    }
+    if (i < rest.size() && rest[i] == '.') {
+        zahl += rest[i++];
+        while (i < rest.size() && istZiffer(rest[i])) {
+            zahl += rest[i++];
+            ++ziffern;
+        }
+    }
+    if (ziffern == 0)
+        return std::nullopt;
+    if (i < rest.size() && (rest[i] == 'e' || rest[i] == 'E')) {
+        zahl += 'e';
+        ++i;
+        if (i < rest.size() && (rest[i] == '+' || rest[i] == '-'))
+            zahl += rest[i++];
+        std::size_t exponentZiffern = 0;
+        while (i < rest.size() && istZiffer(rest[i])) {
+            zahl += rest[i++];
+            ++exponentZiffern;
+        }
+        if (exponentZiffern == 0)
+            return std::nullopt;
+    }
+    if (i != rest.size())
+        return std::nullopt;
+    double wert = 0;
+    const auto r = std::from_chars(zahl.data(), zahl.data() + zahl.size(), wert);
+    if (r.ec != std::errc() || r.ptr != zahl.data() + zahl.size() || !std::isfinite(wert))
+        return std::nullopt;
+    return wert;
+}
+
+Feldpruefung pruefeRealFeld(const AppState& s, std::string_view text, double aktuell)
+{
+    Feldpruefung p;
+    p.wert = aktuell;
+    if (text.empty()) {
+        p.befund = Befund::LeerWiederhergestellt;
+        p.feldText = RealStr(aktuell, 7, 2);
+        return p;
+    }
+    if (const auto wert = leseReal(text)) {
+        p.wert = *wert;
+        return p;
+    }
+    p.befund = Befund::KeineZahl;
+    p.feldText = std::string{};
+    p.meldungsId = 4;
+    p.meldung = meldungsText(s, 4);
+    p.icon = PromptIcon::Warning;
+    return p;
+}
+
+Feldpruefung pruefeInt(const AppState& s, std::string_view text, std::int32_t lo, std::int32_t hi,
+                       std::string_view label, std::int32_t aktuell)
+{
+    Feldpruefung p;
+    p.ganzzahl = aktuell;
+    p.wert = aktuell;
+    if (text.empty()) {
+        p.befund = Befund::LeerWiederhergestellt;
+        p.feldText = IntStr(aktuell);
+        return p;
+    }
+    const auto wert = leseGanzzahl(text);
+    if (wert && *wert >= lo && *wert <= hi) {
+        p.ganzzahl = *wert;
+        p.wert = *wert;
+        return p;
+    }
+    p.befund = wert ? Befund::AusserhalbBereich : Befund::KeineZahl;
+    p.meldungsId = 13;
+    p.meldung = bereichsMeldung(s, label, text, lo, hi);
+    p.icon = PromptIcon::Question;
+    p.knoepfe = PromptButtons::OkCancel;
+    return p;
+}
+
+Feldpruefung pruefeIntNochmals(const AppState& s, std::string_view text, std::int32_t lo,
+                               std::int32_t hi, std::string_view label, std::int32_t aktuell)
+{
+    Feldpruefung p = pruefeInt(s, text, lo, hi, label, aktuell);
+    if (p.meldung.empty())
+        return p;
+    // The question is German in both languages.
+    p.meldung += "\n\r     Nochmals eingeben?";
+    p.knoepfe = PromptButtons::YesNo;
+    return p;
+}
+
+std::string filtereRealText(std::string_view text)
+{
+    std::string gefiltert;
+    for (char c : text) {
+        if (istZiffer(c) || c == '+' || c == '-' || c == '.')
+            gefiltert += c;
+        else if (c == ',')
+            gefiltert += '.';
+    }
+    return gefiltert;
+}
+
+Feldpruefung pruefeRealBereich(const AppState& s, std::string_view text, std::string_view label,
+                               double lo, double hi, double aktuell)
+{
+    Feldpruefung p;
+    p.wert = aktuell;
+    p.icon = PromptIcon::Question;
+    const std::string gefiltert = filtereRealText(text);
+    const auto wert = leseReal(gefiltert);
+    if (!wert) {
+        p.befund = Befund::KeineZahl;
+        p.meldungsId = 4;
+        p.meldung = meldungsText(s, 4);
+        p.feldText = RealStr(aktuell, 8, 2);
+        return p;
+    }
+    if (*wert > hi || *wert < lo) {
+        p.befund = Befund::AusserhalbBereich;
+        p.meldungsId = 13;
+        p.meldung = std::string(label) + "=" + gefiltert + "\r\n" + std::string(meldungsText(s, 13)) + " ["
+            + RealStr(lo, 8, 2) + ", ...," + RealStr(hi, 7, 1) + "] !";
+        return p;
+    }
+    p.wert = *wert;
+    return p;
+}
+
+} // namespace umbrin

@@ -1,0 +1,69 @@
+#pragma once
+// The checks behind the edit fields: text in, verdict, value and message out. The windows
+// show the message, put the focus back into the field and act on the answer (see the edit
+// field readers of the Qt layer); nothing here touches a control.
+#include "core/State.h"
+#include "core/UserPrompt.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace umbrin {
+
+// Reads a whole number as the program always has: blanks in front allowed, then an optional
+// sign and decimal digits, nothing after them; 32-bit range.
+std::optional<std::int32_t> leseGanzzahl(std::string_view text);
+
+// Reads a real: blanks in front allowed, an optional sign, digits with "." as decimal point,
+// an optional exponent; any other character fails, so does a value beyond the double range.
+std::optional<double> leseReal(std::string_view text);
+
+enum class Befund {
+    Uebernommen,        // the text gave a valid value
+    LeerWiederhergestellt, // empty field: the current value is shown again, nothing reported
+    KeineZahl,          // the text is not a number
+    AusserhalbBereich,  // a number outside the allowed range
+};
+
+// What a field check found and what the window has to do about it.
+struct Feldpruefung {
+    Befund befund = Befund::Uebernommen;
+    double wert = 0;                      // value to keep: the new one when taken, else the old
+    std::int32_t ganzzahl = 0;            // the same for the integer checks
+    std::optional<std::string> feldText;  // new text of the field, when it changes
+    int meldungsId = -1;                  // row of the message table the message is built on
+    std::string meldung;                  // message to show; empty when nothing is reported
+    PromptTitle titel = PromptTitle::Problem;
+    PromptIcon icon = PromptIcon::None;
+    PromptButtons knoepfe = PromptButtons::Ok;
+
+    bool angenommen() const { return befund == Befund::Uebernommen || befund == Befund::LeerWiederhergestellt; }
+};
+
+// A real without range. Empty text: the field shows the current value again (7, 2).
+// Not a number: message 4, the field is emptied, the value stays.
+Feldpruefung pruefeRealFeld(const AppState& s, std::string_view text, double aktuell);
+
+// An integer in lo..hi. Empty text: the field shows the current value again. Otherwise the
+// message "label=text Zulässiger Wertebereich ist [lo..hi] !" with OK and Cancel; the value
+// stays and the field keeps its text.
+Feldpruefung pruefeInt(const AppState& s, std::string_view text, std::int32_t lo, std::int32_t hi,
+                       std::string_view label, std::int32_t aktuell);
+
+// As pruefeInt, the message asking whether to enter the value again (Yes/No).
+Feldpruefung pruefeIntNochmals(const AppState& s, std::string_view text, std::int32_t lo,
+                               std::int32_t hi, std::string_view label, std::int32_t aktuell);
+
+// A real in lo..hi (bounds included). Digits, "+", "-" and "." are kept, "," is read as the
+// decimal point, every other character is dropped. Not a number: message 4 and the field
+// shows the current value (8, 2). Out of range: the range message. In both cases the current
+// value stays: a value that failed the check never reaches the state.
+Feldpruefung pruefeRealBereich(const AppState& s, std::string_view text, std::string_view label,
+                               double lo, double hi, double aktuell);
+
+// The text that pruefeRealBereich reads: digits, "+", "-", "." kept, "," as ".", the rest dropped.
+std::string filtereRealText(std::string_view text);
+
+} // namespace umbrin

@@ -1,0 +1,67 @@
+#include "core/Textumformung.h"
+
+#include <array>
+#include <utility>
+
+namespace umbrin {
+
+std::string OhneAmpersand(std::string_view s)
+{
+    std::string out;
+    out.reserve(s.size());
+    for (char c : s)
+        if (c != '&' && c != ':')
+            out += c;
+    return out;
+}
+
+std::string OhneUmlaute(std::string_view s)
+{
+    // The umlauts as UTF-8 (two bytes each) and their spellings without them.
+    static constexpr std::array<std::pair<std::string_view, std::string_view>, 6> ersatz = {{
+        {"\xC3\xA4", "ae"}, {"\xC3\xB6", "oe"}, {"\xC3\xBC", "ue"},
+        {"\xC3\x84", "Ae"}, {"\xC3\x96", "Oe"}, {"\xC3\x9C", "Ue"},
+    }};
+    std::string out;
+    out.reserve(s.size() + 8);
+    for (std::size_t i = 0; i < s.size();) {
+        bool ersetzt = false;
+        for (const auto& [umlaut, umschrift] : ersatz) {
+            if (s.substr(i, umlaut.size()) == umlaut) {
+                out += umschrift;
+                i += umlaut.size();
+                ersetzt = true;
+                break;
+            }
+        }
+        if (!ersetzt)
+            out += s[i++];
+    }
+    return out;
+}
+
+std::string GrossSchrift(std::string_view s)
+{
+    std::string out(s);
+    for (char& c : out)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    return out;
+}
+
+std::string OhneAccelerator(std::string_view s)
+{
+    std::string out;
+    out.reserve(s.size());
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s[i] != '&') {
+            out += s[i];
+        } else if (i + 1 < s.size() && s[i + 1] == '&') {
+            out += '&';
+            ++i;
+        }
+    }
+    return out;
+}
+
+} // namespace umbrin

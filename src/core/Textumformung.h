@@ -1,0 +1,23 @@
+#pragma once
+// Small rewrites of captions and labels (UTF-8 in, UTF-8 out).
+#include <string>
+#include <string_view>
+
+namespace umbrin {
+
+// Copy without every "&" and ":": a control caption with its accelerator mark and trailing
+// colon becomes a label for messages ("&Breite:" gives "Breite").
+std::string OhneAmpersand(std::string_view s);
+
+// Copy with the umlauts written out (ä ö ü Ä Ö Ü as ae oe ue Ae Oe Ue); every other
+// character, ß included, is kept. Plotter character sets have no umlauts.
+std::string OhneUmlaute(std::string_view s);
+
+// Copy with a..z upper-cased; no other character changes.
+std::string GrossSchrift(std::string_view s);
+
+// Copy without the accelerator marks of a caption: every single "&" is dropped and "&&"
+// becomes one "&".
+std::string OhneAccelerator(std::string_view s);
+
+} // namespace umbrin

@@ -1,0 +1,129 @@
+#include "core/Eingabepruefung.h"
+#include "core/Sprachdienst.h"
+
+#include <gtest/gtest.h>
+
+using namespace umbrin;
+
+namespace {
+
+TEST(Lesen, IntegersAsTheFieldsTakeThem)
+{
+    const std::pair<const char*, std::optional<std::int32_t>> faelle[] = {
+        {"12", 12},   {"  12", 12},           {"-7", -7},          {"+5", 5},
+        {"12 ", {}},  {"", {}},               {"-", {}},           {"1.5", {}},
+        {"2147483647", 2147483647}, {"-2147483648", INT32_MIN}, {"2147483648", {}},
+        {"99999999999999999999", {}}, {"1e3", {}},
+    };
+    for (const auto& [text, wert] : faelle)
+        EXPECT_EQ(leseGanzzahl(text), wert) << text;
+}
+
+TEST(Lesen, RealsWithPointAndExponent)
+{
+    const std::pair<const char*, std::optional<double>> faelle[] = {
+        {"47.25", 47.25}, {"  -9.59", -9.59}, {"1e3", 1000.0}, {"2.5E-1", 0.25},
+        {".5", 0.5},      {"3.", 3.0},        {"+4", 4.0},     {"1,5", {}},
+        {"1.5 ", {}},     {"abc", {}},        {"", {}},        {"1e", {}},
+        {"-", {}},        {"1e999", {}},      {"nan", {}},     {"inf", {}},
+    };
+    for (const auto& [text, wert] : faelle)
+        EXPECT_EQ(leseReal(text), wert) << text;
+}
+
+TEST(PruefeRealFeld, EmptyRestoresGoodTakesBadReports)
+{
+    AppState s;
+    auto p = pruefeRealFeld(s, "", 47.25);
+    EXPECT_EQ(p.befund, Befund::LeerWiederhergestellt);
+    EXPECT_EQ(p.feldText, "  47.25");
+    EXPECT_TRUE(p.meldung.empty());
+
+    p = pruefeRealFeld(s, " 12.5", 47.25);
+    EXPECT_EQ(p.befund, Befund::Uebernommen);
+    EXPECT_DOUBLE_EQ(p.wert, 12.5);
+    EXPECT_FALSE(p.feldText);
+
+    p = pruefeRealFeld(s, "12,5", 47.25);
+    EXPECT_EQ(p.befund, Befund::KeineZahl);
+    EXPECT_DOUBLE_EQ(p.wert, 47.25);
+    EXPECT_EQ(p.feldText, "");
+    EXPECT_EQ(p.meldungsId, 4);
+    EXPECT_EQ(p.meldung, "Das ist keine reelle Zahl.");
+    EXPECT_EQ(p.titel, PromptTitle::Problem);
+    EXPECT_EQ(p.icon, PromptIcon::Warning);
+    EXPECT_EQ(p.knoepfe, PromptButtons::Ok);
+}
+
+TEST(PruefeInt, RangeAndMessage)
+{
+    AppState s;
+    auto p = pruefeInt(s, "3000", 1300, 2500, "Jahr", 2020);
+    EXPECT_EQ(p.befund, Befund::AusserhalbBereich);
+    EXPECT_EQ(p.ganzzahl, 2020);
+    EXPECT_EQ(p.meldung, "Jahr=3000 Zulässiger Wertebereich ist [1300..2500] !");
+    EXPECT_EQ(p.icon, PromptIcon::Question);
+    EXPECT_EQ(p.knoepfe, PromptButtons::OkCancel);
+    EXPECT_FALSE(p.feldText);
+
+    EXPECT_EQ(pruefeInt(s, "12 ", 0, 100, "n", 1).befund, Befund::KeineZahl);
+    EXPECT_EQ(pruefeInt(s, "5", 5, 5, "n", 1).ganzzahl, 5);
+    EXPECT_EQ(pruefeInt(s, "4", 5, 5, "n", 1).befund, Befund::AusserhalbBereich);
+    EXPECT_EQ(pruefeInt(s, "6", 5, 5, "n", 1).befund, Befund::AusserhalbBereich);
+
+    p = pruefeInt(s, "", 0, 100, "n", 17);
+    EXPECT_EQ(p.befund, Befund::LeerWiederhergestellt);
+    EXPECT_EQ(p.feldText, "17");
+
+    setzeSprache(s, false);
+    EXPECT_EQ(pruefeInt(s, "x", -5, 5, "Year", 0).meldung, "Year=x Value has to be within Interval [-5..5] !");
+}
+
+TEST(PruefeIntNochmals, AsksInGermanInBothLanguages)
+{
+    AppState s;
+    setzeSprache(s, false);
+    const auto p = pruefeIntNochmals(s, "99", 0, 59, "Min", 0);
+    EXPECT_EQ(p.meldung, "Min=99 Value has to be within Interval [0..59] !\n\r     Nochmals eingeben?");
+    EXPECT_EQ(p.knoepfe, PromptButtons::YesNo);
+    EXPECT_TRUE(pruefeIntNochmals(s, "30", 0, 59, "Min", 0).meldung.empty());
+}
+
+TEST(PruefeRealBereich, FiltersCommaBlanksAndLetters)
+{
+    AppState s;
+    const std::pair<const char*, double> gut[] = {
+        {"1,5", 1.5}, {"1 000", 1000.0}, {"1e3", 13.0}, {" -9.59 ", -9.59}, {"90", 90.0}, {"-90", -90.0},
+    };
+    for (const auto& [text, wert] : gut) {
+        const auto p = pruefeRealBereich(s, text, "Breite", -90.0, 1000.0, 47.25);
+        EXPECT_EQ(p.befund, Befund::Uebernommen) << text;
+        EXPECT_DOUBLE_EQ(p.wert, wert) << text;
+    }
+}
+
+TEST(PruefeRealBereich, FailureKeepsTheOldValueAndRefillsTheField)
+{
+    AppState s;
+    for (const char* text : {"--1", "", "abc", "1.2.3", "-"}) {
+        const auto p = pruefeRealBereich(s, text, "Breite", -90.0, 90.0, 47.25);
+        EXPECT_EQ(p.befund, Befund::KeineZahl) << text;
+        EXPECT_DOUBLE_EQ(p.wert, 47.25) << text;
+        EXPECT_EQ(p.feldText, "   47.25") << text;
+        EXPECT_EQ(p.meldung, "Das ist keine reelle Zahl.") << text;
+        EXPECT_EQ(p.icon, PromptIcon::Question);
+    }
+}
+
+TEST(PruefeRealBereich, OutOfRangeNeverReachesTheValue)
+{
+    AppState s;
+    const auto p = pruefeRealBereich(s, "95", "Breite", -90.0, 90.0, 47.25);
+    EXPECT_EQ(p.befund, Befund::AusserhalbBereich);
+    EXPECT_DOUBLE_EQ(p.wert, 47.25);
+    EXPECT_FALSE(p.feldText);
+    EXPECT_EQ(p.meldung, "Breite=95\r\n Zulässiger Wertebereich ist [  -90.00, ...,   90.0] !");
+    EXPECT_EQ(pruefeRealBereich(s, "-90,01", "B", -90.0, 90.0, 0.0).befund, Befund::AusserhalbBereich);
+}
+
+} // namespace
