@@ -1,5 +1,8 @@
 #include "core/ui/DruckListe.h"
 #include "core/ui/DruckSeite.h"
+#include "dials/planar/PlanarHpgl.h"
+
+#include "../../support/ScriptedPrompt.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -14,20 +17,7 @@ using namespace umbrin;
 
 namespace {
 
-class ScriptedPrompt : public UserPrompt {
-public:
-    PromptAnswer ask(PromptTitle title, PromptIcon icon, const std::string& text, PromptButtons) override
-    {
-        titles.push_back(title);
-        icons.push_back(icon);
-        texts.push_back(text);
-        return PromptAnswer::Ok;
-    }
-    bool askText(const std::string&, const std::string&, std::string&) override { return false; }
-    std::vector<PromptTitle> titles;
-    std::vector<PromptIcon> icons;
-    std::vector<std::string> texts;
-};
+using test::ScriptedPrompt;
 
 void pdfDrucker(QPrinter& p, const QString& datei)
 {
@@ -99,7 +89,7 @@ private slots:
         ScriptedPrompt frage;
         QVERIFY(DruckBeginn(drucker, maler, seite, s, frage));
         QVERIFY(maler.isActive());
-        QVERIFY(frage.texts.empty());
+        QVERIFY(frage.asked.empty());
         QVERIFY(seite.DruckBreite > 2500 && seite.DruckBreite <= 2820);
         QVERIFY(seite.DruckHoehe > 1700 && seite.DruckHoehe <= 2000);
         // 100 mm of the page are 1000 logical units.
@@ -122,10 +112,10 @@ private slots:
         ScriptedPrompt frage;
         QVERIFY(!DruckBeginn(drucker, maler, seite, s, frage));
         QVERIFY(!maler.isActive());
-        QCOMPARE(frage.texts.size(), std::size_t{1});
-        QCOMPARE(frage.texts[0], std::string("Could not configure printer! (Not ready)"));
-        QCOMPARE(frage.titles[0], PromptTitle::Warnung);
-        QCOMPARE(frage.icons[0], PromptIcon::Warning);
+        QCOMPARE(frage.asked.size(), std::size_t{1});
+        QCOMPARE(frage.asked[0].text, std::string("Could not configure printer! (Not ready)"));
+        QCOMPARE(frage.asked[0].title, PromptTitle::Warnung);
+        QCOMPARE(frage.asked[0].icon, PromptIcon::Warning);
     }
 
     void textLinesFlowOntoNewPagesAndAreClosedByTheNextPrintJob()
@@ -157,6 +147,34 @@ private slots:
         QVERIFY(!liste.istOffen());
         QVERIFY(maler.end());
         QVERIFY(QFileInfo(dir.filePath(QStringLiteral("liste.pdf"))).size() > 0);
+    }
+
+    void planarCoordinateListGoesToThePrinter()
+    {
+        // The list of a plot printed instead of saved: construction data in 11 points, the
+        // points in 9, page after page.
+        QTemporaryDir dir;
+        QPrinter drucker;
+        pdfDrucker(drucker, dir.filePath(QStringLiteral("liste.pdf")));
+        DruckListe liste(drucker);
+        std::string fehler;
+        QVERIFY(liste.oeffnen(fehler));
+        AppState s;
+        initialisiereZustand(s);
+        ScriptedPrompt frage;
+        frage.answers = {PromptAnswer::No};
+        HPGLDatei plot;
+        plot.oeffnenImSpeicher();
+        PlanarHpglAuftrag a;
+        a.Dateiname = "dial.plt";
+        a.Gnomon = s.Par.Gnomonhoehe;
+        a.ebene = ebenenParameter(s);
+        schreibeHPGL_HorVertInkl(s, plot, &liste, frage, a);
+        QVERIFY(!liste.istOffen());
+        QVERIFY(liste.zeilen() > 200);
+        QVERIFY(liste.seiten() >= 3);
+        QVERIFY(QFileInfo(dir.filePath(QStringLiteral("liste.pdf"))).size() > 0);
+        QVERIFY(!plot.inhalt().empty());
     }
 };
 
