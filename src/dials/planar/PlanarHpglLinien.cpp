@@ -13,11 +13,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace umbrin {
 namespace {
-
-constexpr double kRad = static_cast<double>(rad);
 
 // Declination text of a date line: two decimals, no padding.
 std::string deklText(double dekl)
@@ -365,7 +364,8 @@ void PlanarHpglSchreiber::temporalstunden(int von, int bis, int unterteilung)
 
 void PlanarHpglSchreiber::italBabylStunden(bool babylonisch, int von, int bis, int unterteilung)
 {
-    if (std::fabs(s.Par.Breite) > TemporalGrenzbreite)
+    // The plot draws them up to 66 degrees (the screen to 65).
+    if (std::fabs(s.Par.Breite) > 66)
         return;
     // Sunrise and sunset in true local time on 21 June and on the 1st, 11th and 21st of July
     // to December.
@@ -573,8 +573,9 @@ void PlanarHpglSchreiber::stundenlinien(int von, int bis, bool mitZeitgl, bool a
                 }
                 if (start > 353)
                     start = tag21Dez;
-                for (int d = start; d <= start + tageImJahr; d += 3)
+                for (int d = start; d < start + tageImJahr; d += 3)
                     tage.push_back(d > tageImJahr ? d - tageImJahr : d);
+                tage.push_back(start); // closes the loop
             } else {
                 tage.push_back(171);
                 for (int d = 176; d < 366; d += 3)
