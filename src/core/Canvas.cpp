@@ -1,0 +1,117 @@
+#include "core/Canvas.h"
+
+#include "core/Rounding.h"
+
+#include <utility>
+
+namespace umbrin {
+
+void Canvas::setPen(const CanvasPen& pen)
+{
+    beforeStateChange();
+    pen_ = pen;
+    if (pen_.width < 1)
+        pen_.width = 1;
+}
+
+void Canvas::setPenColor(Farbe color)
+{
+    if (pen_.color == color)
+        return;
+    beforeStateChange();
+    pen_.color = color;
+}
+
+void Canvas::setPenWidth(int width)
+{
+    if (width < 1)
+        width = 1;
+    if (pen_.width == width)
+        return;
+    beforeStateChange();
+    pen_.width = width;
+}
+
+void Canvas::setPenStyle(PenStyle style)
+{
+    if (pen_.style == style)
+        return;
+    beforeStateChange();
+    pen_.style = style;
+}
+
+void Canvas::setBrush(const CanvasBrush& brush)
+{
+    beforeStateChange();
+    brush_ = brush;
+}
+
+void Canvas::setBrushColor(Farbe color)
+{
+    beforeStateChange();
+    brush_.color = color;
+}
+
+void Canvas::setBrushStyle(BrushStyle style)
+{
+    beforeStateChange();
+    brush_.style = style;
+}
+
+void Canvas::setFont(const CanvasFont& font)
+{
+    beforeStateChange();
+    font_ = font;
+}
+
+void Canvas::setFontName(std::string name)
+{
+    beforeStateChange();
+    font_.name = std::move(name);
+}
+
+void Canvas::setFontSize(int points)
+{
+    beforeStateChange();
+    font_.height = static_cast<int>(roundHalfEven(static_cast<long double>(points) * unitsPerInch() / 72.0L));
+}
+
+void Canvas::setFontHeight(int deviceUnits)
+{
+    beforeStateChange();
+    font_.height = deviceUnits < 0 ? -deviceUnits : deviceUnits;
+}
+
+void Canvas::setBold(bool bold)
+{
+    beforeStateChange();
+    font_.bold = bold;
+}
+
+void Canvas::setFontColor(Farbe color)
+{
+    beforeStateChange();
+    font_.color = color;
+}
+
+int Canvas::fontSize() const
+{
+    const int upi = unitsPerInch();
+    if (upi <= 0)
+        return 0;
+    return static_cast<int>(roundHalfEven(static_cast<long double>(font_.height) * 72.0L / upi));
+}
+
+void Canvas::moveTo(int x, int y)
+{
+    position_ = {x, y};
+}
+
+void Canvas::lineTo(int x, int y)
+{
+    const CanvasPoint to{x, y};
+    drawLine(position_, to);
+    position_ = to;
+}
+
+} // namespace umbrin

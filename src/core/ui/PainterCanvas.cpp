@@ -1,0 +1,290 @@
+#include "core/ui/PainterCanvas.h"
+
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPagedPaintDevice>
+#include <QPen>
+
+#include <cmath>
+
+namespace umbrin {
+namespace {
+
+QColor qtColor(Farbe c)
+{
+    return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF), static_cast<int>((c >> 16) & 0xFF));
+}
+
+Qt::PenStyle qtPenStyle(PenStyle s)
+{
+    switch (s) {
+    case PenStyle::Solid:
+        return Qt::SolidLine;
+    case PenStyle::Dash:
+        return Qt::DashLine;
+    case PenStyle::Dot:
+        return Qt::DotLine;
+    case PenStyle::DashDot:
+        return Qt::DashDotLine;
+    case PenStyle::Clear:
+        return Qt::NoPen;
+    }
+    return Qt::SolidLine;
+}
+
+bool sameFace(const std::string& a, const char* b)
+{
+    return QString::fromStdString(a).compare(QLatin1String(b), Qt::CaseInsensitive) == 0;
+}
+
+QString firstInstalled(std::initializer_list<const char*> families)
+{
+    const QStringList installed = QFontDatabase::families();
+    for (const char* f : families)
+        if (installed.contains(QLatin1String(f), Qt::CaseInsensitive))
+            return QLatin1String(f);
+    return QLatin1String(*families.begin());
+}
+
+double arcAngle(double cx, double cy, int x, int y)
+{
+    // Degrees counter-clockwise from the positive x axis as seen on the surface (y down).
+    return std::atan2(-(y - cy), x - cx) * 180.0 / M_PI;
+}
+
+} // namespace
+
+PainterCanvas::PainterCanvas(QImage& image)
+    : painter_(std::make_unique<QPainter>(&image))
+    , width_(image.width())
+    , height_(image.height())
+    , printer_(false)
+    , offset_(0.5)
+{
+    painter_->setRenderHint(QPainter::Antialiasing, true);
+    painter_->setRenderHint(QPainter::TextAntialiasing, true);
+    setFontSize(10);
+}
+
+PainterCanvas::PainterCanvas(QPagedPaintDevice& page)
+    : painter_(std::make_unique<QPainter>(&page))
+    , printer_(true)
+{
+    const QRectF paintMm = page.pageLayout().paintRect(QPageLayout::Millimeter);
+    width_ = static_cast<int>(std::floor(paintMm.width() * 10));
+    height_ = static_cast<int>(std::floor(paintMm.height() * 10));
+    const double scaleX = page.logicalDpiX() / 254.0;
+    const double scaleY = page.logicalDpiY() / 254.0;
+    painter_->scale(scaleX, scaleY);
+    painter_->setRenderHint(QPainter::Antialiasing, true);
+    painter_->setRenderHint(QPainter::TextAntialiasing, true);
+    setFontSize(10);
+}
+
+PainterCanvas::~PainterCanvas()
+{
+    flush();
+    if (painter_->isActive())
+        painter_->end();
+}
+
+QString PainterCanvas::familyFor(const std::string& faceName)
+{
+    if (sameFace(faceName, "Times New Roman") || sameFace(faceName, "MS Serif"))
+        return firstInstalled({"Liberation Serif", "DejaVu Serif"});
+    if (sameFace(faceName, "Courier") || sameFace(faceName, "Courier New"))
+        return firstInstalled({"Liberation Mono", "DejaVu Sans Mono"});
+    if (sameFace(faceName, "Wingdings"))
+        return firstInstalled({"DejaVu Sans"});
+    return firstInstalled({"Liberation Sans", "DejaVu Sans"});
+}
+
+QString PainterCanvas::textFor(const std::string& faceName, std::string_view text)
+{
+    const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    if (!sameFace(faceName, "Wingdings"))
+        return s;
+    // The zodiac letters of that face, "^" (Aries) to "i" (Pisces), become the Unicode signs.
+    QString out;
+    out.reserve(s.size());
+    for (QChar c : s) {
+        const char16_t u = c.unicode();
+        if (u >= 0x5E && u <= 0x69)
+            out.append(QChar(static_cast<char16_t>(0x2648 + (u - 0x5E))));
+        else
+            out.append(c);
+    }
+    return out;
+}
+
+QFont PainterCanvas::qtFont() const
+{
+    QFont f(familyFor(font().name));
+    f.setPixelSize(font().height > 0 ? font().height : 1);
+    f.setBold(font().bold);
+    f.setStyleStrategy(QFont::PreferAntialias);
+    return f;
+}
+
+void PainterCanvas::applyPen()
+{
+    QPen p(qtColor(pen().color));
+    p.setWidth(pen().width);
+    p.setStyle(qtPenStyle(pen().style));
+    p.setCapStyle(Qt::RoundCap);
+    p.setJoinStyle(Qt::RoundJoin);
+    painter_->setPen(p);
+}
+
+void PainterCanvas::applyBrush()
+{
+    if (brush().style == BrushStyle::Clear)
+        painter_->setBrush(Qt::NoBrush);
+    else
+        painter_->setBrush(qtColor(brush().color));
+}
+
+void PainterCanvas::flush()
+{
+    if (stroke_.size() >= 2) {
+        applyPen();
+        painter_->drawPolyline(stroke_);
+    }
+    stroke_.clear();
+}
+
+void PainterCanvas::drawLine(CanvasPoint from, CanvasPoint to)
+{
+    const QPointF a(from.x + offset_, from.y + offset_);
+    const QPointF b(to.x + offset_, to.y + offset_);
+    if (stroke_.isEmpty() || stroke_.last() != a) {
+        flush();
+        stroke_.append(a);
+    }
+    stroke_.append(b);
+}
+
+void PainterCanvas::polyline(const std::vector<CanvasPoint>& points)
+{
+    flush();
+    if (points.size() < 2)
+        return;
+    QPolygonF poly;
+    poly.reserve(static_cast<qsizetype>(points.size()));
+    for (const auto& p : points)
+        poly.append(QPointF(p.x + offset_, p.y + offset_));
+    applyPen();
+    painter_->drawPolyline(poly);
+}
+
+void PainterCanvas::rectangle(int left, int top, int right, int bottom)
+{
+    flush();
+    if (right < left)
+        std::swap(left, right);
+    if (bottom < top)
+        std::swap(top, bottom);
+    if (brush().style == BrushStyle::Solid)
+        painter_->fillRect(QRectF(left, top, right - left, bottom - top), qtColor(brush().color));
+    if (pen().style == PenStyle::Clear)
+        return;
+    applyPen();
+    painter_->setBrush(Qt::NoBrush);
+    painter_->drawRect(QRectF(left + offset_, top + offset_, right - left - 1, bottom - top - 1));
+}
+
+void PainterCanvas::fillRect(int left, int top, int right, int bottom)
+{
+    flush();
+    if (right <= left || bottom <= top)
+        return;
+    if (brush().style == BrushStyle::Clear)
+        return;
+    painter_->fillRect(QRectF(left, top, right - left, bottom - top), qtColor(brush().color));
+}
+
+void PainterCanvas::ellipse(int left, int top, int right, int bottom)
+{
+    flush();
+    applyPen();
+    applyBrush();
+    painter_->drawEllipse(QRectF(left + offset_, top + offset_, right - left - 1, bottom - top - 1));
+}
+
+void PainterCanvas::arc(int left, int top, int right, int bottom, int startX, int startY, int endX, int endY)
+{
+    flush();
+    const QRectF box(left + offset_, top + offset_, right - left - 1, bottom - top - 1);
+    const double cx = (left + right) / 2.0;
+    const double cy = (top + bottom) / 2.0;
+    const double a0 = arcAngle(cx, cy, startX, startY);
+    double span = arcAngle(cx, cy, endX, endY) - a0;
+    while (span <= 0)
+        span += 360;
+    applyPen();
+    painter_->setBrush(Qt::NoBrush);
+    painter_->drawArc(box, static_cast<int>(std::lround(a0 * 16)), static_cast<int>(std::lround(span * 16)));
+}
+
+void PainterCanvas::polygon(const std::vector<CanvasPoint>& points)
+{
+    flush();
+    if (points.size() < 2)
+        return;
+    QPolygonF poly;
+    for (const auto& p : points)
+        poly.append(QPointF(p.x + offset_, p.y + offset_));
+    applyPen();
+    applyBrush();
+    painter_->drawPolygon(poly);
+}
+
+void PainterCanvas::drawTextCell(double x, double y, const QString& text)
+{
+    const QFont f = qtFont();
+    painter_->setFont(f);
+    const QFontMetricsF m(f);
+    if (brush().style == BrushStyle::Solid)
+        painter_->fillRect(QRectF(x, y, m.horizontalAdvance(text), m.height()), qtColor(brush().color));
+    painter_->setPen(qtColor(font().color));
+    painter_->drawText(QPointF(x, y + m.ascent()), text);
+}
+
+void PainterCanvas::textOut(int x, int y, std::string_view text)
+{
+    flush();
+    if (text.empty())
+        return;
+    drawTextCell(x, y, textFor(font().name, text));
+}
+
+void PainterCanvas::textOutRotated(int x, int y, std::string_view text, double angle)
+{
+    flush();
+    if (text.empty())
+        return;
+    painter_->save();
+    painter_->translate(x, y);
+    painter_->rotate(-angle); // counter-clockwise on a surface whose y axis points down
+    drawTextCell(0, 0, textFor(font().name, text));
+    painter_->restore();
+}
+
+TextExtent PainterCanvas::textExtent(std::string_view text) const
+{
+    const QFontMetricsF m(qtFont());
+    const QString s = textFor(font().name, text);
+    return {static_cast<int>(std::ceil(m.horizontalAdvance(s))), static_cast<int>(std::ceil(m.height()))};
+}
+
+void PainterCanvas::clear()
+{
+    flush();
+    painter_->save();
+    painter_->resetTransform();
+    painter_->fillRect(QRect(0, 0, painter_->device()->width(), painter_->device()->height()), Qt::white);
+    painter_->restore();
+}
+
+} // namespace umbrin

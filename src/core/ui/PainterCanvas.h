@@ -1,0 +1,74 @@
+#pragma once
+// The canvas on a QPainter: the drawing window's image (units are pixels) or a printer page
+// (units are 0.1 mm from the printable corner, y downwards). Drawing is antialiased.
+//
+// Font faces the constructions ask for are mapped to fonts installed with the program:
+// "Arial" to Liberation Sans (or DejaVu Sans), "Times New Roman" to a serif, "Courier" to a
+// monospace face, and the zodiac letters of "Wingdings" to the signs U+2648..U+2653 of
+// DejaVu Sans.
+#include "core/Canvas.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QPolygonF>
+#include <QString>
+
+#include <memory>
+
+class QImage;
+class QPagedPaintDevice;
+
+namespace umbrin {
+
+class PainterCanvas : public Canvas {
+public:
+    // Draws on the image; one unit is one pixel.
+    explicit PainterCanvas(QImage& image);
+    // Draws on a printer or PDF page; one unit is 0.1 mm, the origin at the printable corner.
+    explicit PainterCanvas(QPagedPaintDevice& page);
+    ~PainterCanvas() override;
+    PainterCanvas(const PainterCanvas&) = delete;
+    PainterCanvas& operator=(const PainterCanvas&) = delete;
+
+    int width() const override { return width_; }
+    int height() const override { return height_; }
+    bool isPrinter() const override { return printer_; }
+    int unitsPerInch() const override { return printer_ ? 254 : 96; }
+
+    void polyline(const std::vector<CanvasPoint>& points) override;
+    void rectangle(int left, int top, int right, int bottom) override;
+    void fillRect(int left, int top, int right, int bottom) override;
+    void ellipse(int left, int top, int right, int bottom) override;
+    void arc(int left, int top, int right, int bottom, int startX, int startY, int endX, int endY) override;
+    void polygon(const std::vector<CanvasPoint>& points) override;
+    void textOut(int x, int y, std::string_view text) override;
+    void textOutRotated(int x, int y, std::string_view text, double angle) override;
+    TextExtent textExtent(std::string_view text) const override;
+    void clear() override;
+
+    // Draws what is still pending; the destructor does it too.
+    void flush();
+
+    // The installed family a face name maps to, and the text as that family shows it.
+    static QString familyFor(const std::string& faceName);
+    static QString textFor(const std::string& faceName, std::string_view text);
+
+protected:
+    void drawLine(CanvasPoint from, CanvasPoint to) override;
+    void beforeStateChange() override { flush(); }
+
+private:
+    void applyPen();
+    void applyBrush();
+    QFont qtFont() const;
+    void drawTextCell(double x, double y, const QString& text);
+
+    std::unique_ptr<QPainter> painter_;
+    int width_ = 0;
+    int height_ = 0;
+    bool printer_ = false;
+    double offset_ = 0; // half a pixel on images, so 1-pixel lines fall on pixel centres
+    QPolygonF stroke_;  // consecutive line segments, drawn as one polyline
+};
+
+} // namespace umbrin

@@ -1,0 +1,85 @@
+#include "dials/Clipping.h"
+
+#include <cmath>
+
+namespace umbrin {
+namespace {
+
+double vorzeichen(double x) { return x > 0 ? 1.0 : (x < 0 ? -1.0 : 0.0); }
+
+// A difference too small to divide by becomes a tiny one of the same sign.
+double geschuetzt(double d)
+{
+    if (std::fabs(d) < 1e-6)
+        return (vorzeichen(d) + 0.2) * 1e-6;
+    return d;
+}
+
+} // namespace
+
+void clipLinie(int xmin, int ymin, int xmax, int ymax, double xA, double yA, double xB, double yB, double& x,
+               double& y)
+{
+    x = xB;
+    y = yB;
+    if (!(xA >= xmin && xA <= xmax && yA >= ymin && yA <= ymax))
+        return;
+    if (!std::isfinite(xB) || !std::isfinite(yB)) {
+        x = xA;
+        y = yA;
+        return;
+    }
+    // Each pass moves B onto one border line; two passes settle every case, the bound only
+    // guards against values that are not numbers.
+    for (int durchgang = 0; durchgang < 8; ++durchgang) {
+        x = xB;
+        y = yB;
+        if (x < xmin || x > xmax) {
+            x = x < xmin ? xmin : xmax;
+            y = (x - xA) * (yB - yA) / geschuetzt(xB - xA) + yA;
+            if (y < ymin || y > ymax) {
+                xB = x;
+                yB = y;
+            }
+        }
+        if (y < ymin || y > ymax) {
+            y = y < ymin ? ymin : ymax;
+            x = (y - yA) * (xB - xA) / geschuetzt(yB - yA) + xA;
+            if (x < xmin || x > xmax) {
+                xB = x;
+                yB = y;
+                continue;
+            }
+        }
+        return;
+    }
+    // Not settled (not-a-number input): stay on the inner end.
+    x = xA;
+    y = yA;
+}
+
+void clipStreckenende(double x0, double y0, double x1, double y1, double xmin, double ymin, double xmax, double ymax,
+                      double& x, double& y)
+{
+    const double xGrenze = x1 - x0 > 0 ? xmax : xmin;
+    const double yGrenze = y1 - y0 > 0 ? ymax : ymin;
+    if (std::fabs(x1 - x0) >= 1e-18) {
+        const double m = (y1 - y0) / (x1 - x0);
+        x = xGrenze;
+        y = (x - x1) * m + y1;
+        if (m == 0)
+            return; // horizontal: the x bound is the end
+        if (y < ymin) {
+            y = ymin;
+            x = (y - y1) / m + x1;
+        } else if (y > ymax) {
+            y = ymax;
+            x = (y - y1) / m + x1;
+        }
+    } else {
+        x = x1;
+        y = yGrenze;
+    }
+}
+
+} // namespace umbrin

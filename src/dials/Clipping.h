@@ -1,0 +1,18 @@
+#pragma once
+// Cutting lines at the border of the drawing area.
+
+namespace umbrin {
+
+// Keeps the second end of the segment A-B inside the closed rectangle [xmin, xmax] x
+// [ymin, ymax] when A lies inside: (x, y) is where the segment leaves the rectangle, or B when
+// B is inside. When A lies outside, (x, y) is B unchanged (even when B is outside too).
+void clipLinie(int xmin, int ymin, int xmax, int ymax, double xA, double yA, double xB, double yB, double& x,
+               double& y);
+
+// Moves the end (x1, y1) along the ray from (x0, y0) through it onto the border of the
+// rectangle: the line is drawn on to the edge of the drawing. A vertical segment ends at ymax
+// when it runs downwards (y1 > y0), else at ymin.
+void clipStreckenende(double x0, double y0, double x1, double y1, double xmin, double ymin, double xmax, double ymax,
+                      double& x, double& y);
+
+} // namespace umbrin

@@ -1,0 +1,29 @@
+#pragma once
+// The sun at unequal hours: temporal hours (the day from sunrise to sunset in twelve parts),
+// Italian hours (counted from the previous sunset) and Babylonian hours (counted from
+// sunrise). Angles in degrees, times in hours, azimuths from south, west positive.
+#include <cstdint>
+
+namespace umbrin {
+
+// Half the day arc (hour angle of sunset, degrees, 0..180) for a latitude and a declination.
+// Where the sun neither rises nor sets it is the nearest valid value: 180 in polar day, 0 in
+// polar night.
+double HalberTagbogen(double breite, double dekl);
+
+// The sun at temporal hour n (0 sunrise, 6 true noon, 12 sunset; clamped to 0..12) of a day of
+// the year: the day's declination is taken at 12.0 local time of the longitude L (which serves
+// as both longitude and zone meridian, so the hour angle is 15 (t - 12) exactly), without the
+// equation of time.
+void sonneTemporalStunde(std::int32_t jahr, std::int32_t tag, double n, double L, double breite, double& hoehe,
+                         double& azimut);
+
+// The same for a given declination: hour angle (n - 6) H0 / 6.
+void sonneTemporalStundeDekl(double n, double breite, double dekl, double& hoehe, double& azimut);
+
+// The sun at Babylonian hour n (hours after sunrise, less 24) or Italian hour n (hours after
+// the previous sunset); n is clamped to 0..24.
+void sonneItalBabylStunde(std::int32_t jahr, std::int32_t tag, bool babylonisch, double n, double L,
+                          double breite, double& hoehe, double& azimut);
+
+} // namespace umbrin

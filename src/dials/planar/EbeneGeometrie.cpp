@@ -1,0 +1,148 @@
+#include "dials/planar/EbeneGeometrie.h"
+
+#include "core/Projektion.h"
+#include "core/SonneEbene.h"
+#include "dials/Ebenenprojektion.h"
+
+#include <cmath>
+
+namespace umbrin {
+namespace {
+
+constexpr double kRad = static_cast<double>(rad);
+
+double vorzeichen(double x) { return x > 0 ? 1.0 : (x < 0 ? -1.0 : 0.0); }
+
+// A value too small to divide by becomes a tiny one of the same sign.
+double geschuetzt(double c, double grenze)
+{
+    if (std::fabs(c) < grenze)
+        return (vorzeichen(c) + 0.2) * grenze;
+    return c;
+}
+
+} // namespace
+
+EbenenParameter ebenenParameter(const AppState& s)
+{
+    EbenenParameter p;
+    p.X1 = s.Par.Breite;
+    if (s.UhrTyp != 'i')
+        return p;
+    if (s.Schirmuhr) {
+        p.X3 = s.Par.Wandabweichung;
+        p.Wand = s.Par.Wandabweichung;
+        return p;
+    }
+    double phi = 0, dl = 0, r = 0;
+    AequivHorizontaluhr(s.Par.Breite, s.Par.Wandabweichung, s.Par.Inklination, phi, dl, r);
+    p.X1 = phi;
+    p.X2 = -dl / 15;
+    p.X3 = r;
+    p.Inklination = s.Par.Inklination;
+    p.Wand = s.Par.Wandabweichung;
+    return p;
+}
+
+Ebenennormale ebenennormale(const AppState& s, const EbenenParameter& p)
+{
+    switch (s.UhrTyp) {
+    case 'v':
+        return {s.Par.Wandabweichung, 0};
+    case 'i':
+        if (s.Schirmuhr)
+            return {s.Par.Wandabweichung, 90 - s.Par.Inklination};
+        return {p.X3, 90};
+    default:
+        return {0, 90};
+    }
+}
+
+Schattengeometrie schattengeometrie(const AppState& s, const EbenenParameter& p, double skala)
+{
+    Schattengeometrie g;
+    g.senkrecht = s.UhrTyp == 'v';
+    g.schirmuhr = s.Schirmuhr != 0;
+    g.schirmInklinierend = g.schirmuhr && s.UhrTyp == 'i';
+    g.wandabweichung = s.Par.Wandabweichung;
+    g.X3 = p.X3;
+    g.inklination = s.Par.Inklination;
+    g.schirmRadius = s.Par.SchirmRadius;
+    g.skala = skala;
+    g.normale = ebenennormale(s, p);
+    return g;
+}
+
+Schattenwurf schattenwurf(const Schattengeometrie& g, double azimut, double hoehe)
+{
+    Schattenwurf w;
+    const double s = g.skala;
+    if (g.senkrecht) {
+        const double t = (azimut - g.wandabweichung) * kRad;
+        const double h = hoehe * kRad;
+        const double k = s / geschuetzt(std::cos(t), 1e-15);
+        double x = std::sin(t) * k;
+        double y = std::sin(h) * k / geschuetzt(std::cos(h), 1e-15);
+        double f = 0;
+        if (g.schirmuhr) {
+            if (std::fabs(x) < 1e-8 && std::fabs(y) < 1e-8)
+                f = g.schirmRadius * 1e8;
+            else
+                f = g.schirmRadius * s / std::sqrt(x * x + y * y);
+        }
+        w.dx = (1 + f) * x;
+        w.dy = (1 + f) * y; // the shadow falls below the foot, afternoon shadows to the right
+        w.beleuchtet = h > 0 && (std::fabs(t) < 1.57 || std::fabs(t) > 4.71);
+    } else {
+        const double t = (azimut - g.X3) * kRad;
+        double h = hoehe * kRad;
+        double gs = s;
+        const double c = geschuetzt(std::cos(h), 1e-8);
+        if (g.schirmuhr)
+            gs = (std::sin(h) * g.schirmRadius / c + 1) * s; // rod plus disc: s + u s tan h
+        if (!g.schirmInklinierend) {
+            h = geschuetzt(h, 1e-8);
+            const double r = gs * std::cos(h) / std::sin(h);
+            w.dx = r * std::sin(t);
+            w.dy = -r * std::cos(t); // north up, east to the right
+            w.beleuchtet = hoehe > 0;
+        } else {
+            const double I = g.inklination * kRad;
+            const double N = geschuetzt(std::sin(h) / c * std::cos(I) + std::cos(t) * std::sin(I), 1e-12);
+            w.dx = std::sin(t) * std::cos(I) * gs / N;
+            w.dy = -std::cos(t) * gs / N;
+            w.beleuchtet = h > 0;
+            if (std::fabs(t) > 1.57)
+                w.beleuchtet = w.beleuchtet && std::sin(h) * std::cos(I) + std::cos(h) * std::sin(I) * std::cos(t) > 0;
+        }
+    }
+    w.ebeneBeleuchtet = CosSonneNormale(azimut, hoehe, g.normale.Az, g.normale.Hoehe) > 0;
+    if (!g.schirmuhr)
+        w.beleuchtet = w.beleuchtet && w.ebeneBeleuchtet;
+    if (!std::isfinite(w.dx))
+        w.dx = std::isnan(w.dx) ? 0 : vorzeichen(w.dx) * 1e30;
+    if (!std::isfinite(w.dy))
+        w.dy = std::isnan(w.dy) ? 0 : vorzeichen(w.dy) * 1e30;
+    return w;
+}
+
+double geschuetzteBreite(double breite, double minimum)
+{
+    if (std::fabs(breite) < minimum)
+        return breite < 0 ? -minimum : minimum;
+    return breite;
+}
+
+Polversatz polstabVersatz(const AppState& s, double skala, double breiteMin)
+{
+    Polversatz v;
+    if (s.UhrTyp != 'v' && s.UhrTyp != 'i') {
+        v.Y = -skala / TanGrad(geschuetzteBreite(s.Par.Breite, breiteMin));
+        return v;
+    }
+    projiziereAufEbene(s.Par.Wandabweichung, s.Par.Breite, s.UhrTyp == 'v' ? 90 : s.Par.Inklination, skala, v.X,
+                       v.Y);
+    return v;
+}
+
+} // namespace umbrin

@@ -1,0 +1,97 @@
+#include "dials/planar/EbeneKontext.h"
+
+#include "core/Rounding.h"
+#include "dials/Clipping.h"
+
+#include <cmath>
+
+namespace umbrin {
+
+int rundeKoordinate(double v)
+{
+    // Shadow points are kept within 1e8 in magnitude; the bound keeps the integer cast safe.
+    if (!(v > -2e9))
+        return -2000000000;
+    if (v > 2e9)
+        return 2000000000;
+    return static_cast<int>(roundHalfEven(v));
+}
+
+void berechnePunkt(EbeneKontext& k)
+{
+    const Schattenwurf w = schattenwurf(k.geometrie, k.Azimut, k.SonnenHoehe);
+    k.x = k.FusspunktX + w.dx;
+    k.y = k.FusspunktY + w.dy;
+    k.beleuchtet = w.beleuchtet;
+    if (k.geometrie.schirmInklinierend) {
+        k.beleuchtet = k.beleuchtet && k.RandX <= k.x && k.x < 2 * k.MitteX + k.RandX && k.Oben <= k.y &&
+                       k.y < 2 * k.MitteY + k.RandY;
+    }
+    k.EbeneBeleuchtetAlt = k.EbeneBeleuchtet;
+    k.EbeneBeleuchtet = w.ebeneBeleuchtet;
+    k.zeichenbarAlt = k.zeichenbar;
+    const bool innen = k.RandX <= k.x && k.x < k.Breite && k.RandY < k.y && k.y < k.Hoehe;
+    k.zeichenbar = k.beleuchtet && innen;
+    // Far points only give the direction of a cut at the border. They are brought within 1e8
+    // of the foot by one common factor, so that the direction from the foot stays as it was
+    // (dividing x and y each on its own would turn it, and the cut would fall elsewhere).
+    double dx = k.x - k.FusspunktX;
+    double dy = k.y - k.FusspunktY;
+    for (int i = 0; i < 40 && (std::fabs(dx) > 1e8 || std::fabs(dy) > 1e8); ++i) {
+        dx /= 10;
+        dy /= 10;
+    }
+    k.x = k.FusspunktX + dx;
+    k.y = k.FusspunktY + dy;
+}
+
+void punktFuer(EbeneKontext& k, const Sonnenstand& sonne)
+{
+    k.xAlt = k.x;
+    k.yAlt = k.y;
+    k.Azimut = sonne.azimut;
+    k.SonnenHoehe = sonne.hoehe;
+    berechnePunkt(k);
+}
+
+void linieZu(EbeneKontext& k, bool zeichenbar, bool zeichenbarAlt, bool ziehen)
+{
+    Canvas& c = k.canvas;
+    const int px = rundeKoordinate(k.x);
+    const int py = rundeKoordinate(k.y);
+    if (zeichenbar && zeichenbarAlt) {
+        if (ziehen)
+            c.lineTo(px, py);
+        else
+            c.moveTo(px, py);
+        return;
+    }
+    if (zeichenbar) {
+        if (!k.EbeneBeleuchtetAlt) {
+            c.moveTo(px, py);
+            return;
+        }
+        double cx = 0, cy = 0;
+        clipLinie(k.RandX, k.RandY, k.Breite, k.Hoehe, k.x, k.y, k.xAlt, k.yAlt, cx, cy);
+        c.moveTo(rundeKoordinate(cx), rundeKoordinate(cy));
+        if (ziehen)
+            c.lineTo(px, py);
+        else
+            c.moveTo(px, py);
+        return;
+    }
+    if (zeichenbarAlt) {
+        if (!k.EbeneBeleuchtet) {
+            c.moveTo(px, py);
+            return;
+        }
+        double cx = 0, cy = 0;
+        clipLinie(k.RandX, k.RandY, k.Breite, k.Hoehe, k.xAlt, k.yAlt, k.x, k.y, cx, cy);
+        if (ziehen)
+            c.lineTo(rundeKoordinate(cx), rundeKoordinate(cy));
+        else
+            c.moveTo(rundeKoordinate(cx), rundeKoordinate(cy));
+    }
+}
+
+} // namespace umbrin

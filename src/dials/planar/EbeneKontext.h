@@ -1,0 +1,79 @@
+#pragma once
+// The working values of one drawing of a planar dial on a canvas, shared by the construction
+// and its line families, with the two steps every line is made of: the shadow point of the
+// current sun (berechnePunkt) and the join to the previous point with clipping at the border
+// of the drawing (linieZu).
+#include "core/Canvas.h"
+#include "core/State.h"
+#include "dials/Datumslinien.h"
+#include "dials/Konstruktionsmeldung.h"
+#include "dials/Zeichenumgebung.h"
+#include "dials/planar/EbeneGeometrie.h"
+#include "dials/planar/EbeneSonnenstaende.h"
+
+#include <array>
+
+namespace umbrin {
+
+struct EbeneKontext {
+    EbeneKontext(const AppState& zustand, const Zeichenumgebung& u, Canvas& c)
+        : s(zustand)
+        , umgebung(u)
+        , canvas(c)
+    {
+    }
+
+    const AppState& s;
+    const Zeichenumgebung& umgebung;
+    Canvas& canvas;
+
+    bool Bildschirm = true;
+    int RandX = 0, RandY = 0;   // margins: 0 on screen, 50 on the printer (0.1 mm)
+    int Breite = 0, Hoehe = 0;  // canvas size, each less its margin
+    int MitteX = 0, MitteY = 0; // (Breite - RandX) / 2, (Hoehe - RandY) / 2, truncated
+    double Gnomon = 0;          // gnomon length in millimetres of the drawing
+    double Skala = 0;           // gnomon length s in device units
+    double EbeneAz = 0, EbeneHoehe = 90; // the plane's normal
+    double HorizontY = 0;       // y of the horizon line, 0 when there is none
+    int Oben = 0;               // top of the usable area: the larger of RandY and the horizon
+    double Laenge = 0;          // longitude that sets the time of the hour lines
+    bool senkrecht = false;     // vertical dial
+    EbenenParameter ebene;      // X1, X2, X3, Inklination, Wand as handed in
+    Schattengeometrie geometrie;
+    int FusspunktX = 0, FusspunktY = 0;
+    int LegendeX = 0;           // lx: legend indent (screen) or legend x (printer)
+    int DruckLegendeY = 0;      // printer: y of the next legend line
+
+    // The current point and the one before it.
+    double Azimut = 0, SonnenHoehe = 0;
+    double x = 0, y = 0;
+    double xAlt = 0, yAlt = 0;
+    bool beleuchtet = false;
+    bool zeichenbar = false;
+    bool zeichenbarAlt = false;
+    bool EbeneBeleuchtet = false;    // the sun stood in front of the plane at the last point
+    bool EbeneBeleuchtetAlt = false; // and at the point before
+
+    bool TierkreisModus = false;     // date lines on zodiac declinations
+    DatumslinienTabelle Datumslinien;
+    std::array<double, 13> DeklStunden{}; // declinations of whole-hour day lengths
+
+    Konstruktionsmeldungen meldungen;
+};
+
+// Shadow point of the sun (Azimut, SonnenHoehe) of the context: writes x, y, beleuchtet,
+// zeichenbar (lit and inside the drawing), zeichenbarAlt and the front-of-plane flags.
+void berechnePunkt(EbeneKontext& k);
+
+// Sets the sun of the context and computes its shadow point, keeping the previous point.
+void punktFuer(EbeneKontext& k, const Sonnenstand& sonne);
+
+// Continues the line to the current point: a line leaves or enters the drawing exactly at its
+// border while the sun stays in front of the plane, and breaks without a connecting stroke
+// where the sun passes behind it. ziehen false only moves the pen.
+void linieZu(EbeneKontext& k, bool zeichenbar, bool zeichenbarAlt, bool ziehen);
+
+// The point as pen position.
+int rundeKoordinate(double v);
+
+} // namespace umbrin

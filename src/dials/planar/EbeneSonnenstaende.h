@@ -1,0 +1,74 @@
+#pragma once
+// The sun positions along the lines of a planar dial: date lines, lines of whole-hour day
+// length, hour lines of true and mean time, temporal, Italian and Babylonian hours and lines of
+// equal altitude. The screen construction and the plot writer take their points from here and
+// only differ in how they sample and join them.
+//
+// X1, X2 are the plane parameters (latitude used and hours added to every time, see
+// EbenenParameter); `laenge` is the longitude that sets the time of the hour lines: the zone
+// meridian for true local time, the place's longitude for time at the zone meridian.
+#include "core/State.h"
+#include "dials/Datumslinien.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace umbrin {
+
+struct Sonnenstand {
+    double azimut = 0;
+    double hoehe = 0;
+};
+
+// Date line k (0-based) of the table at clock time t (hours): in zodiac mode on the
+// declination of ecliptic longitude 90 + 30 k (hour angle 15 t - 180); on 21 March and
+// 23 September on the equator (a straight line); else the sun of that day without the
+// equation of time.
+Sonnenstand sonneDatumslinie(const AppState& s, const DatumslinienTabelle& tabelle, bool tierkreisModus, int k,
+                             double t, double X1, double X2, double laenge);
+
+// Line of a whole-hour day length: the sun of declination dekl at clock time t.
+Sonnenstand sonneTageslaengenlinie(double dekl, double t, double X1, double X2);
+
+// Hour line at clock time t on day `tag`: true time (a straight line) or mean time with the
+// equation of time (the figure-eight).
+Sonnenstand sonneStundenlinie(const AppState& s, std::int32_t tag, double t, bool mitZeitgl, double X1, double X2,
+                              double laenge);
+
+// Temporal hour n on day `tag`: the half day arc from the place's latitude and the declination
+// at local noon, the time 12 - (6 - n) H0 / 90 in true local time.
+Sonnenstand sonneTemporallinie(const AppState& s, std::int32_t tag, double n, double X1, double X2);
+// The same for a declination beyond the solstices (the extended temporal lines).
+Sonnenstand sonneTemporalDekl(const AppState& s, double n, double dekl, double X1, double X2);
+
+// The sun at true local time `zeit` of day `tag` (Italian and Babylonian lines).
+Sonnenstand sonneWahreOrtszeit(const AppState& s, std::int32_t tag, double zeit, double X1, double X2);
+
+// A point of a line of equal altitude: the sun at azimuth `azimut` and altitude `hoehe` at the
+// place. For the plain inclining dial (aequivalent) it is carried over to the equivalent
+// horizontal dial through hour angle and declination.
+Sonnenstand sonneHoehenlinie(const AppState& s, double azimut, double hoehe, bool aequivalent, double X1, double X2);
+
+// Azimuth ranges (degrees, von < bis) over which the line of altitude h runs, from the
+// solstice azimuths: one range from the summer morning to the summer evening when the winter
+// sun does not reach h, else one before and one after noon; the full circle when the sun stays
+// above h; none when h is never reached.
+struct Azimutbereich {
+    double von = 0;
+    double bis = 0;
+};
+std::vector<Azimutbereich> hoehenlinienBereiche(const AppState& s, double h);
+
+// Lines per hour of an interval code "0".."5" (" 60 min" .. " 10 min"): 1, 2, 3, 4, 6, 6.
+int stundenUnterteilung(char intervall);
+
+// Days of the month marked on the figure-eight, by Schalter.AnalemmaMarken: 0 the 1st;
+// 1 the 1st and 15th; 2 the 7th and 22nd; 3 the 1st, 11th and 21st; 4 the 1st, 8th, 15th, 22nd.
+std::vector<int> analemmaMarkenTage(int auswahl);
+
+// Italian and Babylonian lines need a rising and setting sun: refused beyond this latitude.
+inline constexpr double ItalBabylGrenzbreite = 65;
+// Temporal lines likewise.
+inline constexpr double TemporalGrenzbreite = 66;
+
+} // namespace umbrin

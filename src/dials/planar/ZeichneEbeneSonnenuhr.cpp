@@ -1,0 +1,203 @@
+#include "dials/planar/ZeichneEbeneSonnenuhr.h"
+
+#include "core/Projektion.h"
+#include "core/Rounding.h"
+#include "core/SonneEbene.h"
+#include "core/Sprachdienst.h"
+#include "core/Zahlenformat.h"
+#include "dials/Raster.h"
+#include "dials/RandUndRahmen.h"
+#include "dials/planar/EbeneLinienfamilien.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+namespace umbrin {
+namespace {
+
+int runde(double v) { return rundeKoordinate(v); }
+
+// Start: margins, the umbrella checks, the plane, the frame, the grid, the scale and the
+// horizon. False when the dial cannot be drawn at all.
+bool beginne(EbeneKontext& k, bool bildschirm, int breite, int hoehe, double g, const EbenenParameter& p)
+{
+    const AppState& s = k.s;
+    Canvas& c = k.canvas;
+    k.Bildschirm = bildschirm;
+    k.RandX = bildschirm ? 0 : 50;
+    k.RandY = k.RandX;
+    k.Breite = breite - k.RandX;
+    k.Hoehe = hoehe - k.RandY;
+    k.MitteX = (k.Breite - k.RandX) / 2;
+    k.MitteY = (k.Hoehe - k.RandY) / 2;
+    k.ebene = p;
+    k.FusspunktX = s.FusspunktX;
+    k.FusspunktY = s.FusspunktY;
+
+    if (s.Schirmuhr && s.UhrTyp == 'i') {
+        if (s.Par.SchirmRadius == 0) {
+            k.meldungen.push_back({PromptTitle::Fehler, PromptIcon::Error, std::string(meldungsText(s, 21))});
+        } else if (s.Par.Inklination >= 90 || TanGrad(s.Par.Inklination) >= std::fabs(1 / s.Par.SchirmRadius)) {
+            // The disc would reach the plane.
+            k.meldungen.push_back({PromptTitle::Warnung, PromptIcon::Warning, std::string(meldungsText(s, 17))});
+            return false;
+        }
+    }
+
+    const Ebenennormale n = ebenennormale(s, p);
+    k.EbeneAz = n.Az;
+    k.EbeneHoehe = n.Hoehe;
+    k.senkrecht = s.UhrTyp == 'v';
+    if (bildschirm)
+        k.LegendeX = runde(k.MitteX / (s.FormatA4 ? 14.0 : 21.0));
+    else
+        k.LegendeX = k.RandX + 35;
+
+    c.setBrush({FarbeWeiss, BrushStyle::Solid});
+    c.setFont({"Arial", c.font().height, false, s.Farben[3]});
+    c.setPen({FarbeWeiss, 1, PenStyle::Solid});
+    c.moveTo(k.Breite + 1, k.RandY);
+    c.lineTo(k.Breite + 1, k.Hoehe);
+    c.setPenColor(FarbeSchwarz);
+    c.rectangle(k.RandX, k.RandY, k.Breite, k.Hoehe);
+
+    if (k.umgebung.MitNetz)
+        zeichneRaster(c, bildschirm, s.Farben[8], k.FusspunktX, k.FusspunktY, k.Breite - 20, k.Hoehe - 20, 10,
+                      s.FormatA4 != 0, k.umgebung.DruckRandX, k.umgebung.DruckRandY);
+
+    c.setPenWidth(s.Schalter.Linienstaerke);
+    k.Gnomon = static_cast<double>(roundHalfEven(100.0L * g)) / 100.0;
+    if (bildschirm)
+        k.Skala = k.Breite * k.Gnomon / (s.FormatA4 ? 280.0 : 420.0);
+    else
+        k.Skala = 10 * k.Gnomon;
+    k.geometrie = schattengeometrie(s, p, k.Skala);
+
+    const double I = s.Par.Inklination * static_cast<double>(rad);
+    if (s.UhrTyp == 'i' && !s.Schirmuhr && std::fabs(p.Inklination) > 1e-10) {
+        const double Ip = p.Inklination * static_cast<double>(rad);
+        k.HorizontY = k.FusspunktY - k.Skala * std::cos(Ip) / std::sin(Ip);
+    } else if (s.UhrTyp == 'i' && s.Schirmuhr && std::fabs(s.Par.Inklination) > 1e-10) {
+        k.HorizontY = std::max(k.FusspunktY - k.Skala / std::sin(I), static_cast<double>(k.RandY));
+    } else if (s.UhrTyp == 'v') {
+        k.HorizontY = k.FusspunktY;
+    } else {
+        k.HorizontY = 0;
+    }
+    k.Oben = std::max(k.RandY, runde(k.HorizontY));
+    if (k.HorizontY > 0) {
+        c.setPenColor(s.Farben[4]);
+        c.moveTo(k.RandX + 5, runde(k.HorizontY));
+        c.lineTo(k.RandX + k.Breite - 5, runde(k.HorizontY));
+    }
+    return true;
+}
+
+void zeichneGnomonSkala(EbeneKontext& k)
+{
+    const AppState& s = k.s;
+    Canvas& c = k.canvas;
+    c.setPenColor(s.Farben[3]);
+    const int d = k.Bildschirm ? 5 : 50;
+    const int lx = k.Bildschirm ? k.LegendeX / 2 : k.LegendeX;
+    const int sk = runde(k.Skala);
+    if (!k.Bildschirm)
+        c.setFontSize(35);
+    // The text stands below the bracket; where it would be cut at the bottom of the drawing,
+    // bracket and text move up together.
+    const std::string text = holeText(s, 6) + " (=" + RealStr(k.Gnomon, 6, 2) + ")";
+    int unten = k.Hoehe - lx;
+    int textY = unten + std::abs(runde(0.5 * c.fontHeight()));
+    const int ueberstand = textY + c.textExtent(text).height + 1 - k.Hoehe;
+    if (ueberstand > 0) {
+        unten -= ueberstand;
+        textY -= ueberstand;
+    }
+    c.moveTo(lx + d, unten - sk);
+    c.lineTo(lx, unten - sk);
+    c.lineTo(lx, unten);
+    c.lineTo(lx + sk, unten);
+    c.lineTo(lx + sk, unten - d);
+    c.textOut(lx, textY, text);
+    if (k.Bildschirm && s.Par.Breite < 0 && s.Schalter.Temporalstunden && s.Schalter.TemporalVerlaengern) {
+        const CanvasFont vorher = c.font();
+        c.setFontColor(FarbeRot);
+        c.setFontHeight(runde(1.5 * vorher.height));
+        c.textOut(2 * lx, lx, "Extended Temporal Hour Lines not calculated for negative Latitudes!");
+        c.setFont(vorher);
+    }
+}
+
+void zeichneFusszeile(EbeneKontext& k)
+{
+    Canvas& c = k.canvas;
+    if (k.umgebung.ZifferblattText.empty())
+        return;
+    const CanvasFont vorher = c.font();
+    c.setFontColor(FarbeKastanie);
+    c.setBold(true);
+    c.textOut(runde(1.3 * k.MitteX), k.Hoehe - 2 * std::abs(runde(0.8 * c.fontHeight())), k.umgebung.ZifferblattText);
+    c.setFont(vorher);
+}
+
+} // namespace
+
+Konstruktionsmeldungen zeichneEbeneSonnenuhr(const AppState& s, const Zeichenumgebung& u, Canvas& canvas,
+                                             bool bildschirm, int breite, int hoehe, double g,
+                                             const EbenenParameter& p)
+{
+    EbeneKontext k(s, u, canvas);
+    if (!beginne(k, bildschirm, breite, hoehe, g, p))
+        return k.meldungen;
+
+    zeichneLegende(k);
+
+    canvas.setPenColor(s.Farben[0]);
+    k.TierkreisModus = s.Schalter.Datumslinien == '0';
+    if (s.Schalter.GanzeTageslaenge) {
+        k.DeklStunden = DeklAufgangHalbstunden(s, s.Par.Breite);
+        canvas.setPenColor(s.Farben[10]);
+        zeichneDatumslinien(k);
+        canvas.setPenColor(s.Farben[0]);
+    }
+    setzeDatumslinien(s, s.Schalter.Datumslinien, k.Datumslinien);
+    zeichneDatumslinienTabelle(k);
+
+    zeichneGnomonSkala(k);
+
+    if (s.Schalter.OhneZeitgl) {
+        k.Laenge = s.Schalter.OhneLaengenkorrektur ? s.Par.Zonenmeridian : s.Par.Laenge;
+        zeichneStundenlinien(k, 171, false, s.Zeiten.EotVon, s.Zeiten.EotBis);
+    }
+    const bool ortszeit = (s.Schalter.OrtszeitAnzeige && !s.Schirmuhr) || (s.Schalter.OhneLaengenkorrektur && s.Schirmuhr);
+    if (s.Schalter.MitZeitgl) {
+        k.Laenge = ortszeit ? s.Par.Zonenmeridian : s.Par.Laenge;
+        zeichneStundenlinien(k, 1, true, s.Zeiten.StundeVon, s.Zeiten.StundeBis);
+    }
+    if (s.Schalter.Analemma) {
+        k.Laenge = ortszeit ? s.Par.Zonenmeridian : s.Par.Laenge;
+        zeichneStundenlinien(k, 1, true, s.Schalter.AnalemmaStunde, s.Schalter.AnalemmaStunde);
+    }
+    if (s.Schalter.Temporalstunden)
+        zeichneTemporalstunden(k, s.Zeiten.TempVon, s.Zeiten.TempBis, s.Schalter.Intervalle[2]);
+    if (s.Schalter.Babylonisch)
+        zeichneItalBabylStunden(k, false, s.Zeiten.BabVon, s.Zeiten.BabBis, s.Schalter.Intervalle[0]);
+    if (s.Schalter.Italienisch)
+        zeichneItalBabylStunden(k, true, s.Zeiten.ItalVon, s.Zeiten.ItalBis, s.Schalter.Intervalle[1]);
+    if (s.Schalter.Sonnenhoehe)
+        zeichneHoehenlinien(k, s.Zeiten.HoeheVon, s.Zeiten.HoeheBis, s.Schalter.Intervalle[3]);
+
+    if (s.UhrTyp == 'h' || (!s.Schirmuhr && (s.UhrTyp == 'v' || s.UhrTyp == 'i'))) {
+        const Polversatz v = polstabVersatz(s, k.Skala, 1e-5);
+        canvas.setPenColor(s.Farben[3]);
+        zeichnePolstabMarken(k, v.X, v.Y);
+    }
+
+    RandUndRahmen(k.Breite + k.RandX, k.Hoehe + k.RandX, k.RandX, canvas, u.DruckRandY);
+    zeichneFusszeile(k);
+    return k.meldungen;
+}
+
+} // namespace umbrin
