@@ -1,0 +1,112 @@
+#pragma once
+// The state of one HPGL-to-DXF conversion and the commands that change it. A converter lives
+// for one conversion only, so nothing of one drawing leaks into the next.
+//
+// Every coordinate is kept as the text that goes into the DXF file together with the number
+// that text stands for; the clip tests and the arcs compute with the numbers, the records
+// carry the texts.
+#include "drawing/DxfAusgabe.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace umbrin {
+
+// A point in drawing units (millimetres): its two texts and their values. Empty texts mean
+// that no position is known yet.
+struct DxfPunkt {
+    std::string x;
+    std::string y;
+    double xWert = 0;
+    double yWert = 0;
+
+    bool leer() const { return x.empty() || y.empty(); }
+};
+
+class DxfKonverter {
+public:
+    DxfKonverter(DxfAusgabe& aus, std::vector<std::string>& infoZeilen, int stiftbreite, double massstab);
+
+    // Interprets one command: its two-letter mnemonic and its parameter text, already
+    // stripped of separators at both ends.
+    void befehl(std::string_view mnemonic, std::string_view parameter);
+    // Closes an open polyline and the file.
+    void beende();
+    // True once a drawing command was interpreted.
+    bool konvertiert() const { return konvertiert_; }
+
+private:
+    // Parameter reading (HPGL side).
+    bool naechsterToken(std::string_view& token);
+    bool leseRoh(std::string& text);
+    bool leseKoordinate(std::string& text, double& wert);
+    bool lesePaar(DxfPunkt& punkt);
+    void skaliereZahl(std::string_view token, std::string& text, double& wert);
+    DxfPunkt addiere(const DxfPunkt& a, const DxfPunkt& b);
+    void info(std::string zeile);
+    std::string zitat(std::string_view text) const;
+
+    // The commands that need more than a line.
+    void stiftAb();
+    void stiftAuf();
+    void bewegeAbsolut();
+    void bewegeRelativ();
+    void waehleStift();
+    void waehleLinienTyp();
+    void rechteck(bool relativ);
+    void stiftBreite();
+    void kreis();
+    void zeichenGroesse();
+    void hpglRichtung();
+    void neigung();
+    void hpglFenster();
+    void initialisiere();
+
+    // The record writers (DXF side).
+    void dxfSeqend();
+    int bereichscode(const DxfPunkt& p);
+    bool fensterAktiv() const { return fensterXMinWert_ != fensterXMaxWert_; }
+    bool kappeStrecke(DxfPunkt& a, DxfPunkt& b);
+    void schiebeAufKante(DxfPunkt& p, const DxfPunkt& anderer, int kante);
+    void schreibeVertex(const DxfPunkt& p);
+    void beginnePolylinie();
+    void dxfPolylinie();
+    void dxfBewegung(bool absolut);
+    void dxfBogen(bool absolut);
+    void dxfText(std::string_view label);
+    void stelleEinPositionSicher();
+
+    DxfAusgabe& aus_;
+    std::vector<std::string>& infoZeilen_;
+    int stiftbreite_;
+    double massstab_;
+    long long faktor_ = 0; // 10000 / massstab when that is a whole number: the fast path for integer coordinates
+
+    std::string befehl_;
+    std::string_view parameter_;
+
+    std::string stift_ = "0";
+    std::string linienTyp_ = "CONTINUOUS";
+    std::string breite_;
+    std::string textHoehe_;
+    std::string textBreite_ = "0.7";
+    std::string textWinkel_ = "0.0";
+    std::string textNeigung_ = "0.0";
+    std::string standardTextHoehe_;
+    bool symbolsatz_ = false;
+
+    DxfPunkt akt_;
+    DxfPunkt neu_;
+
+    std::string fensterXMin_, fensterXMax_, fensterYMin_, fensterYMax_;
+    double fensterXMinWert_ = 0, fensterXMaxWert_ = 0, fensterYMinWert_ = 0, fensterYMaxWert_ = 0;
+
+    bool stiftUnten_ = false;
+    bool absolut_ = true;
+    bool polylinieOffen_ = false;
+    bool konvertiert_ = false;
+    bool parameterFehler_ = false;
+};
+
+} // namespace umbrin
