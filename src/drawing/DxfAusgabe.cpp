@@ -3,6 +3,11 @@
 #include "core/SafeSave.h"
 
 namespace umbrin {
+namespace {
+
+constexpr std::size_t kPuffergroesse = std::size_t{1} << 20;
+
+} // namespace
 
 bool DxfTextSenke::schreibe(std::string_view bytes)
 {
@@ -15,16 +20,25 @@ bool DxfDateiSenke::schreibe(std::string_view bytes)
     return datei_.write(bytes);
 }
 
-DxfAusgabe::DxfAusgabe(DxfSenke& senke) : senke_(senke)
+DxfAusgabe::DxfAusgabe(DxfSenke& senke)
+    : senke_(senke), daten_(new char[kPuffergroesse]), kapazitaet_(kPuffergroesse)
 {
-    puffer_.reserve(kSchwelle + 4096);
 }
 
 void DxfAusgabe::leeren()
 {
-    if (ok_ && !puffer_.empty())
-        ok_ = senke_.schreibe(puffer_);
-    puffer_.clear();
+    if (ok_ && benutzt_ > 0)
+        ok_ = senke_.schreibe(std::string_view(daten_.get(), benutzt_));
+    benutzt_ = 0;
+}
+
+void DxfAusgabe::machePlatz(std::size_t n)
+{
+    leeren();
+    if (n > kapazitaet_) { // one piece larger than the buffer: a very long label
+        daten_.reset(new char[n]);
+        kapazitaet_ = n;
+    }
 }
 
 bool DxfAusgabe::beende()

@@ -3,6 +3,8 @@
 // feed, collected in a buffer and handed in large pieces to where the drawing goes (a file
 // written safely, or a string). A failed hand-over is remembered; everything after it is
 // dropped and the caller learns of it from ok() and beende().
+#include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -41,47 +43,43 @@ class DxfAusgabe {
 public:
     explicit DxfAusgabe(DxfSenke& senke);
 
+    // Text that already holds whole lines with their line ends.
+    void roh(std::string_view text)
+    {
+        char* p = platz(text.size());
+        std::memcpy(p, text.data(), text.size());
+        belegt(text.size());
+    }
     // One line: the text, then CR LF.
     void zeile(std::string_view text)
     {
-        puffer_.append(text);
-        puffer_.append("\r\n", 2);
-        pruefePuffer();
+        char* p = platz(text.size() + 2);
+        std::memcpy(p, text.data(), text.size());
+        p[text.size()] = '\r';
+        p[text.size() + 1] = '\n';
+        belegt(text.size() + 2);
     }
-    // A group: its code line and its value line.
-    void gruppe(std::string_view code, std::string_view wert)
+    // Room for n more characters; write them, then call belegt(n).
+    char* platz(std::size_t n)
     {
-        puffer_.append(code);
-        puffer_.append("\r\n", 2);
-        puffer_.append(wert);
-        puffer_.append("\r\n", 2);
-        pruefePuffer();
+        if (benutzt_ + n > kapazitaet_)
+            machePlatz(n);
+        return daten_.get() + benutzt_;
     }
-    // Text that already holds whole lines with their line ends.
-    void roh(std::string_view zeilen)
-    {
-        puffer_.append(zeilen);
-        pruefePuffer();
-    }
-    // The buffer itself, for record writers that assemble a record in place; call
-    // pruefePuffer() afterwards.
-    std::string& puffer() { return puffer_; }
-    void pruefePuffer()
-    {
-        if (puffer_.size() >= kSchwelle)
-            leeren();
-    }
+    void belegt(std::size_t n) { benutzt_ += n; }
 
     // Hands over what is buffered. False when this or any earlier hand-over failed.
     bool beende();
     bool ok() const { return ok_; }
 
 private:
-    static constexpr std::size_t kSchwelle = std::size_t{1} << 20;
+    void machePlatz(std::size_t n);
     void leeren();
 
     DxfSenke& senke_;
-    std::string puffer_;
+    std::unique_ptr<char[]> daten_;
+    std::size_t benutzt_ = 0;
+    std::size_t kapazitaet_ = 0;
     bool ok_ = true;
 };
 

@@ -6,6 +6,8 @@
 // that text stands for; the clip tests and the arcs compute with the numbers, the records
 // carry the texts.
 #include "drawing/DxfAusgabe.h"
+#include "drawing/DxfEntitaeten.h"
+#include "drawing/DxfZahl.h"
 
 #include <string>
 #include <string_view>
@@ -16,8 +18,8 @@ namespace umbrin {
 // A point in drawing units (millimetres): its two texts and their values. Empty texts mean
 // that no position is known yet.
 struct DxfPunkt {
-    std::string x;
-    std::string y;
+    DxfText x;
+    DxfText y;
     double xWert = 0;
     double yWert = 0;
 
@@ -40,9 +42,9 @@ private:
     // Parameter reading (HPGL side).
     bool naechsterToken(std::string_view& token);
     bool leseRoh(std::string& text);
-    bool leseKoordinate(std::string& text, double& wert);
+    bool leseKoordinate(DxfText& text, double& wert);
     bool lesePaar(DxfPunkt& punkt);
-    void skaliereZahl(std::string_view token, std::string& text, double& wert);
+    void skaliereZahl(std::string_view token, DxfText& text, double& wert);
     DxfPunkt addiere(const DxfPunkt& a, const DxfPunkt& b);
     void info(std::string zeile);
     std::string zitat(std::string_view text) const;
@@ -50,6 +52,7 @@ private:
     // The commands that need more than a line.
     void stiftAb();
     void stiftAuf();
+    void bewegeOhneZeichnen();
     void bewegeAbsolut();
     void bewegeRelativ();
     void waehleStift();
@@ -82,6 +85,7 @@ private:
     int stiftbreite_;
     double massstab_;
     long long faktor_ = 0; // 10000 / massstab when that is a whole number: the fast path for integer coordinates
+    long long ganzGrenze_ = 0; // the largest whole number of plotter units the fast path takes
 
     std::string befehl_;
     std::string_view parameter_;
@@ -96,10 +100,29 @@ private:
     std::string standardTextHoehe_;
     bool symbolsatz_ = false;
 
-    DxfPunkt akt_;
-    DxfPunkt neu_;
+    // The current position and the slot the next target is read into; after a move the two
+    // change roles, so no point is ever copied.
+    DxfPunkt& akt() { return punkt_[aktIndex_]; }
+    DxfPunkt& ziel() { return punkt_[1 - aktIndex_]; }
+    void zielWirdAktuell() { aktIndex_ = 1 - aktIndex_; }
+    DxfPunkt punkt_[2];
+    int aktIndex_ = 0;
 
-    std::string fensterXMin_, fensterXMax_, fensterYMin_, fensterYMax_;
+    // The lines of a VERTEX record up to its x, for the pen and line type they were made for.
+    DxfVertexKopf vertexKopf_;
+    bool vertexKopfGueltig_ = false;
+    void setzeStift(std::string stift)
+    {
+        stift_ = std::move(stift);
+        vertexKopfGueltig_ = false;
+    }
+    void setzeLinienTyp(std::string typ)
+    {
+        linienTyp_ = std::move(typ);
+        vertexKopfGueltig_ = false;
+    }
+
+    DxfText fensterXMin_, fensterXMax_, fensterYMin_, fensterYMax_;
     double fensterXMinWert_ = 0, fensterXMaxWert_ = 0, fensterYMinWert_ = 0, fensterYMaxWert_ = 0;
 
     bool stiftUnten_ = false;

@@ -24,9 +24,7 @@ void DxfKonverter::dxfSeqend()
     if (!polylinieOffen_)
         return;
     polylinieOffen_ = false;
-    dxfSatzSeqend(aus_.puffer(), stift_);
-    aus_.pruefePuffer();
-    akt_ = neu_;
+    dxfSatzSeqend(aus_, stift_);
 }
 
 int DxfKonverter::bereichscode(const DxfPunkt& p)
@@ -34,9 +32,9 @@ int DxfKonverter::bereichscode(const DxfPunkt& p)
     if (!fensterAktiv())
         return 0;
     if (p.x.empty())
-        info(p.x + " : kein reeller x-Wert!");
+        info(p.x.str() + " : kein reeller x-Wert!");
     if (p.y.empty())
-        info(p.y + " : kein reeller y-Wert!");
+        info(p.y.str() + " : kein reeller y-Wert!");
     int code = 0;
     if (p.xWert < fensterXMinWert_)
         code |= kLinks;
@@ -101,8 +99,11 @@ bool DxfKonverter::kappeStrecke(DxfPunkt& a, DxfPunkt& b)
 
 void DxfKonverter::schreibeVertex(const DxfPunkt& p)
 {
-    dxfSatzVertex(aus_.puffer(), DxfStiftArt{stift_, linienTyp_}, p.x, p.y);
-    aus_.pruefePuffer();
+    if (!vertexKopfGueltig_) {
+        vertexKopf_.setze(DxfStiftArt{stift_, linienTyp_});
+        vertexKopfGueltig_ = true;
+    }
+    dxfSatzVertex(aus_, vertexKopf_, p.x, p.y);
 }
 
 void DxfKonverter::beginnePolylinie()
@@ -110,8 +111,8 @@ void DxfKonverter::beginnePolylinie()
     if (breite_.empty())
         breite_ = "0.8";
     if (stift_.empty())
-        stift_ = "0";
-    dxfSatzPolylinie(aus_.puffer(), DxfStiftArt{stift_, linienTyp_}, breite_, false);
+        setzeStift("0");
+    dxfSatzPolylinie(aus_, DxfStiftArt{stift_, linienTyp_}, breite_, false);
     polylinieOffen_ = true;
 }
 
@@ -122,41 +123,45 @@ void DxfKonverter::beginnePolylinie()
 void DxfKonverter::dxfPolylinie()
 {
     while (!parameter_.empty()) {
-        DxfPunkt ziel;
+        DxfPunkt& ziel = this->ziel();
         if (!lesePaar(ziel))
             return;
-        if (absolut_)
-            neu_ = std::move(ziel);
-        else
-            neu_ = addiere(akt_, ziel);
+        if (!absolut_)
+            ziel = addiere(akt(), ziel);
 
         if (!fensterAktiv()) {
             if (!polylinieOffen_) {
                 beginnePolylinie();
-                schreibeVertex(akt_);
+                schreibeVertex(akt());
             }
-            schreibeVertex(neu_);
+            schreibeVertex(ziel);
         } else if (!polylinieOffen_) {
-            DxfPunkt a = akt_;
-            DxfPunkt b = neu_;
-            const bool zielAussen = bereichscode(neu_) != 0;
-            if (kappeStrecke(a, b)) {
+            const bool zielAussen = bereichscode(ziel) != 0;
+            if (!zielAussen && bereichscode(akt()) == 0) {
                 beginnePolylinie();
-                schreibeVertex(a);
-                schreibeVertex(b);
-                if (zielAussen)
-                    dxfSeqend();
+                schreibeVertex(akt());
+                schreibeVertex(ziel);
+            } else {
+                DxfPunkt a = akt();
+                DxfPunkt b = ziel;
+                if (kappeStrecke(a, b)) {
+                    beginnePolylinie();
+                    schreibeVertex(a);
+                    schreibeVertex(b);
+                    if (zielAussen)
+                        dxfSeqend();
+                }
             }
-        } else if (bereichscode(neu_) != 0) {
-            DxfPunkt a = akt_;
-            DxfPunkt b = neu_;
+        } else if (bereichscode(ziel) != 0) {
+            DxfPunkt a = akt();
+            DxfPunkt b = ziel;
             if (kappeStrecke(a, b))
                 schreibeVertex(b);
             dxfSeqend();
         } else {
-            schreibeVertex(neu_);
+            schreibeVertex(ziel);
         }
-        akt_ = neu_;
+        zielWirdAktuell();
     }
 }
 
@@ -164,33 +169,27 @@ void DxfKonverter::dxfPolylinie()
 void DxfKonverter::dxfBewegung(bool absolut)
 {
     absolut_ = absolut;
-    if (!parameter_.empty() && akt_.leer()) {
-        if (!lesePaar(akt_))
+    if (!parameter_.empty() && akt().leer()) {
+        if (!lesePaar(akt()))
             return;
     }
     if (stiftUnten_) {
         dxfPolylinie();
         return;
     }
-    while (!parameter_.empty()) {
-        DxfPunkt ziel;
-        if (!lesePaar(ziel))
-            return;
-        neu_ = absolut_ ? std::move(ziel) : addiere(akt_, ziel);
-        akt_ = neu_;
-    }
+    bewegeOhneZeichnen();
 }
 
 // Records that need a position take the origin when the plot has not set one.
 void DxfKonverter::stelleEinPositionSicher()
 {
-    if (akt_.x.empty()) {
-        akt_.x = "0.0";
-        akt_.xWert = 0;
+    if (akt().x.empty()) {
+        akt().x = "0.0";
+        akt().xWert = 0;
     }
-    if (akt_.y.empty()) {
-        akt_.y = "0.0";
-        akt_.yWert = 0;
+    if (akt().y.empty()) {
+        akt().y = "0.0";
+        akt().yWert = 0;
     }
 }
 
@@ -203,10 +202,11 @@ void DxfKonverter::dxfBogen(bool absolut)
     DxfPunkt mitte;
     if (!lesePaar(mitte))
         return;
-    neu_ = absolut ? std::move(mitte) : addiere(akt_, mitte);
+    if (!absolut)
+        mitte = addiere(akt(), mitte);
 
-    const long double dx = static_cast<long double>(neu_.xWert) - akt_.xWert;
-    const long double dy = static_cast<long double>(neu_.yWert) - akt_.yWert;
+    const long double dx = static_cast<long double>(mitte.xWert) - akt().xWert;
+    const long double dy = static_cast<long double>(mitte.yWert) - akt().yWert;
     const long double r = std::sqrt(dx * dx + dy * dy);
     const std::string radius = dxfFest(r, 10, 4);
 
@@ -229,14 +229,13 @@ void DxfKonverter::dxfBogen(bool absolut)
     }
     const long double start = w > 0 ? a : a + w;
     const long double ende = w > 0 ? a + w : a;
-    dxfSatzBogen(aus_.puffer(), stift_, neu_.x, neu_.y, radius, dxfFest(start, 7, 2), dxfFest(ende, 7, 2));
-    aus_.pruefePuffer();
+    dxfSatzBogen(aus_, stift_, mitte.x, mitte.y, radius, dxfFest(start, 7, 2), dxfFest(ende, 7, 2));
 
     const long double e = (a + w) * kRad;
     DxfPunkt endpunkt;
-    endpunkt.x = dxfFest(neu_.xWert + r * std::cos(e), 11, 5, &endpunkt.xWert);
-    endpunkt.y = dxfFest(neu_.yWert + r * std::sin(e), 11, 5, &endpunkt.yWert);
-    akt_ = std::move(endpunkt);
+    endpunkt.x = dxfFest(mitte.xWert + r * std::cos(e), 11, 5, &endpunkt.xWert);
+    endpunkt.y = dxfFest(mitte.yWert + r * std::sin(e), 11, 5, &endpunkt.yWert);
+    akt() = std::move(endpunkt);
 }
 
 // A label at the current position, which does not move. A line break inside the label becomes
@@ -253,8 +252,7 @@ void DxfKonverter::dxfText(std::string_view label)
         text = "^ ";
     stelleEinPositionSicher();
     const DxfTextArt art{textHoehe_, textBreite_, textWinkel_, textNeigung_, symbolsatz_};
-    dxfSatzText(aus_.puffer(), stift_, akt_.x, akt_.y, art, text);
-    aus_.pruefePuffer();
+    dxfSatzText(aus_, stift_, akt().x, akt().y, art, text);
 }
 
 // EA and ER: a rectangle from the current position to the corner, not clipped, drawn with the
@@ -269,26 +267,23 @@ void DxfKonverter::rechteck(bool relativ)
     if (!lesePaar(ecke))
         return;
     if (relativ)
-        ecke = addiere(akt_, ecke);
+        ecke = addiere(akt(), ecke);
     if (breite_.empty())
         breite_ = "0.8";
-    std::string& out = aus_.puffer();
     const DxfStiftArt art{stift_, linienTyp_};
-    dxfSatzPolylinie(out, art, breite_, true);
-    dxfSatzVertex(out, art, akt_.x, akt_.y);
-    dxfSatzVertex(out, art, ecke.x, akt_.y);
-    dxfSatzVertex(out, art, ecke.x, ecke.y);
-    dxfSatzVertex(out, art, akt_.x, ecke.y);
-    dxfSatzVertex(out, art, akt_.x, akt_.y);
-    dxfSatzSeqend(out, stift_);
-    aus_.pruefePuffer();
+    dxfSatzPolylinie(aus_, art, breite_, true);
+    dxfSatzVertex(aus_, art, akt().x, akt().y);
+    dxfSatzVertex(aus_, art, ecke.x, akt().y);
+    dxfSatzVertex(aus_, art, ecke.x, ecke.y);
+    dxfSatzVertex(aus_, art, akt().x, ecke.y);
+    dxfSatzVertex(aus_, art, akt().x, akt().y);
+    dxfSatzSeqend(aus_, stift_);
 }
 
 void DxfKonverter::beende()
 {
     dxfSeqend();
-    dxfSatzDateiende(aus_.puffer());
-    aus_.pruefePuffer();
+    dxfSatzDateiende(aus_);
 }
 
 } // namespace umbrin

@@ -16,6 +16,10 @@ constexpr std::array<long double, kMaxStellen + 1> kZehnerPotenz = {
     1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L, 1e16L, 1e17L, 1e18L,
 };
 
+constexpr std::array<double, 16> kZehnerPotenzDouble = {
+    1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+};
+
 void auffuellen(std::string& out, std::size_t start, int breite)
 {
     const std::size_t laenge = out.size() - start;
@@ -31,37 +35,62 @@ void dxfFestAusGanzzahlAnhaengen(std::string& out, long long q, int stellen, dou
         stellen = 0;
     if (stellen > kMaxStellen)
         stellen = kMaxStellen;
-    std::uint64_t betrag = q < 0 ? 0 - static_cast<std::uint64_t>(q) : static_cast<std::uint64_t>(q);
-    char ziffern[24];
-    int n = 0;
-    do {
-        ziffern[n++] = static_cast<char>('0' + betrag % 10);
-        betrag /= 10;
-    } while (betrag != 0);
-    while (n < stellen + 1)
-        ziffern[n++] = '0';
     char text[48];
-    int t = 0;
-    if (q < 0)
-        text[t++] = '-';
-    for (int i = n - 1; i >= 0; --i) {
-        text[t++] = ziffern[i];
-        if (i == stellen && stellen > 0)
-            text[t++] = '.';
-    }
-    out.append(text, static_cast<std::size_t>(t));
+    char* const ende = text + sizeof text;
+    char* const p = dxfFestAusGanzzahl(ende, q, stellen);
+    out.append(p, static_cast<std::size_t>(ende - p));
     if (!wert)
         return;
     constexpr long long kExakt = 1LL << 53;
     if (q > -kExakt && q < kExakt && stellen <= 15) {
         // Both operands are exact doubles, so the quotient is the double nearest to the decimal
         // text: the same value a reader of the text obtains.
-        *wert = static_cast<double>(q) / static_cast<double>(kZehnerPotenz[static_cast<std::size_t>(stellen)]);
+        *wert = static_cast<double>(q) / kZehnerPotenzDouble[static_cast<std::size_t>(stellen)];
     } else {
         double gelesen = 0;
-        std::from_chars(text, text + t, gelesen);
+        std::from_chars(p, ende, gelesen);
         *wert = gelesen;
     }
+}
+
+char* dxfFestAusGanzzahl(char* ende, long long q, int stellen)
+{
+    static constexpr char kPaare[] = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+                                     "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+                                     "8081828384858687888990919293949596979899";
+    std::uint64_t betrag = q < 0 ? 0 - static_cast<std::uint64_t>(q) : static_cast<std::uint64_t>(q);
+    // The digits are formed from the right, two at a time: the decimals, the point, the whole part.
+    char* p = ende;
+    int rest = stellen;
+    while (rest >= 2) {
+        const auto paar = static_cast<unsigned>(betrag % 100) * 2;
+        betrag /= 100;
+        *--p = kPaare[paar + 1];
+        *--p = kPaare[paar];
+        rest -= 2;
+    }
+    if (rest == 1) {
+        *--p = static_cast<char>('0' + betrag % 10);
+        betrag /= 10;
+    }
+    if (stellen > 0)
+        *--p = '.';
+    while (betrag >= 100) {
+        const auto paar = static_cast<unsigned>(betrag % 100) * 2;
+        betrag /= 100;
+        *--p = kPaare[paar + 1];
+        *--p = kPaare[paar];
+    }
+    if (betrag >= 10) {
+        const auto paar = static_cast<unsigned>(betrag) * 2;
+        *--p = kPaare[paar + 1];
+        *--p = kPaare[paar];
+    } else {
+        *--p = static_cast<char>('0' + betrag);
+    }
+    if (q < 0)
+        *--p = '-';
+    return p;
 }
 
 void dxfFestAnhaengen(std::string& out, long double v, int breite, int stellen, double* wert)

@@ -18,8 +18,9 @@ namespace {
 // Turns radians into degrees and back, with the digits the drawings have always used.
 constexpr long double kRad = static_cast<long double>(0.0174532925);
 
-// Largest count of 1/10000 mm that the fast path for whole plotter units forms.
-constexpr long long kGanzGrenze = 1'000'000'000'000'000'000LL;
+// Largest count of 1/10000 mm that the fast path for whole plotter units forms; below 2^53,
+// so that the count and its value as a double are both exact.
+constexpr long long kGanzGrenze = 1'000'000'000'000'000LL;
 
 // How much of a command's parameter text a message quotes.
 constexpr std::size_t kZitatLaenge = 250;
@@ -70,20 +71,15 @@ std::string nichtKonvertiertText(bool deutsch)
                    : " not converted!\n\rHPGL-file is probably corrupted.";
 }
 
-// The plot's bytes as Windows-1252, the code page the DXF file is written in. Plots are
-// Windows-1252 already; a plot saved as UTF-8 is converted, so its labels arrive unchanged.
-std::string alsCp1252(std::string_view bytes)
+// True when a plot saved as UTF-8 must be turned into Windows-1252, the code page the DXF file
+// is written in (plots are normally Windows-1252 already), so its labels arrive unchanged.
+bool brauchtCp1252(std::string_view bytes)
 {
-    bool nurAscii = true;
     for (char c : bytes) {
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            nurAscii = false;
-            break;
-        }
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return isValidUtf8(bytes);
     }
-    if (nurAscii || !isValidUtf8(bytes))
-        return std::string(bytes);
-    return utf8ToCp1252(decodeFileText(bytes));
+    return false;
 }
 
 // Where the DXF text goes during one conversion.
@@ -167,14 +163,15 @@ void leseBefehle(std::string_view hpgl, std::size_t anfang, DxfKonverter& konver
             const void* etx = i < n ? std::memchr(hpgl.data() + i, '\x03', n - i) : nullptr;
             if (etx)
                 ende = static_cast<std::size_t>(static_cast<const char*>(etx) - hpgl.data()) + 1;
-        } else {
-            for (std::size_t k = i; k < n; ++k) {
-                const char c = hpgl[k];
-                if (c == ';' || c == '\r' || c == '\x03') {
-                    ende = k + 1;
-                    break;
-                }
+        } else if (i < n) {
+            // The first of ";", carriage return and character 3 ends the parameters.
+            const char* const anfangZeiger = hpgl.data() + i;
+            std::size_t grenze = n - i;
+            for (const char stopp : {';', '\r', '\x03'}) {
+                if (const void* fund = std::memchr(anfangZeiger, stopp, grenze))
+                    grenze = static_cast<std::size_t>(static_cast<const char*>(fund) - anfangZeiger) + 1;
             }
+            ende = i + grenze;
         }
         const std::string_view parameter = i < n ? hpgl.substr(i, ende - i) : std::string_view();
         i = ende;
@@ -212,7 +209,12 @@ DxfErgebnis konvertiere(std::string_view hpglRoh, const std::string& hpglName, D
     infoZeilen.clear();
     const double massstab =
         std::isfinite(einstellung.massstab) && einstellung.massstab > 0 ? einstellung.massstab : 1.0;
-    const std::string hpgl = alsCp1252(hpglRoh);
+    std::string umgewandelt;
+    std::string_view hpgl = hpglRoh;
+    if (brauchtCp1252(hpglRoh)) {
+        umgewandelt = utf8ToCp1252(decodeFileText(hpglRoh));
+        hpgl = umgewandelt;
+    }
 
     const std::optional<std::size_t> anfang = ersterBefehl(hpgl);
     if (!anfang) {
@@ -289,8 +291,10 @@ DxfKonverter::DxfKonverter(DxfAusgabe& aus, std::vector<std::string>& infoZeilen
     standardTextHoehe_ = dxfFest(2.7L / (static_cast<long double>(massstab_) / 40.0L), 10, 4);
     textHoehe_ = standardTextHoehe_;
     const double f = 10000.0 / massstab_;
-    if (f >= 1 && f <= 1e6 && f == std::floor(f) && 10000.0 / f == massstab_)
+    if (f >= 1 && f <= 1e6 && f == std::floor(f) && 10000.0 / f == massstab_) {
         faktor_ = static_cast<long long>(f);
+        ganzGrenze_ = kGanzGrenze / faktor_;
+    }
 }
 
 void DxfKonverter::info(std::string zeile)
@@ -337,8 +341,37 @@ bool DxfKonverter::leseRoh(std::string& text)
     return true;
 }
 
-bool DxfKonverter::leseKoordinate(std::string& text, double& wert)
+bool DxfKonverter::leseKoordinate(DxfText& text, double& wert)
 {
+    if (faktor_ > 0 && !parameterFehler_) {
+        // Whole plotter units at 40 or 1000 per millimetre, the bulk of every plot: read and
+        // written in one pass, and exact, since the text needs no rounding.
+        const char* p = parameter_.data();
+        const char* const e = p + parameter_.size();
+        while (p < e && (*p == ' ' || *p == ',' || *p == ';'))
+            ++p;
+        bool negativ = false;
+        if (p < e && (*p == '-' || *p == '+')) {
+            negativ = *p == '-';
+            ++p;
+        }
+        const char* const ziffern = p;
+        long long n = 0;
+        while (p < e && istZiffer(*p) && p - ziffern < 15) {
+            n = n * 10 + (*p - '0');
+            ++p;
+        }
+        if (p > ziffern && (p == e || !istTokenZeichen(*p)) && n <= ganzGrenze_) {
+            parameter_.remove_prefix(static_cast<std::size_t>(p - parameter_.data()));
+            const long long q = negativ ? -n * faktor_ : n * faktor_;
+            char puffer[64];
+            char* const ende = puffer + 40; // at most 21 characters before it, DxfText::kKurz after its start
+            const char* const anfang = dxfFestAusGanzzahl(ende, q, 4);
+            text.setzeAusPuffer(anfang, static_cast<std::size_t>(ende - anfang));
+            wert = static_cast<double>(q) / 10000.0; // exact: |q| < 2^53, see kGanzGrenze
+            return true;
+        }
+    }
     std::string_view token;
     if (!naechsterToken(token))
         return false;
@@ -353,29 +386,8 @@ bool DxfKonverter::lesePaar(DxfPunkt& punkt)
 
 // A coordinate in drawing units: the plotter units divided by the scale, with four decimals
 // and without leading blanks.
-void DxfKonverter::skaliereZahl(std::string_view token, std::string& text, double& wert)
+void DxfKonverter::skaliereZahl(std::string_view token, DxfText& text, double& wert)
 {
-    if (faktor_ > 0 && token.size() <= 16) {
-        // Whole plotter units at 40 or 1000 per millimetre: the text is exact, no rounding.
-        std::size_t i = 0;
-        bool negativ = false;
-        if (!token.empty() && (token[0] == '+' || token[0] == '-')) {
-            negativ = token[0] == '-';
-            i = 1;
-        }
-        if (i < token.size()) {
-            long long n = 0;
-            std::size_t k = i;
-            while (k < token.size() && istZiffer(token[k]))
-                n = n * 10 + (token[k++] - '0');
-            if (k == token.size() && token.size() - i <= 15 && n <= kGanzGrenze / faktor_) {
-                const long long q = negativ ? -n * faktor_ : n * faktor_;
-                text.clear();
-                dxfFestAusGanzzahlAnhaengen(text, q, 4, &wert);
-                return;
-            }
-        }
-    }
     long double zahl = 0;
     if (!dxfLeseZahl(token, zahl)) {
         info("Fehler in: " + zitat(befehl_) + " " + zitat(token) + zitat(parameter_) + "; weil:" + zitat(token) +
@@ -385,21 +397,20 @@ void DxfKonverter::skaliereZahl(std::string_view token, std::string& text, doubl
         return;
     }
     if (massstab_ == 1.0) {
-        text.assign(token);
+        text = token;
         wert = static_cast<double>(zahl);
         return;
     }
-    text.clear();
-    dxfFestAnhaengen(text, zahl / static_cast<long double>(massstab_), 0, 4, &wert);
+    text = dxfFest(zahl / static_cast<long double>(massstab_), 0, 4, &wert);
 }
 
 // A position plus a relative move, each sum with five decimals in eleven characters.
 DxfPunkt DxfKonverter::addiere(const DxfPunkt& a, const DxfPunkt& b)
 {
     if (a.x.empty())
-        info(a.x + "=x hat keinen Zahlenwert");
+        info(a.x.str() + "=x hat keinen Zahlenwert");
     if (a.y.empty())
-        info(a.y + "=y hat keinen Zahlenwert");
+        info(a.y.str() + "=y hat keinen Zahlenwert");
     DxfPunkt summe;
     summe.x = dxfFest(static_cast<long double>(a.xWert) + b.xWert, 11, 5, &summe.xWert);
     summe.y = dxfFest(static_cast<long double>(a.yWert) + b.yWert, 11, 5, &summe.yWert);
@@ -465,8 +476,8 @@ void DxfKonverter::stiftAb()
 {
     stiftUnten_ = true;
     konvertiert_ = true;
-    if (!parameter_.empty() && akt_.leer()) {
-        if (!lesePaar(akt_))
+    if (!parameter_.empty() && akt().leer()) {
+        if (!lesePaar(akt()))
             return;
     }
     if (!parameter_.empty())
@@ -478,20 +489,27 @@ void DxfKonverter::stiftAuf()
     dxfSeqend();
     stiftUnten_ = false;
     konvertiert_ = true;
+    bewegeOhneZeichnen();
+}
+
+// Pen-up moves: the pairs move the position and nothing is written.
+void DxfKonverter::bewegeOhneZeichnen()
+{
     while (!parameter_.empty()) {
-        DxfPunkt ziel;
+        DxfPunkt& ziel = this->ziel();
         if (!lesePaar(ziel))
             return;
-        neu_ = absolut_ ? std::move(ziel) : addiere(akt_, ziel);
-        akt_ = neu_;
+        if (!absolut_)
+            ziel = addiere(akt(), ziel);
+        zielWirdAktuell();
     }
 }
 
 void DxfKonverter::bewegeAbsolut()
 {
     absolut_ = true;
-    if (!parameter_.empty() && akt_.leer()) {
-        if (!lesePaar(akt_))
+    if (!parameter_.empty() && akt().leer()) {
+        if (!lesePaar(akt()))
             return;
     }
     if (!parameter_.empty())
@@ -503,8 +521,8 @@ void DxfKonverter::bewegeRelativ()
     absolut_ = false;
     stiftUnten_ = true;
     konvertiert_ = true;
-    if (!parameter_.empty() && akt_.leer()) {
-        if (!lesePaar(akt_))
+    if (!parameter_.empty() && akt().leer()) {
+        if (!lesePaar(akt()))
             return;
     }
     if (!parameter_.empty())
@@ -515,7 +533,7 @@ void DxfKonverter::waehleStift()
 {
     std::string stift = stift_;
     if (leseRoh(stift))
-        stift_ = stift.empty() ? "0" : stift;
+        setzeStift(stift.empty() ? "0" : stift);
     konvertiert_ = true;
     // Closed after the change, so that the SEQEND already sits on the new pen's layer.
     dxfSeqend();
@@ -524,19 +542,19 @@ void DxfKonverter::waehleStift()
 void DxfKonverter::waehleLinienTyp()
 {
     if (parameter_.empty()) {
-        linienTyp_ = "CONTINUOUS";
+        setzeLinienTyp("CONTINUOUS");
         return;
     }
     std::string typ;
     leseRoh(typ);
     if (typ == "1")
-        linienTyp_ = "DOT";
+        setzeLinienTyp("DOT");
     else if (typ == "2" || typ == "3")
-        linienTyp_ = "DASHED";
+        setzeLinienTyp("DASHED");
     else if (typ == "4")
-        linienTyp_ = "DASHDOT";
+        setzeLinienTyp("DASHDOT");
     else
-        linienTyp_ = "CONTINUOUS";
+        setzeLinienTyp("CONTINUOUS");
 }
 
 void DxfKonverter::stiftBreite()
@@ -559,13 +577,12 @@ void DxfKonverter::kreis()
 {
     dxfSeqend();
     konvertiert_ = true;
-    std::string radius;
+    DxfText radius;
     double radiusWert = 0;
     if (!leseKoordinate(radius, radiusWert))
         return;
     stelleEinPositionSicher();
-    dxfSatzKreis(aus_.puffer(), stift_, akt_.x, akt_.y, radius);
-    aus_.pruefePuffer();
+    dxfSatzKreis(aus_, stift_, akt().x, akt().y, radius);
 }
 
 // SI w,h: character width and height in centimetres. The DXF text takes the height in
@@ -671,9 +688,8 @@ void DxfKonverter::hpglFenster()
 void DxfKonverter::initialisiere()
 {
     absolut_ = true;
-    akt_.x = akt_.y = "0.00";
-    akt_.xWert = akt_.yWert = 0;
-    neu_ = akt_;
+    akt().x = akt().y = "0.00";
+    akt().xWert = akt().yWert = 0;
     symbolsatz_ = false;
 }
 
