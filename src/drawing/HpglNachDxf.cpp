@@ -291,7 +291,8 @@ DxfKonverter::DxfKonverter(DxfAusgabe& aus, std::vector<std::string>& infoZeilen
     standardTextHoehe_ = dxfFest(2.7L / (static_cast<long double>(massstab_) / 40.0L), 10, 4);
     textHoehe_ = standardTextHoehe_;
     const double f = 10000.0 / massstab_;
-    if (f >= 1 && f <= 1e6 && f == std::floor(f) && 10000.0 / f == massstab_) {
+    // At the scale 1 the numbers are taken as written, not reformatted.
+    if (massstab_ != 1.0 && f >= 1 && f <= 1e6 && f == std::floor(f) && 10000.0 / f == massstab_) {
         faktor_ = static_cast<long long>(f);
         ganzGrenze_ = kGanzGrenze / faktor_;
     }
