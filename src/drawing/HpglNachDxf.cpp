@@ -89,6 +89,8 @@ public:
     virtual bool oeffne(std::string& fehler) = 0;
     virtual DxfSenke& senke() = 0;
     virtual bool schliesse(std::string& fehler) = 0;
+    // Drops what was written; the target stays as it was. Returns the reason of the failure.
+    virtual std::string verwerfe() = 0;
     virtual std::string name() const = 0;
 };
 
@@ -110,6 +112,12 @@ public:
         fehler = writer_.error();
         return false;
     }
+    std::string verwerfe() override
+    {
+        std::string fehler = writer_.error();
+        writer_.abandon();
+        return fehler.empty() ? "Cannot write \"" + datei_.string() + "\"" : fehler;
+    }
     std::string name() const override { return datei_.string(); }
 
 private:
@@ -128,6 +136,11 @@ public:
     }
     DxfSenke& senke() override { return senke_; }
     bool schliesse(std::string&) override { return true; }
+    std::string verwerfe() override
+    {
+        text_.clear();
+        return "Cannot write the DXF text";
+    }
     std::string name() const override { return "DXF"; }
 
 private:
@@ -234,12 +247,8 @@ DxfErgebnis konvertiere(std::string_view hpglRoh, const std::string& hpglName, D
     leseBefehle(hpgl, *anfang, konverter);
     konverter.beende();
 
-    if (!aus.beende()) {
-        // The writer has remembered the failure; closing reports it and removes the temporary.
-        if (ziel.schliesse(fehler) || fehler.empty())
-            fehler = "Cannot write \"" + ziel.name() + "\"";
-        return ergebnis(DxfStatus::Fehler, PromptTitle::Fehler, PromptIcon::Error, fehler);
-    }
+    if (!aus.beende())
+        return ergebnis(DxfStatus::Fehler, PromptTitle::Fehler, PromptIcon::Error, ziel.verwerfe());
     if (!ziel.schliesse(fehler))
         return ergebnis(DxfStatus::Fehler, PromptTitle::Fehler, PromptIcon::Error, fehler);
 
@@ -365,8 +374,10 @@ bool DxfKonverter::leseKoordinate(DxfText& text, double& wert)
         if (p > ziffern && (p == e || !istTokenZeichen(*p)) && n <= ganzGrenze_) {
             parameter_.remove_prefix(static_cast<std::size_t>(p - parameter_.data()));
             const long long q = negativ ? -n * faktor_ : n * faktor_;
-            char puffer[64];
-            char* const ende = puffer + 40; // at most 21 characters before it, DxfText::kKurz after its start
+            // The text (at most 21 characters) ends at `ende`; DxfText::kKurz bytes from its
+            // start stay inside the buffer.
+            char puffer[24 + DxfText::kKurz];
+            char* const ende = puffer + 24;
             const char* const anfang = dxfFestAusGanzzahl(ende, q, 4);
             text.setzeAusPuffer(anfang, static_cast<std::size_t>(ende - anfang));
             wert = static_cast<double>(q) / 10000.0; // exact: |q| < 2^53, see kGanzGrenze
