@@ -15,6 +15,10 @@
 
 namespace umbrin {
 
+// Turns radians into degrees and back in directions, slants and arcs: a double with the digits
+// the drawings have always been made with, not the full-precision value of pi/180.
+inline constexpr long double kDxfRad = static_cast<long double>(0.0174532925);
+
 // A point in drawing units (millimetres): its two texts and their values. Empty texts mean
 // that no position is known yet.
 struct DxfPunkt {

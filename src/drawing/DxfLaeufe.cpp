@@ -9,8 +9,6 @@
 namespace umbrin {
 namespace {
 
-constexpr long double kRad = static_cast<long double>(0.0174532925);
-
 // Region bits of a point against the clip window. A point exactly on an edge is inside.
 constexpr int kLinks = 1;
 constexpr int kRechts = 2;
@@ -214,7 +212,7 @@ void DxfKonverter::dxfBogen(bool absolut)
     if (std::fabs(dx) < 0.0001L) {
         a = dy > 0 ? 90 : -90;
     } else {
-        a = std::atan(dy / dx) / kRad;
+        a = std::atan(dy / dx) / kDxfRad;
         if (dx < 0)
             a += 180;
     }
@@ -231,7 +229,7 @@ void DxfKonverter::dxfBogen(bool absolut)
     const long double ende = w > 0 ? a + w : a;
     dxfSatzBogen(aus_, stift_, mitte.x, mitte.y, radius, dxfFest(start, 7, 2), dxfFest(ende, 7, 2));
 
-    const long double e = (a + w) * kRad;
+    const long double e = (a + w) * kDxfRad;
     DxfPunkt endpunkt;
     endpunkt.x = dxfFest(mitte.xWert + r * std::cos(e), 11, 5, &endpunkt.xWert);
     endpunkt.y = dxfFest(mitte.yWert + r * std::sin(e), 11, 5, &endpunkt.yWert);

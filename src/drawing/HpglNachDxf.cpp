@@ -15,9 +15,6 @@
 namespace umbrin {
 namespace {
 
-// Turns radians into degrees and back, with the digits the drawings have always used.
-constexpr long double kRad = static_cast<long double>(0.0174532925);
-
 // Largest count of 1/10000 mm that the fast path for whole plotter units forms; below 2^53,
 // so that the count and its value as a double are both exact.
 constexpr long long kGanzGrenze = 1'000'000'000'000'000LL;
@@ -651,7 +648,7 @@ void DxfKonverter::hpglRichtung()
         textWinkel_ = "0.0";
         return;
     }
-    textWinkel_ = dxfFest(std::atan2(y, x) / kRad, 5, 1);
+    textWinkel_ = dxfFest(std::atan2(y, x) / kDxfRad, 5, 1);
 }
 
 void DxfKonverter::neigung()
@@ -667,7 +664,7 @@ void DxfKonverter::neigung()
         info("Fehler im Befehl SL :" + zitat(text) + "!");
         t = 0;
     }
-    textNeigung_ = dxfFest(std::atan(t) / kRad, 5, 1);
+    textNeigung_ = dxfFest(std::atan(t) / kDxfRad, 5, 1);
 }
 
 // IW x1,y1,x2,y2: the window that pen-down lines are clipped to. Without parameters it is the
