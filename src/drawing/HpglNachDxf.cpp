@@ -2,6 +2,7 @@
 
 #include "core/SafeSave.h"
 #include "core/TextEncoding.h"
+#include "core/Texttabellen.h"
 #include "drawing/DxfAusgabe.h"
 #include "drawing/DxfEntitaeten.h"
 #include "drawing/DxfKonverter.h"
@@ -62,10 +63,13 @@ std::string ohneOrdner(const std::string& name)
     return std::filesystem::path(name).filename().string();
 }
 
-std::string nichtKonvertiertText(bool deutsch)
+// Rows of the message table: " nicht konvertiert! ..." and " gespeichert!".
+constexpr std::size_t kMeldungNichtKonvertiert = 45;
+constexpr std::size_t kMeldungGespeichert = 58;
+
+std::string meldung(std::size_t zeile, bool deutsch)
 {
-    return deutsch ? " nicht konvertiert!\n\rHPGL-File ist eventuell defekt."
-                   : " not converted!\n\rHPGL-file is probably corrupted.";
+    return std::string(MeldungsTabelle[zeile].in(deutsch ? 1 : 2));
 }
 
 // True when a plot saved as UTF-8 must be turned into Windows-1252, the code page the DXF file
@@ -230,7 +234,7 @@ DxfErgebnis konvertiere(std::string_view hpglRoh, const std::string& hpglName, D
     if (!anfang) {
         infoZeilen.push_back(hpglName + " ist kein HPGL-File!");
         return ergebnis(DxfStatus::KeinHpgl, PromptTitle::Warnung, PromptIcon::Warning,
-                        "   File " + ohneOrdner(hpglName) + nichtKonvertiertText(einstellung.deutsch));
+                        "   File " + ohneOrdner(hpglName) + meldung(kMeldungNichtKonvertiert, einstellung.deutsch));
     }
 
     std::string fehler;
@@ -251,10 +255,9 @@ DxfErgebnis konvertiere(std::string_view hpglRoh, const std::string& hpglName, D
 
     if (!konverter.konvertiert())
         return ergebnis(DxfStatus::NichtKonvertiert, PromptTitle::Fehler, PromptIcon::Warning,
-                        "File " + ohneOrdner(hpglName) + nichtKonvertiertText(einstellung.deutsch));
+                        "File " + ohneOrdner(hpglName) + meldung(kMeldungNichtKonvertiert, einstellung.deutsch));
     return ergebnis(DxfStatus::Gespeichert, PromptTitle::Information, PromptIcon::Information,
-                    "\r       File " + ohneOrdner(ziel.name()) +
-                        (einstellung.deutsch ? " gespeichert!" : " saved!"));
+                    "\r       File " + ohneOrdner(ziel.name()) + meldung(kMeldungGespeichert, einstellung.deutsch));
 }
 
 } // namespace
