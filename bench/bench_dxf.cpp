@@ -73,13 +73,13 @@ void BM_HpglNachDxfDatei_k25(benchmark::State& state)
     konvertiere(state, 25);
 }
 
-// The conversion alone, without the file system.
-void BM_HpglNachDxfText_k25(benchmark::State& state)
+// The conversion alone, without the file system and its safe save.
+void konvertiereInText(benchmark::State& state, int k)
 {
-    const std::string hpgl = grossePlot(4u << 20, 25);
+    const std::string hpgl = grossePlot(4u << 20, k);
     umbrin::DxfEinstellung einstellung;
     einstellung.stiftbreite = 2;
-    einstellung.massstab = 1000.0;
+    einstellung.massstab = 40.0 * k;
     std::vector<std::string> info;
     std::string dxf;
     for (auto _ : state) {
@@ -89,8 +89,18 @@ void BM_HpglNachDxfText_k25(benchmark::State& state)
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * hpgl.size()));
 }
 
+void BM_HpglNachDxfText_k1(benchmark::State& state)
+{
+    konvertiereInText(state, 1);
+}
+void BM_HpglNachDxfText_k25(benchmark::State& state)
+{
+    konvertiereInText(state, 25);
+}
+
 BENCHMARK(BM_HpglNachDxfDatei_k1)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_HpglNachDxfDatei_k25)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_HpglNachDxfText_k1)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_HpglNachDxfText_k25)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace

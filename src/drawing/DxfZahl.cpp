@@ -53,46 +53,6 @@ void dxfFestAusGanzzahlAnhaengen(std::string& out, long long q, int stellen, dou
     }
 }
 
-char* dxfFestAusGanzzahl(char* ende, long long q, int stellen)
-{
-    static constexpr char kPaare[] = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-                                     "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-                                     "8081828384858687888990919293949596979899";
-    std::uint64_t betrag = q < 0 ? 0 - static_cast<std::uint64_t>(q) : static_cast<std::uint64_t>(q);
-    // The digits are formed from the right, two at a time: the decimals, the point, the whole part.
-    char* p = ende;
-    int rest = stellen;
-    while (rest >= 2) {
-        const auto paar = static_cast<unsigned>(betrag % 100) * 2;
-        betrag /= 100;
-        *--p = kPaare[paar + 1];
-        *--p = kPaare[paar];
-        rest -= 2;
-    }
-    if (rest == 1) {
-        *--p = static_cast<char>('0' + betrag % 10);
-        betrag /= 10;
-    }
-    if (stellen > 0)
-        *--p = '.';
-    while (betrag >= 100) {
-        const auto paar = static_cast<unsigned>(betrag % 100) * 2;
-        betrag /= 100;
-        *--p = kPaare[paar + 1];
-        *--p = kPaare[paar];
-    }
-    if (betrag >= 10) {
-        const auto paar = static_cast<unsigned>(betrag) * 2;
-        *--p = kPaare[paar + 1];
-        *--p = kPaare[paar];
-    } else {
-        *--p = static_cast<char>('0' + betrag);
-    }
-    if (q < 0)
-        *--p = '-';
-    return p;
-}
-
 void dxfFestAnhaengen(std::string& out, long double v, int breite, int stellen, double* wert)
 {
     if (!std::isfinite(v))

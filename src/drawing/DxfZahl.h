@@ -109,8 +109,47 @@ void dxfFestAnhaengen(std::string& out, long double v, int breite, int stellen, 
 // "1.2345"), without padding; exact for every 64-bit q. `wert` as above.
 void dxfFestAusGanzzahlAnhaengen(std::string& out, long long q, int stellen, double* wert = nullptr);
 // The same text written backwards from `ende` into a buffer of at least 24 characters before
-// it; returns where the text starts. `stellen` is 0..18.
-char* dxfFestAusGanzzahl(char* ende, long long q, int stellen);
+// it; returns where the text starts. `stellen` is 0..18. Inline: every coordinate passes here.
+inline char* dxfFestAusGanzzahl(char* ende, long long q, int stellen)
+{
+    static constexpr char kPaare[] = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+                                     "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+                                     "8081828384858687888990919293949596979899";
+    unsigned long long betrag = q < 0 ? 0 - static_cast<unsigned long long>(q) : static_cast<unsigned long long>(q);
+    // The digits are formed from the right, two at a time: the decimals, the point, the whole part.
+    char* p = ende;
+    int rest = stellen;
+    while (rest >= 2) {
+        const auto paar = static_cast<unsigned>(betrag % 100) * 2;
+        betrag /= 100;
+        *--p = kPaare[paar + 1];
+        *--p = kPaare[paar];
+        rest -= 2;
+    }
+    if (rest == 1) {
+        *--p = static_cast<char>('0' + betrag % 10);
+        betrag /= 10;
+    }
+    if (stellen > 0)
+        *--p = '.';
+    while (betrag >= 100) {
+        const auto paar = static_cast<unsigned>(betrag % 100) * 2;
+        betrag /= 100;
+        *--p = kPaare[paar + 1];
+        *--p = kPaare[paar];
+    }
+    if (betrag >= 10) {
+        const auto paar = static_cast<unsigned>(betrag) * 2;
+        *--p = kPaare[paar + 1];
+        *--p = kPaare[paar];
+    } else {
+        *--p = static_cast<char>('0' + betrag);
+    }
+    if (q < 0)
+        *--p = '-';
+    return p;
+}
+
 
 // Two significant digits in exponent form, as the polyline width is written: a blank or a
 // minus sign, one digit, ".", one digit, "E", the exponent's sign and four exponent digits
