@@ -8,6 +8,7 @@
 #include "shell/DebugLog.h"
 #include "shell/HilfeSystem.h"
 #include "shell/Menue.h"
+#include "shell/ui/Druckbar.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,6 +24,10 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QProcess>
 #include <QScreen>
 #include <QStatusBar>
@@ -133,6 +138,9 @@ void MainWindow::baueMenue()
         aktion(menue::FormatA4)->setChecked(false);
     });
     verbinde(menue::HilfeDatei, [this] { zeigeHilfe(100); });
+    verbinde(menue::Drucken, [this] { drucken(); });
+    verbinde(menue::FensterAusdrucken, [this] { mWindowPrintClick(); });
+    verbinde(menue::DruckerEinrichten, [this] { Druckereinstellung1Click(); });
     verbinde(menue::StandardwerteLaden, [this] { mLoadOptionsClick(true); });
     verbinde(menue::IniLaden, [this] { mLoadOptionsClick(false); });
     verbinde(menue::IniSpeichern, [this] { mSaveOptionsClick(); });
@@ -337,7 +345,8 @@ bool MainWindow::FensterOffen(const QString& praefix) const
 
 QWidget* MainWindow::aktivesFenster() const
 {
-    QMdiSubWindow* w = mdi_->activeSubWindow();
+    // The current window stays current while another application has the focus.
+    QMdiSubWindow* w = mdi_->currentSubWindow();
     return w ? w->widget() : nullptr;
 }
 
@@ -660,6 +669,70 @@ void MainWindow::mLoadOptionsClick(bool standardwerte)
         }
     }
     Sprache(s_.Deutsch != 0);
+}
+
+} // namespace umbrin
+
+namespace umbrin {
+
+QPrinter& MainWindow::drucker()
+{
+    if (!drucker_)
+        drucker_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *drucker_;
+}
+
+bool MainWindow::waehleDrucker()
+{
+    if (druckerwahl_)
+        return druckerwahl_(drucker());
+    QPrintDialog dlg(&drucker(), this);
+    return dlg.exec() == QDialog::Accepted;
+}
+
+void MainWindow::Druckereinstellung1Click()
+{
+    QPageSetupDialog dlg(&drucker(), this);
+    dlg.exec();
+}
+
+void MainWindow::drucken()
+{
+    if (auto* fenster = dynamic_cast<Druckbar*>(aktivesFenster()))
+        fenster->druckeFenster();
+}
+
+void MainWindow::mWindowPrintClick()
+{
+    QWidget* fenster = aktivesFenster();
+    if (!fenster)
+        return;
+    // The whole window with its frame, as the user sees it.
+    QWidget* rahmen = fenster->parentWidget() ? fenster->parentWidget() : fenster;
+    const QImage bild = rahmen->grab().toImage();
+    if (bild.isNull() || bild.width() <= 0 || bild.height() <= 0)
+        return;
+    const QScreen* schirm = QGuiApplication::primaryScreen();
+    const bool quer = !schirm || fenster->width() >= schirm->geometry().width() / 2;
+    QPrinter& p = drucker();
+    p.setPageOrientation(quer ? QPageLayout::Landscape : QPageLayout::Portrait);
+    if (!waehleDrucker()) {
+        p.setPageOrientation(QPageLayout::Portrait);
+        return;
+    }
+    QPainter maler;
+    if (!maler.begin(&p)) {
+        meldung(PromptTitle::Fehler, PromptIcon::Warning,
+                s_.Sprachspalte == 1 ? "Fehler - Drucken abgebrochen!" : "Error - Printing cancelled !");
+        p.setPageOrientation(QPageLayout::Portrait);
+        return;
+    }
+    const QRect seite = maler.viewport();
+    const QSize passend = bild.size().scaled(seite.size(), Qt::KeepAspectRatio);
+    maler.fillRect(seite, Qt::white);
+    maler.drawImage(QRect(seite.topLeft(), passend), bild);
+    maler.end();
+    p.setPageOrientation(QPageLayout::Portrait);
 }
 
 } // namespace umbrin

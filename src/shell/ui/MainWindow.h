@@ -18,6 +18,7 @@ class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class QPrinter;
 
 namespace umbrin {
 
@@ -74,6 +75,14 @@ public:
     void ExpertenMode1Click();
     void HinweiseHintsanzeigen1Click();
     void SavDat1Click();
+    // Printing.
+    void drucken();
+    void mWindowPrintClick();
+    void Druckereinstellung1Click();
+    QPrinter& drucker();
+    // Chooses the printer before a print (the print dialog); tests print to a PDF file.
+    void setDruckerwahl(std::function<bool(QPrinter&)> wahl) { druckerwahl_ = std::move(wahl); }
+    bool waehleDrucker();
     // Settings and construction-data files.
     void mSaveOptionsClick();
     void Konstruktionsdatenspeichern1Click();
@@ -108,6 +117,8 @@ private:
     UserPrompt& prompt_;
     TDLogFile* log_;
     std::unique_ptr<HilfeSystem> hilfe_;
+    std::unique_ptr<QPrinter> drucker_;
+    std::function<bool(QPrinter&)> druckerwahl_;
     Fensterbauer bauer_;
     QMdiArea* mdi_ = nullptr;
     QLabel* startbild_ = nullptr;

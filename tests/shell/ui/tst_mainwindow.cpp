@@ -7,6 +7,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -205,6 +206,38 @@ private slots:
         w.AuswahlSonnenuhrtyp1Click();
         QCoreApplication::processEvents();
         QVERIFY(w.FensterOffen(QStringLiteral("F4")));
+        QVERIFY(w.close());
+    }
+
+    void printsTheActiveWindowAsAnImageToPdf()
+    {
+        AppState s;
+        initialisiereZustand(s);
+        ShellZustand z;
+        test::ScriptedPrompt prompt;
+        QTemporaryDir ordner;
+        MainWindow w(s, z, prompt, nullptr, ordner.path());
+        w.setFensterbauer({[&](MainWindow&) -> QWidget* {
+                               auto* f = new Probefenster(QStringLiteral("Form6"), s);
+                               f->setMinimumSize(400, 300);
+                               return f;
+                           },
+                           nullptr, nullptr, nullptr});
+        const QString pdf = ordner.filePath(QStringLiteral("fenster.pdf"));
+        w.setDruckerwahl([&](QPrinter& p) {
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(pdf);
+            return true;
+        });
+        w.show();
+        w.mWindowPrintClick(); // no active window: nothing happens
+        QVERIFY(!QFileInfo::exists(pdf));
+        w.GeographischeLageundJahr1Click();
+        QCoreApplication::processEvents();
+        QVERIFY(w.aktivesFenster() != nullptr);
+        QVERIFY(w.aktion(menue::FensterAusdrucken)->isEnabled());
+        w.aktion(menue::FensterAusdrucken)->trigger();
+        QVERIFY(QFileInfo(pdf).size() > 500);
         QVERIFY(w.close());
     }
 
