@@ -60,9 +60,8 @@ Sonnenstand sonneTemporallinie(const AppState& s, std::int32_t tag, double n, do
     return st;
 }
 
-Sonnenstand sonneTemporalDekl(const AppState& s, double n, double dekl, double X1, double X2)
+Sonnenstand sonneTemporalDekl(double n, double dekl, double h0, double X1, double X2)
 {
-    const double h0 = HalberTagbogen(s.Par.Breite, dekl);
     Sonnenstand st;
     AzimutHoehe(st.hoehe, st.azimut, X1, dekl, (n - 6) * h0 / 6 + 15 * X2);
     return st;
