@@ -466,3 +466,35 @@ TEST(ZeichneEbeneSonnenuhr, PrintedLegendStandsAtTheLegendPosition)
     EXPECT_EQ(titel[0]->font.height, 60);
     EXPECT_EQ(s.LegendeY, 400);
 }
+
+TEST(ZeichneEbeneSonnenuhr, HourLineWithoutVisiblePointsFollowsTheAngleTable)
+{
+    // 4 o'clock true time never reaches this wall: with "up to the gnomon foot" the line is drawn
+    // from the pole point at the angle of the drawing window's table, and only within the hour
+    // angles at which the sun can reach the plane.
+    AppState s = zustand('v');
+    s.Schalter.OhneZeitgl = 1;
+    s.Schalter.BisFusspunkt = 1;
+    s.Schalter.StundenIntervall = '0';
+    s.Zeiten.EotVon = 4;
+    s.Zeiten.EotBis = 4;
+    Zeichenumgebung u;
+    u.Stundenwinkel[4][0] = -60;
+    const Polversatz v = polstabVersatz(s, kBreite * 35.0 / 280, 1e-6);
+    const CanvasPoint pol{static_cast<int>(std::lround(s.FusspunktX + v.X)), static_cast<int>(std::lround(s.FusspunktY - v.Y))};
+    Ergebnis e = zeichne(s, u);
+    const auto linien = striche(e.canvas, s.Farben[2]);
+    ASSERT_EQ(linien.size(), 1u);
+    EXPECT_EQ(linien[0].front(), pol);
+    EXPECT_LT(linien[0].back().x, pol.x); // morning lines lie to the left
+    EXPECT_GT(linien[0].back().y, pol.y); // and run down the wall
+    EXPECT_NEAR(std::hypot(linien[0].back().x - pol.x, linien[0].back().y - pol.y), kBreite - 2, 2);
+
+    u.StundenwinkelMin = -90; // the sun reaches the wall only after 6 o'clock
+    e = zeichne(s, u);
+    EXPECT_EQ(e.canvas.countLines(s.Farben[2]), 0u);
+    u.StundenwinkelMin = -180;
+    u.Stundenwinkel[4][0] = KeinStundenwinkel;
+    e = zeichne(s, u);
+    EXPECT_EQ(e.canvas.countLines(s.Farben[2]), 0u);
+}
