@@ -12,15 +12,6 @@
 
 using namespace umbrin;
 
-namespace {
-
-std::string zeile(int row)
-{
-    return row == 68 || row == 69 ? "  immer hell  " : " immer dunkel ";
-}
-
-} // namespace
-
 static void MonatstabelleAufUntergang(benchmark::State& state)
 {
     const double breite = 47.25;
@@ -29,6 +20,7 @@ static void MonatstabelleAufUntergang(benchmark::State& state)
     e.CosBreite = std::cos(breite * static_cast<double>(rad));
     e.Laenge = -9.59;
     e.sinh0 = sinh0Werte(2);
+    const AppState zustand;
     for (auto _ : state) {
         std::size_t laenge = 0;
         for (int tag = 1; tag <= 31; ++tag) {
@@ -38,7 +30,7 @@ static void MonatstabelleAufUntergang(benchmark::State& state)
                 e.Objekt = objekt;
                 e.Stunde = 1.0;
                 const AufUntergangSuche s = sucheAufUntergang(e);
-                AufUntergangText(s, objekt, zeile, line);
+                AufUntergangText(zustand, s, objekt, line);
             }
             laenge += line.size();
         }

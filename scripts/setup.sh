@@ -14,6 +14,7 @@ packages=(
   fonts-dejavu-core fonts-liberation2
   xvfb xauth
   hp2xx python3-ezdxf
+  locales
 )
 missing=()
 for p in "${packages[@]}"; do
@@ -25,6 +26,13 @@ if ((${#missing[@]})); then
   [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
   $sudo_cmd apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# A German locale, so the tests can prove that numbers never follow the process locale.
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+  sudo_cmd=""
+  [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
+  $sudo_cmd localedef -i de_DE -f UTF-8 de_DE.UTF-8 || echo "note: no German locale; its test will be skipped"
 fi
 
 if [ ! -f "$build/build.ninja" ]; then

@@ -1,7 +1,8 @@
 #include "core/AufUntergang.h"
 
 #include "core/Rounding.h"
-#include "core/State.h"
+#include "core/Sprachdienst.h"
+#include "core/Zahlenformat.h"
 
 #include <cmath>
 
@@ -31,29 +32,6 @@ Aequatorial ausEinheitsvektor(double x, double y, double s)
     if (a.Rektaszension < 0.0)
         a.Rektaszension += 24.0;
     return a;
-}
-
-// Decimal text of n, blanks in front up to width w.
-std::string zahlRechtsbuendig(int n, int w)
-{
-    std::string text = std::to_string(n);
-    if (static_cast<int>(text.size()) < w)
-        text.insert(0, static_cast<std::size_t>(w) - text.size(), ' ');
-    return text;
-}
-
-// Clock text "hh:mm" of a time in hours, rounded to the minute: the hour right-aligned in
-// 3 characters, the minutes with two digits.
-std::string zeitHHMM(double x)
-{
-    const double t = ganzerTeil(60.0 * x + 0.5) / 60.0;
-    const long long h = truncateToInt(t);
-    const long long m = truncateToInt((t - static_cast<double>(h)) * 60.0 + 0.5);
-    std::string text = zahlRechtsbuendig(static_cast<int>(h), 3) + ":";
-    if (m >= 0 && m <= 9)
-        text += "0";
-    text += std::to_string(m);
-    return text;
 }
 
 } // namespace
@@ -250,20 +228,20 @@ AufUntergangSuche sucheAufUntergang(const AufUntergangEingabe& e)
     return s;
 }
 
-AufUntergangTexte AufUntergangText(const AufUntergangSuche& suche, int objekt,
-                                   const TextRowLookup& textRow, std::string& zeile)
+AufUntergangTexte AufUntergangText(const AppState& s, const AufUntergangSuche& suche, int objekt,
+                                   std::string& zeile)
 {
     static const std::string kStrich = " -----";
     AufUntergangTexte t;
     if (suche.AufGefunden || suche.UnterGefunden) {
         if (suche.AufGefunden) {
-            t.Aufgang = zeitHHMM(suche.ZeitAuf);
+            t.Aufgang = ZeitHHMM(suche.ZeitAuf);
         } else {
             t.Aufgang = kStrich;
             t.EreignisFehlt = true;
         }
         if (suche.UnterGefunden) {
-            t.Untergang = zeitHHMM(suche.ZeitUnter);
+            t.Untergang = ZeitHHMM(suche.ZeitUnter);
         } else {
             t.Untergang = kStrich;
             t.EreignisFehlt = true;
@@ -279,10 +257,10 @@ AufUntergangTexte AufUntergangText(const AufUntergangSuche& suche, int objekt,
     t.EreignisFehlt = true;
     const bool daemmerung = objekt == ObjektDaemmerung;
     if (suche.Ueber) {
-        t.Untergang = textRow(daemmerung ? 69 : 68);
+        t.Untergang = texteText(s, daemmerung ? 69 : 68);
         t.Aufgang = t.Untergang;
     } else {
-        t.Aufgang = textRow(daemmerung ? 71 : 70);
+        t.Aufgang = texteText(s, daemmerung ? 71 : 70);
         t.Untergang = t.Aufgang;
     }
     zeile += t.Aufgang;

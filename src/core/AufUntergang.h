@@ -10,8 +10,9 @@
 // day given by MJD0, so a caller that subtracts the zone offset from MJD0 gets zone time.
 // A day without a rise, without a set, or with the object always above or always below its
 // altitude is a normal result, not an error.
+#include "core/State.h"
+
 #include <array>
-#include <functional>
 #include <string>
 
 namespace umbrin {
@@ -105,10 +106,6 @@ struct AufUntergangSuche {
 // Steps through the day in two-hour steps until both crossings are found or the day is over.
 AufUntergangSuche sucheAufUntergang(const AufUntergangEingabe& eingabe);
 
-// Row k of the program's general text table in the current language; the result texts of the
-// search use rows 68 to 71 (always seen, always bright, not visible, always dark).
-using TextRowLookup = std::function<std::string(int row)>;
-
 // The two result texts of a search and whether one of them is a dash or a no-crossing text.
 struct AufUntergangTexte {
     std::string Aufgang;
@@ -118,8 +115,10 @@ struct AufUntergangTexte {
 
 // Makes the rise and set texts of a search and appends the day's events to `zeile`: rise and
 // set ("hh:mm" each, " -----" for a missing one; for the twilight the set first), then two
-// blanks; on a day without any crossing the one 14-character text of rows 68 to 71.
-AufUntergangTexte AufUntergangText(const AufUntergangSuche& suche, int objekt,
-                                   const TextRowLookup& textRow, std::string& zeile);
+// blanks; on a day without any crossing the one 14-character text of the current language
+// ("immer sichtbar", "  immer hell  ", " nie sichtbar ", " immer dunkel " and their English
+// forms).
+AufUntergangTexte AufUntergangText(const AppState& s, const AufUntergangSuche& suche, int objekt,
+                                   std::string& zeile);
 
 } // namespace umbrin

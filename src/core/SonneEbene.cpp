@@ -4,6 +4,7 @@
 #include "core/Projektion.h"
 #include "core/Rounding.h"
 #include "core/Sonne.h"
+#include "core/Sprachdienst.h"
 #include "core/Zahlenformat.h"
 
 #include <algorithm>
@@ -37,38 +38,11 @@ double halberTagbogen(double d, double phi)
     return arcCosGrad(-TanGrad(d) * TanGrad(phi));
 }
 
-// Minutes and seconds of time of an angle in degrees (4 minutes per degree), "m:ss"
-// right-aligned to 6 characters; the times of the light text pass hours through it, which
-// then read "h:mm".
-std::string minSekStr(double x)
-{
-    const double m = 4.0 * x;
-    const double bruch = m - std::trunc(m);
-    long long sek = m >= 0 ? truncateToInt(bruch * 60.0 + 0.5) : truncateToInt(bruch * 60.0 - 0.5);
-    long long minuten;
-    if (sek == 60 || sek == -60) {
-        minuten = truncateToInt(m + 60.0 / static_cast<double>(sek));
-        sek = 0;
-    } else {
-        minuten = truncateToInt(m);
-    }
-    std::string text;
-    if (minuten == 0 && m > -1.0 && m < -0.0083)
-        text = "-";
-    text += std::to_string(minuten) + ":";
-    const long long betrag = sek < 0 ? -sek : sek;
-    if (betrag < 10)
-        text += "0";
-    text += std::to_string(betrag);
-    if (text.size() < 6)
-        text.insert(0, 6 - text.size(), ' ');
-    return text;
-}
-
-// Clock time of an hour angle x plus the shift, as "hh:mm" right-aligned to 6 characters.
+// Clock time of an hour angle x plus the shift, as "hh:mm" right-aligned to 6 characters:
+// the hours pass through the minutes-and-seconds text of an angle (4 minutes per degree).
 std::string lichtZeit(double x, double shift)
 {
-    return minSekStr(((x + shift) / 15.0 + 12.0) / 4.0);
+    return MinSekStr(((x + shift) / 15.0 + 12.0) / 4.0);
 }
 
 } // namespace
@@ -320,6 +294,23 @@ ZeitBeiAzimutErgebnis ZeitBeiAzimut(const AppState& s, std::int32_t tag, std::in
     e.Zeit = tm;
     e.Hoehe = hoehe;
     return e;
+}
+
+std::string SonnenMeldungText(const AppState& s, const SonnenMeldung& m)
+{
+    switch (m.art) {
+    case SonnenMeldungArt::AzimutAusserhalb:
+        return m.text;
+    case SonnenMeldungArt::EventuellNichtLoesbar:
+        return std::string(meldungsText(s, 44));
+    case SonnenMeldungArt::ErgebnisEventuellFalsch:
+        return TextPaar(s, 31, 32);
+    case SonnenMeldungArt::NichtLoesbar:
+        return std::string(meldungsText(s, 24));
+    case SonnenMeldungArt::ZeitweiseKeinAufUntergang:
+        return std::string(texteText(s, 227));
+    }
+    return m.text;
 }
 
 std::string ZeitBeiAzimutText(double stunden)

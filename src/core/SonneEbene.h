@@ -91,6 +91,9 @@ struct SonnenMeldung {
     std::string text; // only for AzimutAusserhalb: a fixed literal, shown as it is in both languages
 };
 
+// The text of a message in the current language.
+std::string SonnenMeldungText(const AppState& s, const SonnenMeldung& m);
+
 // Clock time (zone time with the equation of time) of the day tag.monat.s.Par.Jahr at which
 // the sun of the place in s.Par has azimuth A.
 struct ZeitBeiAzimutErgebnis {

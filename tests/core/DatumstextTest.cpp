@@ -1,12 +1,12 @@
 #include "core/Datumstext.h"
 #include "core/Sprachdienst.h"
 
-#include "ScriptedPrompt.h"
+#include "support/ScriptedPrompt.h"
 
 #include <gtest/gtest.h>
 
 using namespace umbrin;
-using umbrin::texttest::ScriptedPrompt;
+using umbrin::test::ScriptedPrompt;
 
 namespace {
 
@@ -83,10 +83,10 @@ TEST(DatumZerlegen, DisplayUsesMonthOfCurrentLanguageAndReportsWhenAsked)
 
     ScriptedPrompt prompt;
     DatumZerlegen(s, "31/04", true, &prompt, err, key, anzeige, datum);
-    ASSERT_EQ(prompt.gezeigt.size(), 1u);
-    EXPECT_EQ(prompt.gezeigt[0].text, "Error in Input !");
-    EXPECT_EQ(prompt.gezeigt[0].titel, PromptTitle::Fehler);
-    EXPECT_EQ(prompt.gezeigt[0].icon, PromptIcon::Error);
+    ASSERT_EQ(prompt.asked.size(), 1u);
+    EXPECT_EQ(prompt.asked[0].text, "Error in Input !");
+    EXPECT_EQ(prompt.asked[0].title, PromptTitle::Fehler);
+    EXPECT_EQ(prompt.asked[0].icon, PromptIcon::Error);
 }
 
 TEST(DatumPruefen, ReportsInvalidNonEmptyDatesOnly)
@@ -95,11 +95,11 @@ TEST(DatumPruefen, ReportsInvalidNonEmptyDatesOnly)
     ScriptedPrompt prompt;
     EXPECT_TRUE(DatumPruefen(s, "21/06    ( 21. Juni )", &prompt));
     EXPECT_FALSE(DatumPruefen(s, "", &prompt));
-    EXPECT_TRUE(prompt.gezeigt.empty());
+    EXPECT_TRUE(prompt.asked.empty());
     EXPECT_FALSE(DatumPruefen(s, "31/02", &prompt));
-    ASSERT_EQ(prompt.gezeigt.size(), 1u);
-    EXPECT_EQ(prompt.gezeigt[0].text, "Datum fehlerhaft!: 31/02");
-    EXPECT_EQ(prompt.gezeigt[0].titel, PromptTitle::Fehler);
+    ASSERT_EQ(prompt.asked.size(), 1u);
+    EXPECT_EQ(prompt.asked[0].text, "Datum fehlerhaft!: 31/02");
+    EXPECT_EQ(prompt.asked[0].title, PromptTitle::Fehler);
 }
 
 } // namespace

@@ -1,18 +1,571 @@
 #include "shell/ui/MainWindow.h"
 
+#include "core/Sonne.h"
+#include "shell/Datumsdatei.h"
+#include "shell/DebugLog.h"
+#include "shell/HilfeSystem.h"
+#include "shell/Menue.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDate>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProcess>
+#include <QScreen>
 #include <QStatusBar>
 
 namespace umbrin {
+namespace {
 
-MainWindow::MainWindow(QWidget* parent)
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+const char* kHinweis = "Right mouse click for popUp menu  // <F1> for Help !";
+
+} // namespace
+
+MainWindow::MainWindow(AppState& state, ShellZustand& shell, UserPrompt& prompt, TDLogFile* log, QWidget* parent)
     : QMainWindow(parent)
+    , s_(state)
+    , z_(shell)
+    , prompt_(prompt)
+    , log_(log)
 {
+    setObjectName(QStringLiteral("Form1"));
     mdi_ = new QMdiArea(this);
+    mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdi_);
-    setWindowTitle(QStringLiteral("  Umbrin  v.  8.2"));
-    statusBar();
-    resize(1024, 720);
+    startbild_ = new QLabel(mdi_->viewport());
+    startbild_->hide(); // the start picture comes with the gallery
+
+    mdi_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(mdi_, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
+        QMenu* m = s_.DialogSchritt == walk::Gestartet ? popupWalk_ : popupOptionen_;
+        if (m == popupOptionen_) {
+            // The date-file items belong to the parameter dialog.
+            const bool param = FensterOffen(QStringLiteral("Form4"));
+            for (QAction* a : popupOptionen_->actions()) {
+                if (a->objectName() == QLatin1String("SavDat1") || a->objectName() == QLatin1String("LadDat1"))
+                    a->setVisible(param);
+            }
+        }
+        m->popup(mdi_->mapToGlobal(p));
+    });
+    connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) { FensterMenues(w != nullptr); });
+
+    baueMenue();
+    FormCreate();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::meldung(PromptTitle titel, PromptIcon icon, const std::string& text)
+{
+    prompt_.ask(titel, icon, text, PromptButtons::Ok);
+}
+
+void MainWindow::baueMenue()
+{
+    const auto& punkte = menuePunkte();
+    QMenu* oben = nullptr;
+    QMenu* unter = nullptr;
+    for (int i = 0; i < MenueAnzahl; ++i) {
+        const MenuePunkt& p = punkte[static_cast<std::size_t>(i)];
+        const bool hatUnterpunkte = i + 1 < MenueAnzahl && p.ebene == 1 && punkte[static_cast<std::size_t>(i) + 1].ebene == 2;
+        if (p.ebene == 0) {
+            oben = menuBar()->addMenu(QString());
+            menues_[static_cast<std::size_t>(i)] = oben;
+            aktionen_[static_cast<std::size_t>(i)] = oben->menuAction();
+            unter = nullptr;
+            continue;
+        }
+        if (hatUnterpunkte) {
+            unter = oben->addMenu(QString());
+            menues_[static_cast<std::size_t>(i)] = unter;
+            aktionen_[static_cast<std::size_t>(i)] = unter->menuAction();
+            continue;
+        }
+        QMenu* ziel = (p.ebene == 2 && unter) ? unter : oben;
+        if (p.ebene == 1)
+            unter = nullptr;
+        QAction* a = ziel->addAction(QString());
+        if (*p.taste)
+            a->setShortcut(QKeySequence(QString::fromLatin1(p.taste)));
+        aktionen_[static_cast<std::size_t>(i)] = a;
+        // Separators as the menus group their items.
+        if (i == menue::FensterSchliessen || i == menue::FensterAusdrucken || i == menue::AuswahlTyp
+            || i == menue::IniLaden || i == menue::Zeitgleichung || i == menue::SonnenuhrErstellen2
+            || i == menue::Hinweise)
+            ziel->addSeparator();
+    }
+
+    auto verbinde = [this](int i, auto&& f) { connect(aktion(i), &QAction::triggered, this, f); };
+    verbinde(menue::SonnenuhrErstellen, [this] { Sonnenuhrerstellen2Click(); });
+    verbinde(menue::SonnenuhrErstellen2, [this] { Sonnenuhrerstellen2Click(); });
+    verbinde(menue::FensterSchliessen, [this] { mCloseWindowClick(); });
+    verbinde(menue::Beenden, [this] { close(); });
+    verbinde(menue::GeoLage, [this] { GeographischeLageundJahr1Click(); });
+    verbinde(menue::AuswahlTyp, [this] { AuswahlSonnenuhrtyp1Click(); });
+    verbinde(menue::Eingabedaten, [this] { Parameterfestlegen1Click(); });
+    verbinde(menue::ZeichnungErstellen, [this] { aufBildschirm1Click(); });
+    verbinde(menue::FormatA4, [this] {
+        s_.FormatA4 = 1;
+        aktion(menue::FormatA4)->setChecked(true);
+        aktion(menue::FormatA3)->setChecked(false);
+    });
+    verbinde(menue::FormatA3, [this] {
+        s_.FormatA4 = 0;
+        aktion(menue::FormatA3)->setChecked(true);
+        aktion(menue::FormatA4)->setChecked(false);
+    });
+    verbinde(menue::HilfeDatei, [this] { zeigeHilfe(100); });
+    verbinde(menue::Expertenmodus, [this] { ExpertenMode1Click(); });
+    verbinde(menue::Deutsch, [this] { Sprache(true); });
+    verbinde(menue::Englisch, [this] { Sprache(false); });
+    verbinde(menue::Hinweise, [this] { HinweiseHintsanzeigen1Click(); });
+    for (int i : {menue::FormatA4, menue::FormatA3, menue::Expertenmodus, menue::Deutsch, menue::Englisch,
+                  menue::Hinweise})
+        aktion(i)->setCheckable(true);
+
+    // The calculation and table windows come with the solar tables; until then their
+    // commands stay visible and disabled, like the colour palette and the about panel.
+    for (int i : {menue::AufUntergang, menue::Sonnenstand, menue::Zonenzeit, menue::Zeitgleichung,
+                  menue::Monatstabelle, menue::ZeitgleichungTabelle, menue::DeklinationTabelle,
+                  menue::MeridianTabelle, menue::GraphZeitgleichung, menue::Rechtwinklig, menue::Kreisfoermig,
+                  menue::Farbpalette, menue::About})
+        aktion(i)->setEnabled(false);
+
+    popupWalk_ = new QMenu(this);
+    for (const auto& p : walkPopup()) {
+        QAction* a = popupWalk_->addAction(QString());
+        a->setObjectName(QString::fromLatin1(p.name));
+    }
+    const auto walkAktionen = popupWalk_->actions();
+    connect(walkAktionen[0], &QAction::triggered, this, [this] { Weiter1Click(); });
+    connect(walkAktionen[1], &QAction::triggered, this, [this] { Abbruch1Click(); });
+    connect(walkAktionen[2], &QAction::triggered, this, [this] { zeigeHilfe(100); });
+
+    popupOptionen_ = new QMenu(this);
+    for (const auto& p : optionenPopup()) {
+        QAction* a = popupOptionen_->addAction(QString());
+        a->setObjectName(QString::fromLatin1(p.name));
+    }
+    auto popup = [this](const char* name) {
+        for (QAction* a : popupOptionen_->actions())
+            if (a->objectName() == QLatin1String(name))
+                return a;
+        return static_cast<QAction*>(nullptr);
+    };
+    connect(popup("Eingabe1"), &QAction::triggered, this, [this] { GeographischeLageundJahr1Click(); });
+    connect(popup("AuswahlTyp1"), &QAction::triggered, this, [this] { AuswahlSonnenuhrtyp1Click(); });
+    connect(popup("Parameter1"), &QAction::triggered, this, [this] { Parameterfestlegen1Click(); });
+    connect(popup("Sonnenuhrkonstruktion1"), &QAction::triggered, this, [this] { aufBildschirm1Click(); });
+    connect(popup("HinweiseHintsanzeigen1"), &QAction::triggered, this, [this] { HinweiseHintsanzeigen1Click(); });
+    connect(popup("Schliessen1"), &QAction::triggered, this, [this] { mCloseWindowClick(); });
+    connect(popup("SavDat1"), &QAction::triggered, this, [this] { SavDat1Click(); });
+    connect(popup("LadDat1"), &QAction::triggered, this, [this] { ladDatum(); });
+}
+
+void MainWindow::FormCreate()
+{
+    s_.ExpertenModusStart = s_.ExpertenModus;
+
+    QString ordner = QCoreApplication::applicationDirPath();
+    if (!ordner.isEmpty() && !ordner.endsWith(QLatin1Char('/')))
+        ordner += QLatin1Char('/');
+    z_.ProgrammPfad = ordner.toStdString();
+    z_.ArbeitsPfad = z_.ProgrammPfad;
+    s_.IniDatei = z_.ArbeitsPfad + "umb.ini";
+    s_.TageDatei = z_.ProgrammPfad + "umb_days.ini";
+
+    erzeugeShellListen(z_);
+    z_.GrosseFonts = logicalDpiX() >= 120;
+    const QScreen* schirm = QGuiApplication::primaryScreen();
+    z_.GrosserBildschirm = !schirm || schirm->geometry().width() >= 1000;
+
+    setWindowTitle(qs("  Umbrin  v. " + s_.VersionStr));
+    aktion(menue::Drucken)->setEnabled(false);
+    FensterMenues(false);
+    s_.FensterFrei = 1;
+    s_.FormatA4 = 1;
+    aktion(menue::FormatA4)->setChecked(true);
+    z_.DruckDateiOffen = false;
+    StandardFarben(s_);
+
+    const QDate heute = QDate::currentDate();
+    s_.Par.Jahr = heute.year();
+    z_.Tag = heute.day();
+    z_.Monat = heute.month();
+
+    s_.Deutsch = 1;
+    setzeSpracheAusDeutsch();
+    neueHilfe(true);
+
+    statusBar()->showMessage(QString::fromLatin1(kHinweis));
+    if (schirm) {
+        const QRect frei = schirm->availableGeometry();
+        resize(frei.width(), std::max(400, frei.height() - 35));
+    }
+    aktion(menue::Hinweise)->setChecked(s_.HinweiseAn);
+    menEin();
+}
+
+void MainWindow::setzeSpracheAusDeutsch()
+{
+    s_.Sprachspalte = s_.Deutsch ? 1 : 2;
+    s_.StringIdBasis = s_.Deutsch ? 0 : 2000;
+    z_.HilfeDatei = z_.ProgrammPfad + (s_.Deutsch ? "umbrin_d.chm" : "umbrin_e.chm");
+}
+
+void MainWindow::neueHilfe(bool meldenWennFehlt)
+{
+    hilfe_.reset();
+    const bool vorhanden = QFileInfo::exists(qs(z_.HilfeDatei));
+    hilfe_ = std::make_unique<HilfeSystem>(
+        vorhanden ? z_.HilfeDatei : std::string(), "", 0, findeHilfeBetrachter(),
+        [](const std::string& programm, const std::vector<std::string>& argumente) {
+            QStringList liste;
+            for (const auto& a : argumente)
+                liste << qs(a);
+            return QProcess::startDetached(qs(programm), liste);
+        },
+        log_);
+    if (!vorhanden && meldenWennFehlt)
+        meldung(PromptTitle::Information, PromptIcon::Question, hilfeDateiFehlt(z_.HilfeDatei));
+}
+
+void MainWindow::zeigeHilfe(int kontext)
+{
+    if (!hilfe_)
+        return;
+    bool rufeHilfe = false;
+    std::string fehler;
+    hilfe_->hilfeAnfrage(1, kontext, rufeHilfe, fehler);
+    if (!fehler.empty())
+        meldung(PromptTitle::Warnung, PromptIcon::Warning, fehler);
+}
+
+void MainWindow::showEvent(QShowEvent* e)
+{
+    QMainWindow::showEvent(e);
+    if (ersteAnzeige_) {
+        ersteAnzeige_ = false;
+        Schriftgroesse();
+    }
+}
+
+void MainWindow::Schriftgroesse()
+{
+    const QScreen* schirm = QGuiApplication::primaryScreen();
+    if (!z_.GrosserBildschirm && z_.GrosseFonts && schirm) {
+        const bool de = s_.Sprachspalte == 1;
+        const QRect g = schirm->geometry();
+        std::string text = std::string(de ? "Ihre Bildschirmeinstellung ist " : "Your screen is set to ")
+            + std::to_string(g.width()) + " x " + std::to_string(g.height())
+            + (logicalDpiX() == 120 ? (de ? " mit großer Schrift." : " with big font.")
+                                    : (de ? " mit kleiner Schrift." : " with small font."))
+            + "\n\r"
+            + (de ? "Die Bildschirmeinstellung 1024 x 768 mit großer Schrift wäre optimal!"
+                  : "Optimum for the program screen-display is 1024 x 768 (and large font)!");
+        meldung(PromptTitle::Information, PromptIcon::Information, text);
+    }
+
+    if (einstellungen_.lesen)
+        einstellungen_.lesen(s_.IniDatei, true, true);
+    s_.Schalter.Daemmerung = 2;
+    if (s_.Datumslinien.empty())
+        s_.Datumslinien = {"21/03    ( 21. März )", "21/06    ( 21. Juni )", "21/12    ( 21. Dezember )"};
+
+    setzeSpracheAusDeutsch();
+    neueHilfe(false);
+    z_.GalerieAn = true;
+    spracheAnwenden();
+
+    // The zodiac signs are drawn from a font that has U+2648..U+2653.
+    const QFontMetrics fm(QFont(QStringLiteral("DejaVu Sans")));
+    if (!fm.inFontUcs4(0x2648) || !fm.inFontUcs4(0x2653)) {
+        const bool de = s_.Sprachspalte == 1;
+        meldung(PromptTitle::Warnung, PromptIcon::Warning,
+                de ? "Die Schrift \"Wingdings\" ist nicht installiert. Deshalb ist\r\n"
+                     "keine korrekte Anzeige der Tierkreissymbole möglich!"
+                   : "Font \"Wingdings\" is not installed. Therefore display\r\nof Zodiac symbols is not correct!");
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* e)
+{
+    // Closing the main window never opens a further dialog and never refuses.
+    schliesst_ = true;
+    mdi_->closeAllSubWindows();
+    s_.DialogSchritt = walk::Keiner;
+    e->accept();
+}
+
+void MainWindow::FensterMenues(bool an)
+{
+    aktion(menue::FensterSchliessen)->setEnabled(an);
+    aktion(menue::FensterAusdrucken)->setEnabled(an);
+}
+
+bool MainWindow::FensterOffen(const QString& praefix) const
+{
+    for (QMdiSubWindow* w : mdi_->subWindowList()) {
+        if (w->widget() && w->widget()->objectName().startsWith(praefix))
+            return true;
+    }
+    return false;
+}
+
+QWidget* MainWindow::aktivesFenster() const
+{
+    QMdiSubWindow* w = mdi_->activeSubWindow();
+    return w ? w->widget() : nullptr;
+}
+
+void MainWindow::schliesseAndereFenster(const QString& praefix)
+{
+    startbild_->hide();
+    for (QMdiSubWindow* w : mdi_->subWindowList()) {
+        const QString name = w->widget() ? w->widget()->objectName() : QString();
+        if (!name.startsWith(praefix) && name != QLatin1String("Form1"))
+            w->close();
+    }
+    for (const char* name : {"AuswahlTyp1", "Parameter1", "Eingabe1", "Sonnenuhrkonstruktion1"})
+        for (QAction* a : popupOptionen_->actions())
+            if (a->objectName() == QLatin1String(name))
+                a->setEnabled(true);
+}
+
+void MainWindow::FensterZu(const QString& praefix)
+{
+    startbild_->hide();
+    for (QMdiSubWindow* w : mdi_->subWindowList()) {
+        const QString name = w->widget() ? w->widget()->objectName() : QString();
+        if (name.startsWith(praefix) && name != QLatin1String("Form1"))
+            w->close();
+    }
+}
+
+QMdiSubWindow* MainWindow::oeffne(QWidget* fenster)
+{
+    fenster->setAttribute(Qt::WA_DeleteOnClose);
+    QMdiSubWindow* sub = mdi_->addSubWindow(fenster);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    // Closing the frame asks the window itself, so its own closing check can refuse.
+    sub->show();
+    fenster->show();
+    mdi_->setActiveSubWindow(sub);
+    FensterMenues(true);
+    return sub;
+}
+
+void MainWindow::oeffneWennFrei(const std::function<QWidget*(MainWindow&)>& bauer)
+{
+    if (schliesst_ || !s_.FensterFrei || !bauer)
+        return;
+    if (QWidget* w = bauer(*this))
+        oeffne(w);
+}
+
+void MainWindow::AssistentBeenden()
+{
+    s_.DialogSchritt = walk::Keiner;
+    FensterMenues(false);
+    for (int i : {menue::SonnenuhrErstellen, menue::SonnenuhrErstellen2, menue::Berechnungen, menue::Optionen,
+                  menue::ZeichnungErstellen})
+        aktion(i)->setEnabled(true);
+}
+
+void MainWindow::Sonnenuhrerstellen2Click()
+{
+    schliesseAndereFenster(QStringLiteral("Form1"));
+    for (int i : {menue::SonnenuhrErstellen, menue::SonnenuhrErstellen2, menue::Berechnungen, menue::Optionen,
+                  menue::ZeichnungErstellen})
+        aktion(i)->setEnabled(false);
+    s_.DialogSchritt = walk::Gestartet;
+    oeffneWennFrei(bauer_.ortUndJahr);
+    FensterMenues(true);
+}
+
+void MainWindow::Weiter1Click()
+{
+    if (s_.DialogSchritt == walk::Gestartet)
+        s_.DialogSchritt = walk::Weiter;
+    schliesseAndereFenster(QStringLiteral("Form1"));
+}
+
+void MainWindow::Abbruch1Click()
+{
+    s_.DialogSchritt = walk::Keiner; // no dialog closed here opens a successor
+    mdi_->closeAllSubWindows();
+    AssistentBeenden();
+}
+
+void MainWindow::mCloseWindowClick()
+{
+    if (s_.DialogSchritt != walk::Keiner) {
+        Abbruch1Click();
+        return;
+    }
+    mdi_->closeAllSubWindows();
+    FensterMenues(false);
+    aktion(menue::Drucken)->setEnabled(false);
+    schliesseAndereFenster(QStringLiteral("Form1"));
+}
+
+void MainWindow::GeographischeLageundJahr1Click()
+{
+    schliesseAndereFenster(QStringLiteral("Form1"));
+    if (s_.DialogSchritt != walk::Gestartet)
+        mCloseWindowClick();
+    oeffneWennFrei(bauer_.ortUndJahr);
+}
+
+void MainWindow::AuswahlSonnenuhrtyp1Click()
+{
+    if (s_.DialogSchritt == walk::Keiner)
+        schliesseAndereFenster(QStringLiteral("Form1"));
+    oeffneWennFrei(bauer_.typwahl);
+}
+
+void MainWindow::Parameterfestlegen1Click()
+{
+    if (s_.DialogSchritt == walk::Keiner)
+        schliesseAndereFenster(QStringLiteral("Form1"));
+    if (schliesst_ || !s_.FensterFrei || !bauer_.parameter)
+        return;
+    if (QWidget* w = bauer_.parameter(*this)) {
+        oeffne(w);
+        s_.FensterFrei = 0;
+    }
+}
+
+void MainWindow::aufBildschirm1Click()
+{
+    if (s_.DialogSchritt == walk::Keiner)
+        schliesseAndereFenster(QStringLiteral("Form1"));
+    if (isMaximized())
+        showNormal();
+    oeffneWennFrei(bauer_.zeichnung);
+}
+
+void MainWindow::menEin()
+{
+    const int spalte = s_.Sprachspalte;
+    for (int i = 0; i < MenueAnzahl; ++i) {
+        if (menues_[static_cast<std::size_t>(i)])
+            menues_[static_cast<std::size_t>(i)]->setTitle(qs(menueText(i, spalte)));
+        else
+            aktion(i)->setText(qs(menueText(i, spalte)));
+    }
+    aktion(menue::Deutsch)->setChecked(s_.Deutsch);
+    aktion(menue::Englisch)->setChecked(!s_.Deutsch);
+    aktion(menue::Expertenmodus)->setChecked(s_.ExpertenModus);
+    const auto setze = [spalte](QMenu* m, const auto& tabelle) {
+        const auto aktionen = m->actions();
+        for (std::size_t k = 0; k < tabelle.size() && k < static_cast<std::size_t>(aktionen.size()); ++k)
+            aktionen[static_cast<int>(k)]->setText(QString::fromUtf8(spalte == 2 ? tabelle[k].englisch : tabelle[k].deutsch));
+    };
+    setze(popupWalk_, walkPopup());
+    setze(popupOptionen_, optionenPopup());
+}
+
+void MainWindow::Sprache(bool deutsch)
+{
+    s_.Deutsch = deutsch ? 1 : 0;
+    setzeSpracheAusDeutsch();
+    if (!QFileInfo::exists(qs(z_.HilfeDatei)))
+        meldung(PromptTitle::Information, PromptIcon::Question,
+                hilfeDateiFehlt(z_.HilfeDatei) + "\r\nTherefore no help information included!");
+    spracheAnwenden();
+}
+
+void MainWindow::spracheAnwenden()
+{
+    menEin();
+    statusBar()->showMessage(QString::fromLatin1(kHinweis));
+    neueHilfe(false);
+    emit spracheGewechselt();
+    if (FensterOffen(QStringLiteral("F4"))) {
+        FensterZu(QStringLiteral("F4"));
+        oeffneWennFrei(bauer_.typwahl);
+    }
+}
+
+void MainWindow::ExpertenMode1Click()
+{
+    QAction* a = aktion(menue::Expertenmodus);
+    s_.ExpertenModus = a->isChecked() ? 1 : 0;
+    s_.ExpertenModusStart = s_.ExpertenModus;
+    const bool de = s_.Sprachspalte == 1;
+    if (s_.ExpertenModus) {
+        prompt_.ask(PromptTitle::Information, PromptIcon::Information,
+                    std::string(de ? "Experten-Modus = " : "Expert mode is switched ") + " on!", PromptButtons::Ok);
+    } else {
+        s_.RingLochVersatz = 0;
+        s_.DeklOben = s_.EpsRund / 2;
+        s_.DeklUnten = -s_.EpsRund / 2;
+        prompt_.ask(PromptTitle::Information, PromptIcon::Information,
+                    de ? "Der Experten-Modus ist ausgeschaltet.\n\rManche Sonnenuhrenarten werden so nicht mehr berechnet."
+                       : "Expert mode is switched off.\n\rSome of the sundial types are now not calculated!",
+                    PromptButtons::Ok);
+        if (s_.UhrTyp == 'c' || s_.UhrTyp == 'm')
+            s_.UhrTyp = 'h';
+        if (s_.Schalter.ZylinderArt != 0)
+            s_.Schalter.ZylinderArt = 0;
+    }
+    if (FensterOffen(QStringLiteral("Form5"))) {
+        FensterZu(QStringLiteral("Form5"));
+    } else if (FensterOffen(QStringLiteral("F4"))) {
+        FensterZu(QStringLiteral("F4"));
+        oeffneWennFrei(bauer_.typwahl);
+    } else if (FensterOffen(QStringLiteral("Form4"))) {
+        FensterZu(QStringLiteral("Form4"));
+        oeffneWennFrei(bauer_.parameter);
+    }
+    s_.KarteAn = s_.ExpertenModus;
+}
+
+void MainWindow::HinweiseHintsanzeigen1Click()
+{
+    s_.HinweiseAn = s_.HinweiseAn ? 0 : 1;
+    aktion(menue::Hinweise)->setChecked(s_.HinweiseAn);
+}
+
+} // namespace umbrin
+
+namespace umbrin {
+
+void MainWindow::SavDat1Click()
+{
+    std::string fehler;
+    if (!speichereDatumsdatei(s_.TageDatei, s_.Datumslinien, fehler))
+        meldung(PromptTitle::Fehler, PromptIcon::Error, fehler);
+}
+
+void MainWindow::ladDatum()
+{
+    DatumsdateiErgebnis e = ladeDatumsdatei(s_.TageDatei, s_.Par.Jahr);
+    if (!e.gelesen)
+        return;
+    s_.Datumslinien = e.linien;
+    if (!e.verworfen.empty()) {
+        const bool de = s_.Sprachspalte == 1;
+        std::string text = std::string(de ? "Ungültige Datumszeilen in " : "Invalid date lines in ") + s_.TageDatei
+            + (de ? " übergangen:" : " skipped:");
+        for (const auto& z : e.verworfen)
+            text += "\n" + z;
+        meldung(PromptTitle::Warnung, PromptIcon::Warning, text);
+    }
 }
 
 } // namespace umbrin

@@ -1,19 +1,120 @@
 #pragma once
-#include <QMainWindow>
+// The main window: menus, status bar and the MDI area in which every working window opens.
+// One working window is open at a time; the step-by-step creation of a dial walks from the
+// location dialog through the type chooser and the parameter dialog to the drawing window.
+#include "core/State.h"
+#include "core/UserPrompt.h"
+#include "shell/ShellZustand.h"
 
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QLabel;
 class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
 
 namespace umbrin {
 
-// The main window: menus, status bar and the MDI area in which every working window opens.
+class HilfeSystem;
+class TDLogFile;
+
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    // Builders of the working windows; each returns the widget to show in the MDI area (its
+    // objectName is the window name: "Form6", "F4", "Form4", "Form5", "sset1", "sset2").
+    struct Fensterbauer {
+        std::function<QWidget*(MainWindow&)> ortUndJahr;
+        std::function<QWidget*(MainWindow&)> typwahl;
+        std::function<QWidget*(MainWindow&)> parameter;
+        std::function<QWidget*(MainWindow&)> zeichnung;
+    };
+    // Reading and writing settings files, supplied by the settings module.
+    struct Einstellungen {
+        std::function<void(const std::string& datei, bool farben, bool datumslinien)> lesen;
+        std::function<bool(const std::string& datei, int modus, std::string& fehler)> speichern;
+    };
+
+    MainWindow(AppState& state, ShellZustand& shell, UserPrompt& prompt, TDLogFile* log = nullptr,
+               QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    void setFensterbauer(Fensterbauer bauer) { bauer_ = std::move(bauer); }
+    void setEinstellungen(Einstellungen e) { einstellungen_ = std::move(e); }
+
+    AppState& state() { return s_; }
+    ShellZustand& shell() { return z_; }
+    UserPrompt& prompt() { return prompt_; }
     QMdiArea* mdiArea() const { return mdi_; }
+    QAction* aktion(int menueIndex) const { return aktionen_[static_cast<std::size_t>(menueIndex)]; }
+
+    // Window operations.
+    void FensterMenues(bool an);
+    bool FensterOffen(const QString& praefix) const;
+    void schliesseAndereFenster(const QString& praefix);
+    void FensterZu(const QString& praefix);
+    QWidget* aktivesFenster() const;
+
+    // The walk and the window-opening commands (the dialogs call these too).
+    void Sonnenuhrerstellen2Click();
+    void Weiter1Click();
+    void Abbruch1Click();
+    void AssistentBeenden();
+    void GeographischeLageundJahr1Click();
+    void AuswahlSonnenuhrtyp1Click();
+    void Parameterfestlegen1Click();
+    void aufBildschirm1Click();
+    void mCloseWindowClick();
+
+    // Options.
+    void Sprache(bool deutsch);
+    void menEin();
+    void ExpertenMode1Click();
+    void HinweiseHintsanzeigen1Click();
+    void SavDat1Click();
+    void ladDatum();
+    void zeigeHilfe(int kontext);
+
+signals:
+    // Emitted after a language switch, after every component was relabelled.
+    void spracheGewechselt();
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
 
 private:
+    void FormCreate();
+    void Schriftgroesse();
+    void baueMenue();
+    void setzeSpracheAusDeutsch();
+    void spracheAnwenden();
+    void neueHilfe(bool meldenWennFehlt);
+    QMdiSubWindow* oeffne(QWidget* fenster);
+    void oeffneWennFrei(const std::function<QWidget*(MainWindow&)>& bauer);
+    void meldung(PromptTitle titel, PromptIcon icon, const std::string& text);
+
+    AppState& s_;
+    ShellZustand& z_;
+    UserPrompt& prompt_;
+    TDLogFile* log_;
+    std::unique_ptr<HilfeSystem> hilfe_;
+    Fensterbauer bauer_;
+    Einstellungen einstellungen_;
     QMdiArea* mdi_ = nullptr;
+    QLabel* startbild_ = nullptr;
+    std::array<QAction*, 45> aktionen_{};
+    std::array<QMenu*, 45> menues_{};
+    QMenu* popupWalk_ = nullptr;
+    QMenu* popupOptionen_ = nullptr;
+    bool ersteAnzeige_ = true;
+    bool schliesst_ = false;
 };
 
 } // namespace umbrin

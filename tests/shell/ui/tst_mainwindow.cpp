@@ -1,18 +1,158 @@
 #include "shell/ui/MainWindow.h"
+#include "shell/Menue.h"
+#include "support/ScriptedPrompt.h"
 
+#include <QAction>
 #include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
 #include <QtTest>
+
+using namespace umbrin;
+
+namespace {
+// A working window that refuses to close while told so, as a dialog with bad input does.
+class Probefenster : public QWidget {
+public:
+    Probefenster(const QString& name, AppState& s, bool* zerstoert = nullptr)
+        : s_(s), zerstoert_(zerstoert)
+    {
+        setObjectName(name);
+    }
+    ~Probefenster() override
+    {
+        if (zerstoert_)
+            *zerstoert_ = true;
+    }
+    bool verweigern = false;
+
+protected:
+    void closeEvent(QCloseEvent* e) override
+    {
+        s_.FensterFrei = verweigern ? 0 : 1;
+        if (verweigern)
+            e->ignore();
+        else
+            e->accept();
+    }
+
+private:
+    AppState& s_;
+    bool* zerstoert_;
+};
+} // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void opensWithAnMdiAreaAndClosesCleanly()
+    void opensWithTheCaptionAndMenusOfTheCurrentLanguage()
     {
-        umbrin::MainWindow w;
+        AppState s;
+        initialisiereZustand(s);
+        ShellZustand z;
+        test::ScriptedPrompt prompt;
+        MainWindow w(s, z, prompt);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QVERIFY(w.mdiArea() != nullptr);
-        QVERIFY(w.windowTitle().startsWith(QStringLiteral("  Umbrin  v. ")));
+        QCOMPARE(w.windowTitle(), QStringLiteral("  Umbrin  v.  8.2"));
+        QCOMPARE(w.menuBar()->actions().size(), 5);
+        QCOMPARE(w.menuBar()->actions()[0]->text(), QStringLiteral("  &Datei  "));
+        // The first showing adds the three default date lines and selects astronomical twilight.
+        QCOMPARE(s.Datumslinien.size(), std::size_t(3));
+        QCOMPARE(s.Schalter.Daemmerung, std::uint8_t(2));
+        w.aktion(menue::Englisch)->trigger();
+        QCOMPARE(w.menuBar()->actions()[0]->text(), QStringLiteral("  &Files  "));
+        QCOMPARE(s.Sprachspalte, 2);
+        QCOMPARE(s.StringIdBasis, 2000);
+        w.aktion(menue::Deutsch)->trigger();
+        QCOMPARE(w.aktion(menue::Eingabedaten)->text(), QString::fromUtf8("Eingabedaten für Sonnenuhr"));
+        QVERIFY(w.close());
+    }
+
+    void keepsOneWorkingWindowAndWalksToTheDrawingWindow()
+    {
+        AppState s;
+        initialisiereZustand(s);
+        ShellZustand z;
+        test::ScriptedPrompt prompt;
+        MainWindow w(s, z, prompt);
+        QStringList geoeffnet;
+        auto bauer = [&](const char* name) {
+            return [&, name](MainWindow&) -> QWidget* {
+                geoeffnet << QString::fromLatin1(name);
+                return new Probefenster(QString::fromLatin1(name), s);
+            };
+        };
+        w.setFensterbauer({bauer("Form6"), bauer("F4"), bauer("Form4"), bauer("Form5")});
+        w.show();
+
+        w.Sonnenuhrerstellen2Click();
+        QCOMPARE(s.DialogSchritt, std::uint8_t(1));
+        QVERIFY(w.FensterOffen(QStringLiteral("Form6")));
+        QVERIFY(!w.aktion(menue::ZeichnungErstellen)->isEnabled());
+
+        w.Abbruch1Click();
+        QCoreApplication::processEvents();
+        QCOMPARE(s.DialogSchritt, std::uint8_t(0));
+        QVERIFY(!w.FensterOffen(QStringLiteral("Form")));
+        QVERIFY(w.aktion(menue::ZeichnungErstellen)->isEnabled());
+
+        w.AuswahlSonnenuhrtyp1Click();
+        w.Parameterfestlegen1Click(); // closes the chooser: one working window at a time
+        QCoreApplication::processEvents();
+        QVERIFY(!w.FensterOffen(QStringLiteral("F4")));
+        QVERIFY(w.FensterOffen(QStringLiteral("Form4")));
+        QCOMPARE(s.FensterFrei, std::uint8_t(0));
+        QVERIFY(w.close());
+        QCOMPARE(geoeffnet, (QStringList{"Form6", "F4", "Form4"}));
+    }
+
+    void aRefusingDialogBlocksTheNextWindow()
+    {
+        AppState s;
+        initialisiereZustand(s);
+        ShellZustand z;
+        test::ScriptedPrompt prompt;
+        MainWindow w(s, z, prompt);
+        Probefenster* ort = nullptr;
+        w.setFensterbauer({[&](MainWindow&) -> QWidget* {
+                               ort = new Probefenster(QStringLiteral("Form6"), s);
+                               return ort;
+                           },
+                           [&](MainWindow&) -> QWidget* { return new Probefenster(QStringLiteral("F4"), s); },
+                           nullptr, nullptr});
+        w.show();
+        w.GeographischeLageundJahr1Click();
+        QVERIFY(ort);
+        ort->verweigern = true;
+        w.AuswahlSonnenuhrtyp1Click();
+        QVERIFY(w.FensterOffen(QStringLiteral("Form6")));
+        QVERIFY(!w.FensterOffen(QStringLiteral("F4")));
+        ort->verweigern = false;
+        w.AuswahlSonnenuhrtyp1Click();
+        QCoreApplication::processEvents();
+        QVERIFY(w.FensterOffen(QStringLiteral("F4")));
+        QVERIFY(w.close());
+    }
+
+    void expertModeOffTurnsTheConeDialIntoAHorizontalDial()
+    {
+        AppState s;
+        initialisiereZustand(s);
+        ShellZustand z;
+        test::ScriptedPrompt prompt;
+        MainWindow w(s, z, prompt);
+        w.show();
+        s.UhrTyp = 'm';
+        s.Schalter.ZylinderArt = 2;
+        QVERIFY(w.aktion(menue::Expertenmodus)->isChecked());
+        w.aktion(menue::Expertenmodus)->trigger();
+        QCOMPARE(s.ExpertenModus, std::uint8_t(0));
+        QCOMPARE(s.UhrTyp, 'h');
+        QCOMPARE(s.Schalter.ZylinderArt, std::uint8_t(0));
+        QCOMPARE(s.KarteAn, std::uint8_t(0));
+        w.aktion(menue::Expertenmodus)->trigger();
+        QCOMPARE(s.UhrTyp, 'h');
         QVERIFY(w.close());
     }
 };

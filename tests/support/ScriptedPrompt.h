@@ -1,0 +1,46 @@
+#pragma once
+// A UserPrompt that answers from a script and records every question, for tests.
+#include "core/UserPrompt.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace umbrin::test {
+
+class ScriptedPrompt : public UserPrompt {
+public:
+    struct Frage {
+        PromptTitle title;
+        PromptIcon icon;
+        std::string text;
+        PromptButtons buttons;
+    };
+
+    std::deque<PromptAnswer> answers;      // taken in order; when empty: Ok / Yes
+    std::deque<std::string> textAnswers;   // for askText; when empty: Cancel
+    std::vector<Frage> asked;
+
+    PromptAnswer ask(PromptTitle title, PromptIcon icon, const std::string& text, PromptButtons buttons) override
+    {
+        asked.push_back({title, icon, text, buttons});
+        if (!answers.empty()) {
+            PromptAnswer a = answers.front();
+            answers.pop_front();
+            return a;
+        }
+        return (buttons == PromptButtons::YesNo || buttons == PromptButtons::YesNoCancel) ? PromptAnswer::Yes
+                                                                                          : PromptAnswer::Ok;
+    }
+
+    bool askText(const std::string&, const std::string&, std::string& value) override
+    {
+        if (textAnswers.empty())
+            return false;
+        value = textAnswers.front();
+        textAnswers.pop_front();
+        return true;
+    }
+};
+
+} // namespace umbrin::test
