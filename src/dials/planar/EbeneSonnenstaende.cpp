@@ -60,6 +60,11 @@ Sonnenstand sonneTemporallinie(const AppState& s, std::int32_t tag, double n, do
     return st;
 }
 
+Sonnenstand sonneTemporalDekl(const AppState& s, double n, double dekl, double X1, double X2)
+{
+    return sonneTemporalDekl(n, dekl, HalberTagbogen(s.Par.Breite, dekl), X1, X2);
+}
+
 Sonnenstand sonneTemporalDekl(double n, double dekl, double h0, double X1, double X2)
 {
     Sonnenstand st;
