@@ -1,16 +1,21 @@
 #include "shell/ui/MainWindow.h"
 
 #include "core/Sonne.h"
+#include "core/Texttabellen.h"
+#include "dialogs/IniLesen.h"
+#include "dialogs/IniText.h"
 #include "shell/Datumsdatei.h"
 #include "shell/DebugLog.h"
 #include "shell/HilfeSystem.h"
 #include "shell/Menue.h"
+#include "shell/ui/Druckbar.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDate>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -19,6 +24,10 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QProcess>
 #include <QScreen>
 #include <QStatusBar>
@@ -32,7 +41,8 @@ const char* kHinweis = "Right mouse click for popUp menu  // <F1> for Help !";
 
 } // namespace
 
-MainWindow::MainWindow(AppState& state, ShellZustand& shell, UserPrompt& prompt, TDLogFile* log, QWidget* parent)
+MainWindow::MainWindow(AppState& state, ShellZustand& shell, UserPrompt& prompt, TDLogFile* log,
+                       const QString& programmOrdner, QWidget* parent)
     : QMainWindow(parent)
     , s_(state)
     , z_(shell)
@@ -63,7 +73,7 @@ MainWindow::MainWindow(AppState& state, ShellZustand& shell, UserPrompt& prompt,
     connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) { FensterMenues(w != nullptr); });
 
     baueMenue();
-    FormCreate();
+    FormCreate(programmOrdner.isEmpty() ? QCoreApplication::applicationDirPath() : programmOrdner);
 }
 
 MainWindow::~MainWindow() = default;
@@ -128,6 +138,14 @@ void MainWindow::baueMenue()
         aktion(menue::FormatA4)->setChecked(false);
     });
     verbinde(menue::HilfeDatei, [this] { zeigeHilfe(100); });
+    verbinde(menue::Drucken, [this] { drucken(); });
+    verbinde(menue::FensterAusdrucken, [this] { mWindowPrintClick(); });
+    verbinde(menue::DruckerEinrichten, [this] { Druckereinstellung1Click(); });
+    verbinde(menue::StandardwerteLaden, [this] { mLoadOptionsClick(true); });
+    verbinde(menue::IniLaden, [this] { mLoadOptionsClick(false); });
+    verbinde(menue::IniSpeichern, [this] { mSaveOptionsClick(); });
+    verbinde(menue::DatenSpeichern, [this] { Konstruktionsdatenspeichern1Click(); });
+    verbinde(menue::DatenLaden, [this] { Konstruktionsdatenladen1Click(); });
     verbinde(menue::Expertenmodus, [this] { ExpertenMode1Click(); });
     verbinde(menue::Deutsch, [this] { Sprache(true); });
     verbinde(menue::Englisch, [this] { Sprache(false); });
@@ -171,15 +189,16 @@ void MainWindow::baueMenue()
     connect(popup("Sonnenuhrkonstruktion1"), &QAction::triggered, this, [this] { aufBildschirm1Click(); });
     connect(popup("HinweiseHintsanzeigen1"), &QAction::triggered, this, [this] { HinweiseHintsanzeigen1Click(); });
     connect(popup("Schliessen1"), &QAction::triggered, this, [this] { mCloseWindowClick(); });
+    connect(popup("Speichern1"), &QAction::triggered, this, [this] { mSaveOptionsClick(); });
+    connect(popup("Laden1"), &QAction::triggered, this, [this] { Konstruktionsdatenladen1Click(); });
     connect(popup("SavDat1"), &QAction::triggered, this, [this] { SavDat1Click(); });
     connect(popup("LadDat1"), &QAction::triggered, this, [this] { ladDatum(); });
 }
 
-void MainWindow::FormCreate()
+void MainWindow::FormCreate(QString ordner)
 {
     s_.ExpertenModusStart = s_.ExpertenModus;
 
-    QString ordner = QCoreApplication::applicationDirPath();
     if (!ordner.isEmpty() && !ordner.endsWith(QLatin1Char('/')))
         ordner += QLatin1Char('/');
     z_.ProgrammPfad = ordner.toStdString();
@@ -279,8 +298,7 @@ void MainWindow::Schriftgroesse()
         meldung(PromptTitle::Information, PromptIcon::Information, text);
     }
 
-    if (einstellungen_.lesen)
-        einstellungen_.lesen(s_.IniDatei, true, true);
+    leseEinstellungen(s_.IniDatei);
     s_.Schalter.Daemmerung = 2;
     if (s_.Datumslinien.empty())
         s_.Datumslinien = {"21/03    ( 21. März )", "21/06    ( 21. Juni )", "21/12    ( 21. Dezember )"};
@@ -327,7 +345,8 @@ bool MainWindow::FensterOffen(const QString& praefix) const
 
 QWidget* MainWindow::aktivesFenster() const
 {
-    QMdiSubWindow* w = mdi_->activeSubWindow();
+    // The current window stays current while another application has the focus.
+    QMdiSubWindow* w = mdi_->currentSubWindow();
     return w ? w->widget() : nullptr;
 }
 
@@ -566,6 +585,154 @@ void MainWindow::ladDatum()
             text += "\n" + z;
         meldung(PromptTitle::Warnung, PromptIcon::Warning, text);
     }
+}
+
+} // namespace umbrin
+
+namespace umbrin {
+namespace {
+
+QString titel(TitelPaar paar, int spalte)
+{
+    return QString::fromUtf8(MeldungsTitel[static_cast<std::size_t>(paar)].in(spalte).data(),
+                             static_cast<int>(MeldungsTitel[static_cast<std::size_t>(paar)].in(spalte).size()));
+}
+
+} // namespace
+
+void MainWindow::leseEinstellungen(const std::string& datei)
+{
+    const IniLeseErgebnis e = LeseIni(s_, datei, true, true, prompt_);
+    if (e.status == IniLeseStatus::NichtLesbar)
+        meldung(PromptTitle::Fehler, PromptIcon::Error, e.fehler);
+}
+
+void MainWindow::speichereEinstellungen(const QString& vorschlag, const QString& endung, bool alteFarben)
+{
+    const int spalte = s_.Sprachspalte;
+    const QString filter = spalte == 1
+        ? QString::fromUtf8("Startkonfiguration (*.ini);;Andere Konstruktionsdaten (*.umb);;Alle Dateien (*)")
+        : QStringLiteral("Start Configuration (*.ini);;Your own Construction Data (*.umb);;All Files (*)");
+    QFileDialog dlg(this, titel(TitelPaar::KonstruktionsdatenSpeichern, spalte), vorschlag, filter);
+    dlg.setAcceptMode(QFileDialog::AcceptSave);
+    dlg.setDefaultSuffix(endung);
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        return;
+    const std::string datei = dlg.selectedFiles().front().toStdString();
+    IniTextErstellen(s_, alteFarben, z_.IniAusgabe, prompt_);
+    std::string fehler;
+    // Only a save that really reached the disk is reported as saved.
+    if (IniTextSpeichern(z_.IniAusgabe, datei, fehler))
+        meldung(PromptTitle::Information, PromptIcon::Information,
+                datei + (spalte == 1 ? " gespeichert!" : " saved!"));
+    else
+        meldung(PromptTitle::Fehler, PromptIcon::Error, fehler);
+}
+
+void MainWindow::mSaveOptionsClick()
+{
+    schliesseAndereFenster(QStringLiteral("Form1"));
+    speichereEinstellungen(QString::fromStdString(s_.IniDatei), QStringLiteral("ini"), true);
+}
+
+void MainWindow::Konstruktionsdatenspeichern1Click()
+{
+    speichereEinstellungen(QString::fromStdString(z_.ArbeitsPfad + "myDial.umb"), QStringLiteral("umb"), false);
+}
+
+void MainWindow::Konstruktionsdatenladen1Click()
+{
+    schliesseAndereFenster(QStringLiteral("Form1"));
+    if (s_.FensterFrei) {
+        const int spalte = s_.Sprachspalte;
+        const QString filter = spalte == 1 ? QStringLiteral("Starteinstellungen (*.ini *.umb);;Alle Dateien (*)")
+                                           : QStringLiteral("Start Configuration (*.ini *.umb);;All Files (*)");
+        const QString datei = QFileDialog::getOpenFileName(this, titel(TitelPaar::KonstruktionsdatenLaden, spalte),
+                                                           QString::fromStdString(z_.ArbeitsPfad), filter);
+        if (!datei.isEmpty())
+            leseEinstellungen(datei.toStdString());
+    }
+    Sprache(s_.Deutsch != 0);
+}
+
+void MainWindow::mLoadOptionsClick(bool standardwerte)
+{
+    schliesseAndereFenster(QStringLiteral("Form1"));
+    if (s_.FensterFrei) {
+        FensterMenues(false);
+        if (standardwerte) {
+            StandardWerte(s_);
+        } else {
+            leseEinstellungen(s_.IniDatei);
+            meldung(PromptTitle::Information, PromptIcon::Information,
+                    s_.IniDatei + (s_.Sprachspalte == 1 ? " geladen!" : " loaded!"));
+        }
+    }
+    Sprache(s_.Deutsch != 0);
+}
+
+} // namespace umbrin
+
+namespace umbrin {
+
+QPrinter& MainWindow::drucker()
+{
+    if (!drucker_)
+        drucker_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *drucker_;
+}
+
+bool MainWindow::waehleDrucker()
+{
+    if (druckerwahl_)
+        return druckerwahl_(drucker());
+    QPrintDialog dlg(&drucker(), this);
+    return dlg.exec() == QDialog::Accepted;
+}
+
+void MainWindow::Druckereinstellung1Click()
+{
+    QPageSetupDialog dlg(&drucker(), this);
+    dlg.exec();
+}
+
+void MainWindow::drucken()
+{
+    if (auto* fenster = dynamic_cast<Druckbar*>(aktivesFenster()))
+        fenster->druckeFenster();
+}
+
+void MainWindow::mWindowPrintClick()
+{
+    QWidget* fenster = aktivesFenster();
+    if (!fenster)
+        return;
+    // The whole window with its frame, as the user sees it.
+    QWidget* rahmen = fenster->parentWidget() ? fenster->parentWidget() : fenster;
+    const QImage bild = rahmen->grab().toImage();
+    if (bild.isNull() || bild.width() <= 0 || bild.height() <= 0)
+        return;
+    const QScreen* schirm = QGuiApplication::primaryScreen();
+    const bool quer = !schirm || fenster->width() >= schirm->geometry().width() / 2;
+    QPrinter& p = drucker();
+    p.setPageOrientation(quer ? QPageLayout::Landscape : QPageLayout::Portrait);
+    if (!waehleDrucker()) {
+        p.setPageOrientation(QPageLayout::Portrait);
+        return;
+    }
+    QPainter maler;
+    if (!maler.begin(&p)) {
+        meldung(PromptTitle::Fehler, PromptIcon::Warning,
+                s_.Sprachspalte == 1 ? "Fehler - Drucken abgebrochen!" : "Error - Printing cancelled !");
+        p.setPageOrientation(QPageLayout::Portrait);
+        return;
+    }
+    const QRect seite = maler.viewport();
+    const QSize passend = bild.size().scaled(seite.size(), Qt::KeepAspectRatio);
+    maler.fillRect(seite, Qt::white);
+    maler.drawImage(QRect(seite.topLeft(), passend), bild);
+    maler.end();
+    p.setPageOrientation(QPageLayout::Portrait);
 }
 
 } // namespace umbrin

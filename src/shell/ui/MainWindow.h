@@ -18,6 +18,7 @@ class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class QPrinter;
 
 namespace umbrin {
 
@@ -35,18 +36,14 @@ public:
         std::function<QWidget*(MainWindow&)> parameter;
         std::function<QWidget*(MainWindow&)> zeichnung;
     };
-    // Reading and writing settings files, supplied by the settings module.
-    struct Einstellungen {
-        std::function<void(const std::string& datei, bool farben, bool datumslinien)> lesen;
-        std::function<bool(const std::string& datei, int modus, std::string& fehler)> speichern;
-    };
 
+    // programmOrdner: where the settings, date and help files live; empty means the folder of
+    // the executable.
     MainWindow(AppState& state, ShellZustand& shell, UserPrompt& prompt, TDLogFile* log = nullptr,
-               QWidget* parent = nullptr);
+               const QString& programmOrdner = QString(), QWidget* parent = nullptr);
     ~MainWindow() override;
 
     void setFensterbauer(Fensterbauer bauer) { bauer_ = std::move(bauer); }
-    void setEinstellungen(Einstellungen e) { einstellungen_ = std::move(e); }
 
     AppState& state() { return s_; }
     ShellZustand& shell() { return z_; }
@@ -78,6 +75,19 @@ public:
     void ExpertenMode1Click();
     void HinweiseHintsanzeigen1Click();
     void SavDat1Click();
+    // Printing.
+    void drucken();
+    void mWindowPrintClick();
+    void Druckereinstellung1Click();
+    QPrinter& drucker();
+    // Chooses the printer before a print (the print dialog); tests print to a PDF file.
+    void setDruckerwahl(std::function<bool(QPrinter&)> wahl) { druckerwahl_ = std::move(wahl); }
+    bool waehleDrucker();
+    // Settings and construction-data files.
+    void mSaveOptionsClick();
+    void Konstruktionsdatenspeichern1Click();
+    void Konstruktionsdatenladen1Click();
+    void mLoadOptionsClick(bool standardwerte);
     void ladDatum();
     void zeigeHilfe(int kontext);
 
@@ -90,7 +100,7 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    void FormCreate();
+    void FormCreate(QString ordner);
     void Schriftgroesse();
     void baueMenue();
     void setzeSpracheAusDeutsch();
@@ -99,14 +109,17 @@ private:
     QMdiSubWindow* oeffne(QWidget* fenster);
     void oeffneWennFrei(const std::function<QWidget*(MainWindow&)>& bauer);
     void meldung(PromptTitle titel, PromptIcon icon, const std::string& text);
+    void speichereEinstellungen(const QString& vorschlag, const QString& endung, bool alteFarben);
+    void leseEinstellungen(const std::string& datei);
 
     AppState& s_;
     ShellZustand& z_;
     UserPrompt& prompt_;
     TDLogFile* log_;
     std::unique_ptr<HilfeSystem> hilfe_;
+    std::unique_ptr<QPrinter> drucker_;
+    std::function<bool(QPrinter&)> druckerwahl_;
     Fensterbauer bauer_;
-    Einstellungen einstellungen_;
     QMdiArea* mdi_ = nullptr;
     QLabel* startbild_ = nullptr;
     std::array<QAction*, 45> aktionen_{};

@@ -1,4 +1,5 @@
 #include "shell/ui/MainWindow.h"
+#include "dialogs/IniText.h"
 #include "shell/Menue.h"
 #include "support/ScriptedPrompt.h"
 
@@ -6,7 +7,12 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPrinter>
+#include <QTemporaryDir>
 #include <QtTest>
+
+#include <fstream>
+#include <iterator>
 
 using namespace umbrin;
 
@@ -42,16 +48,82 @@ private:
 };
 } // namespace
 
+std::string liesDatei(const QString& pfad)
+{
+    std::ifstream in(pfad.toStdString(), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
 class MainWindowTest : public QObject {
     Q_OBJECT
 private slots:
+    void startsWithoutASettingsFileAndCreatesItOnConsent()
+    {
+        AppState s;
+        initialisiereZustand(s);
+        ShellZustand z;
+        test::ScriptedPrompt prompt; // answers Yes: create the missing file
+        QTemporaryDir ordner;
+        MainWindow w(s, z, prompt, nullptr, ordner.path());
+        w.show();
+        QVERIFY(QFileInfo::exists(ordner.filePath(QStringLiteral("umb.ini"))));
+        QVERIFY(!prompt.asked.empty());
+        QVERIFY(w.close());
+    }
+
+    void aGoodSettingsFileIsAppliedAndAFaultyOneIsBackedUpBeforeTheRebuild()
+    {
+        QTemporaryDir ordner;
+        const QString ini = ordner.filePath(QStringLiteral("umb.ini"));
+        {
+            // Compose a good file with a latitude of -33.9 and English as its language.
+            AppState vorlage;
+            initialisiereZustand(vorlage);
+            vorlage.IniDatei = ini.toStdString();
+            vorlage.Par.Breite = -33.9;
+            vorlage.Deutsch = 0;
+            test::ScriptedPrompt still;
+            QVERIFY(SchreibeNeueIni(vorlage, vorlage.IniDatei, still));
+        }
+        {
+            AppState s;
+            initialisiereZustand(s);
+            ShellZustand z;
+            test::ScriptedPrompt prompt;
+            MainWindow w(s, z, prompt, nullptr, ordner.path());
+            w.show();
+            QCOMPARE(s.Par.Breite, -33.9);
+            QCOMPARE(s.Sprachspalte, 2);
+            QCOMPARE(w.menuBar()->actions()[0]->text(), QStringLiteral("  &Files  "));
+            QVERIFY(w.close());
+        }
+        // Spoil the latitude line: the faulty file must be kept as umb_ini.bak before a fresh one.
+        std::string text = liesDatei(ini);
+        const std::size_t a = text.find("\r\n") + 2;
+        const std::string kaputt = text.substr(0, a) + "kaputt" + text.substr(text.find("\r\n", a));
+        {
+            std::ofstream out(ini.toStdString(), std::ios::binary | std::ios::trunc);
+            out << kaputt;
+        }
+        AppState s;
+        initialisiereZustand(s);
+        ShellZustand z;
+        test::ScriptedPrompt prompt; // Yes: rebuild
+        MainWindow w(s, z, prompt, nullptr, ordner.path());
+        w.show();
+        QCOMPARE(liesDatei(ordner.filePath(QStringLiteral("umb_ini.bak"))), kaputt);
+        QVERIFY(liesDatei(ini) != kaputt);
+        QVERIFY(w.close());
+    }
+
     void opensWithTheCaptionAndMenusOfTheCurrentLanguage()
     {
         AppState s;
         initialisiereZustand(s);
         ShellZustand z;
         test::ScriptedPrompt prompt;
-        MainWindow w(s, z, prompt);
+        QTemporaryDir ordner;
+        MainWindow w(s, z, prompt, nullptr, ordner.path());
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QCOMPARE(w.windowTitle(), QStringLiteral("  Umbrin  v.  8.2"));
@@ -75,7 +147,8 @@ private slots:
         initialisiereZustand(s);
         ShellZustand z;
         test::ScriptedPrompt prompt;
-        MainWindow w(s, z, prompt);
+        QTemporaryDir ordner;
+        MainWindow w(s, z, prompt, nullptr, ordner.path());
         QStringList geoeffnet;
         auto bauer = [&](const char* name) {
             return [&, name](MainWindow&) -> QWidget* {
@@ -113,7 +186,8 @@ private slots:
         initialisiereZustand(s);
         ShellZustand z;
         test::ScriptedPrompt prompt;
-        MainWindow w(s, z, prompt);
+        QTemporaryDir ordner;
+        MainWindow w(s, z, prompt, nullptr, ordner.path());
         Probefenster* ort = nullptr;
         w.setFensterbauer({[&](MainWindow&) -> QWidget* {
                                ort = new Probefenster(QStringLiteral("Form6"), s);
@@ -135,13 +209,46 @@ private slots:
         QVERIFY(w.close());
     }
 
+    void printsTheActiveWindowAsAnImageToPdf()
+    {
+        AppState s;
+        initialisiereZustand(s);
+        ShellZustand z;
+        test::ScriptedPrompt prompt;
+        QTemporaryDir ordner;
+        MainWindow w(s, z, prompt, nullptr, ordner.path());
+        w.setFensterbauer({[&](MainWindow&) -> QWidget* {
+                               auto* f = new Probefenster(QStringLiteral("Form6"), s);
+                               f->setMinimumSize(400, 300);
+                               return f;
+                           },
+                           nullptr, nullptr, nullptr});
+        const QString pdf = ordner.filePath(QStringLiteral("fenster.pdf"));
+        w.setDruckerwahl([&](QPrinter& p) {
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(pdf);
+            return true;
+        });
+        w.show();
+        w.mWindowPrintClick(); // no active window: nothing happens
+        QVERIFY(!QFileInfo::exists(pdf));
+        w.GeographischeLageundJahr1Click();
+        QCoreApplication::processEvents();
+        QVERIFY(w.aktivesFenster() != nullptr);
+        QVERIFY(w.aktion(menue::FensterAusdrucken)->isEnabled());
+        w.aktion(menue::FensterAusdrucken)->trigger();
+        QVERIFY(QFileInfo(pdf).size() > 500);
+        QVERIFY(w.close());
+    }
+
     void expertModeOffTurnsTheConeDialIntoAHorizontalDial()
     {
         AppState s;
         initialisiereZustand(s);
         ShellZustand z;
         test::ScriptedPrompt prompt;
-        MainWindow w(s, z, prompt);
+        QTemporaryDir ordner;
+        MainWindow w(s, z, prompt, nullptr, ordner.path());
         w.show();
         s.UhrTyp = 'm';
         s.Schalter.ZylinderArt = 2;

@@ -1,0 +1,89 @@
+#include "core/HPGLDatei.h"
+
+#include "core/TextEncoding.h"
+
+#include <algorithm>
+
+namespace umbrin {
+namespace {
+
+bool nurAscii(std::string_view text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+} // namespace
+
+bool HPGLDatei::oeffnen(const std::filesystem::path& ziel, std::string& fehler)
+{
+    verwerfen();
+    name_ = ziel;
+    if (!datei_.open(ziel)) {
+        fehler = datei_.error();
+        return false;
+    }
+    art_ = Art::Datei;
+    return true;
+}
+
+void HPGLDatei::oeffnenImSpeicher()
+{
+    verwerfen();
+    speicher_.clear();
+    art_ = Art::Speicher;
+}
+
+void HPGLDatei::schreibe(std::string_view text)
+{
+    // Commands and numbers are plain ASCII; only labels may need the conversion.
+    std::string umgesetzt;
+    if (!nurAscii(text)) {
+        umgesetzt = utf8ToCp1252(text);
+        text = umgesetzt;
+    }
+    switch (art_) {
+    case Art::Speicher:
+        speicher_.append(text);
+        return;
+    case Art::Datei:
+        if (!datei_.write(text))
+            throw HPGLSchreibfehler(datei_.error());
+        return;
+    case Art::Zu:
+        break;
+    }
+    throw HPGLSchreibfehler("Cannot write \"" + name_.string() + "\": the plot file is not open");
+}
+
+bool HPGLDatei::schliessen(std::string& fehler)
+{
+    const Art art = art_;
+    art_ = Art::Zu;
+    if (art == Art::Speicher)
+        return true;
+    if (art == Art::Zu) {
+        fehler = "Cannot write \"" + name_.string() + "\": the plot file is not open";
+        return false;
+    }
+    if (!datei_.commit()) {
+        fehler = datei_.error();
+        return false;
+    }
+    return true;
+}
+
+void HPGLDatei::verwerfen()
+{
+    if (art_ == Art::Datei)
+        datei_.abandon();
+    art_ = Art::Zu;
+}
+
+void HPGLZeile(HPGLDatei& datei, std::string_view s)
+{
+    if (s.empty())
+        return;
+    datei.schreibe(s);
+}
+
+} // namespace umbrin

@@ -1,0 +1,108 @@
+#include "core/ui/DruckListe.h"
+
+#include <QFontMetrics>
+#include <QPrinter>
+
+namespace umbrin {
+
+DruckListe::DruckListe(QPrinter& drucker)
+    : drucker_(drucker)
+    , schrift_(QStringLiteral("Courier"), 11)
+{
+    schrift_.setStyleHint(QFont::Monospace);
+    schrift_.setFixedPitch(true);
+}
+
+DruckListe::~DruckListe()
+{
+    verwerfen();
+}
+
+bool DruckListe::oeffnen(std::string& fehler)
+{
+    if (maler_.isActive())
+        return true;
+    if (!maler_.begin(&drucker_)) {
+        const QString ziel = drucker_.outputFileName().isEmpty() ? drucker_.printerName() : drucker_.outputFileName();
+        fehler = "Cannot start printing to \"" + ziel.toStdString() + "\"";
+        return false;
+    }
+    maler_.setFont(schrift_);
+    maler_.setPen(Qt::black);
+    y_ = 0;
+    zeilen_ = 0;
+    seiten_ = 1;
+    zeile_.clear();
+    return true;
+}
+
+void DruckListe::schreibe(std::string_view text)
+{
+    // Texts may carry their own line breaks (CR LF, or LF CR as the text tables write them).
+    std::size_t anfang = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c != '\r' && c != '\n')
+            continue;
+        zeile_ += QString::fromUtf8(text.data() + anfang, static_cast<qsizetype>(i - anfang));
+        zeileAusgeben();
+        if (i + 1 < text.size() && (text[i + 1] == '\r' || text[i + 1] == '\n') && text[i + 1] != c)
+            ++i;
+        anfang = i + 1;
+    }
+    zeile_ += QString::fromUtf8(text.data() + anfang, static_cast<qsizetype>(text.size() - anfang));
+}
+
+void DruckListe::zeilenende()
+{
+    zeileAusgeben();
+}
+
+void DruckListe::schriftgroesse(int punkte)
+{
+    schrift_.setPointSize(punkte);
+    if (maler_.isActive())
+        maler_.setFont(schrift_);
+}
+
+void DruckListe::zeileAusgeben()
+{
+    if (!maler_.isActive()) {
+        zeile_.clear();
+        return;
+    }
+    const QFontMetrics metrik(schrift_, &drucker_);
+    if (y_ > 0 && y_ + metrik.height() > drucker_.height()) {
+        drucker_.newPage();
+        ++seiten_;
+        y_ = 0;
+    }
+    maler_.drawText(0, y_ + metrik.ascent(), zeile_);
+    y_ += metrik.lineSpacing();
+    ++zeilen_;
+    zeile_.clear();
+}
+
+bool DruckListe::schliessen(std::string& fehler)
+{
+    if (!maler_.isActive())
+        return true;
+    if (!zeile_.isEmpty())
+        zeileAusgeben();
+    if (!maler_.end()) {
+        fehler = "Printing failed";
+        return false;
+    }
+    return true;
+}
+
+void DruckListe::verwerfen()
+{
+    if (maler_.isActive()) {
+        drucker_.abort();
+        maler_.end();
+    }
+    zeile_.clear();
+}
+
+} // namespace umbrin

@@ -1,0 +1,58 @@
+#include "dialogs/IniTexte.h"
+
+#include "core/Texttabellen.h"
+
+namespace umbrin {
+namespace {
+
+constexpr std::string_view kFehlerhaft = " : INI-Datei ist fehlerhaft!";
+
+} // namespace
+
+std::string_view iniMeldung(IniMeldung nummer, int sprachspalte)
+{
+    return MeldungsTabelle[static_cast<std::size_t>(nummer)].in(sprachspalte);
+}
+
+std::string dateiFehltText(std::string_view datei, int sprachspalte)
+{
+    // The German text goes on from the file name (" fehlt. ..."), the English one stands alone.
+    const std::string_view text = iniMeldung(IniMeldung::DateiFehltHinweis, sprachspalte);
+    return std::string(datei) + (sprachspalte == 2 ? ": " : "") + std::string(text);
+}
+
+std::string sicherungFehltText(std::string_view datei, int sprachspalte)
+{
+    if (sprachspalte == 2)
+        return "Could not generate backup-file of " + std::string(datei) + " !";
+    return "Von " + std::string(datei) + " konnte keine Sicherungsdatei angelegt werden!";
+}
+
+std::string sicherungAngelegtText(std::string_view datei, std::string_view sicherung, int sprachspalte)
+{
+    if (sprachspalte == 2)
+        return "Old Version of " + std::string(datei) + " is saved as " + std::string(sicherung) + ".";
+    return "Das alte " + std::string(datei) + " ist unter dem Namen " + std::string(sicherung) + " gespeichert.";
+}
+
+std::string zeileFehlerhaftMitRest(int zeile, std::string_view rest)
+{
+    return "Line " + std::to_string(zeile) + ":" + std::string(rest) + std::string(kFehlerhaft);
+}
+
+std::string zeileFehlerhaftMitWert(int zeile, std::string_view wert)
+{
+    return "In Line " + std::to_string(zeile) + ":" + std::string(wert) + std::string(kFehlerhaft);
+}
+
+std::string zeileFehlerhaft(int zeile)
+{
+    return "Line " + std::to_string(zeile) + std::string(kFehlerhaft);
+}
+
+std::string zeileFehlerhaftAnStelle(int nummer, int position)
+{
+    return "Line " + std::to_string(nummer) + "/" + std::to_string(position) + std::string(kFehlerhaft);
+}
+
+} // namespace umbrin

@@ -1,0 +1,40 @@
+#pragma once
+// The scanners and number conversions of the settings file. The file holds numbers as the
+// program has always written them: "." as decimal point whatever the locale, several values
+// of a line separated by blanks, "," or ";".
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace umbrin {
+
+// The token scanner of the numeric main lines: drops blanks, "," and ";" from the front of
+// rest, moves the following run of "-", "." and digits into the token, and drops separators
+// again. Any other character ends the token and stays in rest.
+std::string holeZahl(std::string& rest);
+
+// The next value of main line 5: the text before the first "," (or, when rest holds no ",",
+// before the first ";"), or all of rest. Rest becomes the text after the separator.
+std::string holeKommaWert(std::string& rest);
+
+// The next value of main line 15 when it holds a ";": characters other than "-", "." and
+// digits are dropped from the front, then the run of number characters is taken. With
+// mitVorzeichen false a "-" in that run is dropped instead of taken (only the first value of
+// the line may be negative).
+std::string holeRingWert(std::string& rest, bool mitVorzeichen);
+
+// A real as the file writes it: leading blanks, an optional sign, digits with at most one
+// ".", an optional exponent ("E" or "e", optional sign, digits). Anything else, an empty
+// text and a value beyond the range of double give no value.
+std::optional<double> alsReal(std::string_view text);
+
+// An integer: leading blanks, an optional sign and digits, within 32 bits. Anything else
+// gives no value.
+std::optional<std::int32_t> alsGanzzahl(std::string_view text);
+
+// A colour value of "[Farben]": a decimal integer within 32 bits, signed (as older files
+// hold the system colours) or unsigned. The result is the bit pattern 0x00BBGGRR.
+std::optional<std::uint32_t> alsFarbwert(std::string_view text);
+
+} // namespace umbrin

@@ -1,0 +1,414 @@
+// The planar plot in its order: prolog, coordinate-list start, placement of the foot, grid,
+// legend, horizon, pole triangle, date lines, clip window, the hour-line families, the
+// square at the foot and the pole mark.
+#include "dials/planar/PlanarHpgl.h"
+
+#include "core/Rounding.h"
+#include "core/Sonne.h"
+#include "core/SonneEbene.h"
+#include "core/Sprachdienst.h"
+#include "core/Zahlenformat.h"
+#include "dials/Clipping.h"
+#include "dials/HpglDialekt.h"
+#include "dials/planar/PlanarHpglSchreiber.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+namespace umbrin {
+namespace {
+
+constexpr double kRad = static_cast<double>(rad);
+
+// A pole-mark coordinate: RealStr's text of the clamped value.
+std::string polZahl(double v)
+{
+    v = std::clamp(v, -hpglKoordinatenGrenze, hpglKoordinatenGrenze);
+    return RealStr(std::isfinite(v) ? v : 0.0, 5, 0);
+}
+
+// The answer of the grid question and its input box: the mesh in millimetres.
+int frageRaster(const AppState& s, UserPrompt& frage)
+{
+    const PromptAnswer a = frage.ask(PromptTitle::WasNun, PromptIcon::Question, std::string(meldungsText(s, 16)),
+                                     PromptButtons::YesNo);
+    if (a != PromptAnswer::Yes)
+        return 0;
+    std::string antwort = "10";
+    if (!frage.askText(std::string(texteText(s, 51)), std::string(texteText(s, 50)), antwort))
+        return 10;
+    return rasterWeite(antwort);
+}
+
+class Plot : public PlanarHpglSchreiber {
+public:
+    using PlanarHpglSchreiber::PlanarHpglSchreiber;
+
+    void schreiben(UserPrompt& frage, const PlanarHpglAuftrag& a);
+
+private:
+    void listingAnfang(const PlanarHpglAuftrag& a);
+    void fusspunkt();
+    void legende(const PlanarHpglAuftrag& a);
+    void stundenzahlen();
+    void horizont();
+    void poldreieck();
+    void polmarke();
+    std::string z(double v) const { return hpglZahl(v); }
+};
+
+void Plot::listingAnfang(const PlanarHpglAuftrag& a)
+{
+    // The drawing window lists a horizontal dial with no wall declination; so does the list.
+    const double neigung = s.UhrTyp == 'h' ? 0 : (s.UhrTyp == 'v' ? 90 : s.Par.Inklination);
+    const double wand = s.UhrTyp == 'h' ? 0 : s.Par.Wandabweichung;
+    const double gnomon = static_cast<double>(roundHalfEven(static_cast<long double>(s.Par.Gnomonhoehe) * s.Zoom * 100))
+        / 100;
+    SubstilarTexte texte;
+    Konstruktionsdaten(s, texte, s.Par.Laenge, neigung, wand, s.Par.Breite, gnomon, deklStunden);
+    for (const std::string& zeile : s.InfoZeilen)
+        lZeile(zeile);
+    if (s.Schalter.OhneLaengenkorrektur) {
+        lZeile();
+        lZeile(std::string(text(143)) + " " + std::string(text(16)));
+    } else {
+        lZeile(std::string(text(143)) + " " + std::string(text(17)));
+    }
+    if (schirm) {
+        lZeile();
+        lZeile(std::string(text(135)) + RealStr(s.Par.SchirmRadius, 6, 3) + std::string(text(139)));
+    }
+    lZeile(std::string(text(160)) + a.Dateiname);
+    liste->schriftgroesse(9);
+}
+
+void Plot::fusspunkt()
+{
+    if (s.FusspunktGesetzt) {
+        X0 = static_cast<std::int64_t>(s.FusspunktX) * k;
+        Y0 = static_cast<std::int64_t>(s.FusspunktY) * k;
+        return;
+    }
+    X0 = 8200LL * k;
+    if (vertikal) {
+        Y0 = 11000LL * k;
+        if (s.Par.Wandabweichung > 50)
+            X0 += 2400LL * k;
+        else if (s.Par.Wandabweichung < -50)
+            X0 -= 2400LL * k;
+        return;
+    }
+    const double b = std::fabs(ebene.X1);
+    Y0 = (b > 49 ? 2500LL : (b > 30 ? 4000LL : 5500LL)) * k;
+    if (b > 50 && G > 3000.0 * k)
+        Y0 = 1500LL * k;
+    if (ebene.X1 < 0)
+        Y0 = 11000LL * k - Y0; // the drawing is turned for southern latitudes
+}
+
+void Plot::stundenzahlen()
+{
+    const bool sueden = ebene.X1 <= -10;
+    const int tag = sueden ? TagImJahr(s.Par.Jahr, 12, 21) : TagImJahr(s.Par.Jahr, 6, 21);
+    const double y0 = static_cast<double>(Y0) + (sueden ? 250.0 : -250.0) * k;
+    for (const int stunde : {6, 9, 12, 15, 18, 21}) {
+        if (stunde < s.Zeiten.EotVon || stunde > s.Zeiten.EotBis)
+            continue;
+        const Sonnenstand st = sonneStundenlinie(s, tag, stunde, false, ebene.X1, ebene.X2, Laenge);
+        punkt(st.azimut, st.hoehe, false, static_cast<double>(X0), y0);
+        if (x > 0 && x < 16300.0 * k && y > 0 && y < 11400.0 * k && st.hoehe * kRad > -0.01)
+            hpgl(";PU" + P(x, y) + ";" + hpglLabel(std::to_string(stunde)));
+    }
+}
+
+void Plot::legende(const PlanarHpglAuftrag& a)
+{
+    double lx = 5200.0 * k;
+    double ly = 1000.0 * k;
+    if (s.LegendeGesetzt) {
+        lx = static_cast<double>(a.LegendeX) * k;
+        ly = std::min(static_cast<double>(a.LegendeY) * k, 10800.0 * k);
+    }
+    schreibeGnomonMarke(plot, G, X0, Y0, k);
+
+    const char typ = s.UhrTyp;
+    int titel = 0;
+    switch (typ) {
+    case 'h':
+        titel = schirm ? 128 : 125;
+        break;
+    case 'v':
+        titel = schirm ? 129 : 126;
+        break;
+    default:
+        titel = schirm ? 130 : 127;
+        break;
+    }
+    const std::string grad(text(105));
+    const auto label = [&](double px, double py, const std::string& t) { return ";PU" + P(px, py) + ";" + hpglLabel(t); };
+    const std::string ort = std::string(text(131)) + RealStr(s.Par.Breite, 6, 2) + grad + std::string(text(132))
+        + RealStr(s.Par.Laenge, 6, 2) + grad;
+    const std::string scheibe = std::string(text(135)) + RealStr(s.Par.SchirmRadius, 6, 3) + std::string(text(139));
+
+    std::string t = ";SP 4;PU " + z(lx) + " " + z(ly) + ";" + hpglZeichengroesse(0.28 * k, 0.5 * k) + ";"
+        + hpglLabel(text(titel));
+    t += ";" + hpglZeichengroesse(0.2 * k, 0.3 * k);
+    double schluesselBis = 0, schluessel1 = 0, schluessel2 = 0;
+    if (typ == 'h') {
+        t += label(lx, ly - (schirm ? 220.0 : 300.0) * k, ort);
+        t += ";" + hpglZeichengroesse(0.16 * k, 0.24 * k);
+        if (schirm)
+            t += label(lx + 705.0 * k, ly - 400.0 * k, scheibe);
+        schluesselBis = lx + 705.0 * k;
+        schluessel1 = ly - 560.0 * k;
+        schluessel2 = ly - 700.0 * k;
+    } else if (typ == 'i') {
+        t += label(lx, ly - 440.0 * k, ort);
+        t += label(lx, ly - 650.0 * k, std::string(text(134)) + RealStr(s.Par.Inklination, 6, 2) + grad + "; "
+                                           + std::string(text(133)) + RealStr(s.Par.Wandabweichung, 6, 2) + grad);
+        if (schirm)
+            t += label(lx + 870.0 * k, ly - 220.0 * k, scheibe);
+        t += ";" + hpglZeichengroesse(0.16 * k, 0.24 * k);
+        t += label(lx + 870.0 * k, ly - 800.0 * k, std::string(text(137)));
+        schluesselBis = lx + 610.0 * k;
+        schluessel1 = ly - 1020.0 * k;
+        schluessel2 = ly - 1160.0 * k;
+    } else {
+        // The vertical dial's heading: as the inclining dial's, a little closer together so
+        // that the default position leaves the key on the sheet.
+        t += label(lx, ly - 440.0 * k, ort);
+        t += label(lx, ly - 580.0 * k, std::string(text(133)) + RealStr(s.Par.Wandabweichung, 6, 2) + grad);
+        if (schirm)
+            t += label(lx + 870.0 * k, ly - 220.0 * k, scheibe);
+        t += ";" + hpglZeichengroesse(0.16 * k, 0.24 * k);
+        t += label(lx, ly - 700.0 * k, std::string(text(137)));
+        schluesselBis = lx + 705.0 * k;
+        schluessel1 = ly - 820.0 * k;
+        schluessel2 = ly - 940.0 * k;
+    }
+    // The key: a stroke in the pen of the date lines and one in the pen of the hour lines.
+    t += ";SP 1;PU" + P(lx, schluessel1) + ";PD" + P(schluesselBis, schluessel1) + ";SP 4;"
+        + hpglLabel("  " + std::string(text(136)));
+    t += ";SP 3;PU" + P(lx, schluessel2) + ";PD" + P(schluesselBis, schluessel2) + ";SP 4;"
+        + hpglLabel("  " + std::string(text(138)) + std::string(text(s.Schalter.OhneLaengenkorrektur ? 16 : 17)) + ")");
+    t += ";PU; SP4;" + hpglZeichengroesse(0.2 * k, 0.3 * k) + ";";
+    hpgl(t);
+    stundenzahlen();
+}
+
+void Plot::horizont()
+{
+    const std::string rechts = std::to_string(16400LL * k);
+    if (s.UhrTyp == 'i') {
+        double inkl = ebene.Inklination;
+        if (std::fabs(inkl) < 1e-12)
+            inkl = 1e-12;
+        ebene.Inklination = inkl;
+        double yH = schirm ? static_cast<double>(Y0) + G / std::sin(s.Par.Inklination * kRad)
+                           : static_cast<double>(Y0) + G * std::cos(inkl * kRad) / std::sin(inkl * kRad);
+        if (!(yH <= 11038.0 * k))
+            yH = 11038.0 * k;
+        yHorizont = yH;
+        hpgl(";SP 5;PU 0 " + z(yH) + ";PD " + rechts + " " + z(yH));
+    } else if (s.UhrTyp == 'v') {
+        hpgl(";SP 5;PU 5 " + std::to_string(Y0) + ";PD " + rechts + " " + std::to_string(Y0));
+    }
+}
+
+void Plot::poldreieck()
+{
+    if (schirm && s.UhrTyp != 'h')
+        return; // the umbrella's disc, not a polar style, casts the shadow
+    const Polversatz v = polstabVersatz(s, G, 1e-6);
+    double r = std::hypot(v.X, v.Y);
+    if (!(r > 1e-9) || !std::isfinite(r))
+        return; // the style stands on the foot: no triangle to draw
+    if (v.X >= 0 && v.Y > 0)
+        r = -r;
+    if (s.Par.Breite < 0 && v.X >= 0 && v.Y < 0)
+        r = -r;
+    const double fx = static_cast<double>(X0), fy = static_cast<double>(Y0);
+    const double px = fx + v.X, py = fy + v.Y;
+    const double ex = fx + v.Y * G / r, ey = fy - v.X * G / r; // the gnomon tip laid into the plane
+    double cx = 0, cy = 0;
+    clipLinie(0, 0, static_cast<int>(B), static_cast<int>(H), fx, fy, px, py, cx, cy);
+    const std::string fuss = polZahl(fx) + " " + polZahl(fy);
+    hpgl(";SP 4;PU " + fuss + ";PD " + polZahl(cx) + " " + polZahl(cy) + ";PU " + fuss + ";PD " + polZahl(ex) + " "
+         + polZahl(ey) + " " + polZahl(px) + " " + polZahl(py) + " " + fuss);
+}
+
+void Plot::polmarke()
+{
+    // Where the polar style meets the plane: a dashed substyle from the foot, a cross, a
+    // circle and "S".
+    const Polversatz v = polstabVersatz(s, G / k, 1e-6);
+    const double px = static_cast<double>(X0) + k * v.X;
+    const double py = static_cast<double>(Y0) + k * v.Y;
+    if (!(std::fabs(px - static_cast<double>(B) / 2) < static_cast<double>(B)
+          && std::fabs(py - static_cast<double>(H) / 2) < static_cast<double>(H)))
+        return;
+    const double a = 36.0 * k;
+    std::string t = ";LT 2,2; PU " + std::to_string(X0) + " " + std::to_string(Y0) + " ;PD " + polZahl(px) + " "
+        + polZahl(py) + ";LT ;PU ";
+    t += ";PU " + polZahl(px - a) + " " + polZahl(py) + ";PD " + polZahl(px + a) + " " + polZahl(py);
+    t += ";PU " + polZahl(px) + " " + polZahl(py - a) + ";PD " + polZahl(px) + " " + polZahl(py + a);
+    t += ";PU " + polZahl(px) + " " + polZahl(py) + ";CI " + std::to_string(50 * k) + ";";
+    t += ";PU " + polZahl(px + 60.0 * k) + " " + polZahl(py + 20.0 * k) + ";" + hpglLabel("S");
+    hpgl(t);
+}
+
+void Plot::schreiben(UserPrompt& frage, const PlanarHpglAuftrag& a)
+{
+    const bool stift = s.Schalter.Stiftbreite != 1;
+    const std::string StiftbreiteText = stiftbreiteText(s.Schalter.Stiftbreite);
+    if (s.Schalter.GanzeTageslaenge)
+        deklStunden = DeklAufgangHalbstunden(s, s.Par.Breite);
+
+    hpgl("IN;VS 1;PA;IW 0 0 " + Fenster + ";PU 0 0;EA " + Fenster + ";");
+    hpgl(";SP 4;PU 0 0;");
+    if (liste)
+        listingAnfang(a);
+    fusspunkt();
+
+    if (const int raster = frageRaster(s, frage); raster > 0)
+        hpglRaster(plot, X0, Y0, 16150LL * k, 40LL * raster * k, 11030LL * k);
+    if (stift)
+        hpgl(";PW 0;");
+    legende(a);
+    horizont();
+    if (s.Schalter.Poldreieck)
+        poldreieck();
+
+    lLeer();
+    lZeile("Beginn der Deklinationlinien (Datumslinien):");
+    lZeile(strichLinie(76));
+    if (stift)
+        hpgl(";PW " + StiftbreiteText);
+    if (s.Schalter.GanzeTageslaenge) {
+        hpgl(";SP 11");
+        tageslaengenLinien();
+    }
+
+    Linienart = 'd';
+    hpgl(";SP 1");
+    if (s.UhrTyp == 'i')
+        yGrenze = yHorizont;
+    TierkreisModus = s.Schalter.Datumslinien == '0';
+    setzeDatumslinien(s, s.Schalter.Datumslinien, datumslinien);
+    datumslinienZeichnen();
+
+    // Nothing of the hour lines above the horizon.
+    if (s.UhrTyp == 'v') {
+        if (Y0 < 11028LL * k)
+            hpgl(";IW 0 " + std::to_string(Y0 + 10LL * k) + " " + std::to_string(16151LL * k) + " 0;");
+        else
+            hpgl(";IW 0 0 " + Fenster + ";");
+    } else if (s.UhrTyp == 'i') {
+        double yC = 11038.0 * k;
+        if (std::fabs(ebene.Inklination) > 1e-12) {
+            yC = schirm ? static_cast<double>(Y0) + G / std::sin(ebene.Inklination * kRad) + 5
+                        : static_cast<double>(Y0)
+                    + G * std::cos(ebene.Inklination * kRad) / std::sin(ebene.Inklination * kRad) + 5;
+        }
+        if (!(yC <= 11038.0 * k))
+            yC = 11038.0 * k;
+        const std::int64_t yFenster = roundHalfEven(yC);
+        hpgl(";IW 0 0 " + std::to_string(16157LL * k) + " " + std::to_string(yFenster) + ";");
+        yGrenze = yC;
+        H = yFenster;
+    }
+
+    const std::string stunden(text(162));
+    if (s.Schalter.Temporalstunden) {
+        Linienart = 't';
+        lLeer();
+        lZeile(std::string(text(159)) + stunden + ":");
+        lZeile(strichLinie(76));
+        lZeile();
+        temporalstunden(s.Zeiten.TempVon, s.Zeiten.TempBis, s.Schalter.Intervalle[2]);
+    }
+    if (s.Schalter.Babylonisch) {
+        Linienart = 'b';
+        lLeer();
+        lZeile(std::string(text(157)) + stunden + ":");
+        lZeile(strichLinie(76));
+        italBabylStunden(true, s.Zeiten.BabVon, s.Zeiten.BabBis, s.Schalter.Intervalle[0]);
+    }
+    if (s.Schalter.Italienisch) {
+        Linienart = 'i';
+        lLeer();
+        lZeile(std::string(text(158)) + stunden + ":");
+        lZeile(strichLinie(76));
+        italBabylStunden(false, 24 - s.Zeiten.ItalBis, 24 - s.Zeiten.ItalVon, s.Schalter.Intervalle[1]);
+    }
+    if (s.Schalter.Sonnenhoehe) {
+        Linienart = 'h';
+        lLeer();
+        lZeile(text(101));
+        lZeile(strichLinie(76));
+        hoehenlinien(s.Zeiten.HoeheVon, s.Zeiten.HoeheBis, s.Schalter.Intervalle[3]);
+    }
+
+    const bool zonenzeit = (s.Schalter.OrtszeitAnzeige && !schirm) || (s.Schalter.OhneLaengenkorrektur && schirm);
+    if (s.Schalter.OhneZeitgl) {
+        Laenge = s.Schalter.OhneLaengenkorrektur ? s.Par.Zonenmeridian : s.Par.Laenge;
+        stundenlinien(s.Zeiten.EotVon, s.Zeiten.EotBis, false, false);
+    }
+    if (s.Schalter.MitZeitgl) {
+        Laenge = zonenzeit ? s.Par.Zonenmeridian : s.Par.Laenge;
+        stundenlinien(s.Zeiten.StundeVon, s.Zeiten.StundeBis, true, false);
+    }
+    if (s.Schalter.Analemma) {
+        Laenge = zonenzeit ? s.Par.Zonenmeridian : s.Par.Laenge;
+        stundenlinien(s.Schalter.AnalemmaStunde, s.Schalter.AnalemmaStunde, true, true);
+    }
+    if (stift)
+        hpgl(";PW 0;");
+
+    if (s.UhrTyp == 'i' || s.UhrTyp == 'v') {
+        const double fx = static_cast<double>(X0), fy = static_cast<double>(Y0), q = 60.0 * k;
+        hpgl(";IW 0 0 " + Fenster + ";SP 4;PU " + z(fx - q) + " " + z(fy - q) + ";PD " + z(fx + q) + " " + z(fy - q) + " "
+             + z(fx + q) + " " + z(fy + q) + " " + z(fx - q) + " " + z(fy + q) + " " + z(fx - q) + " " + z(fy - q) + ";");
+        if (!schirm)
+            polmarke();
+    }
+}
+
+} // namespace
+
+int rasterWeite(const std::string& antwort)
+{
+    std::size_t i = antwort.find_first_not_of(' ');
+    if (i == std::string::npos)
+        return 10;
+    const char* anfang = antwort.data() + i;
+    const char* ende = antwort.data() + antwort.size();
+    if (*anfang == '+')
+        ++anfang;
+    int n = 0;
+    const auto [p, ec] = std::from_chars(anfang, ende, n);
+    if (ec != std::errc() || p != ende || n <= 0 || n > 410)
+        return 10;
+    return n;
+}
+
+void schreibeHPGL_HorVertInkl(AppState& s, HPGLDatei& plot, HPGLListe* liste, UserPrompt& frage,
+                              const PlanarHpglAuftrag& auftrag)
+{
+    Plot p(s, plot, liste, auftrag.ebene, auftrag.Gnomon);
+    try {
+        p.schreiben(frage, auftrag);
+        if (liste) {
+            std::string fehler;
+            if (!liste->schliessen(fehler))
+                throw HPGLSchreibfehler(fehler);
+        }
+    } catch (...) {
+        if (liste)
+            liste->verwerfen();
+        throw;
+    }
+}
+
+} // namespace umbrin

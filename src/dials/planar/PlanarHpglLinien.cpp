@@ -1,0 +1,638 @@
+// The line families of the planar plot: the point step, the joining step and the date lines,
+// whole-hour day lengths, temporal, Italian and Babylonian hours, lines of equal altitude and
+// the hour lines with the analemma marks.
+#include "dials/planar/PlanarHpglSchreiber.h"
+
+#include "core/Rounding.h"
+#include "core/Sonne.h"
+#include "core/SonneEbene.h"
+#include "core/Sprachdienst.h"
+#include "core/Zahlenformat.h"
+#include "dials/Clipping.h"
+#include "dials/HpglDialekt.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace umbrin {
+namespace {
+
+// Declination text of a date line: two decimals, no padding.
+std::string deklText(double dekl)
+{
+    return RealStr(dekl, 2, 2);
+}
+
+} // namespace
+
+PlanarHpglSchreiber::PlanarHpglSchreiber(AppState& zustand, HPGLDatei& datei, HPGLListe* l,
+                                         const EbenenParameter& e, double gnomon)
+    : s(zustand)
+    , plot(datei)
+    , liste(l)
+    , ebene(e)
+{
+    k = hpglFaktor(s.AlsHPGL != 0);
+    B = 16400LL * k;
+    H = 11480LL * k;
+    Fenster = std::to_string(16157LL * k) + " " + std::to_string(11038LL * k);
+    vertikal = s.UhrTyp == 'v';
+    schirm = s.Schirmuhr != 0;
+    G = static_cast<double>(roundHalfEven(static_cast<long double>(gnomon) * k * 100)) / 100 * 40;
+    geometrie = schattengeometrie(s, ebene, G);
+    Laenge = s.Schalter.OhneLaengenkorrektur ? s.Par.Zonenmeridian : s.Par.Laenge;
+    yGrenze = static_cast<double>(H);
+}
+
+std::string PlanarHpglSchreiber::P(double px, double py)
+{
+    std::string t = " ";
+    hpglZahlAnhaengen(t, px);
+    t += ' ';
+    hpglZahlAnhaengen(t, py);
+    return t;
+}
+
+std::string_view PlanarHpglSchreiber::text(int zeile) const
+{
+    return texteText(s, zeile);
+}
+
+void PlanarHpglSchreiber::lText(std::string_view t)
+{
+    if (!liste)
+        return;
+    liste->schreibe(t);
+    zeileOffen = zeileOffen || !t.empty();
+}
+
+void PlanarHpglSchreiber::lZeile(std::string_view t)
+{
+    if (!liste)
+        return;
+    if (!t.empty())
+        liste->schreibe(t);
+    liste->zeilenende();
+    zeileOffen = false;
+}
+
+void PlanarHpglSchreiber::lLeer()
+{
+    if (!liste)
+        return;
+    if (zeileOffen)
+        lZeile();
+    lZeile();
+}
+
+std::string PlanarHpglSchreiber::eintrag() const
+{
+    const double mm = 40.0 * k;
+    return RealStr((x - static_cast<double>(X0)) / mm, 9, 3) + "/" + RealStr((y - static_cast<double>(Y0)) / mm, 8, 3)
+        + ";";
+}
+
+void PlanarHpglSchreiber::punkt(double az, double h, bool mitListe, double x0, double y0)
+{
+    azimut = az;
+    hoehe = h;
+    xAlt = x;
+    yAlt = y;
+    const Schattenwurf w = schattenwurf(geometrie, az, h);
+    x = x0 + w.dx;
+    y = y0 - w.dy; // the plotter's y axis points up
+
+    if (s.UhrTyp != 'i')
+        yGrenze = static_cast<double>(H);
+    const double oben = geometrie.schirmInklinierend ? static_cast<double>(H) : yGrenze;
+    aufSeite = x >= 0 && x <= static_cast<double>(B) && y >= 0 && y <= oben;
+
+    bool lit = h > 0;
+    if (geometrie.schirmInklinierend)
+        lit = w.beleuchtet; // above the horizon and, seen from behind, in front of the plane
+    EbeneBeleuchtetAlt = EbeneBeleuchtet;
+    EbeneBeleuchtet = w.ebeneBeleuchtet;
+    if (!schirm)
+        lit = lit && EbeneBeleuchtet;
+    beleuchtet = lit;
+    innenAlt = innen;
+    innen = lit && aufSeite;
+
+    // Far points only give the direction of a cut at the border.
+    while (std::fabs(x) > 1e8)
+        x /= 10;
+    while (std::fabs(y) > 1e8)
+        y /= 10;
+
+    if (!mitListe || !liste || !lit)
+        return;
+    if (KopfOffen) {
+        if (Linienart == 'b' || Linienart == 'h' || Linienart == 'i') {
+            lZeile();
+            lText(text(156));
+        }
+        std::string kopf;
+        switch (Linienart) {
+        case 'b':
+            kopf = RealStr(Wert, 5, 2) + ". " + std::string(text(157)) + ":";
+            break;
+        case 'i':
+            kopf = RealStr(24 - Wert, 5, 2) + ". " + std::string(text(158)) + ":";
+            break;
+        case 'h':
+            kopf = std::string(text(101)) + RealStr(10 * Wert, 5, 1) + std::string(text(105));
+            break;
+        case 't':
+            kopf = RealStr(Wert, 5, 2) + ". " + std::string(text(159)) + ":";
+            break;
+        case 'm':
+            kopf = RealStr(Wert, 5, 2) + " " + std::string(text(161)) + ":";
+            break;
+        default:
+            break;
+        }
+        lZeile();
+        lZeile(kopf);
+        KopfOffen = false;
+        Zaehler = 0;
+    }
+    if (Linienart != 'm') {
+        ++Zaehler;
+        lText(eintrag());
+        if (Zaehler % 4 == 0)
+            lZeile();
+    }
+}
+
+void PlanarHpglSchreiber::linieZu(bool innenJetzt, bool innenVorher, bool fortsetzen, bool& stiftUnten,
+                                  bool zeichnen)
+{
+    // E: where the segment between the point inside and the other one leaves the page.
+    const auto rand = [&](double xi, double yi, double xa, double ya) {
+        double ex = 0, ey = 0;
+        clipLinie(0, 0, static_cast<int>(B), static_cast<int>(H), xi, yi, xa, ya, ex, ey);
+        return P(ex, ey);
+    };
+    std::string t;
+    if (innenVorher && innenJetzt) {
+        if (!fortsetzen) {
+            t = (zeichnen ? ";PD" : ";PU") + P(x, y);
+        } else {
+            if (!stiftUnten)
+                t = ";PU" + P(xAlt, yAlt) + ";PD ";
+            t += P(x, y);
+            stiftUnten = true;
+        }
+    } else if (innenJetzt) {
+        if (EbeneBeleuchtetAlt) {
+            t = ";PU" + rand(x, y, xAlt, yAlt) + ((!zeichnen && !fortsetzen) ? ";PU" : ";PD") + P(x, y) + ";PD ";
+            stiftUnten = true;
+        } else {
+            t = ";PU ";
+            stiftUnten = false;
+        }
+    } else if (innenVorher) {
+        if (EbeneBeleuchtet) {
+            const std::string e = rand(xAlt, yAlt, x, y);
+            if (fortsetzen)
+                t = e + ";PU ";
+            else
+                t = (zeichnen ? ";PD" : ";PU") + e + ";PU ";
+        } else {
+            t = ";PU ";
+        }
+        stiftUnten = false;
+    } else {
+        t = ";PU ";
+        stiftUnten = false;
+    }
+    hpgl(t);
+}
+
+// --- date lines and whole-hour day lengths ----------------------------------------------
+
+void PlanarHpglSchreiber::datumsverbindung(bool& stiftUnten)
+{
+    // Drawn only while the sun stays in front of the plane; a point at or below the page's
+    // top counts as inside.
+    if (EbeneBeleuchtet && EbeneBeleuchtetAlt) {
+        const double h = static_cast<double>(H);
+        linieZu(innen || y <= h, innenAlt || yAlt <= h, false, stiftUnten, true);
+    } else {
+        hpgl(";PU" + P(x, y));
+        stiftUnten = false;
+    }
+}
+
+void PlanarHpglSchreiber::datumsListe(double t, bool& ersterPunkt, const std::string& kopf)
+{
+    if (!liste || !innen)
+        return;
+    if (ersterPunkt) {
+        lLeer();
+        lText(kopf);
+        ersterPunkt = false;
+        Zaehler = 0;
+    }
+    if (Zaehler % 4 == 0)
+        lZeile();
+    if (std::fabs(std::trunc(t) - t) < 0.001) {
+        // Every whole hour opens a row of its own, headed by the hour.
+        if (Zaehler < 4) {
+            if (Zaehler % 4 != 0)
+                lZeile();
+            Zaehler = 4;
+        }
+        lText("(" + RealStr(t, 2, 0) + " Uhr):");
+    }
+    lText(eintrag());
+    ++Zaehler;
+}
+
+void PlanarHpglSchreiber::tageslaengenLinien()
+{
+    for (int n = 0; n <= 12; ++n) {
+        const double d = deklStunden[static_cast<std::size_t>(n)];
+        if (std::fabs(d) > s.EpsRund)
+            continue;
+        for (const int vorzeichen : {1, -1}) {
+            const double dekl = vorzeichen * d;
+            hpgl(";PU ");
+            bool stiftUnten = false;
+            innen = false;
+            bool erster = true;
+            const std::string kopf = std::string(text(116)) + ": " + deklText(dekl) + std::string(text(105)) + ", "
+                + RealStr(12 + vorzeichen * n, 3, 0) + " " + std::string(text(234));
+            for (int i = 0; 0.25 * i < 24.01; ++i) {
+                const double t = 0.25 * i;
+                punkt(sonneTageslaengenlinie(dekl, t, ebene.X1, ebene.X2), false);
+                datumsverbindung(stiftUnten);
+                datumsListe(t, erster, kopf);
+            }
+            hpgl(";PU ");
+        }
+    }
+}
+
+void PlanarHpglSchreiber::datumslinienZeichnen()
+{
+    for (int i = 0; i < datumslinien.Zahl && i < static_cast<int>(datumslinien.Tage.size()); ++i) {
+        if (datumslinien.Tage[static_cast<std::size_t>(i)] == 0)
+            continue;
+        hpgl(";PU ");
+        bool stiftUnten = false;
+        innen = false;
+        bool erster = true;
+        const double dekl = s.DeklTabelle[std::min<std::size_t>(6 * static_cast<std::size_t>(i), 36)];
+        const std::string kopf = TierkreisModus
+            ? std::string(text(116)) + ": " + deklText(dekl) + std::string(text(105))
+            : std::string(text(156)) + datumslinien.Text[static_cast<std::size_t>(i)] + ":";
+        for (int n = 0; 0.25 * n < 24.01; ++n) {
+            const double t = 0.25 * n;
+            Sonnenstand st;
+            if (TierkreisModus)
+                SonnenstandStundenwinkel(st.hoehe, st.azimut, t + ebene.X2, ebene.X1, Laenge, s.Par.Zonenmeridian,
+                                         dekl);
+            else
+                st = sonneDatumslinie(s, datumslinien, false, i, t, ebene.X1, ebene.X2, Laenge);
+            punkt(st, false);
+            datumsverbindung(stiftUnten);
+            datumsListe(t, erster, kopf);
+        }
+        hpgl(";PU ");
+    }
+}
+
+// --- temporal hours ----------------------------------------------------------------------
+
+void PlanarHpglSchreiber::temporalstunden(int von, int bis, int unterteilung)
+{
+    // The half day arc needs a rising and setting sun: within the polar circles only, on
+    // both hemispheres.
+    if (std::fabs(s.Par.Breite) > TemporalGrenzbreite)
+        return;
+    hpgl(";SP 10");
+    von = std::max(von, 0);
+    bis = std::min(bis, 12);
+    const int teile = unterteilung + 1;
+    const int tag21Juni = TagImJahr(s.Par.Jahr, 6, 21);
+    const double grenze = 90 - std::fabs(s.Par.Breite);
+    for (int n = von; n <= bis; ++n) {
+        for (int j = 0; j < teile; ++j) {
+            const double nn = n + static_cast<double>(j) / teile;
+            if (nn > bis)
+                break;
+            hpgl(";PU ");
+            KopfOffen = true;
+            Wert = nn;
+            bool erster = true;
+            int tag = tag21Juni - 20;
+            while (tag < 356) {
+                tag += (tag < 172 || tag > 340) ? 15 : (schirm ? 5 : 10);
+                tag = std::min(tag, 356);
+                punkt(sonneTemporallinie(s, tag, nn, ebene.X1, ebene.X2), true);
+                if (erster || y > yGrenze) {
+                    hpgl(";PU" + P(x, y));
+                    erster = false;
+                } else {
+                    hpgl(";PD" + P(x, y));
+                }
+            }
+            if (!s.Schalter.TemporalVerlaengern)
+                continue;
+            // Beyond the solstices, by declination: first on from the winter end, then, after
+            // a move, on from the summer end.
+            const auto weiter = [&](double dekl, bool neuerAnfang) {
+                punkt(sonneTemporalDekl(s, nn, dekl, ebene.X1, ebene.X2), true);
+                const bool zeichnen = !neuerAnfang && EbeneBeleuchtet && EbeneBeleuchtetAlt && y <= yGrenze
+                    && yAlt <= yGrenze;
+                hpgl((zeichnen ? ";PD" : ";PU") + P(x, y));
+            };
+            for (double dekl = -s.EpsRund; dekl - 0.2 > -grenze; dekl -= 0.1)
+                weiter(dekl, false);
+            bool anfang = true;
+            for (double dekl = s.EpsRund; dekl + 0.1 < grenze; dekl += 0.1) {
+                weiter(dekl, anfang);
+                anfang = false;
+            }
+        }
+    }
+}
+
+// --- Italian and Babylonian hours ----------------------------------------------------------
+
+void PlanarHpglSchreiber::italBabylStunden(bool babylonisch, int von, int bis, int unterteilung)
+{
+    // The plot draws them up to 66 degrees (the screen to 65).
+    if (std::fabs(s.Par.Breite) > 66)
+        return;
+    // Sunrise and sunset in true local time on 21 June and on the 1st, 11th and 21st of July
+    // to December.
+    const AufUntergangTabellen tab = AufUntergangTabelle(s, s.Par.Zonenmeridian, s.Par.Breite);
+    struct Tag {
+        std::int32_t tag;
+        double auf, unter;
+    };
+    std::vector<Tag> tage;
+    tage.push_back({TagImJahr(s.Par.Jahr, 6, 21), tab.AufgangTabelle[2][0], tab.UntergangTabelle[2][0]});
+    for (int monat = 7; monat <= 12; ++monat) {
+        for (int zeile = 0; zeile < 3; ++zeile) {
+            const auto m = static_cast<std::size_t>(monat - 6);
+            tage.push_back({TagImJahr(s.Par.Jahr, monat, 1 + 10 * zeile), tab.AufgangTabelle[static_cast<std::size_t>(zeile)][m],
+                            tab.UntergangTabelle[static_cast<std::size_t>(zeile)][m]});
+        }
+    }
+
+    const int teile = unterteilung + 1;
+    const double oben = yGrenze;
+    for (int n = von; n <= bis; ++n) {
+        for (int j = 0; j < teile; ++j) {
+            const double nn = n + static_cast<double>(j) / teile;
+            if (nn > bis)
+                break;
+            if (j == 0)
+                hpgl(babylonisch ? ";SP 7;" : ";SP 6;");
+            else if (j == 1)
+                hpgl(";SP 9;");
+            hpgl(";PU ");
+            KopfOffen = true;
+            Wert = nn;
+            bool stiftUnten = false;
+            bool hatErsten = false;
+            double xErst = -100.1, yErst = 0;
+            int folge = 0;       // drawable points in a row
+            int gerechnet = 0;   // points computed on this line
+            bool verlaengert = false;
+            for (const Tag& t : tage) {
+                const double zeit = babylonisch ? t.auf + nn : t.unter - nn;
+                if (zeit < t.auf || zeit > t.unter) {
+                    // The sun is down at this hour: run the line once on along its last
+                    // segment to the border.
+                    if (folge >= 2 && !verlaengert && !schirm) {
+                        double ex = 0, ey = 0;
+                        clipStreckenende(xAlt, yAlt, x, y, 0, 0, static_cast<double>(B), oben, ex, ey);
+                        hpgl(";PU" + P(x, y) + ";PD" + P(ex, ey) + ";PU ");
+                        stiftUnten = false;
+                        verlaengert = true;
+                    }
+                    folge = 0;
+                    continue;
+                }
+                punkt(sonneWahreOrtszeit(s, t.tag, zeit, ebene.X1, ebene.X2), true);
+                ++gerechnet;
+                if (gerechnet == 1) {
+                    hpgl(";PU" + P(x, y));
+                    stiftUnten = false;
+                } else {
+                    linieZu(innen, innenAlt, true, stiftUnten, true);
+                }
+                if (!innen) {
+                    folge = 0;
+                    continue;
+                }
+                ++folge;
+                if (!hatErsten) {
+                    hatErsten = true;
+                    xErst = x;
+                    yErst = y;
+                }
+                if (gerechnet == 2 && folge == 2 && xErst > -10.1) {
+                    // The line's first two points are on the page: run it back to the border.
+                    double ex = 0, ey = 0;
+                    clipStreckenende(x, y, xAlt, yAlt, 0, 0, static_cast<double>(B), static_cast<double>(H), ex, ey);
+                    hpgl(";PU" + P(ex, ey) + ";PD" + P(xAlt, yAlt) + ";PU ");
+                    stiftUnten = false;
+                }
+            }
+            hpgl(";PU ");
+            const int stunde = n;
+            if (j == 0 && stunde % 2 == 0 && hatErsten) {
+                std::string label;
+                if (babylonisch) {
+                    label = ";PU " + hpglZahl(xErst) + " " + hpglZahl(yErst - 150.0 * k) + ";"
+                        + hpglLabel(std::to_string(stunde));
+                } else {
+                    label = ";PU " + hpglZahl(xErst) + " " + hpglZahl(yErst + 30.0 * k) + ";"
+                        + hpglLabel(std::to_string(24 - stunde));
+                }
+                hpgl(label);
+            }
+        }
+    }
+}
+
+// --- lines of equal altitude ---------------------------------------------------------------
+
+void PlanarHpglSchreiber::hoehenlinien(int von, int bis, int unterteilung)
+{
+    hpgl(";SP 5");
+    const int teile = (unterteilung == 2 ? 3 : unterteilung) + 1;
+    const bool aequivalent = s.UhrTyp == 'i' && !schirm;
+    for (int zehner = von / 10; zehner <= bis / 10; ++zehner) {
+        for (int j = 0; j < teile; ++j) {
+            const double h = 10.0 * zehner + 10.0 * j / teile;
+            if (h > bis)
+                break;
+            hpgl(";PU ");
+            KopfOffen = true;
+            Wert = h / 10;
+            for (const Azimutbereich& bereich : hoehenlinienBereiche(s, h)) {
+                bool stiftUnten = false;
+                bool erster = true;
+                for (double a = bereich.von;; a += 2) {
+                    const double az = std::min(a, bereich.bis);
+                    punkt(sonneHoehenlinie(s, az, h, aequivalent, ebene.X1, ebene.X2), true);
+                    if (erster) {
+                        hpgl(";PU" + P(x, y));
+                        erster = false;
+                    } else {
+                        linieZu(innen, innenAlt, true, stiftUnten, true);
+                    }
+                    if (az >= bereich.bis)
+                        break;
+                }
+                hpgl(";PU");
+            }
+        }
+    }
+}
+
+// --- hour lines --------------------------------------------------------------------------
+
+void PlanarHpglSchreiber::stundenlinien(int von, int bis, bool mitZeitgl, bool analemma)
+{
+    const std::string zeitart(text(s.Schalter.OhneLaengenkorrektur ? 16 : 17));
+    if (analemma) {
+        hpgl(";SP 4");
+        lLeer();
+        lZeile(text(163));
+        lZeile(strichLinie(76));
+        Linienart = 'm';
+        Wert = s.Schalter.AnalemmaStunde;
+    } else if (mitZeitgl) {
+        hpgl(";SP 4");
+        lLeer();
+        lZeile(std::string(text(143)) + zeitart + ", " + std::string(text(141)));
+        lZeile(strichLinie(76));
+        Linienart = 'a';
+    } else {
+        hpgl(";SP 3");
+        lLeer();
+        lZeile(std::string(text(143)) + zeitart + ", " + std::string(text(142)));
+        lZeile(strichLinie(76));
+        Linienart = 's';
+    }
+
+    const int teile = stundenUnterteilung(mitZeitgl ? s.Schalter.EotIntervall : s.Schalter.StundenIntervall);
+    // Straight lines may be drawn on to the pole point, where they all meet.
+    const bool zumPol = !mitZeitgl && s.Schalter.BisFusspunkt && !schirm;
+    double xPol = 0, yPol = 0;
+    if (zumPol) {
+        const Polversatz v = polstabVersatz(s, G, 1e-6);
+        xPol = static_cast<double>(X0) + v.X;
+        yPol = static_cast<double>(Y0) + v.Y;
+    }
+    const int tag21Juni = TagImJahr(s.Par.Jahr, 6, 21);
+    const int tag21Dez = TagImJahr(s.Par.Jahr, 12, 21);
+    const int tageImJahr = TagImJahr(s.Par.Jahr, 12, 31);
+
+    for (int stunde = von; stunde <= bis; ++stunde) {
+        for (int j = 0; j < teile; ++j) {
+            const double t = stunde + static_cast<double>(j) / teile;
+            if (t > bis)
+                break;
+            if (j == 0)
+                hpgl(mitZeitgl ? ";SP 4" : ";SP 3");
+            else if (j == 1)
+                hpgl(mitZeitgl ? ";SP 2" : ";SP 8");
+            hpgl(";PU");
+            lZeile();
+            lText(text(156));
+            if (j == 0) {
+                lText(ZahlRechtsbuendig(stunde, 3) + ":00 " + std::string(text(161)) + ":");
+            } else {
+                const auto minuten = roundHalfEven((t - std::trunc(t)) * 60.0L);
+                lText(ZahlRechtsbuendig(stunde, 3) + ":" + ZahlRechtsbuendig(minuten, 2) + " "
+                      + std::string(text(161)) + ":");
+            }
+            Zaehler = 0;
+            KopfOffen = analemma;
+
+            const auto sonne = [&](int tag) { return sonneStundenlinie(s, tag, t, mitZeitgl, ebene.X1, ebene.X2, Laenge); };
+            std::vector<int> tage;
+            if (mitZeitgl) {
+                // The first day from 21 June on whose point lies on the dial; from there the
+                // figure-eight runs once round the year.
+                int start = tag21Juni;
+                for (;;) {
+                    punkt(sonne(start), false);
+                    if (innen || start + 3 > 357)
+                        break;
+                    start += 3;
+                }
+                if (start > 353)
+                    start = tag21Dez;
+                for (int d = start; d < start + tageImJahr; d += 3)
+                    tage.push_back(d > tageImJahr ? d - tageImJahr : d);
+                tage.push_back(start); // closes the loop
+            } else {
+                tage.push_back(171);
+                for (int d = 176; d < 366; d += 3)
+                    tage.push_back(d);
+            }
+
+            bool stiftUnten = false;
+            double fernD = -1, xFern = 0, yFern = 0;
+            for (std::size_t i = 0; i < tage.size(); ++i) {
+                punkt(sonne(tage[i]), true);
+                if (i == 0) {
+                    hpgl(P(x, y));
+                    stiftUnten = false;
+                } else {
+                    linieZu(innen, innenAlt, true, stiftUnten, true);
+                }
+                if (zumPol && innen) {
+                    const double d = std::hypot(x - xPol, y - yPol);
+                    if (d > fernD) {
+                        fernD = d;
+                        xFern = x;
+                        yFern = y;
+                    }
+                }
+            }
+            if (zumPol && fernD >= 0) {
+                double ex = 0, ey = 0;
+                clipLinie(0, 0, static_cast<int>(B), static_cast<int>(H), xFern, yFern, xPol, yPol, ex, ey);
+                hpgl(";PU" + P(xFern, yFern) + ";PD" + P(ex, ey) + ";PU ");
+            }
+            if (analemma && von == bis && von == s.Schalter.AnalemmaStunde)
+                analemmaMarken(t);
+        }
+    }
+}
+
+void PlanarHpglSchreiber::analemmaMarken(double stunde)
+{
+    const std::vector<int> tage = analemmaMarkenTage(s.Schalter.AnalemmaMarken);
+    int marken = 0;
+    for (int monat = 1; monat <= 12; ++monat) {
+        for (std::size_t i = 0; i < tage.size(); ++i) {
+            const int tag = TagImJahr(s.Par.Jahr, monat, tage[i]);
+            punkt(sonneStundenlinie(s, tag, stunde, true, ebene.X1, ebene.X2, Laenge), true);
+            hpgl(i == 0 ? ";SP 2;" : ";SP 4;");
+            const bool sichtbar = aufSeite && (schirm ? beleuchtet : EbeneBeleuchtet);
+            if (sichtbar)
+                hpgl(";PU" + P(x, y) + ";CI " + std::to_string(10 * k) + ";");
+            const double mm = 40.0 * k;
+            lText(ZahlRechtsbuendig(tage[i], 6) + ". " + std::string(monatKurz(s, monat)) + ": "
+                  + RealStr((x - static_cast<double>(X0)) / mm, 8, 3) + "/"
+                  + RealStr((y - static_cast<double>(Y0)) / mm, 8, 3) + ";");
+            if (++marken % 2 == 0)
+                lZeile();
+        }
+    }
+    hpgl(";SP 2;");
+}
+
+} // namespace umbrin

@@ -1,0 +1,708 @@
+#include "drawing/HpglNachDxf.h"
+
+#include "core/SafeSave.h"
+#include "core/TextEncoding.h"
+#include "core/Texttabellen.h"
+#include "drawing/DxfAusgabe.h"
+#include "drawing/DxfEntitaeten.h"
+#include "drawing/DxfKonverter.h"
+#include "drawing/DxfKopf.h"
+#include "drawing/DxfZahl.h"
+
+#include <cmath>
+#include <cstring>
+#include <optional>
+
+namespace umbrin {
+namespace {
+
+// Largest count of 1/10000 mm that the fast path for whole plotter units forms; below 2^53,
+// so that the count and its value as a double are both exact.
+constexpr long long kGanzGrenze = 1'000'000'000'000'000LL;
+
+// How much of a command's parameter text a message quotes.
+constexpr std::size_t kZitatLaenge = 250;
+
+bool istTrennzeichen(char c)
+{
+    return c == '\x03' || c == '\n' || c == '\r' || c == ' ' || c == ';';
+}
+
+std::string_view ohneTrennzeichen(std::string_view text)
+{
+    while (!text.empty() && istTrennzeichen(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && istTrennzeichen(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+bool istZiffer(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+bool istTokenZeichen(char c)
+{
+    return istZiffer(c) || c == '+' || c == '-' || c == '.';
+}
+
+// A letter of a command: any character above "@" (code 64).
+bool istBefehlsZeichen(char c)
+{
+    return static_cast<unsigned char>(c) > 64;
+}
+
+bool istLeerOderSteuerzeichen(char c)
+{
+    return static_cast<unsigned char>(c) <= 32;
+}
+
+std::string ohneOrdner(const std::string& name)
+{
+    return std::filesystem::path(name).filename().string();
+}
+
+// Rows of the message table: " nicht konvertiert! ..." and " gespeichert!".
+constexpr std::size_t kMeldungNichtKonvertiert = 45;
+constexpr std::size_t kMeldungGespeichert = 58;
+
+std::string meldung(std::size_t zeile, bool deutsch)
+{
+    return std::string(MeldungsTabelle[zeile].in(deutsch ? 1 : 2));
+}
+
+// True when a plot saved as UTF-8 must be turned into Windows-1252, the code page the DXF file
+// is written in (plots are normally Windows-1252 already), so its labels arrive unchanged.
+bool brauchtCp1252(std::string_view bytes)
+{
+    for (char c : bytes) {
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return isValidUtf8(bytes);
+    }
+    return false;
+}
+
+// Where the DXF text goes during one conversion.
+class DxfZiel {
+public:
+    virtual ~DxfZiel() = default;
+    virtual bool oeffne(std::string& fehler) = 0;
+    virtual DxfSenke& senke() = 0;
+    virtual bool schliesse(std::string& fehler) = 0;
+    // Drops what was written; the target stays as it was. Returns the reason of the failure.
+    virtual std::string verwerfe() = 0;
+    virtual std::string name() const = 0;
+};
+
+class DateiZiel : public DxfZiel {
+public:
+    explicit DateiZiel(std::filesystem::path datei) : datei_(std::move(datei)), senke_(writer_) {}
+    bool oeffne(std::string& fehler) override
+    {
+        if (writer_.open(datei_))
+            return true;
+        fehler = writer_.error();
+        return false;
+    }
+    DxfSenke& senke() override { return senke_; }
+    bool schliesse(std::string& fehler) override
+    {
+        if (writer_.commit())
+            return true;
+        fehler = writer_.error();
+        return false;
+    }
+    std::string verwerfe() override
+    {
+        std::string fehler = writer_.error();
+        writer_.abandon();
+        return fehler.empty() ? "Cannot write \"" + datei_.string() + "\"" : fehler;
+    }
+    std::string name() const override { return datei_.string(); }
+
+private:
+    std::filesystem::path datei_;
+    SafeFileWriter writer_;
+    DxfDateiSenke senke_;
+};
+
+class TextZiel : public DxfZiel {
+public:
+    explicit TextZiel(std::string& text) : text_(text), senke_(text) {}
+    bool oeffne(std::string&) override
+    {
+        text_.clear();
+        return true;
+    }
+    DxfSenke& senke() override { return senke_; }
+    bool schliesse(std::string&) override { return true; }
+    std::string verwerfe() override
+    {
+        text_.clear();
+        return "Cannot write the DXF text";
+    }
+    std::string name() const override { return "DXF"; }
+
+private:
+    std::string& text_;
+    DxfTextSenke senke_;
+};
+
+DxfErgebnis ergebnis(DxfStatus status, PromptTitle titel, PromptIcon symbol, std::string meldung)
+{
+    DxfErgebnis e;
+    e.status = status;
+    e.titel = titel;
+    e.symbol = symbol;
+    e.meldung = std::move(meldung);
+    return e;
+}
+
+// Reads the commands one after another and hands them to the converter. Every command is
+// taken whole, however long: its parameters run to ";" or a carriage return, a label to the
+// character 3.
+void leseBefehle(std::string_view hpgl, std::size_t anfang, DxfKonverter& konverter)
+{
+    const std::size_t n = hpgl.size();
+    std::size_t i = anfang;
+    char erstes = hpgl[i++];
+    char befehl[2];
+    while (true) {
+        befehl[0] = erstes;
+        befehl[1] = hpgl[i++];
+        const bool label = befehl[0] == 'L' && befehl[1] == 'B';
+        std::size_t ende = n;
+        if (label) {
+            const void* etx = i < n ? std::memchr(hpgl.data() + i, '\x03', n - i) : nullptr;
+            if (etx)
+                ende = static_cast<std::size_t>(static_cast<const char*>(etx) - hpgl.data()) + 1;
+        } else if (i < n) {
+            // The first of ";", carriage return and character 3 ends the parameters.
+            const char* const anfangZeiger = hpgl.data() + i;
+            std::size_t grenze = n - i;
+            for (const char stopp : {';', '\r', '\x03'}) {
+                if (const void* fund = std::memchr(anfangZeiger, stopp, grenze))
+                    grenze = static_cast<std::size_t>(static_cast<const char*>(fund) - anfangZeiger) + 1;
+            }
+            ende = i + grenze;
+        }
+        const std::string_view parameter = i < n ? hpgl.substr(i, ende - i) : std::string_view();
+        i = ende;
+        konverter.befehl(std::string_view(befehl, 2), ohneTrennzeichen(parameter));
+
+        while (i < n && !istBefehlsZeichen(hpgl[i]))
+            ++i;
+        if (i >= n)
+            break;
+        erstes = hpgl[i++];
+        if (i >= n) // a letter as the very last character starts no command
+            break;
+    }
+}
+
+// Where the first command starts, or nothing when the text is not HPGL: no command letter
+// at all, or nothing but blanks and control characters after it.
+std::optional<std::size_t> ersterBefehl(std::string_view hpgl)
+{
+    std::size_t i = 0;
+    while (i < hpgl.size() && !istBefehlsZeichen(hpgl[i]))
+        ++i;
+    if (i >= hpgl.size())
+        return std::nullopt;
+    for (std::size_t k = i + 1; k < hpgl.size(); ++k) {
+        if (!istLeerOderSteuerzeichen(hpgl[k]))
+            return i;
+    }
+    return std::nullopt;
+}
+
+DxfErgebnis konvertiere(std::string_view hpglRoh, const std::string& hpglName, DxfZiel& ziel,
+                        const DxfEinstellung& einstellung, std::vector<std::string>& infoZeilen)
+{
+    infoZeilen.clear();
+    const double massstab =
+        std::isfinite(einstellung.massstab) && einstellung.massstab > 0 ? einstellung.massstab : 1.0;
+    std::string umgewandelt;
+    std::string_view hpgl = hpglRoh;
+    if (brauchtCp1252(hpglRoh)) {
+        umgewandelt = utf8ToCp1252(decodeFileText(hpglRoh));
+        hpgl = umgewandelt;
+    }
+
+    const std::optional<std::size_t> anfang = ersterBefehl(hpgl);
+    if (!anfang) {
+        infoZeilen.push_back(hpglName + " ist kein HPGL-File!");
+        return ergebnis(DxfStatus::KeinHpgl, PromptTitle::Warnung, PromptIcon::Warning,
+                        "   File " + ohneOrdner(hpglName) + meldung(kMeldungNichtKonvertiert, einstellung.deutsch));
+    }
+
+    std::string fehler;
+    if (!ziel.oeffne(fehler))
+        return ergebnis(DxfStatus::Fehler, PromptTitle::Fehler, PromptIcon::Question,
+                        "Das war ein Datei-Öffnungsfehler!\n" + fehler);
+
+    DxfAusgabe aus(ziel.senke());
+    schreibeDxfKopf(aus);
+    DxfKonverter konverter(aus, infoZeilen, einstellung.stiftbreite, massstab);
+    leseBefehle(hpgl, *anfang, konverter);
+    konverter.beende();
+
+    if (!aus.beende())
+        return ergebnis(DxfStatus::Fehler, PromptTitle::Fehler, PromptIcon::Error, ziel.verwerfe());
+    if (!ziel.schliesse(fehler))
+        return ergebnis(DxfStatus::Fehler, PromptTitle::Fehler, PromptIcon::Error, fehler);
+
+    if (!konverter.konvertiert())
+        return ergebnis(DxfStatus::NichtKonvertiert, PromptTitle::Fehler, PromptIcon::Warning,
+                        "File " + ohneOrdner(hpglName) + meldung(kMeldungNichtKonvertiert, einstellung.deutsch));
+    return ergebnis(DxfStatus::Gespeichert, PromptTitle::Information, PromptIcon::Information,
+                    "\r       File " + ohneOrdner(ziel.name()) + meldung(kMeldungGespeichert, einstellung.deutsch));
+}
+
+} // namespace
+
+DxfErgebnis HpglNachDxf(const std::filesystem::path& hpglDatei, const std::filesystem::path& dxfDatei,
+                        const DxfEinstellung& einstellung, std::vector<std::string>& infoZeilen)
+{
+    std::string bytes;
+    std::string fehler;
+    if (!readFileBytes(hpglDatei, bytes, fehler)) {
+        infoZeilen.clear();
+        return ergebnis(DxfStatus::Fehler, PromptTitle::Fehler, PromptIcon::Error, fehler);
+    }
+    return HpglTextNachDxf(bytes, hpglDatei.string(), dxfDatei, einstellung, infoZeilen);
+}
+
+DxfErgebnis HpglTextNachDxf(std::string_view hpgl, const std::string& hpglName,
+                            const std::filesystem::path& dxfDatei, const DxfEinstellung& einstellung,
+                            std::vector<std::string>& infoZeilen)
+{
+    DateiZiel ziel(dxfDatei);
+    return konvertiere(hpgl, hpglName, ziel, einstellung, infoZeilen);
+}
+
+DxfErgebnis HpglTextNachDxfText(std::string_view hpgl, const std::string& hpglName, std::string& dxf,
+                                const DxfEinstellung& einstellung, std::vector<std::string>& infoZeilen)
+{
+    TextZiel ziel(dxf);
+    return konvertiere(hpgl, hpglName, ziel, einstellung, infoZeilen);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The converter: parameters and commands.
+
+DxfKonverter::DxfKonverter(DxfAusgabe& aus, std::vector<std::string>& infoZeilen, int stiftbreite,
+                           double massstab)
+    : aus_(aus), infoZeilen_(infoZeilen), stiftbreite_(stiftbreite), massstab_(massstab)
+{
+    breite_ = dxfExponent((6.0L * stiftbreite - 6.0L) / massstab_);
+    standardTextHoehe_ = dxfFest(2.7L / (static_cast<long double>(massstab_) / 40.0L), 10, 4);
+    textHoehe_ = standardTextHoehe_;
+    const double f = 10000.0 / massstab_;
+    // At the scale 1 the numbers are taken as written, not reformatted.
+    if (massstab_ != 1.0 && f >= 1 && f <= 1e6 && f == std::floor(f) && 10000.0 / f == massstab_) {
+        faktor_ = static_cast<long long>(f);
+        ganzGrenze_ = kGanzGrenze / faktor_;
+    }
+}
+
+void DxfKonverter::info(std::string zeile)
+{
+    infoZeilen_.push_back(std::move(zeile));
+}
+
+std::string DxfKonverter::zitat(std::string_view text) const
+{
+    return cp1252ToUtf8(text.substr(0, kZitatLaenge));
+}
+
+// The next token of the parameter text: blanks, "," and ";" are skipped, then the longest run
+// of digits, signs and points is taken. A missing token is reported once per command; from
+// then on the command takes no more parameters.
+bool DxfKonverter::naechsterToken(std::string_view& token)
+{
+    std::string_view& p = parameter_;
+    std::size_t i = 0;
+    while (i < p.size() && (p[i] == ' ' || p[i] == ',' || p[i] == ';'))
+        ++i;
+    std::size_t j = i;
+    while (j < p.size() && istTokenZeichen(p[j]))
+        ++j;
+    token = p.substr(i, j - i);
+    p.remove_prefix(j);
+    if (token.empty() || parameterFehler_) {
+        if (!parameterFehler_)
+            info("Error in HPGL-command:" + zitat(befehl_) + " " + zitat(p) + ";");
+        while (!p.empty() && !(p.front() == '-' || p.front() == '.' || istZiffer(p.front())))
+            p.remove_prefix(1);
+        parameterFehler_ = true;
+        return false;
+    }
+    return true;
+}
+
+bool DxfKonverter::leseRoh(std::string& text)
+{
+    std::string_view token;
+    if (!naechsterToken(token))
+        return false;
+    text.assign(token);
+    return true;
+}
+
+bool DxfKonverter::leseKoordinate(DxfText& text, double& wert)
+{
+    if (faktor_ > 0 && !parameterFehler_) {
+        // Whole plotter units at 40 or 1000 per millimetre, the bulk of every plot: read and
+        // written in one pass, and exact, since the text needs no rounding.
+        const char* p = parameter_.data();
+        const char* const e = p + parameter_.size();
+        while (p < e && (*p == ' ' || *p == ',' || *p == ';'))
+            ++p;
+        bool negativ = false;
+        if (p < e && (*p == '-' || *p == '+')) {
+            negativ = *p == '-';
+            ++p;
+        }
+        const char* const ziffern = p;
+        long long n = 0;
+        while (p < e && istZiffer(*p) && p - ziffern < 15) {
+            n = n * 10 + (*p - '0');
+            ++p;
+        }
+        if (p > ziffern && (p == e || !istTokenZeichen(*p)) && n <= ganzGrenze_) {
+            parameter_.remove_prefix(static_cast<std::size_t>(p - parameter_.data()));
+            const long long q = negativ ? -n * faktor_ : n * faktor_;
+            // The text (at most 21 characters) ends at `ende`; DxfText::kKurz bytes from its
+            // start stay inside the buffer.
+            char puffer[24 + DxfText::kKurz];
+            char* const ende = puffer + 24;
+            const char* const anfang = dxfFestAusGanzzahl(ende, q, 4);
+            text.setzeAusPuffer(anfang, static_cast<std::size_t>(ende - anfang));
+            wert = static_cast<double>(q) / 10000.0; // exact: |q| < 2^53, see kGanzGrenze
+            return true;
+        }
+    }
+    std::string_view token;
+    if (!naechsterToken(token))
+        return false;
+    skaliereZahl(token, text, wert);
+    return true;
+}
+
+bool DxfKonverter::lesePaar(DxfPunkt& punkt)
+{
+    return leseKoordinate(punkt.x, punkt.xWert) && leseKoordinate(punkt.y, punkt.yWert);
+}
+
+// A coordinate in drawing units: the plotter units divided by the scale, with four decimals
+// and without leading blanks.
+void DxfKonverter::skaliereZahl(std::string_view token, DxfText& text, double& wert)
+{
+    long double zahl = 0;
+    if (!dxfLeseZahl(token, zahl)) {
+        info("Fehler in: " + zitat(befehl_) + " " + zitat(token) + zitat(parameter_) + "; weil:" + zitat(token) +
+             " keine Zahl ist.");
+        text = "-1.0000";
+        wert = -1;
+        return;
+    }
+    if (massstab_ == 1.0) {
+        text = token;
+        wert = static_cast<double>(zahl);
+        return;
+    }
+    text = dxfFest(zahl / static_cast<long double>(massstab_), 0, 4, &wert);
+}
+
+// A position plus a relative move, each sum with five decimals in eleven characters.
+DxfPunkt DxfKonverter::addiere(const DxfPunkt& a, const DxfPunkt& b)
+{
+    if (a.x.empty())
+        info(a.x.str() + "=x hat keinen Zahlenwert");
+    if (a.y.empty())
+        info(a.y.str() + "=y hat keinen Zahlenwert");
+    DxfPunkt summe;
+    summe.x = dxfFest(static_cast<long double>(a.xWert) + b.xWert, 11, 5, &summe.xWert);
+    summe.y = dxfFest(static_cast<long double>(a.yWert) + b.yWert, 11, 5, &summe.yWert);
+    return summe;
+}
+
+void DxfKonverter::befehl(std::string_view mnemonic, std::string_view parameter)
+{
+    befehl_.assign(mnemonic);
+    parameter_ = parameter;
+    parameterFehler_ = false;
+
+    const auto ist = [&](const char* m) { return mnemonic == m; };
+    if (ist("PD")) {
+        stiftAb();
+    } else if (ist("PU")) {
+        stiftAuf();
+    } else if (ist("PA")) {
+        bewegeAbsolut();
+    } else if (ist("PR")) {
+        bewegeRelativ();
+    } else if (ist("SP")) {
+        waehleStift();
+    } else if (ist("LT")) {
+        waehleLinienTyp();
+    } else if (ist("EA") || ist("ER")) {
+        rechteck(ist("ER"));
+    } else if (ist("PW")) {
+        stiftBreite();
+    } else if (ist("CI")) {
+        kreis();
+    } else if (ist("AA") || ist("AR")) {
+        dxfSeqend();
+        konvertiert_ = true;
+        dxfBogen(ist("AA"));
+    } else if (ist("SI")) {
+        zeichenGroesse();
+    } else if (ist("DI")) {
+        hpglRichtung();
+    } else if (ist("SL")) {
+        neigung();
+    } else if (ist("LB")) {
+        dxfSeqend();
+        dxfText(parameter);
+        konvertiert_ = true;
+    } else if (ist("IW")) {
+        hpglFenster();
+    } else if (ist("SA")) {
+        symbolsatz_ = true;
+    } else if (ist("SS")) {
+        symbolsatz_ = false;
+    } else if (ist("IN")) {
+        initialisiere();
+    } else if (ist("VS")) {
+        // pen speed: nothing to draw
+    } else {
+        info("Command: " + zitat(befehl_) + "; not supported!");
+        dxfSeqend();
+    }
+}
+
+void DxfKonverter::stiftAb()
+{
+    stiftUnten_ = true;
+    konvertiert_ = true;
+    if (!parameter_.empty() && akt().leer()) {
+        if (!lesePaar(akt()))
+            return;
+    }
+    if (!parameter_.empty())
+        dxfPolylinie();
+}
+
+void DxfKonverter::stiftAuf()
+{
+    dxfSeqend();
+    stiftUnten_ = false;
+    konvertiert_ = true;
+    bewegeOhneZeichnen();
+}
+
+// Pen-up moves: the pairs move the position and nothing is written.
+void DxfKonverter::bewegeOhneZeichnen()
+{
+    while (!parameter_.empty()) {
+        DxfPunkt& ziel = this->ziel();
+        if (!lesePaar(ziel))
+            return;
+        if (!absolut_)
+            ziel = addiere(akt(), ziel);
+        zielWirdAktuell();
+    }
+}
+
+void DxfKonverter::bewegeAbsolut()
+{
+    absolut_ = true;
+    if (!parameter_.empty() && akt().leer()) {
+        if (!lesePaar(akt()))
+            return;
+    }
+    if (!parameter_.empty())
+        dxfBewegung(true);
+}
+
+void DxfKonverter::bewegeRelativ()
+{
+    absolut_ = false;
+    stiftUnten_ = true;
+    konvertiert_ = true;
+    if (!parameter_.empty() && akt().leer()) {
+        if (!lesePaar(akt()))
+            return;
+    }
+    if (!parameter_.empty())
+        dxfBewegung(false);
+}
+
+void DxfKonverter::waehleStift()
+{
+    std::string stift = stift_;
+    if (leseRoh(stift))
+        setzeStift(stift.empty() ? "0" : stift);
+    konvertiert_ = true;
+    // Closed after the change, so that the SEQEND already sits on the new pen's layer.
+    dxfSeqend();
+}
+
+void DxfKonverter::waehleLinienTyp()
+{
+    if (parameter_.empty()) {
+        setzeLinienTyp("CONTINUOUS");
+        return;
+    }
+    std::string typ;
+    leseRoh(typ);
+    if (typ == "1")
+        setzeLinienTyp("DOT");
+    else if (typ == "2" || typ == "3")
+        setzeLinienTyp("DASHED");
+    else if (typ == "4")
+        setzeLinienTyp("DASHDOT");
+    else
+        setzeLinienTyp("CONTINUOUS");
+}
+
+void DxfKonverter::stiftBreite()
+{
+    breite_.clear();
+    if (stiftbreite_ >= 1 && !parameter_.empty()) {
+        long double w = 0;
+        if (parameter_ == "0") {
+            breite_ = "0";
+        } else if (dxfLeseZahl(parameter_, w)) {
+            breite_ = dxfFest(w * 4.0L / static_cast<long double>(massstab_), 6, 2);
+        } else {
+            info("Error in HPGL-command:" + zitat(befehl_) + " " + zitat(parameter_) + ";");
+        }
+    }
+    info("Command PW (=Penwidth) only supported by HPGL2.");
+}
+
+void DxfKonverter::kreis()
+{
+    dxfSeqend();
+    konvertiert_ = true;
+    DxfText radius;
+    double radiusWert = 0;
+    if (!leseKoordinate(radius, radiusWert))
+        return;
+    stelleEinPositionSicher();
+    dxfSatzKreis(aus_, stift_, akt().x, akt().y, radius);
+}
+
+// SI w,h: character width and height in centimetres. The DXF text takes the height in
+// millimetres and the width as a factor of the height (1.4 w / h for the plotter's font).
+void DxfKonverter::zeichenGroesse()
+{
+    konvertiert_ = true;
+    if (parameter_.empty()) {
+        textBreite_ = "0.7";
+        textHoehe_ = standardTextHoehe_;
+        return;
+    }
+    const std::string_view alle = parameter_;
+    std::string wText;
+    std::string hText;
+    long double w = 0;
+    long double h = 0;
+    if (!leseRoh(wText) || !leseRoh(hText))
+        return;
+    if (!dxfLeseZahl(wText, w) || !dxfLeseZahl(hText, h) || h == 0) {
+        // A height of 0 would make the width factor infinite: the sizes stay as they were.
+        info("Error in HPGL-command:" + zitat(befehl_) + " " + zitat(alle) + ";");
+        return;
+    }
+    const long double hoehe = h * 400.0L / static_cast<long double>(massstab_);
+    textHoehe_ = dxfFest(hoehe, 6, 2);
+    textBreite_ = dxfFest(w * 400.0L * 1.4L / static_cast<long double>(massstab_) / hoehe, 6, 2);
+}
+
+// DI run,rise: the direction of labels. A direction straight up or down (run 0) keeps its
+// 90 degrees; only a missing direction (no parameters, or 0,0) means horizontal.
+void DxfKonverter::hpglRichtung()
+{
+    if (parameter_.empty()) {
+        textWinkel_ = "0.0";
+        return;
+    }
+    std::string lauf;
+    std::string steigung;
+    leseRoh(lauf);
+    if (parameter_.empty() && !parameterFehler_) {
+        textWinkel_ = "0.0";
+        return;
+    }
+    leseRoh(steigung);
+    long double x = 0;
+    long double y = 0;
+    if (!dxfLeseZahl(lauf, x) || !dxfLeseZahl(steigung, y)) {
+        info("Fehler bei der Angabe der Schriftrichtung: " + zitat(lauf) + ";" + zitat(steigung));
+        textWinkel_ = "0.0";
+        return;
+    }
+    if (x == 0 && y == 0) {
+        textWinkel_ = "0.0";
+        return;
+    }
+    textWinkel_ = dxfFest(std::atan2(y, x) / kDxfRad, 5, 1);
+}
+
+void DxfKonverter::neigung()
+{
+    if (parameter_.empty()) {
+        textNeigung_ = "0.0";
+        return;
+    }
+    std::string text;
+    leseRoh(text);
+    long double t = 0;
+    if (!dxfLeseZahl(text, t)) {
+        info("Fehler im Befehl SL :" + zitat(text) + "!");
+        t = 0;
+    }
+    textNeigung_ = dxfFest(std::atan(t) / kDxfRad, 5, 1);
+}
+
+// IW x1,y1,x2,y2: the window that pen-down lines are clipped to. Without parameters it is the
+// whole page of 410 by 287 mm.
+void DxfKonverter::hpglFenster()
+{
+    bool gelesen = false;
+    if (!parameter_.empty()) {
+        gelesen = leseKoordinate(fensterXMin_, fensterXMinWert_) && leseKoordinate(fensterYMin_, fensterYMinWert_) &&
+                  leseKoordinate(fensterXMax_, fensterXMaxWert_) && leseKoordinate(fensterYMax_, fensterYMaxWert_);
+    }
+    if (!gelesen) {
+        fensterXMin_ = "0";
+        fensterYMin_ = "0";
+        fensterXMinWert_ = 0;
+        fensterYMinWert_ = 0;
+        fensterXMax_ = dxfFest(16400.0L / 40.0L, 10, 4, &fensterXMaxWert_);
+        fensterYMax_ = dxfFest(11480.0L / 40.0L, 10, 4, &fensterYMaxWert_);
+    }
+    if (fensterXMinWert_ > fensterXMaxWert_) {
+        std::swap(fensterXMin_, fensterXMax_);
+        std::swap(fensterXMinWert_, fensterXMaxWert_);
+    }
+    if (fensterYMinWert_ > fensterYMaxWert_) {
+        std::swap(fensterYMin_, fensterYMax_);
+        std::swap(fensterYMinWert_, fensterYMaxWert_);
+    }
+}
+
+void DxfKonverter::initialisiere()
+{
+    absolut_ = true;
+    akt().x = akt().y = "0.00";
+    akt().xWert = akt().yWert = 0;
+    symbolsatz_ = false;
+}
+
+} // namespace umbrin

@@ -1,0 +1,132 @@
+#include "core/HPGLDatei.h"
+
+#include "core/SafeSave.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <sys/resource.h>
+#include <unistd.h>
+
+using namespace umbrin;
+namespace fs = std::filesystem;
+
+namespace {
+fs::path frischerOrdner(const std::string& name)
+{
+    fs::path dir = fs::temp_directory_path() / ("umbrin_hpgl_" + name + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    return dir;
+}
+} // namespace
+
+TEST(HPGLZeile, PiecesFollowEachOtherWithNothingBetween)
+{
+    HPGLDatei datei;
+    datei.oeffnenImSpeicher();
+    HPGLZeile(datei, "PU;");
+    HPGLZeile(datei, "");
+    HPGLZeile(datei, "PD;");
+    EXPECT_EQ(datei.inhalt(), "PU;PD;");
+}
+
+TEST(HPGLZeile, LabelsReachTheFileInWindows1252)
+{
+    const fs::path dir = frischerOrdner("cp1252");
+    HPGLDatei datei;
+    std::string fehler;
+    ASSERT_TRUE(datei.oeffnen(dir / "dial.plt", fehler)) << fehler;
+    HPGLZeile(datei, "LBSCHIRMUHR,pultf\xC3\xB6rmig\x03;");
+    ASSERT_TRUE(datei.schliessen(fehler)) << fehler;
+    std::string bytes;
+    ASSERT_TRUE(readFileBytes(dir / "dial.plt", bytes, fehler));
+    EXPECT_EQ(bytes, "LBSCHIRMUHR,pultf\xF6rmig\x03;");
+    fs::remove_all(dir);
+}
+
+TEST(HPGLZeile, TheTargetAppearsOnlyWhenThePlotIsClosed)
+{
+    const fs::path dir = frischerOrdner("commit");
+    std::string fehler;
+    ASSERT_TRUE(saveFileSafely(dir / "dial.plt", "old plot", fehler));
+    {
+        HPGLDatei datei;
+        ASSERT_TRUE(datei.oeffnen(dir / "dial.plt", fehler)) << fehler;
+        HPGLZeile(datei, "IN;VS 1;PA;");
+        // The writer stopped half way: the plot is dropped, the old file stays.
+        datei.verwerfen();
+    }
+    std::string bytes;
+    ASSERT_TRUE(readFileBytes(dir / "dial.plt", bytes, fehler));
+    EXPECT_EQ(bytes, "old plot");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+    fs::remove_all(dir);
+}
+
+TEST(HPGLZeile, AWriteToAClosedPlotThrowsAndNamesTheFile)
+{
+    HPGLDatei datei;
+    try {
+        HPGLZeile(datei, "IN;");
+        FAIL() << "no error";
+    } catch (const HPGLSchreibfehler& e) {
+        EXPECT_NE(std::string(e.what()).find("not open"), std::string::npos);
+    }
+    HPGLZeile(datei, ""); // the empty text performs no write and no check
+}
+
+TEST(HPGLZeile, AFullDiskEndsTheWriterAndLeavesNoFinishedFile)
+{
+    // A file-size limit makes the write fail as a full disk would, for root too.
+    const fs::path dir = frischerOrdner("full");
+    std::string fehler;
+    ASSERT_TRUE(saveFileSafely(dir / "dial.plt", "old plot", fehler));
+    const auto alterHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit gesichert{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &gesichert), 0);
+    rlimit klein = gesichert;
+    klein.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &klein), 0);
+    std::string meldung;
+    {
+        HPGLDatei datei;
+        if (datei.oeffnen(dir / "dial.plt", fehler)) {
+            try {
+                const std::string stueck(1 << 12, 'x');
+                for (int i = 0; i < 256; ++i)
+                    HPGLZeile(datei, stueck);
+                if (!datei.schliessen(fehler))
+                    meldung = fehler;
+            } catch (const HPGLSchreibfehler& e) {
+                meldung = e.what();
+                datei.verwerfen();
+            }
+        }
+    }
+    setrlimit(RLIMIT_FSIZE, &gesichert);
+    std::signal(SIGXFSZ, alterHandler);
+    EXPECT_NE(meldung.find("dial.plt"), std::string::npos) << meldung;
+    std::string bytes;
+    ASSERT_TRUE(readFileBytes(dir / "dial.plt", bytes, fehler));
+    EXPECT_EQ(bytes, "old plot");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+    fs::remove_all(dir);
+}
+
+TEST(HPGLZeile, AnUnwritableFolderIsReportedWithTheFileName)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root writes into read-only folders";
+    const fs::path dir = frischerOrdner("readonly");
+    fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
+    HPGLDatei datei;
+    std::string fehler;
+    EXPECT_FALSE(datei.oeffnen(dir / "dial.plt", fehler));
+    EXPECT_NE(fehler.find("dial.plt"), std::string::npos) << fehler;
+    EXPECT_THROW(HPGLZeile(datei, "IN;"), HPGLSchreibfehler);
+    fs::permissions(dir, fs::perms::owner_all);
+    EXPECT_FALSE(fs::exists(dir / "dial.plt"));
+    fs::remove_all(dir);
+}

@@ -1,0 +1,381 @@
+// The converter command by command, on small hand-written plots: which DXF records come out,
+// on which layer, at which coordinates, with which text height, width factor and angle.
+#include "drawing/HpglNachDxf.h"
+
+#include "DxfChecks.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace umbrin;
+using umbrin::testing::DxfSatz;
+using umbrin::testing::dxfEntitaeten;
+using umbrin::testing::nurTyp;
+
+namespace {
+
+struct Umwandlung {
+    DxfErgebnis ergebnis;
+    std::string dxf;
+    std::vector<std::string> info;
+    std::vector<DxfSatz> saetze;
+
+    std::vector<std::string> typen() const
+    {
+        std::vector<std::string> t;
+        for (const DxfSatz& s : saetze)
+            t.push_back(s.typ);
+        return t;
+    }
+    // The points of all VERTEX records as written, "x y".
+    std::vector<std::string> punkte() const
+    {
+        std::vector<std::string> p;
+        for (const DxfSatz& s : nurTyp(saetze, "VERTEX"))
+            p.push_back(s.wert(10) + " " + s.wert(20));
+        return p;
+    }
+    bool hatInfo(const std::string& zeile) const
+    {
+        return std::find(info.begin(), info.end(), zeile) != info.end();
+    }
+};
+
+Umwandlung wandle(const std::string& hpgl, double massstab = 40.0, int stiftbreite = 2, bool deutsch = true)
+{
+    Umwandlung u;
+    DxfEinstellung einstellung;
+    einstellung.massstab = massstab;
+    einstellung.stiftbreite = stiftbreite;
+    einstellung.deutsch = deutsch;
+    u.ergebnis = HpglTextNachDxfText(hpgl, "C:\\plots\\dial.plt", u.dxf, einstellung, u.info);
+    u.saetze = dxfEntitaeten(u.dxf);
+    return u;
+}
+
+using Typen = std::vector<std::string>;
+using Punkte = std::vector<std::string>;
+
+} // namespace
+
+TEST(HpglNachDxf, PenDownRunBecomesOnePolylineOnThePensLayer)
+{
+    const Umwandlung u = wandle("IN;SP 3;PU 400 800;PD 800 800 800 1200;PU;");
+    EXPECT_EQ(u.ergebnis.status, DxfStatus::Gespeichert);
+    EXPECT_EQ(u.typen(), (Typen{"POLYLINE", "VERTEX", "VERTEX", "VERTEX", "SEQEND"}));
+    EXPECT_EQ(u.punkte(), (Punkte{"10.0000 20.0000", "20.0000 20.0000", "20.0000 30.0000"}));
+    const DxfSatz& kopf = u.saetze[0];
+    EXPECT_EQ(kopf.wert(8), "L_3");
+    EXPECT_EQ(kopf.wert(62), "3");
+    EXPECT_EQ(kopf.wert(6), "CONTINUOUS");
+    EXPECT_EQ(kopf.wert(66), "1");
+    EXPECT_EQ(kopf.wert(40), " 1.5E-0001"); // medium pens: 6 plotter units
+    EXPECT_EQ(kopf.wert(41), " 1.5E-0001");
+    EXPECT_EQ(u.saetze[4].wert(8), "L_3");
+    EXPECT_TRUE(u.info.empty());
+}
+
+TEST(HpglNachDxf, CoordinatesAreDividedByTheScale)
+{
+    struct Fall {
+        double massstab;
+        std::string hpgl;
+        Punkte punkte;
+    };
+    const Fall faelle[] = {
+        {40, "IN;PU 16157 11038;PD 0 0;", {"403.9250 275.9500", "0.0000 0.0000"}},
+        {1000, "IN;PU 403925 275950;PD 25000 -50000;", {"403.9250 275.9500", "25.0000 -50.0000"}},
+        {40, "IN;PU 1.5 -3;PD 4000.25 7;", {"0.0375 -0.0750", "100.0063 0.1750"}},
+        {0, "IN;PU 5 6;PD 7 8;", {"5 6", "7 8"}}, // a scale of 0 counts as 1: the numbers as written
+    };
+    for (const Fall& f : faelle) {
+        const Umwandlung u = wandle(f.hpgl, f.massstab);
+        EXPECT_EQ(u.punkte(), f.punkte) << f.hpgl << " at " << f.massstab;
+    }
+}
+
+TEST(HpglNachDxf, AfterInitialisationTheFirstLineStartsAtTheOrigin)
+{
+    const Umwandlung u = wandle("IN;PD 40 40;");
+    EXPECT_EQ(u.punkte(), (Punkte{"0.00 0.00", "1.0000 1.0000"}));
+    EXPECT_EQ(u.saetze[0].wert(8), "L_0"); // no pen selected yet
+}
+
+TEST(HpglNachDxf, PenMovesAbsoluteAndRelative)
+{
+    struct Fall {
+        std::string hpgl;
+        Typen typen;
+        Punkte punkte;
+    };
+    const Fall faelle[] = {
+        // PA with the pen down draws; PU moves without drawing.
+        {"IN;PU 0 0;PD;PA 400 0 400 400;PU 800 800;", {"POLYLINE", "VERTEX", "VERTEX", "VERTEX", "SEQEND"},
+         {"0.0000 0.0000", "10.0000 0.0000", "10.0000 10.0000"}},
+        // PR puts the pen down and adds each pair to the position.
+        {"IN;PU 400 400;PR 400 0 0 400;", {"POLYLINE", "VERTEX", "VERTEX", "VERTEX"},
+         {"10.0000 10.0000", "   20.00000    10.00000", "   20.00000    20.00000"}},
+        // Relative pen-up moves add up; PA returns to absolute pairs.
+        {"IN;PU 400 400;PU;PR;PU 400 400 400 0;PA;PD 0 0;", {"POLYLINE", "VERTEX", "VERTEX"},
+         {"   30.00000    20.00000", "0.0000 0.0000"}},
+        // A pen-up move alone draws nothing.
+        {"IN;PU 100 100 200 200;", {}, {}},
+    };
+    for (const Fall& f : faelle) {
+        const Umwandlung u = wandle(f.hpgl);
+        Typen typen = u.typen();
+        if (!typen.empty() && typen.back() == "SEQEND" && f.typen.size() < typen.size())
+            typen.pop_back(); // closed by the end of the file
+        EXPECT_EQ(typen, f.typen) << f.hpgl;
+        EXPECT_EQ(u.punkte(), f.punkte) << f.hpgl;
+    }
+}
+
+TEST(HpglNachDxf, SelectingAPenClosesTheLineOnTheNewLayer)
+{
+    const Umwandlung u = wandle("IN;SP 1;PU 0 0;PD 40 0;SP 2;PD 80 0;");
+    EXPECT_EQ(u.typen(), (Typen{"POLYLINE", "VERTEX", "VERTEX", "SEQEND", "POLYLINE", "VERTEX", "VERTEX", "SEQEND"}));
+    EXPECT_EQ(u.saetze[0].wert(8), "L_1");
+    EXPECT_EQ(u.saetze[3].wert(8), "L_2"); // SEQEND already on the new pen's layer
+    EXPECT_EQ(u.saetze[4].wert(8), "L_2");
+    EXPECT_EQ(u.saetze[5].wert(10), "1.0000");
+}
+
+TEST(HpglNachDxf, PenWithoutNumberStaysAndIsReported)
+{
+    const Umwandlung u = wandle("IN;SP 5;SP;PU 0 0;PD 40 0;");
+    EXPECT_EQ(u.saetze[0].wert(8), "L_5");
+    EXPECT_TRUE(u.hatInfo("Error in HPGL-command:SP ;"));
+}
+
+TEST(HpglNachDxf, LineTypesSelectTheDashPattern)
+{
+    struct Fall {
+        const char* befehl;
+        const char* typ;
+    };
+    const Fall faelle[] = {{"LT 1", "DOT"},          {"LT 2,2", "DASHED"}, {"LT 3", "DASHED"},
+                           {"LT 4", "DASHDOT"},      {"LT 5", "CONTINUOUS"}, {"LT", "CONTINUOUS"},
+                           {"LT 2.0", "CONTINUOUS"}};
+    for (const Fall& f : faelle) {
+        const Umwandlung u = wandle(std::string("IN;LT 4;PU 0 0;") + f.befehl + ";PD 40 0;");
+        ASSERT_FALSE(u.saetze.empty()) << f.befehl;
+        EXPECT_EQ(u.saetze[0].wert(6), f.typ) << f.befehl;
+        EXPECT_EQ(nurTyp(u.saetze, "VERTEX")[0].wert(6), f.typ) << f.befehl;
+    }
+    // A change of line type does not close the open line: later vertices carry the new type.
+    const Umwandlung u = wandle("IN;PU 0 0;PD 40 0;LT 2,2;PD 80 0;");
+    EXPECT_EQ(u.typen(), (Typen{"POLYLINE", "VERTEX", "VERTEX", "VERTEX", "SEQEND"}));
+    EXPECT_EQ(u.saetze[3].wert(6), "DASHED");
+}
+
+TEST(HpglNachDxf, RectanglesAreFiveVerticesAndKeepThePosition)
+{
+    const Umwandlung u = wandle("IN;PA;PU 400 400;EA 800 1200;PD 0 0;");
+    EXPECT_EQ(u.typen(), (Typen{"POLYLINE", "VERTEX", "VERTEX", "VERTEX", "VERTEX", "VERTEX", "SEQEND", "POLYLINE",
+                                "VERTEX", "VERTEX", "SEQEND"}));
+    EXPECT_EQ(u.punkte(), (Punkte{"10.0000 10.0000", "20.0000 10.0000", "20.0000 30.0000", "10.0000 30.0000",
+                                  "10.0000 10.0000", "10.0000 10.0000", "0.0000 0.0000"}));
+    // ER takes its corner relative to the position.
+    const Umwandlung r = wandle("IN;PU 400 400;ER 400 -400;");
+    EXPECT_EQ(r.punkte()[2], "   20.00000     0.00000");
+}
+
+TEST(HpglNachDxf, PenWidthsGoIntoTheNextPolyline)
+{
+    struct Fall {
+        std::string hpgl;
+        int stiftbreite;
+        const char* breite;
+    };
+    const Fall faelle[] = {
+        {"IN;PU 0 0;PD 40 0;", 1, " 0.0E+0000"},
+        {"IN;PU 0 0;PD 40 0;", 3, " 3.0E-0001"},
+        {"IN;PW 1;PU 0 0;PD 40 0;", 2, "  0.10"},
+        {"IN;PW 0;PU 0 0;PD 40 0;", 2, "0"},
+        {"IN;PW;PU 0 0;PD 40 0;", 2, "0.8"},
+    };
+    for (const Fall& f : faelle) {
+        const Umwandlung u = wandle(f.hpgl, 40, f.stiftbreite);
+        ASSERT_FALSE(u.saetze.empty()) << f.hpgl;
+        EXPECT_EQ(u.saetze[0].wert(40), f.breite) << f.hpgl;
+        EXPECT_EQ(u.hatInfo("Command PW (=Penwidth) only supported by HPGL2."), f.hpgl.find("PW") != std::string::npos);
+    }
+}
+
+TEST(HpglNachDxf, CirclesAndArcsAroundTheirCentres)
+{
+    const Umwandlung kreis = wandle("IN;SP 7;PU 400 400;CI 80;");
+    ASSERT_EQ(kreis.typen(), (Typen{"CIRCLE"}));
+    EXPECT_EQ(kreis.saetze[0].wert(8), "L_7");
+    EXPECT_EQ(kreis.saetze[0].wert(10), "10.0000");
+    EXPECT_EQ(kreis.saetze[0].wert(20), "10.0000");
+    EXPECT_EQ(kreis.saetze[0].wert(40), "2.0000");
+
+    struct Fall {
+        std::string hpgl;
+        const char* start;
+        const char* ende;
+    };
+    const Fall faelle[] = {
+        {"IN;PU 800 400;AA 400,400,90,2;", " 360.00", " 450.00"},  // counter-clockwise from east
+        {"IN;PU 800 400;AA 400,400,-90;", " 270.00", " 360.00"},   // clockwise: written from its far end
+        {"IN;PU 400 800;AA 400,400,45;", "  90.00", " 135.00"},
+        {"IN;PU 0 400;AA 400,400,0;", " 180.00", " 180.00"},        // no sweep: equal angles
+        {"IN;PU 800 400;AR -400,0,90;", " 360.00", " 450.00"},      // centre relative to the position
+    };
+    for (const Fall& f : faelle) {
+        const Umwandlung u = wandle(f.hpgl);
+        ASSERT_EQ(u.typen(), (Typen{"ARC"})) << f.hpgl;
+        const DxfSatz& bogen = u.saetze[0];
+        EXPECT_DOUBLE_EQ(bogen.zahl(10), 10.0) << f.hpgl;
+        EXPECT_DOUBLE_EQ(bogen.zahl(20), 10.0) << f.hpgl;
+        EXPECT_EQ(bogen.wert(40), "   10.0000") << f.hpgl;
+        EXPECT_EQ(bogen.wert(50), f.start) << f.hpgl;
+        EXPECT_EQ(bogen.wert(51), f.ende) << f.hpgl;
+    }
+    // The pen ends at the end of the sweep: a quarter turn from east ends north of the centre.
+    const Umwandlung weiter = wandle("IN;PU 800 400;AA 400,400,90;PD 400 0;");
+    EXPECT_EQ(weiter.punkte()[0], "   10.00000    20.00000");
+}
+
+TEST(HpglNachDxf, CharacterSizesGiveHeightAndWidthFactor)
+{
+    struct Fall {
+        std::string si;
+        double massstab;
+        const char* hoehe;
+        const char* faktor;
+    };
+    const Fall faelle[] = {
+        {"SI 0.2,0.32", 40, "  3.20", "  0.88"}, // 1.4 * 0.2 / 0.32 = 0.875 exactly
+        {"SI 0.16,0.24", 40, "  2.40", "  0.93"},
+        {"SI  4.00, 6.00", 1000, "  2.40", "  0.93"}, // the same size written 25 times larger
+        {"SI", 40, "    2.7000", "0.7"},
+        {"SI", 1000, "    0.1080", "0.7"},
+    };
+    for (const Fall& f : faelle) {
+        const Umwandlung u = wandle("IN;" + f.si + ";LBx\x03", f.massstab);
+        ASSERT_EQ(u.typen(), (Typen{"TEXT"})) << f.si;
+        EXPECT_EQ(u.saetze[0].wert(40), f.hoehe) << f.si;
+        EXPECT_EQ(u.saetze[0].wert(41), f.faktor) << f.si;
+    }
+    // A height of 0 would give an infinite width factor: the size stays and the command is reported.
+    const Umwandlung null = wandle("IN;SI 0.2,0.32;SI 0.2,0;LBx\x03");
+    EXPECT_EQ(null.saetze[0].wert(40), "  3.20");
+    EXPECT_TRUE(null.hatInfo("Error in HPGL-command:SI 0.2,0;"));
+}
+
+TEST(HpglNachDxf, DirectionAndSlantGiveTheTextAngles)
+{
+    struct Fall {
+        const char* befehl;
+        const char* winkel;
+    };
+    const Fall faelle[] = {
+        {"DI 100.0,0.0", "  0.0"}, {"DI 100,100", " 45.0"}, {"DI 0,1", " 90.0"},   {"DI 0,-1", "-90.0"},
+        {"DI -1,0", "180.0"},      {"DI 0.001,-5", "-90.0"}, {"DI 0,0", "0.0"},     {"DI", "0.0"},
+        {"DI 5", "0.0"},
+    };
+    for (const Fall& f : faelle) {
+        const Umwandlung u = wandle(std::string("IN;DI 1,1;") + f.befehl + ";LBx\x03");
+        ASSERT_EQ(u.typen(), (Typen{"TEXT"})) << f.befehl;
+        EXPECT_EQ(u.saetze[0].wert(50), f.winkel) << f.befehl;
+    }
+    const Umwandlung schraeg = wandle("IN;SL 1;LBa\x03SL;LBb\x03SL x;LBc\x03");
+    const auto texte = nurTyp(schraeg.saetze, "TEXT");
+    ASSERT_EQ(texte.size(), 3u);
+    EXPECT_EQ(texte[0].wert(51), " 45.0");
+    EXPECT_EQ(texte[1].wert(51), "0.0");
+    const Umwandlung fehler = wandle("IN;DI 1-1,2;LBa\x03");
+    EXPECT_TRUE(fehler.hatInfo("Fehler bei der Angabe der Schriftrichtung: 1-1;2"));
+}
+
+TEST(HpglNachDxf, LabelsAreWrittenAtThePositionWithTheCurrentStyle)
+{
+    const Umwandlung u = wandle("IN;SP 4;PU 400 800;LB  12 Uhr; MEZ \x03;SA;LB^\x03SS;LBa\x03");
+    const auto texte = nurTyp(u.saetze, "TEXT");
+    ASSERT_EQ(texte.size(), 3u);
+    EXPECT_EQ(texte[0].wert(1), "12 Uhr; MEZ"); // ";" belongs to the label; the blanks at its ends do not
+    EXPECT_EQ(texte[0].wert(10), "10.0000");
+    EXPECT_EQ(texte[0].wert(20), "20.0000");
+    EXPECT_EQ(texte[0].wert(8), "L_4");
+    EXPECT_EQ(texte[0].wert(7), "STANDARD");
+    EXPECT_EQ(texte[0].wert(50), "0.0");
+    EXPECT_EQ(texte[0].wert(51), "0.0");
+    EXPECT_EQ(texte[1].wert(1), "^ ");
+    EXPECT_EQ(texte[1].wert(7), "symbols");
+    EXPECT_EQ(texte[2].wert(7), "STANDARD");
+}
+
+TEST(HpglNachDxf, LinesAreClippedToTheInputWindow)
+{
+    struct Fall {
+        const char* name;
+        std::string hpgl;
+        Typen typen;
+        Punkte punkte;
+    };
+    const std::string fenster = "IN;IW 0 0 400 400;";
+    const Fall faelle[] = {
+        {"inside to outside ends at the edge", fenster + "PU 200 200;PD 600 200;",
+         {"POLYLINE", "VERTEX", "VERTEX", "SEQEND"}, {"5.0000 5.0000", "10.0000      5.0000"}},
+        {"outside to inside starts at the edge", fenster + "PU 200 600;PD 200 200;",
+         {"POLYLINE", "VERTEX", "VERTEX", "SEQEND"}, {"     5.0000 10.0000", "5.0000 5.0000"}},
+        {"out and back in gives two lines", fenster + "PU 200 200;PD 600 200 600 300 200 300;",
+         {"POLYLINE", "VERTEX", "VERTEX", "SEQEND", "POLYLINE", "VERTEX", "VERTEX", "SEQEND"},
+         {"5.0000 5.0000", "10.0000      5.0000", "10.0000      7.5000", "5.0000 7.5000"}},
+        {"beyond a corner is cut on both edges", fenster + "PU 200 200;PD 600 800;",
+         {"POLYLINE", "VERTEX", "VERTEX", "SEQEND"}, {"5.0000 5.0000", "     8.3333 10.0000"}},
+        {"both ends outside, through the window", fenster + "PU -200 200;PD 600 200;",
+         {"POLYLINE", "VERTEX", "VERTEX", "SEQEND"}, {"0.0000      5.0000", "10.0000      5.0000"}},
+        {"both ends outside, past the window", fenster + "PU -200 -200;PD 600 -100;", {}, {}},
+        {"a point on the edge is inside", fenster + "PU 0 0;PD 400 400;", {"POLYLINE", "VERTEX", "VERTEX", "SEQEND"},
+         {"0.0000 0.0000", "10.0000 10.0000"}},
+        {"no window, no clipping", "IN;PU -200 200;PD 600 200;", {"POLYLINE", "VERTEX", "VERTEX", "SEQEND"},
+         {"-5.0000 5.0000", "15.0000 5.0000"}},
+        {"IW without parameters is the whole page", "IN;IW;PU 0 0;PD 20000 0;",
+         {"POLYLINE", "VERTEX", "VERTEX", "SEQEND"}, {"0.0000 0.0000", "  410.0000      0.0000"}},
+        {"IW without parameters is the page at 1000 per mm too", "IN;IW;PU 0 0;PD 500000 0;",
+         {"POLYLINE", "VERTEX", "VERTEX", "SEQEND"}, {"0.0000 0.0000", "  410.0000      0.0000"}},
+        {"relative lines are clipped too", fenster + "PU 200 200;PR 400 0;",
+         {"POLYLINE", "VERTEX", "VERTEX", "SEQEND"}, {"5.0000 5.0000", "10.0000      5.0000"}},
+        {"swapped corners", "IN;IW 400 400 0 0;PU 200 200;PD 600 200;", {"POLYLINE", "VERTEX", "VERTEX", "SEQEND"},
+         {"5.0000 5.0000", "10.0000      5.0000"}},
+    };
+    for (const Fall& f : faelle) {
+        const double massstab = f.hpgl.find("500000") != std::string::npos ? 1000 : 40;
+        const Umwandlung u = wandle(f.hpgl, massstab);
+        EXPECT_EQ(u.typen(), f.typen) << f.name;
+        EXPECT_EQ(u.punkte(), f.punkte) << f.name;
+    }
+}
+
+TEST(HpglNachDxf, UnsupportedCommandsAreReportedAndCloseTheLine)
+{
+    const Umwandlung u = wandle("IN;PU 0 0;PD 40 0;XY 1 2;pd 80 0;PD 80 0;");
+    EXPECT_TRUE(u.hatInfo("Command: XY; not supported!"));
+    EXPECT_TRUE(u.hatInfo("Command: pd; not supported!"));
+    EXPECT_EQ(u.typen(), (Typen{"POLYLINE", "VERTEX", "VERTEX", "SEQEND", "POLYLINE", "VERTEX", "VERTEX", "SEQEND"}));
+}
+
+TEST(HpglNachDxf, FaultyParametersAreReportedOncePerCommand)
+{
+    const Umwandlung u = wandle("IN;PU 0 0;PD 40 0 x 3 y 4;PU 1-2 80;");
+    EXPECT_TRUE(u.hatInfo("Error in HPGL-command:PD x 3 y 4;"));
+    EXPECT_EQ(std::count_if(u.info.begin(), u.info.end(),
+                            [](const std::string& z) { return z.rfind("Error in HPGL-command:PD", 0) == 0; }),
+              1);
+    EXPECT_TRUE(u.hatInfo("Fehler in: PU 1-2 80; weil:1-2 keine Zahl ist."));
+    EXPECT_EQ(u.punkte(), (Punkte{"0.0000 0.0000", "1.0000 0.0000"}));
+}
+
+TEST(HpglNachDxf, InitialisationKeepsPenLineTypeAndWindow)
+{
+    const Umwandlung u = wandle("IN;SP 6;LT 1;IW 0 0 400 400;SA;IN;PU 200 200;PD 800 200;LBx\x03");
+    EXPECT_EQ(u.saetze[0].wert(8), "L_6");
+    EXPECT_EQ(u.saetze[0].wert(6), "DOT");
+    EXPECT_EQ(u.punkte()[1], "10.0000      5.0000");
+    EXPECT_EQ(nurTyp(u.saetze, "TEXT")[0].wert(7), "STANDARD"); // IN returns to the standard set
+}
