@@ -5,6 +5,7 @@
 #include "core/Zahlenformat.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace umbrin {
@@ -146,7 +147,15 @@ void SchiefeUndTierkreis(AppState& s, std::int32_t jahr)
 
 void SonnenPosition(std::int32_t jahr, double& dekl, double& zeitgl, double tag, SchiefeApp* app)
 {
-    const double T = (JulianischerTag(1, 1, jahr) + tag - 1 - 2451545.0) / 36525;
+    // The Julian day of 1 January only changes with the year, and this runs for every point of
+    // every line of a dial.
+    thread_local std::int32_t neujahrJahr = INT32_MIN;
+    thread_local double neujahrJD = 0;
+    if (jahr != neujahrJahr) {
+        neujahrJD = JulianischerTag(1, 1, jahr);
+        neujahrJahr = jahr;
+    }
+    const double T = (neujahrJD + tag - 1 - 2451545.0) / 36525;
 
     // The whole-degree part of each rate is reduced apart from its fraction to keep precision.
     const double m0 = reduziere360(35999 * T);

@@ -40,7 +40,8 @@ bool sameFace(const std::string& a, const char* b)
 
 QString firstInstalled(std::initializer_list<const char*> families)
 {
-    const QStringList installed = QFontDatabase::families();
+    // The font database does not change while the program runs.
+    static const QStringList installed = QFontDatabase::families();
     for (const char* f : families)
         if (installed.contains(QLatin1String(f), Qt::CaseInsensitive))
             return QLatin1String(f);
@@ -91,13 +92,17 @@ PainterCanvas::~PainterCanvas()
 
 QString PainterCanvas::familyFor(const std::string& faceName)
 {
+    static const QString serif = firstInstalled({"Liberation Serif", "DejaVu Serif"});
+    static const QString mono = firstInstalled({"Liberation Mono", "DejaVu Sans Mono"});
+    static const QString symbole = firstInstalled({"DejaVu Sans"});
+    static const QString sans = firstInstalled({"Liberation Sans", "DejaVu Sans"});
     if (sameFace(faceName, "Times New Roman") || sameFace(faceName, "MS Serif"))
-        return firstInstalled({"Liberation Serif", "DejaVu Serif"});
+        return serif;
     if (sameFace(faceName, "Courier") || sameFace(faceName, "Courier New"))
-        return firstInstalled({"Liberation Mono", "DejaVu Sans Mono"});
+        return mono;
     if (sameFace(faceName, "Wingdings"))
-        return firstInstalled({"DejaVu Sans"});
-    return firstInstalled({"Liberation Sans", "DejaVu Sans"});
+        return symbole;
+    return sans;
 }
 
 QString PainterCanvas::textFor(const std::string& faceName, std::string_view text)
@@ -131,6 +136,10 @@ void PainterCanvas::applyPen()
 {
     QPen p(qtColor(pen().color));
     p.setWidth(pen().width);
+    // A one-pixel pen on an image takes the rasteriser's fast path for thin lines; on a page
+    // the width is 0.1 mm and scales with the page.
+    if (!printer_ && pen().width == 1)
+        p.setCosmetic(true);
     p.setStyle(qtPenStyle(pen().style));
     p.setCapStyle(Qt::RoundCap);
     p.setJoinStyle(Qt::RoundJoin);

@@ -70,6 +70,10 @@ Schattengeometrie schattengeometrie(const AppState& s, const EbenenParameter& p,
     g.schirmRadius = s.Par.SchirmRadius;
     g.skala = skala;
     g.normale = ebenennormale(s, p);
+    const double bezug = g.senkrecht ? g.wandabweichung : g.X3;
+    g.normaleVorn = std::cos(g.normale.Hoehe * kRad) * std::cos((g.normale.Az - bezug) * kRad);
+    g.normaleSeite = std::cos(g.normale.Hoehe * kRad) * std::sin((g.normale.Az - bezug) * kRad);
+    g.normaleOben = std::sin(g.normale.Hoehe * kRad);
     return g;
 }
 
@@ -77,12 +81,15 @@ Schattenwurf schattenwurf(const Schattengeometrie& g, double azimut, double hoeh
 {
     Schattenwurf w;
     const double s = g.skala;
+    // t: the sun's azimuth from the wall's normal (vertical dial) or from the meridian line.
+    const double t = (azimut - (g.senkrecht ? g.wandabweichung : g.X3)) * kRad;
+    const double st = std::sin(t), ct = std::cos(t);
+    const double h = hoehe * kRad;
+    const double sh = std::sin(h), chRoh = std::cos(h);
     if (g.senkrecht) {
-        const double t = (azimut - g.wandabweichung) * kRad;
-        const double h = hoehe * kRad;
-        const double k = s / geschuetzt(std::cos(t), 1e-15);
-        double x = std::sin(t) * k;
-        double y = std::sin(h) * k / geschuetzt(std::cos(h), 1e-15);
+        const double k = s / geschuetzt(ct, 1e-15);
+        const double x = st * k;
+        const double y = sh * k / geschuetzt(chRoh, 1e-15);
         double f = 0;
         if (g.schirmuhr) {
             if (std::fabs(x) < 1e-8 && std::fabs(y) < 1e-8)
@@ -94,29 +101,30 @@ Schattenwurf schattenwurf(const Schattengeometrie& g, double azimut, double hoeh
         w.dy = (1 + f) * y; // the shadow falls below the foot, afternoon shadows to the right
         w.beleuchtet = h > 0 && (std::fabs(t) < 1.57 || std::fabs(t) > 4.71);
     } else {
-        const double t = (azimut - g.X3) * kRad;
-        double h = hoehe * kRad;
         double gs = s;
-        const double c = geschuetzt(std::cos(h), 1e-8);
+        const double c = geschuetzt(chRoh, 1e-8);
         if (g.schirmuhr)
-            gs = (std::sin(h) * g.schirmRadius / c + 1) * s; // rod plus disc: s + u s tan h
+            gs = (sh * g.schirmRadius / c + 1) * s; // rod plus disc: s + u s tan h
         if (!g.schirmInklinierend) {
-            h = geschuetzt(h, 1e-8);
-            const double r = gs * std::cos(h) / std::sin(h);
-            w.dx = r * std::sin(t);
-            w.dy = -r * std::cos(t); // north up, east to the right
+            const double hg = geschuetzt(h, 1e-8);
+            const double r = hg == h ? gs * chRoh / sh : gs * std::cos(hg) / std::sin(hg);
+            w.dx = r * st;
+            w.dy = -r * ct; // north up, east to the right
             w.beleuchtet = hoehe > 0;
         } else {
             const double I = g.inklination * kRad;
-            const double N = geschuetzt(std::sin(h) / c * std::cos(I) + std::cos(t) * std::sin(I), 1e-12);
-            w.dx = std::sin(t) * std::cos(I) * gs / N;
-            w.dy = -std::cos(t) * gs / N;
+            const double N = geschuetzt(sh / c * std::cos(I) + ct * std::sin(I), 1e-12);
+            w.dx = st * std::cos(I) * gs / N;
+            w.dy = -ct * gs / N;
             w.beleuchtet = h > 0;
             if (std::fabs(t) > 1.57)
-                w.beleuchtet = w.beleuchtet && std::sin(h) * std::cos(I) + std::cos(h) * std::sin(I) * std::cos(t) > 0;
+                w.beleuchtet = w.beleuchtet && sh * std::cos(I) + chRoh * std::sin(I) * ct > 0;
         }
     }
-    w.ebeneBeleuchtet = CosSonneNormale(azimut, hoehe, g.normale.Az, g.normale.Hoehe) > 0;
+    // The cosine between the sun and the plane's normal (as CosSonneNormale gives it), with the
+    // normal's unit vector in the frame of t worked out once per drawing.
+    const double cosNormale = chRoh * ct * g.normaleVorn + chRoh * st * g.normaleSeite + sh * g.normaleOben;
+    w.ebeneBeleuchtet = cosNormale > 0;
     if (!g.schirmuhr)
         w.beleuchtet = w.beleuchtet && w.ebeneBeleuchtet;
     if (!std::isfinite(w.dx))

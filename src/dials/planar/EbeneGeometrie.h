@@ -46,6 +46,9 @@ struct Schattengeometrie {
     double schirmRadius = 0;         // disc radius as a fraction of the rod
     double skala = 1;                // gnomon length s in drawing units
     Ebenennormale normale;
+    // The normal as a unit vector in the frame of the shadow's azimuth reference (the wall's
+    // normal on vertical dials, the meridian line X3 otherwise), for the front-of-plane test.
+    double normaleVorn = 0, normaleSeite = 0, normaleOben = 1;
 };
 Schattengeometrie schattengeometrie(const AppState& s, const EbenenParameter& p, double skala);
 

@@ -120,6 +120,10 @@ void stundenlinienTitel(EbeneKontext& k)
         text = T(k, 119) + T(k, s.Schalter.OhneLaengenkorrektur ? 120 : 121);
     else
         text = T(k, 122) + T(k, s.Schalter.OrtszeitAnzeige ? 123 : 124);
+    // The German caption of the figure-eights ends without the blank its English one has.
+    const std::size_t fuge = T(k, s.Schalter.OhneZeitgl ? 119 : 122).size();
+    if (fuge < text.size() && text[fuge - 1] != ' ')
+        text.insert(fuge, " ");
     const CanvasFont vorher = c.font();
     c.setFontColor(s.Farben[3]);
     int x = k.RandX + rundeKoordinate(0.73 * k.Breite);

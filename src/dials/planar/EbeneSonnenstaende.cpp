@@ -62,7 +62,11 @@ Sonnenstand sonneTemporallinie(const AppState& s, std::int32_t tag, double n, do
 
 Sonnenstand sonneTemporalDekl(const AppState& s, double n, double dekl, double X1, double X2)
 {
-    const double h0 = HalberTagbogen(s.Par.Breite, dekl);
+    return sonneTemporalDekl(n, dekl, HalberTagbogen(s.Par.Breite, dekl), X1, X2);
+}
+
+Sonnenstand sonneTemporalDekl(double n, double dekl, double h0, double X1, double X2)
+{
     Sonnenstand st;
     AzimutHoehe(st.hoehe, st.azimut, X1, dekl, (n - 6) * h0 / 6 + 15 * X2);
     return st;

@@ -40,6 +40,9 @@ Sonnenstand sonneStundenlinie(const AppState& s, std::int32_t tag, double t, boo
 Sonnenstand sonneTemporallinie(const AppState& s, std::int32_t tag, double n, double X1, double X2);
 // The same for a declination beyond the solstices (the extended temporal lines).
 Sonnenstand sonneTemporalDekl(const AppState& s, double n, double dekl, double X1, double X2);
+// As above with the half day arc h0 of that declination at the place (HalberTagbogen) given,
+// for lines that run through the same declinations one after the other.
+Sonnenstand sonneTemporalDekl(double n, double dekl, double h0, double X1, double X2);
 
 // The sun at true local time `zeit` of day `tag` (Italian and Babylonian lines).
 Sonnenstand sonneWahreOrtszeit(const AppState& s, std::int32_t tag, double zeit, double X1, double X2);

@@ -4,11 +4,13 @@
 #include "core/SonneEbene.h"
 #include "core/Sprachdienst.h"
 #include "dials/Clipping.h"
+#include "dials/UngleicheStunden.h"
 #include "dials/planar/EbeneLinienfamilien.h"
 
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 namespace umbrin {
 namespace {
@@ -19,14 +21,32 @@ void abgelehnt(EbeneKontext& k, int textZeile)
     k.meldungen.push_back({PromptTitle::Problem, PromptIcon::Error, text});
 }
 
-// Temporal line n beyond the solstices, in declination steps of 0.1 degree from `von` towards
-// `grenze`; only the points with the sun in front of the plane are joined.
-void temporalVerlaengert(EbeneKontext& k, double n, double von, double grenze)
+// Declinations beyond a solstice in steps of 0.1 degree from `von` towards `grenze`, each with
+// its half day arc at the place; every extended temporal line runs through the same ones.
+struct Verlaengerung {
+    std::vector<double> dekl;
+    std::vector<double> h0;
+};
+
+Verlaengerung verlaengerung(const AppState& s, double von, double grenze)
 {
+    Verlaengerung v;
     const double schritt = grenze > von ? 0.1 : -0.1;
     const int schritte = static_cast<int>(std::floor(std::fabs(grenze - von) / 0.1 + 1e-9));
     for (int i = 0; i <= schritte; ++i) {
-        punktFuer(k, sonneTemporalDekl(k.s, n, von + i * schritt, k.ebene.X1, k.ebene.X2));
+        const double d = von + i * schritt;
+        v.dekl.push_back(d);
+        v.h0.push_back(HalberTagbogen(s.Par.Breite, d));
+    }
+    return v;
+}
+
+// Temporal line n beyond the solstices; only the points with the sun in front of the plane are
+// joined.
+void temporalVerlaengert(EbeneKontext& k, double n, const Verlaengerung& v)
+{
+    for (std::size_t i = 0; i < v.dekl.size(); ++i) {
+        punktFuer(k, sonneTemporalDekl(n, v.dekl[i], v.h0[i], k.ebene.X1, k.ebene.X2));
         if (i == 0)
             k.canvas.moveTo(rundeKoordinate(k.x), rundeKoordinate(k.y));
         else
@@ -49,6 +69,9 @@ void zeichneTemporalstunden(EbeneKontext& k, int von, int bis, int intervall)
     k.canvas.setPenColor(s.Farben[9]);
     const std::int32_t d0 = TagImJahr(s.Par.Jahr, 6, 21);
     const std::int32_t dEnde = 356;
+    const bool verlaengern = s.Schalter.TemporalVerlaengern && s.Par.Breite > 0;
+    const Verlaengerung sommer = verlaengern ? verlaengerung(s, s.EpsRund, 90 - s.Par.Breite) : Verlaengerung{};
+    const Verlaengerung winter = verlaengern ? verlaengerung(s, -s.EpsRund, s.Par.Breite - 90) : Verlaengerung{};
     for (int stunde = von; stunde <= bis; ++stunde) {
         for (int j = 0; j < teile; ++j) {
             const double n = stunde + static_cast<double>(j) / teile;
@@ -63,9 +86,9 @@ void zeichneTemporalstunden(EbeneKontext& k, int von, int bis, int intervall)
                 punktFuer(k, sonneTemporallinie(s, d, n, k.ebene.X1, k.ebene.X2));
                 linieZu(k, k.zeichenbar, k.zeichenbarAlt, true);
             }
-            if (s.Schalter.TemporalVerlaengern && s.Par.Breite > 0) {
-                temporalVerlaengert(k, n, s.EpsRund, 90 - s.Par.Breite);
-                temporalVerlaengert(k, n, -s.EpsRund, s.Par.Breite - 90);
+            if (verlaengern) {
+                temporalVerlaengert(k, n, sommer);
+                temporalVerlaengert(k, n, winter);
             }
         }
     }

@@ -3,10 +3,15 @@
 #include "core/State.h"
 #include "core/ui/PainterCanvas.h"
 #include "dials/Zeichenumgebung.h"
+#include "dials/planar/EbeneGeometrie.h"
 #include "dials/planar/KonstruiereEbeneSonnenuhr.h"
+#include "dials/planar/ZeichneEbeneSonnenuhr.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QFontInfo>
 #include <QImage>
+#include <QPdfWriter>
 #include <QtTest>
 
 using namespace umbrin;
@@ -102,6 +107,69 @@ private slots:
         s.FusspunktX = 700;
         s.FusspunktY = 400;
         rendere(s, "inklinierend_alle_linien");
+    }
+
+    void printedVerticalDialOnAnA4Page()
+    {
+        // The printer path: 0.1 mm units, 5 mm margins, the legend at its page position.
+        AppState s = grundZustand();
+        alleLinien(s);
+        s.FusspunktX = 1400;
+        s.FusspunktY = 500;
+        s.LegendeX = 1800;
+        s.LegendeY = 1500;
+        const QString ordner = QStringLiteral(UMBRIN_BINARY_DIR "/renders");
+        QDir().mkpath(ordner);
+        const QString datei = ordner + "/vertikal_druck.pdf";
+        {
+            QPdfWriter pdf(datei);
+            pdf.setPageSize(QPageSize(QPageSize::A4));
+            pdf.setPageOrientation(QPageLayout::Landscape);
+            pdf.setPageMargins(QMarginsF(7, 5, 7, 5), QPageLayout::Millimeter);
+            PainterCanvas c(pdf);
+            QVERIFY(c.isPrinter());
+            QCOMPARE(c.width(), 2830);
+            QCOMPARE(c.height(), 2000);
+            Zeichenumgebung u;
+            u.DruckRandX = 70;
+            u.DruckRandY = 50;
+            u.MitNetz = true;
+            const auto meldungen = zeichneEbeneSonnenuhr(s, u, c, false, 2800, 2000, 35, ebenenParameter(s));
+            QVERIFY(meldungen.empty());
+        }
+        QVERIFY(QFileInfo(datei).size() > 10000);
+    }
+
+    void paintingSurfaceBasics()
+    {
+        QCOMPARE(PainterCanvas::familyFor("Arial"), QFontInfo(QFont(PainterCanvas::familyFor("Arial"))).family());
+        QVERIFY(PainterCanvas::familyFor("Arial").contains("Sans"));
+        QVERIFY(PainterCanvas::familyFor("Times New Roman").contains("Serif"));
+        QVERIFY(PainterCanvas::familyFor("Courier").contains("Mono"));
+        QCOMPARE(PainterCanvas::textFor("Wingdings", "^i"), QString::fromUtf8("\u2648\u2653"));
+        QCOMPARE(PainterCanvas::textFor("Arial", "^i"), QStringLiteral("^i"));
+
+        QImage bild(200, 100, QImage::Format_RGB32);
+        bild.fill(Qt::black);
+        {
+            PainterCanvas c(bild);
+            QCOMPARE(c.unitsPerInch(), 96);
+            c.setFontSize(12);
+            QCOMPARE(c.fontHeight(), 16);
+            c.clear();
+            c.setBrush({0x0000FF, BrushStyle::Solid}); // red in the program's colour order
+            c.fillRect(10, 10, 20, 20);                 // right and bottom edges excluded
+            c.setPen({0xFF0000, 1, PenStyle::Solid});   // blue
+            c.moveTo(50, 50);
+            c.lineTo(150, 50);
+            const TextExtent t = c.textExtent("Mittag");
+            QVERIFY(t.width > 30 && t.height >= 16);
+        }
+        QCOMPARE(bild.pixel(0, 0), qRgb(255, 255, 255));
+        QCOMPARE(bild.pixel(10, 10), qRgb(255, 0, 0));
+        QCOMPARE(bild.pixel(19, 19), qRgb(255, 0, 0));
+        QCOMPARE(bild.pixel(20, 20), qRgb(255, 255, 255));
+        QCOMPARE(bild.pixel(100, 50), qRgb(0, 0, 255));
     }
 
     void umbrellaDialsAllLines()
