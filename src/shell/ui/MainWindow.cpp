@@ -31,6 +31,7 @@
 #include <QProcess>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTimer>
 
 namespace umbrin {
 namespace {
@@ -278,7 +279,8 @@ void MainWindow::showEvent(QShowEvent* e)
     QMainWindow::showEvent(e);
     if (ersteAnzeige_) {
         ersteAnzeige_ = false;
-        Schriftgroesse();
+        // After the window has painted itself, so its questions do not stand on an empty screen.
+        QTimer::singleShot(0, this, [this] { Schriftgroesse(); });
     }
 }
 

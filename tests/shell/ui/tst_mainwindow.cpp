@@ -66,6 +66,7 @@ private slots:
         QTemporaryDir ordner;
         MainWindow w(s, z, prompt, nullptr, ordner.path());
         w.show();
+        QCoreApplication::processEvents();
         QVERIFY(QFileInfo::exists(ordner.filePath(QStringLiteral("umb.ini"))));
         QVERIFY(!prompt.asked.empty());
         QVERIFY(w.close());
@@ -92,6 +93,7 @@ private slots:
             test::ScriptedPrompt prompt;
             MainWindow w(s, z, prompt, nullptr, ordner.path());
             w.show();
+        QCoreApplication::processEvents();
             QCOMPARE(s.Par.Breite, -33.9);
             QCOMPARE(s.Sprachspalte, 2);
             QCOMPARE(w.menuBar()->actions()[0]->text(), QStringLiteral("  &Files  "));
@@ -111,6 +113,7 @@ private slots:
         test::ScriptedPrompt prompt; // Yes: rebuild
         MainWindow w(s, z, prompt, nullptr, ordner.path());
         w.show();
+        QCoreApplication::processEvents();
         QCOMPARE(liesDatei(ordner.filePath(QStringLiteral("umb_ini.bak"))), kaputt);
         QVERIFY(liesDatei(ini) != kaputt);
         QVERIFY(w.close());
@@ -125,6 +128,7 @@ private slots:
         QTemporaryDir ordner;
         MainWindow w(s, z, prompt, nullptr, ordner.path());
         w.show();
+        QCoreApplication::processEvents();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QCOMPARE(w.windowTitle(), QStringLiteral("  Umbrin  v.  8.2"));
         QCOMPARE(w.menuBar()->actions().size(), 5);
@@ -158,6 +162,7 @@ private slots:
         };
         w.setFensterbauer({bauer("Form6"), bauer("F4"), bauer("Form4"), bauer("Form5")});
         w.show();
+        QCoreApplication::processEvents();
 
         w.Sonnenuhrerstellen2Click();
         QCOMPARE(s.DialogSchritt, std::uint8_t(1));
@@ -196,6 +201,7 @@ private slots:
                            [&](MainWindow&) -> QWidget* { return new Probefenster(QStringLiteral("F4"), s); },
                            nullptr, nullptr});
         w.show();
+        QCoreApplication::processEvents();
         w.GeographischeLageundJahr1Click();
         QVERIFY(ort);
         ort->verweigern = true;
@@ -230,6 +236,7 @@ private slots:
             return true;
         });
         w.show();
+        QCoreApplication::processEvents();
         w.mWindowPrintClick(); // no active window: nothing happens
         QVERIFY(!QFileInfo::exists(pdf));
         w.GeographischeLageundJahr1Click();
@@ -250,6 +257,7 @@ private slots:
         QTemporaryDir ordner;
         MainWindow w(s, z, prompt, nullptr, ordner.path());
         w.show();
+        QCoreApplication::processEvents();
         s.UhrTyp = 'm';
         s.Schalter.ZylinderArt = 2;
         QVERIFY(w.aktion(menue::Expertenmodus)->isChecked());
