@@ -36,16 +36,6 @@ Aequatorial ausEinheitsvektor(double x, double y, double s)
 
 } // namespace
 
-double SinGrad(double x)
-{
-    return static_cast<double>(std::sin(static_cast<long double>(x) * rad));
-}
-
-double CosGrad(double x)
-{
-    return static_cast<double>(std::cos(static_cast<long double>(x) * rad));
-}
-
 std::array<double, 3> sinh0Werte(int daemmerung)
 {
     static constexpr double kDaemmerung[3] = {-6.0, -12.0, -18.0};

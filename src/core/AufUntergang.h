@@ -10,6 +10,7 @@
 // day given by MJD0, so a caller that subtracts the zone offset from MJD0 gets zone time.
 // A day without a rise, without a set, or with the object always above or always below its
 // altitude is a normal result, not an error.
+#include "core/Winkel.h"
 #include "core/State.h"
 
 #include <array>
@@ -21,10 +22,6 @@ namespace umbrin {
 inline constexpr int ObjektMond = 1;
 inline constexpr int ObjektSonne = 2;
 inline constexpr int ObjektDaemmerung = 3; // the sun at the twilight altitude
-
-// Sine and cosine of an angle in degrees.
-double SinGrad(double x);
-double CosGrad(double x);
 
 // Fractional part in [0, 1): x - Int(x), plus 1 when negative.
 double Frac(double x);

@@ -1,6 +1,7 @@
 #include "core/Projektion.h"
 
 #include "core/State.h"
+#include "core/Winkel.h"
 #include "core/Zahlenformat.h"
 
 #include <algorithm>
@@ -8,10 +9,9 @@
 
 namespace umbrin {
 namespace {
-constexpr double kRad = static_cast<double>(rad);
-inline double sinG(double x) { return std::sin(x * kRad); }
-inline double cosG(double x) { return std::cos(x * kRad); }
-inline double grad(double r) { return r / kRad; }
+inline double sinG(double x) { return SinGrad(x); }
+inline double cosG(double x) { return CosGrad(x); }
+inline double grad(double r) { return InGrad(r); }
 } // namespace
 
 double TanGrad(double x)

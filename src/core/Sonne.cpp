@@ -2,6 +2,7 @@
 
 #include "core/Projektion.h"
 #include "core/Rounding.h"
+#include "core/Winkel.h"
 #include "core/Zahlenformat.h"
 
 #include <algorithm>
@@ -12,10 +13,9 @@ namespace umbrin {
 namespace {
 
 // The sun runs for every point of every line of a dial: plain double trigonometry.
-constexpr double kRad = static_cast<double>(rad);
-inline double sinG(double x) { return std::sin(x * kRad); }
-inline double cosG(double x) { return std::cos(x * kRad); }
-inline double grad(double radians) { return radians / kRad; }
+inline double sinG(double x) { return SinGrad(x); }
+inline double cosG(double x) { return CosGrad(x); }
+inline double grad(double radians) { return InGrad(radians); }
 
 // Reduces into [0, 360] with simple loops, as the series expect.
 inline double reduziere360(double x)

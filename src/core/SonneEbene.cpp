@@ -1,5 +1,7 @@
 #include "core/SonneEbene.h"
 
+#include "core/Winkel.h"
+
 #include "core/AufUntergang.h"
 #include "core/Projektion.h"
 #include "core/Rounding.h"
@@ -15,7 +17,6 @@ namespace umbrin {
 
 namespace {
 
-constexpr double kRad = static_cast<double>(rad);
 
 double sinG(double x) { return std::sin(x * kRad); }
 double cosG(double x) { return std::cos(x * kRad); }

@@ -1,5 +1,7 @@
 #include "dials/Ebenenprojektion.h"
 
+#include "core/Winkel.h"
+
 #include "core/State.h"
 
 #include <cmath>
@@ -7,7 +9,6 @@
 namespace umbrin {
 namespace {
 
-constexpr double kRad = static_cast<double>(rad);
 
 double sgn(double x) { return x >= 0 ? 1.0 : -1.0; } // 0 counts as positive here
 double vorzeichen(double x) { return x > 0 ? 1.0 : (x < 0 ? -1.0 : 0.0); }

@@ -1,5 +1,7 @@
 #include "dials/UngleicheStunden.h"
 
+#include "core/Winkel.h"
+
 #include "core/Sonne.h"
 #include "core/State.h"
 
@@ -9,7 +11,6 @@
 namespace umbrin {
 namespace {
 
-constexpr double kRad = static_cast<double>(rad);
 
 double klemme(double x, double lo, double hi)
 {

@@ -1,5 +1,7 @@
 #include "dials/planar/EbeneGeometrie.h"
 
+#include "core/Winkel.h"
+
 #include "core/Projektion.h"
 #include "core/SonneEbene.h"
 #include "dials/Ebenenprojektion.h"
@@ -9,7 +11,6 @@
 namespace umbrin {
 namespace {
 
-constexpr double kRad = static_cast<double>(rad);
 
 double vorzeichen(double x) { return x > 0 ? 1.0 : (x < 0 ? -1.0 : 0.0); }
 

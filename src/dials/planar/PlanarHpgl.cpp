@@ -3,6 +3,8 @@
 // square at the foot and the pole mark.
 #include "dials/planar/PlanarHpgl.h"
 
+#include "core/Winkel.h"
+
 #include "core/Rounding.h"
 #include "core/Sonne.h"
 #include "core/SonneEbene.h"
@@ -19,7 +21,6 @@
 namespace umbrin {
 namespace {
 
-constexpr double kRad = static_cast<double>(rad);
 
 // A pole-mark coordinate: RealStr's text of the clamped value.
 std::string polZahl(double v)
