@@ -204,6 +204,14 @@ struct AppState {
     std::uint8_t TypBasis = 0;
     std::uint8_t SchoenerTabelleSchreiben = 0;
     std::uint8_t BiaziStart = 1;       // start flag of the biazimuthal construction
+    // Set by the location dialog when the longitude lies more than 14 degrees from the zone
+    // meridian; the calculation window then asks before it computes.
+    std::uint8_t LaengeWeitVomZonenmeridian = 0;
+    // Pole of the great circle through the two places of the biazimuthal dial, as the
+    // parameter dialog shows it and the construction reads it.
+    std::string PolText;
+    // The azimuthal dial's circles mark the sun's altitude (Schalter.Hoehenkreise is 1).
+    std::uint8_t AzKreisart = 0;
     std::uint8_t ErstesZeigen = 1;     // first-show flag of the main window
 
     // Language: column 1 German, 2 English; string-id base 0 or 2000.

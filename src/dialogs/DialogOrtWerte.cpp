@@ -1,0 +1,53 @@
+#include "dialogs/DialogOrtWerte.h"
+
+#include "core/Rounding.h"
+
+#include <cmath>
+
+namespace umbrin {
+
+GradMinSek zerlegeGrad(double wert)
+{
+    GradMinSek t;
+    long double a = std::fabs(static_cast<long double>(wert));
+    t.grad = static_cast<std::int32_t>(truncateToInt(a));
+    a = (a - t.grad) * 60;
+    t.minuten = static_cast<std::int32_t>(truncateToInt(a));
+    t.sekunden = static_cast<std::int32_t>(roundHalfEven((a - t.minuten) * 60));
+    return t;
+}
+
+double setzeGradZusammen(std::int32_t grad, std::int32_t minuten, std::int32_t sekunden)
+{
+    return grad + minuten / 60.0 + sekunden / 3600.0;
+}
+
+double BreiteAusTeilen(std::int32_t grad, std::int32_t minuten, std::int32_t sekunden, bool sued)
+{
+    double b = setzeGradZusammen(grad, minuten, sekunden);
+    if (std::fabs(b) < 1e-5)
+        b = 1e-6;
+    if (b > 90)
+        b = 90;
+    return sued ? -b : b;
+}
+
+double LaengeAusTeilen(std::int32_t grad, std::int32_t minuten, std::int32_t sekunden, bool ost)
+{
+    double l = setzeGradZusammen(grad, minuten, sekunden);
+    if (l > 180)
+        l = 180;
+    return ost ? -l : l;
+}
+
+bool LaengeWeitVomZonenmeridian(double laenge, double zonenmeridian)
+{
+    return std::fabs(laenge - zonenmeridian) > 14;
+}
+
+bool ZonenmeridianFrageNoetig(double laenge, double zonenmeridian)
+{
+    return std::fabs(zonenmeridian - laenge) > 15;
+}
+
+} // namespace umbrin

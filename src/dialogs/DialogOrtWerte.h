@@ -1,0 +1,47 @@
+#pragma once
+// The arithmetic of the location and year dialog: an angle in decimal degrees against its
+// degrees, minutes and seconds, and the values the dialog keeps between its openings.
+#include "core/State.h"
+
+#include <cstdint>
+
+namespace umbrin {
+
+struct GradMinSek {
+    std::int32_t grad = 0;
+    std::int32_t minuten = 0;
+    std::int32_t sekunden = 0; // rounded; 60 is possible (12.999999 gives 12, 59, 60)
+};
+
+// Splits |wert| into whole degrees, whole minutes and rounded seconds.
+GradMinSek zerlegeGrad(double wert);
+
+// Degrees + minutes / 60 + seconds / 3600.
+double setzeGradZusammen(std::int32_t grad, std::int32_t minuten, std::int32_t sekunden);
+
+// The latitude of the degree form: a magnitude below 1e-5 becomes 1e-6 (the floor comes
+// before the sign), more than 90 becomes 90; south is negative.
+double BreiteAusTeilen(std::int32_t grad, std::int32_t minuten, std::int32_t sekunden, bool sued);
+
+// Longitude or zone meridian of the degree form: more than 180 becomes 180; east negative.
+double LaengeAusTeilen(std::int32_t grad, std::int32_t minuten, std::int32_t sekunden, bool ost);
+
+// The zone meridian lies more than 14 degrees from the longitude (the calculation window
+// then asks for confirmation).
+bool LaengeWeitVomZonenmeridian(double laenge, double zonenmeridian);
+
+// The question of the closing check: more than 15 degrees apart.
+bool ZonenmeridianFrageNoetig(double laenge, double zonenmeridian);
+
+// Values the location dialog keeps for the whole run: the entry form last chosen and the
+// last accepted whole degrees, minutes and seconds (an emptied field shows them again).
+struct OrtEingabeGedaechtnis {
+    bool dezimal = true;
+    std::int32_t gradBreite = 0;
+    std::int32_t gradLaenge = 0;
+    std::int32_t gradZone = 0;
+    std::int32_t minutenWert = 0;
+    std::int32_t sekundenWert = 0;
+};
+
+} // namespace umbrin

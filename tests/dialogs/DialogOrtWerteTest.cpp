@@ -1,0 +1,43 @@
+#include "dialogs/DialogOrtWerte.h"
+
+#include <gtest/gtest.h>
+
+using namespace umbrin;
+
+TEST(DialogOrtWerte, SplitsDecimalDegreesWithoutCarryingSixtySeconds)
+{
+    struct Fall {
+        double wert;
+        int g, m, s;
+    };
+    const Fall faelle[] = {
+        {47.25, 47, 15, 0}, {-9.59, 9, 35, 24}, {12.999999, 12, 59, 60}, {0, 0, 0, 0}, {-180, 180, 0, 0},
+    };
+    for (const Fall& f : faelle) {
+        const GradMinSek t = zerlegeGrad(f.wert);
+        EXPECT_EQ(t.grad, f.g) << f.wert;
+        EXPECT_EQ(t.minuten, f.m) << f.wert;
+        EXPECT_EQ(t.sekunden, f.s) << f.wert;
+    }
+}
+
+TEST(DialogOrtWerte, DegreeFormFloorsAndClampsBeforeTheSign)
+{
+    EXPECT_DOUBLE_EQ(BreiteAusTeilen(0, 0, 0, false), 1e-6);
+    EXPECT_DOUBLE_EQ(BreiteAusTeilen(0, 0, 0, true), -1e-6);
+    EXPECT_DOUBLE_EQ(BreiteAusTeilen(90, 30, 0, false), 90);
+    EXPECT_DOUBLE_EQ(BreiteAusTeilen(47, 15, 0, true), -47.25);
+    EXPECT_DOUBLE_EQ(BreiteAusTeilen(0, 60, 60, false), 1 + 1 / 60.0);
+    // Longitude and zone meridian never pass 180 either way.
+    EXPECT_DOUBLE_EQ(LaengeAusTeilen(180, 60, 60, false), 180);
+    EXPECT_DOUBLE_EQ(LaengeAusTeilen(180, 0, 1, true), -180);
+    EXPECT_DOUBLE_EQ(LaengeAusTeilen(9, 35, 24, true), -9.59);
+}
+
+TEST(DialogOrtWerte, ZoneMeridianDistances)
+{
+    EXPECT_TRUE(ZonenmeridianFrageNoetig(0.5, -15));
+    EXPECT_FALSE(ZonenmeridianFrageNoetig(0, -15)) << "exactly 15 degrees is no question";
+    EXPECT_TRUE(LaengeWeitVomZonenmeridian(-0.5, -15));
+    EXPECT_FALSE(LaengeWeitVomZonenmeridian(-1, -15));
+}
