@@ -1,0 +1,109 @@
+#include "dialogs/ui/DialogFelder.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QWidget>
+
+namespace umbrin {
+
+bool TasteErlaubt(Tasten tasten, QChar zeichen)
+{
+    if (zeichen.isDigit() && zeichen.unicode() < 128)
+        return true;
+    if (zeichen == QLatin1Char('\b'))
+        return true;
+    switch (tasten) {
+    case Tasten::Ganzzahl:
+        return false;
+    case Tasten::Reell:
+        return zeichen == QLatin1Char('-') || zeichen == QLatin1Char('.');
+    case Tasten::ReellOhneVorzeichen:
+        return zeichen == QLatin1Char('.');
+    }
+    return false;
+}
+
+void FeldWaechter::beobachte(QWidget* feld, Tasten tasten, std::function<void()> verlassen,
+                             std::function<void()> betreten)
+{
+    Eintrag& e = felder_[feld];
+    e.tasten = tasten;
+    e.filtern = true;
+    e.verlassen = std::move(verlassen);
+    e.betreten = std::move(betreten);
+    feld->installEventFilter(this);
+    connect(feld, &QObject::destroyed, this, [this, feld] { felder_.erase(feld); });
+}
+
+void FeldWaechter::beimVerlassen(QWidget* steuerelement, std::function<void()> verlassen)
+{
+    // A group's focus sits on its items, which may be replaced; so the change of focus of the
+    // whole application is watched: leaving means the focus moves from inside the group to
+    // another control of the same window.
+    QPointer<QWidget> gruppe(steuerelement);
+    connect(qApp, &QApplication::focusChanged, this, [this, gruppe, verlassen](QWidget* alt, QWidget* neu) {
+        if (!gruppe || !alt || !neu || tiefe_ > 0)
+            return;
+        if (!gruppe->isAncestorOf(alt) || gruppe->isAncestorOf(neu) || neu->window() != alt->window())
+            return;
+        alsPruefung(verlassen);
+    });
+}
+
+void FeldWaechter::alsPruefung(const std::function<void()>& pruefung)
+{
+    ++tiefe_;
+    struct Ende {
+        int& t;
+        ~Ende() { --t; }
+    } ende{tiefe_};
+    pruefung();
+}
+
+bool FeldWaechter::eventFilter(QObject* objekt, QEvent* ereignis)
+{
+    const auto it = felder_.find(objekt);
+    if (it == felder_.end())
+        return QObject::eventFilter(objekt, ereignis);
+    Eintrag& e = it->second;
+
+    if (ereignis->type() == QEvent::KeyPress && e.filtern) {
+        auto* taste = static_cast<QKeyEvent*>(ereignis);
+        if (taste->key() == Qt::Key_Return || taste->key() == Qt::Key_Enter) {
+            if (enterZiel_)
+                enterZiel_->setFocus(Qt::TabFocusReason);
+            return true; // never the dialog's default button
+        }
+        if (taste->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+            return false; // shortcuts, copy and paste
+        const QString text = taste->text();
+        if (text.isEmpty() || text.at(0).unicode() < 0x20 || text.at(0).unicode() == 0x7f)
+            return false; // cursor keys, delete, tab, backspace
+        for (QChar c : text)
+            if (!TasteErlaubt(e.tasten, c))
+                return true;
+        return false;
+    }
+
+    if (ereignis->type() == QEvent::FocusOut && e.verlassen) {
+        const Qt::FocusReason grund = static_cast<QFocusEvent*>(ereignis)->reason();
+        // Another window or a menu taking the focus does not leave the field.
+        if (grund == Qt::ActiveWindowFocusReason || grund == Qt::PopupFocusReason || grund == Qt::MenuBarFocusReason)
+            return false;
+        if (tiefe_ > 0)
+            return false;
+        const auto handler = e.verlassen; // the handler may rebuild the watched fields
+        alsPruefung(handler);
+        return false;
+    }
+
+    if (ereignis->type() == QEvent::FocusIn && e.betreten && tiefe_ == 0) {
+        const auto handler = e.betreten;
+        handler();
+    }
+    return QObject::eventFilter(objekt, ereignis);
+}
+
+} // namespace umbrin

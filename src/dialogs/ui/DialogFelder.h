@@ -1,0 +1,66 @@
+#pragma once
+// Edit-field behaviour shared by the location, type and parameter dialogs:
+//  - key filters: integer fields take digits only, real fields also "-" and ".", the
+//    unsigned size fields "." but no "-"; the Enter key moves the focus to the dialog's
+//    close (or next) button, so the field's exit check runs at once and nothing else happens;
+//  - exit checks: a handler runs when the user leaves a field for another control of the
+//    window. While a check runs (and shows its message boxes) no further check starts: a
+//    message box taking the focus, or the check putting the focus back into its field, does
+//    not trigger checks of its own.
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+#include <unordered_map>
+
+class QLineEdit;
+class QWidget;
+
+namespace umbrin {
+
+enum class Tasten {
+    Ganzzahl,          // digits and backspace
+    Reell,             // digits, "-", "." and backspace
+    ReellOhneVorzeichen, // digits, "." and backspace
+};
+
+class FeldWaechter : public QObject {
+    Q_OBJECT
+public:
+    explicit FeldWaechter(QObject* eltern = nullptr) : QObject(eltern) {}
+
+    // The button that Enter in a watched field moves the focus to.
+    void setEnterZiel(QWidget* knopf) { enterZiel_ = knopf; }
+
+    // Filters the keys of `feld` and, when given, runs `verlassen` when the field is left and
+    // `betreten` when it is entered.
+    void beobachte(QWidget* feld, Tasten tasten, std::function<void()> verlassen = {},
+                   std::function<void()> betreten = {});
+    // An exit handler for a control that is not an edit field (a radio group, say).
+    void beimVerlassen(QWidget* steuerelement, std::function<void()> verlassen);
+
+    // True while a check runs.
+    bool prueft() const { return tiefe_ > 0; }
+
+    // Runs `pruefung` as a check: exit handlers stay quiet meanwhile.
+    void alsPruefung(const std::function<void()>& pruefung);
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+private:
+    struct Eintrag {
+        Tasten tasten = Tasten::Reell;
+        bool filtern = false;
+        std::function<void()> verlassen;
+        std::function<void()> betreten;
+    };
+    std::unordered_map<QObject*, Eintrag> felder_;
+    QPointer<QWidget> enterZiel_;
+    int tiefe_ = 0;
+};
+
+// Whether `zeichen` may be typed into a field of that kind.
+bool TasteErlaubt(Tasten tasten, QChar zeichen);
+
+} // namespace umbrin
