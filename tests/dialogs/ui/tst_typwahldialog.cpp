@@ -1,0 +1,176 @@
+#include "DialogTestHilfe.h"
+
+#include "core/Sprachdienst.h"
+#include "core/ui/RadioGruppe.h"
+#include "dialogs/ui/TypwahlDialog.h"
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include <cmath>
+
+using namespace umbrin;
+using namespace umbrin::dialogtest;
+
+class TypwahlDialogTest : public QObject {
+    Q_OBJECT
+
+    AppState s;
+    SkriptPrompt prompt;
+
+    static QLineEdit* feld(QWidget* d, const char* name) { return d->findChild<QLineEdit*>(QString::fromLatin1(name)); }
+    static RadioGruppe* gruppe(QWidget* d, const char* name)
+    {
+        return d->findChild<RadioGruppe*>(QString::fromLatin1(name));
+    }
+    // Clicks item i of a radio group as the user would.
+    static void waehle(RadioGruppe* g, int i)
+    {
+        const auto knoepfe = g->findChildren<QAbstractButton*>();
+        QVERIFY(i < knoepfe.size());
+        // On the indicator: a radio button takes clicks only on its indicator and text.
+        QTest::mouseClick(knoepfe[i], Qt::LeftButton, {}, QPoint(6, knoepfe[i]->height() / 2));
+    }
+
+private slots:
+    void init()
+    {
+        s = AppState{};
+        initialisiereZustand(s);
+        s.FensterFrei = 1;
+        prompt = SkriptPrompt{};
+    }
+
+    void choosingItemsSetsTypeAndShowsOnlyItsFields()
+    {
+        s.ExpertenModus = 0;
+        DialogUmgebung u{s, prompt};
+        auto* d = new TypwahlDialog(u);
+        zeigeAktiv(d);
+        RadioGruppe* typen = gruppe(d, "RG1");
+        QCOMPARE(typen->anzahl(), 11);
+        QCOMPARE(typen->itemIndex(), 1); // 'v' at start
+
+        waehle(typen, 9); // Sawyer in the short list
+        QCOMPARE(s.UhrTyp, 'w');
+        QCOMPARE(s.TypBasis, std::uint8_t{84});
+        waehle(typen, 2);
+        QCOMPARE(s.UhrTyp, 'i');
+        QVERIFY(feld(d, "Edit2")->isVisible());
+        waehle(typen, 3); // umbrella keeps the inclining plane
+        QCOMPARE(s.Schirmuhr, std::uint8_t{1});
+        QCOMPARE(gruppe(d, "rgSchirm")->itemIndex(), 1);
+        waehle(typen, 0);
+        QVERIFY(!feld(d, "Edit1")->isVisible());
+        QVERIFY(!feld(d, "Edit2")->isVisible());
+
+        // The horizontal dial gets declination and inclination 0 only by the closing check.
+        s.Par.Wandabweichung = -11.7;
+        QVERIFY(d->pruefeAlles());
+        QCOMPARE(s.Par.Wandabweichung, 0.0);
+        QCOMPARE(s.Par.Inklination, 0.0);
+        d->close();
+    }
+
+    void exitChecksKeepTheOldValueOnError()
+    {
+        s.UhrTyp = 'i';
+        DialogUmgebung u{s, prompt};
+        auto* d = new TypwahlDialog(u);
+        zeigeAktiv(d);
+        QLineEdit* abw = feld(d, "Edit1");
+        QLineEdit* inkl = feld(d, "Edit2");
+        QLineEdit* gnomon = feld(d, "Edit3");
+
+        tippe(abw, QStringLiteral("-180"), gnomon);
+        QCOMPARE(s.Par.Wandabweichung, 179.9999);
+        prompt.gezeigt.clear();
+        tippe(abw, QStringLiteral("180.5"), gnomon);
+        QCOMPARE(s.Par.Wandabweichung, 179.9999);
+        QVERIFY(prompt.enthaelt("Wandabweichung muss"));
+
+        tippe(inkl, QStringLiteral("175"), gnomon);
+        QCOMPARE(s.Par.Inklination, 175.0);
+        tippe(inkl, QStringLiteral("175.01"), gnomon);
+        QCOMPARE(s.Par.Inklination, 175.0);
+        tippe(inkl, QStringLiteral("0"), gnomon);
+        QCOMPARE(s.Par.Inklination, 175.0);
+        QCOMPARE(inkl->text(), QStringLiteral(" 175.00"));
+        // ... but the closing check takes 0.
+        inkl->setText(QStringLiteral("0"));
+        QVERIFY(d->pruefeAlles());
+        QCOMPARE(s.Par.Inklination, 0.0);
+        inkl->setText(QStringLiteral("20"));
+
+        tippe(gnomon, QStringLiteral("250"), abw); // exit bounds 5..200
+        QCOMPARE(s.Par.Gnomonhoehe, 35.0);
+        tippe(gnomon, QStringLiteral("150"), abw);
+        QCOMPARE(s.Par.Gnomonhoehe, 150.0);
+        QVERIFY(!d->pruefeAlles()); // closing bounds 3..120
+        QCOMPARE(s.FensterFrei, std::uint8_t{0});
+        QCOMPARE(s.Par.Gnomonhoehe, 150.0);
+        gnomon->setText(QStringLiteral("100"));
+        d->close();
+    }
+
+    void cylinderLengthIsCutAtThePointAndHabermelRefusesAtThePole()
+    {
+        s.UhrTyp = 'z';
+        s.Schalter.ZylinderArt = 0;
+        DialogUmgebung u{s, prompt};
+        auto* d = new TypwahlDialog(u);
+        zeigeAktiv(d);
+        tippe(feld(d, "Edit3"), QStringLiteral("12.7"), feld(d, "EdZylang"));
+        QCOMPARE(s.Par.Skalenlaenge, 12);
+
+        waehle(gruppe(d, "RG1"), 4); // quadrant
+        waehle(gruppe(d, "rgAltitude"), 1);
+        QCOMPARE(s.Schalter.Hoehenuhrart, std::uint8_t{1});
+        tippe(feld(d, "edHaber"), QStringLiteral("200"), d->findChild<QPushButton*>("Button1"));
+        QVERIFY(std::abs(s.Par.HabermelGnomon - 185 / (std::tan(19.31 * M_PI / 180) + std::tan(66.19 * M_PI / 180))) <
+                1e-9);
+
+        const double g = s.Par.HabermelGnomon;
+        s.Par.Breite = 90;
+        prompt.gezeigt.clear();
+        tippe(feld(d, "edHaber"), QStringLiteral("150"), d->findChild<QPushButton*>("Button1"));
+        QCOMPARE(s.Par.HabermelGnomon, g);
+        QCOMPARE(s.Par.HabermelDurchmesser, 200.0);
+        QVERIFY(!prompt.gezeigt.empty());
+        QVERIFY(!d->pruefeAlles());
+        s.Par.Breite = 47.25;
+        d->close();
+    }
+
+    void screenshotsInBothLanguages()
+    {
+        struct Ansicht {
+            const char* name;
+            char typ;
+            std::uint8_t schirm;
+            std::uint8_t sub;
+        };
+        const Ansicht ansichten[] = {{"vertikal", 'v', 0, 0}, {"inklin", 'i', 0, 0}, {"schirm", 'i', 1, 0},
+                                     {"habermel", 'q', 0, 1}, {"zylinder", 'z', 0, 0}, {"polstab", 'z', 0, 2},
+                                     {"azimut", 'a', 0, 0},  {"ring", 'r', 0, 0}};
+        for (bool deutsch : {true, false}) {
+            setzeSprache(s, deutsch);
+            for (const Ansicht& a : ansichten) {
+                s.UhrTyp = a.typ;
+                s.Schirmuhr = a.schirm;
+                s.Schalter.Hoehenuhrart = a.sub;
+                s.Schalter.ZylinderArt = a.sub;
+                DialogUmgebung u{s, prompt};
+                auto* d = new TypwahlDialog(u);
+                zeigeAktiv(d);
+                speichereBild(d, QStringLiteral("typ_%1_%2").arg(deutsch ? "de" : "en", a.name));
+                d->close();
+            }
+        }
+    }
+};
+
+QTEST_MAIN(TypwahlDialogTest)
+#include "tst_typwahldialog.moc"
