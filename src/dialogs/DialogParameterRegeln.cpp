@@ -118,4 +118,16 @@ int IntervallCodeIndex(char code)
     return 0;
 }
 
+std::vector<std::string> StundenBeschriftungen()
+{
+    std::vector<std::string> liste;
+    for (int h = 0; h <= 24; ++h)
+        liste.push_back(" " + std::to_string(h) + "  Uhr");
+    return liste;
+}
+
+std::vector<std::string> StundenIntervalle() { return {" 60 min", " 30 min", " 20 min", " 15 min", " 10 min"}; }
+std::vector<std::string> TemporalIntervalle() { return {"1", "0.5", "0.333", "0.25"}; }
+std::vector<std::string> HoehenIntervalle() { return {"10 °", "  5 °", " 2.5 °"}; }
+
 } // namespace umbrin

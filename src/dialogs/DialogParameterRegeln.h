@@ -4,6 +4,8 @@
 #include "core/State.h"
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 namespace umbrin {
 
@@ -67,5 +69,14 @@ bool SkalaZylinder2Berechnen(double breite, double eps, std::int32_t skalenlaeng
 // Interval code of the options as item index: "6" (the 10-minute interval of the mean-time
 // lines) is item 4; other digits are their own value; anything else item 0.
 int IntervallCodeIndex(char code);
+
+// Items of the hour combos: a blank, the hour and "  Uhr", for the hours 0 to 24.
+std::vector<std::string> StundenBeschriftungen();
+
+// Items of the interval combos of hour lines (" 60 min" .. " 10 min"), of temporal hours
+// ("1" .. "0.25") and of the lines of equal altitude ("10 °" .. " 2.5 °").
+std::vector<std::string> StundenIntervalle();
+std::vector<std::string> TemporalIntervalle();
+std::vector<std::string> HoehenIntervalle();
 
 } // namespace umbrin

@@ -75,32 +75,4 @@ bool TypWaehlen(AppState& s, int index)
     return true;
 }
 
-std::optional<std::uint8_t> TypBasisVon(char uhrTyp)
-{
-    switch (uhrTyp) {
-    case 'h':
-    case 'i':
-    case 'v':
-        return 0;
-    case 'q':
-        return 12;
-    case 'a':
-        return 24;
-    case 'k':
-    case 'z':
-        return 36;
-    case 'r':
-        return 48;
-    case 'c':
-        return 60;
-    case 'm':
-        return 72;
-    case 'p':
-    case 'w':
-        return 84;
-    default:
-        return std::nullopt;
-    }
-}
-
 } // namespace umbrin

@@ -35,8 +35,4 @@ std::optional<int> TypwahlIndex(bool experte, char uhrTyp, bool schirm);
 // changes nothing and returns false.
 bool TypWaehlen(AppState& s, int index);
 
-// First row of the current dial family's twelve colour-legend texts: 'h', 'i', 'v' 0; 'q' 12;
-// 'a' 24; 'k', 'z' 36; 'r' 48; 'c' 60; 'm' 72; 'p', 'w' 84; nothing for other letters.
-std::optional<std::uint8_t> TypBasisVon(char uhrTyp);
-
 } // namespace umbrin

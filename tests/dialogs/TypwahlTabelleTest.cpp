@@ -72,14 +72,3 @@ TEST(TypwahlTabelle, ChoosingSetsTheSideValuesOfTheType)
     EXPECT_EQ(s.Schalter.ZylinderArt, 0);
     EXPECT_EQ(s.Schirmuhr, 0);
 }
-
-TEST(TypwahlTabelle, LegendBaseRowOfEachFamily)
-{
-    const std::pair<char, int> faelle[] = {{'h', 0}, {'i', 0}, {'v', 0}, {'q', 12}, {'a', 24}, {'k', 36},
-                                           {'z', 36}, {'r', 48}, {'c', 60}, {'m', 72}, {'p', 84}, {'w', 84}};
-    for (auto [typ, basis] : faelle)
-        EXPECT_EQ(TypBasisVon(typ), basis) << typ;
-    EXPECT_FALSE(TypBasisVon('b').has_value());
-    // The mean-time family's twelve rows 73..84 end where the Sawyer family begins.
-    EXPECT_EQ(*TypBasisVon('m') + 12, *TypBasisVon('w'));
-}

@@ -6,6 +6,7 @@
 #include "core/Zahlenformat.h"
 #include "core/ui/Eingabefelder.h"
 #include "core/ui/RadioGruppe.h"
+#include "dialogs/Wertebereiche.h"
 #include "dialogs/ui/DialogFelder.h"
 
 #include <QCloseEvent>
@@ -19,6 +20,8 @@
 namespace umbrin {
 
 namespace {
+
+std::int32_t ganz(double grenze) { return static_cast<std::int32_t>(grenze); }
 
 QString q(std::string_view t) { return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())); }
 
@@ -115,20 +118,23 @@ void OrtUndZeitDialog::baue()
         int gruppeId;
         const char* hinweis;
         int hinweisId;
-        std::int32_t gradMax;
-        double grenze;
+        Wertebereich gradBereich;
+        Wertebereich bereich;
         int breite;
     };
     const Vorgabe vorgaben[3] = {
-        {"Label1", 301, "Edit11", "Edit1", "Edit2", "Edit8", "RG1", 51, "Label20", 414, 90, 90, 10},
-        {"Label2", 302, "Edit13", "Edit3", "Edit4", "Edit9", "RG2", 52, "Label18", 403, 180, 180, 11},
-        {"Label10", 303, "Edit15", "Edit6", "Edit7", "Edit10", "RG3", 56, "Label19", 403, 180, 180, 11},
+        {"Label1", 301, "Edit11", "Edit1", "Edit2", "Edit8", "RG1", 51, "Label20", 414, DialogBereich::GradBreite,
+         DialogBereich::Breite, 10},
+        {"Label2", 302, "Edit13", "Edit3", "Edit4", "Edit9", "RG2", 52, "Label18", 403, DialogBereich::GradLaenge,
+         DialogBereich::Laenge, 11},
+        {"Label10", 303, "Edit15", "Edit6", "Edit7", "Edit10", "RG3", 56, "Label19", 403, DialogBereich::GradLaenge,
+         DialogBereich::Zonenmeridian, 11},
     };
     for (int z = 0; z < 3; ++z) {
         const Vorgabe& v = vorgaben[z];
         Zeile& zeile = zeilen_[static_cast<std::size_t>(z)];
-        zeile.gradMax = v.gradMax;
-        zeile.grenze = v.grenze;
+        zeile.gradBereich = v.gradBereich;
+        zeile.bereich = v.bereich;
         zeile.breiteDezimal = v.breite;
         zeile.label = neuesLabel(this, v.label, v.labelId);
         zeile.dezimal = neuesFeld(this, v.dezimal, 11);
@@ -301,7 +307,7 @@ void OrtUndZeitDialog::dezimalVerlassen(int zeile)
     const Zeile& z = zeilen_[static_cast<std::size_t>(zeile)];
     double x = wert(zeile);
     bool err = false;
-    pruefRealBereich(s_, u_.prompt, z.dezimal, x, labelText(z.label), -z.grenze, z.grenze, err);
+    pruefRealBereich(s_, u_.prompt, z.dezimal, x, labelText(z.label), z.bereich.von, z.bereich.bis, err);
     if (!err)
         wert(zeile) = x;
     zerlegeInFelder(zeile, wert(zeile));
@@ -311,7 +317,7 @@ void OrtUndZeitDialog::gradVerlassen(int zeile)
 {
     const Zeile& z = zeilen_[static_cast<std::size_t>(zeile)];
     bool err = false;
-    pruefInt(s_, u_.prompt, z.grad, 0, z.gradMax, labelText(z.label), gradGedaechtnis(zeile), err);
+    pruefInt(s_, u_.prompt, z.grad, ganz(z.gradBereich.von), ganz(z.gradBereich.bis), labelText(z.label), gradGedaechtnis(zeile), err);
     if (!err)
         pruefeAlles();
 }
@@ -319,7 +325,7 @@ void OrtUndZeitDialog::gradVerlassen(int zeile)
 void OrtUndZeitDialog::minutenVerlassen(QLineEdit* feld)
 {
     bool err = false;
-    pruefInt(s_, u_.prompt, feld, 0, 60, std::string(titel(s_, 17)), u_.ort.minutenWert, err);
+    pruefInt(s_, u_.prompt, feld, ganz(DialogBereich::Winkelminuten.von), ganz(DialogBereich::Winkelminuten.bis), std::string(titel(s_, 17)), u_.ort.minutenWert, err);
     if (!err)
         pruefeAlles();
 }
@@ -327,7 +333,7 @@ void OrtUndZeitDialog::minutenVerlassen(QLineEdit* feld)
 void OrtUndZeitDialog::sekundenVerlassen(QLineEdit* feld)
 {
     bool err = false;
-    pruefInt(s_, u_.prompt, feld, 0, 60, std::string(titel(s_, 18)), u_.ort.sekundenWert, err);
+    pruefInt(s_, u_.prompt, feld, ganz(DialogBereich::Winkelsekunden.von), ganz(DialogBereich::Winkelsekunden.bis), std::string(titel(s_, 18)), u_.ort.sekundenWert, err);
     if (!err)
         pruefeAlles();
 }
@@ -341,7 +347,7 @@ void OrtUndZeitDialog::minutenBetreten(QLineEdit* feld)
 void OrtUndZeitDialog::jahrVerlassen()
 {
     bool err = false;
-    pruefInt(s_, u_.prompt, jahr_, 1300, 2500, labelText(jahrLabel_), s_.Par.Jahr, err);
+    pruefInt(s_, u_.prompt, jahr_, ganz(DialogBereich::Jahr.von), ganz(DialogBereich::Jahr.bis), labelText(jahrLabel_), s_.Par.Jahr, err);
 }
 
 bool OrtUndZeitDialog::pruefeAlles()
@@ -353,9 +359,9 @@ bool OrtUndZeitDialog::pruefeAlles()
         for (int zeile = 0; zeile < 3; ++zeile) {
             const Zeile& z = zeilen_[static_cast<std::size_t>(zeile)];
             bool e1 = false, e2 = false, e3 = false;
-            pruefInt(s_, u_.prompt, z.grad, 0, z.gradMax, labelText(z.label), gradGedaechtnis(zeile), e1);
-            pruefInt(s_, u_.prompt, z.minuten, 0, 60, minutenLabel, u_.ort.minutenWert, e2);
-            pruefInt(s_, u_.prompt, z.sekunden, 0, 60, sekundenLabel, u_.ort.sekundenWert, e3);
+            pruefInt(s_, u_.prompt, z.grad, ganz(z.gradBereich.von), ganz(z.gradBereich.bis), labelText(z.label), gradGedaechtnis(zeile), e1);
+            pruefInt(s_, u_.prompt, z.minuten, ganz(DialogBereich::Winkelminuten.von), ganz(DialogBereich::Winkelminuten.bis), minutenLabel, u_.ort.minutenWert, e2);
+            pruefInt(s_, u_.prompt, z.sekunden, ganz(DialogBereich::Winkelsekunden.von), ganz(DialogBereich::Winkelsekunden.bis), sekundenLabel, u_.ort.sekundenWert, e3);
             if (e1 || e2 || e3) {
                 ok = false;
                 continue; // a row with a rejected field leaves its value as it was
@@ -374,7 +380,7 @@ bool OrtUndZeitDialog::pruefeAlles()
             const Zeile& z = zeilen_[static_cast<std::size_t>(zeile)];
             double x = wert(zeile);
             bool err = false;
-            pruefRealBereich(s_, u_.prompt, z.dezimal, x, labelText(z.label), -z.grenze, z.grenze, err);
+            pruefRealBereich(s_, u_.prompt, z.dezimal, x, labelText(z.label), z.bereich.von, z.bereich.bis, err);
             if (err) {
                 ok = false;
                 continue;
@@ -385,7 +391,7 @@ bool OrtUndZeitDialog::pruefeAlles()
     }
 
     bool err = false;
-    pruefInt(s_, u_.prompt, jahr_, 1300, 2500, labelText(jahrLabel_), s_.Par.Jahr, err);
+    pruefInt(s_, u_.prompt, jahr_, ganz(DialogBereich::Jahr.von), ganz(DialogBereich::Jahr.bis), labelText(jahrLabel_), s_.Par.Jahr, err);
     if (err)
         ok = false;
 

@@ -3,6 +3,7 @@
 // decimal degrees or as degrees, minutes and seconds with a sign choice, and the reference
 // year of every computation. It is the first step of the walk.
 #include "core/ui/Beschriftung.h"
+#include "dialogs/Wertebereiche.h"
 #include "dialogs/ui/DialogUmgebung.h"
 
 #include <QDialog>
@@ -44,8 +45,8 @@ private:
         QLineEdit* minuten = nullptr;
         QLineEdit* sekunden = nullptr;
         RadioGruppe* vorzeichen = nullptr;
-        std::int32_t gradMax = 0;
-        double grenze = 0;       // decimal range -grenze .. grenze
+        Wertebereich gradBereich{0, 0}; // whole degrees of the degree form
+        Wertebereich bereich{0, 0};     // decimal degrees
         int breiteDezimal = 11;  // width of the decimal text
     };
     enum ZeilenNr { Breite = 0, Laenge = 1, Zone = 2 };

@@ -8,6 +8,8 @@
 #include "core/ui/RadioGruppe.h"
 #include "dialogs/DialogParameterRegeln.h"
 #include "dialogs/HabermelGeometrie.h"
+#include "dialogs/IniLesen.h"
+#include "dialogs/Wertebereiche.h"
 #include "dialogs/TypwahlTabelle.h"
 #include "dialogs/ui/DialogFelder.h"
 
@@ -29,6 +31,8 @@ namespace {
 
 QString q(std::string_view t) { return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())); }
 std::string_view titel(const AppState& s, int zeile) { return titelText(s, zeile + 1); }
+
+std::int32_t ganz(double grenze) { return static_cast<std::int32_t>(grenze); }
 
 bool planar(char t) { return t == 'h' || t == 'i' || t == 'v'; }
 
@@ -307,8 +311,7 @@ void TypwahlDialog::werteInFelder()
         edit3_->setText(QString::number(s_.Par.HidokaiZeiger));
     else if (s_.UhrTyp != 'q' || s_.Schalter.Hoehenuhrart == 0)
         edit3_->setText(q(RealStr(s_.Par.Gnomonhoehe, 6, 2)));
-    if (const auto basis = TypBasisVon(s_.UhrTyp))
-        s_.TypBasis = *basis;
+    s_.TypBasis = typBasisFuer(s_.UhrTyp, s_.TypBasis);
     zeigeBildKnopf();
     zeigeFelder();
 }
@@ -336,8 +339,7 @@ void TypwahlDialog::typGewaehlt(int index)
         rgSchirm_->setItemIndex(s_.UhrTyp == 'h' ? 0 : s_.UhrTyp == 'i' ? 1 : 2);
     rgZyl_->setItemIndex(s_.Schalter.ZylinderArt);
     rgAltitude_->setItemIndex(s_.Schalter.Hoehenuhrart);
-    if (const auto basis = TypBasisVon(s_.UhrTyp))
-        s_.TypBasis = *basis;
+    s_.TypBasis = typBasisFuer(s_.UhrTyp, s_.TypBasis);
     zeigeGroesseInEdit3();
     zeigeBildKnopf();
     zeigeFelder();
@@ -422,7 +424,7 @@ void TypwahlDialog::wandabweichungVerlassen()
     pruefRealFeld(s_, u_.prompt, edit1_, x, err);
     if (err)
         return;
-    if (std::fabs(x) > 180) {
+    if (!DialogBereich::TypWandabweichung.enthaelt(x)) {
         u_.prompt.ask(PromptTitle::Problem, PromptIcon::Warning, std::string(meldungsText(s_, 0)), PromptButtons::Ok);
         edit1_->setText(q(RealStr(s_.Par.Wandabweichung, 7, 2)));
         edit1_->setFocus();
@@ -436,7 +438,8 @@ void TypwahlDialog::skalaVerlassen()
 {
     bool err = false;
     std::int32_t n = s_.SkalaZylinder;
-    pruefIntNochmals(s_, u_.prompt, edZylang_, 3, 290, label(lHirt_), n, err);
+    pruefIntNochmals(s_, u_.prompt, edZylang_, ganz(DialogBereich::TypSkalaZylinder.von),
+                     ganz(DialogBereich::TypSkalaZylinder.bis), label(lHirt_), n, err);
     if (!err && n != s_.SkalaZylinder) {
         s_.SkalaZylinder = n;
         edZylang_->setText(QString::number(n));
@@ -450,7 +453,7 @@ void TypwahlDialog::inklinationVerlassen()
     pruefRealFeld(s_, u_.prompt, edit2_, x, err);
     if (err)
         return;
-    if (!(x > 0) || std::fabs(x) > 175) {
+    if (!(x > 0) || !DialogBereich::TypInklination.enthaelt(x)) {
         u_.prompt.ask(PromptTitle::Fehler, PromptIcon::Warning, std::string(meldungsText(s_, 3)), PromptButtons::Ok);
         edit2_->setFocus();
     } else {
@@ -478,17 +481,20 @@ void TypwahlDialog::groesseVerlassen()
     bool err = false;
     if (t == 'z' && zyl < 2) {
         schneideAmPunkt(edit3_);
-        pruefInt(s_, u_.prompt, edit3_, 4, 110, label(label5_), s_.Par.Skalenlaenge, err);
+        pruefInt(s_, u_.prompt, edit3_, ganz(DialogBereich::TypSkalenlaengeVerlassen.von),
+                 ganz(DialogBereich::TypSkalenlaengeVerlassen.bis), label(label5_), s_.Par.Skalenlaenge, err);
         if (!err)
             edit3_->setText(QString::number(s_.Par.Skalenlaenge));
     } else if (t == 'k') {
         schneideAmPunkt(edit3_);
-        pruefInt(s_, u_.prompt, edit3_, 1, 110, label(label5_), s_.Par.HidokaiZeiger, err);
+        pruefInt(s_, u_.prompt, edit3_, ganz(DialogBereich::TypHidokaiZeigerVerlassen.von),
+                 ganz(DialogBereich::TypHidokaiZeigerVerlassen.bis), label(label5_), s_.Par.HidokaiZeiger, err);
         if (!err)
             edit3_->setText(QString::number(s_.Par.HidokaiZeiger));
     } else if (t == 'q' && s_.Schalter.Hoehenuhrart > 0) {
         double d = s_.Par.HabermelDurchmesser;
-        pruefRealBereich(s_, u_.prompt, edHaber_, d, label(label62_), 30, 200, err);
+        pruefRealBereich(s_, u_.prompt, edHaber_, d, label(label62_), DialogBereich::TypHabermelDurchmesser.von,
+                         DialogBereich::TypHabermelDurchmesser.bis, err);
         if (err) {
             u_.prompt.ask(PromptTitle::Warnung, PromptIcon::Error,
                           holeText(s_, 577) + "\r\n" + holeText(s_, 578), PromptButtons::Ok);
@@ -504,9 +510,8 @@ void TypwahlDialog::groesseVerlassen()
     } else if ((t == 'z' && zyl == 2) || t == 'w' || t == 'h' || t == 'i' || t == 'm' || t == 'v') {
         double& ziel = t == 'z' ? s_.Par.ZylZeiger : s_.Par.Gnomonhoehe;
         double x = ziel;
-        const double lo = t == 'z' ? 4 : 5;
-        const double hi = t == 'z' ? 110 : 200;
-        pruefRealBereich(s_, u_.prompt, edit3_, x, label(label5_), lo, hi, err);
+        const Wertebereich b = t == 'z' ? DialogBereich::TypZylZeigerVerlassen : DialogBereich::TypGnomonhoeheVerlassen;
+        pruefRealBereich(s_, u_.prompt, edit3_, x, label(label5_), b.von, b.bis, err);
         if (!err) {
             ziel = x;
             edit3_->setText(q(RealStr(x, 6, 2)));
@@ -518,7 +523,8 @@ void TypwahlDialog::ringVerlassen()
 {
     double x = s_.Par.RingDurchmesser;
     bool err = false;
-    pruefRealBereich(s_, u_.prompt, rDurch_, x, label(label62_), 10, 300, err);
+    pruefRealBereich(s_, u_.prompt, rDurch_, x, label(label62_), DialogBereich::TypRingDurchmesser.von,
+                     DialogBereich::TypRingDurchmesser.bis, err);
     if (!err)
         s_.Par.RingDurchmesser = x;
 }
@@ -536,7 +542,7 @@ bool TypwahlDialog::pruefeAlles()
         pruefRealFeld(s_, u_.prompt, edit1_, x, err);
         if (err) {
             ok = false;
-        } else if (std::fabs(x) > 180) {
+        } else if (!DialogBereich::TypWandabweichung.enthaelt(x)) {
             u_.prompt.ask(PromptTitle::Problem, PromptIcon::Warning, TextPaar(s_, 0, 1), PromptButtons::Ok);
             edit1_->clear();
             edit1_->setFocus();
@@ -551,7 +557,7 @@ bool TypwahlDialog::pruefeAlles()
         pruefRealFeld(s_, u_.prompt, edit2_, x, err);
         if (err) {
             ok = false;
-        } else if (std::fabs(x) > 175 || x < 0) {
+        } else if (!DialogBereich::TypInklination.enthaelt(x)) {
             u_.prompt.ask(PromptTitle::Problem, PromptIcon::Warning, TextPaar(s_, 3, 1), PromptButtons::Ok);
             edit2_->clear();
             edit2_->setFocus();
@@ -564,19 +570,22 @@ bool TypwahlDialog::pruefeAlles()
     bool err = false;
     if (t == 'z' && zyl < 2) {
         schneideAmPunkt(edit3_);
-        pruefInt(s_, u_.prompt, edit3_, 3, 220, label(label5_), s_.Par.Skalenlaenge, err);
+        pruefInt(s_, u_.prompt, edit3_, ganz(DialogBereich::TypSkalenlaengeSchliessen.von),
+                 ganz(DialogBereich::TypSkalenlaengeSchliessen.bis), label(label5_), s_.Par.Skalenlaenge, err);
         if (!err)
             edit3_->setText(QString::number(s_.Par.Skalenlaenge));
         ok = ok && !err;
         err = false;
         std::int32_t n = s_.SkalaZylinder;
-        pruefIntNochmals(s_, u_.prompt, edZylang_, 3, 290, label(lHirt_), n, err);
+        pruefIntNochmals(s_, u_.prompt, edZylang_, ganz(DialogBereich::TypSkalaZylinder.von),
+                         ganz(DialogBereich::TypSkalaZylinder.bis), label(lHirt_), n, err);
         if (!err)
             s_.SkalaZylinder = n;
         ok = ok && !err;
     } else if (t == 'z') {
         double x = s_.Par.ZylZeiger;
-        pruefRealBereich(s_, u_.prompt, edit3_, x, label(label5_), 3, 220, err);
+        pruefRealBereich(s_, u_.prompt, edit3_, x, label(label5_), DialogBereich::TypZylZeigerSchliessen.von,
+                         DialogBereich::TypZylZeigerSchliessen.bis, err);
         if (!err) {
             s_.Par.ZylZeiger = x;
             edit3_->setText(q(RealStr(x, 6, 2)));
@@ -584,7 +593,8 @@ bool TypwahlDialog::pruefeAlles()
         ok = ok && !err;
         err = false;
         x = s_.Par.ZylRadius;
-        pruefRealBereich(s_, u_.prompt, edZylRad_, x, label(lZylRad_), 4, 500, err);
+        pruefRealBereich(s_, u_.prompt, edZylRad_, x, label(lZylRad_), DialogBereich::TypZylRadius.von,
+                         DialogBereich::TypZylRadius.bis, err);
         if (!err) {
             s_.Par.ZylRadius = x;
             edZylRad_->setText(q(RealStr(x, 7, 2)));
@@ -592,7 +602,8 @@ bool TypwahlDialog::pruefeAlles()
         ok = ok && !err;
     } else if (t == 'q' && s_.Schalter.Hoehenuhrart > 0) {
         double d = s_.Par.HabermelDurchmesser;
-        pruefRealBereich(s_, u_.prompt, edHaber_, d, label(label62_), 30, 200, err);
+        pruefRealBereich(s_, u_.prompt, edHaber_, d, label(label62_), DialogBereich::TypHabermelDurchmesser.von,
+                         DialogBereich::TypHabermelDurchmesser.bis, err);
         if (err) {
             u_.prompt.ask(PromptTitle::Warnung, PromptIcon::Error,
                           holeText(s_, 577) + "\r\n" + holeText(s_, 578), PromptButtons::Ok);
@@ -608,7 +619,8 @@ bool TypwahlDialog::pruefeAlles()
         edHaber_->setText(q(RealStr(s_.Par.HabermelDurchmesser, 6, 1)));
     } else if (t == 'k') {
         schneideAmPunkt(edit3_);
-        pruefInt(s_, u_.prompt, edit3_, 3, 220, label(label5_), s_.Par.HidokaiZeiger, err);
+        pruefInt(s_, u_.prompt, edit3_, ganz(DialogBereich::TypHidokaiZeigerSchliessen.von),
+                 ganz(DialogBereich::TypHidokaiZeigerSchliessen.bis), label(label5_), s_.Par.HidokaiZeiger, err);
         ok = ok && !err;
     } else if (t == 'h' || t == 'i' || t == 'v' || t == 'w') {
         if (t == 'h') {
@@ -616,7 +628,8 @@ bool TypwahlDialog::pruefeAlles()
             s_.Par.Inklination = 0;
         }
         double x = s_.Par.Gnomonhoehe;
-        pruefRealBereich(s_, u_.prompt, edit3_, x, label(label5_), 3, 120, err);
+        pruefRealBereich(s_, u_.prompt, edit3_, x, label(label5_), DialogBereich::TypGnomonhoeheSchliessen.von,
+                         DialogBereich::TypGnomonhoeheSchliessen.bis, err);
         if (!err) {
             s_.Par.Gnomonhoehe = x;
             edit3_->setText(q(RealStr(x, 6, 2)));
