@@ -264,6 +264,10 @@ void ParameterDialog::aktualisiereSprache(AppState& s)
         co(n)->addItems(modi);
         co(n)->setCurrentIndex(s.Schalter.Datumslinien - '0');
     }
+    QStringList erklaerung;
+    for (int zeile = 52; zeile <= 58; ++zeile)
+        erklaerung << q(texteText(s, zeile));
+    lb("MemoDat")->setText(erklaerung.join(QLatin1Char('\n')));
     setzeTitel();
 }
 
@@ -285,8 +289,15 @@ void ParameterDialog::setzeTitel()
 void ParameterDialog::setzeBreite()
 {
     datumsliste_->setVisible(datumslistenSeite_);
-    if (!isMaximized())
-        adjustSize();
+    // The window fits the page on show, not the largest of the pages.
+    for (int i = 0; i < seiten_->count(); ++i)
+        seiten_->widget(i)->setSizePolicy(i == seiten_->currentIndex() ? QSizePolicy::Preferred : QSizePolicy::Ignored,
+                                          i == seiten_->currentIndex() ? QSizePolicy::Preferred : QSizePolicy::Ignored);
+    if (!isMaximized()) {
+        // The tab widget's own size hint spans every page; the minimum follows the page shown.
+        layout()->activate();
+        resize(minimumSizeHint());
+    }
 }
 
 void ParameterDialog::hilfeEinstellen()
@@ -297,8 +308,10 @@ void ParameterDialog::hilfeEinstellen()
 void ParameterDialog::showEvent(QShowEvent* ereignis)
 {
     QDialog::showEvent(ereignis);
-    if (!ereignis->spontaneous())
+    if (!ereignis->spontaneous()) {
         formShow();
+        setzeBreite();
+    }
 }
 
 void ParameterDialog::formShow()
@@ -372,6 +385,7 @@ void ParameterDialog::eintragen()
     for (const char* n : {"EdLat1", "EdLat1b", "EdSaw", "EdSaw2"})
         zeigeWert(n, p.Breite, 7, 2);
     zeigeWert("ed2Lat", p.Breite2, 7, 2);
+    zeigeWert("EdLat", p.Breite, 6, 2);
     for (const char* n : {"EdLong1", "EdLong1b"})
         zeigeWert(n, p.Laenge, 7, 2);
     zeigeWert("Ed2Long", p.Laenge2, 7, 2);
@@ -572,6 +586,12 @@ void ParameterDialog::boolToParams()
     rg("rgZodiak")->setItemIndex(sch.QuadrantSkala);
     rg("rgZodiAZ")->setItemIndex(sch.ZodiakSkala ? 1 : 0);
     rg("RGSchirm")->setItemIndex(s_.UhrTyp == 'h' ? 0 : s_.UhrTyp == 'i' ? 1 : 2);
+
+    // Quadrant page: the Habermel dials have their own group and heading.
+    sichtbar("GrAlt", sch.Hoehenuhrart > 0);
+    sichtbar("GrQuad", sch.Hoehenuhrart == 0);
+    setzeTextId(lb("lQuad"), sch.Hoehenuhrart > 0 ? 343 : sch.QuadrantSkala == 2 ? 344 : 340);
+    beschrifteKomponente(lb("lQuad"), s_, s_.StringIdBasis);
 
     // Cylinder page.
     const int art = sch.ZylinderArt;
@@ -823,12 +843,19 @@ bool ParameterDialog::uebertragen()
                 p.KegelNeigung = kegelNeigungGespeichert(x);
         }
         ganzzahl("EdScale", sch.Kartenmassstab, "Label129", B::Kartenmassstab);
-        if (real("EdSpi", p.KegelOeffnung, "Label46", B::KegelOeffnungSchliessen) && gezeigt("EdSpi") &&
-            !KegelOeffnungPasst(p.KegelOeffnung, p.KegelNeigung)) {
-            u_.prompt.ask(PromptTitle::Fehler, PromptIcon::Warning,
-                          "Der Winkel muss kleiner als die Neigung der Kegelachse sein!", PromptButtons::Ok);
-            ed("EdSpi")->setFocus();
-            ok = false;
+        if (gezeigt("EdSpi")) {
+            // The half opening must stay below the axis inclination, or the cone has no section.
+            double x = p.KegelOeffnung;
+            if (!realGeprueft("EdSpi", x, "Label46", B::KegelOeffnungSchliessen)) {
+                ok = false;
+            } else if (!KegelOeffnungPasst(x, p.KegelNeigung)) {
+                u_.prompt.ask(PromptTitle::Fehler, PromptIcon::Warning,
+                              "Der Winkel muss kleiner als die Neigung der Kegelachse sein!", PromptButtons::Ok);
+                ed("EdSpi")->setFocus();
+                ok = false;
+            } else {
+                p.KegelOeffnung = x;
+            }
         }
         break;
     }

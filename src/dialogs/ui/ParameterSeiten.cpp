@@ -13,10 +13,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -133,15 +131,6 @@ void koepfe(ParameterDialog* d, QGridLayout* raster, QWidget* eltern, const char
     (void)d;
 }
 
-QWidget* mitRollbalken(QWidget* inhalt)
-{
-    auto* rolle = new QScrollArea;
-    rolle->setWidget(inhalt);
-    rolle->setWidgetResizable(true);
-    rolle->setFrameShape(QFrame::NoFrame);
-    return rolle;
-}
-
 } // namespace
 
 void ParameterDialog::baueSeiten()
@@ -160,7 +149,7 @@ void ParameterDialog::baueSeiten()
         QWidget* inhalt = (this->*bau)();
         inhalt->setObjectName(QString::fromLatin1(name));
         k_.insert(inhalt->objectName(), inhalt);
-        seiten_->addTab(mitRollbalken(inhalt), QString());
+        seiten_->addTab(inhalt, QString());
     }
     datumsliste_ = baueDatumsliste();
 }
@@ -312,7 +301,7 @@ QWidget* ParameterDialog::baueSeiteQuadrant()
 
     auto* habermel = rahmen(seite, "GrAlt", {" Habermel ", " Habermel "});
     auto* h = new QGridLayout(habermel);
-    h->addWidget(labelId(habermel, "l2Habermel", 570), 0, 0);
+    h->addWidget(label(habermel, "l2Habermel", {"&Zeigerlänge der Sonnenuhr ", "&Gnomon length of the dial "}), 0, 0);
     h->addWidget(feld(habermel, "EdHabermel", 6), 0, 1);
     h->addWidget(labelId(habermel, "LHabermel", 580), 1, 0);
     h->addWidget(feld(habermel, "EdHabermel2", 6), 1, 1);
@@ -547,8 +536,9 @@ QWidget* ParameterDialog::baueSeiteAzimut()
     a->addWidget(proMonat, 0, 1);
     a->addWidget(label(az, "Label106", {"&Abstand des Beobachters [mm]", "&Distance of the observer [mm]"}), 1, 0);
     a->addWidget(feld(az, "EdAz1", 6), 1, 1);
-    a->addWidget(label(az, "Label108", {"(Augenhöhe über der", "(eye height above"}), 2, 0);
-    a->addWidget(label(az, "Label111", {"Grundplatte)", "the base plate)"}), 2, 1);
+    a->addWidget(label(az, "Label108", {"(Augenhöhe über der Grundplatte)", "(eye height above the base plate)"}), 2,
+                 0, 1, 2);
+    a->addWidget(label(az, "Label111", {"mm", "mm"}), 1, 2);
     a->setColumnStretch(2, 1);
     v->addWidget(az);
 
@@ -774,14 +764,9 @@ QWidget* ParameterDialog::baueDatumsliste()
 {
     auto* box = rahmen(this, "GrBoxDat", {" Eigene Datumslinien ", " Own Date Lines "});
     auto* v = new QVBoxLayout(box);
-    auto* info = neu<QPlainTextEdit>(box, "MemoDat");
-    info->setReadOnly(true);
-    info->setFrameShape(QFrame::NoFrame);
-    info->setFocusPolicy(Qt::NoFocus);
-    info->setLineWrapMode(QPlainTextEdit::NoWrap);
-    info->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    info->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setzeTextId(info, 609);
+    // What the own date lines are for; its lines come from the text table in the language.
+    auto* info = neu<QLabel>(box, "MemoDat");
+    info->setTextFormat(Qt::PlainText);
     v->addWidget(info);
     v->addWidget(neu<QListWidget>(box, "ListBox2"), 1);
     auto* eingabe = new QHBoxLayout;

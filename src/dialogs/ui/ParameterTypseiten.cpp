@@ -30,8 +30,6 @@ namespace umbrin {
 
 namespace {
 
-QString q(std::string_view t) { return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())); }
-
 // Texts of this page that the string table does not hold, German and English.
 const char* text(const AppState& s, const char* de, const char* en) { return s.Sprachspalte == 2 ? en : de; }
 
@@ -278,6 +276,7 @@ void ParameterDialog::hoehenuhrArt(int item)
     TSchalter& sch = s_.Schalter;
     sch.Hoehenuhrart = static_cast<std::uint8_t>(item);
     sichtbar("GrAlt", item == 1 || item == 2);
+    sichtbar("GrQuad", item == 0);
     if (item > 0) {
         zeigeWert("EdHabermel2", s_.Par.HabermelDurchmesser, 6, 1);
         habermelGnomonAus(s_.Par.HabermelDurchmesser, true);

@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <memory>
+
 using namespace umbrin;
 using namespace umbrin::dialogtest;
 
@@ -16,10 +18,21 @@ class OrtUndZeitDialogTest : public QObject {
 
     AppState s;
     SkriptPrompt prompt;
+    std::unique_ptr<DialogUmgebung> umgebung;
+
+    // The dialogs keep their environment until they are deleted, after the test's end.
+    DialogUmgebung& neueUmgebung()
+    {
+        loeschVerzoegerte();
+        umgebung = std::make_unique<DialogUmgebung>(s, prompt);
+        return *umgebung;
+    }
 
     QLineEdit* feld(QWidget* d, const char* name) { return d->findChild<QLineEdit*>(QString::fromLatin1(name)); }
 
 private slots:
+    void cleanup() { loeschVerzoegerte(); }
+
     void init()
     {
         s = AppState{};
@@ -30,7 +43,7 @@ private slots:
 
     void decimalValuesThatPassReachTheStateAndBadOnesKeepTheOld()
     {
-        DialogUmgebung u{s, prompt};
+        DialogUmgebung& u = neueUmgebung();
         auto* d = new OrtUndZeitDialog(u);
         zeigeAktiv(d);
         QLineEdit* breite = feld(d, "Edit11");
@@ -57,7 +70,7 @@ private slots:
 
     void degreeFormStoresOnlyCheckedRowsAndFloorsTheLatitude()
     {
-        DialogUmgebung u{s, prompt};
+        DialogUmgebung& u = neueUmgebung();
         u.ort.dezimal = false;
         auto* d = new OrtUndZeitDialog(u);
         zeigeAktiv(d);
@@ -100,7 +113,7 @@ private slots:
 
     void yearBoundsAndTheZoneMeridianQuestion()
     {
-        DialogUmgebung u{s, prompt};
+        DialogUmgebung& u = neueUmgebung();
         auto* d = new OrtUndZeitDialog(u);
         zeigeAktiv(d);
         QLineEdit* jahr = feld(d, "Edit5");
@@ -138,7 +151,7 @@ private slots:
             setzeSprache(s, deutsch);
             for (int schritt : {0, 1}) {
                 s.DialogSchritt = static_cast<std::uint8_t>(schritt);
-                DialogUmgebung u{s, prompt};
+                DialogUmgebung& u = neueUmgebung();
                 u.ort.dezimal = schritt == 0;
                 auto* d = new OrtUndZeitDialog(u);
                 zeigeAktiv(d);

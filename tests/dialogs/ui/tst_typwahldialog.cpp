@@ -11,6 +11,8 @@
 
 #include <cmath>
 
+#include <memory>
+
 using namespace umbrin;
 using namespace umbrin::dialogtest;
 
@@ -19,6 +21,15 @@ class TypwahlDialogTest : public QObject {
 
     AppState s;
     SkriptPrompt prompt;
+    std::unique_ptr<DialogUmgebung> umgebung;
+
+    // The dialogs keep their environment until they are deleted, after the test's end.
+    DialogUmgebung& neueUmgebung()
+    {
+        loeschVerzoegerte();
+        umgebung = std::make_unique<DialogUmgebung>(s, prompt);
+        return *umgebung;
+    }
 
     static QLineEdit* feld(QWidget* d, const char* name) { return d->findChild<QLineEdit*>(QString::fromLatin1(name)); }
     static RadioGruppe* gruppe(QWidget* d, const char* name)
@@ -35,6 +46,8 @@ class TypwahlDialogTest : public QObject {
     }
 
 private slots:
+    void cleanup() { loeschVerzoegerte(); }
+
     void init()
     {
         s = AppState{};
@@ -46,7 +59,7 @@ private slots:
     void choosingItemsSetsTypeAndShowsOnlyItsFields()
     {
         s.ExpertenModus = 0;
-        DialogUmgebung u{s, prompt};
+        DialogUmgebung& u = neueUmgebung();
         auto* d = new TypwahlDialog(u);
         zeigeAktiv(d);
         RadioGruppe* typen = gruppe(d, "RG1");
@@ -77,7 +90,7 @@ private slots:
     void exitChecksKeepTheOldValueOnError()
     {
         s.UhrTyp = 'i';
-        DialogUmgebung u{s, prompt};
+        DialogUmgebung& u = neueUmgebung();
         auto* d = new TypwahlDialog(u);
         zeigeAktiv(d);
         QLineEdit* abw = feld(d, "Edit1");
@@ -119,7 +132,7 @@ private slots:
     {
         s.UhrTyp = 'z';
         s.Schalter.ZylinderArt = 0;
-        DialogUmgebung u{s, prompt};
+        DialogUmgebung& u = neueUmgebung();
         auto* d = new TypwahlDialog(u);
         zeigeAktiv(d);
         tippe(feld(d, "Edit3"), QStringLiteral("12.7"), feld(d, "EdZylang"));
@@ -162,7 +175,7 @@ private slots:
                 s.Schirmuhr = a.schirm;
                 s.Schalter.Hoehenuhrart = a.sub;
                 s.Schalter.ZylinderArt = a.sub;
-                DialogUmgebung u{s, prompt};
+                DialogUmgebung& u = neueUmgebung();
                 auto* d = new TypwahlDialog(u);
                 zeigeAktiv(d);
                 speichereBild(d, QStringLiteral("typ_%1_%2").arg(deutsch ? "de" : "en", a.name));
