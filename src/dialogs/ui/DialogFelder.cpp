@@ -25,6 +25,8 @@ bool TasteErlaubt(Tasten tasten, QChar zeichen)
     return false;
 }
 
+void FeldWaechter::setEnterZiel(QWidget* feld, QWidget* ziel) { enterZiele_[feld] = ziel; }
+
 void FeldWaechter::beobachte(QWidget* feld, Tasten tasten, std::function<void()> verlassen,
                              std::function<void()> betreten)
 {
@@ -34,7 +36,10 @@ void FeldWaechter::beobachte(QWidget* feld, Tasten tasten, std::function<void()>
     e.verlassen = std::move(verlassen);
     e.betreten = std::move(betreten);
     feld->installEventFilter(this);
-    connect(feld, &QObject::destroyed, this, [this, feld] { felder_.erase(feld); });
+    connect(feld, &QObject::destroyed, this, [this, feld] {
+        felder_.erase(feld);
+        enterZiele_.erase(feld);
+    });
 }
 
 void FeldWaechter::beimVerlassen(QWidget* steuerelement, std::function<void()> verlassen)
@@ -72,8 +77,10 @@ bool FeldWaechter::eventFilter(QObject* objekt, QEvent* ereignis)
     if (ereignis->type() == QEvent::KeyPress && e.filtern) {
         auto* taste = static_cast<QKeyEvent*>(ereignis);
         if (taste->key() == Qt::Key_Return || taste->key() == Qt::Key_Enter) {
-            if (enterZiel_)
-                enterZiel_->setFocus(Qt::TabFocusReason);
+            const auto eigenes = enterZiele_.find(objekt);
+            QWidget* ziel = eigenes != enterZiele_.end() && eigenes->second ? eigenes->second.data() : enterZiel_.data();
+            if (ziel)
+                ziel->setFocus(Qt::TabFocusReason);
             return true; // never the dialog's default button
         }
         if (taste->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))

@@ -31,6 +31,8 @@ public:
 
     // The button that Enter in a watched field moves the focus to.
     void setEnterZiel(QWidget* knopf) { enterZiel_ = knopf; }
+    // A field whose Enter key leads elsewhere (to the next field, say).
+    void setEnterZiel(QWidget* feld, QWidget* ziel);
 
     // Filters the keys of `feld` and, when given, runs `verlassen` when the field is left and
     // `betreten` when it is entered.
@@ -57,6 +59,7 @@ private:
     };
     std::unordered_map<QObject*, Eintrag> felder_;
     QPointer<QWidget> enterZiel_;
+    std::unordered_map<QObject*, QPointer<QWidget>> enterZiele_;
     int tiefe_ = 0;
 };
 

@@ -58,6 +58,7 @@ OrtUndZeitDialog::OrtUndZeitDialog(DialogUmgebung& umgebung, QWidget* eltern)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlag(Qt::WindowMaximizeButtonHint, true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setProperty("hilfeKontext", 6);
     waechter_ = new FeldWaechter(this);
     baue();
 
@@ -196,6 +197,12 @@ void OrtUndZeitDialog::baue()
     }
     haupt->addLayout(knoepfe);
     waechter_->setEnterZiel(schliessen_);
+    // Enter in a decimal field goes on to the year.
+    for (const Zeile& z : zeilen_)
+        waechter_->setEnterZiel(z.dezimal, jahr_);
+    zeilen_[Zone].dezimal->setToolTip(QStringLiteral("zone meridian"));
+    zeilen_[Zone].grad->setToolTip(QStringLiteral("Meridian of time zone"));
+    jahr_->setToolTip(QStringLiteral("reference year"));
     connect(schliessen_, &QPushButton::clicked, this, [this] { schluss(false); });
     connect(abbruch_, &QPushButton::clicked, this, [this] { schluss(true); });
 

@@ -49,7 +49,6 @@ ParameterDialog::ParameterDialog(DialogUmgebung& umgebung, QWidget* eltern)
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setWindowFlag(Qt::WindowMaximizeButtonHint, true);
     setProperty("hilfeKontext", 10);
-    setzeTextId(this, 500);
     waechter_ = new FeldWaechter(this);
 
     auto* haupt = new QVBoxLayout(this);
@@ -225,8 +224,6 @@ void ParameterDialog::anpassen()
     imWalk_ = s_.DialogSchritt >= 4;
     abbruch_->setVisible(imWalk_);
     setzeTextId(schliessen_, imWalk_ ? 1 : 7);
-    if (imWalk_)
-        setzeTextId(this, 0);
     aktualisiereSprache(s_);
     beschrifteFenster(this, s_, s_.StringIdBasis);
     eintragen();

@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -390,6 +391,24 @@ private slots:
         QCOMPARE(s.Par.HabermelGnomon, g);
         QCOMPARE(s.Par.HabermelDurchmesser, 200.0);
         d->eintragen();
+        d->close();
+    }
+
+    void aLanguageSwitchRelabelsOwnAndTableTexts()
+    {
+        s.UhrTyp = 'v';
+        DialogUmgebung& u = neueUmgebung();
+        auto* d = new ParameterDialog(u);
+        zeigeAktiv(d);
+        QCOMPARE(d->findChild<QLabel*>(QStringLiteral("Label9"))->text(), QStringLiteral("Wandabweichung"));
+        QVERIFY(d->windowTitle().startsWith(QStringLiteral("Eingabe für ")));
+        setzeSprache(s, false);
+        beschrifteAlles(s, s.StringIdBasis);
+        QCOMPARE(d->findChild<QLabel*>(QStringLiteral("Label9"))->text(), QStringLiteral("Wall declination"));
+        QCOMPARE(d->findChild<QTabWidget*>()->tabText(0), QStringLiteral(" Horizontal/ Vertical/ Inclining Sundial"));
+        QCOMPARE(d->windowTitle(), QStringLiteral("Input for  vertical SUNDIAL"));
+        QCOMPARE(d->findChild<RadioGruppe*>(QStringLiteral("RG1"))->eintraege().value(3),
+                 QStringLiteral("  no date lines"));
         d->close();
     }
 
