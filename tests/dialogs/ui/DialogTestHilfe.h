@@ -1,6 +1,7 @@
 #pragma once
 // Helpers of the dialog window tests: scripted message boxes, a main window that records
 // what the walk asks of it, typing into a field and leaving it, and screenshots.
+#include "../../support/ScriptedPrompt.h"
 #include "core/UserPrompt.h"
 #include "dialogs/DialogWalk.h"
 
@@ -11,42 +12,19 @@
 #include <QTest>
 #include <QWidget>
 
-#include <deque>
 #include <functional>
 #include <string>
 #include <vector>
 
 namespace umbrin::dialogtest {
 
-class SkriptPrompt : public UserPrompt {
+// The shared scripted prompt, with a look into what it was asked.
+class SkriptPrompt : public test::ScriptedPrompt {
 public:
-    struct Meldung {
-        PromptTitle titel;
-        PromptIcon icon;
-        std::string text;
-        PromptButtons knoepfe;
-    };
-    std::vector<Meldung> gezeigt;
-    std::deque<PromptAnswer> antworten;
-
-    PromptAnswer ask(PromptTitle titel, PromptIcon icon, const std::string& text, PromptButtons knoepfe) override
-    {
-        gezeigt.push_back({titel, icon, text, knoepfe});
-        if (!antworten.empty()) {
-            const PromptAnswer a = antworten.front();
-            antworten.pop_front();
-            return a;
-        }
-        return knoepfe == PromptButtons::YesNo || knoepfe == PromptButtons::YesNoCancel ? PromptAnswer::Yes
-                                                                                       : PromptAnswer::Ok;
-    }
-    bool askText(const std::string&, const std::string&, std::string&) override { return false; }
-
-    std::string letzte() const { return gezeigt.empty() ? std::string() : gezeigt.back().text; }
     bool enthaelt(const std::string& teil) const
     {
-        for (const Meldung& m : gezeigt)
-            if (m.text.find(teil) != std::string::npos)
+        for (const Frage& f : asked)
+            if (f.text.find(teil) != std::string::npos)
                 return true;
         return false;
     }

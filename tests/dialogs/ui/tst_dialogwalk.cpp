@@ -109,7 +109,7 @@ private slots:
         walk->starten();
         auto* ort = qobject_cast<OrtUndZeitDialog*>(shell.letztes());
         ort->findChild<QLineEdit*>(QStringLiteral("Edit5"))->setText(QStringLiteral("3000"));
-        prompt.antworten = {PromptAnswer::Ok};
+        prompt.answers = {PromptAnswer::Ok};
         ort->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
         loeschVerzoegerte();
         QVERIFY(ort->isVisible());

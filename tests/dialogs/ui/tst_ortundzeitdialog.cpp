@@ -38,7 +38,8 @@ private slots:
         s = AppState{};
         initialisiereZustand(s);
         s.FensterFrei = 1;
-        prompt = SkriptPrompt{};
+        prompt.asked.clear();
+        prompt.answers.clear();
     }
 
     void decimalValuesThatPassReachTheStateAndBadOnesKeepTheOld()
@@ -54,7 +55,7 @@ private slots:
         QCOMPARE(feld(d, "Edit1")->text(), QStringLiteral("48"));
         QCOMPARE(feld(d, "Edit2")->text(), QStringLiteral("30"));
 
-        prompt.gezeigt.clear();
+        prompt.asked.clear();
         tippe(breite, QStringLiteral("95"), laenge);
         QCOMPARE(s.Par.Breite, 48.5);
         QVERIFY(prompt.enthaelt("=95"));
@@ -93,8 +94,8 @@ private slots:
         QCOMPARE(s.Par.Breite, 90.0);
 
         // Minutes beyond 60: the row keeps its value and the window its verdict.
-        prompt.gezeigt.clear();
-        prompt.antworten = {PromptAnswer::Ok, PromptAnswer::Ok};
+        prompt.asked.clear();
+        prompt.answers = {PromptAnswer::Ok, PromptAnswer::Ok};
         tippe(grad, QStringLiteral("45"), minuten);
         tippe(minuten, QStringLiteral("61"), sekunden);
         QVERIFY(prompt.enthaelt("=61"));
@@ -107,7 +108,7 @@ private slots:
         tippe(feld(d, "Edit3"), QStringLiteral("180"), feld(d, "Edit4"));
         tippe(feld(d, "Edit4"), QStringLiteral("30"), feld(d, "Edit9"));
         QCOMPARE(std::abs(s.Par.Laenge), 180.0);
-        prompt.antworten.clear();
+        prompt.answers.clear();
         d->close();
     }
 
@@ -123,24 +124,24 @@ private slots:
         } jahre[] = {{"1299", 2020}, {"1300", 1300}, {"2501", 1300}, {"2500", 2500}};
         s.Par.Jahr = 2020;
         for (const auto& j : jahre) {
-            prompt.antworten = {PromptAnswer::Ok};
+            prompt.answers = {PromptAnswer::Ok};
             tippe(jahr, QString::fromLatin1(j.text), feld(d, "Edit11"));
             QCOMPARE(s.Par.Jahr, j.erwartet);
         }
 
         // Longitude 0.5 with zone -15: 15.5 degrees apart, the question comes; No keeps the
         // window open. With longitude 0 (exactly 15) no question.
-        prompt.gezeigt.clear();
-        prompt.antworten = {PromptAnswer::No};
+        prompt.asked.clear();
+        prompt.answers = {PromptAnswer::No};
         tippe(feld(d, "Edit13"), QStringLiteral("0.5"), feld(d, "Edit15"));
         QVERIFY(!d->pruefeAlles());
         QVERIFY(prompt.enthaelt("15"));
-        QCOMPARE(prompt.gezeigt.back().knoepfe, PromptButtons::YesNo);
+        QCOMPARE(prompt.asked.back().buttons, PromptButtons::YesNo);
         QCOMPARE(s.LaengeWeitVomZonenmeridian, std::uint8_t{1});
-        prompt.gezeigt.clear();
+        prompt.asked.clear();
         tippe(feld(d, "Edit13"), QStringLiteral("0"), feld(d, "Edit15"));
         QVERIFY(d->pruefeAlles());
-        QVERIFY(prompt.gezeigt.empty());
+        QVERIFY(prompt.asked.empty());
         QCOMPARE(s.FensterFrei, std::uint8_t{1});
         d->close();
     }

@@ -46,7 +46,8 @@ private slots:
         s = AppState{};
         initialisiereZustand(s);
         s.FensterFrei = 1;
-        prompt = SkriptPrompt{};
+        prompt.asked.clear();
+        prompt.answers.clear();
     }
 
 
@@ -141,9 +142,9 @@ private slots:
         zeigeAktiv(d);
         QVERIFY(!feld(d, "EdSawyer")->isVisible());
         feld(d, "EdSawyer")->setText(QStringLiteral("999"));
-        prompt.gezeigt.clear();
+        prompt.asked.clear();
         QVERIFY(d->uebertragen());
-        QVERIFY(prompt.gezeigt.empty());
+        QVERIFY(prompt.asked.empty());
         QCOMPARE(s.Par.Gnomonhoehe, 35.0);
 
         // Peaucellier parameter 0 becomes 0.01 with the correction message.
@@ -163,7 +164,7 @@ private slots:
         zeigeAktiv(d);
         QCOMPARE(d->aktiveSeite(), ParameterSeite::Hoehe);
         feld(d, "hEdit1")->setText(QStringLiteral("200"));
-        prompt.gezeigt.clear();
+        prompt.asked.clear();
         QVERIFY(!d->wechsleSeite(ParameterSeite::Ring));
         QCOMPARE(d->aktiveSeite(), ParameterSeite::Hoehe);
         QCOMPARE(s.Par.HidokaiZeiger, 25);
@@ -218,7 +219,7 @@ private slots:
         tippe(feld(d, "EdNeig"), QStringLiteral("0.5"), feld(d, "EdKegel"));
         QCOMPARE(s.Par.KegelNeigung, 150.0); // a stored 0.5 would not be read back
         tippe(feld(d, "EdNeig"), QStringLiteral("40"), feld(d, "EdKegel"));
-        prompt.gezeigt.clear();
+        prompt.asked.clear();
         tippe(feld(d, "EdSpi"), QStringLiteral("40"), feld(d, "EdKegel"));
         QCOMPARE(s.Par.KegelOeffnung, 12.0);
         QVERIFY(prompt.enthaelt("kleiner als die Neigung der Kegelachse"));
@@ -241,7 +242,7 @@ private slots:
         zeigeAktiv(d);
         QCOMPARE(d->aktiveSeite(), ParameterSeite::Schirm);
         feld(d, "EdSolKreis")->setText(QStringLiteral("0"));
-        prompt.gezeigt.clear();
+        prompt.asked.clear();
         QVERIFY(!d->uebertragen());
         QVERIFY(prompt.enthaelt("Kreisradius = 0"));
         // A text that is no number fails and keeps the old radius.
@@ -286,9 +287,9 @@ private slots:
         QCOMPARE(s.Datumslinien.size(), std::size_t{3});
 
         // Saving without a settings file is reported; with one the section is written.
-        prompt.gezeigt.clear();
+        prompt.asked.clear();
         d->findChild<QPushButton*>(QStringLiteral("Button3"))->click();
-        QVERIFY(!prompt.gezeigt.empty());
+        QVERIFY(!prompt.asked.empty());
         {
             QFile f(QString::fromStdString(s.IniDatei));
             QVERIFY(f.open(QIODevice::WriteOnly));
@@ -337,12 +338,12 @@ private slots:
         zeigeAktiv(d);
         auto* kasten = d->findChild<QCheckBox*>(QStringLiteral("ChBHProfil"));
         for (PromptAnswer antwort : {PromptAnswer::No, PromptAnswer::Yes}) {
-            prompt.gezeigt.clear();
-            prompt.antworten = {antwort};
+            prompt.asked.clear();
+            prompt.answers = {antwort};
             kasten->click();
             QVERIFY(!kasten->isChecked());
             QCOMPARE(s.HorizontGeladen, std::uint8_t{0});
-            QCOMPARE(prompt.gezeigt.size(), antwort == PromptAnswer::Yes ? std::size_t{2} : std::size_t{1});
+            QCOMPARE(prompt.asked.size(), antwort == PromptAnswer::Yes ? std::size_t{2} : std::size_t{1});
         }
         d->close();
     }
@@ -379,11 +380,11 @@ private slots:
         const double g = s.Par.HabermelGnomon;
         s.Par.Breite = 0; // the tangent sum turns negative at the equator
         d->eintragen();
-        prompt.gezeigt.clear();
+        prompt.asked.clear();
         tippe(feld(d, "EdHabermel2"), QStringLiteral("150"), feld(d, "EdLat"));
         QCOMPARE(s.Par.HabermelGnomon, g);
         QCOMPARE(s.Par.HabermelDurchmesser, 200.0);
-        QVERIFY(!prompt.gezeigt.empty());
+        QVERIFY(!prompt.asked.empty());
         // A gnomon height whose diameter would pass 200 mm changes neither value.
         s.Par.Breite = 47.25;
         d->eintragen();

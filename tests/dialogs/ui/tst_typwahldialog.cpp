@@ -53,7 +53,8 @@ private slots:
         s = AppState{};
         initialisiereZustand(s);
         s.FensterFrei = 1;
-        prompt = SkriptPrompt{};
+        prompt.asked.clear();
+        prompt.answers.clear();
     }
 
     void choosingItemsSetsTypeAndShowsOnlyItsFields()
@@ -99,7 +100,7 @@ private slots:
 
         tippe(abw, QStringLiteral("-180"), gnomon);
         QCOMPARE(s.Par.Wandabweichung, 179.9999);
-        prompt.gezeigt.clear();
+        prompt.asked.clear();
         tippe(abw, QStringLiteral("180.5"), gnomon);
         QCOMPARE(s.Par.Wandabweichung, 179.9999);
         QVERIFY(prompt.enthaelt("Wandabweichung muss"));
@@ -147,11 +148,11 @@ private slots:
 
         const double g = s.Par.HabermelGnomon;
         s.Par.Breite = 90;
-        prompt.gezeigt.clear();
+        prompt.asked.clear();
         tippe(feld(d, "edHaber"), QStringLiteral("150"), d->findChild<QPushButton*>("Button1"));
         QCOMPARE(s.Par.HabermelGnomon, g);
         QCOMPARE(s.Par.HabermelDurchmesser, 200.0);
-        QVERIFY(!prompt.gezeigt.empty());
+        QVERIFY(!prompt.asked.empty());
         QVERIFY(!d->pruefeAlles());
         s.Par.Breite = 47.25;
         d->close();
