@@ -4,6 +4,7 @@
 #include "core/ui/RadioGruppe.h"
 #include "dialogs/ui/ParameterDialog.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -392,6 +393,43 @@ private slots:
         QCOMPARE(s.Par.HabermelGnomon, g);
         QCOMPARE(s.Par.HabermelDurchmesser, 200.0);
         d->eintragen();
+        d->close();
+    }
+
+    void dateLineModeAndTheMenuOfTheOwnDateLines()
+    {
+        s.UhrTyp = 'h';
+        DialogUmgebung& u = neueUmgebung();
+        std::vector<bool> menue;
+        u.haken.datumsMenue = [&menue](bool sichtbar) { menue.push_back(sichtbar); };
+        auto* d = new ParameterDialog(u);
+        zeigeAktiv(d);
+        auto* rg1 = d->findChild<RadioGruppe*>(QStringLiteral("RG1"));
+        const auto knoepfe = rg1->findChildren<QAbstractButton*>();
+        QTest::mouseClick(knoepfe[4], Qt::LeftButton, {}, QPoint(6, knoepfe[4]->height() / 2));
+        QCOMPARE(s.Schalter.Datumslinien, '2'); // the blank fifth item stands for the own date lines
+        QCOMPARE(rg1->itemIndex(), 2);
+        QCOMPARE(d->findChild<QComboBox*>(QStringLiteral("cLinZl"))->currentIndex(), 2);
+        QVERIFY(!menue.empty() && menue.back());
+        QTest::mouseClick(knoepfe[3], Qt::LeftButton, {}, QPoint(6, knoepfe[3]->height() / 2));
+        QCOMPARE(s.Schalter.Datumslinien, '3');
+        QVERIFY(!menue.back());
+        d->close();
+    }
+
+    void umbrellaDeclinationKeepsItsOwnStandInAndItsRange()
+    {
+        s.UhrTyp = 'v';
+        s.Schirmuhr = 1;
+        DialogUmgebung& u = neueUmgebung();
+        auto* d = new ParameterDialog(u);
+        zeigeAktiv(d);
+        tippe(feld(d, "EdSolBeta"), QStringLiteral("180"), feld(d, "EdSolZeig"));
+        QCOMPARE(s.Par.Wandabweichung, 179.99999);
+        tippe(feld(d, "EdSolBeta"), QStringLiteral("181"), feld(d, "EdSolZeig"));
+        QCOMPARE(s.Par.Wandabweichung, 179.99999);
+        QVERIFY(prompt.enthaelt("=181"));
+        feld(d, "EdSolBeta")->setText(QStringLiteral("10"));
         d->close();
     }
 
