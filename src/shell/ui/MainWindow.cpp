@@ -1,6 +1,7 @@
 #include "shell/ui/MainWindow.h"
 
 #include "core/Sonne.h"
+#include "core/ui/Beschriftung.h"
 #include "core/Texttabellen.h"
 #include "dialogs/IniLesen.h"
 #include "dialogs/IniText.h"
@@ -9,6 +10,9 @@
 #include "shell/HilfeSystem.h"
 #include "shell/Menue.h"
 #include "shell/ui/Druckbar.h"
+#include "dialogs/ui/OrtUndZeitDialog.h"
+#include "dialogs/ui/ParameterDialog.h"
+#include "dialogs/ui/TypwahlDialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -51,6 +55,9 @@ MainWindow::MainWindow(AppState& state, ShellZustand& shell, UserPrompt& prompt,
     , log_(log)
 {
     setObjectName(QStringLiteral("Form1"));
+    walk_ = std::make_unique<DialogWalk>(s_, *this);
+    umgebung_ = std::make_unique<DialogUmgebung>(s_, prompt_, walk_.get());
+    umgebung_->haken.datumsMenue = [this](bool sichtbar) { datumsMenueSichtbar_ = sichtbar; };
     mdi_ = new QMdiArea(this);
     mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -63,7 +70,7 @@ MainWindow::MainWindow(AppState& state, ShellZustand& shell, UserPrompt& prompt,
         QMenu* m = s_.DialogSchritt == walk::Gestartet ? popupWalk_ : popupOptionen_;
         if (m == popupOptionen_) {
             // The date-file items belong to the parameter dialog.
-            const bool param = FensterOffen(QStringLiteral("Form4"));
+            const bool param = FensterOffen(QStringLiteral("Form4")) && datumsMenueSichtbar_;
             for (QAction* a : popupOptionen_->actions()) {
                 if (a->objectName() == QLatin1String("SavDat1") || a->objectName() == QLatin1String("LadDat1"))
                     a->setVisible(param);
@@ -71,7 +78,20 @@ MainWindow::MainWindow(AppState& state, ShellZustand& shell, UserPrompt& prompt,
         }
         m->popup(mdi_->mapToGlobal(p));
     });
-    connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) { FensterMenues(w != nullptr); });
+    connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) {
+        FensterMenues(w != nullptr);
+        // Activation reaches only top-level windows: the dialogs refresh their fields here.
+        if (!w)
+            return;
+        if (auto* p = qobject_cast<ParameterDialog*>(w->widget()))
+            p->eintragen();
+        else if (auto* t = qobject_cast<TypwahlDialog*>(w->widget()))
+            t->werteInFelder();
+    });
+
+    bauer_.ortUndJahr = [](MainWindow& m) -> QWidget* { return new OrtUndZeitDialog(m.dialogUmgebung()); };
+    bauer_.typwahl = [](MainWindow& m) -> QWidget* { return new TypwahlDialog(m.dialogUmgebung()); };
+    bauer_.parameter = [](MainWindow& m) -> QWidget* { return new ParameterDialog(m.dialogUmgebung()); };
 
     baueMenue();
     FormCreate(programmOrdner.isEmpty() ? QCoreApplication::applicationDirPath() : programmOrdner);
@@ -389,94 +409,98 @@ QMdiSubWindow* MainWindow::oeffne(QWidget* fenster)
     return sub;
 }
 
-void MainWindow::oeffneWennFrei(const std::function<QWidget*(MainWindow&)>& bauer)
+QWidget* MainWindow::baue(Arbeitsfenster fenster)
 {
-    if (schliesst_ || !s_.FensterFrei || !bauer)
+    switch (fenster) {
+    case Arbeitsfenster::OrtUndZeit: return bauer_.ortUndJahr ? bauer_.ortUndJahr(*this) : nullptr;
+    case Arbeitsfenster::Typwahl: return bauer_.typwahl ? bauer_.typwahl(*this) : nullptr;
+    case Arbeitsfenster::Parameter: return bauer_.parameter ? bauer_.parameter(*this) : nullptr;
+    case Arbeitsfenster::Zeichnung: return bauer_.zeichnung ? bauer_.zeichnung(*this) : nullptr;
+    }
+    return nullptr;
+}
+
+void MainWindow::oeffneFenster(Arbeitsfenster fenster)
+{
+    if (schliesst_)
         return;
-    if (QWidget* w = bauer(*this))
+    if (fenster == Arbeitsfenster::Zeichnung && isMaximized())
+        showNormal();
+    if (QWidget* w = baue(fenster))
         oeffne(w);
+    // The parameter dialog, destroyed within the walk, opens the drawing window and ends the walk.
+    if (fenster == Arbeitsfenster::Zeichnung && s_.DialogSchritt >= walk::Weiter)
+        AssistentBeenden();
+}
+
+void MainWindow::schliesseArbeitsfenster()
+{
+    schliesseAndereFenster(QStringLiteral("Form1"));
 }
 
 void MainWindow::AssistentBeenden()
 {
-    s_.DialogSchritt = walk::Keiner;
+    walk_->beenden();
     FensterMenues(false);
     for (int i : {menue::SonnenuhrErstellen, menue::SonnenuhrErstellen2, menue::Berechnungen, menue::Optionen,
                   menue::ZeichnungErstellen})
         aktion(i)->setEnabled(true);
+    if (aktivesFenster())
+        FensterMenues(true);
 }
 
 void MainWindow::Sonnenuhrerstellen2Click()
 {
-    schliesseAndereFenster(QStringLiteral("Form1"));
     for (int i : {menue::SonnenuhrErstellen, menue::SonnenuhrErstellen2, menue::Berechnungen, menue::Optionen,
                   menue::ZeichnungErstellen})
         aktion(i)->setEnabled(false);
-    s_.DialogSchritt = walk::Gestartet;
-    oeffneWennFrei(bauer_.ortUndJahr);
+    walk_->starten();
     FensterMenues(true);
 }
 
 void MainWindow::Weiter1Click()
 {
-    if (s_.DialogSchritt == walk::Gestartet)
-        s_.DialogSchritt = walk::Weiter;
-    schliesseAndereFenster(QStringLiteral("Form1"));
+    walk_->weiter();
 }
 
 void MainWindow::Abbruch1Click()
 {
-    s_.DialogSchritt = walk::Keiner; // no dialog closed here opens a successor
-    mdi_->closeAllSubWindows();
+    walk_->abbrechen(); // the walk ends first, so no closing dialog opens a successor
     AssistentBeenden();
 }
 
 void MainWindow::mCloseWindowClick()
 {
-    if (s_.DialogSchritt != walk::Keiner) {
+    if (walk_->laeuft()) {
         Abbruch1Click();
         return;
     }
-    mdi_->closeAllSubWindows();
-    FensterMenues(false);
+    schliesseArbeitsfenster();
+    FensterMenues(aktivesFenster() != nullptr);
     aktion(menue::Drucken)->setEnabled(false);
-    schliesseAndereFenster(QStringLiteral("Form1"));
 }
 
 void MainWindow::GeographischeLageundJahr1Click()
 {
-    schliesseAndereFenster(QStringLiteral("Form1"));
-    if (s_.DialogSchritt != walk::Gestartet)
+    schliesseArbeitsfenster();
+    if (!walk_->laeuft())
         mCloseWindowClick();
-    oeffneWennFrei(bauer_.ortUndJahr);
+    walk_->oeffne(Arbeitsfenster::OrtUndZeit);
 }
 
 void MainWindow::AuswahlSonnenuhrtyp1Click()
 {
-    if (s_.DialogSchritt == walk::Keiner)
-        schliesseAndereFenster(QStringLiteral("Form1"));
-    oeffneWennFrei(bauer_.typwahl);
+    walk_->oeffne(Arbeitsfenster::Typwahl);
 }
 
 void MainWindow::Parameterfestlegen1Click()
 {
-    if (s_.DialogSchritt == walk::Keiner)
-        schliesseAndereFenster(QStringLiteral("Form1"));
-    if (schliesst_ || !s_.FensterFrei || !bauer_.parameter)
-        return;
-    if (QWidget* w = bauer_.parameter(*this)) {
-        oeffne(w);
-        s_.FensterFrei = 0;
-    }
+    walk_->oeffne(Arbeitsfenster::Parameter);
 }
 
 void MainWindow::aufBildschirm1Click()
 {
-    if (s_.DialogSchritt == walk::Keiner)
-        schliesseAndereFenster(QStringLiteral("Form1"));
-    if (isMaximized())
-        showNormal();
-    oeffneWennFrei(bauer_.zeichnung);
+    walk_->oeffne(Arbeitsfenster::Zeichnung);
 }
 
 void MainWindow::menEin()
@@ -515,10 +539,11 @@ void MainWindow::spracheAnwenden()
     menEin();
     statusBar()->showMessage(QString::fromLatin1(kHinweis));
     neueHilfe(false);
+    beschrifteAlles(s_, s_.StringIdBasis);
     emit spracheGewechselt();
     if (FensterOffen(QStringLiteral("F4"))) {
         FensterZu(QStringLiteral("F4"));
-        oeffneWennFrei(bauer_.typwahl);
+        walk_->oeffne(Arbeitsfenster::Typwahl);
     }
 }
 
@@ -548,10 +573,10 @@ void MainWindow::ExpertenMode1Click()
         FensterZu(QStringLiteral("Form5"));
     } else if (FensterOffen(QStringLiteral("F4"))) {
         FensterZu(QStringLiteral("F4"));
-        oeffneWennFrei(bauer_.typwahl);
+        walk_->oeffne(Arbeitsfenster::Typwahl);
     } else if (FensterOffen(QStringLiteral("Form4"))) {
         FensterZu(QStringLiteral("Form4"));
-        oeffneWennFrei(bauer_.parameter);
+        walk_->oeffne(Arbeitsfenster::Parameter);
     }
     s_.KarteAn = s_.ExpertenModus;
 }

@@ -4,6 +4,8 @@
 // location dialog through the type chooser and the parameter dialog to the drawing window.
 #include "core/State.h"
 #include "core/UserPrompt.h"
+#include "dialogs/DialogWalk.h"
+#include "dialogs/ui/DialogUmgebung.h"
 #include "shell/ShellZustand.h"
 
 #include <QMainWindow>
@@ -25,7 +27,7 @@ namespace umbrin {
 class HilfeSystem;
 class TDLogFile;
 
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, public WalkShell {
     Q_OBJECT
 public:
     // Builders of the working windows; each returns the widget to show in the MDI area (its
@@ -43,7 +45,16 @@ public:
                const QString& programmOrdner = QString(), QWidget* parent = nullptr);
     ~MainWindow() override;
 
+    // Replaces the builders (the dialogs are built by default; the drawing window is set by
+    // the program, tests set their own).
     void setFensterbauer(Fensterbauer bauer) { bauer_ = std::move(bauer); }
+    void setZeichnungsbauer(std::function<QWidget*(MainWindow&)> bauer) { bauer_.zeichnung = std::move(bauer); }
+    DialogUmgebung& dialogUmgebung() { return *umgebung_; }
+    DialogWalk& walk() { return *walk_; }
+
+    // WalkShell: the walk creates and closes the working windows through these.
+    void oeffneFenster(Arbeitsfenster fenster) override;
+    void schliesseArbeitsfenster() override;
 
     AppState& state() { return s_; }
     ShellZustand& shell() { return z_; }
@@ -107,7 +118,7 @@ private:
     void spracheAnwenden();
     void neueHilfe(bool meldenWennFehlt);
     QMdiSubWindow* oeffne(QWidget* fenster);
-    void oeffneWennFrei(const std::function<QWidget*(MainWindow&)>& bauer);
+    QWidget* baue(Arbeitsfenster fenster);
     void meldung(PromptTitle titel, PromptIcon icon, const std::string& text);
     void speichereEinstellungen(const QString& vorschlag, const QString& endung, bool alteFarben);
     void leseEinstellungen(const std::string& datei);
@@ -116,6 +127,9 @@ private:
     ShellZustand& z_;
     UserPrompt& prompt_;
     TDLogFile* log_;
+    std::unique_ptr<DialogWalk> walk_;
+    std::unique_ptr<DialogUmgebung> umgebung_;
+    bool datumsMenueSichtbar_ = false;
     std::unique_ptr<HilfeSystem> hilfe_;
     std::unique_ptr<QPrinter> drucker_;
     std::function<bool(QPrinter&)> druckerwahl_;

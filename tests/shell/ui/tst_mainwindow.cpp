@@ -3,6 +3,7 @@
 #include "shell/Menue.h"
 #include "support/ScriptedPrompt.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -183,6 +184,98 @@ private slots:
         QCOMPARE(s.FensterFrei, std::uint8_t(0));
         QVERIFY(w.close());
         QCOMPARE(geoeffnet, (QStringList{"Form6", "F4", "Form4"}));
+    }
+
+    void theWalkWithTheRealDialogsReachesTheDrawingWindow()
+    {
+        AppState s;
+        initialisiereZustand(s);
+        ShellZustand z;
+        test::ScriptedPrompt prompt;
+        QTemporaryDir ordner;
+        MainWindow w(s, z, prompt, nullptr, ordner.path());
+        bool zeichnung = false;
+        w.setZeichnungsbauer([&](MainWindow&) -> QWidget* {
+            zeichnung = true;
+            return new Probefenster(QStringLiteral("Form5"), s);
+        });
+        w.show();
+        QCoreApplication::processEvents();
+
+        w.Sonnenuhrerstellen2Click();
+        QCoreApplication::processEvents();
+        QVERIFY(w.FensterOffen(QStringLiteral("Form6")));
+        QCOMPARE(s.DialogSchritt, std::uint8_t(1));
+        w.Weiter1Click();
+        QCoreApplication::processEvents();
+        QVERIFY(!w.FensterOffen(QStringLiteral("Form6")));
+        QVERIFY(w.FensterOffen(QStringLiteral("F4")));
+        QCOMPARE(s.DialogSchritt, std::uint8_t(4));
+        w.Weiter1Click();
+        QCoreApplication::processEvents();
+        QVERIFY(w.FensterOffen(QStringLiteral("Form4")));
+        QCOMPARE(s.DialogSchritt, std::uint8_t(5));
+        w.Weiter1Click();
+        QCoreApplication::processEvents();
+        QVERIFY(zeichnung);
+        QVERIFY(w.FensterOffen(QStringLiteral("Form5")));
+        QVERIFY(!w.FensterOffen(QStringLiteral("Form4")));
+        QCOMPARE(s.DialogSchritt, std::uint8_t(0));
+        QVERIFY(w.aktion(menue::ZeichnungErstellen)->isEnabled());
+        QVERIFY(w.close());
+    }
+
+    void theLanguageSwitchRelabelsAnOpenDialog()
+    {
+        AppState s;
+        initialisiereZustand(s);
+        ShellZustand z;
+        test::ScriptedPrompt prompt;
+        QTemporaryDir ordner;
+        MainWindow w(s, z, prompt, nullptr, ordner.path());
+        w.show();
+        QCoreApplication::processEvents();
+        w.GeographischeLageundJahr1Click();
+        QCoreApplication::processEvents();
+        QWidget* dialog = w.aktivesFenster();
+        QVERIFY(dialog);
+        QCOMPARE(dialog->objectName(), QStringLiteral("Form6"));
+        const QString deutsch = dialog->windowTitle();
+        auto knopf = [&] {
+            QStringList texte;
+            for (auto* b : dialog->findChildren<QAbstractButton*>())
+                texte << b->text();
+            return texte.join(QLatin1Char('|'));
+        };
+        const QString knoepfeDeutsch = knopf();
+        w.aktion(menue::Englisch)->trigger();
+        QVERIFY(dialog->windowTitle() != deutsch || knopf() != knoepfeDeutsch);
+        w.aktion(menue::Deutsch)->trigger();
+        QCOMPARE(dialog->windowTitle(), deutsch);
+        QCOMPARE(knopf(), knoepfeDeutsch);
+        QVERIFY(w.close());
+    }
+
+    void cancelInTheWalkClosesTheDialogAndOpensNothing()
+    {
+        AppState s;
+        initialisiereZustand(s);
+        ShellZustand z;
+        test::ScriptedPrompt prompt;
+        QTemporaryDir ordner;
+        MainWindow w(s, z, prompt, nullptr, ordner.path());
+        w.show();
+        QCoreApplication::processEvents();
+        w.Sonnenuhrerstellen2Click();
+        w.Weiter1Click();
+        QCoreApplication::processEvents();
+        QVERIFY(w.FensterOffen(QStringLiteral("F4")));
+        w.Abbruch1Click();
+        QCoreApplication::processEvents();
+        QVERIFY(!w.FensterOffen(QStringLiteral("F4")));
+        QVERIFY(!w.FensterOffen(QStringLiteral("Form")));
+        QCOMPARE(s.DialogSchritt, std::uint8_t(0));
+        QVERIFY(w.close());
     }
 
     void aRefusingDialogBlocksTheNextWindow()
