@@ -97,7 +97,15 @@ MainWindow::MainWindow(AppState& state, ShellZustand& shell, UserPrompt& prompt,
     FormCreate(programmOrdner.isEmpty() ? QCoreApplication::applicationDirPath() : programmOrdner);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The working windows go first: they refer to the walk and the dialog environment, which
+    // are members and would otherwise die before the children. No window opens a successor now.
+    schliesst_ = true;
+    umgebung_->walk = nullptr;
+    for (QMdiSubWindow* w : mdi_->subWindowList())
+        delete w;
+}
 
 void MainWindow::meldung(PromptTitle titel, PromptIcon icon, const std::string& text)
 {
