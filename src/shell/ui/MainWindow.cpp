@@ -409,9 +409,14 @@ QMdiSubWindow* MainWindow::oeffne(QWidget* fenster)
     fenster->setAttribute(Qt::WA_DeleteOnClose);
     QMdiSubWindow* sub = mdi_->addSubWindow(fenster);
     sub->setAttribute(Qt::WA_DeleteOnClose);
-    // Closing the frame asks the window itself, so its own closing check can refuse.
+    // Closing the frame asks the window itself, so its own closing check can refuse; a window
+    // that closes itself (a dialog's own button) takes its frame with it.
+    connect(fenster, &QObject::destroyed, sub, [sub] { sub->close(); });
     sub->show();
     fenster->show();
+    // Full size, as laid out for its texts; the area scrolls when the screen is smaller.
+    sub->adjustSize();
+    sub->move(0, 0);
     mdi_->setActiveSubWindow(sub);
     FensterMenues(true);
     return sub;
