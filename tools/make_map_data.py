@@ -13,7 +13,6 @@ two decimals, and written as
                                  "Grenze", then the borders
   resources/map/coastUmb.dat     the coastlines as a map data file for the program folder
   resources/map/grenzenUmb.dat   the borders likewise
-  src/drawing/KartenTextDaten.cpp  karte.txt as string literals for the engine
 
 Run from anywhere: /usr/bin/python3 tools/make_map_data.py  (needs: apt-get install gmt
 gmt-gshhg-low).  Nothing here runs at build or test time; the outputs are committed.
@@ -37,7 +36,6 @@ COAST_TOLERANCE = 0.095
 BORDER_TOLERANCE = 0.01
 
 SEPARATOR = "> -b"
-CHUNK_LIMIT = 4000  # characters per string literal, below the 4095 that C++ compilers must accept
 
 
 def gmt_dump(args):
@@ -190,27 +188,6 @@ def write_text(path, lines):
         f.write("\n".join(lines) + "\n")
 
 
-def write_cpp(path, text):
-    chunks, start = [], 0
-    while start < len(text):
-        end = min(start + CHUNK_LIMIT, len(text))
-        if end < len(text):
-            end = text.rindex("\n", start, end) + 1
-        chunks.append(text[start:end])
-        start = end
-    with open(path, "w", encoding="ascii", newline="\n") as f:
-        f.write("// The world map built into the program: coastlines, the line \"Grenze\", borders.\n")
-        f.write("// Made by tools/make_map_data.py from resources/map/karte.txt; not edited by hand.\n")
-        f.write("#include \"drawing/KartenTextDaten.h\"\n\n")
-        f.write("namespace umbrin {\n\nnamespace {\n\nusing namespace std::string_view_literals;\n\n")
-        f.write("constexpr std::string_view kTeile[] = {\n")
-        for c in chunks:
-            f.write("R\"KT(" + c + ")KT\"sv,\n")
-        f.write("};\n\n} // namespace\n\n")
-        f.write("std::span<const std::string_view> kartenTextTeile()\n{\n    return kTeile;\n}\n\n")
-        f.write("} // namespace umbrin\n")
-
-
 def main():
     coast = prepare(join_segments(sum((gmt_dump(a) for a in COAST_DUMPS), [])), COAST_TOLERANCE, 2)
     borders = prepare(join_segments(sum((gmt_dump(a) for a in BORDER_DUMPS), [])), BORDER_TOLERANCE, 2)
@@ -223,7 +200,6 @@ def main():
     write_text(os.path.join(out_dir, "karte.txt"), karte)
     write_text(os.path.join(out_dir, "coastUmb.dat"), coast_lines)
     write_text(os.path.join(out_dir, "grenzenUmb.dat"), border_lines)
-    write_cpp(os.path.join(ROOT, "src", "drawing", "KartenTextDaten.cpp"), "\n".join(karte) + "\n")
 
     cp = sum(len(p) for p in coast)
     bp = sum(len(p) for p in borders)
