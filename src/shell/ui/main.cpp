@@ -3,6 +3,7 @@
 #include "drawing/KartenText.h"
 #include "shell/DebugLog.h"
 #include "shell/HilfeSystem.h"
+#include "shell/ui/Fensterbauer.h"
 #include "shell/ui/MainWindow.h"
 
 #include <QApplication>
@@ -36,6 +37,9 @@ int main(int argc, char** argv)
     umbrin::ShellZustand shell;
     umbrin::MeldungsFenster prompt(state);
     umbrin::MainWindow window(state, shell, prompt, &log);
+    umbrin::MainWindow::Fensterbauer bauer;
+    bauer.zeichnung = umbrin::zeichnungsbauer();
+    window.setFensterbauer(std::move(bauer));
     window.show();
     return QApplication::exec();
 }

@@ -1,0 +1,159 @@
+#include "drawing/KarteOverlay.h"
+
+#include "core/Projektion.h"
+#include "core/Rounding.h"
+#include "core/Zahlenformat.h"
+#include "dials/Ebenenprojektion.h"
+#include "dials/HpglDialekt.h"
+#include "dials/Kugeldrehung.h"
+#include "drawing/KartenText.h"
+
+#include <cmath>
+#include <vector>
+
+namespace umbrin {
+namespace {
+
+// Plot page of the map header, k = 1.
+constexpr double PlotRahmenBreite = 16157, PlotRahmenHoehe = 11038;
+constexpr double PlotSeiteBreite = 16400, PlotSeiteHoehe = 11480;
+
+int pixel(double v) { return static_cast<int>(roundHalfEven(v)); }
+
+std::string zahl8(double v) { return RealStr(v, 8, 0); }
+
+std::string_view quelle(bool deutsch) { return deutsch ? "eingebaute Karte" : "built-in map"; }
+
+// The lines of one range of the map text, cut at points outside the window and at lines that
+// do not read.
+KartenLesung leseBereich(const AppState& s, const KartenAuftrag& a, const KartenTrennRegel& regel)
+{
+    return leseKartenBereich(s.KartenText, a.kuesten, regel, a.fenster);
+}
+
+} // namespace
+
+double kartenLaengeBildschirm(const AppState& s, double L0, double W) { return L0 * W / (s.FormatA4 ? 280.0 : 420.0); }
+
+KartenEbene kartenEbene(const AppState& s, double phi, double m, bool gnomonisch)
+{
+    KartenEbene e;
+    e.m = m;
+    double p1x = 0, p1y = 0;
+    if (s.UhrTyp == 'h') {
+        e.b2 = phi;
+        projiziereAufEbene(0, phi, 0, m, p1x, p1y);
+    } else {
+        const double neigung = s.UhrTyp == 'v' ? 90.0 : s.Par.Inklination;
+        const double d = s.Par.Wandabweichung;
+        dreheKugelKoord(phi, d, neigung, e.b2, e.q, e.l2);
+        projiziereAufEbene(d, phi, neigung, m, p1x, p1y);
+    }
+    if (!gnomonisch || std::fabs(e.b2) <= 0.05)
+        return e;
+    double p2x = 0, p2y = 0;
+    bool sichtbar = true;
+    ProjiziereSonne(std::fabs(e.b2), 90, 0, 0, m, e.l2, p2x, p2y, sichtbar);
+    const double p1 = std::hypot(p1x, p1y);
+    const double p2 = std::hypot(p2x, p2y);
+    // At a pole of the sky standing over the foot both pole points shrink to the foot and
+    // their ratio means nothing; m then stays as it is.
+    const double verhaeltnis = p1 / p2;
+    if (p2 > 1e-9 * std::fabs(m) && std::isfinite(verhaeltnis) && verhaeltnis > 0)
+        e.m = m * verhaeltnis;
+    return e;
+}
+
+void kartenPunkt(const KartenEbene& e, double lambda, double breite, double laengeOst, double& X, double& Y)
+{
+    bool sichtbar = true;
+    ProjiziereSonne(e.b2, breite, laengeOst - lambda + e.q, 0, e.m, e.l2, X, Y, sichtbar);
+}
+
+std::string zeichneKarte(const AppState& s, Canvas& canvas, Farbe farbe, const KartenAuftrag& a, double W, double H,
+                         bool bildschirm)
+{
+    canvas.setPenColor(FarbeRot);
+    const int fx = pixel(a.x0), fy = pixel(a.y0);
+    canvas.moveTo(pixel(a.x0 + 8), fy);
+    canvas.lineTo(pixel(a.x0 - 8), fy);
+    canvas.moveTo(fx, pixel(a.y0 + 8));
+    canvas.lineTo(fx, pixel(a.y0 - 8));
+
+    const double m = bildschirm ? kartenLaengeBildschirm(s, a.L0, W) : 10.0 * a.L0;
+    const KartenEbene e = kartenEbene(s, a.phi, m, a.gnomonisch);
+    canvas.setPenColor(farbe);
+
+    const KartenLesung lesung = leseBereich(s, a, kKartenTextRegelBild);
+    std::vector<CanvasPoint> zug;
+    const auto zeichneZug = [&] {
+        if (zug.size() >= 2)
+            canvas.polyline(zug);
+        zug.clear();
+    };
+    for (const KartenPolylinie& linie : lesung.polylinien) {
+        // A new polyline starts with a move; points off the surface are left out and the
+        // line goes on from the last point on it.
+        zeichneZug();
+        for (const KartenPunkt& p : linie) {
+            double X = 0, Y = 0;
+            kartenPunkt(e, a.lambda, p.breite, -p.laenge, X, Y);
+            const double x = a.x0 - X;
+            const double y = a.y0 + Y;
+            if (!(std::fabs(x - W / 2) < 0.6 * W && std::fabs(y - H / 2) < 0.6 * H))
+                continue;
+            zug.push_back({pixel(x), pixel(y)});
+        }
+    }
+    zeichneZug();
+    return kartenLeseMeldung(lesung, quelle(s.Deutsch), s.Deutsch);
+}
+
+std::string hpglKarte(const AppState& s, HPGLDatei& plot, std::string_view stift, const KartenAuftrag& a)
+{
+    const int k = hpglFaktor(s.AlsHPGL);
+    const double Wp = PlotSeiteBreite * k, Hp = PlotSeiteHoehe * k;
+    const std::string rahmen = hpglZahl(PlotRahmenBreite * k) + " " + hpglZahl(PlotRahmenHoehe * k);
+    std::string text = "IN;VS 1;PA;IW 0 0 " + rahmen + ";SP " + std::string(stift) + ";PU 0 0;EA " + rahmen;
+    text += ";PU 0 0;SI " + RealStr(0.22 * k, 5, 2) + "," + RealStr(0.32 * k, 5, 2);
+    const double x0 = a.x0 * k, y0 = a.y0 * k;
+    text += ";SP 4;PU " + zahl8(x0 + 120.0 * k) + " " + zahl8(y0) + ";PD " + zahl8(x0 - 120.0 * k) + " " + zahl8(y0)
+        + ";PU " + zahl8(x0) + " " + zahl8(y0 + 120.0 * k) + ";PD " + zahl8(x0) + " " + zahl8(y0 - 120.0 * k);
+    text += ";SP " + std::string(stift);
+    HPGLZeile(plot, text);
+
+    const KartenEbene e = kartenEbene(s, a.phi, 40.0 * k * a.L0, a.gnomonisch);
+    const KartenLesung lesung = leseBereich(s, a, kKartenTextRegelPlot);
+    std::string zug;
+    for (const KartenPolylinie& linie : lesung.polylinien) {
+        bool neu = true;
+        bool stiftUnten = false;
+        for (const KartenPunkt& p : linie) {
+            double X = 0, Y = 0;
+            kartenPunkt(e, a.lambda, p.breite, -p.laenge, X, Y);
+            const double x = x0 - X;
+            const double y = y0 - Y;
+            if (!(std::fabs(x - Wp / 2) < 0.6 * Wp && std::fabs(y - Hp / 2) < 0.6 * Hp))
+                continue;
+            if (neu) {
+                zug += ";PU " + zahl8(x) + " " + zahl8(y);
+                neu = false;
+                stiftUnten = false;
+                continue;
+            }
+            if (!stiftUnten) {
+                zug += ";PD";
+                stiftUnten = true;
+            }
+            zug += " " + zahl8(x) + " " + zahl8(y);
+        }
+        if (zug.size() > 65536) {
+            HPGLZeile(plot, zug);
+            zug.clear();
+        }
+    }
+    HPGLZeile(plot, zug);
+    return kartenLeseMeldung(lesung, quelle(s.Deutsch), s.Deutsch);
+}
+
+} // namespace umbrin

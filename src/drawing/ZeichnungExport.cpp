@@ -1,0 +1,212 @@
+#include "drawing/ZeichnungExport.h"
+
+#include "core/HPGLDatei.h"
+#include "core/Sprachdienst.h"
+#include "drawing/Exportnamen.h"
+#include "drawing/HpglNachDxf.h"
+#include "drawing/Platzierung.h"
+#include "drawing/Zeichnungstyp.h"
+
+#include <optional>
+
+namespace umbrin {
+namespace {
+
+void meldeFehler(UserPrompt& frage, const std::string& text)
+{
+    frage.ask(PromptTitle::Fehler, PromptIcon::Error, text, PromptButtons::Ok);
+}
+
+// The placement the plot routine reads, in plotter units.
+void platzierungFuerPlot(AppState& s, PlotPlatzierung art, std::int32_t w, std::int32_t h)
+{
+    switch (art) {
+    case PlotPlatzierung::Plan:
+        setzePlatzierung(s, platzierungImPlot(platzierungVon(s), w, h));
+        break;
+    case PlotPlatzierung::Peaucellier:
+        s.FusspunktX = pixelNachPlotX(s.FusspunktX, w);
+        s.FusspunktY = 5240;
+        break;
+    case PlotPlatzierung::Sawyer:
+        s.FusspunktX = pixelNachSawyerX(s.FusspunktX, w);
+        s.FusspunktY = pixelNachSawyerY(s.FusspunktY, h);
+        break;
+    case PlotPlatzierung::Keine:
+        break;
+    }
+}
+
+// Opens the plot of one sheet: the file itself, or a new temporary file for a DXF.
+bool oeffnePlot(HPGLDatei& plot, const AppState& s, const std::filesystem::path& ziel, Auftragsschutz& schutz,
+                std::filesystem::path& temporaer, UserPrompt& frage)
+{
+    std::string fehler;
+    std::filesystem::path datei = ziel;
+    if (!s.AlsHPGL) {
+        temporaer = neueTemporaerPlotDatei(ziel.parent_path(), fehler);
+        if (temporaer.empty()) {
+            meldeFehler(frage, fehler);
+            return false;
+        }
+        schutz.temporaer(temporaer);
+        datei = temporaer;
+    }
+    if (!plot.oeffnen(datei, fehler)) {
+        meldeFehler(frage, fehler);
+        return false;
+    }
+    return true;
+}
+
+bool schliessePlot(HPGLDatei& plot, UserPrompt& frage)
+{
+    std::string fehler;
+    if (plot.schliessen(fehler))
+        return true;
+    meldeFehler(frage, fehler);
+    return false;
+}
+
+// Converts the temporary plot into the DXF file and shows the converter's result.
+bool wandleUm(AppState& s, const std::filesystem::path& temporaer, const std::filesystem::path& ziel, int k,
+              UserPrompt& frage)
+{
+    DxfEinstellung e;
+    e.stiftbreite = s.Schalter.Stiftbreite;
+    e.massstab = 40.0 * k;
+    e.deutsch = s.Deutsch != 0;
+    const DxfErgebnis r = HpglNachDxf(temporaer, ziel, e, s.InfoZeilen);
+    if (!r.meldung.empty())
+        frage.ask(r.titel, r.symbol, r.meldung, PromptButtons::Ok);
+    return r.gespeichert();
+}
+
+// Ends one sheet: close the plot, then report it or convert it.
+bool beendeBlatt(AppState& s, Zeichenfensterzustand& f, HPGLDatei& plot, const std::filesystem::path& temporaer,
+                 const std::filesystem::path& ziel, int k, UserPrompt& frage, Auftragsschutz& schutz)
+{
+    if (!schliessePlot(plot, frage))
+        return false;
+    if (s.AlsHPGL) {
+        frage.ask(PromptTitle::Information, PromptIcon::Information,
+                  "\r\n       File " + ohneOrdner(ziel.string()) + " saved!     ", PromptButtons::Ok);
+        return true;
+    }
+    f.DxfFaktor = k;
+    schutz.begonnen(ziel);
+    if (!wandleUm(s, temporaer, ziel, k, frage))
+        return false;
+    schutz.fertig(ziel);
+    return true;
+}
+
+} // namespace
+
+std::string keinExportText(const AppState& s)
+{
+    return s.Deutsch ? "Diese Sonnenuhr kann nicht als Datei gespeichert werden."
+                     : "This sundial cannot be saved as a file.";
+}
+
+std::string keinDruckText(const AppState& s)
+{
+    return s.Deutsch ? "Diese Sonnenuhr kann nicht gedruckt werden." : "This sundial cannot be printed.";
+}
+
+std::string keineBildgroesseText(const AppState& s)
+{
+    return s.Deutsch ? "Das Zeichenfenster hat keine Größe (es ist minimiert).\n\rBitte das Fenster wieder öffnen."
+                     : "The drawing window has no size (it is minimised).\n\rPlease restore the window.";
+}
+
+bool exportiereZeichnung(AppState& s, Zeichenfensterzustand& f, UserPrompt& frage, const Zeichnungseintrag* eintrag,
+                         const ExportAuftrag& a, Auftragsschutz& schutz)
+{
+    if (!eintrag || !eintrag->plot) {
+        frage.ask(PromptTitle::Achtung, PromptIcon::Warning, keinExportText(s), PromptButtons::Ok);
+        return false;
+    }
+    if (eintrag->plotPlatzierung != PlotPlatzierung::Keine && (a.bildBreite <= 0 || a.bildHoehe <= 0)) {
+        frage.ask(PromptTitle::Achtung, PromptIcon::Warning, keineBildgroesseText(s), PromptButtons::Ok);
+        return false;
+    }
+    s.HPGLDateiname = a.datei.string();
+
+    HPGLDatei plot;
+    std::filesystem::path temporaer;
+    if (!oeffnePlot(plot, s, a.datei, schutz, temporaer, frage))
+        return false;
+
+    // The coordinate list of a planar dial: beside the plot, or on the printer.
+    std::optional<HPGLListenDatei> listenDatei;
+    std::unique_ptr<HPGLListe> druckerListe;
+    HPGLListe* liste = nullptr;
+    if (f.ListingSchreiben && koordinatenMoeglich(s)) {
+        std::string fehler;
+        if (f.ListingZiel.empty()) {
+            f.ListingText = koordinatenName(s.HPGLDateiname);
+            listenDatei.emplace();
+            if (!listenDatei->oeffnen(f.ListingText, fehler)) {
+                plot.verwerfen();
+                meldeFehler(frage, fehler);
+                return false;
+            }
+            liste = &*listenDatei;
+        } else {
+            f.ListingText.clear();
+            druckerListe = a.druckerListe ? a.druckerListe(fehler) : nullptr;
+            if (!druckerListe) {
+                plot.verwerfen();
+                meldeFehler(frage, fehler.empty() ? keinDruckText(s) : fehler);
+                return false;
+            }
+            liste = druckerListe.get();
+        }
+    }
+
+    Plotauftrag auftrag{s, f, plot, liste, frage, s.HPGLDateiname, a.arbeitsPfad};
+    const int k = dxfFaktor(s);
+    try {
+        platzierungFuerPlot(s, eintrag->plotPlatzierung, a.bildBreite, a.bildHoehe);
+        eintrag->plot(auftrag);
+        setzePlatzierung(s, schutz.gesichertePlatzierung());
+
+        if (eintrag->zweitesBlatt) {
+            // The mean-time dial: the dial, then its cone on a sheet of its own.
+            const std::string blatt = kegelBlattName(s.HPGLDateiname);
+            if (!schliessePlot(plot, frage))
+                return false;
+            frage.ask(PromptTitle::Achtung, PromptIcon::Warning,
+                      "\r\n" + std::string(texteText(s, 222)) + " \"" + ohneOrdner(blatt) + "\" !!!", PromptButtons::Ok);
+            if (!s.AlsHPGL) {
+                f.DxfFaktor = 25;
+                schutz.begonnen(a.datei);
+                if (!wandleUm(s, temporaer, a.datei, 25, frage))
+                    return false;
+                schutz.fertig(a.datei);
+            }
+            if (!oeffnePlot(plot, s, blatt, schutz, temporaer, frage))
+                return false;
+            auftrag.dateiname = blatt;
+            eintrag->zweitesBlatt(auftrag);
+            s.HPGLDateiname = blatt;
+            if (!beendeBlatt(s, f, plot, temporaer, blatt, 25, frage, schutz))
+                return false;
+            schutz.erfolgreich();
+            return true;
+        }
+    } catch (const HPGLSchreibfehler& e) {
+        plot.verwerfen();
+        if (liste)
+            liste->verwerfen();
+        meldeFehler(frage, e.what());
+        return false;
+    }
+    if (!beendeBlatt(s, f, plot, temporaer, s.HPGLDateiname, k, frage, schutz))
+        return false;
+    schutz.erfolgreich();
+    return true;
+}
+
+} // namespace umbrin

@@ -1,0 +1,113 @@
+#pragma once
+// The drawing window's table of construction routines: for each dial-type letter and
+// sub-type, the routine that draws it on the screen, the one that draws it on a printed page
+// and the one that writes it as a plot. A family joins by adding its row; a letter without a
+// row (or a row without a routine) draws, prints or exports nothing.
+#include "core/Canvas.h"
+#include "core/HPGLDatei.h"
+#include "core/HPGLListe.h"
+#include "core/State.h"
+#include "core/UserPrompt.h"
+#include "dials/Konstruktionsmeldung.h"
+#include "dials/Zeichenumgebung.h"
+#include "drawing/Zeichenfensterzustand.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+namespace umbrin {
+
+// Why a construction runs; some types draw differently for some causes.
+enum class Zeichenanlass {
+    Sonstiges,
+    Zeichnen,    // the draw button: zoom 1, no grid
+    Netz,        // the grid button or menu item: grid on
+    Anzeigeart,  // the A4 or A3 display mode: the planar dials stay empty
+    Korrektur,   // the ring dial's correction-view button
+};
+
+// One construction on a canvas: the image (screen units, bildschirm) or a printed page
+// (0.1 mm). The placement in the state is in the canvas's units while the routine runs.
+struct Zeichenauftrag {
+    AppState& s;
+    Zeichenfensterzustand& f;
+    Canvas& canvas;
+    int breite = 0;   // canvas size in its units
+    int hoehe = 0;
+    bool bildschirm = true;
+    Zeichenumgebung umgebung;
+    // The printable area of a page (0.1 mm), for the routines that keep inside it.
+    int druckBreite = 0;
+    int druckHoehe = 0;
+};
+
+// One plot into the open file. The placement in the state is in plotter units at 40 per
+// millimetre while the routine runs (for the types that are placed).
+struct Plotauftrag {
+    AppState& s;
+    Zeichenfensterzustand& f;
+    HPGLDatei& plot;
+    HPGLListe* liste = nullptr; // the coordinate list, when one is written
+    UserPrompt& frage;
+    std::string dateiname;      // the export file's name (the list quotes it)
+    std::filesystem::path arbeitsPfad; // folder of the map files
+};
+
+using Zeichenroutine = Konstruktionsmeldungen (*)(Zeichenauftrag&);
+using Plotroutine = void (*)(Plotauftrag&);
+
+// How an export converts the placement from image pixels for its plot routine.
+enum class PlotPlatzierung {
+    Keine,        // the routine does not read the placement
+    Plan,         // foot and legend to the planar page (16157 x 11038, flipped about 11040)
+    Peaucellier,  // foot x to the planar page, foot y 5240
+    Sawyer,       // foot to the Sawyer page (16400, flipped about 10480)
+};
+
+// How a print scales the placement from image pixels to the page.
+enum class DruckPlatzierung {
+    Keine,
+    FussUndLegende, // foot and legend scaled to the page
+    Fuss,           // foot only
+    FussMitRand,    // foot scaled plus 50 each (Peaucellier and Sawyer)
+};
+
+struct Zeichnungseintrag {
+    char typ = 0;
+    int unterTyp = -1; // -1: every sub-type
+    Zeichenroutine bildschirm = nullptr;
+    Zeichenroutine druck = nullptr;
+    Plotroutine plot = nullptr;
+    // The second sheet of the mean-time dial (the cone), written after the dial into a file
+    // of its own.
+    Plotroutine zweitesBlatt = nullptr;
+    PlotPlatzierung plotPlatzierung = PlotPlatzierung::Keine;
+    DruckPlatzierung druckPlatzierung = DruckPlatzierung::Keine;
+};
+
+// The row of the state's type and sub-type (the ring dial's sub-type 1 is its correction
+// view); nullptr when the table has none.
+const Zeichnungseintrag* zeichnungseintrag(const AppState& s, bool schoenerAnsicht);
+
+// What the construction routines read besides the state: grid, screen class, page margins,
+// and the angle table's footer and hour-line angles.
+Zeichenumgebung zeichenumgebung(const Zeichenfensterzustand& f, bool grosserBildschirm, bool grosseFonts,
+                                int druckRandX, int druckRandY);
+
+// Draws the dial of the state on the image canvas (Konstruiere without its window parts): the
+// row's screen routine, none for the A4/A3 display mode of the planar dials. Returns the
+// construction's messages.
+Konstruktionsmeldungen konstruiereBild(Zeichenauftrag& a, Zeichenanlass anlass);
+
+// Draws the dial on a printed page with the placement scaled as the row says, and restores
+// the placement afterwards. bildBreite, bildHoehe: the image size the placement refers to
+// (> 0).
+Konstruktionsmeldungen zeichneDruckseite(Zeichenauftrag& a, std::int32_t bildBreite, std::int32_t bildHoehe);
+
+// The planar dials ('h', 'i', 'v'): screen, page and plot, each with the world map.
+Konstruktionsmeldungen zeichneEbeneBild(Zeichenauftrag& a);
+Konstruktionsmeldungen zeichneEbeneSeite(Zeichenauftrag& a);
+void schreibeEbenePlot(Plotauftrag& a);
+
+} // namespace umbrin

@@ -1,0 +1,205 @@
+// Printing from the drawing window: the drawing on a landscape page, the hour-line angle
+// table, and the information sheet as text lines.
+#include "drawing/ui/ZeichenFenster.h"
+
+#include "core/Meldungen.h"
+#include "core/Sprachdienst.h"
+#include "core/ui/DruckListe.h"
+#include "core/ui/DruckSeite.h"
+#include "core/ui/PainterCanvas.h"
+#include "drawing/Auftragsschutz.h"
+#include "drawing/WinkeltabellenDruck.h"
+#include "drawing/ZeichnungDruck.h"
+#include "drawing/Zeichnungstyp.h"
+
+#include <QApplication>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrintDialog>
+#include <QPrinter>
+
+
+namespace umbrin {
+namespace {
+
+bool druckerFehlerhaft(const QPrinter& d)
+{
+    return d.printerState() == QPrinter::Error || d.printerState() == QPrinter::Aborted;
+}
+
+} // namespace
+
+QPrinter& ZeichenFenster::drucker()
+{
+    if (dienste_.drucker)
+        return dienste_.drucker();
+    if (!eigenerDrucker_) {
+        eigenerDrucker_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        eigenerDrucker_->setPageSize(QPageSize(QPageSize::A4));
+    }
+    return *eigenerDrucker_;
+}
+
+bool ZeichenFenster::waehleDrucker(QPrinter& drucker)
+{
+    if (dienste_.druckerDialog)
+        return dienste_.druckerDialog(drucker, this);
+    QPrintDialog dialog(&drucker, this);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void ZeichenFenster::druckeZeichnung()
+{
+    if (f_.WinkelTabelleOffen)
+        DruckListe();
+    else if (f_.InfoAngezeigt)
+        ausgeben();
+    else
+        BildDrucken();
+}
+
+void ZeichenFenster::BildDrucken()
+{
+    if (f_.WinkelTabelleOffen) {
+        DruckListe();
+        return;
+    }
+    const Zeichnungseintrag* eintrag = zeichnungseintrag(s_, f_.SchoenerAnsicht);
+    if (!druckVorpruefung(s_, f_, eintrag, frage_))
+        return;
+    shell_.DruckDateiOffen = false;
+
+    QPrinter& drucker = this->drucker();
+    drucker.setPageOrientation(QPageLayout::Landscape);
+    if (!waehleDrucker(drucker)) {
+        drucker.setPageOrientation(QPageLayout::Portrait);
+        return;
+    }
+
+    // One guard for the whole job: placement, orientation, cursor, and on failure the job and
+    // its file.
+    Auftragsschutz schutz(s_);
+    schutz.beimEnde([&drucker] { drucker.setPageOrientation(QPageLayout::Portrait); });
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    schutz.beimEnde([] { QApplication::restoreOverrideCursor(); });
+    schutz.beimAbbruch([&drucker] { drucker.abort(); });
+    const std::string pdf = drucker.outputFileName().toStdString();
+    if (!pdf.empty())
+        schutz.begonnen(pdf);
+    bool gut = false;
+    try {
+        gut = druckeSeite(drucker);
+    } catch (const std::exception&) {
+        gut = false;
+    }
+    if (gut)
+        schutz.erfolgreich();
+    else
+        zeigeMeldung(frage_, s_, 42, PromptTitle::Fehler, PromptIcon::Warning);
+}
+
+bool ZeichenFenster::druckeSeite(QPrinter& drucker)
+{
+    Konstruktionsmeldungen meldungen;
+    {
+        PainterCanvas canvas(drucker);
+        if (druckerFehlerhaft(drucker))
+            return false;
+        DruckSeite seite;
+        if (!DruckBereich(druckGeraetVon(drucker), seite.DruckBreite, seite.DruckHoehe, seite.DruckRandX,
+                          seite.DruckRandY))
+            return false;
+        canvas.setFont({"Arial", 40, false, FarbeSchwarz});
+        const int pw = 10 * drucker.widthMM();
+        const int ph = 10 * drucker.heightMM();
+        Zeichenauftrag a{s_,
+                         f_,
+                         canvas,
+                         pw,
+                         ph,
+                         false,
+                         zeichenumgebung(f_, dienste_.grosserBildschirm, dienste_.grosseFonts, seite.DruckRandX,
+                                         seite.DruckRandY),
+                         seite.DruckBreite,
+                         seite.DruckHoehe};
+        meldungen = zeichneDruckseite(a, f_.BildBreite, f_.BildHoehe);
+    }
+    if (druckerFehlerhaft(drucker))
+        return false;
+    for (const Konstruktionsmeldung& k : meldungen)
+        frage_.ask(k.titel, k.symbol, k.text, PromptButtons::Ok);
+    return true;
+}
+
+void ZeichenFenster::DruckListe()
+{
+    if (istEbeneUhr(s_.UhrTyp))
+        baueListing();
+    QPrinter& drucker = this->drucker();
+    drucker.setPageOrientation(QPageLayout::Portrait);
+    if (!waehleDrucker(drucker))
+        return;
+
+    Auftragsschutz schutz(s_);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    schutz.beimEnde([] { QApplication::restoreOverrideCursor(); });
+    schutz.beimAbbruch([&drucker] { drucker.abort(); });
+    const std::string pdf = drucker.outputFileName().toStdString();
+    if (!pdf.empty())
+        schutz.begonnen(pdf);
+    bool gut = true;
+    {
+        PainterCanvas canvas(drucker);
+        gut = !druckerFehlerhaft(drucker);
+        if (gut) {
+            druckeWinkeltabelle(canvas, tabelle_, s_.InfoZeilen, std::string(texteText(s_, 177)), [&] {
+                canvas.flush();
+                drucker.newPage();
+            });
+        }
+    }
+    if (gut && !druckerFehlerhaft(drucker))
+        schutz.erfolgreich();
+    else
+        zeigeMeldung(frage_, s_, 42, PromptTitle::Fehler, PromptIcon::Warning);
+}
+
+void ZeichenFenster::ausgeben()
+{
+    QPrinter& drucker = this->drucker();
+    drucker.setPageOrientation(QPageLayout::Portrait);
+    // The sheet is printed only when the printer dialog was confirmed.
+    if (!waehleDrucker(drucker))
+        return;
+    shell_.DruckDateiOffen = false;
+
+    Auftragsschutz schutz(s_);
+    const std::string pdf = drucker.outputFileName().toStdString();
+    if (!pdf.empty())
+        schutz.begonnen(pdf);
+    umbrin::DruckListe liste(drucker);
+    std::string fehler;
+    if (!liste.oeffnen(fehler)) {
+        frage_.ask(PromptTitle::Fehler, PromptIcon::Warning, fehler, PromptButtons::Ok);
+        return;
+    }
+    shell_.DruckDateiOffen = true;
+    const std::string strich = "  " + std::string(78, '_');
+    liste.schreibe(strich);
+    liste.zeilenende();
+    for (const std::string& z : s_.InfoZeilen) {
+        liste.schreibe(z);
+        liste.zeilenende();
+    }
+    liste.schreibe(strich);
+    liste.zeilenende();
+    const bool gut = liste.schliessen(fehler);
+    shell_.DruckDateiOffen = false;
+    if (!gut) {
+        zeigeMeldung(frage_, s_, 42, PromptTitle::Fehler, PromptIcon::Warning);
+        return;
+    }
+    schutz.erfolgreich();
+}
+
+} // namespace umbrin

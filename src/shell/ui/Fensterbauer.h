@@ -1,0 +1,14 @@
+#pragma once
+// The builders of the working windows that the main window opens.
+#include "shell/ui/MainWindow.h"
+
+#include <functional>
+
+class QWidget;
+
+namespace umbrin {
+
+// The drawing window ("Form5") with the main window's commands, menus and prompt.
+std::function<QWidget*(MainWindow&)> zeichnungsbauer();
+
+} // namespace umbrin
