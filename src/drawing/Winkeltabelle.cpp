@@ -267,11 +267,16 @@ Winkeltabelle berechneWinkeltabelle(const AppState& s, bool laengenkorrektur, co
     t.memo.push_back(std::string(texteText(s, 173)) + memo.polstabWinkel + grad);
     t.memo.push_back(std::string(texteText(s, 174)) + memo.substilareZeit);
     if (!horizontal(e)) {
-        // The noon line against the fall line, whether or not the sun reaches it.
+        // The angle between the fall line and the noon line, whether or not the sun reaches
+        // the noon line: an angle between two lines, in -90 .. 90.
         const Vek nn = normale(e);
         std::optional<double> mittag;
         for (double d = -89; d <= 89 && !mittag; d += 1)
             mittag = richtungFuer(e, nn, sonne(e.breite, 0, d));
+        if (mittag && *mittag > 90)
+            *mittag -= 180;
+        else if (mittag && *mittag <= -90)
+            *mittag += 180;
         t.memo.push_back(std::string(texteText(s, 178)) + (mittag ? RealStr(*mittag, 8, 3) : keinWert) + grad);
     }
     return t;

@@ -12,11 +12,6 @@ namespace umbrin {
 bool druckVorpruefung(const AppState& s, const Zeichenfensterzustand& f, const Zeichnungseintrag* eintrag,
                       UserPrompt& frage)
 {
-    // The ham dial replaces every type while its mode is on; its family prints it once it exists.
-    if (s.SchinkenModus || !eintrag || !eintrag->druck) {
-        frage.ask(PromptTitle::Achtung, PromptIcon::Warning, keinDruckText(s), PromptButtons::Ok);
-        return false;
-    }
     if (f.BildBreite <= 0 || f.BildHoehe <= 0) {
         frage.ask(PromptTitle::Achtung, PromptIcon::Warning, keineBildgroesseText(s), PromptButtons::Ok);
         return false;
@@ -26,10 +21,14 @@ bool druckVorpruefung(const AppState& s, const Zeichenfensterzustand& f, const Z
             && zeigeMeldung(frage, s, 15, PromptTitle::Achtung, PromptIcon::Warning, PromptButtons::YesNo)
                 == PromptAnswer::Yes)
             return false;
-        return true;
-    }
-    if (std::fabs(s.Par.Breite) > 63 && s.Schalter.TemporalAnzeige) {
+    } else if (std::fabs(s.Par.Breite) > 63 && s.Schalter.TemporalAnzeige) {
         zeigeMeldung(frage, s, 64, PromptTitle::Fehler, PromptIcon::Warning);
+        return false;
+    }
+    // The ham dial replaces every type while its mode is on; its family prints it once it
+    // exists. Types without a print form print nothing rather than an empty page.
+    if (s.SchinkenModus || !eintrag || !eintrag->druck) {
+        frage.ask(PromptTitle::Achtung, PromptIcon::Warning, keinDruckText(s), PromptButtons::Ok);
         return false;
     }
     return true;

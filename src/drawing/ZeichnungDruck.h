@@ -8,13 +8,14 @@
 
 namespace umbrin {
 
-// True when the print may go on:
-// - a type without a print form is refused with a message;
+// True when the print may go on, checked in this order:
 // - an image of no size (a minimised window) is refused with a message, since the page
 //   scale divides by it;
 // - for the types placed with the mouse, a foot outside the image seen at activation asks
 //   whether to cancel (message 15; Yes cancels);
-// - for the other types, temporal hours beyond latitude 63 are refused (message 64).
+// - for the other types, temporal hours beyond latitude 63 are refused (message 64);
+// - a type without a print form (and the ham dial, until its family exists) is refused with
+//   a message.
 bool druckVorpruefung(const AppState& s, const Zeichenfensterzustand& f, const Zeichnungseintrag* eintrag,
                       UserPrompt& frage);
 

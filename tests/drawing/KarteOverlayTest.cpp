@@ -1,0 +1,167 @@
+#include "core/HPGLDatei.h"
+#include "core/RecordingCanvas.h"
+#include "core/Sonne.h"
+#include "dials/planar/EbeneGeometrie.h"
+#include "drawing/KarteOverlay.h"
+#include "drawing/KartenText.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace umbrin;
+
+namespace {
+
+AppState dial(char typ)
+{
+    AppState s;
+    initialisiereZustand(s);
+    s.UhrTyp = typ;
+    return s;
+}
+
+KartenAuftrag auftrag(const AppState& s, bool kuesten, double x0 = 550, double y0 = 40)
+{
+    KartenAuftrag a;
+    a.L0 = s.Par.Gnomonhoehe;
+    a.x0 = x0;
+    a.y0 = y0;
+    a.lambda = -s.Par.Laenge;
+    a.phi = s.Par.Breite;
+    a.kuesten = kuesten;
+    return a;
+}
+
+// A small map text: two coastlines (one crossing the date line far from the dial), the
+// "Grenze" line, one border.
+std::vector<std::string> kleineKarte()
+{
+    return {"> -b", "0.00\t0.00", "5.00\t0.00", "5.00\t5.00",          //
+            "> -b", "100.00\t10.00", "110.00\t10.00",                    //
+            "Grenze", "> -b", "9.00\t1.00", "9.00\t2.00", "9.00\t3.00"};
+}
+
+} // namespace
+
+// Each map point stands where the dial puts the shadow of the gnomon tip when the sun is in
+// the zenith of that point: on the date line of its latitude and the hour line of its
+// longitude. The dial's own shadow geometry is the reference.
+TEST(KarteOverlay, MapPointsLieWhereTheDialPutsTheirZenithSun)
+{
+    for (char typ : {'v', 'h', 'i'}) {
+        AppState s = dial(typ);
+        const double m = kartenLaengeBildschirm(s, s.Par.Gnomonhoehe, 1100);
+        const KartenEbene e = kartenEbene(s, s.Par.Breite, m, true);
+        const EbenenParameter p = ebenenParameter(s);
+        const Schattengeometrie g = schattengeometrie(s, p, m);
+        const double lambda = -s.Par.Laenge;
+        for (double breite : {-20.0, 0.0, 15.0}) {
+            for (double laenge : {-30.0, 9.59, 40.0}) {
+                double X = 0, Y = 0;
+                kartenPunkt(e, lambda, breite, laenge, X, Y);
+                double h = 0, az = 0;
+                AzimutHoehe(h, az, p.X1, breite, lambda - laenge + 15 * p.X2);
+                const Schattenwurf w = schattenwurf(g, az, h);
+                SCOPED_TRACE(std::string(1, typ) + " " + std::to_string(breite) + " " + std::to_string(laenge));
+                EXPECT_NEAR(-X, w.dx, 1e-6 * m);
+                EXPECT_NEAR(Y, w.dy, 1e-6 * m);
+            }
+        }
+    }
+}
+
+TEST(KarteOverlay, ScaleCheckIsSkippedAtThePolesAndNearTheEquator)
+{
+    for (char typ : {'h', 'v'}) {
+        for (double phi : {90.0, -90.0, 0.0, 0.04}) {
+            AppState s = dial(typ);
+            s.Par.Breite = phi;
+            const KartenEbene e = kartenEbene(s, phi, 137.5, true);
+            EXPECT_TRUE(std::isfinite(e.m)) << typ << phi;
+            EXPECT_GT(e.m, 0) << typ << phi;
+            LadeKartenText(s);
+            RecordingCanvas c(1100, 700);
+            zeichneKarte(s, c, s.Farben[10], auftrag(s, true), 1100, 700, true);
+            for (const CanvasPoint& pt : c.linePoints(s.Farben[10])) {
+                ASSERT_LT(std::abs(pt.x - 550), 0.6 * 1100 + 1);
+                ASSERT_LT(std::abs(pt.y - 350), 0.6 * 700 + 1);
+            }
+        }
+    }
+    // Away from the poles the check keeps the length of a plane that is its own equivalent dial.
+    AppState h = dial('h');
+    EXPECT_NEAR(kartenEbene(h, 47.25, 100, true).m, 100, 1e-9);
+}
+
+TEST(KarteOverlay, CanvasDrawsTheCrossAndOnlyTheChosenRange)
+{
+    AppState s = dial('h');
+    s.Par.Breite = 1;
+    s.Par.Laenge = -2.5; // the place itself at 2.5 east, 1 north
+    s.KartenText = kleineKarte();
+    RecordingCanvas c(1000, 1000);
+    KartenAuftrag a = auftrag(s, true, 500, 500);
+    a.L0 = 10;
+    EXPECT_EQ(zeichneKarte(s, c, 0x00FF00, a, 1000, 1000, true), "");
+    // The red cross at the foot.
+    const auto rot = c.linePoints(FarbeRot);
+    ASSERT_EQ(rot.size(), 4u);
+    EXPECT_EQ(rot[0], (CanvasPoint{508, 500}));
+    EXPECT_EQ(rot[3], (CanvasPoint{500, 492}));
+    // The first coastline (3 points, 2 strokes); the second lies far beyond the surface.
+    EXPECT_EQ(c.countLines(0x00FF00), 2u);
+
+    RecordingCanvas grenzen(1000, 1000);
+    a.kuesten = false;
+    zeichneKarte(s, grenzen, 0x00FF00, a, 1000, 1000, true);
+    EXPECT_EQ(grenzen.countLines(0x00FF00), 2u); // the border's three points
+}
+
+TEST(KarteOverlay, APointOffTheSurfaceIsLeftOutAndTheLineGoesOn)
+{
+    AppState s = dial('h');
+    s.Par.Breite = 1;
+    s.Par.Laenge = -2.5;
+    s.KartenText = {"> -b", "2.00\t1.00", "2.50\t1.00", "120.00\t1.00", "3.00\t1.00"};
+    RecordingCanvas c(1000, 1000);
+    KartenAuftrag a = auftrag(s, true, 500, 500);
+    a.L0 = 10;
+    zeichneKarte(s, c, 0x00FF00, a, 1000, 1000, true);
+    // 2.0 -> 2.5 -> (120, behind the horizon, left out) -> 3.0: one polyline of three points.
+    EXPECT_EQ(c.countLines(0x00FF00), 2u);
+    // The place itself lies under the foot.
+    double X = 1, Y = 1;
+    kartenPunkt(kartenEbene(s, 1, 100, true), 2.5, 1, 2.5, X, Y);
+    EXPECT_NEAR(X, 0, 1e-9);
+    EXPECT_NEAR(Y, 0, 1e-9);
+}
+
+TEST(KarteOverlay, PlotHeaderPensAndScale)
+{
+    AppState s = dial('v');
+    s.KartenText = kleineKarte();
+    for (bool plotDatei : {true, false}) {
+        s.AlsHPGL = plotDatei ? 1 : 0;
+        HPGLDatei plot;
+        plot.oeffnenImSpeicher();
+        KartenAuftrag a = auftrag(s, true, 8000, 10000);
+        EXPECT_EQ(hpglKarte(s, plot, "11", a), "");
+        const std::string& t = plot.inhalt();
+        if (plotDatei) {
+            EXPECT_EQ(t.rfind("IN;VS 1;PA;IW 0 0 16157 11038;SP 11;PU 0 0;EA 16157 11038;PU 0 0;SI  0.22, 0.32;"
+                              "SP 4;PU     8120    10000;PD     7880    10000;PU     8000    10120;PD     8000     9880"
+                              ";SP 11",
+                              0),
+                      0u)
+                << t.substr(0, 200);
+        } else {
+            EXPECT_EQ(t.rfind("IN;VS 1;PA;IW 0 0 403925 275950;SP 11;PU 0 0;EA 403925 275950;PU 0 0;SI  5.50, 8.00;"
+                              "SP 4;PU   203000   250000;PD   197000   250000",
+                              0),
+                      0u)
+                << t.substr(0, 200);
+        }
+        EXPECT_NE(t.find(";PU "), std::string::npos);
+    }
+}
