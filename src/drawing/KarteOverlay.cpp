@@ -8,6 +8,7 @@
 #include "dials/Kugeldrehung.h"
 #include "drawing/KartenText.h"
 
+#include <charconv>
 #include <cmath>
 #include <vector>
 
@@ -17,10 +18,56 @@ namespace {
 // Plot page of the map header, k = 1.
 constexpr double PlotRahmenBreite = 16157, PlotRahmenHoehe = 11038;
 constexpr double PlotSeiteBreite = 16400, PlotSeiteHoehe = 11480;
+constexpr double kRad = static_cast<double>(rad);
 
 int pixel(double v) { return static_cast<int>(roundHalfEven(v)); }
 
-std::string zahl8(double v) { return RealStr(v, 8, 0); }
+// A plot number as RealStr(v, 8, 0) writes it: rounded half away from zero, right-aligned in 8
+// characters. The map writes tens of thousands of them, so whole numbers take a short road.
+std::string zahl8(double v)
+{
+    if (!(std::fabs(v) < 1e15))
+        return RealStr(v, 8, 0);
+    const long long r = std::llround(v);
+    char puffer[24];
+    const auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, r);
+    (void)fehler;
+    const std::size_t n = static_cast<std::size_t>(ende - puffer);
+    std::string text(n < 8 ? 8 - n : 0, ' ');
+    text.append(puffer, n);
+    return text;
+}
+
+// The projection of the map points with the plane's sines computed once: the same as
+// ProjiziereSonne(b2, breite, t, 0, m, l2) point by point.
+struct Projektor {
+    double sb, cb, sl, cl, m;
+    bool drehen;
+    explicit Projektor(const KartenEbene& e)
+        : sb(std::sin(e.b2 * kRad))
+        , cb(std::cos(e.b2 * kRad))
+        , sl(std::sin(e.l2 * kRad))
+        , cl(std::cos(e.l2 * kRad))
+        , m(e.m)
+        , drehen(std::fabs(e.l2) > 0.001)
+    {
+    }
+    void operator()(double breite, double t, double& X, double& Y) const
+    {
+        const double sd = std::sin(breite * kRad), cd = std::cos(breite * kRad);
+        const double st = std::sin(t * kRad), ct = std::cos(t * kRad);
+        double c = sb * sd + cb * cd * ct;
+        if (c < 1e-6)
+            c = 1e-6;
+        X = m * cd * st / c;
+        Y = m * (sd * cb - ct * cd * sb) / c;
+        if (drehen) {
+            const double x = X;
+            X = cl * x - sl * Y;
+            Y = cl * Y + sl * x;
+        }
+    }
+};
 
 std::string_view quelle(bool deutsch) { return deutsch ? "eingebaute Karte" : "built-in map"; }
 
@@ -66,8 +113,8 @@ KartenEbene kartenEbene(const AppState& s, double phi, double m, bool gnomonisch
 
 void kartenPunkt(const KartenEbene& e, double lambda, double breite, double laengeOst, double& X, double& Y)
 {
-    bool sichtbar = true;
-    ProjiziereSonne(e.b2, breite, laengeOst - lambda + e.q, 0, e.m, e.l2, X, Y, sichtbar);
+    const Projektor projiziere(e);
+    projiziere(breite, laengeOst - lambda + e.q, X, Y);
 }
 
 std::string zeichneKarte(const AppState& s, Canvas& canvas, Farbe farbe, const KartenAuftrag& a, double W, double H,
@@ -85,6 +132,7 @@ std::string zeichneKarte(const AppState& s, Canvas& canvas, Farbe farbe, const K
     canvas.setPenColor(farbe);
 
     const KartenLesung lesung = leseBereich(s, a, kKartenTextRegelBild);
+    const Projektor projiziere(e);
     std::vector<CanvasPoint> zug;
     const auto zeichneZug = [&] {
         if (zug.size() >= 2)
@@ -97,7 +145,7 @@ std::string zeichneKarte(const AppState& s, Canvas& canvas, Farbe farbe, const K
         zeichneZug();
         for (const KartenPunkt& p : linie) {
             double X = 0, Y = 0;
-            kartenPunkt(e, a.lambda, p.breite, -p.laenge, X, Y);
+            projiziere(p.breite, -p.laenge - a.lambda + e.q, X, Y);
             const double x = a.x0 - X;
             const double y = a.y0 + Y;
             if (!(std::fabs(x - W / 2) < 0.6 * W && std::fabs(y - H / 2) < 0.6 * H))
@@ -124,13 +172,14 @@ std::string hpglKarte(const AppState& s, HPGLDatei& plot, std::string_view stift
 
     const KartenEbene e = kartenEbene(s, a.phi, 40.0 * k * a.L0, a.gnomonisch);
     const KartenLesung lesung = leseBereich(s, a, kKartenTextRegelPlot);
+    const Projektor projiziere(e);
     std::string zug;
     for (const KartenPolylinie& linie : lesung.polylinien) {
         bool neu = true;
         bool stiftUnten = false;
         for (const KartenPunkt& p : linie) {
             double X = 0, Y = 0;
-            kartenPunkt(e, a.lambda, p.breite, -p.laenge, X, Y);
+            projiziere(p.breite, -p.laenge - a.lambda + e.q, X, Y);
             const double x = x0 - X;
             const double y = y0 - Y;
             if (!(std::fabs(x - Wp / 2) < 0.6 * Wp && std::fabs(y - Hp / 2) < 0.6 * Hp))

@@ -86,7 +86,7 @@ void ZeichenFenster::baueExportTafel()
 
     dxfLabel_ = new QLabel(hpgPanel_);
     dxfLabel_->setObjectName(QStringLiteral("dxfLabel"));
-    dxfLabel_->setText(QStringLiteral("Linienbreite / line width"));
+    setzeTextId(dxfLabel_, 107);
     dxfCombobox_ = new QComboBox(hpgPanel_);
     dxfCombobox_->setObjectName(QStringLiteral("dxfCombobox"));
     raster->addWidget(dxfLabel_, 4, 0);

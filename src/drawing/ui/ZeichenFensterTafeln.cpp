@@ -171,6 +171,7 @@ void ZeichenFenster::baueWinkelTafel()
     strGrWinkel_->setFont(festbreit());
     strGrWinkel_->verticalHeader()->setDefaultSectionSize(18);
     strGrWinkel_->setTextElideMode(Qt::ElideNone);
+    strGrWinkel_->horizontalHeader()->setMinimumSectionSize(2);
     strGrWinkel_->setWordWrap(false);
     // Three columns per group wide enough for " -180.00" and the headings, a narrow separator.
     const int spaltenBreite = std::max(62, QFontMetrics(festbreit()).horizontalAdvance(QStringLiteral("  -10000.0 ")));

@@ -1,10 +1,26 @@
 #include "drawing/KartenText.h"
+#include "drawing/Platzierung.h"
+#include "drawing/ZeichnungExport.h"
 #include "drawing/ui/Bildflaeche.h"
 #include "drawing/ui/ZeichenFenster.h"
+#include "shell/Menue.h"
+#include "shell/ui/Fensterbauer.h"
+#include "shell/ui/MainWindow.h"
+#include "support/ExportPruefung.h"
 #include "support/ScriptedPrompt.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMenu>
 #include <QPrinter>
+#include <QPushButton>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QWheelEvent>
 #include <QtTest>
 
 using namespace umbrin;
@@ -15,21 +31,29 @@ struct Aufbau {
     AppState s;
     ShellZustand z;
     test::ScriptedPrompt prompt;
+    QTemporaryDir ordner;
     QString gespeichert; // what the save dialog answers
-    QString pdf;         // where the printer dialog sends the print
+    QString pdf;         // where the printer dialog sends the print; empty: cancelled
+    int druckerGefragt = 0;
 
-    Aufbau(char typ = 'v')
+    explicit Aufbau(char typ = 'v', bool deutsch = true)
     {
         initialisiereZustand(s);
         LadeKartenText(s);
         s.UhrTyp = typ;
+        s.Deutsch = deutsch ? 1 : 0;
+        s.Sprachspalte = deutsch ? 1 : 2;
+        s.StringIdBasis = deutsch ? 0 : 2000;
         z.ArbeitsPfad = std::string(UMBRIN_BINARY_DIR) + "/";
     }
+
+    std::string pfad(const char* name) const { return (ordner.path() + "/" + name).toStdString(); }
 
     std::unique_ptr<ZeichenFenster> fenster(QSize groesse = {1100, 760})
     {
         ZeichenfensterDienste d;
         d.druckerDialog = [this](QPrinter& p, QWidget*) {
+            ++druckerGefragt;
             if (pdf.isEmpty())
                 return false;
             p.setOutputFormat(QPrinter::PdfFormat);
@@ -43,9 +67,21 @@ struct Aufbau {
         auto w = std::make_unique<ZeichenFenster>(s, z, prompt, std::move(d));
         w->resize(groesse);
         w->show();
+        if (!QTest::qWaitForWindowExposed(w.get()))
+            qWarning("window not exposed");
         return w;
     }
 };
+
+// Pixels of the image that are not white.
+int farbigePixel(const QImage& bild)
+{
+    int n = 0;
+    for (int y = 0; y < bild.height(); y += 2)
+        for (int x = 0; x < bild.width(); x += 2)
+            n += bild.pixel(x, y) != qRgb(255, 255, 255) ? 1 : 0;
+    return n;
+}
 
 QString bildOrdner()
 {
@@ -54,26 +90,363 @@ QString bildOrdner()
     return ordner;
 }
 
+// A PDF with one or more pages that hold a drawing.
+void pruefePdf(const QString& datei, int minGroesse)
+{
+    QFile f(datei);
+    QVERIFY2(f.open(QIODevice::ReadOnly), qPrintable(datei));
+    const QByteArray inhalt = f.readAll();
+    QVERIFY(inhalt.startsWith("%PDF"));
+    QVERIFY2(inhalt.size() > minGroesse, qPrintable(QString::number(inhalt.size())));
+    QVERIFY(inhalt.contains("/Type /Page"));
+}
+
 } // namespace
 
 class ZeichenFensterTest : public QObject {
     Q_OBJECT
 private slots:
-    void screenshots()
+    void opensForEachPlanarTypeWithItsDialDrawn()
+    {
+        struct Fall {
+            char typ;
+            bool schirm;
+            const char* titel;
+        };
+        for (const Fall f : {Fall{'v', false, " Konstruktion einer vertikalen Sonnenuhr"},
+                             Fall{'h', false, " Konstruktion einer horizontalen Sonnenuhr"},
+                             Fall{'i', false, " Konstruktion einer inklinierenden Sonnenuhr"},
+                             Fall{'i', true, " Konstruktion einer Schirmsonnenuhr"}}) {
+            Aufbau a(f.typ);
+            a.s.Schirmuhr = f.schirm ? 1 : 0;
+            auto w = a.fenster();
+            QCOMPARE(w->objectName(), QStringLiteral("Form5"));
+            QCOMPARE(w->windowTitle(), QString::fromUtf8(f.titel));
+            QVERIFY2(farbigePixel(w->bildflaeche()->bild()) > 2000, &f.typ);
+            // The show opened the angle table and the construction closed it again.
+            QVERIFY(!w->fensterzustand().WinkelTabelleOffen);
+            QCOMPARE(w->hilfekontext(), f.schirm ? 12 : 11);
+            // The activation placed foot and legend at their defaults for the image.
+            const QSize g = w->bildflaeche()->size();
+            QCOMPARE(platzierungVon(a.s), standardPlatzierung(a.s, g.width(), g.height()));
+            QCOMPARE(a.s.FusspunktGesetzt, std::uint8_t{0});
+            QCOMPARE(w->findChild<QPushButton*>("BitBtnWinkel")->isEnabled(), !f.schirm);
+        }
+    }
+
+    void leftClickPlacesTheFootAndRedrawsAroundIt()
+    {
+        Aufbau a('v');
+        auto w = a.fenster();
+        Bildflaeche* bild = w->bildflaeche();
+        const QImage vorher = bild->bild().copy();
+        QTest::mouseClick(bild, Qt::LeftButton, Qt::NoModifier, QPoint(300, 120));
+        QCOMPARE(a.s.FusspunktX, 300);
+        QCOMPARE(a.s.FusspunktY, 120);
+        QCOMPARE(a.s.FusspunktGesetzt, std::uint8_t{1});
+        QVERIFY(bild->bild() != vorher);
+        QCOMPARE(bild->fussmarke(), std::optional<QPoint>(QPoint(300, 120)));
+
+        // Alt + click moves only the legend box over the image; the dial is not redrawn.
+        const QImage nachFuss = bild->bild().copy();
+        QTest::mouseClick(bild, Qt::LeftButton, Qt::AltModifier, QPoint(50, 600));
+        QCOMPARE(a.s.LegendeX, 50);
+        QCOMPARE(a.s.LegendeY, 600);
+        QCOMPARE(a.s.LegendeGesetzt, std::uint8_t{1});
+        QVERIFY(bild->bild() == nachFuss);
+        const int breite = bild->width();
+        QCOMPARE(bild->legendenRahmen(),
+                 std::optional<QRect>(QRect(50, 600, qRound(breite * 0.3), qRound(breite / 14.0))));
+
+        // Switching back to the window keeps the user's placement.
+        w->deaktiviert();
+        w->aktiviert();
+        QCOMPARE(a.s.FusspunktX, 300);
+        QCOMPARE(a.s.LegendeY, 600);
+        // Another type gets its defaults.
+        a.s.UhrTyp = 'h';
+        w->aktiviert();
+        QCOMPARE(platzierungVon(a.s), standardPlatzierung(a.s, bild->width(), bild->height()));
+    }
+
+    void hourPointsHoldNineAndSayNine()
+    {
+        Aufbau a('v');
+        auto w = a.fenster();
+        Bildflaeche* bild = w->bildflaeche();
+        for (int i = 0; i < 10; ++i)
+            QTest::mouseClick(bild, Qt::LeftButton, Qt::ControlModifier, QPoint(100 + 20 * i, 300));
+        QCOMPARE(w->fensterzustand().punkte.anzahl(), std::size_t{10});
+        QCOMPARE(bild->markenAnzahl(), 10);
+        QVERIFY(a.prompt.asked.empty());
+        QTest::mouseClick(bild, Qt::LeftButton, Qt::ControlModifier, QPoint(500, 500));
+        QCOMPARE(a.prompt.asked.size(), std::size_t{1});
+        QCOMPARE(QString::fromStdString(a.prompt.asked[0].text),
+                 QStringLiteral("Es sind schon 9 Stundenpunkte gespeichert!"));
+        QCOMPARE(a.s.FusspunktGesetzt, std::uint8_t{0}); // marking never moves the foot
+    }
+
+    void zoomsByButtonsMenuAndWheel()
+    {
+        Aufbau a('v');
+        auto w = a.fenster();
+        const double schritt = a.s.ZoomSchritt;
+        QTest::mouseClick(w->findChild<QPushButton*>("BBtnZoomIn"), Qt::LeftButton);
+        QCOMPARE(a.s.Zoom, schritt);
+        QTest::mouseClick(w->findChild<QPushButton*>("BitBtnOut"), Qt::LeftButton);
+        QVERIFY(qFuzzyCompare(a.s.Zoom, 1.0));
+        QTest::mouseClick(w->findChild<QPushButton*>("BitBtnOut"), Qt::LeftButton);
+        QVERIFY(qFuzzyCompare(a.s.Zoom, 1.0 / schritt));
+
+        a.s.Zoom = 1.0;
+        const QPointF mitte(400, 300);
+        for (int i = 0; i < 10; ++i) {
+            QWheelEvent rad(mitte, w->mapToGlobal(mitte), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                            Qt::NoScrollPhase, false);
+            QApplication::sendEvent(w.get(), &rad);
+        }
+        QVERIFY(qAbs(a.s.Zoom - std::pow(1.06, 10)) < 1e-9);
+        QWheelEvent weit(mitte, w->mapToGlobal(mitte), QPoint(), QPoint(0, -360), Qt::NoButton, Qt::NoModifier,
+                         Qt::NoScrollPhase, false);
+        const double vorher = a.s.Zoom;
+        QApplication::sendEvent(w.get(), &weit);
+        QCOMPARE(a.s.Zoom, vorher); // -300 or less redraws without zooming
+
+        // The draw button goes back to zoom 1 without the grid.
+        w->fensterzustand().MitNetz = true;
+        QTest::mouseClick(w->findChild<QPushButton*>("bitBtnZeichne"), Qt::LeftButton);
+        QCOMPARE(a.s.Zoom, 1.0);
+        QVERIFY(!w->fensterzustand().MitNetz);
+        QTest::mouseClick(w->findChild<QPushButton*>("BitBtnNetz"), Qt::LeftButton);
+        QVERIFY(w->fensterzustand().MitNetz);
+    }
+
+    void displayModesLeaveThePlanarImageEmpty()
+    {
+        Aufbau a('v');
+        auto w = a.fenster();
+        w->A3Click();
+        QCOMPARE(a.s.FormatA4, std::uint8_t{0});
+        QCOMPARE(farbigePixel(w->bildflaeche()->bild()), 0);
+        w->A4Click();
+        QCOMPARE(a.s.FormatA4, std::uint8_t{1});
+        QTest::mouseClick(w->findChild<QPushButton*>("bitBtnZeichne"), Qt::LeftButton);
+        QVERIFY(farbigePixel(w->bildflaeche()->bild()) > 2000);
+    }
+
+    void printsTheDrawingIntoAPdf()
+    {
+        Aufbau a('v');
+        auto w = a.fenster();
+        QTest::mouseClick(w->bildflaeche(), Qt::LeftButton, Qt::NoModifier, QPoint(520, 60));
+        a.pdf = QString::fromStdString(a.pfad("dial.pdf"));
+        const Platzierung vorher = platzierungVon(a.s);
+        w->druckeZeichnung();
+        pruefePdf(a.pdf, 20000);
+        QCOMPARE(platzierungVon(a.s), vorher);
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+        QVERIFY(a.prompt.asked.empty());
+
+        // Cancelled in the printer dialog: nothing is printed.
+        a.pdf.clear();
+        w->BildDrucken();
+        QCOMPARE(a.druckerGefragt, 2);
+    }
+
+    void printsTheAngleTableAndTheInformationSheet()
+    {
+        Aufbau a('v');
+        auto w = a.fenster();
+        w->BitBtnWinkelClick();
+        QVERIFY(w->fensterzustand().WinkelTabelleOffen);
+        a.pdf = QString::fromStdString(a.pfad("winkel.pdf"));
+        w->druckeZeichnung();
+        pruefePdf(a.pdf, 5000);
+
+        w->sInfo();
+        QVERIFY(w->fensterzustand().InfoAngezeigt);
+        QVERIFY(!w->fensterzustand().WinkelTabelleOffen);
+        a.pdf = QString::fromStdString(a.pfad("info.pdf"));
+        w->druckeZeichnung();
+        pruefePdf(a.pdf, 3000);
+
+        // The printer dialog's Cancel is honoured.
+        a.pdf.clear();
+        const QString nichts = QString::fromStdString(a.pfad("nichts.pdf"));
+        w->druckeZeichnung();
+        QVERIFY(!QFile::exists(nichts));
+    }
+
+    void printRefusalsLeaveNoFile()
+    {
+        // A type without a print form, and a window without a size.
+        Aufbau a('f');
+        auto w = a.fenster();
+        a.pdf = QString::fromStdString(a.pfad("f.pdf"));
+        w->BildDrucken();
+        QVERIFY(!QFile::exists(a.pdf));
+        QCOMPARE(QString::fromStdString(a.prompt.asked.back().text), QString::fromStdString(keinDruckText(a.s)));
+        QCOMPARE(a.druckerGefragt, 0);
+
+        Aufbau b('v');
+        auto v = b.fenster();
+        v->fensterzustand().BildBreite = 0;
+        b.pdf = QString::fromStdString(b.pfad("leer.pdf"));
+        v->BildDrucken();
+        QVERIFY(!QFile::exists(b.pdf));
+        QCOMPARE(QString::fromStdString(b.prompt.asked.back().text), QString::fromStdString(keineBildgroesseText(b.s)));
+    }
+
+    void exportsHpglAndDxfWithTheClickedFoot()
+    {
+        Aufbau a('v');
+        auto w = a.fenster();
+        Bildflaeche* bild = w->bildflaeche();
+        QTest::mouseClick(bild, Qt::LeftButton, Qt::NoModifier, QPoint(420, 90));
+        const test::PlotPunkt erwartet{static_cast<double>(pixelNachPlotX(420, bild->width())),
+                                       static_cast<double>(pixelNachPlotY(90, bild->height()))};
+
+        w->dxfClick(true, false, true);
+        auto* name = w->findChild<QLineEdit*>("namehpg");
+        QCOMPARE(name->text(), QStringLiteral("umb.plt"));
+        a.gespeichert = QString::fromStdString(a.pfad("dial.plt"));
+        w->BtnWeiterClick();
+        const std::string hpgl = test::dateiText(a.pfad("dial.plt"));
+        QVERIFY(!hpgl.empty());
+        test::PlotPunkt fuss{};
+        QVERIFY(test::findeFussmarke(hpgl, 200, fuss));
+        QCOMPARE(fuss.x, erwartet.x);
+        QCOMPARE(fuss.y, erwartet.y);
+        QCOMPARE(QString::fromStdString(test::hp2xxPruefung(a.pfad("dial.plt"))), QString());
+        QCOMPARE(a.s.FusspunktX, 420); // back in pixels
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+
+        w->dxfClick(false, false, true);
+        QCOMPARE(name->text(), QStringLiteral("umb.dxf"));
+        a.gespeichert = QString::fromStdString(a.pfad("dial.dxf"));
+        w->BtnWeiterClick();
+        QVERIFY(QFile::exists(a.gespeichert));
+        if (test::ezdxfDa())
+            QCOMPARE(QString::fromStdString(test::ezdxfPruefung(a.pfad("dial.dxf"))), QString());
+        const std::string dxf = test::dateiText(a.pfad("dial.dxf"));
+        const QString fussMm = QString::number(erwartet.x / 40.0, 'f', 3);
+        QVERIFY2(QString::fromStdString(dxf).contains(fussMm), qPrintable(fussMm));
+        // Nothing but the two files: the temporary plot is gone.
+        QCOMPARE(QDir(a.ordner.path()).entryList(QDir::Files),
+                 QStringList({"dial.dxf", "dial.plt", "dial.plt.png"}));
+    }
+
+    void exportFailureRestoresAndSaysWhat()
+    {
+        Aufbau a('v');
+        auto w = a.fenster();
+        QTest::mouseClick(w->bildflaeche(), Qt::LeftButton, Qt::NoModifier, QPoint(400, 80));
+        a.prompt.asked.clear();
+        w->dxfClick(true, false, false);
+        a.gespeichert = QString::fromStdString(a.pfad("missing/dial.plt"));
+        w->BtnWeiterClick();
+        QVERIFY(!a.prompt.asked.empty());
+        QCOMPARE(a.prompt.asked.back().title, PromptTitle::Fehler);
+        QVERIFY(QString::fromStdString(a.prompt.asked.back().text).contains(QStringLiteral("missing")));
+        QCOMPARE(a.s.FusspunktX, 400);
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+        QVERIFY(QDir(a.ordner.path()).entryList(QDir::Files).isEmpty());
+
+        // A type without a plot form says so and writes nothing.
+        Aufbau f('o');
+        auto o = f.fenster();
+        o->dxfClick(false, false, false);
+        f.gespeichert = QString::fromStdString(f.pfad("o.dxf"));
+        o->BtnWeiterClick();
+        QCOMPARE(QString::fromStdString(f.prompt.asked.back().text), QString::fromStdString(keinExportText(f.s)));
+        QVERIFY(QDir(f.ordner.path()).entryList(QDir::Files).isEmpty());
+    }
+
+    void exportPanelNamesAndFootQuestion()
+    {
+        Aufbau a('v');
+        auto w = a.fenster();
+        auto* name = w->findChild<QLineEdit*>("namehpg");
+        name->setText(QStringLiteral("/my.dials/a.b.c"));
+        w->dxfClick(true, false, false);
+        QCOMPARE(name->text(), QStringLiteral("/my.dials/a.plt"));
+        name->setText(QStringLiteral("sonne"));
+        w->dxfClick(false, true, false);
+        QCOMPARE(name->text(), QStringLiteral("sonne.dxf"));
+        QCOMPARE(w->findChild<QLabel*>("lKoord")->text(), QStringLiteral("sonne.txt"));
+
+        // From a save button with the foot off the image, Yes cancels the export.
+        a.s.FusspunktX = -5;
+        a.prompt.answers = {PromptAnswer::Yes};
+        w->dxfClick(true, false, true);
+        QVERIFY(w->findChild<QWidget*>("HPGpanel")->isHidden());
+        QVERIFY(QString::fromStdString(a.prompt.asked.back().text).startsWith(QStringLiteral("Der Fußpunkt")));
+    }
+
+    void mapScaleFromASettingsFileIsClamped()
+    {
+        for (std::int32_t massstab : {0, -7, 2000000000}) {
+            Aufbau a('c');
+            a.s.Schalter.Kartenmassstab = massstab;
+            auto w = a.fenster();
+            w->resize(900, 700);
+            QApplication::processEvents();
+            auto* regler = w->findChild<QSlider*>("TrackBar1");
+            QVERIFY(regler->value() >= 16 && regler->value() <= 180);
+        }
+        Aufbau b('c');
+        auto w = b.fenster();
+        auto* regler = w->findChild<QSlider*>("TrackBar1");
+        QCOMPARE(regler->value(), 46); // 10 ln 100
+        regler->setValue(47);
+        QCOMPARE(b.s.Schalter.Kartenmassstab, 110); // e^4.7
+    }
+
+    void mainWindowOpensAndPrintsTheDrawingWindow()
+    {
+        Aufbau a('v');
+        MainWindow m(a.s, a.z, a.prompt);
+        MainWindow::Fensterbauer bauer;
+        bauer.zeichnung = zeichnungsbauer();
+        m.setFensterbauer(std::move(bauer));
+        m.resize(1200, 850);
+        m.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&m));
+        QApplication::processEvents();
+        a.s.FensterFrei = 1;
+        m.aufBildschirm1Click();
+        QApplication::processEvents();
+        auto* w = qobject_cast<ZeichenFenster*>(m.aktivesFenster());
+        QVERIFY(w);
+        QCOMPARE(w->objectName(), QStringLiteral("Form5"));
+        QVERIFY(m.aktion(menue::Drucken)->isEnabled());
+
+        const QString pdf = QString::fromStdString(a.pfad("haupt.pdf"));
+        m.setDruckerwahl([pdf](QPrinter& p) {
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(pdf);
+            return true;
+        });
+        m.aktion(menue::Drucken)->trigger();
+        pruefePdf(pdf, 20000);
+        QVERIFY(m.mdiArea()->subWindowList().size() == 1);
+    }
+
+    void screenshotsInBothLanguages()
     {
         for (bool deutsch : {true, false}) {
-            Aufbau a('v');
-            a.s.Deutsch = deutsch ? 1 : 0;
-            a.s.Sprachspalte = deutsch ? 1 : 2;
-            a.s.StringIdBasis = deutsch ? 0 : 2000;
-            auto w = a.fenster();
-            QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+            Aufbau a('v', deutsch);
+            auto w = a.fenster({1200, 800});
             const QString sprache = deutsch ? QStringLiteral("de") : QStringLiteral("en");
+            QTest::mouseClick(w->bildflaeche(), Qt::LeftButton, Qt::NoModifier, QPoint(540, 50));
             QVERIFY(w->grab().save(bildOrdner() + "/zeichenfenster_v_" + sprache + ".png"));
             w->BitBtnWinkelClick();
             QVERIFY(w->grab().save(bildOrdner() + "/winkeltabelle_v_" + sprache + ".png"));
             w->sInfo();
             QVERIFY(w->grab().save(bildOrdner() + "/info_v_" + sprache + ".png"));
+            w->findChild<QPushButton*>("BitBtnclose")->click();
+            w->dxfClick(false, true, false);
+            QVERIFY(w->grab().save(bildOrdner() + "/export_v_" + sprache + ".png"));
         }
     }
 };
