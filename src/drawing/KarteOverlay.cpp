@@ -148,7 +148,9 @@ std::string zeichneKarte(const AppState& s, Canvas& canvas, Farbe farbe, const K
             projiziere(p.breite, -p.laenge - a.lambda + e.q, X, Y);
             const double x = a.x0 - X;
             const double y = a.y0 + Y;
-            if (!(std::fabs(x - W / 2) < 0.6 * W && std::fabs(y - H / 2) < 0.6 * H))
+            // Off the surface (and never a value that is not a number) is left out.
+            if (!std::isfinite(x) || !std::isfinite(y)
+                || !(std::fabs(x - W / 2) < 0.6 * W && std::fabs(y - H / 2) < 0.6 * H))
                 continue;
             zug.push_back({pixel(x), pixel(y)});
         }
@@ -182,7 +184,8 @@ std::string hpglKarte(const AppState& s, HPGLDatei& plot, std::string_view stift
             projiziere(p.breite, -p.laenge - a.lambda + e.q, X, Y);
             const double x = x0 - X;
             const double y = y0 - Y;
-            if (!(std::fabs(x - Wp / 2) < 0.6 * Wp && std::fabs(y - Hp / 2) < 0.6 * Hp))
+            if (!std::isfinite(x) || !std::isfinite(y)
+                || !(std::fabs(x - Wp / 2) < 0.6 * Wp && std::fabs(y - Hp / 2) < 0.6 * Hp))
                 continue;
             if (neu) {
                 zug += ";PU " + zahl8(x) + " " + zahl8(y);

@@ -166,6 +166,28 @@ void ZeichenFenster::baueOberflaeche()
     rechts->addWidget(pExpert_);
     wurzel->addLayout(rechts, 1);
 
+    // The ring dial's correction view and the mean-time dial's cone graph sit on the image.
+    bitBtnSchoe_ = new QPushButton(bild_);
+    bitBtnSchoe_->setObjectName(QStringLiteral("BitBtnSchoe"));
+    setzeTextId(bitBtnSchoe_, 122);
+    bitBtnSchoe_->hide();
+    connect(bitBtnSchoe_, &QPushButton::clicked, this, [this] { SchoenerClick(); });
+    pHoll_ = tafel(bild_, "pHoll");
+    pHoll_->hide();
+    pHoll_->installEventFilter(this);
+    {
+        auto* zu = new QPushButton(QStringLiteral("X"), pHoll_);
+        zu->setObjectName(QStringLiteral("BitBtnclose"));
+        zu->setFixedSize(28, 24);
+        zu->move(4, 4);
+        connect(zu, &QPushButton::clicked, this, [this] { BitBtnHollClick(); });
+    }
+    bitBtnHoll_ = new QPushButton(bild_);
+    bitBtnHoll_->setObjectName(QStringLiteral("BitBtnHoll"));
+    setzeTextId(bitBtnHoll_, 123);
+    bitBtnHoll_->hide();
+    connect(bitBtnHoll_, &QPushButton::clicked, this, [this] { BitBtnHollClick(); });
+
     baueExportTafel();
     baueInfoTafel();
     baueWinkelTafel();
@@ -439,6 +461,9 @@ void ZeichenFenster::BildGroesse()
     }
     bitBtn5_->setEnabled(bitBtnWinkel_->isEnabled());
 
+    bitBtnSchoe_->setVisible(typ == 'r');
+    bitBtnHoll_->setVisible(typ == 'm');
+
     a4_->setEnabled(true);
     a3_->setEnabled(true);
     a4_->setChecked(s_.FormatA4 == 1);
@@ -530,6 +555,7 @@ void ZeichenFenster::deaktiviert()
 void ZeichenFenster::Ursprung_zeigen()
 {
     setWindowTitle(q(fensterTitel(s_)));
+    quPanel_->setVisible(s_.UhrTyp == 'q');
     if (!platzierungBeiAktivierung(s_)) {
         pWarnung_->clear();
         return;
@@ -782,7 +808,7 @@ bool ZeichenFenster::eventFilter(QObject* o, QEvent* e)
     }
     // The panels over the drawing move with the mouse.
     auto* panel = qobject_cast<QWidget*>(o);
-    if (!panel || (panel != hpgPanel_ && panel != pStabInfo_ && panel != pWinkel_))
+    if (!panel || (panel != hpgPanel_ && panel != pStabInfo_ && panel != pWinkel_ && panel != pHoll_))
         return false;
     if (e->type() == QEvent::MouseButtonPress) {
         auto* m = static_cast<QMouseEvent*>(e);
@@ -859,6 +885,45 @@ void ZeichenFenster::FormResize()
     lTrack_->setText(q(RealStr(s_.Schalter.Kartenmassstab, 6, 0)));
     if (pWinkel_->isVisible())
         pWinkel_->setGeometry(7, 7, std::max(50, g.width() - 15), std::max(50, g.height() - 15));
+    platziereBildKnoepfe();
+}
+
+void ZeichenFenster::platziereBildKnoepfe()
+{
+    const QSize g = bild_->size();
+    bitBtnSchoe_->adjustSize();
+    const int schoeY = f_.SchoenerAnsicht ? g.height() - 2 * bitBtnSchoe_->height() - 5 : g.height() - bitBtnSchoe_->height() - 1;
+    bitBtnSchoe_->move(5, std::max(0, schoeY));
+    bitBtnHoll_->adjustSize();
+    bitBtnHoll_->move(2, std::max(0, g.height() - bitBtnHoll_->height() - (pHoll_->isVisible() ? 4 : 1)));
+}
+
+void ZeichenFenster::SchoenerClick()
+{
+    f_.SchoenerAnsicht = !f_.SchoenerAnsicht;
+    bitBtn1_->setEnabled(!f_.SchoenerAnsicht);
+    bitBtn2_->setEnabled(!f_.SchoenerAnsicht);
+    setzeTextId(bitBtnSchoe_, f_.SchoenerAnsicht ? 719 : 122);
+    beschrifte();
+    platziereBildKnoepfe();
+    Konstruiere(Zeichenanlass::Korrektur);
+}
+
+void ZeichenFenster::BitBtnHollClick()
+{
+    // The graph of the cone's shadow and date lines comes with the mean-time dial's family;
+    // the panel and its button already change places.
+    const bool zeigen = pHoll_->isHidden();
+    pHoll_->setVisible(zeigen);
+    if (zeigen) {
+        const QSize g = bild_->size();
+        pHoll_->setGeometry(g.width() / 4, 8, g.width() / 2, std::max(50, g.height() - 60));
+        pHoll_->raise();
+    }
+    setzeTextId(bitBtnHoll_, zeigen ? 124 : 123);
+    beschrifte();
+    bitBtnHoll_->raise();
+    platziereBildKnoepfe();
 }
 
 void ZeichenFenster::TrackBar1Change(int position)

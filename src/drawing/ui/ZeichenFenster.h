@@ -135,6 +135,9 @@ private:
     void baueListing();
     void karteGeaendert();
     void kartenWerkzeug(int werkzeug);
+    void SchoenerClick();
+    void BitBtnHollClick();
+    void platziereBildKnoepfe();
 
     AppState& s_;
     ShellZustand& shell_;
@@ -173,6 +176,9 @@ private:
     QPushButton* btBtnParms_ = nullptr;
     QPushButton* btBtnZeigen_ = nullptr;
     QPushButton* bitBtnSchliess_ = nullptr;
+    QPushButton* bitBtnSchoe_ = nullptr;  // the ring dial's correction view
+    QPushButton* bitBtnHoll_ = nullptr;   // the cone graph of the mean-time dial
+    QFrame* pHoll_ = nullptr;
     QLabel* pWarnung_ = nullptr;
     QFrame* quPanel_ = nullptr;
     QLabel* quLab1_ = nullptr;

@@ -69,7 +69,7 @@ void ZeichenFenster::baueInfoTafel()
     setzeTextId(drucken, 3);
     kopf->addWidget(drucken);
     kopf->addStretch(1);
-    auto* zu = schliessKnopf(pStabInfo_, "BitBtnclose");
+    auto* zu = schliessKnopf(pStabInfo_, "BitBtnInfoZu");
     kopf->addWidget(zu);
     spalte->addLayout(kopf);
     stabMemo_ = new QPlainTextEdit(pStabInfo_);

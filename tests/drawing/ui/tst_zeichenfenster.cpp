@@ -1,3 +1,4 @@
+#include "dialogs/IniText.h"
 #include "drawing/KartenText.h"
 #include "drawing/Platzierung.h"
 #include "drawing/ZeichnungExport.h"
@@ -34,6 +35,7 @@ struct Aufbau {
     QTemporaryDir ordner;
     QString gespeichert; // what the save dialog answers
     QString pdf;         // where the printer dialog sends the print; empty: cancelled
+    QString geoeffnet;   // what the open dialog answers
     int druckerGefragt = 0;
 
     explicit Aufbau(char typ = 'v', bool deutsch = true)
@@ -63,7 +65,7 @@ struct Aufbau {
         d.speichernDialog = [this](QWidget*, const QString&, const QString&, const QString&, const QString&) {
             return gespeichert;
         };
-        d.oeffnenDialog = [](QWidget*, const QString&, const QString&, const QString&) { return QString(); };
+        d.oeffnenDialog = [this](QWidget*, const QString&, const QString&, const QString&) { return geoeffnet; };
         auto w = std::make_unique<ZeichenFenster>(s, z, prompt, std::move(d));
         w->resize(groesse);
         w->show();
@@ -402,6 +404,61 @@ private slots:
         QCOMPARE(b.s.Schalter.Kartenmassstab, 110); // e^4.7
     }
 
+    void constructionDataAndStartSettingsFiles()
+    {
+        Aufbau a('v');
+        auto w = a.fenster();
+        // A construction-data file is read through the settings reader and drawn at once.
+        AppState anders = a.s;
+        anders.Par.Breite = 52.5;
+        std::vector<std::string> text;
+        IniTextErstellen(anders, false, text, a.prompt);
+        std::string fehler;
+        QVERIFY(IniTextSpeichern(text, a.pfad("dial.umb"), fehler));
+        a.geoeffnet = QString::fromStdString(a.pfad("dial.umb"));
+        w->BtnLoadCClick();
+        QCOMPARE(a.s.Par.Breite, 52.5);
+
+        // Ham mode saves the settings text as start settings, and reports only a real save.
+        a.s.SchinkenModus = 1;
+        a.z.IniAusgabe = {"a", "b"};
+        a.gespeichert = QString::fromStdString(a.pfad("schink.ham"));
+        a.prompt.asked.clear();
+        w->BtnSavCClick();
+        QCOMPARE(QString::fromStdString(test::dateiText(a.pfad("schink.ham"))), QStringLiteral("a\r\nb\r\n"));
+        QCOMPARE(QString::fromStdString(a.prompt.asked.back().text),
+                 QString::fromStdString(a.pfad("schink.ham") + " gespeichert!"));
+        a.gespeichert = QString::fromStdString(a.pfad("missing/schink.ham"));
+        w->BtnSavCClick();
+        QCOMPARE(a.prompt.asked.back().title, PromptTitle::Fehler);
+        QVERIFY(!QString::fromStdString(a.prompt.asked.back().text).contains(QStringLiteral("gespeichert")));
+
+        // A start-settings file that cannot be read leaves the settings text alone; one that
+        // reads replaces it and applies.
+        a.geoeffnet = QString::fromStdString(a.pfad("missing.ham"));
+        w->BtnLoadCClick();
+        QCOMPARE(a.z.IniAusgabe, (std::vector<std::string>{"a", "b"}));
+        a.geoeffnet = QString::fromStdString(a.pfad("dial.umb"));
+        a.s.Par.Breite = 10;
+        w->BtnLoadCClick();
+        QCOMPARE(a.s.Par.Breite, 52.5);
+        QCOMPARE(a.z.IniAusgabe, text);
+    }
+
+    void languageSwitchRelabelsCaptionAndTable()
+    {
+        Aufbau a('v');
+        auto w = a.fenster();
+        w->BitBtnWinkelClick();
+        a.s.Deutsch = 0;
+        a.s.Sprachspalte = 2;
+        a.s.StringIdBasis = 2000;
+        w->aktualisiereSprache(a.s);
+        QCOMPARE(w->windowTitle(), QStringLiteral("Construction of a Vertical Sundial"));
+        QCOMPARE(w->findChild<QPushButton*>("bitBtnZeichne")->text(), QStringLiteral("&Draw"));
+        QVERIFY(w->findChild<QLabel*>("LWinkelTitel")->text().startsWith(QStringLiteral("Angles of the Hour Lines")));
+    }
+
     void mainWindowOpensAndPrintsTheDrawingWindow()
     {
         Aufbau a('v');
@@ -444,7 +501,7 @@ private slots:
             QVERIFY(w->grab().save(bildOrdner() + "/winkeltabelle_v_" + sprache + ".png"));
             w->sInfo();
             QVERIFY(w->grab().save(bildOrdner() + "/info_v_" + sprache + ".png"));
-            w->findChild<QPushButton*>("BitBtnclose")->click();
+            w->findChild<QPushButton*>("BitBtnInfoZu")->click();
             w->dxfClick(false, true, false);
             QVERIFY(w->grab().save(bildOrdner() + "/export_v_" + sprache + ".png"));
         }
