@@ -43,13 +43,15 @@ int druckeWinkeltabelle(Canvas& c, const Winkeltabelle& t, const std::vector<std
 {
     int seiten = 1;
     c.setBrushStyle(BrushStyle::Clear);
-    c.setFont({"MS Serif", 40, true, FarbeSchwarz});
+    // The listing in a fixed-pitch face keeps its columns in line; the table has its own.
+    c.setFont({"Courier New", 40, true, FarbeSchwarz});
     c.setPen({FarbeSchwarz, 1, PenStyle::Solid});
 
     const auto kopf = [&] {
         c.setFontHeight(48);
+        // The heading stands on the line y = 145, centred on x = 900.
         const TextExtent e = c.textExtent(t.kopfOrt);
-        c.textOut(900 - e.width / 2, 145, t.kopfOrt);
+        c.textOut(900 - e.width / 2, 145 - e.height, t.kopfOrt);
         c.setFontHeight(40);
     };
     kopf();
@@ -71,16 +73,33 @@ int druckeWinkeltabelle(Canvas& c, const Winkeltabelle& t, const std::vector<std
         y += zeilenHoehe;
     }
 
-    const int versatz1 = c.textExtent("hh:m").width;
-    const int versatz2 = c.textExtent("hh:mm dd.dd").width;
-    const int gruppe = c.textExtent(" hh:mm dd.dd tangens").width;
+    // Column groups wide enough for the widest values: the angle ends where "-180.00" ends,
+    // the tangent short of the next group's rule.
+    c.setFontName("MS Serif");
+    const int versatz2 = c.textExtent(" hh:mm   -180.00").width;
+    const int gruppe = c.textExtent(" hh:mm   -180.00   -10000.0  ").width;
     const int tabZeile = rund(c.textExtent("123").height * 1.18);
     const int x0 = 120;
+    const auto rechtsbuendig = [&c, &y](int rechts, const std::string& text) {
+        const std::size_t erstes = text.find_first_not_of(' ');
+        if (erstes == std::string::npos)
+            return;
+        const std::string wert = text.substr(erstes);
+        c.textOut(rechts - c.textExtent(wert).width, y, wert);
+    };
 
-    c.textOut(x0, y, t.kopfWand + "    " + t.kopfEbene);
+    c.setFontName("Courier New");
+    c.textOut(x0, y, t.kopfWand);
     y += tabZeile;
-    for (int g = 0; g < Winkeltabelle::Gruppen; ++g)
-        c.textOut(x0 + g * gruppe, y, " hh:mm dd.dd tangens");
+    c.textOut(x0, y, t.kopfEbene);
+    y += tabZeile;
+    c.setFontName("MS Serif");
+    for (int g = 0; g < Winkeltabelle::Gruppen; ++g) {
+        const int links = x0 + g * gruppe;
+        c.textOut(links, y, " hh:mm");
+        rechtsbuendig(links + versatz2, " dd.dd");
+        rechtsbuendig(links + gruppe - 25, " tangens");
+    }
     y += tabZeile;
 
     const int oben = y;
@@ -89,10 +108,11 @@ int druckeWinkeltabelle(Canvas& c, const Winkeltabelle& t, const std::vector<std
             const WinkelZelle& z = t.zellen[static_cast<std::size_t>(g)][static_cast<std::size_t>(r)];
             if (!z.belegt())
                 continue;
+            // Time at the group's left edge; angle and tangent right-aligned.
             const int links = x0 + g * gruppe;
             c.textOut(links, y, z.zeit);
-            c.textOut(links + versatz1 - 7, y, z.winkel);
-            c.textOut(links + versatz2 - 6, y, z.tangens);
+            rechtsbuendig(links + versatz2, z.winkel);
+            rechtsbuendig(links + gruppe - 25, z.tangens);
         }
         y += tabZeile;
         c.moveTo(x0 - 15, y);
