@@ -123,6 +123,9 @@ private:
     void ausgeben();
     bool waehleDrucker(QPrinter& drucker);
     QPrinter& drucker();
+    // A printer of its own for text lines, set up like the chosen one (text lines on a
+    // printer that has printed before come out oversized).
+    static std::unique_ptr<QPrinter> textDrucker(const QPrinter& wahl);
 
     // Export.
     void abbruch();

@@ -40,6 +40,20 @@ QPrinter& ZeichenFenster::drucker()
     return *eigenerDrucker_;
 }
 
+std::unique_ptr<QPrinter> ZeichenFenster::textDrucker(const QPrinter& wahl)
+{
+    auto d = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    d->setOutputFormat(wahl.outputFormat());
+    if (wahl.outputFormat() == QPrinter::NativeFormat)
+        d->setPrinterName(wahl.printerName());
+    d->setOutputFileName(wahl.outputFileName());
+    d->setPageLayout(wahl.pageLayout());
+    d->setCopyCount(wahl.copyCount());
+    d->setColorMode(wahl.colorMode());
+    d->setDuplex(wahl.duplex());
+    return d;
+}
+
 bool ZeichenFenster::waehleDrucker(QPrinter& drucker)
 {
     if (dienste_.druckerDialog)
@@ -177,7 +191,8 @@ void ZeichenFenster::ausgeben()
     const std::string pdf = drucker.outputFileName().toStdString();
     if (!pdf.empty())
         schutz.begonnen(pdf);
-    umbrin::DruckListe liste(drucker);
+    const std::unique_ptr<QPrinter> text = textDrucker(drucker);
+    umbrin::DruckListe liste(*text);
     std::string fehler;
     if (!liste.oeffnen(fehler)) {
         frage_.ask(PromptTitle::Fehler, PromptIcon::Warning, fehler, PromptButtons::Ok);

@@ -30,11 +30,12 @@ namespace {
 
 QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-// The coordinate list on the printer, as text lines.
+// The coordinate list on the printer, as text lines; the list owns its printer.
 class DruckerKoordinatenliste : public HPGLListe {
 public:
-    explicit DruckerKoordinatenliste(QPrinter& drucker)
-        : liste_(drucker)
+    explicit DruckerKoordinatenliste(std::unique_ptr<QPrinter> drucker)
+        : drucker_(std::move(drucker))
+        , liste_(*drucker_)
     {
     }
     bool oeffnen(std::string& fehler) { return liste_.oeffnen(fehler); }
@@ -46,6 +47,7 @@ public:
     void verwerfen() override { liste_.verwerfen(); }
 
 private:
+    std::unique_ptr<QPrinter> drucker_;
     umbrin::DruckListe liste_;
 };
 
@@ -226,7 +228,6 @@ void ZeichenFenster::makeHPGClick()
     a.druckerListe = [this](std::string& fehler) -> std::unique_ptr<HPGLListe> {
         QPrinter& d = drucker();
         d.setPageOrientation(QPageLayout::Portrait);
-        auto liste = std::make_unique<DruckerKoordinatenliste>(d);
         QApplication::restoreOverrideCursor();
         const bool gewaehlt = waehleDrucker(d);
         QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -234,6 +235,7 @@ void ZeichenFenster::makeHPGClick()
             fehler = s_.Deutsch ? "Koordinatenausgabe abgebrochen." : "Output of co-ordinates cancelled.";
             return nullptr;
         }
+        auto liste = std::make_unique<DruckerKoordinatenliste>(textDrucker(d));
         if (!liste->oeffnen(fehler))
             return nullptr;
         return liste;
