@@ -508,11 +508,10 @@ void ZeichenFenster::showEvent(QShowEvent* e)
     if (gezeigt_)
         return;
     gezeigt_ = true;
-    // Inside the main window: fill its work area and follow its activation.
+    // Inside the main window: follow its activation.
     if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
         rahmen_ = sub;
         if (QMdiArea* bereich = sub->mdiArea()) {
-            sub->setGeometry(bereich->viewport()->rect());
             connect(bereich, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) {
                 if (w && w == rahmen_)
                     aktiviert();
@@ -526,6 +525,17 @@ void ZeichenFenster::showEvent(QShowEvent* e)
     FormShow();
     if (!rahmen_ || (rahmen_->mdiArea() && rahmen_->mdiArea()->activeSubWindow() == rahmen_))
         aktiviert();
+}
+
+QSize ZeichenFenster::sizeHint() const
+{
+    // As wide and high as the main window's work area, less the frame around the window.
+    const auto* sub = qobject_cast<const QMdiSubWindow*>(parentWidget());
+    const QMdiArea* bereich = sub ? sub->mdiArea() : nullptr;
+    if (!bereich)
+        return QWidget::sizeHint();
+    const QSize rahmen = sub->isVisible() ? sub->size() - size() : QSize(8, 30);
+    return (bereich->viewport()->size() - rahmen).expandedTo(minimumSizeHint());
 }
 
 void ZeichenFenster::FormShow()

@@ -86,6 +86,9 @@ public:
     int hilfekontext() const { return hilfekontext_; }
     QMenu* popupMenue() const { return popup_; }
 
+    // Inside the main window: its whole work area.
+    QSize sizeHint() const override;
+
 protected:
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;

@@ -37,9 +37,7 @@ int main(int argc, char** argv)
     umbrin::ShellZustand shell;
     umbrin::MeldungsFenster prompt(state);
     umbrin::MainWindow window(state, shell, prompt, &log);
-    umbrin::MainWindow::Fensterbauer bauer;
-    bauer.zeichnung = umbrin::zeichnungsbauer();
-    window.setFensterbauer(std::move(bauer));
+    window.setZeichnungsbauer(umbrin::zeichnungsbauer());
     window.show();
     return QApplication::exec();
 }

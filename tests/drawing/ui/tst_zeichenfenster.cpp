@@ -463,9 +463,7 @@ private slots:
     {
         Aufbau a('v');
         MainWindow m(a.s, a.z, a.prompt);
-        MainWindow::Fensterbauer bauer;
-        bauer.zeichnung = zeichnungsbauer();
-        m.setFensterbauer(std::move(bauer));
+        m.setZeichnungsbauer(zeichnungsbauer());
         m.resize(1200, 850);
         m.show();
         QVERIFY(QTest::qWaitForWindowExposed(&m));
@@ -477,6 +475,13 @@ private slots:
         QVERIFY(w);
         QCOMPARE(w->objectName(), QStringLiteral("Form5"));
         QVERIFY(m.aktion(menue::Drucken)->isEnabled());
+        // The drawing window takes the main window's whole work area.
+        const QSize bereich = m.mdiArea()->viewport()->size();
+        const QSize rahmen = w->parentWidget()->size();
+        QVERIFY2(qAbs(rahmen.width() - bereich.width()) <= 2 && qAbs(rahmen.height() - bereich.height()) <= 2,
+                 qPrintable(QStringLiteral("%1x%2 in %3x%4").arg(rahmen.width()).arg(rahmen.height())
+                                .arg(bereich.width()).arg(bereich.height())));
+        QVERIFY(m.grab().save(bildOrdner() + "/hauptfenster_mit_zeichnung.png"));
 
         const QString pdf = QString::fromStdString(a.pfad("haupt.pdf"));
         m.setDruckerwahl([pdf](QPrinter& p) {
