@@ -1,6 +1,9 @@
 #include "core/ui/DruckListe.h"
 
 #include <QFontMetrics>
+
+#include <algorithm>
+#include <cmath>
 #include <QPrinter>
 
 namespace umbrin {
@@ -27,7 +30,7 @@ bool DruckListe::oeffnen(std::string& fehler)
         fehler = "Cannot start printing to \"" + ziel.toStdString() + "\"";
         return false;
     }
-    maler_.setFont(schrift_);
+    schriftgroesse(schrift_.pointSize() > 0 ? schrift_.pointSize() : 11);
     maler_.setPen(Qt::black);
     y_ = 0;
     zeilen_ = 0;
@@ -60,7 +63,11 @@ void DruckListe::zeilenende()
 
 void DruckListe::schriftgroesse(int punkte)
 {
+    // The size in device pixels from the printer's own resolution: a point size would be
+    // scaled by whatever resolution the device reports for the painter at that moment,
+    // which differs once a printer has run a job before.
     schrift_.setPointSize(punkte);
+    schrift_.setPixelSize(std::max(1, static_cast<int>(std::lround(punkte * drucker_.resolution() / 72.0))));
     if (maler_.isActive())
         maler_.setFont(schrift_);
 }
