@@ -53,7 +53,7 @@ struct Winkeltabelle {
     static constexpr int Gruppen = 4;
     static constexpr int Zeilen = 47; // rows below the heading row
     // Entries fill the first group top to bottom, then the next.
-    std::array<std::array<WinkelZelle, Zeilen>, Gruppen> zellen{};
+    std::array<std::array<WinkelZelle, Zeilen>, Gruppen> zellen;
     int eintraege = 0;
 
     // Headings of the columns (time, angle, tangent) and of the print.
