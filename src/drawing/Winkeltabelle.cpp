@@ -180,8 +180,10 @@ Besonnung besonnung(const WinkelEbene& e, double maxDekl)
 
 std::string winkelZeit(double stunden)
 {
-    long minuten = std::lround(stunden * 60);
-    while (minuten < 0)
+    if (!std::isfinite(stunden))
+        stunden = 0;
+    long minuten = std::lround(std::fmod(stunden * 60, 24.0 * 60));
+    if (minuten < 0)
         minuten += 24 * 60;
     char text[16];
     std::snprintf(text, sizeof text, "%2ld:%02ld", (minuten / 60) % 24, minuten % 60);
