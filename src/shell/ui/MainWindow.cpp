@@ -1,18 +1,17 @@
 #include "shell/ui/MainWindow.h"
 
-#include "core/Sonne.h"
 #include "core/ui/Beschriftung.h"
 #include "core/Texttabellen.h"
 #include "dialogs/IniLesen.h"
 #include "dialogs/IniText.h"
+#include "dialogs/ui/OrtUndZeitDialog.h"
+#include "dialogs/ui/ParameterDialog.h"
+#include "dialogs/ui/TypwahlDialog.h"
 #include "shell/Datumsdatei.h"
 #include "shell/DebugLog.h"
 #include "shell/HilfeSystem.h"
 #include "shell/Menue.h"
 #include "shell/ui/Druckbar.h"
-#include "dialogs/ui/OrtUndZeitDialog.h"
-#include "dialogs/ui/ParameterDialog.h"
-#include "dialogs/ui/TypwahlDialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,9 +20,7 @@
 #include <QDate>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFontDatabase>
 #include <QFontMetrics>
-#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -62,8 +59,6 @@ MainWindow::MainWindow(AppState& state, ShellZustand& shell, UserPrompt& prompt,
     mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdi_);
-    startbild_ = new QLabel(mdi_->viewport());
-    startbild_->hide(); // the start picture comes with the gallery
 
     mdi_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(mdi_, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
@@ -382,7 +377,6 @@ QWidget* MainWindow::aktivesFenster() const
 
 void MainWindow::schliesseAndereFenster(const QString& praefix)
 {
-    startbild_->hide();
     for (QMdiSubWindow* w : mdi_->subWindowList()) {
         const QString name = w->widget() ? w->widget()->objectName() : QString();
         if (!name.startsWith(praefix) && name != QLatin1String("Form1"))
@@ -396,7 +390,6 @@ void MainWindow::schliesseAndereFenster(const QString& praefix)
 
 void MainWindow::FensterZu(const QString& praefix)
 {
-    startbild_->hide();
     for (QMdiSubWindow* w : mdi_->subWindowList()) {
         const QString name = w->widget() ? w->widget()->objectName() : QString();
         if (name.startsWith(praefix) && name != QLatin1String("Form1"))
@@ -600,9 +593,6 @@ void MainWindow::HinweiseHintsanzeigen1Click()
     aktion(menue::Hinweise)->setChecked(s_.HinweiseAn);
 }
 
-} // namespace umbrin
-
-namespace umbrin {
 
 void MainWindow::SavDat1Click()
 {
@@ -627,9 +617,6 @@ void MainWindow::ladDatum()
     }
 }
 
-} // namespace umbrin
-
-namespace umbrin {
 namespace {
 
 QString titel(TitelPaar paar, int spalte)
@@ -711,9 +698,6 @@ void MainWindow::mLoadOptionsClick(bool standardwerte)
     Sprache(s_.Deutsch != 0);
 }
 
-} // namespace umbrin
-
-namespace umbrin {
 
 QPrinter& MainWindow::drucker()
 {

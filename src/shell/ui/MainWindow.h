@@ -16,7 +16,6 @@
 #include <memory>
 
 class QAction;
-class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
@@ -135,7 +134,6 @@ private:
     std::function<bool(QPrinter&)> druckerwahl_;
     Fensterbauer bauer_;
     QMdiArea* mdi_ = nullptr;
-    QLabel* startbild_ = nullptr;
     std::array<QAction*, 45> aktionen_{};
     std::array<QMenu*, 45> menues_{};
     QMenu* popupWalk_ = nullptr;
