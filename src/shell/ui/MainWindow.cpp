@@ -34,12 +34,42 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace umbrin {
 namespace {
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 const char* kHinweis = "Right mouse click for popUp menu  // <F1> for Help !";
+
+// A working window that grows after it was opened (the type chooser shows more fields for
+// another dial type) takes its frame along: the frame sits in no layout, so nothing else
+// would widen it, and the grown part would be cut off. The frame only grows here.
+class RahmenFolgtFenster : public QObject {
+public:
+    explicit RahmenFolgtFenster(QMdiSubWindow* rahmen)
+        : QObject(rahmen)
+        , rahmen_(rahmen)
+    {
+    }
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override
+    {
+        if (ereignis->type() == QEvent::Resize && !rahmen_->isMaximized()) {
+            const QSize fenster = static_cast<QWidget*>(objekt)->size();
+            const QSize innen = rahmen_->contentsRect().size();
+            const QSize fehlt(std::max(0, fenster.width() - innen.width()), std::max(0, fenster.height() - innen.height()));
+            if (!fehlt.isNull())
+                rahmen_->resize(rahmen_->size() + fehlt);
+        }
+        return QObject::eventFilter(objekt, ereignis);
+    }
+
+private:
+    QMdiSubWindow* rahmen_;
+};
 
 } // namespace
 
@@ -410,6 +440,7 @@ QMdiSubWindow* MainWindow::oeffne(QWidget* fenster)
     // Full size, as laid out for its texts; the area scrolls when the screen is smaller.
     sub->adjustSize();
     sub->move(0, 0);
+    fenster->installEventFilter(new RahmenFolgtFenster(sub));
     mdi_->setActiveSubWindow(sub);
     FensterMenues(true);
     return sub;

@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QGroupBox>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -361,6 +362,39 @@ private slots:
         QCOMPARE(s.KarteAn, std::uint8_t(0));
         w.aktion(menue::Expertenmodus)->trigger();
         QCOMPARE(s.UhrTyp, 'h');
+        QVERIFY(w.close());
+    }
+    void aWindowThatGrowsAfterOpeningIsNotClipped()
+    {
+        // The chooser opened for the horizontal dial shows one field; the inclining dial
+        // shows three and a wider note. Its frame has to follow, or the fields are cut off.
+        AppState s;
+        initialisiereZustand(s);
+        s.UhrTyp = 'h';
+        ShellZustand z;
+        test::ScriptedPrompt prompt;
+        QTemporaryDir ordner;
+        MainWindow w(s, z, prompt, nullptr, ordner.path());
+        w.resize(1400, 950);
+        w.show();
+        QCoreApplication::processEvents();
+        w.AuswahlSonnenuhrtyp1Click();
+        QCoreApplication::processEvents();
+        QWidget* dialog = w.aktivesFenster();
+        QVERIFY(dialog);
+        QCOMPARE(dialog->objectName(), QStringLiteral("F4"));
+        auto* typen = dialog->findChild<QGroupBox*>(QStringLiteral("RG1"));
+        QVERIFY(typen);
+        const auto knoepfe = typen->findChildren<QAbstractButton*>();
+        QVERIFY(knoepfe.size() > 2);
+        QTest::mouseClick(knoepfe[2], Qt::LeftButton, {}, QPoint(6, knoepfe[2]->height() / 2));
+        QCoreApplication::processEvents();
+        QCOMPARE(s.UhrTyp, 'i');
+        // The whole dialog lies inside its frame's client area.
+        QWidget* rahmen = dialog->parentWidget();
+        QVERIFY(rahmen);
+        QVERIFY2(rahmen->contentsRect().contains(dialog->geometry()),
+                 qPrintable(QStringLiteral("dialog %1 wide, frame %2").arg(dialog->width()).arg(rahmen->contentsRect().width())));
         QVERIFY(w.close());
     }
 };
