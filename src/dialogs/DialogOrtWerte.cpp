@@ -14,6 +14,16 @@ GradMinSek zerlegeGrad(double wert)
     a = (a - t.grad) * 60;
     t.minuten = static_cast<std::int32_t>(truncateToInt(a));
     t.sekunden = static_cast<std::int32_t>(roundHalfEven((a - t.minuten) * 60));
+    // Seconds that round to 60 carry into the minutes, and 60 minutes into the degrees:
+    // -33.9 reads 33 54' 0", not 33 53' 60".
+    if (t.sekunden >= 60) {
+        t.sekunden -= 60;
+        ++t.minuten;
+    }
+    if (t.minuten >= 60) {
+        t.minuten -= 60;
+        ++t.grad;
+    }
     return t;
 }
 

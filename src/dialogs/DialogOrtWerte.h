@@ -10,7 +10,7 @@ namespace umbrin {
 struct GradMinSek {
     std::int32_t grad = 0;
     std::int32_t minuten = 0;
-    std::int32_t sekunden = 0; // rounded; 60 is possible (12.999999 gives 12, 59, 60)
+    std::int32_t sekunden = 0; // rounded, carried into the minutes (12.999999 gives 13, 0, 0)
 };
 
 // Splits |wert| into whole degrees, whole minutes and rounded seconds.

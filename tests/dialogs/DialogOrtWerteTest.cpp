@@ -11,7 +11,7 @@ TEST(DialogOrtWerte, SplitsDecimalDegreesWithoutCarryingSixtySeconds)
         int g, m, s;
     };
     const Fall faelle[] = {
-        {47.25, 47, 15, 0}, {-9.59, 9, 35, 24}, {12.999999, 12, 59, 60}, {0, 0, 0, 0}, {-180, 180, 0, 0},
+        {47.25, 47, 15, 0}, {-9.59, 9, 35, 24}, {12.999999, 13, 0, 0}, {-33.9, 33, 54, 0}, {10.016666, 10, 1, 0}, {0, 0, 0, 0}, {-180, 180, 0, 0},
     };
     for (const Fall& f : faelle) {
         const GradMinSek t = zerlegeGrad(f.wert);
