@@ -9,14 +9,22 @@ namespace umbrin {
 
 QString qtFilter(const QString& filter)
 {
-    // Pairs of a description and its patterns.
+    // Pairs of a description and its patterns. The description may already show its patterns
+    // in brackets ("HPGL (*.plt)"): then they are not written twice. "*.*" means every file.
     const QStringList teile = filter.split(QLatin1Char('|'));
     QStringList filter2;
     for (int i = 0; i + 1 < teile.size(); i += 2) {
         QString muster = teile[i + 1];
         muster.replace(QLatin1Char(';'), QLatin1Char(' '));
         muster.remove(QLatin1Char(')')).remove(QLatin1Char('('));
-        filter2 << teile[i].trimmed() + QStringLiteral(" (") + muster.simplified() + QLatin1Char(')');
+        muster = muster.simplified();
+        if (muster == QLatin1String("*.*"))
+            muster = QStringLiteral("*");
+        QString text = teile[i].trimmed();
+        const int klammer = text.indexOf(QLatin1Char('('));
+        if (klammer >= 0)
+            text = text.left(klammer).trimmed();
+        filter2 << text + QStringLiteral(" (") + muster + QLatin1Char(')');
     }
     return filter2.join(QStringLiteral(";;"));
 }
