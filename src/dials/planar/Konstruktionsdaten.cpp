@@ -120,13 +120,11 @@ void Konstruktionsdaten(AppState& s, SubstilarTexte& texte, double Laenge, doubl
         zeilen.push_back(std::string(zodiakNamenText(s, 7)) + texte.SubstilareRichtung + grad);
     }
 
-    // Hour angle of the substyle. At the equator the sine of the latitude and, for some
-    // planes, the divisor of the near-vertical form vanish: both are kept off zero.
-    double c;
-    if (std::fabs(std::fabs(N) - 90) > 0.01)
-        c = -tanG(W) / nichtNull(sinG(phi), 1e-12);
-    else
-        c = -sinG(N) * sinG(W) / nichtNull(cosG(N) * cosG(phi) + sinG(phi) * cosG(W) * sinG(N), 1e-12);
+    // Hour angle of the substyle: the shadow lies on it when the sun's hour circle holds the
+    // plane's normal, so T is the normal's hour angle, tan T = sin N sin W / (cos N cos phi +
+    // sin phi cos W sin N). It holds for every inclination (on a wall it is tan W / sin phi; a
+    // horizontal or undeclined plane gives noon). The divisor is kept off zero.
+    const double c = -sinG(N) * sinG(W) / nichtNull(cosG(N) * cosG(phi) + sinG(phi) * cosG(W) * sinG(N), 1e-12);
     double T = atanG(c);
     if (std::fabs(W) <= 90) {
         if (W != 0)
