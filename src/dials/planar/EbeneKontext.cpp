@@ -17,6 +17,15 @@ int rundeKoordinate(double v)
     return static_cast<int>(roundHalfEven(v));
 }
 
+// Above the horizon line no shadow falls: the sun would stand below the horizon there. The
+// inclining dial, drawn as its equivalent horizontal dial, would otherwise count such points
+// as lit whenever the sun is in front of its plane. Sunrise and sunset points lie on the line
+// itself and keep one unit of room above the rounded line.
+int obereGrenze(const EbeneKontext& k)
+{
+    return k.Oben > k.RandY ? k.Oben - 1 : k.RandY;
+}
+
 void berechnePunkt(EbeneKontext& k)
 {
     const Schattenwurf w = schattenwurf(k.geometrie, k.Azimut, k.SonnenHoehe);
@@ -30,7 +39,7 @@ void berechnePunkt(EbeneKontext& k)
     k.EbeneBeleuchtetAlt = k.EbeneBeleuchtet;
     k.EbeneBeleuchtet = w.ebeneBeleuchtet;
     k.zeichenbarAlt = k.zeichenbar;
-    const bool innen = k.RandX <= k.x && k.x < k.Breite && k.RandY < k.y && k.y < k.Hoehe;
+    const bool innen = k.RandX <= k.x && k.x < k.Breite && obereGrenze(k) < k.y && k.y < k.Hoehe;
     k.zeichenbar = k.beleuchtet && innen;
     // Far points only give the direction of a cut at the border. They are brought within 1e8
     // of the foot by one common factor, so that the direction from the foot stays as it was
@@ -72,7 +81,7 @@ void linieZu(EbeneKontext& k, bool zeichenbar, bool zeichenbarAlt, bool ziehen)
             return;
         }
         double cx = 0, cy = 0;
-        clipLinie(k.RandX, k.RandY, k.Breite, k.Hoehe, k.x, k.y, k.xAlt, k.yAlt, cx, cy);
+        clipLinie(k.RandX, obereGrenze(k), k.Breite, k.Hoehe, k.x, k.y, k.xAlt, k.yAlt, cx, cy);
         c.moveTo(rundeKoordinate(cx), rundeKoordinate(cy));
         if (ziehen)
             c.lineTo(px, py);
@@ -86,7 +95,7 @@ void linieZu(EbeneKontext& k, bool zeichenbar, bool zeichenbarAlt, bool ziehen)
             return;
         }
         double cx = 0, cy = 0;
-        clipLinie(k.RandX, k.RandY, k.Breite, k.Hoehe, k.xAlt, k.yAlt, k.x, k.y, cx, cy);
+        clipLinie(k.RandX, obereGrenze(k), k.Breite, k.Hoehe, k.xAlt, k.yAlt, k.x, k.y, cx, cy);
         if (ziehen)
             c.lineTo(rundeKoordinate(cx), rundeKoordinate(cy));
         else

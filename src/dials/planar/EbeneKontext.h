@@ -76,4 +76,8 @@ void linieZu(EbeneKontext& k, bool zeichenbar, bool zeichenbarAlt, bool ziehen);
 // The point as pen position.
 int rundeKoordinate(double v);
 
+// The top of the area where shadows fall: the horizon line when it crosses the drawing,
+// else the top margin. Points must lie below it; lines are cut at it.
+int obereGrenze(const EbeneKontext& k);
+
 } // namespace umbrin
