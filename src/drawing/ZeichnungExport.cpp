@@ -68,15 +68,20 @@ bool schliessePlot(HPGLDatei& plot, UserPrompt& frage)
     return false;
 }
 
-// Converts the temporary plot into the DXF file and shows the converter's result.
+// Converts the temporary plot into the DXF file and shows the converter's result. The
+// converter replaces the file only once it is complete, so a conversion that failed has left
+// whatever was there before; only a file it wrote without converting anything is handed to
+// the guard for removal.
 bool wandleUm(AppState& s, const std::filesystem::path& temporaer, const std::filesystem::path& ziel, int k,
-              UserPrompt& frage)
+              UserPrompt& frage, Auftragsschutz& schutz)
 {
     DxfEinstellung e;
     e.stiftbreite = s.Schalter.Stiftbreite;
     e.massstab = 40.0 * k;
     e.deutsch = s.Deutsch != 0;
     const DxfErgebnis r = HpglNachDxf(temporaer, ziel, e, s.InfoZeilen);
+    if (r.status == DxfStatus::NichtKonvertiert)
+        schutz.begonnen(ziel);
     if (!r.meldung.empty())
         frage.ask(r.titel, r.symbol, r.meldung, PromptButtons::Ok);
     return r.gespeichert();
@@ -94,11 +99,7 @@ bool beendeBlatt(AppState& s, Zeichenfensterzustand& f, HPGLDatei& plot, const s
         return true;
     }
     f.DxfFaktor = k;
-    schutz.begonnen(ziel);
-    if (!wandleUm(s, temporaer, ziel, k, frage))
-        return false;
-    schutz.fertig(ziel);
-    return true;
+    return wandleUm(s, temporaer, ziel, k, frage, schutz);
 }
 
 } // namespace
@@ -181,10 +182,8 @@ bool exportiereZeichnung(AppState& s, Zeichenfensterzustand& f, UserPrompt& frag
                       "\r\n" + std::string(texteText(s, 222)) + " \"" + ohneOrdner(blatt) + "\" !!!", PromptButtons::Ok);
             if (!s.AlsHPGL) {
                 f.DxfFaktor = 25;
-                schutz.begonnen(a.datei);
-                if (!wandleUm(s, temporaer, a.datei, 25, frage))
+                if (!wandleUm(s, temporaer, a.datei, 25, frage, schutz))
                     return false;
-                schutz.fertig(a.datei);
             }
             if (!oeffnePlot(plot, s, blatt, schutz, temporaer, frage))
                 return false;

@@ -163,6 +163,22 @@ TEST(ZeichnungExport, FailuresLeaveNoFileAndSayWhat)
     EXPECT_TRUE(e.dateien().empty());
 }
 
+TEST(ZeichnungExport, AFailedReplacementLeavesWhatTheNameHeld)
+{
+    // The DXF cannot take the place of what the chosen name holds (here a folder): the
+    // failure is reported, and the export removes nothing it did not write.
+    for (bool plotDatei : {true, false}) {
+        Export e("ersetzen");
+        e.s.AlsHPGL = plotDatei ? 1 : 0;
+        const fs::path ziel = e.ordner / "dial.dxf";
+        fs::create_directory(ziel);
+        EXPECT_FALSE(e.schreibe(ziel));
+        EXPECT_TRUE(fs::is_directory(ziel));
+        EXPECT_EQ(e.frage.asked.back().title, PromptTitle::Fehler);
+        EXPECT_EQ(e.dateien(), (std::vector<std::string>{"dial.dxf"}));
+    }
+}
+
 TEST(ZeichnungExport, MissingCoastFileIsReportedAndTheExportGoesOn)
 {
     Export e("ohnekarte");

@@ -364,8 +364,11 @@ void ZeichenFenster::BtnLoadCClick()
         f_.WinkelTabelleOffen = false;
         const QString datei = dienste_.oeffnenDialog(this, q(meldungsTitel(s_, TitelPaar::KonstruktionsdatenLaden)),
                                                      q(titelText(s_, 46)), QStringLiteral("umb"));
-        if (!datei.isEmpty())
-            LeseIni(s_, datei.toStdString(), true, true, frage_);
+        if (!datei.isEmpty()) {
+            const IniLeseErgebnis r = LeseIni(s_, datei.toStdString(), true, true, frage_);
+            if (!r.fehler.empty())
+                frage_.ask(PromptTitle::Fehler, PromptIcon::Error, r.fehler, PromptButtons::Ok);
+        }
         Konstruiere();
         return;
     }

@@ -658,11 +658,12 @@ QString titel(TitelPaar paar, int spalte)
 
 } // namespace
 
-void MainWindow::leseEinstellungen(const std::string& datei)
+bool MainWindow::leseEinstellungen(const std::string& datei)
 {
     const IniLeseErgebnis e = LeseIni(s_, datei, true, true, prompt_);
     if (e.status == IniLeseStatus::NichtLesbar)
         meldung(PromptTitle::Fehler, PromptIcon::Error, e.fehler);
+    return e.status == IniLeseStatus::Gelesen;
 }
 
 void MainWindow::speichereEinstellungen(const QString& vorschlag, const QString& endung, bool alteFarben)
@@ -721,9 +722,11 @@ void MainWindow::mLoadOptionsClick(bool standardwerte)
         if (standardwerte) {
             StandardWerte(s_);
         } else {
-            leseEinstellungen(s_.IniDatei);
-            meldung(PromptTitle::Information, PromptIcon::Information,
-                    s_.IniDatei + (s_.Sprachspalte == 1 ? " geladen!" : " loaded!"));
+            // A file that was missing, faulty or unreadable has been reported by the reader;
+            // it is not reported as loaded.
+            if (leseEinstellungen(s_.IniDatei))
+                meldung(PromptTitle::Information, PromptIcon::Information,
+                        s_.IniDatei + (s_.Sprachspalte == 1 ? " geladen!" : " loaded!"));
         }
     }
     Sprache(s_.Deutsch != 0);

@@ -120,7 +120,8 @@ private:
     QWidget* baue(Arbeitsfenster fenster);
     void meldung(PromptTitle titel, PromptIcon icon, const std::string& text);
     void speichereEinstellungen(const QString& vorschlag, const QString& endung, bool alteFarben);
-    void leseEinstellungen(const std::string& datei);
+    // True when the file was read to its end; every other outcome has been reported.
+    bool leseEinstellungen(const std::string& datei);
 
     AppState& s_;
     ShellZustand& z_;

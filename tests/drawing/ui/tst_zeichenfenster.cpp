@@ -418,6 +418,14 @@ private slots:
         a.geoeffnet = QString::fromStdString(a.pfad("dial.umb"));
         w->BtnLoadCClick();
         QCOMPARE(a.s.Par.Breite, 52.5);
+        // A construction-data file that cannot be read is reported and changes nothing.
+        a.prompt.asked.clear();
+        a.geoeffnet = QString::fromStdString(a.pfad("missing.umb"));
+        w->BtnLoadCClick();
+        QVERIFY(!a.prompt.asked.empty());
+        QCOMPARE(a.prompt.asked.back().title, PromptTitle::Fehler);
+        QVERIFY(QString::fromStdString(a.prompt.asked.back().text).contains(QStringLiteral("missing.umb")));
+        QCOMPARE(a.s.Par.Breite, 52.5);
 
         // Ham mode saves the settings text as start settings, and reports only a real save.
         a.s.SchinkenModus = 1;

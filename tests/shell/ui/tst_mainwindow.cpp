@@ -121,6 +121,50 @@ private slots:
         QVERIFY(w.close());
     }
 
+    void loadingTheSettingsReportsLoadedOnlyForAFileThatWasRead()
+    {
+        QTemporaryDir ordner;
+        AppState s;
+        initialisiereZustand(s);
+        ShellZustand z;
+        test::ScriptedPrompt prompt;
+        MainWindow w(s, z, prompt, nullptr, ordner.path());
+        w.show();
+        QCoreApplication::processEvents();
+        const QString ini = ordner.filePath(QStringLiteral("umb.ini"));
+        QFile::remove(ini);
+        const auto geladen = [&prompt] {
+            for (const auto& f : prompt.asked)
+                if (f.text.find(" geladen!") != std::string::npos)
+                    return true;
+            return false;
+        };
+        // Missing and not created; then present but faulty and not rebuilt.
+        for (const char* inhalt : {static_cast<const char*>(nullptr), "kaputt\r\n"}) {
+            if (inhalt) {
+                std::ofstream out(ini.toStdString(), std::ios::binary | std::ios::trunc);
+                out << inhalt;
+            }
+            prompt.asked.clear();
+            prompt.answers = {PromptAnswer::No};
+            w.mLoadOptionsClick(false);
+            QVERIFY(!prompt.asked.empty());
+            QVERIFY(!geladen());
+        }
+        QCOMPARE(liesDatei(ini), std::string("kaputt\r\n"));
+        // A good file is read and reported.
+        {
+            test::ScriptedPrompt still;
+            AppState vorlage;
+            initialisiereZustand(vorlage);
+            QVERIFY(SchreibeNeueIni(vorlage, ini.toStdString(), still));
+        }
+        prompt.asked.clear();
+        w.mLoadOptionsClick(false);
+        QVERIFY(geladen());
+        QVERIFY(w.close());
+    }
+
     void opensWithTheCaptionAndMenusOfTheCurrentLanguage()
     {
         AppState s;
