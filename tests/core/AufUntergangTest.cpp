@@ -63,24 +63,6 @@ TEST(ModJulDatum, ReferenceEpochAndCalendarSwitch)
     EXPECT_DOUBLE_EQ(ModJulDatum(1, 3, 2000, 0.0) - ModJulDatum(28, 2, 2000, 0.0), 2.0);
 }
 
-TEST(Frac, IsAlwaysInUnitInterval)
-{
-    EXPECT_DOUBLE_EQ(Frac(1.75), 0.75);
-    EXPECT_DOUBLE_EQ(Frac(-0.25), 0.75);
-    EXPECT_DOUBLE_EQ(Frac(-3.0), 0.0);
-    EXPECT_DOUBLE_EQ(Frac(0.0), 0.0);
-}
-
-TEST(Sinh0Werte, AltitudesOfMoonSunAndTwilight)
-{
-    for (int daemmerung : {0, 1, 2}) {
-        const std::array<double, 3> w = sinh0Werte(daemmerung);
-        EXPECT_NEAR(w[0], sinDeg(0.1333333), 1e-15);
-        EXPECT_NEAR(w[1], sinDeg(-0.8333333), 1e-15);
-        EXPECT_NEAR(w[2], sinDeg(-6.0 * (daemmerung + 1)), 1e-15);
-    }
-}
-
 TEST(Sternzeit, GreenwichSiderealTimeAtJ2000)
 {
     // GMST at 2000 January 1, 12h UT is 18h 41m 50.55s.

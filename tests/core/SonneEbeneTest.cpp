@@ -1,7 +1,6 @@
 #include "core/SonneEbene.h"
 
 #include "core/Sonne.h"
-#include "core/Sprachdienst.h"
 
 #include <gtest/gtest.h>
 
@@ -467,27 +466,4 @@ TEST(DeklAufgangHalbstunden, DeclinationsOfWholeHourDays)
     // Near the pole a 13-hour day is within a degree of the equinox: 0.
     EXPECT_EQ(DeklAufgangHalbstunden(s, 89.5)[1], 0.0);
     EXPECT_EQ(DeklAufgangHalbstunden(s, -47.25), t);
-}
-
-TEST(SonnenMeldungText, MessagesInTheCurrentLanguage)
-{
-    AppState s;
-    EXPECT_EQ(SonnenMeldungText(s, {SonnenMeldungArt::NichtLoesbar, PromptTitle::Problem, PromptIcon::Warning, {}}),
-              "Die Aufgabe kann nicht gelöst werden!");
-    EXPECT_EQ(SonnenMeldungText(
-                  s, {SonnenMeldungArt::ErgebnisEventuellFalsch, PromptTitle::Problem, PromptIcon::Warning, {}}),
-              "Ein Fehler ist  aufgetreten. Das\n\rErgebnis ist eventuell falsch!");
-    EXPECT_EQ(SonnenMeldungText(
-                  s, {SonnenMeldungArt::ZeitweiseKeinAufUntergang, PromptTitle::Warnung, PromptIcon::Warning, {}}),
-              "Zeitweise kein Sonnenauf/-untergang!");
-    EXPECT_EQ(SonnenMeldungText(s, {SonnenMeldungArt::AzimutAusserhalb, PromptTitle::Fehler, PromptIcon::Error,
-                                    "Fehler: Az1=   -10.00"}),
-              "Fehler: Az1=   -10.00");
-    setzeSprache(s, false);
-    EXPECT_EQ(SonnenMeldungText(s, {SonnenMeldungArt::NichtLoesbar, PromptTitle::Problem, PromptIcon::Warning, {}}),
-              "Cannot find solution!");
-    EXPECT_EQ(
-        SonnenMeldungText(s, {SonnenMeldungArt::EventuellNichtLoesbar, PromptTitle::Warnung, PromptIcon::Warning, {}})
-            .rfind("There does not always exist a solution, because", 0),
-        0u);
 }

@@ -116,12 +116,4 @@ TEST(ZeitHHMM, RoundsToTheMinute)
         EXPECT_EQ(ZeitHHMM(x), text) << static_cast<double>(x);
 }
 
-TEST(ZahlRechtsbuendig, PadsToWidth)
-{
-    EXPECT_EQ(ZahlRechtsbuendig(7, 3), "  7");
-    EXPECT_EQ(ZahlRechtsbuendig(-12, 2), "-12");
-    EXPECT_EQ(IntStr(-12), "-12");
-    EXPECT_EQ(IntStr(0), "0");
-}
-
 } // namespace

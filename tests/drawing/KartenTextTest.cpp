@@ -61,14 +61,6 @@ TEST(KartenText, BuiltInTextIsTheShippedMapFile)
     EXPECT_EQ(joinLines(text, grenzen.von, grenzen.bis), mapFile("grenzenUmb.dat"));
 }
 
-TEST(KartenText, LoadingFillsTheStateOnce)
-{
-    AppState s;
-    s.KartenText = {"alt"};
-    LadeKartenText(s);
-    EXPECT_EQ(s.KartenText, ladeKartenText());
-}
-
 TEST(KartenText, BuiltInTextHasTheMapLayout)
 {
     const std::vector<std::string> text = ladeKartenText();

@@ -25,15 +25,13 @@ TEST(Zeichnungstyp, WhichTypesArePlacedConvertedAndScaled)
         bool maus, aktivierung, druckPruefung, exportPlatziert, druckSkaliert;
         int dxf;
     };
+    // The planar dials, the cone, the walking and cylinder variants that differ, and a type
+    // without a drawing.
     const Fall faelle[] = {
-        {'v', 0, true, true, true, true, true, 25},   {'h', 0, true, true, true, true, true, 25},
-        {'i', 0, true, true, true, true, true, 25},   {'c', 0, true, true, true, true, true, 25},
-        {'m', 0, true, true, false, true, true, 25},   {'p', 0, true, false, false, false, false, 25},
-        {'w', 0, true, false, false, false, false, 1}, {'z', 0, false, false, false, false, false, 25},
-        {'z', 1, false, false, false, true, false, 25}, {'z', 2, true, true, true, true, true, 25},
-        {'a', 0, false, false, false, false, false, 1}, {'q', 0, false, false, false, false, false, 1},
-        {'r', 0, false, false, false, false, false, 1}, {'k', 0, false, false, false, false, false, 1},
-        {'f', 0, false, false, false, false, false, 1}, {'b', 0, false, false, false, false, false, 1},
+        {'v', 0, true, true, true, true, true, 25},    {'m', 0, true, true, false, true, true, 25},
+        {'p', 0, true, false, false, false, false, 25}, {'w', 0, true, false, false, false, false, 1},
+        {'z', 0, false, false, false, false, false, 25}, {'z', 1, false, false, false, true, false, 25},
+        {'z', 2, true, true, true, true, true, 25},     {'f', 0, false, false, false, false, false, 1},
     };
     for (const Fall& f : faelle) {
         const AppState s = zustand(f.typ, f.zylinder);
@@ -67,18 +65,10 @@ TEST(Zeichnungstyp, HelpContextsAndCaptions)
     EXPECT_EQ(hilfeKontext(zustand('f'), 5), 5);
 
     AppState v = zustand('v');
-    EXPECT_EQ(fensterTitel(v), " Konstruktion einer vertikalen Sonnenuhr");
     v.Sprachspalte = 2;
     EXPECT_EQ(fensterTitel(v), "Construction of a Vertical Sundial");
     EXPECT_EQ(fensterTitel(schirm), " Konstruktion einer Schirmsonnenuhr");
-    EXPECT_EQ(fensterTitel(zustand('z', 2)), " Konstruktion einer Zylindersonnenuhr (Polstab)");
-    EXPECT_EQ(fensterTitel(zustand('p')), " Konstruktion einer Peaucellier-Azimutalsonnenuhr");
-    EXPECT_EQ(fensterTitel(zustand('r')), "");
     EXPECT_EQ(fensterTitel(zustand('f')), "");
-
-    EXPECT_DOUBLE_EQ(legendenFaktor('m'), 0.29);
-    EXPECT_DOUBLE_EQ(legendenFaktor('v'), 0.3);
-    EXPECT_DOUBLE_EQ(legendenFaktor('h'), 0.33);
 }
 
 TEST(Zeichnungsroutinen, OnlyThePlanarFamilyHasRoutinesToday)

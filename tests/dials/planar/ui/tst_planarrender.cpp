@@ -70,43 +70,37 @@ private:
     }
 
 private slots:
-    void defaultVerticalDial()
+    void everyPlaneWithItsLinesHoldsADrawing()
     {
-        AppState s = grundZustand();
-        s.FusspunktX = 700;
-        s.FusspunktY = 300;
-        rendere(s, "vertikal_standard");
-    }
-
-    void verticalDialAllLines()
-    {
-        AppState s = grundZustand();
-        alleLinien(s);
-        s.FusspunktX = 700;
-        s.FusspunktY = 250;
-        rendere(s, "vertikal_alle_linien");
-    }
-
-    void horizontalDialAllLines()
-    {
-        AppState s = grundZustand();
-        alleLinien(s);
-        s.UhrTyp = 'h';
-        s.FusspunktX = 700;
-        s.FusspunktY = 700;
-        rendere(s, "horizontal_alle_linien");
-    }
-
-    void decliningIncliningDialAllLines()
-    {
-        AppState s = grundZustand();
-        alleLinien(s);
-        s.UhrTyp = 'i';
-        s.Par.Wandabweichung = 35;
-        s.Par.Inklination = 60;
-        s.FusspunktX = 700;
-        s.FusspunktY = 400;
-        rendere(s, "inklinierend_alle_linien");
+        const struct {
+            const char* name;
+            char typ;
+            bool alle, schirm;
+            double wand, inklination;
+            int fussY;
+        } faelle[] = {
+            {"vertikal_standard", 'v', false, false, -11.7, 90, 300},
+            {"vertikal_alle_linien", 'v', true, false, -11.7, 90, 250},
+            {"horizontal_alle_linien", 'h', true, false, -11.7, 0, 700},
+            {"inklinierend_alle_linien", 'i', true, false, 35, 60, 400},
+            {"schirm_horizontal_alle_linien", 'h', true, true, -11.7, 0, 500},
+            {"schirm_vertikal_alle_linien", 'v', true, true, -11.7, 90, 300},
+            {"schirm_inklinierend_alle_linien", 'i', true, true, -11.7, 90, 500},
+        };
+        for (const auto& f : faelle) {
+            AppState s = grundZustand();
+            if (f.alle)
+                alleLinien(s);
+            s.UhrTyp = f.typ;
+            s.Schirmuhr = f.schirm ? 1 : 0;
+            if (f.typ == 'i' && !f.schirm) {
+                s.Par.Wandabweichung = f.wand;
+                s.Par.Inklination = f.inklination;
+            }
+            s.FusspunktX = 700;
+            s.FusspunktY = f.fussY;
+            rendere(s, f.name);
+        }
     }
 
     void printedVerticalDialOnAnA4Page()
@@ -170,23 +164,6 @@ private slots:
         QCOMPARE(bild.pixel(19, 19), qRgb(255, 0, 0));
         QCOMPARE(bild.pixel(20, 20), qRgb(255, 255, 255));
         QCOMPARE(bild.pixel(100, 50), qRgb(0, 0, 255));
-    }
-
-    void umbrellaDialsAllLines()
-    {
-        AppState s = grundZustand();
-        alleLinien(s);
-        s.Schirmuhr = 1;
-        s.UhrTyp = 'h';
-        s.FusspunktX = 700;
-        s.FusspunktY = 500;
-        rendere(s, "schirm_horizontal_alle_linien");
-        s.UhrTyp = 'v';
-        s.FusspunktY = 300;
-        rendere(s, "schirm_vertikal_alle_linien");
-        s.UhrTyp = 'i';
-        s.FusspunktY = 500;
-        rendere(s, "schirm_inklinierend_alle_linien");
     }
 };
 
