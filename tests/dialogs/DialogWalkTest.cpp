@@ -29,15 +29,24 @@ struct FakeShell : WalkShell {
     }
 };
 
+// A walk on a state whose windows may close.
+class Walk : public ::testing::Test {
+protected:
+    static AppState frei()
+    {
+        AppState s;
+        s.FensterFrei = 1;
+        return s;
+    }
+    AppState s = frei();
+    FakeShell shell{s};
+    DialogWalk walk{s, shell};
+};
+
 } // namespace
 
-TEST(DialogWalk, WalksFromLocationThroughChooserAndParametersToTheDrawing)
+TEST_F(Walk, WalksFromLocationThroughChooserAndParametersToTheDrawing)
 {
-    AppState s;
-    s.FensterFrei = 1;
-    FakeShell shell(s);
-    DialogWalk walk(s, shell);
-
     walk.starten();
     EXPECT_EQ(s.DialogSchritt, 1);
     walk.weiter(); // next button of the location dialog: its check passes, it closes
@@ -57,12 +66,8 @@ TEST(DialogWalk, WalksFromLocationThroughChooserAndParametersToTheDrawing)
     EXPECT_EQ(shell.log, erwartet);
 }
 
-TEST(DialogWalk, AFailedCheckKeepsTheWalkWaitingAtStepThree)
+TEST_F(Walk, AFailedCheckKeepsTheWalkWaitingAtStepThree)
 {
-    AppState s;
-    s.FensterFrei = 1;
-    FakeShell shell(s);
-    DialogWalk walk(s, shell);
     walk.starten();
     shell.pruefungBestanden = false;
     walk.weiter(); // the location dialog refuses to close
@@ -75,12 +80,8 @@ TEST(DialogWalk, AFailedCheckKeepsTheWalkWaitingAtStepThree)
     EXPECT_EQ(shell.log, std::vector<std::string>{"open typ"});
 }
 
-TEST(DialogWalk, CancelEndsTheWalkBeforeAnyWindowIsDestroyed)
+TEST_F(Walk, CancelEndsTheWalkBeforeAnyWindowIsDestroyed)
 {
-    AppState s;
-    s.FensterFrei = 1;
-    FakeShell shell(s);
-    DialogWalk walk(s, shell);
     walk.starten();
     walk.weiter();
     walk.fensterZerstoert(Arbeitsfenster::OrtUndZeit);
@@ -92,12 +93,8 @@ TEST(DialogWalk, CancelEndsTheWalkBeforeAnyWindowIsDestroyed)
     EXPECT_EQ(shell.log, std::vector<std::string>{"close all"}) << "no parameter dialog after cancel";
 }
 
-TEST(DialogWalk, OutsideTheWalkDestroyedDialogsOpenNothing)
+TEST_F(Walk, OutsideTheWalkDestroyedDialogsOpenNothing)
 {
-    AppState s;
-    s.FensterFrei = 1;
-    FakeShell shell(s);
-    DialogWalk walk(s, shell);
     for (Arbeitsfenster f : {Arbeitsfenster::OrtUndZeit, Arbeitsfenster::Typwahl, Arbeitsfenster::Parameter})
         walk.fensterZerstoert(f);
     EXPECT_TRUE(shell.log.empty());

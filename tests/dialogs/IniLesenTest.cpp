@@ -119,20 +119,6 @@ TEST(LeseIni, AComposedFileReadsBackWithoutAMessageAndTheRoundingOfItsFormat)
     EXPECT_EQ(again, expected);
 }
 
-TEST(LeseIni, ALatitudeOfZeroComesBackAsOneMillionthAndTheDefaultsReadBackQuietly)
-{
-    TempDir dir;
-    AppState quelle = startedState(); // the Habermel gnomon is still 0 here
-    quelle.Par.Breite = 0;
-    AppState s = startedState();
-    IniPrompt prompt;
-    writeLines(dir / "umb.ini", composedLines(quelle));
-    EXPECT_EQ(LeseIni(s, dir / "umb.ini", true, true, prompt).status, IniLeseStatus::Gelesen);
-    EXPECT_TRUE(prompt.asked.empty()) << allTexts(prompt);
-    EXPECT_DOUBLE_EQ(s.Par.Breite, 1e-6);
-    EXPECT_DOUBLE_EQ(s.Par.HabermelGnomon, 2.0);
-}
-
 TEST(LeseIni, LatitudeLine)
 {
     struct Case {
@@ -739,13 +725,4 @@ TEST(LeseIniFehlerfall, BackupNames)
     EXPECT_EQ(sicherungsName("/a/umb.ini"), fs::path("/a/umb_ini.bak"));
     EXPECT_EQ(sicherungsName("/a/b/myDial.umb"), fs::path("/a/b/myDial_umb.bak"));
     EXPECT_EQ(sicherungsName("start"), fs::path("start.bak"));
-}
-
-TEST(LeseIni, TypBasisFollowsTheDialType)
-{
-    const std::pair<char, int> cases[] = {{'h', 0}, {'i', 0}, {'v', 0}, {'q', 12}, {'a', 24}, {'k', 36},
-                                          {'z', 36}, {'r', 48}, {'c', 60}, {'m', 72}, {'p', 84}, {'w', 84},
-                                          {'b', 99}, {'f', 99}, {'o', 99}};
-    for (const auto& [typ, basis] : cases)
-        EXPECT_EQ(typBasisFuer(typ, 99), basis) << typ;
 }

@@ -1,6 +1,5 @@
 #include "shell/DebugLog.h"
 #include "shell/HilfeSystem.h"
-#include "shell/Menue.h"
 #include "shell/ShellZustand.h"
 
 #include <gtest/gtest.h>
@@ -72,9 +71,6 @@ TEST(HilfeSystem, PathsCommandNamesAndResultCodes)
 {
     EXPECT_EQ(hilfePfad(" C:/a%20b/umbrin_d.chm ", "", "", 0), "C:/a b/umbrin_d.chm");
     EXPECT_EQ(hilfePfad("h.chm", "x\\y.htm", "main", 2), "mk:@MSITStore:h.chm::/x/y.htm>main");
-    EXPECT_EQ(hilfeKommandoName(1), "HELP_CONTEXT (1)");
-    EXPECT_EQ(hilfeKommandoName(77), "?? (77)");
-    EXPECT_EQ(hilfeFehlertext(HilfeErgebnis::NichtInstalliert), "MS Html Help is not installed on this PC.");
     EXPECT_EQ(hilfeDateiFehlt("/opt/umbrin_d.chm"), "Help file /opt/umbrin_d.chm not found!");
 
     std::vector<std::string> gestartet;
@@ -100,20 +96,6 @@ TEST(HilfeSystem, PathsCommandNamesAndResultCodes)
     EXPECT_EQ(fehler, "MS Html Help is not installed on this PC.");
 }
 
-TEST(Menue, FortyFiveCaptionsInBothLanguages)
-{
-    EXPECT_EQ(menueText(menue::Datei, 1), "  &Datei  ");
-    EXPECT_EQ(menueText(menue::Datei, 2), "  &Files  ");
-    EXPECT_EQ(menueText(menue::About, 2), "&About");
-    EXPECT_EQ(menueText(menue::Eingabedaten, 1), "Eingabedaten f\xC3\xBCr Sonnenuhr");
-    EXPECT_EQ(std::string(menuePunkte()[menue::Expertenmodus].taste), "Ctrl+Alt+X");
-    EXPECT_TRUE(menueText(45, 1).empty());
-    int oben = 0;
-    for (const auto& p : menuePunkte())
-        oben += p.ebene == 0;
-    EXPECT_EQ(oben, 5);
-}
-
 TEST(ShellZustand, CancelledPrintDropsTheLastBlock)
 {
     std::vector<std::string> vier = {"a", "  __ b", "c", "d"};
@@ -128,14 +110,4 @@ TEST(ShellZustand, CancelledPrintDropsTheLastBlock)
     std::vector<std::string> ohneStrich = {"a", "b", "c"};
     verwirfLetztenBlock(ohneStrich);
     EXPECT_TRUE(ohneStrich.empty());
-}
-
-TEST(ShellZustand, HourLabelsAndIntervals)
-{
-    ShellZustand z;
-    erzeugeShellListen(z);
-    ASSERT_EQ(z.Stundenliste.size(), 25u);
-    EXPECT_EQ(z.Stundenliste[0], " 0  Uhr");
-    EXPECT_EQ(z.Stundenliste[24], " 24  Uhr");
-    EXPECT_EQ(z.Intervalle.back(), " 10 min");
 }

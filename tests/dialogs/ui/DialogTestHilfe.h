@@ -4,6 +4,7 @@
 #include "../../support/ScriptedPrompt.h"
 #include "core/UserPrompt.h"
 #include "dialogs/DialogWalk.h"
+#include "dialogs/ui/DialogUmgebung.h"
 
 #include <QApplication>
 #include <QDir>
@@ -13,6 +14,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -87,6 +89,43 @@ inline void tippe(QLineEdit* feld, const QString& text, QWidget* danach)
     QTest::keyClicks(feld, text);
     danach->setFocus(Qt::TabFocusReason);
 }
+
+inline QLineEdit* feld(QWidget* d, const char* name)
+{
+    return d->findChild<QLineEdit*>(QString::fromLatin1(name));
+}
+
+// The state, message boxes and environment of a single dialog's tests.
+struct DialogAufbau {
+    AppState s;
+    SkriptPrompt prompt;
+    std::unique_ptr<DialogUmgebung> umgebung;
+
+    // A started state whose windows may close, and a prompt without a script or a past.
+    void neu()
+    {
+        s = AppState{};
+        initialisiereZustand(s);
+        s.FensterFrei = 1;
+        prompt.asked.clear();
+        prompt.answers.clear();
+    }
+    // The dialogs keep their environment until they are deleted, after the test's end.
+    DialogUmgebung& neueUmgebung()
+    {
+        loeschVerzoegerte();
+        umgebung = std::make_unique<DialogUmgebung>(s, prompt);
+        return *umgebung;
+    }
+    // A dialog of type D in a fresh environment, shown and active.
+    template <typename D>
+    D* oeffne()
+    {
+        auto* d = new D(neueUmgebung());
+        zeigeAktiv(d);
+        return d;
+    }
+};
 
 inline QString bildOrdner()
 {

@@ -8,45 +8,20 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include <memory>
 
 using namespace umbrin;
 using namespace umbrin::dialogtest;
 
-class OrtUndZeitDialogTest : public QObject {
+class OrtUndZeitDialogTest : public QObject, DialogAufbau {
     Q_OBJECT
 
-    AppState s;
-    SkriptPrompt prompt;
-    std::unique_ptr<DialogUmgebung> umgebung;
-
-    // The dialogs keep their environment until they are deleted, after the test's end.
-    DialogUmgebung& neueUmgebung()
-    {
-        loeschVerzoegerte();
-        umgebung = std::make_unique<DialogUmgebung>(s, prompt);
-        return *umgebung;
-    }
-
-    QLineEdit* feld(QWidget* d, const char* name) { return d->findChild<QLineEdit*>(QString::fromLatin1(name)); }
-
 private slots:
+    void init() { neu(); }
     void cleanup() { loeschVerzoegerte(); }
-
-    void init()
-    {
-        s = AppState{};
-        initialisiereZustand(s);
-        s.FensterFrei = 1;
-        prompt.asked.clear();
-        prompt.answers.clear();
-    }
 
     void decimalValuesThatPassReachTheStateAndBadOnesKeepTheOld()
     {
-        DialogUmgebung& u = neueUmgebung();
-        auto* d = new OrtUndZeitDialog(u);
-        zeigeAktiv(d);
+        auto* d = oeffne<OrtUndZeitDialog>();
         QLineEdit* breite = feld(d, "Edit11");
         QLineEdit* laenge = feld(d, "Edit13");
 
@@ -114,9 +89,7 @@ private slots:
 
     void yearBoundsAndTheZoneMeridianQuestion()
     {
-        DialogUmgebung& u = neueUmgebung();
-        auto* d = new OrtUndZeitDialog(u);
-        zeigeAktiv(d);
+        auto* d = oeffne<OrtUndZeitDialog>();
         QLineEdit* jahr = feld(d, "Edit5");
         const struct {
             const char* text;

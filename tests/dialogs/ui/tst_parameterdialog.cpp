@@ -17,47 +17,20 @@
 
 #include <cmath>
 
-#include <memory>
-
 using namespace umbrin;
 using namespace umbrin::dialogtest;
 
-class ParameterDialogTest : public QObject {
+class ParameterDialogTest : public QObject, DialogAufbau {
     Q_OBJECT
 
-    AppState s;
-    SkriptPrompt prompt;
-    std::unique_ptr<DialogUmgebung> umgebung;
-
-    // The dialogs keep their environment until they are deleted, after the test's end.
-    DialogUmgebung& neueUmgebung()
-    {
-        loeschVerzoegerte();
-        umgebung = std::make_unique<DialogUmgebung>(s, prompt);
-        return *umgebung;
-    }
-
-    static QLineEdit* feld(QWidget* d, const char* name) { return d->findChild<QLineEdit*>(QString::fromLatin1(name)); }
-
 private slots:
+    void init() { neu(); }
     void cleanup() { loeschVerzoegerte(); }
-
-    void init()
-    {
-        s = AppState{};
-        initialisiereZustand(s);
-        s.FensterFrei = 1;
-        prompt.asked.clear();
-        prompt.answers.clear();
-    }
-
 
     void exitChecksStoreGoodValuesAndKeepTheOldOnError()
     {
         s.UhrTyp = 'i';
-        DialogUmgebung& u = neueUmgebung();
-        auto* d = new ParameterDialog(u);
-        zeigeAktiv(d);
+        auto* d = oeffne<ParameterDialog>();
         QCOMPARE(d->aktiveSeite(), ParameterSeite::Planar);
         tippe(feld(d, "EdGnom"), QStringLiteral("-5"), feld(d, "EdDekl"));
         QCOMPARE(s.Par.Gnomonhoehe, 35.0);
@@ -102,9 +75,7 @@ private slots:
     void exitAndClosingBoundsDifferWithinTheFileRanges()
     {
         s.UhrTyp = 'r';
-        DialogUmgebung& u = neueUmgebung();
-        auto* d = new ParameterDialog(u);
-        zeigeAktiv(d);
+        auto* d = oeffne<ParameterDialog>();
         QCOMPARE(d->aktiveSeite(), ParameterSeite::Ring);
         tippe(feld(d, "rBreitEdit"), QStringLiteral("250"), feld(d, "rAlphEdit"));
         QCOMPARE(s.Par.RingBreite, 80.0); // refused on leaving the field
@@ -114,8 +85,7 @@ private slots:
         d->close();
 
         s.UhrTyp = 'w';
-        auto* w = new ParameterDialog(u);
-        zeigeAktiv(w);
+        auto* w = oeffne<ParameterDialog>();
         QCOMPARE(w->aktiveSeite(), ParameterSeite::SawyerPeau);
         tippe(feld(w, "EdSWi"), QStringLiteral("0.7"), feld(w, "EdSzp"));
         QCOMPARE(s.Par.DatumWinkel, 5.0);
@@ -138,9 +108,7 @@ private slots:
     {
         // The Peaucellier dial shows its own group; a bad Sawyer gnomon there does not count.
         s.UhrTyp = 'p';
-        DialogUmgebung& u = neueUmgebung();
-        auto* d = new ParameterDialog(u);
-        zeigeAktiv(d);
+        auto* d = oeffne<ParameterDialog>();
         QVERIFY(!feld(d, "EdSawyer")->isVisible());
         feld(d, "EdSawyer")->setText(QStringLiteral("999"));
         prompt.asked.clear();
@@ -160,9 +128,7 @@ private slots:
     void aFailedPageCheckKeepsThePageAndTheOldValue()
     {
         s.UhrTyp = 'k';
-        DialogUmgebung& u = neueUmgebung();
-        auto* d = new ParameterDialog(u);
-        zeigeAktiv(d);
+        auto* d = oeffne<ParameterDialog>();
         QCOMPARE(d->aktiveSeite(), ParameterSeite::Hoehe);
         feld(d, "hEdit1")->setText(QStringLiteral("200"));
         prompt.asked.clear();
@@ -180,29 +146,11 @@ private slots:
         QVERIFY(d->close());
     }
 
-    void pageChoiceAndTheHorizontalDialsDeclination()
+    void theHorizontalDialLosesItsDeclinationOnOpening()
     {
-        struct Fall {
-            char typ;
-            bool experte;
-            ParameterSeite seite;
-        };
-        const Fall faelle[] = {{'c', false, ParameterSeite::Schirm},
-                               {'m', false, ParameterSeite::Planar},
-                               {'w', false, ParameterSeite::SawyerPeau},
-                               {'m', true, ParameterSeite::MittlereZeit}};
-        for (const Fall& f : faelle) {
-            s.UhrTyp = f.typ;
-            s.ExpertenModus = f.experte;
-            DialogUmgebung& u = neueUmgebung();
-            auto* d = new ParameterDialog(u);
-            QCOMPARE(d->aktiveSeite(), f.seite);
-            d->close();
-        }
         s.UhrTyp = 'h';
         s.Par.Wandabweichung = -11.7;
-        DialogUmgebung& u = neueUmgebung();
-        auto* d = new ParameterDialog(u);
+        auto* d = new ParameterDialog(neueUmgebung());
         QCOMPARE(s.Par.Wandabweichung, 0.0);
         d->close();
     }
@@ -211,9 +159,7 @@ private slots:
     {
         s.UhrTyp = 'm';
         s.ExpertenModus = 1;
-        DialogUmgebung& u = neueUmgebung();
-        auto* d = new ParameterDialog(u);
-        zeigeAktiv(d);
+        auto* d = oeffne<ParameterDialog>();
         QCOMPARE(d->aktiveSeite(), ParameterSeite::MittlereZeit);
         tippe(feld(d, "EdNeig"), QStringLiteral("-30"), feld(d, "EdKegel"));
         QCOMPARE(s.Par.KegelNeigung, 150.0);
@@ -238,9 +184,7 @@ private slots:
     {
         s.UhrTyp = 'i';
         s.Schirmuhr = 1;
-        DialogUmgebung& u = neueUmgebung();
-        auto* d = new ParameterDialog(u);
-        zeigeAktiv(d);
+        auto* d = oeffne<ParameterDialog>();
         QCOMPARE(d->aktiveSeite(), ParameterSeite::Schirm);
         feld(d, "EdSolKreis")->setText(QStringLiteral("0"));
         prompt.asked.clear();
@@ -263,9 +207,7 @@ private slots:
         s.TageDatei = (ordner.path() + QStringLiteral("/umb_days.ini")).toStdString();
         s.Datumslinien = {"01/01    ( 01. Jan )", "21/06    ( 21. Jun )"};
         s.UhrTyp = 'h';
-        DialogUmgebung& u = neueUmgebung();
-        auto* d = new ParameterDialog(u);
-        zeigeAktiv(d);
+        auto* d = oeffne<ParameterDialog>();
         auto* maske = feld(d, "MaskEdit1");
         auto* uebernehmen = d->findChild<QPushButton*>(QStringLiteral("Button2"));
         maske->setText(QStringLiteral("2103"));
@@ -307,9 +249,7 @@ private slots:
     void intervalsAndHourRangesReachEveryCopy()
     {
         s.UhrTyp = 'h';
-        DialogUmgebung& u = neueUmgebung();
-        auto* d = new ParameterDialog(u);
-        zeigeAktiv(d);
+        auto* d = oeffne<ParameterDialog>();
         auto* eot = d->findChild<QComboBox*>(QStringLiteral("CEotStund"));
         eot->setCurrentIndex(4);
         emit eot->activated(4);
@@ -334,9 +274,7 @@ private slots:
     {
         s.UhrTyp = 'a';
         s.Schalter.AzimutKreise = 1;
-        DialogUmgebung& u = neueUmgebung();
-        auto* d = new ParameterDialog(u);
-        zeigeAktiv(d);
+        auto* d = oeffne<ParameterDialog>();
         auto* kasten = d->findChild<QCheckBox*>(QStringLiteral("ChBHProfil"));
         for (PromptAnswer antwort : {PromptAnswer::No, PromptAnswer::Yes}) {
             prompt.asked.clear();
@@ -355,9 +293,7 @@ private slots:
         s.ExpertenModus = 1;
         s.Schalter.Ebene = 1;
         s.Schalter.Position2Vertikal = 1;
-        DialogUmgebung& u = neueUmgebung();
-        auto* d = new ParameterDialog(u);
-        zeigeAktiv(d);
+        auto* d = oeffne<ParameterDialog>();
         QCOMPARE(d->aktiveSeite(), ParameterSeite::Biazimut);
         tippe(feld(d, "EdLong1"), QStringLiteral("-10"), feld(d, "EdLat1"));
         QCOMPARE(s.Par.Laenge, -10.0);
@@ -373,9 +309,7 @@ private slots:
         s.UhrTyp = 'q';
         s.ExpertenModus = 1;
         s.Schalter.Hoehenuhrart = 2;
-        DialogUmgebung& u = neueUmgebung();
-        auto* d = new ParameterDialog(u);
-        zeigeAktiv(d);
+        auto* d = oeffne<ParameterDialog>();
         tippe(feld(d, "EdHabermel2"), QStringLiteral("200"), feld(d, "EdLat"));
         QVERIFY(std::abs(s.Par.HabermelGnomon - (185 / std::tan(66.19 * M_PI / 180)) / 2) < 1e-9);
         const double g = s.Par.HabermelGnomon;
@@ -421,9 +355,7 @@ private slots:
     {
         s.UhrTyp = 'v';
         s.Schirmuhr = 1;
-        DialogUmgebung& u = neueUmgebung();
-        auto* d = new ParameterDialog(u);
-        zeigeAktiv(d);
+        auto* d = oeffne<ParameterDialog>();
         tippe(feld(d, "EdSolBeta"), QStringLiteral("180"), feld(d, "EdSolZeig"));
         QCOMPARE(s.Par.Wandabweichung, 179.99999);
         tippe(feld(d, "EdSolBeta"), QStringLiteral("181"), feld(d, "EdSolZeig"));
@@ -436,9 +368,7 @@ private slots:
     void aLanguageSwitchRelabelsOwnAndTableTexts()
     {
         s.UhrTyp = 'v';
-        DialogUmgebung& u = neueUmgebung();
-        auto* d = new ParameterDialog(u);
-        zeigeAktiv(d);
+        auto* d = oeffne<ParameterDialog>();
         QCOMPARE(d->findChild<QLabel*>(QStringLiteral("Label9"))->text(), QStringLiteral("Wandabweichung"));
         QVERIFY(d->windowTitle().startsWith(QStringLiteral("Eingabe für ")));
         setzeSprache(s, false);
@@ -472,9 +402,7 @@ private slots:
                 s.Schirmuhr = a.schirm;
                 s.Schalter.Hoehenuhrart = a.sub;
                 s.Schalter.ZylinderArt = a.sub;
-                DialogUmgebung& u = neueUmgebung();
-                auto* d = new ParameterDialog(u);
-                zeigeAktiv(d);
+                auto* d = oeffne<ParameterDialog>();
                 speichereBild(d, QStringLiteral("param_%1_%2").arg(deutsch ? "de" : "en", a.name));
                 QVERIFY(d->close());
             }

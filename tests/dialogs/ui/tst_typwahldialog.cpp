@@ -11,27 +11,13 @@
 
 #include <cmath>
 
-#include <memory>
 
 using namespace umbrin;
 using namespace umbrin::dialogtest;
 
-class TypwahlDialogTest : public QObject {
+class TypwahlDialogTest : public QObject, DialogAufbau {
     Q_OBJECT
 
-    AppState s;
-    SkriptPrompt prompt;
-    std::unique_ptr<DialogUmgebung> umgebung;
-
-    // The dialogs keep their environment until they are deleted, after the test's end.
-    DialogUmgebung& neueUmgebung()
-    {
-        loeschVerzoegerte();
-        umgebung = std::make_unique<DialogUmgebung>(s, prompt);
-        return *umgebung;
-    }
-
-    static QLineEdit* feld(QWidget* d, const char* name) { return d->findChild<QLineEdit*>(QString::fromLatin1(name)); }
     static RadioGruppe* gruppe(QWidget* d, const char* name)
     {
         return d->findChild<RadioGruppe*>(QString::fromLatin1(name));
@@ -46,23 +32,13 @@ class TypwahlDialogTest : public QObject {
     }
 
 private slots:
+    void init() { neu(); }
     void cleanup() { loeschVerzoegerte(); }
-
-    void init()
-    {
-        s = AppState{};
-        initialisiereZustand(s);
-        s.FensterFrei = 1;
-        prompt.asked.clear();
-        prompt.answers.clear();
-    }
 
     void choosingItemsSetsTypeAndShowsOnlyItsFields()
     {
         s.ExpertenModus = 0;
-        DialogUmgebung& u = neueUmgebung();
-        auto* d = new TypwahlDialog(u);
-        zeigeAktiv(d);
+        auto* d = oeffne<TypwahlDialog>();
         RadioGruppe* typen = gruppe(d, "RG1");
         QCOMPARE(typen->anzahl(), 11);
         QCOMPARE(typen->itemIndex(), 1); // 'v' at start
@@ -91,9 +67,7 @@ private slots:
     void exitChecksKeepTheOldValueOnError()
     {
         s.UhrTyp = 'i';
-        DialogUmgebung& u = neueUmgebung();
-        auto* d = new TypwahlDialog(u);
-        zeigeAktiv(d);
+        auto* d = oeffne<TypwahlDialog>();
         QLineEdit* abw = feld(d, "Edit1");
         QLineEdit* inkl = feld(d, "Edit2");
         QLineEdit* gnomon = feld(d, "Edit3");
@@ -133,9 +107,7 @@ private slots:
     {
         s.UhrTyp = 'z';
         s.Schalter.ZylinderArt = 0;
-        DialogUmgebung& u = neueUmgebung();
-        auto* d = new TypwahlDialog(u);
-        zeigeAktiv(d);
+        auto* d = oeffne<TypwahlDialog>();
         tippe(feld(d, "Edit3"), QStringLiteral("12.7"), feld(d, "EdZylang"));
         QCOMPARE(s.Par.Skalenlaenge, 12);
 
@@ -176,9 +148,7 @@ private slots:
                 s.Schirmuhr = a.schirm;
                 s.Schalter.Hoehenuhrart = a.sub;
                 s.Schalter.ZylinderArt = a.sub;
-                DialogUmgebung& u = neueUmgebung();
-                auto* d = new TypwahlDialog(u);
-                zeigeAktiv(d);
+                auto* d = oeffne<TypwahlDialog>();
                 speichereBild(d, QStringLiteral("typ_%1_%2").arg(deutsch ? "de" : "en", a.name));
                 d->close();
             }

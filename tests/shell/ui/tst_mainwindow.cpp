@@ -48,30 +48,61 @@ private:
     AppState& s_;
     bool* zerstoert_;
 };
-} // namespace
-
 std::string liesDatei(const QString& pfad)
 {
     std::ifstream in(pfad.toStdString(), std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+AppState gestartet()
+{
+    AppState s;
+    initialisiereZustand(s);
+    return s;
+}
+
+// A main window on a started state, with scripted message boxes (Yes to every question) and
+// its program folder in a fresh temporary folder unless the test names one.
+struct Hauptfenster {
+    QTemporaryDir eigenerOrdner;
+    QString ordner;
+    AppState s = gestartet();
+    ShellZustand z;
+    test::ScriptedPrompt prompt;
+    MainWindow w;
+
+    explicit Hauptfenster(const QString& programmOrdner = QString())
+        : ordner(programmOrdner.isEmpty() ? eigenerOrdner.path() : programmOrdner),
+          w(s, z, prompt, nullptr, ordner)
+    {
+    }
+    QString datei(const char* name) const { return ordner + QLatin1Char('/') + QLatin1String(name); }
+    void zeige()
+    {
+        w.show();
+        QCoreApplication::processEvents();
+    }
+    // Runs a menu command and lets the closed windows go.
+    template <typename F>
+    void klick(F befehl)
+    {
+        (w.*befehl)();
+        QCoreApplication::processEvents();
+    }
+};
+
+} // namespace
+
 class MainWindowTest : public QObject {
     Q_OBJECT
 private slots:
     void startsWithoutASettingsFileAndCreatesItOnConsent()
     {
-        AppState s;
-        initialisiereZustand(s);
-        ShellZustand z;
-        test::ScriptedPrompt prompt; // answers Yes: create the missing file
-        QTemporaryDir ordner;
-        MainWindow w(s, z, prompt, nullptr, ordner.path());
-        w.show();
-        QCoreApplication::processEvents();
-        QVERIFY(QFileInfo::exists(ordner.filePath(QStringLiteral("umb.ini"))));
-        QVERIFY(!prompt.asked.empty());
-        QVERIFY(w.close());
+        Hauptfenster h; // answers Yes: create the missing file
+        h.zeige();
+        QVERIFY(QFileInfo::exists(h.datei("umb.ini")));
+        QVERIFY(!h.prompt.asked.empty());
+        QVERIFY(h.w.close());
     }
 
     void aGoodSettingsFileIsAppliedAndAFaultyOneIsBackedUpBeforeTheRebuild()
@@ -80,8 +111,7 @@ private slots:
         const QString ini = ordner.filePath(QStringLiteral("umb.ini"));
         {
             // Compose a good file with a latitude of -33.9 and English as its language.
-            AppState vorlage;
-            initialisiereZustand(vorlage);
+            AppState vorlage = gestartet();
             vorlage.IniDatei = ini.toStdString();
             vorlage.Par.Breite = -33.9;
             vorlage.Deutsch = 0;
@@ -89,17 +119,12 @@ private slots:
             QVERIFY(SchreibeNeueIni(vorlage, vorlage.IniDatei, still));
         }
         {
-            AppState s;
-            initialisiereZustand(s);
-            ShellZustand z;
-            test::ScriptedPrompt prompt;
-            MainWindow w(s, z, prompt, nullptr, ordner.path());
-            w.show();
-        QCoreApplication::processEvents();
-            QCOMPARE(s.Par.Breite, -33.9);
-            QCOMPARE(s.Sprachspalte, 2);
-            QCOMPARE(w.menuBar()->actions()[0]->text(), QStringLiteral("  &Files  "));
-            QVERIFY(w.close());
+            Hauptfenster h(ordner.path());
+            h.zeige();
+            QCOMPARE(h.s.Par.Breite, -33.9);
+            QCOMPARE(h.s.Sprachspalte, 2);
+            QCOMPARE(h.w.menuBar()->actions()[0]->text(), QStringLiteral("  &Files  "));
+            QVERIFY(h.w.close());
         }
         // Spoil the latitude line: the faulty file must be kept as umb_ini.bak before a fresh one.
         std::string text = liesDatei(ini);
@@ -109,32 +134,21 @@ private slots:
             std::ofstream out(ini.toStdString(), std::ios::binary | std::ios::trunc);
             out << kaputt;
         }
-        AppState s;
-        initialisiereZustand(s);
-        ShellZustand z;
-        test::ScriptedPrompt prompt; // Yes: rebuild
-        MainWindow w(s, z, prompt, nullptr, ordner.path());
-        w.show();
-        QCoreApplication::processEvents();
+        Hauptfenster h(ordner.path()); // Yes: rebuild
+        h.zeige();
         QCOMPARE(liesDatei(ordner.filePath(QStringLiteral("umb_ini.bak"))), kaputt);
         QVERIFY(liesDatei(ini) != kaputt);
-        QVERIFY(w.close());
+        QVERIFY(h.w.close());
     }
 
     void loadingTheSettingsReportsLoadedOnlyForAFileThatWasRead()
     {
-        QTemporaryDir ordner;
-        AppState s;
-        initialisiereZustand(s);
-        ShellZustand z;
-        test::ScriptedPrompt prompt;
-        MainWindow w(s, z, prompt, nullptr, ordner.path());
-        w.show();
-        QCoreApplication::processEvents();
-        const QString ini = ordner.filePath(QStringLiteral("umb.ini"));
+        Hauptfenster h;
+        h.zeige();
+        const QString ini = h.datei("umb.ini");
         QFile::remove(ini);
-        const auto geladen = [&prompt] {
-            for (const auto& f : prompt.asked)
+        const auto geladen = [&h] {
+            for (const auto& f : h.prompt.asked)
                 if (f.text.find(" geladen!") != std::string::npos)
                     return true;
             return false;
@@ -145,144 +159,120 @@ private slots:
                 std::ofstream out(ini.toStdString(), std::ios::binary | std::ios::trunc);
                 out << inhalt;
             }
-            prompt.asked.clear();
-            prompt.answers = {PromptAnswer::No};
-            w.mLoadOptionsClick(false);
-            QVERIFY(!prompt.asked.empty());
+            h.prompt.asked.clear();
+            h.prompt.answers = {PromptAnswer::No};
+            h.w.mLoadOptionsClick(false);
+            QVERIFY(!h.prompt.asked.empty());
             QVERIFY(!geladen());
         }
         QCOMPARE(liesDatei(ini), std::string("kaputt\r\n"));
         // A good file is read and reported.
-        {
-            test::ScriptedPrompt still;
-            AppState vorlage;
-            initialisiereZustand(vorlage);
-            QVERIFY(SchreibeNeueIni(vorlage, ini.toStdString(), still));
-        }
-        prompt.asked.clear();
-        w.mLoadOptionsClick(false);
+        test::ScriptedPrompt still;
+        QVERIFY(SchreibeNeueIni(gestartet(), ini.toStdString(), still));
+        h.prompt.asked.clear();
+        h.w.mLoadOptionsClick(false);
         QVERIFY(geladen());
-        QVERIFY(w.close());
+        QVERIFY(h.w.close());
     }
 
     void opensWithTheCaptionAndMenusOfTheCurrentLanguage()
     {
-        AppState s;
-        initialisiereZustand(s);
-        ShellZustand z;
-        test::ScriptedPrompt prompt;
-        QTemporaryDir ordner;
-        MainWindow w(s, z, prompt, nullptr, ordner.path());
-        w.show();
-        QCoreApplication::processEvents();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QCOMPARE(w.windowTitle(), QStringLiteral("  Umbrin  v.  8.2"));
-        QCOMPARE(w.menuBar()->actions().size(), 5);
-        QCOMPARE(w.menuBar()->actions()[0]->text(), QStringLiteral("  &Datei  "));
+        Hauptfenster h;
+        h.zeige();
+        QVERIFY(QTest::qWaitForWindowExposed(&h.w));
+        QCOMPARE(h.w.windowTitle(), QStringLiteral("  Umbrin  v.  8.2"));
+        QCOMPARE(h.w.menuBar()->actions().size(), 5);
+        QCOMPARE(h.w.menuBar()->actions()[0]->text(), QStringLiteral("  &Datei  "));
         // The first showing adds the three default date lines and selects astronomical twilight.
-        QCOMPARE(s.Datumslinien.size(), std::size_t(3));
-        QCOMPARE(s.Schalter.Daemmerung, std::uint8_t(2));
-        w.aktion(menue::Englisch)->trigger();
-        QCOMPARE(w.menuBar()->actions()[0]->text(), QStringLiteral("  &Files  "));
-        QCOMPARE(s.Sprachspalte, 2);
-        QCOMPARE(s.StringIdBasis, 2000);
-        w.aktion(menue::Deutsch)->trigger();
-        QCOMPARE(w.aktion(menue::Eingabedaten)->text(), QString::fromUtf8("Eingabedaten für Sonnenuhr"));
-        QVERIFY(w.close());
+        QCOMPARE(h.s.Datumslinien.size(), std::size_t(3));
+        QCOMPARE(h.s.Schalter.Daemmerung, std::uint8_t(2));
+        h.w.aktion(menue::Englisch)->trigger();
+        QCOMPARE(h.w.menuBar()->actions()[0]->text(), QStringLiteral("  &Files  "));
+        QCOMPARE(h.s.Sprachspalte, 2);
+        QCOMPARE(h.s.StringIdBasis, 2000);
+        h.w.aktion(menue::Deutsch)->trigger();
+        QCOMPARE(h.w.aktion(menue::Eingabedaten)->text(), QString::fromUtf8("Eingabedaten für Sonnenuhr"));
+        QVERIFY(h.w.close());
     }
 
     void keepsOneWorkingWindowAndWalksToTheDrawingWindow()
     {
-        AppState s;
-        initialisiereZustand(s);
-        ShellZustand z;
-        test::ScriptedPrompt prompt;
-        QTemporaryDir ordner;
-        MainWindow w(s, z, prompt, nullptr, ordner.path());
+        Hauptfenster h;
         QStringList geoeffnet;
         auto bauer = [&](const char* name) {
             return [&, name](MainWindow&) -> QWidget* {
                 geoeffnet << QString::fromLatin1(name);
-                return new Probefenster(QString::fromLatin1(name), s);
+                return new Probefenster(QString::fromLatin1(name), h.s);
             };
         };
-        w.setFensterbauer({bauer("Form6"), bauer("F4"), bauer("Form4"), bauer("Form5")});
-        w.show();
-        QCoreApplication::processEvents();
+        h.w.setFensterbauer({bauer("Form6"), bauer("F4"), bauer("Form4"), bauer("Form5")});
+        h.zeige();
 
-        w.Sonnenuhrerstellen2Click();
-        QCOMPARE(s.DialogSchritt, std::uint8_t(1));
-        QVERIFY(w.FensterOffen(QStringLiteral("Form6")));
-        QVERIFY(!w.aktion(menue::ZeichnungErstellen)->isEnabled());
+        h.w.Sonnenuhrerstellen2Click();
+        QCOMPARE(h.s.DialogSchritt, std::uint8_t(1));
+        QVERIFY(h.w.FensterOffen(QStringLiteral("Form6")));
+        QVERIFY(!h.w.aktion(menue::ZeichnungErstellen)->isEnabled());
 
-        w.Abbruch1Click();
-        QCoreApplication::processEvents();
-        QCOMPARE(s.DialogSchritt, std::uint8_t(0));
-        QVERIFY(!w.FensterOffen(QStringLiteral("Form")));
-        QVERIFY(w.aktion(menue::ZeichnungErstellen)->isEnabled());
+        h.klick(&MainWindow::Abbruch1Click);
+        QCOMPARE(h.s.DialogSchritt, std::uint8_t(0));
+        QVERIFY(!h.w.FensterOffen(QStringLiteral("Form")));
+        QVERIFY(h.w.aktion(menue::ZeichnungErstellen)->isEnabled());
 
-        w.AuswahlSonnenuhrtyp1Click();
-        w.Parameterfestlegen1Click(); // closes the chooser: one working window at a time
-        QCoreApplication::processEvents();
-        QVERIFY(!w.FensterOffen(QStringLiteral("F4")));
-        QVERIFY(w.FensterOffen(QStringLiteral("Form4")));
-        QCOMPARE(s.FensterFrei, std::uint8_t(0));
-        QVERIFY(w.close());
+        h.w.AuswahlSonnenuhrtyp1Click();
+        h.klick(&MainWindow::Parameterfestlegen1Click); // closes the chooser: one working window at a time
+        QVERIFY(!h.w.FensterOffen(QStringLiteral("F4")));
+        QVERIFY(h.w.FensterOffen(QStringLiteral("Form4")));
+        QCOMPARE(h.s.FensterFrei, std::uint8_t(0));
+        QVERIFY(h.w.close());
         QCOMPARE(geoeffnet, (QStringList{"Form6", "F4", "Form4"}));
     }
 
-    void theWalkWithTheRealDialogsReachesTheDrawingWindow()
+    void cancelAndTheWalkWithTheRealDialogs()
     {
-        AppState s;
-        initialisiereZustand(s);
-        ShellZustand z;
-        test::ScriptedPrompt prompt;
-        QTemporaryDir ordner;
-        MainWindow w(s, z, prompt, nullptr, ordner.path());
+        Hauptfenster h;
         bool zeichnung = false;
-        w.setZeichnungsbauer([&](MainWindow&) -> QWidget* {
+        h.w.setZeichnungsbauer([&](MainWindow&) -> QWidget* {
             zeichnung = true;
-            return new Probefenster(QStringLiteral("Form5"), s);
+            return new Probefenster(QStringLiteral("Form5"), h.s);
         });
-        w.show();
-        QCoreApplication::processEvents();
+        h.zeige();
 
-        w.Sonnenuhrerstellen2Click();
-        QCoreApplication::processEvents();
-        QVERIFY(w.FensterOffen(QStringLiteral("Form6")));
-        QCOMPARE(s.DialogSchritt, std::uint8_t(1));
-        w.Weiter1Click();
-        QCoreApplication::processEvents();
-        QVERIFY(!w.FensterOffen(QStringLiteral("Form6")));
-        QVERIFY(w.FensterOffen(QStringLiteral("F4")));
-        QCOMPARE(s.DialogSchritt, std::uint8_t(4));
-        w.Weiter1Click();
-        QCoreApplication::processEvents();
-        QVERIFY(w.FensterOffen(QStringLiteral("Form4")));
-        QCOMPARE(s.DialogSchritt, std::uint8_t(5));
-        w.Weiter1Click();
-        QCoreApplication::processEvents();
+        // Cancel at the chooser closes it and opens nothing.
+        h.w.Sonnenuhrerstellen2Click();
+        h.klick(&MainWindow::Weiter1Click);
+        QVERIFY(h.w.FensterOffen(QStringLiteral("F4")));
+        h.klick(&MainWindow::Abbruch1Click);
+        QVERIFY(!h.w.FensterOffen(QStringLiteral("F4")));
+        QVERIFY(!h.w.FensterOffen(QStringLiteral("Form")));
+        QCOMPARE(h.s.DialogSchritt, std::uint8_t(0));
+
+        // The whole walk reaches the drawing window.
+        h.klick(&MainWindow::Sonnenuhrerstellen2Click);
+        QVERIFY(h.w.FensterOffen(QStringLiteral("Form6")));
+        QCOMPARE(h.s.DialogSchritt, std::uint8_t(1));
+        h.klick(&MainWindow::Weiter1Click);
+        QVERIFY(!h.w.FensterOffen(QStringLiteral("Form6")));
+        QVERIFY(h.w.FensterOffen(QStringLiteral("F4")));
+        QCOMPARE(h.s.DialogSchritt, std::uint8_t(4));
+        h.klick(&MainWindow::Weiter1Click);
+        QVERIFY(h.w.FensterOffen(QStringLiteral("Form4")));
+        QCOMPARE(h.s.DialogSchritt, std::uint8_t(5));
+        QVERIFY(!zeichnung);
+        h.klick(&MainWindow::Weiter1Click);
         QVERIFY(zeichnung);
-        QVERIFY(w.FensterOffen(QStringLiteral("Form5")));
-        QVERIFY(!w.FensterOffen(QStringLiteral("Form4")));
-        QCOMPARE(s.DialogSchritt, std::uint8_t(0));
-        QVERIFY(w.aktion(menue::ZeichnungErstellen)->isEnabled());
-        QVERIFY(w.close());
+        QVERIFY(h.w.FensterOffen(QStringLiteral("Form5")));
+        QVERIFY(!h.w.FensterOffen(QStringLiteral("Form4")));
+        QCOMPARE(h.s.DialogSchritt, std::uint8_t(0));
+        QVERIFY(h.w.aktion(menue::ZeichnungErstellen)->isEnabled());
+        QVERIFY(h.w.close());
     }
 
     void theLanguageSwitchRelabelsAnOpenDialog()
     {
-        AppState s;
-        initialisiereZustand(s);
-        ShellZustand z;
-        test::ScriptedPrompt prompt;
-        QTemporaryDir ordner;
-        MainWindow w(s, z, prompt, nullptr, ordner.path());
-        w.show();
-        QCoreApplication::processEvents();
-        w.GeographischeLageundJahr1Click();
-        QCoreApplication::processEvents();
-        QWidget* dialog = w.aktivesFenster();
+        Hauptfenster h;
+        h.zeige();
+        h.klick(&MainWindow::GeographischeLageundJahr1Click);
+        QWidget* dialog = h.w.aktivesFenster();
         QVERIFY(dialog);
         QCOMPARE(dialog->objectName(), QStringLiteral("Form6"));
         const QString deutsch = dialog->windowTitle();
@@ -293,138 +283,90 @@ private slots:
             return texte.join(QLatin1Char('|'));
         };
         const QString knoepfeDeutsch = knopf();
-        w.aktion(menue::Englisch)->trigger();
+        h.w.aktion(menue::Englisch)->trigger();
         QVERIFY(dialog->windowTitle() != deutsch || knopf() != knoepfeDeutsch);
-        w.aktion(menue::Deutsch)->trigger();
+        h.w.aktion(menue::Deutsch)->trigger();
         QCOMPARE(dialog->windowTitle(), deutsch);
         QCOMPARE(knopf(), knoepfeDeutsch);
-        QVERIFY(w.close());
-    }
-
-    void cancelInTheWalkClosesTheDialogAndOpensNothing()
-    {
-        AppState s;
-        initialisiereZustand(s);
-        ShellZustand z;
-        test::ScriptedPrompt prompt;
-        QTemporaryDir ordner;
-        MainWindow w(s, z, prompt, nullptr, ordner.path());
-        w.show();
-        QCoreApplication::processEvents();
-        w.Sonnenuhrerstellen2Click();
-        w.Weiter1Click();
-        QCoreApplication::processEvents();
-        QVERIFY(w.FensterOffen(QStringLiteral("F4")));
-        w.Abbruch1Click();
-        QCoreApplication::processEvents();
-        QVERIFY(!w.FensterOffen(QStringLiteral("F4")));
-        QVERIFY(!w.FensterOffen(QStringLiteral("Form")));
-        QCOMPARE(s.DialogSchritt, std::uint8_t(0));
-        QVERIFY(w.close());
+        QVERIFY(h.w.close());
     }
 
     void aRefusingDialogBlocksTheNextWindow()
     {
-        AppState s;
-        initialisiereZustand(s);
-        ShellZustand z;
-        test::ScriptedPrompt prompt;
-        QTemporaryDir ordner;
-        MainWindow w(s, z, prompt, nullptr, ordner.path());
+        Hauptfenster h;
         Probefenster* ort = nullptr;
-        w.setFensterbauer({[&](MainWindow&) -> QWidget* {
-                               ort = new Probefenster(QStringLiteral("Form6"), s);
-                               return ort;
-                           },
-                           [&](MainWindow&) -> QWidget* { return new Probefenster(QStringLiteral("F4"), s); },
-                           nullptr, nullptr});
-        w.show();
-        QCoreApplication::processEvents();
-        w.GeographischeLageundJahr1Click();
+        h.w.setFensterbauer({[&](MainWindow&) -> QWidget* {
+                                 ort = new Probefenster(QStringLiteral("Form6"), h.s);
+                                 return ort;
+                             },
+                             [&](MainWindow&) -> QWidget* { return new Probefenster(QStringLiteral("F4"), h.s); },
+                             nullptr, nullptr});
+        h.zeige();
+        h.w.GeographischeLageundJahr1Click();
         QVERIFY(ort);
         ort->verweigern = true;
-        w.AuswahlSonnenuhrtyp1Click();
-        QVERIFY(w.FensterOffen(QStringLiteral("Form6")));
-        QVERIFY(!w.FensterOffen(QStringLiteral("F4")));
+        h.w.AuswahlSonnenuhrtyp1Click();
+        QVERIFY(h.w.FensterOffen(QStringLiteral("Form6")));
+        QVERIFY(!h.w.FensterOffen(QStringLiteral("F4")));
         ort->verweigern = false;
-        w.AuswahlSonnenuhrtyp1Click();
-        QCoreApplication::processEvents();
-        QVERIFY(w.FensterOffen(QStringLiteral("F4")));
-        QVERIFY(w.close());
+        h.klick(&MainWindow::AuswahlSonnenuhrtyp1Click);
+        QVERIFY(h.w.FensterOffen(QStringLiteral("F4")));
+        QVERIFY(h.w.close());
     }
 
     void printsTheActiveWindowAsAnImageToPdf()
     {
-        AppState s;
-        initialisiereZustand(s);
-        ShellZustand z;
-        test::ScriptedPrompt prompt;
-        QTemporaryDir ordner;
-        MainWindow w(s, z, prompt, nullptr, ordner.path());
-        w.setFensterbauer({[&](MainWindow&) -> QWidget* {
-                               auto* f = new Probefenster(QStringLiteral("Form6"), s);
-                               f->setMinimumSize(400, 300);
-                               return f;
-                           },
-                           nullptr, nullptr, nullptr});
-        const QString pdf = ordner.filePath(QStringLiteral("fenster.pdf"));
-        w.setDruckerwahl([&](QPrinter& p) {
+        Hauptfenster h;
+        h.w.setFensterbauer({[&](MainWindow&) -> QWidget* {
+                                 auto* f = new Probefenster(QStringLiteral("Form6"), h.s);
+                                 f->setMinimumSize(400, 300);
+                                 return f;
+                             },
+                             nullptr, nullptr, nullptr});
+        const QString pdf = h.datei("fenster.pdf");
+        h.w.setDruckerwahl([&](QPrinter& p) {
             p.setOutputFormat(QPrinter::PdfFormat);
             p.setOutputFileName(pdf);
             return true;
         });
-        w.show();
-        QCoreApplication::processEvents();
-        w.mWindowPrintClick(); // no active window: nothing happens
+        h.zeige();
+        h.w.mWindowPrintClick(); // no active window: nothing happens
         QVERIFY(!QFileInfo::exists(pdf));
-        w.GeographischeLageundJahr1Click();
-        QCoreApplication::processEvents();
-        QVERIFY(w.aktivesFenster() != nullptr);
-        QVERIFY(w.aktion(menue::FensterAusdrucken)->isEnabled());
-        w.aktion(menue::FensterAusdrucken)->trigger();
+        h.klick(&MainWindow::GeographischeLageundJahr1Click);
+        QVERIFY(h.w.aktivesFenster() != nullptr);
+        QVERIFY(h.w.aktion(menue::FensterAusdrucken)->isEnabled());
+        h.w.aktion(menue::FensterAusdrucken)->trigger();
         QVERIFY(QFileInfo(pdf).size() > 500);
-        QVERIFY(w.close());
+        QVERIFY(h.w.close());
     }
 
     void expertModeOffTurnsTheConeDialIntoAHorizontalDial()
     {
-        AppState s;
-        initialisiereZustand(s);
-        ShellZustand z;
-        test::ScriptedPrompt prompt;
-        QTemporaryDir ordner;
-        MainWindow w(s, z, prompt, nullptr, ordner.path());
-        w.show();
-        QCoreApplication::processEvents();
-        s.UhrTyp = 'm';
-        s.Schalter.ZylinderArt = 2;
-        QVERIFY(w.aktion(menue::Expertenmodus)->isChecked());
-        w.aktion(menue::Expertenmodus)->trigger();
-        QCOMPARE(s.ExpertenModus, std::uint8_t(0));
-        QCOMPARE(s.UhrTyp, 'h');
-        QCOMPARE(s.Schalter.ZylinderArt, std::uint8_t(0));
-        QCOMPARE(s.KarteAn, std::uint8_t(0));
-        w.aktion(menue::Expertenmodus)->trigger();
-        QCOMPARE(s.UhrTyp, 'h');
-        QVERIFY(w.close());
+        Hauptfenster h;
+        h.zeige();
+        h.s.UhrTyp = 'm';
+        h.s.Schalter.ZylinderArt = 2;
+        QVERIFY(h.w.aktion(menue::Expertenmodus)->isChecked());
+        h.w.aktion(menue::Expertenmodus)->trigger();
+        QCOMPARE(h.s.ExpertenModus, std::uint8_t(0));
+        QCOMPARE(h.s.UhrTyp, 'h');
+        QCOMPARE(h.s.Schalter.ZylinderArt, std::uint8_t(0));
+        QCOMPARE(h.s.KarteAn, std::uint8_t(0));
+        h.w.aktion(menue::Expertenmodus)->trigger();
+        QCOMPARE(h.s.UhrTyp, 'h');
+        QVERIFY(h.w.close());
     }
+
     void aWindowThatGrowsAfterOpeningIsNotClipped()
     {
         // The chooser opened for the horizontal dial shows one field; the inclining dial
         // shows three and a wider note. Its frame has to follow, or the fields are cut off.
-        AppState s;
-        initialisiereZustand(s);
-        s.UhrTyp = 'h';
-        ShellZustand z;
-        test::ScriptedPrompt prompt;
-        QTemporaryDir ordner;
-        MainWindow w(s, z, prompt, nullptr, ordner.path());
-        w.resize(1400, 950);
-        w.show();
-        QCoreApplication::processEvents();
-        w.AuswahlSonnenuhrtyp1Click();
-        QCoreApplication::processEvents();
-        QWidget* dialog = w.aktivesFenster();
+        Hauptfenster h;
+        h.s.UhrTyp = 'h';
+        h.w.resize(1400, 950);
+        h.zeige();
+        h.klick(&MainWindow::AuswahlSonnenuhrtyp1Click);
+        QWidget* dialog = h.w.aktivesFenster();
         QVERIFY(dialog);
         QCOMPARE(dialog->objectName(), QStringLiteral("F4"));
         auto* typen = dialog->findChild<QGroupBox*>(QStringLiteral("RG1"));
@@ -433,13 +375,13 @@ private slots:
         QVERIFY(knoepfe.size() > 2);
         QTest::mouseClick(knoepfe[2], Qt::LeftButton, {}, QPoint(6, knoepfe[2]->height() / 2));
         QCoreApplication::processEvents();
-        QCOMPARE(s.UhrTyp, 'i');
+        QCOMPARE(h.s.UhrTyp, 'i');
         // The whole dialog lies inside its frame's client area.
         QWidget* rahmen = dialog->parentWidget();
         QVERIFY(rahmen);
         QVERIFY2(rahmen->contentsRect().contains(dialog->geometry()),
                  qPrintable(QStringLiteral("dialog %1 wide, frame %2").arg(dialog->width()).arg(rahmen->contentsRect().width())));
-        QVERIFY(w.close());
+        QVERIFY(h.w.close());
     }
 };
 
