@@ -40,6 +40,15 @@ IniLeseErgebnis readEdited(AppState& target, const AppState& source, const fs::p
     return LeseIni(target, file, true, true, prompt);
 }
 
+// The same in a folder of its own that goes when the reading is done.
+template <typename Edit>
+IniLeseErgebnis readEdited(AppState& target, const AppState& source, IniPrompt& prompt, Edit edit,
+                           const char* name = "umb.ini")
+{
+    TempDir dir;
+    return readEdited(target, source, dir / name, prompt, edit);
+}
+
 bool mentions(const IniPrompt& p, const std::string& part)
 {
     return allTexts(p).find(part) != std::string::npos;
@@ -138,13 +147,12 @@ TEST(LeseIni, LatitudeLine)
         {"Breite", true, 47.25, 20},
     };
     for (const Case& c : cases) {
-        TempDir dir;
         AppState s = startedState();
         s.Par.Breite = 10;
         s.Par.Breite2 = 20;
         IniPrompt prompt; // declines the rebuild
         const IniLeseErgebnis r =
-            readEdited(s, startedState(), dir / "umb.ini", prompt, [&](auto& l) { l[1] = c.line; });
+            readEdited(s, startedState(), prompt, [&](auto& l) { l[1] = c.line; });
         EXPECT_EQ(r.status, c.stops ? IniLeseStatus::Unveraendert : IniLeseStatus::Gelesen) << c.line;
         EXPECT_EQ(prompt.asked.size(), c.stops ? 1u : 0u) << c.line << allTexts(prompt);
         if (c.stops) {
@@ -168,7 +176,6 @@ TEST(LeseIni, TypeLine)
         {"z", 'z', 0, 5, 5, 5},  {"h", 'h', 0, 5, 5, 5},  {"", 'a', 1, 5, 5, 5},
     };
     for (const Case& c : cases) {
-        TempDir dir;
         AppState s = startedState();
         s.UhrTyp = 'a';
         s.Schirmuhr = 1;
@@ -177,7 +184,7 @@ TEST(LeseIni, TypeLine)
         IniPrompt prompt;
         AppState quelle = startedState();
         quelle.Schalter.Ebene = 5; // so that the option line leaves 5 too
-        readEdited(s, quelle, dir / "a.umb", prompt, [&](auto& l) { l[10] = c.line; });
+        readEdited(s, quelle, prompt, [&](auto& l) { l[10] = c.line; }, "a.umb");
         EXPECT_TRUE(prompt.asked.empty()) << c.line << allTexts(prompt);
         EXPECT_EQ(s.UhrTyp, c.typ) << c.line;
         EXPECT_EQ(s.Schirmuhr, c.schirm) << c.line;
@@ -225,7 +232,6 @@ TEST(LeseIni, OptionLineLengthsAndPositions)
         {"", 10, 9, 1, 0, 7, 7, 7, 7},
     };
     for (const Case& c : cases) {
-        TempDir dir;
         AppState s = startedState();
         s.Schalter.Hoehenkreise = 9;
         s.Schalter.GanzeTageslaenge = 1;
@@ -235,7 +241,7 @@ TEST(LeseIni, OptionLineLengthsAndPositions)
         s.Schalter.Ortszeit = 7;
         s.Schalter.TemporalAnzeige = 7;
         IniPrompt prompt;
-        readEdited(s, quelle, dir / "umb.ini", prompt, [&](auto& l) { l[9] = c.line; });
+        readEdited(s, quelle, prompt, [&](auto& l) { l[9] = c.line; });
         if (c.stopsAtLine) {
             ASSERT_EQ(prompt.asked.size(), 1u) << c.line;
             EXPECT_TRUE(mentions(prompt, "umb.ini : line " + std::to_string(c.stopsAtLine))) << allTexts(prompt);
@@ -254,7 +260,6 @@ TEST(LeseIni, OptionLineLengthsAndPositions)
 
 TEST(LeseIni, EmptyAndSpecialMainLines)
 {
-    TempDir dir;
     AppState s = startedState();
     s.Par.Jahr = 1999;
     s.Par.Skalenlaenge = 33;
@@ -269,7 +274,7 @@ TEST(LeseIni, EmptyAndSpecialMainLines)
     s.FensterNormal = 0;
     const double epsVorher = s.EpsRund;
     IniPrompt prompt;
-    const IniLeseErgebnis r = readEdited(s, startedState(), dir / "umb.ini", prompt, [](auto& l) {
+    const IniLeseErgebnis r = readEdited(s, startedState(), prompt, [](auto& l) {
         l[0] = "";
         l[5] = "";
         l[13] = "";
@@ -313,12 +318,11 @@ TEST(LeseIni, ReportsOfLinesFifteenToSeventeenGoOnReading)
         {17, "1.0;-2;3", {"In Line 17:-2 : INI-Datei ist fehlerhaft!", "In Line 17:3 : INI-Datei ist fehlerhaft!"}},
     };
     for (const Case& c : cases) {
-        TempDir dir;
         AppState s = startedState();
         s.Par.SchirmRadius = 0.42;
         IniPrompt prompt;
         const IniLeseErgebnis r =
-            readEdited(s, startedState(), dir / "umb.ini", prompt, [&](auto& l) { l[c.index] = c.line; });
+            readEdited(s, startedState(), prompt, [&](auto& l) { l[c.index] = c.line; });
         EXPECT_EQ(r.status, IniLeseStatus::Gelesen) << c.line;
         std::vector<std::string> texts;
         for (const auto& m : prompt.asked)
@@ -326,11 +330,10 @@ TEST(LeseIni, ReportsOfLinesFifteenToSeventeenGoOnReading)
         EXPECT_EQ(texts, c.reports) << c.line;
     }
     // The values behind those reports.
-    TempDir dir;
     AppState s = startedState();
     s.Par.SchirmRadius = 0.42;
     IniPrompt prompt;
-    readEdited(s, startedState(), dir / "umb.ini", prompt, [](auto& l) {
+    readEdited(s, startedState(), prompt, [](auto& l) {
         l[15] = "-;500;.;95";
         l[16] = "0.5;5;3.0;7";
     });
@@ -359,12 +362,11 @@ TEST(LeseIni, ConeLineReportsThenStops)
         {47.25, "25.0;1.5;0", "In Line 7:0 : INI-Datei ist fehlerhaft!", 1.5, 1.0},
     };
     for (const Case& c : cases) {
-        TempDir dir;
         AppState quelle = startedState();
         quelle.Par.Breite = c.breite;
         AppState s = startedState();
         IniPrompt prompt;
-        readEdited(s, quelle, dir / "umb.ini", prompt, [&](auto& l) { l[7] = c.line; });
+        readEdited(s, quelle, prompt, [&](auto& l) { l[7] = c.line; });
         ASSERT_EQ(prompt.asked.size(), 2u) << allTexts(prompt);
         EXPECT_EQ(prompt.asked[0].text, c.report);
         EXPECT_TRUE(mentions(prompt, "umb.ini : line 8")) << allTexts(prompt);
@@ -378,22 +380,20 @@ TEST(LeseIni, HeaderPositions)
 {
     // "[Datumslinien]" as the last line is accepted and empties the list.
     {
-        TempDir dir;
         AppState s = startedState();
         s.Datumslinien = {"01/01"};
         IniPrompt prompt;
-        EXPECT_EQ(readEdited(s, startedState(), dir / "umb.ini", prompt, [](auto&) {}).status, IniLeseStatus::Gelesen);
+        EXPECT_EQ(readEdited(s, startedState(), prompt, [](auto&) {}).status, IniLeseStatus::Gelesen);
         EXPECT_TRUE(s.Datumslinien.empty());
     }
     // A second "[Zeiten]" line counts: the first one and what follows belong to the colours,
     // whose thirteenth line on is ignored.
     {
-        TempDir dir;
         AppState quelle = startedState();
         quelle.Zeiten.StundeVon = 3;
         AppState s = startedState();
         IniPrompt prompt;
-        const IniLeseErgebnis r = readEdited(s, quelle, dir / "umb.ini", prompt, [](auto& l) {
+        const IniLeseErgebnis r = readEdited(s, quelle, prompt, [](auto& l) {
             const auto zeiten = std::find(l.begin(), l.end(), "[Zeiten]");
             std::vector<std::string> kopie(zeiten, zeiten + 16);
             l.insert(zeiten + 16, kopie.begin(), kopie.end());
@@ -404,10 +404,9 @@ TEST(LeseIni, HeaderPositions)
     // Without "[Farben]" the lines from index 1 on are taken as colours: the first that is
     // no integer stops the reading.
     {
-        TempDir dir;
         AppState s = startedState();
         IniPrompt prompt;
-        readEdited(s, startedState(), dir / "umb.ini", prompt, [](auto& l) { l[18] = "Farben"; });
+        readEdited(s, startedState(), prompt, [](auto& l) { l[18] = "Farben"; });
         ASSERT_EQ(prompt.asked.size(), 1u) << allTexts(prompt);
         EXPECT_TRUE(mentions(prompt, "umb.ini : line 2\n\r")) << allTexts(prompt);
     }
@@ -426,10 +425,9 @@ TEST(LeseIni, ColourAndHourSections)
         {28, "01010x", 47},
     };
     for (const Case& c : cases) {
-        TempDir dir;
         AppState s = startedState();
         IniPrompt prompt;
-        readEdited(s, startedState(), dir / "umb.ini", prompt, [&](auto& l) { l[18 + c.index] = c.line; });
+        readEdited(s, startedState(), prompt, [&](auto& l) { l[18 + c.index] = c.line; });
         if (c.stopsAtLine) {
             ASSERT_EQ(prompt.asked.size(), 1u) << c.line << allTexts(prompt);
             EXPECT_TRUE(mentions(prompt, "umb.ini : line " + std::to_string(c.stopsAtLine) + "\n\r")) << allTexts(prompt);
@@ -437,10 +435,9 @@ TEST(LeseIni, ColourAndHourSections)
             EXPECT_TRUE(prompt.asked.empty()) << c.line << allTexts(prompt);
         }
     }
-    TempDir dir;
     AppState s = startedState();
     IniPrompt prompt;
-    readEdited(s, startedState(), dir / "umb.ini", prompt, [](auto& l) {
+    readEdited(s, startedState(), prompt, [](auto& l) {
         l[19] = "";
         l[20] = "255";
         l[46] = "  2310x3";

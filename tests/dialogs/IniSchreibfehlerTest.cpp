@@ -41,6 +41,15 @@ private:
     bool active_ = false;
 };
 
+// Runs `write` while the disk is full and gives back what it returned.
+template <typename Write>
+auto onAFullDisk(Write write)
+{
+    FullDisk full;
+    EXPECT_TRUE(full.active()) << "the file-size limit could not be set";
+    return write();
+}
+
 } // namespace
 
 TEST(Schreibfehler, SchreibeNeueIniKeepsTheOldFileAndNamesIt)
@@ -50,13 +59,7 @@ TEST(Schreibfehler, SchreibeNeueIniKeepsTheOldFileAndNamesIt)
     writeBytes(file, "the old settings");
     AppState s = startedState();
     IniPrompt prompt;
-    bool ok = true;
-    {
-        FullDisk full;
-        ASSERT_TRUE(full.active());
-        ok = SchreibeNeueIni(s, file, prompt);
-    }
-    EXPECT_FALSE(ok);
+    EXPECT_FALSE(onAFullDisk([&] { return SchreibeNeueIni(s, file, prompt); }));
     EXPECT_EQ(fileBytes(file), "the old settings");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), std::filesystem::directory_iterator()), 1);
     ASSERT_EQ(prompt.asked.size(), 1u);
@@ -74,12 +77,7 @@ TEST(Schreibfehler, ARebuildThatCannotWriteLeavesTheFaultyFileWhole)
     const std::string faulty = fileBytes(file);
     AppState s = startedState();
     IniPrompt prompt({PromptAnswer::Yes});
-    IniLeseErgebnis r;
-    {
-        FullDisk full;
-        ASSERT_TRUE(full.active());
-        r = LeseIni(s, file, true, true, prompt);
-    }
+    const IniLeseErgebnis r = onAFullDisk([&] { return LeseIni(s, file, true, true, prompt); });
     EXPECT_EQ(r.status, IniLeseStatus::Unveraendert);
     EXPECT_EQ(fileBytes(file), faulty);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), std::filesystem::directory_iterator()), 1);
@@ -96,13 +94,7 @@ TEST(Schreibfehler, SavingTheDateLinesKeepsTheOldFile)
     const std::string before = fileBytes(s.IniDatei);
     s.Datumslinien = {"21/03", "21/06"};
     IniPrompt prompt;
-    bool ok = true;
-    {
-        FullDisk full;
-        ASSERT_TRUE(full.active());
-        ok = DatumslinienSpeichern(s, prompt);
-    }
-    EXPECT_FALSE(ok);
+    EXPECT_FALSE(onAFullDisk([&] { return DatumslinienSpeichern(s, prompt); }));
     EXPECT_EQ(fileBytes(s.IniDatei), before);
     ASSERT_EQ(prompt.asked.size(), 1u);
     EXPECT_EQ(prompt.asked[0].text.rfind(s.IniDatei + " :\r\n", 0), 0u);

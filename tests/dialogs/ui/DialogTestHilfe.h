@@ -2,6 +2,7 @@
 // Helpers of the dialog window tests: scripted message boxes, a main window that records
 // what the walk asks of it, typing into a field and leaving it, and screenshots.
 #include "../../support/ScriptedPrompt.h"
+#include "core/Sprachdienst.h"
 #include "core/UserPrompt.h"
 #include "dialogs/DialogWalk.h"
 #include "dialogs/ui/DialogUmgebung.h"
@@ -14,6 +15,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -95,6 +97,17 @@ inline QLineEdit* feld(QWidget* d, const char* name)
     return d->findChild<QLineEdit*>(QString::fromLatin1(name));
 }
 
+inline QString bildOrdner();
+inline void speichereBild(QWidget* w, const QString& name);
+
+// A view of a dialog for the screenshots: the dial type and its umbrella and sub-type.
+struct Ansicht {
+    const char* name;
+    char typ;
+    std::uint8_t schirm;
+    std::uint8_t sub;
+};
+
 // The state, message boxes and environment of a single dialog's tests.
 struct DialogAufbau {
     AppState s;
@@ -124,6 +137,24 @@ struct DialogAufbau {
         auto* d = new D(neueUmgebung());
         zeigeAktiv(d);
         return d;
+    }
+    // Opens every view in both languages, saves its picture as `praefix`_de|en_name and
+    // closes it again.
+    template <typename D>
+    void bilderInBeidenSprachen(const char* praefix, std::initializer_list<Ansicht> ansichten)
+    {
+        for (bool deutsch : {true, false}) {
+            setzeSprache(s, deutsch);
+            for (const Ansicht& a : ansichten) {
+                s.UhrTyp = a.typ;
+                s.Schirmuhr = a.schirm;
+                s.Schalter.Hoehenuhrart = a.sub;
+                s.Schalter.ZylinderArt = a.sub;
+                D* d = oeffne<D>();
+                speichereBild(d, QStringLiteral("%1_%2_%3").arg(QLatin1String(praefix), deutsch ? "de" : "en", a.name));
+                QVERIFY(d->close());
+            }
+        }
     }
 };
 

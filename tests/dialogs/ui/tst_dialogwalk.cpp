@@ -77,8 +77,21 @@ private slots:
         loeschVerzoegerte();
     }
 
-    void walksFromLocationThroughChooserAndParametersToTheDrawing()
+    void cancelEndsTheWalkThenAWalkReachesTheDrawing()
     {
+        // Cancel at the chooser closes it and opens nothing.
+        walk->starten();
+        qobject_cast<OrtUndZeitDialog*>(shell.letztes())->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+        loeschVerzoegerte();
+        auto* abgebrochen = qobject_cast<TypwahlDialog*>(shell.letztes());
+        QVERIFY(abgebrochen);
+        abgebrochen->findChild<QPushButton*>(QStringLiteral("btCancel"))->click();
+        loeschVerzoegerte();
+        QCOMPARE(s.DialogSchritt, std::uint8_t{0});
+        QVERIFY(shell.letztes() == nullptr);
+        QCOMPARE(shell.log.back(), std::string("close all"));
+
+        // From the location through the chooser and the parameters to the drawing.
         walk->starten();
         auto* ort = qobject_cast<OrtUndZeitDialog*>(shell.letztes());
         QVERIFY(ort);
@@ -119,21 +132,6 @@ private slots:
         loeschVerzoegerte();
         QVERIFY(qobject_cast<TypwahlDialog*>(shell.letztes()));
         QCOMPARE(s.Par.Jahr, 2024);
-    }
-
-    void cancelEndsTheWalkAndOpensNothing()
-    {
-        walk->starten();
-        auto* ort = qobject_cast<OrtUndZeitDialog*>(shell.letztes());
-        ort->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
-        loeschVerzoegerte();
-        auto* typ = qobject_cast<TypwahlDialog*>(shell.letztes());
-        QVERIFY(typ);
-        typ->findChild<QPushButton*>(QStringLiteral("btCancel"))->click();
-        loeschVerzoegerte();
-        QCOMPARE(s.DialogSchritt, std::uint8_t{0});
-        QVERIFY(shell.letztes() == nullptr);
-        QCOMPARE(shell.log.back(), std::string("close all"));
     }
 
     void aMessageBoxTakingTheFocusDoesNotRunTheCheckAgain()

@@ -383,30 +383,11 @@ private slots:
 
     void screenshotsOfEveryPageInBothLanguages()
     {
-        struct Ansicht {
-            const char* name;
-            char typ;
-            std::uint8_t schirm;
-            std::uint8_t sub;
-        };
-        const Ansicht ansichten[] = {
-            {"planar", 'i', 0, 0},   {"schirm", 'i', 1, 0},    {"quadrant", 'q', 0, 0}, {"habermel", 'q', 0, 1},
-            {"zylinder", 'z', 0, 0}, {"polstab", 'z', 0, 2},   {"hoehe", 'k', 0, 0},    {"ring", 'r', 0, 0},
-            {"azimut", 'a', 0, 0},   {"biazimut", 'c', 0, 0},  {"mittlere", 'm', 0, 0}, {"sawyer", 'w', 0, 0},
-            {"peaucellier", 'p', 0, 0},
-        };
-        for (bool deutsch : {true, false}) {
-            setzeSprache(s, deutsch);
-            for (const Ansicht& a : ansichten) {
-                s.UhrTyp = a.typ;
-                s.Schirmuhr = a.schirm;
-                s.Schalter.Hoehenuhrart = a.sub;
-                s.Schalter.ZylinderArt = a.sub;
-                auto* d = oeffne<ParameterDialog>();
-                speichereBild(d, QStringLiteral("param_%1_%2").arg(deutsch ? "de" : "en", a.name));
-                QVERIFY(d->close());
-            }
-        }
+        bilderInBeidenSprachen<ParameterDialog>(
+            "param", {{"planar", 'i', 0, 0},   {"schirm", 'i', 1, 0},    {"quadrant", 'q', 0, 0}, {"habermel", 'q', 0, 1},
+                      {"zylinder", 'z', 0, 0}, {"polstab", 'z', 0, 2},   {"hoehe", 'k', 0, 0},    {"ring", 'r', 0, 0},
+                      {"azimut", 'a', 0, 0},   {"biazimut", 'c', 0, 0},  {"mittlere", 'm', 0, 0}, {"sawyer", 'w', 0, 0},
+                      {"peaucellier", 'p', 0, 0}});
     }
 };
 

@@ -132,27 +132,9 @@ private slots:
 
     void screenshotsInBothLanguages()
     {
-        struct Ansicht {
-            const char* name;
-            char typ;
-            std::uint8_t schirm;
-            std::uint8_t sub;
-        };
-        const Ansicht ansichten[] = {{"vertikal", 'v', 0, 0}, {"inklin", 'i', 0, 0}, {"schirm", 'i', 1, 0},
-                                     {"habermel", 'q', 0, 1}, {"zylinder", 'z', 0, 0}, {"polstab", 'z', 0, 2},
-                                     {"azimut", 'a', 0, 0},  {"ring", 'r', 0, 0}};
-        for (bool deutsch : {true, false}) {
-            setzeSprache(s, deutsch);
-            for (const Ansicht& a : ansichten) {
-                s.UhrTyp = a.typ;
-                s.Schirmuhr = a.schirm;
-                s.Schalter.Hoehenuhrart = a.sub;
-                s.Schalter.ZylinderArt = a.sub;
-                auto* d = oeffne<TypwahlDialog>();
-                speichereBild(d, QStringLiteral("typ_%1_%2").arg(deutsch ? "de" : "en", a.name));
-                d->close();
-            }
-        }
+        bilderInBeidenSprachen<TypwahlDialog>(
+            "typ", {{"vertikal", 'v', 0, 0}, {"inklin", 'i', 0, 0}, {"schirm", 'i', 1, 0}, {"habermel", 'q', 0, 1},
+                    {"zylinder", 'z', 0, 0}, {"polstab", 'z', 0, 2}, {"azimut", 'a', 0, 0}, {"ring", 'r', 0, 0}});
     }
 };
 
