@@ -8,6 +8,7 @@
 #include "core/ui/RadioGruppe.h"
 #include "dialogs/Wertebereiche.h"
 #include "dialogs/ui/DialogFelder.h"
+#include "dialogs/ui/DialogRahmen.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -54,11 +55,7 @@ OrtUndZeitDialog::OrtUndZeitDialog(DialogUmgebung& umgebung, QWidget* eltern)
     , u_(umgebung)
     , s_(umgebung.zustand)
 {
-    setObjectName(QStringLiteral("Form6"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowFlag(Qt::WindowMaximizeButtonHint, true);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setProperty("hilfeKontext", 6);
+    richteDialogEin(this, "Form6", 6, true);
     waechter_ = new FeldWaechter(this);
     baue();
 
@@ -184,19 +181,9 @@ void OrtUndZeitDialog::baue()
     haupt->addWidget(bereich);
     haupt->addWidget(neuesLabel(this, "Label9", 306));
 
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch(1);
-    schliessen_ = new QPushButton(this);
-    schliessen_->setObjectName(QStringLiteral("Button1"));
-    abbruch_ = new QPushButton(this);
-    abbruch_->setObjectName(QStringLiteral("btCancel"));
-    setzeTextId(abbruch_, 8);
-    for (QPushButton* k : {schliessen_, abbruch_}) {
-        k->setAutoDefault(false);
-        knoepfe->addWidget(k);
-    }
-    haupt->addLayout(knoepfe);
-    waechter_->setEnterZiel(schliessen_);
+    const Knopfleiste knoepfe = baueKnopfleiste(this, haupt, "Button1", waechter_);
+    schliessen_ = knoepfe.schliessen;
+    abbruch_ = knoepfe.abbruch;
     // Enter in a decimal field goes on to the year.
     for (const Zeile& z : zeilen_)
         waechter_->setEnterZiel(z.dezimal, jahr_);

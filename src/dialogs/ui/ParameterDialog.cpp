@@ -10,6 +10,7 @@
 #include "dialogs/HabermelGeometrie.h"
 #include "dialogs/Wertebereiche.h"
 #include "dialogs/ui/DialogFelder.h"
+#include "dialogs/ui/DialogRahmen.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -44,11 +45,7 @@ ParameterDialog::ParameterDialog(DialogUmgebung& umgebung, QWidget* eltern)
     , u_(umgebung)
     , s_(umgebung.zustand)
 {
-    setObjectName(QStringLiteral("Form4"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setWindowFlag(Qt::WindowMaximizeButtonHint, true);
-    setProperty("hilfeKontext", 10);
+    richteDialogEin(this, "Form4", 10, true);
     waechter_ = new FeldWaechter(this);
 
     auto* haupt = new QVBoxLayout(this);
@@ -57,19 +54,9 @@ ParameterDialog::ParameterDialog(DialogUmgebung& umgebung, QWidget* eltern)
     baueSeiten();
     oben->addWidget(seiten_, 1);
     oben->addWidget(datumsliste_);
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch(1);
-    schliessen_ = new QPushButton(this);
-    schliessen_->setObjectName(QStringLiteral("BitBtn1"));
-    abbruch_ = new QPushButton(this);
-    abbruch_->setObjectName(QStringLiteral("btCancel"));
-    setzeTextId(abbruch_, 8);
-    for (QPushButton* k : {schliessen_, abbruch_}) {
-        k->setAutoDefault(false);
-        knoepfe->addWidget(k);
-    }
-    haupt->addLayout(knoepfe);
-    waechter_->setEnterZiel(schliessen_);
+    const Knopfleiste knoepfe = baueKnopfleiste(this, haupt, "BitBtn1", waechter_);
+    schliessen_ = knoepfe.schliessen;
+    abbruch_ = knoepfe.abbruch;
     connect(schliessen_, &QPushButton::clicked, this, [this] { schliessKnopf(false); });
     connect(abbruch_, &QPushButton::clicked, this, [this] { schliessKnopf(true); });
 

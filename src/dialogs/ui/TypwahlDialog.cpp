@@ -12,6 +12,7 @@
 #include "dialogs/Wertebereiche.h"
 #include "dialogs/TypwahlTabelle.h"
 #include "dialogs/ui/DialogFelder.h"
+#include "dialogs/ui/DialogRahmen.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -51,10 +52,7 @@ TypwahlDialog::TypwahlDialog(DialogUmgebung& umgebung, QWidget* eltern)
     , u_(umgebung)
     , s_(umgebung.zustand)
 {
-    setObjectName(QStringLiteral("F4"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setProperty("hilfeKontext", 61);
+    richteDialogEin(this, "F4", 61, false);
     waechter_ = new FeldWaechter(this);
     baue();
     if (!s_.FensterNormal)
@@ -243,19 +241,9 @@ void TypwahlDialog::baue()
     haupt->addWidget(label9_);
     haupt->addWidget(neuesLabel("Label10", 18));
 
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch(1);
-    schliessen_ = new QPushButton(this);
-    schliessen_->setObjectName(QStringLiteral("Button1"));
-    abbruch_ = new QPushButton(this);
-    abbruch_->setObjectName(QStringLiteral("btCancel"));
-    setzeTextId(abbruch_, 8);
-    for (QPushButton* k : {schliessen_, abbruch_}) {
-        k->setAutoDefault(false);
-        knoepfe->addWidget(k);
-    }
-    haupt->addLayout(knoepfe);
-    waechter_->setEnterZiel(schliessen_);
+    const Knopfleiste knoepfe = baueKnopfleiste(this, haupt, "Button1", waechter_);
+    schliessen_ = knoepfe.schliessen;
+    abbruch_ = knoepfe.abbruch;
     connect(schliessen_, &QPushButton::clicked, this, [this] { knopf(false); });
     connect(abbruch_, &QPushButton::clicked, this, [this] { knopf(true); });
 }
