@@ -22,7 +22,6 @@ std::function<QWidget*(MainWindow&)> zeichnungsbauer()
         d.konstruktionsdatenSpeichern = [&mw] { mw.Konstruktionsdatenspeichern1Click(); };
         d.drucker = [&mw]() -> QPrinter& { return mw.drucker(); };
         d.druckerDialog = [&mw](QPrinter&, QWidget*) { return mw.waehleDrucker(); };
-        d.hilfe = [&mw](int kontext) { mw.zeigeHilfe(kontext); };
         d.grosserBildschirm = mw.shell().GrosserBildschirm;
         d.grosseFonts = mw.shell().GrosseFonts;
         setzeStandardDialoge(d);

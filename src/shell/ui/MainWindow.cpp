@@ -12,6 +12,7 @@
 #include "shell/HilfeSystem.h"
 #include "shell/Menue.h"
 #include "shell/ui/Druckbar.h"
+#include "shell/ui/Hinweisanzeige.h"
 
 #include <QAction>
 #include <QApplication>
@@ -31,6 +32,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QScreen>
+#include <QSet>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -104,7 +106,8 @@ MainWindow::MainWindow(AppState& state, ShellZustand& shell, UserPrompt& prompt,
         m->popup(mdi_->mapToGlobal(p));
     });
     connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) {
-        FensterMenues(w != nullptr);
+        // During the walk "Fenster schließen" stays at hand: it is the walk's cancel.
+        FensterMenues(w != nullptr || walk_->laeuft());
         // Activation reaches only top-level windows: the dialogs refresh their fields here.
         if (!w)
             return;
@@ -142,6 +145,7 @@ void MainWindow::baueMenue()
     const auto& punkte = menuePunkte();
     QMenu* oben = nullptr;
     QMenu* unter = nullptr;
+    QSet<QKeySequence> vergeben;
     for (int i = 0; i < MenueAnzahl; ++i) {
         const MenuePunkt& p = punkte[static_cast<std::size_t>(i)];
         const bool hatUnterpunkte = i + 1 < MenueAnzahl && p.ebene == 1 && punkte[static_cast<std::size_t>(i) + 1].ebene == 2;
@@ -162,8 +166,16 @@ void MainWindow::baueMenue()
         if (p.ebene == 1)
             unter = nullptr;
         QAction* a = ziel->addAction(QString());
-        if (*p.taste)
-            a->setShortcut(QKeySequence(QString::fromLatin1(p.taste)));
+        // One action per key: a key that an earlier item holds would make the pair ambiguous,
+        // and neither would fire; the later item only shows it beside its caption.
+        if (*p.taste) {
+            const QKeySequence taste(QString::fromLatin1(p.taste));
+            if (vergeben.contains(taste))
+                a->setProperty("angezeigteTaste", taste.toString(QKeySequence::NativeText));
+            else
+                a->setShortcut(taste);
+            vergeben.insert(taste);
+        }
         aktionen_[static_cast<std::size_t>(i)] = a;
         // Separators as the menus group their items.
         if (i == menue::FensterSchliessen || i == menue::FensterAusdrucken || i == menue::AuswahlTyp
@@ -191,7 +203,7 @@ void MainWindow::baueMenue()
         aktion(menue::FormatA3)->setChecked(true);
         aktion(menue::FormatA4)->setChecked(false);
     });
-    verbinde(menue::HilfeDatei, [this] { zeigeHilfe(100); });
+    verbinde(menue::HilfeDatei, [this] { zeigeHilfe(hilfeKontextAktiv()); });
     verbinde(menue::Drucken, [this] { drucken(); });
     verbinde(menue::FensterAusdrucken, [this] { mWindowPrintClick(); });
     verbinde(menue::DruckerEinrichten, [this] { Druckereinstellung1Click(); });
@@ -241,6 +253,7 @@ void MainWindow::baueMenue()
     connect(popup("AuswahlTyp1"), &QAction::triggered, this, [this] { AuswahlSonnenuhrtyp1Click(); });
     connect(popup("Parameter1"), &QAction::triggered, this, [this] { Parameterfestlegen1Click(); });
     connect(popup("Sonnenuhrkonstruktion1"), &QAction::triggered, this, [this] { aufBildschirm1Click(); });
+    popup("HinweiseHintsanzeigen1")->setCheckable(true);
     connect(popup("HinweiseHintsanzeigen1"), &QAction::triggered, this, [this] { HinweiseHintsanzeigen1Click(); });
     connect(popup("Schliessen1"), &QAction::triggered, this, [this] { mCloseWindowClick(); });
     connect(popup("Speichern1"), &QAction::triggered, this, [this] { mSaveOptionsClick(); });
@@ -283,12 +296,13 @@ void MainWindow::FormCreate(QString ordner)
     setzeSpracheAusDeutsch();
     neueHilfe(true);
 
-    statusBar()->showMessage(QString::fromLatin1(kHinweis));
+    hinweise_ = new Hinweisanzeige(s_, statusBar(), QString::fromLatin1(kHinweis), this);
+    hinweise_->zeigeHint(QString::fromLatin1(kHinweis));
     if (schirm) {
         const QRect frei = schirm->availableGeometry();
         resize(frei.width(), std::max(400, frei.height() - 35));
     }
-    aktion(menue::Hinweise)->setChecked(s_.HinweiseAn);
+    markiereHinweise();
     menEin();
 }
 
@@ -316,6 +330,25 @@ void MainWindow::neueHilfe(bool meldenWennFehlt)
         meldung(PromptTitle::Information, PromptIcon::Question, hilfeDateiFehlt(z_.HilfeDatei));
 }
 
+int MainWindow::hilfeKontextAktiv() const
+{
+    // The nearest help context from the focused control up to its working window; the main
+    // window's own context 100 when none has one.
+    QWidget* fenster = aktivesFenster();
+    for (QWidget* w = QApplication::focusWidget(); w && fenster; w = w->parentWidget()) {
+        if (!fenster->isAncestorOf(w) && w != fenster)
+            break;
+        const int kontext = w->property("hilfeKontext").toInt();
+        if (kontext > 0)
+            return kontext;
+        if (w == fenster)
+            break;
+    }
+    if (fenster && fenster->property("hilfeKontext").toInt() > 0)
+        return fenster->property("hilfeKontext").toInt();
+    return 100;
+}
+
 void MainWindow::zeigeHilfe(int kontext)
 {
     if (!hilfe_)
@@ -323,8 +356,10 @@ void MainWindow::zeigeHilfe(int kontext)
     bool rufeHilfe = false;
     std::string fehler;
     hilfe_->hilfeAnfrage(1, kontext, rufeHilfe, fehler);
+    // The help layer's errors carry the program's name as their title.
     if (!fehler.empty())
-        meldung(PromptTitle::Warnung, PromptIcon::Warning, fehler);
+        prompt_.askTitled(QCoreApplication::applicationName().toStdString(), PromptIcon::Warning, fehler,
+                          PromptButtons::Ok);
 }
 
 void MainWindow::showEvent(QShowEvent* e)
@@ -478,6 +513,10 @@ void MainWindow::schliesseArbeitsfenster()
 void MainWindow::AssistentBeenden()
 {
     walk_->beenden();
+}
+
+void MainWindow::walkBeendet()
+{
     FensterMenues(false);
     for (int i : {menue::SonnenuhrErstellen, menue::SonnenuhrErstellen2, menue::Berechnungen, menue::Optionen,
                   menue::ZeichnungErstellen})
@@ -502,8 +541,9 @@ void MainWindow::Weiter1Click()
 
 void MainWindow::Abbruch1Click()
 {
-    walk_->abbrechen(); // the walk ends first, so no closing dialog opens a successor
-    AssistentBeenden();
+    // The one cancelling path: the walk menu's item, every walk dialog's cancel button and
+    // "Fenster schließen" during the walk.
+    walk_->abbrechen();
 }
 
 void MainWindow::mCloseWindowClick()
@@ -519,9 +559,10 @@ void MainWindow::mCloseWindowClick()
 
 void MainWindow::GeographischeLageundJahr1Click()
 {
-    schliesseArbeitsfenster();
-    if (!walk_->laeuft())
-        mCloseWindowClick();
+    // "Fenster schließen" closes every working window and ends a running walk (the walk
+    // first, so no closing dialog opens its successor): the location dialog then opens on
+    // its own, never beside a dialog of the walk.
+    mCloseWindowClick();
     walk_->oeffne(Arbeitsfenster::OrtUndZeit);
 }
 
@@ -544,10 +585,15 @@ void MainWindow::menEin()
 {
     const int spalte = s_.Sprachspalte;
     for (int i = 0; i < MenueAnzahl; ++i) {
-        if (menues_[static_cast<std::size_t>(i)])
+        if (menues_[static_cast<std::size_t>(i)]) {
             menues_[static_cast<std::size_t>(i)]->setTitle(qs(menueText(i, spalte)));
-        else
-            aktion(i)->setText(qs(menueText(i, spalte)));
+            continue;
+        }
+        QString text = qs(menueText(i, spalte));
+        const QString taste = aktion(i)->property("angezeigteTaste").toString();
+        if (!taste.isEmpty())
+            text += QLatin1Char('\t') + taste;
+        aktion(i)->setText(text);
     }
     aktion(menue::Deutsch)->setChecked(s_.Deutsch);
     aktion(menue::Englisch)->setChecked(!s_.Deutsch);
@@ -574,13 +620,21 @@ void MainWindow::Sprache(bool deutsch)
 void MainWindow::spracheAnwenden()
 {
     menEin();
-    statusBar()->showMessage(QString::fromLatin1(kHinweis));
+    hinweise_->zeigeHint(QString::fromLatin1(kHinweis));
     neueHilfe(false);
     beschrifteAlles(s_, s_.StringIdBasis);
     emit spracheGewechselt();
+    // A switch relabels; it never moves the walk on. Within the walk the chooser keeps its
+    // place and has already been relabelled, outside it a fresh one is opened.
     if (FensterOffen(QStringLiteral("F4"))) {
-        FensterZu(QStringLiteral("F4"));
-        walk_->oeffne(Arbeitsfenster::Typwahl);
+        if (walk_->laeuft()) {
+            for (QMdiSubWindow* w : mdi_->subWindowList())
+                if (auto* typwahl = qobject_cast<TypwahlDialog*>(w->widget()))
+                    typwahl->adjustSize();
+        } else {
+            FensterZu(QStringLiteral("F4"));
+            walk_->oeffne(Arbeitsfenster::Typwahl);
+        }
     }
 }
 
@@ -591,16 +645,16 @@ void MainWindow::ExpertenMode1Click()
     s_.ExpertenModusStart = s_.ExpertenModus;
     const bool de = s_.Sprachspalte == 1;
     if (s_.ExpertenModus) {
-        prompt_.ask(PromptTitle::Information, PromptIcon::Information,
-                    std::string(de ? "Experten-Modus = " : "Expert mode is switched ") + " on!", PromptButtons::Ok);
+        prompt_.askTitled("Umbrin " + s_.VersionStr + ", Info", PromptIcon::Information,
+                          std::string(de ? "Experten-Modus = " : "Expert mode is switched ") + " on!", PromptButtons::Ok);
     } else {
         s_.RingLochVersatz = 0;
         s_.DeklOben = s_.EpsRund / 2;
         s_.DeklUnten = -s_.EpsRund / 2;
-        prompt_.ask(PromptTitle::Information, PromptIcon::Information,
-                    de ? "Der Experten-Modus ist ausgeschaltet.\n\rManche Sonnenuhrenarten werden so nicht mehr berechnet."
-                       : "Expert mode is switched off.\n\rSome of the sundial types are now not calculated!",
-                    PromptButtons::Ok);
+        prompt_.askTitled("Umbrin, v. " + s_.VersionStr, PromptIcon::Information,
+                          de ? "Der Experten-Modus ist ausgeschaltet.\n\rManche Sonnenuhrenarten werden so nicht mehr berechnet."
+                             : "Expert mode is switched off.\n\rSome of the sundial types are now not calculated!",
+                          PromptButtons::Ok);
         if (s_.UhrTyp == 'c' || s_.UhrTyp == 'm')
             s_.UhrTyp = 'h';
         if (s_.Schalter.ZylinderArt != 0)
@@ -621,7 +675,16 @@ void MainWindow::ExpertenMode1Click()
 void MainWindow::HinweiseHintsanzeigen1Click()
 {
     s_.HinweiseAn = s_.HinweiseAn ? 0 : 1;
+    markiereHinweise();
+}
+
+void MainWindow::markiereHinweise()
+{
+    // The menu item and the pop-up item carry the same tick.
     aktion(menue::Hinweise)->setChecked(s_.HinweiseAn);
+    for (QAction* a : popupOptionen_->actions())
+        if (a->objectName() == QLatin1String("HinweiseHintsanzeigen1"))
+            a->setChecked(s_.HinweiseAn);
 }
 
 
