@@ -11,7 +11,7 @@
 #include "shell/DebugLog.h"
 #include "shell/HilfeSystem.h"
 #include "shell/Menue.h"
-#include "shell/ui/Druckbar.h"
+#include "shell/ui/Arbeitsrahmen.h"
 #include "shell/ui/Hinweisanzeige.h"
 
 #include <QAction>
@@ -26,9 +26,6 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPageSetupDialog>
-#include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QScreen>
@@ -44,34 +41,6 @@ namespace {
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 const char* kHinweis = "Right mouse click for popUp menu  // <F1> for Help !";
-
-// A working window that grows after it was opened (the type chooser shows more fields for
-// another dial type) takes its frame along: the frame sits in no layout, so nothing else
-// would widen it, and the grown part would be cut off. The frame only grows here.
-class RahmenFolgtFenster : public QObject {
-public:
-    explicit RahmenFolgtFenster(QMdiSubWindow* rahmen)
-        : QObject(rahmen)
-        , rahmen_(rahmen)
-    {
-    }
-
-protected:
-    bool eventFilter(QObject* objekt, QEvent* ereignis) override
-    {
-        if (ereignis->type() == QEvent::Resize && !rahmen_->isMaximized()) {
-            const QSize fenster = static_cast<QWidget*>(objekt)->size();
-            const QSize innen = rahmen_->contentsRect().size();
-            const QSize fehlt(std::max(0, fenster.width() - innen.width()), std::max(0, fenster.height() - innen.height()));
-            if (!fehlt.isNull())
-                rahmen_->resize(rahmen_->size() + fehlt);
-        }
-        return QObject::eventFilter(objekt, ereignis);
-    }
-
-private:
-    QMdiSubWindow* rahmen_;
-};
 
 } // namespace
 
@@ -472,10 +441,7 @@ QMdiSubWindow* MainWindow::oeffne(QWidget* fenster)
     connect(fenster, &QObject::destroyed, sub, [sub] { sub->close(); });
     sub->show();
     fenster->show();
-    // Full size, as laid out for its texts; the area scrolls when the screen is smaller.
-    sub->adjustSize();
-    sub->move(0, 0);
-    fenster->installEventFilter(new RahmenFolgtFenster(sub));
+    richteRahmenEin(sub, fenster);
     mdi_->setActiveSubWindow(sub);
     FensterMenues(true);
     return sub;
@@ -793,67 +759,6 @@ void MainWindow::mLoadOptionsClick(bool standardwerte)
         }
     }
     Sprache(s_.Deutsch != 0);
-}
-
-
-QPrinter& MainWindow::drucker()
-{
-    if (!drucker_)
-        drucker_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    return *drucker_;
-}
-
-bool MainWindow::waehleDrucker()
-{
-    if (druckerwahl_)
-        return druckerwahl_(drucker());
-    QPrintDialog dlg(&drucker(), this);
-    return dlg.exec() == QDialog::Accepted;
-}
-
-void MainWindow::Druckereinstellung1Click()
-{
-    QPageSetupDialog dlg(&drucker(), this);
-    dlg.exec();
-}
-
-void MainWindow::drucken()
-{
-    if (auto* fenster = dynamic_cast<Druckbar*>(aktivesFenster()))
-        fenster->druckeFenster();
-}
-
-void MainWindow::mWindowPrintClick()
-{
-    QWidget* fenster = aktivesFenster();
-    if (!fenster)
-        return;
-    // The whole window with its frame, as the user sees it.
-    QWidget* rahmen = fenster->parentWidget() ? fenster->parentWidget() : fenster;
-    const QImage bild = rahmen->grab().toImage();
-    if (bild.isNull() || bild.width() <= 0 || bild.height() <= 0)
-        return;
-    const QScreen* schirm = QGuiApplication::primaryScreen();
-    const bool quer = !schirm || fenster->width() >= schirm->geometry().width() / 2;
-    QPrinter& p = drucker();
-    p.setPageOrientation(quer ? QPageLayout::Landscape : QPageLayout::Portrait);
-    if (!waehleDrucker()) {
-        p.setPageOrientation(QPageLayout::Portrait);
-        return;
-    }
-    QPainter maler;
-    if (!maler.begin(&p)) {
-        meldung(PromptTitle::Fehler, PromptIcon::Warning,
-                s_.Sprachspalte == 1 ? "Fehler - Drucken abgebrochen!" : "Error - Printing cancelled !");
-        p.setPageOrientation(QPageLayout::Portrait);
-        return;
-    }
-    const QRect seite = maler.viewport();
-    const QSize passend = bild.size().scaled(seite.size(), Qt::KeepAspectRatio);
-    maler.fillRect(seite, Qt::white);
-    maler.drawImage(QRect(seite.topLeft(), passend), bild);
-    maler.end();
-    p.setPageOrientation(QPageLayout::Portrait);
 }
 
 } // namespace umbrin

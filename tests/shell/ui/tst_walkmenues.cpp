@@ -11,6 +11,8 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolTip>
@@ -260,6 +262,55 @@ private slots:
         h.taste(Qt::Key_F5);
         QVERIFY(h.offen("Form6") && !h.offen("F4"));
         QCOMPARE(h.w->hilfeKontextAktiv(), 6);
+    }
+
+    void everyWalkDialogKeepsItsButtonsOnALowScreen_data()
+    {
+        QTest::addColumn<QSize>("schirm");
+        QTest::addColumn<char>("typ");
+        QTest::newRow("1366x768 planar") << QSize(1366, 768) << 'i';
+        QTest::newRow("1280x720 planar") << QSize(1280, 720) << 'i';
+        QTest::newRow("1280x720 azimuthal") << QSize(1280, 720) << 'a';
+        QTest::newRow("1280x720 ring") << QSize(1280, 720) << 'r';
+    }
+    void everyWalkDialogKeepsItsButtonsOnALowScreen()
+    {
+        QFETCH(QSize, schirm);
+        QFETCH(char, typ);
+        Hauptfenster h;
+        h.s.UhrTyp = typ;
+        // The main window as it stands on such a screen: its full width, the height less the
+        // task bar.
+        h.w->resize(schirm.width(), schirm.height() - 35);
+        h.ruhe();
+        const QRect frei = h.w->mdiArea()->viewport()->rect();
+        h.taste(Qt::Key_F1, Qt::AltModifier);
+        const struct {
+            const char* fenster;
+            const char* weiter;
+        } schritte[] = {{"Form6", "Button1"}, {"F4", "Button1"}, {"Form4", "BitBtn1"}};
+        for (const auto& schritt : schritte) {
+            QWidget* dialog = h.offen(schritt.fenster);
+            QVERIFY2(dialog, schritt.fenster);
+            for (const char* name : {schritt.weiter, "btCancel"}) {
+                auto* knopf = dialog->findChild<QPushButton*>(QLatin1String(name));
+                QVERIFY(knopf && knopf->isVisible());
+                const QRect ort(knopf->mapTo(h.w->mdiArea()->viewport(), QPoint(0, 0)), knopf->size());
+                QVERIFY2(frei.contains(ort), qPrintable(QStringLiteral("%1 %2 at %3,%4 of %5x%6")
+                                                            .arg(QLatin1String(schritt.fenster), QLatin1String(name))
+                                                            .arg(ort.bottom())
+                                                            .arg(ort.right())
+                                                            .arg(frei.width())
+                                                            .arg(frei.height())));
+            }
+            if (schritt.fenster != std::string("Form4"))
+                h.knopf(schritt.fenster, schritt.weiter);
+        }
+        // The parameters' page is taller than such a screen: it scrolls inside the dialog.
+        auto* bereich = h.offen("Form4")->findChild<QScrollArea*>();
+        QVERIFY(bereich);
+        if (typ == 'i')
+            QVERIFY(bereich->verticalScrollBar()->maximum() > 0);
     }
 
     void theHintsSwitchTicksBothItemsAndGatesTheHintWindows()
