@@ -57,8 +57,10 @@ struct Hauptfenster {
     }
     ~Hauptfenster()
     {
+        // Closed windows go while the main window still stands.
         if (w)
             w->close();
+        ruhe();
     }
 
     void ruhe()
