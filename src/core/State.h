@@ -242,6 +242,9 @@ struct AppState {
     double Zonenbruchteil = 1.0 / 24.0;
     std::array<double, 3> sinh0{};
     std::uint8_t TabellenoptionKopie = 0;
+    // The calculation window's last time (fraction of a day) and azimuth (degrees).
+    double ZeitEingabe = 0.5;
+    double AzimutEingabe = 0.0;
 };
 
 // Sets every Par, Schalter and Zeiten field that has a start value, and the ring-dial band
