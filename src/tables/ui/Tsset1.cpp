@@ -40,6 +40,7 @@ QLabel* ergebnisLabel(QWidget* eltern, const char* name)
     l->setFrameShape(QFrame::Panel);
     l->setFrameShadow(QFrame::Sunken);
     l->setMinimumWidth(l->fontMetrics().horizontalAdvance(QStringLiteral("immer sichtbar hh:min")));
+    l->setMinimumHeight(l->fontMetrics().height() + 6);
     return l;
 }
 
