@@ -331,6 +331,52 @@ private slots:
         QVERIFY(enthaelt(r.ergebnis, "    Date :           2024- 6-21"));
     }
 
+    void keyFiltersPassOnlyTheirCharacters()
+    {
+        Rechnung r(2);
+        auto w = r.fenster();
+        const struct {
+            const char* feld;
+            const char* getippt;
+            const char* ergebnis;
+        } faelle[] = {{"edJahr", "20a-2.4", "2024"},
+                      {"edLatitude", "-4x7.5", "-47.5"},
+                      {"edZone", "-1,5", "-15"},
+                      {"Uhrzeit", "7 3a0", "7:30"}};
+        for (const auto& f : faelle) {
+            auto* feld = kind<QLineEdit>(w.get(), f.feld);
+            feld->clear();
+            QTest::keyClicks(feld, QString::fromLatin1(f.getippt));
+            QCOMPARE(feld->text(), QString::fromLatin1(f.ergebnis));
+        }
+    }
+
+    void aPageEndLetsTheNextResultsStartANewPage()
+    {
+        AppState s;
+        initialisiereZustand(s);
+        test::ScriptedPrompt prompt;
+        QTemporaryDir ordner;
+        QPrinter drucker(QPrinter::HighResolution);
+        drucker.setOutputFormat(QPrinter::PdfFormat);
+        drucker.setOutputFileName(ordner.path() + QStringLiteral("/seiten.pdf"));
+        bool offen = false;
+        {
+            Textdruck druck(s, prompt, [&]() -> QPrinter& { return drucker; }, [] { return true; }, offen);
+            std::vector<std::string> zeilen = {" ", "  __", "erster Block"};
+            prompt.answers = {PromptAnswer::Yes, PromptAnswer::No};
+            druck.druckeErgebnisZeilen(zeilen);
+            QVERIFY(zeilen.empty());
+            QVERIFY(offen);
+            zeilen = {" ", "  __", "zweiter Block"};
+            druck.druckeErgebnisZeilen(zeilen);
+            QCOMPARE(zeilen.size(), 3u);
+            druck.schliesse();
+            QVERIFY(!offen);
+        }
+        QCOMPARE(pdfSeiten(ordner.path() + QStringLiteral("/seiten.pdf")), 2);
+    }
+
     // The main window: its menu opens the window, F3 prints its results, Cancel drops the last
     // block, and a print of another window ends the open text job.
     void mainWindowOpensPrintsAndClosesTheTextJob()
