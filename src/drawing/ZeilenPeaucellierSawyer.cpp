@@ -5,6 +5,8 @@
 #include "core/Rounding.h"
 #include "dials/altitude/PeaucellierHpgl.h"
 #include "dials/altitude/PeaucellierZeichnung.h"
+#include "dials/altitude/SawyerHpgl.h"
+#include "dials/altitude/SawyerZeichnung.h"
 
 #include <array>
 
@@ -36,9 +38,29 @@ Plotergebnis peaucellierPlot(Plotauftrag& a)
     return nein.empty() ? Plotergebnis::geschrieben() : Plotergebnis::abgelehnt(std::move(nein));
 }
 
-constexpr std::array<Zeichnungseintrag, 1> zeilen = {{
+Konstruktionsmeldungen sawyerBild(Zeichenauftrag& a)
+{
+    zeichneSawyerSU(a.s, a.canvas, 1, 1, a.breite, a.hoehe, a.s.Par.Gnomonhoehe, true);
+    return {};
+}
+
+Konstruktionsmeldungen sawyerSeite(Zeichenauftrag& a)
+{
+    zeichneSawyerSU(a.s, a.canvas, 50, 50, a.breite - 100, a.hoehe - 100, a.s.Par.Gnomonhoehe, false);
+    return {};
+}
+
+Plotergebnis sawyerPlot(Plotauftrag& a)
+{
+    std::string nein = hpglSawyerSU(a.s, a.plot, a.s.Par.Gnomonhoehe);
+    return nein.empty() ? Plotergebnis::geschrieben() : Plotergebnis::abgelehnt(std::move(nein));
+}
+
+constexpr std::array<Zeichnungseintrag, 2> zeilen = {{
     {'p', -1, peaucellierBild, peaucellierSeite, peaucellierPlot, nullptr, PlotPlatzierung::Peaucellier,
      DruckPlatzierung::FussMitRand, peaucellierPlotHindernis},
+    {'w', -1, sawyerBild, sawyerSeite, sawyerPlot, nullptr, PlotPlatzierung::Sawyer, DruckPlatzierung::FussMitRand,
+     sawyerPlotHindernis},
 }};
 
 } // namespace
