@@ -26,6 +26,7 @@ namespace umbrin {
 class HilfeSystem;
 class Hinweisanzeige;
 class TDLogFile;
+class Textdruck;
 
 class MainWindow : public QMainWindow, public WalkShell {
     Q_OBJECT
@@ -49,6 +50,8 @@ public:
     // the program, tests set their own).
     void setFensterbauer(Fensterbauer bauer) { bauer_ = std::move(bauer); }
     void setZeichnungsbauer(std::function<QWidget*(MainWindow&)> bauer) { bauer_.zeichnung = std::move(bauer); }
+    // The calculation window "sset1" (built by default).
+    void setRechenfensterbauer(std::function<QWidget*(MainWindow&)> bauer) { rechenbauer_ = std::move(bauer); }
     DialogUmgebung& dialogUmgebung() { return *umgebung_; }
     DialogWalk& walk() { return *walk_; }
 
@@ -80,6 +83,8 @@ public:
     void Parameterfestlegen1Click();
     void aufBildschirm1Click();
     void mCloseWindowClick();
+    // The calculation window in mode 1, 2, 4 or 8 (menu items 23 to 26).
+    void Sonnenstand1Click(int rechenmodus);
 
     // Options.
     void Sprache(bool deutsch);
@@ -95,6 +100,8 @@ public:
     // Chooses the printer before a print (the print dialog); tests print to a PDF file.
     void setDruckerwahl(std::function<bool(QPrinter&)> wahl) { druckerwahl_ = std::move(wahl); }
     bool waehleDrucker();
+    // The text print job the calculation window and the print command share.
+    Textdruck& textdruck() { return *textdruck_; }
     // Settings and construction-data files.
     void mSaveOptionsClick();
     void Konstruktionsdatenspeichern1Click();
@@ -139,7 +146,9 @@ private:
     Hinweisanzeige* hinweise_ = nullptr;
     std::unique_ptr<QPrinter> drucker_;
     std::function<bool(QPrinter&)> druckerwahl_;
+    std::unique_ptr<Textdruck> textdruck_;
     Fensterbauer bauer_;
+    std::function<QWidget*(MainWindow&)> rechenbauer_;
     QMdiArea* mdi_ = nullptr;
     std::array<QAction*, 45> aktionen_{};
     std::array<QMenu*, 45> menues_{};

@@ -3,6 +3,7 @@
 #include "shell/ui/MainWindow.h"
 
 #include "shell/ui/Druckbar.h"
+#include "shell/ui/Textdruck.h"
 
 #include <QGuiApplication>
 #include <QPageSetupDialog>
@@ -36,7 +37,10 @@ void MainWindow::Druckereinstellung1Click()
 
 void MainWindow::drucken()
 {
-    if (auto* fenster = dynamic_cast<Druckbar*>(aktivesFenster()))
+    QWidget* aktiv = aktivesFenster();
+    if (aktiv && aktiv->objectName().startsWith(QLatin1String("sset1")))
+        textdruck_->druckeErgebnisZeilen(z_.ErgebnisZeilen);
+    else if (auto* fenster = dynamic_cast<Druckbar*>(aktiv))
         fenster->druckeFenster();
 }
 
@@ -45,6 +49,7 @@ void MainWindow::mWindowPrintClick()
     QWidget* fenster = aktivesFenster();
     if (!fenster)
         return;
+    textdruck_->schliesse();
     // The whole window with its frame, as the user sees it.
     QWidget* rahmen = fenster->parentWidget() ? fenster->parentWidget() : fenster;
     const QImage bild = rahmen->grab().toImage();
