@@ -1,6 +1,7 @@
 // The walk's cancel, the keys of the menus, the language switch within the walk, the hints
 // and the titles of the expert-mode boxes, driven through the keyboard where a user would.
 #include "shell/Menue.h"
+#include "shell/ui/Fensterbauer.h"
 #include "shell/ui/MainWindow.h"
 #include "support/ScriptedPrompt.h"
 
@@ -313,6 +314,35 @@ private slots:
         QVERIFY(bereich);
         if (typ == 'i')
             QVERIFY(bereich->verticalScrollBar()->maximum() > 0);
+    }
+
+    void theDrawingAndCalculationWindowsHoldNoMenuKeyOfTheirOwn()
+    {
+        Hauptfenster h;
+        h.w->setZeichnungsbauer(zeichnungsbauer());
+        QSet<QKeySequence> menuetasten;
+        for (int i = 0; i < MenueAnzahl; ++i)
+            if (!h.w->aktion(i)->shortcut().isEmpty())
+                menuetasten.insert(h.w->aktion(i)->shortcut());
+        int hilfe = 0;
+        QObject::connect(h.w->aktion(menue::HilfeDatei), &QAction::triggered, [&hilfe] { ++hilfe; });
+        const struct {
+            int taste;
+            const char* fenster;
+            int kontext;
+        } faelle[] = {{Qt::Key_F8, "Form5", 11}, {Qt::Key_F9, "sset1", 28}};
+        for (const auto& f : faelle) {
+            h.taste(f.taste);
+            QWidget* fenster = h.offen(f.fenster);
+            QVERIFY2(fenster, f.fenster);
+            for (QAction* a : fenster->findChildren<QAction*>())
+                QVERIFY2(!menuetasten.contains(a->shortcut()), qPrintable(a->shortcut().toString()));
+            fenster->setFocus();
+            const int vorher = hilfe;
+            h.taste(Qt::Key_F1);
+            QCOMPARE(hilfe, vorher + 1);
+            QCOMPARE(h.w->hilfeKontextAktiv(), f.kontext);
+        }
     }
 
     void theHintsSwitchTicksBothItemsAndGatesTheHintWindows()
