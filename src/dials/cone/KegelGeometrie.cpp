@@ -2,7 +2,6 @@
 
 #include "core/Projektion.h"
 #include "core/Sonne.h"
-#include "core/SonneEbene.h"
 #include "core/Winkel.h"
 #include "dials/Kugeldrehung.h"
 
@@ -131,7 +130,10 @@ bool Schattenkantenschnitt(int i, const TagPaare& paare, double& x, double& y, d
         std::swap(e1, e2);
     if (phi < 0)
         std::swap(e1, e2);
-    bool ok = SonneVorFlaeche(t, phi, dekl, 0.0, 90.0);
+    // The sun stands above the horizon of the equivalent horizontal dial (a grazing sun
+    // counts as below it).
+    const double hw = (t - 12) * 15 * kRad;
+    const bool ok = SinGrad(phi) * SinGrad(dekl) + CosGrad(phi) * CosGrad(dekl) * std::cos(hw) > 0.0;
 
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     Spitzenschatten((t - 12) * 15 - e1, dekl, phi, m, x1, y1);

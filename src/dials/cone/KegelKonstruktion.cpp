@@ -133,13 +133,6 @@ KegelPunkt Kegelkonstruktion::punkt(int i, double t) const
     return p;
 }
 
-int Kegelkonstruktion::letztesPaar() const
-{
-    int i = 1;
-    while (i < kLetztesPaar && paare.paar[static_cast<std::size_t>(i + 1)].Tag1 > 0)
-        ++i;
-    return i;
-}
 
 int kegelUnterteilung(const AppState& s)
 {
@@ -176,6 +169,8 @@ Kegelkonstruktion baueKegelkonstruktion(const AppState& s, double L, std::uint8_
     std::string fehler;
     KegelschnittParameter(L, s.Par.KegelOeffnung, s.Par.KegelNeigung, k.masse.a, k.masse.b, k.masse.c, fehler);
     Sonnentabelle(s.Par.Jahr, k.tage, k.paare);
+    while (k.letztes < kLetztesPaar && k.paare.paar[static_cast<std::size_t>(k.letztes + 1)].Tag1 > 0)
+        ++k.letztes;
     for (int j = 0; j < 12; ++j) {
         const double d = InGrad(std::asin(SinGrad(s.EpsRund) * SinGrad(90.0 + 30.0 * j)));
         k.Datumsindex[static_cast<std::size_t>(j)] = paarZurDeklination(k, d);

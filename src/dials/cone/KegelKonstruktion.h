@@ -63,7 +63,8 @@ struct Kegelkonstruktion {
     // The hour point of pair i at time t (a fresh point: nothing is left over from another).
     KegelPunkt punkt(int i, double t) const;
     // The pairs an hour line walks: 2 .. the last with Tag1 > 0, at most kLetztesPaar.
-    int letztesPaar() const;
+    int letztesPaar() const { return letztes; }
+    int letztes = 1;
 };
 
 // Why the cone cannot be built: the footprint's refusal (angles too small, psi <= alpha, or
