@@ -172,6 +172,19 @@ TEST(KegelGeometrie, PairsRunFromSolsticeToSolsticeWithPartnersOfNearlyEqualDecl
     }
 }
 
+TEST(KegelGeometrie, APairingLongerThanTheTableIsCutAtItsRoom)
+{
+    SonnenTage tage;
+    TagPaare paare;
+    Sonnentabelle(2021, tage, paare);
+    bildeTagPaare(10, 300, tage, paare);
+    ASSERT_EQ(paare.anzahl, kTagPaarPlatz);
+    EXPECT_EQ(paare.paar[kTagPaarPlatz].Tag1, 300);
+    EXPECT_EQ(paare.paar[kTagPaarPlatz].Tag2, 300);
+    for (int i = 1; i <= kTagPaarPlatz; ++i)
+        EXPECT_GT(paare.paar[i].Tag1, 0) << i;
+}
+
 TEST(KegelGeometrie, HourPointLiesOnATangentFromEachDaysApexShadow)
 {
     struct Fall {

@@ -97,6 +97,7 @@ private slots:
         Aufbau a;
         auto w = a.fenster();
         QVERIFY(farbigePixel(w->bildflaeche()->bild()) > 2000);
+        w->grab().save(QStringLiteral(UMBRIN_BINARY_DIR "/kegel_zeichnung.png"));
         auto* holl = w->findChild<QPushButton*>("BitBtnHoll");
         QVERIFY(holl && holl->isVisible());
 
