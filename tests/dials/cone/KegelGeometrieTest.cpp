@@ -220,6 +220,55 @@ TEST(KegelGeometrie, HourPointLiesOnATangentFromEachDaysApexShadow)
     }
 }
 
+TEST(KegelGeometrie, OnAWallTheApexShadowLiesWhereTheSunThrowsIt)
+{
+    // The cone stands on a declining, inclining plane: its axis leans towards the projection
+    // of the earth's axis onto the plane. The shadow of its apex, drawn in the plane (x to the
+    // right, y up the plane as seen from the front), must be where the program's equivalent
+    // horizontal dial, turned onto the plane, puts it.
+    struct Fall {
+        std::uint8_t ebene;
+        double D, i;
+    };
+    for (const Fall f : {Fall{1, -20, 90}, Fall{1, 35, 90}, Fall{2, 30, 60}, Fall{2, -50, 120}}) {
+        SCOPED_TRACE(std::to_string(f.D) + " " + std::to_string(f.i));
+        AppState s = zustand();
+        s.Par.Wandabweichung = f.D;
+        s.Par.Inklination = f.i;
+        const KegelEbene e = kegelEbene(s, f.ebene);
+        const double phi = s.Par.Breite;
+        const double sd = std::sin(f.D * kGrad), cd = std::cos(f.D * kGrad);
+        const double si = std::sin(f.i * kGrad), ci = std::cos(f.i * kGrad);
+        const V normale{-sd * si, -cd * si, ci};
+        const V rechts{cd, -sd, 0};
+        const V oben = cross(normale, rechts);
+        const V erdachse{0, std::cos(phi * kGrad), std::sin(phi * kGrad)};
+        const V nord = einheit(erdachse - dot(erdachse, normale) * normale);
+        KegelMasse m;
+        m.L = 35;
+        m.psi = 47.25;
+        std::string fehler;
+        ASSERT_TRUE(KegelschnittParameter(m.L, 12, m.psi, m.a, m.b, m.c, fehler));
+        const V spitze = (m.c + m.L * std::cos(m.psi * kGrad)) * nord + (m.L * std::sin(m.psi * kGrad)) * normale;
+        int geprueft = 0;
+        for (const double dekl : {-20.0, 0.0, 15.0, 23.0}) {
+            for (double tau = -100; tau <= 100; tau += 12.5) {
+                const V r = sonne(phi, dekl, tau);
+                if (dot(r, normale) <= 0.05 || r.z <= 0)
+                    continue; // the sun is behind the plane or below the horizon
+                const V q = spitze + (-dot(spitze, normale) / dot(r, normale)) * r;
+                double x = 0, y = 0;
+                Spitzenschatten(tau - e.dl, dekl, e.phi, m, x, y);
+                dreheHPGL(x, y, e.w);
+                EXPECT_NEAR(x, dot(q, rechts), 1e-6) << dekl << " " << tau;
+                EXPECT_NEAR(y, dot(q, oben), 1e-6) << dekl << " " << tau;
+                ++geprueft;
+            }
+        }
+        EXPECT_GT(geprueft, 10);
+    }
+}
+
 TEST(KegelGeometrie, TurnsOnScreenAndPlotAgreeAndTinyTurnsLeaveThePoint)
 {
     for (const double w : {0.0001, -0.0001, 0.3, -1.2, 2.5}) {
