@@ -963,6 +963,10 @@ void ZeichenFenster::aktualisiereSprache(AppState&)
         baueListing();
     if (f_.WinkelTabelleOffen)
         BitBtnWinkelClick();
+    if (s_.UhrTyp == 'm' && pStabInfo_->isVisible())
+        zeigeKegelInfo();
+    if (pHoll_->isVisible())
+        zeigeKegelGrafik();
     beschrifte();
 }
 

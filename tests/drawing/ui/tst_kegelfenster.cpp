@@ -2,6 +2,7 @@
 // drawing on screen and printed, the pair of plots and of DXF drawings, and a refused cone
 // that leaves both old files.
 #include "core/Sonne.h"
+#include "core/Sprachdienst.h"
 #include "drawing/ui/Bildflaeche.h"
 #include "drawing/ui/ZeichenFenster.h"
 #include "support/ExportPruefung.h"
@@ -114,6 +115,12 @@ private slots:
         QTest::mouseClick(w->findChild<QPushButton*>("BitBtnDruHo"), Qt::LeftButton);
         pruefePdf(a.pdf);
         w->grab().save(QStringLiteral(UMBRIN_BINARY_DIR "/kegel_grafik.png"));
+        // A language switch redraws the open graph in the new language.
+        setzeSprache(a.s, false);
+        w->aktualisiereSprache(a.s);
+        QVERIFY(farbigePixel(image3->pixmap().toImage()) > 1000);
+        setzeSprache(a.s, true);
+        w->aktualisiereSprache(a.s);
         QTest::mouseClick(holl, Qt::LeftButton);
         QVERIFY(!grafik->isVisible());
 
