@@ -183,6 +183,10 @@ void ZeichenFenster::DruckListe()
 
 void ZeichenFenster::ausgeben()
 {
+    if (s_.UhrTyp == 'm') {
+        druckeKegel(false);
+        return;
+    }
     QPrinter& drucker = this->drucker();
     drucker.setPageOrientation(QPageLayout::Portrait);
     // The sheet is printed only when the printer dialog was confirmed.
