@@ -81,6 +81,11 @@ TEST(Zeichnungsroutinen, OnlyThePlanarFamilyHasRoutinesToday)
         EXPECT_EQ(e->plotPlatzierung, PlotPlatzierung::Plan);
         EXPECT_EQ(e->druckPlatzierung, DruckPlatzierung::FussUndLegende);
     }
-    for (char typ : std::string("abcfkmopqrwz"))
+    for (char typ : std::string("bkz")) {
+        const Zeichnungseintrag* e = zeichnungseintrag(zustand(typ), false);
+        ASSERT_NE(e, nullptr) << typ;
+        EXPECT_TRUE(e->bildschirm && e->druck && e->plot && e->vorExport) << typ;
+    }
+    for (char typ : std::string("acfmopqrw"))
         EXPECT_EQ(zeichnungseintrag(zustand(typ), false), nullptr) << typ;
 }
