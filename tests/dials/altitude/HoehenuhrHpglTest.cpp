@@ -1,6 +1,8 @@
 // The altitude dials' plots: fragments of the golden plots worked out by hand from the dial's
 // numbers, the folded scale's copies, the refusal, and every plot read by hp2xx and, converted
 // to DXF, by ezdxf.
+#include "HoehenuhrReferenz.h"
+
 #include "core/HPGLDatei.h"
 #include "core/State.h"
 #include "dials/altitude/HoehenuhrHpgl.h"
@@ -135,6 +137,63 @@ TEST(HoehenuhrHpgl, FoldedCylinderBelow183MillimetresGetsTwoCopies)
         const std::string p = plot(s, true, 70);
         EXPECT_EQ(anzahl(p, ";SP 1;PU 400 10250;PD"), 1u) << laenge;
         EXPECT_EQ(anzahl(p, ";IW;SP 1;PU 8350 10250;PD"), kopien - 1) << laenge; // not cut by the first copy's window
+    }
+}
+
+// The noon curve's plotted points stand where the shadow falls: P tan h below the base line on
+// the cylinder, P cot h on the altitude dial's plate (plotter units, y up).
+TEST(HoehenuhrHpgl, NoonCurvePointsStandWhereTheShadowFalls)
+{
+    for (const bool zylinder : {true, false}) {
+        AppState s = zustand(zylinder ? 'z' : 'k');
+        s.Schalter.Monatsskala = 1;
+        s.Zeiten.QuadVon = s.Zeiten.QuadBis = 12;
+        s.SkalaZylinder = s.SkalaHidokai = 200;
+        const std::string p = plot(s, zylinder, zylinder ? 70 : 25);
+        const std::size_t anfang = p.find(";SP 2"), ende = p.find(";LT;", anfang);
+        ASSERT_NE(anfang, std::string::npos);
+        const double P = (zylinder ? 70 : 25) * 40.0, y0 = zylinder ? 10250 : 10500;
+        const double tagSchritt = 200 * 40.0 / (TagImJahr(s.Par.Jahr, 12, 31) - 1);
+        int geprueft = 0;
+        for (const test::PlotPunkt& q : test::plotPunkte(p.substr(anfang, ende - anfang))) {
+            const double tag = 1 + (q.x - 400) / tagSchritt;
+            if (q.x < 400 || std::fabs(tag - std::round(tag)) > 0.2)
+                continue; // the label, or a cut at the window's edge
+            const auto r = test::sonneOrtszeit(s.Par.Jahr, static_cast<std::int32_t>(std::lround(tag)), 12,
+                                               s.Par.Breite, s.Par.Laenge);
+            const double tiefe = zylinder ? test::zylinderSchatten(r, P) : test::kantenSchatten(r, P);
+            EXPECT_NEAR(y0 - q.y, tiefe, 0.51) << "day " << tag;
+            ++geprueft;
+        }
+        EXPECT_GT(geprueft, 100) << zylinder;
+    }
+}
+
+// With the equation of time a short folded scale is split into the morning at 100 k and the
+// afternoon at 8350 k; a long one stays whole and says it had better be split.
+TEST(HoehenuhrHpgl, FoldedCylinderWithEquationOfTimeSplitsTheDayOrSaysSo)
+{
+    struct Fall {
+        int laenge, von, bis;
+        bool geteilt, hinweis;
+    };
+    for (const Fall& f : {Fall{182, 9, 16, true, false}, Fall{183, 9, 16, false, true}, Fall{183, 13, 16, false, false}}) {
+        AppState s = zustand('z');
+        s.SkalaZylinder = f.laenge;
+        s.Schalter.MitZeitglZylinder = 1;
+        s.Zeiten.QuadVon = f.von;
+        s.Zeiten.QuadBis = f.bis;
+        test::ScriptedPrompt frage;
+        const std::string p = plot(s, true, 70, &frage);
+        SCOPED_TRACE(f.laenge);
+        EXPECT_EQ(enthaelt(p, ";SP 1;PU 100 10250;PD"), f.geteilt);
+        EXPECT_EQ(enthaelt(p, ";SP 1;PU 8350 10250;PD"), f.geteilt);
+        EXPECT_EQ(enthaelt(p, ";SP 1;PU 400 10250;PD"), !f.geteilt);
+        ASSERT_EQ(frage.asked.size(), f.hinweis ? 1u : 0u);
+        if (f.hinweis) {
+            EXPECT_EQ(frage.asked[0].title, PromptTitle::Information);
+            EXPECT_TRUE(enthaelt(frage.asked[0].text, "in 2 Teilen"));
+        }
     }
 }
 
