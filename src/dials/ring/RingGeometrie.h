@@ -21,6 +21,19 @@ namespace umbrin {
 // reaches no wall: the result is false and K, S, Q are 0.
 bool ringLichtfleck(double& K, double& S, double& Q, double D, double c, double b, double a);
 
+// The same for one sun altitude b and hole angle c and many turns a: the sines and cosines
+// of b and c are taken once. quer gives the sideways offset Q alone.
+class RingStrahl {
+public:
+    RingStrahl(double D, double c, double b);
+    bool fleck(double a, double& K, double& S, double& Q) const;
+    bool quer(double a, double& Q) const;
+
+private:
+    bool sehne(double a, double& t, double& ca, double& sa) const;
+    double R_, b_, c_, sb_, cb_, sc_, cc_;
+};
+
 // The turn at which the spot has moved sideways by T (mm): the results are those of
 // ringLichtfleck at that turn, found by a coarse, a backward and a fine walk of the turning
 // angle. ok is false (and K 0) when no turn below 90 degrees reaches T. A target reached by

@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <functional>
+#include <vector>
 
 namespace umbrin {
 namespace {
@@ -19,16 +20,18 @@ constexpr Farbe kMarine = 0x800000;
 
 int rund(double x) { return static_cast<int>(roundHalfEven(x)); }
 
-// Walks the turns of the ring for every altitude 0..125 by 2.5; for each step whose spot is
-// inside the wall, `schritt` gets the altitude index, the altitude, K, S and the relative
+// Walks the turns of the ring for the altitudes 2.5 i, i = 0..letzteHoehe; for each step
+// whose spot is inside the wall, `schritt` gets the altitude index, the altitude, K, S and the relative
 // offset 2Q/D. A walk ends once the relative offset passes 1.01.
-void laufe(double alpha, double D, const std::function<void(int, double, double, double, double)>& schritt)
+void laufe(double alpha, double D, int letzteHoehe,
+           const std::function<void(int, double, double, double, double)>& schritt)
 {
-    for (int i = 0; i <= 50; ++i) {
+    for (int i = 0; i <= letzteHoehe; ++i) {
         const double b = 2.5 * i;
+        const RingStrahl strahl(D, alpha, b);
         for (int k = 0; k <= 12000; ++k) {
             double K = 0, S = 0, Q = 0;
-            if (!ringLichtfleck(K, S, Q, D, alpha, b, 0.01 * k))
+            if (!strahl.fleck(0.01 * k, K, S, Q))
                 continue;
             const double r = 2 * Q / D;
             if (r > 1.01)
@@ -49,7 +52,7 @@ std::string tabellenZeile(double r, double b, double S, double K)
 std::string schoenerTabelle(double alpha, double D)
 {
     std::string text = "Ring Dial - Offset Correction  (alpha=" + RealStr(alpha, 4, 1) + "deg)\r\n";
-    laufe(alpha, D, [&](int, double b, double K, double S, double r) {
+    laufe(alpha, D, 50, [&](int, double b, double K, double S, double r) {
         if (std::fabs(r - 1.0) <= 0.001)
             text += tabellenZeile(r, b, S, K);
     });
@@ -132,21 +135,26 @@ Konstruktionsmeldungen zeichneRingKorrektur(const AppState& s, Canvas& c, int W,
             c.textOut(x0 - breiteAbcd, rund(y0 - 1.1 * uy + (1 - k / 20.0) * hp), RealStr(k / 20.0, 3, 1));
     }
 
+    // Each altitude's curve from its start on the base line while the spot stays within one
+    // ring radius sideways; altitudes beyond 90 degrees are only listed in the table.
+    std::vector<CanvasPoint> kurve;
     int letzte = -1;
-    CanvasPoint vorher;
-    laufe(alpha, D, [&](int i, double b, double K, double, double r) {
+    const auto zeichneKurve = [&] {
+        if (kurve.size() > 1)
+            c.polyline(kurve);
+        kurve.clear();
+    };
+    laufe(alpha, D, 36, [&](int i, double b, double K, double, double r) {
         if (i != letzte) {
+            zeichneKurve();
             letzte = i;
             c.setPenColor(i % 3 == 0 ? FarbeRot : kMarine);
-            vorher = {rund(x0 + 2.5 * ux * i), yb};
+            kurve.push_back({rund(x0 + 2.5 * ux * i), yb});
         }
-        const CanvasPoint p{rund(x0 + ux * (b + K / 2)), rund(y0 + (1 - r) * hp)};
-        if (r <= 1.001 && i <= 36) {
-            c.moveTo(vorher.x, vorher.y);
-            c.lineTo(p.x, p.y);
-        }
-        vorher = p;
+        if (r <= 1.001)
+            kurve.push_back({rund(x0 + ux * (b + K / 2)), rund(y0 + (1 - r) * hp)});
     });
+    zeichneKurve();
     if (tabelle.isOpen()) {
         tabelle.write(utf8ToCp1252(schoenerTabelle(alpha, D)));
         if (tabelle.commit()) {
