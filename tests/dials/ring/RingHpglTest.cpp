@@ -3,6 +3,7 @@
 // hour-line points against the cylinder model, and the size question.
 #include "core/State.h"
 #include "core/TextEncoding.h"
+#include "dials/HpglDialekt.h"
 #include "dials/ring/RingHpgl.h"
 #include "drawing/DxfChecks.h"
 #include "drawing/HpglNachDxf.h"
@@ -262,4 +263,19 @@ TEST(RingHpgl, MessagesOncePerPlotAndFiniteAtEveryLatitude)
             EXPECT_EQ(plot.find("nan"), std::string::npos);
         }
     }
+}
+
+// Each band's hole circle stands at that band's own hole declination, also when the two are
+// not opposite.
+TEST(RingHpgl, EachBandsHoleAtItsOwnDeclination)
+{
+    AppState s = ringZustand();
+    s.DeklOben = 5;
+    s.DeklUnten = -15;
+    test::ScriptedPrompt frage;
+    const std::string plot = plotte(s, frage);
+    const double eps = s.DeklTabelle[0], Bu = 3200, ySommer = 9540, yWinter = std::nearbyint(ySommer - Bu) - 920;
+    const auto kreis = [](double y) { return ";SP 7;PU 1971 " + hpglZahl(y) + ";CI 51,10;"; };
+    EXPECT_NE(plot.find(kreis(std::nearbyint(ySommer - (eps - 5) * Bu / eps))), std::string::npos);
+    EXPECT_NE(plot.find(kreis(std::nearbyint(yWinter - 15 * Bu / eps))), std::string::npos);
 }
