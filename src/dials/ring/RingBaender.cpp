@@ -294,7 +294,10 @@ void zeichneEinzelband(RingZeichnung& z)
 
     c.setPenColor(s.Farben[0]);
     c.setFontColor(s.Farben[0]);
-    c.rectangle(z.xRef - z.gerundet(0.6 * z.fh), z.yTop + 1, z.xRef, unten);
+    const CanvasBrush pinsel = c.brush();
+    c.setBrush({s.Farben[0], BrushStyle::Solid});
+    c.fillRect(z.xRef - z.gerundet(0.6 * z.fh), z.yTop + 1, z.xRef, unten);
+    c.setBrush(pinsel);
     const int yLoch = z.gerundet(z.yTop + (z.eps - z.lochVersatz) * (z.Bu / 2) / z.eps);
     const int r = z.gerundet(0.3 * z.fh);
     c.setPenColor(kRot);
