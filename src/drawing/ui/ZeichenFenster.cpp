@@ -979,6 +979,7 @@ void ZeichenFenster::aktualisiereSprache(AppState&)
     if (f_.WinkelTabelleOffen)
         BitBtnWinkelClick();
     beschrifte();
+    platziereBildKnoepfe();
 }
 
 void ZeichenFenster::karteGeaendert()
