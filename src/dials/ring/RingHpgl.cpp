@@ -291,7 +291,8 @@ double halbjahresBand(RingPlot& p, bool winter, double& groesste)
                                  : winter                          ? p.alpha - 2 * delta
                                                                    : p.alpha + 2 * ds;
                 const double y = winter ? rund(p.y0 + delta * p.Bu / p.eps) : rund(p.y0 - (p.eps - ds) * p.Bu / p.eps);
-                const double T = winter ? ringZiel(delta, p.deklUnten, p.B, p.eps) : ringZiel(ds, p.deklOben, p.B, p.eps);
+                const double T =
+                    winter ? ringZiel(delta, p.deklUnten, p.B, p.eps) : ringZiel(ds, p.deklOben, p.B, p.eps);
                 const bool vorher = gefunden;
                 const Schritt st = schritt(p, d, a, T, y, c, gefunden);
                 if (k == 0)
@@ -355,7 +356,8 @@ double halbjahresBand(RingPlot& p, bool winter, double& groesste)
         }
         if (k > 0) {
             const int z = winter ? (p.sued ? 7 - k : 13 - k) : (p.sued ? 10 - k : 4 - k);
-            p.zeile(";PU " + RingPlot::P(p.x1 - 3 * RingPlot::ch, rund(yk + RingPlot::ch / 2)) + ";LB" + glyphe(z) + ETX);
+            p.zeile(";PU " + RingPlot::P(p.x1 - 3 * RingPlot::ch, rund(yk + RingPlot::ch / 2)) + ";LB" + glyphe(z) +
+                    ETX);
         }
     }
     p.zeile(";SS;");

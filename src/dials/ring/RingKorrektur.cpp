@@ -75,7 +75,8 @@ Konstruktionsmeldungen zeichneRingKorrektur(const AppState& s, Canvas& c, int W,
     SafeFileWriter tabelle;
     const std::filesystem::path ziel = ordner / kSchoenerTabelle;
     if (tabelleSchreiben && !tabelle.open(ziel))
-        meldungen.push_back({PromptTitle::Fehler, PromptIcon::Error, std::string("Open error: File  ") + kSchoenerTabelle});
+        meldungen.push_back(
+            {PromptTitle::Fehler, PromptIcon::Error, std::string("Open error: File  ") + kSchoenerTabelle});
 
     const double ux = 0.85 * W / 100, uy = 0.8 * H / 100, hp = 0.8 * H;
     c.setBrushStyle(BrushStyle::Clear);

@@ -187,7 +187,8 @@ Konstruktionsmeldungen zeichneRingsonnenuhr(const AppState& s, Canvas& c, int W,
     double Dtext = D, Btext = B;
     if (z.C > 0.98 * W) {
         const std::string text(texteText(s, 198));
-        if (frage && frage->ask(PromptTitle::WasNun, PromptIcon::Question, text, PromptButtons::YesNo) == PromptAnswer::No)
+        if (frage &&
+            frage->ask(PromptTitle::WasNun, PromptIcon::Question, text, PromptButtons::YesNo) == PromptAnswer::No)
             return meldungen;
         z.Bu = 0.95 * z.Bu * W / z.C;
         Btext = 0.95 * W * B / z.C;
