@@ -20,8 +20,11 @@ void zeichneRingStundenskala(RingZeichnung& z, bool italienisch)
     const AppState& s = z.s;
     Canvas& c = z.c;
     if (std::fabs(z.phi) > 65) {
-        z.meldungen.push_back({PromptTitle::Problem, PromptIcon::Error,
-                               std::string(texteText(s, 42)) + "\r" + std::string(texteText(s, 43))});
+        bool& gemeldet = z.breiteGemeldet[italienisch ? 1 : 0];
+        if (!gemeldet)
+            z.meldungen.push_back({PromptTitle::Problem, PromptIcon::Error,
+                                   std::string(texteText(s, 42)) + "\r" + std::string(texteText(s, 43))});
+        gemeldet = true;
         return;
     }
     const int von = italienisch ? s.Zeiten.ItalVon : s.Zeiten.BabVon;

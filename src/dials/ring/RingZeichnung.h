@@ -41,6 +41,7 @@ struct RingZeichnung {
     RingBand band = RingBand::Einzel;
     double L = 0;                   // arc of the band's highest noon sun
     double groessteP = 0;           // largest corrected position reached on the band
+    bool breiteGemeldet[2] = {false, false}; // Babylonian, Italian: too high a latitude said
 
     RingMassstab massstab() const { return {Ru, static_cast<double>(xRef), eps}; }
     int gerundet(double x) const;
