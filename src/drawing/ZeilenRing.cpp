@@ -38,7 +38,7 @@ Plotergebnis ringPlot(Plotauftrag& a)
     const std::string grund =
         schreibeRingsonnenuhrHPGL(s, a.plot, a.frage, s.Par.RingDurchmesser, s.Par.RingBreite, s.Par.RingAlpha);
     if (!grund.empty())
-        return Plotergebnis::abgelehnt(grund, PromptTitle::WasNun, PromptIcon::Information);
+        return Plotergebnis::abgelehnt(grund, PromptTitle::Information, PromptIcon::Information);
     return Plotergebnis::geschrieben();
 }
 
