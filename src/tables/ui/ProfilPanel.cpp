@@ -200,7 +200,7 @@ void ProfilPanel::aktualisiereSprache()
     sued_->setText(sp("Süd", "South"));
     ost_->setText(sp("Ost", "East"));
     west_->setText(sp("West", "West"));
-    bodenLabel_->setText(sp("Standorthöhe [m]", "Elevation of the central point [m]"));
+    bodenLabel_->setText(sp("Standorthöhe [m]", "Elevation [m]"));
     Label21_->setText(sp("&Podesthöhe [m]", "&Platform height [m]"));
     Label23_->setText(sp("&Mindestabstand [m]", "&Minimal object distance [m]"));
     Label26_->setText(sp("Ma&ximalabstand [km]", "Ma&ximal distance [km]"));
@@ -211,6 +211,7 @@ void ProfilPanel::aktualisiereSprache()
     Label21_->setBuddy(Edit9_);
     Label23_->setBuddy(Edit8_);
     Label26_->setBuddy(Edit10_);
+    adjustSize();
 }
 
 void ProfilPanel::zeig_pProfil()
