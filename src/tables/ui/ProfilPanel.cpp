@@ -185,6 +185,15 @@ ProfilPanel::~ProfilPanel()
     }
 }
 
+void ProfilPanel::standardEinstellungen(AppState& s)
+{
+    s.MaxAbstandKm = 60;
+    s.MaxAbstandM = 60000;
+    s.MaxAbstandGrad = 60 / 111.11;
+    s.Podesthoehe = 0;
+    s.Mindestabstand = 200;
+}
+
 QString ProfilPanel::sp(const char* de, const char* en) const
 {
     return QString::fromUtf8(s_.Sprachspalte == 2 ? en : de);

@@ -54,6 +54,10 @@ public:
     ProfilPanel(AppState& s, UserPrompt& prompt, ProfilPanelDienste dienste, QWidget* eltern);
     ~ProfilPanel() override;
 
+    // The settings the tables window gives the computation when it opens for sun-path
+    // diagrams: 60 km, 0 m platform, 200 m minimum distance.
+    static void standardEinstellungen(AppState& s);
+
     // Fills the fields from the state, places the panel a quarter down the window and shows it.
     void zeig_pProfil();
     // The Cancel button: stops a running computation, else closes a panel.

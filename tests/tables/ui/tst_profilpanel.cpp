@@ -115,6 +115,12 @@ private slots:
         QCOMPARE(s.MaxAbstandM, 40000);
         QVERIFY(std::fabs(s.MaxAbstandGrad - 40 / 111.11) < 1e-12);
 
+        ProfilPanel::standardEinstellungen(s);
+        QCOMPARE(s.Mindestabstand, 200);
+        QCOMPARE(s.MaxAbstandM, 60000);
+        panel->zeig_pProfil();
+        QCOMPARE(kind<QLineEdit>("Edit10")->text(), QStringLiteral("60"));
+
         tippe(kind<QLineEdit>("Edit11"), QStringLiteral("-33.5"), edit9);
         QCOMPARE(s.Par.Breite, -33.5);
         QVERIFY(kind<QRadioButton>("RG1Sued")->isChecked());
