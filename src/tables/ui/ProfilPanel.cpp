@@ -220,6 +220,8 @@ void ProfilPanel::aktualisiereSprache()
     Label21_->setBuddy(Edit9_);
     Label23_->setBuddy(Edit8_);
     Label26_->setBuddy(Edit10_);
+    for (QWidget* gruppe : {nord_->parentWidget(), ost_->parentWidget(), static_cast<QWidget*>(this)})
+        gruppe->layout()->activate();
     adjustSize();
 }
 
