@@ -429,10 +429,13 @@ void ParameterDialog::horizontprofil()
     double breite = 0, laenge = 0;
     if (!liesHorizontprofil(s_, u_.prompt, datei, breite, laenge))
         return;
-    uebernimmProfilOrt(s_, u_.prompt, breite, laenge);
+    const bool ortNeu = uebernimmProfilOrt(s_, u_.prompt, breite, laenge);
     s_.HorizontZeigen = 1;
     s_.HorizontGeladen = 1;
     setzeKasten(true);
+    // The place fields of the other pages show the profile's place.
+    if (ortNeu)
+        eintragen();
 }
 
 // ---- biazimuthal, mean-time, quadrant latitude and Sawyer/Peaucellier fields ---------------
