@@ -97,26 +97,73 @@ TEST(BerechneHorizont, NearCellTwoKilometresSouthRisesAtanOfAQuarter)
     }
 }
 
-TEST(BerechneHorizont, FarCellThirtyKilometresEastSinksByTheEarthsCurvature)
+TEST(BerechneHorizont, StraightWallsNearByRiseAsSeenAlongEveryRay)
 {
-    // 500 m cell 479 columns (about 30 km) due east: far field. Elevation by the textbook
-    // approximation (h - H) / d - d / 2R, against 0.955 degrees over a flat earth.
+    // A 300 m wall along one grid row (north, south) or column (east, west) about 3 km
+    // away over flat ground: a ray at angle a from the wall's normal meets it at D / cos a,
+    // so its elevation is atan(300 cos a / D), for every bin within 25 degrees of the normal.
+    const double phi = 47.5, lambda = 9.5, zelle = 1.0 / 1200;
+    struct Wand {
+        const char* name;
+        double dBreite, dLaenge; // offset of the wall's row or column, degrees
+        double normale;          // azimuth from north of the wall's normal
+    } waende[] = {
+        {"nord", 32 * zelle, 0, 0}, {"sued", -32 * zelle, 0, 180}, {"ost", 0, 48 * zelle, 90}, {"west", 0, -48 * zelle, 270}};
+    for (const Wand& w : waende) {
+        test::AscKachel k;
+        k.hoehe = [&](double b, double l) {
+            return (w.dBreite != 0 && nahe(b, phi + w.dBreite)) || (w.dLaenge != 0 && nahe(l, lambda + w.dLaenge)) ? 300 : 0;
+        };
+        const std::string datei = kachelDatei(std::string("wand_") + w.name + ".asc", k);
+        Lauf lauf;
+        const HorizontErgebnis r = BerechneHorizont(eingabe(phi, lambda, 10), datei, lauf.dienste);
+        ASSERT_FALSE(r.AbbruchHorizont);
+        const double D = std::fabs(w.dBreite * kRad * R + w.dLaenge * kRad * std::cos(phi * kRad) * R);
+        for (int b = -50; b <= 50; ++b) {
+            const double a = b / 2.0;
+            const int bin = ((static_cast<int>(w.normale * 2) + b) % 720 + 720) % 720;
+            const Horizontpunkt& p = r.profil[static_cast<std::size_t>(bin)];
+            EXPECT_NEAR(p.Hoehe, std::atan(300 * std::cos(a * kRad) / D) / kRad, 0.01) << w.name << " " << a;
+            EXPECT_NEAR(p.Abstand, D / std::cos(a * kRad), 1.0) << w.name << " " << a;
+        }
+    }
+}
+
+TEST(BerechneHorizont, FarCellsThirtyKilometresAwaySinkByTheEarthsCurvature)
+{
+    // A 500 m cell about 30 km away (far field) in each main direction. Elevation by the
+    // textbook approximation (h - H) / d - d / 2R: 0.820 degrees due east, against 0.955
+    // over a flat earth. The cell due north lies on the centre's own meridian.
     const double phi = 47.5, lambda = 9.45, zelle = 1.0 / 1200;
-    const double ziel = lambda + 479 * zelle;
-    test::AscKachel k;
-    k.hoehe = [&](double b, double l) { return nahe(b, phi) && nahe(l, ziel) ? 500 : 0; };
-    const std::string datei = kachelDatei("fern.asc", k);
-    Lauf lauf;
-    const HorizontErgebnis r = BerechneHorizont(eingabe(phi, lambda, 33), datei, lauf.dienste);
-    ASSERT_FALSE(r.AbbruchHorizont);
-    const double d = 479 * zelle * kRad * std::cos(phi * kRad) * R;
-    const double erwartet = (500.0 / d - d / (2 * R)) / kRad;
-    const Horizontpunkt& ost = r.profil[180];
-    EXPECT_EQ(ost.Azimut, -90.0);
-    EXPECT_NEAR(ost.Hoehe, erwartet, 0.001);
-    EXPECT_NEAR(ost.Hoehe, 0.820, 0.002);
-    EXPECT_NEAR(ost.Abstand, d, 1.0);
-    EXPECT_EQ(ost.Objekthoehe, 500.0);
+    struct Fall {
+        const char* name;
+        int zeilen, spalten; // offset of the cell in rows north and columns east
+        int bin;
+    } faelle[] = {{"ost", 0, 479, 180}, {"west", 0, -479, 540}, {"nord", 324, 0, 0}, {"sued", -324, 0, 360}};
+    for (const Fall& f : faelle) {
+        const double zielB = phi + f.zeilen * zelle, zielL = lambda + f.spalten * zelle;
+        test::AscKachel k;
+        k.hoehe = [&](double b, double l) { return nahe(b, zielB) && nahe(l, zielL) ? 500 : 0; };
+        const std::string datei = kachelDatei(std::string("fern_") + f.name + ".asc", k);
+        Lauf lauf;
+        const HorizontErgebnis r = BerechneHorizont(eingabe(phi, lambda, 33), datei, lauf.dienste);
+        ASSERT_FALSE(r.AbbruchHorizont);
+        const double d = f.zeilen ? std::abs(f.zeilen) * zelle * kRad * R
+                                  : std::abs(f.spalten) * zelle * kRad * std::cos(phi * kRad) * R;
+        const double erwartet = (500.0 / d - d / (2 * R)) / kRad;
+        const Horizontpunkt& p = r.profil[static_cast<std::size_t>(f.bin)];
+        EXPECT_EQ(p.Azimut, f.bin / 2.0 - 180) << f.name;
+        EXPECT_NEAR(p.Hoehe, erwartet, 0.001) << f.name;
+        EXPECT_NEAR(p.Abstand, d, 1.0) << f.name;
+        EXPECT_EQ(p.Objekthoehe, 500.0) << f.name;
+        if (f.spalten > 0) {
+            EXPECT_NEAR(p.Hoehe, 0.820, 0.002);
+        }
+        int erhoben = 0;
+        for (const Horizontpunkt& q : r.profil)
+            erhoben += q.Hoehe > 0;
+        EXPECT_EQ(erhoben, 1) << f.name;
+    }
 }
 
 TEST(BerechneHorizont, GroundHeightFollowsATiltedPlaneInAllFourQuadrants)
