@@ -190,6 +190,7 @@ void ZeichenFenster::baueOberflaeche()
 
     baueExportTafel();
     baueInfoTafel();
+    baueKegelTafeln();
     baueWinkelTafel();
     bauePopup();
 
@@ -921,14 +922,13 @@ void ZeichenFenster::SchoenerClick()
 
 void ZeichenFenster::BitBtnHollClick()
 {
-    // The graph of the cone's shadow and date lines comes with the mean-time dial's family;
-    // the panel and its button already change places.
     const bool zeigen = pHoll_->isHidden();
     pHoll_->setVisible(zeigen);
     if (zeigen) {
         const QSize g = bild_->size();
         pHoll_->setGeometry(g.width() / 4, 8, g.width() / 2, std::max(50, g.height() - 60));
         pHoll_->raise();
+        zeigeKegelGrafik();
     }
     setzeTextId(bitBtnHoll_, zeigen ? 124 : 123);
     beschrifte();
@@ -963,6 +963,10 @@ void ZeichenFenster::aktualisiereSprache(AppState&)
         baueListing();
     if (f_.WinkelTabelleOffen)
         BitBtnWinkelClick();
+    if (s_.UhrTyp == 'm' && pStabInfo_->isVisible())
+        zeigeKegelInfo();
+    if (pHoll_->isVisible())
+        zeigeKegelGrafik();
     beschrifte();
 }
 
