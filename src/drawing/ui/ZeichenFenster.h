@@ -189,6 +189,7 @@ private:
     QPushButton* btBtnZeigen_ = nullptr;
     QPushButton* bitBtnSchliess_ = nullptr;
     QPushButton* bitBtnSchoe_ = nullptr;  // the ring dial's correction view
+    QCheckBox* chBSchoenerTabelle_ = nullptr; // the correction view also writes its table
     QPushButton* bitBtnHoll_ = nullptr;   // the cone graph of the mean-time dial
     QFrame* pHoll_ = nullptr;
     QLabel* image3_ = nullptr;            // the cone graph's picture

@@ -78,7 +78,7 @@ void ZeichenFenster::BildDrucken()
         DruckListe();
         return;
     }
-    const Zeichnungseintrag* eintrag = zeichnungseintrag(s_, f_.SchoenerAnsicht);
+    const Zeichnungseintrag* eintrag = bildeintrag(s_, f_.SchoenerAnsicht);
     if (!druckVorpruefung(s_, f_, eintrag, frage_))
         return;
     if (dienste_.textdruckBeenden)
