@@ -107,6 +107,11 @@ double kalenderHoehe(const AppState& s, int tag, double t, double M, bool tempor
     return h;
 }
 
+QuadrantPunkt quadrantPlotPunkt(int xA, int yA, int dA, double L, double a)
+{
+    return {xA + dA * std::round(L * sinG(a)), yA - std::round(L * cosG(a))};
+}
+
 QuadrantPunkt schneideSenkrechte(QuadrantPunkt P, QuadrantPunkt Q, double X0)
 {
     if (std::fabs(Q.x - P.x) <= 0.05)

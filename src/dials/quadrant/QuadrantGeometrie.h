@@ -67,6 +67,11 @@ struct QuadrantPunkt {
     double x = 0, y = 0;
 };
 
+// The plot's point of sun altitude a on the arc of radius L of a quadrant with its apex at
+// (xA, yA) opening in direction dA (+1 right, -1 left), plotter y upwards:
+// (xA + dA round(L sin a), yA - round(L cos a)).
+QuadrantPunkt quadrantPlotPunkt(int xA, int yA, int dA, double L, double a);
+
 // Where segment PQ crosses the vertical line x = X0. When the two x lie within 0.05 of each
 // other the segment runs along the line and the point of the two that lies inside (x >= X0)
 // gives the y.
