@@ -75,7 +75,6 @@ void zeichenkreise(Gunter& g)
 {
     QuadrantBlatt& b = g.b;
     const auto& F = b.s.Farben;
-    const bool za = b.s.Schalter.Zeitablesung != 0;
     b.c.setFontName("Wingdings");
     b.c.setFontHeight(g.fh);
     for (int k = 0; k <= 9; ++k) {
@@ -91,10 +90,12 @@ void zeichenkreise(Gunter& g)
             b.c.setFontColor(F[9]);
             b.text(x, b.Y0 - rund(1.85 * g.fh), zodiakSymbol(zweites));
         };
+        // The stereographic circles always have +eps outside: right of circle k lies the band
+        // towards the solstice, left of it the band towards the equinox.
         if (k > 0)
-            zwei(b.X0 + r + rund(0.1 * g.fh), za ? 4 - q : 7 - q, za ? 10 - q : 13 - q);
+            zwei(b.X0 + r + rund(0.1 * g.fh), 4 - q, 10 - q);
         if (k < 9)
-            zwei(b.X0 + r - rund(1.1 * b.FH), za ? q + 4 : q + 1, za ? q + 10 : q + 7);
+            zwei(b.X0 + r - rund(1.1 * b.FH), q + 4, q + 10);
     }
     // The ring beyond the outer circle.
     b.viertelring(g.Rg, rund(g.K * tanG((90 + g.eps) / 2) + 1.1 * b.FH), F[10]);
