@@ -65,6 +65,7 @@ const struct Fall {
          s.Schalter.QuadrantSkala = 1;
          s.Schalter.Ganzjaehrig = 1;
          s.Schalter.Zeitablesung = 1;
+         s.Schalter.Stiftbreite = 3;
      },
      false},
     {"zodiak_halbjahr_zonenzeit",
@@ -138,7 +139,7 @@ TEST(QuadrantHpgl, FragmentsCheckedByHand)
         {temporal, ";IW 900,10000,9100,1800"},
         {temporal, ";SP 10;"},
         {temporal, "LB   Temporalstunden\x03"},
-        {zodiak, ";PU;SI 0.18,0.28;SA;SP 1;PU 400 "},
+        {zodiak, ";PU;SI 0.18,0.28;SA;PW 0;;SP 1;PU 400 "}, // PW after SA as a command of its own
         {zodiak, ";SS;SP 1;PU 400 2200;PD; AA 400,10000,90,2;"},
         {gefaltet, ";SP 5;"},
         {gefaltet, "LB WOZ am Zonenmeridian"},
@@ -163,6 +164,35 @@ TEST(QuadrantHpgl, FragmentsCheckedByHand)
         EXPECT_EQ(p.find("nan"), std::string::npos) << f.name;
         EXPECT_EQ(p.find("SAPW"), std::string::npos) << f.name;
     }
+}
+
+TEST(QuadrantHpgl, NoonLinePassesAndSecondHalfYearLabels)
+{
+    const auto anzahl = [](const std::string& text, const std::string& teil) {
+        int n = 0;
+        for (auto i = text.find(teil); i != std::string::npos; i = text.find(teil, i + 1))
+            ++n;
+        return n;
+    };
+    // Whole year 8 to 16: the noon line of each quadrant is drawn once. 8 to 12 and 12 to 16
+    // leave the noon flag where the toggle cannot move it: one pass, not an endless repeat.
+    const struct {
+        int von, bis, mittagsLabels;
+    } faelle[] = {{8, 16, 2}, {8, 12, 1}, {12, 16, 1}};
+    for (const auto& f : faelle) {
+        AppState s = zustand();
+        s.Schalter.Ganzjaehrig = 1;
+        s.Zeiten.QuadVon = f.von;
+        s.Zeiten.QuadBis = f.bis;
+        EXPECT_EQ(anzahl(schreibe(s), ";LB12\x03"), f.mittagsLabels) << f.von << "-" << f.bis;
+    }
+    // The zodiac quadrant of the half year from winter to summer names its signs plainly.
+    AppState s = zustand();
+    s.Schalter.QuadrantSkala = 1;
+    s.Schalter.MitZeitglAzimut = 1;
+    const std::string plot = schreibe(s);
+    EXPECT_EQ(plot.find("LB?"), std::string::npos);
+    EXPECT_NE(plot.find(";PU 7931 2220;LB\x5E\x03;PU 16040 10060;LB\x5E\x03"), std::string::npos); // Aries at the equinox circle
 }
 
 TEST(QuadrantHpgl, PlotPointsAndRadii)
