@@ -197,6 +197,7 @@ struct AppState {
     std::int32_t SkalaZylinder = 270, SkalaHidokai = 120, SkalaZylinder2 = 160, SkalaHidokai2 = 180;
     double AzAbstand = 300.0, AzGrundplatte = 180.0;
     double Streckungsfaktor = 2.0;
+    double PositionAequinox = 0.0; // the ham dial's equinox point on its circle, degrees
     std::uint8_t BiaziZonenzeit = 1;
     std::uint8_t FensterNormal = 1;
     std::uint8_t HinweiseAn = 0;
@@ -234,6 +235,17 @@ struct AppState {
     std::uint8_t RingBabTeil = 0, RingItalTeil = 0;
     std::uint8_t Tabellenoption = 0;
     std::vector<std::string> Tabellenzeilen;
+
+    // The calculation and tables windows: the zone offset as a fraction of a day (minus the
+    // zone meridian / 360, taken over whenever a window reads the zone meridian), the sines of
+    // the rise/set altitudes of moon, sun and twilight, and the year-table option as the
+    // tables window was opened with it.
+    double Zonenbruchteil = 1.0 / 24.0;
+    std::array<double, 3> sinh0{};
+    std::uint8_t TabellenoptionKopie = 0;
+    // The calculation window's last time (fraction of a day) and azimuth (degrees).
+    double ZeitEingabe = 0.5;
+    double AzimutEingabe = 0.0;
 };
 
 // Sets every Par, Schalter and Zeiten field that has a start value, and the ring-dial band
