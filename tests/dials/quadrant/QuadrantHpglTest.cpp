@@ -290,6 +290,23 @@ TEST(QuadrantHpgl, HourLinesStandAtTheSunsAltitude)
                 ++geprueft;
             }
         EXPECT_GT(geprueft, 60);
+        // Azimuth lines: the altitude of the sun at azimuth A and declination d solves
+        // sin d = sin phi sin h - cos phi cos A cos h; the point stands at the angle h too.
+        const double phi = s.Par.Breite * kGrad;
+        int azimute = 0;
+        for (const int A : {0, 40, 60, 80, 100})
+            for (const int d : {-10, 0, 10, 20}) {
+                const double a = std::sin(phi), b = std::cos(phi) * std::cos(A * kGrad);
+                const double h = (std::atan2(b, a) + std::asin(std::sin(d * kGrad) / std::hypot(a, b))) / kGrad;
+                const double dmin = std::asin(-std::cos(A * kGrad) * std::cos(phi)) / kGrad;
+                if (h < 1 || d < dmin + 1)
+                    continue;
+                const double r = E * std::tan((90 + std::abs(d)) / 2.0 * kGrad);
+                EXPECT_TRUE(hat(pp, std::round(3200 + r * std::sin(h * kGrad)), std::round(9500 - r * std::cos(h * kGrad))))
+                    << "azimuth " << A << " " << d;
+                ++azimute;
+            }
+        EXPECT_GT(azimute, 12);
     }
 }
 

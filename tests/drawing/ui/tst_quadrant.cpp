@@ -96,6 +96,8 @@ private slots:
                 QFile pdf(a.pdf);
                 QVERIFY(pdf.open(QIODevice::ReadOnly));
                 QVERIFY(pdf.readAll().size() > 10000);
+                if (const char* ordner = std::getenv("UMBRIN_BILDER"))
+                    QFile::copy(a.pdf, QString("%1/quadrant_%2_%3.pdf").arg(ordner).arg(skala).arg(int(ganz)));
 
                 a.exportiere(*w, true, "dial.plt");
                 QCOMPARE(QString::fromStdString(test::hp2xxPruefung(a.pfad("dial.plt"))), QString());
