@@ -158,8 +158,15 @@ TEST(QuadrantHpgl, FragmentsCheckedByHand)
     EXPECT_EQ(g1.find(";LB 46\x03"), std::string::npos);
     EXPECT_NE(g1.find(";LB 30\x03"), std::string::npos);
     EXPECT_EQ(g1.find(";LB 31\x03"), std::string::npos);
+    // A Gunter quadrant below 120 mm shrinks its sign and scale lettering in proportion.
+    AppState klein = zustand();
+    klein.Schalter.QuadrantSkala = 2;
+    klein.Par.QuadrantGroesse = 100;
+    EXPECT_NE(schreibe(klein).find(";PU;SI  0.15, 0.23;SP 6;"), std::string::npos);
     for (const Fall& f : faelle) {
         const std::string p = golden(f.name);
+        // The thin pen writes no pen width at all.
+        EXPECT_EQ(p.find("PW") == std::string::npos, fallZustand(f).Schalter.Stiftbreite == 1) << f.name;
         EXPECT_EQ(p.rfind(";SP 0;IN;"), p.size() - 9) << f.name;
         EXPECT_EQ(p.find("nan"), std::string::npos) << f.name;
         EXPECT_EQ(p.find("SAPW"), std::string::npos) << f.name;
