@@ -100,6 +100,7 @@ MainWindow::MainWindow(AppState& state, ShellZustand& shell, UserPrompt& prompt,
 
     baueMenue();
     FormCreate(programmOrdner.isEmpty() ? QCoreApplication::applicationDirPath() : programmOrdner);
+    baueSchaufenster();
 }
 
 MainWindow::~MainWindow()
@@ -205,11 +206,9 @@ void MainWindow::baueMenue()
                   menue::Hinweise})
         aktion(i)->setCheckable(true);
 
-    // The tables-and-graphs window is not there yet; its commands stay visible and disabled,
-    // like the colour palette and the about panel.
+    // The tables-and-graphs window is not there yet; its commands stay visible and disabled.
     for (int i : {menue::Monatstabelle, menue::ZeitgleichungTabelle, menue::DeklinationTabelle,
-                  menue::MeridianTabelle, menue::GraphZeitgleichung, menue::Rechtwinklig, menue::Kreisfoermig,
-                  menue::Farbpalette, menue::About})
+                  menue::MeridianTabelle, menue::GraphZeitgleichung, menue::Rechtwinklig, menue::Kreisfoermig})
         aktion(i)->setEnabled(false);
 
     popupWalk_ = new QMenu(this);
@@ -455,6 +454,7 @@ void MainWindow::FensterZu(const QString& praefix)
 
 QMdiSubWindow* MainWindow::oeffne(QWidget* fenster)
 {
+    versteckeSchaufenster();
     fenster->setAttribute(Qt::WA_DeleteOnClose);
     QMdiSubWindow* sub = mdi_->addSubWindow(fenster);
     sub->setAttribute(Qt::WA_DeleteOnClose);
@@ -541,6 +541,7 @@ void MainWindow::mCloseWindowClick()
         return;
     }
     schliesseArbeitsfenster();
+    versteckeSchaufenster();
     FensterMenues(aktivesFenster() != nullptr);
     aktion(menue::Drucken)->setEnabled(false);
 }

@@ -23,6 +23,7 @@ class QPrinter;
 
 namespace umbrin {
 
+class Farbpanel;
 class HilfeSystem;
 class Hinweisanzeige;
 class TDLogFile;
@@ -111,6 +112,9 @@ public:
     void zeigeHilfe(int kontext);
     // The help context F1 shows: that of the focused control or of the active working window.
     int hilfeKontextAktiv() const;
+    // The colour palette.
+    void Farbauswahl1Click();
+    Farbpanel* farbpanel() const { return farbpanel_; }
 
 signals:
     // Emitted after a language switch, after every component was relabelled.
@@ -122,6 +126,8 @@ protected:
 
 private:
     void FormCreate(QString ordner);
+    void baueSchaufenster();
+    void versteckeSchaufenster();
     void Schriftgroesse();
     void baueMenue();
     void setzeSpracheAusDeutsch();
@@ -144,6 +150,7 @@ private:
     bool datumsMenueSichtbar_ = false;
     std::unique_ptr<HilfeSystem> hilfe_;
     Hinweisanzeige* hinweise_ = nullptr;
+    Farbpanel* farbpanel_ = nullptr;
     std::unique_ptr<QPrinter> drucker_;
     std::function<bool(QPrinter&)> druckerwahl_;
     std::unique_ptr<Textdruck> textdruck_;
