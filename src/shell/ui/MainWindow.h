@@ -24,6 +24,8 @@ class QPrinter;
 namespace umbrin {
 
 class Farbpanel;
+class Galerie;
+class InfoPanel;
 class HilfeSystem;
 class Hinweisanzeige;
 class TDLogFile;
@@ -115,6 +117,11 @@ public:
     // The colour palette.
     void Farbauswahl1Click();
     Farbpanel* farbpanel() const { return farbpanel_; }
+    // The picture gallery, its slide show and the about panel.
+    Galerie* galerie() const { return galerie_; }
+    // Shows the gallery picture of the current dial type (none for a type without one).
+    void zeigeTypBild();
+    InfoPanel* infoPanel() const { return infoPanel_; }
 
 signals:
     // Emitted after a language switch, after every component was relabelled.
@@ -151,6 +158,8 @@ private:
     std::unique_ptr<HilfeSystem> hilfe_;
     Hinweisanzeige* hinweise_ = nullptr;
     Farbpanel* farbpanel_ = nullptr;
+    Galerie* galerie_ = nullptr;
+    InfoPanel* infoPanel_ = nullptr;
     std::unique_ptr<QPrinter> drucker_;
     std::function<bool(QPrinter&)> druckerwahl_;
     std::unique_ptr<Textdruck> textdruck_;
