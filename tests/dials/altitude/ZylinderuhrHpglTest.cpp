@@ -100,6 +100,8 @@ TEST(ZylinderuhrHpgl, GoldenFragmentsOfBothDialsAtBothScales)
         EXPECT_TRUE(enthaelt(p, f.stunde));
         EXPECT_TRUE(enthaelt(p, f.alsHpgl ? ";PU 15780 100;LBJ.W.\x03" : ";PU 394500 2500;LBJ.W.\x03"));
         EXPECT_FALSE(enthaelt(p, "\x03\x03"));
+        // The bare pen-up after the small characters carries no label end.
+        EXPECT_TRUE(enthaelt(p, f.alsHpgl ? ";PU 16304 1148;" : ";PU 407600 28700;"));
         EXPECT_EQ(p.substr(p.size() - 4), ";IN;");
     }
 }
@@ -160,6 +162,28 @@ TEST(ZylinderuhrHpgl, LinePointsFollowTheSunVector)
         }
         EXPECT_GE(geprueft, 5);
     }
+}
+
+// The pen-width text is the whole (width - 1) k, never negative; the filter-hat's title block
+// and legend give the circumference drawn while the pointer follows the zoom.
+TEST(ZylinderuhrHpgl, PenWidthAndZoomedLengths)
+{
+    struct Fall {
+        int linien, alsHpgl;
+        const char* stift;
+    };
+    for (const Fall& f : {Fall{0, 1, ";SP 4;PW 0;;SI"}, Fall{3, 1, ";SP 4;PW 2;;SI"}, Fall{3, 0, ";SP 4;PW 50;;SI"},
+                          Fall{9, 0, ";SP 4;PW 200;;SI"}}) {
+        AppState s = zustand(1);
+        s.Schalter.Linienstaerke = f.linien;
+        s.AlsHPGL = static_cast<std::uint8_t>(f.alsHpgl);
+        EXPECT_TRUE(enthaelt(plot(s), f.stift)) << f.stift;
+    }
+    AppState s = zustand(1);
+    s.Zoom = 2;
+    const std::string p = plot(s);
+    EXPECT_TRUE(enthaelt(p, "LBZeigerl\xE4nge =   140 mm; Umfang des Zylinders  =   270 mm\x03"));
+    EXPECT_TRUE(enthaelt(p, "LBZeigerl\xE4nge =   140 mm;  Umfang des Zylinders  =  270 mm\x03"));
 }
 
 TEST(ZylinderuhrHpgl, RefusalsAreCheckedBeforeAnythingIsWritten)
@@ -225,6 +249,8 @@ TEST(ZylinderuhrHpgl, EveryPlotPassesHp2xxAndItsDxfPassesEzdxf)
         const std::string text = plot(s, f.netz);
         const fs::path plt = dir / (std::string(f.name) + ".plt");
         std::ofstream(plt, std::ios::binary) << text;
+        EXPECT_EQ(text.find("INF"), std::string::npos);
+        EXPECT_EQ(text.find("nan"), std::string::npos);
         EXPECT_EQ(test::hp2xxPruefung(plt), "");
         if (!umbrin::testing::ezdxfVerfuegbar())
             continue;
