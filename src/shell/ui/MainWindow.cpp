@@ -26,6 +26,7 @@
 #include <QFontMetrics>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
@@ -36,6 +37,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <vector>
 
 namespace umbrin {
 namespace {
@@ -106,8 +108,11 @@ MainWindow::~MainWindow()
     // are members and would otherwise die before the children. No window opens a successor now.
     schliesst_ = true;
     umgebung_->walk = nullptr;
-    for (QMdiSubWindow* w : mdi_->subWindowList())
-        delete w;
+    // Every sub-window, hidden ones included (subWindowList() leaves out those being closed).
+    const QList<QMdiSubWindow*> fenster = mdi_->findChildren<QMdiSubWindow*>();
+    std::vector<QPointer<QMdiSubWindow>> offen(fenster.begin(), fenster.end());
+    for (const QPointer<QMdiSubWindow>& w : offen)
+        delete w.data();
     textdruck_.reset();
 }
 
