@@ -38,7 +38,7 @@ TEST(ZeilenZylinder, BothCylindersAndThePolarRodsPrintedFoot)
     s.Farben[0] = 0x010203;
     Zeichenfensterzustand f;
     RecordingCanvas c(2970, 2100, true);
-    Zeichenauftrag a{s, f, c, 2970, 2100, false};
+    Zeichenauftrag a{s, f, c, 2970, 2100, false, Zeichenumgebung{}, 0, 0, nullptr};
     zeichneDruckseite(a, 1200, 800);
     EXPECT_EQ(s.FusspunktX, 600); // restored
     const auto kreise = c.select([](const RecordedPrimitive& p) {
