@@ -95,6 +95,9 @@ Farbpanel::Farbpanel(AppState& s, UserPrompt& prompt, QWidget* parent)
     grid_->setColumnWidth(0, 40);
     grid_->horizontalHeader()->setStretchLastSection(true);
     grid_->setMinimumWidth(360);
+    grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 4);
+    grid_->setMinimumHeight(FarbSlots * grid_->verticalHeader()->defaultSectionSize() + 4);
+    grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     legende->addWidget(labGrid_);
     legende->addWidget(grid_);
     mitte->addLayout(legende);

@@ -49,6 +49,9 @@ Galerie::Galerie(AppState& s, ShellZustand& z, QWidget* flaeche, std::function<b
         b->setObjectName(QString::fromLatin1(knoepfe[i].name));
         b->setGeometry(knoepfe[i].links, 25, knoepfe[i].breite, 82);
         b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        QFont klein = b->font();
+        klein.setPointSizeF(klein.pointSizeF() * 0.75);
+        b->setFont(klein);
         // Before its place was clicked, each place shows the first button of its cycle.
         b->setVisible(i == 0 || knoepfe[i - 1].platz != knoepfe[i].platz);
         connect(b, &QToolButton::clicked, this, [this, i] { HilfeBild(bildknoepfe()[i].bild, static_cast<int>(i)); });
@@ -264,6 +267,7 @@ void Galerie::bStopClick()
     pSonnUhr_->hide();
     platzierePanel(120, 60);
     bstarttimer_->show();
+    zeigBild();
 }
 
 void Galerie::bPanelCloseClick()
@@ -306,7 +310,7 @@ void Galerie::zeigBild()
     leiste_->setVisible(frei && z_.GalerieAn);
     bstarttimer_->setVisible(frei && z_.GalerieAn);
     if (frei) {
-        pBild_->lower();
+        pBild_->raise();
         leiste_->raise();
         bstarttimer_->raise();
     }

@@ -18,7 +18,7 @@ namespace umbrin {
 
 void MainWindow::baueSchaufenster()
 {
-    farbpanel_ = new Farbpanel(s_, prompt_, this);
+    farbpanel_ = new Farbpanel(s_, prompt_, mdi_);
     farbpanel_->setNachSchliessen([this] {
         galerie_->verstecke();
         if (FensterOffen(QStringLiteral("Form5")))
