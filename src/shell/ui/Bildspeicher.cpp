@@ -50,6 +50,8 @@ QImage ladeJpegDatei(const QString& pfad, std::string* fehler)
 
 bool Bildspeicher::vorhanden(std::int32_t id) { return QFile::exists(resourcePfad(id)); }
 
+QString Bildspeicher::pfad(std::int32_t id) { return resourcePfad(id); }
+
 const QImage& Bildspeicher::bild(std::int32_t id)
 {
     auto it = bilder_.find(id);

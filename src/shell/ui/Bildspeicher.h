@@ -15,6 +15,8 @@ public:
     const QImage& bild(std::int32_t id);
     // Whether an id has an embedded picture (without decoding it).
     static bool vorhanden(std::int32_t id);
+    // The resource path of an id's picture.
+    static QString pfad(std::int32_t id);
 
 private:
     std::map<std::int32_t, QImage> bilder_;

@@ -33,7 +33,7 @@ Farbe alsFarbe(const QColor& c)
     return static_cast<Farbe>(c.red()) | (static_cast<Farbe>(c.green()) << 8) | (static_cast<Farbe>(c.blue()) << 16);
 }
 
-Farbpanel::Farbpanel(AppState& s, UserPrompt& prompt, QWidget* parent)
+Farbpanel::Farbpanel(AppState& s, UserPrompt& prompt, const std::array<Farbe, 12>& startFarben, QWidget* parent)
     : QFrame(parent)
     , s_(s)
     , prompt_(prompt)
@@ -131,8 +131,8 @@ Farbpanel::Farbpanel(AppState& s, UserPrompt& prompt, QWidget* parent)
     connect(reset_, &QPushButton::clicked, this, [this] { FarbLoad(false); });
     connect(schliessen_, &QPushButton::clicked, this, [this] { farbauswahl_beendet(); });
 
-    // Both sample images start with the colours of the start; the second keeps them.
-    zeichneMuster(farbalt_, s_.Farben, 3, 29);
+    // The second sample shows the colours of the start for comparison.
+    zeichneMuster(farbalt_, startFarben, 3, 29);
     farbaltAnzeige_->setPixmap(QPixmap::fromImage(farbalt_));
     zeigeMuster();
     hide();

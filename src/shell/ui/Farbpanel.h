@@ -21,7 +21,8 @@ namespace umbrin {
 class Farbpanel : public QFrame {
     Q_OBJECT
 public:
-    Farbpanel(AppState& s, UserPrompt& prompt, QWidget* parent);
+    // startFarben: the colours the program started with, which the second sample keeps.
+    Farbpanel(AppState& s, UserPrompt& prompt, const std::array<Farbe, 12>& startFarben, QWidget* parent);
 
     // Chooses a colour for a slot; the main window's colour dialog by default, tests script it.
     void setFarbwahl(std::function<bool(Farbe& farbe)> wahl) { farbwahl_ = std::move(wahl); }

@@ -8,6 +8,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPointer>
+#include <QThreadPool>
+#include <QApplication>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QSlider>
@@ -137,19 +140,54 @@ void Galerie::beschrifte()
     }
 }
 
-void Galerie::ladeStartbild(const QString& datei, int startWahl)
+namespace {
+
+// The start picture: the file, else the embedded picture 105 + startWahl, else the other one.
+// Runs on any thread: it reads and decodes only.
+std::pair<QImage, std::int32_t> leseStartbild(const QString& datei, int startWahl)
 {
-    start_ = ladeJpegDatei(datei);
-    startId_ = 0;
+    QImage bild = ladeJpegDatei(datei);
+    if (!bild.isNull())
+        return {bild, 0};
     for (const std::int32_t id : {105 + startWahl, 105 + 1 - startWahl}) {
-        if (!start_.isNull())
-            break;
-        start_ = speicher_.bild(id);
-        if (!start_.isNull())
-            startId_ = id;
+        if (Bildspeicher::vorhanden(id))
+            bild = ladeJpegDatei(Bildspeicher::pfad(id));
+        if (!bild.isNull())
+            return {bild, id};
     }
+    return {QImage(), 0};
+}
+
+} // namespace
+
+void Galerie::setzeStartbild(const QImage& bild, std::int32_t id)
+{
+    start_ = bild;
+    startId_ = id;
     sImage_->setPixmap(QPixmap::fromImage(start_));
     FormResize();
+    zeigBild();
+}
+
+void Galerie::ladeStartbild(const QString& datei, int startWahl)
+{
+    const auto [bild, id] = leseStartbild(datei, startWahl);
+    setzeStartbild(bild, id);
+}
+
+void Galerie::ladeStartbildNebenher(const QString& datei, int startWahl)
+{
+    QPointer<Galerie> galerie(this);
+    QThreadPool::globalInstance()->start([galerie, datei, startWahl] {
+        auto gelesen = leseStartbild(datei, startWahl);
+        QMetaObject::invokeMethod(
+            qApp,
+            [galerie, gelesen = std::move(gelesen)] {
+                if (galerie)
+                    galerie->setzeStartbild(gelesen.first, gelesen.second);
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 void Galerie::SImageClick()

@@ -29,8 +29,10 @@ public:
     // arbeitsfensterOffen: a working window is open.
     Galerie(AppState& s, ShellZustand& z, QWidget* flaeche, std::function<bool()> arbeitsfensterOffen);
 
-    // Loads the start picture: the file, else picture 105 or 106 (startWahl 0 or 1).
+    // Loads the start picture: the file, else picture 105 or 106 (startWahl 0 or 1). The
+    // second form decodes on a worker thread, so the main window shows without waiting.
     void ladeStartbild(const QString& datei, int startWahl);
+    void ladeStartbildNebenher(const QString& datei, int startWahl);
 
     // Shows picture id in the picture panel; knopf: the index of the clicked picture button or -1.
     void HilfeBild(std::int32_t id, int knopf = -1);
@@ -67,6 +69,7 @@ protected:
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
+    void setzeStartbild(const QImage& bild, std::int32_t id);
     void zeigeImPanel(std::int32_t id, const std::string& text);
     void platzierePanel(int links, int oben);
     void zentriereDia();

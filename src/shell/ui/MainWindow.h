@@ -116,7 +116,8 @@ public:
     int hilfeKontextAktiv() const;
     // The colour palette.
     void Farbauswahl1Click();
-    Farbpanel* farbpanel() const { return farbpanel_; }
+    // The palette is built when first asked for.
+    Farbpanel* farbpanel();
     // The picture gallery, its slide show and the about panel.
     Galerie* galerie() const { return galerie_; }
     // Shows the gallery picture of the current dial type (none for a type without one).
@@ -158,6 +159,7 @@ private:
     std::unique_ptr<HilfeSystem> hilfe_;
     Hinweisanzeige* hinweise_ = nullptr;
     Farbpanel* farbpanel_ = nullptr;
+    std::array<Farbe, 12> startFarben_{};
     Galerie* galerie_ = nullptr;
     InfoPanel* infoPanel_ = nullptr;
     std::unique_ptr<QPrinter> drucker_;

@@ -18,16 +18,11 @@ namespace umbrin {
 
 void MainWindow::baueSchaufenster()
 {
-    farbpanel_ = new Farbpanel(s_, prompt_, mdi_);
-    farbpanel_->setNachSchliessen([this] {
-        galerie_->verstecke();
-        if (FensterOffen(QStringLiteral("Form5")))
-            aufBildschirm1Click();
-    });
+    startFarben_ = s_.Farben;
     connect(aktion(menue::Farbpalette), &QAction::triggered, this, [this] { Farbauswahl1Click(); });
 
     galerie_ = new Galerie(s_, z_, mdi_, [this] { return !mdi_->subWindowList().isEmpty(); });
-    galerie_->ladeStartbild(QDir::current().filePath(QStringLiteral("umbrin.jpg")),
+    galerie_->ladeStartbildNebenher(QDir::current().filePath(QStringLiteral("umbrin.jpg")),
                             static_cast<int>(QRandomGenerator::global()->bounded(2)));
     umgebung_->haken.zeigeBild = [this](std::int32_t nr) { galerie_->zeigeTypBild(nr); };
     connect(mdi_, &QMdiArea::subWindowActivated, galerie_, [this] { galerie_->zeigBild(); });
@@ -51,9 +46,22 @@ void MainWindow::zeigeTypBild()
     galerie_->zeigeTypBild(bildDesTyps(s_));
 }
 
+Farbpanel* MainWindow::farbpanel()
+{
+    if (!farbpanel_) {
+        farbpanel_ = new Farbpanel(s_, prompt_, startFarben_, mdi_);
+        farbpanel_->setNachSchliessen([this] {
+            galerie_->verstecke();
+            if (FensterOffen(QStringLiteral("Form5")))
+                aufBildschirm1Click();
+        });
+    }
+    return farbpanel_;
+}
+
 void MainWindow::Farbauswahl1Click()
 {
-    farbpanel_->Farbauswahl1Click();
+    farbpanel()->Farbauswahl1Click();
 }
 
 } // namespace umbrin
