@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QThreadPool>
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QPushButton>
 #include <QRandomGenerator>
@@ -112,6 +113,12 @@ Galerie::Galerie(AppState& s, ShellZustand& z, QWidget* flaeche, std::function<b
         w->hide();
     pSonnUhr_->move(120, 60);
     flaeche_->installEventFilter(this);
+    // Moving the mouse over the empty work area brings the start picture back.
+    if (auto* bereich = qobject_cast<QAbstractScrollArea*>(flaeche_)) {
+        viewport_ = bereich->viewport();
+        viewport_->setMouseTracking(true);
+        viewport_->installEventFilter(this);
+    }
     flaeche_->window()->installEventFilter(this);
     beschrifte();
 }
@@ -384,6 +391,8 @@ bool Galerie::eventFilter(QObject* o, QEvent* e)
     const QEvent::Type art = e->type();
     if (o == flaeche_ && art == QEvent::Resize) {
         FormResize();
+    } else if (o == viewport_ && art == QEvent::MouseMove) {
+        zeigBild();
     } else if (o == flaeche_->window()) {
         if (art == QEvent::Show)
             zeigBild();

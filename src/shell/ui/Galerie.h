@@ -77,6 +77,7 @@ private:
     AppState& s_;
     ShellZustand& z_;
     QWidget* flaeche_;
+    QWidget* viewport_ = nullptr;
     std::function<bool()> arbeitsfensterOffen_;
     Bildspeicher speicher_;
     QImage start_;
