@@ -14,6 +14,7 @@
 #include "shell/ui/Druckbar.h"
 #include "shell/ui/Fensterbauer.h"
 #include "shell/ui/Textdruck.h"
+#include "tables/ui/Tsset2.h"
 
 #include <QAction>
 #include <QApplication>
@@ -120,6 +121,7 @@ MainWindow::MainWindow(AppState& state, ShellZustand& shell, UserPrompt& prompt,
     bauer_.typwahl = [](MainWindow& m) -> QWidget* { return new TypwahlDialog(m.dialogUmgebung()); };
     bauer_.parameter = [](MainWindow& m) -> QWidget* { return new ParameterDialog(m.dialogUmgebung()); };
     rechenbauer_ = rechenfensterbauer();
+    tabellenbauer_ = tabellenfensterbauer();
     textdruck_ = std::make_unique<Textdruck>(
         s_, prompt_, [this]() -> QPrinter& { return drucker(); }, [this] { return waehleDrucker(); },
         z_.DruckDateiOffen);
@@ -215,15 +217,16 @@ void MainWindow::baueMenue()
     verbinde(menue::Sonnenstand, [this] { Sonnenstand1Click(2); });
     verbinde(menue::Zonenzeit, [this] { Sonnenstand1Click(4); });
     verbinde(menue::Zeitgleichung, [this] { Sonnenstand1Click(8); });
+    for (int i : {menue::Monatstabelle, menue::ZeitgleichungTabelle, menue::DeklinationTabelle, menue::MeridianTabelle})
+        verbinde(i, [this, i] { AufUntergangvonSonneMond1Click(i); });
     for (int i : {menue::FormatA4, menue::FormatA3, menue::Expertenmodus, menue::Deutsch, menue::Englisch,
                   menue::Hinweise})
         aktion(i)->setCheckable(true);
 
-    // The tables-and-graphs window is not there yet; its commands stay visible and disabled,
-    // like the colour palette and the about panel.
-    for (int i : {menue::Monatstabelle, menue::ZeitgleichungTabelle, menue::DeklinationTabelle,
-                  menue::MeridianTabelle, menue::GraphZeitgleichung, menue::Rechtwinklig, menue::Kreisfoermig,
-                  menue::Farbpalette, menue::About})
+    // The graphs of the tables window are not there yet; their commands stay visible and
+    // disabled, like the colour palette and the about panel.
+    for (int i : {menue::GraphZeitgleichung, menue::Rechtwinklig, menue::Kreisfoermig, menue::Farbpalette,
+                  menue::About})
         aktion(i)->setEnabled(false);
 
     popupWalk_ = new QMenu(this);
@@ -770,6 +773,8 @@ void MainWindow::drucken()
     QWidget* aktiv = aktivesFenster();
     if (aktiv && aktiv->objectName().startsWith(QLatin1String("sset1")))
         textdruck_->druckeErgebnisZeilen(z_.ErgebnisZeilen);
+    else if (auto* tabellen = qobject_cast<Tsset2*>(aktiv))
+        tabellen->DruckListe();
     else if (auto* fenster = dynamic_cast<Druckbar*>(aktiv))
         fenster->druckeFenster();
 }
