@@ -40,8 +40,9 @@ void MainWindow::oeffneTabellenfenster(bool daneben)
     if (!s_.FensterFrei || !tabellenbauer_)
         return;
     aktion(menue::Drucken)->setEnabled(true);
+    // The window opens maximised in the working area.
     if (QWidget* fenster = tabellenbauer_(*this))
-        oeffne(fenster);
+        oeffne(fenster)->showMaximized();
     FensterMenues(true);
 }
 

@@ -33,10 +33,16 @@ QFont bildschrift(int punkt, const QImage& geraet)
     return f;
 }
 
+// A printer font of the given height in 0.1 mm: the height of its character cell (ascent and
+// descent), as the page's line spacing is measured on it.
 QFont druckschrift(int hoehe)
 {
     QFont f(PainterCanvas::familyFor("MS Serif"));
-    f.setPixelSize(std::max(1, hoehe));
+    hoehe = std::max(1, hoehe);
+    f.setPixelSize(hoehe);
+    const double zelle = QFontMetricsF(f).height();
+    if (zelle > 0)
+        f.setPixelSize(std::max(1, static_cast<int>(std::lround(hoehe * hoehe / zelle))));
     return f;
 }
 
@@ -91,8 +97,12 @@ QImage zeichneMonatstabelle(const std::vector<std::string>& zeilen, bool halbjah
 {
     const QImage geraet(1, 1, QImage::Format_RGB32);
     int punkt = halbjahr ? 11 : 12;
-    const std::string mess = zeile(zeilen, 4);
-    const std::string ort = zeile(zeilen, 1);
+    // The width is that of the last column head, or of the title or place line where one of
+    // them is longer, so that no heading is cut off.
+    std::string mess = zeile(zeilen, 4);
+    for (std::size_t i : {0u, 1u})
+        if (breite(bildschrift(punkt, geraet), zeile(zeilen, i)) > breite(bildschrift(punkt, geraet), mess))
+            mess = zeile(zeilen, i);
     while (punkt > KleinsteTabellenschrift && breite(bildschrift(punkt, geraet), mess) + 12 > verfuegbar.width() - 4)
         --punkt;
     while (punkt > KleinsteTabellenschrift && 44 * hoehe(bildschrift(punkt, geraet)) > verfuegbar.height())
@@ -155,7 +165,7 @@ void DruckeTabelleSeite(QPainter& maler, const std::vector<std::string>& zeilen,
     for (std::size_t i = 0; i < zeilen.size(); ++i) {
         QFont z = f;
         if (i == 0)
-            z.setPixelSize(44);
+            z = druckschrift(44);
         z.setBold(i == 0);
         z.setItalic(i > 0 && i + 1 == zeilen.size());
         maler.setFont(z);
@@ -201,9 +211,7 @@ void DruckeTabelleZeilen(QPainter& maler, std::vector<std::string> zeilen, bool 
     for (std::size_t k = 0; k < zeilen.size(); ++k) {
         if (durchgang && (k == 0 || k == 2 || k == 3 || k == 4 || k == 9))
             continue;
-        QFont z = f;
-        if (k == 1)
-            z.setPixelSize(50);
+        const QFont z = k == 1 ? druckschrift(50) : f;
         maler.setFont(z);
         maler.drawText(QPointF(links, oben + i * reihe + QFontMetricsF(z).ascent()), q(zeilen[k]));
         ++i;
