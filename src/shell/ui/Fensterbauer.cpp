@@ -27,7 +27,6 @@ std::function<QWidget*(MainWindow&)> zeichnungsbauer()
         d.textdruckBeenden = [&mw] { mw.textdruck().schliesse(); };
         d.drucker = [&mw]() -> QPrinter& { return mw.drucker(); };
         d.druckerDialog = [&mw](QPrinter&, QWidget*) { return mw.waehleDrucker(); };
-        d.hilfe = [&mw](int kontext) { mw.zeigeHilfe(kontext); };
         d.grosserBildschirm = mw.shell().GrosserBildschirm;
         d.grosseFonts = mw.shell().GrosseFonts;
         setzeStandardDialoge(d);
@@ -48,7 +47,6 @@ std::function<QWidget*(MainWindow&)> rechenfensterbauer()
         d.schliessen = [&mw] { mw.mCloseWindowClick(); };
         d.einstellungenSpeichern = [&mw] { mw.mSaveOptionsClick(); };
         d.datenLaden = [&mw] { mw.Konstruktionsdatenladen1Click(); };
-        d.hilfe = [&mw](int kontext) { mw.zeigeHilfe(kontext); };
         // The graphs open beside the calculation window; a table replaces it.
         d.tabellenfenster = [&mw] {
             const int modus = mw.state().Rechenmodus;
@@ -72,7 +70,6 @@ std::function<QWidget*(MainWindow&)> tabellenfensterbauer()
             drucken->setVisible(true);
             drucken->setEnabled(true);
         };
-        d.hilfe = [&mw](int kontext) { mw.zeigeHilfe(kontext); };
         d.tabelle = [&mw](int menuepunkt) { mw.AufUntergangvonSonneMond1Click(menuepunkt); };
         ShellZustand& z = mw.shell();
         return new Tsset2(mw.state(), mw.prompt(), z.Tag, z.Monat, std::move(d));

@@ -1,6 +1,6 @@
 #pragma once
 // What the tables-and-graphs window asks of the main window: the size of its working area,
-// the printer and its choice, the pending text print job, the print items, help, the main
+// the printer and its choice, the pending text print job, the print items, the main
 // window's table and graph commands, the picture strip, and the file choices (a dialog
 // unless a hook is given). Every hook may be left empty.
 #include <QSize>
@@ -23,7 +23,6 @@ struct TabellenfensterDienste {
     std::function<void()> textdruckBeenden;
     // The main window's print items visible and enabled (on leaving the window).
     std::function<void()> druckMenue;
-    std::function<void(int kontext)> hilfe;
     // The main window's table command for menu item 28 (month table) to 31.
     std::function<void(int menuepunkt)> tabelle;
     // The main window's graph commands: the equation-of-time graph (mode 16) or the sun-path

@@ -7,6 +7,7 @@
 #include "core/Zahlenformat.h"
 #include "core/ui/RadioGruppe.h"
 #include "tables/Tabellenansicht.h"
+#include "tables/ui/ProfilPanel.h"
 #include "tables/ui/Tabellenbild.h"
 #include "tables/ui/Tabellenfenstertexte.h"
 
@@ -62,6 +63,8 @@ Tsset2::Tsset2(AppState& s, UserPrompt& frage, int& tag, int& monat, Tabellenfen
     bauePopup();
     seteintragen();
     beschrifte();
+    if (pProfil_)
+        pProfil_->aktualisiereSprache();
     FormShow();
 }
 
@@ -105,15 +108,11 @@ void Tsset2::baue()
     ImageInfo_->installEventFilter(this);
 
     pEoTFile_ = bauePEoTFile();
+}
 
-    auto* hilfe = new QAction(this);
-    hilfe->setShortcut(QKeySequence(Qt::Key_F1));
-    hilfe->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    addAction(hilfe);
-    connect(hilfe, &QAction::triggered, this, [this] {
-        if (dienste_.hilfe)
-            dienste_.hilfe(s_.Rechenmodus == 16 ? 31 : s_.Rechenmodus == 32 ? 50 : 53);
-    });
+int Tsset2::hilfeKontext() const
+{
+    return s_.Rechenmodus == 16 ? 31 : s_.Rechenmodus == 32 ? 50 : 53;
 }
 
 QWidget* Tsset2::baueTabellenkopf()
@@ -180,13 +179,20 @@ QWidget* Tsset2::bauePanelEoT()
     ChbSunpos_ = benannt(new QComboBox(PanelEoT_), "ChbSunpos");
     ChbSunpos_->addItems({QString(), QString(), QString()});
     setzeTextId(ChbSunpos_, 58);
+    ChbProfil_ = benannt(new QCheckBox(PanelEoT_), "ChbProfil");
+    setzeTextId(ChbProfil_, 469);
+    ChbLoad_ = benannt(new QCheckBox(PanelEoT_), "ChbLoad");
+    setzeTextId(ChbLoad_, 470);
+    bhProfil_ = neuerKnopf(PanelEoT_, "bhProfil");
+    setzeTextId(bhProfil_, 471);
     BitBtnprint_ = neuerKnopf(PanelEoT_, "BitBtnprint");
     BitBtnHPG_ = neuerKnopf(PanelEoT_, "BitBtnHPG");
     BitBtndxf_ = neuerKnopf(PanelEoT_, "BitBtndxf");
     for (QWidget* w : {static_cast<QWidget*>(ChBLaeKorr_), static_cast<QWidget*>(chBSymm_),
                        static_cast<QWidget*>(Combobox1_), static_cast<QWidget*>(cDatlin_),
                        static_cast<QWidget*>(cStund_), static_cast<QWidget*>(ChbEot_),
-                       static_cast<QWidget*>(ChbSunpos_)})
+                       static_cast<QWidget*>(ChbSunpos_), static_cast<QWidget*>(ChbProfil_),
+                       static_cast<QWidget*>(ChbLoad_), static_cast<QWidget*>(bhProfil_)})
         reihe->addWidget(w);
     reihe->addStretch(1);
     for (QWidget* w : {BitBtnprint_, BitBtnHPG_, BitBtndxf_})
@@ -311,6 +317,11 @@ void Tsset2::seteintragen()
         w->setVisible(modus == 32);
     ChbSunpos_->setVisible(modus == 32 && s_.StundenMitZeitgl != 0);
     PanAzHigh_->setVisible(modus == 32 && s_.Schalter.Diagrammart == 0);
+    for (QWidget* w : {static_cast<QWidget*>(ChbProfil_), static_cast<QWidget*>(ChbLoad_),
+                       static_cast<QWidget*>(bhProfil_)})
+        w->setVisible(modus == 32);
+    if (modus == 32)
+        bauePProfil();
     if (modus == 1)
         s_.sinh0 = sinh0Werte(std::min<int>(s_.Schalter.Daemmerung, 2));
     s_.Zonenbruchteil = -s_.Par.Zonenmeridian / 360.0;
@@ -565,6 +576,8 @@ void Tsset2::aktualisiereSprache(AppState& s)
     // What the window shows is built again in the new language, as a click would build it:
     // the month or half year chosen, or the year table of its kind.
     beschrifte();
+    if (pProfil_)
+        pProfil_->aktualisiereSprache();
     FormShow();
 }
 

@@ -29,6 +29,7 @@ class QScrollArea;
 
 namespace umbrin {
 
+class ProfilPanel;
 class RadioGruppe;
 
 class Tsset2 : public QWidget, public SprachAktualisierbar {
@@ -76,6 +77,8 @@ public:
 
     void aktualisiereSprache(AppState& s) override;
     QSize sizeHint() const override;
+    // The help context of the mode on show; F1 of the main window asks it.
+    Q_INVOKABLE int hilfeKontext() const;
 
     // What the window shows, for its tests and the main window.
     const QImage& tabellenbild() const { return tabBild_; }
@@ -95,6 +98,7 @@ private:
     QWidget* bauePanelEoT();
     QGroupBox* bauePanAzHigh();
     QFrame* bauePEoTFile();
+    void bauePProfil();
     void bauePopup();
     void beschrifte();
     void seteintragen();
@@ -138,6 +142,9 @@ private:
     QCheckBox *ChBLaeKorr_ = nullptr, *chBSymm_ = nullptr, *ChbEot_ = nullptr;
     QComboBox *Combobox1_ = nullptr, *cDatlin_ = nullptr, *cStund_ = nullptr, *ChbSunpos_ = nullptr;
     QPushButton *BitBtnprint_ = nullptr, *BitBtnHPG_ = nullptr, *BitBtndxf_ = nullptr;
+    QCheckBox *ChbProfil_ = nullptr, *ChbLoad_ = nullptr;
+    QPushButton* bhProfil_ = nullptr;
+    ProfilPanel* pProfil_ = nullptr;
 
     QGroupBox* PanAzHigh_ = nullptr;
     QLineEdit *EdBr_ = nullptr, *EdAbw_ = nullptr, *EdInk_ = nullptr, *EdLaeng_ = nullptr;

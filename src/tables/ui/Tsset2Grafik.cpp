@@ -7,6 +7,7 @@
 #include "core/ui/Eingabefelder.h"
 #include "core/ui/PainterCanvas.h"
 #include "tables/Grafikdatei.h"
+#include "tables/ui/ProfilPanel.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -21,6 +22,7 @@
 #include <QPageLayout>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -125,6 +127,34 @@ QFrame* Tsset2::bauePEoTFile()
     panel->installEventFilter(this);
     panel->hide();
     return panel;
+}
+
+// The horizon-profile panel of the sun-path diagram, with the settings of its computation.
+void Tsset2::bauePProfil()
+{
+    ProfilPanel::standardEinstellungen(s_);
+    ProfilPanelDienste d;
+    d.neuZeichnen = [this] { FormShow(); };
+    d.ortGeaendert = [this] {
+        EdBr_->setText(q(RealStr(s_.Par.Breite, 13, 6)).trimmed());
+        EdLaeng_->setText(q(RealStr(s_.Par.Laenge, 13, 6)).trimmed());
+    };
+    d.anderesPanelSchliessen = [] { return false; };
+    pProfil_ = new ProfilPanel(s_, frage_, std::move(d), this);
+    pProfil_->setObjectName(QStringLiteral("pProfil"));
+    pProfil_->hide();
+    {
+        const QSignalBlocker a(ChbProfil_);
+        const QSignalBlocker b(ChbLoad_);
+        ChbProfil_->setChecked(s_.HorizontGeladen != 0);
+        ChbLoad_->setChecked(false);
+    }
+    connect(ChbProfil_, &QCheckBox::clicked, this, [this] { pProfil_->ChbProfilClick(ChbProfil_, ChbLoad_, false); });
+    connect(ChbLoad_, &QCheckBox::clicked, this, [this] { pProfil_->ChbProfilClick(ChbProfil_, ChbLoad_, true); });
+    connect(bhProfil_, &QPushButton::clicked, this, [this] {
+        pProfil_->zeig_pProfil();
+        pProfil_->raise();
+    });
 }
 
 // ----- the graph on screen and on the page -----------------------------------------------------

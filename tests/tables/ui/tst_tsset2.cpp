@@ -217,6 +217,17 @@ private slots:
             w->BtnHPGgraphClick(true);
             w->btnOKClick();
             QVERIFY(QFileInfo::exists(t.ordner.path() + (modus == 16 ? "/EoT.plt" : "/Azi.plt")));
+
+            // The sun-path diagram hosts the horizon-profile panel, with its computation's
+            // settings for these diagrams.
+            auto* profil = w->findChild<QWidget*>(QStringLiteral("pProfil"));
+            QCOMPARE(profil != nullptr, modus == 32);
+            if (profil) {
+                QCOMPARE(t.s.MaxAbstandKm, 60);
+                QCOMPARE(t.s.Mindestabstand, 200);
+                kind<QPushButton>(w.get(), "bhProfil")->click();
+                QVERIFY(profil->isVisible());
+            }
         }
     }
 
