@@ -231,6 +231,30 @@ private slots:
         }
     }
 
+    // After the working area changed size a graph waits for "Grafik Regeneration", which
+    // draws it at the new size; a table is fitted again at once.
+    void resizedAreaAsksForTheGraphToBeRedrawn()
+    {
+        Tabellen t(16);
+        auto w = t.fenster();
+        t.flaeche = QSize(1000, 700);
+        w->resize(900, 600);
+        QApplication::processEvents();
+        QVERIFY(kind<QWidget>(w.get(), "Button3")->isVisible());
+        QVERIFY(kind<QWidget>(w.get(), "ImageGraph")->isHidden());
+        kind<QPushButton>(w.get(), "Button3")->click();
+        QVERIFY(kind<QWidget>(w.get(), "ImageGraph")->isVisible());
+        QCOMPARE(w->grafikbild().width(), 850);
+
+        Tabellen u(8);
+        auto v = u.fenster();
+        const int breit = v->tabellenbild().width();
+        u.flaeche = QSize(700, 500);
+        v->resize(800, 600);
+        QApplication::processEvents();
+        QVERIFY(v->tabellenbild().width() < breit);
+    }
+
     // The y factor of the graph file is checked before anything is written.
     void graphFileFactorIsChecked()
     {
