@@ -11,11 +11,12 @@ struct Text {
     const char* englisch;
 };
 
-constexpr std::array<Text, 26> kTexte = {{
+constexpr std::array<Text, 27> kTexte = {{
     {"BitBtnPrtT", " &Drucken", " &Print"},
     {"BitBtnprint", " &Drucken", " &Print"},
     {"BitBtnSav", "Tabelle &speichern", "&Save Table"},
     {"BitBtnSchliessen", " S&chließen", "  &Close"},
+    {"BitBtnSchliessenGrafik", " S&chließen", "  &Close"},
     {"BitBtnHPG", "als &HPGL ...", "save as &HPGL ..."},
     {"BitBtndxf", "als &dxf ...", "Save as &dxf ..."},
     {"Button3", "Grafik Regeneration", "Regenerate Graphics"},

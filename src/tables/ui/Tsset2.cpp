@@ -188,6 +188,9 @@ QWidget* Tsset2::bauePanelEoT()
     BitBtnprint_ = neuerKnopf(PanelEoT_, "BitBtnprint");
     BitBtnHPG_ = neuerKnopf(PanelEoT_, "BitBtnHPG");
     BitBtndxf_ = neuerKnopf(PanelEoT_, "BitBtndxf");
+    auto* schliessen = neuerKnopf(PanelEoT_, "BitBtnSchliessenGrafik");
+    connect(schliessen, &QPushButton::clicked, this, [this] { Schliess(); });
+    schliessen->installEventFilter(this);
     for (QWidget* w : {static_cast<QWidget*>(ChBLaeKorr_), static_cast<QWidget*>(chBSymm_),
                        static_cast<QWidget*>(Combobox1_), static_cast<QWidget*>(cDatlin_),
                        static_cast<QWidget*>(cStund_), static_cast<QWidget*>(ChbEot_),
@@ -195,7 +198,7 @@ QWidget* Tsset2::bauePanelEoT()
                        static_cast<QWidget*>(ChbLoad_), static_cast<QWidget*>(bhProfil_)})
         reihe->addWidget(w);
     reihe->addStretch(1);
-    for (QWidget* w : {BitBtnprint_, BitBtnHPG_, BitBtndxf_})
+    for (QWidget* w : {BitBtnprint_, BitBtnHPG_, BitBtndxf_, schliessen})
         reihe->addWidget(w);
     connect(ChBLaeKorr_, &QCheckBox::clicked, this, [this](bool an) { ChBLaeKrrClick(an); });
     connect(ChbEot_, &QCheckBox::clicked, this, [this](bool an) { ChbEotClick(an); });
@@ -331,7 +334,7 @@ QSize Tsset2::verfuegbar() const
 {
     // The room of the table below the controls, as the working area gives it.
     const QSize haupt = dienste_.hauptflaeche ? dienste_.hauptflaeche() : size();
-    const int kopf = tabellenkopf_->isVisible() ? tabellenkopf_->sizeHint().height() : 0;
+    const int kopf = tabellenkopf_->isHidden() ? 0 : tabellenkopf_->sizeHint().height();
     return {std::max(1, haupt.width() - 24), std::max(1, haupt.height() - kopf - 40)};
 }
 
@@ -538,7 +541,9 @@ void Tsset2::hideEvent(QHideEvent* ereignis)
 
 bool Tsset2::eventFilter(QObject* objekt, QEvent* ereignis)
 {
-    if (ereignis->type() == QEvent::KeyRelease && (objekt == BitBtnSchliessen_ || objekt == BitBtnPrtT_)
+    if (ereignis->type() == QEvent::KeyRelease
+        && (objekt == BitBtnSchliessen_ || objekt == BitBtnPrtT_
+            || objekt->objectName() == QLatin1String("BitBtnSchliessenGrafik"))
         && static_cast<QKeyEvent*>(ereignis)->key() == Qt::Key_Escape) {
         Schliess();
         return true;

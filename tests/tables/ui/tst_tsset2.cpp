@@ -13,6 +13,7 @@
 #include "tables/ui/Tabellenbild.h"
 #include "tables/ui/Tsset1.h"
 
+#include <QAction>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -338,6 +339,15 @@ private slots:
             m.aktion(menue::Drucken)->trigger();
             QCOMPARE(pdfSeiten(ordner.path() + QStringLiteral("/druck%1.pdf").arg(auftrag)).anzahl, 1);
         }
+
+        // The pop-up's table switch goes through the main window's table command.
+        auto* offen = qobject_cast<Tsset2*>(m.aktivesFenster());
+        offen->findChild<QAction*>(QStringLiteral("TabellederSonnendeklination1"))->trigger();
+        QApplication::processEvents();
+        QVERIFY(qobject_cast<Tsset2*>(m.aktivesFenster()));
+        QCOMPARE(m.mdiArea()->subWindowList().size(), 1);
+        QCOMPARE(int(s.Tabellentyp), 2);
+        QCOMPARE(s.Tabellenzeilen[1], " ");
 
         m.Sonnenstand1Click(1);
         QApplication::processEvents();
