@@ -54,6 +54,8 @@ Farbpanel* MainWindow::farbpanel()
             galerie_->verstecke();
             if (FensterOffen(QStringLiteral("Form5")))
                 aufBildschirm1Click();
+            if (FensterOffen(QStringLiteral("sset2")))
+                oeffneTabellenfenster(FensterOffen(QStringLiteral("sset1")));
         });
     }
     return farbpanel_;
