@@ -54,8 +54,10 @@ Farbpanel* MainWindow::farbpanel()
             galerie_->verstecke();
             if (FensterOffen(QStringLiteral("Form5")))
                 aufBildschirm1Click();
-            if (FensterOffen(QStringLiteral("sset2")))
-                oeffneTabellenfenster(FensterOffen(QStringLiteral("sset1")));
+            if (FensterOffen(QStringLiteral("sset2"))) {
+                FensterZu(QStringLiteral("sset2"));
+                oeffneTabellenfenster(true);
+            }
         });
     }
     return farbpanel_;

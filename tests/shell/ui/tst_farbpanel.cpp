@@ -6,6 +6,8 @@
 #include "support/ScriptedPrompt.h"
 
 #include <QAction>
+#include <QMdiArea>
+#include <QPointer>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -99,6 +101,23 @@ private slots:
 
         p->findChild<QPushButton*>(QStringLiteral("ButLoad"))->click();
         QCOMPARE(h.s.Farben[0], Farbe{0x00ABCDEF});
+        QVERIFY(h.w->close());
+    }
+
+    void closingThePaletteRenewsAnOpenTablesWindow()
+    {
+        Hauptfenster h;
+        h.s.FensterFrei = 1;
+        h.w->aktion(menue::Monatstabelle)->trigger();
+        QCoreApplication::processEvents();
+        QPointer<QWidget> alt = h.w->aktivesFenster();
+        QVERIFY(alt && alt->objectName().startsWith(QStringLiteral("sset2")));
+        h.w->aktion(menue::Farbpalette)->trigger();
+        h.w->farbpanel()->farbauswahl_beendet();
+        QCoreApplication::processEvents();
+        QVERIFY(!alt);
+        QCOMPARE(h.w->mdiArea()->subWindowList().size(), 1);
+        QVERIFY(h.w->FensterOffen(QStringLiteral("sset2")));
         QVERIFY(h.w->close());
     }
 
