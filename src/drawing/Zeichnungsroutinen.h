@@ -46,7 +46,7 @@ struct Zeichenauftrag {
     // on as if answered Yes).
     UserPrompt* frage = nullptr;
     // Folder of the map files, for the constructions that read them.
-    std::filesystem::path arbeitsPfad;
+    std::filesystem::path arbeitsPfad{};
 };
 
 // One plot into the open file. The placement in the state is in plotter units at 40 per
