@@ -28,11 +28,6 @@ std::string feld(double v, int w) { return RealStr(std::clamp(v, -hpglKoordinate
 
 std::string sprache(const AppState& s, const char* de, const char* en) { return s.Sprachspalte == 2 ? en : de; }
 
-std::string zeitsystemText(const AppState& s)
-{
-    return s.Schalter.Zonenzeit ? sprache(s, "WOZ am Zonenmeridian", "Apparent Time of zone meridian")
-                                : sprache(s, "Wahre Ortszeit", "Local Apparent Time");
-}
 
 std::string breitenText(const AppState& s)
 {
@@ -138,7 +133,7 @@ void canvasDial(const AppState& s, const HabermelZiel& ziel, double L)
     c.setBold(false);
     h = bs ? 16 : 40;
     c.setFontHeight(static_cast<int>(h));
-    c.textOut(xt, y1, zeitsystemText(s));
+    c.textOut(xt, y1, habermelZeitsystem(s, false));
     c.textOut(xt, ci(y1 + 0.9 * h), breitenText(s));
     c.textOut(xt, ci(y1 + 1.8 * h), sprache(s, "Zeigerlänge = ", "Gnomon height =") + RealStr(L, 5, 1) + " mm");
     c.textOut(xt, ci(y1 + 2.7 * h),
@@ -239,7 +234,7 @@ void habermel2Plot(const AppState& s, HPGLDatei& datei, bool alsHPGL, double L)
     const double xt = 16400.0 * k / 10, yt = 0.92 * 11480.0 * k;
     label(xt, yt, OhneUmlaute(sprache(s, "vertikale Habermel-Sonnenuhr II", "Vertical Altitude Dial (Habermel II)")));
     w(";" + hpglZeichengroesse(0.18 * k, 0.27 * k));
-    label(xt, yt - 200 * k, OhneUmlaute(zeitsystemText(s)));
+    label(xt, yt - 200 * k, OhneUmlaute(habermelZeitsystem(s, false)));
     label(xt, yt - 520 * k,
           sprache(s, "Durchmesser =", "Diameter =") + RealStr(s.Par.HabermelDurchmesser, 6, 1) + " mm");
     label(xt, yt - 360 * k, gnomonText(L));

@@ -43,14 +43,6 @@ struct Plot {
     }
 };
 
-std::string zeitsystemText(const AppState& s)
-{
-    if (s.Schalter.Zonenzeit)
-        return sprache(s, "WOZ am Zonenmeridian", "Apparent Time of zone meridian");
-    if (s.Schalter.MitZeitglZylinder)
-        return sprache(s, "Mittlere Ortszeit", "Local Mean Time");
-    return sprache(s, "Wahre Ortszeit", "Local Apparent Time");
-}
 
 void kopfUndLegende(Plot& p)
 {
@@ -61,7 +53,7 @@ void kopfUndLegende(Plot& p)
     const double xt = Pw / 20, yt = 0.92 * Ph;
     p.label(xt, yt, OhneUmlaute(sprache(s, "vertikale Habermel-Sonnenuhr I", "Vertical Habermel-Sundial I")));
     p.schreibe(";" + hpglZeichengroesse(0.18 * k, 0.27 * k));
-    p.label(xt, yt - 200 * k, OhneUmlaute(zeitsystemText(s)));
+    p.label(xt, yt - 200 * k, OhneUmlaute(habermelZeitsystem(s, true)));
     p.label(xt, yt - 540 * k,
             OhneUmlaute(sprache(s, "Zeigerlänge = ", "Gnomon height =")) + RealStr(p.L, 5, 1) + " mm");
     p.label(xt, yt - 360 * k,

@@ -156,6 +156,15 @@ std::vector<HabermelStundenlinie> habermelStundenlinien(const AppState& s, const
     return linien;
 }
 
+std::string habermelZeitsystem(const AppState& s, bool mittlereZeit)
+{
+    if (s.Schalter.Zonenzeit)
+        return sprachText(s, "WOZ am Zonenmeridian", "Apparent Time of zone meridian");
+    if (mittlereZeit && s.Schalter.MitZeitglZylinder)
+        return sprachText(s, "Mittlere Ortszeit", "Local Mean Time");
+    return sprachText(s, "Wahre Ortszeit", "Local Apparent Time");
+}
+
 double habermelGnomon(double L) { return L == 0 ? 30.0 : L; }
 
 } // namespace umbrin

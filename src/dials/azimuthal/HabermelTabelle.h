@@ -79,6 +79,10 @@ struct HabermelStundenlinie {
 // in the time system of the state (true local, zone or mean time).
 std::vector<HabermelStundenlinie> habermelStundenlinien(const AppState& s, const HabermelTabelle& t);
 
+// The time system of the hour lines as the heading names it: apparent time of the zone
+// meridian, local mean time (dial I only: mittlereZeit), or local apparent time.
+std::string habermelZeitsystem(const AppState& s, bool mittlereZeit);
+
 // A gnomon of 0 is drawn as 30 mm.
 double habermelGnomon(double L);
 

@@ -28,14 +28,6 @@ int ci(double v)
 
 std::string sprache(const AppState& s, const char* de, const char* en) { return s.Sprachspalte == 2 ? en : de; }
 
-std::string zeitsystemText(const AppState& s)
-{
-    if (s.Schalter.Zonenzeit)
-        return sprache(s, "WOZ am Zonenmeridian", "Apparent Time of zone meridian");
-    if (s.Schalter.MitZeitglZylinder)
-        return sprache(s, "Mittlere Ortszeit", "Local Mean Time");
-    return sprache(s, "Wahre Ortszeit", "Local Apparent Time");
-}
 
 int mod12(int n) { return n > 12 ? n % 12 : n; }
 
@@ -244,7 +236,7 @@ Konstruktionsmeldungen zeichneHabermel(const AppState& s, const HabermelZiel& zi
     c.setBold(false);
     h = ziel.bildschirm ? 15 : 30;
     c.setFontHeight(static_cast<int>(h));
-    c.textOut(xt, ci(1.8 * h + ry), zeitsystemText(s));
+    c.textOut(xt, ci(1.8 * h + ry), habermelZeitsystem(s, true));
     c.textOut(xt, ci(2.8 * h + ry),
               sprache(s, "Geogr. Breite = ", "Latitude = ") + RealStr(s.Par.Breite, 6, 2) + sprache(s, " Grad", " deg ") +
                   sprache(s, ", Geogr. Länge = ", ", Longitude = ") + RealStr(s.Par.Laenge, 6, 2) +

@@ -169,6 +169,26 @@ TEST(BiazimutalPlot, EveryPlotPassesHp2xxAndItsDxfPassesEzdxf)
     fs::remove_all(dir);
 }
 
+TEST(BiazimutalPlot, AnyLatitudeWritesFiniteNumbersOrNothing)
+{
+    for (const double b : {-89.75, -66.56, -23.44, 0.0, 23.44, 66.56, 89.75})
+        for (const double b2 : {-89.75, 0.0, 45.0, 89.75})
+            for (const bool alsHPGL : {true, false}) {
+                AppState s = zustand(faelle[0]);
+                s.Par.Breite = b;
+                s.Par.Breite2 = b2;
+                s.Schalter.MitZeitglAzimut = 1;
+                HPGLDatei plot;
+                plot.oeffnenImSpeicher();
+                Konstruktionsmeldungen m;
+                const bool geschrieben = schreibeHPGL_Biazimutal(s, plot, alsHPGL, 10, {}, m);
+                const std::string& t = plot.inhalt();
+                EXPECT_EQ(t.empty(), !geschrieben) << b << " " << b2;
+                EXPECT_EQ(t.find("nan"), std::string::npos) << b << " " << b2;
+                EXPECT_EQ(t.find("inf"), std::string::npos) << b << " " << b2;
+            }
+}
+
 TEST(BiazimutalPlot, PlacesTooFarApartWriteNothing)
 {
     AppState s = zustand(faelle[0]);
