@@ -16,8 +16,6 @@
 namespace umbrin {
 namespace {
 
-constexpr double kRad = static_cast<double>(rad);
-
 std::string sprache(const AppState& s, const char* de, const char* en) { return s.Sprachspalte == 2 ? en : de; }
 
 std::string z(double v) { return hpglZahl(v); }
