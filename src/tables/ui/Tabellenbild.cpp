@@ -34,10 +34,13 @@ QFont bildschrift(int punkt, const QImage& geraet)
 }
 
 // A printer font of the given height in 0.1 mm: the height of its character cell (ascent and
-// descent), as the page's line spacing is measured on it.
+// descent), as the page's line spacing is measured on it. The face has a fixed pitch: the
+// tables' columns are lined up with blanks.
 QFont druckschrift(int hoehe)
 {
-    QFont f(PainterCanvas::familyFor("MS Serif"));
+    QFont f(PainterCanvas::familyFor("Courier New"));
+    f.setFixedPitch(true);
+    f.setStyleHint(QFont::TypeWriter);
     hoehe = std::max(1, hoehe);
     f.setPixelSize(hoehe);
     const double zelle = QFontMetricsF(f).height();

@@ -16,8 +16,11 @@
 #include <QAction>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QPaintEngine>
+#include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -105,6 +108,54 @@ struct Tabellen {
         w->show();
         return w;
     }
+};
+
+// A page in 0.1 mm that keeps the fonts of the texts drawn on it and draws nothing.
+class Schriftseite : public QPaintDevice {
+public:
+    QList<QFont> schriften;
+
+    QPaintEngine* paintEngine() const override { return &maschine_; }
+
+protected:
+    int metric(PaintDeviceMetric m) const override
+    {
+        switch (m) {
+        case PdmWidth: return 2970;
+        case PdmHeight: return 2100;
+        case PdmWidthMM: return 297;
+        case PdmHeightMM: return 210;
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY: return 254;
+        case PdmDepth: return 32;
+        case PdmNumColors: return INT_MAX;
+        case PdmDevicePixelRatio: return 1;
+        case PdmDevicePixelRatioScaled: return static_cast<int>(devicePixelRatioFScale());
+        }
+        return 0;
+    }
+
+private:
+    class Maschine : public QPaintEngine {
+    public:
+        explicit Maschine(Schriftseite& seite) : seite_(seite) {}
+        bool begin(QPaintDevice*) override { return true; }
+        bool end() override { return true; }
+        void updateState(const QPaintEngineState&) override {}
+        void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+        void drawPath(const QPainterPath&) override {}
+        void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+        void drawLines(const QLineF*, int) override {}
+        void drawRects(const QRectF*, int) override {}
+        void drawTextItem(const QPointF&, const QTextItem& text) override { seite_.schriften.append(text.font()); }
+        Type type() const override { return QPaintEngine::User; }
+
+    private:
+        Schriftseite& seite_;
+    };
+    mutable Maschine maschine_{*this};
 };
 
 template <typename T>
@@ -267,6 +318,33 @@ private slots:
         QVERIFY(kind<QWidget>(w.get(), "pEoTFile")->isVisible());
         QCOMPARE(t.prompt.asked.size(), 1u);
         QCOMPARE(QDir(t.ordner.path()).entryList(QDir::Files).size(), 0);
+    }
+
+    // The printed tables line their columns up with blanks, as on screen: every text of the
+    // month, half-year and year tables is set in a fixed-pitch face.
+    void printedTablesUseAFixedPitchFace()
+    {
+        Tabellen t(1);
+        auto w = t.fenster();
+        for (int wahl : {0, 1}) {
+            w->RgSonnaufClick(wahl);
+            Schriftseite seite;
+            QPainter maler(&seite);
+            DruckeTabelleSeite(maler, t.s.Tabellenzeilen, wahl != 0, 297, 0, t.s);
+            maler.end();
+            QVERIFY(seite.schriften.size() > 30);
+            for (const QFont& f : seite.schriften)
+                QVERIFY2(QFontInfo(f).fixedPitch(), qPrintable(QFontInfo(f).family()));
+        }
+        Tabellen j(8);
+        auto v = j.fenster();
+        Schriftseite seite;
+        QPainter maler(&seite);
+        DruckeTabelleZeilen(maler, j.s.Tabellenzeilen, false, 210, 0);
+        maler.end();
+        QVERIFY(seite.schriften.size() > 30);
+        for (const QFont& f : seite.schriften)
+            QVERIFY2(QFontInfo(f).fixedPitch(), qPrintable(QFontInfo(f).family()));
     }
 
     // A language switch rebuilds what the window shows: the half year stays a half year.
