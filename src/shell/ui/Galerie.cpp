@@ -14,9 +14,12 @@
 #include <QApplication>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSlider>
 #include <QTimer>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace umbrin {
 
@@ -24,6 +27,41 @@ namespace {
 constexpr int kDiaPanel = 600;
 constexpr int kStartPosition = 22;
 QString qs(const std::string& t) { return QString::fromStdString(t); }
+
+// The largest point size from three quarters of the usual size down to klein at which every
+// line of the text fits inside the button; 0 when none does.
+qreal passendeGroesse(const QToolButton& b, const QString& text, qreal klein)
+{
+    QFont f = QApplication::font(&b);
+    const QStringList zeilen = text.split(QLatin1Char('\n'));
+    for (qreal punkt = f.pointSizeF() * 0.75; punkt >= klein; punkt -= 0.25) {
+        f.setPointSizeF(punkt);
+        const QFontMetrics masse(f);
+        const bool breitGenug = std::all_of(zeilen.begin(), zeilen.end(), [&](const QString& z) {
+            return masse.horizontalAdvance(z) <= b.width() - 6;
+        });
+        if (breitGenug && masse.lineSpacing() * (zeilen.size() - 1) + masse.height() <= b.height() - 6)
+            return punkt;
+    }
+    return 0;
+}
+
+// A picture button's caption, one word a line, as large as fits the button; a compound word
+// too long for a narrow button is broken before its "sonnenuhr".
+void beschrifteKnopf(QToolButton& b, QString text)
+{
+    text.replace(QLatin1Char(' '), QLatin1Char('\n'));
+    qreal punkt = passendeGroesse(b, text, 5.5);
+    if (punkt == 0) {
+        static const QRegularExpression fuge(QStringLiteral("(\\w)(sonnenuhr)"), QRegularExpression::CaseInsensitiveOption);
+        text.replace(fuge, QStringLiteral("\\1-\n\\2"));
+        punkt = std::max<qreal>(passendeGroesse(b, text, 4), 4);
+    }
+    QFont f = QApplication::font(&b);
+    f.setPointSizeF(punkt);
+    b.setFont(f);
+    b.setText(text);
+}
 } // namespace
 
 Galerie::Galerie(AppState& s, ShellZustand& z, QWidget* flaeche, std::function<bool()> arbeitsfensterOffen)
@@ -53,9 +91,6 @@ Galerie::Galerie(AppState& s, ShellZustand& z, QWidget* flaeche, std::function<b
         b->setObjectName(QString::fromLatin1(knoepfe[i].name));
         b->setGeometry(knoepfe[i].links, 25, knoepfe[i].breite, 82);
         b->setToolButtonStyle(Qt::ToolButtonTextOnly);
-        QFont klein = b->font();
-        klein.setPointSizeF(klein.pointSizeF() * 0.75);
-        b->setFont(klein);
         // Before its place was clicked, each place shows the first button of its cycle.
         b->setVisible(i == 0 || knoepfe[i - 1].platz != knoepfe[i].platz);
         connect(b, &QToolButton::clicked, this, [this, i] { HilfeBild(bildknoepfe()[i].bild, static_cast<int>(i)); });
@@ -140,9 +175,7 @@ void Galerie::beschrifte()
     bStop_->setText(de ? QStringLiteral("&Stop") : QStringLiteral("&Stop"));
     const auto knoepfe = bildknoepfe();
     for (std::size_t i = 0; i < knoepfe.size(); ++i) {
-        QString text = qs(bildUnterschrift(s_, knoepfe[i].bild, false)).trimmed();
-        text.replace(QLatin1Char(' '), QLatin1Char('\n'));
-        knoepfe_[i]->setText(text);
+        beschrifteKnopf(*knoepfe_[i], qs(bildUnterschrift(s_, knoepfe[i].bild, false)).trimmed());
         knoepfe_[i]->setToolTip(qs(bildUnterschrift(s_, knoepfe[i].bild, false)));
     }
 }

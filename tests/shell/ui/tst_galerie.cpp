@@ -68,6 +68,26 @@ private slots:
         QVERIFY(h.w->close());
     }
 
+    // Every caption of the picture buttons fits its button, line by line, in both languages.
+    void theButtonCaptionsFitTheirButtons()
+    {
+        Hauptfenster h;
+        for (const bool englisch : {false, true}) {
+            if (englisch)
+                h.w->aktion(menue::Englisch)->trigger();
+            QCOMPARE(h.s.Sprachspalte, englisch ? 2 : 1);
+            for (const Bildknopf& k : bildknoepfe()) {
+                QToolButton* b = h.knopf(k.name);
+                QVERIFY2(b, k.name);
+                const QFontMetrics masse(b->font());
+                for (const QString& zeile : b->text().split(QLatin1Char('\n')))
+                    QVERIFY2(masse.horizontalAdvance(zeile) <= b->width() - 6, qPrintable(zeile));
+                QVERIFY2(masse.lineSpacing() * b->text().count(QLatin1Char('\n')) + masse.height() <= b->height() - 6,
+                         k.name);
+            }
+        }
+    }
+
     void aPlaceCyclesThroughItsButtons()
     {
         Hauptfenster h;
