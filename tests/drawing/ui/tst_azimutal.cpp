@@ -74,7 +74,7 @@ int farbigePixel(const QImage& bild)
 
 struct Variante {
     const char* name;
-    std::uint8_t kreise, zodiak, zeitablesung;
+    std::uint8_t kreise, zodiak, zeitablesung, gesetz;
 };
 
 } // namespace
@@ -85,14 +85,18 @@ private slots:
     void drawsPrintsAndExportsEachVariant()
     {
         const Variante varianten[] = {
-            {"kalender", 0, 0, 0},
-            {"zodiak", 0, 1, 1},
+            {"kalender", 0, 0, 0, 0},
+            {"zodiak", 0, 1, 1, 0},
+            {"hoehe_gleich", 1, 0, 0, 0},
+            {"hoehe_tonne", 1, 0, 0, 1},
+            {"hoehe_stereo", 1, 0, 0, 2},
         };
         for (const Variante& v : varianten) {
             Aufbau a;
             a.s.Schalter.AzimutKreise = v.kreise;
             a.s.Schalter.ZodiakSkala = v.zodiak;
             a.s.Schalter.Zeitablesung = v.zeitablesung;
+            a.s.Schalter.Hoehenkreise = v.gesetz;
             auto w = a.fenster();
             const QImage bild = w->bildflaeche()->bild();
             QVERIFY2(farbigePixel(bild) > 3000, v.name);
