@@ -289,21 +289,23 @@ RechtwinkligGeometrie rechtwinkligGeometrie(int Links, int Oben, int Bildbreite,
     return g;
 }
 
-std::vector<Tageslinie> rechtwinkligTageslinien(int linienProMonat)
+std::vector<Tageslinie> rechtwinkligTageslinien(int linienProMonat, bool aufsteigend)
 {
     std::vector<Tageslinie> linien;
     if (linienProMonat == 4) {
         for (int index : {36, 18, 0})
             linien.push_back({index, true});
+    } else if (linienProMonat >= 1 && linienProMonat <= 3) {
+        for (int i = 0; i < 7; ++i) {
+            const int k = aufsteigend ? i + 1 : 7 - i;
+            const int bis = k == 7 ? 1 : linienProMonat;
+            for (int j = 0; j < bis; ++j)
+                linien.push_back({(k - 1) * 6 + j * (6 / linienProMonat), j == 0});
+        }
         return linien;
     }
-    if (linienProMonat < 1 || linienProMonat > 3)
-        return linien;
-    for (int k = 7; k >= 1; --k) {
-        const int bis = k == 7 ? 1 : linienProMonat;
-        for (int j = 0; j < bis; ++j)
-            linien.push_back({(k - 1) * 6 + j * (6 / linienProMonat), j == 0});
-    }
+    if (aufsteigend)
+        std::reverse(linien.begin(), linien.end());
     return linien;
 }
 

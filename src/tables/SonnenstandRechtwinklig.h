@@ -26,14 +26,15 @@ struct RechtwinkligGeometrie {
 
 RechtwinkligGeometrie rechtwinkligGeometrie(int Links, int Oben, int Bildbreite, int Bildhoehe, bool Bildschirm);
 
-// The declination-table indexes of the day paths, in drawing order (winter solstice of the
-// north first), with their main-line flags. LinienProMonat 1, 2, 3 give 7, 13, 19 paths; 4
-// gives the two solstices and the equinox; 0 gives none.
+// The declination-table indexes of the day paths with their main-line flags, each main line
+// followed by its intermediate lines; the canvas starts at the winter solstice of the north,
+// the plot (aufsteigend) at the summer solstice. LinienProMonat 1, 2, 3 give 7, 13, 19 paths;
+// 4 gives the two solstices and the equinox; 0 gives none.
 struct Tageslinie {
     int index = 0;
     bool hauptlinie = true;
 };
-std::vector<Tageslinie> rechtwinkligTageslinien(int linienProMonat);
+std::vector<Tageslinie> rechtwinkligTageslinien(int linienProMonat, bool aufsteigend = false);
 
 // One drawing in progress: what the local operations below see.
 struct RechtwinkligZeichnung {

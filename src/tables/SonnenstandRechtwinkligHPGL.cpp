@@ -101,9 +101,7 @@ void tageslinien(RechtwinkligPlot& p)
     const double phi = s.Par.Breite;
     const bool geteilt = std::fabs(phi) <= s.EpsRund || phi < 0;
     const std::string schatten = "PU ;SP 11;PD ";
-    std::vector<Tageslinie> linien = rechtwinkligTageslinien(s.Schalter.LinienProMonat);
-    std::reverse(linien.begin(), linien.end());
-    for (const Tageslinie& linie : linien) {
+    for (const Tageslinie& linie : rechtwinkligTageslinien(s.Schalter.LinienProMonat, true)) {
         const double dekl = s.DeklTabelle[static_cast<std::size_t>(linie.index)];
         const std::string stift = linie.hauptlinie ? ";SP 1;PD " : ";SP 9;PD ";
         w(p, stift + ";PU ");
