@@ -201,6 +201,24 @@ void stundenlinien(RechtwinkligZeichnung& z, bool Zonenzeit)
     const int sonnenstand = mitZeitgl ? std::min<int>(s.Schalter.Sonnenstand, 2) : 1;
     const int vonMonat = sonnenstand == 1 ? 6 : 0;
     const int bisMonat = sonnenstand == 2 ? 6 : 12;
+    // The dates of every hour line, with the sun's declination and equation of time, once.
+    struct Datum {
+        bool sommerhaelfte;
+        double dekl;
+        double zeitgl;
+    };
+    std::vector<Datum> daten;
+    for (int monat = vonMonat; monat <= bisMonat; ++monat) {
+        const int jahr = monat == 0 ? s.Par.Jahr - 1 : s.Par.Jahr;
+        const int kalendermonat = monat == 0 ? 12 : monat;
+        for (int tag = 1; tag <= 29; tag += 4) {
+            if ((monat == vonMonat && tag < 21) || (monat == bisMonat && tag > 21))
+                continue;
+            Datum d{monat > 6 || (monat == 6 && tag >= 21), 0, 0};
+            SonnenPosition(jahr, d.dekl, d.zeitgl, TagImJahr(jahr, kalendermonat, tag));
+            daten.push_back(d);
+        }
+    }
     for (int k = 0; k <= 24; ++k) {
         for (int m = 0; m <= n; ++m) {
             double H = (k + static_cast<double>(m) / (n + 1) - 12) * 15;
@@ -210,36 +228,26 @@ void stundenlinien(RechtwinkligZeichnung& z, bool Zonenzeit)
             c.setFontColor(farbe(s, 1));
             bool stiftUnten = false;
             double azimutVorher = 0;
-            for (int monat = vonMonat; monat <= bisMonat; ++monat) {
-                const int jahr = monat == 0 ? s.Par.Jahr - 1 : s.Par.Jahr;
-                const int kalendermonat = monat == 0 ? 12 : monat;
-                for (int tag = 1; tag <= 29; tag += 4) {
-                    if ((monat == vonMonat && tag < 21) || (monat == bisMonat && tag > 21))
-                        continue;
-                    const bool sommerhaelfte = monat > 6 || (monat == 6 && tag >= 21);
-                    const bool zweifarbig = mitZeitgl && sonnenstand == 0 && !sommerhaelfte;
-                    c.setPenColor(farbe(s, zweifarbig ? (m == 0 ? 6 : 7) : (m == 0 ? 1 : 2)));
-                    double dekl = 0;
-                    double zeitgl = 0;
-                    SonnenPosition(jahr, dekl, zeitgl, TagImJahr(jahr, kalendermonat, tag));
-                    Punkt p = sonne(phi, dekl, mitZeitgl ? H + zeitgl : H);
-                    // The noon line lies exactly on the meridian: south, or north (180) where
-                    // the noon sun stands north of the zenith.
-                    if (!mitZeitgl && std::fabs(H) < 0.1)
-                        p.a = std::fabs(p.a) < 90 ? 0 : 180;
-                    setzeSichtbarkeitsfarbe(z, farbe(s, 1), p.a, p.h);
-                    if (!stiftUnten) {
-                        if (p.h >= 0) {
-                            c.moveTo(z.X(p.a), z.Y(p.h));
-                            stiftUnten = true;
-                        }
-                    } else if (p.h > -0.1 && (!mitZeitgl || std::fabs(p.a - azimutVorher) < 340)) {
-                        c.lineTo(z.X(p.a), z.Y(p.h));
-                    } else {
-                        stiftUnten = false;
+            for (const Datum& d : daten) {
+                const bool zweifarbig = mitZeitgl && sonnenstand == 0 && !d.sommerhaelfte;
+                c.setPenColor(farbe(s, zweifarbig ? (m == 0 ? 6 : 7) : (m == 0 ? 1 : 2)));
+                Punkt p = sonne(phi, d.dekl, mitZeitgl ? H + d.zeitgl : H);
+                // The noon line lies exactly on the meridian: south, or north (180) where
+                // the noon sun stands north of the zenith.
+                if (!mitZeitgl && std::fabs(H) < 0.1)
+                    p.a = std::fabs(p.a) < 90 ? 0 : 180;
+                setzeSichtbarkeitsfarbe(z, farbe(s, 1), p.a, p.h);
+                if (!stiftUnten) {
+                    if (p.h >= 0) {
+                        c.moveTo(z.X(p.a), z.Y(p.h));
+                        stiftUnten = true;
                     }
-                    azimutVorher = p.a;
+                } else if (p.h > -0.1 && (!mitZeitgl || std::fabs(p.a - azimutVorher) < 340)) {
+                    c.lineTo(z.X(p.a), z.Y(p.h));
+                } else {
+                    stiftUnten = false;
                 }
+                azimutVorher = p.a;
             }
             if (m == 0) {
                 const double s1 = phi < 0 ? -1 : 1;

@@ -174,6 +174,25 @@ void stundenlinien(RechtwinkligPlot& p, bool Zonenzeit)
     const int vonMonat = sonnenstand == 1 ? 6 : 0;
     const int bisMonat = sonnenstand == 2 ? 6 : 12;
     const std::string schatten = ";SP 11;PD ";
+    // The dates of every hour line, with the sun's declination and equation of time, once.
+    struct Datum {
+        bool sommerhaelfte;
+        double dekl;
+        double zeitgl;
+    };
+    std::vector<Datum> daten;
+    for (int monat = vonMonat; monat <= bisMonat; ++monat) {
+        const int jahr = monat == 0 ? s.Par.Jahr - 1 : s.Par.Jahr;
+        const int kalendermonat = monat == 0 ? 12 : monat;
+        const bool rand = monat == vonMonat || monat == bisMonat;
+        for (int tag = 1; tag <= 29; tag += tagesschritt(monat, rand)) {
+            if ((monat == vonMonat && tag < 21) || (monat == bisMonat && tag > 21))
+                continue;
+            Datum d{monat > 6 || (monat == 6 && tag >= 21), 0, 0};
+            SonnenPosition(jahr, d.dekl, d.zeitgl, TagImJahr(jahr, kalendermonat, tag));
+            daten.push_back(d);
+        }
+    }
     for (int k = 0; k <= 24; ++k) {
         for (int m = 0; m <= n; ++m) {
             double H = (k + static_cast<double>(m) / (n + 1) - 12) * 15;
@@ -191,33 +210,23 @@ void stundenlinien(RechtwinkligPlot& p, bool Zonenzeit)
             w(p, stift + ";PU ");
             p.schattenAktiv = false;
             bool stiftUnten = false;
-            for (int monat = vonMonat; monat <= bisMonat; ++monat) {
-                const int jahr = monat == 0 ? s.Par.Jahr - 1 : s.Par.Jahr;
-                const int kalendermonat = monat == 0 ? 12 : monat;
-                const bool rand = monat == vonMonat || monat == bisMonat;
-                for (int tag = 1; tag <= 29; tag += tagesschritt(monat, rand)) {
-                    if ((monat == vonMonat && tag < 21) || (monat == bisMonat && tag > 21))
-                        continue;
-                    if (mitZeitgl && sonnenstand == 0)
-                        stift = stiftFuer(monat > 6 || (monat == 6 && tag >= 21));
-                    w(p, stift);
-                    p.schattenAktiv = false;
-                    double dekl = 0;
-                    double zeitgl = 0;
-                    SonnenPosition(jahr, dekl, zeitgl, TagImJahr(jahr, kalendermonat, tag));
-                    const Sonne q = sonne(phi, dekl, mitZeitgl ? H + zeitgl : H);
-                    setzeSichtbarkeitsstiftHPGL(p, stift, schatten, q.a, q.h);
-                    if (!stiftUnten) {
-                        w(p, ";PU " + p.X(q.a) + " " + p.Y(q.h));
-                        if (q.h > -0.01) {
-                            w(p, ";PD ");
-                            stiftUnten = true;
-                        }
-                    } else if (q.h > -0.01) {
-                        w(p, " " + p.X(q.a) + " " + p.Y(q.h));
-                    } else {
-                        stiftUnten = false;
+            for (const Datum& d : daten) {
+                if (mitZeitgl && sonnenstand == 0)
+                    stift = stiftFuer(d.sommerhaelfte);
+                w(p, stift);
+                p.schattenAktiv = false;
+                const Sonne q = sonne(phi, d.dekl, mitZeitgl ? H + d.zeitgl : H);
+                setzeSichtbarkeitsstiftHPGL(p, stift, schatten, q.a, q.h);
+                if (!stiftUnten) {
+                    w(p, ";PU " + p.X(q.a) + " " + p.Y(q.h));
+                    if (q.h > -0.01) {
+                        w(p, ";PD ");
+                        stiftUnten = true;
                     }
+                } else if (q.h > -0.01) {
+                    w(p, " " + p.X(q.a) + " " + p.Y(q.h));
+                } else {
+                    stiftUnten = false;
                 }
             }
             if (m == 0) {
