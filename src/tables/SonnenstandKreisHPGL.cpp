@@ -111,7 +111,8 @@ void datumslinien(Kreisplot& p)
     for (const Datumslinie& linie : kreisDatumslinien(s.Schalter.LinienProMonat)) {
         const double dekl = s.DeklTabelle[static_cast<std::size_t>(linie.index)];
         const std::string stift = linie.hauptlinie ? ";SP 1;PD " : ";SP 8;PD ";
-        p.w(stift);
+        // The pen is chosen, not set down: the last line ended below the horizon.
+        p.w(stift.substr(0, 5));
         p.schatten = false;
         bool sichtbarVorher = false;
         for (double t = 1.0; t <= 23.0 + 1e-9;) {
@@ -159,7 +160,7 @@ void stundenlinien(Kreisplot& p, const SonnenstandSchalter& o)
         p.w(";SP 2;PU " + p.xy(phi < 0 ? x - F : x, y));
         if (ganz && h > 0)
             p.w(";LB" + IntStr(static_cast<int>(t)) + ETX);
-        p.w(stift);
+        p.w(stift.substr(0, 5));
         p.schatten = false;
         bool sichtbarVorher = false;
         for (int monat = 1; monat <= 12; ++monat) {

@@ -207,14 +207,18 @@ void stundenlinien(RechtwinkligPlot& p, bool Zonenzeit)
             };
             std::string stift = mitZeitgl && sonnenstand == 0 ? (m == 0 ? ";SP 2;PD " : ";SP 3;PD ")
                                                               : stiftFuer(sonnenstand == 1);
-            w(p, stift + ";PU ");
+            // The pen is chosen, not set down: the last line may have ended below the horizon.
+            w(p, stift.substr(0, stift.size() - 4) + ";PU ");
             p.schattenAktiv = false;
             bool stiftUnten = false;
             for (const Datum& d : daten) {
                 if (mitZeitgl && sonnenstand == 0)
                     stift = stiftFuer(d.sommerhaelfte);
-                w(p, stift);
+                // With the pen up only the pen is chosen: a pen-down there would plot a dot at
+                // the last point below the horizon.
+                w(p, stiftUnten ? stift : stift.substr(0, stift.size() - 4));
                 p.schattenAktiv = false;
+                p.stiftOben = !stiftUnten;
                 const Sonne q = sonne(phi, d.dekl, mitZeitgl ? H + d.zeitgl : H);
                 setzeSichtbarkeitsstiftHPGL(p, stift, schatten, q.a, q.h);
                 if (!stiftUnten) {
@@ -229,6 +233,7 @@ void stundenlinien(RechtwinkligPlot& p, bool Zonenzeit)
                     stiftUnten = false;
                 }
             }
+            p.stiftOben = false;
             if (m == 0) {
                 const double s1 = phi < 0 ? -1 : 1;
                 const Sonne q = sonne(phi, s1 * s.EpsRund, H);
@@ -290,12 +295,17 @@ void setzeSichtbarkeitsstiftHPGL(RechtwinkligPlot& p, const std::string& liniens
 {
     if (!p.pruefen)
         return;
+    // With the pen up only the pen is chosen: a pen-down there would plot a dot.
+    const auto waehle = [&p](const std::string& stift) {
+        const bool mitSenken = stift.size() >= 4 && stift.compare(stift.size() - 4, 4, ";PD ") == 0;
+        w(p, p.stiftOben && mitSenken ? stift.substr(0, stift.size() - 4) : stift);
+    };
     const bool verdeckt = sonneVerdeckt(p.s, p.o, a, h);
     if (verdeckt && !p.schattenAktiv) {
-        w(p, schatten);
+        waehle(schatten);
         p.schattenAktiv = true;
     } else if (!verdeckt && p.schattenAktiv) {
-        w(p, linienstift);
+        waehle(linienstift);
         p.schattenAktiv = false;
     }
 }

@@ -34,6 +34,7 @@ struct RechtwinkligPlot {
     RechtwinkligPlotGeometrie g;
     bool pruefen = false;
     bool schattenAktiv = false; // the shade pen is the active one
+    bool stiftOben = false;     // an hour line waits, pen up, for its next visible date
 
     std::string X(double a) const;
     std::string Y(double h) const;

@@ -113,10 +113,11 @@ TEST(SonnenstandPlot, CartesianHourLinePens)
         std::string stift;
         std::size_t linien;
     };
-    // A line begins with its pen and a pen-up; its first date writes the pen of that date.
-    for (const Fall& f : {Fall{false, 0, '0', ";SP 2;PD ;PU ;SP 2;PD ", 25}, Fall{false, 0, '3', ";SP 2;PD ;PU ;SP 2;PD ", 25},
-                          Fall{false, 0, '3', ";SP 3;PD ;PU ;SP 3;PD ", 75}, Fall{true, 0, '1', ";SP 3;PD ;PU ;SP 8;PD ", 25},
-                          Fall{true, 1, '0', ";SP 7;PD ;PU ;SP 7;PD ", 25}, Fall{true, 2, '0', ";SP 2;PD ;PU ;SP 2;PD ", 25}}) {
+    // A line begins by choosing its pen and a pen-up; its first date, the pen still up, chooses
+    // the pen of that date and moves.
+    for (const Fall& f : {Fall{false, 0, '0', ";SP 2;PU ;SP 2;PU ", 25}, Fall{false, 0, '3', ";SP 2;PU ;SP 2;PU ", 25},
+                          Fall{false, 0, '3', ";SP 3;PU ;SP 3;PU ", 75}, Fall{true, 0, '1', ";SP 3;PU ;SP 8;PU ", 25},
+                          Fall{true, 1, '0', ";SP 7;PU ;SP 7;PU ", 25}, Fall{true, 2, '0', ";SP 2;PU ;SP 2;PU ", 25}}) {
         AppState s = diagrammZustand();
         s.Schalter.StundenIntervallSonst = f.intervall;
         s.Schalter.Sonnenstand = static_cast<std::uint8_t>(f.sonnenstand);
