@@ -243,3 +243,20 @@ TEST(SonnenstandPlot, EveryPlotIsReadByHp2xxAndItsDxfByEzdxf)
         }
     }
 }
+
+TEST(SonnenstandPlot, ExtremeLatitudesGiveBoundedPlotCoordinates)
+{
+    SonnenstandSchalter o;
+    o.EbeneBesonnt = true;
+    for (double breite : {0.0, 23.44, -23.44, 66.56, -66.56, 90.0, -90.0}) {
+        for (bool mitZeitgl : {false, true}) {
+            AppState s = diagrammZustand(breite);
+            o.StundenMitZeitgl = mitZeitgl;
+            for (const std::string& p : {rechtwinkligPlot(s, o), kreisPlot(s, o)}) {
+                EXPECT_EQ(p.find("nan"), std::string::npos) << breite;
+                for (const PlotPunkt& q : plotPunkte(p))
+                    ASSERT_TRUE(std::abs(q.x) < 20000 && std::abs(q.y) < 20000) << breite << " " << q.x << " " << q.y;
+            }
+        }
+    }
+}
