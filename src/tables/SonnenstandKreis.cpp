@@ -244,8 +244,7 @@ CanvasPoint kreisPunkt(double cx, double cy, double R, double a, double h)
 std::vector<Datumslinie> kreisDatumslinien(int linienProMonat)
 {
     std::vector<Datumslinie> linien;
-    if (linienProMonat < 1 || linienProMonat > 4)
-        return linien;
+    linienProMonat = std::clamp(linienProMonat, 1, 4);
     const int schritt = linienProMonat == 4 ? 18 : 6 / linienProMonat;
     for (int i = 0; i <= 36 / schritt; ++i)
         linien.push_back({schritt * i, linienProMonat == 4 || i % linienProMonat == 0});

@@ -28,7 +28,8 @@ KreisGeometrie kreisGeometrie(int breite, int hoehe, bool Bildschirm, double bre
 CanvasPoint kreisPunkt(double cx, double cy, double R, double a, double h);
 
 // The declination-table indexes of the date lines with their main-line flags: LinienProMonat
-// 1, 2, 3 give 7, 13, 19 lines, 4 the two solstices and the equinox.
+// 1, 2, 3 give 7, 13, 19 lines, 4 the two solstices and the equinox; other values count as
+// the nearest of 1..4.
 struct Datumslinie {
     int index = 0;
     bool hauptlinie = true;

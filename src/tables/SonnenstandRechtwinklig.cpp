@@ -300,10 +300,11 @@ RechtwinkligGeometrie rechtwinkligGeometrie(int Links, int Oben, int Bildbreite,
 std::vector<Tageslinie> rechtwinkligTageslinien(int linienProMonat, bool aufsteigend)
 {
     std::vector<Tageslinie> linien;
+    linienProMonat = std::clamp(linienProMonat, 1, 4);
     if (linienProMonat == 4) {
         for (int index : {36, 18, 0})
             linien.push_back({index, true});
-    } else if (linienProMonat >= 1 && linienProMonat <= 3) {
+    } else {
         for (int i = 0; i < 7; ++i) {
             const int k = aufsteigend ? i + 1 : 7 - i;
             const int bis = k == 7 ? 1 : linienProMonat;

@@ -29,7 +29,7 @@ RechtwinkligGeometrie rechtwinkligGeometrie(int Links, int Oben, int Bildbreite,
 // The declination-table indexes of the day paths with their main-line flags, each main line
 // followed by its intermediate lines; the canvas starts at the winter solstice of the north,
 // the plot (aufsteigend) at the summer solstice. LinienProMonat 1, 2, 3 give 7, 13, 19 paths;
-// 4 gives the two solstices and the equinox; 0 gives none.
+// 4 gives the two solstices and the equinox; other values count as the nearest of 1..4.
 struct Tageslinie {
     int index = 0;
     bool hauptlinie = true;

@@ -91,7 +91,8 @@ TEST(SonnenstandDiagramme, DateLinesPerMonthSetting)
     EXPECT_EQ(drei[0].index, 36);
     EXPECT_EQ(drei[1].index, 18);
     EXPECT_EQ(drei[2].index, 0);
-    EXPECT_TRUE(rechtwinkligTageslinien(0).empty());
+    EXPECT_EQ(rechtwinkligTageslinien(0).size(), 7u);
+    EXPECT_EQ(kreisDatumslinien(9).size(), 3u);
 }
 
 TEST(SonnenstandDiagramme, HourLinesEndAtTwentyOneAndQuarterHoursGiveFourAnHour)
