@@ -208,10 +208,12 @@ void MainWindow::baueMenue()
                   menue::Hinweise})
         aktion(i)->setCheckable(true);
 
-    // The graphs of the tables window are not there yet; their commands stay visible and
-    // disabled, like the colour palette and the about panel.
-    for (int i : {menue::GraphZeitgleichung, menue::Rechtwinklig, menue::Kreisfoermig, menue::Farbpalette,
-                  menue::About})
+    verbinde(menue::GraphZeitgleichung, [this] { GraphZeitgleichung1Click(); });
+    verbinde(menue::Rechtwinklig, [this] { Sonnenstandsdiagramm1Click(0); });
+    verbinde(menue::Kreisfoermig, [this] { Sonnenstandsdiagramm1Click(1); });
+    // The colour palette and the about panel are not there yet; their commands stay visible
+    // and disabled.
+    for (int i : {menue::Farbpalette, menue::About})
         aktion(i)->setEnabled(false);
 
     popupWalk_ = new QMenu(this);

@@ -5,11 +5,18 @@
 #include "tables/ui/Tsset2.h"
 
 #include "core/Sprachdienst.h"
+#include "drawing/KartenText.h"
+#include "shell/Menue.h"
+#include "shell/ShellZustand.h"
+#include "shell/ui/MainWindow.h"
 #include "support/ExportPruefung.h"
 #include "support/ScriptedPrompt.h"
 #include "tables/ui/EoTSymmPanel.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QMdiArea>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPrinter>
@@ -149,6 +156,55 @@ private slots:
         panel->BitBtn2Click();
         QVERIFY(!box->isChecked());
         QVERIFY(!panel->isVisible());
+    }
+
+    // The main window: items 32, 34 and 35 open the graph and the two diagrams, F3 prints
+    // them, and the window's pop-up switches between them through the main window.
+    void mainWindowOpensAndPrintsTheGraphs()
+    {
+        AppState s;
+        initialisiereZustand(s);
+        LadeKartenText(s);
+        ShellZustand z;
+        test::ScriptedPrompt prompt;
+        QTemporaryDir ordner;
+        MainWindow m(s, z, prompt, nullptr, ordner.path());
+        int auftrag = 0;
+        m.setDruckerwahl([&](QPrinter& p) {
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(ordner.path() + QStringLiteral("/druck%1.pdf").arg(++auftrag));
+            return true;
+        });
+        m.resize(1200, 850);
+        m.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&m));
+        s.FensterFrei = 1;
+        const struct {
+            int punkt;
+            int modus;
+            int art;
+        } faelle[] = {{menue::GraphZeitgleichung, 16, 0}, {menue::Rechtwinklig, 32, 0}, {menue::Kreisfoermig, 32, 1}};
+        for (const auto& f : faelle) {
+            QVERIFY(m.aktion(f.punkt)->isEnabled());
+            m.aktion(f.punkt)->trigger();
+            QApplication::processEvents();
+            auto* w = qobject_cast<Tsset2*>(m.aktivesFenster());
+            QVERIFY(w);
+            QCOMPARE(m.mdiArea()->subWindowList().size(), 1);
+            QCOMPARE(int(s.Rechenmodus), f.modus);
+            if (f.modus == 32)
+                QCOMPARE(int(s.Schalter.Diagrammart), f.art);
+            QVERIFY(farbigePunkte(w->grafikbild()) > 200);
+            m.aktion(menue::Drucken)->trigger();
+            QCOMPARE(pdfSeiten(ordner.path() + QStringLiteral("/druck%1.pdf").arg(auftrag)), 1);
+        }
+        auto* offen = qobject_cast<Tsset2*>(m.aktivesFenster());
+        offen->findChild<QAction*>(QStringLiteral("rechtwinkligesDiagramm1"))->trigger();
+        QApplication::processEvents();
+        QVERIFY(qobject_cast<Tsset2*>(m.aktivesFenster()));
+        QCOMPARE(m.mdiArea()->subWindowList().size(), 1);
+        QCOMPARE(int(s.Rechenmodus), 32);
+        QCOMPARE(int(s.Schalter.Diagrammart), 0);
     }
 };
 
