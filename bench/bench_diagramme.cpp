@@ -1,5 +1,6 @@
 // The graphs of the tables window at 1920 x 1080 on the screen canvas: the cartesian and the
-// polar sun-path diagram (with hour loops, a dial plane and a horizon profile) and the
+// polar sun-path diagram, with the densest settings (three date lines a month, half hours, hour
+// loops, a dial plane and a horizon profile) and with the default ones, and the
 // equation-of-time graph; then their plot writers into memory.
 #include "core/HPGLDatei.h"
 #include "core/Sprachdienst.h"
@@ -74,6 +75,21 @@ void Kreis1920x1080(benchmark::State& state)
     aufBild(state, [&](Canvas& c) { ZeichneSonnenstandKreis(c, s, o, 1920, 1080, true); });
 }
 
+void RechtwinkligStandard1920x1080(benchmark::State& state)
+{
+    AppState s;
+    initialisiereZustand(s);
+    std::string licht;
+    aufBild(state, [&](Canvas& c) { ZeichneSonnenstandRechtwinklig(c, s, {}, 0, 0, 1920, 1080, true, false, licht); });
+}
+
+void KreisStandard1920x1080(benchmark::State& state)
+{
+    AppState s;
+    initialisiereZustand(s);
+    aufBild(state, [&](Canvas& c) { ZeichneSonnenstandKreis(c, s, {}, 1920, 1080, true); });
+}
+
 void Zeitgleichung1920x1080(benchmark::State& state)
 {
     const AppState s = zustand(false);
@@ -113,6 +129,8 @@ void ZeitgleichungPlot(benchmark::State& state)
 
 BENCHMARK(Rechtwinklig1920x1080)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(Kreis1920x1080)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(RechtwinkligStandard1920x1080)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(KreisStandard1920x1080)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(Zeitgleichung1920x1080)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(RechtwinkligPlot)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(KreisPlot)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
