@@ -32,20 +32,14 @@ AppState zustand(bool mitProfil)
     s.Schalter.LinienProMonat = 3;
     s.Schalter.StundenIntervallSonst = '1';
     if (mitProfil) {
+        s.StundenMitZeitgl = 1;
+        s.EbeneBesonnt = 1;
         s.HorizontGeladen = 1;
         s.HorizontZeigen = 1;
         for (std::size_t k = 0; k < s.Horizont.size(); ++k)
             s.Horizont[k].Hoehe = 5 + 4 * std::sin(k * 0.05);
     }
     return s;
-}
-
-SonnenstandSchalter alles()
-{
-    SonnenstandSchalter o;
-    o.StundenMitZeitgl = true;
-    o.EbeneBesonnt = true;
-    return o;
 }
 
 template <typename Zeichnen>
@@ -63,16 +57,14 @@ void aufBild(benchmark::State& state, Zeichnen zeichnen)
 void Rechtwinklig1920x1080(benchmark::State& state)
 {
     const AppState s = zustand(true);
-    const SonnenstandSchalter o = alles();
     std::string licht;
-    aufBild(state, [&](Canvas& c) { ZeichneSonnenstandRechtwinklig(c, s, o, 0, 0, 1920, 1080, true, false, licht); });
+    aufBild(state, [&](Canvas& c) { ZeichneSonnenstandRechtwinklig(c, s, 0, 0, 1920, 1080, true, false, licht); });
 }
 
 void Kreis1920x1080(benchmark::State& state)
 {
     const AppState s = zustand(true);
-    const SonnenstandSchalter o = alles();
-    aufBild(state, [&](Canvas& c) { ZeichneSonnenstandKreis(c, s, o, 1920, 1080, true); });
+    aufBild(state, [&](Canvas& c) { ZeichneSonnenstandKreis(c, s, 1920, 1080, true); });
 }
 
 void RechtwinkligStandard1920x1080(benchmark::State& state)
@@ -80,14 +72,14 @@ void RechtwinkligStandard1920x1080(benchmark::State& state)
     AppState s;
     initialisiereZustand(s);
     std::string licht;
-    aufBild(state, [&](Canvas& c) { ZeichneSonnenstandRechtwinklig(c, s, {}, 0, 0, 1920, 1080, true, false, licht); });
+    aufBild(state, [&](Canvas& c) { ZeichneSonnenstandRechtwinklig(c, s, 0, 0, 1920, 1080, true, false, licht); });
 }
 
 void KreisStandard1920x1080(benchmark::State& state)
 {
     AppState s;
     initialisiereZustand(s);
-    aufBild(state, [&](Canvas& c) { ZeichneSonnenstandKreis(c, s, {}, 1920, 1080, true); });
+    aufBild(state, [&](Canvas& c) { ZeichneSonnenstandKreis(c, s, 1920, 1080, true); });
 }
 
 void Zeitgleichung1920x1080(benchmark::State& state)
@@ -110,15 +102,13 @@ void inSpeicher(benchmark::State& state, Schreiben schreiben)
 void RechtwinkligPlot(benchmark::State& state)
 {
     const AppState s = zustand(true);
-    const SonnenstandSchalter o = alles();
-    inSpeicher(state, [&](HPGLDatei& d) { SonnenstandRechtwinkligHPGL(d, s, o, 100, 100, 2900, 2000, 1.0, false); });
+    inSpeicher(state, [&](HPGLDatei& d) { SonnenstandRechtwinkligHPGL(d, s, 100, 100, 2900, 2000, 1.0, false); });
 }
 
 void KreisPlot(benchmark::State& state)
 {
     const AppState s = zustand(true);
-    const SonnenstandSchalter o = alles();
-    inSpeicher(state, [&](HPGLDatei& d) { SonnenstandKreisHPGL(d, s, o, 2900, 2000); });
+    inSpeicher(state, [&](HPGLDatei& d) { SonnenstandKreisHPGL(d, s, 2900, 2000); });
 }
 
 void ZeitgleichungPlot(benchmark::State& state)

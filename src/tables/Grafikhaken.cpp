@@ -11,9 +11,6 @@ namespace umbrin {
 
 namespace {
 
-// The window's switches of the diagrams, as the diagrams take them.
-SonnenstandSchalter schalter(const AppState& s) { return {s.StundenMitZeitgl != 0, s.EbeneBesonnt != 0}; }
-
 bool polar(const AppState& s) { return s.Schalter.Diagrammart == 1; }
 
 } // namespace
@@ -30,13 +27,12 @@ void schreibeZeitgleichungsgraph(AppState& s, HPGLDatei& datei, const Grafikdate
 
 std::string zeichneSonnenstandsdiagramm(Grafikauftrag& a)
 {
-    const SonnenstandSchalter o = schalter(a.s);
     if (polar(a.s)) {
-        ZeichneSonnenstandKreis(a.canvas, a.s, o, a.breite, a.hoehe, a.bildschirm);
+        ZeichneSonnenstandKreis(a.canvas, a.s, a.breite, a.hoehe, a.bildschirm);
         return {};
     }
     std::string streiflicht;
-    ZeichneSonnenstandRechtwinklig(a.canvas, a.s, o, a.x, a.y, a.breite, a.hoehe, a.bildschirm,
+    ZeichneSonnenstandRechtwinklig(a.canvas, a.s, a.x, a.y, a.breite, a.hoehe, a.bildschirm,
                                    a.s.Schalter.Zonenzeit != 0, streiflicht);
     return streiflicht;
 }
@@ -44,9 +40,9 @@ std::string zeichneSonnenstandsdiagramm(Grafikauftrag& a)
 void schreibeSonnenstandsdiagramm(AppState& s, HPGLDatei& datei, const Grafikdateioptionen& o)
 {
     if (polar(s))
-        SonnenstandKreisHPGL(datei, s, schalter(s), 2900, 2000);
+        SonnenstandKreisHPGL(datei, s, 2900, 2000);
     else
-        SonnenstandRechtwinkligHPGL(datei, s, schalter(s), 100, 100, 2900, 2000, 1.0, o.laengenkorrektur);
+        SonnenstandRechtwinkligHPGL(datei, s, 100, 100, 2900, 2000, 1.0, o.laengenkorrektur);
 }
 
 } // namespace umbrin

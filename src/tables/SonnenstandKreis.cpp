@@ -139,7 +139,7 @@ void datumslinien(Kreiszeichnung& z)
     }
 }
 
-void stundenlinien(Kreiszeichnung& z, const SonnenstandSchalter& o)
+void stundenlinien(Kreiszeichnung& z)
 {
     Canvas& c = z.c;
     const AppState& s = z.s;
@@ -175,7 +175,7 @@ void stundenlinien(Kreiszeichnung& z, const SonnenstandSchalter& o)
         for (int monat = 1; monat <= 12; ++monat) {
             for (int tag = 1; tag <= 29; tag += 2) {
                 const int n = TagImJahr(jahr, monat, tag);
-                if (o.StundenMitZeitgl) {
+                if ((s.StundenMitZeitgl != 0)) {
                     const int bereich = std::min<int>(s.Schalter.Sonnenstand, 2);
                     const bool drin = bereich == 0   ? n < tag2312
                                       : bereich == 1 ? n > tag2106 - 1 && n < tag2312
@@ -186,7 +186,7 @@ void stundenlinien(Kreiszeichnung& z, const SonnenstandSchalter& o)
                     }
                 }
                 SonnenstandZonenzeit(jahr, n, h, t, phi, laenge, s.Par.Zonenmeridian, a, dekl, zeitgl,
-                                     o.StundenMitZeitgl);
+                                     (s.StundenMitZeitgl != 0));
                 const bool sichtbar = h > 0;
                 const CanvasPoint p = z.P(a, h);
                 if (sichtbar && sichtbarVorher) {
@@ -201,7 +201,7 @@ void stundenlinien(Kreiszeichnung& z, const SonnenstandSchalter& o)
     }
 }
 
-void legende(Kreiszeichnung& z, const SonnenstandSchalter& o, bool Bildschirm)
+void legende(Kreiszeichnung& z, bool Bildschirm)
 {
     Canvas& c = z.c;
     const int x = z.g.m + 10;
@@ -213,7 +213,7 @@ void legende(Kreiszeichnung& z, const SonnenstandSchalter& o, bool Bildschirm)
     c.setBold(false);
     y += rnd(1.5L * c.fontHeight());
     c.setFontHeight(Bildschirm ? 14 : 35);
-    for (const std::string& zeile : kreisLegende(z.s, o, false)) {
+    for (const std::string& zeile : kreisLegende(z.s, false)) {
         c.textOut(x, y, zeile);
         y += rnd(1.4L * c.fontHeight());
     }
@@ -268,7 +268,7 @@ std::vector<double> kreisStundenzeiten(char stundenIntervallSonst)
     return zeiten;
 }
 
-void ZeichneSonnenstandKreis(Canvas& c, const AppState& s, const SonnenstandSchalter& o, int breite, int hoehe,
+void ZeichneSonnenstandKreis(Canvas& c, const AppState& s, int breite, int hoehe,
                              bool Bildschirm)
 {
     Kreiszeichnung z{c, s, kreisGeometrie(breite, hoehe, Bildschirm, s.Par.Breite), profilAktiv(s)};
@@ -288,8 +288,8 @@ void ZeichneSonnenstandKreis(Canvas& c, const AppState& s, const SonnenstandScha
     if (s.HorizontGeladen)
         profil(z);
     datumslinien(z);
-    stundenlinien(z, o);
-    legende(z, o, Bildschirm);
+    stundenlinien(z);
+    legende(z, Bildschirm);
 }
 
 } // namespace umbrin

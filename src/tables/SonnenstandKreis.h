@@ -6,7 +6,6 @@
 // the screen image and the printer page; its plot twin is SonnenstandKreisHPGL.
 #include "core/Canvas.h"
 #include "core/State.h"
-#include "tables/SonnenstandSchalter.h"
 
 #include <vector>
 
@@ -40,7 +39,7 @@ std::vector<Datumslinie> kreisDatumslinien(int linienProMonat);
 // StundenIntervallSonst + 1 parts.
 std::vector<double> kreisStundenzeiten(char stundenIntervallSonst);
 
-void ZeichneSonnenstandKreis(Canvas& c, const AppState& s, const SonnenstandSchalter& o, int breite, int hoehe,
+void ZeichneSonnenstandKreis(Canvas& c, const AppState& s, int breite, int hoehe,
                              bool Bildschirm);
 
 } // namespace umbrin

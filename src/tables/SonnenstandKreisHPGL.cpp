@@ -136,7 +136,7 @@ void datumslinien(Kreisplot& p)
     }
 }
 
-void stundenlinien(Kreisplot& p, const SonnenstandSchalter& o)
+void stundenlinien(Kreisplot& p)
 {
     const AppState& s = p.s;
     const double phi = s.Par.Breite;
@@ -150,7 +150,7 @@ void stundenlinien(Kreisplot& p, const SonnenstandSchalter& o)
         const std::string stift = ganz ? ";SP 2;PD " : ";SP 3;PD ";
         double h = 0, a = 0, dekl = 0, zeitgl = 0;
         SonnenstandZonenzeit(jahr, phi < 0 ? TagImJahr(jahr, 12, 21) : tag2106, h, t, phi, laenge, s.Par.Zonenmeridian,
-                             a, dekl, zeitgl, o.StundenMitZeitgl);
+                             a, dekl, zeitgl, (s.StundenMitZeitgl != 0));
         const long double r = p.g.R * (1 - h / 90.0L);
         long double x = p.g.cx - r * std::sin(a * gradInRad);
         long double y = p.g.cy - r * std::cos(a * gradInRad);
@@ -169,7 +169,7 @@ void stundenlinien(Kreisplot& p, const SonnenstandSchalter& o)
         for (int monat = 1; monat <= 12; ++monat) {
             for (int tag = 1; tag <= 29; tag += 2) {
                 const int n = TagImJahr(jahr, monat, tag);
-                if (o.StundenMitZeitgl) {
+                if ((s.StundenMitZeitgl != 0)) {
                     const int bereich = std::min<int>(s.Schalter.Sonnenstand, 2);
                     const bool drin = bereich == 0   ? n < tag2312
                                       : bereich == 1 ? n > tag2106 - 1 && n < tag2312
@@ -180,7 +180,7 @@ void stundenlinien(Kreisplot& p, const SonnenstandSchalter& o)
                     }
                 }
                 SonnenstandZonenzeit(jahr, n, h, t, phi, laenge, s.Par.Zonenmeridian, a, dekl, zeitgl,
-                                     o.StundenMitZeitgl);
+                                     (s.StundenMitZeitgl != 0));
                 const bool sichtbar = h > 0;
                 if (sichtbar && sichtbarVorher) {
                     p.stiftNachProfil(stift, a, h);
@@ -207,7 +207,7 @@ KreisPlotGeometrie kreisPlotGeometrie(int breite, int hoehe)
     return g;
 }
 
-void SonnenstandKreisHPGL(HPGLDatei& datei, const AppState& s, const SonnenstandSchalter& o, int breite, int hoehe)
+void SonnenstandKreisHPGL(HPGLDatei& datei, const AppState& s, int breite, int hoehe)
 {
     Kreisplot p{datei, s, kreisPlotGeometrie(breite, hoehe), profilAktiv(s)};
     p.w(";IN;SS;SI 0.16, 0.24;SP 4");
@@ -217,10 +217,10 @@ void SonnenstandKreisHPGL(HPGLDatei& datei, const AppState& s, const Sonnenstand
     if (s.HorizontGeladen)
         profilPlot(p);
     datumslinien(p);
-    stundenlinien(p, o);
+    stundenlinien(p);
     p.w(";SP 4;SI 0.14, 0.20");
     int zeile = 160;
-    for (const std::string& text : kreisLegende(s, o, true)) {
+    for (const std::string& text : kreisLegende(s, true)) {
         p.w(";PU " + p.xy(p.g.titelX, p.g.titelY - zeile) + ";LB" + text + ETX);
         zeile += 160;
     }

@@ -6,7 +6,6 @@
 // stretches below the horizon profile.
 #include "core/HPGLDatei.h"
 #include "core/State.h"
-#include "tables/SonnenstandSchalter.h"
 
 namespace umbrin {
 
@@ -21,6 +20,6 @@ struct KreisPlotGeometrie {
 // The window writes with width 2900 and height 2000 (tenths of a millimetre).
 KreisPlotGeometrie kreisPlotGeometrie(int breite, int hoehe);
 
-void SonnenstandKreisHPGL(HPGLDatei& datei, const AppState& s, const SonnenstandSchalter& o, int breite, int hoehe);
+void SonnenstandKreisHPGL(HPGLDatei& datei, const AppState& s, int breite, int hoehe);
 
 } // namespace umbrin

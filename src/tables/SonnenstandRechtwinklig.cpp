@@ -192,7 +192,7 @@ void stundenlinien(RechtwinkligZeichnung& z, bool Zonenzeit)
     Canvas& c = z.c;
     const AppState& s = z.s;
     const double phi = s.Par.Breite;
-    const bool mitZeitgl = z.o.StundenMitZeitgl;
+    const bool mitZeitgl = (z.s.StundenMitZeitgl != 0);
     if (!mitZeitgl) {
         c.setPenColor(farbe(s, 2));
         c.setFontColor(farbe(s, 2));
@@ -272,7 +272,7 @@ void streiflicht(RechtwinkligZeichnung& z, int Links, int Oben, int Bildbreite, 
         return;
     c.setFontHeight(Bildbreite < 2000 ? 32 : 43);
     c.setFontColor(farbe(s, 3));
-    if (!z.o.EbeneBesonnt)
+    if (!(z.s.EbeneBesonnt != 0))
         return;
     StreiflichtText = streiflichtGekuerzt(StreiflichtText);
     c.textOut(Links + 50, z.g.y0 + Oben + rnd(1.2L * c.fontHeight()),
@@ -327,7 +327,7 @@ void setzeSichtbarkeitsfarbe(RechtwinkligZeichnung& z, Farbe linienfarbe, double
     if (!z.pruefen)
         return;
     const Farbe schatten = farbe(z.s, 10);
-    if (sonneVerdeckt(z.s, z.o, a, h)) {
+    if (sonneVerdeckt(z.s, a, h)) {
         if (z.c.pen().color != schatten)
             z.c.setPenColor(schatten);
     } else if (z.c.pen().color == schatten) {
@@ -413,19 +413,19 @@ std::string streiflichtGekuerzt(const std::string& text)
     return t;
 }
 
-void ZeichneSonnenstandRechtwinklig(Canvas& c, const AppState& s, const SonnenstandSchalter& o, int Links, int Oben,
+void ZeichneSonnenstandRechtwinklig(Canvas& c, const AppState& s, int Links, int Oben,
                                     int Bildbreite, int Bildhoehe, bool Bildschirm, bool Zonenzeit,
                                     std::string& StreiflichtText)
 {
-    RechtwinkligZeichnung z{c, s, o, rechtwinkligGeometrie(Links, Oben, Bildbreite, Bildhoehe, Bildschirm),
-                            sichtbarkeitPruefen(s, o)};
+    RechtwinkligZeichnung z{c, s, rechtwinkligGeometrie(Links, Oben, Bildbreite, Bildhoehe, Bildschirm),
+                            sichtbarkeitPruefen(s)};
     c.setPenColor(FarbeSchwarz);
     c.setFontName("Arial");
     c.setFontColor(farbe(s, 3));
     c.setPenColor(farbe(s, 3));
-    titelZeilen(z, Links, Oben, Bildbreite, Bildhoehe, Bildschirm, zeitsystemText(s, o, Zonenzeit));
+    titelZeilen(z, Links, Oben, Bildbreite, Bildhoehe, Bildschirm, zeitsystemText(s, Zonenzeit));
     gitter(z);
-    if (o.EbeneBesonnt) {
+    if ((s.EbeneBesonnt != 0)) {
         c.setPenWidth(s.Schalter.Linienstaerke + 1);
         c.setPenColor(farbe(s, 9));
         zeichneEbenenspur(z, s.Par.Wandabweichung, 90 - s.Par.Inklination);

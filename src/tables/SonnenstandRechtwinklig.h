@@ -6,7 +6,6 @@
 // image and on the printer page (0.1 mm); its plot twin is SonnenstandRechtwinkligHPGL.
 #include "core/Canvas.h"
 #include "core/State.h"
-#include "tables/SonnenstandSchalter.h"
 
 #include <string>
 
@@ -40,7 +39,6 @@ std::vector<Tageslinie> rechtwinkligTageslinien(int linienProMonat, bool aufstei
 struct RechtwinkligZeichnung {
     Canvas& c;
     const AppState& s;
-    const SonnenstandSchalter& o;
     RechtwinkligGeometrie g;
     bool pruefen = false; // a visibility test runs after each point
 
@@ -50,7 +48,7 @@ struct RechtwinkligZeichnung {
 
 // Draws the diagram. StreiflichtText receives the earliest and latest sunlight on the plane of
 // s.Par (on the printer and with the plane shown, cut as printed).
-void ZeichneSonnenstandRechtwinklig(Canvas& c, const AppState& s, const SonnenstandSchalter& o, int Links, int Oben,
+void ZeichneSonnenstandRechtwinklig(Canvas& c, const AppState& s, int Links, int Oben,
                                     int Bildbreite, int Bildhoehe, bool Bildschirm, bool Zonenzeit,
                                     std::string& StreiflichtText);
 

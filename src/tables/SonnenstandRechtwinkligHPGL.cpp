@@ -168,7 +168,7 @@ void stundenlinien(RechtwinkligPlot& p, bool Zonenzeit)
 {
     const AppState& s = p.s;
     const double phi = s.Par.Breite;
-    const bool mitZeitgl = p.o.StundenMitZeitgl;
+    const bool mitZeitgl = (p.s.StundenMitZeitgl != 0);
     const int n = std::clamp(s.Schalter.StundenIntervallSonst - '0', 0, 3);
     const int sonnenstand = mitZeitgl ? std::min<int>(s.Schalter.Sonnenstand, 2) : 1;
     const int vonMonat = sonnenstand == 1 ? 6 : 0;
@@ -255,7 +255,7 @@ void schluss(RechtwinkligPlot& p, int Bildbreite)
     std::string licht = ErstesLetztesLicht(s, s.Par.Breite, s.Par.Wandabweichung, s.Par.Inklination, shift).Text;
     w(p, ";SI 0.09, 0.15 ;SP 4");
     const int z = s.Schalter.Zonenzeit ? 1 : 0;
-    if (p.o.EbeneBesonnt) {
+    if ((p.s.EbeneBesonnt != 0)) {
         licht = streiflichtGekuerzt(licht);
         w(p, ";PU " + K(g.x0) + " " + K(g.y0 - rnd(6.0L * g.t)) + ";LB" + ohne(holeText(s, 913)) + " " + licht + " "
                  + ohne(texteText(s, 120 + z)) + " !,  " + ohne(holeText(s, 402)) + " = "
@@ -263,7 +263,7 @@ void schluss(RechtwinkligPlot& p, int Bildbreite)
                  + RealStr(s.Par.Inklination, 5, 1) + holeText(s, 20) + ETX);
     }
     std::string zeit = ohne(texteText(s, 214)) + " :   ";
-    if (p.o.StundenMitZeitgl)
+    if ((p.s.StundenMitZeitgl != 0))
         zeit += ohne(texteText(s, 123 + z)) + ", " + ohne(holeText(s, 591 + std::min<int>(s.Schalter.Sonnenstand, 2)));
     else
         zeit += ohne(texteText(s, 120 + z));
@@ -300,7 +300,7 @@ void setzeSichtbarkeitsstiftHPGL(RechtwinkligPlot& p, const std::string& liniens
         const bool mitSenken = stift.size() >= 4 && stift.compare(stift.size() - 4, 4, ";PD ") == 0;
         w(p, p.stiftOben && mitSenken ? stift.substr(0, stift.size() - 4) : stift);
     };
-    const bool verdeckt = sonneVerdeckt(p.s, p.o, a, h);
+    const bool verdeckt = sonneVerdeckt(p.s, a, h);
     if (verdeckt && !p.schattenAktiv) {
         waehle(schatten);
         p.schattenAktiv = true;
@@ -355,15 +355,15 @@ void profilRechtwinkligHPGL(RechtwinkligPlot& p)
     w(p, ";PU ;");
 }
 
-void SonnenstandRechtwinkligHPGL(HPGLDatei& datei, const AppState& s, const SonnenstandSchalter& o, int Links,
+void SonnenstandRechtwinkligHPGL(HPGLDatei& datei, const AppState& s, int Links,
                                  int Oben, int Bildbreite, int Bildhoehe, double Faktor, bool Zonenzeit)
 {
-    RechtwinkligPlot p{datei, s, o, rechtwinkligPlotGeometrie(Links, Oben, Bildbreite, Bildhoehe, Faktor),
-                       sichtbarkeitPruefen(s, o)};
+    RechtwinkligPlot p{datei, s, rechtwinkligPlotGeometrie(Links, Oben, Bildbreite, Bildhoehe, Faktor),
+                       sichtbarkeitPruefen(s)};
     kopf(p, Links);
     gitter(p);
     w(p, ";PU;SP 10");
-    if (o.EbeneBesonnt)
+    if ((s.EbeneBesonnt != 0))
         ebenenspurHPGL(p, s.Par.Wandabweichung, 90 - s.Par.Inklination);
     if (profilAktiv(s))
         profilRechtwinkligHPGL(p);

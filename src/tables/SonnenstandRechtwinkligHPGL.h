@@ -5,7 +5,6 @@
 // the open plot and ends with the time label, no closing command.
 #include "core/HPGLDatei.h"
 #include "core/State.h"
-#include "tables/SonnenstandSchalter.h"
 
 #include <string>
 
@@ -23,14 +22,13 @@ struct RechtwinkligPlotGeometrie {
 RechtwinkligPlotGeometrie rechtwinkligPlotGeometrie(int Links, int Oben, int Bildbreite, int Bildhoehe, double Faktor);
 
 // The window writes with (100, 100, 2900, 2000, 1.0, Schalter.Zonenzeit).
-void SonnenstandRechtwinkligHPGL(HPGLDatei& datei, const AppState& s, const SonnenstandSchalter& o, int Links,
+void SonnenstandRechtwinkligHPGL(HPGLDatei& datei, const AppState& s, int Links,
                                  int Oben, int Bildbreite, int Bildhoehe, double Faktor, bool Zonenzeit);
 
 // One plot in progress, for the local operations below.
 struct RechtwinkligPlot {
     HPGLDatei& datei;
     const AppState& s;
-    const SonnenstandSchalter& o;
     RechtwinkligPlotGeometrie g;
     bool pruefen = false;
     bool schattenAktiv = false; // the shade pen is the active one

@@ -21,13 +21,13 @@ bool unterProfil(const AppState& s, double a, double h)
     return profilAktiv(s) && s.Horizont[static_cast<std::size_t>(profilIndex(a))].Hoehe > h;
 }
 
-bool sonneVerdeckt(const AppState& s, const SonnenstandSchalter& o, double a, double h)
+bool sonneVerdeckt(const AppState& s, double a, double h)
 {
-    if (o.EbeneBesonnt && CosSonneNormale(s.Par.Wandabweichung, 90.0 - s.Par.Inklination, a, h) < 0)
+    if ((s.EbeneBesonnt != 0) && CosSonneNormale(s.Par.Wandabweichung, 90.0 - s.Par.Inklination, a, h) < 0)
         return true;
     return unterProfil(s, a, h);
 }
 
-bool sichtbarkeitPruefen(const AppState& s, const SonnenstandSchalter& o) { return o.EbeneBesonnt || profilAktiv(s); }
+bool sichtbarkeitPruefen(const AppState& s) { return (s.EbeneBesonnt != 0) || profilAktiv(s); }
 
 } // namespace umbrin

@@ -3,7 +3,6 @@
 // plane is shown) or below the loaded horizon profile (when it is shown). Both diagrams and
 // their plots draw a hidden stretch of a line in the shade colour.
 #include "core/State.h"
-#include "tables/SonnenstandSchalter.h"
 
 namespace umbrin {
 
@@ -21,9 +20,9 @@ bool unterProfil(const AppState& s, double a, double h);
 // The cartesian diagram's test: the sun at (a, h) is behind the plane of s.Par (normal of
 // azimuth Wandabweichung and altitude 90 - Inklination) while the plane is shown, or below
 // the profile while one is in use.
-bool sonneVerdeckt(const AppState& s, const SonnenstandSchalter& o, double a, double h);
+bool sonneVerdeckt(const AppState& s, double a, double h);
 
 // Some test can change a line's colour: the plane is shown or a profile is in use.
-bool sichtbarkeitPruefen(const AppState& s, const SonnenstandSchalter& o);
+bool sichtbarkeitPruefen(const AppState& s);
 
 } // namespace umbrin

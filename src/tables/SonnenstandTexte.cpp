@@ -30,15 +30,15 @@ std::string zeichenAus(std::string_view text, std::size_t von, std::size_t anzah
     return aus;
 }
 
-std::string zeitraumText(const AppState& s, const SonnenstandSchalter& o)
+std::string zeitraumText(const AppState& s)
 {
-    return holeText(s, 591 + (o.StundenMitZeitgl ? std::min<int>(s.Schalter.Sonnenstand, 2) : 0));
+    return holeText(s, 591 + ((s.StundenMitZeitgl != 0) ? std::min<int>(s.Schalter.Sonnenstand, 2) : 0));
 }
 
-std::string zeitsystemText(const AppState& s, const SonnenstandSchalter& o, bool zonenzeit)
+std::string zeitsystemText(const AppState& s, bool zonenzeit)
 {
-    const int zeile = o.StundenMitZeitgl ? (zonenzeit ? 124 : 123) : (zonenzeit ? 121 : 120);
-    const std::string text = std::string(texteText(s, zeile)) + " " + ", " + zeitraumText(s, o);
+    const int zeile = (s.StundenMitZeitgl != 0) ? (zonenzeit ? 124 : 123) : (zonenzeit ? 121 : 120);
+    const std::string text = std::string(texteText(s, zeile)) + " " + ", " + zeitraumText(s);
     return zeichenAus(text, 1, 60);
 }
 

@@ -16,18 +16,18 @@ using namespace umbrin::test;
 
 namespace {
 
-RecordingCanvas kreis(const AppState& s, const SonnenstandSchalter& o = {}, int w = 1000, int h = 700)
+RecordingCanvas kreis(const AppState& s, int w = 1000, int h = 700)
 {
     RecordingCanvas c(w, h);
-    ZeichneSonnenstandKreis(c, s, o, w, h, true);
+    ZeichneSonnenstandKreis(c, s, w, h, true);
     return c;
 }
 
-RecordingCanvas rechtwinklig(const AppState& s, const SonnenstandSchalter& o = {}, int w = 1000, int h = 600)
+RecordingCanvas rechtwinklig(const AppState& s, int w = 1000, int h = 600)
 {
     RecordingCanvas c(w, h);
     std::string licht;
-    ZeichneSonnenstandRechtwinklig(c, s, o, 0, 0, w, h, true, s.Schalter.Zonenzeit != 0, licht);
+    ZeichneSonnenstandRechtwinklig(c, s, 0, 0, w, h, true, s.Schalter.Zonenzeit != 0, licht);
     return c;
 }
 
@@ -140,10 +140,9 @@ TEST(SonnenstandDiagramme, ShadeColourOnlyWithPlaneOrProfile)
     EXPECT_EQ(kreis(s).countLines(s.Farben[10]), 0u);
     EXPECT_EQ(rechtwinklig(s).countLines(s.Farben[10]), 0u);
 
-    SonnenstandSchalter ebene;
-    ebene.EbeneBesonnt = true;
+    s.EbeneBesonnt = 1;
     s.Par.Inklination = 90;
-    EXPECT_GT(rechtwinklig(s, ebene).countLines(s.Farben[10]), 0u);
+    EXPECT_GT(rechtwinklig(s).countLines(s.Farben[10]), 0u);
 
     // A profile of 20 degrees all round hides the low sun in both diagrams.
     s.HorizontGeladen = 1;
@@ -155,13 +154,12 @@ TEST(SonnenstandDiagramme, ShadeColourOnlyWithPlaneOrProfile)
 
 TEST(SonnenstandDiagramme, ExtremeLatitudesGiveBoundedCoordinates)
 {
-    SonnenstandSchalter o;
-    o.EbeneBesonnt = true;
     for (double breite : {0.0, 23.44, -23.44, 66.56, -66.56, 90.0, -90.0}) {
         for (bool mitZeitgl : {false, true}) {
             AppState s = diagrammZustand(breite);
-            o.StundenMitZeitgl = mitZeitgl;
-            for (const RecordingCanvas& c : {kreis(s, o), rechtwinklig(s, o)}) {
+            s.EbeneBesonnt = 1;
+            s.StundenMitZeitgl = mitZeitgl ? 1 : 0;
+            for (const RecordingCanvas& c : {kreis(s), rechtwinklig(s)}) {
                 for (const RecordedPrimitive& p : c.primitives())
                     for (const CanvasPoint& q : p.points)
                         ASSERT_TRUE(std::abs(q.x) < 5000 && std::abs(q.y) < 5000) << breite << " " << q.x << " " << q.y;

@@ -24,19 +24,19 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string rechtwinkligPlot(const AppState& s, const SonnenstandSchalter& o = {})
+std::string rechtwinkligPlot(const AppState& s)
 {
     HPGLDatei d;
     d.oeffnenImSpeicher();
-    SonnenstandRechtwinkligHPGL(d, s, o, 100, 100, 2900, 2000, 1.0, s.Schalter.Zonenzeit != 0);
+    SonnenstandRechtwinkligHPGL(d, s, 100, 100, 2900, 2000, 1.0, s.Schalter.Zonenzeit != 0);
     return d.inhalt();
 }
 
-std::string kreisPlot(const AppState& s, const SonnenstandSchalter& o = {})
+std::string kreisPlot(const AppState& s)
 {
     HPGLDatei d;
     d.oeffnenImSpeicher();
-    SonnenstandKreisHPGL(d, s, o, 2900, 2000);
+    SonnenstandKreisHPGL(d, s, 2900, 2000);
     return d.inhalt();
 }
 
@@ -96,10 +96,9 @@ TEST(SonnenstandPlot, CartesianHeaderPathsWallAndLabels)
     EXPECT_EQ(p.substr(p.rfind(";PU ")), ";PU 1567 5900;LB Zeitanzeige :   Wahre Ortszeit (WOZ)\x03");
 
     // A vertical wall of declination -11.7: two strokes at its horizon crossings.
-    SonnenstandSchalter o;
-    o.EbeneBesonnt = true;
+    s.EbeneBesonnt = 1;
     s.Par.Inklination = 90;
-    const std::string w = rechtwinkligPlot(s, o);
+    const std::string w = rechtwinkligPlot(s);
     EXPECT_NE(w.find(";PU;SP 10;SP 10;PU 2678 900;PD 2678 5700;PU 7898 900;PD 7898 5700;SP 1;PD ;PU "),
               std::string::npos);
 }
@@ -121,9 +120,8 @@ TEST(SonnenstandPlot, CartesianHourLinePens)
         AppState s = diagrammZustand();
         s.Schalter.StundenIntervallSonst = f.intervall;
         s.Schalter.Sonnenstand = static_cast<std::uint8_t>(f.sonnenstand);
-        SonnenstandSchalter o;
-        o.StundenMitZeitgl = f.mitZeitgl;
-        EXPECT_EQ(zaehle(rechtwinkligPlot(s, o), f.stift), f.linien) << f.stift << " " << f.intervall;
+        s.StundenMitZeitgl = f.mitZeitgl ? 1 : 0;
+        EXPECT_EQ(zaehle(rechtwinkligPlot(s), f.stift), f.linien) << f.stift << " " << f.intervall;
     }
 }
 
@@ -212,17 +210,16 @@ TEST(SonnenstandPlot, EveryPlotIsReadByHp2xxAndItsDxfByEzdxf)
     for (std::size_t k = 0; k < s.Horizont.size(); ++k)
         s.Horizont[k].Hoehe = 5 + 4 * std::sin(k * 0.05);
     s.Par.Inklination = 60;
-    SonnenstandSchalter o;
-    o.EbeneBesonnt = true;
-    o.StundenMitZeitgl = true;
+    s.EbeneBesonnt = 1;
+    s.StundenMitZeitgl = 1;
     struct Plot {
         std::string name;
         std::string hpgl;
         std::string label;
     };
     const std::vector<Plot> plots = {
-        {"rechtwinklig", rechtwinkligPlot(s, o), "Azi"},
-        {"kreis", kreisPlot(s, o), "polares Sonnenstandsdiagramm"},
+        {"rechtwinklig", rechtwinkligPlot(s), "Azi"},
+        {"kreis", kreisPlot(s), "polares Sonnenstandsdiagramm"},
         {"eot", eotPlot(s), "Jan"},
         {"eot_gespiegelt", eotPlot(s, 1.0, true, true), "Feb"},
         {"eot_faktor20", eotPlot(s, 20.0), "Dez"},
@@ -246,13 +243,12 @@ TEST(SonnenstandPlot, EveryPlotIsReadByHp2xxAndItsDxfByEzdxf)
 
 TEST(SonnenstandPlot, ExtremeLatitudesGiveBoundedPlotCoordinates)
 {
-    SonnenstandSchalter o;
-    o.EbeneBesonnt = true;
     for (double breite : {0.0, 23.44, -23.44, 66.56, -66.56, 90.0, -90.0}) {
         for (bool mitZeitgl : {false, true}) {
             AppState s = diagrammZustand(breite);
-            o.StundenMitZeitgl = mitZeitgl;
-            for (const std::string& p : {rechtwinkligPlot(s, o), kreisPlot(s, o)}) {
+            s.EbeneBesonnt = 1;
+            s.StundenMitZeitgl = mitZeitgl ? 1 : 0;
+            for (const std::string& p : {rechtwinkligPlot(s), kreisPlot(s)}) {
                 EXPECT_EQ(p.find("nan"), std::string::npos) << breite;
                 for (const PlotPunkt& q : plotPunkte(p))
                     ASSERT_TRUE(std::abs(q.x) < 20000 && std::abs(q.y) < 20000) << breite << " " << q.x << " " << q.y;
