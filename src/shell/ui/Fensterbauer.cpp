@@ -22,6 +22,7 @@ std::function<QWidget*(MainWindow&)> zeichnungsbauer()
         };
         d.farbpalette = [&mw] { mw.aktion(menue::Farbpalette)->trigger(); };
         d.parameterDialog = [&mw] { mw.Parameterfestlegen1Click(); };
+        d.zeigeBild = [&mw] { mw.zeigeTypBild(); };
         d.schliessen = [&mw] { mw.mCloseWindowClick(); };
         d.konstruktionsdatenSpeichern = [&mw] { mw.Konstruktionsdatenspeichern1Click(); };
         d.textdruckBeenden = [&mw] { mw.textdruck().schliesse(); };

@@ -101,6 +101,7 @@ MainWindow::MainWindow(AppState& state, ShellZustand& shell, UserPrompt& prompt,
 
     baueMenue();
     FormCreate(programmOrdner.isEmpty() ? QCoreApplication::applicationDirPath() : programmOrdner);
+    baueSchaufenster();
 }
 
 MainWindow::~MainWindow()
@@ -211,10 +212,6 @@ void MainWindow::baueMenue()
     verbinde(menue::GraphZeitgleichung, [this] { GraphZeitgleichung1Click(); });
     verbinde(menue::Rechtwinklig, [this] { Sonnenstandsdiagramm1Click(0); });
     verbinde(menue::Kreisfoermig, [this] { Sonnenstandsdiagramm1Click(1); });
-    // The colour palette and the about panel are not there yet; their commands stay visible
-    // and disabled.
-    for (int i : {menue::Farbpalette, menue::About})
-        aktion(i)->setEnabled(false);
 
     popupWalk_ = new QMenu(this);
     for (const auto& p : walkPopup()) {
@@ -459,6 +456,7 @@ void MainWindow::FensterZu(const QString& praefix)
 
 QMdiSubWindow* MainWindow::oeffne(QWidget* fenster)
 {
+    versteckeSchaufenster();
     fenster->setAttribute(Qt::WA_DeleteOnClose);
     QMdiSubWindow* sub = mdi_->addSubWindow(fenster);
     sub->setAttribute(Qt::WA_DeleteOnClose);
@@ -545,6 +543,7 @@ void MainWindow::mCloseWindowClick()
         return;
     }
     schliesseArbeitsfenster();
+    versteckeSchaufenster();
     FensterMenues(aktivesFenster() != nullptr);
     aktion(menue::Drucken)->setEnabled(false);
 }
