@@ -404,6 +404,10 @@ void TypwahlDialog::zeigeFelder()
     rgAzMain_->setVisible(t == 'a');
     rgSchirm_->setVisible(s_.Schirmuhr != 0);
     label9_->setVisible(t != 'a' && t != 'c' && t != 'q');
+    // The window grows to the fields of the type chosen, so that none is cut off or scrolled.
+    rumpfGeaendert(this);
+    if (!isMaximized())
+        resize(size().expandedTo(sizeHint()));
 }
 
 void TypwahlDialog::wandabweichungVerlassen()

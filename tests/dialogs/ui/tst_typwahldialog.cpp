@@ -7,9 +7,12 @@
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QtTest>
 
 #include <cmath>
+#include <string>
 
 
 using namespace umbrin;
@@ -61,6 +64,26 @@ private slots:
         QVERIFY(d->pruefeAlles());
         QCOMPARE(s.Par.Wandabweichung, 0.0);
         QCOMPARE(s.Par.Inklination, 0.0);
+        d->close();
+    }
+
+    // Another dial type with more lines or wider fields grows the window: nothing is cut off
+    // and nothing has to be scrolled.
+    void choosingATypeGrowsTheWindowToItsFields()
+    {
+        s.ExpertenModus = 1;
+        auto* d = oeffne<TypwahlDialog>();
+        RadioGruppe* typen = gruppe(d, "RG1");
+        auto* bereich = d->findChild<QScrollArea*>(QStringLiteral("Rollbereich"));
+        QVERIFY(bereich);
+        for (const auto& [index, typ] : {std::pair{4, 'q'}, std::pair{10, 'm'}, std::pair{4, 'q'}, std::pair{6, 'z'}}) {
+            waehle(typen, index);
+            QCOMPARE(s.UhrTyp, typ);
+            QApplication::processEvents();
+            const std::string name(1, typ);
+            QVERIFY2(d->width() >= d->sizeHint().width() && d->height() >= d->sizeHint().height(), name.c_str());
+            QVERIFY2(!bereich->verticalScrollBar()->isVisible(), name.c_str());
+        }
         d->close();
     }
 
