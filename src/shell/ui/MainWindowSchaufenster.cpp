@@ -27,6 +27,11 @@ void MainWindow::baueSchaufenster()
     umgebung_->haken.zeigeBild = [this](std::int32_t nr) { galerie_->zeigeTypBild(nr); };
     connect(mdi_, &QMdiArea::subWindowActivated, galerie_, [this] { galerie_->zeigBild(); });
     connect(this, &MainWindow::spracheGewechselt, galerie_, [this] { galerie_->beschrifte(); });
+    // An open palette takes the new language at once, its legend included.
+    connect(this, &MainWindow::spracheGewechselt, this, [this] {
+        if (farbpanel_ && farbpanel_->isVisible())
+            farbpanel_->Farbauswahl1Click();
+    });
 
     infoPanel_ = new InfoPanel(s_, QStringLiteral(UMBRIN_HOMEPAGE), QStringLiteral(UMBRIN_MAIL), mdi_);
     infoPanel_->setNachOk([this] { galerie_->verstecke(); });

@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
@@ -81,6 +82,22 @@ private slots:
         p->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
         QVERIFY(!p->isVisible());
         QVERIFY(h.w->close());
+    }
+
+    // An open palette follows a language switch: its captions and legend change at once.
+    void anOpenPaletteFollowsTheLanguage()
+    {
+        Hauptfenster h;
+        h.w->aktion(menue::Farbpalette)->trigger();
+        Farbpanel* p = h.w->farbpanel();
+        QVERIFY(p->isVisible());
+        const QString legende = p->findChild<QLabel*>(QStringLiteral("LabGrid"))->text();
+        h.w->aktion(menue::Englisch)->trigger();
+        QCOMPARE(h.s.Sprachspalte, 2);
+        QVERIFY(p->isVisible());
+        const auto knoepfe = p->findChildren<QPushButton*>();
+        QVERIFY(std::any_of(knoepfe.begin(), knoepfe.end(), [](QPushButton* b) { return b->text() == QStringLiteral("Close"); }));
+        QVERIFY(p->findChild<QLabel*>(QStringLiteral("LabGrid"))->text() != legende);
     }
 
     void saveResetAndLoadThroughTheButtons()
