@@ -94,6 +94,14 @@ TEST(Zeichnungsroutinen, BuiltFamiliesHaveRowsAndTheOthersNone)
         EXPECT_EQ(e->plotPlatzierung, PlotPlatzierung::Plan);
         EXPECT_EQ(e->druckPlatzierung, DruckPlatzierung::FussUndLegende);
     }
-    for (char typ : std::string("afo"))
+    for (const std::uint8_t kreise : {0, 1}) {
+        AppState s = zustand('a');
+        s.Schalter.AzimutKreise = kreise;
+        const Zeichnungseintrag* e = zeichnungseintrag(s, false);
+        ASSERT_NE(e, nullptr) << int(kreise);
+        EXPECT_EQ(e->unterTyp, kreise);
+        EXPECT_TRUE(e->bildschirm && e->druck && e->plot);
+    }
+    for (char typ : std::string("fo"))
         EXPECT_EQ(zeichnungseintrag(zustand(typ), false), nullptr) << typ;
 }

@@ -5,6 +5,8 @@
 #include "drawing/Platzierung.h"
 #include "drawing/Zeichnungsroutinen.h"
 
+#include <QCoreApplication>
+
 namespace umbrin {
 
 namespace {
@@ -65,18 +67,36 @@ void ring(AppState& s, int exakt)
 void habermelMittlereZeit(AppState& s)
 {
     quadrant(s, 1, 0);
-    s.Schalter.MitZeitgl = 1;
-    s.Schalter.OhneZeitgl = 0;
+    s.Schalter.MitZeitglZylinder = 1;
+    s.Schalter.Ortszeit = 1;
+    s.Schalter.Zonenzeit = 0;
 }
+// At the default map scale the dial reaches far below the image: the scale is taken down on the
+// track bar (Round(e^3.6) mm from the centre to the pole), the foot clicked into the upper
+// quarter, so that the pole, both focus points and the winter date line are all on the image,
+// and the legend put into the top left corner, clear of the noon analemma.
 void biazimutal(AppState& s)
 {
     s.UhrTyp = 'c';
+    s.Schalter.Kartenmassstab = 37;
+    s.FusspunktGesetzt = 1;
+    s.LegendeGesetzt = 1;
     s.KarteAn = 1;
+    s.GrenzenAn = 1;
+    s.KuestenAn = 1;
+}
+Platzierung biazimutalPlatzierung(const AppState& s, std::int32_t w, std::int32_t h)
+{
+    Platzierung p = standardPlatzierung(s, w, h);
+    p.FusspunktY = h / 4;
+    p.LegendeX = w / 64;
+    p.LegendeY = h / 64;
+    return p;
 }
 
 constexpr std::array<Bildauftrag, 28> kAuftraege = {{
     {105, kStartB, kStartH, alleLinien},
-    {106, kStartB, kStartH, biazimutal},
+    {106, kStartB, kStartH, biazimutal, biazimutalPlatzierung},
     {1105, kDialB, kDialH, [](AppState& s) { s.UhrTyp = 'h'; }},
     {1106, kDialB, kDialH, vertikal},
     {3000, kDialB, kDialH, suedwand},
@@ -100,7 +120,7 @@ constexpr std::array<Bildauftrag, 28> kAuftraege = {{
     {3017, kDialB, kDialH, [](AppState& s) { ring(s, 1); }},
     {3018, kDialB, kDialH, [](AppState& s) { ring(s, 2); }},
     {3008, kDialB, kDialH, [](AppState& s) { s.UhrTyp = 'm'; }},
-    {3016, kDialB, kDialH, biazimutal},
+    {3016, kDialB, kDialH, biazimutal, biazimutalPlatzierung},
     {3020, kDialB, kDialH, [](AppState& s) { s.UhrTyp = 'p'; }},
     {3021, kDialB, kDialH, [](AppState& s) { s.UhrTyp = 'w'; }},
 }};
@@ -123,12 +143,13 @@ std::optional<QImage> zeichneBild(const Bildauftrag& auftrag)
     Zeichenfensterzustand f;
     f.BildBreite = f.AktivBreite = b;
     f.BildHoehe = f.AktivHoehe = h;
-    setzePlatzierung(s, standardPlatzierung(s, b, h));
+    setzePlatzierung(s, auftrag.platzieren(s, b, h));
     QImage bild(b, h, QImage::Format_RGB32);
     bild.fill(Qt::white);
     {
         PainterCanvas canvas(bild);
         Zeichenauftrag a{s, f, canvas, b, h, true, zeichenumgebung(f, true, false, 0, 0), 0, 0};
+        a.arbeitsPfad = QCoreApplication::applicationDirPath().toStdString();
         konstruiereBild(a, Zeichenanlass::Zeichnen);
     }
     return bild.scaled(auftrag.breite, auftrag.hoehe, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

@@ -3,6 +3,7 @@
 // the dial it shows, drawn through the drawing window's table at the start location
 // (47.25° N, 9.59° E) and year 2020.
 #include "core/State.h"
+#include "drawing/Platzierung.h"
 
 #include <QImage>
 
@@ -17,6 +18,9 @@ struct Bildauftrag {
     int breite; // size of the stored picture; the dial is drawn at twice the size
     int hoehe;
     void (*einrichten)(AppState& s);
+    // Foot and legend on the drawn image of w x h pixels: where the drawing window puts them
+    // when it opens, unless the dial needs them placed by hand to be seen.
+    Platzierung (*platzieren)(const AppState& s, std::int32_t w, std::int32_t h) = standardPlatzierung;
 };
 
 std::span<const Bildauftrag> bildauftraege();

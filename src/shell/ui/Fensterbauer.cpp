@@ -72,6 +72,12 @@ std::function<QWidget*(MainWindow&)> tabellenfensterbauer()
             drucken->setEnabled(true);
         };
         d.tabelle = [&mw](int menuepunkt) { mw.AufUntergangvonSonneMond1Click(menuepunkt); };
+        d.grafik = [&mw](int rechenmodus) {
+            if (rechenmodus == 16)
+                mw.GraphZeitgleichung1Click();
+            else
+                mw.Sonnenstandsdiagramm1Click(mw.state().Schalter.Diagrammart);
+        };
         ShellZustand& z = mw.shell();
         return new Tsset2(mw.state(), mw.prompt(), z.Tag, z.Monat, std::move(d));
     };

@@ -209,10 +209,9 @@ void MainWindow::baueMenue()
                   menue::Hinweise})
         aktion(i)->setCheckable(true);
 
-    // The graphs of the tables window are not there yet; their commands stay visible and
-    // disabled.
-    for (int i : {menue::GraphZeitgleichung, menue::Rechtwinklig, menue::Kreisfoermig})
-        aktion(i)->setEnabled(false);
+    verbinde(menue::GraphZeitgleichung, [this] { GraphZeitgleichung1Click(); });
+    verbinde(menue::Rechtwinklig, [this] { Sonnenstandsdiagramm1Click(0); });
+    verbinde(menue::Kreisfoermig, [this] { Sonnenstandsdiagramm1Click(1); });
 
     popupWalk_ = new QMenu(this);
     for (const auto& p : walkPopup()) {

@@ -93,6 +93,10 @@ public:
     // The tables window for menu item 28 (month table) or 29 to 31 (year table of the
     // equation of time, the declination or the meridian transit).
     void AufUntergangvonSonneMond1Click(int menuepunkt);
+    // The tables window for the equation-of-time graph (menu item 32) and for the sun-path
+    // diagram, cartesian (diagrammart 0, item 34) or polar (1, item 35).
+    void GraphZeitgleichung1Click();
+    void Sonnenstandsdiagramm1Click(int diagrammart);
     // Opens the tables-and-graphs window for the mode set in the state; daneben keeps the
     // calculation window open beside it (its graph commands), otherwise every other working
     // window closes first.
