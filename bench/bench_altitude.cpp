@@ -2,18 +2,13 @@
 // drawing window draws it: the horizontal altitude dial folded with its vertical plate, the
 // shepherd's cylinder with every curve family and its altitude scale, the ham dial; and the
 // cylinder's plot into memory.
-#include "core/HPGLDatei.h"
 #include "core/State.h"
 #include "core/UserPrompt.h"
-#include "core/ui/PainterCanvas.h"
 #include "dials/altitude/HoehenuhrHpgl.h"
 #include "dials/altitude/KonstruiereZylinderSU.h"
 #include "dials/altitude/ZeichneSchinkenSU.h"
 
-#include <QGuiApplication>
-#include <QImage>
-
-#include <benchmark/benchmark.h>
+#include "Messrahmen.h"
 
 using namespace umbrin;
 
@@ -45,12 +40,9 @@ AppState zustand(char typ)
 void zeichne(benchmark::State& state, char typ)
 {
     const AppState s = zustand(typ);
-    QImage bild(1920, 1080, QImage::Format_ARGB32_Premultiplied);
-    for (auto _ : state) {
-        bild.fill(Qt::white);
-        PainterCanvas c(bild);
+    bench::insBild(state, [&](Canvas& c) {
         benchmark::DoNotOptimize(konstruiereZylinderSU(s, c, {1920, 1080, true, typ == 'z' ? 70.0 : 25.0, true}));
-    }
+    });
 }
 
 void HoehenuhrBild1920x1080(benchmark::State& state) { zeichne(state, 'k'); }
@@ -62,16 +54,11 @@ BENCHMARK(HirtenuhrBild1920x1080)->Unit(benchmark::kMillisecond)->Repetitions(5)
 void SchinkenuhrBild1920x1080(benchmark::State& state)
 {
     const AppState s = zustand('k');
-    QImage bild(1920, 1080, QImage::Format_ARGB32_Premultiplied);
     SchinkenAuftrag a;
     a.breite = 1920;
     a.hoehe = 1080;
     a.groesse = 40;
-    for (auto _ : state) {
-        bild.fill(Qt::white);
-        PainterCanvas c(bild);
-        benchmark::DoNotOptimize(zeichneSchinkenSU(s, c, a));
-    }
+    bench::insBild(state, [&](Canvas& c) { benchmark::DoNotOptimize(zeichneSchinkenSU(s, c, a)); });
 }
 BENCHMARK(SchinkenuhrBild1920x1080)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
@@ -80,24 +67,12 @@ void HirtenuhrPlot(benchmark::State& state)
     AppState s = zustand('z');
     s.SkalaZylinder = 182; // two copies of the folded scale
     StillePrompt frage;
-    for (auto _ : state) {
-        HPGLDatei d;
-        d.oeffnenImSpeicher();
+    bench::inDenSpeicher(state, [&](HPGLDatei& d) {
         benchmark::DoNotOptimize(schreibeHoehenuhrHPGL(s, d, frage, {70, true}));
-        benchmark::DoNotOptimize(d.inhalt().size());
-    }
+    });
 }
 BENCHMARK(HirtenuhrPlot)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    // Text needs the font database of a GUI application; no window is shown.
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return bench::laufe(argc, argv); }

@@ -4,14 +4,10 @@
 #include "core/RecordingCanvas.h"
 #include "core/Sonne.h"
 #include "core/State.h"
-#include "core/ui/PainterCanvas.h"
 #include "dials/Zeichenumgebung.h"
 #include "dials/cone/KegelUhr.h"
 
-#include <QGuiApplication>
-#include <QImage>
-
-#include <benchmark/benchmark.h>
+#include "Messrahmen.h"
 
 using namespace umbrin;
 
@@ -44,22 +40,12 @@ void KegelUhrBild1920x1080(benchmark::State& state)
 {
     const AppState s = standardKegel();
     const Zeichenumgebung u;
-    QImage bild(1920, 1080, QImage::Format_ARGB32_Premultiplied);
-    for (auto _ : state) {
-        bild.fill(Qt::white);
-        PainterCanvas c(bild);
+    bench::insBild(state, [&](Canvas& c) {
         benchmark::DoNotOptimize(zeichneKegelUhr(s, u, c, 1920, 1080, true, s.Par.Gnomonhoehe, 1.0, 0));
-    }
+    });
 }
 BENCHMARK(KegelUhrBild1920x1080)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return bench::laufe(argc, argv); }

@@ -1,18 +1,13 @@
 // The filter-hat and polar-rod cylinders into a 1920 x 1080 image through the QPainter
 // canvas, as the drawing window draws them, with every line family; and both plots into
 // memory.
-#include "core/HPGLDatei.h"
 #include "core/Sonne.h"
 #include "core/State.h"
 #include "core/UserPrompt.h"
-#include "core/ui/PainterCanvas.h"
 #include "dials/altitude/KonstruiereZylinderSU.h"
 #include "dials/altitude/ZylinderuhrHpgl.h"
 
-#include <QGuiApplication>
-#include <QImage>
-
-#include <benchmark/benchmark.h>
+#include "Messrahmen.h"
 
 using namespace umbrin;
 
@@ -46,12 +41,8 @@ AppState zustand(int art)
 void zeichne(benchmark::State& state, int art)
 {
     const AppState s = zustand(art);
-    QImage bild(1920, 1080, QImage::Format_ARGB32_Premultiplied);
-    for (auto _ : state) {
-        bild.fill(Qt::white);
-        PainterCanvas c(bild);
-        benchmark::DoNotOptimize(konstruiereZylinderSU(s, c, {1920, 1080, true, 70.0, true}));
-    }
+    bench::insBild(state,
+                   [&](Canvas& c) { benchmark::DoNotOptimize(konstruiereZylinderSU(s, c, {1920, 1080, true, 70.0, true})); });
 }
 
 void plotte(benchmark::State& state, int art)
@@ -59,12 +50,7 @@ void plotte(benchmark::State& state, int art)
     const AppState s = zustand(art);
     const ZylinderPlotAuftrag a = art == 1 ? filterhutPlotAuftrag(s) : polstabPlotAuftrag(s);
     OhneNetz frage;
-    for (auto _ : state) {
-        HPGLDatei d;
-        d.oeffnenImSpeicher();
-        benchmark::DoNotOptimize(schreibeZylinderuhrHPGL(s, d, frage, a));
-        benchmark::DoNotOptimize(d.inhalt().size());
-    }
+    bench::inDenSpeicher(state, [&](HPGLDatei& d) { benchmark::DoNotOptimize(schreibeZylinderuhrHPGL(s, d, frage, a)); });
 }
 
 void FilterhutBild1920x1080(benchmark::State& state) { zeichne(state, 1); }
@@ -81,13 +67,4 @@ BENCHMARK(PolstabPlot)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAgg
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    // Text needs the font database of a GUI application; no window is shown.
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return bench::laufe(argc, argv); }

@@ -3,14 +3,10 @@
 // and into a 1920 x 1080 image through the QPainter canvas.
 #include "core/RecordingCanvas.h"
 #include "core/State.h"
-#include "core/ui/PainterCanvas.h"
 #include "dials/Zeichenumgebung.h"
 #include "dials/planar/KonstruiereEbeneSonnenuhr.h"
 
-#include <QGuiApplication>
-#include <QImage>
-
-#include <benchmark/benchmark.h>
+#include "Messrahmen.h"
 
 using namespace umbrin;
 
@@ -53,25 +49,13 @@ void VertikaleUhrBild1920x1080(benchmark::State& state)
 {
     const AppState s = standardMitAllenLinien();
     const Zeichenumgebung u;
-    QImage bild(1920, 1080, QImage::Format_ARGB32_Premultiplied);
-    for (auto _ : state) {
-        bild.fill(Qt::white);
-        PainterCanvas c(bild);
+    bench::insBild(state, [&](Canvas& c) {
         double zoom = 1;
         benchmark::DoNotOptimize(konstruiereEbeneSonnenuhr(s, u, c, zoom));
-    }
+    });
 }
 BENCHMARK(VertikaleUhrBild1920x1080)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    // Text needs the font database of a GUI application; no window is shown.
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return bench::laufe(argc, argv); }

@@ -1,16 +1,11 @@
 // The quadrant dial with each date scale (calendar, zodiac, Gunter; half and whole year, half
 // hours) drawn into a 1920 x 1080 image through the QPainter canvas, as the drawing window
 // draws it, and written as a plot.
-#include "core/HPGLDatei.h"
 #include "core/State.h"
-#include "core/ui/PainterCanvas.h"
 #include "dials/quadrant/QuadrantHpgl.h"
 #include "dials/quadrant/QuadrantZeichnung.h"
 
-#include <QGuiApplication>
-#include <QImage>
-
-#include <benchmark/benchmark.h>
+#include "Messrahmen.h"
 
 using namespace umbrin;
 
@@ -30,12 +25,8 @@ AppState zustand(const benchmark::State& state)
 void QuadrantBild1920x1080(benchmark::State& state)
 {
     const AppState s = zustand(state);
-    QImage bild(1920, 1080, QImage::Format_ARGB32_Premultiplied);
-    for (auto _ : state) {
-        bild.fill(Qt::white);
-        PainterCanvas c(bild);
-        benchmark::DoNotOptimize(konstruiereQuadrantSU(s, c, 1920, 1080, Zeichenumgebung{}));
-    }
+    bench::insBild(state,
+                   [&](Canvas& c) { benchmark::DoNotOptimize(konstruiereQuadrantSU(s, c, 1920, 1080, Zeichenumgebung{})); });
 }
 BENCHMARK(QuadrantBild1920x1080)
     ->ArgsProduct({{0, 1, 2}, {0, 1}})
@@ -46,24 +37,10 @@ BENCHMARK(QuadrantBild1920x1080)
 void QuadrantPlot(benchmark::State& state)
 {
     const AppState s = zustand(state);
-    for (auto _ : state) {
-        HPGLDatei plot;
-        plot.oeffnenImSpeicher();
-        schreibeQuadrantHPGL(s, plot);
-        benchmark::DoNotOptimize(plot.inhalt().size());
-    }
+    bench::inDenSpeicher(state, [&](HPGLDatei& plot) { schreibeQuadrantHPGL(s, plot); });
 }
 BENCHMARK(QuadrantPlot)->ArgsProduct({{0, 1, 2}, {0, 1}})->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    // Text needs the font database of a GUI application; no window is shown.
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return bench::laufe(argc, argv); }

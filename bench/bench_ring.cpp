@@ -2,14 +2,10 @@
 // with the deflection shown both ways and the Italian and Babylonian curves, and the
 // offset-correction chart, each into a 1920 x 1080 image through the QPainter canvas.
 #include "core/State.h"
-#include "core/ui/PainterCanvas.h"
 #include "dials/ring/RingKorrektur.h"
 #include "dials/ring/RingSonnenuhr.h"
 
-#include <QGuiApplication>
-#include <QImage>
-
-#include <benchmark/benchmark.h>
+#include "Messrahmen.h"
 
 using namespace umbrin;
 
@@ -31,12 +27,7 @@ AppState ringZustand(bool einBand)
 void ringBild(benchmark::State& state, bool einBand)
 {
     const AppState s = ringZustand(einBand);
-    QImage bild(1920, 1080, QImage::Format_ARGB32_Premultiplied);
-    for (auto _ : state) {
-        bild.fill(Qt::white);
-        PainterCanvas c(bild);
-        benchmark::DoNotOptimize(konstruiereRingSU(s, c, 1920, 1080, true, nullptr));
-    }
+    bench::insBild(state, [&](Canvas& c) { benchmark::DoNotOptimize(konstruiereRingSU(s, c, 1920, 1080, true, nullptr)); });
 }
 
 void RingZweiBaender1920x1080(benchmark::State& state) { ringBild(state, false); }
@@ -47,24 +38,12 @@ BENCHMARK(RingEinBand1920x1080)->Unit(benchmark::kMillisecond)->Repetitions(5)->
 void RingKorrektur1920x1080(benchmark::State& state)
 {
     const AppState s = ringZustand(false);
-    QImage bild(1920, 1080, QImage::Format_ARGB32_Premultiplied);
-    for (auto _ : state) {
-        bild.fill(Qt::white);
-        PainterCanvas c(bild);
+    bench::insBild(state, [&](Canvas& c) {
         benchmark::DoNotOptimize(zeichneRingKorrektur(s, c, 1920, 1080, true, true, 30, 150, false, {}));
-    }
+    });
 }
 BENCHMARK(RingKorrektur1920x1080)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    // Text needs the font database of a GUI application; no window is shown.
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return bench::laufe(argc, argv); }

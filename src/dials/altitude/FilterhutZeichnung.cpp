@@ -251,11 +251,7 @@ void Filterhut::legende()
     c_.setFontHeight(druck ? 30 : a_.grosserBildschirm ? 14 : 12);
     const int fh = druck ? 30 : c_.textExtent("f").height;
     const int x = m + canvasZahl(0.7 * W) + 10;
-    const std::string grad = sprachText(s_, " Grad", " deg ");
-    const std::string ort = sprachText(s_, "Geogr. Breite = ", "Latitude = ") + RealStr(s_.Par.Breite, 6, 2) + grad
-                            + sprachText(s_, ", Geogr. Länge = ", ", Longitude = ") + RealStr(s_.Par.Laenge, 5, 2)
-                            + grad;
-    c_.textOut(x, H - canvasZahl(2.6 * fh), ersteZeichen(ort, 60));
+    c_.textOut(x, H - canvasZahl(2.6 * fh), ersteZeichen(zylinderOrtszeile(s_), 60));
     std::string zeit;
     if (s_.Schalter.OhneZeitgl) {
         zeit = s_.Schalter.Ortszeit ? holeText(s_, 308)
@@ -289,16 +285,7 @@ Konstruktionsmeldungen Filterhut::zeichne()
     g_ = filterhutMasse(s_, a_);
     const bool druck = !a_.bildschirm;
     if (temporalZuHoch(s_.Par.Breite, s_.Schalter.Temporalstunden != 0)) {
-        Verweigerungsbild v;
-        v.schrift = "Times New Roman";
-        v.x1 = g_.W / 10;
-        v.y1 = g_.H / 2 - (3 * 30) / 2;
-        v.x2 = g_.W / 6;
-        v.y2 = g_.H / 2;
-        v.xt = g_.W / 3;
-        v.yt = g_.H / 8;
-        v.titel = texteText(s_, 153);
-        zeichneVerweigerung(s_, c_, v);
+        zeichneZylinderVerweigerung(s_, c_, g_.W, g_.H, std::string(texteText(s_, 153)));
         return {};
     }
     if (s_.Schalter.MitZeitglZylinder) {

@@ -3,10 +3,12 @@
 #include "core/Rounding.h"
 #include "core/Sonne.h"
 #include "core/Sprachdienst.h"
+#include "core/Zahlenformat.h"
 #include "dials/UngleicheStunden.h"
 
 #include <climits>
 #include <cmath>
+#include <utility>
 
 namespace umbrin {
 
@@ -119,6 +121,20 @@ void zeichneVerweigerung(const AppState& s, Canvas& c, const Verweigerungsbild& 
     c.textOut(b.xt, b.yt, b.titel);
 }
 
+void zeichneZylinderVerweigerung(const AppState& s, Canvas& c, int W, int H, std::string titel)
+{
+    Verweigerungsbild v;
+    v.schrift = "Times New Roman";
+    v.x1 = W / 10;
+    v.y1 = H / 2 - (3 * 30) / 2;
+    v.x2 = W / 6;
+    v.y2 = H / 2;
+    v.xt = W / 3;
+    v.yt = H / 8;
+    v.titel = std::move(titel);
+    zeichneVerweigerung(s, c, v);
+}
+
 std::string temporalVerweigerungText(const AppState& s)
 {
     return std::string(meldungsText(s, 64));
@@ -127,6 +143,13 @@ std::string temporalVerweigerungText(const AppState& s)
 std::string italBabylVerweigerungText(const AppState& s)
 {
     return std::string(texteText(s, 42)) + "\r" + std::string(texteText(s, 43));
+}
+
+std::string zylinderOrtszeile(const AppState& s)
+{
+    const std::string grad = sprachText(s, " Grad", " deg ");
+    return sprachText(s, "Geogr. Breite = ", "Latitude = ") + RealStr(s.Par.Breite, 6, 2) + grad
+           + sprachText(s, ", Geogr. Länge = ", ", Longitude = ") + RealStr(s.Par.Laenge, 5, 2) + grad;
 }
 
 std::string ersteZeichen(const std::string& text, std::size_t n)

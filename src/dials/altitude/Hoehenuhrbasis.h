@@ -105,6 +105,8 @@ struct Verweigerungsbild {
     std::string titel;
 };
 void zeichneVerweigerung(const AppState& s, Canvas& c, const Verweigerungsbild& b);
+// That refusal in place of a cylinder of W x H units, as the cylinders lay it out.
+void zeichneZylinderVerweigerung(const AppState& s, Canvas& c, int W, int H, std::string titel);
 // The refusal as one text, for a message box or a refused plot.
 std::string temporalVerweigerungText(const AppState& s);
 
@@ -116,6 +118,10 @@ inline std::string sprachText(const AppState& s, const char* deutsch, const char
 {
     return s.Deutsch ? deutsch : englisch;
 }
+
+// The place line of a cylinder's legend on screen and page:
+// "Geogr. Breite =  47.25 Grad, Geogr. Länge =  -9.59 Grad".
+std::string zylinderOrtszeile(const AppState& s);
 
 // The first n characters of a UTF-8 text (a character is never split).
 std::string ersteZeichen(const std::string& text, std::size_t n);

@@ -151,6 +151,22 @@ void zeichnePeaucellierStunden(Blatt& b, const PeaucellierGeometrie& g)
 
 } // namespace
 
+int zeichneFusskreuz(AppState& s, Canvas& canvas, bool bildschirm)
+{
+    const int FH0 = fussSchrift(bildschirm);
+    const int d = rund(FH0 / 2.0);
+    canvas.setFontHeight(FH0);
+    if (!bildschirm)
+        s.FusspunktY -= d;
+    const int fx = s.FusspunktX, fy = s.FusspunktY;
+    canvas.ellipse(fx - d, fy - d, fx + d, fy + d);
+    canvas.moveTo(fx - d, fy);
+    canvas.lineTo(fx + d, fy);
+    canvas.moveTo(fx, fy - d);
+    canvas.lineTo(fx, fy + d);
+    return d;
+}
+
 void zeichneBreitenHinweis(Canvas& canvas, int breite, int hoehe)
 {
     canvas.setFontSize(16);
@@ -198,18 +214,9 @@ void zeichnePeaucellierSU(AppState& s, Canvas& canvas, int x0, int y0, int breit
     canvas.setBrushStyle(BrushStyle::Clear);
     canvas.rectangle(x0, y0, x0 + breite, y0 + hoehe);
 
-    const int FH0 = bildschirm ? 16 : 30;
-    const int d = rund(FH0 / 2.0);
-    canvas.setFontHeight(FH0);
-    if (!bildschirm)
-        s.FusspunktY -= d;
+    const int d = zeichneFusskreuz(s, canvas, bildschirm);
     b.fx = s.FusspunktX;
     b.fy = s.FusspunktY;
-    canvas.ellipse(b.fx - d, b.fy - d, b.fx + d, b.fy + d);
-    canvas.moveTo(b.fx - d, b.fy);
-    canvas.lineTo(b.fx + d, b.fy);
-    canvas.moveTo(b.fx, b.fy - d);
-    canvas.lineTo(b.fx, b.fy + d);
 
     const int n = std::clamp(s.Schalter.StundenIntervallSonst - '0', 0, 3) + 1;
     const PeaucellierGeometrie g = peaucellierGeometrie(phi, s.EpsRund, R, p, n);
@@ -221,7 +228,7 @@ void zeichnePeaucellierSU(AppState& s, Canvas& canvas, int x0, int y0, int breit
 
     const std::string halbkugel = phi > 0 ? "N" : "S";
     nordpfeil(b, R, d, FH, halbkugel);
-    legende(b, einheit, FH0, halbkugel);
+    legende(b, einheit, fussSchrift(bildschirm), halbkugel);
     canvas.setBold(false);
     zeichnePeaucellierStunden(b, g);
 }

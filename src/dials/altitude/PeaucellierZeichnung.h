@@ -20,4 +20,11 @@ void zeichnePeaucellierSU(AppState& s, Canvas& canvas, int x0, int y0, int breit
 // (breite / 5, hoehe / 5) and (breite / 5, hoehe / 7), bold, 16 points.
 void zeichneBreitenHinweis(Canvas& canvas, int breite, int hoehe);
 
+// The lettering height of the foot: 16 on the screen, 30 on paper.
+inline int fussSchrift(bool bildschirm) { return bildschirm ? 16 : 30; }
+// The style's foot of the altitude-reading and azimuth dials: a circle of half the foot's
+// lettering height with its cross, at the state's foot, which on paper first moves up by that
+// radius. Leaves the font at the foot's lettering height; returns the radius.
+int zeichneFusskreuz(AppState& s, Canvas& canvas, bool bildschirm);
+
 } // namespace umbrin

@@ -241,10 +241,7 @@ void Polstab::legende(int c)
     const int fh = druck ? 30 : c_.textExtent("f").height;
     const int x = m + canvasZahl(0.7 * W) + 10;
     const std::string grad = sprachText(s_, " Grad", " deg ");
-    const std::string ort = sprachText(s_, "Geogr. Breite = ", "Latitude = ") + RealStr(s_.Par.Breite, 6, 2) + grad
-                            + sprachText(s_, ", Geogr. Länge = ", ", Longitude = ") + RealStr(s_.Par.Laenge, 5, 2)
-                            + grad;
-    c_.textOut(x, m + H - canvasZahl(2.6 * fh), ersteZeichen(ort, 60));
+    c_.textOut(x, m + H - canvasZahl(2.6 * fh), ersteZeichen(zylinderOrtszeile(s_), 60));
     c_.textOut(x, m + H - canvasZahl(1.5 * fh),
                sprachText(s_, "Südabweichung= ", "Deviation = ") + RealStr(s_.Par.Wandabweichung, 6, 2) + grad + "; ");
 
@@ -274,16 +271,7 @@ Konstruktionsmeldungen Polstab::zeichne()
     H_ = druck ? a_.hoehe - 100 : a_.hoehe;
     sigma_ = s_.Par.Breite >= 0 && std::fabs(s_.Par.Wandabweichung) < 90 ? 1 : -1;
     if (temporalZuHoch(s_.Par.Breite, s_.Schalter.Temporalstunden != 0)) {
-        Verweigerungsbild v;
-        v.schrift = "Times New Roman";
-        v.x1 = W_ / 10;
-        v.y1 = H_ / 2 - (3 * 30) / 2;
-        v.x2 = W_ / 6;
-        v.y2 = H_ / 2;
-        v.xt = W_ / 3;
-        v.yt = H_ / 8;
-        v.titel = sprachText(s_, "Zylindersonnenuhr", " Cylinder Sundial");
-        zeichneVerweigerung(s_, c_, v);
+        zeichneZylinderVerweigerung(s_, c_, W_, H_, sprachText(s_, "Zylindersonnenuhr", " Cylinder Sundial"));
         return {};
     }
     c_.setPen({s_.Farben[0], 1, PenStyle::Solid});

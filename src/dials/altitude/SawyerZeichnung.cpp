@@ -231,18 +231,9 @@ void zeichneSawyerSU(AppState& s, Canvas& canvas, int x0, int y0, int breite, in
     canvas.setFontColor(s.Farben[3]);
     canvas.setFontName("Arial");
     canvas.setBrushStyle(BrushStyle::Clear);
-    const int FH0 = bildschirm ? 16 : 30;
-    const int d = rund(FH0 / 2.0);
-    canvas.setFontHeight(FH0);
-    if (!bildschirm)
-        s.FusspunktY -= d;
+    const int d = zeichneFusskreuz(s, canvas, bildschirm);
     b.fx = s.FusspunktX;
     b.fy = s.FusspunktY;
-    canvas.ellipse(b.fx - d, b.fy - d, b.fx + d, b.fy + d);
-    canvas.moveTo(b.fx - d, b.fy);
-    canvas.lineTo(b.fx + d, b.fy);
-    canvas.moveTo(b.fx, b.fy - d);
-    canvas.lineTo(b.fx, b.fy + d);
     gnomonMasse(b, R, d, gnomon);
     zeichneSawyerLegende(b);
 

@@ -227,11 +227,7 @@ void Hirtenuhr::legende(int c)
     const int fh = c_.fontHeight();
     const int fh3 = druck ? 30 : c_.textExtent("f").height;
     const int x = canvasZahl(0.7 * W) + m + 10;
-    const std::string grad = sprachText(s_, " Grad", " deg ");
-    const std::string zeile1 = sprachText(s_, "Geogr. Breite = ", "Latitude = ") + RealStr(s_.Par.Breite, 6, 2) + grad
-                               + sprachText(s_, ", Geogr. Länge = ", ", Longitude = ") + RealStr(s_.Par.Laenge, 5, 2)
-                               + grad;
-    c_.textOut(x, H + m - canvasZahl(2.6 * fh3), ersteZeichen(zeile1, 60));
+    c_.textOut(x, H + m - canvasZahl(2.6 * fh3), ersteZeichen(zylinderOrtszeile(s_), 60));
     std::string zeile2;
     if (s_.Schalter.OhneZeitgl) {
         zeile2 = s_.Schalter.Ortszeit ? sprachText(s_, "Ortszeit", "local time")
@@ -264,16 +260,7 @@ Konstruktionsmeldungen Hirtenuhr::zeichne()
     g_ = hirtenMasse(s_, a_);
     const bool druck = !a_.bildschirm;
     if (temporalZuHoch(s_.Par.Breite, s_.Schalter.Temporalstunden != 0)) {
-        Verweigerungsbild v;
-        v.schrift = "Times New Roman";
-        v.x1 = g_.W / 10;
-        v.y1 = g_.H / 2 - (3 * 30) / 2;
-        v.x2 = g_.W / 6;
-        v.y2 = g_.H / 2;
-        v.xt = g_.W / 3;
-        v.yt = g_.H / 8;
-        v.titel = texteText(s_, 153);
-        zeichneVerweigerung(s_, c_, v);
+        zeichneZylinderVerweigerung(s_, c_, g_.W, g_.H, std::string(texteText(s_, 153)));
         return {};
     }
     bereich_ = datumsbereich(s_.Par.Jahr, s_.Schalter.Monatsskala != 0);

@@ -232,12 +232,7 @@ void azimutlinien(GunterPlot& g)
         bool hatVorigen = false;
         double px = 0, py = 0;
         for (int i = 0; i <= 94; ++i) {
-            double d = i == 0 ? g.eps : i == 94 ? -g.eps : 23.5 - i / 2.0;
-            if (A > 20) {
-                const double dmin = std::asin(std::clamp(-cosG(A) * cosG(g.phi), -1.0, 1.0)) / kRad;
-                if (d < dmin)
-                    d = dmin + 0.02;
-            }
+            const double d = gunterAzimutlinienDekl(i, A, g.phi, g.eps);
             double h = 0;
             if (!gunterAzimutHoehe(g.phi, A, d, h))
                 return;
@@ -297,7 +292,7 @@ void ekliptikUndHorizont(GunterPlot& g)
     const double A0 = std::asin(std::clamp(sinG(g.eps) / cosG(g.phi), -1.0, 1.0)) / kRad;
     const long ende = std::lround(A0 - 0.5) + 90;
     for (long A = 91; A <= ende; ++A) {
-        const double d = std::asin(std::clamp(-cosG(double(A)) * cosG(g.phi), -1.0, 1.0)) / kRad;
+        const double d = gunterAzimutHorizontDekl(double(A), g.phi);
         Kreisschnitt(x, y, g.E * tanG(45 + d / 2), ch, rhoH);
         strich(g, ch, x, y, A % 5 == 0 ? 1.5 * w : 0.8 * w, A % 10 == 0 ? IntStr(A - 90) : std::string());
     }

@@ -211,12 +211,7 @@ void azimutlinien(Gunter& g)
         bool hatVorigen = false;
         CanvasPoint vorher;
         for (int i = 0; i <= 94; ++i) {
-            double d = i == 0 ? g.eps : i == 94 ? -g.eps : 23.5 - i / 2.0;
-            if (A > 20) {
-                const double dA = std::asin(std::clamp(-cosG(A) * cosG(g.phi), -1.0, 1.0)) / kRad;
-                if (d < dA)
-                    d = dA + 0.02;
-            }
+            const double d = gunterAzimutlinienDekl(i, A, g.phi, g.eps);
             double h = 0;
             if (!gunterAzimutHoehe(g.phi, A, d, h))
                 return;
@@ -289,7 +284,7 @@ void ekliptikUndHorizont(Gunter& g)
     b.c.polyline(bogen);
     const double Amax = gunterAmax(g.phi, g.eps);
     for (int A = 91; A <= rund(Amax - 0.5); ++A) {
-        const double d = std::asin(std::clamp(-cosG(A) * cosG(g.phi), -1.0, 1.0)) / kRad;
+        const double d = gunterAzimutHorizontDekl(A, g.phi);
         double x = 0, y = 0;
         Kreisschnitt(x, y, g.K * tanG(45 + d / 2), ch, rhoH);
         const std::string text = A % 10 == 0 ? " " + IntStr(A - 90) : std::string();

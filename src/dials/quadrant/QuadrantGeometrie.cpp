@@ -172,6 +172,22 @@ bool gunterAzimutHoehe(double phi, double A, double d, double& h)
     return true;
 }
 
+double gunterAzimutHorizontDekl(double A, double phi)
+{
+    return std::asin(std::clamp(-cosG(A) * cosG(phi), -1.0, 1.0)) / kRad;
+}
+
+double gunterAzimutlinienDekl(int i, double A, double phi, double eps)
+{
+    double d = i == 0 ? eps : i == 94 ? -eps : 23.5 - i / 2.0;
+    if (A > 20) {
+        const double dmin = gunterAzimutHorizontDekl(A, phi);
+        if (d < dmin)
+            d = dmin + 0.02;
+    }
+    return d;
+}
+
 std::string zodiakSymbol(int n)
 {
     const int j = ((n % 12) + 12) % 12;

@@ -100,6 +100,12 @@ double gunterHorizontDekl(double tau, double phi);
 // Sun altitude at azimuth A (from south) for declination d; false where the latitude is too
 // near the equator to give one.
 bool gunterAzimutHoehe(double phi, double A, double d, double& h);
+// Declination at which the sun rises or sets at azimuth A (from south): where an azimuth line
+// meets the horizon.
+double gunterAzimutHorizontDekl(double A, double phi);
+// Declination of point i (0..94) of the azimuth line A: +eps, then 23 down to -23 in half
+// degrees, then -eps; beyond 20 degrees of azimuth never below the horizon.
+double gunterAzimutlinienDekl(int i, double A, double phi, double eps);
 
 // The Wingdings letter of zodiac sign n (1 Aries .. 12 Pisces; n is taken modulo 12, 0 being
 // Pisces).

@@ -428,16 +428,10 @@ std::string schreibeRingsonnenuhrHPGL(const AppState& s, HPGLDatei& datei, UserP
     p.phi = s.Par.Breite;
     p.sued = p.phi <= 0;
     p.temporal = s.Schalter.TemporalAnzeige;
-    // Without expert mode the hole stands for fixed declinations; the stored values stay.
-    p.lochVersatz = s.RingLochVersatz;
-    p.deklOben = s.DeklOben;
-    p.deklUnten = s.DeklUnten;
-    if (!s.ExpertenModus) {
-        if (einzel)
-            p.lochVersatz = 0;
-        else
-            p.deklOben = s.EpsRund / 2;
-    }
+    const RingLoch loch = ringLoch(s);
+    p.lochVersatz = loch.versatz;
+    p.deklOben = loch.deklOben;
+    p.deklUnten = loch.deklUnten;
 
     if (ringZuGrossFuerSeite(D, alpha)) {
         const std::string text(texteText(s, 10));

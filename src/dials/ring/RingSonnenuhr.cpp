@@ -135,6 +135,18 @@ void fusszeile(RingZeichnung& z, double ende, double endeWinter)
 
 } // namespace
 
+RingLoch ringLoch(const AppState& s)
+{
+    RingLoch l{s.RingLochVersatz, s.DeklOben, s.DeklUnten};
+    if (!s.ExpertenModus) {
+        if (s.Schalter.Ganzjaehrig)
+            l.versatz = 0;
+        else
+            l.deklOben = s.EpsRund / 2;
+    }
+    return l;
+}
+
 std::string ringMassFehler(const AppState& s, double D, double B)
 {
     if (D > 0 && B > 0)
@@ -227,16 +239,10 @@ Konstruktionsmeldungen zeichneRingsonnenuhr(const AppState& s, Canvas& c, int W,
         z.bis = s.Zeiten.QuadBis;
     }
 
-    // Without expert mode the hole stands for fixed declinations; the stored values stay.
-    z.lochVersatz = s.RingLochVersatz;
-    z.deklOben = s.DeklOben;
-    z.deklUnten = s.DeklUnten;
-    if (!s.ExpertenModus) {
-        if (einzel)
-            z.lochVersatz = 0;
-        else
-            z.deklOben = s.EpsRund / 2;
-    }
+    const RingLoch loch = ringLoch(s);
+    z.lochVersatz = loch.versatz;
+    z.deklOben = loch.deklOben;
+    z.deklUnten = loch.deklUnten;
 
     kopf(z, f, Dtext, Btext);
     c.setPen({FarbeSchwarz, 1, PenStyle::Solid});

@@ -79,6 +79,14 @@ private:
 
 // The point of a sun at altitude h on the row of delta, with the search when the sun is up.
 // okVorher carries the found flag through rows whose sun is down.
+// The hole a drawing or plot uses. Without expert mode it stands for fixed declinations: one
+// band has no offset, two bands have eps / 2 as the upper declination; the state keeps its own
+// values.
+struct RingLoch {
+    double versatz = 0, deklOben = 0, deklUnten = 0;
+};
+RingLoch ringLoch(const AppState& s);
+
 RingPunkt ringPunkt(RingZeichnung& z, double delta, double h, double sichtbarAb, bool& okVorher);
 
 // The curves of the local or temporal hours, of one band (the rows of the layout).

@@ -7,6 +7,7 @@
 #include "drawing/DxfChecks.h"
 #include "drawing/HpglNachDxf.h"
 #include "support/ExportPruefung.h"
+#include "support/GoldenDatei.h"
 
 #include <gtest/gtest.h>
 
@@ -60,20 +61,8 @@ const struct Fall {
 
 TEST(PeaucellierHpgl, PlotsMatchTheirGoldenFiles)
 {
-    // UMBRIN_GOLDEN_NEU=1 rewrites the files after a deliberate change of the plot.
-    const bool neu = std::getenv("UMBRIN_GOLDEN_NEU") != nullptr;
-    for (const Fall& f : faelle) {
-        const std::string plot = schreibe(zustand(f.phi, f.p), f.alsHPGL);
-        const fs::path datei = goldenOrdner() / (std::string(f.name) + ".plt");
-        if (neu) {
-            fs::create_directories(goldenOrdner());
-            std::ofstream(datei, std::ios::binary) << plot;
-            continue;
-        }
-        const std::string golden = test::dateiText(datei);
-        ASSERT_FALSE(golden.empty()) << datei;
-        EXPECT_EQ(plot, golden) << f.name;
-    }
+    for (const Fall& f : faelle)
+        test::vergleicheMitGolden(schreibe(zustand(f.phi, f.p), f.alsHPGL), goldenOrdner() / (std::string(f.name) + ".plt"));
 }
 
 TEST(PeaucellierHpgl, FragmentsCheckedByHand)

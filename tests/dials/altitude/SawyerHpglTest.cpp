@@ -7,6 +7,7 @@
 #include "drawing/DxfChecks.h"
 #include "drawing/HpglNachDxf.h"
 #include "support/ExportPruefung.h"
+#include "support/GoldenDatei.h"
 
 #include <gtest/gtest.h>
 
@@ -61,18 +62,9 @@ const struct Fall {
 
 TEST(SawyerHpgl, PlotsMatchTheirGoldenFiles)
 {
-    const bool neu = std::getenv("UMBRIN_GOLDEN_NEU") != nullptr;
-    for (const Fall& f : faelle) {
-        const std::string plot = schreibe(zustand(47.25, f.halbeAnalemma), f.gnomon);
-        const fs::path datei = goldenOrdner() / (std::string(f.name) + ".plt");
-        if (neu) {
-            std::ofstream(datei, std::ios::binary) << plot;
-            continue;
-        }
-        const std::string golden = test::dateiText(datei);
-        ASSERT_FALSE(golden.empty()) << datei;
-        EXPECT_EQ(plot, golden) << f.name;
-    }
+    for (const Fall& f : faelle)
+        test::vergleicheMitGolden(schreibe(zustand(47.25, f.halbeAnalemma), f.gnomon),
+                                  goldenOrdner() / (std::string(f.name) + ".plt"));
 }
 
 TEST(SawyerHpgl, FragmentsCheckedByHand)

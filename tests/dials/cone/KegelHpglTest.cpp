@@ -8,6 +8,7 @@
 #include "dials/cone/KegelHpgl.h"
 #include "drawing/HpglNachDxf.h"
 #include "support/ExportPruefung.h"
+#include "support/GoldenDatei.h"
 #include "support/ScriptedPrompt.h"
 
 #include <gtest/gtest.h>
@@ -109,19 +110,8 @@ double erzeugendenLaenge(double L, double psi, double alfa, double u)
 
 TEST(KegelHpgl, PlotsMatchTheirGoldenFiles)
 {
-    // UMBRIN_GOLDEN_NEU=1 rewrites the files after a deliberate change of the plots.
-    const bool neu = std::getenv("UMBRIN_GOLDEN_NEU") != nullptr;
-    for (const GoldenFall& f : goldenFaelle) {
-        const std::string plot = plotVon(f);
-        if (neu) {
-            fs::create_directories(golden(f.name).parent_path());
-            std::ofstream(golden(f.name), std::ios::binary) << plot;
-            continue;
-        }
-        const std::string alt = test::dateiText(golden(f.name));
-        ASSERT_FALSE(alt.empty()) << f.name;
-        EXPECT_TRUE(plot == alt) << f.name << " differs from its golden file";
-    }
+    for (const GoldenFall& f : goldenFaelle)
+        test::vergleicheMitGolden(plotVon(f), golden(f.name));
 }
 
 TEST(KegelHpgl, HandCheckedFragmentsAndNoEpilog)

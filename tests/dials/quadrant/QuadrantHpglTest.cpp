@@ -9,6 +9,7 @@
 #include "drawing/DxfChecks.h"
 #include "drawing/HpglNachDxf.h"
 #include "support/ExportPruefung.h"
+#include "support/GoldenDatei.h"
 
 #include <gtest/gtest.h>
 
@@ -95,20 +96,8 @@ AppState fallZustand(const Fall& f)
 
 TEST(QuadrantHpgl, PlotsMatchTheirGoldenFiles)
 {
-    // UMBRIN_GOLDEN_NEU=1 rewrites the files after a deliberate change of the plot.
-    const bool neu = std::getenv("UMBRIN_GOLDEN_NEU") != nullptr;
-    for (const Fall& f : faelle) {
-        const std::string plot = schreibe(fallZustand(f));
-        const fs::path datei = goldenOrdner() / (std::string(f.name) + ".plt");
-        if (neu) {
-            fs::create_directories(goldenOrdner());
-            std::ofstream(datei, std::ios::binary) << plot;
-            continue;
-        }
-        const std::string golden = test::dateiText(datei);
-        ASSERT_FALSE(golden.empty()) << datei;
-        EXPECT_EQ(plot, golden) << f.name;
-    }
+    for (const Fall& f : faelle)
+        test::vergleicheMitGolden(schreibe(fallZustand(f)), goldenOrdner() / (std::string(f.name) + ".plt"));
 }
 
 TEST(QuadrantHpgl, FragmentsCheckedByHand)

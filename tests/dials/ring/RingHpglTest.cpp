@@ -9,6 +9,7 @@
 #include "drawing/HpglNachDxf.h"
 #include "RingModell.h"
 #include "support/ExportPruefung.h"
+#include "support/GoldenDatei.h"
 #include "support/ScriptedPrompt.h"
 
 #include <gtest/gtest.h>
@@ -71,16 +72,9 @@ fs::path goldenOrdner() { return fs::path(UMBRIN_SOURCE_DIR) / "tests/dials/ring
 
 TEST(RingHpgl, PlotsMatchTheirGoldenFiles)
 {
-    const bool neu = std::getenv("UMBRIN_GOLDEN_NEU") != nullptr;
     for (const GoldenFall& f : goldenFaelle) {
         test::ScriptedPrompt frage;
-        const std::string plot = plotte(fallZustand(f), frage);
-        const fs::path datei = goldenOrdner() / (std::string(f.name) + ".plt");
-        if (neu) {
-            std::ofstream(datei, std::ios::binary) << plot;
-            continue;
-        }
-        EXPECT_EQ(plot, test::dateiText(datei)) << f.name;
+        test::vergleicheMitGolden(plotte(fallZustand(f), frage), goldenOrdner() / (std::string(f.name) + ".plt"));
         EXPECT_TRUE(frage.asked.empty()) << f.name;
     }
 }

@@ -2,15 +2,10 @@
 // draws, prints to a PDF and exports a plot and a DXF drawing that real readers accept; a dial
 // that cannot be built is refused before any file is touched, and never reported as saved.
 #include "drawing/ui/Bildflaeche.h"
-#include "drawing/ui/ZeichenFenster.h"
-#include "shell/ShellZustand.h"
-#include "support/ExportPruefung.h"
-#include "support/ScriptedPrompt.h"
+#include "drawing/ui/ZeichenfensterAufbau.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QPrinter>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <functional>
@@ -19,68 +14,7 @@ using namespace umbrin;
 
 namespace {
 
-struct Aufbau {
-    AppState s;
-    ShellZustand z;
-    test::ScriptedPrompt prompt;
-    QTemporaryDir ordner;
-    QString gespeichert;
-    QString pdf;
-
-    Aufbau()
-    {
-        initialisiereZustand(s);
-        z.ArbeitsPfad = std::string(UMBRIN_BINARY_DIR) + "/";
-    }
-
-    std::string pfad(const char* name) const { return (ordner.path() + "/" + name).toStdString(); }
-
-    std::unique_ptr<ZeichenFenster> fenster()
-    {
-        ZeichenfensterDienste d;
-        d.druckerDialog = [this](QPrinter& p, QWidget*) {
-            if (pdf.isEmpty())
-                return false;
-            p.setOutputFormat(QPrinter::PdfFormat);
-            p.setOutputFileName(pdf);
-            return true;
-        };
-        d.speichernDialog = [this](QWidget*, const QString&, const QString&, const QString&, const QString&) {
-            return gespeichert;
-        };
-        d.oeffnenDialog = [](QWidget*, const QString&, const QString&, const QString&) { return QString(); };
-        auto w = std::make_unique<ZeichenFenster>(s, z, prompt, std::move(d));
-        w->resize(1100, 760);
-        w->show();
-        if (!QTest::qWaitForWindowExposed(w.get()))
-            qWarning("window not exposed");
-        return w;
-    }
-
-    void exportiere(ZeichenFenster& w, bool alsHpgl, const char* name)
-    {
-        w.dxfClick(alsHpgl, false, true);
-        gespeichert = QString::fromStdString(pfad(name));
-        w.BtnWeiterClick();
-    }
-
-    bool gespeichertGemeldet() const
-    {
-        for (const auto& f : prompt.asked)
-            if (f.text.find("saved!") != std::string::npos)
-                return true;
-        return false;
-    }
-};
-
-int farbigePixel(const QImage& bild)
-{
-    int n = 0;
-    for (int y = 0; y < bild.height(); y += 2)
-        for (int x = 0; x < bild.width(); x += 2)
-            n += bild.pixel(x, y) != qRgb(255, 255, 255) ? 1 : 0;
-    return n;
-}
+using Aufbau = test::ZeichenfensterAufbau;
 
 struct Fall {
     const char* name;
@@ -111,27 +45,21 @@ private slots:
             f.setze(a.s);
             auto w = a.fenster();
             const QImage bild = w->bildflaeche()->bild();
-            QVERIFY2(farbigePixel(bild) > 3000, f.name);
+            QVERIFY2(test::farbigePixel(bild) > 3000, f.name);
             if (const char* ordner = std::getenv("UMBRIN_BILDER"))
                 bild.save(QString("%1/%2.png").arg(ordner, f.name));
 
             a.pdf = QString::fromStdString(a.pfad("dial.pdf"));
             w->BildDrucken();
-            QFile pdf(a.pdf);
-            QVERIFY2(pdf.open(QIODevice::ReadOnly), f.name);
-            QVERIFY(pdf.readAll().size() > 10000);
+            test::pruefePdf(a.pdf);
             if (const char* ordner = std::getenv("UMBRIN_BILDER"))
                 QFile::copy(a.pdf, QString("%1/%2.pdf").arg(ordner, f.name));
 
             // The biazimuthal plot asks for the grid: Yes, 20 mm.
             a.prompt.textAnswers.push_back("20");
-            a.exportiere(*w, true, "dial.plt");
-            QCOMPARE(QString::fromStdString(test::hp2xxPruefung(a.pfad("dial.plt"))), QString());
-            QVERIFY2(a.gespeichertGemeldet(), f.name);
-            a.exportiere(*w, false, "dial.dxf");
-            QVERIFY(QFile::exists(QString::fromStdString(a.pfad("dial.dxf"))));
-            if (test::ezdxfDa())
-                QCOMPARE(QString::fromStdString(test::ezdxfPruefung(a.pfad("dial.dxf"))), QString());
+            a.exportierePlot(*w, "dial.plt");
+            QVERIFY2(a.gefragt("saved!"), f.name);
+            a.exportiereDxf(*w, "dial.dxf");
         }
     }
 
@@ -160,7 +88,7 @@ private slots:
             const std::size_t vorher = a.prompt.asked.size();
             a.exportiere(*w, true, "alt.plt");
             QCOMPARE(test::dateiText(alt), std::string("IN;old plot;"));
-            QVERIFY2(!a.gespeichertGemeldet(), f.name);
+            QVERIFY2(!a.gefragt("saved!"), f.name);
             QVERIFY2(a.prompt.asked.size() > vorher, f.name); // the refusal was shown
 
             a.pdf = QString::fromStdString(a.pfad("nie.pdf"));

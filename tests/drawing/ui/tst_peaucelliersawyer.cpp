@@ -3,16 +3,11 @@
 // and keeps an old file when the plot is refused.
 #include "drawing/Platzierung.h"
 #include "drawing/ui/Bildflaeche.h"
-#include "drawing/ui/ZeichenFenster.h"
-#include "shell/ShellZustand.h"
-#include "support/ExportPruefung.h"
-#include "support/ScriptedPrompt.h"
+#include "drawing/ui/ZeichenfensterAufbau.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QPrinter>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <fstream>
@@ -21,62 +16,9 @@ using namespace umbrin;
 
 namespace {
 
-struct Aufbau {
-    AppState s;
-    ShellZustand z;
-    test::ScriptedPrompt prompt;
-    QTemporaryDir ordner;
-    QString gespeichert;
-    QString pdf;
-
-    explicit Aufbau(char typ)
-    {
-        initialisiereZustand(s);
-        s.UhrTyp = typ;
-        z.ArbeitsPfad = std::string(UMBRIN_BINARY_DIR) + "/";
-    }
-
-    std::string pfad(const char* name) const { return (ordner.path() + "/" + name).toStdString(); }
-
-    std::unique_ptr<ZeichenFenster> fenster(QSize groesse = {1100, 760})
-    {
-        ZeichenfensterDienste d;
-        d.druckerDialog = [this](QPrinter& p, QWidget*) {
-            if (pdf.isEmpty())
-                return false;
-            p.setOutputFormat(QPrinter::PdfFormat);
-            p.setOutputFileName(pdf);
-            return true;
-        };
-        d.speichernDialog = [this](QWidget*, const QString&, const QString&, const QString&, const QString&) {
-            return gespeichert;
-        };
-        d.oeffnenDialog = [](QWidget*, const QString&, const QString&, const QString&) { return QString(); };
-        auto w = std::make_unique<ZeichenFenster>(s, z, prompt, std::move(d));
-        w->resize(groesse);
-        w->show();
-        if (!QTest::qWaitForWindowExposed(w.get()))
-            qWarning("window not exposed");
-        return w;
-    }
-
-    // Exports the window's dial into the named file: a plot or a DXF drawing.
-    void exportiere(ZeichenFenster& w, bool alsHpgl, const char* name)
-    {
-        w.dxfClick(alsHpgl, false, true);
-        gespeichert = QString::fromStdString(pfad(name));
-        w.BtnWeiterClick();
-    }
+struct Aufbau : test::ZeichenfensterAufbau {
+    explicit Aufbau(char typ) { s.UhrTyp = typ; }
 };
-
-int farbigePixel(const QImage& bild)
-{
-    int n = 0;
-    for (int y = 0; y < bild.height(); y += 2)
-        for (int x = 0; x < bild.width(); x += 2)
-            n += bild.pixel(x, y) != qRgb(255, 255, 255) ? 1 : 0;
-    return n;
-}
 
 } // namespace
 
@@ -88,22 +30,16 @@ private slots:
         for (const char typ : {'p', 'w'}) {
             Aufbau a(typ);
             auto w = a.fenster();
-            QVERIFY2(farbigePixel(w->bildflaeche()->bild()) > 2000, &typ);
+            QVERIFY2(test::farbigePixel(w->bildflaeche()->bild()) > 2000, &typ);
             QVERIFY(w->windowTitle().contains(typ == 'p' ? QStringLiteral("Peaucellier") : QStringLiteral("Sawyer")));
 
             a.pdf = QString::fromStdString(a.pfad("dial.pdf"));
             w->BildDrucken();
-            QFile pdf(a.pdf);
-            QVERIFY(pdf.open(QIODevice::ReadOnly));
-            QVERIFY(pdf.readAll().size() > 10000);
+            test::pruefePdf(a.pdf);
 
-            a.exportiere(*w, true, "dial.plt");
-            QCOMPARE(QString::fromStdString(test::hp2xxPruefung(a.pfad("dial.plt"))), QString());
+            a.exportierePlot(*w, "dial.plt");
             QVERIFY(a.prompt.asked.back().text.find("saved!") != std::string::npos);
-            a.exportiere(*w, false, "dial.dxf");
-            QVERIFY(QFile::exists(QString::fromStdString(a.pfad("dial.dxf"))));
-            if (test::ezdxfDa())
-                QCOMPARE(QString::fromStdString(test::ezdxfPruefung(a.pfad("dial.dxf"))), QString());
+            a.exportiereDxf(*w, "dial.dxf");
             QCOMPARE(w->fensterzustand().DxfFaktor, typ == 'p' ? 25 : 1);
         }
     }

@@ -3,81 +3,29 @@
 #include "drawing/KartenText.h"
 #include "drawing/Platzierung.h"
 #include "drawing/ui/Bildflaeche.h"
-#include "drawing/ui/ZeichenFenster.h"
-#include "shell/ShellZustand.h"
-#include "support/ExportPruefung.h"
-#include "support/ScriptedPrompt.h"
+#include "drawing/ui/ZeichenfensterAufbau.h"
 
 #include <QDir>
 #include <QFile>
-#include <QPrinter>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace umbrin;
 
 namespace {
 
-struct Aufbau {
-    AppState s;
-    ShellZustand z;
-    test::ScriptedPrompt prompt;
-    QTemporaryDir ordner;
-    QString gespeichert;
-    QString pdf;
-
+struct Aufbau : test::ZeichenfensterAufbau {
     explicit Aufbau(int art)
     {
-        initialisiereZustand(s);
         LadeKartenText(s);
         s.UhrTyp = 'z';
         s.Schalter.ZylinderArt = static_cast<std::uint8_t>(art);
         s.Schalter.OhneZeitgl = 1;
         s.Schalter.Zonenzeit = 1;
         s.Schalter.Sonnenhoehe = 1;
-        z.ArbeitsPfad = std::string(UMBRIN_BINARY_DIR) + "/";
     }
 
-    std::string pfad(const char* name) const { return (ordner.path() + "/" + name).toStdString(); }
-
-    std::unique_ptr<ZeichenFenster> fenster()
-    {
-        ZeichenfensterDienste d;
-        d.druckerDialog = [this](QPrinter& p, QWidget*) {
-            if (pdf.isEmpty())
-                return false;
-            p.setOutputFormat(QPrinter::PdfFormat);
-            p.setOutputFileName(pdf);
-            return true;
-        };
-        d.speichernDialog = [this](QWidget*, const QString&, const QString&, const QString&, const QString&) {
-            return gespeichert;
-        };
-        d.oeffnenDialog = [](QWidget*, const QString&, const QString&, const QString&) { return QString(); };
-        auto w = std::make_unique<ZeichenFenster>(s, z, prompt, std::move(d));
-        w->resize(1200, 800);
-        w->show();
-        if (!QTest::qWaitForWindowExposed(w.get()))
-            qWarning("window not exposed");
-        return w;
-    }
+    std::unique_ptr<ZeichenFenster> fenster() { return ZeichenfensterAufbau::fenster({1200, 800}); }
 };
-
-int farbigePixel(const QImage& bild)
-{
-    int n = 0;
-    for (int y = 0; y < bild.height(); y += 2)
-        for (int x = 0; x < bild.width(); x += 2)
-            n += bild.pixel(x, y) != qRgb(255, 255, 255) ? 1 : 0;
-    return n;
-}
-
-QString bildOrdner()
-{
-    const QString ordner = QStringLiteral(UMBRIN_BINARY_DIR "/screenshots");
-    QDir().mkpath(ordner);
-    return ordner;
-}
 
 } // namespace
 
@@ -100,26 +48,15 @@ private slots:
             auto w = a.fenster();
             if (f.art == 2)
                 QTest::mouseClick(w->bildflaeche(), Qt::LeftButton, Qt::NoModifier, QPoint(560, 250));
-            QVERIFY2(farbigePixel(w->bildflaeche()->bild()) > 3000, f.name);
-            QVERIFY(w->grab().save(bildOrdner() + "/zylinder_" + f.name + ".png"));
+            QVERIFY2(test::farbigePixel(w->bildflaeche()->bild()) > 3000, f.name);
+            QVERIFY(w->grab().save(test::bildOrdner() + "/zylinder_" + f.name + ".png"));
 
             a.pdf = QString::fromStdString(a.pfad("dial.pdf"));
             w->BildDrucken();
-            QFile pdf(a.pdf);
-            QVERIFY2(pdf.open(QIODevice::ReadOnly), f.name);
-            QVERIFY(pdf.readAll().size() > 10000);
+            test::pruefePdf(a.pdf);
 
-            w->dxfClick(true, false, true);
-            a.gespeichert = QString::fromStdString(a.pfad("dial.plt"));
-            w->BtnWeiterClick();
-            QCOMPARE(QString::fromStdString(test::hp2xxPruefung(a.pfad("dial.plt"))), QString());
-
-            w->dxfClick(false, false, true);
-            a.gespeichert = QString::fromStdString(a.pfad("dial.dxf"));
-            w->BtnWeiterClick();
-            QVERIFY(QFile::exists(a.gespeichert));
-            if (test::ezdxfDa())
-                QCOMPARE(QString::fromStdString(test::ezdxfPruefung(a.pfad("dial.dxf"))), QString());
+            a.exportierePlot(*w, "dial.plt");
+            a.exportiereDxf(*w, "dial.dxf");
             QCOMPARE(w->fensterzustand().DxfFaktor, 25);
         }
     }
@@ -135,9 +72,7 @@ private slots:
         QCOMPARE(a.s.FusspunktX, klick.x());
         QCOMPARE(a.s.FusspunktY, klick.y());
         a.prompt.answers.push_back(PromptAnswer::No); // no grid
-        w->dxfClick(true, false, true);
-        a.gespeichert = QString::fromStdString(a.pfad("fuss.plt"));
-        w->BtnWeiterClick();
+        a.exportiere(*w, true, "fuss.plt");
         const QImage& bild = w->bildflaeche()->bild();
         const int x = pixelNachPlotX(klick.x(), bild.width()), y = pixelNachPlotY(klick.y(), bild.height());
         const auto feld = [](int v) { return QString::number(v).rightJustified(7, ' '); };
