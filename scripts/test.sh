@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds Umbrin (installing what it needs) and runs every test: the fuzz targets briefly under
-# libFuzzer, then the whole CTest suite (engine, windows, file checks, fuzz replays).
+# libFuzzer, then the whole CTest suite (engine, windows, file checks, fuzz replays), then the
+# whole suite once more built with AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 "$here/scripts/setup.sh" "$here/build"
@@ -23,3 +24,16 @@ done
 
 cd "$here/build"
 ctest --output-on-failure --parallel "$(nproc)"
+
+# The same suite under the sanitizers, in a build folder of its own (GCC, -O1, no benchmarks).
+# Every finding, leaks included, ends the program that met it with an error.
+asanbuild="$here/build-asan"
+if [ ! -f "$asanbuild/build.ninja" ]; then
+  cmake -S "$here" -B "$asanbuild" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
+        -DUMBRIN_SANITIZE=ON
+fi
+cmake --build "$asanbuild" --parallel "$(nproc)"
+cd "$asanbuild"
+ASAN_OPTIONS="detect_leaks=1:strict_string_checks=1:check_initialization_order=1" \
+UBSAN_OPTIONS="print_stacktrace=1" \
+  ctest --output-on-failure --parallel "$(nproc)"

@@ -9,7 +9,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -89,19 +88,21 @@ struct PlotPunkt {
     double x, y;
 };
 
-// Every point of the PU and PD commands of a plot.
+// Every point of the PU and PD commands of a plot. (Read command by command: a regular
+// expression over a long PD list recurses once per character and can overflow the stack.)
 inline std::vector<PlotPunkt> plotPunkte(const std::string& hpgl)
 {
     std::vector<PlotPunkt> punkte;
-    static const std::regex befehl(R"((PU|PD)([- 0-9]*))");
-    static const std::regex zahl(R"(-?\d+)");
-    for (auto it = std::sregex_iterator(hpgl.begin(), hpgl.end(), befehl); it != std::sregex_iterator(); ++it) {
-        const std::string args = (*it)[2];
-        std::vector<double> z;
-        for (auto n = std::sregex_iterator(args.begin(), args.end(), zahl); n != std::sregex_iterator(); ++n)
-            z.push_back(std::stod(n->str()));
-        for (std::size_t i = 0; i + 1 < z.size(); i += 2)
-            punkte.push_back({z[i], z[i + 1]});
+    std::istringstream befehle(hpgl);
+    std::string befehl;
+    while (std::getline(befehle, befehl, ';')) {
+        const auto anfang = befehl.find_first_not_of(' ');
+        if (anfang == std::string::npos || (befehl.compare(anfang, 2, "PU") != 0 && befehl.compare(anfang, 2, "PD") != 0))
+            continue;
+        std::istringstream zahlen(befehl.substr(anfang + 2));
+        PlotPunkt q{};
+        while (zahlen >> q.x >> q.y)
+            punkte.push_back(q);
     }
     return punkte;
 }

@@ -126,10 +126,15 @@ MainWindow::~MainWindow()
 {
     // The working windows go first: they refer to the walk and the dialog environment, which
     // are members and would otherwise die before the children. No window opens a successor now.
+    // Closed windows still waiting for their deferred deletion count too: they are no longer
+    // listed by the area, but are still its children.
     schliesst_ = true;
     umgebung_->walk = nullptr;
-    for (QMdiSubWindow* w : mdi_->subWindowList())
-        delete w;
+    QList<QPointer<QMdiSubWindow>> fenster;
+    for (QMdiSubWindow* w : mdi_->findChildren<QMdiSubWindow*>())
+        fenster.append(w);
+    for (const QPointer<QMdiSubWindow>& w : fenster)
+        delete w.data();
 }
 
 void MainWindow::meldung(PromptTitle titel, PromptIcon icon, const std::string& text)
