@@ -272,11 +272,22 @@ private slots:
         w->druckeZeichnung();
         pruefePdf(a.pdf, 3000);
 
-        // The printer dialog's Cancel is honoured.
+        // The printer dialog's Cancel is honoured: the printer still names info.pdf, which
+        // keeps its size and (back-dated) time, and no other file appears.
+        QFile info(a.pdf);
+        const QDateTime alt(QDate(2001, 2, 3), QTime(4, 5, 6));
+        QVERIFY(info.open(QIODevice::ReadWrite) && info.setFileTime(alt, QFileDevice::FileModificationTime));
+        info.close();
+        const qint64 groesse = QFileInfo(a.pdf).size();
+        const QStringList dateien = QDir(a.ordner.path()).entryList(QDir::Files);
+        const int gefragt = a.druckerGefragt;
         a.pdf.clear();
-        const QString nichts = QString::fromStdString(a.pfad("nichts.pdf"));
         w->druckeZeichnung();
-        QVERIFY(!QFile::exists(nichts));
+        QCOMPARE(a.druckerGefragt, gefragt + 1);
+        const QFileInfo danach(info.fileName());
+        QCOMPARE(danach.size(), groesse);
+        QCOMPARE(danach.lastModified(), alt);
+        QCOMPARE(QDir(a.ordner.path()).entryList(QDir::Files), dateien);
     }
 
     void printRefusalsLeaveNoFile()
