@@ -381,9 +381,9 @@ private slots:
         d->close();
     }
 
-    void screenshotsOfEveryPageInBothLanguages()
+    void everyPageFitsItsWindowInBothLanguages()
     {
-        bilderInBeidenSprachen<ParameterDialog>(
+        layoutInBeidenSprachen<ParameterDialog>(
             "param", {{"planar", 'i', 0, 0},   {"schirm", 'i', 1, 0},    {"quadrant", 'q', 0, 0}, {"habermel", 'q', 0, 1},
                       {"zylinder", 'z', 0, 0}, {"polstab", 'z', 0, 2},   {"hoehe", 'k', 0, 0},    {"ring", 'r', 0, 0},
                       {"azimut", 'a', 0, 0},   {"biazimut", 'c', 0, 0},  {"mittlere", 'm', 0, 0}, {"sawyer", 'w', 0, 0},

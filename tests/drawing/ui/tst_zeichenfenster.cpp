@@ -9,6 +9,7 @@
 #include "shell/ui/MainWindow.h"
 #include "support/ExportPruefung.h"
 #include "support/ScriptedPrompt.h"
+#include "support/ui/Fensterlayout.h"
 
 #include <QAction>
 #include <QApplication>
@@ -513,21 +514,29 @@ private slots:
         QVERIFY(m.mdiArea()->subWindowList().size() == 1);
     }
 
-    void screenshotsInBothLanguages()
+    // The window, the angle table, the information sheet and the export panel fit the window
+    // in both languages: every child inside it, no text wider than its label.
+    void everyPanelFitsTheWindowInBothLanguages()
     {
         for (bool deutsch : {true, false}) {
             Aufbau a('v', deutsch);
             auto w = a.fenster({1200, 800});
             const QString sprache = deutsch ? QStringLiteral("de") : QStringLiteral("en");
+            const auto pruefe = [&](const char* name) {
+                const QString bild = QStringLiteral("%1_v_%2").arg(QLatin1String(name), sprache);
+                const QStringList fehler = test::layoutFehler(w.get());
+                QVERIFY2(fehler.isEmpty(), qPrintable(bild + QLatin1Char('\n') + fehler.join(QLatin1Char('\n'))));
+                QVERIFY(w->grab().save(bildOrdner() + "/" + bild + ".png"));
+            };
             QTest::mouseClick(w->bildflaeche(), Qt::LeftButton, Qt::NoModifier, QPoint(540, 50));
-            QVERIFY(w->grab().save(bildOrdner() + "/zeichenfenster_v_" + sprache + ".png"));
+            pruefe("zeichenfenster");
             w->BitBtnWinkelClick();
-            QVERIFY(w->grab().save(bildOrdner() + "/winkeltabelle_v_" + sprache + ".png"));
+            pruefe("winkeltabelle");
             w->sInfo();
-            QVERIFY(w->grab().save(bildOrdner() + "/info_v_" + sprache + ".png"));
+            pruefe("info");
             w->findChild<QPushButton*>("BitBtnInfoZu")->click();
             w->dxfClick(false, true, false);
-            QVERIFY(w->grab().save(bildOrdner() + "/export_v_" + sprache + ".png"));
+            pruefe("export");
         }
     }
 };
