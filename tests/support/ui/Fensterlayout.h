@@ -5,10 +5,12 @@
 // may reach beyond them and is not checked.
 #include <QAbstractScrollArea>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QRadioButton>
 #include <QStringList>
+#include <QTest>
 #include <QTextDocument>
 #include <QWidget>
 
@@ -76,11 +78,20 @@ inline void pruefeSichtbare(QWidget* fenster, QStringList& fehler)
 
 } // namespace detail
 
-// The faults of the window's layout as it stands, one line each; empty when there are none.
+// The faults of the window's layout, one line each; empty when there are none. A resize of a
+// shown window arrives as an event of the window system: the layout is given up to two
+// seconds to settle before its faults count.
 inline QStringList layoutFehler(QWidget* fenster)
 {
     QStringList fehler;
-    detail::pruefeSichtbare(fenster, fehler);
+    for (int versuch = 0; versuch < 100; ++versuch) {
+        QCoreApplication::processEvents();
+        fehler.clear();
+        detail::pruefeSichtbare(fenster, fehler);
+        if (fehler.isEmpty())
+            break;
+        QTest::qWait(20);
+    }
     return fehler;
 }
 
