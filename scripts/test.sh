@@ -15,10 +15,12 @@ for f in "$fuzzbuild"/fuzz_*; do
   [ -x "$f" ] || continue
   name=$(basename "$f")
   corpus="$fuzzbuild/corpus/$name"
+  seeds="$here/fuzz/seeds/$name"
+  [ -n "$(ls -A "$seeds" 2>/dev/null)" ] || { echo "fuzz target $name has no seeds in $seeds"; exit 1; }
   mkdir -p "$corpus"
   echo "fuzzing $name for ${UMBRIN_FUZZ_SECONDS:-10} s"
   "$f" -max_total_time="${UMBRIN_FUZZ_SECONDS:-10}" -timeout=5 -rss_limit_mb=2048 \
-       "$corpus" "$here/fuzz/seeds/$name" > "$fuzzbuild/$name.log" 2>&1 \
+       "$corpus" "$seeds" > "$fuzzbuild/$name.log" 2>&1 \
     || { tail -40 "$fuzzbuild/$name.log"; echo "fuzz target $name failed"; exit 1; }
 done
 
