@@ -200,6 +200,26 @@ private slots:
         QVERIFY(d->close());
     }
 
+    void ownDateLinesOnTheLastDayOfAMonth()
+    {
+        s.Datumslinien.clear();
+        s.Par.Jahr = 2024;
+        s.UhrTyp = 'h';
+        auto* d = oeffne<ParameterDialog>();
+        auto* maske = feld(d, "MaskEdit1");
+        auto* uebernehmen = d->findChild<QPushButton*>(QStringLiteral("Button2"));
+        for (const char* datum : {"3112", "3006", "2902", "3106"}) {
+            maske->setText(QString::fromLatin1(datum));
+            uebernehmen->click();
+        }
+        const std::vector<std::string> erwartet = {"29/02    ( 29. Feb )", "30/06    ( 30. Jun )",
+                                                   "31/12    ( 31. Dez )"};
+        QCOMPARE(s.Datumslinien, erwartet);
+        QCOMPARE(prompt.asked.size(), std::size_t{1});
+        QCOMPARE(prompt.asked[0].title, PromptTitle::Fehler);
+        schliesse(d);
+    }
+
     void ownDateLinesAreKeptInCalendarOrderAndSavedAsTheirSection()
     {
         QTemporaryDir ordner;
