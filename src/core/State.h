@@ -234,6 +234,17 @@ struct AppState {
     std::uint8_t RingBabTeil = 0, RingItalTeil = 0;
     std::uint8_t Tabellenoption = 0;
     std::vector<std::string> Tabellenzeilen;
+
+    // The calculation and tables windows: the zone offset as a fraction of a day (minus the
+    // zone meridian / 360, taken over whenever a window reads the zone meridian), the sines of
+    // the rise/set altitudes of moon, sun and twilight, and the year-table option as the
+    // tables window was opened with it.
+    double Zonenbruchteil = 1.0 / 24.0;
+    std::array<double, 3> sinh0{};
+    std::uint8_t TabellenoptionKopie = 0;
+    // The calculation window's last time (fraction of a day) and azimuth (degrees).
+    double ZeitEingabe = 0.5;
+    double AzimutEingabe = 0.0;
 };
 
 // Sets every Par, Schalter and Zeiten field that has a start value, and the ring-dial band

@@ -1,6 +1,9 @@
 #include "dials/Raster.h"
 
 #include "core/Rounding.h"
+#include "core/Sprachdienst.h"
+
+#include <charconv>
 
 #include <cstdint>
 
@@ -63,6 +66,34 @@ void zeichneRaster(Canvas& canvas, bool bildschirm, Farbe farbe, int x0, int y0,
         canvas.moveTo(static_cast<int>(xa), static_cast<int>(y));
         canvas.lineTo(static_cast<int>(xb), static_cast<int>(y));
     }
+}
+
+int frageRaster(const AppState& s, UserPrompt& frage, int obergrenze)
+{
+    const PromptAnswer a = frage.ask(PromptTitle::WasNun, PromptIcon::Question, std::string(meldungsText(s, 16)),
+                                     PromptButtons::YesNo);
+    if (a != PromptAnswer::Yes)
+        return 0;
+    std::string antwort = "10";
+    if (!frage.askText(std::string(texteText(s, 51)), std::string(texteText(s, 50)), antwort))
+        return 10;
+    return rasterWeite(antwort, obergrenze);
+}
+
+int rasterWeite(const std::string& antwort, int obergrenze)
+{
+    const std::size_t i = antwort.find_first_not_of(' ');
+    if (i == std::string::npos)
+        return 10;
+    const char* anfang = antwort.data() + i;
+    const char* ende = antwort.data() + antwort.size();
+    if (*anfang == '+')
+        ++anfang;
+    int n = 0;
+    const auto [p, ec] = std::from_chars(anfang, ende, n);
+    if (ec != std::errc() || p != ende || n <= 0 || n > obergrenze)
+        return 10;
+    return n;
 }
 
 } // namespace umbrin

@@ -1,6 +1,10 @@
 #pragma once
 // The millimetre grid of a drawing, aligned on the gnomon foot.
 #include "core/Canvas.h"
+#include "core/State.h"
+#include "core/UserPrompt.h"
+
+#include <string>
 
 namespace umbrin {
 
@@ -12,5 +16,14 @@ namespace umbrin {
 // A spacing below one unit (a tiny window) draws only the origin mark.
 void zeichneRaster(Canvas& canvas, bool bildschirm, Farbe farbe, int x0, int y0, int breite, int hoehe, int masche,
                    bool formatA4, int randX, int randY);
+
+// The grid question of the plot writers: whether to add the coordinate grid, then its mesh in
+// millimetres. 0 when the user declines; 10 when the input box is cancelled.
+int frageRaster(const AppState& s, UserPrompt& frage, int obergrenze);
+
+// The grid mesh in millimetres from the text typed into the input box: a whole number from 1
+// to obergrenze (the sheet's width, which each writer knows); anything else, and an empty
+// text, gives 10.
+int rasterWeite(const std::string& antwort, int obergrenze);
 
 } // namespace umbrin

@@ -59,6 +59,14 @@ bool oeffnePlot(HPGLDatei& plot, const AppState& s, const std::filesystem::path&
     return true;
 }
 
+// Drops an unfinished plot and its coordinate list: what the names held stays as it was.
+void verwirf(HPGLDatei& plot, HPGLListe* liste)
+{
+    plot.verwerfen();
+    if (liste)
+        liste->verwerfen();
+}
+
 bool schliessePlot(HPGLDatei& plot, UserPrompt& frage)
 {
     std::string fehler;
@@ -128,6 +136,12 @@ bool exportiereZeichnung(AppState& s, Zeichenfensterzustand& f, UserPrompt& frag
         frage.ask(PromptTitle::Achtung, PromptIcon::Warning, keinExportText(s), PromptButtons::Ok);
         return false;
     }
+    if (eintrag->vorExport) {
+        if (const std::string nein = eintrag->vorExport(s); !nein.empty()) {
+            frage.ask(PromptTitle::Achtung, PromptIcon::Warning, nein, PromptButtons::Ok);
+            return false;
+        }
+    }
     if (eintrag->plotPlatzierung != PlotPlatzierung::Keine && (a.bildBreite <= 0 || a.bildHoehe <= 0)) {
         frage.ask(PromptTitle::Achtung, PromptIcon::Warning, keineBildgroesseText(s), PromptButtons::Ok);
         return false;
@@ -170,8 +184,13 @@ bool exportiereZeichnung(AppState& s, Zeichenfensterzustand& f, UserPrompt& frag
     const int k = dxfFaktor(s);
     try {
         platzierungFuerPlot(s, eintrag->plotPlatzierung, a.bildBreite, a.bildHoehe);
-        eintrag->plot(auftrag);
+        const Plotergebnis r = eintrag->plot(auftrag);
         setzePlatzierung(s, schutz.gesichertePlatzierung());
+        if (r.verweigert) {
+            verwirf(plot, liste);
+            frage.ask(r.titel, r.symbol, r.meldung, PromptButtons::Ok);
+            return false;
+        }
 
         if (eintrag->zweitesBlatt) {
             // The mean-time dial: the dial, then its cone on a sheet of its own.
@@ -188,7 +207,11 @@ bool exportiereZeichnung(AppState& s, Zeichenfensterzustand& f, UserPrompt& frag
             if (!oeffnePlot(plot, s, blatt, schutz, temporaer, frage))
                 return false;
             auftrag.dateiname = blatt;
-            eintrag->zweitesBlatt(auftrag);
+            if (const Plotergebnis r2 = eintrag->zweitesBlatt(auftrag); r2.verweigert) {
+                verwirf(plot, liste);
+                frage.ask(r2.titel, r2.symbol, r2.meldung, PromptButtons::Ok);
+                return false;
+            }
             s.HPGLDateiname = blatt;
             if (!beendeBlatt(s, f, plot, temporaer, blatt, 25, frage, schutz))
                 return false;
@@ -196,9 +219,7 @@ bool exportiereZeichnung(AppState& s, Zeichenfensterzustand& f, UserPrompt& frag
             return true;
         }
     } catch (const HPGLSchreibfehler& e) {
-        plot.verwerfen();
-        if (liste)
-            liste->verwerfen();
+        verwirf(plot, liste);
         meldeFehler(frage, e.what());
         return false;
     }

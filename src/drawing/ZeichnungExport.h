@@ -34,7 +34,9 @@ std::string keinDruckText(const AppState& s);
 std::string keineBildgroesseText(const AppState& s);
 
 // Writes the plot (s.AlsHPGL) or the DXF file of the row. Everything the user is told goes
-// through frage: the refusal of a type without a plot form (no file is made), the map and
+// through frage: the refusal of a type without a plot form or by the row's pre-export check
+// (no file is made), a refusal by the plot routine (the plot is dropped and the file the name
+// held stays as it was), the map and
 // grid questions of the plot routine, a write failure naming the file, the saved report or
 // the converter's result. The guard restores the placement, removes the temporary plot and,
 // when the export fails, the files it had begun; the export marks it successful when it

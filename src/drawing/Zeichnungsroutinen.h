@@ -1,8 +1,9 @@
 #pragma once
 // The drawing window's table of construction routines: for each dial-type letter and
 // sub-type, the routine that draws it on the screen, the one that draws it on a printed page
-// and the one that writes it as a plot. A family joins by adding its row; a letter without a
-// row (or a row without a routine) draws, prints or exports nothing.
+// and the one that writes it as a plot. Each family keeps its rows in a list of its own
+// (Zeichnungszeilen.h); a letter without a row (or a row without a routine) draws, prints or
+// exports nothing.
 #include "core/Canvas.h"
 #include "core/HPGLDatei.h"
 #include "core/HPGLListe.h"
@@ -15,6 +16,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <utility>
 
 namespace umbrin {
 
@@ -54,8 +56,27 @@ struct Plotauftrag {
     std::filesystem::path arbeitsPfad; // folder of the map files
 };
 
+// What a plot routine did: wrote its plot, or refused it with the message that says why. A
+// refused plot is dropped: the file the name held stays as it was.
+struct Plotergebnis {
+    bool verweigert = false;
+    std::string meldung;
+    PromptTitle titel = PromptTitle::Achtung;
+    PromptIcon symbol = PromptIcon::Warning;
+
+    static Plotergebnis geschrieben() { return {}; }
+    static Plotergebnis abgelehnt(std::string text, PromptTitle titel = PromptTitle::Achtung,
+                                  PromptIcon symbol = PromptIcon::Warning)
+    {
+        return {true, std::move(text), titel, symbol};
+    }
+};
+
 using Zeichenroutine = Konstruktionsmeldungen (*)(Zeichenauftrag&);
-using Plotroutine = void (*)(Plotauftrag&);
+using Plotroutine = Plotergebnis (*)(Plotauftrag&);
+// A check run before an export opens any file: the refusal's text, or empty when the dial
+// can be written.
+using Exportpruefung = std::string (*)(const AppState&);
 
 // How an export converts the placement from image pixels for its plot routine.
 enum class PlotPlatzierung {
@@ -84,11 +105,18 @@ struct Zeichnungseintrag {
     Plotroutine zweitesBlatt = nullptr;
     PlotPlatzierung plotPlatzierung = PlotPlatzierung::Keine;
     DruckPlatzierung druckPlatzierung = DruckPlatzierung::Keine;
+    Exportpruefung vorExport = nullptr;
 };
+
+// The pseudo letter of the ham dial's row: in ham mode the screen and the page show the ham
+// dial whatever type is chosen, while an export still follows the type.
+inline constexpr char kSchinkenZeile = '@';
 
 // The row of the state's type and sub-type (the ring dial's sub-type 1 is its correction
 // view); nullptr when the table has none.
 const Zeichnungseintrag* zeichnungseintrag(const AppState& s, bool schoenerAnsicht);
+// The row that draws on the screen and on paper: the ham dial's in ham mode, else the type's.
+const Zeichnungseintrag* bildeintrag(const AppState& s, bool schoenerAnsicht);
 
 // What the construction routines read besides the state: grid, screen class, page margins,
 // and the angle table's footer and hour-line angles.
@@ -104,10 +132,5 @@ Konstruktionsmeldungen konstruiereBild(Zeichenauftrag& a, Zeichenanlass anlass);
 // the placement afterwards. bildBreite, bildHoehe: the image size the placement refers to
 // (> 0).
 Konstruktionsmeldungen zeichneDruckseite(Zeichenauftrag& a, std::int32_t bildBreite, std::int32_t bildHoehe);
-
-// The planar dials ('h', 'i', 'v'): screen, page and plot, each with the world map.
-Konstruktionsmeldungen zeichneEbeneBild(Zeichenauftrag& a);
-Konstruktionsmeldungen zeichneEbeneSeite(Zeichenauftrag& a);
-void schreibeEbenePlot(Plotauftrag& a);
 
 } // namespace umbrin

@@ -16,7 +16,6 @@ struct ShellZustand {
     bool GalerieAn = false;     // the gallery may be shown (after the first showing)
     bool DruckDateiOffen = false; // a text print job is open
     std::vector<std::string> ErgebnisZeilen; // result lines of the calculation window
-    std::vector<std::string> Tabellenzeilen; // lines of the tables window
     std::vector<std::string> IniAusgabe;     // target of the save commands
     std::vector<std::string> Stundenliste;   // " 0  Uhr" .. " 24  Uhr"
     std::vector<std::string> Intervalle;     // " 60 min" .. " 10 min"

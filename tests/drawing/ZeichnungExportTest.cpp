@@ -60,14 +60,31 @@ struct Export {
 };
 
 // A plot routine of a family that writes a little square, and the cone's second sheet.
-void quadrat(Plotauftrag& a) { HPGLZeile(a.plot, "IN;SP 1;PU 0 0;PD 4000 0 4000 4000 0 4000 0 0;PU;"); }
-void werfend(Plotauftrag& a)
+Plotergebnis quadrat(Plotauftrag& a)
+{
+    HPGLZeile(a.plot, "IN;SP 1;PU 0 0;PD 4000 0 4000 4000 0 4000 0 0;PU;");
+    return Plotergebnis::geschrieben();
+}
+// A writer that finds halfway through that it cannot draw the dial.
+Plotergebnis verweigernd(Plotauftrag& a)
+{
+    HPGLZeile(a.plot, "IN;SP 1;PU 0 0;PD 4000 0;");
+    return Plotergebnis::abgelehnt("not at this latitude", PromptTitle::Fehler, PromptIcon::Error);
+}
+std::string vorabAbgelehnt(const AppState&) { return "refused before any file"; }
+Plotergebnis werfend(Plotauftrag& a)
 {
     HPGLZeile(a.plot, "IN;SP 1;");
     throw HPGLSchreibfehler("Cannot write " + a.dateiname);
 }
 constexpr Zeichnungseintrag kegelEintrag{'m', -1, nullptr, nullptr, quadrat, quadrat, PlotPlatzierung::Plan,
                                          DruckPlatzierung::FussUndLegende};
+constexpr Zeichnungseintrag verweigernderEintrag{'v', -1, nullptr, nullptr, verweigernd, nullptr,
+                                                 PlotPlatzierung::Plan, DruckPlatzierung::Keine};
+constexpr Zeichnungseintrag vorabEintrag{'v', -1, nullptr, nullptr, quadrat, nullptr, PlotPlatzierung::Plan,
+                                         DruckPlatzierung::Keine, vorabAbgelehnt};
+constexpr Zeichnungseintrag verweigertesBlatt{'m', -1, nullptr, nullptr, quadrat, verweigernd, PlotPlatzierung::Plan,
+                                              DruckPlatzierung::Keine};
 constexpr Zeichnungseintrag werfenderEintrag{'v', -1, nullptr, nullptr, werfend, nullptr, PlotPlatzierung::Plan,
                                              DruckPlatzierung::Keine};
 
@@ -124,7 +141,7 @@ TEST(ZeichnungExport, DxfComesFromAUniqueTemporaryPlotAndKeepsTheFoot)
 
 TEST(ZeichnungExport, TypesWithoutAPlotFormMakeNoFile)
 {
-    for (char typ : std::string("fobaq")) {
+    for (char typ : std::string("fo")) {
         Export e("ohne", typ);
         EXPECT_FALSE(e.schreibe(e.ordner / "dial.plt"));
         EXPECT_TRUE(e.dateien().empty()) << typ;
@@ -161,6 +178,44 @@ TEST(ZeichnungExport, FailuresLeaveNoFileAndSayWhat)
     EXPECT_FALSE(exportiereZeichnung(e.s, e.f, e.frage, zeichnungseintrag(e.s, false), a, schutz));
     EXPECT_EQ(e.frage.asked.back().text, keineBildgroesseText(e.s));
     EXPECT_TRUE(e.dateien().empty());
+}
+
+TEST(ZeichnungExport, ARefusedPlotLeavesTheTargetByteForByte)
+{
+    // A refusal inside the writer or by the row's check: the old file stays, nothing says
+    // saved, the message says why; the coordinate list beside it stays too.
+    const std::string alt = std::string("IN;SP 1;PU 10 10;PD 20 20;\r\n\xe4 old plot", 33);
+    const struct {
+        const Zeichnungseintrag* eintrag;
+        bool plotDatei;
+        const char* name;
+        const char* text;
+        PromptTitle titel;
+    } faelle[] = {
+        {&verweigernderEintrag, true, "dial.plt", "not at this latitude", PromptTitle::Fehler},
+        {&verweigernderEintrag, false, "dial.dxf", "not at this latitude", PromptTitle::Fehler},
+        {&vorabEintrag, true, "dial.plt", "refused before any file", PromptTitle::Achtung},
+        {&verweigertesBlatt, true, "dialCone.plt", "not at this latitude", PromptTitle::Fehler},
+    };
+    for (const auto& f : faelle) {
+        Export e("verweigert");
+        e.s.AlsHPGL = f.plotDatei ? 1 : 0;
+        e.f.ListingSchreiben = true;
+        for (const char* n : {f.name, "dial.txt"})
+            std::ofstream(e.ordner / n, std::ios::binary) << alt;
+        const fs::path ziel = e.ordner / (std::string(f.name) == "dialCone.plt" ? "dial.plt" : f.name);
+        EXPECT_FALSE(e.schreibe(ziel, f.eintrag)) << f.name;
+        EXPECT_EQ(test::dateiText(e.ordner / f.name), alt) << f.name;
+        EXPECT_EQ(test::dateiText(e.ordner / "dial.txt"), alt) << f.name;
+        for (const fs::path& d : fs::directory_iterator(e.ordner))
+            EXPECT_TRUE(d.filename() == f.name || d.filename() == "dial.txt" || d.filename() == "dial.plt") << d;
+        ASSERT_FALSE(e.frage.asked.empty());
+        EXPECT_EQ(e.frage.asked.back().text, f.text);
+        EXPECT_EQ(e.frage.asked.back().title, f.titel);
+        for (const auto& gefragt : e.frage.asked)
+            EXPECT_EQ(gefragt.text.find("saved"), std::string::npos) << gefragt.text;
+        EXPECT_EQ(platzierungVon(e.s), (Platzierung{300, 40, 400, 600}));
+    }
 }
 
 TEST(ZeichnungExport, AFailedReplacementLeavesWhatTheNameHeld)
@@ -287,7 +342,7 @@ TEST(ZeichnungDruck, ChecksBeforeAPrint)
     EXPECT_FALSE(druckVorpruefung(s, f, nullptr, a));
     EXPECT_EQ(a.asked.back().text.rfind("Temporalstunden sind", 0), 0u);
     s.Schalter.TemporalAnzeige = 0;
-    for (char typ : std::string("fobaq")) {
+    for (char typ : std::string("fo")) {
         s.UhrTyp = typ;
         test::ScriptedPrompt b;
         EXPECT_FALSE(druckVorpruefung(s, f, zeichnungseintrag(s, false), b));

@@ -35,6 +35,7 @@ bool DruckListe::oeffnen(std::string& fehler)
     y_ = 0;
     zeilen_ = 0;
     seiten_ = 1;
+    seitenvorschub_ = false;
     zeile_.clear();
     return true;
 }
@@ -45,6 +46,14 @@ void DruckListe::schreibe(std::string_view text)
     std::size_t anfang = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
+        if (c == '\f') {
+            zeile_ += QString::fromUtf8(text.data() + anfang, static_cast<qsizetype>(i - anfang));
+            if (!zeile_.isEmpty())
+                zeileAusgeben();
+            seitenvorschub_ = true;
+            anfang = i + 1;
+            continue;
+        }
         if (c != '\r' && c != '\n')
             continue;
         zeile_ += QString::fromUtf8(text.data() + anfang, static_cast<qsizetype>(i - anfang));
@@ -79,11 +88,12 @@ void DruckListe::zeileAusgeben()
         return;
     }
     const QFontMetrics metrik(schrift_, &drucker_);
-    if (y_ > 0 && y_ + metrik.height() > drucker_.height()) {
+    if (y_ > 0 && (seitenvorschub_ || y_ + metrik.height() > drucker_.height())) {
         drucker_.newPage();
         ++seiten_;
         y_ = 0;
     }
+    seitenvorschub_ = false;
     maler_.drawText(0, y_ + metrik.ascent(), zeile_);
     y_ += metrik.lineSpacing();
     ++zeilen_;

@@ -1,7 +1,8 @@
 #pragma once
 // Text lines on the printer, as a coordinate list or any other listing printed line by line:
 // a fixed-pitch font ("Courier" or the nearest monospace face) in black, starting at the
-// printable corner, with a new page whenever the next line would not fit.
+// printable corner, with a new page whenever the next line would not fit. A form feed in the
+// text ends the page: what follows starts on the next one.
 #include "core/HPGLListe.h"
 
 #include <QFont>
@@ -31,6 +32,8 @@ public:
     // Lines printed so far (a line break inside a text counts) and pages begun.
     int zeilen() const { return zeilen_; }
     int seiten() const { return seiten_; }
+    // The font the lines are printed in.
+    const QFont& schrift() const { return schrift_; }
 
 private:
     void zeileAusgeben();
@@ -42,6 +45,7 @@ private:
     int y_ = 0;
     int zeilen_ = 0;
     int seiten_ = 0;
+    bool seitenvorschub_ = false; // a form feed waits for the next line
 };
 
 } // namespace umbrin

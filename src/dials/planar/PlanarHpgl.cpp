@@ -12,10 +12,10 @@
 #include "core/Zahlenformat.h"
 #include "dials/Clipping.h"
 #include "dials/HpglDialekt.h"
+#include "dials/Raster.h"
 #include "dials/planar/PlanarHpglSchreiber.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 namespace umbrin {
@@ -27,19 +27,6 @@ std::string polZahl(double v)
 {
     v = std::clamp(v, -hpglKoordinatenGrenze, hpglKoordinatenGrenze);
     return RealStr(std::isfinite(v) ? v : 0.0, 5, 0);
-}
-
-// The answer of the grid question and its input box: the mesh in millimetres.
-int frageRaster(const AppState& s, UserPrompt& frage)
-{
-    const PromptAnswer a = frage.ask(PromptTitle::WasNun, PromptIcon::Question, std::string(meldungsText(s, 16)),
-                                     PromptButtons::YesNo);
-    if (a != PromptAnswer::Yes)
-        return 0;
-    std::string antwort = "10";
-    if (!frage.askText(std::string(texteText(s, 51)), std::string(texteText(s, 50)), antwort))
-        return 10;
-    return rasterWeite(antwort);
 }
 
 class Plot : public PlanarHpglSchreiber {
@@ -272,7 +259,7 @@ void Plot::schreiben(UserPrompt& frage, const PlanarHpglAuftrag& a)
         listingAnfang(a);
     fusspunkt();
 
-    if (const int raster = frageRaster(s, frage); raster > 0)
+    if (const int raster = frageRaster(s, frage, kPlanarRasterGrenze); raster > 0)
         hpglRaster(plot, X0, Y0, 16150LL * k, 40LL * raster * k, 11030LL * k);
     if (stift)
         hpgl(";PW 0;");
@@ -377,22 +364,6 @@ void Plot::schreiben(UserPrompt& frage, const PlanarHpglAuftrag& a)
 }
 
 } // namespace
-
-int rasterWeite(const std::string& antwort)
-{
-    std::size_t i = antwort.find_first_not_of(' ');
-    if (i == std::string::npos)
-        return 10;
-    const char* anfang = antwort.data() + i;
-    const char* ende = antwort.data() + antwort.size();
-    if (*anfang == '+')
-        ++anfang;
-    int n = 0;
-    const auto [p, ec] = std::from_chars(anfang, ende, n);
-    if (ec != std::errc() || p != ende || n <= 0 || n > 410)
-        return 10;
-    return n;
-}
 
 void schreibeHPGL_HorVertInkl(AppState& s, HPGLDatei& plot, HPGLListe* liste, UserPrompt& frage,
                               const PlanarHpglAuftrag& auftrag)

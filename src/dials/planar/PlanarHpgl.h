@@ -31,8 +31,7 @@ struct PlanarHpglAuftrag {
 void schreibeHPGL_HorVertInkl(AppState& s, HPGLDatei& plot, HPGLListe* liste, UserPrompt& frage,
                               const PlanarHpglAuftrag& auftrag);
 
-// The grid mesh in millimetres from the text typed into the input box: a whole number from 1
-// to the sheet's width (410); anything else, and an empty text, gives 10.
-int rasterWeite(const std::string& antwort);
+// The largest grid mesh a planar plot accepts: the sheet's width in millimetres.
+inline constexpr int kPlanarRasterGrenze = 410;
 
 } // namespace umbrin

@@ -81,7 +81,8 @@ void ZeichenFenster::BildDrucken()
     const Zeichnungseintrag* eintrag = zeichnungseintrag(s_, f_.SchoenerAnsicht);
     if (!druckVorpruefung(s_, f_, eintrag, frage_))
         return;
-    shell_.DruckDateiOffen = false;
+    if (dienste_.textdruckBeenden)
+        dienste_.textdruckBeenden();
 
     QPrinter& drucker = this->drucker();
     drucker.setPageOrientation(QPageLayout::Landscape);
@@ -153,6 +154,8 @@ void ZeichenFenster::DruckListe()
     drucker.setPageOrientation(QPageLayout::Portrait);
     if (!waehleDrucker(drucker))
         return;
+    if (dienste_.textdruckBeenden)
+        dienste_.textdruckBeenden();
 
     Auftragsschutz schutz(s_);
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -185,7 +188,8 @@ void ZeichenFenster::ausgeben()
     // The sheet is printed only when the printer dialog was confirmed.
     if (!waehleDrucker(drucker))
         return;
-    shell_.DruckDateiOffen = false;
+    if (dienste_.textdruckBeenden)
+        dienste_.textdruckBeenden();
 
     Auftragsschutz schutz(s_);
     const std::string pdf = drucker.outputFileName().toStdString();
@@ -198,7 +202,6 @@ void ZeichenFenster::ausgeben()
         frage_.ask(PromptTitle::Fehler, PromptIcon::Warning, fehler, PromptButtons::Ok);
         return;
     }
-    shell_.DruckDateiOffen = true;
     const std::string strich = "  " + std::string(78, '_');
     liste.schreibe(strich);
     liste.zeilenende();
@@ -209,7 +212,6 @@ void ZeichenFenster::ausgeben()
     liste.schreibe(strich);
     liste.zeilenende();
     const bool gut = liste.schliessen(fehler);
-    shell_.DruckDateiOffen = false;
     if (!gut) {
         zeigeMeldung(frage_, s_, 42, PromptTitle::Fehler, PromptIcon::Warning);
         return;

@@ -21,6 +21,7 @@ struct ZeichenfensterDienste {
     std::function<void()> schliessen;                 // close the drawing window through the shell
     std::function<void()> konstruktionsdatenSpeichern; // save construction data ("*.umb")
     std::function<void(int kontext)> hilfe;           // help by context id
+    std::function<void()> textdruckBeenden;           // end the main window's open text print job
     bool grosserBildschirm = true;                    // the screen is at least 1000 pixels wide
     bool grosseFonts = false;                         // 120 pixels per inch or more
 

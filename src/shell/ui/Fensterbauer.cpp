@@ -2,6 +2,8 @@
 
 #include "drawing/ui/ZeichenFenster.h"
 #include "shell/Menue.h"
+#include "shell/ui/Textdruck.h"
+#include "tables/ui/Tsset1.h"
 
 #include <QAction>
 
@@ -20,6 +22,7 @@ std::function<QWidget*(MainWindow&)> zeichnungsbauer()
         d.parameterDialog = [&mw] { mw.Parameterfestlegen1Click(); };
         d.schliessen = [&mw] { mw.mCloseWindowClick(); };
         d.konstruktionsdatenSpeichern = [&mw] { mw.Konstruktionsdatenspeichern1Click(); };
+        d.textdruckBeenden = [&mw] { mw.textdruck().schliesse(); };
         d.drucker = [&mw]() -> QPrinter& { return mw.drucker(); };
         d.druckerDialog = [&mw](QPrinter&, QWidget*) { return mw.waehleDrucker(); };
         d.hilfe = [&mw](int kontext) { mw.zeigeHilfe(kontext); };
@@ -30,6 +33,22 @@ std::function<QWidget*(MainWindow&)> zeichnungsbauer()
         QObject::connect(&mw, &MainWindow::spracheGewechselt, fenster,
                          [fenster, &mw] { fenster->aktualisiereSprache(mw.state()); });
         return fenster;
+    };
+}
+
+std::function<QWidget*(MainWindow&)> rechenfensterbauer()
+{
+    return [](MainWindow& mw) -> QWidget* {
+        RechenfensterDienste d;
+        d.druckdatei = [&mw] { return mw.textdruck().oeffne(); };
+        d.druckdateiSchliessen = [&mw] { mw.textdruck().schliesse(); };
+        d.druckMenue = [&mw](bool an) { mw.aktion(menue::Drucken)->setEnabled(an); };
+        d.schliessen = [&mw] { mw.mCloseWindowClick(); };
+        d.einstellungenSpeichern = [&mw] { mw.mSaveOptionsClick(); };
+        d.datenLaden = [&mw] { mw.Konstruktionsdatenladen1Click(); };
+        d.hilfe = [&mw](int kontext) { mw.zeigeHilfe(kontext); };
+        ShellZustand& z = mw.shell();
+        return new Tsset1(mw.state(), mw.prompt(), z.ErgebnisZeilen, z.Tag, z.Monat, std::move(d));
     };
 }
 

@@ -11,4 +11,8 @@ namespace umbrin {
 // The drawing window ("Form5") with the main window's commands, menus and prompt.
 std::function<QWidget*(MainWindow&)> zeichnungsbauer();
 
+// The calculation window ("sset1") with the main window's result list, date, text print job,
+// print item, file commands and help.
+std::function<QWidget*(MainWindow&)> rechenfensterbauer();
+
 } // namespace umbrin

@@ -12,6 +12,8 @@
 #include "shell/HilfeSystem.h"
 #include "shell/Menue.h"
 #include "shell/ui/Druckbar.h"
+#include "shell/ui/Fensterbauer.h"
+#include "shell/ui/Textdruck.h"
 
 #include <QAction>
 #include <QApplication>
@@ -117,6 +119,10 @@ MainWindow::MainWindow(AppState& state, ShellZustand& shell, UserPrompt& prompt,
     bauer_.ortUndJahr = [](MainWindow& m) -> QWidget* { return new OrtUndZeitDialog(m.dialogUmgebung()); };
     bauer_.typwahl = [](MainWindow& m) -> QWidget* { return new TypwahlDialog(m.dialogUmgebung()); };
     bauer_.parameter = [](MainWindow& m) -> QWidget* { return new ParameterDialog(m.dialogUmgebung()); };
+    rechenbauer_ = rechenfensterbauer();
+    textdruck_ = std::make_unique<Textdruck>(
+        s_, prompt_, [this]() -> QPrinter& { return drucker(); }, [this] { return waehleDrucker(); },
+        z_.DruckDateiOffen);
 
     baueMenue();
     FormCreate(programmOrdner.isEmpty() ? QCoreApplication::applicationDirPath() : programmOrdner);
@@ -135,6 +141,7 @@ MainWindow::~MainWindow()
         fenster.append(w);
     for (const QPointer<QMdiSubWindow>& w : fenster)
         delete w.data();
+    textdruck_.reset();
 }
 
 void MainWindow::meldung(PromptTitle titel, PromptIcon icon, const std::string& text)
@@ -209,14 +216,17 @@ void MainWindow::baueMenue()
     verbinde(menue::Deutsch, [this] { Sprache(true); });
     verbinde(menue::Englisch, [this] { Sprache(false); });
     verbinde(menue::Hinweise, [this] { HinweiseHintsanzeigen1Click(); });
+    verbinde(menue::AufUntergang, [this] { Sonnenstand1Click(1); });
+    verbinde(menue::Sonnenstand, [this] { Sonnenstand1Click(2); });
+    verbinde(menue::Zonenzeit, [this] { Sonnenstand1Click(4); });
+    verbinde(menue::Zeitgleichung, [this] { Sonnenstand1Click(8); });
     for (int i : {menue::FormatA4, menue::FormatA3, menue::Expertenmodus, menue::Deutsch, menue::Englisch,
                   menue::Hinweise})
         aktion(i)->setCheckable(true);
 
-    // The calculation and table windows come with the solar tables; until then their
-    // commands stay visible and disabled, like the colour palette and the about panel.
-    for (int i : {menue::AufUntergang, menue::Sonnenstand, menue::Zonenzeit, menue::Zeitgleichung,
-                  menue::Monatstabelle, menue::ZeitgleichungTabelle, menue::DeklinationTabelle,
+    // The tables-and-graphs window is not there yet; its commands stay visible and disabled,
+    // like the colour palette and the about panel.
+    for (int i : {menue::Monatstabelle, menue::ZeitgleichungTabelle, menue::DeklinationTabelle,
                   menue::MeridianTabelle, menue::GraphZeitgleichung, menue::Rechtwinklig, menue::Kreisfoermig,
                   menue::Farbpalette, menue::About})
         aktion(i)->setEnabled(false);
@@ -383,6 +393,7 @@ void MainWindow::closeEvent(QCloseEvent* e)
 {
     // Closing the main window never opens a further dialog and never refuses.
     schliesst_ = true;
+    textdruck_->schliesse();
     mdi_->closeAllSubWindows();
     s_.DialogSchritt = walk::Keiner;
     e->accept();
@@ -761,8 +772,23 @@ void MainWindow::Druckereinstellung1Click()
 
 void MainWindow::drucken()
 {
-    if (auto* fenster = dynamic_cast<Druckbar*>(aktivesFenster()))
+    QWidget* aktiv = aktivesFenster();
+    if (aktiv && aktiv->objectName().startsWith(QLatin1String("sset1")))
+        textdruck_->druckeErgebnisZeilen(z_.ErgebnisZeilen);
+    else if (auto* fenster = dynamic_cast<Druckbar*>(aktiv))
         fenster->druckeFenster();
+}
+
+void MainWindow::Sonnenstand1Click(int rechenmodus)
+{
+    s_.Rechenmodus = static_cast<std::uint8_t>(rechenmodus);
+    s_.RechenmodusAlt = 0;
+    schliesseAndereFenster(QStringLiteral("Form1"));
+    if (!s_.FensterFrei || !rechenbauer_)
+        return;
+    if (QWidget* fenster = rechenbauer_(*this))
+        oeffne(fenster);
+    FensterMenues(true);
 }
 
 void MainWindow::mWindowPrintClick()
@@ -770,6 +796,7 @@ void MainWindow::mWindowPrintClick()
     QWidget* fenster = aktivesFenster();
     if (!fenster)
         return;
+    textdruck_->schliesse();
     // The whole window with its frame, as the user sees it.
     QWidget* rahmen = fenster->parentWidget() ? fenster->parentWidget() : fenster;
     const QImage bild = rahmen->grab().toImage();

@@ -25,6 +25,7 @@ namespace umbrin {
 
 class HilfeSystem;
 class TDLogFile;
+class Textdruck;
 
 class MainWindow : public QMainWindow, public WalkShell {
     Q_OBJECT
@@ -48,6 +49,8 @@ public:
     // the program, tests set their own).
     void setFensterbauer(Fensterbauer bauer) { bauer_ = std::move(bauer); }
     void setZeichnungsbauer(std::function<QWidget*(MainWindow&)> bauer) { bauer_.zeichnung = std::move(bauer); }
+    // The calculation window "sset1" (built by default).
+    void setRechenfensterbauer(std::function<QWidget*(MainWindow&)> bauer) { rechenbauer_ = std::move(bauer); }
     DialogUmgebung& dialogUmgebung() { return *umgebung_; }
     DialogWalk& walk() { return *walk_; }
 
@@ -78,6 +81,8 @@ public:
     void Parameterfestlegen1Click();
     void aufBildschirm1Click();
     void mCloseWindowClick();
+    // The calculation window in mode 1, 2, 4 or 8 (menu items 23 to 26).
+    void Sonnenstand1Click(int rechenmodus);
 
     // Options.
     void Sprache(bool deutsch);
@@ -93,6 +98,8 @@ public:
     // Chooses the printer before a print (the print dialog); tests print to a PDF file.
     void setDruckerwahl(std::function<bool(QPrinter&)> wahl) { druckerwahl_ = std::move(wahl); }
     bool waehleDrucker();
+    // The text print job the calculation window and the print command share.
+    Textdruck& textdruck() { return *textdruck_; }
     // Settings and construction-data files.
     void mSaveOptionsClick();
     void Konstruktionsdatenspeichern1Click();
@@ -133,7 +140,9 @@ private:
     std::unique_ptr<HilfeSystem> hilfe_;
     std::unique_ptr<QPrinter> drucker_;
     std::function<bool(QPrinter&)> druckerwahl_;
+    std::unique_ptr<Textdruck> textdruck_;
     Fensterbauer bauer_;
+    std::function<QWidget*(MainWindow&)> rechenbauer_;
     QMdiArea* mdi_ = nullptr;
     std::array<QAction*, 45> aktionen_{};
     std::array<QMenu*, 45> menues_{};

@@ -1,4 +1,5 @@
 #include "dials/planar/PlanarHpgl.h"
+#include "dials/Raster.h"
 
 #include "core/Sprachdienst.h"
 #include "core/TextEncoding.h"
@@ -340,14 +341,16 @@ TEST(PlanarHpgl, PenWidthCommands)
 
 TEST(PlanarHpgl, GridMeshFromTheInputBox)
 {
-    // Anything but a whole number of 1..410 mm gives the default of 10 mm.
+    // Anything but a whole number of 1 mm up to the writer's bound gives the default of 10 mm.
     const struct {
         const char* antwort;
+        int grenze;
         int mm;
-    } faelle[] = {{"20", 20}, {" 15", 15}, {"abc", 10}, {"", 10},    {"0", 10},
-                  {"-5", 10}, {"99999999", 10}, {"12 ", 10}, {"410", 410}, {"411", 10}};
+    } faelle[] = {{"20", 410, 20},      {" 15", 410, 15}, {"abc", 410, 10}, {"", 410, 10},
+                  {"0", 410, 10},       {"-5", 410, 10},  {"99999999", 410, 10}, {"12 ", 410, 10},
+                  {"410", 410, 410},    {"411", 410, 10}, {"255", 255, 255}, {"256", 255, 10}};
     for (const auto& f : faelle)
-        EXPECT_EQ(rasterWeite(f.antwort), f.mm) << "'" << f.antwort << "'";
+        EXPECT_EQ(rasterWeite(f.antwort, f.grenze), f.mm) << "'" << f.antwort << "' bis " << f.grenze;
 
     for (const auto& [antworten, eingaben, schritt] :
          std::vector<std::tuple<std::deque<PromptAnswer>, std::deque<std::string>, int>>{

@@ -1,0 +1,169 @@
+#include "dials/altitude/PeaucellierHpgl.h"
+
+#include "core/Rounding.h"
+#include "core/Sprachdienst.h"
+#include "core/Textumformung.h"
+#include "core/Winkel.h"
+#include "core/Zahlenformat.h"
+#include "dials/HpglDialekt.h"
+#include "dials/altitude/PeaucellierGeometrie.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace umbrin {
+namespace {
+
+// The labels run down the sheet, 89.5 degrees clockwise from the x axis.
+const double kAlpha = -89.5 * kRad;
+
+std::string z(double v) { return hpglZahl(v); }
+
+std::string groesse(double b, double h, const char* trenner)
+{
+    return "SI " + RealStr(b, 5, 2) + trenner + RealStr(h, 5, 2);
+}
+
+// One plot: the file, the scale and the foot.
+struct Plot {
+    HPGLDatei& datei;
+    int k = 1;
+    double fx = 0, fy = 0;
+
+    void schreibe(const std::string& t) { HPGLZeile(datei, t); }
+    std::string punkt(double x, double y) const { return z(fx + roundHalfEven(x)) + " " + z(fy + roundHalfEven(y)); }
+    // A label turned with the sheet's label direction, its corner at the plotter point (x, y).
+    void gedreht(double x, double y, const std::string& text)
+    {
+        schreibe(";PU " + z(x) + " " + z(y) + ";DI " + RealStr(100 * std::cos(kAlpha), 6, 1) + ","
+                 + RealStr(100 * std::sin(kAlpha), 6, 1) + ";" + hpglLabel(text) + ";DI 100.0,0.0");
+    }
+    // A turned label at the dial point (x, y) relative to the foot.
+    void gedrehtAmFuss(double x, double y, const std::string& text)
+    {
+        gedreht(fx + roundHalfEven(x), fy + roundHalfEven(y), text);
+    }
+};
+
+void datumslinien(Plot& p, const PeaucellierGeometrie& g, const AppState& s, double u, int a)
+{
+    const int k = p.k;
+    for (int i = 0; i < 7; ++i) {
+        const char* stift = i == 0 ? ";SP 7" : i == 3 ? ";SP 6" : i == 6 ? ";SP 2" : ";SP 1";
+        const double r = g.r[i], xa = g.xAufgang[i], x15 = g.x15[i];
+        p.schreibe(std::string(stift) + ";PU " + p.punkt(xa, r) + ";PD " + p.punkt(x15, r) + " " + p.punkt(x15, -r)
+                   + " " + p.punkt(xa, -r));
+        p.schreibe(";" + groesse(0.24 * k, 0.36 * k, " "));
+        if (i == 0) {
+            p.gedreht(p.fx + 15 * a + 0.18 * k * std::sin(kAlpha - 0.1), p.fy - 0.18 * k * std::cos(kAlpha - 0.1),
+                      s.Par.Breite > 0 ? "N" : "S");
+        }
+        if (i % 3 != 0)
+            continue;
+        const std::string buchstabe = i == 0 ? "S" : i == 6 ? "W" : s.Sprachspalte == 1 ? "Ä" : "E";
+        const double x = xa - 12 * u + 0.18 * k * std::sin(kAlpha - 0.01);
+        const double dy = 1.8 * u + 0.18 * k * std::cos(kAlpha - 0.01);
+        p.gedrehtAmFuss(x, -r + dy, buchstabe);
+        p.gedrehtAmFuss(x, r + dy, buchstabe);
+    }
+}
+
+void legende(Plot& p, const AppState& s, double H, double einheit, int a)
+{
+    const int k = p.k;
+    const std::string halbkugel = s.Par.Breite > 0 ? " N" : " S";
+    p.schreibe(";" + groesse(0.2 * k, 0.3 * k, " ") + ";SP 3");
+    p.gedreht(p.fx + 15 * a + 0.18 * k * std::sin(kAlpha - 0.1), p.fy - 0.18 * k * std::cos(kAlpha - 0.1), halbkugel);
+    p.schreibe(";SP 3;" + groesse(0.32 * k, 0.48 * k, " "));
+    p.gedreht(500.0 * k + 0.18 * k * std::sin(kAlpha - 0.1), 0.72 * H - 0.18 * k * std::cos(kAlpha - 0.1),
+              holeText(s, 149));
+    p.schreibe(";" + groesse(0.2 * k, 0.3 * k, " "));
+    const std::string zeile = holeText(s, 145) + "=" + RealStr(std::fabs(einheit), 3, 0) + "; " + holeText(s, 169)
+                              + " = " + RealStr(s.Par.PeauParameter, 7, 4) + "; " + holeText(s, 146) + " ="
+                              + RealStr(std::fabs(s.Par.Breite), 6, 2);
+    p.gedreht(250.0 * k + 0.18 * k * std::sin(kAlpha - 0.1), 0.91 * H - 0.18 * k * std::cos(kAlpha - 0.1), zeile);
+}
+
+void hpglPeaucellierStunden(Plot& p, const PeaucellierGeometrie& g)
+{
+    const int k = p.k;
+    p.schreibe(";SP 1");
+    for (const PeaucellierStundenstueck& st : g.stunden) {
+        const bool voll = st.m == 0;
+        p.schreibe(std::string(voll ? ";SP 3" : ";SP 8") + ";PU " + p.punkt(st.ende1.x, st.ende1.y) + ";PD "
+                   + p.punkt(st.ende2.x, st.ende2.y));
+        if (!voll)
+            continue;
+        const double o = st.seite > 0 ? -260.0 * k : 200.0 * k;
+        const PeaucellierPunkt& an = g.p < 0 ? st.ende1 : st.ende2;
+        p.schreibe(";SP 4;" + groesse(0.2 * k, 0.3 * k, " "));
+        p.gedrehtAmFuss(an.x + 3 * k * std::sin(kAlpha - 0.01), an.y - o - 3 * k * std::cos(kAlpha - 0.01),
+                        peaucellierStundenText(g.phi, st.k, st.seite));
+    }
+    for (const PeaucellierUnterteilung& u : g.unterteilungen) {
+        if (u.punkte.size() < 2)
+            continue;
+        std::string t = ";SP 8;PU " + p.punkt(u.punkte[0].x, u.punkte[0].y) + ";PD ";
+        for (std::size_t i = 1; i < u.punkte.size(); ++i)
+            t += (i > 1 ? " " : "") + p.punkt(u.punkte[i].x, u.punkte[i].y);
+        p.schreibe(t);
+    }
+}
+
+} // namespace
+
+double peaucellierPlotBreite(const AppState& s) { return s.EpsRund + 5.0; }
+
+std::string peaucellierPlotHindernis(const AppState& s)
+{
+    const double untere = peaucellierPlotBreite(s);
+    return peaucellierHindernisText(
+        s, peaucellierHindernis(s.Par.Breite, untere, s.EpsRund, peaucellierKonstante(s.Par.PeauParameter)), untere);
+}
+
+std::string hpglPeaucellierSU(const AppState& s, HPGLDatei& datei, double einheit, bool alsHPGL)
+{
+    if (std::string nein = peaucellierPlotHindernis(s); !nein.empty())
+        return nein;
+    const int k = hpglFaktor(alsHPGL);
+    const double W = 16400.0 * k, H = 11480.0 * k;
+    const double u = 40.0 * k;
+    const double p = peaucellierKonstante(s.Par.PeauParameter);
+    const double einheitGezeichnet = peaucellierEinheit(einheit);
+    const double R = static_cast<double>(roundHalfEven(u * einheitGezeichnet));
+    const int a = (static_cast<int>(W) / 20) / 9;
+
+    // The foot, scaled with the sheet; its default and the clamp come before anything is drawn.
+    Plot plot{datei, k, static_cast<double>(s.FusspunktX) * k, static_cast<double>(s.FusspunktY) * k};
+    if (plot.fx <= 0)
+        plot.fx = static_cast<double>(roundHalfEven(0.35 * W));
+    if (plot.fy <= 0)
+        plot.fy = static_cast<double>(static_cast<std::int64_t>(H) / 2);
+    plot.fx = std::min(plot.fx, static_cast<double>(roundHalfEven(W - 30)));
+
+    plot.schreibe(hpglPrologMitRahmen(static_cast<std::int64_t>(W), static_cast<std::int64_t>(H)) + ";SP 4;PU 0 0;");
+    plot.schreibe(";PU;" + groesse(0.24 * k, 0.36 * k, ",") + ";PU " + z(static_cast<std::int64_t>(W) / 20) + " "
+                  + z(roundHalfEven(0.98 * H)) + ";" + hpglLabel(OhneUmlaute(titelText(s, 40))) + ";"
+                  + groesse(0.18 * k, 0.27 * k, ","));
+
+    const double X = plot.fx, Y = plot.fy;
+    plot.schreibe(";PU " + z(X) + " " + z(Y) + ";CI " + z(a) + " ,0.2;PU " + z(X - a) + " " + z(Y) + ";PD " + z(X + a)
+                  + " " + z(Y) + ";PU " + z(X) + " " + z(Y - a) + ";PD " + z(X) + " " + z(Y + a));
+
+    const int n = std::clamp(s.Schalter.StundenIntervallSonst - '0', 0, 3) + 1;
+    const PeaucellierGeometrie g = peaucellierGeometrie(s.Par.Breite, s.EpsRund, R, p, n);
+    datumslinien(plot, g, s, u, a);
+
+    plot.schreibe(";SP 4;PU " + plot.punkt(g.x15[6], 0) + ";PD " + plot.punkt(g.x15[0], 0));
+    const double x15 = s.Par.PeauParameter > 0 ? g.x15[6] : g.x15[0];
+    plot.gedrehtAmFuss(x15 + 3 * u + 0.18 * k * std::sin(kAlpha - 0.01), 1.8 * u + 0.18 * k * std::cos(kAlpha - 0.01),
+                       " 12");
+    plot.schreibe(";PU " + z(X) + " " + z(Y) + ";PD " + z(X + 12 * a) + " " + z(Y) + " " + z(X + 9 * a) + " "
+                  + z(Y + a) + " " + z(X + 9 * a) + " " + z(Y - a) + " " + z(X + 12 * a) + " " + z(Y));
+    legende(plot, s, H, einheitGezeichnet, a);
+    hpglPeaucellierStunden(plot, g);
+    plot.schreibe(std::string(hpglEpilogFensterZurueck));
+    return {};
+}
+
+} // namespace umbrin

@@ -1,0 +1,229 @@
+#include "dials/altitude/PeaucellierZeichnung.h"
+
+#include "core/Rounding.h"
+#include "core/Sprachdienst.h"
+#include "core/Zahlenformat.h"
+#include "dials/TextGedreht.h"
+#include "dials/altitude/PeaucellierGeometrie.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+namespace umbrin {
+namespace {
+
+int rund(double v) { return peaucellierPixel(v); }
+
+// Every text of the dial runs down the drawing, turned by -90 degrees.
+constexpr int kDrehung = -90;
+
+// One drawing: the canvas, the foot and the sizes the nested parts share.
+struct Blatt {
+    AppState& s;
+    Canvas& c;
+    bool bildschirm;
+    int hoehe;
+    int fx = 0, fy = 0; // the foot, in canvas units
+
+    CanvasPoint punkt(double x, double y) const { return {fx + rund(x), fy + rund(y)}; }
+    void linie(PeaucellierPunkt a, PeaucellierPunkt b)
+    {
+        const CanvasPoint p = punkt(a.x, a.y), q = punkt(b.x, b.y);
+        c.moveTo(p.x, p.y);
+        c.lineTo(q.x, q.y);
+    }
+    void text(double x, double y, const std::string& t, int gewicht, int hoehe)
+    {
+        const CanvasPoint p = punkt(x, y);
+        TextOutGedreht(c, p.x, p.y, t, gewicht, hoehe, kDrehung);
+    }
+    int breiteStaerke(int mehr) const { return s.Schalter.Linienstaerke + mehr; }
+};
+
+int textHoehe(const Blatt& b, double Rmax)
+{
+    return rund((b.bildschirm ? 45.0 : 150.0) * Rmax / b.hoehe);
+}
+
+void datumslinien(Blatt& b, const PeaucellierGeometrie& g, int FH)
+{
+    const auto& F = b.s.Farben;
+    for (int i = 0; i < 7; ++i) {
+        const bool haupt = i % 3 == 0;
+        const Farbe farbe = i == 0 ? F[6] : i == 3 ? F[5] : i == 6 ? F[1] : F[7];
+        b.c.setPenColor(farbe);
+        b.c.setPenWidth(haupt ? b.breiteStaerke(b.bildschirm ? 1 : 3) : b.breiteStaerke(0));
+        const double r = g.r[i], xa = g.xAufgang[i], x15 = g.x15[i];
+        const CanvasPoint p1 = b.punkt(xa, r), p2 = b.punkt(x15, r), p3 = b.punkt(x15, -r), p4 = b.punkt(xa, -r);
+        b.c.moveTo(p1.x, p1.y);
+        b.c.lineTo(p2.x, p2.y);
+        b.c.lineTo(p3.x, p3.y);
+        b.c.moveTo(p4.x, p4.y);
+        b.c.lineTo(p3.x, p3.y);
+        if (!haupt)
+            continue;
+        std::string buchstabe = "S";
+        double k = 1, a = 0.2, u = 0.3;
+        if (i == 3) {
+            buchstabe = b.s.Sprachspalte == 1 ? "Ä" : "E";
+            k = 2.5;
+        } else if (i == 6) {
+            buchstabe = "W";
+            a = 0.15;
+            u = 0.7;
+        }
+        b.c.setFontColor(farbe);
+        b.text(xa - k * FH, -(r + a * FH), buchstabe, 400, FH);
+        b.text(xa - k * FH, r - u * FH, buchstabe, 400, FH);
+    }
+}
+
+void nordpfeil(Blatt& b, double R, int d, int FH, const std::string& halbkugel)
+{
+    const auto& F = b.s.Farben;
+    b.c.setPenColor(F[2]);
+    b.c.setPenWidth(b.breiteStaerke(0));
+    const double spitze = rund(0.7 * R), fuss = rund(0.7 * R - 3 * d);
+    const CanvasPoint o = b.punkt(0, 0), s = b.punkt(spitze, 0), l = b.punkt(fuss, d), r = b.punkt(fuss, -d);
+    b.c.moveTo(o.x, o.y);
+    b.c.lineTo(s.x, s.y);
+    b.c.lineTo(l.x, l.y);
+    b.c.lineTo(r.x, r.y);
+    b.c.lineTo(s.x, s.y);
+    b.c.setFontName("Arial");
+    b.c.setFontColor(F[2]);
+    TextOutGedreht(b.c, b.fx - FH, b.fy - rund(FH / 3.0), halbkugel, 400, FH, kDrehung);
+}
+
+void legende(Blatt& b, int einheit, int FH0, const std::string& halbkugel)
+{
+    const AppState& s = b.s;
+    b.c.setFontName("Times New Roman");
+    b.c.setFontColor(s.Farben[3]);
+    const int F = b.bildschirm ? 20 : 55;
+    CanvasFont messen = b.c.font();
+    messen.height = F;
+    messen.bold = true;
+    const CanvasFont vorher = b.c.font();
+    const std::string titel = holeText(s, 149);
+    const std::string zeile = holeText(s, 145) + " = " + RealStr(std::abs(einheit), 3, 0) + ";  " + holeText(s, 169)
+                              + " = " + RealStr(s.Par.PeauParameter, 7, 4) + ";    " + holeText(s, 146) + " = "
+                              + RealStr(std::fabs(s.Par.Breite), 7, 2) + " " + halbkugel;
+    b.c.setFont(messen);
+    const int titelBreite = b.c.textExtent(titel).width;
+    const int zeilenBreite = b.c.textExtent(zeile).width;
+    b.c.setFont(vorher);
+    TextOutGedreht(b.c, rund(3.2 * F + FH0), rund(b.hoehe / 2.0 - titelBreite / 1.7), titel, 700, F, kDrehung);
+    TextOutGedreht(b.c, rund(2.0 * F + FH0), rund(b.hoehe / 2.0 - 0.75 * zeilenBreite / 2.0), zeile, 700,
+                   rund(0.65 * F), kDrehung);
+}
+
+// The hour lines with their labels, the subdivisions of the last hour and the "12".
+void zeichnePeaucellierStunden(Blatt& b, const PeaucellierGeometrie& g)
+{
+    const auto& F = b.s.Farben;
+    const int FH = textHoehe(b, g.Rmax);
+    b.c.setFontName("Arial");
+    b.c.setPenColor(F[0]);
+    for (const PeaucellierStundenstueck& st : g.stunden) {
+        const bool voll = st.m == 0;
+        b.c.setPenColor(voll ? F[2] : F[7]);
+        b.c.setPenWidth(voll ? b.breiteStaerke(b.bildschirm ? 1 : 2) : b.breiteStaerke(0));
+        b.linie(st.ende1, st.ende2);
+        if (!voll)
+            continue;
+        const double o = st.seite > 0 ? -0.7 * FH : 1.5 * FH;
+        const PeaucellierPunkt& an = g.p < 0 ? st.ende1 : st.ende2;
+        b.text(an.x + FH / 2.0, an.y - o, peaucellierStundenText(g.phi, st.k, st.seite), 700, FH);
+    }
+    b.c.setPenColor(F[7]);
+    b.c.setPenWidth(b.breiteStaerke(0));
+    for (const PeaucellierUnterteilung& u : g.unterteilungen) {
+        std::vector<CanvasPoint> linie;
+        for (const PeaucellierPunkt& p : u.punkte)
+            linie.push_back(b.punkt(p.x, p.y));
+        if (linie.size() > 1)
+            b.c.polyline(linie);
+    }
+    b.text(std::max(g.x15[0], g.x15[6]) + 1.5 * FH, -FH / 2.0, "12", 700, FH);
+}
+
+} // namespace
+
+void zeichneBreitenHinweis(Canvas& canvas, int breite, int hoehe)
+{
+    canvas.setFontSize(16);
+    canvas.setBold(true);
+    canvas.textOut(breite / 5, hoehe / 5, "No constructions for latitudes in between -29 deg < latitude < + 29 deg ");
+    canvas.textOut(breite / 5, hoehe / 7, "Berechnungen erfolgen nur für Breiten > +29 Grad oder Breiten < -29 Grad");
+}
+
+void zeichnePeaucellierSU(AppState& s, Canvas& canvas, int x0, int y0, int breite, int hoehe, int einheit,
+                          double konstante, bool bildschirm)
+{
+    const double phi = s.Par.Breite;
+    const double p = peaucellierKonstante(konstante);
+    const PeaucellierHindernis hindernis = peaucellierHindernis(phi, 29.0, s.EpsRund, p);
+    if (hindernis == PeaucellierHindernis::Breite || hoehe <= 0) {
+        zeichneBreitenHinweis(canvas, breite, hoehe);
+        return;
+    }
+    if (hindernis == PeaucellierHindernis::Konstante) {
+        const std::string text = peaucellierHindernisText(s, hindernis, 29.0);
+        const std::size_t umbruch = text.find("\n\r");
+        canvas.setFontSize(16);
+        canvas.setBold(true);
+        canvas.textOut(breite / 5, hoehe / 7, text.substr(0, umbruch));
+        canvas.textOut(breite / 5, hoehe / 5, text.substr(umbruch + 2));
+        return;
+    }
+
+    const double u = peaucellierEinheit(einheit);
+    const double R = rund(u * (bildschirm ? hoehe / 200.0 : 10.0));
+    if (bildschirm) {
+        if (s.FusspunktX <= 0)
+            s.FusspunktX = rund(0.35 * breite) + x0;
+        if (s.FusspunktY <= 0)
+            s.FusspunktY = rund(0.5 * hoehe) + y0;
+    } else {
+        s.FusspunktX = std::min(s.FusspunktX, rund(x0 + breite - 30.0));
+    }
+
+    Blatt b{s, canvas, bildschirm, hoehe};
+    canvas.setPenWidth(1);
+    canvas.setPenColor(s.Farben[3]);
+    canvas.setFontColor(s.Farben[3]);
+    canvas.setFontName("Arial");
+    canvas.setBrushStyle(BrushStyle::Clear);
+    canvas.rectangle(x0, y0, x0 + breite, y0 + hoehe);
+
+    const int FH0 = bildschirm ? 16 : 30;
+    const int d = rund(FH0 / 2.0);
+    canvas.setFontHeight(FH0);
+    if (!bildschirm)
+        s.FusspunktY -= d;
+    b.fx = s.FusspunktX;
+    b.fy = s.FusspunktY;
+    canvas.ellipse(b.fx - d, b.fy - d, b.fx + d, b.fy + d);
+    canvas.moveTo(b.fx - d, b.fy);
+    canvas.lineTo(b.fx + d, b.fy);
+    canvas.moveTo(b.fx, b.fy - d);
+    canvas.lineTo(b.fx, b.fy + d);
+
+    const int n = std::clamp(s.Schalter.StundenIntervallSonst - '0', 0, 3) + 1;
+    const PeaucellierGeometrie g = peaucellierGeometrie(phi, s.EpsRund, R, p, n);
+    const int FH = textHoehe(b, g.Rmax);
+    datumslinien(b, g, FH);
+
+    canvas.setPenColor(s.Farben[2]);
+    b.linie({g.x15[6], 0}, {g.x15[0], 0});
+
+    const std::string halbkugel = phi > 0 ? "N" : "S";
+    nordpfeil(b, R, d, FH, halbkugel);
+    legende(b, einheit, FH0, halbkugel);
+    canvas.setBold(false);
+    zeichnePeaucellierStunden(b, g);
+}
+
+} // namespace umbrin

@@ -1,0 +1,18 @@
+#pragma once
+// The Sawyer dial ('w') on a canvas: the drawing window's image or a printed page.
+#include "core/Canvas.h"
+#include "core/State.h"
+
+namespace umbrin {
+
+// Draws the dial inside the frame from (x0, y0), breite x hoehe units, for a gnomon of the
+// given length (mm). On the screen (bildschirm) a millimetre is breite / 305 pixels times the
+// zoom, and a foot not yet placed is put at half the width and a fifth of the height; the state
+// keeps the foot the drawing used. On paper a millimetre is 10 units times the zoom and the
+// foot is kept inside the page. Latitudes below 29 degrees or at or beyond the polar circle
+// draw only a message. A construction that had to leave out points where they belong says so
+// on the screen.
+void zeichneSawyerSU(AppState& s, Canvas& canvas, int x0, int y0, int breite, int hoehe, double gnomon,
+                     bool bildschirm);
+
+} // namespace umbrin

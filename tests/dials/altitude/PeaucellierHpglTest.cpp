@@ -1,0 +1,162 @@
+// The Peaucellier plot: golden files at both scales with fragments checked by hand, read by a
+// real HPGL reader, converted to DXF and audited by a real DXF reader, refused where the dial
+// cannot be drawn.
+#include "core/HPGLDatei.h"
+#include "core/State.h"
+#include "dials/altitude/PeaucellierHpgl.h"
+#include "drawing/DxfChecks.h"
+#include "drawing/HpglNachDxf.h"
+#include "support/ExportPruefung.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
+using namespace umbrin;
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path goldenOrdner() { return fs::path(UMBRIN_SOURCE_DIR) / "tests" / "dials" / "altitude" / "golden"; }
+
+AppState zustand(double breite, double p)
+{
+    AppState s;
+    initialisiereZustand(s);
+    s.UhrTyp = 'p';
+    s.Par.Breite = breite;
+    s.Par.PeauParameter = p;
+    s.FusspunktX = 5000; // plotter units, as the export hands them in
+    s.FusspunktY = 5240;
+    s.Schalter.StundenIntervallSonst = '1';
+    return s;
+}
+
+std::string schreibe(const AppState& s, bool alsHPGL, std::string* nein = nullptr)
+{
+    HPGLDatei plot;
+    plot.oeffnenImSpeicher();
+    const std::string r = hpglPeaucellierSU(s, plot, s.Par.Einheit, alsHPGL);
+    if (nein)
+        *nein = r;
+    return plot.inhalt();
+}
+
+const struct Fall {
+    const char* name;
+    double phi, p;
+    bool alsHPGL;
+} faelle[] = {
+    {"peaucellier_k1", 47.25, -0.8749, true},
+    {"peaucellier_k25", 47.25, -0.8749, false},
+    {"peaucellier_sued_k1", -40.0, 0.6, true},
+};
+
+} // namespace
+
+TEST(PeaucellierHpgl, PlotsMatchTheirGoldenFiles)
+{
+    // UMBRIN_GOLDEN_NEU=1 rewrites the files after a deliberate change of the plot.
+    const bool neu = std::getenv("UMBRIN_GOLDEN_NEU") != nullptr;
+    for (const Fall& f : faelle) {
+        const std::string plot = schreibe(zustand(f.phi, f.p), f.alsHPGL);
+        const fs::path datei = goldenOrdner() / (std::string(f.name) + ".plt");
+        if (neu) {
+            fs::create_directories(goldenOrdner());
+            std::ofstream(datei, std::ios::binary) << plot;
+            continue;
+        }
+        const std::string golden = test::dateiText(datei);
+        ASSERT_FALSE(golden.empty()) << datei;
+        EXPECT_EQ(plot, golden) << f.name;
+    }
+}
+
+TEST(PeaucellierHpgl, FragmentsCheckedByHand)
+{
+    const std::string k1 = test::dateiText(goldenOrdner() / "peaucellier_k1.plt");
+    const std::string k25 = test::dateiText(goldenOrdner() / "peaucellier_k25.plt");
+    const std::string sued = test::dateiText(goldenOrdner() / "peaucellier_sued_k1.plt");
+    const struct {
+        const std::string& plot;
+        std::string teil;
+    } teile[] = {
+        {k1, "IN;VS 1;PA;IW 0 0 16400 11480;PU 0 0;EA 16400 11480;;SP 4;PU 0 0;"},
+        {k1, ";PU;SI  0.24, 0.36;PU 820 11250;LBSawyer-Sonnenuhren\x03;SI  0.18, 0.27"},
+        // The foot mark: a circle of (16400 / 20) / 9 = 91 units and its cross.
+        {k1, ";PU 5000 5240;CI 91 ,0.2;PU 4909 5240;PD 5091 5240;PU 5000 5149;PD 5000 5331"},
+        {k1, ";DI    0.9,-100.0;LB"},
+        {k1, "\x03;DI 100.0,0.0"},
+        // The equinox line at 40 x 32 = 1280 units from the axis, pen 6.
+        {k1, ";SP 6;PU "},
+        {k1, " 6520;PD "},
+        // The legend gives the unit drawn.
+        {k1, "LBMittenabstand der Fr\xFChlings-Datumslinie= 32; Peaucellier Konstante = -0.8749; Geogr. Breite = 47.25\x03"},
+        {k1, ";SI  0.20  0.30;SP 3;PU "},
+        {k25, "IN;VS 1;PA;IW 0 0 410000 287000;PU 0 0;EA 410000 287000;;SP 4;PU 0 0;"},
+        {k25, ";PU;SI  6.00, 9.00;PU 20500 281260;"},
+        {k25, ";PU 125000 131000;CI 2277 ,0.2;"},
+        {k25, " 163000;PD "}, // 131000 + 25 x 1280
+        {sued, ";LB S\x03"},
+        {sued, "Geogr. Breite = 40.00\x03"},
+    };
+    for (const auto& t : teile)
+        EXPECT_NE(t.plot.find(t.teil), std::string::npos) << t.teil;
+    for (const std::string* p : {&k1, &k25, &sued}) {
+        EXPECT_EQ(p->rfind(";IW;IN;"), p->size() - 7);
+        EXPECT_EQ(p->find("nan"), std::string::npos);
+    }
+}
+
+TEST(PeaucellierHpgl, EveryPlotPassesHp2xxAndItsDxfPassesEzdxf)
+{
+    const fs::path dir = fs::temp_directory_path() / ("umbrin_peau_" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    for (const Fall& f : faelle) {
+        const fs::path plt = dir / (std::string(f.name) + ".plt");
+        fs::copy_file(goldenOrdner() / plt.filename(), plt, fs::copy_options::overwrite_existing);
+        EXPECT_EQ(test::hp2xxPruefung(plt), "") << f.name;
+        const fs::path dxf = dir / (std::string(f.name) + ".dxf");
+        std::vector<std::string> info;
+        DxfEinstellung e;
+        e.massstab = f.alsHPGL ? 40.0 : 1000.0;
+        const DxfErgebnis r = HpglNachDxf(plt, dxf, e, info);
+        ASSERT_TRUE(r.gespeichert()) << f.name << ": " << r.meldung;
+        EXPECT_TRUE(info.empty()) << f.name << ": " << (info.empty() ? "" : info.front());
+        if (umbrin::testing::ezdxfVerfuegbar()) {
+            const umbrin::testing::EzdxfBericht b = umbrin::testing::pruefeMitEzdxf(dxf);
+            EXPECT_TRUE(b.ok) << f.name << "\n" << b.ausgabe;
+        }
+    }
+    fs::remove_all(dir);
+}
+
+TEST(PeaucellierHpgl, RefusesWhatItCannotDrawAndWritesNothing)
+{
+    const struct {
+        double phi, p;
+        bool verweigert;
+    } faelle[] = {
+        {28.0, -0.8749, true},  {-28.0, -0.8749, true}, {28.5, -0.8749, false},
+        {67.0, -0.8749, true},  {47.25, 2.4, true},     {47.25, 0.0, false},
+    };
+    for (const auto& f : faelle) {
+        AppState s = zustand(f.phi, f.p);
+        std::string nein;
+        const std::string plot = schreibe(s, true, &nein);
+        EXPECT_EQ(!nein.empty(), f.verweigert) << f.phi << " " << f.p;
+        EXPECT_EQ(peaucellierPlotHindernis(s), nein);
+        if (f.verweigert) {
+            EXPECT_TRUE(plot.empty());
+        }
+    }
+    // A foot not placed is put at 35 % of the width before the foot mark is drawn.
+    AppState s = zustand(47.25, -0.8749);
+    s.FusspunktX = 0;
+    s.FusspunktY = 0;
+    EXPECT_NE(schreibe(s, true).find(";PU 5740 5740;CI 91 ,0.2"), std::string::npos);
+}

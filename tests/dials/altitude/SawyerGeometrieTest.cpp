@@ -1,0 +1,216 @@
+// The Sawyer dial checked against the sun worked out here as a vector (east, north, up): a
+// point (x, y) of the face is reached by the shadow of the gnomon's tip when the sun's altitude
+// a has tan a = -y / sqrt(x^2 + R^2), and the fan line through the centre C (c above O) that
+// carries the point leans tau W from the vertical for tau hours from noon.
+#include "core/RecordingCanvas.h"
+#include "core/State.h"
+#include "dials/altitude/SawyerGeometrie.h"
+#include "dials/altitude/SawyerZeichnung.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+using namespace umbrin;
+
+namespace {
+
+constexpr double kGrad = M_PI / 180;
+
+// Sine of the sun's altitude for declination d at hour angle t, latitude phi (the up
+// component of the sun's unit vector).
+double sinHoehe(double phi, double d, double t)
+{
+    const double sp = std::sin(phi * kGrad), cp = std::cos(phi * kGrad);
+    const double sd = std::sin(d * kGrad), cd = std::cos(d * kGrad);
+    return sd * sp + cd * std::cos(t * kGrad) * cp;
+}
+
+// The altitude the face asks of the sun at (x, y), and the hours from noon of its fan line.
+double hoeheAmPunkt(const SawyerPunkt& p, double R) { return std::atan2(-p.y, std::hypot(p.x, R)) / kGrad; }
+double stundenAmPunkt(const SawyerPunkt& p, double c, double W) { return std::atan2(p.x, c - p.y) / kGrad / W; }
+
+AppState zustand(double breite)
+{
+    AppState s;
+    initialisiereZustand(s);
+    s.UhrTyp = 'w';
+    s.Par.Breite = breite;
+    return s;
+}
+
+} // namespace
+
+TEST(SawyerGeometrie, KernelWorkedExampleAndItsLimits)
+{
+    SawyerPunkt p;
+    ASSERT_TRUE(sawyerKernpunkt(std::tan(15 * kGrad), std::tan(30 * kGrad), 20, 35, p));
+    EXPECT_NEAR(p.x, 11.036, 5e-4);
+    EXPECT_NEAR(p.y, -21.188, 5e-4);
+    EXPECT_FALSE(sawyerKernpunkt(1.0, 1.0, 20, 35, p)) << "T^2 A^2 = 1 has no point";
+    EXPECT_FALSE(sawyerKernpunkt(1.0, 1.0 + 1e-14, 20, 35, p));
+    // Equinox noon lies R tan(90 - phi) below O: 32.35 mm for R 35 at 47.25 degrees.
+    ASSERT_TRUE(sawyerKernpunkt(0.0, std::tan((90 - 47.25) * kGrad), 90, 35, p));
+    EXPECT_NEAR(p.y, -32.35, 0.005);
+    EXPECT_DOUBLE_EQ(p.x, 0.0);
+    EXPECT_TRUE(sawyerImBild({0, 0}));
+    EXPECT_FALSE(sawyerImBild({0, 0.1}));
+    EXPECT_FALSE(sawyerImBild({0, -10000.5}));
+
+    AppState s = zustand(47.25);
+    const SawyerGeometrie g = sawyerGeometrie(sawyerMass(s, 35, 90, false));
+    EXPECT_EQ(g.K, 8);
+    // In the south the longest day is the winter solstice's: as many hours are drawn.
+    EXPECT_EQ(sawyerGeometrie(sawyerMass(zustand(-47.25), 35, 90, false)).K, 8);
+    EXPECT_NEAR(sawyerHalbbogen(47.25, 23.44), 117.97, 0.005);
+}
+
+TEST(SawyerGeometrie, EveryPointAnswersTheSunOfItsHourAndDay)
+{
+    const double R = 350, c = 900;
+    for (const double phi : {40.0, 47.25, 55.0, -47.25}) {
+        for (const int variante : {0, 1, 2}) { // apparent time, half analemmas, straight mean time
+            AppState s = zustand(phi);
+            s.Schalter.HalbeAnalemma = variante == 1;
+            s.Schalter.MozGerade = variante == 2;
+            s.Schalter.Datumslinien = '1';
+            const SawyerMass m = sawyerMass(s, R, c, false);
+            const SawyerGeometrie g = sawyerGeometrie(m);
+            const std::string fall = "phi " + std::to_string(phi) + " variant " + std::to_string(variante);
+            const ZeitglTabelle& t = s.EoTTabelle2;
+
+            int datumsPunkte = 0, stundenPunkte = 0;
+            // Date lines: each point's altitude is the sun's on that day at the point's hour
+            // (shifted by the line's equation of time in mean time).
+            for (const SawyerDatumslinie& l : g.datum) {
+                const int e = 72 + 12 * l.i;
+                const double Ed = m.mozGerade ? t[e].ZglSek / 240.0 : 0.0;
+                for (const auto& teil : l.stuecke) {
+                    for (const SawyerPunkt& p : teil) {
+                        ASSERT_TRUE(sawyerImBild(p)) << fall;
+                        ++datumsPunkte;
+                        if (p.y == 0)
+                            continue; // on the horizon
+                        const double ha = stundenAmPunkt(p, c, m.W) * 15 - Ed;
+                        EXPECT_NEAR(std::sin(hoeheAmPunkt(p, R) * kGrad), sinHoehe(phi, t[e].Dekl, ha), 1e-9)
+                            << fall << " line " << l.i;
+                    }
+                }
+            }
+
+            for (const SawyerStundenlinie& l : g.stunden) {
+                const double tau = l.h + l.m / (m.N + 1.0);
+                for (const auto& teil : l.stuecke) {
+                    for (const SawyerPunkt& p : teil) {
+                        ASSERT_TRUE(sawyerImBild(p)) << fall;
+                        ++stundenPunkte;
+                        const double stunden = stundenAmPunkt(p, c, m.W);
+                        const double sinA = std::sin(hoeheAmPunkt(p, R) * kGrad);
+                        if (variante == 0) {
+                            // Apparent time: on the fan line of its hour, at the altitude of a
+                            // solstice (or on the horizon at the winter end).
+                            EXPECT_NEAR(stunden, tau, 1e-9) << fall;
+                            const bool passt = p.y == 0 || std::fabs(sinA - sinHoehe(phi, m.eps, 15 * tau)) < 1e-9
+                                               || std::fabs(sinA - sinHoehe(phi, -m.eps, 15 * tau)) < 1e-9;
+                            EXPECT_TRUE(passt) << fall << " hour " << tau;
+                        } else if (variante == 1) {
+                            // Half analemmas: some day of the half year from the summer to the
+                            // winter solstice has the sun there at this mean time.
+                            bool gefunden = false;
+                            for (int e = 72; e <= 216 && !gefunden; ++e) {
+                                const double st = tau - t[e].ZglSek / 3600.0;
+                                gefunden = std::fabs(stunden - st) < 1e-9
+                                           && std::fabs(sinA - sinHoehe(phi, t[e].Dekl, 15 * st)) < 1e-9;
+                            }
+                            EXPECT_TRUE(gefunden) << fall << " hour " << tau << " at " << p.x << ", " << p.y;
+                        }
+                    }
+                }
+            }
+            EXPECT_GT(datumsPunkte, 13 * 1500) << fall;
+            EXPECT_GT(stundenPunkte, 16) << fall;
+            EXPECT_FALSE(g.mangelhaft) << fall;
+        }
+    }
+}
+
+TEST(SawyerGeometrie, NumbersAndSigns)
+{
+    const struct {
+        int h, erste, zweite;
+    } zahlen[] = {{-7, 5, 7}, {-1, 11, 1}, {0, 12, 12}, {1, 1, 11}, {7, 7, 5}};
+    for (const auto& z : zahlen) {
+        EXPECT_EQ(sawyerErsteZahl(z.h), z.erste) << z.h;
+        EXPECT_EQ(sawyerZweiteZahl(z.h), z.zweite) << z.h;
+    }
+    // Beyond ten hours the tenth hour's move is taken.
+    EXPECT_EQ(sawyerZahlVersatzBild(12, true).x, sawyerZahlVersatzBild(10, true).x);
+    EXPECT_EQ(sawyerZahlVersatzPlot(-12, false).x, sawyerZahlVersatzPlot(-10, false).x);
+    // The symbol face: Aries "^" .. Pisces "i"; Capricorn "g" at the winter solstice, Cancer
+    // "a" at the summer solstice, Leo and Gemini one sign from it.
+    EXPECT_EQ(sawyerSymbol(1), '^');
+    EXPECT_EQ(sawyerSymbol(12), 'i');
+    EXPECT_EQ(sawyerZeichen(0).links, 'g');
+    EXPECT_EQ(sawyerZeichen(0).rechts, 0);
+    EXPECT_EQ(sawyerZeichen(6).rechts, 'a');
+    EXPECT_EQ(sawyerZeichen(6).links, 0);
+    EXPECT_EQ(sawyerZeichen(5).rechts, 'b');
+    EXPECT_EQ(sawyerZeichen(5).links, '`');
+    EXPECT_EQ(sawyerZeichen(1).links, 'h');
+}
+
+TEST(SawyerZeichnung, RefusalsFootZoomAndTheFaultyMark)
+{
+    for (const double phi : {28.99, -28.99, 66.6, -80.0}) {
+        AppState s = zustand(phi);
+        RecordingCanvas c(1200, 800);
+        zeichneSawyerSU(s, c, 1, 1, 1200, 800, 35, true);
+        EXPECT_EQ(c.countLines(), 0u) << phi;
+        EXPECT_EQ(c.texts().size(), 2u) << phi;
+    }
+
+    // The foot goes to half the width and a fifth of the height; the state keeps it.
+    AppState s = zustand(29.0);
+    RecordingCanvas bild(1220, 800);
+    zeichneSawyerSU(s, bild, 1, 1, 1220, 800, 35, true);
+    EXPECT_EQ(s.FusspunktX, 611);
+    EXPECT_EQ(s.FusspunktY, 161);
+    EXPECT_GT(bild.countLines(s.Farben[2]), 10u);
+    EXPECT_FALSE(bild.hasText("mangelhaft"));
+
+    // On paper the zoom enters the gnomon once: the gnomon scale's arms are 10 x 35 x 2 long.
+    AppState p = zustand(47.25);
+    p.Zoom = 2;
+    p.FusspunktX = 1400;
+    p.FusspunktY = 300;
+    RecordingCanvas papier(2970, 2100, true);
+    zeichneSawyerSU(p, papier, 50, 50, 2870, 2000, 35, false);
+    const int X = 70, Y = 50 + 2000 - 3 * 15;
+    bool arm = false;
+    for (const RecordedPrimitive& q : papier.primitives()) {
+        if (q.kind == PrimitiveKind::Line && q.points[0] == CanvasPoint{X, Y} && q.points[1] == CanvasPoint{X, Y - 700})
+            arm = true;
+    }
+    EXPECT_TRUE(arm);
+    EXPECT_EQ(p.FusspunktY, 300 - 15);
+
+    // A fan wider than the dialog allows puts the summer end of afternoon hours above O: those
+    // lines are left out and the screen says the construction is faulty; paper does not.
+    AppState w = zustand(47.25);
+    w.Par.DatumWinkel = 20;
+    RecordingCanvas breit(1220, 800);
+    zeichneSawyerSU(w, breit, 1, 1, 1220, 800, 35, true);
+    EXPECT_TRUE(breit.hasText("Die Konstruktion ist mangelhaft"));
+    RecordingCanvas breitPapier(2970, 2100, true);
+    w.FusspunktX = 1400;
+    zeichneSawyerSU(w, breitPapier, 50, 50, 2870, 2000, 35, false);
+    EXPECT_FALSE(breitPapier.hasText("mangelhaft"));
+
+    // In the south the noon stroke of the half analemmas still points down from O.
+    AppState sued = zustand(-47.25);
+    sued.Schalter.HalbeAnalemma = 1;
+    const SawyerGeometrie g = sawyerGeometrie(sawyerMass(sued, 350, 900, false));
+    EXPECT_NEAR(g.meridianEnde, -350 * std::tan((90 - 47.25 + 23.44) * kGrad), 1e-9);
+    EXPECT_LT(g.meridianEnde, 0);
+}

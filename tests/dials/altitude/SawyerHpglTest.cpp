@@ -1,0 +1,170 @@
+// The Sawyer plot: golden files of both hour-line kinds at two gnomon lengths with fragments
+// checked by hand, read by a real HPGL reader, converted to DXF (the same text serves both
+// outputs) and audited by a real DXF reader, refused where the dial cannot be drawn.
+#include "core/HPGLDatei.h"
+#include "core/State.h"
+#include "dials/altitude/SawyerHpgl.h"
+#include "drawing/DxfChecks.h"
+#include "drawing/HpglNachDxf.h"
+#include "support/ExportPruefung.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <string>
+#include <unistd.h>
+
+using namespace umbrin;
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path goldenOrdner() { return fs::path(UMBRIN_SOURCE_DIR) / "tests" / "dials" / "altitude" / "golden"; }
+
+AppState zustand(double breite, bool halbeAnalemma)
+{
+    AppState s;
+    initialisiereZustand(s);
+    s.UhrTyp = 'w';
+    s.Par.Breite = breite;
+    s.Schalter.HalbeAnalemma = halbeAnalemma;
+    s.Schalter.MozGerade = !halbeAnalemma;
+    s.Schalter.Datumslinien = '1';
+    s.FusspunktX = 8200; // plotter units, as the export hands them in
+    s.FusspunktY = 8384;
+    return s;
+}
+
+std::string schreibe(const AppState& s, double gnomon, std::string* nein = nullptr)
+{
+    HPGLDatei plot;
+    plot.oeffnenImSpeicher();
+    const std::string r = hpglSawyerSU(s, plot, gnomon);
+    if (nein)
+        *nein = r;
+    return plot.inhalt();
+}
+
+const struct Fall {
+    const char* name;
+    bool halbeAnalemma;
+    double gnomon;
+} faelle[] = {
+    {"sawyer_analemma_g35", true, 35},
+    {"sawyer_gerade_g60", false, 60},
+};
+
+} // namespace
+
+TEST(SawyerHpgl, PlotsMatchTheirGoldenFiles)
+{
+    const bool neu = std::getenv("UMBRIN_GOLDEN_NEU") != nullptr;
+    for (const Fall& f : faelle) {
+        const std::string plot = schreibe(zustand(47.25, f.halbeAnalemma), f.gnomon);
+        const fs::path datei = goldenOrdner() / (std::string(f.name) + ".plt");
+        if (neu) {
+            std::ofstream(datei, std::ios::binary) << plot;
+            continue;
+        }
+        const std::string golden = test::dateiText(datei);
+        ASSERT_FALSE(golden.empty()) << datei;
+        EXPECT_EQ(plot, golden) << f.name;
+    }
+}
+
+TEST(SawyerHpgl, FragmentsCheckedByHand)
+{
+    const std::string a = test::dateiText(goldenOrdner() / "sawyer_analemma_g35.plt");
+    const std::string g = test::dateiText(goldenOrdner() / "sawyer_gerade_g60.plt");
+    const struct {
+        const std::string& plot;
+        std::string teil;
+    } teile[] = {
+        {a, "IN;VS 1;PA;IW 0 0 16400 10480;PU 0 0;EA 16400 10480;;SP 4;PU 0 0;;PU;SI  0.24, 0.36;PU 120 10270;"
+            "LBSawyer-Sonnenuhren\x03;SI  0.18, 0.27;PU 120 10070;LBMittlere Ortszeit\x03"},
+        {a, ";PU 120 9910;LBZeigerlaenge =  35.0 mm\x03"},
+        {a, ";PU 120 9590;LBWinkel zw. vollen Stunden =  5.00 Grad\x03"},
+        {a, ";PU 120 9430;LBZentrum der Stdlin. (\xFC" "ber O) =  90 mm\x03"},
+        // The gnomon figure with arms of 40 x 35 = 1400 units; its label after a separated PD.
+        {a, ";PU   120   240;PD  1520   240  1520   360;PU   120   240;PD   120  1640   240  1640"},
+        {a, ";PU   240    60;PD ;LB Zeigerl\xE4nge =      35mm\x03"},
+        {a, ";PU 8200 8384;CI 40 ,0.2;PU 8160 8384;PD 8240 8384;PU 8200 8344;PD 8200 8424"},
+        // The half analemmas begin with the noon stroke down to R tan(90 - 47.25 + 23.44).
+        {a, ";PU 8200 8384;PD 8200 5211;SP 3"},
+        {a, ";SP 5;SA ;SP 1;PU "},
+        {a, ";SS ;SP 3;SI  0.14, 0.21;PU "},
+        {a, ";LB Winter  bis  Sommer\x03"},
+        // The gnomon bar above the foot: 1400 long, 60 above it.
+        {a, ";SP 4;PU 7500 8474;PD 7500 8414;PU 7500 8444;PD 8900 8444;PU 8900 8474;PD 8900 8414;IW;IN;"},
+        {g, "LBZeigerlaenge =  60.0 mm\x03"},
+        {g, ";PU   120   240;PD  2520   240  2520   360"},
+        {g, ";SP 6;PU "},
+    };
+    for (const auto& t : teile)
+        EXPECT_NE(t.plot.find(t.teil), std::string::npos) << t.teil;
+    // Between ";SA " and ";SS" the only labels are single zodiac signs of the symbol face.
+    for (const std::string* p : {&a, &g}) {
+        EXPECT_EQ(p->rfind(";IW;IN;"), p->size() - 7);
+        std::size_t von = 0;
+        int abschnitte = 0;
+        while ((von = p->find(";SA ", von)) != std::string::npos) {
+            const std::size_t bis = p->find(";SS", von);
+            ASSERT_NE(bis, std::string::npos);
+            const std::string teil = p->substr(von, bis - von);
+            static const std::regex label("LB([^\x03]*)\x03");
+            int zeichen = 0;
+            for (auto it = std::sregex_iterator(teil.begin(), teil.end(), label); it != std::sregex_iterator(); ++it) {
+                const std::string text = (*it)[1];
+                EXPECT_EQ(text.size(), 1u) << text;
+                EXPECT_TRUE(text[0] >= '^' && text[0] <= 'i') << text;
+                ++zeichen;
+            }
+            EXPECT_GE(zeichen, 7);
+            ++abschnitte;
+            von = bis;
+        }
+        EXPECT_EQ(abschnitte, 2);
+    }
+}
+
+TEST(SawyerHpgl, EveryPlotPassesHp2xxAndItsDxfPassesEzdxf)
+{
+    const fs::path dir = fs::temp_directory_path() / ("umbrin_sawyer_" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    for (const Fall& f : faelle) {
+        const fs::path plt = dir / (std::string(f.name) + ".plt");
+        fs::copy_file(goldenOrdner() / plt.filename(), plt, fs::copy_options::overwrite_existing);
+        EXPECT_EQ(test::hp2xxPruefung(plt), "") << f.name;
+        const fs::path dxf = dir / (std::string(f.name) + ".dxf");
+        std::vector<std::string> info;
+        DxfEinstellung e;
+        e.massstab = 40.0;
+        const DxfErgebnis r = HpglNachDxf(plt, dxf, e, info);
+        ASSERT_TRUE(r.gespeichert()) << f.name << ": " << r.meldung;
+        EXPECT_TRUE(info.empty()) << f.name << ": " << (info.empty() ? "" : info.front());
+        if (umbrin::testing::ezdxfVerfuegbar()) {
+            const umbrin::testing::EzdxfBericht b = umbrin::testing::pruefeMitEzdxf(dxf);
+            EXPECT_TRUE(b.ok) << f.name << "\n" << b.ausgabe;
+        }
+    }
+    fs::remove_all(dir);
+}
+
+TEST(SawyerHpgl, RefusesLatitudesItCannotDrawAndWritesNothing)
+{
+    const struct {
+        double phi;
+        bool verweigert;
+    } faelle[] = {{28.0, true}, {-28.0, true}, {28.5, false}, {-47.25, false}, {66.6, true}, {-70.0, true}};
+    for (const auto& f : faelle) {
+        AppState s = zustand(f.phi, true);
+        std::string nein;
+        const std::string plot = schreibe(s, 35, &nein);
+        EXPECT_EQ(!nein.empty(), f.verweigert) << f.phi;
+        EXPECT_EQ(sawyerPlotHindernis(s), nein);
+        EXPECT_EQ(plot.empty(), f.verweigert) << f.phi;
+    }
+}
