@@ -197,6 +197,7 @@ struct AppState {
     std::int32_t SkalaZylinder = 270, SkalaHidokai = 120, SkalaZylinder2 = 160, SkalaHidokai2 = 180;
     double AzAbstand = 300.0, AzGrundplatte = 180.0;
     double Streckungsfaktor = 2.0;
+    double PositionAequinox = 0.0; // the ham dial's equinox point on its circle, degrees
     std::uint8_t BiaziZonenzeit = 1;
     std::uint8_t FensterNormal = 1;
     std::uint8_t HinweiseAn = 0;

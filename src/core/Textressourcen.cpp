@@ -11,7 +11,7 @@ namespace umbrin {
 
 namespace {
 
-constexpr std::array<StringtabellenEintrag, 213> eintraege = {{
+constexpr std::array<StringtabellenEintrag, 223> eintraege = {{
     {1, " &Nächstes... >", " &Next... >", TextHerkunft::Ueberliefert},
     {2, "als &HPGL-Datei", "as &HPGL File", TextHerkunft::Ergaenzt},
     {3, "&Drucken", "&Print", TextHerkunft::Ergaenzt},
@@ -89,6 +89,7 @@ constexpr std::array<StringtabellenEintrag, 213> eintraege = {{
     {195, "  &Peaucellier Azimutalsonnenuhr", "  &Peaucellier Azimuthal Sundial", TextHerkunft::Ueberliefert},
     {200, "Bitte Eingabewerte ändern. Die Konstruktion ist mangelhaft!", "Please change input values. Fragmentary construction!", TextHerkunft::Ueberliefert},
     {202, " biazimutale Sonnenuhr ", " Compressed Gnomonic Sundial ", TextHerkunft::Ueberliefert},
+    {203, " Sonnenuhr für mittlere Zeit", " Mean Time Sundial", TextHerkunft::Ueberliefert},
     {210, " Höhenkreise in gleichem Abstand", " Equidistant altitude circles", TextHerkunft::Ergaenzt},
     {211, " Horizontoskop (nach Tonne)", " Horizontoscope (Tonne)", TextHerkunft::Ergaenzt},
     {212, "Stereographische Sonnenuhr", "Stereographic Sundial", TextHerkunft::Ueberliefert},
@@ -100,13 +101,22 @@ constexpr std::array<StringtabellenEintrag, 213> eintraege = {{
     {304, "Die Berechnungen gelten für Jahre von 1300 bis 2500 n. Chr.", "Evaluation is done for all years from 1300 to 2500 AD.", TextHerkunft::Ueberliefert},
     {305, "gewähltes &Jahr", "Selected &Year", TextHerkunft::Ueberliefert},
     {306, "RETURN in einem leeren Feld stellt den alten Wert wieder her.", "RETURN in an empty field restores the old value.", TextHerkunft::Ergaenzt},
+    {307, "Zonenzeit", "time at zone meridian", TextHerkunft::Ueberliefert},
     {308, "Ortszeit", "local time", TextHerkunft::Ueberliefert},
+    {310, "(Schiefer) kreisfoermiger Kegel", "(Inclined) Circular Cone as", TextHerkunft::Ueberliefert},
+    {311, "als Schattenwerfer", "Shadow Casting Object", TextHerkunft::Ueberliefert},
     {312, "Kegelachse: Länge", "Cone Axis Length", TextHerkunft::Ueberliefert},
     {313, "Achsenneigung", "Axis Inclination", TextHerkunft::Ueberliefert},
     {314, "Halber Oeffnungswinkel", "Cone Apex half-angle", TextHerkunft::Ueberliefert},
     {315, "an Kegelspitze", "", TextHerkunft::Ueberliefert},
     {316, "Kegelmantel", "unfolded cone", TextHerkunft::Ueberliefert},
     {317, "Kegel-Querschnitt", "cross section", TextHerkunft::Ueberliefert},
+    {318, " Kegelnaechste Datumslinie bei Deklination", " Date line nearest cone with sun declination", TextHerkunft::Ueberliefert},
+    {319, " am ", " on ", TextHerkunft::Ueberliefert},
+    {321, "Abstand vom Kegel", "Distance from Cone", TextHerkunft::Ueberliefert},
+    {322, "Datumslinie", "Date Line of Dial", TextHerkunft::Ueberliefert},
+    {323, "Kegelschatten", "Shadow of Cone", TextHerkunft::Ueberliefert},
+    {327, " zeitweise zu kurz !", " sometimes too short !", TextHerkunft::Ueberliefert},
     {328, " horizontal", " horizontal", TextHerkunft::Ueberliefert},
     {329, " vertikal", " vertical", TextHerkunft::Ueberliefert},
     {330, " inklinierend", " inclining", TextHerkunft::Ueberliefert},

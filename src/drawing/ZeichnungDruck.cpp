@@ -25,9 +25,8 @@ bool druckVorpruefung(const AppState& s, const Zeichenfensterzustand& f, const Z
         zeigeMeldung(frage, s, 64, PromptTitle::Fehler, PromptIcon::Warning);
         return false;
     }
-    // The ham dial replaces every type while its mode is on; its family prints it once it
-    // exists. Types without a print form print nothing rather than an empty page.
-    if (s.SchinkenModus || !eintrag || !eintrag->druck) {
+    // Types without a print form print nothing rather than an empty page.
+    if (!eintrag || !eintrag->druck) {
         frage.ask(PromptTitle::Achtung, PromptIcon::Warning, keinDruckText(s), PromptButtons::Ok);
         return false;
     }

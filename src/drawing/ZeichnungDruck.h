@@ -14,8 +14,8 @@ namespace umbrin {
 // - for the types placed with the mouse, a foot outside the image seen at activation asks
 //   whether to cancel (message 15; Yes cancels);
 // - for the other types, temporal hours beyond latitude 63 are refused (message 64);
-// - a type without a print form (and the ham dial, until its family exists) is refused with
-//   a message.
+// - a row without a print form is refused with a message. The row is the one that draws the
+//   page: the ham dial's in ham mode (bildeintrag).
 bool druckVorpruefung(const AppState& s, const Zeichenfensterzustand& f, const Zeichnungseintrag* eintrag,
                       UserPrompt& frage);
 

@@ -42,6 +42,9 @@ struct Zeichenauftrag {
     // The printable area of a page (0.1 mm), for the routines that keep inside it.
     int druckBreite = 0;
     int druckHoehe = 0;
+    // The window's prompt, for a construction that must ask before it draws (none: it goes
+    // on as if answered Yes).
+    UserPrompt* frage = nullptr;
 };
 
 // One plot into the open file. The placement in the state is in plotter units at 40 per

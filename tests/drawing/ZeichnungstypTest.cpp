@@ -71,7 +71,7 @@ TEST(Zeichnungstyp, HelpContextsAndCaptions)
     EXPECT_EQ(fensterTitel(zustand('f')), "");
 }
 
-TEST(Zeichnungsroutinen, OnlyThePlanarFamilyHasRoutinesToday)
+TEST(Zeichnungsroutinen, BuiltFamiliesHaveRowsAndTheOthersNone)
 {
     for (char typ : std::string("hiv")) {
         const AppState s = zustand(typ);
@@ -81,6 +81,11 @@ TEST(Zeichnungsroutinen, OnlyThePlanarFamilyHasRoutinesToday)
         EXPECT_EQ(e->plotPlatzierung, PlotPlatzierung::Plan);
         EXPECT_EQ(e->druckPlatzierung, DruckPlatzierung::FussUndLegende);
     }
-    for (char typ : std::string("abcfkmoqrz"))
+    for (char typ : std::string("bkz")) {
+        const Zeichnungseintrag* e = zeichnungseintrag(zustand(typ), false);
+        ASSERT_NE(e, nullptr) << typ;
+        EXPECT_TRUE(e->bildschirm && e->druck && e->plot && e->vorExport) << typ;
+    }
+    for (char typ : std::string("acfoq"))
         EXPECT_EQ(zeichnungseintrag(zustand(typ), false), nullptr) << typ;
 }

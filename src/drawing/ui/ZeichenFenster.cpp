@@ -172,6 +172,14 @@ void ZeichenFenster::baueOberflaeche()
     setzeTextId(bitBtnSchoe_, 122);
     bitBtnSchoe_->hide();
     connect(bitBtnSchoe_, &QPushButton::clicked, this, [this] { SchoenerClick(); });
+    chBSchoenerTabelle_ = new QCheckBox(bild_);
+    chBSchoenerTabelle_->setObjectName(QStringLiteral("ChBSchoenerTabelle"));
+    chBSchoenerTabelle_->hide();
+    connect(chBSchoenerTabelle_, &QCheckBox::toggled, this, [this](bool an) {
+        s_.SchoenerTabelleSchreiben = an;
+        if (f_.SchoenerAnsicht)
+            Konstruiere(Zeichenanlass::Korrektur);
+    });
     pHoll_ = tafel(bild_, "pHoll");
     pHoll_->hide();
     pHoll_->installEventFilter(this);
@@ -190,6 +198,7 @@ void ZeichenFenster::baueOberflaeche()
 
     baueExportTafel();
     baueInfoTafel();
+    baueKegelTafeln();
     baueWinkelTafel();
     bauePopup();
 
@@ -462,6 +471,7 @@ void ZeichenFenster::BildGroesse()
     bitBtn5_->setEnabled(bitBtnWinkel_->isEnabled());
 
     bitBtnSchoe_->setVisible(typ == 'r');
+    chBSchoenerTabelle_->setVisible(typ == 'r' && f_.SchoenerAnsicht);
     bitBtnHoll_->setVisible(typ == 'm');
 
     a4_->setEnabled(true);
@@ -639,6 +649,7 @@ void ZeichenFenster::Konstruiere(Zeichenanlass anlass)
         PainterCanvas canvas(bild);
         Zeichenauftrag a{s_, f_, canvas, bild.width(), bild.height(), true,
                          zeichenumgebung(f_, dienste_.grosserBildschirm, dienste_.grosseFonts, 0, 0), 0, 0};
+        a.frage = &frage_;
         meldungen = konstruiereBild(a, anlass);
     }
 
@@ -662,6 +673,7 @@ void ZeichenFenster::Konstruiere(Zeichenanlass anlass)
     case 'r':
         if (anlass != Zeichenanlass::Korrektur || !f_.SchoenerAnsicht) {
             f_.SchoenerAnsicht = false;
+            chBSchoenerTabelle_->hide();
             bitBtn1_->setEnabled(true);
             bitBtn2_->setEnabled(true);
         }
@@ -904,6 +916,9 @@ void ZeichenFenster::platziereBildKnoepfe()
     bitBtnSchoe_->adjustSize();
     const int schoeY = f_.SchoenerAnsicht ? g.height() - 2 * bitBtnSchoe_->height() - 5 : g.height() - bitBtnSchoe_->height() - 1;
     bitBtnSchoe_->move(5, std::max(0, schoeY));
+    chBSchoenerTabelle_->setText(s_.Deutsch ? QStringLiteral("Tabelle schreiben") : QStringLiteral("Write table"));
+    chBSchoenerTabelle_->adjustSize();
+    chBSchoenerTabelle_->move(bitBtnSchoe_->x() + bitBtnSchoe_->width() + 8, std::max(0, schoeY));
     bitBtnHoll_->adjustSize();
     bitBtnHoll_->move(2, std::max(0, g.height() - bitBtnHoll_->height() - (pHoll_->isVisible() ? 4 : 1)));
 }
@@ -915,20 +930,20 @@ void ZeichenFenster::SchoenerClick()
     bitBtn2_->setEnabled(!f_.SchoenerAnsicht);
     setzeTextId(bitBtnSchoe_, f_.SchoenerAnsicht ? 719 : 122);
     beschrifte();
+    chBSchoenerTabelle_->setVisible(f_.SchoenerAnsicht);
     platziereBildKnoepfe();
     Konstruiere(Zeichenanlass::Korrektur);
 }
 
 void ZeichenFenster::BitBtnHollClick()
 {
-    // The graph of the cone's shadow and date lines comes with the mean-time dial's family;
-    // the panel and its button already change places.
     const bool zeigen = pHoll_->isHidden();
     pHoll_->setVisible(zeigen);
     if (zeigen) {
         const QSize g = bild_->size();
         pHoll_->setGeometry(g.width() / 4, 8, g.width() / 2, std::max(50, g.height() - 60));
         pHoll_->raise();
+        zeigeKegelGrafik();
     }
     setzeTextId(bitBtnHoll_, zeigen ? 124 : 123);
     beschrifte();
@@ -963,7 +978,12 @@ void ZeichenFenster::aktualisiereSprache(AppState&)
         baueListing();
     if (f_.WinkelTabelleOffen)
         BitBtnWinkelClick();
+    if (s_.UhrTyp == 'm' && pStabInfo_->isVisible())
+        zeigeKegelInfo();
+    if (pHoll_->isVisible())
+        zeigeKegelGrafik();
     beschrifte();
+    platziereBildKnoepfe();
 }
 
 void ZeichenFenster::karteGeaendert()

@@ -31,6 +31,7 @@ class QMenu;
 class QPlainTextEdit;
 class QPrinter;
 class QPushButton;
+class QScrollArea;
 class QSlider;
 class QTableWidget;
 class QVBoxLayout;
@@ -144,6 +145,11 @@ private:
     void SchoenerClick();
     void BitBtnHollClick();
     void platziereBildKnoepfe();
+    // The mean-time dial's graph and information drawing (ZeichenFensterKegel.cpp).
+    void baueKegelTafeln();
+    void zeigeKegelGrafik();
+    void zeigeKegelInfo();
+    void druckeKegel(bool grafik);
 
     AppState& s_;
     ShellZustand& shell_;
@@ -183,8 +189,10 @@ private:
     QPushButton* btBtnZeigen_ = nullptr;
     QPushButton* bitBtnSchliess_ = nullptr;
     QPushButton* bitBtnSchoe_ = nullptr;  // the ring dial's correction view
+    QCheckBox* chBSchoenerTabelle_ = nullptr; // the correction view also writes its table
     QPushButton* bitBtnHoll_ = nullptr;   // the cone graph of the mean-time dial
     QFrame* pHoll_ = nullptr;
+    QLabel* image3_ = nullptr;            // the cone graph's picture
     QLabel* pWarnung_ = nullptr;
     QFrame* quPanel_ = nullptr;
     QLabel* quLab1_ = nullptr;
@@ -208,6 +216,8 @@ private:
     // Information sheet.
     QFrame* pStabInfo_ = nullptr;
     QPlainTextEdit* stabMemo_ = nullptr;
+    QScrollArea* scrollBox1_ = nullptr;   // the mean-time dial's information drawing
+    QLabel* image2_ = nullptr;
 
     // Angle table.
     QFrame* pWinkel_ = nullptr;

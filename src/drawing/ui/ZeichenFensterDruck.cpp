@@ -78,7 +78,7 @@ void ZeichenFenster::BildDrucken()
         DruckListe();
         return;
     }
-    const Zeichnungseintrag* eintrag = zeichnungseintrag(s_, f_.SchoenerAnsicht);
+    const Zeichnungseintrag* eintrag = bildeintrag(s_, f_.SchoenerAnsicht);
     if (!druckVorpruefung(s_, f_, eintrag, frage_))
         return;
     if (dienste_.textdruckBeenden)
@@ -183,6 +183,10 @@ void ZeichenFenster::DruckListe()
 
 void ZeichenFenster::ausgeben()
 {
+    if (s_.UhrTyp == 'm') {
+        druckeKegel(false);
+        return;
+    }
     QPrinter& drucker = this->drucker();
     drucker.setPageOrientation(QPageLayout::Portrait);
     // The sheet is printed only when the printer dialog was confirmed.

@@ -27,6 +27,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -220,8 +221,14 @@ void ZeichenFenster::baueListing()
 
 void ZeichenFenster::sInfo()
 {
+    if (s_.UhrTyp == 'm') {
+        zeigeKegelInfo();
+        return;
+    }
     if (!istEbeneUhrOhneSchirm(s_))
-        return; // the mean-time dial's information drawing comes with its family
+        return;
+    scrollBox1_->hide();
+    stabMemo_->show();
     f_.InfoListeOffen = true;
     baueListing();
     pWinkel_->hide();

@@ -1,0 +1,179 @@
+// The hour parts of the altitude-dial plot and their curves: one curve per hour value,
+// sampled every three days and cut at the edges of its window.
+#include "core/Rounding.h"
+#include "core/Winkel.h"
+#include "core/Zahlenformat.h"
+#include "dials/HpglDialekt.h"
+#include "dials/altitude/HoehenuhrHpglSchreiber.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace umbrin {
+namespace {
+
+// A crossing coordinate of a segment with a window edge: rounded, at most 1e8 in magnitude.
+double kreuzungsZahl(double x)
+{
+    const double r = static_cast<double>(roundHalfEven(x));
+    return std::fabs(r) > 100000000.0 ? std::copysign(100000000.0, r) : r;
+}
+
+struct Plotprobe {
+    double x = 0;
+    double y = 0;
+    bool gilt = false;  // the sample counts (Italian and Babylonian: before the meridian)
+    bool innen = false; // inside the window
+};
+
+} // namespace
+
+double HoehenuhrHpglSchreiber::yVon(double hoehe, bool senkrecht) const
+{
+    double si = std::sin(hoehe * kRad);
+    double co = std::cos(hoehe * kRad);
+    if (std::fabs(si) < 1e-6)
+        si = 1e-6 * ((si > 0 ? 1 : si < 0 ? -1 : 0) + 0.5);
+    if (std::fabs(co) < 1e-8)
+        co = 1e-8;
+    if (zylinder_)
+        return y0_ - P_ * si / co;
+    if (senkrecht)
+        return y0_ + S2_ * si / co - S2_ - V_;
+    return y0_ - P_ * co / si;
+}
+
+void HoehenuhrHpglSchreiber::stift(const std::string& sp)
+{
+    zeile(";" + sp);
+    if (s_.Schalter.Stiftbreite != 1)
+        zeile(";PW " + std::to_string(s_.Schalter.Stiftbreite - 1));
+}
+
+void HoehenuhrHpglSchreiber::kurvenende()
+{
+    if (s_.Schalter.StundenIntervall != '0') {
+        zeile(gestrichelt_ ? ";LT 2,2;" : ";LT;");
+        gestrichelt_ = !gestrichelt_;
+    }
+    zeile(";LT;");
+}
+
+void HoehenuhrHpglSchreiber::kurve(const Skala& sk, const Fenster& f, double t, int h, bool ganz,
+                                   const Stundenrechnung& r)
+{
+    const bool italBab = r.art == Stundenart::Babylonisch || r.art == Stundenart::Italienisch;
+    if (italBab)
+        stift(!ganz ? "SP 7" : r.art == Stundenart::Italienisch ? "SP 5" : "SP 6");
+    else if (r.art == Stundenart::Temporal)
+        stift(ganz ? "SP 10" : "SP 9");
+    else if (ganz)
+        stift(h <= 12 ? "SP 2" : "SP 3");
+    else
+        stift(h < 12 ? "SP 5" : "SP 6");
+
+    const auto punkt = [&](double x, double y) { return z(x) + " " + z(y); };
+    const auto kreuzung = [&](const Plotprobe& a, const Plotprobe& b) {
+        const double kante = (a.innen ? b.y : a.y) > f.oben ? f.oben : f.unten;
+        const double x = a.x + (b.x - a.x) * (kante - a.y) / (b.y - a.y);
+        return punkt(kreuzungsZahl(x), kante);
+    };
+    Plotprobe A;
+    bool erste = true;
+    dreiTageSchritte(sk.dStart, sk.dEnd, [&](std::int32_t d) {
+        const Sonnenstand p = sonneZurStunde(s_, d, t, r);
+        Plotprobe B;
+        B.x = sk.x0 + static_cast<double>(roundHalfEven((d - sk.dStart) * sk.tagSchritt));
+        B.y = yVon(p.hoehe, f.senkrecht);
+        B.gilt = !italBab || p.azimut < 0.01;
+        B.innen = B.gilt && f.unten <= B.y && B.y <= f.oben;
+        if (erste) {
+            erste = false;
+            if (B.innen) {
+                if (ganz && !italBab)
+                    zeile(";PU " + punkt(B.x - 240 * k_, B.y) + ";" + hpglLabel(std::to_string(h)));
+                zeile(";PU " + punkt(B.x, B.y));
+            }
+            A = B;
+            return;
+        }
+        if (B.gilt && A.gilt) {
+            if (A.innen && B.innen)
+                zeile(";PD " + punkt(B.x, B.y));
+            else if (A.innen)
+                zeile(";PD " + kreuzung(A, B));
+            else if (B.innen)
+                zeile(";PU " + kreuzung(A, B) + ";PD " + punkt(B.x, B.y));
+        } else if (B.innen) {
+            zeile(";PU " + punkt(B.x, B.y));
+        }
+        A = B;
+    });
+    kurvenende();
+}
+
+void HoehenuhrHpglSchreiber::stundenteil(const Stundenteil& t)
+{
+    Stundenrechnung r;
+    r.art = t.temporal ? Stundenart::Temporal : Stundenart::Uhrzeit;
+    r.meridian = t.ortszeit || (t.temporal && nebeneinander_) ? s_.Par.Laenge : s_.Par.Zonenmeridian;
+    r.mitZeitgl = s_.Schalter.MitZeitglZylinder != 0;
+    const int n = t.temporal ? s_.Schalter.TemporalIntervall + 1
+                             : std::clamp(s_.Schalter.StundenIntervallSonst - '0', 0, 9) + 1;
+    const int durchgaenge = V_ > 0 ? 2 : 1;
+    for (int pass = 0; pass < durchgaenge; ++pass) {
+        const Fenster f = pass == 0 ? hauptFenster() : wandFenster();
+        if (pass > 0)
+            fensterBefehl(f);
+        for (int h = t.stunden.von; h <= t.stunden.bis; ++h) {
+            for (int j = 0; j < n; ++j) {
+                const double wert = h + static_cast<double>(j) / n;
+                if (wert < 0 || wert > t.stunden.bis)
+                    continue;
+                kurve(skala_, f, wert, h, j == 0, r);
+            }
+        }
+    }
+    if (durchgaenge > 1)
+        fensterBefehl(hauptFenster());
+    if (nebeneinander_)
+        zeile(";LT;");
+}
+
+void HoehenuhrHpglSchreiber::gefalteterTeil(const Stundenteil& t)
+{
+    datumsskala(t.x0);
+    stundenteil(t);
+    italBabyl(skala_, hauptFenster());
+}
+
+void HoehenuhrHpglSchreiber::italBabyl(const Skala& sk, const Fenster& f)
+{
+    const TSchalter& sw = s_.Schalter;
+    if (!sw.Babylonisch && !sw.Italienisch)
+        return;
+    if (std::fabs(s_.Par.Breite) > kTemporalGrenzbreite) {
+        if (!italBabylGemeldet_)
+            frage_.ask(PromptTitle::Problem, PromptIcon::Error, italBabylVerweigerungText(s_), PromptButtons::Ok);
+        italBabylGemeldet_ = true;
+        return;
+    }
+    const auto schar = [&](Stundenart art, int von, int bis, int teile) {
+        Stundenrechnung r;
+        r.art = art;
+        const int n = teile + 1;
+        for (int h = von; h <= bis; ++h) {
+            for (int j = 0; j < n; ++j) {
+                const double wert = h + static_cast<double>(j) / n;
+                if (wert <= bis)
+                    kurve(sk, f, wert, h, j == 0, r);
+            }
+        }
+    };
+    if (sw.Babylonisch)
+        schar(Stundenart::Babylonisch, s_.Zeiten.BabVon, s_.Zeiten.BabBis, sw.Intervalle[0]);
+    if (sw.Italienisch)
+        schar(Stundenart::Italienisch, s_.Zeiten.ItalVon, s_.Zeiten.ItalBis, sw.Intervalle[1]);
+}
+
+} // namespace umbrin

@@ -1,0 +1,154 @@
+#include "dials/altitude/Hoehenuhrbasis.h"
+
+#include "core/Rounding.h"
+#include "core/Sonne.h"
+#include "core/Sprachdienst.h"
+#include "dials/UngleicheStunden.h"
+
+#include <climits>
+#include <cmath>
+
+namespace umbrin {
+
+Datumsbereich datumsbereich(std::int32_t jahr, bool nebeneinander)
+{
+    Datumsbereich b;
+    if (nebeneinander) {
+        b.dStart = 1;
+        b.dEnd = TagImJahr(jahr, 12, 31);
+        b.ersterMonat = 1;
+        b.N = b.dEnd;
+    } else {
+        b.dStart = TagImJahr(jahr, 6, 21);
+        b.dEnd = TagImJahr(jahr, 12, 21);
+        b.ersterMonat = 6;
+        b.N = b.dEnd - b.dStart;
+    }
+    return b;
+}
+
+Tagesgrenzen wahreTagesgrenzen(const AppState& s, std::int32_t d)
+{
+    double dekl = 0, zeitgl = 0;
+    SonnenPosition(s.Par.Jahr, dekl, zeitgl, d);
+    const double h = HalberTagbogen(s.Par.Breite, dekl) / 15;
+    return {12 - h, 12 + h};
+}
+
+Sonnenstand sonneZurStunde(const AppState& s, std::int32_t d, double t, const Stundenrechnung& r)
+{
+    Sonnenstand p;
+    double dekl = 0, zeitgl = 0;
+    switch (r.art) {
+    case Stundenart::Uhrzeit:
+        SonnenstandZonenzeit(s.Par.Jahr, d, p.hoehe, t, s.Par.Breite, s.Par.Laenge, r.meridian, p.azimut, dekl,
+                             zeitgl, r.mitZeitgl);
+        break;
+    case Stundenart::Temporal:
+        sonneTemporalStunde(s.Par.Jahr, d, t, s.Par.Laenge, s.Par.Breite, p.hoehe, p.azimut);
+        break;
+    case Stundenart::Babylonisch:
+    case Stundenart::Italienisch: {
+        const Tagesgrenzen g = wahreTagesgrenzen(s, d);
+        const double T = r.art == Stundenart::Babylonisch ? g.aufgang + t : g.untergang - (24 - t);
+        const double M = s.Par.Zonenmeridian;
+        SonnenstandZonenzeit(s.Par.Jahr, d, p.hoehe, T, s.Par.Breite, M, M, p.azimut, dekl, zeitgl, false);
+        break;
+    }
+    }
+    return p;
+}
+
+double interpoliereAuf(double a, double va, double b, double vb, double c)
+{
+    if (std::fabs(b - a) <= 1e-5)
+        return va;
+    return va + (vb - va) * (c - a) / (b - a);
+}
+
+std::string temporalBereichText(const AppState& s)
+{
+    return std::string(meldungsText(s, 41));
+}
+
+Stundenbereich temporalBereich(const AppState& s, int von, int bis, Konstruktionsmeldungen& m)
+{
+    const auto ausserhalb = [](int h) { return h < 0 || h > 12; };
+    if (!ausserhalb(von) && !ausserhalb(bis))
+        return {von, bis};
+    m.push_back({PromptTitle::Fehler, PromptIcon::Error, temporalBereichText(s)});
+    return {6, 12};
+}
+
+Stundenbereich mittagsregel(Stundenbereich b, bool ortszeit, bool mitZeitgl)
+{
+    if (!ortszeit || mitZeitgl || !(b.von < 12 && 12 < b.bis))
+        return b;
+    if (12 - b.von > b.bis - 12)
+        b.bis = 12;
+    else
+        b.von = 12;
+    return b;
+}
+
+bool temporalZuHoch(double breite, bool temporal)
+{
+    return temporal && std::fabs(breite) > kTemporalGrenzbreite;
+}
+
+ZweiZeilen temporalVerweigerung(const AppState& s)
+{
+    const std::string text(meldungsText(s, 64));
+    const std::size_t umbruch = text.find('\n');
+    if (umbruch == std::string::npos)
+        return {text, {}};
+    std::size_t weiter = umbruch + 1;
+    if (weiter < text.size() && text[weiter] == '\r')
+        ++weiter;
+    return {text.substr(0, umbruch), text.substr(weiter)};
+}
+
+void zeichneVerweigerung(const AppState& s, Canvas& c, const Verweigerungsbild& b)
+{
+    c.setFontName(b.schrift);
+    c.setFontHeight(30);
+    c.setFontColor(0x800000);
+    const ZweiZeilen z = temporalVerweigerung(s);
+    c.textOut(b.x1, b.y1, z.erste);
+    c.textOut(b.x2, b.y2, ersteZeichen(z.zweite, 65));
+    c.textOut(b.xt, b.yt, b.titel);
+}
+
+std::string temporalVerweigerungText(const AppState& s)
+{
+    return std::string(meldungsText(s, 64));
+}
+
+std::string italBabylVerweigerungText(const AppState& s)
+{
+    return std::string(texteText(s, 42)) + "\r" + std::string(texteText(s, 43));
+}
+
+std::string ersteZeichen(const std::string& text, std::size_t n)
+{
+    std::size_t i = 0;
+    for (std::size_t zeichen = 0; i < text.size(); ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80)
+            continue;
+        if (zeichen++ == n)
+            break;
+    }
+    return text.substr(0, i);
+}
+
+int canvasZahl(double x)
+{
+    const std::int64_t n = roundHalfEven(x);
+    if (n > INT_MAX)
+        return INT_MAX;
+    if (n < INT_MIN)
+        return INT_MIN;
+    return static_cast<int>(n);
+}
+
+} // namespace umbrin

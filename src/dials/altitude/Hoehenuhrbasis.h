@@ -1,0 +1,126 @@
+#pragma once
+// What the altitude and cylinder dials share on screen, on paper and in their plots: the
+// date range of the scale, the walk through it in steps of three days, the sun at an hour of
+// each kind of hour, moving a sample along a segment to a boundary, the hour ranges with
+// their checks, and the refusal of temporal hours at high latitudes.
+//
+// Angles in degrees, times in hours; day numbers are days of the year (1 = 1 January).
+#include "core/Canvas.h"
+#include "core/State.h"
+#include "dials/Konstruktionsmeldung.h"
+
+#include <cstdint>
+#include <string>
+
+namespace umbrin {
+
+// The date axis: folded (21 June to 21 December, the other half of the year read backwards
+// on the same lines) or side by side (the whole year).
+struct Datumsbereich {
+    std::int32_t dStart = 0;
+    std::int32_t dEnd = 0;
+    int ersterMonat = 1;
+    std::int32_t N = 0; // days along the axis: dEnd - dStart folded, dEnd side by side
+};
+Datumsbereich datumsbereich(std::int32_t jahr, bool nebeneinander);
+
+// Calls f(d) for d = dStart, dStart + 3, ... and last for dEnd (the last step shortened),
+// each day once.
+template <class F>
+void dreiTageSchritte(std::int32_t dStart, std::int32_t dEnd, F&& f)
+{
+    for (std::int32_t d = dStart;; d += 3) {
+        if (d >= dEnd) {
+            f(dEnd);
+            return;
+        }
+        f(d);
+    }
+}
+
+// The kinds of hour a curve of equal time can follow.
+enum class Stundenart { Uhrzeit, Temporal, Babylonisch, Italienisch };
+
+// How a curve's hour value becomes a sun position: the clock's reference meridian and
+// whether the clock shows mean time (equation of time included) for clock hours.
+struct Stundenrechnung {
+    Stundenart art = Stundenart::Uhrzeit;
+    double meridian = 0;
+    bool mitZeitgl = false;
+};
+
+struct Sonnenstand {
+    double hoehe = 0;  // altitude
+    double azimut = 0; // from south, west positive
+};
+
+// The sun at hour t of day d at the state's place:
+// - clock hours: clock time t at the reference meridian;
+// - temporal hours: t twelfths of the day from sunrise (6 is true noon);
+// - Babylonian hours: t hours after sunrise; Italian hours: t hours after the previous
+//   sunset (24 at the day's sunset), both in local apparent time without refraction.
+Sonnenstand sonneZurStunde(const AppState& s, std::int32_t d, double t, const Stundenrechnung& r);
+
+// Sunrise and sunset of day d in local apparent time (12 -/+ half the day arc), no
+// refraction: 0 and 24 when the sun does not set, 12 and 12 when it does not rise.
+struct Tagesgrenzen {
+    double aufgang = 6;
+    double untergang = 18;
+};
+Tagesgrenzen wahreTagesgrenzen(const AppState& s, std::int32_t d);
+
+// Where a segment from (a, va) to (b, vb) reaches the coordinate c: the other coordinate
+// there by linear interpolation, or va when the segment hardly moves (|b - a| <= 1e-5).
+double interpoliereAuf(double a, double va, double b, double vb, double c);
+
+struct Stundenbereich {
+    int von = 0;
+    int bis = 0;
+};
+
+// Temporal hours run from 0 (sunrise) to 12 (sunset). A range with a bound outside 0..12 is
+// replaced by 6..12, and the message that says so is added to m.
+Stundenbereich temporalBereich(const AppState& s, int von, int bis, Konstruktionsmeldungen& m);
+// The text of that message ("Temporalstunden müssen zwischen 0 und 12 liegen!").
+std::string temporalBereichText(const AppState& s);
+
+// Local time without the equation of time shows the afternoon as the mirror of the morning,
+// so a range across noon keeps only its longer side; on a tie the afternoon.
+Stundenbereich mittagsregel(Stundenbereich b, bool ortszeit, bool mitZeitgl);
+
+// Temporal hours cannot be built beyond 65 degrees of latitude.
+inline constexpr double kTemporalGrenzbreite = 65.0;
+bool temporalZuHoch(double breite, bool temporal);
+// The two lines of that refusal, split at the line break.
+struct ZweiZeilen {
+    std::string erste;
+    std::string zweite;
+};
+ZweiZeilen temporalVerweigerung(const AppState& s);
+// Draws that refusal in place of a dial: the first line at (x1, y1), the second (at most 65
+// characters) at (x2, y2) and the dial's title at (xt, yt), in navy, 30 units high.
+struct Verweigerungsbild {
+    const char* schrift = "Times";
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0, xt = 0, yt = 0;
+    std::string titel;
+};
+void zeichneVerweigerung(const AppState& s, Canvas& c, const Verweigerungsbild& b);
+// The refusal as one text, for a message box or a refused plot.
+std::string temporalVerweigerungText(const AppState& s);
+
+// Italian and Babylonian hours are refused beyond 65 degrees as well.
+std::string italBabylVerweigerungText(const AppState& s);
+
+// A text of the current language.
+inline std::string sprachText(const AppState& s, const char* deutsch, const char* englisch)
+{
+    return s.Deutsch ? deutsch : englisch;
+}
+
+// The first n characters of a UTF-8 text (a character is never split).
+std::string ersteZeichen(const std::string& text, std::size_t n);
+
+// A canvas coordinate from a real: rounded, non-finite values 0, clamped to the int range.
+int canvasZahl(double x);
+
+} // namespace umbrin

@@ -1,0 +1,352 @@
+#include "dials/altitude/ZeichneHirtenSU.h"
+
+#include "core/Projektion.h"
+#include "core/Rounding.h"
+#include "core/Sonne.h"
+#include "core/Sprachdienst.h"
+#include "core/Winkel.h"
+#include "core/Zahlenformat.h"
+#include "dials/altitude/Hoehenuhrbasis.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace umbrin {
+namespace {
+
+constexpr double kUnendlich = 100000.0;
+
+struct Probe {
+    double x = 0; // date offset from the scale's first day
+    double y = 0; // drop below the gnomon
+    bool sichtbar = false;
+};
+
+class Hirtenuhr {
+public:
+    Hirtenuhr(const AppState& s, Canvas& c, const HirtenAuftrag& a) : s_(s), c_(c), a_(a) {}
+
+    Konstruktionsmeldungen zeichne();
+
+private:
+    void hoehenskala(double breiteSkala);
+    void datumsskala();
+    void stundenkurven();
+    void italBabyl(Stundenart art, int von, int bis, int teile);
+    void kurvenschar(const Stundenrechnung& r, Stundenbereich b, int n);
+    void kurve(double t, int h, bool beschriften, const Stundenrechnung& r);
+    void legende(int c);
+    void ziehe(const Probe& p) { c_.lineTo(canvasZahl(g_.xLinks + p.x), canvasZahl(p.y) + g_.oben); }
+    void gehe(const Probe& p) { c_.moveTo(canvasZahl(g_.xLinks + p.x), canvasZahl(p.y) + g_.oben); }
+
+    const AppState& s_;
+    Canvas& c_;
+    const HirtenAuftrag& a_;
+    HirtenMasse g_;
+    Datumsbereich bereich_;
+    int fh_ = 12;
+    Konstruktionsmeldungen meldungen_;
+};
+
+void Hirtenuhr::hoehenskala(double breiteSkala)
+{
+    const CanvasBrush vorher = c_.brush();
+    c_.setBrush({0xCBF5F5, BrushStyle::Solid});
+    c_.setPenColor(s_.Farben[7]);
+    const double rechts = breiteSkala + g_.xLinks;
+    c_.rectangle(canvasZahl(rechts), g_.oben, canvasZahl(rechts + 2 * fh_), g_.unten);
+    for (int a = 1; a <= 88; ++a) {
+        const double ya = g_.P * TanGrad(a);
+        if (!(ya < g_.unten - g_.oben))
+            break;
+        const int y = canvasZahl(ya) + g_.oben;
+        c_.moveTo(a % 5 == 0 ? g_.xLinks : canvasZahl(rechts + fh_), y);
+        c_.lineTo(canvasZahl(breiteSkala + 2 * fh_) + g_.xLinks, y);
+        if (a % 5 == 0)
+            c_.textOut(canvasZahl(breiteSkala + 2.5 * fh_) + g_.xLinks, canvasZahl(ya - 0.5 * fh_) + g_.oben,
+                       IntStr(a) + " °");
+    }
+    c_.setBrush({FarbeWeiss, vorher.style});
+    c_.setPenColor(s_.Farben[0]);
+}
+
+void Hirtenuhr::datumsskala()
+{
+    const bool gross = s_.SkalaZylinder > 60;
+    for (int monat = bereich_.ersterMonat; monat <= 12; ++monat) {
+        for (int tag : {1, 11, 21}) {
+            const std::int32_t d = TagImJahr(s_.Par.Jahr, monat, tag);
+            if (s_.Schalter.Monatsskala == 0 && d <= 171)
+                continue;
+            const double x = (d - bereich_.dStart) * g_.tagSchritt + g_.xLinks;
+            const int xt = canvasZahl(x + 3.0);
+            if (tag == 1) {
+                const std::string name(monatKurz(s_, monat));
+                c_.textOut(xt, canvasZahl(g_.oben - 2.1 * fh_), gross ? name : name.substr(0, 1));
+                if (gross)
+                    c_.textOut(xt, canvasZahl(g_.oben - 1.15 * fh_), "1");
+            } else if (tag == 11 && gross) {
+                c_.textOut(xt, canvasZahl(g_.oben - 1.2 * fh_), "11");
+            }
+            if ((tag == 1 || gross) && d <= bereich_.dEnd) {
+                c_.moveTo(canvasZahl(x), g_.oben);
+                c_.lineTo(canvasZahl(x), g_.unten);
+            }
+        }
+    }
+}
+
+// One curve of equal time: samples every three days, cut at the gnomon's level and at the
+// scale's lower edge.
+void Hirtenuhr::kurve(double t, int h, bool beschriften, const Stundenrechnung& r)
+{
+    const bool italBab = r.art == Stundenart::Babylonisch || r.art == Stundenart::Italienisch;
+    const double yMax = g_.yMax;
+    Probe A;
+    bool erste = true;
+    dreiTageSchritte(bereich_.dStart, bereich_.dEnd, [&](std::int32_t d) {
+        const Sonnenstand p = sonneZurStunde(s_, d, t, r);
+        const double co = std::cos(p.hoehe * kRad);
+        Probe B;
+        B.x = static_cast<double>(roundHalfEven((d - bereich_.dStart) * g_.tagSchritt));
+        B.y = std::fabs(co) <= 1e-5 ? kUnendlich : g_.P * std::sin(p.hoehe * kRad) / co;
+        B.sichtbar = p.hoehe > 0 && B.y < g_.H && (!italBab || p.azimut < 0.001);
+        if (erste) {
+            erste = false;
+            if (beschriften && B.y > 0)
+                c_.textOut(canvasZahl(g_.xLinks + B.x - 1.5 * fh_), canvasZahl(B.y) + g_.oben, IntStr(h));
+            A = B;
+            return;
+        }
+        const auto bewege = [](Probe& bewegt, const Probe& anderer, double c) {
+            bewegt.x = interpoliereAuf(anderer.y, anderer.x, bewegt.y, bewegt.x, c);
+            bewegt.y = c;
+        };
+        if (B.sichtbar) {
+            if (!A.sichtbar && A.y < 0)
+                bewege(A, B, 0);
+            gehe(A);
+            if (B.y > yMax && A.y < yMax) {
+                bewege(B, A, yMax);
+            } else if (B.y < yMax && A.y > yMax) {
+                bewege(A, B, yMax);
+                gehe(A);
+            }
+            if (A.y <= yMax && B.y <= yMax)
+                ziehe(B);
+        } else if (A.sichtbar && B.y < 0) {
+            bewege(B, A, 0);
+            gehe(A);
+            ziehe(B);
+        }
+        A = B;
+    });
+}
+
+void Hirtenuhr::kurvenschar(const Stundenrechnung& r, Stundenbereich b, int n)
+{
+    const bool temporal = r.art == Stundenart::Temporal;
+    for (int h = b.von; h <= b.bis; ++h) {
+        for (int j = 0; j < n; ++j) {
+            const double t = h + static_cast<double>(j) / n;
+            if (t > b.bis)
+                continue;
+            Farbe farbe;
+            if (temporal)
+                farbe = s_.Farben[j == 0 ? 9 : 8];
+            else if (j == 0)
+                farbe = s_.Farben[h <= 12 ? 1 : 2];
+            else
+                farbe = s_.Farben[h <= 12 ? 4 : 5];
+            c_.setPenColor(farbe);
+            if (j == 0)
+                c_.setFontColor(farbe);
+            kurve(t, h, j == 0, r);
+        }
+    }
+}
+
+void Hirtenuhr::italBabyl(Stundenart art, int von, int bis, int teile)
+{
+    if (std::fabs(s_.Par.Breite) > kTemporalGrenzbreite) {
+        meldungen_.push_back({PromptTitle::Problem, PromptIcon::Error, italBabylVerweigerungText(s_)});
+        return;
+    }
+    Stundenrechnung r;
+    r.art = art;
+    const int n = teile + 1;
+    for (int h = von; h <= bis; ++h) {
+        for (int j = 0; j < n; ++j) {
+            const double t = h + static_cast<double>(j) / n;
+            if (t > bis)
+                continue;
+            c_.setPenColor(s_.Farben[j > 0 ? 6 : art == Stundenart::Italienisch ? 4 : 5]);
+            kurve(t, h, false, r);
+        }
+    }
+}
+
+void Hirtenuhr::stundenkurven()
+{
+    const TSchalter& sw = s_.Schalter;
+    const TZeiten& z = s_.Zeiten;
+    c_.setPenWidth(sw.Linienstaerke);
+    if (sw.Temporalstunden) {
+        Stundenrechnung r;
+        r.art = Stundenart::Temporal;
+        kurvenschar(r, temporalBereich(s_, z.QuadTempVon, z.QuadTempBis, meldungen_), sw.TemporalIntervall + 1);
+    }
+    if (sw.OhneZeitgl) {
+        Stundenrechnung r;
+        r.meridian = sw.Ortszeit ? s_.Par.Laenge : s_.Par.Zonenmeridian;
+        r.mitZeitgl = sw.MitZeitglZylinder != 0;
+        const Stundenbereich b = mittagsregel({z.QuadVon, z.QuadBis}, sw.Ortszeit != 0, r.mitZeitgl);
+        kurvenschar(r, b, std::clamp(sw.StundenIntervallSonst - '0', 0, 9) + 1);
+    }
+    if (s_.ExpertenModusStart) {
+        if (sw.Babylonisch)
+            italBabyl(Stundenart::Babylonisch, z.BabVon, z.BabBis, sw.Intervalle[0]);
+        if (sw.Italienisch)
+            italBabyl(Stundenart::Italienisch, z.ItalVon, z.ItalBis, sw.Intervalle[1]);
+    }
+}
+
+void Hirtenuhr::legende(int c)
+{
+    const bool druck = !a_.bildschirm;
+    const int m = g_.m, W = g_.W, H = g_.H;
+    c_.setFontColor(s_.Farben[3]);
+    c_.setFontHeight(druck ? 40 : a_.grosserBildschirm ? 23 : 16);
+    const int fTitel = c_.fontHeight();
+    const int xTitel = canvasZahl(0.36 * W) + m;
+    c_.textOut(xTitel, H + m - canvasZahl(2.2 * fTitel), sprachText(s_, "Zylindersonnenuhr", " Cylinder Sundial"));
+    c_.textOut(xTitel, H + m - canvasZahl(1.2 * fTitel),
+               sprachText(s_, " (Hirtensonnenuhr)", " (Shepherds´ Dial)"));
+
+    c_.setFontHeight(druck ? 30 : a_.grosserBildschirm ? 14 : 12);
+    const int fh = c_.fontHeight();
+    const int fh3 = druck ? 30 : c_.textExtent("f").height;
+    const int x = canvasZahl(0.7 * W) + m + 10;
+    const std::string grad = sprachText(s_, " Grad", " deg ");
+    const std::string zeile1 = sprachText(s_, "Geogr. Breite = ", "Latitude = ") + RealStr(s_.Par.Breite, 6, 2) + grad
+                               + sprachText(s_, ", Geogr. Länge = ", ", Longitude = ") + RealStr(s_.Par.Laenge, 5, 2)
+                               + grad;
+    c_.textOut(x, H + m - canvasZahl(2.6 * fh3), ersteZeichen(zeile1, 60));
+    std::string zeile2;
+    if (s_.Schalter.OhneZeitgl) {
+        zeile2 = s_.Schalter.Ortszeit ? sprachText(s_, "Ortszeit", "local time")
+                                      : sprachText(s_, " WOZ am Zonenmeridian", " Apparent Time of zone meridian");
+        zeile2 += " "
+                  + (s_.Schalter.MitZeitglZylinder ? sprachText(s_, "mit Zeitgl.", "with EoT")
+                                                   : sprachText(s_, "ohne Zeitgl.", "without EoT"))
+                  + ", ";
+    }
+    if (s_.Schalter.Temporalstunden)
+        zeile2 += sprachText(s_, " Temporalstunden", " Temporal hours");
+    c_.textOut(x, H + m - canvasZahl(1.5 * fh3), ersteZeichen(zeile2, 60));
+
+    // The gnomon at true size, and its length as drawn.
+    const int P = canvasZahl(g_.P);
+    c_.setPenColor(0x800080);
+    c_.setFontColor(0x800080);
+    const int unten = H + m - 2 * fh;
+    c_.polyline({{3 * c / 2 + m, H - P + m - 2 * fh},
+                 {c + m, H - P + m - 2 * fh},
+                 {c + m, unten},
+                 {c + P + m, unten},
+                 {c + P + m, H - c / 2 + m - 2 * fh}});
+    c_.textOut(c + m, H + m - canvasZahl(1.5 * fh),
+               std::string(texteText(s_, 151)) + RealStr(a_.groesse, 5, 0) + " mm");
+}
+
+Konstruktionsmeldungen Hirtenuhr::zeichne()
+{
+    g_ = hirtenMasse(s_, a_);
+    const bool druck = !a_.bildschirm;
+    if (temporalZuHoch(s_.Par.Breite, s_.Schalter.Temporalstunden != 0)) {
+        Verweigerungsbild v;
+        v.schrift = "Times New Roman";
+        v.x1 = g_.W / 10;
+        v.y1 = g_.H / 2 - (3 * 30) / 2;
+        v.x2 = g_.W / 6;
+        v.y2 = g_.H / 2;
+        v.xt = g_.W / 3;
+        v.yt = g_.H / 8;
+        v.titel = texteText(s_, 153);
+        zeichneVerweigerung(s_, c_, v);
+        return {};
+    }
+    bereich_ = datumsbereich(s_.Par.Jahr, s_.Schalter.Monatsskala != 0);
+    c_.setPen({s_.Farben[0], 1, PenStyle::Solid});
+    c_.setFontName("Arial");
+    c_.setFontColor(s_.Farben[3]);
+    c_.rectangle(g_.m, g_.m, g_.m + g_.W, g_.m + g_.H);
+
+    c_.setFontHeight(druck ? 35 : 16);
+    const int fSkala = c_.fontHeight();
+    const int c = canvasZahl(1.5 * fSkala);
+    if (g_.gekuerzt) {
+        c_.setFontColor(FarbeRot);
+        c_.setFontHeight(canvasZahl(0.8 * fSkala));
+        c_.textOutRotated(g_.W - fSkala, g_.H / 10, std::string(texteText(s_, 155)), -90);
+        c_.setFontHeight(fSkala);
+        c_.setFontColor(s_.Farben[3]);
+    }
+    const double breiteSkala = (s_.Schalter.Monatsskala ? bereich_.dEnd : bereich_.N) * g_.tagSchritt;
+    c_.rectangle(g_.xLinks, g_.oben, canvasZahl(breiteSkala) + g_.xLinks, g_.unten);
+    fh_ = druck ? 27 : 12;
+    c_.setFontHeight(fh_);
+    if (s_.Schalter.Sonnenhoehe)
+        hoehenskala(breiteSkala);
+    datumsskala();
+    stundenkurven();
+    legende(c);
+    return meldungen_;
+}
+
+} // namespace
+
+HirtenMasse hirtenMasse(const AppState& s, const HirtenAuftrag& a)
+{
+    HirtenMasse g;
+    const bool druck = !a.bildschirm;
+    g.m = druck ? 50 : 0;
+    g.W = druck ? a.breite - 100 : a.breite;
+    g.H = druck ? a.hoehe - 100 : a.hoehe;
+    g.L = s.UhrTyp == 'z' ? s.SkalaZylinder : s.SkalaHidokai;
+    if (g.L > 250) {
+        g.L = 250;
+        g.gekuerzt = true;
+    }
+    const Datumsbereich b = datumsbereich(s.Par.Jahr, s.Schalter.Monatsskala != 0);
+    const double D = std::max(1, b.dEnd - b.dStart);
+    if (druck) {
+        g.P = a.groesse * 10.0;
+        g.tagSchritt = 10 * g.L / D;
+    } else if (g.W > 1.414 * g.H) {
+        g.P = static_cast<double>(roundHalfEven(a.groesse * g.H * 1.42 / 305));
+        g.tagSchritt = g.H * g.L * 1.42 / 305 / D;
+    } else {
+        g.P = static_cast<double>(roundHalfEven(a.groesse * g.W / 305.0));
+        g.tagSchritt = g.W * g.L / 305 / D;
+    }
+    const double phi = std::fabs(s.Par.Breite);
+    g.hoeheMax = phi >= s.EpsRund ? 90 - phi + s.EpsRund : 90;
+    g.yMax = std::fabs(std::cos(g.hoeheMax * kRad)) <= 0.0001 ? 100000.0
+                                                               : std::fabs(1.05 * g.P * std::tan(g.hoeheMax * kRad));
+    g.oben = g.m + (0.9 * g.H > g.yMax ? g.H / 12 : g.H / 20);
+    g.unten = canvasZahl(g.oben + g.yMax);
+    if (g.unten > 0.93 * g.H) {
+        g.unten = canvasZahl(0.93 * g.H);
+        g.yMax = static_cast<double>(g.unten - g.oben);
+    }
+    g.xLinks = std::max(canvasZahl((g.W - D * g.tagSchritt) / 2) + g.m, g.m + 2);
+    return g;
+}
+
+Konstruktionsmeldungen zeichneHirtenSU(const AppState& s, Canvas& c, const HirtenAuftrag& a)
+{
+    return Hirtenuhr(s, c, a).zeichne();
+}
+
+} // namespace umbrin

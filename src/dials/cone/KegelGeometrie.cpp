@@ -1,0 +1,182 @@
+#include "dials/cone/KegelGeometrie.h"
+
+#include "core/Projektion.h"
+#include "core/Sonne.h"
+#include "core/Winkel.h"
+#include "dials/Kugeldrehung.h"
+
+#include <cmath>
+#include <utility>
+
+namespace umbrin {
+namespace {
+
+// A denominator of magnitude below 1e-12 becomes 1e-12 with its sign (0 counting as positive).
+double sicherNenner(double d)
+{
+    if (std::fabs(d) < 1e-12)
+        return d < 0 ? -1e-12 : 1e-12;
+    return d;
+}
+
+} // namespace
+
+void Sonnentabelle(std::int32_t jahr, SonnenTage& tage, TagPaare& paare)
+{
+    tage = SonnenTage{};
+    const int n = TagImJahr(jahr, 12, 31);
+    tage.tageImJahr = n;
+    tage.tag[366] = {99.0, 99.0};
+    for (int d = TagImJahr(jahr, 1, 1); d <= n; ++d)
+        SonnenPosition(jahr, tage.tag[d].dekl, tage.tag[d].zgl, d);
+    int S = 1;
+    while (S < n && !(tage.tag[S].dekl > tage.tag[S + 1].dekl))
+        ++S;
+    int W = S;
+    while (W < n && !(tage.tag[W].dekl < tage.tag[W + 1].dekl))
+        ++W;
+    tage.sommer = S;
+    tage.winter = W;
+    bildeTagPaare(S, W, tage, paare);
+}
+
+void bildeTagPaare(int S, int W, const SonnenTage& tage, TagPaare& paare)
+{
+    paare = TagPaare{};
+    const int n = tage.tageImJahr;
+    auto imJahr = [n](int d) { return d < 1 ? d + n : d; };
+    auto dekl = [&tage](int d) { return tage.tag[d].dekl; };
+    auto setze = [&tage](TTagPaar& p, int t1, int t2) {
+        p.Tag1 = t1;
+        p.Dekl1 = tage.tag[t1].dekl;
+        p.Zgl1 = tage.tag[t1].zgl;
+        p.Tag2 = t2;
+        p.Dekl2 = tage.tag[t2].dekl;
+        p.Zgl2 = tage.tag[t2].zgl;
+    };
+    if (S < 1 || W < S || W > 366)
+        return;
+    // The last record is (W, W); the room holds kTagPaarPlatz records.
+    const int letzter = std::min(W - S + 1, kTagPaarPlatz);
+    setze(paare.paar[1], S, S);
+    int s = 0;
+    for (int i = 1; i <= W - S - 1 && i + 1 < letzter; ++i) {
+        const int t1 = S + i;
+        const int a = imJahr(S - i + s);
+        const int b = imJahr(a + 1);
+        const double da = std::fabs(dekl(t1) - dekl(a));
+        const double db = std::fabs(dekl(t1) - dekl(b));
+        int partner = a;
+        if (da > db) {
+            partner = b;
+            ++s;
+        } else {
+            const int c = imJahr(a - 1);
+            if (std::fabs(dekl(t1) - dekl(c)) < da) {
+                if (W - 5 < c && c < W) {
+                    partner = W;
+                    ++s;
+                } else {
+                    partner = c;
+                }
+                --s;
+            }
+        }
+        setze(paare.paar[i + 1], t1, partner);
+    }
+    setze(paare.paar[letzter], W, W);
+    paare.anzahl = letzter;
+    for (int r = 1; r <= letzter; ++r)
+        paare.paar[r].DeklMittel = (paare.paar[r].Dekl1 + paare.paar[r].Dekl2) / 2;
+}
+
+KegelEbene kegelEbene(const AppState& s, std::uint8_t ebene)
+{
+    KegelEbene e;
+    switch (ebene % 3) {
+    case 0:
+        e.phi = s.Par.Breite;
+        break;
+    default: {
+        const double neigung = ebene % 3 == 1 ? 90.0 : s.Par.Inklination;
+        double drehung = 0;
+        dreheKugelKoord(s.Par.Breite, s.Par.Wandabweichung, neigung, e.phi, e.dl, drehung);
+        e.w = drehung * kRad;
+        break;
+    }
+    }
+    return e;
+}
+
+void Spitzenschatten(double H, double dekl, double phi, const KegelMasse& m, double& x, double& y)
+{
+    const double h = H * kRad;
+    const double sp = SinGrad(phi), cp = CosGrad(phi);
+    const double td = std::tan(dekl * kRad);
+    const double D = sicherNenner(std::cos(h) * cp + sp * td);
+    const double hoehe = m.L * SinGrad(m.psi);
+    x = hoehe * std::sin(h) / D;
+    y = m.c + m.L * CosGrad(m.psi) + hoehe * (std::cos(h) * sp - cp * td) / D;
+}
+
+bool Schattenkantenschnitt(int i, const TagPaare& paare, double& x, double& y, double phi, const KegelMasse& m,
+                           double t, int variante)
+{
+    const TTagPaar& p = paare.paar[static_cast<std::size_t>(i)];
+    const double dekl = p.DeklMittel;
+    double e1 = -p.Zgl1;
+    double e2 = -p.Zgl2;
+    if ((variante == 0 && e1 < e2) || variante == 2)
+        std::swap(e1, e2);
+    if (phi < 0)
+        std::swap(e1, e2);
+    // The sun stands above the horizon of the equivalent horizontal dial (a grazing sun
+    // counts as below it).
+    const double hw = (t - 12) * 15 * kRad;
+    const bool ok = SinGrad(phi) * SinGrad(dekl) + CosGrad(phi) * CosGrad(dekl) * std::cos(hw) > 0.0;
+
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    Spitzenschatten((t - 12) * 15 - e1, dekl, phi, m, x1, y1);
+    Spitzenschatten((t - 12) * 15 - e2, dekl, phi, m, x2, y2);
+    const double a2 = m.a * m.a, b2 = m.b * m.b;
+    auto innen = [&](double px, double py) { return (px / m.a) * (px / m.a) + (py / m.b) * (py / m.b) <= 1.0; };
+    if (innen(x1, y1) || innen(x2, y2))
+        return false;
+
+    const double m1 = (x1 * y1 + std::sqrt(b2 * x1 * x1 + a2 * y1 * y1 - a2 * b2)) / sicherNenner(x1 * x1 - a2);
+    const double m2 = (x2 * y2 - std::sqrt(b2 * x2 * x2 + a2 * y2 * y2 - a2 * b2)) / sicherNenner(x2 * x2 - a2);
+    const double g1 = y1 - m1 * x1;
+    const double g2 = y2 - m2 * x2;
+    const double dm = sicherNenner(m1 - m2);
+    x = (g2 - g1) / dm;
+    y = (g2 * m1 - g1 * m2) / dm;
+    return ok;
+}
+
+void drehe(double& x, double& y, double w)
+{
+    if (std::fabs(w) <= 0.0001)
+        return;
+    const double x0 = x;
+    x = x0 * std::cos(w) + y * std::sin(w);
+    y = -x0 * std::sin(w) + y * std::cos(w);
+}
+
+void dreheHPGL(double& x, double& y, double w)
+{
+    if (std::fabs(w) <= 0.0001)
+        return;
+    const double x0 = x;
+    x = x0 * std::cos(w) - y * std::sin(w);
+    y = x0 * std::sin(w) + y * std::cos(w);
+}
+
+void verkuerzeZumFuss(double& x, double& y, double cx, double cy, double s)
+{
+    const double d = std::hypot(x - cx, y - cy) - 1.5 * std::fabs(s);
+    const double phi = std::atan2(y - cy, x - cx);
+    x = cx + d * std::cos(phi);
+    y = cy + d * std::sin(phi);
+}
+
+} // namespace umbrin

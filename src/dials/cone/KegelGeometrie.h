@@ -1,0 +1,102 @@
+#pragma once
+// Geometry of the mean-time dial with a cone as shadow caster.
+//
+// An oblique circular cone stands on the dial plane: its axis of length L meets the plane at
+// A and rises at the angle psi to the apex; its footprint is an ellipse. On a given day the
+// cone's shadow is bounded by the two tangents from the apex shadow to that ellipse. Two days
+// of (nearly) equal declination but different equations of time are served by different
+// edges: the hour point of mean time t is where one edge of the first day crosses the other
+// edge of the second day.
+//
+// Dial frame: the plane of the equivalent horizontal dial, origin at the centre of the
+// footprint, x to the east, y towards the pole, lengths in drawing units. A lies at (0, c), the
+// foot S of the apex at (0, c + L cos psi), the apex L sin psi above S.
+#include "core/State.h"
+
+#include <array>
+#include <cstdint>
+
+namespace umbrin {
+
+// Declination and equation of time (degrees, four minutes per degree) of one day.
+struct SonnenTag {
+    double dekl = 0;
+    double zgl = 0;
+};
+
+// The days 1..366 of a year; day 366 of a common year holds 99/99 (a day that does not exist).
+struct SonnenTage {
+    std::array<SonnenTag, 367> tag{};
+    int tageImJahr = 365;
+    int sommer = 0; // S: the June solstice (first day after which the declination falls)
+    int winter = 0; // W: the December solstice
+};
+
+// A day between the solstices (Tag1) and its partner of nearly equal declination on the
+// rising branch of the year (Tag2).
+struct TTagPaar {
+    double Dekl1 = 0;
+    double Dekl2 = 0;
+    double DeklMittel = 0;
+    double Zgl1 = 0;
+    double Zgl2 = 0;
+    std::int32_t Tag1 = 0;
+    std::int32_t Tag2 = 0;
+};
+
+// Room for 186 pairs, numbered from 1; the first record past the last has Tag1 = 0. Walks
+// stop there or past record kLetztesPaar.
+inline constexpr int kTagPaarPlatz = 186;
+inline constexpr int kLetztesPaar = 185;
+struct TagPaare {
+    std::array<TTagPaar, kTagPaarPlatz + 1> paar{};
+    int anzahl = 0;
+};
+
+// Fills the day table of the year, finds the two solstices and pairs the days.
+void Sonnentabelle(std::int32_t jahr, SonnenTage& tage, TagPaare& paare);
+
+// Pairs every day S..W with its partner before S (or after W). Record 1 is (S, S), the last
+// (W, W). A half year longer than the table's room is cut at the room.
+void bildeTagPaare(int S, int W, const SonnenTage& tage, TagPaare& paare);
+
+// The equivalent horizontal dial of the chosen plane (ebene mod 3: 0 horizontal, 1 vertical,
+// 2 inclining): its latitude phi (degrees), the longitude difference dl (degrees; clock times
+// shift by -dl/15 hours) and the turn w of its drawing on the plane (radians).
+struct KegelEbene {
+    double phi = 0;
+    double dl = 0;
+    double w = 0;
+};
+KegelEbene kegelEbene(const AppState& s, std::uint8_t ebene);
+
+// The cone in the dial frame: axis length L, inclination psi (degrees), and the footprint
+// half axes a (across the axis), b (along it) and the offset c of A from the centre.
+struct KegelMasse {
+    double L = 0;
+    double psi = 0;
+    double a = 0;
+    double b = 0;
+    double c = 0;
+};
+
+// The hour point of pair i at mean time t (hours, of the equivalent horizontal dial). variante
+// is ebene div 3: which day's edge comes first. Returns false when the sun stands below the
+// horizon of the equivalent dial or an apex shadow falls inside the footprint; x and y are
+// left unchanged in the second case.
+bool Schattenkantenschnitt(int i, const TagPaare& paare, double& x, double& y, double phi, const KegelMasse& m,
+                           double t, int variante);
+
+// The apex shadow of a sun of declination dekl at hour angle H (degrees), in the dial frame.
+void Spitzenschatten(double H, double dekl, double phi, const KegelMasse& m, double& x, double& y);
+
+// Turns a point about the origin by the plane's turn w (radians): on the screen (y down) and
+// in the plot (y up), so that both turn the drawing the same way on the page. Turns of
+// 0.0001 rad or less leave the point as it is.
+void drehe(double& x, double& y, double w);
+void dreheHPGL(double& x, double& y, double w);
+
+// Pulls a label point towards (cx, cy) by 1.5 label sizes s.
+void verkuerzeZumFuss(double& x, double& y, double cx, double cy, double s);
+
+} // namespace umbrin

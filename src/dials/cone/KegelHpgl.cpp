@@ -1,0 +1,220 @@
+#include "dials/cone/KegelHpgl.h"
+
+#include "core/Rounding.h"
+#include "core/Sprachdienst.h"
+#include "core/Winkel.h"
+#include "core/Zahlenformat.h"
+#include "dials/HpglDialekt.h"
+#include "dials/Raster.h"
+#include "dials/cone/KegelKonstruktion.h"
+#include "dials/cone/KegelTexte.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace umbrin {
+namespace {
+
+std::string punkt(double x, double y) { return hpglZahl(x) + " " + hpglZahl(y); }
+
+// The plot's frame: origin O (the footprint's centre), the plane's turn, the page.
+struct PlotBlatt {
+    double ox = 0;
+    double oy = 0;
+    double w = 0;  // turn, radians
+    double breite = 0;
+    double hoehe = 0;
+
+    void aufBlatt(double x, double y, double& px, double& py) const
+    {
+        px = x;
+        py = y;
+        dreheHPGL(px, py, w);
+        px += ox;
+        py += oy;
+    }
+};
+
+// The pen of a line of points: a point is written only when the step from the previous one
+// keeps inside the limits; a point that does not count lifts the pen. A point outside the
+// limits is not written and lifts the pen too, so no stroke jumps across the gap.
+class PlotZug {
+public:
+    PlotZug(HPGLDatei& d, const PlotBlatt& b, bool laengenGrenze) : d_(d), b_(b), laengenGrenze_(laengenGrenze) {}
+
+    // The first point of an hour line only starts it.
+    void start(double x, double y)
+    {
+        vx_ = x;
+        vy_ = y;
+        hatVorigen_ = true;
+    }
+
+    void punkt(double x, double y, bool gueltig)
+    {
+        if (!hatVorigen_)
+            start(x, y);
+        const bool innen = std::fabs(x) < 2 * b_.breite && std::fabs(vx_) < 2 * b_.breite && std::fabs(y) < 2 * b_.hoehe
+                           && std::fabs(vy_) < 2 * b_.hoehe;
+        const bool kurz = !laengenGrenze_ || (std::fabs(x - vx_) <= b_.breite / 2 && std::fabs(y - vy_) <= b_.hoehe / 2);
+        vx_ = x;
+        vy_ = y;
+        if (!innen || !kurz) {
+            unten_ = false;
+            return;
+        }
+        if (!gueltig) {
+            HPGLZeile(d_, ";PU " + umbrin::punkt(x, y));
+            unten_ = false;
+        } else if (!unten_) {
+            HPGLZeile(d_, ";PU " + umbrin::punkt(x, y) + ";PD ");
+            unten_ = true;
+        } else {
+            HPGLZeile(d_, " " + umbrin::punkt(x, y));
+        }
+    }
+
+private:
+    HPGLDatei& d_;
+    const PlotBlatt& b_;
+    bool laengenGrenze_;
+    bool hatVorigen_ = false;
+    bool unten_ = false;
+    double vx_ = 0;
+    double vy_ = 0;
+};
+
+void schreibeLegende(const AppState& s, HPGLDatei& d, int k, std::int32_t legendeX, std::int32_t legendeY,
+                     std::uint8_t ebene, double L)
+{
+    double x = 5200.0 * k, y = 1000.0 * k;
+    if (s.LegendeGesetzt) {
+        x = static_cast<double>(legendeX) * k;
+        y = std::min(static_cast<double>(legendeY) * k, 10800.0 * k);
+    }
+    HPGLZeile(d, ";SP 4;PU " + punkt(x, y) + ";" + hpglZeichengroesse(0.26 * k, 0.4 * k) + ";;" + hpglLabel(kegelTitel(s)));
+    HPGLZeile(d, ";" + hpglZeichengroesse(0.2 * k, 0.3 * k) + "; PU " + punkt(x, y - 300.0 * k) + ";"
+                     + hpglLabel(kegelOrtZeile(s)));
+    HPGLZeile(d, ";PU " + punkt(x, y - 510.0 * k) + ";" + hpglLabel(kegelEbeneZeile(s, ebene)));
+    HPGLZeile(d, ";PU " + punkt(x, y - 720.0 * k) + ";" + hpglLabel(holeText(s, 320) + ": " + kegelAchsenZeile(s, L)));
+    HPGLZeile(d, ";PU " + punkt(x, y - 930.0 * k) + ";" + hpglLabel(kegelOeffnungZeile(s)));
+}
+
+// The cross with its label at the point (0, hy) of the dial frame; the vertical stroke runs
+// from 80k above to unten below.
+void schreibeMarke(HPGLDatei& d, const PlotBlatt& b, double hy, int k, const char* name, double unten)
+{
+    double x = 0, y = 0;
+    b.aufBlatt(0, hy, x, y);
+    HPGLZeile(d, ";PU " + punkt(x - 80.0 * k, y) + ";PD " + punkt(x + 80.0 * k, y) + ";" + hpglLabel(name));
+    HPGLZeile(d, ";PU " + punkt(x, y + 80.0 * k) + ";PD " + punkt(x, y - unten));
+}
+
+} // namespace
+
+std::string hpglKegelUhr(const AppState& s, HPGLDatei& d, UserPrompt& frage, const std::string& blattName,
+                         std::int32_t legendeX, std::int32_t legendeY, std::uint8_t ebene, double L)
+{
+    if (const std::string nein = kegelAblehnung(s); !nein.empty())
+        return nein;
+    const int k = hpglFaktor(s.AlsHPGL != 0);
+    PlotBlatt b;
+    b.breite = 16400.0 * k;
+    b.hoehe = 11480.0 * k;
+    const double Lp = static_cast<double>(roundHalfEven(100.0L * k * L)) / 100 * 40;
+
+    const std::string fenster = hpglZahl(16157.0 * k) + " " + hpglZahl(11038.0 * k);
+    HPGLZeile(d, "IN;VS 1;PA;IW 0 0 " + fenster + ";SP 4;PU 0 0;EA " + fenster + ";PU 0 0;"
+                     + hpglZeichengroesse(0.22 * k, 0.32 * k));
+    const Kegelkonstruktion kk = baueKegelkonstruktion(s, Lp, ebene);
+    const KegelMasse& m = kk.masse;
+    const double phi = kk.ebene.phi;
+    b.w = kk.ebene.w;
+    if (s.FusspunktGesetzt) {
+        b.ox = static_cast<double>(s.FusspunktX) * k;
+        b.oy = static_cast<double>(s.FusspunktY) * k;
+    } else {
+        b.ox = 8200.0 * k;
+        b.oy = std::fabs(phi) > 49 ? 2500.0 * k : (std::fabs(phi) > 30 ? 4000.0 * k : 5500.0 * k);
+        if (std::fabs(phi) > 50 && 3000.0 * k < Lp)
+            b.oy = 1500.0 * k;
+        if (phi < 0)
+            b.oy = 11000.0 * k - b.oy;
+    }
+    const double cosPsi = CosGrad(m.psi);
+
+    if (const int netz = frageRaster(s, frage, 410); netz > 0) {
+        double sx = 0, sy = 0;
+        b.aufBlatt(0, Lp * cosPsi + m.c, sx, sy);
+        hpglRaster(d, roundHalfEven(sx), roundHalfEven(sy), 16150LL * k, 40LL * k * netz, 11030LL * k);
+    }
+
+    HPGLZeile(d, ";SP 1;PU " + punkt(b.ox - 100.0 * k, b.oy) + ";PD " + punkt(b.ox + 100.0 * k, b.oy) + ";PU "
+                     + punkt(b.ox, b.oy - 100.0 * k) + ";PD " + punkt(b.ox, b.oy + 100.0 * k));
+    HPGLZeile(d, ";PU " + punkt(b.ox, b.oy) + ";CI " + hpglZahl(30.0 * k) + " 1");
+
+    double x = 0, y = 0;
+    b.aufBlatt(m.a, 0, x, y);
+    std::string rand = ";PU " + punkt(x, y) + ";PD ";
+    for (int n = 1;; ++n) {
+        const double th = std::min(0.05 * n, 6.283);
+        b.aufBlatt(m.a * std::cos(th), m.b * std::sin(th), x, y);
+        rand += " " + punkt(x, y);
+        if (th >= 6.283)
+            break;
+    }
+    HPGLZeile(d, rand);
+    double x1 = 0, y1 = 0;
+    b.aufBlatt(0, 2 * m.b, x, y);
+    b.aufBlatt(0, -1.2 * m.b, x1, y1);
+    HPGLZeile(d, ";PU " + punkt(x, y) + ";PD " + punkt(x1, y1));
+    schreibeMarke(d, b, m.c, k, "A", 80.0 * k);
+    schreibeMarke(d, b, Lp * cosPsi + m.c, k, "S", 120.0 * k);
+
+    for (const KegelStunde& st : kk.stunden) {
+        HPGLZeile(d, st.voll ? ";SP 3" : ";SP 2");
+        PlotZug zug(d, b, true);
+        for (int i = 2; i <= kk.letztesPaar(); ++i) {
+            const KegelPunkt p = kk.punkt(i, st.t);
+            b.aufBlatt(p.x, p.y, x, y);
+            if (i == 2)
+                zug.start(x, y);
+            else
+                zug.punkt(x, y, p.ok && p.r > 1.05);
+        }
+    }
+
+    HPGLZeile(d, ";SP 3;SI " + RealStr(0.24 * k, 6, 2) + " " + RealStr(0.32 * k, 6, 2));
+    for (const KegelStunde& st : kk.stunden) {
+        if (!st.voll || st.stunde % 2 != 0)
+            continue;
+        const KegelPunkt p = kk.punkt(kk.KegelnaechstesPaar, st.t);
+        if (!p.ok || p.r <= 1.1)
+            continue;
+        b.aufBlatt(p.x, p.y, x, y);
+        verkuerzeZumFuss(x, y, b.ox, b.oy, 220.0 * k);
+        HPGLZeile(d, ";PU " + punkt(x, y) + ";" + hpglLabel(IntStr(st.stunde)));
+    }
+
+    HPGLZeile(d, ";SP 4;PU " + RealStr(60.0 * k, 6, 0) + " " + RealStr(192.0 * k, 6, 0) + ";"
+                     + hpglLabel(std::string(texteText(s, 222)) + blattName));
+
+    for (const KegelDatumslinie& l : kk.datumslinien) {
+        HPGLZeile(d, l.haupt ? ";SP 6" : ";SP 7");
+        const double h0 = kegelHalberTagbogen(kk.paare.paar[static_cast<std::size_t>(l.paar)].DeklMittel, phi);
+        const int schritte = static_cast<int>(std::floor((2 * h0 - 0.2) / 0.1 + 1e-9));
+        PlotZug zug(d, b, false);
+        for (int n = 0; n <= schritte; ++n) {
+            const KegelPunkt p = kk.punkt(l.paar, 12 - h0 + 0.1 * (n + 1));
+            b.aufBlatt(p.x, p.y, x, y);
+            zug.punkt(x, y, p.ok && p.r * p.r > 1.05);
+        }
+    }
+
+    HPGLZeile(d, ";SP 4");
+    schreibeLegende(s, d, k, legendeX, legendeY, ebene, L);
+    HPGLZeile(d, ";PU " + punkt(0.95 * b.breite, 256.0 * k) + ";" + hpglLabel("S"));
+    return {};
+}
+
+} // namespace umbrin

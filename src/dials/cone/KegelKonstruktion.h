@@ -1,0 +1,85 @@
+#pragma once
+// One construction of the mean-time dial with a cone: the tables, the footprint, the hour
+// times and the chosen date lines, shared by the screen drawing, the plot, the graph and the
+// information drawing. Each construction builds its own; nothing is kept between them.
+#include "core/State.h"
+#include "dials/cone/KegelGeometrie.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace umbrin {
+
+// One record of the table of drawn date lines: the pair, its days and the relative distance
+// (x/a)^2 + (y/b)^2 of its noon point from the footprint.
+struct TDatumslinie {
+    std::uint8_t Paar = 0;
+    std::int32_t Tag1 = 999;
+    std::int32_t Tag2 = 0;
+    double AbstandMittag = 9999.0;
+};
+// 21 records; the last one is the exchange slot of the sort and keeps Tag1 = 999, the mark
+// at which readers stop.
+inline constexpr int kDatumslinienPlatz = 21;
+using DatumslinienTabelle = std::array<TDatumslinie, kDatumslinienPlatz>;
+
+// One hour line: its clock hour, whether it is a full hour, and the time at which the
+// equivalent horizontal dial is walked.
+struct KegelStunde {
+    int stunde = 0;
+    bool voll = false;
+    double t = 0;
+};
+
+// One date line to draw: its pair and whether it is a main line (the stronger style).
+struct KegelDatumslinie {
+    int paar = 0;
+    bool haupt = false;
+};
+
+// A point of the dial in the dial frame, and whether it counts.
+struct KegelPunkt {
+    double x = 0;
+    double y = 0;
+    bool ok = false;
+    double r = 0; // sqrt((x/a)^2 + (y/b)^2): 1 on the footprint
+};
+
+struct Kegelkonstruktion {
+    KegelEbene ebene;
+    int variante = 0; // ebene div 3: which day's edge comes first
+    KegelMasse masse;
+    SonnenTage tage;
+    TagPaare paare;
+    std::array<int, 12> Datumsindex{};
+    int KegelnaechstesPaar = 1;
+    std::vector<KegelStunde> stunden;
+    std::vector<KegelDatumslinie> datumslinien;
+    DatumslinienTabelle tabelle{};
+
+    // The hour point of pair i at time t (a fresh point: nothing is left over from another).
+    KegelPunkt punkt(int i, double t) const;
+    // The pairs an hour line walks: 2 .. the last with Tag1 > 0, at most kLetztesPaar.
+    int letztesPaar() const { return letztes; }
+    int letztes = 1;
+};
+
+// Why the cone cannot be built: the footprint's refusal (angles too small, psi <= alpha, or
+// psi + alpha >= 180), else the refusal of a cone too wide at its apex; empty when it can be.
+std::string kegelAblehnung(const AppState& s);
+
+// Builds the construction for a cone axis of length L (drawing units) on the plane ebene.
+// The state must have passed kegelAblehnung.
+Kegelkonstruktion baueKegelkonstruktion(const AppState& s, double L, std::uint8_t ebene);
+
+// Sub-steps per hour of the hour lines (1 for " 60 min" .. 4 for " 15 min").
+int kegelUnterteilung(const AppState& s);
+
+// The times from sunrise to sunset of the equivalent dial for a declination: the half-day arc
+// H0 in hours (cos H0 clamped to -1..1).
+double kegelHalberTagbogen(double dekl, double phi);
+
+} // namespace umbrin

@@ -1,0 +1,420 @@
+// The ring dial's band or bands on a canvas: the hour curves over the declination rows, and
+// each band's scale of signs, frame, hole mark and glyphs.
+#include "dials/ring/RingZeichnung.h"
+
+#include "core/Rounding.h"
+#include "core/Sonne.h"
+#include "core/Vorzeichen.h"
+#include "core/Winkel.h"
+#include "dials/TextGedreht.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+namespace umbrin {
+namespace {
+
+constexpr Farbe kGrau = 0x808080;
+constexpr Farbe kRot = 0x0000FF;
+constexpr Farbe kGruen = 0x008000;
+
+double begrenzt(double delta, double grenze)
+{
+    return std::fabs(delta) > grenze ? grenze * Vorzeichen(delta) : delta;
+}
+
+// Declination of row r of the hour curves of the current band.
+double zeilenDekl(const RingZeichnung& z, int r)
+{
+    double delta = 0;
+    double loch = 0;
+    switch (z.band) {
+    case RingBand::Einzel:
+        delta = begrenzt(r - z.epsRund, z.epsRund);
+        loch = z.lochVersatz;
+        break;
+    case RingBand::Sommer:
+        delta = begrenzt(r, z.epsRund);
+        loch = z.deklOben;
+        break;
+    case RingBand::Winter:
+        delta = begrenzt(-r, z.epsRund);
+        loch = z.deklUnten;
+        break;
+    }
+    return std::fabs(delta + 1e-6 - loch) <= 0.5 ? loch : delta;
+}
+
+// Half-day arc (degrees) of a day of declination delta: 0 or 180 where the sun does not
+// rise or set.
+double halbbogen(double phi, double delta)
+{
+    const double q = -SinGrad(std::fabs(phi)) * SinGrad(delta) / (CosGrad(phi) * CosGrad(delta));
+    if (std::fabs(q) < 1e-12)
+        return 90;
+    return InGrad(std::acos(std::clamp(q, -1.0, 1.0)));
+}
+
+std::string stundenText(int h) { return std::to_string(h); }
+
+} // namespace
+
+int RingZeichnung::gerundet(double x) const { return static_cast<int>(roundHalfEven(x)); }
+
+double RingZeichnung::lochDekl() const
+{
+    switch (band) {
+    case RingBand::Einzel: return lochVersatz;
+    case RingBand::Sommer: return deklOben;
+    case RingBand::Winter: return deklUnten;
+    }
+    return 0;
+}
+
+int RingZeichnung::zeile(double delta) const
+{
+    switch (band) {
+    case RingBand::Einzel: return gerundet(yTop + (eps - delta) * Bu / (2 * eps));
+    case RingBand::Sommer: return gerundet(yTop + (eps - delta) * Bu / eps);
+    case RingBand::Winter: return gerundet(yTop - delta * Bu / eps);
+    }
+    return yTop;
+}
+
+double RingZeichnung::ziel(double delta) const
+{
+    return ringZiel(delta, lochDekl(), B, band == RingBand::Einzel ? 2 * eps : eps);
+}
+
+double RingZeichnung::lochwinkel(double delta) const
+{
+    if (!s.Schalter.ZwoelfUhrHorizontal)
+        return alpha;
+    return band == RingBand::Einzel ? alpha + 2 * (eps - delta) : alpha + 2 * std::fabs(delta);
+}
+
+int RingZeichnung::inEbene(double delta, double h) const
+{
+    if (s.Schalter.ZwoelfUhrHorizontal)
+        return gerundet(xRef + 2 * L - 2 * Ru * kRad * (90 - std::fabs(phi) + delta - h));
+    return gerundet(ringX(massstab(), h));
+}
+
+RingPunkt ringPunkt(RingZeichnung& z, double delta, double h, double sichtbarAb, bool& okVorher)
+{
+    RingPunkt p;
+    p.X0 = z.inEbene(delta, h);
+    p.y = z.zeile(delta);
+    p.sichtbar = h > sichtbarAb;
+    double K = 0;
+    if (h > 0) {
+        double Q = 0, S = 0;
+        sucheRingWinkel(Q, S, K, z.D, z.lochwinkel(delta), h, z.ziel(delta), okVorher);
+    }
+    p.ok = okVorher;
+    p.P = p.X0 + z.Ru * K * kRad;
+    if (p.sichtbar)
+        z.groessteP = std::max(z.groessteP, p.P);
+    return p;
+}
+
+void RingKurve::punkt(const RingPunkt& p)
+{
+    if (erster_) {
+        vorher_ = p;
+        erster_ = false;
+    }
+    if (p.sichtbar) {
+        Canvas& c = z_.c;
+        const int modus = z_.s.Schalter.RingExakt;
+        if (modus == 1 || modus == 2) {
+            const Farbe farbe = c.pen().color;
+            if (modus == 2)
+                c.setPenColor(kGrau);
+            if (p.ok && vorher_.ok) {
+                c.moveTo(z_.gerundet(vorher_.P), vorher_.y);
+                c.lineTo(z_.gerundet(p.P), p.y);
+            } else if (p.ok) {
+                const int x = z_.gerundet(p.P);
+                const CanvasBrush pinsel = c.brush();
+                c.setBrushStyle(BrushStyle::Clear);
+                c.ellipse(x - 2, p.y - 2, x + 2, p.y + 2);
+                c.setBrush(pinsel);
+            }
+            c.setPenColor(farbe);
+        }
+        if (modus == 0 || modus == 2) {
+            c.moveTo(vorher_.X0, vorher_.y);
+            c.lineTo(p.X0, p.y);
+        }
+        if (modus == 2 && p.ok && p.X0 != z_.gerundet(p.P)) {
+            c.moveTo(p.X0, p.y);
+            c.lineTo(z_.gerundet(p.P), p.y);
+        }
+    }
+    vorher_ = p;
+}
+
+void zeichneRingStunden(RingZeichnung& z)
+{
+    const AppState& s = z.s;
+    Canvas& c = z.c;
+    const bool einzel = z.band == RingBand::Einzel;
+    const int zeilen = einzel ? 48 : 25;
+    const int beschriftung = einzel ? 20 : (z.band == RingBand::Sommer ? 11 : 8);
+    const double sichtbarAb = einzel ? -1 : -0.5;
+    const double ref = einzel && z.temporal ? 6 : 12;
+    const bool vormittags = z.bis - ref < ref - z.von;
+    const int modus = s.Schalter.RingExakt;
+    for (int stunde = z.gerundet(z.von); stunde <= z.gerundet(z.bis); ++stunde) {
+        for (int j = 0; j < z.n; ++j) {
+            const double t = stunde + static_cast<double>(j) / z.n;
+            if (t > z.bis + 1e-9)
+                continue;
+            if (j == 0) {
+                c.setPenColor(z.temporal ? s.Farben[9] : s.Farben[1]);
+                c.setFontColor(c.pen().color);
+            } else {
+                c.setPenColor(s.Farben[2]);
+            }
+            if (!z.bildschirm)
+                c.setPenWidth(j == 0 ? 3 : 1);
+            RingKurve kurve(z);
+            bool ok = false;
+            for (int i = 0; i < zeilen; ++i) {
+                const int r = einzel ? 47 - i : i;
+                const double delta = zeilenDekl(z, r);
+                const double tau = z.temporal ? (t - 6) * halbbogen(z.phi, delta) / 6 : (t - 12) * 15;
+                double h = 0, az = 0;
+                AzimutHoehe(h, az, std::fabs(z.phi), delta, tau);
+                const RingPunkt p = ringPunkt(z, delta, h, sichtbarAb, ok);
+                kurve.punkt(p);
+                const bool seite = vormittags ? stunde <= ref : stunde >= ref;
+                if (j != 0 || r != beschriftung || p.X0 <= z.xRef || !seite)
+                    continue;
+                const int xP = modus == 0 ? p.X0 : z.gerundet(p.P);
+                if (einzel) {
+                    const int x = modus == 0 ? p.X0 + z.fh : z.gerundet(p.P + z.fh);
+                    TextOutGedreht(c, x, p.y, stundenText(stunde), 400, z.fh, 90);
+                } else if (z.temporal) {
+                    const int y = z.gerundet(p.y + z.fh + 0.6 * z.fh * Vorzeichen(6 - stunde));
+                    TextOutGedreht(c, xP, y, stundenText(stunde), 400, z.fh, 90);
+                } else {
+                    TextOutGedreht(c, xP, p.y - z.fh, stundenText(stunde), 400, z.fh, 90);
+                }
+            }
+        }
+    }
+    if (!z.bildschirm)
+        c.setPenWidth(1);
+}
+
+double einzelbandEnde(const RingZeichnung& z)
+{
+    if (z.s.Schalter.RingExakt != 0)
+        return z.groessteP;
+    if (std::fabs(z.phi) < z.epsRund + 0.05)
+        return z.xRef + 180 * kRad * z.Ru;
+    return z.xRef + 2 * kRad * z.Ru * (90 - std::fabs(z.phi) + z.epsRund);
+}
+
+namespace {
+
+// A zodiac glyph turned by 90 degrees; south of the equator the opposite sign.
+void glyphe(RingZeichnung& z, int zeichen, int x, int y)
+{
+    if (z.phi <= 0)
+        zeichen = zeichen <= 6 ? zeichen + 6 : zeichen - 6;
+    TextOutGedreht(z.c, x, y, std::string(1, static_cast<char>('^' + zeichen - 1)), 400, z.g, 90);
+}
+
+void waagrecht(Canvas& c, int x0, int x1, int y)
+{
+    c.moveTo(x0, y);
+    c.lineTo(x1, y);
+}
+
+void rahmen(RingZeichnung& z, double E)
+{
+    Canvas& c = z.c;
+    c.setBrushStyle(BrushStyle::Clear);
+    c.setPenColor(z.s.Farben[0]);
+    c.rectangle(z.xLeft, z.yTop - z.rand, z.gerundet(E + z.rand), z.gerundet(z.yTop + z.Bu + z.rand));
+    c.setBrushStyle(BrushStyle::Solid);
+}
+
+void bogenUndZusatzlinien(RingZeichnung& z)
+{
+    const AppState& s = z.s;
+    if (s.Schalter.ZwoelfUhrHorizontal) {
+        zeichneRingLegende(z);
+        return;
+    }
+    if (s.Schalter.Babylonisch)
+        zeichneRingStundenskala(z, false);
+    if (s.Schalter.Italienisch)
+        zeichneRingStundenskala(z, true);
+}
+
+} // namespace
+
+void zeichneEinzelband(RingZeichnung& z)
+{
+    const AppState& s = z.s;
+    Canvas& c = z.c;
+    z.band = RingBand::Einzel;
+    z.groessteP = z.xRef;
+    z.L = ringHoechsterBogen(z.massstab(), z.phi, false, std::fabs(z.phi) <= z.epsRund, z.epsRund);
+    const int unten = z.gerundet(z.yTop + z.Bu);
+    c.setPenColor(s.Farben[3]);
+    c.moveTo(z.xRef, unten);
+    c.lineTo(z.xRef, z.yTop);
+    c.moveTo(z.xRef - 3 * z.fh, unten);
+    c.lineTo(z.xRef - 3 * z.fh, z.yTop);
+    c.setPenColor(s.Farben[1]);
+    zeichneRingStunden(z);
+
+    const double E = einzelbandEnde(z);
+    const auto zeileVon = [&](double d) { return z.yTop + z.gerundet(z.Bu * 0.5 * (1 - d / z.eps)); };
+    const int links = z.xRef - z.gerundet(2.65 * z.fh);
+    c.setPen({s.Farben[3], 1, PenStyle::Solid});
+    c.setFontColor(s.Farben[3]);
+    for (int k = 0; k <= 6; ++k)
+        waagrecht(c, links, z.gerundet(E), zeileVon(s.DeklTabelle[6 * k]));
+    rahmen(z, E);
+    c.setPenColor(s.Farben[10]);
+    for (int k = 0; k <= 5; ++k) {
+        waagrecht(c, links, z.gerundet(E), zeileVon(s.DeklTabelle[6 * k + 2]));
+        waagrecht(c, links, z.gerundet(E), zeileVon(s.DeklTabelle[6 * k + 4]));
+    }
+    c.setPenColor(s.Farben[3]);
+    c.moveTo(z.gerundet(E), z.yTop);
+    c.lineTo(z.gerundet(E), unten);
+
+    c.setPenColor(s.Farben[0]);
+    c.setFontColor(s.Farben[0]);
+    const CanvasBrush pinsel = c.brush();
+    c.setBrush({s.Farben[0], BrushStyle::Solid});
+    c.fillRect(z.xRef - z.gerundet(0.6 * z.fh), z.yTop + 1, z.xRef, unten);
+    c.setBrush(pinsel);
+    const int yLoch = z.gerundet(z.yTop + (z.eps - z.lochVersatz) * (z.Bu / 2) / z.eps);
+    const int r = z.gerundet(0.3 * z.fh);
+    c.setPenColor(kRot);
+    c.setBrushStyle(BrushStyle::Clear);
+    c.ellipse(z.xRef - r, yLoch - r, z.xRef + r, yLoch + r);
+    c.setBrushStyle(BrushStyle::Solid);
+    c.setPenColor(s.Farben[0]);
+    c.setFontName("Wingdings");
+    for (int k = 0; k <= 6; ++k) {
+        const int y = zeileVon(s.DeklTabelle[6 * k]);
+        if (k <= 5) {
+            const int yG = (k == 0 || k == 5) ? y + 1 + z.g : y + z.gerundet(1.3 * z.g);
+            glyphe(z, k + 4, z.gerundet(z.xRef - 1.8 * z.fh), yG);
+        }
+        if (k >= 1)
+            glyphe(z, k < 4 ? 4 - k : 16 - k, z.gerundet(z.xRef - 2.5 * z.fh), y - z.gerundet(0.25 * z.g));
+    }
+    c.setFontName("Arial");
+
+    if (s.Schalter.ZwoelfUhrHorizontal) {
+        c.setPenColor(s.Farben[7]);
+        std::vector<CanvasPoint> bogen;
+        for (int k = 0; k <= 36; ++k) {
+            const double d = s.DeklTabelle[k];
+            bogen.push_back({z.gerundet(z.xRef + 2 * z.L - 2 * z.Ru * kRad * (90 - std::fabs(z.phi) + d)),
+                             z.gerundet(z.yTop + (z.eps - d) * z.Bu / (2 * z.eps))});
+        }
+        c.polyline(bogen);
+    }
+    bogenUndZusatzlinien(z);
+    z.groessteP = E;
+}
+
+void zeichneZweiBaender(RingZeichnung& z, double& endeSommer, double& endeWinter)
+{
+    const AppState& s = z.s;
+    Canvas& c = z.c;
+    z.yTop += z.tick;
+    const double ref = z.temporal ? 6 : 12;
+    if (z.von < ref && ref < z.bis) {
+        if (ref - z.von <= z.bis - ref)
+            z.von = ref;
+        else
+            z.bis = ref;
+    }
+    const double p = std::fabs(z.phi);
+    for (const RingBand band : {RingBand::Sommer, RingBand::Winter}) {
+        z.band = band;
+        const bool winter = band == RingBand::Winter;
+        z.yTop += 2 * z.tick;
+        if (winter)
+            z.yTop = z.gerundet(z.yTop + z.Bu) + z.H / 12;
+        z.L = ringHoechsterBogen(z.massstab(), z.phi, winter, p < z.epsRund, z.eps);
+        z.groessteP = z.xRef;
+        c.setPenColor(s.Farben[1]);
+        zeichneRingStunden(z);
+
+        double E = 0;
+        if (!winter) {
+            if (s.Schalter.RingExakt == 0)
+                E = p < z.epsRund ? z.xRef + 180 * kRad * z.Ru : z.xRef + 2 * kRad * z.Ru * (90 - p + z.epsRund);
+            else
+                E = z.groessteP;
+        } else if (s.Schalter.RingExakt == 0) {
+            E = z.xRef + 2 * kRad * z.Ru * (90 - p);
+        } else {
+            bool ok = false;
+            E = ringPosition(z.massstab(), z.phi, z.B, z.D, z.alpha, z.deklUnten, 0, ok);
+        }
+        (winter ? endeWinter : endeSommer) = E;
+
+        const int unten = z.gerundet(z.yTop + z.Bu + 1);
+        c.setPen({s.Farben[3], 1, PenStyle::Solid});
+        const CanvasBrush pinsel = c.brush();
+        c.setBrushStyle(BrushStyle::Clear);
+        c.rectangle(z.xLeft + 1, z.yTop, z.xRef + 1, unten);
+        c.rectangle(z.xRef - z.gerundet(0.3 * z.g), z.yTop, z.xRef + 1, unten);
+        c.setBrush(pinsel);
+        const int links = z.xRef - z.gerundet(2.6 * z.g);
+        for (int k = 0; k <= 9; ++k) {
+            const double d = s.DeklTabelle[winter ? 2 * k + 18 : 2 * k];
+            const int y = z.zeile(d);
+            c.setPenColor(k % 3 == 0 ? s.Farben[0] : s.Farben[10]);
+            waagrecht(c, links, z.gerundet(E), y);
+            if (k == 3 || k == 6)
+                waagrecht(c, links, z.gerundet(E), z.bildschirm ? y - 1 : y + 1);
+        }
+        c.setPenColor(s.Farben[3]);
+        c.moveTo(z.gerundet(E), z.yTop);
+        c.lineTo(z.gerundet(E), z.gerundet(z.yTop + z.Bu));
+        c.setPenColor(s.Farben[0]);
+        const int xStrich = z.xRef - z.gerundet(2.65 * z.g);
+        c.moveTo(xStrich, z.yTop);
+        c.lineTo(xStrich, z.gerundet(z.yTop + z.Bu));
+        // Each band's hole mark stands at that band's own hole declination.
+        const int yLoch = z.zeile(z.lochDekl());
+        const int r = z.gerundet(0.3 * z.fh);
+        c.setPenColor(kGruen);
+        c.setBrushStyle(BrushStyle::Clear);
+        c.ellipse(z.xRef - r, yLoch - r, z.xRef + r, yLoch + r);
+        c.setBrushStyle(BrushStyle::Solid);
+        c.setPenColor(s.Farben[0]);
+        c.setFontColor(s.Farben[0]);
+        c.setFontName("Wingdings");
+        for (int k = 0; k <= 3; ++k) {
+            const int y = z.zeile(s.DeklTabelle[winter ? 18 + 6 * k : 6 * k]);
+            if (k < 3) {
+                const int yG = (k == 0) ? y + 1 + z.g : y + z.gerundet(1.3 * z.g);
+                glyphe(z, winter ? k + 7 : k + 4, z.gerundet(z.xRef - 1.8 * z.g), yG);
+            }
+            if (k > 0)
+                glyphe(z, winter ? 13 - k : 4 - k, z.gerundet(z.xRef - 2.5 * z.g), y - z.gerundet(0.25 * z.g));
+        }
+        c.setFontName("Arial");
+        bogenUndZusatzlinien(z);
+        rahmen(z, E);
+    }
+}
+
+} // namespace umbrin

@@ -1,0 +1,72 @@
+#pragma once
+// Geometry of the ring dial: a metal ring of inner diameter D hangs from a cord in a vertical
+// plane; sunlight enters through a small hole at the angle alpha from the suspension point
+// and makes a light spot on the inner surface opposite, where the band of hour lines is
+// engraved. The band is the unrolled inner surface: its left end stands for the top of the
+// ring, and a sun at altitude h puts its spot 2h + alpha from the top.
+//
+// When the hole sits at another row of the band than the day's declination, the ring must
+// be turned sideways out of the sun's azimuth until the spot reaches the day's row; the turn
+// also moves the spot along the ring by the correction angle K. Angles in degrees, lengths in
+// millimetres unless a caller scales them.
+#include <cstdint>
+
+namespace umbrin {
+
+// Light spot of one ray. D: inner diameter (mm); c: hole angle from the top (degrees);
+// b: sun altitude (degrees); a: turn of the ring's plane out of the sun's azimuth (degrees).
+// K: shift of the spot along the ring caused by the turn (degrees of the ring's circle);
+// S: height of the spot over the centre divided by the radius; Q: sideways offset of the
+// spot across the ring's width (mm). A ray that runs parallel to the ring's axis (b 0, a 90)
+// reaches no wall: the result is false and K, S, Q are 0.
+bool ringLichtfleck(double& K, double& S, double& Q, double D, double c, double b, double a);
+
+// The same for one sun altitude b and hole angle c and many turns a: the sines and cosines
+// of b and c are taken once. quer gives the sideways offset Q alone.
+class RingStrahl {
+public:
+    RingStrahl(double D, double c, double b);
+    bool fleck(double a, double& K, double& S, double& Q) const;
+    bool quer(double a, double& Q) const;
+
+private:
+    bool sehne(double a, double& t, double& ca, double& sa) const;
+    double R_, b_, c_, sb_, cb_, sc_, cc_;
+};
+
+// The turn at which the spot has moved sideways by T (mm): the results are those of
+// ringLichtfleck at that turn, found by a coarse, a backward and a fine walk of the turning
+// angle. ok is false (and K 0) when no turn below 90 degrees reaches T. A target reached by
+// a turn below 0.02 degrees counts as none: K = Q = 0 with ok true. Callers search only for
+// suns above the horizon (b > 0).
+void sucheRingWinkel(double& Q, double& S, double& K, double D, double c, double b, double T, bool& ok);
+
+// The sideways distance (mm) the spot must travel on a band B wide whose rows span
+// `spanne` degrees of declination, from the hole's row deltaLoch to the day's row delta.
+double ringZiel(double delta, double deltaLoch, double B, double spanne);
+
+// How a drawing scales the band: the ring radius in drawing units and the band's left
+// reference x_ref (the hole line), plus the obliquity that spans the bands.
+struct RingMassstab {
+    double Ru = 0;
+    double xRef = 0;
+    double eps = 23.44;
+};
+
+// In-plane position along the band of a spot of a sun at altitude h: x_ref + 2 Ru h.
+double ringX(const RingMassstab& m, double h);
+
+// The corrected spot of the equinox noon on the winter band: the band's end in the modes
+// that show the deflection. x = Round(x_ref + 2 Ru (90 - |phi|)) + Ru K with K from the
+// search at the altitude 90 - |phi| for the target |B d2 - B d1| / eps. The same routine
+// serves the screen drawing and the plot (each with its own scale).
+double ringPosition(const RingMassstab& m, double phi, double B, double D, double c, double d2, double d1,
+                    bool& ok);
+
+// Arc of the band's highest noon sun (drawing units), for the variant with the noon line
+// straight across the band: Ru (90 - |phi|) on a winter band; elsewhere Ru 90 when the
+// latitude lies within the bound (innen), else Ru (90 - |phi| + zusatz), zusatz being the
+// obliquity the caller's layout adds.
+double ringHoechsterBogen(const RingMassstab& m, double phi, bool winterBand, bool innen, double zusatz);
+
+} // namespace umbrin

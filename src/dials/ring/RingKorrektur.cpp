@@ -1,0 +1,182 @@
+#include "dials/ring/RingKorrektur.h"
+
+#include "core/Rounding.h"
+#include "core/SafeSave.h"
+#include "core/Sprachdienst.h"
+#include "core/TextEncoding.h"
+#include "core/Zahlenformat.h"
+#include "dials/ring/RingGeometrie.h"
+
+#include <cmath>
+#include <functional>
+#include <vector>
+
+namespace umbrin {
+namespace {
+
+constexpr Farbe kGrau = 0x808080;
+constexpr Farbe kBlau = 0xFF0000;
+constexpr Farbe kMarine = 0x800000;
+
+int rund(double x) { return static_cast<int>(roundHalfEven(x)); }
+
+// Walks the turns of the ring for the altitudes 2.5 i, i = 0..letzteHoehe; for each step
+// whose spot is inside the wall, `schritt` gets the altitude index, the altitude, K, S and the relative
+// offset 2Q/D. A walk ends once the relative offset passes 1.01.
+void laufe(double alpha, double D, int letzteHoehe,
+           const std::function<void(int, double, double, double, double)>& schritt)
+{
+    for (int i = 0; i <= letzteHoehe; ++i) {
+        const double b = 2.5 * i;
+        const RingStrahl strahl(D, alpha, b);
+        for (int k = 0; k <= 12000; ++k) {
+            double K = 0, S = 0, Q = 0;
+            if (!strahl.fleck(0.01 * k, K, S, Q))
+                continue;
+            const double r = 2 * Q / D;
+            if (r > 1.01)
+                break;
+            schritt(i, b, K, S, r);
+        }
+    }
+}
+
+std::string tabellenZeile(double r, double b, double S, double K)
+{
+    return "rel. offset=" + RealStr(r, 7, 5) + "   hsun=" + RealStr(b, 4, 1) + "°   yd=" + RealStr(S, 9, 6) +
+           "   beta=" + RealStr(K, 7, 4) + "\r\n";
+}
+
+} // namespace
+
+std::string schoenerTabelle(double alpha, double D)
+{
+    std::string text = "Ring Dial - Offset Correction  (alpha=" + RealStr(alpha, 4, 1) + "deg)\r\n";
+    laufe(alpha, D, 50, [&](int, double b, double K, double S, double r) {
+        if (std::fabs(r - 1.0) <= 0.001)
+            text += tabellenZeile(r, b, S, K);
+    });
+    return text + " \r\n";
+}
+
+Konstruktionsmeldungen zeichneRingKorrektur(const AppState& s, Canvas& c, int W, int H, bool bildschirm,
+                                            bool grosserBildschirm, double alpha, double D, bool tabelleSchreiben,
+                                            const std::filesystem::path& ordner)
+{
+    Konstruktionsmeldungen meldungen;
+    if (D <= 0 || W <= 0 || H <= 0) {
+        if (D <= 0)
+            meldungen.push_back({PromptTitle::Fehler, PromptIcon::Error,
+                                 s.Sprachspalte == 2 ? "Ring diameter must be greater than 0!"
+                                                     : "Ringdurchmesser muss größer als 0 sein!"});
+        return meldungen;
+    }
+    // The table goes to a temporary file beside its target and replaces it only when complete.
+    SafeFileWriter tabelle;
+    const std::filesystem::path ziel = ordner / kSchoenerTabelle;
+    if (tabelleSchreiben && !tabelle.open(ziel))
+        meldungen.push_back(
+            {PromptTitle::Fehler, PromptIcon::Error, std::string("Open error: File  ") + kSchoenerTabelle});
+
+    const double ux = 0.85 * W / 100, uy = 0.8 * H / 100, hp = 0.8 * H;
+    c.setBrushStyle(BrushStyle::Clear);
+    c.setPen({FarbeSchwarz, 1, PenStyle::Solid});
+    c.setFont({"Arial", bildschirm ? (grosserBildschirm ? 16 : 12) : 40, true, FarbeSchwarz});
+    const double f = c.fontHeight();
+    const int x0 = bildschirm ? rund(9 * ux) : rund(6 * ux);
+    const int y0 = bildschirm ? rund(3.2 * f + 4 * uy) : rund(3.2 * f + 4 * ux);
+    c.textOut(rund(5 * ux), rund(4.5 * uy),
+              std::string(texteText(s, 182)) + RealStr(alpha, 4, 0) + " " + std::string(texteText(s, 105)) + "). " +
+                  std::string(texteText(s, 228)));
+
+    // Axes.
+    c.setFont({"Times New Roman", c.fontHeight(), false, FarbeSchwarz});
+    const int yb = rund(y0 + hp);
+    c.moveTo(x0, yb);
+    c.lineTo(x0, rund(y0 - 3 * uy));
+    c.lineTo(rund(x0 - 0.6 * ux), rund(y0 - uy));
+    c.moveTo(x0, rund(y0 - 3 * uy));
+    c.lineTo(rund(x0 + 0.6 * ux), rund(y0 - uy));
+    c.textOut(rund(x0 + ux), rund(y0 - 3 * ux), std::string(texteText(s, 197)));
+    const int xe = rund(x0 + 95 * ux);
+    c.moveTo(x0, yb);
+    c.lineTo(xe, yb);
+    c.lineTo(rund(xe - 2 * ux), rund(y0 + hp - 0.6 * uy));
+    c.moveTo(xe, yb);
+    c.lineTo(rund(xe - 2 * ux), rund(y0 + hp + 0.6 * uy));
+    c.textOut(rund(xe - ux), rund(y0 + hp + 0.2 * f), std::string(texteText(s, 196)));
+    c.setFontColor(FarbeKastanie);
+    c.textOut(rund(xe - ux), rund(y0 + hp + 1.5 * f), std::string(texteText(s, 192)));
+
+    // Grid: sun altitude (and twice it, the length of the hour line) across, the relative
+    // offset up.
+    c.setFont({"Arial", c.fontHeight(), false, FarbeSchwarz});
+    c.moveTo(x0 + rund(90 * ux) + 2, y0);
+    c.lineTo(x0 + rund(90 * ux) + 2, yb);
+    for (int i = 1; i <= 40; ++i) {
+        const int x = x0 + rund(2.5 * ux * i);
+        c.setPenColor(i % 8 == 0 ? FarbeRot : (i % 2 == 0 ? FarbeSchwarz : kGrau));
+        c.moveTo(x, y0);
+        c.lineTo(x, y0 + rund(hp));
+        if (i % 2 == 0 && i < 37) {
+            const int xt = rund(x0 - ux + 2.5 * ux * i);
+            c.setFontColor(FarbeKastanie);
+            c.textOut(xt, rund(y0 + hp + 1.5 * f), RealStr(2.5 * i, 2, 0) + "°");
+            c.setFontColor(FarbeSchwarz);
+            c.textOut(xt, rund(y0 + hp + 0.2 * f), RealStr(5.0 * i, 2, 0) + "°");
+        }
+    }
+    const int breiteAbcd = c.textExtent("abcd").width;
+    for (int k = 0; k <= 20; ++k) {
+        const int y = y0 + rund(hp * k / 20);
+        c.setPenColor(k % 2 == 1 ? kBlau : FarbeSchwarz);
+        c.moveTo(x0, y);
+        c.lineTo(rund(x0 + 100 * ux), y);
+        if (k % 2 == 0)
+            c.textOut(x0 - breiteAbcd, rund(y0 - 1.1 * uy + (1 - k / 20.0) * hp), RealStr(k / 20.0, 3, 1));
+    }
+
+    // Each altitude's curve from its start on the base line while the spot stays within one
+    // ring radius sideways; altitudes beyond 90 degrees are only listed in the table.
+    std::vector<CanvasPoint> kurve;
+    int letzte = -1;
+    const auto zeichneKurve = [&] {
+        if (kurve.size() > 1)
+            c.polyline(kurve);
+        kurve.clear();
+    };
+    laufe(alpha, D, 36, [&](int i, double b, double K, double, double r) {
+        if (i != letzte) {
+            zeichneKurve();
+            letzte = i;
+            c.setPenColor(i % 3 == 0 ? FarbeRot : kMarine);
+            kurve.push_back({rund(x0 + 2.5 * ux * i), yb});
+        }
+        if (r <= 1.001)
+            kurve.push_back({rund(x0 + ux * (b + K / 2)), rund(y0 + (1 - r) * hp)});
+    });
+    zeichneKurve();
+    if (tabelle.isOpen()) {
+        tabelle.write(utf8ToCp1252(schoenerTabelle(alpha, D)));
+        if (tabelle.commit()) {
+            c.setBold(true);
+            c.textOut(x0 + rund(2.5 * ux * (18 - alpha / 5) + ux), rund(y0 + hp + 6 * uy),
+                      std::string("Data in file \"") + kSchoenerTabelle + "\" ");
+            c.setBold(false);
+        } else {
+            meldungen.push_back({PromptTitle::Fehler, PromptIcon::Error, tabelle.error()});
+        }
+    }
+    c.setFontColor(FarbeKastanie);
+    c.setPenColor(FarbeSchwarz);
+    c.setBrushStyle(BrushStyle::Solid);
+    return meldungen;
+}
+
+Konstruktionsmeldungen konstruiereRingKorrektur(const AppState& s, Canvas& c, int W, int H, bool grosserBildschirm)
+{
+    return zeichneRingKorrektur(s, c, W, H, true, grosserBildschirm, s.Par.RingAlpha, s.Par.RingDurchmesser,
+                                s.SchoenerTabelleSchreiben != 0, std::filesystem::path());
+}
+
+} // namespace umbrin

@@ -1,0 +1,46 @@
+#pragma once
+// What the ring dial's plot writer works with while it writes: the page, the scale, the band
+// being written, the hole declinations of this plot and the messages already shown. Shared by
+// the files of the writer; not part of its interface.
+#include "core/HPGLDatei.h"
+#include "core/State.h"
+#include "core/UserPrompt.h"
+#include "dials/ring/RingGeometrie.h"
+#include "dials/ring/RingZeichnung.h"
+
+#include <string>
+
+namespace umbrin {
+
+struct RingPlot {
+    const AppState& s;
+    HPGLDatei& datei;
+    UserPrompt& frage;
+    double D = 0, B = 0, alpha = 0;
+    static constexpr double W = 16157, H = 11040, x0 = 400;
+    static constexpr double cw = 80, ch = 128;
+    double r = 0, Bu = 0, x1 = 0, y0 = 0, h = 0;
+    double eps = 23.44, epsRund = 23.44, phi = 0;
+    bool sued = false;
+    double lochVersatz = 0, deklOben = 0, deklUnten = 0;
+    RingBand band = RingBand::Einzel;
+    double L = 0;
+    bool temporal = false;
+    int n = 1;
+    double von = 0, bis = 0;
+    bool temporalGemeldet = false;
+    bool breiteGemeldet[2] = {false, false};
+
+    void zeile(const std::string& text) const { HPGLZeile(datei, text); }
+    static std::string P(double x, double y);
+    RingMassstab massstab() const { return {r, x1, eps}; }
+    // The hour range of a band: first and last hour, one side of noon.
+    void stundenbereich();
+};
+
+// Italian (italienisch) or Babylonian hour lines of the current band.
+void schreibeRingItalBabylHPGL(RingPlot& p, bool italienisch);
+// The date scale of the sliding hole below the current band.
+void schreibeRingDatumsskalaHPGL(RingPlot& p);
+
+} // namespace umbrin

@@ -1,0 +1,275 @@
+#include "dials/ring/RingSonnenuhr.h"
+
+#include "core/Rounding.h"
+#include "core/Sprachdienst.h"
+#include "core/Winkel.h"
+#include "core/Zahlenformat.h"
+#include "dials/ring/RingZeichnung.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <string>
+
+namespace umbrin {
+namespace {
+
+constexpr Farbe kMarine = 0x800000;
+
+struct Schriften {
+    int titel, zweite, klein, schluessel;
+};
+
+Schriften schriften(bool bildschirm, bool gross)
+{
+    if (!bildschirm)
+        return {48, 36, 32, 40};
+    return gross ? Schriften{18, 16, 14, 15} : Schriften{14, 12, 11, 12};
+}
+
+// Temporal hours at high latitudes: the message on the canvas instead of a dial.
+void breitenMeldung(const AppState& s, Canvas& c, int W, int H)
+{
+    c.setFont({"Times", 30, false, kMarine});
+    c.setBrushStyle(BrushStyle::Clear);
+    const std::string text(meldungsText(s, 64));
+    const std::size_t umbruch = text.find('\n');
+    const std::string erste = text.substr(0, umbruch);
+    std::string zweite = umbruch == std::string::npos ? std::string() : text.substr(umbruch + 1);
+    if (!zweite.empty() && zweite.front() == '\r')
+        zweite.erase(0, 1);
+    c.textOut(W / 8, H / 2 - 3 * c.fontHeight() / 2, erste);
+    c.textOut(W / 5, H / 2, zweite.substr(0, 65));
+    std::string dritte;
+    if (s.Schalter.Italienisch)
+        dritte += " + " + std::string(farbLegendeText(s, 6));
+    if (s.Schalter.Babylonisch)
+        dritte += " + " + std::string(farbLegendeText(s, 7));
+    c.textOut(W / 3, H / 8, dritte);
+    c.setBrushStyle(BrushStyle::Solid);
+}
+
+void kopf(RingZeichnung& z, const Schriften& f, double Dtext, double Btext)
+{
+    const AppState& s = z.s;
+    Canvas& c = z.c;
+    const int t = z.tick, y = z.yTop;
+    c.setPen({FarbeSchwarz, 1, PenStyle::Solid});
+    c.setFont({"Arial", f.titel, true, FarbeSchwarz});
+    c.setBrushStyle(BrushStyle::Clear);
+    const int xD = z.xLeft + z.gerundet(2 * z.Ru);
+    c.polyline({{z.xLeft, y - t}, {z.xLeft, y - 4 * t}, {z.xLeft, y - 3 * t}, {xD, y - 3 * t}, {xD, y - 4 * t}});
+    const std::string titel(texteText(s, 6));
+    c.textOut(z.W / 20, y / 3 - c.fontHeight(), titel);
+    const int xU = z.xLeft + z.gerundet(std::numbers::pi * z.Ru);
+    c.polyline({{z.xLeft, y - t}, {z.xLeft, y - 2 * t}, {xU, y - 2 * t}, {xU, y - t}});
+    const int wt = c.textExtent(titel + "  ").width;
+
+    c.setFont({"Arial", f.zweite, false, FarbeSchwarz});
+    std::string zeigen = std::string(texteText(s, 143)) + std::string(texteText(s, z.temporal ? 18 : 16));
+    if (s.Schalter.Italienisch)
+        zeigen += " + " + std::string(texteText(s, 158));
+    if (s.Schalter.Babylonisch)
+        zeigen += " + " + std::string(texteText(s, 157));
+    c.textOut(z.W / 20 + wt, y / 3, zeigen);
+    const bool einzel = s.Schalter.Ganzjaehrig;
+    const std::string daten = std::string(texteText(s, 131)) + RealStr(z.phi, 6, 2) + "; " +
+                              std::string(texteText(s, 7)) + RealStr(Dtext, 5, 1) + std::string(texteText(s, 8)) +
+                              RealStr(Btext, 5, 1) + std::string(texteText(s, 9)) + RealStr(z.alpha, 5, 1) +
+                              std::string(texteText(s, 105)) + ", " + std::string(texteText(s, 191)) + " =" +
+                              RealStr(einzel ? z.lochVersatz : z.deklOben, 6, 2) + std::string(texteText(s, 105));
+    c.textOut(z.W / 20 + wt, y / 3 - c.fontHeight(), daten);
+
+    c.setFont({"Arial", z.fh, false, FarbeSchwarz});
+    c.textOut(z.xLeft + 5 * t, y - 2 * t - z.fh, std::string(texteText(s, 7)) + RealStr(Dtext, 5, 1));
+    c.textOut(xD + 8 * t, y - 2 * t - z.fh, std::string(texteText(s, 11)));
+    c.setBrushStyle(BrushStyle::Solid);
+}
+
+void tierkreisSchluessel(RingZeichnung& z, int hoehe)
+{
+    const AppState& s = z.s;
+    Canvas& c = z.c;
+    c.setBrushStyle(BrushStyle::Clear);
+    for (int q = 0; q <= 3; ++q) {
+        for (int spalte = 1; spalte <= 3; ++spalte) {
+            const int zeichen = 3 * q + spalte;
+            const int x = (3 * q + 1) * (z.W / 13);
+            const int y = z.gerundet(z.H + hoehe * (1.2 * spalte - 5));
+            c.setFont({"Wingdings", hoehe, false, s.Farben[0]});
+            c.textOut(x - 2 * hoehe, y, std::string(1, static_cast<char>('^' + zeichen - 1)));
+            int monat = (zeichen + 2) % 12;
+            if (monat == 0)
+                monat = 12;
+            c.setFont({"Arial", hoehe, false, s.Farben[0]});
+            c.textOut(x, y, "= " + std::string(tierkreisName(s, zeichen)) + "  (" + DatumsTage[monat - 1] +
+                                std::string(monatKurz(s, monat)) + " -)");
+        }
+    }
+    c.setBrushStyle(BrushStyle::Solid);
+}
+
+void fusszeile(RingZeichnung& z, double ende, double endeWinter)
+{
+    const AppState& s = z.s;
+    Canvas& c = z.c;
+    const CanvasFont vorher = c.font();
+    c.setFont({"Arial", z.gerundet(1.5 * z.fh), true, FarbeSchwarz});
+    c.setBrushStyle(BrushStyle::Clear);
+    const auto laenge = [&](double e) { return (e - z.xLeft) / std::numbers::pi / z.Ru * 180; };
+    std::string text;
+    if (s.Schalter.Ganzjaehrig) {
+        text = RealStr(laenge(ende), 5, 0) + std::string(texteText(s, 188));
+    } else {
+        const double sommer = laenge(ende), winter = laenge(endeWinter);
+        const double summe = (ende + endeWinter - 2.0 * z.xLeft) / std::numbers::pi / z.Ru * 180;
+        text = RealStr(summe, 5, 0) + " (" + RealStr(sommer, 3, 0) + " +" + RealStr(winter, 3, 0) + ")" +
+               std::string(texteText(s, 190));
+        if (summe > 360)
+            text += std::string(texteText(s, 189));
+    }
+    c.textOut(z.xLeft, z.H - 4 * c.fontHeight(), text);
+    c.setBrushStyle(BrushStyle::Solid);
+    c.setFont(vorher);
+}
+
+} // namespace
+
+std::string ringMassFehler(const AppState& s, double D, double B)
+{
+    if (D > 0 && B > 0)
+        return {};
+    return s.Sprachspalte == 2 ? "Ring diameter and ring width must be greater than 0!"
+                               : "Ringdurchmesser und Ringbreite müssen größer als 0 sein!";
+}
+
+Konstruktionsmeldungen zeichneRingsonnenuhr(const AppState& s, Canvas& c, int W, int H, bool bildschirm,
+                                            bool grosserBildschirm, double D, double alpha, double B,
+                                            UserPrompt* frage)
+{
+    Konstruktionsmeldungen meldungen;
+    const std::string fehler = ringMassFehler(s, D, B);
+    if (!fehler.empty() || W <= 0 || H <= 0) {
+        if (!fehler.empty())
+            meldungen.push_back({PromptTitle::Fehler, PromptIcon::Error, fehler});
+        return meldungen;
+    }
+    if (std::fabs(s.Par.Breite) > 65 && s.Schalter.TemporalAnzeige) {
+        breitenMeldung(s, c, W, H);
+        return meldungen;
+    }
+
+    RingZeichnung z{s, c, meldungen};
+    z.W = W;
+    z.H = H;
+    z.bildschirm = bildschirm;
+    z.grosserBildschirm = grosserBildschirm;
+    z.D = D;
+    z.alpha = alpha;
+    z.B = B;
+    z.phi = s.Par.Breite;
+    z.eps = s.DeklTabelle[0];
+    z.epsRund = s.EpsRund;
+
+    const double halbUmfang = std::numbers::pi * D / 2;
+    int m = 0;
+    if (!bildschirm) {
+        z.C = 10 * halbUmfang;
+        z.Bu = 10 * B;
+        m = 50;
+    } else if (W > 1.414 * H) {
+        z.C = H * halbUmfang * 1.41 / 295;
+        z.Bu = static_cast<double>(roundHalfEven(H * B * 1.41 / 295));
+    } else {
+        z.C = W * halbUmfang / 295;
+        z.Bu = static_cast<double>(roundHalfEven(W * B / 295));
+    }
+    double Dtext = D, Btext = B;
+    if (z.C > 0.98 * W) {
+        const std::string text(texteText(s, 198));
+        if (frage &&
+            frage->ask(PromptTitle::WasNun, PromptIcon::Question, text, PromptButtons::YesNo) == PromptAnswer::No)
+            return meldungen;
+        z.Bu = 0.95 * z.Bu * W / z.C;
+        Btext = 0.95 * W * B / z.C;
+        Dtext = 0.95 * W * D / z.C;
+        z.C = static_cast<double>(roundHalfEven(0.95 * W));
+    }
+    z.Ru = z.C / std::numbers::pi;
+    z.xLeft = std::max(m + 2, std::min(W / 20, z.gerundet((W - z.C) / 3)));
+    z.xRef = z.gerundet(z.Ru * alpha * kRad) + z.xLeft;
+    const bool einzel = s.Schalter.Ganzjaehrig;
+    z.yTop = einzel ? H / 5 : H / 12;
+    z.tick = z.yTop / 20;
+    if (einzel && z.yTop + z.Bu > H - 70)
+        z.yTop = H / 10;
+    const Schriften f = schriften(bildschirm, grosserBildschirm);
+    z.fh = f.klein;
+    z.g = (std::fabs(B - 58) < 12) ? z.gerundet(z.fh * B / 60) : z.gerundet(0.9 * z.fh);
+    z.rand = bildschirm ? (grosserBildschirm ? 3 : 2) : 8;
+
+    z.temporal = s.Schalter.TemporalAnzeige;
+    if (z.temporal) {
+        z.n = s.Schalter.TemporalIntervall + 1;
+        z.von = s.Zeiten.QuadTempVon;
+        z.bis = s.Zeiten.QuadTempBis;
+        if (z.von < 0 || z.von > 12 || z.bis < 0 || z.bis > 12) {
+            meldungen.push_back({PromptTitle::Fehler, PromptIcon::Error, std::string(meldungsText(s, 41))});
+            z.von = 6;
+            z.bis = 12;
+        }
+    } else {
+        z.n = s.Schalter.StundenIntervallSonst - '0' + 1;
+        if (z.n == 5)
+            z.n = 6;
+        z.n = std::clamp(z.n, 1, 10);
+        z.von = s.Zeiten.QuadVon;
+        z.bis = s.Zeiten.QuadBis;
+    }
+
+    // Without expert mode the hole stands for fixed declinations; the stored values stay.
+    z.lochVersatz = s.RingLochVersatz;
+    z.deklOben = s.DeklOben;
+    z.deklUnten = s.DeklUnten;
+    if (!s.ExpertenModus) {
+        if (einzel)
+            z.lochVersatz = 0;
+        else
+            z.deklOben = s.EpsRund / 2;
+    }
+
+    kopf(z, f, Dtext, Btext);
+    c.setPen({FarbeSchwarz, 1, PenStyle::Solid});
+    c.setFont({"Arial", z.fh, false, FarbeSchwarz});
+    c.setBrushStyle(BrushStyle::Clear);
+    double ende = 0, endeWinter = 0;
+    if (einzel) {
+        zeichneEinzelband(z);
+        ende = z.groessteP;
+    } else {
+        zeichneZweiBaender(z, ende, endeWinter);
+    }
+    c.setBrushStyle(BrushStyle::Solid);
+
+    bool fussAn = true, schluesselAn = true;
+    if (einzel) {
+        if (z.yTop + 1.1 * z.Bu >= H - 5 * z.fh)
+            fussAn = schluesselAn = false;
+        else if (z.yTop + z.Bu >= H - 5 * f.schluessel)
+            schluesselAn = false;
+    }
+    if (schluesselAn)
+        tierkreisSchluessel(z, f.schluessel);
+    if (fussAn)
+        fusszeile(z, ende, endeWinter);
+    return meldungen;
+}
+
+Konstruktionsmeldungen konstruiereRingSU(const AppState& s, Canvas& c, int W, int H, bool grosserBildschirm,
+                                         UserPrompt* frage)
+{
+    return zeichneRingsonnenuhr(s, c, W, H, true, grosserBildschirm, s.Par.RingDurchmesser, s.Par.RingAlpha,
+                                s.Par.RingBreite, frage);
+}
+
+} // namespace umbrin

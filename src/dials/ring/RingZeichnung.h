@@ -1,0 +1,97 @@
+#pragma once
+// What one screen or page drawing of the ring dial works with: the scale, the layout of the
+// band or bands, the fonts, the hole declinations of this drawing, and the curve drawer that
+// draws a walk over the declination rows in the chosen display of the deflection. Shared by
+// the files of the ring dial's canvas drawing; not part of its interface.
+#include "core/Canvas.h"
+#include "core/State.h"
+#include "dials/Konstruktionsmeldung.h"
+#include "dials/ring/RingGeometrie.h"
+
+namespace umbrin {
+
+enum class RingBand { Einzel, Sommer, Winter };
+
+struct RingZeichnung {
+    const AppState& s;
+    Canvas& c;
+    Konstruktionsmeldungen& meldungen;
+    int W = 0, H = 0;
+    bool bildschirm = true;
+    bool grosserBildschirm = true;
+    double D = 0, alpha = 0, B = 0; // ring in mm; the geometry always uses these
+    double C = 0;                   // half the inner circumference, drawing units
+    double Bu = 0;                  // band width, drawing units
+    double Ru = 0;                  // ring radius, drawing units
+    int xLeft = 0, xRef = 0, yTop = 0, tick = 0;
+    int fh = 11;                    // small label font height
+    int g = 10;                     // glyph height
+    int rand = 2;                   // frame distance s
+    double eps = 23.44;             // DeklTabelle[0]
+    double epsRund = 23.44;
+    double phi = 0;
+    // Hole declinations of this drawing (without expert mode some are fixed here, never in
+    // the state).
+    double lochVersatz = 0, deklOben = 0, deklUnten = 0;
+    // Hour range and subdivisions.
+    bool temporal = false;
+    int n = 1;
+    double von = 0, bis = 0;
+    // The band being drawn.
+    RingBand band = RingBand::Einzel;
+    double L = 0;                   // arc of the band's highest noon sun
+    double groessteP = 0;           // largest corrected position reached on the band
+    bool breiteGemeldet[2] = {false, false}; // Babylonian, Italian: too high a latitude said
+
+    RingMassstab massstab() const { return {Ru, static_cast<double>(xRef), eps}; }
+    int gerundet(double x) const;
+    // Row of a declination on the current band, the sideways target of the spot, the hole
+    // angle, and the declination of the band's hole.
+    int zeile(double delta) const;
+    double ziel(double delta) const;
+    double lochwinkel(double delta) const;
+    double lochDekl() const;
+    // In-plane position (rounded) of a sun at altitude h on the row of delta.
+    int inEbene(double delta, double h) const;
+};
+
+// One point of a curve over the rows: in-plane X0, corrected P, row y, visible, found.
+struct RingPunkt {
+    int X0 = 0;
+    double P = 0;
+    int y = 0;
+    bool sichtbar = false;
+    bool ok = false;
+};
+
+// Draws a curve point by point in the display mode of Schalter.RingExakt: 1 or 2 the
+// deflected curve (grey with 2), with a small circle where it begins; 0 or 2 the in-plane
+// curve; 2 a link between the two at each point.
+class RingKurve {
+public:
+    explicit RingKurve(RingZeichnung& z) : z_(z) {}
+    void punkt(const RingPunkt& p);
+private:
+    RingZeichnung& z_;
+    bool erster_ = true;
+    RingPunkt vorher_;
+};
+
+// The point of a sun at altitude h on the row of delta, with the search when the sun is up.
+// okVorher carries the found flag through rows whose sun is down.
+RingPunkt ringPunkt(RingZeichnung& z, double delta, double h, double sichtbarAb, bool& okVorher);
+
+// The curves of the local or temporal hours, of one band (the rows of the layout).
+void zeichneRingStunden(RingZeichnung& z);
+// The band's scale, frame, marks and glyphs, and its Italian/Babylonian curves or date scale.
+void zeichneEinzelband(RingZeichnung& z);
+void zeichneZweiBaender(RingZeichnung& z, double& endeSommer, double& endeWinter);
+// The one band's end after its curves.
+double einzelbandEnde(const RingZeichnung& z);
+
+// Italian (italienisch) or Babylonian hour curves of the current band.
+void zeichneRingStundenskala(RingZeichnung& z, bool italienisch);
+// Date scale for the sliding hole, below the current band.
+void zeichneRingLegende(RingZeichnung& z);
+
+} // namespace umbrin

@@ -1,0 +1,142 @@
+// The cone dial on a recording canvas: what reaches the screen and the page for each plane,
+// the refusals, the hour labels and the legend.
+#include "core/RecordingCanvas.h"
+#include "core/Sonne.h"
+#include "core/State.h"
+#include "dials/cone/KegelKonstruktion.h"
+#include "dials/cone/KegelUhr.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+using namespace umbrin;
+
+namespace {
+
+AppState zustand()
+{
+    AppState s;
+    initialisiereZustand(s);
+    s.UhrTyp = 'm';
+    s.Par.Jahr = 2021;
+    SchiefeUndTierkreis(s, s.Par.Jahr);
+    s.FusspunktX = 700;
+    s.FusspunktY = 400;
+    s.LegendeX = 40;
+    s.LegendeY = 700;
+    s.LegendeGesetzt = 1;
+    return s;
+}
+
+std::size_t anzahl(const RecordingCanvas& c, PrimitiveKind art)
+{
+    return c.select([art](const RecordedPrimitive& p) { return p.kind == art; }).size();
+}
+
+} // namespace
+
+TEST(KegelUhr, EachPlaneDrawsFootprintMarksHourAndDateLinesAndLegend)
+{
+    struct Fall {
+        std::uint8_t ebene;
+        bool gedreht;
+        const char* ebenenText;
+    };
+    for (const Fall f : {Fall{0, false, ""}, Fall{1, true, "vertikal"}, Fall{2, true, "inklinierend"}}) {
+        SCOPED_TRACE(int(f.ebene));
+        AppState s = zustand();
+        s.Par.Wandabweichung = -20;
+        s.Par.Inklination = 60;
+        RecordingCanvas c(1400, 800);
+        const Konstruktionsmeldungen m = zeichneKegelUhr(s, {}, c, 1400, 800, true, 35.0, 1.0, f.ebene);
+        EXPECT_TRUE(m.empty());
+
+        // The footprint at the scale of a 280 mm wide sheet: a = 7.587 mm, b = 10.538 mm.
+        const double mm = 1400.0 / 280;
+        const auto ellipsen = c.select([](const RecordedPrimitive& p) { return p.kind == PrimitiveKind::Ellipse; });
+        if (!f.gedreht) {
+            ASSERT_EQ(ellipsen.size(), 1u);
+            EXPECT_NEAR(ellipsen[0]->points[1].x - 700, 7.587 * mm, 1);
+            EXPECT_NEAR(ellipsen[0]->points[1].y - 400, 10.538 * mm, 1);
+        } else {
+            EXPECT_TRUE(ellipsen.empty());
+            const auto rand = c.select([&](const RecordedPrimitive& p) {
+                return p.kind == PrimitiveKind::Polyline && p.pen.color == s.Farben[3];
+            });
+            ASSERT_FALSE(rand.empty());
+            EXPECT_EQ(rand[0]->points.size(), 127u); // (a, 0), then theta = 0.05 .. 6.283
+        }
+        EXPECT_TRUE(c.hasText(" A"));
+        EXPECT_TRUE(c.hasText(" S"));
+        EXPECT_GT(c.countLines(s.Farben[2]), 50u) << "full hours";
+        EXPECT_GT(c.countLines(s.Farben[5]), 200u) << "main date lines";
+        EXPECT_TRUE(c.hasText("Sonnenuhr für mittlere Zeit (Ortszeit)"));
+        EXPECT_TRUE(c.hasText("Kegelachse: Länge= 35.00; Achsenneigung= 47.25"));
+        EXPECT_TRUE(c.hasText("Halber Oeffnungswinkel an Kegelspitze: 12.00"));
+        EXPECT_EQ(c.hasText(f.ebenenText) && *f.ebenenText, f.gedreht);
+        // Labels only at even full hours.
+        for (const std::string& t : c.texts()) {
+            if (!t.empty() && std::all_of(t.begin(), t.end(), [](char ch) { return ch >= '0' && ch <= '9'; })) {
+                EXPECT_EQ(std::stoi(t) % 2, 0) << t;
+            }
+        }
+    }
+}
+
+TEST(KegelUhr, RefusedConeEndsTheDrawingWithItsMessage)
+{
+    struct Fall {
+        double psi, alfa;
+        const char* text;
+    };
+    for (const Fall f : {Fall{30, 30, "Eingabefehler"}, Fall{120, 61, "Eingabefehler"}, Fall{5, 0.1, "Eingabefehler"}}) {
+        AppState s = zustand();
+        s.Par.KegelNeigung = f.psi;
+        s.Par.KegelOeffnung = f.alfa;
+        RecordingCanvas c(1400, 800);
+        const Konstruktionsmeldungen m = zeichneKegelUhr(s, {}, c, 1400, 800, true, 35.0, 1.0, 0);
+        ASSERT_EQ(m.size(), 1u);
+        EXPECT_NE(m[0].text.find(f.text), std::string::npos);
+        EXPECT_EQ(m[0].titel, PromptTitle::Fehler);
+        EXPECT_EQ(anzahl(c, PrimitiveKind::Ellipse), 0u) << "no stale footprint";
+        EXPECT_TRUE(c.texts().empty()) << "no legend";
+    }
+}
+
+TEST(KegelUhr, SubStepsDrawEachHourOnceAndThePageKeepsTheLegendPosition)
+{
+    for (const char intervall : {'0', '1'}) {
+        AppState s = zustand();
+        s.Schalter.StundenIntervallSonst = intervall;
+        s.Farben[1] = 0x123456; // the sub-step colour, used by nothing else
+        RecordingCanvas c(1400, 800);
+        zeichneKegelUhr(s, {}, c, 1400, 800, true, 35.0, 1.0, 0);
+        EXPECT_EQ(c.countLines(0x123456) > 0, intervall == '1') << intervall;
+    }
+
+    AppState s = zustand();
+    s.FusspunktX = 1400;
+    s.FusspunktY = 800;
+    Zeichenumgebung u;
+    u.DruckRandX = 30;
+    u.DruckRandY = 40;
+    RecordingCanvas seite(2970, 2100, true);
+    zeichneKegelUhr(s, u, seite, 2970, 2100, false, 35.0, 1.0, 1);
+    const auto titel = seite.select([](const RecordedPrimitive& p) {
+        return p.kind == PrimitiveKind::Text && p.text.find("mittlere Zeit") != std::string::npos;
+    });
+    ASSERT_EQ(titel.size(), 1u);
+    EXPECT_EQ(titel[0]->points[0], (CanvasPoint{40 + 30, 700 + 40}));
+    EXPECT_EQ(titel[0]->font.height, 40);
+    EXPECT_EQ(s.LegendeY, 700);
+    // On paper the footprint's half axis is 10 units per mm: 75.87 across.
+    const auto rand = seite.select([&](const RecordedPrimitive& p) {
+        return p.kind == PrimitiveKind::Polyline && p.pen.color == s.Farben[3];
+    });
+    ASSERT_FALSE(rand.empty());
+    const CanvasPoint p0 = rand[0]->points[0];
+    EXPECT_NEAR(std::hypot(p0.x - 1400, p0.y - 800), 75.87, 1);
+}

@@ -1,0 +1,281 @@
+// The ring dial's plot: golden plots of both layouts and every display of the deflection, the
+// fragments that pin the page layout, every plot read by hp2xx and, converted, by ezdxf, the
+// hour-line points against the cylinder model, and the size question.
+#include "core/State.h"
+#include "core/TextEncoding.h"
+#include "dials/HpglDialekt.h"
+#include "dials/ring/RingHpgl.h"
+#include "drawing/DxfChecks.h"
+#include "drawing/HpglNachDxf.h"
+#include "RingModell.h"
+#include "support/ExportPruefung.h"
+#include "support/ScriptedPrompt.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+using namespace umbrin;
+using namespace umbrin::ringtest;
+namespace fs = std::filesystem;
+
+namespace {
+
+AppState ringZustand()
+{
+    AppState s;
+    initialisiereZustand(s);
+    s.UhrTyp = 'r';
+    return s;
+}
+
+std::string plotte(const AppState& s, test::ScriptedPrompt& frage, std::string* grund = nullptr)
+{
+    HPGLDatei d;
+    d.oeffnenImSpeicher();
+    const std::string g =
+        schreibeRingsonnenuhrHPGL(s, d, frage, s.Par.RingDurchmesser, s.Par.RingBreite, s.Par.RingAlpha);
+    if (grund)
+        *grund = g;
+    return d.inhalt();
+}
+
+struct GoldenFall {
+    const char* name;
+    int einBand, modus, zwoelf, italBab;
+};
+const GoldenFall goldenFaelle[] = {
+    {"zwei_baender_m0", 0, 0, 1, 0}, {"zwei_baender_m1", 0, 1, 0, 1}, {"zwei_baender_m2", 0, 2, 1, 0},
+    {"ein_band_m0", 1, 0, 0, 1},     {"ein_band_m1", 1, 1, 1, 0},     {"ein_band_m2", 1, 2, 0, 1},
+};
+
+AppState fallZustand(const GoldenFall& f)
+{
+    AppState s = ringZustand();
+    s.Schalter.Ganzjaehrig = f.einBand;
+    s.Schalter.RingExakt = f.modus;
+    s.Schalter.ZwoelfUhrHorizontal = f.zwoelf;
+    s.Schalter.Italienisch = s.Schalter.Babylonisch = f.italBab;
+    s.RingBabTeil = 0;
+    s.RingItalTeil = 1;
+    return s;
+}
+
+fs::path goldenOrdner() { return fs::path(UMBRIN_SOURCE_DIR) / "tests/dials/ring/golden"; }
+
+} // namespace
+
+TEST(RingHpgl, PlotsMatchTheirGoldenFiles)
+{
+    const bool neu = std::getenv("UMBRIN_GOLDEN_NEU") != nullptr;
+    for (const GoldenFall& f : goldenFaelle) {
+        test::ScriptedPrompt frage;
+        const std::string plot = plotte(fallZustand(f), frage);
+        const fs::path datei = goldenOrdner() / (std::string(f.name) + ".plt");
+        if (neu) {
+            std::ofstream(datei, std::ios::binary) << plot;
+            continue;
+        }
+        EXPECT_EQ(plot, test::dateiText(datei)) << f.name;
+        EXPECT_TRUE(frage.asked.empty()) << f.name;
+    }
+}
+
+TEST(RingHpgl, FragmentsOfThePage)
+{
+    const std::string std = test::dateiText(goldenOrdner() / "zwei_baender_m0.plt");
+    EXPECT_EQ(std.rfind("IN;SS;PA;;SP 1;PU 400 9765;PD 400 9915 400 9840 6400 9840 6400 9915 6400 9765;", 0), 0u);
+    const std::string ende = "1 11040 1 1;;SP 0;IN;";
+    EXPECT_EQ(std.substr(std.size() - ende.size()), ende);
+    struct Fragment {
+        const char* datei;
+        const char* text;
+    };
+    const Fragment fragmente[] = {
+        // The title, the data line and the measures of the header.
+        {"zwei_baender_m0", ";SP 1;SI 0.3,0.4;PU 600 10500;LBRing-Sonnenuhr (Bauernring):\x03SI 0.2,0.32;PU 5500 10500;LB  Stundenlinien zeigen  Wahre Ortszeit\x03"},
+        {"zwei_baender_m0", ";PU 1500 10260;LBGeogr. Breite =   47.25; Durchmesser = 150.0, Ringbreite = 80.0, Lochgnomon bei  30.0 Grad, horiz. Offset des Lochgnomons = 11.72 Grad\x03"},
+        // Two bands: the hole line x1 = 400 + Round(3000 x 0.5236) = 1971, the summer band's window.
+        {"zwei_baender_m0", ";IW 1971 9540 11396 6340"},
+        {"zwei_baender_m0", ";SP 7;PU 1971 7940;CI 51,10;SA;SP 1"},
+        // The noon line across the band and the date scale of the sliding hole.
+        {"zwei_baender_m0", ";SP 1;SI 0.16,0.24;"},
+        {"zwei_baender_m0", "LBDatum markiert Ringlochposition \x03"},
+        {"zwei_baender_m2", ";SP 10"},
+        {"zwei_baender_m1", ";PD;CI 20,10;"},
+        // One band: hole line, window, hole circle on the equinox row, the glyph box.
+        {"ein_band_m0", ";SP 1;PU 1971 5840;PD 1971 9040;IW 1971 5840 11396 9040;SP 2"},
+        {"ein_band_m0", ";SP 2;PU 1971 7440;CI 51,10;"},
+        {"ein_band_m0", " Grad Skalenlänge\x03"},
+        {"ein_band_m1", "LB(auf der Gegenseite des Rings)\x03"},
+        {"ein_band_m2", ";SP 6 ;"},
+        {"ein_band_m2", ";SP 11;"},
+        {"ein_band_m1", ";PD;CI 20,10"},
+    };
+    for (const Fragment& f : fragmente) {
+        const std::string plot = test::dateiText(goldenOrdner() / (std::string(f.datei) + ".plt"));
+        EXPECT_NE(plot.find(utf8ToCp1252(f.text)), std::string::npos) << f.datei << ": " << f.text;
+    }
+}
+
+// Every point of the full-hour lines (pen 2, and pen 10 of the deflected lines where both are
+// shown) of the one-band plot lies where the model puts the spot of the sun at the row's
+// declination: x1 + 2 r h, or with the deflection shown, that moved by r K.
+TEST(RingHpgl, HourLinePointsAgreeWithTheModel)
+{
+    for (int modus = 0; modus <= 2; ++modus) {
+        AppState s = ringZustand();
+        s.Schalter.Ganzjaehrig = 1;
+        s.Schalter.RingExakt = modus;
+        s.Schalter.ZwoelfUhrHorizontal = 0;
+        s.Zeiten.QuadVon = 12;
+        s.Zeiten.QuadBis = 18;
+        test::ScriptedPrompt frage;
+        const std::string plot = plotte(s, frage);
+        const double r = 3000, x1 = 1971, y0 = 9040, Bu = 3200, eps = s.DeklTabelle[0];
+        std::vector<std::string> befehle;
+        for (std::size_t a = 0, e; a < plot.size(); a = e + 1) {
+            e = plot.find(';', a);
+            if (e == std::string::npos)
+                e = plot.size();
+            befehle.push_back(plot.substr(a, e - a));
+        }
+        std::string stift;
+        std::size_t geprueft = 0;
+        for (std::size_t i = 0; i < befehle.size(); ++i) {
+            const std::string& b = befehle[i];
+            if (b.rfind("SP", 0) == 0) {
+                stift = b.substr(3);
+                continue;
+            }
+            if ((stift != "2" && !(modus == 2 && stift == "10")) || b.size() < 3 || (b.rfind("PU ", 0) != 0 && b.rfind("PD ", 0) != 0))
+                continue;
+            if (i + 1 < befehle.size() && (befehle[i + 1].rfind("LB", 0) == 0 || befehle[i + 1].rfind("CI", 0) == 0))
+                continue;
+            for (const test::PlotPunkt& p : test::plotPunkte(b)) {
+                const double delta = eps - (y0 - p.y) * 2 * eps / Bu;
+                const double T = std::fabs(delta) * 80 / (2 * eps);
+                double best = 1e9;
+                for (int t = 12; t <= 18; ++t) {
+                    const double h = sonnenhoehe(s.Par.Breite, delta, (t - 12) * 15.0);
+                    const double x = x1 + 2 * r * h * kGrad;
+                    best = std::min(best, std::fabs(p.x - x));
+                    if (modus != 0 && h > 0)
+                        best = std::min(best, std::fabs(p.x - x - r * korrekturFuer(150, 30, h, T) * kGrad));
+                }
+                EXPECT_LT(best, 12.0) << "mode " << modus << " at " << p.x << " " << p.y;
+                ++geprueft;
+            }
+        }
+        EXPECT_GT(geprueft, 200u) << modus;
+    }
+}
+
+TEST(RingHpgl, ReadersAcceptEveryPlotAndItsDrawing)
+{
+    const fs::path ordner = fs::temp_directory_path() / ("umbrin_ring_plot_" + std::to_string(::getpid()));
+    fs::create_directories(ordner);
+    for (const GoldenFall& f : goldenFaelle) {
+        const fs::path plt = goldenOrdner() / (std::string(f.name) + ".plt");
+        const std::string kopie = (ordner / (std::string(f.name) + ".plt")).string();
+        fs::copy_file(plt, kopie, fs::copy_options::overwrite_existing);
+        EXPECT_EQ(test::hp2xxPruefung(kopie), "") << f.name;
+        if (!umbrin::testing::ezdxfVerfuegbar())
+            continue;
+        const fs::path dxf = ordner / (std::string(f.name) + ".dxf");
+        std::vector<std::string> info;
+        const DxfErgebnis r = HpglNachDxf(plt, dxf, DxfEinstellung{}, info);
+        ASSERT_TRUE(r.gespeichert()) << f.name << ": " << r.meldung;
+        const umbrin::testing::EzdxfBericht b = umbrin::testing::pruefeMitEzdxf(dxf);
+        EXPECT_EQ(b.ausgabe.find("audit error"), std::string::npos) << f.name << "\n" << b.ausgabe;
+        EXPECT_EQ(b.ausgabe.find("modelspace is empty"), std::string::npos) << f.name;
+        // The drawing carries the plot's texts.
+        const std::string dxfText = test::dateiText(dxf);
+        EXPECT_NE(dxfText.find("Ring-Sonnenuhr (Bauernring):"), std::string::npos) << f.name;
+    }
+    fs::remove_all(ordner);
+}
+
+TEST(RingHpgl, SizeQuestionAndRefusal)
+{
+    struct Fall {
+        double D;
+        bool frage;
+    };
+    for (const Fall f : {Fall{214, false}, Fall{215, true}, Fall{251, true}}) {
+        EXPECT_EQ(ringZuGrossFuerSeite(f.D, 30), f.frage) << f.D;
+        AppState s = ringZustand();
+        s.Par.RingDurchmesser = f.D;
+        test::ScriptedPrompt ja;
+        std::string grund;
+        const std::string plot = plotte(s, ja, &grund);
+        EXPECT_EQ(ja.asked.size(), f.frage ? 1u : 0u) << f.D;
+        EXPECT_EQ(grund.empty(), !f.frage) << f.D;
+        EXPECT_EQ(plot.empty(), f.frage) << f.D;
+    }
+    // No goes on with the plot.
+    AppState s = ringZustand();
+    s.Par.RingDurchmesser = 251;
+    test::ScriptedPrompt nein;
+    nein.answers = {PromptAnswer::No};
+    std::string grund;
+    EXPECT_NE(plotte(s, nein, &grund).find(";SP 0;IN;"), std::string::npos);
+    EXPECT_TRUE(grund.empty());
+    // D 110, B 50: r 2200, Bu 2000, x1 = 400 + Round(2200 x 0.5236) = 1552.
+    s = ringZustand();
+    s.Par.RingDurchmesser = 110;
+    s.Par.RingBreite = 50;
+    s.Schalter.Ganzjaehrig = 1;
+    test::ScriptedPrompt keine;
+    EXPECT_NE(plotte(s, keine).find(";SP 1;PU 1552 7040;PD 1552 9040;"), std::string::npos);
+}
+
+TEST(RingHpgl, MessagesOncePerPlotAndFiniteAtEveryLatitude)
+{
+    {
+        AppState s = ringZustand();
+        s.Schalter.TemporalAnzeige = 1;
+        s.Zeiten.QuadTempVon = -2;
+        s.Zeiten.QuadTempBis = 10;
+        test::ScriptedPrompt frage;
+        plotte(s, frage);
+        ASSERT_EQ(frage.asked.size(), 1u);
+        EXPECT_NE(frage.asked[0].text.find("zwischen 0 und 12"), std::string::npos);
+    }
+    for (const double phi : {-60.0, 0.0, 23.44, 66.0, 80.0}) {
+        for (int band = 0; band <= 1; ++band) {
+            AppState s = ringZustand();
+            s.Par.Breite = phi;
+            s.Schalter.Ganzjaehrig = band;
+            s.Schalter.RingExakt = 2;
+            s.Schalter.ZwoelfUhrHorizontal = 0;
+            s.Schalter.Italienisch = s.Schalter.Babylonisch = 1;
+            s.RingBabTeil = s.RingItalTeil = 2;
+            test::ScriptedPrompt frage;
+            const std::string plot = plotte(s, frage);
+            EXPECT_EQ(frage.asked.size(), std::fabs(phi) > 65 ? 2u : 0u) << phi;
+            for (const test::PlotPunkt& p : test::plotPunkte(plot))
+                ASSERT_TRUE(std::fabs(p.x) < 100000 && std::fabs(p.y) < 100000) << phi << " " << band;
+            EXPECT_EQ(plot.find("nan"), std::string::npos);
+        }
+    }
+}
+
+// Each band's hole circle stands at that band's own hole declination, also when the two are
+// not opposite.
+TEST(RingHpgl, EachBandsHoleAtItsOwnDeclination)
+{
+    AppState s = ringZustand();
+    s.DeklOben = 5;
+    s.DeklUnten = -15;
+    test::ScriptedPrompt frage;
+    const std::string plot = plotte(s, frage);
+    const double eps = s.DeklTabelle[0], Bu = 3200, ySommer = 9540, yWinter = std::nearbyint(ySommer - Bu) - 920;
+    const auto kreis = [](double y) { return ";SP 7;PU 1971 " + hpglZahl(y) + ";CI 51,10;"; };
+    EXPECT_NE(plot.find(kreis(std::nearbyint(ySommer - (eps - 5) * Bu / eps))), std::string::npos);
+    EXPECT_NE(plot.find(kreis(std::nearbyint(yWinter - 15 * Bu / eps))), std::string::npos);
+}

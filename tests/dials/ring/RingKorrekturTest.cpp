@@ -1,0 +1,111 @@
+// The ring dial's offset-correction chart and its table file: the table as its golden copy,
+// its corrections against the cylinder model, the file written whole or not at all.
+#include "core/RecordingCanvas.h"
+#include "core/State.h"
+#include "dials/ring/RingKorrektur.h"
+#include "RingModell.h"
+#include "support/ExportPruefung.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <string>
+
+using namespace umbrin;
+using namespace umbrin::ringtest;
+namespace fs = std::filesystem;
+
+namespace {
+
+AppState ringZustand()
+{
+    AppState s;
+    initialisiereZustand(s);
+    s.UhrTyp = 'r';
+    return s;
+}
+
+fs::path frischerOrdner(const std::string& name)
+{
+    const fs::path p = fs::temp_directory_path() / ("umbrin_ring_" + name + std::to_string(::getpid()));
+    fs::remove_all(p);
+    fs::create_directories(p);
+    return p;
+}
+
+} // namespace
+
+TEST(RingKorrektur, TableFileMatchesItsGoldenCopy)
+{
+    const AppState s = ringZustand();
+    const fs::path ordner = frischerOrdner("golden");
+    RecordingCanvas c(1920, 1080);
+    EXPECT_TRUE(zeichneRingKorrektur(s, c, 1920, 1080, true, true, 30, 150, true, ordner).empty());
+    const std::string geschrieben = test::dateiText(ordner / kSchoenerTabelle);
+    const std::string golden =
+        test::dateiText(fs::path(UMBRIN_SOURCE_DIR) / "tests/dials/ring/golden/schoener_a30_d150.txt");
+    EXPECT_EQ(geschrieben, golden);
+    EXPECT_EQ(geschrieben.rfind("Ring Dial - Offset Correction  (alpha=30.0deg)\r\n", 0), 0u);
+    EXPECT_EQ(geschrieben.substr(geschrieben.size() - 3), " \r\n");
+    EXPECT_NE(geschrieben.find("hsun= 0.0\xB0   yd= 0.866025   beta= 0.0000"), std::string::npos);
+    EXPECT_TRUE(c.hasText("Data in file \"Schoener-Tabelle.txt\" "));
+    fs::remove_all(ordner);
+}
+
+// At every listed altitude the spot has moved sideways by one ring radius: the model's turn
+// for Q = D/2 gives the same correction and the same height of the spot.
+TEST(RingKorrektur, TableCorrectionsAgreeWithTheModel)
+{
+    const std::string tabelle = schoenerTabelle(30, 150);
+    static const std::regex zeile(R"(rel\. offset=\s*([0-9.]+)\s+hsun=\s*([0-9.]+)\S*\s+yd=\s*(-?[0-9.]+)\s+beta=\s*(-?[0-9.]+))");
+    int zeilen = 0;
+    for (auto it = std::sregex_iterator(tabelle.begin(), tabelle.end(), zeile); it != std::sregex_iterator(); ++it) {
+        const double r = std::stod((*it)[1]), h = std::stod((*it)[2]), S = std::stod((*it)[3]);
+        const double K = std::stod((*it)[4]);
+        EXPECT_NEAR(r, 1.0, 0.00101);
+        const double a = drehungFuer(150, 30, h, r * 75);
+        const Fleck f = zylinderFleck(150, 30, h, a);
+        EXPECT_NEAR(K, f.bogen - 30 - 2 * h, 0.01) << h;
+        EXPECT_NEAR(S, std::cos(f.bogen * kGrad), 1e-5) << h;
+        ++zeilen;
+    }
+    EXPECT_GT(zeilen, 50);
+}
+
+TEST(RingKorrektur, TableOnlyWhenAskedAndNeverHalfWritten)
+{
+    const AppState s = ringZustand();
+    const fs::path ordner = frischerOrdner("flag");
+    RecordingCanvas c(1920, 1080);
+    zeichneRingKorrektur(s, c, 1920, 1080, true, true, 30, 150, false, ordner);
+    EXPECT_FALSE(fs::exists(ordner / kSchoenerTabelle));
+    EXPECT_FALSE(c.hasText("Data in file"));
+    EXPECT_GT(c.countLines(), 100u);
+
+    // A folder that is a file: the table cannot be created; the message names it, the chart
+    // is drawn.
+    {
+        std::ofstream keinOrdner(ordner / "datei", std::ios::binary);
+        keinOrdner << "old";
+    }
+    RecordingCanvas c2(1920, 1080);
+    Konstruktionsmeldungen m = zeichneRingKorrektur(s, c2, 1920, 1080, true, true, 30, 150, true, ordner / "datei");
+    ASSERT_EQ(m.size(), 1u);
+    EXPECT_EQ(m[0].text, "Open error: File  Schoener-Tabelle.txt");
+    EXPECT_FALSE(c2.hasText("Data in file"));
+    EXPECT_GT(c2.countLines(), 100u);
+
+    // A target that cannot be replaced (a folder of that name): the failure names the file and
+    // no temporary file is left behind.
+    fs::create_directories(ordner / "ziel" / kSchoenerTabelle / "inhalt");
+    RecordingCanvas c3(1920, 1080);
+    m = zeichneRingKorrektur(s, c3, 1920, 1080, true, true, 30, 150, true, ordner / "ziel");
+    ASSERT_EQ(m.size(), 1u);
+    EXPECT_NE(m[0].text.find(kSchoenerTabelle), std::string::npos);
+    EXPECT_TRUE(fs::is_directory(ordner / "ziel" / kSchoenerTabelle / "inhalt"));
+    EXPECT_FALSE(c3.hasText("Data in file"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(ordner / "ziel"), fs::directory_iterator()), 1);
+    fs::remove_all(ordner);
+}

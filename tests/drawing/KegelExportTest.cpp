@@ -1,0 +1,110 @@
+// The mean-time dial's row of the drawing table: the export writes the dial and the cone's
+// sheet as a pair of plots or of DXF drawings, and a cone that cannot be built leaves both
+// files the names held as they were.
+#include "core/Sonne.h"
+#include "drawing/DxfChecks.h"
+#include "drawing/Platzierung.h"
+#include "drawing/ZeichnungExport.h"
+#include "support/ExportPruefung.h"
+#include "support/ScriptedPrompt.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+using namespace umbrin;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct KegelExport {
+    AppState s;
+    Zeichenfensterzustand f;
+    test::ScriptedPrompt frage;
+    fs::path ordner;
+
+    explicit KegelExport(const char* name)
+    {
+        initialisiereZustand(s);
+        s.UhrTyp = 'm';
+        SchiefeUndTierkreis(s, s.Par.Jahr);
+        setzePlatzierung(s, {550, 300, 60, 600});
+        s.FusspunktGesetzt = 1;
+        ordner = fs::temp_directory_path() / (std::string("umbrin_kegel_export_") + name);
+        fs::remove_all(ordner);
+        fs::create_directories(ordner);
+    }
+    ~KegelExport() { fs::remove_all(ordner); }
+
+    bool schreibe(const fs::path& datei)
+    {
+        ExportAuftrag a;
+        a.datei = datei;
+        a.bildBreite = 1100;
+        a.bildHoehe = 700;
+        Auftragsschutz schutz(s);
+        frage.answers.push_back(PromptAnswer::No); // no grid
+        return exportiereZeichnung(s, f, frage, zeichnungseintrag(s, false), a, schutz);
+    }
+    bool gesagt(const std::string& stueck) const
+    {
+        return std::any_of(frage.asked.begin(), frage.asked.end(),
+                           [&](const auto& q) { return q.text.find(stueck) != std::string::npos; });
+    }
+};
+
+} // namespace
+
+TEST(KegelExport, PlotAndDxfEachWriteTheDialAndTheConeSheet)
+{
+    for (const bool alsHpgl : {true, false}) {
+        KegelExport e(alsHpgl ? "plt" : "dxf");
+        e.s.AlsHPGL = alsHpgl;
+        const std::string endung = alsHpgl ? ".plt" : ".dxf";
+        ASSERT_TRUE(e.schreibe(e.ordner / ("dial" + endung))) << endung;
+        const fs::path uhr = e.ordner / ("dial" + endung), blatt = e.ordner / ("dialCone" + endung);
+        ASSERT_TRUE(fs::exists(uhr));
+        ASSERT_TRUE(fs::exists(blatt));
+        EXPECT_TRUE(e.gesagt("Kegelkonstruktion (Querschnitt, Mantel) in Datei  \"dialCone" + endung + "\" !!!"));
+        EXPECT_EQ(std::distance(fs::directory_iterator(e.ordner), fs::directory_iterator()), 2) << "no temporary left";
+        EXPECT_EQ(e.s.FusspunktX, 550) << "the placement is back in pixels";
+        if (alsHpgl) {
+            const std::string plot = test::dateiText(uhr);
+            EXPECT_EQ(plot.rfind("IN;VS 1;PA;IW 0 0 16157 11038;SP 4;", 0), 0u);
+            EXPECT_NE(plot.find("LBKegelkonstruktion (Querschnitt, Mantel) in Datei dialCone.plt\x03"),
+                      std::string::npos);
+            EXPECT_EQ(test::dateiText(blatt).rfind("IN;VS 1;PA;{IW 0 0 16157 11038;}", 0), 0u);
+            EXPECT_EQ(test::hp2xxPruefung(uhr), "");
+            EXPECT_EQ(test::hp2xxPruefung(blatt), "");
+        } else if (umbrin::testing::ezdxfVerfuegbar()) {
+            EXPECT_EQ(test::ezdxfPruefung(uhr), "");
+            EXPECT_EQ(test::ezdxfPruefung(blatt), "");
+        }
+    }
+}
+
+TEST(KegelExport, ARefusedConeKeepsBothOldFiles)
+{
+    struct Fall {
+        double psi, alfa;
+    };
+    for (const Fall f : {Fall{30, 30}, Fall{120, 61}}) {
+        for (const bool alsHpgl : {true, false}) {
+            KegelExport e("abgelehnt");
+            e.s.AlsHPGL = alsHpgl;
+            e.s.Par.KegelNeigung = f.psi;
+            e.s.Par.KegelOeffnung = f.alfa;
+            const std::string endung = alsHpgl ? ".plt" : ".dxf";
+            const fs::path uhr = e.ordner / ("dial" + endung), blatt = e.ordner / ("dialCone" + endung);
+            std::ofstream(uhr, std::ios::binary) << "old dial";
+            std::ofstream(blatt, std::ios::binary) << "old cone";
+            EXPECT_FALSE(e.schreibe(uhr));
+            EXPECT_EQ(test::dateiText(uhr), "old dial");
+            EXPECT_EQ(test::dateiText(blatt), "old cone");
+            EXPECT_TRUE(e.gesagt("Eingabefehler"));
+            EXPECT_FALSE(e.gesagt("saved"));
+            EXPECT_EQ(e.frage.asked.size(), 1u) << "refused before the grid question";
+            EXPECT_EQ(std::distance(fs::directory_iterator(e.ordner), fs::directory_iterator()), 2);
+        }
+    }
+}
