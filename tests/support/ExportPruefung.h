@@ -88,21 +88,35 @@ struct PlotPunkt {
     double x, y;
 };
 
-// Every point of the PU and PD commands of a plot. (Read command by command: a regular
+// Every point of the PU and PD commands of a plot: after each "PU" or "PD", the whole numbers
+// among the blanks, signs and digits that follow, taken in pairs. (Scanned by hand: a regular
 // expression over a long PD list recurses once per character and can overflow the stack.)
 inline std::vector<PlotPunkt> plotPunkte(const std::string& hpgl)
 {
     std::vector<PlotPunkt> punkte;
-    std::istringstream befehle(hpgl);
-    std::string befehl;
-    while (std::getline(befehle, befehl, ';')) {
-        const auto anfang = befehl.find_first_not_of(' ');
-        if (anfang == std::string::npos || (befehl.compare(anfang, 2, "PU") != 0 && befehl.compare(anfang, 2, "PD") != 0))
+    const auto istZiffer = [](char c) { return c >= '0' && c <= '9'; };
+    std::size_t i = 0;
+    while ((i = hpgl.find('P', i)) != std::string::npos) {
+        if (i + 1 >= hpgl.size() || (hpgl[i + 1] != 'U' && hpgl[i + 1] != 'D')) {
+            ++i;
             continue;
-        std::istringstream zahlen(befehl.substr(anfang + 2));
-        PlotPunkt q{};
-        while (zahlen >> q.x >> q.y)
-            punkte.push_back(q);
+        }
+        i += 2;
+        std::vector<double> zahlen;
+        while (i < hpgl.size() && (hpgl[i] == ' ' || hpgl[i] == '-' || istZiffer(hpgl[i]))) {
+            const bool minus = hpgl[i] == '-' && i + 1 < hpgl.size() && istZiffer(hpgl[i + 1]);
+            if (!minus && !istZiffer(hpgl[i])) {
+                ++i;
+                continue;
+            }
+            const std::size_t anfang = i;
+            i += minus ? 2 : 1;
+            while (i < hpgl.size() && istZiffer(hpgl[i]))
+                ++i;
+            zahlen.push_back(std::stod(hpgl.substr(anfang, i - anfang)));
+        }
+        for (std::size_t k = 0; k + 1 < zahlen.size(); k += 2)
+            punkte.push_back({zahlen[k], zahlen[k + 1]});
     }
     return punkte;
 }
