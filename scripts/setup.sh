@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Umbrin needs (only those missing), then configures and builds.
-# Usage: scripts/setup.sh [build-dir]
+# Usage: [UMBRIN_BENCH=1] scripts/setup.sh [build-dir]
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${1:-"$here/build"}
@@ -16,6 +16,10 @@ packages=(
   hp2xx python3-ezdxf
   locales
 )
+# GDAL's tools only serve as the yardstick of the elevation-tile benchmark (UMBRIN_BENCH=1).
+if [ "${UMBRIN_BENCH:-0}" = 1 ]; then
+  packages+=(gdal-bin)
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

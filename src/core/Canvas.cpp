@@ -70,16 +70,26 @@ void Canvas::setFontName(std::string name)
     font_.name = std::move(name);
 }
 
-void Canvas::setFontSize(int points)
+namespace {
+
+// Device units of one font size step times 72: a size is counted in 96ths of an inch on the
+// screen, and in the same device units on a page.
+constexpr long double kEinheitenJeGroesse = 96.0L;
+
+} // namespace
+
+void Canvas::setFontSize(int size)
 {
     beforeStateChange();
-    font_.height = static_cast<int>(roundHalfEven(static_cast<long double>(points) * unitsPerInch() / 72.0L));
+    font_.height = static_cast<int>(roundHalfEven(static_cast<long double>(size) * kEinheitenJeGroesse / 72.0L));
+    font_.cellHeight = false;
 }
 
 void Canvas::setFontHeight(int deviceUnits)
 {
     beforeStateChange();
     font_.height = deviceUnits < 0 ? -deviceUnits : deviceUnits;
+    font_.cellHeight = true;
 }
 
 void Canvas::setBold(bool bold)
@@ -96,10 +106,7 @@ void Canvas::setFontColor(Farbe color)
 
 int Canvas::fontSize() const
 {
-    const int upi = unitsPerInch();
-    if (upi <= 0)
-        return 0;
-    return static_cast<int>(roundHalfEven(static_cast<long double>(font_.height) * 72.0L / upi));
+    return static_cast<int>(roundHalfEven(static_cast<long double>(font_.height) * 72.0L / kEinheitenJeGroesse));
 }
 
 void Canvas::moveTo(int x, int y)

@@ -35,13 +35,17 @@ struct CanvasBrush {
     BrushStyle style = BrushStyle::Solid;
 };
 
-// A font is held by its character height in device units (the height of the letters without
-// the line gap); a point size is turned into that height with the surface's units per inch.
+// A font is held by its height in device units. A font size N is a letter height (em) of
+// N * 96 / 72 device units on every surface: on the screen that is N points at 96 pixels per
+// inch, on a printed page (0.1 mm) size 35 is about 4.7 mm, so legends keep the proportions
+// they have on the screen. A font height N is the whole text cell: a line of text is N units
+// high, so lines N units apart never overlap.
 struct CanvasFont {
     std::string name = "Arial";
     int height = 13;
     bool bold = false;
     Farbe color = 0x000000;
+    bool cellHeight = false; // height is the text cell (a font height), not the letters (a size)
 };
 
 struct TextExtent {
@@ -81,15 +85,16 @@ public:
     void setBrushStyle(BrushStyle style);
     const CanvasBrush& brush() const { return brush_; }
 
-    // Font: face, size in points or height in device units, bold, colour.
+    // Font: face, size (letters N * 96 / 72 device units high) or height (a text cell of N
+    // device units), bold, colour.
     void setFont(const CanvasFont& font);
     void setFontName(std::string name);
-    void setFontSize(int points);
+    void setFontSize(int size);
     void setFontHeight(int deviceUnits);
     void setBold(bool bold);
     void setFontColor(Farbe color);
     const CanvasFont& font() const { return font_; }
-    // The font's size in points, rounded, as the surface's units per inch give it.
+    // The font's size, rounded: its height * 72 / 96.
     int fontSize() const;
     int fontHeight() const { return font_.height; }
 

@@ -4,6 +4,8 @@
 // equation-of-time tables, the shared text lists and the flags of the program. The
 // application owns one AppState and hands it by reference to whatever reads or writes it;
 // tests build their own.
+#include "core/Horizontprofil.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -186,6 +188,20 @@ struct AppState {
     std::string TageDatei = "umb_days.ini";
     std::uint8_t KarteAn = 1, GrenzenAn = 1, KuestenAn = 1;
     std::uint8_t HorizontZeigen = 0, HorizontGeladen = 0;
+    // The horizon profile in use (read from a profile file; drawn by the sun-path diagrams
+    // and the azimuthal dial while HorizontGeladen is set) and the last one computed from
+    // elevation grids, which is saved as a profile file, never put in use directly.
+    Horizontprofil Horizont = leeresHorizontprofil();
+    Horizontprofil HorizontBerechnet = leeresHorizontprofil();
+    std::string ProfilInfo;            // third line of the last profile file read, from its 43rd character
+    // Settings of the profile computation kept between uses: the observer's eye above the
+    // ground (m, 0..300), the nearest object counted (m, 100..500, below 180 raised to 180)
+    // and the farthest (km, 0..300) with its derived metres and degrees of latitude.
+    std::int32_t Podesthoehe = 0;
+    std::int32_t Mindestabstand = 200;
+    std::int32_t MaxAbstandKm = 60;
+    std::int32_t MaxAbstandM = 60000;
+    double MaxAbstandGrad = 60 / 111.11;
     std::uint8_t SchinkenModus = 0, StundenpunkteZeigen = 0;
     std::array<Farbe, 2> FarbeHell = {0xDFDFDF, 0xC2BBAE};
     double ErdRadius = 6372800.0;

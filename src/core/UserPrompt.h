@@ -18,6 +18,15 @@ public:
     // Shows text (UTF-8) with the title of the current language and returns the answer.
     virtual PromptAnswer ask(PromptTitle title, PromptIcon icon, const std::string& text,
                              PromptButtons buttons) = 0;
+    // The same under a title of its own (UTF-8), for the few boxes whose title is no title
+    // pair (the program's name and version). A prompt without free titles falls back to the
+    // information title.
+    virtual PromptAnswer askTitled(const std::string& title, PromptIcon icon, const std::string& text,
+                                   PromptButtons buttons)
+    {
+        (void)title;
+        return ask(PromptTitle::Information, icon, text, buttons);
+    }
     // Asks for a number (the grid mesh of a plot, say). Returns false on Cancel.
     virtual bool askText(const std::string& caption, const std::string& label, std::string& value) = 0;
 };

@@ -32,11 +32,16 @@ void DialogWalk::weiter()
 void DialogWalk::abbrechen()
 {
     // The walk ends before the windows close, so that no closing window opens the next one.
-    beenden();
+    s_.DialogSchritt = 0;
     shell_.schliesseArbeitsfenster();
+    shell_.walkBeendet();
 }
 
-void DialogWalk::beenden() { s_.DialogSchritt = 0; }
+void DialogWalk::beenden()
+{
+    s_.DialogSchritt = 0;
+    shell_.walkBeendet();
+}
 
 bool DialogWalk::typwahlErstellt()
 {

@@ -22,6 +22,9 @@ public:
     virtual void oeffneFenster(Arbeitsfenster fenster) = 0;
     // Asks every working window to close; each window's closing check decides whether it does.
     virtual void schliesseArbeitsfenster() = 0;
+    // The walk has ended (cancelled, or finished at the drawing window): what the walk
+    // disabled in the main window's menus is enabled again.
+    virtual void walkBeendet() {}
 };
 
 class DialogWalk {
@@ -42,10 +45,11 @@ public:
     // started continues (1 becomes 3), and the open dialog is asked to close.
     void weiter();
 
-    // " Abbru&ch": every working window is asked to close and the walk ends.
+    // " Abbru&ch" of the walk menu and of every walk dialog: the walk ends, every working
+    // window is asked to close, and the main window enables its menus again.
     void abbrechen();
 
-    // Ends the walk (state 0).
+    // Ends the walk (state 0) and tells the main window.
     void beenden();
 
     // The type chooser was created: within the walk (3) it is now shown as step 2 (4).

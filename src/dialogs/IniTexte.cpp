@@ -21,8 +21,18 @@ std::string dateiFehltText(std::string_view datei, int sprachspalte)
     return std::string(datei) + (sprachspalte == 2 ? ": " : "") + std::string(text);
 }
 
+namespace {
+
+// The settings file is named in the messages as the message table writes it ("UMB.INI",
+// "UMB_INI.BAK"); any other file by its own name.
+bool istEinstellungsdatei(std::string_view datei) { return datei == "umb.ini"; }
+
+} // namespace
+
 std::string sicherungFehltText(std::string_view datei, int sprachspalte)
 {
+    if (istEinstellungsdatei(datei))
+        return std::string(iniMeldung(IniMeldung::SicherungFehlt, sprachspalte));
     if (sprachspalte == 2)
         return "Could not generate backup-file of " + std::string(datei) + " !";
     return "Von " + std::string(datei) + " konnte keine Sicherungsdatei angelegt werden!";
@@ -30,6 +40,8 @@ std::string sicherungFehltText(std::string_view datei, int sprachspalte)
 
 std::string sicherungAngelegtText(std::string_view datei, std::string_view sicherung, int sprachspalte)
 {
+    if (istEinstellungsdatei(datei))
+        return std::string(iniMeldung(IniMeldung::SicherungAngelegt, sprachspalte));
     if (sprachspalte == 2)
         return "Old Version of " + std::string(datei) + " is saved as " + std::string(sicherung) + ".";
     return "Das alte " + std::string(datei) + " ist unter dem Namen " + std::string(sicherung) + " gespeichert.";

@@ -15,6 +15,8 @@ enum class IniMeldung {
     DateiFehltHinweis = 33,   // a file is missing, see the help
     DateiFehltErstellen = 34, // the file is missing: create it?
     SieheHilfe = 35,          // where the help explains the settings file
+    SicherungFehlt = 36,      // the settings file could not be backed up
+    SicherungAngelegt = 37,   // the settings file was kept as UMB_INI.BAK
     Gespeichert = 58,
     KeineDatumslinien = 63,
 };
@@ -25,7 +27,8 @@ std::string_view iniMeldung(IniMeldung nummer, int sprachspalte);
 // A file that should exist is missing (with the hint where the help explains it).
 std::string dateiFehltText(std::string_view datei, int sprachspalte);
 
-// The file could not be backed up (names the real file, not always the settings file).
+// The file could not be backed up: the settings file "umb.ini" as the message table names it,
+// any other file by its own name.
 std::string sicherungFehltText(std::string_view datei, int sprachspalte);
 
 // The faulty file was kept under the backup name.

@@ -1,11 +1,40 @@
-// The drawing window's rows of the quadrant: none yet.
+// The drawing window's row of the quadrant dial ('q', sub-type 0): screen, page and plot.
 #include "drawing/Zeichnungszeilen.h"
 
+#include "dials/quadrant/QuadrantHpgl.h"
+#include "dials/quadrant/QuadrantZeichnung.h"
+
+#include <array>
+
 namespace umbrin {
+namespace {
+
+Konstruktionsmeldungen quadrantBild(Zeichenauftrag& a)
+{
+    return konstruiereQuadrantSU(a.s, a.canvas, a.breite, a.hoehe, a.umgebung);
+}
+
+Konstruktionsmeldungen quadrantSeite(Zeichenauftrag& a)
+{
+    return zeichneQuadrantSU(a.s, a.canvas, a.breite, a.hoehe, false, quadrantMeridian(a.s), a.umgebung);
+}
+
+Plotergebnis quadrantPlot(Plotauftrag& a)
+{
+    schreibeQuadrantHPGL(a.s, a.plot);
+    return Plotergebnis::geschrieben();
+}
+
+constexpr std::array<Zeichnungseintrag, 1> zeilen = {{
+    {'q', 0, quadrantBild, quadrantSeite, quadrantPlot, nullptr, PlotPlatzierung::Keine, DruckPlatzierung::Keine,
+     nullptr},
+}};
+
+} // namespace
 
 std::span<const Zeichnungseintrag> zeilenQuadrant()
 {
-    return {};
+    return zeilen;
 }
 
 } // namespace umbrin

@@ -82,7 +82,7 @@ TEST(Schreibfehler, ARebuildThatCannotWriteLeavesTheFaultyFileWhole)
     EXPECT_EQ(fileBytes(file), faulty);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), std::filesystem::directory_iterator()), 1);
     ASSERT_EQ(prompt.asked.size(), 2u) << allTexts(prompt);
-    EXPECT_NE(prompt.asked[1].text.find("Von umb.ini konnte keine Sicherungsdatei angelegt werden!"), std::string::npos);
+    EXPECT_NE(prompt.asked[1].text.find("Von UMB.INI konnte keine Sicherungsdatei angelegt werden!"), std::string::npos);
 }
 
 TEST(Schreibfehler, SavingTheDateLinesKeepsTheOldFile)

@@ -86,6 +86,6 @@ TEST(Zeichnungsroutinen, BuiltFamiliesHaveRowsAndTheOthersNone)
         ASSERT_NE(e, nullptr) << typ;
         EXPECT_TRUE(e->bildschirm && e->druck && e->plot && e->vorExport) << typ;
     }
-    for (char typ : std::string("acfoq"))
+    for (char typ : std::string("acfo"))
         EXPECT_EQ(zeichnungseintrag(zustand(typ), false), nullptr) << typ;
 }

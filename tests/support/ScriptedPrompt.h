@@ -15,6 +15,7 @@ public:
         PromptIcon icon;
         std::string text;
         PromptButtons buttons;
+        std::string freeTitle; // the title of a box with a title of its own, else empty
     };
 
     std::deque<PromptAnswer> answers;      // taken in order; when empty: Ok / Yes
@@ -23,7 +24,7 @@ public:
 
     PromptAnswer ask(PromptTitle title, PromptIcon icon, const std::string& text, PromptButtons buttons) override
     {
-        asked.push_back({title, icon, text, buttons});
+        asked.push_back({title, icon, text, buttons, {}});
         if (!answers.empty()) {
             PromptAnswer a = answers.front();
             answers.pop_front();
@@ -31,6 +32,14 @@ public:
         }
         return (buttons == PromptButtons::YesNo || buttons == PromptButtons::YesNoCancel) ? PromptAnswer::Yes
                                                                                           : PromptAnswer::Ok;
+    }
+
+    PromptAnswer askTitled(const std::string& title, PromptIcon icon, const std::string& text,
+                           PromptButtons buttons) override
+    {
+        const PromptAnswer a = ask(PromptTitle::Information, icon, text, buttons);
+        asked.back().freeTitle = title;
+        return a;
     }
 
     bool askText(const std::string&, const std::string&, std::string& value) override

@@ -80,9 +80,14 @@ MeldungsFenster::MeldungsFenster(const AppState& zustand, QWidget* eltern)
 
 PromptAnswer MeldungsFenster::ask(PromptTitle titel, PromptIcon icon, const std::string& text, PromptButtons knoepfe)
 {
+    return askTitled(std::string(meldungsTitel(zustand_, titel)), icon, text, knoepfe);
+}
+
+PromptAnswer MeldungsFenster::askTitled(const std::string& titel, PromptIcon icon, const std::string& text,
+                                        PromptButtons knoepfe)
+{
     QWidget* eltern = eltern_ ? eltern_ : QApplication::activeWindow();
-    QMessageBox box(qIcon(icon), qText(meldungsTitel(zustand_, titel)), zeilenumbrueche(text), qKnoepfe(knoepfe),
-                    eltern);
+    QMessageBox box(qIcon(icon), qText(titel), zeilenumbrueche(text), qKnoepfe(knoepfe), eltern);
     box.setObjectName(QStringLiteral("Meldung"));
     const int knopf = box.exec();
     return antwort(knopf, knoepfe);

@@ -15,6 +15,8 @@ public:
     explicit MeldungsFenster(const AppState& zustand, QWidget* eltern = nullptr);
 
     PromptAnswer ask(PromptTitle titel, PromptIcon icon, const std::string& text, PromptButtons knoepfe) override;
+    PromptAnswer askTitled(const std::string& titel, PromptIcon icon, const std::string& text,
+                           PromptButtons knoepfe) override;
     bool askText(const std::string& caption, const std::string& label, std::string& value) override;
 
 private:

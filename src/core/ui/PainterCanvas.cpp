@@ -6,6 +6,7 @@
 #include <QPagedPaintDevice>
 #include <QPen>
 
+#include <algorithm>
 #include <cmath>
 
 namespace umbrin {
@@ -126,9 +127,17 @@ QString PainterCanvas::textFor(const std::string& faceName, std::string_view tex
 QFont PainterCanvas::qtFont() const
 {
     QFont f(familyFor(font().name));
-    f.setPixelSize(font().height > 0 ? font().height : 1);
+    const int hoehe = font().height > 0 ? font().height : 1;
+    f.setPixelSize(hoehe);
     f.setBold(font().bold);
     f.setStyleStrategy(QFont::PreferAntialias);
+    if (font().cellHeight) {
+        // The letters as large as fit a text cell of that height (ascent and descent).
+        int pixel = std::max(1, static_cast<int>(hoehe * hoehe / QFontMetricsF(f).height()));
+        f.setPixelSize(pixel);
+        while (pixel > 1 && QFontMetricsF(f).height() > hoehe)
+            f.setPixelSize(--pixel);
+    }
     return f;
 }
 

@@ -5,9 +5,81 @@
 
 #include <QBoxLayout>
 #include <QDialog>
+#include <QEvent>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+
+#include <algorithm>
 
 namespace umbrin {
+
+namespace {
+
+// Wants the size its content needs to show everything, but may be made as small as a few
+// lines.
+class Rollbereich : public QScrollArea {
+public:
+    explicit Rollbereich(QWidget* eltern)
+        : QScrollArea(eltern)
+    {
+        setFrameShape(QFrame::NoFrame);
+        setWidgetResizable(true);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    }
+    // The width has room for the vertical scroll bar, so that a body that scrolls is never
+    // cut at the side; only the height gives way.
+    QSize sizeHint() const override
+    {
+        const QSize inhalt = widget() ? widget()->minimumSizeHint() : QSize();
+        return inhalt + QSize(2 * frameWidth() + verticalScrollBar()->sizeHint().width(), 2 * frameWidth());
+    }
+    QSize minimumSizeHint() const override
+    {
+        const int zeile = fontMetrics().height();
+        return {sizeHint().width(), std::min(sizeHint().height(), 6 * zeile)};
+    }
+
+protected:
+    // A body whose content changed (another page, more fields) asks the dialog's layout
+    // again: the scroll area would otherwise keep the old size.
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override
+    {
+        if (objekt == widget() && ereignis->type() == QEvent::LayoutRequest)
+            updateGeometry();
+        return QScrollArea::eventFilter(objekt, ereignis);
+    }
+};
+
+} // namespace
+
+Dialogrumpf baueRumpf(QDialog* dialog)
+{
+    Dialogrumpf r;
+    r.aussen = new QVBoxLayout(dialog);
+    r.aussen->setSizeConstraint(QLayout::SetMinimumSize);
+    auto* bereich = new Rollbereich(dialog);
+    bereich->setObjectName(QStringLiteral("Rollbereich"));
+    auto* inhalt = new QWidget(bereich);
+    inhalt->setObjectName(QStringLiteral("Rumpf"));
+    r.inhalt = new QVBoxLayout(inhalt);
+    r.inhalt->setContentsMargins(0, 0, 0, 0);
+    bereich->setWidget(inhalt);
+    inhalt->installEventFilter(bereich);
+    r.aussen->addWidget(bereich, 1);
+    return r;
+}
+
+void rumpfGeaendert(QDialog* dialog)
+{
+    if (auto* bereich = dialog->findChild<QScrollArea*>(QStringLiteral("Rollbereich"))) {
+        if (bereich->widget() && bereich->widget()->layout())
+            bereich->widget()->layout()->activate();
+        bereich->updateGeometry();
+    }
+    if (dialog->layout())
+        dialog->layout()->activate();
+}
 
 void richteDialogEin(QDialog* dialog, const char* name, int hilfeKontext, bool maximierbar)
 {

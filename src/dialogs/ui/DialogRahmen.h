@@ -4,6 +4,7 @@
 class QBoxLayout;
 class QDialog;
 class QPushButton;
+class QVBoxLayout;
 
 namespace umbrin {
 
@@ -11,6 +12,19 @@ class FeldWaechter;
 
 // Names the dialog, frees it on close, gives it the help context and no "?" button.
 void richteDialogEin(QDialog* dialog, const char* name, int hilfeKontext, bool maximierbar);
+
+struct Dialogrumpf {
+    QVBoxLayout* aussen = nullptr; // the dialog's layout: the body, then the button row
+    QVBoxLayout* inhalt = nullptr; // the body's layout
+};
+
+// The dialog's body in a scroll area as large as its content, which a low screen may make
+// smaller: the body then scrolls inside the dialog and the button row below it stays in
+// view.
+Dialogrumpf baueRumpf(QDialog* dialog);
+
+// After the body's content changed: its size is laid out again before the dialog is sized.
+void rumpfGeaendert(QDialog* dialog);
 
 struct Knopfleiste {
     QPushButton* schliessen = nullptr;

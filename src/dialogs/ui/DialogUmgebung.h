@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 
 namespace umbrin {
 
@@ -23,6 +24,10 @@ struct Hauptfensterhaken {
     std::function<bool()> verbergeBild;
     // Hides the colour palette.
     std::function<void()> verbergeFarbpanel;
+    // Asks for a file to open (title, filter "text|pattern|...", default extension); empty when
+    // cancelled. Left empty, the platform's file dialog asks.
+    std::function<std::string(const std::string& titel, const std::string& filter, const std::string& endung)>
+        dateiOeffnen;
 };
 
 struct DialogUmgebung {

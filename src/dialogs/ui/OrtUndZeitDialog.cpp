@@ -90,8 +90,8 @@ OrtUndZeitDialog::~OrtUndZeitDialog()
 
 void OrtUndZeitDialog::baue()
 {
-    auto* haupt = new QVBoxLayout(this);
-    haupt->setSizeConstraint(QLayout::SetMinimumSize);
+    const Dialogrumpf rumpf = baueRumpf(this);
+    QVBoxLayout* haupt = rumpf.inhalt;
 
     eingabeform_ = new RadioGruppe(this);
     eingabeform_->setObjectName(QStringLiteral("RGinput"));
@@ -181,7 +181,7 @@ void OrtUndZeitDialog::baue()
     haupt->addWidget(bereich);
     haupt->addWidget(neuesLabel(this, "Label9", 306));
 
-    const Knopfleiste knoepfe = baueKnopfleiste(this, haupt, "Button1", waechter_);
+    const Knopfleiste knoepfe = baueKnopfleiste(this, rumpf.aussen, "Button1", waechter_);
     schliessen_ = knoepfe.schliessen;
     abbruch_ = knoepfe.abbruch;
     // Enter in a decimal field goes on to the year.
@@ -220,6 +220,7 @@ void OrtUndZeitDialog::beschrifte()
 {
     aktualisiereSprache(s_);
     beschrifteFenster(this, s_, s_.StringIdBasis);
+    rumpfGeaendert(this);
     adjustSize();
 }
 

@@ -48,13 +48,14 @@ ParameterDialog::ParameterDialog(DialogUmgebung& umgebung, QWidget* eltern)
     richteDialogEin(this, "Form4", 10, true);
     waechter_ = new FeldWaechter(this);
 
-    auto* haupt = new QVBoxLayout(this);
+    const Dialogrumpf rumpf = baueRumpf(this);
+    QVBoxLayout* haupt = rumpf.inhalt;
     auto* oben = new QHBoxLayout;
     haupt->addLayout(oben, 1);
     baueSeiten();
     oben->addWidget(seiten_, 1);
     oben->addWidget(datumsliste_);
-    const Knopfleiste knoepfe = baueKnopfleiste(this, haupt, "BitBtn1", waechter_);
+    const Knopfleiste knoepfe = baueKnopfleiste(this, rumpf.aussen, "BitBtn1", waechter_);
     schliessen_ = knoepfe.schliessen;
     abbruch_ = knoepfe.abbruch;
     connect(schliessen_, &QPushButton::clicked, this, [this] { schliessKnopf(false); });
@@ -278,9 +279,10 @@ void ParameterDialog::setzeBreite()
         seiten_->widget(i)->setSizePolicy(i == seiten_->currentIndex() ? QSizePolicy::Preferred : QSizePolicy::Ignored,
                                           i == seiten_->currentIndex() ? QSizePolicy::Preferred : QSizePolicy::Ignored);
     if (!isMaximized()) {
-        // The tab widget's own size hint spans every page; the minimum follows the page shown.
-        layout()->activate();
-        resize(minimumSizeHint());
+        // The tab widget's own size hint spans every page; the body's minimum follows the page
+        // shown, and the dialog's size hint is that minimum.
+        rumpfGeaendert(this);
+        resize(sizeHint());
     }
 }
 

@@ -15,9 +15,11 @@
 #include "dialogs/Wertebereiche.h"
 #include "dialogs/ui/DialogFelder.h"
 #include "dialogs/ui/ParameterDialog.h"
+#include "tables/Profildatei.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -403,18 +405,37 @@ void ParameterDialog::horizontprofil()
                               "\n\r" +
                               text(s_, "Soll ein vorhandenes Horizontprofil geladen werden?",
                                    "Do you wish to load a new horizon profile?");
-    {
+    auto setzeKasten = [kasten](bool an) {
         const QSignalBlocker sperre(kasten);
-        kasten->setChecked(false);
-    }
+        kasten->setChecked(an);
+    };
+    setzeKasten(false);
     s_.HorizontGeladen = 0;
     if (u_.prompt.ask(PromptTitle::WasNun, PromptIcon::Question, frage, PromptButtons::YesNo) != PromptAnswer::Yes)
         return;
-    // Horizon-profile files cannot be read by this version; the box stays unchecked.
-    u_.prompt.ask(PromptTitle::Information, PromptIcon::Information,
-                  text(s_, "Horizontprofile können in dieser Version nicht eingelesen werden.",
-                       "Horizon profiles cannot be read by this version."),
-                  PromptButtons::Ok);
+    const std::string titel = text(s_, "Horizontprofil einlesen ", "Load Horizon Profile ");
+    const std::string filter = text(s_, "Horizontprofil (*.ele)|*.ele|Alle Dateien (*.*)|*.*",
+                                    "Horizon Profile (*.ele)|*.ele|All files (*.*)|*.*");
+    std::string datei;
+    if (u_.haken.dateiOeffnen) {
+        datei = u_.haken.dateiOeffnen(titel, filter, "ele");
+    } else {
+        const QString qtFilter = QString::fromUtf8(text(s_, "Horizontprofil (*.ele);;Alle Dateien (*)",
+                                                        "Horizon Profile (*.ele);;All files (*)"));
+        datei = QFileDialog::getOpenFileName(this, QString::fromStdString(titel), QString(), qtFilter).toStdString();
+    }
+    if (datei.empty())
+        return;
+    double breite = 0, laenge = 0;
+    if (!liesHorizontprofil(s_, u_.prompt, datei, breite, laenge))
+        return;
+    const bool ortNeu = uebernimmProfilOrt(s_, u_.prompt, breite, laenge);
+    s_.HorizontZeigen = 1;
+    s_.HorizontGeladen = 1;
+    setzeKasten(true);
+    // The place fields of the other pages show the profile's place.
+    if (ortNeu)
+        eintragen();
 }
 
 // ---- biazimuthal, mean-time, quadrant latitude and Sawyer/Peaucellier fields ---------------

@@ -100,8 +100,8 @@ TypwahlDialog::~TypwahlDialog()
 
 void TypwahlDialog::baue()
 {
-    auto* haupt = new QVBoxLayout(this);
-    haupt->setSizeConstraint(QLayout::SetMinimumSize);
+    const Dialogrumpf rumpf = baueRumpf(this);
+    QVBoxLayout* haupt = rumpf.inhalt;
 
     auto neuesLabel = [this](const char* name, int id) {
         auto* l = new QLabel(this);
@@ -241,7 +241,7 @@ void TypwahlDialog::baue()
     haupt->addWidget(label9_);
     haupt->addWidget(neuesLabel("Label10", 18));
 
-    const Knopfleiste knoepfe = baueKnopfleiste(this, haupt, "Button1", waechter_);
+    const Knopfleiste knoepfe = baueKnopfleiste(this, rumpf.aussen, "Button1", waechter_);
     schliessen_ = knoepfe.schliessen;
     abbruch_ = knoepfe.abbruch;
     connect(schliessen_, &QPushButton::clicked, this, [this] { knopf(false); });
@@ -254,6 +254,7 @@ void TypwahlDialog::beschrifte()
     beschrifteFenster(this, s_, s_.StringIdBasis);
     zeigeFelder();
     zeigeBildKnopf();
+    rumpfGeaendert(this);
     adjustSize();
 }
 

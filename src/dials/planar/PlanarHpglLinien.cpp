@@ -560,10 +560,12 @@ void PlanarHpglSchreiber::stundenlinien(int von, int bis, bool mitZeitgl, bool a
             KopfOffen = analemma;
 
             const auto sonne = [&](int tag) { return sonneStundenlinie(s, tag, t, mitZeitgl, ebene.X1, ebene.X2, Laenge); };
-            std::vector<int> tage;
+            // The line in strokes of days; each stroke begins with a move to its first point.
+            std::vector<std::vector<int>> zuege;
             if (mitZeitgl) {
-                // The first day from 21 June on whose point lies on the dial; from there the
-                // figure-eight runs once round the year.
+                // The part of the June-to-December branch that lies on the dial: the first day
+                // on it from 21 June on (21 December when none is before day 354), and the
+                // last one before 21 December, searched backward.
                 int start = tag21Juni;
                 for (;;) {
                     punkt(sonne(start), false);
@@ -573,31 +575,59 @@ void PlanarHpglSchreiber::stundenlinien(int von, int bis, bool mitZeitgl, bool a
                 }
                 if (start > 353)
                     start = tag21Dez;
-                for (int d = start; d < start + tageImJahr; d += 3)
-                    tage.push_back(d > tageImJahr ? d - tageImJahr : d);
-                tage.push_back(start); // closes the loop
+                int ende = tag21Dez;
+                for (;;) {
+                    punkt(sonne(ende), false);
+                    if (innen || ende - 3 < 169)
+                        break;
+                    ende -= 3;
+                }
+                // Between the days found, with the neighbouring day on each side so that the
+                // line runs on to the border as on screen; then from 21 December round the
+                // year to 21 June, clipped as on screen.
+                std::vector<int> sommer;
+                if (start <= ende) {
+                    for (int d = std::max(tag21Juni, start - 3); d <= std::min(tag21Dez, ende + 3); d += 3)
+                        sommer.push_back(d);
+                }
+                std::vector<int> winter;
+                for (int d = tag21Dez; d < tag21Juni + tageImJahr; d += 3)
+                    winter.push_back(d > tageImJahr ? d - tageImJahr : d);
+                winter.push_back(tag21Juni);
+                if (!sommer.empty() && sommer.back() == tag21Dez) {
+                    sommer.insert(sommer.end(), winter.begin() + 1, winter.end());
+                    zuege.push_back(std::move(sommer));
+                } else {
+                    if (!sommer.empty())
+                        zuege.push_back(std::move(sommer));
+                    zuege.push_back(std::move(winter));
+                }
             } else {
-                tage.push_back(171);
+                std::vector<int> tage{171};
                 for (int d = 176; d < 366; d += 3)
                     tage.push_back(d);
+                zuege.push_back(std::move(tage));
             }
 
             bool stiftUnten = false;
             double fernD = -1, xFern = 0, yFern = 0;
-            for (std::size_t i = 0; i < tage.size(); ++i) {
-                punkt(sonne(tage[i]), true);
-                if (i == 0) {
-                    hpgl(P(x, y));
-                    stiftUnten = false;
-                } else {
-                    linieZu(innen, innenAlt, true, stiftUnten, true);
-                }
-                if (zumPol && innen) {
-                    const double d = std::hypot(x - xPol, y - yPol);
-                    if (d > fernD) {
-                        fernD = d;
-                        xFern = x;
-                        yFern = y;
+            for (std::size_t z = 0; z < zuege.size(); ++z) {
+                const std::vector<int>& tage = zuege[z];
+                for (std::size_t i = 0; i < tage.size(); ++i) {
+                    punkt(sonne(tage[i]), true);
+                    if (i == 0) {
+                        hpgl(z == 0 ? P(x, y) : ";PU" + P(x, y)); // the pen is up after the line's ";PU"
+                        stiftUnten = false;
+                    } else {
+                        linieZu(innen, innenAlt, true, stiftUnten, true);
+                    }
+                    if (zumPol && innen) {
+                        const double d = std::hypot(x - xPol, y - yPol);
+                        if (d > fernD) {
+                            fernD = d;
+                            xFern = x;
+                            yFern = y;
+                        }
                     }
                 }
             }

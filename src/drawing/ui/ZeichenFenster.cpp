@@ -214,14 +214,6 @@ void ZeichenFenster::baueOberflaeche()
         popup_->popup(global);
     });
 
-    auto* hilfe = new QAction(this);
-    hilfe->setShortcut(Qt::Key_F1);
-    hilfe->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    connect(hilfe, &QAction::triggered, this, [this] {
-        if (dienste_.hilfe)
-            dienste_.hilfe(hilfekontext_);
-    });
-    addAction(hilfe);
 }
 
 void ZeichenFenster::baueKnopfleiste()
@@ -553,6 +545,8 @@ void ZeichenFenster::FormShow()
     if (istEbeneUhr(s_.UhrTyp))
         BitBtnWinkelClick();
     hilfekontext_ = hilfeKontext(s_, hilfekontext_);
+    // F1 of the main window shows the help of the window's context.
+    setProperty("hilfeKontext", hilfekontext_);
     pExpert_->setVisible(s_.ExpertenModus && mitKarte(s_.UhrTyp));
     Konstruiere();
 }
@@ -690,6 +684,7 @@ void ZeichenFenster::Konstruiere(Zeichenanlass anlass)
     QApplication::restoreOverrideCursor();
     pWarnung_->clear();
     hilfekontext_ = hilfeKontext(s_, hilfekontext_);
+    setProperty("hilfeKontext", hilfekontext_);
     aktualisiereMarken();
     bild_->bildGeaendert();
     zeigeMeldungen(meldungen);

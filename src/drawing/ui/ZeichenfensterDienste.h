@@ -20,7 +20,6 @@ struct ZeichenfensterDienste {
     std::function<void()> parameterDialog;            // open the parameter dialog
     std::function<void()> schliessen;                 // close the drawing window through the shell
     std::function<void()> konstruktionsdatenSpeichern; // save construction data ("*.umb")
-    std::function<void(int kontext)> hilfe;           // help by context id
     std::function<void()> textdruckBeenden;           // end the main window's open text print job
     bool grosserBildschirm = true;                    // the screen is at least 1000 pixels wide
     bool grosseFonts = false;                         // 120 pixels per inch or more

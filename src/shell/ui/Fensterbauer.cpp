@@ -25,7 +25,6 @@ std::function<QWidget*(MainWindow&)> zeichnungsbauer()
         d.textdruckBeenden = [&mw] { mw.textdruck().schliesse(); };
         d.drucker = [&mw]() -> QPrinter& { return mw.drucker(); };
         d.druckerDialog = [&mw](QPrinter&, QWidget*) { return mw.waehleDrucker(); };
-        d.hilfe = [&mw](int kontext) { mw.zeigeHilfe(kontext); };
         d.grosserBildschirm = mw.shell().GrosserBildschirm;
         d.grosseFonts = mw.shell().GrosseFonts;
         setzeStandardDialoge(d);
@@ -46,7 +45,6 @@ std::function<QWidget*(MainWindow&)> rechenfensterbauer()
         d.schliessen = [&mw] { mw.mCloseWindowClick(); };
         d.einstellungenSpeichern = [&mw] { mw.mSaveOptionsClick(); };
         d.datenLaden = [&mw] { mw.Konstruktionsdatenladen1Click(); };
-        d.hilfe = [&mw](int kontext) { mw.zeigeHilfe(kontext); };
         ShellZustand& z = mw.shell();
         return new Tsset1(mw.state(), mw.prompt(), z.ErgebnisZeilen, z.Tag, z.Monat, std::move(d));
     };

@@ -11,8 +11,9 @@
 #include "shell/DebugLog.h"
 #include "shell/HilfeSystem.h"
 #include "shell/Menue.h"
-#include "shell/ui/Druckbar.h"
+#include "shell/ui/Arbeitsrahmen.h"
 #include "shell/ui/Fensterbauer.h"
+#include "shell/ui/Hinweisanzeige.h"
 #include "shell/ui/Textdruck.h"
 
 #include <QAction>
@@ -25,18 +26,18 @@
 #include <QFontMetrics>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPageSetupDialog>
-#include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QScreen>
+#include <QSet>
 #include <QStatusBar>
 #include <QTimer>
 
 #include <algorithm>
+#include <vector>
 
 namespace umbrin {
 namespace {
@@ -44,34 +45,6 @@ namespace {
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 const char* kHinweis = "Right mouse click for popUp menu  // <F1> for Help !";
-
-// A working window that grows after it was opened (the type chooser shows more fields for
-// another dial type) takes its frame along: the frame sits in no layout, so nothing else
-// would widen it, and the grown part would be cut off. The frame only grows here.
-class RahmenFolgtFenster : public QObject {
-public:
-    explicit RahmenFolgtFenster(QMdiSubWindow* rahmen)
-        : QObject(rahmen)
-        , rahmen_(rahmen)
-    {
-    }
-
-protected:
-    bool eventFilter(QObject* objekt, QEvent* ereignis) override
-    {
-        if (ereignis->type() == QEvent::Resize && !rahmen_->isMaximized()) {
-            const QSize fenster = static_cast<QWidget*>(objekt)->size();
-            const QSize innen = rahmen_->contentsRect().size();
-            const QSize fehlt(std::max(0, fenster.width() - innen.width()), std::max(0, fenster.height() - innen.height()));
-            if (!fehlt.isNull())
-                rahmen_->resize(rahmen_->size() + fehlt);
-        }
-        return QObject::eventFilter(objekt, ereignis);
-    }
-
-private:
-    QMdiSubWindow* rahmen_;
-};
 
 } // namespace
 
@@ -106,7 +79,8 @@ MainWindow::MainWindow(AppState& state, ShellZustand& shell, UserPrompt& prompt,
         m->popup(mdi_->mapToGlobal(p));
     });
     connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) {
-        FensterMenues(w != nullptr);
+        // During the walk "Fenster schließen" stays at hand: it is the walk's cancel.
+        FensterMenues(w != nullptr || walk_->laeuft());
         // Activation reaches only top-level windows: the dialogs refresh their fields here.
         if (!w)
             return;
@@ -132,14 +106,12 @@ MainWindow::~MainWindow()
 {
     // The working windows go first: they refer to the walk and the dialog environment, which
     // are members and would otherwise die before the children. No window opens a successor now.
-    // Closed windows still waiting for their deferred deletion count too: they are no longer
-    // listed by the area, but are still its children.
     schliesst_ = true;
     umgebung_->walk = nullptr;
-    QList<QPointer<QMdiSubWindow>> fenster;
-    for (QMdiSubWindow* w : mdi_->findChildren<QMdiSubWindow*>())
-        fenster.append(w);
-    for (const QPointer<QMdiSubWindow>& w : fenster)
+    // Every sub-window, hidden ones included (subWindowList() leaves out those being closed).
+    const QList<QMdiSubWindow*> fenster = mdi_->findChildren<QMdiSubWindow*>();
+    std::vector<QPointer<QMdiSubWindow>> offen(fenster.begin(), fenster.end());
+    for (const QPointer<QMdiSubWindow>& w : offen)
         delete w.data();
     textdruck_.reset();
 }
@@ -154,6 +126,7 @@ void MainWindow::baueMenue()
     const auto& punkte = menuePunkte();
     QMenu* oben = nullptr;
     QMenu* unter = nullptr;
+    QSet<QKeySequence> vergeben;
     for (int i = 0; i < MenueAnzahl; ++i) {
         const MenuePunkt& p = punkte[static_cast<std::size_t>(i)];
         const bool hatUnterpunkte = i + 1 < MenueAnzahl && p.ebene == 1 && punkte[static_cast<std::size_t>(i) + 1].ebene == 2;
@@ -174,8 +147,16 @@ void MainWindow::baueMenue()
         if (p.ebene == 1)
             unter = nullptr;
         QAction* a = ziel->addAction(QString());
-        if (*p.taste)
-            a->setShortcut(QKeySequence(QString::fromLatin1(p.taste)));
+        // One action per key: a key that an earlier item holds would make the pair ambiguous,
+        // and neither would fire; the later item only shows it beside its caption.
+        if (*p.taste) {
+            const QKeySequence taste(QString::fromLatin1(p.taste));
+            if (vergeben.contains(taste))
+                a->setProperty("angezeigteTaste", taste.toString(QKeySequence::NativeText));
+            else
+                a->setShortcut(taste);
+            vergeben.insert(taste);
+        }
         aktionen_[static_cast<std::size_t>(i)] = a;
         // Separators as the menus group their items.
         if (i == menue::FensterSchliessen || i == menue::FensterAusdrucken || i == menue::AuswahlTyp
@@ -203,7 +184,7 @@ void MainWindow::baueMenue()
         aktion(menue::FormatA3)->setChecked(true);
         aktion(menue::FormatA4)->setChecked(false);
     });
-    verbinde(menue::HilfeDatei, [this] { zeigeHilfe(100); });
+    verbinde(menue::HilfeDatei, [this] { zeigeHilfe(hilfeKontextAktiv()); });
     verbinde(menue::Drucken, [this] { drucken(); });
     verbinde(menue::FensterAusdrucken, [this] { mWindowPrintClick(); });
     verbinde(menue::DruckerEinrichten, [this] { Druckereinstellung1Click(); });
@@ -256,6 +237,7 @@ void MainWindow::baueMenue()
     connect(popup("AuswahlTyp1"), &QAction::triggered, this, [this] { AuswahlSonnenuhrtyp1Click(); });
     connect(popup("Parameter1"), &QAction::triggered, this, [this] { Parameterfestlegen1Click(); });
     connect(popup("Sonnenuhrkonstruktion1"), &QAction::triggered, this, [this] { aufBildschirm1Click(); });
+    popup("HinweiseHintsanzeigen1")->setCheckable(true);
     connect(popup("HinweiseHintsanzeigen1"), &QAction::triggered, this, [this] { HinweiseHintsanzeigen1Click(); });
     connect(popup("Schliessen1"), &QAction::triggered, this, [this] { mCloseWindowClick(); });
     connect(popup("Speichern1"), &QAction::triggered, this, [this] { mSaveOptionsClick(); });
@@ -298,12 +280,13 @@ void MainWindow::FormCreate(QString ordner)
     setzeSpracheAusDeutsch();
     neueHilfe(true);
 
-    statusBar()->showMessage(QString::fromLatin1(kHinweis));
+    hinweise_ = new Hinweisanzeige(s_, statusBar(), QString::fromLatin1(kHinweis), this);
+    hinweise_->zeigeHint(QString::fromLatin1(kHinweis));
     if (schirm) {
         const QRect frei = schirm->availableGeometry();
         resize(frei.width(), std::max(400, frei.height() - 35));
     }
-    aktion(menue::Hinweise)->setChecked(s_.HinweiseAn);
+    markiereHinweise();
     menEin();
 }
 
@@ -331,6 +314,31 @@ void MainWindow::neueHilfe(bool meldenWennFehlt)
         meldung(PromptTitle::Information, PromptIcon::Question, hilfeDateiFehlt(z_.HilfeDatei));
 }
 
+int MainWindow::hilfeKontextAktiv() const
+{
+    // The nearest help context from the focused control up to its working window (a window
+    // whose context follows its mode answers "hilfeKontext" itself); the main window's own
+    // context 100 when none has one.
+    QWidget* fenster = aktivesFenster();
+    int eigenerKontext = 0;
+    if (fenster && fenster->metaObject()->indexOfMethod("hilfeKontext()") >= 0
+        && QMetaObject::invokeMethod(fenster, "hilfeKontext", Qt::DirectConnection, Q_RETURN_ARG(int, eigenerKontext))
+        && eigenerKontext > 0)
+        return eigenerKontext;
+    for (QWidget* w = QApplication::focusWidget(); w && fenster; w = w->parentWidget()) {
+        if (!fenster->isAncestorOf(w) && w != fenster)
+            break;
+        const int kontext = w->property("hilfeKontext").toInt();
+        if (kontext > 0)
+            return kontext;
+        if (w == fenster)
+            break;
+    }
+    if (fenster && fenster->property("hilfeKontext").toInt() > 0)
+        return fenster->property("hilfeKontext").toInt();
+    return 100;
+}
+
 void MainWindow::zeigeHilfe(int kontext)
 {
     if (!hilfe_)
@@ -338,8 +346,10 @@ void MainWindow::zeigeHilfe(int kontext)
     bool rufeHilfe = false;
     std::string fehler;
     hilfe_->hilfeAnfrage(1, kontext, rufeHilfe, fehler);
+    // The help layer's errors carry the program's name as their title.
     if (!fehler.empty())
-        meldung(PromptTitle::Warnung, PromptIcon::Warning, fehler);
+        prompt_.askTitled(QCoreApplication::applicationName().toStdString(), PromptIcon::Warning, fehler,
+                          PromptButtons::Ok);
 }
 
 void MainWindow::showEvent(QShowEvent* e)
@@ -453,10 +463,7 @@ QMdiSubWindow* MainWindow::oeffne(QWidget* fenster)
     connect(fenster, &QObject::destroyed, sub, [sub] { sub->close(); });
     sub->show();
     fenster->show();
-    // Full size, as laid out for its texts; the area scrolls when the screen is smaller.
-    sub->adjustSize();
-    sub->move(0, 0);
-    fenster->installEventFilter(new RahmenFolgtFenster(sub));
+    richteRahmenEin(sub, fenster);
     mdi_->setActiveSubWindow(sub);
     FensterMenues(true);
     return sub;
@@ -494,6 +501,10 @@ void MainWindow::schliesseArbeitsfenster()
 void MainWindow::AssistentBeenden()
 {
     walk_->beenden();
+}
+
+void MainWindow::walkBeendet()
+{
     FensterMenues(false);
     for (int i : {menue::SonnenuhrErstellen, menue::SonnenuhrErstellen2, menue::Berechnungen, menue::Optionen,
                   menue::ZeichnungErstellen})
@@ -518,8 +529,9 @@ void MainWindow::Weiter1Click()
 
 void MainWindow::Abbruch1Click()
 {
-    walk_->abbrechen(); // the walk ends first, so no closing dialog opens a successor
-    AssistentBeenden();
+    // The one cancelling path: the walk menu's item, every walk dialog's cancel button and
+    // "Fenster schließen" during the walk.
+    walk_->abbrechen();
 }
 
 void MainWindow::mCloseWindowClick()
@@ -535,9 +547,10 @@ void MainWindow::mCloseWindowClick()
 
 void MainWindow::GeographischeLageundJahr1Click()
 {
-    schliesseArbeitsfenster();
-    if (!walk_->laeuft())
-        mCloseWindowClick();
+    // "Fenster schließen" closes every working window and ends a running walk (the walk
+    // first, so no closing dialog opens its successor): the location dialog then opens on
+    // its own, never beside a dialog of the walk.
+    mCloseWindowClick();
     walk_->oeffne(Arbeitsfenster::OrtUndZeit);
 }
 
@@ -560,10 +573,15 @@ void MainWindow::menEin()
 {
     const int spalte = s_.Sprachspalte;
     for (int i = 0; i < MenueAnzahl; ++i) {
-        if (menues_[static_cast<std::size_t>(i)])
+        if (menues_[static_cast<std::size_t>(i)]) {
             menues_[static_cast<std::size_t>(i)]->setTitle(qs(menueText(i, spalte)));
-        else
-            aktion(i)->setText(qs(menueText(i, spalte)));
+            continue;
+        }
+        QString text = qs(menueText(i, spalte));
+        const QString taste = aktion(i)->property("angezeigteTaste").toString();
+        if (!taste.isEmpty())
+            text += QLatin1Char('\t') + taste;
+        aktion(i)->setText(text);
     }
     aktion(menue::Deutsch)->setChecked(s_.Deutsch);
     aktion(menue::Englisch)->setChecked(!s_.Deutsch);
@@ -590,13 +608,21 @@ void MainWindow::Sprache(bool deutsch)
 void MainWindow::spracheAnwenden()
 {
     menEin();
-    statusBar()->showMessage(QString::fromLatin1(kHinweis));
+    hinweise_->zeigeHint(QString::fromLatin1(kHinweis));
     neueHilfe(false);
     beschrifteAlles(s_, s_.StringIdBasis);
     emit spracheGewechselt();
+    // A switch relabels; it never moves the walk on. Within the walk the chooser keeps its
+    // place and has already been relabelled, outside it a fresh one is opened.
     if (FensterOffen(QStringLiteral("F4"))) {
-        FensterZu(QStringLiteral("F4"));
-        walk_->oeffne(Arbeitsfenster::Typwahl);
+        if (walk_->laeuft()) {
+            for (QMdiSubWindow* w : mdi_->subWindowList())
+                if (auto* typwahl = qobject_cast<TypwahlDialog*>(w->widget()))
+                    typwahl->adjustSize();
+        } else {
+            FensterZu(QStringLiteral("F4"));
+            walk_->oeffne(Arbeitsfenster::Typwahl);
+        }
     }
 }
 
@@ -607,16 +633,16 @@ void MainWindow::ExpertenMode1Click()
     s_.ExpertenModusStart = s_.ExpertenModus;
     const bool de = s_.Sprachspalte == 1;
     if (s_.ExpertenModus) {
-        prompt_.ask(PromptTitle::Information, PromptIcon::Information,
-                    std::string(de ? "Experten-Modus = " : "Expert mode is switched ") + " on!", PromptButtons::Ok);
+        prompt_.askTitled("Umbrin " + s_.VersionStr + ", Info", PromptIcon::Information,
+                          std::string(de ? "Experten-Modus = " : "Expert mode is switched ") + " on!", PromptButtons::Ok);
     } else {
         s_.RingLochVersatz = 0;
         s_.DeklOben = s_.EpsRund / 2;
         s_.DeklUnten = -s_.EpsRund / 2;
-        prompt_.ask(PromptTitle::Information, PromptIcon::Information,
-                    de ? "Der Experten-Modus ist ausgeschaltet.\n\rManche Sonnenuhrenarten werden so nicht mehr berechnet."
-                       : "Expert mode is switched off.\n\rSome of the sundial types are now not calculated!",
-                    PromptButtons::Ok);
+        prompt_.askTitled("Umbrin, v. " + s_.VersionStr, PromptIcon::Information,
+                          de ? "Der Experten-Modus ist ausgeschaltet.\n\rManche Sonnenuhrenarten werden so nicht mehr berechnet."
+                             : "Expert mode is switched off.\n\rSome of the sundial types are now not calculated!",
+                          PromptButtons::Ok);
         if (s_.UhrTyp == 'c' || s_.UhrTyp == 'm')
             s_.UhrTyp = 'h';
         if (s_.Schalter.ZylinderArt != 0)
@@ -637,7 +663,16 @@ void MainWindow::ExpertenMode1Click()
 void MainWindow::HinweiseHintsanzeigen1Click()
 {
     s_.HinweiseAn = s_.HinweiseAn ? 0 : 1;
+    markiereHinweise();
+}
+
+void MainWindow::markiereHinweise()
+{
+    // The menu item and the pop-up item carry the same tick.
     aktion(menue::Hinweise)->setChecked(s_.HinweiseAn);
+    for (QAction* a : popupOptionen_->actions())
+        if (a->objectName() == QLatin1String("HinweiseHintsanzeigen1"))
+            a->setChecked(s_.HinweiseAn);
 }
 
 
@@ -748,37 +783,6 @@ void MainWindow::mLoadOptionsClick(bool standardwerte)
     Sprache(s_.Deutsch != 0);
 }
 
-
-QPrinter& MainWindow::drucker()
-{
-    if (!drucker_)
-        drucker_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    return *drucker_;
-}
-
-bool MainWindow::waehleDrucker()
-{
-    if (druckerwahl_)
-        return druckerwahl_(drucker());
-    QPrintDialog dlg(&drucker(), this);
-    return dlg.exec() == QDialog::Accepted;
-}
-
-void MainWindow::Druckereinstellung1Click()
-{
-    QPageSetupDialog dlg(&drucker(), this);
-    dlg.exec();
-}
-
-void MainWindow::drucken()
-{
-    QWidget* aktiv = aktivesFenster();
-    if (aktiv && aktiv->objectName().startsWith(QLatin1String("sset1")))
-        textdruck_->druckeErgebnisZeilen(z_.ErgebnisZeilen);
-    else if (auto* fenster = dynamic_cast<Druckbar*>(aktiv))
-        fenster->druckeFenster();
-}
-
 void MainWindow::Sonnenstand1Click(int rechenmodus)
 {
     s_.Rechenmodus = static_cast<std::uint8_t>(rechenmodus);
@@ -789,40 +793,6 @@ void MainWindow::Sonnenstand1Click(int rechenmodus)
     if (QWidget* fenster = rechenbauer_(*this))
         oeffne(fenster);
     FensterMenues(true);
-}
-
-void MainWindow::mWindowPrintClick()
-{
-    QWidget* fenster = aktivesFenster();
-    if (!fenster)
-        return;
-    textdruck_->schliesse();
-    // The whole window with its frame, as the user sees it.
-    QWidget* rahmen = fenster->parentWidget() ? fenster->parentWidget() : fenster;
-    const QImage bild = rahmen->grab().toImage();
-    if (bild.isNull() || bild.width() <= 0 || bild.height() <= 0)
-        return;
-    const QScreen* schirm = QGuiApplication::primaryScreen();
-    const bool quer = !schirm || fenster->width() >= schirm->geometry().width() / 2;
-    QPrinter& p = drucker();
-    p.setPageOrientation(quer ? QPageLayout::Landscape : QPageLayout::Portrait);
-    if (!waehleDrucker()) {
-        p.setPageOrientation(QPageLayout::Portrait);
-        return;
-    }
-    QPainter maler;
-    if (!maler.begin(&p)) {
-        meldung(PromptTitle::Fehler, PromptIcon::Warning,
-                s_.Sprachspalte == 1 ? "Fehler - Drucken abgebrochen!" : "Error - Printing cancelled !");
-        p.setPageOrientation(QPageLayout::Portrait);
-        return;
-    }
-    const QRect seite = maler.viewport();
-    const QSize passend = bild.size().scaled(seite.size(), Qt::KeepAspectRatio);
-    maler.fillRect(seite, Qt::white);
-    maler.drawImage(QRect(seite.topLeft(), passend), bild);
-    maler.end();
-    p.setPageOrientation(QPageLayout::Portrait);
 }
 
 } // namespace umbrin

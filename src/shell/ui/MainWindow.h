@@ -24,6 +24,7 @@ class QPrinter;
 namespace umbrin {
 
 class HilfeSystem;
+class Hinweisanzeige;
 class TDLogFile;
 class Textdruck;
 
@@ -57,6 +58,7 @@ public:
     // WalkShell: the walk creates and closes the working windows through these.
     void oeffneFenster(Arbeitsfenster fenster) override;
     void schliesseArbeitsfenster() override;
+    void walkBeendet() override;
 
     AppState& state() { return s_; }
     ShellZustand& shell() { return z_; }
@@ -107,6 +109,8 @@ public:
     void mLoadOptionsClick(bool standardwerte);
     void ladDatum();
     void zeigeHilfe(int kontext);
+    // The help context F1 shows: that of the focused control or of the active working window.
+    int hilfeKontextAktiv() const;
 
 signals:
     // Emitted after a language switch, after every component was relabelled.
@@ -123,6 +127,7 @@ private:
     void setzeSpracheAusDeutsch();
     void spracheAnwenden();
     void neueHilfe(bool meldenWennFehlt);
+    void markiereHinweise();
     QMdiSubWindow* oeffne(QWidget* fenster);
     QWidget* baue(Arbeitsfenster fenster);
     void meldung(PromptTitle titel, PromptIcon icon, const std::string& text);
@@ -138,6 +143,7 @@ private:
     std::unique_ptr<DialogUmgebung> umgebung_;
     bool datumsMenueSichtbar_ = false;
     std::unique_ptr<HilfeSystem> hilfe_;
+    Hinweisanzeige* hinweise_ = nullptr;
     std::unique_ptr<QPrinter> drucker_;
     std::function<bool(QPrinter&)> druckerwahl_;
     std::unique_ptr<Textdruck> textdruck_;

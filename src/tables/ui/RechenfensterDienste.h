@@ -21,7 +21,6 @@ struct RechenfensterDienste {
     std::function<void()> schliessen;              // close the window through the main window
     std::function<void()> einstellungenSpeichern;  // the main window's settings save
     std::function<void()> datenLaden;              // the main window's construction-data load
-    std::function<void(int kontext)> hilfe;        // help by context id
     // Opens the tables-and-graphs window for the mode and table kind set in the state.
     std::function<void()> tabellenfenster;
 };

@@ -114,16 +114,12 @@ void Tsset1::baue()
     haupt->addWidget(bauePanelZeit());
     haupt->addWidget(bauePanelEoT());
     haupt->addStretch(1);
+}
 
-    auto* hilfe = new QAction(this);
-    hilfe->setShortcut(QKeySequence(Qt::Key_F1));
-    hilfe->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    addAction(hilfe);
-    connect(hilfe, &QAction::triggered, this, [this] {
-        const int m = s_.Rechenmodus;
-        if (dienste_.hilfe)
-            dienste_.hilfe(m == 1 ? 28 : m == 2 ? 29 : m == 4 ? 49 : 30);
-    });
+int Tsset1::hilfeKontext() const
+{
+    const int m = s_.Rechenmodus;
+    return m == 1 ? 28 : m == 2 ? 29 : m == 4 ? 49 : 30;
 }
 
 QWidget* Tsset1::baueEingaben()

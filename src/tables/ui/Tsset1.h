@@ -37,6 +37,9 @@ public:
            RechenfensterDienste dienste, QWidget* eltern = nullptr);
     ~Tsset1() override;
 
+    // The help context of the mode on show; F1 of the main window asks it.
+    Q_INVOKABLE int hilfeKontext() const;
+
     // The computation ("Berechnung", the pop-up's "Berechnung starten"); vonTabelle when the
     // table button asked for it, which then opens the tables window.
     // False when a field was refused or the user stopped it.

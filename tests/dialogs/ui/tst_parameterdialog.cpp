@@ -3,6 +3,7 @@
 #include "core/Sprachdienst.h"
 #include "core/ui/RadioGruppe.h"
 #include "dialogs/ui/ParameterDialog.h"
+#include "tables/Profildatei.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -290,20 +291,49 @@ private slots:
         d->close();
     }
 
-    void horizonProfileCannotBeReadAndTheBoxStaysUnchecked()
+    void horizonProfileBoxLoadsAProfileAndTakesOverItsPlace()
     {
         s.UhrTyp = 'a';
         s.Schalter.AzimutKreise = 1;
+        QTemporaryDir dir;
+        const std::string datei = dir.filePath(QStringLiteral("anderswo.ele")).toStdString();
+        Horizontprofil p = leeresHorizontprofil();
+        p[360].Hoehe = 12.5;
+        std::string fehler;
+        QVERIFY(speichereHorizontprofil(datei, profilZeilen(p, {46.0, 8.0, 500, 0, 200}, 1), fehler));
+
         auto* d = oeffne<ParameterDialog>();
+        std::vector<std::string> gewaehlt = {"", datei};
+        std::string gefragt;
+        umgebung->haken.dateiOeffnen = [&](const std::string& titel, const std::string&,
+                                           const std::string& endung) -> std::string {
+            gefragt = titel + "|" + endung;
+            std::string w = gewaehlt.front();
+            gewaehlt.erase(gewaehlt.begin());
+            return w;
+        };
         auto* kasten = d->findChild<QCheckBox*>(QStringLiteral("ChBHProfil"));
+        // No, then Yes with the file choice cancelled: nothing is loaded, the box stays clear.
         for (PromptAnswer antwort : {PromptAnswer::No, PromptAnswer::Yes}) {
             prompt.asked.clear();
             prompt.answers = {antwort};
             kasten->click();
             QVERIFY(!kasten->isChecked());
             QCOMPARE(s.HorizontGeladen, std::uint8_t{0});
-            QCOMPARE(prompt.asked.size(), antwort == PromptAnswer::Yes ? std::size_t{2} : std::size_t{1});
+            QCOMPARE(prompt.asked.size(), std::size_t{1});
         }
+        // Yes and a profile of another place: message 70, the place and the profile are taken.
+        prompt.asked.clear();
+        prompt.answers = {PromptAnswer::Yes};
+        kasten->click();
+        QVERIFY(kasten->isChecked());
+        QCOMPARE(s.HorizontGeladen, std::uint8_t{1});
+        QCOMPARE(s.HorizontZeigen, std::uint8_t{1});
+        QCOMPARE(s.Par.Breite, 46.0);
+        QCOMPARE(s.Par.Laenge, -8.0);
+        QCOMPARE(s.Horizont[360].Hoehe, 12.5);
+        QCOMPARE(gefragt, std::string("Horizontprofil einlesen |ele"));
+        QVERIFY(prompt.enthaelt("Geogr. Breite und Länge des Horizontprofils wird mit übernommen!"));
         d->close();
     }
 

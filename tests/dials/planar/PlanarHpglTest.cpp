@@ -538,3 +538,41 @@ TEST(PlanarHpgl, AFailedWriteEndsThePlotAndDropsTheList)
     EXPECT_TRUE(fs::is_empty(dir));
     fs::remove_all(dir);
 }
+
+TEST(PlanarHpgl, AMeanTimeLineRunsFromTheBorderAsOnScreen)
+{
+    // At 7 o'clock mean time the June-to-December branch of the figure-eight enters the wall
+    // from the left after 21 June and leaves it in autumn. Its drawn part begins where the
+    // line crosses the page border (the clip window "IW 0 ..." gives the page), as the screen
+    // draws it, not at the first day that lies on the dial.
+    AppState s = grundzustand('v');
+    s.Schalter.OhneZeitgl = 0;
+    s.Schalter.Analemma = 0;
+    s.Schalter.MitZeitgl = 1;
+    s.Zeiten.StundeVon = s.Zeiten.StundeBis = 7;
+    s.Schalter.EotIntervall = '0';
+    const Plot p = schreibe(s);
+    EXPECT_TRUE(hp2xxLiestSauber(p.hpgl, "mittlere_7h", false));
+
+    std::smatch fenster;
+    ASSERT_TRUE(std::regex_search(p.hpgl, fenster, std::regex(R"(IW 0 0 (\d+) (\d+))")));
+    const double rechts = std::stod(fenster[1]), oben = std::stod(fenster[2]);
+    // The mean-time family's pen, then the whole hour's.
+    const std::size_t familie = p.hpgl.find("SP 4;SP 4;PU");
+    ASSERT_NE(familie, std::string::npos);
+    const std::string linie = p.hpgl.substr(familie);
+    const std::size_t pd = linie.find("PD");
+    ASSERT_NE(pd, std::string::npos);
+    const std::vector<Punkt> bisher = plotPunkte(linie.substr(0, pd));
+    ASSERT_FALSE(bisher.empty());
+    const Punkt anfang = bisher.back();
+    const bool amRand = anfang.x == 0 || anfang.y == 0 || anfang.x == rechts || anfang.y == oben;
+    EXPECT_TRUE(amRand) << anfang.x << " " << anfang.y << "\n" << linie.substr(0, 200);
+
+    // The early-winter days before 21 December, off the dial, are not walked: the list of
+    // the line holds fewer points than a whole year in steps of three days (123).
+    const std::string l = cp1252ToUtf8(p.liste);
+    const std::size_t kopf = l.find("Linie   7:00  Uhr:");
+    ASSERT_NE(kopf, std::string::npos);
+    EXPECT_LT(listenPunkte(l.substr(kopf)).size(), 100u);
+}

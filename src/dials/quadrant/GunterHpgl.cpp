@@ -1,0 +1,348 @@
+// The Gunter quadrant as a plot: the sky on a stereographic projection from the apex, the
+// circles of constant declination concentric quarter circles whose radii follow
+// r(d) = E tan((90 + |d|) / 2), every length scaled by k for the DXF intermediate.
+#include "core/Sonne.h"
+#include "core/Sprachdienst.h"
+#include "core/Zahlenformat.h"
+#include "dials/HpglDialekt.h"
+#include "dials/quadrant/QuadrantGeometrie.h"
+#include "dials/quadrant/QuadrantHpgl.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <string>
+
+namespace umbrin {
+namespace {
+
+constexpr double kRad = static_cast<double>(rad);
+const std::string ETX(1, hpglLabelEnde);
+
+std::string z(double v) { return hpglZahl(v); }
+double sinG(double x) { return std::sin(x * kRad); }
+double cosG(double x) { return std::cos(x * kRad); }
+double tanG(double x) { return std::tan(x * kRad); }
+
+// Start dates of the signs in the sign table, the same in both languages.
+constexpr std::array<const char*, 12> kZeichenBeginn = {"21.Mar", "20.Apr", "21.Mai", "21.Jun", "22.Jul", "23.Aug",
+                                                        "22.Sep", "23.Okt", "22.Nov", "22.Dez", "20.Jan", "19.Feb"};
+
+struct GunterPlot {
+    GunterPlot(const AppState& zustand, HPGLDatei& datei) : s(zustand), plot(datei) {}
+    const AppState& s;
+    HPGLDatei& plot;
+    int k = 1;
+    double groesse = 150;
+    double R = 0, E = 0, eps = 0, phi = 0;
+    int w = 53;
+    int x0 = 0, y0 = 0;
+    std::string stift; // pen-width text, empty for the thin pen
+
+    void zeile(const std::string& t) { plot.schreibe(t); }
+    std::string K(double v) const { return z(v * k); }
+    std::string si(double b, double h) const { return RealStr(b * k, 5, 2) + "," + RealStr(h * k, 5, 2); }
+    double r(double d) const { return std::round(E * tanG((90 + d) / 2)); }
+    // Direction of a label along angle a (degrees from the x axis).
+    std::string richtung(double a) const
+    {
+        if (std::fabs(cosG(a)) < 1e-6)
+            return ";DI 0," + IntStr(sinG(a) > 0 ? k : -k);
+        return ";DI " + IntStr(k) + "," + RealStr(k * tanG(a), 6, 2);
+    }
+    std::string punkt(double x, double y) const { return z(x) + " " + z(y); }
+};
+
+void kopf(GunterPlot& g)
+{
+    const AppState& s = g.s;
+    const std::string seite = g.K(16157) + " " + g.K(11038);
+    g.zeile("IN;VS 1;PA;IW 0 0 " + seite + ";PU 0 0;EA " + seite + ";");
+    g.zeile("PU " + g.K(6180) + " " + g.K(10750) + ";SP 4;SI " + RealStr(0.3 * g.k, 4, 1) + ","
+            + RealStr(0.45 * g.k, 5, 2) + ";LB Gunter - Quadrant" + ETX + "PU " + g.K(4600) + " " + g.K(10400)
+            + ";SI " + g.si(0.22, 0.4) + ";LB" + std::string(texteText(s, 131)) + RealStr(s.Par.Breite, 6, 2)
+            + std::string(texteText(s, 105)) + std::string(texteText(s, 132)) + RealStr(s.Par.Laenge, 6, 2)
+            + std::string(texteText(s, 105)) + ETX);
+    g.zeile(";SI " + g.si(0.24, 0.32) + ";PU " + g.K(6180) + " " + g.K(10200) + ";LB"
+            + (s.Schalter.TemporalAnzeige ? std::string(texteText(s, 5)) : holeText(s, 308)) + ETX + "PU "
+            + g.K(9420) + " " + g.K(1500) + ETX);
+    g.zeile(";PU " + g.K(4600) + " " + g.K(10000) + ";LB" + std::string(texteText(s, 59))
+            + std::string(texteText(s, 60)) + hpglZahl(s.Par.Jahr) + ETX);
+    g.zeile("PU " + g.K(15780) + " " + g.K(100) + ";LBJ.W." + ETX);
+
+    std::string t = "SI " + g.si(0.18, 0.28) + ";SA";
+    for (int i = 0; i < 12; ++i)
+        t += (i == 0 ? ";PU " : "PU ") + g.K(400) + " " + g.K(10000 - 400 * i) + ";LB" + zodiakSymbol(i + 1) + ETX;
+    g.zeile(t);
+    t = ";SS";
+    for (int i = 0; i < 12; ++i)
+        t += (i == 0 ? ";PU " : "PU ") + g.K(600) + " " + g.K(10000 - 400 * i) + ";LB="
+             + std::string(tierkreisName(s, i + 1)) + ETX;
+    g.zeile(t);
+    t.clear();
+    for (int i = 0; i < 12; ++i)
+        t += "PU " + g.K(700) + " " + g.K(9830 - 400 * i) + ";LB (" + kZeichenBeginn[static_cast<std::size_t>(i)]
+             + " -)" + ETX;
+    g.zeile(t);
+}
+
+void hpglGunterBogen(GunterPlot& g, int x, int y, int R, int R5, int R10, int R1)
+{
+    std::string t = ";SP 1;PU " + z(x) + " " + z(y - R) + ";PD ";
+    for (int a = 1; a <= 90; ++a) {
+        const std::string p = g.punkt(x + std::round(R * sinG(a)), y - std::round(R * cosG(a)));
+        const int ri = a % 10 == 0 ? R10 : a % 5 == 0 ? R5 : R1;
+        t += p + ";PU " + p + ";PD " + g.punkt(x + std::round(ri * sinG(a)), y - std::round(ri * cosG(a))) + " " + p
+             + " ";
+    }
+    g.zeile(t + ";SS");
+    const double rl = R - 5.5 * g.w;
+    for (int n = 1; n <= 8; ++n)
+        g.zeile(";PU " + g.punkt(x + rl * sinG(10 * n - 1), y - rl * cosG(10 * n - 1)) + g.richtung(10 * n) + ";LB"
+                + IntStr(10 * n) + ETX);
+    // The band of the degree scale: three arcs inside the ticks' arc.
+    const int baender[] = {R1, R5, R10};
+    for (int i = 0; i < 3; ++i)
+        g.zeile(";PU " + z(x) + " " + z(y - baender[i]) + ";PD;AA " + z(x) + "," + z(y) + (i < 2 ? ",90,0.25;" : ",90,1;"));
+    g.zeile(";DI 1,0;SA");
+}
+
+void deklinationskreise(GunterPlot& g)
+{
+    const AppState& s = g.s;
+    const int k = g.k;
+    const bool klein = g.groesse < 120;
+    if (klein)
+        g.zeile(";PU;SI " + g.si(0.18 * g.groesse / 120, 0.28 * g.groesse / 120));
+    const double sGr = std::min(g.groesse, 120.0);
+    for (int i = 0; i <= 9; ++i) {
+        const double ri = g.r(s.DeklTabelle[static_cast<std::size_t>(2 * i)]);
+        g.zeile(std::string(i % 3 == 0 ? ";SP 6" : ";SP 8") + ";PU " + g.punkt(g.x0, g.y0 - ri) + ";PD;AA " + z(g.x0)
+                + "," + z(g.y0) + ",90,2;");
+        const auto zwei = [&](double x, int a, int b) {
+            g.zeile(";SP 2;PU " + g.punkt(x, g.y0 + 50 * k) + ";PD;LB" + zodiakSymbol(a) + ETX);
+            g.zeile(";SP 10;PU " + g.punkt(x, g.y0 + 200 * k) + ";PD;LB" + zodiakSymbol(b) + ETX);
+        };
+        if (i % 3 == 0 && i > 0)
+            zwei(g.x0 + ri + 20 * k, 4 - i / 3, 10 - i / 3);
+        if (i % 3 == 0 && i < 9)
+            zwei(g.x0 + ri - sGr * k, i / 3 + 4, i / 3 + 10);
+    }
+    const double aussen = std::round(g.r(g.eps) + 140 * k);
+    g.zeile(";SP 1;PU " + g.punkt(g.x0, g.y0 - aussen) + ";PD; AA " + z(g.x0) + "," + z(g.y0) + ",90,2;");
+    g.zeile(";PU " + g.punkt(g.x0, g.y0 - g.R) + ";PD " + g.punkt(g.x0, g.y0) + " " + g.punkt(g.x0 + g.R, g.y0)
+            + ";PD; AA " + z(g.x0) + "," + z(g.y0) + ",-90,1;SS ;SI " + g.si(0.16, 0.24));
+    for (int i = 0; i <= 47; ++i) {
+        const double d = i == 47 ? g.eps : i / 2.0;
+        const double r = g.r(d);
+        const int c = i % 20 == 0 ? 4 : i % 10 == 0 ? 5 : i % 2 == 0 ? 3 : 2;
+        g.zeile(";PU " + g.punkt(g.x0, g.y0 - r) + ";PD " + g.punkt(g.x0 - c * g.w, g.y0 - r));
+        if (i % 20 == 0)
+            g.zeile(";PU " + g.punkt(g.x0 - 7.0 * g.w, g.y0 - r - 50 * k) + ";PD;LB" + IntStr(i / 2) + ETX);
+    }
+    if (klein)
+        g.zeile(";PU;SI " + g.si(0.12 * g.groesse / 120, 0.2 * g.groesse / 120));
+}
+
+void datumsband(GunterPlot& g)
+{
+    const AppState& s = g.s;
+    const double w = g.w;
+    const double Rb1 = g.E - 10 * w, Rb2 = Rb1 - 2.5 * w, Rb3 = Rb2 - 2.5 * w;
+    const double a1 = 90 - g.phi - g.eps - 0.05, a2 = 90 - g.phi + g.eps + 0.05;
+    const auto p = [&](double r, double a) { return g.punkt(g.x0 + r * sinG(a), g.y0 - r * cosG(a)); };
+    for (const double Rb : {Rb1, Rb2, Rb3})
+        g.zeile(";PU " + p(Rb, a1) + ";PD;AA " + z(g.x0) + "," + z(g.y0) + "," + RealStr(a2 - a1, 6, 1) + ",1");
+    g.zeile(";PU " + p(1.01 * Rb1, a1 + 0.05) + ";PD " + p(0.995 * Rb3, a1 + 0.05));
+    g.zeile(";PU " + p(1.01 * Rb1, a2 - 0.05) + ";PD " + p(0.99 * Rb3, a2 - 0.05));
+    const int J = s.Par.Jahr;
+    const int T21 = TagImJahr(J, 6, 21), D21 = TagImJahr(J, 12, 21);
+    for (int m = 1; m <= 12; ++m)
+        for (const int d : {1, 11, 21}) {
+            const int tag = TagImJahr(J, m, d);
+            double dekl = 0, zgl = 0;
+            SonnenPosition(J, dekl, zgl, tag);
+            const double a = 90 - g.phi + dekl;
+            // From 22 June to 21 December the ticks point inwards.
+            const double sg = (tag > T21 && tag <= D21) ? 1 : -1;
+            g.zeile(";PU " + p(Rb2, a) + ";PD " + p(Rb2 - sg * (d == 1 ? 5 : 2.51) * w, a));
+            if (d != 1)
+                continue;
+            const double winkel = sg > 0 ? a - 8 : a + 0.5;
+            const double rl = sg > 0 ? Rb3 - 2 * w : Rb1 + w;
+            g.zeile(";PU " + p(rl, winkel) + g.richtung(winkel - 90) + ";LB" + std::string(monatKurz(s, m)) + ETX);
+        }
+    g.zeile(";DI 1,0");
+}
+
+void stundenlinien(GunterPlot& g)
+{
+    const AppState& s = g.s;
+    const int k = g.k;
+    const QuadrantStunden st = quadrantStunden(s);
+    g.zeile(st.temporal ? ";SP 10" : ";SP 2");
+    if (!g.stift.empty())
+        g.zeile(";PW " + g.stift);
+    const double sAbstand = g.groesse < 120 ? g.groesse - 10 : 110;
+    for (const QuadrantStundenwert& w : quadrantStundenwerte(st)) {
+        const bool voll = w.i == 0;
+        bool hatVorigen = false;
+        double px = 0, py = 0;
+        for (int i = 24; i >= -24; --i) {
+            double d = i == 24 ? g.eps : i == -24 ? -g.eps : i;
+            const double H = quadrantStundenwinkel(s, w.t, d, st.temporal);
+            const double dh = gunterHorizontDekl(H, g.phi);
+            if (d <= dh) {
+                if (dh - d >= 1)
+                    continue;
+                d = dh + 0.02;
+            }
+            g.zeile(!voll ? ";SP 4" : d >= 0 ? ";SP 2" : ";SP 3");
+            const double r = gunterRadius(g.E, d);
+            const double a = quadrantHoehe(g.phi, d, H);
+            const double x = std::round(g.x0 + r * sinG(a)), y = std::round(g.y0 - r * cosG(a));
+            const bool innen = x >= g.x0 - 2 && y <= g.y0 + 2;
+            if (a > -2 && innen && hatVorigen)
+                g.zeile(";PU " + g.punkt(px, py) + ";PD " + g.punkt(x, y));
+            hatVorigen = innen;
+            px = x;
+            py = y;
+            if (!voll || x <= g.x0)
+                continue;
+            if (i == 24 && w.h >= 12)
+                g.zeile(";SP 2;PU " + g.punkt(g.x0 + (r + 100 * k) * sinG(a - 0.6), g.y0 - (r + 100 * k) * cosG(a - 0.6))
+                        + g.richtung(a) + ";LB " + IntStr(w.h) + ETX);
+            if (i == 0 && w.h <= 12)
+                g.zeile(";SP 3;PU "
+                        + g.punkt(g.x0 + (r - sAbstand * k) * sinG(a - 1), g.y0 - (r - sAbstand * k) * cosG(a - 1))
+                        + g.richtung(a) + ";LB " + IntStr(w.h) + ETX);
+        }
+    }
+}
+
+// Lines of equal azimuth, each point at the sun's altitude angle like the hour lines.
+void azimutlinien(GunterPlot& g)
+{
+    const int k = g.k;
+    const int N = static_cast<int>(std::lround(gunterAmax(g.phi, g.eps))) / 10;
+    const double s2 = g.groesse < 120 ? g.groesse - 10 : 110;
+    g.zeile(";SP  5");
+    for (int n = 0; n <= N; ++n) {
+        const double A = 10.0 * n;
+        bool hatVorigen = false;
+        double px = 0, py = 0;
+        for (int i = 0; i <= 94; ++i) {
+            double d = i == 0 ? g.eps : i == 94 ? -g.eps : 23.5 - i / 2.0;
+            if (A > 20) {
+                const double dmin = std::asin(std::clamp(-cosG(A) * cosG(g.phi), -1.0, 1.0)) / kRad;
+                if (d < dmin)
+                    d = dmin + 0.02;
+            }
+            double h = 0;
+            if (!gunterAzimutHoehe(g.phi, A, d, h))
+                return;
+            g.zeile(d >= 0 ? ";SP  5" : ";SP  7");
+            const double r = gunterRadius(g.E, d);
+            const double x = std::round(g.x0 + r * sinG(h)), y = std::round(g.y0 - r * cosG(h));
+            const bool innen = x >= g.x0 - 2 && y <= g.y0 + 2;
+            if (h >= 0 && innen && hatVorigen)
+                g.zeile(";PU " + g.punkt(px, py) + ";PD " + g.punkt(x, y));
+            hatVorigen = innen;
+            px = x;
+            py = y;
+            if (i == 47 && n % 2 == 0)
+                g.zeile(";PU " + g.punkt(g.x0 + (r - s2 * k) * sinG(h - 2), g.y0 - (r - s2 * k) * cosG(h - 2))
+                        + g.richtung(h) + ";LB " + IntStr(10 * n) + ETX);
+        }
+    }
+}
+
+// A tick outward from a circle about (x0 + c, y0) at the point (x, y) below the horizontal
+// edge (y measured downwards from the apex), with its label when one is given.
+void strich(GunterPlot& g, double c, double x, double y, double laenge, const std::string& text)
+{
+    const double dx = x - c, dy = y, n = std::hypot(dx, dy);
+    if (n <= 0)
+        return;
+    const double ex = dx / n, ey = -dy / n; // plot y runs upwards
+    const double px = g.x0 + x, py = g.y0 - y;
+    const double qx = px + laenge * ex, qy = py + laenge * ey;
+    g.zeile(";PU " + g.punkt(px, py) + ";PD " + g.punkt(qx, qy));
+    if (!text.empty())
+        g.zeile(";PU " + g.punkt(qx, qy) + ";DI " + RealStr(g.k * ex, 6, 1) + "," + RealStr(g.k * ey, 6, 1) + ";LB "
+                + text + ETX);
+}
+
+void ekliptikUndHorizont(GunterPlot& g)
+{
+    const double w = g.w;
+    const double ce = g.E * tanG(g.eps), rhoE = (g.R - 15 * w) / (1 + sinG(g.eps));
+    g.zeile(";SP 9;PU " + g.punkt(g.x0, g.y0 - g.E) + ";PD;AA " + z(g.x0 + ce) + "," + z(g.y0) + ",113.44,1");
+    for (int l = 1; l <= 90; ++l) {
+        const double d = std::asin(sinG(l) * sinG(g.eps)) / kRad;
+        double x = 0, y = 0;
+        Kreisschnitt(x, y, g.E * tanG(45 + d / 2), ce, rhoE);
+        strich(g, ce, x, y, l % 5 == 0 ? 1.5 * w : 0.8 * w, l % 15 == 0 ? IntStr(l) : std::string());
+    }
+    g.zeile(";DI");
+    // The horizon: left out where the latitude gives no circle (equator and poles).
+    if (std::fabs(sinG(g.phi)) < 1e-9 || std::fabs(cosG(g.phi)) < 1e-9)
+        return;
+    const double ch = g.E / tanG(g.phi), rhoH = std::fabs(g.E / sinG(g.phi));
+    double x = 0, y = 0;
+    Kreisschnitt(x, y, g.E * tanG(45 + g.eps / 2), ch, rhoH);
+    const double sweep = 90 - std::atan((ch - x) / y) / kRad - g.phi;
+    g.zeile(";SP 10;PU " + g.punkt(g.x0, g.y0 - g.E) + ";PD;AA " + z(g.x0 + ch) + "," + z(g.y0) + ","
+            + RealStr(sweep, 6, 2) + " 1");
+    const double A0 = std::asin(std::clamp(sinG(g.eps) / cosG(g.phi), -1.0, 1.0)) / kRad;
+    const long ende = std::lround(A0 - 0.5) + 90;
+    for (long A = 91; A <= ende; ++A) {
+        const double d = std::asin(std::clamp(-cosG(double(A)) * cosG(g.phi), -1.0, 1.0)) / kRad;
+        Kreisschnitt(x, y, g.E * tanG(45 + d / 2), ch, rhoH);
+        strich(g, ch, x, y, A % 5 == 0 ? 1.5 * w : 0.8 * w, A % 10 == 0 ? IntStr(A - 90) : std::string());
+    }
+    g.zeile(";DI");
+}
+
+} // namespace
+
+void hpglGunterQuadrant(const AppState& s, HPGLDatei& plot, double groesse, bool alsHPGL)
+{
+    GunterPlot g(s, plot);
+    g.k = hpglFaktor(alsHPGL);
+    g.groesse = groesse;
+    g.R = groesse * 40 * g.k;
+    g.w = (640 * g.k) / 12;
+    g.eps = s.EpsRund;
+    g.phi = s.Par.Breite;
+    g.E = gunterK(g.R - 15 * g.w, g.eps);
+    g.x0 = 3200 * g.k;
+    g.y0 = 9500 * g.k;
+    if (s.Schalter.Stiftbreite != 1)
+        g.stift = IntStr((s.Schalter.Stiftbreite - 1) * g.k) + ";";
+
+    kopf(g);
+    g.zeile(";PU;SI " + g.si(0.18, 0.28) + ";SA");
+    if (!g.stift.empty())
+        g.zeile(";PW 0;");
+    const int R = static_cast<int>(std::lround(g.R));
+    hpglGunterBogen(g, g.x0, g.y0, R, R - 4 * g.w, R - 5 * g.w, R - 2 * g.w);
+    deklinationskreise(g);
+    datumsband(g);
+    stundenlinien(g);
+    if (s.Schalter.Azimutlinien)
+        azimutlinien(g);
+    ekliptikUndHorizont(g);
+    g.zeile(";SP 1;PU " + g.punkt(g.x0, g.y0) + ";CI " + IntStr(40 * g.k) + ",2");
+    const double a = 7.5 * g.w;
+    const auto linie = [&](double x1, double y1, double x2, double y2) {
+        g.zeile(";PU " + g.punkt(x1, y1) + ";PD " + g.punkt(x2, y2));
+    };
+    linie(g.x0 - a, g.y0 + a, g.x0 - a, g.y0 - g.R);
+    linie(g.x0 - a, g.y0 + a, g.x0 + g.R, g.y0 + a);
+    linie(g.x0 - a, g.y0 - g.R, g.x0, g.y0 - g.R);
+    linie(g.x0 + g.R, g.y0 + a, g.x0 + g.R, g.y0);
+    g.zeile(";SP 0;IN;");
+}
+
+} // namespace umbrin

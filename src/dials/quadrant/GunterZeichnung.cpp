@@ -1,0 +1,326 @@
+// The Gunter quadrant on a canvas: the declination circles by the stereographic law, a
+// noon-altitude calendar, a declination scale on the vertical edge, hour curves, azimuth
+// lines, the ecliptic and the horizon.
+#include "core/Sonne.h"
+#include "core/Sprachdienst.h"
+#include "core/Zahlenformat.h"
+#include "dials/TextGedreht.h"
+#include "dials/quadrant/QuadrantBlatt.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+namespace umbrin {
+namespace {
+
+constexpr double kRad = static_cast<double>(rad);
+constexpr Farbe kGruen = 0x008000;
+
+int rund(double v) { return quadrantPixel(v); }
+double sinG(double x) { return std::sin(x * kRad); }
+double cosG(double x) { return std::cos(x * kRad); }
+double tanG(double x) { return std::tan(x * kRad); }
+
+struct Gunter {
+    QuadrantBlatt& b;
+    double eps, phi, Rg, K;
+    int fh;
+    int L; // tick unit of the ecliptic and horizon scales
+
+    CanvasPoint apex(double x, double y) const { return {b.X0 + rund(x), b.Y0 + rund(y)}; }
+    void strich(CanvasPoint p, CanvasPoint q)
+    {
+        b.c.moveTo(p.x, p.y);
+        b.c.lineTo(q.x, q.y);
+    }
+    void gedreht(CanvasPoint p, const std::string& t, double winkel, int hoehe)
+    {
+        TextOutGedreht(b.c, p.x, p.y, t, 400, hoehe, rund(winkel));
+    }
+};
+
+void legende(Gunter& g)
+{
+    QuadrantBlatt& b = g.b;
+    b.c.setFontColor(b.s.Farben[3]);
+    b.c.setFontName("Arial");
+    b.c.setFontHeight(g.fh);
+    const int xS = rund(2 * b.u + b.mx);
+    const int xT = xS + 2 * b.c.textExtent("m").width;
+    const double y0 = rund(b.my + 10.0);
+    for (int j = 1; j <= 12; ++j) {
+        const int y = rund(y0 + 1.3 * g.fh * (2 * j - 0.7));
+        b.c.setFontName("Wingdings");
+        b.text(xS, y, zodiakSymbol(j));
+        b.c.setFontName("Arial");
+        b.text(xT, y, "= " + std::string(tierkreisName(b.s, j)));
+        b.text(xT, rund(y0 + 1.3 * g.fh * 2 * j),
+               "  (" + std::string(DatumsTage[static_cast<std::size_t>(j - 1)])
+                   + std::string(monatKurz(b.s, zodiakMonat(j))) + " -)");
+    }
+}
+
+void baender(Gunter& g)
+{
+    QuadrantBlatt& b = g.b;
+    const CanvasBrush vorher = b.c.brush();
+    b.c.setBrush({b.s.Farben[11], BrushStyle::Solid});
+    b.c.fillRect(rund(b.X0 - 8 * b.u + 0.5), b.Y0 + rund(g.K), b.X0, b.Y0 + rund(g.K * tanG(56.75)));
+    b.c.fillRect(b.X0 + rund(g.K), rund(b.Y0 - 8 * b.u + 0.5), b.X0 + rund(g.K * tanG(45 + g.eps / 2)), b.Y0);
+    b.c.setBrush(vorher);
+}
+
+void zeichenkreise(Gunter& g)
+{
+    QuadrantBlatt& b = g.b;
+    const auto& F = b.s.Farben;
+    b.c.setFontName("Wingdings");
+    b.c.setFontHeight(g.fh);
+    for (int k = 0; k <= 9; ++k) {
+        const int r = rund(gunterRadius(g.K, b.s.DeklTabelle[static_cast<std::size_t>(2 * k)]));
+        b.c.setPenColor(k % 3 == 0 ? F[5] : F[7]);
+        b.viertelbogen(r);
+        if (k % 3 != 0)
+            continue;
+        const int q = k / 3;
+        const auto zwei = [&](int x, int erstes, int zweites) {
+            b.c.setFontColor(F[1]);
+            b.text(x, b.Y0 - g.fh, zodiakSymbol(erstes));
+            b.c.setFontColor(F[9]);
+            b.text(x, b.Y0 - rund(1.85 * g.fh), zodiakSymbol(zweites));
+        };
+        // The stereographic circles always have +eps outside: right of circle k lies the band
+        // towards the solstice, left of it the band towards the equinox.
+        if (k > 0)
+            zwei(b.X0 + r + rund(0.1 * g.fh), 4 - q, 10 - q);
+        if (k < 9)
+            zwei(b.X0 + r - rund(1.1 * b.FH), q + 4, q + 10);
+    }
+    // The ring beyond the outer circle.
+    b.viertelring(g.Rg, rund(g.K * tanG((90 + g.eps) / 2) + 1.1 * b.FH), F[10]);
+    b.c.setPenColor(F[0]);
+    b.viertelbogen(rund(g.K * tanG((90 + g.eps) / 2) + 1.1 * b.FH));
+    b.c.setPenColor(FarbeSchwarz);
+    b.c.setFontColor(FarbeSchwarz);
+    b.c.setFontName("Arial");
+}
+
+void deklinationsskala(Gunter& g)
+{
+    QuadrantBlatt& b = g.b;
+    b.c.setFontHeight(b.FH);
+    for (int k = 0; k <= 47; ++k) {
+        const double d = k == 47 ? g.eps : k / 2.0;
+        const int r = rund(g.K * tanG((90 + d) / 2));
+        const int laenge = k % 10 == 0 ? 5 : k % 2 == 0 ? 3 : 2;
+        g.strich({b.X0, b.Y0 + r}, {rund(b.X0 - laenge * b.u), b.Y0 + r});
+        if (k % 20 == 0)
+            b.text(rund(b.X0 - 7 * b.u), b.Y0 + r - rund(0.5 * b.FH), IntStr(k / 2));
+    }
+}
+
+void mittagskalender(Gunter& g)
+{
+    QuadrantBlatt& b = g.b;
+    const double u = b.u;
+    const double R1 = g.K - 10 * u, R2 = g.K - 12.5 * u, R3 = g.K - 15 * u;
+    const double A1 = 90 - g.phi - g.eps - 0.05, A2 = 90 - g.phi + g.eps + 0.05;
+    for (const double R : {R1, R2, R3}) {
+        const int r = rund(R);
+        const CanvasPoint p = b.punkt(R, A1), q = b.punkt(R, A2);
+        b.c.arc(b.X0 - r, b.Y0 - r, b.X0 + r, b.Y0 + r, p.x, p.y, q.x, q.y);
+    }
+    g.strich(b.punkt(1.01 * R1, A1 + 0.05), b.punkt(0.995 * R3, A1 + 0.05));
+    g.strich(b.punkt(R1, A2 - 0.05), b.punkt(0.99 * R3, A2 - 0.05));
+    const int J = b.s.Par.Jahr;
+    const int T21 = TagImJahr(J, 6, 21), D21 = TagImJahr(J, 12, 21);
+    for (int m = 1; m <= 12; ++m)
+        for (const int d : {1, 11, 21}) {
+            const int tag = TagImJahr(J, m, d);
+            double dekl = 0, zgl = 0;
+            SonnenPosition(J, dekl, zgl, tag);
+            const double A = 90 - g.phi + dekl;
+            // The ticks of the falling half of the year, 22 June to 21 December, point inwards.
+            const double sg = (tag > T21 && tag <= D21) ? 1 : -1;
+            const double ende = R2 - (d == 1 ? 5 : 2.51) * sg * u;
+            g.strich(b.punkt(R2, A), b.punkt(ende, A));
+            if (d != 1)
+                continue;
+            const double winkel = sg > 0 ? A - 3 : A + 0.5;
+            g.gedreht(b.punkt(ende - 0.6 * b.FH, winkel), std::string(monatKurz(b.s, m)), winkel,
+                      rund(0.8 * b.FH));
+        }
+}
+
+void stundenkurven(Gunter& g)
+{
+    QuadrantBlatt& b = g.b;
+    const AppState& s = b.s;
+    const auto& F = s.Farben;
+    b.c.setFontName("Arial");
+    for (const QuadrantStundenwert& w : quadrantStundenwerte(b.z)) {
+        const bool voll = w.i == 0;
+        bool hatVorigen = false;
+        CanvasPoint vorher;
+        for (int k = 24; k >= -24; --k) {
+            double d = k == 24 ? g.eps : k == -24 ? -g.eps : k;
+            const Farbe farbe = !voll ? F[3] : d >= 0 ? F[1] : F[2];
+            b.c.setPenColor(farbe);
+            b.c.setFontColor(farbe);
+            const double tau = quadrantStundenwinkel(s, w.t, d, b.z.temporal);
+            const double dh = gunterHorizontDekl(tau, g.phi);
+            if (d <= dh) {
+                if (dh - d >= 1)
+                    continue;
+                d = dh + 0.02;
+            }
+            const double a = quadrantHoehe(g.phi, d, tau);
+            const double r = gunterRadius(g.K, d);
+            const CanvasPoint p = b.punkt(r, a);
+            if (voll && p.x > b.X0) {
+                if (k == 24 && w.h >= 12) {
+                    b.c.setFontColor(F[1]);
+                    g.gedreht(b.punkt(r + 0.01 * b.FH, a - 0.6), " " + IntStr(w.h), a, rund(0.8 * b.FH));
+                }
+                if (k == 0 && w.h <= 12) {
+                    b.c.setFontColor(F[2]);
+                    g.gedreht(b.punkt(r - 1.2 * b.FH, a - 1), " " + IntStr(w.h), a, rund(0.8 * b.FH));
+                }
+            }
+            const bool innen = p.x >= b.X0 - 2 && p.y >= b.Y0 - 2;
+            if (a > -2 && innen && hatVorigen)
+                g.strich(vorher, p);
+            vorher = p;
+            hatVorigen = innen;
+        }
+    }
+}
+
+// Lines of equal azimuth, each point at the altitude angle of the sun at that azimuth and
+// declination, like the hour curves.
+void azimutlinien(Gunter& g)
+{
+    QuadrantBlatt& b = g.b;
+    const auto& F = b.s.Farben;
+    const double Amax = gunterAmax(g.phi, g.eps);
+    b.c.setFontColor(kGruen);
+    const int anzahl = rund(Amax) / 10;
+    for (int n = 0; n <= anzahl; ++n) {
+        const double A = 10.0 * n;
+        bool hatVorigen = false;
+        CanvasPoint vorher;
+        for (int i = 0; i <= 94; ++i) {
+            double d = i == 0 ? g.eps : i == 94 ? -g.eps : 23.5 - i / 2.0;
+            if (A > 20) {
+                const double dA = std::asin(std::clamp(-cosG(A) * cosG(g.phi), -1.0, 1.0)) / kRad;
+                if (d < dA)
+                    d = dA + 0.02;
+            }
+            double h = 0;
+            if (!gunterAzimutHoehe(g.phi, A, d, h))
+                return;
+            b.c.setPenColor(d >= 0 ? F[4] : F[6]);
+            const double r = gunterRadius(g.K, d);
+            const CanvasPoint p = b.punkt(r, h);
+            const bool innen = p.x >= b.X0 - 2 && p.y >= b.Y0 - 2;
+            if (h >= 0 && innen && hatVorigen)
+                g.strich(vorher, p);
+            if (i == 47 && n % 2 == 0)
+                g.gedreht(b.punkt(r - 1.2 * b.FH, h), " " + IntStr(10 * n), h, rund(0.8 * b.FH));
+            vorher = p;
+            hatVorigen = innen;
+        }
+    }
+}
+
+// A tick of length `laenge` outward from a circle about (cx, 0) at its point (x, y), with a
+// label at its outer end when one is given.
+void kreisStrich(Gunter& g, double cx, double x, double y, double laenge, const std::string& text, bool rot)
+{
+    const double dx = x - cx, dy = y;
+    const double n = std::hypot(dx, dy);
+    if (n <= 0)
+        return;
+    const double ex = dx / n, ey = dy / n;
+    const CanvasPoint p = g.apex(x, y), q = g.apex(x + laenge * ex, y + laenge * ey);
+    g.strich(p, q);
+    if (text.empty())
+        return;
+    const CanvasFont vorher = g.b.c.font();
+    if (rot)
+        g.b.c.setFontColor(FarbeRot);
+    g.gedreht(q, text, std::atan2(-ey, ex) / kRad, g.b.FH);
+    g.b.c.setFont(vorher);
+}
+
+void ekliptikUndHorizont(Gunter& g)
+{
+    QuadrantBlatt& b = g.b;
+    b.c.setPenColor(b.s.Farben[8]);
+    b.c.setFontHeight(b.FH);
+    const double ce = g.K * tanG(g.eps), rhoE = g.K / cosG(g.eps);
+    std::vector<CanvasPoint> bogen;
+    for (int lambda = 0; lambda <= 90; ++lambda) {
+        const double d = std::asin(sinG(lambda) * sinG(g.eps)) / kRad;
+        double x = 0, y = 0;
+        Kreisschnitt(x, y, g.K * tanG(45 + d / 2), ce, rhoE);
+        bogen.push_back(g.apex(x, y));
+        if (lambda == 0)
+            continue;
+        const std::string text = lambda % 15 == 0 ? " " + IntStr(lambda) : std::string();
+        kreisStrich(g, ce, x, y, lambda % 5 == 0 ? g.L / 6.0 : g.L / 15.0, text, false);
+    }
+    b.c.polyline(bogen);
+
+    // The horizon: left out where the latitude gives no circle (equator and poles).
+    const double sp = sinG(g.phi), tp = tanG(g.phi);
+    if (std::fabs(sp) < 1e-9 || std::fabs(std::cos(g.phi * kRad)) < 1e-9)
+        return;
+    const double ch = g.K / tp, rhoH = std::fabs(g.K / sp);
+    const double dEnde = std::min(g.eps, 90 - std::fabs(g.phi));
+    bogen.clear();
+    for (int i = 0; i <= 60; ++i) {
+        const double d = dEnde * i / 60;
+        double x = 0, y = 0;
+        Kreisschnitt(x, y, g.K * tanG(45 + d / 2), ch, rhoH);
+        bogen.push_back(g.apex(x, y));
+    }
+    b.c.polyline(bogen);
+    const double Amax = gunterAmax(g.phi, g.eps);
+    for (int A = 91; A <= rund(Amax - 0.5); ++A) {
+        const double d = std::asin(std::clamp(-cosG(A) * cosG(g.phi), -1.0, 1.0)) / kRad;
+        double x = 0, y = 0;
+        Kreisschnitt(x, y, g.K * tanG(45 + d / 2), ch, rhoH);
+        const std::string text = A % 10 == 0 ? " " + IntStr(A - 90) : std::string();
+        kreisStrich(g, ch, x, y, A % 5 == 0 ? g.L / 6.0 : g.L / 15.0, text, true);
+    }
+}
+
+} // namespace
+
+void zeichneGunterQuadrant(QuadrantBlatt& b)
+{
+    const AppState& s = b.s;
+    Gunter g{b, s.EpsRund, s.Par.Breite, b.S - 13 * b.u, 0, 0, 0};
+    g.K = gunterK(g.Rg, g.eps);
+    g.fh = b.bildschirm ? (b.umgebung.GrosserBildschirm ? 15 : 12) : 30;
+    if (b.G < 120)
+        g.fh = rund(double(b.FH) * b.G / 120);
+    g.L = rund(b.S / 30.0) + (b.bildschirm ? 0 : b.umgebung.DruckRandX);
+    legende(g);
+    baender(g);
+    zeichenkreise(g);
+    deklinationsskala(g);
+    mittagskalender(g);
+    stundenkurven(g);
+    if (s.Schalter.Azimutlinien)
+        azimutlinien(g);
+    ekliptikUndHorizont(g);
+    const int r = rund(b.u);
+    b.c.setPenColor(FarbeSchwarz);
+    b.c.setBrushStyle(BrushStyle::Clear);
+    b.c.ellipse(b.X0 - r, b.Y0 - r, b.X0 + r, b.Y0 + r);
+}
+
+} // namespace umbrin

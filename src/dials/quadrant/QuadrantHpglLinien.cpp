@@ -1,0 +1,191 @@
+// The hour lines of the calendar and zodiac quadrant plots. A sample at sun altitude a on the
+// arc of radius L lies at (xA + dA round(L sin a), yA - round(L cos a)); a segment joins two
+// consecutive samples that are both visible (above the horizon, inside the quarter). The
+// quadrant's input window does the clipping at its edges.
+#include "core/Sonne.h"
+#include "core/Zahlenformat.h"
+#include "dials/HpglDialekt.h"
+#include "dials/UngleicheStunden.h"
+#include "dials/quadrant/QuadrantGeometrie.h"
+#include "dials/quadrant/QuadrantPlot.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+namespace umbrin {
+namespace {
+
+constexpr double kRad = static_cast<double>(rad);
+const std::string ETX(1, hpglLabelEnde);
+
+std::string z(double v) { return hpglZahl(v); }
+
+// The previous sample of a line and the segment to the next one.
+struct Zug {
+    QuadrantPlot& p;
+    int xA, yA, dA;
+    bool sichtbar = false;
+    double px = 0, py = 0;
+
+    void probe(double a)
+    {
+        const QuadrantPunkt q = quadrantPlotPunkt(xA, yA, dA, p.L, a);
+        const double x = q.x, y = q.y;
+        const bool jetzt = y <= yA && dA * x >= dA * xA && a > 0;
+        if (jetzt && sichtbar)
+            p.zeile(";PU " + z(px) + " " + z(py) + ";PD " + z(x) + " " + z(y));
+        sichtbar = jetzt;
+        px = x;
+        py = y;
+    }
+};
+
+bool mittagsFlag(const AppState& s)
+{
+    return !s.Schalter.TemporalAnzeige && s.Zeiten.QuadVon < 12 && 12 < s.Zeiten.QuadBis;
+}
+
+} // namespace
+
+void schreibeKalenderStundenlinieHPGL(QuadrantPlot& p, int xA, int yA, int dA, double t, bool halb, double lat,
+                                      double lambda, double zone)
+{
+    const AppState& s = p.s;
+    const bool T = s.Schalter.TemporalAnzeige, E = s.Schalter.MitZeitglAzimut, G = p.ganz();
+    const bool za = s.Schalter.Zeitablesung != 0;
+    const auto hoehe = [&](int tag) {
+        double a = 0, az = 0;
+        if (T) {
+            sonneTemporalStunde(s.Par.Jahr, tag, t, s.Par.Laenge, lat, a, az);
+        } else {
+            double d = 0, e = 0;
+            SonnenstandZonenzeit(s.Par.Jahr, tag, a, t, lat, lambda, zone, az, d, e, E);
+        }
+        return a;
+    };
+    p.step = 2;
+    p.N = mittagsFlag(s) ? 1 : 0;
+    if (!p.stiftbreite.empty())
+        p.zeile("PW " + p.stiftbreite);
+    // The noon line may take a second pass in the other orientation; where the toggle
+    // cannot change the flag one pass is all.
+    const bool umschaltbar = std::lround(s.Zeiten.QuadVon) != 12 && std::lround(p.tEnd) != 12;
+    for (int durchgang = 0; durchgang < 2; ++durchgang) {
+        if (umschaltbar && t == 12)
+            p.N = 1 - p.N;
+        int tag = G ? p.J1 : za ? p.T21 : p.D21;
+        p.L = G ? p.off : 7800;
+        double a = hoehe(tag);
+        if (!G && !T && E && t >= 12)
+            a = 90 - a;
+        if (t - std::trunc(t) < 0.1) {
+            p.zeile(T ? ";SP 10;" : ";SP 2;");
+            const double R = t < 12 ? 7900 : t > 12 ? 8150 : 8025;
+            const double c = t < 12 ? (dA == 1 ? 120 : -240) : 120.0 * (dA - 1);
+            const double x = xA + dA * std::round(R * std::sin(a * kRad)) + c;
+            double y = yA - R * std::cos(a * kRad);
+            if (dA == -1 && t <= 12)
+                y -= 200;
+            if (std::cos(a * kRad) > 0.7)
+                y -= 200;
+            if (y <= yA && dA * x >= dA * xA && (!E || (t != 12 && p.N == 1)))
+                p.zeile("PU " + z(x) + " " + z(std::round(y)) + ";LB" + IntStr(std::lround(t)) + ETX);
+        } else {
+            p.zeile(";SP 3;");
+        }
+        Zug zug{p, xA, yA, dA};
+        p.step = 2;
+        if (G || !halb) {
+            const int ende = G ? p.D31 : za ? p.D21 : p.T21;
+            const int richtung = G || za ? 1 : -1;
+            for (;;) {
+                tag = richtung > 0 ? std::min(tag, ende) : std::max(tag, ende);
+                a = hoehe(tag);
+                if (!G && !T) {
+                    if (E && t > 12)
+                        a = 90 - a;
+                    if (std::fabs(t - 12) < 0.01 && (s.Zeiten.QuadVon == 12 || p.N == 0))
+                        a = 90 - a;
+                }
+                zug.probe(a);
+                p.L += (G ? 1 : -1) * p.step * p.upd;
+                if (tag == ende)
+                    break;
+                tag += richtung * p.step;
+            }
+        }
+        p.zeile(";PU;");
+        if (!(t == 12 && p.N != 1 && umschaltbar))
+            break;
+    }
+}
+
+void schreibeZodiakStundenlinieHPGL(QuadrantPlot& p, int xA, int yA, int dA, double t, bool /*halb*/, double lat,
+                                    double lambda, double zone)
+{
+    const AppState& s = p.s;
+    const bool T = s.Schalter.TemporalAnzeige, G = p.ganz();
+    const bool za = s.Schalter.Zeitablesung != 0;
+    const double et = s.DeklTabelle[0], dmin = s.DeklTabelle[36];
+    const auto hoehe = [&](double d) {
+        const double H = T ? std::fabs(6 - t) * quadrantHalbbogen(lat, d) / 6 : (t - 12) * 15 - lambda + zone;
+        return quadrantHoehe(lat, d, H);
+    };
+    const auto radius = [&](double d) {
+        if (G)
+            return std::round((za ? d / et + 1 : 1 - d / et) * 3600 / 2 + p.off);
+        if (za)
+            return d > 0 ? std::round(d / et * 3600 + p.off) : std::round(p.off - d / et * 3600);
+        return d > 0 ? std::round((et - d) * 3600 / et + p.off) : std::round((d / et + 1) * 3600 + p.off);
+    };
+    p.N = mittagsFlag(s) ? 1 : 0;
+    if (!p.stiftbreite.empty())
+        p.zeile("PW " + p.stiftbreite);
+    bool beschriftet = false;
+    for (int durchgang = 0; durchgang < 2; ++durchgang) {
+        if (t == 12)
+            p.N = 1 - p.N;
+        p.L = 7800;
+        const double d0 = za ? et : G ? -et : 0;
+        const double a = hoehe(d0);
+        const bool voll = t - std::trunc(t) < 0.06;
+        if (voll) {
+            p.zeile(T ? ";SP 10;" : ";SP 2;");
+            const double R = t < 12 ? 7900 : t > 12 ? 8100 : 8000;
+            int c = 0;
+            if (p.N == 0)
+                c = dA == 1 ? (t > 12 ? 0 : 120) : (t > 12 ? -360 : -240);
+            else
+                c = dA == 1 ? (t == 12 ? 120 : 0) : (t == 12 ? -120 : -240);
+            const double x = xA + dA * std::round(R * std::sin(a * kRad)) + c;
+            double y = yA - R * std::cos(a * kRad);
+            if (dA == -1 && t <= 12)
+                y -= 200;
+            if (std::cos(a * kRad) > 0.7)
+                y -= 100;
+            if (!beschriftet && y <= yA && dA * x >= dA * xA) {
+                p.zeile("PU " + z(x) + " " + z(std::round(y)) + ";LB " + IntStr(std::lround(t)) + ETX);
+                beschriftet = true;
+            }
+        } else {
+            p.zeile(";SP 3;");
+        }
+        Zug zug{p, xA, yA, dA};
+        for (double d = et;; d -= 0.5) {
+            double e = std::fabs(d) < 0.1 ? 0 : d;
+            e = std::max(e, dmin);
+            p.L = radius(e);
+            zug.probe(hoehe(e));
+            if (e == 0 && !G)
+                p.zeile(t - std::trunc(t) < 0.1 ? ";SP 5;" : ";SP 6;");
+            if (e <= dmin)
+                break;
+        }
+        p.zeile(";PU;");
+        if (!(t == 12 && p.N != 1))
+            break;
+    }
+}
+
+} // namespace umbrin

@@ -1,0 +1,341 @@
+#include "dials/quadrant/QuadrantZeichnung.h"
+
+#include "core/Rounding.h"
+#include "core/Sonne.h"
+#include "core/Sprachdienst.h"
+#include "core/Zahlenformat.h"
+#include "dials/TextGedreht.h"
+#include "dials/quadrant/QuadrantBlatt.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+namespace umbrin {
+namespace {
+
+constexpr double kRad = static_cast<double>(rad);
+
+int rund(double v) { return quadrantPixel(v); }
+
+// At most n characters of a UTF-8 text, never cutting one in two.
+std::string hoechstens(const std::string& t, std::size_t n)
+{
+    std::size_t zeichen = 0;
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        if ((static_cast<unsigned char>(t[i]) & 0xC0) == 0x80)
+            continue;
+        if (zeichen++ == n)
+            return t.substr(0, i);
+    }
+    return t;
+}
+
+void temporalVerweigerung(QuadrantBlatt& b)
+{
+    b.c.setFontHeight((3 * b.c.fontHeight()) / 2);
+    const int fh = b.c.fontHeight();
+    const std::string text(meldungsText(b.s, 64));
+    const std::size_t lf = text.find('\n');
+    const std::size_t cr = text.find('\r');
+    b.text(b.W / 10, b.H / 2 - rund(1.5 * fh), text.substr(0, lf));
+    if (cr != std::string::npos)
+        b.text(b.W / 6, b.H / 2, hoechstens(text.substr(cr + 1), 65));
+    b.text(b.W / 2, b.H / 5, std::string(texteText(b.s, 140)));
+}
+
+void titelUndLegende(QuadrantBlatt& b)
+{
+    const AppState& s = b.s;
+    const bool gross = b.umgebung.GrosserBildschirm;
+    b.c.setFontName("Arial");
+    b.c.setFontColor(s.Farben[3]);
+    b.c.setFontHeight(b.bildschirm ? (gross ? 28 : 18) : 80);
+    const int x = b.W / 2 + b.mx + rund(3.0 * b.c.fontHeight());
+    const std::string titel = s.Schalter.QuadrantSkala == 2 ? "Gunter - Quadrant" : std::string(texteText(s, 140));
+    b.text(x, b.H - rund(22 * b.u), titel);
+
+    b.c.setFontHeight(b.bildschirm ? (gross ? 15 : 12) : 30);
+    const int FH = b.c.fontHeight();
+    b.FH = FH;
+    const std::string ort = std::string(texteText(s, 131)) + RealStr(s.Par.Breite, 6, 2) + std::string(texteText(s, 105))
+                            + std::string(texteText(s, 132)) + RealStr(s.Par.Laenge, 6, 2)
+                            + std::string(texteText(s, 105));
+    b.text(x, b.H - rund(17 * b.u - 2.0 * FH), hoechstens(ort, 60));
+
+    std::string teil;
+    if (s.Schalter.TemporalAnzeige) {
+        teil = texteText(s, 18);
+        b.text(b.mx + 20, (b.H / 25) / 3 + b.my, std::string(texteText(s, 144)));
+    } else {
+        const std::string basis(texteText(s, s.Schalter.Zonenzeit && s.Schalter.QuadrantSkala != 2 ? 17 : 16));
+        if (s.Schalter.MitZeitglAzimut && s.Schalter.QuadrantSkala == 0) {
+            teil = basis + " " + std::string(texteText(s, 141));
+        } else {
+            teil = basis + " " + std::string(texteText(s, 142));
+            if (!s.Schalter.Zonenzeit)
+                teil += " (WOZ)";
+        }
+    }
+    b.text(x, b.H - rund(17 * b.u - FH), std::string(texteText(s, 143)) + hoechstens(teil, 60));
+}
+
+// The date circles of the calendar scale with their month labels.
+void kalenderKreise(QuadrantBlatt& b)
+{
+    const AppState& s = b.s;
+    const auto& F = s.Farben;
+    const int J = s.Par.Jahr;
+    const int J1 = TagImJahr(J, 1, 1), D31 = TagImJahr(J, 12, 31), T21 = TagImJahr(J, 6, 21);
+    const int FH = b.FH;
+    const int xLinks = b.X0 - b.L2 - rund(1.8 * FH);
+    if (s.Schalter.Ganzjaehrig) {
+        for (int m = 1; m <= 12; ++m)
+            for (const int d : {1, 16}) {
+                const int r = rund((1 + double(TagImJahr(J, m, d) - J1) / (D31 - J1)) * b.S / 2);
+                if (d == 1) {
+                    b.c.setPenColor(F[5]);
+                    b.c.setFontColor(FarbeSchwarz);
+                    b.text(xLinks, b.Y0 + r - rund(0.6 * FH), "1/" + IntStr(m));
+                } else {
+                    b.c.setPenColor(F[0]);
+                }
+                b.viertelbogen(r);
+            }
+        return;
+    }
+    const bool aussenJuni = s.Schalter.Zeitablesung != 0;
+    for (int m = 6; m <= 12; ++m)
+        for (const int d : {1, 11, 21}) {
+            if (m == 6 && d < 21)
+                continue;
+            const double T = TagImJahr(J, m, d) - T21;
+            const int r = rund((aussenJuni ? 2 - T / 183 : 1 + T / 183) * b.S / 2);
+            if (d == 1) {
+                b.c.setPenColor(F[5]);
+                if (!s.Schalter.MitZeitglAzimut) {
+                    b.c.setFontColor(F[0]);
+                    const double dx = aussenJuni ? -6.5 * b.S / 183 : 3.0 * b.S / 183;
+                    b.text(rund(b.X0 + r + dx), b.Y0 - FH, "1/" + IntStr(13 - m));
+                }
+                b.c.setFontColor(F[5]);
+                b.text(xLinks, b.Y0 + r - rund(0.6 * FH), "1/" + IntStr(m));
+            } else {
+                b.c.setPenColor(F[7]);
+            }
+            b.viertelbogen(r);
+        }
+}
+
+// The hour curves of the calendar scale, over the half day the scale shows.
+void kalenderKurven(QuadrantBlatt& b, double M)
+{
+    const AppState& s = b.s;
+    const auto& F = s.Farben;
+    const int J = s.Par.Jahr;
+    const int J1 = TagImJahr(J, 1, 1), D31 = TagImJahr(J, 12, 31), T21 = TagImJahr(J, 6, 21),
+              D21 = TagImJahr(J, 12, 21);
+    QuadrantStunden z = b.z;
+    kalenderHalbtag(z);
+    const bool temporal = z.temporal;
+    const bool aussenJuni = s.Schalter.Zeitablesung != 0;
+    for (const QuadrantStundenwert& w : quadrantStundenwerte(z)) {
+        const bool voll = w.i == 0;
+        const Farbe farbe = voll ? (temporal ? F[9] : F[1]) : F[2];
+        b.c.setPenColor(farbe);
+        b.c.setFontColor(farbe);
+        const auto hoehe = [&](int tag) { return kalenderHoehe(s, tag, w.t, M, temporal); };
+        const auto beschrifte = [&](CanvasPoint p, double abstand) {
+            if (!voll || p.x <= b.X0)
+                return;
+            const double mehr = w.h > 12 ? 0.8 * b.FH : 0;
+            b.text(rund(p.x + abstand * b.u + mehr), rund(p.y + abstand * b.u + mehr), IntStr(w.h));
+        };
+        QuadrantKurve kurve(b.c, b.X0, false);
+        if (s.Schalter.Ganzjaehrig) {
+            CanvasPoint letzter;
+            for (int tag = J1;; tag += 3) {
+                tag = std::min(tag, D31);
+                const double r = rund((1 + double(tag - J1) / (D31 - J1)) * b.S / 2);
+                letzter = b.punkt(r, hoehe(tag));
+                kurve.punkt(letzter);
+                if (tag == D31)
+                    break;
+            }
+            beschrifte(letzter, 1.4);
+            continue;
+        }
+        beschrifte(b.punkt(b.S, hoehe(aussenJuni ? T21 : D21)), 1.5);
+        for (int m = 6; m <= 12; ++m)
+            for (int d = 2; d <= 28; d += 2) {
+                const int tag = std::min(TagImJahr(J, m, d), D21);
+                if (tag < T21)
+                    continue;
+                const double T = tag - T21;
+                const double r = rund((aussenJuni ? 2 - T / 183 : 1 + T / 183) * b.S / 2);
+                kurve.punkt(b.punkt(r, hoehe(tag)));
+            }
+    }
+}
+
+} // namespace
+
+int quadrantPixel(double v)
+{
+    return static_cast<int>(std::clamp<std::int64_t>(roundHalfEven(v), -1000000, 1000000));
+}
+
+CanvasPoint QuadrantBlatt::punkt(double r, double a) const
+{
+    return {X0 + rund(r * std::sin(a * kRad)), rund(Y0 + r * std::cos(a * kRad))};
+}
+
+void QuadrantBlatt::viertelbogen(int r)
+{
+    c.arc(X0 - r, Y0 - r, X0 + r, Y0 + r, X0, Y0 + r, X0 + r, Y0);
+}
+
+void QuadrantBlatt::viertelring(double r1, double r2, Farbe farbe)
+{
+    std::vector<CanvasPoint> rand;
+    for (int a = 0; a <= 90; ++a)
+        rand.push_back(punkt(r1, a));
+    for (int a = 90; a >= 0; --a)
+        rand.push_back(punkt(r2, a));
+    const CanvasPen stift = c.pen();
+    const CanvasBrush pinsel = c.brush();
+    c.setPenStyle(PenStyle::Clear);
+    c.setBrush({farbe, BrushStyle::Solid});
+    c.polygon(rand);
+    c.setPen(stift);
+    c.setBrush(pinsel);
+}
+
+void QuadrantKurve::punkt(CanvasPoint q)
+{
+    if (erster_) {
+        c_.moveTo(q.x, q.y);
+        p_ = q;
+        erster_ = false;
+        return;
+    }
+    const bool pInnen = p_.x >= X0_, qInnen = q.x >= X0_;
+    const auto kante = [&] {
+        const QuadrantPunkt k = schneideSenkrechte({double(p_.x), double(p_.y)}, {double(q.x), double(q.y)}, X0_);
+        return CanvasPoint{X0_, quadrantPixel(k.y)};
+    };
+    if (pInnen && qInnen) {
+        c_.lineTo(q.x, q.y);
+    } else if (pInnen) {
+        const CanvasPoint k = kante();
+        c_.lineTo(k.x, k.y);
+    } else if (qInnen) {
+        const CanvasPoint k = kante();
+        if (entlang_)
+            c_.lineTo(k.x, k.y);
+        else
+            c_.moveTo(k.x, k.y);
+        c_.lineTo(q.x, q.y);
+    } else if (!entlang_) {
+        c_.moveTo(q.x, q.y);
+    }
+    p_ = q;
+}
+
+void zeichneGradbogen(QuadrantBlatt& b, int R)
+{
+    const auto& F = b.s.Farben;
+    const double u = b.u;
+    b.viertelring(R, R - rund(4 * u), F[10]);
+    b.c.setPenColor(F[0]);
+    for (const int r : {R, R - rund(2 * u), R - rund(4 * u)})
+        b.viertelbogen(r);
+    for (int k = 1; k <= 89; ++k) {
+        const double laenge = k % 10 == 0 ? 6 * u : k % 5 == 0 ? 4 * u : 2.5 * u;
+        const CanvasPoint aussen{b.X0 + rund((R - 1) * std::sin(k * kRad)), b.Y0 + rund((R - 1) * std::cos(k * kRad))};
+        const CanvasPoint innen = b.punkt(rund((R - 1) - laenge), k);
+        b.c.moveTo(aussen.x, aussen.y);
+        b.c.lineTo(innen.x, innen.y);
+    }
+    const int FH = b.c.fontHeight();
+    const int rl = rund(R - 1 - 5 * u - FH - 2);
+    b.c.setFontColor(FarbeSchwarz);
+    for (int k = 10; k <= 80; k += 10) {
+        const CanvasPoint p{b.X0 + rund(rl * std::sin((k - 1) * kRad)), b.Y0 + rund(rl * std::cos((k - 1) * kRad))};
+        TextOutGedreht(b.c, p.x, p.y, IntStr(k), 400, rund(0.85 * FH), k);
+    }
+}
+
+double quadrantMeridian(const AppState& s) { return s.Schalter.Zonenzeit ? s.Par.Laenge : s.Par.Zonenmeridian; }
+
+Konstruktionsmeldungen konstruiereQuadrantSU(const AppState& s, Canvas& canvas, int breite, int hoehe,
+                                             const Zeichenumgebung& umgebung)
+{
+    if (s.Schalter.Hoehenuhrart != 0)
+        return {};
+    return zeichneQuadrantSU(s, canvas, breite, hoehe, true, quadrantMeridian(s), umgebung);
+}
+
+Konstruktionsmeldungen zeichneQuadrantSU(const AppState& s, Canvas& canvas, int breite, int hoehe, bool bildschirm,
+                                         double M, const Zeichenumgebung& umgebung)
+{
+    QuadrantBlatt b(s, canvas, bildschirm, umgebung);
+    b.G = std::max(s.Par.QuadrantGroesse, 1);
+    b.S = bildschirm ? rund(double(b.G) * hoehe / 210) : rund(10.0 * b.G);
+    b.u = double(b.S) / b.G;
+    b.mx = b.my = bildschirm ? 0 : 50;
+    b.W = breite - b.mx;
+    b.H = hoehe - b.my;
+    b.L = rund(b.S / 30.0) + b.mx;
+    b.L2 = bildschirm ? b.L / 2 : rund(0.2 * b.L);
+
+    canvas.setPenColor(s.Farben[0]);
+    canvas.setPenWidth(1);
+    canvas.setPenStyle(PenStyle::Solid);
+    canvas.setBrushStyle(BrushStyle::Clear);
+    canvas.rectangle(b.mx, b.my, b.W, b.H);
+    canvas.setFontName("Arial");
+    canvas.setFontColor(s.Farben[3]);
+    canvas.setBold(false);
+    canvas.setFontHeight(bildschirm ? 14 : 35);
+    const int FH0 = canvas.fontHeight();
+
+    if (std::fabs(s.Par.Breite) > 65 && s.Schalter.TemporalAnzeige) {
+        temporalVerweigerung(b);
+        return {};
+    }
+
+    b.Y0 = rund((b.H - b.S) / 2.0) + b.my;
+    if (b.Y0 < b.my + 5)
+        b.Y0 = b.my + 10;
+    b.X0 = rund(14.0 * FH0) + b.mx;
+    b.viertelbogen(b.S);
+    canvas.moveTo(b.X0, b.Y0);
+    canvas.lineTo(b.X0 + b.S, b.Y0);
+    canvas.moveTo(b.X0, b.Y0);
+    canvas.lineTo(b.X0, b.Y0 + b.S);
+
+    b.z = quadrantStunden(s);
+    titelUndLegende(b);
+    canvas.setPenWidth(s.Schalter.Linienstaerke);
+    switch (s.Schalter.QuadrantSkala) {
+    case 0:
+        zeichneGradbogen(b, rund(b.S / 2.0 - 2 * b.u));
+        kalenderKreise(b);
+        kalenderKurven(b, M);
+        break;
+    case 1:
+        zeichneZodiakQuadrant(b);
+        zeichneGradbogen(b, rund(b.S / 2.0 - 2 * b.u));
+        break;
+    case 2:
+        zeichneGradbogen(b, b.S);
+        zeichneGunterQuadrant(b);
+        break;
+    default:
+        break;
+    }
+    return {};
+}
+
+} // namespace umbrin

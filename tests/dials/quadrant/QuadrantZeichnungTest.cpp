@@ -1,0 +1,371 @@
+// The quadrant on a canvas, checked against the sun worked out here: a plumb line hung from
+// the apex makes the sun's altitude with the vertical edge, so every point of an hour curve
+// lies at the angle h from the vertical edge with sin h = sin phi sin d + cos phi cos d cos H,
+// at the radius of its date (calendar), its declination (zodiac) or the stereographic radius
+// of its declination (Gunter). Declination and equation of time of a day come from the sun
+// routine; everything else is worked out below.
+#include "core/RecordingCanvas.h"
+#include "core/Sonne.h"
+#include "core/State.h"
+#include "dials/quadrant/QuadrantGeometrie.h"
+#include "dials/quadrant/QuadrantZeichnung.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+using namespace umbrin;
+
+namespace {
+
+constexpr double kGrad = M_PI / 180;
+
+double hoeheLehrbuch(double phi, double d, double H)
+{
+    return std::asin(std::sin(phi * kGrad) * std::sin(d * kGrad)
+                     + std::cos(phi * kGrad) * std::cos(d * kGrad) * std::cos(H * kGrad))
+           / kGrad;
+}
+
+AppState zustand()
+{
+    AppState s;
+    initialisiereZustand(s);
+    s.UhrTyp = 'q';
+    return s;
+}
+
+struct Bild {
+    RecordingCanvas c;
+    int S = 0, X0 = 0, Y0 = 0;
+};
+
+// A printed page (0.1 mm): the quadrant of 150 mm has S = 1500, so a unit is small against it.
+Bild zeichne(const AppState& s, int breite = 2970, int hoehe = 2100, bool bildschirm = false)
+{
+    Bild b{RecordingCanvas(breite, hoehe, !bildschirm)};
+    zeichneQuadrantSU(s, b.c, breite, hoehe, bildschirm, quadrantMeridian(s), Zeichenumgebung{});
+    // The outline is the first arc: its box is the apex plus and minus S.
+    for (const RecordedPrimitive& p : b.c.primitives())
+        if (p.kind == PrimitiveKind::Arc) {
+            b.X0 = (p.points[0].x + p.points[1].x) / 2;
+            b.Y0 = (p.points[0].y + p.points[1].y) / 2;
+            b.S = (p.points[1].x - p.points[0].x) / 2;
+            break;
+        }
+    return b;
+}
+
+// True when a line of that pen colour ends within one unit of (x, y).
+bool hatPunkt(const std::vector<CanvasPoint>& punkte, double x, double y)
+{
+    for (const CanvasPoint& p : punkte)
+        if (std::fabs(p.x - x) <= 1.01 && std::fabs(p.y - y) <= 1.01)
+            return true;
+    return false;
+}
+
+CanvasPoint erwartet(const Bild& b, double r, double h)
+{
+    return {b.X0 + static_cast<int>(std::lround(r * std::sin(h * kGrad))),
+            static_cast<int>(std::lround(b.Y0 + r * std::cos(h * kGrad)))};
+}
+
+} // namespace
+
+TEST(QuadrantZeichnung, PageLayoutOfTheWorkedExamples)
+{
+    const struct {
+        int breite, hoehe;
+        bool bildschirm;
+        int S, X0, Y0;
+    } faelle[] = {
+        {1920, 1080, true, 771, 196, 154}, // (1080 - 771) / 2 = 154.5, half to even
+        {2970, 2100, false, 1500, 540, 325},
+        {1000, 300, true, 214, 196, 43},
+    };
+    for (const auto& f : faelle) {
+        AppState s = zustand();
+        const Bild b = zeichne(s, f.breite, f.hoehe, f.bildschirm);
+        EXPECT_EQ(b.S, f.S) << f.breite;
+        EXPECT_EQ(b.X0, f.X0) << f.breite;
+        EXPECT_EQ(b.Y0, f.Y0) << f.breite;
+    }
+}
+
+TEST(QuadrantZeichnung, HourRangesAndValues)
+{
+    const struct {
+        int von, bis;
+        bool zonenzeit, temporal;
+        char intervall;
+        double erwVon, erwBis, halbVon;
+        int anzahl;
+    } faelle[] = {
+        {8, 18, true, false, '0', 12, 18, 12, 7},  // the afternoon half is at least as long
+        {10, 13, true, false, '0', 10, 12, 3, 3},
+        {9, 15, true, false, '0', 12, 15, 12, 4},
+        {8, 18, false, false, '0', 8, 18, 3, 11},
+        {3, 12, false, false, '1', 3, 12, 3, 19},   // 3, 3.5, ..., 12; 12.5 is left out
+        {1, 14, false, true, '0', 1, 12, 3, 12},    // temporal hours stop at 12
+    };
+    for (const auto& f : faelle) {
+        AppState s = zustand();
+        s.Zeiten.QuadVon = s.Zeiten.QuadTempVon = f.von;
+        s.Zeiten.QuadBis = s.Zeiten.QuadTempBis = f.bis;
+        s.Schalter.Zonenzeit = f.zonenzeit;
+        s.Schalter.TemporalAnzeige = f.temporal;
+        s.Schalter.StundenIntervallSonst = f.intervall;
+        QuadrantStunden z = quadrantStunden(s);
+        EXPECT_EQ(z.von, f.erwVon) << f.von << "-" << f.bis;
+        EXPECT_EQ(z.bis, f.erwBis) << f.von << "-" << f.bis;
+        EXPECT_EQ(quadrantStundenwerte(z).size(), std::size_t(f.anzahl)) << f.von << "-" << f.bis;
+        kalenderHalbtag(z);
+        EXPECT_EQ(z.von, f.halbVon);
+    }
+}
+
+TEST(QuadrantZeichnung, CrossingAndCircleIntersection)
+{
+    // A segment along the edge gives the inside point's y, whichever way it runs.
+    EXPECT_EQ(schneideSenkrechte({100, 5}, {100.03, 9}, 100).y, 5);
+    EXPECT_EQ(schneideSenkrechte({99.98, 5}, {100.01, 9}, 100).y, 9);
+    EXPECT_DOUBLE_EQ(schneideSenkrechte({90, 0}, {110, 40}, 100).y, 20);
+    const struct {
+        double r1, d, r2, x, y;
+    } faelle[] = {
+        {6, 10, 8, 3.6, 4.8},
+        {2, 10, 3, 95.0 / 20, 0.007}, // the circles do not meet
+        {5, 0, 3, 5, 0.007},          // concentric circles
+    };
+    for (const auto& f : faelle) {
+        double x = 0, y = 0;
+        Kreisschnitt(x, y, f.r1, f.d, f.r2);
+        EXPECT_NEAR(x, f.x, 1e-12) << f.r1 << " " << f.d;
+        EXPECT_NEAR(y, f.y, 1e-12) << f.r1 << " " << f.d;
+    }
+}
+
+TEST(QuadrantZeichnung, CalendarCurvesStandAtTheSunsAltitude)
+{
+    const struct {
+        bool ganz, zeitgl, zonenzeit;
+        int von;
+        std::uint8_t zeitablesung;
+        int h0; // the half day shown: 3 to 12 or 12 to 21
+    } faelle[] = {
+        {true, false, false, 8, 0, 3}, {true, true, true, 13, 0, 12}, {false, false, false, 8, 0, 3},
+        {false, true, false, 14, 1, 12}, {false, false, true, 9, 1, 12}, // zone time: 9-18 becomes 12-18
+    };
+    for (const auto& f : faelle) {
+        AppState s = zustand();
+        s.Schalter.Ganzjaehrig = f.ganz;
+        s.Schalter.MitZeitglAzimut = f.zeitgl;
+        s.Schalter.Zonenzeit = f.zonenzeit;
+        s.Schalter.Zeitablesung = f.zeitablesung;
+        s.Zeiten.QuadVon = f.von;
+        s.Zeiten.QuadBis = 18;
+        const Bild b = zeichne(s);
+        const std::vector<CanvasPoint> linien = b.c.linePoints(s.Farben[1]);
+        const double phi = s.Par.Breite, Z = s.Par.Zonenmeridian;
+        const double M = f.zonenzeit ? s.Par.Laenge : Z;
+        const int J = s.Par.Jahr, J1 = 1, D31 = TagImJahr(J, 12, 31), T21 = TagImJahr(J, 6, 21);
+        const int D21 = TagImJahr(J, 12, 21);
+        int geprueft = 0;
+        for (int h = f.h0; h <= f.h0 + 9; ++h) {
+            std::vector<std::pair<int, double>> tage; // day, radius
+            if (f.ganz) {
+                for (int tag = J1; tag < D31; tag += 30)
+                    tage.push_back({tag, std::lround((1 + double(tag - J1) / (D31 - J1)) * b.S / 2)});
+            } else {
+                for (int m = 7; m <= 12; ++m) {
+                    const int tag = std::min(TagImJahr(J, m, 10), D21);
+                    const double T = tag - T21;
+                    tage.push_back({tag, std::lround((f.zeitablesung ? 2 - T / 183 : 1 + T / 183) * b.S / 2)});
+                }
+            }
+            for (const auto& [tag, r] : tage) {
+                double d = 0, e = 0;
+                SonnenPosition(J, d, e, tag + (h + Z / 15 - 12) / 24.0);
+                const double H = (h - 12) * 15.0 - (M - Z) + (f.zeitgl ? e : 0);
+                const double a = hoeheLehrbuch(phi, d, H);
+                if (a < 1)
+                    continue;
+                const CanvasPoint p = erwartet(b, r, a);
+                EXPECT_TRUE(hatPunkt(linien, p.x, p.y)) << "hour " << h << " day " << tag << " ganz " << f.ganz;
+                ++geprueft;
+            }
+        }
+        EXPECT_GT(geprueft, 20);
+    }
+}
+
+TEST(QuadrantZeichnung, ZodiacCurvesStandAtTheSunsAltitudeOnTheirDeclinationsCircle)
+{
+    for (const bool ganz : {true, false})
+        for (const std::uint8_t za : {0, 1}) {
+            AppState s = zustand();
+            s.Schalter.QuadrantSkala = 1;
+            s.Schalter.Ganzjaehrig = ganz;
+            s.Schalter.Zeitablesung = za;
+            s.Zeiten.QuadVon = 7;
+            s.Zeiten.QuadBis = 17;
+            const Bild b = zeichne(s);
+            std::vector<CanvasPoint> linien = b.c.linePoints(s.Farben[1]);
+            const std::vector<CanvasPoint> zweite = b.c.linePoints(s.Farben[9]);
+            linien.insert(linien.end(), zweite.begin(), zweite.end());
+            const double eps = s.EpsRund, phi = s.Par.Breite;
+            int geprueft = 0;
+            for (int h = 7; h <= 17; ++h)
+                for (int k = 0; k <= 36; k += 4) {
+                    const double d = std::asin(std::cos(5.0 * k * kGrad) * std::sin(eps * kGrad)) / kGrad; // longitude 90 + 5k
+                    const double a = hoeheLehrbuch(phi, d, (h - 12) * 15.0);
+                    if (a < 1)
+                        continue;
+                    // Whole year: +eps outside when the reading is set; folded: |d| decides.
+                    const double anteil = ganz ? (za ? (d + eps) / (2 * eps) : (eps - d) / (2 * eps))
+                                               : (za ? std::fabs(d) / eps : 1 - std::fabs(d) / eps);
+                    const CanvasPoint p = erwartet(b, std::lround((1 + anteil) * b.S / 2), a);
+                    EXPECT_TRUE(hatPunkt(linien, p.x, p.y)) << h << " " << k << " ganz " << ganz << " za " << int(za);
+                    ++geprueft;
+                }
+            EXPECT_GT(geprueft, 50);
+        }
+}
+
+TEST(QuadrantZeichnung, FoldedZodiacSignsStandInTheirBand)
+{
+    // Band of a sign by |declination|: Gemini, Cancer, Sagittarius, Capricorn hold the band
+    // next to the solstice; Aries, Virgo, Libra, Pisces the band next to the equinox.
+    for (const std::uint8_t za : {0, 1}) {
+        AppState s = zustand();
+        s.Schalter.QuadrantSkala = 1;
+        s.Schalter.Zeitablesung = za;
+        const Bild b = zeichne(s);
+        const double eps = s.EpsRund;
+        const auto radius = [&](double d) {
+            return (1 + (za ? std::fabs(d) / eps : 1 - std::fabs(d) / eps)) * b.S / 2;
+        };
+        const double grenze60 = std::asin(std::sin(60 * kGrad) * std::sin(eps * kGrad)) / kGrad;
+        const double grenze30 = std::asin(std::sin(30 * kGrad) * std::sin(eps * kGrad)) / kGrad;
+        int gefunden = 0;
+        for (const RecordedPrimitive& p : b.c.primitives()) {
+            if (p.kind != PrimitiveKind::Text || p.font.name != "Wingdings" || p.points[0].x >= b.X0)
+                continue;
+            if (p.points[0].y <= b.Y0 + 10 || p.points[0].x < b.X0 - 200)
+                continue; // the legend at the left margin
+            const int zeichen = p.text[0] - 0x5E + 1;
+            const int band = (zeichen == 3 || zeichen == 4 || zeichen == 9 || zeichen == 10) ? 0
+                             : (zeichen == 2 || zeichen == 5 || zeichen == 8 || zeichen == 11) ? 1 : 2;
+            const double grenzen[] = {eps, grenze60, grenze30, 0};
+            const double r1 = radius(grenzen[band]), r2 = radius(grenzen[band + 1]);
+            const double y = p.points[0].y + p.font.height / 2.0 - b.Y0; // middle of the symbol
+            EXPECT_GE(y, std::min(r1, r2) - 1) << zeichen << " za " << int(za);
+            EXPECT_LE(y, std::max(r1, r2) + 1) << zeichen << " za " << int(za);
+            ++gefunden;
+        }
+        EXPECT_EQ(gefunden, 12);
+    }
+}
+
+TEST(QuadrantZeichnung, GunterCurvesAzimuthLinesEclipticAndHorizon)
+{
+    AppState s = zustand();
+    s.Schalter.QuadrantSkala = 2;
+    s.Zeiten.QuadVon = 6;
+    s.Zeiten.QuadBis = 18;
+    const Bild b = zeichne(s);
+    const double eps = s.EpsRund, phi = s.Par.Breite;
+    const double u = 10, Rg = b.S - 13 * u;
+    const double K = Rg / std::tan((90 + eps) / 2 * kGrad);
+    const auto r = [&](double d) { return K * std::tan((90 + std::fabs(d)) / 2 * kGrad); };
+
+    std::vector<CanvasPoint> stunden = b.c.linePoints(s.Farben[1]);
+    const std::vector<CanvasPoint> sued = b.c.linePoints(s.Farben[2]);
+    stunden.insert(stunden.end(), sued.begin(), sued.end());
+    int geprueft = 0;
+    for (int h = 6; h <= 18; ++h)
+        for (int d = -23; d <= 23; d += 4) {
+            const double a = hoeheLehrbuch(phi, d, (h - 12) * 15.0);
+            if (a < 1)
+                continue;
+            const CanvasPoint p = erwartet(b, r(d), a);
+            EXPECT_TRUE(hatPunkt(stunden, p.x, p.y)) << h << " " << d;
+            ++geprueft;
+        }
+    EXPECT_GT(geprueft, 60);
+
+    // Azimuth lines: a point at radius r(d) and angle h gives back the azimuth of its line.
+    for (const Farbe f : {s.Farben[4], s.Farben[6]}) {
+        const std::vector<CanvasPoint> punkte = b.c.linePoints(f);
+        ASSERT_FALSE(punkte.empty());
+        for (const CanvasPoint& p : punkte) {
+            const double dx = p.x - b.X0, dy = p.y - b.Y0, rr = std::hypot(dx, dy);
+            if (dx < 30 || dy < 30 || rr > Rg)
+                continue;
+            const double dBetrag = 2 * std::atan(rr / K) / kGrad - 90;
+            const double d = f == s.Farben[4] ? dBetrag : -dBetrag;
+            const double hh = std::atan2(dx, dy) / kGrad;
+            const double cosA = (std::sin(hh * kGrad) * std::sin(phi * kGrad) - std::sin(d * kGrad))
+                                / (std::cos(hh * kGrad) * std::cos(phi * kGrad));
+            const double A = std::acos(std::clamp(cosA, -1.0, 1.0)) / kGrad;
+            if (A < 5)
+                continue; // the meridian's points: the altitude hardly changes with azimuth there
+            EXPECT_NEAR(A, 10 * std::round(A / 10), 1.5) << p.x << "," << p.y;
+        }
+    }
+
+    // Ecliptic and horizon ticks: single strokes of pen 8 that start on the ecliptic at
+    // d = asin(sin l sin eps) for a whole l, or on the horizon at sin d = -cos A cos phi.
+    const double ce = K * std::tan(eps * kGrad), rhoE = K / std::cos(eps * kGrad);
+    const double ch = K / std::tan(phi * kGrad), rhoH = K / std::sin(phi * kGrad);
+    int ekliptik = 0, horizont = 0;
+    for (const RecordedPrimitive& p : b.c.primitives()) {
+        if (p.kind != PrimitiveKind::Line || p.pen.color != s.Farben[8])
+            continue;
+        const double x = p.points[0].x - b.X0, y = p.points[0].y - b.Y0;
+        const double d = 2 * std::atan(std::hypot(x, y) / K) / kGrad - 90;
+        if (std::fabs(std::hypot(x - ce, y) - rhoE) < 1.5) {
+            ++ekliptik;
+            if (d > 0.9 * eps)
+                continue; // near the solstice the longitude hardly moves the declination
+            const double l = std::asin(std::sin(d * kGrad) / std::sin(eps * kGrad)) / kGrad;
+            EXPECT_NEAR(l, std::round(l), 0.35) << x << "," << y;
+        } else if (std::fabs(std::hypot(x - ch, y) - rhoH) < 1.5) {
+            const double A = std::acos(-std::sin(d * kGrad) / std::cos(phi * kGrad)) / kGrad;
+            EXPECT_NEAR(A, std::round(A), 0.35) << x << "," << y;
+            ++horizont;
+        }
+    }
+    EXPECT_EQ(ekliptik, 90);
+    EXPECT_GT(horizont, 20);
+    // Labels at the tick of their value.
+    EXPECT_TRUE(b.c.hasText(" 15"));
+    EXPECT_TRUE(b.c.hasText(" 90"));
+    EXPECT_TRUE(b.c.hasText("Gunter - Quadrant"));
+}
+
+TEST(QuadrantZeichnung, AnyLatitudeGivesFiniteDrawingsAndTemporalHoursStopBeyond65)
+{
+    for (const std::uint8_t skala : {0, 1, 2})
+        for (const double phi : {-60.0, 0.0, 65.0, 66.6, 80.0, 90.0})
+            for (const std::uint8_t temporal : {0, 1}) {
+                AppState s = zustand();
+                s.Schalter.QuadrantSkala = skala;
+                s.Schalter.TemporalAnzeige = temporal;
+                s.Par.Breite = phi;
+                s.Zeiten.QuadTempVon = 0;
+                s.Zeiten.QuadTempBis = 12;
+                const Bild b = zeichne(s);
+                const bool verweigert = temporal && std::fabs(phi) > 65;
+                EXPECT_EQ(b.c.hasText("Temporalstunden sind in dieser"), verweigert) << phi;
+                for (const RecordedPrimitive& p : b.c.primitives())
+                    for (const CanvasPoint& q : p.points) {
+                        ASSERT_LT(std::abs(q.x), 100000) << int(skala) << " " << phi;
+                        ASSERT_LT(std::abs(q.y), 100000) << int(skala) << " " << phi;
+                    }
+                EXPECT_FALSE(b.c.hasText("nan")) << phi;
+            }
+}

@@ -1,0 +1,131 @@
+// Reading elevation tiles: the header and what is derived from it, rows with faulty values,
+// the interpolated height of a row, and the announcement's naming of the cell size.
+#include "tables/Hoehengitter.h"
+#include "tables/HorizontTexte.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+using namespace umbrin;
+
+namespace {
+
+std::vector<std::string> kopf(const char* nrows, const char* zelle, const char* xll = "9", const char* yll = "47")
+{
+    return {"ncols 3601", std::string("nrows ") + nrows, std::string("xllcorner ") + xll,
+            std::string("yllcorner ") + yll, std::string("cellsize ") + zelle, "NODATA_value -9999"};
+}
+
+} // namespace
+
+TEST(Hoehengitter, HeaderGivesCellSizeRowsAndEdges)
+{
+    struct Fall {
+        std::vector<std::string> zeilen;
+        long double zelle;
+        int zeilenzahl, grad;
+        long double nord, west;
+        bool einBs;
+    } faelle[] = {
+        {kopf("3601", "0.000278"), 1.0L / 3600, 3600, 1, 48, 9, true},
+        {kopf("1201", "0.000833333"), static_cast<long double>(0.000833333), 1200, 1, 48, 9, false},
+        {kopf("1200", "0,000833333333", "-10", "-48"), static_cast<long double>(0.000833333333), 1200, 1, -47, -10, false},
+        {kopf("7201", "0.000278", "9.00013", "46.99986"), 1.0L / 3600, 7200, 2, 49, 9, true},
+    };
+    for (const Fall& f : faelle) {
+        const Kopflesung l = leseKachelkopf(f.zeilen, "t.asc", 1);
+        ASSERT_TRUE(l.kopf) << l.fehler;
+        const Kachelkopf& k = *l.kopf;
+        EXPECT_EQ(k.Zellgroesse, f.zelle);
+        EXPECT_EQ(k.Zeilenzahl, f.zeilenzahl);
+        EXPECT_EQ(k.ersteZeileWeg, f.zeilenzahl != std::stoi(f.zeilen[1].substr(6)));
+        EXPECT_EQ(k.Kachelgrad, f.grad);
+        EXPECT_NEAR(static_cast<double>(k.Nordrand), static_cast<double>(f.nord), 1e-12);
+        EXPECT_NEAR(static_cast<double>(k.Westrand), static_cast<double>(f.west), 1e-12);
+        EXPECT_EQ(k.einBogensekunde(), f.einBs);
+        EXPECT_NE(ankuendigungText(47.5, 9.5, k, {}, 2).find(f.einBs ? "1 arcsec" : "3 arcsec"), std::string::npos);
+    }
+}
+
+TEST(Hoehengitter, FaultyHeadersAreRefusedNamingFileAndLine)
+{
+    struct Fall {
+        std::vector<std::string> zeilen;
+        const char* erwartet;
+    } faelle[] = {
+        {{"ncols 10"}, "Zeile 2"},
+        {kopf("abc", "0.000278"), "Zeile 2"},
+        {kopf("0", "0.000278"), "Zeilenzahl"},
+        {kopf("3601", "-1"), "Zellgröße"},
+        {kopf("3601", "0.000278", "9", "95"), "Lage"},
+        {kopf("100", "0.000278"), "ein Grad"},
+        {{"nrows 5", "ncols 5", "xllcorner 0", "yllcorner 0", "cellsize 1", "NODATA_value 0"}, "Zeile 1"},
+    };
+    for (const Fall& f : faelle) {
+        const Kopflesung l = leseKachelkopf(f.zeilen, "kaputt.asc", 1);
+        EXPECT_FALSE(l.kopf);
+        EXPECT_NE(l.fehler.find(f.erwartet), std::string::npos) << l.fehler;
+        EXPECT_NE(l.fehler.find("kaputt.asc"), std::string::npos);
+    }
+}
+
+TEST(Hoehengitter, RowsAreReadValueByValueAndFaultsBecomeNoData)
+{
+    struct Fall {
+        const char* zeile;
+        std::vector<std::int32_t> werte;
+        bool fehlerhaft;
+    } faelle[] = {
+        {"1 -2 300\r", {1, -2, 300}, false},
+        {"  7\t8  ", {7, 8}, false},
+        {"12.5 13.6 -0.4", {12, 14, 0}, false},
+        {"5 x 6", {5, -9999, 6}, true},
+        {"99999999999 1", {-9999, 1}, true},
+        {"- 4", {-9999, 4}, true},
+        {"", {}, false},
+    };
+    std::vector<std::int32_t> werte;
+    for (const Fall& f : faelle) {
+        const Zeilenwerte z = leseGitterzeile(f.zeile, -9999, werte);
+        EXPECT_EQ(werte, f.werte) << f.zeile;
+        EXPECT_EQ(z.fehlerhaft, f.fehlerhaft) << f.zeile;
+    }
+}
+
+TEST(Hoehengitter, LeseZahlInterpolatesWithinTheRowAndStaysInside)
+{
+    struct Fall {
+        std::int32_t spalte;
+        long double anteil;
+        std::optional<std::int32_t> erwartet;
+    } faelle[] = {
+        {0, 0.25L, 125}, {1, 0.5L, 250}, {2, 0.9L, 300}, // last column: no neighbour
+        {3, 0.0L, std::nullopt}, {-1, 0.0L, std::nullopt}, {4, 0.5L, std::nullopt},
+    };
+    for (const Fall& f : faelle)
+        EXPECT_EQ(LeseZahl("100 200 300", f.spalte, f.anteil, -9999), f.erwartet) << f.spalte;
+    EXPECT_EQ(LeseZahl("100 -9999", 0, 0.5L, -9999), 100);
+    EXPECT_EQ(LeseZahl("-9999 100", 0, 0.5L, -9999), std::nullopt);
+    EXPECT_EQ(ErsetzeText("1.5.5", ".", ","), "1,5.5");
+}
+
+TEST(Hoehengitter, LineReaderKeepsLongLinesWholeAndDropsLineEnds)
+{
+    const auto datei = std::filesystem::temp_directory_path() / "umbrin_zeilenleser.txt";
+    const std::string lang(3'000'000, '7');
+    std::ofstream(datei, std::ios::binary) << "a\r\n" << lang << "\nletzte";
+    Zeilenleser l;
+    ASSERT_TRUE(l.oeffne(datei));
+    std::string_view z;
+    std::vector<std::string> zeilen;
+    while (l.naechsteZeile(z))
+        zeilen.emplace_back(z);
+    ASSERT_EQ(zeilen.size(), 3u);
+    EXPECT_EQ(zeilen[0], "a");
+    EXPECT_EQ(zeilen[1], lang);
+    EXPECT_EQ(zeilen[2], "letzte");
+    EXPECT_EQ(l.gelesen(), l.groesse());
+    EXPECT_FALSE(l.oeffne(datei.string() + ".fehlt"));
+}
