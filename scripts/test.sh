@@ -31,8 +31,10 @@ ctest --output-on-failure --parallel "$(nproc)"
 # Every finding, leaks included, ends the program that met it with an error.
 asanbuild="$here/build-asan"
 if [ ! -f "$asanbuild/build.ninja" ]; then
+  launcher=()
+  command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
   cmake -S "$here" -B "$asanbuild" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
-        -DUMBRIN_SANITIZE=ON
+        -DUMBRIN_SANITIZE=ON "${launcher[@]}"
 fi
 cmake --build "$asanbuild" --parallel "$(nproc)"
 cd "$asanbuild"
