@@ -251,6 +251,9 @@ struct AppState {
     std::uint8_t RingBabTeil = 0, RingItalTeil = 0;
     std::uint8_t Tabellenoption = 0;
     std::vector<std::string> Tabellenzeilen;
+    // Options of the sun-path diagrams, set by the tables window: hour lines of mean time with
+    // the equation of time, and the earliest and latest sunlight of a plane.
+    std::uint8_t StundenMitZeitgl = 0, EbeneBesonnt = 0;
 
     // The calculation and tables windows: the zone offset as a fraction of a day (minus the
     // zone meridian / 360, taken over whenever a window reads the zone meridian), the sines of

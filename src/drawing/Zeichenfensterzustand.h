@@ -25,6 +25,7 @@ struct Zeichenfensterzustand {
     bool LegendeNeu = true;          // no legend box on the image yet
     bool MitNetz = false;            // draw the coordinate grid
     bool ZeichnungVerkleinert = false; // the mean-time information drawing was reduced
+    bool ZylinderAchseGemeldet = false; // the filter-hat's shortened circumference was reported
 
     std::int32_t MausX = 0, MausY = 0; // last mouse position recorded on the image
     Stundenpunkte punkte;

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <unistd.h>
 
 using namespace umbrin;
 namespace fs = std::filesystem;
@@ -31,7 +32,8 @@ struct Export {
         s.UhrTyp = typ;
         setzePlatzierung(s, {300, 40, 400, 600}); // as the user clicked them
         s.FusspunktGesetzt = 1;
-        ordner = fs::temp_directory_path() / (std::string("umbrin_export_") + name);
+        // One folder per process: suites of several build folders may run at once.
+        ordner = fs::temp_directory_path() / (std::string("umbrin_export_") + name + "_" + std::to_string(getpid()));
         fs::remove_all(ordner);
         fs::create_directories(ordner);
     }

@@ -1,6 +1,8 @@
 #include "dials/altitude/KonstruiereZylinderSU.h"
 
 #include "core/Rounding.h"
+#include "dials/altitude/FilterhutZeichnung.h"
+#include "dials/altitude/PolstabZeichnung.h"
 #include "dials/altitude/ZeichneHidokei.h"
 #include "dials/altitude/ZeichneHirtenSU.h"
 
@@ -20,8 +22,33 @@ Konstruktionsmeldungen hirtenZylinder(const AppState& s, Canvas& c, const Zylind
     return zeichneHirtenSU(s, c, h);
 }
 
-// Sub-types 1 (filter-hat) and 2 (polar rod) have no drawing yet.
-constexpr std::array<Zylinderroutine, 3> zylinderArten = {hirtenZylinder, nullptr, nullptr};
+Konstruktionsmeldungen filterhutZylinder(const AppState& s, Canvas& c, const ZylinderAuftrag& a)
+{
+    FilterhutAuftrag f;
+    f.breite = a.breite;
+    f.hoehe = a.hoehe;
+    f.bildschirm = a.bildschirm;
+    f.P = s.Par.Skalenlaenge;
+    f.grosserBildschirm = a.grosserBildschirm;
+    f.achseGemeldet = a.achseGemeldet;
+    return zeichneFilterhutSU(s, c, f);
+}
+
+Konstruktionsmeldungen polstabZylinder(const AppState& s, Canvas& c, const ZylinderAuftrag& a)
+{
+    PolstabAuftrag p;
+    p.breite = a.breite;
+    p.hoehe = a.hoehe;
+    p.bildschirm = a.bildschirm;
+    p.zoom = s.Zoom;
+    p.e = s.Par.ZylZeiger;
+    p.R = s.Par.ZylRadius;
+    p.grosserBildschirm = a.grosserBildschirm;
+    p.mitNetz = a.mitNetz;
+    return zeichnePolstabZylinder(s, c, p);
+}
+
+constexpr std::array<Zylinderroutine, 3> zylinderArten = {hirtenZylinder, filterhutZylinder, polstabZylinder};
 
 } // namespace
 

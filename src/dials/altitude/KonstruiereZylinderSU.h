@@ -17,6 +17,9 @@ struct ZylinderAuftrag {
     bool bildschirm = true;
     double groesse = 0;
     bool grosserBildschirm = true;
+    bool mitNetz = false; // the polar rod's millimetre grid
+    // The window's flag that the filter-hat's shortened circumference was reported this run.
+    bool* achseGemeldet = nullptr;
 };
 
 using Zylinderroutine = Konstruktionsmeldungen (*)(const AppState& s, Canvas& c, const ZylinderAuftrag& a);

@@ -25,23 +25,29 @@ std::string groesse(double b, double h, const char* trenner)
 }
 
 // One plot: the file, the scale and the foot.
+//
+// The dial lies on the sheet as on the screen: its axis (north in the north) runs to the right,
+// and a dial point's y, east in the north, is counted down the sheet from the foot. The plotter
+// counts y up the sheet, so y is written as fy - y; written upwards, morning and afternoon
+// would change sides and the dial would be its own mirror image.
 struct Plot {
     HPGLDatei& datei;
     int k = 1;
     double fx = 0, fy = 0;
 
     void schreibe(const std::string& t) { HPGLZeile(datei, t); }
-    std::string punkt(double x, double y) const { return z(fx + roundHalfEven(x)) + " " + z(fy + roundHalfEven(y)); }
+    std::string punkt(double x, double y) const { return z(fx + roundHalfEven(x)) + " " + z(fy - roundHalfEven(y)); }
     // A label turned with the sheet's label direction, its corner at the plotter point (x, y).
     void gedreht(double x, double y, const std::string& text)
     {
         schreibe(";PU " + z(x) + " " + z(y) + ";DI " + RealStr(100 * std::cos(kAlpha), 6, 1) + ","
                  + RealStr(100 * std::sin(kAlpha), 6, 1) + ";" + hpglLabel(text) + ";DI 100.0,0.0");
     }
-    // A turned label at the dial point (x, y) relative to the foot.
-    void gedrehtAmFuss(double x, double y, const std::string& text)
+    // A turned label at the dial point (x, y), moved by hoch up the sheet. The labels run down
+    // the sheet, so their offsets along the run are the sheet's, not the dial's.
+    void gedrehtAmPunkt(double x, double y, double hoch, const std::string& text)
     {
-        gedreht(fx + roundHalfEven(x), fy + roundHalfEven(y), text);
+        gedreht(fx + roundHalfEven(x), fy + roundHalfEven(hoch - y), text);
     }
 };
 
@@ -62,9 +68,10 @@ void datumslinien(Plot& p, const PeaucellierGeometrie& g, const AppState& s, dou
             continue;
         const std::string buchstabe = i == 0 ? "S" : i == 6 ? "W" : s.Sprachspalte == 1 ? "Ä" : "E";
         const double x = xa - 12 * u + 0.18 * k * std::sin(kAlpha - 0.01);
-        const double dy = 1.8 * u + 0.18 * k * std::cos(kAlpha - 0.01);
-        p.gedrehtAmFuss(x, -r + dy, buchstabe);
-        p.gedrehtAmFuss(x, r + dy, buchstabe);
+        // Raised by about half its run, the letter stands across its line.
+        const double hoch = 1.8 * u + 0.18 * k * std::cos(kAlpha - 0.01);
+        p.gedrehtAmPunkt(x, r, hoch, buchstabe);
+        p.gedrehtAmPunkt(x, -r, hoch, buchstabe);
     }
 }
 
@@ -94,11 +101,13 @@ void hpglPeaucellierStunden(Plot& p, const PeaucellierGeometrie& g)
                    + p.punkt(st.ende2.x, st.ende2.y));
         if (!voll)
             continue;
-        const double o = st.seite > 0 ? -260.0 * k : 200.0 * k;
+        // Both sides keep their labels outside the dial: a label above the axis (y < 0) starts
+        // a label's run above its point, one below the axis a short way below it.
+        const double o = st.seite < 0 ? 260.0 * k : -200.0 * k;
         const PeaucellierPunkt& an = g.p < 0 ? st.ende1 : st.ende2;
         p.schreibe(";SP 4;" + groesse(0.2 * k, 0.3 * k, " "));
-        p.gedrehtAmFuss(an.x + 3 * k * std::sin(kAlpha - 0.01), an.y - o - 3 * k * std::cos(kAlpha - 0.01),
-                        peaucellierStundenText(g.phi, st.k, st.seite));
+        p.gedrehtAmPunkt(an.x + 3 * k * std::sin(kAlpha - 0.01), an.y, o - 3 * k * std::cos(kAlpha - 0.01),
+                         peaucellierStundenText(g.phi, st.k, st.seite));
     }
     for (const PeaucellierUnterteilung& u : g.unterteilungen) {
         if (u.punkte.size() < 2)
@@ -156,8 +165,8 @@ std::string hpglPeaucellierSU(const AppState& s, HPGLDatei& datei, double einhei
 
     plot.schreibe(";SP 4;PU " + plot.punkt(g.x15[6], 0) + ";PD " + plot.punkt(g.x15[0], 0));
     const double x15 = s.Par.PeauParameter > 0 ? g.x15[6] : g.x15[0];
-    plot.gedrehtAmFuss(x15 + 3 * u + 0.18 * k * std::sin(kAlpha - 0.01), 1.8 * u + 0.18 * k * std::cos(kAlpha - 0.01),
-                       " 12");
+    plot.gedrehtAmPunkt(x15 + 3 * u + 0.18 * k * std::sin(kAlpha - 0.01), 0,
+                        1.8 * u + 0.18 * k * std::cos(kAlpha - 0.01), " 12");
     plot.schreibe(";PU " + z(X) + " " + z(Y) + ";PD " + z(X + 12 * a) + " " + z(Y) + " " + z(X + 9 * a) + " "
                   + z(Y + a) + " " + z(X + 9 * a) + " " + z(Y - a) + " " + z(X + 12 * a) + " " + z(Y));
     legende(plot, s, H, einheitGezeichnet, a);

@@ -4,8 +4,10 @@
 #include "shell/Menue.h"
 #include "shell/ui/Textdruck.h"
 #include "tables/ui/Tsset1.h"
+#include "tables/ui/Tsset2.h"
 
 #include <QAction>
+#include <QMdiArea>
 
 namespace umbrin {
 
@@ -45,8 +47,32 @@ std::function<QWidget*(MainWindow&)> rechenfensterbauer()
         d.schliessen = [&mw] { mw.mCloseWindowClick(); };
         d.einstellungenSpeichern = [&mw] { mw.mSaveOptionsClick(); };
         d.datenLaden = [&mw] { mw.Konstruktionsdatenladen1Click(); };
+        // The graphs open beside the calculation window; a table replaces it.
+        d.tabellenfenster = [&mw] {
+            const int modus = mw.state().Rechenmodus;
+            mw.oeffneTabellenfenster(modus == 16 || modus == 32);
+        };
         ShellZustand& z = mw.shell();
         return new Tsset1(mw.state(), mw.prompt(), z.ErgebnisZeilen, z.Tag, z.Monat, std::move(d));
+    };
+}
+
+std::function<QWidget*(MainWindow&)> tabellenfensterbauer()
+{
+    return [](MainWindow& mw) -> QWidget* {
+        TabellenfensterDienste d;
+        d.hauptflaeche = [&mw] { return mw.mdiArea()->viewport()->size(); };
+        d.drucker = [&mw]() -> QPrinter& { return mw.drucker(); };
+        d.druckerDialog = [&mw](QPrinter&) { return mw.waehleDrucker(); };
+        d.textdruckBeenden = [&mw] { mw.textdruck().schliesse(); };
+        d.druckMenue = [&mw] {
+            QAction* drucken = mw.aktion(menue::Drucken);
+            drucken->setVisible(true);
+            drucken->setEnabled(true);
+        };
+        d.tabelle = [&mw](int menuepunkt) { mw.AufUntergangvonSonneMond1Click(menuepunkt); };
+        ShellZustand& z = mw.shell();
+        return new Tsset2(mw.state(), mw.prompt(), z.Tag, z.Monat, std::move(d));
     };
 }
 

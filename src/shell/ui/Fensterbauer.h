@@ -15,4 +15,8 @@ std::function<QWidget*(MainWindow&)> zeichnungsbauer();
 // print item, file commands and help.
 std::function<QWidget*(MainWindow&)> rechenfensterbauer();
 
+// The tables-and-graphs window ("sset2") with the main window's working area, printer, text
+// print job, print item, help and table commands.
+std::function<QWidget*(MainWindow&)> tabellenfensterbauer();
+
 } // namespace umbrin

@@ -94,6 +94,7 @@ MainWindow::MainWindow(AppState& state, ShellZustand& shell, UserPrompt& prompt,
     bauer_.typwahl = [](MainWindow& m) -> QWidget* { return new TypwahlDialog(m.dialogUmgebung()); };
     bauer_.parameter = [](MainWindow& m) -> QWidget* { return new ParameterDialog(m.dialogUmgebung()); };
     rechenbauer_ = rechenfensterbauer();
+    tabellenbauer_ = tabellenfensterbauer();
     textdruck_ = std::make_unique<Textdruck>(
         s_, prompt_, [this]() -> QPrinter& { return drucker(); }, [this] { return waehleDrucker(); },
         z_.DruckDateiOffen);
@@ -201,15 +202,16 @@ void MainWindow::baueMenue()
     verbinde(menue::Sonnenstand, [this] { Sonnenstand1Click(2); });
     verbinde(menue::Zonenzeit, [this] { Sonnenstand1Click(4); });
     verbinde(menue::Zeitgleichung, [this] { Sonnenstand1Click(8); });
+    for (int i : {menue::Monatstabelle, menue::ZeitgleichungTabelle, menue::DeklinationTabelle, menue::MeridianTabelle})
+        verbinde(i, [this, i] { AufUntergangvonSonneMond1Click(i); });
     for (int i : {menue::FormatA4, menue::FormatA3, menue::Expertenmodus, menue::Deutsch, menue::Englisch,
                   menue::Hinweise})
         aktion(i)->setCheckable(true);
 
-    // The tables-and-graphs window is not there yet; its commands stay visible and disabled,
-    // like the colour palette and the about panel.
-    for (int i : {menue::Monatstabelle, menue::ZeitgleichungTabelle, menue::DeklinationTabelle,
-                  menue::MeridianTabelle, menue::GraphZeitgleichung, menue::Rechtwinklig, menue::Kreisfoermig,
-                  menue::Farbpalette, menue::About})
+    // The graphs of the tables window are not there yet; their commands stay visible and
+    // disabled, like the colour palette and the about panel.
+    for (int i : {menue::GraphZeitgleichung, menue::Rechtwinklig, menue::Kreisfoermig, menue::Farbpalette,
+                  menue::About})
         aktion(i)->setEnabled(false);
 
     popupWalk_ = new QMenu(this);

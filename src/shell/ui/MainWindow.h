@@ -52,6 +52,8 @@ public:
     void setZeichnungsbauer(std::function<QWidget*(MainWindow&)> bauer) { bauer_.zeichnung = std::move(bauer); }
     // The calculation window "sset1" (built by default).
     void setRechenfensterbauer(std::function<QWidget*(MainWindow&)> bauer) { rechenbauer_ = std::move(bauer); }
+    // The tables-and-graphs window "sset2" (built by default).
+    void setTabellenfensterbauer(std::function<QWidget*(MainWindow&)> bauer) { tabellenbauer_ = std::move(bauer); }
     DialogUmgebung& dialogUmgebung() { return *umgebung_; }
     DialogWalk& walk() { return *walk_; }
 
@@ -85,6 +87,13 @@ public:
     void mCloseWindowClick();
     // The calculation window in mode 1, 2, 4 or 8 (menu items 23 to 26).
     void Sonnenstand1Click(int rechenmodus);
+    // The tables window for menu item 28 (month table) or 29 to 31 (year table of the
+    // equation of time, the declination or the meridian transit).
+    void AufUntergangvonSonneMond1Click(int menuepunkt);
+    // Opens the tables-and-graphs window for the mode set in the state; daneben keeps the
+    // calculation window open beside it (its graph commands), otherwise every other working
+    // window closes first.
+    void oeffneTabellenfenster(bool daneben);
 
     // Options.
     void Sprache(bool deutsch);
@@ -149,6 +158,7 @@ private:
     std::unique_ptr<Textdruck> textdruck_;
     Fensterbauer bauer_;
     std::function<QWidget*(MainWindow&)> rechenbauer_;
+    std::function<QWidget*(MainWindow&)> tabellenbauer_;
     QMdiArea* mdi_ = nullptr;
     std::array<QAction*, 45> aktionen_{};
     std::array<QMenu*, 45> menues_{};

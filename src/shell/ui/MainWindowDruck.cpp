@@ -4,6 +4,7 @@
 
 #include "shell/ui/Druckbar.h"
 #include "shell/ui/Textdruck.h"
+#include "tables/ui/Tsset2.h"
 
 #include <QGuiApplication>
 #include <QPageSetupDialog>
@@ -40,6 +41,8 @@ void MainWindow::drucken()
     QWidget* aktiv = aktivesFenster();
     if (aktiv && aktiv->objectName().startsWith(QLatin1String("sset1")))
         textdruck_->druckeErgebnisZeilen(z_.ErgebnisZeilen);
+    else if (auto* tabellen = qobject_cast<Tsset2*>(aktiv))
+        tabellen->DruckListe();
     else if (auto* fenster = dynamic_cast<Druckbar*>(aktiv))
         fenster->druckeFenster();
 }

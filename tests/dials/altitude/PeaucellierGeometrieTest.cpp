@@ -1,7 +1,8 @@
-// The Peaucellier azimuth dial checked against the sun worked out here as a vector (east,
-// north, up): the shadow of a vertical pin points away from the sun, and an hour point must lie
-// on that shadow ray where it crosses the date line of the day. Nothing below asks the program
-// for these directions.
+// The Peaucellier azimuth dial checked against the sun worked out as a vector (east, north, up):
+// the shadow of a vertical pin points away from the sun, and an hour point must lie on that
+// shadow ray where it crosses the date line of the day. Nothing below asks the program for
+// these directions.
+#include "PeaucellierSonne.h"
 #include "core/RecordingCanvas.h"
 #include "core/State.h"
 #include "dials/altitude/PeaucellierGeometrie.h"
@@ -17,23 +18,7 @@ using namespace umbrin;
 
 namespace {
 
-constexpr double kGrad = M_PI / 180;
-
-struct V {
-    double e = 0, n = 0, u = 0;
-};
-
-// The sun of declination d at hour angle t (west positive), latitude phi.
-V sonne(double phi, double d, double t)
-{
-    const double sp = std::sin(phi * kGrad), cp = std::cos(phi * kGrad);
-    const double sd = std::sin(d * kGrad), cd = std::cos(d * kGrad);
-    const double st = std::sin(t * kGrad), ct = std::cos(t * kGrad);
-    return {-cd * st, sd * cp - cd * ct * sp, sd * sp + cd * ct * cp};
-}
-
-// Distance from the axis of the date line of declination d: R / (1 + p tan d).
-double linienAbstand(double R, double p, double d) { return R / (1 + p * std::tan(d * kGrad)); }
+using namespace umbrin::test::peaucellier;
 
 // Where the pin's shadow ray for the sun crosses the line at |y| = abstand (x north, y east).
 PeaucellierPunkt schattenPunkt(const V& sonne, double abstand)

@@ -91,16 +91,21 @@ TEST(PeaucellierHpgl, FragmentsCheckedByHand)
         {k1, ";PU 5000 5240;CI 91 ,0.2;PU 4909 5240;PD 5091 5240;PU 5000 5149;PD 5000 5331"},
         {k1, ";DI    0.9,-100.0;LB"},
         {k1, "\x03;DI 100.0,0.0"},
-        // The equinox line at 40 x 32 = 1280 units from the axis, pen 6.
+        // The equinox line at 40 x 32 = 1280 units from the axis, pen 6, begun on the
+        // afternoon side below the axis (y counts down the sheet as on the screen).
         {k1, ";SP 6;PU "},
-        {k1, " 6520;PD "},
+        {k1, " 3960;PD "},
+        // Seven hours from noon on the summer line: the afternoon's shadow falls east, below
+        // the axis, its "7" 200 units further down; the morning's " 5" 260 above the upper end.
+        {k1, ";SP 3;PU 3966 3178;PD 4409 3621;SP 4;SI  0.20  0.30;PU 3963 2978;DI    0.9,-100.0;LB7\x03"},
+        {k1, ";SP 3;PU 3966 7302;PD 4409 6859;SP 4;SI  0.20  0.30;PU 3963 7562;DI    0.9,-100.0;LB 5\x03"},
         // The legend gives the unit drawn.
         {k1, "LBMittenabstand der Fr\xFChlings-Datumslinie= 32; Peaucellier Konstante = -0.8749; Geogr. Breite = 47.25\x03"},
         {k1, ";SI  0.20  0.30;SP 3;PU "},
         {k25, "IN;VS 1;PA;IW 0 0 410000 287000;PU 0 0;EA 410000 287000;;SP 4;PU 0 0;"},
         {k25, ";PU;SI  6.00, 9.00;PU 20500 281260;"},
         {k25, ";PU 125000 131000;CI 2277 ,0.2;"},
-        {k25, " 163000;PD "}, // 131000 + 25 x 1280
+        {k25, " 99000;PD "}, // 131000 - 25 x 1280
         {sued, ";LB S\x03"},
         {sued, "Geogr. Breite = 40.00\x03"},
     };

@@ -1,0 +1,412 @@
+#include "dials/altitude/FilterhutZeichnung.h"
+
+#include "core/Rounding.h"
+#include "core/Sonne.h"
+#include "core/Sprachdienst.h"
+#include "core/Projektion.h"
+#include "core/Winkel.h"
+#include "core/Zahlenformat.h"
+#include "dials/altitude/Hoehenuhrbasis.h"
+#include "dials/altitude/Zylinderuhrgeometrie.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace umbrin {
+namespace {
+
+// The largest circumference the screen and the page lay out.
+constexpr double kGroessterUmfang = 300;
+
+struct Punkt {
+    double x = 0, y = 0;
+    bool sichtbar = false;
+};
+
+class Filterhut {
+public:
+    Filterhut(const AppState& s, Canvas& c, const FilterhutAuftrag& a) : s_(s), c_(c), a_(a) {}
+    Konstruktionsmeldungen zeichne();
+
+private:
+    void zeichneAzimutLinie(double x, int y1, int y2);
+    static void kappeAufHoehe(double& x, double& y, double xAnderer, double yAnderer, double hoehe);
+    Punkt punkt(double azimut, double hoehe) const;
+    void beginneLinie() { erster_ = true; }
+    void weiter(Punkt p);
+    void gehe(const Punkt& p) { c_.moveTo(canvasZahl(g_.x0 + p.x), canvasZahl(g_.oben + p.y)); }
+    void ziehe(const Punkt& p) { c_.lineTo(canvasZahl(g_.x0 + p.x), canvasZahl(g_.oben + p.y)); }
+    void hoehenskala();
+    void azimutskala();
+    void zeichneStundenFilterhut(Stundenbereich b, int n, const Stundenrechnung& r, int familie);
+    void datumslinien();
+    void zeichneItalBabylFilterhut(bool italienisch, int von, int bis, int intervall);
+    void legende();
+
+    const AppState& s_;
+    Canvas& c_;
+    const FilterhutAuftrag& a_;
+    FilterhutMasse g_;
+    std::int32_t d0_ = 0, d1_ = 0;
+    double fh_ = 14;
+    Punkt vorher_;
+    bool erster_ = true;
+    Konstruktionsmeldungen meldungen_;
+};
+
+void Filterhut::zeichneAzimutLinie(double x, int y1, int y2)
+{
+    c_.moveTo(canvasZahl(x), y1);
+    c_.lineTo(canvasZahl(x), y2);
+}
+
+void Filterhut::kappeAufHoehe(double& x, double& y, double xAnderer, double yAnderer, double hoehe)
+{
+    if (std::fabs(y - yAnderer) <= 1e-5) {
+        y = hoehe;
+        return;
+    }
+    if (y > hoehe || y < 0)
+        x = xAnderer + (x - xAnderer) * (hoehe - yAnderer) / (y - yAnderer);
+    else
+        x = xAnderer;
+    y = hoehe;
+}
+
+Punkt Filterhut::punkt(double azimut, double hoehe) const
+{
+    const Zylinderpunkt z = filterhutPunkt(azimut, hoehe, g_.sigma, g_.u, g_.k);
+    return {z.x, z.y, z.gueltig && z.y < g_.H};
+}
+
+// One step of a line: the face is cut at the top edge (the horizon) and at its lower edge.
+void Filterhut::weiter(Punkt p)
+{
+    if (erster_) {
+        erster_ = false;
+        vorher_ = p;
+        return;
+    }
+    Punkt& v = vorher_;
+    const double L = g_.Lmax;
+    if (p.sichtbar) {
+        if (!v.sichtbar && v.y < 0)
+            kappeAufHoehe(v.x, v.y, p.x, p.y, 0);
+        gehe(v);
+        if (p.y > L && v.y < L) {
+            kappeAufHoehe(p.x, p.y, v.x, v.y, L);
+        } else if (p.y < L && v.y > L) {
+            kappeAufHoehe(v.x, v.y, p.x, p.y, L);
+            gehe(v);
+        }
+        if (v.y <= L && p.y <= L)
+            ziehe(p);
+    } else if (v.sichtbar && p.y < 0) {
+        kappeAufHoehe(p.x, p.y, v.x, v.y, 0);
+        gehe(v);
+        ziehe(p);
+    }
+    vorher_ = p;
+}
+
+void Filterhut::hoehenskala()
+{
+    const CanvasBrush vorher = c_.brush();
+    c_.setBrush({0xCBF5F5, BrushStyle::Solid});
+    c_.setPenColor(s_.Farben[7]);
+    const double rechts = g_.x0 + 183 * g_.u;
+    c_.rectangle(canvasZahl(rechts), g_.oben, canvasZahl(rechts + 2 * fh_), g_.unten);
+    for (int a = 1; a <= 88; ++a) {
+        const double y = g_.k * TanGrad(a);
+        if (!(y < g_.unten - g_.oben))
+            continue;
+        const int yc = g_.oben + canvasZahl(y);
+        if (a % 5 == 0) {
+            c_.moveTo(canvasZahl(g_.x0 - 183 * g_.u), yc);
+            c_.lineTo(canvasZahl(rechts + 2 * fh_), yc);
+            c_.textOut(g_.x0 + canvasZahl(2.5 * fh_ + 183 * g_.u), g_.oben + canvasZahl(y - fh_ / 2), IntStr(a) + " °");
+        } else {
+            c_.moveTo(canvasZahl(rechts + fh_), yc);
+            c_.lineTo(canvasZahl(rechts + 2 * fh_), yc);
+        }
+    }
+    c_.setBrush({FarbeWeiss, vorher.style});
+    c_.setPenColor(s_.Farben[0]);
+}
+
+void Filterhut::azimutskala()
+{
+    for (int a = -180; a <= 180; a += 10) {
+        zeichneAzimutLinie(g_.x0 + a * g_.u, g_.oben, g_.unten);
+        if (a % 20 != 0)
+            continue;
+        const int text = g_.sigma > 0 ? -a : a <= 0 ? -a - 180 : 180 - a;
+        c_.textOut(canvasZahl(g_.x0 + a * g_.u - 3), canvasZahl(g_.oben - 1.1 * fh_), IntStr(text));
+    }
+}
+
+// One family of hour lines (familie 0 temporal, 1 apparent, 2 mean time), each line over the
+// days from three days before the range to its end.
+void Filterhut::zeichneStundenFilterhut(Stundenbereich b, int n, const Stundenrechnung& r, int familie)
+{
+    const std::int32_t sommer = TagImJahr(s_.Par.Jahr, 6, 21);
+    const int breite = s_.Schalter.Linienstaerke;
+    for (int h = b.von; h <= b.bis; ++h) {
+        for (int j = 0; j < n; ++j) {
+            const double t = h + static_cast<double>(j) / n;
+            if (t > b.bis)
+                continue;
+            const bool ganz = j == 0;
+            if (familie == 0)
+                c_.setPenColor(s_.Farben[ganz ? 9 : 8]);
+            else if (familie == 1)
+                c_.setPenColor(s_.Farben[ganz ? 2 : 4]);
+            c_.setPenWidth(breite);
+            beginneLinie();
+            const auto tag = [&](std::int32_t d) {
+                if (familie == 2) {
+                    if (d < sommer) {
+                        c_.setPenColor(s_.Farben[ganz ? 1 : 5]);
+                        c_.setPenWidth(breite);
+                    } else {
+                        if (ganz)
+                            c_.setPenColor(s_.Farben[1]);
+                        c_.setPenWidth(breite + 1);
+                    }
+                }
+                const Sonnenstand p = sonneZurStunde(s_, d, t, r);
+                const Punkt q = punkt(p.azimut, p.hoehe);
+                if (ganz && std::abs(d - sommer) < 3 && q.y > 0) {
+                    c_.setFontColor(s_.Farben[familie == 0 ? 9 : 2]);
+                    const double sA = p.azimut >= 0 ? 1 : -1;
+                    c_.textOut(canvasZahl(g_.x0 + q.x - 1.5 * sA * c_.fontHeight()), g_.oben + canvasZahl(q.y),
+                               IntStr(h));
+                }
+                weiter(q);
+            };
+            tag(d0_ - 3);
+            for (std::int32_t d = d0_;; d += 3) {
+                if (d >= d1_) {
+                    tag(d1_);
+                    break;
+                }
+                tag(d);
+            }
+        }
+    }
+}
+
+void Filterhut::datumslinien()
+{
+    c_.setPen({s_.Farben[3], s_.Schalter.Linienstaerke, PenStyle::Solid});
+    const bool drei = s_.Schalter.Schattenlaenge != 0;
+    for (int i = 1; i <= 7; ++i) {
+        if (drei && i != 1 && i != 4 && i != 7)
+            continue;
+        const double dekl = s_.TierkreisDekl[static_cast<std::size_t>(i)];
+        beginneLinie();
+        for (int T = -180; T <= 180; T += 3) {
+            double h = 0, A = 0;
+            AzimutHoehe(h, A, s_.Par.Breite, dekl, T);
+            weiter(punkt(A, h));
+        }
+    }
+}
+
+void Filterhut::zeichneItalBabylFilterhut(bool italienisch, int von, int bis, int intervall)
+{
+    if (std::fabs(s_.Par.Breite) > kTemporalGrenzbreite) {
+        meldungen_.push_back({PromptTitle::Problem, PromptIcon::Error, italBabylVerweigerungText(s_)});
+        return;
+    }
+    Stundenrechnung r;
+    r.art = italienisch ? Stundenart::Italienisch : Stundenart::Babylonisch;
+    const int n = intervall + 1;
+    for (int h = von; h <= bis; ++h) {
+        for (int j = 0; j < n; ++j) {
+            const double t = h + static_cast<double>(j) / n;
+            if (t > bis)
+                continue;
+            c_.setPenColor(s_.Farben[j > 0 ? 6 : italienisch ? 4 : 5]);
+            beginneLinie();
+            dreiTageSchritte(d0_, d1_, [&](std::int32_t d) {
+                const Sonnenstand p = sonneZurStunde(s_, d, t, r);
+                weiter(punkt(p.azimut, p.hoehe));
+            });
+        }
+    }
+}
+
+void Filterhut::legende()
+{
+    const bool druck = !a_.bildschirm;
+    const int m = g_.m, W = g_.W, H = g_.H;
+    c_.setFontColor(s_.Farben[3]);
+    c_.setFontHeight(druck ? 40 : a_.grosserBildschirm ? 23 : 16);
+    const int fTitel = c_.fontHeight();
+    const int xTitel = m + canvasZahl(0.36 * W);
+    c_.textOut(xTitel, H - canvasZahl(2.2 * fTitel), sprachText(s_, "Zylindersonnenuhr", " Cylinder Sundial"));
+    c_.textOut(xTitel, H - canvasZahl(1.3 * fTitel), sprachText(s_, " (Hutsonnenuhr)", " (Hat Dial)"));
+
+    c_.setFontHeight(druck ? 30 : a_.grosserBildschirm ? 14 : 12);
+    const int fh = druck ? 30 : c_.textExtent("f").height;
+    const int x = m + canvasZahl(0.7 * W) + 10;
+    const std::string grad = sprachText(s_, " Grad", " deg ");
+    const std::string ort = sprachText(s_, "Geogr. Breite = ", "Latitude = ") + RealStr(s_.Par.Breite, 6, 2) + grad
+                            + sprachText(s_, ", Geogr. Länge = ", ", Longitude = ") + RealStr(s_.Par.Laenge, 5, 2)
+                            + grad;
+    c_.textOut(x, H - canvasZahl(2.6 * fh), ersteZeichen(ort, 60));
+    std::string zeit;
+    if (s_.Schalter.OhneZeitgl) {
+        zeit = s_.Schalter.Ortszeit ? holeText(s_, 308)
+                                    : sprachText(s_, " WOZ am Zonenmeridian", " Apparent Time of zone meridian");
+        zeit += " "
+                + (s_.Schalter.MitZeitglZylinder ? sprachText(s_, "mit Zeitgl.", "with EoT")
+                                                 : sprachText(s_, "ohne Zeitgl.", "without EoT"))
+                + ", ";
+    }
+    if (s_.Schalter.Temporalstunden)
+        zeit += sprachText(s_, " Temporalstunden", " Temporal hours");
+    c_.textOut(x, H - canvasZahl(1.5 * fh), ersteZeichen(zeit, 60));
+
+    // The pointer at true size, its length and the circumference as entered.
+    c_.setPenColor(0x800080);
+    c_.setFontColor(0x800080);
+    const int b = c_.fontHeight();
+    const int k = canvasZahl(g_.k);
+    c_.polyline({{m + 3 * b / 2, H - k - 2 * b},
+                 {m + b, H - k - 2 * b},
+                 {m + b, H - 2 * b},
+                 {m + b + k, H - 2 * b},
+                 {m + b + k, H - b / 2 - 2 * b}});
+    c_.textOut(m + b, H - canvasZahl(1.5 * b),
+               std::string(texteText(s_, 151)) + RealStr(a_.P, 5, 0) + " mm; " + holeText(s_, 579) + " = "
+                   + RealStr(s_.SkalaZylinder, 5, 0) + " mm");
+}
+
+Konstruktionsmeldungen Filterhut::zeichne()
+{
+    g_ = filterhutMasse(s_, a_);
+    const bool druck = !a_.bildschirm;
+    if (temporalZuHoch(s_.Par.Breite, s_.Schalter.Temporalstunden != 0)) {
+        Verweigerungsbild v;
+        v.schrift = "Times New Roman";
+        v.x1 = g_.W / 10;
+        v.y1 = g_.H / 2 - (3 * 30) / 2;
+        v.x2 = g_.W / 6;
+        v.y2 = g_.H / 2;
+        v.xt = g_.W / 3;
+        v.yt = g_.H / 8;
+        v.titel = texteText(s_, 153);
+        zeichneVerweigerung(s_, c_, v);
+        return {};
+    }
+    if (s_.Schalter.MitZeitglZylinder) {
+        d0_ = 1;
+        d1_ = TagImJahr(s_.Par.Jahr, 12, 31);
+    } else {
+        d0_ = TagImJahr(s_.Par.Jahr, 6, 21);
+        d1_ = TagImJahr(s_.Par.Jahr, 12, 21);
+    }
+    const std::string achsenText(texteText(s_, 155));
+    if (g_.gekuerzt && (a_.achseGemeldet == nullptr || !*a_.achseGemeldet)) {
+        meldungen_.push_back({PromptTitle::Problem, PromptIcon::Question, achsenText});
+        if (a_.achseGemeldet)
+            *a_.achseGemeldet = true;
+    }
+    if (g_.zuLang)
+        meldungen_.push_back({PromptTitle::Problem, PromptIcon::Question, std::string(texteText(s_, 213))});
+
+    c_.setPen({s_.Farben[0], 1, PenStyle::Solid});
+    c_.setFontName("Arial");
+    c_.setFontColor(s_.Farben[3]);
+    c_.rectangle(g_.m, g_.m, g_.W, g_.H);
+    c_.setFontHeight(druck ? 35 : 16);
+    if (g_.gekuerzt) {
+        const int f = c_.fontHeight();
+        c_.setFontColor(FarbeRot);
+        c_.setFontHeight(canvasZahl(0.8 * f));
+        c_.textOutRotated(g_.W - f, g_.H / 10, achsenText, -90);
+        c_.setFontHeight(f);
+    }
+    c_.setFontColor(s_.Farben[3]);
+    c_.rectangle(canvasZahl(g_.x0 - 183 * g_.u), g_.oben, canvasZahl(g_.x0 + 183 * g_.u), g_.unten);
+    c_.setFontHeight(druck ? 30 : 14);
+    fh_ = c_.fontHeight();
+    if (s_.Schalter.Sonnenhoehe)
+        hoehenskala();
+    azimutskala();
+
+    const TSchalter& sw = s_.Schalter;
+    const TZeiten& z = s_.Zeiten;
+    if (sw.Temporalstunden) {
+        Stundenrechnung r;
+        r.art = Stundenart::Temporal;
+        zeichneStundenFilterhut(temporalBereich(s_, z.QuadTempVon, z.QuadTempBis, meldungen_),
+                                sw.TemporalIntervall + 1, r, 0);
+    }
+    if (sw.OhneZeitgl) {
+        Stundenrechnung r;
+        r.meridian = sw.Ortszeit ? s_.Par.Laenge : s_.Par.Zonenmeridian;
+        zeichneStundenFilterhut({z.QuadVon, z.QuadBis}, std::clamp(sw.StundenIntervallSonst - '0', 0, 9) + 1, r, 1);
+    }
+    if (sw.MitZeitglZylinder) {
+        Stundenrechnung r;
+        r.meridian = sw.OrtszeitAnzeige ? s_.Par.Laenge : s_.Par.Zonenmeridian;
+        r.mitZeitgl = true;
+        zeichneStundenFilterhut({z.StundeVon, z.StundeBis}, std::clamp(sw.EotIntervall - '0', 0, 9) + 1, r, 2);
+    }
+    datumslinien();
+    if (sw.Babylonisch)
+        zeichneItalBabylFilterhut(false, z.BabVon, z.BabBis, sw.Intervalle[0]);
+    if (sw.Italienisch)
+        zeichneItalBabylFilterhut(true, z.ItalVon, z.ItalBis, sw.Intervalle[1]);
+    c_.setPenWidth(1);
+    legende();
+    return meldungen_;
+}
+
+} // namespace
+
+FilterhutMasse filterhutMasse(const AppState& s, const FilterhutAuftrag& a)
+{
+    FilterhutMasse g;
+    const bool druck = !a.bildschirm;
+    g.m = druck ? 50 : 0;
+    g.W = druck ? a.breite - 50 : a.breite;
+    g.H = druck ? a.hoehe - 50 : a.hoehe;
+    g.sigma = s.Par.Breite >= 0 ? 1 : -1;
+    g.L = s.SkalaZylinder;
+    if (g.L > kGroessterUmfang) {
+        g.L = kGroessterUmfang;
+        g.gekuerzt = true;
+    }
+    if (druck)
+        g.s = 10;
+    else if (g.W > 1.414 * g.H)
+        g.s = 1.42 * g.H / 305;
+    else
+        g.s = g.W / 305.0;
+    g.k = static_cast<double>(roundHalfEven(g.s * a.P));
+    // The page wraps the cylinder: a degree is a 360th of the circumference there.
+    g.u = g.s * g.L / (druck ? 360 : 365);
+    const double phi = std::fabs(s.Par.Breite);
+    g.hmax = phi < s.EpsRund ? 90 : 90 - phi + s.EpsRund;
+    g.Lmax = std::fabs(std::cos(g.hmax * kRad)) <= 0.0001 ? 100000.0 : std::fabs(1.05 * g.k * std::tan(g.hmax * kRad));
+    g.oben = 0.9 * g.H > g.Lmax ? (g.H - canvasZahl(g.Lmax)) / 3 + g.m : 0;
+    g.zuLang = g.oben < g.m;
+    g.unten = canvasZahl(g.oben + g.Lmax);
+    if (g.unten > 0.96 * g.H) {
+        g.unten = canvasZahl(0.93 * g.H);
+        g.Lmax = g.unten - g.oben;
+    }
+    g.x0 = std::max(canvasZahl(g.W / 2.0 - 4 * g.u + g.m), g.m + 2);
+    return g;
+}
+
+Konstruktionsmeldungen zeichneFilterhutSU(const AppState& s, Canvas& c, const FilterhutAuftrag& a)
+{
+    return Filterhut(s, c, a).zeichne();
+}
+
+} // namespace umbrin

@@ -1,0 +1,377 @@
+#include "dials/altitude/PolstabZeichnung.h"
+
+#include "core/Rounding.h"
+#include "core/Sonne.h"
+#include "core/Sprachdienst.h"
+#include "core/Winkel.h"
+#include "core/Zahlenformat.h"
+#include "dials/Raster.h"
+#include "dials/UngleicheStunden.h"
+#include "dials/altitude/Hoehenuhrbasis.h"
+#include "dials/altitude/Zylinderlinien.h"
+#include "dials/altitude/Zylinderuhrgeometrie.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace umbrin {
+namespace {
+
+enum class Art { Wahr = 0, Temporal = 1, Babylonisch = 2, Italienisch = 3 };
+
+class Polstab {
+public:
+    Polstab(const AppState& s, Canvas& c, const PolstabAuftrag& a) : s_(s), c_(c), a_(a) {}
+    Konstruktionsmeldungen zeichne();
+
+private:
+    void zeichneMarkenstrich(int x, int y1, int y2);
+    Zylinderpunkt projiziereAufZylinder(double azimut, double hoehe) const { return polstabPunkt(z_, azimut, hoehe); }
+    bool sichtbar(const Zylinderpunkt& p) const { return p.gueltig && p.y > yP_; }
+    CanvasPoint ort(const Zylinderpunkt& p) const { return {canvasZahl(FX_ + p.x), FY_ + canvasZahl(p.y)}; }
+    // The line rule: a visible point joins the line or starts it; an invisible one ends it.
+    void weiter(const Zylinderpunkt& p);
+    void neueLinie() { begonnen_ = false; }
+    void farbe(Farbe f)
+    {
+        c_.setPenColor(f);
+        c_.setFontColor(f);
+    }
+    void zeichneMittlereZeitPolstab(int h, double t, bool ganz);
+    void zeichneStundenPolstab(int von, int bis, Art art, int n);
+    void zeichneItalBabylPolstab(int von, int bis, Art art, int n);
+    void datumslinien();
+    void kreis(const Zylinderpunkt& p, int r);
+    void legende(int c);
+
+    const AppState& s_;
+    Canvas& c_;
+    const PolstabAuftrag& a_;
+    Polstabzylinder z_;
+    int m_ = 0, W_ = 0, H_ = 0, sigma_ = 1;
+    double s_mm_ = 1;
+    int FX_ = 0, FY_ = 0;
+    double lambda_ = 0;
+    double yP_ = 0;
+    bool begonnen_ = false;
+    Konstruktionsmeldungen meldungen_;
+};
+
+void Polstab::zeichneMarkenstrich(int x, int y1, int y2)
+{
+    c_.moveTo(x, y1);
+    c_.lineTo(x, y2);
+}
+
+void Polstab::weiter(const Zylinderpunkt& p)
+{
+    if (!sichtbar(p)) {
+        begonnen_ = false;
+        return;
+    }
+    const CanvasPoint q = ort(p);
+    if (begonnen_) {
+        c_.lineTo(q.x, q.y);
+    } else {
+        c_.moveTo(q.x, q.y);
+        begonnen_ = true;
+    }
+}
+
+void Polstab::kreis(const Zylinderpunkt& p, int r)
+{
+    const CanvasPoint q = ort(p);
+    c_.ellipse(q.x - r, q.y - r, q.x + r, q.y + r);
+}
+
+// The mean-time line of one hour value over the year, its half from 21 June to 21 December
+// wider; the full hour's number beside its points at the summer solstice.
+void Polstab::zeichneMittlereZeitPolstab(int h, double t, bool ganz)
+{
+    const std::int32_t jahr = s_.Par.Jahr;
+    const std::int32_t sommer = TagImJahr(jahr, 6, 21), winter = TagImJahr(jahr, 12, 21);
+    const double meridian = s_.Schalter.OrtszeitAnzeige ? s_.Par.Laenge : s_.Par.Zonenmeridian;
+    const int fh = c_.fontHeight();
+    bool gezeichnet = false;
+    neueLinie();
+    schritteBis(1, TagImJahr(jahr, 12, 31), 2, [&](double tag) {
+        const auto d = static_cast<std::int32_t>(tag);
+        if (d < sommer || d > winter) {
+            farbe(s_.Farben[7]);
+            c_.setPenWidth(s_.Schalter.Linienstaerke);
+        } else {
+            farbe(s_.Farben[ganz ? 2 : 1]);
+            c_.setPenWidth(s_.Schalter.Linienstaerke + 1);
+        }
+        double hoehe = 0, azimut = 0, dekl = 0, zeitgl = 0;
+        SonnenstandZonenzeit(jahr, d, hoehe, t, s_.Par.Breite, s_.Par.Laenge, meridian, azimut, dekl, zeitgl, true);
+        const Zylinderpunkt p = projiziereAufZylinder(azimut, hoehe);
+        if (ganz && gezeichnet && std::abs(d - sommer) < 2 && p.y > 0 && sichtbar(p)) {
+            c_.textOut(canvasZahl(FX_ + p.x - 1.5 * fh), FY_ + canvasZahl(fh + p.y), IntStr(h));
+            neueLinie();
+        }
+        weiter(p);
+        gezeichnet = gezeichnet || begonnen_;
+    });
+}
+
+// Temporal and apparent-time lines by declination: each lies in the plane of its hour circle
+// through the shadow casting point.
+void Polstab::zeichneStundenPolstab(int von, int bis, Art art, int n)
+{
+    const double eps = s_.EpsRund;
+    const int fh = c_.fontHeight();
+    for (int h = von; h <= bis; ++h) {
+        for (int j = 0; j < n; ++j) {
+            const double t = h + static_cast<double>(j) / n;
+            if (t > bis)
+                return;
+            const bool ganz = j == 0;
+            if (art == Art::Temporal)
+                farbe(s_.Farben[ganz ? 9 : 4]);
+            else
+                farbe(s_.Farben[ganz ? 1 : 7]);
+            double T = 15 * (t - 12);
+            if (!s_.Schalter.Ortszeit)
+                T -= s_.Par.Laenge - s_.Par.Zonenmeridian;
+            const bool beschriften = art == Art::Wahr && ganz;
+            const double start = beschriften ? -89.7 * sigma_ : -eps * sigma_;
+            bool beschriftet = false;
+            neueLinie();
+            schritteBis(start, eps * sigma_, 0.15 * sigma_, [&](double dekl) {
+                double hoehe = 0, azimut = 0;
+                if (art == Art::Temporal)
+                    sonneTemporalStundeDekl(t, s_.Par.Breite, dekl, hoehe, azimut);
+                else
+                    AzimutHoehe(hoehe, azimut, s_.Par.Breite, dekl, T);
+                const Zylinderpunkt p = projiziereAufZylinder(azimut, hoehe);
+                if (beschriften && !beschriftet && sichtbar(p) && std::fabs(dekl - eps) < 0.075) {
+                    beschriftet = true;
+                    const double sA = azimut >= 0 ? 1 : -1;
+                    c_.textOut(canvasZahl(FX_ + p.x + 0.5 * sA * fh), FY_ + canvasZahl(p.y - 1.5 * sigma_ * fh),
+                               IntStr(h));
+                    neueLinie();
+                }
+                weiter(p);
+            });
+            if (h == bis) {
+                const double pol = std::fabs(s_.Par.Wandabweichung) > 90 ? -89.9 * sigma_ : 89.9 * sigma_;
+                double hoehe = 0, azimut = 0;
+                AzimutHoehe(hoehe, azimut, s_.Par.Breite, pol, 15);
+                const Zylinderpunkt p = projiziereAufZylinder(azimut, hoehe);
+                if (p.gueltig) {
+                    c_.setPenColor(s_.Farben[1]);
+                    kreis(p, canvasZahl(s_mm_));
+                }
+            }
+        }
+    }
+}
+
+void Polstab::zeichneItalBabylPolstab(int von, int bis, Art art, int n)
+{
+    const std::int32_t jahr = s_.Par.Jahr;
+    const std::int32_t sommer = TagImJahr(jahr, 6, 21), winter = TagImJahr(jahr, 12, 21);
+    const bool babylonisch = art == Art::Babylonisch;
+    const int fh = c_.fontHeight();
+    const int kind = static_cast<int>(art);
+    for (int h = von; h <= bis; ++h) {
+        for (int j = 0; j < n; ++j) {
+            const double t = h + static_cast<double>(j) / n;
+            if (t > bis)
+                return;
+            const bool ganz = j == 0;
+            farbe(s_.Farben[!ganz ? 4 : babylonisch ? 6 : 5]);
+            bool ersterSichtbar = true;
+            neueLinie();
+            for (std::int32_t d = sommer;; d += 2) {
+                double hoehe = 0, azimut = 0, dekl = 0, zeitgl = 0;
+                SonnenstandZonenzeit(jahr, d, hoehe, 12, s_.Par.Breite, s_.Par.Laenge, s_.Par.Zonenmeridian, azimut,
+                                     dekl, zeitgl, s_.Schalter.MitZeitglAzimut != 0);
+                sonneItalBabylStunde(jahr, d, babylonisch, t, lambda_, s_.Par.Breite, hoehe, azimut);
+                const Zylinderpunkt p = projiziereAufZylinder(azimut, hoehe);
+                if (ganz && ersterSichtbar && sichtbar(p)) {
+                    ersterSichtbar = false;
+                    if (std::fabs(dekl - s_.EpsRund) < 0.1) {
+                        const double vz = p.x > 0 ? 1 : p.x < 0 ? -1 : 0;
+                        c_.textOut(canvasZahl(FX_ + p.x - 0.5 * vz * fh),
+                                   FY_ + canvasZahl(p.y + fh * sigma_ * (kind - 1.2)),
+                                   IntStr(roundHalfEven(t)));
+                    }
+                }
+                weiter(p);
+                if (d > winter)
+                    break;
+            }
+        }
+    }
+}
+
+void Polstab::datumslinien()
+{
+    c_.setPen({s_.Farben[3], s_.Schalter.Linienstaerke, PenStyle::Solid});
+    const int schritt = s_.Schalter.Schattenlaenge == 0 ? 6 : 18;
+    for (int i = 0; i <= 36; i += schritt) {
+        const double dekl = s_.DeklTabelle[static_cast<std::size_t>(i)];
+        neueLinie();
+        for (int n = 0;; ++n) {
+            const double T = 0.05 + 0.03 * n;
+            if (T > 23.95)
+                break;
+            double hoehe = 0, azimut = 0;
+            SonnenstandStundenwinkel(hoehe, azimut, T, s_.Par.Breite, lambda_, s_.Par.Zonenmeridian, dekl);
+            weiter(projiziereAufZylinder(azimut, hoehe));
+        }
+    }
+}
+
+void Polstab::legende(int c)
+{
+    const bool druck = !a_.bildschirm;
+    const int m = m_, W = W_, H = H_;
+    c_.setPenWidth(1);
+    c_.setFontColor(s_.Farben[3]);
+    c_.setFontHeight(druck ? 40 : a_.grosserBildschirm ? 23 : 16);
+    const int fTitel = c_.fontHeight();
+    const int xTitel = m + canvasZahl(0.36 * W);
+    c_.textOut(xTitel, m + H - canvasZahl(2.2 * fTitel), sprachText(s_, "Zylindersonnenuhr", " Cylinder Sundial"));
+    c_.textOut(xTitel, m + H - canvasZahl(1.2 * fTitel), sprachText(s_, " (Polstab)", " (Polar Style)"));
+
+    c_.setFontHeight(druck ? 30 : a_.grosserBildschirm ? 14 : 12);
+    const int fh = druck ? 30 : c_.textExtent("f").height;
+    const int x = m + canvasZahl(0.7 * W) + 10;
+    const std::string grad = sprachText(s_, " Grad", " deg ");
+    const std::string ort = sprachText(s_, "Geogr. Breite = ", "Latitude = ") + RealStr(s_.Par.Breite, 6, 2) + grad
+                            + sprachText(s_, ", Geogr. Länge = ", ", Longitude = ") + RealStr(s_.Par.Laenge, 5, 2)
+                            + grad;
+    c_.textOut(x, m + H - canvasZahl(2.6 * fh), ersteZeichen(ort, 60));
+    c_.textOut(x, m + H - canvasZahl(1.5 * fh),
+               sprachText(s_, "Südabweichung= ", "Deviation = ") + RealStr(s_.Par.Wandabweichung, 6, 2) + grad + "; ");
+
+    farbe(0x800080);
+    const int zwei = canvasZahl(2 * s_mm_);
+    zeichneMarkenstrich(FX_, FY_ - zwei, FY_ + zwei);
+    c_.moveTo(FX_ - zwei, FY_);
+    c_.lineTo(FX_ + zwei, FY_);
+    const int F = c_.fontHeight();
+    const int k = canvasZahl(z_.k);
+    c_.polyline({{m + 3 * c / 2, m + H - k - 2 * F},
+                 {m + c, m + H - k - 2 * F},
+                 {m + c, m + H - 2 * F},
+                 {m + c + k, m + H - 2 * F},
+                 {m + c + k, m + H - c / 2 - 2 * F}});
+    c_.textOut(m + c, m + H - canvasZahl(1.5 * F),
+               std::string(texteText(s_, 151)) + RealStr(z_.e * a_.zoom, 5, 0) + " mm;  "
+                   + sprachText(s_, "Zylinderradius", "Cylinder Radius") + " = " + RealStr(z_.R * a_.zoom, 5, 0)
+                   + " mm");
+}
+
+Konstruktionsmeldungen Polstab::zeichne()
+{
+    const bool druck = !a_.bildschirm;
+    m_ = druck ? 50 : 0;
+    W_ = druck ? a_.breite - 100 : a_.breite;
+    H_ = druck ? a_.hoehe - 100 : a_.hoehe;
+    sigma_ = s_.Par.Breite >= 0 && std::fabs(s_.Par.Wandabweichung) < 90 ? 1 : -1;
+    if (temporalZuHoch(s_.Par.Breite, s_.Schalter.Temporalstunden != 0)) {
+        Verweigerungsbild v;
+        v.schrift = "Times New Roman";
+        v.x1 = W_ / 10;
+        v.y1 = H_ / 2 - (3 * 30) / 2;
+        v.x2 = W_ / 6;
+        v.y2 = H_ / 2;
+        v.xt = W_ / 3;
+        v.yt = H_ / 8;
+        v.titel = sprachText(s_, "Zylindersonnenuhr", " Cylinder Sundial");
+        zeichneVerweigerung(s_, c_, v);
+        return {};
+    }
+    c_.setPen({s_.Farben[0], 1, PenStyle::Solid});
+    c_.setFontName("Arial");
+    c_.setFontColor(s_.Farben[3]);
+    c_.rectangle(m_, m_, m_ + W_, m_ + H_);
+    if (std::string fehler = polstabMassFehler(s_, a_.R, a_.e); !fehler.empty())
+        return {{PromptTitle::Fehler, PromptIcon::Error, fehler}};
+
+    const double e = roundHalfEven(a_.e * 100) / 100.0;
+    s_mm_ = druck ? 10 : W_ / (s_.FormatA4 ? 280.0 : 420.0);
+    z_ = polstabzylinder(a_.R, e, s_mm_ * a_.zoom, s_.Par.Wandabweichung);
+    FX_ = s_.FusspunktX;
+    FY_ = s_.FusspunktY;
+    lambda_ = s_.Schalter.Ortszeit || s_.Schalter.Temporalstunden ? s_.Par.Laenge : s_.Par.Zonenmeridian;
+    if (a_.mitNetz)
+        zeichneRaster(c_, a_.bildschirm, s_.Farben[8], FX_, FY_, m_ + W_, m_ + H_, 10, s_.FormatA4 != 0, a_.randX,
+                      a_.randY);
+    c_.setPenColor(s_.Farben[0]);
+    const int r = canvasZahl(s_mm_);
+    c_.ellipse(FX_ - r, FY_ - r, FX_ + r, FY_ + r);
+    c_.setFontHeight(druck ? 35 : 16);
+    const int c = canvasZahl(1.5 * c_.fontHeight());
+    c_.setFontColor(s_.Farben[3]);
+    c_.setFontHeight(druck ? 23 : 12);
+
+    // The usable band and the pole.
+    c_.setPenColor(0x800080);
+    const int links = canvasZahl(FX_ - z_.X * z_.Rs), rechts = canvasZahl(FX_ + z_.X * z_.Rs);
+    c_.moveTo(links, FY_);
+    c_.lineTo(rechts, FY_);
+    zeichneMarkenstrich(links, canvasZahl(FY_ - s_mm_), canvasZahl(FY_ + s_mm_));
+    zeichneMarkenstrich(rechts, canvasZahl(FY_ - s_mm_), canvasZahl(FY_ + s_mm_));
+    {
+        double hoehe = 0, azimut = 0;
+        AzimutHoehe(hoehe, azimut, s_.Par.Breite, -89.95, 15);
+        const Zylinderpunkt pol = projiziereAufZylinder(azimut, hoehe);
+        kreis(pol, r);
+        yP_ = pol.y;
+    }
+
+    c_.setPenWidth(s_.Schalter.Linienstaerke);
+    c_.setFontHeight(canvasZahl(1.3 * c_.fontHeight()));
+    const TSchalter& sw = s_.Schalter;
+    const TZeiten& zt = s_.Zeiten;
+    const auto teile = [](char ziffer) { return std::clamp(ziffer - '0', 0, 9) + 1; };
+    if (sw.MitZeitglZylinder) {
+        const int n = teile(sw.EotIntervall);
+        bool ende = false;
+        for (int h = zt.StundeVon; h <= zt.StundeBis && !ende; ++h) {
+            for (int j = 0; j < n; ++j) {
+                const double t = h + static_cast<double>(j) / n;
+                if (t > zt.StundeBis) {
+                    ende = true;
+                    break;
+                }
+                zeichneMittlereZeitPolstab(h, t, j == 0);
+            }
+        }
+    }
+    if (sw.Temporalstunden) {
+        const Stundenbereich b = temporalBereich(s_, zt.QuadTempVon, zt.QuadTempBis, meldungen_);
+        zeichneStundenPolstab(b.von, b.bis, Art::Temporal, sw.TemporalIntervall + 1);
+    }
+    if (sw.Zonenzeit || sw.Ortszeit)
+        zeichneStundenPolstab(zt.QuadVon, zt.QuadBis, Art::Wahr, teile(sw.StundenIntervallSonst));
+    if (sw.Babylonisch)
+        zeichneItalBabylPolstab(zt.BabVon, zt.BabBis, Art::Babylonisch, sw.Intervalle[0] + 1);
+    if (sw.Italienisch)
+        zeichneItalBabylPolstab(zt.ItalVon, zt.ItalBis, Art::Italienisch, sw.Intervalle[1] + 1);
+    datumslinien();
+    legende(c);
+    return meldungen_;
+}
+
+} // namespace
+
+std::string polstabMassFehler(const AppState& s, double R, double e)
+{
+    if (R > 0 && e > 0)
+        return {};
+    return sprachText(s, "Zylinderradius und Zeigerlänge müssen größer als 0 sein!",
+                      "Cylinder radius and gnomon length must be greater than 0!");
+}
+
+Konstruktionsmeldungen zeichnePolstabZylinder(const AppState& s, Canvas& c, const PolstabAuftrag& a)
+{
+    return Polstab(s, c, a).zeichne();
+}
+
+} // namespace umbrin

@@ -1,0 +1,253 @@
+// The lines of the cylinder plot: mean time by day, temporal and apparent time by
+// declination, Italian and Babylonian hours by day, and the date lines by clock time; each a
+// run of pen-down points that an invisible point ends.
+#include "core/Rounding.h"
+#include "core/Sonne.h"
+#include "core/Zahlenformat.h"
+#include "dials/HpglDialekt.h"
+#include "dials/UngleicheStunden.h"
+#include "dials/altitude/Hoehenuhrbasis.h"
+#include "dials/altitude/Zylinderlinien.h"
+#include "dials/altitude/ZylinderuhrHpglSchreiber.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace umbrin {
+
+Zylinderpunkt ZylinderuhrHpglSchreiber::projiziereZylinderHPGL(double azimut, double hoehe) const
+{
+    if (filterhut_)
+        return filterhutPunkt(azimut, hoehe, sigma_, u_, kp_);
+    return polstabPunkt(z_, azimut, hoehe);
+}
+
+void ZylinderuhrHpglSchreiber::neueLinie()
+{
+    lauf_ = false;
+    fortsetzen_ = false;
+    letzter_ = {};
+}
+
+// The line goes on later from the last point written, past what was put in between.
+void ZylinderuhrHpglSchreiber::unterbreche()
+{
+    if (lauf_)
+        fortsetzen_ = true;
+    lauf_ = false;
+}
+
+// One point of the current line. A line reaching the filter-hat face's lower edge ends (or
+// starts) on it.
+void ZylinderuhrHpglSchreiber::linienPunkt(const Zylinderpunkt& p, bool xAlsReal)
+{
+    const auto ort = [&](const Zylinderpunkt& q) {
+        return (xAlsReal ? r7(X0_ + q.x) : hpglZahl(X0_ + q.x)) + " " + r7(Y0_ - q.y);
+    };
+    const auto amRand = [&](const Zylinderpunkt& innen, const Zylinderpunkt& aussen) {
+        Zylinderpunkt r = innen;
+        r.x = interpoliereAuf(innen.y, innen.x, aussen.y, aussen.x, grenze_);
+        r.y = grenze_;
+        return r;
+    };
+    const bool jenseits = p.gueltig && p.y > grenze_;
+    const Zylinderpunkt vorher = letzter_;
+    letzter_ = p;
+    if (!sichtbar(p)) {
+        if (lauf_ && jenseits && std::isfinite(grenze_))
+            zeile(ort(amRand(vorher, p)) + " ");
+        lauf_ = false;
+        fortsetzen_ = false;
+        return;
+    }
+    std::string text;
+    if (lauf_) {
+        text = ort(p) + " ";
+    } else if (fortsetzen_) {
+        text = ";PU " + letzterOrt_ + ";PD " + ort(p) + " ";
+    } else if (vorher.gueltig && vorher.y > grenze_ && std::isfinite(grenze_)) {
+        text = ";PU " + ort(amRand(p, vorher)) + ";PD " + ort(p) + " ";
+    } else {
+        text = ";PU " + ort(p) + ";PD ";
+    }
+    zeile(text);
+    lauf_ = true;
+    fortsetzen_ = false;
+    letzterOrt_ = ort(p);
+}
+
+// One mean-time line over the year, every other day from 0 on; the half from 21 June to
+// 21 December in pen 6, the rest in pen 2 or 5 and wider. The full hour's number replaces its
+// points near the summer solstice.
+void ZylinderuhrHpglSchreiber::hpglMittlereZeitZylinder(int h, double t, bool ganz)
+{
+    const double k = k_;
+    const std::int32_t jahr = s_.Par.Jahr;
+    const std::int32_t sommer = TagImJahr(jahr, 6, 21), winter = TagImJahr(jahr, 12, 21);
+    const double meridian = s_.Schalter.OrtszeitAnzeige ? s_.Par.Laenge : s_.Par.Zonenmeridian;
+    neueLinie();
+    if (ganz)
+        zeile(";SP 2");
+    zeile(";PW " + stiftbreite_);
+    int jahreszeit = -1; // 0 outside 21 June to 21 December, 1 inside
+    bool gezeichnet = false;
+    schritteBis(0, TagImJahr(jahr, 12, 31), 2, [&](double tag) {
+        const auto d = static_cast<std::int32_t>(tag);
+        const int jetzt = d < sommer || d > winter ? 0 : 1;
+        if (jetzt != jahreszeit) {
+            jahreszeit = jetzt;
+            unterbreche();
+            if (jetzt == 0)
+                zeile(std::string(ganz ? ";SP 2" : ";SP 5") + ";PW " + hpglZahl(s_.Schalter.Linienstaerke * k) + ";");
+            else
+                zeile(";SP 6;PW " + stiftbreite_);
+        }
+        double hoehe = 0, azimut = 0, dekl = 0, zeitgl = 0;
+        SonnenstandZonenzeit(jahr, d, hoehe, t, s_.Par.Breite, s_.Par.Laenge, meridian, azimut, dekl, zeitgl, true);
+        const Zylinderpunkt p = projiziereZylinderHPGL(azimut, hoehe);
+        if (ganz && gezeichnet && std::abs(d - sommer) < 2 && p.y > 0 && sichtbar(p)) {
+            L_ = static_cast<double>(roundHalfEven(96.0 * k));
+            const double sA = azimut >= 0 ? 1 : -1;
+            unterbreche();
+            zeile(";" + hpglZeichengroesse(0.18 * k, 0.24 * k) + ";PU " + r7(X0_ + p.x + 2 * sA * L_) + " "
+                  + r7(Y0_ - p.y + 2 * L_) + ";" + hpglLabel(" " + hpglZahl(h)));
+            return;
+        }
+        linienPunkt(p, true);
+        gezeichnet = gezeichnet || lauf_;
+    });
+}
+
+// Apparent time (art 0) and temporal hours (art 1) by declination.
+void ZylinderuhrHpglSchreiber::hpglStundenZylinder(int von, int bis, int art, int n)
+{
+    const double k = k_;
+    const double eps = s_.EpsRund;
+    const bool rundum = std::fabs(s_.Par.Wandabweichung) >= 90;
+    for (int h = von; h <= bis; ++h) {
+        for (int j = 0; j < n; ++j) {
+            const double t = h + static_cast<double>(j) / n;
+            if (t > bis)
+                return;
+            const bool ganz = j == 0;
+            zeile(art == 1 ? (ganz ? ";SP 10" : ";SP 9") : (ganz ? ";SP 2" : ";SP 5"));
+            double T = 15 * (t - 12);
+            if (!s_.Schalter.Ortszeit)
+                T -= s_.Par.Laenge - s_.Par.Zonenmeridian;
+            const bool voll = art == 0 && ganz;
+            const double start = voll ? -89.8 * sigma_ : -eps * sigma_;
+            const double ende = voll && rundum ? 89.5 * sigma_ : eps * sigma_;
+            bool beschriftet = false;
+            neueLinie();
+            schritteBis(start, ende, 0.15 * sigma_, [&](double dekl) {
+                double hoehe = 0, azimut = 0;
+                if (art == 1)
+                    sonneTemporalStundeDekl(t, s_.Par.Breite, dekl, hoehe, azimut);
+                else
+                    AzimutHoehe(hoehe, azimut, s_.Par.Breite, dekl, T);
+                const Zylinderpunkt p = projiziereZylinderHPGL(azimut, hoehe);
+                if (voll && !beschriftet && sichtbar(p) && std::fabs(dekl - eps) < 0.075) {
+                    beschriftet = true;
+                    const double x = X0_ + p.x;
+                    const double vz = X0_ - x > 0 ? 1 : X0_ - x < 0 ? -1 : 0;
+                    unterbreche();
+                    zeile(";PU " + hpglZahl(x - 0.5 * L_ - 2 * vz * L_) + " "
+                          + hpglZahl(Y0_ - p.y + 1.8 * sigma_ * L_) + ";" + hpglLabel(IntStr(h)));
+                    return;
+                }
+                linienPunkt(p);
+            });
+            if (h == bis) {
+                const double pol = std::fabs(s_.Par.Wandabweichung) > 90 ? -89.9 * sigma_ : 89.9 * sigma_;
+                double hoehe = 0, azimut = 0;
+                AzimutHoehe(hoehe, azimut, s_.Par.Breite, pol, 15);
+                const Zylinderpunkt p = projiziereZylinderHPGL(azimut, hoehe);
+                const Zylinderpunkt q = p.gueltig ? p : Zylinderpunkt{};
+                zeile(";PU " + hpglZahl(X0_ + q.x) + " " + r7(Y0_ - q.y) + ";SP 1;PD ;CI " + hpglZahl(40 * k) + ";SP 1;PU "
+                      + hpglZahl(X0_) + " " + r7(Y0_) + ";PD ;CI " + hpglZahl(40 * k));
+                neueLinie();
+            }
+        }
+    }
+}
+
+// Babylonian (art 2) and Italian (art 3) hours over the half year from 21 June.
+void ZylinderuhrHpglSchreiber::hpglItalBabylZylinder(int von, int bis, int n, int art)
+{
+    const std::int32_t jahr = s_.Par.Jahr;
+    const std::int32_t sommer = TagImJahr(jahr, 6, 21), winter = TagImJahr(jahr, 12, 21);
+    const bool babylonisch = art == 2;
+    const double meridian = s_.Schalter.Ortszeit ? s_.Par.Laenge : s_.Par.Zonenmeridian;
+    for (int h = von; h <= bis; ++h) {
+        for (int j = 0; j < n; ++j) {
+            const double t = h + static_cast<double>(j) / n;
+            if (t > bis)
+                return;
+            const bool ganz = j == 0;
+            zeile(!ganz ? ";SP 5" : babylonisch ? ";SP 7" : ";SP 6");
+            neueLinie();
+            bool erster = true;
+            dreiTageSchritte(sommer, winter, [&](std::int32_t d) {
+                double hoehe = 0, azimut = 0;
+                sonneItalBabylStunde(jahr, d, babylonisch, t, meridian, s_.Par.Breite, hoehe, azimut);
+                const Zylinderpunkt p = projiziereZylinderHPGL(azimut, hoehe);
+                if (erster && ganz && sichtbar(p)) {
+                    const double vz = p.x > 0 ? 1 : p.x < 0 ? -1 : 0;
+                    zeile(";PU " + hpglZahl(X0_ + p.x - 0.5 * vz * L_) + " "
+                          + hpglZahl(Y0_ - p.y + (art - 0.5) * sigma_ * L_) + ";" + hpglLabel(IntStr(h)));
+                }
+                erster = false;
+                linienPunkt(p);
+            });
+        }
+    }
+}
+
+// The date lines of the zodiac signs' entries (or the solstices and equinoxes) by clock time,
+// in finer steps near the horizon.
+void ZylinderuhrHpglSchreiber::datumslinien()
+{
+    const int schritt = s_.Schalter.Schattenlaenge == 0 ? 6 : 18;
+    for (int i = 0; i <= 36; i += schritt) {
+        const double dekl = s_.DeklTabelle[static_cast<std::size_t>(i)];
+        zeile(";SP 4;PW " + stiftbreite_);
+        neueLinie();
+        double hoehe = 0;
+        for (double T = 0.5; T <= 23.5; T += hoehe < 1.5 ? 0.025 : 0.1) {
+            double azimut = 0;
+            SonnenstandStundenwinkel(hoehe, azimut, T, s_.Par.Breite, lambda_, s_.Par.Zonenmeridian, dekl);
+            linienPunkt(projiziereZylinderHPGL(azimut, hoehe));
+        }
+    }
+}
+
+void ZylinderuhrHpglSchreiber::stundenlinien()
+{
+    const TSchalter& sw = s_.Schalter;
+    const TZeiten& zt = s_.Zeiten;
+    const auto teile = [](char ziffer) { return std::clamp(ziffer - '0', 0, 9) + 1; };
+    if (sw.MitZeitglZylinder) {
+        const int n = teile(sw.EotIntervall);
+        for (int h = zt.StundeVon; h <= zt.StundeBis; ++h) {
+            for (int j = 0; j < n; ++j) {
+                const double t = h + static_cast<double>(j) / n;
+                if (t > zt.StundeBis)
+                    break;
+                hpglMittlereZeitZylinder(h, t, j == 0);
+            }
+        }
+    }
+    if (sw.Temporalstunden) {
+        Konstruktionsmeldungen still;
+        const Stundenbereich b = temporalBereich(s_, zt.QuadTempVon, zt.QuadTempBis, still);
+        hpglStundenZylinder(b.von, b.bis, 1, sw.TemporalIntervall + 1);
+    }
+    if (sw.OhneZeitgl)
+        hpglStundenZylinder(zt.QuadVon, zt.QuadBis, 0, teile(sw.StundenIntervallSonst));
+    if (sw.Babylonisch)
+        hpglItalBabylZylinder(zt.BabVon, zt.BabBis, sw.Intervalle[0] + 1, 2);
+    if (sw.Italienisch)
+        hpglItalBabylZylinder(zt.ItalVon, zt.ItalBis, sw.Intervalle[1] + 1, 3);
+}
+
+} // namespace umbrin

@@ -1,0 +1,364 @@
+#include "tables/ui/Tsset2.h"
+
+#include "core/AufUntergang.h"
+#include "core/Sprachdienst.h"
+#include "core/ui/Beschriftung.h"
+#include "core/ui/RadioGruppe.h"
+#include "drawing/KartenText.h"
+#include "shell/Menue.h"
+#include "shell/ui/Fensterbauer.h"
+#include "shell/ui/MainWindow.h"
+#include "support/ScriptedPrompt.h"
+#include "tables/Jahrestabelle.h"
+#include "tables/ui/Tabellenbild.h"
+#include "tables/ui/Tsset1.h"
+
+#include <QAction>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+using namespace umbrin;
+
+namespace {
+
+struct Seiten {
+    int anzahl = -1;
+    bool quer = false;
+};
+
+// Pages of a PDF as Qt writes it, and whether the first is wider than high.
+Seiten pdfSeiten(const QString& datei)
+{
+    QFile f(datei);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray inhalt = f.readAll();
+    Seiten s;
+    s.anzahl = static_cast<int>(inhalt.count("/Type /Page") - inhalt.count("/Type /Pages"));
+    const QRegularExpression box(QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]"));
+    const auto m = box.match(QString::fromLatin1(inhalt));
+    s.quer = m.hasMatch() && m.captured(1).toDouble() > m.captured(2).toDouble();
+    return s;
+}
+
+QByteArray lies(const QString& datei)
+{
+    QFile f(datei);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The window on its own, printing into PDF files and saving into a temporary folder.
+struct Tabellen {
+    AppState s;
+    test::ScriptedPrompt prompt;
+    int tag = 21;
+    int monat = 6;
+    QTemporaryDir ordner;
+    QPrinter drucker{QPrinter::HighResolution};
+    QSize flaeche{1920, 1000};
+    QString dateiname = QStringLiteral("Tabelle");
+    bool csv = false;
+    int textdruckBeendet = 0;
+    int auftrag = 0;
+
+    explicit Tabellen(int modus, int typ = 0)
+    {
+        initialisiereZustand(s);
+        s.Par.Jahr = 2024;
+        s.Rechenmodus = static_cast<std::uint8_t>(modus);
+        s.Tabellentyp = static_cast<std::uint8_t>(typ);
+        s.sinh0 = sinh0Werte(0);
+    }
+    QString pdf(int n) const { return ordner.path() + QStringLiteral("/druck%1.pdf").arg(n); }
+
+    std::unique_ptr<Tsset2> fenster()
+    {
+        TabellenfensterDienste d;
+        d.hauptflaeche = [this] { return flaeche; };
+        d.drucker = [this]() -> QPrinter& { return drucker; };
+        d.druckerDialog = [this](QPrinter& p) {
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(pdf(++auftrag));
+            return true;
+        };
+        d.textdruckBeenden = [this] { ++textdruckBeendet; };
+        d.tabellendatei = [this](QString& name, bool& alsCsv) {
+            name = ordner.path() + QLatin1Char('/') + dateiname;
+            alsCsv = csv;
+            return true;
+        };
+        d.grafikdatei = [this](QString& name, const QString&) {
+            name = ordner.path() + QLatin1Char('/') + name;
+            return true;
+        };
+        auto w = std::make_unique<Tsset2>(s, prompt, tag, monat, std::move(d));
+        w->resize(1200, 800);
+        w->show();
+        return w;
+    }
+};
+
+template <typename T>
+T* kind(QWidget* w, const char* name)
+{
+    T* k = w->findChild<T*>(QString::fromLatin1(name));
+    if (!k)
+        qFatal("no component %s", name);
+    return k;
+}
+
+} // namespace
+
+class Tsset2Test : public QObject {
+    Q_OBJECT
+private slots:
+    // Mode 1: one month, each twilight, and both half years; each shown and printed, the half
+    // years on a landscape page.
+    void monthTablesShowAndPrint()
+    {
+        Tabellen t(1);
+        auto w = t.fenster();
+        int n = 0;
+        for (int art = 0; art <= 2; ++art) {
+            w->AufgangScreen(art);
+            QCOMPARE(t.s.Schalter.Daemmerung, art);
+            QCOMPARE(t.s.Tabellenzeilen.size(), 43u); // June: 30 days
+            QVERIFY(t.s.Tabellenzeilen[0].find("Jun. 2024") != std::string::npos);
+            QVERIFY(!w->tabellenbild().isNull());
+            w->DruckListe();
+            const Seiten p = pdfSeiten(t.pdf(++n));
+            QCOMPARE(p.anzahl, 1);
+            QVERIFY(!p.quer);
+        }
+        for (int wahl : {1, 2}) {
+            w->RgSonnaufClick(wahl);
+            QCOMPARE(t.s.Tabellenzeilen.size(), 43u);
+            QVERIFY(t.s.Tabellenzeilen[3].find(wahl == 1 ? "Jan" : "Jul") != std::string::npos);
+            QVERIFY(kind<QWidget>(w.get(), "ChbMt")->isHidden());
+            w->DruckListe();
+            const Seiten p = pdfSeiten(t.pdf(++n));
+            QCOMPARE(p.anzahl, 1);
+            QVERIFY(p.quer);
+        }
+        QCOMPARE(t.textdruckBeendet, n);
+        QCOMPARE(t.drucker.pageLayout().orientation(), QPageLayout::Portrait);
+    }
+
+    // Mode 8: the four year tables, shown and printed; the transit table in landscape. The
+    // printout builds its own copy: the shown list stays as it is.
+    void yearTablesShowAndPrint()
+    {
+        Tabellen t(8);
+        auto w = t.fenster();
+        for (int typ = 0; typ <= 3; ++typ) {
+            w->RGTabelleClick(typ);
+            QCOMPARE(t.s.Durchgangstabelle != 0, typ == 3);
+            QCOMPARE(t.s.Tabellenzeilen.size(), 42u);
+            const auto gezeigt = t.s.Tabellenzeilen;
+            w->DruckListe();
+            QCOMPARE(t.s.Tabellenzeilen, gezeigt);
+            const Seiten p = pdfSeiten(t.pdf(typ + 1));
+            QCOMPARE(p.anzahl, 1);
+            QCOMPARE(p.quer, typ == 3);
+        }
+        QCOMPARE(w->windowTitle(), QString::fromStdString(holeText(t.s, 68)));
+    }
+
+    // Text and CSV saves write the engine's bytes, ask for the separator once per CSV save,
+    // and leave the table on show as it was.
+    void textAndCsvSaves()
+    {
+        Tabellen t(8, TabelleDurchgang);
+        auto w = t.fenster();
+        const auto gezeigt = t.s.Tabellenzeilen;
+        t.dateiname = QStringLiteral("jahr.dat");
+        w->ButtonSaveClick();
+        const QByteArray text = lies(t.ordner.path() + QStringLiteral("/jahr.txt"));
+        QVERIFY(text.startsWith(" \r\n  Wann zeigt"));
+        t.csv = true;
+        t.prompt.answers = {PromptAnswer::No};
+        w->ButtonSaveClick();
+        const QByteArray csv = lies(t.ordner.path() + QStringLiteral("/jahr.csv"));
+        QVERIFY(csv.startsWith(" , \r\n ,  Wann zeigt"));
+        QVERIFY(csv.contains(" 1.; 12:"));
+        QCOMPARE(t.s.Tabellenzeilen, gezeigt);
+        QCOMPARE(t.prompt.asked.size(), 1u);
+    }
+
+    // Modes 16 and 32 open with their graph routines still empty: a blank cached image,
+    // printed, and a DXF export that the converter refuses leaves no file behind.
+    void graphModesOpenWithEmptyRoutines()
+    {
+        for (int modus : {16, 32}) {
+            Tabellen t(modus);
+            auto w = t.fenster();
+            QVERIFY(!w->grafikbild().isNull());
+            QCOMPARE(w->grafikbild().width(), static_cast<int>(0.85 * t.flaeche.width()));
+            QVERIFY(kind<QWidget>(w.get(), "Tabellenkopf")->isHidden());
+            w->DruckListe();
+            QCOMPARE(pdfSeiten(t.pdf(1)).anzahl, 1);
+
+            w->BtnHPGgraphClick(false);
+            QVERIFY(kind<QWidget>(w.get(), "pEoTFile")->isVisible());
+            w->btnOKClick();
+            QVERIFY(kind<QWidget>(w.get(), "pEoTFile")->isHidden());
+            QCOMPARE(t.prompt.asked.size(), 1u);
+            QVERIFY(t.prompt.asked[0].text.find(modus == 16 ? "Eot.dxf" : "Sonnenpositionen.dxf") != std::string::npos);
+            QCOMPARE(QDir(t.ordner.path()).entryList(QDir::Files), QStringList{QStringLiteral("druck1.pdf")});
+
+            w->BtnHPGgraphClick(true);
+            w->btnOKClick();
+            QVERIFY(QFileInfo::exists(t.ordner.path() + (modus == 16 ? "/EoT.plt" : "/Azi.plt")));
+
+            // The sun-path diagram hosts the horizon-profile panel, with its computation's
+            // settings for these diagrams.
+            auto* profil = w->findChild<QWidget*>(QStringLiteral("pProfil"));
+            QCOMPARE(profil != nullptr, modus == 32);
+            if (profil) {
+                QCOMPARE(t.s.MaxAbstandKm, 60);
+                QCOMPARE(t.s.Mindestabstand, 200);
+                kind<QPushButton>(w.get(), "bhProfil")->click();
+                QVERIFY(profil->isVisible());
+            }
+        }
+    }
+
+    // After the working area changed size a graph waits for "Grafik Regeneration", which
+    // draws it at the new size; a table is fitted again at once.
+    void resizedAreaAsksForTheGraphToBeRedrawn()
+    {
+        Tabellen t(16);
+        auto w = t.fenster();
+        t.flaeche = QSize(1000, 700);
+        w->resize(900, 600);
+        QApplication::processEvents();
+        QVERIFY(kind<QWidget>(w.get(), "Button3")->isVisible());
+        QVERIFY(kind<QWidget>(w.get(), "ImageGraph")->isHidden());
+        kind<QPushButton>(w.get(), "Button3")->click();
+        QVERIFY(kind<QWidget>(w.get(), "ImageGraph")->isVisible());
+        QCOMPARE(w->grafikbild().width(), 850);
+
+        Tabellen u(8);
+        auto v = u.fenster();
+        const int breit = v->tabellenbild().width();
+        u.flaeche = QSize(700, 500);
+        v->resize(800, 600);
+        QApplication::processEvents();
+        QVERIFY(v->tabellenbild().width() < breit);
+    }
+
+    // The y factor of the graph file is checked before anything is written.
+    void graphFileFactorIsChecked()
+    {
+        Tabellen t(16);
+        auto w = t.fenster();
+        w->BtnHPGgraphClick(true);
+        kind<QLineEdit>(w.get(), "edFaktor")->setText(QStringLiteral("25"));
+        w->btnOKClick();
+        QVERIFY(kind<QWidget>(w.get(), "pEoTFile")->isVisible());
+        QCOMPARE(t.prompt.asked.size(), 1u);
+        QCOMPARE(QDir(t.ordner.path()).entryList(QDir::Files).size(), 0);
+    }
+
+    // A language switch rebuilds what the window shows: the half year stays a half year.
+    void languageSwitchKeepsTheHalfYear()
+    {
+        Tabellen t(1);
+        auto w = t.fenster();
+        w->RgSonnaufClick(2);
+        setzeSprache(t.s, false);
+        beschrifteAlles(t.s, t.s.StringIdBasis);
+        QCOMPARE(t.s.Tabellenzeilen[0], " Times of Sunrise/Sunset and Equation of time for 2024");
+        QVERIFY(t.s.Tabellenzeilen[3].find("Dec") != std::string::npos);
+        QCOMPARE(kind<RadioGruppe>(w.get(), "RgSonnauf")->itemIndex(), 2);
+    }
+
+    // A working area of 10 x 10 pixels: the tables shrink to the smallest font and stop.
+    void tinyWindowDoesNotHang()
+    {
+        for (int modus : {1, 8, 16, 32}) {
+            Tabellen t(modus);
+            t.flaeche = QSize(10, 10);
+            QElapsedTimer uhr;
+            uhr.start();
+            auto w = t.fenster();
+            w->resize(10, 10);
+            QApplication::processEvents();
+            QVERIFY(uhr.elapsed() < 20000);
+            if (modus <= 8)
+                QCOMPARE(tabellenSchrift(w->tabellenbild()), KleinsteTabellenschrift);
+        }
+    }
+
+    // The main window: items 28 to 31 open the window, F3 prints it, and the calculation
+    // window's table button replaces itself with it.
+    void mainWindowOpensAndPrintsTheTables()
+    {
+        AppState s;
+        initialisiereZustand(s);
+        LadeKartenText(s);
+        ShellZustand z;
+        test::ScriptedPrompt prompt;
+        QTemporaryDir ordner;
+        MainWindow m(s, z, prompt, nullptr, ordner.path());
+        int auftrag = 0;
+        m.setDruckerwahl([&](QPrinter& p) {
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(ordner.path() + QStringLiteral("/druck%1.pdf").arg(++auftrag));
+            return true;
+        });
+        m.resize(1200, 850);
+        m.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&m));
+        s.FensterFrei = 1;
+        const struct {
+            int punkt;
+            int modus;
+            int typ;
+        } faelle[] = {{menue::Monatstabelle, 1, 0}, {menue::ZeitgleichungTabelle, 8, 0},
+                      {menue::DeklinationTabelle, 8, 2}, {menue::MeridianTabelle, 8, 3}};
+        for (const auto& f : faelle) {
+            QVERIFY(m.aktion(f.punkt)->isEnabled());
+            m.aktion(f.punkt)->trigger();
+            QApplication::processEvents();
+            auto* w = qobject_cast<Tsset2*>(m.aktivesFenster());
+            QVERIFY(w);
+            QCOMPARE(m.mdiArea()->subWindowList().size(), 1);
+            QCOMPARE(int(s.Rechenmodus), f.modus);
+            if (f.modus == 8)
+                QCOMPARE(int(s.Tabellentyp), f.typ);
+            m.aktion(menue::Drucken)->trigger();
+            QCOMPARE(pdfSeiten(ordner.path() + QStringLiteral("/druck%1.pdf").arg(auftrag)).anzahl, 1);
+        }
+
+        // The pop-up's table switch goes through the main window's table command.
+        auto* offen = qobject_cast<Tsset2*>(m.aktivesFenster());
+        offen->findChild<QAction*>(QStringLiteral("TabellederSonnendeklination1"))->trigger();
+        QApplication::processEvents();
+        QVERIFY(qobject_cast<Tsset2*>(m.aktivesFenster()));
+        QCOMPARE(m.mdiArea()->subWindowList().size(), 1);
+        QCOMPARE(int(s.Tabellentyp), 2);
+        QCOMPARE(s.Tabellenzeilen[1], " ");
+
+        m.Sonnenstand1Click(1);
+        QApplication::processEvents();
+        auto* rechnen = qobject_cast<Tsset1*>(m.aktivesFenster());
+        QVERIFY(rechnen);
+        QVERIFY(rechnen->Button3Click(true));
+        QApplication::processEvents();
+        QVERIFY(qobject_cast<Tsset2*>(m.aktivesFenster()));
+        QCOMPARE(int(s.Rechenmodus), 1);
+    }
+};
+
+QTEST_MAIN(Tsset2Test)
+#include "tst_tsset2.moc"

@@ -1,0 +1,63 @@
+#!/usr/bin/python3
+"""Reads a table CSV file as a spreadsheet would (Windows-1252, ";") and checks its day rows.
+
+kinds: eot (year table of the equation of time, cells "m:ss"), transit (year table of
+transit times, cells "hh:mm:ss"), month (one month: 9 cells per day), halfyear (18 cells).
+Prints what is wrong and exits 1; exits 0 when the file is sound.
+"""
+import argparse
+import calendar
+import csv
+import re
+import sys
+
+
+def main():
+    ap = argparse.ArgumentParser()
+    ap.add_argument("datei")
+    ap.add_argument("--kind", required=True, choices=["eot", "transit", "month", "halfyear"])
+    ap.add_argument("--year", type=int, required=True)
+    ap.add_argument("--month", type=int, default=1)
+    ap.add_argument("--first", default=None, help="the expected cell of 1 January (year tables)")
+    a = ap.parse_args()
+
+    with open(a.datei, newline="", encoding="cp1252") as f:
+        rows = list(csv.reader(f, delimiter=";"))
+    fehler = []
+    tag = re.compile(r"^\s*(\d+)\.\s*$")
+    tage = [r for r in rows if r and tag.match(r[0])]
+
+    if a.kind in ("eot", "transit"):
+        zelle = re.compile(r"^\s*-?\d+:\d\d\s*$" if a.kind == "eot" else r"^\s*\d\d:\d\d:\d\d\s*$")
+        if len(tage) != 31:
+            fehler.append(f"{len(tage)} day rows, not 31")
+        for r in tage:
+            d = int(tag.match(r[0]).group(1))
+            if len(r) != 13:
+                fehler.append(f"day {d}: {len(r)} cells, not 13")
+                continue
+            for m in range(1, 13):
+                gibt = d <= calendar.monthrange(a.year, m)[1]
+                c = r[m]
+                if gibt and not zelle.match(c):
+                    fehler.append(f"day {d} month {m}: cell {c!r} is no value")
+                if not gibt and c.strip():
+                    fehler.append(f"day {d} month {m}: cell {c!r} should be blank")
+        if a.first is not None and tage and tage[0][1] != a.first:
+            fehler.append(f"1 January: {tage[0][1]!r}, expected {a.first!r}")
+    else:
+        zellen = 9 if a.kind == "month" else 18
+        soll = calendar.monthrange(a.year, a.month)[1] if a.kind == "month" else 31
+        if len(tage) != soll:
+            fehler.append(f"{len(tage)} day rows, not {soll}")
+        for r in tage:
+            # the day, the cells, and the empty field after the closing ";"
+            if len(r) != zellen + 2 or r[-1] != "":
+                fehler.append(f"row {r[0]!r}: {len(r)} fields, not {zellen + 2}")
+    for z in fehler[:20]:
+        print(z)
+    return 1 if fehler else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
