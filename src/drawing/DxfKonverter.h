@@ -134,6 +134,9 @@ private:
     bool polylinieOffen_ = false;
     bool konvertiert_ = false;
     bool parameterFehler_ = false;
+    // In an arc's parameters a sign after a number's first character starts the next number:
+    // a negative sweep may follow the centre's y without a blank.
+    bool vorzeichenTrennt_ = false;
 };
 
 } // namespace umbrin

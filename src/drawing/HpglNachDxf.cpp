@@ -42,6 +42,11 @@ bool istZiffer(char c)
     return c >= '0' && c <= '9';
 }
 
+bool istVorzeichen(char c)
+{
+    return c == '+' || c == '-';
+}
+
 bool istTokenZeichen(char c)
 {
     return istZiffer(c) || c == '+' || c == '-' || c == '.';
@@ -318,7 +323,8 @@ std::string DxfKonverter::zitat(std::string_view text) const
 }
 
 // The next token of the parameter text: blanks, "," and ";" are skipped, then the longest run
-// of digits, signs and points is taken. A missing token is reported once per command; from
+// of digits, signs and points is taken (in an arc a sign after its first character ends it:
+// the next number begins there). A missing token is reported once per command; from
 // then on the command takes no more parameters.
 bool DxfKonverter::naechsterToken(std::string_view& token)
 {
@@ -327,7 +333,7 @@ bool DxfKonverter::naechsterToken(std::string_view& token)
     while (i < p.size() && (p[i] == ' ' || p[i] == ',' || p[i] == ';'))
         ++i;
     std::size_t j = i;
-    while (j < p.size() && istTokenZeichen(p[j]))
+    while (j < p.size() && istTokenZeichen(p[j]) && !(j > i && vorzeichenTrennt_ && istVorzeichen(p[j])))
         ++j;
     token = p.substr(i, j - i);
     p.remove_prefix(j);
@@ -371,7 +377,8 @@ bool DxfKonverter::leseKoordinate(DxfText& text, double& wert)
             n = n * 10 + (*p - '0');
             ++p;
         }
-        if (p > ziffern && (p == e || !istTokenZeichen(*p)) && n <= ganzGrenze_) {
+        const bool endet = p == e || !istTokenZeichen(*p) || (vorzeichenTrennt_ && istVorzeichen(*p));
+        if (p > ziffern && endet && n <= ganzGrenze_) {
             parameter_.remove_prefix(static_cast<std::size_t>(p - parameter_.data()));
             const long long q = negativ ? -n * faktor_ : n * faktor_;
             // The text (at most 21 characters) ends at `ende`; DxfText::kKurz bytes from its
@@ -457,7 +464,9 @@ void DxfKonverter::befehl(std::string_view mnemonic, std::string_view parameter)
     } else if (ist("AA") || ist("AR")) {
         dxfSeqend();
         konvertiert_ = true;
+        vorzeichenTrennt_ = true;
         dxfBogen(ist("AA"));
+        vorzeichenTrennt_ = false;
     } else if (ist("SI")) {
         zeichenGroesse();
     } else if (ist("DI")) {

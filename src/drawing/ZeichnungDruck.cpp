@@ -30,6 +30,13 @@ bool druckVorpruefung(const AppState& s, const Zeichenfensterzustand& f, const Z
         frage.ask(PromptTitle::Achtung, PromptIcon::Warning, keinDruckText(s), PromptButtons::Ok);
         return false;
     }
+    // A dial that cannot be constructed at all is refused before the printer is chosen.
+    if (eintrag->vorExport) {
+        if (const std::string nein = eintrag->vorExport(s); !nein.empty()) {
+            frage.ask(PromptTitle::Achtung, PromptIcon::Warning, nein, PromptButtons::Ok);
+            return false;
+        }
+    }
     return true;
 }
 

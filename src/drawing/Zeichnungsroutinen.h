@@ -45,6 +45,8 @@ struct Zeichenauftrag {
     // The window's prompt, for a construction that must ask before it draws (none: it goes
     // on as if answered Yes).
     UserPrompt* frage = nullptr;
+    // Folder of the map files, for the constructions that read them.
+    std::filesystem::path arbeitsPfad{};
 };
 
 // One plot into the open file. The placement in the state is in plotter units at 40 per

@@ -240,6 +240,32 @@ TEST(HpglNachDxf, CirclesAndArcsAroundTheirCentres)
     EXPECT_EQ(weiter.punkte()[0], "   10.00000    20.00000");
 }
 
+TEST(HpglNachDxf, AnArcsSweepMayFollowTheCentreWithoutABlank)
+{
+    // A negative sweep written at its full width touches the centre's y: the sign starts the
+    // next number, as a plotter reads it. Elsewhere a glued sign stays a faulty number.
+    const struct {
+        const char* hpgl;
+        const char* start;
+        const char* ende;
+    } faelle[] = {
+        {"IN;PU 800 400;AA 400 400-90.00 0.2;", " 270.00", " 360.00"},
+        {"IN;PU 800 400;AA 400 400 -90.00 0.2;", " 270.00", " 360.00"},
+        {"IN;PU 800 400;AA 400 400+90 0.2;", " 360.00", " 450.00"},
+        {"IN;PU 800 400;AR -400 0-90;", " 270.00", " 360.00"},
+    };
+    for (const auto& f : faelle) {
+        const Umwandlung u = wandle(f.hpgl);
+        ASSERT_EQ(u.typen(), (Typen{"ARC"})) << f.hpgl;
+        EXPECT_DOUBLE_EQ(u.saetze[0].zahl(20), 10.0) << f.hpgl;
+        EXPECT_EQ(u.saetze[0].wert(50), f.start) << f.hpgl;
+        EXPECT_EQ(u.saetze[0].wert(51), f.ende) << f.hpgl;
+        EXPECT_TRUE(u.info.empty() || !u.hatInfo("Fehler bei der Konvertierung des Bogenwinkels.")) << f.hpgl;
+    }
+    const Umwandlung danach = wandle("IN;PU 800 400;AA 400 400-90;PU 1-2 80;");
+    EXPECT_TRUE(danach.hatInfo("Fehler in: PU 1-2 80; weil:1-2 keine Zahl ist."));
+}
+
 TEST(HpglNachDxf, CharacterSizesGiveHeightAndWidthFactor)
 {
     struct Fall {

@@ -86,6 +86,22 @@ TEST(Zeichnungsroutinen, BuiltFamiliesHaveRowsAndTheOthersNone)
         ASSERT_NE(e, nullptr) << typ;
         EXPECT_TRUE(e->bildschirm && e->druck && e->plot && e->vorExport) << typ;
     }
-    for (char typ : std::string("acfo"))
+    {
+        // The biazimuthal dial is placed like the planar dials and refuses places too far apart.
+        const Zeichnungseintrag* e = zeichnungseintrag(zustand('c'), false);
+        ASSERT_NE(e, nullptr);
+        EXPECT_TRUE(e->bildschirm && e->druck && e->plot && e->vorExport);
+        EXPECT_EQ(e->plotPlatzierung, PlotPlatzierung::Plan);
+        EXPECT_EQ(e->druckPlatzierung, DruckPlatzierung::FussUndLegende);
+    }
+    for (const std::uint8_t kreise : {0, 1}) {
+        AppState s = zustand('a');
+        s.Schalter.AzimutKreise = kreise;
+        const Zeichnungseintrag* e = zeichnungseintrag(s, false);
+        ASSERT_NE(e, nullptr) << int(kreise);
+        EXPECT_EQ(e->unterTyp, kreise);
+        EXPECT_TRUE(e->bildschirm && e->druck && e->plot);
+    }
+    for (char typ : std::string("fo"))
         EXPECT_EQ(zeichnungseintrag(zustand(typ), false), nullptr) << typ;
 }

@@ -644,6 +644,7 @@ void ZeichenFenster::Konstruiere(Zeichenanlass anlass)
         Zeichenauftrag a{s_, f_, canvas, bild.width(), bild.height(), true,
                          zeichenumgebung(f_, dienste_.grosserBildschirm, dienste_.grosseFonts, 0, 0), 0, 0};
         a.frage = &frage_;
+        a.arbeitsPfad = shell_.ArbeitsPfad;
         meldungen = konstruiereBild(a, anlass);
     }
 

@@ -137,6 +137,7 @@ bool ZeichenFenster::druckeSeite(QPrinter& drucker)
                                          seite.DruckRandY),
                          seite.DruckBreite,
                          seite.DruckHoehe};
+        a.arbeitsPfad = shell_.ArbeitsPfad;
         meldungen = zeichneDruckseite(a, f_.BildBreite, f_.BildHoehe);
     }
     if (druckerFehlerhaft(drucker))

@@ -22,6 +22,7 @@ std::function<QWidget*(MainWindow&)> zeichnungsbauer()
         };
         d.farbpalette = [&mw] { mw.aktion(menue::Farbpalette)->trigger(); };
         d.parameterDialog = [&mw] { mw.Parameterfestlegen1Click(); };
+        d.zeigeBild = [&mw] { mw.zeigeTypBild(); };
         d.schliessen = [&mw] { mw.mCloseWindowClick(); };
         d.konstruktionsdatenSpeichern = [&mw] { mw.Konstruktionsdatenspeichern1Click(); };
         d.textdruckBeenden = [&mw] { mw.textdruck().schliesse(); };
@@ -71,6 +72,12 @@ std::function<QWidget*(MainWindow&)> tabellenfensterbauer()
             drucken->setEnabled(true);
         };
         d.tabelle = [&mw](int menuepunkt) { mw.AufUntergangvonSonneMond1Click(menuepunkt); };
+        d.grafik = [&mw](int rechenmodus) {
+            if (rechenmodus == 16)
+                mw.GraphZeitgleichung1Click();
+            else
+                mw.Sonnenstandsdiagramm1Click(mw.state().Schalter.Diagrammart);
+        };
         ShellZustand& z = mw.shell();
         return new Tsset2(mw.state(), mw.prompt(), z.Tag, z.Monat, std::move(d));
     };

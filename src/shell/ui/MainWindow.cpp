@@ -101,6 +101,7 @@ MainWindow::MainWindow(AppState& state, ShellZustand& shell, UserPrompt& prompt,
 
     baueMenue();
     FormCreate(programmOrdner.isEmpty() ? QCoreApplication::applicationDirPath() : programmOrdner);
+    baueSchaufenster();
 }
 
 MainWindow::~MainWindow()
@@ -208,11 +209,9 @@ void MainWindow::baueMenue()
                   menue::Hinweise})
         aktion(i)->setCheckable(true);
 
-    // The graphs of the tables window are not there yet; their commands stay visible and
-    // disabled, like the colour palette and the about panel.
-    for (int i : {menue::GraphZeitgleichung, menue::Rechtwinklig, menue::Kreisfoermig, menue::Farbpalette,
-                  menue::About})
-        aktion(i)->setEnabled(false);
+    verbinde(menue::GraphZeitgleichung, [this] { GraphZeitgleichung1Click(); });
+    verbinde(menue::Rechtwinklig, [this] { Sonnenstandsdiagramm1Click(0); });
+    verbinde(menue::Kreisfoermig, [this] { Sonnenstandsdiagramm1Click(1); });
 
     popupWalk_ = new QMenu(this);
     for (const auto& p : walkPopup()) {
@@ -457,6 +456,7 @@ void MainWindow::FensterZu(const QString& praefix)
 
 QMdiSubWindow* MainWindow::oeffne(QWidget* fenster)
 {
+    versteckeSchaufenster();
     fenster->setAttribute(Qt::WA_DeleteOnClose);
     QMdiSubWindow* sub = mdi_->addSubWindow(fenster);
     sub->setAttribute(Qt::WA_DeleteOnClose);
@@ -543,6 +543,7 @@ void MainWindow::mCloseWindowClick()
         return;
     }
     schliesseArbeitsfenster();
+    versteckeSchaufenster();
     FensterMenues(aktivesFenster() != nullptr);
     aktion(menue::Drucken)->setEnabled(false);
 }

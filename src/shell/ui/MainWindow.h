@@ -23,6 +23,9 @@ class QPrinter;
 
 namespace umbrin {
 
+class Farbpanel;
+class Galerie;
+class InfoPanel;
 class HilfeSystem;
 class Hinweisanzeige;
 class TDLogFile;
@@ -90,6 +93,10 @@ public:
     // The tables window for menu item 28 (month table) or 29 to 31 (year table of the
     // equation of time, the declination or the meridian transit).
     void AufUntergangvonSonneMond1Click(int menuepunkt);
+    // The tables window for the equation-of-time graph (menu item 32) and for the sun-path
+    // diagram, cartesian (diagrammart 0, item 34) or polar (1, item 35).
+    void GraphZeitgleichung1Click();
+    void Sonnenstandsdiagramm1Click(int diagrammart);
     // Opens the tables-and-graphs window for the mode set in the state; daneben keeps the
     // calculation window open beside it (its graph commands), otherwise every other working
     // window closes first.
@@ -120,6 +127,15 @@ public:
     void zeigeHilfe(int kontext);
     // The help context F1 shows: that of the focused control or of the active working window.
     int hilfeKontextAktiv() const;
+    // The colour palette.
+    void Farbauswahl1Click();
+    // The palette is built when first asked for.
+    Farbpanel* farbpanel();
+    // The picture gallery, its slide show and the about panel.
+    Galerie* galerie() const { return galerie_; }
+    // Shows the gallery picture of the current dial type (none for a type without one).
+    void zeigeTypBild();
+    InfoPanel* infoPanel() const { return infoPanel_; }
 
 signals:
     // Emitted after a language switch, after every component was relabelled.
@@ -131,6 +147,8 @@ protected:
 
 private:
     void FormCreate(QString ordner);
+    void baueSchaufenster();
+    void versteckeSchaufenster();
     void Schriftgroesse();
     void baueMenue();
     void setzeSpracheAusDeutsch();
@@ -153,6 +171,10 @@ private:
     bool datumsMenueSichtbar_ = false;
     std::unique_ptr<HilfeSystem> hilfe_;
     Hinweisanzeige* hinweise_ = nullptr;
+    Farbpanel* farbpanel_ = nullptr;
+    std::array<Farbe, 12> startFarben_{};
+    Galerie* galerie_ = nullptr;
+    InfoPanel* infoPanel_ = nullptr;
     std::unique_ptr<QPrinter> drucker_;
     std::function<bool(QPrinter&)> druckerwahl_;
     std::unique_ptr<Textdruck> textdruck_;

@@ -1,5 +1,5 @@
-// The main window's table commands: the tables-and-graphs window for the month table and the
-// three year tables.
+// The main window's table and graph commands: the tables-and-graphs window for the month
+// table, the three year tables, the equation-of-time graph and the sun-path diagrams.
 #include "shell/ui/MainWindow.h"
 
 #include "core/AufUntergang.h"
@@ -29,6 +29,25 @@ void MainWindow::AufUntergangvonSonneMond1Click(int menuepunkt)
         s_.Schalter.Daemmerung = 2;
     s_.TabellenoptionKopie = s_.Tabellenoption;
     oeffneTabellenfenster(false);
+}
+
+void MainWindow::GraphZeitgleichung1Click()
+{
+    s_.RechenmodusAlt = s_.Rechenmodus;
+    s_.Rechenmodus = 16;
+    oeffneTabellenfenster(false);
+}
+
+void MainWindow::Sonnenstandsdiagramm1Click(int diagrammart)
+{
+    s_.RechenmodusAlt = s_.Rechenmodus;
+    s_.Rechenmodus = 32;
+    schliesseAndereFenster(QStringLiteral("Form1"));
+    // The kind is taken only when the window is really opened.
+    if (!s_.FensterFrei || schliesst_ || !tabellenbauer_)
+        return;
+    s_.Schalter.Diagrammart = static_cast<std::uint8_t>(diagrammart);
+    oeffneTabellenfenster(true);
 }
 
 void MainWindow::oeffneTabellenfenster(bool daneben)

@@ -7,6 +7,7 @@
 #include "core/Zahlenformat.h"
 #include "core/ui/RadioGruppe.h"
 #include "tables/Tabellenansicht.h"
+#include "tables/ui/EoTSymmPanel.h"
 #include "tables/ui/ProfilPanel.h"
 #include "tables/ui/Tabellenbild.h"
 #include "tables/ui/Tabellenfenstertexte.h"
@@ -108,6 +109,7 @@ void Tsset2::baue()
     ImageInfo_->installEventFilter(this);
 
     pEoTFile_ = bauePEoTFile();
+    bauePsymm();
 }
 
 int Tsset2::hilfeKontext() const
@@ -209,8 +211,7 @@ QWidget* Tsset2::bauePanelEoT()
     connect(BitBtnprint_, &QPushButton::clicked, this, [this] { DruckListe(); });
     connect(BitBtnHPG_, &QPushButton::clicked, this, [this] { BtnHPGgraphClick(true); });
     connect(BitBtndxf_, &QPushButton::clicked, this, [this] { BtnHPGgraphClick(false); });
-    // The panel of the symmetric equation-of-time pairs is not part of this window yet.
-    chBSymm_->setEnabled(false);
+    connect(chBSymm_, &QCheckBox::clicked, this, [this](bool an) { ChBSymmClick(an); });
     return PanelEoT_;
 }
 
@@ -291,6 +292,9 @@ void Tsset2::seteintragen()
     RGTabelle_->setItemIndex(s_.Tabellentyp);
     Combobox1_->setCurrentIndex(std::min<int>(s_.Schalter.Diagrammart, 1));
     cStund_->setCurrentIndex(std::clamp(s_.Schalter.StundenIntervallSonst - '0', 0, 3));
+    // Four date lines a month (solstices and equinox, from the parameter dialog) is no item here.
+    s_.Schalter.LinienProMonat = static_cast<std::uint8_t>(std::clamp<int>(s_.Schalter.LinienProMonat, 1, 4));
+    cDatlin_->setCurrentIndex(s_.Schalter.LinienProMonat == 4 ? -1 : s_.Schalter.LinienProMonat - 1);
     ChBLaeKorr_->setChecked(s_.Schalter.Zonenzeit != 0);
     monat_ = std::clamp(monat_, 1, 12);
     ChbMt_->setCurrentIndex(monat_ - 1);
@@ -561,8 +565,8 @@ bool Tsset2::eventFilter(QObject* objekt, QEvent* ereignis)
             EdBrClick(feld);
     }
     if (ereignis->type() == QEvent::MouseButtonPress || ereignis->type() == QEvent::MouseMove) {
-        if (objekt == pEoTFile_) {
-            verschiebe(pEoTFile_, static_cast<QMouseEvent*>(ereignis));
+        if (objekt == pEoTFile_ || objekt == Psymm_) {
+            verschiebe(static_cast<QWidget*>(objekt), static_cast<QMouseEvent*>(ereignis));
             return true;
         }
     }
@@ -583,6 +587,7 @@ void Tsset2::aktualisiereSprache(AppState& s)
     beschrifte();
     if (pProfil_)
         pProfil_->aktualisiereSprache();
+    Psymm_->aktualisiereSprache();
     FormShow();
 }
 

@@ -29,6 +29,7 @@ class QScrollArea;
 
 namespace umbrin {
 
+class EoTSymmPanel;
 class ProfilPanel;
 class RadioGruppe;
 
@@ -99,6 +100,9 @@ private:
     QGroupBox* bauePanAzHigh();
     QFrame* bauePEoTFile();
     void bauePProfil();
+    void bauePsymm();
+    // The symmetric equation-of-time box: shows or hides its panel.
+    void ChBSymmClick(bool an);
     void bauePopup();
     void beschrifte();
     void seteintragen();
@@ -145,6 +149,7 @@ private:
     QCheckBox *ChbProfil_ = nullptr, *ChbLoad_ = nullptr;
     QPushButton* bhProfil_ = nullptr;
     ProfilPanel* pProfil_ = nullptr;
+    EoTSymmPanel* Psymm_ = nullptr;
 
     QGroupBox* PanAzHigh_ = nullptr;
     QLineEdit *EdBr_ = nullptr, *EdAbw_ = nullptr, *EdInk_ = nullptr, *EdLaeng_ = nullptr;

@@ -7,6 +7,7 @@
 #include "core/ui/Eingabefelder.h"
 #include "core/ui/PainterCanvas.h"
 #include "tables/Grafikdatei.h"
+#include "tables/ui/EoTSymmPanel.h"
 #include "tables/ui/ProfilPanel.h"
 
 #include <QApplication>
@@ -155,6 +156,39 @@ void Tsset2::bauePProfil()
         pProfil_->zeig_pProfil();
         pProfil_->raise();
     });
+}
+
+// The panel of the symmetric equation-of-time pairs, opened by its box in mode 16. It prints
+// on the window's printer after the printer choice.
+void Tsset2::bauePsymm()
+{
+    EoTSymmDienste d;
+    d.drucker = [this]() -> QPrinter* {
+        if (dienste_.textdruckBeenden)
+            dienste_.textdruckBeenden();
+        if (!dienste_.drucker)
+            return nullptr;
+        QPrinter& drucker = dienste_.drucker();
+        if (drucker.printerState() == QPrinter::Active)
+            drucker.abort();
+        if (dienste_.druckerDialog && !dienste_.druckerDialog(drucker))
+            return nullptr;
+        return &drucker;
+    };
+    d.geschlossen = [this] { chBSymm_->setChecked(false); };
+    Psymm_ = new EoTSymmPanel(s_, frage_, std::move(d), this);
+    Psymm_->installEventFilter(this);
+}
+
+void Tsset2::ChBSymmClick(bool an)
+{
+    if (!an) {
+        Psymm_->hide();
+        return;
+    }
+    Psymm_->adjustSize();
+    Psymm_->move(std::max(0, (width() - Psymm_->width()) / 2), std::max(0, height() / 4));
+    Psymm_->zeigen();
 }
 
 // ----- the graph on screen and on the page -----------------------------------------------------

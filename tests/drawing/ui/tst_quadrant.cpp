@@ -110,12 +110,16 @@ private slots:
             }
     }
 
-    void theHabermelSubTypesAreNotDrawnByTheQuadrantRow()
+    void theHabermelSubTypesAreDrawnByTheirOwnRows()
     {
         Aufbau a;
-        a.s.Schalter.Hoehenuhrart = 1;
-        auto w = a.fenster();
-        QVERIFY(farbigePixel(w->bildflaeche()->bild()) < 1000);
+        auto quadrant = a.fenster();
+        const QImage bild = quadrant->bildflaeche()->bild();
+        Aufbau b;
+        b.s.Schalter.Hoehenuhrart = 1;
+        auto habermel = b.fenster();
+        QVERIFY(farbigePixel(habermel->bildflaeche()->bild()) > 3000);
+        QVERIFY(habermel->bildflaeche()->bild() != bild);
     }
 };
 

@@ -194,9 +194,9 @@ private slots:
         QCOMPARE(t.prompt.asked.size(), 1u);
     }
 
-    // Modes 16 and 32 open with their graph routines still empty: a blank cached image,
-    // printed, and a DXF export that the converter refuses leaves no file behind.
-    void graphModesOpenWithEmptyRoutines()
+    // Modes 16 and 32 open with their graph in the cached image, print it, and export it as
+    // DXF without leaving a temporary file behind.
+    void graphModesOpenPrintAndExport()
     {
         for (int modus : {16, 32}) {
             Tabellen t(modus);
@@ -213,7 +213,9 @@ private slots:
             QVERIFY(kind<QWidget>(w.get(), "pEoTFile")->isHidden());
             QCOMPARE(t.prompt.asked.size(), 1u);
             QVERIFY(t.prompt.asked[0].text.find(modus == 16 ? "Eot.dxf" : "Sonnenpositionen.dxf") != std::string::npos);
-            QCOMPARE(QDir(t.ordner.path()).entryList(QDir::Files), QStringList{QStringLiteral("druck1.pdf")});
+            QCOMPARE(QDir(t.ordner.path()).entryList(QDir::Files, QDir::Name),
+                     (QStringList{modus == 16 ? QStringLiteral("Eot.dxf") : QStringLiteral("Sonnenpositionen.dxf"),
+                                  QStringLiteral("druck1.pdf")}));
 
             w->BtnHPGgraphClick(true);
             w->btnOKClick();

@@ -1,0 +1,41 @@
+#pragma once
+// The working values one canvas drawing of the azimuthal dial shares between its steps.
+#include "core/Canvas.h"
+#include "core/SonneEbene.h"
+#include "core/State.h"
+#include "dials/Zeichenumgebung.h"
+#include "dials/azimuthal/AzimutalGeometrie.h"
+
+namespace umbrin {
+
+struct AzimutalBild {
+    AzimutalBild(const AppState& zustand, Canvas& canvas, bool aufBildschirm, const Zeichenumgebung& u)
+        : s(zustand), c(canvas), bildschirm(aufBildschirm), umgebung(u)
+    {
+    }
+    const AppState& s;
+    Canvas& c;
+    bool bildschirm;
+    const Zeichenumgebung& umgebung;
+    int breite = 0, hoehe = 0;         // as passed
+    int W = 0, H = 0;                  // usable size (less 50 on a page)
+    int x0 = 0, y0 = 0;
+    int lw = 1;                        // base pen width
+    int cx = 0, cy = 0;
+    AzimutalMasse m;
+    AufUntergangAzimute azimute;
+    bool letzterSichtbar = false;
+
+    // The shadow point of a sun of azimuth A at distance r.
+    CanvasPoint punkt(double r, double A) const;
+    void text(int x, int y, const std::string& t) { c.textOut(x, y, t); }
+    // The cross through the centre of half-length l.
+    void kreuz(int l);
+    // The degree ring at R: a tick every degree, longer every five and fifteen.
+    void skalenring();
+};
+
+void zeichneKalenderKreise(AzimutalBild& b);
+void zeichneZodiakKreise(AzimutalBild& b);
+
+} // namespace umbrin

@@ -1,0 +1,210 @@
+#include "dials/azimuthal/AzimutalHoehe.h"
+
+#include "core/Rounding.h"
+#include "core/Sonne.h"
+#include "core/Sprachdienst.h"
+#include "dials/azimuthal/AzimutalGeometrie.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace umbrin {
+namespace {
+
+constexpr double kRad = static_cast<double>(rad);
+
+// The barrel constants for a plate radius A (A = B) and the horizon radius R0 = round(B).
+void tonne(HoehenRadien& r, double A, double B)
+{
+    r.A = A;
+    r.B = B;
+    r.R0 = azimutalRund(B);
+    r.C = -B / 2 + std::sqrt(A * A + B * B / 4);
+}
+
+} // namespace
+
+double HoehenRadien::r(double h) const
+{
+    double w = 0;
+    switch (gesetz) {
+    case 1: {
+        const double nenner = std::sin(h * kRad) * (A * A + C * C) + 2 * A * C;
+        w = std::fabs(nenner) < 1e-9 ? 0 : std::cos(h * kRad) * 2 * A * (A * A - C * C) / nenner;
+        break;
+    }
+    case 2:
+        w = R0 * std::tan((45 - std::clamp(h, -89.0, 90.0) / 2) * kRad);
+        break;
+    default:
+        w = R0 - R0 * h / 90;
+        break;
+    }
+    return std::isfinite(w) ? std::clamp(w, -1e7, 1e7) : 0;
+}
+
+HoehenRadien hoehenRadienBild(const AppState& s, double hoeheNutzbar, bool bildschirm, int fh0)
+{
+    HoehenRadien r;
+    r.gesetz = std::clamp<int>(s.Schalter.Hoehenkreise, 0, 2);
+    const double G = s.AzGrundplatte;
+    if (r.gesetz == 1) {
+        double Gs = G - 2 * fh0;
+        if (Gs <= 0)
+            Gs = G * 365 / 410;
+        const double A = bildschirm ? Gs / 2 * hoeheNutzbar / 210 : Gs * 10 / 2;
+        const double B = bildschirm ? A : G * 10 / 2;
+        tonne(r, A, B);
+        r.Ro = 2 * fh0 + r.R0;
+    } else {
+        r.Ro = bildschirm ? azimutalRund(G / 2 * hoeheNutzbar / 210) : azimutalRund(G * 10 / 2);
+        r.R0 = r.Ro - 2 * fh0;
+    }
+    return r;
+}
+
+HoehenRadien hoehenRadienPlot(const AppState& s)
+{
+    HoehenRadien r;
+    r.gesetz = std::clamp<int>(s.Schalter.Hoehenkreise, 0, 2);
+    const double G = s.AzGrundplatte;
+    if (r.gesetz == 1) {
+        const double Gs = G * 365 / 410;
+        tonne(r, Gs * 40 / 2, Gs * 40 / 2);
+        r.Ro = azimutalRund(G * 40 / 2);
+    } else {
+        r.Ro = azimutalRund(G * 40 / 2);
+        r.R0 = r.Ro - 300;
+    }
+    return r;
+}
+
+std::vector<int> hoehenStundentage(const AppState& s, int art)
+{
+    const int J = s.Par.Jahr;
+    const bool ganz = art == 0 && s.Schalter.MitZeitglAzimut;
+    const int von = TagImJahr(J, 6, 20), bis = TagImJahr(J, 12, 23);
+    std::vector<int> tage;
+    for (int m = 1; m <= 12; ++m)
+        for (int d = 1; d <= 29; d += 2) {
+            const int n = TagImJahr(J, m, d);
+            if (ganz || (n > von && n < bis))
+                tage.push_back(n);
+        }
+    if (ganz)
+        tage.push_back(TagImJahr(J, 1, 1));
+    return tage;
+}
+
+std::vector<HoehenStand> hoehenDatumslinie(double phi, double d, double t0, double laenge, double zone)
+{
+    std::vector<HoehenStand> p;
+    HoehenStand st;
+    double t = t0;
+    SonnenstandStundenwinkel(st.h, st.a, t, phi, laenge, zone, d);
+    while (t <= 23) {
+        t += st.h < 1.5 ? 0.025 : 0.1;
+        SonnenstandStundenwinkel(st.h, st.a, t, phi, laenge, zone, d);
+        p.push_back(st);
+    }
+    return p;
+}
+
+std::vector<Datumslinie> hoehenDatumslinien(const AppState& s)
+{
+    const int L = std::clamp<int>(s.Schalter.LinienProMonat, 1, 4);
+    const int q = L == 4 ? 18 : 6 / L;
+    std::vector<Datumslinie> l;
+    for (int k = 0; k <= 36 / q; ++k)
+        l.push_back({s.DeklTabelle[static_cast<std::size_t>(q * k)], k % L == 0 || L == 4});
+    return l;
+}
+
+Ekliptik ekliptik(double phi, double eps, int s, double R0)
+{
+    Ekliptik e;
+    const double w = phi + s * eps;
+    if (std::fabs(w) < 0.05) {
+        e.gerade = true;
+        return e;
+    }
+    e.d = R0 / std::tan(w * kRad);
+    e.rho = R0 / std::sin(w * kRad);
+    return e;
+}
+
+bool ekliptikMarke(double phi, double eps, int s, double R0, const Ekliptik& e, int lambda, double u,
+                   EkliptikMarke& m)
+{
+    if (e.gerade)
+        return false;
+    m.T = azimutalRund(lambda % 30 == 0 ? 1.5 * u : lambda % 10 == 0 ? u : lambda % 5 == 0 ? 0.7 * u : 0.5 * u);
+    const double K = e.rho * e.rho - e.d * e.d;
+    const double dl = std::asin(std::sin(-s * eps * kRad) * std::sin(lambda * kRad));
+    const double nenner = std::sin(phi * kRad) + std::sin(dl);
+    if (std::fabs(nenner) < 1e-9)
+        return false;
+    const double Pv = R0 * std::cos(dl) / nenner, Qv = R0 * std::cos(phi * kRad) / nenner;
+    if (std::fabs(Qv - e.d) < 1e-9)
+        return false;
+    m.y0 = (Qv * Qv + K - Pv * Pv) / 2 / (Qv - e.d);
+    const double wurzel = e.rho * e.rho - (m.y0 - e.d) * (m.y0 - e.d);
+    if (lambda == 90) {
+        m.x0 = 0;
+    } else {
+        if (wurzel < 0)
+            return false;
+        m.x0 = std::sqrt(wurzel);
+    }
+    return std::isfinite(m.x0) && std::isfinite(m.y0) && std::fabs(m.y0) < 1e7;
+}
+
+std::string hoehenTitel(const AppState& s)
+{
+    switch (s.Schalter.Hoehenkreise) {
+    case 1:
+        return std::string(texteText(s, 148)) + " (Tonne)";
+    case 2:
+        return holeText(s, 212);
+    default:
+        return std::string(texteText(s, 148));
+    }
+}
+
+std::string hoehenHinweis(const AppState& s) { return std::string(texteText(s, s.Schalter.Hoehenkreise == 1 ? 187 : 179)); }
+
+std::string hoehenZusatzArten(const AppState& s)
+{
+    std::string l;
+    const auto dazu = [&](const std::string& t) { l += (l.empty() ? "" : ", ") + t; };
+    if (s.Schalter.Temporalstunden)
+        l = std::string(texteText(s, 5));
+    const auto legende = [&](int zeile) {
+        const std::string t(farbLegendeText(s, zeile));
+        return t.size() > 2 ? t.substr(2, 25) : std::string();
+    };
+    if (s.Schalter.Italienisch)
+        dazu(legende(6));
+    if (s.Schalter.Babylonisch)
+        dazu(legende(7));
+    return l;
+}
+
+std::string hoehenZeitZeile(const AppState& s)
+{
+    const bool zone = s.Schalter.Zonenzeit != 0;
+    std::string z = holeText(s, zone ? 307 : 308) + " ";
+    if (s.Schalter.MitZeitglAzimut)
+        z += std::string(texteText(s, 141)) + " = " + std::string(texteText(s, zone ? 124 : 123));
+    else
+        z += std::string(texteText(s, 142)) + (zone ? "" : " (WOZ)") + " = " + std::string(texteText(s, zone ? 121 : 120));
+    return z;
+}
+
+int horizontIndex(double a)
+{
+    const long long i = (roundHalfEven(2 * a) + 360) % 720;
+    return static_cast<int>(i < 0 ? i + 720 : i);
+}
+
+} // namespace umbrin

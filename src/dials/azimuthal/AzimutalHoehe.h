@@ -1,0 +1,80 @@
+#pragma once
+// The azimuthal dial with altitude circles: the geometry its canvas drawing and its plot share.
+// A sun position of azimuth a and altitude h lies in the direction of the shadow of a vertical
+// pointer, at the distance r(h) of the radial law in force: 0 equal spacing in zenith
+// distance, 1 the barrel law of a dial read through a reflecting dome, 2 stereographic.
+#include "core/State.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace umbrin {
+
+struct HoehenRadien {
+    int gesetz = 0;
+    double R0 = 0; // the horizon circle
+    double Ro = 0; // the outer circle with the degree scale
+    double A = 0, B = 0, C = 0;
+
+    // Distance of altitude h (degrees) from the centre, not rounded; finite for any h.
+    double r(double h) const;
+};
+
+// The radii on a canvas: fh0 is the base font height, hoehe the usable height. A plate too
+// small for its rim (diameter within twice the font height) takes under the barrel law the
+// plot's reduced diameter instead.
+HoehenRadien hoehenRadienBild(const AppState& s, double hoeheNutzbar, bool bildschirm, int fh0);
+// The radii of the plot at 40 units per millimetre: the law of the state, the true plate.
+HoehenRadien hoehenRadienPlot(const AppState& s);
+
+// Days of an hour line: days 1, 3, ..., 29 of each month. Clock hours with the equation of
+// time take the whole year and 1 January again; other lines take each declination once
+// (21 June to 22 December).
+std::vector<int> hoehenStundentage(const AppState& s, int art);
+
+// One sun position of a date line or day-length line.
+struct HoehenStand {
+    double h = 0;
+    double a = 0;
+};
+// The points of a date line of declination d: from t0 on in steps of 0.025 h while the sun is
+// below 1.5 degrees, else 0.1 h, up to 23 h; hour angle (t - 12) 15 - (meridian - zone).
+std::vector<HoehenStand> hoehenDatumslinie(double phi, double d, double t0, double laenge, double zone);
+
+// The date-line declinations for Schalter.LinienProMonat (clamped to 1..4; 4 gives the
+// solstices and the equinox), each with whether it is a main line.
+struct Datumslinie {
+    double d = 0;
+    bool haupt = false;
+};
+std::vector<Datumslinie> hoehenDatumslinien(const AppState& s);
+
+// The ecliptic of the stereographic dial for s = +1 or -1: the circle through the east and
+// west points of the horizon with centre d above the dial's centre (in plate units, the
+// drawing's y downwards) and radius rho. Within 0.05 degrees of phi + s eps = 0 it is the
+// east-west diameter (gerade).
+struct Ekliptik {
+    bool gerade = false;
+    double d = 0;
+    double rho = 0;
+};
+Ekliptik ekliptik(double phi, double eps, int s, double R0);
+// One tick of the ecliptic at longitude lambda: the points (+-x0, y0) above the centre, the
+// tick length T; false where it cannot be placed.
+struct EkliptikMarke {
+    double x0 = 0, y0 = 0, T = 0;
+};
+bool ekliptikMarke(double phi, double eps, int s, double R0, const Ekliptik& e, int lambda, double u,
+                   EkliptikMarke& m);
+
+// Titles and caption lines.
+std::string hoehenTitel(const AppState& s);
+std::string hoehenHinweis(const AppState& s);
+std::string hoehenZusatzArten(const AppState& s);
+std::string hoehenZeitZeile(const AppState& s);
+
+// Profile entry of azimuth a: (round(2a) + 360) mod 720.
+int horizontIndex(double a);
+
+} // namespace umbrin

@@ -1,0 +1,354 @@
+// The azimuthal dial with altitude circles on a canvas: altitude circles, azimuth lines and
+// degree scale, the horizon profile, day-length and date lines, the hour lines of every
+// family switched on, the ecliptic of the stereographic dial and the captions.
+#include "dials/azimuthal/AzimutalHoeheZeichnung.h"
+
+#include "core/Sonne.h"
+#include "core/SonneEbene.h"
+#include "core/Sprachdienst.h"
+#include "core/Vorzeichen.h"
+#include "core/Zahlenformat.h"
+#include "dials/HpglDialekt.h"
+#include "dials/azimuthal/AzimutalGeometrie.h"
+#include "dials/azimuthal/AzimutalHoehe.h"
+
+#include <cmath>
+#include <string>
+
+namespace umbrin {
+namespace {
+
+constexpr double kRad = static_cast<double>(rad);
+
+int rund(double v) { return azimutalRund(v); }
+
+std::string ohneMarke(std::string_view text)
+{
+    std::string t(text);
+    std::erase(t, '&');
+    return t;
+}
+
+struct HoehenBild {
+    HoehenBild(AppState& zustand, Canvas& canvas, bool aufBildschirm) : s(zustand), c(canvas), bildschirm(aufBildschirm)
+    {
+    }
+    AppState& s;
+    Canvas& c;
+    bool bildschirm;
+    int m = 0, W = 0, H = 0, fh0 = 14;
+    int cx = 0, cy = 0;
+    int w0 = 1;
+    HoehenRadien rad;
+    bool profil = false; // the pen changes colour below the skyline
+    double h = 0;        // altitude of the current sun position
+    bool vorher = false; // the previous point was visible
+
+    bool kleineTonne() const { return rad.gesetz == 1 && s.AzGrundplatte < 110; }
+
+    CanvasPoint punkt(double hoehe, double a) const
+    {
+        const double r = rund(rad.r(hoehe));
+        return {cx - rund(r * std::sin(a * kRad)), cy + rund(r * std::cos(a * kRad))};
+    }
+
+    void penNachHoehe(Farbe farbe, double a)
+    {
+        const double hp = s.Horizont[static_cast<std::size_t>(horizontIndex(a))].Hoehe;
+        const Farbe unter = s.Farben[10];
+        if (hp > h && c.pen().color != unter)
+            c.setPenColor(unter);
+        else if (hp <= h && c.pen().color == unter)
+            c.setPenColor(farbe);
+    }
+
+    void schritt(CanvasPoint q, bool sichtbar)
+    {
+        if (sichtbar && vorher)
+            c.lineTo(q.x, q.y);
+        else
+            c.moveTo(q.x, q.y);
+        vorher = sichtbar;
+    }
+
+    void kreis(double r) { c.ellipse(rund(cx - r), rund(cy - r), rund(cx + r), rund(cy + r)); }
+};
+
+void zeichneHorizontprofil(HoehenBild& b)
+{
+    const int breite = b.c.pen().width;
+    b.c.setPenWidth(b.s.Schalter.Linienstaerke);
+    b.c.setPenColor(b.s.Farben[3]);
+    CanvasPoint erster{};
+    for (int i = 0; i < kHorizontPunkte; ++i) {
+        const Horizontpunkt& p = b.s.Horizont[static_cast<std::size_t>(i)];
+        const double w = (p.Azimut + 180) * kRad, r = b.rad.r(p.Hoehe);
+        const CanvasPoint q{rund(b.cx + r * std::sin(w)), rund(b.cy - r * std::cos(w))};
+        if (i == 0) {
+            erster = q;
+            b.c.moveTo(q.x, q.y);
+        } else {
+            b.c.lineTo(q.x, q.y);
+        }
+    }
+    b.c.lineTo(erster.x, erster.y);
+    b.c.setPenWidth(breite);
+}
+
+void zeichneHoehenkreise(HoehenBild& b)
+{
+    const AppState& s = b.s;
+    Canvas& c = b.c;
+    const double Ro = b.rad.Ro, R0 = b.rad.R0;
+    int fh = c.fontHeight();
+    c.moveTo(rund(b.cx - Ro), b.cy);
+    c.lineTo(rund(b.cx + Ro), b.cy);
+    c.moveTo(b.cx, rund(b.cy - Ro));
+    c.lineTo(b.cx, rund(b.cy + Ro));
+    c.textOut(rund(b.cx + Ro + 50), b.cy - 5, himmelsrichtung(s, 3, 5));
+    c.textOut(rund(b.cx - Ro - 80), b.cy - 5, himmelsrichtung(s, 2, 5));
+    if (s.Par.Breite > 0)
+        c.textOut(b.cx - 10, rund(b.cy - Ro - 1.5 * fh), ohneMarke(texteText(s, 1)));
+    else
+        c.textOut(b.cx - 10, rund(b.cy + Ro + fh), ohneMarke(texteText(s, 0)));
+    c.setPenColor(s.Farben[8]);
+    if (b.kleineTonne())
+        c.setFontHeight(rund(c.fontHeight() * 0.8));
+    fh = c.fontHeight();
+    for (int k = 0; k <= 8; ++k) {
+        const double r = rund(b.rad.gesetz == 0 ? R0 - R0 * k / 9 : b.rad.r(10 * k));
+        b.kreis(r);
+        if (k % 2 == 0 && k > 0)
+            c.textOut(b.cx - fh, s.Par.Breite >= 0 ? rund(b.cy - r) : rund(b.cy + r - 1.2 * fh),
+                      RealStr(10 * k, 2, 0));
+    }
+    if (b.kleineTonne())
+        c.setFontHeight(rund(c.fontHeight() * 1.25));
+    fh = c.fontHeight();
+    for (int k = 1; k <= 36; ++k) {
+        const double w = 10 * k * kRad, ri = b.rad.r(k % 3 == 0 ? 80 : 70);
+        c.moveTo(rund(b.cx + R0 * std::sin(w)), rund(b.cy + R0 * std::cos(w)));
+        c.lineTo(rund(b.cx + ri * std::sin(w)), rund(b.cy + ri * std::cos(w)));
+    }
+    c.setPenColor(s.Farben[3]);
+    if (b.rad.gesetz == 2) {
+        const int sg = s.Par.Breite >= 0 ? 1 : -1;
+        const int rp = rund(R0 * std::tan((45 - std::fabs(s.Par.Breite / 2)) * kRad));
+        const int yp = b.cy - sg * rp, a = rund(0.6 * fh);
+        c.moveTo(b.cx - a, yp);
+        c.lineTo(b.cx + a, yp);
+        c.moveTo(b.cx, yp - a);
+        c.lineTo(b.cx, yp + a);
+        c.textOut(rund(b.cx + 0.25 * fh), yp, "P");
+    }
+    for (int d = 1; d <= 361; ++d) {
+        const double w = d * kRad;
+        const double ri = d % 30 == 0 ? R0 : d % 10 == 0 ? R0 + 0.6 * fh : d % 5 == 0 ? R0 + fh : R0 + 1.4 * fh;
+        c.moveTo(rund(b.cx + (Ro - 1) * std::sin(w)), rund(b.cy + (Ro - 1) * std::cos(w)));
+        c.lineTo(rund(b.cx + ri * std::sin(w)), rund(b.cy + ri * std::cos(w)));
+    }
+    b.kreis(Ro + 1);
+    b.kreis(Ro + 3);
+    b.kreis(R0);
+    if (s.HorizontGeladen)
+        zeichneHorizontprofil(b);
+}
+
+void zeichneHoehenDatumslinienWOZ(HoehenBild& b)
+{
+    const AppState& s = b.s;
+    const Farbe gespeichert = b.c.pen().color;
+    b.c.setPenColor(s.Farben[10]);
+    b.c.setPenWidth(s.Schalter.Stiftbreite);
+    const auto dekl = DeklAufgangHalbstunden(s, s.Par.Breite);
+    for (const int sg : {1, -1})
+        for (const double e : dekl) {
+            if (std::fabs(e) > s.EpsRund)
+                continue;
+            b.vorher = false;
+            for (const HoehenStand& p : hoehenDatumslinie(s.Par.Breite, sg * e, 0.0, 0, 0)) {
+                b.h = p.h;
+                if (b.profil)
+                    b.penNachHoehe(gespeichert, p.a);
+                b.schritt(b.punkt(p.h, p.a), p.h > 0 && p.h < 89.9);
+            }
+        }
+    b.c.setPenColor(gespeichert);
+}
+
+void zeichneHoehenDatumslinien(HoehenBild& b, double meridian)
+{
+    const AppState& s = b.s;
+    for (const Datumslinie& l : hoehenDatumslinien(s)) {
+        const Farbe farbe = l.haupt ? s.Farben[5] : s.Farben[6];
+        b.c.setPenColor(farbe);
+        b.c.setPenWidth(l.haupt ? s.Schalter.Linienstaerke + 1 : s.Schalter.Linienstaerke);
+        b.vorher = false;
+        for (const HoehenStand& p : hoehenDatumslinie(s.Par.Breite, l.d, 1.0, meridian, s.Par.Zonenmeridian)) {
+            b.h = p.h;
+            if (b.profil)
+                b.penNachHoehe(farbe, p.a);
+            b.schritt(b.punkt(p.h, p.a), p.h > 0 && p.h < 89.9);
+        }
+    }
+}
+
+void zeichneHoehenStundenlinie(HoehenBild& b, const Stundenfamilie& fam, double t)
+{
+    AppState& s = b.s;
+    Canvas& c = b.c;
+    static constexpr int haupt[] = {1, 7, 0, 9}, teil[] = {2, 8, 4, 8};
+    const Farbe fHaupt = s.Farben[static_cast<std::size_t>(haupt[fam.art])];
+    const Farbe fTeil = s.Farben[static_cast<std::size_t>(teil[fam.art])];
+    const double phi = s.Par.Breite;
+    if (fam.art <= 1) {
+        if (b.kleineTonne())
+            c.setFontHeight(rund(c.fontHeight() * 0.75));
+        const int fh = c.fontHeight();
+        const int D = TagImJahr(s.Par.Jahr, phi >= 0 ? 6 : 12, 21);
+        const AzimutalSonne p = azimutalSonne(s, fam.art, D, t, fam.meridian);
+        const double r = rund(b.rad.r(p.h));
+        const int xl = rund(b.cx - std::sin(p.A * kRad) * (r - fh));
+        double yl = rund(b.cy + std::cos(p.A * kRad) * (r - fh));
+        if (phi >= 0 && phi < 25)
+            yl -= 1.2 * fh;
+        if (t - std::trunc(t) < 0.05 && p.h > 0) {
+            c.setFontColor(fHaupt);
+            c.textOut(xl, phi >= 0 ? rund(yl - fh) : rund(yl + 0.8 * fh), hpglZahl(t));
+        }
+        if (b.kleineTonne())
+            c.setFontHeight(rund(c.fontHeight() * 1.333));
+    }
+    if (s.Schalter.TemporalAnzeige && (std::fabs(t - 12) < 1e-9 || std::fabs(t) < 1e-9))
+        return;
+    const bool ganz = std::fabs(t - std::round(t)) <= 0.1;
+    c.setPenColor(ganz ? fHaupt : fTeil);
+    c.setPenWidth(ganz ? b.w0 + 1 : b.w0);
+    const Farbe linie = t - std::trunc(t) < 0.05 ? fHaupt : fTeil;
+    b.vorher = false;
+    for (const int n : hoehenStundentage(s, fam.art)) {
+        const AzimutalSonne p = azimutalSonne(s, fam.art, n, t, fam.meridian);
+        b.h = p.h;
+        if (b.profil)
+            b.penNachHoehe(linie, p.A);
+        b.schritt(b.punkt(p.h, p.A), p.h > 0);
+    }
+}
+
+void zeichneHoehenLegende(HoehenBild& b)
+{
+    const AppState& s = b.s;
+    Canvas& c = b.c;
+    const double phi = s.Par.Breite, eps = s.EpsRund, R0 = b.rad.R0;
+    c.setPenColor(0);
+    c.setPenWidth(s.Schalter.Linienstaerke);
+    c.setPenColor(s.Farben[4]);
+    c.setFontName("Wingdings");
+    c.setFontColor(s.Farben[4]);
+    const double u = static_cast<int>(R0) / 30;
+    const int fh = c.fontHeight();
+    const int q = phi > 0 ? -1 : 1;
+    for (const int sg : {1, -1}) {
+        const Ekliptik e = ekliptik(phi, eps, sg, R0);
+        if (e.gerade) {
+            c.moveTo(rund(b.cx - R0), b.cy);
+            c.lineTo(rund(b.cx + R0), b.cy);
+            continue;
+        }
+        const double rho = std::fabs(e.rho);
+        c.arc(rund(b.cx - rho), rund(b.cy - e.d - rho), rund(b.cx + rho), rund(b.cy - e.d + rho), rund(b.cx + q * R0),
+              b.cy, rund(b.cx - q * R0), b.cy);
+        for (int l = 0; l <= 90; ++l) {
+            EkliptikMarke m;
+            if (!ekliptikMarke(phi, eps, sg, R0, e, l, u, m))
+                continue;
+            const double x0 = m.x0, y0 = m.y0, T = m.T;
+            if (l != 0) {
+                c.moveTo(rund(b.cx + x0), rund(b.cy - y0));
+                c.lineTo(rund(b.cx + x0 - sg * x0 * T / e.rho), rund(b.cy - y0 + sg * (y0 - e.d) * T / e.rho));
+                c.moveTo(rund(b.cx - x0), rund(b.cy - y0));
+                c.lineTo(rund(b.cx - x0 + sg * x0 * T / e.rho), rund(b.cy - y0 + sg * (y0 - e.d) * T / e.rho));
+            }
+            if (l % 30 != 0)
+                continue;
+            const int k = l / 30;
+            const auto zeichen = [&](int slot, double x, double y) { c.textOut(rund(x), rund(y), zodiakEintrag(slot)); };
+            if (sg == 1) {
+                if (l == 30 || l == 60)
+                    zeichen(13 - k, b.cx + x0 + 0.4 * fh, b.cy - y0 + 0.2 * fh);
+                if (l > 0)
+                    zeichen(k + 7, b.cx - x0 + 0.2 * fh, b.cy - y0 + 0.6 * fh);
+            } else {
+                if (l == 0)
+                    zeichen(1, b.cx + x0 + 0.4 * T, b.cy - y0 + 0.2 * fh);
+                else
+                    zeichen(k + 1, b.cx + x0 - 0.8 * fh, b.cy - y0 + 0.4 * fh);
+                zeichen(7 - k, b.cx - x0 - 0.8 * fh, b.cy - y0 + 0.4 * fh);
+            }
+        }
+    }
+    c.setFontName("Arial");
+}
+
+void beschriftung(HoehenBild& b)
+{
+    const AppState& s = b.s;
+    Canvas& c = b.c;
+    const int x = b.W / 25, yc = b.H / 25;
+    c.setFontHeight(b.bildschirm ? 20 : 45);
+    c.setFontColor(s.Farben[3]);
+    c.setBold(true);
+    c.textOut(x, yc, hoehenTitel(s));
+    c.setBold(false);
+    c.setFontHeight(b.bildschirm ? 14 : 35);
+    const int fh = c.fontHeight();
+    c.textOut(x, rund(yc + 1.7 * fh), azimutalOrtZeile(s));
+    c.textOut(x, rund(yc + 3 * fh), hoehenZeitZeile(s));
+    c.textOut(x, rund(yc + 4.3 * fh), azimutalDurchmesserZeile(s));
+    const std::string extra = hoehenZusatzArten(s);
+    if (!extra.empty())
+        c.textOut(x, rund(yc + 5.5 * fh), "zusätzlich: " + extra);
+    c.setFontColor(FarbeRot);
+    c.setFontHeight(rund(1.1 * fh));
+    c.textOut(b.m + 10, b.H - rund(1.5 * c.fontHeight()), hoehenHinweis(s));
+}
+
+} // namespace
+
+Konstruktionsmeldungen zeichneAzimutalHoehe(AppState& s, Canvas& canvas, int breite, int hoehe, bool bildschirm)
+{
+    HoehenBild b(s, canvas, bildschirm);
+    b.profil = s.HorizontGeladen && s.HorizontZeigen;
+    s.AzKreisart = s.Schalter.Hoehenkreise == 1;
+    b.fh0 = bildschirm ? 14 : 33;
+    b.m = bildschirm ? 0 : 50;
+    canvas.setFontHeight(b.fh0);
+    b.W = breite - b.m;
+    b.H = hoehe - b.m;
+    b.rad = hoehenRadienBild(s, b.H, bildschirm, b.fh0);
+    b.cx = rund(0.57 * b.W) + b.m;
+    b.cy = (VorzeichenPM(s.Par.Breite) * b.fh0 + b.H) / 2 + b.m;
+    if (!bildschirm && b.fh0 + b.H < 2 * b.rad.Ro)
+        b.cy = b.H / 2;
+    canvas.setFontName("Arial");
+    canvas.setFontColor(s.Farben[3]);
+    canvas.setPenColor(s.Farben[3]);
+    canvas.setBrushStyle(BrushStyle::Clear);
+    canvas.setPenWidth(s.Schalter.Linienstaerke);
+    canvas.rectangle(b.m, b.m, b.W, b.H);
+    zeichneHoehenkreise(b);
+    b.w0 = canvas.pen().width;
+    canvas.setPenWidth(b.w0 + 1);
+    if (s.Schalter.GanzeTageslaenge)
+        zeichneHoehenDatumslinienWOZ(b);
+    zeichneHoehenDatumslinien(b, s.Par.Laenge);
+    for (const Stundenfamilie& fam : azimutalFamilien(s, false))
+        for (const double t : azimutalStunden(fam, false))
+            zeichneHoehenStundenlinie(b, fam, t);
+    if (s.Schalter.Ekliptik && b.rad.gesetz == 2 && s.Schalter.AzimutKreise == 1)
+        zeichneHoehenLegende(b);
+    beschriftung(b);
+    return {};
+}
+
+} // namespace umbrin

@@ -1,0 +1,207 @@
+// The date circles of the azimuthal dial on a canvas: calendar circles filled white with the
+// daytime arc on each month start, or zodiac circles with the sign symbols and declinations.
+#include "core/Sonne.h"
+#include "core/Sprachdienst.h"
+#include "core/Zahlenformat.h"
+#include "dials/TextGedreht.h"
+#include "dials/azimuthal/AzimutalBild.h"
+#include "dials/azimuthal/AzimutalZeichnung.h"
+
+#include <cmath>
+
+namespace umbrin {
+namespace {
+
+constexpr double kRad = static_cast<double>(rad);
+
+int rund(double v) { return azimutalRund(v); }
+
+std::string ohneMarke(std::string_view text)
+{
+    std::string t(text);
+    std::erase(t, '&');
+    return t;
+}
+
+void richtungen(AzimutalBild& b, int suedAbstand)
+{
+    const AppState& s = b.s;
+    b.text(rund(b.cx + b.m.R + 50), b.cy - 15, himmelsrichtung(s, 3, 5));
+    b.text(rund(b.cx - b.m.R - 80), b.cy - 15, himmelsrichtung(s, 2, 5));
+    if (s.Par.Breite > 0)
+        b.text(b.cx - 10, rund(b.cy - b.m.R - suedAbstand), ohneMarke(texteText(s, 1)));
+    else
+        b.text(b.cx - 10, rund(b.cy + b.m.R), "N" + ohneMarke(texteText(s, 0)));
+}
+
+} // namespace
+
+CanvasPoint AzimutalBild::punkt(double r, double A) const
+{
+    return {cx - rund(r * std::sin(A * kRad)), cy + rund(r * std::cos(A * kRad))};
+}
+
+void AzimutalBild::kreuz(int l)
+{
+    c.moveTo(cx - l, cy);
+    c.lineTo(cx + l, cy);
+    c.moveTo(cx, cy - l);
+    c.lineTo(cx, cy + l);
+}
+
+void AzimutalBild::skalenring()
+{
+    const double R = m.R;
+    for (int i = 1; i <= 361; ++i) {
+        const int k = i % 15 == 0 ? 45 : i % 5 == 0 ? 30 : 15;
+        const double L = rund(R - k * (m.r1 - m.r2) / 360.0);
+        const double a = i * kRad;
+        c.moveTo(rund(cx + R * std::sin(a)), rund(cy + R * std::cos(a)));
+        c.lineTo(rund(cx + L * std::sin(a)), rund(cy + L * std::cos(a)));
+    }
+}
+
+void zeichneKalenderKreise(AzimutalBild& b)
+{
+    const AppState& s = b.s;
+    const auto& F = s.Farben;
+    const int J = s.Par.Jahr;
+    const bool aussenJanuar = s.Schalter.Zeitablesung != 0;
+    const double f = b.m.f, r1 = b.m.r1, r2 = b.m.r2;
+    const auto kreis = [&](int m, int k, int n) {
+        const int rr = aussenJanuar ? rund(r1 - n * f) : rund(r1 - (365 - n) * f);
+        b.c.setPenColor(k == 0 ? F[6] : F[5]);
+        b.c.setPenWidth(k == 0 ? b.lw + 1 : b.lw);
+        b.c.setBrushStyle(BrushStyle::Clear);
+        b.c.setBrushColor(FarbeWeiss);
+        b.c.setBrushStyle(BrushStyle::Solid);
+        b.c.ellipse(b.cx - rr, b.cy - rr, b.cx + rr, b.cy + rr);
+        b.c.setPenColor(F[6]);
+        if (k != 0)
+            return;
+        const auto i = static_cast<std::size_t>(m - 1);
+        const CanvasPoint auf = b.punkt(rr, b.azimute.AzimutAufgang[i][0]);
+        const CanvasPoint unter = b.punkt(rr, b.azimute.AzimutUntergang[i][0]);
+        const CanvasPoint von = s.Par.Breite > 0 ? auf : unter, bis = s.Par.Breite > 0 ? unter : auf;
+        b.c.arc(b.cx - rr, b.cy - rr, b.cx + rr, b.cy + rr, von.x, von.y, bis.x, bis.y);
+    };
+    if (aussenJanuar) {
+        for (int m = 1; m <= 13; ++m)
+            for (int k = 0; k <= (m == 13 ? 0 : 1); ++k)
+                kreis(m, k, TagImJahr(J, m, 15 * k));
+    } else {
+        for (int m = 13; m >= 1; --m)
+            for (int k = (m == 13 ? 0 : 1); k >= 0; --k)
+                kreis(m, k, m == 13 ? TagImJahr(J, 12, 31) : TagImJahr(J, m, 14 * k + 1));
+    }
+    b.c.setBrushStyle(BrushStyle::Clear);
+    b.c.setPenColor(F[0]);
+    b.kreuz(rund(r1));
+    richtungen(b, b.c.fontHeight());
+
+    b.c.setPenColor(F[3]);
+    for (int i = 1; i <= 11; i += 2) {
+        if (aussenJanuar) {
+            const std::string t = "1/" + IntStr(13 - i);
+            b.text(rund(b.cx + r2 - 10 * f + 30 * f * i), rund(b.cy + 3 * f), t);
+            b.text(rund(b.cx + 3 * f), rund(b.cy + r2 + 4 * f - 15 * f + 30 * f * i), t);
+        } else {
+            const std::string t = "1/" + IntStr(i + 1);
+            b.text(rund(b.cx + r2 - 10 * f + 30 * f * i), rund(b.cy + 3 * f), t);
+            b.text(b.cx, rund(b.cy + 3 * f + r2 - 15 * f + 30 * f * i), t);
+        }
+    }
+    b.kreuz(static_cast<int>(r2) / 4);
+    b.c.setPenWidth(1);
+    b.skalenring();
+    const int R = rund(b.m.R);
+    b.c.ellipse(b.cx - R, b.cy - R, b.cx + R + 2, b.cy + R + 2);
+}
+
+void zeichneZodiakKreise(AzimutalBild& b)
+{
+    const AppState& s = b.s;
+    const auto& F = s.Farben;
+    const bool aussenJanuar = s.Schalter.Zeitablesung != 0;
+    const double f = b.m.f, r1 = b.m.r1, r2 = b.m.r2, band = r1 - r2;
+    const double eps = s.EpsRund;
+    zeichneZodiakLegende(s, b.c, b.bildschirm, b.umgebung.GrosserBildschirm, F[3], b.breite / 30 + b.x0,
+                         b.y0 + b.hoehe / 8);
+    b.c.setPenColor(F[7]);
+    b.kreuz(rund(r1));
+    b.c.setFontName("Arial");
+    richtungen(b, rund(1.2 * b.c.fontHeight()));
+
+    b.c.setPenColor(F[3]);
+    b.c.setFontName("Wingdings");
+    b.c.setBrushStyle(BrushStyle::Clear);
+    const double c52 = std::cos(52 * kRad), s52 = std::sin(52 * kRad), c45 = std::cos(45 * kRad);
+    for (int i = 0; i <= 36; i += 2) {
+        const int rr = rund(r1 - (eps - s.DeklTabelle[static_cast<std::size_t>(36 - i)]) * f);
+        const bool grenze = i % 6 == 0;
+        b.c.setPenColor(grenze ? F[6] : F[5]);
+        b.c.setPenWidth(grenze ? b.lw + 1 : b.lw);
+        b.c.ellipse(b.cx - rr, b.cy - rr, b.cx + rr, b.cy + rr);
+        if (!grenze)
+            continue;
+        const int zs = !aussenJanuar ? i / 6 + 4 : (i <= 12 ? i / 6 + 10 : i / 6 - 2);
+        const int fh = b.c.fontHeight();
+        if (i != 0 && i != 36) {
+            TextOutGedreht(b.c, rund(b.cx - band / 12), rund(b.cy + rr - fh / 2.0), ersterBuchstabe(zodiakZeichen(zs)),
+                           400, fh, 0);
+            const bool spaet = zs > 7;
+            const std::string paar = ersterBuchstabe(zodiakZeichen(spaet ? 20 - zs : 8 - zs))
+                                     + ersterBuchstabe(zodiakZeichen(zs));
+            if (spaet)
+                TextOutGedreht(b.c, rund(b.cx - rr * c52 - band / 36), rund(b.cy - rr * s52 - band / 36), paar, 700,
+                               fh, 38);
+            else
+                TextOutGedreht(b.c, rund(b.cx - rr * c52), rund(b.cy - rr * s52 - band / 24), paar, 700, fh, 38);
+        } else {
+            const double rg = rr + fh / 8.0;
+            TextOutGedreht(b.c, rund(b.cx - rg * c52), rund(b.cy - rg * s52 - band / 24),
+                           ersterBuchstabe(zodiakZeichen(zs)), 700, fh, 45);
+        }
+        b.c.setFontName("Arial");
+        const double d = s.DeklTabelle[static_cast<std::size_t>(i)];
+        const double rd = rr + fh / 24.0;
+        TextOutGedreht(b.c, rund(b.cx + rd * c45), rund(b.cy - rd * c45 - band / 24), RealStr(aussenJanuar ? -d : d, 4, 1),
+                       400, rund(0.8 * fh), -45);
+        b.c.setFontName("Wingdings");
+    }
+    b.c.setPenColor(F[3]);
+    b.c.setFontName("Arial");
+    const int fh = b.c.fontHeight();
+    const double rt = b.m.R + fh / 3.0;
+    TextOutGedreht(b.c, rund(b.cx + rt * c45), rund(b.cy - rt * c45 - band / 24), std::string(texteText(s, 116)), 400,
+                   fh, 45);
+    b.c.setFontColor(FarbeSchwarz);
+    b.c.setPenWidth(1);
+    b.kreuz(static_cast<int>(r2) / 4);
+    b.skalenring();
+    b.m.R = rund(r1 + 50 * band / 360);
+    const int R = rund(b.m.R);
+    b.c.ellipse(b.cx - R, b.cy - R, b.cx + R + 2, b.cy + R + 2);
+}
+
+void zeichneZodiakLegende(const AppState& s, Canvas& c, bool bildschirm, bool grosserBildschirm, Farbe farbe, int x,
+                          int y)
+{
+    c.setFontName("Wingdings");
+    c.setFontSize(10);
+    c.setFontColor(farbe);
+    c.setFontHeight(bildschirm ? (grosserBildschirm ? 16 : 12) : 30);
+    const int fh = c.fontHeight();
+    for (int z = 1; z <= 12; ++z) {
+        const int zeile = rund(y + 1.15 * fh * (2 * z - 0.7));
+        c.setFontName("Wingdings");
+        c.textOut(x, zeile, zodiakEintrag(z));
+        c.setFontName("Arial");
+        c.textOut(x + rund(1.5 * fh), zeile, "= " + std::string(tierkreisName(s, z)));
+        c.textOut(x + rund(1.5 * fh), rund(y + 1.15 * fh * 2 * z),
+                  "  (" + std::string(DatumsTage[static_cast<std::size_t>(z - 1)])
+                      + std::string(monatKurz(s, zodiakEintrittsMonat(z))) + " -)");
+    }
+}
+
+} // namespace umbrin

@@ -1,0 +1,196 @@
+// The azimuthal dial with date or zodiac circles on a canvas: the date circles, the hour
+// lines of every family switched on, the sunrise and sunset curves and the legend.
+#include "dials/azimuthal/AzimutalZeichnung.h"
+
+#include "core/Sonne.h"
+#include "core/Sprachdienst.h"
+#include "core/Vorzeichen.h"
+#include "core/Zahlenformat.h"
+#include "dials/azimuthal/AzimutalBild.h"
+
+#include <cmath>
+#include <string>
+
+namespace umbrin {
+namespace {
+
+constexpr double kRad = static_cast<double>(rad);
+
+int rund(double v) { return azimutalRund(v); }
+
+// At most n characters of a UTF-8 text, never cutting one in two.
+std::string hoechstens(const std::string& t, std::size_t n)
+{
+    std::size_t zeichen = 0;
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        if ((static_cast<unsigned char>(t[i]) & 0xC0) == 0x80)
+            continue;
+        if (zeichen++ == n)
+            return t.substr(0, i);
+    }
+    return t;
+}
+
+void polareVerweigerung(AzimutalBild& b)
+{
+    b.c.setFontHeight(30);
+    b.c.setFontColor(b.s.Farben[3]);
+    b.c.setFontName("Times");
+    const int fh = b.c.fontHeight();
+    const std::string text(meldungsText(b.s, 64));
+    const std::size_t lf = text.find('\n');
+    const std::size_t cr = text.find('\r');
+    b.text(b.W / 8 + b.x0, b.H / 2 - (3 * fh) / 2, text.substr(0, lf));
+    if (cr != std::string::npos)
+        b.text(b.W / 5 + b.x0, b.H / 2, hoechstens(text.substr(cr + 1), 65));
+    b.text(b.W / 3 + b.x0, b.H / 8, std::string(texteText(b.s, 148)));
+}
+
+int farbeDerArt(int art)
+{
+    static constexpr int slot[] = {1, 7, 3, 9};
+    return slot[art];
+}
+
+void zeichneStundenlinie(AzimutalBild& b, const Stundenfamilie& fam, double t, const std::vector<int>& tage)
+{
+    const AppState& s = b.s;
+    const auto& F = s.Farben;
+    const int J = s.Par.Jahr;
+    const bool zodiak = s.Schalter.ZodiakSkala != 0, aussenJanuar = s.Schalter.Zeitablesung != 0;
+    const Farbe farbe = F[static_cast<std::size_t>(farbeDerArt(fam.art))];
+    b.c.setPenColor(farbe);
+    b.c.setFontColor(farbe);
+    if (fam.art <= 1) {
+        const int labelTag = zodiak ? TagImJahr(J, aussenJanuar ? 6 : 12, 21) : TagImJahr(J, 1, 1);
+        const AzimutalSonne p = azimutalSonne(s, fam.art, labelTag, t, fam.meridian);
+        const double band = b.m.r1 - b.m.r2, R = b.m.R, sA = std::sin(p.A * kRad), cA = std::cos(p.A * kRad);
+        const int fh = b.c.fontHeight();
+        const int x = t < 14 ? rund(b.cx - (R + band / 10) * sA) : rund(b.cx - (R + band / 6) * sA);
+        const int y = t < 14 ? rund(b.cy + (R + band / 18) * cA) : rund(b.cy + R * cA + fh);
+        const bool beide = aussenJanuar && zodiak;
+        const std::string stunde = IntStr(rund(t));
+        if (t - std::trunc(t) < 0.05 && (beide || std::fabs(12 - t) <= 5))
+            b.text(x, y, stunde);
+        if (!beide && std::fabs(std::fabs(12 - t) - 6) < 0.1)
+            b.text(rund(b.cx - Vorzeichen(sA) * (R + band / 8)), b.cy, stunde);
+    }
+    if (s.Schalter.TemporalAnzeige && (std::fabs(t) < 1e-9 || std::fabs(t - 12) < 1e-9))
+        return;
+    const bool ganz = std::fabs(t - std::round(t)) < 0.1;
+    b.c.setPenColor(ganz ? farbe : F[2]);
+    b.c.setPenWidth(ganz ? b.lw + 1 : b.lw);
+    b.letzterSichtbar = false;
+    for (const int n : tage) {
+        const AzimutalSonne p = azimutalSonne(s, fam.art, n, t, fam.meridian);
+        const double r = azimutalTagRadius(s, b.m, n, p.d, false);
+        const CanvasPoint q = b.punkt(r, p.A);
+        const bool sichtbar = p.h > 0 && p.h < 89;
+        if (sichtbar && b.letzterSichtbar)
+            b.c.lineTo(q.x, q.y);
+        else
+            b.c.moveTo(q.x, q.y);
+        b.letzterSichtbar = sichtbar;
+    }
+}
+
+void zeichneStundenSchleife(AzimutalBild& b, const Stundenfamilie& fam, const std::vector<int>& tage)
+{
+    b.c.setPenWidth(b.lw);
+    for (const double t : azimutalStunden(fam, false))
+        zeichneStundenlinie(b, fam, t, tage);
+}
+
+void zeichneAufUntergang(AzimutalBild& b)
+{
+    b.c.setPenColor(b.s.Farben[4]);
+    b.c.setPenWidth(b.lw);
+    for (const bool aufgang : {true, false}) {
+        bool erster = true;
+        for (const AufUntergangsPunkt& p : azimutalAufUntergang(b.s, b.m, aufgang, false)) {
+            const CanvasPoint q = b.punkt(p.r, p.A);
+            if (erster)
+                b.c.moveTo(q.x, q.y);
+            else
+                b.c.lineTo(q.x, q.y);
+            erster = false;
+        }
+    }
+}
+
+void legende(AzimutalBild& b)
+{
+    const AppState& s = b.s;
+    const int x = b.W / 25 + b.x0, y = b.H / 25 + b.y0;
+    b.c.setFontHeight(b.bildschirm ? 20 : 45);
+    b.c.setFontColor(s.Farben[3]);
+    b.c.setBold(true);
+    b.text(x, y, std::string(texteText(s, 148)));
+    b.c.setBold(false);
+    b.c.setFontHeight(b.bildschirm ? 14 : 35);
+    int fh = b.c.fontHeight();
+    b.text(x, y + 2 * fh, azimutalOrtZeile(s));
+    b.text(x, rund(y + 3.2 * fh), azimutalZeitZeile(s));
+    b.text(x, rund(y + 4.4 * fh), azimutalDurchmesserZeile(s));
+    b.c.setFontColor(FarbeRot);
+    b.c.setFontHeight(rund(1.1 * fh));
+    fh = b.c.fontHeight();
+    b.text((3 * b.W) / 4 + b.x0 + 15, b.H - rund(1.2 * fh), std::string(texteText(s, 179)));
+    b.c.setFontColor(FarbeSchwarz);
+    const bool zodiak = s.Schalter.ZodiakSkala != 0;
+    const auto muster = [&](int slot, double hoehe, double textHoehe, int text) {
+        b.c.setPenColor(s.Farben[static_cast<std::size_t>(slot)]);
+        b.c.moveTo(b.x0 + 15, b.H - rund(hoehe * fh));
+        b.c.lineTo(b.x0 + 55, b.H - rund(hoehe * fh));
+        b.text(b.x0 + 65, b.H - rund(textHoehe * fh), "=  " + std::string(texteText(s, text)));
+    };
+    muster(6, 2.4, 2.8, zodiak ? 224 : 223);
+    muster(5, 1.5, 1.8, zodiak ? 226 : 225);
+    if (std::fabs(s.Par.Breite) < 24) {
+        b.c.setBold(true);
+        b.text(b.W / 5 + b.x0, b.H - rund(2 * fh), std::string(meldungsText(s, 49)));
+        b.c.setBold(false);
+    }
+}
+
+} // namespace
+
+Konstruktionsmeldungen zeichneAzimutal(const AppState& s, Canvas& canvas, int breite, int hoehe, bool bildschirm,
+                                       const Zeichenumgebung& umgebung)
+{
+    AzimutalBild b(s, canvas, bildschirm, umgebung);
+    b.lw = s.Schalter.Linienstaerke;
+    b.breite = breite;
+    b.hoehe = hoehe;
+    b.x0 = b.y0 = bildschirm ? 0 : 50;
+    b.W = bildschirm ? breite : breite - 50;
+    b.H = bildschirm ? hoehe : hoehe - 50;
+    b.m = azimutalMasseBild(s, b.H, bildschirm);
+    if (!bildschirm)
+        canvas.setFontHeight(33);
+    if (std::fabs(s.Par.Breite) > 66 && s.Schalter.TemporalAnzeige) {
+        polareVerweigerung(b);
+        return {};
+    }
+    b.cx = rund(b.W * 0.57) + b.x0;
+    b.cy = b.H / 2 - rund((b.m.r1 - b.m.r2) / 365 * 10) + b.y0;
+    canvas.setFontColor(s.Farben[3]);
+    canvas.setFontName("Arial");
+    canvas.setPenColor(s.Farben[3]);
+    canvas.setBrushStyle(BrushStyle::Clear);
+    canvas.setPenWidth(b.lw);
+    canvas.rectangle(b.x0, b.y0, b.W, b.H);
+    b.azimute = AufUntergangJahr(s);
+    if (s.Schalter.ZodiakSkala)
+        zeichneZodiakKreise(b);
+    else
+        zeichneKalenderKreise(b);
+    const std::vector<int> tage = azimutalStundentage(s, false);
+    for (const Stundenfamilie& fam : azimutalFamilien(s, false))
+        zeichneStundenSchleife(b, fam, tage);
+    zeichneAufUntergang(b);
+    legende(b);
+    return {};
+}
+
+} // namespace umbrin

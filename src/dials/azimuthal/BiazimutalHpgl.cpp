@@ -1,0 +1,292 @@
+// The biazimuthal dial as a plot: the construction of the canvas in plotter units with the y
+// axis upwards, the origin where the image has it, and an optional coordinate grid.
+#include "core/Rounding.h"
+#include "core/Sonne.h"
+#include "core/Sprachdienst.h"
+#include "core/Zahlenformat.h"
+#include "dials/HpglDialekt.h"
+#include "dials/azimuthal/BiazimutalGeometrie.h"
+#include "dials/azimuthal/BiazimutalZeichnung.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace umbrin {
+namespace {
+
+std::string z(double v) { return hpglZahl(v); }
+std::string feld(double v) { return RealStr(std::clamp(v, -hpglKoordinatenGrenze, hpglKoordinatenGrenze), 7, 0); }
+
+struct Plot {
+    Plot(const AppState& zustand, HPGLDatei& d) : s(zustand), datei(d) {}
+    const AppState& s;
+    HPGLDatei& datei;
+    int k = 1;
+    double lim = 32600;
+    double PW = 16400, PH = 11480;
+    BiazimutalProjektion p;
+
+    void w(const std::string& t) { HPGLZeile(datei, t); }
+};
+
+// The cross of a marker with its label; `felder` says which of the eight cross coordinates
+// are written as fields.
+void marke(Plot& q, double X, double Y, const std::array<bool, 8>& felder, const std::string& label)
+{
+    const double k = q.k;
+    const std::array<double, 8> v{X, Y - 80 * k, X, Y + 80 * k, X - 80 * k, Y, X + 80 * k, Y};
+    std::array<std::string, 8> t;
+    for (std::size_t i = 0; i < 8; ++i)
+        t[i] = felder[i] ? feld(v[i]) : z(v[i]);
+    q.w(";PU " + t[0] + " " + t[1] + ";PD " + t[2] + " " + t[3] + ";PU " + t[4] + " " + t[5] + ";PD " + t[6] + " " +
+        t[7] + ";PU " + feld(X + 100 * k) + " " + feld(Y - 40 * k) + ";" + hpglLabel(label));
+}
+
+// A polyline of accepted points: ";PU X Y;PD " at the first after a lift, "X Y " after it.
+struct Zug {
+    Plot& q;
+    bool oben = true;
+    double vorX = 0, vorY = 0;
+
+    void lift() { oben = true; }
+    void punkt(double X, double Y, bool an)
+    {
+        if (!an) {
+            oben = true;
+            return;
+        }
+        if (oben)
+            q.w(";PU " + z(X) + " " + z(Y) + ";PD ");
+        else
+            q.w(z(X) + " " + z(Y) + " ");
+        oben = false;
+        vorX = X;
+        vorY = Y;
+    }
+    bool weiter(double X, double Y) const { return oben || (vorX * X > -50 && vorY * Y > -50); }
+};
+
+void datumslinien(Plot& q)
+{
+    const AppState& s = q.s;
+    const int n = biazimutalDatumsIntervalle(s);
+    const double M = q.p.lage.pol.laenge, A = q.p.lage.laengeA;
+    const double von = std::min(M - 150, 15.0 * (s.Zeiten.QuadVon - 12 - std::fabs(M - A)));
+    const double bis = std::max(M + 150, 15.0 * (s.Zeiten.QuadBis - 12 - std::fabs(M - A)));
+    const int schritte = static_cast<int>(std::floor((bis - von) / 0.5 + 1e-9));
+    q.w(";SP 8");
+    for (int i = 0; i <= n; ++i) {
+        const int index = 36 * i / n;
+        q.w(index % 6 == 0 ? ";SP 6" : ";SP 7");
+        Zug zug{q};
+        for (int j = 0; j <= schritte; ++j) {
+            double X = 0, Y = 0;
+            q.p.bild(s.DeklTabelle[static_cast<std::size_t>(index)], von + 0.5 * j, X, Y);
+            zug.punkt(X, Y, std::fabs(X) < q.lim && std::fabs(Y) < q.lim && zug.weiter(X, Y));
+        }
+    }
+}
+
+void sonnenbahn(Plot& q, bool markiert, double stunden)
+{
+    const AppState& s = q.s;
+    const double L = 15.0 * stunden;
+    Zug zug{q};
+    for (int tag = -10; tag <= 369; tag += 3) {
+        const int d = tag == -1 || tag == 1 ? 0 : tag;
+        double dekl = 0, E = 0, X = 0, Y = 0;
+        SonnenPosition(s.Par.Jahr, dekl, E, d);
+        q.p.bild(dekl, L + E, X, Y);
+        zug.punkt(X, Y, std::fabs(X) + std::fabs(Y) < q.lim && zug.weiter(X, Y));
+    }
+    if (!markiert)
+        return;
+    for (int monat = 1; monat <= 12; ++monat) {
+        bool erste = true;
+        for (const int tag : biazimutalMarkentage(s)) {
+            double dekl = 0, E = 0, X = 0, Y = 0;
+            SonnenPosition(s.Par.Jahr, dekl, E, TagImJahr(s.Par.Jahr, monat, tag));
+            q.p.bild(dekl, L + E, X, Y);
+            q.w(erste ? ";SP 2;" : ";SP 4;");
+            erste = false;
+            if (std::fabs(X) + std::fabs(Y) < q.lim)
+                q.w(";PU " + z(X) + " " + z(Y) + ";CI " + z(30.0 * q.k) + ";");
+        }
+    }
+    q.w(";SP 2;");
+}
+
+void analemmas(Plot& q)
+{
+    const AppState& s = q.s;
+    const auto& sc = s.Schalter;
+    q.w(";SP 6");
+    auto eine = [&](int t, bool markiert) {
+        q.w(t == 12 ? ";SP 5" : ";SP 2");
+        sonnenbahn(q, markiert, biazimutalStundenlaenge(s, t) / 15.0);
+    };
+    if (sc.MitZeitglAzimut) {
+        for (int t = s.Zeiten.StundeVon; t <= s.Zeiten.StundeBis; ++t)
+            eine(t, t == sc.AnalemmaStunde && sc.Analemma);
+        if (sc.Analemma && (sc.AnalemmaStunde < s.Zeiten.StundeVon || sc.AnalemmaStunde > s.Zeiten.StundeBis)) {
+            q.w(";SP 2");
+            sonnenbahn(q, true, biazimutalStundenlaenge(s, sc.AnalemmaStunde) / 15.0);
+        }
+    } else if (sc.Analemma) {
+        eine(sc.AnalemmaStunde, true);
+    }
+}
+
+// An hour line is straight in this projection: only the ends of each run of accepted points
+// are written, and a run of one point writes nothing.
+void stundenlinien(Plot& q)
+{
+    const AppState& s = q.s;
+    const char qz = s.Schalter.StundenIntervallSonst;
+    const int n = (qz >= '0' && qz <= '9' ? qz - '0' : 0) + 1;
+    for (int t = s.Zeiten.QuadVon; t <= s.Zeiten.QuadBis; ++t)
+        for (int j = 0; j < n; ++j) {
+            const double tt = t + static_cast<double>(j) / n;
+            if (tt > s.Zeiten.QuadBis)
+                continue;
+            q.w(j == 0 ? (t == 12 ? ";SP 5" : ";SP 2") : ";SP 3");
+            const double L = biazimutalStundenlaenge(s, tt);
+            std::vector<std::pair<double, double>> lauf;
+            auto schliesse = [&] {
+                if (lauf.size() >= 2)
+                    q.w(";PU " + z(lauf.front().first) + " " + z(lauf.front().second) + ";PD " +
+                        z(lauf.back().first) + " " + z(lauf.back().second) + ";PU ");
+                lauf.clear();
+            };
+            for (int i = 0; i <= 36; ++i) {
+                double X = 0, Y = 0;
+                q.p.bild(s.DeklTabelle[static_cast<std::size_t>(i)], L, X, Y);
+                bool an = std::fabs(X) + std::fabs(Y) < q.lim;
+                if (an && !lauf.empty())
+                    an = lauf.back().first * X > -50 && lauf.back().second * Y > -50;
+                if (!an) {
+                    schliesse();
+                    continue;
+                }
+                lauf.emplace_back(X, Y);
+            }
+            schliesse();
+        }
+}
+
+void karte(Plot& q, const std::string& stift, std::string_view name, const std::filesystem::path& ordner,
+           Konstruktionsmeldungen& meldungen)
+{
+    const double k = q.k;
+    q.w(";SP " + stift + ";PU 0 0");
+    q.w(";" + hpglZeichengroesse(0.22 * k, 0.32 * k));
+    const auto datei = findeKartenDatei(ordner, name);
+    KartenLesung lesung;
+    std::string fehler;
+    if (!datei) {
+        meldungen.push_back({PromptTitle::Fehler, PromptIcon::Question,
+                             "Datei " + (ordner / std::string(name)).string() + std::string(meldungsText(q.s, 29))});
+        return;
+    }
+    KartenTrennRegel regel = kKartenDateiRegel;
+    regel.ohneFuehrendeLeerzeichen = true;
+    if (!leseKartenDatei(*datei, regel, lesung, fehler)) {
+        meldungen.push_back({PromptTitle::Fehler, PromptIcon::Question, fehler});
+        return;
+    }
+    for (const KartenPolylinie& linie : lesung.polylinien) {
+        bool oben = true;
+        for (const KartenPunkt& p : linie) {
+            double X = 0, Y = 0;
+            q.p.bild(p.breite, p.laenge, X, Y);
+            if (!(std::fabs(X - q.PW / 2) < 0.65 * q.PW && std::fabs(Y - q.PH / 2) < 0.65 * q.PH)) {
+                oben = true;
+                continue;
+            }
+            q.w(oben ? ";PU " + z(X) + " " + z(Y) + ";PD " : RealStr(X, 8, 0) + " " + RealStr(Y, 8, 0) + " ");
+            oben = false;
+        }
+    }
+    q.w(";");
+    const std::string meldung = kartenLeseMeldung(lesung, std::string(name), q.s.Sprachspalte != 2);
+    if (!meldung.empty())
+        meldungen.push_back({PromptTitle::Problem, PromptIcon::Warning, meldung});
+}
+
+} // namespace
+
+bool schreibeHPGL_Biazimutal(const AppState& s, HPGLDatei& datei, bool alsHPGL, int raster,
+                             const std::filesystem::path& kartenOrdner, Konstruktionsmeldungen& meldungen)
+{
+    Plot q(s, datei);
+    q.p.lage = biazimutalLage(s);
+    if (std::fabs(q.p.lage.pol.breite) > 90) {
+        meldungen.push_back({PromptTitle::Problem, PromptIcon::Information, TextPaar(s, 65, 66)});
+        return false;
+    }
+    q.k = hpglFaktor(alsHPGL);
+    const double k = q.k;
+    q.lim = alsHPGL ? 32600.0 : 8.0 * 16400.0 * k;
+    q.PW = 16400.0 * k;
+    q.PH = 11480.0 * k;
+    // The export has turned the foot into plotter units with the y axis up already.
+    const double X0 = k * s.FusspunktX, Y0 = k * s.FusspunktY;
+    q.p.x0 = X0;
+    q.p.y0 = Y0;
+    q.p.yNachOben = true;
+
+    const std::string S = RealStr(16157.0 * k, 8, 0) + " " + RealStr(11038.0 * k, 8, 0);
+    const std::string si = hpglZeichengroesse(0.15 * k, 0.24 * k);
+    q.w("IN;VS 1;PA;IW 0 0 " + S + ";" + si + ";SP 1;PU 0 0;EA " + S);
+    q.w(";" + si);
+    q.w(";SP 4;PU " + z(X0 - 80 * k) + " " + z(Y0) + ";PD " + z(X0 + 80 * k) + " " + z(Y0) + ";PU " + z(X0) + " " +
+        z(Y0 - 80 * k) + ";PD " + z(X0) + " " + z(Y0 + 80 * k));
+    if (raster > 0)
+        hpglRaster(datei, static_cast<std::int64_t>(X0), static_cast<std::int64_t>(Y0),
+                   static_cast<std::int64_t>(16150 * k), static_cast<std::int64_t>(40) * raster * q.k,
+                   static_cast<std::int64_t>(11030 * k));
+
+    double kk = 1;
+    if (const auto d = biazimutalPolabstand(q.p.lage))
+        kk = 1 / *d;
+    else
+        meldungen.push_back({PromptTitle::Warnung, PromptIcon::Warning, biazimutalMassstabMeldung(s)});
+    q.p.g = s.Schalter.Kartenmassstab * (q.PW * kk / (s.FormatA4 ? 280.0 : 420.0)) * s.Zoom;
+
+    double X = 0, Y = 0;
+    q.w(";SP 4");
+    q.p.bild(q.p.lage.breiteA, q.p.lage.laengeA, X, Y);
+    marke(q, X, Y, {false, true, true, true, true, true, true, true}, "A");
+    const std::array<bool, 8> form{false, true, false, true, false, false, true, false};
+    q.p.bild(q.p.lage.breiteB, q.p.lage.laengeB, X, Y);
+    marke(q, X, Y, form, "B");
+    const bool nord = q.p.lage.pol.breite >= 0;
+    q.p.bild(nord ? 90.0 : -90.0, 0, X, Y);
+    marke(q, X, Y, form, nord ? "N" : "S");
+
+    if (s.KarteAn) {
+        if (s.GrenzenAn)
+            karte(q, "12", kGrenzenDateiName, kartenOrdner, meldungen);
+        if (s.KuestenAn)
+            karte(q, "11", kKuestenDateiName, kartenOrdner, meldungen);
+    }
+    datumslinien(q);
+    analemmas(q);
+    stundenlinien(q);
+
+    const double x = k * s.LegendeX, y = k * s.LegendeY;
+    std::string titel = holeText(s, 202).substr(1);
+    if (titel.size() > 40)
+        titel.resize(40);
+    q.w(";SP 4;" + hpglZeichengroesse(0.24 * k, 0.36 * k) + ";PU " + feld(x) + " " + feld(y) + ";" +
+        hpglLabel(titel));
+    q.w(";" + hpglZeichengroesse(0.15 * k, 0.24 * k));
+    q.w(";PU " + feld(x) + " " + feld(y - 180 * k) + ";" + hpglLabel(biazimutalTextA(s)));
+    q.w(";PU " + feld(x) + " " + feld(y - 330 * k) + ";" + hpglLabel(biazimutalTextB(s)));
+    q.w(";PU " + feld(x) + " " + feld(y - 480 * k) + ";" + hpglLabel(biazimutalTextZentrum(s, q.p.lage)));
+    q.w(std::string(hpglEpilogFensterZurueck));
+    return true;
+}
+
+} // namespace umbrin

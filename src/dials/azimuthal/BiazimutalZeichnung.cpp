@@ -1,0 +1,331 @@
+// The biazimuthal dial on a canvas: frame and origin, pole and focus markers, legend, grid,
+// map, date lines, analemmas of mean time, hour lines, white margins.
+#include "dials/azimuthal/BiazimutalZeichnung.h"
+
+#include "core/Rounding.h"
+#include "core/Sonne.h"
+#include "core/Sprachdienst.h"
+#include "dials/Raster.h"
+#include "dials/RandUndRahmen.h"
+#include "dials/azimuthal/BiazimutalGeometrie.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace umbrin {
+namespace {
+
+int ci(double v) { return static_cast<int>(roundHalfEven(std::clamp(v, -1.0e6, 1.0e6))); }
+
+std::string hoechstens40(const std::string& t)
+{
+    std::size_t zeichen = 0;
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        if ((static_cast<unsigned char>(t[i]) & 0xC0) == 0x80)
+            continue;
+        if (zeichen++ == 40)
+            return t.substr(0, i);
+    }
+    return t;
+}
+
+struct Blatt {
+    Blatt(const AppState& zustand, Canvas& canvas, bool schirm) : s(zustand), c(canvas), bildschirm(schirm) {}
+    const AppState& s;
+    Canvas& c;
+    bool bildschirm;
+    int m = 0, W = 0, H = 0, r = 4;
+    BiazimutalProjektion p;
+    Konstruktionsmeldungen meldungen;
+};
+
+void marke(Blatt& b, double X, double Y, int halb, const std::string& text, int tx, int ty)
+{
+    const int x = ci(X), y = ci(Y);
+    b.c.moveTo(x, y - halb);
+    b.c.lineTo(x, y + halb);
+    b.c.moveTo(x - halb, y);
+    b.c.lineTo(x + halb, y);
+    b.c.rectangle(x - b.r, y - b.r, x + b.r, y + b.r);
+    b.c.textOut(x + tx, y + ty, text);
+}
+
+void legende(Blatt& b, const std::string& textA, const std::string& textB)
+{
+    const AppState& s = b.s;
+    b.c.setFontHeight(ci(1.6 * b.c.fontHeight()));
+    b.c.setBold(true);
+    int x = 0, y = 0;
+    if (!b.bildschirm || s.LegendeGesetzt) {
+        x = s.LegendeX + b.m;
+        y = s.LegendeY + b.m;
+    } else {
+        x = b.W / 3 + b.m;
+        y = s.FusspunktY < b.H / 2 ? b.H - 4 * b.c.fontHeight() : b.c.fontHeight() + b.m;
+    }
+    b.c.textOut(x, y, hoechstens40(holeText(s, 202).substr(1)));
+    if (b.bildschirm)
+        b.c.setFontSize(8);
+    else
+        b.c.setFontHeight(30);
+    b.c.setBold(false);
+    const double h = std::abs(b.c.fontHeight());
+    y += ci(2.1 * h);
+    b.c.textOut(x, y, textA);
+    y += ci(1.1 * h);
+    b.c.textOut(x, y, textB);
+    y += ci(1.1 * h);
+    b.c.textOut(x, y, biazimutalTextZentrum(s, b.p.lage));
+}
+
+void karte(Blatt& b, Farbe farbe, std::string_view name, const std::filesystem::path& ordner)
+{
+    KartenLesung lesung;
+    std::string fehler;
+    if (!leseBiazimutalKarte(b.s, ordner, name, lesung, fehler)) {
+        b.meldungen.push_back({PromptTitle::Fehler, PromptIcon::Question, fehler});
+        return;
+    }
+    b.c.setPenColor(farbe);
+    for (const KartenPolylinie& linie : lesung.polylinien) {
+        bool oben = true;
+        for (const KartenPunkt& q : linie) {
+            double X = 0, Y = 0;
+            b.p.bild(q.breite, q.laenge, X, Y);
+            if (!(std::fabs(Y - b.H / 2.0) < b.H && std::fabs(X - b.W / 2.0) < b.W))
+                continue;
+            if (oben)
+                b.c.moveTo(ci(X), ci(Y));
+            else
+                b.c.lineTo(ci(X), ci(Y));
+            oben = false;
+        }
+    }
+    const std::string meldung = kartenLeseMeldung(lesung, std::string(name), b.s.Sprachspalte != 2);
+    if (!meldung.empty())
+        b.meldungen.push_back({PromptTitle::Problem, PromptIcon::Warning, meldung});
+}
+
+// A line through the projected points; a point at |X| + |Y| of `grenze` or more lifts the pen.
+template <typename Punkte>
+void linie(Blatt& b, double grenze, Punkte&& punkte)
+{
+    bool oben = true;
+    punkte([&](double breite, double laenge) {
+        double X = 0, Y = 0;
+        b.p.bild(breite, laenge, X, Y);
+        if (!(std::fabs(X) + std::fabs(Y) < grenze)) {
+            oben = true;
+            return;
+        }
+        if (oben)
+            b.c.moveTo(ci(X), ci(Y));
+        else
+            b.c.lineTo(ci(X), ci(Y));
+        oben = false;
+    });
+}
+
+void datumslinien(Blatt& b)
+{
+    const AppState& s = b.s;
+    const int n = biazimutalDatumsIntervalle(s);
+    const double M = b.p.lage.pol.laenge, A = b.p.lage.laengeA;
+    const double von = std::min(M - 178, 15.0 * (s.Zeiten.QuadVon - 12 - std::fabs(M - A)));
+    const double bis = std::max(M + 178, 15.0 * (s.Zeiten.QuadBis - 12 + std::fabs(M - A)));
+    for (int i = 0; i <= n; ++i) {
+        const int index = 36 * i / n;
+        const double dekl = s.DeklTabelle[static_cast<std::size_t>(index)];
+        b.c.setPenColor(s.Farben[index % 6 == 0 ? 5 : 6]);
+        const int schritte = static_cast<int>(std::floor((bis - von) / 0.5 + 1e-9));
+        linie(b, 20.0 * b.W, [&](auto&& punkt) {
+            for (int k = 0; k <= schritte; ++k)
+                punkt(dekl, von + 0.5 * k);
+        });
+    }
+}
+
+void sonnenbahn(Blatt& b, bool markiert, double stunden)
+{
+    const AppState& s = b.s;
+    const double L = 15.0 * stunden;
+    const double grenze = 12.0 * b.W;
+    bool oben = true;
+    double vorX = 0;
+    for (int d = 1; d <= 369; ++d) {
+        double dekl = 0, E = 0;
+        SonnenPosition(s.Par.Jahr, dekl, E, d);
+        double x = 0, y = 0, X = 0, Y = 0;
+        b.p.roh(dekl, L + E, x, y);
+        if (x >= 10000) {
+            oben = true;
+            continue;
+        }
+        b.p.platziere(x, y, X, Y);
+        const bool nah = std::fabs(X) + std::fabs(Y) < grenze;
+        if (oben) {
+            if (nah) {
+                b.c.moveTo(ci(X), ci(Y));
+                oben = false;
+            }
+        } else if (nah && vorX * X > -50) {
+            b.c.lineTo(ci(X), ci(Y));
+        } else {
+            oben = true;
+        }
+        vorX = X;
+    }
+    if (!markiert)
+        return;
+    const int radius = b.bildschirm ? 2 : 6;
+    const CanvasBrush vorher = b.c.brush();
+    for (int monat = 1; monat <= 12; ++monat) {
+        bool erste = true;
+        for (const int tag : biazimutalMarkentage(s)) {
+            double dekl = 0, E = 0;
+            SonnenPosition(s.Par.Jahr, dekl, E, TagImJahr(s.Par.Jahr, monat, tag));
+            double X = 0, Y = 0;
+            b.p.bild(dekl, L + E, X, Y);
+            if (std::fabs(X) + std::fabs(Y) < grenze) {
+                if (erste)
+                    b.c.setBrush({FarbeRot, BrushStyle::Solid});
+                else
+                    b.c.setBrush({FarbeWeiss, BrushStyle::Clear});
+                b.c.ellipse(ci(X) - radius, ci(Y) - radius, ci(X) + radius, ci(Y) + radius);
+            }
+            erste = false;
+        }
+    }
+    b.c.setBrush({vorher.color, BrushStyle::Clear});
+}
+
+void analemmas(Blatt& b)
+{
+    const AppState& s = b.s;
+    const auto& sc = s.Schalter;
+    auto eine = [&](int t) {
+        b.c.setPenColor(s.Farben[t == 12 ? 4 : 1]);
+        sonnenbahn(b, t == sc.AnalemmaStunde && sc.Analemma, biazimutalStundenlaenge(s, t) / 15.0);
+    };
+    if (sc.MitZeitglAzimut) {
+        for (int t = s.Zeiten.StundeVon; t <= s.Zeiten.StundeBis; ++t)
+            eine(t);
+        if (sc.Analemma && (sc.AnalemmaStunde < s.Zeiten.StundeVon || sc.AnalemmaStunde > s.Zeiten.StundeBis))
+            sonnenbahn(b, true, biazimutalStundenlaenge(s, sc.AnalemmaStunde) / 15.0);
+    } else if (sc.Analemma) {
+        eine(sc.AnalemmaStunde);
+    }
+}
+
+void stundenlinien(Blatt& b)
+{
+    const AppState& s = b.s;
+    const char qz = s.Schalter.StundenIntervallSonst;
+    const int q = (qz >= '0' && qz <= '9' ? qz - '0' : 0) + 1;
+    for (int t = s.Zeiten.QuadVon; t <= s.Zeiten.QuadBis; ++t)
+        for (int j = 0; j < q; ++j) {
+            const double tt = t + static_cast<double>(j) / q;
+            if (tt > s.Zeiten.QuadBis)
+                continue;
+            b.c.setPenColor(s.Farben[j == 0 ? (t == 12 ? 4 : 1) : 2]);
+            const double L = biazimutalStundenlaenge(s, tt);
+            linie(b, 20.0 * b.W, [&](auto&& punkt) {
+                for (int i = 36; i >= 0; --i)
+                    punkt(s.DeklTabelle[static_cast<std::size_t>(i)], L);
+            });
+        }
+}
+
+} // namespace
+
+Konstruktionsmeldungen zeichneBiazimutal(const AppState& s, Canvas& c, int breite, int hoehe, bool bildschirm,
+                                         double zoom, const BiazimutalUmgebung& umgebung)
+{
+    Blatt b(s, c, bildschirm);
+    b.m = bildschirm ? 0 : 50;
+    b.W = breite - b.m;
+    b.H = hoehe - b.m;
+    b.r = bildschirm ? 4 : 16;
+    c.setFontHeight(bildschirm ? 16 : 40);
+    c.setFontColor(s.Farben[3]);
+    c.setFontName("Arial");
+    c.setPenColor(s.Farben[0]);
+    c.setBrushStyle(BrushStyle::Clear);
+    c.setPenWidth(s.Schalter.Linienstaerke);
+    c.setPenColor(0x808080);
+    c.rectangle(b.m, b.m, b.W, b.H);
+    c.setPenColor(FarbeRot);
+    const int fx = s.FusspunktX, fy = s.FusspunktY;
+    c.moveTo(fx - 8, fy);
+    c.lineTo(fx + 8, fy);
+    c.moveTo(fx, fy - 8);
+    c.lineTo(fx, fy + 8);
+    c.ellipse(fx - 5, fy - 5, fx + 5, fy + 5);
+
+    b.p.lage = biazimutalLage(s);
+    if (std::fabs(b.p.lage.pol.breite) > 90) {
+        b.meldungen.push_back({PromptTitle::Problem, PromptIcon::Information, TextPaar(s, 65, 66)});
+        return b.meldungen;
+    }
+    b.p.x0 = fx;
+    b.p.y0 = fy;
+    b.p.yNachOben = false;
+    double k = 1;
+    if (const auto d = biazimutalPolabstand(b.p.lage))
+        k = 1 / *d;
+    else
+        b.meldungen.push_back({PromptTitle::Warnung, PromptIcon::Warning, biazimutalMassstabMeldung(s)});
+    if (bildschirm)
+        b.p.g = s.Schalter.Kartenmassstab * (b.W * k / (s.FormatA4 ? 280.0 : 420.0)) * zoom;
+    else
+        b.p.g = s.Schalter.Kartenmassstab * k * zoom * 10;
+
+    const bool nord = b.p.lage.pol.breite >= 0;
+    c.setPenColor(s.Farben[3]);
+    double X = 0, Y = 0;
+    b.p.bild(nord ? 89.999999 : -89.999999, 0, X, Y);
+    marke(b, X, Y, 8, nord ? " N" : " S", 6, 0);
+
+    const std::string textA = biazimutalTextA(s), textB = biazimutalTextB(s);
+    b.p.bild(b.p.lage.breiteA, b.p.lage.laengeA, X, Y);
+    marke(b, X, Y, 6, "A", b.r + 6, b.r);
+    b.p.bild(b.p.lage.breiteB, b.p.lage.laengeB, X, Y);
+    marke(b, X, Y, 6, "B", b.r + 6, b.r);
+    legende(b, textA, textB);
+
+    if (umgebung.mitNetz) {
+        zeichneRaster(c, bildschirm, s.Farben[0], fx, fy, b.W, b.H, 10, s.FormatA4 != 0, b.m, b.m);
+        c.setPenWidth(s.Schalter.Linienstaerke);
+    }
+    if (s.KarteAn) {
+        if (s.GrenzenAn)
+            karte(b, s.Farben[11], kGrenzenDateiName, umgebung.kartenOrdner);
+        if (s.KuestenAn)
+            karte(b, s.Farben[10], kKuestenDateiName, umgebung.kartenOrdner);
+    }
+    datumslinien(b);
+    analemmas(b);
+    stundenlinien(b);
+    RandUndRahmen(b.W + b.m, b.H + b.m, b.m, c, umgebung.druckRandY);
+    return b.meldungen;
+}
+
+std::string biazimutalVerweigerung(const AppState& s)
+{
+    if (std::fabs(biazimutalLage(s).pol.breite) > 90)
+        return TextPaar(s, 65, 66);
+    return {};
+}
+
+bool leseBiazimutalKarte(const AppState& s, const std::filesystem::path& ordner, std::string_view name,
+                         KartenLesung& lesung, std::string& fehler)
+{
+    const auto datei = findeKartenDatei(ordner, name);
+    if (!datei) {
+        fehler = "Datei " + (ordner / std::string(name)).string() + std::string(meldungsText(s, 29));
+        return false;
+    }
+    return leseKartenDatei(*datei, kKartenDateiRegel, lesung, fehler);
+}
+
+} // namespace umbrin

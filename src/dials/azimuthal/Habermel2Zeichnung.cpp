@@ -1,0 +1,324 @@
+// Dial II: a disc whose polar angle is the sun's ecliptic longitude and whose radius is the
+// shadow drop L' tan(a), with a degree ring, the zodiac symbols, a heading, a legend and the
+// gnomon template; on a canvas or as a plot.
+#include "dials/azimuthal/HabermelZeichnung.h"
+
+#include "core/Rounding.h"
+#include "core/Sprachdienst.h"
+#include "core/Textumformung.h"
+#include "core/Zahlenformat.h"
+#include "dials/HpglDialekt.h"
+#include "dials/TextGedreht.h"
+#include "dials/azimuthal/HabermelTabelle.h"
+#include "dials/quadrant/QuadrantGeometrie.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+namespace umbrin {
+namespace {
+
+constexpr double kRad = static_cast<double>(rad);
+
+int ci(double v) { return static_cast<int>(roundHalfEven(std::clamp(v, -1.0e6, 1.0e6))); }
+double rd(double v) { return static_cast<double>(roundHalfEven(v)); }
+std::string z(double v) { return hpglZahl(v); }
+std::string feld(double v, int w) { return RealStr(std::clamp(v, -hpglKoordinatenGrenze, hpglKoordinatenGrenze), w, 0); }
+
+std::string sprache(const AppState& s, const char* de, const char* en) { return s.Sprachspalte == 2 ? en : de; }
+
+
+std::string breitenText(const AppState& s)
+{
+    const std::string kopf = sprache(s, "    Geogr. Breite:  ", "    Latitude :      ");
+    return kopf.substr(4, 30) + " = " + RealStr(s.Par.Breite, 6, 2);
+}
+
+std::string gnomonText(double L) { return OhneUmlaute("Zeigerlänge = ") + RealStr(L, 5, 1) + " mm"; }
+
+int mod12(int n) { return n > 12 ? n % 12 : n; }
+
+int intervall(const AppState& s)
+{
+    const char q = s.Schalter.StundenIntervallSonst;
+    return q >= '0' && q <= '9' ? q - '0' : 0;
+}
+
+// Inner end of the ring's tick at beta degrees.
+double tickInnen(int beta, double Ro, double g)
+{
+    if (beta % 90 == 0)
+        return 0;
+    if (beta % 30 == 0)
+        return rd(0.08 * Ro);
+    if (beta % 10 == 0)
+        return rd(Ro - g);
+    if (beta % 5 == 0)
+        return rd(Ro - 0.6 * g);
+    return rd(Ro - 0.4 * g);
+}
+
+// The hour values of the curves: QuadVon..QuadBis in q + 1 parts, with whether each is a full
+// hour.
+template <typename F>
+void jedeStunde(const AppState& s, F&& kurve)
+{
+    const int q = intervall(s);
+    double delta = 0;
+    if (!s.Schalter.TemporalAnzeige && s.Schalter.Zonenzeit)
+        delta = (s.Par.Zonenmeridian - s.Par.Laenge) / 15.0;
+    for (int h = s.Zeiten.QuadVon; h <= s.Zeiten.QuadBis; ++h)
+        for (int u = 0; u <= q; ++u) {
+            const double t = h + static_cast<double>(u) / (q + 1);
+            if (t > s.Zeiten.QuadBis)
+                continue;
+            kurve(t + delta, u == 0 ? h : 0, u == 0);
+        }
+}
+
+void canvasLegende(const AppState& s, Canvas& c, double h, int m)
+{
+    c.setFontName("Wingdings");
+    c.setBold(false);
+    c.setFontColor(s.Farben[3]);
+    c.setFontHeight(static_cast<int>(h));
+    const int xL = ci(std::fabs(1.5 * h) + m);
+    const int yL = static_cast<int>(5 * std::fabs(h)) + m;
+    for (int i = 1; i <= 12; ++i) {
+        const int y = ci(1.15 * h * (2 * i - 0.7) + yL);
+        c.setFontName("Wingdings");
+        c.textOut(xL, y, zodiakSymbol(i));
+        c.setFontName("Arial");
+        c.textOut(ci(xL + 1.7 * h), y, "= " + std::string(tierkreisName(s, i)));
+        c.textOut(ci(xL + 1.7 * h), ci(2.3 * h * i + yL),
+                  "  (" + std::string(DatumsTage[static_cast<std::size_t>(i - 1)]) +
+                      std::string(monatKurz(s, zodiakMonat(i))) + " -)");
+    }
+}
+
+void canvasDial(const AppState& s, const HabermelZiel& ziel, double L)
+{
+    Canvas& c = *ziel.canvas;
+    const bool bs = ziel.bildschirm;
+    const int m = bs ? 0 : 30;
+    const int cx = (ziel.breite - m) / 2, cy = (ziel.hoehe - m) / 2;
+    double f = 10;
+    if (bs)
+        f = rd(cx / 210.0);
+    else
+        c.setFontHeight(42);
+    const double Ls = L * f;
+    const double Rs = habermel2Sommerradius(s.Par.Breite, s.EpsRund, Ls);
+    const double h0 = c.fontHeight();
+    const double Ro = rd(std::fabs(2.5 * h0) + Rs);
+    const double g = std::fabs(h0);
+    const int x0 = cx, y0 = cy;
+
+    c.setFontColor(s.Farben[0]);
+    c.setPenColor(s.Farben[0]);
+    c.setBrushStyle(BrushStyle::Clear);
+    c.setPenWidth(s.Schalter.Linienstaerke);
+    c.rectangle(m, m, 2 * cx, 2 * cy);
+    c.setFontName("Arial");
+    c.setBold(true);
+
+    c.setPenColor(s.Farben[3]);
+    double h = bs ? 20 : 50;
+    c.setFontHeight(static_cast<int>(h));
+    const int xt = ci(std::fabs(1.5 * h)) + m;
+    c.textOut(xt, ci(0.2 * h + m),
+              sprache(s, "vertikale Habermel-Sonnenuhr II", "Vertical Altitude Dial (Habermel II)"));
+    const int y1 = ci(1.8 * h + m);
+    c.setBold(false);
+    h = bs ? 16 : 40;
+    c.setFontHeight(static_cast<int>(h));
+    c.textOut(xt, y1, habermelZeitsystem(s, false));
+    c.textOut(xt, ci(y1 + 0.9 * h), breitenText(s));
+    c.textOut(xt, ci(y1 + 1.8 * h), sprache(s, "Zeigerlänge = ", "Gnomon height =") + RealStr(L, 5, 1) + " mm");
+    c.textOut(xt, ci(y1 + 2.7 * h),
+              sprache(s, "Durchmesser =", "Diameter =") + RealStr(s.Par.HabermelDurchmesser, 5, 1) + " mm");
+    canvasLegende(s, c, bs ? (ziel.grosserBildschirm ? 16 : 12) : 40, m);
+
+    // Degree ring with the zodiac symbols.
+    for (int beta = 1; beta <= 360; ++beta) {
+        const double b = beta * kRad;
+        if (beta % 30 == 15) {
+            c.setFontName("Wingdings");
+            c.setFontColor(0x008000);
+            const double r = Ro - 2 * g - 1;
+            TextOutGedreht(c, ci(x0 + r * std::sin(b)), ci(y0 - r * std::cos(b)),
+                           zodiakSymbol((beta / 30 + 4) % 12 + 1), 400, c.fontHeight(), 180 - beta);
+        }
+        if (beta % 10 == 0 && beta % 30 != 0) {
+            c.setPenColor(s.Farben[7]);
+            const double ra = Ro - 2 * g - 1, ri = rd(0.2 * Ro);
+            c.moveTo(ci(x0 + ra * std::sin(b)), ci(y0 + ra * std::cos(b)));
+            c.lineTo(ci(x0 + ri * std::sin(b)), ci(y0 + ri * std::cos(b)));
+        }
+        c.setPenColor(s.Farben[5]);
+        const double ri = tickInnen(beta, Ro, g);
+        c.moveTo(ci(x0 + (Ro - 1) * std::sin(b)), ci(y0 + (Ro - 1) * std::cos(b)));
+        c.lineTo(ci(x0 + ri * std::sin(b)), ci(y0 + ri * std::cos(b)));
+    }
+    for (double r : {Ro + 1, Ro + 3, Ro - 2 * g})
+        c.ellipse(ci(x0 - r), ci(y0 - r), ci(x0 + r), ci(y0 + r));
+
+    // Centre mark and gnomon template left of the disc.
+    const int X = ci(x0 - Ro - 14 * f), Y = ci(y0 + Ro - 14 * f);
+    c.moveTo(ci(x0 + 5 * f), y0);
+    c.lineTo(ci(x0 - 5 * f), y0);
+    c.moveTo(ci(X - 2 * f), Y);
+    c.lineTo(ci(X + 2 * f), Y);
+    c.moveTo(X, Y);
+    c.lineTo(X, ci(Y - Ls));
+    c.lineTo(ci(X - 2 * f), ci(Y - Ls + 2 * f));
+    c.lineTo(ci(X + 2 * f), ci(Y - Ls + 2 * f));
+    c.lineTo(X, ci(Y - Ls));
+    c.setFontName("Arial");
+    c.setBold(false);
+    c.setFontHeight(bs ? 15 : 40);
+    c.textOut(ci(X - 2 * f), Y, gnomonText(L));
+
+    const int fh = c.fontHeight();
+    jedeStunde(s, [&](double t, int n, bool voll) {
+        c.setPenColor(s.Farben[voll ? 1 : 2]);
+        c.setPenWidth(s.Schalter.Linienstaerke + (voll ? 1 : 0));
+        bool neu = true;
+        for (int lam = 0; lam <= 360; lam += 3) {
+            const auto p = habermel2Punkt(s.Par.Breite, s.EpsRund, Ls, 15.0 * (t - 12.0), lam);
+            if (!p) {
+                neu = true;
+                continue;
+            }
+            if (std::fabs(p->x) + std::fabs(p->y) < 0.1)
+                continue;
+            const int X2 = ci(x0 + p->x), Y2 = ci(y0 - p->y);
+            if (neu)
+                c.moveTo(X2, Y2);
+            else
+                c.lineTo(X2, Y2);
+            neu = false;
+            if (lam == 90 && n != 0 && p->hoehe > 8) {
+                const int o = n < 12 ? ci(1.6 * fh) : 0;
+                c.setFontColor(s.Farben[1]);
+                c.textOut(X2 - o, Y2, " " + std::to_string(mod12(n)));
+                c.moveTo(X2, Y2);
+            }
+        }
+    });
+}
+
+} // namespace
+
+void habermel2Plot(const AppState& s, HPGLDatei& datei, bool alsHPGL, double L)
+{
+    const int k = hpglFaktor(alsHPGL);
+    const double f = 40.0 * k;
+    L = habermelGnomon(L);
+    const double Ls = f * L;
+    auto w = [&](const std::string& t) { HPGLZeile(datei, t); };
+    auto label = [&](double x, double y, const std::string& t) {
+        w(";PU " + z(x) + " " + z(y) + ";" + hpglLabel(t));
+    };
+    const double cx = rd(16400.0 * k / 2), cy = rd(11480.0 * k / 2);
+    const double Rs = habermel2Sommerradius(s.Par.Breite, s.EpsRund, Ls);
+    // The disc stands at 0.6 of the sheet's width; a printer's margin has no place in a plot.
+    const double x0 = rd(0.6 * 16400.0 * k), y0 = 11480.0 * k / 2;
+    const double Ro = rd(380.0 * k + Rs), g = 160.0 * k;
+
+    w(hpglPrologMitRahmen(16157 * k, 11038 * k));
+    w(";SP 4;PU 0 0;");
+    w(";PU;" + hpglZeichengroesse(0.18 * k, 0.27 * k));
+    w(";PU;SP 4;" + hpglZeichengroesse(0.27 * k, 0.4 * k));
+    const double xt = 16400.0 * k / 10, yt = 0.92 * 11480.0 * k;
+    label(xt, yt, OhneUmlaute(sprache(s, "vertikale Habermel-Sonnenuhr II", "Vertical Altitude Dial (Habermel II)")));
+    w(";" + hpglZeichengroesse(0.18 * k, 0.27 * k));
+    label(xt, yt - 200 * k, OhneUmlaute(habermelZeitsystem(s, false)));
+    label(xt, yt - 520 * k,
+          sprache(s, "Durchmesser =", "Diameter =") + RealStr(s.Par.HabermelDurchmesser, 6, 1) + " mm");
+    label(xt, yt - 360 * k, gnomonText(L));
+    label(xt, yt - 700 * k, OhneUmlaute(breitenText(s)));
+    w(";" + hpglZeichengroesse(0.666 * 0.32 * k, 0.32 * k) + ";SA");
+    const double xL = rd(cx / 10), yL = rd(1.6 * cy);
+    for (int i = 1; i <= 12; ++i)
+        label(xL, rd(yL - (540.0 * i - 180) * k), zodiakSymbol(i));
+    w(";SS");
+    for (int i = 1; i <= 12; ++i) {
+        label(xL + 200 * k, rd(yL - (540.0 * i - 180) * k), OhneUmlaute("= " + std::string(tierkreisName(s, i))));
+        label(xL + 350 * k, rd(yL - 540.0 * i * k),
+              "  (" + std::string(DatumsTage[static_cast<std::size_t>(i - 1)]) +
+                  std::string(monatKurz(s, zodiakMonat(i))) + " -)");
+    }
+
+    w(";SA");
+    for (int beta = 1; beta <= 360; ++beta) {
+        const double b = beta * kRad;
+        if (beta % 30 == 15) {
+            const double r = Ro - g - 1;
+            w(";PU " + feld(x0 + r * std::sin(b), 5) + " " + feld(y0 + r * std::cos(b), 5) + ";DI " +
+              RealStr(127 * std::cos(kRad * 180 - b), 6, 1) + "," + RealStr(127 * std::sin(kRad * 180 - b), 6, 1) +
+              ";" + hpglLabel(zodiakSymbol((beta / 30 + 4) % 12 + 1)));
+        }
+        if (beta % 10 == 0 && beta % 30 != 0) {
+            const double ra = Ro - 2 * g - 1, ri = rd(0.2 * Ro);
+            w(";SP 8;PU " + z(x0 + ra * std::sin(b)) + " " + z(y0 - ra * std::cos(b)) + ";PD " +
+              z(x0 + ri * std::sin(b)) + " " + z(y0 - ri * std::cos(b)));
+        }
+        const double ri = tickInnen(beta, Ro, g);
+        w(";SP 6;PU " + z(x0 + (Ro - 1) * std::sin(b)) + " " + z(y0 - (Ro - 1) * std::cos(b)) + ";PD " +
+          z(x0 + ri * std::sin(b)) + " " + z(y0 - ri * std::cos(b)));
+    }
+    w(";DI 100,0;SS;PU " + z(x0) + " " + z(y0));
+    w(";CI " + z(Ro + 20 * k) + ",0.2");
+    w(";CI " + z(Ro) + ",0.2");
+    w(";CI " + z(Ro - 2 * g) + ",0.2");
+
+    const double X = x0 - Ro - 14 * f, Y = y0 - Ro + 7 * f;
+    w(";IW 0 0 " + z(16157.0 * k) + " " + z(11038.0 * k));
+    w(";PU " + z(x0) + " " + z(y0) + ";CI " + z(Ro) + " ,0.2");
+    w(";PU " + z(x0) + " " + z(y0 + Ro) + ";PD " + z(x0) + " " + z(y0 - Ro));
+    w(";PU " + z(x0 + 5 * f) + " " + z(y0) + ";PD " + z(x0 - 5 * f) + " " + z(y0));
+    w(";PU " + z(X - 80 * k) + " " + z(Y) + ";PD " + z(X + 80 * k) + " " + z(Y) + ";PU " + z(X) + " " + z(Y) +
+      ";PD " + z(X) + " " + z(Y + Ls) + " " + z(X - 80 * k) + " " + z(Y + Ls - 80 * k) + " " + z(X + 80 * k) + " " +
+      z(Y + Ls - 80 * k) + " " + z(X) + " " + z(Y + Ls));
+    w(";SS;PU " + z(X + 80 * k) + " " + z(Y - 200 * k) + ";" + hpglLabel(gnomonText(L)));
+    w(";" + hpglZeichengroesse(0.666 * 0.32 * k, 0.32 * k));
+
+    jedeStunde(s, [&](double t, int n, bool voll) {
+        w(voll ? ";SP 2;" : ";SP 3;");
+        bool neu = true;
+        for (int lam = 0; lam <= 360; lam += 3) {
+            const auto p = habermel2Punkt(s.Par.Breite, s.EpsRund, Ls, 15.0 * (t - 12.0), lam);
+            if (!p) {
+                neu = true;
+                continue;
+            }
+            if (std::fabs(p->x) + std::fabs(p->y) < 0.1)
+                continue;
+            const std::string xy = feld(x0 + p->x, 6) + " " + feld(y0 + p->y, 6);
+            w(neu ? ";PU " + xy + ";PD " : xy + " ");
+            neu = false;
+            if (lam == 90 && n != 0 && p->hoehe > 8) {
+                const double o = n < 12 ? 256.0 * k : -80.0 * k;
+                w(";PU " + z(x0 + p->x - o) + " " + z(y0 + p->y) + ";" + hpglLabel(std::to_string(mod12(n))) +
+                  ";PU " + xy + ";PD ");
+            }
+        }
+    });
+    w(std::string(hpglEpilogFensterZurueck));
+}
+
+Konstruktionsmeldungen zeichneHabermel2(const AppState& s, const HabermelZiel& ziel, double L)
+{
+    if (auto nein = habermel2Verweigerung(s))
+        return {Konstruktionsmeldung{PromptTitle::Fehler, PromptIcon::Warning, *nein}};
+    L = habermelGnomon(L);
+    if (ziel.plot)
+        habermel2Plot(s, *ziel.plot, ziel.alsHPGL, L);
+    else if (ziel.canvas)
+        canvasDial(s, ziel, L);
+    return {};
+}
+
+} // namespace umbrin

@@ -1,0 +1,170 @@
+#include "dials/azimuthal/HabermelTabelle.h"
+
+#include "core/Projektion.h"
+
+#include <cmath>
+
+namespace umbrin {
+namespace {
+
+constexpr double kRad = static_cast<double>(rad);
+
+std::string sprachText(const AppState& s, const char* deutsch, const char* englisch)
+{
+    return s.Sprachspalte == 2 ? englisch : deutsch;
+}
+
+} // namespace
+
+HabermelTabelle habermelTabelle(double phi, double eps, double Lstrich)
+{
+    HabermelTabelle t;
+    t.L = Lstrich;
+    for (std::size_t i = 0; i < 37; ++i) {
+        t.lambda[i] = 5.0 * (static_cast<double>(i) - 18.0);
+        t.dekl[i] = eps * std::sin(t.lambda[i] * kRad);
+        t.r[i] = Lstrich * TanGrad(90.0 - phi + t.dekl[i]);
+    }
+    for (std::size_t i = 0; i < 37; ++i) {
+        t.m[i] = (t.r[0] + t.r[i]) / 2.0;
+        const double p = t.r[0] * t.r[i];
+        t.sw[i] = p > 0 ? std::sqrt(p) : 0.0;
+    }
+    return t;
+}
+
+std::optional<std::string> habermelVerweigerung(const AppState& s)
+{
+    const double phi = s.Par.Breite;
+    const double eps = s.EpsRund;
+    if (phi < 0)
+        return sprachText(s, "Die Berechnung erfolgt nur für nördliche Geogr. Breiten",
+                          "The calculation is made for northern latitudes only");
+    if (phi <= eps || phi >= 90.0 - eps)
+        return sprachText(s,
+                          "Die vertikale Habermel-Sonnenuhr I braucht eine Geogr. Breite zwischen der "
+                          "Schiefe der Ekliptik und 90 Grad minus der Schiefe.",
+                          "The vertical Habermel dial I needs a latitude between the obliquity of the "
+                          "ecliptic and 90 degrees minus the obliquity.");
+    return std::nullopt;
+}
+
+std::optional<std::string> habermel2Verweigerung(const AppState& s)
+{
+    if (std::fabs(s.Par.Breite) <= s.EpsRund)
+        return sprachText(s,
+                          "Die vertikale Habermel-Sonnenuhr II braucht eine Geogr. Breite, die weiter "
+                          "als die Schiefe der Ekliptik vom Äquator liegt.",
+                          "The vertical Habermel dial II needs a latitude farther from the equator than "
+                          "the obliquity of the ecliptic.");
+    return std::nullopt;
+}
+
+std::optional<HabermelPunkt> habermelStundenpunkt(const HabermelTabelle& t, double phi, double H, int d)
+{
+    const auto i = static_cast<std::size_t>(d);
+    const double delta = t.dekl[i] * kRad;
+    const double sinA = std::sin(delta) * std::sin(phi * kRad) +
+                        std::cos(delta) * std::cos(phi * kRad) * std::cos(H * kRad);
+    const double a = std::asin(std::fmax(-1.0, std::fmin(1.0, sinA))) / kRad;
+    if (a <= -3.0)
+        return std::nullopt;
+    if (a <= 0.0) {
+        // On the horizon line: where the circle of the horizon declination crosses it.
+        const double d0 = std::atan(-std::cos(H * kRad) / TanGrad(phi)) / kRad;
+        const double c = TanGrad(90.0 - phi + d0) * t.r[0] * t.L;
+        return HabermelPunkt{c > 0 ? std::sqrt(c) : 0.0, 0.0, a};
+    }
+    const double S = std::sin(a * kRad);
+    const double m0 = t.m[0];
+    const double md = t.m[i];
+    const double c = S * S * (m0 - md);
+    const double D = std::sqrt(c * c + S * S * ((2.0 * md - m0) * m0 + t.L * t.L));
+    const double y = c - D;
+    const double Q = y * y * (1.0 - S * S) / (S * S) - t.L * t.L;
+    // On the noon line Q is 0 up to rounding, which grows with the square of the scale: the
+    // tolerance is relative to L'^2 so that a plot file and its 25 times larger DXF
+    // intermediate keep the same points.
+    double x = 0;
+    if (Q >= 0)
+        x = std::sqrt(Q);
+    else if (Q <= -1e-6 * std::fmax(1.0, t.L * t.L))
+        return std::nullopt;
+    if (!std::isfinite(x) || !std::isfinite(y))
+        return std::nullopt;
+    return HabermelPunkt{x, y, a};
+}
+
+std::optional<HabermelPunkt> habermel2Punkt(double phi, double eps, double Lstrich, double H, double lambda)
+{
+    const double delta = eps * std::sin(lambda * kRad) * kRad;
+    const double sinA = std::sin(phi * kRad) * std::sin(delta) +
+                        std::cos(phi * kRad) * std::cos(delta) * std::cos(H * kRad);
+    const double a = std::asin(std::fmax(-1.0, std::fmin(1.0, sinA))) / kRad;
+    if (a <= 1.0)
+        return std::nullopt;
+    const double rho = TanGrad(a) * Lstrich;
+    return HabermelPunkt{rho * std::cos(lambda * kRad), rho * std::sin(lambda * kRad), a};
+}
+
+double habermel2Sommerradius(double phi, double eps, double Lstrich)
+{
+    return TanGrad(90.0 - std::fabs(phi) + eps) * Lstrich;
+}
+
+std::vector<HabermelStundenlinie> habermelStundenlinien(const AppState& s, const HabermelTabelle& t)
+{
+    const auto& sc = s.Schalter;
+    double delta = 0;
+    if (!sc.TemporalAnzeige && sc.Zonenzeit)
+        delta = (s.Par.Zonenmeridian - s.Par.Laenge) / 15.0;
+    const int q = sc.StundenIntervallSonst >= '0' && sc.StundenIntervallSonst <= '9' ? sc.StundenIntervallSonst - '0' : 0;
+    const bool mittlereZeit = sc.MitZeitglZylinder && sc.Ortszeit;
+    std::vector<HabermelStundenlinie> linien;
+    for (int h = 3; h <= 21; ++h)
+        for (int u = 0; u <= q; ++u) {
+            const double tt = h + static_cast<double>(u) / (q + 1);
+            if (tt > 21)
+                continue;
+            HabermelStundenlinie l;
+            l.t = tt + delta;
+            l.nummer = u == 0 ? h : 0;
+            l.voll = u == 0;
+            for (int d = 0; d <= 36; ++d) {
+                // The equation of time at the date of the same declination between the summer
+                // and the winter solstice (ecliptic longitude 270 - 5 d).
+                const double E = mittlereZeit ? s.EoTTabelle2[static_cast<std::size_t>(216 - 4 * d)].ZglSek * 15.0 / 3600.0
+                                              : 0.0;
+                if (d == 36)
+                    l.E = E;
+                auto p = habermelStundenpunkt(t, s.Par.Breite, 15.0 * (l.t - 12.0) - E, d);
+                if (!p)
+                    continue;
+                bool links;
+                if (sc.Zonenzeit)
+                    links = l.t < 12;
+                else if (l.nummer == 12)
+                    links = E > 0;
+                else
+                    links = l.t < 12;
+                if (links)
+                    p->x = -p->x;
+                l.punkte[static_cast<std::size_t>(d)] = p;
+            }
+            linien.push_back(l);
+        }
+    return linien;
+}
+
+std::string habermelZeitsystem(const AppState& s, bool mittlereZeit)
+{
+    if (s.Schalter.Zonenzeit)
+        return sprachText(s, "WOZ am Zonenmeridian", "Apparent Time of zone meridian");
+    if (mittlereZeit && s.Schalter.MitZeitglZylinder)
+        return sprachText(s, "Mittlere Ortszeit", "Local Mean Time");
+    return sprachText(s, "Wahre Ortszeit", "Local Apparent Time");
+}
+
+double habermelGnomon(double L) { return L == 0 ? 30.0 : L; }
+
+} // namespace umbrin

@@ -1,0 +1,89 @@
+#pragma once
+// Geometry of the two vertical Habermel dials: a vertical plate with a horizontal gnomon of
+// length L at right angles to it. The shadow of the gnomon tip falls L tan(a) below the foot
+// for a sun altitude a when the plate faces the sun; turned by an angle b away from it, the
+// tip's shadow moves L tan(b) sideways and L tan(a) / cos(b) down.
+//
+// Dial I carries 37 date circles (ecliptic longitude -90..90 in steps of 5 degrees); the
+// user turns the plate until the shadow tip lies on today's circle. Dial II is a disc whose
+// polar angle is the ecliptic longitude and whose radius is the shadow drop.
+//
+// Lengths are in drawing units (L' = L in millimetres times the units per millimetre), the
+// y axis points up from the gnomon foot (negative below it), x to the right.
+#include "core/State.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace umbrin {
+
+// The working table of dial I for latitude phi, obliquity eps and gnomon L' (drawing units).
+struct HabermelTabelle {
+    double L = 0;                   // L'
+    std::array<double, 37> lambda{}; // ecliptic longitude 5 (i - 18), degrees
+    std::array<double, 37> dekl{};   // eps sin(lambda)
+    std::array<double, 37> r{};      // noon drop of the shadow tip below the foot
+    std::array<double, 37> m{};      // radius of date circle i
+    std::array<double, 37> sw{};     // half width of circle i at the height of the foot
+
+    // Centre of date circle i above the foot: (r0 - ri) / 2.
+    double mitte(int i) const { return (r[0] - r[static_cast<std::size_t>(i)]) / 2; }
+};
+
+HabermelTabelle habermelTabelle(double phi, double eps, double Lstrich);
+
+// Why dial I cannot be built at this latitude (the program's message in the language of the
+// state), or nothing. Dial I is made for northern latitudes between eps and 90 - eps: at
+// eps and below the summer circle runs past the horizon of the gnomon tip (its noon tangent
+// passes 90 degrees), at 90 - eps and above the winter circle closes onto the foot.
+std::optional<std::string> habermelVerweigerung(const AppState& s);
+
+// Dial II: refused only within eps of the equator, where the summer noon sun stands at or
+// beyond the zenith and the scale ring has no finite radius.
+std::optional<std::string> habermel2Verweigerung(const AppState& s);
+
+// The point of dial I's hour line for hour angle H (degrees, the equation of time already in
+// it) on date circle d, with x >= 0 (the caller puts mornings to the left). Nothing when the
+// sun stands 3 degrees or more below the horizon on that date, or when its altitude curve
+// misses the circle. Between -3 degrees and the horizon (the horizon itself included) the
+// point is where the circle of the sun's horizon declination crosses the horizon line.
+struct HabermelPunkt {
+    double x = 0;
+    double y = 0;
+    double hoehe = 0; // the sun's altitude, degrees
+};
+std::optional<HabermelPunkt> habermelStundenpunkt(const HabermelTabelle& t, double phi, double H, int d);
+
+// Dial II: the drop of the shadow tip L' tan(a) laid off at the polar angle lambda, for hour
+// angle H (degrees) and ecliptic longitude lambda. Nothing when the sun stands 1 degree or
+// lower.
+std::optional<HabermelPunkt> habermel2Punkt(double phi, double eps, double Lstrich, double H, double lambda);
+
+// The radius of dial II's hour curves: the summer-solstice noon drop for |phi|.
+double habermel2Sommerradius(double phi, double eps, double Lstrich);
+
+// One hour line of dial I: the hour value t, its number (0 for a subdivision), whether it is a
+// full hour, and its points over the 37 date circles (nothing where a date gives none), with
+// the morning side already put left of the noon line.
+struct HabermelStundenlinie {
+    double t = 0;
+    int nummer = 0;
+    bool voll = false;
+    double E = 0; // equation of time of the line's own point, degrees (mean time)
+    std::array<std::optional<HabermelPunkt>, 37> punkte{};
+};
+
+// Every hour line of dial I: hours 3..21 in Schalter.StundenIntervallSonst + 1 parts, each
+// in the time system of the state (true local, zone or mean time).
+std::vector<HabermelStundenlinie> habermelStundenlinien(const AppState& s, const HabermelTabelle& t);
+
+// The time system of the hour lines as the heading names it: apparent time of the zone
+// meridian, local mean time (dial I only: mittlereZeit), or local apparent time.
+std::string habermelZeitsystem(const AppState& s, bool mittlereZeit);
+
+// A gnomon of 0 is drawn as 30 mm.
+double habermelGnomon(double L);
+
+} // namespace umbrin

@@ -1,0 +1,258 @@
+// Dial I on a canvas: the date circles about the gnomon foot, rim, noon and horizon lines,
+// zodiac marks, legend, heading, gnomon template and the hour lines with their numbers.
+#include "dials/azimuthal/HabermelZeichnung.h"
+
+#include "core/Rounding.h"
+#include "core/Sprachdienst.h"
+#include "core/Textumformung.h"
+#include "core/Zahlenformat.h"
+#include "dials/TextGedreht.h"
+#include "dials/azimuthal/HabermelTabelle.h"
+#include "dials/quadrant/QuadrantGeometrie.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+namespace umbrin {
+namespace {
+
+constexpr double kRad = static_cast<double>(rad);
+
+// Canvas integer of a drawing length: far points are held inside the range a surface can
+// take, so that nothing overflows on the way to the device.
+int ci(double v)
+{
+    return static_cast<int>(roundHalfEven(std::clamp(v, -1.0e6, 1.0e6)));
+}
+
+std::string sprache(const AppState& s, const char* de, const char* en) { return s.Sprachspalte == 2 ? en : de; }
+
+
+int mod12(int n) { return n > 12 ? n % 12 : n; }
+
+struct Blatt {
+    Blatt(const AppState& zustand, Canvas& canvas, bool schirm) : s(zustand), c(canvas), bildschirm(schirm) {}
+    const AppState& s;
+    Canvas& c;
+    bool bildschirm;
+    int m = 0;
+    int cx = 0, cy = 0;
+    double f = 10;
+    double L = 30;
+    HabermelTabelle t;
+    int x0 = 0, y0 = 0;
+};
+
+void kreise(Blatt& b)
+{
+    const auto& s = b.s;
+    const char ziffer = s.Schalter.Datumslinien;
+    const int n = ziffer >= '0' && ziffer <= '9' ? ziffer - '0' : 0;
+    for (int j = 0; j <= 6; ++j)
+        for (int u = 0; u <= n; ++u) {
+            int i = 6 * j;
+            if (n == 1)
+                i = 6 * j + 3 * u;
+            else if (n == 2)
+                i = 6 * j + 2 * u;
+            if (j == 6)
+                i = 36;
+            const auto k = static_cast<std::size_t>(i);
+            const bool grenze = i % 6 == 0;
+            b.c.setPenWidth(s.Schalter.Linienstaerke + (grenze ? 1 : 0));
+            b.c.setPenColor(s.Farben[grenze ? 5 : 7]);
+            const int l = ci(b.x0 - b.t.m[k]), o = ci(b.y0 - b.t.r[0]);
+            const int r = ci(b.x0 + b.t.m[k]), u2 = ci(b.y0 + b.t.r[k]);
+            if (grenze)
+                b.c.ellipse(l, o, r, u2);
+            else
+                b.c.arc(l, o, r, u2, ci(b.x0 - b.t.sw[k]), b.y0, ci(b.x0 + b.t.sw[k]), b.y0);
+        }
+    const double rand = 7 * b.f;
+    b.c.ellipse(ci(b.x0 - b.t.m[36] - rand), ci(b.y0 - b.t.r[0] - rand), ci(b.x0 + b.t.m[36] + rand),
+                ci(b.y0 + b.t.r[36] + rand));
+    b.c.moveTo(b.x0, ci(b.y0 - b.t.r[0]));
+    b.c.lineTo(b.x0, ci(b.y0 + b.t.r[36]));
+    b.c.moveTo(ci(b.x0 + b.t.sw[36]), b.y0);
+    b.c.lineTo(ci(b.x0 - b.t.sw[36]), b.y0);
+}
+
+void legende(Blatt& b, double h, bool mittlereZeit)
+{
+    const auto& s = b.s;
+    b.c.setFontName("Wingdings");
+    b.c.setBold(false);
+    b.c.setFontColor(s.Farben[3]);
+    b.c.setFontHeight(static_cast<int>(h));
+    const int xL = ci(std::fabs(1.5 * h) + b.m);
+    const int yL = static_cast<int>(5 * std::fabs(h)) + b.m;
+    for (int i = 1; i <= 12; ++i) {
+        const int y = ci(1.1 * h * (2 * i - 0.7) + yL);
+        b.c.setFontName("Wingdings");
+        b.c.textOut(xL, y, zodiakSymbol(i));
+        b.c.setFontName("Arial");
+        b.c.textOut(ci(xL + 1.7 * h), y, "= " + std::string(tierkreisName(s, i)));
+        b.c.textOut(ci(xL + 1.7 * h), ci(2.2 * h * i + yL),
+                    "  (" + std::string(DatumsTage[static_cast<std::size_t>(i - 1)]) +
+                        std::string(monatKurz(s, zodiakMonat(i))) + " -)");
+    }
+    if (!mittlereZeit)
+        return;
+    const int xw = ci(b.x0 - (b.bildschirm ? 1.0 : 1.05) * b.t.m[36]);
+    const int yw = ci(b.y0 + b.t.r[36] + h);
+    const int hi = static_cast<int>(h);
+    b.c.setFontColor(0x800000);
+    b.c.textOut(xw, yw, holeText(s, 610));
+    b.c.textOut(xw, yw + hi, holeText(s, 611));
+    b.c.setFontColor(FarbeRot);
+    b.c.textOut(ci(b.x0 + b.t.m[24]), yw, holeText(s, 612));
+    b.c.textOut(ci(b.x0 + b.t.m[24]), yw + hi, holeText(s, 613));
+}
+
+void kopf(Blatt& b, bool mittlereZeit)
+{
+    const auto& s = b.s;
+    const double h = b.bildschirm ? 14 : 36;
+    b.c.setFontName("Wingdings");
+    b.c.setBold(false);
+    b.c.setFontColor(s.Farben[3]);
+    b.c.setFontHeight(static_cast<int>(h));
+    for (int j = 6; j >= 0; --j) {
+        const int y = ci(b.y0 + b.t.r[static_cast<std::size_t>(6 * j)]);
+        if (j <= 5)
+            b.c.textOut(b.x0, y, zodiakSymbol(103 - j - 93));
+        if (j >= 1)
+            b.c.textOut(ci(b.x0 - h), ci(y - 1.2 * h), zodiakSymbol((j < 3 ? 103 + j : 91 + j) - 93));
+    }
+    b.c.setFontName("Times New Roman");
+    b.c.setBold(true);
+    b.c.setFontHeight(ci(1.2 * h));
+    b.c.textOut(ci(b.x0 - 1.7 * h), ci(b.y0 - 1.5 * h),
+                "Lat  " + RealStr(s.Par.Breite, 4, 1) + sprache(s, " Grad", " deg "));
+    legende(b, b.bildschirm ? 14 : 30, mittlereZeit);
+}
+
+void schablone(Blatt& b, double h)
+{
+    const int X = ci(h + b.m), Y = 2 * b.cy - static_cast<int>(h);
+    const int Ls = ci(b.t.L);
+    b.c.moveTo(X, Y);
+    b.c.lineTo(X, Y - Ls);
+    b.c.lineTo(ci(X + 3 * b.f), Y - Ls);
+    b.c.moveTo(X, Y);
+    b.c.lineTo(X + Ls, Y);
+    b.c.lineTo(X + Ls, ci(Y - 3 * b.f));
+    b.c.setFontName("Arial");
+    b.c.setBold(false);
+    b.c.setFontHeight(b.bildschirm ? 15 : 40);
+    b.c.textOut(ci(X + 2 * b.f), ci(Y - 1.5 * h),
+                OhneUmlaute("Zeigerlänge = ") + RealStr(b.L, 5, 1) + " mm");
+}
+
+void stundenlinien(Blatt& b, bool mittlereZeit)
+{
+    const auto& s = b.s;
+    for (const auto& l : habermelStundenlinien(s, b.t)) {
+        b.c.setPenColor(s.Farben[l.voll ? 1 : 2]);
+        b.c.setPenWidth(s.Schalter.Linienstaerke + (l.voll ? 1 : 0));
+        bool erster = true;
+        for (int d = 0; d <= 36; ++d) {
+            const auto& p = l.punkte[static_cast<std::size_t>(d)];
+            if (!p || std::fabs(p->x) + std::fabs(p->y) < 0.1)
+                continue;
+            const int X = ci(b.x0 + p->x), Y = ci(b.y0 - p->y);
+            if (erster)
+                b.c.moveTo(X, Y);
+            else
+                b.c.lineTo(X, Y);
+            erster = false;
+            if (d != 36 || l.nummer == 0 || std::fabs(p->y) <= 1)
+                continue;
+            const double w = std::atan(p->x / (std::fabs(p->y) + b.t.r[0])) / kRad;
+            b.c.setFontColor(s.Farben[3]);
+            const int fh = b.c.fontHeight();
+            TextOutGedreht(b.c, X, Y, std::to_string(mod12(l.nummer)), 400, fh, ci(1.9 * w));
+            if (mittlereZeit) {
+                const int n2 = 24 - l.nummer;
+                const int blanks = n2 < 10 ? 3 : n2 <= 12 ? 5 : n2 <= 17 ? 4 : 3;
+                b.c.setFontColor(FarbeRot);
+                TextOutGedreht(b.c, X, Y, std::string(static_cast<std::size_t>(blanks), ' ') + std::to_string(mod12(n2)),
+                               400, fh, ci((n2 > 17 ? 2.0 : 1.9) * w));
+            }
+        }
+    }
+}
+
+} // namespace
+
+Konstruktionsmeldungen zeichneHabermel(const AppState& s, const HabermelZiel& ziel, double L)
+{
+    if (auto nein = habermelVerweigerung(s))
+        return {Konstruktionsmeldung{PromptTitle::Fehler, PromptIcon::Question, *nein}};
+    L = habermelGnomon(L);
+    if (ziel.plot) {
+        habermelPlot(s, *ziel.plot, ziel.alsHPGL, L);
+        return {};
+    }
+    if (!ziel.canvas)
+        return {};
+    Canvas& c = *ziel.canvas;
+    Blatt b(s, c, ziel.bildschirm);
+    b.m = ziel.bildschirm ? 0 : 30;
+    b.cx = (ziel.breite - b.m) / 2;
+    b.cy = (ziel.hoehe - b.m) / 2;
+    b.L = L;
+    double Ls = 10 * L;
+    if (ziel.bildschirm) {
+        b.f = static_cast<double>(roundHalfEven(2.0 * b.cy / 205.0));
+        const double D = s.Par.HabermelDurchmesser;
+        double g = 1;
+        if (0.9 * ziel.hoehe < D * b.f && D * b.f > 0)
+            g = 0.9 * ziel.hoehe / (D * b.f);
+        Ls = L * b.f * g;
+        c.setFontHeight(14);
+    } else {
+        b.f = 10;
+        c.setFontHeight(42);
+    }
+    c.setFontColor(s.Farben[3]);
+    b.t = habermelTabelle(s.Par.Breite, s.EpsRund, Ls);
+    b.y0 = ci(b.cy - (b.t.m[36] - b.t.m[0]));
+    b.x0 = ci(b.cx + b.t.m[36] / 5);
+
+    c.setPenColor(s.Farben[3]);
+    c.setBrushStyle(BrushStyle::Clear);
+    c.setPenWidth(s.Schalter.Linienstaerke);
+    c.rectangle(b.m, b.m, 2 * b.cx, 2 * b.cy);
+    c.setFontName("Arial");
+    c.setBold(true);
+
+    const int rx = ziel.bildschirm ? 0 : ziel.druckRandX, ry = ziel.bildschirm ? 0 : ziel.druckRandY;
+    double h = ziel.bildschirm ? 20 : 50;
+    c.setFontHeight(static_cast<int>(h));
+    const int xt = ci(1.5 * h + rx);
+    c.textOut(xt, ci(0.2 * h + ry), sprache(s, "vertikale Habermel-Sonnenuhr I", "Vertical Habermel-Sundial I"));
+    c.setBold(false);
+    h = ziel.bildschirm ? 15 : 30;
+    c.setFontHeight(static_cast<int>(h));
+    c.textOut(xt, ci(1.8 * h + ry), habermelZeitsystem(s, true));
+    c.textOut(xt, ci(2.8 * h + ry),
+              sprache(s, "Geogr. Breite = ", "Latitude = ") + RealStr(s.Par.Breite, 6, 2) + sprache(s, " Grad", " deg ") +
+                  sprache(s, ", Geogr. Länge = ", ", Longitude = ") + RealStr(s.Par.Laenge, 6, 2) +
+                  sprache(s, " Grad", " deg "));
+    c.textOut(xt, ci(3.8 * h + ry), sprache(s, "Zeigerlänge = ", "Gnomon height =") + RealStr(L, 5, 1) + " mm");
+    c.textOut(xt, ci(4.8 * h + ry),
+              sprache(s, "Durchmesser =", "Diameter =") + " " + RealStr(s.Par.HabermelDurchmesser, 5, 1) + " mm ");
+
+    const bool mittlereZeit = s.Schalter.MitZeitglZylinder && !s.Schalter.Zonenzeit;
+    kreise(b);
+    c.setPenColor(s.Farben[3]);
+    c.setPenWidth(s.Schalter.Linienstaerke);
+    kopf(b, mittlereZeit);
+    schablone(b, h);
+    stundenlinien(b, mittlereZeit);
+    return {};
+}
+
+} // namespace umbrin

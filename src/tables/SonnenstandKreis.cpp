@@ -1,0 +1,295 @@
+#include "tables/SonnenstandKreis.h"
+
+#include "core/Rounding.h"
+#include "core/Sonne.h"
+#include "core/Sprachdienst.h"
+#include "core/Zahlenformat.h"
+#include "tables/SonnenstandKreisTexte.h"
+#include "tables/SonnenstandSichtbarkeit.h"
+#include "tables/SonnenstandTexte.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace umbrin {
+
+namespace {
+
+// Degrees to radians in double: the drawing needs no more, and is faster for it.
+constexpr double gradInRad = static_cast<double>(rad);
+
+int rnd(long double x) { return static_cast<int>(roundHalfEven(x)); }
+
+Farbe farbe(const AppState& s, int slot) { return s.Farben[static_cast<std::size_t>(slot)]; }
+
+struct Kreiszeichnung {
+    Canvas& c;
+    const AppState& s;
+    KreisGeometrie g;
+    bool profil = false;
+
+    CanvasPoint P(double a, double h) const { return kreisPunkt(g.cx, g.cy, g.R, a, h); }
+    CanvasPoint polar(double a, double r) const
+    {
+        return {rnd(g.cx - r * std::sin(a * gradInRad)), rnd(g.cy + r * std::cos(a * gradInRad))};
+    }
+    void kreis(int r) const { c.ellipse(g.cx - r, g.cy - r, g.cx + r, g.cy + r); }
+    // Shade colour below the profile, the line's own colour above it.
+    void farbeNachProfil(Farbe linienfarbe, double a, double h) const
+    {
+        if (!profil)
+            return;
+        c.setPenColor(unterProfil(s, a, h) ? farbe(s, 10) : linienfarbe);
+    }
+};
+
+void gitter(Kreiszeichnung& z)
+{
+    Canvas& c = z.c;
+    const AppState& s = z.s;
+    const KreisGeometrie& g = z.g;
+    const int fh = g.schrift;
+    c.setPenColor(FarbeSchwarz);
+    c.moveTo(g.cx - g.R, g.cy);
+    c.lineTo(g.cx + g.R, g.cy);
+    c.moveTo(g.cx, g.cy - g.R);
+    c.lineTo(g.cx, g.cy + g.R);
+    c.textOut(g.cx + g.R2 + fh, g.cy - 5, richtungOst(s));
+    c.textOut(g.cx - g.R2 - 3 * fh, g.cy - 5, richtungWest(s));
+    if (s.Par.Breite > 0)
+        c.textOut(g.cx - fh, g.cy - g.R2 - 2 * fh, richtungNord(s));
+    else
+        c.textOut(g.cx - fh, g.cy + g.R2 + fh / 2, richtungSued(s));
+    c.setPenColor(farbe(s, 8));
+    const int seite = s.Par.Breite < 0 ? -1 : 1;
+    for (int k = 0; k <= 8; ++k) {
+        const int r = rnd(g.R - g.R / 9.0L * k);
+        z.kreis(r);
+        if (k % 2 == 0 && k > 0) {
+            const std::string text = RealStr(10 * k, 2, 0);
+            const int x = seite > 0 ? g.cx + r + 2 : g.cx - r - 2 - c.textExtent(text).width;
+            c.textOut(x, g.cy - fh - 2, text);
+        }
+    }
+    c.setPenColor(FarbeSchwarz);
+    for (int k = 1; k <= 36; ++k) {
+        const double a = 10.0 * k;
+        const double innen = g.R * (1 - (k % 3 == 0 ? 10.0 : 20.0) / 90);
+        const CanvasPoint p = z.polar(a, innen);
+        const CanvasPoint q = z.polar(a, g.R);
+        c.moveTo(p.x, p.y);
+        c.lineTo(q.x, q.y);
+    }
+    for (int k = 1; k <= 360; ++k) {
+        const double innen = k % 30 == 0 ? g.R : k % 10 == 0 ? g.R + 0.6 * fh : k % 5 == 0 ? g.R + fh : g.R + 1.4 * fh;
+        const CanvasPoint p = z.polar(k, innen);
+        const CanvasPoint q = z.polar(k, g.R2 - 1);
+        c.moveTo(p.x, p.y);
+        c.lineTo(q.x, q.y);
+    }
+    z.kreis(g.R2 + 1);
+    z.kreis(g.R2 + 3);
+    z.kreis(g.R);
+}
+
+void profil(Kreiszeichnung& z)
+{
+    Canvas& c = z.c;
+    c.setPenColor(farbe(z.s, 3));
+    for (int k = 0; k < kHorizontPunkte; ++k) {
+        const Horizontpunkt& q = z.s.Horizont[static_cast<std::size_t>(k)];
+        const CanvasPoint p = z.P(q.Azimut, q.Hoehe);
+        if (k == 0)
+            c.moveTo(p.x, p.y);
+        else
+            c.lineTo(p.x, p.y);
+    }
+    const CanvasPoint p = z.P(z.s.Horizont[0].Azimut, z.s.Horizont[0].Hoehe);
+    c.lineTo(p.x, p.y);
+}
+
+double laengeDerLinien(const AppState& s) { return s.Schalter.Zonenzeit ? s.Par.Laenge : s.Par.Zonenmeridian; }
+
+void datumslinien(Kreiszeichnung& z)
+{
+    Canvas& c = z.c;
+    const AppState& s = z.s;
+    const double laenge = laengeDerLinien(s);
+    for (const Datumslinie& linie : kreisDatumslinien(s.Schalter.LinienProMonat)) {
+        const double dekl = s.DeklTabelle[static_cast<std::size_t>(linie.index)];
+        const Farbe linienfarbe = farbe(s, linie.hauptlinie ? 0 : 7);
+        c.setPenColor(linienfarbe);
+        c.setPenWidth(s.Schalter.Linienstaerke + (linie.hauptlinie ? 1 : 0));
+        bool sichtbarVorher = false;
+        for (double t = 1.0; t <= 23.0 + 1e-9;) {
+            double h = 0;
+            double a = 0;
+            SonnenstandStundenwinkel(h, a, t, s.Par.Breite, laenge, s.Par.Zonenmeridian, dekl);
+            const bool sichtbar = h > 0 && h < 89.9;
+            const CanvasPoint p = z.P(a, h);
+            if (sichtbar && sichtbarVorher) {
+                z.farbeNachProfil(linienfarbe, a, h);
+                c.lineTo(p.x, p.y);
+            } else {
+                c.moveTo(p.x, p.y);
+            }
+            sichtbarVorher = sichtbar;
+            t += h >= 1.5 ? 0.1 : 0.025;
+        }
+    }
+}
+
+void stundenlinien(Kreiszeichnung& z)
+{
+    Canvas& c = z.c;
+    const AppState& s = z.s;
+    const double phi = s.Par.Breite;
+    const double laenge = laengeDerLinien(s);
+    const int fh = z.g.schrift;
+    const int seite = phi < 0 ? -1 : 1;
+    const int jahr = s.Par.Jahr;
+    const int tag2106 = TagImJahr(jahr, 6, 21);
+    const int tag2306 = TagImJahr(jahr, 6, 23);
+    const int tag2312 = TagImJahr(jahr, 12, 23);
+    for (double t : kreisStundenzeiten(s.Schalter.StundenIntervallSonst)) {
+        const bool ganz = t - std::floor(t) < 0.05;
+        const Farbe linienfarbe = farbe(s, ganz ? 1 : 2);
+        c.setPenColor(linienfarbe);
+        c.setPenWidth(s.Schalter.Linienstaerke + (ganz ? 1 : 0));
+        double h = 0, a = 0, dekl = 0, zeitgl = 0;
+        SonnenstandZonenzeit(jahr, phi < 0 ? TagImJahr(jahr, 12, 21) : tag2106, h, t, phi, laenge,
+                             s.Par.Zonenmeridian, a, dekl, zeitgl, false);
+        CanvasPoint marke = z.P(a, h);
+        if (phi >= 0 && phi < 25)
+            marke.y -= rnd(1.2L * fh);
+        else if (phi < 0 && phi > -30)
+            marke.y += rnd(0.1L * fh);
+        else if (phi <= -30)
+            marke.y -= rnd(0.6L * fh);
+        if (ganz && h > 0) {
+            const std::string text = IntStr(static_cast<int>(t));
+            c.setFontColor(linienfarbe);
+            c.textOut(seite > 0 ? marke.x : marke.x - c.textExtent(text).width, marke.y, text);
+        }
+        bool sichtbarVorher = false;
+        for (int monat = 1; monat <= 12; ++monat) {
+            for (int tag = 1; tag <= 29; tag += 2) {
+                const int n = TagImJahr(jahr, monat, tag);
+                if ((s.StundenMitZeitgl != 0)) {
+                    const int bereich = std::min<int>(s.Schalter.Sonnenstand, 2);
+                    const bool drin = bereich == 0   ? n < tag2312
+                                      : bereich == 1 ? n > tag2106 - 1 && n < tag2312
+                                                     : n < tag2306;
+                    if (!drin) {
+                        sichtbarVorher = false;
+                        continue;
+                    }
+                }
+                SonnenstandZonenzeit(jahr, n, h, t, phi, laenge, s.Par.Zonenmeridian, a, dekl, zeitgl,
+                                     (s.StundenMitZeitgl != 0));
+                const bool sichtbar = h > 0;
+                const CanvasPoint p = z.P(a, h);
+                if (sichtbar && sichtbarVorher) {
+                    z.farbeNachProfil(linienfarbe, a, h);
+                    c.lineTo(p.x, p.y);
+                } else {
+                    c.moveTo(p.x, p.y);
+                }
+                sichtbarVorher = sichtbar;
+            }
+        }
+    }
+}
+
+void legende(Kreiszeichnung& z, bool Bildschirm)
+{
+    Canvas& c = z.c;
+    const int x = z.g.m + 10;
+    int y = z.g.m + 10;
+    c.setFontColor(FarbeSchwarz);
+    c.setFontHeight(Bildschirm ? 20 : 45);
+    c.setBold(true);
+    c.textOut(x, y, holeText(z.s, 69));
+    c.setBold(false);
+    y += rnd(1.5L * c.fontHeight());
+    c.setFontHeight(Bildschirm ? 14 : 35);
+    for (const std::string& zeile : kreisLegende(z.s, false)) {
+        c.textOut(x, y, zeile);
+        y += rnd(1.4L * c.fontHeight());
+    }
+}
+
+} // namespace
+
+KreisGeometrie kreisGeometrie(int breite, int hoehe, bool Bildschirm, double breitengrad)
+{
+    KreisGeometrie g;
+    g.m = Bildschirm ? 0 : 50;
+    const int W = breite - g.m;
+    const int H = hoehe - g.m;
+    g.schrift = Bildschirm ? 14 : 45;
+    g.R = Bildschirm ? rnd(W * 8.0L / 21) : 800;
+    g.R2 = g.R + 2 * g.schrift;
+    g.cy = rnd(0.57L * H) + g.m;
+    const int s = breitengrad < 0 ? -1 : 1;
+    g.cx = (W + s * g.schrift) / 2 + g.m;
+    if (!Bildschirm && g.schrift + W < 2 * g.R2)
+        g.cx = W / 2;
+    return g;
+}
+
+CanvasPoint kreisPunkt(double cx, double cy, double R, double a, double h)
+{
+    const long double r = R * (1 - h / 90.0L);
+    return {rnd(cx - r * std::sin(a * gradInRad)), rnd(cy + r * std::cos(a * gradInRad))};
+}
+
+std::vector<Datumslinie> kreisDatumslinien(int linienProMonat)
+{
+    std::vector<Datumslinie> linien;
+    linienProMonat = std::clamp(linienProMonat, 1, 4);
+    const int schritt = linienProMonat == 4 ? 18 : 6 / linienProMonat;
+    for (int i = 0; i <= 36 / schritt; ++i)
+        linien.push_back({schritt * i, linienProMonat == 4 || i % linienProMonat == 0});
+    return linien;
+}
+
+std::vector<double> kreisStundenzeiten(char stundenIntervallSonst)
+{
+    const int n = std::clamp(stundenIntervallSonst - '0', 0, 3);
+    std::vector<double> zeiten;
+    for (int stunde = 3; stunde <= 21; ++stunde) {
+        for (int j = 0; j <= n; ++j) {
+            const double t = stunde + static_cast<double>(j) / (n + 1);
+            if (t < 21.1)
+                zeiten.push_back(t);
+        }
+    }
+    return zeiten;
+}
+
+void ZeichneSonnenstandKreis(Canvas& c, const AppState& s, int breite, int hoehe,
+                             bool Bildschirm)
+{
+    Kreiszeichnung z{c, s, kreisGeometrie(breite, hoehe, Bildschirm, s.Par.Breite), profilAktiv(s)};
+    const int m = z.g.m;
+    c.setFontName(Bildschirm ? "Arial" : "Times New Roman");
+    c.setFontHeight(z.g.schrift);
+    c.setFontColor(FarbeSchwarz);
+    c.setPenWidth(1);
+    c.setPenColor(FarbeSchwarz);
+    if (Bildschirm)
+        c.clear();
+    c.setBrushColor(FarbeWeiss);
+    c.rectangle(m, m, breite - m, hoehe - m);
+    c.setBrushStyle(BrushStyle::Clear);
+    c.rectangle(m, m, breite - m, hoehe - m);
+    gitter(z);
+    if (s.HorizontGeladen)
+        profil(z);
+    datumslinien(z);
+    stundenlinien(z);
+    legende(z, Bildschirm);
+}
+
+} // namespace umbrin

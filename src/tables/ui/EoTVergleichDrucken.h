@@ -1,0 +1,14 @@
+#pragma once
+// Prints the equation-of-time table of the pairs list on the printer: portrait pages of 63
+// records in a fixed-pitch bold face, the heading on the first page.
+#include "core/State.h"
+
+class QPrinter;
+
+namespace umbrin {
+
+// Prints records 0..n of s.EoTTabelle (as EoTPaareListe left them). False when the printer
+// could not be started or failed on the way; the caller tells the user.
+bool EoTVergleichDrucken(QPrinter& drucker, const AppState& s, int n);
+
+} // namespace umbrin

@@ -1,0 +1,230 @@
+// The plot of the azimuthal dial with altitude circles: golden files for the three radial
+// laws with fragments checked by hand, hour points at the projection of their altitude, the
+// skyline's pen, and every plot read by hp2xx and, as DXF, by ezdxf.
+#include "core/HPGLDatei.h"
+#include "core/Sonne.h"
+#include "core/State.h"
+#include "dials/azimuthal/AzimutalHoeheHpgl.h"
+#include "dials/azimuthal/AzimutalSonnenvektor.h"
+#include "drawing/DxfChecks.h"
+#include "drawing/HpglNachDxf.h"
+#include "support/ExportPruefung.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <unistd.h>
+
+using namespace umbrin;
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path goldenOrdner() { return fs::path(UMBRIN_SOURCE_DIR) / "tests" / "dials" / "azimuthal" / "golden"; }
+
+AppState zustand(int gesetz)
+{
+    AppState s;
+    initialisiereZustand(s);
+    s.UhrTyp = 'a';
+    s.Schalter.AzimutKreise = 1;
+    s.Schalter.Hoehenkreise = static_cast<std::uint8_t>(gesetz);
+    return s;
+}
+
+std::string schreibe(const AppState& s)
+{
+    HPGLDatei plot;
+    plot.oeffnenImSpeicher();
+    schreibeHPGL_AzimutalHoehe(s, plot);
+    return plot.inhalt();
+}
+
+const struct Fall {
+    const char* name;
+    int gesetz;
+    std::function<void(AppState&)> setze;
+} faelle[] = {
+    {"hoehe_gleich_180", 0, [](AppState&) {}},
+    {"hoehe_tonne_180", 1, [](AppState&) {}},
+    {"hoehe_stereo_180", 2, [](AppState& s) { s.Schalter.GanzeTageslaenge = 1; }},
+    {"hoehe_gleich_100", 0, [](AppState& s) { s.AzGrundplatte = 100; }},
+    {"hoehe_stereo_sued_100",
+     2,
+     [](AppState& s) {
+         s.AzGrundplatte = 100;
+         s.Par.Breite = -33.9;
+         s.Schalter.Stiftbreite = 2;
+         s.Schalter.Temporalstunden = s.Schalter.Italienisch = s.Schalter.Babylonisch = 1;
+     }},
+    {"hoehe_profil", 0,
+     [](AppState& s) {
+         for (Horizontpunkt& p : s.Horizont)
+             p.Hoehe = 10 + 8 * std::sin(p.Azimut * M_PI / 60);
+         s.HorizontGeladen = s.HorizontZeigen = 1;
+     }},
+};
+
+AppState fallZustand(const Fall& f)
+{
+    AppState s = zustand(f.gesetz);
+    f.setze(s);
+    return s;
+}
+
+} // namespace
+
+TEST(AzimutalHoeheHpgl, PlotsMatchTheirGoldenFiles)
+{
+    // UMBRIN_GOLDEN_NEU=1 rewrites the files after a deliberate change of the plot.
+    const bool neu = std::getenv("UMBRIN_GOLDEN_NEU") != nullptr;
+    for (const Fall& f : faelle) {
+        const std::string plot = schreibe(fallZustand(f));
+        const fs::path datei = goldenOrdner() / (std::string(f.name) + ".plt");
+        if (neu) {
+            fs::create_directories(goldenOrdner());
+            std::ofstream(datei, std::ios::binary) << plot;
+            continue;
+        }
+        const std::string golden = test::dateiText(datei);
+        ASSERT_FALSE(golden.empty()) << datei;
+        EXPECT_EQ(plot, golden) << f.name;
+    }
+}
+
+TEST(AzimutalHoeheHpgl, FragmentsCheckedByHand)
+{
+    const auto golden = [](const char* name) { return test::dateiText(goldenOrdner() / (std::string(name) + ".plt")); };
+    const std::string gleich = golden("hoehe_gleich_180"), tonne = golden("hoehe_tonne_180");
+    const std::string stereo = golden("hoehe_stereo_180"), klein = golden("hoehe_gleich_100");
+    const std::string sued = golden("hoehe_stereo_sued_100"), profil = golden("hoehe_profil");
+    const struct {
+        const std::string& plot;
+        std::string teil;
+    } teile[] = {
+        {gleich, "IN;VS 1;PA;IW 0 0 16157 11038;PU 0 0;EA 16157 11038;;SP 4;PU 0 0;;PU;SI  0.18, 0.27;SP 9;PU 3700 5300;"},
+        // Ro = 180 x 40 / 2 = 3600, R0 = 3600 - 300 = 3300; the 80-degree circle at R0 / 9.
+        {gleich, ";CI 3300 ,0.2;CI 2933 ,0.2;"},
+        {gleich, ";CI 367 ,0.2;PU"},
+        {gleich, ";PU 7300 5300;CI 3300,0.5;CI 3600,0.5;CI 3620,0.5"},
+        {gleich, ";PU 7380 6410;LB60\x03"}, // 60 degrees at R0 / 3 = 1100, the label 10 beyond it
+        // Barrel: G' = 180 x 365 / 410 = 160.24, R0 = round(160.24 x 20) = 3205.
+        {tonne, ";CI 3205 ,0.2"},
+        {tonne, ";PU 7300 5300;CI 3205,0.5;CI 3600,0.5;CI 3620,0.5"},
+        {tonne, "LBAZIMUTALE SONNENUHR (Tonne)\x03"},
+        {tonne, "LBBesitzt statt des Zeigers eine durchsichtige,reflektierende hyperbolische Kuppel!\x03"},
+        // Stereographic: the 80-degree circle at R0 tan 5 = 289, the pole mark at R0 tan 21.375.
+        {stereo, ";CI 289 ,0.2;"},
+        {stereo, "LBStereographische Sonnenuhr\x03"},
+        {stereo, ";SP 11;PW 1;PU "},
+        {stereo, ";PU;SA;SP 5;PW 0;"},
+        // 100 mm: Ro = 2000, R0 = 1700.
+        {klein, ";PU 7300 5300;CI 1700,0.5;CI 2000,0.5;CI 2020,0.5"},
+        {klein, ";PU 200 9900;LBDurchmesser = 100.0 mm\x03;SP0;IN;"},
+        // South: north below, the note in the corner, extra kinds listed.
+        {sued, ";LBN Nord\x03;PU 10 160;LB"},
+        {sued, ";PU 200 9700;LBzus\xE4tzlich:  Temporalstunden, Italische Stunden, Babylonische Stunden\x03;SP0;IN;"},
+        {sued, ";PW 1;"},
+        {profil, ";SP 4;LT ;PU "},
+        {profil, ";SP 11;P"},
+    };
+    for (const auto& t : teile)
+        EXPECT_NE(t.plot.find(t.teil), std::string::npos) << t.teil;
+    // No profile: neither the skyline nor its pen.
+    EXPECT_EQ(gleich.find(";SP 4;LT ;PU "), std::string::npos);
+    EXPECT_EQ(gleich.find(";SP 11"), std::string::npos);
+    // Under the barrel law the odd hours go unlabelled.
+    EXPECT_NE(tonne.find(";LB12\x03"), std::string::npos);
+    EXPECT_EQ(tonne.find(";LB13\x03"), std::string::npos);
+    EXPECT_NE(gleich.find(";LB13\x03"), std::string::npos);
+}
+
+TEST(AzimutalHoeheHpgl, HourPointsStandAtTheProjectionOfTheirAltitude)
+{
+    using namespace umbrin::test;
+    const auto hat = [](const std::vector<PlotPunkt>& pp, double x, double y) {
+        for (const auto& p : pp)
+            if (std::fabs(p.x - x) <= 1.51 && std::fabs(p.y - y) <= 1.51)
+                return true;
+        return false;
+    };
+    for (const int gesetz : {0, 1, 2}) {
+        AppState s = zustand(gesetz);
+        s.Zeiten.QuadVon = 6;
+        s.Zeiten.QuadBis = 18;
+        const auto pp = plotPunkte(schreibe(s));
+        // Law 1: a sphere of radius R0 = 3205 seen from 2AC / (A^2 + C^2) R0 below its centre.
+        const double A = 180.0 * 365 / 410 * 20, C = -A / 2 + std::sqrt(A * A + A * A / 4);
+        const double R0 = gesetz == 1 ? 3205 : 3300;
+        const double e = gesetz == 1 ? 2 * A * C / (A * A + C * C) * R0 : R0;
+        int geprueft = 0;
+        for (int t = 6; t <= 18; ++t)
+            for (const int n : {TagImJahr(s.Par.Jahr, 7, 1), TagImJahr(s.Par.Jahr, 9, 15), TagImJahr(s.Par.Jahr, 11, 29)}) {
+                double d = 0, zg = 0;
+                SonnenPosition(s.Par.Jahr, d, zg, n + (t + s.Par.Zonenmeridian / 15 - 12) / 24);
+                const Sonnenvektor v = sonnenvektor(s.Par.Breite, d, 15.0 * (t - 12));
+                const double h = hoeheGrad(v);
+                if (h <= 0.5)
+                    continue;
+                const double z = (90 - h) * kGrad;
+                const double r = gesetz == 0 ? R0 * (90 - h) / 90 : R0 * std::sin(z) * e / (R0 * std::cos(z) + e);
+                const Schattenpunkt p = schattenpunkt(v, 7300, 5300, r, true);
+                EXPECT_TRUE(hat(pp, p.x, p.y)) << gesetz << ": " << t << " h, day " << n;
+                ++geprueft;
+            }
+        EXPECT_GT(geprueft, 20);
+    }
+}
+
+TEST(AzimutalHoeheHpgl, EveryPlotPassesHp2xxAndItsDxfPassesEzdxf)
+{
+    const fs::path dir = fs::temp_directory_path() / ("umbrin_azimutal_hoehe_" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    for (const Fall& f : faelle) {
+        const fs::path plt = dir / (std::string(f.name) + ".plt");
+        fs::copy_file(goldenOrdner() / plt.filename(), plt, fs::copy_options::overwrite_existing);
+        EXPECT_EQ(test::hp2xxPruefung(plt), "") << f.name;
+        const fs::path dxf = dir / (std::string(f.name) + ".dxf");
+        std::vector<std::string> info;
+        DxfEinstellung e;
+        const DxfErgebnis r = HpglNachDxf(plt, dxf, e, info);
+        ASSERT_TRUE(r.gespeichert()) << f.name << ": " << r.meldung;
+        if (umbrin::testing::ezdxfVerfuegbar()) {
+            const umbrin::testing::EzdxfBericht b = umbrin::testing::pruefeMitEzdxf(dxf);
+            EXPECT_TRUE(b.ok) << f.name << "\n" << b.ausgabe;
+        }
+    }
+    fs::remove_all(dir);
+}
+
+TEST(AzimutalHoeheHpgl, AnyLatitudeLawAndLineCountIsFiniteAndTemporalLinesStop)
+{
+    AppState basis = zustand(0);
+    for (const double phi : {-89.75, -66.0, -basis.EpsRund, 0.0, basis.EpsRund, 66.0, 89.75})
+        for (const int gesetz : {0, 1, 2})
+            for (const std::uint8_t linien : {0, 1, 2, 3, 4, 5}) {
+                AppState s = zustand(gesetz);
+                s.Par.Breite = phi;
+                s.Schalter.LinienProMonat = linien;
+                s.Schalter.GanzeTageslaenge = 1;
+                s.Schalter.Temporalstunden = s.Schalter.Babylonisch = s.Schalter.Italienisch = 1;
+                const std::string plot = schreibe(s);
+                EXPECT_EQ(plot.find("nan"), std::string::npos) << phi << " " << gesetz;
+                EXPECT_EQ(plot.find("inf"), std::string::npos) << phi << " " << gesetz;
+                EXPECT_EQ(plot.find("217000000"), std::string::npos) << phi << " " << gesetz;
+                EXPECT_EQ(plot.rfind(";SP0;IN;"), plot.size() - 8) << phi << " " << gesetz;
+            }
+    // Temporal display with the clock hours up to 18: no line after 12.05.
+    AppState s = zustand(0);
+    s.Schalter.TemporalAnzeige = 1;
+    s.Zeiten.QuadVon = 6;
+    s.Zeiten.QuadBis = 18;
+    const std::string plot = schreibe(s);
+    EXPECT_EQ(plot.find(";LB13\x03"), std::string::npos);
+    EXPECT_NE(plot.find(";LB11\x03"), std::string::npos);
+}

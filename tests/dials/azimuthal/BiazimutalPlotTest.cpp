@@ -1,0 +1,203 @@
+// The biazimuthal plots: golden files with the hand-checked prologue, the DXF intermediate as
+// the plot times 25, the grid, a southern centre, and every plot read by hp2xx and ezdxf.
+#include "core/HPGLDatei.h"
+#include "core/Sonne.h"
+#include "core/State.h"
+#include "dials/azimuthal/BiazimutalZeichnung.h"
+#include "drawing/DxfChecks.h"
+#include "drawing/HpglNachDxf.h"
+#include "support/ExportPruefung.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <unistd.h>
+
+using namespace umbrin;
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path testOrdner() { return fs::path(UMBRIN_SOURCE_DIR) / "tests" / "dials" / "azimuthal"; }
+
+const struct Fall {
+    const char* name;
+    bool alsHPGL;
+    int raster;
+    bool karte;
+    std::function<void(AppState&)> setze;
+} faelle[] = {
+    {"biazimutal_k1", true, 0, false, [](AppState&) {}},
+    {"biazimutal_k25", false, 0, false, [](AppState&) {}},
+    {"biazimutal_netz_karte_k1", true, 10, true,
+     [](AppState& s) {
+         s.Schalter.MitZeitglAzimut = 1;
+         s.Schalter.StundenIntervallSonst = '1';
+         s.Schalter.Datumslinien = '2';
+     }},
+    {"biazimutal_sued_k1", true, 0, false,
+     [](AppState& s) {
+         s.Par.Breite = -33.9;
+         s.Par.Laenge = -18.4;
+         s.Par.Breite2 = -34.0;
+         s.Par.Laenge2 = -25.0;
+     }},
+};
+
+AppState zustand(const Fall& f)
+{
+    AppState s;
+    initialisiereZustand(s);
+    s.UhrTyp = 'c';
+    s.FusspunktX = 8000;
+    s.FusspunktY = 5500;
+    s.LegendeX = 1000;
+    s.LegendeY = 2000;
+    s.KarteAn = f.karte;
+    f.setze(s);
+    return s;
+}
+
+std::string schreibe(const Fall& f)
+{
+    const AppState s = zustand(f);
+    HPGLDatei plot;
+    plot.oeffnenImSpeicher();
+    Konstruktionsmeldungen m;
+    EXPECT_TRUE(schreibeHPGL_Biazimutal(s, plot, f.alsHPGL, f.raster, testOrdner() / "karte", m));
+    EXPECT_EQ(m.size(), f.karte ? 1u : 0u) << f.name; // the coast file's bad line, once
+    return plot.inhalt();
+}
+
+} // namespace
+
+TEST(BiazimutalPlot, PlotsMatchTheirGoldenFiles)
+{
+    // UMBRIN_GOLDEN_NEU=1 rewrites the files after a deliberate change of the plot.
+    const bool neu = std::getenv("UMBRIN_GOLDEN_NEU") != nullptr;
+    for (const Fall& f : faelle) {
+        const std::string plot = schreibe(f);
+        const fs::path datei = testOrdner() / "golden" / (std::string(f.name) + ".plt");
+        if (neu) {
+            std::ofstream(datei, std::ios::binary) << plot;
+            continue;
+        }
+        EXPECT_EQ(plot, test::dateiText(datei)) << f.name;
+    }
+}
+
+TEST(BiazimutalPlot, PrologueMarkersAndLegendByHand)
+{
+    const std::string k1 = schreibe(faelle[0]);
+    EXPECT_EQ(k1.rfind("IN;VS 1;PA;IW 0 0    16157    11038;SI  0.15, 0.24;SP 1;PU 0 0;EA    16157    11038;"
+                       "SI  0.15, 0.24;SP 4;PU 7920 5500;PD 8080 5500;PU 8000 5420;PD 8000 5580",
+                       0),
+              0u);
+    EXPECT_EQ(k1.find("PU 4000 2000"), std::string::npos); // no grid asked for
+    EXPECT_NE(k1.find(";LBA\x03"), std::string::npos);
+    EXPECT_NE(k1.find(";LBB\x03"), std::string::npos);
+    EXPECT_NE(k1.find(";LBN\x03"), std::string::npos);
+    EXPECT_NE(k1.find(";PU    1000    2000;LBbiazimutale Sonnenuhr \x03"), std::string::npos);
+    EXPECT_EQ(k1.substr(k1.size() - 7), ";IW;IN;");
+    const std::string sued = schreibe(faelle[3]);
+    EXPECT_NE(sued.find(";LBS\x03"), std::string::npos);
+    const std::string k25 = schreibe(faelle[1]);
+    EXPECT_EQ(k25.rfind("IN;VS 1;PA;IW 0 0   403925   275950;SI  3.75, 6.00;SP 1", 0), 0u);
+}
+
+TEST(BiazimutalPlot, TheDxfIntermediateIsThePlotTimesTwentyFiveOutsideItsLines)
+{
+    // The markers before the date lines and the legend after the hour lines; the lines
+    // reach farther in the DXF, whose limit is wider.
+    auto teile = [](const std::string& p) {
+        return std::pair{p.substr(0, p.find(";SP 8")), p.substr(p.rfind(";SP 4;SI"))};
+    };
+    const auto [a1, a2] = teile(schreibe(faelle[0]));
+    const auto [b1, b2] = teile(schreibe(faelle[1]));
+    auto zahlen = [](const std::string& t) {
+        std::vector<double> z;
+        std::size_t i = 0;
+        while (i < t.size()) {
+            if ((t[i] == '-' || std::isdigit(static_cast<unsigned char>(t[i]))) &&
+                (i == 0 || t[i - 1] == ' ' || t[i - 1] == ';' || t[i - 1] == ',')) {
+                std::size_t n = 0;
+                z.push_back(std::stod(t.substr(i), &n));
+                i += n;
+            } else {
+                ++i;
+            }
+        }
+        return z;
+    };
+    for (const auto& [a, b] : {std::pair{a1, b1}, std::pair{a2, b2}}) {
+        const auto za = zahlen(a), zb = zahlen(b);
+        ASSERT_EQ(za.size(), zb.size());
+        int gross = 0;
+        for (std::size_t i = 0; i < za.size(); ++i)
+            if (std::fabs(za[i]) >= 100) {
+                EXPECT_NEAR(zb[i], 25 * za[i], 13) << i;
+                ++gross;
+            }
+        EXPECT_GT(gross, 6);
+    }
+}
+
+TEST(BiazimutalPlot, EveryPlotPassesHp2xxAndItsDxfPassesEzdxf)
+{
+    const fs::path dir = fs::temp_directory_path() / ("umbrin_biazimutal_" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    for (const Fall& f : faelle) {
+        const fs::path plt = dir / (std::string(f.name) + ".plt");
+        std::ofstream(plt, std::ios::binary) << schreibe(f);
+        EXPECT_EQ(test::hp2xxPruefung(plt), "") << f.name;
+        const fs::path dxf = dir / (std::string(f.name) + ".dxf");
+        std::vector<std::string> info;
+        DxfEinstellung e;
+        e.massstab = f.alsHPGL ? 40.0 : 1000.0;
+        const DxfErgebnis r = HpglNachDxf(plt, dxf, e, info);
+        ASSERT_TRUE(r.gespeichert()) << f.name << ": " << r.meldung;
+        if (umbrin::testing::ezdxfVerfuegbar()) {
+            const umbrin::testing::EzdxfBericht b = umbrin::testing::pruefeMitEzdxf(dxf);
+            EXPECT_TRUE(b.ok) << f.name << "\n" << b.ausgabe;
+        }
+    }
+    fs::remove_all(dir);
+}
+
+TEST(BiazimutalPlot, AnyLatitudeWritesFiniteNumbersOrNothing)
+{
+    for (const double b : {-89.75, -66.56, -23.44, 0.0, 23.44, 66.56, 89.75})
+        for (const double b2 : {-89.75, 0.0, 45.0, 89.75})
+            for (const bool alsHPGL : {true, false}) {
+                AppState s = zustand(faelle[0]);
+                s.Par.Breite = b;
+                s.Par.Breite2 = b2;
+                s.Schalter.MitZeitglAzimut = 1;
+                HPGLDatei plot;
+                plot.oeffnenImSpeicher();
+                Konstruktionsmeldungen m;
+                const bool geschrieben = schreibeHPGL_Biazimutal(s, plot, alsHPGL, 10, {}, m);
+                const std::string& t = plot.inhalt();
+                EXPECT_EQ(t.empty(), !geschrieben) << b << " " << b2;
+                EXPECT_EQ(t.find("nan"), std::string::npos) << b << " " << b2;
+                EXPECT_EQ(t.find("inf"), std::string::npos) << b << " " << b2;
+            }
+}
+
+TEST(BiazimutalPlot, PlacesTooFarApartWriteNothing)
+{
+    AppState s = zustand(faelle[0]);
+    s.Par.Breite2 = -60;
+    s.Par.Laenge2 = 150;
+    HPGLDatei plot;
+    plot.oeffnenImSpeicher();
+    Konstruktionsmeldungen m;
+    EXPECT_FALSE(schreibeHPGL_Biazimutal(s, plot, true, 0, {}, m));
+    EXPECT_TRUE(plot.inhalt().empty());
+    ASSERT_EQ(m.size(), 1u);
+}

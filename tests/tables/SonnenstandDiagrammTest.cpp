@@ -1,0 +1,269 @@
+// The polar and cartesian sun-path diagrams and the equation-of-time graph on a recording
+// canvas: their scale, the lines each setting draws, the shade colour, extreme latitudes, and
+// the drawn points against the sun's position from the spherical triangle.
+#include "tables/SonnenstandKreis.h"
+#include "tables/SonnenstandRechtwinklig.h"
+#include "tables/ZeitgleichungGraph.h"
+
+#include "SonnenstandPruefung.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace umbrin;
+using namespace umbrin::test;
+
+namespace {
+
+RecordingCanvas kreis(const AppState& s, int w = 1000, int h = 700)
+{
+    RecordingCanvas c(w, h);
+    ZeichneSonnenstandKreis(c, s, w, h, true);
+    return c;
+}
+
+RecordingCanvas rechtwinklig(const AppState& s, int w = 1000, int h = 600)
+{
+    RecordingCanvas c(w, h);
+    std::string licht;
+    ZeichneSonnenstandRechtwinklig(c, s, 0, 0, w, h, true, s.Schalter.Zonenzeit != 0, licht);
+    return c;
+}
+
+std::size_t anzahl(const RecordingCanvas& c, Farbe f) { return pfade(c, f).size(); }
+
+} // namespace
+
+TEST(SonnenstandGeometrie, ScreenValuesOfTheThreeDrawings)
+{
+    const KreisGeometrie n = kreisGeometrie(1000, 700, true, 47.25);
+    EXPECT_EQ(n.R, 381);
+    EXPECT_EQ(n.R2, 409);
+    EXPECT_EQ(n.cy, 399);
+    EXPECT_EQ(n.cx, 507);
+    EXPECT_EQ(kreisGeometrie(1000, 700, true, -33.87).cx, 493);
+    const KreisGeometrie druck = kreisGeometrie(2970, 2100, false, 47.25);
+    EXPECT_EQ(druck.R, 800);
+    EXPECT_EQ(druck.R2, 890);
+
+    const RechtwinkligGeometrie r = rechtwinkligGeometrie(0, 0, 1000, 600, true);
+    EXPECT_EQ(r.x0, 28);
+    EXPECT_EQ(r.B, 938);
+    EXPECT_EQ(r.H90, 480);
+    EXPECT_EQ(r.y0, 540);
+    EXPECT_EQ(r.t, 6);
+
+    const ZeitgleichungGeometrie z = zeitgleichungGeometrie(0, 0, true, 600, 1000, 2023);
+    EXPECT_EQ(z.xA, 54);
+    EXPECT_EQ(z.yA, 270);
+    EXPECT_EQ(z.P, 938);
+    EXPECT_EQ(z.S, 66);
+    EXPECT_EQ(z.T, 8);
+    EXPECT_EQ(z.tage, 365);
+    const ZeitgleichungGeometrie schalt = zeitgleichungGeometrie(50, 50, false, 1450, 2870, 2024);
+    EXPECT_EQ(schalt.tage, 366);
+    EXPECT_EQ(schalt.P, static_cast<int>(std::lround(366 * 2770 / 375.0)));
+    EXPECT_EQ(zeitgleichungTage(366).back(), 367);
+    EXPECT_EQ(zeitgleichungTage(365).back(), 366);
+}
+
+TEST(SonnenstandDiagramme, DateLinesPerMonthSetting)
+{
+    struct Fall {
+        int linienProMonat;
+        std::size_t linien;
+        std::size_t haupt;
+    };
+    for (const Fall f : {Fall{1, 7, 7}, Fall{2, 13, 7}, Fall{3, 19, 7}, Fall{4, 3, 3}}) {
+        AppState s = diagrammZustand();
+        s.Schalter.LinienProMonat = static_cast<std::uint8_t>(f.linienProMonat);
+        const RecordingCanvas k = kreis(s);
+        EXPECT_EQ(anzahl(k, s.Farben[0]), f.haupt) << f.linienProMonat;
+        EXPECT_EQ(anzahl(k, s.Farben[0]) + anzahl(k, s.Farben[7]), f.linien) << f.linienProMonat;
+        const RecordingCanvas r = rechtwinklig(s);
+        EXPECT_EQ(anzahl(r, s.Farben[0]), f.haupt) << f.linienProMonat;
+        EXPECT_EQ(anzahl(r, s.Farben[0]) + anzahl(r, s.Farben[8]), f.linien) << f.linienProMonat;
+    }
+    // The three lines of setting 4 are the solstices and the equinox.
+    const std::vector<Tageslinie> drei = rechtwinkligTageslinien(4);
+    ASSERT_EQ(drei.size(), 3u);
+    EXPECT_EQ(drei[0].index, 36);
+    EXPECT_EQ(drei[1].index, 18);
+    EXPECT_EQ(drei[2].index, 0);
+    EXPECT_EQ(rechtwinkligTageslinien(0).size(), 7u);
+    EXPECT_EQ(kreisDatumslinien(9).size(), 3u);
+}
+
+TEST(SonnenstandDiagramme, HourLinesEndAtTwentyOneAndQuarterHoursGiveFourAnHour)
+{
+    const std::vector<double> stunden = kreisStundenzeiten('0');
+    EXPECT_EQ(stunden.size(), 19u);
+    EXPECT_DOUBLE_EQ(stunden.front(), 3.0);
+    EXPECT_DOUBLE_EQ(stunden.back(), 21.0);
+    const std::vector<double> viertel = kreisStundenzeiten('3');
+    EXPECT_EQ(viertel.size(), 18u * 4 + 1);
+    EXPECT_DOUBLE_EQ(viertel[1], 3.25);
+    EXPECT_DOUBLE_EQ(viertel.back(), 21.0);
+
+    // Near the polar circle the sun of 21 June is up from 3 to 21 h: every hour is labelled.
+    AppState s = diagrammZustand(66.56);
+    const RecordingCanvas k = kreis(s);
+    std::vector<std::string> zahlen;
+    for (const RecordedPrimitive& p : k.primitives())
+        if (p.kind == PrimitiveKind::Text && p.font.color == s.Farben[1])
+            zahlen.push_back(p.text);
+    ASSERT_FALSE(zahlen.empty());
+    EXPECT_EQ(zahlen.front(), "3");
+    EXPECT_EQ(zahlen.back(), "21");
+}
+
+TEST(SonnenstandRechtwinklig, NoonLineWithoutEquationOfTimeLiesOnAzimuthZero)
+{
+    AppState s = diagrammZustand();
+    const RecordingCanvas r = rechtwinklig(s);
+    const int mitte = static_cast<int>(std::lround(28 + 180 * (938 / 365.0)));
+    bool gefunden = false;
+    for (const auto& pfad : pfade(r, s.Farben[1])) {
+        bool alle = pfad.size() > 10;
+        for (const CanvasPoint& p : pfad)
+            alle = alle && p.x == mitte;
+        gefunden = gefunden || alle;
+    }
+    EXPECT_TRUE(gefunden);
+}
+
+TEST(SonnenstandDiagramme, ShadeColourOnlyWithPlaneOrProfile)
+{
+    AppState s = diagrammZustand();
+    s.HorizontZeigen = 1; // shown, but nothing loaded
+    EXPECT_EQ(kreis(s).countLines(s.Farben[10]), 0u);
+    EXPECT_EQ(rechtwinklig(s).countLines(s.Farben[10]), 0u);
+
+    s.EbeneBesonnt = 1;
+    s.Par.Inklination = 90;
+    EXPECT_GT(rechtwinklig(s).countLines(s.Farben[10]), 0u);
+
+    // A profile of 20 degrees all round hides the low sun in both diagrams.
+    s.HorizontGeladen = 1;
+    for (Horizontpunkt& p : s.Horizont)
+        p.Hoehe = 20;
+    EXPECT_GT(kreis(s).countLines(s.Farben[10]), 0u);
+    EXPECT_GT(rechtwinklig(s).countLines(s.Farben[10]), 0u);
+}
+
+TEST(SonnenstandDiagramme, ExtremeLatitudesGiveBoundedCoordinates)
+{
+    for (double breite : {0.0, 23.44, -23.44, 66.56, -66.56, 90.0, -90.0}) {
+        for (bool mitZeitgl : {false, true}) {
+            AppState s = diagrammZustand(breite);
+            s.EbeneBesonnt = 1;
+            s.StundenMitZeitgl = mitZeitgl ? 1 : 0;
+            for (const RecordingCanvas& c : {kreis(s), rechtwinklig(s)}) {
+                for (const RecordedPrimitive& p : c.primitives())
+                    for (const CanvasPoint& q : p.points)
+                        ASSERT_TRUE(std::abs(q.x) < 5000 && std::abs(q.y) < 5000) << breite << " " << q.x << " " << q.y;
+            }
+        }
+    }
+}
+
+namespace {
+
+// Every chain of the colour must lie, within tolerance, on one of the given curves (each a
+// function of a running parameter), and every curve must be met by some chain.
+void pruefeKurven(const std::vector<std::vector<CanvasPoint>>& ketten,
+                  const std::vector<std::vector<std::pair<double, double>>>& kurven, double toleranz,
+                  const std::string& was)
+{
+    ASSERT_FALSE(ketten.empty()) << was;
+    std::vector<bool> getroffen(kurven.size(), false);
+    for (const auto& kette : ketten) {
+        std::size_t best = 0;
+        double bestMax = 1e9;
+        for (std::size_t k = 0; k < kurven.size(); ++k) {
+            double maxAbstand = 0;
+            for (const CanvasPoint& p : kette)
+                maxAbstand = std::max(maxAbstand, abstandZurKurve(p.x, p.y, kurven[k]));
+            if (maxAbstand < bestMax) {
+                bestMax = maxAbstand;
+                best = k;
+            }
+        }
+        EXPECT_LE(bestMax, toleranz) << was << ": chain of " << kette.size() << " from (" << kette[0].x << ", "
+                                     << kette[0].y << ")";
+        getroffen[best] = true;
+    }
+    for (std::size_t k = 0; k < kurven.size(); ++k)
+        EXPECT_TRUE(getroffen[k]) << was << ": curve " << k << " never drawn";
+}
+
+} // namespace
+
+TEST(SonnenstandDiagramme, PointsLieOnTheTextbookSunPaths)
+{
+    for (double breite : {47.25, -33.87}) {
+        AppState s = diagrammZustand(breite);
+        const double phi = breite;
+        // Day paths: the seven zodiac declinations, sampled over the hour angle.
+        std::vector<double> dekl;
+        for (int i = 0; i <= 36; i += 6)
+            dekl.push_back(s.DeklTabelle[static_cast<std::size_t>(i)]);
+        // Hour lines of apparent time at the zone meridian: fixed hour angle, declination over the year.
+        std::vector<double> stundenwinkel;
+        for (int k = 0; k <= 24; ++k)
+            stundenwinkel.push_back((k - 12) * 15.0);
+
+        const RechtwinkligGeometrie g = rechtwinkligGeometrie(0, 0, 1000, 600, true);
+        const auto xy = [&](HimmelsPunkt p) {
+            return std::pair<double, double>(g.x0 + (p.a + 180) * g.xs, g.y0 - p.h * g.ys);
+        };
+        const KreisGeometrie k = kreisGeometrie(1000, 700, true, breite);
+        const auto pol = [&](HimmelsPunkt p) {
+            const double r = k.R * (1 - p.h / 90);
+            const double a = p.a * 3.14159265358979323846 / 180;
+            return std::pair<double, double>(k.cx - r * std::sin(a), k.cy + r * std::cos(a));
+        };
+        std::vector<std::vector<std::pair<double, double>>> tagR, tagK, stundeR, stundeK;
+        for (double d : dekl) {
+            tagR.emplace_back();
+            tagK.emplace_back();
+            for (double H = -180; H <= 180; H += 0.05) {
+                const HimmelsPunkt p = lehrbuchSonne(phi, d, H);
+                if (p.h < -0.5)
+                    continue;
+                tagR.back().push_back(xy(p));
+                tagK.back().push_back(pol(p));
+            }
+        }
+        for (double H : stundenwinkel) {
+            stundeR.emplace_back();
+            stundeK.emplace_back();
+            for (double d = -24; d <= 24; d += 0.02) {
+                const HimmelsPunkt p = lehrbuchSonne(phi, d, H);
+                if (p.h < -0.5)
+                    continue;
+                stundeR.back().push_back(xy(p));
+                stundeK.back().push_back(pol(p));
+            }
+            if (stundeR.back().empty()) {
+                stundeR.pop_back();
+                stundeK.pop_back();
+            }
+        }
+        const std::string ort = std::to_string(breite);
+        const RecordingCanvas r = rechtwinklig(s);
+        pruefeKurven(pfade(r, s.Farben[0]), tagR, 1.0, "cartesian day paths at " + ort);
+        pruefeKurven(pfade(r, s.Farben[1]), stundeR, 1.0, "cartesian hour lines at " + ort);
+        const RecordingCanvas c = kreis(s);
+        pruefeKurven(pfade(c, s.Farben[0]), tagK, 1.0, "polar date lines at " + ort);
+        // The polar diagram draws the hours 3..21 only.
+        std::vector<std::vector<std::pair<double, double>>> stundeK321;
+        for (std::size_t i = 0; i < stundeK.size(); ++i) {
+            const double H = stundenwinkel[i + (stundenwinkel.size() - stundeK.size()) / 2];
+            if (H >= -135 && H <= 135)
+                stundeK321.push_back(stundeK[i]);
+        }
+        pruefeKurven(pfade(c, s.Farben[1]), stundeK321, 1.0, "polar hour lines at " + ort);
+    }
+}

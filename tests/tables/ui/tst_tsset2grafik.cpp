@@ -1,0 +1,212 @@
+// The graphs of the tables-and-graphs window: the equation-of-time graph (mode 16) and both
+// sun-path diagrams with a horizon profile (mode 32), each drawn into the window's image,
+// printed to PDF and saved as plot and DXF files; and the symmetric equation-of-time panel
+// opened from its box.
+#include "tables/ui/Tsset2.h"
+
+#include "core/Sprachdienst.h"
+#include "drawing/KartenText.h"
+#include "shell/Menue.h"
+#include "shell/ShellZustand.h"
+#include "shell/ui/MainWindow.h"
+#include "support/ExportPruefung.h"
+#include "support/ScriptedPrompt.h"
+#include "tables/ui/EoTSymmPanel.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QMdiArea>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cmath>
+#include <memory>
+
+using namespace umbrin;
+
+namespace {
+
+int pdfSeiten(const QString& datei)
+{
+    QFile f(datei);
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray inhalt = f.readAll();
+    return static_cast<int>(inhalt.count("/Type /Page") - inhalt.count("/Type /Pages"));
+}
+
+// The window on its own, printing into PDF files and saving into a temporary folder.
+struct Grafikfenster {
+    AppState s;
+    test::ScriptedPrompt prompt;
+    int tag = 21;
+    int monat = 6;
+    QTemporaryDir ordner;
+    QPrinter drucker{QPrinter::HighResolution};
+    QSize flaeche{1600, 1000};
+    int auftrag = 0;
+
+    explicit Grafikfenster(int modus, int diagrammart = 0)
+    {
+        initialisiereZustand(s);
+        s.Par.Jahr = 2024;
+        s.Rechenmodus = static_cast<std::uint8_t>(modus);
+        s.Schalter.Diagrammart = static_cast<std::uint8_t>(diagrammart);
+        s.HorizontGeladen = 1;
+        s.HorizontZeigen = 1;
+        s.ProfilInfo = "Testprofil";
+        for (std::size_t k = 0; k < s.Horizont.size(); ++k)
+            s.Horizont[k].Hoehe = 6 + 5 * std::sin(k * 0.03);
+    }
+    QString pdf(int n) const { return ordner.path() + QStringLiteral("/druck%1.pdf").arg(n); }
+
+    std::unique_ptr<Tsset2> fenster()
+    {
+        TabellenfensterDienste d;
+        d.hauptflaeche = [this] { return flaeche; };
+        d.drucker = [this]() -> QPrinter& { return drucker; };
+        d.druckerDialog = [this](QPrinter& p) {
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(pdf(++auftrag));
+            return true;
+        };
+        d.grafikdatei = [this](QString& name, const QString&) {
+            name = ordner.path() + QLatin1Char('/') + name;
+            return true;
+        };
+        auto w = std::make_unique<Tsset2>(s, prompt, tag, monat, std::move(d));
+        w->resize(1600, 1000);
+        w->show();
+        return w;
+    }
+};
+
+// Pixels of the image that are neither white nor grey-black background.
+int farbigePunkte(const QImage& bild)
+{
+    int n = 0;
+    for (int y = 0; y < bild.height(); y += 3)
+        for (int x = 0; x < bild.width(); x += 3) {
+            const QColor c = bild.pixelColor(x, y);
+            n += c.red() != c.green() || c.green() != c.blue() ? 1 : 0;
+        }
+    return n;
+}
+
+} // namespace
+
+class Tsset2GrafikTest : public QObject {
+    Q_OBJECT
+private slots:
+    void graphsAreDrawnPrintedAndSaved()
+    {
+        struct Fall {
+            int modus;
+            int art;
+            const char* plt;
+            const char* dxf;
+        };
+        for (const Fall f : {Fall{16, 0, "EoT.plt", "Eot.dxf"}, Fall{32, 0, "Azi.plt", "Sonnenpositionen.dxf"},
+                             Fall{32, 1, "Azi.plt", "Sonnenpositionen.dxf"}}) {
+            Grafikfenster t(f.modus, f.art);
+            auto w = t.fenster();
+            w->FormShow();
+            QVERIFY(!w->grafikbild().isNull());
+            QVERIFY2(farbigePunkte(w->grafikbild()) > 200, f.plt);
+            w->DruckListe();
+            QCOMPARE(pdfSeiten(t.pdf(1)), 1);
+            QVERIFY(QFileInfo(t.pdf(1)).size() > 5000);
+            w->BtnHPGgraphClick(true);
+            w->btnOKClick();
+            const QString plt = t.ordner.path() + "/" + f.plt;
+            QVERIFY(QFileInfo::exists(plt));
+            QCOMPARE(QString::fromStdString(test::hp2xxPruefung(plt.toStdString())), QString());
+            w->BtnHPGgraphClick(false);
+            w->btnOKClick();
+            const QString dxf = t.ordner.path() + "/" + f.dxf;
+            QVERIFY(QFileInfo::exists(dxf));
+            if (test::ezdxfDa())
+                QCOMPARE(QString::fromStdString(test::ezdxfPruefung(dxf.toStdString())), QString());
+        }
+    }
+
+    void cartesianDiagramReportsTheLightOnThePlane()
+    {
+        Grafikfenster t(32, 0);
+        t.s.EbeneBesonnt = 1;
+        auto w = t.fenster();
+        w->FormShow();
+        QVERIFY(w->streiflichtText().find(':') != std::string::npos);
+    }
+
+    void symmetricPanelOpensFromItsBox()
+    {
+        Grafikfenster t(16);
+        auto w = t.fenster();
+        auto* box = w->findChild<QCheckBox*>("chBSymm");
+        QVERIFY(box && box->isEnabled());
+        box->click();
+        auto* panel = w->findChild<EoTSymmPanel*>("Psymm");
+        QVERIFY(panel && panel->isVisible());
+        QCOMPARE(panel->EdJahr->text(), QString("2024"));
+        panel->BitBtn2Click();
+        QVERIFY(!box->isChecked());
+        QVERIFY(!panel->isVisible());
+    }
+
+    // The main window: items 32, 34 and 35 open the graph and the two diagrams, F3 prints
+    // them, and the window's pop-up switches between them through the main window.
+    void mainWindowOpensAndPrintsTheGraphs()
+    {
+        AppState s;
+        initialisiereZustand(s);
+        LadeKartenText(s);
+        ShellZustand z;
+        test::ScriptedPrompt prompt;
+        QTemporaryDir ordner;
+        MainWindow m(s, z, prompt, nullptr, ordner.path());
+        int auftrag = 0;
+        m.setDruckerwahl([&](QPrinter& p) {
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(ordner.path() + QStringLiteral("/druck%1.pdf").arg(++auftrag));
+            return true;
+        });
+        m.resize(1200, 850);
+        m.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&m));
+        s.FensterFrei = 1;
+        const struct {
+            int punkt;
+            int modus;
+            int art;
+        } faelle[] = {{menue::GraphZeitgleichung, 16, 0}, {menue::Rechtwinklig, 32, 0}, {menue::Kreisfoermig, 32, 1}};
+        for (const auto& f : faelle) {
+            QVERIFY(m.aktion(f.punkt)->isEnabled());
+            m.aktion(f.punkt)->trigger();
+            QApplication::processEvents();
+            auto* w = qobject_cast<Tsset2*>(m.aktivesFenster());
+            QVERIFY(w);
+            QCOMPARE(m.mdiArea()->subWindowList().size(), 1);
+            QCOMPARE(int(s.Rechenmodus), f.modus);
+            if (f.modus == 32)
+                QCOMPARE(int(s.Schalter.Diagrammart), f.art);
+            QVERIFY(farbigePunkte(w->grafikbild()) > 200);
+            m.aktion(menue::Drucken)->trigger();
+            QCOMPARE(pdfSeiten(ordner.path() + QStringLiteral("/druck%1.pdf").arg(auftrag)), 1);
+        }
+        auto* offen = qobject_cast<Tsset2*>(m.aktivesFenster());
+        offen->findChild<QAction*>(QStringLiteral("rechtwinkligesDiagramm1"))->trigger();
+        QApplication::processEvents();
+        QVERIFY(qobject_cast<Tsset2*>(m.aktivesFenster()));
+        QCOMPARE(m.mdiArea()->subWindowList().size(), 1);
+        QCOMPARE(int(s.Rechenmodus), 32);
+        QCOMPARE(int(s.Schalter.Diagrammart), 0);
+    }
+};
+
+QTEST_MAIN(Tsset2GrafikTest)
+#include "tst_tsset2grafik.moc"
