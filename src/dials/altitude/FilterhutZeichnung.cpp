@@ -174,7 +174,7 @@ void Filterhut::zeichneStundenFilterhut(Stundenbereich b, int n, const Stundenre
                         c_.setPenWidth(breite + 1);
                     }
                 }
-                const Sonnenstand p = sonneZurStunde(s_, d, t, r);
+                const Stundensonne p = sonneZurStunde(s_, d, t, r);
                 const Punkt q = punkt(p.azimut, p.hoehe);
                 if (ganz && std::abs(d - sommer) < 3 && q.y > 0) {
                     c_.setFontColor(s_.Farben[familie == 0 ? 9 : 2]);
@@ -230,7 +230,7 @@ void Filterhut::zeichneItalBabylFilterhut(bool italienisch, int von, int bis, in
             c_.setPenColor(s_.Farben[j > 0 ? 6 : italienisch ? 4 : 5]);
             beginneLinie();
             dreiTageSchritte(d0_, d1_, [&](std::int32_t d) {
-                const Sonnenstand p = sonneZurStunde(s_, d, t, r);
+                const Stundensonne p = sonneZurStunde(s_, d, t, r);
                 weiter(punkt(p.azimut, p.hoehe));
             });
         }

@@ -81,7 +81,7 @@ void HoehenuhrHpglSchreiber::kurve(const Skala& sk, const Fenster& f, double t, 
     Plotprobe A;
     bool erste = true;
     dreiTageSchritte(sk.dStart, sk.dEnd, [&](std::int32_t d) {
-        const Sonnenstand p = sonneZurStunde(s_, d, t, r);
+        const Stundensonne p = sonneZurStunde(s_, d, t, r);
         Plotprobe B;
         B.x = sk.x0 + static_cast<double>(roundHalfEven((d - sk.dStart) * sk.tagSchritt));
         B.y = yVon(p.hoehe, f.senkrecht);

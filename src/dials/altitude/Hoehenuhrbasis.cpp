@@ -37,9 +37,9 @@ Tagesgrenzen wahreTagesgrenzen(const AppState& s, std::int32_t d)
     return {12 - h, 12 + h};
 }
 
-Sonnenstand sonneZurStunde(const AppState& s, std::int32_t d, double t, const Stundenrechnung& r)
+Stundensonne sonneZurStunde(const AppState& s, std::int32_t d, double t, const Stundenrechnung& r)
 {
-    Sonnenstand p;
+    Stundensonne p;
     double dekl = 0, zeitgl = 0;
     switch (r.art) {
     case Stundenart::Uhrzeit:

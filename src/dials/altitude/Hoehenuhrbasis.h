@@ -49,7 +49,7 @@ struct Stundenrechnung {
     bool mitZeitgl = false;
 };
 
-struct Sonnenstand {
+struct Stundensonne {
     double hoehe = 0;  // altitude
     double azimut = 0; // from south, west positive
 };
@@ -59,7 +59,7 @@ struct Sonnenstand {
 // - temporal hours: t twelfths of the day from sunrise (6 is true noon);
 // - Babylonian hours: t hours after sunrise; Italian hours: t hours after the previous
 //   sunset (24 at the day's sunset), both in local apparent time without refraction.
-Sonnenstand sonneZurStunde(const AppState& s, std::int32_t d, double t, const Stundenrechnung& r);
+Stundensonne sonneZurStunde(const AppState& s, std::int32_t d, double t, const Stundenrechnung& r);
 
 // Sunrise and sunset of day d in local apparent time (12 -/+ half the day arc), no
 // refraction: 0 and 24 when the sun does not set, 12 and 12 when it does not rise.

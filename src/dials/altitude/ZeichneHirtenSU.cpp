@@ -105,7 +105,7 @@ void Hirtenuhr::kurve(double t, int h, bool beschriften, const Stundenrechnung& 
     Probe A;
     bool erste = true;
     dreiTageSchritte(bereich_.dStart, bereich_.dEnd, [&](std::int32_t d) {
-        const Sonnenstand p = sonneZurStunde(s_, d, t, r);
+        const Stundensonne p = sonneZurStunde(s_, d, t, r);
         const double co = std::cos(p.hoehe * kRad);
         Probe B;
         B.x = static_cast<double>(roundHalfEven((d - bereich_.dStart) * g_.tagSchritt));
