@@ -1,6 +1,7 @@
 // Replay driver for the fuzz targets when no libFuzzer is at hand: feeds every file of the
-// seed folder given as the first argument, then a fixed batch of pseudo-random mutations of
-// them, to LLVMFuzzerTestOneInput. A crash or a hang fails the test that runs it.
+// seed folder given as the first argument (which must hold some), then a fixed batch of
+// pseudo-random mutations of them, to LLVMFuzzerTestOneInput. A crash or a hang fails the
+// test that runs it.
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -15,6 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
 
 int main(int argc, char** argv)
 {
+    // A missing or empty seed folder would leave only mutations of nothing: that is a fault of
+    // the set-up, not a pass.
     std::vector<std::string> seeds;
     if (argc > 1 && std::filesystem::is_directory(argv[1])) {
         for (const auto& entry : std::filesystem::directory_iterator(argv[1])) {
@@ -22,8 +25,10 @@ int main(int argc, char** argv)
             seeds.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
         }
     }
-    if (seeds.empty())
-        seeds.emplace_back("");
+    if (seeds.empty()) {
+        std::cerr << "no seeds in " << (argc > 1 ? argv[1] : "(no folder given)") << "\n";
+        return 1;
+    }
 
     for (const auto& s : seeds)
         LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(s.data()), s.size());

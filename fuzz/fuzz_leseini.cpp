@@ -1,6 +1,7 @@
 // Fuzz target of the settings reader: any bytes as "umb.ini", every question answered No.
 // Whatever state comes out must compose into a file that reads back quietly: what the reader
-// accepts, the writer writes in a form the reader accepts again.
+// accepts, the writer writes in a form the reader accepts again, and writes the same text again
+// after reading it back.
 #include "core/State.h"
 #include "core/UserPrompt.h"
 #include "dialogs/IniLesen.h"
@@ -80,6 +81,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     AnswerNo quiet;
     const IniLeseErgebnis r = LeseIni(again, back, true, true, quiet);
     if (r.status != IniLeseStatus::Gelesen || quiet.count != 0)
+        std::abort();
+    // Read back, the state writes the very same text again.
+    std::vector<std::string> again_lines;
+    IniTextErstellen(again, false, again_lines, quiet);
+    if (again_lines != lines)
         std::abort();
     return 0;
 }

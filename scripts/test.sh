@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds Umbrin (installing what it needs) and runs every test: the fuzz targets briefly under
-# libFuzzer, then the whole CTest suite (engine, windows, file checks, fuzz replays).
+# libFuzzer, then the whole CTest suite (engine, windows, file checks, fuzz replays), then the
+# whole suite once more built with AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 "$here/scripts/setup.sh" "$here/build"
@@ -14,12 +15,29 @@ for f in "$fuzzbuild"/fuzz_*; do
   [ -x "$f" ] || continue
   name=$(basename "$f")
   corpus="$fuzzbuild/corpus/$name"
+  seeds="$here/fuzz/seeds/$name"
+  [ -n "$(ls -A "$seeds" 2>/dev/null)" ] || { echo "fuzz target $name has no seeds in $seeds"; exit 1; }
   mkdir -p "$corpus"
   echo "fuzzing $name for ${UMBRIN_FUZZ_SECONDS:-10} s"
   "$f" -max_total_time="${UMBRIN_FUZZ_SECONDS:-10}" -timeout=5 -rss_limit_mb=2048 \
-       "$corpus" "$here/fuzz/seeds/$name" > "$fuzzbuild/$name.log" 2>&1 \
+       "$corpus" "$seeds" > "$fuzzbuild/$name.log" 2>&1 \
     || { tail -40 "$fuzzbuild/$name.log"; echo "fuzz target $name failed"; exit 1; }
 done
 
 cd "$here/build"
 ctest --output-on-failure --parallel "$(nproc)"
+
+# The same suite under the sanitizers, in a build folder of its own (GCC, -O1, no benchmarks).
+# Every finding, leaks included, ends the program that met it with an error.
+asanbuild="$here/build-asan"
+if [ ! -f "$asanbuild/build.ninja" ]; then
+  launcher=()
+  command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  cmake -S "$here" -B "$asanbuild" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
+        -DUMBRIN_SANITIZE=ON "${launcher[@]}"
+fi
+cmake --build "$asanbuild" --parallel "$(nproc)"
+cd "$asanbuild"
+ASAN_OPTIONS="detect_leaks=1:strict_string_checks=1:check_initialization_order=1" \
+UBSAN_OPTIONS="print_stacktrace=1" \
+  ctest --output-on-failure --parallel "$(nproc)"

@@ -115,7 +115,7 @@ void datumslinien(Kreiszeichnung& z)
     Canvas& c = z.c;
     const AppState& s = z.s;
     const double laenge = laengeDerLinien(s);
-    for (const Datumslinie& linie : kreisDatumslinien(s.Schalter.LinienProMonat)) {
+    for (const KreisDatumslinie& linie : kreisDatumslinien(s.Schalter.LinienProMonat)) {
         const double dekl = s.DeklTabelle[static_cast<std::size_t>(linie.index)];
         const Farbe linienfarbe = farbe(s, linie.hauptlinie ? 0 : 7);
         c.setPenColor(linienfarbe);
@@ -244,9 +244,9 @@ CanvasPoint kreisPunkt(double cx, double cy, double R, double a, double h)
     return {rnd(cx - r * std::sin(a * gradInRad)), rnd(cy + r * std::cos(a * gradInRad))};
 }
 
-std::vector<Datumslinie> kreisDatumslinien(int linienProMonat)
+std::vector<KreisDatumslinie> kreisDatumslinien(int linienProMonat)
 {
-    std::vector<Datumslinie> linien;
+    std::vector<KreisDatumslinie> linien;
     linienProMonat = std::clamp(linienProMonat, 1, 4);
     const int schritt = linienProMonat == 4 ? 18 : 6 / linienProMonat;
     for (int i = 0; i <= 36 / schritt; ++i)

@@ -29,11 +29,11 @@ CanvasPoint kreisPunkt(double cx, double cy, double R, double a, double h);
 // The declination-table indexes of the date lines with their main-line flags: LinienProMonat
 // 1, 2, 3 give 7, 13, 19 lines, 4 the two solstices and the equinox; other values count as
 // the nearest of 1..4.
-struct Datumslinie {
+struct KreisDatumslinie {
     int index = 0;
     bool hauptlinie = true;
 };
-std::vector<Datumslinie> kreisDatumslinien(int linienProMonat);
+std::vector<KreisDatumslinie> kreisDatumslinien(int linienProMonat);
 
 // The clock times of the hour lines: from 3 h up to 21 h, each hour divided into
 // StundenIntervallSonst + 1 parts.

@@ -111,7 +111,7 @@ void datumslinien(Kreisplot& p)
 {
     const AppState& s = p.s;
     const double laenge = laengeDerLinien(s);
-    for (const Datumslinie& linie : kreisDatumslinien(s.Schalter.LinienProMonat)) {
+    for (const KreisDatumslinie& linie : kreisDatumslinien(s.Schalter.LinienProMonat)) {
         const double dekl = s.DeklTabelle[static_cast<std::size_t>(linie.index)];
         const std::string stift = linie.hauptlinie ? ";SP 1;PD " : ";SP 8;PD ";
         // The pen is chosen, not set down: the last line ended below the horizon.

@@ -151,6 +151,36 @@ TEST(SucheAufUntergang, SunriseAndSunsetAgreeWithPublishedTimes)
     }
 }
 
+// Just after the polar night the sun rises and sets within one two-hour step of the search.
+// The day length is checked against the textbook half-day arc of the noon declination
+// (almanac), cos H0 = (sin h0 - sin phi sin dekl) / (cos phi cos dekl), h0 = -0.8333 degrees;
+// near the edge of the polar night it changes by minutes per hundredth of a degree, and the
+// search agrees to a minute.
+TEST(SucheAufUntergang, RiseAndSetWithinOneSearchStepAfterThePolarNight)
+{
+    const double phi = 69.65, h0 = -0.8333333;
+    const struct {
+        int tag;
+        double dekl; // at local noon
+    } tage[] = {{15, -21.1622}, {16, -20.9763}, {17, -20.7838}};
+    for (const auto& t : tage) {
+        SCOPED_TRACE(std::to_string(t.tag) + " January 2024");
+        const AufUntergangSuche s = sucheAufUntergang(eingabeFuer(ObjektSonne, phi, 0.0, -15.0, t.tag, 1, 2024));
+        ASSERT_EQ(s.kind(), RiseSetKind::RiseAndSet);
+        EXPECT_LT(s.ZeitAuf, s.ZeitUnter);
+        // Both around true noon, 12:09 zone time.
+        EXPECT_NEAR((s.ZeitAuf + s.ZeitUnter) / 2, 13 + 9.5 / 60, 0.05);
+        const double cosH0 = (sinDeg(h0) - sinDeg(phi) * sinDeg(t.dekl))
+                             / (std::cos(phi * kPi / 180) * std::cos(t.dekl * kPi / 180));
+        ASSERT_LT(cosH0, 1.0);
+        const double laenge = 2 * std::acos(cosH0) * 180 / kPi / 15;
+        EXPECT_NEAR(60 * (s.ZeitUnter - s.ZeitAuf), 60 * laenge, 1.0);
+    }
+    // The day before has no sunrise at all.
+    EXPECT_EQ(sucheAufUntergang(eingabeFuer(ObjektSonne, phi, 0.0, -15.0, 14, 1, 2024)).kind(),
+              RiseSetKind::AlwaysBelow);
+}
+
 TEST(SucheAufUntergang, EquatorDayIsTwelveHoursSevenMinutesAllYear)
 {
     // Refraction and the sun's radius lengthen the equatorial day by about 7 minutes.

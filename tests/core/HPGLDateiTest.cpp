@@ -115,18 +115,33 @@ TEST(HPGLZeile, AFullDiskEndsTheWriterAndLeavesNoFinishedFile)
     fs::remove_all(dir);
 }
 
-TEST(HPGLZeile, AnUnwritableFolderIsReportedWithTheFileName)
+// A plot aimed below a regular file cannot be opened; one aimed at a folder cannot replace it
+// when it is closed. Both are reported with the file's name, for root too, and leave no file.
+TEST(HPGLZeile, AnUnwritableTargetIsReportedWithTheFileName)
 {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root writes into read-only folders";
-    const fs::path dir = frischerOrdner("readonly");
-    fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
-    HPGLDatei datei;
+    const fs::path dir = frischerOrdner("blocked");
     std::string fehler;
-    EXPECT_FALSE(datei.oeffnen(dir / "dial.plt", fehler));
-    EXPECT_NE(fehler.find("dial.plt"), std::string::npos) << fehler;
-    EXPECT_THROW(HPGLZeile(datei, "IN;"), HPGLSchreibfehler);
-    fs::permissions(dir, fs::perms::owner_all);
-    EXPECT_FALSE(fs::exists(dir / "dial.plt"));
+    ASSERT_TRUE(saveFileSafely(dir / "plain", "old", fehler));
+    {
+        HPGLDatei datei;
+        EXPECT_FALSE(datei.oeffnen(dir / "plain" / "dial.plt", fehler));
+        EXPECT_NE(fehler.find("dial.plt"), std::string::npos) << fehler;
+        EXPECT_THROW(HPGLZeile(datei, "IN;"), HPGLSchreibfehler);
+    }
+    fs::create_directory(dir / "dial.plt");
+    {
+        HPGLDatei datei;
+        ASSERT_TRUE(datei.oeffnen(dir / "dial.plt", fehler)) << fehler;
+        HPGLZeile(datei, "IN;");
+        fehler.clear();
+        EXPECT_FALSE(datei.schliessen(fehler));
+        EXPECT_NE(fehler.find("dial.plt"), std::string::npos) << fehler;
+    }
+    std::string bytes;
+    ASSERT_TRUE(readFileBytes(dir / "plain", bytes, fehler));
+    EXPECT_EQ(bytes, "old");
+    EXPECT_TRUE(fs::is_directory(dir / "dial.plt"));
+    EXPECT_TRUE(fs::is_empty(dir / "dial.plt"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2);
     fs::remove_all(dir);
 }

@@ -33,21 +33,40 @@ TEST(SafeSave, ReplacesTheTargetAndLeavesNoTemporaryFiles)
     fs::remove_all(dir);
 }
 
-TEST(SafeSave, AFailedSaveKeepsTheOldFileAndNamesIt)
+// Two targets no user, root included, can write: a name that is a folder (the final rename
+// fails) and a name below a regular file (the temporary file cannot be made). Either way the
+// save is reported with the file's name, what the name held stays, and no temporary file is left.
+TEST(SafeSave, AFailedSaveKeepsWhatWasThereAndNamesTheFile)
 {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root writes into read-only folders";
-    const fs::path dir = freshDir("readonly");
-    std::string error;
-    ASSERT_TRUE(saveFileSafely(dir / "umb.ini", "old", error));
-    fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_FALSE(saveFileSafely(dir / "umb.ini", "new", error));
-    EXPECT_NE(error.find("umb.ini"), std::string::npos);
-    fs::permissions(dir, fs::perms::owner_all);
-    std::string bytes;
-    ASSERT_TRUE(readFileBytes(dir / "umb.ini", bytes, error));
-    EXPECT_EQ(bytes, "old");
-    fs::remove_all(dir);
+    struct Fall {
+        const char* name;
+        fs::path ziel;       // relative to the test folder
+        fs::path vorhanden;  // the file whose old content must survive
+        bool zielIstOrdner;
+    };
+    const Fall faelle[] = {
+        {"target is a folder", "umb.ini", "umb.ini/inside.txt", true},
+        {"target below a regular file", "plain/umb.ini", "plain", false},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        const fs::path dir = freshDir("blocked");
+        std::string error;
+        if (f.zielIstOrdner)
+            fs::create_directory(dir / f.ziel);
+        ASSERT_TRUE(saveFileSafely(dir / f.vorhanden, "old", error)) << error;
+        const auto vorher = std::distance(fs::recursive_directory_iterator(dir), fs::recursive_directory_iterator());
+
+        error.clear();
+        EXPECT_FALSE(saveFileSafely(dir / f.ziel, "new", error));
+        EXPECT_NE(error.find("umb.ini"), std::string::npos) << error;
+        std::string bytes;
+        ASSERT_TRUE(readFileBytes(dir / f.vorhanden, bytes, error));
+        EXPECT_EQ(bytes, "old");
+        EXPECT_EQ(fs::is_directory(dir / f.ziel), f.zielIstOrdner);
+        EXPECT_EQ(std::distance(fs::recursive_directory_iterator(dir), fs::recursive_directory_iterator()), vorher);
+        fs::remove_all(dir);
+    }
 }
 
 TEST(SafeSave, AWriterDroppedWithoutCommitLeavesTheTargetAlone)

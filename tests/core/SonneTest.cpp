@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 using namespace umbrin;
 
 TEST(JulianischerTag, WorkedExamplesAndTheCalendarSwitchOf1582)
@@ -64,19 +66,28 @@ TEST(AzimutHoehe, MeridianAndWrappedHourAngles)
     EXPECT_NEAR(h, 23, 1e-9);
 }
 
-TEST(SonnenPosition, EquationOfTimeAndDeclinationOnKnownDays)
+// Almanac values at 12:00 UT through the year 2020 (apparent geocentric declination, and the
+// equation of time as the Greenwich hour angle of the true sun at that moment), against which
+// the series is good to about a second and 0.005 degrees.
+TEST(SonnenPosition, EquationOfTimeAndDeclinationAgreeWithTheAlmanac)
 {
-    double d, e;
-    // 3 November 2020, 12:00 UT: equation of time +16.4 minutes, declination about -15.
-    SonnenPosition(2020, d, e, TagImJahr(2020, 11, 3), nullptr);
-    EXPECT_NEAR(e * 4, 16.45, 0.1);
-    EXPECT_NEAR(d, -15.2, 0.2);
-    // 11 February: about -14.2 minutes.
-    SonnenPosition(2020, d, e, TagImJahr(2020, 2, 11), nullptr);
-    EXPECT_NEAR(e * 4, -14.2, 0.15);
-    // June solstice 2020: declination +23.44.
-    SonnenPosition(2020, d, e, TagImJahr(2020, 6, 20) + 0.4, nullptr);
-    EXPECT_NEAR(d, 23.44, 0.01);
+    struct Tag {
+        int monat, tag;
+        double dekl;     // degrees
+        double zeitglS;  // seconds, true solar time ahead of mean time positive
+    };
+    const Tag tage[] = {
+        {1, 1, -23.0196, -199.4}, {2, 11, -14.1046, -852.6}, {4, 15, 10.0326, 4.1},
+        {6, 21, 23.4353, -114.5}, {7, 26, 19.2633, -392.9},  {9, 22, 0.0245, 447.2},
+        {11, 3, -15.2882, 987.1}, {12, 21, -23.4371, 101.9},
+    };
+    for (const Tag& t : tage) {
+        SCOPED_TRACE(std::to_string(t.tag) + "." + std::to_string(t.monat) + ".2020");
+        double d = 0, e = 0;
+        SonnenPosition(2020, d, e, TagImJahr(2020, t.monat, t.tag), nullptr);
+        EXPECT_NEAR(d, t.dekl, 0.005);
+        EXPECT_NEAR(e * 240, t.zeitglS, 1.5);
+    }
 }
 
 TEST(SchiefeUndTierkreis, ObliquityAndZodiacTable)

@@ -10,6 +10,34 @@
 using namespace umbrin;
 using namespace umbrin::testing;
 
+namespace {
+
+// The option line of a state, built position by position from the layout of the settings
+// file (positions 0 to 37): flags as 'j' or 'n', digits and characters as they are, and at
+// position 12 the time display ('2' temporal, '1' zone time, '0' local time).
+std::string optionszeile(const AppState& s)
+{
+    const TSchalter& c = s.Schalter;
+    const auto j = [](std::uint8_t f) { return f ? 'j' : 'n'; };
+    const auto z = [](int d) { return static_cast<char>('0' + d); };
+    const char zeit = c.TemporalAnzeige ? '2' : c.Zonenzeit ? '1' : '0';
+    const std::string zeile = {
+        c.Datumslinien,         c.EotIntervall,       j(c.BisFusspunkt),    j(c.MozGerade),          // 0-3
+        j(c.OhneZeitgl),        j(c.Analemma),        j(c.Babylonisch),     j(c.Italienisch),        // 4-7
+        j(c.Sonnenhoehe),       j(c.Temporalstunden), j(c.QuadrantGespiegelt), j(c.MitZeitglAzimut), // 8-11
+        zeit,                   j(c.Zeitablesung),    j(c.OhneLaengenkorrektur), j(c.Monatsskala),   // 12-15
+        j(c.MitZeitglZylinder), j(c.Ortszeit),        c.StundenIntervall,   j(c.HidokaiVertikal),    // 16-19
+        j(c.Ganzjaehrig),       j(c.OrtszeitAnzeige), j(c.Poldreieck),      j(c.MitZeitgl),          // 20-23
+        z(c.AnalemmaMarken),    j(c.Analemma),        j(c.ZodiakSkala),     z(c.RingExakt),          // 24-27
+        j(c.ZwoelfUhrHorizontal), z(c.Linienstaerke), j(c.Option57),        j(c.Position2Vertikal),  // 28-31
+        z(c.Ebene),             z(c.Hoehenkreise),    z(c.AzimutKreise),    z(c.QuadrantSkala),      // 32-35
+        j(c.GanzeTageslaenge),  j(c.TemporalVerlaengern),                                            // 36-37
+    };
+    return zeile;
+}
+
+} // namespace
+
 TEST(IniTextErstellen, TheStartStateGivesThisText)
 {
     const std::vector<std::string> expected = {
@@ -22,7 +50,7 @@ TEST(IniTextErstellen, TheStartStateGivesThisText)
         " -11.700000; 78.300000",
         "  25.458900; 47.250000; 12.000000",
         "13;  90.0;   5.00;   0",
-        "00njjjnnnnnn0njnnj1jnnnn1jj0j1nn0110nj",
+        optionszeile(startedState()),
         "v",
         "8",
         "19",
@@ -40,6 +68,7 @@ TEST(IniTextErstellen, TheStartStateGivesThisText)
         "[Datumslinien]",
     };
     EXPECT_EQ(composedLines(startedState()), expected);
+    EXPECT_EQ(expected[9].size(), 38u);
 }
 
 TEST(IniTextErstellen, LineSixteenCarriesTheHabermelGnomonAndEveryDateLineIsWritten)

@@ -70,6 +70,29 @@ TEST(Datumslinien, OwnListSkipsEntriesThatAreNotDatesAndFallsBackWhenEmpty)
     EXPECT_TRUE(t.Tage.empty());
 }
 
+// The last day of a month is a date line of its own; the day of the year is counted here from
+// the month lengths of the leap year 2024. The 31st of a 30-day month is no date.
+TEST(Datumslinien, OwnLinesOnTheLastDayOfAMonth)
+{
+    AppState s = startZustand();
+    s.Par.Jahr = 2024;
+    const int monatslaenge[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const auto tagImJahr = [&](int tag, int monat) {
+        int n = tag;
+        for (int m = 1; m < monat; ++m)
+            n += monatslaenge[m - 1];
+        return n;
+    };
+    s.Datumslinien = {"31/01    ( 31. Jan )", "29/02    ( 29. Feb )", "30/06    ( 30. Jun )",
+                      "31/06    ( 31. Jun )", "30/11    ( 30. Nov )", "31/12    ( 31. Dez )"};
+    DatumslinienTabelle t;
+    setzeDatumslinien(s, '2', t);
+    EXPECT_EQ(t.Text, (std::vector<std::string>{"31.01.", "29.02.", "30.06.", "30.11.", "31.12."}));
+    EXPECT_EQ(t.Tage, (std::vector<std::int32_t>{tagImJahr(31, 1), tagImJahr(29, 2), tagImJahr(30, 6),
+                                                 tagImJahr(30, 11), tagImJahr(31, 12)}));
+    EXPECT_EQ(t.Tage.back(), 366);
+}
+
 TEST(Datumslinien, NoneModeEmptiesAndUnknownModeKeepsTheTable)
 {
     AppState s = startZustand();

@@ -37,7 +37,7 @@ TEST(PlanarDxf, EveryGoldenPlotConvertsToAnAuditedDrawingInMillimetres)
     const fs::path golden = fs::path(UMBRIN_SOURCE_DIR) / "tests/dials/planar/golden";
     const fs::path dir = fs::temp_directory_path() / ("umbrin_planar_dxf_" + std::to_string(::getpid()));
     fs::create_directories(dir);
-    for (const char* name : {"vertikal", "horizontal", "inklinierend", "schirm"}) {
+    for (const char* name : {"vertikal", "horizontal", "inklinierend", "schirm", "schirm_inklinierend"}) {
         std::array<std::array<double, 4>, 2> je{};
         for (int i = 0; i < 2; ++i) {
             const int k = i == 0 ? 1 : 25;

@@ -9,7 +9,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -89,19 +88,35 @@ struct PlotPunkt {
     double x, y;
 };
 
-// Every point of the PU and PD commands of a plot.
+// Every point of the PU and PD commands of a plot: after each "PU" or "PD", the whole numbers
+// among the blanks, signs and digits that follow, taken in pairs. (Scanned by hand: a regular
+// expression over a long PD list recurses once per character and can overflow the stack.)
 inline std::vector<PlotPunkt> plotPunkte(const std::string& hpgl)
 {
     std::vector<PlotPunkt> punkte;
-    static const std::regex befehl(R"((PU|PD)([- 0-9]*))");
-    static const std::regex zahl(R"(-?\d+)");
-    for (auto it = std::sregex_iterator(hpgl.begin(), hpgl.end(), befehl); it != std::sregex_iterator(); ++it) {
-        const std::string args = (*it)[2];
-        std::vector<double> z;
-        for (auto n = std::sregex_iterator(args.begin(), args.end(), zahl); n != std::sregex_iterator(); ++n)
-            z.push_back(std::stod(n->str()));
-        for (std::size_t i = 0; i + 1 < z.size(); i += 2)
-            punkte.push_back({z[i], z[i + 1]});
+    const auto istZiffer = [](char c) { return c >= '0' && c <= '9'; };
+    std::size_t i = 0;
+    while ((i = hpgl.find('P', i)) != std::string::npos) {
+        if (i + 1 >= hpgl.size() || (hpgl[i + 1] != 'U' && hpgl[i + 1] != 'D')) {
+            ++i;
+            continue;
+        }
+        i += 2;
+        std::vector<double> zahlen;
+        while (i < hpgl.size() && (hpgl[i] == ' ' || hpgl[i] == '-' || istZiffer(hpgl[i]))) {
+            const bool minus = hpgl[i] == '-' && i + 1 < hpgl.size() && istZiffer(hpgl[i + 1]);
+            if (!minus && !istZiffer(hpgl[i])) {
+                ++i;
+                continue;
+            }
+            const std::size_t anfang = i;
+            i += minus ? 2 : 1;
+            while (i < hpgl.size() && istZiffer(hpgl[i]))
+                ++i;
+            zahlen.push_back(std::stod(hpgl.substr(anfang, i - anfang)));
+        }
+        for (std::size_t k = 0; k + 1 < zahlen.size(); k += 2)
+            punkte.push_back({zahlen[k], zahlen[k + 1]});
     }
     return punkte;
 }

@@ -2,6 +2,7 @@
 // Helpers of the dialog window tests: scripted message boxes, a main window that records
 // what the walk asks of it, typing into a field and leaving it, and screenshots.
 #include "../../support/ScriptedPrompt.h"
+#include "support/ui/Fensterlayout.h"
 #include "core/Sprachdienst.h"
 #include "core/UserPrompt.h"
 #include "dialogs/DialogWalk.h"
@@ -99,6 +100,7 @@ inline QLineEdit* feld(QWidget* d, const char* name)
 
 inline QString bildOrdner();
 inline void speichereBild(QWidget* w, const QString& name);
+inline bool schliesse(QWidget* d);
 
 // A view of a dialog for the screenshots: the dial type and its umbrella and sub-type.
 struct Ansicht {
@@ -138,10 +140,10 @@ struct DialogAufbau {
         zeigeAktiv(d);
         return d;
     }
-    // Opens every view in both languages, saves its picture as `praefix`_de|en_name and
-    // closes it again.
+    // Opens every view in both languages, checks its layout (every child inside the window,
+    // no text wider than its label), saves its picture as `praefix`_de|en_name and closes it.
     template <typename D>
-    void bilderInBeidenSprachen(const char* praefix, std::initializer_list<Ansicht> ansichten)
+    void layoutInBeidenSprachen(const char* praefix, std::initializer_list<Ansicht> ansichten)
     {
         for (bool deutsch : {true, false}) {
             setzeSprache(s, deutsch);
@@ -151,12 +153,25 @@ struct DialogAufbau {
                 s.Schalter.Hoehenuhrart = a.sub;
                 s.Schalter.ZylinderArt = a.sub;
                 D* d = oeffne<D>();
-                speichereBild(d, QStringLiteral("%1_%2_%3").arg(QLatin1String(praefix), deutsch ? "de" : "en", a.name));
-                QVERIFY(d->close());
+                const QString name = QStringLiteral("%1_%2_%3").arg(QLatin1String(praefix), deutsch ? "de" : "en", a.name);
+                const QStringList fehler = test::layoutFehler(d);
+                QVERIFY2(fehler.isEmpty(), qPrintable(name + QLatin1Char('\n') + fehler.join(QLatin1Char('\n'))));
+                speichereBild(d, name);
+                QVERIFY(schliesse(d));
             }
         }
     }
 };
+
+// Closes a dialog and frees it, also one that refused to close; true when it agreed.
+inline bool schliesse(QWidget* d)
+{
+    QPointer<QWidget> p(d);
+    const bool zu = d->close();
+    loeschVerzoegerte();
+    delete p.data();
+    return zu;
+}
 
 inline QString bildOrdner()
 {

@@ -41,7 +41,7 @@ private slots:
         breite->clear();
         QTest::keyClicks(breite, QStringLiteral("4a7,5"));
         QCOMPARE(breite->text(), QStringLiteral("475"));
-        d->close();
+        schliesse(d);
     }
 
     void degreeFormStoresOnlyCheckedRowsAndFloorsTheLatitude()
@@ -84,7 +84,7 @@ private slots:
         tippe(feld(d, "Edit4"), QStringLiteral("30"), feld(d, "Edit9"));
         QCOMPARE(std::abs(s.Par.Laenge), 180.0);
         prompt.answers.clear();
-        d->close();
+        schliesse(d);
     }
 
     void yearBoundsAndTheZoneMeridianQuestion()
@@ -116,10 +116,10 @@ private slots:
         QVERIFY(d->pruefeAlles());
         QVERIFY(prompt.asked.empty());
         QCOMPARE(s.FensterFrei, std::uint8_t{1});
-        d->close();
+        schliesse(d);
     }
 
-    void screenshotsInBothLanguages()
+    void bothFormsFitTheirWindowInBothLanguages()
     {
         for (bool deutsch : {true, false}) {
             setzeSprache(s, deutsch);
@@ -129,9 +129,12 @@ private slots:
                 u.ort.dezimal = schritt == 0;
                 auto* d = new OrtUndZeitDialog(u);
                 zeigeAktiv(d);
-                speichereBild(d, QStringLiteral("ort_%1_%2").arg(deutsch ? "de" : "en").arg(schritt ? "walk" : "menu"));
+                const QString name = QStringLiteral("ort_%1_%2").arg(deutsch ? "de" : "en").arg(schritt ? "walk" : "menu");
+                const QStringList fehler = test::layoutFehler(d);
+                QVERIFY2(fehler.isEmpty(), qPrintable(name + QLatin1Char('\n') + fehler.join(QLatin1Char('\n'))));
+                speichereBild(d, name);
                 s.DialogSchritt = 0;
-                d->close();
+                QVERIFY(schliesse(d));
             }
         }
     }

@@ -201,6 +201,26 @@ private slots:
         QVERIFY(d->close());
     }
 
+    void ownDateLinesOnTheLastDayOfAMonth()
+    {
+        s.Datumslinien.clear();
+        s.Par.Jahr = 2024;
+        s.UhrTyp = 'h';
+        auto* d = oeffne<ParameterDialog>();
+        auto* maske = feld(d, "MaskEdit1");
+        auto* uebernehmen = d->findChild<QPushButton*>(QStringLiteral("Button2"));
+        for (const char* datum : {"3112", "3006", "2902", "3106"}) {
+            maske->setText(QString::fromLatin1(datum));
+            uebernehmen->click();
+        }
+        const std::vector<std::string> erwartet = {"29/02    ( 29. Feb )", "30/06    ( 30. Jun )",
+                                                   "31/12    ( 31. Dez )"};
+        QCOMPARE(s.Datumslinien, erwartet);
+        QCOMPARE(prompt.asked.size(), std::size_t{1});
+        QCOMPARE(prompt.asked[0].title, PromptTitle::Fehler);
+        schliesse(d);
+    }
+
     void ownDateLinesAreKeptInCalendarOrderAndSavedAsTheirSection()
     {
         QTemporaryDir ordner;
@@ -411,9 +431,9 @@ private slots:
         d->close();
     }
 
-    void screenshotsOfEveryPageInBothLanguages()
+    void everyPageFitsItsWindowInBothLanguages()
     {
-        bilderInBeidenSprachen<ParameterDialog>(
+        layoutInBeidenSprachen<ParameterDialog>(
             "param", {{"planar", 'i', 0, 0},   {"schirm", 'i', 1, 0},    {"quadrant", 'q', 0, 0}, {"habermel", 'q', 0, 1},
                       {"zylinder", 'z', 0, 0}, {"polstab", 'z', 0, 2},   {"hoehe", 'k', 0, 0},    {"ring", 'r', 0, 0},
                       {"azimut", 'a', 0, 0},   {"biazimut", 'c', 0, 0},  {"mittlere", 'm', 0, 0}, {"sawyer", 'w', 0, 0},

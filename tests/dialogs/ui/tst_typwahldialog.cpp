@@ -153,9 +153,9 @@ private slots:
         d->close();
     }
 
-    void screenshotsInBothLanguages()
+    void everyViewFitsItsWindowInBothLanguages()
     {
-        bilderInBeidenSprachen<TypwahlDialog>(
+        layoutInBeidenSprachen<TypwahlDialog>(
             "typ", {{"vertikal", 'v', 0, 0}, {"inklin", 'i', 0, 0}, {"schirm", 'i', 1, 0}, {"habermel", 'q', 0, 1},
                     {"zylinder", 'z', 0, 0}, {"polstab", 'z', 0, 2}, {"azimut", 'a', 0, 0}, {"ring", 'r', 0, 0}});
     }

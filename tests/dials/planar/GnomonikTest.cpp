@@ -1,13 +1,5 @@
-// The planar dials checked against gnomonics worked out here from scratch: the plane, the sun
-// and the gnomon as vectors (east, north, up), the shadow of the gnomon tip as the point where
-// the ray from the sun through the tip meets the plane, and the pole point as the point where
-// the earth's axis through the tip meets it. Nothing below calls the program to get these.
-//
-// Conventions of the program: azimuths and plane declinations from south, west positive;
-// inclination 0 horizontal, 90 vertical; hour angles west positive. A drawing is seen from
-// the front of the plane; x runs to the right (horizontal in the plane), y up the plane's
-// line of steepest ascent (north on a horizontal dial). The shadow offsets of the program have
-// y downwards, its plot and its listing y upwards.
+// The planar dials checked against the gnomonics of Gnomonik.h, worked out from scratch. The
+// shadow offsets of the program have y downwards, its plot and its listing y upwards.
 #include "core/HPGLDatei.h"
 #include "core/RecordingCanvas.h"
 #include "core/State.h"
@@ -18,6 +10,7 @@
 #include "dials/planar/ZeichneEbeneSonnenuhr.h"
 #include "drawing/Winkeltabelle.h"
 #include "../../support/ScriptedPrompt.h"
+#include "Gnomonik.h"
 
 #include <gtest/gtest.h>
 
@@ -32,66 +25,7 @@ using namespace umbrin;
 
 namespace {
 
-constexpr double kGrad = M_PI / 180;
-
-// --- independent reference ------------------------------------------------------------
-
-struct V {
-    double e = 0, n = 0, u = 0; // east, north, up
-};
-V operator+(V a, V b) { return {a.e + b.e, a.n + b.n, a.u + b.u}; }
-V operator*(double k, V a) { return {k * a.e, k * a.n, k * a.u}; }
-double dot(V a, V b) { return a.e * b.e + a.n * b.n + a.u * b.u; }
-V cross(V a, V b) { return {a.n * b.u - a.u * b.n, a.u * b.e - a.e * b.u, a.e * b.n - a.n * b.e}; }
-
-// A plane of declination d and inclination i: its outward normal, and the drawing's axes.
-struct Flaeche {
-    V normale, rechts, oben;
-};
-Flaeche flaeche(double d, double i)
-{
-    const double sd = std::sin(d * kGrad), cd = std::cos(d * kGrad);
-    const double si = std::sin(i * kGrad), ci = std::cos(i * kGrad);
-    Flaeche f;
-    f.normale = {-sd * si, -cd * si, ci};
-    f.rechts = {cd, -sd, 0}; // horizontal, azimuth d - 90: east on a south wall
-    f.oben = cross(f.normale, f.rechts);
-    return f;
-}
-
-// Direction to the sun of declination dekl at hour angle tau, latitude phi.
-V sonne(double phi, double dekl, double tau)
-{
-    const double sp = std::sin(phi * kGrad), cp = std::cos(phi * kGrad);
-    const double sd = std::sin(dekl * kGrad), cd = std::cos(dekl * kGrad);
-    const double st = std::sin(tau * kGrad), ct = std::cos(tau * kGrad);
-    return {-cd * st, sd * cp - cd * ct * sp, sd * sp + cd * ct * cp};
-}
-
-struct Punkt {
-    double x = 0, y = 0; // drawing coordinates, y up
-};
-
-// Where the line through the gnomon tip (height g on the normal) in direction r meets the plane.
-Punkt durchstoss(const Flaeche& f, V r, double g)
-{
-    const V q = g * f.normale + (-g / dot(f.normale, r)) * r;
-    return {dot(q, f.rechts), dot(q, f.oben)};
-}
-
-Punkt pol(const Flaeche& f, double phi, double g) { return durchstoss(f, {0, std::cos(phi * kGrad), std::sin(phi * kGrad)}, g); }
-
-// Textbook values of a vertical declining wall: substyle angle from the vertical (to the right
-// positive), style height, and the longitude difference of the equivalent place.
-struct Wandwerte {
-    double substilare, stabhoehe, laengenDifferenz;
-};
-Wandwerte wandwerte(double phi, double d)
-{
-    const double sp = std::sin(phi * kGrad), cp = std::cos(phi * kGrad);
-    const double sd = std::sin(d * kGrad), cd = std::cos(d * kGrad);
-    return {std::atan2(-sd * cp, sp) / kGrad, std::asin(cp * cd) / kGrad, std::atan2(sd, cd * sp) / kGrad};
-}
+using namespace umbrin::test::gnomonik;
 
 // --- the program ----------------------------------------------------------------------
 
@@ -176,6 +110,49 @@ TEST(Gnomonik, ShadowOfTheGnomonTipOnEveryPlane)
         }
     }
     EXPECT_GT(verglichen, 600);
+}
+
+// The umbrella dials: a disc of radius u x g on a rod of length g throws the shadow's edge.
+// The disc stands square to the rod: on the horizontal and vertical dials the rod is the
+// plane's normal, on the inclined plane it stands upright. Points within 20 gnomon lengths of
+// the foot agree to 1e-6 mm wherever the sun is up and in front of the plane.
+TEST(Gnomonik, ShadeEdgeOfTheUmbrellaDiscOnEveryPlane)
+{
+    const double g = 100;
+    const Ebene schirme[] = {{'h', 0, 0},  {'v', 0, 90},  {'v', -11.7, 90}, {'v', 50, 90},
+                             {'i', 0, 30}, {'i', 35, 30}, {'i', -20, 60}};
+    int verglichen = 0;
+    for (const Ebene& e : schirme) {
+        for (double phi : kBreiten) {
+            for (double u : {0.35, 1.2}) {
+                SCOPED_TRACE(name(e, phi) + " radius " + std::to_string(u));
+                AppState s = zustand(e, phi);
+                s.Schirmuhr = 1;
+                s.Par.SchirmRadius = u;
+                const EbenenParameter p = ebenenParameter(s);
+                const Schattengeometrie geo = schattengeometrie(s, p, g);
+                const Flaeche f = flaeche(e.wand, e.typ == 'h' ? 0 : e.neigung);
+                const V achse = e.typ == 'v' ? f.normale : V{0, 0, 1};
+                for (double dekl : {-23.44, -8.0, 0.0, 15.0, 23.44}) {
+                    for (double tau : {-100.0, -62.0, -35.0, -7.5, 20.0, 47.0, 80.0, 110.0}) {
+                        const V r = sonne(phi, dekl, tau);
+                        if (r.u <= 0.02 || dot(f.normale, r) <= 0.02 || std::fabs(dot(r, achse)) > 0.9999)
+                            continue;
+                        SCOPED_TRACE("dekl " + std::to_string(dekl) + " tau " + std::to_string(tau));
+                        const Punkt soll = schirmkante(f, r, g * achse, achse, u * g);
+                        const Schattenwurf ist = programmSchatten(p, geo, dekl, tau);
+                        EXPECT_TRUE(ist.beleuchtet);
+                        if (std::hypot(soll.x, soll.y) > 20 * g)
+                            continue;
+                        EXPECT_NEAR(ist.dx, soll.x, 1e-6);
+                        EXPECT_NEAR(ist.dy, soll.y, 1e-6);
+                        ++verglichen;
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_GT(verglichen, 400);
 }
 
 // Every hour line passes through the pole point (1e-6 mm), which the program places where the

@@ -9,6 +9,7 @@
 #include "shell/ui/MainWindow.h"
 #include "support/ExportPruefung.h"
 #include "support/ScriptedPrompt.h"
+#include "support/ui/Fensterlayout.h"
 
 #include <QAction>
 #include <QApplication>
@@ -272,11 +273,22 @@ private slots:
         w->druckeZeichnung();
         pruefePdf(a.pdf, 3000);
 
-        // The printer dialog's Cancel is honoured.
+        // The printer dialog's Cancel is honoured: the printer still names info.pdf, which
+        // keeps its size and (back-dated) time, and no other file appears.
+        QFile info(a.pdf);
+        const QDateTime alt(QDate(2001, 2, 3), QTime(4, 5, 6));
+        QVERIFY(info.open(QIODevice::ReadWrite) && info.setFileTime(alt, QFileDevice::FileModificationTime));
+        info.close();
+        const qint64 groesse = QFileInfo(a.pdf).size();
+        const QStringList dateien = QDir(a.ordner.path()).entryList(QDir::Files);
+        const int gefragt = a.druckerGefragt;
         a.pdf.clear();
-        const QString nichts = QString::fromStdString(a.pfad("nichts.pdf"));
         w->druckeZeichnung();
-        QVERIFY(!QFile::exists(nichts));
+        QCOMPARE(a.druckerGefragt, gefragt + 1);
+        const QFileInfo danach(info.fileName());
+        QCOMPARE(danach.size(), groesse);
+        QCOMPARE(danach.lastModified(), alt);
+        QCOMPARE(QDir(a.ordner.path()).entryList(QDir::Files), dateien);
     }
 
     void printRefusalsLeaveNoFile()
@@ -502,21 +514,29 @@ private slots:
         QVERIFY(m.mdiArea()->subWindowList().size() == 1);
     }
 
-    void screenshotsInBothLanguages()
+    // The window, the angle table, the information sheet and the export panel fit the window
+    // in both languages: every child inside it, no text wider than its label.
+    void everyPanelFitsTheWindowInBothLanguages()
     {
         for (bool deutsch : {true, false}) {
             Aufbau a('v', deutsch);
             auto w = a.fenster({1200, 800});
             const QString sprache = deutsch ? QStringLiteral("de") : QStringLiteral("en");
+            const auto pruefe = [&](const char* name) {
+                const QString bild = QStringLiteral("%1_v_%2").arg(QLatin1String(name), sprache);
+                const QStringList fehler = test::layoutFehler(w.get());
+                QVERIFY2(fehler.isEmpty(), qPrintable(bild + QLatin1Char('\n') + fehler.join(QLatin1Char('\n'))));
+                QVERIFY(w->grab().save(bildOrdner() + "/" + bild + ".png"));
+            };
             QTest::mouseClick(w->bildflaeche(), Qt::LeftButton, Qt::NoModifier, QPoint(540, 50));
-            QVERIFY(w->grab().save(bildOrdner() + "/zeichenfenster_v_" + sprache + ".png"));
+            pruefe("zeichenfenster");
             w->BitBtnWinkelClick();
-            QVERIFY(w->grab().save(bildOrdner() + "/winkeltabelle_v_" + sprache + ".png"));
+            pruefe("winkeltabelle");
             w->sInfo();
-            QVERIFY(w->grab().save(bildOrdner() + "/info_v_" + sprache + ".png"));
+            pruefe("info");
             w->findChild<QPushButton*>("BitBtnInfoZu")->click();
             w->dxfClick(false, true, false);
-            QVERIFY(w->grab().save(bildOrdner() + "/export_v_" + sprache + ".png"));
+            pruefe("export");
         }
     }
 };

@@ -280,11 +280,20 @@ private slots:
             QStringList texte;
             for (auto* b : dialog->findChildren<QAbstractButton*>())
                 texte << b->text();
+            texte.sort();
             return texte.join(QLatin1Char('|'));
         };
         const QString knoepfeDeutsch = knopf();
         h.w.aktion(menue::Englisch)->trigger();
-        QVERIFY(dialog->windowTitle() != deutsch || knopf() != knoepfeDeutsch);
+        // The English caption and every button: close, the hidden cancel, the signs of the
+        // three angles and the two entry forms.
+        QCOMPARE(dialog->windowTitle(), QStringLiteral(" Location and Reference Year"));
+        QStringList englisch = {QStringLiteral("  &Close"),        QStringLiteral(" &Cancel"), QStringLiteral(" &North"),
+                                QStringLiteral(" S&outh"),         QStringLiteral(" &East"),   QStringLiteral(" &West"),
+                                QStringLiteral(" Ea&st"),          QStringLiteral(" Wes&t"),   QStringLiteral("     decimal "),
+                                QStringLiteral(" in deg, min, sec")};
+        englisch.sort();
+        QCOMPARE(knopf(), englisch.join(QLatin1Char('|')));
         h.w.aktion(menue::Deutsch)->trigger();
         QCOMPARE(dialog->windowTitle(), deutsch);
         QCOMPARE(knopf(), knoepfeDeutsch);

@@ -1,11 +1,14 @@
-// Renders planar dials into PNG files under the build folder (renders/) so they can be looked
-// at before the drawing window exists, and checks that each image holds a drawing.
+// Renders planar dials into images (kept under the build folder, renders/) and checks them
+// against the same construction on a recording canvas: ink where the strokes were recorded,
+// paper beside them, and the cross at the gnomon foot where the placement put it.
+#include "core/RecordingCanvas.h"
 #include "core/State.h"
 #include "core/ui/PainterCanvas.h"
 #include "dials/Zeichenumgebung.h"
 #include "dials/planar/EbeneGeometrie.h"
 #include "dials/planar/KonstruiereEbeneSonnenuhr.h"
 #include "dials/planar/ZeichneEbeneSonnenuhr.h"
+#include "support/ui/Bildvergleich.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -37,17 +40,6 @@ void alleLinien(AppState& s)
     s.Schalter.GanzeTageslaenge = 1;
 }
 
-// Counts pixels that are neither white nor near-white.
-int gezeichnetePixel(const QImage& bild)
-{
-    int n = 0;
-    for (int y = 0; y < bild.height(); y += 2)
-        for (int x = 0; x < bild.width(); x += 2)
-            if (qGray(bild.pixel(x, y)) < 200)
-                ++n;
-    return n;
-}
-
 } // namespace
 
 class PlanarRenderTest : public QObject {
@@ -66,11 +58,32 @@ private:
         const QString ordner = QStringLiteral(UMBRIN_BINARY_DIR "/renders");
         QDir().mkpath(ordner);
         QVERIFY(bild.save(ordner + "/" + name + ".png"));
-        QVERIFY2(gezeichnetePixel(bild) > 2000, qPrintable(name));
+
+        RecordingCanvas r(breite, hoehe);
+        double zoomR = 1.0;
+        konstruiereEbeneSonnenuhr(s, u, r, zoomR);
+        QCOMPARE(zoomR, zoom);
+        const test::Strichvergleich v = test::vergleicheStriche(r, bild, 6);
+        const QString bericht = QStringLiteral("%1: %2 strokes, %3 inked, %4 of %5 beside them paper")
+                                    .arg(name).arg(v.striche).arg(v.getroffen).arg(v.papier).arg(v.seiten);
+        QVERIFY2(v.striche > 300, qPrintable(bericht));
+        QVERIFY2(v.getroffen == v.striche, qPrintable(bericht));
+        QVERIFY2(v.papier > 0.6 * v.seiten, qPrintable(bericht));
+
+        // The cross at the foot: arms along the row and the column through it, centred on it
+        // (the mean-time hour lines share its colour and may pass close by).
+        if (s.Schalter.MitZeitgl)
+            return;
+        const QPoint fuss(s.FusspunktX, s.FusspunktY);
+        for (const bool waagrecht : {true, false}) {
+            const auto [n, mitte] = test::farbeAufGerade(bild, fuss, waagrecht, 40, s.Farben[3]);
+            QVERIFY2(n >= 10 && std::fabs(mitte) <= 1.5,
+                     qPrintable(QStringLiteral("%1: %2 pixels of the cross centred at %3").arg(name).arg(n).arg(mitte)));
+        }
     }
 
 private slots:
-    void everyPlaneWithItsLinesHoldsADrawing()
+    void everyPlaneIsInkedWhereItsStrokesWereRecorded()
     {
         const struct {
             const char* name;
@@ -80,6 +93,7 @@ private slots:
             int fussY;
         } faelle[] = {
             {"vertikal_standard", 'v', false, false, -11.7, 90, 300},
+            {"horizontal_standard", 'h', false, false, -11.7, 0, 700},
             {"vertikal_alle_linien", 'v', true, false, -11.7, 90, 250},
             {"horizontal_alle_linien", 'h', true, false, -11.7, 0, 700},
             {"inklinierend_alle_linien", 'i', true, false, 35, 60, 400},
