@@ -1,6 +1,7 @@
 // The pages of the parameter dialog: their controls and layouts. The handlers live in
-// ParameterDialog.cpp (frame), ParameterLinien.cpp (hour lines, extra lines, date lines) and
-// ParameterTypseiten.cpp (the dial families' own values).
+// ParameterDialog.cpp (frame), ParameterPruefung.cpp (closing and exit checks),
+// ParameterLinien.cpp (hour lines, extra lines, date lines) and ParameterTypseiten.cpp (the
+// dial families' own values).
 #include "core/ui/RadioGruppe.h"
 #include "dialogs/ui/DialogFelder.h"
 #include "dialogs/ui/ParameterDialog.h"

@@ -1,0 +1,655 @@
+// The handlers of a settings or construction-data file's lines: the main lines and the "[Farben]",
+// "[Zeiten]" and "[Datumslinien]" sections.
+#include "dialogs/IniLeser.h"
+
+#include "core/Datumstext.h"
+#include "core/Sprachdienst.h"
+#include "core/State.h"
+#include "core/TextEncoding.h"
+#include "core/UserPrompt.h"
+#include "dialogs/IniTexte.h"
+#include "dialogs/IniZahlen.h"
+#include "dialogs/Wertebereiche.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace umbrin {
+namespace {
+
+// The fourteen hour-range lines of "[Zeiten]" in file order, with their ranges and the value
+// that replaces one out of range.
+struct ZeitenFeld {
+    std::int32_t TZeiten::*feld;
+    Wertebereich bereich;
+    std::int32_t ersatz;
+};
+
+constexpr std::array<ZeitenFeld, 14> kZeitenFelder = {{
+    {&TZeiten::StundeVon, DateiBereich::Stunde, 8},
+    {&TZeiten::StundeBis, DateiBereich::Stunde, 18},
+    {&TZeiten::BabVon, DateiBereich::Stunde, 0},
+    {&TZeiten::BabBis, DateiBereich::Stunde, 12},
+    {&TZeiten::ItalVon, DateiBereich::Stunde, 18},
+    {&TZeiten::ItalBis, DateiBereich::Stunde, 24},
+    {&TZeiten::TempVon, DateiBereich::Temporalstunde, 1},
+    {&TZeiten::TempBis, DateiBereich::Temporalstunde, 11},
+    {&TZeiten::HoeheVon, DateiBereich::Hoehenlinie, 10},
+    {&TZeiten::HoeheBis, DateiBereich::Hoehenlinie, 10},
+    {&TZeiten::QuadVon, DateiBereich::Stunde, 8},
+    {&TZeiten::QuadBis, DateiBereich::Stunde, 18},
+    {&TZeiten::QuadTempVon, DateiBereich::Temporalstunde, 1},
+    {&TZeiten::QuadTempBis, DateiBereich::Temporalstunde, 12},
+}};
+
+std::string_view ohneFuehrendeBlanks(std::string_view text)
+{
+    std::size_t n = 0;
+    while (n < text.size() && text[n] == ' ')
+        ++n;
+    return text.substr(n);
+}
+
+int zifferWert(int c)
+{
+    return c >= '0' && c <= '9' ? c - '0' : -1;
+}
+
+} // namespace
+
+bool IniLeser::hauptzeile(std::size_t i, const std::string& zeile)
+{
+    switch (i) {
+    case 0: jahr(zeile); return true;
+    case 1: return ort(zeile, z_.Par.Breite, z_.Par.Breite2, DateiBereich::Breite, 47.25, true);
+    case 2: return ort(zeile, z_.Par.Laenge, z_.Par.Laenge2, DateiBereich::Laenge, -9.59, false);
+    case 3: return zonenmeridian(zeile);
+    case 4: return gnomonUndZylinder(zeile);
+    case 5: return skalen(zeile);
+    case 6: return wand(zeile);
+    case 7: return neigungUndKegel(zeile);
+    case 8: return analemmaUndSawyer(zeile);
+    case 9: return optionen(utf8ToCp1252(zeile));
+    case 10: typ(utf8ToCp1252(zeile)); return true;
+    case 11: return stunde(zeile, z_.Zeiten.EotVon, 7);
+    case 12: return stunde(zeile, z_.Zeiten.EotBis, 19);
+    case 13: sprache(zeile); return true;
+    case 14: z_.FensterNormal = zeile == "false" ? 0 : 1; return true;
+    case 15: schirmUndRing(zeile); return true;
+    case 16: habermelUndPeaucellier(zeile); return true;
+    case 17: return ringband(zeile);
+    default: return true;
+    }
+}
+
+bool IniLeser::farbe(std::size_t k, const std::string& zeile)
+{
+    if (zeile.empty())
+        return true;
+    const auto f = alsFarbwert(zeile);
+    if (!f)
+        return false;
+    z_.Farben[k - 1] = *f;
+    return true;
+}
+
+bool IniLeser::zeiten(std::size_t k, const std::string& zeile)
+{
+    if (k == 15)
+        return intervalle(utf8ToCp1252(zeile));
+    if (k < 1 || k > kZeitenFelder.size())
+        return true;
+    const ZeitenFeld& f = kZeitenFelder[k - 1];
+    const auto v = alsGanzzahl(zeile);
+    if (!v)
+        return false;
+    if (!f.bereich.enthaelt(*v)) {
+        z_.Zeiten.*f.feld = f.ersatz;
+        return false;
+    }
+    z_.Zeiten.*f.feld = *v;
+    return true;
+}
+
+void IniLeser::datumslinie(const std::string& zeile)
+{
+    // An empty line (a blank line left at the end of a file edited by hand) is passed
+    // over without a report.
+    if (zeile.empty())
+        return;
+    if (DatumPruefen(z_, zeile, &prompt_)) {
+        z_.Datumslinien.push_back(zeile);
+        return;
+    }
+    prompt_.ask(PromptTitle::Fehler, PromptIcon::Question, "Fehlerhaftes Datum " + zeile + " in " + datei_, PromptButtons::Ok);
+}
+
+void IniLeser::melde(const std::string& text)
+{
+    prompt_.ask(PromptTitle::Fehler, PromptIcon::Question, text, PromptButtons::Ok);
+}
+
+void IniLeser::jahr(const std::string& zeile)
+{
+    const auto j = alsGanzzahl(zeile);
+    z_.Par.Jahr = j ? *j : 2020;
+}
+
+// Main lines 1 and 2: a position and, when text follows, the second position.
+bool IniLeser::ort(const std::string& zeile, double& erster, double& zweiter, const Wertebereich& bereich,
+                   double ersatz, bool istBreite)
+{
+    std::string rest = zeile;
+    auto v = alsReal(holeZahl(rest));
+    if (!v || !bereich.enthaelt(*v)) {
+        erster = ersatz;
+        return false;
+    }
+    // A latitude of (nearly) zero would put the pole of the dial at infinity.
+    erster = istBreite && std::fabs(*v) < 1e-6 ? 1e-6 : *v;
+    if (rest.empty())
+        return true;
+    v = alsReal(holeZahl(rest));
+    if (!v || !bereich.enthaelt(*v)) {
+        zweiter = ersatz;
+        return false;
+    }
+    zweiter = *v;
+    return true;
+}
+
+bool IniLeser::zonenmeridian(const std::string& zeile)
+{
+    std::string rest = zeile;
+    const auto v = alsReal(holeZahl(rest));
+    if (!v || !DateiBereich::Zonenmeridian.enthaelt(*v)) {
+        z_.Par.Zonenmeridian = -15.0;
+        return false;
+    }
+    z_.Par.Zonenmeridian = *v;
+    return true;
+}
+
+bool IniLeser::gnomonUndZylinder(const std::string& zeile)
+{
+    std::string rest = zeile;
+    auto v = alsReal(holeZahl(rest));
+    if (!v) {
+        z_.Par.Gnomonhoehe = 35.0;
+        return false;
+    }
+    z_.Par.Gnomonhoehe = *v;
+    if (!rest.empty()) {
+        v = alsReal(holeZahl(rest));
+        if (!v) {
+            z_.Par.ZylZeiger = 40.0;
+            return false;
+        }
+        z_.Par.ZylZeiger = *v;
+    }
+    if (!rest.empty()) {
+        v = alsReal(holeZahl(rest));
+        if (!v) {
+            z_.Par.ZylRadius = 250.0;
+            return false;
+        }
+        z_.Par.ZylRadius = *v;
+    }
+    if (!rest.empty()) {
+        const auto n = alsGanzzahl(holeZahl(rest));
+        if (!n) {
+            z_.SkalaZylinder = 270;
+            return false;
+        }
+        z_.SkalaZylinder = *n;
+    }
+    return true;
+}
+
+// Main line 5: six integers and the Habermel diameter, separated by commas.
+bool IniLeser::skalen(const std::string& zeile)
+{
+    struct Ganzzahlfeld {
+        std::int32_t* feld;
+        std::int32_t ersatz;
+    };
+    const std::array<Ganzzahlfeld, 6> felder = {{
+        {&z_.Par.Skalenlaenge, 70},
+        {&z_.SkalaHidokai2, 170},
+        {&z_.SkalaHidokai, 150},
+        {&z_.Par.HidokaiZeiger, 150},
+        {&z_.Schalter.Kartenmassstab, 150},
+        {&z_.Par.QuadrantGroesse, 150},
+    }};
+    std::string rest = zeile;
+    for (const Ganzzahlfeld& f : felder) {
+        const std::string wert = holeKommaWert(rest);
+        if (wert.empty())
+            continue;
+        const auto n = alsGanzzahl(wert);
+        *f.feld = n ? *n : f.ersatz;
+    }
+    const std::string wert = holeKommaWert(rest);
+    if (wert.empty())
+        return true;
+    const auto v = alsReal(wert);
+    if (!v) {
+        z_.Par.HabermelDurchmesser = 200.0;
+        return false;
+    }
+    z_.Par.HabermelDurchmesser = *v;
+    return true;
+}
+
+bool IniLeser::wand(const std::string& zeile)
+{
+    std::string rest = zeile;
+    auto v = alsReal(holeZahl(rest));
+    if (!v || !DateiBereich::Wandabweichung.enthaelt(*v)) {
+        z_.Par.Wandabweichung = -11.7;
+        return false;
+    }
+    z_.Par.Wandabweichung = *v;
+    if (!rest.empty()) {
+        v = alsReal(holeZahl(rest));
+        if (!v) {
+            z_.Par.Wandabweichung2 = -11.7;
+            return false;
+        }
+        z_.Par.Wandabweichung2 = *v;
+    }
+    // Tested also when the line holds no second value.
+    if (!DateiBereich::Wandabweichung.enthaelt(z_.Par.Wandabweichung2)) {
+        z_.Par.Wandabweichung2 = -11.7;
+        return false;
+    }
+    return true;
+}
+
+bool IniLeser::neigungUndKegel(const std::string& zeile)
+{
+    std::string rest = zeile;
+    // The inclination is not checked; a text that is no number keeps the old value.
+    if (const auto v = alsReal(holeZahl(rest)))
+        z_.Par.Inklination = *v;
+    if (!rest.empty()) {
+        const auto v = alsReal(holeZahl(rest));
+        if (!v || !DateiBereich::KegelNeigung.enthaelt(*v)) {
+            // The cone axis falls back to the polar axis, kept within the file's range so
+            // that the fallback itself reads back at the next start.
+            const double polachse = z_.Par.Breite < 0 ? z_.Par.Breite + 180 : z_.Par.Breite;
+            z_.Par.KegelNeigung = std::clamp(polachse, DateiBereich::KegelNeigung.von, DateiBereich::KegelNeigung.bis);
+            melde(zeileFehlerhaftMitRest(7, rest));
+            return false;
+        }
+        z_.Par.KegelNeigung = *v;
+    }
+    if (!rest.empty()) {
+        const std::string text = holeZahl(rest);
+        const auto v = alsReal(text);
+        if (!v || !DateiBereich::KegelOeffnung.enthaelt(*v)) {
+            z_.Par.KegelOeffnung =
+                std::clamp(z_.Par.KegelNeigung / 2, DateiBereich::KegelOeffnung.von, DateiBereich::KegelOeffnung.bis);
+            melde(zeileFehlerhaftMitWert(7, text));
+            return false;
+        }
+        z_.Par.KegelOeffnung = *v;
+    }
+    return true;
+}
+
+bool IniLeser::analemmaUndSawyer(const std::string& zeile)
+{
+    std::string rest = zeile;
+    const auto stunde = alsGanzzahl(holeZahl(rest));
+    z_.Schalter.AnalemmaStunde = stunde ? *stunde : 12;
+    if (!rest.empty()) {
+        const auto v = alsReal(holeZahl(rest));
+        if (!v || !DateiBereich::DatumMitte.enthaelt(*v)) {
+            z_.Par.DatumMitte = 90.0;
+            melde(zeileFehlerhaftMitRest(8, rest));
+            return false;
+        }
+        z_.Par.DatumMitte = *v;
+    }
+    if (!rest.empty()) {
+        const std::string text = holeZahl(rest);
+        const auto v = alsReal(text);
+        if (!v || !DateiBereich::DatumWinkel.enthaelt(*v)) {
+            z_.Par.DatumWinkel = 5.0;
+            melde(zeileFehlerhaftMitWert(8, text));
+            return false;
+        }
+        z_.Par.DatumWinkel = *v;
+    }
+    if (!rest.empty()) {
+        const std::string text = holeZahl(rest);
+        if (!sawyerZeit(text)) {
+            melde(zeileFehlerhaftMitWert(8, text));
+            return false;
+        }
+    }
+    return true;
+}
+
+// The Sawyer time kind, item 0 to 4 of its choice; another value gives item 2.
+bool IniLeser::sawyerZeit(const std::string& text)
+{
+    const auto n = alsGanzzahl(text);
+    if (!n || !DateiBereich::SawyerZeit.enthaelt(*n)) {
+        z_.Par.SawyerZeit = 2;
+        return false;
+    }
+    z_.Par.SawyerZeit = static_cast<std::uint8_t>(*n);
+    return true;
+}
+
+// Main line 9, one character per option, in Windows-1252 so that positions are characters.
+bool IniLeser::optionen(std::string_view zeile)
+{
+    const std::string_view o = ohneFuehrendeBlanks(zeile);
+    const auto at = [&](std::size_t p) -> int { return p < o.size() ? static_cast<unsigned char>(o[p]) : -1; };
+    const auto flag = [&](std::size_t p) -> std::uint8_t { return at(p) == 'j' ? 1 : 0; };
+    // The digit at p when it lies in 0..bis, else -1.
+    const auto ziffer = [&](std::size_t p, int bis) {
+        const int d = zifferWert(at(p));
+        return d <= bis ? d : -1;
+    };
+    TSchalter& s = z_.Schalter;
+
+    if (const int d = ziffer(0, 3); d >= 0) {
+        s.Datumslinien = static_cast<char>('0' + d);
+    } else {
+        s.Datumslinien = '0';
+        return false;
+    }
+    if (const int d = ziffer(1, 6); d >= 0) {
+        s.EotIntervall = static_cast<char>('0' + d);
+    } else {
+        s.EotIntervall = '0';
+        return false;
+    }
+    s.BisFusspunkt = flag(2);
+    s.MozGerade = flag(3);
+    s.OhneZeitgl = flag(4);
+    s.Analemma = flag(5);
+    s.Babylonisch = flag(6);
+    s.Italienisch = flag(7);
+    s.Sonnenhoehe = flag(8);
+    s.Temporalstunden = flag(9);
+    s.QuadrantGespiegelt = flag(10);
+    s.MitZeitglAzimut = flag(11);
+    switch (at(12)) {
+    case 'j':
+    case '1':
+        s.Zonenzeit = 1;
+        s.Ortszeit = 0;
+        s.TemporalAnzeige = 0;
+        break;
+    case 'n':
+    case '0':
+        s.Zonenzeit = 0;
+        s.Ortszeit = 1;
+        s.TemporalAnzeige = 0;
+        break;
+    case '2':
+        s.TemporalAnzeige = 1;
+        break;
+    default:
+        break;
+    }
+    s.Zeitablesung = flag(13);
+    s.OhneLaengenkorrektur = flag(14);
+    s.Monatsskala = flag(15);
+    s.MitZeitglZylinder = flag(16);
+    // Position 17 repeats Schalter.Ortszeit, which position 12 has set.
+    if (at(18) >= 0) {
+        if (const int d = ziffer(18, 5); d >= 0) {
+            s.StundenIntervall = static_cast<char>('0' + d);
+        } else {
+            s.StundenIntervall = '0';
+            return false;
+        }
+    }
+    s.HidokaiVertikal = flag(19);
+    s.Ganzjaehrig = flag(20);
+    s.OrtszeitAnzeige = flag(21);
+    s.Poldreieck = flag(22);
+    s.MitZeitgl = flag(23);
+    if (const int d = ziffer(24, 5); d >= 0) {
+        s.AnalemmaMarken = static_cast<std::uint8_t>(d);
+    } else {
+        s.AnalemmaMarken = 0;
+        return false;
+    }
+    s.Analemma = flag(25);
+    s.ZodiakSkala = flag(26);
+    if (at(27) < 0) {
+        s.RingExakt = 0;
+    } else if (const int d = ziffer(27, 2); d >= 0) {
+        s.RingExakt = static_cast<std::uint8_t>(d);
+    } else {
+        s.RingExakt = 0;
+        return false;
+    }
+    s.ZwoelfUhrHorizontal = flag(28);
+    if (at(29) >= 0) {
+        const int d = zifferWert(at(29));
+        if (d < 0)
+            return false;
+        s.Linienstaerke = static_cast<std::uint8_t>(d);
+    }
+    s.Option57 = flag(30);
+    s.Position2Vertikal = flag(31);
+    s.Ebene = static_cast<std::uint8_t>(std::max(ziffer(32, 8), 0));
+    s.Hoehenkreise = at(33) < 0 ? 1 : static_cast<std::uint8_t>(std::max(ziffer(33, 2), 0));
+    s.AzimutKreise = static_cast<std::uint8_t>(std::max(ziffer(34, 1), 0));
+    s.QuadrantSkala = static_cast<std::uint8_t>(std::max(ziffer(35, 2), 0));
+    if (at(36) >= 0)
+        s.GanzeTageslaenge = flag(36);
+    if (at(37) >= 0)
+        s.TemporalVerlaengern = flag(37);
+    return true;
+}
+
+// Main line 10: the dial type, the umbrella flag and the sub-type.
+void IniLeser::typ(std::string_view t)
+{
+    if (t.empty())
+        return;
+    if (t[0] == 's') {
+        z_.Schirmuhr = 1;
+        if (t.size() > 1)
+            z_.UhrTyp = t[1];
+        return;
+    }
+    z_.Schirmuhr = 0;
+    z_.UhrTyp = t[0];
+    if (t.size() < 2)
+        return;
+    if (z_.UhrTyp == 'c') {
+        // "c1" is the older form of the mean-time dial; the "1" is no sub-type.
+        if (t[1] == '1')
+            z_.UhrTyp = 'm';
+        return;
+    }
+    const auto unterart = static_cast<std::uint8_t>(std::max(zifferWert(static_cast<unsigned char>(t[1])), 0));
+    switch (z_.UhrTyp) {
+    case 'm': z_.Schalter.Ebene = unterart; break;
+    case 'z': z_.Schalter.ZylinderArt = unterart; break;
+    case 'q': z_.Schalter.Hoehenuhrart = unterart; break;
+    default: break;
+    }
+}
+
+bool IniLeser::stunde(const std::string& zeile, std::int32_t& feld, std::int32_t ersatz)
+{
+    const auto v = alsGanzzahl(zeile);
+    if (!v)
+        return false;
+    if (!DateiBereich::Stunde.enthaelt(*v)) {
+        feld = ersatz;
+        return false;
+    }
+    feld = *v;
+    return true;
+}
+
+void IniLeser::sprache(const std::string& zeile)
+{
+    setzeSprache(z_, zeile.empty() || zeile[0] != 'E');
+    spalte_ = z_.Sprachspalte;
+    const auto flag = [&](std::size_t p) -> std::uint8_t { return p < zeile.size() && zeile[p] == 'j' ? 1 : 0; };
+    z_.ExpertenModus = flag(1);
+    z_.KarteAn = flag(2);
+    z_.GrenzenAn = flag(3);
+    z_.KuestenAn = flag(4);
+}
+
+// Main line 15. Nothing here stops the reading.
+void IniLeser::schirmUndRing(const std::string& zeile)
+{
+    if (zeile.find(';') == std::string::npos) {
+        if (const auto v = alsReal(zeile))
+            z_.Par.SchirmRadius = *v;
+        else
+            melde(zeileFehlerhaft(15));
+        return;
+    }
+    std::string rest = zeile;
+    for (int k = 1; k <= 4 && !rest.empty(); ++k) {
+        const auto v = alsReal(holeRingWert(rest, k == 1));
+        switch (k) {
+        case 1:
+            // A radius that is no number keeps the old value.
+            if (v)
+                z_.Par.SchirmRadius = *v;
+            else
+                melde(zeileFehlerhaftAnStelle(16, 1));
+            break;
+        case 2:
+            z_.Par.RingDurchmesser = v && DateiBereich::RingDurchmesser.enthaelt(*v) ? *v : 110.0;
+            break;
+        case 3:
+            if (v) {
+                z_.Par.RingBreite = *v;
+            } else {
+                z_.Par.RingBreite = 50.0;
+                melde(zeileFehlerhaftAnStelle(16, 3));
+            }
+            break;
+        default:
+            z_.Par.RingAlpha = v && DateiBereich::RingAlpha.enthaelt(*v) ? *v : 50.0;
+            break;
+        }
+    }
+}
+
+// Main line 16. Nothing here stops the reading.
+void IniLeser::habermelUndPeaucellier(const std::string& zeile)
+{
+    z_.Par.HabermelGnomon = 2.0;
+    z_.Par.Einheit = 32;
+    z_.Par.PeauParameter = -0.8749;
+    std::string rest = zeile;
+    if (!rest.empty()) {
+        const auto v = alsReal(holeZahl(rest));
+        if (v && DateiBereich::HabermelGnomon.enthaelt(*v)) {
+            z_.Par.HabermelGnomon = *v;
+        } else {
+            z_.Par.HabermelGnomon = 2.0;
+            melde(zeileFehlerhaftAnStelle(17, 1));
+        }
+    }
+    if (!rest.empty()) {
+        const std::string text = holeZahl(rest);
+        const auto n = alsGanzzahl(text);
+        if (n && DateiBereich::Einheit.enthaelt(*n)) {
+            z_.Par.Einheit = *n;
+        } else {
+            z_.Par.Einheit = 32;
+            melde(zeileFehlerhaftMitWert(16, text));
+        }
+    }
+    if (!rest.empty()) {
+        const std::string text = holeZahl(rest);
+        const auto v = alsReal(text);
+        if (v && DateiBereich::PeauParameter.enthaelt(*v)) {
+            z_.Par.PeauParameter = *v;
+        } else {
+            z_.Par.PeauParameter = -0.9876;
+            melde(zeileFehlerhaftMitWert(16, text));
+        }
+    }
+    if (!rest.empty()) {
+        const std::string text = holeZahl(rest);
+        if (!sawyerZeit(text))
+            melde(zeileFehlerhaftMitWert(16, text));
+    }
+}
+
+// Main line 17: the ring dial's hole offset and declination band.
+bool IniLeser::ringband(const std::string& zeile)
+{
+    // The band falls back to the obliquity known before this file was read.
+    const double halbeSchiefe = z_.EpsRund / 2;
+    z_.RingLochVersatz = 0;
+    z_.DeklOben = halbeSchiefe;
+    z_.DeklUnten = -halbeSchiefe;
+    std::string rest = zeile;
+    if (!rest.empty()) {
+        const auto v = alsReal(holeZahl(rest));
+        if (!v || !DateiBereich::RingLochVersatz.enthaelt(*v)) {
+            z_.RingLochVersatz = 0;
+            return false;
+        }
+        z_.RingLochVersatz = *v;
+    }
+    if (!rest.empty()) {
+        const std::string text = holeZahl(rest);
+        const auto v = alsReal(text);
+        if (v && DateiBereich::DeklOben.enthaelt(*v)) {
+            z_.DeklOben = *v;
+        } else {
+            z_.DeklOben = halbeSchiefe;
+            melde(zeileFehlerhaftMitWert(17, text));
+        }
+    }
+    if (!rest.empty()) {
+        const std::string text = holeZahl(rest);
+        const auto v = alsReal(text);
+        if (v && DateiBereich::DeklUnten.enthaelt(*v)) {
+            z_.DeklUnten = *v;
+        } else {
+            z_.DeklUnten = -halbeSchiefe;
+            melde(zeileFehlerhaftMitWert(17, text));
+        }
+    }
+    return true;
+}
+
+// Line 15 of "[Zeiten]": four interval digits, the character of the other pages' hour
+// interval, and the temporal-hour interval digit.
+bool IniLeser::intervalle(std::string_view zeile)
+{
+    const std::string_view o = ohneFuehrendeBlanks(zeile);
+    TSchalter& s = z_.Schalter;
+    for (std::size_t p = 0; p < 4 && p < o.size(); ++p) {
+        const int d = zifferWert(static_cast<unsigned char>(o[p]));
+        if (d < 0)
+            return false;
+        s.Intervalle[p] = static_cast<std::uint8_t>(d);
+    }
+    if (o.size() > 4)
+        s.StundenIntervallSonst = o[4];
+    if (o.size() > 5) {
+        const int d = zifferWert(static_cast<unsigned char>(o[5]));
+        if (d < 0)
+            return false;
+        s.TemporalIntervall = static_cast<std::uint8_t>(d);
+    }
+    return true;
+}
+
+} // namespace umbrin
