@@ -30,7 +30,7 @@ static void BM_FusspunktVerschieben1920x1080(benchmark::State& state)
     initialisiereZustand(s);
     LadeKartenText(s);
     s.UhrTyp = 'v';
-    ShellZustand z;
+    Arbeitsablage z;
     StillePrompt frage;
     ZeichenFenster fenster(s, z, frage, ZeichenfensterDienste{});
     fenster.show();

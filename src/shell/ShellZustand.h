@@ -1,22 +1,21 @@
 #pragma once
 // What the main window keeps beside the shared state: paths, today's date, the screen
 // flags, the text print job and the lists it owns for the other windows.
+#include "drawing/Arbeitsablage.h"
+
 #include <string>
 #include <vector>
 
 namespace umbrin {
 
-struct ShellZustand {
+struct ShellZustand : Arbeitsablage {
     std::string ProgrammPfad;   // folder of the executable, with a trailing "/"
-    std::string ArbeitsPfad;    // folder of the data files (the program folder)
     std::string HilfeDatei;     // help file of the current language
     int Tag = 1, Monat = 1;     // today's date (the year goes to Par.Jahr)
     bool GrosseFonts = false;   // font resolution of at least 120 pixels per inch
     bool GrosserBildschirm = true; // screen at least 1000 pixels wide
     bool GalerieAn = false;     // the gallery may be shown (after the first showing)
-    bool DruckDateiOffen = false; // a text print job is open
     std::vector<std::string> ErgebnisZeilen; // result lines of the calculation window
-    std::vector<std::string> IniAusgabe;     // target of the save commands
     std::vector<std::string> Stundenliste;   // " 0  Uhr" .. " 24  Uhr"
     std::vector<std::string> Intervalle;     // " 60 min" .. " 10 min"
 };

@@ -110,7 +110,7 @@ constexpr PopupPunkt popupPunkte[] = {
 
 } // namespace
 
-ZeichenFenster::ZeichenFenster(AppState& s, ShellZustand& shell, UserPrompt& frage, ZeichenfensterDienste dienste,
+ZeichenFenster::ZeichenFenster(AppState& s, Arbeitsablage& shell, UserPrompt& frage, ZeichenfensterDienste dienste,
                                QWidget* eltern)
     : QWidget(eltern)
     , s_(s)

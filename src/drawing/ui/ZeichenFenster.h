@@ -7,12 +7,12 @@
 #include "core/UserPrompt.h"
 #include "core/ui/Beschriftung.h"
 #include "dials/Konstruktionsmeldung.h"
+#include "drawing/Arbeitsablage.h"
 #include "drawing/Winkeltabelle.h"
 #include "drawing/Zeichenfensterzustand.h"
 #include "drawing/Zeichnungsroutinen.h"
 #include "drawing/ui/ZeichenfensterDienste.h"
-#include "shell/ui/Druckbar.h"
-#include "shell/ShellZustand.h"
+#include "core/ui/Druckbar.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -44,7 +44,7 @@ class RadioGruppe;
 class ZeichenFenster : public QWidget, public SprachAktualisierbar, public Druckbar {
     Q_OBJECT
 public:
-    ZeichenFenster(AppState& s, ShellZustand& shell, UserPrompt& frage, ZeichenfensterDienste dienste,
+    ZeichenFenster(AppState& s, Arbeitsablage& shell, UserPrompt& frage, ZeichenfensterDienste dienste,
                    QWidget* eltern = nullptr);
     ~ZeichenFenster() override;
 
@@ -152,7 +152,7 @@ private:
     void druckeKegel(bool grafik);
 
     AppState& s_;
-    ShellZustand& shell_;
+    Arbeitsablage& shell_;
     UserPrompt& frage_;
     ZeichenfensterDienste dienste_;
     Zeichenfensterzustand f_;

@@ -2,7 +2,7 @@
 // the active window and the window as an image.
 #include "shell/ui/MainWindow.h"
 
-#include "shell/ui/Druckbar.h"
+#include "core/ui/Druckbar.h"
 #include "shell/ui/Textdruck.h"
 #include "tables/ui/Tsset2.h"
 
