@@ -42,14 +42,21 @@ const AppState& startState()
     return s;
 }
 
+// The folder of this process's files, removed with everything in it when the process ends.
+struct Arbeitsordner {
+    fs::path pfad = fs::temp_directory_path() / ("umbrin_fuzz_leseini_" + std::to_string(::getpid()));
+    Arbeitsordner() { fs::create_directories(pfad); }
+    ~Arbeitsordner()
+    {
+        std::error_code fehler;
+        fs::remove_all(pfad, fehler);
+    }
+};
+
 const fs::path& folder()
 {
-    static const fs::path dir = [] {
-        fs::path d = fs::temp_directory_path() / ("umbrin_fuzz_leseini_" + std::to_string(::getpid()));
-        fs::create_directories(d);
-        return d;
-    }();
-    return dir;
+    static const Arbeitsordner dir;
+    return dir.pfad;
 }
 
 void writePlain(const fs::path& path, const char* data, std::size_t size)
