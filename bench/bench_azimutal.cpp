@@ -1,18 +1,13 @@
 // The azimuthal dials drawn into a 1920 x 1080 image through the QPainter canvas, as the
 // drawing window draws them, and written as plots: sub-type 0 with calendar and zodiac
 // circles, sub-type 1 under each radial law (with the day-length lines and the ecliptic).
-#include "core/HPGLDatei.h"
 #include "core/State.h"
-#include "core/ui/PainterCanvas.h"
 #include "dials/azimuthal/AzimutalHoeheHpgl.h"
 #include "dials/azimuthal/AzimutalHoeheZeichnung.h"
 #include "dials/azimuthal/AzimutalHpgl.h"
 #include "dials/azimuthal/AzimutalZeichnung.h"
 
-#include <QGuiApplication>
-#include <QImage>
-
-#include <benchmark/benchmark.h>
+#include "Messrahmen.h"
 
 using namespace umbrin;
 
@@ -36,46 +31,27 @@ AppState zustand(const benchmark::State& state)
 void AzimutalBild1920x1080(benchmark::State& state)
 {
     AppState s = zustand(state);
-    QImage bild(1920, 1080, QImage::Format_ARGB32_Premultiplied);
-    for (auto _ : state) {
-        bild.fill(Qt::white);
-        PainterCanvas c(bild);
+    bench::insBild(state, [&](Canvas& c) {
         if (s.Schalter.AzimutKreise)
             benchmark::DoNotOptimize(zeichneAzimutalHoehe(s, c, 1920, 1080, true));
         else
             benchmark::DoNotOptimize(zeichneAzimutal(s, c, 1920, 1080, true, Zeichenumgebung{}));
-    }
+    });
 }
-BENCHMARK(AzimutalBild1920x1080)
-    ->DenseRange(0, 4)
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
+BENCHMARK(AzimutalBild1920x1080)->DenseRange(0, 4)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 void AzimutalPlot(benchmark::State& state)
 {
     const AppState s = zustand(state);
-    for (auto _ : state) {
-        HPGLDatei plot;
-        plot.oeffnenImSpeicher();
+    bench::inDenSpeicher(state, [&](HPGLDatei& plot) {
         if (s.Schalter.AzimutKreise)
             schreibeHPGL_AzimutalHoehe(s, plot);
         else
             schreibeHPGL_Azimutal(s, plot);
-        benchmark::DoNotOptimize(plot.inhalt().size());
-    }
+    });
 }
 BENCHMARK(AzimutalPlot)->DenseRange(0, 4)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    // Text needs the font database of a GUI application; no window is shown.
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return bench::laufe(argc, argv); }
