@@ -42,7 +42,7 @@ int naechstesPaar(const Kegelkonstruktion& k, const AppState& s)
     double rMin = 20000;
     for (int i = 2; i <= k.letztesPaar(); ++i) {
         const KegelPunkt p = k.punkt(i, t);
-        if (p.ok && p.r < rMin) {
+        if (p.gezeigt() && p.r < rMin) {
             rMin = p.r;
             bester = i;
         }
@@ -126,7 +126,7 @@ DatumslinienTabelle noonTabelle(const Kegelkonstruktion& k)
 KegelPunkt Kegelkonstruktion::punkt(int i, double t) const
 {
     KegelPunkt p;
-    if (!Schattenkantenschnitt(i, paare, p.x, p.y, ebene.phi, masse, t, variante))
+    if (!Schattenkantenschnitt(i, paare, p.x, p.y, ebene.phi, masse, t, variante, &p.erreicht))
         return p;
     p.ok = true;
     p.r = std::sqrt((p.x / masse.a) * (p.x / masse.a) + (p.y / masse.b) * (p.y / masse.b));
