@@ -78,8 +78,9 @@ std::vector<KegelDatumslinie> waehleDatumslinien(const Kegelkonstruktion& k, con
                       - naechste) < 0.3)
             letzte = 6;
     }
-    const int juni21 = TagImJahr(s.Par.Jahr, 6, 21);
-    auto paarVon = [&](int monat, int tag) { return TagImJahr(s.Par.Jahr, monat, tag) - juni21 + 1; };
+    // The pair of a date is the one whose first day is that date: pair 1 is the June
+    // solstice, which in leap years falls on 20 June.
+    auto paarVon = [&](int monat, int tag) { return TagImJahr(s.Par.Jahr, monat, tag) - k.tage.sommer + 1; };
     std::vector<KegelDatumslinie> linien;
     for (int j = 0; j <= letzte; ++j) {
         for (int u = j == 0 ? m : 0; u <= m; ++u) {

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 using namespace umbrin;
 using namespace umbrin::test::kegel;
@@ -20,6 +21,24 @@ using namespace umbrin::test::kegel;
 namespace {
 
 double ellipsenWert(double x, double y, double a, double b) { return (x / a) * (x / a) + (y / b) * (y / b); }
+
+// The sun on day d of a year at noon UT by the low-precision formulas of the astronomical
+// almanac (about 0.01 degrees): its ecliptic longitude and declination, degrees.
+struct Textbuchsonne {
+    double laenge, dekl;
+};
+Textbuchsonne textbuchsonne(int jahr, int tag)
+{
+    int n0 = 0;
+    for (int y = 2000; y < jahr; ++y)
+        n0 += (y % 4 == 0 && (y % 100 != 0 || y % 400 == 0)) ? 366 : 365;
+    const double n = n0 + tag - 1.0; // days from 1 January 2000, 12h UT
+    const double g = (357.528 + 0.9856003 * n) * kGrad;
+    const double lambda = 280.460 + 0.9856474 * n + 1.915 * std::sin(g) + 0.020 * std::sin(2 * g);
+    const double eps = 23.439 - 0.0000004 * n;
+    return {std::fmod(lambda, 360.0),
+            std::asin(std::sin(eps * kGrad) * std::sin(lambda * kGrad)) / kGrad};
+}
 
 AppState zustand()
 {
@@ -223,4 +242,50 @@ TEST(KegelGeometrie, HourTimesRunEachSubStepOnceAndShiftToLocalTime)
     s.Schalter.Zonenzeit = 1;
     const Kegelkonstruktion k = baueKegelkonstruktion(s, 35.0, 0);
     EXPECT_NEAR(k.stunden.front().t, 8 - (s.Par.Laenge - s.Par.Zonenmeridian) / 15, 1e-12);
+}
+
+TEST(KegelGeometrie, DateLinesLieWhereTheSunStandsOnTheirDates)
+{
+    struct Fall {
+        int jahr;
+        char modus;
+    };
+    for (const Fall f : {Fall{2020, '1'}, Fall{2020, '2'}, Fall{2021, '1'}, Fall{2021, '2'}}) {
+        SCOPED_TRACE(std::to_string(f.jahr) + " mode " + f.modus);
+        AppState s = zustand();
+        s.Par.Jahr = f.jahr;
+        SchiefeUndTierkreis(s, f.jahr);
+        s.Schalter.Datumslinien = f.modus;
+        const Kegelkonstruktion k = baueKegelkonstruktion(s, 35.0, 0);
+
+        // Every line is drawn for the sun of both its days, the two listed with it.
+        for (const KegelDatumslinie& l : k.datumslinien) {
+            const TTagPaar& p = k.paare.paar[static_cast<std::size_t>(l.paar)];
+            EXPECT_NEAR(textbuchsonne(f.jahr, p.Tag1).dekl, p.DeklMittel, 0.25) << l.paar;
+            EXPECT_NEAR(textbuchsonne(f.jahr, p.Tag2).dekl, p.DeklMittel, 0.25) << l.paar;
+        }
+        // The main lines: the sun entering a sign of the zodiac, at 90 + 30 j degrees of
+        // longitude after the June solstice and 90 - 30 j before it (within a day's motion).
+        for (int j = 0; j <= 6; ++j) {
+            const TTagPaar& p = k.paare.paar[static_cast<std::size_t>(k.Datumsindex[static_cast<std::size_t>(j)])];
+            auto abstand = [](double a, double b) { return std::fabs(std::remainder(a - b, 360.0)); };
+            EXPECT_LT(abstand(textbuchsonne(f.jahr, p.Tag1).laenge, 90.0 + 30 * j), 1.1) << j;
+            EXPECT_LT(abstand(textbuchsonne(f.jahr, p.Tag2).laenge, 90.0 - 30 * j), 1.1) << j;
+        }
+        // The extra lines: the 6th, or the 1st and the 11th, of July to December.
+        std::vector<int> erwartet;
+        for (int monat = 7; monat <= 12; ++monat) {
+            if (f.modus == '1')
+                erwartet.push_back(TagImJahr(f.jahr, monat, 6));
+            else {
+                erwartet.push_back(TagImJahr(f.jahr, monat, 1));
+                erwartet.push_back(TagImJahr(f.jahr, monat, 11));
+            }
+        }
+        std::vector<int> gezogen;
+        for (const KegelDatumslinie& l : k.datumslinien)
+            if (!l.haupt)
+                gezogen.push_back(k.paare.paar[static_cast<std::size_t>(l.paar)].Tag1);
+        EXPECT_EQ(gezogen, erwartet);
+    }
 }
