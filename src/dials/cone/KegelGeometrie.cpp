@@ -122,15 +122,28 @@ KegelEbene kegelEbene(const AppState& s, std::uint8_t ebene)
     return e;
 }
 
-void Spitzenschatten(double H, double dekl, double phi, const KegelMasse& m, double& x, double& y)
+namespace {
+
+// The apex shadow, returning cos H cos phi + sin phi tan dekl: the sine of the sun's altitude
+// over cos dekl, positive while the sun stands above the plane's horizon.
+double spitzenschattenUndHoehe(double H, double dekl, double phi, const KegelMasse& m, double& x, double& y)
 {
     const double h = H * kRad;
     const double sp = SinGrad(phi), cp = CosGrad(phi);
     const double td = std::tan(dekl * kRad);
-    const double D = sicherNenner(std::cos(h) * cp + sp * td);
+    const double roh = std::cos(h) * cp + sp * td;
+    const double D = sicherNenner(roh);
     const double hoehe = m.L * SinGrad(m.psi);
     x = hoehe * std::sin(h) / D;
     y = m.c + m.L * CosGrad(m.psi) + hoehe * (std::cos(h) * sp - cp * td) / D;
+    return roh;
+}
+
+} // namespace
+
+void Spitzenschatten(double H, double dekl, double phi, const KegelMasse& m, double& x, double& y)
+{
+    spitzenschattenUndHoehe(H, dekl, phi, m, x, y);
 }
 
 bool Schattenkantenschnitt(int i, const TagPaare& paare, double& x, double& y, double phi, const KegelMasse& m,
@@ -150,8 +163,8 @@ bool Schattenkantenschnitt(int i, const TagPaare& paare, double& x, double& y, d
     const bool ok = SinGrad(phi) * SinGrad(dekl) + CosGrad(phi) * CosGrad(dekl) * std::cos(hw) > 0.0;
 
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-    Spitzenschatten((t - 12) * 15 - e1, dekl, phi, m, x1, y1);
-    Spitzenschatten((t - 12) * 15 - e2, dekl, phi, m, x2, y2);
+    const bool oben1 = spitzenschattenUndHoehe((t - 12) * 15 - e1, dekl, phi, m, x1, y1) > 0;
+    const bool oben2 = spitzenschattenUndHoehe((t - 12) * 15 - e2, dekl, phi, m, x2, y2) > 0;
     const double a2 = m.a * m.a, b2 = m.b * m.b;
     auto innen = [&](double px, double py) { return (px / m.a) * (px / m.a) + (py / m.b) * (py / m.b) <= 1.0; };
     if (innen(x1, y1) || innen(x2, y2))
@@ -165,10 +178,6 @@ bool Schattenkantenschnitt(int i, const TagPaare& paare, double& x, double& y, d
     // the right); otherwise the days trade places. Near sunrise and sunset the sun of one day
     // may stand below the horizon while the other's shines: the first has no shadow, the
     // point serves the second alone, and the days keep their order.
-    auto sonneOben = [&](double e) {
-        return SinGrad(phi) * SinGrad(dekl) + CosGrad(phi) * CosGrad(dekl) * CosGrad((t - 12) * 15 - e) > 0.0;
-    };
-    const bool oben1 = sonneOben(e1), oben2 = sonneOben(e2);
     if (oben1 && oben2 && x1 * y2 - y1 * x2 > 0) {
         std::swap(x1, x2);
         std::swap(y1, y2);
