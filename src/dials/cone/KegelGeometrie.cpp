@@ -19,6 +19,20 @@ double sicherNenner(double d)
     return d;
 }
 
+// Whether the point (x, y) of the edge y = mk*x + g from the apex shadow (px, py) lies on the
+// shadow's edge: between the tangent point on the footprint and the apex shadow. The line
+// touches the footprint at (-a^2 m / g, b^2 / g); g is never 0, since g^2 = a^2 m^2 + b^2.
+bool aufKante(double x, double y, double px, double py, double mk, double g, const KegelMasse& m)
+{
+    const double tx = -m.a * m.a * mk / g;
+    const double ty = m.b * m.b / g;
+    const double dx = px - tx, dy = py - ty;
+    const double laenge2 = dx * dx + dy * dy;
+    const double anteil = ((x - tx) * dx + (y - ty) * dy) / laenge2;
+    constexpr double rand = 1e-9; // rounding where the two apex shadows coincide
+    return anteil >= -rand && anteil <= 1 + rand;
+}
+
 } // namespace
 
 void Sonnentabelle(std::int32_t jahr, SonnenTage& tage, TagPaare& paare)
@@ -108,19 +122,32 @@ KegelEbene kegelEbene(const AppState& s, std::uint8_t ebene)
     return e;
 }
 
-void Spitzenschatten(double H, double dekl, double phi, const KegelMasse& m, double& x, double& y)
+namespace {
+
+// The apex shadow, returning cos H cos phi + sin phi tan dekl: the sine of the sun's altitude
+// over cos dekl, positive while the sun stands above the plane's horizon.
+double spitzenschattenUndHoehe(double H, double dekl, double phi, const KegelMasse& m, double& x, double& y)
 {
     const double h = H * kRad;
     const double sp = SinGrad(phi), cp = CosGrad(phi);
     const double td = std::tan(dekl * kRad);
-    const double D = sicherNenner(std::cos(h) * cp + sp * td);
+    const double roh = std::cos(h) * cp + sp * td;
+    const double D = sicherNenner(roh);
     const double hoehe = m.L * SinGrad(m.psi);
     x = hoehe * std::sin(h) / D;
     y = m.c + m.L * CosGrad(m.psi) + hoehe * (std::cos(h) * sp - cp * td) / D;
+    return roh;
+}
+
+} // namespace
+
+void Spitzenschatten(double H, double dekl, double phi, const KegelMasse& m, double& x, double& y)
+{
+    spitzenschattenUndHoehe(H, dekl, phi, m, x, y);
 }
 
 bool Schattenkantenschnitt(int i, const TagPaare& paare, double& x, double& y, double phi, const KegelMasse& m,
-                           double t, int variante)
+                           double t, int variante, bool* erreicht)
 {
     const TTagPaar& p = paare.paar[static_cast<std::size_t>(i)];
     const double dekl = p.DeklMittel;
@@ -136,13 +163,25 @@ bool Schattenkantenschnitt(int i, const TagPaare& paare, double& x, double& y, d
     const bool ok = SinGrad(phi) * SinGrad(dekl) + CosGrad(phi) * CosGrad(dekl) * std::cos(hw) > 0.0;
 
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-    Spitzenschatten((t - 12) * 15 - e1, dekl, phi, m, x1, y1);
-    Spitzenschatten((t - 12) * 15 - e2, dekl, phi, m, x2, y2);
+    const bool oben1 = spitzenschattenUndHoehe((t - 12) * 15 - e1, dekl, phi, m, x1, y1) > 0;
+    const bool oben2 = spitzenschattenUndHoehe((t - 12) * 15 - e2, dekl, phi, m, x2, y2) > 0;
     const double a2 = m.a * m.a, b2 = m.b * m.b;
     auto innen = [&](double px, double py) { return (px / m.a) * (px / m.a) + (py / m.b) * (py / m.b) <= 1.0; };
     if (innen(x1, y1) || innen(x2, y2))
         return false;
 
+    // The hour point is where the two edges that face each other cross: each day's edge on
+    // the side of the other day's apex shadow. Of the two tangents from an apex shadow P, the
+    // one of slope (xy + root) / (x^2 - a^2) touches the footprint on the left of the line
+    // from P to the centre, the other on its right. So, looking from the first apex shadow to
+    // the centre, the second must lie on the left (and the first, seen from the second, on
+    // the right); otherwise the days trade places. Near sunrise and sunset the sun of one day
+    // may stand below the horizon while the other's shines: the first has no shadow, the
+    // point serves the second alone, and the days keep their order.
+    if (oben1 && oben2 && x1 * y2 - y1 * x2 > 0) {
+        std::swap(x1, x2);
+        std::swap(y1, y2);
+    }
     const double m1 = (x1 * y1 + std::sqrt(b2 * x1 * x1 + a2 * y1 * y1 - a2 * b2)) / sicherNenner(x1 * x1 - a2);
     const double m2 = (x2 * y2 - std::sqrt(b2 * x2 * x2 + a2 * y2 * y2 - a2 * b2)) / sicherNenner(x2 * x2 - a2);
     const double g1 = y1 - m1 * x1;
@@ -150,6 +189,8 @@ bool Schattenkantenschnitt(int i, const TagPaare& paare, double& x, double& y, d
     const double dm = sicherNenner(m1 - m2);
     x = (g2 - g1) / dm;
     y = (g2 * m1 - g1 * m2) / dm;
+    if (erreicht != nullptr)
+        *erreicht = (!oben1 || aufKante(x, y, x1, y1, m1, g1, m)) && (!oben2 || aufKante(x, y, x2, y2, m2, g2, m));
     return ok;
 }
 

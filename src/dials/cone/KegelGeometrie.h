@@ -80,12 +80,16 @@ struct KegelMasse {
     double c = 0;
 };
 
-// The hour point of pair i at mean time t (hours, of the equivalent horizontal dial). variante
-// is ebene div 3: which day's edge comes first. Returns false when the sun stands below the
-// horizon of the equivalent dial or an apex shadow falls inside the footprint; x and y are
-// left unchanged in the second case.
+// The hour point of pair i at mean time t (hours, of the equivalent horizontal dial): where
+// the two days' shadow edges that face each other cross. variante is ebene div 3, the order
+// in which the days are taken; while both days' suns shine, the point does not depend on
+// it. Returns false when the sun stands below the horizon of the equivalent dial or an apex
+// shadow falls inside the footprint; x and y are left unchanged in the second case.
+// erreicht, when given, tells whether the crossing lies on the edges themselves, between
+// each tangent point and its apex shadow; where it does not, the shadow never marks the
+// point (the cone is too short for it).
 bool Schattenkantenschnitt(int i, const TagPaare& paare, double& x, double& y, double phi, const KegelMasse& m,
-                           double t, int variante);
+                           double t, int variante, bool* erreicht = nullptr);
 
 // The apex shadow of a sun of declination dekl at hour angle H (degrees), in the dial frame.
 void Spitzenschatten(double H, double dekl, double phi, const KegelMasse& m, double& x, double& y);

@@ -180,7 +180,7 @@ std::string hpglKegelUhr(const AppState& s, HPGLDatei& d, UserPrompt& frage, con
             if (i == 2)
                 zug.start(x, y);
             else
-                zug.punkt(x, y, p.ok && p.r > 1.05);
+                zug.punkt(x, y, p.gezeigt() && p.r > 1.05);
         }
     }
 
@@ -189,7 +189,7 @@ std::string hpglKegelUhr(const AppState& s, HPGLDatei& d, UserPrompt& frage, con
         if (!st.voll || st.stunde % 2 != 0)
             continue;
         const KegelPunkt p = kk.punkt(kk.KegelnaechstesPaar, st.t);
-        if (!p.ok || p.r <= 1.1)
+        if (!p.gezeigt() || p.r <= 1.1)
             continue;
         b.aufBlatt(p.x, p.y, x, y);
         verkuerzeZumFuss(x, y, b.ox, b.oy, 220.0 * k);
@@ -207,7 +207,7 @@ std::string hpglKegelUhr(const AppState& s, HPGLDatei& d, UserPrompt& frage, con
         for (int n = 0; n <= schritte; ++n) {
             const KegelPunkt p = kk.punkt(l.paar, 12 - h0 + 0.1 * (n + 1));
             b.aufBlatt(p.x, p.y, x, y);
-            zug.punkt(x, y, p.ok && p.r * p.r > 1.05);
+            zug.punkt(x, y, p.gezeigt() && p.r * p.r > 1.05);
         }
     }
 

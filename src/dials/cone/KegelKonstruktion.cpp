@@ -42,7 +42,7 @@ int naechstesPaar(const Kegelkonstruktion& k, const AppState& s)
     double rMin = 20000;
     for (int i = 2; i <= k.letztesPaar(); ++i) {
         const KegelPunkt p = k.punkt(i, t);
-        if (p.ok && p.r < rMin) {
+        if (p.gezeigt() && p.r < rMin) {
             rMin = p.r;
             bester = i;
         }
@@ -78,8 +78,9 @@ std::vector<KegelDatumslinie> waehleDatumslinien(const Kegelkonstruktion& k, con
                       - naechste) < 0.3)
             letzte = 6;
     }
-    const int juni21 = TagImJahr(s.Par.Jahr, 6, 21);
-    auto paarVon = [&](int monat, int tag) { return TagImJahr(s.Par.Jahr, monat, tag) - juni21 + 1; };
+    // The pair of a date is the one whose first day is that date: pair 1 is the June
+    // solstice, which in leap years falls on 20 June.
+    auto paarVon = [&](int monat, int tag) { return TagImJahr(s.Par.Jahr, monat, tag) - k.tage.sommer + 1; };
     std::vector<KegelDatumslinie> linien;
     for (int j = 0; j <= letzte; ++j) {
         for (int u = j == 0 ? m : 0; u <= m; ++u) {
@@ -126,7 +127,7 @@ DatumslinienTabelle noonTabelle(const Kegelkonstruktion& k)
 KegelPunkt Kegelkonstruktion::punkt(int i, double t) const
 {
     KegelPunkt p;
-    if (!Schattenkantenschnitt(i, paare, p.x, p.y, ebene.phi, masse, t, variante))
+    if (!Schattenkantenschnitt(i, paare, p.x, p.y, ebene.phi, masse, t, variante, &p.erreicht))
         return p;
     p.ok = true;
     p.r = std::sqrt((p.x / masse.a) * (p.x / masse.a) + (p.y / masse.b) * (p.y / masse.b));

@@ -40,12 +40,18 @@ struct KegelDatumslinie {
     bool haupt = false;
 };
 
-// A point of the dial in the dial frame, and whether it counts.
+// A point of the dial in the dial frame. ok: the sun stands above the plane's horizon and
+// both apex shadows fall outside the footprint, so the two edges cross there; erreicht: the
+// crossing lies on the shadow's edges themselves, not on their lines beyond the apex shadow
+// or behind the footprint. Only a point with both is drawn; the noon distances of the graph
+// and of the date-line table take every crossing, so that a cone too short shows there.
 struct KegelPunkt {
     double x = 0;
     double y = 0;
     bool ok = false;
+    bool erreicht = true;
     double r = 0; // sqrt((x/a)^2 + (y/b)^2): 1 on the footprint
+    bool gezeigt() const { return ok && erreicht; }
 };
 
 struct Kegelkonstruktion {

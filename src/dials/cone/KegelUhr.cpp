@@ -75,7 +75,7 @@ void zeichneStundenlinien(const AppState& s, Canvas& c, const Kegelkonstruktion&
         bool vorGueltig = false;
         for (int i = 2; i <= k.letztesPaar(); ++i) {
             const KegelPunkt p = k.punkt(i, st.t);
-            const bool gueltig = p.ok && p.r > 1.05;
+            const bool gueltig = p.gezeigt() && p.r > 1.05;
             double x = 0, y = 0;
             b.aufBlatt(p.x, p.y, x, y);
             if (gueltig && vorGueltig && std::fabs(x - vx) <= b.W && std::fabs(y - vy) <= b.H && b.imRahmen(x, y)
@@ -97,7 +97,7 @@ void zeichneStundenzahlen(const AppState& s, Canvas& c, const Kegelkonstruktion&
         if (!st.voll || st.stunde % 2 != 0)
             continue;
         const KegelPunkt p = k.punkt(k.KegelnaechstesPaar, st.t);
-        if (!p.ok || p.r <= 1.1)
+        if (!p.gezeigt() || p.r <= 1.1)
             continue;
         double x = 0, y = 0;
         b.aufBlatt(p.x, p.y, x, y);
@@ -119,7 +119,7 @@ void zeichneDatumslinien(const AppState& s, Canvas& c, const Kegelkonstruktion& 
         for (int n = 0; n <= schritte; ++n) {
             const double t = 12 - h0 + 0.01 * (n + 1);
             const KegelPunkt p = k.punkt(l.paar, t);
-            const bool gueltig = p.ok && p.r * p.r > 1.05;
+            const bool gueltig = p.gezeigt() && p.r * p.r > 1.05;
             double x = 0, y = 0;
             b.aufBlatt(p.x, p.y, x, y);
             if (gueltig && vorGueltig && b.imRahmen(x, y) && b.imRahmen(vx, vy))

@@ -1,93 +1,43 @@
-// The cone dial checked against solid geometry worked out here from vectors: the cone as its
-// apex, axis and generators in space (east, north, up over the equivalent horizontal dial),
-// the sun as a direction, shadows as ray-plane intersections, tangency found numerically.
-// Nothing below calls the program to get these.
+// The cone dial's tables and geometry: the footprint and the apex shadow against the solid
+// of KegelKoerper.h, the pairing of days, the turns, the date lines and the hour times.
 #include "core/Projektion.h"
 #include "core/Sonne.h"
 #include "core/State.h"
 #include "dials/cone/KegelGeometrie.h"
 #include "dials/cone/KegelKonstruktion.h"
 
+#include "KegelKoerper.h"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 using namespace umbrin;
+using namespace umbrin::test::kegel;
 
 namespace {
 
-constexpr double kGrad = M_PI / 180;
-
-struct V {
-    double x = 0, y = 0, z = 0; // east, north, up
-};
-V operator+(V a, V b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
-V operator-(V a, V b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-V operator*(double k, V a) { return {k * a.x, k * a.y, k * a.z}; }
-double dot(V a, V b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-V cross(V a, V b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
-V einheit(V a) { return (1 / std::sqrt(dot(a, a))) * a; }
-
-// The cone: A on the plane, the apex above S, the axis leaning towards the pole.
-struct Kegel {
-    V A, spitze, achse; // achse: unit vector from the apex down to A
-};
-Kegel kegel(double L, double psi, double c)
-{
-    Kegel k;
-    k.A = {0, c, 0};
-    k.spitze = {0, c + L * std::cos(psi * kGrad), L * std::sin(psi * kGrad)};
-    k.achse = einheit(k.A - k.spitze);
-    return k;
-}
-
-// Generator at angle u about the axis, half opening alfa.
-V erzeugende(const Kegel& k, double alfa, double u)
-{
-    const V n1 = einheit(cross(k.achse, V{1, 0, 0}));
-    const V n2 = cross(k.achse, n1);
-    return std::cos(alfa * kGrad) * k.achse
-           + std::sin(alfa * kGrad) * (std::cos(u * kGrad) * n1 + std::sin(u * kGrad) * n2);
-}
-
-// Where the ray from p along r meets the plane z = 0.
-V aufEbene(V p, V r) { return p + (-p.z / r.z) * r; }
-
-// Direction to the sun of declination d at hour angle tau (west positive), latitude phi.
-V sonne(double phi, double d, double tau)
-{
-    const double sp = std::sin(phi * kGrad), cp = std::cos(phi * kGrad);
-    const double sd = std::sin(d * kGrad), cd = std::cos(d * kGrad);
-    const double st = std::sin(tau * kGrad), ct = std::cos(tau * kGrad);
-    return {-cd * st, sd * cp - cd * ct * sp, sd * sp + cd * ct * cp};
-}
-
 double ellipsenWert(double x, double y, double a, double b) { return (x / a) * (x / a) + (y / b) * (y / b); }
 
-// Smallest ellipse value along the line through p and q, by a scan over the stretch of the
-// line near the ellipse and a golden-section refinement: 1 when the line touches the
-// ellipse, below 1 when it cuts it.
-double kleinsterWertAufGerade(V p, V q, double a, double b)
+// The sun on day d of a year at noon UT by the low-precision formulas of the astronomical
+// almanac (about 0.01 degrees): its ecliptic longitude and declination, degrees.
+struct Textbuchsonne {
+    double laenge, dekl;
+};
+Textbuchsonne textbuchsonne(int jahr, int tag)
 {
-    const double laenge = std::hypot(q.x - p.x, q.y - p.y);
-    const double dx = (q.x - p.x) / laenge, dy = (q.y - p.y) / laenge;
-    auto f = [&](double l) { return ellipsenWert(p.x + l * dx, p.y + l * dy, a, b); };
-    const double reichweite = 2 * (std::hypot(p.x, p.y) + a + b);
-    const double schritt = reichweite / 20000;
-    double best = -reichweite;
-    for (double l = -reichweite; l <= reichweite; l += schritt)
-        if (f(l) < f(best))
-            best = l;
-    double lo = best - schritt, hi = best + schritt;
-    for (int i = 0; i < 200; ++i) {
-        const double m1 = lo + (hi - lo) * 0.382, m2 = lo + (hi - lo) * 0.618;
-        if (f(m1) < f(m2))
-            hi = m2;
-        else
-            lo = m1;
-    }
-    return f((lo + hi) / 2);
+    int n0 = 0;
+    for (int y = 2000; y < jahr; ++y)
+        n0 += (y % 4 == 0 && (y % 100 != 0 || y % 400 == 0)) ? 366 : 365;
+    const double n = n0 + tag - 1.0; // days from 1 January 2000, 12h UT
+    const double g = (357.528 + 0.9856003 * n) * kGrad;
+    const double lambda = 280.460 + 0.9856474 * n + 1.915 * std::sin(g) + 0.020 * std::sin(2 * g);
+    const double eps = 23.439 - 0.0000004 * n;
+    return {std::fmod(lambda, 360.0),
+            std::asin(std::sin(eps * kGrad) * std::sin(lambda * kGrad)) / kGrad};
 }
 
 AppState zustand()
@@ -117,9 +67,9 @@ TEST(KegelGeometrie, FootprintLengthsRefusalsAndGeneratorsMeetingThePlaneOnTheEl
             EXPECT_NEAR(b, f.b, 0.001);
             EXPECT_NEAR(c, f.c, 0.001);
         }
-        const Kegel k = kegel(f.L, f.psi, c);
+        const Kegel k = kegel(V{0, c, 0}, V{0, 1, 0}, V{0, 0, 1}, f.L, f.psi, f.alfa);
         for (double u = 0; u < 360; u += 7.5) {
-            const V p = aufEbene(k.spitze, erzeugende(k, f.alfa, u));
+            const V p = fussPunkt(k, u);
             EXPECT_NEAR(ellipsenWert(p.x, p.y, a, b), 1.0, 1e-9) << u;
         }
     }
@@ -185,41 +135,6 @@ TEST(KegelGeometrie, APairingLongerThanTheTableIsCutAtItsRoom)
         EXPECT_GT(paare.paar[i].Tag1, 0) << i;
 }
 
-TEST(KegelGeometrie, HourPointLiesOnATangentFromEachDaysApexShadow)
-{
-    struct Fall {
-        double phi, t;
-        int variante;
-    };
-    for (const Fall f : {Fall{47.25, 10.0, 0}, Fall{47.25, 14.5, 1}, Fall{35.0, 12.0, 2}, Fall{-33.9, 9.0, 0}}) {
-        AppState s = zustand();
-        s.Par.Breite = f.phi;
-        const Kegelkonstruktion k = baueKegelkonstruktion(s, 35.0, static_cast<std::uint8_t>(3 * f.variante));
-        const KegelMasse& m = k.masse;
-        const Kegel kg = kegel(m.L, m.psi, m.c);
-        int geprueft = 0;
-        for (int i = 2; i <= k.letztesPaar(); i += 9) {
-            SCOPED_TRACE(std::to_string(f.phi) + " pair " + std::to_string(i));
-            double x = 1e9, y = 1e9;
-            if (!Schattenkantenschnitt(i, k.paare, x, y, f.phi, m, f.t, f.variante))
-                continue;
-            const TTagPaar& p = k.paare.paar[i];
-            for (double zgl : {p.Zgl1, p.Zgl2}) {
-                // The day's sun at mean time t: its hour angle runs ahead by the equation of time.
-                const V r = sonne(f.phi, p.DeklMittel, (f.t - 12) * 15 + zgl);
-                const V schatten = aufEbene(kg.spitze, -1.0 * r);
-                double sx = 0, sy = 0;
-                Spitzenschatten((f.t - 12) * 15 + zgl, p.DeklMittel, f.phi, m, sx, sy);
-                EXPECT_NEAR(sx, schatten.x, 1e-6);
-                EXPECT_NEAR(sy, schatten.y, 1e-6);
-                EXPECT_NEAR(kleinsterWertAufGerade(schatten, V{x, y, 0}, m.a, m.b), 1.0, 1e-6);
-            }
-            ++geprueft;
-        }
-        EXPECT_GT(geprueft, 5) << f.phi;
-    }
-}
-
 TEST(KegelGeometrie, OnAWallTheApexShadowLiesWhereTheSunThrowsIt)
 {
     // The cone stands on a declining, inclining plane: its axis leans towards the projection
@@ -237,31 +152,26 @@ TEST(KegelGeometrie, OnAWallTheApexShadowLiesWhereTheSunThrowsIt)
         s.Par.Inklination = f.i;
         const KegelEbene e = kegelEbene(s, f.ebene);
         const double phi = s.Par.Breite;
-        const double sd = std::sin(f.D * kGrad), cd = std::cos(f.D * kGrad);
-        const double si = std::sin(f.i * kGrad), ci = std::cos(f.i * kGrad);
-        const V normale{-sd * si, -cd * si, ci};
-        const V rechts{cd, -sd, 0};
-        const V oben = cross(normale, rechts);
-        const V erdachse{0, std::cos(phi * kGrad), std::sin(phi * kGrad)};
-        const V nord = einheit(erdachse - dot(erdachse, normale) * normale);
+        const Ebene ebn = ebene(f.D, f.i);
+        const V nord = nordAuf(ebn, phi);
         KegelMasse m;
         m.L = 35;
         m.psi = 47.25;
         std::string fehler;
         ASSERT_TRUE(KegelschnittParameter(m.L, 12, m.psi, m.a, m.b, m.c, fehler));
-        const V spitze = (m.c + m.L * std::cos(m.psi * kGrad)) * nord + (m.L * std::sin(m.psi * kGrad)) * normale;
+        const V spitze = (m.c + m.L * std::cos(m.psi * kGrad)) * nord + (m.L * std::sin(m.psi * kGrad)) * ebn.normale;
         int geprueft = 0;
         for (const double dekl : {-20.0, 0.0, 15.0, 23.0}) {
             for (double tau = -100; tau <= 100; tau += 12.5) {
                 const V r = sonne(phi, dekl, tau);
-                if (dot(r, normale) <= 0.05 || r.z <= 0)
+                if (dot(r, ebn.normale) <= 0.05 || r.z <= 0)
                     continue; // the sun is behind the plane or below the horizon
-                const V q = spitze + (-dot(spitze, normale) / dot(r, normale)) * r;
+                const V q = spitze + (-dot(spitze, ebn.normale) / dot(r, ebn.normale)) * r;
                 double x = 0, y = 0;
                 Spitzenschatten(tau - e.dl, dekl, e.phi, m, x, y);
                 dreheHPGL(x, y, e.w);
-                EXPECT_NEAR(x, dot(q, rechts), 1e-6) << dekl << " " << tau;
-                EXPECT_NEAR(y, dot(q, oben), 1e-6) << dekl << " " << tau;
+                EXPECT_NEAR(x, dot(q, ebn.rechts), 1e-6) << dekl << " " << tau;
+                EXPECT_NEAR(y, dot(q, ebn.oben), 1e-6) << dekl << " " << tau;
                 ++geprueft;
             }
         }
@@ -332,4 +242,50 @@ TEST(KegelGeometrie, HourTimesRunEachSubStepOnceAndShiftToLocalTime)
     s.Schalter.Zonenzeit = 1;
     const Kegelkonstruktion k = baueKegelkonstruktion(s, 35.0, 0);
     EXPECT_NEAR(k.stunden.front().t, 8 - (s.Par.Laenge - s.Par.Zonenmeridian) / 15, 1e-12);
+}
+
+TEST(KegelGeometrie, DateLinesLieWhereTheSunStandsOnTheirDates)
+{
+    struct Fall {
+        int jahr;
+        char modus;
+    };
+    for (const Fall f : {Fall{2020, '1'}, Fall{2020, '2'}, Fall{2021, '1'}, Fall{2021, '2'}}) {
+        SCOPED_TRACE(std::to_string(f.jahr) + " mode " + f.modus);
+        AppState s = zustand();
+        s.Par.Jahr = f.jahr;
+        SchiefeUndTierkreis(s, f.jahr);
+        s.Schalter.Datumslinien = f.modus;
+        const Kegelkonstruktion k = baueKegelkonstruktion(s, 35.0, 0);
+
+        // Every line is drawn for the sun of both its days, the two listed with it.
+        for (const KegelDatumslinie& l : k.datumslinien) {
+            const TTagPaar& p = k.paare.paar[static_cast<std::size_t>(l.paar)];
+            EXPECT_NEAR(textbuchsonne(f.jahr, p.Tag1).dekl, p.DeklMittel, 0.25) << l.paar;
+            EXPECT_NEAR(textbuchsonne(f.jahr, p.Tag2).dekl, p.DeklMittel, 0.25) << l.paar;
+        }
+        // The main lines: the sun entering a sign of the zodiac, at 90 + 30 j degrees of
+        // longitude after the June solstice and 90 - 30 j before it (within a day's motion).
+        for (int j = 0; j <= 6; ++j) {
+            const TTagPaar& p = k.paare.paar[static_cast<std::size_t>(k.Datumsindex[static_cast<std::size_t>(j)])];
+            auto abstand = [](double a, double b) { return std::fabs(std::remainder(a - b, 360.0)); };
+            EXPECT_LT(abstand(textbuchsonne(f.jahr, p.Tag1).laenge, 90.0 + 30 * j), 1.1) << j;
+            EXPECT_LT(abstand(textbuchsonne(f.jahr, p.Tag2).laenge, 90.0 - 30 * j), 1.1) << j;
+        }
+        // The extra lines: the 6th, or the 1st and the 11th, of July to December.
+        std::vector<int> erwartet;
+        for (int monat = 7; monat <= 12; ++monat) {
+            if (f.modus == '1')
+                erwartet.push_back(TagImJahr(f.jahr, monat, 6));
+            else {
+                erwartet.push_back(TagImJahr(f.jahr, monat, 1));
+                erwartet.push_back(TagImJahr(f.jahr, monat, 11));
+            }
+        }
+        std::vector<int> gezogen;
+        for (const KegelDatumslinie& l : k.datumslinien)
+            if (!l.haupt)
+                gezogen.push_back(k.paare.paar[static_cast<std::size_t>(l.paar)].Tag1);
+        EXPECT_EQ(gezogen, erwartet);
+    }
 }
