@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds Umbrin (installing what it needs) and runs every test: the fuzz targets briefly under
 # libFuzzer, then the whole CTest suite (engine, windows, file checks, fuzz replays), then the
-# whole suite once more built with AddressSanitizer and UndefinedBehaviorSanitizer.
+# whole suite once more built by clang with AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 "$here/scripts/setup.sh" "$here/build"
@@ -27,13 +27,14 @@ done
 cd "$here/build"
 ctest --output-on-failure --parallel "$(nproc)"
 
-# The same suite under the sanitizers, in a build folder of its own (GCC, -O1, no benchmarks).
-# Every finding, leaks included, ends the program that met it with an error.
-asanbuild="$here/build-asan"
+# The same suite under the sanitizers, in a build folder of its own (clang, -O1, no benchmarks),
+# so the tests are compiled by clang as well as by GCC above. Every finding, leaks included,
+# ends the program that met it with an error.
+asanbuild="$here/build-asan-clang"
 if [ ! -f "$asanbuild/build.ninja" ]; then
   launcher=()
   command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-  cmake -S "$here" -B "$asanbuild" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
+  CXX=clang++ cmake -S "$here" -B "$asanbuild" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
         -DUMBRIN_SANITIZE=ON "${launcher[@]}"
 fi
 cmake --build "$asanbuild" --parallel "$(nproc)"

@@ -138,7 +138,7 @@ TEST(Wertebereiche, JustOutsideTheFileRangesTheReaderRefuses)
     };
     const auto fields = storedFields();
     for (const auto& [name, value] : cases) {
-        const auto f = std::find_if(fields.begin(), fields.end(), [&](const StoredField& x) { return x.name == std::string(name); });
+        const auto f = std::find_if(fields.begin(), fields.end(), [name = name](const StoredField& x) { return x.name == std::string(name); });
         ASSERT_NE(f, fields.end()) << name;
         AppState back;
         IniPrompt prompt;
