@@ -1,10 +1,12 @@
-// The engine must build and run without Qt: no file outside a ui/ folder may include it.
+// Layer rules of the sources: the engine builds and runs without Qt (no file outside a ui/
+// folder may include it), and includes point down the layers.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <regex>
 #include <string>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -24,6 +26,38 @@ TEST(EngineLayer, NoEngineSourceIncludesQt)
         while (std::getline(in, line)) {
             if (std::regex_search(line, qtInclude))
                 offenders += path + ": " + line + "\n";
+        }
+    }
+    EXPECT_TRUE(offenders.empty()) << offenders;
+}
+
+// Includes point down the layers: core, dials, dialogs, drawing, tables, shell. A file may
+// include its own layer and those below it, never one above (a ui/ folder belongs to the layer
+// of the folder it sits in).
+TEST(EngineLayer, NoIncludeRunsFromALowerLayerToAHigherOne)
+{
+    const std::vector<std::string> schichten = {"core", "dials", "dialogs", "drawing", "tables", "shell"};
+    auto rang = [&](const std::string& name) {
+        for (std::size_t i = 0; i < schichten.size(); ++i)
+            if (schichten[i] == name)
+                return static_cast<int>(i);
+        return -1;
+    };
+    const fs::path src = fs::path(UMBRIN_SOURCE_DIR) / "src";
+    const std::regex include(R"(^\s*#\s*include\s*"([a-z]+)/)");
+    std::string offenders;
+    for (const auto& entry : fs::recursive_directory_iterator(src)) {
+        if (!entry.is_regular_file())
+            continue;
+        const std::string schicht = fs::relative(entry.path(), src).begin()->string();
+        const int eigenerRang = rang(schicht);
+        ASSERT_GE(eigenerRang, 0) << "a folder outside the layer order: " << schicht;
+        std::ifstream in(entry.path());
+        std::string line;
+        std::smatch m;
+        while (std::getline(in, line)) {
+            if (std::regex_search(line, m, include) && rang(m[1]) > eigenerRang)
+                offenders += entry.path().generic_string() + ": " + line + "\n";
         }
     }
     EXPECT_TRUE(offenders.empty()) << offenders;
