@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the map-file reader under each separator rule, and to the map data
 // tools that parse the same lines. Nothing may crash, hang or read out of bounds.
-#include "drawing/KartenLeser.h"
+#include "dials/KartenLeser.h"
 #include "drawing/KartenWerkzeuge.h"
 
 #include "core/TextEncoding.h"

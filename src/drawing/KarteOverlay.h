@@ -7,7 +7,7 @@
 #include "core/Canvas.h"
 #include "core/HPGLDatei.h"
 #include "core/State.h"
-#include "drawing/KartenLeser.h"
+#include "dials/KartenLeser.h"
 
 #include <string>
 #include <string_view>

@@ -3,7 +3,7 @@
 // decimals (east and north positive), every polyline opened by the line "> -b"; first the
 // coastlines, then the line "Grenze", then the country borders.
 #include "core/State.h"
-#include "drawing/KartenLeser.h"
+#include "dials/KartenLeser.h"
 
 #include <cstddef>
 #include <string>

@@ -8,7 +8,7 @@
 // Each tool comes twice: as a pure function on the lines of a file, and as the command that
 // asks before it starts, reads, writes safely and hands back the message to show.
 #include "core/UserPrompt.h"
-#include "drawing/KartenLeser.h"
+#include "dials/KartenLeser.h"
 
 #include <cstddef>
 #include <filesystem>

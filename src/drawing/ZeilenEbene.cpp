@@ -7,7 +7,7 @@
 #include "dials/planar/PlanarHpgl.h"
 #include "dials/planar/ZeichneEbeneSonnenuhr.h"
 #include "drawing/KarteOverlay.h"
-#include "drawing/KartenLeser.h"
+#include "dials/KartenLeser.h"
 
 #include <array>
 

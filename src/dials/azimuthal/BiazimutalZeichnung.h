@@ -7,7 +7,7 @@
 #include "core/State.h"
 #include "core/UserPrompt.h"
 #include "dials/Konstruktionsmeldung.h"
-#include "drawing/KartenLeser.h"
+#include "dials/KartenLeser.h"
 
 #include <filesystem>
 #include <string>

@@ -1,4 +1,4 @@
-#include "drawing/KartenLeser.h"
+#include "dials/KartenLeser.h"
 
 #include <gtest/gtest.h>
 
