@@ -93,8 +93,11 @@ void sonnenbahn(Plot& q, bool markiert, double stunden)
     const AppState& s = q.s;
     const double L = 15.0 * stunden;
     Zug zug{q};
-    for (int tag = -10; tag <= 369; tag += 3) {
-        const int d = tag == -1 || tag == 1 ? 0 : tag;
+    // Three days before the year, its first day (0), then every third day to 369.
+    std::vector<int> tage{-10, -7, -4, 0};
+    for (int t = 3; t <= 369; t += 3)
+        tage.push_back(t);
+    for (const int d : tage) {
         double dekl = 0, E = 0, X = 0, Y = 0;
         SonnenPosition(s.Par.Jahr, dekl, E, d);
         q.p.bild(dekl, L + E, X, Y);
@@ -257,13 +260,13 @@ bool schreibeHPGL_Biazimutal(const AppState& s, HPGLDatei& datei, bool alsHPGL, 
     double X = 0, Y = 0;
     q.w(";SP 4");
     q.p.bild(q.p.lage.breiteA, q.p.lage.laengeA, X, Y);
-    marke(q, X, Y, {false, true, true, true, true, true, true, true}, "A");
+    marke(q, X, Y, {false, true, true, true, true, true, true, true}, " A");
     const std::array<bool, 8> form{false, true, false, true, false, false, true, false};
     q.p.bild(q.p.lage.breiteB, q.p.lage.laengeB, X, Y);
-    marke(q, X, Y, form, "B");
+    marke(q, X, Y, form, " B");
     const bool nord = q.p.lage.pol.breite >= 0;
     q.p.bild(nord ? 90.0 : -90.0, 0, X, Y);
-    marke(q, X, Y, form, nord ? "N" : "S");
+    marke(q, X, Y, form, nord ? " N" : " S");
 
     if (s.KarteAn) {
         if (s.GrenzenAn)
@@ -284,7 +287,7 @@ bool schreibeHPGL_Biazimutal(const AppState& s, HPGLDatei& datei, bool alsHPGL, 
     q.w(";" + hpglZeichengroesse(0.15 * k, 0.24 * k));
     q.w(";PU " + feld(x) + " " + feld(y - 180 * k) + ";" + hpglLabel(biazimutalTextA(s)));
     q.w(";PU " + feld(x) + " " + feld(y - 330 * k) + ";" + hpglLabel(biazimutalTextB(s)));
-    q.w(";PU " + feld(x) + " " + feld(y - 480 * k) + ";" + hpglLabel(biazimutalTextZentrum(s, q.p.lage)));
+    q.w(";PU " + feld(x) + " " + feld(y - 480 * k) + ";" + hpglLabel(biazimutalPlotTextZentrum(s, q.p.lage)));
     q.w(std::string(hpglEpilogFensterZurueck));
     return true;
 }

@@ -99,13 +99,14 @@ TEST(BiazimutalPlot, PrologueMarkersAndLegendByHand)
                        0),
               0u);
     EXPECT_EQ(k1.find("PU 4000 2000"), std::string::npos); // no grid asked for
-    EXPECT_NE(k1.find(";LBA\x03"), std::string::npos);
-    EXPECT_NE(k1.find(";LBB\x03"), std::string::npos);
-    EXPECT_NE(k1.find(";LBN\x03"), std::string::npos);
+    EXPECT_NE(k1.find(";LB A\x03"), std::string::npos);
+    EXPECT_NE(k1.find(";LB B\x03"), std::string::npos);
+    EXPECT_NE(k1.find(";LB N\x03"), std::string::npos);
     EXPECT_NE(k1.find(";PU    1000    2000;LBbiazimutale Sonnenuhr \x03"), std::string::npos);
+    EXPECT_NE(k1.find(";LBProjektionszentrum:  47.28 /-12.30\x03"), std::string::npos);
     EXPECT_EQ(k1.substr(k1.size() - 7), ";IW;IN;");
     const std::string sued = schreibe(faelle[3]);
-    EXPECT_NE(sued.find(";LBS\x03"), std::string::npos);
+    EXPECT_NE(sued.find(";LB S\x03"), std::string::npos);
     const std::string k25 = schreibe(faelle[1]);
     EXPECT_EQ(k25.rfind("IN;VS 1;PA;IW 0 0   403925   275950;SI  3.75, 6.00;SP 1", 0), 0u);
 }
