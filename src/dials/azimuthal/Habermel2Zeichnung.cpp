@@ -51,6 +51,14 @@ int intervall(const AppState& s)
     return q >= '0' && q <= '9' ? q - '0' : 0;
 }
 
+// The radius of the ring's outer edge: where the diameter entered puts it (ausDurchmesser),
+// unless that would take the band of signs (ring width 2 g) more than half over the hour
+// curves, which reach Rs; then where the curves put it (ohneDurchmesser).
+double ringRadius(double ausDurchmesser, double Rs, double g, double ohneDurchmesser)
+{
+    return ausDurchmesser >= Rs + g ? rd(ausDurchmesser) : ohneDurchmesser;
+}
+
 // Inner end of the ring's tick at beta degrees.
 double tickInnen(int beta, double Ro, double g)
 {
@@ -97,7 +105,8 @@ void canvasLegende(const AppState& s, Canvas& c, double h, int m)
         c.textOut(xL, y, zodiakSymbol(i));
         c.setFontName("Arial");
         c.textOut(ci(xL + 1.7 * h), y, "= " + std::string(tierkreisName(s, i)));
-        c.textOut(ci(xL + 1.7 * h), ci(2.3 * h * i + yL),
+        // The date under its name, at least 0.85 of a line below it.
+        c.textOut(ci(xL + 1.7 * h), std::max(ci(2.3 * h * i + yL), y + ci(0.85 * h)),
                   "  (" + std::string(DatumsTage[static_cast<std::size_t>(i - 1)]) +
                       std::string(monatKurz(s, zodiakMonat(i))) + " -)");
     }
@@ -117,8 +126,11 @@ void canvasDial(const AppState& s, const HabermelZiel& ziel, double L)
     const double Ls = L * f;
     const double Rs = habermel2Sommerradius(s.Par.Breite, s.EpsRund, Ls);
     const double h0 = c.fontHeight();
-    const double Ro = rd(std::fabs(2.5 * h0) + Rs);
     const double g = std::fabs(h0);
+    // The outermost circle (Ro + 3) of a printed sheet has the diameter entered; the screen,
+    // which has no true size, keeps the ring just outside the curves.
+    const double Ro = bs ? rd(std::fabs(2.5 * h0) + Rs) : ringRadius(s.Par.HabermelDurchmesser * f / 2 - 3, Rs, g,
+                                                                      rd(std::fabs(2.5 * h0) + Rs));
     const int x0 = cx, y0 = cy;
 
     c.setFontColor(s.Farben[0]);
@@ -231,7 +243,9 @@ void habermel2Plot(const AppState& s, HPGLDatei& datei, bool alsHPGL, double L)
     const double Rs = habermel2Sommerradius(s.Par.Breite, s.EpsRund, Ls);
     // The disc stands at 0.6 of the sheet's width; a printer's margin has no place in a plot.
     const double x0 = rd(0.6 * 16400.0 * k), y0 = 11480.0 * k / 2;
-    const double Ro = rd(380.0 * k + Rs), g = 160.0 * k;
+    const double g = 160.0 * k;
+    // The outermost circle (Ro + 20 k) has the diameter entered.
+    const double Ro = ringRadius(s.Par.HabermelDurchmesser * f / 2 - 20.0 * k, Rs, g, rd(380.0 * k + Rs));
 
     w(hpglPrologMitRahmen(16157 * k, 11038 * k));
     w(";SP 4;PU 0 0;");

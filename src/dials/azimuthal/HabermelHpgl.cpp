@@ -189,6 +189,11 @@ void habermelPlot(const AppState& s, HPGLDatei& datei, bool alsHPGL, double L)
     const double Pw = 16400.0 * p.k, Ph = 11480.0 * p.k;
     p.x0 = static_cast<double>(roundHalfEven(0.6 * Pw));
     p.y0 = Ph / 2 + (p.t.m[18] - p.t.m[0]);
+    // A long gnomon takes the rim (7 mm round the summer circle) below the sheet: the foot
+    // moves up just so far that the rim's lowest point stays 1 mm above the sheet's edge.
+    const double randUnten = p.y0 + p.t.m[0] - 2 * p.t.m[36] - 7 * p.f;
+    if (randUnten < 40.0 * p.k)
+        p.y0 += 40.0 * p.k - randUnten;
     p.schreibe(hpglPrologMitRahmen(16157 * p.k, 11038 * p.k));
     p.schreibe(";SP 4;PU 0 0;");
     p.schreibe(";PU;" + hpglZeichengroesse(0.18 * p.k, 0.27 * p.k));

@@ -93,7 +93,8 @@ void legende(Blatt& b, double h, bool mittlereZeit)
         b.c.textOut(xL, y, zodiakSymbol(i));
         b.c.setFontName("Arial");
         b.c.textOut(ci(xL + 1.7 * h), y, "= " + std::string(tierkreisName(s, i)));
-        b.c.textOut(ci(xL + 1.7 * h), ci(2.2 * h * i + yL),
+        // The date under its name, at least 0.85 of a line below it.
+        b.c.textOut(ci(xL + 1.7 * h), std::max(ci(2.2 * h * i + yL), y + ci(0.85 * h)),
                     "  (" + std::string(DatumsTage[static_cast<std::size_t>(i - 1)]) +
                         std::string(monatKurz(s, zodiakMonat(i))) + " -)");
     }
