@@ -4,6 +4,8 @@
 #include "core/HPGLDatei.h"
 #include "core/RecordingCanvas.h"
 #include "core/State.h"
+#include "core/Sprachdienst.h"
+#include "dials/azimuthal/AzimutalHoehe.h"
 #include "dials/azimuthal/AzimutalZeichnung.h"
 #include "dials/azimuthal/BiazimutalZeichnung.h"
 #include "dials/azimuthal/HabermelZeichnung.h"
@@ -162,4 +164,17 @@ TEST(AzimutalBlatt, BiazimuthalPlotStaysOnItsSheetAndItsLegendOffTheFocusMarks)
             ASSERT_TRUE(std::regex_search(plot, t, std::regex(R"(;PU +[0-9]+ +([0-9]+);LBbiazimutale)")));
             EXPECT_EQ(std::stod(t[1]) > 11480 / 2, fussY < 11480 / 2) << phi << " " << fussY;
         }
+}
+
+TEST(AzimutalBlatt, TitlesAndPeriodTextInEitherLanguage)
+{
+    AppState s = zustand('a', 47.25);
+    s.Schalter.AzimutKreise = 1;
+    s.Schalter.Hoehenkreise = 1;
+    EXPECT_EQ(hoehenTitel(s), "AZIMUTALE SONNENUHR (Tonne)");
+    EXPECT_EQ(holeText(s, 591), "  ganzjährige Anzeige");
+    s.Sprachspalte = 2;
+    s.StringIdBasis = 2000;
+    EXPECT_EQ(hoehenTitel(s), "AZIMUTHAL SUNDIAL (barrel)");
+    EXPECT_EQ(holeText(s, 591), "  for whole year");
 }
