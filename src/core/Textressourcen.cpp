@@ -187,7 +187,7 @@ constexpr std::array<StringtabellenEintrag, 223> eintraege = {{
     {584, "Lochgnomon Offset [-23.44 .. +23.44]", "Pin hole offset [-23.44 .. +23.44]", TextHerkunft::EnglischErgaenzt},
     {585, "Lochgnomon1 Offset [0.00 .. +23.44]", "Pin hole 1 offset [0.00 .. +23.44]", TextHerkunft::EnglischErgaenzt},
     {590, "Stunden mit Zeitgleichung", "Hours with Equation of Time", TextHerkunft::Ergaenzt},
-    {591, "  ganzjährige Anzeige", "  whole year", TextHerkunft::EnglischErgaenzt},
+    {591, "  ganzjährige Anzeige", "  for whole year", TextHerkunft::Ueberliefert},
     {592, "  vom 21. Jun. - 21. Dez.", "  from 21. Jun. - 21. Dec.", TextHerkunft::EnglischErgaenzt},
     {593, "  vom 21. Dez. - 21. Jun.", "  from 21. Dec. - 21. Jun.", TextHerkunft::EnglischErgaenzt},
     {604, " Ebene der Schirmsonnenuhr ", " Plane of the Umbrella Dial ", TextHerkunft::Ergaenzt},

@@ -163,7 +163,7 @@ std::string hoehenTitel(const AppState& s)
 {
     switch (s.Schalter.Hoehenkreise) {
     case 1:
-        return std::string(texteText(s, 148)) + " (Tonne)";
+        return std::string(texteText(s, 148)) + (s.Sprachspalte == 2 ? " (barrel)" : " (Tonne)");
     case 2:
         return holeText(s, 212);
     default:

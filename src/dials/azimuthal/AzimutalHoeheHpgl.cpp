@@ -11,6 +11,7 @@
 #include "dials/azimuthal/AzimutalGeometrie.h"
 #include "dials/azimuthal/AzimutalHoehe.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -108,7 +109,11 @@ void hpglHoehenkreise(HoehenPlot& p, int cx, int cy)
     const bool nord = s.Par.Breite >= 0;
     if (nord) {
         p.zeile(";PU " + z(cx - 300) + " " + z(cy + Ro + 200) + ";LB" + ohneMarke(texteText(s, 1)) + ETX);
-        p.zeile(";PU " + z(cx + R0) + " 10500;LB" + hinweis + ETX);
+        // The note ends inside the frame: a long one (the barrel's) starts far enough left.
+        // A letter takes 1.5 times the character width of the size in force (0.18 or 0.12 cm).
+        const bool klein = p.rad.gesetz == 1 && s.AzGrundplatte < 110;
+        const double breite = static_cast<double>(hinweis.size()) * 1.5 * 400 * (klein ? 0.12 : 0.18);
+        p.zeile(";PU " + z(std::min(cx + R0, 16157 - 40 - breite)) + " 10500;LB" + hinweis + ETX);
     } else {
         p.zeile(";PU " + z(cx - 300) + " " + z(cy - Ro - 250) + ";LBN" + ohneMarke(texteText(s, 0)) + ETX);
         p.zeile(";PU 10 160;LB" + hinweis + ETX);

@@ -7,6 +7,7 @@
 #include "dials/azimuthal/AzimutalBild.h"
 #include "dials/azimuthal/AzimutalZeichnung.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace umbrin {
@@ -198,7 +199,9 @@ void zeichneZodiakLegende(const AppState& s, Canvas& c, bool bildschirm, bool gr
         c.textOut(x, zeile, zodiakEintrag(z));
         c.setFontName("Arial");
         c.textOut(x + rund(1.5 * fh), zeile, "= " + std::string(tierkreisName(s, z)));
-        c.textOut(x + rund(1.5 * fh), rund(y + 1.15 * fh * 2 * z),
+        // The date under its name, at least 0.85 of a line below it (the rows would touch at
+        // small font heights).
+        c.textOut(x + rund(1.5 * fh), std::max(rund(y + 1.15 * fh * 2 * z), zeile + rund(0.85 * fh)),
                   "  (" + std::string(DatumsTage[static_cast<std::size_t>(z - 1)])
                       + std::string(monatKurz(s, zodiakEintrittsMonat(z))) + " -)");
     }

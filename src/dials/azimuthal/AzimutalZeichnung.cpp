@@ -8,6 +8,7 @@
 #include "core/Zahlenformat.h"
 #include "dials/azimuthal/AzimutalBild.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -67,13 +68,18 @@ void zeichneStundenlinie(AzimutalBild& b, const Stundenfamilie& fam, double t, c
         const double band = b.m.r1 - b.m.r2, R = b.m.R, sA = std::sin(p.A * kRad), cA = std::cos(p.A * kRad);
         const int fh = b.c.fontHeight();
         const int x = t < 14 ? rund(b.cx - (R + band / 10) * sA) : rund(b.cx - (R + band / 6) * sA);
-        const int y = t < 14 ? rund(b.cy + (R + band / 18) * cA) : rund(b.cy + R * cA + fh);
+        int y = t < 14 ? rund(b.cy + (R + band / 18) * cA) : rund(b.cy + R * cA + fh);
+        // A plate of true size on a printer's page can reach its frame: the label at the top
+        // or bottom of the ring stays inside it.
+        y = std::clamp(y, b.y0 + 2, std::max(b.y0 + 2, b.H - fh - 2));
         const bool beide = aussenJanuar && zodiak;
         const std::string stunde = IntStr(rund(t));
         if (t - std::trunc(t) < 0.05 && (beide || std::fabs(12 - t) <= 5))
             b.text(x, y, stunde);
+        // 6 and 18 beside the circles one line below the level of "West" and "Ost", which
+        // stand at the same distance from the centre.
         if (!beide && std::fabs(std::fabs(12 - t) - 6) < 0.1)
-            b.text(rund(b.cx - Vorzeichen(sA) * (R + band / 8)), b.cy, stunde);
+            b.text(rund(b.cx - Vorzeichen(sA) * (R + band / 8)), b.cy + rund(1.2 * fh), stunde);
     }
     if (s.Schalter.TemporalAnzeige && (std::fabs(t) < 1e-9 || std::fabs(t - 12) < 1e-9))
         return;

@@ -102,6 +102,11 @@ std::string biazimutalTextZentrum(const AppState& s, const BiazimutalLage& lage)
            "°.";
 }
 
+std::string biazimutalPlotTextZentrum(const AppState& s, const BiazimutalLage& lage)
+{
+    return std::string(texteText(s, 66)) + RealStr(lage.pol.breite, 6, 2) + " /" + RealStr(lage.pol.laenge, 3, 2);
+}
+
 double biazimutalStundenlaenge(const AppState& s, double t)
 {
     double L = 15.0 * (t - 12.0) + s.Par.Laenge;

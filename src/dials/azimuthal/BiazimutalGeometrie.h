@@ -52,8 +52,10 @@ std::string biazimutalMassstabMeldung(const AppState& s);
 // "B( 47.25° /-15.00°),  horiz.;".
 std::string biazimutalTextA(const AppState& s);
 std::string biazimutalTextB(const AppState& s);
-// The legend's last line: text 66 and the centre.
+// The legend's last line: text 66 and the centre, "... 47.25° /-12.30°." on a canvas and
+// "... 47.25 /-12.30" in a plot, whose character set has no degree sign.
 std::string biazimutalTextZentrum(const AppState& s, const BiazimutalLage& lage);
+std::string biazimutalPlotTextZentrum(const AppState& s, const BiazimutalLage& lage);
 
 // The longitude of the sun's ground point for hour t on the dial's clock: true local time at
 // A, zone time with Schalter.Zonenzeit, true local time at B when BiaziZonenzeit is 0.

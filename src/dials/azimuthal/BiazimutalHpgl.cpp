@@ -35,6 +35,10 @@ struct Plot {
 void marke(Plot& q, double X, double Y, const std::array<bool, 8>& felder, const std::string& label)
 {
     const double k = q.k;
+    // A mark off the sheet would be cut away by the plotter's window and stand far outside a
+    // DXF drawing.
+    if (X < 0 || Y < 0 || X > 16157.0 * k || Y > 11038.0 * k)
+        return;
     const std::array<double, 8> v{X, Y - 80 * k, X, Y + 80 * k, X - 80 * k, Y, X + 80 * k, Y};
     std::array<std::string, 8> t;
     for (std::size_t i = 0; i < 8; ++i)
@@ -43,11 +47,48 @@ void marke(Plot& q, double X, double Y, const std::array<bool, 8>& felder, const
         t[7] + ";PU " + feld(X + 100 * k) + " " + feld(Y - 40 * k) + ";" + hpglLabel(label));
 }
 
-// A polyline of accepted points: ";PU X Y;PD " at the first after a lift, "X Y " after it.
+// The part of the segment (x1, y1)-(x2, y2) inside the sheet's window 0..16157 k x 0..11038 k
+// (Liang and Barsky); false when none of it is. The plotter clips at its window anyway, but a
+// DXF drawing made from the plot has no window: lines that run off towards the horizon would
+// reach metres beyond the sheet.
+bool aufBlatt(const Plot& q, double& x1, double& y1, double& x2, double& y2)
+{
+    const double xmax = 16157.0 * q.k, ymax = 11038.0 * q.k;
+    const double dx = x2 - x1, dy = y2 - y1;
+    double t0 = 0, t1 = 1;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double r[4] = {x1, xmax - x1, y1, ymax - y1};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (r[i] < 0)
+                return false;
+            continue;
+        }
+        const double t = r[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1)
+            return false;
+    }
+    const double ax = x1 + t0 * dx, ay = y1 + t0 * dy;
+    x2 = x1 + t1 * dx;
+    y2 = y1 + t1 * dy;
+    x1 = ax;
+    y1 = ay;
+    return true;
+}
+
+// A polyline of accepted points, written as far as it lies on the sheet: ";PU X Y;PD " where a
+// visible piece starts, "X Y " for every further point of it.
 struct Zug {
     Plot& q;
+    std::string (*zahl)(double) = z; // the number form of a continuing point
     bool oben = true;
-    double vorX = 0, vorY = 0;
+    double vorX = 0, vorY = 0;       // the last accepted point
+    bool gezeichnet = false;         // the pen stands at (stiftX, stiftY), down
+    double stiftX = 0, stiftY = 0;
 
     void lift() { oben = true; }
     void punkt(double X, double Y, bool an)
@@ -56,16 +97,32 @@ struct Zug {
             oben = true;
             return;
         }
-        if (oben)
-            q.w(";PU " + z(X) + " " + z(Y) + ";PD ");
-        else
-            q.w(z(X) + " " + z(Y) + " ");
+        if (!oben) {
+            double x1 = vorX, y1 = vorY, x2 = X, y2 = Y;
+            if (aufBlatt(q, x1, y1, x2, y2)) {
+                if (!gezeichnet || z(x1) != z(stiftX) || z(y1) != z(stiftY))
+                    q.w(";PU " + z(x1) + " " + z(y1) + ";PD ");
+                q.w(zahl(x2) + " " + zahl(y2) + " ");
+                gezeichnet = true;
+                stiftX = x2;
+                stiftY = y2;
+            } else {
+                gezeichnet = false;
+            }
+        } else {
+            gezeichnet = false;
+        }
         oben = false;
         vorX = X;
         vorY = Y;
     }
     bool weiter(double X, double Y) const { return oben || (vorX * X > -50 && vorY * Y > -50); }
 };
+
+bool aufBlatt(const Plot& q, double X, double Y)
+{
+    return X >= 0 && Y >= 0 && X <= 16157.0 * q.k && Y <= 11038.0 * q.k;
+}
 
 void datumslinien(Plot& q)
 {
@@ -93,8 +150,11 @@ void sonnenbahn(Plot& q, bool markiert, double stunden)
     const AppState& s = q.s;
     const double L = 15.0 * stunden;
     Zug zug{q};
-    for (int tag = -10; tag <= 369; tag += 3) {
-        const int d = tag == -1 || tag == 1 ? 0 : tag;
+    // Three days before the year, its first day (0), then every third day to 369.
+    std::vector<int> tage{-10, -7, -4, 0};
+    for (int t = 3; t <= 369; t += 3)
+        tage.push_back(t);
+    for (const int d : tage) {
         double dekl = 0, E = 0, X = 0, Y = 0;
         SonnenPosition(s.Par.Jahr, dekl, E, d);
         q.p.bild(dekl, L + E, X, Y);
@@ -110,7 +170,7 @@ void sonnenbahn(Plot& q, bool markiert, double stunden)
             q.p.bild(dekl, L + E, X, Y);
             q.w(erste ? ";SP 2;" : ";SP 4;");
             erste = false;
-            if (std::fabs(X) + std::fabs(Y) < q.lim)
+            if (std::fabs(X) + std::fabs(Y) < q.lim && aufBlatt(q, X, Y))
                 q.w(";PU " + z(X) + " " + z(Y) + ";CI " + z(30.0 * q.k) + ";");
         }
     }
@@ -154,9 +214,10 @@ void stundenlinien(Plot& q)
             const double L = biazimutalStundenlaenge(s, tt);
             std::vector<std::pair<double, double>> lauf;
             auto schliesse = [&] {
-                if (lauf.size() >= 2)
-                    q.w(";PU " + z(lauf.front().first) + " " + z(lauf.front().second) + ";PD " +
-                        z(lauf.back().first) + " " + z(lauf.back().second) + ";PU ");
+                double x1 = lauf.size() >= 2 ? lauf.front().first : 0, y1 = lauf.size() >= 2 ? lauf.front().second : 0;
+                double x2 = lauf.size() >= 2 ? lauf.back().first : 0, y2 = lauf.size() >= 2 ? lauf.back().second : 0;
+                if (lauf.size() >= 2 && aufBlatt(q, x1, y1, x2, y2))
+                    q.w(";PU " + z(x1) + " " + z(y1) + ";PD " + z(x2) + " " + z(y2) + ";PU ");
                 lauf.clear();
             };
             for (int i = 0; i <= 36; ++i) {
@@ -196,16 +257,11 @@ void karte(Plot& q, const std::string& stift, std::string_view name, const std::
         return;
     }
     for (const KartenPolylinie& linie : lesung.polylinien) {
-        bool oben = true;
+        Zug zug{q, [](double v) { return RealStr(v, 8, 0); }};
         for (const KartenPunkt& p : linie) {
             double X = 0, Y = 0;
             q.p.bild(p.breite, p.laenge, X, Y);
-            if (!(std::fabs(X - q.PW / 2) < 0.65 * q.PW && std::fabs(Y - q.PH / 2) < 0.65 * q.PH)) {
-                oben = true;
-                continue;
-            }
-            q.w(oben ? ";PU " + z(X) + " " + z(Y) + ";PD " : RealStr(X, 8, 0) + " " + RealStr(Y, 8, 0) + " ");
-            oben = false;
+            zug.punkt(X, Y, std::fabs(X - q.PW / 2) < 0.65 * q.PW && std::fabs(Y - q.PH / 2) < 0.65 * q.PH);
         }
     }
     q.w(";");
@@ -257,13 +313,13 @@ bool schreibeHPGL_Biazimutal(const AppState& s, HPGLDatei& datei, bool alsHPGL, 
     double X = 0, Y = 0;
     q.w(";SP 4");
     q.p.bild(q.p.lage.breiteA, q.p.lage.laengeA, X, Y);
-    marke(q, X, Y, {false, true, true, true, true, true, true, true}, "A");
+    marke(q, X, Y, {false, true, true, true, true, true, true, true}, " A");
     const std::array<bool, 8> form{false, true, false, true, false, false, true, false};
     q.p.bild(q.p.lage.breiteB, q.p.lage.laengeB, X, Y);
-    marke(q, X, Y, form, "B");
+    marke(q, X, Y, form, " B");
     const bool nord = q.p.lage.pol.breite >= 0;
     q.p.bild(nord ? 90.0 : -90.0, 0, X, Y);
-    marke(q, X, Y, form, nord ? "N" : "S");
+    marke(q, X, Y, form, nord ? " N" : " S");
 
     if (s.KarteAn) {
         if (s.GrenzenAn)
@@ -275,7 +331,12 @@ bool schreibeHPGL_Biazimutal(const AppState& s, HPGLDatei& datei, bool alsHPGL, 
     analemmas(q);
     stundenlinien(q);
 
-    const double x = k * s.LegendeX, y = k * s.LegendeY;
+    const double x = k * s.LegendeX;
+    double y = k * s.LegendeY;
+    // A legend the user has not placed goes where the screen puts it: to the foot of the sheet
+    // when the centre, and with it the focus marks, lies in its upper half.
+    if (!s.LegendeGesetzt && Y0 > q.PH / 2 && y > q.PH / 2)
+        y = 700.0 * k;
     std::string titel = holeText(s, 202).substr(1);
     if (titel.size() > 40)
         titel.resize(40);
@@ -284,7 +345,7 @@ bool schreibeHPGL_Biazimutal(const AppState& s, HPGLDatei& datei, bool alsHPGL, 
     q.w(";" + hpglZeichengroesse(0.15 * k, 0.24 * k));
     q.w(";PU " + feld(x) + " " + feld(y - 180 * k) + ";" + hpglLabel(biazimutalTextA(s)));
     q.w(";PU " + feld(x) + " " + feld(y - 330 * k) + ";" + hpglLabel(biazimutalTextB(s)));
-    q.w(";PU " + feld(x) + " " + feld(y - 480 * k) + ";" + hpglLabel(biazimutalTextZentrum(s, q.p.lage)));
+    q.w(";PU " + feld(x) + " " + feld(y - 480 * k) + ";" + hpglLabel(biazimutalPlotTextZentrum(s, q.p.lage)));
     q.w(std::string(hpglEpilogFensterZurueck));
     return true;
 }

@@ -322,7 +322,7 @@ bool leseBiazimutalKarte(const AppState& s, const std::filesystem::path& ordner,
 {
     const auto datei = findeKartenDatei(ordner, name);
     if (!datei) {
-        fehler = "Datei " + (ordner / std::string(name)).string() + std::string(meldungsText(s, 29));
+        fehler = (ordner / std::string(name)).string() + std::string(meldungsText(s, 29));
         return false;
     }
     return leseKartenDatei(*datei, kKartenDateiRegel, lesung, fehler);

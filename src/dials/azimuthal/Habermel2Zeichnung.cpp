@@ -31,18 +31,32 @@ std::string sprache(const AppState& s, const char* de, const char* en) { return 
 
 std::string breitenText(const AppState& s)
 {
-    const std::string kopf = sprache(s, "    Geogr. Breite:  ", "    Latitude :      ");
+    // The English caption without the German one's colon and padding, which left
+    // "Latitude :       =" in the heading.
+    const std::string kopf = sprache(s, "    Geogr. Breite:  ", "    Latitude");
     return kopf.substr(4, 30) + " = " + RealStr(s.Par.Breite, 6, 2);
 }
 
-std::string gnomonText(double L) { return OhneUmlaute("Zeigerlänge = ") + RealStr(L, 5, 1) + " mm"; }
-
 int mod12(int n) { return n > 12 ? n % 12 : n; }
+
+// The sign written in the ring's sector about beta (15, 45, ..., 345 degrees clockwise from the
+// top; 0 stands for Pisces). The sector lies over the ecliptic longitudes 90 - beta +- 15 of the
+// hour curves; the ring names the sign of the other half-year that has the same declinations
+// (Cancer at the top right over Gemini, Capricorn at the bottom left over Sagittarius).
+int ringZeichen(int beta) { return (beta / 30 + 4) % 12; }
 
 int intervall(const AppState& s)
 {
     const char q = s.Schalter.StundenIntervallSonst;
     return q >= '0' && q <= '9' ? q - '0' : 0;
+}
+
+// The radius of the ring's outer edge: where the diameter entered puts it (ausDurchmesser),
+// unless that would take the band of signs (ring width 2 g) more than half over the hour
+// curves, which reach Rs; then where the curves put it (ohneDurchmesser).
+double ringRadius(double ausDurchmesser, double Rs, double g, double ohneDurchmesser)
+{
+    return ausDurchmesser >= Rs + g ? rd(ausDurchmesser) : ohneDurchmesser;
 }
 
 // Inner end of the ring's tick at beta degrees.
@@ -91,7 +105,8 @@ void canvasLegende(const AppState& s, Canvas& c, double h, int m)
         c.textOut(xL, y, zodiakSymbol(i));
         c.setFontName("Arial");
         c.textOut(ci(xL + 1.7 * h), y, "= " + std::string(tierkreisName(s, i)));
-        c.textOut(ci(xL + 1.7 * h), ci(2.3 * h * i + yL),
+        // The date under its name, at least 0.85 of a line below it.
+        c.textOut(ci(xL + 1.7 * h), std::max(ci(2.3 * h * i + yL), y + ci(0.85 * h)),
                   "  (" + std::string(DatumsTage[static_cast<std::size_t>(i - 1)]) +
                       std::string(monatKurz(s, zodiakMonat(i))) + " -)");
     }
@@ -111,8 +126,11 @@ void canvasDial(const AppState& s, const HabermelZiel& ziel, double L)
     const double Ls = L * f;
     const double Rs = habermel2Sommerradius(s.Par.Breite, s.EpsRund, Ls);
     const double h0 = c.fontHeight();
-    const double Ro = rd(std::fabs(2.5 * h0) + Rs);
     const double g = std::fabs(h0);
+    // The outermost circle (Ro + 3) of a printed sheet has the diameter entered; the screen,
+    // which has no true size, keeps the ring just outside the curves.
+    const double Ro = bs ? rd(std::fabs(2.5 * h0) + Rs) : ringRadius(s.Par.HabermelDurchmesser * f / 2 - 3, Rs, g,
+                                                                      rd(std::fabs(2.5 * h0) + Rs));
     const int x0 = cx, y0 = cy;
 
     c.setFontColor(s.Farben[0]);
@@ -137,7 +155,7 @@ void canvasDial(const AppState& s, const HabermelZiel& ziel, double L)
     c.textOut(xt, ci(y1 + 0.9 * h), breitenText(s));
     c.textOut(xt, ci(y1 + 1.8 * h), sprache(s, "Zeigerlänge = ", "Gnomon height =") + RealStr(L, 5, 1) + " mm");
     c.textOut(xt, ci(y1 + 2.7 * h),
-              sprache(s, "Durchmesser =", "Diameter =") + RealStr(s.Par.HabermelDurchmesser, 5, 1) + " mm");
+              sprache(s, "Durchmesser =", "Diameter =") + " " + RealStr(s.Par.HabermelDurchmesser, 5, 1) + " mm");
     canvasLegende(s, c, bs ? (ziel.grosserBildschirm ? 16 : 12) : 40, m);
 
     // Degree ring with the zodiac symbols.
@@ -148,7 +166,7 @@ void canvasDial(const AppState& s, const HabermelZiel& ziel, double L)
             c.setFontColor(0x008000);
             const double r = Ro - 2 * g - 1;
             TextOutGedreht(c, ci(x0 + r * std::sin(b)), ci(y0 - r * std::cos(b)),
-                           zodiakSymbol((beta / 30 + 4) % 12 + 1), 400, c.fontHeight(), 180 - beta);
+                           zodiakSymbol(ringZeichen(beta)), 400, c.fontHeight(), 180 - beta);
         }
         if (beta % 10 == 0 && beta % 30 != 0) {
             c.setPenColor(s.Farben[7]);
@@ -178,7 +196,7 @@ void canvasDial(const AppState& s, const HabermelZiel& ziel, double L)
     c.setFontName("Arial");
     c.setBold(false);
     c.setFontHeight(bs ? 15 : 40);
-    c.textOut(ci(X - 2 * f), Y, gnomonText(L));
+    c.textOut(ci(X - 2 * f), Y, habermelSchablonenText(s, L));
 
     const int fh = c.fontHeight();
     jedeStunde(s, [&](double t, int n, bool voll) {
@@ -225,7 +243,9 @@ void habermel2Plot(const AppState& s, HPGLDatei& datei, bool alsHPGL, double L)
     const double Rs = habermel2Sommerradius(s.Par.Breite, s.EpsRund, Ls);
     // The disc stands at 0.6 of the sheet's width; a printer's margin has no place in a plot.
     const double x0 = rd(0.6 * 16400.0 * k), y0 = 11480.0 * k / 2;
-    const double Ro = rd(380.0 * k + Rs), g = 160.0 * k;
+    const double g = 160.0 * k;
+    // The outermost circle (Ro + 20 k) has the diameter entered.
+    const double Ro = ringRadius(s.Par.HabermelDurchmesser * f / 2 - 20.0 * k, Rs, g, rd(380.0 * k + Rs));
 
     w(hpglPrologMitRahmen(16157 * k, 11038 * k));
     w(";SP 4;PU 0 0;");
@@ -234,10 +254,10 @@ void habermel2Plot(const AppState& s, HPGLDatei& datei, bool alsHPGL, double L)
     const double xt = 16400.0 * k / 10, yt = 0.92 * 11480.0 * k;
     label(xt, yt, OhneUmlaute(sprache(s, "vertikale Habermel-Sonnenuhr II", "Vertical Altitude Dial (Habermel II)")));
     w(";" + hpglZeichengroesse(0.18 * k, 0.27 * k));
-    label(xt, yt - 200 * k, OhneUmlaute(habermelZeitsystem(s, false)));
+    label(xt, yt - 200 * k, habermelZeitsystem(s, false));
     label(xt, yt - 520 * k,
           sprache(s, "Durchmesser =", "Diameter =") + RealStr(s.Par.HabermelDurchmesser, 6, 1) + " mm");
-    label(xt, yt - 360 * k, gnomonText(L));
+    label(xt, yt - 360 * k, habermelSchablonenText(s, L));
     label(xt, yt - 700 * k, OhneUmlaute(breitenText(s)));
     w(";" + hpglZeichengroesse(0.666 * 0.32 * k, 0.32 * k) + ";SA");
     const double xL = rd(cx / 10), yL = rd(1.6 * cy);
@@ -245,7 +265,7 @@ void habermel2Plot(const AppState& s, HPGLDatei& datei, bool alsHPGL, double L)
         label(xL, rd(yL - (540.0 * i - 180) * k), zodiakSymbol(i));
     w(";SS");
     for (int i = 1; i <= 12; ++i) {
-        label(xL + 200 * k, rd(yL - (540.0 * i - 180) * k), OhneUmlaute("= " + std::string(tierkreisName(s, i))));
+        label(xL + 200 * k, rd(yL - (540.0 * i - 180) * k), "= " + std::string(tierkreisName(s, i)));
         label(xL + 350 * k, rd(yL - 540.0 * i * k),
               "  (" + std::string(DatumsTage[static_cast<std::size_t>(i - 1)]) +
                   std::string(monatKurz(s, zodiakMonat(i))) + " -)");
@@ -258,7 +278,7 @@ void habermel2Plot(const AppState& s, HPGLDatei& datei, bool alsHPGL, double L)
             const double r = Ro - g - 1;
             w(";PU " + feld(x0 + r * std::sin(b), 5) + " " + feld(y0 + r * std::cos(b), 5) + ";DI " +
               RealStr(127 * std::cos(kRad * 180 - b), 6, 1) + "," + RealStr(127 * std::sin(kRad * 180 - b), 6, 1) +
-              ";" + hpglLabel(zodiakSymbol((beta / 30 + 4) % 12 + 1)));
+              ";" + hpglLabel(zodiakSymbol(ringZeichen(beta))));
         }
         if (beta % 10 == 0 && beta % 30 != 0) {
             const double ra = Ro - 2 * g - 1, ri = rd(0.2 * Ro);
@@ -282,7 +302,7 @@ void habermel2Plot(const AppState& s, HPGLDatei& datei, bool alsHPGL, double L)
     w(";PU " + z(X - 80 * k) + " " + z(Y) + ";PD " + z(X + 80 * k) + " " + z(Y) + ";PU " + z(X) + " " + z(Y) +
       ";PD " + z(X) + " " + z(Y + Ls) + " " + z(X - 80 * k) + " " + z(Y + Ls - 80 * k) + " " + z(X + 80 * k) + " " +
       z(Y + Ls - 80 * k) + " " + z(X) + " " + z(Y + Ls));
-    w(";SS;PU " + z(X + 80 * k) + " " + z(Y - 200 * k) + ";" + hpglLabel(gnomonText(L)));
+    w(";SS;PU " + z(X + 80 * k) + " " + z(Y - 200 * k) + ";" + hpglLabel(habermelSchablonenText(s, L)));
     w(";" + hpglZeichengroesse(0.666 * 0.32 * k, 0.32 * k));
 
     jedeStunde(s, [&](double t, int n, bool voll) {

@@ -51,13 +51,12 @@ void kopfUndLegende(Plot& p)
     const double xt = Pw / 20, yt = 0.92 * Ph;
     p.label(xt, yt, OhneUmlaute(sprache(s, "vertikale Habermel-Sonnenuhr I", "Vertical Habermel-Sundial I")));
     p.schreibe(";" + hpglZeichengroesse(0.18 * k, 0.27 * k));
-    p.label(xt, yt - 200 * k, OhneUmlaute(habermelZeitsystem(s, true)));
-    p.label(xt, yt - 540 * k,
-            OhneUmlaute(sprache(s, "Zeigerlänge = ", "Gnomon height =")) + RealStr(p.L, 5, 1) + " mm");
+    p.label(xt, yt - 200 * k, habermelZeitsystem(s, true));
+    p.label(xt, yt - 540 * k, sprache(s, "Zeigerlänge = ", "Gnomon height =") + RealStr(p.L, 5, 1) + " mm");
     p.label(xt, yt - 360 * k,
-            OhneUmlaute(sprache(s, "Geogr. Breite = ", "Latitude = ") + RealStr(s.Par.Breite, 6, 2) +
-                        sprache(s, " Grad", " deg ") + sprache(s, ", Geogr. Länge = ", ", Longitude = ") +
-                        RealStr(s.Par.Laenge, 6, 2) + sprache(s, " Grad", " deg ")));
+            sprache(s, "Geogr. Breite = ", "Latitude = ") + RealStr(s.Par.Breite, 6, 2) + sprache(s, " Grad", " deg ") +
+                sprache(s, ", Geogr. Länge = ", ", Longitude = ") + RealStr(s.Par.Laenge, 6, 2) +
+                sprache(s, " Grad", " deg "));
     p.label(xt, yt - 710 * k,
             sprache(s, "Durchmesser =", "Diameter =") + std::string(" ") + RealStr(s.Par.HabermelDurchmesser, 5, 1) +
                 " mm");
@@ -66,12 +65,12 @@ void kopfUndLegende(Plot& p)
                                                      : hpglZeichengroesse(0.18 * k, 0.27 * k)));
         const double yw = p.y0 - p.t.r[36] - 300 * k;
         const double xw = p.x0 - 1.6 * p.t.m[24];
-        p.schreibe(";PU " + RealStr(xw, 6, 0) + " " + z(yw) + ";" + hpglLabel(OhneUmlaute(holeText(s, 610))));
-        p.schreibe(";PU " + RealStr(xw, 6, 0) + " " + z(yw - 200 * k) + ";" + hpglLabel(OhneUmlaute(holeText(s, 611))));
+        p.schreibe(";PU " + RealStr(xw, 6, 0) + " " + z(yw) + ";" + hpglLabel(holeText(s, 610)));
+        p.schreibe(";PU " + RealStr(xw, 6, 0) + " " + z(yw - 200 * k) + ";" + hpglLabel(holeText(s, 611)));
         p.schreibe(";SP 2");
         const double xs = p.x0 + 0.8 * p.t.m[18];
-        p.schreibe(";PU " + RealStr(xs, 6, 0) + " " + z(yw) + ";" + hpglLabel(OhneUmlaute(holeText(s, 612))));
-        p.schreibe(";PU " + RealStr(xs, 6, 0) + " " + z(yw - 200 * k) + ";" + hpglLabel(OhneUmlaute(holeText(s, 613))));
+        p.schreibe(";PU " + RealStr(xs, 6, 0) + " " + z(yw) + ";" + hpglLabel(holeText(s, 612)));
+        p.schreibe(";PU " + RealStr(xs, 6, 0) + " " + z(yw - 200 * k) + ";" + hpglLabel(holeText(s, 613)));
     }
     p.schreibe(";SP 4;" + hpglZeichengroesse(0.2 * k, 0.32 * k) + ";SA;SP 4");
     const double xL = static_cast<double>(roundHalfEven(Pw / 20)), yL = static_cast<double>(roundHalfEven(0.8 * Ph));
@@ -80,7 +79,7 @@ void kopfUndLegende(Plot& p)
     p.schreibe(";SS");
     for (int i = 1; i <= 12; ++i) {
         p.label(xL + 200 * k, static_cast<double>(roundHalfEven(yL - (540.0 * i - 180) * k)),
-                OhneUmlaute("= " + std::string(tierkreisName(s, i))));
+                "= " + std::string(tierkreisName(s, i)));
         p.label(xL + 350 * k, static_cast<double>(roundHalfEven(yL - 540.0 * i * k)),
                 "  (" + std::string(DatumsTage[static_cast<std::size_t>(i - 1)]) +
                     std::string(monatKurz(s, zodiakMonat(i))) + " -)");
@@ -119,7 +118,7 @@ void rahmen(Plot& p)
                z(Y + t.L));
     p.schreibe(";PU " + z(X) + " " + z(Y) + ";PD " + z(X + t.L) + " " + z(Y) + " " + z(X + t.L) + " " +
                z(Y + 120 * k));
-    p.label(X + 120 * k, Y + 120 * k, OhneUmlaute("Zeigerlänge = ") + RealStr(p.L, 5, 1) + " mm");
+    p.label(X + 120 * k, Y + 120 * k, habermelSchablonenText(s, p.L));
     p.schreibe(";" + hpglZeichengroesse(0.24 * k, 0.32 * k) + ";SA");
     for (int b = 6; b >= 0; --b) {
         const double rb = t.r[static_cast<std::size_t>(6 * b)];
@@ -190,6 +189,11 @@ void habermelPlot(const AppState& s, HPGLDatei& datei, bool alsHPGL, double L)
     const double Pw = 16400.0 * p.k, Ph = 11480.0 * p.k;
     p.x0 = static_cast<double>(roundHalfEven(0.6 * Pw));
     p.y0 = Ph / 2 + (p.t.m[18] - p.t.m[0]);
+    // A long gnomon takes the rim (7 mm round the summer circle) below the sheet: the foot
+    // moves up just so far that the rim's lowest point stays 1 mm above the sheet's edge.
+    const double randUnten = p.y0 + p.t.m[0] - 2 * p.t.m[36] - 7 * p.f;
+    if (randUnten < 40.0 * p.k)
+        p.y0 += 40.0 * p.k - randUnten;
     p.schreibe(hpglPrologMitRahmen(16157 * p.k, 11038 * p.k));
     p.schreibe(";SP 4;PU 0 0;");
     p.schreibe(";PU;" + hpglZeichengroesse(0.18 * p.k, 0.27 * p.k));

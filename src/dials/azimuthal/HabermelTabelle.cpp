@@ -1,6 +1,7 @@
 #include "dials/azimuthal/HabermelTabelle.h"
 
 #include "core/Projektion.h"
+#include "core/Zahlenformat.h"
 
 #include <cmath>
 
@@ -22,6 +23,9 @@ HabermelTabelle habermelTabelle(double phi, double eps, double Lstrich)
     t.L = Lstrich;
     for (std::size_t i = 0; i < 37; ++i) {
         t.lambda[i] = 5.0 * (static_cast<double>(i) - 18.0);
+        // The date circles take the obliquity times the sine of the longitude, not the
+        // arcsine of their product: a deliberate choice of these two dials (the hour lines and
+        // the sign marks both use it), at most about 0.3 degrees from the sun's declination.
         t.dekl[i] = eps * std::sin(t.lambda[i] * kRad);
         t.r[i] = Lstrich * TanGrad(90.0 - phi + t.dekl[i]);
     }
@@ -97,6 +101,7 @@ std::optional<HabermelPunkt> habermelStundenpunkt(const HabermelTabelle& t, doub
 
 std::optional<HabermelPunkt> habermel2Punkt(double phi, double eps, double Lstrich, double H, double lambda)
 {
+    // As on dial I: the obliquity times the sine of the longitude, by choice.
     const double delta = eps * std::sin(lambda * kRad) * kRad;
     const double sinA = std::sin(phi * kRad) * std::sin(delta) +
                         std::cos(phi * kRad) * std::cos(delta) * std::cos(H * kRad);
@@ -163,6 +168,11 @@ std::string habermelZeitsystem(const AppState& s, bool mittlereZeit)
     if (mittlereZeit && s.Schalter.MitZeitglZylinder)
         return sprachText(s, "Mittlere Ortszeit", "Local Mean Time");
     return sprachText(s, "Wahre Ortszeit", "Local Apparent Time");
+}
+
+std::string habermelSchablonenText(const AppState& s, double L)
+{
+    return sprachText(s, "Zeigerlaenge = ", "Gnomon height =") + RealStr(L, 5, 1) + " mm";
 }
 
 double habermelGnomon(double L) { return L == 0 ? 30.0 : L; }

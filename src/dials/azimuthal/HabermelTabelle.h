@@ -83,6 +83,10 @@ std::vector<HabermelStundenlinie> habermelStundenlinien(const AppState& s, const
 // meridian, local mean time (dial I only: mittlereZeit), or local apparent time.
 std::string habermelZeitsystem(const AppState& s, bool mittlereZeit);
 
+// The caption of the gnomon template: "Zeigerlaenge = " (written without its umlaut, as on the
+// template of a printed sheet) or "Gnomon height =", the length L and " mm".
+std::string habermelSchablonenText(const AppState& s, double L);
+
 // A gnomon of 0 is drawn as 30 mm.
 double habermelGnomon(double L);
 

@@ -93,7 +93,8 @@ void legende(Blatt& b, double h, bool mittlereZeit)
         b.c.textOut(xL, y, zodiakSymbol(i));
         b.c.setFontName("Arial");
         b.c.textOut(ci(xL + 1.7 * h), y, "= " + std::string(tierkreisName(s, i)));
-        b.c.textOut(ci(xL + 1.7 * h), ci(2.2 * h * i + yL),
+        // The date under its name, at least 0.85 of a line below it.
+        b.c.textOut(ci(xL + 1.7 * h), std::max(ci(2.2 * h * i + yL), y + ci(0.85 * h)),
                     "  (" + std::string(DatumsTage[static_cast<std::size_t>(i - 1)]) +
                         std::string(monatKurz(s, zodiakMonat(i))) + " -)");
     }
@@ -118,12 +119,16 @@ void kopf(Blatt& b, bool mittlereZeit)
     b.c.setBold(false);
     b.c.setFontColor(s.Farben[3]);
     b.c.setFontHeight(static_cast<int>(h));
+    // Each sign stands at the circle where it begins, inside its own band of declinations:
+    // right of the noon line the signs from summer to winter (Cancer above circle 36 down to
+    // Sagittarius above circle 6), left those from winter to summer (Capricorn below circle 0
+    // to Gemini below circle 30), as on the plot.
     for (int j = 6; j >= 0; --j) {
         const int y = ci(b.y0 + b.t.r[static_cast<std::size_t>(6 * j)]);
-        if (j <= 5)
-            b.c.textOut(b.x0, y, zodiakSymbol(103 - j - 93));
         if (j >= 1)
-            b.c.textOut(ci(b.x0 - h), ci(y - 1.2 * h), zodiakSymbol((j < 3 ? 103 + j : 91 + j) - 93));
+            b.c.textOut(b.x0, ci(y - 1.2 * h), zodiakSymbol(103 - j - 93));
+        if (j <= 5)
+            b.c.textOut(ci(b.x0 - h), y, zodiakSymbol((j < 3 ? 103 + j : 91 + j) - 93));
     }
     b.c.setFontName("Times New Roman");
     b.c.setBold(true);
@@ -147,7 +152,7 @@ void schablone(Blatt& b, double h)
     b.c.setBold(false);
     b.c.setFontHeight(b.bildschirm ? 15 : 40);
     b.c.textOut(ci(X + 2 * b.f), ci(Y - 1.5 * h),
-                OhneUmlaute("Zeigerlänge = ") + RealStr(b.L, 5, 1) + " mm");
+                habermelSchablonenText(b.s, b.L));
 }
 
 void stundenlinien(Blatt& b, bool mittlereZeit)
@@ -174,11 +179,14 @@ void stundenlinien(Blatt& b, bool mittlereZeit)
             const int fh = b.c.fontHeight();
             TextOutGedreht(b.c, X, Y, std::to_string(mod12(l.nummer)), 400, fh, ci(1.9 * w));
             if (mittlereZeit) {
-                const int n2 = 24 - l.nummer;
-                const int blanks = n2 < 10 ? 3 : n2 <= 12 ? 5 : n2 <= 17 ? 4 : 3;
+                // The blanks move the second number clear of the first, whose width and turn
+                // depend on the line's own hour n.
+                const int n = l.nummer;
+                const int blanks = n < 10 ? 3 : n <= 12 ? 5 : n <= 17 ? 4 : 3;
                 b.c.setFontColor(FarbeRot);
-                TextOutGedreht(b.c, X, Y, std::string(static_cast<std::size_t>(blanks), ' ') + std::to_string(mod12(n2)),
-                               400, fh, ci((n2 > 17 ? 2.0 : 1.9) * w));
+                TextOutGedreht(b.c, X, Y,
+                               std::string(static_cast<std::size_t>(blanks), ' ') + std::to_string(mod12(24 - n)), 400,
+                               fh, ci((n > 17 ? 2.0 : 1.9) * w));
             }
         }
     }

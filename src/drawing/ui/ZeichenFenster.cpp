@@ -405,6 +405,7 @@ void ZeichenFenster::beschrifte()
 {
     beschrifteFenster(this, s_, s_.StringIdBasis);
     const int spalte = s_.Sprachspalte;
+    chBfrontier_->setText(spalte == 2 ? QStringLiteral("borders") : QStringLiteral("Grenzen"));
     for (const PopupPunkt& p : popupPunkte) {
         if (!p.deutsch)
             continue;

@@ -153,31 +153,34 @@ TEST(AzimutalHoeheHpgl, HourPointsStandAtTheProjectionOfTheirAltitude)
                 return true;
         return false;
     };
-    for (const int gesetz : {0, 1, 2}) {
-        AppState s = zustand(gesetz);
-        s.Zeiten.QuadVon = 6;
-        s.Zeiten.QuadBis = 18;
-        const auto pp = plotPunkte(schreibe(s));
-        // Law 1: a sphere of radius R0 = 3205 seen from 2AC / (A^2 + C^2) R0 below its centre.
-        const double A = 180.0 * 365 / 410 * 20, C = -A / 2 + std::sqrt(A * A + A * A / 4);
-        const double R0 = gesetz == 1 ? 3205 : 3300;
-        const double e = gesetz == 1 ? 2 * A * C / (A * A + C * C) * R0 : R0;
-        int geprueft = 0;
-        for (int t = 6; t <= 18; ++t)
-            for (const int n : {TagImJahr(s.Par.Jahr, 7, 1), TagImJahr(s.Par.Jahr, 9, 15), TagImJahr(s.Par.Jahr, 11, 29)}) {
-                double d = 0, zg = 0;
-                SonnenPosition(s.Par.Jahr, d, zg, n + (t + s.Par.Zonenmeridian / 15 - 12) / 24);
-                const Sonnenvektor v = sonnenvektor(s.Par.Breite, d, 15.0 * (t - 12));
-                const double h = hoeheGrad(v);
-                if (h <= 0.5)
-                    continue;
-                const double z = (90 - h) * kGrad;
-                const double r = gesetz == 0 ? R0 * (90 - h) / 90 : R0 * std::sin(z) * e / (R0 * std::cos(z) + e);
-                const Schattenpunkt p = schattenpunkt(v, 7300, 5300, r, true);
-                EXPECT_TRUE(hat(pp, p.x, p.y)) << gesetz << ": " << t << " h, day " << n;
-                ++geprueft;
-            }
-        EXPECT_GT(geprueft, 20);
+    for (const double phi : {47.25, -33.87}) {
+        for (const int gesetz : {0, 1, 2}) {
+            AppState s = zustand(gesetz);
+            s.Par.Breite = phi;
+            s.Zeiten.QuadVon = 6;
+            s.Zeiten.QuadBis = 18;
+            const auto pp = plotPunkte(schreibe(s));
+            // Law 1: a sphere of radius R0 = 3205 seen from 2AC / (A^2 + C^2) R0 below its centre.
+            const double A = 180.0 * 365 / 410 * 20, C = -A / 2 + std::sqrt(A * A + A * A / 4);
+            const double R0 = gesetz == 1 ? 3205 : 3300;
+            const double e = gesetz == 1 ? 2 * A * C / (A * A + C * C) * R0 : R0;
+            int geprueft = 0;
+            for (int t = 6; t <= 18; ++t)
+                for (const int n : {TagImJahr(s.Par.Jahr, 7, 1), TagImJahr(s.Par.Jahr, 9, 15), TagImJahr(s.Par.Jahr, 11, 29)}) {
+                    double d = 0, zg = 0;
+                    SonnenPosition(s.Par.Jahr, d, zg, n + (t + s.Par.Zonenmeridian / 15 - 12) / 24);
+                    const Sonnenvektor v = sonnenvektor(s.Par.Breite, d, 15.0 * (t - 12));
+                    const double h = hoeheGrad(v);
+                    if (h <= 0.5)
+                        continue;
+                    const double z = (90 - h) * kGrad;
+                    const double r = gesetz == 0 ? R0 * (90 - h) / 90 : R0 * std::sin(z) * e / (R0 * std::cos(z) + e);
+                    const Schattenpunkt p = schattenpunkt(v, 7300, 5300, r, true);
+                    EXPECT_TRUE(hat(pp, p.x, p.y)) << phi << " " << gesetz << ": " << t << " h, day " << n;
+                    ++geprueft;
+                }
+            EXPECT_GT(geprueft, 20);
+        }
     }
 }
 

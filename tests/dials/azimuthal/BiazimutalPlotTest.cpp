@@ -3,6 +3,7 @@
 #include "core/HPGLDatei.h"
 #include "core/Sonne.h"
 #include "core/State.h"
+#include "dials/azimuthal/BiazimutalGeometrie.h"
 #include "dials/azimuthal/BiazimutalZeichnung.h"
 #include "drawing/DxfChecks.h"
 #include "drawing/HpglNachDxf.h"
@@ -10,11 +11,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <sstream>
 #include <string>
 #include <unistd.h>
 
@@ -99,13 +102,25 @@ TEST(BiazimutalPlot, PrologueMarkersAndLegendByHand)
                        0),
               0u);
     EXPECT_EQ(k1.find("PU 4000 2000"), std::string::npos); // no grid asked for
-    EXPECT_NE(k1.find(";LBA\x03"), std::string::npos);
-    EXPECT_NE(k1.find(";LBB\x03"), std::string::npos);
-    EXPECT_NE(k1.find(";LBN\x03"), std::string::npos);
+    EXPECT_NE(k1.find(";LB A\x03"), std::string::npos);
+    EXPECT_NE(k1.find(";LB B\x03"), std::string::npos);
+    // The pole lies above the sheet's frame at the default scale: no mark; at a smaller scale
+    // it is on the sheet and marked.
+    EXPECT_EQ(k1.find(";LB N\x03"), std::string::npos);
+    auto mitPol = [](const Fall& f) {
+        AppState s = zustand(f);
+        s.Schalter.Kartenmassstab = 50;
+        HPGLDatei plot;
+        plot.oeffnenImSpeicher();
+        Konstruktionsmeldungen m;
+        schreibeHPGL_Biazimutal(s, plot, true, 0, {}, m);
+        return plot.inhalt();
+    };
+    EXPECT_NE(mitPol(faelle[0]).find(";LB N\x03"), std::string::npos);
+    EXPECT_NE(mitPol(faelle[3]).find(";LB S\x03"), std::string::npos);
     EXPECT_NE(k1.find(";PU    1000    2000;LBbiazimutale Sonnenuhr \x03"), std::string::npos);
+    EXPECT_NE(k1.find(";LBProjektionszentrum:  47.28 /-12.30\x03"), std::string::npos);
     EXPECT_EQ(k1.substr(k1.size() - 7), ";IW;IN;");
-    const std::string sued = schreibe(faelle[3]);
-    EXPECT_NE(sued.find(";LBS\x03"), std::string::npos);
     const std::string k25 = schreibe(faelle[1]);
     EXPECT_EQ(k25.rfind("IN;VS 1;PA;IW 0 0   403925   275950;SI  3.75, 6.00;SP 1", 0), 0u);
 }
@@ -200,4 +215,48 @@ TEST(BiazimutalPlot, PlacesTooFarApartWriteNothing)
     EXPECT_FALSE(schreibeHPGL_Biazimutal(s, plot, true, 0, {}, m));
     EXPECT_TRUE(plot.inhalt().empty());
     ASSERT_EQ(m.size(), 1u);
+}
+
+TEST(BiazimutalPlot, TheAnalemmaSamplesTheYearsFirstDayAndEveryThirdDayAfterIt)
+{
+    // The noon analemma's points are the sun of days -10, -7, -4, 0, 3, 6, ..., 369 in the
+    // dial's projection, in this order (the sheet holds them all at this place).
+    AppState s = zustand(faelle[0]);
+    s.Schalter.MitZeitglAzimut = 1;
+    s.Zeiten.StundeVon = s.Zeiten.StundeBis = 12;
+    s.Schalter.Kartenmassstab = 30;
+    HPGLDatei plot;
+    plot.oeffnenImSpeicher();
+    Konstruktionsmeldungen m;
+    ASSERT_TRUE(schreibeHPGL_Biazimutal(s, plot, true, 0, {}, m));
+    const std::string text = plot.inhalt();
+    const auto a = text.find(";SP 5;PU ");
+    ASSERT_NE(a, std::string::npos);
+    std::string zug = text.substr(a + 9, text.find(";SP", a + 5) - a - 9);
+    std::replace(zug.begin(), zug.end(), ';', ' ');
+    std::erase(zug, 'P');
+    std::erase(zug, 'D');
+    std::erase(zug, 'U');
+    std::istringstream zahlen(zug);
+    std::vector<std::pair<double, double>> punkte;
+    for (double x = 0, y = 0; zahlen >> x >> y;)
+        punkte.emplace_back(x, y);
+
+    BiazimutalProjektion p;
+    p.lage = biazimutalLage(s);
+    p.g = s.Schalter.Kartenmassstab * (16400.0 / *biazimutalPolabstand(p.lage) / (s.FormatA4 ? 280.0 : 420.0)) * s.Zoom;
+    p.x0 = s.FusspunktX;
+    p.y0 = s.FusspunktY;
+    p.yNachOben = true;
+    std::vector<int> tage{-10, -7, -4, 0};
+    for (int t = 3; t <= 369; t += 3)
+        tage.push_back(t);
+    ASSERT_EQ(punkte.size(), tage.size());
+    for (std::size_t i = 0; i < tage.size(); ++i) {
+        double d = 0, E = 0, X = 0, Y = 0;
+        SonnenPosition(s.Par.Jahr, d, E, tage[i]);
+        p.bild(d, biazimutalStundenlaenge(s, 12) + E, X, Y);
+        EXPECT_NEAR(punkte[i].first, X, 0.51) << "day " << tage[i];
+        EXPECT_NEAR(punkte[i].second, Y, 0.51) << "day " << tage[i];
+    }
 }

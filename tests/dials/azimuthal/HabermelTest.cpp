@@ -203,3 +203,106 @@ TEST(Habermel, PlotPrologueAndScaleOfTheDxfIntermediate)
     EXPECT_EQ(k1.inhalt().substr(k1.inhalt().size() - 7), ";IW;IN;");
     EXPECT_EQ(k25.inhalt().rfind("IN;VS 1;PA;IW 0 0 403925 275950;PU 0 0;EA 403925 275950;", 0), 0u);
 }
+
+namespace {
+
+// The texts of a dial on a printed page and in its plot, in the language of column `spalte`.
+struct Texte {
+    std::vector<std::string> seite;
+    std::string plot; // Windows-1252, as the file holds it
+};
+Texte texte(int art, int spalte, bool mittlereZeit = false)
+{
+    AppState s = zustand(47.25);
+    s.Schalter.Hoehenuhrart = static_cast<std::uint8_t>(art);
+    s.Sprachspalte = static_cast<std::uint8_t>(spalte);
+    s.Par.HabermelDurchmesser = 200;
+    s.Schalter.MitZeitglZylinder = mittlereZeit ? 1 : 0;
+    RecordingCanvas c(2970, 2100, true);
+    HabermelZiel z{&c, 2970, 2100, false};
+    HPGLDatei plot;
+    plot.oeffnenImSpeicher();
+    if (art == 1) {
+        zeichneHabermel(s, z, 35);
+        habermelPlot(s, plot, true, 35);
+    } else {
+        zeichneHabermel2(s, z, 35);
+        habermel2Plot(s, plot, true, 35);
+    }
+    return {c.texts(), plot.inhalt()};
+}
+
+bool enthaelt(const std::vector<std::string>& liste, const std::string& teil)
+{
+    for (const auto& t : liste)
+        if (t.find(teil) != std::string::npos)
+            return true;
+    return false;
+}
+
+} // namespace
+
+TEST(Habermel, HeadingsTemplatesAndLegendsInEitherLanguage)
+{
+    const struct {
+        int art, spalte;
+        std::vector<std::string> seite, plot, nirgends;
+    } faelle[] = {
+        // German: the template's caption without its umlaut, every other text as it is.
+        {1, 1, {"Zeigerlänge =  35.0 mm", "Zeigerlaenge =  35.0 mm"},
+         {"Zeigerl\xE4nge =  35.0 mm", "Zeigerlaenge =  35.0 mm", "L\xE4nge =", "= L\xF6we", "= Sch\xFCtze"}, {}},
+        {2, 1, {"Zeigerlänge =  35.0 mm", "Zeigerlaenge =  35.0 mm", "Durchmesser = 200.0 mm"},
+         {"Zeigerlaenge =  35.0 mm", "= L\xF6we"}, {}},
+        // English: no German caption anywhere, and plain latitude and diameter lines.
+        {1, 2, {"Gnomon height = 35.0 mm"}, {"Gnomon height = 35.0 mm"}, {"Zeiger"}},
+        {2, 2, {"Gnomon height = 35.0 mm", "Latitude =  47.25", "Diameter = 200.0 mm"},
+         {"Gnomon height = 35.0 mm", "Latitude =  47.25", "Diameter = 200.0 mm"}, {"Zeiger", "Latitude :"}},
+    };
+    for (const auto& f : faelle) {
+        const Texte t = texte(f.art, f.spalte);
+        for (const auto& s : f.seite)
+            EXPECT_TRUE(enthaelt(t.seite, s)) << f.art << " " << f.spalte << " page: " << s;
+        for (const auto& s : f.plot)
+            EXPECT_NE(t.plot.find(s), std::string::npos) << f.art << " " << f.spalte << " plot: " << s;
+        for (const auto& s : f.nirgends) {
+            EXPECT_FALSE(enthaelt(t.seite, s)) << f.art << " " << f.spalte << " page: " << s;
+            EXPECT_EQ(t.plot.find(s), std::string::npos) << f.art << " " << f.spalte << " plot: " << s;
+        }
+    }
+}
+
+TEST(Habermel, MeanTimeSecondNumberIsSpacedByTheLinesOwnHour)
+{
+    // In mean time every numbered line carries its hour n and, in red, 24 - n, moved clear of
+    // the first number by blanks that depend on n: 3 below 10, 5 up to 12, 4 up to 17, else 3.
+    AppState s = zustand(47.25);
+    s.Schalter.MitZeitglZylinder = 1;
+    s.Schalter.Ortszeit = 1;
+    RecordingCanvas c(2970, 2100, true);
+    zeichneHabermel(s, HabermelZiel{&c, 2970, 2100, false}, 35);
+    const auto& p = c.primitives();
+    int x0 = 0, laenge = 0; // the noon line, the longest vertical line
+    for (const auto& q : p)
+        if (q.kind == PrimitiveKind::Line && q.points[0].x == q.points[1].x &&
+            std::abs(q.points[1].y - q.points[0].y) > laenge) {
+            laenge = std::abs(q.points[1].y - q.points[0].y);
+            x0 = q.points[0].x;
+        }
+    int geprueft = 0;
+    for (std::size_t i = 1; i < p.size(); ++i) {
+        const auto ziffern = [](const std::string& t) {
+            return !t.empty() && t.find_first_not_of(" 0123456789") == std::string::npos && t.back() != ' ';
+        };
+        if (p[i].kind != PrimitiveKind::Text || p[i].font.color != FarbeRot || !ziffern(p[i].text) ||
+            !ziffern(p[i - 1].text))
+            continue; // the red captions under the dial
+        const int erste = std::stoi(p[i - 1].text);
+        const int n = erste == 12 ? 12 : (p[i].points[0].x < x0 ? erste : erste + 12);
+        const std::string& zweite = p[i].text;
+        const auto blanks = zweite.find_first_not_of(' ');
+        EXPECT_EQ(std::stoi(zweite), (24 - n) > 12 ? (24 - n) % 12 : 24 - n) << n;
+        EXPECT_EQ(blanks, n < 10 ? 3u : n <= 12 ? 5u : n <= 17 ? 4u : 3u) << n;
+        ++geprueft;
+    }
+    EXPECT_GE(geprueft, 12);
+}

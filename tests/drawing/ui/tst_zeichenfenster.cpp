@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -477,6 +478,12 @@ private slots:
         QCOMPARE(w->windowTitle(), QStringLiteral("Construction of a Vertical Sundial"));
         QCOMPARE(w->findChild<QPushButton*>("bitBtnZeichne")->text(), QStringLiteral("&Draw"));
         QVERIFY(w->findChild<QLabel*>("LWinkelTitel")->text().startsWith(QStringLiteral("Angles of the Hour Lines")));
+        // The map layers of the biazimuthal dial: the borders box speaks the language too.
+        QCOMPARE(w->findChild<QCheckBox*>("ChBfrontier")->text(), QStringLiteral("borders"));
+        a.s.Sprachspalte = 1;
+        a.s.StringIdBasis = 0;
+        w->aktualisiereSprache(a.s);
+        QCOMPARE(w->findChild<QCheckBox*>("ChBfrontier")->text(), QStringLiteral("Grenzen"));
     }
 
     void mainWindowOpensAndPrintsTheDrawingWindow()

@@ -1,0 +1,180 @@
+// Where the azimuthal family's dials sit on their sheet: labels clear of each other and of the
+// frame (the shared layout check), the Habermel dials inside the plot's sheet and at the
+// diameter entered, the biazimuthal plot on its sheet with its legend off the focus marks.
+#include "core/HPGLDatei.h"
+#include "core/RecordingCanvas.h"
+#include "core/State.h"
+#include "core/Sprachdienst.h"
+#include "dials/azimuthal/AzimutalHoehe.h"
+#include "dials/azimuthal/AzimutalZeichnung.h"
+#include "dials/azimuthal/BiazimutalZeichnung.h"
+#include "dials/azimuthal/HabermelZeichnung.h"
+#include "support/Layoutpruefung.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <regex>
+#include <sstream>
+#include <string>
+
+using namespace umbrin;
+using namespace umbrin::test;
+
+namespace {
+
+constexpr double kGrad = M_PI / 180;
+
+AppState zustand(char typ, double breite, int spalte = 1)
+{
+    AppState s;
+    initialisiereZustand(s);
+    s.UhrTyp = typ;
+    s.EpsRund = 23.44;
+    s.Par.Breite = breite;
+    s.Sprachspalte = static_cast<std::uint8_t>(spalte);
+    return s;
+}
+
+std::string plotVon(const std::function<void(HPGLDatei&)>& schreibe)
+{
+    HPGLDatei plot;
+    plot.oeffnenImSpeicher();
+    schreibe(plot);
+    return plot.inhalt();
+}
+
+// The gnomon the parameter dialog derives from a Habermel diameter (15 mm of it for the rim).
+double gnomonAusDurchmesser(int art, double D, double phi)
+{
+    const double a = 90 - std::fabs(phi);
+    const double t = std::tan((a + 23.44) * kGrad);
+    return (D - 15) / (art == 1 ? t + std::tan((a - 23.44) * kGrad) : 2 * t);
+}
+
+} // namespace
+
+TEST(AzimutalBlatt, HourAndDirectionLabelsStayClearOfEachOtherAndOfTheFrame)
+{
+    const struct {
+        const char* name;
+        int breite, hoehe;
+        bool seite;
+    } flaechen[] = {
+        {"screen 1920x1080", 1780, 905, false},
+        {"screen 1366x768", 1226, 593, false},
+        {"page A4", 2970, 2100, true},
+        {"page A4 with printer margins", 2870, 1990, true},
+    };
+    for (const auto& f : flaechen)
+        for (const double phi : {47.25, -33.87})
+            for (const int spalte : {1, 2}) {
+                const AppState s = zustand('a', phi, spalte);
+                RecordingCanvas c(f.breite, f.hoehe, f.seite);
+                zeichneAzimutal(s, c, f.breite, f.hoehe, !f.seite, Zeichenumgebung{});
+                auto befunde = pruefeLayout(c);
+                // By design: on a small screen the summer solstice's sign and the pair at the
+                // next boundary, 3.3 degrees of declination apart, touch.
+                std::erase_if(befunde, [&](const Befund& b) {
+                    return f.breite < 1500 && b.text.size() <= 2 && b.zweiter.size() <= 2;
+                });
+                EXPECT_TRUE(befunde.empty()) << f.name << " " << phi << " " << spalte << "\n" << befundText(befunde);
+            }
+}
+
+TEST(AzimutalBlatt, HabermelOneRimStaysOnThePlotSheet)
+{
+    // The rim is the last circle before the noon line: ";PU x0 y;CI m36 ,0.2;CI rim".
+    const std::regex rand(R"(;PU (-?[0-9]+) (-?[0-9]+);CI ([0-9]+) ,0\.2;CI ([0-9]+))");
+    for (const double phi : {30.0, 47.25, 60.0})
+        for (const double D : {150.0, 200.0, 250.0}) {
+            AppState s = zustand('q', phi);
+            s.Par.HabermelDurchmesser = D;
+            const double L = gnomonAusDurchmesser(1, D, phi);
+            const std::string plot = plotVon([&](HPGLDatei& p) { habermelPlot(s, p, true, L); });
+            std::smatch m;
+            ASSERT_TRUE(std::regex_search(plot, m, rand)) << phi << " " << D;
+            const double y = std::stod(m[2]), r = std::stod(m[4]);
+            EXPECT_GE(y - r, 0) << phi << " " << D;
+            EXPECT_LE(y + r, 11038) << phi << " " << D;
+        }
+}
+
+TEST(AzimutalBlatt, HabermelTwoOutermostCircleHasTheDiameterEntered)
+{
+    for (const double phi : {40.0, 47.25, -35.0})
+        for (const double D : {150.0, 200.0}) {
+            AppState s = zustand('q', phi);
+            s.Schalter.Hoehenuhrart = 2;
+            s.Par.HabermelDurchmesser = D;
+            const double L = gnomonAusDurchmesser(2, D, phi);
+            // The plot: the first of the ring's three circles is the outermost.
+            const std::string plot = plotVon([&](HPGLDatei& p) { habermel2Plot(s, p, true, L); });
+            std::smatch m;
+            ASSERT_TRUE(std::regex_search(plot, m, std::regex(R"(;SS;PU [0-9]+ [0-9]+;CI ([0-9]+),0\.2)")));
+            EXPECT_NEAR(2 * std::stod(m[1]) / 40, D, 0.05) << phi << " " << D;
+            // The page, in 0.1 mm: the widest circle.
+            RecordingCanvas c(2970, 2100, true);
+            zeichneHabermel2(s, HabermelZiel{&c, 2970, 2100, false}, L);
+            int breiteste = 0;
+            for (const auto& p : c.primitives())
+                if (p.kind == PrimitiveKind::Ellipse)
+                    breiteste = std::max(breiteste, p.points[1].x - p.points[0].x);
+            EXPECT_NEAR(breiteste / 10.0, D, 0.25) << phi << " " << D;
+        }
+}
+
+TEST(AzimutalBlatt, BiazimuthalPlotStaysOnItsSheetAndItsLegendOffTheFocusMarks)
+{
+    for (const double phi : {47.25, -33.87})
+        for (const int fussY : {2758, 8280}) {
+            AppState s = zustand('c', phi);
+            s.Par.Breite2 = phi;
+            s.Schalter.MitZeitglAzimut = 1;
+            s.FusspunktX = 8000;
+            s.FusspunktY = fussY;
+            s.LegendeX = 6150;
+            s.LegendeY = 10601;
+            Konstruktionsmeldungen m;
+            const std::string plot =
+                plotVon([&](HPGLDatei& p) { schreibeHPGL_Biazimutal(s, p, true, 0, {}, m); });
+            int punkte = 0;
+            std::size_t a = 0;
+            while (a < plot.size()) {
+                const bool label = plot.compare(a, 2, "LB") == 0;
+                std::size_t e = plot.find(label ? '\x03' : ';', a);
+                if (e == std::string::npos)
+                    e = plot.size();
+                const std::string befehl = plot.substr(a, e - a);
+                a = e + 1;
+                if (befehl.rfind("PU", 0) != 0 && befehl.rfind("PD", 0) != 0)
+                    continue;
+                std::istringstream zahlen(befehl.substr(2));
+                double x = 0, y = 0;
+                while (zahlen >> x >> y) {
+                    ++punkte;
+                    ASSERT_TRUE(x >= 0 && x <= 16157 && y >= 0 && y <= 11038) << phi << " " << fussY << ": " << x << " " << y;
+                }
+            }
+            EXPECT_GT(punkte, 300);
+            // The legend's title stands in the half of the sheet away from the centre.
+            std::smatch t;
+            ASSERT_TRUE(std::regex_search(plot, t, std::regex(R"(;PU +[0-9]+ +([0-9]+);LBbiazimutale)")));
+            EXPECT_EQ(std::stod(t[1]) > 11480 / 2, fussY < 11480 / 2) << phi << " " << fussY;
+        }
+}
+
+TEST(AzimutalBlatt, TitlesAndPeriodTextInEitherLanguage)
+{
+    AppState s = zustand('a', 47.25);
+    s.Schalter.AzimutKreise = 1;
+    s.Schalter.Hoehenkreise = 1;
+    EXPECT_EQ(hoehenTitel(s), "AZIMUTALE SONNENUHR (Tonne)");
+    EXPECT_EQ(holeText(s, 591), "  ganzjährige Anzeige");
+    s.Sprachspalte = 2;
+    s.StringIdBasis = 2000;
+    EXPECT_EQ(hoehenTitel(s), "AZIMUTHAL SUNDIAL (barrel)");
+    EXPECT_EQ(holeText(s, 591), "  for whole year");
+}
