@@ -3,7 +3,9 @@
 // programs alike: hp2xx for HPGL (its exit code proves nothing, so its report and its picture
 // count) and ezdxf for DXF (readfile, audit without errors, a non-empty modelspace, through
 // tests/tools/check_dxf.py run by Debian's own python3). Each returns an empty text when the
-// file passed, else what was found.
+// file passed, else what was found. The plot reader comes along for the tests that read plots.
+#include "support/PlotLeser.h"
+
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -82,60 +84,6 @@ inline std::string ezdxfPruefung(const std::filesystem::path& dxf)
             + shellWort(dxf.string()),
         status);
     return status == 0 ? std::string() : bericht;
-}
-
-struct PlotPunkt {
-    double x, y;
-};
-
-// Every point of the PU and PD commands of a plot: after each "PU" or "PD", the whole numbers
-// among the blanks, signs and digits that follow, taken in pairs. (Scanned by hand: a regular
-// expression over a long PD list recurses once per character and can overflow the stack.)
-inline std::vector<PlotPunkt> plotPunkte(const std::string& hpgl)
-{
-    std::vector<PlotPunkt> punkte;
-    const auto istZiffer = [](char c) { return c >= '0' && c <= '9'; };
-    std::size_t i = 0;
-    while ((i = hpgl.find('P', i)) != std::string::npos) {
-        if (i + 1 >= hpgl.size() || (hpgl[i + 1] != 'U' && hpgl[i + 1] != 'D')) {
-            ++i;
-            continue;
-        }
-        i += 2;
-        std::vector<double> zahlen;
-        while (i < hpgl.size() && (hpgl[i] == ' ' || hpgl[i] == '-' || istZiffer(hpgl[i]))) {
-            const bool minus = hpgl[i] == '-' && i + 1 < hpgl.size() && istZiffer(hpgl[i + 1]);
-            if (!minus && !istZiffer(hpgl[i])) {
-                ++i;
-                continue;
-            }
-            const std::size_t anfang = i;
-            i += minus ? 2 : 1;
-            while (i < hpgl.size() && istZiffer(hpgl[i]))
-                ++i;
-            zahlen.push_back(std::stod(hpgl.substr(anfang, i - anfang)));
-        }
-        for (std::size_t k = 0; k + 1 < zahlen.size(); k += 2)
-            punkte.push_back({zahlen[k], zahlen[k + 1]});
-    }
-    return punkte;
-}
-
-// The mark the planar plot draws at the gnomon foot: a stroke from (x - a, y) to (x + a, y),
-// back to (x, y), then up to (x, y + a) and down to (x, y - a), with a = 200 k. Gives the foot
-// of the first such mark, or false.
-inline bool findeFussmarke(const std::string& hpgl, double a, PlotPunkt& fuss)
-{
-    const std::vector<PlotPunkt> p = plotPunkte(hpgl);
-    for (std::size_t i = 0; i + 4 < p.size(); ++i) {
-        const double x = p[i].x + a, y = p[i].y;
-        if (p[i + 1].x == x + a && p[i + 1].y == y && p[i + 2].x == x && p[i + 2].y == y && p[i + 3].x == x
-            && p[i + 3].y == y + a && p[i + 4].x == x && p[i + 4].y == y - a) {
-            fuss = {x, y};
-            return true;
-        }
-    }
-    return false;
 }
 
 } // namespace umbrin::test

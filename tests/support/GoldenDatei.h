@@ -2,7 +2,10 @@
 // A written plot compared with its golden file. With UMBRIN_GOLDEN_NEU=1 in the environment
 // the file is rewritten instead, after a deliberate change of the plot; such a run compares
 // nothing and therefore fails, so a forgotten switch never passes. A plot that differs is left
-// in the build folder beside the message, to be looked at.
+// in the build folder beside the message, to be looked at. Beside it the checks every plot
+// test makes of its plots: read by the real readers, and nothing but finite numbers written.
+#include "drawing/DxfChecks.h"
+#include "drawing/HpglNachDxf.h"
 #include "support/ExportPruefung.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +14,8 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <unistd.h>
+#include <vector>
 
 namespace umbrin::test {
 
@@ -29,6 +34,54 @@ inline void vergleicheMitGolden(const std::string& plot, const std::filesystem::
             std::filesystem::path(UMBRIN_BINARY_DIR) / (datei.stem().string() + ".neu" + datei.extension().string());
         std::ofstream(neu, std::ios::binary) << plot;
         ADD_FAILURE() << datei << " differs from the plot; the new plot is " << neu;
+    }
+}
+
+// The golden file `name`.plt of a folder, as text (empty when it is missing).
+inline std::string goldenText(const std::filesystem::path& ordner, const std::string& name)
+{
+    return dateiText(ordner / (name + ".plt"));
+}
+
+struct LeserBefund {
+    std::string dxf;               // the converted drawing's text
+    std::vector<std::string> info; // the converter's remarks
+};
+
+// A plot read by hp2xx and, converted to DXF at `massstab` plot units a millimetre (40, or
+// 1000 for a plot 25 times as large), by ezdxf where it is installed. The files live in a
+// folder of their own in the temporary area, removed again before the result is given.
+inline LeserBefund pruefeMitLesern(const std::string& plot, const std::string& name, double massstab = 40.0)
+{
+    const std::filesystem::path ordner =
+        std::filesystem::temp_directory_path() / ("umbrin_leser_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(ordner);
+    const std::filesystem::path plt = ordner / (name + ".plt"), dxf = ordner / (name + ".dxf");
+    std::ofstream(plt, std::ios::binary) << plot;
+    LeserBefund befund;
+    EXPECT_EQ(hp2xxPruefung(plt), "") << name;
+    DxfEinstellung e;
+    e.massstab = massstab;
+    const DxfErgebnis r = HpglNachDxf(plt, dxf, e, befund.info);
+    EXPECT_TRUE(r.gespeichert()) << name << ": " << r.meldung;
+    if (r.gespeichert()) {
+        befund.dxf = dateiText(dxf);
+        const umbrin::testing::EzdxfBericht b = umbrin::testing::pruefeMitEzdxf(dxf);
+        EXPECT_TRUE(!b.verfuegbar || b.ok) << name << "\n" << b.ausgabe;
+    }
+    std::filesystem::remove_all(ordner);
+    return befund;
+}
+
+// A plot written for an extreme input: no NaN, no infinity, no coordinate out of the long
+// range (a stray 217000000), and the plot's closing commands at its end.
+inline void erwarteEndlichenPlot(const std::string& plot, const std::string& ende, const std::string& wo)
+{
+    EXPECT_EQ(plot.find("nan"), std::string::npos) << wo;
+    EXPECT_EQ(plot.find("inf"), std::string::npos) << wo;
+    EXPECT_EQ(plot.find("217000000"), std::string::npos) << wo;
+    if (!ende.empty()) {
+        EXPECT_EQ(plot.rfind(ende), plot.size() - ende.size()) << wo;
     }
 }
 

@@ -6,19 +6,14 @@
 #include "core/State.h"
 #include "dials/azimuthal/AzimutalHoeheHpgl.h"
 #include "dials/azimuthal/AzimutalSonnenvektor.h"
-#include "drawing/DxfChecks.h"
-#include "drawing/HpglNachDxf.h"
-#include "support/ExportPruefung.h"
+#include "support/GoldenDatei.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <string>
-#include <unistd.h>
 
 using namespace umbrin;
 namespace fs = std::filesystem;
@@ -77,29 +72,18 @@ AppState fallZustand(const Fall& f)
     return s;
 }
 
+std::string golden(const char* name) { return test::goldenText(goldenOrdner(), name); }
+
 } // namespace
 
 TEST(AzimutalHoeheHpgl, PlotsMatchTheirGoldenFiles)
 {
-    // UMBRIN_GOLDEN_NEU=1 rewrites the files after a deliberate change of the plot.
-    const bool neu = std::getenv("UMBRIN_GOLDEN_NEU") != nullptr;
-    for (const Fall& f : faelle) {
-        const std::string plot = schreibe(fallZustand(f));
-        const fs::path datei = goldenOrdner() / (std::string(f.name) + ".plt");
-        if (neu) {
-            fs::create_directories(goldenOrdner());
-            std::ofstream(datei, std::ios::binary) << plot;
-            continue;
-        }
-        const std::string golden = test::dateiText(datei);
-        ASSERT_FALSE(golden.empty()) << datei;
-        EXPECT_EQ(plot, golden) << f.name;
-    }
+    for (const Fall& f : faelle)
+        test::vergleicheMitGolden(schreibe(fallZustand(f)), goldenOrdner() / (std::string(f.name) + ".plt"));
 }
 
 TEST(AzimutalHoeheHpgl, FragmentsCheckedByHand)
 {
-    const auto golden = [](const char* name) { return test::dateiText(goldenOrdner() / (std::string(name) + ".plt")); };
     const std::string gleich = golden("hoehe_gleich_180"), tonne = golden("hoehe_tonne_180");
     const std::string stereo = golden("hoehe_stereo_180"), klein = golden("hoehe_gleich_100");
     const std::string sued = golden("hoehe_stereo_sued_100"), profil = golden("hoehe_profil");
@@ -147,12 +131,6 @@ TEST(AzimutalHoeheHpgl, FragmentsCheckedByHand)
 TEST(AzimutalHoeheHpgl, HourPointsStandAtTheProjectionOfTheirAltitude)
 {
     using namespace umbrin::test;
-    const auto hat = [](const std::vector<PlotPunkt>& pp, double x, double y) {
-        for (const auto& p : pp)
-            if (std::fabs(p.x - x) <= 1.51 && std::fabs(p.y - y) <= 1.51)
-                return true;
-        return false;
-    };
     for (const double phi : {47.25, -33.87}) {
         for (const int gesetz : {0, 1, 2}) {
             AppState s = zustand(gesetz);
@@ -176,7 +154,7 @@ TEST(AzimutalHoeheHpgl, HourPointsStandAtTheProjectionOfTheirAltitude)
                     const double z = (90 - h) * kGrad;
                     const double r = gesetz == 0 ? R0 * (90 - h) / 90 : R0 * std::sin(z) * e / (R0 * std::cos(z) + e);
                     const Schattenpunkt p = schattenpunkt(v, 7300, 5300, r, true);
-                    EXPECT_TRUE(hat(pp, p.x, p.y)) << phi << " " << gesetz << ": " << t << " h, day " << n;
+                    EXPECT_TRUE(hatPunktNahe(pp, p.x, p.y, 1.51)) << phi << " " << gesetz << ": " << t << " h, day " << n;
                     ++geprueft;
                 }
             EXPECT_GT(geprueft, 20);
@@ -186,23 +164,8 @@ TEST(AzimutalHoeheHpgl, HourPointsStandAtTheProjectionOfTheirAltitude)
 
 TEST(AzimutalHoeheHpgl, EveryPlotPassesHp2xxAndItsDxfPassesEzdxf)
 {
-    const fs::path dir = fs::temp_directory_path() / ("umbrin_azimutal_hoehe_" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    for (const Fall& f : faelle) {
-        const fs::path plt = dir / (std::string(f.name) + ".plt");
-        fs::copy_file(goldenOrdner() / plt.filename(), plt, fs::copy_options::overwrite_existing);
-        EXPECT_EQ(test::hp2xxPruefung(plt), "") << f.name;
-        const fs::path dxf = dir / (std::string(f.name) + ".dxf");
-        std::vector<std::string> info;
-        DxfEinstellung e;
-        const DxfErgebnis r = HpglNachDxf(plt, dxf, e, info);
-        ASSERT_TRUE(r.gespeichert()) << f.name << ": " << r.meldung;
-        if (umbrin::testing::ezdxfVerfuegbar()) {
-            const umbrin::testing::EzdxfBericht b = umbrin::testing::pruefeMitEzdxf(dxf);
-            EXPECT_TRUE(b.ok) << f.name << "\n" << b.ausgabe;
-        }
-    }
-    fs::remove_all(dir);
+    for (const Fall& f : faelle)
+        test::pruefeMitLesern(golden(f.name), f.name);
 }
 
 TEST(AzimutalHoeheHpgl, AnyLatitudeLawAndLineCountIsFiniteAndTemporalLinesStop)
@@ -216,11 +179,7 @@ TEST(AzimutalHoeheHpgl, AnyLatitudeLawAndLineCountIsFiniteAndTemporalLinesStop)
                 s.Schalter.LinienProMonat = linien;
                 s.Schalter.GanzeTageslaenge = 1;
                 s.Schalter.Temporalstunden = s.Schalter.Babylonisch = s.Schalter.Italienisch = 1;
-                const std::string plot = schreibe(s);
-                EXPECT_EQ(plot.find("nan"), std::string::npos) << phi << " " << gesetz;
-                EXPECT_EQ(plot.find("inf"), std::string::npos) << phi << " " << gesetz;
-                EXPECT_EQ(plot.find("217000000"), std::string::npos) << phi << " " << gesetz;
-                EXPECT_EQ(plot.rfind(";SP0;IN;"), plot.size() - 8) << phi << " " << gesetz;
+                test::erwarteEndlichenPlot(schreibe(s), ";SP0;IN;", std::to_string(phi) + " " + std::to_string(gesetz));
             }
     // Temporal display with the clock hours up to 18: no line after 12.05.
     AppState s = zustand(0);

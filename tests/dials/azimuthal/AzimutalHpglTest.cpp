@@ -7,18 +7,14 @@
 #include "dials/azimuthal/AzimutalHpgl.h"
 #include "dials/azimuthal/AzimutalSonnenvektor.h"
 #include "drawing/DxfChecks.h"
-#include "drawing/HpglNachDxf.h"
-#include "support/ExportPruefung.h"
+#include "support/GoldenDatei.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <string>
-#include <unistd.h>
 
 using namespace umbrin;
 namespace fs = std::filesystem;
@@ -79,37 +75,18 @@ AppState fallZustand(const Fall& f)
     return s;
 }
 
-int anzahl(const std::string& text, const std::string& teil)
-{
-    int n = 0;
-    for (auto i = text.find(teil); i != std::string::npos; i = text.find(teil, i + 1))
-        ++n;
-    return n;
-}
+std::string golden(const char* name) { return test::goldenText(goldenOrdner(), name); }
 
 } // namespace
 
 TEST(AzimutalHpgl, PlotsMatchTheirGoldenFiles)
 {
-    // UMBRIN_GOLDEN_NEU=1 rewrites the files after a deliberate change of the plot.
-    const bool neu = std::getenv("UMBRIN_GOLDEN_NEU") != nullptr;
-    for (const Fall& f : faelle) {
-        const std::string plot = schreibe(fallZustand(f));
-        const fs::path datei = goldenOrdner() / (std::string(f.name) + ".plt");
-        if (neu) {
-            fs::create_directories(goldenOrdner());
-            std::ofstream(datei, std::ios::binary) << plot;
-            continue;
-        }
-        const std::string golden = test::dateiText(datei);
-        ASSERT_FALSE(golden.empty()) << datei;
-        EXPECT_EQ(plot, golden) << f.name;
-    }
+    for (const Fall& f : faelle)
+        test::vergleicheMitGolden(schreibe(fallZustand(f)), goldenOrdner() / (std::string(f.name) + ".plt"));
 }
 
 TEST(AzimutalHpgl, FragmentsCheckedByHand)
 {
-    const auto golden = [](const char* name) { return test::dateiText(goldenOrdner() / (std::string(name) + ".plt")); };
     const std::string k180 = golden("kalender_180"), k100 = golden("kalender_100"), sued = golden("kalender_sued_januar");
     const std::string z180 = golden("zodiak_180"), zSommer = golden("zodiak_sommer_zeitgl");
     const std::string familien = golden("kalender_familien");
@@ -161,8 +138,8 @@ TEST(AzimutalHpgl, FragmentsCheckedByHand)
     // A negative sweep is written at full width right after the centre's y.
     EXPECT_NE(sued.find("AA 7300 5300-"), std::string::npos);
     // Each family writes the date circles once: four families, four crosses.
-    EXPECT_EQ(anzahl(familien, ";SP 1;PU 4015 5300;PD 10585 5300;"), 4);
-    EXPECT_EQ(anzahl(k180, ";SP 1;PU 4015 5300;PD 10585 5300;"), 1);
+    EXPECT_EQ(test::anzahl(familien, ";SP 1;PU 4015 5300;PD 10585 5300;"), 4);
+    EXPECT_EQ(test::anzahl(k180, ";SP 1;PU 4015 5300;PD 10585 5300;"), 1);
     for (const Fall& f : faelle) {
         const std::string p = golden(f.name);
         EXPECT_EQ(p.find("PW") == std::string::npos, fallZustand(f).Schalter.Stiftbreite == 1) << f.name;
@@ -173,12 +150,6 @@ TEST(AzimutalHpgl, FragmentsCheckedByHand)
 TEST(AzimutalHpgl, HourPointsLieWhereTheShadowFallsAndZodiacPointsGiveTheirDeclination)
 {
     using namespace umbrin::test;
-    const auto hat = [](const std::vector<PlotPunkt>& pp, double x, double y) {
-        for (const auto& p : pp)
-            if (std::fabs(p.x - x) <= 1.01 && std::fabs(p.y - y) <= 1.01)
-                return true;
-        return false;
-    };
     for (const double phi : {47.25, -33.87}) {
         for (const std::uint8_t zodiak : {0, 1}) {
             AppState s = zustand();
@@ -198,7 +169,7 @@ TEST(AzimutalHpgl, HourPointsLieWhereTheShadowFallsAndZodiacPointsGiveTheirDecli
                         continue;
                     const double r = zodiak ? std::round((s.EpsRund - d) * fZ + 730) : (n - 1) * 7 + 730;
                     const Schattenpunkt p = schattenpunkt(v, 7300, 5300, r, true);
-                    EXPECT_TRUE(hat(pp, p.x, p.y)) << phi << " " << int(zodiak) << ": " << t << " h, day " << n;
+                    EXPECT_TRUE(hatPunktNahe(pp, p.x, p.y, 1.01)) << phi << " " << int(zodiak) << ": " << t << " h, day " << n;
                     ++geprueft;
                     if (zodiak) {
                         // Read back: the point's distance from the centre gives the declination.
@@ -217,35 +188,20 @@ TEST(AzimutalHpgl, HourPointsLieWhereTheShadowFallsAndZodiacPointsGiveTheirDecli
 
 TEST(AzimutalHpgl, EveryPlotPassesHp2xxAndItsDxfPassesEzdxf)
 {
-    const fs::path dir = fs::temp_directory_path() / ("umbrin_azimutal_" + std::to_string(::getpid()));
-    fs::create_directories(dir);
     for (const Fall& f : faelle) {
-        const fs::path plt = dir / (std::string(f.name) + ".plt");
-        fs::copy_file(goldenOrdner() / plt.filename(), plt, fs::copy_options::overwrite_existing);
-        EXPECT_EQ(test::hp2xxPruefung(plt), "") << f.name;
-        const fs::path dxf = dir / (std::string(f.name) + ".dxf");
-        std::vector<std::string> info;
-        DxfEinstellung e;
-        e.massstab = 40.0;
-        const DxfErgebnis r = HpglNachDxf(plt, dxf, e, info);
-        ASSERT_TRUE(r.gespeichert()) << f.name << ": " << r.meldung;
-        for (const std::string& zeile : info)
+        const test::LeserBefund b = test::pruefeMitLesern(golden(f.name), f.name);
+        for (const std::string& zeile : b.info)
             EXPECT_EQ(zeile.find("Fehler bei der Konvertierung des Bogenwinkels"), std::string::npos) << f.name;
         if (f.name == std::string("kalender_sued_januar")) {
             // The southern arcs stand about the centre (182.5, 132.5) mm.
-            const auto boegen = umbrin::testing::nurTyp(umbrin::testing::dxfEntitaeten(test::dateiText(dxf)), "ARC");
+            const auto boegen = umbrin::testing::nurTyp(umbrin::testing::dxfEntitaeten(b.dxf), "ARC");
             ASSERT_FALSE(boegen.empty());
-            for (const auto& b : boegen) {
-                EXPECT_DOUBLE_EQ(b.zahl(10), 182.5);
-                EXPECT_DOUBLE_EQ(b.zahl(20), 132.5);
+            for (const auto& bogen : boegen) {
+                EXPECT_DOUBLE_EQ(bogen.zahl(10), 182.5);
+                EXPECT_DOUBLE_EQ(bogen.zahl(20), 132.5);
             }
         }
-        if (umbrin::testing::ezdxfVerfuegbar()) {
-            const umbrin::testing::EzdxfBericht b = umbrin::testing::pruefeMitEzdxf(dxf);
-            EXPECT_TRUE(b.ok) << f.name << "\n" << b.ausgabe;
-        }
     }
-    fs::remove_all(dir);
 }
 
 TEST(AzimutalHpgl, AnyLatitudeIsFiniteAndTemporalHoursStopAtNoonAndAHalf)
@@ -258,11 +214,7 @@ TEST(AzimutalHpgl, AnyLatitudeIsFiniteAndTemporalHoursStopAtNoonAndAHalf)
                 s.Schalter.ZodiakSkala = zodiak;
                 s.Schalter.TemporalAnzeige = temporal;
                 s.Schalter.Temporalstunden = s.Schalter.Babylonisch = s.Schalter.Italienisch = 1;
-                const std::string plot = schreibe(s);
-                EXPECT_EQ(plot.find("nan"), std::string::npos) << phi;
-                EXPECT_EQ(plot.find("inf"), std::string::npos) << phi;
-                EXPECT_EQ(plot.find("217000000"), std::string::npos) << phi;
-                EXPECT_EQ(plot.rfind(";SP0;IN;"), plot.size() - 8) << phi;
+                test::erwarteEndlichenPlot(schreibe(s), ";SP0;IN;", std::to_string(phi));
             }
     // Temporal display: no hour line beyond 12.05 however late the range runs; hours 0 and
     // 12 keep their labels but draw no line.
@@ -271,6 +223,6 @@ TEST(AzimutalHpgl, AnyLatitudeIsFiniteAndTemporalHoursStopAtNoonAndAHalf)
     s.Zeiten.QuadVon = 0;
     s.Zeiten.QuadBis = 18;
     const std::string plot = schreibe(s);
-    EXPECT_EQ(anzahl(plot, ";SP 2;PU "), 11); // 1 .. 11
+    EXPECT_EQ(test::anzahl(plot, ";SP 2;PU "), 11); // 1 .. 11
     EXPECT_EQ(plot.find("LB13\x03"), std::string::npos);
 }

@@ -5,21 +5,14 @@
 #include "core/State.h"
 #include "dials/azimuthal/BiazimutalGeometrie.h"
 #include "dials/azimuthal/BiazimutalZeichnung.h"
-#include "drawing/DxfChecks.h"
-#include "drawing/HpglNachDxf.h"
-#include "support/ExportPruefung.h"
+#include "support/GoldenDatei.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
-#include <unistd.h>
 
 using namespace umbrin;
 namespace fs = std::filesystem;
@@ -81,17 +74,8 @@ std::string schreibe(const Fall& f)
 
 TEST(BiazimutalPlot, PlotsMatchTheirGoldenFiles)
 {
-    // UMBRIN_GOLDEN_NEU=1 rewrites the files after a deliberate change of the plot.
-    const bool neu = std::getenv("UMBRIN_GOLDEN_NEU") != nullptr;
-    for (const Fall& f : faelle) {
-        const std::string plot = schreibe(f);
-        const fs::path datei = testOrdner() / "golden" / (std::string(f.name) + ".plt");
-        if (neu) {
-            std::ofstream(datei, std::ios::binary) << plot;
-            continue;
-        }
-        EXPECT_EQ(plot, test::dateiText(datei)) << f.name;
-    }
+    for (const Fall& f : faelle)
+        test::vergleicheMitGolden(schreibe(f), testOrdner() / "golden" / (std::string(f.name) + ".plt"));
 }
 
 TEST(BiazimutalPlot, PrologueMarkersAndLegendByHand)
@@ -134,19 +118,11 @@ TEST(BiazimutalPlot, TheDxfIntermediateIsThePlotTimesTwentyFiveOutsideItsLines)
     };
     const auto [a1, a2] = teile(schreibe(faelle[0]));
     const auto [b1, b2] = teile(schreibe(faelle[1]));
+    // Every number of the commands, in order (the labels are the same text in both).
     auto zahlen = [](const std::string& t) {
         std::vector<double> z;
-        std::size_t i = 0;
-        while (i < t.size()) {
-            if ((t[i] == '-' || std::isdigit(static_cast<unsigned char>(t[i]))) &&
-                (i == 0 || t[i - 1] == ' ' || t[i - 1] == ';' || t[i - 1] == ',')) {
-                std::size_t n = 0;
-                z.push_back(std::stod(t.substr(i), &n));
-                i += n;
-            } else {
-                ++i;
-            }
-        }
+        for (const test::PlotBefehl& b : test::plotBefehle(t))
+            z.insert(z.end(), b.zahlen.begin(), b.zahlen.end());
         return z;
     };
     for (const auto& [a, b] : {std::pair{a1, b1}, std::pair{a2, b2}}) {
@@ -164,24 +140,8 @@ TEST(BiazimutalPlot, TheDxfIntermediateIsThePlotTimesTwentyFiveOutsideItsLines)
 
 TEST(BiazimutalPlot, EveryPlotPassesHp2xxAndItsDxfPassesEzdxf)
 {
-    const fs::path dir = fs::temp_directory_path() / ("umbrin_biazimutal_" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    for (const Fall& f : faelle) {
-        const fs::path plt = dir / (std::string(f.name) + ".plt");
-        std::ofstream(plt, std::ios::binary) << schreibe(f);
-        EXPECT_EQ(test::hp2xxPruefung(plt), "") << f.name;
-        const fs::path dxf = dir / (std::string(f.name) + ".dxf");
-        std::vector<std::string> info;
-        DxfEinstellung e;
-        e.massstab = f.alsHPGL ? 40.0 : 1000.0;
-        const DxfErgebnis r = HpglNachDxf(plt, dxf, e, info);
-        ASSERT_TRUE(r.gespeichert()) << f.name << ": " << r.meldung;
-        if (umbrin::testing::ezdxfVerfuegbar()) {
-            const umbrin::testing::EzdxfBericht b = umbrin::testing::pruefeMitEzdxf(dxf);
-            EXPECT_TRUE(b.ok) << f.name << "\n" << b.ausgabe;
-        }
-    }
-    fs::remove_all(dir);
+    for (const Fall& f : faelle)
+        test::pruefeMitLesern(schreibe(f), f.name, f.alsHPGL ? 40.0 : 1000.0);
 }
 
 TEST(BiazimutalPlot, AnyLatitudeWritesFiniteNumbersOrNothing)
@@ -232,15 +192,7 @@ TEST(BiazimutalPlot, TheAnalemmaSamplesTheYearsFirstDayAndEveryThirdDayAfterIt)
     const std::string text = plot.inhalt();
     const auto a = text.find(";SP 5;PU ");
     ASSERT_NE(a, std::string::npos);
-    std::string zug = text.substr(a + 9, text.find(";SP", a + 5) - a - 9);
-    std::replace(zug.begin(), zug.end(), ';', ' ');
-    std::erase(zug, 'P');
-    std::erase(zug, 'D');
-    std::erase(zug, 'U');
-    std::istringstream zahlen(zug);
-    std::vector<std::pair<double, double>> punkte;
-    for (double x = 0, y = 0; zahlen >> x >> y;)
-        punkte.emplace_back(x, y);
+    const std::vector<test::PlotPunkt> punkte = test::plotPunkte(text.substr(a + 6, text.find(";SP", a + 5) - a - 6));
 
     BiazimutalProjektion p;
     p.lage = biazimutalLage(s);
@@ -256,7 +208,7 @@ TEST(BiazimutalPlot, TheAnalemmaSamplesTheYearsFirstDayAndEveryThirdDayAfterIt)
         double d = 0, E = 0, X = 0, Y = 0;
         SonnenPosition(s.Par.Jahr, d, E, tage[i]);
         p.bild(d, biazimutalStundenlaenge(s, 12) + E, X, Y);
-        EXPECT_NEAR(punkte[i].first, X, 0.51) << "day " << tage[i];
-        EXPECT_NEAR(punkte[i].second, Y, 0.51) << "day " << tage[i];
+        EXPECT_NEAR(punkte[i].x, X, 0.51) << "day " << tage[i];
+        EXPECT_NEAR(punkte[i].y, Y, 0.51) << "day " << tage[i];
     }
 }

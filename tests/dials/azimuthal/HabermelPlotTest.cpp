@@ -4,20 +4,14 @@
 #include "core/Sonne.h"
 #include "core/State.h"
 #include "dials/azimuthal/HabermelZeichnung.h"
-#include "drawing/DxfChecks.h"
-#include "drawing/HpglNachDxf.h"
-#include "support/ExportPruefung.h"
+#include "support/GoldenDatei.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <regex>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 using namespace umbrin;
@@ -65,31 +59,10 @@ std::string schreibe(const Fall& f)
 }
 
 // The commands of a plot with their numbers, labels and character sizes left out.
-struct Befehl {
-    std::string name;
-    std::vector<double> zahlen;
-};
-std::vector<Befehl> befehle(const std::string& plot)
+std::vector<test::PlotBefehl> befehle(const std::string& plot)
 {
-    std::vector<Befehl> liste;
-    const std::regex zahl(R"([-+]?[0-9]+(\.[0-9]+)?)");
-    std::size_t a = 0;
-    while (a < plot.size()) {
-        std::size_t e = plot.find(';', a);
-        if (plot.compare(a, 2, "LB") == 0)
-            e = plot.find('\x03', a);
-        if (e == std::string::npos)
-            e = plot.size();
-        const std::string teil = plot.substr(a, e - a);
-        a = e + 1;
-        if (teil.size() < 2 || teil.rfind("LB", 0) == 0 || teil.rfind("SI", 0) == 0)
-            continue;
-        Befehl b{teil.substr(0, 2), {}};
-        const std::string rest = teil.substr(2);
-        for (std::sregex_iterator i(rest.begin(), rest.end(), zahl), ende; i != ende; ++i)
-            b.zahlen.push_back(std::stod(i->str()));
-        liste.push_back(b);
-    }
+    std::vector<test::PlotBefehl> liste = test::plotBefehle(plot);
+    std::erase_if(liste, [](const test::PlotBefehl& b) { return b.name == "LB" || b.name == "SI"; });
     return liste;
 }
 
@@ -97,20 +70,8 @@ std::vector<Befehl> befehle(const std::string& plot)
 
 TEST(HabermelPlot, PlotsMatchTheirGoldenFiles)
 {
-    // UMBRIN_GOLDEN_NEU=1 rewrites the files after a deliberate change of the plot.
-    const bool neu = std::getenv("UMBRIN_GOLDEN_NEU") != nullptr;
-    for (const Fall& f : faelle) {
-        const std::string plot = schreibe(f);
-        const fs::path datei = goldenOrdner() / (std::string(f.name) + ".plt");
-        if (neu) {
-            fs::create_directories(goldenOrdner());
-            std::ofstream(datei, std::ios::binary) << plot;
-            continue;
-        }
-        const std::string golden = test::dateiText(datei);
-        ASSERT_FALSE(golden.empty()) << datei;
-        EXPECT_EQ(plot, golden) << f.name;
-    }
+    for (const Fall& f : faelle)
+        test::vergleicheMitGolden(schreibe(f), goldenOrdner() / (std::string(f.name) + ".plt"));
 }
 
 TEST(HabermelPlot, TheDxfIntermediateIsThePlotTimesTwentyFive)
@@ -140,22 +101,6 @@ TEST(HabermelPlot, TheDxfIntermediateIsThePlotTimesTwentyFive)
 
 TEST(HabermelPlot, EveryPlotPassesHp2xxAndItsDxfPassesEzdxf)
 {
-    const fs::path dir = fs::temp_directory_path() / ("umbrin_habermel_" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    for (const Fall& f : faelle) {
-        const fs::path plt = dir / (std::string(f.name) + ".plt");
-        std::ofstream(plt, std::ios::binary) << schreibe(f);
-        EXPECT_EQ(test::hp2xxPruefung(plt), "") << f.name;
-        const fs::path dxf = dir / (std::string(f.name) + ".dxf");
-        std::vector<std::string> info;
-        DxfEinstellung e;
-        e.massstab = f.alsHPGL ? 40.0 : 1000.0;
-        const DxfErgebnis r = HpglNachDxf(plt, dxf, e, info);
-        ASSERT_TRUE(r.gespeichert()) << f.name << ": " << r.meldung;
-        if (umbrin::testing::ezdxfVerfuegbar()) {
-            const umbrin::testing::EzdxfBericht b = umbrin::testing::pruefeMitEzdxf(dxf);
-            EXPECT_TRUE(b.ok) << f.name << "\n" << b.ausgabe;
-        }
-    }
-    fs::remove_all(dir);
+    for (const Fall& f : faelle)
+        test::pruefeMitLesern(schreibe(f), f.name, f.alsHPGL ? 40.0 : 1000.0);
 }

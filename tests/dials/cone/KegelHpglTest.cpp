@@ -153,25 +153,8 @@ TEST(KegelHpgl, HandCheckedFragmentsAndNoEpilog)
 
 TEST(KegelHpgl, GoldenPlotsAreReadByHp2xxAndTheirDxfByEzdxf)
 {
-    const fs::path dir = fs::temp_directory_path() / ("umbrin_kegel_" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    const bool ezdxf = test::ezdxfDa();
-    for (const GoldenFall& f : goldenFaelle) {
-        SCOPED_TRACE(f.name);
-        const fs::path plt = dir / (std::string(f.name) + ".plt");
-        fs::copy_file(golden(f.name), plt, fs::copy_options::overwrite_existing);
-        EXPECT_EQ(test::hp2xxPruefung(plt), "");
-        const fs::path dxf = dir / (std::string(f.name) + ".dxf");
-        std::vector<std::string> info;
-        DxfEinstellung e;
-        e.massstab = 40.0 * f.k;
-        const DxfErgebnis r = HpglNachDxf(plt, dxf, e, info);
-        ASSERT_TRUE(r.gespeichert()) << r.meldung;
-        if (ezdxf) {
-            EXPECT_EQ(test::ezdxfPruefung(dxf), "");
-        }
-    }
-    fs::remove_all(dir);
+    for (const GoldenFall& f : goldenFaelle)
+        test::pruefeMitLesern(test::dateiText(golden(f.name)), f.name, 40.0 * f.k);
 }
 
 TEST(KegelHpgl, SheetDevelopsTheConeSurface)
