@@ -221,10 +221,11 @@ double einzelbandEnde(const RingZeichnung& z)
 
 namespace {
 
-// A zodiac glyph turned by 90 degrees; south of the equator the opposite sign.
+// A zodiac glyph turned by 90 degrees; south of the equator the opposite sign. On the equator
+// the rows are those of the northern sun, as everywhere the latitude's sign is dropped.
 void glyphe(RingZeichnung& z, int zeichen, int x, int y)
 {
-    if (z.phi <= 0)
+    if (z.phi < 0)
         zeichen = zeichen <= 6 ? zeichen + 6 : zeichen - 6;
     TextOutGedreht(z.c, x, y, std::string(1, static_cast<char>('^' + zeichen - 1)), 400, z.g, 90);
 }

@@ -150,6 +150,7 @@ double einBand(RingPlot& p)
                 continue;
             const std::string stift = stiftFuer(p, j);
             bool gefunden = false;
+            bool begonnen = false;
             Schritt start;
             for (int k = 47; k >= 0; --k) {
                 double delta = 23.5 - k;
@@ -165,10 +166,12 @@ double einBand(RingPlot& p)
                 const double T = ringZiel(delta, p.lochVersatz, p.B, 2 * p.eps);
                 const bool vorher = gefunden;
                 const Schritt st = schritt(p, delta, a, T, y, c, gefunden);
-                if (k == 47)
-                    start = st;
                 if (a <= -1.0)
                     continue;
+                // A line begins at its first step the sun lights, not in the dark winter rows.
+                if (!begonnen)
+                    start = st;
+                begonnen = true;
                 if (modus != 0)
                     groesste = std::max(groesste, st.xc);
                 if (modus == 2)
@@ -275,6 +278,7 @@ double halbjahresBand(RingPlot& p, bool winter, double& groesste)
                 continue;
             const std::string stift = stiftFuer(p, j);
             bool gefunden = false;
+            bool startSichtbar = false;
             Schritt start;
             for (int k = 0; k <= 24; ++k) {
                 double delta = k == 24 ? -p.epsRund : -k;
@@ -295,9 +299,11 @@ double halbjahresBand(RingPlot& p, bool winter, double& groesste)
                     winter ? ringZiel(delta, p.deklUnten, p.B, p.eps) : ringZiel(ds, p.deklOben, p.B, p.eps);
                 const bool vorher = gefunden;
                 const Schritt st = schritt(p, d, a, T, y, c, gefunden);
-                if (k == 0)
+                const bool sichtbar = a > -0.8;
+                // After steps the sun does not light the line starts afresh at this step.
+                if (sichtbar && !startSichtbar)
                     start = st;
-                if (a > -0.8) {
+                if (sichtbar) {
                     if (modus != 0)
                         groesste = std::max(groesste, st.xc);
                     if (modus != 0 && st.gefunden && vorher)
@@ -318,6 +324,7 @@ double halbjahresBand(RingPlot& p, bool winter, double& groesste)
                     }
                 }
                 start = st;
+                startSichtbar = sichtbar;
             }
         }
     }
@@ -426,7 +433,8 @@ std::string schreibeRingsonnenuhrHPGL(const AppState& s, HPGLDatei& datei, UserP
     p.eps = s.DeklTabelle[0];
     p.epsRund = s.EpsRund;
     p.phi = s.Par.Breite;
-    p.sued = p.phi <= 0;
+    // On the equator the rows are those of the northern sun: only a southern place swaps the signs.
+    p.sued = p.phi < 0;
     p.temporal = s.Schalter.TemporalAnzeige;
     const RingLoch loch = ringLoch(s);
     p.lochVersatz = loch.versatz;

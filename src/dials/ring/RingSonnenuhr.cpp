@@ -102,7 +102,8 @@ void tierkreisSchluessel(RingZeichnung& z, int hoehe)
             if (monat == 0)
                 monat = 12;
             c.setFont({"Arial", hoehe, false, s.Farben[0]});
-            c.textOut(x, y, "= " + std::string(tierkreisName(s, zeichen)) + "  (" + DatumsTage[monat - 1] +
+            // The entry days are kept in sign order, Aries first.
+            c.textOut(x, y, "= " + std::string(tierkreisName(s, zeichen)) + "  (" + DatumsTage[zeichen - 1] +
                                 std::string(monatKurz(s, monat)) + " -)");
         }
     }

@@ -117,20 +117,33 @@ TEST(RingHpgl, FragmentsOfThePage)
 }
 
 // Every point of the full-hour lines (pen 2, and pen 10 of the deflected lines where both are
-// shown) of the one-band plot lies where the model puts the spot of the sun at the row's
-// declination: x1 + 2 r h, or with the deflection shown, that moved by r K.
-TEST(RingHpgl, HourLinePointsAgreeWithTheModel)
+// shown) lies where the model puts the spot of the sun at the row's declination: x1 + 2 r h,
+// or with the deflection shown, that moved by r K; and the sun at that hour and row is up
+// (above the bound of one degree below the horizon that the bands draw to). South of the
+// equator a row stands for the opposite declination of the sun.
+TEST(RingHpgl, HourLinePointsAgreeWithTheModelWhereTheSunShines)
 {
-    for (int modus = 0; modus <= 2; ++modus) {
+    struct Fall {
+        int einBand, modus;
+        double phi;
+        int bis;
+    };
+    const Fall faelle[] = {
+        {1, 0, 47.25, 18}, {1, 1, 47.25, 18}, {1, 2, 47.25, 18}, {1, 0, 50, 18},  {1, 2, -35, 18},
+        {1, 1, -35, 18},   {0, 0, 50, 20},    {0, 1, 50, 20},    {0, 2, -35, 20}, {0, 0, -35, 20},
+    };
+    for (const Fall& f : faelle) {
         AppState s = ringZustand();
-        s.Schalter.Ganzjaehrig = 1;
-        s.Schalter.RingExakt = modus;
+        s.Par.Breite = f.phi;
+        s.Schalter.Ganzjaehrig = f.einBand;
+        s.Schalter.RingExakt = f.modus;
         s.Schalter.ZwoelfUhrHorizontal = 0;
         s.Zeiten.QuadVon = 12;
-        s.Zeiten.QuadBis = 18;
+        s.Zeiten.QuadBis = f.bis;
         test::ScriptedPrompt frage;
         const std::string plot = plotte(s, frage);
-        const double r = 3000, x1 = 1971, y0 = 9040, Bu = 3200, eps = s.DeklTabelle[0];
+        const double r = 3000, x1 = 1971, Bu = 3200, eps = s.DeklTabelle[0];
+        const double ySommer = 9540, yWinter = std::nearbyint(ySommer - Bu) - 920;
         std::vector<std::string> befehle;
         for (std::size_t a = 0, e; a < plot.size(); a = e + 1) {
             e = plot.find(';', a);
@@ -146,26 +159,44 @@ TEST(RingHpgl, HourLinePointsAgreeWithTheModel)
                 stift = b.substr(3);
                 continue;
             }
-            if ((stift != "2" && !(modus == 2 && stift == "10")) || b.size() < 3 || (b.rfind("PU ", 0) != 0 && b.rfind("PD ", 0) != 0))
+            if ((stift != "2" && !(f.modus == 2 && stift == "10")) || b.size() < 3 ||
+                (b.rfind("PU ", 0) != 0 && b.rfind("PD ", 0) != 0))
                 continue;
             if (i + 1 < befehle.size() && (befehle[i + 1].rfind("LB", 0) == 0 || befehle[i + 1].rfind("CI", 0) == 0))
                 continue;
             for (const test::PlotPunkt& p : test::plotPunkte(b)) {
-                const double delta = eps - (y0 - p.y) * 2 * eps / Bu;
-                const double T = std::fabs(delta) * 80 / (2 * eps);
-                double best = 1e9;
-                for (int t = 12; t <= 18; ++t) {
-                    const double h = sonnenhoehe(s.Par.Breite, delta, (t - 12) * 15.0);
-                    const double x = x1 + 2 * r * h * kGrad;
-                    best = std::min(best, std::fabs(p.x - x));
-                    if (modus != 0 && h > 0)
-                        best = std::min(best, std::fabs(p.x - x - r * korrekturFuer(150, 30, h, T) * kGrad));
+                // The row's declination and the sideways target from the hole's row.
+                double delta = 0, T = 0;
+                if (f.einBand) {
+                    delta = eps - (9040 - p.y) * 2 * eps / Bu;
+                    T = std::fabs(delta) * 80 / (2 * eps);
+                } else if (p.y > yWinter + 1) {
+                    delta = eps - (ySommer - p.y) * eps / Bu;
+                    T = std::fabs(delta - s.DeklOben) * 80 / eps;
+                } else {
+                    delta = (p.y - yWinter) * eps / Bu;
+                    T = std::fabs(delta - s.DeklUnten) * 80 / eps;
                 }
-                EXPECT_LT(best, 12.0) << "mode " << modus << " at " << p.x << " " << p.y;
+                const double sonne = f.phi < 0 ? -delta : delta;
+                double best = 1e9, hoehe = -90;
+                for (int t = 12; t <= f.bis; ++t) {
+                    const double h = sonnenhoehe(f.phi, sonne, (t - 12) * 15.0);
+                    const double x = x1 + 2 * r * h * kGrad;
+                    double abstand = std::fabs(p.x - x);
+                    if (f.modus != 0 && h > 0)
+                        abstand = std::min(abstand, std::fabs(p.x - x - r * korrekturFuer(150, 30, h, T) * kGrad));
+                    if (abstand < best) {
+                        best = abstand;
+                        hoehe = h;
+                    }
+                }
+                EXPECT_LT(best, 12.0) << f.phi << " mode " << f.modus << " at " << p.x << " " << p.y;
+                EXPECT_GT(hoehe, -1.0) << f.phi << " band " << f.einBand << " mode " << f.modus << " at " << p.x
+                                       << " " << p.y;
                 ++geprueft;
             }
         }
-        EXPECT_GT(geprueft, 200u) << modus;
+        EXPECT_GT(geprueft, 200u) << f.phi << " " << f.modus;
     }
 }
 

@@ -1,0 +1,285 @@
+// What the ring dial's signs and dates say, read from the drawing and the plot and checked
+// against the sun: the key's entry date of each sign, the sign glyphs beside the band's rows,
+// and the month names of the date scale of the sliding hole, north and south, in both
+// languages, with the Italian and Babylonian hours drawn as well.
+#include "core/RecordingCanvas.h"
+#include "core/State.h"
+#include "dials/ring/RingHpgl.h"
+#include "dials/ring/RingSonnenuhr.h"
+#include "RingModell.h"
+#include "support/ExportPruefung.h"
+#include "support/ScriptedPrompt.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <string>
+#include <vector>
+
+using namespace umbrin;
+using namespace umbrin::ringtest;
+
+namespace {
+
+const std::array<std::array<const char*, 12>, 2> zeichenNamen = {{
+    {"Widder", "Stier", "Zwilling", "Krebs", "Löwe", "Jungfrau", "Waage", "Skorpion", "Schütze", "Steinbock",
+     "Wassermann", "Fische"},
+    {"Ram", "Bull", "Twins", "Crab", "Lion", "Virgin", "Balance", "Scorpion", "Archer", "Goat", "Water-Bearer",
+     "Fishes"},
+}};
+const std::array<std::array<const char*, 12>, 2> monatsNamen = {{
+    {"Jan", "Feb", "Mar", "Apr", "Mai", "Jun", "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"},
+    {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"},
+}};
+
+int monatVon(const std::string& text, int sprache)
+{
+    for (int m = 0; m < 12; ++m)
+        if (text == monatsNamen[sprache][m])
+            return m + 1;
+    return 0;
+}
+
+// The zodiac glyphs are Wingdings characters: '^' is Aries, 'i' Pisces.
+int zeichenVonGlyphe(char c) { return c - '^' + 1; }
+
+struct Ort {
+    double phi;
+    int sprache; // 0 German, 1 English
+};
+const Ort orte[] = {{47.25, 0}, {47.25, 1}, {-35, 0}, {-35, 1}};
+// On the equator the rows are those of the northern sun.
+const Ort orteMitAequator[] = {{47.25, 0}, {47.25, 1}, {-35, 0}, {-35, 1}, {0, 0}};
+
+AppState ringZustand(const Ort& o, int einBand, int zwoelf)
+{
+    AppState s;
+    initialisiereZustand(s);
+    s.UhrTyp = 'r';
+    s.Par.Breite = o.phi;
+    s.Sprachspalte = o.sprache + 1;
+    s.Schalter.Ganzjaehrig = einBand;
+    s.Schalter.ZwoelfUhrHorizontal = zwoelf;
+    s.Schalter.Italienisch = s.Schalter.Babylonisch = 1;
+    return s;
+}
+
+// The sun's declination that a row of the dial stands for: the rows are drawn for the
+// latitude's magnitude, so south of the equator a row means the opposite declination.
+double sonneDerZeile(double phi, double zeile) { return phi < 0 ? -zeile : zeile; }
+
+// The default screen 1920 x 1080: ring radius 1216.3 / pi, hole line 299, band width 413;
+// one band's top at 216, two bands' tops at 102 and 613.
+constexpr double kRu = 1216.3 / M_PI, kXRef = 299, kBu = 413;
+
+double bildZeile(int einBand, double y, double eps)
+{
+    if (einBand)
+        return eps - (y - 216) * 2 * eps / kBu;
+    return y <= 102 + kBu + 1 ? eps - (y - 102) * eps / kBu : -(y - 613) * eps / kBu;
+}
+
+// The plot: ring radius 3000, hole line 1971, band width 3200; one band's top at 9040, two
+// bands' tops at 9540 and 5420.
+constexpr double kR = 3000, kX1 = 1971, kBuPlot = 3200;
+
+double plotZeile(int einBand, double y, double eps)
+{
+    if (einBand)
+        return eps - (9040 - y) * 2 * eps / kBuPlot;
+    return y > 5420 + 1 ? eps - (9540 - y) * eps / kBuPlot : (y - 5420) * eps / kBuPlot;
+}
+
+// Where the sliding hole stands on the day of declination delta: it moves 2 (eps - delta)
+// along the ring from its summer-solstice place (one band, summer band) or -2 delta from the
+// hole line (winter band).
+double lochOrt(double xRef, double R, bool winterSkala, double delta, double eps)
+{
+    return xRef + 2 * R * kGrad * (winterSkala ? -delta : eps - delta);
+}
+
+std::vector<RecordedPrimitive> texte(const RecordingCanvas& c)
+{
+    std::vector<RecordedPrimitive> t;
+    for (const RecordedPrimitive* p : c.select([](const RecordedPrimitive& p) { return p.kind == PrimitiveKind::Text; }))
+        t.push_back(*p);
+    return t;
+}
+
+// A label of the plot: its text and the pen position it was written at, and whether the
+// alternate (glyph) set was selected.
+struct PlotLabel {
+    std::string text;
+    double x = 0, y = 0;
+    bool glyphe = false;
+};
+
+std::vector<PlotLabel> plotLabels(const std::string& plot)
+{
+    std::vector<PlotLabel> labels;
+    bool alternativ = false;
+    double x = 0, y = 0;
+    for (std::size_t a = 0, e; a < plot.size(); a = e + 1) {
+        e = plot.find(';', a);
+        if (e == std::string::npos)
+            e = plot.size();
+        std::string b = plot.substr(a, e - a);
+        while (!b.empty() && b.front() == ' ')
+            b.erase(0, 1);
+        if (b.rfind("SA", 0) == 0)
+            alternativ = true;
+        else if (b.rfind("SS", 0) == 0)
+            alternativ = false;
+        else if (b.rfind("PU ", 0) == 0 && b.size() > 3) {
+            const std::vector<test::PlotPunkt> p = test::plotPunkte(b);
+            if (!p.empty()) {
+                x = p.back().x;
+                y = p.back().y;
+            }
+        } else if (b.rfind("LB", 0) == 0) {
+            std::string text = b.substr(2, b.find('\x03') - 2);
+            while (!text.empty() && text.front() == ' ')
+                text.erase(0, 1);
+            labels.push_back({text, x, y, alternativ});
+        }
+    }
+    return labels;
+}
+
+std::string plotte(const AppState& s)
+{
+    HPGLDatei d;
+    d.oeffnenImSpeicher();
+    test::ScriptedPrompt frage;
+    schreibeRingsonnenuhrHPGL(s, d, frage, s.Par.RingDurchmesser, s.Par.RingBreite, s.Par.RingAlpha);
+    return d.inhalt();
+}
+
+} // namespace
+
+// Each line of the key names a sign beside its glyph and the day the sun enters it: averaged
+// over forty years, the sun's longitude at noon of that day lies between half a degree short
+// of the sign's start and one day's motion past it.
+TEST(RingBeschriftung, KeyGivesEachSignTheDayTheSunEntersIt)
+{
+    for (const Ort& o : orte) {
+        const AppState s = ringZustand(o, 0, 0);
+        RecordingCanvas c(1920, 1080);
+        konstruiereRingSU(s, c, c.width(), c.height(), true, nullptr);
+        const std::vector<RecordedPrimitive> t = texte(c);
+        int zeilen = 0;
+        for (const RecordedPrimitive& p : t) {
+            if (p.angle != 0 || p.text.rfind("= ", 0) != 0)
+                continue;
+            const RecordedPrimitive* glyphe = nullptr;
+            for (const RecordedPrimitive& q : t)
+                if (q.font.name == "Wingdings" && q.angle == 0 && q.points[0].y == p.points[0].y &&
+                    q.points[0].x < p.points[0].x && q.points[0].x > p.points[0].x - 3 * p.font.height)
+                    glyphe = &q;
+            ASSERT_NE(glyphe, nullptr) << p.text;
+            const int zeichen = zeichenVonGlyphe(glyphe->text[0]);
+            ASSERT_TRUE(zeichen >= 1 && zeichen <= 12) << p.text;
+            const std::size_t klammer = p.text.find("  (");
+            ASSERT_NE(klammer, std::string::npos) << p.text;
+            EXPECT_EQ(p.text.substr(2, klammer - 2), zeichenNamen[o.sprache][zeichen - 1]);
+            const int tag = std::stoi(p.text.substr(klammer + 3, 2));
+            const int monat = monatVon(p.text.substr(klammer + 6, 3), o.sprache);
+            ASSERT_NE(monat, 0) << p.text;
+            double summe = 0;
+            for (int jahr = 2001; jahr <= 2040; ++jahr)
+                summe += std::remainder(sonnenLaenge(jahr, monat, tag) - 30.0 * (zeichen - 1), 360.0);
+            const double nachBeginn = summe / 40;
+            EXPECT_GT(nachBeginn, -0.5) << o.phi << " " << p.text;
+            EXPECT_LT(nachBeginn, 1.0) << o.phi << " " << p.text;
+            ++zeilen;
+        }
+        EXPECT_EQ(zeilen, 12) << o.phi;
+    }
+}
+
+// The glyphs at the band's left end stand beside the rows of the sun's declinations while it
+// is in that sign, on the screen and on the plot, with one band and with two.
+TEST(RingBeschriftung, BandGlyphsStandInTheirSignsRows)
+{
+    for (const Ort& o : orteMitAequator) {
+        for (int einBand = 0; einBand <= 1; ++einBand) {
+            const AppState s = ringZustand(o, einBand, 0);
+            const double eps = s.DeklTabelle[0];
+            RecordingCanvas c(1920, 1080);
+            konstruiereRingSU(s, c, c.width(), c.height(), true, nullptr);
+            int bild = 0;
+            for (const RecordedPrimitive& p : texte(c)) {
+                if (p.font.name != "Wingdings" || p.angle != 90)
+                    continue;
+                // Turned by 90 degrees the glyph stands above its corner.
+                const double mitte = p.points[0].y - 0.5 * p.font.height;
+                const double sonne = sonneDerZeile(o.phi, bildZeile(einBand, mitte, eps));
+                EXPECT_TRUE(imZeichenband(zeichenVonGlyphe(p.text[0]), sonne, 0.5))
+                    << o.phi << " band " << einBand << " sign " << zeichenVonGlyphe(p.text[0]) << " at " << sonne;
+                ++bild;
+            }
+            EXPECT_EQ(bild, 12) << o.phi << " " << einBand;
+
+            int plot = 0;
+            for (const PlotLabel& l : plotLabels(plotte(s))) {
+                if (!l.glyphe)
+                    continue;
+                const double sonne = sonneDerZeile(o.phi, plotZeile(einBand, l.y + 64, eps));
+                EXPECT_TRUE(imZeichenband(zeichenVonGlyphe(l.text[0]), sonne, 0.5))
+                    << "plot " << o.phi << " band " << einBand << " sign " << zeichenVonGlyphe(l.text[0]) << " at "
+                    << sonne;
+                ++plot;
+            }
+            EXPECT_EQ(plot, 12) << o.phi << " " << einBand;
+        }
+    }
+}
+
+// Each month name of the date scale stands by the place of the hole on the 1st of that
+// month, the sun's declination on that day taken from the almanac's formula; in the south
+// the rows mean the opposite declination, so the names are those of the months half a year
+// on. Checked on the screen (the label within two of its widths of the place) and on the
+// plot (within seven and a half character widths, the offsets the plot gives its labels).
+TEST(RingBeschriftung, MonthNamesStandByTheHoleOfTheirFirstDay)
+{
+    for (const Ort& o : orte) {
+        for (int einBand = 0; einBand <= 1; ++einBand) {
+            const AppState s = ringZustand(o, einBand, 1);
+            const double eps = s.DeklTabelle[0];
+            const int jahr = s.Par.Jahr;
+            const auto ortDesMonats = [&](int monat, double xRef, double R, bool winterSkala) {
+                const double zeile = sonneDerZeile(o.phi, sonnenDeklination(jahr, monat, 1));
+                return lochOrt(xRef, R, winterSkala, zeile, eps);
+            };
+            RecordingCanvas c(1920, 1080);
+            konstruiereRingSU(s, c, c.width(), c.height(), true, nullptr);
+            int bild = 0;
+            for (const RecordedPrimitive& p : texte(c)) {
+                const int monat = monatVon(p.text, o.sprache);
+                if (monat == 0 || p.angle != 0)
+                    continue;
+                const double breite = 0.55 * p.font.height * 3;
+                const bool winterSkala = !einBand && p.points[0].y > 613;
+                const double x = ortDesMonats(monat, kXRef, kRu, winterSkala);
+                EXPECT_GT(x, p.points[0].x - 2 * breite - 14) << o.phi << " " << einBand << " " << p.text;
+                EXPECT_LT(x, p.points[0].x + 3 * breite + 14) << o.phi << " " << einBand << " " << p.text;
+                ++bild;
+            }
+            EXPECT_GE(bild, 12) << o.phi << " " << einBand;
+
+            int plot = 0;
+            for (const PlotLabel& l : plotLabels(plotte(s))) {
+                const int monat = monatVon(l.text, o.sprache);
+                if (monat == 0 || l.glyphe)
+                    continue;
+                const bool winterSkala = !einBand && l.y < 5420;
+                const double mitte = l.x + 1.5 * 64;
+                const double x = ortDesMonats(monat, kX1, kR, winterSkala);
+                EXPECT_LT(std::fabs(mitte - x), 7.5 * 64 + 105) << "plot " << o.phi << " " << einBand << " " << l.text;
+                ++plot;
+            }
+            EXPECT_GE(plot, 12) << o.phi << " " << einBand;
+        }
+    }
+}
