@@ -62,6 +62,25 @@ std::string stundenText(int h) { return std::to_string(h); }
 
 int RingZeichnung::gerundet(double x) const { return static_cast<int>(roundHalfEven(x)); }
 
+void RingZeichnung::belege(int rechts, int unten)
+{
+    rechtsBelegt = std::max(rechtsBelegt, rechts);
+    untenBelegt = std::max(untenBelegt, unten);
+}
+
+int RingZeichnung::freieLabelZeile(int x, int y, const std::string& text)
+{
+    const int breite = c.textExtent(text).width, dicke = c.textExtent(text).height;
+    if (labelDa && x <= labelRechts && x + dicke >= labelLinks && y - breite <= labelUnten && y >= labelOben)
+        y = labelOben - 2;
+    labelDa = true;
+    labelLinks = x;
+    labelRechts = x + dicke;
+    labelOben = y - breite;
+    labelUnten = y;
+    return y;
+}
+
 double RingZeichnung::lochDekl() const
 {
     switch (band) {
@@ -162,6 +181,7 @@ void zeichneRingStunden(RingZeichnung& z)
     Canvas& c = z.c;
     const bool einzel = z.band == RingBand::Einzel;
     const int zeilen = einzel ? 48 : 25;
+    z.labelDa = false;
     const int beschriftung = einzel ? 20 : (z.band == RingBand::Sommer ? 11 : 8);
     const double sichtbarAb = einzel ? -1 : -0.5;
     const double ref = einzel && z.temporal ? 6 : 12;
@@ -199,9 +219,11 @@ void zeichneRingStunden(RingZeichnung& z)
                     TextOutGedreht(c, x, p.y, stundenText(stunde), 400, z.fh, 90);
                 } else if (z.temporal) {
                     const int y = z.gerundet(p.y + z.fh + 0.6 * z.fh * Vorzeichen(6 - stunde));
-                    TextOutGedreht(c, xP, y, stundenText(stunde), 400, z.fh, 90);
+                    TextOutGedreht(c, xP, z.freieLabelZeile(xP, y, stundenText(stunde)), stundenText(stunde), 400,
+                                   z.fh, 90);
                 } else {
-                    TextOutGedreht(c, xP, p.y - z.fh, stundenText(stunde), 400, z.fh, 90);
+                    TextOutGedreht(c, xP, z.freieLabelZeile(xP, p.y - z.fh, stundenText(stunde)), stundenText(stunde),
+                                   400, z.fh, 90);
                 }
             }
         }
@@ -242,6 +264,7 @@ void rahmen(RingZeichnung& z, double E)
     c.setBrushStyle(BrushStyle::Clear);
     c.setPenColor(z.s.Farben[0]);
     c.rectangle(z.xLeft, z.yTop - z.rand, z.gerundet(E + z.rand), z.gerundet(z.yTop + z.Bu + z.rand));
+    z.belege(z.gerundet(E + z.rand), z.gerundet(z.yTop + z.Bu + z.rand));
     c.setBrushStyle(BrushStyle::Solid);
 }
 
@@ -256,6 +279,23 @@ void bogenUndZusatzlinien(RingZeichnung& z)
         zeichneRingStundenskala(z, false);
     if (s.Schalter.Italienisch)
         zeichneRingStundenskala(z, true);
+}
+
+// The gap between the two bands: H div 12, made smaller where the date scale below the lower
+// band would otherwise run off the area (a printed A4 page holds two bands of 80 mm only
+// so); the upper band's scale keeps the room it needs in the gap. yTop: the upper band's top
+// plus the two ticks before the lower one.
+int bandAbstand(const RingZeichnung& z)
+{
+    const int abstand = z.H / 12;
+    if (!z.s.Schalter.ZwoelfUhrHorizontal)
+        return abstand;
+    const int sh = z.H / 50, schrift = z.gerundet(0.7 * z.fh) + 2;
+    const int skala = sh + std::max(2 * sh, sh + schrift);
+    const int unten = z.H - (z.bildschirm ? 1 : 50);
+    const int ueber = z.gerundet(z.yTop + z.Bu) + abstand + z.gerundet(z.Bu) + skala - unten;
+    const int kleinster = skala + z.rand + 2 - 2 * z.tick;
+    return abstand - std::max(0, std::min(ueber, abstand - kleinster));
 }
 
 } // namespace
@@ -350,9 +390,10 @@ void zeichneZweiBaender(RingZeichnung& z, double& endeSommer, double& endeWinter
         const bool winter = band == RingBand::Winter;
         z.yTop += 2 * z.tick;
         if (winter)
-            z.yTop = z.gerundet(z.yTop + z.Bu) + z.H / 12;
+            z.yTop = z.gerundet(z.yTop + z.Bu) + bandAbstand(z);
         z.L = ringHoechsterBogen(z.massstab(), z.phi, winter, p < z.epsRund, z.eps);
         z.groessteP = z.xRef;
+        z.untenBelegt = z.rechtsBelegt = 0;
         c.setPenColor(s.Farben[1]);
         zeichneRingStunden(z);
 

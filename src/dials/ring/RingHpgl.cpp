@@ -65,6 +65,33 @@ bool seiteBeschriftet(const RingPlot& p, int stunde)
     return 12 - p.von > p.bis - 12 ? stunde <= 12 : stunde >= 12;
 }
 
+// Characters of a label (UTF-8 in memory, one byte each in the plot).
+std::size_t zeichenZahl(const std::string& text)
+{
+    std::size_t n = 0;
+    for (const unsigned char c : text)
+        if ((c & 0xC0) != 0x80)
+            ++n;
+    return n;
+}
+
+// The hour numbers of a band stand in one row; where two neighbouring lines come too close
+// for their numbers, the later number moves down by one and a fifth character heights so
+// both stay readable. A label's cell is 1.5 character widths wide (SI 0.2,0.32).
+struct Stundenlabel {
+    bool da = false;
+    double x0 = 0, x1 = 0, y0 = 0, y1 = 0;
+};
+
+double freieLabelZeile(Stundenlabel& letztes, double x, double y, const std::string& text)
+{
+    const double breite = 1.5 * 80 * static_cast<double>(zeichenZahl(text)), hoehe = RingPlot::ch;
+    if (letztes.da && x < letztes.x1 && x + breite > letztes.x0 && y < letztes.y1 && y + hoehe > letztes.y0)
+        y = letztes.y0 - 1.2 * hoehe;
+    letztes = {true, x, x + breite, y, y + hoehe};
+    return y;
+}
+
 // The step of an hour line at declination d of the current band, with target T and hole
 // angle c (c is replaced with the noon-line variant).
 Schritt schritt(const RingPlot& p, double d, double a, double T, double y, double c, bool& gefunden)
@@ -102,11 +129,19 @@ void kopf(RingPlot& p)
     p.zeile(";SP 1;SI 0.3,0.4;PU 600 10500;LB" + std::string(texteText(s, 6)) + ETX +
             "SI 0.2,0.32;PU 5500 10500;LB  " + std::string(texteText(s, 143)) + T + ETX);
     const double v = s.Schalter.Ganzjaehrig ? p.lochVersatz : p.deklOben;
-    p.zeile(";PU 1500 10260;LB" + std::string(texteText(s, 131)) + RealStr(p.phi, 7, 2) + "; " +
-            std::string(texteText(s, 7)) + " " + RealStr(p.D, 5, 1) + std::string(texteText(s, 8)) +
-            RealStr(p.B, 5, 1) + std::string(texteText(s, 9)) + RealStr(p.alpha, 5, 1) +
-            std::string(texteText(s, 105)) + ", " + std::string(texteText(s, 191)) + " =" + RealStr(v, 6, 2) +
-            std::string(texteText(s, 105)) + ETX);
+    const std::string daten = std::string(texteText(s, 131)) + RealStr(p.phi, 7, 2) + "; " +
+                              std::string(texteText(s, 7)) + " " + RealStr(p.D, 5, 1) + std::string(texteText(s, 8)) +
+                              RealStr(p.B, 5, 1) + std::string(texteText(s, 9)) + RealStr(p.alpha, 5, 1) +
+                              std::string(texteText(s, 105)) + ", " + std::string(texteText(s, 191)) + " =" +
+                              RealStr(v, 6, 2) + std::string(texteText(s, 105));
+    // A data line longer than the page is written in narrower characters (the cell is 1.5
+    // character widths, 400 units a centimetre), so it ends inside the frame.
+    const double platz = RingPlot::W - 100 - 1500;
+    const double breite = std::floor(100 * platz / (600 * static_cast<double>(zeichenZahl(daten)))) / 100;
+    if (breite < 0.2)
+        p.zeile(";SI " + RealStr(breite, 4, 2) + ",0.32;PU 1500 10260;LB" + daten + ETX + ";SI 0.2,0.32");
+    else
+        p.zeile(";PU 1500 10260;LB" + daten + ETX);
     p.zeile(";PU " + RingPlot::P(x0 + 400, y0 + 5 * h) + ";LB" + std::string(texteText(s, 7)) +
             RealStr(p.D, 5, 1) + ETX);
     p.zeile(";PU " + RingPlot::P(x0 + zr + 15 * h, y0 + 3 * h) + ";LB" + std::string(texteText(s, 11)) + ETX +
@@ -143,6 +178,7 @@ double einBand(RingPlot& p)
     p.zeile(";SP 1;PU " + RingPlot::P(p.x1, p.y0 - p.Bu) + ";PD " + RingPlot::P(p.x1, p.y0));
     p.zeile(";IW " + RingPlot::P(p.x1, p.y0 - p.Bu) + " " + RingPlot::P(p.x1 + pi * p.r, p.y0) + ";SP 2");
     double groesste = p.x1;
+    Stundenlabel label;
     for (int i = static_cast<int>(rund(p.von)); i <= static_cast<int>(rund(p.bis)); ++i) {
         for (int j = 0; j < p.n; ++j) {
             const double t = i + static_cast<double>(j) / p.n;
@@ -188,7 +224,8 @@ double einBand(RingPlot& p)
                     p.zeile(";PU " + RingPlot::P(st.x, st.y) + ";PD " + RingPlot::P(st.xc, st.y));
                 if (j == 0 && k == 22 && st.x > p.x1 && seiteBeschriftet(p, i)) {
                     const double X = modus == 0 ? st.x : st.xc;
-                    const double Y = p.temporal ? st.y + RingPlot::ch + 0.6 * RingPlot::ch * Vorzeichen(6 - i) : st.y;
+                    double Y = p.temporal ? st.y + RingPlot::ch + 0.6 * RingPlot::ch * Vorzeichen(6 - i) : st.y;
+                    Y = freieLabelZeile(label, X + 1.5 * RingPlot::cw, Y, " " + N(i));
                     p.zeile(";PU " + RingPlot::P(X + 1.5 * RingPlot::cw, Y) + ";LB " + N(i) + ETX);
                 }
                 start = st;
@@ -271,6 +308,7 @@ double halbjahresBand(RingPlot& p, bool winter, double& groesste)
     const double xw = ringPosition(p.massstab(), p.phi, p.B, p.D, p.alpha, p.deklUnten, 0, okW);
 
     groesste = p.x1;
+    Stundenlabel label;
     for (int i = static_cast<int>(rund(p.von)); i <= static_cast<int>(rund(p.bis)); ++i) {
         for (int j = 0; j < p.n; ++j) {
             const double t = i + static_cast<double>(j) / p.n;
@@ -320,7 +358,8 @@ double halbjahresBand(RingPlot& p, bool winter, double& groesste)
                     }
                     if (j == 0 && k == 11 && st.x > p.x1 && seiteBeschriftet(p, i)) {
                         const double X = modus == 0 ? st.x : st.xc;
-                        p.zeile(";PU " + RingPlot::P(X + RingPlot::cw, st.y) + ";LB" + N(i) + ETX);
+                        const double Y = freieLabelZeile(label, X + RingPlot::cw, st.y, N(i));
+                        p.zeile(";PU " + RingPlot::P(X + RingPlot::cw, Y) + ";LB" + N(i) + ETX);
                     }
                 }
                 start = st;
@@ -469,7 +508,9 @@ std::string schreibeRingsonnenuhrHPGL(const AppState& s, HPGLDatei& datei, UserP
         if (A > 360)
             text += std::string(texteText(s, 189));
     }
-    p.zeile(";SP 4;PU " + RingPlot::P(RingPlot::x0 + 3 * RingPlot::ch, yUnten - 4 * RingPlot::ch) + ";LB" + text + ETX);
+    // Below the last band's date scale where there is one.
+    const double yText = std::min(yUnten - 4 * RingPlot::ch, p.skalaUnten - 1.5 * RingPlot::ch);
+    p.zeile(";SP 4;PU " + RingPlot::P(RingPlot::x0 + 3 * RingPlot::ch, yText) + ";LB" + text + ETX);
     p.zeile(";PU 1 1;PD 16157 1 16157 11040 1 11040 1 1;");
     p.zeile(std::string(hpglEpilogStiftWeg));
     return {};

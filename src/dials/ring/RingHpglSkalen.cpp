@@ -9,6 +9,7 @@
 #include "dials/HpglDialekt.h"
 #include "dials/ring/RingPlot.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace umbrin {
@@ -155,7 +156,9 @@ void schreibeRingDatumsskalaHPGL(RingPlot& p)
                              : p.x1 + 2 * p.L - 2 * p.r * kRad * (90 - phiB - p.eps);
     p.zeile(";PU " + RingPlot::P(p.x1, ys) + ";EA " + RingPlot::P(xR, ys - 2 * hS));
     p.zeile(";PU " + RingPlot::P(p.x1, ys - hS) + ";PD " + RingPlot::P(xR, ys - hS));
+    p.skalaUnten = ys - 2 * hS;
     const auto beschrifte = [&](double x, double y, const std::string& text) {
+        p.skalaUnten = std::min(p.skalaUnten, y);
         p.zeile(";PU " + RingPlot::P(x, y) + ";LB" + text + ETX);
     };
     if (einzel) {

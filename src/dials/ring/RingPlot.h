@@ -30,6 +30,7 @@ struct RingPlot {
     double von = 0, bis = 0;
     bool temporalGemeldet = false;
     bool breiteGemeldet[2] = {false, false};
+    double skalaUnten = 1e9; // lowest label of the last date scale written
 
     void zeile(const std::string& text) const { HPGLZeile(datei, text); }
     static std::string P(double x, double y);

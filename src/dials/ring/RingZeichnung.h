@@ -8,6 +8,8 @@
 #include "dials/Konstruktionsmeldung.h"
 #include "dials/ring/RingGeometrie.h"
 
+#include <string>
+
 namespace umbrin {
 
 enum class RingBand { Einzel, Sommer, Winter };
@@ -42,6 +44,13 @@ struct RingZeichnung {
     double L = 0;                   // arc of the band's highest noon sun
     double groessteP = 0;           // largest corrected position reached on the band
     bool breiteGemeldet[2] = {false, false}; // Babylonian, Italian: too high a latitude said
+    // The lowest row and the rightmost column that the band being drawn, its frame and its
+    // date scale take up: the key and the footer keep clear of them.
+    int untenBelegt = 0, rechtsBelegt = 0;
+    // The last hour number of the band (turned by 90 degrees): its box, so that the next one
+    // can step aside where two lines run close together.
+    bool labelDa = false;
+    int labelLinks = 0, labelRechts = 0, labelOben = 0, labelUnten = 0;
 
     RingMassstab massstab() const { return {Ru, static_cast<double>(xRef), eps}; }
     int gerundet(double x) const;
@@ -53,6 +62,11 @@ struct RingZeichnung {
     double lochDekl() const;
     // In-plane position (rounded) of a sun at altitude h on the row of delta.
     int inEbene(double delta, double h) const;
+    // Takes up the rectangle in untenBelegt and rechtsBelegt.
+    void belege(int rechts, int unten);
+    // The row (y) for an hour number turned by 90 degrees at x, y: moved up past the band's
+    // last number where the two would overlap.
+    int freieLabelZeile(int x, int y, const std::string& text);
 };
 
 // One point of a curve over the rows: in-plane X0, corrected P, row y, visible, found.
@@ -86,6 +100,10 @@ struct RingLoch {
     double versatz = 0, deklOben = 0, deklUnten = 0;
 };
 RingLoch ringLoch(const AppState& s);
+
+// The canvas font made smaller where the text written at x would run past the column rechts;
+// the ring's drawings keep a text in its place and shrink it rather than cut it off.
+void ringSchriftPassend(Canvas& c, int x, const std::string& text, int rechts);
 
 RingPunkt ringPunkt(RingZeichnung& z, double delta, double h, double sichtbarAb, bool& okVorher);
 
