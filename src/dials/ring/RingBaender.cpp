@@ -68,17 +68,24 @@ void RingZeichnung::belege(int rechts, int unten)
     untenBelegt = std::max(untenBelegt, unten);
 }
 
-int RingZeichnung::freieLabelZeile(int x, int y, const std::string& text)
+void RingZeichnung::stundenzahl(int x, int y, const std::string& text)
 {
+    const CanvasFont schrift = c.font();
+    c.setFontHeight(fh);
     const int breite = c.textExtent(text).width, dicke = c.textExtent(text).height;
-    if (labelDa && x <= labelRechts && x + dicke >= labelLinks && y - breite <= labelUnten && y >= labelOben)
-        y = labelOben - 2;
-    labelDa = true;
-    labelLinks = x;
-    labelRechts = x + dicke;
-    labelOben = y - breite;
-    labelUnten = y;
-    return y;
+    c.setFont(schrift);
+    for (int versuch = 0; versuch < 12; ++versuch) {
+        const auto ueber = std::find_if(labels.begin(), labels.end(), [&](const Labelkasten& k) {
+            return x <= k.rechts && x + dicke >= k.links && y - breite <= k.unten && y >= k.oben;
+        });
+        if (ueber == labels.end())
+            break;
+        if (ueber->text == text)
+            return;
+        y = ueber->oben - 2;
+    }
+    labels.push_back({x, x + dicke, y - breite, y, text});
+    TextOutGedreht(c, x, y, text, 400, fh, 90);
 }
 
 double RingZeichnung::lochDekl() const
@@ -181,7 +188,6 @@ void zeichneRingStunden(RingZeichnung& z)
     Canvas& c = z.c;
     const bool einzel = z.band == RingBand::Einzel;
     const int zeilen = einzel ? 48 : 25;
-    z.labelDa = false;
     const int beschriftung = einzel ? 20 : (z.band == RingBand::Sommer ? 11 : 8);
     const double sichtbarAb = einzel ? -1 : -0.5;
     const double ref = einzel && z.temporal ? 6 : 12;
@@ -216,14 +222,11 @@ void zeichneRingStunden(RingZeichnung& z)
                 const int xP = modus == 0 ? p.X0 : z.gerundet(p.P);
                 if (einzel) {
                     const int x = modus == 0 ? p.X0 + z.fh : z.gerundet(p.P + z.fh);
-                    TextOutGedreht(c, x, p.y, stundenText(stunde), 400, z.fh, 90);
+                    z.stundenzahl(x, p.y, stundenText(stunde));
                 } else if (z.temporal) {
-                    const int y = z.gerundet(p.y + z.fh + 0.6 * z.fh * Vorzeichen(6 - stunde));
-                    TextOutGedreht(c, xP, z.freieLabelZeile(xP, y, stundenText(stunde)), stundenText(stunde), 400,
-                                   z.fh, 90);
+                    z.stundenzahl(xP, z.gerundet(p.y + z.fh + 0.6 * z.fh * Vorzeichen(6 - stunde)), stundenText(stunde));
                 } else {
-                    TextOutGedreht(c, xP, z.freieLabelZeile(xP, p.y - z.fh, stundenText(stunde)), stundenText(stunde),
-                                   400, z.fh, 90);
+                    z.stundenzahl(xP, p.y - z.fh, stundenText(stunde));
                 }
             }
         }
@@ -250,6 +253,14 @@ void glyphe(RingZeichnung& z, int zeichen, int x, int y)
     if (z.phi < 0)
         zeichen = zeichen <= 6 ? zeichen + 6 : zeichen - 6;
     TextOutGedreht(z.c, x, y, std::string(1, static_cast<char>('^' + zeichen - 1)), 400, z.g, 90);
+}
+
+// The left column of glyphs, 2.5 units left of the hole line (the first stands at 1.8): at
+// least one glyph height left of the first column, so that turned glyphs of a narrow band
+// that come to the same height do not overlap.
+int zweiteSpalte(const RingZeichnung& z, int einheit)
+{
+    return std::min(z.gerundet(z.xRef - 2.5 * einheit), z.gerundet(z.xRef - 1.8 * einheit) - z.g - 1);
 }
 
 void waagrecht(Canvas& c, int x0, int x1, int y)
@@ -306,6 +317,7 @@ void zeichneEinzelband(RingZeichnung& z)
     Canvas& c = z.c;
     z.band = RingBand::Einzel;
     z.groessteP = z.xRef;
+    z.labels.clear();
     z.L = ringHoechsterBogen(z.massstab(), z.phi, false, std::fabs(z.phi) <= z.epsRund, z.epsRund);
     const int unten = z.gerundet(z.yTop + z.Bu);
     c.setPenColor(s.Farben[3]);
@@ -354,7 +366,7 @@ void zeichneEinzelband(RingZeichnung& z)
             glyphe(z, k + 4, z.gerundet(z.xRef - 1.8 * z.fh), yG);
         }
         if (k >= 1)
-            glyphe(z, k < 4 ? 4 - k : 16 - k, z.gerundet(z.xRef - 2.5 * z.fh), y - z.gerundet(0.25 * z.g));
+            glyphe(z, k < 4 ? 4 - k : 16 - k, zweiteSpalte(z, z.fh), y - z.gerundet(0.25 * z.g));
     }
     c.setFontName("Arial");
 
@@ -394,6 +406,7 @@ void zeichneZweiBaender(RingZeichnung& z, double& endeSommer, double& endeWinter
         z.L = ringHoechsterBogen(z.massstab(), z.phi, winter, p < z.epsRund, z.eps);
         z.groessteP = z.xRef;
         z.untenBelegt = z.rechtsBelegt = 0;
+        z.labels.clear();
         c.setPenColor(s.Farben[1]);
         zeichneRingStunden(z);
 
@@ -451,7 +464,7 @@ void zeichneZweiBaender(RingZeichnung& z, double& endeSommer, double& endeWinter
                 glyphe(z, winter ? k + 7 : k + 4, z.gerundet(z.xRef - 1.8 * z.g), yG);
             }
             if (k > 0)
-                glyphe(z, winter ? 13 - k : 4 - k, z.gerundet(z.xRef - 2.5 * z.g), y - z.gerundet(0.25 * z.g));
+                glyphe(z, winter ? 13 - k : 4 - k, zweiteSpalte(z, z.g), y - z.gerundet(0.25 * z.g));
         }
         c.setFontName("Arial");
         bogenUndZusatzlinien(z);

@@ -75,23 +75,6 @@ std::size_t zeichenZahl(const std::string& text)
     return n;
 }
 
-// The hour numbers of a band stand in one row; where two neighbouring lines come too close
-// for their numbers, the later number moves down by one and a fifth character heights so
-// both stay readable. A label's cell is 1.5 character widths wide (SI 0.2,0.32).
-struct Stundenlabel {
-    bool da = false;
-    double x0 = 0, x1 = 0, y0 = 0, y1 = 0;
-};
-
-double freieLabelZeile(Stundenlabel& letztes, double x, double y, const std::string& text)
-{
-    const double breite = 1.5 * 80 * static_cast<double>(zeichenZahl(text)), hoehe = RingPlot::ch;
-    if (letztes.da && x < letztes.x1 && x + breite > letztes.x0 && y < letztes.y1 && y + hoehe > letztes.y0)
-        y = letztes.y0 - 1.2 * hoehe;
-    letztes = {true, x, x + breite, y, y + hoehe};
-    return y;
-}
-
 // The step of an hour line at declination d of the current band, with target T and hole
 // angle c (c is replaced with the noon-line variant).
 Schritt schritt(const RingPlot& p, double d, double a, double T, double y, double c, bool& gefunden)
@@ -178,7 +161,7 @@ double einBand(RingPlot& p)
     p.zeile(";SP 1;PU " + RingPlot::P(p.x1, p.y0 - p.Bu) + ";PD " + RingPlot::P(p.x1, p.y0));
     p.zeile(";IW " + RingPlot::P(p.x1, p.y0 - p.Bu) + " " + RingPlot::P(p.x1 + pi * p.r, p.y0) + ";SP 2");
     double groesste = p.x1;
-    Stundenlabel label;
+    p.labels.clear();
     for (int i = static_cast<int>(rund(p.von)); i <= static_cast<int>(rund(p.bis)); ++i) {
         for (int j = 0; j < p.n; ++j) {
             const double t = i + static_cast<double>(j) / p.n;
@@ -224,9 +207,8 @@ double einBand(RingPlot& p)
                     p.zeile(";PU " + RingPlot::P(st.x, st.y) + ";PD " + RingPlot::P(st.xc, st.y));
                 if (j == 0 && k == 22 && st.x > p.x1 && seiteBeschriftet(p, i)) {
                     const double X = modus == 0 ? st.x : st.xc;
-                    double Y = p.temporal ? st.y + RingPlot::ch + 0.6 * RingPlot::ch * Vorzeichen(6 - i) : st.y;
-                    Y = freieLabelZeile(label, X + 1.5 * RingPlot::cw, Y, " " + N(i));
-                    p.zeile(";PU " + RingPlot::P(X + 1.5 * RingPlot::cw, Y) + ";LB " + N(i) + ETX);
+                    const double Y = p.temporal ? st.y + RingPlot::ch + 0.6 * RingPlot::ch * Vorzeichen(6 - i) : st.y;
+                    p.stundenzahl(X + 1.5 * RingPlot::cw, Y, " " + N(i));
                 }
                 start = st;
             }
@@ -308,7 +290,7 @@ double halbjahresBand(RingPlot& p, bool winter, double& groesste)
     const double xw = ringPosition(p.massstab(), p.phi, p.B, p.D, p.alpha, p.deklUnten, 0, okW);
 
     groesste = p.x1;
-    Stundenlabel label;
+    p.labels.clear();
     for (int i = static_cast<int>(rund(p.von)); i <= static_cast<int>(rund(p.bis)); ++i) {
         for (int j = 0; j < p.n; ++j) {
             const double t = i + static_cast<double>(j) / p.n;
@@ -358,8 +340,7 @@ double halbjahresBand(RingPlot& p, bool winter, double& groesste)
                     }
                     if (j == 0 && k == 11 && st.x > p.x1 && seiteBeschriftet(p, i)) {
                         const double X = modus == 0 ? st.x : st.xc;
-                        const double Y = freieLabelZeile(label, X + RingPlot::cw, st.y, N(i));
-                        p.zeile(";PU " + RingPlot::P(X + RingPlot::cw, Y) + ";LB" + N(i) + ETX);
+                        p.stundenzahl(X + RingPlot::cw, st.y, N(i));
                     }
                 }
                 start = st;
@@ -419,6 +400,28 @@ double halbjahresBand(RingPlot& p, bool winter, double& groesste)
 } // namespace
 
 std::string RingPlot::P(double x, double y) { return hpglZahl(x) + " " + hpglZahl(y); }
+
+void RingPlot::stundenzahl(double x, double y, const std::string& text)
+{
+    // A label's cell is 1.5 character widths wide (SI 0.2,0.32); blanks before the number
+    // take no room.
+    const std::size_t blanks = text.find_first_not_of(' ');
+    const double links = x + 1.5 * cw * static_cast<double>(blanks == std::string::npos ? 0 : blanks);
+    const double breite = 1.5 * cw * static_cast<double>(zeichenZahl(text) - blanks);
+    const std::string zahl = text.substr(blanks == std::string::npos ? 0 : blanks);
+    for (int versuch = 0; versuch < 12; ++versuch) {
+        const auto ueber = std::find_if(labels.begin(), labels.end(), [&](const Labelkasten& k) {
+            return links < k.x1 && links + breite > k.x0 && y < k.y1 && y + ch > k.y0;
+        });
+        if (ueber == labels.end())
+            break;
+        if (ueber->text == zahl)
+            return;
+        y = ueber->y0 - 1.2 * ch;
+    }
+    labels.push_back({links, links + breite, y, y + ch, zahl});
+    zeile(";PU " + P(x, y) + ";LB" + text + ETX);
+}
 
 void RingPlot::stundenbereich()
 {

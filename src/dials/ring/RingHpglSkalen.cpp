@@ -127,7 +127,7 @@ void schreibeRingItalBabylHPGL(RingPlot& p, bool italienisch)
                             p.zeile(";PU " + RingPlot::P(st.x, st.y) + ";PD " + RingPlot::P(st.xc, st.y));
                         const bool seite = vormittags ? i <= 12 : i >= 12;
                         if (j == 0 && st.x > p.x1 && seite && k == beschriftung)
-                            p.zeile(";PU " + RingPlot::P(modus == 0 ? st.x : st.xc, st.y) + ";LB" + hpglZahl(i) + ETX);
+                            p.stundenzahl(modus == 0 ? st.x : st.xc, st.y, hpglZahl(i));
                     }
                 }
                 start = st;

@@ -8,7 +8,6 @@
 #include "core/Sprachdienst.h"
 #include "core/Vorzeichen.h"
 #include "core/Winkel.h"
-#include "dials/TextGedreht.h"
 
 #include <algorithm>
 #include <cmath>
@@ -69,7 +68,7 @@ void zeichneRingStundenskala(RingZeichnung& z, bool italienisch)
                 kurve.punkt(p);
                 if (j == 0 && stunde >= 12 && r == beschriftung && p.X0 > z.xRef && p.sichtbar) {
                     const int x = s.Schalter.RingExakt == 0 ? p.X0 : z.gerundet(p.P);
-                    TextOutGedreht(c, x, p.y, std::to_string(stunde), 400, z.fh, 90);
+                    z.stundenzahl(x, p.y, std::to_string(stunde));
                 }
             }
         }

@@ -9,6 +9,7 @@
 #include "dials/ring/RingGeometrie.h"
 
 #include <string>
+#include <vector>
 
 namespace umbrin {
 
@@ -47,10 +48,13 @@ struct RingZeichnung {
     // The lowest row and the rightmost column that the band being drawn, its frame and its
     // date scale take up: the key and the footer keep clear of them.
     int untenBelegt = 0, rechtsBelegt = 0;
-    // The last hour number of the band (turned by 90 degrees): its box, so that the next one
-    // can step aside where two lines run close together.
-    bool labelDa = false;
-    int labelLinks = 0, labelRechts = 0, labelOben = 0, labelUnten = 0;
+    // The boxes of the hour numbers written on the band so far (turned by 90 degrees), so that
+    // a number can step aside where two lines run close together.
+    struct Labelkasten {
+        int links, rechts, oben, unten;
+        std::string text;
+    };
+    std::vector<Labelkasten> labels{};
 
     RingMassstab massstab() const { return {Ru, static_cast<double>(xRef), eps}; }
     int gerundet(double x) const;
@@ -64,9 +68,11 @@ struct RingZeichnung {
     int inEbene(double delta, double h) const;
     // Takes up the rectangle in untenBelegt and rechtsBelegt.
     void belege(int rechts, int unten);
-    // The row (y) for an hour number turned by 90 degrees at x, y: moved up past the band's
-    // last number where the two would overlap.
-    int freieLabelZeile(int x, int y, const std::string& text);
+    // Writes an hour number turned by 90 degrees at x, y (height fh), moved up along its line
+    // past the numbers already on the band where it would overlap one; a number that would
+    // stand on the same number already there (an Italian and a Babylonian line that meet)
+    // is not written twice.
+    void stundenzahl(int x, int y, const std::string& text);
 };
 
 // One point of a curve over the rows: in-plane X0, corrected P, row y, visible, found.
