@@ -67,7 +67,9 @@ void schreibeRingItalBabylHPGL(RingPlot& p, bool italienisch)
                     else if (std::fabs(delta - p.deklOben) <= 0.5)
                         delta = p.deklOben;
                 }
-                const TagNachtErgebnis tn = TagNachtGrenzen(delta, p.phi);
+                // The rows stand for the sun of the latitude's magnitude (south of the equator a
+                // row means the opposite declination): so does the day's length here.
+                const TagNachtErgebnis tn = TagNachtGrenzen(delta, std::fabs(p.phi));
                 const double Hd = (tn.nichtPolarnacht && !tn.nichtPolartag) ? 180 : tn.H;
                 double tau = italienisch ? Hd + 15 * t : 15 * t - Hd;
                 if (italienisch && tau > 180)

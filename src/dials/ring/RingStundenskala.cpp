@@ -53,7 +53,9 @@ void zeichneRingStundenskala(RingZeichnung& z, bool italienisch)
                     delta = z.epsRund * Vorzeichen(delta);
                 if (std::fabs(delta + 1e-6 - loch) <= 0.5)
                     delta = loch;
-                const TagNachtErgebnis tn = TagNachtGrenzen(delta, z.phi);
+                // The rows stand for the sun of the latitude's magnitude (south of the equator a
+                // row means the opposite declination): so does the day's length here.
+                const TagNachtErgebnis tn = TagNachtGrenzen(delta, std::fabs(z.phi));
                 const double H0 = (tn.nichtPolarnacht && !tn.nichtPolartag) ? 180 : tn.H;
                 double tau = italienisch ? H0 + 15 * t : 15 * t - H0;
                 while (tau > 180)

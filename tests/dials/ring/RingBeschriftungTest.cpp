@@ -283,3 +283,57 @@ TEST(RingBeschriftung, MonthNamesStandByTheHoleOfTheirFirstDay)
         }
     }
 }
+
+// Each hour number of one band names the hour of the sun whose spot stands where it is
+// written: local apparent time on its row (declination -3.44 on the screen, +1.5 on the
+// plot), or hours since sunrise (Babylonian) or since sunset (Italian) on theirs (+5.5),
+// the sunrise from cos H0 = -tan phi tan delta; the spot lies 2 h along the band from the
+// hole line. A number may have stepped up or down its line clear of another; its place along
+// the band says its hour.
+TEST(RingBeschriftung, HourNumbersNameTheirHours)
+{
+    const auto passt = [](double phi, double zeile, int stunde, double xRef, double R) {
+        const double delta = sonneDerZeile(phi, zeile);
+        const double H0 = std::acos(-std::tan(phi * kGrad) * std::tan(delta * kGrad)) / kGrad;
+        const double lokal = sonnenhoehe(phi, delta, (stunde - 12) * 15.0);
+        const double babylonisch = sonnenhoehe(phi, delta, 15.0 * stunde - H0);
+        const double italienisch = sonnenhoehe(phi, delta, std::remainder(H0 + 15.0 * stunde, 360.0));
+        return std::array<double, 3>{xRef + 2 * R * lokal * kGrad, xRef + 2 * R * babylonisch * kGrad,
+                                     xRef + 2 * R * italienisch * kGrad};
+    };
+    for (const Ort& o : orte) {
+        AppState s = ringZustand(o, 1, 0);
+        s.Schalter.RingExakt = 0;
+        RecordingCanvas c(1920, 1080);
+        konstruiereRingSU(s, c, c.width(), c.height(), true, nullptr);
+        int bild = 0;
+        for (const RecordedPrimitive& p : texte(c)) {
+            if (p.angle != 90 || p.font.name == "Wingdings")
+                continue;
+            const int stunde = std::stoi(p.text);
+            const double x = p.points[0].x;
+            // Local hours stand one label height right of their line.
+            const double lokal = passt(o.phi, -3.44, stunde, kXRef, kRu)[0] + 14;
+            const std::array<double, 3> ib = passt(o.phi, 5.5, stunde, kXRef, kRu);
+            const double abstand = std::min({std::fabs(x - lokal), std::fabs(x - ib[1]), std::fabs(x - ib[2])});
+            EXPECT_LT(abstand, 2.5) << o.phi << " hour " << stunde << " at " << x;
+            ++bild;
+        }
+        EXPECT_GE(bild, 15) << o.phi;
+
+        int plot = 0;
+        for (const PlotLabel& l : plotLabels(plotte(s))) {
+            if (l.glyphe || l.text.empty() || l.text.find_first_not_of("0123456789") != std::string::npos ||
+                l.y < 5840 || l.y > 9040)
+                continue;
+            const int stunde = std::stoi(l.text);
+            const double lokal = passt(o.phi, 1.5, stunde, kX1, kR)[0] + 1.5 * 80;
+            const std::array<double, 3> ib = passt(o.phi, 5.5, stunde, kX1, kR);
+            const double abstand =
+                std::min({std::fabs(l.x - lokal), std::fabs(l.x - ib[1]), std::fabs(l.x - ib[2])});
+            EXPECT_LT(abstand, 12.0) << "plot " << o.phi << " hour " << stunde << " at " << l.x;
+            ++plot;
+        }
+        EXPECT_GE(plot, 15) << o.phi;
+    }
+}
