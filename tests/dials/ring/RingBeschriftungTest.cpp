@@ -4,11 +4,10 @@
 // languages, with the Italian and Babylonian hours drawn as well.
 #include "core/RecordingCanvas.h"
 #include "core/State.h"
-#include "dials/ring/RingHpgl.h"
 #include "dials/ring/RingSonnenuhr.h"
 #include "RingModell.h"
+#include "RingTestHilfen.h"
 #include "support/ExportPruefung.h"
-#include "support/ScriptedPrompt.h"
 
 #include <gtest/gtest.h>
 
@@ -54,9 +53,7 @@ const Ort orteMitAequator[] = {{47.25, 0}, {47.25, 1}, {-35, 0}, {-35, 1}, {0, 0
 
 AppState ringZustand(const Ort& o, int einBand, int zwoelf)
 {
-    AppState s;
-    initialisiereZustand(s);
-    s.UhrTyp = 'r';
+    AppState s = umbrin::ringtest::ringZustand();
     s.Par.Breite = o.phi;
     s.Sprachspalte = o.sprache + 1;
     s.Schalter.Ganzjaehrig = einBand;
@@ -120,11 +117,7 @@ std::vector<PlotLabel> plotLabels(const std::string& plot)
     std::vector<PlotLabel> labels;
     bool alternativ = false;
     double x = 0, y = 0;
-    for (std::size_t a = 0, e; a < plot.size(); a = e + 1) {
-        e = plot.find(';', a);
-        if (e == std::string::npos)
-            e = plot.size();
-        std::string b = plot.substr(a, e - a);
+    for (std::string b : plotBefehle(plot)) {
         while (!b.empty() && b.front() == ' ')
             b.erase(0, 1);
         if (b.rfind("SA", 0) == 0)
@@ -145,15 +138,6 @@ std::vector<PlotLabel> plotLabels(const std::string& plot)
         }
     }
     return labels;
-}
-
-std::string plotte(const AppState& s)
-{
-    HPGLDatei d;
-    d.oeffnenImSpeicher();
-    test::ScriptedPrompt frage;
-    schreibeRingsonnenuhrHPGL(s, d, frage, s.Par.RingDurchmesser, s.Par.RingBreite, s.Par.RingAlpha);
-    return d.inhalt();
 }
 
 } // namespace
@@ -222,7 +206,7 @@ TEST(RingBeschriftung, BandGlyphsStandInTheirSignsRows)
             EXPECT_EQ(bild, 12) << o.phi << " " << einBand;
 
             int plot = 0;
-            for (const PlotLabel& l : plotLabels(plotte(s))) {
+            for (const PlotLabel& l : plotLabels(ringPlot(s))) {
                 if (!l.glyphe)
                     continue;
                 const double sonne = sonneDerZeile(o.phi, plotZeile(einBand, l.y + 64, eps));
@@ -269,7 +253,7 @@ TEST(RingBeschriftung, MonthNamesStandByTheHoleOfTheirFirstDay)
             EXPECT_GE(bild, 12) << o.phi << " " << einBand;
 
             int plot = 0;
-            for (const PlotLabel& l : plotLabels(plotte(s))) {
+            for (const PlotLabel& l : plotLabels(ringPlot(s))) {
                 const int monat = monatVon(l.text, o.sprache);
                 if (monat == 0 || l.glyphe)
                     continue;
@@ -322,7 +306,7 @@ TEST(RingBeschriftung, HourNumbersNameTheirHours)
         EXPECT_GE(bild, 15) << o.phi;
 
         int plot = 0;
-        for (const PlotLabel& l : plotLabels(plotte(s))) {
+        for (const PlotLabel& l : plotLabels(ringPlot(s))) {
             if (l.glyphe || l.text.empty() || l.text.find_first_not_of("0123456789") != std::string::npos ||
                 l.y < 5840 || l.y > 9040)
                 continue;

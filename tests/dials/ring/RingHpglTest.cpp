@@ -8,6 +8,7 @@
 #include "drawing/DxfChecks.h"
 #include "drawing/HpglNachDxf.h"
 #include "RingModell.h"
+#include "RingTestHilfen.h"
 #include "support/ExportPruefung.h"
 #include "support/GoldenDatei.h"
 #include "support/ScriptedPrompt.h"
@@ -25,25 +26,6 @@ using namespace umbrin::ringtest;
 namespace fs = std::filesystem;
 
 namespace {
-
-AppState ringZustand()
-{
-    AppState s;
-    initialisiereZustand(s);
-    s.UhrTyp = 'r';
-    return s;
-}
-
-std::string plotte(const AppState& s, test::ScriptedPrompt& frage, std::string* grund = nullptr)
-{
-    HPGLDatei d;
-    d.oeffnenImSpeicher();
-    const std::string g =
-        schreibeRingsonnenuhrHPGL(s, d, frage, s.Par.RingDurchmesser, s.Par.RingBreite, s.Par.RingAlpha);
-    if (grund)
-        *grund = g;
-    return d.inhalt();
-}
 
 struct GoldenFall {
     const char* name;
@@ -74,7 +56,7 @@ TEST(RingHpgl, PlotsMatchTheirGoldenFiles)
 {
     for (const GoldenFall& f : goldenFaelle) {
         test::ScriptedPrompt frage;
-        test::vergleicheMitGolden(plotte(fallZustand(f), frage), goldenOrdner() / (std::string(f.name) + ".plt"));
+        test::vergleicheMitGolden(ringPlot(fallZustand(f), frage), goldenOrdner() / (std::string(f.name) + ".plt"));
         EXPECT_TRUE(frage.asked.empty()) << f.name;
     }
 }
@@ -141,16 +123,10 @@ TEST(RingHpgl, HourLinePointsAgreeWithTheModelWhereTheSunShines)
         s.Zeiten.QuadVon = 12;
         s.Zeiten.QuadBis = f.bis;
         test::ScriptedPrompt frage;
-        const std::string plot = plotte(s, frage);
+        const std::string plot = ringPlot(s, frage);
         const double r = 3000, x1 = 1971, Bu = 3200, eps = s.DeklTabelle[0];
         const double ySommer = 9540, yWinter = std::nearbyint(ySommer - Bu) - 920;
-        std::vector<std::string> befehle;
-        for (std::size_t a = 0, e; a < plot.size(); a = e + 1) {
-            e = plot.find(';', a);
-            if (e == std::string::npos)
-                e = plot.size();
-            befehle.push_back(plot.substr(a, e - a));
-        }
+        const std::vector<std::string> befehle = plotBefehle(plot);
         std::string stift;
         std::size_t geprueft = 0;
         for (std::size_t i = 0; i < befehle.size(); ++i) {
@@ -237,7 +213,7 @@ TEST(RingHpgl, SizeQuestionAndRefusal)
         s.Par.RingDurchmesser = f.D;
         test::ScriptedPrompt ja;
         std::string grund;
-        const std::string plot = plotte(s, ja, &grund);
+        const std::string plot = ringPlot(s, ja, &grund);
         EXPECT_EQ(ja.asked.size(), f.frage ? 1u : 0u) << f.D;
         EXPECT_EQ(grund.empty(), !f.frage) << f.D;
         EXPECT_EQ(plot.empty(), f.frage) << f.D;
@@ -248,7 +224,7 @@ TEST(RingHpgl, SizeQuestionAndRefusal)
     test::ScriptedPrompt nein;
     nein.answers = {PromptAnswer::No};
     std::string grund;
-    EXPECT_NE(plotte(s, nein, &grund).find(";SP 0;IN;"), std::string::npos);
+    EXPECT_NE(ringPlot(s, nein, &grund).find(";SP 0;IN;"), std::string::npos);
     EXPECT_TRUE(grund.empty());
     // D 110, B 50: r 2200, Bu 2000, x1 = 400 + Round(2200 x 0.5236) = 1552.
     s = ringZustand();
@@ -256,7 +232,7 @@ TEST(RingHpgl, SizeQuestionAndRefusal)
     s.Par.RingBreite = 50;
     s.Schalter.Ganzjaehrig = 1;
     test::ScriptedPrompt keine;
-    EXPECT_NE(plotte(s, keine).find(";SP 1;PU 1552 7040;PD 1552 9040;"), std::string::npos);
+    EXPECT_NE(ringPlot(s, keine).find(";SP 1;PU 1552 7040;PD 1552 9040;"), std::string::npos);
 }
 
 TEST(RingHpgl, MessagesOncePerPlotAndFiniteAtEveryLatitude)
@@ -267,7 +243,7 @@ TEST(RingHpgl, MessagesOncePerPlotAndFiniteAtEveryLatitude)
         s.Zeiten.QuadTempVon = -2;
         s.Zeiten.QuadTempBis = 10;
         test::ScriptedPrompt frage;
-        plotte(s, frage);
+        ringPlot(s, frage);
         ASSERT_EQ(frage.asked.size(), 1u);
         EXPECT_NE(frage.asked[0].text.find("zwischen 0 und 12"), std::string::npos);
     }
@@ -281,7 +257,7 @@ TEST(RingHpgl, MessagesOncePerPlotAndFiniteAtEveryLatitude)
             s.Schalter.Italienisch = s.Schalter.Babylonisch = 1;
             s.RingBabTeil = s.RingItalTeil = 2;
             test::ScriptedPrompt frage;
-            const std::string plot = plotte(s, frage);
+            const std::string plot = ringPlot(s, frage);
             EXPECT_EQ(frage.asked.size(), std::fabs(phi) > 65 ? 2u : 0u) << phi;
             for (const test::PlotPunkt& p : test::plotPunkte(plot))
                 ASSERT_TRUE(std::fabs(p.x) < 100000 && std::fabs(p.y) < 100000) << phi << " " << band;
@@ -298,7 +274,7 @@ TEST(RingHpgl, EachBandsHoleAtItsOwnDeclination)
     s.DeklOben = 5;
     s.DeklUnten = -15;
     test::ScriptedPrompt frage;
-    const std::string plot = plotte(s, frage);
+    const std::string plot = ringPlot(s, frage);
     const double eps = s.DeklTabelle[0], Bu = 3200, ySommer = 9540, yWinter = std::nearbyint(ySommer - Bu) - 920;
     const auto kreis = [](double y) { return ";SP 7;PU 1971 " + hpglZahl(y) + ";CI 51,10;"; };
     EXPECT_NE(plot.find(kreis(std::nearbyint(ySommer - (eps - 5) * Bu / eps))), std::string::npos);

@@ -5,11 +5,9 @@
 #include "core/RecordingCanvas.h"
 #include "core/Sprachdienst.h"
 #include "core/State.h"
-#include "dials/ring/RingHpgl.h"
-#include "dials/ring/RingKorrektur.h"
 #include "dials/ring/RingSonnenuhr.h"
+#include "RingTestHilfen.h"
 #include "support/Layoutpruefung.h"
-#include "support/ScriptedPrompt.h"
 
 #include <gtest/gtest.h>
 
@@ -52,10 +50,8 @@ TEST(RingLayout, EveryLayoutPassesTheLayoutCheck)
     for (const Variante& v : varianten) {
         for (const double phi : {47.25, -35.0}) {
             for (const bool deutsch : {true, false}) {
-                AppState s;
-                initialisiereZustand(s);
+                AppState s = ringtest::ringZustand();
                 setzeSprache(s, deutsch);
-                s.UhrTyp = 'r';
                 s.Par.Breite = phi;
                 s.Schalter.Ganzjaehrig = v.einBand;
                 s.Schalter.ZwoelfUhrHorizontal = v.zwoelf;
@@ -67,11 +63,8 @@ TEST(RingLayout, EveryLayoutPassesTheLayoutCheck)
                                          s.Par.RingAlpha, s.Par.RingBreite, nullptr);
                     befunde += melde(wo + ", " + f.name, pruefeLayout(c));
                 }
-                HPGLDatei d;
-                d.oeffnenImSpeicher();
-                ScriptedPrompt frage;
-                schreibeRingsonnenuhrHPGL(s, d, frage, s.Par.RingDurchmesser, s.Par.RingBreite, s.Par.RingAlpha);
-                befunde += melde(wo + ", plot", pruefePlotLayout(d.inhalt(), plotSeite(d.inhalt())));
+                const std::string plot = ringtest::ringPlot(s);
+                befunde += melde(wo + ", plot", pruefePlotLayout(plot, plotSeite(plot)));
             }
         }
     }

@@ -5,6 +5,7 @@
 #include "core/State.h"
 #include "dials/ring/RingSonnenuhr.h"
 #include "RingModell.h"
+#include "RingTestHilfen.h"
 #include "support/ScriptedPrompt.h"
 
 #include <gtest/gtest.h>
@@ -19,14 +20,6 @@ using namespace umbrin;
 using namespace umbrin::ringtest;
 
 namespace {
-
-AppState ringZustand()
-{
-    AppState s;
-    initialisiereZustand(s);
-    s.UhrTyp = 'r';
-    return s;
-}
 
 Konstruktionsmeldungen zeichne(const AppState& s, RecordingCanvas& c, UserPrompt* frage = nullptr)
 {
