@@ -44,6 +44,13 @@ void temporalVerweigerung(QuadrantBlatt& b)
     b.text(b.W / 2, b.H / 5, std::string(texteText(b.s, 140)));
 }
 
+void gunterVerweigerung(QuadrantBlatt& b)
+{
+    b.c.setFontHeight((3 * b.c.fontHeight()) / 2);
+    b.text(b.W / 10, b.H / 2, gunterBreitenText(b.s));
+    b.text(b.W / 2, b.H / 5, "Gunter - Quadrant");
+}
+
 void titelUndLegende(QuadrantBlatt& b)
 {
     const AppState& s = b.s;
@@ -302,6 +309,10 @@ Konstruktionsmeldungen zeichneQuadrantSU(const AppState& s, Canvas& canvas, int 
 
     if (std::fabs(s.Par.Breite) > 65 && s.Schalter.TemporalAnzeige) {
         temporalVerweigerung(b);
+        return {};
+    }
+    if (s.Schalter.QuadrantSkala == 2 && gunterBreiteVerweigert(s.Par.Breite, s.EpsRund)) {
+        gunterVerweigerung(b);
         return {};
     }
 
