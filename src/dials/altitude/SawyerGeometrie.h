@@ -111,6 +111,11 @@ SawyerZeichen sawyerZeichen(int k);
 // The legend's symbol of sign 1..12 (Aries first).
 char sawyerSymbol(int zeichen);
 
+// The text of the half year named beside the red right-hand scale (rechts) or the left-hand
+// one: the red signs stand for June to December, the local summer to winter in the north
+// (612 "summer to winter") and winter to summer in the south (610).
+int sawyerHalbjahrText(double phi, bool rechts);
+
 // A length for an integer surface: rounded, halves to even, kept within +-1e6.
 int sawyerPixel(double v);
 

@@ -146,10 +146,10 @@ void datumslinien(Plot& p, const AppState& s, const SawyerGeometrie& g, int nd)
     const double xh = g.winterLinks, yd = p.fy + 300;
     const double xl = p.fx + static_cast<double>(roundHalfEven(xh - 1320));
     const double xr = p.fx - static_cast<double>(roundHalfEven(xh));
-    p.schreibe(";PU " + z(xl) + " " + z(yd - 60) + ";LB " + holeText(s, 610) + hpglLabelEnde);
+    p.schreibe(";PU " + z(xl) + " " + z(yd - 60) + ";LB " + holeText(s, sawyerHalbjahrText(s.Par.Breite, false)) + hpglLabelEnde);
     p.schreibe(";PU " + z(xl) + " " + z(yd - 180) + ";LB " + holeText(s, 611) + hpglLabelEnde);
     p.schreibe(";SP 6");
-    p.schreibe(";PU " + z(xr) + " " + z(yd - 60) + ";LB " + holeText(s, 612) + hpglLabelEnde);
+    p.schreibe(";PU " + z(xr) + " " + z(yd - 60) + ";LB " + holeText(s, sawyerHalbjahrText(s.Par.Breite, true)) + hpglLabelEnde);
     p.schreibe(";PU " + z(xr) + " " + z(yd - 180) + ";LB " + holeText(s, 613) + hpglLabelEnde);
 }
 

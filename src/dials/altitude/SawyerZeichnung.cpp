@@ -155,11 +155,11 @@ void datumslinien(Blatt& b, const SawyerGeometrie& g, int nd)
     const double xb = g.winterRechts;
     const int xr = b.fx + rund(xb), yr = b.fy - 5 * FHd;
     b.c.setFontColor(FarbeRot);
-    b.c.textOut(xr, yr + 2 * FHd, holeText(b.s, 612));
+    b.c.textOut(xr, yr + 2 * FHd, holeText(b.s, sawyerHalbjahrText(b.s.Par.Breite, true)));
     b.c.textOut(xr, yr + 3 * FHd, holeText(b.s, 613));
     b.c.setFontColor(kNavy);
     const int xl = b.fx - rund(rund(7.5 * FHd) + xb);
-    b.c.textOut(xl, yr + 2 * FHd, holeText(b.s, 610));
+    b.c.textOut(xl, yr + 2 * FHd, holeText(b.s, sawyerHalbjahrText(b.s.Par.Breite, false)));
     b.c.textOut(xl, yr + 3 * FHd, holeText(b.s, 611));
 }
 
@@ -203,7 +203,7 @@ void zeichneSawyerSU(AppState& s, Canvas& canvas, int x0, int y0, int breite, in
                      bool bildschirm)
 {
     if (sawyerBreiteVerweigert(s.Par.Breite, 29.0, s.EpsRund)) {
-        zeichneBreitenHinweis(canvas, breite, hoehe);
+        zeichneBreitenHinweis(s, canvas, breite, hoehe);
         return;
     }
     const double zoom = s.Zoom;
