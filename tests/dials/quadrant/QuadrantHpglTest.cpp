@@ -77,6 +77,12 @@ const struct Fall {
      },
      false},
     {"gunter_k1", [](AppState& s) { s.Schalter.QuadrantSkala = 2; }, true},
+    {"gunter_sued_k1",
+     [](AppState& s) {
+         s.Schalter.QuadrantSkala = 2;
+         s.Par.Breite = -33.87;
+     },
+     true},
     {"gunter_k25",
      [](AppState& s) {
          s.Schalter.QuadrantSkala = 2;
