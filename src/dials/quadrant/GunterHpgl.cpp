@@ -174,8 +174,9 @@ void datumsband(GunterPlot& g)
                 continue;
             const double winkel = sg > 0 ? a - 8 : a + 0.5;
             const double rl = sg > 0 ? Rb3 - 2 * w : Rb1 + w;
-            // Across the radius, as on the screen.
-            g.zeile(";PU " + p(rl, winkel) + g.richtung(winkel) + ";LB" + std::string(monatKurz(s, m)) + ETX);
+            // Across the radius, turned as on the screen.
+            const double drehung = sg > 0 ? a - 3 : a + 0.5;
+            g.zeile(";PU " + p(rl, winkel) + g.richtung(drehung) + ";LB" + std::string(monatKurz(s, m)) + ETX);
         }
     g.zeile(";DI 1,0");
 }

@@ -1,0 +1,273 @@
+// The lettering of the Gunter quadrant read back from the canvas and from the plot and checked
+// against the sun worked out here: each sign symbol stands in the band of the declinations its
+// sign's ecliptic longitudes give (asin(sin eps sin l)), its row holding the local summer's or
+// winter's signs; the month names of the noon-altitude band stand at the noon altitude of the
+// first of their month, and the plot turns them as the screen does. Also the refusal of the
+// latitudes the quadrant cannot serve, and no label terminator without a label.
+#include "core/HPGLDatei.h"
+#include "core/RecordingCanvas.h"
+#include "core/Sprachdienst.h"
+#include "core/State.h"
+#include "dials/quadrant/QuadrantHpgl.h"
+#include "dials/quadrant/QuadrantZeichnung.h"
+#include "tables/NoaaSonne.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+using namespace umbrin;
+
+namespace {
+
+constexpr double kGrad = M_PI / 180;
+
+AppState gunter(double breite)
+{
+    AppState s;
+    initialisiereZustand(s);
+    s.UhrTyp = 'q';
+    s.Schalter.QuadrantSkala = 2;
+    s.Par.Breite = breite;
+    return s;
+}
+
+std::string plotVon(const AppState& s)
+{
+    HPGLDatei plot;
+    plot.oeffnenImSpeicher();
+    schreibeQuadrantHPGL(s, plot);
+    return plot.inhalt();
+}
+
+// A label of the plot: where the pen stood, the direction of the last DI, and the text.
+struct PlotLabel {
+    double x = 0, y = 0;
+    double richtung = 0; // degrees from the x axis
+    std::string text;
+};
+
+std::vector<double> zahlenAb(const std::string& p, std::size_t& i)
+{
+    std::vector<double> z;
+    while (i < p.size()) {
+        while (i < p.size() && (p[i] == ' ' || p[i] == ','))
+            ++i;
+        std::size_t ende = i;
+        while (ende < p.size() && (std::isdigit(static_cast<unsigned char>(p[ende])) || p[ende] == '-' || p[ende] == '.'))
+            ++ende;
+        if (ende == i)
+            break;
+        z.push_back(std::stod(p.substr(i, ende - i)));
+        i = ende;
+    }
+    return z;
+}
+
+std::vector<PlotLabel> plotLabels(const std::string& p)
+{
+    std::vector<PlotLabel> labels;
+    double x = 0, y = 0, richtung = 0;
+    for (std::size_t i = 0; i + 1 < p.size();) {
+        const std::string cmd = p.substr(i, 2);
+        if (cmd == "LB") {
+            const std::size_t ende = p.find('\x03', i);
+            if (ende == std::string::npos)
+                break;
+            labels.push_back({x, y, richtung, p.substr(i + 2, ende - i - 2)});
+            i = ende + 1;
+            continue;
+        }
+        i += 2;
+        if (cmd == "PU" || cmd == "PD") {
+            const std::vector<double> z = zahlenAb(p, i);
+            if (z.size() >= 2) {
+                x = z[z.size() - 2];
+                y = z.back();
+            }
+        } else if (cmd == "DI") {
+            const std::vector<double> z = zahlenAb(p, i);
+            richtung = z.size() == 2 ? std::atan2(z[1], z[0]) / kGrad : 0;
+        } else {
+            --i;
+        }
+    }
+    return labels;
+}
+
+// The band of |declination| the sign j (1 Aries .. 12 Pisces) spans, and whether its
+// declinations are northern.
+struct Band {
+    double unten, oben;
+    bool nord;
+};
+Band zeichenBand(int j, double eps)
+{
+    const double a = std::fabs(std::asin(std::sin(eps * kGrad) * std::sin(30.0 * (j - 1) * kGrad)) / kGrad);
+    const double b = std::fabs(std::asin(std::sin(eps * kGrad) * std::sin(30.0 * j * kGrad)) / kGrad);
+    return {std::min(a, b), std::max(a, b), j <= 6};
+}
+
+int zeichenNummer(const std::string& t)
+{
+    return t.size() == 1 && t[0] >= 0x5E && t[0] <= 0x69 ? t[0] - 0x5E + 1 : 0;
+}
+
+int monatNummer(const AppState& s, const std::string& t)
+{
+    for (int m = 1; m <= 12; ++m)
+        if (t == monatKurz(s, m))
+            return m;
+    return 0;
+}
+
+// Noon altitude of the first of month m: 90 - |phi - d|.
+double mittagshoehe(const AppState& s, int m)
+{
+    const double d = test::noaaSonne(test::noaaJulianischerTag(s.Par.Jahr, m, 1, 12)).deklination;
+    return 90 - std::fabs(s.Par.Breite - d);
+}
+
+const double kBreiten[] = {47.25, -33.87, -45.0};
+
+} // namespace
+
+TEST(QuadrantBeschriftung, GunterSignsStandInTheirDeclinationBandInTheLocalSeasonsRow)
+{
+    for (const double breite : kBreiten) {
+        const AppState s = gunter(breite);
+        const double eps = s.EpsRund;
+        const bool sued = breite < 0;
+        const std::string fall = "phi " + std::to_string(breite);
+
+        // Screen: the apex is the outline's centre, the symbol rows stand above the horizontal
+        // edge; K from the outer circle Rg = S - 13 u at +eps.
+        RecordingCanvas c(2970, 2100, true);
+        zeichneQuadrantSU(s, c, 2970, 2100, false, quadrantMeridian(s), Zeichenumgebung{});
+        int X0 = 0, Y0 = 0, S = 0;
+        for (const RecordedPrimitive& p : c.primitives())
+            if (p.kind == PrimitiveKind::Arc) {
+                X0 = (p.points[0].x + p.points[1].x) / 2;
+                Y0 = (p.points[0].y + p.points[1].y) / 2;
+                S = (p.points[1].x - p.points[0].x) / 2;
+                break;
+            }
+        const double K = (S - 130.0) * std::tan((90 - eps) / 2 * kGrad);
+        int gefunden = 0;
+        for (const RecordedPrimitive& p : c.primitives()) {
+            const int j = p.kind == PrimitiveKind::Text ? zeichenNummer(p.text) : 0;
+            if (j == 0 || p.points[0].y >= Y0 || p.points[0].x <= X0)
+                continue; // the legend stands at the left margin
+            const double mitte = p.points[0].x + c.textExtent(p.text).width / 2.0 - X0;
+            const double d = 2 * std::atan(mitte / K) / kGrad - 90;
+            const Band b = zeichenBand(j, eps);
+            EXPECT_GE(d, b.unten - 0.3) << fall << " sign " << j;
+            EXPECT_LE(d, b.oben + 0.3) << fall << " sign " << j;
+            // The first row (colour 1, nearer the edge) holds the local summer's signs.
+            const bool ersteReihe = p.font.color == s.Farben[1];
+            EXPECT_EQ(ersteReihe, b.nord != sued) << fall << " sign " << j;
+            ++gefunden;
+        }
+        EXPECT_EQ(gefunden, 12) << fall;
+
+        // Plot: apex (3200, 9500), the first row (pen 2) 50 above the edge, the second 200.
+        const std::vector<PlotLabel> labels = plotLabels(plotVon(s));
+        const double E = (6000 - 15 * 53) * std::tan((90 - eps) / 2 * kGrad);
+        gefunden = 0;
+        for (const PlotLabel& l : labels) {
+            const int j = zeichenNummer(l.text);
+            if (j == 0 || l.y <= 9500 || l.x <= 3200)
+                continue;
+            const double d = 2 * std::atan((l.x + 36 - 3200) / E) / kGrad - 90; // middle of a 72-unit symbol
+            const Band b = zeichenBand(j, eps);
+            EXPECT_GE(d, b.unten - 0.3) << fall << " plot sign " << j;
+            EXPECT_LE(d, b.oben + 0.3) << fall << " plot sign " << j;
+            EXPECT_EQ(l.y == 9550, b.nord != sued) << fall << " plot sign " << j;
+            ++gefunden;
+        }
+        EXPECT_EQ(gefunden, 12) << fall;
+    }
+}
+
+TEST(QuadrantBeschriftung, GunterMonthsStandAtTheirNoonAltitudeAndThePlotTurnsThemAsTheScreen)
+{
+    for (const double breite : kBreiten) {
+        const AppState s = gunter(breite);
+        const std::string fall = "phi " + std::to_string(breite);
+        RecordingCanvas c(2970, 2100, true);
+        zeichneQuadrantSU(s, c, 2970, 2100, false, quadrantMeridian(s), Zeichenumgebung{});
+        std::vector<double> bildWinkel(13, -999);
+        for (const RecordedPrimitive& p : c.primitives()) {
+            const int m = p.kind == PrimitiveKind::Text && p.angle != 0 ? monatNummer(s, p.text) : 0;
+            if (m != 0)
+                bildWinkel[static_cast<std::size_t>(m)] = p.angle;
+        }
+        int geprueft = 0;
+        for (const PlotLabel& l : plotLabels(plotVon(s))) {
+            const int m = monatNummer(s, l.text);
+            if (m == 0)
+                continue;
+            // The label stands beside the tick at the noon altitude, measured at the apex
+            // from the vertical edge.
+            const double winkel = std::atan2(l.x - 3200, 9500 - l.y) / kGrad;
+            EXPECT_NEAR(winkel, mittagshoehe(s, m), 8.5) << fall << " " << l.text;
+            EXPECT_NEAR(l.richtung, bildWinkel[static_cast<std::size_t>(m)], 1.0) << fall << " " << l.text;
+            ++geprueft;
+        }
+        EXPECT_EQ(geprueft, 12) << fall;
+    }
+}
+
+TEST(QuadrantBeschriftung, GunterRefusesLatitudesWithoutANoonCalendarAndSaysWhich)
+{
+    const struct {
+        double phi;
+        bool verweigert;
+    } faelle[] = {{23.0, true}, {-23.0, true}, {0.0, true}, {23.5, false}, {-66.5, false},
+                  {66.6, true}, {-89.9, true}, {90.0, true}};
+    for (const auto& f : faelle)
+        for (const bool deutsch : {false, true}) {
+            AppState s = gunter(f.phi);
+            s.Deutsch = deutsch;
+            RecordingCanvas c(1920, 1080);
+            zeichneQuadrantSU(s, c, 1920, 1080, true, quadrantMeridian(s), Zeichenumgebung{});
+            const std::string plot = plotVon(s);
+            const std::string nein = quadrantPlotHindernis(s);
+            EXPECT_EQ(c.hasText("23.44") && c.hasText("66.56"), f.verweigert) << f.phi;
+            EXPECT_EQ(c.countLines() <= 4, f.verweigert) << f.phi << ": only the frame";
+            EXPECT_EQ(plot.empty(), f.verweigert) << f.phi;
+            EXPECT_EQ(!nein.empty(), f.verweigert) << f.phi;
+            if (f.verweigert) {
+                EXPECT_NE(nein.find("23.44"), std::string::npos) << nein;
+                EXPECT_NE(nein.find("66.56"), std::string::npos) << nein;
+            }
+        }
+}
+
+TEST(QuadrantBeschriftung, EveryLabelTerminatorEndsALabel)
+{
+    const struct {
+        std::uint8_t skala, temporal, ganz, zeitgl, zone;
+    } faelle[] = {{0, 0, 0, 0, 0}, {0, 1, 0, 0, 0}, {0, 0, 1, 1, 1}, {0, 0, 0, 1, 0}, {1, 0, 1, 0, 0},
+                  {1, 0, 0, 0, 1}, {1, 1, 0, 0, 0}, {1, 0, 0, 1, 0}, {2, 0, 0, 0, 0}, {2, 1, 0, 0, 1}};
+    for (const auto& f : faelle)
+        for (const double breite : {47.25, -33.87}) {
+            AppState s = gunter(breite);
+            s.Schalter.QuadrantSkala = f.skala;
+            s.Schalter.TemporalAnzeige = f.temporal;
+            s.Schalter.Ganzjaehrig = f.ganz;
+            s.Schalter.MitZeitglAzimut = f.zeitgl;
+            s.Schalter.Zonenzeit = f.zone;
+            const std::string plot = plotVon(s);
+            ASSERT_FALSE(plot.empty());
+            // Between one terminator and the next there is a label command.
+            std::size_t vorher = 0;
+            for (std::size_t i = plot.find('\x03'); i != std::string::npos; i = plot.find('\x03', i + 1)) {
+                EXPECT_NE(plot.substr(vorher, i - vorher).find("LB"), std::string::npos)
+                    << int(f.skala) << " " << int(f.temporal) << " at " << i << ": " << plot.substr(vorher, i - vorher);
+                vorher = i + 1;
+            }
+        }
+}
