@@ -322,12 +322,12 @@ int sawyerZweiteZahl(int h)
     return v;
 }
 
-SawyerZeichen sawyerZeichen(int k)
+SawyerZeichen sawyerZeichen(int k, bool sued)
 {
     SawyerZeichen z;
     if (k == 0) {
         z.links = 'g';
-        z.linksHoch = true;
+        z.linksHoch = !sued;
         return z;
     }
     if (k < 6) {

@@ -127,7 +127,7 @@ void datumslinien(Plot& p, const AppState& s, const SawyerGeometrie& g, int nd)
         p.stuecke(l.stuecke);
         if (!l.grenze || !l.mitZeichen)
             continue;
-        const SawyerZeichen zeichen = sawyerZeichen(6 - l.i / nd);
+        const SawyerZeichen zeichen = sawyerZeichen(6 - l.i / nd, s.Par.Breite < 0);
         const double dx = kZeichenHoehe / 2, yl = l.zeichen.y - 0.1 * kZeichenHoehe;
         const double hoch = p.fy + yl + 0.2 * kZeichenHoehe, tief = p.fy + yl - kZeichenHoehe;
         if (zeichen.rechts) {

@@ -251,8 +251,9 @@ void azimutlinien(GunterPlot& g)
             hatVorigen = innen;
             px = x;
             py = y;
+            // Just outside the equator circle: the hour numbers of the morning stand inside it.
             if (i == 47 && n % 2 == 0)
-                g.zeile(";PU " + g.punkt(g.x0 + (r - s2 * k) * sinG(h - 2), g.y0 - (r - s2 * k) * cosG(h - 2))
+                g.zeile(";PU " + g.punkt(g.x0 + (r + s2 * k) * sinG(h - 2), g.y0 - (r + s2 * k) * cosG(h - 2))
                         + g.richtung(h) + ";LB " + IntStr(10 * n) + ETX);
         }
     }

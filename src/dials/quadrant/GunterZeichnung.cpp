@@ -228,8 +228,9 @@ void azimutlinien(Gunter& g)
             const bool innen = p.x >= b.X0 - 2 && p.y >= b.Y0 - 2;
             if (h >= 0 && innen && hatVorigen)
                 g.strich(vorher, p);
+            // Just outside the equator circle: the hour numbers of the morning stand inside it.
             if (i == 47 && n % 2 == 0)
-                g.gedreht(b.punkt(r - 1.2 * b.FH, h), " " + IntStr(10 * n), h, rund(0.8 * b.FH));
+                g.gedreht(b.punkt(r + 0.2 * b.FH, h), " " + IntStr(10 * n), h, rund(0.8 * b.FH));
             vorher = p;
             hatVorigen = innen;
         }

@@ -9,6 +9,7 @@
 #include "dials/altitude/PeaucellierZeichnung.h"
 #include "dials/altitude/SawyerHpgl.h"
 #include "dials/altitude/SawyerZeichnung.h"
+#include "support/Layoutpruefung.h"
 
 #include <gtest/gtest.h>
 
@@ -304,4 +305,22 @@ TEST(SawyerZeichnung, FootZoomAndTheFaultyMark)
     const SawyerGeometrie g = sawyerGeometrie(sawyerMass(sued, 350, 900, false));
     EXPECT_NEAR(g.meridianEnde, -350 * std::tan((90 - 47.25 + 23.44) * kGrad), 1e-9);
     EXPECT_LT(g.meridianEnde, 0);
+}
+
+// On the drawing window's images of both screens the dial, north or south, in either kind of
+// hour line, stays inside the image: the layout check finds no text or stroke outside it.
+TEST(SawyerZeichnung, TheWholeDialStaysInsideTheImage)
+{
+    for (const auto& [breite, hoehe] : {std::pair{1226, 593}, {1780, 905}})
+        for (const double phi : {47.25, -33.87, -45.0})
+            for (const bool halb : {false, true}) {
+                AppState s = zustand(phi);
+                s.Schalter.HalbeAnalemma = halb;
+                s.FusspunktX = s.FusspunktY = 0;
+                RecordingCanvas c(breite, hoehe);
+                zeichneSawyerSU(s, c, 1, 1, breite, hoehe, 70, true);
+                for (const test::Befund& b : test::pruefeLayout(c))
+                    EXPECT_EQ(b.art, test::Befundart::Ueberdeckung)
+                        << breite << " phi " << phi << (halb ? " half analemmas: " : " straight: ") << b.meldung;
+            }
 }

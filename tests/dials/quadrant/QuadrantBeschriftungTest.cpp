@@ -3,17 +3,20 @@
 // sign's ecliptic longitudes give (asin(sin eps sin l)), its row holding the local summer's or
 // winter's signs; the month names of the noon-altitude band stand at the noon altitude of the
 // first of their month, and the plot turns them as the screen does. Also the refusal of the
-// latitudes the quadrant cannot serve, and no label terminator without a label.
+// latitudes the quadrant cannot serve, no label terminator without a label, and the layout
+// check on the screens and a page.
 #include "core/HPGLDatei.h"
 #include "core/RecordingCanvas.h"
 #include "core/Sprachdienst.h"
 #include "core/State.h"
 #include "dials/quadrant/QuadrantHpgl.h"
 #include "dials/quadrant/QuadrantZeichnung.h"
+#include "support/Layoutpruefung.h"
 #include "tables/NoaaSonne.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -270,4 +273,39 @@ TEST(QuadrantBeschriftung, EveryLabelTerminatorEndsALabel)
                 vorher = i + 1;
             }
         }
+}
+
+// The layout check on the drawing window's images of both screens and on an A4 page, north
+// and south: no text of the quadrants leaves the image or is cut by its edge, and on the
+// Gunter quadrant the morning hour numbers stay clear of the azimuth lines' numbers.
+TEST(QuadrantBeschriftung, LegendAndNumbersStayReadable)
+{
+    const struct {
+        int breite, hoehe;
+        bool bildschirm;
+    } flaechen[] = {{1780, 905, true}, {1226, 593, true}, {2970, 2100, false}};
+    const std::vector<std::string> stunden = {" 10", " 11", " 12"}, azimute = {" 0", " 20", " 40", " 60"};
+    const auto eins = [](const std::vector<std::string>& v, const std::string& t) {
+        return std::find(v.begin(), v.end(), t) != v.end();
+    };
+    for (const auto& f : flaechen)
+        for (const std::uint8_t skala : {0, 1, 2})
+            for (const double breite : kBreiten) {
+                AppState s = gunter(breite);
+                s.Schalter.QuadrantSkala = skala;
+                s.Schalter.Azimutlinien = 1;
+                RecordingCanvas c(f.breite, f.hoehe, !f.bildschirm);
+                zeichneQuadrantSU(s, c, f.breite, f.hoehe, f.bildschirm, quadrantMeridian(s), Zeichenumgebung{});
+                const std::string fall = std::to_string(f.breite) + " scale " + std::to_string(skala) + " phi "
+                                         + std::to_string(breite);
+                for (const test::Befund& b : test::pruefeLayout(c)) {
+                    EXPECT_NE(b.art, test::Befundart::TextAusserhalb) << fall << ": " << b.meldung;
+                    EXPECT_NE(b.art, test::Befundart::TextAngeschnitten) << fall << ": " << b.meldung;
+                    if (b.art == test::Befundart::Ueberdeckung) {
+                        EXPECT_FALSE((eins(stunden, b.text) && eins(azimute, b.zweiter))
+                                     || (eins(azimute, b.text) && eins(stunden, b.zweiter)))
+                            << fall << ": " << b.meldung;
+                    }
+                }
+            }
 }
