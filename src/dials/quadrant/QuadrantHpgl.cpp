@@ -144,9 +144,9 @@ void schreibeZodiakSkalaHPGL(QuadrantPlot& p, int xA, int yA, int dA, bool halb)
                 if (za)
                     p.zeile(";SP 4;PU " + z(xA - 130 * dA) + " " + z(yA - Dk - 4320) + " ;LB" + sym((16 - k3) % 12)
                             + ETX);
-                else
+                else // the sign of the band outside the circle, as on the screen
                     p.zeile(";SP 4;PU " + z(xA + Dk * dA + 4180 * dA) + " " + z(yA + 40) + ";LB"
-                            + sym((k3 + 10) % 12) + ETX);
+                            + sym((k3 + 9) % 12) + ETX);
             }
         }
         p.zeile(";SS;SP 1;PU " + z(xA) + " " + z(yA - 7800) + ";PD; AA " + z(xA) + "," + z(yA) + "," + z(90 * dA)

@@ -309,3 +309,73 @@ TEST(QuadrantBeschriftung, LegendAndNumbersStayReadable)
                 }
             }
 }
+
+// The zodiac scale of the whole year, on the canvas and in the plot, north and south: each
+// sign symbol beside the circles stands where the scale puts a declination of its sign's band.
+// The scale runs linearly from -eps on the inner to +eps on the outer circle, turned round
+// without Zeitablesung, as its hour curves are (their points are checked against the sun in
+// the quadrant's drawing and plot tests).
+TEST(QuadrantBeschriftung, ZodiacSignsStandInTheirDeclinationBand)
+{
+    for (const std::uint8_t za : {0, 1})
+        for (const double breite : {47.25, -33.87}) {
+            AppState s = gunter(breite);
+            s.Schalter.QuadrantSkala = 1;
+            s.Schalter.Ganzjaehrig = 1;
+            s.Schalter.Zeitablesung = za;
+            const double eps = s.EpsRund;
+            const std::string fall = "za " + std::to_string(za) + " phi " + std::to_string(breite);
+            const auto pruefe = [&](int j, double d, const std::string& wo) {
+                const Band b = zeichenBand(j, eps);
+                const double betrag = std::fabs(d);
+                EXPECT_EQ(d >= 0, b.nord) << fall << " " << wo << " sign " << j << " at " << d;
+                EXPECT_GE(betrag, b.unten - 0.6) << fall << " " << wo << " sign " << j;
+                EXPECT_LE(betrag, b.oben + 0.6) << fall << " " << wo << " sign " << j;
+            };
+
+            RecordingCanvas c(2970, 2100, true);
+            zeichneQuadrantSU(s, c, 2970, 2100, false, quadrantMeridian(s), Zeichenumgebung{});
+            int X0 = 0, Y0 = 0, S = 0;
+            for (const RecordedPrimitive& p : c.primitives())
+                if (p.kind == PrimitiveKind::Arc) {
+                    X0 = (p.points[0].x + p.points[1].x) / 2;
+                    Y0 = (p.points[0].y + p.points[1].y) / 2;
+                    S = (p.points[1].x - p.points[0].x) / 2;
+                    break;
+                }
+            const double richtung = za ? 1 : -1;
+            const auto dekl = [&](double rho) { return richtung * ((2 * rho / S - 1) * 2 * eps - eps); };
+            int bild = 0;
+            for (const RecordedPrimitive& p : c.primitives()) {
+                const int j = p.kind == PrimitiveKind::Text ? zeichenNummer(p.text) : 0;
+                if (j == 0)
+                    continue;
+                const auto g = c.textExtent(p.text);
+                if (p.points[0].y < Y0 && p.points[0].x > X0) {
+                    pruefe(j, dekl(p.points[0].x + g.width / 2.0 - X0), "top row");
+                    ++bild;
+                } else if (p.points[0].x < X0 && p.points[0].x > X0 - 200 && p.points[0].y > Y0) {
+                    pruefe(j, dekl(p.points[0].y + g.height / 2.0 - Y0), "left column");
+                    ++bild;
+                }
+            }
+            EXPECT_EQ(bild, 12) << fall;
+
+            // The plot: quadrants with their apex at (400, 10000) and (8400, 10000); the scale
+            // runs from 4150 (a leap year's -eps) to 7750 (+eps).
+            int plot = 0;
+            for (const PlotLabel& l : plotLabels(plotVon(s))) {
+                const int j = zeichenNummer(l.text);
+                if (j == 0 || l.x < 250)
+                    continue; // the legend
+                const double xA = l.x >= 8260 ? 8400 : 400;
+                const auto d = [&](double rho) { return richtung * ((rho - 4150) / 3600 * 2 * eps - eps); };
+                if (l.y > 10000)
+                    pruefe(j, d(l.x + 36 - xA), "plot top row");
+                else
+                    pruefe(j, d(10000 - l.y - 56), "plot left column");
+                ++plot;
+            }
+            EXPECT_EQ(plot, 24) << fall;
+        }
+}
