@@ -75,7 +75,7 @@ TEST(SawyerGeometrie, KernelWorkedExampleAndItsLimits)
 TEST(SawyerGeometrie, EveryPointAnswersTheSunOfItsHourAndDay)
 {
     const double R = 350, c = 900;
-    for (const double phi : {40.0, 47.25, 55.0, -47.25}) {
+    for (const double phi : {40.0, 47.25, 55.0, -33.87, -47.25}) {
         for (const int variante : {0, 1, 2}) { // apparent time, half analemmas, straight mean time
             AppState s = zustand(phi);
             s.Schalter.HalbeAnalemma = variante == 1;

@@ -37,6 +37,26 @@ AppState gunter(double breite)
     return s;
 }
 
+// The quadrant drawn on an A4 page (0.1 mm) with its apex and radius, read from the outline
+// (the first arc: its box is the apex plus and minus S).
+struct Seite {
+    RecordingCanvas c{2970, 2100, true};
+    int X0 = 0, Y0 = 0, S = 0;
+};
+Seite zeichneSeite(const AppState& s)
+{
+    Seite b;
+    zeichneQuadrantSU(s, b.c, 2970, 2100, false, quadrantMeridian(s), Zeichenumgebung{});
+    for (const RecordedPrimitive& p : b.c.primitives())
+        if (p.kind == PrimitiveKind::Arc) {
+            b.X0 = (p.points[0].x + p.points[1].x) / 2;
+            b.Y0 = (p.points[0].y + p.points[1].y) / 2;
+            b.S = (p.points[1].x - p.points[0].x) / 2;
+            break;
+        }
+    return b;
+}
+
 std::string plotVon(const AppState& s)
 {
     HPGLDatei plot;
@@ -147,16 +167,9 @@ TEST(QuadrantBeschriftung, GunterSignsStandInTheirDeclinationBandInTheLocalSeaso
 
         // Screen: the apex is the outline's centre, the symbol rows stand above the horizontal
         // edge; K from the outer circle Rg = S - 13 u at +eps.
-        RecordingCanvas c(2970, 2100, true);
-        zeichneQuadrantSU(s, c, 2970, 2100, false, quadrantMeridian(s), Zeichenumgebung{});
-        int X0 = 0, Y0 = 0, S = 0;
-        for (const RecordedPrimitive& p : c.primitives())
-            if (p.kind == PrimitiveKind::Arc) {
-                X0 = (p.points[0].x + p.points[1].x) / 2;
-                Y0 = (p.points[0].y + p.points[1].y) / 2;
-                S = (p.points[1].x - p.points[0].x) / 2;
-                break;
-            }
+        const Seite seite = zeichneSeite(s);
+        const RecordingCanvas& c = seite.c;
+        const int X0 = seite.X0, Y0 = seite.Y0, S = seite.S;
         const double K = (S - 130.0) * std::tan((90 - eps) / 2 * kGrad);
         int gefunden = 0;
         for (const RecordedPrimitive& p : c.primitives()) {
@@ -199,10 +212,9 @@ TEST(QuadrantBeschriftung, GunterMonthsStandAtTheirNoonAltitudeAndThePlotTurnsTh
     for (const double breite : kBreiten) {
         const AppState s = gunter(breite);
         const std::string fall = "phi " + std::to_string(breite);
-        RecordingCanvas c(2970, 2100, true);
-        zeichneQuadrantSU(s, c, 2970, 2100, false, quadrantMeridian(s), Zeichenumgebung{});
+        const Seite seite = zeichneSeite(s);
         std::vector<double> bildWinkel(13, -999);
-        for (const RecordedPrimitive& p : c.primitives()) {
+        for (const RecordedPrimitive& p : seite.c.primitives()) {
             const int m = p.kind == PrimitiveKind::Text && p.angle != 0 ? monatNummer(s, p.text) : 0;
             if (m != 0)
                 bildWinkel[static_cast<std::size_t>(m)] = p.angle;
@@ -333,16 +345,9 @@ TEST(QuadrantBeschriftung, ZodiacSignsStandInTheirDeclinationBand)
                 EXPECT_LE(betrag, b.oben + 0.6) << fall << " " << wo << " sign " << j;
             };
 
-            RecordingCanvas c(2970, 2100, true);
-            zeichneQuadrantSU(s, c, 2970, 2100, false, quadrantMeridian(s), Zeichenumgebung{});
-            int X0 = 0, Y0 = 0, S = 0;
-            for (const RecordedPrimitive& p : c.primitives())
-                if (p.kind == PrimitiveKind::Arc) {
-                    X0 = (p.points[0].x + p.points[1].x) / 2;
-                    Y0 = (p.points[0].y + p.points[1].y) / 2;
-                    S = (p.points[1].x - p.points[0].x) / 2;
-                    break;
-                }
+            const Seite seite = zeichneSeite(s);
+            const RecordingCanvas& c = seite.c;
+            const int X0 = seite.X0, Y0 = seite.Y0, S = seite.S;
             const double richtung = za ? 1 : -1;
             const auto dekl = [&](double rho) { return richtung * ((2 * rho / S - 1) * 2 * eps - eps); };
             int bild = 0;
