@@ -314,6 +314,11 @@ TEST(QuadrantHpgl, HourLinesStandAtTheSunsAltitude)
                 ++azimute;
             }
         EXPECT_GT(azimute, 12) << breite;
+        // The horizon projects to the circle through the equator point about the point
+        // E / tan|phi| along the horizontal edge, on the quadrant's side in both hemispheres.
+        const std::string horizont = ";SP 10;PU 3200 " + std::to_string(std::lround(9500 - E)) + ";PD;AA "
+                                     + std::to_string(std::lround(3200 + E / std::tan(std::fabs(phi)))) + ",9500,";
+        EXPECT_NE(schreibe(s).find(horizont), std::string::npos) << breite << " " << horizont;
     }
 }
 
