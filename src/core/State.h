@@ -22,7 +22,7 @@ inline constexpr std::array<std::array<const char*, 12>, 2> MonatsKurz = {{
     {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"},
 }};
 
-// Day labels of the zodiac-entry day of each month, January first.
+// Day labels of the day the sun enters each sign, in sign order from Aries (21 March).
 inline constexpr std::array<const char*, 12> DatumsTage = {
     "21.", "20.", "21.", "21.", "22.", "23.", "22.", "23.", "22.", "22.", "20.", "19."};
 

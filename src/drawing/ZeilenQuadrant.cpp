@@ -5,6 +5,8 @@
 #include "dials/quadrant/QuadrantZeichnung.h"
 
 #include <array>
+#include <string>
+#include <utility>
 
 namespace umbrin {
 namespace {
@@ -21,13 +23,15 @@ Konstruktionsmeldungen quadrantSeite(Zeichenauftrag& a)
 
 Plotergebnis quadrantPlot(Plotauftrag& a)
 {
+    if (std::string nein = quadrantPlotHindernis(a.s); !nein.empty())
+        return Plotergebnis::abgelehnt(std::move(nein));
     schreibeQuadrantHPGL(a.s, a.plot);
     return Plotergebnis::geschrieben();
 }
 
 constexpr std::array<Zeichnungseintrag, 1> zeilen = {{
     {'q', 0, quadrantBild, quadrantSeite, quadrantPlot, nullptr, PlotPlatzierung::Keine, DruckPlatzierung::Keine,
-     nullptr},
+     quadrantPlotHindernis},
 }};
 
 } // namespace

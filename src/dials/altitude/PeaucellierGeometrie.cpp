@@ -30,8 +30,8 @@ PeaucellierHindernis peaucellierHindernis(double phi, double untereBreite, doubl
 std::string peaucellierHindernisText(const AppState& s, PeaucellierHindernis h, double untereBreite)
 {
     const bool de = s.Deutsch != 0;
-    const std::string grenze = RealStr(untereBreite, 1, 2);
-    const std::string polar = RealStr(90.0 - s.EpsRund, 1, 2);
+    const std::string grenze = RealStr(untereBreite, 5, 2);
+    const std::string polar = RealStr(90.0 - s.EpsRund, 5, 2);
     switch (h) {
     case PeaucellierHindernis::Breite:
         return de ? "Diese Sonnenuhr wird nur für Breiten zwischen " + grenze + " und " + polar

@@ -167,10 +167,16 @@ int zeichneFusskreuz(AppState& s, Canvas& canvas, bool bildschirm)
     return d;
 }
 
-void zeichneBreitenHinweis(Canvas& canvas, int breite, int hoehe)
+void zeichneBreitenHinweis(const AppState& s, Canvas& canvas, int breite, int hoehe)
 {
     canvas.setFontSize(16);
     canvas.setBold(true);
+    if (std::fabs(s.Par.Breite) >= 29.0) {
+        // Refused at the polar limit: the text names both limits.
+        canvas.textOut(breite / 5, hoehe / 5,
+                       peaucellierHindernisText(s, PeaucellierHindernis::Breite, 29.0));
+        return;
+    }
     canvas.textOut(breite / 5, hoehe / 5, "No constructions for latitudes in between -29 deg < latitude < + 29 deg ");
     canvas.textOut(breite / 5, hoehe / 7, "Berechnungen erfolgen nur für Breiten > +29 Grad oder Breiten < -29 Grad");
 }
@@ -182,7 +188,7 @@ void zeichnePeaucellierSU(AppState& s, Canvas& canvas, int x0, int y0, int breit
     const double p = peaucellierKonstante(konstante);
     const PeaucellierHindernis hindernis = peaucellierHindernis(phi, 29.0, s.EpsRund, p);
     if (hindernis == PeaucellierHindernis::Breite || hoehe <= 0) {
-        zeichneBreitenHinweis(canvas, breite, hoehe);
+        zeichneBreitenHinweis(s, canvas, breite, hoehe);
         return;
     }
     if (hindernis == PeaucellierHindernis::Konstante) {

@@ -16,9 +16,10 @@ namespace umbrin {
 void zeichnePeaucellierSU(AppState& s, Canvas& canvas, int x0, int y0, int breite, int hoehe, int einheit,
                           double konstante, bool bildschirm);
 
-// The two-line message of a latitude the altitude-reading and azimuth dials do not draw, at
-// (breite / 5, hoehe / 5) and (breite / 5, hoehe / 7), bold, 16 points.
-void zeichneBreitenHinweis(Canvas& canvas, int breite, int hoehe);
+// The message of a latitude the altitude-reading and azimuth dials do not draw, bold, 16
+// points: below 29 degrees the two-line message at (breite / 5, hoehe / 5) and (breite / 5,
+// hoehe / 7); at the polar limit the text naming both limits at (breite / 5, hoehe / 5).
+void zeichneBreitenHinweis(const AppState& s, Canvas& canvas, int breite, int hoehe);
 
 // The lettering height of the foot: 16 on the screen, 30 on paper.
 inline int fussSchrift(bool bildschirm) { return bildschirm ? 16 : 30; }

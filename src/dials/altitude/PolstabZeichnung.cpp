@@ -1,5 +1,6 @@
 #include "dials/altitude/PolstabZeichnung.h"
 
+#include "core/RecordingCanvas.h"
 #include "core/Rounding.h"
 #include "core/Sonne.h"
 #include "core/Sprachdienst.h"
@@ -23,6 +24,8 @@ class Polstab {
 public:
     Polstab(const AppState& s, Canvas& c, const PolstabAuftrag& a) : s_(s), c_(c), a_(a) {}
     Konstruktionsmeldungen zeichne();
+    // Strokes of the sun's lines drawn so far.
+    int linien() const { return linien_; }
 
 private:
     void zeichneMarkenstrich(int x, int y1, int y2);
@@ -43,6 +46,7 @@ private:
     void datumslinien();
     void kreis(const Zylinderpunkt& p, int r);
     void legende(int c);
+    void keineLinie();
 
     const AppState& s_;
     Canvas& c_;
@@ -54,6 +58,7 @@ private:
     double lambda_ = 0;
     double yP_ = 0;
     bool begonnen_ = false;
+    int linien_ = 0;
     Konstruktionsmeldungen meldungen_;
 };
 
@@ -72,6 +77,7 @@ void Polstab::weiter(const Zylinderpunkt& p)
     const CanvasPoint q = ort(p);
     if (begonnen_) {
         c_.lineTo(q.x, q.y);
+        ++linien_;
     } else {
         c_.moveTo(q.x, q.y);
         begonnen_ = true;
@@ -263,6 +269,19 @@ void Polstab::legende(int c)
                    + " mm");
 }
 
+// Where the sun draws no line on the face, the face says so in the words and the place of
+// the other refusals.
+void Polstab::keineLinie()
+{
+    const ZweiZeilen z = polstabOhneLinien(s_);
+    c_.setFontName("Times New Roman");
+    c_.setFontHeight(30);
+    c_.setFontColor(0x800000);
+    c_.textOut(m_ + W_ / 10, m_ + H_ / 2 - (3 * 30) / 2, z.erste);
+    c_.textOut(m_ + W_ / 10, m_ + H_ / 2, z.zweite);
+    c_.setFontName("Arial");
+}
+
 Konstruktionsmeldungen Polstab::zeichne()
 {
     const bool druck = !a_.bildschirm;
@@ -343,6 +362,8 @@ Konstruktionsmeldungen Polstab::zeichne()
     if (sw.Italienisch)
         zeichneItalBabylPolstab(zt.ItalVon, zt.ItalBis, Art::Italienisch, sw.Intervalle[1] + 1);
     datumslinien();
+    if (linien_ == 0)
+        keineLinie();
     legende(c);
     return meldungen_;
 }
@@ -360,6 +381,32 @@ std::string polstabMassFehler(const AppState& s, double R, double e)
 Konstruktionsmeldungen zeichnePolstabZylinder(const AppState& s, Canvas& c, const PolstabAuftrag& a)
 {
     return Polstab(s, c, a).zeichne();
+}
+
+ZweiZeilen polstabOhneLinien(const AppState& s)
+{
+    return {sprachText(s, "Bei dieser Breite und Ausrichtung fällt keine Linie auf den Zylinder.",
+                       "At this latitude and orientation no line falls on the cylinder."),
+            sprachText(s, "Die Sonnenuhr kann so nicht konstruiert werden.",
+                       "The sundial cannot be constructed this way.")};
+}
+
+bool polstabHatLinien(const AppState& s, double zoom, double e, double R)
+{
+    if (!polstabMassFehler(s, R, e).empty() || temporalZuHoch(s.Par.Breite, s.Schalter.Temporalstunden != 0))
+        return true;
+    // Which points are drawn does not depend on the scale or the foot: any page will do.
+    RecordingCanvas c(2970, 2100, true);
+    PolstabAuftrag a;
+    a.breite = 2970;
+    a.hoehe = 2100;
+    a.bildschirm = false;
+    a.zoom = zoom;
+    a.e = e;
+    a.R = R;
+    Polstab p(s, c, a);
+    p.zeichne();
+    return p.linien() > 0;
 }
 
 } // namespace umbrin

@@ -45,8 +45,8 @@ bool sawyerBreiteVerweigert(double phi, double untereBreite, double eps)
 
 std::string sawyerBreitenText(const AppState& s, double untereBreite)
 {
-    const std::string grenze = RealStr(untereBreite, 1, 2);
-    const std::string polar = RealStr(90.0 - s.EpsRund, 1, 2);
+    const std::string grenze = RealStr(untereBreite, 5, 2);
+    const std::string polar = RealStr(90.0 - s.EpsRund, 5, 2);
     return s.Deutsch ? "Diese Sonnenuhr wird nur für Breiten zwischen " + grenze + " und " + polar
                            + " Grad (nördlich oder südlich) konstruiert."
                      : "This sundial is constructed only for latitudes between " + grenze + " and " + polar
@@ -86,6 +86,9 @@ void halbeAnalemmen(const SawyerMass& m, SawyerGeometrie& g)
             linie.h = h;
             linie.m = sub;
             Zug zug{linie.stuecke};
+            // The number stands at the local summer solstice: June's (entry 72) in the north,
+            // December's (entry 216) in the south, which the walk then must not step over.
+            const int jAnker = m.phi < 0 ? 144 : 0;
             int j = 0;
             while (j <= 144) {
                 const int e = 72 + j;
@@ -98,13 +101,15 @@ void halbeAnalemmen(const SawyerMass& m, SawyerGeometrie& g)
                 }
                 const int jHier = j;
                 j += a > 6 ? 2 : 1;
+                if (jHier < jAnker && j > jAnker)
+                    j = jAnker;
                 SawyerPunkt p;
                 if (!sawyerKernpunkt(TanGrad(t * m.W), TanGrad(a), m.c, m.R, p) || !sawyerImBild(p)) {
                     zug.auf();
                     continue;
                 }
                 zug.zu(p, true);
-                if (jHier == 0) {
+                if (jHier == jAnker) {
                     linie.mitAnker = true;
                     linie.anker = p;
                 }
@@ -114,14 +119,18 @@ void halbeAnalemmen(const SawyerMass& m, SawyerGeometrie& g)
     }
 }
 
-// Straight hour lines from the winter to the summer solstice, for apparent time, mean time
-// corrected at the solstices, or zone time.
+// Straight hour lines from the winter to the summer solstice of the dial's hemisphere, for
+// apparent time, mean time corrected at the solstices, or zone time. In the south the winter
+// end lies on June's solstice (+eps) and the summer end on December's (-eps).
 void geradeStunden(const SawyerMass& m, SawyerGeometrie& g)
 {
-    const double E90 = m.mozGerade ? zeitgl(m, 72) / 3600.0 : 0.0;
-    const double E270 = m.mozGerade ? zeitgl(m, 216) / 3600.0 : 0.0;
+    const bool sued = m.phi < 0;
+    const double dSommer = sued ? -m.eps : m.eps;
+    const int eSommer = sued ? 216 : 72, eWinter = sued ? 72 : 216;
+    const double E90 = m.mozGerade ? zeitgl(m, eSommer) / 3600.0 : 0.0;
+    const double E270 = m.mozGerade ? zeitgl(m, eWinter) / 3600.0 : 0.0;
     const double L = m.zonenzeit ? (m.zonenmeridian - m.laenge) / 15.0 : 0.0;
-    const double Hw = sawyerHalbbogen(m.phi, -m.eps);
+    const double Hw = sawyerHalbbogen(m.phi, -dSommer);
     for (int h = -g.K; h <= g.K; ++h) {
         for (int sub = 0; sub <= m.N; ++sub) {
             const double s = h + static_cast<double>(sub) / (m.N + 1);
@@ -132,11 +141,11 @@ void geradeStunden(const SawyerMass& m, SawyerGeometrie& g)
             if (15.0 * std::fabs(tw) > std::fabs(Hw + E90)) {
                 winter = {m.c * TanGrad(tw * m.W), 0.0};
             } else {
-                const double a = std::max(0.0, sawyerHoehe(m.phi, -m.eps, tw));
+                const double a = std::max(0.0, sawyerHoehe(m.phi, -dSommer, tw));
                 if (!sawyerKernpunkt(TanGrad(tw * m.W), TanGrad(a), m.c, m.R, winter) || !sawyerImBild(winter))
                     continue;
             }
-            const double a = sawyerHoehe(m.phi, m.eps, s - E90 + L);
+            const double a = sawyerHoehe(m.phi, dSommer, s - E90 + L);
             SawyerPunkt sommer;
             if (a < 0 || !sawyerKernpunkt(TanGrad((s + L) * m.W), TanGrad(a), m.c, m.R, sommer))
                 continue;
@@ -313,12 +322,12 @@ int sawyerZweiteZahl(int h)
     return v;
 }
 
-SawyerZeichen sawyerZeichen(int k)
+SawyerZeichen sawyerZeichen(int k, bool sued)
 {
     SawyerZeichen z;
     if (k == 0) {
         z.links = 'g';
-        z.linksHoch = true;
+        z.linksHoch = !sued;
         return z;
     }
     if (k < 6) {
@@ -331,6 +340,8 @@ SawyerZeichen sawyerZeichen(int k)
 }
 
 char sawyerSymbol(int zeichen) { return static_cast<char>(0x5E + std::clamp(zeichen, 1, 12) - 1); }
+
+int sawyerHalbjahrText(double phi, bool rechts) { return (phi < 0) == rechts ? 610 : 612; }
 
 int sawyerPixel(double v)
 {

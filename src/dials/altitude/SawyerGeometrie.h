@@ -101,15 +101,22 @@ int sawyerZweiteZahl(int h);
 // The zodiac-sign characters of the symbol face at a boundary k = 6 - i / nd (k 0 winter
 // solstice .. 6 summer solstice): the red right-hand sign for the half year from summer to
 // winter, raised above the line (0 for none), and the left-hand sign for winter to summer
-// (0 for none), raised only at the winter solstice.
+// (0 for none), raised only at the winter solstice. In the south (sued) the December line is
+// the local summer's, the lowest on the face, and its sign is not raised: the noon numbers
+// stand above it.
 struct SawyerZeichen {
     char rechts = 0;
     char links = 0;
     bool linksHoch = false;
 };
-SawyerZeichen sawyerZeichen(int k);
+SawyerZeichen sawyerZeichen(int k, bool sued = false);
 // The legend's symbol of sign 1..12 (Aries first).
 char sawyerSymbol(int zeichen);
+
+// The text of the half year named beside the red right-hand scale (rechts) or the left-hand
+// one: the red signs stand for June to December, the local summer to winter in the north
+// (612 "summer to winter") and winter to summer in the south (610).
+int sawyerHalbjahrText(double phi, bool rechts);
 
 // A length for an integer surface: rounded, halves to even, kept within +-1e6.
 int sawyerPixel(double v);

@@ -127,7 +127,7 @@ void datumslinien(Plot& p, const AppState& s, const SawyerGeometrie& g, int nd)
         p.stuecke(l.stuecke);
         if (!l.grenze || !l.mitZeichen)
             continue;
-        const SawyerZeichen zeichen = sawyerZeichen(6 - l.i / nd);
+        const SawyerZeichen zeichen = sawyerZeichen(6 - l.i / nd, s.Par.Breite < 0);
         const double dx = kZeichenHoehe / 2, yl = l.zeichen.y - 0.1 * kZeichenHoehe;
         const double hoch = p.fy + yl + 0.2 * kZeichenHoehe, tief = p.fy + yl - kZeichenHoehe;
         if (zeichen.rechts) {
@@ -146,10 +146,10 @@ void datumslinien(Plot& p, const AppState& s, const SawyerGeometrie& g, int nd)
     const double xh = g.winterLinks, yd = p.fy + 300;
     const double xl = p.fx + static_cast<double>(roundHalfEven(xh - 1320));
     const double xr = p.fx - static_cast<double>(roundHalfEven(xh));
-    p.schreibe(";PU " + z(xl) + " " + z(yd - 60) + ";LB " + holeText(s, 610) + hpglLabelEnde);
+    p.schreibe(";PU " + z(xl) + " " + z(yd - 60) + ";LB " + holeText(s, sawyerHalbjahrText(s.Par.Breite, false)) + hpglLabelEnde);
     p.schreibe(";PU " + z(xl) + " " + z(yd - 180) + ";LB " + holeText(s, 611) + hpglLabelEnde);
     p.schreibe(";SP 6");
-    p.schreibe(";PU " + z(xr) + " " + z(yd - 60) + ";LB " + holeText(s, 612) + hpglLabelEnde);
+    p.schreibe(";PU " + z(xr) + " " + z(yd - 60) + ";LB " + holeText(s, sawyerHalbjahrText(s.Par.Breite, true)) + hpglLabelEnde);
     p.schreibe(";PU " + z(xr) + " " + z(yd - 180) + ";LB " + holeText(s, 613) + hpglLabelEnde);
 }
 

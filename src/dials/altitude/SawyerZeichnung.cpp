@@ -129,7 +129,7 @@ void datumslinien(Blatt& b, const SawyerGeometrie& g, int nd)
         b.stuecke(l.stuecke);
         if (!l.grenze || !l.mitZeichen)
             continue;
-        const SawyerZeichen z = sawyerZeichen(6 - l.i / nd);
+        const SawyerZeichen z = sawyerZeichen(6 - l.i / nd, b.s.Par.Breite < 0);
         const int dx = FHd / 2;
         const double yl = l.zeichen.y - 0.1 * FHd;
         const int hoch = rund(b.fy - yl - 1.2 * FHd), tief = rund(b.fy - yl);
@@ -155,11 +155,11 @@ void datumslinien(Blatt& b, const SawyerGeometrie& g, int nd)
     const double xb = g.winterRechts;
     const int xr = b.fx + rund(xb), yr = b.fy - 5 * FHd;
     b.c.setFontColor(FarbeRot);
-    b.c.textOut(xr, yr + 2 * FHd, holeText(b.s, 612));
+    b.c.textOut(xr, yr + 2 * FHd, holeText(b.s, sawyerHalbjahrText(b.s.Par.Breite, true)));
     b.c.textOut(xr, yr + 3 * FHd, holeText(b.s, 613));
     b.c.setFontColor(kNavy);
     const int xl = b.fx - rund(rund(7.5 * FHd) + xb);
-    b.c.textOut(xl, yr + 2 * FHd, holeText(b.s, 610));
+    b.c.textOut(xl, yr + 2 * FHd, holeText(b.s, sawyerHalbjahrText(b.s.Par.Breite, false)));
     b.c.textOut(xl, yr + 3 * FHd, holeText(b.s, 611));
 }
 
@@ -203,7 +203,7 @@ void zeichneSawyerSU(AppState& s, Canvas& canvas, int x0, int y0, int breite, in
                      bool bildschirm)
 {
     if (sawyerBreiteVerweigert(s.Par.Breite, 29.0, s.EpsRund)) {
-        zeichneBreitenHinweis(canvas, breite, hoehe);
+        zeichneBreitenHinweis(s, canvas, breite, hoehe);
         return;
     }
     const double zoom = s.Zoom;
@@ -215,6 +215,16 @@ void zeichneSawyerSU(AppState& s, Canvas& canvas, int x0, int y0, int breite, in
             s.FusspunktX = breite / 2 + x0;
         if (s.FusspunktY <= 0)
             s.FusspunktY = hoehe / 5 + y0;
+        // The summer solstice's noon lies R tan(90 - |phi| + eps) below O, its number and the
+        // zodiac sign below that: where the image is too short for them, the dial is drawn
+        // smaller, as far as it must.
+        const double tiefe = R * std::tan((90.0 - std::fabs(s.Par.Breite) + s.EpsRund) * M_PI / 180) + 3 * 16;
+        const double platz = y0 + hoehe - s.FusspunktY;
+        if (tiefe > platz && platz > 3 * 16) {
+            const double f = (platz - 3 * 16) / (tiefe - 3 * 16);
+            R = rund(R * f);
+            c *= f;
+        }
     } else {
         // The zoom enters the gnomon once, as it does the centre distance.
         R = rund(rund(10.0 * gnomon) * zoom);

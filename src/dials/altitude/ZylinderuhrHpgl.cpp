@@ -31,8 +31,14 @@ std::string zylinderPlotVerweigerung(const AppState& s, const ZylinderPlotAuftra
 {
     if (temporalZuHoch(s.Par.Breite, s.Schalter.Temporalstunden != 0))
         return temporalVerweigerungText(s);
-    if (!a.filterhut)
-        return polstabMassFehler(s, a.A2, a.A1);
+    if (a.filterhut)
+        return {};
+    if (std::string nein = polstabMassFehler(s, a.A2, a.A1); !nein.empty())
+        return nein;
+    if (!polstabHatLinien(s, a.zoom, a.A1, a.A2)) {
+        const ZweiZeilen z = polstabOhneLinien(s);
+        return z.erste + "\n" + z.zweite;
+    }
     return {};
 }
 

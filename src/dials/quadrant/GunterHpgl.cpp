@@ -34,7 +34,10 @@ struct GunterPlot {
     HPGLDatei& plot;
     int k = 1;
     double groesse = 150;
-    double R = 0, E = 0, eps = 0, phi = 0;
+    double R = 0, E = 0, eps = 0;
+    // The dial of a southern latitude is the northern dial of |phi| with the seasons turned:
+    // declinations are taken with the hemisphere's sign hs.
+    double phi = 0, hs = 1;
     int w = 53;
     int x0 = 0, y0 = 0;
     std::string stift; // pen-width text, empty for the thin pen
@@ -65,7 +68,7 @@ void kopf(GunterPlot& g)
             + std::string(texteText(s, 105)) + ETX);
     g.zeile(";SI " + g.si(0.24, 0.32) + ";PU " + g.K(6180) + " " + g.K(10200) + ";LB"
             + (s.Schalter.TemporalAnzeige ? std::string(texteText(s, 5)) : holeText(s, 308)) + ETX + "PU "
-            + g.K(9420) + " " + g.K(1500) + ETX);
+            + g.K(9420) + " " + g.K(1500));
     g.zeile(";PU " + g.K(4600) + " " + g.K(10000) + ";LB" + std::string(texteText(s, 59))
             + std::string(texteText(s, 60)) + hpglZahl(s.Par.Jahr) + ETX);
     g.zeile("PU " + g.K(15780) + " " + g.K(100) + ";LBJ.W." + ETX);
@@ -119,9 +122,10 @@ void deklinationskreise(GunterPlot& g)
         const double ri = g.r(s.DeklTabelle[static_cast<std::size_t>(2 * i)]);
         g.zeile(std::string(i % 3 == 0 ? ";SP 6" : ";SP 8") + ";PU " + g.punkt(g.x0, g.y0 - ri) + ";PD;AA " + z(g.x0)
                 + "," + z(g.y0) + ",90,2;");
-        const auto zwei = [&](double x, int a, int b) {
-            g.zeile(";SP 2;PU " + g.punkt(x, g.y0 + 50 * k) + ";PD;LB" + zodiakSymbol(a) + ETX);
-            g.zeile(";SP 10;PU " + g.punkt(x, g.y0 + 200 * k) + ";PD;LB" + zodiakSymbol(b) + ETX);
+        // The pen-2 row holds the signs of the local summer's declinations.
+        const auto zwei = [&](double x, int nord, int sued) {
+            g.zeile(";SP 2;PU " + g.punkt(x, g.y0 + 50 * k) + ";PD;LB" + zodiakSymbol(g.hs > 0 ? nord : sued) + ETX);
+            g.zeile(";SP 10;PU " + g.punkt(x, g.y0 + 200 * k) + ";PD;LB" + zodiakSymbol(g.hs > 0 ? sued : nord) + ETX);
         };
         if (i % 3 == 0 && i > 0)
             zwei(g.x0 + ri + 20 * k, 4 - i / 3, 10 - i / 3);
@@ -162,15 +166,17 @@ void datumsband(GunterPlot& g)
             const int tag = TagImJahr(J, m, d);
             double dekl = 0, zgl = 0;
             SonnenPosition(J, dekl, zgl, tag);
-            const double a = 90 - g.phi + dekl;
-            // From 22 June to 21 December the ticks point inwards.
-            const double sg = (tag > T21 && tag <= D21) ? 1 : -1;
+            const double a = 90 - g.phi + g.hs * dekl;
+            // From the local summer to the winter the ticks point inwards.
+            const double sg = ((tag > T21 && tag <= D21) ? 1 : -1) * g.hs;
             g.zeile(";PU " + p(Rb2, a) + ";PD " + p(Rb2 - sg * (d == 1 ? 5 : 2.51) * w, a));
             if (d != 1)
                 continue;
             const double winkel = sg > 0 ? a - 8 : a + 0.5;
             const double rl = sg > 0 ? Rb3 - 2 * w : Rb1 + w;
-            g.zeile(";PU " + p(rl, winkel) + g.richtung(winkel - 90) + ";LB" + std::string(monatKurz(s, m)) + ETX);
+            // Across the radius, turned as on the screen.
+            const double drehung = sg > 0 ? a - 3 : a + 0.5;
+            g.zeile(";PU " + p(rl, winkel) + g.richtung(drehung) + ";LB" + std::string(monatKurz(s, m)) + ETX);
         }
     g.zeile(";DI 1,0");
 }
@@ -190,7 +196,7 @@ void stundenlinien(GunterPlot& g)
         double px = 0, py = 0;
         for (int i = 24; i >= -24; --i) {
             double d = i == 24 ? g.eps : i == -24 ? -g.eps : i;
-            const double H = quadrantStundenwinkel(s, w.t, d, st.temporal);
+            const double H = quadrantStundenwinkel(s, w.t, g.hs * d, st.temporal);
             const double dh = gunterHorizontDekl(H, g.phi);
             if (d <= dh) {
                 if (dh - d >= 1)
@@ -245,8 +251,9 @@ void azimutlinien(GunterPlot& g)
             hatVorigen = innen;
             px = x;
             py = y;
+            // Just outside the equator circle: the hour numbers of the morning stand inside it.
             if (i == 47 && n % 2 == 0)
-                g.zeile(";PU " + g.punkt(g.x0 + (r - s2 * k) * sinG(h - 2), g.y0 - (r - s2 * k) * cosG(h - 2))
+                g.zeile(";PU " + g.punkt(g.x0 + (r + s2 * k) * sinG(h - 2), g.y0 - (r + s2 * k) * cosG(h - 2))
                         + g.richtung(h) + ";LB " + IntStr(10 * n) + ETX);
         }
     }
@@ -303,13 +310,16 @@ void ekliptikUndHorizont(GunterPlot& g)
 
 void hpglGunterQuadrant(const AppState& s, HPGLDatei& plot, double groesse, bool alsHPGL)
 {
+    if (gunterBreiteVerweigert(s.Par.Breite, s.EpsRund))
+        return;
     GunterPlot g(s, plot);
     g.k = hpglFaktor(alsHPGL);
     g.groesse = groesse;
     g.R = groesse * 40 * g.k;
     g.w = (640 * g.k) / 12;
     g.eps = s.EpsRund;
-    g.phi = s.Par.Breite;
+    g.phi = std::fabs(s.Par.Breite);
+    g.hs = s.Par.Breite < 0 ? -1 : 1;
     g.E = gunterK(g.R - 15 * g.w, g.eps);
     g.x0 = 3200 * g.k;
     g.y0 = 9500 * g.k;

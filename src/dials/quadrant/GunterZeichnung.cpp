@@ -22,9 +22,13 @@ double sinG(double x) { return std::sin(x * kRad); }
 double cosG(double x) { return std::cos(x * kRad); }
 double tanG(double x) { return std::tan(x * kRad); }
 
+// The dial of a southern latitude is the northern dial of |phi| with the seasons turned: its
+// declinations are taken with the hemisphere's sign (hs), so that +eps is the local summer
+// solstice, the noon sun stands towards the equator and azimuths count from there.
 struct Gunter {
     QuadrantBlatt& b;
     double eps, phi, Rg, K;
+    double hs; // +1 north, -1 south
     int fh;
     int L; // tick unit of the ecliptic and horizon scales
 
@@ -84,11 +88,13 @@ void zeichenkreise(Gunter& g)
         if (k % 3 != 0)
             continue;
         const int q = k / 3;
-        const auto zwei = [&](int x, int erstes, int zweites) {
+        // The first row holds the signs of the local summer's declinations: Aries to Virgo in
+        // the north, Libra to Pisces in the south.
+        const auto zwei = [&](int x, int nord, int sued) {
             b.c.setFontColor(F[1]);
-            b.text(x, b.Y0 - g.fh, zodiakSymbol(erstes));
+            b.text(x, b.Y0 - g.fh, zodiakSymbol(g.hs > 0 ? nord : sued));
             b.c.setFontColor(F[9]);
-            b.text(x, b.Y0 - rund(1.85 * g.fh), zodiakSymbol(zweites));
+            b.text(x, b.Y0 - rund(1.85 * g.fh), zodiakSymbol(g.hs > 0 ? sued : nord));
         };
         // The stereographic circles always have +eps outside: right of circle k lies the band
         // towards the solstice, left of it the band towards the equinox.
@@ -140,9 +146,10 @@ void mittagskalender(Gunter& g)
             const int tag = TagImJahr(J, m, d);
             double dekl = 0, zgl = 0;
             SonnenPosition(J, dekl, zgl, tag);
-            const double A = 90 - g.phi + dekl;
-            // The ticks of the falling half of the year, 22 June to 21 December, point inwards.
-            const double sg = (tag > T21 && tag <= D21) ? 1 : -1;
+            const double A = 90 - g.phi + g.hs * dekl;
+            // The ticks of the half year from the local summer to the winter point inwards: 22
+            // June to 21 December in the north, the other half in the south.
+            const double sg = ((tag > T21 && tag <= D21) ? 1 : -1) * g.hs;
             const double ende = R2 - (d == 1 ? 5 : 2.51) * sg * u;
             g.strich(b.punkt(R2, A), b.punkt(ende, A));
             if (d != 1)
@@ -168,7 +175,7 @@ void stundenkurven(Gunter& g)
             const Farbe farbe = !voll ? F[3] : d >= 0 ? F[1] : F[2];
             b.c.setPenColor(farbe);
             b.c.setFontColor(farbe);
-            const double tau = quadrantStundenwinkel(s, w.t, d, b.z.temporal);
+            const double tau = quadrantStundenwinkel(s, w.t, g.hs * d, b.z.temporal);
             const double dh = gunterHorizontDekl(tau, g.phi);
             if (d <= dh) {
                 if (dh - d >= 1)
@@ -221,8 +228,9 @@ void azimutlinien(Gunter& g)
             const bool innen = p.x >= b.X0 - 2 && p.y >= b.Y0 - 2;
             if (h >= 0 && innen && hatVorigen)
                 g.strich(vorher, p);
+            // Just outside the equator circle: the hour numbers of the morning stand inside it.
             if (i == 47 && n % 2 == 0)
-                g.gedreht(b.punkt(r - 1.2 * b.FH, h), " " + IntStr(10 * n), h, rund(0.8 * b.FH));
+                g.gedreht(b.punkt(r + 0.2 * b.FH, h), " " + IntStr(10 * n), h, rund(0.8 * b.FH));
             vorher = p;
             hatVorigen = innen;
         }
@@ -297,7 +305,7 @@ void ekliptikUndHorizont(Gunter& g)
 void zeichneGunterQuadrant(QuadrantBlatt& b)
 {
     const AppState& s = b.s;
-    Gunter g{b, s.EpsRund, s.Par.Breite, b.S - 13 * b.u, 0, 0, 0};
+    Gunter g{b, s.EpsRund, std::fabs(s.Par.Breite), b.S - 13 * b.u, 0, s.Par.Breite < 0 ? -1.0 : 1.0, 0, 0};
     g.K = gunterK(g.Rg, g.eps);
     g.fh = b.bildschirm ? (b.umgebung.GrosserBildschirm ? 15 : 12) : 30;
     if (b.G < 120)

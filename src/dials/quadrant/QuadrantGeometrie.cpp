@@ -3,6 +3,7 @@
 #include "core/Projektion.h"
 #include "core/Rounding.h"
 #include "core/Sonne.h"
+#include "core/Zahlenformat.h"
 #include "dials/UngleicheStunden.h"
 
 #include <algorithm>
@@ -138,6 +139,21 @@ double zodiakAnteilGanz(double d, double eps, bool zeitablesung)
 double zodiakAnteilGefaltet(double d, double eps, bool zeitablesung)
 {
     return zeitablesung ? std::fabs(d) / eps : 1 - std::fabs(d) / eps;
+}
+
+bool gunterBreiteVerweigert(double phi, double eps)
+{
+    const double b = std::fabs(phi);
+    return !std::isfinite(phi) || b < eps || b > 90 - eps;
+}
+
+std::string gunterBreitenText(const AppState& s)
+{
+    const std::string unten = RealStr(s.EpsRund, 5, 2), oben = RealStr(90 - s.EpsRund, 5, 2);
+    return s.Deutsch ? "Der Gunter - Quadrant wird nur für Breiten zwischen " + unten + " und " + oben
+                           + " Grad (nördlich oder südlich) konstruiert."
+                     : "The Gunter quadrant is constructed only for latitudes between " + unten + " and " + oben
+                           + " degrees (north or south).";
 }
 
 double gunterRadius(double K, double d) { return K * tanG((90 + std::fabs(d)) / 2); }

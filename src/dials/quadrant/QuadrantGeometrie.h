@@ -88,6 +88,13 @@ void Kreisschnitt(double& x, double& y, double r1, double d, double r2);
 double zodiakAnteilGanz(double d, double eps, bool zeitablesung);
 double zodiakAnteilGefaltet(double d, double eps, bool zeitablesung);
 
+// The Gunter quadrant reads the date from the noon altitude 90 - |phi| + d: between the
+// tropics the noon sun passes the zenith and beyond the polar circles it stays below the
+// horizon in winter, so the quadrant is refused for |phi| below eps or above 90 - eps.
+bool gunterBreiteVerweigert(double phi, double eps);
+// The refusal's text in the language of the state, naming both limits.
+std::string gunterBreitenText(const AppState& s);
+
 // Stereographic radius of declination d on the Gunter quadrant: K tan((90 + |d|) / 2).
 double gunterRadius(double K, double d);
 // The Gunter quadrant's constant K for the outer radius Rg of the declination eps.

@@ -144,9 +144,9 @@ void schreibeZodiakSkalaHPGL(QuadrantPlot& p, int xA, int yA, int dA, bool halb)
                 if (za)
                     p.zeile(";SP 4;PU " + z(xA - 130 * dA) + " " + z(yA - Dk - 4320) + " ;LB" + sym((16 - k3) % 12)
                             + ETX);
-                else
+                else // the sign of the band outside the circle, as on the screen
                     p.zeile(";SP 4;PU " + z(xA + Dk * dA + 4180 * dA) + " " + z(yA + 40) + ";LB"
-                            + sym((k3 + 10) % 12) + ETX);
+                            + sym((k3 + 9) % 12) + ETX);
             }
         }
         p.zeile(";SS;SP 1;PU " + z(xA) + " " + z(yA - 7800) + ";PD; AA " + z(xA) + "," + z(yA) + "," + z(90 * dA)
@@ -217,6 +217,10 @@ void schreibeQuadrantSkalenHPGL(QuadrantPlot& p, int xA, int yA, int dA, double 
     p.zeile("IW;LT;");
 }
 
+// A legend label of the variant and its terminator; where the variant has none, only the
+// end of the pen move.
+std::string variantenLabel(const std::string& label) { return label.empty() ? std::string(";") : label + ETX; }
+
 void schreibeQuadrantLegendeHPGL(QuadrantPlot& p)
 {
     const AppState& s = p.s;
@@ -227,14 +231,16 @@ void schreibeQuadrantLegendeHPGL(QuadrantPlot& p)
     const std::string breite = text(s, 131) + B(s.Par.Breite);
     p.zeile("PU 6180 10850;SP 4;SI 0.3,0.45;LB " + text(s, 140) + ETX + "PU 4600 10500;SI 0.22,0.4;LB" + breite
             + text(s, 105) + text(s, 132) + B(s.Par.Laenge) + text(s, 105) + ETX);
-    p.zeile("SI 0.24,0.32;PU 1140 1500" + p.s1 + ETX + "PU 9420 1500" + p.s2 + ETX);
+    // Only temporal hours have no second label, and what follows them starts with ";".
+    p.zeile("SI 0.24,0.32;PU 1140 1500" + variantenLabel(p.s1) + "PU 9420 1500"
+            + (p.s2.empty() ? std::string() : p.s2 + ETX));
     if (T) {
         p.zeile(";PU " + IntStr(3200 - 2100 * d) + " 9500;LB  " + text(s, 18) + ETX);
         p.zeile("PU " + IntStr(3200 - 2100 * d) + " 9000;LB " + breite + ETX);
         p.zeile("PU 460 1200;LB" + text(s, 144) + ETX);
         p.zeile("PU 460 1040;LB" + text(s, 145) + ETX);
     } else {
-        p.zeile("PU 8700 9500" + p.s3 + ETX);
+        p.zeile("PU 8700 9500" + variantenLabel(p.s3));
         p.zeile("PU 8600 9000;LB " + breite + ETX);
         p.zeile("PU " + IntStr(2790 - 2000 * d) + " 9000;LB " + breite + ETX);
         if (Z) {
@@ -244,7 +250,7 @@ void schreibeQuadrantLegendeHPGL(QuadrantPlot& p)
             p.zeile("PU " + IntStr(2790 - 2000 * d) + " 8760;LB " + lon + B(s.Par.Laenge) + ETX);
         }
         if (E && s.Schalter.QuadrantSkala == 0) {
-            p.zeile(";PU " + IntStr(2740 - 2050 * d) + " 9500 " + p.s3 + ETX);
+            p.zeile(";PU " + IntStr(2740 - 2050 * d) + " 9500 " + variantenLabel(p.s3));
             if (!G) {
                 p.zeile(";PU 9120 9240;LB21/12-21/6" + ETX);
                 p.zeile(";PU " + IntStr(3580 - 2380 * d) + " 9220;LB21/6-21/12" + ETX);
@@ -264,6 +270,13 @@ void schreibeQuadrantLegendeHPGL(QuadrantPlot& p)
 void QuadrantPlot::bogen(int xA, int yA, int dA, double r)
 {
     zeile(";PU " + z(xA) + " " + z(yA - r) + ";PD; AA " + z(xA) + "," + z(yA) + "," + z(90 * dA) + ",2;");
+}
+
+std::string quadrantPlotHindernis(const AppState& s)
+{
+    if (s.Schalter.QuadrantSkala == 2 && gunterBreiteVerweigert(s.Par.Breite, s.EpsRund))
+        return gunterBreitenText(s);
+    return {};
 }
 
 void schreibeQuadrantHPGL(const AppState& s, HPGLDatei& plot)

@@ -44,6 +44,13 @@ void temporalVerweigerung(QuadrantBlatt& b)
     b.text(b.W / 2, b.H / 5, std::string(texteText(b.s, 140)));
 }
 
+void gunterVerweigerung(QuadrantBlatt& b)
+{
+    b.c.setFontHeight((3 * b.c.fontHeight()) / 2);
+    b.text(b.W / 10, b.H / 2, gunterBreitenText(b.s));
+    b.text(b.W / 2, b.H / 5, "Gunter - Quadrant");
+}
+
 void titelUndLegende(QuadrantBlatt& b)
 {
     const AppState& s = b.s;
@@ -53,7 +60,10 @@ void titelUndLegende(QuadrantBlatt& b)
     b.c.setFontHeight(b.bildschirm ? (gross ? 28 : 18) : 80);
     const int x = b.W / 2 + b.mx + rund(3.0 * b.c.fontHeight());
     const std::string titel = s.Schalter.QuadrantSkala == 2 ? "Gunter - Quadrant" : std::string(texteText(s, 140));
-    b.text(x, b.H - rund(22 * b.u), titel);
+    // On the screen the window's message panel covers the image's last lines: the legend
+    // stands two of its lines higher there.
+    const int hoeher = b.bildschirm ? 2 * (gross ? 15 : 12) : 0;
+    b.text(x, b.H - rund(22 * b.u) - hoeher, titel);
 
     b.c.setFontHeight(b.bildschirm ? (gross ? 15 : 12) : 30);
     const int FH = b.c.fontHeight();
@@ -61,7 +71,7 @@ void titelUndLegende(QuadrantBlatt& b)
     const std::string ort = std::string(texteText(s, 131)) + RealStr(s.Par.Breite, 6, 2) + std::string(texteText(s, 105))
                             + std::string(texteText(s, 132)) + RealStr(s.Par.Laenge, 6, 2)
                             + std::string(texteText(s, 105));
-    b.text(x, b.H - rund(17 * b.u - 2.0 * FH), hoechstens(ort, 60));
+    b.text(x, b.H - rund(17 * b.u - 2.0 * FH) - hoeher, hoechstens(ort, 60));
 
     std::string teil;
     if (s.Schalter.TemporalAnzeige) {
@@ -77,7 +87,7 @@ void titelUndLegende(QuadrantBlatt& b)
                 teil += " (WOZ)";
         }
     }
-    b.text(x, b.H - rund(17 * b.u - FH), std::string(texteText(s, 143)) + hoechstens(teil, 60));
+    b.text(x, b.H - rund(17 * b.u - FH) - hoeher, std::string(texteText(s, 143)) + hoechstens(teil, 60));
 }
 
 // The date circles of the calendar scale with their month labels.
@@ -302,6 +312,10 @@ Konstruktionsmeldungen zeichneQuadrantSU(const AppState& s, Canvas& canvas, int 
 
     if (std::fabs(s.Par.Breite) > 65 && s.Schalter.TemporalAnzeige) {
         temporalVerweigerung(b);
+        return {};
+    }
+    if (s.Schalter.QuadrantSkala == 2 && gunterBreiteVerweigert(s.Par.Breite, s.EpsRund)) {
+        gunterVerweigerung(b);
         return {};
     }
 

@@ -62,6 +62,32 @@ std::string stundenText(int h) { return std::to_string(h); }
 
 int RingZeichnung::gerundet(double x) const { return static_cast<int>(roundHalfEven(x)); }
 
+void RingZeichnung::belege(int rechts, int unten)
+{
+    rechtsBelegt = std::max(rechtsBelegt, rechts);
+    untenBelegt = std::max(untenBelegt, unten);
+}
+
+void RingZeichnung::stundenzahl(int x, int y, const std::string& text)
+{
+    const CanvasFont schrift = c.font();
+    c.setFontHeight(fh);
+    const int breite = c.textExtent(text).width, dicke = c.textExtent(text).height;
+    c.setFont(schrift);
+    for (int versuch = 0; versuch < 12; ++versuch) {
+        const auto ueber = std::find_if(labels.begin(), labels.end(), [&](const Labelkasten& k) {
+            return x <= k.rechts && x + dicke >= k.links && y - breite <= k.unten && y >= k.oben;
+        });
+        if (ueber == labels.end())
+            break;
+        if (ueber->text == text)
+            return;
+        y = ueber->oben - 2;
+    }
+    labels.push_back({x, x + dicke, y - breite, y, text});
+    TextOutGedreht(c, x, y, text, 400, fh, 90);
+}
+
 double RingZeichnung::lochDekl() const
 {
     switch (band) {
@@ -196,12 +222,11 @@ void zeichneRingStunden(RingZeichnung& z)
                 const int xP = modus == 0 ? p.X0 : z.gerundet(p.P);
                 if (einzel) {
                     const int x = modus == 0 ? p.X0 + z.fh : z.gerundet(p.P + z.fh);
-                    TextOutGedreht(c, x, p.y, stundenText(stunde), 400, z.fh, 90);
+                    z.stundenzahl(x, p.y, stundenText(stunde));
                 } else if (z.temporal) {
-                    const int y = z.gerundet(p.y + z.fh + 0.6 * z.fh * Vorzeichen(6 - stunde));
-                    TextOutGedreht(c, xP, y, stundenText(stunde), 400, z.fh, 90);
+                    z.stundenzahl(xP, z.gerundet(p.y + z.fh + 0.6 * z.fh * Vorzeichen(6 - stunde)), stundenText(stunde));
                 } else {
-                    TextOutGedreht(c, xP, p.y - z.fh, stundenText(stunde), 400, z.fh, 90);
+                    z.stundenzahl(xP, p.y - z.fh, stundenText(stunde));
                 }
             }
         }
@@ -221,12 +246,21 @@ double einzelbandEnde(const RingZeichnung& z)
 
 namespace {
 
-// A zodiac glyph turned by 90 degrees; south of the equator the opposite sign.
+// A zodiac glyph turned by 90 degrees; south of the equator the opposite sign. On the equator
+// the rows are those of the northern sun, as everywhere the latitude's sign is dropped.
 void glyphe(RingZeichnung& z, int zeichen, int x, int y)
 {
-    if (z.phi <= 0)
+    if (z.phi < 0)
         zeichen = zeichen <= 6 ? zeichen + 6 : zeichen - 6;
     TextOutGedreht(z.c, x, y, std::string(1, static_cast<char>('^' + zeichen - 1)), 400, z.g, 90);
+}
+
+// The left column of glyphs, 2.5 units left of the hole line (the first stands at 1.8): at
+// least one glyph height left of the first column, so that turned glyphs of a narrow band
+// that come to the same height do not overlap.
+int zweiteSpalte(const RingZeichnung& z, int einheit)
+{
+    return std::min(z.gerundet(z.xRef - 2.5 * einheit), z.gerundet(z.xRef - 1.8 * einheit) - z.g - 1);
 }
 
 void waagrecht(Canvas& c, int x0, int x1, int y)
@@ -241,6 +275,7 @@ void rahmen(RingZeichnung& z, double E)
     c.setBrushStyle(BrushStyle::Clear);
     c.setPenColor(z.s.Farben[0]);
     c.rectangle(z.xLeft, z.yTop - z.rand, z.gerundet(E + z.rand), z.gerundet(z.yTop + z.Bu + z.rand));
+    z.belege(z.gerundet(E + z.rand), z.gerundet(z.yTop + z.Bu + z.rand));
     c.setBrushStyle(BrushStyle::Solid);
 }
 
@@ -257,6 +292,23 @@ void bogenUndZusatzlinien(RingZeichnung& z)
         zeichneRingStundenskala(z, true);
 }
 
+// The gap between the two bands: H div 12, made smaller where the date scale below the lower
+// band would otherwise run off the area (a printed A4 page holds two bands of 80 mm only
+// so); the upper band's scale keeps the room it needs in the gap. yTop: the upper band's top
+// plus the two ticks before the lower one.
+int bandAbstand(const RingZeichnung& z)
+{
+    const int abstand = z.H / 12;
+    if (!z.s.Schalter.ZwoelfUhrHorizontal)
+        return abstand;
+    const int sh = z.H / 50, schrift = z.gerundet(0.7 * z.fh) + 2;
+    const int skala = sh + std::max(2 * sh, sh + schrift);
+    const int unten = z.H - (z.bildschirm ? 1 : 50);
+    const int ueber = z.gerundet(z.yTop + z.Bu) + abstand + z.gerundet(z.Bu) + skala - unten;
+    const int kleinster = skala + z.rand + 2 - 2 * z.tick;
+    return abstand - std::max(0, std::min(ueber, abstand - kleinster));
+}
+
 } // namespace
 
 void zeichneEinzelband(RingZeichnung& z)
@@ -265,6 +317,7 @@ void zeichneEinzelband(RingZeichnung& z)
     Canvas& c = z.c;
     z.band = RingBand::Einzel;
     z.groessteP = z.xRef;
+    z.labels.clear();
     z.L = ringHoechsterBogen(z.massstab(), z.phi, false, std::fabs(z.phi) <= z.epsRund, z.epsRund);
     const int unten = z.gerundet(z.yTop + z.Bu);
     c.setPenColor(s.Farben[3]);
@@ -313,7 +366,7 @@ void zeichneEinzelband(RingZeichnung& z)
             glyphe(z, k + 4, z.gerundet(z.xRef - 1.8 * z.fh), yG);
         }
         if (k >= 1)
-            glyphe(z, k < 4 ? 4 - k : 16 - k, z.gerundet(z.xRef - 2.5 * z.fh), y - z.gerundet(0.25 * z.g));
+            glyphe(z, k < 4 ? 4 - k : 16 - k, zweiteSpalte(z, z.fh), y - z.gerundet(0.25 * z.g));
     }
     c.setFontName("Arial");
 
@@ -349,9 +402,11 @@ void zeichneZweiBaender(RingZeichnung& z, double& endeSommer, double& endeWinter
         const bool winter = band == RingBand::Winter;
         z.yTop += 2 * z.tick;
         if (winter)
-            z.yTop = z.gerundet(z.yTop + z.Bu) + z.H / 12;
+            z.yTop = z.gerundet(z.yTop + z.Bu) + bandAbstand(z);
         z.L = ringHoechsterBogen(z.massstab(), z.phi, winter, p < z.epsRund, z.eps);
         z.groessteP = z.xRef;
+        z.untenBelegt = z.rechtsBelegt = 0;
+        z.labels.clear();
         c.setPenColor(s.Farben[1]);
         zeichneRingStunden(z);
 
@@ -409,7 +464,7 @@ void zeichneZweiBaender(RingZeichnung& z, double& endeSommer, double& endeWinter
                 glyphe(z, winter ? k + 7 : k + 4, z.gerundet(z.xRef - 1.8 * z.g), yG);
             }
             if (k > 0)
-                glyphe(z, winter ? 13 - k : 4 - k, z.gerundet(z.xRef - 2.5 * z.g), y - z.gerundet(0.25 * z.g));
+                glyphe(z, winter ? 13 - k : 4 - k, zweiteSpalte(z, z.g), y - z.gerundet(0.25 * z.g));
         }
         c.setFontName("Arial");
         bogenUndZusatzlinien(z);

@@ -65,6 +65,16 @@ bool seiteBeschriftet(const RingPlot& p, int stunde)
     return 12 - p.von > p.bis - 12 ? stunde <= 12 : stunde >= 12;
 }
 
+// Characters of a label (UTF-8 in memory, one byte each in the plot).
+std::size_t zeichenZahl(const std::string& text)
+{
+    std::size_t n = 0;
+    for (const unsigned char c : text)
+        if ((c & 0xC0) != 0x80)
+            ++n;
+    return n;
+}
+
 // The step of an hour line at declination d of the current band, with target T and hole
 // angle c (c is replaced with the noon-line variant).
 Schritt schritt(const RingPlot& p, double d, double a, double T, double y, double c, bool& gefunden)
@@ -102,11 +112,19 @@ void kopf(RingPlot& p)
     p.zeile(";SP 1;SI 0.3,0.4;PU 600 10500;LB" + std::string(texteText(s, 6)) + ETX +
             "SI 0.2,0.32;PU 5500 10500;LB  " + std::string(texteText(s, 143)) + T + ETX);
     const double v = s.Schalter.Ganzjaehrig ? p.lochVersatz : p.deklOben;
-    p.zeile(";PU 1500 10260;LB" + std::string(texteText(s, 131)) + RealStr(p.phi, 7, 2) + "; " +
-            std::string(texteText(s, 7)) + " " + RealStr(p.D, 5, 1) + std::string(texteText(s, 8)) +
-            RealStr(p.B, 5, 1) + std::string(texteText(s, 9)) + RealStr(p.alpha, 5, 1) +
-            std::string(texteText(s, 105)) + ", " + std::string(texteText(s, 191)) + " =" + RealStr(v, 6, 2) +
-            std::string(texteText(s, 105)) + ETX);
+    const std::string daten = std::string(texteText(s, 131)) + RealStr(p.phi, 7, 2) + "; " +
+                              std::string(texteText(s, 7)) + " " + RealStr(p.D, 5, 1) + std::string(texteText(s, 8)) +
+                              RealStr(p.B, 5, 1) + std::string(texteText(s, 9)) + RealStr(p.alpha, 5, 1) +
+                              std::string(texteText(s, 105)) + ", " + std::string(texteText(s, 191)) + " =" +
+                              RealStr(v, 6, 2) + std::string(texteText(s, 105));
+    // A data line longer than the page is written in narrower characters (the cell is 1.5
+    // character widths, 400 units a centimetre), so it ends inside the frame.
+    const double platz = RingPlot::W - 100 - 1500;
+    const double breite = std::floor(100 * platz / (600 * static_cast<double>(zeichenZahl(daten)))) / 100;
+    if (breite < 0.2)
+        p.zeile(";SI " + RealStr(breite, 4, 2) + ",0.32;PU 1500 10260;LB" + daten + ETX + ";SI 0.2,0.32");
+    else
+        p.zeile(";PU 1500 10260;LB" + daten + ETX);
     p.zeile(";PU " + RingPlot::P(x0 + 400, y0 + 5 * h) + ";LB" + std::string(texteText(s, 7)) +
             RealStr(p.D, 5, 1) + ETX);
     p.zeile(";PU " + RingPlot::P(x0 + zr + 15 * h, y0 + 3 * h) + ";LB" + std::string(texteText(s, 11)) + ETX +
@@ -143,6 +161,7 @@ double einBand(RingPlot& p)
     p.zeile(";SP 1;PU " + RingPlot::P(p.x1, p.y0 - p.Bu) + ";PD " + RingPlot::P(p.x1, p.y0));
     p.zeile(";IW " + RingPlot::P(p.x1, p.y0 - p.Bu) + " " + RingPlot::P(p.x1 + pi * p.r, p.y0) + ";SP 2");
     double groesste = p.x1;
+    p.labels.clear();
     for (int i = static_cast<int>(rund(p.von)); i <= static_cast<int>(rund(p.bis)); ++i) {
         for (int j = 0; j < p.n; ++j) {
             const double t = i + static_cast<double>(j) / p.n;
@@ -150,6 +169,7 @@ double einBand(RingPlot& p)
                 continue;
             const std::string stift = stiftFuer(p, j);
             bool gefunden = false;
+            bool begonnen = false;
             Schritt start;
             for (int k = 47; k >= 0; --k) {
                 double delta = 23.5 - k;
@@ -165,10 +185,12 @@ double einBand(RingPlot& p)
                 const double T = ringZiel(delta, p.lochVersatz, p.B, 2 * p.eps);
                 const bool vorher = gefunden;
                 const Schritt st = schritt(p, delta, a, T, y, c, gefunden);
-                if (k == 47)
-                    start = st;
                 if (a <= -1.0)
                     continue;
+                // A line begins at its first step the sun lights, not in the dark winter rows.
+                if (!begonnen)
+                    start = st;
+                begonnen = true;
                 if (modus != 0)
                     groesste = std::max(groesste, st.xc);
                 if (modus == 2)
@@ -186,7 +208,7 @@ double einBand(RingPlot& p)
                 if (j == 0 && k == 22 && st.x > p.x1 && seiteBeschriftet(p, i)) {
                     const double X = modus == 0 ? st.x : st.xc;
                     const double Y = p.temporal ? st.y + RingPlot::ch + 0.6 * RingPlot::ch * Vorzeichen(6 - i) : st.y;
-                    p.zeile(";PU " + RingPlot::P(X + 1.5 * RingPlot::cw, Y) + ";LB " + N(i) + ETX);
+                    p.stundenzahl(X + 1.5 * RingPlot::cw, Y, " " + N(i));
                 }
                 start = st;
             }
@@ -268,6 +290,7 @@ double halbjahresBand(RingPlot& p, bool winter, double& groesste)
     const double xw = ringPosition(p.massstab(), p.phi, p.B, p.D, p.alpha, p.deklUnten, 0, okW);
 
     groesste = p.x1;
+    p.labels.clear();
     for (int i = static_cast<int>(rund(p.von)); i <= static_cast<int>(rund(p.bis)); ++i) {
         for (int j = 0; j < p.n; ++j) {
             const double t = i + static_cast<double>(j) / p.n;
@@ -275,6 +298,7 @@ double halbjahresBand(RingPlot& p, bool winter, double& groesste)
                 continue;
             const std::string stift = stiftFuer(p, j);
             bool gefunden = false;
+            bool startSichtbar = false;
             Schritt start;
             for (int k = 0; k <= 24; ++k) {
                 double delta = k == 24 ? -p.epsRund : -k;
@@ -295,9 +319,11 @@ double halbjahresBand(RingPlot& p, bool winter, double& groesste)
                     winter ? ringZiel(delta, p.deklUnten, p.B, p.eps) : ringZiel(ds, p.deklOben, p.B, p.eps);
                 const bool vorher = gefunden;
                 const Schritt st = schritt(p, d, a, T, y, c, gefunden);
-                if (k == 0)
+                const bool sichtbar = a > -0.8;
+                // After steps the sun does not light the line starts afresh at this step.
+                if (sichtbar && !startSichtbar)
                     start = st;
-                if (a > -0.8) {
+                if (sichtbar) {
                     if (modus != 0)
                         groesste = std::max(groesste, st.xc);
                     if (modus != 0 && st.gefunden && vorher)
@@ -314,10 +340,11 @@ double halbjahresBand(RingPlot& p, bool winter, double& groesste)
                     }
                     if (j == 0 && k == 11 && st.x > p.x1 && seiteBeschriftet(p, i)) {
                         const double X = modus == 0 ? st.x : st.xc;
-                        p.zeile(";PU " + RingPlot::P(X + RingPlot::cw, st.y) + ";LB" + N(i) + ETX);
+                        p.stundenzahl(X + RingPlot::cw, st.y, N(i));
                     }
                 }
                 start = st;
+                startSichtbar = sichtbar;
             }
         }
     }
@@ -374,6 +401,28 @@ double halbjahresBand(RingPlot& p, bool winter, double& groesste)
 
 std::string RingPlot::P(double x, double y) { return hpglZahl(x) + " " + hpglZahl(y); }
 
+void RingPlot::stundenzahl(double x, double y, const std::string& text)
+{
+    // A label's cell is 1.5 character widths wide (SI 0.2,0.32); blanks before the number
+    // take no room.
+    const std::size_t blanks = text.find_first_not_of(' ');
+    const double links = x + 1.5 * cw * static_cast<double>(blanks == std::string::npos ? 0 : blanks);
+    const double breite = 1.5 * cw * static_cast<double>(zeichenZahl(text) - blanks);
+    const std::string zahl = text.substr(blanks == std::string::npos ? 0 : blanks);
+    for (int versuch = 0; versuch < 12; ++versuch) {
+        const auto ueber = std::find_if(labels.begin(), labels.end(), [&](const Labelkasten& k) {
+            return links < k.x1 && links + breite > k.x0 && y < k.y1 && y + ch > k.y0;
+        });
+        if (ueber == labels.end())
+            break;
+        if (ueber->text == zahl)
+            return;
+        y = ueber->y0 - 1.2 * ch;
+    }
+    labels.push_back({links, links + breite, y, y + ch, zahl});
+    zeile(";PU " + P(x, y) + ";LB" + text + ETX);
+}
+
 void RingPlot::stundenbereich()
 {
     const AppState& st = s;
@@ -426,7 +475,8 @@ std::string schreibeRingsonnenuhrHPGL(const AppState& s, HPGLDatei& datei, UserP
     p.eps = s.DeklTabelle[0];
     p.epsRund = s.EpsRund;
     p.phi = s.Par.Breite;
-    p.sued = p.phi <= 0;
+    // On the equator the rows are those of the northern sun: only a southern place swaps the signs.
+    p.sued = p.phi < 0;
     p.temporal = s.Schalter.TemporalAnzeige;
     const RingLoch loch = ringLoch(s);
     p.lochVersatz = loch.versatz;
@@ -461,7 +511,9 @@ std::string schreibeRingsonnenuhrHPGL(const AppState& s, HPGLDatei& datei, UserP
         if (A > 360)
             text += std::string(texteText(s, 189));
     }
-    p.zeile(";SP 4;PU " + RingPlot::P(RingPlot::x0 + 3 * RingPlot::ch, yUnten - 4 * RingPlot::ch) + ";LB" + text + ETX);
+    // Below the last band's date scale where there is one.
+    const double yText = std::min(yUnten - 4 * RingPlot::ch, p.skalaUnten - 1.5 * RingPlot::ch);
+    p.zeile(";SP 4;PU " + RingPlot::P(RingPlot::x0 + 3 * RingPlot::ch, yText) + ";LB" + text + ETX);
     p.zeile(";PU 1 1;PD 16157 1 16157 11040 1 11040 1 1;");
     p.zeile(std::string(hpglEpilogStiftWeg));
     return {};

@@ -9,6 +9,7 @@
 #include "dials/HpglDialekt.h"
 #include "dials/ring/RingPlot.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace umbrin {
@@ -66,7 +67,9 @@ void schreibeRingItalBabylHPGL(RingPlot& p, bool italienisch)
                     else if (std::fabs(delta - p.deklOben) <= 0.5)
                         delta = p.deklOben;
                 }
-                const TagNachtErgebnis tn = TagNachtGrenzen(delta, p.phi);
+                // The rows stand for the sun of the latitude's magnitude (south of the equator a
+                // row means the opposite declination): so does the day's length here.
+                const TagNachtErgebnis tn = TagNachtGrenzen(delta, std::fabs(p.phi));
                 const double Hd = (tn.nichtPolarnacht && !tn.nichtPolartag) ? 180 : tn.H;
                 double tau = italienisch ? Hd + 15 * t : 15 * t - Hd;
                 if (italienisch && tau > 180)
@@ -126,7 +129,7 @@ void schreibeRingItalBabylHPGL(RingPlot& p, bool italienisch)
                             p.zeile(";PU " + RingPlot::P(st.x, st.y) + ";PD " + RingPlot::P(st.xc, st.y));
                         const bool seite = vormittags ? i <= 12 : i >= 12;
                         if (j == 0 && st.x > p.x1 && seite && k == beschriftung)
-                            p.zeile(";PU " + RingPlot::P(modus == 0 ? st.x : st.xc, st.y) + ";LB" + hpglZahl(i) + ETX);
+                            p.stundenzahl(modus == 0 ? st.x : st.xc, st.y, hpglZahl(i));
                     }
                 }
                 start = st;
@@ -155,7 +158,9 @@ void schreibeRingDatumsskalaHPGL(RingPlot& p)
                              : p.x1 + 2 * p.L - 2 * p.r * kRad * (90 - phiB - p.eps);
     p.zeile(";PU " + RingPlot::P(p.x1, ys) + ";EA " + RingPlot::P(xR, ys - 2 * hS));
     p.zeile(";PU " + RingPlot::P(p.x1, ys - hS) + ";PD " + RingPlot::P(xR, ys - hS));
+    p.skalaUnten = ys - 2 * hS;
     const auto beschrifte = [&](double x, double y, const std::string& text) {
+        p.skalaUnten = std::min(p.skalaUnten, y);
         p.zeile(";PU " + RingPlot::P(x, y) + ";LB" + text + ETX);
     };
     if (einzel) {

@@ -6,6 +6,7 @@
 #include "core/TextEncoding.h"
 #include "core/Zahlenformat.h"
 #include "dials/ring/RingGeometrie.h"
+#include "dials/ring/RingZeichnung.h"
 
 #include <cmath>
 #include <functional>
@@ -85,9 +86,14 @@ Konstruktionsmeldungen zeichneRingKorrektur(const AppState& s, Canvas& c, int W,
     const double f = c.fontHeight();
     const int x0 = bildschirm ? rund(9 * ux) : rund(6 * ux);
     const int y0 = bildschirm ? rund(3.2 * f + 4 * uy) : rund(3.2 * f + 4 * ux);
-    c.textOut(rund(5 * ux), rund(4.5 * uy),
-              std::string(texteText(s, 182)) + RealStr(alpha, 4, 0) + " " + std::string(texteText(s, 105)) + "). " +
-                  std::string(texteText(s, 228)));
+    const int rechts = W - (bildschirm ? 2 : 50);
+    const std::string titel =
+        std::string(texteText(s, 182)) + RealStr(alpha, 4, 0) + " " + std::string(texteText(s, 105)) + "). " +
+        std::string(texteText(s, 228));
+    ringSchriftPassend(c, rund(5 * ux), titel, rechts);
+    c.textOut(rund(5 * ux), rund(4.5 * uy), titel);
+    const int titelUnten = rund(4.5 * uy) + c.fontHeight();
+    c.setFontHeight(rund(f));
 
     // Axes.
     c.setFont({"Times New Roman", c.fontHeight(), false, FarbeSchwarz});
@@ -97,16 +103,33 @@ Konstruktionsmeldungen zeichneRingKorrektur(const AppState& s, Canvas& c, int W,
     c.lineTo(rund(x0 - 0.6 * ux), rund(y0 - uy));
     c.moveTo(x0, rund(y0 - 3 * uy));
     c.lineTo(rund(x0 + 0.6 * ux), rund(y0 - uy));
-    c.textOut(rund(x0 + ux), rund(y0 - 3 * ux), std::string(texteText(s, 197)));
+    // The caption of the vertical axis stands below the title where the two would touch.
+    c.textOut(rund(x0 + ux), std::max(rund(y0 - 3 * ux), titelUnten + 2), std::string(texteText(s, 197)));
     const int xe = rund(x0 + 95 * ux);
     c.moveTo(x0, yb);
     c.lineTo(xe, yb);
     c.lineTo(rund(xe - 2 * ux), rund(y0 + hp - 0.6 * uy));
     c.moveTo(xe, yb);
     c.lineTo(rund(xe - 2 * ux), rund(y0 + hp + 0.6 * uy));
-    c.textOut(rund(xe - ux), rund(y0 + hp + 0.2 * f), std::string(texteText(s, 196)));
+    // The two captions of the horizontal axis end inside the page: moved left, but not over
+    // the last numbers of the scale (180 and 90 degrees), and written smaller where the room
+    // that leaves is too short.
+    const CanvasFont achsenSchrift = c.font();
+    c.setFont({"Arial", achsenSchrift.height, false, FarbeSchwarz});
+    const int letzteZahl = rund(x0 - ux + 90 * ux) + c.textExtent(RealStr(180.0, 2, 0) + "°").width;
+    const auto achsenText = [&](double y, const std::string& text, Farbe farbe) {
+        c.setFont(achsenSchrift);
+        c.setFontColor(farbe);
+        int x = rund(xe - ux);
+        if (x + c.textExtent(text).width > rechts)
+            x = std::max(letzteZahl + c.textExtent(" ").width, rechts - c.textExtent(text).width);
+        ringSchriftPassend(c, x, text, rechts);
+        c.textOut(x, rund(y), text);
+    };
+    achsenText(y0 + hp + 0.2 * f, std::string(texteText(s, 196)), FarbeSchwarz);
+    achsenText(y0 + hp + 1.5 * f, std::string(texteText(s, 192)), FarbeKastanie);
+    c.setFont(achsenSchrift);
     c.setFontColor(FarbeKastanie);
-    c.textOut(rund(xe - ux), rund(y0 + hp + 1.5 * f), std::string(texteText(s, 192)));
 
     // Grid: sun altitude (and twice it, the length of the hour line) across, the relative
     // offset up.

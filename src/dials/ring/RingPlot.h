@@ -9,6 +9,7 @@
 #include "dials/ring/RingZeichnung.h"
 
 #include <string>
+#include <vector>
 
 namespace umbrin {
 
@@ -30,12 +31,24 @@ struct RingPlot {
     double von = 0, bis = 0;
     bool temporalGemeldet = false;
     bool breiteGemeldet[2] = {false, false};
+    double skalaUnten = 1e9; // lowest label of the last date scale written
+    // The hour numbers written on the band so far (lower left and upper right of each).
+    struct Labelkasten {
+        double x0, x1, y0, y1;
+        std::string text;
+    };
+    std::vector<Labelkasten> labels{};
 
     void zeile(const std::string& text) const { HPGLZeile(datei, text); }
     static std::string P(double x, double y);
     RingMassstab massstab() const { return {r, x1, eps}; }
     // The hour range of a band: first and last hour, one side of noon.
     void stundenbereich();
+    // Writes an hour number at x, y (its text may begin with blanks), moved down past the
+    // numbers already on the band where it would overlap one; the same number standing on
+    // the same number already there (an Italian and a Babylonian line that meet) is not
+    // written twice.
+    void stundenzahl(double x, double y, const std::string& text);
 };
 
 // Italian (italienisch) or Babylonian hour lines of the current band.

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 #include <string>
 
@@ -49,6 +50,8 @@ void breitenMeldung(const AppState& s, Canvas& c, int W, int H)
     c.setBrushStyle(BrushStyle::Solid);
 }
 
+int rechterRand(const RingZeichnung& z) { return z.W - (z.bildschirm ? 2 : 50); }
+
 void kopf(RingZeichnung& z, const Schriften& f, double Dtext, double Btext)
 {
     const AppState& s = z.s;
@@ -71,14 +74,19 @@ void kopf(RingZeichnung& z, const Schriften& f, double Dtext, double Btext)
         zeigen += " + " + std::string(texteText(s, 158));
     if (s.Schalter.Babylonisch)
         zeigen += " + " + std::string(texteText(s, 157));
+    // Lines longer than the page are written smaller, in the place they have.
+    ringSchriftPassend(c, z.W / 20 + wt, zeigen, rechterRand(z));
     c.textOut(z.W / 20 + wt, y / 3, zeigen);
+    c.setFont({"Arial", f.zweite, false, FarbeSchwarz});
     const bool einzel = s.Schalter.Ganzjaehrig;
     const std::string daten = std::string(texteText(s, 131)) + RealStr(z.phi, 6, 2) + "; " +
                               std::string(texteText(s, 7)) + RealStr(Dtext, 5, 1) + std::string(texteText(s, 8)) +
                               RealStr(Btext, 5, 1) + std::string(texteText(s, 9)) + RealStr(z.alpha, 5, 1) +
                               std::string(texteText(s, 105)) + ", " + std::string(texteText(s, 191)) + " =" +
                               RealStr(einzel ? z.lochVersatz : z.deklOben, 6, 2) + std::string(texteText(s, 105));
-    c.textOut(z.W / 20 + wt, y / 3 - c.fontHeight(), daten);
+    const int yDaten = y / 3 - c.fontHeight();
+    ringSchriftPassend(c, z.W / 20 + wt, daten, rechterRand(z));
+    c.textOut(z.W / 20 + wt, yDaten, daten);
 
     c.setFont({"Arial", z.fh, false, FarbeSchwarz});
     c.textOut(z.xLeft + 5 * t, y - 2 * t - z.fh, std::string(texteText(s, 7)) + RealStr(Dtext, 5, 1));
@@ -86,35 +94,90 @@ void kopf(RingZeichnung& z, const Schriften& f, double Dtext, double Btext)
     c.setBrushStyle(BrushStyle::Solid);
 }
 
-void tierkreisSchluessel(RingZeichnung& z, int hoehe)
+std::string schluesselText(const AppState& s, int zeichen)
+{
+    int monat = (zeichen + 2) % 12;
+    if (monat == 0)
+        monat = 12;
+    // The entry days are kept in sign order, Aries first.
+    return "= " + std::string(tierkreisName(s, zeichen)) + "  (" + DatumsTage[zeichen - 1] +
+           std::string(monatKurz(s, monat)) + " -)";
+}
+
+// Where the zodiac key and the footer stand. In their own place at the foot of the area
+// they would run into the lower of two bands or its date scale when the bands fill the
+// height; then they move beside that band, the footer at its top edge and the key below it
+// in as many columns as the width beside the band holds.
+struct Schluesselplatz {
+    bool verlegt = false;
+    int x = 0, y = 0;     // left edge of the glyph column and top of the first row
+    int spalten = 4, zeilen = 3, spaltenBreite = 0;
+    int xFuss = 0, yFuss = 0;
+};
+
+void tierkreisSchluessel(RingZeichnung& z, int hoehe, const Schluesselplatz& platz)
 {
     const AppState& s = z.s;
     Canvas& c = z.c;
     c.setBrushStyle(BrushStyle::Clear);
-    for (int q = 0; q <= 3; ++q) {
-        for (int spalte = 1; spalte <= 3; ++spalte) {
-            const int zeichen = 3 * q + spalte;
-            const int x = (3 * q + 1) * (z.W / 13);
-            const int y = z.gerundet(z.H + hoehe * (1.2 * spalte - 5));
-            c.setFont({"Wingdings", hoehe, false, s.Farben[0]});
-            c.textOut(x - 2 * hoehe, y, std::string(1, static_cast<char>('^' + zeichen - 1)));
-            int monat = (zeichen + 2) % 12;
-            if (monat == 0)
-                monat = 12;
-            c.setFont({"Arial", hoehe, false, s.Farben[0]});
-            c.textOut(x, y, "= " + std::string(tierkreisName(s, zeichen)) + "  (" + DatumsTage[monat - 1] +
-                                std::string(monatKurz(s, monat)) + " -)");
+    for (int zeichen = 1; zeichen <= 12; ++zeichen) {
+        int x = 0, y = 0;
+        if (platz.verlegt) {
+            const int q = (zeichen - 1) / platz.zeilen, zeile = (zeichen - 1) % platz.zeilen;
+            x = platz.x + q * platz.spaltenBreite + 2 * hoehe;
+            y = platz.y + z.gerundet(1.2 * hoehe * zeile);
+        } else {
+            const int q = (zeichen - 1) / 3, spalte = (zeichen - 1) % 3 + 1;
+            x = (3 * q + 1) * (z.W / 13);
+            y = z.gerundet(z.H + hoehe * (1.2 * spalte - 5));
         }
+        c.setFont({"Wingdings", hoehe, false, s.Farben[0]});
+        c.textOut(x - 2 * hoehe, y, std::string(1, static_cast<char>('^' + zeichen - 1)));
+        c.setFont({"Arial", hoehe, false, s.Farben[0]});
+        c.textOut(x, y, schluesselText(s, zeichen));
     }
     c.setBrushStyle(BrushStyle::Solid);
 }
 
-void fusszeile(RingZeichnung& z, double ende, double endeWinter)
+CanvasFont fussSchrift(const RingZeichnung& z) { return {"Arial", z.gerundet(1.5 * z.fh), true, FarbeSchwarz}; }
+
+Schluesselplatz schluesselplatz(RingZeichnung& z, int hoehe)
+{
+    Schluesselplatz p;
+    Canvas& c = z.c;
+    const CanvasFont vorher = c.font();
+    c.setFont(fussSchrift(z));
+    const int fussHoehe = c.fontHeight();
+    const int oben = std::min(z.gerundet(z.H + hoehe * (1.2 - 5)), z.H - 4 * fussHoehe);
+    if (z.s.Schalter.Ganzjaehrig || oben > z.untenBelegt) {
+        c.setFont(vorher);
+        return p;
+    }
+    c.setFont({"Arial", hoehe, false, FarbeSchwarz});
+    int breite = 0;
+    for (int zeichen = 1; zeichen <= 12; ++zeichen)
+        breite = std::max(breite, c.textExtent(schluesselText(z.s, zeichen)).width);
+    c.setFont(vorher);
+    const int x = z.rechtsBelegt + 2 * hoehe;
+    const int spaltenBreite = breite + 3 * hoehe;
+    for (const int spalten : {4, 3, 2, 1}) {
+        const int zeilen = (12 + spalten - 1) / spalten;
+        const int y = z.yTop + 2 * fussHoehe;
+        if (x + spalten * spaltenBreite > rechterRand(z) || y + z.gerundet(1.2 * hoehe * zeilen) > z.H)
+            continue;
+        p = {true, x, y, spalten, zeilen, spaltenBreite, x, z.yTop};
+        break;
+    }
+    return p;
+}
+
+// schluesselOben: the top of the key in its own place below the footer, when it is drawn.
+void fusszeile(RingZeichnung& z, double ende, double endeWinter, const Schluesselplatz& platz, int schluesselOben)
 {
     const AppState& s = z.s;
     Canvas& c = z.c;
     const CanvasFont vorher = c.font();
-    c.setFont({"Arial", z.gerundet(1.5 * z.fh), true, FarbeSchwarz});
+    c.setFont(fussSchrift(z));
     c.setBrushStyle(BrushStyle::Clear);
     const auto laenge = [&](double e) { return (e - z.xLeft) / std::numbers::pi / z.Ru * 180; };
     std::string text;
@@ -128,12 +191,29 @@ void fusszeile(RingZeichnung& z, double ende, double endeWinter)
         if (summe > 360)
             text += std::string(texteText(s, 189));
     }
-    c.textOut(z.xLeft, z.H - 4 * c.fontHeight(), text);
+    if (platz.verlegt) {
+        ringSchriftPassend(c, platz.xFuss, text, rechterRand(z));
+        c.textOut(platz.xFuss, platz.yFuss, text);
+    } else {
+        // On a page the footer's large letters would reach into the key's first row: it
+        // stands just above it there.
+        c.textOut(z.xLeft, std::min(z.H - 4 * c.fontHeight(), schluesselOben - c.fontHeight() - 2), text);
+    }
     c.setBrushStyle(BrushStyle::Solid);
     c.setFont(vorher);
 }
 
 } // namespace
+
+void ringSchriftPassend(Canvas& c, int x, const std::string& text, int rechts)
+{
+    const int breite = c.textExtent(text).width;
+    if (breite <= 0 || x + breite <= rechts)
+        return;
+    c.setFontHeight(std::max(1, c.fontHeight() * std::max(1, rechts - x) / breite));
+    while (c.fontHeight() > 1 && x + c.textExtent(text).width > rechts)
+        c.setFontHeight(c.fontHeight() - 1);
+}
 
 RingLoch ringLoch(const AppState& s)
 {
@@ -264,10 +344,14 @@ Konstruktionsmeldungen zeichneRingsonnenuhr(const AppState& s, Canvas& c, int W,
         else if (z.yTop + z.Bu >= H - 5 * f.schluessel)
             schluesselAn = false;
     }
+    const Schluesselplatz platz = schluesselplatz(z, f.schluessel);
     if (schluesselAn)
-        tierkreisSchluessel(z, f.schluessel);
-    if (fussAn)
-        fusszeile(z, ende, endeWinter);
+        tierkreisSchluessel(z, f.schluessel, platz);
+    if (fussAn) {
+        const int schluesselOben = schluesselAn && !platz.verlegt ? z.gerundet(H + f.schluessel * (1.2 - 5))
+                                                                   : std::numeric_limits<int>::max();
+        fusszeile(z, ende, endeWinter, platz, schluesselOben);
+    }
     return meldungen;
 }
 

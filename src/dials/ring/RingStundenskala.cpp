@@ -8,8 +8,8 @@
 #include "core/Sprachdienst.h"
 #include "core/Vorzeichen.h"
 #include "core/Winkel.h"
-#include "dials/TextGedreht.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -53,7 +53,9 @@ void zeichneRingStundenskala(RingZeichnung& z, bool italienisch)
                     delta = z.epsRund * Vorzeichen(delta);
                 if (std::fabs(delta + 1e-6 - loch) <= 0.5)
                     delta = loch;
-                const TagNachtErgebnis tn = TagNachtGrenzen(delta, z.phi);
+                // The rows stand for the sun of the latitude's magnitude (south of the equator a
+                // row means the opposite declination): so does the day's length here.
+                const TagNachtErgebnis tn = TagNachtGrenzen(delta, std::fabs(z.phi));
                 const double H0 = (tn.nichtPolarnacht && !tn.nichtPolartag) ? 180 : tn.H;
                 double tau = italienisch ? H0 + 15 * t : 15 * t - H0;
                 while (tau > 180)
@@ -68,7 +70,7 @@ void zeichneRingStundenskala(RingZeichnung& z, bool italienisch)
                 kurve.punkt(p);
                 if (j == 0 && stunde >= 12 && r == beschriftung && p.X0 > z.xRef && p.sichtbar) {
                     const int x = s.Schalter.RingExakt == 0 ? p.X0 : z.gerundet(p.P);
-                    TextOutGedreht(c, x, p.y, std::to_string(stunde), 400, z.fh, 90);
+                    z.stundenzahl(x, p.y, std::to_string(stunde));
                 }
             }
         }
@@ -82,9 +84,15 @@ void zeichneRingLegende(RingZeichnung& z)
     const bool einzel = z.band == RingBand::Einzel;
     const bool winter = z.band == RingBand::Winter;
     const CanvasFont schrift = c.font();
-    const int sh = einzel ? z.H / 30 : z.H / 50;
+    int sh = einzel ? z.H / 30 : z.H / 50;
     if (!einzel)
         c.setFontHeight(z.gerundet(0.7 * c.fontHeight()));
+    // Below the lower of two bands the scale is made lower where it would run off the page:
+    // its gap, bar and the month names under the middle line stay inside the area.
+    if (!einzel) {
+        const int rest = z.H - (z.bildschirm ? 1 : 50) - z.gerundet(z.yTop + z.Bu);
+        sh = std::max(4, std::min({sh, rest / 3, (rest - c.fontHeight()) / 2}));
+    }
     const int ys = z.gerundet(sh + z.Bu) + z.yTop + (einzel ? sh / 2 : 0);
     const double p = std::fabs(z.phi);
     const auto xVon = [&](double delta) {
@@ -95,6 +103,7 @@ void zeichneRingLegende(RingZeichnung& z)
     const CanvasBrush pinsel = c.brush();
     c.setBrushStyle(BrushStyle::Clear);
     c.rectangle(z.xRef, ys, z.band == RingBand::Sommer ? xVon(0) : xVon(-z.eps), ys + 2 * sh);
+    z.belege(z.band == RingBand::Sommer ? xVon(0) : xVon(-z.eps), ys + 2 * sh);
     c.moveTo(z.xRef, ys + sh);
     c.lineTo(z.band == RingBand::Sommer ? xVon(0) : xVon(-z.eps), ys + sh);
 
@@ -129,6 +138,7 @@ void zeichneRingLegende(RingZeichnung& z)
             const int breite = c.textExtent(name).width;
             if (abwaerts) {
                 c.textOut(x + 2, ys + sh, name);
+                z.belege(x + 2 + breite, ys + sh + c.fontHeight());
             } else {
                 const bool ueber = m != 6 && m != 12;
                 c.textOut(x - (ueber ? breite : 2 * breite), ueber ? ys - c.fontHeight() : ys, name);
@@ -136,11 +146,15 @@ void zeichneRingLegende(RingZeichnung& z)
         }
     }
     if (einzel) {
-        c.textOut(z.xRef, 3 * sh + ys, holeText(s, 80) + holeText(s, 83));
+        const std::string text = holeText(s, 80) + holeText(s, 83);
+        c.textOut(z.xRef, 3 * sh + ys, text);
+        z.belege(z.xRef + c.textExtent(text).width, 3 * sh + ys + c.fontHeight());
     } else {
         c.setFontSize(std::max(1, c.fontSize() - 2));
         const int x = z.gerundet(z.xRef + 2 * z.Ru * kRad * s.DeklTabelle[0]) + 3 * c.textExtent("abc").width;
-        c.textOut(x, ys, holeText(s, 80) + holeText(s, winter ? 81 : 82));
+        const std::string text = holeText(s, 80) + holeText(s, winter ? 81 : 82);
+        c.textOut(x, ys, text);
+        z.belege(x + c.textExtent(text).width, ys + c.fontHeight());
     }
     c.setBrush(pinsel);
     c.setFont(schrift);

@@ -8,6 +8,9 @@
 #include "dials/Konstruktionsmeldung.h"
 #include "dials/ring/RingGeometrie.h"
 
+#include <string>
+#include <vector>
+
 namespace umbrin {
 
 enum class RingBand { Einzel, Sommer, Winter };
@@ -42,6 +45,16 @@ struct RingZeichnung {
     double L = 0;                   // arc of the band's highest noon sun
     double groessteP = 0;           // largest corrected position reached on the band
     bool breiteGemeldet[2] = {false, false}; // Babylonian, Italian: too high a latitude said
+    // The lowest row and the rightmost column that the band being drawn, its frame and its
+    // date scale take up: the key and the footer keep clear of them.
+    int untenBelegt = 0, rechtsBelegt = 0;
+    // The boxes of the hour numbers written on the band so far (turned by 90 degrees), so that
+    // a number can step aside where two lines run close together.
+    struct Labelkasten {
+        int links, rechts, oben, unten;
+        std::string text;
+    };
+    std::vector<Labelkasten> labels{};
 
     RingMassstab massstab() const { return {Ru, static_cast<double>(xRef), eps}; }
     int gerundet(double x) const;
@@ -53,6 +66,13 @@ struct RingZeichnung {
     double lochDekl() const;
     // In-plane position (rounded) of a sun at altitude h on the row of delta.
     int inEbene(double delta, double h) const;
+    // Takes up the rectangle in untenBelegt and rechtsBelegt.
+    void belege(int rechts, int unten);
+    // Writes an hour number turned by 90 degrees at x, y (height fh), moved up along its line
+    // past the numbers already on the band where it would overlap one; a number that would
+    // stand on the same number already there (an Italian and a Babylonian line that meet)
+    // is not written twice.
+    void stundenzahl(int x, int y, const std::string& text);
 };
 
 // One point of a curve over the rows: in-plane X0, corrected P, row y, visible, found.
@@ -86,6 +106,10 @@ struct RingLoch {
     double versatz = 0, deklOben = 0, deklUnten = 0;
 };
 RingLoch ringLoch(const AppState& s);
+
+// The canvas font made smaller where the text written at x would run past the column rechts;
+// the ring's drawings keep a text in its place and shrink it rather than cut it off.
+void ringSchriftPassend(Canvas& c, int x, const std::string& text, int rechts);
 
 RingPunkt ringPunkt(RingZeichnung& z, double delta, double h, double sichtbarAb, bool& okVorher);
 

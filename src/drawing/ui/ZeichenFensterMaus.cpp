@@ -217,11 +217,16 @@ void ZeichenFenster::platziereBildKnoepfe()
 {
     const QSize g = bild_->size();
     bitBtnSchoe_->adjustSize();
-    const int schoeY = f_.SchoenerAnsicht ? g.height() - 2 * bitBtnSchoe_->height() - 5 : g.height() - bitBtnSchoe_->height() - 1;
-    bitBtnSchoe_->move(5, std::max(0, schoeY));
     chBSchoenerTabelle_->setText(s_.Deutsch ? QStringLiteral("Tabelle schreiben") : QStringLiteral("Write table"));
     chBSchoenerTabelle_->adjustSize();
-    chBSchoenerTabelle_->move(bitBtnSchoe_->x() + bitBtnSchoe_->width() + 8, std::max(0, schoeY));
+    // The ring's buttons keep to the right: over the dial in the lower corner, clear of the
+    // zodiac key that begins at the lower left; over the correction chart, which fills the
+    // image down to its scale numbers, in the upper corner above the chart's title.
+    const int schoeX = std::max(5, g.width() - bitBtnSchoe_->width() - 5);
+    const int schoeY = f_.SchoenerAnsicht ? 1 : g.height() - bitBtnSchoe_->height() - 1;
+    bitBtnSchoe_->move(schoeX, std::max(0, schoeY));
+    chBSchoenerTabelle_->move(std::max(0, schoeX - chBSchoenerTabelle_->width() - 8),
+                              std::max(0, schoeY + (bitBtnSchoe_->height() - chBSchoenerTabelle_->height()) / 2));
     bitBtnHoll_->adjustSize();
     bitBtnHoll_->move(2, std::max(0, g.height() - bitBtnHoll_->height() - (pHoll_->isVisible() ? 4 : 1)));
 }

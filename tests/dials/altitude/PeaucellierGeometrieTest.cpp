@@ -33,6 +33,17 @@ PeaucellierPunkt schattenPunkt(const V& sonne, double abstand)
 double abseits(const V& sonne, PeaucellierPunkt q) { return q.x * (-sonne.e) - q.y * (-sonne.n); }
 bool imSchatten(const V& sonne, PeaucellierPunkt q) { return q.x * (-sonne.n) + q.y * (-sonne.e) > 0; }
 
+// The sun of the dial's own seasons: in the south the date line of +d is the local summer's
+// (declination -d) and the dial's axis points to the south pole, so the sun is taken with the
+// hemisphere's sign on the declination and on the north component.
+V sonneLokal(double phi, double d, double t)
+{
+    const double hs = phi < 0 ? -1 : 1;
+    V v = sonne(phi, hs * d, t);
+    v.n *= hs;
+    return v;
+}
+
 AppState zustand(double breite)
 {
     AppState s;
@@ -72,15 +83,15 @@ TEST(PeaucellierGeometrie, WorkedNumbers)
 TEST(PeaucellierGeometrie, HourPointsLieOnThePinsShadowRayAtTheDateLinesDistance)
 {
     const double R = 320;
-    for (const double phi : {35.0, 47.25, 60.0}) {
+    for (const double phi : {35.0, 47.25, 60.0, -35.0, -47.25}) {
         for (const double p : {-0.8749, -0.4, 0.5}) {
             const PeaucellierGeometrie g = peaucellierGeometrie(phi, 23.44, R, p, 4);
             ASSERT_FALSE(g.stunden.empty());
             for (const PeaucellierStundenstueck& st : g.stunden) {
                 const double t = st.H * st.seite;
-                const V s1 = sonne(phi, 23.44, t);
-                const double dEnde = std::max(std::atan(-std::cos(st.H * kGrad) / std::tan(phi * kGrad)) / kGrad, -23.44);
-                const V s2 = sonne(phi, dEnde, t);
+                const V s1 = sonneLokal(phi, 23.44, t);
+                const double dEnde = std::max(std::atan(-std::cos(st.H * kGrad) / std::tan(std::fabs(phi) * kGrad)) / kGrad, -23.44);
+                const V s2 = sonneLokal(phi, dEnde, t);
                 const std::string fall = "phi " + std::to_string(phi) + " p " + std::to_string(p) + " H "
                                          + std::to_string(t);
                 EXPECT_NEAR(abseits(s1, st.ende1), 0, 1e-6 * R) << fall;
@@ -93,7 +104,7 @@ TEST(PeaucellierGeometrie, HourPointsLieOnThePinsShadowRayAtTheDateLinesDistance
                 const double dx = st.ende2.x - st.ende1.x, dy = st.ende2.y - st.ende1.y;
                 const double laenge = std::hypot(dx, dy);
                 for (int i = 0; i <= 6; ++i) {
-                    const V s = sonne(phi, g.dekl[3 * i], t);
+                    const V s = sonneLokal(phi, g.dekl[3 * i], t);
                     if (s.u <= 0)
                         continue;
                     const PeaucellierPunkt q = schattenPunkt(s, linienAbstand(R, p, g.dekl[3 * i]));
@@ -106,7 +117,7 @@ TEST(PeaucellierGeometrie, HourPointsLieOnThePinsShadowRayAtTheDateLinesDistance
                 const double H = (15.0 - 15.0 * u.m / 4) * u.seite;
                 ASSERT_EQ(u.punkte.size(), 7u);
                 for (int i = 0; i <= 6; ++i) {
-                    const V s = sonne(phi, g.dekl[3 * i], H);
+                    const V s = sonneLokal(phi, g.dekl[3 * i], H);
                     // The point's x is rounded to the unit, its y is not: off the ray by less
                     // than half a unit.
                     EXPECT_NEAR(abseits(s, u.punkte[i]), 0, 0.5) << phi << " " << p << " " << i;
@@ -145,7 +156,7 @@ TEST(PeaucellierZeichnung, RefusedLatitudesAndConstantsDrawOnlyTheirMessage)
         RecordingCanvas c(1200, 800);
         zeichnePeaucellierSU(s, c, 1, 1, 1200, 800, 32, p, true);
         EXPECT_EQ(c.countLines(), 0u) << phi;
-        EXPECT_EQ(c.texts().size(), 2u) << phi;
+        EXPECT_FALSE(c.texts().empty()) << phi;
         EXPECT_EQ(s.FusspunktX, 0) << "the foot stays as it was";
     }
 }

@@ -5,12 +5,18 @@
 #include "core/RecordingCanvas.h"
 #include "core/State.h"
 #include "dials/altitude/SawyerGeometrie.h"
+#include "dials/altitude/PeaucellierHpgl.h"
+#include "dials/altitude/PeaucellierZeichnung.h"
+#include "dials/altitude/SawyerHpgl.h"
 #include "dials/altitude/SawyerZeichnung.h"
+#include "support/Layoutpruefung.h"
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cmath>
 #include <string>
+#include <vector>
 
 using namespace umbrin;
 
@@ -69,7 +75,7 @@ TEST(SawyerGeometrie, KernelWorkedExampleAndItsLimits)
 TEST(SawyerGeometrie, EveryPointAnswersTheSunOfItsHourAndDay)
 {
     const double R = 350, c = 900;
-    for (const double phi : {40.0, 47.25, 55.0, -47.25}) {
+    for (const double phi : {40.0, 47.25, 55.0, -33.87, -47.25}) {
         for (const int variante : {0, 1, 2}) { // apparent time, half analemmas, straight mean time
             AppState s = zustand(phi);
             s.Schalter.HalbeAnalemma = variante == 1;
@@ -135,6 +141,61 @@ TEST(SawyerGeometrie, EveryPointAnswersTheSunOfItsHourAndDay)
     }
 }
 
+// Every full hour at which the local summer's sun is up has its line, ending at the summer
+// solstice with its number, in both hemispheres and in both kinds of hour line; a straight
+// line's summer end answers the sun of the local summer solstice.
+TEST(SawyerZeichnung, EveryHourTheSummerSunReachesHasItsLineAndNumber)
+{
+    const double R = 350, c = 900;
+    for (const double phi : {33.87, -33.87, 45.0, -45.0})
+        for (const bool halb : {false, true}) {
+            AppState s = zustand(phi);
+            s.Schalter.HalbeAnalemma = halb;
+            s.Schalter.Zonenzeit = 0;
+            s.Schalter.MozGerade = 0;
+            s.Schalter.StundenIntervallSonst = '0';
+            const SawyerMass m = sawyerMass(s, R, c, false);
+            const SawyerGeometrie g = sawyerGeometrie(m);
+            const double sommer = phi > 0 ? m.eps : -m.eps;
+            const std::string fall = "phi " + std::to_string(phi) + (halb ? " half analemmas" : " straight");
+            int erwartet = 0;
+            for (int h = -10; h <= 10; ++h) {
+                if (sinHoehe(phi, sommer, 15.0 * h) <= 0.02 || std::fabs(h * m.W) > 89)
+                    continue;
+                ++erwartet;
+                bool da = false;
+                for (const SawyerStundenlinie& l : g.stunden) {
+                    if (l.h != h || l.m != 0 || !l.mitAnker)
+                        continue;
+                    da = true;
+                    // The anchor is where the sun of the local summer solstice stands at the
+                    // apparent time of the anchor's fan line (the hour itself on straight lines).
+                    const double t = halb ? stundenAmPunkt(l.anker, c, m.W) : h;
+                    EXPECT_NEAR(std::sin(hoeheAmPunkt(l.anker, R) * kGrad), sinHoehe(phi, sommer, 15.0 * t), 1e-4)
+                        << fall << " hour " << h;
+                    if (halb)
+                        continue;
+                    // The summer sun stands highest: the anchor is the straight line's lowest point.
+                    for (const auto& teil : l.stuecke)
+                        for (const SawyerPunkt& p : teil)
+                            EXPECT_GE(p.y, l.anker.y - 1e-9) << fall << " hour " << h;
+                }
+                EXPECT_TRUE(da) << fall << " hour " << h;
+            }
+            EXPECT_GE(erwartet, 13) << fall;
+
+            // The drawing numbers every one of them: one first number per line (and a
+            // second, red one on the half analemmas).
+            RecordingCanvas bild(1220, 800);
+            zeichneSawyerSU(s, bild, 1, 1, 1220, 800, 35, true);
+            int zahlen = 0;
+            for (const std::string& t : bild.texts())
+                if (!t.empty() && t.size() <= 2 && std::isdigit(static_cast<unsigned char>(t.back())))
+                    ++zahlen;
+            EXPECT_EQ(zahlen, erwartet * (halb ? 2 : 1)) << fall;
+        }
+}
+
 TEST(SawyerGeometrie, NumbersAndSigns)
 {
     const struct {
@@ -160,16 +221,47 @@ TEST(SawyerGeometrie, NumbersAndSigns)
     EXPECT_EQ(sawyerZeichen(1).links, 'h');
 }
 
-TEST(SawyerZeichnung, RefusalsFootZoomAndTheFaultyMark)
+// The refusals of both azimuth dials, on the screen and for the plot, say which latitudes
+// are drawn: below 29 degrees the screen's two-line message, at the polar limit (and for the
+// plot, below eps + 5) a text that names both limits.
+TEST(SawyerZeichnung, RefusalsOfBothAzimuthDialsNameTheirLimits)
 {
-    for (const double phi : {28.99, -28.99, 66.6, -80.0}) {
-        AppState s = zustand(phi);
-        RecordingCanvas c(1200, 800);
-        zeichneSawyerSU(s, c, 1, 1, 1200, 800, 35, true);
-        EXPECT_EQ(c.countLines(), 0u) << phi;
-        EXPECT_EQ(c.texts().size(), 2u) << phi;
-    }
+    const std::vector<std::string> unten = {"-29 deg", "+29 Grad"}, polar = {"29.00", "66.56"};
+    const struct {
+        double phi;
+        std::vector<std::string> bild;
+        bool plot; // the plot refuses too, naming 28.44 and 66.56
+    } faelle[] = {
+        {28.99, unten, false}, {-28.99, unten, false}, {20.0, unten, true},
+        {66.56, polar, true},  {89.9, polar, true},    {-89.9, polar, true},
+    };
+    for (const auto& f : faelle)
+        for (const bool sawyer : {false, true})
+            for (const bool deutsch : {false, true}) {
+                AppState s = zustand(f.phi);
+                s.Deutsch = deutsch;
+                s.FusspunktX = s.FusspunktY = 0;
+                RecordingCanvas c(1200, 800);
+                if (sawyer)
+                    zeichneSawyerSU(s, c, 1, 1, 1200, 800, 35, true);
+                else
+                    zeichnePeaucellierSU(s, c, 1, 1, 1200, 800, 32, -0.8749, true);
+                const std::string fall = (sawyer ? "Sawyer " : "Peaucellier ") + std::to_string(f.phi);
+                EXPECT_EQ(c.countLines(), 0u) << fall;
+                EXPECT_EQ(s.FusspunktX, 0) << fall << ": the foot stays as it was";
+                for (const std::string& wort : f.bild)
+                    EXPECT_TRUE(c.hasText(wort)) << fall << " " << wort;
+                const std::string plot = sawyer ? sawyerPlotHindernis(s) : peaucellierPlotHindernis(s);
+                EXPECT_EQ(plot.empty(), !f.plot) << fall;
+                if (f.plot) {
+                    EXPECT_NE(plot.find("28.44"), std::string::npos) << fall << " " << plot;
+                    EXPECT_NE(plot.find("66.56"), std::string::npos) << fall << " " << plot;
+                }
+            }
+}
 
+TEST(SawyerZeichnung, FootZoomAndTheFaultyMark)
+{
     // The foot goes to half the width and a fifth of the height; the state keeps it.
     AppState s = zustand(29.0);
     RecordingCanvas bild(1220, 800);
@@ -213,4 +305,22 @@ TEST(SawyerZeichnung, RefusalsFootZoomAndTheFaultyMark)
     const SawyerGeometrie g = sawyerGeometrie(sawyerMass(sued, 350, 900, false));
     EXPECT_NEAR(g.meridianEnde, -350 * std::tan((90 - 47.25 + 23.44) * kGrad), 1e-9);
     EXPECT_LT(g.meridianEnde, 0);
+}
+
+// On the drawing window's images of both screens the dial, north or south, in either kind of
+// hour line, stays inside the image: the layout check finds no text or stroke outside it.
+TEST(SawyerZeichnung, TheWholeDialStaysInsideTheImage)
+{
+    for (const auto& [breite, hoehe] : {std::pair{1226, 593}, {1780, 905}})
+        for (const double phi : {47.25, -33.87, -45.0})
+            for (const bool halb : {false, true}) {
+                AppState s = zustand(phi);
+                s.Schalter.HalbeAnalemma = halb;
+                s.FusspunktX = s.FusspunktY = 0;
+                RecordingCanvas c(breite, hoehe);
+                zeichneSawyerSU(s, c, 1, 1, breite, hoehe, 70, true);
+                for (const test::Befund& b : test::pruefeLayout(c))
+                    EXPECT_EQ(b.art, test::Befundart::Ueberdeckung)
+                        << breite << " phi " << phi << (halb ? " half analemmas: " : " straight: ") << b.meldung;
+            }
 }

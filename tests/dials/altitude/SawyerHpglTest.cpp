@@ -11,9 +11,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <regex>
 #include <string>
 #include <unistd.h>
@@ -53,9 +55,12 @@ const struct Fall {
     const char* name;
     bool halbeAnalemma;
     double gnomon;
+    double breite = 47.25;
 } faelle[] = {
     {"sawyer_analemma_g35", true, 35},
     {"sawyer_gerade_g60", false, 60},
+    {"sawyer_analemma_sued_g35", true, 35, -45.0},
+    {"sawyer_gerade_sued_g60", false, 60, -45.0},
 };
 
 } // namespace
@@ -63,8 +68,27 @@ const struct Fall {
 TEST(SawyerHpgl, PlotsMatchTheirGoldenFiles)
 {
     for (const Fall& f : faelle)
-        test::vergleicheMitGolden(schreibe(zustand(47.25, f.halbeAnalemma), f.gnomon),
+        test::vergleicheMitGolden(schreibe(zustand(f.breite, f.halbeAnalemma), f.gnomon),
                                   goldenOrdner() / (std::string(f.name) + ".plt"));
+}
+
+// Each plot numbers every full hour at which the sun of the local summer solstice is up, with
+// both of its numbers, in the north and in the south.
+TEST(SawyerHpgl, EveryHourTheSummerSunReachesIsNumbered)
+{
+    constexpr double kGrad = M_PI / 180;
+    const std::regex zahl("LB ?[0-9]{1,2}\x03");
+    for (const Fall& f : faelle) {
+        const AppState s = zustand(f.breite, f.halbeAnalemma);
+        const std::string plot = test::dateiText(goldenOrdner() / (std::string(f.name) + ".plt"));
+        const double phi = f.breite * kGrad, d = (f.breite > 0 ? 1 : -1) * s.EpsRund * kGrad;
+        int stunden = 0;
+        for (int h = -10; h <= 10; ++h)
+            if (std::sin(phi) * std::sin(d) + std::cos(phi) * std::cos(d) * std::cos(15 * h * kGrad) > 0.02)
+                ++stunden;
+        const auto anzahl = std::distance(std::sregex_iterator(plot.begin(), plot.end(), zahl), std::sregex_iterator());
+        EXPECT_EQ(anzahl, 2 * stunden) << f.name;
+    }
 }
 
 TEST(SawyerHpgl, FragmentsCheckedByHand)

@@ -5,10 +5,12 @@
 
 #include "core/RecordingCanvas.h"
 #include "core/Sonne.h"
+#include "core/Sprachdienst.h"
 #include "core/State.h"
 #include "dials/altitude/FilterhutZeichnung.h"
 #include "dials/altitude/KonstruiereZylinderSU.h"
 #include "dials/altitude/PolstabZeichnung.h"
+#include "dials/altitude/ZylinderuhrHpgl.h"
 #include "dials/altitude/Zylinderuhrgeometrie.h"
 
 #include <gtest/gtest.h>
@@ -248,5 +250,36 @@ TEST(Zylinderuhren, RefusalsOnBothDials)
         const auto linien = c.select([](const RecordedPrimitive& q) { return q.kind == PrimitiveKind::Line; });
         EXPECT_EQ(linien.empty(), f.verweigert);
         EXPECT_EQ(!m.empty(), f.meldung);
+    }
+}
+
+// Near the poles, and in the south with the default face turned to the south, the sun draws
+// no line on the polar rod's face: the face says so, and the plot is refused with the same
+// words. At home it draws its lines and says nothing of the kind.
+TEST(Polstab, AFaceWithoutALineOfTheSunSaysSo)
+{
+    struct Fall {
+        double breite;
+        bool deutsch;
+        bool ohneLinien;
+    };
+    for (const Fall& f : {Fall{89.9, true, true}, Fall{-89.9, false, true}, Fall{-45, true, true},
+                          Fall{-45, false, true}, Fall{47.25, true, false}, Fall{-33.87, false, true}}) {
+        SCOPED_TRACE(testing::Message() << f.breite << (f.deutsch ? " de" : " en"));
+        AppState s;
+        initialisiereZustand(s);
+        setzeSprache(s, f.deutsch);
+        s.UhrTyp = 'z';
+        s.Schalter.ZylinderArt = 2;
+        s.Par.Breite = f.breite;
+        s.FusspunktX = 600;
+        s.FusspunktY = 200;
+        RecordingCanvas c(1200, 800);
+        EXPECT_TRUE(konstruiereZylinderSU(s, c, {1200, 800, true, 70}).empty());
+        const ZweiZeilen ohne = polstabOhneLinien(s);
+        EXPECT_EQ(c.hasText(ohne.erste) && c.hasText(ohne.zweite), f.ohneLinien);
+        EXPECT_EQ(polstabHatLinien(s, 1, s.Par.ZylZeiger, s.Par.ZylRadius), !f.ohneLinien);
+        const std::string plot = zylinderPlotVerweigerung(s, polstabPlotAuftrag(s));
+        EXPECT_EQ(plot.find(ohne.erste) != std::string::npos, f.ohneLinien) << plot;
     }
 }

@@ -6,12 +6,16 @@
 // routine; everything else is worked out below.
 #include "core/RecordingCanvas.h"
 #include "core/Sonne.h"
+#include "core/Sprachdienst.h"
 #include "core/State.h"
 #include "dials/quadrant/QuadrantGeometrie.h"
 #include "dials/quadrant/QuadrantZeichnung.h"
 
+#include "tables/NoaaSonne.h"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -66,6 +70,10 @@ bool hatPunkt(const std::vector<CanvasPoint>& punkte, double x, double y)
             return true;
     return false;
 }
+
+// Every geometry check runs at the default northern latitude and at a southern one.
+constexpr double kSuedBreite = -33.87;
+std::vector<double> breiten(const AppState& s) { return {s.Par.Breite, kSuedBreite}; }
 
 CanvasPoint erwartet(const Bild& b, double r, double h)
 {
@@ -159,8 +167,10 @@ TEST(QuadrantZeichnung, CalendarCurvesStandAtTheSunsAltitude)
         {true, false, false, 8, 0, 3}, {true, true, true, 13, 0, 12}, {false, false, false, 8, 0, 3},
         {false, true, false, 14, 1, 12}, {false, false, true, 9, 1, 12}, // zone time: 9-18 becomes 12-18
     };
-    for (const auto& f : faelle) {
+    for (const auto& f : faelle)
+        for (const double breite : breiten(zustand())) {
         AppState s = zustand();
+        s.Par.Breite = breite;
         s.Schalter.Ganzjaehrig = f.ganz;
         s.Schalter.MitZeitglAzimut = f.zeitgl;
         s.Schalter.Zonenzeit = f.zonenzeit;
@@ -194,19 +204,22 @@ TEST(QuadrantZeichnung, CalendarCurvesStandAtTheSunsAltitude)
                 if (a < 1)
                     continue;
                 const CanvasPoint p = erwartet(b, r, a);
-                EXPECT_TRUE(hatPunkt(linien, p.x, p.y)) << "hour " << h << " day " << tag << " ganz " << f.ganz;
+                EXPECT_TRUE(hatPunkt(linien, p.x, p.y))
+                    << "hour " << h << " day " << tag << " ganz " << f.ganz << " phi " << breite;
                 ++geprueft;
             }
         }
         EXPECT_GT(geprueft, 20);
-    }
+        }
 }
 
 TEST(QuadrantZeichnung, ZodiacCurvesStandAtTheSunsAltitudeOnTheirDeclinationsCircle)
 {
     for (const bool ganz : {true, false})
-        for (const std::uint8_t za : {0, 1}) {
+        for (const std::uint8_t za : {0, 1})
+            for (const double breite : breiten(zustand())) {
             AppState s = zustand();
+            s.Par.Breite = breite;
             s.Schalter.QuadrantSkala = 1;
             s.Schalter.Ganzjaehrig = ganz;
             s.Schalter.Zeitablesung = za;
@@ -228,7 +241,8 @@ TEST(QuadrantZeichnung, ZodiacCurvesStandAtTheSunsAltitudeOnTheirDeclinationsCir
                     const double anteil = ganz ? (za ? (d + eps) / (2 * eps) : (eps - d) / (2 * eps))
                                                : (za ? std::fabs(d) / eps : 1 - std::fabs(d) / eps);
                     const CanvasPoint p = erwartet(b, std::lround((1 + anteil) * b.S / 2), a);
-                    EXPECT_TRUE(hatPunkt(linien, p.x, p.y)) << h << " " << k << " ganz " << ganz << " za " << int(za);
+                    EXPECT_TRUE(hatPunkt(linien, p.x, p.y))
+                        << h << " " << k << " ganz " << ganz << " za " << int(za) << " phi " << breite;
                     ++geprueft;
                 }
             EXPECT_GT(geprueft, 50);
@@ -272,79 +286,109 @@ TEST(QuadrantZeichnung, FoldedZodiacSignsStandInTheirBand)
 
 TEST(QuadrantZeichnung, GunterCurvesAzimuthLinesEclipticAndHorizon)
 {
-    AppState s = zustand();
-    s.Schalter.QuadrantSkala = 2;
-    s.Zeiten.QuadVon = 6;
-    s.Zeiten.QuadBis = 18;
-    const Bild b = zeichne(s);
-    const double eps = s.EpsRund, phi = s.Par.Breite;
-    const double u = 10, Rg = b.S - 13 * u;
-    const double K = Rg / std::tan((90 + eps) / 2 * kGrad);
-    const auto r = [&](double d) { return K * std::tan((90 + std::fabs(d)) / 2 * kGrad); };
+    for (const double breite : {zustand().Par.Breite, kSuedBreite, -45.0}) {
+        AppState s = zustand();
+        s.Par.Breite = breite;
+        s.Schalter.QuadrantSkala = 2;
+        s.Zeiten.QuadVon = 6;
+        s.Zeiten.QuadBis = 18;
+        const Bild b = zeichne(s);
+        const std::string fall = "phi " + std::to_string(breite);
+        const double eps = s.EpsRund, phi = s.Par.Breite;
+        const double u = 10, Rg = b.S - 13 * u;
+        const double K = Rg / std::tan((90 + eps) / 2 * kGrad);
+        const auto r = [&](double d) { return K * std::tan((90 + std::fabs(d)) / 2 * kGrad); };
 
-    std::vector<CanvasPoint> stunden = b.c.linePoints(s.Farben[1]);
-    const std::vector<CanvasPoint> sued = b.c.linePoints(s.Farben[2]);
-    stunden.insert(stunden.end(), sued.begin(), sued.end());
-    int geprueft = 0;
-    for (int h = 6; h <= 18; ++h)
-        for (int d = -23; d <= 23; d += 4) {
-            const double a = hoeheLehrbuch(phi, d, (h - 12) * 15.0);
-            if (a < 1)
+        std::vector<CanvasPoint> stunden = b.c.linePoints(s.Farben[1]);
+        const std::vector<CanvasPoint> winter = b.c.linePoints(s.Farben[2]);
+        stunden.insert(stunden.end(), winter.begin(), winter.end());
+        int geprueft = 0;
+        for (int h = 6; h <= 18; ++h)
+            for (int d = -23; d <= 23; d += 4) {
+                const double a = hoeheLehrbuch(phi, d, (h - 12) * 15.0);
+                if (a < 1)
+                    continue;
+                const CanvasPoint p = erwartet(b, r(d), a);
+                EXPECT_TRUE(hatPunkt(stunden, p.x, p.y)) << fall << " " << h << " " << d;
+                ++geprueft;
+            }
+        EXPECT_GT(geprueft, 60) << fall;
+
+        // Azimuth lines: a point at radius r(d) and angle h gives back the azimuth of its line,
+        // counted from the noon sun's side; colour 4 is the local summer's half.
+        for (const Farbe f : {s.Farben[4], s.Farben[6]}) {
+            const std::vector<CanvasPoint> punkte = b.c.linePoints(f);
+            ASSERT_GT(punkte.size(), 20u) << fall;
+            for (const CanvasPoint& p : punkte) {
+                const double dx = p.x - b.X0, dy = p.y - b.Y0, rr = std::hypot(dx, dy);
+                if (dx < 30 || dy < 30 || rr > Rg)
+                    continue;
+                const double dBetrag = 2 * std::atan(rr / K) / kGrad - 90;
+                const double sommer = (f == s.Farben[4]) == (phi > 0) ? 1 : -1;
+                const double d = sommer * dBetrag;
+                const double hh = std::atan2(dx, dy) / kGrad;
+                const double cosA = (std::sin(hh * kGrad) * std::sin(phi * kGrad) - std::sin(d * kGrad))
+                                    / (std::cos(hh * kGrad) * std::cos(phi * kGrad));
+                const double A = std::acos(std::clamp(cosA, -1.0, 1.0)) / kGrad;
+                if (A < 5 || A > 175)
+                    continue; // the meridian's points: the altitude hardly changes with azimuth there
+                EXPECT_NEAR(A, 10 * std::round(A / 10), 1.5) << fall << " " << p.x << "," << p.y;
+            }
+        }
+
+        // The date band: the 1st of each month ticks at the noon altitude 90 - |phi - d|.
+        const int J = s.Par.Jahr;
+        int monate = 0;
+        for (const RecordedPrimitive& p : b.c.primitives()) {
+            if (p.kind != PrimitiveKind::Text || p.angle == 0 || p.text.size() != 3)
                 continue;
-            const CanvasPoint p = erwartet(b, r(d), a);
-            EXPECT_TRUE(hatPunkt(stunden, p.x, p.y)) << h << " " << d;
-            ++geprueft;
-        }
-    EXPECT_GT(geprueft, 60);
-
-    // Azimuth lines: a point at radius r(d) and angle h gives back the azimuth of its line.
-    for (const Farbe f : {s.Farben[4], s.Farben[6]}) {
-        const std::vector<CanvasPoint> punkte = b.c.linePoints(f);
-        ASSERT_FALSE(punkte.empty());
-        for (const CanvasPoint& p : punkte) {
-            const double dx = p.x - b.X0, dy = p.y - b.Y0, rr = std::hypot(dx, dy);
-            if (dx < 30 || dy < 30 || rr > Rg)
+            int m = 0;
+            for (int k = 1; k <= 12; ++k)
+                if (p.text == std::string(monatKurz(s, k)))
+                    m = k;
+            if (m == 0)
                 continue;
-            const double dBetrag = 2 * std::atan(rr / K) / kGrad - 90;
-            const double d = f == s.Farben[4] ? dBetrag : -dBetrag;
-            const double hh = std::atan2(dx, dy) / kGrad;
-            const double cosA = (std::sin(hh * kGrad) * std::sin(phi * kGrad) - std::sin(d * kGrad))
-                                / (std::cos(hh * kGrad) * std::cos(phi * kGrad));
-            const double A = std::acos(std::clamp(cosA, -1.0, 1.0)) / kGrad;
-            if (A < 5)
-                continue; // the meridian's points: the altitude hardly changes with azimuth there
-            EXPECT_NEAR(A, 10 * std::round(A / 10), 1.5) << p.x << "," << p.y;
+            const double d = test::noaaSonne(test::noaaJulianischerTag(J, m, 1, 12)).deklination;
+            const double mittag = 90 - std::fabs(phi - d);
+            const double winkel = std::atan2(p.points[0].x - b.X0, p.points[0].y - b.Y0) / kGrad;
+            EXPECT_GT(winkel, mittag - 4) << fall << " " << p.text;
+            EXPECT_LT(winkel, mittag + 1.5) << fall << " " << p.text;
+            ++monate;
         }
-    }
+        EXPECT_EQ(monate, 12) << fall;
 
-    // Ecliptic and horizon ticks: single strokes of pen 8 that start on the ecliptic at
-    // d = asin(sin l sin eps) for a whole l, or on the horizon at sin d = -cos A cos phi.
-    const double ce = K * std::tan(eps * kGrad), rhoE = K / std::cos(eps * kGrad);
-    const double ch = K / std::tan(phi * kGrad), rhoH = K / std::sin(phi * kGrad);
-    int ekliptik = 0, horizont = 0;
-    for (const RecordedPrimitive& p : b.c.primitives()) {
-        if (p.kind != PrimitiveKind::Line || p.pen.color != s.Farben[8])
-            continue;
-        const double x = p.points[0].x - b.X0, y = p.points[0].y - b.Y0;
-        const double d = 2 * std::atan(std::hypot(x, y) / K) / kGrad - 90;
-        if (std::fabs(std::hypot(x - ce, y) - rhoE) < 1.5) {
-            ++ekliptik;
-            if (d > 0.9 * eps)
-                continue; // near the solstice the longitude hardly moves the declination
-            const double l = std::asin(std::sin(d * kGrad) / std::sin(eps * kGrad)) / kGrad;
-            EXPECT_NEAR(l, std::round(l), 0.35) << x << "," << y;
-        } else if (std::fabs(std::hypot(x - ch, y) - rhoH) < 1.5) {
-            const double A = std::acos(-std::sin(d * kGrad) / std::cos(phi * kGrad)) / kGrad;
-            EXPECT_NEAR(A, std::round(A), 0.35) << x << "," << y;
-            ++horizont;
+        // Ecliptic and horizon ticks: single strokes of pen 8 that start on the ecliptic at
+        // d = asin(sin l sin eps) for a whole l, or on the horizon where the sun of azimuth A
+        // rises: sin d = -cos A cos phi, A from the noon side.
+        const double ce = K * std::tan(eps * kGrad), rhoE = K / std::cos(eps * kGrad);
+        const double ch = K / std::tan(std::fabs(phi) * kGrad), rhoH = K / std::sin(std::fabs(phi) * kGrad);
+        int ekliptik = 0, horizont = 0;
+        for (const RecordedPrimitive& p : b.c.primitives()) {
+            if (p.kind != PrimitiveKind::Line || p.pen.color != s.Farben[8])
+                continue;
+            const double x = p.points[0].x - b.X0, y = p.points[0].y - b.Y0;
+            const double d = 2 * std::atan(std::hypot(x, y) / K) / kGrad - 90;
+            EXPECT_GE(x, -1) << fall;
+            EXPECT_GE(y, -1) << fall;
+            if (std::fabs(std::hypot(x - ce, y) - rhoE) < 1.5) {
+                ++ekliptik;
+                if (d > 0.9 * eps)
+                    continue; // near the solstice the longitude hardly moves the declination
+                const double l = std::asin(std::sin(d * kGrad) / std::sin(eps * kGrad)) / kGrad;
+                EXPECT_NEAR(l, std::round(l), 0.35) << fall << " " << x << "," << y;
+            } else if (std::fabs(std::hypot(x - ch, y) - rhoH) < 1.5) {
+                const double A = std::acos(-std::sin(d * kGrad) / std::cos(phi * kGrad)) / kGrad;
+                EXPECT_NEAR(A, std::round(A), 0.35) << fall << " " << x << "," << y;
+                ++horizont;
+            }
         }
+        EXPECT_EQ(ekliptik, 90) << fall;
+        EXPECT_GT(horizont, 20) << fall;
+        // Labels at the tick of their value.
+        EXPECT_TRUE(b.c.hasText(" 15")) << fall;
+        EXPECT_TRUE(b.c.hasText(" 90")) << fall;
+        EXPECT_TRUE(b.c.hasText("Gunter - Quadrant")) << fall;
     }
-    EXPECT_EQ(ekliptik, 90);
-    EXPECT_GT(horizont, 20);
-    // Labels at the tick of their value.
-    EXPECT_TRUE(b.c.hasText(" 15"));
-    EXPECT_TRUE(b.c.hasText(" 90"));
-    EXPECT_TRUE(b.c.hasText("Gunter - Quadrant"));
 }
 
 TEST(QuadrantZeichnung, AnyLatitudeGivesFiniteDrawingsAndTemporalHoursStopBeyond65)

@@ -8,6 +8,7 @@
 #include "drawing/DxfChecks.h"
 #include "drawing/HpglNachDxf.h"
 #include "RingModell.h"
+#include "RingTestHilfen.h"
 #include "support/ExportPruefung.h"
 #include "support/GoldenDatei.h"
 #include "support/ScriptedPrompt.h"
@@ -25,25 +26,6 @@ using namespace umbrin::ringtest;
 namespace fs = std::filesystem;
 
 namespace {
-
-AppState ringZustand()
-{
-    AppState s;
-    initialisiereZustand(s);
-    s.UhrTyp = 'r';
-    return s;
-}
-
-std::string plotte(const AppState& s, test::ScriptedPrompt& frage, std::string* grund = nullptr)
-{
-    HPGLDatei d;
-    d.oeffnenImSpeicher();
-    const std::string g =
-        schreibeRingsonnenuhrHPGL(s, d, frage, s.Par.RingDurchmesser, s.Par.RingBreite, s.Par.RingAlpha);
-    if (grund)
-        *grund = g;
-    return d.inhalt();
-}
 
 struct GoldenFall {
     const char* name;
@@ -74,7 +56,7 @@ TEST(RingHpgl, PlotsMatchTheirGoldenFiles)
 {
     for (const GoldenFall& f : goldenFaelle) {
         test::ScriptedPrompt frage;
-        test::vergleicheMitGolden(plotte(fallZustand(f), frage), goldenOrdner() / (std::string(f.name) + ".plt"));
+        test::vergleicheMitGolden(ringPlot(fallZustand(f), frage), goldenOrdner() / (std::string(f.name) + ".plt"));
         EXPECT_TRUE(frage.asked.empty()) << f.name;
     }
 }
@@ -117,27 +99,34 @@ TEST(RingHpgl, FragmentsOfThePage)
 }
 
 // Every point of the full-hour lines (pen 2, and pen 10 of the deflected lines where both are
-// shown) of the one-band plot lies where the model puts the spot of the sun at the row's
-// declination: x1 + 2 r h, or with the deflection shown, that moved by r K.
-TEST(RingHpgl, HourLinePointsAgreeWithTheModel)
+// shown) lies where the model puts the spot of the sun at the row's declination: x1 + 2 r h,
+// or with the deflection shown, that moved by r K; and the sun at that hour and row is up
+// (above the bound of one degree below the horizon that the bands draw to). South of the
+// equator a row stands for the opposite declination of the sun.
+TEST(RingHpgl, HourLinePointsAgreeWithTheModelWhereTheSunShines)
 {
-    for (int modus = 0; modus <= 2; ++modus) {
+    struct Fall {
+        int einBand, modus;
+        double phi;
+        int bis;
+    };
+    const Fall faelle[] = {
+        {1, 0, 47.25, 18}, {1, 1, 47.25, 18}, {1, 2, 47.25, 18}, {1, 0, 50, 18},  {1, 2, -35, 18},
+        {1, 1, -35, 18},   {0, 0, 50, 20},    {0, 1, 50, 20},    {0, 2, -35, 20}, {0, 0, -35, 20},
+    };
+    for (const Fall& f : faelle) {
         AppState s = ringZustand();
-        s.Schalter.Ganzjaehrig = 1;
-        s.Schalter.RingExakt = modus;
+        s.Par.Breite = f.phi;
+        s.Schalter.Ganzjaehrig = f.einBand;
+        s.Schalter.RingExakt = f.modus;
         s.Schalter.ZwoelfUhrHorizontal = 0;
         s.Zeiten.QuadVon = 12;
-        s.Zeiten.QuadBis = 18;
+        s.Zeiten.QuadBis = f.bis;
         test::ScriptedPrompt frage;
-        const std::string plot = plotte(s, frage);
-        const double r = 3000, x1 = 1971, y0 = 9040, Bu = 3200, eps = s.DeklTabelle[0];
-        std::vector<std::string> befehle;
-        for (std::size_t a = 0, e; a < plot.size(); a = e + 1) {
-            e = plot.find(';', a);
-            if (e == std::string::npos)
-                e = plot.size();
-            befehle.push_back(plot.substr(a, e - a));
-        }
+        const std::string plot = ringPlot(s, frage);
+        const double r = 3000, x1 = 1971, Bu = 3200, eps = s.DeklTabelle[0];
+        const double ySommer = 9540, yWinter = std::nearbyint(ySommer - Bu) - 920;
+        const std::vector<std::string> befehle = plotBefehle(plot);
         std::string stift;
         std::size_t geprueft = 0;
         for (std::size_t i = 0; i < befehle.size(); ++i) {
@@ -146,26 +135,44 @@ TEST(RingHpgl, HourLinePointsAgreeWithTheModel)
                 stift = b.substr(3);
                 continue;
             }
-            if ((stift != "2" && !(modus == 2 && stift == "10")) || b.size() < 3 || (b.rfind("PU ", 0) != 0 && b.rfind("PD ", 0) != 0))
+            if ((stift != "2" && !(f.modus == 2 && stift == "10")) || b.size() < 3 ||
+                (b.rfind("PU ", 0) != 0 && b.rfind("PD ", 0) != 0))
                 continue;
             if (i + 1 < befehle.size() && (befehle[i + 1].rfind("LB", 0) == 0 || befehle[i + 1].rfind("CI", 0) == 0))
                 continue;
             for (const test::PlotPunkt& p : test::plotPunkte(b)) {
-                const double delta = eps - (y0 - p.y) * 2 * eps / Bu;
-                const double T = std::fabs(delta) * 80 / (2 * eps);
-                double best = 1e9;
-                for (int t = 12; t <= 18; ++t) {
-                    const double h = sonnenhoehe(s.Par.Breite, delta, (t - 12) * 15.0);
-                    const double x = x1 + 2 * r * h * kGrad;
-                    best = std::min(best, std::fabs(p.x - x));
-                    if (modus != 0 && h > 0)
-                        best = std::min(best, std::fabs(p.x - x - r * korrekturFuer(150, 30, h, T) * kGrad));
+                // The row's declination and the sideways target from the hole's row.
+                double delta = 0, T = 0;
+                if (f.einBand) {
+                    delta = eps - (9040 - p.y) * 2 * eps / Bu;
+                    T = std::fabs(delta) * 80 / (2 * eps);
+                } else if (p.y > yWinter + 1) {
+                    delta = eps - (ySommer - p.y) * eps / Bu;
+                    T = std::fabs(delta - s.DeklOben) * 80 / eps;
+                } else {
+                    delta = (p.y - yWinter) * eps / Bu;
+                    T = std::fabs(delta - s.DeklUnten) * 80 / eps;
                 }
-                EXPECT_LT(best, 12.0) << "mode " << modus << " at " << p.x << " " << p.y;
+                const double sonne = f.phi < 0 ? -delta : delta;
+                double best = 1e9, hoehe = -90;
+                for (int t = 12; t <= f.bis; ++t) {
+                    const double h = sonnenhoehe(f.phi, sonne, (t - 12) * 15.0);
+                    const double x = x1 + 2 * r * h * kGrad;
+                    double abstand = std::fabs(p.x - x);
+                    if (f.modus != 0 && h > 0)
+                        abstand = std::min(abstand, std::fabs(p.x - x - r * korrekturFuer(150, 30, h, T) * kGrad));
+                    if (abstand < best) {
+                        best = abstand;
+                        hoehe = h;
+                    }
+                }
+                EXPECT_LT(best, 12.0) << f.phi << " mode " << f.modus << " at " << p.x << " " << p.y;
+                EXPECT_GT(hoehe, -1.0) << f.phi << " band " << f.einBand << " mode " << f.modus << " at " << p.x
+                                       << " " << p.y;
                 ++geprueft;
             }
         }
-        EXPECT_GT(geprueft, 200u) << modus;
+        EXPECT_GT(geprueft, 200u) << f.phi << " " << f.modus;
     }
 }
 
@@ -206,7 +213,7 @@ TEST(RingHpgl, SizeQuestionAndRefusal)
         s.Par.RingDurchmesser = f.D;
         test::ScriptedPrompt ja;
         std::string grund;
-        const std::string plot = plotte(s, ja, &grund);
+        const std::string plot = ringPlot(s, ja, &grund);
         EXPECT_EQ(ja.asked.size(), f.frage ? 1u : 0u) << f.D;
         EXPECT_EQ(grund.empty(), !f.frage) << f.D;
         EXPECT_EQ(plot.empty(), f.frage) << f.D;
@@ -217,7 +224,7 @@ TEST(RingHpgl, SizeQuestionAndRefusal)
     test::ScriptedPrompt nein;
     nein.answers = {PromptAnswer::No};
     std::string grund;
-    EXPECT_NE(plotte(s, nein, &grund).find(";SP 0;IN;"), std::string::npos);
+    EXPECT_NE(ringPlot(s, nein, &grund).find(";SP 0;IN;"), std::string::npos);
     EXPECT_TRUE(grund.empty());
     // D 110, B 50: r 2200, Bu 2000, x1 = 400 + Round(2200 x 0.5236) = 1552.
     s = ringZustand();
@@ -225,7 +232,7 @@ TEST(RingHpgl, SizeQuestionAndRefusal)
     s.Par.RingBreite = 50;
     s.Schalter.Ganzjaehrig = 1;
     test::ScriptedPrompt keine;
-    EXPECT_NE(plotte(s, keine).find(";SP 1;PU 1552 7040;PD 1552 9040;"), std::string::npos);
+    EXPECT_NE(ringPlot(s, keine).find(";SP 1;PU 1552 7040;PD 1552 9040;"), std::string::npos);
 }
 
 TEST(RingHpgl, MessagesOncePerPlotAndFiniteAtEveryLatitude)
@@ -236,7 +243,7 @@ TEST(RingHpgl, MessagesOncePerPlotAndFiniteAtEveryLatitude)
         s.Zeiten.QuadTempVon = -2;
         s.Zeiten.QuadTempBis = 10;
         test::ScriptedPrompt frage;
-        plotte(s, frage);
+        ringPlot(s, frage);
         ASSERT_EQ(frage.asked.size(), 1u);
         EXPECT_NE(frage.asked[0].text.find("zwischen 0 und 12"), std::string::npos);
     }
@@ -250,7 +257,7 @@ TEST(RingHpgl, MessagesOncePerPlotAndFiniteAtEveryLatitude)
             s.Schalter.Italienisch = s.Schalter.Babylonisch = 1;
             s.RingBabTeil = s.RingItalTeil = 2;
             test::ScriptedPrompt frage;
-            const std::string plot = plotte(s, frage);
+            const std::string plot = ringPlot(s, frage);
             EXPECT_EQ(frage.asked.size(), std::fabs(phi) > 65 ? 2u : 0u) << phi;
             for (const test::PlotPunkt& p : test::plotPunkte(plot))
                 ASSERT_TRUE(std::fabs(p.x) < 100000 && std::fabs(p.y) < 100000) << phi << " " << band;
@@ -267,7 +274,7 @@ TEST(RingHpgl, EachBandsHoleAtItsOwnDeclination)
     s.DeklOben = 5;
     s.DeklUnten = -15;
     test::ScriptedPrompt frage;
-    const std::string plot = plotte(s, frage);
+    const std::string plot = ringPlot(s, frage);
     const double eps = s.DeklTabelle[0], Bu = 3200, ySommer = 9540, yWinter = std::nearbyint(ySommer - Bu) - 920;
     const auto kreis = [](double y) { return ";SP 7;PU 1971 " + hpglZahl(y) + ";CI 51,10;"; };
     EXPECT_NE(plot.find(kreis(std::nearbyint(ySommer - (eps - 5) * Bu / eps))), std::string::npos);

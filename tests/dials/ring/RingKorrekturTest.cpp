@@ -4,6 +4,7 @@
 #include "core/State.h"
 #include "dials/ring/RingKorrektur.h"
 #include "RingModell.h"
+#include "RingTestHilfen.h"
 #include "support/ExportPruefung.h"
 
 #include <gtest/gtest.h>
@@ -18,14 +19,6 @@ using namespace umbrin::ringtest;
 namespace fs = std::filesystem;
 
 namespace {
-
-AppState ringZustand()
-{
-    AppState s;
-    initialisiereZustand(s);
-    s.UhrTyp = 'r';
-    return s;
-}
 
 fs::path frischerOrdner(const std::string& name)
 {

@@ -62,3 +62,45 @@ inline double sonnenhoehe(double phi, double delta, double H)
 }
 
 } // namespace umbrin::ringtest
+
+namespace umbrin::ringtest {
+
+// The sun by the low-precision formulae of the astronomical almanac (good to 0.01 degree):
+// Julian day of a date at 12:00 UT, the sun's ecliptic longitude and declination (degrees).
+inline double julianischerTag(int y, int m, int d)
+{
+    if (m <= 2) {
+        y -= 1;
+        m += 12;
+    }
+    const int A = y / 100, B = 2 - A + A / 4;
+    return std::floor(365.25 * (y + 4716)) + std::floor(30.6001 * (m + 1)) + d + 0.5 + B - 1524.5;
+}
+
+inline double sonnenLaenge(int y, int m, int d)
+{
+    const double n = julianischerTag(y, m, d) - 2451545.0;
+    const double L = 280.460 + 0.9856474 * n, g = (357.528 + 0.9856003 * n) * kGrad;
+    return std::fmod(std::fmod(L + 1.915 * std::sin(g) + 0.020 * std::sin(2 * g), 360) + 360, 360);
+}
+
+inline double deklinationBeiLaenge(double lambda, double eps = 23.44)
+{
+    return std::asin(std::sin(eps * kGrad) * std::sin(lambda * kGrad)) / kGrad;
+}
+
+inline double sonnenDeklination(int y, int m, int d)
+{
+    const double n = julianischerTag(y, m, d) - 2451545.0;
+    return deklinationBeiLaenge(sonnenLaenge(y, m, d), 23.439 - 0.0000004 * n);
+}
+
+// Sign 1 (Aries) .. 12 (Pisces): whether a declination lies in the band the sun sweeps while
+// in that sign (within tol degrees).
+inline bool imZeichenband(int zeichen, double delta, double tol)
+{
+    const double a = deklinationBeiLaenge(30.0 * (zeichen - 1)), b = deklinationBeiLaenge(30.0 * zeichen);
+    return delta >= std::min(a, b) - tol && delta <= std::max(a, b) + tol;
+}
+
+} // namespace umbrin::ringtest

@@ -5,6 +5,7 @@
 #include "core/State.h"
 #include "dials/ring/RingSonnenuhr.h"
 #include "RingModell.h"
+#include "RingTestHilfen.h"
 #include "support/ScriptedPrompt.h"
 
 #include <gtest/gtest.h>
@@ -13,19 +14,12 @@
 #include <cmath>
 #include <set>
 #include <string>
+#include <vector>
 
 using namespace umbrin;
 using namespace umbrin::ringtest;
 
 namespace {
-
-AppState ringZustand()
-{
-    AppState s;
-    initialisiereZustand(s);
-    s.UhrTyp = 'r';
-    return s;
-}
 
 Konstruktionsmeldungen zeichne(const AppState& s, RecordingCanvas& c, UserPrompt* frage = nullptr)
 {
@@ -89,53 +83,62 @@ TEST(RingSonnenuhr, TwoBandsDrawOneSideOfNoon)
 
 // Every end point of the full-hour curves lies where the model puts the spot: the in-plane
 // spot x_ref + 2 R_u h of the sun at the row's declination, or (where the deflection is
-// shown) that spot moved by R_u K for the row's sideways target.
+// shown) that spot moved by R_u K for the row's sideways target. South of the equator a row
+// stands for the opposite declination of the sun.
 TEST(RingSonnenuhr, HourCurvePointsAgreeWithTheModelInEveryMode)
 {
-    for (int band = 0; band <= 1; ++band) {
-        for (int modus = 0; modus <= 2; ++modus) {
-            AppState s = ringZustand();
-            s.Schalter.Ganzjaehrig = band;
-            s.Schalter.RingExakt = modus;
-            s.Schalter.ZwoelfUhrHorizontal = 0;
-            s.Zeiten.QuadVon = 12;
-            s.Zeiten.QuadBis = 17;
-            RecordingCanvas c(1920, 1080);
-            zeichne(s, c);
-            const double Ru = 1216.3 / M_PI;
-            const double eps = s.DeklTabelle[0];
-            const double Bu = 413, B = s.Par.RingBreite, D = s.Par.RingDurchmesser;
-            const double loch = band ? s.RingLochVersatz : 0;
-            std::size_t geprueft = 0;
-            for (const CanvasPoint& p : c.linePoints(s.Farben[1])) {
-                if (p.x <= 299)
-                    continue;
-                // The row's declination from its y, and the band's sideways target.
-                double delta = 0, T = 0;
-                if (band) {
-                    const double top = 1080 / 5;
-                    delta = eps - (p.y - top) * 2 * eps / Bu;
-                    T = std::fabs(delta - loch) * B / (2 * eps);
-                } else {
-                    const int sommerTop = 1080 / 12 + 3 * (1080 / 12 / 20);
-                    const bool sommer = p.y <= sommerTop + Bu + 1;
-                    const double top = sommer ? sommerTop : std::round(sommerTop + 2 * (1080 / 12 / 20) + Bu) + 1080 / 12;
-                    delta = sommer ? eps - (p.y - top) * eps / Bu : -(p.y - top) * eps / Bu;
-                    T = std::fabs(delta - (sommer ? s.DeklOben : s.DeklUnten)) * B / eps;
-                }
-                double best = 1e9;
-                for (int t = 12; t <= 17; ++t) {
-                    const double h = sonnenhoehe(s.Par.Breite, delta, (t - 12) * 15.0);
-                    const double x = 299 + 2 * Ru * h * kGrad;
-                    best = std::min(best, std::fabs(p.x - x));
-                    if (h > 0 && modus != 0)
-                        best = std::min(best, std::fabs(p.x - x - Ru * korrekturFuer(D, 30, h, T) * kGrad));
-                }
-                EXPECT_LT(best, 2.5) << "band " << band << " mode " << modus << " at " << p.x << "," << p.y;
-                ++geprueft;
+    struct Fall {
+        double phi;
+        int band, modus;
+    };
+    std::vector<Fall> faelle;
+    for (const double phi : {47.25, -35.0})
+        for (int band = 0; band <= 1; ++band)
+            for (int modus = 0; modus <= 2; ++modus)
+                faelle.push_back({phi, band, modus});
+    for (const auto& [phi, band, modus] : faelle) {
+        AppState s = ringZustand();
+        s.Par.Breite = phi;
+        s.Schalter.Ganzjaehrig = band;
+        s.Schalter.RingExakt = modus;
+        s.Schalter.ZwoelfUhrHorizontal = 0;
+        s.Zeiten.QuadVon = 12;
+        s.Zeiten.QuadBis = 17;
+        RecordingCanvas c(1920, 1080);
+        zeichne(s, c);
+        const double Ru = 1216.3 / M_PI;
+        const double eps = s.DeklTabelle[0];
+        const double Bu = 413, B = s.Par.RingBreite, D = s.Par.RingDurchmesser;
+        const double loch = band ? s.RingLochVersatz : 0;
+        std::size_t geprueft = 0;
+        for (const CanvasPoint& p : c.linePoints(s.Farben[1])) {
+            if (p.x <= 299)
+                continue;
+            // The row's declination from its y, and the band's sideways target.
+            double delta = 0, T = 0;
+            if (band) {
+                const double top = 1080 / 5;
+                delta = eps - (p.y - top) * 2 * eps / Bu;
+                T = std::fabs(delta - loch) * B / (2 * eps);
+            } else {
+                const int sommerTop = 1080 / 12 + 3 * (1080 / 12 / 20);
+                const bool sommer = p.y <= sommerTop + Bu + 1;
+                const double top = sommer ? sommerTop : std::round(sommerTop + 2 * (1080 / 12 / 20) + Bu) + 1080 / 12;
+                delta = sommer ? eps - (p.y - top) * eps / Bu : -(p.y - top) * eps / Bu;
+                T = std::fabs(delta - (sommer ? s.DeklOben : s.DeklUnten)) * B / eps;
             }
-            EXPECT_GT(geprueft, 100u);
+            double best = 1e9;
+            for (int t = 12; t <= 17; ++t) {
+                const double h = sonnenhoehe(phi, phi < 0 ? -delta : delta, (t - 12) * 15.0);
+                const double x = 299 + 2 * Ru * h * kGrad;
+                best = std::min(best, std::fabs(p.x - x));
+                if (h > 0 && modus != 0)
+                    best = std::min(best, std::fabs(p.x - x - Ru * korrekturFuer(D, 30, h, T) * kGrad));
+            }
+            EXPECT_LT(best, 2.5) << phi << " band " << band << " mode " << modus << " at " << p.x << "," << p.y;
+            ++geprueft;
         }
+        EXPECT_GT(geprueft, 100u) << phi;
     }
 }
 

@@ -89,9 +89,16 @@ private slots:
         auto* knopf = w->findChild<QPushButton*>("BitBtnSchoe");
         auto* tabelle = w->findChild<QCheckBox*>("ChBSchoenerTabelle");
         QVERIFY(!tabelle->isVisible());
+        // The button keeps to the right, clear of the zodiac key at the lower left: at the
+        // foot over the dial, at the top over the chart, whose scale numbers reach the foot.
+        const QRect flaeche = w->bildflaeche()->rect();
+        QVERIFY(knopf->geometry().left() > flaeche.width() / 2);
+        QVERIFY(knopf->geometry().bottom() >= flaeche.height() - 2);
         knopf->click();
         QVERIFY(w->fensterzustand().SchoenerAnsicht);
         QVERIFY(tabelle->isVisible());
+        QVERIFY(knopf->geometry().left() > flaeche.width() / 2 && knopf->geometry().top() <= 1);
+        QVERIFY(!tabelle->geometry().intersects(knopf->geometry()));
         QVERIFY(test::farbigePixel(w->bildflaeche()->bild()) > 2000);
         QVERIFY(!QFile::exists(QStringLiteral("Schoener-Tabelle.txt")));
         tabelle->setChecked(true);
