@@ -12,7 +12,7 @@
 namespace umbrin::test {
 
 struct PlotPunkt {
-    double x, y;
+    double x = 0, y = 0;
 };
 
 struct PlotBefehl {
@@ -122,15 +122,20 @@ struct PlotText {
     int stift = 0;
     PlotPunkt an{0, 0};
     std::string text;
+    double richtung = 0; // degrees from the x axis, of the last DI
 };
 
-// Every label of a plot with the place and pen it is written at.
+// Every label of a plot with the place, pen and direction it is written at.
 inline std::vector<PlotText> plotTexte(const std::string& hpgl)
 {
     std::vector<PlotText> texte;
-    for (const PlotBefehl& b : plotBefehle(hpgl))
+    double richtung = 0;
+    for (const PlotBefehl& b : plotBefehle(hpgl)) {
+        if (b.name == "DI")
+            richtung = b.zahlen.size() == 2 ? std::atan2(b.zahlen[1], b.zahlen[0]) * 180 / M_PI : 0;
         if (b.name == "LB")
-            texte.push_back({b.stift, b.an, b.text});
+            texte.push_back({b.stift, b.an, b.text, richtung});
+    }
     return texte;
 }
 

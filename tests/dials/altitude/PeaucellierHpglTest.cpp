@@ -4,18 +4,12 @@
 #include "core/HPGLDatei.h"
 #include "core/State.h"
 #include "dials/altitude/PeaucellierHpgl.h"
-#include "drawing/DxfChecks.h"
-#include "drawing/HpglNachDxf.h"
-#include "support/ExportPruefung.h"
 #include "support/GoldenDatei.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
-#include <unistd.h>
 
 using namespace umbrin;
 namespace fs = std::filesystem;
@@ -67,9 +61,9 @@ TEST(PeaucellierHpgl, PlotsMatchTheirGoldenFiles)
 
 TEST(PeaucellierHpgl, FragmentsCheckedByHand)
 {
-    const std::string k1 = test::dateiText(goldenOrdner() / "peaucellier_k1.plt");
-    const std::string k25 = test::dateiText(goldenOrdner() / "peaucellier_k25.plt");
-    const std::string sued = test::dateiText(goldenOrdner() / "peaucellier_sued_k1.plt");
+    const std::string k1 = test::goldenText(goldenOrdner(), "peaucellier_k1");
+    const std::string k25 = test::goldenText(goldenOrdner(), "peaucellier_k25");
+    const std::string sued = test::goldenText(goldenOrdner(), "peaucellier_sued_k1");
     const struct {
         const std::string& plot;
         std::string teil;
@@ -108,25 +102,10 @@ TEST(PeaucellierHpgl, FragmentsCheckedByHand)
 
 TEST(PeaucellierHpgl, EveryPlotPassesHp2xxAndItsDxfPassesEzdxf)
 {
-    const fs::path dir = fs::temp_directory_path() / ("umbrin_peau_" + std::to_string(::getpid()));
-    fs::create_directories(dir);
     for (const Fall& f : faelle) {
-        const fs::path plt = dir / (std::string(f.name) + ".plt");
-        fs::copy_file(goldenOrdner() / plt.filename(), plt, fs::copy_options::overwrite_existing);
-        EXPECT_EQ(test::hp2xxPruefung(plt), "") << f.name;
-        const fs::path dxf = dir / (std::string(f.name) + ".dxf");
-        std::vector<std::string> info;
-        DxfEinstellung e;
-        e.massstab = f.alsHPGL ? 40.0 : 1000.0;
-        const DxfErgebnis r = HpglNachDxf(plt, dxf, e, info);
-        ASSERT_TRUE(r.gespeichert()) << f.name << ": " << r.meldung;
-        EXPECT_TRUE(info.empty()) << f.name << ": " << (info.empty() ? "" : info.front());
-        if (umbrin::testing::ezdxfVerfuegbar()) {
-            const umbrin::testing::EzdxfBericht b = umbrin::testing::pruefeMitEzdxf(dxf);
-            EXPECT_TRUE(b.ok) << f.name << "\n" << b.ausgabe;
-        }
+        const test::LeserBefund b = test::pruefeMitLesern(test::goldenText(goldenOrdner(), f.name), f.name, f.alsHPGL ? 40.0 : 1000.0);
+        EXPECT_TRUE(b.info.empty()) << f.name << ": " << (b.info.empty() ? "" : b.info.front());
     }
-    fs::remove_all(dir);
 }
 
 TEST(PeaucellierHpgl, RefusesWhatItCannotDrawAndWritesNothing)

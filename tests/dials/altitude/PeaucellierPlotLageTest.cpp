@@ -9,14 +9,13 @@
 #include "core/State.h"
 #include "dials/altitude/PeaucellierHpgl.h"
 #include "dials/altitude/PeaucellierZeichnung.h"
+#include "support/PlotLeser.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -28,20 +27,10 @@ namespace {
 constexpr double kEps = 23.44;
 constexpr int kTeile = 4; // lines per hour: every 3.75 degrees of hour angle
 
-// A point on the sheet relative to the foot, y up the sheet.
-struct Blattpunkt {
-    double x = 0, y = 0;
-};
-
-struct Strich {
-    int stift = 0;
-    std::vector<Blattpunkt> punkte;
-};
-
-struct Beschriftung {
-    Blattpunkt an;
-    std::string text;
-};
+// A point on the sheet relative to the foot, y up the sheet; the plot's strokes and labels.
+using Blattpunkt = test::PlotPunkt;
+using Strich = test::PlotStrich;
+using Beschriftung = test::PlotText;
 
 struct Plotinhalt {
     std::vector<Strich> striche;
@@ -51,41 +40,12 @@ struct Plotinhalt {
 // The pen strokes and labels of a plot, relative to the foot (fx, fy).
 Plotinhalt lies(const std::string& hpgl, double fx, double fy)
 {
-    Plotinhalt p;
-    int stift = 0;
-    Blattpunkt stand;
-    std::size_t i = 0;
-    while (i < hpgl.size()) {
-        if (!std::isalpha(static_cast<unsigned char>(hpgl[i]))) {
-            ++i;
-            continue;
-        }
-        const std::string befehl = hpgl.substr(i, 2);
-        i += 2;
-        if (befehl == "LB") {
-            const std::size_t ende = hpgl.find('\x03', i);
-            p.texte.push_back({stand, hpgl.substr(i, ende - i)});
-            i = ende + 1;
-            continue;
-        }
-        const std::size_t ende = std::min(hpgl.find(';', i), hpgl.size());
-        std::istringstream args(hpgl.substr(i, ende - i));
-        i = ende;
-        if (befehl == "SP")
-            args >> stift;
-        if (befehl != "PU" && befehl != "PD")
-            continue;
-        std::vector<Blattpunkt> neu;
-        for (double x, y; args >> x >> y;)
-            neu.push_back({x - fx, y - fy});
-        if (befehl == "PD" && !neu.empty()) {
-            Strich s{stift, {stand}};
-            s.punkte.insert(s.punkte.end(), neu.begin(), neu.end());
-            p.striche.push_back(std::move(s));
-        }
-        if (!neu.empty())
-            stand = neu.back();
-    }
+    Plotinhalt p{test::plotStriche(hpgl), test::plotTexte(hpgl)};
+    for (Strich& s : p.striche)
+        for (Blattpunkt& q : s.punkte)
+            q = {q.x - fx, q.y - fy};
+    for (Beschriftung& t : p.texte)
+        t.an = {t.an.x - fx, t.an.y - fy};
     return p;
 }
 

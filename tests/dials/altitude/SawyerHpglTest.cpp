@@ -4,21 +4,15 @@
 #include "core/HPGLDatei.h"
 #include "core/State.h"
 #include "dials/altitude/SawyerHpgl.h"
-#include "drawing/DxfChecks.h"
-#include "drawing/HpglNachDxf.h"
-#include "support/ExportPruefung.h"
 #include "support/GoldenDatei.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <algorithm>
 #include <regex>
 #include <string>
-#include <unistd.h>
 
 using namespace umbrin;
 namespace fs = std::filesystem;
@@ -77,24 +71,26 @@ TEST(SawyerHpgl, PlotsMatchTheirGoldenFiles)
 TEST(SawyerHpgl, EveryHourTheSummerSunReachesIsNumbered)
 {
     constexpr double kGrad = M_PI / 180;
-    const std::regex zahl("LB ?[0-9]{1,2}\x03");
+    const std::regex zahl(" ?[0-9]{1,2}");
     for (const Fall& f : faelle) {
         const AppState s = zustand(f.breite, f.halbeAnalemma);
-        const std::string plot = test::dateiText(goldenOrdner() / (std::string(f.name) + ".plt"));
+        const std::string plot = test::goldenText(goldenOrdner(), f.name);
         const double phi = f.breite * kGrad, d = (f.breite > 0 ? 1 : -1) * s.EpsRund * kGrad;
         int stunden = 0;
         for (int h = -10; h <= 10; ++h)
             if (std::sin(phi) * std::sin(d) + std::cos(phi) * std::cos(d) * std::cos(15 * h * kGrad) > 0.02)
                 ++stunden;
-        const auto anzahl = std::distance(std::sregex_iterator(plot.begin(), plot.end(), zahl), std::sregex_iterator());
+        const auto texte = test::plotTexte(plot);
+        const auto anzahl = std::count_if(texte.begin(), texte.end(),
+                                          [&](const test::PlotText& t) { return std::regex_match(t.text, zahl); });
         EXPECT_EQ(anzahl, 2 * stunden) << f.name;
     }
 }
 
 TEST(SawyerHpgl, FragmentsCheckedByHand)
 {
-    const std::string a = test::dateiText(goldenOrdner() / "sawyer_analemma_g35.plt");
-    const std::string g = test::dateiText(goldenOrdner() / "sawyer_gerade_g60.plt");
+    const std::string a = test::goldenText(goldenOrdner(), "sawyer_analemma_g35");
+    const std::string g = test::goldenText(goldenOrdner(), "sawyer_gerade_g60");
     const struct {
         const std::string& plot;
         std::string teil;
@@ -129,11 +125,9 @@ TEST(SawyerHpgl, FragmentsCheckedByHand)
         while ((von = p->find(";SA ", von)) != std::string::npos) {
             const std::size_t bis = p->find(";SS", von);
             ASSERT_NE(bis, std::string::npos);
-            const std::string teil = p->substr(von, bis - von);
-            static const std::regex label("LB([^\x03]*)\x03");
             int zeichen = 0;
-            for (auto it = std::sregex_iterator(teil.begin(), teil.end(), label); it != std::sregex_iterator(); ++it) {
-                const std::string text = (*it)[1];
+            for (const test::PlotText& t : test::plotTexte(p->substr(von, bis - von))) {
+                const std::string& text = t.text;
                 EXPECT_EQ(text.size(), 1u) << text;
                 EXPECT_TRUE(text[0] >= '^' && text[0] <= 'i') << text;
                 ++zeichen;
@@ -148,25 +142,10 @@ TEST(SawyerHpgl, FragmentsCheckedByHand)
 
 TEST(SawyerHpgl, EveryPlotPassesHp2xxAndItsDxfPassesEzdxf)
 {
-    const fs::path dir = fs::temp_directory_path() / ("umbrin_sawyer_" + std::to_string(::getpid()));
-    fs::create_directories(dir);
     for (const Fall& f : faelle) {
-        const fs::path plt = dir / (std::string(f.name) + ".plt");
-        fs::copy_file(goldenOrdner() / plt.filename(), plt, fs::copy_options::overwrite_existing);
-        EXPECT_EQ(test::hp2xxPruefung(plt), "") << f.name;
-        const fs::path dxf = dir / (std::string(f.name) + ".dxf");
-        std::vector<std::string> info;
-        DxfEinstellung e;
-        e.massstab = 40.0;
-        const DxfErgebnis r = HpglNachDxf(plt, dxf, e, info);
-        ASSERT_TRUE(r.gespeichert()) << f.name << ": " << r.meldung;
-        EXPECT_TRUE(info.empty()) << f.name << ": " << (info.empty() ? "" : info.front());
-        if (umbrin::testing::ezdxfVerfuegbar()) {
-            const umbrin::testing::EzdxfBericht b = umbrin::testing::pruefeMitEzdxf(dxf);
-            EXPECT_TRUE(b.ok) << f.name << "\n" << b.ausgabe;
-        }
+        const test::LeserBefund b = test::pruefeMitLesern(test::goldenText(goldenOrdner(), f.name), f.name, 40.0);
+        EXPECT_TRUE(b.info.empty()) << f.name << ": " << (b.info.empty() ? "" : b.info.front());
     }
-    fs::remove_all(dir);
 }
 
 TEST(SawyerHpgl, RefusesLatitudesItCannotDrawAndWritesNothing)

@@ -12,6 +12,7 @@
 #include "dials/quadrant/QuadrantHpgl.h"
 #include "dials/quadrant/QuadrantZeichnung.h"
 #include "support/Layoutpruefung.h"
+#include "support/PlotLeser.h"
 #include "tables/NoaaSonne.h"
 
 #include <gtest/gtest.h>
@@ -63,61 +64,6 @@ std::string plotVon(const AppState& s)
     plot.oeffnenImSpeicher();
     schreibeQuadrantHPGL(s, plot);
     return plot.inhalt();
-}
-
-// A label of the plot: where the pen stood, the direction of the last DI, and the text.
-struct PlotLabel {
-    double x = 0, y = 0;
-    double richtung = 0; // degrees from the x axis
-    std::string text;
-};
-
-std::vector<double> zahlenAb(const std::string& p, std::size_t& i)
-{
-    std::vector<double> z;
-    while (i < p.size()) {
-        while (i < p.size() && (p[i] == ' ' || p[i] == ','))
-            ++i;
-        std::size_t ende = i;
-        while (ende < p.size() && (std::isdigit(static_cast<unsigned char>(p[ende])) || p[ende] == '-' || p[ende] == '.'))
-            ++ende;
-        if (ende == i)
-            break;
-        z.push_back(std::stod(p.substr(i, ende - i)));
-        i = ende;
-    }
-    return z;
-}
-
-std::vector<PlotLabel> plotLabels(const std::string& p)
-{
-    std::vector<PlotLabel> labels;
-    double x = 0, y = 0, richtung = 0;
-    for (std::size_t i = 0; i + 1 < p.size();) {
-        const std::string cmd = p.substr(i, 2);
-        if (cmd == "LB") {
-            const std::size_t ende = p.find('\x03', i);
-            if (ende == std::string::npos)
-                break;
-            labels.push_back({x, y, richtung, p.substr(i + 2, ende - i - 2)});
-            i = ende + 1;
-            continue;
-        }
-        i += 2;
-        if (cmd == "PU" || cmd == "PD") {
-            const std::vector<double> z = zahlenAb(p, i);
-            if (z.size() >= 2) {
-                x = z[z.size() - 2];
-                y = z.back();
-            }
-        } else if (cmd == "DI") {
-            const std::vector<double> z = zahlenAb(p, i);
-            richtung = z.size() == 2 ? std::atan2(z[1], z[0]) / kGrad : 0;
-        } else {
-            --i;
-        }
-    }
-    return labels;
 }
 
 // The band of |declination| the sign j (1 Aries .. 12 Pisces) spans, and whether its
@@ -189,18 +135,18 @@ TEST(QuadrantBeschriftung, GunterSignsStandInTheirDeclinationBandInTheLocalSeaso
         EXPECT_EQ(gefunden, 12) << fall;
 
         // Plot: apex (3200, 9500), the first row (pen 2) 50 above the edge, the second 200.
-        const std::vector<PlotLabel> labels = plotLabels(plotVon(s));
+        const std::vector<test::PlotText> labels = test::plotTexte(plotVon(s));
         const double E = (6000 - 15 * 53) * std::tan((90 - eps) / 2 * kGrad);
         gefunden = 0;
-        for (const PlotLabel& l : labels) {
+        for (const test::PlotText& l : labels) {
             const int j = zeichenNummer(l.text);
-            if (j == 0 || l.y <= 9500 || l.x <= 3200)
+            if (j == 0 || l.an.y <= 9500 || l.an.x <= 3200)
                 continue;
-            const double d = 2 * std::atan((l.x + 36 - 3200) / E) / kGrad - 90; // middle of a 72-unit symbol
+            const double d = 2 * std::atan((l.an.x + 36 - 3200) / E) / kGrad - 90; // middle of a 72-unit symbol
             const Band b = zeichenBand(j, eps);
             EXPECT_GE(d, b.unten - 0.3) << fall << " plot sign " << j;
             EXPECT_LE(d, b.oben + 0.3) << fall << " plot sign " << j;
-            EXPECT_EQ(l.y == 9550, b.nord != sued) << fall << " plot sign " << j;
+            EXPECT_EQ(l.an.y == 9550, b.nord != sued) << fall << " plot sign " << j;
             ++gefunden;
         }
         EXPECT_EQ(gefunden, 12) << fall;
@@ -220,13 +166,13 @@ TEST(QuadrantBeschriftung, GunterMonthsStandAtTheirNoonAltitudeAndThePlotTurnsTh
                 bildWinkel[static_cast<std::size_t>(m)] = p.angle;
         }
         int geprueft = 0;
-        for (const PlotLabel& l : plotLabels(plotVon(s))) {
+        for (const test::PlotText& l : test::plotTexte(plotVon(s))) {
             const int m = monatNummer(s, l.text);
             if (m == 0)
                 continue;
             // The label stands beside the tick at the noon altitude, measured at the apex
             // from the vertical edge.
-            const double winkel = std::atan2(l.x - 3200, 9500 - l.y) / kGrad;
+            const double winkel = std::atan2(l.an.x - 3200, 9500 - l.an.y) / kGrad;
             EXPECT_NEAR(winkel, mittagshoehe(s, m), 8.5) << fall << " " << l.text;
             EXPECT_NEAR(l.richtung, bildWinkel[static_cast<std::size_t>(m)], 1.0) << fall << " " << l.text;
             ++geprueft;
@@ -369,16 +315,16 @@ TEST(QuadrantBeschriftung, ZodiacSignsStandInTheirDeclinationBand)
             // The plot: quadrants with their apex at (400, 10000) and (8400, 10000); the scale
             // runs from 4150 (a leap year's -eps) to 7750 (+eps).
             int plot = 0;
-            for (const PlotLabel& l : plotLabels(plotVon(s))) {
+            for (const test::PlotText& l : test::plotTexte(plotVon(s))) {
                 const int j = zeichenNummer(l.text);
-                if (j == 0 || l.x < 250)
+                if (j == 0 || l.an.x < 250)
                     continue; // the legend
-                const double xA = l.x >= 8260 ? 8400 : 400;
+                const double xA = l.an.x >= 8260 ? 8400 : 400;
                 const auto d = [&](double rho) { return richtung * ((rho - 4150) / 3600 * 2 * eps - eps); };
-                if (l.y > 10000)
-                    pruefe(j, d(l.x + 36 - xA), "plot top row");
+                if (l.an.y > 10000)
+                    pruefe(j, d(l.an.x + 36 - xA), "plot top row");
                 else
-                    pruefe(j, d(10000 - l.y - 56), "plot left column");
+                    pruefe(j, d(10000 - l.an.y - 56), "plot left column");
                 ++plot;
             }
             EXPECT_EQ(plot, 24) << fall;
