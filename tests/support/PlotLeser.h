@@ -122,19 +122,23 @@ struct PlotText {
     int stift = 0;
     PlotPunkt an{0, 0};
     std::string text;
-    double richtung = 0; // degrees from the x axis, of the last DI
+    double richtung = 0;    // degrees from the x axis, of the last DI
+    bool zweitsatz = false; // written in the alternate character set (SA, until SS)
 };
 
-// Every label of a plot with the place, pen and direction it is written at.
+// Every label of a plot with the place, pen, direction and character set it is written in.
 inline std::vector<PlotText> plotTexte(const std::string& hpgl)
 {
     std::vector<PlotText> texte;
     double richtung = 0;
+    bool zweitsatz = false;
     for (const PlotBefehl& b : plotBefehle(hpgl)) {
         if (b.name == "DI")
             richtung = b.zahlen.size() == 2 ? std::atan2(b.zahlen[1], b.zahlen[0]) * 180 / M_PI : 0;
+        if (b.name == "SA" || b.name == "SS")
+            zweitsatz = b.name == "SA";
         if (b.name == "LB")
-            texte.push_back({b.stift, b.an, b.text, richtung});
+            texte.push_back({b.stift, b.an, b.text, richtung, zweitsatz});
     }
     return texte;
 }

@@ -104,39 +104,12 @@ std::vector<RecordedPrimitive> texte(const RecordingCanvas& c)
     return t;
 }
 
-// A label of the plot: its text and the pen position it was written at, and whether the
-// alternate (glyph) set was selected.
-struct PlotLabel {
-    std::string text;
-    double x = 0, y = 0;
-    bool glyphe = false;
-};
-
-std::vector<PlotLabel> plotLabels(const std::string& plot)
+// The labels of a plot with their leading blanks dropped.
+std::vector<test::PlotText> plotLabels(const std::string& plot)
 {
-    std::vector<PlotLabel> labels;
-    bool alternativ = false;
-    double x = 0, y = 0;
-    for (std::string b : plotBefehle(plot)) {
-        while (!b.empty() && b.front() == ' ')
-            b.erase(0, 1);
-        if (b.rfind("SA", 0) == 0)
-            alternativ = true;
-        else if (b.rfind("SS", 0) == 0)
-            alternativ = false;
-        else if (b.rfind("PU ", 0) == 0 && b.size() > 3) {
-            const std::vector<test::PlotPunkt> p = test::plotPunkte(b);
-            if (!p.empty()) {
-                x = p.back().x;
-                y = p.back().y;
-            }
-        } else if (b.rfind("LB", 0) == 0) {
-            std::string text = b.substr(2, b.find('\x03') - 2);
-            while (!text.empty() && text.front() == ' ')
-                text.erase(0, 1);
-            labels.push_back({text, x, y, alternativ});
-        }
-    }
+    std::vector<test::PlotText> labels = test::plotTexte(plot);
+    for (test::PlotText& l : labels)
+        l.text.erase(0, l.text.find_first_not_of(' '));
     return labels;
 }
 
@@ -206,10 +179,10 @@ TEST(RingBeschriftung, BandGlyphsStandInTheirSignsRows)
             EXPECT_EQ(bild, 12) << o.phi << " " << einBand;
 
             int plot = 0;
-            for (const PlotLabel& l : plotLabels(ringPlot(s))) {
-                if (!l.glyphe)
+            for (const test::PlotText& l : plotLabels(ringPlot(s))) {
+                if (!l.zweitsatz)
                     continue;
-                const double sonne = sonneDerZeile(o.phi, plotZeile(einBand, l.y + 64, eps));
+                const double sonne = sonneDerZeile(o.phi, plotZeile(einBand, l.an.y + 64, eps));
                 EXPECT_TRUE(imZeichenband(zeichenVonGlyphe(l.text[0]), sonne, 0.5))
                     << "plot " << o.phi << " band " << einBand << " sign " << zeichenVonGlyphe(l.text[0]) << " at "
                     << sonne;
@@ -253,12 +226,12 @@ TEST(RingBeschriftung, MonthNamesStandByTheHoleOfTheirFirstDay)
             EXPECT_GE(bild, 12) << o.phi << " " << einBand;
 
             int plot = 0;
-            for (const PlotLabel& l : plotLabels(ringPlot(s))) {
+            for (const test::PlotText& l : plotLabels(ringPlot(s))) {
                 const int monat = monatVon(l.text, o.sprache);
-                if (monat == 0 || l.glyphe)
+                if (monat == 0 || l.zweitsatz)
                     continue;
-                const bool winterSkala = !einBand && l.y < 5420;
-                const double mitte = l.x + 1.5 * 64;
+                const bool winterSkala = !einBand && l.an.y < 5420;
+                const double mitte = l.an.x + 1.5 * 64;
                 const double x = ortDesMonats(monat, kX1, kR, winterSkala);
                 EXPECT_LT(std::fabs(mitte - x), 7.5 * 64 + 105) << "plot " << o.phi << " " << einBand << " " << l.text;
                 ++plot;
@@ -306,16 +279,16 @@ TEST(RingBeschriftung, HourNumbersNameTheirHours)
         EXPECT_GE(bild, 15) << o.phi;
 
         int plot = 0;
-        for (const PlotLabel& l : plotLabels(ringPlot(s))) {
-            if (l.glyphe || l.text.empty() || l.text.find_first_not_of("0123456789") != std::string::npos ||
-                l.y < 5840 || l.y > 9040)
+        for (const test::PlotText& l : plotLabels(ringPlot(s))) {
+            if (l.zweitsatz || l.text.empty() || l.text.find_first_not_of("0123456789") != std::string::npos ||
+                l.an.y < 5840 || l.an.y > 9040)
                 continue;
             const int stunde = std::stoi(l.text);
             const double lokal = passt(o.phi, 1.5, stunde, kX1, kR)[0] + 1.5 * 80;
             const std::array<double, 3> ib = passt(o.phi, 5.5, stunde, kX1, kR);
             const double abstand =
-                std::min({std::fabs(l.x - lokal), std::fabs(l.x - ib[1]), std::fabs(l.x - ib[2])});
-            EXPECT_LT(abstand, 12.0) << "plot " << o.phi << " hour " << stunde << " at " << l.x;
+                std::min({std::fabs(l.an.x - lokal), std::fabs(l.an.x - ib[1]), std::fabs(l.an.x - ib[2])});
+            EXPECT_LT(abstand, 12.0) << "plot " << o.phi << " hour " << stunde << " at " << l.an.x;
             ++plot;
         }
         EXPECT_GE(plot, 15) << o.phi;
