@@ -11,6 +11,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -152,6 +153,61 @@ private slots:
         QVERIFY(h.offen("F4") && !h.offen("Form6"));
         h.taste(Qt::Key_F8);
         QVERIFY(h.offen("Form5") && !h.offen("F4"));
+    }
+
+    void cancelsUnderlinedKeyWinsOverTheMenuBarInsideEachWalkDialog_data()
+    {
+        QTest::addColumn<int>("schritte");
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<bool>("englisch");
+        const char* namen[] = {"Form6", "F4", "Form4"};
+        for (int i = 0; i < 3; ++i)
+            for (bool englisch : {false, true})
+                QTest::addRow("%s %s", namen[i], englisch ? "English" : "German")
+                    << i << QString::fromLatin1(namen[i]) << englisch;
+    }
+    void cancelsUnderlinedKeyWinsOverTheMenuBarInsideEachWalkDialog()
+    {
+        // " Abbru&ch" and " &Cancel" share Alt+C with the menu bar's " &Calculations " (and, in
+        // the English chooser, with " &Compressed Gnomonic Sundial'").
+        QFETCH(int, schritte);
+        QFETCH(QString, dialog);
+        QFETCH(bool, englisch);
+        Hauptfenster h;
+        if (englisch)
+            h.taste(Qt::Key_E, Qt::ControlModifier);
+        QCOMPARE(h.s.Sprachspalte, englisch ? 2 : 1);
+        h.taste(Qt::Key_F1, Qt::AltModifier);
+        const char* naechster[] = {"Form6", "F4"};
+        for (int i = 0; i < schritte; ++i)
+            h.knopf(naechster[i], "Button1");
+        QWidget* d = h.offen(dialog.toLatin1().constData());
+        QVERIFY(d);
+        auto* abbruch = d->findChild<QPushButton*>(QStringLiteral("btCancel"));
+        QVERIFY(abbruch);
+        QCOMPARE(QKeySequence::mnemonic(abbruch->text()), QKeySequence(Qt::ALT | Qt::Key_C));
+        // The focus in one of the dialog's fields.
+        const auto felder = d->findChildren<QLineEdit*>();
+        const auto feld = std::find_if(felder.begin(), felder.end(), [](QLineEdit* f) { return f->isVisible(); });
+        QVERIFY(feld != felder.end());
+        (*feld)->setFocus();
+        h.ruhe();
+        QCOMPARE(QApplication::focusWidget(), *feld);
+
+        h.taste(Qt::Key_C, Qt::AltModifier);
+        QVERIFY(!QApplication::activePopupWidget());
+        QVERIFY(!h.w->menuBar()->activeAction());
+        QCOMPARE(h.s.DialogSchritt, std::uint8_t{0});
+        QVERIFY(!h.offen("Form6") && !h.offen("F4") && !h.offen("Form4") && !h.offen("Form5"));
+        QVERIFY(h.menuesFrei());
+
+        // Outside a dialog the menu bar keeps the key.
+        if (englisch) {
+            h.taste(Qt::Key_C, Qt::AltModifier);
+            QVERIFY(h.w->menuBar()->activeAction() || QApplication::activePopupWidget());
+            h.taste(Qt::Key_Escape);
+            h.taste(Qt::Key_Escape);
+        }
     }
 
     void theCloseBoxOfTheLocationDialogLeavesTheWalkUntilCancelOrCloseWindows_data()
