@@ -296,6 +296,7 @@ void MainWindow::setzeSpracheAusDeutsch()
     s_.Sprachspalte = s_.Deutsch ? 1 : 2;
     s_.StringIdBasis = s_.Deutsch ? 0 : 2000;
     z_.HilfeDatei = z_.ProgrammPfad + (s_.Deutsch ? "umbrin_d.chm" : "umbrin_e.chm");
+    qtTexte_.setzeDeutsch(s_.Deutsch != 0);
 }
 
 void MainWindow::neueHilfe(bool meldenWennFehlt)
