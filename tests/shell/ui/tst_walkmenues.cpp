@@ -1,11 +1,13 @@
 // The walk's cancel, the keys of the menus, the language switch within the walk, the hints
 // and the titles of the expert-mode boxes, driven through the keyboard where a user would.
+#include "dialogs/ui/ParameterDialog.h"
 #include "shell/Menue.h"
 #include "shell/ui/Fensterbauer.h"
 #include "shell/ui/MainWindow.h"
 #include "support/ScriptedPrompt.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -16,6 +18,8 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QToolTip>
 #include <QtTest>
@@ -208,6 +212,50 @@ private slots:
             h.taste(Qt::Key_Escape);
             h.taste(Qt::Key_Escape);
         }
+    }
+
+    void theParameterDialogGrowsWithinItsFrameToTheLargerPlanarPage_data()
+    {
+        QTest::addColumn<char>("typ");
+        QTest::addColumn<bool>("englisch");
+        for (const bool englisch : {false, true})
+            for (const char typ : {'r', 'a', 'q', 'z', 'k', 'w', 'p', 'm', 'c', 's'})
+                QTest::addRow("%c %s", typ, englisch ? "English" : "German") << typ << englisch;
+    }
+    void theParameterDialogGrowsWithinItsFrameToTheLargerPlanarPage()
+    {
+        // Opened on a smaller page, then switched to the planar page by its tab: the frame
+        // grows with the dialog and no check box of the planar page is squeezed or cut.
+        QFETCH(char, typ);
+        QFETCH(bool, englisch);
+        Hauptfenster h;
+        h.w->resize(1366, 740);
+        if (englisch)
+            h.taste(Qt::Key_E, Qt::ControlModifier);
+        h.ruhe();
+        h.s.UhrTyp = typ == 's' ? 'h' : typ; // 's': the umbrella dial
+        h.s.Schirmuhr = typ == 's';
+        h.taste(Qt::Key_F7);
+        auto* d = qobject_cast<ParameterDialog*>(h.offen("Form4"));
+        QVERIFY(d);
+        QVERIFY(d->aktiveSeite() != ParameterSeite::Planar);
+        auto* tabs = d->findChild<QTabWidget*>();
+        QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(0).center());
+        h.ruhe();
+        QCOMPARE(d->aktiveSeite(), ParameterSeite::Planar);
+        QWidget* seite = tabs->currentWidget();
+        int geprueft = 0;
+        for (QCheckBox* c : seite->findChildren<QCheckBox*>()) {
+            if (!c->isVisible())
+                continue;
+            ++geprueft;
+            QVERIFY2(c->width() >= c->sizeHint().width(),
+                     qPrintable(QStringLiteral("%1: %2 < %3").arg(c->text()).arg(c->width()).arg(c->sizeHint().width())));
+            // A low screen scrolls the body up and down, never cutting a caption at the side.
+            const QRect sichtbar = c->visibleRegion().boundingRect();
+            QVERIFY2(sichtbar.isEmpty() || sichtbar.width() >= c->sizeHint().width(), qPrintable(c->text()));
+        }
+        QVERIFY(geprueft > 5);
     }
 
     void theCloseBoxOfTheLocationDialogLeavesTheWalkUntilCancelOrCloseWindows_data()
