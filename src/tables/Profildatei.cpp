@@ -243,4 +243,13 @@ bool uebernimmProfilOrt(AppState& s, UserPrompt& prompt, double breite, double l
     return true;
 }
 
+bool liesHorizontprofilMitOrt(AppState& s, UserPrompt& prompt, const std::string& datei, bool& ortNeu)
+{
+    double breite = 0, laenge = 0;
+    if (!liesHorizontprofil(s, prompt, datei, breite, laenge))
+        return false;
+    ortNeu = uebernimmProfilOrt(s, prompt, breite, laenge);
+    return true;
+}
+
 } // namespace umbrin

@@ -15,7 +15,6 @@
 #include "dialogs/Wertebereiche.h"
 #include "dialogs/ui/DialogFelder.h"
 #include "dialogs/ui/ParameterDialog.h"
-#include "tables/Profildatei.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -429,12 +428,9 @@ void ParameterDialog::horizontprofil()
                                                         "Horizon Profile (*.ele);;All files (*)"));
         datei = QFileDialog::getOpenFileName(this, QString::fromStdString(titel), QString(), qtFilter).toStdString();
     }
-    if (datei.empty())
+    bool ortNeu = false;
+    if (datei.empty() || !u_.haken.horizontprofilLesen || !u_.haken.horizontprofilLesen(s_, u_.prompt, datei, ortNeu))
         return;
-    double breite = 0, laenge = 0;
-    if (!liesHorizontprofil(s_, u_.prompt, datei, breite, laenge))
-        return;
-    const bool ortNeu = uebernimmProfilOrt(s_, u_.prompt, breite, laenge);
     s_.HorizontZeigen = 1;
     s_.HorizontGeladen = 1;
     setzeKasten(true);

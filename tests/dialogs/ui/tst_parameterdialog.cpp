@@ -338,6 +338,7 @@ private slots:
         QVERIFY(speichereHorizontprofil(datei, profilZeilen(p, {46.0, 8.0, 500, 0, 200}, 1), fehler));
 
         auto* d = oeffne<ParameterDialog>();
+        umgebung->haken.horizontprofilLesen = liesHorizontprofilMitOrt; // as the main window wires it
         std::vector<std::string> gewaehlt = {"", datei};
         std::string gefragt;
         umgebung->haken.dateiOeffnen = [&](const std::string& titel, const std::string&,
