@@ -406,3 +406,25 @@ TEST(BerechneHorizont, PlatformHeightLowersAWallAsWorkedByHand)
         }
     }
 }
+
+TEST(BerechneHorizont, ANeighbourOfAnotherCellSizeIsRefusedInTheUsersLanguage)
+{
+    const std::string mitte = kachelDatei("m3.asc", grob(47, 9));
+    test::AscKachel fein; // 3" cells south of the 30" tile
+    fein.sued = 46;
+    const std::string anders = kachelDatei("s3e.asc", fein);
+    for (int sp : {1, 2}) {
+        Lauf lauf;
+        lauf.kacheln = {anders};
+        lauf.prompt.answers = {PromptAnswer::Ok, PromptAnswer::Yes, PromptAnswer::Ok, PromptAnswer::No};
+        HorizontEingabe e = eingabe(47.5, 9.5, 60);
+        e.sprachspalte = sp;
+        BerechneHorizont(e, mitte, lauf.dienste);
+        ASSERT_EQ(lauf.prompt.asked.size(), 4u);
+        EXPECT_NE(lauf.prompt.asked[2].text.find(sp == 1 ? "Es muss ein gleichartiger Tabellentyp nachgeladne werden"
+                                                         : "A table of the same type (the same cell size) has to be loaded!"),
+                  std::string::npos)
+            << lauf.prompt.asked[2].text;
+        EXPECT_EQ(lauf.prompt.asked[2].title, PromptTitle::Fehler);
+    }
+}
