@@ -130,10 +130,23 @@ void IniLeser::melde(const std::string& text)
     prompt_.ask(PromptTitle::Fehler, PromptIcon::Question, text, PromptButtons::Ok);
 }
 
+// A number the file may spell but no dialog would accept is reported with its line (counted
+// from 0) and not taken: the field keeps the value it had before this line, and reading goes on.
+bool IniLeser::imBereich(double wert, const Wertebereich& bereich, int zeile, std::string_view text)
+{
+    if (bereich.enthaelt(wert))
+        return true;
+    melde(zeileFehlerhaftMitWert(zeile, text));
+    return false;
+}
+
 void IniLeser::jahr(const std::string& zeile)
 {
     const auto j = alsGanzzahl(zeile);
-    z_.Par.Jahr = j ? *j : 2020;
+    if (!j)
+        z_.Par.Jahr = 2020;
+    else if (imBereich(*j, DateiBereich::Jahr, 0, zeile))
+        z_.Par.Jahr = *j;
 }
 
 // Main lines 1 and 2: a position and, when text follows, the second position.
@@ -173,36 +186,39 @@ bool IniLeser::zonenmeridian(const std::string& zeile)
 
 bool IniLeser::gnomonUndZylinder(const std::string& zeile)
 {
+    struct Realfeld {
+        double* feld;
+        double ersatz;
+        Wertebereich bereich;
+    };
+    const std::array<Realfeld, 3> felder = {{
+        {&z_.Par.Gnomonhoehe, 35.0, DateiBereich::Gnomonhoehe},
+        {&z_.Par.ZylZeiger, 40.0, DateiBereich::ZylZeiger},
+        {&z_.Par.ZylRadius, 250.0, DateiBereich::ZylRadius},
+    }};
     std::string rest = zeile;
-    auto v = alsReal(holeZahl(rest));
-    if (!v) {
-        z_.Par.Gnomonhoehe = 35.0;
-        return false;
-    }
-    z_.Par.Gnomonhoehe = *v;
-    if (!rest.empty()) {
-        v = alsReal(holeZahl(rest));
+    for (std::size_t k = 0; k < felder.size(); ++k) {
+        // The first value is read even from an empty line, the others only when text is left.
+        if (k > 0 && rest.empty())
+            return true;
+        const std::string text = holeZahl(rest);
+        const auto v = alsReal(text);
         if (!v) {
-            z_.Par.ZylZeiger = 40.0;
+            *felder[k].feld = felder[k].ersatz;
             return false;
         }
-        z_.Par.ZylZeiger = *v;
+        if (imBereich(*v, felder[k].bereich, 4, text))
+            *felder[k].feld = *v;
     }
     if (!rest.empty()) {
-        v = alsReal(holeZahl(rest));
-        if (!v) {
-            z_.Par.ZylRadius = 250.0;
-            return false;
-        }
-        z_.Par.ZylRadius = *v;
-    }
-    if (!rest.empty()) {
-        const auto n = alsGanzzahl(holeZahl(rest));
+        const std::string text = holeZahl(rest);
+        const auto n = alsGanzzahl(text);
         if (!n) {
             z_.SkalaZylinder = 270;
             return false;
         }
-        z_.SkalaZylinder = *n;
+        if (imBereich(*n, DateiBereich::SkalaZylinder, 4, text))
+            z_.SkalaZylinder = *n;
     }
     return true;
 }
@@ -213,14 +229,15 @@ bool IniLeser::skalen(const std::string& zeile)
     struct Ganzzahlfeld {
         std::int32_t* feld;
         std::int32_t ersatz;
+        Wertebereich bereich;
     };
     const std::array<Ganzzahlfeld, 6> felder = {{
-        {&z_.Par.Skalenlaenge, 70},
-        {&z_.SkalaHidokai2, 170},
-        {&z_.SkalaHidokai, 150},
-        {&z_.Par.HidokaiZeiger, 150},
-        {&z_.Schalter.Kartenmassstab, 150},
-        {&z_.Par.QuadrantGroesse, 150},
+        {&z_.Par.Skalenlaenge, 70, DateiBereich::Skalenlaenge},
+        {&z_.SkalaHidokai2, 170, DateiBereich::SkalaHidokai2},
+        {&z_.SkalaHidokai, 150, DateiBereich::SkalaHidokai},
+        {&z_.Par.HidokaiZeiger, 150, DateiBereich::HidokaiZeiger},
+        {&z_.Schalter.Kartenmassstab, 150, DateiBereich::Kartenmassstab},
+        {&z_.Par.QuadrantGroesse, 150, DateiBereich::QuadrantGroesse},
     }};
     std::string rest = zeile;
     for (const Ganzzahlfeld& f : felder) {
@@ -228,7 +245,10 @@ bool IniLeser::skalen(const std::string& zeile)
         if (wert.empty())
             continue;
         const auto n = alsGanzzahl(wert);
-        *f.feld = n ? *n : f.ersatz;
+        if (!n)
+            *f.feld = f.ersatz;
+        else if (imBereich(*n, f.bereich, 5, wert))
+            *f.feld = *n;
     }
     const std::string wert = holeKommaWert(rest);
     if (wert.empty())
@@ -238,7 +258,8 @@ bool IniLeser::skalen(const std::string& zeile)
         z_.Par.HabermelDurchmesser = 200.0;
         return false;
     }
-    z_.Par.HabermelDurchmesser = *v;
+    if (imBereich(*v, DateiBereich::HabermelDurchmesser, 5, wert))
+        z_.Par.HabermelDurchmesser = *v;
     return true;
 }
 
@@ -270,8 +291,9 @@ bool IniLeser::wand(const std::string& zeile)
 bool IniLeser::neigungUndKegel(const std::string& zeile)
 {
     std::string rest = zeile;
-    // The inclination is not checked; a text that is no number keeps the old value.
-    if (const auto v = alsReal(holeZahl(rest)))
+    // A text that is no number keeps the old inclination without a report.
+    const std::string inklination = holeZahl(rest);
+    if (const auto v = alsReal(inklination); v && imBereich(*v, DateiBereich::Inklination, 7, inklination))
         z_.Par.Inklination = *v;
     if (!rest.empty()) {
         const auto v = alsReal(holeZahl(rest));
@@ -302,8 +324,12 @@ bool IniLeser::neigungUndKegel(const std::string& zeile)
 bool IniLeser::analemmaUndSawyer(const std::string& zeile)
 {
     std::string rest = zeile;
-    const auto stunde = alsGanzzahl(holeZahl(rest));
-    z_.Schalter.AnalemmaStunde = stunde ? *stunde : 12;
+    const std::string stundeText = holeZahl(rest);
+    const auto stunde = alsGanzzahl(stundeText);
+    if (!stunde)
+        z_.Schalter.AnalemmaStunde = 12;
+    else if (imBereich(*stunde, DateiBereich::AnalemmaStunde, 8, stundeText))
+        z_.Schalter.AnalemmaStunde = *stunde;
     if (!rest.empty()) {
         const auto v = alsReal(holeZahl(rest));
         if (!v || !DateiBereich::DatumMitte.enthaelt(*v)) {
@@ -514,29 +540,33 @@ void IniLeser::sprache(const std::string& zeile)
 void IniLeser::schirmUndRing(const std::string& zeile)
 {
     if (zeile.find(';') == std::string::npos) {
-        if (const auto v = alsReal(zeile))
-            z_.Par.SchirmRadius = *v;
-        else
+        if (const auto v = alsReal(zeile)) {
+            if (imBereich(*v, DateiBereich::SchirmRadius, 15, zeile))
+                z_.Par.SchirmRadius = *v;
+        } else {
             melde(zeileFehlerhaft(15));
+        }
         return;
     }
     std::string rest = zeile;
     for (int k = 1; k <= 4 && !rest.empty(); ++k) {
-        const auto v = alsReal(holeRingWert(rest, k == 1));
+        const std::string text = holeRingWert(rest, k == 1);
+        const auto v = alsReal(text);
         switch (k) {
         case 1:
             // A radius that is no number keeps the old value.
-            if (v)
-                z_.Par.SchirmRadius = *v;
-            else
+            if (!v)
                 melde(zeileFehlerhaftAnStelle(16, 1));
+            else if (imBereich(*v, DateiBereich::SchirmRadius, 15, text))
+                z_.Par.SchirmRadius = *v;
             break;
         case 2:
             z_.Par.RingDurchmesser = v && DateiBereich::RingDurchmesser.enthaelt(*v) ? *v : 110.0;
             break;
         case 3:
             if (v) {
-                z_.Par.RingBreite = *v;
+                if (imBereich(*v, DateiBereich::RingBreite, 15, text))
+                    z_.Par.RingBreite = *v;
             } else {
                 z_.Par.RingBreite = 50.0;
                 melde(zeileFehlerhaftAnStelle(16, 3));

@@ -31,6 +31,7 @@ public:
 
 private:
     void melde(const std::string& text);
+    bool imBereich(double wert, const Wertebereich& bereich, int zeile, std::string_view text);
     void jahr(const std::string& zeile);
     bool ort(const std::string& zeile, double& erster, double& zweiter, const Wertebereich& bereich, double ersatz,
              bool istBreite);

@@ -3,9 +3,12 @@
 // place. The settings reader checks exactly the file ranges (DateiBereich); every range a dialog
 // accepts (DialogBereich) lies within the file range of its field, so whatever a dialog stores
 // is read back at the next start without a complaint. The static_asserts at the end keep it so.
+// A file range is no wider than the dialogs' ranges of its field together: a value no dialog
+// would accept never reaches a drawing through a file either.
 //
-// Both bounds belong to a range. Values the reader takes without any check have an unbounded
-// file range. Integer fields use the same type; their bounds are whole numbers.
+// Both bounds belong to a range. The one value the dialogs compute rather than take (the
+// Habermel gnomon, from the dial's diameter) has an open upper bound. Integer fields use the
+// same type; their bounds are whole numbers.
 #include <algorithm>
 #include <limits>
 
@@ -21,31 +24,30 @@ struct Wertebereich {
 };
 
 inline constexpr double ohneGrenze = std::numeric_limits<double>::infinity();
-inline constexpr Wertebereich beliebig{-ohneGrenze, ohneGrenze};
 
 // What a settings or construction-data file may hold.
 namespace DateiBereich {
 // Main lines 0 to 8.
-inline constexpr Wertebereich Jahr = beliebig;                 // any integer
+inline constexpr Wertebereich Jahr{1300, 2500};
 inline constexpr Wertebereich Breite{-90, 90};                 // both latitudes
 inline constexpr Wertebereich Laenge{-180, 180};               // both longitudes
 inline constexpr Wertebereich Zonenmeridian{-180, 180};
-inline constexpr Wertebereich Gnomonhoehe = beliebig;
-inline constexpr Wertebereich ZylZeiger = beliebig;
-inline constexpr Wertebereich ZylRadius = beliebig;
-inline constexpr Wertebereich SkalaZylinder = beliebig;
-inline constexpr Wertebereich Skalenlaenge = beliebig;
-inline constexpr Wertebereich SkalaHidokai = beliebig;
-inline constexpr Wertebereich SkalaHidokai2 = beliebig;
-inline constexpr Wertebereich HidokaiZeiger = beliebig;
-inline constexpr Wertebereich Kartenmassstab = beliebig;
-inline constexpr Wertebereich QuadrantGroesse = beliebig;
-inline constexpr Wertebereich HabermelDurchmesser = beliebig;
+inline constexpr Wertebereich Gnomonhoehe{3, 500};
+inline constexpr Wertebereich ZylZeiger{3, 220};
+inline constexpr Wertebereich ZylRadius{4, 500};
+inline constexpr Wertebereich SkalaZylinder{0, 400};
+inline constexpr Wertebereich Skalenlaenge{3, 220};
+inline constexpr Wertebereich SkalaHidokai{0, 180};
+inline constexpr Wertebereich SkalaHidokai2{0, 260};
+inline constexpr Wertebereich HidokaiZeiger{1, 220};
+inline constexpr Wertebereich Kartenmassstab{5, 66000000};
+inline constexpr Wertebereich QuadrantGroesse{80, 200};
+inline constexpr Wertebereich HabermelDurchmesser{30, 200};
 inline constexpr Wertebereich Wandabweichung{-180, 180};       // both walls
-inline constexpr Wertebereich Inklination = beliebig;
+inline constexpr Wertebereich Inklination{0, 175};
 inline constexpr Wertebereich KegelNeigung{1, 186};
 inline constexpr Wertebereich KegelOeffnung{1, 86};
-inline constexpr Wertebereich AnalemmaStunde = beliebig;
+inline constexpr Wertebereich AnalemmaStunde{1, 23};
 inline constexpr Wertebereich DatumMitte{0, 900};
 inline constexpr Wertebereich DatumWinkel{0.5, 15};
 inline constexpr Wertebereich SawyerZeit{0, 4};
@@ -54,16 +56,16 @@ inline constexpr Wertebereich Stunde{0, 24};
 inline constexpr Wertebereich Temporalstunde{0, 12};
 inline constexpr Wertebereich Hoehenlinie{10, 90};
 // Main lines 15 to 17.
-inline constexpr Wertebereich SchirmRadius = beliebig;
-inline constexpr Wertebereich RingDurchmesser{0, 300};
-inline constexpr Wertebereich RingBreite = beliebig;
-inline constexpr Wertebereich RingAlpha{0, 90};
+inline constexpr Wertebereich SchirmRadius{-1, 2};
+inline constexpr Wertebereich RingDurchmesser{10, 300};
+inline constexpr Wertebereich RingBreite{4.5, 300};
+inline constexpr Wertebereich RingAlpha{10, 90};
 inline constexpr Wertebereich HabermelGnomon{1, ohneGrenze};
-inline constexpr Wertebereich Einheit{10, ohneGrenze};
+inline constexpr Wertebereich Einheit{10, 300};
 inline constexpr Wertebereich PeauParameter{-2.1, 2.1};
 inline constexpr Wertebereich RingLochVersatz{-23.44, 23.44};
-inline constexpr Wertebereich DeklOben{0, ohneGrenze};
-inline constexpr Wertebereich DeklUnten{-ohneGrenze, 0};
+inline constexpr Wertebereich DeklOben{0, 23.44};
+inline constexpr Wertebereich DeklUnten{-23.44, 0};   // mirrors the upper declination
 // Digits of the option line.
 inline constexpr Wertebereich DatumslinienArt{0, 3};
 inline constexpr Wertebereich EotIntervall{0, 6};

@@ -183,12 +183,15 @@ bool Horizontrechnung::beginne(const std::string& datei)
     return true;
 }
 
-bool Horizontrechnung::verarbeiteKachel(const Kachelkopf& kopf, const std::string& datei)
+// folgeDe and folgeEn say what follows when the file ends before the rows the profile needs.
+Kachellauf Horizontrechnung::verarbeiteKachel(const Kachelkopf& kopf, const std::string& datei, const char* folgeDe,
+                                              const char* folgeEn)
 {
     Zeilenleser leser;
     if (!leser.oeffne(std::filesystem::u8path(datei))) {
-        meldung(PromptTitle::Fehler, PromptIcon::Error, datei + sp(": kann nicht gelesen werden.", ": cannot be read."));
-        return true;
+        meldung(PromptTitle::Fehler, PromptIcon::Error,
+                datei + sp(": kann nicht gelesen werden.", ": cannot be read.") + "\r\n" + sp(folgeDe, folgeEn));
+        return Kachellauf::unvollstaendig;
     }
     std::string_view z;
     for (int i = 0; i < 6 + (kopf.ersteZeileWeg ? 1 : 0); ++i)
@@ -263,7 +266,7 @@ bool Horizontrechnung::verarbeiteKachel(const Kachelkopf& kopf, const std::strin
     bool dateiende = false;
     for (; k < kopf.Zeilenzahl; ++k) {
         if (abgebrochen())
-            return false;
+            return Kachellauf::abgebrochen;
         if (!leser.naechsteZeile(z)) {
             dateiende = true;
             break;
@@ -286,7 +289,7 @@ bool Horizontrechnung::verarbeiteKachel(const Kachelkopf& kopf, const std::strin
     if (!block.empty())
         rechneBlock();
     if (abgebrochen())
-        return false;
+        return Kachellauf::abgebrochen;
     if (d_.fortschritt)
         d_.fortschritt(9000);
 
@@ -298,18 +301,22 @@ bool Horizontrechnung::verarbeiteKachel(const Kachelkopf& kopf, const std::strin
                  IntStr(ersteFalsche + 1) + ").";
         if (dateiende)
             t += "\r\n" + sp("Die Datei endet nach ", "The file ends after ") + IntStr(k) + sp(" von ", " of ") +
-                 IntStr(kopf.Zeilenzahl) + sp(" Datenzeilen.", " data rows.");
-        meldung(PromptTitle::Information, PromptIcon::Information, t);
+                 IntStr(kopf.Zeilenzahl) + sp(" Datenzeilen.", " data rows.") + "\r\n" + sp(folgeDe, folgeEn);
+        if (dateiende)
+            meldung(PromptTitle::Fehler, PromptIcon::Error, t);
+        else
+            meldung(PromptTitle::Information, PromptIcon::Information, t);
     }
-    return true;
+    return dateiende ? Kachellauf::unvollstaendig : Kachellauf::fertig;
 }
 
-bool Horizontrechnung::rechneErsteKachel()
+Kachellauf Horizontrechnung::rechneErsteKachel()
 {
-    if (!verarbeiteKachel(erste_, datei_))
-        return false;
-    nahfeld();
-    return true;
+    const Kachellauf l = verarbeiteKachel(erste_, datei_, "Das Horizontprofil wird nicht berechnet.",
+                                          "The horizon profile is not calculated.");
+    if (l == Kachellauf::fertig)
+        nahfeld();
+    return l;
 }
 
 void Horizontrechnung::nahfeld() { HorizontNahfeld(z_, fenster_, erste_.einBogensekunde(), profil_); }
@@ -333,11 +340,21 @@ bool Horizontrechnung::LadeHoehenTabelle()
     }
     if (std::fabs(kopf.Zellgroesse - erste_.Zellgroesse) > 0.0001L) {
         meldung(PromptTitle::Fehler, PromptIcon::Error,
-                datei + "\r\nEs muss ein gleichartiger Tabellentyp nachgeladne werden");
+                datei + "\r\n" + sp("Es muss ein gleichartiger Tabellentyp nachgeladne werden",
+                                     "A table of the same type (the same cell size) has to be loaded!"));
         return true;
     }
-    if (!verarbeiteKachel(kopf, datei))
+    // A neighbour that ends early is left out whole: what its rows added is taken back.
+    const Horizontprofil profilVorher = profil_;
+    const Arbeitsmatrix fensterVorher = fenster_;
+    const Kachellauf l = verarbeiteKachel(kopf, datei, "Die Kachel wird nicht übernommen.", "The tile is not used.");
+    if (l == Kachellauf::abgebrochen)
         return false;
+    if (l == Kachellauf::unvollstaendig) {
+        profil_ = profilVorher;
+        fenster_ = fensterVorher;
+        return true;
+    }
     fehlende_.erase(std::find(fehlende_.begin(), fehlende_.end(), code));
     return true;
 }
@@ -348,9 +365,10 @@ HorizontErgebnis BerechneHorizont(const HorizontEingabe& eingabe, const std::str
     Horizontrechnung r(eingabe, dienste);
     if (!r.beginne(datei))
         return erg;
-    if (!r.rechneErsteKachel()) {
-        erg.abgebrochen = true;
-        return erg;
+    switch (r.rechneErsteKachel()) {
+    case Kachellauf::fertig: break;
+    case Kachellauf::abgebrochen: erg.abgebrochen = true; return erg;
+    case Kachellauf::unvollstaendig: return erg;
     }
     const int sp = eingabe.sprachspalte;
     if (r.fehlende().empty() && dienste.prompt)

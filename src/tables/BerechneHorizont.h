@@ -54,6 +54,10 @@ struct HorizontErgebnis {
 // Runs the whole computation from the first tile `datei`.
 HorizontErgebnis BerechneHorizont(const HorizontEingabe& eingabe, const std::string& datei, HorizontDienste& dienste);
 
+// How the rows of one tile went: all read, stopped by the user, or the file ended before
+// rows the profile needs (a profile from it would show flat ground where data is missing).
+enum class Kachellauf { fertig, abgebrochen, unvollstaendig };
+
 // The parts of a run, for the window tests and the benchmark.
 class Horizontrechnung {
 public:
@@ -62,9 +66,11 @@ public:
     // Header, centre, neighbour state, ground height and the announcement. False (after a
     // message) when the tile cannot be used.
     bool beginne(const std::string& datei);
-    // Far field and window of the first tile, then the near field. False when stopped.
-    bool rechneErsteKachel();
-    // Asks for one neighbour tile and processes it. False when stopped by the user.
+    // Far field and window of the first tile, then the near field (only when every row
+    // needed was read).
+    Kachellauf rechneErsteKachel();
+    // Asks for one neighbour tile and processes it. False when stopped by the user. A tile
+    // that ends early is reported and leaves the profile and the window as they were.
     bool LadeHoehenTabelle();
     void nahfeld();
 
@@ -76,7 +82,8 @@ public:
     bool abgebrochen() const;
 
 private:
-    bool verarbeiteKachel(const Kachelkopf& kopf, const std::string& datei);
+    Kachellauf verarbeiteKachel(const Kachelkopf& kopf, const std::string& datei, const char* folgeDe,
+                                const char* folgeEn);
     void meldung(PromptTitle titel, PromptIcon icon, const std::string& text);
     std::string sp(const char* de, const char* en) const { return e_.sprachspalte == 2 ? en : de; }
 

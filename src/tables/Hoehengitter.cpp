@@ -95,6 +95,12 @@ Kopflesung leseKachelkopf(const std::vector<std::string>& kopfzeilen, std::strin
     if (k.Kachelgrad < 1)
         return falsch("die Kachel muss mindestens ein Grad umfassen.", "the tile must span at least one degree.");
     k.Nordrand = aufTausendstel(werte[3] + k.Kachelgrad);
+    // Published tiles put their edges half a cell outside whole degrees, so one cell of slack
+    // is allowed at every edge of the earth.
+    const long double ostrand = werte[2] + k.spalten * k.Zellgroesse;
+    if (werte[3] < -90 - k.Zellgroesse || k.Nordrand > 90 + k.Zellgroesse || ostrand > 180 + k.Zellgroesse)
+        return falsch("die Kachel reicht über die Erde hinaus (Breite -90 bis 90, Länge -180 bis 180 Grad).",
+                      "the tile reaches beyond the earth (latitude -90 to 90, longitude -180 to 180 degrees).");
     k.KeinWert = static_cast<std::int32_t>(roundHalfEven(werte[5]));
     l.kopf = k;
     return l;

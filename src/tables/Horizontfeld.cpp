@@ -13,6 +13,11 @@ namespace {
 
 constexpr double kGrad = static_cast<double>(rad);
 
+// The cubic through four equal heights returns them only to within rounding (some 1e-13 m);
+// a surface point counts as higher than the observer only above this margin, so flat ground
+// at the observer's height leaves a bin without an object.
+constexpr double kHoehenRauschen = 1e-6;
+
 // Azimuth from north, clockwise, 0 up to 360 degrees, of a point x metres east and y north.
 double azimutVonNord(double x, double y)
 {
@@ -187,6 +192,8 @@ void HorizontNahfeld(const Horizontzentrum& z, const Arbeitsmatrix& m, bool einB
                 d = std::sqrt(xs * xs + ys * ys);
                 e = std::atan((h - H) / d) / kGrad;
             }
+            if (!(h - H > kHoehenRauschen))
+                continue;
             Horizontpunkt& p = profil[b];
             if (e > p.Hoehe && (spalteEntlang ? d >= z.Mindestabstand : d > z.Mindestabstand)) {
                 p.Hoehe = e;

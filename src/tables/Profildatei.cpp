@@ -180,6 +180,10 @@ Profillesung leseHorizontprofilText(std::string_view bytes, std::string_view dat
         if (werte.size() < 3)
             return fehlerZeile(i + 1, "Azimut, Höhenwinkel und Abstand werden erwartet.",
                                "azimuth, elevation and distance are expected.");
+        // An elevation beyond the zenith would be drawn as if it were on the horizon.
+        if (!(werte[1] >= -90 && werte[1] <= 90))
+            return fehlerZeile(i + 1, "der Höhenwinkel liegt nicht zwischen -90 und 90 Grad.",
+                               "the elevation is not between -90 and 90 degrees.");
         Horizontpunkt& p = l.profil[static_cast<std::size_t>(punkte++)];
         p = {werte[0], werte[1], werte[2], werte.size() > 3 ? werte[3] : kKeinObjekt};
     }
@@ -236,6 +240,15 @@ bool uebernimmProfilOrt(AppState& s, UserPrompt& prompt, double breite, double l
     zeigeMeldung(prompt, s, 70, PromptTitle::Information, PromptIcon::Information);
     s.Par.Breite = breite;
     s.Par.Laenge = laenge;
+    return true;
+}
+
+bool liesHorizontprofilMitOrt(AppState& s, UserPrompt& prompt, const std::string& datei, bool& ortNeu)
+{
+    double breite = 0, laenge = 0;
+    if (!liesHorizontprofil(s, prompt, datei, breite, laenge))
+        return false;
+    ortNeu = uebernimmProfilOrt(s, prompt, breite, laenge);
     return true;
 }
 

@@ -58,4 +58,8 @@ bool liesHorizontprofil(AppState& s, UserPrompt& prompt, const std::string& date
 // message 70 is shown and Par takes the file's place. True when the place changed.
 bool uebernimmProfilOrt(AppState& s, UserPrompt& prompt, double breite, double laenge);
 
+// Both in turn, as the parameter dialog loads a profile: true when the profile was taken;
+// ortNeu tells whether Par moved to the file's place.
+bool liesHorizontprofilMitOrt(AppState& s, UserPrompt& prompt, const std::string& datei, bool& ortNeu);
+
 } // namespace umbrin

@@ -81,6 +81,7 @@ std::vector<StoredField> storedFields()
             {{D::SchirmRadiusProzent.von / 100, D::SchirmRadiusProzent.bis / 100}}),
         field("RingLochVersatz", &AppState::RingLochVersatz, {D::RingLochVersatz, ringLochVersatzBereich(23.52)}),
         field("DeklOben", &AppState::DeklOben, {D::DeklOben, deklObenBereich(23.52)}),
+        field("DeklUnten", &AppState::DeklUnten, {}),
         {"Kartenmassstab", [](AppState& s, double v) { s.Schalter.Kartenmassstab = static_cast<std::int32_t>(v); },
          [](const AppState& s) { return static_cast<double>(s.Schalter.Kartenmassstab); }, {D::Kartenmassstab}},
         {"AnalemmaStunde", [](AppState& s, double v) { s.Schalter.AnalemmaStunde = static_cast<std::int32_t>(v); },
@@ -144,6 +145,39 @@ TEST(Wertebereiche, JustOutsideTheFileRangesTheReaderRefuses)
         IniPrompt prompt;
         roundTrip(*f, value, back, prompt);
         EXPECT_FALSE(prompt.asked.empty() && f->get(back) == value) << name << " " << value;
+    }
+}
+
+// Values that the file can spell but no dialog accepts: each is reported naming its main line
+// (counted from 0), the field keeps the value it had, and the file counts as read.
+TEST(Wertebereiche, ValuesNoDialogAcceptsAreReportedAndTheEarlierValueKept)
+{
+    struct Case {
+        const char* name;
+        double value;
+        int line;
+    };
+    const Case cases[] = {
+        {"Jahr", 2501, 0},          {"Jahr", 1299, 0},           {"Gnomonhoehe", 501, 4},
+        {"Gnomonhoehe", 2.9, 4},    {"ZylZeiger", 221, 4},       {"ZylRadius", 3, 4},
+        {"SkalaZylinder", 401, 4},  {"Skalenlaenge", 2, 5},      {"SkalaHidokai", 181, 5},
+        {"SkalaHidokai2", 261, 5},  {"HidokaiZeiger", 0, 5},     {"Kartenmassstab", 4, 5},
+        {"QuadrantGroesse", 201, 5}, {"HabermelDurchmesser", 29, 5}, {"Inklination", -1, 7},
+        {"Inklination", 176, 7},    {"AnalemmaStunde", 24, 8},   {"SchirmRadius", 2.5, 15},
+        {"RingBreite", 1000, 15},   {"DeklOben", 1000, 17},      {"DeklUnten", -1000, 17},
+        {"DeklOben", 23.5, 17},
+    };
+    const auto fields = storedFields();
+    const AppState before = startedState();
+    for (const Case& c : cases) {
+        const auto f = std::find_if(fields.begin(), fields.end(), [&](const StoredField& x) { return x.name == std::string(c.name); });
+        ASSERT_NE(f, fields.end()) << c.name;
+        AppState back;
+        IniPrompt prompt;
+        EXPECT_EQ(roundTrip(*f, c.value, back, prompt).status, IniLeseStatus::Gelesen) << c.name;
+        EXPECT_DOUBLE_EQ(f->get(back), f->get(before)) << c.name << " " << c.value;
+        ASSERT_EQ(prompt.asked.size(), 1u) << c.name << allTexts(prompt);
+        EXPECT_EQ(prompt.asked[0].text.rfind("In Line " + std::to_string(c.line) + ":", 0), 0u) << c.name << allTexts(prompt);
     }
 }
 

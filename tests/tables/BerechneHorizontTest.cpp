@@ -9,10 +9,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <deque>
 #include <filesystem>
+#include <fstream>
 
 using namespace umbrin;
 
@@ -43,6 +45,24 @@ test::AscKachel grob(int sued, int west, std::function<int(double, double)> h = 
 }
 
 bool nahe(double a, double b) { return std::fabs(a - b) < 1e-7; }
+
+// A copy of a tile file cut after its first `zeilen` lines (the header counts), as a
+// download that broke off leaves it.
+std::string abgeschnitten(const std::string& datei, int zeilen)
+{
+    std::ifstream ein(datei, std::ios::binary);
+    const std::string kurz = datei + ".kurz.asc";
+    std::ofstream aus(kurz, std::ios::binary);
+    std::string z;
+    for (int i = 0; i < zeilen && std::getline(ein, z); ++i)
+        aus << z << '\n';
+    return kurz;
+}
+
+bool irgendwo(const test::ScriptedPrompt& p, const char* teil)
+{
+    return std::any_of(p.asked.begin(), p.asked.end(), [&](const auto& f) { return f.text.find(teil) != std::string::npos; });
+}
 
 struct Lauf {
     test::ScriptedPrompt prompt;
@@ -307,4 +327,104 @@ TEST(BerechneHorizont, ThreadsGiveTheSameBitsAsOneAndCancelStopsTheRun)
     EXPECT_TRUE(r.abgebrochen);
     EXPECT_TRUE(r.AbbruchHorizont);
     EXPECT_EQ(meldungen, 1);
+}
+
+TEST(BerechneHorizont, AFirstTileThatEndsEarlyIsRefusedNotReportedAsDone)
+{
+    // The centre at 47.5 needs rows down to 47.41 (10 km); the file breaks off at 47.42.
+    test::AscKachel k;
+    k.hoehe = [](double b, double) { return static_cast<int>(1000 * (b - 47)); };
+    const std::string datei = abgeschnitten(kachelDatei("ganz.asc", k), 7 + 700);
+    for (int sp : {1, 2}) {
+        Lauf lauf;
+        HorizontEingabe e = eingabe(47.5, 9.5, 10);
+        e.sprachspalte = sp;
+        const HorizontErgebnis r = BerechneHorizont(e, datei, lauf.dienste);
+        EXPECT_TRUE(r.AbbruchHorizont);
+        EXPECT_TRUE(irgendwo(lauf.prompt, sp == 1 ? "Die Datei endet nach 700 von 1200 Datenzeilen."
+                                                  : "The file ends after 700 of 1200 data rows."));
+        EXPECT_TRUE(irgendwo(lauf.prompt, sp == 1 ? "nicht berechnet" : "not calculated"));
+        EXPECT_FALSE(irgendwo(lauf.prompt, "Horizontprofil erstellt") || irgendwo(lauf.prompt, "Calculation done"));
+    }
+}
+
+TEST(BerechneHorizont, ANeighbourThatEndsEarlyAddsNothingAndStaysMissing)
+{
+    // The northern tile holds a 1500 m cell 59 km north of the centre (row 115 of 120), but
+    // breaks off after row 116, before rows within 60 km that the profile needs.
+    const std::string mitte = kachelDatei("m2.asc", grob(47, 9));
+    const std::string nord = abgeschnitten(kachelDatei("n2.asc", grob(48, 9, [](double b, double l) {
+                                               return nahe(b, 49 - 116.0 / 120) && nahe(l, 9.5) ? 1500 : 0;
+                                           })),
+                                           6 + 117);
+    Lauf lauf;
+    lauf.kacheln = {nord};
+    lauf.prompt.answers = {PromptAnswer::Ok, PromptAnswer::Yes, PromptAnswer::Ok, PromptAnswer::No};
+    const HorizontErgebnis r = BerechneHorizont(eingabe(47.5, 9.5, 60), mitte, lauf.dienste);
+    ASSERT_FALSE(r.AbbruchHorizont);
+    ASSERT_EQ(lauf.prompt.asked.size(), 4u);
+    EXPECT_NE(lauf.prompt.asked[2].text.find("Die Kachel wird nicht übernommen."), std::string::npos);
+    EXPECT_NE(lauf.prompt.asked[3].text.find("im Nord,"), std::string::npos) << lauf.prompt.asked[3].text;
+    for (const Horizontpunkt& p : r.profil)
+        EXPECT_TRUE(p.Hoehe == 0 && p.Abstand == 0 && p.Objekthoehe == -1.3) << p.Azimut;
+}
+
+TEST(BerechneHorizont, PlatformHeightLowersAWallAsWorkedByHand)
+{
+    // Flat ground at 400 m, a 700 m wall along the grid row 32 cells (1/1200 degree each)
+    // north of the centre: D = 32 / 1200 degrees of the meridian = 2966.0 m. From the ground
+    // the wall rises 300 m over D, from a 100 m platform 200 m. Bin by bin the ray meets the
+    // wall at D / cos a: elevation atan((700 - 400 - P) cos a / D). Flat ground elsewhere
+    // (interpolated by cubics near by) gives no object in any other direction.
+    const double phi = 47.5, lambda = 9.5, zelle = 1.0 / 1200;
+    test::AscKachel k;
+    k.hoehe = [&](double b, double) { return nahe(b, phi + 32 * zelle) ? 700 : 400; };
+    const std::string datei = kachelDatei("podest.asc", k);
+    const double D = 32 * zelle * kRad * R;
+    ASSERT_NEAR(D, 2966.0, 0.1);
+    struct Fall {
+        int podest;
+        double nordGrad; // atan((300 - P) / D), worked out beforehand
+    } faelle[] = {{0, 5.7755}, {100, 3.8576}};
+    for (const Fall& f : faelle) {
+        Lauf lauf;
+        HorizontEingabe e = eingabe(phi, lambda, 10);
+        e.Podesthoehe = f.podest;
+        const HorizontErgebnis r = BerechneHorizont(e, datei, lauf.dienste);
+        ASSERT_FALSE(r.AbbruchHorizont);
+        EXPECT_EQ(r.Bodenhoehe, 400);
+        EXPECT_NEAR(r.profil[0].Hoehe, f.nordGrad, 0.01) << f.podest;
+        for (int b = -40; b <= 40; ++b) {
+            const double a = b / 2.0;
+            const Horizontpunkt& p = r.profil[static_cast<std::size_t>((b + 720) % 720)];
+            EXPECT_NEAR(p.Hoehe, std::atan((300 - f.podest) * std::cos(a * kRad) / D) / kRad, 0.01) << f.podest << " " << a;
+            EXPECT_NEAR(p.Objekthoehe, 700, 0.5);
+        }
+        for (int b = 200; b <= 520; ++b) {
+            const Horizontpunkt& p = r.profil[static_cast<std::size_t>(b)];
+            EXPECT_TRUE(p.Hoehe == 0 && p.Abstand == 0 && p.Objekthoehe == -1.3) << f.podest << " " << b;
+        }
+    }
+}
+
+TEST(BerechneHorizont, ANeighbourOfAnotherCellSizeIsRefusedInTheUsersLanguage)
+{
+    const std::string mitte = kachelDatei("m3.asc", grob(47, 9));
+    test::AscKachel fein; // 3" cells south of the 30" tile
+    fein.sued = 46;
+    const std::string anders = kachelDatei("s3e.asc", fein);
+    for (int sp : {1, 2}) {
+        Lauf lauf;
+        lauf.kacheln = {anders};
+        lauf.prompt.answers = {PromptAnswer::Ok, PromptAnswer::Yes, PromptAnswer::Ok, PromptAnswer::No};
+        HorizontEingabe e = eingabe(47.5, 9.5, 60);
+        e.sprachspalte = sp;
+        BerechneHorizont(e, mitte, lauf.dienste);
+        ASSERT_EQ(lauf.prompt.asked.size(), 4u);
+        EXPECT_NE(lauf.prompt.asked[2].text.find(sp == 1 ? "Es muss ein gleichartiger Tabellentyp nachgeladne werden"
+                                                         : "A table of the same type (the same cell size) has to be loaded!"),
+                  std::string::npos)
+            << lauf.prompt.asked[2].text;
+        EXPECT_EQ(lauf.prompt.asked[2].title, PromptTitle::Fehler);
+    }
 }

@@ -62,12 +62,28 @@ TEST(Hoehengitter, FaultyHeadersAreRefusedNamingFileAndLine)
         {kopf("3601", "0.000278", "9", "95"), "Lage"},
         {kopf("100", "0.000278"), "ein Grad"},
         {{"nrows 5", "ncols 5", "xllcorner 0", "yllcorner 0", "cellsize 1", "NODATA_value 0"}, "Zeile 1"},
+        // Extents that are not on the earth: past the north pole or the date line, and a grid
+        // 100,000 degrees tall or wide.
+        {kopf("3601", "0.000278", "9", "89.5"), "über die Erde"},
+        {kopf("3601", "0.000278", "179.5"), "über die Erde"},
+        {{"ncols 2", "nrows 100000", "xllcorner 0", "yllcorner 0", "cellsize 1", "NODATA_value 0"}, "über die Erde"},
+        {{"ncols 100000", "nrows 2", "xllcorner 0", "yllcorner 0", "cellsize 1", "NODATA_value 0"}, "über die Erde"},
     };
     for (const Fall& f : faelle) {
         const Kopflesung l = leseKachelkopf(f.zeilen, "kaputt.asc", 1);
         EXPECT_FALSE(l.kopf);
         EXPECT_NE(l.fehler.find(f.erwartet), std::string::npos) << l.fehler;
         EXPECT_NE(l.fehler.find("kaputt.asc"), std::string::npos);
+    }
+}
+
+TEST(Hoehengitter, TilesAtTheEdgesOfTheEarthAreAccepted)
+{
+    // Edges half a cell outside whole degrees, as published tiles have them.
+    for (const auto& zeilen : {kopf("3601", "0.000278", "178.99986", "88.99986"), kopf("3601", "0.000278", "-180", "-90"),
+                               kopf("1201", "0.000833333", "-180", "89")}) {
+        const Kopflesung l = leseKachelkopf(zeilen, "rand.asc", 2);
+        EXPECT_TRUE(l.kopf) << l.fehler;
     }
 }
 

@@ -124,6 +124,10 @@ TEST(Profildatei, PointsBeginAtTheMinus180LineAndFewerThan720AreRefused)
         {text(3, 10, "") + "-176,00 \t abc \t 1 \t\n", "Zeile 11"},
         {text(3, 10, "") + "-176,00 \t 1 \n", "Zeile 11"},
         {text(3, 10, "") + "ohne Tabulator\n", "Zeile 11"},
+        {text(3, 10, "") + "-176,00 \t 95 \t 1 \t\n", "Zeile 11: der Höhenwinkel"},
+        {text(3, 10, "") + "-176,00 \t -90,01 \t 1 \t\n", "Zeile 11: der Höhenwinkel"},
+        {text(3, 10, "") + "-176,00 \t 1e308 \t 1 \t\n", "Zeile 11: der Höhenwinkel"},
+        {text(3, 10, "") + "-176,00 \t 5 \t 1e999 \t\n", "Zeile 11"},
         {"47,5\t x\r\n", "Zeile 2"},
         {"x\t\r\n1\t\r\n720\t\r\n", "Zeile 1"},
     };

@@ -3,8 +3,10 @@
 #include "core/Meldungen.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QSpacerItem>
 #include <QString>
 
 namespace umbrin {
@@ -72,6 +74,12 @@ PromptAnswer antwort(int knopf, PromptButtons knoepfe)
 
 } // namespace
 
+int titelBreite(const QString& titel, const QFontMetrics& schrift)
+{
+    // The title bar holds the window's icon before the title and up to three buttons after it.
+    return schrift.horizontalAdvance(titel) + 5 * schrift.height();
+}
+
 MeldungsFenster::MeldungsFenster(const AppState& zustand, QWidget* eltern)
     : zustand_(zustand)
     , eltern_(eltern)
@@ -89,6 +97,10 @@ PromptAnswer MeldungsFenster::askTitled(const std::string& titel, PromptIcon ico
     QWidget* eltern = eltern_ ? eltern_ : QApplication::activeWindow();
     QMessageBox box(qIcon(icon), qText(titel), zeilenumbrueche(text), qKnoepfe(knoepfe), eltern);
     box.setObjectName(QStringLiteral("Meldung"));
+    // A short text would give a box narrower than its title, which the title bar then cuts.
+    if (auto* gitter = qobject_cast<QGridLayout*>(box.layout()))
+        gitter->addItem(new QSpacerItem(titelBreite(box.windowTitle(), box.fontMetrics()), 0, QSizePolicy::Minimum),
+                        gitter->rowCount(), 0, 1, gitter->columnCount());
     const int knopf = box.exec();
     return antwort(knopf, knoepfe);
 }

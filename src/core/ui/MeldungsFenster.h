@@ -4,6 +4,8 @@
 #include "core/State.h"
 #include "core/UserPrompt.h"
 
+class QFontMetrics;
+class QString;
 class QWidget;
 
 namespace umbrin {
@@ -23,6 +25,10 @@ private:
     const AppState& zustand_;
     QWidget* eltern_;
 };
+
+// The width a box needs to show its whole title: the title's text and the title bar's icon and
+// buttons. Every message box is at least this wide.
+int titelBreite(const QString& titel, const QFontMetrics& schrift);
 
 // Shows message row `meldung` of the message table as a modal box and returns the answer.
 PromptAnswer zeigeMeldungsFenster(const AppState& s, int meldung, PromptTitle titel, PromptIcon icon,

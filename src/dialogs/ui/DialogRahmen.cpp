@@ -3,9 +3,14 @@
 #include "core/ui/Beschriftung.h"
 #include "dialogs/ui/DialogFelder.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QBoxLayout>
 #include <QDialog>
 #include <QEvent>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -51,6 +56,75 @@ protected:
     }
 };
 
+// The dialogs live inside the main window, whose menu bar holds Alt+letter keys of its own
+// (Alt+C opens "Calculations", while a dialog's " &Cancel" and " Abbru&ch" want the same
+// key). While the focus is in the dialog its own buttons go first: the key is claimed before
+// the menu bar sees it, the key press that follows is kept from the focused field (it would
+// type the letter), and the button is clicked once the key's handling is over.
+class EigeneTastenZuerst : public QObject {
+public:
+    explicit EigeneTastenZuerst(QDialog* dialog)
+        : QObject(dialog), dialog_(dialog)
+    {
+        dialog->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override
+    {
+        if (ereignis->type() == QEvent::ShortcutOverride && objekt == dialog_) {
+            auto* taste = static_cast<QKeyEvent*>(ereignis);
+            if (QAbstractButton* knopf = knopfFuer(*taste)) {
+                taste->accept();
+                knopf_ = knopf;
+                taste_ = taste->key();
+                fokus_ = QApplication::focusWidget();
+                if (fokus_ && fokus_ != dialog_)
+                    fokus_->installEventFilter(this);
+                return true;
+            }
+        }
+        if (ereignis->type() == QEvent::KeyPress && knopf_ && static_cast<QKeyEvent*>(ereignis)->key() == taste_ &&
+            (objekt == fokus_ || objekt == dialog_)) {
+            if (fokus_ && fokus_ != dialog_)
+                fokus_->removeEventFilter(this);
+            // Cancel closes the dialog: the click waits until this key has been handled.
+            QMetaObject::invokeMethod(knopf_, &QAbstractButton::click, Qt::QueuedConnection);
+            knopf_ = nullptr;
+            fokus_ = nullptr;
+            return true;
+        }
+        return QObject::eventFilter(objekt, ereignis);
+    }
+
+private:
+    // The dialog's visible, enabled button whose underlined letter the key with Alt is. Where
+    // a choice shares the letter with a push button (the chooser's " &Compressed ..." and
+    // " &Cancel"), the push button goes first.
+    QAbstractButton* knopfFuer(const QKeyEvent& taste) const
+    {
+        if ((taste.modifiers() & ~Qt::KeypadModifier) != Qt::AltModifier)
+            return nullptr;
+        const QKeySequence gedrueckt(QKeyCombination(Qt::AltModifier, static_cast<Qt::Key>(taste.key())));
+        QAbstractButton* gefunden = nullptr;
+        const auto knoepfe = dialog_->findChildren<QAbstractButton*>();
+        for (QAbstractButton* k : knoepfe) {
+            if (!k->isVisible() || !k->isEnabled() || QKeySequence::mnemonic(k->text()) != gedrueckt)
+                continue;
+            if (qobject_cast<QPushButton*>(k))
+                return k;
+            if (!gefunden)
+                gefunden = k;
+        }
+        return gefunden;
+    }
+
+    QDialog* dialog_;
+    QPointer<QAbstractButton> knopf_;
+    QPointer<QWidget> fokus_;
+    int taste_ = 0;
+};
+
 } // namespace
 
 Dialogrumpf baueRumpf(QDialog* dialog)
@@ -89,6 +163,7 @@ void richteDialogEin(QDialog* dialog, const char* name, int hilfeKontext, bool m
         dialog->setWindowFlag(Qt::WindowMaximizeButtonHint, true);
     dialog->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     dialog->setProperty("hilfeKontext", hilfeKontext);
+    new EigeneTastenZuerst(dialog);
 }
 
 Knopfleiste baueKnopfleiste(QDialog* dialog, QBoxLayout* layout, const char* schliessenName, FeldWaechter* waechter)

@@ -10,7 +10,9 @@ namespace umbrin {
 
 class FeldWaechter;
 
-// Names the dialog, frees it on close, gives it the help context and no "?" button.
+// Names the dialog, frees it on close, gives it the help context and no "?" button. While the
+// focus is in the dialog, Alt with the underlined letter of one of its buttons presses that
+// button, before any menu of the main window that has the same letter.
 void richteDialogEin(QDialog* dialog, const char* name, int hilfeKontext, bool maximierbar);
 
 struct Dialogrumpf {

@@ -28,6 +28,10 @@ struct Hauptfensterhaken {
     // cancelled. Left empty, the platform's file dialog asks.
     std::function<std::string(const std::string& titel, const std::string& filter, const std::string& endung)>
         dateiOeffnen;
+    // Reads the horizon-profile file into the state given and, when its place differs, moves
+    // the state's place there (saying so); false when nothing was taken. Left empty, no
+    // profile can be loaded.
+    std::function<bool(AppState& s, UserPrompt& prompt, const std::string& datei, bool& ortNeu)> horizontprofilLesen;
 };
 
 struct DialogUmgebung {

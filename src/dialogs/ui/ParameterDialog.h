@@ -88,6 +88,8 @@ private:
     RadioGruppe* gruppe(QWidget* eltern, const char* name, Text titel, std::vector<Text> eintraege, int spalten = 1);
     RadioGruppe* gruppeId(QWidget* eltern, const char* name, int id, int anzahl, int spalten = 1);
     QGroupBox* rahmen(QWidget* eltern, const char* name, Text titel);
+    // The column heads "from", "to" and "interval" of an hour-line table.
+    void spaltenKoepfe(QGridLayout* raster, QWidget* eltern, const char* prefix);
     // A row of the hour-line table: check box, start, end and interval combo.
     void linienZeile(QGridLayout* raster, int zeile, QWidget* eltern, const char* kasten, Text t,
                      const char* anf, const char* end, const char* intervall);

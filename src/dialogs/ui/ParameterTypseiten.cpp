@@ -15,7 +15,6 @@
 #include "dialogs/Wertebereiche.h"
 #include "dialogs/ui/DialogFelder.h"
 #include "dialogs/ui/ParameterDialog.h"
-#include "tables/Profildatei.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -59,8 +58,13 @@ void ParameterDialog::verbindeTypseiten()
         beobachte(n, Tasten::Reell, [this, n] { gnomonVerlassen(n); });
     for (const char* n : {"Ed1", "Ed1S", "Ed2"})
         beobachte(n, Tasten::Ganzzahl, [this, n] { analemmaStundeVerlassen(n); });
-    for (const char* n : {"EdScale", "EdRAdius", "Edit1", "hEdit1"})
+    for (const char* n : {"EdScale", "hEdit1"})
         beobachte(n, Tasten::Ganzzahl, [this, n] { edit1Exit(n); });
+    // The cylinder's first field is the shepherd's whole-millimetre scale length, or the
+    // polar-rod cylinder's pointer length with decimals; its radius has decimals too.
+    beobachte("Edit1", s_.Schalter.ZylinderArt == 2 ? Tasten::ReellOhneVorzeichen : Tasten::Ganzzahl,
+              [this] { edit1Exit("Edit1"); });
+    beobachte("EdRAdius", Tasten::ReellOhneVorzeichen, [this] { edit1Exit("EdRAdius"); });
     for (const char* n : {"edQuad", "EdAz1", "EdAz2"})
         beobachte(n, Tasten::ReellOhneVorzeichen, [this, n] { edit1Exit(n); });
     for (const char* n : {"EdHabermel", "rDurchEdit", "rBreitEdit", "rAlphEdit", "rOff2", "EdSWi", "EdSawyer", "EdSzp"})
@@ -424,12 +428,9 @@ void ParameterDialog::horizontprofil()
                                                         "Horizon Profile (*.ele);;All files (*)"));
         datei = QFileDialog::getOpenFileName(this, QString::fromStdString(titel), QString(), qtFilter).toStdString();
     }
-    if (datei.empty())
+    bool ortNeu = false;
+    if (datei.empty() || !u_.haken.horizontprofilLesen || !u_.haken.horizontprofilLesen(s_, u_.prompt, datei, ortNeu))
         return;
-    double breite = 0, laenge = 0;
-    if (!liesHorizontprofil(s_, u_.prompt, datei, breite, laenge))
-        return;
-    const bool ortNeu = uebernimmProfilOrt(s_, u_.prompt, breite, laenge);
     s_.HorizontZeigen = 1;
     s_.HorizontGeladen = 1;
     setzeKasten(true);

@@ -223,7 +223,7 @@ void TypwahlDialog::baue()
     werte->addWidget(edZylang_, 5, 1);
 
     lZylRad_ = neuesLabel("LZylRad", 412);
-    edZylRad_ = neuesFeld("EdZylRad", Tasten::Reell, [this] { groesseVerlassen(); });
+    edZylRad_ = neuesFeld("EdZylRad", Tasten::Reell, [this] { zylRadiusVerlassen(); });
     werte->addWidget(lZylRad_, 6, 0);
     werte->addWidget(edZylRad_, 6, 1);
 
@@ -509,6 +509,18 @@ void TypwahlDialog::groesseVerlassen()
             ziel = x;
             edit3_->setText(q(RealStr(x, 6, 2)));
         }
+    }
+}
+
+void TypwahlDialog::zylRadiusVerlassen()
+{
+    double x = s_.Par.ZylRadius;
+    bool err = false;
+    pruefRealBereich(s_, u_.prompt, edZylRad_, x, label(lZylRad_), DialogBereich::TypZylRadius.von,
+                     DialogBereich::TypZylRadius.bis, err);
+    if (!err) {
+        s_.Par.ZylRadius = x;
+        edZylRad_->setText(q(RealStr(x, 7, 2)));
     }
 }
 

@@ -49,6 +49,7 @@ private:
     void inklinationVerlassen();
     void groesseVerlassen();
     void ringVerlassen();
+    void zylRadiusVerlassen();
     bool habermelGnomonAusDurchmesser(double durchmesser);
     void werteUebernehmen();
     std::string label(const QLabel* l) const;

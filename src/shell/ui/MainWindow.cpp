@@ -15,6 +15,7 @@
 #include "shell/ui/Fensterbauer.h"
 #include "shell/ui/Hinweisanzeige.h"
 #include "shell/ui/Textdruck.h"
+#include "tables/Profildatei.h"
 
 #include <QAction>
 #include <QApplication>
@@ -60,6 +61,7 @@ MainWindow::MainWindow(AppState& state, ShellZustand& shell, UserPrompt& prompt,
     walk_ = std::make_unique<DialogWalk>(s_, *this);
     umgebung_ = std::make_unique<DialogUmgebung>(s_, prompt_, walk_.get());
     umgebung_->haken.datumsMenue = [this](bool sichtbar) { datumsMenueSichtbar_ = sichtbar; };
+    umgebung_->haken.horizontprofilLesen = liesHorizontprofilMitOrt;
     mdi_ = new QMdiArea(this);
     mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -296,6 +298,7 @@ void MainWindow::setzeSpracheAusDeutsch()
     s_.Sprachspalte = s_.Deutsch ? 1 : 2;
     s_.StringIdBasis = s_.Deutsch ? 0 : 2000;
     z_.HilfeDatei = z_.ProgrammPfad + (s_.Deutsch ? "umbrin_d.chm" : "umbrin_e.chm");
+    qtTexte_.setzeDeutsch(s_.Deutsch != 0);
 }
 
 void MainWindow::neueHilfe(bool meldenWennFehlt)

@@ -7,6 +7,7 @@
 #include "dialogs/DialogWalk.h"
 #include "dialogs/ui/DialogUmgebung.h"
 #include "shell/ShellZustand.h"
+#include "shell/ui/QtUebersetzung.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -170,6 +171,7 @@ private:
     std::unique_ptr<DialogUmgebung> umgebung_;
     bool datumsMenueSichtbar_ = false;
     std::unique_ptr<HilfeSystem> hilfe_;
+    QtUebersetzung qtTexte_;
     Hinweisanzeige* hinweise_ = nullptr;
     Farbpanel* farbpanel_ = nullptr;
     std::array<Farbe, 12> startFarben_{};

@@ -44,6 +44,8 @@ void MainWindow::versteckeSchaufenster()
         farbpanel_->hide();
     if (galerie_)
         galerie_->verstecke();
+    if (infoPanel_)
+        infoPanel_->hide();
 }
 
 void MainWindow::zeigeTypBild()

@@ -73,6 +73,41 @@ private slots:
         d->close();
     }
 
+    void thePolarRodCylindersFieldsTakeDecimalsAndCheckThemselves()
+    {
+        // The pointer length and the radius of the polar-rod cylinder are lengths in mm with
+        // decimals; each field's exit check is its own (the refusal names the field's label).
+        s.UhrTyp = 'z';
+        s.Schalter.ZylinderArt = 2;
+        auto* d = oeffne<ParameterDialog>();
+        QCOMPARE(d->aktiveSeite(), ParameterSeite::Zylinder);
+        const QString radiusLabel = d->findChild<QLabel*>(QStringLiteral("LZylRad"))->text().remove(QLatin1Char('&'));
+        const QString zeigerLabel = d->findChild<QLabel*>(QStringLiteral("Label5"))->text().remove(QLatin1Char('&'));
+        struct Fall {
+            const char* name;
+            const char* text;
+            double TPar::*wert;
+            double erwartet;
+            QString label;
+        } faelle[] = {
+            {"Edit1", "12.5", &TPar::ZylZeiger, 12.5, zeigerLabel},
+            {"EdRAdius", "55.25", &TPar::ZylRadius, 55.25, radiusLabel},
+        };
+        for (const Fall& f : faelle) {
+            tippe(feld(d, f.name), QString::fromLatin1(f.text), feld(d, "EDekl"));
+            QCOMPARE(s.Par.*f.wert, f.erwartet);
+            prompt.asked.clear();
+            const double vorher = s.Par.*f.wert;
+            tippe(feld(d, f.name), QStringLiteral("1.5"), feld(d, "EDekl"));
+            QCOMPARE(s.Par.*f.wert, vorher);
+            QCOMPARE(prompt.asked.size(), std::size_t{1});
+            QVERIFY2(QString::fromStdString(prompt.asked[0].text).contains(f.label.trimmed()),
+                     prompt.asked[0].text.c_str());
+            feld(d, f.name)->setText(QString::number(vorher));
+        }
+        d->close();
+    }
+
     void exitAndClosingBoundsDifferWithinTheFileRanges()
     {
         s.UhrTyp = 'r';
@@ -303,6 +338,7 @@ private slots:
         QVERIFY(speichereHorizontprofil(datei, profilZeilen(p, {46.0, 8.0, 500, 0, 200}, 1), fehler));
 
         auto* d = oeffne<ParameterDialog>();
+        umgebung->haken.horizontprofilLesen = liesHorizontprofilMitOrt; // as the main window wires it
         std::vector<std::string> gewaehlt = {"", datei};
         std::string gefragt;
         umgebung->haken.dateiOeffnen = [&](const std::string& titel, const std::string&,

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QLabel>
 #include <QtTest>
 
 #include <cmath>
@@ -123,6 +124,30 @@ private slots:
         QCOMPARE(s.FensterFrei, std::uint8_t{0});
         QCOMPARE(s.Par.Gnomonhoehe, 150.0);
         gnomon->setText(QStringLiteral("100"));
+        d->close();
+    }
+
+    void thePolarRodCylindersRadiusIsCheckedOnLeavingItsOwnField()
+    {
+        // Leaving the radius checks the radius (4 .. 500 mm), not the pointer length above it.
+        s.UhrTyp = 'z';
+        s.Schalter.ZylinderArt = 2;
+        auto* d = oeffne<TypwahlDialog>();
+        QLineEdit* radius = feld(d, "EdZylRad");
+        QLineEdit* zeiger = feld(d, "Edit3");
+        QVERIFY(radius->isVisible());
+        zeiger->setText(QStringLiteral("999"));
+        prompt.asked.clear();
+        tippe(radius, QStringLiteral("60.5"), feld(d, "Edit1"));
+        QCOMPARE(s.Par.ZylRadius, 60.5);
+        QVERIFY(prompt.asked.empty());
+        tippe(radius, QStringLiteral("501"), feld(d, "Edit1"));
+        QCOMPARE(s.Par.ZylRadius, 60.5);
+        QCOMPARE(prompt.asked.size(), std::size_t{1});
+        const std::string label = d->findChild<QLabel*>(QStringLiteral("LZylRad"))->text().remove(QLatin1Char('&')).trimmed().toStdString();
+        QVERIFY2(prompt.enthaelt(label), prompt.asked[0].text.c_str());
+        radius->setText(QStringLiteral("60.5"));
+        zeiger->setText(QStringLiteral("50"));
         d->close();
     }
 

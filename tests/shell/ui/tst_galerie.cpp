@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMdiArea>
 #include <QPushButton>
 #include <QSlider>
 #include <QTemporaryDir>
@@ -199,6 +200,19 @@ private slots:
         QCOMPARE(geoeffnet.back(), QUrl(QStringLiteral("mailto:post@example.org")));
         p->findChild<QPushButton*>(QStringLiteral("bHiOK"))->click();
         QVERIFY(!sichtbar(p));
+        QVERIFY(!sichtbar(h.g().startbild()));
+        QVERIFY(h.w->close());
+    }
+
+    void openingAWorkingWindowHidesTheAboutPanelWithTheGallery()
+    {
+        Hauptfenster h;
+        h.w->aktion(menue::About)->trigger();
+        QVERIFY(sichtbar(h.w->infoPanel()));
+        h.w->GeographischeLageundJahr1Click();
+        QCoreApplication::processEvents();
+        QVERIFY(!h.w->mdiArea()->subWindowList().isEmpty());
+        QVERIFY(!sichtbar(h.w->infoPanel()));
         QVERIFY(!sichtbar(h.g().startbild()));
         QVERIFY(h.w->close());
     }

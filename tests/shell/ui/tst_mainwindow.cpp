@@ -11,6 +11,9 @@
 #include <QMenuBar>
 #include <QPrinter>
 #include <QTemporaryDir>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QPushButton>
 #include <QtTest>
 
 #include <fstream>
@@ -297,6 +300,31 @@ private slots:
         h.w.aktion(menue::Deutsch)->trigger();
         QCOMPARE(dialog->windowTitle(), deutsch);
         QCOMPARE(knopf(), knoepfeDeutsch);
+        QVERIFY(h.w.close());
+    }
+
+    void qtsOwnDialogsFollowTheProgramsLanguage()
+    {
+        // The file dialog (Qt's own, as on a desktop without a native one) and the standard
+        // buttons of Qt's dialogs speak the program's language and switch with it.
+        Hauptfenster h;
+        h.zeige();
+        QCOMPARE(h.s.Sprachspalte, 1);
+        auto texte = [] {
+            QFileDialog datei(nullptr, QStringLiteral("t"));
+            datei.setOption(QFileDialog::DontUseNativeDialog);
+            auto* knoepfe = datei.findChild<QDialogButtonBox*>();
+            QDialogButtonBox abbruch(QDialogButtonBox::Cancel);
+            return QStringList{knoepfe ? knoepfe->button(QDialogButtonBox::Open)->text() : QString(),
+                               abbruch.button(QDialogButtonBox::Cancel)->text()};
+        };
+        const QStringList deutsch = texte();
+        QCOMPARE(deutsch.at(1), QStringLiteral("Abbrechen"));
+        QVERIFY2(deutsch.at(0).contains(QStringLiteral("ffnen")), qPrintable(deutsch.at(0)));
+        h.w.aktion(menue::Englisch)->trigger();
+        QCOMPARE(texte(), (QStringList{QStringLiteral("&Open"), QStringLiteral("Cancel")}));
+        h.w.aktion(menue::Deutsch)->trigger();
+        QCOMPARE(texte(), deutsch);
         QVERIFY(h.w.close());
     }
 

@@ -1,20 +1,25 @@
 // The walk's cancel, the keys of the menus, the language switch within the walk, the hints
 // and the titles of the expert-mode boxes, driven through the keyboard where a user would.
+#include "dialogs/ui/ParameterDialog.h"
 #include "shell/Menue.h"
 #include "shell/ui/Fensterbauer.h"
 #include "shell/ui/MainWindow.h"
 #include "support/ScriptedPrompt.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QToolTip>
 #include <QtTest>
@@ -152,6 +157,105 @@ private slots:
         QVERIFY(h.offen("F4") && !h.offen("Form6"));
         h.taste(Qt::Key_F8);
         QVERIFY(h.offen("Form5") && !h.offen("F4"));
+    }
+
+    void cancelsUnderlinedKeyWinsOverTheMenuBarInsideEachWalkDialog_data()
+    {
+        QTest::addColumn<int>("schritte");
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<bool>("englisch");
+        const char* namen[] = {"Form6", "F4", "Form4"};
+        for (int i = 0; i < 3; ++i)
+            for (bool englisch : {false, true})
+                QTest::addRow("%s %s", namen[i], englisch ? "English" : "German")
+                    << i << QString::fromLatin1(namen[i]) << englisch;
+    }
+    void cancelsUnderlinedKeyWinsOverTheMenuBarInsideEachWalkDialog()
+    {
+        // " Abbru&ch" and " &Cancel" share Alt+C with the menu bar's " &Calculations " (and, in
+        // the English chooser, with " &Compressed Gnomonic Sundial'").
+        QFETCH(int, schritte);
+        QFETCH(QString, dialog);
+        QFETCH(bool, englisch);
+        Hauptfenster h;
+        if (englisch)
+            h.taste(Qt::Key_E, Qt::ControlModifier);
+        QCOMPARE(h.s.Sprachspalte, englisch ? 2 : 1);
+        h.taste(Qt::Key_F1, Qt::AltModifier);
+        const char* naechster[] = {"Form6", "F4"};
+        for (int i = 0; i < schritte; ++i)
+            h.knopf(naechster[i], "Button1");
+        QWidget* d = h.offen(dialog.toLatin1().constData());
+        QVERIFY(d);
+        auto* abbruch = d->findChild<QPushButton*>(QStringLiteral("btCancel"));
+        QVERIFY(abbruch);
+        QCOMPARE(QKeySequence::mnemonic(abbruch->text()), QKeySequence(Qt::ALT | Qt::Key_C));
+        // The focus in one of the dialog's fields.
+        const auto felder = d->findChildren<QLineEdit*>();
+        const auto feld = std::find_if(felder.begin(), felder.end(), [](QLineEdit* f) { return f->isVisible(); });
+        QVERIFY(feld != felder.end());
+        (*feld)->setFocus();
+        h.ruhe();
+        QCOMPARE(QApplication::focusWidget(), *feld);
+
+        h.taste(Qt::Key_C, Qt::AltModifier);
+        QVERIFY(!QApplication::activePopupWidget());
+        QVERIFY(!h.w->menuBar()->activeAction());
+        QCOMPARE(h.s.DialogSchritt, std::uint8_t{0});
+        QVERIFY(!h.offen("Form6") && !h.offen("F4") && !h.offen("Form4") && !h.offen("Form5"));
+        QVERIFY(h.menuesFrei());
+
+        // Outside a dialog the menu bar keeps the key.
+        if (englisch) {
+            h.taste(Qt::Key_C, Qt::AltModifier);
+            QVERIFY(h.w->menuBar()->activeAction() || QApplication::activePopupWidget());
+            h.taste(Qt::Key_Escape);
+            h.taste(Qt::Key_Escape);
+        }
+    }
+
+    void theParameterDialogGrowsWithinItsFrameToTheLargerPlanarPage_data()
+    {
+        QTest::addColumn<char>("typ");
+        QTest::addColumn<bool>("englisch");
+        for (const bool englisch : {false, true})
+            for (const char typ : {'r', 'a', 'q', 'z', 'k', 'w', 'p', 'm', 'c', 's'})
+                QTest::addRow("%c %s", typ, englisch ? "English" : "German") << typ << englisch;
+    }
+    void theParameterDialogGrowsWithinItsFrameToTheLargerPlanarPage()
+    {
+        // Opened on a smaller page, then switched to the planar page by its tab: the frame
+        // grows with the dialog and no check box of the planar page is squeezed or cut.
+        QFETCH(char, typ);
+        QFETCH(bool, englisch);
+        Hauptfenster h;
+        h.w->resize(1366, 740);
+        if (englisch)
+            h.taste(Qt::Key_E, Qt::ControlModifier);
+        h.ruhe();
+        h.s.UhrTyp = typ == 's' ? 'h' : typ; // 's': the umbrella dial
+        h.s.Schirmuhr = typ == 's';
+        h.taste(Qt::Key_F7);
+        auto* d = qobject_cast<ParameterDialog*>(h.offen("Form4"));
+        QVERIFY(d);
+        QVERIFY(d->aktiveSeite() != ParameterSeite::Planar);
+        auto* tabs = d->findChild<QTabWidget*>();
+        QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(0).center());
+        h.ruhe();
+        QCOMPARE(d->aktiveSeite(), ParameterSeite::Planar);
+        QWidget* seite = tabs->currentWidget();
+        int geprueft = 0;
+        for (QCheckBox* c : seite->findChildren<QCheckBox*>()) {
+            if (!c->isVisible())
+                continue;
+            ++geprueft;
+            QVERIFY2(c->width() >= c->sizeHint().width(),
+                     qPrintable(QStringLiteral("%1: %2 < %3").arg(c->text()).arg(c->width()).arg(c->sizeHint().width())));
+            // A low screen scrolls the body up and down, never cutting a caption at the side.
+            const QRect sichtbar = c->visibleRegion().boundingRect();
+            QVERIFY2(sichtbar.isEmpty() || sichtbar.width() >= c->sizeHint().width(), qPrintable(c->text()));
+        }
+        QVERIFY(geprueft > 5);
     }
 
     void theCloseBoxOfTheLocationDialogLeavesTheWalkUntilCancelOrCloseWindows_data()

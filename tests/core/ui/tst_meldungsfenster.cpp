@@ -1,0 +1,45 @@
+// Message boxes with a short text are still as wide as their titles need (the title bar's icon
+// and buttons included), in both languages.
+#include "core/Meldungen.h"
+#include "core/ui/MeldungsFenster.h"
+
+#include <QMessageBox>
+#include <QTimer>
+#include <QtTest>
+
+using namespace umbrin;
+
+class MeldungsFensterTest : public QObject {
+    Q_OBJECT
+private slots:
+    void aShortMessageIsAsWideAsItsTitle()
+    {
+        AppState s;
+        initialisiereZustand(s);
+        for (const int spalte : {1, 2}) {
+            s.Sprachspalte = spalte;
+            for (const PromptTitle titel : {PromptTitle::Information, PromptTitle::Fehler, PromptTitle::WasNun}) {
+                MeldungsFenster fenster(s);
+                int breite = 0, noetig = 0;
+                QString gezeigt;
+                QTimer::singleShot(0, [&] {
+                    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                    QVERIFY(box);
+                    gezeigt = box->windowTitle();
+                    breite = box->width();
+                    // The title's text, and the window icon and three buttons of the title bar,
+                    // each a square a line high.
+                    const QFontMetrics fm = box->fontMetrics();
+                    noetig = std::max(fm.horizontalAdvance(gezeigt) + 4 * fm.height(), titelBreite(gezeigt, fm));
+                    box->accept();
+                });
+                fenster.ask(titel, PromptIcon::Information, "OK.", PromptButtons::Ok);
+                QCOMPARE(gezeigt, QString::fromUtf8(std::string(meldungsTitel(s, titel)).c_str()));
+                QVERIFY2(breite >= noetig, qPrintable(gezeigt + QStringLiteral(": %1 < %2").arg(breite).arg(noetig)));
+            }
+        }
+    }
+};
+
+QTEST_MAIN(MeldungsFensterTest)
+#include "tst_meldungsfenster.moc"
