@@ -42,60 +42,59 @@ StoredField zeiten(const char* name, T TZeiten::*member, std::vector<Wertebereic
             [member](const AppState& s) { return static_cast<double>(s.Zeiten.*member); }, std::move(ranges)};
 }
 
+// Each stored field with the ranges its dialogs accept, on leaving the field and on closing the
+// window, written out here. Two are narrower than the dialogs once took: the cone's opening
+// and the Peaucellier unit keep to what the file holds (1 .. 86 and 10 .. 300), so that what a
+// dialog stores is read back.
 std::vector<StoredField> storedFields()
 {
-    namespace D = DialogBereich;
     return {
-        par("Breite", &TPar::Breite, {D::Breite}),
-        par("Breite2", &TPar::Breite2, {D::Breite2}),
-        par("Laenge", &TPar::Laenge, {D::Laenge}),
-        par("Laenge2", &TPar::Laenge2, {D::Laenge2}),
-        par("Zonenmeridian", &TPar::Zonenmeridian, {D::Zonenmeridian}),
-        par("Jahr", &TPar::Jahr, {D::Jahr}),
-        par("Wandabweichung", &TPar::Wandabweichung, {D::Wandabweichung, D::TypWandabweichung}),
-        par("Wandabweichung2", &TPar::Wandabweichung2, {D::Wandabweichung}),
-        par("Inklination", &TPar::Inklination, {D::Inklination, D::TypInklination, D::SchirmInklination}),
-        par("Gnomonhoehe", &TPar::Gnomonhoehe,
-            {D::Gnomonhoehe, D::SawyerGnomonhoehe, D::TypGnomonhoeheVerlassen, D::TypGnomonhoeheSchliessen}),
-        par("ZylZeiger", &TPar::ZylZeiger, {D::ZylZeiger, D::TypZylZeigerVerlassen, D::TypZylZeigerSchliessen}),
-        par("ZylRadius", &TPar::ZylRadius, {D::ZylRadius, D::TypZylRadius}),
-        field("SkalaZylinder", &AppState::SkalaZylinder, {D::SkalaZylinder, D::TypSkalaZylinder}),
-        par("Skalenlaenge", &TPar::Skalenlaenge,
-            {D::Skalenlaenge, D::TypSkalenlaengeVerlassen, D::TypSkalenlaengeSchliessen}),
-        field("SkalaHidokai", &AppState::SkalaHidokai, {D::SkalaHidokai}),
-        field("SkalaHidokai2", &AppState::SkalaHidokai2, {D::SkalaHidokai2}),
-        par("HidokaiZeiger", &TPar::HidokaiZeiger,
-            {D::HidokaiZeiger, D::TypHidokaiZeigerVerlassen, D::TypHidokaiZeigerSchliessen}),
-        par("QuadrantGroesse", &TPar::QuadrantGroesse, {D::QuadrantGroesse}),
-        par("HabermelDurchmesser", &TPar::HabermelDurchmesser, {D::HabermelDurchmesser, D::TypHabermelDurchmesser}),
-        par("HabermelGnomon", &TPar::HabermelGnomon, {D::HabermelGnomon}),
-        par("KegelOeffnung", &TPar::KegelOeffnung, {D::KegelOeffnungVerlassen, D::KegelOeffnungSchliessen}),
-        par("DatumMitte", &TPar::DatumMitte, {D::DatumMitte}),
-        par("DatumWinkel", &TPar::DatumWinkel, {D::DatumWinkelVerlassen, D::DatumWinkelSchliessen}),
-        par("Einheit", &TPar::Einheit, {D::EinheitVerlassen, D::EinheitSchliessen}),
-        par("PeauParameter", &TPar::PeauParameter, {D::PeauParameter}),
-        par("RingDurchmesser", &TPar::RingDurchmesser, {D::RingDurchmesser, D::TypRingDurchmesser}),
-        par("RingBreite", &TPar::RingBreite, {D::RingBreiteVerlassen, D::RingBreiteSchliessen}),
-        par("RingAlpha", &TPar::RingAlpha, {D::RingAlpha}),
-        par("SchirmRadius", &TPar::SchirmRadius,
-            {{D::SchirmRadiusProzent.von / 100, D::SchirmRadiusProzent.bis / 100}}),
-        field("RingLochVersatz", &AppState::RingLochVersatz, {D::RingLochVersatz, ringLochVersatzBereich(23.52)}),
-        field("DeklOben", &AppState::DeklOben, {D::DeklOben, deklObenBereich(23.52)}),
+        par("Breite", &TPar::Breite, {{-90, 90}}),
+        par("Breite2", &TPar::Breite2, {{-90, 90}}),
+        par("Laenge", &TPar::Laenge, {{-180, 180}}),
+        par("Laenge2", &TPar::Laenge2, {{-180, 180}}),
+        par("Zonenmeridian", &TPar::Zonenmeridian, {{-180, 180}}),
+        par("Jahr", &TPar::Jahr, {{1300, 2500}}),
+        par("Wandabweichung", &TPar::Wandabweichung, {{-180, 180}}),
+        par("Wandabweichung2", &TPar::Wandabweichung2, {{-180, 180}}),
+        par("Inklination", &TPar::Inklination, {{0, 175}, {0, 80}}),
+        par("Gnomonhoehe", &TPar::Gnomonhoehe, {{5, 500}, {5, 200}, {3, 120}}),
+        par("ZylZeiger", &TPar::ZylZeiger, {{4, 110}, {3, 220}}),
+        par("ZylRadius", &TPar::ZylRadius, {{4, 500}}),
+        field("SkalaZylinder", &AppState::SkalaZylinder, {{0, 400}, {3, 290}}),
+        par("Skalenlaenge", &TPar::Skalenlaenge, {{4, 110}, {3, 220}}),
+        field("SkalaHidokai", &AppState::SkalaHidokai, {{0, 180}}),
+        field("SkalaHidokai2", &AppState::SkalaHidokai2, {{0, 260}}),
+        par("HidokaiZeiger", &TPar::HidokaiZeiger, {{4, 110}, {1, 110}, {3, 220}}),
+        par("QuadrantGroesse", &TPar::QuadrantGroesse, {{80, 200}}),
+        par("HabermelDurchmesser", &TPar::HabermelDurchmesser, {{30, 200}}),
+        par("HabermelGnomon", &TPar::HabermelGnomon, {{9, 100}}),
+        par("KegelOeffnung", &TPar::KegelOeffnung, {{1, 86}, {1, 85}}),
+        par("DatumMitte", &TPar::DatumMitte, {{0, 900}}),
+        par("DatumWinkel", &TPar::DatumWinkel, {{1, 15}, {0.5, 15}}),
+        par("Einheit", &TPar::Einheit, {{10, 120}, {10, 300}}),
+        par("PeauParameter", &TPar::PeauParameter, {{-2.1, 2.1}}),
+        par("RingDurchmesser", &TPar::RingDurchmesser, {{10, 300}}),
+        par("RingBreite", &TPar::RingBreite, {{4.5, 190}, {4.5, 300}}),
+        par("RingAlpha", &TPar::RingAlpha, {{10, 90}}),
+        par("SchirmRadius", &TPar::SchirmRadius, {{-1, 2}}), // typed in percent, -100 .. 200
+        field("RingLochVersatz", &AppState::RingLochVersatz, {{-23.44, 23.44}, ringLochVersatzBereich(23.52)}),
+        field("DeklOben", &AppState::DeklOben, {{0, 23.44}, deklObenBereich(23.52)}),
         field("DeklUnten", &AppState::DeklUnten, {}),
         {"Kartenmassstab", [](AppState& s, double v) { s.Schalter.Kartenmassstab = static_cast<std::int32_t>(v); },
-         [](const AppState& s) { return static_cast<double>(s.Schalter.Kartenmassstab); }, {D::Kartenmassstab}},
+         [](const AppState& s) { return static_cast<double>(s.Schalter.Kartenmassstab); }, {{5, 66000000}}},
         {"AnalemmaStunde", [](AppState& s, double v) { s.Schalter.AnalemmaStunde = static_cast<std::int32_t>(v); },
-         [](const AppState& s) { return static_cast<double>(s.Schalter.AnalemmaStunde); }, {D::AnalemmaStunde}},
+         [](const AppState& s) { return static_cast<double>(s.Schalter.AnalemmaStunde); }, {{1, 23}}},
         {"KegelNeigung", [](AppState& s, double v) { s.Par.KegelNeigung = kegelNeigungGespeichert(v); },
-         [](const AppState& s) { return s.Par.KegelNeigung; }, {D::KegelNeigungVerlassen, D::KegelNeigungSchliessen}},
-        zeiten("EotVon", &TZeiten::EotVon, {D::Stunde}),
-        zeiten("EotBis", &TZeiten::EotBis, {D::Stunde}),
-        zeiten("StundeVon", &TZeiten::StundeVon, {D::Stunde}),
-        zeiten("ItalBis", &TZeiten::ItalBis, {D::Stunde}),
-        zeiten("TempBis", &TZeiten::TempBis, {D::Temporalstunde}),
-        zeiten("QuadTempVon", &TZeiten::QuadTempVon, {D::Temporalstunde}),
-        zeiten("HoeheVon", &TZeiten::HoeheVon, {D::Hoehenlinie}),
-        zeiten("HoeheBis", &TZeiten::HoeheBis, {D::Hoehenlinie}),
+         [](const AppState& s) { return s.Par.KegelNeigung; }, {{-90, 175}, {-175, 175}}},
+        zeiten("EotVon", &TZeiten::EotVon, {{0, 24}}),
+        zeiten("EotBis", &TZeiten::EotBis, {{0, 24}}),
+        zeiten("StundeVon", &TZeiten::StundeVon, {{0, 24}}),
+        zeiten("ItalBis", &TZeiten::ItalBis, {{0, 24}}),
+        zeiten("TempBis", &TZeiten::TempBis, {{0, 12}}),
+        zeiten("QuadTempVon", &TZeiten::QuadTempVon, {{0, 12}}),
+        zeiten("HoeheVon", &TZeiten::HoeheVon, {{10, 90}}),
+        zeiten("HoeheBis", &TZeiten::HoeheBis, {{10, 90}}),
     };
 }
 
@@ -194,4 +193,57 @@ TEST(Wertebereiche, TypedConeAxisInclinations)
     EXPECT_DOUBLE_EQ(ringLochVersatzBereich(23.52).bis, 23.44);
     EXPECT_DOUBLE_EQ(ringLochVersatzBereich(23.40).von, -23.40);
     EXPECT_DOUBLE_EQ(deklObenBereich(23.52).bis, 23.44);
+}
+
+// The table the dialogs check against holds the same ranges as written above, for every range
+// a dialog field keeps.
+TEST(Wertebereiche, TheDialogsTableHoldsTheRangesWrittenHere)
+{
+    namespace D = DialogBereich;
+    const struct {
+        const char* name;
+        Wertebereich tabelle, soll;
+    } faelle[] = {
+        {"Breite", D::Breite, {-90, 90}}, {"Laenge", D::Laenge, {-180, 180}},
+        {"Zonenmeridian", D::Zonenmeridian, {-180, 180}}, {"Jahr", D::Jahr, {1300, 2500}},
+        {"Breite2", D::Breite2, {-90, 90}}, {"Laenge2", D::Laenge2, {-180, 180}},
+        {"TypWandabweichung", D::TypWandabweichung, {-180, 180}}, {"TypInklination", D::TypInklination, {0, 175}},
+        {"TypSkalaZylinder", D::TypSkalaZylinder, {3, 290}},
+        {"TypSkalenlaengeVerlassen", D::TypSkalenlaengeVerlassen, {4, 110}},
+        {"TypSkalenlaengeSchliessen", D::TypSkalenlaengeSchliessen, {3, 220}},
+        {"TypZylZeigerVerlassen", D::TypZylZeigerVerlassen, {4, 110}},
+        {"TypZylZeigerSchliessen", D::TypZylZeigerSchliessen, {3, 220}}, {"TypZylRadius", D::TypZylRadius, {4, 500}},
+        {"TypGnomonhoeheVerlassen", D::TypGnomonhoeheVerlassen, {5, 200}},
+        {"TypGnomonhoeheSchliessen", D::TypGnomonhoeheSchliessen, {3, 120}},
+        {"TypHabermelDurchmesser", D::TypHabermelDurchmesser, {30, 200}},
+        {"TypHidokaiZeigerVerlassen", D::TypHidokaiZeigerVerlassen, {1, 110}},
+        {"TypHidokaiZeigerSchliessen", D::TypHidokaiZeigerSchliessen, {3, 220}},
+        {"TypRingDurchmesser", D::TypRingDurchmesser, {10, 300}}, {"Wandabweichung", D::Wandabweichung, {-180, 180}},
+        {"Inklination", D::Inklination, {0, 175}}, {"SchirmInklination", D::SchirmInklination, {0, 80}},
+        {"SchirmRadiusProzent", D::SchirmRadiusProzent, {-100, 200}}, {"Gnomonhoehe", D::Gnomonhoehe, {5, 500}},
+        {"SawyerGnomonhoehe", D::SawyerGnomonhoehe, {5, 200}}, {"AnalemmaStunde", D::AnalemmaStunde, {1, 23}},
+        {"ZylZeiger", D::ZylZeiger, {4, 110}}, {"Skalenlaenge", D::Skalenlaenge, {4, 110}},
+        {"ZylRadius", D::ZylRadius, {4, 500}}, {"SkalaZylinder", D::SkalaZylinder, {0, 400}},
+        {"SkalaZylinder2", D::SkalaZylinder2, {0, 200}}, {"SkalaHidokai", D::SkalaHidokai, {0, 180}},
+        {"SkalaHidokai2", D::SkalaHidokai2, {0, 260}}, {"HidokaiZeiger", D::HidokaiZeiger, {4, 110}},
+        {"HabermelGnomon", D::HabermelGnomon, {9, 100}}, {"HabermelDurchmesser", D::HabermelDurchmesser, {30, 200}},
+        {"QuadrantGroesse", D::QuadrantGroesse, {80, 200}}, {"Kartenmassstab", D::Kartenmassstab, {5, 66000000}},
+        {"AzAbstand", D::AzAbstand, {10, 400}}, {"AzGrundplatte", D::AzGrundplatte, {3, 200}},
+        {"RingDurchmesser", D::RingDurchmesser, {10, 300}}, {"RingBreiteVerlassen", D::RingBreiteVerlassen, {4.5, 190}},
+        {"RingBreiteSchliessen", D::RingBreiteSchliessen, {4.5, 300}}, {"RingAlpha", D::RingAlpha, {10, 90}},
+        {"RingLochVersatz", D::RingLochVersatz, {-23.44, 23.44}}, {"DeklOben", D::DeklOben, {0, 23.44}},
+        {"DatumWinkelVerlassen", D::DatumWinkelVerlassen, {1, 15}},
+        {"DatumWinkelSchliessen", D::DatumWinkelSchliessen, {0.5, 15}}, {"DatumMitte", D::DatumMitte, {0, 900}},
+        {"EinheitVerlassen", D::EinheitVerlassen, {10, 120}}, {"EinheitSchliessen", D::EinheitSchliessen, {10, 300}},
+        {"PeauParameter", D::PeauParameter, {-2.1, 2.1}},
+        {"KegelNeigungVerlassen", D::KegelNeigungVerlassen, {-90, 175}},
+        {"KegelNeigungSchliessen", D::KegelNeigungSchliessen, {-175, 175}},
+        {"KegelOeffnungVerlassen", D::KegelOeffnungVerlassen, {1, 86}},
+        {"KegelOeffnungSchliessen", D::KegelOeffnungSchliessen, {1, 85}}, {"Stunde", D::Stunde, {0, 24}},
+        {"Temporalstunde", D::Temporalstunde, {0, 12}}, {"Hoehenlinie", D::Hoehenlinie, {10, 90}},
+    };
+    for (const auto& f : faelle) {
+        EXPECT_EQ(f.tabelle.von, f.soll.von) << f.name;
+        EXPECT_EQ(f.tabelle.bis, f.soll.bis) << f.name;
+    }
 }

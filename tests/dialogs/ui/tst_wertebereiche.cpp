@@ -4,7 +4,6 @@
 // fields depend on each other and have their own test with the parameter dialog.)
 #include "DialogTestHilfe.h"
 
-#include "dialogs/Wertebereiche.h"
 #include "dialogs/ui/OrtUndZeitDialog.h"
 #include "dialogs/ui/ParameterDialog.h"
 #include "dialogs/ui/TypwahlDialog.h"
@@ -21,14 +20,14 @@ using namespace umbrin::dialogtest;
 
 namespace {
 
-namespace B = DialogBereich;
-
 struct Feld {
     char fenster; // 'o' location and year, 't' type chooser, 'p' parameter dialog
     char typ;
     std::uint8_t schirm, sub; // umbrella dial; sub-type of the altitude and cylinder dials
     const char* feld;
-    Wertebereich bereich;
+    struct {
+        double von, bis;
+    } bereich;                          // what the field accepts, both ends included
     bool ganz;                          // whole numbers
     double (*wert)(const AppState&);    // the stored value, in the unit typed
     bool winkel = false;                // a direction: -180 and 180 are one, stored just inside
@@ -43,51 +42,51 @@ double breite(const AppState& s) { return s.Par.Breite; }
 
 const Feld kFelder[] = {
     // Location and year, decimal form.
-    {'o', 'v', 0, 0, "Edit11", B::Breite, false, breite},
-    {'o', 'v', 0, 0, "Edit13", B::Laenge, false, [](const AppState& s) { return s.Par.Laenge; }},
-    {'o', 'v', 0, 0, "Edit15", B::Zonenmeridian, false, [](const AppState& s) { return s.Par.Zonenmeridian; }},
-    {'o', 'v', 0, 0, "Edit5", B::Jahr, true, [](const AppState& s) { return double(s.Par.Jahr); }},
+    {'o', 'v', 0, 0, "Edit11", {-90, 90}, false, breite},
+    {'o', 'v', 0, 0, "Edit13", {-180, 180}, false, [](const AppState& s) { return s.Par.Laenge; }},
+    {'o', 'v', 0, 0, "Edit15", {-180, 180}, false, [](const AppState& s) { return s.Par.Zonenmeridian; }},
+    {'o', 'v', 0, 0, "Edit5", {1300, 2500}, true, [](const AppState& s) { return double(s.Par.Jahr); }},
     // Dial-type chooser.
-    {'t', 'v', 0, 0, "Edit1", B::TypWandabweichung, false, wand, true},
-    {'t', 'v', 0, 0, "Edit3", B::TypGnomonhoeheVerlassen, false, gnomon},
-    {'t', 'i', 0, 0, "Edit2", B::TypInklination, false, inklination, false, true},
-    {'t', 'z', 0, 0, "EdZylang", B::TypSkalaZylinder, true, [](const AppState& s) { return double(s.SkalaZylinder); }},
-    {'t', 'z', 0, 0, "Edit3", B::TypSkalenlaengeVerlassen, true, [](const AppState& s) { return double(s.Par.Skalenlaenge); }},
-    {'t', 'z', 0, 2, "Edit3", B::TypZylZeigerVerlassen, false, [](const AppState& s) { return s.Par.ZylZeiger; }},
-    {'t', 'k', 0, 0, "Edit3", B::TypHidokaiZeigerVerlassen, true, [](const AppState& s) { return double(s.Par.HidokaiZeiger); }},
-    {'t', 'r', 0, 0, "rDurchEdit", B::TypRingDurchmesser, false, [](const AppState& s) { return s.Par.RingDurchmesser; }},
+    {'t', 'v', 0, 0, "Edit1", {-180, 180}, false, wand, true},
+    {'t', 'v', 0, 0, "Edit3", {5, 200}, false, gnomon},
+    {'t', 'i', 0, 0, "Edit2", {0, 175}, false, inklination, false, true},
+    {'t', 'z', 0, 0, "EdZylang", {3, 290}, true, [](const AppState& s) { return double(s.SkalaZylinder); }},
+    {'t', 'z', 0, 0, "Edit3", {4, 110}, true, [](const AppState& s) { return double(s.Par.Skalenlaenge); }},
+    {'t', 'z', 0, 2, "Edit3", {4, 110}, false, [](const AppState& s) { return s.Par.ZylZeiger; }},
+    {'t', 'k', 0, 0, "Edit3", {1, 110}, true, [](const AppState& s) { return double(s.Par.HidokaiZeiger); }},
+    {'t', 'r', 0, 0, "rDurchEdit", {10, 300}, false, [](const AppState& s) { return s.Par.RingDurchmesser; }},
     // Parameter dialog, page by page.
-    {'p', 'i', 0, 0, "EdDekl", B::Wandabweichung, false, wand, true},
-    {'p', 'i', 0, 0, "EdInkl", B::Inklination, false, inklination},
-    {'p', 'i', 0, 0, "EdGnom", B::Gnomonhoehe, false, gnomon},
-    {'p', 'i', 0, 0, "Ed1", B::AnalemmaStunde, true, analemma},
-    {'p', 'i', 1, 0, "EdSolKreis", B::SchirmRadiusProzent, false, [](const AppState& s) { return 100 * s.Par.SchirmRadius; }},
-    {'p', 'i', 1, 0, "EdSolNeig", B::SchirmInklination, false, inklination},
-    {'p', 'i', 1, 0, "EdSolBeta", B::Wandabweichung, false, wand, true},
-    {'p', 'i', 1, 0, "EdSolZeig", B::Gnomonhoehe, false, gnomon},
-    {'p', 'i', 1, 0, "Ed1S", B::AnalemmaStunde, true, analemma},
-    {'p', 'z', 0, 0, "EdSkala", B::SkalaZylinder, true, [](const AppState& s) { return double(s.SkalaZylinder); }},
-    {'p', 'z', 0, 0, "Edit1", B::Skalenlaenge, true, [](const AppState& s) { return double(s.Par.Skalenlaenge); }},
+    {'p', 'i', 0, 0, "EdDekl", {-180, 180}, false, wand, true},
+    {'p', 'i', 0, 0, "EdInkl", {0, 175}, false, inklination},
+    {'p', 'i', 0, 0, "EdGnom", {5, 500}, false, gnomon},
+    {'p', 'i', 0, 0, "Ed1", {1, 23}, true, analemma},
+    {'p', 'i', 1, 0, "EdSolKreis", {-100, 200}, false, [](const AppState& s) { return 100 * s.Par.SchirmRadius; }},
+    {'p', 'i', 1, 0, "EdSolNeig", {0, 80}, false, inklination},
+    {'p', 'i', 1, 0, "EdSolBeta", {-180, 180}, false, wand, true},
+    {'p', 'i', 1, 0, "EdSolZeig", {5, 500}, false, gnomon},
+    {'p', 'i', 1, 0, "Ed1S", {1, 23}, true, analemma},
+    {'p', 'z', 0, 0, "EdSkala", {0, 400}, true, [](const AppState& s) { return double(s.SkalaZylinder); }},
+    {'p', 'z', 0, 0, "Edit1", {4, 110}, true, [](const AppState& s) { return double(s.Par.Skalenlaenge); }},
     // The pointer and the radius of the polar-rod cylinder take whole numbers only (the pointer
     // shares its field with the whole-number scale length).
-    {'p', 'z', 0, 2, "Edit1", B::ZylZeiger, true, [](const AppState& s) { return s.Par.ZylZeiger; }},
-    {'p', 'z', 0, 2, "EdRAdius", B::ZylRadius, true, [](const AppState& s) { return s.Par.ZylRadius; }},
-    {'p', 'k', 0, 0, "hEdSkala", B::SkalaHidokai, true, [](const AppState& s) { return double(s.SkalaHidokai); }},
-    {'p', 'k', 0, 0, "hEdSkalaS", B::SkalaHidokai2, true, [](const AppState& s) { return double(s.SkalaHidokai2); }},
-    {'p', 'k', 0, 0, "hEdit1", B::HidokaiZeiger, true, [](const AppState& s) { return double(s.Par.HidokaiZeiger); }},
-    {'p', 'a', 0, 0, "EdAz1", B::AzAbstand, false, [](const AppState& s) { return s.AzAbstand; }},
-    {'p', 'a', 0, 0, "EdAz2", B::AzGrundplatte, false, [](const AppState& s) { return s.AzGrundplatte; }},
-    {'p', 'c', 0, 0, "EdScale", B::Kartenmassstab, true, [](const AppState& s) { return double(s.Schalter.Kartenmassstab); }},
-    {'p', 'q', 0, 0, "edQuad", B::QuadrantGroesse, true, [](const AppState& s) { return double(s.Par.QuadrantGroesse); }},
-    {'p', 'r', 0, 0, "rDurchEdit", B::RingDurchmesser, false, [](const AppState& s) { return s.Par.RingDurchmesser; }},
-    {'p', 'r', 0, 0, "rBreitEdit", B::RingBreiteVerlassen, false, [](const AppState& s) { return s.Par.RingBreite; }},
-    {'p', 'r', 0, 0, "rAlphEdit", B::RingAlpha, false, [](const AppState& s) { return s.Par.RingAlpha; }},
-    {'p', 'w', 0, 0, "EdSWi", B::DatumWinkelVerlassen, false, [](const AppState& s) { return s.Par.DatumWinkel; }},
-    {'p', 'w', 0, 0, "EdSawyer", B::SawyerGnomonhoehe, false, gnomon},
-    {'p', 'w', 0, 0, "EdSzp", B::DatumMitte, false, [](const AppState& s) { return s.Par.DatumMitte; }},
-    {'p', 'w', 0, 0, "EdSaw", B::Breite, false, breite},
-    {'p', 'p', 0, 0, "EdPeau", B::PeauParameter, false, [](const AppState& s) { return s.Par.PeauParameter; }},
-    {'p', 'p', 0, 0, "EdEinheit", B::EinheitVerlassen, true, [](const AppState& s) { return double(s.Par.Einheit); }},
+    {'p', 'z', 0, 2, "Edit1", {4, 110}, true, [](const AppState& s) { return s.Par.ZylZeiger; }},
+    {'p', 'z', 0, 2, "EdRAdius", {4, 500}, true, [](const AppState& s) { return s.Par.ZylRadius; }},
+    {'p', 'k', 0, 0, "hEdSkala", {0, 180}, true, [](const AppState& s) { return double(s.SkalaHidokai); }},
+    {'p', 'k', 0, 0, "hEdSkalaS", {0, 260}, true, [](const AppState& s) { return double(s.SkalaHidokai2); }},
+    {'p', 'k', 0, 0, "hEdit1", {4, 110}, true, [](const AppState& s) { return double(s.Par.HidokaiZeiger); }},
+    {'p', 'a', 0, 0, "EdAz1", {10, 400}, false, [](const AppState& s) { return s.AzAbstand; }},
+    {'p', 'a', 0, 0, "EdAz2", {3, 200}, false, [](const AppState& s) { return s.AzGrundplatte; }},
+    {'p', 'c', 0, 0, "EdScale", {5, 66000000}, true, [](const AppState& s) { return double(s.Schalter.Kartenmassstab); }},
+    {'p', 'q', 0, 0, "edQuad", {80, 200}, true, [](const AppState& s) { return double(s.Par.QuadrantGroesse); }},
+    {'p', 'r', 0, 0, "rDurchEdit", {10, 300}, false, [](const AppState& s) { return s.Par.RingDurchmesser; }},
+    {'p', 'r', 0, 0, "rBreitEdit", {4.5, 190}, false, [](const AppState& s) { return s.Par.RingBreite; }},
+    {'p', 'r', 0, 0, "rAlphEdit", {10, 90}, false, [](const AppState& s) { return s.Par.RingAlpha; }},
+    {'p', 'w', 0, 0, "EdSWi", {1, 15}, false, [](const AppState& s) { return s.Par.DatumWinkel; }},
+    {'p', 'w', 0, 0, "EdSawyer", {5, 200}, false, gnomon},
+    {'p', 'w', 0, 0, "EdSzp", {0, 900}, false, [](const AppState& s) { return s.Par.DatumMitte; }},
+    {'p', 'w', 0, 0, "EdSaw", {-90, 90}, false, breite},
+    {'p', 'p', 0, 0, "EdPeau", {-2.1, 2.1}, false, [](const AppState& s) { return s.Par.PeauParameter; }},
+    {'p', 'p', 0, 0, "EdEinheit", {10, 120}, true, [](const AppState& s) { return double(s.Par.Einheit); }},
 };
 
 QString text(double x, bool ganz) { return QString::number(x, 'f', ganz ? 0 : 2); }
