@@ -6,6 +6,7 @@
 #include "core/UserPrompt.h"
 #include "dialogs/IniText.h"
 #include "support/ScriptedPrompt.h"
+#include "support/TestOrdner.h"
 
 #include <gtest/gtest.h>
 
@@ -50,27 +51,7 @@ inline std::string allTexts(const test::ScriptedPrompt& p)
 }
 
 // A fresh, empty folder named after the running test; removed when the object goes.
-class TempDir {
-public:
-    TempDir()
-    {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        path_ = std::filesystem::temp_directory_path()
-            / ("umbrin_" + std::string(info->test_suite_name()) + "_" + info->name() + "_" + std::to_string(::getpid()));
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
-    }
-    ~TempDir()
-    {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    const std::filesystem::path& path() const { return path_; }
-    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
-
-private:
-    std::filesystem::path path_;
-};
+using TempDir = test::TestOrdner;
 
 // A state after the program's start-up initialisation (computed once, copied per test).
 inline AppState startedState()

@@ -1,6 +1,7 @@
 #include "shell/Farbpalette.h"
 
 #include "core/Sprachdienst.h"
+#include "support/TestOrdner.h"
 
 #include <gtest/gtest.h>
 
@@ -12,17 +13,6 @@ using namespace umbrin;
 namespace fs = std::filesystem;
 
 namespace {
-
-struct Ordner {
-    fs::path pfad;
-    explicit Ordner(const std::string& name)
-        : pfad(fs::temp_directory_path() / (name + "_" + std::to_string(::getpid())))
-    {
-        fs::remove_all(pfad);
-        fs::create_directories(pfad);
-    }
-    ~Ordner() { fs::remove_all(pfad); }
-};
 
 std::string lies(const fs::path& p)
 {
@@ -79,8 +69,8 @@ TEST(Farbpalette, ChoosingSlotTenOfAMeanTimeFamilyAlsoSetsSlotTwelve)
 
 TEST(Farbpalette, SavingTwiceLeavesTwelveLinesAndAShortSectionGrows)
 {
-    Ordner o("umbrin_farben_speichern");
-    const fs::path ini = o.pfad / "umb.ini";
+    const test::TestOrdner o("farben_speichern");
+    const fs::path ini = o.path() / "umb.ini";
     for (const auto& anfang : {std::vector<std::string>{"1", "2", "3", "4", "5"},
                                std::vector<std::string>(12, "7"),
                                std::vector<std::string>{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12",
@@ -103,8 +93,8 @@ TEST(Farbpalette, SavingTwiceLeavesTwelveLinesAndAShortSectionGrows)
 
 TEST(Farbpalette, LoadingTakesOnlyTheSectionsLinesAndAppliesNothingOnABadLine)
 {
-    Ordner o("umbrin_farben_laden");
-    const fs::path ini = o.pfad / "umb.ini";
+    const test::TestOrdner o("farben_laden");
+    const fs::path ini = o.path() / "umb.ini";
     AppState standard;
     StandardFarben(standard);
     struct Fall {
@@ -138,8 +128,8 @@ TEST(Farbpalette, LoadingTakesOnlyTheSectionsLinesAndAppliesNothingOnABadLine)
 
 TEST(Farbpalette, ResetGivesTheDefaultsAndLeavesTheFileByteForByte)
 {
-    Ordner o("umbrin_farben_reset");
-    const fs::path ini = o.pfad / "umb.ini";
+    const test::TestOrdner o("farben_reset");
+    const fs::path ini = o.path() / "umb.ini";
     const std::string text = iniMit(std::vector<std::string>(12, "255"));
     schreibe(ini, text);
     AppState s = zustand(ini);
@@ -153,8 +143,8 @@ TEST(Farbpalette, ResetGivesTheDefaultsAndLeavesTheFileByteForByte)
 
 TEST(Farbpalette, AFileWithoutSectionOrMissingIsReportedAndLeftAlone)
 {
-    Ordner o("umbrin_farben_fehlt");
-    const fs::path ini = o.pfad / "umb.ini";
+    const test::TestOrdner o("farben_fehlt");
+    const fs::path ini = o.path() / "umb.ini";
     const std::string ohne = "47.25\r\n[Zeiten]\r\n6\r\n";
     schreibe(ini, ohne);
     AppState s = zustand(ini);

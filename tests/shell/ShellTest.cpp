@@ -1,6 +1,7 @@
 #include "shell/DebugLog.h"
 #include "shell/HilfeSystem.h"
 #include "shell/ShellZustand.h"
+#include "support/TestOrdner.h"
 
 #include <gtest/gtest.h>
 
@@ -12,13 +13,6 @@ using namespace umbrin;
 namespace fs = std::filesystem;
 
 namespace {
-fs::path frischerOrdner(const std::string& name)
-{
-    fs::path dir = fs::temp_directory_path() / ("umbrin_shell_" + name + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    return dir;
-}
 std::string lies(const fs::path& p)
 {
     std::ifstream in(p, std::ios::binary);
@@ -36,19 +30,18 @@ TEST(DebugLog, LineFormsOfTheLog)
 
 TEST(DebugLog, SwitchedOnByArgumentInAnyCaseOrByAFileBesideTheProgram)
 {
-    const fs::path dir = frischerOrdner("switch");
+    const test::TestOrdner dir("switch");
     EXPECT_TRUE(debugGewuenscht({"-DEBUG"}, dir));
     EXPECT_TRUE(debugGewuenscht({"x", "/Debug"}, dir));
     EXPECT_FALSE(debugGewuenscht({"--debug"}, dir));
     EXPECT_FALSE(debugGewuenscht({}, dir));
     std::ofstream(dir / "debug.debug") << "";
     EXPECT_TRUE(debugGewuenscht({}, dir));
-    fs::remove_all(dir);
 }
 
 TEST(DebugLog, AnOldLogStaysUntouchedWhenLoggingIsOff)
 {
-    const fs::path dir = frischerOrdner("old");
+    const test::TestOrdner dir("old");
     std::ofstream(dir / "HHDebug.txt") << "old log";
     {
         TDLogFile log(dir / "HHDebug.txt", false);
@@ -64,7 +57,6 @@ TEST(DebugLog, AnOldLogStaysUntouchedWhenLoggingIsOff)
     EXPECT_EQ(text.find("old log"), std::string::npos);
     EXPECT_NE(text.find("Log File:"), std::string::npos); // header present
     EXPECT_NE(text.find("08:15:00   hello\r\n"), std::string::npos);
-    fs::remove_all(dir);
 }
 
 TEST(HilfeSystem, PathsCommandNamesAndResultCodes)

@@ -6,6 +6,7 @@
 #include "RingModell.h"
 #include "RingTestHilfen.h"
 #include "support/ExportPruefung.h"
+#include "support/TestOrdner.h"
 
 #include <gtest/gtest.h>
 
@@ -18,22 +19,10 @@ using namespace umbrin;
 using namespace umbrin::ringtest;
 namespace fs = std::filesystem;
 
-namespace {
-
-fs::path frischerOrdner(const std::string& name)
-{
-    const fs::path p = fs::temp_directory_path() / ("umbrin_ring_" + name + std::to_string(::getpid()));
-    fs::remove_all(p);
-    fs::create_directories(p);
-    return p;
-}
-
-} // namespace
-
 TEST(RingKorrektur, TableFileMatchesItsGoldenCopy)
 {
     const AppState s = ringZustand();
-    const fs::path ordner = frischerOrdner("golden");
+    const test::TestOrdner ordner("golden");
     RecordingCanvas c(1920, 1080);
     EXPECT_TRUE(zeichneRingKorrektur(s, c, 1920, 1080, true, true, 30, 150, true, ordner).empty());
     const std::string geschrieben = test::dateiText(ordner / kSchoenerTabelle);
@@ -44,7 +33,6 @@ TEST(RingKorrektur, TableFileMatchesItsGoldenCopy)
     EXPECT_EQ(geschrieben.substr(geschrieben.size() - 3), " \r\n");
     EXPECT_NE(geschrieben.find("hsun= 0.0\xB0   yd= 0.866025   beta= 0.0000"), std::string::npos);
     EXPECT_TRUE(c.hasText("Data in file \"Schoener-Tabelle.txt\" "));
-    fs::remove_all(ordner);
 }
 
 // At every listed altitude the spot has moved sideways by one ring radius: the model's turn
@@ -70,7 +58,7 @@ TEST(RingKorrektur, TableCorrectionsAgreeWithTheModel)
 TEST(RingKorrektur, TableOnlyWhenAskedAndNeverHalfWritten)
 {
     const AppState s = ringZustand();
-    const fs::path ordner = frischerOrdner("flag");
+    const test::TestOrdner ordner("flag");
     RecordingCanvas c(1920, 1080);
     zeichneRingKorrektur(s, c, 1920, 1080, true, true, 30, 150, false, ordner);
     EXPECT_FALSE(fs::exists(ordner / kSchoenerTabelle));
@@ -100,5 +88,4 @@ TEST(RingKorrektur, TableOnlyWhenAskedAndNeverHalfWritten)
     EXPECT_TRUE(fs::is_directory(ordner / "ziel" / kSchoenerTabelle / "inhalt"));
     EXPECT_FALSE(c3.hasText("Data in file"));
     EXPECT_EQ(std::distance(fs::directory_iterator(ordner / "ziel"), fs::directory_iterator()), 1);
-    fs::remove_all(ordner);
 }

@@ -1,0 +1,56 @@
+#pragma once
+// A folder of a test's own in the temporary area, named after the running test (and a part
+// of the test's choosing), emptied when it is made and removed with everything in it when the
+// test is done, even after a failed check or with its write permission taken away. Beside it,
+// a place no user can write to, root included: a path below a regular file.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <system_error>
+#include <unistd.h>
+
+namespace umbrin::test {
+
+class TestOrdner {
+public:
+    explicit TestOrdner(const std::string& teil = {})
+    {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        std::string name = "umbrin_";
+        if (info)
+            name += std::string(info->test_suite_name()) + "_" + info->name() + "_";
+        if (!teil.empty())
+            name += teil + "_";
+        path_ = std::filesystem::temp_directory_path() / (name + std::to_string(::getpid()));
+        std::filesystem::remove_all(path_);
+        std::filesystem::create_directories(path_);
+    }
+    ~TestOrdner()
+    {
+        std::error_code ec;
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ec);
+        std::filesystem::remove_all(path_, ec);
+    }
+    TestOrdner(const TestOrdner&) = delete;
+    TestOrdner& operator=(const TestOrdner&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    operator const std::filesystem::path&() const { return path_; }
+    std::filesystem::path operator/(const std::filesystem::path& name) const { return path_ / name; }
+
+    // A folder inside this one that cannot be written to by anyone: its name continues below
+    // a regular file, so every create or open in it fails (ENOTDIR), for root as well.
+    std::filesystem::path unbeschreibbar() const
+    {
+        const std::filesystem::path datei = path_ / "keinOrdner";
+        std::ofstream(datei, std::ios::binary) << "x";
+        return datei / "ordner";
+    }
+
+private:
+    std::filesystem::path path_;
+};
+
+} // namespace umbrin::test
