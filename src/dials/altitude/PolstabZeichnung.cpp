@@ -10,6 +10,7 @@
 #include "dials/UngleicheStunden.h"
 #include "dials/altitude/Hoehenuhrbasis.h"
 #include "dials/altitude/Zylinderlinien.h"
+#include "dials/altitude/Zahlenplatz.h"
 #include "dials/altitude/Zylinderuhrgeometrie.h"
 
 #include <algorithm>
@@ -45,6 +46,12 @@ private:
     void zeichneItalBabylPolstab(int von, int bis, Art art, int n);
     void datumslinien();
     void kreis(const Zylinderpunkt& p, int r);
+    // An hour number at (x, y), or as near as it stands clear of the numbers before it.
+    void zahl(int x, int y, const std::string& text)
+    {
+        const CanvasPoint q = zahlen_.platziere(c_, x, y, text);
+        c_.textOut(q.x, q.y, text);
+    }
     void legende(int c);
     void keineLinie();
 
@@ -59,6 +66,7 @@ private:
     double yP_ = 0;
     bool begonnen_ = false;
     int linien_ = 0;
+    Zahlenplatz zahlen_{2};
     Konstruktionsmeldungen meldungen_;
 };
 
@@ -113,7 +121,7 @@ void Polstab::zeichneMittlereZeitPolstab(int h, double t, bool ganz)
         SonnenstandZonenzeit(jahr, d, hoehe, t, s_.Par.Breite, s_.Par.Laenge, meridian, azimut, dekl, zeitgl, true);
         const Zylinderpunkt p = projiziereAufZylinder(azimut, hoehe);
         if (ganz && gezeichnet && std::abs(d - sommer) < 2 && p.y > 0 && sichtbar(p)) {
-            c_.textOut(canvasZahl(FX_ + p.x - 1.5 * fh), FY_ + canvasZahl(fh + p.y), IntStr(h));
+            zahl(canvasZahl(FX_ + p.x - 1.5 * fh), FY_ + canvasZahl(fh + p.y), IntStr(h));
             neueLinie();
         }
         weiter(p);
@@ -154,8 +162,7 @@ void Polstab::zeichneStundenPolstab(int von, int bis, Art art, int n)
                 if (beschriften && !beschriftet && sichtbar(p) && std::fabs(dekl - eps) < 0.075) {
                     beschriftet = true;
                     const double sA = azimut >= 0 ? 1 : -1;
-                    c_.textOut(canvasZahl(FX_ + p.x + 0.5 * sA * fh), FY_ + canvasZahl(p.y - 1.5 * sigma_ * fh),
-                               IntStr(h));
+                    zahl(canvasZahl(FX_ + p.x + 0.5 * sA * fh), FY_ + canvasZahl(p.y - 1.5 * sigma_ * fh), IntStr(h));
                     neueLinie();
                 }
                 weiter(p);
@@ -200,9 +207,8 @@ void Polstab::zeichneItalBabylPolstab(int von, int bis, Art art, int n)
                     ersterSichtbar = false;
                     if (std::fabs(dekl - s_.EpsRund) < 0.1) {
                         const double vz = p.x > 0 ? 1 : p.x < 0 ? -1 : 0;
-                        c_.textOut(canvasZahl(FX_ + p.x - 0.5 * vz * fh),
-                                   FY_ + canvasZahl(p.y + fh * sigma_ * (kind - 1.2)),
-                                   IntStr(roundHalfEven(t)));
+                        zahl(canvasZahl(FX_ + p.x - 0.5 * vz * fh), FY_ + canvasZahl(p.y + fh * sigma_ * (kind - 1.2)),
+                             IntStr(roundHalfEven(t)));
                     }
                 }
                 weiter(p);
@@ -247,9 +253,11 @@ void Polstab::legende(int c)
     const int fh = druck ? 30 : c_.textExtent("f").height;
     const int x = m + canvasZahl(0.7 * W) + 10;
     const std::string grad = sprachText(s_, " Grad", " deg ");
-    c_.textOut(x, m + H - canvasZahl(2.6 * fh), ersteZeichen(zylinderOrtszeile(s_), 60));
-    c_.textOut(x, m + H - canvasZahl(1.5 * fh),
-               sprachText(s_, "Südabweichung= ", "Deviation = ") + RealStr(s_.Par.Wandabweichung, 6, 2) + grad + "; ");
+    const std::string ort = ersteZeichen(zylinderOrtszeile(s_), 60);
+    c_.textOut(imRahmen(c_, x, m + W, ort), m + H - canvasZahl(2.6 * fh), ort);
+    const std::string wand =
+        sprachText(s_, "Südabweichung= ", "Deviation = ") + RealStr(s_.Par.Wandabweichung, 6, 2) + grad + "; ";
+    c_.textOut(imRahmen(c_, x, m + W, wand), m + H - canvasZahl(1.5 * fh), wand);
 
     farbe(0x800080);
     const int zwei = canvasZahl(2 * s_mm_);
