@@ -25,12 +25,16 @@ class Polstab {
 public:
     Polstab(const AppState& s, Canvas& c, const PolstabAuftrag& a) : s_(s), c_(c), a_(a) {}
     Konstruktionsmeldungen zeichne();
-    // Strokes of the sun's lines drawn so far.
+    // Strokes of the sun's lines drawn so far where the sun stands above the horizon.
     int linien() const { return linien_; }
 
 private:
     void zeichneMarkenstrich(int x, int y1, int y2);
-    Zylinderpunkt projiziereAufZylinder(double azimut, double hoehe) const { return polstabPunkt(z_, azimut, hoehe); }
+    Zylinderpunkt projiziereAufZylinder(double azimut, double hoehe)
+    {
+        hoehe_ = hoehe;
+        return polstabPunkt(z_, azimut, hoehe);
+    }
     bool sichtbar(const Zylinderpunkt& p) const { return p.gueltig && p.y > yP_; }
     CanvasPoint ort(const Zylinderpunkt& p) const { return {canvasZahl(FX_ + p.x), FY_ + canvasZahl(p.y)}; }
     // The line rule: a visible point joins the line or starts it; an invisible one ends it.
@@ -66,6 +70,7 @@ private:
     double yP_ = 0;
     bool begonnen_ = false;
     int linien_ = 0;
+    double hoehe_ = 0; // the sun's altitude of the point projected last
     Zahlenplatz zahlen_{2};
     Konstruktionsmeldungen meldungen_;
 };
@@ -85,7 +90,10 @@ void Polstab::weiter(const Zylinderpunkt& p)
     const CanvasPoint q = ort(p);
     if (begonnen_) {
         c_.lineTo(q.x, q.y);
-        ++linien_;
+        // Only a real shadow counts as the sun drawing on the face: the sun above the horizon
+        // and the shadow below the point's level. The lines run on towards the pole beyond.
+        if (hoehe_ > 0 && p.y > 0)
+            ++linien_;
     } else {
         c_.moveTo(q.x, q.y);
         begonnen_ = true;
@@ -333,8 +341,11 @@ Konstruktionsmeldungen Polstab::zeichne()
     zeichneMarkenstrich(links, canvasZahl(FY_ - s_mm_), canvasZahl(FY_ + s_mm_));
     zeichneMarkenstrich(rechts, canvasZahl(FY_ - s_mm_), canvasZahl(FY_ + s_mm_));
     {
+        // The point's shadow runs along the polar axis back to the mantle when the light
+        // comes from the pole on the face's side: the south pole for a face turned south, the
+        // north pole for one turned north, in either hemisphere.
         double hoehe = 0, azimut = 0;
-        AzimutHoehe(hoehe, azimut, s_.Par.Breite, -89.95, 15);
+        AzimutHoehe(hoehe, azimut, s_.Par.Breite, polstabPolDeklination(s_.Par.Wandabweichung), 15);
         const Zylinderpunkt pol = projiziereAufZylinder(azimut, hoehe);
         kreis(pol, r);
         yP_ = pol.y;
@@ -389,6 +400,11 @@ std::string polstabMassFehler(const AppState& s, double R, double e)
 Konstruktionsmeldungen zeichnePolstabZylinder(const AppState& s, Canvas& c, const PolstabAuftrag& a)
 {
     return Polstab(s, c, a).zeichne();
+}
+
+double polstabPolDeklination(double wand)
+{
+    return std::fabs(wand) < 90 ? -89.95 : 89.95;
 }
 
 ZweiZeilen polstabOhneLinien(const AppState& s)

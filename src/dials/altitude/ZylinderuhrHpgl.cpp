@@ -206,7 +206,7 @@ void ZylinderuhrHpglSchreiber::schreibe()
         hpglSenkrechteZylinder(l, Y0_ - 40 * k, Y0_ + 40 * k);
         hpglSenkrechteZylinder(r, Y0_ - 40 * k, Y0_ + 40 * k);
         double hoehe = 0, azimut = 0;
-        AzimutHoehe(hoehe, azimut, s_.Par.Breite, -89.95 * sigma_, 15);
+        AzimutHoehe(hoehe, azimut, s_.Par.Breite, polstabPolDeklination(s_.Par.Wandabweichung), 15);
         const Zylinderpunkt p = projiziereZylinderHPGL(azimut, hoehe);
         if (p.gueltig) {
             xP_ = p.x;

@@ -147,8 +147,12 @@ TEST(HoehenuhrHpgl, FoldedCylinderBelow183MillimetresGetsTwoCopies)
 // the cylinder, P cot h on the altitude dial's plate (plotter units, y up).
 TEST(HoehenuhrHpgl, NoonCurvePointsStandWhereTheShadowFalls)
 {
+    for (double breite : {47.25, -33.87})
     for (const bool zylinder : {true, false}) {
+        SCOPED_TRACE(breite);
         AppState s = zustand(zylinder ? 'z' : 'k');
+        s.Par.Breite = breite;
+        SchiefeUndTierkreis(s, s.Par.Jahr);
         s.Schalter.Monatsskala = 1;
         s.Zeiten.QuadVon = s.Zeiten.QuadBis = 12;
         s.SkalaZylinder = s.SkalaHidokai = 200;
@@ -160,15 +164,15 @@ TEST(HoehenuhrHpgl, NoonCurvePointsStandWhereTheShadowFalls)
         int geprueft = 0;
         for (const test::PlotPunkt& q : test::plotPunkte(p.substr(anfang, ende - anfang))) {
             const double tag = 1 + (q.x - 400) / tagSchritt;
-            if (q.x < 400 || std::fabs(tag - std::round(tag)) > 0.2)
-                continue; // the label, or a cut at the window's edge
+            if (q.x < 400 || std::fabs(tag - std::round(tag)) > 0.2 || (zylinder && y0 - q.y >= 9600))
+                continue; // the label, or a cut at the window's edge (the cylinder's is 9600 deep)
             const auto r = test::sonneOrtszeit(s.Par.Jahr, static_cast<std::int32_t>(std::lround(tag)), 12,
                                                s.Par.Breite, s.Par.Laenge);
             const double tiefe = zylinder ? test::zylinderSchatten(r, P) : test::kantenSchatten(r, P);
             EXPECT_NEAR(y0 - q.y, tiefe, 0.51) << "day " << tag;
             ++geprueft;
         }
-        EXPECT_GT(geprueft, 100) << zylinder;
+        EXPECT_GT(geprueft, 90) << zylinder;
     }
 }
 
