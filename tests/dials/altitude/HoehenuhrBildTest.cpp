@@ -12,7 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <map>
 #include <vector>
 
@@ -207,4 +209,64 @@ TEST(Hirtenuhr, TipShadowFallsLTanHBelowTheGnomon)
     EXPECT_NEAR(mittag[0], 1586.4, 4);
     EXPECT_NEAR(mittag.rbegin()->second, 245.3, 2);
     EXPECT_NEAR(test::zylinderSchatten(test::sonnenVektor(47.25, 0, 0), 70), 64.71, 0.005);
+}
+
+// Each month label of the shepherd's cylinder stands at the date it names: on the date line
+// under the label the noon curve drops P tan h, h the noon altitude 90 - |phi - delta| for the
+// sun's declination at local noon on the first of that month (the almanac's low-precision
+// formulas for the sun, good to a hundredth of a degree), folded and side by side, north and
+// south.
+TEST(Hirtenuhr, MonthLabelsStandAtTheDateTheirNoonShadowNames)
+{
+    const char* const monate[] = {"Jan", "Feb", "Mar", "Apr", "Mai", "Jun", "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"};
+    // Julian day of local noon of day d of 2021 at the longitude (degrees, east negative).
+    const auto deklination = [](std::int32_t tag, double laenge) {
+        const double n = 2459215.0 + tag + laenge / 360 - 2451545.0;
+        const double L = 280.460 + 0.9856474 * n, g = (357.528 + 0.9856003 * n) * test::kGradRef;
+        const double lambda = (L + 1.915 * std::sin(g) + 0.020 * std::sin(2 * g)) * test::kGradRef;
+        const double eps = (23.439 - 0.0000004 * n) * test::kGradRef;
+        return std::asin(std::sin(eps) * std::sin(lambda)) / test::kGradRef;
+    };
+    for (double breite : {47.25, -33.87}) {
+        for (int monatsskala : {0, 1}) {
+            SCOPED_TRACE(testing::Message() << breite << " scale " << monatsskala);
+            AppState s = zustand();
+            s.UhrTyp = 'z';
+            s.Par.Breite = breite;
+            s.Par.Jahr = 2021;
+            SchiefeUndTierkreis(s, s.Par.Jahr);
+            s.Schalter.Monatsskala = static_cast<std::uint8_t>(monatsskala);
+            s.Zeiten.QuadVon = s.Zeiten.QuadBis = 12;
+            s.Farben[1] = kKurve;
+            const HirtenAuftrag a{2100, 2970, false, 70, true};
+            const HirtenMasse g = hirtenMasse(s, a);
+            RecordingCanvas c(2100, 2970, true);
+            zeichneHirtenSU(s, c, a);
+            std::map<int, int> mittag; // the noon curve: drop by x
+            for (const auto* l : linien(c, kKurve))
+                for (const CanvasPoint& p : l->points)
+                    mittag[p.x] = p.y - g.oben;
+            ASSERT_GT(mittag.size(), 20u);
+            int geprueft = 0;
+            for (const RecordedPrimitive* t : c.select([](const RecordedPrimitive& p) { return p.kind == PrimitiveKind::Text; })) {
+                const auto* name = std::find(std::begin(monate), std::end(monate), t->text);
+                if (name == std::end(monate))
+                    continue;
+                const int monat = static_cast<int>(name - std::begin(monate)) + 1;
+                const int x = t->points[0].x - 3; // the label stands 3 units right of its line
+                const double h = 90 - std::fabs(breite - deklination(TagImJahr(s.Par.Jahr, monat, 1), s.Par.Laenge));
+                const double erwartet = g.P * std::tan(h * test::kGradRef);
+                if (erwartet >= g.yMax)
+                    continue; // the curve is cut at the scale's lower edge there
+                const auto nach = mittag.lower_bound(x);
+                ASSERT_NE(nach, mittag.end()) << t->text;
+                const auto vor = nach == mittag.begin() || nach->first == x ? nach : std::prev(nach);
+                const double u = nach->first == vor->first ? 0 : double(x - vor->first) / (nach->first - vor->first);
+                const double fall = vor->second + u * (nach->second - vor->second);
+                EXPECT_NEAR(fall, erwartet, 5) << t->text;
+                ++geprueft;
+            }
+            EXPECT_GE(geprueft, monatsskala ? 8 : 5);
+        }
+    }
 }
