@@ -219,14 +219,6 @@ TEST(Hirtenuhr, TipShadowFallsLTanHBelowTheGnomon)
 TEST(Hirtenuhr, MonthLabelsStandAtTheDateTheirNoonShadowNames)
 {
     const char* const monate[] = {"Jan", "Feb", "Mar", "Apr", "Mai", "Jun", "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"};
-    // Julian day of local noon of day d of 2021 at the longitude (degrees, east negative).
-    const auto deklination = [](std::int32_t tag, double laenge) {
-        const double n = 2459215.0 + tag + laenge / 360 - 2451545.0;
-        const double L = 280.460 + 0.9856474 * n, g = (357.528 + 0.9856003 * n) * test::kGradRef;
-        const double lambda = (L + 1.915 * std::sin(g) + 0.020 * std::sin(2 * g)) * test::kGradRef;
-        const double eps = (23.439 - 0.0000004 * n) * test::kGradRef;
-        return std::asin(std::sin(eps) * std::sin(lambda)) / test::kGradRef;
-    };
     for (double breite : {47.25, -33.87}) {
         for (int monatsskala : {0, 1}) {
             SCOPED_TRACE(testing::Message() << breite << " scale " << monatsskala);
@@ -254,7 +246,7 @@ TEST(Hirtenuhr, MonthLabelsStandAtTheDateTheirNoonShadowNames)
                     continue;
                 const int monat = static_cast<int>(name - std::begin(monate)) + 1;
                 const int x = t->points[0].x - 3; // the label stands 3 units right of its line
-                const double h = 90 - std::fabs(breite - deklination(TagImJahr(s.Par.Jahr, monat, 1), s.Par.Laenge));
+                const double h = 90 - std::fabs(breite - test::almanachDeklination(s.Par.Jahr, TagImJahr(s.Par.Jahr, monat, 1), s.Par.Laenge));
                 const double erwartet = g.P * std::tan(h * test::kGradRef);
                 if (erwartet >= g.yMax)
                     continue; // the curve is cut at the scale's lower edge there

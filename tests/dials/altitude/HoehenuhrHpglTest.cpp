@@ -18,6 +18,8 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <map>
 #include <regex>
 #include <unistd.h>
 
@@ -326,5 +328,58 @@ TEST(HoehenuhrHpgl, ShepherdsPlotHoldsTheMonthAxisAsThePageDoes)
         const int gezeichnet = std::min(laenge, 250);
         EXPECT_TRUE(enthaelt(p, ";IW 160 3587 " + std::to_string(400 + 40 * gezeichnet) + " 10250"));
         EXPECT_EQ(enthaelt(p, "LBhorizontale Monatsachse zu gro\xDF, wurde verkleinert\x03"), laenge > 250);
+    }
+}
+
+// Each month label of the shepherd's plot stands at the date it names: on the date line under
+// it the noon curve drops P tan h, h the noon altitude for the sun's declination on the first
+// of that month (the almanac's formulas), folded and side by side, north and south.
+TEST(HoehenuhrHpgl, ShepherdsMonthLabelsStandAtTheDateTheirNoonShadowNames)
+{
+    const char* const monate[] = {"Jan", "Feb", "Mar", "Apr", "Mai", "Jun", "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"};
+    for (double breite : {47.25, -33.87}) {
+        for (int monatsskala : {0, 1}) {
+            SCOPED_TRACE(::testing::Message() << breite << " scale " << monatsskala);
+            AppState s = zustand('z');
+            s.Par.Breite = breite;
+            s.Par.Jahr = 2021;
+            SchiefeUndTierkreis(s, s.Par.Jahr);
+            s.Schalter.Monatsskala = static_cast<std::uint8_t>(monatsskala);
+            s.Zeiten.QuadVon = s.Zeiten.QuadBis = 12;
+            s.SkalaZylinder = 200;
+            const std::string p = plot(s, true, 70);
+            const double P = 70 * 40.0, y0 = 10250;
+            std::map<double, double> mittag; // the noon curve: drop by x
+            const std::size_t anfang = p.find(";SP 2"), ende = p.find(";LT;", anfang);
+            for (const test::PlotPunkt& q : test::plotPunkte(p.substr(anfang, ende - anfang)))
+                if (q.x >= 400)
+                    mittag[q.x] = y0 - q.y;
+            ASSERT_GT(mittag.size(), 20u);
+            double tiefe = 0; // the deepest the curve goes: the scale's lower edge where it is cut
+            for (const auto& [x, fall] : mittag)
+                tiefe = std::max(tiefe, fall);
+            int geprueft = 0;
+            const std::regex label(";PU (-?\\d+) (-?\\d+);LB([A-Za-z]{3})\x03");
+            for (auto it = std::sregex_iterator(p.begin(), p.end(), label); it != std::sregex_iterator(); ++it) {
+                if (std::stod((*it)[2]) != y0 + 300)
+                    continue; // the folded scale's other half year, written above
+                const auto* name = std::find(std::begin(monate), std::end(monate), (*it)[3].str());
+                ASSERT_NE(name, std::end(monate)) << (*it)[3];
+                const int monat = static_cast<int>(name - std::begin(monate)) + 1;
+                const double x = std::stod((*it)[1]);
+                const double h =
+                    90 - std::fabs(breite - test::almanachDeklination(s.Par.Jahr, TagImJahr(s.Par.Jahr, monat, 1), s.Par.Laenge));
+                const double erwartet = P * std::tan(h * test::kGradRef);
+                if (erwartet >= tiefe)
+                    continue; // the curve is cut at the scale's lower edge there
+                const auto nach = mittag.lower_bound(x);
+                ASSERT_NE(nach, mittag.end()) << (*it)[3];
+                const auto vor = nach == mittag.begin() || nach->first == x ? nach : std::prev(nach);
+                const double u = nach->first == vor->first ? 0 : (x - vor->first) / (nach->first - vor->first);
+                EXPECT_NEAR(vor->second + u * (nach->second - vor->second), erwartet, 8) << (*it)[3];
+                ++geprueft;
+            }
+            EXPECT_GE(geprueft, monatsskala ? 8 : 4);
+        }
     }
 }

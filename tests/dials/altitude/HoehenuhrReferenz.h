@@ -35,6 +35,21 @@ inline SonnenVektor sonneOrtszeit(std::int32_t jahr, std::int32_t d, double t, d
     return sonnenVektor(phi, dekl, (t - 12) * 15);
 }
 
+// The sun's declination at local noon of day d (1 = 1 January) of a Gregorian year at the
+// longitude (degrees, east negative), from the almanac's low-precision formulas for the sun
+// (good to about a hundredth of a degree): the Julian day of that noon, the mean longitude
+// and anomaly, the ecliptic longitude and the obliquity.
+inline double almanachDeklination(std::int32_t jahr, std::int32_t d, double laenge)
+{
+    const long y = jahr + 4799L;
+    const long jdn = 1 + (153 * 10 + 2) / 5 + 365 * y + y / 4 - y / 100 + y / 400 - 32045; // 1 January
+    const double n = static_cast<double>(jdn) + (d - 1) + laenge / 360 - 2451545.0;
+    const double L = 280.460 + 0.9856474 * n, g = (357.528 + 0.9856003 * n) * kGradRef;
+    const double lambda = (L + 1.915 * std::sin(g) + 0.020 * std::sin(2 * g)) * kGradRef;
+    const double eps = (23.439 - 0.0000004 * n) * kGradRef;
+    return std::asin(std::sin(eps) * std::sin(lambda)) / kGradRef;
+}
+
 // Shadow of an edge of height P on the ground: its length.
 inline double kantenSchatten(const SonnenVektor& r, double P) { return P * r.waagrecht() / r.u; }
 // The same edge's shadow on a vertical plate S2 away: its height above the plate's foot.
