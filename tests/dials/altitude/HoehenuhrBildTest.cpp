@@ -12,9 +12,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
-#include <iterator>
 #include <map>
 #include <vector>
 
@@ -218,7 +216,6 @@ TEST(Hirtenuhr, TipShadowFallsLTanHBelowTheGnomon)
 // south.
 TEST(Hirtenuhr, MonthLabelsStandAtTheDateTheirNoonShadowNames)
 {
-    const char* const monate[] = {"Jan", "Feb", "Mar", "Apr", "Mai", "Jun", "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"};
     for (double breite : {47.25, -33.87}) {
         for (int monatsskala : {0, 1}) {
             SCOPED_TRACE(testing::Message() << breite << " scale " << monatsskala);
@@ -234,28 +231,24 @@ TEST(Hirtenuhr, MonthLabelsStandAtTheDateTheirNoonShadowNames)
             const HirtenMasse g = hirtenMasse(s, a);
             RecordingCanvas c(2100, 2970, true);
             zeichneHirtenSU(s, c, a);
-            std::map<int, int> mittag; // the noon curve: drop by x
+            std::map<double, double> mittag; // the noon curve: drop by x
             for (const auto* l : linien(c, kKurve))
                 for (const CanvasPoint& p : l->points)
                     mittag[p.x] = p.y - g.oben;
             ASSERT_GT(mittag.size(), 20u);
             int geprueft = 0;
             for (const RecordedPrimitive* t : c.select([](const RecordedPrimitive& p) { return p.kind == PrimitiveKind::Text; })) {
-                const auto* name = std::find(std::begin(monate), std::end(monate), t->text);
-                if (name == std::end(monate))
+                const int monat = test::monatVonKuerzel(t->text);
+                if (monat == 0)
                     continue;
-                const int monat = static_cast<int>(name - std::begin(monate)) + 1;
-                const int x = t->points[0].x - 3; // the label stands 3 units right of its line
-                const double h = 90 - std::fabs(breite - test::almanachDeklination(s.Par.Jahr, TagImJahr(s.Par.Jahr, monat, 1), s.Par.Laenge));
-                const double erwartet = g.P * std::tan(h * test::kGradRef);
+                const double erwartet = test::mittagsFallAmErsten(s.Par.Jahr, TagImJahr(s.Par.Jahr, monat, 1), breite,
+                                                                   s.Par.Laenge, g.P);
                 if (erwartet >= g.yMax)
                     continue; // the curve is cut at the scale's lower edge there
-                const auto nach = mittag.lower_bound(x);
-                ASSERT_NE(nach, mittag.end()) << t->text;
-                const auto vor = nach == mittag.begin() || nach->first == x ? nach : std::prev(nach);
-                const double u = nach->first == vor->first ? 0 : double(x - vor->first) / (nach->first - vor->first);
-                const double fall = vor->second + u * (nach->second - vor->second);
-                EXPECT_NEAR(fall, erwartet, 5) << t->text;
+                // The label stands 3 units right of its line.
+                const std::optional<double> fall = test::aufKurve(mittag, t->points[0].x - 3);
+                ASSERT_TRUE(fall) << t->text;
+                EXPECT_NEAR(*fall, erwartet, 5) << t->text;
                 ++geprueft;
             }
             EXPECT_GE(geprueft, monatsskala ? 8 : 5);

@@ -18,7 +18,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <map>
 #include <regex>
 #include <unistd.h>
@@ -336,7 +335,6 @@ TEST(HoehenuhrHpgl, ShepherdsPlotHoldsTheMonthAxisAsThePageDoes)
 // of that month (the almanac's formulas), folded and side by side, north and south.
 TEST(HoehenuhrHpgl, ShepherdsMonthLabelsStandAtTheDateTheirNoonShadowNames)
 {
-    const char* const monate[] = {"Jan", "Feb", "Mar", "Apr", "Mai", "Jun", "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"};
     for (double breite : {47.25, -33.87}) {
         for (int monatsskala : {0, 1}) {
             SCOPED_TRACE(::testing::Message() << breite << " scale " << monatsskala);
@@ -348,7 +346,7 @@ TEST(HoehenuhrHpgl, ShepherdsMonthLabelsStandAtTheDateTheirNoonShadowNames)
             s.Zeiten.QuadVon = s.Zeiten.QuadBis = 12;
             s.SkalaZylinder = 200;
             const std::string p = plot(s, true, 70);
-            const double P = 70 * 40.0, y0 = 10250;
+            const double y0 = 10250;
             std::map<double, double> mittag; // the noon curve: drop by x
             const std::size_t anfang = p.find(";SP 2"), ende = p.find(";LT;", anfang);
             for (const test::PlotPunkt& q : test::plotPunkte(p.substr(anfang, ende - anfang)))
@@ -356,27 +354,22 @@ TEST(HoehenuhrHpgl, ShepherdsMonthLabelsStandAtTheDateTheirNoonShadowNames)
                     mittag[q.x] = y0 - q.y;
             ASSERT_GT(mittag.size(), 20u);
             double tiefe = 0; // the deepest the curve goes: the scale's lower edge where it is cut
-            for (const auto& [x, fall] : mittag)
-                tiefe = std::max(tiefe, fall);
+            for (const auto& punkt : mittag)
+                tiefe = std::max(tiefe, punkt.second);
             int geprueft = 0;
             const std::regex label(";PU (-?\\d+) (-?\\d+);LB([A-Za-z]{3})\x03");
             for (auto it = std::sregex_iterator(p.begin(), p.end(), label); it != std::sregex_iterator(); ++it) {
                 if (std::stod((*it)[2]) != y0 + 300)
                     continue; // the folded scale's other half year, written above
-                const auto* name = std::find(std::begin(monate), std::end(monate), (*it)[3].str());
-                ASSERT_NE(name, std::end(monate)) << (*it)[3];
-                const int monat = static_cast<int>(name - std::begin(monate)) + 1;
-                const double x = std::stod((*it)[1]);
-                const double h =
-                    90 - std::fabs(breite - test::almanachDeklination(s.Par.Jahr, TagImJahr(s.Par.Jahr, monat, 1), s.Par.Laenge));
-                const double erwartet = P * std::tan(h * test::kGradRef);
+                const int monat = test::monatVonKuerzel((*it)[3].str());
+                ASSERT_NE(monat, 0) << (*it)[3];
+                const double erwartet = test::mittagsFallAmErsten(s.Par.Jahr, TagImJahr(s.Par.Jahr, monat, 1), breite,
+                                                                   s.Par.Laenge, 70 * 40.0);
                 if (erwartet >= tiefe)
                     continue; // the curve is cut at the scale's lower edge there
-                const auto nach = mittag.lower_bound(x);
-                ASSERT_NE(nach, mittag.end()) << (*it)[3];
-                const auto vor = nach == mittag.begin() || nach->first == x ? nach : std::prev(nach);
-                const double u = nach->first == vor->first ? 0 : (x - vor->first) / (nach->first - vor->first);
-                EXPECT_NEAR(vor->second + u * (nach->second - vor->second), erwartet, 8) << (*it)[3];
+                const std::optional<double> fall = test::aufKurve(mittag, std::stod((*it)[1]));
+                ASSERT_TRUE(fall) << (*it)[3];
+                EXPECT_NEAR(*fall, erwartet, 8) << (*it)[3];
                 ++geprueft;
             }
             EXPECT_GE(geprueft, monatsskala ? 8 : 4);

@@ -7,6 +7,10 @@
 
 #include <cmath>
 #include <cstdint>
+#include <iterator>
+#include <map>
+#include <optional>
+#include <string_view>
 
 namespace umbrin::test {
 
@@ -48,6 +52,39 @@ inline double almanachDeklination(std::int32_t jahr, std::int32_t d, double laen
     const double lambda = (L + 1.915 * std::sin(g) + 0.020 * std::sin(2 * g)) * kGradRef;
     const double eps = (23.439 - 0.0000004 * n) * kGradRef;
     return std::asin(std::sin(eps) * std::sin(lambda)) / kGradRef;
+}
+
+// The month (1..12) of a German month abbreviation as the scales write it; 0 for any other
+// text.
+inline int monatVonKuerzel(std::string_view text)
+{
+    constexpr std::string_view monate[] = {"Jan", "Feb", "Mar", "Apr", "Mai", "Jun",
+                                           "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"};
+    for (int m = 0; m < 12; ++m)
+        if (monate[m] == text)
+            return m + 1;
+    return 0;
+}
+
+// The noon shadow of a cylinder's gnomon of length P on the first of a month: the drop
+// P tan h for the noon altitude h = 90 - |phi - delta|.
+inline double mittagsFallAmErsten(std::int32_t jahr, std::int32_t tag, double phi, double laenge, double P)
+{
+    const double h = 90 - std::fabs(phi - almanachDeklination(jahr, tag, laenge));
+    return P * std::tan(h * kGradRef);
+}
+
+// A drawn curve given by its points (x, drop) read at x by linear interpolation; nothing
+// beyond its ends.
+inline std::optional<double> aufKurve(const std::map<double, double>& kurve, double x)
+{
+    const auto nach = kurve.lower_bound(x);
+    if (nach == kurve.end() || (nach == kurve.begin() && nach->first != x))
+        return std::nullopt;
+    if (nach->first == x)
+        return nach->second;
+    const auto vor = std::prev(nach);
+    return vor->second + (x - vor->first) / (nach->first - vor->first) * (nach->second - vor->second);
 }
 
 // Shadow of an edge of height P on the ground: its length.
