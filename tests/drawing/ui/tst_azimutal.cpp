@@ -54,7 +54,7 @@ private slots:
                 QFile::copy(a.pdf, QString("%1/azimutal_%2.pdf").arg(ordner, v.name));
 
             a.exportierePlot(*w, "dial.plt");
-            QVERIFY2(a.prompt.asked.back().text.find("saved!") != std::string::npos, v.name);
+            QVERIFY2(a.prompt.asked.back().text.find("gespeichert!") != std::string::npos, v.name);
             a.exportiereDxf(*w, "dial.dxf");
             QCOMPARE(w->fensterzustand().DxfFaktor, 1);
         }
