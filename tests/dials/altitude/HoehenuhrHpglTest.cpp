@@ -8,22 +8,16 @@
 #include "core/State.h"
 #include "dials/altitude/HoehenuhrHpgl.h"
 #include "dials/altitude/ZeichneHidokei.h"
-#include "drawing/DxfChecks.h"
-#include "drawing/HpglNachDxf.h"
-#include "support/ExportPruefung.h"
+#include "support/GoldenDatei.h"
 #include "support/ScriptedPrompt.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <map>
 #include <regex>
-#include <unistd.h>
 
 using namespace umbrin;
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -53,10 +47,7 @@ bool enthaelt(const std::string& text, const std::string& stueck) { return text.
 
 std::size_t anzahl(const std::string& text, const std::string& stueck)
 {
-    std::size_t n = 0;
-    for (std::size_t p = text.find(stueck); p != std::string::npos; p = text.find(stueck, p + 1))
-        ++n;
-    return n;
+    return static_cast<std::size_t>(test::anzahl(text, stueck));
 }
 
 } // namespace
@@ -258,8 +249,6 @@ TEST(HoehenuhrHpgl, EveryPlotPassesHp2xxAndItsDxfPassesEzdxf)
         {"z_nebeneinander_k1", 'z', 1, 1, 200, true, true, true, false},
         {"z_nebeneinander_k25", 'z', 1, 0, 120, false, false, true, true},
     };
-    const fs::path dir = fs::temp_directory_path() / ("umbrin_hoehenuhr_" + std::to_string(::getpid()));
-    fs::create_directories(dir);
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.name);
         AppState s = zustand(f.typ);
@@ -274,21 +263,9 @@ TEST(HoehenuhrHpgl, EveryPlotPassesHp2xxAndItsDxfPassesEzdxf)
         s.Schalter.MitZeitglZylinder = f.zeitgl;
         s.Schalter.Stiftbreite = 2;
         s.Schalter.StundenIntervallSonst = '1';
-        const std::string text = plot(s, f.typ == 'z', f.typ == 'z' ? 70 : 25);
-        const fs::path plt = dir / (std::string(f.name) + ".plt");
-        std::ofstream(plt, std::ios::binary) << text;
-        EXPECT_EQ(test::hp2xxPruefung(plt), "");
-        if (!umbrin::testing::ezdxfVerfuegbar())
-            continue;
-        const fs::path dxf = dir / (std::string(f.name) + ".dxf");
-        DxfEinstellung e;
-        e.massstab = 40.0 * (f.typ == 'z' && !f.alsHpgl ? 25 : 1);
-        std::vector<std::string> info;
-        const DxfErgebnis r = HpglNachDxf(plt, dxf, e, info);
-        ASSERT_TRUE(r.gespeichert()) << r.meldung;
-        EXPECT_EQ(test::ezdxfPruefung(dxf), "");
+        test::pruefeMitLesern(plot(s, f.typ == 'z', f.typ == 'z' ? 70 : 25), f.name,
+                              40.0 * (f.typ == 'z' && !f.alsHpgl ? 25 : 1));
     }
-    fs::remove_all(dir);
 }
 
 // In local time without the equation of time the morning and the afternoon curves of equal
