@@ -10,6 +10,7 @@
 #include "dials/azimuthal/BiazimutalZeichnung.h"
 #include "dials/azimuthal/HabermelZeichnung.h"
 #include "support/Layoutpruefung.h"
+#include "support/PlotLeser.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +18,6 @@
 #include <cmath>
 #include <functional>
 #include <regex>
-#include <sstream>
 #include <string>
 
 using namespace umbrin;
@@ -141,28 +141,17 @@ TEST(AzimutalBlatt, BiazimuthalPlotStaysOnItsSheetAndItsLegendOffTheFocusMarks)
             const std::string plot =
                 plotVon([&](HPGLDatei& p) { schreibeHPGL_Biazimutal(s, p, true, 0, {}, m); });
             int punkte = 0;
-            std::size_t a = 0;
-            while (a < plot.size()) {
-                const bool label = plot.compare(a, 2, "LB") == 0;
-                std::size_t e = plot.find(label ? '\x03' : ';', a);
-                if (e == std::string::npos)
-                    e = plot.size();
-                const std::string befehl = plot.substr(a, e - a);
-                a = e + 1;
-                if (befehl.rfind("PU", 0) != 0 && befehl.rfind("PD", 0) != 0)
-                    continue;
-                std::istringstream zahlen(befehl.substr(2));
-                double x = 0, y = 0;
-                while (zahlen >> x >> y) {
-                    ++punkte;
-                    ASSERT_TRUE(x >= 0 && x <= 16157 && y >= 0 && y <= 11038) << phi << " " << fussY << ": " << x << " " << y;
-                }
+            for (const test::PlotPunkt& q : test::plotPunkte(plot)) {
+                ++punkte;
+                ASSERT_TRUE(q.x >= 0 && q.x <= 16157 && q.y >= 0 && q.y <= 11038) << phi << " " << fussY << ": " << q.x << " " << q.y;
             }
             EXPECT_GT(punkte, 300);
             // The legend's title stands in the half of the sheet away from the centre.
-            std::smatch t;
-            ASSERT_TRUE(std::regex_search(plot, t, std::regex(R"(;PU +[0-9]+ +([0-9]+);LBbiazimutale)")));
-            EXPECT_EQ(std::stod(t[1]) > 11480 / 2, fussY < 11480 / 2) << phi << " " << fussY;
+            const auto texte = test::plotTexte(plot);
+            const auto titel = std::find_if(texte.begin(), texte.end(),
+                                            [](const test::PlotText& t) { return t.text.rfind("biazimutale", 0) == 0; });
+            ASSERT_NE(titel, texte.end());
+            EXPECT_EQ(titel->an.y > 11480 / 2, fussY < 11480 / 2) << phi << " " << fussY;
         }
 }
 

@@ -11,12 +11,12 @@
 #include "dials/azimuthal/AzimutalHpgl.h"
 #include "dials/azimuthal/AzimutalZeichnung.h"
 #include "dials/azimuthal/HabermelZeichnung.h"
+#include "support/PlotLeser.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <regex>
 #include <string>
 #include <vector>
@@ -82,28 +82,9 @@ std::vector<Beschriftung> canvasZeichen(const RecordingCanvas& c)
 std::vector<Beschriftung> plotZeichen(const std::string& plot)
 {
     std::vector<Beschriftung> liste;
-    double x = 0, y = 0;
-    std::size_t a = 0;
-    while (a < plot.size()) {
-        const bool lb = plot.compare(a, 2, "LB") == 0;
-        std::size_t e = plot.find(lb ? '\x03' : ';', a);
-        if (e == std::string::npos)
-            e = plot.size();
-        const std::string teil = plot.substr(a, e - a);
-        if (lb) {
-            if (const int z = zeichenVon(teil.substr(2)))
-                liste.push_back({x, y, z, 0, 0});
-        } else if (teil.rfind("PU", 0) == 0) {
-            double u = 0, v = 0;
-            if (std::sscanf(teil.c_str() + 2, "%lf %lf", &u, &v) == 2) {
-                x = u;
-                y = v;
-            }
-        }
-        a = e + 1;
-        while (a < plot.size() && plot[a] == ';')
-            ++a;
-    }
+    for (const test::PlotText& t : test::plotTexte(plot))
+        if (const int z = zeichenVon(t.text))
+            liste.push_back({t.an.x, t.an.y, z, 0, 0});
     return liste;
 }
 
