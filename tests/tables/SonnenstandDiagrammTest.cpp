@@ -16,10 +16,12 @@ using namespace umbrin::test;
 
 namespace {
 
-RecordingCanvas kreis(const AppState& s, int w = 1000, int h = 700)
+RecordingCanvas kreis(const AppState& s, int w = 1000, int h = 700, KreisGeometrie* g = nullptr, bool schirm = true)
 {
-    RecordingCanvas c(w, h);
-    ZeichneSonnenstandKreis(c, s, w, h, true);
+    RecordingCanvas c(w, h, !schirm);
+    const KreisGeometrie benutzt = ZeichneSonnenstandKreis(c, s, w, h, schirm);
+    if (g)
+        *g = benutzt;
     return c;
 }
 
@@ -37,12 +39,17 @@ std::size_t anzahl(const RecordingCanvas& c, Farbe f) { return pfade(c, f).size(
 
 TEST(SonnenstandGeometrie, ScreenValuesOfTheThreeDrawings)
 {
-    const KreisGeometrie n = kreisGeometrie(1000, 700, true, 47.25);
+    // A tall image holds the polar disc at 8/21 of the width, its centre at 0.57 of the height.
+    const KreisGeometrie n = kreisGeometrie(1000, 1400, true, 47.25);
     EXPECT_EQ(n.R, 381);
     EXPECT_EQ(n.R2, 409);
-    EXPECT_EQ(n.cy, 399);
+    EXPECT_EQ(n.cy, 798);
     EXPECT_EQ(n.cx, 507);
-    EXPECT_EQ(kreisGeometrie(1000, 700, true, -33.87).cx, 493);
+    EXPECT_EQ(kreisGeometrie(1000, 1400, true, -33.87).cx, 493);
+    // A wide one has no room for that: the disc shrinks to the height.
+    const KreisGeometrie breit = kreisGeometrie(1000, 700, true, 47.25);
+    EXPECT_LT(breit.R, 381);
+    EXPECT_GT(breit.R, 280);
     const KreisGeometrie druck = kreisGeometrie(2970, 2100, false, 47.25);
     EXPECT_EQ(druck.R, 800);
     EXPECT_EQ(druck.R2, 890);
@@ -66,6 +73,90 @@ TEST(SonnenstandGeometrie, ScreenValuesOfTheThreeDrawings)
     EXPECT_EQ(schalt.P, static_cast<int>(std::lround(366 * 2770 / 375.0)));
     EXPECT_EQ(zeitgleichungTage(366).back(), 367);
     EXPECT_EQ(zeitgleichungTage(365).back(), 366);
+}
+
+namespace {
+
+struct Kasten {
+    int x0, y0, x1, y1;
+};
+
+// The box of a recorded text, by the recording canvas's own estimate of its extent.
+Kasten textKasten(const RecordedPrimitive& p)
+{
+    int zeichen = 0;
+    for (unsigned char ch : p.text)
+        zeichen += (ch & 0xC0) != 0x80 ? 1 : 0;
+    const double h = p.font.height;
+    return {p.points[0].x, p.points[0].y, p.points[0].x + static_cast<int>(std::lround(0.55 * h * zeichen)),
+            p.points[0].y + static_cast<int>(std::lround(1.15 * h))};
+}
+
+bool schneiden(const Kasten& a, const Kasten& b) { return a.x0 < b.x1 && b.x0 < a.x1 && a.y0 < b.y1 && b.y0 < a.y1; }
+
+double abstand(const Kasten& k, double x, double y)
+{
+    const double dx = std::max({k.x0 - x, 0.0, x - k.x1});
+    const double dy = std::max({k.y0 - y, 0.0, y - k.y1});
+    return std::hypot(dx, dy);
+}
+
+} // namespace
+
+// Whatever the shape of the image, the whole disc with its scale rings, the direction words
+// and the legend lie inside it, and the legend stays clear of the rings and of every other
+// text. Checked on the recorded primitives alone: the outer ring is the largest circle drawn.
+TEST(SonnenstandKreis, WholeDiscRingsAndLegendFitAtAnyImageShape)
+{
+    struct Form {
+        int w, h;
+        bool schirm;
+    };
+    // The image at 1920 x 1080 and at 1366 x 768, a tall narrow one, a nearly square one, a
+    // small one that still holds the legend's place line, and printed A4 pages across and
+    // upright.
+    const Form formen[] = {{1632, 760, true}, {1161, 560, true}, {510, 820, true}, {700, 640, true},
+                           {520, 360, true},  {2870, 1900, false}, {1900, 2870, false}};
+    for (const Form& f : formen) {
+        for (double breite : {47.25, -33.87, 0.0, 69.65, -69.65}) {
+            for (bool deutsch : {true, false}) {
+                AppState s = diagrammZustand(breite, deutsch);
+                const std::string fall = std::to_string(f.w) + "x" + std::to_string(f.h) + " at "
+                                         + std::to_string(breite) + (deutsch ? " de" : " en");
+                const RecordingCanvas c = kreis(s, f.w, f.h, nullptr, f.schirm);
+                const int m = f.schirm ? 0 : 50;
+                const Kasten bild{m, m, f.w - m, f.h - m};
+                const auto drin = [&](const CanvasPoint& q) {
+                    return q.x >= bild.x0 && q.x <= bild.x1 && q.y >= bild.y0 && q.y <= bild.y1;
+                };
+                double rx = 0, ry = 0, rr = 0;
+                std::vector<Kasten> texte;
+                for (const RecordedPrimitive& p : c.primitives()) {
+                    if (p.kind == PrimitiveKind::Text) {
+                        const Kasten k = textKasten(p);
+                        texte.push_back(k);
+                        EXPECT_TRUE(drin({k.x0, k.y0}) && drin({k.x1, k.y1})) << fall << ": text " << p.text;
+                        continue;
+                    }
+                    for (const CanvasPoint& q : p.points)
+                        ASSERT_TRUE(drin(q)) << fall << ": point " << q.x << ", " << q.y;
+                    if (p.kind == PrimitiveKind::Ellipse && (p.points[1].x - p.points[0].x) / 2.0 > rr) {
+                        rr = (p.points[1].x - p.points[0].x) / 2.0;
+                        rx = (p.points[1].x + p.points[0].x) / 2.0;
+                        ry = (p.points[1].y + p.points[0].y) / 2.0;
+                    }
+                }
+                // The legend is drawn last: the title and three lines.
+                ASSERT_GE(texte.size(), 4u) << fall;
+                EXPECT_EQ(c.texts()[c.texts().size() - 4], holeText(s, 69)) << fall;
+                for (std::size_t i = texte.size() - 4; i < texte.size(); ++i) {
+                    EXPECT_GT(abstand(texte[i], rx, ry), rr) << fall << ": legend line " << i << " on the ring";
+                    for (std::size_t j = 0; j + 4 < texte.size(); ++j)
+                        EXPECT_FALSE(schneiden(texte[i], texte[j])) << fall << ": legend line " << i << " on text " << j;
+                }
+            }
+        }
+    }
 }
 
 TEST(SonnenstandDiagramme, DateLinesPerMonthSetting)
@@ -218,7 +309,8 @@ TEST(SonnenstandDiagramme, PointsLieOnTheTextbookSunPaths)
         const auto xy = [&](HimmelsPunkt p) {
             return std::pair<double, double>(g.x0 + (p.a + 180) * g.xs, g.y0 - p.h * g.ys);
         };
-        const KreisGeometrie k = kreisGeometrie(1000, 700, true, breite);
+        KreisGeometrie k;
+        const RecordingCanvas c = kreis(s, 1000, 700, &k);
         const auto pol = [&](HimmelsPunkt p) {
             const double r = k.R * (1 - p.h / 90);
             const double a = p.a * 3.14159265358979323846 / 180;
@@ -255,7 +347,6 @@ TEST(SonnenstandDiagramme, PointsLieOnTheTextbookSunPaths)
         const RecordingCanvas r = rechtwinklig(s);
         pruefeKurven(pfade(r, s.Farben[0]), tagR, 1.0, "cartesian day paths at " + ort);
         pruefeKurven(pfade(r, s.Farben[1]), stundeR, 1.0, "cartesian hour lines at " + ort);
-        const RecordingCanvas c = kreis(s);
         pruefeKurven(pfade(c, s.Farben[0]), tagK, 1.0, "polar date lines at " + ort);
         // The polar diagram draws the hours 3..21 only.
         std::vector<std::vector<std::pair<double, double>>> stundeK321;
