@@ -447,6 +447,8 @@ void Tsset2::Combobox1Change(int item)
     s_.Schalter.Diagrammart = static_cast<std::uint8_t>(std::clamp(item, 0, 1));
     lbZeitglGraph_->setText(q(holeText(s_, s_.Schalter.Diagrammart ? 69 : 41)));
     PanAzHigh_->setVisible(s_.Rechenmodus == 32 && s_.Schalter.Diagrammart == 0);
+    // The caption names the kind shown.
+    beschrifteKomponente(this, s_, s_.StringIdBasis);
     FormShow();
 }
 

@@ -194,6 +194,9 @@ private slots:
             QCOMPARE(int(s.Rechenmodus), f.modus);
             if (f.modus == 32)
                 QCOMPARE(int(s.Schalter.Diagrammart), f.art);
+            // The caption names the graph: the cartesian diagram text 41, the polar one 69.
+            const int titel = f.modus == 16 ? 70 : f.art ? 69 : 41;
+            QCOMPARE(w->windowTitle(), QString::fromStdString(holeText(s, titel) + "  " + std::to_string(s.Par.Jahr)));
             QVERIFY(farbigePunkte(w->grafikbild()) > 200);
             m.aktion(menue::Drucken)->trigger();
             QCOMPARE(pdfSeiten(ordner.path() + QStringLiteral("/druck%1.pdf").arg(auftrag)), 1);
@@ -205,6 +208,10 @@ private slots:
         QCOMPARE(m.mdiArea()->subWindowList().size(), 1);
         QCOMPARE(int(s.Rechenmodus), 32);
         QCOMPARE(int(s.Schalter.Diagrammart), 0);
+        // Switching the kind in the window renames it.
+        auto* kartesisch = qobject_cast<Tsset2*>(m.aktivesFenster());
+        kartesisch->Combobox1Change(1);
+        QCOMPARE(kartesisch->windowTitle(), QString::fromStdString(holeText(s, 69) + "  " + std::to_string(s.Par.Jahr)));
     }
 };
 
