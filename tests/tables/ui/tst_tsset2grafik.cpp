@@ -134,6 +134,38 @@ private slots:
         }
     }
 
+    // The diagram's options at 1366 pixels and in a narrow window: every control at its full
+    // width (no combo box cut to "in Polarkoordinat" or "1"), inside the window, none over
+    // another; they wrap into further rows where needed.
+    void optionRowWrapsWithoutCuttingItsControls()
+    {
+        for (int breite : {1366, 1920, 600}) {
+            for (bool deutsch : {true, false}) {
+                Grafikfenster t(32, 1);
+                setzeSprache(t.s, deutsch);
+                t.flaeche = QSize(breite, 700);
+                auto w = t.fenster();
+                w->resize(breite, 700);
+                QApplication::processEvents();
+                auto* panel = w->findChild<QWidget*>(QStringLiteral("PanelEoT"));
+                QVERIFY(panel);
+                QList<QRect> belegt;
+                for (QWidget* k : panel->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+                    if (!k->isVisible())
+                        continue;
+                    const QString name = k->objectName() + QStringLiteral(" at ") + QString::number(breite);
+                    QVERIFY2(k->width() >= k->sizeHint().width(), qPrintable(name));
+                    const QRect r(k->mapTo(w.get(), QPoint(0, 0)), k->size());
+                    QVERIFY2(r.left() >= 0 && r.right() < w->width(), qPrintable(name));
+                    for (const QRect& b : belegt)
+                        QVERIFY2(!b.intersects(r), qPrintable(name));
+                    belegt << r;
+                }
+                QVERIFY(belegt.size() >= 10);
+            }
+        }
+    }
+
     void cartesianDiagramReportsTheLightOnThePlane()
     {
         Grafikfenster t(32, 0);
