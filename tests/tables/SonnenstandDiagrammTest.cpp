@@ -159,6 +159,83 @@ TEST(SonnenstandKreis, WholeDiscRingsAndLegendFitAtAnyImageShape)
     }
 }
 
+namespace {
+
+// Whether the segment passes through the inside of the box (sampled at every unit).
+bool durchKasten(const CanvasPoint& a, const CanvasPoint& b, const Kasten& k)
+{
+    const int n = std::max({std::abs(b.x - a.x), std::abs(b.y - a.y), 1});
+    for (int i = 0; i <= n; ++i) {
+        const double x = a.x + (b.x - a.x) * static_cast<double>(i) / n;
+        const double y = a.y + (b.y - a.y) * static_cast<double>(i) / n;
+        if (x > k.x0 && x < k.x1 && y > k.y0 && y < k.y1)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+// The equation-of-time graph on screen and on paper: no line and not the curve runs through a
+// month name, and the grey remarks on the fast and slow sun lie on a white ground drawn over
+// every grid and month line that would cross them.
+TEST(ZeitgleichungGraph, TextsStayClearOfItsLines)
+{
+    for (bool schirm : {true, false}) {
+        for (int jahr : {2023, 2024}) {
+            for (bool deutsch : {true, false}) {
+                for (bool laenge : {false, true}) {
+                    AppState s = diagrammZustand(47.25, deutsch);
+                    s.Par.Jahr = jahr;
+                    RecordingCanvas c(schirm ? 1000 : 2970, schirm ? 600 : 2100, !schirm);
+                    if (schirm)
+                        ZeichneZeitgleichungGraph(c, s, 0, 0, laenge, true, 600, 1000);
+                    else
+                        ZeichneZeitgleichungGraph(c, s, 50, 50, laenge, false, 1450, 2870);
+                    const std::string fall = std::string(schirm ? "screen " : "page ") + std::to_string(jahr)
+                                             + (deutsch ? " de" : " en") + (laenge ? " with longitude" : "");
+                    const auto& p = c.primitives();
+                    int monate = 0, grau = 0;
+                    for (std::size_t i = 0; i < p.size(); ++i) {
+                        if (p[i].kind != PrimitiveKind::Text)
+                            continue;
+                        const Kasten k = textKasten(p[i]);
+                        bool monat = false;
+                        for (int m = 1; m <= 12; ++m)
+                            monat = monat || p[i].text == monatKurz(s, m);
+                        if (monat) {
+                            ++monate;
+                            for (const RecordedPrimitive& l : p) {
+                                if (l.kind == PrimitiveKind::Line) {
+                                    EXPECT_FALSE(durchKasten(l.points[0], l.points[1], k)) << fall << ": " << p[i].text;
+                                }
+                            }
+                        }
+                        if (p[i].font.color != 0x808080)
+                            continue;
+                        ++grau;
+                        std::size_t grund = 0;
+                        for (std::size_t j = 0; j < i; ++j)
+                            if (p[j].kind == PrimitiveKind::FillRect && p[j].brush.color == FarbeWeiss
+                                && p[j].brush.style == BrushStyle::Solid
+                                && p[j].points[0].x <= k.x0 && p[j].points[0].y <= k.y0 && p[j].points[1].x >= k.x1
+                                && p[j].points[1].y >= k.y1)
+                                grund = j;
+                        ASSERT_GT(grund, 0u) << fall << ": no white ground under " << p[i].text;
+                        for (std::size_t j = grund; j < p.size(); ++j) {
+                            if (p[j].kind == PrimitiveKind::Line) {
+                                EXPECT_FALSE(durchKasten(p[j].points[0], p[j].points[1], k)) << fall << ": " << p[i].text;
+                            }
+                        }
+                    }
+                    EXPECT_EQ(monate, 12) << fall;
+                    EXPECT_EQ(grau, laenge ? 0 : 2) << fall;
+                }
+            }
+        }
+    }
+}
+
 TEST(SonnenstandDiagramme, DateLinesPerMonthSetting)
 {
     struct Fall {
