@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QString>
 
 namespace umbrin {
@@ -91,6 +92,18 @@ PromptAnswer MeldungsFenster::askTitled(const std::string& titel, PromptIcon ico
     box.setObjectName(QStringLiteral("Meldung"));
     const int knopf = box.exec();
     return antwort(knopf, knoepfe);
+}
+
+PromptAnswer MeldungsFenster::askYesNoNamed(PromptTitle titel, PromptIcon icon, const std::string& text,
+                                            const std::string& ja, const std::string& nein)
+{
+    QWidget* eltern = eltern_ ? eltern_ : QApplication::activeWindow();
+    QMessageBox box(qIcon(icon), qText(meldungsTitel(zustand_, titel)), zeilenumbrueche(text),
+                    QMessageBox::Yes | QMessageBox::No, eltern);
+    box.setObjectName(QStringLiteral("Meldung"));
+    box.button(QMessageBox::Yes)->setText(qText(ja));
+    box.button(QMessageBox::No)->setText(qText(nein));
+    return antwort(box.exec(), PromptButtons::YesNo);
 }
 
 bool MeldungsFenster::askText(const std::string& caption, const std::string& label, std::string& value)

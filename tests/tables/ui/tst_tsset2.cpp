@@ -3,6 +3,7 @@
 #include "core/AufUntergang.h"
 #include "core/Sprachdienst.h"
 #include "core/ui/Beschriftung.h"
+#include "core/ui/MeldungsFenster.h"
 #include "core/ui/RadioGruppe.h"
 #include "drawing/KartenText.h"
 #include "shell/Menue.h"
@@ -19,6 +20,8 @@
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
 #include <QMdiArea>
 #include <QPaintEngine>
 #include <QPainter>
@@ -292,6 +295,41 @@ private slots:
         QVERIFY(csv.contains(" 1.; 12:"));
         QCOMPARE(t.s.Tabellenzeilen, gezeigt);
         QCOMPARE(t.prompt.asked.size(), 1u);
+        // The question names its answers "ja" and "nein"; its buttons carry those words, in
+        // English too, where the text stays as it is.
+        setzeSprache(t.s, false);
+        w->ButtonSaveClick();
+        QCOMPARE(t.prompt.asked.size(), 2u);
+        for (const auto& f : t.prompt.asked) {
+            QVERIFY(f.text.find("ja = Standard (;) oder nein = Komma (,)") != std::string::npos);
+            QCOMPARE(f.yesWord, std::string("ja"));
+            QCOMPARE(f.noWord, std::string("nein"));
+        }
+    }
+
+    // The message box of such a question shows the named words on its two buttons, and the
+    // button "nein" answers No.
+    void namedButtonsOfTheMessageBox()
+    {
+        AppState s;
+        initialisiereZustand(s);
+        setzeSprache(s, false);
+        MeldungsFenster fenster(s);
+        QStringList knoepfe;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            for (QAbstractButton* k : box->buttons())
+                knoepfe << k->text();
+            for (QAbstractButton* k : box->buttons())
+                if (k->text() == QStringLiteral("nein"))
+                    k->click();
+        });
+        const PromptAnswer a = fenster.askYesNoNamed(PromptTitle::WasNun, PromptIcon::Question, "ja oder nein?", "ja", "nein");
+        knoepfe.sort();
+        QCOMPARE(knoepfe, (QStringList{QStringLiteral("ja"), QStringLiteral("nein")}));
+        QCOMPARE(a, PromptAnswer::No);
     }
 
     // Modes 16 and 32 open with their graph in the cached image, print it, and export it as
