@@ -292,7 +292,7 @@ KreisGeometrie kreisGeometrie(int breite, int hoehe, bool Bildschirm, double bre
     // circle), the words West (3 font heights wide) and East (a font height off the ring),
     // and the north word above or the south word below; a small gap to the frame.
     const int ring = 2 * fh + 3;
-    const int luft = 2;
+    const int luft = Bildschirm ? 2 : 20;
     const int links = 5 * fh + luft;
     const int rechts = 6 * fh + luft;
     const int oben = (nord ? 4 * fh : ring) + luft;
