@@ -453,7 +453,8 @@ bool IniLeser::optionen(std::string_view zeile)
     return true;
 }
 
-// Main line 10: the dial type, the umbrella flag and the sub-type.
+// Main line 10: the dial type, the umbrella flag and the sub-type. The letter 'o' is the ham
+// dial, which has no construction of its own: it turns ham mode on, any other letter off.
 void IniLeser::typ(std::string_view t)
 {
     if (t.empty())
@@ -462,10 +463,12 @@ void IniLeser::typ(std::string_view t)
         z_.Schirmuhr = 1;
         if (t.size() > 1)
             z_.UhrTyp = t[1];
+        z_.SchinkenModus = z_.UhrTyp == 'o' ? 1 : 0;
         return;
     }
     z_.Schirmuhr = 0;
     z_.UhrTyp = t[0];
+    z_.SchinkenModus = z_.UhrTyp == 'o' ? 1 : 0;
     if (t.size() < 2)
         return;
     if (z_.UhrTyp == 'c') {

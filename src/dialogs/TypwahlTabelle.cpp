@@ -55,6 +55,8 @@ bool TypWaehlen(AppState& s, int index)
         return false;
     const TypwahlEintrag& e = liste[static_cast<std::size_t>(index)];
     s.Schirmuhr = 0;
+    // Every type of the chooser is a dial of its own; ham mode comes only with the letter 'o'.
+    s.SchinkenModus = 0;
     if (e.schirm) {
         s.Schirmuhr = 1;
         if (!planar(s.UhrTyp))

@@ -102,8 +102,10 @@ bool beendeBlatt(AppState& s, Zeichenfensterzustand& f, HPGLDatei& plot, const s
     if (!schliessePlot(plot, frage))
         return false;
     if (s.AlsHPGL) {
+        // In the words of the other saved reports (" gespeichert!" / " saved!").
         frage.ask(PromptTitle::Information, PromptIcon::Information,
-                  "\r\n       File " + ohneOrdner(ziel.string()) + " saved!     ", PromptButtons::Ok);
+                  "\r\n       File " + ohneOrdner(ziel.string()) + std::string(meldungsText(s, 58)) + "     ",
+                  PromptButtons::Ok);
         return true;
     }
     f.DxfFaktor = k;
@@ -114,6 +116,10 @@ bool beendeBlatt(AppState& s, Zeichenfensterzustand& f, HPGLDatei& plot, const s
 
 std::string keinExportText(const AppState& s)
 {
+    if (s.SchinkenModus)
+        return s.Deutsch ? "Die Schinkensonnenuhr hat keine Plot- oder DXF-Form: sie kann nur gezeigt und gedruckt "
+                           "werden."
+                         : "The ham dial has no plot or DXF form: it can only be shown and printed.";
     return s.Deutsch ? "Diese Sonnenuhr kann nicht als Datei gespeichert werden."
                      : "This sundial cannot be saved as a file.";
 }
@@ -132,7 +138,7 @@ std::string keineBildgroesseText(const AppState& s)
 bool exportiereZeichnung(AppState& s, Zeichenfensterzustand& f, UserPrompt& frage, const Zeichnungseintrag* eintrag,
                          const ExportAuftrag& a, Auftragsschutz& schutz)
 {
-    if (!eintrag || !eintrag->plot) {
+    if (s.SchinkenModus || !eintrag || !eintrag->plot) {
         frage.ask(PromptTitle::Achtung, PromptIcon::Warning, keinExportText(s), PromptButtons::Ok);
         return false;
     }

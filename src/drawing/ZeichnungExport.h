@@ -27,14 +27,15 @@ struct ExportAuftrag {
     std::function<std::unique_ptr<HPGLListe>(std::string& fehler)> druckerListe;
 };
 
-// The messages of a type that has no plot or print form.
+// The messages of a type that has no plot or print form (the ham dial has no plot).
 std::string keinExportText(const AppState& s);
 std::string keinDruckText(const AppState& s);
 // The refusal for an image of no size (a minimised window).
 std::string keineBildgroesseText(const AppState& s);
 
 // Writes the plot (s.AlsHPGL) or the DXF file of the row. Everything the user is told goes
-// through frage: the refusal of a type without a plot form or by the row's pre-export check
+// through frage: the refusal of a type without a plot form (and of the ham dial, which is
+// what the screen shows in ham mode) or by the row's pre-export check
 // (no file is made), a refusal by the plot routine (the plot is dropped and the file the name
 // held stays as it was), the map and
 // grid questions of the plot routine, a write failure naming the file, the saved report or

@@ -113,8 +113,9 @@ struct Zeichnungseintrag {
     Exportpruefung vorExport = nullptr;
 };
 
-// The pseudo letter of the ham dial's row: in ham mode the screen and the page show the ham
-// dial whatever type is chosen, while an export still follows the type.
+// The pseudo letter of the ham dial's row: in ham mode (a file with the letter 'o') the
+// screen and the page show the ham dial whatever type is chosen; it has no plot, so an export
+// in ham mode is refused.
 inline constexpr char kSchinkenZeile = '@';
 
 // The row of the state's type and sub-type (the ring dial's sub-type 1 is its correction

@@ -173,7 +173,7 @@ TEST(LeseIni, TypeLine)
     } cases[] = {
         {"c1", 'm', 0, 5, 5, 5}, {"c0", 'c', 0, 5, 5, 5}, {"sv", 'v', 1, 5, 5, 5}, {"z2", 'z', 0, 5, 2, 5},
         {"b", 'b', 0, 5, 5, 5},  {"q1", 'q', 0, 5, 5, 1}, {"m1", 'm', 0, 1, 5, 5}, {"mx", 'm', 0, 0, 5, 5},
-        {"z", 'z', 0, 5, 5, 5},  {"h", 'h', 0, 5, 5, 5},  {"", 'a', 1, 5, 5, 5},
+        {"z", 'z', 0, 5, 5, 5},  {"h", 'h', 0, 5, 5, 5},  {"", 'a', 1, 5, 5, 5},  {"o", 'o', 0, 5, 5, 5},
     };
     for (const Case& c : cases) {
         AppState s = startedState();
@@ -181,6 +181,7 @@ TEST(LeseIni, TypeLine)
         s.Schirmuhr = 1;
         s.Schalter.ZylinderArt = 5;
         s.Schalter.Hoehenuhrart = 5;
+        s.SchinkenModus = 1;
         IniPrompt prompt;
         AppState quelle = startedState();
         quelle.Schalter.Ebene = 5; // so that the option line leaves 5 too
@@ -191,6 +192,8 @@ TEST(LeseIni, TypeLine)
         EXPECT_EQ(s.Schalter.Ebene, c.ebene) << c.line;
         EXPECT_EQ(s.Schalter.ZylinderArt, c.zylinder) << c.line;
         EXPECT_EQ(s.Schalter.Hoehenuhrart, c.hoehenuhr) << c.line;
+        // The ham dial's letter turns ham mode on, any other letter off; no letter keeps it.
+        EXPECT_EQ(s.SchinkenModus, *c.line == 0 || c.typ == 'o' ? 1 : 0) << c.line;
     }
 }
 

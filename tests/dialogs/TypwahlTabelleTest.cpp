@@ -41,8 +41,10 @@ TEST(TypwahlTabelle, ChoosingSetsTheSideValuesOfTheType)
     AppState s;
     s.ExpertenModus = 1;
     s.Par.Inklination = 30;
+    s.SchinkenModus = 1;
     TypWaehlen(s, 1);
     EXPECT_EQ(s.Par.Inklination, 90) << "the vertical dial";
+    EXPECT_EQ(s.SchinkenModus, 0) << "a chosen type leaves ham mode";
 
     s.UhrTyp = 'i';
     TypWaehlen(s, 3);

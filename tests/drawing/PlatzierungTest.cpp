@@ -22,10 +22,14 @@ TEST(Platzierung, DefaultsByTypeAndHemisphere)
         // South of the equator mirrored: the foot in the upper half, the legend near the bottom.
         {'h', -47.25, {500, 150, 375, 500}},
         {'h', -20, {500, 300, 375, 500}},
+        // The polar-rod cylinder ('Z' here): its face hangs below the foot in both hemispheres.
+        {'Z', 47.25, {500, 150, 375, 24}},
+        {'Z', -33.9, {500, 150, 375, 24}},
     };
     for (const Fall& f : faelle) {
         AppState s;
-        s.UhrTyp = f.typ;
+        s.UhrTyp = f.typ == 'Z' ? 'z' : f.typ;
+        s.Schalter.ZylinderArt = f.typ == 'Z' ? 2 : 0;
         s.Par.Breite = f.breite;
         EXPECT_EQ(standardPlatzierung(s, w, h), f.erwartet) << f.typ << " " << f.breite;
     }

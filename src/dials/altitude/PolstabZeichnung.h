@@ -6,6 +6,7 @@
 #include "core/Canvas.h"
 #include "core/State.h"
 #include "dials/Konstruktionsmeldung.h"
+#include "dials/altitude/Hoehenuhrbasis.h"
 
 #include <string>
 
@@ -29,7 +30,19 @@ std::string polstabMassFehler(const AppState& s, double R, double e);
 
 // Draws the dial around the state's gnomon foot (in the canvas's units), or the refusal of
 // temporal hours beyond 65 degrees in its place. A radius or distance that is not positive
-// draws nothing but the frame and returns its message.
+// draws nothing but the frame and returns its message. Where no line of the sun falls on the
+// face (near a pole, or a face turned from the sun), the face says so in two navy lines.
 Konstruktionsmeldungen zeichnePolstabZylinder(const AppState& s, Canvas& c, const PolstabAuftrag& a);
+
+// The declination whose light casts the point's shadow along the polar axis onto the mantle
+// (the pole mark, which bounds the lines): -89.95 for a face turned south of east and west,
+// 89.95 for one turned north, in either hemisphere.
+double polstabPolDeklination(double wand);
+
+// Those two lines.
+ZweiZeilen polstabOhneLinien(const AppState& s);
+// Whether the sun draws a line on the face of this cylinder (true also when the dial is
+// refused for another reason, which says so itself).
+bool polstabHatLinien(const AppState& s, double zoom, double e, double R);
 
 } // namespace umbrin

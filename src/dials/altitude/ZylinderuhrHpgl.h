@@ -23,7 +23,8 @@ ZylinderPlotAuftrag filterhutPlotAuftrag(const AppState& s);
 ZylinderPlotAuftrag polstabPlotAuftrag(const AppState& s);
 
 // Why the plot cannot be written: temporal hours beyond 65 degrees (Schalter.Temporalstunden),
-// or for the polar rod a radius or distance that is not positive. Empty when it can.
+// or for the polar rod a radius or distance that is not positive, or a face on which the sun
+// draws no line. Empty when it can.
 std::string zylinderPlotVerweigerung(const AppState& s, const ZylinderPlotAuftrag& a);
 
 // Writes the plot into the open file, ending with ";IN;", after asking for the grid. Returns

@@ -200,6 +200,12 @@ void ZeichenFenster::makeHPGClick()
 {
     if (!dienste_.speichernDialog)
         return;
+    // A dial without a plot form is refused before a file name is asked for.
+    const Zeichnungseintrag* eintrag = zeichnungseintrag(s_, f_.SchoenerAnsicht);
+    if (s_.SchinkenModus || !eintrag || !eintrag->plot) {
+        frage_.ask(PromptTitle::Achtung, PromptIcon::Warning, keinExportText(s_), PromptButtons::Ok);
+        return;
+    }
     const QString filter = s_.AlsHPGL ? QStringLiteral("HPGL (*.plt)|*.plt|Alle Dateien (*.*)|*.*")
                                       : QStringLiteral("DXF (*.dxf)|*.dxf|Alle Dateien (*.*)|*.*");
     const QString gewaehlt = dienste_.speichernDialog(this, q(meldungsTitel(s_, TitelPaar::ZeichnungSpeichern)),
@@ -241,7 +247,7 @@ void ZeichenFenster::makeHPGClick()
         return liste;
     };
     try {
-        exportiereZeichnung(s_, f_, frage_, zeichnungseintrag(s_, f_.SchoenerAnsicht), a, schutz);
+        exportiereZeichnung(s_, f_, frage_, eintrag, a, schutz);
     } catch (const std::exception& e) {
         frage_.ask(PromptTitle::Fehler, PromptIcon::Error,
                    (s_.Deutsch ? "Die Datei wurde nicht geschrieben: " : "The file was not written: ")

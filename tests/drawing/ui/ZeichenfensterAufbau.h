@@ -29,6 +29,7 @@ struct ZeichenfensterAufbau {
     QTemporaryDir ordner;
     QString gespeichert; // what the save dialog answers
     QString pdf;         // where the printer dialog prints; empty: the dialog is cancelled
+    QString geoeffnet;   // what the open dialog answers
 
     ZeichenfensterAufbau()
     {
@@ -51,7 +52,7 @@ struct ZeichenfensterAufbau {
         d.speichernDialog = [this](QWidget*, const QString&, const QString&, const QString&, const QString&) {
             return gespeichert;
         };
-        d.oeffnenDialog = [](QWidget*, const QString&, const QString&, const QString&) { return QString(); };
+        d.oeffnenDialog = [this](QWidget*, const QString&, const QString&, const QString&) { return geoeffnet; };
         auto w = std::make_unique<ZeichenFenster>(s, z, prompt, std::move(d));
         w->resize(groesse);
         w->show();

@@ -1,8 +1,14 @@
 // The drawing window with the altitude dials: it constructs, prints and exports 'k', 'b' and
 // the shepherd's cylinder, prints the ham dial in ham mode, and a refused export leaves the
 // file that was there.
+#include "core/RecordingCanvas.h"
+#include "core/Sprachdienst.h"
+#include "core/ui/PainterCanvas.h"
+#include "dialogs/IniText.h"
 #include "drawing/KartenText.h"
 #include "drawing/ZeichnungExport.h"
+#include "drawing/Zeichnungstyp.h"
+#include "drawing/Zeichnungszeilen.h"
 #include "drawing/ui/Bildflaeche.h"
 #include "drawing/ui/ZeichenfensterAufbau.h"
 
@@ -25,7 +31,52 @@ struct Aufbau : test::ZeichenfensterAufbau {
     }
 
     std::unique_ptr<ZeichenFenster> fenster() { return ZeichenfensterAufbau::fenster({1200, 800}); }
+
+    // Loads, through the window's load button, a construction-data file of the defaults with
+    // the dial letter typ.
+    void ladeDatei(ZeichenFenster& w, char typ)
+    {
+        AppState d;
+        initialisiereZustand(d);
+        d.UhrTyp = typ;
+        d.Par.HabermelGnomon = 40;
+        std::vector<std::string> text;
+        IniTextErstellen(d, false, text, prompt);
+        std::string fehler;
+        const std::string name = pfad(typ == 'o' ? "ham.umb" : "plan.umb");
+        QVERIFY2(IniTextSpeichern(text, name, fehler), fehler.c_str());
+        geoeffnet = QString::fromStdString(name);
+        w.BtnLoadCClick();
+    }
 };
+
+// What a row of the table draws on an image of the window's size.
+QImage zeichnungDerZeile(const Zeichnungseintrag& e, AppState s, Zeichenfensterzustand f, QSize groesse)
+{
+    QImage bild(groesse, QImage::Format_ARGB32_Premultiplied);
+    bild.fill(Qt::white);
+    PainterCanvas c(bild);
+    Zeichenauftrag a{s, f, c, groesse.width(), groesse.height(), true, zeichenumgebung(f, true, false, 0, 0), 0, 0};
+    e.bildschirm(a);
+    return bild;
+}
+
+const Zeichnungseintrag& schinkenZeile()
+{
+    for (const Zeichnungseintrag& e : zeilenHoehenuhr())
+        if (e.typ == kSchinkenZeile)
+            return e;
+    throw std::logic_error("no ham row");
+}
+
+// Whether the page the window prints holds the ham dial's title.
+bool seiteMitSchinken(ZeichenFenster& w, AppState& s)
+{
+    RecordingCanvas c(2970, 2100, true);
+    Zeichenauftrag a{s, w.fensterzustand(), c, 2970, 2100, false, Zeichenumgebung{}, 2970, 2100};
+    zeichneDruckseite(a, w.fensterzustand().BildBreite, w.fensterzustand().BildHoehe);
+    return c.hasText("Schinkensonnenuhr");
+}
 
 } // namespace
 
@@ -86,6 +137,63 @@ private slots:
         test::pruefePdf(a.pdf);
     }
 
+    void aFileWithTheLetterOTurnsHamModeOnAndAnyOtherOff()
+    {
+        Aufbau a('v');
+        auto w = a.fenster();
+        const QSize groesse = w->bildflaeche()->bild().size();
+
+        a.ladeDatei(*w, 'o');
+        QCOMPARE(a.s.UhrTyp, 'o');
+        QCOMPARE(a.s.SchinkenModus, std::uint8_t{1});
+        const QImage schinken = zeichnungDerZeile(schinkenZeile(), a.s, w->fensterzustand(), groesse);
+        QVERIFY(w->bildflaeche()->bild() == schinken);
+        QVERIFY(seiteMitSchinken(*w, a.s));
+        a.pdf = QString::fromStdString(a.pfad("ham.pdf"));
+        w->BildDrucken();
+        test::pruefePdf(a.pdf);
+        // The ham dial has no plot: the export says so before it asks for a name, and makes
+        // no file.
+        for (bool alsHpgl : {true, false}) {
+            a.prompt.asked.clear();
+            a.exportiere(*w, alsHpgl, alsHpgl ? "ham.plt" : "ham.dxf");
+            QVERIFY(!a.prompt.asked.empty());
+            QCOMPARE(QString::fromStdString(a.prompt.asked.back().text), QString::fromStdString(keinExportText(a.s)));
+            QVERIFY(QString::fromStdString(a.prompt.asked.back().text).contains(QStringLiteral("Schinkensonnenuhr")));
+        }
+        QCOMPARE(QDir(a.ordner.path()).entryList({"*.plt", "*.dxf"}, QDir::Files), QStringList());
+
+        a.ladeDatei(*w, 'h');
+        QCOMPARE(a.s.SchinkenModus, std::uint8_t{0});
+        const QImage plan = zeichnungDerZeile(*zeichnungseintrag(a.s, false), a.s, w->fensterzustand(), groesse);
+        QVERIFY(w->bildflaeche()->bild() == plan);
+        QVERIFY(plan != schinken);
+        QVERIFY(!seiteMitSchinken(*w, a.s));
+    }
+
+    // The caption speaks the state's language from the window's creation on (a refusal shown
+    // before the first activation left the German placeholder), and a type without a caption
+    // of its own shows the window's name in that language.
+    void captionSpeaksTheLanguageFromTheStart()
+    {
+        struct Fall {
+            char typ;
+            bool deutsch;
+            const char* ohneEigenen;
+        };
+        for (const Fall& f : {Fall{'k', false, nullptr}, Fall{'k', true, nullptr}, Fall{'o', false, "Drawing"},
+                              Fall{'o', true, "Zeichne"}}) {
+            Aufbau a(f.typ);
+            setzeSprache(a.s, f.deutsch);
+            a.s.Par.Breite = 66;
+            a.s.Schalter.TemporalAnzeige = 1;
+            ZeichenFenster w(a.s, a.z, a.prompt, ZeichenfensterDienste{});
+            const QString erwartet =
+                f.ohneEigenen ? QString::fromUtf8(f.ohneEigenen) : QString::fromStdString(fensterTitel(a.s));
+            QCOMPARE(w.windowTitle(), erwartet);
+        }
+    }
+
     void refusedExportKeepsTheOldFile()
     {
         struct Fall {
@@ -107,7 +215,7 @@ private slots:
                 QVERIFY(QString::fromStdString(a.prompt.asked.back().text)
                             .contains(QString::fromUtf8("Temporalstunden sind in dieser geogr. Breite")));
                 for (const auto& frage : a.prompt.asked)
-                    QVERIFY(!QString::fromStdString(frage.text).contains(QStringLiteral("saved")));
+                    QVERIFY(!QString::fromStdString(frage.text).contains(QStringLiteral("gespeichert")));
             }
             QCOMPARE(QDir(a.ordner.path()).entryList(QDir::Files), QStringList({"alt.dxf", "alt.plt"}));
         }

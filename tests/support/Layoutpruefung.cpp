@@ -1,0 +1,554 @@
+#include "support/Layoutpruefung.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string_view>
+
+namespace umbrin::test {
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+struct Punkt {
+    double x = 0, y = 0;
+};
+
+// A text's box: four corners in drawing order (a convex quadrilateral).
+struct Textkasten {
+    std::string text;
+    std::array<Punkt, 4> ecken;
+};
+
+// What the check sees of a drawing: text boxes and the drawn points of strokes by pen.
+struct Bild {
+    std::vector<Textkasten> texte;
+    struct Strich {
+        std::string stift;
+        std::vector<Punkt> punkte;
+    };
+    std::vector<Strich> striche;
+};
+
+std::string zahl(double v)
+{
+    char puffer[32];
+    std::snprintf(puffer, sizeof puffer, "%.0f", v);
+    return puffer;
+}
+
+std::string ort(Punkt p) { return "(" + zahl(p.x) + "," + zahl(p.y) + ")"; }
+
+// Characters of a UTF-8 or Windows-1252 text: UTF-8 continuation bytes do not count.
+std::size_t zeichen(std::string_view t)
+{
+    std::size_t n = 0;
+    for (unsigned char c : t)
+        if ((c & 0xC0) != 0x80)
+            ++n;
+    return n;
+}
+
+// Blanks at the start and the end of a text, in characters.
+std::pair<std::size_t, std::size_t> randLeerzeichen(std::string_view t)
+{
+    std::size_t vorn = 0, hinten = 0;
+    while (vorn < t.size() && t[vorn] == ' ')
+        ++vorn;
+    while (hinten < t.size() - vorn && t[t.size() - 1 - hinten] == ' ')
+        ++hinten;
+    return {vorn, hinten};
+}
+
+// The box spanned along the direction d from u0 to u1 and along the normal n from v0 to v1,
+// both from the origin o.
+std::array<Punkt, 4> kasten(Punkt o, Punkt d, Punkt n, double u0, double u1, double v0, double v1)
+{
+    const auto at = [&](double u, double v) { return Punkt{o.x + u * d.x + v * n.x, o.y + u * d.y + v * n.y}; };
+    return {at(u0, v0), at(u1, v0), at(u1, v1), at(u0, v1)};
+}
+
+// Whether two convex quadrilaterals overlap: no axis of their edges separates them.
+bool ueberlappen(const std::array<Punkt, 4>& a, const std::array<Punkt, 4>& b)
+{
+    const auto getrennt = [](const std::array<Punkt, 4>& p, const std::array<Punkt, 4>& q) {
+        for (std::size_t i = 0; i < 4; ++i) {
+            const Punkt e{p[(i + 1) % 4].x - p[i].x, p[(i + 1) % 4].y - p[i].y};
+            const Punkt achse{-e.y, e.x};
+            double pMin = 1e300, pMax = -1e300, qMin = 1e300, qMax = -1e300;
+            for (const Punkt& r : p) {
+                const double s = r.x * achse.x + r.y * achse.y;
+                pMin = std::min(pMin, s);
+                pMax = std::max(pMax, s);
+            }
+            for (const Punkt& r : q) {
+                const double s = r.x * achse.x + r.y * achse.y;
+                qMin = std::min(qMin, s);
+                qMax = std::max(qMax, s);
+            }
+            if (pMax <= qMin || qMax <= pMin)
+                return true;
+        }
+        return false;
+    };
+    return !getrennt(a, b) && !getrennt(b, a);
+}
+
+bool innen(Punkt p, const Seitenrechteck& s, double toleranz)
+{
+    return p.x >= s.x0 - toleranz && p.x <= s.x1 + toleranz && p.y >= s.y0 - toleranz && p.y <= s.y1 + toleranz;
+}
+
+std::string seiteText(const Seitenrechteck& s)
+{
+    return "the page " + zahl(s.x0) + ".." + zahl(s.x1) + " x " + zahl(s.y0) + ".." + zahl(s.y1);
+}
+
+std::vector<Befund> pruefe(const Bild& b, const Seitenrechteck& seite, double toleranz)
+{
+    std::vector<Befund> befunde;
+    for (std::size_t i = 0; i < b.texte.size(); ++i) {
+        const Textkasten& t = b.texte[i];
+        const auto drin = std::count_if(t.ecken.begin(), t.ecken.end(),
+                                        [&](Punkt p) { return innen(p, seite, toleranz); });
+        if (drin == 4)
+            continue;
+        double x0 = 1e300, x1 = -1e300, y0 = 1e300, y1 = -1e300;
+        for (const Punkt& p : t.ecken) {
+            x0 = std::min(x0, p.x);
+            x1 = std::max(x1, p.x);
+            y0 = std::min(y0, p.y);
+            y1 = std::max(y1, p.y);
+        }
+        const bool ganzAussen = x1 < seite.x0 || x0 > seite.x1 || y1 < seite.y0 || y0 > seite.y1;
+        Befund f;
+        f.art = ganzAussen ? Befundart::TextAusserhalb : Befundart::TextAngeschnitten;
+        f.text = t.text;
+        f.meldung = "text '" + t.text + "' at " + ort(t.ecken[0]) + (ganzAussen ? " lies outside " : " is cut by the edge of ")
+                    + seiteText(seite) + " (its box " + zahl(x0) + ".." + zahl(x1) + " x " + zahl(y0) + ".." + zahl(y1)
+                    + ")";
+        befunde.push_back(std::move(f));
+    }
+    for (std::size_t i = 0; i < b.texte.size(); ++i) {
+        for (std::size_t j = i + 1; j < b.texte.size(); ++j) {
+            if (!ueberlappen(b.texte[i].ecken, b.texte[j].ecken))
+                continue;
+            Befund f;
+            f.art = Befundart::Ueberdeckung;
+            f.text = b.texte[i].text;
+            f.zweiter = b.texte[j].text;
+            f.meldung = "text '" + f.text + "' at " + ort(b.texte[i].ecken[0]) + " overlaps text '" + f.zweiter + "' at "
+                        + ort(b.texte[j].ecken[0]);
+            befunde.push_back(std::move(f));
+        }
+    }
+    // Strokes by pen: how many reach beyond the page, and the farthest point.
+    struct Aussen {
+        int anzahl = 0;
+        Punkt weitester;
+        double abstand = 0;
+    };
+    std::map<std::string, Aussen> proStift;
+    for (const Bild::Strich& s : b.striche) {
+        bool hinaus = false;
+        for (const Punkt& p : s.punkte) {
+            if (innen(p, seite, toleranz))
+                continue;
+            hinaus = true;
+            const double d = std::max({seite.x0 - p.x, p.x - seite.x1, seite.y0 - p.y, p.y - seite.y1});
+            Aussen& a = proStift[s.stift];
+            if (d > a.abstand) {
+                a.abstand = d;
+                a.weitester = p;
+            }
+        }
+        if (hinaus)
+            ++proStift[s.stift].anzahl;
+    }
+    for (const auto& [stift, a] : proStift) {
+        Befund f;
+        f.art = Befundart::StrichAusserhalb;
+        f.text = stift;
+        f.meldung = std::to_string(a.anzahl) + " stroke(s) of " + stift + " reach beyond " + seiteText(seite)
+                    + ", farthest to " + ort(a.weitester);
+        befunde.push_back(std::move(f));
+    }
+    return befunde;
+}
+
+// ---------------------------------------------------------------------------------------
+// A recorded drawing
+
+std::string farbText(Farbe c)
+{
+    char puffer[16];
+    std::snprintf(puffer, sizeof puffer, "0x%06X", static_cast<unsigned>(c));
+    return std::string("pen colour ") + puffer;
+}
+
+// The arc's points from the start ray counter-clockwise (as seen, y downward) to the end ray.
+std::vector<Punkt> bogenPunkte(const RecordedPrimitive& p)
+{
+    const double cx = (p.points[0].x + p.points[1].x) / 2.0, cy = (p.points[0].y + p.points[1].y) / 2.0;
+    const double rx = std::abs(p.points[1].x - p.points[0].x) / 2.0, ry = std::abs(p.points[1].y - p.points[0].y) / 2.0;
+    const double a0 = std::atan2(-(p.points[2].y - cy), p.points[2].x - cx);
+    double a1 = std::atan2(-(p.points[3].y - cy), p.points[3].x - cx);
+    while (a1 <= a0)
+        a1 += 2 * kPi;
+    std::vector<Punkt> out;
+    for (int i = 0; i <= 32; ++i) {
+        const double a = a0 + (a1 - a0) * i / 32.0;
+        out.push_back({cx + rx * std::cos(a), cy - ry * std::sin(a)});
+    }
+    return out;
+}
+
+Bild bildAus(const std::vector<RecordedPrimitive>& zeichnung)
+{
+    Bild b;
+    for (const RecordedPrimitive& p : zeichnung) {
+        if (p.kind == PrimitiveKind::Text) {
+            const auto [vorn, hinten] = randLeerzeichen(p.text);
+            const std::size_t n = zeichen(p.text);
+            if (vorn + hinten >= p.text.size() || p.points.empty())
+                continue;
+            // The letters of a font size are its height high (em); a font height is the whole
+            // cell of ascent and descent, 1.15 em. A character is 0.55 em wide on average. The
+            // ink stands from the cap line (0.15 em below the cell's top) to just below the
+            // baseline; descenders are let pass.
+            const double em = p.font.cellHeight ? p.font.height / 1.15 : p.font.height;
+            const double c = 0.55 * em;
+            const double a = p.angle * kPi / 180.0;
+            const Punkt d{std::cos(a), -std::sin(a)}, nrm{std::sin(a), std::cos(a)};
+            const Punkt o{static_cast<double>(p.points[0].x), static_cast<double>(p.points[0].y)};
+            b.texte.push_back({p.text, kasten(o, d, nrm, vorn * c + 0.03 * em, (n - hinten) * c - 0.03 * em,
+                                              0.15 * em, 1.02 * em)});
+            continue;
+        }
+        // White on the white page is not seen: the margins a page fills white, say.
+        const bool fuellung = p.kind == PrimitiveKind::FillRect
+                              || (p.pen.style == PenStyle::Clear && p.kind == PrimitiveKind::Polygon);
+        if (fuellung ? p.brush.color == FarbeWeiss || p.brush.style == BrushStyle::Clear
+                     : p.pen.style == PenStyle::Clear || p.pen.color == FarbeWeiss)
+            continue;
+        Bild::Strich s;
+        s.stift = farbText(p.pen.color);
+        switch (p.kind) {
+        case PrimitiveKind::Line:
+        case PrimitiveKind::Polyline:
+        case PrimitiveKind::Polygon:
+            for (const CanvasPoint& q : p.points)
+                s.punkte.push_back({static_cast<double>(q.x), static_cast<double>(q.y)});
+            break;
+        case PrimitiveKind::Rectangle:
+        case PrimitiveKind::FillRect:
+        case PrimitiveKind::Ellipse:
+            // The outline runs through right - 1 and bottom - 1.
+            s.punkte = {{static_cast<double>(p.points[0].x), static_cast<double>(p.points[0].y)},
+                        {p.points[1].x - 1.0, p.points[1].y - 1.0}};
+            break;
+        case PrimitiveKind::Arc:
+            s.punkte = bogenPunkte(p);
+            break;
+        case PrimitiveKind::Text:
+        case PrimitiveKind::Clear:
+            break;
+        }
+        if (!s.punkte.empty())
+            b.striche.push_back(std::move(s));
+    }
+    return b;
+}
+
+// ---------------------------------------------------------------------------------------
+// A plot
+
+// The commands of a plot in order: mnemonic and parameter text; a label's parameter is its
+// text up to the end-of-label character.
+void fuerBefehle(const std::string& hpgl, const std::function<void(std::string_view, std::string_view)>& tu)
+{
+    const auto buchstabe = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
+    std::size_t i = 0;
+    while (i < hpgl.size()) {
+        if (!buchstabe(hpgl[i]) || i + 1 >= hpgl.size() || !buchstabe(hpgl[i + 1])) {
+            ++i;
+            continue;
+        }
+        std::string m{static_cast<char>(std::toupper(static_cast<unsigned char>(hpgl[i]))),
+                      static_cast<char>(std::toupper(static_cast<unsigned char>(hpgl[i + 1])))};
+        i += 2;
+        std::size_t ende;
+        if (m == "LB") {
+            ende = hpgl.find('\x03', i);
+            if (ende == std::string::npos)
+                ende = hpgl.size();
+            tu(m, std::string_view(hpgl).substr(i, ende - i));
+            i = ende + 1;
+            continue;
+        }
+        ende = i;
+        while (ende < hpgl.size() && hpgl[ende] != ';' && !buchstabe(hpgl[ende]))
+            ++ende;
+        tu(m, std::string_view(hpgl).substr(i, ende - i));
+        i = ende;
+    }
+}
+
+std::vector<double> zahlen(std::string_view t)
+{
+    std::vector<double> out;
+    std::string s(t);
+    const char* p = s.c_str();
+    while (*p) {
+        if (*p == ' ' || *p == ',' || *p == '\r' || *p == '\n' || *p == '{' || *p == '}') {
+            ++p;
+            continue;
+        }
+        char* e = nullptr;
+        const double v = std::strtod(p, &e);
+        if (e == p)
+            break;
+        out.push_back(v);
+        p = e;
+    }
+    return out;
+}
+
+// The part of the segment a-b inside the window (Liang and Barsky), or nothing.
+std::optional<std::pair<Punkt, Punkt>> imFenster(Punkt a, Punkt b, const Seitenrechteck& w)
+{
+    double t0 = 0, t1 = 1;
+    const double dx = b.x - a.x, dy = b.y - a.y;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {a.x - w.x0, w.x1 - a.x, a.y - w.y0, w.y1 - a.y};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0)
+                return std::nullopt;
+            continue;
+        }
+        const double r = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, r);
+        else
+            t1 = std::min(t1, r);
+    }
+    if (t0 > t1)
+        return std::nullopt;
+    return std::make_pair(Punkt{a.x + t0 * dx, a.y + t0 * dy}, Punkt{a.x + t1 * dx, a.y + t1 * dy});
+}
+
+// The sheet of the writers that draw no frame: the largest the framed ones draw.
+constexpr Seitenrechteck kPlotterBlatt{0, 0, 16480, 11480};
+
+// Plotter units of one centimetre, and the character size a plot starts with.
+constexpr double kProZentimeter = 400;
+constexpr double kStandardBreite = 0.19 * kProZentimeter, kStandardHoehe = 0.27 * kProZentimeter;
+
+struct Plotter {
+    Bild bild;
+    Punkt pos;
+    bool unten = false;
+    bool absolut = true;
+    int stift = 0;
+    std::optional<Seitenrechteck> fenster;
+    double breite = kStandardBreite, hoehe = kStandardHoehe;
+    Punkt richtung{1, 0};
+
+    void anfang()
+    {
+        pos = {};
+        unten = false;
+        absolut = true;
+        fenster.reset();
+        breite = kStandardBreite;
+        hoehe = kStandardHoehe;
+        richtung = {1, 0};
+    }
+
+    std::string stiftName() const { return "pen " + std::to_string(stift); }
+
+    void strich(const std::vector<Punkt>& punkte)
+    {
+        Bild::Strich s;
+        s.stift = stiftName();
+        for (std::size_t i = 0; i + 1 < punkte.size(); ++i) {
+            if (!fenster) {
+                s.punkte.push_back(punkte[i]);
+                s.punkte.push_back(punkte[i + 1]);
+                continue;
+            }
+            if (const auto teil = imFenster(punkte[i], punkte[i + 1], *fenster)) {
+                s.punkte.push_back(teil->first);
+                s.punkte.push_back(teil->second);
+            }
+        }
+        if (!s.punkte.empty())
+            bild.striche.push_back(std::move(s));
+    }
+
+    void bewege(const std::vector<double>& z, bool zeichnen)
+    {
+        for (std::size_t k = 0; k + 1 < z.size(); k += 2) {
+            const Punkt ziel = absolut ? Punkt{z[k], z[k + 1]} : Punkt{pos.x + z[k], pos.y + z[k + 1]};
+            if (zeichnen)
+                strich({pos, ziel});
+            pos = ziel;
+        }
+    }
+
+    void bogen(Punkt mitte, double grad)
+    {
+        const double r = std::hypot(pos.x - mitte.x, pos.y - mitte.y);
+        const double a0 = std::atan2(pos.y - mitte.y, pos.x - mitte.x);
+        std::vector<Punkt> punkte;
+        for (int i = 0; i <= 32; ++i) {
+            const double a = a0 + grad * kPi / 180.0 * i / 32.0;
+            punkte.push_back({mitte.x + r * std::cos(a), mitte.y + r * std::sin(a)});
+        }
+        strich(punkte);
+        pos = punkte.back();
+    }
+
+    void label(std::string_view text)
+    {
+        const Punkt oben{-richtung.y, richtung.x};
+        const Punkt zeilenAnfang = pos;
+        int zeile = 0;
+        std::size_t i = 0;
+        while (i <= text.size()) {
+            std::size_t ende = text.find_first_of("\r\n", i);
+            if (ende == std::string_view::npos)
+                ende = text.size();
+            const std::string_view stueck = text.substr(i, ende - i);
+            const std::size_t n = stueck.size();
+            const auto [vorn, hinten] = randLeerzeichen(stueck);
+            // A character is breite wide in a cell of 1.5 breite; the capitals stand on the
+            // baseline hoehe high.
+            const double schritt = 1.5 * breite;
+            if (vorn + hinten < n) {
+                Textkasten t;
+                t.text = std::string(stueck);
+                t.ecken = kasten(pos, richtung, oben, vorn * schritt, (n - hinten - 1) * schritt + breite, 0.05 * hoehe,
+                                 0.95 * hoehe);
+                bild.texte.push_back(std::move(t));
+            }
+            pos = {pos.x + n * schritt * richtung.x, pos.y + n * schritt * richtung.y};
+            if (ende >= text.size())
+                break;
+            if (text[ende] == '\r') {
+                pos = {zeilenAnfang.x - zeile * 2 * hoehe * oben.x, zeilenAnfang.y - zeile * 2 * hoehe * oben.y};
+            } else {
+                ++zeile;
+                pos = {pos.x - 2 * hoehe * oben.x, pos.y - 2 * hoehe * oben.y};
+            }
+            i = ende + 1;
+        }
+    }
+
+    void befehl(std::string_view m, std::string_view parameter)
+    {
+        const std::vector<double> z = m == "LB" ? std::vector<double>{} : zahlen(parameter);
+        if (m == "IN") {
+            anfang();
+        } else if (m == "PU" || m == "PD") {
+            unten = m == "PD";
+            bewege(z, unten);
+        } else if (m == "PA" || m == "PR") {
+            absolut = m == "PA";
+            bewege(z, unten);
+        } else if (m == "SP") {
+            stift = z.empty() ? 0 : static_cast<int>(z[0]);
+        } else if ((m == "EA" || m == "ER") && z.size() >= 2) {
+            const Punkt e = m == "EA" ? Punkt{z[0], z[1]} : Punkt{pos.x + z[0], pos.y + z[1]};
+            strich({pos, {e.x, pos.y}, e, {pos.x, e.y}, pos});
+        } else if (m == "CI" && !z.empty()) {
+            strich({{pos.x - z[0], pos.y}, {pos.x, pos.y + z[0]}, {pos.x + z[0], pos.y}, {pos.x, pos.y - z[0]},
+                    {pos.x - z[0], pos.y}});
+        } else if ((m == "AA" || m == "AR") && z.size() >= 3) {
+            bogen(m == "AA" ? Punkt{z[0], z[1]} : Punkt{pos.x + z[0], pos.y + z[1]}, z[2]);
+        } else if (m == "IW") {
+            if (z.size() >= 4)
+                fenster = Seitenrechteck{std::min(z[0], z[2]), std::min(z[1], z[3]), std::max(z[0], z[2]),
+                                         std::max(z[1], z[3])};
+            else
+                fenster.reset();
+        } else if (m == "SI") {
+            breite = z.size() >= 2 ? z[0] * kProZentimeter : kStandardBreite;
+            hoehe = z.size() >= 2 ? z[1] * kProZentimeter : kStandardHoehe;
+        } else if (m == "DI") {
+            const double l = z.size() >= 2 ? std::hypot(z[0], z[1]) : 0;
+            richtung = l > 0 ? Punkt{z[0] / l, z[1] / l} : Punkt{1, 0};
+        } else if (m == "LB") {
+            label(parameter);
+        }
+    }
+};
+
+} // namespace
+
+std::vector<Befund> pruefeLayout(const std::vector<RecordedPrimitive>& zeichnung, const Seitenrechteck& seite)
+{
+    return pruefe(bildAus(zeichnung), seite, 1.0);
+}
+
+std::vector<Befund> pruefeLayout(const RecordingCanvas& c)
+{
+    return pruefeLayout(c.primitives(), {0, 0, static_cast<double>(c.width()), static_cast<double>(c.height())});
+}
+
+std::vector<Befund> pruefePlotLayout(const std::string& hpgl, const Seitenrechteck& seite)
+{
+    Plotter p;
+    fuerBefehle(hpgl, [&](std::string_view m, std::string_view parameter) { p.befehl(m, parameter); });
+    // A tenth of a millimetre for the rounding of the writers.
+    return pruefe(p.bild, seite, 4.0);
+}
+
+Seitenrechteck plotSeite(const std::string& hpgl)
+{
+    std::optional<Seitenrechteck> fenster, rahmen;
+    Punkt pos;
+    fuerBefehle(hpgl, [&](std::string_view m, std::string_view parameter) {
+        const std::vector<double> z = m == "LB" ? std::vector<double>{} : zahlen(parameter);
+        if (m == "IW" && z.size() >= 4 && z[0] == 0 && z[1] == 0 && !fenster)
+            fenster = Seitenrechteck{0, 0, z[2], z[3]};
+        else if ((m == "PU" || m == "PA") && z.size() >= 2)
+            pos = {z[z.size() - 2], z[z.size() - 1]};
+        else if (m == "EA" && z.size() >= 2 && pos.x == 0 && pos.y == 0 && !rahmen)
+            rahmen = Seitenrechteck{0, 0, z[0], z[1]};
+    });
+    if (rahmen)
+        return *rahmen;
+    return fenster.value_or(kPlotterBlatt);
+}
+
+const char* befundartName(Befundart a)
+{
+    switch (a) {
+    case Befundart::Ueberdeckung:
+        return "overlap";
+    case Befundart::TextAusserhalb:
+        return "text outside";
+    case Befundart::TextAngeschnitten:
+        return "text cut";
+    case Befundart::StrichAusserhalb:
+        return "stroke outside";
+    }
+    return "";
+}
+
+std::string befundText(const std::vector<Befund>& befunde)
+{
+    std::string t;
+    for (const Befund& b : befunde)
+        t += std::string(befundartName(b.art)) + ": " + b.meldung + "\n";
+    return t;
+}
+
+} // namespace umbrin::test

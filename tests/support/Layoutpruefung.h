@@ -1,0 +1,59 @@
+#pragma once
+// The layout check every drawing passes: of a recorded drawing (the image on the screen or a
+// printed page) or of a plot (its page in plotter units), it lists
+// - a text whose box overlaps another text's box,
+// - a text wholly outside the page (the visible image, the sheet), a stroke reaching beyond
+//   it (white strokes and fills are not seen and do not count),
+// - a text cut by the page's edge.
+// Text boxes on a canvas follow the letters as the page's fonts draw them (0.55 em a
+// character, from the cap line to the baseline; a font height is the cell of 1.15 em); in a plot
+// a label's box follows the character size (SI), the direction (DI) and the pen position
+// where it starts (the lower left of its first character). Blanks at either end of a text
+// take no room. A stroke clipped away by the plot's window (IW) is not drawn and not counted;
+// a label the window cuts off is a lost label and counts where it stands.
+//
+// Exceptions a drawing needs by design are the caller's business: the check reports what it
+// sees.
+#include "core/RecordingCanvas.h"
+
+#include <string>
+#include <vector>
+
+namespace umbrin::test {
+
+// A rectangle of the drawing's units, left <= right and low <= high along y (a canvas counts
+// y downward, a plot upward; the check does not care).
+struct Seitenrechteck {
+    double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+};
+
+enum class Befundart {
+    Ueberdeckung,      // two text boxes overlap
+    TextAusserhalb,    // a text wholly outside the page
+    TextAngeschnitten, // a text cut by the page's edge
+    StrichAusserhalb,  // a stroke reaching beyond the page
+};
+
+struct Befund {
+    Befundart art = Befundart::Ueberdeckung;
+    std::string text;   // the text concerned (the first of two overlapping), empty for strokes
+    std::string zweiter; // the other text of an overlap
+    std::string meldung; // one readable line
+};
+
+// The findings of a recorded drawing on its canvas (the page is the canvas's size).
+std::vector<Befund> pruefeLayout(const RecordingCanvas& c);
+// The same on a page of one's own (a part of the canvas, say).
+std::vector<Befund> pruefeLayout(const std::vector<RecordedPrimitive>& zeichnung, const Seitenrechteck& seite);
+// The findings of a plot on its page.
+std::vector<Befund> pruefePlotLayout(const std::string& hpgl, const Seitenrechteck& seite);
+// The page of a plot: the sheet frame it draws (EA from the origin), else the first clip
+// window it sets from the origin, else the sheet of 16480 x 11480 plotter units that the
+// largest framed plots use.
+Seitenrechteck plotSeite(const std::string& hpgl);
+
+// The findings one per line, for a test's failure message.
+std::string befundText(const std::vector<Befund>& befunde);
+const char* befundartName(Befundart a);
+
+} // namespace umbrin::test
