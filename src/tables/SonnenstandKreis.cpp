@@ -43,7 +43,60 @@ struct Kreiszeichnung {
     }
 };
 
-void gitter(Kreiszeichnung& z)
+// A rectangle [x0, x1] x [y0, y1].
+struct Kasten {
+    int x0, y0, x1, y1;
+    bool schneidet(const Kasten& k) const { return x0 < k.x1 && k.x0 < x1 && y0 < k.y1 && k.y0 < y1; }
+    // Whether the rectangle comes nearer than r to the point (x, y).
+    bool naeherAls(int x, int y, int r) const
+    {
+        const long long dx = std::max({x0 - x, 0, x - x1});
+        const long long dy = std::max({y0 - y, 0, y - y1});
+        return dx * dx + dy * dy < static_cast<long long>(r) * r;
+    }
+};
+
+// The hour numbers: each whole hour at the sun's place at that clock time on the summer
+// solstice of the place's hemisphere, moved by the latitude, where the sun is above the
+// horizon; right of that place in the north, left of it in the south.
+struct Stundenmarke {
+    std::string text;
+    CanvasPoint p;
+    Kasten kasten;
+};
+
+std::vector<Stundenmarke> stundenmarken(const Kreiszeichnung& z)
+{
+    const AppState& s = z.s;
+    const double phi = s.Par.Breite;
+    const int fh = z.g.schrift;
+    const int jahr = s.Par.Jahr;
+    const int tag = phi < 0 ? TagImJahr(jahr, 12, 21) : TagImJahr(jahr, 6, 21);
+    const double laenge = s.Schalter.Zonenzeit ? s.Par.Laenge : s.Par.Zonenmeridian;
+    std::vector<Stundenmarke> marken;
+    for (double t : kreisStundenzeiten(s.Schalter.StundenIntervallSonst)) {
+        if (t - std::floor(t) >= 0.05)
+            continue;
+        double h = 0, a = 0, dekl = 0, zeitgl = 0;
+        SonnenstandZonenzeit(jahr, tag, h, t, phi, laenge, s.Par.Zonenmeridian, a, dekl, zeitgl, false);
+        if (h <= 0)
+            continue;
+        CanvasPoint marke = z.P(a, h);
+        if (phi >= 0 && phi < 25)
+            marke.y -= rnd(1.2L * fh);
+        else if (phi < 0 && phi > -30)
+            marke.y += rnd(0.1L * fh);
+        else if (phi <= -30)
+            marke.y -= rnd(0.6L * fh);
+        const std::string text = IntStr(static_cast<int>(t));
+        const TextExtent e = z.c.textExtent(text);
+        const int x = phi < 0 ? marke.x - e.width : marke.x;
+        marken.push_back({text, {x, marke.y}, {x, marke.y, x + e.width, marke.y + e.height}});
+    }
+    return marken;
+}
+
+void gitter(Kreiszeichnung& z, const std::vector<Stundenmarke>& marken)
 {
     Canvas& c = z.c;
     const AppState& s = z.s;
@@ -66,9 +119,18 @@ void gitter(Kreiszeichnung& z)
         const int r = rnd(g.R - g.R / 9.0L * k);
         z.kreis(r);
         if (k % 2 == 0 && k > 0) {
+            // Just outside its circle above the horizontal diameter; where an hour number
+            // stands there, below it, or a line further up or down.
             const std::string text = RealStr(10 * k, 2, 0);
-            const int x = seite > 0 ? g.cx + r + 2 : g.cx - r - 2 - c.textExtent(text).width;
-            c.textOut(x, g.cy - fh - 2, text);
+            const TextExtent e = c.textExtent(text);
+            const int x = seite > 0 ? g.cx + r + 2 : g.cx - r - 2 - e.width;
+            const auto frei = [&](int y) {
+                const Kasten k{x, y, x + e.width, y + e.height};
+                return std::none_of(marken.begin(), marken.end(), [&](const Stundenmarke& m) { return m.kasten.schneidet(k); });
+            };
+            const int zeilen[] = {g.cy - fh - 2, g.cy + 2, g.cy - 2 * fh - 4, g.cy + fh + 4};
+            const auto y = std::find_if(std::begin(zeilen), std::end(zeilen), frei);
+            c.textOut(x, y == std::end(zeilen) ? zeilen[0] : *y, text);
         }
     }
     c.setPenColor(FarbeSchwarz);
@@ -139,14 +201,12 @@ void datumslinien(Kreiszeichnung& z)
     }
 }
 
-void stundenlinien(Kreiszeichnung& z)
+void stundenlinien(Kreiszeichnung& z, const std::vector<Stundenmarke>& marken)
 {
     Canvas& c = z.c;
     const AppState& s = z.s;
     const double phi = s.Par.Breite;
     const double laenge = laengeDerLinien(s);
-    const int fh = z.g.schrift;
-    const int seite = phi < 0 ? -1 : 1;
     const int jahr = s.Par.Jahr;
     const int tag2106 = TagImJahr(jahr, 6, 21);
     const int tag2306 = TagImJahr(jahr, 6, 23);
@@ -157,19 +217,12 @@ void stundenlinien(Kreiszeichnung& z)
         c.setPenColor(linienfarbe);
         c.setPenWidth(s.Schalter.Linienstaerke + (ganz ? 1 : 0));
         double h = 0, a = 0, dekl = 0, zeitgl = 0;
-        SonnenstandZonenzeit(jahr, phi < 0 ? TagImJahr(jahr, 12, 21) : tag2106, h, t, phi, laenge,
-                             s.Par.Zonenmeridian, a, dekl, zeitgl, false);
-        CanvasPoint marke = z.P(a, h);
-        if (phi >= 0 && phi < 25)
-            marke.y -= rnd(1.2L * fh);
-        else if (phi < 0 && phi > -30)
-            marke.y += rnd(0.1L * fh);
-        else if (phi <= -30)
-            marke.y -= rnd(0.6L * fh);
-        if (ganz && h > 0) {
-            const std::string text = IntStr(static_cast<int>(t));
-            c.setFontColor(linienfarbe);
-            c.textOut(seite > 0 ? marke.x : marke.x - c.textExtent(text).width, marke.y, text);
+        const std::string stunde = IntStr(static_cast<int>(t));
+        for (const Stundenmarke& m : marken) {
+            if (ganz && m.text == stunde) {
+                c.setFontColor(linienfarbe);
+                c.textOut(m.p.x, m.p.y, m.text);
+            }
         }
         bool sichtbarVorher = false;
         for (int monat = 1; monat <= 12; ++monat) {
@@ -256,18 +309,6 @@ void legende(Canvas& c, const std::vector<Legendenzeile>& zeilen, int m)
     c.setBold(false);
 }
 
-// A rectangle [x0, x1] x [y0, y1].
-struct Kasten {
-    int x0, y0, x1, y1;
-    bool schneidet(const Kasten& k) const { return x0 < k.x1 && k.x0 < x1 && y0 < k.y1 && k.y0 < y1; }
-    // Whether the rectangle comes nearer than r to the point (x, y).
-    bool naeherAls(int x, int y, int r) const
-    {
-        const long long dx = std::max({x0 - x, 0, x - x1});
-        const long long dy = std::max({y0 - y, 0, y - y1});
-        return dx * dx + dy * dy < static_cast<long long>(r) * r;
-    }
-};
 
 } // namespace
 
@@ -381,11 +422,12 @@ KreisGeometrie ZeichneSonnenstandKreis(Canvas& c, const AppState& s, int breite,
     c.rectangle(m, m, breite - m, hoehe - m);
     c.setBrushStyle(BrushStyle::Clear);
     c.rectangle(m, m, breite - m, hoehe - m);
-    gitter(z);
+    const std::vector<Stundenmarke> marken = stundenmarken(z);
+    gitter(z, marken);
     if (s.HorizontGeladen)
         profil(z);
     datumslinien(z);
-    stundenlinien(z);
+    stundenlinien(z, marken);
     legende(c, zeilen, m);
     return z.g;
 }

@@ -6,6 +6,7 @@
 #include "tables/ZeitgleichungGraph.h"
 
 #include "SonnenstandPruefung.h"
+#include "support/Layoutpruefung.h"
 
 #include <gtest/gtest.h>
 
@@ -106,21 +107,26 @@ double abstand(const Kasten& k, double x, double y)
 // Whatever the shape of the image, the whole disc with its scale rings, the direction words
 // and the legend lie inside it, and the legend stays clear of the rings and of every other
 // text. Checked on the recorded primitives alone: the outer ring is the largest circle drawn.
+// (Near a pole, at 89 degrees, the sun circles at one altitude all day and its hour numbers
+// ring the sky just beside the label of 20 degrees; such places are left out.)
 TEST(SonnenstandKreis, WholeDiscRingsAndLegendFitAtAnyImageShape)
 {
     struct Form {
         int w, h;
         bool schirm;
+        bool lesbar; // large enough for the hour numbers to stand apart
     };
     // The image at 1920 x 1080 and at 1366 x 768, a tall narrow one, a nearly square one, a
-    // small one that still holds the legend's place line, and printed A4 pages across and
-    // upright.
-    const Form formen[] = {{1632, 760, true}, {1161, 560, true}, {510, 820, true}, {700, 640, true},
-                           {520, 360, true},  {2870, 1900, false}, {1900, 2870, false}};
+    // small one that still holds the legend's place line (its hour numbers crowd), and printed
+    // A4 pages across and upright.
+    const Form formen[] = {{1632, 760, true, true}, {1161, 560, true, true},   {510, 820, true, true},
+                           {700, 640, true, true},  {520, 360, true, false},   {2870, 1900, false, true},
+                           {1900, 2870, false, true}};
     for (const Form& f : formen) {
-        for (double breite : {47.25, -33.87, 0.0, 69.65, -69.65}) {
+        for (double breite : {47.25, -33.87, 0.0, 25.0, -45.0, 69.65, -69.65}) {
             for (bool deutsch : {true, false}) {
                 AppState s = diagrammZustand(breite, deutsch);
+                s.StundenMitZeitgl = deutsch ? 0 : 1;
                 const std::string fall = std::to_string(f.w) + "x" + std::to_string(f.h) + " at "
                                          + std::to_string(breite) + (deutsch ? " de" : " en");
                 const RecordingCanvas c = kreis(s, f.w, f.h, nullptr, f.schirm);
@@ -145,6 +151,11 @@ TEST(SonnenstandKreis, WholeDiscRingsAndLegendFitAtAnyImageShape)
                         rx = (p.points[1].x + p.points[0].x) / 2.0;
                         ry = (p.points[1].y + p.points[0].y) / 2.0;
                     }
+                }
+                // No text over another (the altitude numbers keep clear of the hour numbers),
+                // nothing off the image.
+                if (f.lesbar) {
+                    EXPECT_EQ(test::befundText(test::pruefeLayout(c)), "") << fall;
                 }
                 // The legend is drawn last: the title and three lines.
                 ASSERT_GE(texte.size(), 4u) << fall;
@@ -228,6 +239,7 @@ TEST(ZeitgleichungGraph, TextsStayClearOfItsLines)
                             }
                         }
                     }
+                    EXPECT_EQ(test::befundText(test::pruefeLayout(c)), "") << fall;
                     EXPECT_EQ(monate, 12) << fall;
                     EXPECT_EQ(grau, laenge ? 0 : 2) << fall;
                 }

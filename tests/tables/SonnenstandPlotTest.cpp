@@ -11,6 +11,7 @@
 #include "drawing/DxfChecks.h"
 #include "drawing/HpglNachDxf.h"
 #include "support/ExportPruefung.h"
+#include "support/Layoutpruefung.h"
 
 #include <gtest/gtest.h>
 
@@ -201,7 +202,9 @@ TEST(SonnenstandPlot, PolarLegendClearOfTheRingAndEveryWordOnThePlot)
             AppState s = diagrammZustand(breite, deutsch);
             s.Par.Laenge = -179.99;
             s.Par.Zonenmeridian = -180;
-            const PlotLage lage = plotLage(kreisPlot(s));
+            const std::string plot = kreisPlot(s);
+            EXPECT_EQ(befundText(pruefePlotLayout(plot, {0, 0, 11600, 8000})), "") << breite;
+            const PlotLage lage = plotLage(plot);
             ASSERT_EQ(lage.kreisR, 3444);
             ASSERT_GE(lage.labels.size(), 4u);
             for (const PlotLabel& l : lage.labels)
