@@ -349,7 +349,7 @@ KreisGeometrie kreisGeometrie(int breite, int hoehe, bool Bildschirm, double bre
     const auto frei = [&](int R, int cx, int cy) {
         if (!mitLegende)
             return true;
-        const Kasten wortNord{cx - fh, cy - R - 4 * fh, cx + 3 * fh, cy - R - 2 * fh + fh};
+        const Kasten wortNord{cx - fh, cy - R - 4 * fh, cx + 3 * fh, cy - R - fh};
         const Kasten wortWest{cx - R - 5 * fh, cy - 5, cx - R - 2 * fh, cy - 5 + 2 * fh};
         return !block.naeherAls(cx, cy, R + ring + luft) && !(nord && block.schneidet(wortNord))
                && !block.schneidet(wortWest);
