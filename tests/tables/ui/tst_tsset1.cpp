@@ -8,6 +8,7 @@
 #include "shell/ui/Textdruck.h"
 #include "drawing/KartenText.h"
 #include "support/ScriptedPrompt.h"
+#include "TabellenfensterAufbau.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -25,16 +26,6 @@
 using namespace umbrin;
 
 namespace {
-
-// Pages of a PDF as Qt writes it.
-int pdfSeiten(const QString& datei)
-{
-    QFile f(datei);
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray inhalt = f.readAll();
-    return static_cast<int>(inhalt.count("/Type /Page") - inhalt.count("/Type /Pages"));
-}
 
 bool enthaelt(const std::vector<std::string>& zeilen, const std::string& zeile)
 {
@@ -54,67 +45,10 @@ void verlasse(QLineEdit* feld, const QString& text)
     QApplication::sendEvent(feld, &weg);
 }
 
-// The calculation window on its own, with its text print job going into a PDF file.
-struct Rechnung {
-    AppState s;
-    test::ScriptedPrompt prompt;
-    std::vector<std::string> ergebnis;
-    int tag = 21;
-    int monat = 6;
-    QTemporaryDir ordner;
-    QPrinter drucker{QPrinter::HighResolution};
-    std::unique_ptr<DruckListe> liste;
-    int geschlossen = 0;
-    int seiten = 0;
-    int zeilen = 0;
+using Rechnung = test::RechenfensterAufbau;
+using test::kind;
 
-    explicit Rechnung(int modus)
-    {
-        initialisiereZustand(s);
-        s.Par.Jahr = 2024;
-        s.Rechenmodus = static_cast<std::uint8_t>(modus);
-    }
-    QString pdf() const { return ordner.path() + QStringLiteral("/ergebnis.pdf"); }
-
-    std::unique_ptr<Tsset1> fenster()
-    {
-        RechenfensterDienste d;
-        d.druckdatei = [this]() -> DruckListe* {
-            if (!liste) {
-                drucker.setOutputFormat(QPrinter::PdfFormat);
-                drucker.setOutputFileName(pdf());
-                liste = std::make_unique<DruckListe>(drucker);
-                std::string fehler;
-                if (!liste->oeffnen(fehler))
-                    liste.reset();
-            }
-            return liste.get();
-        };
-        d.druckdateiSchliessen = [this] {
-            if (!liste)
-                return;
-            std::string fehler;
-            liste->schliessen(fehler);
-            seiten = liste->seiten();
-            zeilen = liste->zeilen();
-            liste.reset();
-            ++geschlossen;
-        };
-        auto w = std::make_unique<Tsset1>(s, prompt, ergebnis, tag, monat, std::move(d));
-        w->resize(900, 600);
-        w->show();
-        return w;
-    }
-};
-
-template <typename T>
-T* kind(QWidget* w, const char* name)
-{
-    T* k = w->findChild<T*>(QString::fromLatin1(name));
-    if (!k)
-        qFatal("no component %s", name);
-    return k;
-}
+int pdfSeiten(const QString& datei) { return test::pdfSeiten(datei).anzahl; }
 
 } // namespace
 
@@ -381,22 +315,9 @@ private slots:
     // block, and a print of another window ends the open text job.
     void mainWindowOpensPrintsAndClosesTheTextJob()
     {
-        AppState s;
-        initialisiereZustand(s);
-        LadeKartenText(s);
-        ShellZustand z;
-        test::ScriptedPrompt prompt;
-        QTemporaryDir ordner;
-        MainWindow m(s, z, prompt, nullptr, ordner.path());
+        test::HauptfensterAufbau h;
+        auto [s, z, prompt, m] = std::tie(h.s, h.z, h.prompt, h.m);
         m.setZeichnungsbauer(zeichnungsbauer());
-        int auftrag = 0;
-        m.setDruckerwahl([&](QPrinter& p) {
-            p.setOutputFormat(QPrinter::PdfFormat);
-            p.setOutputFileName(ordner.path() + QStringLiteral("/druck%1.pdf").arg(++auftrag));
-            return true;
-        });
-        m.resize(1200, 850);
-        m.show();
         QVERIFY(QTest::qWaitForWindowExposed(&m));
         for (int i : {menue::AufUntergang, menue::Sonnenstand, menue::Zonenzeit, menue::Zeitgleichung})
             QVERIFY(m.aktion(i)->isEnabled());
@@ -436,7 +357,7 @@ private slots:
         m.aktion(menue::Drucken)->trigger();
         QVERIFY(!m.textdruck().istOffen());
         QVERIFY(!z.DruckDateiOffen);
-        QCOMPARE(pdfSeiten(ordner.path() + QStringLiteral("/druck1.pdf")), 1);
+        QCOMPARE(pdfSeiten(h.druck(1)), 1);
     }
 };
 

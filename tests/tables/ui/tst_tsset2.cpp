@@ -13,6 +13,7 @@
 #include "tables/Jahrestabelle.h"
 #include "tables/ui/Tabellenbild.h"
 #include "tables/ui/Tsset1.h"
+#include "TabellenfensterAufbau.h"
 
 #include <QAction>
 #include <QDir>
@@ -37,25 +38,8 @@ using namespace umbrin;
 
 namespace {
 
-struct Seiten {
-    int anzahl = -1;
-    bool quer = false;
-};
-
-// Pages of a PDF as Qt writes it, and whether the first is wider than high.
-Seiten pdfSeiten(const QString& datei)
-{
-    QFile f(datei);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray inhalt = f.readAll();
-    Seiten s;
-    s.anzahl = static_cast<int>(inhalt.count("/Type /Page") - inhalt.count("/Type /Pages"));
-    const QRegularExpression box(QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]"));
-    const auto m = box.match(QString::fromLatin1(inhalt));
-    s.quer = m.hasMatch() && m.captured(1).toDouble() > m.captured(2).toDouble();
-    return s;
-}
+using test::kind;
+using test::pdfSeiten;
 
 QByteArray lies(const QString& datei)
 {
@@ -63,54 +47,12 @@ QByteArray lies(const QString& datei)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// The window on its own, printing into PDF files and saving into a temporary folder.
-struct Tabellen {
-    AppState s;
-    test::ScriptedPrompt prompt;
-    int tag = 21;
-    int monat = 6;
-    QTemporaryDir ordner;
-    QPrinter drucker{QPrinter::HighResolution};
-    QSize flaeche{1920, 1000};
-    QString dateiname = QStringLiteral("Tabelle");
-    bool csv = false;
-    int textdruckBeendet = 0;
-    int auftrag = 0;
-
-    explicit Tabellen(int modus, int typ = 0)
+// The window on its own for a mode and a kind of table.
+struct Tabellen : test::TabellenfensterAufbau {
+    explicit Tabellen(int modus, int typ = 0) : TabellenfensterAufbau(modus)
     {
-        initialisiereZustand(s);
-        s.Par.Jahr = 2024;
-        s.Rechenmodus = static_cast<std::uint8_t>(modus);
         s.Tabellentyp = static_cast<std::uint8_t>(typ);
         s.sinh0 = sinh0Werte(0);
-    }
-    QString pdf(int n) const { return ordner.path() + QStringLiteral("/druck%1.pdf").arg(n); }
-
-    std::unique_ptr<Tsset2> fenster()
-    {
-        TabellenfensterDienste d;
-        d.hauptflaeche = [this] { return flaeche; };
-        d.drucker = [this]() -> QPrinter& { return drucker; };
-        d.druckerDialog = [this](QPrinter& p) {
-            p.setOutputFormat(QPrinter::PdfFormat);
-            p.setOutputFileName(pdf(++auftrag));
-            return true;
-        };
-        d.textdruckBeenden = [this] { ++textdruckBeendet; };
-        d.tabellendatei = [this](QString& name, bool& alsCsv) {
-            name = ordner.path() + QLatin1Char('/') + dateiname;
-            alsCsv = csv;
-            return true;
-        };
-        d.grafikdatei = [this](QString& name, const QString&) {
-            name = ordner.path() + QLatin1Char('/') + name;
-            return true;
-        };
-        auto w = std::make_unique<Tsset2>(s, prompt, tag, monat, std::move(d));
-        w->resize(1200, 800);
-        w->show();
-        return w;
     }
 };
 
@@ -210,15 +152,6 @@ QStringList regelnDurchZeichen(const Schriftseite& seite)
     return fehler;
 }
 
-template <typename T>
-T* kind(QWidget* w, const char* name)
-{
-    T* k = w->findChild<T*>(QString::fromLatin1(name));
-    if (!k)
-        qFatal("no component %s", name);
-    return k;
-}
-
 } // namespace
 
 class Tsset2Test : public QObject {
@@ -238,7 +171,7 @@ private slots:
             QVERIFY(t.s.Tabellenzeilen[0].find("Jun. 2024") != std::string::npos);
             QVERIFY(!w->tabellenbild().isNull());
             w->DruckListe();
-            const Seiten p = pdfSeiten(t.pdf(++n));
+            const test::PdfSeiten p = pdfSeiten(t.pdf(++n));
             QCOMPARE(p.anzahl, 1);
             QVERIFY(!p.quer);
         }
@@ -248,7 +181,7 @@ private slots:
             QVERIFY(t.s.Tabellenzeilen[3].find(wahl == 1 ? "Jan" : "Jul") != std::string::npos);
             QVERIFY(kind<QWidget>(w.get(), "ChbMt")->isHidden());
             w->DruckListe();
-            const Seiten p = pdfSeiten(t.pdf(++n));
+            const test::PdfSeiten p = pdfSeiten(t.pdf(++n));
             QCOMPARE(p.anzahl, 1);
             QVERIFY(p.quer);
         }
@@ -269,7 +202,7 @@ private slots:
             const auto gezeigt = t.s.Tabellenzeilen;
             w->DruckListe();
             QCOMPARE(t.s.Tabellenzeilen, gezeigt);
-            const Seiten p = pdfSeiten(t.pdf(typ + 1));
+            const test::PdfSeiten p = pdfSeiten(t.pdf(typ + 1));
             QCOMPARE(p.anzahl, 1);
             QCOMPARE(p.quer, typ == 3);
         }
@@ -505,21 +438,8 @@ private slots:
     // window's table button replaces itself with it.
     void mainWindowOpensAndPrintsTheTables()
     {
-        AppState s;
-        initialisiereZustand(s);
-        LadeKartenText(s);
-        ShellZustand z;
-        test::ScriptedPrompt prompt;
-        QTemporaryDir ordner;
-        MainWindow m(s, z, prompt, nullptr, ordner.path());
-        int auftrag = 0;
-        m.setDruckerwahl([&](QPrinter& p) {
-            p.setOutputFormat(QPrinter::PdfFormat);
-            p.setOutputFileName(ordner.path() + QStringLiteral("/druck%1.pdf").arg(++auftrag));
-            return true;
-        });
-        m.resize(1200, 850);
-        m.show();
+        test::HauptfensterAufbau h;
+        auto [s, m] = std::tie(h.s, h.m);
         QVERIFY(QTest::qWaitForWindowExposed(&m));
         s.FensterFrei = 1;
         const struct {
@@ -539,7 +459,7 @@ private slots:
             if (f.modus == 8)
                 QCOMPARE(int(s.Tabellentyp), f.typ);
             m.aktion(menue::Drucken)->trigger();
-            QCOMPARE(pdfSeiten(ordner.path() + QStringLiteral("/druck%1.pdf").arg(auftrag)).anzahl, 1);
+            QCOMPARE(pdfSeiten(h.druck(h.auftrag)).anzahl, 1);
         }
 
         // The pop-up's table switch goes through the main window's table command.

@@ -12,6 +12,7 @@
 #include "support/ExportPruefung.h"
 #include "support/ScriptedPrompt.h"
 #include "tables/ui/EoTSymmPanel.h"
+#include "TabellenfensterAufbau.h"
 
 #include <QAction>
 #include <QApplication>
@@ -30,31 +31,13 @@ using namespace umbrin;
 
 namespace {
 
-int pdfSeiten(const QString& datei)
-{
-    QFile f(datei);
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray inhalt = f.readAll();
-    return static_cast<int>(inhalt.count("/Type /Page") - inhalt.count("/Type /Pages"));
-}
+int pdfSeiten(const QString& datei) { return test::pdfSeiten(datei).anzahl; }
 
-// The window on its own, printing into PDF files and saving into a temporary folder.
-struct Grafikfenster {
-    AppState s;
-    test::ScriptedPrompt prompt;
-    int tag = 21;
-    int monat = 6;
-    QTemporaryDir ordner;
-    QPrinter drucker{QPrinter::HighResolution};
-    QSize flaeche{1600, 1000};
-    int auftrag = 0;
-
-    explicit Grafikfenster(int modus, int diagrammart = 0)
+// The window on its own for a graph, with a horizon profile loaded.
+struct Grafikfenster : test::TabellenfensterAufbau {
+    explicit Grafikfenster(int modus, int diagrammart = 0) : TabellenfensterAufbau(modus)
     {
-        initialisiereZustand(s);
-        s.Par.Jahr = 2024;
-        s.Rechenmodus = static_cast<std::uint8_t>(modus);
+        flaeche = {1600, 1000};
         s.Schalter.Diagrammart = static_cast<std::uint8_t>(diagrammart);
         s.HorizontGeladen = 1;
         s.HorizontZeigen = 1;
@@ -62,27 +45,7 @@ struct Grafikfenster {
         for (std::size_t k = 0; k < s.Horizont.size(); ++k)
             s.Horizont[k].Hoehe = 6 + 5 * std::sin(k * 0.03);
     }
-    QString pdf(int n) const { return ordner.path() + QStringLiteral("/druck%1.pdf").arg(n); }
-
-    std::unique_ptr<Tsset2> fenster()
-    {
-        TabellenfensterDienste d;
-        d.hauptflaeche = [this] { return flaeche; };
-        d.drucker = [this]() -> QPrinter& { return drucker; };
-        d.druckerDialog = [this](QPrinter& p) {
-            p.setOutputFormat(QPrinter::PdfFormat);
-            p.setOutputFileName(pdf(++auftrag));
-            return true;
-        };
-        d.grafikdatei = [this](QString& name, const QString&) {
-            name = ordner.path() + QLatin1Char('/') + name;
-            return true;
-        };
-        auto w = std::make_unique<Tsset2>(s, prompt, tag, monat, std::move(d));
-        w->resize(1600, 1000);
-        w->show();
-        return w;
-    }
+    std::unique_ptr<Tsset2> fenster() { return TabellenfensterAufbau::fenster({1600, 1000}); }
 };
 
 // Pixels of the image that are neither white nor grey-black background.
@@ -194,21 +157,8 @@ private slots:
     // them, and the window's pop-up switches between them through the main window.
     void mainWindowOpensAndPrintsTheGraphs()
     {
-        AppState s;
-        initialisiereZustand(s);
-        LadeKartenText(s);
-        ShellZustand z;
-        test::ScriptedPrompt prompt;
-        QTemporaryDir ordner;
-        MainWindow m(s, z, prompt, nullptr, ordner.path());
-        int auftrag = 0;
-        m.setDruckerwahl([&](QPrinter& p) {
-            p.setOutputFormat(QPrinter::PdfFormat);
-            p.setOutputFileName(ordner.path() + QStringLiteral("/druck%1.pdf").arg(++auftrag));
-            return true;
-        });
-        m.resize(1200, 850);
-        m.show();
+        test::HauptfensterAufbau h;
+        auto [s, m] = std::tie(h.s, h.m);
         QVERIFY(QTest::qWaitForWindowExposed(&m));
         s.FensterFrei = 1;
         const struct {
@@ -231,7 +181,7 @@ private slots:
             QCOMPARE(w->windowTitle(), QString::fromStdString(holeText(s, titel) + "  " + std::to_string(s.Par.Jahr)));
             QVERIFY(farbigePunkte(w->grafikbild()) > 200);
             m.aktion(menue::Drucken)->trigger();
-            QCOMPARE(pdfSeiten(ordner.path() + QStringLiteral("/druck%1.pdf").arg(auftrag)), 1);
+            QCOMPARE(pdfSeiten(h.druck(h.auftrag)), 1);
         }
         auto* offen = qobject_cast<Tsset2*>(m.aktivesFenster());
         offen->findChild<QAction*>(QStringLiteral("rechtwinkligesDiagramm1"))->trigger();
