@@ -320,6 +320,38 @@ TEST(SonnenstandDiagramme, ShadeColourOnlyWithPlaneOrProfile)
     EXPECT_GT(rechtwinklig(s).countLines(s.Farben[10]), 0u);
 }
 
+// The loaded horizon profile in the polar diagram: one closed outline in the profile's colour
+// through every profile point, each at the radius R (1 - elevation / 90) in the direction of
+// its azimuth turned by half a circle; without a profile loaded, no such outline.
+TEST(SonnenstandDiagramme, PolarHorizonOutlineInTheProfilesColour)
+{
+    AppState s = diagrammZustand();
+    for (Horizontpunkt& p : s.Horizont)
+        p.Hoehe = 10 + 8 * std::sin(p.Azimut * M_PI / 60);
+    for (const bool geladen : {true, false}) {
+        s.HorizontGeladen = geladen ? 1 : 0;
+        KreisGeometrie g;
+        const RecordingCanvas c = kreis(s, 1000, 700, &g);
+        const auto umrisse = pfade(c, s.Farben[3]);
+        std::vector<CanvasPoint> umriss;
+        for (const auto& pfad : umrisse)
+            if (pfad.size() > umriss.size())
+                umriss = pfad;
+        if (!geladen) {
+            EXPECT_LT(umriss.size(), 100u);
+            continue;
+        }
+        ASSERT_EQ(umriss.size(), s.Horizont.size() + 1);
+        EXPECT_TRUE(umriss.front() == umriss.back());
+        for (std::size_t k = 0; k < s.Horizont.size(); ++k) {
+            const double winkel = (s.Horizont[k].Azimut + 180) * M_PI / 180;
+            const double r = g.R * (1 - s.Horizont[k].Hoehe / 90);
+            EXPECT_NEAR(umriss[k].x, g.cx + r * std::sin(winkel), 1.0) << k;
+            EXPECT_NEAR(umriss[k].y, g.cy - r * std::cos(winkel), 1.0) << k;
+        }
+    }
+}
+
 TEST(SonnenstandDiagramme, ExtremeLatitudesGiveBoundedCoordinates)
 {
     for (double breite : {0.0, 23.44, -23.44, 66.56, -66.56, 90.0, -90.0}) {
