@@ -2,11 +2,11 @@
 
 #include "core/SafeSave.h"
 
+#include "support/TestOrdner.h"
+
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <filesystem>
-#include <sys/resource.h>
 #include <unistd.h>
 
 using namespace umbrin;
@@ -83,14 +83,10 @@ TEST(HPGLZeile, AFullDiskEndsTheWriterAndLeavesNoFinishedFile)
     const fs::path dir = frischerOrdner("full");
     std::string fehler;
     ASSERT_TRUE(saveFileSafely(dir / "dial.plt", "old plot", fehler));
-    const auto alterHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit gesichert{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &gesichert), 0);
-    rlimit klein = gesichert;
-    klein.rlim_cur = 4096;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &klein), 0);
     std::string meldung;
     {
+        const test::VollePlatte voll(4096);
+        ASSERT_TRUE(voll.aktiv());
         HPGLDatei datei;
         if (datei.oeffnen(dir / "dial.plt", fehler)) {
             try {
@@ -105,8 +101,6 @@ TEST(HPGLZeile, AFullDiskEndsTheWriterAndLeavesNoFinishedFile)
             }
         }
     }
-    setrlimit(RLIMIT_FSIZE, &gesichert);
-    std::signal(SIGXFSZ, alterHandler);
     EXPECT_NE(meldung.find("dial.plt"), std::string::npos) << meldung;
     std::string bytes;
     ASSERT_TRUE(readFileBytes(dir / "dial.plt", bytes, fehler));

@@ -1,10 +1,10 @@
 #include "core/SafeSave.h"
 
+#include "support/TestOrdner.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <csignal>
-#include <sys/resource.h>
 #include <unistd.h>
 
 using namespace umbrin;
@@ -91,15 +91,12 @@ TEST(SafeSave, AWriteThatRunsOutOfSpaceKeepsTheOldFile)
     const fs::path dir = freshDir("full");
     std::string error;
     ASSERT_TRUE(saveFileSafely(dir / "umb.ini", "old", error));
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit tiny = saved;
-    tiny.rlim_cur = 1024;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
-    const bool ok = saveFileSafely(dir / "umb.ini", std::string(1 << 20, 'x'), error);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
+    bool ok = true;
+    {
+        const test::VollePlatte full(1024);
+        ASSERT_TRUE(full.aktiv());
+        ok = saveFileSafely(dir / "umb.ini", std::string(1 << 20, 'x'), error);
+    }
     EXPECT_FALSE(ok);
     EXPECT_NE(error.find("umb.ini"), std::string::npos);
     std::string bytes;

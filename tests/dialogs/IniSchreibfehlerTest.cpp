@@ -6,47 +6,24 @@
 
 #include "IniTestHilfen.h"
 
+#include "support/TestOrdner.h"
+
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace umbrin;
 using namespace umbrin::testing;
 
 namespace {
 
-// While it lives, no file of this process may grow beyond a few bytes; a write beyond fails
-// with an error instead of the signal that would end the process.
-class FullDisk {
-public:
-    FullDisk()
-    {
-        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        rlimit tiny = saved_;
-        tiny.rlim_cur = 64;
-        active_ = setrlimit(RLIMIT_FSIZE, &tiny) == 0;
-    }
-    ~FullDisk()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, oldHandler_);
-    }
-    bool active() const { return active_; }
-
-private:
-    rlimit saved_{};
-    void (*oldHandler_)(int) = nullptr;
-    bool active_ = false;
-};
+using FullDisk = test::VollePlatte;
 
 // Runs `write` while the disk is full and gives back what it returned.
 template <typename Write>
 auto onAFullDisk(Write write)
 {
     FullDisk full;
-    EXPECT_TRUE(full.active()) << "the file-size limit could not be set";
+    EXPECT_TRUE(full.aktiv()) << "the file-size limit could not be set";
     return write();
 }
 

@@ -5,12 +5,12 @@
 #include "core/SafeSave.h"
 #include "DxfChecks.h"
 
+#include "support/TestOrdner.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <csignal>
 #include <filesystem>
-#include <sys/resource.h>
 #include <unistd.h>
 
 using namespace umbrin;
@@ -218,15 +218,12 @@ TEST(HpglNachDxfDatei, AWriteFailureKeepsTheOldDxf)
         hpgl += " " + std::to_string(i % 16000) + " " + std::to_string(i % 11000);
     schreibe(ordner / "a.plt", hpgl);
 
-    const auto alterHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit gespeichert{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &gespeichert), 0);
-    rlimit klein = gespeichert;
-    klein.rlim_cur = 64 * 1024;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &klein), 0);
-    const DxfErgebnis e = HpglNachDxf(ordner / "a.plt", ordner / "a.dxf", einstellung(), info);
-    setrlimit(RLIMIT_FSIZE, &gespeichert);
-    std::signal(SIGXFSZ, alterHandler);
+    DxfErgebnis e;
+    {
+        const test::VollePlatte voll(64 * 1024);
+        ASSERT_TRUE(voll.aktiv());
+        e = HpglNachDxf(ordner / "a.plt", ordner / "a.dxf", einstellung(), info);
+    }
 
     EXPECT_EQ(e.status, DxfStatus::Fehler);
     EXPECT_NE(e.meldung.find("a.dxf"), std::string::npos) << e.meldung;

@@ -1,9 +1,13 @@
 #pragma once
 // A folder of a test's own in the temporary area, named after the running test (and a part
 // of the test's choosing), emptied when it is made and removed with everything in it when the
-// test is done, even after a failed check or with its write permission taken away. Beside it,
-// a place no user can write to, root included: a path below a regular file.
+// test is done, even after a failed check or with its write permission taken away. Beside it
+// the two places no user can write to, root included: a path below a regular file, and a
+// disk that is full (a file-size limit on this process).
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
 
 #include <filesystem>
 #include <fstream>
@@ -15,11 +19,13 @@ namespace umbrin::test {
 
 class TestOrdner {
 public:
-    explicit TestOrdner(const std::string& teil = {})
+    // With nachTest false the name leaves the test out: a folder a whole program's tests share,
+    // removed when the program ends.
+    explicit TestOrdner(const std::string& teil = {}, bool nachTest = true)
     {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         std::string name = "umbrin_";
-        if (info)
+        if (info && nachTest)
             name += std::string(info->test_suite_name()) + "_" + info->name() + "_";
         if (!teil.empty())
             name += teil + "_";
@@ -51,6 +57,34 @@ public:
 
 private:
     std::filesystem::path path_;
+};
+
+// While it lives, no file of this process may grow beyond `grenze` bytes: a write beyond fails
+// with an error, as on a full disk, instead of the signal that would end the process.
+class VollePlatte {
+public:
+    explicit VollePlatte(rlim_t grenze = 64)
+    {
+        alterHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        aktiv_ = getrlimit(RLIMIT_FSIZE, &gesichert_) == 0;
+        rlimit klein = gesichert_;
+        klein.rlim_cur = grenze;
+        aktiv_ = aktiv_ && setrlimit(RLIMIT_FSIZE, &klein) == 0;
+    }
+    ~VollePlatte()
+    {
+        if (aktiv_)
+            setrlimit(RLIMIT_FSIZE, &gesichert_);
+        std::signal(SIGXFSZ, alterHandler_);
+    }
+    VollePlatte(const VollePlatte&) = delete;
+    VollePlatte& operator=(const VollePlatte&) = delete;
+    bool aktiv() const { return aktiv_; }
+
+private:
+    rlimit gesichert_{};
+    void (*alterHandler_)(int) = nullptr;
+    bool aktiv_ = false;
 };
 
 } // namespace umbrin::test

@@ -7,6 +7,8 @@
 #include "support/ScriptedPrompt.h"
 #include "tables/BerechneHorizont.h"
 
+#include "support/TestOrdner.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -25,9 +27,8 @@ constexpr double kRad = 3.14159265358979323846 / 180;
 
 std::string kachelDatei(const std::string& name, const test::AscKachel& k)
 {
-    const auto dir = std::filesystem::temp_directory_path() / "umbrin_horizont_test";
-    std::filesystem::create_directories(dir);
-    const auto p = dir / name;
+    static const test::TestOrdner ordner("horizont", false); // removed when the program ends
+    const auto p = ordner / name;
     EXPECT_TRUE(test::schreibeAscKachel(p, k));
     return p.string();
 }

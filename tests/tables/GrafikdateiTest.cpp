@@ -2,11 +2,13 @@
 
 #include "core/Sprachdienst.h"
 #include "support/ScriptedPrompt.h"
+#include "support/TestOrdner.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 using namespace umbrin;
@@ -14,16 +16,6 @@ using umbrin::test::ScriptedPrompt;
 namespace fs = std::filesystem;
 
 namespace {
-
-fs::path frischerOrdner(const std::string& name)
-{
-    const fs::path o = fs::temp_directory_path() / name;
-    std::error_code ec;
-    fs::permissions(o, fs::perms::owner_all, fs::perm_options::add, ec);
-    fs::remove_all(o, ec);
-    fs::create_directories(o);
-    return o;
-}
 
 std::string lies(const fs::path& p)
 {
@@ -49,7 +41,7 @@ void rahmen(AppState&, HPGLDatei& d)
 // converter from memory and leaves no temporary file beside it.
 TEST(Grafikdatei, PlotAndDxfFilesLeaveNoTemporaryFile)
 {
-    const fs::path ordner = frischerOrdner("umbrin_grafik.datei");
+    const test::TestOrdner ordner("grafik.datei");
     for (bool hpgl : {true, false}) {
         AppState s;
         setzeSprache(s, false);
@@ -73,7 +65,7 @@ TEST(Grafikdatei, PlotAndDxfFilesLeaveNoTemporaryFile)
 // file stays and nothing else is left in the folder.
 TEST(Grafikdatei, ConverterFailureKeepsTheOldFileAndLeavesNoTemporaryFile)
 {
-    const fs::path ordner = frischerOrdner("umbrin_grafik_fehler");
+    const test::TestOrdner ordner;
     const fs::path ziel = ordner / "Sonnenpositionen.dxf";
     std::ofstream(ziel, std::ios::binary) << "alt";
     AppState s;
@@ -87,39 +79,53 @@ TEST(Grafikdatei, ConverterFailureKeepsTheOldFileAndLeavesNoTemporaryFile)
     EXPECT_EQ(dateien(ordner), 1u);
 }
 
-// A plot that cannot be written (read-only folder, or the writer's own write failing) names
-// the file, keeps the old one and leaves no temporary file.
+// A plot that cannot be written (a folder no one can write to, or a full disk) names the file,
+// keeps the old one and leaves no temporary file; both hold for root as well.
 TEST(Grafikdatei, FailedWriteIsReportedAsOne)
 {
-    const fs::path ordner = frischerOrdner("umbrin_grafik_schreibfehler");
-    const fs::path ziel = ordner / "Azi.plt";
-    std::ofstream(ziel, std::ios::binary) << "alt";
+    const test::TestOrdner ordner;
+    const fs::path alt = ordner / "Azi.plt";
+    std::ofstream(alt, std::ios::binary) << "alt";
+    const fs::path gesperrt = ordner.unbeschreibbar() / "Azi.plt";
     const struct {
-        bool schreibgeschuetzt;
-        Grafikschreiber schreiber;
-    } faelle[] = {
-        {true, rahmen},
-        {false, [](AppState&, HPGLDatei&) { throw HPGLSchreibfehler("Azi.plt: Datenträger voll"); }},
-    };
+        const char* fall;
+        fs::path ziel;
+        bool vollePlatte;
+    } faelle[] = {{"folder", gesperrt, false}, {"full disk", alt, true}};
     for (const auto& f : faelle) {
         AppState s;
         setzeSprache(s, true);
         s.AlsHPGL = 1;
         ScriptedPrompt frage;
-        if (f.schreibgeschuetzt)
-            fs::permissions(ordner, fs::perms::owner_read | fs::perms::owner_exec, fs::perm_options::replace);
-        const bool gut = SchreibeGrafikdatei(s, ziel, f.schreiber, frage);
-        fs::permissions(ordner, fs::perms::owner_all, fs::perm_options::replace);
-        if (gut && f.schreibgeschuetzt) {
-            // Permissions do not bind this user; the old file is put back for the next case.
-            std::ofstream(ziel, std::ios::binary) << "alt";
-            continue;
+        bool gut = true;
+        {
+            std::optional<test::VollePlatte> voll;
+            if (f.vollePlatte)
+                voll.emplace(16);
+            // A plot longer than the full disk holds.
+            const Grafikschreiber lang = [](AppState& a, HPGLDatei& d) {
+                rahmen(a, d);
+                HPGLZeile(d, std::string(4096, ';'));
+            };
+            gut = SchreibeGrafikdatei(s, f.ziel, lang, frage);
         }
-        EXPECT_FALSE(gut);
-        ASSERT_EQ(frage.asked.size(), 1u);
-        EXPECT_EQ(frage.asked[0].text.rfind("Datei konnte nicht gespeichert werden!", 0), 0u);
-        EXPECT_NE(frage.asked[0].text.find("Azi.plt"), std::string::npos);
-        EXPECT_EQ(lies(ziel), "alt");
-        EXPECT_EQ(dateien(ordner), 1u);
+        EXPECT_FALSE(gut) << f.fall;
+        ASSERT_EQ(frage.asked.size(), 1u) << f.fall;
+        EXPECT_EQ(frage.asked[0].text.rfind("Datei konnte nicht gespeichert werden!", 0), 0u) << f.fall;
+        EXPECT_NE(frage.asked[0].text.find("Azi.plt"), std::string::npos) << f.fall;
+        EXPECT_EQ(lies(alt), "alt") << f.fall;
+        EXPECT_EQ(dateien(ordner), 2u) << f.fall; // the old plot and the file that blocks the folder
     }
+    // The writer's own write failing is reported the same way.
+    AppState s;
+    setzeSprache(s, true);
+    s.AlsHPGL = 1;
+    ScriptedPrompt frage;
+    EXPECT_FALSE(SchreibeGrafikdatei(
+        s, alt, [](AppState&, HPGLDatei&) { throw HPGLSchreibfehler("Azi.plt: Datenträger voll"); }, frage));
+    ASSERT_EQ(frage.asked.size(), 1u);
+    EXPECT_EQ(frage.asked[0].text.rfind("Datei konnte nicht gespeichert werden!", 0), 0u);
+    EXPECT_NE(frage.asked[0].text.find("Azi.plt"), std::string::npos);
+    EXPECT_EQ(lies(alt), "alt");
+    EXPECT_EQ(dateien(ordner), 2u);
 }

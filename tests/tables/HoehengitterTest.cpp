@@ -3,6 +3,8 @@
 #include "tables/Hoehengitter.h"
 #include "tables/HorizontTexte.h"
 
+#include "support/TestOrdner.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -129,7 +131,8 @@ TEST(Hoehengitter, LeseZahlInterpolatesWithinTheRowAndStaysInside)
 
 TEST(Hoehengitter, LineReaderKeepsLongLinesWholeAndDropsLineEnds)
 {
-    const auto datei = std::filesystem::temp_directory_path() / "umbrin_zeilenleser.txt";
+    const test::TestOrdner ordner;
+    const auto datei = ordner / "zeilenleser.txt";
     const std::string lang(3'000'000, '7');
     std::ofstream(datei, std::ios::binary) << "a\r\n" << lang << "\nletzte";
     Zeilenleser l;

@@ -3,6 +3,8 @@
 #include "core/AufUntergang.h"
 #include "core/Sprachdienst.h"
 
+#include "support/TestOrdner.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -168,8 +170,7 @@ TEST(TabelleMonatAufUntergang, AgreesWithNoaaInAnIndependentCheck)
         int monat;
         double breite, laenge, zone;
     } orte[] = {{3, 47.25, -9.59, -15.0}, {6, 47.25, -9.59, -15.0}, {12, -33.87, -151.21, -150.0}};
-    const auto ordner = std::filesystem::temp_directory_path() / "umbrin_monatstabellen";
-    std::filesystem::create_directories(ordner);
+    const test::TestOrdner ordner;
     for (const auto& o : orte)
         for (int daemmerung : {0, 1, 2}) {
             AppState s = ort(2024, o.breite, o.laenge, o.zone, daemmerung);

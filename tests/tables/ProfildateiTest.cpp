@@ -6,6 +6,8 @@
 
 #include "core/SafeSave.h"
 
+#include "support/TestOrdner.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -29,9 +31,8 @@ Horizontprofil beispielProfil()
 
 std::filesystem::path tempDatei(const char* name)
 {
-    const auto dir = std::filesystem::temp_directory_path() / "umbrin_profil_test";
-    std::filesystem::create_directories(dir);
-    return dir / name;
+    static const test::TestOrdner ordner("profil", false); // removed when the program ends
+    return ordner / name;
 }
 
 std::string schreibeText(const std::filesystem::path& p, const std::string& text)

@@ -8,6 +8,8 @@
 #include "tables/Jahrestabelle.h"
 #include "tables/Tabellenansicht.h"
 
+#include "support/TestOrdner.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -69,15 +71,6 @@ std::string lies(const fs::path& p)
     return o.str();
 }
 
-fs::path frischerOrdner(const std::string& name)
-{
-    const fs::path o = fs::temp_directory_path() / name;
-    std::error_code ec;
-    fs::permissions(o, fs::perms::owner_all, fs::perm_options::add, ec);
-    fs::remove_all(o, ec);
-    fs::create_directories(o);
-    return o;
-}
 
 } // namespace
 
@@ -211,26 +204,29 @@ TEST(TabellenDatei, NameRuleReplacesOnlyTheFileNameSuffix)
         EXPECT_EQ(TabellenDateiname(f.name, f.csv), f.erwartet) << f.name;
 }
 
-// A read-only folder refuses the file and names it; in a folder with a dot in its name the
-// file keeps its own name, and a failed save leaves the old file intact and no other file.
+// A folder no one can write to refuses the file and names it; a full disk refuses it and
+// keeps the old file (both for root as well); in a folder with a dot in its name the file
+// keeps its own name, and a failed save leaves the old file intact and no other file.
 TEST(TabellenDatei, FailedSaveNamesTheFileAndKeepsTheOldOne)
 {
-    const fs::path ordner = frischerOrdner("umbrin_tab.ordner");
+    const test::TestOrdner ordner("tab.ordner");
     const fs::path datei = TabellenDateiname((ordner / "jahr").string(), true);
-    EXPECT_EQ(fs::path(datei).parent_path(), ordner);
+    EXPECT_EQ(fs::path(datei).parent_path(), ordner.path());
     std::string fehler;
     ASSERT_TRUE(SchreibeTabellendatei(datei, "alt\r\n", fehler)) << fehler;
 
-    fs::permissions(ordner, fs::perms::owner_read | fs::perms::owner_exec, fs::perm_options::replace);
-    const bool geschrieben = SchreibeTabellendatei(datei, "neu\r\n", fehler);
-    fs::permissions(ordner, fs::perms::owner_all, fs::perm_options::replace);
-    if (!geschrieben) {
-        EXPECT_NE(fehler.find("jahr.csv"), std::string::npos) << fehler;
-        EXPECT_EQ(lies(datei), "alt\r\n");
-    } else {
-        // Permissions do not bind this user; the old file is restored for the next case.
-        ASSERT_TRUE(SchreibeTabellendatei(datei, "alt\r\n", fehler));
+    const fs::path gesperrt = TabellenDateiname((ordner.unbeschreibbar() / "jahr").string(), true);
+    EXPECT_FALSE(SchreibeTabellendatei(gesperrt, "neu\r\n", fehler));
+    EXPECT_NE(fehler.find("jahr.csv"), std::string::npos) << fehler;
+    fehler.clear();
+    bool geschrieben = true;
+    {
+        const test::VollePlatte voll(4);
+        geschrieben = SchreibeTabellendatei(datei, "neu\r\n", fehler);
     }
+    EXPECT_FALSE(geschrieben);
+    EXPECT_NE(fehler.find("jahr.csv"), std::string::npos) << fehler;
+    EXPECT_EQ(lies(datei), "alt\r\n");
 
     // A name that is a folder with files in it cannot be replaced.
     const fs::path belegt = ordner / "monat.txt";
@@ -241,7 +237,7 @@ TEST(TabellenDatei, FailedSaveNamesTheFileAndKeepsTheOldOne)
     EXPECT_NE(fehler.find("monat.txt"), std::string::npos) << fehler;
     EXPECT_EQ(lies(belegt / "inhalt"), "x");
     EXPECT_EQ(lies(datei), "alt\r\n");
-    EXPECT_EQ(std::distance(fs::directory_iterator(ordner), fs::directory_iterator()), 2);
+    EXPECT_EQ(std::distance(fs::directory_iterator(ordner.path()), fs::directory_iterator()), 3); // with the file that blocks a folder
 }
 
 // Every table kind at a polar place, at the equator, at a southern place and far west of
@@ -252,7 +248,7 @@ TEST(TabellenDatei, CsvFilesReadBackByAnIndependentReader)
 {
     if (std::system("/usr/bin/python3 -c 'import csv' > /dev/null 2>&1") != 0)
         GTEST_SKIP() << "/usr/bin/python3 is not available";
-    const fs::path ordner = frischerOrdner("umbrin_tabellen_csv");
+    const test::TestOrdner ordner("tabellen_csv");
     struct Ort {
         const char* name;
         double breite, laenge, zone;
