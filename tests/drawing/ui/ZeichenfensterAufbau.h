@@ -30,6 +30,7 @@ struct ZeichenfensterAufbau {
     QString gespeichert; // what the save dialog answers
     QString pdf;         // where the printer dialog prints; empty: the dialog is cancelled
     QString geoeffnet;   // what the open dialog answers
+    int druckerGefragt = 0;
 
     ZeichenfensterAufbau()
     {
@@ -43,6 +44,7 @@ struct ZeichenfensterAufbau {
     {
         ZeichenfensterDienste d;
         d.druckerDialog = [this](QPrinter& p, QWidget*) {
+            ++druckerGefragt;
             if (pdf.isEmpty())
                 return false;
             p.setOutputFormat(QPrinter::PdfFormat);
@@ -105,7 +107,7 @@ inline int farbigePixel(const QImage& bild)
     return n;
 }
 
-// A PDF file of more than mindestens bytes.
+// A PDF file of more than mindestens bytes with a page.
 inline void pruefePdf(const QString& datei, qint64 mindestens = 10000)
 {
     QFile f(datei);
@@ -113,6 +115,7 @@ inline void pruefePdf(const QString& datei, qint64 mindestens = 10000)
     const QByteArray inhalt = f.readAll();
     QVERIFY(inhalt.startsWith("%PDF"));
     QVERIFY2(inhalt.size() > mindestens, qPrintable(QString::number(inhalt.size())));
+    QVERIFY(inhalt.contains("/Type /Page"));
 }
 
 // The folder the window tests leave their screenshots in.

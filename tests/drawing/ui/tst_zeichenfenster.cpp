@@ -4,6 +4,7 @@
 #include "drawing/ZeichnungExport.h"
 #include "drawing/ui/Bildflaeche.h"
 #include "drawing/ui/ZeichenFenster.h"
+#include "drawing/ui/ZeichenfensterAufbau.h"
 #include "shell/Menue.h"
 #include "shell/ui/Fensterbauer.h"
 #include "shell/ui/MainWindow.h"
@@ -30,80 +31,21 @@ using namespace umbrin;
 
 namespace {
 
-struct Aufbau {
-    AppState s;
-    ShellZustand z;
-    test::ScriptedPrompt prompt;
-    QTemporaryDir ordner;
-    QString gespeichert; // what the save dialog answers
-    QString pdf;         // where the printer dialog sends the print; empty: cancelled
-    QString geoeffnet;   // what the open dialog answers
-    int druckerGefragt = 0;
-
+// The drawing window for a dial type, in German or English, with the map texts loaded.
+struct Aufbau : test::ZeichenfensterAufbau {
     explicit Aufbau(char typ = 'v', bool deutsch = true)
     {
-        initialisiereZustand(s);
         LadeKartenText(s);
         s.UhrTyp = typ;
         s.Deutsch = deutsch ? 1 : 0;
         s.Sprachspalte = deutsch ? 1 : 2;
         s.StringIdBasis = deutsch ? 0 : 2000;
-        z.ArbeitsPfad = std::string(UMBRIN_BINARY_DIR) + "/";
-    }
-
-    std::string pfad(const char* name) const { return (ordner.path() + "/" + name).toStdString(); }
-
-    std::unique_ptr<ZeichenFenster> fenster(QSize groesse = {1100, 760})
-    {
-        ZeichenfensterDienste d;
-        d.druckerDialog = [this](QPrinter& p, QWidget*) {
-            ++druckerGefragt;
-            if (pdf.isEmpty())
-                return false;
-            p.setOutputFormat(QPrinter::PdfFormat);
-            p.setOutputFileName(pdf);
-            return true;
-        };
-        d.speichernDialog = [this](QWidget*, const QString&, const QString&, const QString&, const QString&) {
-            return gespeichert;
-        };
-        d.oeffnenDialog = [this](QWidget*, const QString&, const QString&, const QString&) { return geoeffnet; };
-        auto w = std::make_unique<ZeichenFenster>(s, z, prompt, std::move(d));
-        w->resize(groesse);
-        w->show();
-        if (!QTest::qWaitForWindowExposed(w.get()))
-            qWarning("window not exposed");
-        return w;
     }
 };
 
-// Pixels of the image that are not white.
-int farbigePixel(const QImage& bild)
-{
-    int n = 0;
-    for (int y = 0; y < bild.height(); y += 2)
-        for (int x = 0; x < bild.width(); x += 2)
-            n += bild.pixel(x, y) != qRgb(255, 255, 255) ? 1 : 0;
-    return n;
-}
-
-QString bildOrdner()
-{
-    const QString ordner = QStringLiteral(UMBRIN_BINARY_DIR "/screenshots");
-    QDir().mkpath(ordner);
-    return ordner;
-}
-
-// A PDF with one or more pages that hold a drawing.
-void pruefePdf(const QString& datei, int minGroesse)
-{
-    QFile f(datei);
-    QVERIFY2(f.open(QIODevice::ReadOnly), qPrintable(datei));
-    const QByteArray inhalt = f.readAll();
-    QVERIFY(inhalt.startsWith("%PDF"));
-    QVERIFY2(inhalt.size() > minGroesse, qPrintable(QString::number(inhalt.size())));
-    QVERIFY(inhalt.contains("/Type /Page"));
-}
+using test::bildOrdner;
+using test::farbigePixel;
+using test::pruefePdf;
 
 } // namespace
 
