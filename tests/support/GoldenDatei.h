@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -41,6 +42,18 @@ inline void vergleicheMitGolden(const std::string& plot, const std::filesystem::
 inline std::string goldenText(const std::filesystem::path& ordner, const std::string& name)
 {
     return dateiText(ordner / (name + ".plt"));
+}
+
+// A piece a plot must hold, checked by hand.
+struct PlotStueck {
+    const std::string& plot;
+    std::string teil;
+};
+
+inline void erwarteStuecke(std::initializer_list<PlotStueck> stuecke)
+{
+    for (const PlotStueck& s : stuecke)
+        EXPECT_NE(s.plot.find(s.teil), std::string::npos) << s.teil;
 }
 
 struct LeserBefund {

@@ -87,10 +87,7 @@ TEST(AzimutalHoeheHpgl, FragmentsCheckedByHand)
     const std::string gleich = golden("hoehe_gleich_180"), tonne = golden("hoehe_tonne_180");
     const std::string stereo = golden("hoehe_stereo_180"), klein = golden("hoehe_gleich_100");
     const std::string sued = golden("hoehe_stereo_sued_100"), profil = golden("hoehe_profil");
-    const struct {
-        const std::string& plot;
-        std::string teil;
-    } teile[] = {
+    test::erwarteStuecke({
         {gleich, "IN;VS 1;PA;IW 0 0 16157 11038;PU 0 0;EA 16157 11038;;SP 4;PU 0 0;;PU;SI  0.18, 0.27;SP 9;PU 3700 5300;"},
         // Ro = 180 x 40 / 2 = 3600, R0 = 3600 - 300 = 3300; the 80-degree circle at R0 / 9.
         {gleich, ";CI 3300 ,0.2;CI 2933 ,0.2;"},
@@ -116,9 +113,7 @@ TEST(AzimutalHoeheHpgl, FragmentsCheckedByHand)
         {sued, ";PW 1;"},
         {profil, ";SP 4;LT ;PU "},
         {profil, ";SP 11;P"},
-    };
-    for (const auto& t : teile)
-        EXPECT_NE(t.plot.find(t.teil), std::string::npos) << t.teil;
+    });
     // No profile: neither the skyline nor its pen.
     EXPECT_EQ(gleich.find(";SP 4;LT ;PU "), std::string::npos);
     EXPECT_EQ(gleich.find(";SP 11"), std::string::npos);

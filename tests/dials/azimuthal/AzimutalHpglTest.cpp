@@ -90,10 +90,7 @@ TEST(AzimutalHpgl, FragmentsCheckedByHand)
     const std::string k180 = golden("kalender_180"), k100 = golden("kalender_100"), sued = golden("kalender_sued_januar");
     const std::string z180 = golden("zodiak_180"), zSommer = golden("zodiak_sommer_zeitgl");
     const std::string familien = golden("kalender_familien");
-    const struct {
-        const std::string& plot;
-        std::string teil;
-    } teile[] = {
+    test::erwarteStuecke({
         // 180 mm: R = 3600, fi = round(3600 x 0.75 / 410) = 7, r1 = 3600 - 315 = 3285,
         // r2 = 3285 - 2555 = 730: the cross spans 7300 -+ 3285, the note stands at 7300 + 730.
         {k180, "IN;PA;;SP 1;PU 4015 5300;PD 10585 5300;PU 7300 2015;PD 7300 8585;;PU;SI 0.2,0.32;"},
@@ -132,9 +129,7 @@ TEST(AzimutalHpgl, FragmentsCheckedByHand)
         {familien, ";SP 4;PU "},
         {familien, ";SP 10;PU "},
         {familien, ";SP 3;PU "},
-    };
-    for (const auto& t : teile)
-        EXPECT_NE(t.plot.find(t.teil), std::string::npos) << t.teil;
+    });
     // A negative sweep is written at full width right after the centre's y.
     EXPECT_NE(sued.find("AA 7300 5300-"), std::string::npos);
     // Each family writes the date circles once: four families, four crosses.

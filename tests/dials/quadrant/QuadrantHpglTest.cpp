@@ -108,10 +108,7 @@ TEST(QuadrantHpgl, FragmentsCheckedByHand)
     const std::string spiegel = golden("kalender_gespiegelt_zeitgl"), temporal = golden("kalender_temporal");
     const std::string zodiak = golden("zodiak_ganzjahr"), gefaltet = golden("zodiak_halbjahr_zonenzeit");
     const std::string g1 = golden("gunter_k1"), g25 = golden("gunter_k25");
-    const struct {
-        const std::string& plot;
-        std::string teil;
-    } teile[] = {
+    test::erwarteStuecke({
         // Half year: the innermost arc at 7800 - 183 x 20 = 4140, its degree scale at 4080.
         {halb, "IN;VS 1;PA;;PU;SI 0.15,0.24;;SP 4;PU 400 5860;PD; AA 400,10000,90,2;"},
         {halb, "PU 400 5920;PD 471 5921 468 6121 471 5921 "},
@@ -138,9 +135,7 @@ TEST(QuadrantHpgl, FragmentsCheckedByHand)
         {g1, ";LB 120\x03"},
         {g25, "IN;VS 1;PA;IW 0 0 403925 275950;PU 0 0;EA 403925 275950;PU 154500 268750;SP 4;SI  7.5,11.25;LB Gunter - Quadrant"},
         {g25, ";SP 1;PU 80000 237500;CI 1000,2"},
-    };
-    for (const auto& t : teile)
-        EXPECT_NE(t.plot.find(t.teil), std::string::npos) << t.teil;
+    });
     // The Gunter quadrant's azimuth lines end at the summer sunrise azimuth 125.87: 0 to 120.
     EXPECT_EQ(g1.find(";LB 130\x03"), std::string::npos);
     // Ecliptic and horizon labels stand at the tick of their value.
