@@ -10,8 +10,9 @@
 #include <QPointer>
 #include <QLabel>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
+
+#include "support/ui/Hauptfenster.h"
 
 #include <algorithm>
 #include <fstream>
@@ -27,21 +28,8 @@ std::string liesDatei(const QString& pfad)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-struct Hauptfenster {
-    QTemporaryDir ordner;
-    AppState s;
-    ShellZustand z;
-    test::ScriptedPrompt prompt;
-    std::unique_ptr<MainWindow> w;
-
-    Hauptfenster()
-    {
-        initialisiereZustand(s);
-        w = std::make_unique<MainWindow>(s, z, prompt, nullptr, ordner.path());
-        w->show();
-        QCoreApplication::processEvents();
-    }
-    QString ini() const { return ordner.filePath(QStringLiteral("umb.ini")); }
+struct Hauptfenster : test::Hauptfenster {
+    Hauptfenster() { zeige(); }
 };
 
 } // namespace

@@ -4,13 +4,13 @@
 #include "shell/ui/InfoPanel.h"
 #include "shell/ui/MainWindow.h"
 #include "support/ScriptedPrompt.h"
+#include "support/ui/Hauptfenster.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QMdiArea>
 #include <QPushButton>
 #include <QSlider>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
@@ -19,21 +19,8 @@ using namespace umbrin;
 
 namespace {
 
-struct Hauptfenster {
-    QTemporaryDir ordner;
-    AppState s;
-    ShellZustand z;
-    test::ScriptedPrompt prompt;
-    std::unique_ptr<MainWindow> w;
-
-    Hauptfenster()
-    {
-        initialisiereZustand(s);
-        w = std::make_unique<MainWindow>(s, z, prompt, nullptr, ordner.path());
-        w->resize(1200, 900);
-        w->show();
-        QCoreApplication::processEvents();
-    }
+struct Hauptfenster : test::Hauptfenster {
+    Hauptfenster() { zeige({1200, 900}); }
     Galerie& g() { return *w->galerie(); }
     QToolButton* knopf(const char* name) { return w->findChild<QToolButton*>(QString::fromLatin1(name)); }
 };

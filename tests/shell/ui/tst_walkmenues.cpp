@@ -5,6 +5,7 @@
 #include "shell/ui/Fensterbauer.h"
 #include "shell/ui/MainWindow.h"
 #include "support/ScriptedPrompt.h"
+#include "support/ui/Hauptfenster.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -20,7 +21,6 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QToolTip>
 #include <QtTest>
 
@@ -44,19 +44,11 @@ QWidget* probeZeichnung(MainWindow&)
     return w;
 }
 
-struct Hauptfenster {
-    QTemporaryDir ordner;
-    AppState s;
-    ShellZustand z;
-    test::ScriptedPrompt prompt;
-    std::unique_ptr<MainWindow> w;
-
+struct Hauptfenster : test::Hauptfenster {
     Hauptfenster()
     {
-        initialisiereZustand(s);
-        w = std::make_unique<MainWindow>(s, z, prompt, nullptr, ordner.path());
         w->setZeichnungsbauer(probeZeichnung);
-        w->show();
+        zeige();
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
         QTest::qWait(20); // the first showing reads (and here creates) the settings file

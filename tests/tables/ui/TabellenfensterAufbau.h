@@ -4,10 +4,8 @@
 // PDF files there; the main window the same way for the tests that open them from its menu.
 // Plus what those tests read back: the pages of a written PDF and a named child control.
 #include "core/ui/DruckListe.h"
-#include "drawing/KartenText.h"
-#include "shell/ShellZustand.h"
-#include "shell/ui/MainWindow.h"
 #include "support/ScriptedPrompt.h"
+#include "support/ui/Hauptfenster.h"
 #include "tables/ui/Tsset1.h"
 #include "tables/ui/Tsset2.h"
 
@@ -156,35 +154,13 @@ struct TabellenfensterAufbau {
     }
 };
 
-// The main window with the map texts loaded, its print jobs going into numbered PDF files of
-// the temporary folder. The test waits for it to be shown.
-struct HauptfensterAufbau {
-    AppState s = gestartet();
-    ShellZustand z;
-    ScriptedPrompt prompt;
-    QTemporaryDir ordner;
-    MainWindow m{s, z, prompt, nullptr, ordner.path()};
-    int auftrag = 0;
-
-    HauptfensterAufbau()
+// The main window with the map texts loaded and its print jobs going into PDF files, at the
+// size the tables tests open it; the test waits for it to be shown.
+struct HauptfensterAufbau : Hauptfenster {
+    HauptfensterAufbau() : Hauptfenster(true)
     {
-        m.setDruckerwahl([this](QPrinter& p) {
-            p.setOutputFormat(QPrinter::PdfFormat);
-            p.setOutputFileName(druck(++auftrag));
-            return true;
-        });
-        m.resize(1200, 850);
-        m.show();
-    }
-    QString druck(int n) const { return ordner.path() + QStringLiteral("/druck%1.pdf").arg(n); }
-
-private:
-    static AppState gestartet()
-    {
-        AppState a;
-        initialisiereZustand(a);
-        LadeKartenText(a);
-        return a;
+        druckeInPdf();
+        zeige({1200, 850});
     }
 };
 

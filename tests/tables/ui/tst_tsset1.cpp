@@ -316,7 +316,7 @@ private slots:
     void mainWindowOpensPrintsAndClosesTheTextJob()
     {
         test::HauptfensterAufbau h;
-        auto [s, z, prompt, m] = std::tie(h.s, h.z, h.prompt, h.m);
+        auto [s, z, prompt, m] = std::tie(h.s, h.z, h.prompt, *h.w);
         m.setZeichnungsbauer(zeichnungsbauer());
         QVERIFY(QTest::qWaitForWindowExposed(&m));
         for (int i : {menue::AufUntergang, menue::Sonnenstand, menue::Zonenzeit, menue::Zeitgleichung})

@@ -439,7 +439,7 @@ private slots:
     void mainWindowOpensAndPrintsTheTables()
     {
         test::HauptfensterAufbau h;
-        auto [s, m] = std::tie(h.s, h.m);
+        auto [s, m] = std::tie(h.s, *h.w);
         QVERIFY(QTest::qWaitForWindowExposed(&m));
         s.FensterFrei = 1;
         const struct {
