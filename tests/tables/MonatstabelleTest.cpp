@@ -5,6 +5,8 @@
 
 #include "support/TestOrdner.h"
 
+#include "TabellenOrt.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -20,16 +22,7 @@ namespace {
 
 AppState ort(int jahr, double breite = 47.25, double laenge = -9.59, double zone = -15.0, int daemmerung = 0)
 {
-    AppState s;
-    setzeSprache(s, true);
-    s.Par.Jahr = jahr;
-    s.Par.Breite = breite;
-    s.Par.Laenge = laenge;
-    s.Par.Zonenmeridian = zone;
-    s.Zonenbruchteil = -zone / 360.0;
-    s.Schalter.Daemmerung = static_cast<std::uint8_t>(daemmerung);
-    s.sinh0 = sinh0Werte(daemmerung);
-    return s;
+    return test::tabellenOrt(jahr, true, breite, laenge, zone, daemmerung);
 }
 
 bool istTageszeile(const std::string& z)

@@ -4,6 +4,8 @@
 #include "core/Sprachdienst.h"
 #include "tables/Jahrestabelle.h"
 
+#include "TabellenOrt.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,18 +15,7 @@ using namespace umbrin;
 
 namespace {
 
-AppState ort(int jahr, bool deutsch = true)
-{
-    AppState s;
-    setzeSprache(s, deutsch);
-    s.Par.Jahr = jahr;
-    s.Par.Breite = 47.25;
-    s.Par.Laenge = -9.59;
-    s.Par.Zonenmeridian = -15.0;
-    s.Zonenbruchteil = 15.0 / 360.0;
-    s.sinh0 = sinh0Werte(0);
-    return s;
-}
+AppState ort(int jahr, bool deutsch = true) { return test::tabellenOrt(jahr, deutsch); }
 
 bool enthaelt(const std::vector<std::string>& z, const std::string& teil)
 {

@@ -10,6 +10,8 @@
 
 #include "support/TestOrdner.h"
 
+#include "TabellenOrt.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -27,18 +29,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-AppState ort(int jahr, bool deutsch = true)
-{
-    AppState s;
-    setzeSprache(s, deutsch);
-    s.Par.Jahr = jahr;
-    s.Par.Breite = 47.25;
-    s.Par.Laenge = -9.59;
-    s.Par.Zonenmeridian = -15.0;
-    s.Zonenbruchteil = 15.0 / 360.0;
-    s.sinh0 = sinh0Werte(0);
-    return s;
-}
+AppState ort(int jahr, bool deutsch = true) { return test::tabellenOrt(jahr, deutsch); }
 
 TabellenExport exportVon(const AppState& s, int modus, bool csv, const std::string& trenner = ";", int monatswahl = 0)
 {
