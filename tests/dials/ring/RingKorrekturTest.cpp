@@ -25,7 +25,7 @@ TEST(RingKorrektur, TableFileMatchesItsGoldenCopy)
     const test::TestOrdner ordner("golden");
     RecordingCanvas c(1920, 1080);
     EXPECT_TRUE(zeichneRingKorrektur(s, c, 1920, 1080, true, true, 30, 150, true, ordner).empty());
-    const std::string geschrieben = test::dateiText(ordner / kSchoenerTabelle);
+    const std::string geschrieben = test::dateiText(ordner / "Schoener-Tabelle.txt");
     const std::string golden =
         test::dateiText(fs::path(UMBRIN_SOURCE_DIR) / "tests/dials/ring/golden/schoener_a30_d150.txt");
     EXPECT_EQ(geschrieben, golden);
@@ -61,7 +61,7 @@ TEST(RingKorrektur, TableOnlyWhenAskedAndNeverHalfWritten)
     const test::TestOrdner ordner("flag");
     RecordingCanvas c(1920, 1080);
     zeichneRingKorrektur(s, c, 1920, 1080, true, true, 30, 150, false, ordner);
-    EXPECT_FALSE(fs::exists(ordner / kSchoenerTabelle));
+    EXPECT_FALSE(fs::exists(ordner / "Schoener-Tabelle.txt"));
     EXPECT_FALSE(c.hasText("Data in file"));
     EXPECT_GT(c.countLines(), 100u);
 
@@ -80,12 +80,12 @@ TEST(RingKorrektur, TableOnlyWhenAskedAndNeverHalfWritten)
 
     // A target that cannot be replaced (a folder of that name): the failure names the file and
     // no temporary file is left behind.
-    fs::create_directories(ordner / "ziel" / kSchoenerTabelle / "inhalt");
+    fs::create_directories(ordner / "ziel" / "Schoener-Tabelle.txt" / "inhalt");
     RecordingCanvas c3(1920, 1080);
     m = zeichneRingKorrektur(s, c3, 1920, 1080, true, true, 30, 150, true, ordner / "ziel");
     ASSERT_EQ(m.size(), 1u);
-    EXPECT_NE(m[0].text.find(kSchoenerTabelle), std::string::npos);
-    EXPECT_TRUE(fs::is_directory(ordner / "ziel" / kSchoenerTabelle / "inhalt"));
+    EXPECT_NE(m[0].text.find("Schoener-Tabelle.txt"), std::string::npos);
+    EXPECT_TRUE(fs::is_directory(ordner / "ziel" / "Schoener-Tabelle.txt" / "inhalt"));
     EXPECT_FALSE(c3.hasText("Data in file"));
     EXPECT_EQ(std::distance(fs::directory_iterator(ordner / "ziel"), fs::directory_iterator()), 1);
 }
