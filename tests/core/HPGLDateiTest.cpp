@@ -12,16 +12,6 @@
 using namespace umbrin;
 namespace fs = std::filesystem;
 
-namespace {
-fs::path frischerOrdner(const std::string& name)
-{
-    fs::path dir = fs::temp_directory_path() / ("umbrin_hpgl_" + name + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    return dir;
-}
-} // namespace
-
 TEST(HPGLZeile, PiecesFollowEachOtherWithNothingBetween)
 {
     HPGLDatei datei;
@@ -34,7 +24,7 @@ TEST(HPGLZeile, PiecesFollowEachOtherWithNothingBetween)
 
 TEST(HPGLZeile, LabelsReachTheFileInWindows1252)
 {
-    const fs::path dir = frischerOrdner("cp1252");
+    const test::TestOrdner dir("cp1252");
     HPGLDatei datei;
     std::string fehler;
     ASSERT_TRUE(datei.oeffnen(dir / "dial.plt", fehler)) << fehler;
@@ -43,12 +33,11 @@ TEST(HPGLZeile, LabelsReachTheFileInWindows1252)
     std::string bytes;
     ASSERT_TRUE(readFileBytes(dir / "dial.plt", bytes, fehler));
     EXPECT_EQ(bytes, "LBSCHIRMUHR,pultf\xF6rmig\x03;");
-    fs::remove_all(dir);
 }
 
 TEST(HPGLZeile, TheTargetAppearsOnlyWhenThePlotIsClosed)
 {
-    const fs::path dir = frischerOrdner("commit");
+    const test::TestOrdner dir("commit");
     std::string fehler;
     ASSERT_TRUE(saveFileSafely(dir / "dial.plt", "old plot", fehler));
     {
@@ -62,7 +51,6 @@ TEST(HPGLZeile, TheTargetAppearsOnlyWhenThePlotIsClosed)
     ASSERT_TRUE(readFileBytes(dir / "dial.plt", bytes, fehler));
     EXPECT_EQ(bytes, "old plot");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
-    fs::remove_all(dir);
 }
 
 TEST(HPGLZeile, AWriteToAClosedPlotThrowsAndNamesTheFile)
@@ -80,7 +68,7 @@ TEST(HPGLZeile, AWriteToAClosedPlotThrowsAndNamesTheFile)
 TEST(HPGLZeile, AFullDiskEndsTheWriterAndLeavesNoFinishedFile)
 {
     // A file-size limit makes the write fail as a full disk would, for root too.
-    const fs::path dir = frischerOrdner("full");
+    const test::TestOrdner dir("full");
     std::string fehler;
     ASSERT_TRUE(saveFileSafely(dir / "dial.plt", "old plot", fehler));
     std::string meldung;
@@ -106,14 +94,13 @@ TEST(HPGLZeile, AFullDiskEndsTheWriterAndLeavesNoFinishedFile)
     ASSERT_TRUE(readFileBytes(dir / "dial.plt", bytes, fehler));
     EXPECT_EQ(bytes, "old plot");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
-    fs::remove_all(dir);
 }
 
 // A plot aimed below a regular file cannot be opened; one aimed at a folder cannot replace it
 // when it is closed. Both are reported with the file's name, for root too, and leave no file.
 TEST(HPGLZeile, AnUnwritableTargetIsReportedWithTheFileName)
 {
-    const fs::path dir = frischerOrdner("blocked");
+    const test::TestOrdner dir("blocked");
     std::string fehler;
     ASSERT_TRUE(saveFileSafely(dir / "plain", "old", fehler));
     {
@@ -137,5 +124,4 @@ TEST(HPGLZeile, AnUnwritableTargetIsReportedWithTheFileName)
     EXPECT_TRUE(fs::is_directory(dir / "dial.plt"));
     EXPECT_TRUE(fs::is_empty(dir / "dial.plt"));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2);
-    fs::remove_all(dir);
 }

@@ -10,19 +10,9 @@
 using namespace umbrin;
 namespace fs = std::filesystem;
 
-namespace {
-fs::path freshDir(const std::string& name)
-{
-    fs::path dir = fs::temp_directory_path() / ("umbrin_safesave_" + name + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    return dir;
-}
-} // namespace
-
 TEST(SafeSave, ReplacesTheTargetAndLeavesNoTemporaryFiles)
 {
-    const fs::path dir = freshDir("replace");
+    const test::TestOrdner dir("replace");
     std::string error;
     ASSERT_TRUE(saveFileSafely(dir / "umb.ini", "old", error)) << error;
     ASSERT_TRUE(saveFileSafely(dir / "umb.ini", "new", error)) << error;
@@ -30,7 +20,6 @@ TEST(SafeSave, ReplacesTheTargetAndLeavesNoTemporaryFiles)
     ASSERT_TRUE(readFileBytes(dir / "umb.ini", bytes, error));
     EXPECT_EQ(bytes, "new");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
-    fs::remove_all(dir);
 }
 
 // Two targets no user, root included, can write: a name that is a folder (the final rename
@@ -50,7 +39,7 @@ TEST(SafeSave, AFailedSaveKeepsWhatWasThereAndNamesTheFile)
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.name);
-        const fs::path dir = freshDir("blocked");
+        const test::TestOrdner dir("blocked");
         std::string error;
         if (f.zielIstOrdner)
             fs::create_directory(dir / f.ziel);
@@ -65,13 +54,12 @@ TEST(SafeSave, AFailedSaveKeepsWhatWasThereAndNamesTheFile)
         EXPECT_EQ(bytes, "old");
         EXPECT_EQ(fs::is_directory(dir / f.ziel), f.zielIstOrdner);
         EXPECT_EQ(std::distance(fs::recursive_directory_iterator(dir), fs::recursive_directory_iterator()), vorher);
-        fs::remove_all(dir);
-    }
+        }
 }
 
 TEST(SafeSave, AWriterDroppedWithoutCommitLeavesTheTargetAlone)
 {
-    const fs::path dir = freshDir("abandon");
+    const test::TestOrdner dir("abandon");
     std::string error;
     ASSERT_TRUE(saveFileSafely(dir / "plot.plt", "finished plot", error));
     {
@@ -82,13 +70,12 @@ TEST(SafeSave, AWriterDroppedWithoutCommitLeavesTheTargetAlone)
     ASSERT_TRUE(readFileBytes(dir / "plot.plt", bytes, error));
     EXPECT_EQ(bytes, "finished plot");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
-    fs::remove_all(dir);
 }
 
 TEST(SafeSave, AWriteThatRunsOutOfSpaceKeepsTheOldFile)
 {
     // A file-size limit makes the write fail as a full disk would, for root too.
-    const fs::path dir = freshDir("full");
+    const test::TestOrdner dir("full");
     std::string error;
     ASSERT_TRUE(saveFileSafely(dir / "umb.ini", "old", error));
     bool ok = true;
@@ -103,5 +90,4 @@ TEST(SafeSave, AWriteThatRunsOutOfSpaceKeepsTheOldFile)
     ASSERT_TRUE(readFileBytes(dir / "umb.ini", bytes, error));
     EXPECT_EQ(bytes, "old");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
-    fs::remove_all(dir);
 }

@@ -1,5 +1,7 @@
 #include "drawing/Auftragsschutz.h"
 
+#include "support/TestOrdner.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -21,9 +23,7 @@ fs::path datei(const fs::path& ordner, const char* name)
 
 TEST(Auftragsschutz, EveryEndRestoresPlacementRemovesTemporariesRunsEndActions)
 {
-    const fs::path ordner = fs::temp_directory_path() / "umbrin_auftragsschutz";
-    fs::remove_all(ordner);
-    fs::create_directories(ordner);
+    const test::TestOrdner ordner;
     for (bool erfolg : {true, false}) {
         AppState s;
         setzePlatzierung(s, {1, 2, 3, 4});
@@ -55,7 +55,6 @@ TEST(Auftragsschutz, EveryEndRestoresPlacementRemovesTemporariesRunsEndActions)
             : std::vector<std::string>{"abort", "orientation", "cursor"};
         EXPECT_EQ(ablauf, erwartet);
     }
-    fs::remove_all(ordner);
 }
 
 TEST(Auftragsschutz, AnExceptionThroughTheJobStillCleansUp)

@@ -1,5 +1,7 @@
 #include "drawing/Exportnamen.h"
 
+#include "support/TestOrdner.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -42,9 +44,7 @@ TEST(Exportnamen, ExtensionsAreCutAtTheFirstDotOfTheFileName)
 
 TEST(Exportnamen, TemporaryPlotIsANewFileAndLeavesOthersAlone)
 {
-    const fs::path ordner = fs::temp_directory_path() / "umbrin_exportnamen";
-    fs::remove_all(ordner);
-    fs::create_directories(ordner);
+    const test::TestOrdner ordner;
     {
         std::ofstream(ordner / "umbrin.$$$") << "the user's own";
     }
@@ -61,5 +61,4 @@ TEST(Exportnamen, TemporaryPlotIsANewFileAndLeavesOthersAlone)
 
     EXPECT_TRUE(neueTemporaerPlotDatei(ordner / "missing", fehler).empty());
     EXPECT_NE(fehler.find("missing"), std::string::npos);
-    fs::remove_all(ordner);
 }

@@ -21,13 +21,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path frischerOrdner(const std::string& name)
-{
-    const fs::path ordner = fs::temp_directory_path() / ("umbrin_dxf_" + name + std::to_string(::getpid()));
-    fs::remove_all(ordner);
-    fs::create_directories(ordner);
-    return ordner;
-}
 
 std::string lies(const fs::path& datei)
 {
@@ -73,7 +66,7 @@ DxfEinstellung einstellung(double massstab = 40, bool deutsch = true)
 
 TEST(HpglNachDxfDatei, LabelsKeepTheirWindows1252Characters)
 {
-    const fs::path ordner = frischerOrdner("cp1252");
+    const test::TestOrdner ordner("cp1252");
     std::vector<std::string> info;
     // The plot in Windows-1252, as the writers make it, and the same plot saved as UTF-8.
     schreibe(ordner / "a.plt", "IN;SP 4;PU 400 400;LBL\xe4nge 48\xb0 \x80\x03;");
@@ -91,7 +84,6 @@ TEST(HpglNachDxfDatei, LabelsKeepTheirWindows1252Characters)
             EXPECT_TRUE(bericht.ok) << bericht.ausgabe;
         }
     }
-    fs::remove_all(ordner);
 }
 
 TEST(HpglNachDxfDatei, EveryLineEndsWithCrLf)
@@ -148,7 +140,7 @@ TEST(HpglNachDxfDatei, RectangleWithoutPenWidthGetsTheLineDefault)
 
 TEST(HpglNachDxfDatei, TheOutcomeComesBackWithItsMessage)
 {
-    const fs::path ordner = frischerOrdner("meldung");
+    const test::TestOrdner ordner("meldung");
     std::vector<std::string> info;
     schreibe(ordner / "dial.plt", "IN;SP 1;PU 0 0;PD 40 40;");
     DxfErgebnis e = HpglNachDxf(ordner / "dial.plt", ordner / "dial.dxf", einstellung(40, true), info);
@@ -169,12 +161,11 @@ TEST(HpglNachDxfDatei, TheOutcomeComesBackWithItsMessage)
     EXPECT_EQ(nurTyp(dxfEntitaeten(lies(ordner / "leer.dxf")), "VERTEX").size(), 5u);
     e = HpglNachDxf(ordner / "leer.plt", ordner / "leer.dxf", einstellung(40, false), info);
     EXPECT_EQ(e.meldung, "File leer.plt not converted!\n\rHPGL-file is probably corrupted.");
-    fs::remove_all(ordner);
 }
 
 TEST(HpglNachDxfDatei, TextThatIsNotHpglMakesNoDxf)
 {
-    const fs::path ordner = frischerOrdner("keinhpgl");
+    const test::TestOrdner ordner("keinhpgl");
     std::vector<std::string> info{"old line"};
     for (const std::string& inhalt : {std::string(""), std::string("  123;456 \r\n"), std::string("12 I  \x03\r\n")}) {
         schreibe(ordner / "x.plt", inhalt);
@@ -186,12 +177,11 @@ TEST(HpglNachDxfDatei, TextThatIsNotHpglMakesNoDxf)
         EXPECT_EQ(info[0], (ordner / "x.plt").string() + " ist kein HPGL-File!");
         EXPECT_FALSE(fs::exists(ordner / "x.dxf"));
     }
-    fs::remove_all(ordner);
 }
 
 TEST(HpglNachDxfDatei, FileFailuresNameTheFileAndLeaveNoPartialDxf)
 {
-    const fs::path ordner = frischerOrdner("fehler");
+    const test::TestOrdner ordner("fehler");
     std::vector<std::string> info;
     DxfErgebnis e = HpglNachDxf(ordner / "fehlt.plt", ordner / "a.dxf", einstellung(), info);
     EXPECT_EQ(e.status, DxfStatus::Fehler);
@@ -204,13 +194,12 @@ TEST(HpglNachDxfDatei, FileFailuresNameTheFileAndLeaveNoPartialDxf)
     EXPECT_EQ(e.meldung.rfind("Das war ein Datei-Öffnungsfehler!", 0), 0u);
     EXPECT_NE(e.meldung.find("kein_ordner"), std::string::npos);
     EXPECT_EQ(dateienIn(ordner), 1u);
-    fs::remove_all(ordner);
 }
 
 TEST(HpglNachDxfDatei, AWriteFailureKeepsTheOldDxf)
 {
     // A file-size limit makes the writes fail as a full disk would.
-    const fs::path ordner = frischerOrdner("voll");
+    const test::TestOrdner ordner("voll");
     std::vector<std::string> info;
     schreibe(ordner / "a.dxf", "old drawing");
     std::string hpgl = "IN;SP 1;PU 0 0;PD";
@@ -229,7 +218,6 @@ TEST(HpglNachDxfDatei, AWriteFailureKeepsTheOldDxf)
     EXPECT_NE(e.meldung.find("a.dxf"), std::string::npos) << e.meldung;
     EXPECT_EQ(lies(ordner / "a.dxf"), "old drawing");
     EXPECT_EQ(dateienIn(ordner), 2u); // the plot and the old drawing, no temporary left
-    fs::remove_all(ordner);
 }
 
 TEST(HpglNachDxfDatei, EveryConversionStartsAfresh)

@@ -7,6 +7,8 @@
 #include "drawing/DxfChecks.h"
 #include "drawing/HpglNachDxf.h"
 
+#include "support/TestOrdner.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -35,8 +37,7 @@ TEST(PlanarDxf, EveryGoldenPlotConvertsToAnAuditedDrawingInMillimetres)
     if (!umbrin::testing::ezdxfVerfuegbar())
         GTEST_SKIP() << "ezdxf is not available";
     const fs::path golden = fs::path(UMBRIN_SOURCE_DIR) / "tests/dials/planar/golden";
-    const fs::path dir = fs::temp_directory_path() / ("umbrin_planar_dxf_" + std::to_string(::getpid()));
-    fs::create_directories(dir);
+    const test::TestOrdner dir;
     for (const char* name : {"vertikal", "horizontal", "inklinierend", "schirm", "schirm_inklinierend"}) {
         std::array<std::array<double, 4>, 2> je{};
         for (int i = 0; i < 2; ++i) {
@@ -60,5 +61,4 @@ TEST(PlanarDxf, EveryGoldenPlotConvertsToAnAuditedDrawingInMillimetres)
         for (std::size_t c = 0; c < 4; ++c)
             EXPECT_NEAR(je[0][c], je[1][c], 0.1) << name << " differs between k = 1 and k = 25";
     }
-    fs::remove_all(dir);
 }

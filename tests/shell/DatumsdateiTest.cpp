@@ -1,5 +1,7 @@
 #include "shell/Datumsdatei.h"
 
+#include "support/TestOrdner.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -10,8 +12,7 @@ namespace fs = std::filesystem;
 
 TEST(Datumsdatei, RoundTripKeepsOrderAndSkipsBadLinesForOneMessage)
 {
-    const fs::path dir = fs::temp_directory_path() / ("umbrin_days_" + std::to_string(::getpid()));
-    fs::create_directories(dir);
+    const test::TestOrdner dir;
     const fs::path datei = dir / "umb_days.ini";
     std::string fehler;
     ASSERT_TRUE(speichereDatumsdatei(datei, {"21/06    ( 21. Juni )", "01/03    ( 1. M\xC3\xA4rz )"}, fehler));
@@ -31,5 +32,4 @@ TEST(Datumsdatei, RoundTripKeepsOrderAndSkipsBadLinesForOneMessage)
     EXPECT_EQ(ladeDatumsdatei(datei, 2020).linien.size(), 4u); // 29/02 in a leap year
 
     EXPECT_FALSE(ladeDatumsdatei(dir / "missing.ini", 2021).gelesen);
-    fs::remove_all(dir);
 }
