@@ -1,5 +1,7 @@
 #include "support/Layoutpruefung.h"
 
+#include "support/PlotLeser.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -268,56 +270,6 @@ Bild bildAus(const std::vector<RecordedPrimitive>& zeichnung)
 // ---------------------------------------------------------------------------------------
 // A plot
 
-// The commands of a plot in order: mnemonic and parameter text; a label's parameter is its
-// text up to the end-of-label character.
-void fuerBefehle(const std::string& hpgl, const std::function<void(std::string_view, std::string_view)>& tu)
-{
-    const auto buchstabe = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
-    std::size_t i = 0;
-    while (i < hpgl.size()) {
-        if (!buchstabe(hpgl[i]) || i + 1 >= hpgl.size() || !buchstabe(hpgl[i + 1])) {
-            ++i;
-            continue;
-        }
-        std::string m{static_cast<char>(std::toupper(static_cast<unsigned char>(hpgl[i]))),
-                      static_cast<char>(std::toupper(static_cast<unsigned char>(hpgl[i + 1])))};
-        i += 2;
-        std::size_t ende;
-        if (m == "LB") {
-            ende = hpgl.find('\x03', i);
-            if (ende == std::string::npos)
-                ende = hpgl.size();
-            tu(m, std::string_view(hpgl).substr(i, ende - i));
-            i = ende + 1;
-            continue;
-        }
-        ende = i;
-        while (ende < hpgl.size() && hpgl[ende] != ';' && !buchstabe(hpgl[ende]))
-            ++ende;
-        tu(m, std::string_view(hpgl).substr(i, ende - i));
-        i = ende;
-    }
-}
-
-std::vector<double> zahlen(std::string_view t)
-{
-    std::vector<double> out;
-    std::string s(t);
-    const char* p = s.c_str();
-    while (*p) {
-        if (*p == ' ' || *p == ',' || *p == '\r' || *p == '\n' || *p == '{' || *p == '}') {
-            ++p;
-            continue;
-        }
-        char* e = nullptr;
-        const double v = std::strtod(p, &e);
-        if (e == p)
-            break;
-        out.push_back(v);
-        p = e;
-    }
-    return out;
-}
 
 // The part of the segment a-b inside the window (Liang and Barsky), or nothing.
 std::optional<std::pair<Punkt, Punkt>> imFenster(Punkt a, Punkt b, const Seitenrechteck& w)
@@ -451,9 +403,10 @@ struct Plotter {
         }
     }
 
-    void befehl(std::string_view m, std::string_view parameter)
+    void befehl(const PlotBefehl& b)
     {
-        const std::vector<double> z = m == "LB" ? std::vector<double>{} : zahlen(parameter);
+        const std::string& m = b.name;
+        const std::vector<double>& z = b.zahlen;
         if (m == "IN") {
             anfang();
         } else if (m == "PU" || m == "PD") {
@@ -485,7 +438,7 @@ struct Plotter {
             const double l = z.size() >= 2 ? std::hypot(z[0], z[1]) : 0;
             richtung = l > 0 ? Punkt{z[0] / l, z[1] / l} : Punkt{1, 0};
         } else if (m == "LB") {
-            label(parameter);
+            label(b.text);
         }
     }
 };
@@ -505,7 +458,8 @@ std::vector<Befund> pruefeLayout(const RecordingCanvas& c)
 std::vector<Befund> pruefePlotLayout(const std::string& hpgl, const Seitenrechteck& seite)
 {
     Plotter p;
-    fuerBefehle(hpgl, [&](std::string_view m, std::string_view parameter) { p.befehl(m, parameter); });
+    for (const PlotBefehl& b : plotBefehle(hpgl))
+        p.befehl(b);
     // A tenth of a millimetre for the rounding of the writers.
     return pruefe(p.bild, seite, 4.0);
 }
@@ -514,15 +468,16 @@ Seitenrechteck plotSeite(const std::string& hpgl)
 {
     std::optional<Seitenrechteck> fenster, rahmen;
     Punkt pos;
-    fuerBefehle(hpgl, [&](std::string_view m, std::string_view parameter) {
-        const std::vector<double> z = m == "LB" ? std::vector<double>{} : zahlen(parameter);
+    for (const PlotBefehl& b : plotBefehle(hpgl)) {
+        const std::string& m = b.name;
+        const std::vector<double>& z = b.zahlen;
         if (m == "IW" && z.size() >= 4 && z[0] == 0 && z[1] == 0 && !fenster)
             fenster = Seitenrechteck{0, 0, z[2], z[3]};
         else if ((m == "PU" || m == "PA") && z.size() >= 2)
             pos = {z[z.size() - 2], z[z.size() - 1]};
         else if (m == "EA" && z.size() >= 2 && pos.x == 0 && pos.y == 0 && !rahmen)
             rahmen = Seitenrechteck{0, 0, z[0], z[1]};
-    });
+    }
     if (rahmen)
         return *rahmen;
     return fenster.value_or(kPlotterBlatt);

@@ -4,6 +4,7 @@
 // their places. Usable from GoogleTest and Qt Test programs alike. (Scanned by hand: a regular
 // expression over a long PD list recurses once per character and can overflow the stack.)
 #include <cmath>
+#include <charconv>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -25,35 +26,35 @@ struct PlotBefehl {
 
 namespace detail {
 inline bool istZiffer(char c) { return c >= '0' && c <= '9'; }
-inline bool istGross(char c) { return c >= 'A' && c <= 'Z'; }
+inline bool istBuchstabe(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
-// The numbers of a command's arguments: optional sign, digits, optional fraction. A sign may
-// follow a number without a blank ("5300-180").
+// The numbers of a command's arguments, read without regard to the locale: optional sign,
+// digits, optional fraction (".5" too). A sign may follow a number without a blank
+// ("5300-180"); anything else between numbers is a separator.
 inline std::vector<double> zahlenIn(const std::string& s, std::size_t a, std::size_t e)
 {
     std::vector<double> zahlen;
-    std::size_t i = a;
-    while (i < e) {
-        const bool vorzeichen = (s[i] == '-' || s[i] == '+') && i + 1 < e && istZiffer(s[i + 1]);
-        if (!vorzeichen && !istZiffer(s[i])) {
-            ++i;
+    const char* p = s.data() + a;
+    const char* const bis = s.data() + e;
+    while (p < bis) {
+        const bool plus = *p == '+';
+        const char* ziffer = p + ((*p == '-' || plus) ? 1 : 0);
+        ziffer += ziffer < bis && *ziffer == '.' ? 1 : 0;
+        if (ziffer >= bis || !istZiffer(*ziffer)) {
+            ++p;
             continue;
         }
-        const std::size_t anfang = i;
-        i += vorzeichen ? 2 : 1;
-        while (i < e && istZiffer(s[i]))
-            ++i;
-        if (i + 1 < e && s[i] == '.' && istZiffer(s[i + 1]))
-            for (++i; i < e && istZiffer(s[i]);)
-                ++i;
-        zahlen.push_back(std::stod(s.substr(anfang, i - anfang)));
+        double x = 0;
+        const auto [ende, fehler] = std::from_chars(plus ? p + 1 : p, bis, x, std::chars_format::fixed);
+        zahlen.push_back(fehler == std::errc() ? x : 0);
+        p = ende > p ? ende : p + 1;
     }
     return zahlen;
 }
 } // namespace detail
 
-// Every command of a plot. A command is two capitals; its arguments run to the next ';' or
-// capital, a label's text to the end-of-text character.
+// Every command of a plot. A command is two letters (taken as capitals); its arguments run to
+// the next ';' or letter, a label's text to the end-of-text character.
 inline std::vector<PlotBefehl> plotBefehle(const std::string& hpgl)
 {
     std::vector<PlotBefehl> liste;
@@ -61,11 +62,12 @@ inline std::vector<PlotBefehl> plotBefehle(const std::string& hpgl)
     PlotPunkt stand{0, 0};
     std::size_t i = 0;
     while (i + 1 < hpgl.size()) {
-        if (!detail::istGross(hpgl[i]) || !detail::istGross(hpgl[i + 1])) {
+        if (!detail::istBuchstabe(hpgl[i]) || !detail::istBuchstabe(hpgl[i + 1])) {
             ++i;
             continue;
         }
-        PlotBefehl b{hpgl.substr(i, 2), {}, {}, stift, stand};
+        const auto gross = [](char c) { return static_cast<char>(c >= 'a' ? c - 'a' + 'A' : c); };
+        PlotBefehl b{std::string{gross(hpgl[i]), gross(hpgl[i + 1])}, {}, {}, stift, stand};
         i += 2;
         if (b.name == "LB") {
             const std::size_t e = std::min(hpgl.find('\x03', i), hpgl.size());
@@ -73,7 +75,7 @@ inline std::vector<PlotBefehl> plotBefehle(const std::string& hpgl)
             i = e + 1;
         } else {
             std::size_t e = i;
-            while (e < hpgl.size() && hpgl[e] != ';' && !detail::istGross(hpgl[e]))
+            while (e < hpgl.size() && hpgl[e] != ';' && !detail::istBuchstabe(hpgl[e]))
                 ++e;
             b.zahlen = detail::zahlenIn(hpgl, i, e);
             i = e;
