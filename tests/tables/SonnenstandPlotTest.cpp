@@ -18,7 +18,6 @@
 #include <filesystem>
 #include <fstream>
 #include <regex>
-#include <cstdio>
 #include <cstdlib>
 
 using namespace umbrin;
@@ -159,33 +158,17 @@ struct PlotLage {
 PlotLage plotLage(const std::string& hpgl)
 {
     PlotLage lage;
-    double x = 0, y = 0, breite = 0.16, hoehe = 0.24;
-    std::size_t i = 0;
-    while (i < hpgl.size()) {
-        if (hpgl.compare(i, 2, "LB") == 0) {
-            const std::size_t ende = hpgl.find('\x03', i);
-            const std::string text = hpgl.substr(i + 2, ende - i - 2);
-            const double n = static_cast<double>(text.size());
-            lage.labels.push_back({text, x, y, x + n * 1.5 * breite * 400, y + hoehe * 400});
-            i = ende + 1;
-            continue;
+    double breite = 0.16, hoehe = 0.24;
+    for (const PlotBefehl& b : plotBefehle(hpgl)) {
+        if (b.name == "LB") {
+            const double n = static_cast<double>(b.text.size());
+            lage.labels.push_back({b.text, b.an.x, b.an.y, b.an.x + n * 1.5 * breite * 400, b.an.y + hoehe * 400});
+        } else if (b.name == "SI" && b.zahlen.size() >= 2) {
+            breite = b.zahlen[0];
+            hoehe = b.zahlen[1];
+        } else if (b.name == "CI" && !b.zahlen.empty() && b.zahlen[0] > lage.kreisR) {
+            lage = {std::move(lage.labels), b.an.x, b.an.y, b.zahlen[0]};
         }
-        const std::size_t ende = std::min(hpgl.find(';', i), hpgl.size());
-        const std::string befehl = hpgl.substr(i, ende - i);
-        if (befehl.rfind("SI", 0) == 0 && befehl.size() > 2) {
-            std::sscanf(befehl.c_str() + 2, " %lf , %lf", &breite, &hoehe);
-        } else if ((befehl.rfind("PU", 0) == 0 || befehl.rfind("PD", 0) == 0) && befehl.size() > 2) {
-            const std::vector<PlotPunkt> p = plotPunkte(befehl);
-            if (!p.empty()) {
-                x = p.back().x;
-                y = p.back().y;
-            }
-        } else if (befehl.rfind("CI", 0) == 0) {
-            const double r = std::atof(befehl.c_str() + 2);
-            if (r > lage.kreisR)
-                lage = {std::move(lage.labels), x, y, r};
-        }
-        i = ende + 1;
     }
     return lage;
 }
