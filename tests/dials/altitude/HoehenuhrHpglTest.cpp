@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <map>
 #include <regex>
 
@@ -334,19 +335,19 @@ TEST(HoehenuhrHpgl, ShepherdsMonthLabelsStandAtTheDateTheirNoonShadowNames)
             for (const auto& punkt : mittag)
                 tiefe = std::max(tiefe, punkt.second);
             int geprueft = 0;
-            const std::regex label(";PU (-?\\d+) (-?\\d+);LB([A-Za-z]{3})\x03");
-            for (auto it = std::sregex_iterator(p.begin(), p.end(), label); it != std::sregex_iterator(); ++it) {
-                if (std::stod((*it)[2]) != y0 + 300)
-                    continue; // the folded scale's other half year, written above
-                const int monat = test::monatVonKuerzel((*it)[3].str());
-                ASSERT_NE(monat, 0) << (*it)[3];
+            for (const test::PlotText& t : test::plotTexte(p)) {
+                const auto buchstabe = [](unsigned char c) { return std::isalpha(c) != 0; };
+                if (t.text.size() != 3 || !std::all_of(t.text.begin(), t.text.end(), buchstabe) || t.an.y != y0 + 300)
+                    continue; // not a month, or the folded scale's other half year, written above
+                const int monat = test::monatVonKuerzel(t.text);
+                ASSERT_NE(monat, 0) << t.text;
                 const double erwartet = test::mittagsFallAmErsten(s.Par.Jahr, TagImJahr(s.Par.Jahr, monat, 1), breite,
                                                                    s.Par.Laenge, 70 * 40.0);
                 if (erwartet >= tiefe)
                     continue; // the curve is cut at the scale's lower edge there
-                const std::optional<double> fall = test::aufKurve(mittag, std::stod((*it)[1]));
-                ASSERT_TRUE(fall) << (*it)[3];
-                EXPECT_NEAR(*fall, erwartet, 8) << (*it)[3];
+                const std::optional<double> fall = test::aufKurve(mittag, t.an.x);
+                ASSERT_TRUE(fall) << t.text;
+                EXPECT_NEAR(*fall, erwartet, 8) << t.text;
                 ++geprueft;
             }
             EXPECT_GE(geprueft, monatsskala ? 8 : 4);
