@@ -22,6 +22,9 @@ TEST(Platzierung, DefaultsByTypeAndHemisphere)
         // South of the equator mirrored: the foot in the upper half, the legend near the bottom.
         {'h', -47.25, {500, 150, 375, 500}},
         {'h', -20, {500, 300, 375, 500}},
+        // The Peaucellier dial, symmetric about its foot: the middle at any latitude.
+        {'p', 47.25, {500, 300, 375, 24}},
+        {'p', -33.9, {500, 300, 375, 500}},
     };
     for (const Fall& f : faelle) {
         AppState s;
