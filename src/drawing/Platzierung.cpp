@@ -49,6 +49,10 @@ Platzierung standardPlatzierung(const AppState& s, std::int32_t w, std::int32_t 
         // places an unset foot, keeps both halves on the image.
         if (s.UhrTyp == 'p')
             p.FusspunktY = (h + 1) / 2;
+        // The Sawyer dial hangs below its foot in either hemisphere: a fifth down, as the dial
+        // itself places an unset foot.
+        if (s.UhrTyp == 'w')
+            p.FusspunktY = h / 5;
     }
     p.FusspunktX = (w + 1) / 2;
     p.LegendeX = rund(static_cast<long double>(w) / 8 * 3);

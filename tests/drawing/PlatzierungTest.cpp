@@ -25,6 +25,9 @@ TEST(Platzierung, DefaultsByTypeAndHemisphere)
         // The Peaucellier dial, symmetric about its foot: the middle at any latitude.
         {'p', 47.25, {500, 300, 375, 24}},
         {'p', -33.9, {500, 300, 375, 500}},
+        // The Sawyer dial, hanging below its foot: a fifth down at any latitude.
+        {'w', 47.25, {500, 120, 375, 24}},
+        {'w', -33.9, {500, 120, 375, 500}},
     };
     for (const Fall& f : faelle) {
         AppState s;

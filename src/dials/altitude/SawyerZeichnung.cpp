@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <string>
 
 namespace umbrin {
@@ -123,6 +124,15 @@ void datumslinien(Blatt& b, const SawyerGeometrie& g, int nd)
     b.c.setFontName("Wingdings");
     b.c.setFontHeight(FHd);
     b.c.setFontColor(F[0]);
+    // Where two boundary lines run closer than a sign's height (near the solstice in the
+    // south), the later sign of a column steps on past the earlier one.
+    int rechtsZuletzt = -1000000, linksZuletzt = -1000000;
+    const auto vorbei = [FHd](int y, int& zuletzt) {
+        if (std::abs(y - zuletzt) < FHd)
+            y = y >= zuletzt ? zuletzt + FHd : zuletzt - FHd;
+        zuletzt = y;
+        return y;
+    };
     for (const SawyerDatumslinie& l : g.datum) {
         b.c.setPenColor(l.grenze ? F[0] : F[4]);
         b.c.setPenWidth(l.grenze ? b.staerke(b.bildschirm ? 1 : 2) : b.staerke(0));
@@ -135,11 +145,11 @@ void datumslinien(Blatt& b, const SawyerGeometrie& g, int nd)
         const int hoch = rund(b.fy - yl - 1.2 * FHd), tief = rund(b.fy - yl);
         if (z.rechts) {
             b.c.setFontColor(FarbeRot);
-            b.c.textOut(b.fx + dx, hoch, std::string(1, z.rechts));
+            b.c.textOut(b.fx + dx, vorbei(hoch, rechtsZuletzt), std::string(1, z.rechts));
             b.c.setFontColor(FarbeSchwarz);
         }
         if (z.links)
-            b.c.textOut(b.fx - 3 * dx, z.linksHoch ? hoch : tief, std::string(1, z.links));
+            b.c.textOut(b.fx - 3 * dx, vorbei(z.linksHoch ? hoch : tief, linksZuletzt), std::string(1, z.links));
     }
     b.c.setFontName("Arial");
     b.c.setPenColor(F[3]);
