@@ -150,7 +150,7 @@ Beschriftung fensterTitel(const AppState& s, int textId, int basis)
         const std::string jahr = "  " + IntStr(s.Par.Jahr);
         switch (s.Rechenmodus) {
         case 16: b.text = holeText(s, 70) + jahr; break;
-        case 32: b.text = holeText(s, 69) + jahr; break;
+        case 32: b.text = holeText(s, s.Schalter.Diagrammart ? 69 : 41) + jahr; break;
         case 1: b.text = holeText(s, 65); break;
         case 8:
             if (s.Tabellenoption)

@@ -27,6 +27,16 @@ public:
         (void)title;
         return ask(PromptTitle::Information, icon, text, buttons);
     }
+    // A Yes/No question whose text names its two answers in words of its own ("ja = ... oder
+    // nein = ..."): the buttons carry those words, whatever the language. A prompt that cannot
+    // label its buttons asks the plain Yes/No question.
+    virtual PromptAnswer askYesNoNamed(PromptTitle title, PromptIcon icon, const std::string& text,
+                                       const std::string& yesWord, const std::string& noWord)
+    {
+        (void)yesWord;
+        (void)noWord;
+        return ask(title, icon, text, PromptButtons::YesNo);
+    }
     // Asks for a number (the grid mesh of a plot, say). Returns false on Cancel.
     virtual bool askText(const std::string& caption, const std::string& label, std::string& value) = 0;
 };

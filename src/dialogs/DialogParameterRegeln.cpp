@@ -118,11 +118,11 @@ int IntervallCodeIndex(char code)
     return 0;
 }
 
-std::vector<std::string> StundenBeschriftungen()
+std::vector<std::string> StundenBeschriftungen(bool deutsch)
 {
     std::vector<std::string> liste;
     for (int h = 0; h <= 24; ++h)
-        liste.push_back(" " + std::to_string(h) + "  Uhr");
+        liste.push_back(" " + std::to_string(h) + (deutsch ? "  Uhr" : "  h"));
     return liste;
 }
 

@@ -70,8 +70,9 @@ bool SkalaZylinder2Berechnen(double breite, double eps, std::int32_t skalenlaeng
 // lines) is item 4; other digits are their own value; anything else item 0.
 int IntervallCodeIndex(char code);
 
-// Items of the hour combos: a blank, the hour and "  Uhr", for the hours 0 to 24.
-std::vector<std::string> StundenBeschriftungen();
+// Items of the hour combos: a blank, the hour and "  Uhr" ("  h" in English), for the hours
+// 0 to 24.
+std::vector<std::string> StundenBeschriftungen(bool deutsch = true);
 
 // Items of the interval combos of hour lines (" 60 min" .. " 10 min"), of temporal hours
 // ("1" .. "0.25") and of the lines of equal altitude ("10 °" .. " 2.5 °").

@@ -38,6 +38,11 @@ Platzierung standardPlatzierung(const AppState& s, std::int32_t w, std::int32_t 
     if (s.UhrTyp == 'v') {
         p.FusspunktY = rund((static_cast<long double>(w) + 1) / 32);
         p.LegendeY = rund(static_cast<long double>(h) * 0.85L);
+    } else if (s.UhrTyp == 'z' && s.Schalter.ZylinderArt == 2) {
+        // The polar rod's face hangs below its foot in both hemispheres (its plot puts the
+        // origin high on the sheet too): the foot stands in the upper quarter.
+        p.FusspunktY = h / 4;
+        p.LegendeY = h / 25;
     } else {
         p.FusspunktY = std::abs(s.Par.Breite) <= 30 ? (h + 1) / 2 : rund(3.0L * h / 4);
         p.LegendeY = h / 25;

@@ -20,8 +20,9 @@ void setzePlatzierung(AppState& s, const Platzierung& p);
 
 // Default foot and legend on an image of w x h pixels. The vertical dial keeps its foot near
 // the top and its legend near the bottom in both hemispheres (its lines fall below the foot
-// either way); the other types put the foot in the middle or lower quarter and the legend
-// near the top, mirrored top to bottom for a southern latitude.
+// either way), the polar-rod cylinder its foot in the upper quarter (its face hangs below
+// it); the other types put the foot in the middle or lower quarter and the legend near the
+// top, mirrored top to bottom for a southern latitude.
 Platzierung standardPlatzierung(const AppState& s, std::int32_t w, std::int32_t h);
 
 // The plotter page of the planar families: a drawing area of 16157 x 11038 units, y flipped

@@ -102,8 +102,10 @@ bool beendeBlatt(AppState& s, Zeichenfensterzustand& f, HPGLDatei& plot, const s
     if (!schliessePlot(plot, frage))
         return false;
     if (s.AlsHPGL) {
+        // In the words of the other saved reports (" gespeichert!" / " saved!").
         frage.ask(PromptTitle::Information, PromptIcon::Information,
-                  "\r\n       File " + ohneOrdner(ziel.string()) + " saved!     ", PromptButtons::Ok);
+                  "\r\n       File " + ohneOrdner(ziel.string()) + std::string(meldungsText(s, 58)) + "     ",
+                  PromptButtons::Ok);
         return true;
     }
     f.DxfFaktor = k;

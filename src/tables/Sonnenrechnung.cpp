@@ -137,7 +137,10 @@ AzimutZeitErgebnis ZeitFuerAzimut(const AppState& s, const Rechendatum& datum, d
     ZeitBeiAzimutErgebnis z = ZeitBeiAzimut(s, datum.tag, datum.monat, azimut);
     AzimutZeitErgebnis e;
     e.meldungen = std::move(z.meldungen);
-    e.gefunden = z.gefunden && !z.Text.empty();
+    // The search runs on to almost 25 h: a time at or past midnight (after rounding to the
+    // second) belongs to the next day, and on this day the azimuth was not reached after it.
+    const bool amTag = z.Zeit >= 0.0 && z.Zeit < 24.0 - 0.5 / 3600.0;
+    e.gefunden = z.gefunden && !z.Text.empty() && amTag;
     if (!e.gefunden) {
         zeilen.push_back(B11 + (s.Sprachspalte == 2 ? "No time found at which the sun reaches this azimuth!"
                                                     : "Keine Zeit gefunden, zu der die Sonne dieses Azimut erreicht!"));

@@ -64,7 +64,8 @@ SonnenstandErgebnis SonnenstandFuerZeit(const AppState& s, const Rechendatum& da
                                         const std::string& zeittext, std::vector<std::string>& zeilen);
 
 // Mode 4: the zone time at which the sun reaches azimuth A (from south, west positive) and
-// its altitude then. A day on which no time is found says so and has no altitude line.
+// its altitude then. A day on which no time is found says so and has no altitude line; a
+// time at or past midnight belongs to the next day and is no time of this one.
 struct AzimutZeitErgebnis {
     bool gefunden = false;
     std::string Zeittext; // as ZeitBeiAzimut gives it

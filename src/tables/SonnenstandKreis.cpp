@@ -43,7 +43,60 @@ struct Kreiszeichnung {
     }
 };
 
-void gitter(Kreiszeichnung& z)
+// A rectangle [x0, x1] x [y0, y1].
+struct Kasten {
+    int x0, y0, x1, y1;
+    bool schneidet(const Kasten& k) const { return x0 < k.x1 && k.x0 < x1 && y0 < k.y1 && k.y0 < y1; }
+    // Whether the rectangle comes nearer than r to the point (x, y).
+    bool naeherAls(int x, int y, int r) const
+    {
+        const long long dx = std::max({x0 - x, 0, x - x1});
+        const long long dy = std::max({y0 - y, 0, y - y1});
+        return dx * dx + dy * dy < static_cast<long long>(r) * r;
+    }
+};
+
+// The hour numbers: each whole hour at the sun's place at that clock time on the summer
+// solstice of the place's hemisphere, moved by the latitude, where the sun is above the
+// horizon; right of that place in the north, left of it in the south.
+struct Stundenmarke {
+    std::string text;
+    CanvasPoint p;
+    Kasten kasten;
+};
+
+std::vector<Stundenmarke> stundenmarken(const Kreiszeichnung& z)
+{
+    const AppState& s = z.s;
+    const double phi = s.Par.Breite;
+    const int fh = z.g.schrift;
+    const int jahr = s.Par.Jahr;
+    const int tag = phi < 0 ? TagImJahr(jahr, 12, 21) : TagImJahr(jahr, 6, 21);
+    const double laenge = s.Schalter.Zonenzeit ? s.Par.Laenge : s.Par.Zonenmeridian;
+    std::vector<Stundenmarke> marken;
+    for (double t : kreisStundenzeiten(s.Schalter.StundenIntervallSonst)) {
+        if (t - std::floor(t) >= 0.05)
+            continue;
+        double h = 0, a = 0, dekl = 0, zeitgl = 0;
+        SonnenstandZonenzeit(jahr, tag, h, t, phi, laenge, s.Par.Zonenmeridian, a, dekl, zeitgl, false);
+        if (h <= 0)
+            continue;
+        CanvasPoint marke = z.P(a, h);
+        if (phi >= 0 && phi < 25)
+            marke.y -= rnd(1.2L * fh);
+        else if (phi < 0 && phi > -30)
+            marke.y += rnd(0.1L * fh);
+        else if (phi <= -30)
+            marke.y -= rnd(0.6L * fh);
+        const std::string text = IntStr(static_cast<int>(t));
+        const TextExtent e = z.c.textExtent(text);
+        const int x = phi < 0 ? marke.x - e.width : marke.x;
+        marken.push_back({text, {x, marke.y}, {x, marke.y, x + e.width, marke.y + e.height}});
+    }
+    return marken;
+}
+
+void gitter(Kreiszeichnung& z, const std::vector<Stundenmarke>& marken)
 {
     Canvas& c = z.c;
     const AppState& s = z.s;
@@ -66,9 +119,18 @@ void gitter(Kreiszeichnung& z)
         const int r = rnd(g.R - g.R / 9.0L * k);
         z.kreis(r);
         if (k % 2 == 0 && k > 0) {
+            // Just outside its circle above the horizontal diameter; where an hour number
+            // stands there, below it, or a line further up or down.
             const std::string text = RealStr(10 * k, 2, 0);
-            const int x = seite > 0 ? g.cx + r + 2 : g.cx - r - 2 - c.textExtent(text).width;
-            c.textOut(x, g.cy - fh - 2, text);
+            const TextExtent e = c.textExtent(text);
+            const int x = seite > 0 ? g.cx + r + 2 : g.cx - r - 2 - e.width;
+            const auto frei = [&](int y) {
+                const Kasten k{x, y, x + e.width, y + e.height};
+                return std::none_of(marken.begin(), marken.end(), [&](const Stundenmarke& m) { return m.kasten.schneidet(k); });
+            };
+            const int zeilen[] = {g.cy - fh - 2, g.cy + 2, g.cy - 2 * fh - 4, g.cy + fh + 4};
+            const auto y = std::find_if(std::begin(zeilen), std::end(zeilen), frei);
+            c.textOut(x, y == std::end(zeilen) ? zeilen[0] : *y, text);
         }
     }
     c.setPenColor(FarbeSchwarz);
@@ -139,14 +201,12 @@ void datumslinien(Kreiszeichnung& z)
     }
 }
 
-void stundenlinien(Kreiszeichnung& z)
+void stundenlinien(Kreiszeichnung& z, const std::vector<Stundenmarke>& marken)
 {
     Canvas& c = z.c;
     const AppState& s = z.s;
     const double phi = s.Par.Breite;
     const double laenge = laengeDerLinien(s);
-    const int fh = z.g.schrift;
-    const int seite = phi < 0 ? -1 : 1;
     const int jahr = s.Par.Jahr;
     const int tag2106 = TagImJahr(jahr, 6, 21);
     const int tag2306 = TagImJahr(jahr, 6, 23);
@@ -157,19 +217,12 @@ void stundenlinien(Kreiszeichnung& z)
         c.setPenColor(linienfarbe);
         c.setPenWidth(s.Schalter.Linienstaerke + (ganz ? 1 : 0));
         double h = 0, a = 0, dekl = 0, zeitgl = 0;
-        SonnenstandZonenzeit(jahr, phi < 0 ? TagImJahr(jahr, 12, 21) : tag2106, h, t, phi, laenge,
-                             s.Par.Zonenmeridian, a, dekl, zeitgl, false);
-        CanvasPoint marke = z.P(a, h);
-        if (phi >= 0 && phi < 25)
-            marke.y -= rnd(1.2L * fh);
-        else if (phi < 0 && phi > -30)
-            marke.y += rnd(0.1L * fh);
-        else if (phi <= -30)
-            marke.y -= rnd(0.6L * fh);
-        if (ganz && h > 0) {
-            const std::string text = IntStr(static_cast<int>(t));
-            c.setFontColor(linienfarbe);
-            c.textOut(seite > 0 ? marke.x : marke.x - c.textExtent(text).width, marke.y, text);
+        const std::string stunde = IntStr(static_cast<int>(t));
+        for (const Stundenmarke& m : marken) {
+            if (ganz && m.text == stunde) {
+                c.setFontColor(linienfarbe);
+                c.textOut(m.p.x, m.p.y, m.text);
+            }
         }
         bool sichtbarVorher = false;
         for (int monat = 1; monat <= 12; ++monat) {
@@ -201,40 +254,124 @@ void stundenlinien(Kreiszeichnung& z)
     }
 }
 
-void legende(Kreiszeichnung& z, bool Bildschirm)
+// The legend block in the top-left corner: the title, then the place, the kind of hours and
+// the period, each line with its font height and top.
+struct Legendenzeile {
+    std::string text;
+    int schrift = 0;
+    bool fett = false;
+    int y = 0;
+};
+
+constexpr int kLegendeAbstand = 10; // from the frame
+
+std::vector<Legendenzeile> legendenzeilen(const AppState& s, bool Bildschirm, int m)
 {
-    Canvas& c = z.c;
-    const int x = z.g.m + 10;
-    int y = z.g.m + 10;
-    c.setFontColor(FarbeSchwarz);
-    c.setFontHeight(Bildschirm ? 20 : 45);
-    c.setBold(true);
-    c.textOut(x, y, holeText(z.s, 69));
-    c.setBold(false);
-    y += rnd(1.5L * c.fontHeight());
-    c.setFontHeight(Bildschirm ? 14 : 35);
-    for (const std::string& zeile : kreisLegende(z.s, false)) {
-        c.textOut(x, y, zeile);
-        y += rnd(1.4L * c.fontHeight());
+    std::vector<Legendenzeile> zeilen;
+    int y = m + kLegendeAbstand;
+    const int titel = Bildschirm ? 20 : 45;
+    zeilen.push_back({holeText(s, 69), titel, true, y});
+    y += rnd(1.5L * titel);
+    const int schrift = Bildschirm ? 14 : 35;
+    for (const std::string& zeile : kreisLegende(s, false)) {
+        zeilen.push_back({zeile, schrift, false, y});
+        y += rnd(1.4L * schrift);
     }
+    return zeilen;
 }
+
+void setzeSchrift(Canvas& c, const Legendenzeile& z)
+{
+    c.setFontHeight(z.schrift);
+    c.setBold(z.fett);
+}
+
+KreisLegendenmass legendenmass(Canvas& c, const std::vector<Legendenzeile>& zeilen, int m)
+{
+    KreisLegendenmass mass;
+    for (const Legendenzeile& z : zeilen) {
+        setzeSchrift(c, z);
+        const TextExtent e = c.textExtent(z.text);
+        mass.breite = std::max(mass.breite, e.width);
+        mass.hoehe = std::max(mass.hoehe, z.y + e.height - m - kLegendeAbstand);
+    }
+    c.setBold(false);
+    return mass;
+}
+
+void legende(Canvas& c, const std::vector<Legendenzeile>& zeilen, int m)
+{
+    c.setFontColor(FarbeSchwarz);
+    for (const Legendenzeile& z : zeilen) {
+        setzeSchrift(c, z);
+        c.textOut(m + kLegendeAbstand, z.y, z.text);
+    }
+    c.setBold(false);
+}
+
 
 } // namespace
 
-KreisGeometrie kreisGeometrie(int breite, int hoehe, bool Bildschirm, double breitengrad)
+KreisGeometrie kreisGeometrie(int breite, int hoehe, bool Bildschirm, double breitengrad, KreisLegendenmass legende)
 {
     KreisGeometrie g;
     g.m = Bildschirm ? 0 : 50;
-    const int W = breite - g.m;
-    const int H = hoehe - g.m;
-    g.schrift = Bildschirm ? 14 : 45;
-    g.R = Bildschirm ? rnd(W * 8.0L / 21) : 800;
-    g.R2 = g.R + 2 * g.schrift;
-    g.cy = rnd(0.57L * H) + g.m;
+    const int m = g.m;
+    const int W = breite - m;
+    const int H = hoehe - m;
+    const int fh = g.schrift = Bildschirm ? 14 : 45;
+    const bool nord = breitengrad > 0;
     const int s = breitengrad < 0 ? -1 : 1;
-    g.cx = (W + s * g.schrift) / 2 + g.m;
-    if (!Bildschirm && g.schrift + W < 2 * g.R2)
-        g.cx = W / 2;
+    // The preferred picture: radius, centre.
+    const int R0 = Bildschirm ? rnd(W * 8.0L / 21) : 800;
+    const int cy0 = rnd(0.57L * H) + m;
+    int cx0 = (W + s * fh) / 2 + m;
+    if (!Bildschirm && fh + W < 2 * (R0 + 2 * fh))
+        cx0 = W / 2;
+
+    // What lies beyond the horizon circle: the scale ring (2 font heights and the double
+    // circle), the words West (3 font heights wide) and East (a font height off the ring),
+    // and the north word above or the south word below; a small gap to the frame.
+    const int ring = 2 * fh + 3;
+    const int luft = Bildschirm ? 2 : 20;
+    const int links = 5 * fh + luft;
+    const int rechts = 6 * fh + luft;
+    const int oben = (nord ? 4 * fh : ring) + luft;
+    const int unten = (nord ? ring : 4 * fh) + luft;
+    // The usable area: the frame on paper (from m to the size less m), the image on screen.
+    const int xLinks = m, xRechts = breite - m, yOben = m, yUnten = hoehe - m;
+    const Kasten block{m + kLegendeAbstand - luft, m + kLegendeAbstand - luft,
+                       m + kLegendeAbstand + legende.breite + 2 * luft,
+                       m + kLegendeAbstand + legende.hoehe + 2 * luft};
+    const bool mitLegende = legende.breite > 0 && legende.hoehe > 0;
+    // Whether the picture of radius R at (cx, cy) leaves the legend block free: the rings,
+    // the north word (about 3 font heights wide) and the West word.
+    const auto frei = [&](int R, int cx, int cy) {
+        if (!mitLegende)
+            return true;
+        const Kasten wortNord{cx - fh, cy - R - 4 * fh, cx + 3 * fh, cy - R - fh};
+        const Kasten wortWest{cx - R - 5 * fh, cy - 5, cx - R - 2 * fh, cy - 5 + 2 * fh};
+        return !block.naeherAls(cx, cy, R + ring + luft) && !(nord && block.schneidet(wortNord))
+               && !block.schneidet(wortWest);
+    };
+
+    int R = std::min({R0, (xRechts - xLinks - links - rechts) / 2, (yUnten - yOben - oben - unten) / 2});
+    const int kleinsterRadius = fh;
+    for (R = std::max(R, kleinsterRadius);; --R) {
+        const int xMin = xLinks + links + R, xMax = std::max(xMin, xRechts - rechts - R);
+        const int yMin = yOben + oben + R, yMax = std::max(yMin, yUnten - unten - R);
+        g.cx = std::clamp(cx0, xMin, xMax);
+        g.cy = std::clamp(cy0, yMin, yMax);
+        // Away from the legend in the top-left corner: down first, then to the right.
+        if (!frei(R, g.cx, g.cy))
+            g.cy = yMax;
+        if (!frei(R, g.cx, g.cy))
+            g.cx = xMax;
+        if (frei(R, g.cx, g.cy) || R <= kleinsterRadius)
+            break;
+    }
+    g.R = R;
+    g.R2 = R + 2 * fh;
     return g;
 }
 
@@ -268,12 +405,13 @@ std::vector<double> kreisStundenzeiten(char stundenIntervallSonst)
     return zeiten;
 }
 
-void ZeichneSonnenstandKreis(Canvas& c, const AppState& s, int breite, int hoehe,
-                             bool Bildschirm)
+KreisGeometrie ZeichneSonnenstandKreis(Canvas& c, const AppState& s, int breite, int hoehe, bool Bildschirm)
 {
-    Kreiszeichnung z{c, s, kreisGeometrie(breite, hoehe, Bildschirm, s.Par.Breite), profilAktiv(s)};
-    const int m = z.g.m;
+    const int m = Bildschirm ? 0 : 50;
     c.setFontName(Bildschirm ? "Arial" : "Times New Roman");
+    const std::vector<Legendenzeile> zeilen = legendenzeilen(s, Bildschirm, m);
+    const KreisLegendenmass mass = legendenmass(c, zeilen, m);
+    Kreiszeichnung z{c, s, kreisGeometrie(breite, hoehe, Bildschirm, s.Par.Breite, mass), profilAktiv(s)};
     c.setFontHeight(z.g.schrift);
     c.setFontColor(FarbeSchwarz);
     c.setPenWidth(1);
@@ -284,12 +422,14 @@ void ZeichneSonnenstandKreis(Canvas& c, const AppState& s, int breite, int hoehe
     c.rectangle(m, m, breite - m, hoehe - m);
     c.setBrushStyle(BrushStyle::Clear);
     c.rectangle(m, m, breite - m, hoehe - m);
-    gitter(z);
+    const std::vector<Stundenmarke> marken = stundenmarken(z);
+    gitter(z, marken);
     if (s.HorizontGeladen)
         profil(z);
     datumslinien(z);
-    stundenlinien(z);
-    legende(z, Bildschirm);
+    stundenlinien(z, marken);
+    legende(c, zeilen, m);
+    return z.g;
 }
 
 } // namespace umbrin

@@ -20,7 +20,18 @@ struct KreisGeometrie {
     int cy = 0;
 };
 
-KreisGeometrie kreisGeometrie(int breite, int hoehe, bool Bildschirm, double breitengrad);
+// The size of the legend block (the title and the legend lines) in the top-left corner.
+struct KreisLegendenmass {
+    int breite = 0;
+    int hoehe = 0;
+};
+
+// The geometry of a drawing of the given size. The horizon radius of 8/21 of the width (800
+// on paper) and the centre at 0.57 of the height hold where the whole picture fits with them:
+// the disc with its scale rings, the direction words and the legend block clear of the rings.
+// Where it does not, the centre moves within the image and the radius shrinks until it does.
+KreisGeometrie kreisGeometrie(int breite, int hoehe, bool Bildschirm, double breitengrad,
+                              KreisLegendenmass legende = {});
 
 // The point of altitude h and azimuth a (degrees from south, east negative) on a drawing of
 // centre (cx, cy) and horizon radius R, y downwards.
@@ -39,7 +50,8 @@ std::vector<KreisDatumslinie> kreisDatumslinien(int linienProMonat);
 // StundenIntervallSonst + 1 parts.
 std::vector<double> kreisStundenzeiten(char stundenIntervallSonst);
 
-void ZeichneSonnenstandKreis(Canvas& c, const AppState& s, int breite, int hoehe,
-                             bool Bildschirm);
+// Draws the diagram and returns the geometry it used.
+KreisGeometrie ZeichneSonnenstandKreis(Canvas& c, const AppState& s, int breite, int hoehe,
+                                       bool Bildschirm);
 
 } // namespace umbrin

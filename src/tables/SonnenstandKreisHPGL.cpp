@@ -200,10 +200,17 @@ void stundenlinien(Kreisplot& p)
 KreisPlotGeometrie kreisPlotGeometrie(int breite, int hoehe)
 {
     KreisPlotGeometrie g;
-    g.cx = static_cast<int>(roundHalfEven(0.7L * 4 * breite));
+    // The centre at 0.7 of the width, as far left as the word East needs to stay on the plot
+    // beside the scale ring (four letters of the direction words' size).
+    const int wortEast = 4 * 96;
+    const int rechts = 4 * breite - (g.R + 2 * F) - F - wortEast;
+    g.cx = std::min(static_cast<int>(roundHalfEven(0.7L * 4 * breite)), rechts);
     g.cy = 4 * hoehe / 2;
+    // The title block in the top-left corner: at a tenth of the width, as high as the title's
+    // letters allow, so that the legend rows under it stay above the scale ring and the north
+    // word.
     g.titelX = 4 * breite / 10;
-    g.titelY = static_cast<int>(roundHalfEven(0.9L * 4 * hoehe));
+    g.titelY = 4 * hoehe - 120;
     return g;
 }
 

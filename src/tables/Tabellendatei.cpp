@@ -23,6 +23,29 @@ std::string cp(std::string_view text)
     return utf8ToCp1252(text);
 }
 
+// The 12 cells of a day row of a year table, cut at their fixed positions (7 characters
+// from 7k - 3, or 9 from 9k - 5 in the transit table). A value longer than its cell (an
+// equation of time with a longitude correction of more than 99 minutes) takes the characters
+// up to the next blank, and the later cuts move by as much, so every value keeps its column.
+void jahreszeileCsv(const std::string& zeile, bool durchgang, std::string& aus)
+{
+    const int breite = durchgang ? 9 : 7;
+    int verschoben = 0;
+    aus += kopie(zeile, 1, 3);
+    for (int k = 1; k <= 12; ++k) {
+        const int pos = breite * k - breite + 4 + verschoben;
+        std::string zelle = kopie(zeile, pos, breite);
+        const auto zeichen = [&](int p) { return p >= 1 && static_cast<std::size_t>(p) <= zeile.size() ? zeile[p - 1] : ' '; };
+        if (zelle.size() == static_cast<std::size_t>(breite) && zelle.back() != ' ') {
+            for (int p = pos + breite; zeichen(p) != ' '; ++p) {
+                zelle += zeichen(p);
+                ++verschoben;
+            }
+        }
+        aus += ";" + zelle;
+    }
+}
+
 void jahrestabelleCsv(const std::vector<std::string>& z, const TabellenExport& e, std::string& aus)
 {
     const std::string trenner = cp(e.csvTrenner);
@@ -34,11 +57,96 @@ void jahrestabelleCsv(const std::vector<std::string>& z, const TabellenExport& e
             aus += " " + trenner + zeile + kZeilenende;
             continue;
         }
-        aus += kopie(zeile, 1, 3);
-        for (int k = 1; k <= 12; ++k)
-            aus += ";" + (e.durchgang ? kopie(zeile, 9 * k - 5, 9) : kopie(zeile, 7 * k - 3, 7));
+        jahreszeileCsv(zeile, e.durchgang, aus);
         aus += kZeilenende;
     }
+}
+
+// A clock time of a rise-and-set field (hours right-aligned in three characters, ":" and two
+// digits of minutes) or " -----" for an event not found.
+bool istUhrzeit(std::string_view f)
+{
+    if (f == " -----")
+        return true;
+    const auto ziffer = [](char c) { return c >= '0' && c <= '9'; };
+    if (f.size() != 6 || f[3] != ':' || !ziffer(f[2]) || !ziffer(f[4]) || !ziffer(f[5]))
+        return false;
+    return (f[0] == ' ' || f[0] == '-' || ziffer(f[0])) && (f[1] == ' ' || f[1] == '-' || ziffer(f[1]));
+}
+
+// An equation of time "m:ss" right-aligned in six characters.
+bool istMinSek(std::string_view f)
+{
+    const std::size_t doppelpunkt = f.find(':');
+    return f.size() == 6 && doppelpunkt != std::string_view::npos && doppelpunkt + 3 == f.size()
+           && f.find_first_not_of(" -0123456789:") == std::string_view::npos;
+}
+
+std::string ohneRand(std::string_view t)
+{
+    const std::size_t a = t.find_first_not_of(' ');
+    if (a == std::string_view::npos)
+        return {};
+    return std::string(t.substr(a, t.find_last_not_of(' ') - a + 1));
+}
+
+// The two cells of a rise-and-set field of 14 characters at index i of the row: the two times
+// with the blank before the first and after the second, as the fixed cuts give them; or a
+// text spanning the field (the sun always above the horizon, say) whole in the first cell
+// and nothing in the second.
+void feldZellen(const std::string& zeile, std::size_t i, std::vector<std::string>& zellen)
+{
+    const std::string_view feld = std::string_view(zeile).substr(i, 14);
+    if (istUhrzeit(feld.substr(0, 6)) && istUhrzeit(feld.substr(6, 6)) && feld.substr(12) == "  ") {
+        zellen.push_back(" " + std::string(feld.substr(0, 6)));
+        zellen.push_back(std::string(feld.substr(6, 6)) + " ");
+        return;
+    }
+    zellen.push_back(" " + ohneRand(feld));
+    zellen.push_back({});
+}
+
+constexpr std::string_view kFehltag = "       -------       ";
+
+// The cells of a day row of a month table (the day excluded): 9 for one month (sun, twilight
+// and moon with two cells each, the equation of time, the declination and an empty last
+// cell), 18 for a half year (rise, set and equation of time of six months). A text that spans
+// cells goes into one cell and every later value stays in its column; a row of another shape
+// (the days dropped in October 1582) gives its text in the first cell. Empty when the row has
+// neither shape.
+std::vector<std::string> monatsZellen(const std::string& zeile, bool halbjahr)
+{
+    std::vector<std::string> zellen;
+    const std::string_view z(zeile);
+    if (halbjahr) {
+        for (std::size_t m = 0; m < 6; ++m) {
+            const std::size_t i = 5 + 21 * m;
+            if (z.size() < i + 21)
+                return {};
+            if (z.substr(i, 21) == kFehltag) {
+                zellen.insert(zellen.end(), {std::string(), "-------", std::string()});
+                continue;
+            }
+            if (!istMinSek(z.substr(i + 14, 6)))
+                return {};
+            feldZellen(zeile, i, zellen);
+            zellen.push_back(" " + std::string(z.substr(i + 14, 6)));
+        }
+        return zellen;
+    }
+    if (z.size() >= 60 && istMinSek(z.substr(47, 6))) {
+        for (std::size_t j = 0; j < 3; ++j)
+            feldZellen(zeile, 5 + 14 * j, zellen);
+        zellen.push_back(" " + std::string(z.substr(47, 6)));
+        zellen.push_back(std::string(z.substr(53, 7)));
+        zellen.push_back(std::string(z.substr(std::min<std::size_t>(z.size(), 60), 7)));
+        return zellen;
+    }
+    if (z.size() <= 5)
+        return {};
+    zellen.assign(9, std::string());
+    zellen[0] = " " + ohneRand(z.substr(5));
+    return zellen;
 }
 
 void monatstabelleCsv(const std::vector<std::string>& z, const TabellenExport& e, std::string& aus)
@@ -64,9 +172,13 @@ void monatstabelleCsv(const std::vector<std::string>& z, const TabellenExport& e
             aus += ";" + zeile + kZeilenende;
         } else {
             aus += " " + kopie(zeile, 1, 5);
-            const int zellen = halbjahr ? 18 : 9;
-            for (int k = 0; k < zellen; ++k)
-                aus += ";" + kopie(zeile, 7 * k + 5, 7);
+            std::vector<std::string> zellen = monatsZellen(zeile, halbjahr);
+            if (zellen.empty()) {
+                for (int k = 0; k < (halbjahr ? 18 : 9); ++k)
+                    zellen.push_back(kopie(zeile, 7 * k + 5, 7));
+            }
+            for (const std::string& zelle : zellen)
+                aus += ";" + zelle;
             aus += std::string(";") + kZeilenende;
         }
     }

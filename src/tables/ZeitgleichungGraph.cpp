@@ -5,6 +5,9 @@
 #include "core/Sprachdienst.h"
 #include "core/Zahlenformat.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace umbrin {
 
 namespace {
@@ -12,6 +15,52 @@ namespace {
 int rnd(long double x) { return static_cast<int>(roundHalfEven(x)); }
 
 constexpr Farbe Grau = 0x808080;
+
+// Whether the segment from a to b passes through the rectangle [x0, x1] x [y0, y1]
+// (Liang-Barsky clipping).
+bool schneidet(CanvasPoint a, CanvasPoint b, int x0, int y0, int x1, int y1)
+{
+    double t0 = 0, t1 = 1;
+    const double dx = b.x - a.x, dy = b.y - a.y;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {static_cast<double>(a.x - x0), static_cast<double>(x1 - a.x), static_cast<double>(a.y - y0),
+                         static_cast<double>(y1 - a.y)};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0)
+                return false;
+            continue;
+        }
+        const double r = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, r);
+        else
+            t1 = std::min(t1, r);
+        if (t0 > t1)
+            return false;
+    }
+    return true;
+}
+
+bool kurveTrifft(const std::vector<CanvasPoint>& kurve, int x0, int y0, int x1, int y1)
+{
+    for (std::size_t i = 1; i < kurve.size(); ++i)
+        if (schneidet(kurve[i - 1], kurve[i], x0, y0, x1, y1))
+            return true;
+    return false;
+}
+
+// A grey remark on a white ground: the grid and month lines drawn before stop at it.
+void hinweis(Canvas& c, int x, int y, const std::string& text)
+{
+    const TextExtent e = c.textExtent(text);
+    const int rand = std::max(1, e.height / 8);
+    c.setBrushColor(FarbeWeiss);
+    c.setBrushStyle(BrushStyle::Solid);
+    c.fillRect(x - rand, y - rand, x + e.width + rand, y + e.height + rand);
+    c.setBrushStyle(BrushStyle::Clear);
+    c.textOut(x, y, text);
+}
 
 } // namespace
 
@@ -71,9 +120,25 @@ void ZeichneZeitgleichungGraph(Canvas& c, const AppState& s, int x0, int y0, boo
     const auto Y = [&](long double minuten) { return g.yA - rnd(minuten * g.S / 5); };
     const std::string formel(texteText(s, laengenkorrekturAn ? 164 : 165));
 
+    // The curve first: the month names keep clear of it.
+    std::vector<CanvasPoint> kurve;
+    for (int d : zeitgleichungTage(g.tage)) {
+        double dekl = 0;
+        double zeitgl = 0;
+        SonnenPosition(jahr, dekl, zeitgl, d);
+        kurve.push_back({X(d), Y(4.0L * (zeitgl + lk.Drest))});
+    }
+
     c.setFontName("Arial");
     c.setFontColor(FarbeSchwarz);
     c.setPenColor(FarbeSchwarz);
+    // The two grey remarks, drawn after the grid so that its lines stop at them.
+    struct Hinweis {
+        int x, y;
+        std::string text;
+    };
+    std::vector<Hinweis> hinweise;
+    int hinweisSchrift = 0;
     if (Bildschirm) {
         c.clear();
         c.setBrushColor(FarbeWeiss);
@@ -83,13 +148,10 @@ void ZeichneZeitgleichungGraph(Canvas& c, const AppState& s, int x0, int y0, boo
         c.setPenWidth(0);
         c.textOut(60, h - 30, formel);
         if (!laengenkorrekturAn) {
-            c.setFontHeight(30);
-            c.setBold(true);
-            c.setFontColor(Grau);
-            c.textOut(rnd(0.33L * g.P), rnd(g.yA + 2.4L * g.S), std::string(texteText(s, 167)));
-            c.textOut(rnd(0.33L * g.P), rnd(g.yA - 2.8L * g.S), std::string(texteText(s, 166)));
+            hinweisSchrift = 30;
             c.setBold(false);
-            c.setFontColor(FarbeSchwarz);
+            hinweise.push_back({rnd(0.33L * g.P), rnd(g.yA + 2.4L * g.S), std::string(texteText(s, 167))});
+            hinweise.push_back({rnd(0.33L * g.P), rnd(g.yA - 2.8L * g.S), std::string(texteText(s, 166))});
         }
         c.setFontHeight(14);
     } else {
@@ -98,14 +160,11 @@ void ZeichneZeitgleichungGraph(Canvas& c, const AppState& s, int x0, int y0, boo
         c.rectangle(x0 + 1, y0 + 1, x0 + w, y0 + h);
         c.textOut(x0 + 300, y0 + 30, formel);
         if (!laengenkorrekturAn) {
-            c.setFontHeight(70);
-            c.setBold(true);
-            c.setFontColor(Grau);
-            const int x = x0 + 560 + rnd(12.0L * g.T);
-            c.textOut(x, y0 + 270, std::string(texteText(s, 166)));
-            c.textOut(x, g.yA + rnd(2.0L * g.S), std::string(texteText(s, 167)));
+            hinweisSchrift = 70;
             c.setBold(false);
-            c.setFontColor(FarbeSchwarz);
+            const int x = x0 + 560 + rnd(12.0L * g.T);
+            hinweise.push_back({x, y0 + 270, std::string(texteText(s, 166))});
+            hinweise.push_back({x, g.yA + rnd(2.0L * g.S), std::string(texteText(s, 167))});
         }
         c.setFontHeight(35);
         c.setPenWidth(1);
@@ -136,8 +195,20 @@ void ZeichneZeitgleichungGraph(Canvas& c, const AppState& s, int x0, int y0, boo
         c.setFontSize(10);
     else
         c.setFontHeight(45);
-    for (int m = 1; m <= 12; ++m)
-        c.textOut(X(TagImJahr(jahr, m, 5)), g.yA + g.T, std::string(monatKurz(s, m)));
+    // A month name stands T below the axis, or T above it where the curve runs through that
+    // place (around the crossings of the axis in April, June and September).
+    for (int m = 1; m <= 12; ++m) {
+        const std::string name(monatKurz(s, m));
+        const int x = X(TagImJahr(jahr, m, 5));
+        const TextExtent e = c.textExtent(name);
+        int y = g.yA + g.T;
+        if (kurveTrifft(kurve, x, y, x + e.width, y + e.height)) {
+            const int oben = g.yA - g.T - e.height - 1;
+            if (!kurveTrifft(kurve, x, oben, x + e.width, oben + e.height))
+                y = oben;
+        }
+        c.textOut(x, y, name);
+    }
     c.setPenWidth(1);
     for (int m = 1; m <= 12; ++m) {
         const int xEnde = X(tagNullDesMonats(jahr, m));
@@ -149,20 +220,20 @@ void ZeichneZeitgleichungGraph(Canvas& c, const AppState& s, int x0, int y0, boo
             c.lineTo(x, g.yA);
         }
     }
+    if (!hinweise.empty()) {
+        c.setFontHeight(hinweisSchrift);
+        c.setBold(true);
+        c.setFontColor(Grau);
+        for (const Hinweis& k : hinweise)
+            hinweis(c, k.x, k.y, k.text);
+        c.setBold(false);
+        c.setFontColor(FarbeSchwarz);
+    }
     c.setPenColor(s.Farben[2]);
     c.setPenWidth(2);
-    bool erster = true;
-    for (int d : zeitgleichungTage(g.tage)) {
-        double dekl = 0;
-        double zeitgl = 0;
-        SonnenPosition(jahr, dekl, zeitgl, d);
-        const int y = Y(4.0L * (zeitgl + lk.Drest));
-        if (erster)
-            c.moveTo(X(d), y);
-        else
-            c.lineTo(X(d), y);
-        erster = false;
-    }
+    c.moveTo(kurve.front().x, kurve.front().y);
+    for (std::size_t i = 1; i < kurve.size(); ++i)
+        c.lineTo(kurve[i].x, kurve[i].y);
 }
 
 } // namespace umbrin

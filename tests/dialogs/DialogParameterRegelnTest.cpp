@@ -71,3 +71,14 @@ TEST(DialogParameterRegeln, ShepherdScaleLengthOnlyWhereTheScaleEnds)
     EXPECT_FALSE(SkalaZylinder2Berechnen(23.4600001, 23.44, 2000000000, aus)) << "beyond the integer range";
     EXPECT_EQ(aus, -7);
 }
+
+// The hour combos read "Uhr" in German and "h" in English, for the hours 0 to 24.
+TEST(DialogParameterRegeln, HourItemsInBothLanguages)
+{
+    const std::vector<std::string> de = StundenBeschriftungen(true), en = StundenBeschriftungen(false);
+    ASSERT_EQ(de.size(), 25u);
+    ASSERT_EQ(en.size(), 25u);
+    EXPECT_EQ(de[10], " 10  Uhr");
+    EXPECT_EQ(en[10], " 10  h");
+    EXPECT_EQ(en[0], " 0  h");
+}

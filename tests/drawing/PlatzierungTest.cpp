@@ -28,10 +28,14 @@ TEST(Platzierung, DefaultsByTypeAndHemisphere)
         // The Sawyer dial, hanging below its foot: a fifth down at any latitude.
         {'w', 47.25, {500, 120, 375, 24}},
         {'w', -33.9, {500, 120, 375, 500}},
+        // The polar-rod cylinder ('Z' here): its face hangs below the foot in both hemispheres.
+        {'Z', 47.25, {500, 150, 375, 24}},
+        {'Z', -33.9, {500, 150, 375, 24}},
     };
     for (const Fall& f : faelle) {
         AppState s;
-        s.UhrTyp = f.typ;
+        s.UhrTyp = f.typ == 'Z' ? 'z' : f.typ;
+        s.Schalter.ZylinderArt = f.typ == 'Z' ? 2 : 0;
         s.Par.Breite = f.breite;
         EXPECT_EQ(standardPlatzierung(s, w, h), f.erwartet) << f.typ << " " << f.breite;
     }

@@ -1,4 +1,5 @@
 #include "core/HPGLListe.h"
+#include "core/Sprachdienst.h"
 #include "drawing/DxfChecks.h"
 #include "drawing/KartenText.h"
 #include "drawing/Platzierung.h"
@@ -108,7 +109,12 @@ TEST(ZeichnungExport, PlotHoldsTheMapAndTheFootWhereTheImageHadIt)
     EXPECT_NE(hpgl.find(";SP 12"), std::string::npos); // borders
     EXPECT_EQ(test::hp2xxPruefung(datei), "");
     ASSERT_FALSE(e.frage.asked.empty());
+    EXPECT_EQ(e.frage.asked.back().text, "\r\n       File dial.plt gespeichert!     ");
+    // In English the report says so in English, as the others do.
+    setzeSprache(e.s, false);
+    ASSERT_TRUE(e.schreibe(datei));
     EXPECT_EQ(e.frage.asked.back().text, "\r\n       File dial.plt saved!     ");
+    setzeSprache(e.s, true);
     // The placement is the image's again, and the legend counts as placed.
     EXPECT_EQ(platzierungVon(e.s), (Platzierung{300, 40, 400, 600}));
     EXPECT_EQ(e.s.LegendeGesetzt, 1);

@@ -16,6 +16,8 @@ public:
         std::string text;
         PromptButtons buttons;
         std::string freeTitle; // the title of a box with a title of its own, else empty
+        std::string yesWord;   // the words of a Yes/No question's buttons, else empty
+        std::string noWord;
     };
 
     std::deque<PromptAnswer> answers;      // taken in order; when empty: Ok / Yes
@@ -24,7 +26,7 @@ public:
 
     PromptAnswer ask(PromptTitle title, PromptIcon icon, const std::string& text, PromptButtons buttons) override
     {
-        asked.push_back({title, icon, text, buttons, {}});
+        asked.push_back({title, icon, text, buttons, {}, {}, {}});
         if (!answers.empty()) {
             PromptAnswer a = answers.front();
             answers.pop_front();
@@ -39,6 +41,15 @@ public:
     {
         const PromptAnswer a = ask(PromptTitle::Information, icon, text, buttons);
         asked.back().freeTitle = title;
+        return a;
+    }
+
+    PromptAnswer askYesNoNamed(PromptTitle title, PromptIcon icon, const std::string& text, const std::string& yesWord,
+                               const std::string& noWord) override
+    {
+        const PromptAnswer a = ask(title, icon, text, PromptButtons::YesNo);
+        asked.back().yesWord = yesWord;
+        asked.back().noWord = noWord;
         return a;
     }
 

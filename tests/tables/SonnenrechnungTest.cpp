@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace umbrin;
@@ -119,6 +121,31 @@ TEST(Sonnenrechnung, TimeForAnAzimuthAboveAndBelowTheHorizon)
     EXPECT_LT(unten.Hoehe, 0.0);
     EXPECT_EQ(n.back(), std::string(11, ' ') + "Die Sonne steht unter dem Horizont!");
     EXPECT_EQ(Druckzeit("  9:05:03  hh:mm:ss"), "9:05:03 hh:mm:ss");
+}
+
+// South of the tropics the sun stands due south at its lower culmination, about midnight:
+// twelve hours after the transit. Where that falls before midnight the time is given (the sun
+// below the horizon); where it falls after midnight it belongs to the next day, and the day
+// has no such time (no "24:04:02").
+TEST(Sonnenrechnung, TimeForAnAzimuthPastMidnightBelongsToTheNextDay)
+{
+    AppState s = ort(-33.87, -151.21, -150.0);
+    for (const auto& [monat, tag] : {std::pair{3, 15}, std::pair{6, 21}, std::pair{11, 3}, std::pair{12, 21}}) {
+        std::vector<std::string> z;
+        const AzimutZeitErgebnis e = ZeitFuerAzimut(s, {monat, tag}, 0.0, z);
+        const double mitternacht = test::noaaMittag(2024, monat, tag, -151.21, -150.0) + 12.0;
+        const std::string fall = std::to_string(tag) + "." + std::to_string(monat) + " (" + std::to_string(mitternacht) + " h): " + e.Zeittext + " " + z.back();
+        ASSERT_GT(std::fabs(mitternacht - 24.0), 0.05) << fall;
+        EXPECT_EQ(e.gefunden, mitternacht < 24.0) << fall;
+        for (const std::string& zeile : z)
+            EXPECT_EQ(zeile.find("24:"), std::string::npos) << fall;
+        if (e.gefunden) {
+            EXPECT_NEAR(test::stundenAus(e.Zeittext.substr(1, 8)), mitternacht, 2.0 / 60) << fall;
+            EXPECT_EQ(z.back(), std::string(11, ' ') + "Die Sonne steht unter dem Horizont!");
+        } else {
+            EXPECT_NE(z.back().find("Keine Zeit gefunden"), std::string::npos) << fall;
+        }
+    }
 }
 
 TEST(Sonnenrechnung, AnAzimuthNeverReachedSaysSoWithoutAnAltitude)

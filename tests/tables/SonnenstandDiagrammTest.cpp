@@ -6,6 +6,7 @@
 #include "tables/ZeitgleichungGraph.h"
 
 #include "SonnenstandPruefung.h"
+#include "support/Layoutpruefung.h"
 
 #include <gtest/gtest.h>
 
@@ -16,10 +17,12 @@ using namespace umbrin::test;
 
 namespace {
 
-RecordingCanvas kreis(const AppState& s, int w = 1000, int h = 700)
+RecordingCanvas kreis(const AppState& s, int w = 1000, int h = 700, KreisGeometrie* g = nullptr, bool schirm = true)
 {
-    RecordingCanvas c(w, h);
-    ZeichneSonnenstandKreis(c, s, w, h, true);
+    RecordingCanvas c(w, h, !schirm);
+    const KreisGeometrie benutzt = ZeichneSonnenstandKreis(c, s, w, h, schirm);
+    if (g)
+        *g = benutzt;
     return c;
 }
 
@@ -37,12 +40,17 @@ std::size_t anzahl(const RecordingCanvas& c, Farbe f) { return pfade(c, f).size(
 
 TEST(SonnenstandGeometrie, ScreenValuesOfTheThreeDrawings)
 {
-    const KreisGeometrie n = kreisGeometrie(1000, 700, true, 47.25);
+    // A tall image holds the polar disc at 8/21 of the width, its centre at 0.57 of the height.
+    const KreisGeometrie n = kreisGeometrie(1000, 1400, true, 47.25);
     EXPECT_EQ(n.R, 381);
     EXPECT_EQ(n.R2, 409);
-    EXPECT_EQ(n.cy, 399);
+    EXPECT_EQ(n.cy, 798);
     EXPECT_EQ(n.cx, 507);
-    EXPECT_EQ(kreisGeometrie(1000, 700, true, -33.87).cx, 493);
+    EXPECT_EQ(kreisGeometrie(1000, 1400, true, -33.87).cx, 493);
+    // A wide one has no room for that: the disc shrinks to the height.
+    const KreisGeometrie breit = kreisGeometrie(1000, 700, true, 47.25);
+    EXPECT_LT(breit.R, 381);
+    EXPECT_GT(breit.R, 280);
     const KreisGeometrie druck = kreisGeometrie(2970, 2100, false, 47.25);
     EXPECT_EQ(druck.R, 800);
     EXPECT_EQ(druck.R2, 890);
@@ -66,6 +74,166 @@ TEST(SonnenstandGeometrie, ScreenValuesOfTheThreeDrawings)
     EXPECT_EQ(schalt.P, static_cast<int>(std::lround(366 * 2770 / 375.0)));
     EXPECT_EQ(zeitgleichungTage(366).back(), 367);
     EXPECT_EQ(zeitgleichungTage(365).back(), 366);
+}
+
+namespace {
+
+struct Kasten {
+    int x0, y0, x1, y1;
+};
+
+// The box of a recorded text, by the recording canvas's own estimate of its extent.
+Kasten textKasten(const RecordedPrimitive& p)
+{
+    int zeichen = 0;
+    for (unsigned char ch : p.text)
+        zeichen += (ch & 0xC0) != 0x80 ? 1 : 0;
+    const double h = p.font.height;
+    return {p.points[0].x, p.points[0].y, p.points[0].x + static_cast<int>(std::lround(0.55 * h * zeichen)),
+            p.points[0].y + static_cast<int>(std::lround(1.15 * h))};
+}
+
+double abstand(const Kasten& k, double x, double y)
+{
+    const double dx = std::max({k.x0 - x, 0.0, x - k.x1});
+    const double dy = std::max({k.y0 - y, 0.0, y - k.y1});
+    return std::hypot(dx, dy);
+}
+
+} // namespace
+
+// Whatever the shape of the image, the whole disc with its scale rings, the direction words
+// and the legend lie inside it, and the legend stays clear of the rings and of every other
+// text. Checked on the recorded primitives alone: the outer ring is the largest circle drawn.
+// (Near a pole, at 89 degrees, the sun circles at one altitude all day and its hour numbers
+// ring the sky just beside the label of 20 degrees; such places are left out.)
+TEST(SonnenstandKreis, WholeDiscRingsAndLegendFitAtAnyImageShape)
+{
+    struct Form {
+        int w, h;
+        bool schirm;
+        bool lesbar; // large enough for the hour numbers to stand apart
+    };
+    // The image at 1920 x 1080 and at 1366 x 768, a tall narrow one, a nearly square one, a
+    // small one that still holds the legend's place line (its hour numbers crowd), and printed
+    // A4 pages across and upright.
+    const Form formen[] = {{1632, 760, true, true}, {1161, 560, true, true},   {510, 820, true, true},
+                           {700, 640, true, true},  {520, 360, true, false},   {2870, 1900, false, true},
+                           {1900, 2870, false, true}};
+    for (const Form& f : formen) {
+        for (double breite : {47.25, -33.87, 0.0, 25.0, -45.0, 69.65, -69.65}) {
+            for (bool deutsch : {true, false}) {
+                AppState s = diagrammZustand(breite, deutsch);
+                s.StundenMitZeitgl = deutsch ? 0 : 1;
+                const std::string fall = std::to_string(f.w) + "x" + std::to_string(f.h) + " at "
+                                         + std::to_string(breite) + (deutsch ? " de" : " en");
+                const RecordingCanvas c = kreis(s, f.w, f.h, nullptr, f.schirm);
+                // Nothing beyond the image (the frame on paper), no text over another (the
+                // altitude numbers keep clear of the hour numbers).
+                const int m = f.schirm ? 0 : 50;
+                std::vector<test::Befund> befunde = test::pruefeLayout(
+                    c.primitives(), {double(m), double(m), double(f.w - m), double(f.h - m)});
+                if (!f.lesbar)
+                    std::erase_if(befunde, [](const test::Befund& b) { return b.art == test::Befundart::Ueberdeckung; });
+                EXPECT_EQ(test::befundText(befunde), "") << fall;
+                // The legend is drawn last, the title and three lines, clear of the outer ring:
+                // the largest circle drawn.
+                double rx = 0, ry = 0, rr = 0;
+                std::vector<Kasten> texte;
+                for (const RecordedPrimitive& p : c.primitives()) {
+                    if (p.kind == PrimitiveKind::Text)
+                        texte.push_back(textKasten(p));
+                    if (p.kind == PrimitiveKind::Ellipse && (p.points[1].x - p.points[0].x) / 2.0 > rr) {
+                        rr = (p.points[1].x - p.points[0].x) / 2.0;
+                        rx = (p.points[1].x + p.points[0].x) / 2.0;
+                        ry = (p.points[1].y + p.points[0].y) / 2.0;
+                    }
+                }
+                ASSERT_GE(texte.size(), 4u) << fall;
+                EXPECT_EQ(c.texts()[c.texts().size() - 4], holeText(s, 69)) << fall;
+                for (std::size_t i = texte.size() - 4; i < texte.size(); ++i)
+                    EXPECT_GT(abstand(texte[i], rx, ry), rr) << fall << ": legend line " << i << " on the ring";
+            }
+        }
+    }
+}
+
+namespace {
+
+// Whether the segment passes through the inside of the box (sampled at every unit).
+bool durchKasten(const CanvasPoint& a, const CanvasPoint& b, const Kasten& k)
+{
+    const int n = std::max({std::abs(b.x - a.x), std::abs(b.y - a.y), 1});
+    for (int i = 0; i <= n; ++i) {
+        const double x = a.x + (b.x - a.x) * static_cast<double>(i) / n;
+        const double y = a.y + (b.y - a.y) * static_cast<double>(i) / n;
+        if (x > k.x0 && x < k.x1 && y > k.y0 && y < k.y1)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+// The equation-of-time graph on screen and on paper: no line and not the curve runs through a
+// month name, and the grey remarks on the fast and slow sun lie on a white ground drawn over
+// every grid and month line that would cross them.
+TEST(ZeitgleichungGraph, TextsStayClearOfItsLines)
+{
+    for (bool schirm : {true, false}) {
+        for (int jahr : {2023, 2024}) {
+            for (bool deutsch : {true, false}) {
+                for (bool laenge : {false, true}) {
+                    AppState s = diagrammZustand(47.25, deutsch);
+                    s.Par.Jahr = jahr;
+                    RecordingCanvas c(schirm ? 1000 : 2970, schirm ? 600 : 2100, !schirm);
+                    if (schirm)
+                        ZeichneZeitgleichungGraph(c, s, 0, 0, laenge, true, 600, 1000);
+                    else
+                        ZeichneZeitgleichungGraph(c, s, 50, 50, laenge, false, 1450, 2870);
+                    const std::string fall = std::string(schirm ? "screen " : "page ") + std::to_string(jahr)
+                                             + (deutsch ? " de" : " en") + (laenge ? " with longitude" : "");
+                    const auto& p = c.primitives();
+                    int monate = 0, grau = 0;
+                    for (std::size_t i = 0; i < p.size(); ++i) {
+                        if (p[i].kind != PrimitiveKind::Text)
+                            continue;
+                        const Kasten k = textKasten(p[i]);
+                        bool monat = false;
+                        for (int m = 1; m <= 12; ++m)
+                            monat = monat || p[i].text == monatKurz(s, m);
+                        if (monat) {
+                            ++monate;
+                            for (const RecordedPrimitive& l : p) {
+                                if (l.kind == PrimitiveKind::Line) {
+                                    EXPECT_FALSE(durchKasten(l.points[0], l.points[1], k)) << fall << ": " << p[i].text;
+                                }
+                            }
+                        }
+                        if (p[i].font.color != 0x808080)
+                            continue;
+                        ++grau;
+                        std::size_t grund = 0;
+                        for (std::size_t j = 0; j < i; ++j)
+                            if (p[j].kind == PrimitiveKind::FillRect && p[j].brush.color == FarbeWeiss
+                                && p[j].brush.style == BrushStyle::Solid
+                                && p[j].points[0].x <= k.x0 && p[j].points[0].y <= k.y0 && p[j].points[1].x >= k.x1
+                                && p[j].points[1].y >= k.y1)
+                                grund = j;
+                        ASSERT_GT(grund, 0u) << fall << ": no white ground under " << p[i].text;
+                        for (std::size_t j = grund; j < p.size(); ++j) {
+                            if (p[j].kind == PrimitiveKind::Line) {
+                                EXPECT_FALSE(durchKasten(p[j].points[0], p[j].points[1], k)) << fall << ": " << p[i].text;
+                            }
+                        }
+                    }
+                    EXPECT_EQ(test::befundText(test::pruefeLayout(c)), "") << fall;
+                    EXPECT_EQ(monate, 12) << fall;
+                    EXPECT_EQ(grau, laenge ? 0 : 2) << fall;
+                }
+            }
+        }
+    }
 }
 
 TEST(SonnenstandDiagramme, DateLinesPerMonthSetting)
@@ -218,7 +386,8 @@ TEST(SonnenstandDiagramme, PointsLieOnTheTextbookSunPaths)
         const auto xy = [&](HimmelsPunkt p) {
             return std::pair<double, double>(g.x0 + (p.a + 180) * g.xs, g.y0 - p.h * g.ys);
         };
-        const KreisGeometrie k = kreisGeometrie(1000, 700, true, breite);
+        KreisGeometrie k;
+        const RecordingCanvas c = kreis(s, 1000, 700, &k);
         const auto pol = [&](HimmelsPunkt p) {
             const double r = k.R * (1 - p.h / 90);
             const double a = p.a * 3.14159265358979323846 / 180;
@@ -255,7 +424,6 @@ TEST(SonnenstandDiagramme, PointsLieOnTheTextbookSunPaths)
         const RecordingCanvas r = rechtwinklig(s);
         pruefeKurven(pfade(r, s.Farben[0]), tagR, 1.0, "cartesian day paths at " + ort);
         pruefeKurven(pfade(r, s.Farben[1]), stundeR, 1.0, "cartesian hour lines at " + ort);
-        const RecordingCanvas c = kreis(s);
         pruefeKurven(pfade(c, s.Farben[0]), tagK, 1.0, "polar date lines at " + ort);
         // The polar diagram draws the hours 3..21 only.
         std::vector<std::vector<std::pair<double, double>>> stundeK321;

@@ -11,12 +11,15 @@
 #include "drawing/DxfChecks.h"
 #include "drawing/HpglNachDxf.h"
 #include "support/ExportPruefung.h"
+#include "support/Layoutpruefung.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <regex>
+#include <cstdio>
+#include <cstdlib>
 
 using namespace umbrin;
 using namespace umbrin::test;
@@ -130,13 +133,90 @@ TEST(SonnenstandPlot, PolarHeaderAndCircles)
     AppState s = diagrammZustand();
     const std::string p = kreisPlot(s);
     EXPECT_EQ(p.rfind(";IN;SS;SI 0.16, 0.24;SP 4", 0), 0u);
-    EXPECT_NE(p.find(";PU 1160 7200;LBpolares Sonnenstandsdiagramm\x03"), std::string::npos);
-    EXPECT_NE(p.find(";PU 8120 4000;CI 3200,5;"), std::string::npos);
-    EXPECT_NE(p.find(";PU 8120 4000;PD;CI 3200,10;"), std::string::npos);
+    EXPECT_NE(p.find(";PU 1160 7880;LBpolares Sonnenstandsdiagramm\x03"), std::string::npos);
+    EXPECT_NE(p.find(";PU 7686 4000;CI 3200,5;"), std::string::npos);
+    EXPECT_NE(p.find(";PU 7686 4000;PD;CI 3200,10;"), std::string::npos);
     // The altitude circles of 10 .. 80 degrees.
     for (int r : {2844, 2489, 2133, 1778, 1422, 1067, 711, 356})
         EXPECT_NE(p.find(";CI " + std::to_string(r) + ",5;"), std::string::npos) << r;
     EXPECT_EQ(p.find(";SP 11"), std::string::npos);
+}
+
+namespace {
+
+// A label of a plot with its box: SI gives the letter width and height in centimetres (400
+// plotter units each), and a letter takes one and a half widths of room.
+struct PlotLabel {
+    std::string text;
+    double x0, y0, x1, y1;
+};
+
+struct PlotLage {
+    std::vector<PlotLabel> labels;
+    double kreisX = 0, kreisY = 0, kreisR = 0; // the largest circle
+};
+
+PlotLage plotLage(const std::string& hpgl)
+{
+    PlotLage lage;
+    double x = 0, y = 0, breite = 0.16, hoehe = 0.24;
+    std::size_t i = 0;
+    while (i < hpgl.size()) {
+        if (hpgl.compare(i, 2, "LB") == 0) {
+            const std::size_t ende = hpgl.find('\x03', i);
+            const std::string text = hpgl.substr(i + 2, ende - i - 2);
+            const double n = static_cast<double>(text.size());
+            lage.labels.push_back({text, x, y, x + n * 1.5 * breite * 400, y + hoehe * 400});
+            i = ende + 1;
+            continue;
+        }
+        const std::size_t ende = std::min(hpgl.find(';', i), hpgl.size());
+        const std::string befehl = hpgl.substr(i, ende - i);
+        if (befehl.rfind("SI", 0) == 0 && befehl.size() > 2) {
+            std::sscanf(befehl.c_str() + 2, " %lf , %lf", &breite, &hoehe);
+        } else if ((befehl.rfind("PU", 0) == 0 || befehl.rfind("PD", 0) == 0) && befehl.size() > 2) {
+            const std::vector<PlotPunkt> p = plotPunkte(befehl);
+            if (!p.empty()) {
+                x = p.back().x;
+                y = p.back().y;
+            }
+        } else if (befehl.rfind("CI", 0) == 0) {
+            const double r = std::atof(befehl.c_str() + 2);
+            if (r > lage.kreisR)
+                lage = {std::move(lage.labels), x, y, r};
+        }
+        i = ende + 1;
+    }
+    return lage;
+}
+
+} // namespace
+
+// Every word of the polar plot lies on its page of 290 x 200 mm, none over another, and the
+// title and the legend rows under it stay clear of the outer scale ring, in both languages
+// and with the longest place texts.
+TEST(SonnenstandPlot, PolarLegendClearOfTheRingAndEveryWordOnThePlot)
+{
+    for (bool deutsch : {true, false}) {
+        for (double breite : {47.25, -89.99}) {
+            AppState s = diagrammZustand(breite, deutsch);
+            s.Par.Laenge = -179.99;
+            s.Par.Zonenmeridian = -180;
+            const std::string plot = kreisPlot(s);
+            EXPECT_EQ(befundText(pruefePlotLayout(plot, {0, 0, 11600, 8000})), "") << breite;
+            const PlotLage lage = plotLage(plot);
+            ASSERT_EQ(lage.kreisR, 3444);
+            ASSERT_GE(lage.labels.size(), 4u);
+            // The title comes first, the three legend rows last.
+            EXPECT_EQ(lage.labels[0].text, utf8ToCp1252(holeText(s, 69)));
+            for (std::size_t i : {std::size_t{0}, lage.labels.size() - 3, lage.labels.size() - 2, lage.labels.size() - 1}) {
+                const PlotLabel& l = lage.labels[i];
+                const double dx = std::max({l.x0 - lage.kreisX, 0.0, lage.kreisX - l.x1});
+                const double dy = std::max({l.y0 - lage.kreisY, 0.0, lage.kreisY - l.y1});
+                EXPECT_GT(std::hypot(dx, dy), lage.kreisR) << l.text;
+            }
+        }
+    }
 }
 
 TEST(SonnenstandPlot, PlotPointsLieOnTheTextbookDayPaths)

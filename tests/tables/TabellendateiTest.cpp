@@ -244,51 +244,95 @@ TEST(TabellenDatei, FailedSaveNamesTheFileAndKeepsTheOldOne)
     EXPECT_EQ(std::distance(fs::directory_iterator(ordner), fs::directory_iterator()), 2);
 }
 
-// Every CSV read back by Python's csv module, as a spreadsheet reads it.
+// Every table kind at a polar place, at the equator, at a southern place and far west of
+// its zone meridian (an equation of time with longitude correction of over 99 minutes), read
+// back by Python's csv module as a spreadsheet reads it: each day row has the cell count of
+// its kind and every cell holds what its column heading says.
 TEST(TabellenDatei, CsvFilesReadBackByAnIndependentReader)
 {
     if (std::system("/usr/bin/python3 -c 'import csv' > /dev/null 2>&1") != 0)
         GTEST_SKIP() << "/usr/bin/python3 is not available";
     const fs::path ordner = frischerOrdner("umbrin_tabellen_csv");
+    struct Ort {
+        const char* name;
+        double breite, laenge, zone;
+        bool deutsch;
+    };
+    const Ort orte[] = {{"Tromsoe", 69.65, -18.96, -15, true},   {"Tromsoe", 69.65, -18.96, -15, false},
+                        {"Quito", -0.18, 78.47, 75, true},       {"Sydney", -33.87, -151.21, -150, false},
+                        {"Santiago", 42.88, 8.54, -15, true}};
     struct Fall {
         std::string art;
         int modus, typ, monatswahl, monat;
     };
     const Fall faelle[] = {
         {"eot", 8, TabelleZeitgleichung, 0, 1},  {"eot", 8, TabelleZeitglMitLaenge, 0, 1},
-        {"transit", 8, TabelleDurchgang, 0, 1},  {"month", 1, 0, Einzelmonat, 2},
-        {"month", 1, 0, Einzelmonat, 3},         {"halfyear", 1, 0, MonateEinsBisSechs, 1},
+        {"decl", 8, TabelleDeklination, 0, 1},   {"transit", 8, TabelleDurchgang, 0, 1},
+        {"month", 1, 0, Einzelmonat, 6},         {"month", 1, 0, Einzelmonat, 12},
+        {"month", 1, 0, Einzelmonat, 2},         {"halfyear", 1, 0, MonateEinsBisSechs, 1},
         {"halfyear", 1, 0, MonateSiebenBisZwoelf, 7},
     };
     int n = 0;
-    for (const Fall& f : faelle) {
-        AppState s = ort(2024);
-        std::string erste;
-        if (f.modus == 8) {
-            s.Tabellentyp = static_cast<std::uint8_t>(f.typ);
-            JahrestabelleAnsicht(s);
-            if (f.typ == TabelleZeitgleichung) {
-                double dekl = 0, zeitgl = 0;
-                SonnenPosition(2024, dekl, zeitgl, 1.0 - s.Zonenbruchteil);
-                erste = " " + MinSekStr(zeitgl);
+    for (const Ort& o : orte) {
+        for (const Fall& f : faelle) {
+            AppState s = ort(2024, o.deutsch);
+            s.Par.Breite = o.breite;
+            s.Par.Laenge = o.laenge;
+            s.Par.Zonenmeridian = o.zone;
+            s.Zonenbruchteil = -o.zone / 360.0;
+            std::string erste;
+            if (f.modus == 8) {
+                s.Tabellentyp = static_cast<std::uint8_t>(f.typ);
+                JahrestabelleAnsicht(s);
+                if (f.typ == TabelleZeitgleichung) {
+                    double dekl = 0, zeitgl = 0;
+                    SonnenPosition(2024, dekl, zeitgl, 1.0 - s.Zonenbruchteil);
+                    erste = " " + MinSekStr(zeitgl);
+                }
+            } else {
+                AufgangTabelle(s, f.monatswahl, f.monat, s.Par.Breite, s.Par.Laenge);
             }
-        } else {
-            AufgangTabelle(s, f.monatswahl, f.monat, s.Par.Breite, s.Par.Laenge);
+            const fs::path datei = ordner / ("t" + std::to_string(n++) + ".csv");
+            std::string fehler;
+            ASSERT_TRUE(SchreibeTabellendatei(
+                datei, TabellenDateiInhalt(s, s.Tabellenzeilen, exportVon(s, f.modus, true, ";", f.monatswahl)), fehler));
+            std::string befehl = "/usr/bin/python3 '" UMBRIN_SOURCE_DIR "/tests/tools/check_table_csv.py' '"
+                                 + datei.string() + "' --kind " + f.art + " --year 2024 --month " + std::to_string(f.monat);
+            if (!erste.empty())
+                befehl += " --first '" + erste + "'";
+            befehl += " 2>&1";
+            FILE* rohr = ::popen(befehl.c_str(), "r");
+            ASSERT_NE(rohr, nullptr);
+            std::string ausgabe;
+            char puffer[512];
+            while (std::fgets(puffer, sizeof puffer, rohr))
+                ausgabe += puffer;
+            EXPECT_EQ(::pclose(rohr), 0) << o.name << " " << f.art << " " << f.typ << " " << f.monat << ":\n" << ausgabe;
         }
-        const fs::path datei = ordner / ("t" + std::to_string(n++) + ".csv");
-        std::string fehler;
-        ASSERT_TRUE(SchreibeTabellendatei(datei, TabellenDateiInhalt(s, s.Tabellenzeilen, exportVon(s, f.modus, true, ";", f.monatswahl)), fehler));
-        std::string befehl = "/usr/bin/python3 '" UMBRIN_SOURCE_DIR "/tests/tools/check_table_csv.py' '" + datei.string()
-                             + "' --kind " + f.art + " --year 2024 --month " + std::to_string(f.monat);
-        if (!erste.empty())
-            befehl += " --first '" + erste + "'";
-        befehl += " 2>&1";
-        FILE* rohr = ::popen(befehl.c_str(), "r");
-        ASSERT_NE(rohr, nullptr);
-        std::string ausgabe;
-        char puffer[512];
-        while (std::fgets(puffer, sizeof puffer, rohr))
-            ausgabe += puffer;
-        EXPECT_EQ(::pclose(rohr), 0) << f.art << " " << f.monat << ":\n" << ausgabe;
     }
+}
+
+// A day of the midnight sun: the sun's text fills its pair of cells' first cell, the second
+// stays empty, and the equation of time and the declination stay in their own columns; the
+// days dropped in October 1582 give their text in the first cell.
+TEST(TabellenDatei, MonthCsvKeepsTextsSpanningCellsInOneCell)
+{
+    AppState s = ort(2024);
+    s.Par.Breite = 69.65;
+    AufgangTabelle(s, Einzelmonat, 6, s.Par.Breite, s.Par.Laenge);
+    std::vector<std::string> z = zeilenVon(TabellenDateiInhalt(s, s.Tabellenzeilen, exportVon(s, 1, true)));
+    const auto tag21 = std::find_if(z.begin(), z.end(), [](const std::string& l) { return l.rfind("  21. ", 0) == 0; });
+    ASSERT_NE(tag21, z.end());
+    double dekl = 0, zeitgl = 0;
+    SonnenPosition(2024, dekl, zeitgl, JulianischerTag(21, 6, 2024) - JulianischerTag(0, 1, 2024) - s.Zonenbruchteil);
+    EXPECT_EQ(*tag21, utf8ToCp1252("  21. ; immer sichtbar;; immer hell;") + tag21->substr(tag21->find(" immer hell;") + 12));
+    EXPECT_NE(tag21->find("; " + MinSekStr(zeitgl) + "; " + RealStr(dekl + 0.005, 6, 2) + ";;"), std::string::npos)
+        << *tag21;
+
+    AppState g = ort(1582);
+    AufgangTabelle(g, Einzelmonat, 10, g.Par.Breite, g.Par.Laenge);
+    z = zeilenVon(TabellenDateiInhalt(g, g.Tabellenzeilen, exportVon(g, 1, true)));
+    const auto tag5 = std::find_if(z.begin(), z.end(), [](const std::string& l) { return l.rfind("   5.", 0) == 0; });
+    ASSERT_NE(tag5, z.end());
+    EXPECT_EQ(*tag5, "   5. ; ---  entfallen (im Gregorianischen Kalender)  ---;;;;;;;;;");
 }

@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSpacerItem>
 #include <QString>
 
@@ -103,6 +104,18 @@ PromptAnswer MeldungsFenster::askTitled(const std::string& titel, PromptIcon ico
                         gitter->rowCount(), 0, 1, gitter->columnCount());
     const int knopf = box.exec();
     return antwort(knopf, knoepfe);
+}
+
+PromptAnswer MeldungsFenster::askYesNoNamed(PromptTitle titel, PromptIcon icon, const std::string& text,
+                                            const std::string& ja, const std::string& nein)
+{
+    QWidget* eltern = eltern_ ? eltern_ : QApplication::activeWindow();
+    QMessageBox box(qIcon(icon), qText(meldungsTitel(zustand_, titel)), zeilenumbrueche(text),
+                    QMessageBox::Yes | QMessageBox::No, eltern);
+    box.setObjectName(QStringLiteral("Meldung"));
+    box.button(QMessageBox::Yes)->setText(qText(ja));
+    box.button(QMessageBox::No)->setText(qText(nein));
+    return antwort(box.exec(), PromptButtons::YesNo);
 }
 
 bool MeldungsFenster::askText(const std::string& caption, const std::string& label, std::string& value)

@@ -19,6 +19,8 @@ public:
     PromptAnswer ask(PromptTitle titel, PromptIcon icon, const std::string& text, PromptButtons knoepfe) override;
     PromptAnswer askTitled(const std::string& titel, PromptIcon icon, const std::string& text,
                            PromptButtons knoepfe) override;
+    PromptAnswer askYesNoNamed(PromptTitle titel, PromptIcon icon, const std::string& text, const std::string& ja,
+                               const std::string& nein) override;
     bool askText(const std::string& caption, const std::string& label, std::string& value) override;
 
 private:

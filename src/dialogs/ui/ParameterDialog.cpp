@@ -255,6 +255,7 @@ void ParameterDialog::aktualisiereSprache(AppState& s)
         erklaerung << q(texteText(s, zeile));
     lb("MemoDat")->setText(erklaerung.join(QLatin1Char('\n')));
     setzeTitel();
+    beschrifteStunden();
 }
 
 void ParameterDialog::setzeTitel()

@@ -134,6 +134,7 @@ private:
     void zeitGewaehlt(const QString& name, int index);
     void intervallGewaehlt(const QString& name, int index);
     void fuelleListen();
+    void beschrifteStunden();
     void fuelleZeitCombos();
     void zeigeIntervalle();
     void datumslinienArt(int item);

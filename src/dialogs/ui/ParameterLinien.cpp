@@ -222,6 +222,17 @@ void setzeAuswahl(QComboBox* c, int index)
 
 } // namespace
 
+// The hour combos' items in the current language, the choices kept.
+void ParameterDialog::beschrifteStunden()
+{
+    const std::vector<std::string> uhr = StundenBeschriftungen(s_.Sprachspalte != 2);
+    for (const ZeitFamilie& f : zeitFamilien())
+        for (const auto& [name, art] : f.kopien)
+            if (QComboBox* c = co(name); c && art == Liste::Uhr)
+                for (int i = 0; i < c->count() && i < static_cast<int>(uhr.size()); ++i)
+                    c->setItemText(i, q(uhr[static_cast<std::size_t>(i)]));
+}
+
 void ParameterDialog::fuelleListen()
 {
     auto liste = [](const std::vector<std::string>& v) {
@@ -233,7 +244,7 @@ void ParameterDialog::fuelleListen()
     QStringList hoehe;
     for (int i = 1; i <= 9; ++i)
         hoehe << QStringLiteral("%1 °").arg(i * 10);
-    const QStringList uhr = liste(StundenBeschriftungen());
+    const QStringList uhr = liste(StundenBeschriftungen(s_.Sprachspalte != 2));
     const QStringList s24 = liste(s_.Stunden24);
     const QStringList s12 = liste(s_.Stunden12);
     for (const ZeitFamilie& f : zeitFamilien())

@@ -7,6 +7,7 @@
 #include "core/Winkel.h"
 #include "core/Zahlenformat.h"
 #include "dials/altitude/Hoehenuhrbasis.h"
+#include "dials/altitude/Zahlenplatz.h"
 #include "dials/altitude/Zylinderuhrgeometrie.h"
 
 #include <algorithm>
@@ -51,6 +52,7 @@ private:
     double fh_ = 14;
     Punkt vorher_;
     bool erster_ = true;
+    Zahlenplatz zahlen_{2};
     Konstruktionsmeldungen meldungen_;
 };
 
@@ -179,8 +181,10 @@ void Filterhut::zeichneStundenFilterhut(Stundenbereich b, int n, const Stundenre
                 if (ganz && std::abs(d - sommer) < 3 && q.y > 0) {
                     c_.setFontColor(s_.Farben[familie == 0 ? 9 : 2]);
                     const double sA = p.azimut >= 0 ? 1 : -1;
-                    c_.textOut(canvasZahl(g_.x0 + q.x - 1.5 * sA * c_.fontHeight()), g_.oben + canvasZahl(q.y),
-                               IntStr(h));
+                    const std::string zahl = IntStr(h);
+                    const CanvasPoint o = zahlen_.platziere(
+                        c_, canvasZahl(g_.x0 + q.x - 1.5 * sA * c_.fontHeight()), g_.oben + canvasZahl(q.y), zahl);
+                    c_.textOut(o.x, o.y, zahl);
                 }
                 weiter(q);
             };
@@ -251,7 +255,8 @@ void Filterhut::legende()
     c_.setFontHeight(druck ? 30 : a_.grosserBildschirm ? 14 : 12);
     const int fh = druck ? 30 : c_.textExtent("f").height;
     const int x = m + canvasZahl(0.7 * W) + 10;
-    c_.textOut(x, H - canvasZahl(2.6 * fh), ersteZeichen(zylinderOrtszeile(s_), 60));
+    const std::string ort = ersteZeichen(zylinderOrtszeile(s_), 60);
+    c_.textOut(imRahmen(c_, x, W, ort), H - canvasZahl(2.6 * fh), ort);
     std::string zeit;
     if (s_.Schalter.OhneZeitgl) {
         zeit = s_.Schalter.Ortszeit ? holeText(s_, 308)
@@ -263,7 +268,8 @@ void Filterhut::legende()
     }
     if (s_.Schalter.Temporalstunden)
         zeit += sprachText(s_, " Temporalstunden", " Temporal hours");
-    c_.textOut(x, H - canvasZahl(1.5 * fh), ersteZeichen(zeit, 60));
+    zeit = ersteZeichen(zeit, 60);
+    c_.textOut(imRahmen(c_, x, W, zeit), H - canvasZahl(1.5 * fh), zeit);
 
     // The pointer at true size, its length and the circumference as entered.
     c_.setPenColor(0x800080);
@@ -382,6 +388,9 @@ FilterhutMasse filterhutMasse(const AppState& s, const FilterhutAuftrag& a)
     g.Lmax = std::fabs(std::cos(g.hmax * kRad)) <= 0.0001 ? 100000.0 : std::fabs(1.05 * g.k * std::tan(g.hmax * kRad));
     g.oben = 0.9 * g.H > g.Lmax ? (g.H - canvasZahl(g.Lmax)) / 3 + g.m : 0;
     g.zuLang = g.oben < g.m;
+    // The azimuth numbers stand 1.1 of their height above the face: a face that would start
+    // higher starts just low enough to keep them on the sheet.
+    g.oben = std::max(g.oben, g.m + canvasZahl(1.2 * (druck ? 30 : 14)));
     g.unten = canvasZahl(g.oben + g.Lmax);
     if (g.unten > 0.96 * g.H) {
         g.unten = canvasZahl(0.93 * g.H);

@@ -38,7 +38,11 @@ HoehenuhrHpglSchreiber::HoehenuhrHpglSchreiber(const AppState& s, HPGLDatei& dat
     k_ = zylinder_ ? hpglFaktor(s.AlsHPGL != 0) : 1;
     const double einheit = hpglEinheitenProMm * k_;
     P_ = a.groesse * einheit;
-    L_ = (zylinder_ ? s.SkalaZylinder : s.SkalaHidokai) * einheit;
+    // The cylinder's month axis is held at 250 mm as the screen and the page hold it, so the
+    // sheet matches the printed one.
+    const int laenge = zylinder_ ? s.SkalaZylinder : s.SkalaHidokai;
+    gekuerzt_ = zylinder_ && laenge > 250;
+    L_ = (gekuerzt_ ? 250 : laenge) * einheit;
     S2_ = s.SkalaHidokai2 * einheit;
     V_ = !zylinder_ && s.Schalter.HidokaiVertikal ? P_ : 0;
     if (zylinder_) {
@@ -103,6 +107,11 @@ void HoehenuhrHpglSchreiber::legende()
         zeile(";PU " + z(15780 * k) + " " + z(100 * k) + ";" + hpglLabel("J.W."));
         zeile(";PU " + z(1100 * k) + " " + z(350 * k) + ";"
               + hpglLabel(std::string(texteText(s_, 151)) + RealStr(a_.groesse, 5, 0) + " mm"));
+    }
+    if (gekuerzt_) {
+        // The note of the shortened axis along the sheet's right edge, reading downwards.
+        zeile(";SP 3;" + hpglZeichengroesse(0.2 * k, 0.26 * k) + ";DI 0,-1;PU " + z(16100 * k) + " " + z(10500 * k)
+              + ";" + hpglLabel(std::string(texteText(s_, 155))) + ";DI;SP 4");
     }
 }
 
@@ -239,7 +248,7 @@ void HoehenuhrHpglSchreiber::schreibe()
                 gefalteterTeil({8350 * k, true, true, temporal});
         }
         if (uhrKurven && !zylinder_) {
-            gefalteterTeil({400 * k, ortszeit, false, uhrRoh});
+            gefalteterTeil({400 * k, ortszeit, false, uhr});
         } else if (uhrKurven && mitZeitgl) {
             if (zweiKopien) {
                 gefalteterTeil({100 * k, ortszeit, false, {uhr.von, std::min(uhr.bis, 12)}});

@@ -90,8 +90,14 @@ void HoehenuhrHpglSchreiber::kurve(const Skala& sk, const Fenster& f, double t, 
         if (erste) {
             erste = false;
             if (B.innen) {
-                if (ganz && !italBab)
-                    zeile(";PU " + punkt(B.x - 240 * k_, B.y) + ";" + hpglLabel(std::to_string(h)));
+                if (ganz && !italBab) {
+                    // Characters of 0.2 by 0.26 cm: 120 k a character cell, 104 k high.
+                    const std::string zahl = std::to_string(h);
+                    const int breite = canvasZahl((1.5 * (zahl.size() - 1) + 1) * 80 * k_);
+                    const CanvasPoint q = zahlen_.platziere(canvasZahl(B.x - 240 * k_), canvasZahl(B.y), breite,
+                                                            canvasZahl(104.0 * k_));
+                    zeile(";PU " + punkt(q.x, q.y) + ";" + hpglLabel(zahl));
+                }
                 zeile(";PU " + punkt(B.x, B.y));
             }
             A = B;

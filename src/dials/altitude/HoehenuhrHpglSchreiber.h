@@ -6,6 +6,7 @@
 #include "core/UserPrompt.h"
 #include "dials/altitude/HoehenuhrHpgl.h"
 #include "dials/altitude/Hoehenuhrbasis.h"
+#include "dials/altitude/Zahlenplatz.h"
 
 #include <cstdint>
 #include <string>
@@ -66,6 +67,8 @@ private:
     HoehenuhrPlotAuftrag a_;
     bool zylinder_ = false;
     bool nebeneinander_ = false;
+    bool gekuerzt_ = false; // the cylinder's month axis is held at 250 mm, as on the page
+    Zahlenplatz zahlen_{20}; // the hour numbers written, kept clear of each other
     bool temporal_ = false;
     bool italBabylGemeldet_ = false;
     int k_ = 1;

@@ -152,6 +152,11 @@ std::string zylinderOrtszeile(const AppState& s)
            + sprachText(s, ", Geogr. Länge = ", ", Longitude = ") + RealStr(s.Par.Laenge, 5, 2) + grad;
 }
 
+int imRahmen(const Canvas& c, int x, int rechts, std::string_view text)
+{
+    return std::min(x, rechts - 2 - c.textExtent(text).width);
+}
+
 std::string ersteZeichen(const std::string& text, std::size_t n)
 {
     std::size_t i = 0;

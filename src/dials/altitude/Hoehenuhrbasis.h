@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace umbrin {
 
@@ -122,6 +123,9 @@ inline std::string sprachText(const AppState& s, const char* deutsch, const char
 // The place line of a cylinder's legend on screen and page:
 // "Geogr. Breite =  47.25 Grad, Geogr. Länge =  -9.59 Grad".
 std::string zylinderOrtszeile(const AppState& s);
+// Where a legend line that starts at x ends inside a frame whose right edge is rechts: x, or
+// further left for a text too long to end there (English lines are longer).
+int imRahmen(const Canvas& c, int x, int rechts, std::string_view text);
 
 // The first n characters of a UTF-8 text (a character is never split).
 std::string ersteZeichen(const std::string& text, std::size_t n);

@@ -10,6 +10,7 @@
 #include "dials/UngleicheStunden.h"
 #include "dials/altitude/Hoehenuhrbasis.h"
 #include "dials/altitude/Zylinderlinien.h"
+#include "dials/altitude/Zahlenplatz.h"
 #include "dials/altitude/Zylinderuhrgeometrie.h"
 
 #include <algorithm>
@@ -24,12 +25,16 @@ class Polstab {
 public:
     Polstab(const AppState& s, Canvas& c, const PolstabAuftrag& a) : s_(s), c_(c), a_(a) {}
     Konstruktionsmeldungen zeichne();
-    // Strokes of the sun's lines drawn so far.
+    // Strokes of the sun's lines drawn so far where the sun stands above the horizon.
     int linien() const { return linien_; }
 
 private:
     void zeichneMarkenstrich(int x, int y1, int y2);
-    Zylinderpunkt projiziereAufZylinder(double azimut, double hoehe) const { return polstabPunkt(z_, azimut, hoehe); }
+    Zylinderpunkt projiziereAufZylinder(double azimut, double hoehe)
+    {
+        hoehe_ = hoehe;
+        return polstabPunkt(z_, azimut, hoehe);
+    }
     bool sichtbar(const Zylinderpunkt& p) const { return p.gueltig && p.y > yP_; }
     CanvasPoint ort(const Zylinderpunkt& p) const { return {canvasZahl(FX_ + p.x), FY_ + canvasZahl(p.y)}; }
     // The line rule: a visible point joins the line or starts it; an invisible one ends it.
@@ -45,6 +50,12 @@ private:
     void zeichneItalBabylPolstab(int von, int bis, Art art, int n);
     void datumslinien();
     void kreis(const Zylinderpunkt& p, int r);
+    // An hour number at (x, y), or as near as it stands clear of the numbers before it.
+    void zahl(int x, int y, const std::string& text)
+    {
+        const CanvasPoint q = zahlen_.platziere(c_, x, y, text);
+        c_.textOut(q.x, q.y, text);
+    }
     void legende(int c);
     void keineLinie();
 
@@ -59,6 +70,8 @@ private:
     double yP_ = 0;
     bool begonnen_ = false;
     int linien_ = 0;
+    double hoehe_ = 0; // the sun's altitude of the point projected last
+    Zahlenplatz zahlen_{2};
     Konstruktionsmeldungen meldungen_;
 };
 
@@ -77,7 +90,10 @@ void Polstab::weiter(const Zylinderpunkt& p)
     const CanvasPoint q = ort(p);
     if (begonnen_) {
         c_.lineTo(q.x, q.y);
-        ++linien_;
+        // Only a real shadow counts as the sun drawing on the face: the sun above the horizon
+        // and the shadow below the point's level. The lines run on towards the pole beyond.
+        if (hoehe_ > 0 && p.y > 0)
+            ++linien_;
     } else {
         c_.moveTo(q.x, q.y);
         begonnen_ = true;
@@ -113,7 +129,7 @@ void Polstab::zeichneMittlereZeitPolstab(int h, double t, bool ganz)
         SonnenstandZonenzeit(jahr, d, hoehe, t, s_.Par.Breite, s_.Par.Laenge, meridian, azimut, dekl, zeitgl, true);
         const Zylinderpunkt p = projiziereAufZylinder(azimut, hoehe);
         if (ganz && gezeichnet && std::abs(d - sommer) < 2 && p.y > 0 && sichtbar(p)) {
-            c_.textOut(canvasZahl(FX_ + p.x - 1.5 * fh), FY_ + canvasZahl(fh + p.y), IntStr(h));
+            zahl(canvasZahl(FX_ + p.x - 1.5 * fh), FY_ + canvasZahl(fh + p.y), IntStr(h));
             neueLinie();
         }
         weiter(p);
@@ -154,8 +170,7 @@ void Polstab::zeichneStundenPolstab(int von, int bis, Art art, int n)
                 if (beschriften && !beschriftet && sichtbar(p) && std::fabs(dekl - eps) < 0.075) {
                     beschriftet = true;
                     const double sA = azimut >= 0 ? 1 : -1;
-                    c_.textOut(canvasZahl(FX_ + p.x + 0.5 * sA * fh), FY_ + canvasZahl(p.y - 1.5 * sigma_ * fh),
-                               IntStr(h));
+                    zahl(canvasZahl(FX_ + p.x + 0.5 * sA * fh), FY_ + canvasZahl(p.y - 1.5 * sigma_ * fh), IntStr(h));
                     neueLinie();
                 }
                 weiter(p);
@@ -200,9 +215,8 @@ void Polstab::zeichneItalBabylPolstab(int von, int bis, Art art, int n)
                     ersterSichtbar = false;
                     if (std::fabs(dekl - s_.EpsRund) < 0.1) {
                         const double vz = p.x > 0 ? 1 : p.x < 0 ? -1 : 0;
-                        c_.textOut(canvasZahl(FX_ + p.x - 0.5 * vz * fh),
-                                   FY_ + canvasZahl(p.y + fh * sigma_ * (kind - 1.2)),
-                                   IntStr(roundHalfEven(t)));
+                        zahl(canvasZahl(FX_ + p.x - 0.5 * vz * fh), FY_ + canvasZahl(p.y + fh * sigma_ * (kind - 1.2)),
+                             IntStr(roundHalfEven(t)));
                     }
                 }
                 weiter(p);
@@ -247,9 +261,11 @@ void Polstab::legende(int c)
     const int fh = druck ? 30 : c_.textExtent("f").height;
     const int x = m + canvasZahl(0.7 * W) + 10;
     const std::string grad = sprachText(s_, " Grad", " deg ");
-    c_.textOut(x, m + H - canvasZahl(2.6 * fh), ersteZeichen(zylinderOrtszeile(s_), 60));
-    c_.textOut(x, m + H - canvasZahl(1.5 * fh),
-               sprachText(s_, "Südabweichung= ", "Deviation = ") + RealStr(s_.Par.Wandabweichung, 6, 2) + grad + "; ");
+    const std::string ort = ersteZeichen(zylinderOrtszeile(s_), 60);
+    c_.textOut(imRahmen(c_, x, m + W, ort), m + H - canvasZahl(2.6 * fh), ort);
+    const std::string wand =
+        sprachText(s_, "Südabweichung= ", "Deviation = ") + RealStr(s_.Par.Wandabweichung, 6, 2) + grad + "; ";
+    c_.textOut(imRahmen(c_, x, m + W, wand), m + H - canvasZahl(1.5 * fh), wand);
 
     farbe(0x800080);
     const int zwei = canvasZahl(2 * s_mm_);
@@ -325,8 +341,11 @@ Konstruktionsmeldungen Polstab::zeichne()
     zeichneMarkenstrich(links, canvasZahl(FY_ - s_mm_), canvasZahl(FY_ + s_mm_));
     zeichneMarkenstrich(rechts, canvasZahl(FY_ - s_mm_), canvasZahl(FY_ + s_mm_));
     {
+        // The point's shadow runs along the polar axis back to the mantle when the light
+        // comes from the pole on the face's side: the south pole for a face turned south, the
+        // north pole for one turned north, in either hemisphere.
         double hoehe = 0, azimut = 0;
-        AzimutHoehe(hoehe, azimut, s_.Par.Breite, -89.95, 15);
+        AzimutHoehe(hoehe, azimut, s_.Par.Breite, polstabPolDeklination(s_.Par.Wandabweichung), 15);
         const Zylinderpunkt pol = projiziereAufZylinder(azimut, hoehe);
         kreis(pol, r);
         yP_ = pol.y;
@@ -381,6 +400,11 @@ std::string polstabMassFehler(const AppState& s, double R, double e)
 Konstruktionsmeldungen zeichnePolstabZylinder(const AppState& s, Canvas& c, const PolstabAuftrag& a)
 {
     return Polstab(s, c, a).zeichne();
+}
+
+double polstabPolDeklination(double wand)
+{
+    return std::fabs(wand) < 90 ? -89.95 : 89.95;
 }
 
 ZweiZeilen polstabOhneLinien(const AppState& s)

@@ -34,6 +34,11 @@ std::string polstabMassFehler(const AppState& s, double R, double e);
 // face (near a pole, or a face turned from the sun), the face says so in two navy lines.
 Konstruktionsmeldungen zeichnePolstabZylinder(const AppState& s, Canvas& c, const PolstabAuftrag& a);
 
+// The declination whose light casts the point's shadow along the polar axis onto the mantle
+// (the pole mark, which bounds the lines): -89.95 for a face turned south of east and west,
+// 89.95 for one turned north, in either hemisphere.
+double polstabPolDeklination(double wand);
+
 // Those two lines.
 ZweiZeilen polstabOhneLinien(const AppState& s);
 // Whether the sun draws a line on the face of this cylinder (true also when the dial is

@@ -6,9 +6,11 @@
 #include "core/Winkel.h"
 #include "core/Zahlenformat.h"
 #include "dials/altitude/Hoehenuhrbasis.h"
+#include "dials/altitude/Zahlenplatz.h"
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 namespace umbrin {
 namespace {
@@ -47,6 +49,7 @@ private:
     int fh_ = 12;
     bool vertikal_ = false;
     bool temporal_ = false;
+    Zahlenplatz zahlen_{2};
     Konstruktionsmeldungen meldungen_;
 };
 
@@ -113,7 +116,9 @@ void Hidokei::kurve(int h, int j, double t, const Stundenrechnung& r)
             erste = false;
             if (j == 0 && (B.waagrecht || hoehe > 0)) {
                 const double x = B.waagrecht ? g_.xL + B.u : g_.xF + g_.P - B.u;
-                c_.textOut(canvasZahl(x), canvasZahl(B.v - 1.2 * fh_) + g_.oben, IntStr(h));
+                const std::string zahl = IntStr(h);
+                const CanvasPoint q = zahlen_.platziere(c_, canvasZahl(x), canvasZahl(B.v - 1.2 * fh_) + g_.oben, zahl);
+                c_.textOut(q.x, q.y, zahl);
             }
             A = B;
             return;
@@ -159,7 +164,9 @@ void Hidokei::stundenkurven()
         b = temporalBereich(s_, s_.Zeiten.QuadTempVon, s_.Zeiten.QuadTempBis, meldungen_);
         n = sw.TemporalIntervall + 1;
     } else {
-        b = {s_.Zeiten.QuadVon, s_.Zeiten.QuadBis};
+        // In local time without the equation of time the morning and the afternoon curves of
+        // equal distance from noon are one curve: only the longer side of the range is drawn.
+        b = mittagsregel({s_.Zeiten.QuadVon, s_.Zeiten.QuadBis}, sw.Ortszeit != 0, sw.MitZeitglZylinder != 0);
         n = std::clamp(sw.StundenIntervallSonst - '0', 0, 9) + 1;
     }
     c_.setPenWidth(sw.Linienstaerke);
@@ -235,7 +242,10 @@ Konstruktionsmeldungen Hidokei::zeichne()
     const int R = g_.W + g_.m;
     const int P = canvasZahl(g_.P);
     const std::string kante = std::string(texteText(s_, 180)) + RealStr(a_.groesse, 6, 2) + " mm";
-    c_.textOut(R - c - canvasZahl(1.2 * c_.textExtent("Schattenkannte höhe der = ").width), g_.H - c + 3, kante);
+    // A longer text than the German one moves left until it ends inside the frame.
+    const int xKante =
+        imRahmen(c_, R - c - canvasZahl(1.2 * c_.textExtent("Schattenkannte höhe der = ").width), g_.W, kante);
+    c_.textOut(xKante, g_.H - c + 3, kante);
     c_.polyline({{R - 3 * c / 2, g_.H - c - P},
                  {R - c, g_.H - c - P},
                  {R - c, g_.H - c},

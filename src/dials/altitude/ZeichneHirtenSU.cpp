@@ -7,6 +7,7 @@
 #include "core/Winkel.h"
 #include "core/Zahlenformat.h"
 #include "dials/altitude/Hoehenuhrbasis.h"
+#include "dials/altitude/Zahlenplatz.h"
 
 #include <algorithm>
 #include <cmath>
@@ -45,6 +46,7 @@ private:
     HirtenMasse g_;
     Datumsbereich bereich_;
     int fh_ = 12;
+    Zahlenplatz zahlen_{2};
     Konstruktionsmeldungen meldungen_;
 };
 
@@ -113,8 +115,12 @@ void Hirtenuhr::kurve(double t, int h, bool beschriften, const Stundenrechnung& 
         B.sichtbar = p.hoehe > 0 && B.y < g_.H && (!italBab || p.azimut < 0.001);
         if (erste) {
             erste = false;
-            if (beschriften && B.y > 0)
-                c_.textOut(canvasZahl(g_.xLinks + B.x - 1.5 * fh_), canvasZahl(B.y) + g_.oben, IntStr(h));
+            if (beschriften && B.y > 0) {
+                const std::string zahl = IntStr(h);
+                const CanvasPoint q =
+                    zahlen_.platziere(c_, canvasZahl(g_.xLinks + B.x - 1.5 * fh_), canvasZahl(B.y) + g_.oben, zahl);
+                c_.textOut(q.x, q.y, zahl);
+            }
             A = B;
             return;
         }
@@ -227,7 +233,8 @@ void Hirtenuhr::legende(int c)
     const int fh = c_.fontHeight();
     const int fh3 = druck ? 30 : c_.textExtent("f").height;
     const int x = canvasZahl(0.7 * W) + m + 10;
-    c_.textOut(x, H + m - canvasZahl(2.6 * fh3), ersteZeichen(zylinderOrtszeile(s_), 60));
+    const std::string ort = ersteZeichen(zylinderOrtszeile(s_), 60);
+    c_.textOut(imRahmen(c_, x, m + W, ort), H + m - canvasZahl(2.6 * fh3), ort);
     std::string zeile2;
     if (s_.Schalter.OhneZeitgl) {
         zeile2 = s_.Schalter.Ortszeit ? sprachText(s_, "Ortszeit", "local time")
@@ -239,7 +246,8 @@ void Hirtenuhr::legende(int c)
     }
     if (s_.Schalter.Temporalstunden)
         zeile2 += sprachText(s_, " Temporalstunden", " Temporal hours");
-    c_.textOut(x, H + m - canvasZahl(1.5 * fh3), ersteZeichen(zeile2, 60));
+    zeile2 = ersteZeichen(zeile2, 60);
+    c_.textOut(imRahmen(c_, x, m + W, zeile2), H + m - canvasZahl(1.5 * fh3), zeile2);
 
     // The gnomon at true size, and its length as drawn.
     const int P = canvasZahl(g_.P);

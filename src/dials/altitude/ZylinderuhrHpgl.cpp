@@ -16,6 +16,12 @@
 #include <cmath>
 
 namespace umbrin {
+namespace {
+
+// The top of the polar rod's lines, below the place line of the title block (10380 k).
+constexpr double kLinienOben = 10300;
+
+} // namespace
 
 ZylinderPlotAuftrag filterhutPlotAuftrag(const AppState& s)
 {
@@ -149,18 +155,15 @@ void ZylinderuhrHpglSchreiber::hpglTitelZylinder()
                                             : sprachText(s_, " (Polstab)", " (Polar Style)"));
     zeile(";SP 4;" + hpglZeichengroesse(0.3 * k, 0.45 * k) + ";PU " + hpglZahl(4600 * k) + " "
           + hpglZahl(10650 * k) + ";" + hpglLabel(ersteZeichen(titel, 45)));
-    const std::string name =
-        filterhut_ ? holeText(s_, 579) : sprachText(s_, "Zylinderradius", "Cylinder Radius");
-    zeile(";" + hpglZeichengroesse(0.18 * k, 0.24 * k) + ";PU " + hpglZahl(1100 * k) + " " + hpglZahl(550 * k) + ";"
-          + hpglLabel(std::string(texteText(s_, 151)) + RealStr(kp_ / 40 / k, 5, 0) + " mm; " + name + " = "
-                      + RealStr(Rs_ / 40 / k, 5, 0) + " mm"));
+    // The pointer and the cylinder's size stand once, beside the pointer's gauge.
+    zeile(";" + hpglZeichengroesse(0.18 * k, 0.24 * k) + ";PU ");
     const std::string grad = sprachText(s_, " Grad", " deg");
     std::string ort = sprachText(s_, "Geogr. Breite = ", "Latitude = ") + RealStr(s_.Par.Breite, 6, 2) + grad + "; "
                       + sprachText(s_, ", Geogr. Länge = ", ", Longitude = ") + RealStr(s_.Par.Laenge, 6, 2) + grad
                       + "; ";
     if (!filterhut_)
         ort += sprachText(s_, "Südabweichung= ", "Deviation = ") + RealStr(s_.Par.Wandabweichung, 6, 2) + grad + "; ";
-    zeile(";PU " + hpglZahl((filterhut_ ? 4600 : 3600) * k) + " " + hpglZahl(10380 * k) + ";" + hpglLabel(ort));
+    zeile(hpglZahl((filterhut_ ? 4600 : 3600) * k) + " " + hpglZahl(10380 * k) + ";" + hpglLabel(ort));
     zeile(";PU " + hpglZahl(15780 * k) + " " + hpglZahl(100 * k) + ";" + hpglLabel("J.W."));
 }
 
@@ -203,7 +206,7 @@ void ZylinderuhrHpglSchreiber::schreibe()
         hpglSenkrechteZylinder(l, Y0_ - 40 * k, Y0_ + 40 * k);
         hpglSenkrechteZylinder(r, Y0_ - 40 * k, Y0_ + 40 * k);
         double hoehe = 0, azimut = 0;
-        AzimutHoehe(hoehe, azimut, s_.Par.Breite, -89.95 * sigma_, 15);
+        AzimutHoehe(hoehe, azimut, s_.Par.Breite, polstabPolDeklination(s_.Par.Wandabweichung), 15);
         const Zylinderpunkt p = projiziereZylinderHPGL(azimut, hoehe);
         if (p.gueltig) {
             xP_ = p.x;
@@ -216,8 +219,14 @@ void ZylinderuhrHpglSchreiber::schreibe()
           + r7(Y0_ - yP_));
     zeile(";SP 4;PW " + stiftbreite_ + ";" + hpglZeichengroesse(0.24 * k, 0.3 * k));
     L_ = static_cast<double>(roundHalfEven(120.0 * k));
+    // The polar rod's lines run up to its pole, above the sheet for a foot high on it: they
+    // stop below the title block.
+    if (!filterhut_)
+        zeile(";IW 0 0 " + hpglZahl(16480 * k) + " " + hpglZahl(kLinienOben * k));
     stundenlinien();
     datumslinien();
+    if (!filterhut_)
+        zeile(";IW 0 0 " + hpglZahl(16480 * k) + " " + hpglZahl(11480 * k));
     hpglTitelZylinder();
     ursprungUndLegende();
     zeile(";IN;");

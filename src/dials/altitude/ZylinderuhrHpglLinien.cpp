@@ -134,9 +134,12 @@ void ZylinderuhrHpglSchreiber::hpglStundenZylinder(int von, int bis, int art, in
             double T = 15 * (t - 12);
             if (!s_.Schalter.Ortszeit)
                 T -= s_.Par.Laenge - s_.Par.Zonenmeridian;
+            // The polar rod's apparent full hours run from the pole; the filter-hat's lines stay
+            // between the solstice lines, as on its page.
             const bool voll = art == 0 && ganz;
-            const double start = voll ? -89.8 * sigma_ : -eps * sigma_;
-            const double ende = voll && rundum ? 89.5 * sigma_ : eps * sigma_;
+            const bool vomPol = voll && !filterhut_;
+            const double start = vomPol ? -89.8 * sigma_ : -eps * sigma_;
+            const double ende = vomPol && rundum ? 89.5 * sigma_ : eps * sigma_;
             bool beschriftet = false;
             neueLinie();
             schritteBis(start, ende, 0.15 * sigma_, [&](double dekl) {

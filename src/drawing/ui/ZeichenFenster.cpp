@@ -119,7 +119,7 @@ ZeichenFenster::ZeichenFenster(AppState& s, Arbeitsablage& shell, UserPrompt& fr
     , dienste_(std::move(dienste))
 {
     setObjectName(QStringLiteral("Form5"));
-    setWindowTitle(QStringLiteral("Zeichne"));
+    setzeTitel();
     setAttribute(Qt::WA_DeleteOnClose);
     baueOberflaeche();
     BildGroesse();
@@ -541,8 +541,18 @@ QSize ZeichenFenster::sizeHint() const
     return (bereich->viewport()->size() - rahmen).expandedTo(minimumSizeHint());
 }
 
+// The caption names the dial in the current language from the start, so a construction that
+// is refused before the window is first activated leaves no German placeholder; a type
+// without a caption of its own keeps the window's name.
+void ZeichenFenster::setzeTitel()
+{
+    const std::string titel = fensterTitel(s_);
+    setWindowTitle(titel.empty() ? QString::fromUtf8(s_.Deutsch ? "Zeichne" : "Drawing") : q(titel));
+}
+
 void ZeichenFenster::FormShow()
 {
+    setzeTitel();
     if (istEbeneUhr(s_.UhrTyp))
         BitBtnWinkelClick();
     hilfekontext_ = hilfeKontext(s_, hilfekontext_);
@@ -569,7 +579,7 @@ void ZeichenFenster::deaktiviert()
 
 void ZeichenFenster::Ursprung_zeigen()
 {
-    setWindowTitle(q(fensterTitel(s_)));
+    setzeTitel();
     quPanel_->setVisible(s_.UhrTyp == 'q');
     if (!platzierungBeiAktivierung(s_)) {
         pWarnung_->clear();

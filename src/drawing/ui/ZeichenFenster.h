@@ -108,6 +108,7 @@ private:
     void BildGroesse();
     void FormShow();
     void Ursprung_zeigen();
+    void setzeTitel();
     void beschrifte();
 
     // Drawing and the mouse.

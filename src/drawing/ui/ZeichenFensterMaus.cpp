@@ -281,7 +281,7 @@ void ZeichenFenster::einstellen()
 
 void ZeichenFenster::aktualisiereSprache(AppState&)
 {
-    setWindowTitle(q(fensterTitel(s_)));
+    setzeTitel();
     if (f_.InfoListeOffen)
         baueListing();
     if (f_.WinkelTabelleOffen)

@@ -59,6 +59,13 @@ double hoehe(const QFont& f)
     return QFontMetricsF(f).height();
 }
 
+// The advance of one character of a fixed-pitch face: the column rules of a printed table
+// stand at whole numbers of it (between two characters) or half way (through a blank).
+double zeichenbreite(const QFont& f)
+{
+    return QFontMetricsF(f).horizontalAdvance(QLatin1Char('0'));
+}
+
 void zeichneZeilen(QPainter& maler, const std::vector<std::string>& zeilen, QFont f, int x, int y0, double zeile,
                    bool letzteKursiv)
 {
@@ -185,14 +192,20 @@ void DruckeTabelleSeite(QPainter& maler, const std::vector<std::string>& zeilen,
     maler.drawRect(QRect(QPoint(links - 25, kopf), QPoint(rechts, fuss)));
     stift.setWidth(1);
     maler.setPen(stift);
-    auto spalte = [&](int zaehler, int nenner) { return links + static_cast<int>(b * zaehler / nenner); };
+    // The boxes frame the sun and the moon (one month) or the first, third and fifth month (half
+    // year). Their sides stand between the characters where one field of the rows ends and the
+    // next begins: a day row starts with its day in 5 characters, then 14 for each of sun,
+    // twilight and moon (one month), or 21 for each month (half year); the heads keep blanks
+    // there.
+    const double zeichen = zeichenbreite(f);
+    auto spalte = [&](int zeichenZahl) { return links + static_cast<int>(std::lround(zeichenZahl * zeichen)); };
     if (halbjahr) {
-        for (auto [von, bis] : {std::pair{5, 25}, std::pair{44, 64}, std::pair{83, 103}})
-            maler.drawRect(QRect(QPoint(spalte(von, 125), kopf), QPoint(spalte(bis, 125), fuss)));
+        for (int m : {0, 2, 4})
+            maler.drawRect(QRect(QPoint(spalte(5 + 21 * m), kopf), QPoint(spalte(26 + 21 * m), fuss)));
         maler.drawLine(links - 25, oben + 180 + reihe, rechts, oben + 180 + reihe);
     } else {
-        for (auto [von, bis] : {std::pair{6, 20}, std::pair{35, 50}})
-            maler.drawRect(QRect(QPoint(spalte(von, 67), kopf), QPoint(spalte(bis, 67), fuss)));
+        for (int feld : {0, 2})
+            maler.drawRect(QRect(QPoint(spalte(5 + 14 * feld), kopf), QPoint(spalte(19 + 14 * feld), fuss)));
         for (int y : {oben + 170 - reihe, oben + 180 + reihe, oben + n * reihe})
             maler.drawLine(links - 25, y, rechts, y);
     }
@@ -219,7 +232,8 @@ void DruckeTabelleZeilen(QPainter& maler, std::vector<std::string> zeilen, bool 
         maler.drawText(QPointF(links, oben + i * reihe + QFontMetricsF(z).ascent()), q(zeilen[k]));
         ++i;
     }
-    const int rechts = links + static_cast<int>(textbreite);
+    // The boxes keep the same room right of the text as left of it.
+    const int rechts = links + static_cast<int>(textbreite) + 10;
     QPen stift(Qt::black);
     stift.setWidth(2);
     maler.setPen(stift);
@@ -230,9 +244,13 @@ void DruckeTabelleZeilen(QPainter& maler, std::vector<std::string> zeilen, bool 
     maler.drawRect(QRect(QPoint(links - 10, y(kopfBis)), QPoint(rechts, y(i + 0.2))));
     stift.setWidth(1);
     maler.setPen(stift);
-    for (int spalte : {4, 24, 43, 63}) {
-        const double c = spalte < 41 ? 1.3 : 0.05;
-        const int x = links + static_cast<int>((spalte - c) * textbreite / 81.0);
+    // The rules run through the blanks before the first, fourth, seventh and tenth month: a day
+    // row is the day in 3 characters, a blank, and the months 6 characters wide (8 in the
+    // transit table) with a blank between them.
+    const int zelle = durchgang ? 9 : 7;
+    const double zeichen = zeichenbreite(f);
+    for (int monat : {1, 4, 7, 10}) {
+        const int x = links + static_cast<int>(std::lround((zelle * (monat - 1) + 3.5) * zeichen));
         maler.drawLine(x, y(kopfVon), x, y(i + 0.2));
     }
 }

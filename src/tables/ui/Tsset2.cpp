@@ -8,6 +8,7 @@
 #include "core/ui/RadioGruppe.h"
 #include "tables/Tabellenansicht.h"
 #include "tables/ui/EoTSymmPanel.h"
+#include "tables/ui/FlowLayout.h"
 #include "tables/ui/ProfilPanel.h"
 #include "tables/ui/Tabellenbild.h"
 #include "tables/ui/Tabellenfenstertexte.h"
@@ -161,8 +162,8 @@ QWidget* Tsset2::baueTabellenkopf()
 QWidget* Tsset2::bauePanelEoT()
 {
     PanelEoT_ = benannt(new QWidget(this), "PanelEoT");
-    auto* reihe = new QHBoxLayout(PanelEoT_);
-    reihe->setContentsMargins(0, 0, 0, 0);
+    // The options wrap into a second row where the window is narrow, each at its full width.
+    auto* reihe = new FlowLayout(PanelEoT_);
     ChBLaeKorr_ = benannt(new QCheckBox(PanelEoT_), "ChBLaeKorr");
     setzeTextId(ChBLaeKorr_, 620);
     chBSymm_ = benannt(new QCheckBox(PanelEoT_), "chBSymm");
@@ -199,9 +200,10 @@ QWidget* Tsset2::bauePanelEoT()
                        static_cast<QWidget*>(ChbSunpos_), static_cast<QWidget*>(ChbProfil_),
                        static_cast<QWidget*>(ChbLoad_), static_cast<QWidget*>(bhProfil_)})
         reihe->addWidget(w);
-    reihe->addStretch(1);
+    for (QComboBox* k : {Combobox1_, cDatlin_, cStund_, ChbSunpos_})
+        k->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     for (QWidget* w : {BitBtnprint_, BitBtnHPG_, BitBtndxf_, schliessen})
-        reihe->addWidget(w);
+        reihe->addTrailingWidget(w);
     connect(ChBLaeKorr_, &QCheckBox::clicked, this, [this](bool an) { ChBLaeKrrClick(an); });
     connect(ChbEot_, &QCheckBox::clicked, this, [this](bool an) { ChbEotClick(an); });
     connect(ChbSunpos_, &QComboBox::activated, this, [this](int i) { ChbSunposChange(i); });
@@ -447,6 +449,8 @@ void Tsset2::Combobox1Change(int item)
     s_.Schalter.Diagrammart = static_cast<std::uint8_t>(std::clamp(item, 0, 1));
     lbZeitglGraph_->setText(q(holeText(s_, s_.Schalter.Diagrammart ? 69 : 41)));
     PanAzHigh_->setVisible(s_.Rechenmodus == 32 && s_.Schalter.Diagrammart == 0);
+    // The caption names the kind shown.
+    beschrifteKomponente(this, s_, s_.StringIdBasis);
     FormShow();
 }
 

@@ -96,9 +96,10 @@ void Tsset2::SpeichereTabelle()
     }
     const std::string datei = TabellenDateiname(name.toStdString(), csv);
     if (csv) {
-        const PromptAnswer a = frage_.ask(PromptTitle::WasNun, PromptIcon::Question,
-                                          "csv-trennzeichen wählen \r\nja = Standard (;) oder nein = Komma (,)",
-                                          PromptButtons::YesNo);
+        // The text names its answers "ja" and "nein" in both languages: so do its buttons.
+        const PromptAnswer a = frage_.askYesNoNamed(PromptTitle::WasNun, PromptIcon::Question,
+                                                    "csv-trennzeichen wählen \r\nja = Standard (;) oder nein = Komma (,)",
+                                                    "ja", "nein");
         CsvTrenner_.assign(1, a == PromptAnswer::Yes ? ';' : ',');
     }
     TabellenExport e;

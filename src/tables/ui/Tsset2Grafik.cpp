@@ -197,8 +197,10 @@ void Tsset2::zeichneGrafik()
 {
     const QSize haupt = dienste_.hauptflaeche ? dienste_.hauptflaeche() : size();
     const bool sonnenbahn = s_.Rechenmodus == 32;
+    // The option row takes as many rows as the width needs.
     const int tafeln = (PanAzHigh_->isHidden() ? 0 : PanAzHigh_->sizeHint().height())
-                       + PanelEoT_->sizeHint().height() + lbZeitglGraph_->sizeHint().height() + 20;
+                       + PanelEoT_->heightForWidth(std::max(1, haupt.width() - 8))
+                       + lbZeitglGraph_->sizeHint().height() + 20;
     const int b = std::max(1, static_cast<int>(0.85 * haupt.width()));
     const int h = std::max(1, haupt.height() - tafeln - (sonnenbahn ? 30 : 100));
     aufgenommen_ = haupt;

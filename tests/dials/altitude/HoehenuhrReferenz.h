@@ -7,6 +7,10 @@
 
 #include <cmath>
 #include <cstdint>
+#include <iterator>
+#include <map>
+#include <optional>
+#include <string_view>
 
 namespace umbrin::test {
 
@@ -33,6 +37,54 @@ inline SonnenVektor sonneOrtszeit(std::int32_t jahr, std::int32_t d, double t, d
     double dekl = 0, zeitgl = 0;
     SonnenPosition(jahr, dekl, zeitgl, d + (t + laenge / 15 - 12) / 24);
     return sonnenVektor(phi, dekl, (t - 12) * 15);
+}
+
+// The sun's declination at local noon of day d (1 = 1 January) of a Gregorian year at the
+// longitude (degrees, east negative), from the almanac's low-precision formulas for the sun
+// (good to about a hundredth of a degree): the Julian day of that noon, the mean longitude
+// and anomaly, the ecliptic longitude and the obliquity.
+inline double almanachDeklination(std::int32_t jahr, std::int32_t d, double laenge)
+{
+    const long y = jahr + 4799L;
+    const long jdn = 1 + (153 * 10 + 2) / 5 + 365 * y + y / 4 - y / 100 + y / 400 - 32045; // 1 January
+    const double n = static_cast<double>(jdn) + (d - 1) + laenge / 360 - 2451545.0;
+    const double L = 280.460 + 0.9856474 * n, g = (357.528 + 0.9856003 * n) * kGradRef;
+    const double lambda = (L + 1.915 * std::sin(g) + 0.020 * std::sin(2 * g)) * kGradRef;
+    const double eps = (23.439 - 0.0000004 * n) * kGradRef;
+    return std::asin(std::sin(eps) * std::sin(lambda)) / kGradRef;
+}
+
+// The month (1..12) of a German month abbreviation as the scales write it; 0 for any other
+// text.
+inline int monatVonKuerzel(std::string_view text)
+{
+    constexpr std::string_view monate[] = {"Jan", "Feb", "Mar", "Apr", "Mai", "Jun",
+                                           "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"};
+    for (int m = 0; m < 12; ++m)
+        if (monate[m] == text)
+            return m + 1;
+    return 0;
+}
+
+// The noon shadow of a cylinder's gnomon of length P on the first of a month: the drop
+// P tan h for the noon altitude h = 90 - |phi - delta|.
+inline double mittagsFallAmErsten(std::int32_t jahr, std::int32_t tag, double phi, double laenge, double P)
+{
+    const double h = 90 - std::fabs(phi - almanachDeklination(jahr, tag, laenge));
+    return P * std::tan(h * kGradRef);
+}
+
+// A drawn curve given by its points (x, drop) read at x by linear interpolation; nothing
+// beyond its ends.
+inline std::optional<double> aufKurve(const std::map<double, double>& kurve, double x)
+{
+    const auto nach = kurve.lower_bound(x);
+    if (nach == kurve.end() || (nach == kurve.begin() && nach->first != x))
+        return std::nullopt;
+    if (nach->first == x)
+        return nach->second;
+    const auto vor = std::prev(nach);
+    return vor->second + (x - vor->first) / (nach->first - vor->first) * (nach->second - vor->second);
 }
 
 // Shadow of an edge of height P on the ground: its length.

@@ -42,7 +42,7 @@ double neigung(CanvasPoint a, double bx, double by)
 
 TEST(Schinken, HourLinesRiseAtTheSunsAltitudeAndCrossingsLieOnBoth)
 {
-    for (double breite : {47.25, 30.0, -35.0, 0.0}) {
+    for (double breite : {47.25, 30.0, -35.0, -33.87, 0.0}) {
         SCOPED_TRACE(breite);
         const AppState s = zustand(breite);
         SchinkenAuftrag a;

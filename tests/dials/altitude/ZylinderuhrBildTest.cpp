@@ -150,55 +150,61 @@ TEST(Polstab, ProjectionMeetsTheRayWithTheMantle)
 }
 
 // The apparent-time points of an hour lie in the plane of its hour circle through the point
-// (containing the polar axis); the pole mark is where that axis meets the mantle.
+// (containing the polar axis); the pole mark is where that axis meets the mantle. In the
+// south the face is turned to the north, to the sun.
 TEST(Polstab, HourLinesLieInTheHourPlaneThroughThePoint)
 {
-    AppState s = zustand(47.25);
-    s.Par.ZylRadius = 250;
-    s.Par.ZylZeiger = 51;
-    s.Par.Wandabweichung = 0;
-    s.Zeiten.QuadVon = 9;
-    s.Zeiten.QuadBis = 15;
-    s.FusspunktX = 1400;
-    s.FusspunktY = 800;
-    RecordingCanvas c(2970, 2100, true);
-    zeichnePolstabZylinder(s, c, {2970, 2100, false, 1.0, 51, 250});
-    const double R = 250, e = 51, phi = 47.25 * kGradRef;
-    const double pe = 0, pn = std::cos(phi), pu = std::sin(phi); // polar axis
-    int geprueft = 0;
-    for (const RecordedPrimitive* l : c.select([](const RecordedPrimitive& q) {
-             return q.kind == PrimitiveKind::Line && q.pen.color == kWahr;
-         })) {
-        for (const CanvasPoint& q : l->points) {
-            const double theta = (q.x - 1400) / (R * 10);
-            const double fall = (q.y - 800) / 10.0;
-            // The point on the mantle (the wall faces south: east of it is positive theta) and
-            // the point's position.
-            const double x = R * std::sin(theta), y = -R * std::cos(theta), z = -fall;
-            const double dx = x, dy = y + R + e, dz = z;
-            // The hour plane holds the axis and the hour's direction; the line's hour is the
-            // one whose plane lies nearest, within the drawing's rounding.
-            double best = 1e9;
-            for (int h = 9; h <= 15; ++h) {
-                const SonnenVektor r = sonnenVektor(47.25, 0, (h - 12) * 15.0);
-                const double ne = pn * r.u - pu * r.n, nn = pu * r.e - pe * r.u, nu = pe * r.n - pn * r.e;
-                const double n = std::sqrt(ne * ne + nn * nn + nu * nu);
-                best = std::min(best, std::fabs(dx * ne + dy * nn + dz * nu) / n);
+    for (double breite : {47.25, -33.87}) {
+        SCOPED_TRACE(breite);
+        AppState s = zustand(breite);
+        s.Par.ZylRadius = 250;
+        s.Par.ZylZeiger = 51;
+        s.Par.Wandabweichung = breite > 0 ? 0 : 180;
+        s.Zeiten.QuadVon = 9;
+        s.Zeiten.QuadBis = 15;
+        s.FusspunktX = 1400;
+        s.FusspunktY = 800;
+        RecordingCanvas c(2970, 2100, true);
+        zeichnePolstabZylinder(s, c, {2970, 2100, false, 1.0, 51, 250});
+        const double R = 250, e = 51, phi = breite * kGradRef;
+        const double pe = 0, pn = std::cos(phi), pu = std::sin(phi); // polar axis
+        // The wall's direction w and the side of it that positive arcs run to.
+        const double we = -std::sin(s.Par.Wandabweichung * kGradRef), wn = -std::cos(s.Par.Wandabweichung * kGradRef);
+        int geprueft = 0;
+        for (const RecordedPrimitive* l : c.select([](const RecordedPrimitive& q) {
+                 return q.kind == PrimitiveKind::Line && q.pen.color == kWahr;
+             })) {
+            for (const CanvasPoint& q : l->points) {
+                const double theta = (q.x - 1400) / (R * 10);
+                const double fall = (q.y - 800) / 10.0;
+                // The point on the mantle and the shadow casting point R + e out along w.
+                const double x = R * (std::sin(theta) * -wn + std::cos(theta) * we);
+                const double y = R * (std::sin(theta) * we + std::cos(theta) * wn), z = -fall;
+                const double dx = x - (R + e) * we, dy = y - (R + e) * wn, dz = z;
+                // The hour plane holds the axis and the hour's direction; the line's hour is
+                // the one whose plane lies nearest, within the drawing's rounding.
+                double best = 1e9;
+                for (int h = 9; h <= 15; ++h) {
+                    const SonnenVektor r = sonnenVektor(breite, 0, (h - 12) * 15.0);
+                    const double ne = pn * r.u - pu * r.n, nn = pu * r.e - pe * r.u, nu = pe * r.n - pn * r.e;
+                    const double n = std::sqrt(ne * ne + nn * nn + nu * nu);
+                    best = std::min(best, std::fabs(dx * ne + dy * nn + dz * nu) / n);
+                }
+                EXPECT_LT(best, 0.2) << q.x << " " << q.y;
+                ++geprueft;
             }
-            EXPECT_LT(best, 0.2) << q.x << " " << q.y;
-            ++geprueft;
         }
+        EXPECT_GT(geprueft, 100);
+        // The pole mark: the axis from the point rises to the mantle e tan |phi| above it.
+        const auto kreise = c.select([](const RecordedPrimitive& q) {
+            return q.kind == PrimitiveKind::Ellipse && q.pen.color == 0x800080;
+        });
+        ASSERT_EQ(kreise.size(), 1u);
+        const double my = (kreise[0]->points[0].y + kreise[0]->points[1].y) / 2.0;
+        const double mx = (kreise[0]->points[0].x + kreise[0]->points[1].x) / 2.0;
+        EXPECT_NEAR(mx, 1400, 3);
+        EXPECT_NEAR(my, 800 - 10 * e * std::tan(std::fabs(phi)), 3);
     }
-    EXPECT_GT(geprueft, 100);
-    // The pole mark: the axis from the point rises to the mantle e tan phi above it.
-    const auto kreise = c.select([](const RecordedPrimitive& q) {
-        return q.kind == PrimitiveKind::Ellipse && q.pen.color == 0x800080;
-    });
-    ASSERT_EQ(kreise.size(), 1u);
-    const double my = (kreise[0]->points[0].y + kreise[0]->points[1].y) / 2.0;
-    const double mx = (kreise[0]->points[0].x + kreise[0]->points[1].x) / 2.0;
-    EXPECT_NEAR(mx, 1400, 3);
-    EXPECT_NEAR(my, 800 - 10 * e * std::tan(phi), 3);
 }
 
 // With R equal to e the usable half band is 60 degrees: the band line is 2 pi / 3 R long.

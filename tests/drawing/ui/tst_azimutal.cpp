@@ -113,7 +113,7 @@ private slots:
 
             a.exportiere(*w, true, "dial.plt");
             QCOMPARE(QString::fromStdString(test::hp2xxPruefung(a.pfad("dial.plt"))), QString());
-            QVERIFY2(a.prompt.asked.back().text.find("saved!") != std::string::npos, v.name);
+            QVERIFY2(a.prompt.asked.back().text.find("gespeichert!") != std::string::npos, v.name);
             a.exportiere(*w, false, "dial.dxf");
             QVERIFY2(QFile::exists(QString::fromStdString(a.pfad("dial.dxf"))), v.name);
             if (test::ezdxfDa())

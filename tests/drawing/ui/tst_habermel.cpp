@@ -58,7 +58,7 @@ private slots:
             // The biazimuthal plot asks for the grid: Yes, 20 mm.
             a.prompt.textAnswers.push_back("20");
             a.exportierePlot(*w, "dial.plt");
-            QVERIFY2(a.gefragt("saved!"), f.name);
+            QVERIFY2(a.gefragt("gespeichert!"), f.name);
             a.exportiereDxf(*w, "dial.dxf");
         }
     }
@@ -88,7 +88,7 @@ private slots:
             const std::size_t vorher = a.prompt.asked.size();
             a.exportiere(*w, true, "alt.plt");
             QCOMPARE(test::dateiText(alt), std::string("IN;old plot;"));
-            QVERIFY2(!a.gefragt("saved!"), f.name);
+            QVERIFY2(!a.gefragt("gespeichert!"), f.name);
             QVERIFY2(a.prompt.asked.size() > vorher, f.name); // the refusal was shown
 
             a.pdf = QString::fromStdString(a.pfad("nie.pdf"));

@@ -38,7 +38,7 @@ private slots:
             test::pruefePdf(a.pdf);
 
             a.exportierePlot(*w, "dial.plt");
-            QVERIFY(a.prompt.asked.back().text.find("saved!") != std::string::npos);
+            QVERIFY(a.prompt.asked.back().text.find("gespeichert!") != std::string::npos);
             a.exportiereDxf(*w, "dial.dxf");
             QCOMPARE(w->fensterzustand().DxfFaktor, typ == 'p' ? 25 : 1);
         }

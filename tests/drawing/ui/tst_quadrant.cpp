@@ -41,7 +41,7 @@ private slots:
                     QFile::copy(a.pdf, QString("%1/quadrant_%2_%3.pdf").arg(ordner).arg(skala).arg(int(ganz)));
 
                 a.exportierePlot(*w, "dial.plt");
-                QVERIFY(a.prompt.asked.back().text.find("saved!") != std::string::npos);
+                QVERIFY(a.prompt.asked.back().text.find("gespeichert!") != std::string::npos);
                 a.exportiereDxf(*w, "dial.dxf");
                 QCOMPARE(w->fensterzustand().DxfFaktor, skala == 2 ? 25 : 1);
             }

@@ -46,7 +46,7 @@ private slots:
         a.exportierePlot(*w, "ring.plt");
         const std::string hpgl = test::dateiText(a.pfad("ring.plt"));
         QVERIFY(hpgl.rfind("IN;SS;PA;;SP 1;PU 400 9765;", 0) == 0);
-        QVERIFY(a.gefragt("ring.plt saved!"));
+        QVERIFY(a.gefragt("ring.plt gespeichert!"));
 
         a.exportiereDxf(*w, "ring.dxf");
         QVERIFY(test::dateiText(a.pfad("ring.dxf")).find("Ring-Sonnenuhr (Bauernring):") != std::string::npos);

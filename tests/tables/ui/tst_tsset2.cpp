@@ -3,6 +3,7 @@
 #include "core/AufUntergang.h"
 #include "core/Sprachdienst.h"
 #include "core/ui/Beschriftung.h"
+#include "core/ui/MeldungsFenster.h"
 #include "core/ui/RadioGruppe.h"
 #include "drawing/KartenText.h"
 #include "shell/Menue.h"
@@ -17,7 +18,10 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
 #include <QMdiArea>
 #include <QPaintEngine>
 #include <QPainter>
@@ -110,10 +114,18 @@ struct Tabellen {
     }
 };
 
-// A page in 0.1 mm that keeps the fonts of the texts drawn on it and draws nothing.
+// A page in 0.1 mm that draws nothing and keeps the texts drawn on it (with their fonts and
+// baseline starts) and its straight lines (a rectangle as its four sides).
 class Schriftseite : public QPaintDevice {
 public:
+    struct Text {
+        QPointF p;
+        QString text;
+        QFont font;
+    };
     QList<QFont> schriften;
+    QList<Text> texte;
+    QList<QLineF> linien;
 
     QPaintEngine* paintEngine() const override { return &maschine_; }
 
@@ -140,16 +152,29 @@ protected:
 private:
     class Maschine : public QPaintEngine {
     public:
-        explicit Maschine(Schriftseite& seite) : seite_(seite) {}
+        explicit Maschine(Schriftseite& seite) : QPaintEngine(QPaintEngine::AllFeatures), seite_(seite) {}
         bool begin(QPaintDevice*) override { return true; }
         bool end() override { return true; }
         void updateState(const QPaintEngineState&) override {}
         void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
         void drawPath(const QPainterPath&) override {}
         void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
-        void drawLines(const QLineF*, int) override {}
-        void drawRects(const QRectF*, int) override {}
-        void drawTextItem(const QPointF&, const QTextItem& text) override { seite_.schriften.append(text.font()); }
+        void drawLines(const QLineF* l, int n) override
+        {
+            for (int i = 0; i < n; ++i)
+                seite_.linien.append(l[i]);
+        }
+        void drawRects(const QRectF* r, int n) override
+        {
+            for (int i = 0; i < n; ++i)
+                seite_.linien << QLineF(r[i].topLeft(), r[i].topRight()) << QLineF(r[i].topRight(), r[i].bottomRight())
+                              << QLineF(r[i].bottomRight(), r[i].bottomLeft()) << QLineF(r[i].bottomLeft(), r[i].topLeft());
+        }
+        void drawTextItem(const QPointF& p, const QTextItem& text) override
+        {
+            seite_.schriften.append(text.font());
+            seite_.texte.append({p, text.text(), text.font()});
+        }
         Type type() const override { return QPaintEngine::User; }
 
     private:
@@ -157,6 +182,33 @@ private:
     };
     mutable Maschine maschine_{*this};
 };
+
+// The vertical rules of a printed table that cut through a character which is no blank: for
+// each rule and each text it crosses, the character cell under it, read from the text and the
+// advance of its fixed-pitch face. A rule at a cell's edge (within a tenth of a cell) runs
+// between two characters.
+QStringList regelnDurchZeichen(const Schriftseite& seite)
+{
+    QStringList fehler;
+    for (const QLineF& l : seite.linien) {
+        if (std::abs(l.x1() - l.x2()) > 0.01)
+            continue;
+        const double oben = std::min(l.y1(), l.y2());
+        const double unten = std::max(l.y1(), l.y2());
+        for (const Schriftseite::Text& t : seite.texte) {
+            const QFontMetricsF fm(t.font);
+            if (t.p.y() - fm.ascent() >= unten || t.p.y() + fm.descent() <= oben)
+                continue;
+            const double zeichen = (l.x1() - t.p.x()) / fm.horizontalAdvance(QLatin1Char('0'));
+            const int i = static_cast<int>(std::floor(zeichen));
+            const double rest = zeichen - i;
+            if (i < 0 || i >= t.text.size() || rest < 0.1 || rest > 0.9 || t.text[i] == QLatin1Char(' '))
+                continue;
+            fehler << QStringLiteral("rule at %1 through '%2' of \"%3\"").arg(l.x1()).arg(t.text[i]).arg(t.text);
+        }
+    }
+    return fehler;
+}
 
 template <typename T>
 T* kind(QWidget* w, const char* name)
@@ -243,6 +295,41 @@ private slots:
         QVERIFY(csv.contains(" 1.; 12:"));
         QCOMPARE(t.s.Tabellenzeilen, gezeigt);
         QCOMPARE(t.prompt.asked.size(), 1u);
+        // The question names its answers "ja" and "nein"; its buttons carry those words, in
+        // English too, where the text stays as it is.
+        setzeSprache(t.s, false);
+        w->ButtonSaveClick();
+        QCOMPARE(t.prompt.asked.size(), 2u);
+        for (const auto& f : t.prompt.asked) {
+            QVERIFY(f.text.find("ja = Standard (;) oder nein = Komma (,)") != std::string::npos);
+            QCOMPARE(f.yesWord, std::string("ja"));
+            QCOMPARE(f.noWord, std::string("nein"));
+        }
+    }
+
+    // The message box of such a question shows the named words on its two buttons, and the
+    // button "nein" answers No.
+    void namedButtonsOfTheMessageBox()
+    {
+        AppState s;
+        initialisiereZustand(s);
+        setzeSprache(s, false);
+        MeldungsFenster fenster(s);
+        QStringList knoepfe;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            for (QAbstractButton* k : box->buttons())
+                knoepfe << k->text();
+            for (QAbstractButton* k : box->buttons())
+                if (k->text() == QStringLiteral("nein"))
+                    k->click();
+        });
+        const PromptAnswer a = fenster.askYesNoNamed(PromptTitle::WasNun, PromptIcon::Question, "ja oder nein?", "ja", "nein");
+        knoepfe.sort();
+        QCOMPARE(knoepfe, (QStringList{QStringLiteral("ja"), QStringLiteral("nein")}));
+        QCOMPARE(a, PromptAnswer::No);
     }
 
     // Modes 16 and 32 open with their graph in the cached image, print it, and export it as
@@ -347,6 +434,41 @@ private slots:
         QVERIFY(seite.schriften.size() > 30);
         for (const QFont& f : seite.schriften)
             QVERIFY2(QFontInfo(f).fixedPitch(), qPrintable(QFontInfo(f).family()));
+    }
+
+    // The column rules and box sides of the printed tables run between the columns of the face
+    // the print uses: never through a digit or a letter, also where the midnight sun's texts
+    // fill their fields, in both languages.
+    void printedRulesRunBetweenTheColumns()
+    {
+        for (bool deutsch : {true, false}) {
+            for (int wahl : {0, 1}) {
+                Tabellen t(1);
+                setzeSprache(t.s, deutsch);
+                t.s.Par.Breite = 69.65;
+                auto w = t.fenster();
+                w->RgSonnaufClick(wahl);
+                Schriftseite seite;
+                QPainter maler(&seite);
+                DruckeTabelleSeite(maler, t.s.Tabellenzeilen, wahl != 0, 297, 0, t.s);
+                maler.end();
+                QVERIFY(seite.linien.size() > 10);
+                const QStringList fehler = regelnDurchZeichen(seite);
+                QVERIFY2(fehler.isEmpty(), qPrintable(fehler.mid(0, 5).join(QLatin1Char('\n'))));
+            }
+        }
+        for (int typ : {0, 3}) {
+            Tabellen j(8, typ);
+            auto v = j.fenster();
+            Schriftseite seite;
+            QPainter maler(&seite);
+            TabelleJahr(j.s, 2024, typ < 2, typ);
+            DruckeTabelleZeilen(maler, j.s.Tabellenzeilen, typ == 3, typ == 3 ? 297 : 210, 0);
+            maler.end();
+            QVERIFY(seite.linien.size() > 10);
+            const QStringList fehler = regelnDurchZeichen(seite);
+            QVERIFY2(fehler.isEmpty(), qPrintable(fehler.mid(0, 5).join(QLatin1Char('\n'))));
+        }
     }
 
     // A language switch rebuilds what the window shows: the half year stays a half year.

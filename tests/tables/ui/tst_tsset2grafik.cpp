@@ -134,6 +134,38 @@ private slots:
         }
     }
 
+    // The diagram's options at 1366 pixels and in a narrow window: every control at its full
+    // width (no combo box cut to "in Polarkoordinat" or "1"), inside the window, none over
+    // another; they wrap into further rows where needed.
+    void optionRowWrapsWithoutCuttingItsControls()
+    {
+        for (int breite : {1366, 1920, 600}) {
+            for (bool deutsch : {true, false}) {
+                Grafikfenster t(32, 1);
+                setzeSprache(t.s, deutsch);
+                t.flaeche = QSize(breite, 700);
+                auto w = t.fenster();
+                w->resize(breite, 700);
+                QApplication::processEvents();
+                auto* panel = w->findChild<QWidget*>(QStringLiteral("PanelEoT"));
+                QVERIFY(panel);
+                QList<QRect> belegt;
+                for (QWidget* k : panel->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+                    if (!k->isVisible())
+                        continue;
+                    const QString name = k->objectName() + QStringLiteral(" at ") + QString::number(breite);
+                    QVERIFY2(k->width() >= k->sizeHint().width(), qPrintable(name));
+                    const QRect r(k->mapTo(w.get(), QPoint(0, 0)), k->size());
+                    QVERIFY2(r.left() >= 0 && r.right() < w->width(), qPrintable(name));
+                    for (const QRect& b : belegt)
+                        QVERIFY2(!b.intersects(r), qPrintable(name));
+                    belegt << r;
+                }
+                QVERIFY(belegt.size() >= 10);
+            }
+        }
+    }
+
     void cartesianDiagramReportsTheLightOnThePlane()
     {
         Grafikfenster t(32, 0);
@@ -194,6 +226,9 @@ private slots:
             QCOMPARE(int(s.Rechenmodus), f.modus);
             if (f.modus == 32)
                 QCOMPARE(int(s.Schalter.Diagrammart), f.art);
+            // The caption names the graph: the cartesian diagram text 41, the polar one 69.
+            const int titel = f.modus == 16 ? 70 : f.art ? 69 : 41;
+            QCOMPARE(w->windowTitle(), QString::fromStdString(holeText(s, titel) + "  " + std::to_string(s.Par.Jahr)));
             QVERIFY(farbigePunkte(w->grafikbild()) > 200);
             m.aktion(menue::Drucken)->trigger();
             QCOMPARE(pdfSeiten(ordner.path() + QStringLiteral("/druck%1.pdf").arg(auftrag)), 1);
@@ -205,6 +240,10 @@ private slots:
         QCOMPARE(m.mdiArea()->subWindowList().size(), 1);
         QCOMPARE(int(s.Rechenmodus), 32);
         QCOMPARE(int(s.Schalter.Diagrammart), 0);
+        // Switching the kind in the window renames it.
+        auto* kartesisch = qobject_cast<Tsset2*>(m.aktivesFenster());
+        kartesisch->Combobox1Change(1);
+        QCOMPARE(kartesisch->windowTitle(), QString::fromStdString(holeText(s, 69) + "  " + std::to_string(s.Par.Jahr)));
     }
 };
 

@@ -2,10 +2,12 @@
 // the shepherd's cylinder, prints the ham dial in ham mode, and a refused export leaves the
 // file that was there.
 #include "core/RecordingCanvas.h"
+#include "core/Sprachdienst.h"
 #include "core/ui/PainterCanvas.h"
 #include "dialogs/IniText.h"
 #include "drawing/KartenText.h"
 #include "drawing/ZeichnungExport.h"
+#include "drawing/Zeichnungstyp.h"
 #include "drawing/Zeichnungszeilen.h"
 #include "drawing/ui/Bildflaeche.h"
 #include "drawing/ui/ZeichenfensterAufbau.h"
@@ -169,6 +171,29 @@ private slots:
         QVERIFY(!seiteMitSchinken(*w, a.s));
     }
 
+    // The caption speaks the state's language from the window's creation on (a refusal shown
+    // before the first activation left the German placeholder), and a type without a caption
+    // of its own shows the window's name in that language.
+    void captionSpeaksTheLanguageFromTheStart()
+    {
+        struct Fall {
+            char typ;
+            bool deutsch;
+            const char* ohneEigenen;
+        };
+        for (const Fall& f : {Fall{'k', false, nullptr}, Fall{'k', true, nullptr}, Fall{'o', false, "Drawing"},
+                              Fall{'o', true, "Zeichne"}}) {
+            Aufbau a(f.typ);
+            setzeSprache(a.s, f.deutsch);
+            a.s.Par.Breite = 66;
+            a.s.Schalter.TemporalAnzeige = 1;
+            ZeichenFenster w(a.s, a.z, a.prompt, ZeichenfensterDienste{});
+            const QString erwartet =
+                f.ohneEigenen ? QString::fromUtf8(f.ohneEigenen) : QString::fromStdString(fensterTitel(a.s));
+            QCOMPARE(w.windowTitle(), erwartet);
+        }
+    }
+
     void refusedExportKeepsTheOldFile()
     {
         struct Fall {
@@ -190,7 +215,7 @@ private slots:
                 QVERIFY(QString::fromStdString(a.prompt.asked.back().text)
                             .contains(QString::fromUtf8("Temporalstunden sind in dieser geogr. Breite")));
                 for (const auto& frage : a.prompt.asked)
-                    QVERIFY(!QString::fromStdString(frage.text).contains(QStringLiteral("saved")));
+                    QVERIFY(!QString::fromStdString(frage.text).contains(QStringLiteral("gespeichert")));
             }
             QCOMPARE(QDir(a.ordner.path()).entryList(QDir::Files), QStringList({"alt.dxf", "alt.plt"}));
         }

@@ -1,0 +1,53 @@
+#include "dials/altitude/Zahlenplatz.h"
+
+#include <cstdlib>
+
+namespace umbrin {
+
+bool Zahlenplatz::frei(const Kasten& k) const
+{
+    for (const Kasten& b : belegt_) {
+        if (k.x < b.x + b.breite + abstand_ && b.x < k.x + k.breite + abstand_ && k.y < b.y + b.hoehe + abstand_
+            && b.y < k.y + k.hoehe + abstand_)
+            return false;
+    }
+    return true;
+}
+
+CanvasPoint Zahlenplatz::platziere(int x, int y, int breite, int hoehe)
+{
+    Kasten k{x, y, breite, hoehe};
+    if (!frei(k)) {
+        // The places just clear of each box in the way, on its four sides; the nearest free
+        // one wins.
+        bool gefunden = false;
+        Kasten bester = k;
+        long weg = 0;
+        for (const Kasten& b : belegt_) {
+            const Kasten seiten[] = {
+                {b.x - breite - abstand_, y, breite, hoehe},
+                {b.x + b.breite + abstand_, y, breite, hoehe},
+                {x, b.y - hoehe - abstand_, breite, hoehe},
+                {x, b.y + b.hoehe + abstand_, breite, hoehe},
+            };
+            for (const Kasten& s : seiten) {
+                const long d = std::labs(static_cast<long>(s.x) - x) + std::labs(static_cast<long>(s.y) - y);
+                if ((!gefunden || d < weg) && frei(s)) {
+                    gefunden = true;
+                    bester = s;
+                    weg = d;
+                }
+            }
+        }
+        k = bester;
+    }
+    belegt_.push_back(k);
+    return {k.x, k.y};
+}
+
+CanvasPoint Zahlenplatz::platziere(const Canvas& c, int x, int y, std::string_view text)
+{
+    return platziere(x, y, c.textExtent(text).width, c.fontHeight());
+}
+
+} // namespace umbrin

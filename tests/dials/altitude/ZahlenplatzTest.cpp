@@ -1,0 +1,31 @@
+// Hour numbers keep clear of each other: a free place is kept, a covered one moves the least
+// distance to a free side, and no two placed boxes overlap.
+#include "dials/altitude/Zahlenplatz.h"
+
+#include <gtest/gtest.h>
+
+using namespace umbrin;
+
+TEST(Zahlenplatz, NumbersMoveTheLeastDistanceToAFreePlace)
+{
+    struct Fall {
+        CanvasPoint gewuenscht;
+        CanvasPoint erwartet;
+    };
+    // Boxes of 20 x 10 with 2 units between them.
+    const Fall faelle[] = {
+        {{100, 100}, {100, 100}}, // free
+        {{105, 103}, {105, 112}}, // covers the first a little from below: moves down
+        {{90, 100}, {78, 100}},   // covers the first from the left: moves left
+        {{300, 50}, {300, 50}},   // free again
+    };
+    Zahlenplatz z(2);
+    std::vector<CanvasPoint> gesetzt;
+    for (const Fall& f : faelle) {
+        const CanvasPoint p = z.platziere(f.gewuenscht.x, f.gewuenscht.y, 20, 10);
+        EXPECT_EQ(p, f.erwartet) << f.gewuenscht.x << "," << f.gewuenscht.y;
+        for (const CanvasPoint& q : gesetzt)
+            EXPECT_FALSE(p.x < q.x + 20 && q.x < p.x + 20 && p.y < q.y + 10 && q.y < p.y + 10);
+        gesetzt.push_back(p);
+    }
+}
