@@ -12,6 +12,8 @@
 #include <array>
 #include <cmath>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace umbrin {
 namespace {
@@ -71,7 +73,8 @@ void kopf(GunterPlot& g)
             + g.K(9420) + " " + g.K(1500));
     g.zeile(";PU " + g.K(4600) + " " + g.K(10000) + ";LB" + std::string(texteText(s, 59))
             + std::string(texteText(s, 60)) + hpglZahl(s.Par.Jahr) + ETX);
-    g.zeile("PU " + g.K(15780) + " " + g.K(100) + ";LBJ.W." + ETX);
+    // The initials end inside the sheet's frame (16157 units): four cells of 0.24 cm back.
+    g.zeile("PU " + g.K(15600) + " " + g.K(100) + ";LBJ.W." + ETX);
 
     std::string t = "SI " + g.si(0.18, 0.28) + ";SA";
     for (int i = 0; i < 12; ++i)
@@ -190,6 +193,25 @@ void stundenlinien(GunterPlot& g)
     if (!g.stift.empty())
         g.zeile(";PW " + g.stift);
     const double sAbstand = g.groesse < 120 ? g.groesse - 10 : 110;
+    // A number whose corner comes closer than 260 units (twice the letters' height) to
+    // one already set steps on along its circle, away from it, as on the screen.
+    std::vector<std::pair<double, double>> gesetzt;
+    const auto schritt = [&](double r, double winkel) {
+        const double mindestens = 260.0 * k, stufe = mindestens / std::max(r, 1.0) / kRad;
+        double d = 0;
+        for (std::size_t n = 0; n <= gesetzt.size(); ++n) {
+            const double x = g.x0 + r * sinG(winkel + d), y = g.y0 - r * cosG(winkel + d);
+            const auto nah = std::find_if(gesetzt.begin(), gesetzt.end(), [&](const auto& q) {
+                return std::hypot(q.first - x, q.second - y) < mindestens;
+            });
+            if (nah == gesetzt.end())
+                break;
+            const double qWinkel = std::atan2(nah->first - g.x0, g.y0 - nah->second) / kRad;
+            d += winkel + d >= qWinkel ? stufe : -stufe;
+        }
+        gesetzt.push_back({g.x0 + r * sinG(winkel + d), g.y0 - r * cosG(winkel + d)});
+        return d;
+    };
     for (const QuadrantStundenwert& w : quadrantStundenwerte(st)) {
         const bool voll = w.i == 0;
         bool hatVorigen = false;
@@ -215,13 +237,16 @@ void stundenlinien(GunterPlot& g)
             py = y;
             if (!voll || x <= g.x0)
                 continue;
-            if (i == 24 && w.h >= 12)
-                g.zeile(";SP 2;PU " + g.punkt(g.x0 + (r + 100 * k) * sinG(a - 0.6), g.y0 - (r + 100 * k) * cosG(a - 0.6))
-                        + g.richtung(a) + ";LB " + IntStr(w.h) + ETX);
-            if (i == 0 && w.h <= 12)
-                g.zeile(";SP 3;PU "
-                        + g.punkt(g.x0 + (r - sAbstand * k) * sinG(a - 1), g.y0 - (r - sAbstand * k) * cosG(a - 1))
-                        + g.richtung(a) + ";LB " + IntStr(w.h) + ETX);
+            if (i == 24 && w.h >= 12) {
+                const double rl = r + 100 * k, d = schritt(rl, a - 0.6);
+                g.zeile(";SP 2;PU " + g.punkt(g.x0 + rl * sinG(a - 0.6 + d), g.y0 - rl * cosG(a - 0.6 + d))
+                        + g.richtung(a + d) + ";LB " + IntStr(w.h) + ETX);
+            }
+            if (i == 0 && w.h <= 12) {
+                const double rl = r - sAbstand * k, d = schritt(rl, a - 1);
+                g.zeile(";SP 3;PU " + g.punkt(g.x0 + rl * sinG(a - 1 + d), g.y0 - rl * cosG(a - 1 + d))
+                        + g.richtung(a + d) + ";LB " + IntStr(w.h) + ETX);
+            }
         }
     }
 }

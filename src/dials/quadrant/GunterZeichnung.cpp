@@ -166,6 +166,20 @@ void stundenkurven(Gunter& g)
     const AppState& s = b.s;
     const auto& F = s.Farben;
     b.c.setFontName("Arial");
+    // The numbers stand across the radius at the circle's end of their lines. Near noon the
+    // lines meet the circle closer than a number is high: a number then steps along the
+    // circle past the previous one of its circle.
+    double vorigerWinkel[2] = {1000, 1000};
+    const auto stundenZahl = [&](int reihe, double r, double winkel, double drehung, int hoehe,
+                                 const std::string& text) {
+        const double mindestens = hoehe / std::max(r, 1.0) / kRad;
+        double& vorig = vorigerWinkel[reihe];
+        double schritt = 0;
+        if (std::fabs(winkel - vorig) < mindestens)
+            schritt = (winkel >= vorig ? vorig + mindestens : vorig - mindestens) - winkel;
+        vorig = winkel + schritt;
+        g.gedreht(b.punkt(r, winkel + schritt), text, drehung + schritt, hoehe);
+    };
     for (const QuadrantStundenwert& w : quadrantStundenwerte(b.z)) {
         const bool voll = w.i == 0;
         bool hatVorigen = false;
@@ -188,11 +202,11 @@ void stundenkurven(Gunter& g)
             if (voll && p.x > b.X0) {
                 if (k == 24 && w.h >= 12) {
                     b.c.setFontColor(F[1]);
-                    g.gedreht(b.punkt(r + 0.01 * b.FH, a - 0.6), " " + IntStr(w.h), a, rund(0.8 * b.FH));
+                    stundenZahl(0, r + 0.01 * b.FH, a - 0.6, a, rund(0.8 * b.FH), " " + IntStr(w.h));
                 }
                 if (k == 0 && w.h <= 12) {
                     b.c.setFontColor(F[2]);
-                    g.gedreht(b.punkt(r - 1.2 * b.FH, a - 1), " " + IntStr(w.h), a, rund(0.8 * b.FH));
+                    stundenZahl(1, r - 1.2 * b.FH, a - 1, a, rund(0.8 * b.FH), " " + IntStr(w.h));
                 }
             }
             const bool innen = p.x >= b.X0 - 2 && p.y >= b.Y0 - 2;
