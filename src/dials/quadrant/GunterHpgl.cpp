@@ -9,7 +9,6 @@
 #include "dials/quadrant/QuadrantHpgl.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <string>
 #include <utility>
@@ -26,9 +25,6 @@ double sinG(double x) { return std::sin(x * kRad); }
 double cosG(double x) { return std::cos(x * kRad); }
 double tanG(double x) { return std::tan(x * kRad); }
 
-// Start dates of the signs in the sign table, the same in both languages.
-constexpr std::array<const char*, 12> kZeichenBeginn = {"21.Mar", "20.Apr", "21.Mai", "21.Jun", "22.Jul", "23.Aug",
-                                                        "22.Sep", "23.Okt", "22.Nov", "22.Dez", "20.Jan", "19.Feb"};
 
 struct GunterPlot {
     GunterPlot(const AppState& zustand, HPGLDatei& datei) : s(zustand), plot(datei) {}
@@ -87,8 +83,8 @@ void kopf(GunterPlot& g)
     g.zeile(t);
     t.clear();
     for (int i = 0; i < 12; ++i)
-        t += "PU " + g.K(700) + " " + g.K(9830 - 400 * i) + ";LB (" + kZeichenBeginn[static_cast<std::size_t>(i)]
-             + " -)" + ETX;
+        t += "PU " + g.K(700) + " " + g.K(9830 - 400 * i) + ";LB (" + DatumsTage[static_cast<std::size_t>(i)]
+             + std::string(monatKurz(s, zodiakMonat(i + 1))) + " -)" + ETX;
     g.zeile(t);
 }
 
