@@ -91,7 +91,7 @@ void legende(Plot& p, const AppState& s, double H, double einheit, int a)
     // further from the title.
     const double y = 0.91 * H - 0.18 * k * std::cos(kAlpha - 0.1);
     p.gedreht(250.0 * k + 0.18 * k * std::sin(kAlpha - 0.1), y, masse);
-    p.gedreht(110.0 * k + 0.18 * k * std::sin(kAlpha - 0.1), y,
+    p.gedreht(70.0 * k + 0.18 * k * std::sin(kAlpha - 0.1), y,
               holeText(s, 146) + " =" + RealStr(std::fabs(s.Par.Breite), 6, 2));
 }
 

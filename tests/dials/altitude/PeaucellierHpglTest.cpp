@@ -91,7 +91,7 @@ TEST(PeaucellierHpgl, FragmentsCheckedByHand)
         // The legend gives the unit drawn; the latitude beside it, the sheet being too short
         // for one line.
         {k1, "LBMittenabstand der Fr\xFChlings-Datumslinie= 32; Peaucellier Konstante = -0.8749;\x03"},
-        {k1, ";PU 110 10447;DI    0.9,-100.0;LBGeogr. Breite = 47.25\x03"},
+        {k1, ";PU 70 10447;DI    0.9,-100.0;LBGeogr. Breite = 47.25\x03"},
         {k1, ";SI  0.20  0.30;SP 3;PU "},
         {k25, "IN;VS 1;PA;IW 0 0 410000 287000;PU 0 0;EA 410000 287000;;SP 4;PU 0 0;"},
         {k25, ";PU;SI  6.00, 9.00;PU 20500 281260;"},
