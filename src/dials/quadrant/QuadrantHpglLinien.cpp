@@ -44,6 +44,8 @@ struct Zug {
 // A number's extent at the character size 0.24 x 0.32 cm: a cell of 144 units a character,
 // the last one 96 wide, 128 high.
 constexpr double kZahlHoehe = 128, kZellenBreite = 144, kZeichenBreite = 96, kBlattRand = 16480;
+// A number that steps past another stands this far from it: its height and a little air.
+constexpr double kZahlSchritt = 160;
 
 double zahlBreite(const std::string& zahl) { return (double(zahl.size()) - 1) * kZellenBreite + kZeichenBreite; }
 
@@ -62,7 +64,7 @@ std::pair<double, double> QuadrantPlot::stundenStelle(double x, double y, const 
         bool frei = true;
         for (const auto& [px, py, pb] : stundenZahlen) {
             if (std::fabs(y - py) < kZahlHoehe && std::fabs(x - px) < (x < px ? breite : pb)) {
-                y = y <= py ? py - kZahlHoehe : py + kZahlHoehe;
+                y = y <= py ? py - kZahlSchritt : py + kZahlSchritt;
                 frei = false;
             }
         }
