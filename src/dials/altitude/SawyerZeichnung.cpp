@@ -41,31 +41,41 @@ struct Blatt {
 };
 
 // The zodiac signs, their names and the days the sun enters them, down the left margin.
-void zeichneSawyerLegende(Blatt& b)
+// Returns the right and the bottom edge of the table.
+CanvasPoint zeichneSawyerLegende(Blatt& b)
 {
     const AppState& s = b.s;
     const int FH = b.bildschirm ? 16 : 30;
     b.c.setFontColor(s.Farben[3]);
     b.c.setBold(false);
     const int lx = rund(1.5 * FH + b.x0), ly = 5 * FH + b.y0;
+    CanvasPoint ecke{lx, ly};
     for (int k = 1; k <= 12; ++k) {
         const int y = rund(ly + 1.1 * FH * (2 * k - 0.7));
         b.c.setFontName("Wingdings");
         b.c.setFontHeight(FH);
         b.c.textOut(lx, y, std::string(1, sawyerSymbol(k)));
         b.c.setFontName("Arial");
-        b.c.textOut(rund(lx + 1.7 * FH), y, "= " + std::string(tierkreisName(s, k)));
+        const std::string name = "= " + std::string(tierkreisName(s, k));
+        b.c.textOut(rund(lx + 1.7 * FH), y, name);
         const int monat = k == 10 ? 12 : (k + 2) % 12;
-        b.c.textOut(rund(lx + 1.7 * FH), rund(ly + 1.1 * FH * (2 * k + 0.2)),
-                    " (" + std::string(DatumsTage[static_cast<std::size_t>(k - 1)]) + std::string(monatKurz(s, monat))
-                        + " -)");
+        const std::string datum = " (" + std::string(DatumsTage[static_cast<std::size_t>(k - 1)])
+                                  + std::string(monatKurz(s, monat)) + " -)";
+        b.c.textOut(rund(lx + 1.7 * FH), rund(ly + 1.1 * FH * (2 * k + 0.2)), datum);
+        ecke.x = std::max({ecke.x, rund(lx + 1.7 * FH) + b.c.textExtent(name).width,
+                           rund(lx + 1.7 * FH) + b.c.textExtent(datum).width});
+        ecke.y = rund(ly + 1.1 * FH * (2 * k + 0.2)) + FH;
     }
+    return ecke;
 }
 
-void gnomonMasse(Blatt& b, double R, int d, double gnomon)
+// The gnomon's length as a bracket in the lower left corner; a bracket that would reach up
+// into the sign table (a short screen) stands beside it instead.
+void gnomonMasse(Blatt& b, double R, int d, double gnomon, CanvasPoint tabelle)
 {
-    const int X = b.x0 + 20, Y = b.y0 + b.hoehe - 3 * d;
+    const int Y = b.y0 + b.hoehe - 3 * d;
     const int r = rund(R);
+    const int X = Y - r < tabelle.y ? tabelle.x + d : b.x0 + 20;
     b.c.textOut(X + d, Y + rund(0.5 * d), std::string(texteText(b.s, 151)) + RealStr(gnomon * b.s.Zoom, 5, 0) + " mm");
     b.c.moveTo(X, Y);
     b.c.lineTo(X, Y - r);
@@ -254,8 +264,12 @@ void zeichneSawyerSU(AppState& s, Canvas& canvas, int x0, int y0, int breite, in
     const int d = zeichneFusskreuz(s, canvas, bildschirm);
     b.fx = s.FusspunktX;
     b.fy = s.FusspunktY;
-    gnomonMasse(b, R, d, gnomon);
-    zeichneSawyerLegende(b);
+    const CanvasFont schrift = canvas.font();
+    const CanvasPoint tabelle = zeichneSawyerLegende(b);
+    const CanvasFont tabellenSchrift = canvas.font();
+    canvas.setFont(schrift);
+    gnomonMasse(b, R, d, gnomon, tabelle);
+    canvas.setFont(tabellenSchrift);
 
     const int FH = bildschirm ? 16 : 35;
     canvas.setFontName("Arial");
