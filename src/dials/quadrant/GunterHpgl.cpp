@@ -254,6 +254,9 @@ void azimutlinien(GunterPlot& g)
     const int N = static_cast<int>(std::lround(gunterAmax(g.phi, g.eps))) / 10;
     const double s2 = g.groesse < 120 ? g.groesse - 10 : 110;
     g.zeile(";SP  5");
+    // Near the zenith the lines cross the equator circle closer than 260 units (twice the
+    // letters' height): a number then steps along the circle past the previous one.
+    double vorigerWinkel = 1000;
     for (int n = 0; n <= N; ++n) {
         const double A = 10.0 * n;
         bool hatVorigen = false;
@@ -273,9 +276,17 @@ void azimutlinien(GunterPlot& g)
             px = x;
             py = y;
             // Just outside the equator circle: the hour numbers of the morning stand inside it.
-            if (i == 47 && n % 2 == 0)
-                g.zeile(";PU " + g.punkt(g.x0 + (r + s2 * k) * sinG(h - 2), g.y0 - (r + s2 * k) * cosG(h - 2))
-                        + g.richtung(h) + ";LB " + IntStr(10 * n) + ETX);
+            if (i == 47 && n % 2 == 0) {
+                const double rl = r + s2 * k, mindestens = 260.0 * k / std::max(rl, 1.0) / kRad;
+                double d = 0;
+                if (std::fabs(h - 2 - vorigerWinkel) < mindestens)
+                    d = (h - 2 >= vorigerWinkel ? vorigerWinkel + mindestens : vorigerWinkel - mindestens) - (h - 2);
+                if (h - 2 + d < 0 || h - 2 + d > 90)
+                    d = 0;
+                vorigerWinkel = h - 2 + d;
+                g.zeile(";PU " + g.punkt(g.x0 + rl * sinG(h - 2 + d), g.y0 - rl * cosG(h - 2 + d)) + g.richtung(h + d)
+                        + ";LB " + IntStr(10 * n) + ETX);
+            }
         }
     }
 }

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <string>
 
 namespace umbrin {
@@ -81,6 +82,7 @@ void zeichenkreise(Gunter& g)
     const auto& F = b.s.Farben;
     b.c.setFontName("Wingdings");
     b.c.setFontHeight(g.fh);
+    int letztesX = -1000000;
     for (int k = 0; k <= 9; ++k) {
         const int r = rund(gunterRadius(g.K, b.s.DeklTabelle[static_cast<std::size_t>(2 * k)]));
         b.c.setPenColor(k % 3 == 0 ? F[5] : F[7]);
@@ -91,6 +93,12 @@ void zeichenkreise(Gunter& g)
         // The first row holds the signs of the local summer's declinations: Aries to Virgo in
         // the north, Libra to Pisces in the south.
         const auto zwei = [&](int x, int nord, int sued) {
+            // In a band narrower than two letters (the solstice's on a small screen) the
+            // letters of its far edge step right past those of its near edge.
+            const int breite = b.c.textExtent(zodiakSymbol(nord)).width + 1;
+            if (std::abs(x - letztesX) < breite)
+                x = letztesX + breite;
+            letztesX = x;
             b.c.setFontColor(F[1]);
             b.text(x, b.Y0 - g.fh, zodiakSymbol(g.hs > 0 ? nord : sued));
             b.c.setFontColor(F[9]);
@@ -227,6 +235,9 @@ void azimutlinien(Gunter& g)
     const double Amax = gunterAmax(g.phi, g.eps);
     b.c.setFontColor(kGruen);
     const int anzahl = rund(Amax) / 10;
+    // Near the zenith the lines cross the equator circle closer than a number is high: a
+    // number then steps along the circle past the previous one.
+    double vorigerWinkel = 1000;
     for (int n = 0; n <= anzahl; ++n) {
         const double A = 10.0 * n;
         bool hatVorigen = false;
@@ -243,8 +254,17 @@ void azimutlinien(Gunter& g)
             if (h >= 0 && innen && hatVorigen)
                 g.strich(vorher, p);
             // Just outside the equator circle: the hour numbers of the morning stand inside it.
-            if (i == 47 && n % 2 == 0)
-                g.gedreht(b.punkt(r + 0.2 * b.FH, h), " " + IntStr(10 * n), h, rund(0.8 * b.FH));
+            if (i == 47 && n % 2 == 0) {
+                const int hoehe = rund(0.8 * b.FH);
+                const double rl = r + 0.2 * b.FH, mindestens = hoehe / std::max(rl, 1.0) / kRad;
+                double schritt = 0;
+                if (std::fabs(h - vorigerWinkel) < mindestens)
+                    schritt = (h >= vorigerWinkel ? vorigerWinkel + mindestens : vorigerWinkel - mindestens) - h;
+                if (h + schritt < 0 || h + schritt > 90)
+                    schritt = 0;
+                vorigerWinkel = h + schritt;
+                g.gedreht(b.punkt(rl, h + schritt), " " + IntStr(10 * n), h + schritt, hoehe);
+            }
             vorher = p;
             hatVorigen = innen;
         }
