@@ -277,13 +277,8 @@ void azimutlinien(GunterPlot& g)
             py = y;
             // Just outside the equator circle: the hour numbers of the morning stand inside it.
             if (i == 47 && n % 2 == 0) {
-                const double rl = r + s2 * k, mindestens = 260.0 * k / std::max(rl, 1.0) / kRad;
-                double d = 0;
-                if (std::fabs(h - 2 - vorigerWinkel) < mindestens)
-                    d = (h - 2 >= vorigerWinkel ? vorigerWinkel + mindestens : vorigerWinkel - mindestens) - (h - 2);
-                if (h - 2 + d < 0 || h - 2 + d > 90)
-                    d = 0;
-                vorigerWinkel = h - 2 + d;
+                const double rl = r + s2 * k;
+                const double d = quadrantSchrittVorbei(vorigerWinkel, h - 2, 260.0 * k / std::max(rl, 1.0) / kRad);
                 g.zeile(";PU " + g.punkt(g.x0 + rl * sinG(h - 2 + d), g.y0 - rl * cosG(h - 2 + d)) + g.richtung(h + d)
                         + ";LB " + IntStr(10 * n) + ETX);
             }

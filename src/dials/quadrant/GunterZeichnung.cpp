@@ -180,12 +180,7 @@ void stundenkurven(Gunter& g)
     double vorigerWinkel[2] = {1000, 1000};
     const auto stundenZahl = [&](int reihe, double r, double winkel, double drehung, int hoehe,
                                  const std::string& text) {
-        const double mindestens = hoehe / std::max(r, 1.0) / kRad;
-        double& vorig = vorigerWinkel[reihe];
-        double schritt = 0;
-        if (std::fabs(winkel - vorig) < mindestens)
-            schritt = (winkel >= vorig ? vorig + mindestens : vorig - mindestens) - winkel;
-        vorig = winkel + schritt;
+        const double schritt = quadrantSchrittVorbei(vorigerWinkel[reihe], winkel, hoehe / std::max(r, 1.0) / kRad);
         g.gedreht(b.punkt(r, winkel + schritt), text, drehung + schritt, hoehe);
     };
     for (const QuadrantStundenwert& w : quadrantStundenwerte(b.z)) {
@@ -256,13 +251,8 @@ void azimutlinien(Gunter& g)
             // Just outside the equator circle: the hour numbers of the morning stand inside it.
             if (i == 47 && n % 2 == 0) {
                 const int hoehe = rund(0.8 * b.FH);
-                const double rl = r + 0.2 * b.FH, mindestens = hoehe / std::max(rl, 1.0) / kRad;
-                double schritt = 0;
-                if (std::fabs(h - vorigerWinkel) < mindestens)
-                    schritt = (h >= vorigerWinkel ? vorigerWinkel + mindestens : vorigerWinkel - mindestens) - h;
-                if (h + schritt < 0 || h + schritt > 90)
-                    schritt = 0;
-                vorigerWinkel = h + schritt;
+                const double rl = r + 0.2 * b.FH;
+                const double schritt = quadrantSchrittVorbei(vorigerWinkel, h, hoehe / std::max(rl, 1.0) / kRad);
                 g.gedreht(b.punkt(rl, h + schritt), " " + IntStr(10 * n), h + schritt, hoehe);
             }
             vorher = p;
