@@ -117,16 +117,16 @@ void schattenpfadStunden(EbeneKontext& k, const Legendenkasten& legende)
             continue;
         double x = k.x + 30 * dx / d;
         double y = k.y + 30 * dy / d;
-        // Where the solstice end lies beyond the canvas (the evening's long shadows) or on
-        // the data lines, the number steps back along the path to the last place where it is
-        // whole on the canvas and clear of them; a path whose equinox point is not such a
-        // place keeps no number.
+        // Where the solstice end lies beyond the drawing's frame (the evening's long shadows)
+        // or on the data lines, the number steps back along the path to the last place where
+        // it is whole inside the frame and clear of them; a path whose equinox point is not
+        // such a place keeps no number.
         const std::string zahl = std::to_string(stunde);
         const double breite = c.textExtent(zahl).width, hoehe = std::abs(c.fontHeight());
         const auto ganz = [&](double px, double py) {
             const double l = px - 5, r = l + breite, u = py + hoehe;
             const bool aufLegende = l < legende.x1 && legende.x0 < r && py < legende.y1 && legende.y0 < u;
-            return l >= 0 && r <= c.width() && py >= 0 && u <= c.height() && !aufLegende;
+            return l >= k.RandX && r <= k.Breite && py >= k.RandY && u <= k.Hoehe && !aufLegende;
         };
         if (!ganz(x, y)) {
             if (!ganz(xg, yg))
