@@ -50,6 +50,14 @@ Platzierung standardPlatzierung(const AppState& s, std::int32_t w, std::int32_t 
             p.FusspunktY = h - p.FusspunktY;
             p.LegendeY = h - w / 10;
         }
+        // The Peaucellier dial lies symmetric about its foot: the middle, as the dial itself
+        // places an unset foot, keeps both halves on the image.
+        if (s.UhrTyp == 'p')
+            p.FusspunktY = (h + 1) / 2;
+        // The Sawyer dial hangs below its foot in either hemisphere: a fifth down, as the dial
+        // itself places an unset foot.
+        if (s.UhrTyp == 'w')
+            p.FusspunktY = h / 5;
     }
     p.FusspunktX = (w + 1) / 2;
     p.LegendeX = rund(static_cast<long double>(w) / 8 * 3);

@@ -22,6 +22,12 @@ TEST(Platzierung, DefaultsByTypeAndHemisphere)
         // South of the equator mirrored: the foot in the upper half, the legend near the bottom.
         {'h', -47.25, {500, 150, 375, 500}},
         {'h', -20, {500, 300, 375, 500}},
+        // The Peaucellier dial, symmetric about its foot: the middle at any latitude.
+        {'p', 47.25, {500, 300, 375, 24}},
+        {'p', -33.9, {500, 300, 375, 500}},
+        // The Sawyer dial, hanging below its foot: a fifth down at any latitude.
+        {'w', 47.25, {500, 120, 375, 24}},
+        {'w', -33.9, {500, 120, 375, 500}},
         // The polar-rod cylinder ('Z' here): its face hangs below the foot in both hemispheres.
         {'Z', 47.25, {500, 150, 375, 24}},
         {'Z', -33.9, {500, 150, 375, 24}},

@@ -85,10 +85,14 @@ void legende(Plot& p, const AppState& s, double H, double einheit, int a)
     p.gedreht(500.0 * k + 0.18 * k * std::sin(kAlpha - 0.1), 0.72 * H - 0.18 * k * std::cos(kAlpha - 0.1),
               holeText(s, 149));
     p.schreibe(";" + groesse(0.2 * k, 0.3 * k, " "));
-    const std::string zeile = holeText(s, 145) + "=" + RealStr(std::fabs(einheit), 3, 0) + "; " + holeText(s, 169)
-                              + " = " + RealStr(s.Par.PeauParameter, 7, 4) + "; " + holeText(s, 146) + " ="
-                              + RealStr(std::fabs(s.Par.Breite), 6, 2);
-    p.gedreht(250.0 * k + 0.18 * k * std::sin(kAlpha - 0.1), 0.91 * H - 0.18 * k * std::cos(kAlpha - 0.1), zeile);
+    const std::string masse = holeText(s, 145) + "=" + RealStr(std::fabs(einheit), 3, 0) + "; " + holeText(s, 169)
+                              + " = " + RealStr(s.Par.PeauParameter, 7, 4) + ";";
+    // The line is longer than the sheet is high: the latitude goes on a second line beside it,
+    // further from the title.
+    const double y = 0.91 * H - 0.18 * k * std::cos(kAlpha - 0.1);
+    p.gedreht(250.0 * k + 0.18 * k * std::sin(kAlpha - 0.1), y, masse);
+    p.gedreht(70.0 * k + 0.18 * k * std::sin(kAlpha - 0.1), y,
+              holeText(s, 146) + " =" + RealStr(std::fabs(s.Par.Breite), 6, 2));
 }
 
 void hpglPeaucellierStunden(Plot& p, const PeaucellierGeometrie& g)

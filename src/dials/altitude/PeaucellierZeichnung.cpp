@@ -107,16 +107,27 @@ void legende(Blatt& b, int einheit, int FH0, const std::string& halbkugel)
     messen.bold = true;
     const CanvasFont vorher = b.c.font();
     const std::string titel = holeText(s, 149);
-    const std::string zeile = holeText(s, 145) + " = " + RealStr(std::abs(einheit), 3, 0) + ";  " + holeText(s, 169)
-                              + " = " + RealStr(s.Par.PeauParameter, 7, 4) + ";    " + holeText(s, 146) + " = "
-                              + RealStr(std::fabs(s.Par.Breite), 7, 2) + " " + halbkugel;
+    const std::string masse = holeText(s, 145) + " = " + RealStr(std::abs(einheit), 3, 0) + ";  " + holeText(s, 169)
+                              + " = " + RealStr(s.Par.PeauParameter, 7, 4) + ";";
+    const std::string breite = holeText(s, 146) + " = " + RealStr(std::fabs(s.Par.Breite), 7, 2) + " " + halbkugel;
+    const std::string zeile = masse + "    " + breite;
     b.c.setFont(messen);
     const int titelBreite = b.c.textExtent(titel).width;
     const int zeilenBreite = b.c.textExtent(zeile).width;
+    const int masseBreite = b.c.textExtent(masse).width;
     b.c.setFont(vorher);
     TextOutGedreht(b.c, rund(3.2 * F + FH0), rund(b.hoehe / 2.0 - titelBreite / 1.7), titel, 700, F, kDrehung);
-    TextOutGedreht(b.c, rund(2.0 * F + FH0), rund(b.hoehe / 2.0 - 0.75 * zeilenBreite / 2.0), zeile, 700,
-                   rund(0.65 * F), kDrehung);
+    const int x = rund(2.0 * F + FH0), h = rund(0.65 * F);
+    const int y = rund(b.hoehe / 2.0 - 0.75 * zeilenBreite / 2.0);
+    if (y >= 0) {
+        TextOutGedreht(b.c, x, y, zeile, 700, h, kDrehung);
+        return;
+    }
+    // Too long for the page's height (a small screen, the German texts): the latitude goes on
+    // a second line beside the first, further from the title, both from the top at the most.
+    const int y2 = std::max(0, rund(b.hoehe / 2.0 - 0.75 * masseBreite / 2.0));
+    TextOutGedreht(b.c, x, y2, masse, 700, h, kDrehung);
+    TextOutGedreht(b.c, x - rund(1.2 * h), y2, breite, 700, h, kDrehung);
 }
 
 // The hour lines with their labels, the subdivisions of the last hour and the "12".

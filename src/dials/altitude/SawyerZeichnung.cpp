@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <string>
 
 namespace umbrin {
@@ -40,31 +41,41 @@ struct Blatt {
 };
 
 // The zodiac signs, their names and the days the sun enters them, down the left margin.
-void zeichneSawyerLegende(Blatt& b)
+// Returns the right and the bottom edge of the table.
+CanvasPoint zeichneSawyerLegende(Blatt& b)
 {
     const AppState& s = b.s;
     const int FH = b.bildschirm ? 16 : 30;
     b.c.setFontColor(s.Farben[3]);
     b.c.setBold(false);
     const int lx = rund(1.5 * FH + b.x0), ly = 5 * FH + b.y0;
+    CanvasPoint ecke{lx, ly};
     for (int k = 1; k <= 12; ++k) {
         const int y = rund(ly + 1.1 * FH * (2 * k - 0.7));
         b.c.setFontName("Wingdings");
         b.c.setFontHeight(FH);
         b.c.textOut(lx, y, std::string(1, sawyerSymbol(k)));
         b.c.setFontName("Arial");
-        b.c.textOut(rund(lx + 1.7 * FH), y, "= " + std::string(tierkreisName(s, k)));
+        const std::string name = "= " + std::string(tierkreisName(s, k));
+        b.c.textOut(rund(lx + 1.7 * FH), y, name);
         const int monat = k == 10 ? 12 : (k + 2) % 12;
-        b.c.textOut(rund(lx + 1.7 * FH), rund(ly + 1.1 * FH * (2 * k + 0.2)),
-                    " (" + std::string(DatumsTage[static_cast<std::size_t>(k - 1)]) + std::string(monatKurz(s, monat))
-                        + " -)");
+        const std::string datum = " (" + std::string(DatumsTage[static_cast<std::size_t>(k - 1)])
+                                  + std::string(monatKurz(s, monat)) + " -)";
+        b.c.textOut(rund(lx + 1.7 * FH), rund(ly + 1.1 * FH * (2 * k + 0.2)), datum);
+        ecke.x = std::max({ecke.x, rund(lx + 1.7 * FH) + b.c.textExtent(name).width,
+                           rund(lx + 1.7 * FH) + b.c.textExtent(datum).width});
+        ecke.y = rund(ly + 1.1 * FH * (2 * k + 0.2)) + FH;
     }
+    return ecke;
 }
 
-void gnomonMasse(Blatt& b, double R, int d, double gnomon)
+// The gnomon's length as a bracket in the lower left corner; a bracket that would reach up
+// into the sign table (a short screen) stands beside it instead.
+void gnomonMasse(Blatt& b, double R, int d, double gnomon, CanvasPoint tabelle)
 {
-    const int X = b.x0 + 20, Y = b.y0 + b.hoehe - 3 * d;
+    const int Y = b.y0 + b.hoehe - 3 * d;
     const int r = rund(R);
+    const int X = Y - r < tabelle.y ? tabelle.x + d : b.x0 + 20;
     b.c.textOut(X + d, Y + rund(0.5 * d), std::string(texteText(b.s, 151)) + RealStr(gnomon * b.s.Zoom, 5, 0) + " mm");
     b.c.moveTo(X, Y);
     b.c.lineTo(X, Y - r);
@@ -123,6 +134,15 @@ void datumslinien(Blatt& b, const SawyerGeometrie& g, int nd)
     b.c.setFontName("Wingdings");
     b.c.setFontHeight(FHd);
     b.c.setFontColor(F[0]);
+    // Where two boundary lines run closer than a sign's height (near the solstice in the
+    // south), the later sign of a column steps on past the earlier one.
+    int rechtsZuletzt = -1000000, linksZuletzt = -1000000;
+    const auto vorbei = [FHd](int y, int& zuletzt) {
+        if (std::abs(y - zuletzt) < FHd)
+            y = y >= zuletzt ? zuletzt + FHd : zuletzt - FHd;
+        zuletzt = y;
+        return y;
+    };
     for (const SawyerDatumslinie& l : g.datum) {
         b.c.setPenColor(l.grenze ? F[0] : F[4]);
         b.c.setPenWidth(l.grenze ? b.staerke(b.bildschirm ? 1 : 2) : b.staerke(0));
@@ -135,11 +155,11 @@ void datumslinien(Blatt& b, const SawyerGeometrie& g, int nd)
         const int hoch = rund(b.fy - yl - 1.2 * FHd), tief = rund(b.fy - yl);
         if (z.rechts) {
             b.c.setFontColor(FarbeRot);
-            b.c.textOut(b.fx + dx, hoch, std::string(1, z.rechts));
+            b.c.textOut(b.fx + dx, vorbei(hoch, rechtsZuletzt), std::string(1, z.rechts));
             b.c.setFontColor(FarbeSchwarz);
         }
         if (z.links)
-            b.c.textOut(b.fx - 3 * dx, z.linksHoch ? hoch : tief, std::string(1, z.links));
+            b.c.textOut(b.fx - 3 * dx, vorbei(z.linksHoch ? hoch : tief, linksZuletzt), std::string(1, z.links));
     }
     b.c.setFontName("Arial");
     b.c.setPenColor(F[3]);
@@ -244,8 +264,12 @@ void zeichneSawyerSU(AppState& s, Canvas& canvas, int x0, int y0, int breite, in
     const int d = zeichneFusskreuz(s, canvas, bildschirm);
     b.fx = s.FusspunktX;
     b.fy = s.FusspunktY;
-    gnomonMasse(b, R, d, gnomon);
-    zeichneSawyerLegende(b);
+    const CanvasFont schrift = canvas.font();
+    const CanvasPoint tabelle = zeichneSawyerLegende(b);
+    const CanvasFont tabellenSchrift = canvas.font();
+    canvas.setFont(schrift);
+    gnomonMasse(b, R, d, gnomon, tabelle);
+    canvas.setFont(tabellenSchrift);
 
     const int FH = bildschirm ? 16 : 35;
     canvas.setFontName("Arial");

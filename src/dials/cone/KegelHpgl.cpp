@@ -101,12 +101,14 @@ void schreibeLegende(const AppState& s, HPGLDatei& d, int k, std::int32_t legend
 }
 
 // The cross with its label at the point (0, hy) of the dial frame; the vertical stroke runs
-// from 80k above to unten below.
+// from 80k above to unten below. The label stands under the cross's right arm: the noon hour's
+// number, drawn toward the foot, comes down to just above the cross.
 void schreibeMarke(HPGLDatei& d, const PlotBlatt& b, double hy, int k, const char* name, double unten)
 {
     double x = 0, y = 0;
     b.aufBlatt(0, hy, x, y);
-    HPGLZeile(d, ";PU " + punkt(x - 80.0 * k, y) + ";PD " + punkt(x + 80.0 * k, y) + ";" + hpglLabel(name));
+    HPGLZeile(d, ";PU " + punkt(x - 80.0 * k, y) + ";PD " + punkt(x + 80.0 * k, y) + ";PU "
+                     + punkt(x + 80.0 * k, y - 160.0 * k) + ";" + hpglLabel(name));
     HPGLZeile(d, ";PU " + punkt(x, y + 80.0 * k) + ";PD " + punkt(x, y - unten));
 }
 

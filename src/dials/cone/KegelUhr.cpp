@@ -157,7 +157,12 @@ void zeichneKegelLegende(const AppState& s, const Zeichenumgebung& u, Canvas& c,
             x = b.W / 2 - 4 * einheit + u.DruckRandX;
             y = b.H + u.DruckRandY - schritt - fh;
         }
-        c.textOut(x, y, kegelTitel(s));
+        // The title's larger letters stand clear above the first line of the smaller ones.
+        const CanvasFont titelSchrift = c.font();
+        c.setFontSize(8);
+        const int abstand = std::abs(runde(-1.2 * c.fontHeight()));
+        c.setFont(titelSchrift);
+        c.textOut(x, y + std::min(0, abstand - titelSchrift.height), kegelTitel(s));
         c.setFontSize(8);
     } else {
         // The page moves a copy of the legend position: the state keeps it for the next print.

@@ -49,7 +49,12 @@ std::vector<std::string> legendenZeilen(const EbeneKontext& k)
     return z;
 }
 
-void schreibeZeilen(EbeneKontext& k)
+// The rectangle of the data lines on the canvas.
+struct Legendenkasten {
+    double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+};
+
+Legendenkasten schreibeZeilen(EbeneKontext& k)
 {
     const AppState& s = k.s;
     Canvas& c = k.canvas;
@@ -58,11 +63,13 @@ void schreibeZeilen(EbeneKontext& k)
     if (!k.Bildschirm) {
         int y = s.LegendeY;
         for (const std::string& zeile : zeilen) {
-            c.textOut(s.LegendeX + k.RandX, y + k.RandY, zeile);
+            // A line that would run past the page's right edge ends at the edge instead.
+            const int x = std::max(k.RandX, std::min(s.LegendeX + k.RandX, k.Breite - c.textExtent(zeile).width));
+            c.textOut(x, y + k.RandY, zeile);
             y += c.fontHeight();
         }
         k.DruckLegendeY = y;
-        return;
+        return {};
     }
     // Bottom centre: the title stands 1.8 (plain horizontal dial) or 2.55 line heights
     // (3.5 on small screens) above the bottom, the data lines follow 1.2 heights apart; a block
@@ -75,14 +82,18 @@ void schreibeZeilen(EbeneKontext& k)
     if (blockUnten > unten)
         y -= blockUnten - unten;
     const int x = k.MitteX - 4 * k.LegendeX + k.RandX;
+    Legendenkasten kasten{double(x), y, double(x), y};
     for (const std::string& zeile : zeilen) {
         c.textOut(x, rundeKoordinate(y), zeile);
+        kasten.x1 = std::max(kasten.x1, double(x + c.textExtent(zeile).width));
         y += 1.2 * h;
     }
+    kasten.y1 = y;
+    return kasten;
 }
 
 // Hour numbers beyond the solstice end of the shadow paths at 6, 9, 12, 15 and 18 o'clock.
-void schattenpfadStunden(EbeneKontext& k)
+void schattenpfadStunden(EbeneKontext& k, const Legendenkasten& legende)
 {
     const AppState& s = k.s;
     Canvas& c = k.canvas;
@@ -104,9 +115,31 @@ void schattenpfadStunden(EbeneKontext& k)
         const double d = std::sqrt(dx * dx + dy * dy);
         if (!(d > 1e-9))
             continue;
-        const double x = k.x + 30 * dx / d;
-        const double y = k.y + 30 * dy / d;
-        c.textOut(rundeKoordinate(x - 5), rundeKoordinate(y), std::to_string(stunde));
+        double x = k.x + 30 * dx / d;
+        double y = k.y + 30 * dy / d;
+        // Where the solstice end lies beyond the drawing's frame (the evening's long shadows)
+        // or on the data lines, the number steps back along the path to the last place where
+        // it is whole inside the frame and clear of them; a path whose equinox point is not
+        // such a place keeps no number.
+        const std::string zahl = std::to_string(stunde);
+        const double breite = c.textExtent(zahl).width, hoehe = std::abs(c.fontHeight());
+        const auto ganz = [&](double px, double py) {
+            const double l = px - 5, r = l + breite, u = py + hoehe;
+            const bool aufLegende = l < legende.x1 && legende.x0 < r && py < legende.y1 && legende.y0 < u;
+            return l >= k.RandX && r <= k.Breite && py >= k.RandY && u <= k.Hoehe && !aufLegende;
+        };
+        if (!ganz(x, y)) {
+            if (!ganz(xg, yg))
+                continue;
+            double innen = 0, aussen = 1;
+            for (int n = 0; n < 40; ++n) {
+                const double t = (innen + aussen) / 2;
+                (ganz(xg + t * (x - xg), yg + t * (y - yg)) ? innen : aussen) = t;
+            }
+            x = xg + innen * (x - xg);
+            y = yg + innen * (y - yg);
+        }
+        c.textOut(rundeKoordinate(x - 5), rundeKoordinate(y), zahl);
     }
     c.setFont(vorher);
 }
@@ -169,10 +202,10 @@ void zeichneLegende(EbeneKontext& k)
     else
         c.setFontHeight(60);
     c.setFontColor(s.Farben[3]);
-    schreibeZeilen(k);
+    const Legendenkasten legende = schreibeZeilen(k);
 
     k.Laenge = s.Schalter.OhneLaengenkorrektur ? s.Par.Zonenmeridian : s.Par.Laenge;
-    schattenpfadStunden(k);
+    schattenpfadStunden(k, legende);
     stundenlinienTitel(k);
 }
 

@@ -242,7 +242,9 @@ void Plot::polmarke()
     t += ";PU " + polZahl(px - a) + " " + polZahl(py) + ";PD " + polZahl(px + a) + " " + polZahl(py);
     t += ";PU " + polZahl(px) + " " + polZahl(py - a) + ";PD " + polZahl(px) + " " + polZahl(py + a);
     t += ";PU " + polZahl(px) + " " + polZahl(py) + ";CI " + std::to_string(50 * k) + ";";
-    t += ";PU " + polZahl(px + 60.0 * k) + " " + polZahl(py + 20.0 * k) + ";" + hpglLabel("S");
+    // Off the sheet the window cuts the mark away; its letter would be lost there too.
+    if (px >= 0 && px + 60.0 * k < static_cast<double>(B) && py >= 0 && py + 20.0 * k < static_cast<double>(H))
+        t += ";PU " + polZahl(px + 60.0 * k) + " " + polZahl(py + 20.0 * k) + ";" + hpglLabel("S");
     hpgl(t);
 }
 

@@ -9,9 +9,10 @@
 #include "dials/quadrant/QuadrantHpgl.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace umbrin {
 namespace {
@@ -24,9 +25,6 @@ double sinG(double x) { return std::sin(x * kRad); }
 double cosG(double x) { return std::cos(x * kRad); }
 double tanG(double x) { return std::tan(x * kRad); }
 
-// Start dates of the signs in the sign table, the same in both languages.
-constexpr std::array<const char*, 12> kZeichenBeginn = {"21.Mar", "20.Apr", "21.Mai", "21.Jun", "22.Jul", "23.Aug",
-                                                        "22.Sep", "23.Okt", "22.Nov", "22.Dez", "20.Jan", "19.Feb"};
 
 struct GunterPlot {
     GunterPlot(const AppState& zustand, HPGLDatei& datei) : s(zustand), plot(datei) {}
@@ -71,7 +69,8 @@ void kopf(GunterPlot& g)
             + g.K(9420) + " " + g.K(1500));
     g.zeile(";PU " + g.K(4600) + " " + g.K(10000) + ";LB" + std::string(texteText(s, 59))
             + std::string(texteText(s, 60)) + hpglZahl(s.Par.Jahr) + ETX);
-    g.zeile("PU " + g.K(15780) + " " + g.K(100) + ";LBJ.W." + ETX);
+    // The initials end inside the sheet's frame (16157 units): four cells of 0.24 cm back.
+    g.zeile("PU " + g.K(15600) + " " + g.K(100) + ";LBJ.W." + ETX);
 
     std::string t = "SI " + g.si(0.18, 0.28) + ";SA";
     for (int i = 0; i < 12; ++i)
@@ -84,8 +83,8 @@ void kopf(GunterPlot& g)
     g.zeile(t);
     t.clear();
     for (int i = 0; i < 12; ++i)
-        t += "PU " + g.K(700) + " " + g.K(9830 - 400 * i) + ";LB (" + kZeichenBeginn[static_cast<std::size_t>(i)]
-             + " -)" + ETX;
+        t += "PU " + g.K(700) + " " + g.K(9830 - 400 * i) + ";LB (" + DatumsTage[static_cast<std::size_t>(i)]
+             + std::string(monatKurz(s, zodiakMonat(i + 1))) + " -)" + ETX;
     g.zeile(t);
 }
 
@@ -190,6 +189,25 @@ void stundenlinien(GunterPlot& g)
     if (!g.stift.empty())
         g.zeile(";PW " + g.stift);
     const double sAbstand = g.groesse < 120 ? g.groesse - 10 : 110;
+    // A number whose corner comes closer than 260 units (twice the letters' height) to
+    // one already set steps on along its circle, away from it, as on the screen.
+    std::vector<std::pair<double, double>> gesetzt;
+    const auto schritt = [&](double r, double winkel) {
+        const double mindestens = 260.0 * k, stufe = mindestens / std::max(r, 1.0) / kRad;
+        double d = 0;
+        for (std::size_t n = 0; n <= gesetzt.size(); ++n) {
+            const double x = g.x0 + r * sinG(winkel + d), y = g.y0 - r * cosG(winkel + d);
+            const auto nah = std::find_if(gesetzt.begin(), gesetzt.end(), [&](const auto& q) {
+                return std::hypot(q.first - x, q.second - y) < mindestens;
+            });
+            if (nah == gesetzt.end())
+                break;
+            const double qWinkel = std::atan2(nah->first - g.x0, g.y0 - nah->second) / kRad;
+            d += winkel + d >= qWinkel ? stufe : -stufe;
+        }
+        gesetzt.push_back({g.x0 + r * sinG(winkel + d), g.y0 - r * cosG(winkel + d)});
+        return d;
+    };
     for (const QuadrantStundenwert& w : quadrantStundenwerte(st)) {
         const bool voll = w.i == 0;
         bool hatVorigen = false;
@@ -215,13 +233,16 @@ void stundenlinien(GunterPlot& g)
             py = y;
             if (!voll || x <= g.x0)
                 continue;
-            if (i == 24 && w.h >= 12)
-                g.zeile(";SP 2;PU " + g.punkt(g.x0 + (r + 100 * k) * sinG(a - 0.6), g.y0 - (r + 100 * k) * cosG(a - 0.6))
-                        + g.richtung(a) + ";LB " + IntStr(w.h) + ETX);
-            if (i == 0 && w.h <= 12)
-                g.zeile(";SP 3;PU "
-                        + g.punkt(g.x0 + (r - sAbstand * k) * sinG(a - 1), g.y0 - (r - sAbstand * k) * cosG(a - 1))
-                        + g.richtung(a) + ";LB " + IntStr(w.h) + ETX);
+            if (i == 24 && w.h >= 12) {
+                const double rl = r + 100 * k, d = schritt(rl, a - 0.6);
+                g.zeile(";SP 2;PU " + g.punkt(g.x0 + rl * sinG(a - 0.6 + d), g.y0 - rl * cosG(a - 0.6 + d))
+                        + g.richtung(a + d) + ";LB " + IntStr(w.h) + ETX);
+            }
+            if (i == 0 && w.h <= 12) {
+                const double rl = r - sAbstand * k, d = schritt(rl, a - 1);
+                g.zeile(";SP 3;PU " + g.punkt(g.x0 + rl * sinG(a - 1 + d), g.y0 - rl * cosG(a - 1 + d))
+                        + g.richtung(a + d) + ";LB " + IntStr(w.h) + ETX);
+            }
         }
     }
 }
@@ -233,6 +254,9 @@ void azimutlinien(GunterPlot& g)
     const int N = static_cast<int>(std::lround(gunterAmax(g.phi, g.eps))) / 10;
     const double s2 = g.groesse < 120 ? g.groesse - 10 : 110;
     g.zeile(";SP  5");
+    // Near the zenith the lines cross the equator circle closer than 260 units (twice the
+    // letters' height): a number then steps along the circle past the previous one.
+    double vorigerWinkel = 1000;
     for (int n = 0; n <= N; ++n) {
         const double A = 10.0 * n;
         bool hatVorigen = false;
@@ -252,9 +276,12 @@ void azimutlinien(GunterPlot& g)
             px = x;
             py = y;
             // Just outside the equator circle: the hour numbers of the morning stand inside it.
-            if (i == 47 && n % 2 == 0)
-                g.zeile(";PU " + g.punkt(g.x0 + (r + s2 * k) * sinG(h - 2), g.y0 - (r + s2 * k) * cosG(h - 2))
-                        + g.richtung(h) + ";LB " + IntStr(10 * n) + ETX);
+            if (i == 47 && n % 2 == 0) {
+                const double rl = r + s2 * k;
+                const double d = quadrantSchrittVorbei(vorigerWinkel, h - 2, 260.0 * k / std::max(rl, 1.0) / kRad);
+                g.zeile(";PU " + g.punkt(g.x0 + rl * sinG(h - 2 + d), g.y0 - rl * cosG(h - 2 + d)) + g.richtung(h + d)
+                        + ";LB " + IntStr(10 * n) + ETX);
+            }
         }
     }
 }

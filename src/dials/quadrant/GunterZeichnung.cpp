@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <string>
 
 namespace umbrin {
@@ -81,6 +82,7 @@ void zeichenkreise(Gunter& g)
     const auto& F = b.s.Farben;
     b.c.setFontName("Wingdings");
     b.c.setFontHeight(g.fh);
+    int letztesX = -1000000;
     for (int k = 0; k <= 9; ++k) {
         const int r = rund(gunterRadius(g.K, b.s.DeklTabelle[static_cast<std::size_t>(2 * k)]));
         b.c.setPenColor(k % 3 == 0 ? F[5] : F[7]);
@@ -91,6 +93,12 @@ void zeichenkreise(Gunter& g)
         // The first row holds the signs of the local summer's declinations: Aries to Virgo in
         // the north, Libra to Pisces in the south.
         const auto zwei = [&](int x, int nord, int sued) {
+            // In a band narrower than two letters (the solstice's on a small screen) the
+            // letters of its far edge step right past those of its near edge.
+            const int breite = b.c.textExtent(zodiakSymbol(nord)).width + 1;
+            if (std::abs(x - letztesX) < breite)
+                x = letztesX + breite;
+            letztesX = x;
             b.c.setFontColor(F[1]);
             b.text(x, b.Y0 - g.fh, zodiakSymbol(g.hs > 0 ? nord : sued));
             b.c.setFontColor(F[9]);
@@ -166,6 +174,15 @@ void stundenkurven(Gunter& g)
     const AppState& s = b.s;
     const auto& F = s.Farben;
     b.c.setFontName("Arial");
+    // The numbers stand across the radius at the circle's end of their lines. Near noon the
+    // lines meet the circle closer than a number is high: a number then steps along the
+    // circle past the previous one of its circle.
+    double vorigerWinkel[2] = {1000, 1000};
+    const auto stundenZahl = [&](int reihe, double r, double winkel, double drehung, int hoehe,
+                                 const std::string& text) {
+        const double schritt = quadrantSchrittVorbei(vorigerWinkel[reihe], winkel, hoehe / std::max(r, 1.0) / kRad);
+        g.gedreht(b.punkt(r, winkel + schritt), text, drehung + schritt, hoehe);
+    };
     for (const QuadrantStundenwert& w : quadrantStundenwerte(b.z)) {
         const bool voll = w.i == 0;
         bool hatVorigen = false;
@@ -188,11 +205,11 @@ void stundenkurven(Gunter& g)
             if (voll && p.x > b.X0) {
                 if (k == 24 && w.h >= 12) {
                     b.c.setFontColor(F[1]);
-                    g.gedreht(b.punkt(r + 0.01 * b.FH, a - 0.6), " " + IntStr(w.h), a, rund(0.8 * b.FH));
+                    stundenZahl(0, r + 0.01 * b.FH, a - 0.6, a, rund(0.8 * b.FH), " " + IntStr(w.h));
                 }
                 if (k == 0 && w.h <= 12) {
                     b.c.setFontColor(F[2]);
-                    g.gedreht(b.punkt(r - 1.2 * b.FH, a - 1), " " + IntStr(w.h), a, rund(0.8 * b.FH));
+                    stundenZahl(1, r - 1.2 * b.FH, a - 1, a, rund(0.8 * b.FH), " " + IntStr(w.h));
                 }
             }
             const bool innen = p.x >= b.X0 - 2 && p.y >= b.Y0 - 2;
@@ -213,6 +230,9 @@ void azimutlinien(Gunter& g)
     const double Amax = gunterAmax(g.phi, g.eps);
     b.c.setFontColor(kGruen);
     const int anzahl = rund(Amax) / 10;
+    // Near the zenith the lines cross the equator circle closer than a number is high: a
+    // number then steps along the circle past the previous one.
+    double vorigerWinkel = 1000;
     for (int n = 0; n <= anzahl; ++n) {
         const double A = 10.0 * n;
         bool hatVorigen = false;
@@ -229,8 +249,12 @@ void azimutlinien(Gunter& g)
             if (h >= 0 && innen && hatVorigen)
                 g.strich(vorher, p);
             // Just outside the equator circle: the hour numbers of the morning stand inside it.
-            if (i == 47 && n % 2 == 0)
-                g.gedreht(b.punkt(r + 0.2 * b.FH, h), " " + IntStr(10 * n), h, rund(0.8 * b.FH));
+            if (i == 47 && n % 2 == 0) {
+                const int hoehe = rund(0.8 * b.FH);
+                const double rl = r + 0.2 * b.FH;
+                const double schritt = quadrantSchrittVorbei(vorigerWinkel, h, hoehe / std::max(rl, 1.0) / kRad);
+                g.gedreht(b.punkt(rl, h + schritt), " " + IntStr(10 * n), h + schritt, hoehe);
+            }
             vorher = p;
             hatVorigen = innen;
         }

@@ -37,6 +37,14 @@ struct QuadrantBlatt {
     // and without an outline.
     void viertelring(double r1, double r2, Farbe farbe);
     void text(int x, int y, const std::string& t) { c.textOut(x, y, t); }
+    // An hour number at the end of its curve. Where the curves end close together (near noon
+    // on a small page) the number steps on past the previous one, in the way the numbers run,
+    // by one text height.
+    void stundenText(int x, int y, const std::string& t);
+
+private:
+    bool stundeGesetzt_ = false;
+    int stundeX_ = 0, stundeY_ = 0, stundeBreite_ = 0;
 };
 
 // A curve drawn sample by sample and clipped at the vertical edge x = X0: a segment is drawn

@@ -212,4 +212,15 @@ std::string zodiakSymbol(int n)
 
 int zodiakMonat(int j) { return j <= 10 ? j + 2 : j - 10; }
 
+double quadrantSchrittVorbei(double& vorig, double winkel, double mindestens)
+{
+    double schritt = 0;
+    if (std::fabs(winkel - vorig) < mindestens)
+        schritt = (winkel >= vorig ? vorig + mindestens : vorig - mindestens) - winkel;
+    if (winkel + schritt < 0 || winkel + schritt > 90)
+        schritt = 0;
+    vorig = winkel + schritt;
+    return schritt;
+}
+
 } // namespace umbrin

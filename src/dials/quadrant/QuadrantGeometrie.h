@@ -120,4 +120,10 @@ std::string zodiakSymbol(int n);
 // The month in which the sun enters sign j (1..12).
 int zodiakMonat(int j);
 
+// Numbers set one after another across the radius on a circle about the apex: the step
+// (degrees) that takes a number at angle `winkel` at least `mindestens` past the previous
+// one at `vorig`, away from it, or none where that would leave the quadrant (0..90).
+// `vorig` becomes the number's angle.
+double quadrantSchrittVorbei(double& vorig, double winkel, double mindestens);
+
 } // namespace umbrin

@@ -203,6 +203,7 @@ void schreibeQuadrantSkalenHPGL(QuadrantPlot& p, int xA, int yA, int dA, double 
         schreibeKalenderSkalaHPGL(p, xA, yA, dA, halb);
     p.zeile(";IW " + z(xA) + "," + z(yA) + "," + z(xA + 8200 * dA) + "," + z(yA - 8200));
     p.zeile(";SI 0.24,0.32;");
+    p.stundenZahlen.clear();
     QuadrantStunden st;
     st.von = von;
     st.bis = bis;

@@ -41,12 +41,39 @@ struct Zug {
     }
 };
 
+// A number's extent at the character size 0.24 x 0.32 cm: a cell of 144 units a character,
+// the last one 96 wide, 128 high.
+constexpr double kZahlHoehe = 128, kZellenBreite = 144, kZeichenBreite = 96, kBlattRand = 16480;
+// A number that steps past another stands this far from it: its height and a little air.
+constexpr double kZahlSchritt = 160;
+
+double zahlBreite(const std::string& zahl) { return (double(zahl.size()) - 1) * kZellenBreite + kZeichenBreite; }
+
 bool mittagsFlag(const AppState& s)
 {
     return !s.Schalter.TemporalAnzeige && s.Zeiten.QuadVon < 12 && 12 < s.Zeiten.QuadBis;
 }
 
 } // namespace
+
+std::pair<double, double> QuadrantPlot::stundenStelle(double x, double y, const std::string& zahl)
+{
+    const double breite = zahlBreite(zahl);
+    x = std::min(x, kBlattRand - breite);
+    for (std::size_t runde = 0; runde <= stundenZahlen.size(); ++runde) {
+        bool frei = true;
+        for (const auto& [px, py, pb] : stundenZahlen) {
+            if (std::fabs(y - py) < kZahlHoehe && std::fabs(x - px) < (x < px ? breite : pb)) {
+                y = y <= py ? py - kZahlSchritt : py + kZahlSchritt;
+                frei = false;
+            }
+        }
+        if (frei)
+            break;
+    }
+    stundenZahlen.push_back({x, y, breite});
+    return {x, y};
+}
 
 void schreibeKalenderStundenlinieHPGL(QuadrantPlot& p, int xA, int yA, int dA, double t, bool halb, double lat,
                                       double lambda, double zone)
@@ -89,8 +116,10 @@ void schreibeKalenderStundenlinieHPGL(QuadrantPlot& p, int xA, int yA, int dA, d
                 y -= 200;
             if (std::cos(a * kRad) > 0.7)
                 y -= 200;
-            if (y <= yA && dA * x >= dA * xA && (!E || (t != 12 && p.N == 1)))
-                p.zeile("PU " + z(x) + " " + z(std::round(y)) + ";LB" + IntStr(std::lround(t)) + ETX);
+            if (y <= yA && dA * x >= dA * xA && (!E || (t != 12 && p.N == 1))) {
+                const auto [lx, ly] = p.stundenStelle(x, std::round(y), IntStr(std::lround(t)));
+                p.zeile("PU " + z(lx) + " " + z(ly) + ";LB" + IntStr(std::lround(t)) + ETX);
+            }
         } else {
             p.zeile(";SP 3;");
         }
@@ -165,7 +194,8 @@ void schreibeZodiakStundenlinieHPGL(QuadrantPlot& p, int xA, int yA, int dA, dou
             if (std::cos(a * kRad) > 0.7)
                 y -= 100;
             if (!beschriftet && y <= yA && dA * x >= dA * xA) {
-                p.zeile("PU " + z(x) + " " + z(std::round(y)) + ";LB " + IntStr(std::lround(t)) + ETX);
+                const auto [lx, ly] = p.stundenStelle(x, std::round(y), IntStr(std::lround(t)));
+                p.zeile("PU " + z(lx) + " " + z(ly) + ";LB " + IntStr(std::lround(t)) + ETX);
                 beschriftet = true;
             }
         } else {

@@ -5,6 +5,8 @@
 #include "core/State.h"
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace umbrin {
 
@@ -29,6 +31,14 @@ struct QuadrantPlot {
     bool ganz() const { return s.Schalter.Ganzjaehrig != 0; }
     // ";PU x y-r;PD; AA x,y,90d,2;": the date arc of radius r about the apex.
     void bogen(int xA, int yA, int dA, double r);
+    // Where the hour line of one quadrant puts its number, at the character size 0.24 x 0.32:
+    // a number that would touch one already set steps on up or down, away from it, by a
+    // character height and a little air, and none runs off the right edge of the sheet (16480 units).
+    std::pair<double, double> stundenStelle(double x, double y, const std::string& zahl);
+    struct Zahlstelle {
+        double x, y, breite;
+    };
+    std::vector<Zahlstelle> stundenZahlen; // the numbers set in this quadrant
 };
 
 // The hour line of hour value t on the calendar scale and on the zodiac scale.

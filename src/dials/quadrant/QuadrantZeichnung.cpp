@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <string>
 
 namespace umbrin {
@@ -159,7 +160,7 @@ void kalenderKurven(QuadrantBlatt& b, double M)
             if (!voll || p.x <= b.X0)
                 return;
             const double mehr = w.h > 12 ? 0.8 * b.FH : 0;
-            b.text(rund(p.x + abstand * b.u + mehr), rund(p.y + abstand * b.u + mehr), IntStr(w.h));
+            b.stundenText(rund(p.x + abstand * b.u + mehr), rund(p.y + abstand * b.u + mehr), IntStr(w.h));
         };
         QuadrantKurve kurve(b.c, b.X0, false);
         if (s.Schalter.Ganzjaehrig) {
@@ -198,6 +199,22 @@ int quadrantPixel(double v)
 CanvasPoint QuadrantBlatt::punkt(double r, double a) const
 {
     return {X0 + rund(r * std::sin(a * kRad)), rund(Y0 + r * std::cos(a * kRad))};
+}
+
+void QuadrantBlatt::stundenText(int x, int y, const std::string& t)
+{
+    const int h = c.fontHeight();
+    if (stundeGesetzt_ && std::abs(y - stundeY_) < h) {
+        const int links = std::min(x, stundeX_);
+        const int breite = x < stundeX_ ? c.textExtent(t).width : stundeBreite_;
+        if (std::max(x, stundeX_) - links < breite)
+            y = y <= stundeY_ ? stundeY_ - h : stundeY_ + h;
+    }
+    c.textOut(x, y, t);
+    stundeGesetzt_ = true;
+    stundeX_ = x;
+    stundeY_ = y;
+    stundeBreite_ = c.textExtent(t).width;
 }
 
 void QuadrantBlatt::viertelbogen(int r)

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <string>
 
 namespace umbrin {
@@ -74,20 +75,25 @@ void gefalteteKreise(QuadrantBlatt& b, double eps, bool za)
         b.viertelbogen(radius(k));
     }
     const int spalte1 = b.X0 - rund(3.0 * fh), spalte2 = b.X0 - rund(1.5 * fh);
-    // A symbol beside circle k, inside the band whose other edge is circle `gegenueber`.
-    const auto setze = [&](int k, int gegenueber, int nord, int sued) {
+    // A symbol beside circle k, inside the band whose other edge is circle `gegenueber`. In a
+    // band narrower than two rows of symbols (the solstice's band on a small page) the second
+    // pair stands a row from the first, on its own side.
+    const auto setze = [&](int k, int gegenueber, int nord, int sued, const int* ersteZeile) {
         const int r = radius(k);
         const bool innen = r < radius(gegenueber);
-        const int y = innen ? b.Y0 + r + rund(0.5 * fh) : b.Y0 + r - rund(1.25 * fh);
+        int y = innen ? b.Y0 + r + rund(0.5 * fh) : b.Y0 + r - rund(1.25 * fh);
+        if (ersteZeile && std::abs(y - *ersteZeile) < fh)
+            y = y < *ersteZeile ? *ersteZeile - fh : *ersteZeile + fh;
         b.c.setFontColor(F[1]);
         b.text(spalte1, y, zodiakSymbol(nord));
         b.text(innen ? b.X0 + r + rund(0.2 * fh) : b.X0 + r - rund(1.4 * fh), b.Y0 - fh, zodiakSymbol(nord));
         b.c.setFontColor(F[9]);
         b.text(spalte2, y, zodiakSymbol(sued));
+        return y;
     };
     for (int band = 0; band < 3; ++band) {
-        setze(3 * band + 3, 3 * band, 3 - band, 9 - band);
-        setze(3 * band, 3 * band + 3, 4 + band, 10 + band);
+        const int erste = setze(3 * band + 3, 3 * band, 3 - band, 9 - band, nullptr);
+        setze(3 * band, 3 * band + 3, 4 + band, 10 + band, &erste);
     }
 }
 
@@ -116,7 +122,7 @@ void zodiakKurven(QuadrantBlatt& b, double eps, bool za, bool ganz)
             const CanvasPoint p = b.punkt(r, a);
             if (voll && k == kLabel && p.x >= b.X0) {
                 const double mehr = w.h > 12 ? (ganz ? 0.7 : 1.0) * b.FH : 0;
-                b.text(rund(p.x + 0.1 * b.L + mehr), rund(p.y + 0.1 * b.L + mehr), IntStr(w.h));
+                b.stundenText(rund(p.x + 0.1 * b.L + mehr), rund(p.y + 0.1 * b.L + mehr), IntStr(w.h));
             }
             kurve.punkt(p);
         }

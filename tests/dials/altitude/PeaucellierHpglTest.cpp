@@ -79,8 +79,10 @@ TEST(PeaucellierHpgl, FragmentsCheckedByHand)
         // the axis, its "7" 200 units further down; the morning's " 5" 260 above the upper end.
         {k1, ";SP 3;PU 3966 3178;PD 4409 3621;SP 4;SI  0.20  0.30;PU 3963 2978;DI    0.9,-100.0;LB7\x03"},
         {k1, ";SP 3;PU 3966 7302;PD 4409 6859;SP 4;SI  0.20  0.30;PU 3963 7562;DI    0.9,-100.0;LB 5\x03"},
-        // The legend gives the unit drawn.
-        {k1, "LBMittenabstand der Fr\xFChlings-Datumslinie= 32; Peaucellier Konstante = -0.8749; Geogr. Breite = 47.25\x03"},
+        // The legend gives the unit drawn; the latitude beside it, the sheet being too short
+        // for one line.
+        {k1, "LBMittenabstand der Fr\xFChlings-Datumslinie= 32; Peaucellier Konstante = -0.8749;\x03"},
+        {k1, ";PU 70 10447;DI    0.9,-100.0;LBGeogr. Breite = 47.25\x03"},
         {k1, ";SI  0.20  0.30;SP 3;PU "},
         {k25, "IN;VS 1;PA;IW 0 0 410000 287000;PU 0 0;EA 410000 287000;;SP 4;PU 0 0;"},
         {k25, ";PU;SI  6.00, 9.00;PU 20500 281260;"},

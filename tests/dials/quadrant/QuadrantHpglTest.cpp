@@ -148,6 +148,12 @@ TEST(QuadrantHpgl, FragmentsCheckedByHand)
     klein.Schalter.QuadrantSkala = 2;
     klein.Par.QuadrantGroesse = 100;
     EXPECT_NE(schreibe(klein).find(";PU;SI  0.15, 0.23;SP 6;"), std::string::npos);
+    // The sign table's start dates speak the plot's language.
+    klein.Sprachspalte = 2;
+    const std::string englisch = schreibe(klein);
+    EXPECT_NE(englisch.find(";LB (21.May -)\x03"), std::string::npos);
+    EXPECT_EQ(englisch.find("Dez"), std::string::npos);
+    EXPECT_NE(g1.find(";LB (22.Dez -)\x03"), std::string::npos);
     for (const Fall& f : faelle) {
         const std::string p = golden(f.name);
         // The thin pen writes no pen width at all.
