@@ -53,6 +53,11 @@ public:
     static QString familyFor(const std::string& faceName);
     static QString textFor(const std::string& faceName, std::string_view text);
 
+    // The points of a polyline that move its stroke by at least the tolerance: the ends, and
+    // every point farther than that from the segment that would replace it. Repeated points
+    // go. The drawings pass a quarter of the canvas's unit.
+    static QPolygonF thinned(const QPolygonF& line, double tolerance);
+
 protected:
     void drawLine(CanvasPoint from, CanvasPoint to) override;
     void beforeStateChange() override { flush(); }
