@@ -9,9 +9,12 @@
 #include "drawing/DxfKopf.h"
 #include "drawing/DxfZahl.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
-#include <optional>
+#include <memory>
 
 namespace umbrin {
 namespace {
@@ -164,84 +167,203 @@ DxfErgebnis ergebnis(DxfStatus status, PromptTitle titel, PromptIcon symbol, std
     return e;
 }
 
-// Reads the commands one after another and hands them to the converter. Every command is
-// taken whole, however long: its parameters run to ";" or a carriage return, a label to the
-// character 3.
-void leseBefehle(std::string_view hpgl, std::size_t anfang, DxfKonverter& konverter)
-{
-    const std::size_t n = hpgl.size();
-    std::size_t i = anfang;
-    char erstes = hpgl[i++];
-    char befehl[2];
-    while (true) {
-        befehl[0] = erstes;
-        befehl[1] = hpgl[i++];
-        const bool label = befehl[0] == 'L' && befehl[1] == 'B';
-        std::size_t ende = n;
-        if (label) {
-            const void* etx = i < n ? std::memchr(hpgl.data() + i, '\x03', n - i) : nullptr;
-            if (etx)
-                ende = static_cast<std::size_t>(static_cast<const char*>(etx) - hpgl.data()) + 1;
-        } else if (i < n) {
-            // The first of ";", carriage return and character 3 ends the parameters.
-            const char* const anfangZeiger = hpgl.data() + i;
-            std::size_t grenze = n - i;
-            for (const char stopp : {';', '\r', '\x03'}) {
-                if (const void* fund = std::memchr(anfangZeiger, stopp, grenze))
-                    grenze = static_cast<std::size_t>(static_cast<const char*>(fund) - anfangZeiger) + 1;
+// Hands the commands of a plot to the converter as its text arrives, piece by piece, and
+// holds only the command not yet complete. Every command is taken whole, however long: its
+// parameters run to ";", a carriage return or the character 3, a label to the character 3.
+// Before the first command and between commands everything up to a command letter is
+// skipped; a letter as the very last character starts no command.
+class BefehlsStrom {
+public:
+    explicit BefehlsStrom(DxfKonverter& konverter) : konverter_(konverter) {}
+
+    void lies(std::string_view stueck)
+    {
+        const std::size_t n = stueck.size();
+        std::size_t i = 0;
+        while (i < n) {
+            switch (stand_) {
+            case Stand::Suche:
+                while (i < n && !istBefehlsZeichen(stueck[i]))
+                    ++i;
+                if (i < n) {
+                    befehl_[0] = stueck[i++];
+                    stand_ = Stand::Zweites;
+                }
+                break;
+            case Stand::Zweites:
+                befehl_[1] = stueck[i++];
+                label_ = befehl_[0] == 'L' && befehl_[1] == 'B';
+                stand_ = Stand::Parameter;
+                break;
+            case Stand::Parameter: {
+                std::size_t j = i;
+                if (label_) {
+                    const void* etx = std::memchr(stueck.data() + i, '\x03', n - i);
+                    j = etx ? static_cast<std::size_t>(static_cast<const char*>(etx) - stueck.data()) : n;
+                } else {
+                    while (j < n && stueck[j] != ';' && stueck[j] != '\r' && stueck[j] != '\x03')
+                        ++j;
+                }
+                if (j == n) {
+                    offen_.append(stueck.substr(i));
+                    i = n;
+                    break;
+                }
+                const std::string_view teil = stueck.substr(i, j + 1 - i);
+                i = j + 1;
+                if (offen_.empty()) {
+                    gib(teil);
+                } else {
+                    offen_.append(teil);
+                    gib(offen_);
+                }
+                break;
             }
-            ende = i + grenze;
+            }
         }
-        const std::string_view parameter = i < n ? hpgl.substr(i, ende - i) : std::string_view();
-        i = ende;
-        konverter.befehl(std::string_view(befehl, 2), ohneTrennzeichen(parameter));
-
-        while (i < n && !istBefehlsZeichen(hpgl[i]))
-            ++i;
-        if (i >= n)
-            break;
-        erstes = hpgl[i++];
-        if (i >= n) // a letter as the very last character starts no command
-            break;
     }
-}
 
-// Where the first command starts, or nothing when the text is not HPGL: no command letter
-// at all, or nothing but blanks and control characters after it.
-std::optional<std::size_t> ersterBefehl(std::string_view hpgl)
+    // The end of the text ends the parameters of the last command.
+    void ende()
+    {
+        if (stand_ == Stand::Parameter)
+            gib(offen_);
+        stand_ = Stand::Suche;
+    }
+
+private:
+    enum class Stand { Suche, Zweites, Parameter };
+
+    void gib(std::string_view parameter)
+    {
+        konverter_.befehl(std::string_view(befehl_, 2), ohneTrennzeichen(parameter));
+        offen_.clear();
+        stand_ = Stand::Suche;
+    }
+
+    DxfKonverter& konverter_;
+    Stand stand_ = Stand::Suche;
+    char befehl_[2] = {0, 0};
+    bool label_ = false;
+    std::string offen_; // the parameters read so far of a command that began in an earlier piece
+};
+
+// Whether a text is HPGL at all, seen piece by piece: a command letter, and after it
+// something other than blanks and control characters.
+class HpglPruefung {
+public:
+    void lies(std::string_view stueck)
+    {
+        for (char c : stueck) {
+            if (!letter_)
+                letter_ = istBefehlsZeichen(c);
+            else if (!istLeerOderSteuerzeichen(c)) {
+                hpgl_ = true;
+                return;
+            }
+        }
+    }
+    bool hpgl() const { return hpgl_; }
+
+private:
+    bool letter_ = false;
+    bool hpgl_ = false;
+};
+
+// Cuts a stream of UTF-8 into pieces that end with a whole character: the bytes of a
+// character begun at the end of one piece wait for the next.
+class Utf8Zeichengrenze {
+public:
+    std::string_view ganze(std::string_view stueck)
+    {
+        std::size_t ende = stueck.size();
+        for (std::size_t k = 1; k <= 3 && k <= stueck.size(); ++k) {
+            const auto b = static_cast<unsigned char>(stueck[stueck.size() - k]);
+            if ((b & 0xC0) == 0x80)
+                continue;
+            const std::size_t laenge = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
+            if (laenge > k)
+                ende = stueck.size() - k;
+            break;
+        }
+        arbeit_.assign(rest_);
+        arbeit_.append(stueck.substr(0, ende));
+        rest_.assign(stueck.substr(ende));
+        return arbeit_;
+    }
+    // What is left at the end of the stream: an unfinished character.
+    std::string_view rest() const { return rest_; }
+
+private:
+    std::string arbeit_;
+    std::string rest_;
+};
+
+// A plot file read in pieces of a fixed size.
+class PlotDatei {
+public:
+    static constexpr std::size_t kStueck = std::size_t{1} << 20;
+
+    explicit PlotDatei(const std::filesystem::path& datei) : datei_(datei), puffer_(new char[kStueck]) {}
+    ~PlotDatei()
+    {
+        if (f_)
+            std::fclose(f_);
+    }
+    PlotDatei(const PlotDatei&) = delete;
+    PlotDatei& operator=(const PlotDatei&) = delete;
+
+    // Reads the file from its start, handing every piece to lies(piece). False, with the
+    // message, when it cannot be opened or read.
+    template <class Lies>
+    bool durch(Lies&& lies, std::string& fehler)
+    {
+        if (f_)
+            std::rewind(f_);
+        else
+            f_ = std::fopen(datei_.c_str(), "rb");
+        if (!f_) {
+            fehler = "Cannot read \"" + datei_.string() + "\": " + std::strerror(errno);
+            return false;
+        }
+        while (true) {
+            const std::size_t n = std::fread(puffer_.get(), 1, kStueck, f_);
+            if (n > 0 && !lies(std::string_view(puffer_.get(), n)))
+                return true;
+            if (n < kStueck) {
+                if (std::ferror(f_)) {
+                    fehler = "Cannot read \"" + datei_.string() + "\": " + std::strerror(errno);
+                    return false;
+                }
+                return true;
+            }
+        }
+    }
+
+private:
+    std::filesystem::path datei_;
+    std::unique_ptr<char[]> puffer_;
+    std::FILE* f_ = nullptr;
+};
+
+DxfErgebnis keinHpgl(const std::string& hpglName, const DxfEinstellung& einstellung,
+                     std::vector<std::string>& infoZeilen)
 {
-    std::size_t i = 0;
-    while (i < hpgl.size() && !istBefehlsZeichen(hpgl[i]))
-        ++i;
-    if (i >= hpgl.size())
-        return std::nullopt;
-    for (std::size_t k = i + 1; k < hpgl.size(); ++k) {
-        if (!istLeerOderSteuerzeichen(hpgl[k]))
-            return i;
-    }
-    return std::nullopt;
+    infoZeilen.clear();
+    infoZeilen.push_back(hpglName + " ist kein HPGL-File!");
+    return ergebnis(DxfStatus::KeinHpgl, PromptTitle::Warnung, PromptIcon::Warning,
+                    "   File " + ohneOrdner(hpglName) + meldung(kMeldungNichtKonvertiert, einstellung.deutsch));
 }
 
-DxfErgebnis konvertiere(std::string_view hpglRoh, const std::string& hpglName, DxfZiel& ziel,
-                        const DxfEinstellung& einstellung, std::vector<std::string>& infoZeilen)
+// Writes the DXF of a plot whose text speist(strom) hands to the command stream, piece by
+// piece. speist returns false, with the message, when the plot cannot be read.
+template <class Speise>
+DxfErgebnis schreibeDxf(const std::string& hpglName, DxfZiel& ziel, const DxfEinstellung& einstellung,
+                        std::vector<std::string>& infoZeilen, Speise&& speist)
 {
     infoZeilen.clear();
     const double massstab =
         std::isfinite(einstellung.massstab) && einstellung.massstab > 0 ? einstellung.massstab : 1.0;
-    std::string umgewandelt;
-    std::string_view hpgl = hpglRoh;
-    if (brauchtCp1252(hpglRoh)) {
-        umgewandelt = utf8ToCp1252(decodeFileText(hpglRoh));
-        hpgl = umgewandelt;
-    }
-
-    const std::optional<std::size_t> anfang = ersterBefehl(hpgl);
-    if (!anfang) {
-        infoZeilen.push_back(hpglName + " ist kein HPGL-File!");
-        return ergebnis(DxfStatus::KeinHpgl, PromptTitle::Warnung, PromptIcon::Warning,
-                        "   File " + ohneOrdner(hpglName) + meldung(kMeldungNichtKonvertiert, einstellung.deutsch));
-    }
-
     std::string fehler;
     if (!ziel.oeffne(fehler))
         return ergebnis(DxfStatus::Fehler, PromptTitle::Fehler, PromptIcon::Question,
@@ -250,7 +372,13 @@ DxfErgebnis konvertiere(std::string_view hpglRoh, const std::string& hpglName, D
     DxfAusgabe aus(ziel.senke());
     schreibeDxfKopf(aus);
     DxfKonverter konverter(aus, infoZeilen, einstellung.stiftbreite, massstab);
-    leseBefehle(hpgl, *anfang, konverter);
+    BefehlsStrom strom(konverter);
+    if (!speist(strom, fehler)) {
+        ziel.verwerfe();
+        infoZeilen.clear();
+        return ergebnis(DxfStatus::Fehler, PromptTitle::Fehler, PromptIcon::Error, fehler);
+    }
+    strom.ende();
     konverter.beende();
 
     if (!aus.beende())
@@ -265,18 +393,109 @@ DxfErgebnis konvertiere(std::string_view hpglRoh, const std::string& hpglName, D
                     "\r       File " + ohneOrdner(ziel.name()) + meldung(kMeldungGespeichert, einstellung.deutsch));
 }
 
+// A plot in memory.
+DxfErgebnis konvertiere(std::string_view hpglRoh, const std::string& hpglName, DxfZiel& ziel,
+                        const DxfEinstellung& einstellung, std::vector<std::string>& infoZeilen)
+{
+    std::string umgewandelt;
+    std::string_view hpgl = hpglRoh;
+    if (brauchtCp1252(hpglRoh)) {
+        umgewandelt = utf8ToCp1252(decodeFileText(hpglRoh));
+        hpgl = umgewandelt;
+    }
+    HpglPruefung pruefung;
+    pruefung.lies(hpgl);
+    if (!pruefung.hpgl())
+        return keinHpgl(hpglName, einstellung, infoZeilen);
+    return schreibeDxf(hpglName, ziel, einstellung, infoZeilen, [&](BefehlsStrom& strom, std::string&) {
+        strom.lies(hpgl);
+        return true;
+    });
+}
+
+// A plot file, read in pieces: first to learn whether it is UTF-8 that must become
+// Windows-1252 (only a file with bytes from 128 up that is well-formed UTF-8 throughout), then
+// whether it is HPGL at all, then for the conversion. Only a piece and the current command
+// are held, whatever the file's size.
+DxfErgebnis konvertiereDatei(const std::filesystem::path& hpglDatei, DxfZiel& ziel,
+                             const DxfEinstellung& einstellung, std::vector<std::string>& infoZeilen)
+{
+    const std::string hpglName = hpglDatei.string();
+    PlotDatei datei(hpglDatei);
+    std::string fehler;
+
+    bool hoch = false;
+    bool utf8 = true;
+    {
+        Utf8Zeichengrenze grenze;
+        const bool gelesen = datei.durch(
+            [&](std::string_view stueck) {
+                if (!hoch) {
+                    const auto b = std::find_if(stueck.begin(), stueck.end(),
+                                                [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+                    if (b == stueck.end())
+                        return true;
+                    hoch = true;
+                }
+                utf8 = isValidUtf8(grenze.ganze(stueck));
+                return utf8;
+            },
+            fehler);
+        if (!gelesen) {
+            infoZeilen.clear();
+            return ergebnis(DxfStatus::Fehler, PromptTitle::Fehler, PromptIcon::Error, fehler);
+        }
+        utf8 = utf8 && grenze.rest().empty();
+    }
+    const bool umwandeln = hoch && utf8;
+
+    // Every piece of the text as the converter reads it.
+    const auto durchText = [&](auto&& lies, std::string& f) {
+        if (!umwandeln)
+            return datei.durch([&](std::string_view stueck) { return lies(stueck); }, f);
+        Utf8Zeichengrenze grenze;
+        bool erstes = true;
+        return datei.durch(
+            [&](std::string_view stueck) {
+                std::string_view ganz = grenze.ganze(stueck);
+                if (erstes && ganz.substr(0, 3) == "\xEF\xBB\xBF")
+                    ganz.remove_prefix(3);
+                erstes = false;
+                return lies(utf8ToCp1252(ganz));
+            },
+            f);
+    };
+
+    HpglPruefung pruefung;
+    if (!durchText(
+            [&](std::string_view stueck) {
+                pruefung.lies(stueck);
+                return !pruefung.hpgl();
+            },
+            fehler)) {
+        infoZeilen.clear();
+        return ergebnis(DxfStatus::Fehler, PromptTitle::Fehler, PromptIcon::Error, fehler);
+    }
+    if (!pruefung.hpgl())
+        return keinHpgl(hpglName, einstellung, infoZeilen);
+
+    return schreibeDxf(hpglName, ziel, einstellung, infoZeilen, [&](BefehlsStrom& strom, std::string& f) {
+        return durchText(
+            [&](std::string_view stueck) {
+                strom.lies(stueck);
+                return true;
+            },
+            f);
+    });
+}
+
 } // namespace
 
 DxfErgebnis HpglNachDxf(const std::filesystem::path& hpglDatei, const std::filesystem::path& dxfDatei,
                         const DxfEinstellung& einstellung, std::vector<std::string>& infoZeilen)
 {
-    std::string bytes;
-    std::string fehler;
-    if (!readFileBytes(hpglDatei, bytes, fehler)) {
-        infoZeilen.clear();
-        return ergebnis(DxfStatus::Fehler, PromptTitle::Fehler, PromptIcon::Error, fehler);
-    }
-    return HpglTextNachDxf(bytes, hpglDatei.string(), dxfDatei, einstellung, infoZeilen);
+    DateiZiel ziel(dxfDatei);
+    return konvertiereDatei(hpglDatei, ziel, einstellung, infoZeilen);
 }
 
 DxfErgebnis HpglTextNachDxf(std::string_view hpgl, const std::string& hpglName,
