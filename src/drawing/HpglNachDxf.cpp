@@ -178,6 +178,8 @@ public:
 
     void lies(std::string_view stueck)
     {
+        for (bool& g : gesucht_)
+            g = false;
         const std::size_t n = stueck.size();
         std::size_t i = 0;
         while (i < n) {
@@ -201,8 +203,7 @@ public:
                     const void* etx = std::memchr(stueck.data() + i, '\x03', n - i);
                     j = etx ? static_cast<std::size_t>(static_cast<const char*>(etx) - stueck.data()) : n;
                 } else {
-                    while (j < n && stueck[j] != ';' && stueck[j] != '\r' && stueck[j] != '\x03')
-                        ++j;
+                    j = std::min({naechstes(stueck, i, 0), naechstes(stueck, i, 1), naechstes(stueck, i, 2)});
                 }
                 if (j == n) {
                     offen_.append(stueck.substr(i));
@@ -241,7 +242,24 @@ private:
         stand_ = Stand::Suche;
     }
 
+    // Where the next ";", carriage return or character 3 stands in the piece from i on (the
+    // piece's size when there is none). A find is kept while it lies ahead, so that a piece
+    // is searched for each of them once, however its commands end.
+    std::size_t naechstes(std::string_view stueck, std::size_t i, int k)
+    {
+        static constexpr char kStopp[3] = {';', '\r', '\x03'};
+        std::size_t& f = fund_[k];
+        if (gesucht_[k] && f >= i)
+            return f;
+        const void* p = std::memchr(stueck.data() + i, kStopp[k], stueck.size() - i);
+        f = p ? static_cast<std::size_t>(static_cast<const char*>(p) - stueck.data()) : stueck.size();
+        gesucht_[k] = true;
+        return f;
+    }
+
     DxfKonverter& konverter_;
+    std::size_t fund_[3] = {0, 0, 0};
+    bool gesucht_[3] = {false, false, false};
     Stand stand_ = Stand::Suche;
     char befehl_[2] = {0, 0};
     bool label_ = false;
