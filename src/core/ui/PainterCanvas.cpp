@@ -214,11 +214,27 @@ QPolygonF PainterCanvas::thinned(const QPolygonF& line, double tolerance)
     return aus;
 }
 
+void PainterCanvas::strich(const QPolygonF& linie)
+{
+    // A wide solid stroke on an image goes segment by segment: the rasteriser draws straight
+    // flat-ended segments directly, where a polyline would first be outlined as a whole. The
+    // segments meet without a mitre; at a bend that leaves a notch of under a pixel on its
+    // outer side.
+    if (printer_ || pen().width <= 1 || pen().style != PenStyle::Solid || linie.size() < 3) {
+        painter_->drawPolyline(linie);
+        return;
+    }
+    strecken_.resize(linie.size() - 1);
+    for (qsizetype i = 0; i + 1 < linie.size(); ++i)
+        strecken_[i] = QLineF(linie[i], linie[i + 1]);
+    painter_->drawLines(strecken_.constData(), static_cast<int>(strecken_.size()));
+}
+
 void PainterCanvas::flush()
 {
     if (stroke_.size() >= 2) {
         applyPen();
-        painter_->drawPolyline(thinned(stroke_, 0.25));
+        strich(thinned(stroke_, 0.25));
     }
     stroke_.clear();
 }
@@ -248,7 +264,7 @@ void PainterCanvas::polyline(const std::vector<CanvasPoint>& points)
         if (points[i] != points[i - 1] || i + 1 == points.size())
             poly.append(QPointF(points[i].x + offset_, points[i].y + offset_));
     applyPen();
-    painter_->drawPolyline(thinned(poly, 0.25));
+    strich(thinned(poly, 0.25));
 }
 
 void PainterCanvas::rectangle(int left, int top, int right, int bottom)

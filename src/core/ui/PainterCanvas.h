@@ -10,6 +10,8 @@
 
 #include <QFont>
 #include <QPainter>
+#include <QLineF>
+#include <QList>
 #include <QPolygonF>
 #include <QString>
 
@@ -64,6 +66,8 @@ protected:
 
 private:
     void applyPen();
+    // Draws a line of the current pen.
+    void strich(const QPolygonF& linie);
     void applyBrush();
     QFont qtFont() const;
     void drawTextCell(double x, double y, const QString& text);
@@ -74,6 +78,7 @@ private:
     bool printer_ = false;
     double offset_ = 0; // half a pixel on images, so 1-pixel lines fall on pixel centres
     QPolygonF stroke_;  // consecutive line segments, drawn as one polyline
+    QList<QLineF> strecken_; // the segments of a wide line
 };
 
 } // namespace umbrin
