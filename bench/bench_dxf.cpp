@@ -68,6 +68,7 @@ void konvertiere(benchmark::State& state, int k)
             state.SkipWithError(e.meldung.c_str());
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * hpgl.size()));
+    state.SetLabel("goal >= 150 MB/s");
     std::error_code ignoriert;
     std::filesystem::remove(dxf, ignoriert);
 }
@@ -95,6 +96,7 @@ void konvertiereInText(benchmark::State& state, int k)
         benchmark::DoNotOptimize(dxf.data());
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * hpgl.size()));
+    state.SetLabel("goal >= 200 MB/s");
 }
 
 void BM_HpglNachDxfText_k1(benchmark::State& state)
