@@ -217,17 +217,30 @@ QPolygonF PainterCanvas::thinned(const QPolygonF& line, double tolerance)
 void PainterCanvas::strich(const QPolygonF& linie)
 {
     // A wide solid stroke on an image goes segment by segment: the rasteriser draws straight
-    // flat-ended segments directly, where a polyline would first be outlined as a whole. The
-    // segments meet without a mitre; at a bend that leaves a notch of under a pixel on its
-    // outer side.
+    // segments directly, where a polyline would first be outlined as a whole. The segments
+    // end square, so that each covers the joint with the next (no seam, and at a bend a
+    // corner close to a mitre); the ends of the whole line are drawn in by half the pen's
+    // width, so that they stay flat.
     if (printer_ || pen().width <= 1 || pen().style != PenStyle::Solid || linie.size() < 3) {
         painter_->drawPolyline(linie);
         return;
     }
-    strecken_.resize(linie.size() - 1);
-    for (qsizetype i = 0; i + 1 < linie.size(); ++i)
+    const double halb = pen().width / 2.0;
+    const auto eingezogen = [halb](QPointF von, QPointF nach) {
+        const QPointF d = nach - von;
+        const double l = std::hypot(d.x(), d.y());
+        return l > 2 * halb ? von + d * (halb / l) : von;
+    };
+    const qsizetype n = linie.size() - 1;
+    strecken_.resize(n);
+    for (qsizetype i = 0; i < n; ++i)
         strecken_[i] = QLineF(linie[i], linie[i + 1]);
-    painter_->drawLines(strecken_.constData(), static_cast<int>(strecken_.size()));
+    strecken_[0].setP1(eingezogen(linie[0], linie[1]));
+    strecken_[n - 1].setP2(eingezogen(linie[n], linie[n - 1]));
+    QPen stift = painter_->pen();
+    stift.setCapStyle(Qt::SquareCap);
+    painter_->setPen(stift);
+    painter_->drawLines(strecken_.constData(), static_cast<int>(n));
 }
 
 void PainterCanvas::flush()
