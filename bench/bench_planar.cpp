@@ -52,7 +52,7 @@ void VertikaleUhrBild1920x1080(benchmark::State& state)
     bench::insBild(state, [&](Canvas& c) {
         double zoom = 1;
         benchmark::DoNotOptimize(konstruiereEbeneSonnenuhr(s, u, c, zoom));
-    });
+    }, 4);
 }
 BENCHMARK(VertikaleUhrBild1920x1080)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 

@@ -1,6 +1,7 @@
 // Moving the gnomon foot in the drawing window: a left click on the image places the foot and
-// the dial (with the world map) is constructed again into the 1920 x 1080 image and shown. The
-// target is a redraw within one frame at 60 Hz (16 ms).
+// the dial (with the world map) is drawn again into the 1920 x 1080 image and shown, from the
+// click to the repainted image. The goal is 1 ms, so that the drawing follows the hand (it
+// once took 16 ms, a frame at 60 Hz).
 #include "drawing/KartenText.h"
 #include "drawing/ui/Bildflaeche.h"
 #include "drawing/ui/ZeichenFenster.h"
@@ -54,6 +55,7 @@ static void BM_FusspunktVerschieben1920x1080(benchmark::State& state)
         bild->repaint();
     }
     state.counters["Zoom"] = s.Zoom;
+    state.SetLabel("goal <= 1 ms");
 }
 BENCHMARK(BM_FusspunktVerschieben1920x1080)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
 

@@ -90,7 +90,19 @@ std::string DatumAusTag(const AppState& s, std::int32_t n)
     return std::to_string(n - erster + 1) + ". " + MonatsKurz[spalte][monat - 1];
 }
 
+GradMitSinus::GradMitSinus(double g)
+    : grad(g)
+    , sin(sinG(g))
+    , cos(cosG(g))
+{
+}
+
 void AzimutHoehe(double& hoehe, double& azimut, double phi, double d, double t)
+{
+    AzimutHoehe(hoehe, azimut, GradMitSinus(phi), GradMitSinus(d), t);
+}
+
+void AzimutHoehe(double& hoehe, double& azimut, const GradMitSinus& phi, const GradMitSinus& d, double t)
 {
     if (!std::isfinite(t))
         t = 0;
@@ -99,7 +111,7 @@ void AzimutHoehe(double& hoehe, double& azimut, double phi, double d, double t)
     while (std::fabs(t) > 180)
         t -= sign(t) * 360;
 
-    double c = sinG(phi) * sinG(d) + cosG(phi) * cosG(d) * cosG(t);
+    double c = phi.sin * d.sin + phi.cos * d.cos * cosG(t);
     if (std::fabs(c) < 1e-10)
         c = (sign(c) + 0.2) * 1e-10;
     else if (std::fabs(c) > 1)
@@ -112,7 +124,7 @@ void AzimutHoehe(double& hoehe, double& azimut, double phi, double d, double t)
     if (z < 1e-6) {
         azimut = 0;
     } else {
-        double q = (sinG(phi) * cosG(d) * cosG(t) - cosG(phi) * sinG(d)) / sinG(z);
+        double q = (phi.sin * d.cos * cosG(t) - phi.cos * d.sin) / sinG(z);
         if (std::fabs(q) > 1)
             q = sign(q);
         else if (std::fabs(q) < 1e-10)
@@ -128,7 +140,7 @@ void AzimutHoehe(double& hoehe, double& azimut, double phi, double d, double t)
     if (t < 0)
         azimut = -azimut;
     if (t == 0)
-        azimut = (phi < d) ? 180 : 0;
+        azimut = (phi.grad < d.grad) ? 180 : 0;
     hoehe = 90 - z;
 }
 

@@ -30,6 +30,18 @@ inline bool ImBereich(double x, double lo, double hi) { return lo <= x && x <= h
 // Altitude and azimuth of a body of declination d at hour angle t for latitude phi.
 void AzimutHoehe(double& hoehe, double& azimut, double phi, double d, double t);
 
+// An angle in degrees with its sine and cosine, worked out once for many uses.
+struct GradMitSinus {
+    double grad = 0;
+    double sin = 0;
+    double cos = 1;
+    GradMitSinus() = default;
+    explicit GradMitSinus(double g);
+};
+// The same with the sines of latitude and declination given: for the many hour angles of
+// one latitude and one day. The result is that of the plain form to the last bit.
+void AzimutHoehe(double& hoehe, double& azimut, const GradMitSinus& phi, const GradMitSinus& d, double t);
+
 // Obliquity of the year (s.Eps), rounded to 0.01 (s.EpsRund), the 37 declinations at ecliptic
 // longitude 90 + 5k (s.DeklTabelle) and the zodiac-entry declinations (s.TierkreisDekl).
 void SchiefeUndTierkreis(AppState& s, std::int32_t jahr);

@@ -32,6 +32,8 @@ struct KartenTrennRegel {
     bool spitzeKlammer = false; // a line whose first character is "<" separates
     // The length is measured after the leading blanks are removed.
     bool ohneFuehrendeLeerzeichen = false;
+
+    bool operator==(const KartenTrennRegel&) const = default;
 };
 
 // Map data files: 7 characters or fewer, or "#".
@@ -53,6 +55,8 @@ struct KartenFenster {
     {
         return breite < breiteVon || breite > breiteBis || laengeOst < laengeVon || laengeOst > laengeBis;
     }
+
+    bool operator==(const KartenFenster&) const = default;
 };
 
 // The two fields of a point line. The first is the leading run of the characters "+", "-",

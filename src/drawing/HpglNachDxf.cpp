@@ -8,10 +8,14 @@
 #include "drawing/DxfKonverter.h"
 #include "drawing/DxfKopf.h"
 #include "drawing/DxfZahl.h"
+#include "drawing/HpglLeser.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
-#include <optional>
+#include <memory>
 
 namespace umbrin {
 namespace {
@@ -22,20 +26,6 @@ constexpr long long kGanzGrenze = 1'000'000'000'000'000LL;
 
 // How much of a command's parameter text a message quotes.
 constexpr std::size_t kZitatLaenge = 250;
-
-bool istTrennzeichen(char c)
-{
-    return c == '\x03' || c == '\n' || c == '\r' || c == ' ' || c == ';';
-}
-
-std::string_view ohneTrennzeichen(std::string_view text)
-{
-    while (!text.empty() && istTrennzeichen(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && istTrennzeichen(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
 
 bool istZiffer(char c)
 {
@@ -50,17 +40,6 @@ bool istVorzeichen(char c)
 bool istTokenZeichen(char c)
 {
     return istZiffer(c) || c == '+' || c == '-' || c == '.';
-}
-
-// A letter of a command: any character above "@" (code 64).
-bool istBefehlsZeichen(char c)
-{
-    return static_cast<unsigned char>(c) > 64;
-}
-
-bool istLeerOderSteuerzeichen(char c)
-{
-    return static_cast<unsigned char>(c) <= 32;
 }
 
 std::string ohneOrdner(const std::string& name)
@@ -164,84 +143,24 @@ DxfErgebnis ergebnis(DxfStatus status, PromptTitle titel, PromptIcon symbol, std
     return e;
 }
 
-// Reads the commands one after another and hands them to the converter. Every command is
-// taken whole, however long: its parameters run to ";" or a carriage return, a label to the
-// character 3.
-void leseBefehle(std::string_view hpgl, std::size_t anfang, DxfKonverter& konverter)
+DxfErgebnis keinHpgl(const std::string& hpglName, const DxfEinstellung& einstellung,
+                     std::vector<std::string>& infoZeilen)
 {
-    const std::size_t n = hpgl.size();
-    std::size_t i = anfang;
-    char erstes = hpgl[i++];
-    char befehl[2];
-    while (true) {
-        befehl[0] = erstes;
-        befehl[1] = hpgl[i++];
-        const bool label = befehl[0] == 'L' && befehl[1] == 'B';
-        std::size_t ende = n;
-        if (label) {
-            const void* etx = i < n ? std::memchr(hpgl.data() + i, '\x03', n - i) : nullptr;
-            if (etx)
-                ende = static_cast<std::size_t>(static_cast<const char*>(etx) - hpgl.data()) + 1;
-        } else if (i < n) {
-            // The first of ";", carriage return and character 3 ends the parameters.
-            const char* const anfangZeiger = hpgl.data() + i;
-            std::size_t grenze = n - i;
-            for (const char stopp : {';', '\r', '\x03'}) {
-                if (const void* fund = std::memchr(anfangZeiger, stopp, grenze))
-                    grenze = static_cast<std::size_t>(static_cast<const char*>(fund) - anfangZeiger) + 1;
-            }
-            ende = i + grenze;
-        }
-        const std::string_view parameter = i < n ? hpgl.substr(i, ende - i) : std::string_view();
-        i = ende;
-        konverter.befehl(std::string_view(befehl, 2), ohneTrennzeichen(parameter));
-
-        while (i < n && !istBefehlsZeichen(hpgl[i]))
-            ++i;
-        if (i >= n)
-            break;
-        erstes = hpgl[i++];
-        if (i >= n) // a letter as the very last character starts no command
-            break;
-    }
+    infoZeilen.clear();
+    infoZeilen.push_back(hpglName + " ist kein HPGL-File!");
+    return ergebnis(DxfStatus::KeinHpgl, PromptTitle::Warnung, PromptIcon::Warning,
+                    "   File " + ohneOrdner(hpglName) + meldung(kMeldungNichtKonvertiert, einstellung.deutsch));
 }
 
-// Where the first command starts, or nothing when the text is not HPGL: no command letter
-// at all, or nothing but blanks and control characters after it.
-std::optional<std::size_t> ersterBefehl(std::string_view hpgl)
-{
-    std::size_t i = 0;
-    while (i < hpgl.size() && !istBefehlsZeichen(hpgl[i]))
-        ++i;
-    if (i >= hpgl.size())
-        return std::nullopt;
-    for (std::size_t k = i + 1; k < hpgl.size(); ++k) {
-        if (!istLeerOderSteuerzeichen(hpgl[k]))
-            return i;
-    }
-    return std::nullopt;
-}
-
-DxfErgebnis konvertiere(std::string_view hpglRoh, const std::string& hpglName, DxfZiel& ziel,
-                        const DxfEinstellung& einstellung, std::vector<std::string>& infoZeilen)
+// Writes the DXF of a plot whose text speist(strom) hands to the command stream, piece by
+// piece. speist returns false, with the message, when the plot cannot be read.
+template <class Speise>
+DxfErgebnis schreibeDxf(const std::string& hpglName, DxfZiel& ziel, const DxfEinstellung& einstellung,
+                        std::vector<std::string>& infoZeilen, Speise&& speist)
 {
     infoZeilen.clear();
     const double massstab =
         std::isfinite(einstellung.massstab) && einstellung.massstab > 0 ? einstellung.massstab : 1.0;
-    std::string umgewandelt;
-    std::string_view hpgl = hpglRoh;
-    if (brauchtCp1252(hpglRoh)) {
-        umgewandelt = utf8ToCp1252(decodeFileText(hpglRoh));
-        hpgl = umgewandelt;
-    }
-
-    const std::optional<std::size_t> anfang = ersterBefehl(hpgl);
-    if (!anfang) {
-        infoZeilen.push_back(hpglName + " ist kein HPGL-File!");
-        return ergebnis(DxfStatus::KeinHpgl, PromptTitle::Warnung, PromptIcon::Warning,
-                        "   File " + ohneOrdner(hpglName) + meldung(kMeldungNichtKonvertiert, einstellung.deutsch));
-    }
-
     std::string fehler;
     if (!ziel.oeffne(fehler))
         return ergebnis(DxfStatus::Fehler, PromptTitle::Fehler, PromptIcon::Question,
@@ -250,7 +169,13 @@ DxfErgebnis konvertiere(std::string_view hpglRoh, const std::string& hpglName, D
     DxfAusgabe aus(ziel.senke());
     schreibeDxfKopf(aus);
     DxfKonverter konverter(aus, infoZeilen, einstellung.stiftbreite, massstab);
-    leseBefehle(hpgl, *anfang, konverter);
+    BefehlsStrom strom(konverter);
+    if (!speist(strom, fehler)) {
+        ziel.verwerfe();
+        infoZeilen.clear();
+        return ergebnis(DxfStatus::Fehler, PromptTitle::Fehler, PromptIcon::Error, fehler);
+    }
+    strom.ende();
     konverter.beende();
 
     if (!aus.beende())
@@ -265,18 +190,109 @@ DxfErgebnis konvertiere(std::string_view hpglRoh, const std::string& hpglName, D
                     "\r       File " + ohneOrdner(ziel.name()) + meldung(kMeldungGespeichert, einstellung.deutsch));
 }
 
+// A plot in memory.
+DxfErgebnis konvertiere(std::string_view hpglRoh, const std::string& hpglName, DxfZiel& ziel,
+                        const DxfEinstellung& einstellung, std::vector<std::string>& infoZeilen)
+{
+    std::string umgewandelt;
+    std::string_view hpgl = hpglRoh;
+    if (brauchtCp1252(hpglRoh)) {
+        umgewandelt = utf8ToCp1252(decodeFileText(hpglRoh));
+        hpgl = umgewandelt;
+    }
+    HpglPruefung pruefung;
+    pruefung.lies(hpgl);
+    if (!pruefung.hpgl())
+        return keinHpgl(hpglName, einstellung, infoZeilen);
+    return schreibeDxf(hpglName, ziel, einstellung, infoZeilen, [&](BefehlsStrom& strom, std::string&) {
+        strom.lies(hpgl);
+        return true;
+    });
+}
+
+// A plot file, read in pieces: first to learn whether it is UTF-8 that must become
+// Windows-1252 (only a file with bytes from 128 up that is well-formed UTF-8 throughout), then
+// whether it is HPGL at all, then for the conversion. Only a piece and the current command
+// are held, whatever the file's size.
+DxfErgebnis konvertiereDatei(const std::filesystem::path& hpglDatei, DxfZiel& ziel,
+                             const DxfEinstellung& einstellung, std::vector<std::string>& infoZeilen)
+{
+    const std::string hpglName = hpglDatei.string();
+    PlotDatei datei(hpglDatei);
+    std::string fehler;
+
+    bool hoch = false;
+    bool utf8 = true;
+    {
+        Utf8Zeichengrenze grenze;
+        const bool gelesen = datei.durch(
+            [&](std::string_view stueck) {
+                if (!hoch) {
+                    const auto b = std::find_if(stueck.begin(), stueck.end(),
+                                                [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+                    if (b == stueck.end())
+                        return true;
+                    hoch = true;
+                }
+                utf8 = isValidUtf8(grenze.ganze(stueck));
+                return utf8;
+            },
+            fehler);
+        if (!gelesen) {
+            infoZeilen.clear();
+            return ergebnis(DxfStatus::Fehler, PromptTitle::Fehler, PromptIcon::Error, fehler);
+        }
+        utf8 = utf8 && grenze.rest().empty();
+    }
+    const bool umwandeln = hoch && utf8;
+
+    // Every piece of the text as the converter reads it.
+    const auto durchText = [&](auto&& lies, std::string& f) {
+        if (!umwandeln)
+            return datei.durch([&](std::string_view stueck) { return lies(stueck); }, f);
+        Utf8Zeichengrenze grenze;
+        bool erstes = true;
+        return datei.durch(
+            [&](std::string_view stueck) {
+                std::string_view ganz = grenze.ganze(stueck);
+                if (erstes && ganz.substr(0, 3) == "\xEF\xBB\xBF")
+                    ganz.remove_prefix(3);
+                erstes = false;
+                return lies(utf8ToCp1252(ganz));
+            },
+            f);
+    };
+
+    HpglPruefung pruefung;
+    if (!durchText(
+            [&](std::string_view stueck) {
+                pruefung.lies(stueck);
+                return !pruefung.hpgl();
+            },
+            fehler)) {
+        infoZeilen.clear();
+        return ergebnis(DxfStatus::Fehler, PromptTitle::Fehler, PromptIcon::Error, fehler);
+    }
+    if (!pruefung.hpgl())
+        return keinHpgl(hpglName, einstellung, infoZeilen);
+
+    return schreibeDxf(hpglName, ziel, einstellung, infoZeilen, [&](BefehlsStrom& strom, std::string& f) {
+        return durchText(
+            [&](std::string_view stueck) {
+                strom.lies(stueck);
+                return true;
+            },
+            f);
+    });
+}
+
 } // namespace
 
 DxfErgebnis HpglNachDxf(const std::filesystem::path& hpglDatei, const std::filesystem::path& dxfDatei,
                         const DxfEinstellung& einstellung, std::vector<std::string>& infoZeilen)
 {
-    std::string bytes;
-    std::string fehler;
-    if (!readFileBytes(hpglDatei, bytes, fehler)) {
-        infoZeilen.clear();
-        return ergebnis(DxfStatus::Fehler, PromptTitle::Fehler, PromptIcon::Error, fehler);
-    }
-    return HpglTextNachDxf(bytes, hpglDatei.string(), dxfDatei, einstellung, infoZeilen);
+    DateiZiel ziel(dxfDatei);
+    return konvertiereDatei(hpglDatei, ziel, einstellung, infoZeilen);
 }
 
 DxfErgebnis HpglTextNachDxf(std::string_view hpgl, const std::string& hpglName,

@@ -117,8 +117,43 @@ void kartenPunkt(const KartenEbene& e, double lambda, double breite, double laen
     projiziere(breite, laengeOst - lambda + e.q, X, Y);
 }
 
+const KartenSpeicher::Teil& KartenSpeicher::teil(const std::vector<std::string>& text, bool kuesten,
+                                                 const KartenTrennRegel& regel, const KartenFenster& fenster,
+                                                 const KartenEbene& e, double lambda)
+{
+    Eintrag& t = eintraege_[kuesten ? 1 : 0];
+    if (!t.gelesen || t.text != text.data() || t.zeilen != text.size() || !(t.regel == regel)
+        || !(t.fenster == fenster)) {
+        t.teil.lesung = leseKartenBereich(text, kuesten, regel, fenster);
+        t.text = text.data();
+        t.zeilen = text.size();
+        t.regel = regel;
+        t.fenster = fenster;
+        t.gelesen = true;
+        t.projiziert = false;
+        ++lesungen_;
+    }
+    if (!t.projiziert || t.ebene.b2 != e.b2 || t.ebene.q != e.q || t.ebene.l2 != e.l2 || t.ebene.m != e.m
+        || t.lambda != lambda) {
+        const Projektor projiziere(e);
+        t.teil.X.resize(t.teil.lesung.punkte);
+        t.teil.Y.resize(t.teil.lesung.punkte);
+        std::size_t i = 0;
+        for (const KartenPolylinie& linie : t.teil.lesung.polylinien)
+            for (const KartenPunkt& p : linie) {
+                projiziere(p.breite, -p.laenge - lambda + e.q, t.teil.X[i], t.teil.Y[i]);
+                ++i;
+            }
+        t.ebene = e;
+        t.lambda = lambda;
+        t.projiziert = true;
+        ++projektionen_;
+    }
+    return t.teil;
+}
+
 std::string zeichneKarte(const AppState& s, Canvas& canvas, Farbe farbe, const KartenAuftrag& a, double W, double H,
-                         bool bildschirm)
+                         bool bildschirm, KartenSpeicher* speicher)
 {
     canvas.setPenColor(FarbeRot);
     const int fx = pixel(a.x0), fy = pixel(a.y0);
@@ -131,23 +166,23 @@ std::string zeichneKarte(const AppState& s, Canvas& canvas, Farbe farbe, const K
     const KartenEbene e = kartenEbene(s, a.phi, m, a.gnomonisch);
     canvas.setPenColor(farbe);
 
-    const KartenLesung lesung = leseBereich(s, a, kKartenTextRegelBild);
-    const Projektor projiziere(e);
+    KartenSpeicher eigener;
+    const KartenSpeicher::Teil& t
+        = (speicher ? *speicher : eigener).teil(s.KartenText, a.kuesten, kKartenTextRegelBild, a.fenster, e, a.lambda);
     std::vector<CanvasPoint> zug;
     const auto zeichneZug = [&] {
         if (zug.size() >= 2)
             canvas.polyline(zug);
         zug.clear();
     };
-    for (const KartenPolylinie& linie : lesung.polylinien) {
+    std::size_t i = 0;
+    for (const KartenPolylinie& linie : t.lesung.polylinien) {
         // A new polyline starts with a move; points off the surface are left out and the
         // line goes on from the last point on it.
         zeichneZug();
-        for (const KartenPunkt& p : linie) {
-            double X = 0, Y = 0;
-            projiziere(p.breite, -p.laenge - a.lambda + e.q, X, Y);
-            const double x = a.x0 - X;
-            const double y = a.y0 + Y;
+        for (std::size_t n = 0; n < linie.size(); ++n, ++i) {
+            const double x = a.x0 - t.X[i];
+            const double y = a.y0 + t.Y[i];
             // Off the surface (and never a value that is not a number) is left out.
             if (!std::isfinite(x) || !std::isfinite(y)
                 || !(std::fabs(x - W / 2) < 0.6 * W && std::fabs(y - H / 2) < 0.6 * H))
@@ -156,7 +191,7 @@ std::string zeichneKarte(const AppState& s, Canvas& canvas, Farbe farbe, const K
         }
     }
     zeichneZug();
-    return kartenLeseMeldung(lesung, quelle(s.Deutsch), s.Deutsch);
+    return kartenLeseMeldung(t.lesung, quelle(s.Deutsch), s.Deutsch);
 }
 
 std::string hpglKarte(const AppState& s, HPGLDatei& plot, std::string_view stift, const KartenAuftrag& a)

@@ -11,6 +11,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace umbrin {
 
@@ -51,11 +52,47 @@ double kartenLaengeBildschirm(const AppState& s, double L0, double W);
 // units from the foot: a canvas puts it at (x0 - X, y0 + Y), a plot at (x0 - X, y0 - Y).
 void kartenPunkt(const KartenEbene& e, double lambda, double breite, double laengeOst, double& X, double& Y);
 
+// The map lines read and projected onto the plane, kept between drawings of a window: a move
+// of the gnomon foot only shifts the points (a canvas draws them at x0 - X, y0 + Y), so it
+// needs neither the text read again nor a point projected again. A part is read again when
+// the map text (its storage and line count), the part, the separator rule or the window
+// changed, and projected again when the plane or the place's longitude changed; the offsets
+// are then the very numbers a fresh drawing computes.
+class KartenSpeicher {
+public:
+    struct Teil {
+        KartenLesung lesung;
+        std::vector<double> X, Y; // offsets of every point of lesung.polylinien, in order
+    };
+    const Teil& teil(const std::vector<std::string>& text, bool kuesten, const KartenTrennRegel& regel,
+                     const KartenFenster& fenster, const KartenEbene& e, double lambda);
+    // How often a part was read and projected (for checks that the cache holds).
+    int lesungen() const { return lesungen_; }
+    int projektionen() const { return projektionen_; }
+
+private:
+    struct Eintrag {
+        const std::string* text = nullptr;
+        std::size_t zeilen = 0;
+        KartenTrennRegel regel;
+        KartenFenster fenster;
+        bool gelesen = false;
+        KartenEbene ebene;
+        double lambda = 0;
+        bool projiziert = false;
+        Teil teil;
+    };
+    Eintrag eintraege_[2]; // borders, coastlines
+    int lesungen_ = 0;
+    int projektionen_ = 0;
+};
+
 // Draws the red cross at the foot and the map lines in the colour. W, H: size of the drawing
 // surface; bildschirm: true on the screen, false on a printer page. Returns the one message
-// about map lines that did not read (empty when all read).
+// about map lines that did not read (empty when all read). With a store the lines read and
+// projected before are drawn again from it.
 std::string zeichneKarte(const AppState& s, Canvas& canvas, Farbe farbe, const KartenAuftrag& a, double W, double H,
-                         bool bildschirm);
+                         bool bildschirm, KartenSpeicher* speicher = nullptr);
 
 // Writes the map header (frame, character size, the cross at the foot) and the map lines
 // into the open plot with the pen ("11" coastlines, "12" borders). k follows s.AlsHPGL.

@@ -20,6 +20,8 @@
 
 namespace umbrin {
 
+class KartenSpeicher;
+
 // Why a construction runs; some types draw differently for some causes.
 enum class Zeichenanlass {
     Sonstiges,
@@ -47,6 +49,8 @@ struct Zeichenauftrag {
     UserPrompt* frage = nullptr;
     // Folder of the map files, for the constructions that read them.
     std::filesystem::path arbeitsPfad{};
+    // The window's store of the read and projected map (none: read and projected afresh).
+    KartenSpeicher* karten = nullptr;
 };
 
 // One plot into the open file. The placement in the state is in plotter units at 40 per

@@ -41,11 +41,11 @@ void karteAufCanvas(Zeichenauftrag& a, Konstruktionsmeldungen& m)
         return;
     if (s.GrenzenAn)
         kartenMeldung(m, zeichneKarte(s, a.canvas, s.Farben[11], kartenAuftrag(s, false), a.breite, a.hoehe,
-                                      a.bildschirm));
+                                      a.bildschirm, a.karten));
     if (s.KuestenAn) {
         const double w = a.bildschirm ? a.breite : a.druckBreite;
         const double h = a.bildschirm ? a.hoehe : a.druckHoehe;
-        kartenMeldung(m, zeichneKarte(s, a.canvas, s.Farben[10], kartenAuftrag(s, true), w, h, a.bildschirm));
+        kartenMeldung(m, zeichneKarte(s, a.canvas, s.Farben[10], kartenAuftrag(s, true), w, h, a.bildschirm, a.karten));
     }
 }
 

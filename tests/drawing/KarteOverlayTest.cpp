@@ -165,3 +165,58 @@ TEST(KarteOverlay, PlotHeaderPensAndScale)
         EXPECT_NE(t.find(";PU "), std::string::npos);
     }
 }
+
+namespace {
+
+// Points and pens of every primitive a canvas recorded, for comparing two drawings.
+std::vector<std::pair<std::vector<CanvasPoint>, Farbe>> gezeichnet(const RecordingCanvas& c)
+{
+    std::vector<std::pair<std::vector<CanvasPoint>, Farbe>> p;
+    for (const RecordedPrimitive& r : c.primitives())
+        p.emplace_back(r.points, r.pen.color);
+    return p;
+}
+
+} // namespace
+
+// A window keeps the map read and projected while only the foot moves: the drawing from the
+// store is the fresh drawing, point for point, for both parts of the map at several feet,
+// after a zoom, a change of place and a change of language; the text is read once per part
+// and projected again only when the plane or the place changed.
+TEST(KarteOverlay, StoredMapDrawsAsAFreshOne)
+{
+    AppState s = dial('v');
+    s.KartenText = ladeKartenText();
+    KartenSpeicher speicher;
+    struct Fall {
+        double x0, y0, zoom, breite;
+        bool deutsch;
+        int projektionen; // of both parts so far
+    };
+    const Fall faelle[] = {
+        {960, 300, 1, 48.1, true, 2},  {700, 60, 1, 48.1, true, 2},   {1210, 95, 1, 48.1, true, 2},
+        {3, 1079, 1, 48.1, true, 2},   {960, 300, 1.4, 48.1, true, 4}, {500, 20, 1.4, 48.1, false, 4},
+        {960, 300, 1.4, -33.9, false, 6}, {980, 310, 1.4, -33.9, false, 6},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(testing::Message() << f.x0 << " " << f.y0 << " zoom " << f.zoom << " at " << f.breite);
+        s.Par.Breite = f.breite;
+        s.Deutsch = f.deutsch;
+        for (bool kuesten : {false, true}) {
+            KartenAuftrag a = auftrag(s, kuesten, f.x0, f.y0);
+            a.L0 = s.Par.Gnomonhoehe * f.zoom;
+            RecordingCanvas frisch(1920, 1080), gespeichert(1920, 1080);
+            EXPECT_EQ(zeichneKarte(s, gespeichert, 0x00FF00, a, 1920, 1080, true, &speicher),
+                      zeichneKarte(s, frisch, 0x00FF00, a, 1920, 1080, true));
+            EXPECT_GT(frisch.primitives().size(), 4u);
+            EXPECT_EQ(gezeichnet(gespeichert), gezeichnet(frisch));
+        }
+        EXPECT_EQ(speicher.lesungen(), 2);
+        EXPECT_EQ(speicher.projektionen(), f.projektionen);
+    }
+    // Another map text is read again.
+    s.KartenText = kleineKarte();
+    RecordingCanvas c(1920, 1080);
+    zeichneKarte(s, c, 0x00FF00, auftrag(s, true, 960, 300), 1920, 1080, true, &speicher);
+    EXPECT_EQ(speicher.lesungen(), 3);
+}

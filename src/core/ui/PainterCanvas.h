@@ -10,6 +10,8 @@
 
 #include <QFont>
 #include <QPainter>
+#include <QLineF>
+#include <QList>
 #include <QPolygonF>
 #include <QString>
 
@@ -53,12 +55,19 @@ public:
     static QString familyFor(const std::string& faceName);
     static QString textFor(const std::string& faceName, std::string_view text);
 
+    // The points of a polyline that move its stroke by at least the tolerance: the ends, and
+    // every point farther than that from the segment that would replace it. Repeated points
+    // go. The drawings pass a quarter of the canvas's unit.
+    static QPolygonF thinned(const QPolygonF& line, double tolerance);
+
 protected:
     void drawLine(CanvasPoint from, CanvasPoint to) override;
     void beforeStateChange() override { flush(); }
 
 private:
     void applyPen();
+    // Draws a line of the current pen.
+    void strich(const QPolygonF& linie);
     void applyBrush();
     QFont qtFont() const;
     void drawTextCell(double x, double y, const QString& text);
@@ -69,6 +78,7 @@ private:
     bool printer_ = false;
     double offset_ = 0; // half a pixel on images, so 1-pixel lines fall on pixel centres
     QPolygonF stroke_;  // consecutive line segments, drawn as one polyline
+    QList<QLineF> strecken_; // the segments of a wide line
 };
 
 } // namespace umbrin

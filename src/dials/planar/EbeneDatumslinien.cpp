@@ -30,7 +30,7 @@ void zeichneDatumslinienTabelle(EbeneKontext& k)
 {
     for (int linie = 0; linie < k.Datumslinien.Zahl; ++linie) {
         tageslinie(k, [&](double t) {
-            return sonneDatumslinie(k.s, k.Datumslinien, k.TierkreisModus, linie, t, k.ebene.X1, k.ebene.X2,
+            return sonneDatumslinie(k.s, k.Datumslinien, k.TierkreisModus, linie, t, k.sonne, k.ebene.X2,
                                     k.Laenge);
         });
     }
@@ -42,7 +42,7 @@ void zeichneDatumslinien(EbeneKontext& k)
         if (dekl > k.s.EpsRund)
             continue;
         for (double d : {dekl, -dekl})
-            tageslinie(k, [&](double t) { return sonneTageslaengenlinie(d, t, k.ebene.X1, k.ebene.X2); });
+            tageslinie(k, [&](double t) { return sonneTageslaengenlinie(d, t, k.sonne, k.ebene.X2); });
     }
 }
 

@@ -49,7 +49,7 @@ void zeichneHoehenlinien(EbeneKontext& k, int von, int bis, int intervall)
                         break;
                     a = b.bis; // the last point exactly on the solstice end
                 }
-                punktFuer(k, sonneHoehenlinie(s, a, h, aequivalent, k.ebene.X1, k.ebene.X2));
+                punktFuer(k, sonneHoehenlinie(s, a, h, aequivalent, k.sonne, k.ebene.X2));
                 if (j > 0)
                     verbinde(k, beleuchtetAlt);
                 beleuchtetAlt = k.beleuchtet;

@@ -40,6 +40,7 @@ struct EbeneKontext {
     bool senkrecht = false;     // vertical dial
     EbenenParameter ebene;      // X1, X2, X3, Inklination, Wand as handed in
     Schattengeometrie geometrie;
+    Sonnenrechner sonne;        // the sun positions at the latitude X1
     int FusspunktX = 0, FusspunktY = 0;
     int LegendeX = 0;           // lx: legend indent (screen) or legend x (printer)
     int DruckLegendeY = 0;      // printer: y of the next legend line

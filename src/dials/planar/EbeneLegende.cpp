@@ -106,9 +106,9 @@ void schattenpfadStunden(EbeneKontext& k, const Legendenkasten& legende)
     for (int stunde : {6, 9, 12, 15, 18}) {
         if (stunde < s.Zeiten.EotVon || stunde > s.Zeiten.EotBis)
             continue;
-        punktFuer(k, sonneStundenlinie(s, tagGleiche, stunde, false, k.ebene.X1, k.ebene.X2, k.Laenge));
+        punktFuer(k, sonneStundenlinie(s, tagGleiche, stunde, false, k.sonne, k.ebene.X2, k.Laenge));
         const double xg = k.x, yg = k.y;
-        punktFuer(k, sonneStundenlinie(s, tagWende, stunde, false, k.ebene.X1, k.ebene.X2, k.Laenge));
+        punktFuer(k, sonneStundenlinie(s, tagWende, stunde, false, k.sonne, k.ebene.X2, k.Laenge));
         if (!k.beleuchtet || (!k.senkrecht && std::fabs(k.Azimut) >= 179.5))
             continue;
         const double dx = k.x - xg, dy = k.y - yg;

@@ -9,86 +9,122 @@
 
 namespace umbrin {
 
-Sonnenstand sonneDatumslinie(const AppState& s, const DatumslinienTabelle& tabelle, bool tierkreisModus, int k,
-                             double t, double X1, double X2, double laenge)
+Sonnenstand Sonnenrechner::azimutHoehe(double dekl, double t)
 {
+    if (!deklBekannt_ || !(dekl_.grad == dekl) || std::signbit(dekl_.grad) != std::signbit(dekl)) {
+        dekl_ = GradMitSinus(dekl);
+        deklBekannt_ = true;
+    }
     Sonnenstand st;
+    AzimutHoehe(st.hoehe, st.azimut, phi_, dekl_, t);
+    return st;
+}
+
+void Sonnenrechner::position(std::int32_t jahr, double tag, double& dekl, double& zeitgl)
+{
+    if (!positionBekannt_ || jahr != jahr_ || !(tag == tag_)) {
+        SonnenPosition(jahr, positionDekl_, positionZeitgl_, tag);
+        jahr_ = jahr;
+        tag_ = tag;
+        positionBekannt_ = true;
+    }
+    dekl = positionDekl_;
+    zeitgl = positionZeitgl_;
+}
+
+namespace {
+
+// The sun at a clock time of day n in local time of the meridian `meridian`, as
+// SonnenstandOrtszeit computes it: the day's sun at that meridian's noon.
+Sonnenstand ortszeit(Sonnenrechner& r, std::int32_t jahr, std::int32_t n, double uhrzeit, double laenge,
+                     double meridian)
+{
+    double dekl = 0, zeitgl = 0;
+    r.position(jahr, n + (meridian / 15) / 24, dekl, zeitgl);
+    return r.azimutHoehe(dekl, (uhrzeit - 12) * 15 - (laenge - meridian));
+}
+
+} // namespace
+
+Sonnenstand sonneDatumslinie(const AppState& s, const DatumslinienTabelle& tabelle, bool tierkreisModus, int k,
+                             double t, Sonnenrechner& r, double X2, double laenge)
+{
     if (tierkreisModus) {
         const int i = 6 * k;
         const double dekl = i >= 0 && i < static_cast<int>(s.DeklTabelle.size()) ? s.DeklTabelle[static_cast<std::size_t>(i)] : 0;
-        AzimutHoehe(st.hoehe, st.azimut, X1, dekl, 15 * t - 180);
-        return st;
+        return r.azimutHoehe(dekl, 15 * t - 180);
     }
     const std::int32_t tag = tabelle.Tage.at(static_cast<std::size_t>(k));
-    if (tag == TagImJahr(s.Par.Jahr, 3, 21) || tag == TagImJahr(s.Par.Jahr, 9, 23)) {
-        AzimutHoehe(st.hoehe, st.azimut, X1, 0, (t + X2 - 12) * 15);
-        return st;
-    }
-    double dekl = 0, zeitgl = 0;
-    SonnenstandOrtszeit(s.Par.Jahr, tag, st.hoehe, t + X2, X1, laenge, s.Par.Zonenmeridian, st.azimut, dekl, zeitgl,
-                        false);
-    return st;
+    if (tag == TagImJahr(s.Par.Jahr, 3, 21) || tag == TagImJahr(s.Par.Jahr, 9, 23))
+        return r.azimutHoehe(0, (t + X2 - 12) * 15);
+    return ortszeit(r, s.Par.Jahr, tag, t + X2, laenge, s.Par.Zonenmeridian);
+}
+
+Sonnenstand sonneTageslaengenlinie(double dekl, double t, Sonnenrechner& r, double X2)
+{
+    return r.azimutHoehe(dekl, (t + X2 - 12) * 15);
 }
 
 Sonnenstand sonneTageslaengenlinie(double dekl, double t, double X1, double X2)
 {
-    Sonnenstand st;
-    AzimutHoehe(st.hoehe, st.azimut, X1, dekl, (t + X2 - 12) * 15);
-    return st;
+    Sonnenrechner r(X1);
+    return sonneTageslaengenlinie(dekl, t, r, X2);
+}
+
+Sonnenstand sonneStundenlinie(const AppState& s, std::int32_t tag, double t, bool mitZeitgl, Sonnenrechner& r,
+                              double X2, double laenge)
+{
+    // As SonnenstandZonenzeit: the sun of the moment at the zone meridian.
+    const double uhrzeit = t + X2;
+    const double zm = s.Par.Zonenmeridian;
+    double dekl = 0, zeitgl = 0;
+    r.position(s.Par.Jahr, tag + (uhrzeit + zm / 15 - 12) / 24, dekl, zeitgl);
+    double stundenwinkel = (uhrzeit - 12) * 15 - (laenge - zm);
+    if (mitZeitgl)
+        stundenwinkel += zeitgl;
+    return r.azimutHoehe(dekl, stundenwinkel);
 }
 
 Sonnenstand sonneStundenlinie(const AppState& s, std::int32_t tag, double t, bool mitZeitgl, double X1, double X2,
                               double laenge)
 {
-    Sonnenstand st;
-    double dekl = 0, zeitgl = 0;
-    SonnenstandZonenzeit(s.Par.Jahr, tag, st.hoehe, t + X2, X1, laenge, s.Par.Zonenmeridian, st.azimut, dekl, zeitgl,
-                         mitZeitgl);
-    return st;
+    Sonnenrechner r(X1);
+    return sonneStundenlinie(s, tag, t, mitZeitgl, r, X2, laenge);
 }
 
-Sonnenstand sonneTemporallinie(const AppState& s, std::int32_t tag, double n, double X1, double X2)
+Sonnenstand sonneTemporallinie(const AppState& s, std::int32_t tag, double n, Sonnenrechner& r, double X2)
 {
-    double hoehe = 0, azimut = 0, dekl = 0, zeitgl = 0;
-    SonnenstandOrtszeit(s.Par.Jahr, tag, hoehe, 12.0, s.Par.Breite, s.Par.Laenge, s.Par.Laenge, azimut, dekl, zeitgl,
-                        false);
+    // The declination at local noon at the place's longitude; the same day's sun then gives
+    // the point.
+    double dekl = 0, zeitgl = 0;
+    r.position(s.Par.Jahr, tag + (s.Par.Laenge / 15) / 24, dekl, zeitgl);
     const double h0 = HalberTagbogen(s.Par.Breite, dekl);
     const double t = 12 - (6 - n) * h0 / 90;
-    Sonnenstand st;
-    SonnenstandOrtszeit(s.Par.Jahr, tag, st.hoehe, t + X2, X1, s.Par.Laenge, s.Par.Laenge, st.azimut, dekl, zeitgl,
-                        false);
-    return st;
+    return ortszeit(r, s.Par.Jahr, tag, t + X2, s.Par.Laenge, s.Par.Laenge);
 }
 
-Sonnenstand sonneTemporalDekl(const AppState& s, double n, double dekl, double X1, double X2)
+Sonnenstand sonneTemporalDekl(const AppState& s, double n, double dekl, Sonnenrechner& r, double X2)
 {
-    return sonneTemporalDekl(n, dekl, HalberTagbogen(s.Par.Breite, dekl), X1, X2);
+    return sonneTemporalDekl(n, dekl, HalberTagbogen(s.Par.Breite, dekl), r, X2);
 }
 
-Sonnenstand sonneTemporalDekl(double n, double dekl, double h0, double X1, double X2)
+Sonnenstand sonneTemporalDekl(double n, double dekl, double h0, Sonnenrechner& r, double X2)
 {
-    Sonnenstand st;
-    AzimutHoehe(st.hoehe, st.azimut, X1, dekl, (n - 6) * h0 / 6 + 15 * X2);
-    return st;
+    return r.azimutHoehe(dekl, (n - 6) * h0 / 6 + 15 * X2);
 }
 
-Sonnenstand sonneWahreOrtszeit(const AppState& s, std::int32_t tag, double zeit, double X1, double X2)
+Sonnenstand sonneWahreOrtszeit(const AppState& s, std::int32_t tag, double zeit, Sonnenrechner& r, double X2)
 {
-    Sonnenstand st;
-    double dekl = 0, zeitgl = 0;
-    SonnenstandOrtszeit(s.Par.Jahr, tag, st.hoehe, zeit + X2, X1, s.Par.Zonenmeridian, s.Par.Zonenmeridian,
-                        st.azimut, dekl, zeitgl, false);
-    return st;
+    return ortszeit(r, s.Par.Jahr, tag, zeit + X2, s.Par.Zonenmeridian, s.Par.Zonenmeridian);
 }
 
-Sonnenstand sonneHoehenlinie(const AppState& s, double azimut, double hoehe, bool aequivalent, double X1, double X2)
+Sonnenstand sonneHoehenlinie(const AppState& s, double azimut, double hoehe, bool aequivalent, Sonnenrechner& r,
+                             double X2)
 {
     if (!aequivalent)
         return {azimut, hoehe};
     const StundenwinkelDekl sd = AzHoeheZuStundenwinkelDekl(azimut, hoehe, s.Par.Breite);
-    Sonnenstand st;
-    AzimutHoehe(st.hoehe, st.azimut, X1, sd.Deklination, sd.Stundenwinkel + 15 * X2);
-    return st;
+    return r.azimutHoehe(sd.Deklination, sd.Stundenwinkel + 15 * X2);
 }
 
 std::vector<Azimutbereich> hoehenlinienBereiche(const AppState& s, double h)

@@ -7,6 +7,7 @@
 // X1, X2 are the plane parameters (latitude used and hours added to every time, see
 // EbenenParameter); `laenge` is the longitude that sets the time of the hour lines: the zone
 // meridian for true local time, the place's longitude for time at the zone meridian.
+#include "core/Sonne.h"
 #include "core/State.h"
 #include "dials/Datumslinien.h"
 
@@ -20,37 +21,65 @@ struct Sonnenstand {
     double hoehe = 0;
 };
 
+// What the sun positions of one drawing share, worked out once: the sine and cosine of the
+// latitude used (X1), of the last declination, and the last day's sun, which the points along
+// one day's line or one declination's line reuse. Every result is that of the plain routines
+// (SonnenPosition, AzimutHoehe) to the last bit.
+class Sonnenrechner {
+public:
+    explicit Sonnenrechner(double X1 = 0) : phi_(X1) {}
+    double breite() const { return phi_.grad; }
+    // The sun of declination dekl at hour angle t (degrees) at the latitude X1.
+    Sonnenstand azimutHoehe(double dekl, double t);
+    // SonnenPosition of the day value in the year.
+    void position(std::int32_t jahr, double tag, double& dekl, double& zeitgl);
+
+private:
+    GradMitSinus phi_;
+    GradMitSinus dekl_;
+    bool deklBekannt_ = false;
+    std::int32_t jahr_ = 0;
+    double tag_ = 0;
+    bool positionBekannt_ = false;
+    double positionDekl_ = 0;
+    double positionZeitgl_ = 0;
+};
+
 // Date line k (0-based) of the table at clock time t (hours): in zodiac mode on the
 // declination of ecliptic longitude 90 + 30 k (hour angle 15 t - 180); on 21 March and
 // 23 September on the equator (a straight line); else the sun of that day without the
 // equation of time.
 Sonnenstand sonneDatumslinie(const AppState& s, const DatumslinienTabelle& tabelle, bool tierkreisModus, int k,
-                             double t, double X1, double X2, double laenge);
+                             double t, Sonnenrechner& r, double X2, double laenge);
 
 // Line of a whole-hour day length: the sun of declination dekl at clock time t.
+Sonnenstand sonneTageslaengenlinie(double dekl, double t, Sonnenrechner& r, double X2);
 Sonnenstand sonneTageslaengenlinie(double dekl, double t, double X1, double X2);
 
 // Hour line at clock time t on day `tag`: true time (a straight line) or mean time with the
 // equation of time (the figure-eight).
+Sonnenstand sonneStundenlinie(const AppState& s, std::int32_t tag, double t, bool mitZeitgl, Sonnenrechner& r,
+                              double X2, double laenge);
 Sonnenstand sonneStundenlinie(const AppState& s, std::int32_t tag, double t, bool mitZeitgl, double X1, double X2,
                               double laenge);
 
 // Temporal hour n on day `tag`: the half day arc from the place's latitude and the declination
 // at local noon, the time 12 - (6 - n) H0 / 90 in true local time.
-Sonnenstand sonneTemporallinie(const AppState& s, std::int32_t tag, double n, double X1, double X2);
+Sonnenstand sonneTemporallinie(const AppState& s, std::int32_t tag, double n, Sonnenrechner& r, double X2);
 // The same for a declination beyond the solstices (the extended temporal lines).
-Sonnenstand sonneTemporalDekl(const AppState& s, double n, double dekl, double X1, double X2);
+Sonnenstand sonneTemporalDekl(const AppState& s, double n, double dekl, Sonnenrechner& r, double X2);
 // As above with the half day arc h0 of that declination at the place (HalberTagbogen) given,
 // for lines that run through the same declinations one after the other.
-Sonnenstand sonneTemporalDekl(double n, double dekl, double h0, double X1, double X2);
+Sonnenstand sonneTemporalDekl(double n, double dekl, double h0, Sonnenrechner& r, double X2);
 
 // The sun at true local time `zeit` of day `tag` (Italian and Babylonian lines).
-Sonnenstand sonneWahreOrtszeit(const AppState& s, std::int32_t tag, double zeit, double X1, double X2);
+Sonnenstand sonneWahreOrtszeit(const AppState& s, std::int32_t tag, double zeit, Sonnenrechner& r, double X2);
 
 // A point of a line of equal altitude: the sun at azimuth `azimut` and altitude `hoehe` at the
 // place. For the plain inclining dial (aequivalent) it is carried over to the equivalent
 // horizontal dial through hour angle and declination.
-Sonnenstand sonneHoehenlinie(const AppState& s, double azimut, double hoehe, bool aequivalent, double X1, double X2);
+Sonnenstand sonneHoehenlinie(const AppState& s, double azimut, double hoehe, bool aequivalent, Sonnenrechner& r,
+                             double X2);
 
 // Azimuth ranges (degrees, von < bis) over which the line of altitude h runs, from the
 // solstice azimuths: one range from the summer morning to the summer evening when the winter

@@ -62,7 +62,7 @@ void analemmaMarken(EbeneKontext& k, int stunde)
     for (int monat = 1; monat <= 12; ++monat) {
         for (std::size_t i = 0; i < tage.size(); ++i) {
             const std::int32_t tag = TagImJahr(s.Par.Jahr, monat, tage[i]);
-            punktFuer(k, sonneStundenlinie(s, tag, stunde, true, k.ebene.X1, k.ebene.X2, k.Laenge));
+            punktFuer(k, sonneStundenlinie(s, tag, stunde, true, k.sonne, k.ebene.X2, k.Laenge));
             if (!k.zeichenbar)
                 continue;
             // The first mark of each month is filled red, the others hollow.
@@ -102,7 +102,7 @@ void zeichneStundenlinien(EbeneKontext& k, int ersterTag, bool mitZeitgl, int vo
             c.setPenColor(i == 1 ? ganz : teil);
             std::int32_t tag = ersterTag;
             const auto sonne = [&](std::int32_t d) {
-                return sonneStundenlinie(s, d, t, mitZeitgl, k.ebene.X1, k.ebene.X2, k.Laenge);
+                return sonneStundenlinie(s, d, t, mitZeitgl, k.sonne, k.ebene.X2, k.Laenge);
             };
             punktFuer(k, sonne(tag));
             c.moveTo(rundeKoordinate(k.x), rundeKoordinate(k.y));

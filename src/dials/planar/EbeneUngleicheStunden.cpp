@@ -46,7 +46,7 @@ Verlaengerung verlaengerung(const AppState& s, double von, double grenze)
 void temporalVerlaengert(EbeneKontext& k, double n, const Verlaengerung& v)
 {
     for (std::size_t i = 0; i < v.dekl.size(); ++i) {
-        punktFuer(k, sonneTemporalDekl(n, v.dekl[i], v.h0[i], k.ebene.X1, k.ebene.X2));
+        punktFuer(k, sonneTemporalDekl(n, v.dekl[i], v.h0[i], k.sonne, k.ebene.X2));
         if (i == 0)
             k.canvas.moveTo(rundeKoordinate(k.x), rundeKoordinate(k.y));
         else
@@ -78,12 +78,12 @@ void zeichneTemporalstunden(EbeneKontext& k, int von, int bis, int intervall)
             if (n > bis)
                 break;
             std::int32_t d = d0;
-            punktFuer(k, sonneTemporallinie(s, d, n, k.ebene.X1, k.ebene.X2));
+            punktFuer(k, sonneTemporallinie(s, d, n, k.sonne, k.ebene.X2));
             k.canvas.moveTo(rundeKoordinate(k.x), rundeKoordinate(k.y));
             while (d < dEnde) {
                 d += s.Schirmuhr ? 5 : (d < 340 ? 10 : 15);
                 d = std::min(d, dEnde);
-                punktFuer(k, sonneTemporallinie(s, d, n, k.ebene.X1, k.ebene.X2));
+                punktFuer(k, sonneTemporallinie(s, d, n, k.sonne, k.ebene.X2));
                 linieZu(k, k.zeichenbar, k.zeichenbarAlt, true);
             }
             if (verlaengern) {
@@ -146,7 +146,7 @@ void zeichneItalBabylStunden(EbeneKontext& k, bool italienisch, int von, int bis
                     }
                     continue;
                 }
-                punktFuer(k, sonneWahreOrtszeit(s, tag.nummer, zeit, k.ebene.X1, k.ebene.X2));
+                punktFuer(k, sonneWahreOrtszeit(s, tag.nummer, zeit, k.sonne, k.ebene.X2));
                 ++berechnet;
                 if (berechnet == 1)
                     c.moveTo(rundeKoordinate(k.x), rundeKoordinate(k.y));

@@ -32,6 +32,7 @@ PlanarHpglSchreiber::PlanarHpglSchreiber(AppState& zustand, HPGLDatei& datei, HP
     , plot(datei)
     , liste(l)
     , ebene(e)
+    , sonne(e.X1)
 {
     k = hpglFaktor(s.AlsHPGL != 0);
     B = 16400LL * k;
@@ -266,7 +267,7 @@ void PlanarHpglSchreiber::tageslaengenLinien()
                 + RealStr(12 + vorzeichen * n, 3, 0) + " " + std::string(text(234));
             for (int i = 0; 0.25 * i < 24.01; ++i) {
                 const double t = 0.25 * i;
-                punkt(sonneTageslaengenlinie(dekl, t, ebene.X1, ebene.X2), false);
+                punkt(sonneTageslaengenlinie(dekl, t, sonne, ebene.X2), false);
                 datumsverbindung(stiftUnten);
                 datumsListe(t, erster, kopf);
             }
@@ -295,7 +296,7 @@ void PlanarHpglSchreiber::datumslinienZeichnen()
                 SonnenstandStundenwinkel(st.hoehe, st.azimut, t + ebene.X2, ebene.X1, Laenge, s.Par.Zonenmeridian,
                                          dekl);
             else
-                st = sonneDatumslinie(s, datumslinien, false, i, t, ebene.X1, ebene.X2, Laenge);
+                st = sonneDatumslinie(s, datumslinien, false, i, t, sonne, ebene.X2, Laenge);
             punkt(st, false);
             datumsverbindung(stiftUnten);
             datumsListe(t, erster, kopf);
@@ -331,7 +332,7 @@ void PlanarHpglSchreiber::temporalstunden(int von, int bis, int unterteilung)
             while (tag < 356) {
                 tag += (tag < 172 || tag > 340) ? 15 : (schirm ? 5 : 10);
                 tag = std::min(tag, 356);
-                punkt(sonneTemporallinie(s, tag, nn, ebene.X1, ebene.X2), true);
+                punkt(sonneTemporallinie(s, tag, nn, sonne, ebene.X2), true);
                 if (erster || y > yGrenze) {
                     hpgl(";PU" + P(x, y));
                     erster = false;
@@ -344,7 +345,7 @@ void PlanarHpglSchreiber::temporalstunden(int von, int bis, int unterteilung)
             // Beyond the solstices, by declination: first on from the winter end, then, after
             // a move, on from the summer end.
             const auto weiter = [&](double dekl, bool neuerAnfang) {
-                punkt(sonneTemporalDekl(s, nn, dekl, ebene.X1, ebene.X2), true);
+                punkt(sonneTemporalDekl(s, nn, dekl, sonne, ebene.X2), true);
                 const bool zeichnen = !neuerAnfang && EbeneBeleuchtet && EbeneBeleuchtetAlt && y <= yGrenze
                     && yAlt <= yGrenze;
                 hpgl((zeichnen ? ";PD" : ";PU") + P(x, y));
@@ -419,7 +420,7 @@ void PlanarHpglSchreiber::italBabylStunden(bool babylonisch, int von, int bis, i
                     folge = 0;
                     continue;
                 }
-                punkt(sonneWahreOrtszeit(s, t.tag, zeit, ebene.X1, ebene.X2), true);
+                punkt(sonneWahreOrtszeit(s, t.tag, zeit, sonne, ebene.X2), true);
                 ++gerechnet;
                 if (gerechnet == 1) {
                     hpgl(";PU" + P(x, y));
@@ -482,7 +483,7 @@ void PlanarHpglSchreiber::hoehenlinien(int von, int bis, int unterteilung)
                 bool erster = true;
                 for (double a = bereich.von;; a += 2) {
                     const double az = std::min(a, bereich.bis);
-                    punkt(sonneHoehenlinie(s, az, h, aequivalent, ebene.X1, ebene.X2), true);
+                    punkt(sonneHoehenlinie(s, az, h, aequivalent, sonne, ebene.X2), true);
                     if (erster) {
                         hpgl(";PU" + P(x, y));
                         erster = false;
@@ -559,7 +560,7 @@ void PlanarHpglSchreiber::stundenlinien(int von, int bis, bool mitZeitgl, bool a
             Zaehler = 0;
             KopfOffen = analemma;
 
-            const auto sonne = [&](int tag) { return sonneStundenlinie(s, tag, t, mitZeitgl, ebene.X1, ebene.X2, Laenge); };
+            const auto sonneAm = [&](int tag) { return sonneStundenlinie(s, tag, t, mitZeitgl, sonne, ebene.X2, Laenge); };
             // The line in strokes of days; each stroke begins with a move to its first point.
             std::vector<std::vector<int>> zuege;
             if (mitZeitgl) {
@@ -568,7 +569,7 @@ void PlanarHpglSchreiber::stundenlinien(int von, int bis, bool mitZeitgl, bool a
                 // last one before 21 December, searched backward.
                 int start = tag21Juni;
                 for (;;) {
-                    punkt(sonne(start), false);
+                    punkt(sonneAm(start), false);
                     if (innen || start + 3 > 357)
                         break;
                     start += 3;
@@ -577,7 +578,7 @@ void PlanarHpglSchreiber::stundenlinien(int von, int bis, bool mitZeitgl, bool a
                     start = tag21Dez;
                 int ende = tag21Dez;
                 for (;;) {
-                    punkt(sonne(ende), false);
+                    punkt(sonneAm(ende), false);
                     if (innen || ende - 3 < 169)
                         break;
                     ende -= 3;
@@ -614,7 +615,7 @@ void PlanarHpglSchreiber::stundenlinien(int von, int bis, bool mitZeitgl, bool a
             for (std::size_t z = 0; z < zuege.size(); ++z) {
                 const std::vector<int>& tage = zuege[z];
                 for (std::size_t i = 0; i < tage.size(); ++i) {
-                    punkt(sonne(tage[i]), true);
+                    punkt(sonneAm(tage[i]), true);
                     if (i == 0) {
                         hpgl(z == 0 ? P(x, y) : ";PU" + P(x, y)); // the pen is up after the line's ";PU"
                         stiftUnten = false;
@@ -649,7 +650,7 @@ void PlanarHpglSchreiber::analemmaMarken(double stunde)
     for (int monat = 1; monat <= 12; ++monat) {
         for (std::size_t i = 0; i < tage.size(); ++i) {
             const int tag = TagImJahr(s.Par.Jahr, monat, tage[i]);
-            punkt(sonneStundenlinie(s, tag, stunde, true, ebene.X1, ebene.X2, Laenge), true);
+            punkt(sonneStundenlinie(s, tag, stunde, true, sonne, ebene.X2, Laenge), true);
             hpgl(i == 0 ? ";SP 2;" : ";SP 4;");
             const bool sichtbar = aufSeite && (schirm ? beleuchtet : EbeneBeleuchtet);
             if (sichtbar)

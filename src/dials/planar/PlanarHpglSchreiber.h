@@ -27,6 +27,7 @@ public:
     HPGLDatei& plot;
     HPGLListe* liste; // null: no coordinate list
     EbenenParameter ebene;
+    Sonnenrechner sonne;        // the sun positions at the latitude ebene.X1
     int k = 1;                  // 1 plot file, 25 DXF intermediate
     std::int64_t B = 0, H = 0;  // page width and height
     std::string Fenster;        // clip size "w h"

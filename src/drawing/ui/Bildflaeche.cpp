@@ -3,6 +3,7 @@
 #include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
 
 namespace umbrin {
 
@@ -47,7 +48,10 @@ void Bildflaeche::paintEvent(QPaintEvent* e)
 {
     QPainter maler(this);
     const QRect bereich = e->rect();
-    maler.fillRect(bereich, Qt::white);
+    // White only where the image does not reach (the image is opaque).
+    const QRegion frei = QRegion(bereich).subtracted(QRect(QPoint(0, 0), bild_.size()));
+    for (const QRect& r : frei)
+        maler.fillRect(r, Qt::white);
     if (!bild_.isNull())
         maler.drawImage(bereich.topLeft(), bild_, bereich);
 

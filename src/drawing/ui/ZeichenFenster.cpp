@@ -656,6 +656,7 @@ void ZeichenFenster::Konstruiere(Zeichenanlass anlass)
                          zeichenumgebung(f_, dienste_.grosserBildschirm, dienste_.grosseFonts, 0, 0), 0, 0};
         a.frage = &frage_;
         a.arbeitsPfad = shell_.ArbeitsPfad;
+        a.karten = &karten_;
         meldungen = konstruiereBild(a, anlass);
     }
 

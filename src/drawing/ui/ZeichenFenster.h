@@ -8,6 +8,7 @@
 #include "core/ui/Beschriftung.h"
 #include "dials/Konstruktionsmeldung.h"
 #include "drawing/Arbeitsablage.h"
+#include "drawing/KarteOverlay.h"
 #include "drawing/Winkeltabelle.h"
 #include "drawing/Zeichenfensterzustand.h"
 #include "drawing/Zeichnungsroutinen.h"
@@ -168,6 +169,8 @@ private:
     // sets them again only for another type.
     std::string platziertFuer_;
     Konstruktionsmeldungen letzteMeldungen_;
+    // The map read and projected for the picture, kept while only the foot moves.
+    KartenSpeicher karten_;
     QPointer<QMdiSubWindow> rahmen_;
     std::unique_ptr<QPrinter> eigenerDrucker_;
 

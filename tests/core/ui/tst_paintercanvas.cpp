@@ -1,0 +1,238 @@
+#include "core/RecordingCanvas.h"
+#include "core/ui/PainterCanvas.h"
+#include "dials/Zeichenumgebung.h"
+#include "drawing/Platzierung.h"
+#include "drawing/Zeichenfensterzustand.h"
+#include "drawing/Zeichnungsroutinen.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QtTest>
+
+#include <cmath>
+
+using namespace umbrin;
+
+namespace {
+
+// Distance of q from the segment a-b.
+double abstand(QPointF q, QPointF a, QPointF b)
+{
+    const QPointF d = b - a;
+    const double l2 = QPointF::dotProduct(d, d);
+    const double u = l2 > 0 ? std::clamp(QPointF::dotProduct(q - a, d) / l2, 0.0, 1.0) : 0.0;
+    const QPointF f = q - (a + u * d);
+    return std::hypot(f.x(), f.y());
+}
+
+// The strokes of a recorded drawing (lines and polylines, consecutive lines joined as the
+// canvas joins them), with their pens.
+struct Zug {
+    QPolygonF punkte;
+    CanvasPen stift;
+};
+
+std::vector<Zug> zuege(const RecordingCanvas& c)
+{
+    std::vector<Zug> z;
+    for (const RecordedPrimitive& p : c.primitives()) {
+        if (p.kind != PrimitiveKind::Line && p.kind != PrimitiveKind::Polyline)
+            continue;
+        if (p.pen.style == PenStyle::Clear || p.points.size() < 2)
+            continue;
+        QPolygonF punkte;
+        for (CanvasPoint q : p.points)
+            punkte.append(QPointF(q.x + 0.5, q.y + 0.5));
+        const bool anschluss = p.kind == PrimitiveKind::Line && !z.empty() && z.back().punkte.last() == punkte.first()
+            && z.back().stift.color == p.pen.color && z.back().stift.width == p.pen.width
+            && z.back().stift.style == p.pen.style;
+        if (anschluss)
+            z.back().punkte.append(punkte.last());
+        else
+            z.push_back({punkte, p.pen});
+    }
+    return z;
+}
+
+// The picture as it was drawn before: every point kept, round ends and joins.
+QImage wieFrueher(const std::vector<Zug>& z)
+{
+    QImage bild(1920, 1080, QImage::Format_ARGB32_Premultiplied);
+    bild.fill(Qt::white);
+    QPainter p(&bild);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    for (const Zug& zug : z) {
+        QPen stift(QColor(static_cast<int>(zug.stift.color & 0xFF), static_cast<int>((zug.stift.color >> 8) & 0xFF),
+                          static_cast<int>((zug.stift.color >> 16) & 0xFF)));
+        stift.setWidth(zug.stift.width);
+        stift.setCosmetic(zug.stift.width == 1);
+        stift.setStyle(zug.stift.style == PenStyle::Dash ? Qt::DashLine
+                           : zug.stift.style == PenStyle::Dot ? Qt::DotLine
+                           : zug.stift.style == PenStyle::DashDot ? Qt::DashDotLine
+                                                                   : Qt::SolidLine);
+        stift.setCapStyle(Qt::RoundCap);
+        stift.setJoinStyle(Qt::RoundJoin);
+        p.setPen(stift);
+        p.drawPolyline(zug.punkte);
+    }
+    return bild;
+}
+
+// The same strokes through the canvas as it draws now.
+QImage wieJetzt(const std::vector<Zug>& z)
+{
+    QImage bild(1920, 1080, QImage::Format_ARGB32_Premultiplied);
+    bild.fill(Qt::white);
+    PainterCanvas c(bild);
+    for (const Zug& zug : z) {
+        c.setPen(zug.stift);
+        std::vector<CanvasPoint> punkte;
+        for (QPointF q : zug.punkte)
+            punkte.push_back({static_cast<int>(q.x() - 0.5), static_cast<int>(q.y() - 0.5)});
+        c.polyline(punkte);
+    }
+    return bild;
+}
+
+int unterschied(QRgb a, QRgb b)
+{
+    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
+}
+
+} // namespace
+
+class PainterCanvasTest : public QObject {
+    Q_OBJECT
+private slots:
+    // Thinning keeps the ends and every point the stroke needs; what it leaves out lies
+    // within the tolerance of what it keeps.
+    void thinningKeepsWhatMovesTheStroke_data()
+    {
+        QTest::addColumn<QPolygonF>("linie");
+        QTest::addColumn<int>("hoechstens"); // points left at most
+        QPolygonF gerade, stufen, doppelt, spitze, kurve;
+        for (int i = 0; i <= 100; ++i)
+            gerade << QPointF(i, 2 * i);
+        for (int i = 0; i < 20; ++i)
+            stufen << QPointF(i, i / 2);
+        doppelt << QPointF(3, 3) << QPointF(3, 3) << QPointF(3, 3) << QPointF(7, 3) << QPointF(7, 3);
+        spitze << QPointF(0, 0) << QPointF(10, 0) << QPointF(10.1, 0) << QPointF(0, 0.1);
+        for (int i = 0; i <= 400; ++i)
+            kurve << QPointF(i * 0.5, std::round(300 * std::sin(i / 80.0)) + 0.5);
+        // A run left out is at most 8 points long, so the work stays linear.
+        QTest::newRow("straight line") << gerade << 13;
+        QTest::newRow("staircase") << stufen << 20;
+        QTest::newRow("repeated points") << doppelt << 2;
+        QTest::newRow("spike") << spitze << 3;
+        QTest::newRow("rounded curve") << kurve << 300;
+        QTest::newRow("one point thrice") << QPolygonF({QPointF(1, 1), QPointF(1, 1), QPointF(1, 1)}) << 2;
+    }
+    void thinningKeepsWhatMovesTheStroke()
+    {
+        QFETCH(QPolygonF, linie);
+        QFETCH(int, hoechstens);
+        const QPolygonF duenn = PainterCanvas::thinned(linie, 0.25);
+        QVERIFY2(duenn.size() <= hoechstens, qPrintable(QString::number(duenn.size())));
+        QVERIFY(duenn.size() >= 2);
+        QCOMPARE(duenn.first(), linie.first());
+        QCOMPARE(duenn.last(), linie.last());
+        // The kept points are points of the line, in its order.
+        qsizetype k = 0;
+        for (QPointF q : linie)
+            if (k < duenn.size() && q == duenn[k])
+                ++k;
+        QCOMPARE(k, duenn.size());
+        // Every point of the line lies within the tolerance of the thinned stroke.
+        for (QPointF q : linie) {
+            double naechster = 1e9;
+            for (qsizetype j = 0; j + 1 < duenn.size(); ++j)
+                naechster = std::min(naechster, abstand(q, duenn[j], duenn[j + 1]));
+            QVERIFY2(naechster < 0.25, qPrintable(QStringLiteral("%1 %2").arg(q.x()).arg(q.y())));
+        }
+    }
+
+    // Each family's picture on the screen as drawn now and as drawn with every point and
+    // round ends and joins: they differ by half a tone or more only at the ends and joins of
+    // the strokes as drawn before. The reach of an end or join is a mitre's length (twice the
+    // pen's width) and a pixel and a half of antialiasing; a join that thinning left out
+    // reaches along both its segments, which moved by under a quarter pixel.
+    void picturesDifferOnlyAtEndsAndJoins_data()
+    {
+        QTest::addColumn<char>("typ");
+        QTest::addColumn<int>("art");
+        QTest::addColumn<int>("breite");
+        for (char typ : {'a', 'b', 'c', 'h', 'i', 'v', 'm', 'p', 'w', 'q', 'r', 'z'})
+            for (int breite : {1, 2, 3}) {
+                const int arten = typ == 'a' || typ == 'r' ? 2 : typ == 'q' || typ == 'z' ? 3 : 1;
+                for (int art = 0; art < arten; ++art)
+                    QTest::addRow("%c%d width %d", typ, art, breite) << typ << art << breite;
+            }
+    }
+    void picturesDifferOnlyAtEndsAndJoins()
+    {
+        QFETCH(char, typ);
+        QFETCH(int, art);
+        QFETCH(int, breite);
+        AppState s;
+        initialisiereZustand(s);
+        s.UhrTyp = typ;
+        s.Schalter.AzimutKreise = art;
+        s.Schalter.Hoehenuhrart = art;
+        s.Schalter.ZylinderArt = art;
+        s.Schalter.Linienstaerke = breite;
+        setzePlatzierung(s, standardPlatzierung(s, 1920, 1080));
+        Zeichenfensterzustand f;
+        f.SchoenerAnsicht = typ == 'r' && art == 1;
+        RecordingCanvas aufnahme(1920, 1080);
+        Zeichenauftrag a{s, f, aufnahme, 1920, 1080, true, Zeichenumgebung{}, 0, 0};
+        konstruiereBild(a, typ == 'r' && art == 1 ? Zeichenanlass::Korrektur : Zeichenanlass::Sonstiges);
+        const std::vector<Zug> z = zuege(aufnahme);
+        QVERIFY(!z.empty());
+
+        // The pixels near the ends and turns of the strokes, within the reach of their
+        // difference.
+        std::vector<char> nahe(1920 * 1080, 0);
+        const auto markiere = [&](QPointF e, double reichweite) {
+            const int r = static_cast<int>(std::ceil(reichweite));
+            for (int y = static_cast<int>(e.y()) - r; y <= static_cast<int>(e.y()) + r; ++y)
+                for (int x = static_cast<int>(e.x()) - r; x <= static_cast<int>(e.x()) + r; ++x)
+                    if (x >= 0 && y >= 0 && x < 1920 && y < 1080
+                        && std::hypot(x + 0.5 - e.x(), y + 0.5 - e.y()) <= reichweite)
+                        nahe[static_cast<std::size_t>(y) * 1920 + static_cast<std::size_t>(x)] = 1;
+        };
+        for (const Zug& zug : z) {
+            const double reichweite = 2 * zug.stift.width + 1.5;
+            for (QPointF ecke : zug.punkte)
+                markiere(ecke, reichweite);
+            // Where a point was left out, the stroke beside it moved by under a quarter pixel.
+            const QPolygonF duenn = PainterCanvas::thinned(zug.punkte, 0.25);
+            qsizetype k = 0;
+            for (qsizetype i = 0; i < zug.punkte.size(); ++i) {
+                if (k < duenn.size() && zug.punkte[i] == duenn[k]) {
+                    ++k;
+                    continue;
+                }
+                for (qsizetype j : {i - 1, i + 1}) {
+                    const QPointF a = zug.punkte[i], b = zug.punkte[std::clamp<qsizetype>(j, 0, zug.punkte.size() - 1)];
+                    const int schritte = 1 + static_cast<int>(2 * std::hypot(b.x() - a.x(), b.y() - a.y()));
+                    for (int n = 0; n <= schritte; ++n)
+                        markiere(a + (b - a) * (static_cast<double>(n) / schritte), 1.5);
+                }
+            }
+        }
+        const QImage vorher = wieFrueher(z), nachher = wieJetzt(z);
+        int abweichend = 0;
+        for (int y = 0; y < 1080; ++y)
+            for (int x = 0; x < 1920; ++x) {
+                if (unterschied(vorher.pixel(x, y), nachher.pixel(x, y)) < 128)
+                    continue;
+                ++abweichend;
+                if (!nahe[static_cast<std::size_t>(y) * 1920 + static_cast<std::size_t>(x)])
+                    QFAIL(qPrintable(QStringLiteral("pixel %1 %2 differs away from ends and joins").arg(x).arg(y)));
+            }
+        qInfo("%d pixels differ at ends and joins", abweichend);
+    }
+};
+
+QTEST_MAIN(PainterCanvasTest)
+#include "tst_paintercanvas.moc"

@@ -1,0 +1,112 @@
+// Moving the gnomon foot of a planar dial with the world map: the window keeps the map read
+// and projected between clicks. Its picture after a run of moves (and after a zoom and a
+// change of language) must be the picture a window that never drew before makes with one
+// click at the same place, pixel for pixel.
+#include "drawing/KartenText.h"
+#include "drawing/ui/Bildflaeche.h"
+#include "drawing/ui/ZeichenfensterAufbau.h"
+#include "support/ui/Bildvergleich.h"
+
+#include <QMouseEvent>
+#include <QtTest>
+
+using namespace umbrin;
+
+namespace {
+
+void klick(ZeichenFenster& w, QPoint p)
+{
+    Bildflaeche* bild = w.bildflaeche();
+    QMouseEvent e(QEvent::MouseButtonPress, p, bild->mapToGlobal(p), Qt::LeftButton, Qt::LeftButton,
+                  Qt::NoModifier);
+    QApplication::sendEvent(bild, &e);
+}
+
+// The first difference of two pictures, or an empty text.
+QString unterschied(const QImage& a, const QImage& b)
+{
+    if (a.size() != b.size())
+        return QStringLiteral("sizes differ");
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y))
+                return QStringLiteral("pixel %1 %2").arg(x).arg(y);
+    return {};
+}
+
+} // namespace
+
+class FusspunktKarteTest : public QObject {
+    Q_OBJECT
+private slots:
+    void movedFootDrawsAsAFreshWindow_data()
+    {
+        QTest::addColumn<char>("typ");
+        QTest::addColumn<bool>("grenzen");
+        QTest::newRow("vertical, coastlines and borders") << 'v' << true;
+        QTest::newRow("vertical, coastlines") << 'v' << false;
+        QTest::newRow("horizontal, coastlines and borders") << 'h' << true;
+        QTest::newRow("inclining, coastlines") << 'i' << false;
+    }
+    void movedFootDrawsAsAFreshWindow()
+    {
+        QFETCH(char, typ);
+        QFETCH(bool, grenzen);
+        const auto zustand = [&](test::ZeichenfensterAufbau& a) {
+            LadeKartenText(a.s);
+            a.s.UhrTyp = typ;
+            a.s.KarteAn = 1;
+            a.s.KuestenAn = 1;
+            a.s.GrenzenAn = grenzen;
+        };
+        test::ZeichenfensterAufbau warm;
+        zustand(warm);
+        auto w = warm.fenster();
+        // Each step: how the warm window gets there, then the place of the last click.
+        struct Schritt {
+            int zoomEin;
+            bool englisch;
+            QPoint fuss;
+        };
+        const Schritt schritte[] = {
+            {0, false, {500, 120}}, {0, false, {320, 60}}, {0, false, {740, 300}},
+            {1, false, {500, 120}}, {0, true, {610, 90}},
+        };
+        double zoom = warm.s.Zoom;
+        for (const Schritt& schritt : schritte) {
+            for (int i = 0; i < schritt.zoomEin; ++i)
+                w->zoomEin();
+            QVERIFY(schritt.zoomEin == 0 || warm.s.Zoom > zoom);
+            zoom = warm.s.Zoom;
+            if (schritt.englisch) {
+                warm.s.Deutsch = 0;
+                w->aktualisiereSprache(warm.s);
+            }
+            // A few moves on the way, then the one compared.
+            klick(*w, schritt.fuss + QPoint(40, 25));
+            klick(*w, schritt.fuss - QPoint(15, 5));
+            klick(*w, schritt.fuss);
+
+            test::ZeichenfensterAufbau kalt;
+            zustand(kalt);
+            kalt.s.Zoom = warm.s.Zoom;
+            kalt.s.Deutsch = warm.s.Deutsch;
+            auto frisch = kalt.fenster();
+            klick(*frisch, schritt.fuss);
+            QCOMPARE(frisch->bildflaeche()->bild().size(), w->bildflaeche()->bild().size());
+            const QString u = unterschied(w->bildflaeche()->bild(), frisch->bildflaeche()->bild());
+            // The map is there: the coastlines' colour inks many pixels.
+            int kueste = 0;
+            const QImage& bild = frisch->bildflaeche()->bild();
+            for (int y = 0; y < bild.height(); y += 2)
+                for (int x = 0; x < bild.width(); x += 2)
+                    kueste += test::farbanteil(bild.pixel(x, y), kalt.s.Farben[10]) > 0.6 ? 1 : 0;
+            QVERIFY2(kueste > 100, qPrintable(QString::number(kueste)));
+            QVERIFY2(u.isEmpty(), qPrintable(u + QStringLiteral(" at foot %1 %2, zoom %3")
+                                                     .arg(schritt.fuss.x()).arg(schritt.fuss.y()).arg(warm.s.Zoom)));
+        }
+    }
+};
+
+QTEST_MAIN(FusspunktKarteTest)
+#include "tst_fusspunktkarte.moc"
