@@ -49,14 +49,14 @@ inline std::string befehlsAusgabe(const std::string& befehl, int& status)
 }
 
 // hp2xx reads the plot into a picture. Pens beyond 8 are declared to it ahead of the plot
-// ("NP 12;"), as a plotter's carousel would be.
-inline std::string hp2xxPruefung(const std::filesystem::path& plot)
+// ("NP 12;"), as a plotter's carousel would be, unless the plot is to do with eight.
+inline std::string hp2xxPruefung(const std::filesystem::path& plot, bool zwoelfStifte = true)
 {
     const std::filesystem::path kopie = plot.string() + ".np.plt";
     const std::filesystem::path bild = plot.string() + ".png";
     {
         std::ofstream out(kopie, std::ios::binary);
-        out << "NP 12;" << dateiText(plot);
+        out << (zwoelfStifte ? "NP 12;" : "") << dateiText(plot);
     }
     std::filesystem::remove(bild);
     int status = 0;

@@ -11,6 +11,7 @@
 #include "drawing/Winkeltabelle.h"
 #include "../../support/ScriptedPrompt.h"
 #include "Gnomonik.h"
+#include "support/PlotLeser.h"
 
 #include <gtest/gtest.h>
 
@@ -368,34 +369,16 @@ std::vector<Punkt> plotPunkte(AppState s, const EbenenParameter& p, int k, Fenst
     schreibeHPGL_HorVertInkl(s, datei, nullptr, frage, a);
     // The ends of the strokes drawn with pen 3; pen-up moves alone draw nothing.
     std::vector<Punkt> punkte;
-    int stift = 0;
-    Punkt stelle;
     const auto nimm = [&](Punkt q) {
         const Punkt mm{(q.x - 8200.0 * k) / (40.0 * k), (q.y - 5740.0 * k) / (40.0 * k)};
         if (f.enthaelt(mm))
             punkte.push_back(mm);
     };
-    std::istringstream befehle(datei.inhalt());
-    std::string befehl;
-    while (std::getline(befehle, befehl, ';')) {
-        const auto anfang = befehl.find_first_not_of(' ');
-        if (anfang == std::string::npos)
-            continue;
-        const std::string art = befehl.substr(anfang, 2);
-        std::istringstream zahlen(befehl.substr(anfang + 2));
-        if (art == "SP")
-            zahlen >> stift;
-        if (art != "PU" && art != "PD")
-            continue;
-        Punkt q;
-        while (zahlen >> q.x >> q.y) {
-            if (art == "PD" && stift == 3) {
-                nimm(stelle);
-                nimm(q);
-            }
-            stelle = q;
+    for (const test::PlotStrich& strich : test::plotStriche(datei.inhalt(), 3))
+        for (std::size_t i = 0; i + 1 < strich.punkte.size(); ++i) {
+            nimm({strich.punkte[i].x, strich.punkte[i].y});
+            nimm({strich.punkte[i + 1].x, strich.punkte[i + 1].y});
         }
-    }
     return punkte;
 }
 

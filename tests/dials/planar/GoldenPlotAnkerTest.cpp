@@ -4,13 +4,12 @@
 // and 40 x k units to the millimetre from the gnomon foot.
 #include "core/State.h"
 #include "Gnomonik.h"
+#include "support/ExportPruefung.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -28,31 +27,10 @@ struct Strich {
 // The strokes of a plot: every PD segment with the pen that drew it.
 std::vector<Strich> striche(const fs::path& datei)
 {
-    std::ifstream in(datei, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
     std::vector<Strich> ergebnis;
-    int stift = 0;
-    Punkt stelle;
-    std::istringstream befehle(ss.str());
-    std::string befehl;
-    while (std::getline(befehle, befehl, ';')) {
-        const auto anfang = befehl.find_first_not_of(' ');
-        if (anfang == std::string::npos)
-            continue;
-        const std::string art = befehl.substr(anfang, 2);
-        std::istringstream zahlen(befehl.substr(anfang + 2));
-        if (art == "SP")
-            zahlen >> stift;
-        if (art != "PU" && art != "PD")
-            continue;
-        Punkt q;
-        while (zahlen >> q.x >> q.y) {
-            if (art == "PD")
-                ergebnis.push_back({stift, stelle, q});
-            stelle = q;
-        }
-    }
+    for (const test::PlotStrich& s : test::plotStriche(test::dateiText(datei)))
+        for (std::size_t i = 0; i + 1 < s.punkte.size(); ++i)
+            ergebnis.push_back({s.stift, {s.punkte[i].x, s.punkte[i].y}, {s.punkte[i + 1].x, s.punkte[i + 1].y}});
     return ergebnis;
 }
 

@@ -4,19 +4,18 @@
 #include "core/Sprachdienst.h"
 #include "core/TextEncoding.h"
 #include "../../support/ScriptedPrompt.h"
+#include "support/GoldenDatei.h"
+#include "support/TestOrdner.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
-#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <regex>
 #include <sstream>
-#include <sys/resource.h>
-#include <unistd.h>
 
 using namespace umbrin;
 namespace fs = std::filesystem;
@@ -72,40 +71,16 @@ fs::path goldenOrdner()
     return fs::path(UMBRIN_SOURCE_DIR) / "tests" / "dials" / "planar" / "golden";
 }
 
-std::string lies(const fs::path& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
+std::string lies(const fs::path& p) { return test::dateiText(p); }
 
-// hp2xx, a real HPGL reader, reads the file: it exits 0 even on garbage, so its report and
-// its picture are what count. Pens beyond 8 are declared to it by "NP" ahead of the plot,
-// as a plotter's carousel would be.
+// hp2xx, a real HPGL reader, reads the plot without complaint; pens beyond 8 declared to it
+// only where the plot uses them. (hp2xx takes only short file names: the folder's is short.)
 ::testing::AssertionResult hp2xxLiestSauber(const std::string& hpgl, const std::string& name, bool zwoelfStifte)
 {
-    const fs::path dir = fs::path(UMBRIN_BINARY_DIR) / "hp2xx";
-    fs::create_directories(dir);
-    const fs::path plt = dir / (name + ".plt");
-    const fs::path png = dir / (name + ".png");
-    const fs::path log = dir / (name + ".log");
-    fs::remove(png);
-    {
-        std::ofstream out(plt, std::ios::binary);
-        out << (zwoelfStifte ? "NP 12;" : "") << hpgl;
-    }
-    const std::string befehl =
-        "hp2xx -m png -f '" + png.string() + "' '" + plt.string() + "' > '" + log.string() + "' 2>&1 < /dev/null";
-    if (std::system(befehl.c_str()) != 0)
-        return ::testing::AssertionFailure() << "hp2xx did not run: " << lies(log);
-    const std::string bericht = lies(log);
-    if (!fs::exists(png) || fs::file_size(png) == 0)
-        return ::testing::AssertionFailure() << "no picture\n" << bericht;
-    if (bericht.find("HPGL command(s) ignored: 0") == std::string::npos
-        || bericht.find("Unexpected event(s):  0") == std::string::npos)
-        return ::testing::AssertionFailure() << bericht;
-    return ::testing::AssertionSuccess();
+    const test::TestOrdner ordner("hp2xx", false);
+    std::ofstream(ordner / (name + ".plt"), std::ios::binary) << hpgl;
+    const std::string bericht = test::hp2xxPruefung(ordner / (name + ".plt"), zwoelfStifte);
+    return bericht.empty() ? ::testing::AssertionSuccess() : ::testing::AssertionFailure() << bericht;
 }
 
 struct Punkt {
@@ -166,24 +141,9 @@ const struct GoldenFall {
 
 TEST(PlanarHpgl, DefaultPlotsMatchTheirGoldenFiles)
 {
-    // UMBRIN_GOLDEN_NEU=1 rewrites the files after a deliberate change of the plot; such a run
-    // compares nothing and therefore fails.
-    const bool neu = std::getenv("UMBRIN_GOLDEN_NEU") != nullptr;
     for (const GoldenFall& f : goldenFaelle) {
         AppState s = grundzustand(f.typ, f.schirm, f.k == 1);
-        const std::string plot = schreibe(s).hpgl;
-        const fs::path datei = goldenOrdner() / (std::string(f.name) + ".plt");
-        if (neu) {
-            std::ofstream(datei, std::ios::binary) << plot;
-            ADD_FAILURE() << datei << " rewritten, not compared: check it, then run without UMBRIN_GOLDEN_NEU";
-            continue;
-        }
-        const std::string golden = lies(datei);
-        ASSERT_FALSE(golden.empty()) << datei;
-        if (plot != golden) {
-            std::ofstream(fs::path(UMBRIN_BINARY_DIR) / (std::string(f.name) + ".neu.plt"), std::ios::binary) << plot;
-            ADD_FAILURE() << f.name << " differs from its golden file; the new plot is in the build folder";
-        }
+        test::vergleicheMitGolden(schreibe(s).hpgl, goldenOrdner() / (std::string(f.name) + ".plt"));
     }
 }
 
@@ -494,9 +454,7 @@ TEST(PlanarHpgl, HorizontalDialListsItsPolePointOnTheMeridian)
 
 TEST(PlanarHpgl, AFailedWriteEndsThePlotAndDropsTheList)
 {
-    const fs::path dir = fs::temp_directory_path() / ("umbrin_planar_voll" + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    const test::TestOrdner dir;
     AppState s = grundzustand('v');
     test::ScriptedPrompt frage;
     frage.answers = {PromptAnswer::No};
@@ -504,14 +462,10 @@ TEST(PlanarHpgl, AFailedWriteEndsThePlotAndDropsTheList)
     a.Gnomon = s.Par.Gnomonhoehe;
     a.ebene = ebenenParameter(s);
 
-    const auto alterHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit gesichert{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &gesichert), 0);
-    rlimit klein = gesichert;
-    klein.rlim_cur = 4096;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &klein), 0);
     std::string meldung;
     {
+        const test::VollePlatte voll(4096);
+        ASSERT_TRUE(voll.aktiv());
         HPGLDatei plot;
         HPGLListenDatei liste;
         std::string fehler;
@@ -529,14 +483,11 @@ TEST(PlanarHpgl, AFailedWriteEndsThePlotAndDropsTheList)
             meldung = fehler;
         }
     }
-    setrlimit(RLIMIT_FSIZE, &gesichert);
-    std::signal(SIGXFSZ, alterHandler);
     EXPECT_TRUE(meldung.find("dial.plt") != std::string::npos || meldung.find("dial.txt") != std::string::npos)
         << meldung;
     EXPECT_FALSE(fs::exists(dir / "dial.plt"));
     EXPECT_FALSE(fs::exists(dir / "dial.txt"));
-    EXPECT_TRUE(fs::is_empty(dir));
-    fs::remove_all(dir);
+    EXPECT_TRUE(fs::is_empty(dir.path()));
 }
 
 TEST(PlanarHpgl, AMeanTimeLineRunsFromTheBorderAsOnScreen)
