@@ -86,8 +86,8 @@ inline LeserBefund pruefeMitLesern(const std::string& plot, const std::string& n
     return befund;
 }
 
-// A plot written for an extreme input: no NaN, no infinity, no coordinate out of the long
-// range (a stray 217000000), and the plot's closing commands at its end.
+// A plot written for an extreme input: no NaN, no infinity, no coordinate clamped to the
+// writer's bound (217000000), and the plot's closing commands at its end.
 inline void erwarteEndlichenPlot(const std::string& plot, const std::string& ende, const std::string& wo)
 {
     EXPECT_EQ(plot.find("nan"), std::string::npos) << wo;
