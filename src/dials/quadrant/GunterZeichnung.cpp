@@ -11,6 +11,8 @@
 #include <cmath>
 #include <cstdlib>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace umbrin {
 namespace {
@@ -168,6 +170,60 @@ void mittagskalender(Gunter& g)
         }
 }
 
+// The angular spans (as seen from the apex) of the labels that stand in the ring just outside
+// the summer circle, where the afternoon's hour numbers stand: the degree scale's numbers,
+// when the ring is narrower than their height (a small screen), and the ecliptic scale's
+// numbers near its touching point.
+std::vector<std::pair<double, double>> belegteWinkel(const Gunter& g)
+{
+    const QuadrantBlatt& b = g.b;
+    std::vector<std::pair<double, double>> belegt;
+    const double rS = gunterRadius(g.K, g.eps), rAussen = rS + 0.95 * b.FH;
+    const double rl = b.S - 1 - 5 * b.u - b.FH - 2;
+    if (rl < rAussen)
+        for (int k = 10; k <= 80; k += 10)
+            belegt.push_back({k - 1.0, k - 1 + 2 * 0.55 * 0.85 * b.FH / rl / kRad});
+    const double ce = g.K * tanG(g.eps), rhoE = g.K / cosG(g.eps);
+    for (int lambda = 15; lambda <= 90; lambda += 15) {
+        const double d = std::asin(sinG(lambda) * sinG(g.eps)) / kRad;
+        double x = 0, y = 0;
+        Kreisschnitt(x, y, g.K * tanG(45 + d / 2), ce, rhoE);
+        const double n = std::hypot(x - ce, y);
+        const double ex = (x - ce) / n, ey = y / n;
+        const double qx = x + g.L / 6.0 * ex, qy = y + g.L / 6.0 * ey;
+        const double laenge = 0.55 * b.FH * (IntStr(lambda).size() + 1);
+        double a0 = 1000, a1 = -1000, r0 = 1e9, r1 = 0;
+        for (const double t : {0.0, laenge})
+            for (const double q : {-1.0, 1.0}) {
+                const double px = qx + t * ex - q * ey * b.FH, py = qy + t * ey + q * ex * b.FH;
+                const double a = std::atan2(px, py) / kRad;
+                a0 = std::min(a0, a);
+                a1 = std::max(a1, a);
+                r0 = std::min(r0, std::hypot(px, py));
+                r1 = std::max(r1, std::hypot(px, py));
+            }
+        if (r0 < rAussen && r1 > rS)
+            belegt.push_back({a0, a1});
+    }
+    return belegt;
+}
+
+// The step that moves a number spanning [winkel, winkel + breite] on its circle clear of the
+// spans taken, to the nearer side of each, within the quadrant.
+double schrittFrei(const std::vector<std::pair<double, double>>& belegt, double winkel, double breite)
+{
+    double schritt = 0;
+    for (int runde = 0; runde < 3; ++runde)
+        for (const auto& [a0, a1] : belegt) {
+            const double w = winkel + schritt;
+            if (w + breite <= a0 || w >= a1)
+                continue;
+            const double vor = a0 - breite - w, nach = a1 - w;
+            schritt += (std::fabs(vor) < std::fabs(nach) && w + vor >= 0) || w + nach + breite > 90 ? vor : nach;
+        }
+    return schritt;
+}
+
 void stundenkurven(Gunter& g)
 {
     QuadrantBlatt& b = g.b;
@@ -178,9 +234,16 @@ void stundenkurven(Gunter& g)
     // lines meet the circle closer than a number is high: a number then steps along the
     // circle past the previous one of its circle.
     double vorigerWinkel[2] = {1000, 1000};
+    const std::vector<std::pair<double, double>> belegt = belegteWinkel(g);
     const auto stundenZahl = [&](int reihe, double r, double winkel, double drehung, int hoehe,
                                  const std::string& text) {
-        const double schritt = quadrantSchrittVorbei(vorigerWinkel[reihe], winkel, hoehe / std::max(r, 1.0) / kRad);
+        double schritt = quadrantSchrittVorbei(vorigerWinkel[reihe], winkel, hoehe / std::max(r, 1.0) / kRad);
+        if (reihe == 0) {
+            // The digits after the leading blank.
+            const double vorn = 0.55 * hoehe / std::max(r, 1.0) / kRad;
+            schritt += schrittFrei(belegt, winkel + schritt + vorn, 2.2 * vorn);
+            vorigerWinkel[reihe] = winkel + schritt;
+        }
         g.gedreht(b.punkt(r, winkel + schritt), text, drehung + schritt, hoehe);
     };
     for (const QuadrantStundenwert& w : quadrantStundenwerte(b.z)) {
