@@ -135,8 +135,9 @@ struct Lauf {
             s.Schalter.AzimutKreise = static_cast<std::uint8_t>(fam.unterTyp);
         if (fam.typ == 'q')
             s.Schalter.Hoehenuhrart = static_cast<std::uint8_t>(fam.unterTyp);
-        // The Habermel dials with the gnomon the dialog derives from the diameter at this place.
-        if (fam.typ == 'q' && fam.unterTyp > 0)
+        // Habermel I keeps the short default gnomon (its narrowest winter band); Habermel II
+        // takes the gnomon the dialog derives from the diameter at this place.
+        if (fam.typ == 'q' && fam.unterTyp == 2)
             HabermelGnomonAusDurchmesser(fam.unterTyp, s.Par.HabermelDurchmesser, s.Par.Breite, s.EpsRund,
                                          s.Par.HabermelGnomon);
         if (fam.typ == 'z')

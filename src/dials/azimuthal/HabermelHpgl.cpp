@@ -120,15 +120,28 @@ void rahmen(Plot& p)
                z(Y + 120 * k));
     p.label(X + 120 * k, Y + 120 * k, habermelSchablonenText(s, p.L));
     p.schreibe(";" + hpglZeichengroesse(0.24 * k, 0.32 * k) + ";SA");
+    // Where two circles lie closer than a letter is high (0.32 cm; the winter's at a short
+    // gnomon), the later sign of a side steps outwards along its band, past the one before it.
+    double rechts[2] = {0, -1e9}, links[2] = {0, -1e9}; // x and y of the last sign
+    const auto neben = [&](double (&letzt)[2], double x, double y, int richtung) {
+        if (std::fabs(y - letzt[1]) < 140 * k && richtung * (letzt[0] - x) >= 0)
+            x = letzt[0] + richtung * 150 * k;
+        letzt[0] = x;
+        letzt[1] = y;
+        return x;
+    };
     for (int b = 6; b >= 0; --b) {
         const double rb = t.r[static_cast<std::size_t>(6 * b)];
-        if (b >= 1)
-            p.label(static_cast<double>(roundHalfEven(p.x0 + 80 * k)),
-                    static_cast<double>(roundHalfEven(p.y0 - rb)) + 40 * k, zodiakSymbol(103 - b - 93));
-        if (b <= 5)
-            p.label(static_cast<double>(roundHalfEven(p.x0 - 200 * k)),
-                    static_cast<double>(roundHalfEven(p.y0 - rb - 140 * k)),
+        if (b >= 1) {
+            const double y = static_cast<double>(roundHalfEven(p.y0 - rb)) + 40 * k;
+            p.label(neben(rechts, static_cast<double>(roundHalfEven(p.x0 + 80 * k)), y, 1), y,
+                    zodiakSymbol(103 - b - 93));
+        }
+        if (b <= 5) {
+            const double y = static_cast<double>(roundHalfEven(p.y0 - rb - 140 * k));
+            p.label(neben(links, static_cast<double>(roundHalfEven(p.x0 - 200 * k)), y, -1), y,
                     zodiakSymbol((b < 3 ? 103 + b : 91 + b) - 93));
+        }
     }
     p.schreibe(";SS");
 }
