@@ -3,6 +3,7 @@
 // default place and at a southern one, in German and in English.
 #include "core/RecordingCanvas.h"
 #include "core/Sprachdienst.h"
+#include "dialogs/HabermelGeometrie.h"
 #include "drawing/KartenText.h"
 #include "drawing/Platzierung.h"
 #include "drawing/ZeichnungExport.h"
@@ -134,6 +135,11 @@ struct Lauf {
             s.Schalter.AzimutKreise = static_cast<std::uint8_t>(fam.unterTyp);
         if (fam.typ == 'q')
             s.Schalter.Hoehenuhrart = static_cast<std::uint8_t>(fam.unterTyp);
+        // Habermel I keeps the short default gnomon (its narrowest winter band); Habermel II
+        // takes the gnomon the dialog derives from the diameter at this place.
+        if (fam.typ == 'q' && fam.unterTyp == 2)
+            HabermelGnomonAusDurchmesser(fam.unterTyp, s.Par.HabermelDurchmesser, s.Par.Breite, s.EpsRund,
+                                         s.Par.HabermelGnomon);
         if (fam.typ == 'z')
             s.Schalter.ZylinderArt = static_cast<std::uint8_t>(fam.unterTyp);
         f.SchoenerAnsicht = fam.typ == 'r' && fam.unterTyp == 1;

@@ -95,6 +95,43 @@ void zeichneHorizontprofil(HoehenBild& b)
     b.c.setPenWidth(breite);
 }
 
+// An hour number written at the local summer solstice's end of its line, letters fh high;
+// false where the line writes none.
+struct Stundenzahl {
+    int x = 0, y = 0;
+    std::string text;
+};
+
+bool hoehenStundenzahl(const HoehenBild& b, const Stundenfamilie& fam, double t, int fh, Stundenzahl& z)
+{
+    const AppState& s = b.s;
+    const double phi = s.Par.Breite;
+    const int D = TagImJahr(s.Par.Jahr, phi >= 0 ? 6 : 12, 21);
+    const AzimutalSonne p = azimutalSonne(s, fam.art, D, t, fam.meridian);
+    if (fam.art > 1 || t - std::trunc(t) >= 0.05 || p.h <= 0)
+        return false;
+    const double r = rund(b.rad.r(p.h));
+    double yl = rund(b.cy + std::cos(p.A * kRad) * (r - fh));
+    if (phi >= 0 && phi < 25)
+        yl -= 1.2 * fh;
+    z.x = rund(b.cx - std::sin(p.A * kRad) * (r - fh));
+    z.y = phi >= 0 ? rund(yl - fh) : rund(yl + 0.8 * fh);
+    z.text = hpglZahl(t);
+    return true;
+}
+
+// Whether an hour number (letters fh high) falls on a box from (x0, y0) to (x1, y1).
+bool stundenzahlAuf(const HoehenBild& b, int fh, double x0, double y0, double x1, double y1)
+{
+    Stundenzahl z;
+    for (const Stundenfamilie& fam : azimutalFamilien(b.s, false))
+        for (const double t : azimutalStunden(fam, false))
+            if (hoehenStundenzahl(b, fam, t, fh, z) && z.x < x1 && z.x + 0.55 * fh * z.text.size() > x0
+                && z.y < y1 && z.y + fh > y0)
+                return true;
+    return false;
+}
+
 void zeichneHoehenkreise(HoehenBild& b)
 {
     const AppState& s = b.s;
@@ -115,12 +152,23 @@ void zeichneHoehenkreise(HoehenBild& b)
     if (b.kleineTonne())
         c.setFontHeight(rund(c.fontHeight() * 0.8));
     fh = c.fontHeight();
+    // The hour numbers' letters as zeichneHoehenStundenlinie sets them.
+    const int fhStunde = b.kleineTonne() ? rund(rund(fh * 1.25) * 0.75) : fh;
     for (int k = 0; k <= 8; ++k) {
         const double r = rund(b.rad.gesetz == 0 ? R0 - R0 * k / 9 : b.rad.r(10 * k));
         b.kreis(r);
-        if (k % 2 == 0 && k > 0)
-            c.textOut(b.cx - fh, s.Par.Breite >= 0 ? rund(b.cy - r) : rund(b.cy + r - 1.2 * fh),
-                      RealStr(10 * k, 2, 0));
+        if (k % 2 != 0 || k == 0)
+            continue;
+        // On the meridian inside its circle, on the side away from the sun's noon; where an
+        // hour number of the solstice falls there (near the zenith, on a small screen), on the
+        // circle's other side.
+        const int oben = rund(b.cy - r), unten = rund(b.cy + r - 1.2 * fh);
+        int y = s.Par.Breite >= 0 ? oben : unten;
+        const int anders = s.Par.Breite >= 0 ? unten : oben;
+        const auto belegt = [&](int yy) { return stundenzahlAuf(b, fhStunde, b.cx - fh, yy, b.cx + 0.1 * fh, yy + fh); };
+        if (belegt(y) && !belegt(anders))
+            y = anders;
+        c.textOut(b.cx - fh, y, RealStr(10 * k, 2, 0));
     }
     if (b.kleineTonne())
         c.setFontHeight(rund(c.fontHeight() * 1.25));
@@ -200,21 +248,13 @@ void zeichneHoehenStundenlinie(HoehenBild& b, const Stundenfamilie& fam, double 
     static constexpr int haupt[] = {1, 7, 0, 9}, teil[] = {2, 8, 4, 8};
     const Farbe fHaupt = s.Farben[static_cast<std::size_t>(haupt[fam.art])];
     const Farbe fTeil = s.Farben[static_cast<std::size_t>(teil[fam.art])];
-    const double phi = s.Par.Breite;
     if (fam.art <= 1) {
         if (b.kleineTonne())
             c.setFontHeight(rund(c.fontHeight() * 0.75));
-        const int fh = c.fontHeight();
-        const int D = TagImJahr(s.Par.Jahr, phi >= 0 ? 6 : 12, 21);
-        const AzimutalSonne p = azimutalSonne(s, fam.art, D, t, fam.meridian);
-        const double r = rund(b.rad.r(p.h));
-        const int xl = rund(b.cx - std::sin(p.A * kRad) * (r - fh));
-        double yl = rund(b.cy + std::cos(p.A * kRad) * (r - fh));
-        if (phi >= 0 && phi < 25)
-            yl -= 1.2 * fh;
-        if (t - std::trunc(t) < 0.05 && p.h > 0) {
+        Stundenzahl z;
+        if (hoehenStundenzahl(b, fam, t, c.fontHeight(), z)) {
             c.setFontColor(fHaupt);
-            c.textOut(xl, phi >= 0 ? rund(yl - fh) : rund(yl + 0.8 * fh), hpglZahl(t));
+            c.textOut(z.x, z.y, z.text);
         }
         if (b.kleineTonne())
             c.setFontHeight(rund(c.fontHeight() * 1.333));

@@ -160,8 +160,16 @@ void zeichneZodiakKreise(AzimutalBild& b)
                 TextOutGedreht(b.c, rund(b.cx - rr * c52), rund(b.cy - rr * s52 - band / 24), paar, 700, fh, 38);
         } else {
             const double rg = rr + fh / 8.0;
-            TextOutGedreht(b.c, rund(b.cx - rg * c52), rund(b.cy - rg * s52 - band / 24),
-                           ersterBuchstabe(zodiakZeichen(zs)), 700, fh, 45);
+            // The outer circle's letter reaches inwards; where the next boundary's circle lies
+            // closer than a letter is high (a small screen), it steps back along its circle
+            // past the pair standing there.
+            double winkel = 52;
+            const double naechster = r1 - (eps - s.DeklTabelle[30]) * f;
+            if (i == 0 && rg - naechster < 1.15 * fh)
+                winkel -= 0.85 * fh / std::max(rg, 1.0) / kRad;
+            TextOutGedreht(b.c, rund(b.cx - rg * std::cos(winkel * kRad)),
+                           rund(b.cy - rg * std::sin(winkel * kRad) - band / 24), ersterBuchstabe(zodiakZeichen(zs)),
+                           700, fh, rund(45 - 52 + winkel));
         }
         b.c.setFontName("Arial");
         const double d = s.DeklTabelle[static_cast<std::size_t>(i)];

@@ -47,11 +47,24 @@ void marke(Blatt& b, double X, double Y, int halb, const std::string& text, int 
     b.c.moveTo(x - halb, y);
     b.c.lineTo(x + halb, y);
     b.c.rectangle(x - b.r, y - b.r, x + b.r, y + b.r);
-    b.c.textOut(x + tx, y + ty, text);
+    if (!text.empty())
+        b.c.textOut(x + tx, y + ty, text);
 }
 
-void legende(Blatt& b, const std::string& textA, const std::string& textB)
+// A line of text's box on the canvas.
+struct Zeilenkasten {
+    int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+};
+
+// The legend, and the boxes of its lines.
+std::vector<Zeilenkasten> legende(Blatt& b, const std::string& textA, const std::string& textB)
 {
+    std::vector<Zeilenkasten> kaesten;
+    const auto zeile = [&](int x, int y, const std::string& text) {
+        b.c.textOut(x, y, text);
+        const TextExtent e = b.c.textExtent(text);
+        kaesten.push_back({x, y, x + e.width, y + std::max(e.height, std::abs(b.c.fontHeight()))});
+    };
     const AppState& s = b.s;
     b.c.setFontHeight(ci(1.6 * b.c.fontHeight()));
     b.c.setBold(true);
@@ -63,7 +76,7 @@ void legende(Blatt& b, const std::string& textA, const std::string& textB)
         x = b.W / 3 + b.m;
         y = s.FusspunktY < b.H / 2 ? b.H - 4 * b.c.fontHeight() : b.c.fontHeight() + b.m;
     }
-    b.c.textOut(x, y, hoechstens40(holeText(s, 202).substr(1)));
+    zeile(x, y, hoechstens40(holeText(s, 202).substr(1)));
     if (b.bildschirm)
         b.c.setFontSize(8);
     else
@@ -71,11 +84,34 @@ void legende(Blatt& b, const std::string& textA, const std::string& textB)
     b.c.setBold(false);
     const double h = std::abs(b.c.fontHeight());
     y += ci(2.1 * h);
-    b.c.textOut(x, y, textA);
+    zeile(x, y, textA);
     y += ci(1.1 * h);
-    b.c.textOut(x, y, textB);
+    zeile(x, y, textB);
     y += ci(1.1 * h);
-    b.c.textOut(x, y, biazimutalTextZentrum(s, b.p.lage));
+    zeile(x, y, biazimutalTextZentrum(s, b.p.lage));
+    return kaesten;
+}
+
+// The pole's letter beside its mark, written after the legend: kept inside the image (left
+// out when the pole lies off it) and stepped below a legend line it would fall on.
+void polBuchstabe(Blatt& b, double X, double Y, const std::string& text, const CanvasFont& schrift,
+                  const std::vector<Zeilenkasten>& zeilen)
+{
+    const int px = ci(X), py = ci(Y);
+    if (px < b.m || px > b.W || py < b.m || py > b.H)
+        return;
+    const CanvasFont vorher = b.c.font();
+    b.c.setFont(schrift);
+    const TextExtent e = b.c.textExtent(text);
+    const int hoehe = std::max(e.height, std::abs(b.c.fontHeight()));
+    int x = std::min(px + 6, b.W - e.width), y = std::clamp(py, b.m, b.H - hoehe);
+    for (const Zeilenkasten& k : zeilen)
+        if (x < k.x1 && x + e.width > k.x0 && y < k.y1 && y + hoehe > k.y0)
+            y = k.y1 + 1;
+    if (y > b.H - hoehe && !zeilen.empty())
+        y = zeilen.front().y0 - hoehe - 1;
+    b.c.textOut(x, y, text);
+    b.c.setFont(vorher);
 }
 
 void karte(Blatt& b, Farbe farbe, std::string_view name, const std::filesystem::path& ordner)
@@ -284,14 +320,17 @@ Konstruktionsmeldungen zeichneBiazimutal(const AppState& s, Canvas& c, int breit
     c.setPenColor(s.Farben[3]);
     double X = 0, Y = 0;
     b.p.bild(nord ? 89.999999 : -89.999999, 0, X, Y);
-    marke(b, X, Y, 8, nord ? " N" : " S", 6, 0);
+    marke(b, X, Y, 8, "", 6, 0);
+    const double polX = X, polY = Y;
+    const CanvasFont polSchrift = c.font();
 
     const std::string textA = biazimutalTextA(s), textB = biazimutalTextB(s);
     b.p.bild(b.p.lage.breiteA, b.p.lage.laengeA, X, Y);
     marke(b, X, Y, 6, "A", b.r + 6, b.r);
     b.p.bild(b.p.lage.breiteB, b.p.lage.laengeB, X, Y);
     marke(b, X, Y, 6, "B", b.r + 6, b.r);
-    legende(b, textA, textB);
+    const std::vector<Zeilenkasten> zeilen = legende(b, textA, textB);
+    polBuchstabe(b, polX, polY, nord ? " N" : " S", polSchrift, zeilen);
 
     if (umgebung.mitNetz) {
         zeichneRaster(c, bildschirm, s.Farben[0], fx, fy, b.W, b.H, 10, s.FormatA4 != 0, b.m, b.m);

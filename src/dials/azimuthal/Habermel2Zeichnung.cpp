@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 namespace umbrin {
 namespace {
@@ -38,6 +39,28 @@ std::string breitenText(const AppState& s)
 }
 
 int mod12(int n) { return n > 12 ? n % 12 : n; }
+
+// A text's box, in the units of its drawing.
+struct Kasten {
+    double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+};
+
+// The sideways step (richtung -1 to the left, +1 to the right) by whole widths of its box
+// that clears an hour number of those already set: near the zenith the tops of the hour
+// curves lie closer than a number is high, and the numbers set there then stand side by side.
+double seitlichFrei(std::vector<Kasten>& gesetzt, Kasten k, int richtung)
+{
+    const double breite = k.x1 - k.x0;
+    const auto trifft = [&](const Kasten& g) { return k.x0 < g.x1 && k.x1 > g.x0 && k.y0 < g.y1 && k.y1 > g.y0; };
+    double dx = 0;
+    for (std::size_t n = 0; n <= gesetzt.size() && std::any_of(gesetzt.begin(), gesetzt.end(), trifft); ++n) {
+        dx += richtung * breite;
+        k.x0 += richtung * breite;
+        k.x1 += richtung * breite;
+    }
+    gesetzt.push_back(k);
+    return dx;
+}
 
 // The sign written in the ring's sector about beta (15, 45, ..., 345 degrees clockwise from the
 // top; 0 stands for Pisces). The sector lies over the ecliptic longitudes 90 - beta +- 15 of the
@@ -123,10 +146,17 @@ void canvasDial(const AppState& s, const HabermelZiel& ziel, double L)
         f = rd(cx / 210.0);
     else
         c.setFontHeight(42);
-    const double Ls = L * f;
-    const double Rs = habermel2Sommerradius(s.Par.Breite, s.EpsRund, Ls);
+    double Ls = L * f;
+    double Rs = habermel2Sommerradius(s.Par.Breite, s.EpsRund, Ls);
     const double h0 = c.fontHeight();
     const double g = std::fabs(h0);
+    // A screen too low for the disc at the scale its width gives (a long gnomon on a small
+    // screen) draws it smaller, so that its outer circle keeps inside the image.
+    if (bs && Rs > 0 && rd(std::fabs(2.5 * h0) + Rs) + 4 > cy) {
+        f *= (cy - 5 - std::fabs(2.5 * h0)) / Rs;
+        Ls = L * f;
+        Rs = habermel2Sommerradius(s.Par.Breite, s.EpsRund, Ls);
+    }
     // The outermost circle (Ro + 3) of a printed sheet has the diameter entered; the screen,
     // which has no true size, keeps the ring just outside the curves.
     const double Ro = bs ? rd(std::fabs(2.5 * h0) + Rs) : ringRadius(s.Par.HabermelDurchmesser * f / 2 - 3, Rs, g,
@@ -199,6 +229,7 @@ void canvasDial(const AppState& s, const HabermelZiel& ziel, double L)
     c.textOut(ci(X - 2 * f), Y, habermelSchablonenText(s, L));
 
     const int fh = c.fontHeight();
+    std::vector<Kasten> gesetzt;
     jedeStunde(s, [&](double t, int n, bool voll) {
         c.setPenColor(s.Farben[voll ? 1 : 2]);
         c.setPenWidth(s.Schalter.Linienstaerke + (voll ? 1 : 0));
@@ -218,9 +249,12 @@ void canvasDial(const AppState& s, const HabermelZiel& ziel, double L)
                 c.lineTo(X2, Y2);
             neu = false;
             if (lam == 90 && n != 0 && p->hoehe > 8) {
-                const int o = n < 12 ? ci(1.6 * fh) : 0;
+                const std::string zahl = " " + std::to_string(mod12(n));
+                const int breite = c.textExtent(zahl).width;
+                int x = X2 - (n < 12 ? ci(1.6 * fh) : 0);
+                x += ci(seitlichFrei(gesetzt, {double(x), double(Y2), double(x + breite), double(Y2 + fh)}, n < 12 ? -1 : 1));
                 c.setFontColor(s.Farben[1]);
-                c.textOut(X2 - o, Y2, " " + std::to_string(mod12(n)));
+                c.textOut(x, Y2, zahl);
                 c.moveTo(X2, Y2);
             }
         }
@@ -305,6 +339,7 @@ void habermel2Plot(const AppState& s, HPGLDatei& datei, bool alsHPGL, double L)
     w(";SS;PU " + z(X + 80 * k) + " " + z(Y - 200 * k) + ";" + hpglLabel(habermelSchablonenText(s, L)));
     w(";" + hpglZeichengroesse(0.666 * 0.32 * k, 0.32 * k));
 
+    std::vector<Kasten> gesetzt;
     jedeStunde(s, [&](double t, int n, bool voll) {
         w(voll ? ";SP 2;" : ";SP 3;");
         bool neu = true;
@@ -321,7 +356,11 @@ void habermel2Plot(const AppState& s, HPGLDatei& datei, bool alsHPGL, double L)
             neu = false;
             if (lam == 90 && n != 0 && p->hoehe > 8) {
                 const double o = n < 12 ? 256.0 * k : -80.0 * k;
-                w(";PU " + z(x0 + p->x - o) + " " + z(y0 + p->y) + ";" + hpglLabel(std::to_string(mod12(n))) +
+                const std::string zahl = std::to_string(mod12(n));
+                // Letters 0.32 cm high, 1.5 letter widths (0.666 of the height) apart.
+                const double x = x0 + p->x - o, y = y0 + p->y, breite = zahl.size() * 128.0 * k;
+                const double dx = seitlichFrei(gesetzt, {x, y, x + breite, y + 140.0 * k}, n < 12 ? -1 : 1);
+                w(";PU " + z(x + dx) + " " + z(y) + ";" + hpglLabel(zahl) +
                   ";PU " + xy + ";PD ");
             }
         }

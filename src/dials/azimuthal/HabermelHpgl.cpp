@@ -10,8 +10,10 @@
 #include "dials/azimuthal/HabermelTabelle.h"
 #include "dials/quadrant/QuadrantGeometrie.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 namespace umbrin {
 namespace {
@@ -41,6 +43,44 @@ struct Plot {
     }
 };
 
+
+// A text's box in plotter units, y upwards.
+struct Kasten {
+    double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+};
+
+// The direction of an hour number written at the point q of the equinox circle.
+double zahlRichtung(const Plot& p, const HabermelPunkt& q) { return 2 * std::atan(q.x / (std::fabs(q.y) + p.t.r[0])); }
+
+// The boxes (round the turned letters) of the hour numbers the lines write at the equinox
+// circle (see nummer), with letters 0.24 by 0.32 cm.
+std::vector<Kasten> stundenzahlKaesten(const Plot& p)
+{
+    std::vector<Kasten> kaesten;
+    const double k = p.k;
+    const bool mittlereZeit = p.s.Schalter.MitZeitglZylinder && !p.s.Schalter.Zonenzeit;
+    for (const auto& l : habermelStundenlinien(p.s, p.t)) {
+        const auto& q = l.punkte[18];
+        if (!q || l.nummer == 0 || std::fabs(q->y) <= 40 || std::fabs(q->x) + std::fabs(q->y) < 0.1)
+            continue;
+        const double w = zahlRichtung(p, *q);
+        const auto kasten = [&](int zahl, double a0, double b) {
+            const double x = p.x0 + q->x + k * b * std::sin(w - a0), y = p.y0 + q->y - k * b * std::cos(w - a0);
+            const double laenge = std::to_string(mod12(zahl)).size() * 144 * k, hoehe = 128 * k;
+            Kasten e{1e18, 1e18, -1e18, -1e18};
+            for (const double u : {0.0, laenge})
+                for (const double v : {0.0, hoehe}) {
+                    const double px = x + u * std::cos(w) - v * std::sin(w), py = y + u * std::sin(w) + v * std::cos(w);
+                    e = {std::min(e.x0, px), std::min(e.y0, py), std::max(e.x1, px), std::max(e.y1, py)};
+                }
+            kaesten.push_back(e);
+        };
+        if (mittlereZeit)
+            kasten(24 - l.nummer, l.nummer > 14 ? 0.8 : 1.0, l.nummer > 14 ? 280 : 340);
+        kasten(l.nummer, 0, 180);
+    }
+    return kaesten;
+}
 
 void kopfUndLegende(Plot& p)
 {
@@ -120,15 +160,43 @@ void rahmen(Plot& p)
                z(Y + 120 * k));
     p.label(X + 120 * k, Y + 120 * k, habermelSchablonenText(s, p.L));
     p.schreibe(";" + hpglZeichengroesse(0.24 * k, 0.32 * k) + ";SA");
+    // Where two circles lie closer than a letter is high (0.32 cm; the winter's at a short
+    // gnomon), the later sign of a side steps outwards along its band, past the one before it.
+    double rechts[2] = {0, -1e9}, links[2] = {0, -1e9}; // x and y of the last sign
+    const auto neben = [&](double (&letzt)[2], double x, double y, int richtung) {
+        if (std::fabs(y - letzt[1]) < 140 * k && richtung * (letzt[0] - x) >= 0)
+            x = letzt[0] + richtung * 150 * k;
+        letzt[0] = x;
+        letzt[1] = y;
+        return x;
+    };
+    const std::vector<Kasten> zahlen = stundenzahlKaesten(p);
+    const auto aufZahl = [&](double x, double y) {
+        return std::any_of(zahlen.begin(), zahlen.end(), [&](const Kasten& q) {
+            return x < q.x1 && x + 144 * k > q.x0 && y < q.y1 && y + 128 * k > q.y0;
+        });
+    };
     for (int b = 6; b >= 0; --b) {
         const double rb = t.r[static_cast<std::size_t>(6 * b)];
-        if (b >= 1)
-            p.label(static_cast<double>(roundHalfEven(p.x0 + 80 * k)),
-                    static_cast<double>(roundHalfEven(p.y0 - rb)) + 40 * k, zodiakSymbol(103 - b - 93));
-        if (b <= 5)
-            p.label(static_cast<double>(roundHalfEven(p.x0 - 200 * k)),
-                    static_cast<double>(roundHalfEven(p.y0 - rb - 140 * k)),
+        if (b >= 1) {
+            const double y = static_cast<double>(roundHalfEven(p.y0 - rb)) + 40 * k;
+            p.label(neben(rechts, static_cast<double>(roundHalfEven(p.x0 + 80 * k)), y, 1), y,
+                    zodiakSymbol(103 - b - 93));
+        }
+        if (b <= 5) {
+            // A sign on which an hour number written at its circle falls steps down its band,
+            // while the band below holds it.
+            double y = static_cast<double>(roundHalfEven(p.y0 - rb - 140 * k));
+            const double x = static_cast<double>(roundHalfEven(p.x0 - 200 * k));
+            const double boden = p.y0 - t.r[static_cast<std::size_t>(6 * b + 6)] + 40 * k;
+            double frei = y;
+            while (aufZahl(x, frei) && frei - 140 * k >= boden)
+                frei -= 140 * k;
+            if (!aufZahl(x, frei))
+                y = frei;
+            p.label(neben(links, x, y, -1), y,
                     zodiakSymbol((b < 3 ? 103 + b : 91 + b) - 93));
+        }
     }
     p.schreibe(";SS");
 }
@@ -138,7 +206,7 @@ void nummer(Plot& p, const HabermelPunkt& q, int n, bool mittlereZeit)
     const double k = p.k;
     if (p.s.Par.HabermelDurchmesser <= 150)
         p.schreibe(";" + hpglZeichengroesse(0.18 * k, 0.27 * k));
-    const double w = 2 * std::atan(q.x / (std::fabs(q.y) + p.t.r[0]));
+    const double w = zahlRichtung(p, q);
     auto schild = [&](int zahl, double a0, double b) {
         p.schreibe(";DI " + RealStr(100 * std::cos(w), 6, 1) + "," + RealStr(100 * std::sin(w), 6, 1) + ";PU " +
                    z(p.x0 + q.x + k * b * std::sin(w - a0)) + " " + z(p.y0 + q.y - k * b * std::cos(w - a0)) + ";" +

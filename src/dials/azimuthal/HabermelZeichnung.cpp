@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <string>
 
 namespace umbrin {
@@ -123,12 +124,22 @@ void kopf(Blatt& b, bool mittlereZeit)
     // right of the noon line the signs from summer to winter (Cancer above circle 36 down to
     // Sagittarius above circle 6), left those from winter to summer (Capricorn below circle 0
     // to Gemini below circle 30), as on the plot.
+    // Where two circles lie closer than a letter is high (the winter's at a short gnomon), the
+    // later sign of a side steps outwards along its band, past the one before it.
+    int rechts[2] = {b.x0, -1000000}, links[2] = {ci(b.x0 - h), -1000000}; // x and y of the last sign
+    const auto neben = [&](int (&letzt)[2], int x, int y, int richtung) {
+        if (std::abs(y - letzt[1]) < h && richtung * (letzt[0] - x) >= 0)
+            x = letzt[0] + richtung * ci(h);
+        letzt[0] = x;
+        letzt[1] = y;
+        return x;
+    };
     for (int j = 6; j >= 0; --j) {
         const int y = ci(b.y0 + b.t.r[static_cast<std::size_t>(6 * j)]);
         if (j >= 1)
-            b.c.textOut(b.x0, ci(y - 1.2 * h), zodiakSymbol(103 - j - 93));
+            b.c.textOut(neben(rechts, b.x0, ci(y - 1.2 * h), 1), ci(y - 1.2 * h), zodiakSymbol(103 - j - 93));
         if (j <= 5)
-            b.c.textOut(ci(b.x0 - h), y, zodiakSymbol((j < 3 ? 103 + j : 91 + j) - 93));
+            b.c.textOut(neben(links, ci(b.x0 - h), y, -1), y, zodiakSymbol((j < 3 ? 103 + j : 91 + j) - 93));
     }
     b.c.setFontName("Times New Roman");
     b.c.setBold(true);

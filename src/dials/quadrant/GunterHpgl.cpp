@@ -160,6 +160,11 @@ void datumsband(GunterPlot& g)
     g.zeile(";PU " + p(1.01 * Rb1, a2 - 0.05) + ";PD " + p(0.99 * Rb3, a2 - 0.05));
     const int J = s.Par.Jahr;
     const int T21 = TagImJahr(J, 6, 21), D21 = TagImJahr(J, 12, 21);
+    // The letters' width and height as the sheet's scale sets them.
+    const double f = (g.groesse < 120 ? g.groesse / 120 : 1) * 400 * g.k;
+    const std::pair<double, double> zeichen{(g.groesse < 120 ? 0.12 : 0.16) * f, (g.groesse < 120 ? 0.2 : 0.24) * f};
+    double vorig[2] = {1000, 1000};
+    bool gestuft[2] = {false, false};
     for (int m = 1; m <= 12; ++m)
         for (const int d : {1, 11, 21}) {
             const int tag = TagImJahr(J, m, d);
@@ -171,13 +176,42 @@ void datumsband(GunterPlot& g)
             g.zeile(";PU " + p(Rb2, a) + ";PD " + p(Rb2 - sg * (d == 1 ? 5 : 2.51) * w, a));
             if (d != 1)
                 continue;
+            const std::string name(monatKurz(s, m));
             const double winkel = sg > 0 ? a - 8 : a + 0.5;
-            const double rl = sg > 0 ? Rb3 - 2 * w : Rb1 + w;
+            // Where the noon altitudes of two months lie closer than a name is long (the
+            // summer's first two), the later name stands a line further from the band.
+            const int seite = sg > 0 ? 1 : 0;
+            double rl = sg > 0 ? Rb3 - 2 * w : Rb1 + w;
+            const bool nah = std::fabs(winkel - vorig[seite]) * kRad * rl < name.size() * 1.5 * zeichen.first;
+            gestuft[seite] = nah && !gestuft[seite];
+            if (gestuft[seite])
+                rl -= sg * 1.3 * zeichen.second;
+            vorig[seite] = winkel;
             // Across the radius, turned as on the screen.
             const double drehung = sg > 0 ? a - 3 : a + 0.5;
-            g.zeile(";PU " + p(rl, winkel) + g.richtung(drehung) + ";LB" + std::string(monatKurz(s, m)) + ETX);
+            g.zeile(";PU " + p(rl, winkel) + g.richtung(drehung) + ";LB" + name + ETX);
         }
     g.zeile(";DI 1,0");
+}
+
+// Points along the ecliptic scale's numbers (from the end of their ticks outwards), which the
+// hour numbers at the summer circle step past like past one another.
+std::vector<std::pair<double, double>> ekliptikZahlen(const GunterPlot& g)
+{
+    std::vector<std::pair<double, double>> punkte;
+    const double ce = g.E * tanG(g.eps), rhoE = (g.R - 15 * g.w) / (1 + sinG(g.eps));
+    for (int l = 15; l <= 90; l += 15) {
+        const double d = std::asin(sinG(l) * sinG(g.eps)) / kRad;
+        double x = 0, y = 0;
+        Kreisschnitt(x, y, g.E * tanG(45 + d / 2), ce, rhoE);
+        const double n = std::hypot(x - ce, y);
+        if (n <= 0)
+            continue;
+        const double ex = (x - ce) / n, ey = -y / n;
+        for (const double t : {1.5 * g.w, 1.5 * g.w + 130.0 * g.k, 1.5 * g.w + 260.0 * g.k})
+            punkte.push_back({g.x0 + x + t * ex, g.y0 - y + t * ey});
+    }
+    return punkte;
 }
 
 void stundenlinien(GunterPlot& g)
@@ -191,7 +225,7 @@ void stundenlinien(GunterPlot& g)
     const double sAbstand = g.groesse < 120 ? g.groesse - 10 : 110;
     // A number whose corner comes closer than 260 units (twice the letters' height) to
     // one already set steps on along its circle, away from it, as on the screen.
-    std::vector<std::pair<double, double>> gesetzt;
+    std::vector<std::pair<double, double>> gesetzt = ekliptikZahlen(g);
     const auto schritt = [&](double r, double winkel) {
         const double mindestens = 260.0 * k, stufe = mindestens / std::max(r, 1.0) / kRad;
         double d = 0;

@@ -11,6 +11,8 @@
 #include <cmath>
 #include <cstdlib>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace umbrin {
 namespace {
@@ -168,6 +170,91 @@ void mittagskalender(Gunter& g)
         }
 }
 
+// The angular span (as seen from the apex) of a scale's number at the outer end of its tick
+// from (x, y), outward from a circle about (cx, 0), when the number reaches into the ring
+// between the radii r0 and r1.
+void belegeWinkel(const Gunter& g, double cx, double x, double y, double tick, int zahl, double r0, double r1,
+                  std::vector<std::pair<double, double>>& belegt)
+{
+    const QuadrantBlatt& b = g.b;
+    const double n = std::hypot(x - cx, y);
+    if (n <= 0)
+        return;
+    const double ex = (x - cx) / n, ey = y / n;
+    const double qx = x + tick * ex, qy = y + tick * ey;
+    const double laenge = 0.55 * b.FH * (IntStr(zahl).size() + 1);
+    double a0 = 1000, a1 = -1000, rMin = 1e9, rMax = 0;
+    for (const double t : {0.0, laenge})
+        for (const double q : {-1.0, 1.0}) {
+            const double px = qx + t * ex - q * ey * b.FH, py = qy + t * ey + q * ex * b.FH;
+            const double a = std::atan2(px, py) / kRad;
+            a0 = std::min(a0, a);
+            a1 = std::max(a1, a);
+            rMin = std::min(rMin, std::hypot(px, py));
+            rMax = std::max(rMax, std::hypot(px, py));
+        }
+    if (rMin < r1 && rMax > r0)
+        belegt.push_back({a0, a1});
+}
+
+// The angular spans of the labels that stand in the ring just outside the summer circle,
+// where the afternoon's hour numbers stand: the degree scale's numbers, when the ring is
+// narrower than their height (a small screen), and the ecliptic scale's numbers near its
+// touching point.
+std::vector<std::pair<double, double>> belegteWinkel(const Gunter& g)
+{
+    const QuadrantBlatt& b = g.b;
+    std::vector<std::pair<double, double>> belegt;
+    const double rS = gunterRadius(g.K, g.eps), rAussen = rS + 0.95 * b.FH;
+    const double rl = b.S - 1 - 5 * b.u - b.FH - 2;
+    if (rl < rAussen)
+        for (int k = 10; k <= 80; k += 10)
+            belegt.push_back({k - 1.0, k - 1 + 2 * 0.55 * 0.85 * b.FH / rl / kRad});
+    const double ce = g.K * tanG(g.eps), rhoE = g.K / cosG(g.eps);
+    for (int lambda = 15; lambda <= 90; lambda += 15) {
+        const double d = std::asin(sinG(lambda) * sinG(g.eps)) / kRad;
+        double x = 0, y = 0;
+        Kreisschnitt(x, y, g.K * tanG(45 + d / 2), ce, rhoE);
+        belegeWinkel(g, ce, x, y, g.L / 6.0, lambda, rS, rAussen, belegt);
+    }
+    return belegt;
+}
+
+// The same for the horizon scale's numbers that reach into the ring between r0 and r1, where
+// an azimuth line's number stands.
+std::vector<std::pair<double, double>> horizontWinkel(const Gunter& g, double r0, double r1)
+{
+    std::vector<std::pair<double, double>> belegt;
+    const double sp = sinG(g.phi), tp = tanG(g.phi);
+    if (std::fabs(sp) < 1e-9 || std::fabs(std::cos(g.phi * kRad)) < 1e-9)
+        return belegt;
+    const double ch = g.K / tp, rhoH = std::fabs(g.K / sp);
+    const double Amax = gunterAmax(g.phi, g.eps);
+    for (int A = 100; A <= rund(Amax - 0.5); A += 10) {
+        const double d = gunterAzimutHorizontDekl(A, g.phi);
+        double x = 0, y = 0;
+        Kreisschnitt(x, y, g.K * tanG(45 + d / 2), ch, rhoH);
+        belegeWinkel(g, ch, x, y, g.L / 6.0, A - 90, r0, r1, belegt);
+    }
+    return belegt;
+}
+
+// The step that moves a number spanning [winkel, winkel + breite] on its circle clear of the
+// spans taken, to the nearer side of each, within the quadrant.
+double schrittFrei(const std::vector<std::pair<double, double>>& belegt, double winkel, double breite)
+{
+    double schritt = 0;
+    for (int runde = 0; runde < 3; ++runde)
+        for (const auto& [a0, a1] : belegt) {
+            const double w = winkel + schritt;
+            if (w + breite <= a0 || w >= a1)
+                continue;
+            const double vor = a0 - breite - w, nach = a1 - w;
+            schritt += (std::fabs(vor) < std::fabs(nach) && w + vor >= 0) || w + nach + breite > 90 ? vor : nach;
+        }
+    return schritt;
+}
+
 void stundenkurven(Gunter& g)
 {
     QuadrantBlatt& b = g.b;
@@ -178,9 +265,16 @@ void stundenkurven(Gunter& g)
     // lines meet the circle closer than a number is high: a number then steps along the
     // circle past the previous one of its circle.
     double vorigerWinkel[2] = {1000, 1000};
+    const std::vector<std::pair<double, double>> belegt = belegteWinkel(g);
     const auto stundenZahl = [&](int reihe, double r, double winkel, double drehung, int hoehe,
                                  const std::string& text) {
-        const double schritt = quadrantSchrittVorbei(vorigerWinkel[reihe], winkel, hoehe / std::max(r, 1.0) / kRad);
+        double schritt = quadrantSchrittVorbei(vorigerWinkel[reihe], winkel, hoehe / std::max(r, 1.0) / kRad);
+        if (reihe == 0) {
+            // The digits after the leading blank.
+            const double vorn = 0.55 * hoehe / std::max(r, 1.0) / kRad;
+            schritt += schrittFrei(belegt, winkel + schritt + vorn, 2.2 * vorn);
+            vorigerWinkel[reihe] = winkel + schritt;
+        }
         g.gedreht(b.punkt(r, winkel + schritt), text, drehung + schritt, hoehe);
     };
     for (const QuadrantStundenwert& w : quadrantStundenwerte(b.z)) {
@@ -251,8 +345,14 @@ void azimutlinien(Gunter& g)
             // Just outside the equator circle: the hour numbers of the morning stand inside it.
             if (i == 47 && n % 2 == 0) {
                 const int hoehe = rund(0.8 * b.FH);
-                const double rl = r + 0.2 * b.FH;
+                double rl = r + 0.2 * b.FH;
                 const double schritt = quadrantSchrittVorbei(vorigerWinkel, h, hoehe / std::max(rl, 1.0) / kRad);
+                // Where the horizon crosses the circle, its scale's number for the same
+                // azimuth stands there: the line's number then stands just inside the circle.
+                const double vorn = 0.55 * hoehe / std::max(rl, 1.0) / kRad;
+                if (schrittFrei(horizontWinkel(g, rl, rl + 1.15 * hoehe), h + schritt + vorn,
+                                IntStr(10 * n).size() * vorn) != 0)
+                    rl = r - 0.2 * b.FH - 1.15 * hoehe;
                 g.gedreht(b.punkt(rl, h + schritt), " " + IntStr(10 * n), h + schritt, hoehe);
             }
             vorher = p;
