@@ -4,6 +4,7 @@
 // from it. The dials are turned to face the sun, so only the sun's altitude matters: a point
 // at height P casts its shadow P |r_h| / r_up away, r_h the horizontal part of r.
 #include "core/Sonne.h"
+#include "support/Almanachsonne.h"
 
 #include <cmath>
 #include <cstdint>
@@ -40,18 +41,10 @@ inline SonnenVektor sonneOrtszeit(std::int32_t jahr, std::int32_t d, double t, d
 }
 
 // The sun's declination at local noon of day d (1 = 1 January) of a Gregorian year at the
-// longitude (degrees, east negative), from the almanac's low-precision formulas for the sun
-// (good to about a hundredth of a degree): the Julian day of that noon, the mean longitude
-// and anomaly, the ecliptic longitude and the obliquity.
+// longitude (degrees, east negative), from the almanac's low-precision formulas for the sun.
 inline double almanachDeklination(std::int32_t jahr, std::int32_t d, double laenge)
 {
-    const long y = jahr + 4799L;
-    const long jdn = 1 + (153 * 10 + 2) / 5 + 365 * y + y / 4 - y / 100 + y / 400 - 32045; // 1 January
-    const double n = static_cast<double>(jdn) + (d - 1) + laenge / 360 - 2451545.0;
-    const double L = 280.460 + 0.9856474 * n, g = (357.528 + 0.9856003 * n) * kGradRef;
-    const double lambda = (L + 1.915 * std::sin(g) + 0.020 * std::sin(2 * g)) * kGradRef;
-    const double eps = (23.439 - 0.0000004 * n) * kGradRef;
-    return std::asin(std::sin(eps) * std::sin(lambda)) / kGradRef;
+    return test::almanachsonne(test::almanachTage(jahr, 1, 1) + (d - 1) + laenge / 360).deklination;
 }
 
 // The month (1..12) of a German month abbreviation as the scales write it; 0 for any other

@@ -11,6 +11,7 @@
 #include "dials/azimuthal/AzimutalHpgl.h"
 #include "dials/azimuthal/AzimutalZeichnung.h"
 #include "dials/azimuthal/HabermelZeichnung.h"
+#include "support/Almanachsonne.h"
 #include "support/PlotLeser.h"
 
 #include <gtest/gtest.h>
@@ -42,14 +43,8 @@ Band zeichenBand(int z)
 }
 double eintritt(int z) { return dekl(30.0 * (z - 1)); }
 
-// The sun's apparent ecliptic longitude at 12 h UT on a day of 2020 (low-precision theory).
-double sonnenLaenge(int monat, int tag)
-{
-    static const int vor[] = {0, 31, 60, 91, 121, 152, 182, 213, 244, 274, 305, 335};
-    const double n = 7304.0 + vor[monat - 1] + tag; // days from J2000.0 (2020 is a leap year)
-    const double L = 280.460 + 0.9856474 * n, g = (357.528 + 0.9856003 * n) * kGrad;
-    return std::fmod(L + 1.915 * std::sin(g) + 0.020 * std::sin(2 * g) + 720.0, 360.0);
-}
+// The sun's apparent ecliptic longitude at 12 h UT on a day of 2020.
+double sonnenLaenge(int monat, int tag) { return test::almanachsonne(test::almanachTage(2020, monat, tag)).laenge; }
 
 // The sign of a Wingdings letter ('^' Aries .. 'i' Pisces), or 0.
 int zeichenVon(std::string t)

@@ -7,6 +7,7 @@
 #include "dials/cone/KegelKonstruktion.h"
 
 #include "KegelKoerper.h"
+#include "support/Almanachsonne.h"
 
 #include <gtest/gtest.h>
 
@@ -22,23 +23,8 @@ namespace {
 
 double ellipsenWert(double x, double y, double a, double b) { return (x / a) * (x / a) + (y / b) * (y / b); }
 
-// The sun on day d of a year at noon UT by the low-precision formulas of the astronomical
-// almanac (about 0.01 degrees): its ecliptic longitude and declination, degrees.
-struct Textbuchsonne {
-    double laenge, dekl;
-};
-Textbuchsonne textbuchsonne(int jahr, int tag)
-{
-    int n0 = 0;
-    for (int y = 2000; y < jahr; ++y)
-        n0 += (y % 4 == 0 && (y % 100 != 0 || y % 400 == 0)) ? 366 : 365;
-    const double n = n0 + tag - 1.0; // days from 1 January 2000, 12h UT
-    const double g = (357.528 + 0.9856003 * n) * kGrad;
-    const double lambda = 280.460 + 0.9856474 * n + 1.915 * std::sin(g) + 0.020 * std::sin(2 * g);
-    const double eps = 23.439 - 0.0000004 * n;
-    return {std::fmod(lambda, 360.0),
-            std::asin(std::sin(eps * kGrad) * std::sin(lambda * kGrad)) / kGrad};
-}
+// The sun on day d (1 = 1 January) of a year at noon UT, by the almanac's formulas.
+test::Almanachsonne textbuchsonne(int jahr, int tag) { return test::almanachsonne(test::almanachTage(jahr, 1, 1) + tag - 1); }
 
 AppState zustand()
 {
@@ -262,8 +248,8 @@ TEST(KegelGeometrie, DateLinesLieWhereTheSunStandsOnTheirDates)
         // Every line is drawn for the sun of both its days, the two listed with it.
         for (const KegelDatumslinie& l : k.datumslinien) {
             const TTagPaar& p = k.paare.paar[static_cast<std::size_t>(l.paar)];
-            EXPECT_NEAR(textbuchsonne(f.jahr, p.Tag1).dekl, p.DeklMittel, 0.25) << l.paar;
-            EXPECT_NEAR(textbuchsonne(f.jahr, p.Tag2).dekl, p.DeklMittel, 0.25) << l.paar;
+            EXPECT_NEAR(textbuchsonne(f.jahr, p.Tag1).deklination, p.DeklMittel, 0.25) << l.paar;
+            EXPECT_NEAR(textbuchsonne(f.jahr, p.Tag2).deklination, p.DeklMittel, 0.25) << l.paar;
         }
         // The main lines: the sun entering a sign of the zodiac, at 90 + 30 j degrees of
         // longitude after the June solstice and 90 - 30 j before it (within a day's motion).

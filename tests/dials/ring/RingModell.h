@@ -4,6 +4,8 @@
 // point towards the sun, the sun ray through the hole met with the cylinder wall by the
 // line-cylinder quadratic, the turn that moves the spot sideways by T found by bisection,
 // and the sun's altitude from sin h = sin phi sin delta + cos phi cos delta cos H.
+#include "support/Almanachsonne.h"
+
 #include <cmath>
 
 namespace umbrin::ringtest {
@@ -65,35 +67,16 @@ inline double sonnenhoehe(double phi, double delta, double H)
 
 namespace umbrin::ringtest {
 
-// The sun by the low-precision formulae of the astronomical almanac (good to 0.01 degree):
-// Julian day of a date at 12:00 UT, the sun's ecliptic longitude and declination (degrees).
-inline double julianischerTag(int y, int m, int d)
-{
-    if (m <= 2) {
-        y -= 1;
-        m += 12;
-    }
-    const int A = y / 100, B = 2 - A + A / 4;
-    return std::floor(365.25 * (y + 4716)) + std::floor(30.6001 * (m + 1)) + d + 0.5 + B - 1524.5;
-}
-
-inline double sonnenLaenge(int y, int m, int d)
-{
-    const double n = julianischerTag(y, m, d) - 2451545.0;
-    const double L = 280.460 + 0.9856474 * n, g = (357.528 + 0.9856003 * n) * kGrad;
-    return std::fmod(std::fmod(L + 1.915 * std::sin(g) + 0.020 * std::sin(2 * g), 360) + 360, 360);
-}
+// The sun's ecliptic longitude and declination (degrees) at 12:00 UT of a date, by the
+// almanac's low-precision formulas.
+inline double sonnenLaenge(int y, int m, int d) { return test::almanachsonne(test::almanachTage(y, m, d)).laenge; }
 
 inline double deklinationBeiLaenge(double lambda, double eps = 23.44)
 {
     return std::asin(std::sin(eps * kGrad) * std::sin(lambda * kGrad)) / kGrad;
 }
 
-inline double sonnenDeklination(int y, int m, int d)
-{
-    const double n = julianischerTag(y, m, d) - 2451545.0;
-    return deklinationBeiLaenge(sonnenLaenge(y, m, d), 23.439 - 0.0000004 * n);
-}
+inline double sonnenDeklination(int y, int m, int d) { return test::almanachsonne(test::almanachTage(y, m, d)).deklination; }
 
 // Sign 1 (Aries) .. 12 (Pisces): whether a declination lies in the band the sun sweeps while
 // in that sign (within tol degrees).
