@@ -38,6 +38,12 @@ struct BiazimutalProjektion {
     // The placed image of a direction.
     void bild(double breite, double laenge, double& X, double& Y) const;
     void platziere(double x, double y, double& X, double& Y) const;
+
+    // The places' part of the projection, kept for the lage it was worked out for (roh works
+    // it out again when lage has changed).
+    mutable SonnenOrientierung orientierung_{};
+    mutable BiazimutalLage orientiertFuer_{};
+    mutable bool orientiert_ = false;
 };
 
 // The length of the pole's image from the centre at scale 1: what the scale is divided by so

@@ -1,6 +1,7 @@
 // The biazimuthal dial: its centre, azimuths seen from either focus checked against the sun's
 // azimuth worked out from vectors, the single-place case as a horizontal dial, the scale on
 // paper, the map and the refusals.
+#include "core/Projektion.h"
 #include "core/RecordingCanvas.h"
 #include "core/Sonne.h"
 #include "core/State.h"
@@ -231,4 +232,38 @@ TEST(Biazimutal, AnyLatitudeDrawsFiniteOrRefuses)
                     ASSERT_LE(std::abs(q.x) + std::abs(q.y), 2000000) << b << " " << b2;
             (void)m;
         }
+}
+
+// One projection reused while its places change (as a drawing and the next one reuse it)
+// keeps no stale turn: every image is that of the plain projection, to the last bit.
+TEST(Biazimutal, AReusedProjectionDrawsWhatThePlainProjectionDraws)
+{
+    const struct {
+        double bA, lA, bB, lB;
+    } orte[] = {{47.25, -11.4, 52.5, -13.4}, {47.25, -11.4, 40.4, 3.7}, {-33.9, -18.4, -34.0, -25.0},
+                {-20.0, -30.0, -45.0, -28.0}, {40.7, 74.0, 34.0, 118.2}, {47.25, -11.4, 52.5, -13.4}};
+    BiazimutalProjektion p;
+    p.g = 250;
+    p.x0 = 960;
+    p.y0 = 540;
+    for (const auto& o : orte) {
+        AppState s = zustand();
+        s.Par.Breite = o.bA;
+        s.Par.Laenge = o.lA;
+        s.Par.Breite2 = o.bB;
+        s.Par.Laenge2 = o.lB;
+        p.lage = biazimutalLage(s);
+        const BiazimutalLage& l = p.lage;
+        for (const double breite : {-60.0, -23.44, 0.0, 12.5, 47.25, 89.9})
+            for (const double laenge : {-170.0, -30.0, -11.4, 0.0, 45.0, 120.0}) {
+                double x = 0, y = 0, X = 0, Y = 0;
+                ProjiziereSonneOrient(l.laengeA, l.breiteA, l.laengeB, l.breiteB, l.pol.laenge, l.pol.breite,
+                                      l.pol.halbeDistanz, p.g, breite, laenge, l.pol.flag, x, y);
+                p.platziere(x, y, X, Y);
+                double bx = 0, by = 0;
+                p.bild(breite, laenge, bx, by);
+                EXPECT_EQ(bx, X) << o.bA << " " << o.lB << " " << breite << " " << laenge;
+                EXPECT_EQ(by, Y) << o.bA << " " << o.lB << " " << breite << " " << laenge;
+            }
+    }
 }
