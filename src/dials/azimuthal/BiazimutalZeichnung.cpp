@@ -11,6 +11,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <system_error>
+#include <vector>
 
 namespace umbrin {
 namespace {
@@ -78,14 +83,51 @@ void legende(Blatt& b, const std::string& textA, const std::string& textB)
     b.c.textOut(x, y, biazimutalTextZentrum(s, b.p.lage));
 }
 
+// A map file read once and kept while it stays as it was (same time of writing and size):
+// the window draws the dial again on every move and zoom.
+struct GeleseneKarte {
+    std::filesystem::path datei;
+    std::filesystem::file_time_type geschrieben;
+    std::uintmax_t groesse = 0;
+    std::shared_ptr<const KartenLesung> lesung;
+};
+
+std::shared_ptr<const KartenLesung> leseKarteGemerkt(const AppState& s, const std::filesystem::path& ordner,
+                                                     std::string_view name, std::string& fehler)
+{
+    static std::mutex sperre;
+    static std::vector<GeleseneKarte> gelesen;
+    const auto datei = findeKartenDatei(ordner, name);
+    std::error_code f1, f2;
+    const auto geschrieben = datei ? std::filesystem::last_write_time(*datei, f1) : std::filesystem::file_time_type();
+    const auto groesse = datei ? std::filesystem::file_size(*datei, f2) : 0;
+    const bool merkbar = datei && !f1 && !f2;
+    if (merkbar) {
+        const std::lock_guard<std::mutex> l(sperre);
+        for (const GeleseneKarte& k : gelesen)
+            if (k.datei == *datei && k.geschrieben == geschrieben && k.groesse == groesse)
+                return k.lesung;
+    }
+    auto lesung = std::make_shared<KartenLesung>();
+    if (!leseBiazimutalKarte(s, ordner, name, *lesung, fehler))
+        return nullptr;
+    if (merkbar) {
+        const std::lock_guard<std::mutex> l(sperre);
+        std::erase_if(gelesen, [&](const GeleseneKarte& k) { return k.datei == *datei; });
+        gelesen.push_back({*datei, geschrieben, groesse, lesung});
+    }
+    return lesung;
+}
+
 void karte(Blatt& b, Farbe farbe, std::string_view name, const std::filesystem::path& ordner)
 {
-    KartenLesung lesung;
     std::string fehler;
-    if (!leseBiazimutalKarte(b.s, ordner, name, lesung, fehler)) {
+    const std::shared_ptr<const KartenLesung> gelesen = leseKarteGemerkt(b.s, ordner, name, fehler);
+    if (!gelesen) {
         b.meldungen.push_back({PromptTitle::Fehler, PromptIcon::Question, fehler});
         return;
     }
+    const KartenLesung& lesung = *gelesen;
     b.c.setPenColor(farbe);
     for (const KartenPolylinie& linie : lesung.polylinien) {
         bool oben = true;

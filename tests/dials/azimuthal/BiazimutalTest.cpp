@@ -12,6 +12,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 using namespace umbrin;
@@ -266,4 +267,37 @@ TEST(Biazimutal, AReusedProjectionDrawsWhatThePlainProjectionDraws)
                 EXPECT_EQ(by, Y) << o.bA << " " << o.lB << " " << breite << " " << laenge;
             }
     }
+}
+
+// The window keeps a map file it has read, but a file written anew (or taken away) is what
+// the next drawing shows.
+TEST(Biazimutal, AMapFileWrittenAnewIsReadAgain)
+{
+    const fs::path ordner = fs::temp_directory_path() / "umbrin_biazimutal_karte_neu";
+    fs::remove_all(ordner);
+    fs::create_directories(ordner);
+    const auto schreibe = [&](const std::string& text) {
+        std::ofstream(ordner / "coastUmb.dat", std::ios::binary) << text;
+    };
+    AppState s = zustand();
+    s.GrenzenAn = 0;
+    BiazimutalUmgebung u;
+    u.kartenOrdner = ordner;
+    const auto zeichne = [&](Konstruktionsmeldungen& m) {
+        RecordingCanvas c(1600, 1000);
+        m = zeichneBiazimutal(s, c, 1600, 1000, true, 1.0, u);
+        return c.countLines(s.Farben[10]);
+    };
+    Konstruktionsmeldungen m;
+    schreibe("-11.0 47.0\n-11.5 47.5\n#\n-12.0 48.0\n-12.5 48.5\n");
+    EXPECT_EQ(zeichne(m), 2u);
+    EXPECT_EQ(zeichne(m), 2u);
+    schreibe("-11.0 47.0\n-11.5 47.5\n#\n-12.0 48.0\n-12.5 48.5\n#\n-13.0 49.0\n-13.5 49.5\n");
+    EXPECT_EQ(zeichne(m), 3u);
+    EXPECT_TRUE(m.empty());
+    fs::remove(ordner / "coastUmb.dat");
+    EXPECT_EQ(zeichne(m), 0u);
+    ASSERT_EQ(m.size(), 1u);
+    EXPECT_NE(m[0].text.find("wurde deaktiviert!"), std::string::npos) << m[0].text;
+    fs::remove_all(ordner);
 }
