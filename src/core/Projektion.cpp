@@ -84,9 +84,14 @@ SonnenOrientierung orientiereSonne(double lonA, double latA, double lonB, double
 
 void ProjiziereSonneOrient(const SonnenOrientierung& o, double g, double d, double t, double& x, double& y)
 {
+    ProjiziereSonneOrient(o, g, sinG(d), cosG(d), t, x, y);
+}
+
+void ProjiziereSonneOrient(const SonnenOrientierung& o, double g, double sd, double cd, double t, double& x,
+                           double& y)
+{
     // The gnomonic projection about the pole (ProjiziereSonne without rotation), each sine
     // and cosine taken once.
-    const double sd = sinG(d), cd = cosG(d);
     const double st = sinG(o.lonP - t), ct = cosG(o.lonP - t);
     double z = o.sinP * sd + o.cosP * cd * ct;
     if (z < 1e-6)

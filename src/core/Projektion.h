@@ -36,6 +36,9 @@ struct SonnenOrientierung {
 SonnenOrientierung orientiereSonne(double lonA, double latA, double lonB, double latB, double lonP, double latP,
                                    double c, bool variante);
 void ProjiziereSonneOrient(const SonnenOrientierung& o, double g, double d, double t, double& x, double& y);
+// The same with the sine and cosine of the declination d given (SinGrad(d), CosGrad(d)).
+void ProjiziereSonneOrient(const SonnenOrientierung& o, double g, double sinD, double cosD, double t, double& x,
+                           double& y);
 
 // The three lengths A, B, C of the conic section of the cone dial. Refuses (returns false,
 // leaves A, B, C unchanged, fehler holds the message) when alfa or psi are at most 0.1

@@ -37,6 +37,11 @@ BiazimutalLage biazimutalLage(const AppState& s)
 
 void BiazimutalProjektion::roh(double breite, double laenge, double& x, double& y) const
 {
+    ProjiziereSonneOrient(orientierung(), g, breite, laenge, x, y);
+}
+
+const SonnenOrientierung& BiazimutalProjektion::orientierung() const
+{
     const BiazimutalLage& a = orientiertFuer_;
     const bool gleich = orientiert_ && a.laengeA == lage.laengeA && a.breiteA == lage.breiteA &&
                         a.laengeB == lage.laengeB && a.breiteB == lage.breiteB && a.pol.laenge == lage.pol.laenge &&
@@ -48,7 +53,7 @@ void BiazimutalProjektion::roh(double breite, double laenge, double& x, double& 
         orientiertFuer_ = lage;
         orientiert_ = true;
     }
-    ProjiziereSonneOrient(orientierung_, g, breite, laenge, x, y);
+    return orientierung_;
 }
 
 void BiazimutalProjektion::platziere(double x, double y, double& X, double& Y) const
@@ -61,6 +66,13 @@ void BiazimutalProjektion::bild(double breite, double laenge, double& X, double&
 {
     double x = 0, y = 0;
     roh(breite, laenge, x, y);
+    platziere(x, y, X, Y);
+}
+
+void BiazimutalProjektion::bild(double sinBreite, double cosBreite, double laenge, double& X, double& Y) const
+{
+    double x = 0, y = 0;
+    ProjiziereSonneOrient(orientierung(), g, sinBreite, cosBreite, laenge, x, y);
     platziere(x, y, X, Y);
 }
 

@@ -5,6 +5,7 @@
 #include "core/RecordingCanvas.h"
 #include "core/Sonne.h"
 #include "core/State.h"
+#include "core/Winkel.h"
 #include "dials/azimuthal/BiazimutalGeometrie.h"
 #include "dials/azimuthal/BiazimutalZeichnung.h"
 
@@ -263,6 +264,10 @@ TEST(Biazimutal, AReusedProjectionDrawsWhatThePlainProjectionDraws)
                 p.platziere(x, y, X, Y);
                 double bx = 0, by = 0;
                 p.bild(breite, laenge, bx, by);
+                EXPECT_EQ(bx, X) << o.bA << " " << o.lB << " " << breite << " " << laenge;
+                EXPECT_EQ(by, Y) << o.bA << " " << o.lB << " " << breite << " " << laenge;
+                // A map point with the sines of its latitude kept lands on the same spot.
+                p.bild(SinGrad(breite), CosGrad(breite), laenge, bx, by);
                 EXPECT_EQ(bx, X) << o.bA << " " << o.lB << " " << breite << " " << laenge;
                 EXPECT_EQ(by, Y) << o.bA << " " << o.lB << " " << breite << " " << laenge;
             }
