@@ -50,6 +50,12 @@ void ProjiziereSonne(double p, double d, double t, double dl, double g, double r
 void ProjiziereSonneOrient(double lonA, double latA, double lonB, double latB, double lonP, double latP, double c,
                            double g, double d, double t, bool variante, double& x, double& y)
 {
+    ProjiziereSonneOrient(orientiereSonne(lonA, latA, lonB, latB, lonP, latP, c, variante), g, d, t, x, y);
+}
+
+SonnenOrientierung orientiereSonne(double lonA, double latA, double lonB, double latB, double lonP, double latP,
+                                   double c, bool variante)
+{
     const double pi = static_cast<double>(piExt);
     const double lonS = (lonB < lonA) ? lonB : lonA;
     const double latS = (lonB < lonA) ? latB : latA;
@@ -61,26 +67,52 @@ void ProjiziereSonneOrient(double lonA, double latA, double lonB, double latB, d
         a += pi;
     if (latP < 0)
         a += pi;
+    const double b = pi - a;
+    SonnenOrientierung o;
+    o.latP = latP;
+    o.lonP = lonP;
+    o.sinP = sinG(latP);
+    o.cosP = cosG(latP);
+    o.sinA = std::sin(a);
+    o.cosA = std::cos(a);
+    o.cosC = std::cos(c);
+    o.sinB = std::sin(b);
+    o.cosB = std::cos(b);
+    o.variante = variante;
+    return o;
+}
 
-    double x0 = 0, y0 = 0;
-    bool sichtbar = true;
-    ProjiziereSonne(latP, d, lonP, t, g, 0, x0, y0, sichtbar);
+void ProjiziereSonneOrient(const SonnenOrientierung& o, double g, double d, double t, double& x, double& y)
+{
+    ProjiziereSonneOrient(o, g, sinG(d), cosG(d), t, x, y);
+}
+
+void ProjiziereSonneOrient(const SonnenOrientierung& o, double g, double sd, double cd, double t, double& x,
+                           double& y)
+{
+    // The gnomonic projection about the pole (ProjiziereSonne without rotation), each sine
+    // and cosine taken once.
+    const double st = sinG(o.lonP - t), ct = cosG(o.lonP - t);
+    double z = o.sinP * sd + o.cosP * cd * ct;
+    if (z < 1e-6)
+        z = 1e-6;
+    const double x0 = g * cd * st / z;
+    const double y0 = g * (sd * o.cosP - ct * cd * o.sinP) / z;
 
     double x1, y1;
-    if (variante) {
-        x1 = std::cos(c) * (std::sin(a) * x0 + std::cos(a) * y0);
-        y1 = std::sin(a) * y0 - std::cos(a) * x0;
+    if (o.variante) {
+        x1 = o.cosC * (o.sinA * x0 + o.cosA * y0);
+        y1 = o.sinA * y0 - o.cosA * x0;
     } else {
-        x1 = std::cos(a) * x0 - std::sin(a) * y0;
-        y1 = std::cos(c) * (std::cos(a) * y0 + std::sin(a) * x0);
+        x1 = o.cosA * x0 - o.sinA * y0;
+        y1 = o.cosC * (o.cosA * y0 + o.sinA * x0);
     }
-    const double b = pi - a;
-    if (variante) {
-        x = std::sin(b) * x1 + std::cos(b) * y1;
-        y = std::sin(b) * y1 - std::cos(b) * x1;
+    if (o.variante) {
+        x = o.sinB * x1 + o.cosB * y1;
+        y = o.sinB * y1 - o.cosB * x1;
     } else {
-        x = std::cos(b) * x1 - std::sin(b) * y1;
-        y = std::cos(b) * y1 + std::sin(b) * x1;
+        x = o.cosB * x1 - o.sinB * y1;
+        y = o.cosB * y1 + o.sinB * x1;
     }
 }
 

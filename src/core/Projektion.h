@@ -24,6 +24,22 @@ void ProjiziereSonne(double p, double d, double t, double dl, double g, double r
 void ProjiziereSonneOrient(double lonA, double latA, double lonB, double latB, double lonP, double latP, double c,
                            double g, double d, double t, bool variante, double& x, double& y);
 
+// The part of that projection that depends on the places alone (the turn towards A and B,
+// the foreshortening, the pole's sine and cosine), worked out once for the many points of a
+// drawing. The projection through it is that of the plain form to the last bit.
+struct SonnenOrientierung {
+    double latP = 0, lonP = 0;
+    double sinP = 0, cosP = 1;
+    double sinA = 0, cosA = 1, cosC = 1, sinB = 0, cosB = 1;
+    bool variante = false;
+};
+SonnenOrientierung orientiereSonne(double lonA, double latA, double lonB, double latB, double lonP, double latP,
+                                   double c, bool variante);
+void ProjiziereSonneOrient(const SonnenOrientierung& o, double g, double d, double t, double& x, double& y);
+// The same with the sine and cosine of the declination d given (SinGrad(d), CosGrad(d)).
+void ProjiziereSonneOrient(const SonnenOrientierung& o, double g, double sinD, double cosD, double t, double& x,
+                           double& y);
+
 // The three lengths A, B, C of the conic section of the cone dial. Refuses (returns false,
 // leaves A, B, C unchanged, fehler holds the message) when alfa or psi are at most 0.1
 // degrees, when psi <= alfa, or when psi >= 180 - alfa (no real cone section).

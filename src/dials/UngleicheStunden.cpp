@@ -19,11 +19,20 @@ double klemme(double x, double lo, double hi)
     return x > hi ? hi : x;
 }
 
-double tagesDeklination(std::int32_t jahr, std::int32_t tag, double L, double breite)
+// Declination of day `tag` at noon local time of the meridian L: the one SonnenstandOrtszeit
+// takes for every hour of that day.
+double tagesDeklination(std::int32_t jahr, std::int32_t tag, double L)
 {
-    double hoehe = 0, azimut = 0, dekl = 0, zeitgl = 0;
-    SonnenstandOrtszeit(jahr, tag, hoehe, 12.0, breite, L, L, azimut, dekl, zeitgl, false);
+    double dekl = 0, zeitgl = 0;
+    SonnenPosition(jahr, dekl, zeitgl, tag + (L / 15) / 24);
     return dekl;
+}
+
+// The sun at local time `uhrzeit` of meridian L on a day of declination dekl: the position
+// SonnenstandOrtszeit gives without the equation of time, with the day's sun worked out once.
+void sonneOrtszeit(double dekl, double uhrzeit, double breite, double L, double& hoehe, double& azimut)
+{
+    AzimutHoehe(hoehe, azimut, breite, dekl, (uhrzeit - 12) * 15 - (L - L));
 }
 
 } // namespace
@@ -50,10 +59,10 @@ void sonneTemporalStunde(std::int32_t jahr, std::int32_t tag, double n, double L
                          double& azimut)
 {
     n = klemme(n, 0, 12);
-    const double h0 = HalberTagbogen(breite, tagesDeklination(jahr, tag, L, breite));
+    const double dekl = tagesDeklination(jahr, tag, L);
+    const double h0 = HalberTagbogen(breite, dekl);
     const double t = 12 - (6 - n) * h0 / 90;
-    double dekl = 0, zeitgl = 0;
-    SonnenstandOrtszeit(jahr, tag, hoehe, t, breite, L, L, azimut, dekl, zeitgl, false);
+    sonneOrtszeit(dekl, t, breite, L, hoehe, azimut);
 }
 
 void sonneTemporalStundeDekl(double n, double breite, double dekl, double& hoehe, double& azimut)
@@ -67,12 +76,12 @@ void sonneItalBabylStunde(std::int32_t jahr, std::int32_t tag, bool babylonisch,
                           double breite, double& hoehe, double& azimut)
 {
     n = klemme(n, 0, 24);
-    const double h = HalberTagbogen(breite, tagesDeklination(jahr, tag, L, breite)) / 15;
+    const double dekl = tagesDeklination(jahr, tag, L);
+    const double h = HalberTagbogen(breite, dekl) / 15;
     // Babylonian: sunrise (12 - h) plus n hours, a day back; Italian: the previous sunset
     // (h - 12) plus n hours. The position routine folds the hour angle into -180..180.
     const double t = babylonisch ? std::fabs(12 - h) - (24 - n) : n - std::fabs(h - 12);
-    double dekl = 0, zeitgl = 0;
-    SonnenstandOrtszeit(jahr, tag, hoehe, t, breite, L, L, azimut, dekl, zeitgl, false);
+    sonneOrtszeit(dekl, t, breite, L, hoehe, azimut);
 }
 
 } // namespace umbrin

@@ -12,6 +12,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <vector>
 
 namespace umbrin {
 namespace {
@@ -223,8 +225,9 @@ void Filterhut::zeichneItalBabylFilterhut(bool italienisch, int von, int bis, in
         meldungen_.push_back({PromptTitle::Problem, PromptIcon::Error, italBabylVerweigerungText(s_)});
         return;
     }
-    Stundenrechnung r;
-    r.art = italienisch ? Stundenart::Italienisch : Stundenart::Babylonisch;
+    // Sunrise and sunset of every day the lines pass, worked out once for all of them.
+    std::vector<Tagesgrenzen> grenzen;
+    dreiTageSchritte(d0_, d1_, [&](std::int32_t d) { grenzen.push_back(wahreTagesgrenzen(s_, d)); });
     const int n = intervall + 1;
     for (int h = von; h <= bis; ++h) {
         for (int j = 0; j < n; ++j) {
@@ -233,8 +236,9 @@ void Filterhut::zeichneItalBabylFilterhut(bool italienisch, int von, int bis, in
                 continue;
             c_.setPenColor(s_.Farben[j > 0 ? 6 : italienisch ? 4 : 5]);
             beginneLinie();
+            std::size_t k = 0;
             dreiTageSchritte(d0_, d1_, [&](std::int32_t d) {
-                const Stundensonne p = sonneZurStunde(s_, d, t, r);
+                const Stundensonne p = sonneItalBabylZurStunde(s_, d, t, !italienisch, grenzen[k++]);
                 weiter(punkt(p.azimut, p.hoehe));
             });
         }

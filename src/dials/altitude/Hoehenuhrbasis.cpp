@@ -50,14 +50,20 @@ Stundensonne sonneZurStunde(const AppState& s, std::int32_t d, double t, const S
         sonneTemporalStunde(s.Par.Jahr, d, t, s.Par.Laenge, s.Par.Breite, p.hoehe, p.azimut);
         break;
     case Stundenart::Babylonisch:
-    case Stundenart::Italienisch: {
-        const Tagesgrenzen g = wahreTagesgrenzen(s, d);
-        const double T = r.art == Stundenart::Babylonisch ? g.aufgang + t : g.untergang - (24 - t);
-        const double M = s.Par.Zonenmeridian;
-        SonnenstandZonenzeit(s.Par.Jahr, d, p.hoehe, T, s.Par.Breite, M, M, p.azimut, dekl, zeitgl, false);
-        break;
+    case Stundenart::Italienisch:
+        return sonneItalBabylZurStunde(s, d, t, r.art == Stundenart::Babylonisch, wahreTagesgrenzen(s, d));
     }
-    }
+    return p;
+}
+
+Stundensonne sonneItalBabylZurStunde(const AppState& s, std::int32_t d, double t, bool babylonisch,
+                                     const Tagesgrenzen& g)
+{
+    Stundensonne p;
+    double dekl = 0, zeitgl = 0;
+    const double T = babylonisch ? g.aufgang + t : g.untergang - (24 - t);
+    const double M = s.Par.Zonenmeridian;
+    SonnenstandZonenzeit(s.Par.Jahr, d, p.hoehe, T, s.Par.Breite, M, M, p.azimut, dekl, zeitgl, false);
     return p;
 }
 

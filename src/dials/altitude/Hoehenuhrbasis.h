@@ -70,6 +70,11 @@ struct Tagesgrenzen {
 };
 Tagesgrenzen wahreTagesgrenzen(const AppState& s, std::int32_t d);
 
+// sonneZurStunde for Babylonian (or else Italian) hours on a day whose sunrise and sunset g
+// are already known: the many hour lines crossing one day work that day out once.
+Stundensonne sonneItalBabylZurStunde(const AppState& s, std::int32_t d, double t, bool babylonisch,
+                                     const Tagesgrenzen& g);
+
 // Where a segment from (a, va) to (b, vb) reaches the coordinate c: the other coordinate
 // there by linear interpolation, or va when the segment hardly moves (|b - a| <= 1e-5).
 double interpoliereAuf(double a, double va, double b, double vb, double c);

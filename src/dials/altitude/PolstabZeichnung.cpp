@@ -206,13 +206,16 @@ void Polstab::zeichneItalBabylPolstab(int von, int bis, Art art, int n)
             bool ersterSichtbar = true;
             neueLinie();
             for (std::int32_t d = sommer;; d += 2) {
-                double hoehe = 0, azimut = 0, dekl = 0, zeitgl = 0;
-                SonnenstandZonenzeit(jahr, d, hoehe, 12, s_.Par.Breite, s_.Par.Laenge, s_.Par.Zonenmeridian, azimut,
-                                     dekl, zeitgl, s_.Schalter.MitZeitglAzimut != 0);
+                double hoehe = 0, azimut = 0;
                 sonneItalBabylStunde(jahr, d, babylonisch, t, lambda_, s_.Par.Breite, hoehe, azimut);
                 const Zylinderpunkt p = projiziereAufZylinder(azimut, hoehe);
                 if (ganz && ersterSichtbar && sichtbar(p)) {
                     ersterSichtbar = false;
+                    // The number stands at the first point in sight when that day is near the summer solstice.
+                    double mittagsHoehe = 0, mittagsAzimut = 0, dekl = 0, zeitgl = 0;
+                    SonnenstandZonenzeit(jahr, d, mittagsHoehe, 12, s_.Par.Breite, s_.Par.Laenge,
+                                         s_.Par.Zonenmeridian, mittagsAzimut, dekl, zeitgl,
+                                         s_.Schalter.MitZeitglAzimut != 0);
                     if (std::fabs(dekl - s_.EpsRund) < 0.1) {
                         const double vz = p.x > 0 ? 1 : p.x < 0 ? -1 : 0;
                         zahl(canvasZahl(FX_ + p.x - 0.5 * vz * fh), FY_ + canvasZahl(p.y + fh * sigma_ * (kind - 1.2)),

@@ -187,14 +187,15 @@ void datumslinien(const SawyerMass& m, SawyerGeometrie& g)
             zug.zu(linie.start);
         }
         const double ende = std::fabs(Hd);
+        // The sines and cosines of the latitude and the day's declination, once per line.
+        const double sPhi = SinGrad(m.phi), cPhi = CosGrad(m.phi), sD = SinGrad(d), cD = CosGrad(d);
         const auto punkt = [&](double ha) {
             if (std::fabs((ha + Ed) * m.W / 15) > 89.99) {
                 zug.auf();
                 return;
             }
-            const double a = std::max(0.0, InGrad(std::asin(std::clamp(
-                                              SinGrad(m.phi) * SinGrad(d) + CosGrad(m.phi) * CosGrad(d) * CosGrad(ha),
-                                              -1.0, 1.0))));
+            const double a =
+                std::max(0.0, InGrad(std::asin(std::clamp(sPhi * sD + cPhi * cD * CosGrad(ha), -1.0, 1.0))));
             SawyerPunkt p;
             if (!sawyerKernpunkt(TanGrad((ha + Ed) * m.W / 15), TanGrad(a), m.c, m.R, p)) {
                 zug.auf();

@@ -37,8 +37,23 @@ BiazimutalLage biazimutalLage(const AppState& s)
 
 void BiazimutalProjektion::roh(double breite, double laenge, double& x, double& y) const
 {
-    ProjiziereSonneOrient(lage.laengeA, lage.breiteA, lage.laengeB, lage.breiteB, lage.pol.laenge, lage.pol.breite,
-                          lage.pol.halbeDistanz, g, breite, laenge, lage.pol.flag, x, y);
+    ProjiziereSonneOrient(orientierung(), g, breite, laenge, x, y);
+}
+
+const SonnenOrientierung& BiazimutalProjektion::orientierung() const
+{
+    const BiazimutalLage& a = orientiertFuer_;
+    const bool gleich = orientiert_ && a.laengeA == lage.laengeA && a.breiteA == lage.breiteA &&
+                        a.laengeB == lage.laengeB && a.breiteB == lage.breiteB && a.pol.laenge == lage.pol.laenge &&
+                        a.pol.breite == lage.pol.breite && a.pol.halbeDistanz == lage.pol.halbeDistanz &&
+                        a.pol.flag == lage.pol.flag;
+    if (!gleich) {
+        orientierung_ = orientiereSonne(lage.laengeA, lage.breiteA, lage.laengeB, lage.breiteB, lage.pol.laenge,
+                                        lage.pol.breite, lage.pol.halbeDistanz, lage.pol.flag);
+        orientiertFuer_ = lage;
+        orientiert_ = true;
+    }
+    return orientierung_;
 }
 
 void BiazimutalProjektion::platziere(double x, double y, double& X, double& Y) const
@@ -51,6 +66,13 @@ void BiazimutalProjektion::bild(double breite, double laenge, double& X, double&
 {
     double x = 0, y = 0;
     roh(breite, laenge, x, y);
+    platziere(x, y, X, Y);
+}
+
+void BiazimutalProjektion::bild(double sinBreite, double cosBreite, double laenge, double& X, double& Y) const
+{
+    double x = 0, y = 0;
+    ProjiziereSonneOrient(orientierung(), g, sinBreite, cosBreite, laenge, x, y);
     platziere(x, y, X, Y);
 }
 

@@ -37,7 +37,18 @@ struct BiazimutalProjektion {
     void roh(double breite, double laenge, double& x, double& y) const;
     // The placed image of a direction.
     void bild(double breite, double laenge, double& X, double& Y) const;
+    // bild with the sine and cosine of breite given (SinGrad, CosGrad): for map points whose
+    // sines are kept with them.
+    void bild(double sinBreite, double cosBreite, double laenge, double& X, double& Y) const;
     void platziere(double x, double y, double& X, double& Y) const;
+
+    // The places' part of the projection for the present lage.
+    const SonnenOrientierung& orientierung() const;
+    // The places' part of the projection, kept for the lage it was worked out for (worked
+    // out again when lage has changed).
+    mutable SonnenOrientierung orientierung_{};
+    mutable BiazimutalLage orientiertFuer_{};
+    mutable bool orientiert_ = false;
 };
 
 // The length of the pole's image from the centre at scale 1: what the scale is divided by so

@@ -5,12 +5,18 @@
 #include "core/Rounding.h"
 #include "core/Sonne.h"
 #include "core/Sprachdienst.h"
+#include "core/Winkel.h"
 #include "dials/Raster.h"
 #include "dials/RandUndRahmen.h"
 #include "dials/azimuthal/BiazimutalGeometrie.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <system_error>
+#include <vector>
 
 namespace umbrin {
 namespace {
@@ -114,20 +120,70 @@ void polBuchstabe(Blatt& b, double X, double Y, const std::string& text, const C
     b.c.setFont(vorher);
 }
 
+// A map file read once and kept while it stays as it was (same time of writing and size):
+// the window draws the dial again on every move and zoom.
+// With the reading, the sine and cosine of every point's latitude, in the order of the points.
+struct KarteMitSinus {
+    KartenLesung lesung;
+    std::vector<double> sinus, kosinus;
+};
+
+struct GeleseneKarte {
+    std::filesystem::path datei;
+    std::filesystem::file_time_type geschrieben;
+    std::uintmax_t groesse = 0;
+    std::shared_ptr<const KarteMitSinus> karte;
+};
+
+std::shared_ptr<const KarteMitSinus> leseKarteGemerkt(const AppState& s, const std::filesystem::path& ordner,
+                                                     std::string_view name, std::string& fehler)
+{
+    static std::mutex sperre;
+    static std::vector<GeleseneKarte> gelesen;
+    const auto datei = findeKartenDatei(ordner, name);
+    std::error_code f1, f2;
+    const auto geschrieben = datei ? std::filesystem::last_write_time(*datei, f1) : std::filesystem::file_time_type();
+    const auto groesse = datei ? std::filesystem::file_size(*datei, f2) : 0;
+    const bool merkbar = datei && !f1 && !f2;
+    if (merkbar) {
+        const std::lock_guard<std::mutex> l(sperre);
+        for (const GeleseneKarte& k : gelesen)
+            if (k.datei == *datei && k.geschrieben == geschrieben && k.groesse == groesse)
+                return k.karte;
+    }
+    auto karte = std::make_shared<KarteMitSinus>();
+    if (!leseBiazimutalKarte(s, ordner, name, karte->lesung, fehler))
+        return nullptr;
+    for (const KartenPolylinie& linie : karte->lesung.polylinien)
+        for (const KartenPunkt& q : linie) {
+            karte->sinus.push_back(SinGrad(q.breite));
+            karte->kosinus.push_back(CosGrad(q.breite));
+        }
+    if (merkbar) {
+        const std::lock_guard<std::mutex> l(sperre);
+        std::erase_if(gelesen, [&](const GeleseneKarte& k) { return k.datei == *datei; });
+        gelesen.push_back({*datei, geschrieben, groesse, karte});
+    }
+    return karte;
+}
+
 void karte(Blatt& b, Farbe farbe, std::string_view name, const std::filesystem::path& ordner)
 {
-    KartenLesung lesung;
     std::string fehler;
-    if (!leseBiazimutalKarte(b.s, ordner, name, lesung, fehler)) {
+    const std::shared_ptr<const KarteMitSinus> gelesen = leseKarteGemerkt(b.s, ordner, name, fehler);
+    if (!gelesen) {
         b.meldungen.push_back({PromptTitle::Fehler, PromptIcon::Question, fehler});
         return;
     }
+    const KartenLesung& lesung = gelesen->lesung;
     b.c.setPenColor(farbe);
+    std::size_t i = 0;
     for (const KartenPolylinie& linie : lesung.polylinien) {
         bool oben = true;
         for (const KartenPunkt& q : linie) {
             double X = 0, Y = 0;
-            b.p.bild(q.breite, q.laenge, X, Y);
+            b.p.bild(gelesen->sinus[i], gelesen->kosinus[i], q.laenge, X, Y);
+            ++i;
             if (!(std::fabs(Y - b.H / 2.0) < b.H && std::fabs(X - b.W / 2.0) < b.W))
                 continue;
             if (oben)

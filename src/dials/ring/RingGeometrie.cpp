@@ -5,6 +5,8 @@
 #include "core/Winkel.h"
 
 #include <cmath>
+#include <cstddef>
+#include <vector>
 
 namespace umbrin {
 
@@ -21,6 +23,11 @@ bool RingStrahl::sehne(double a, double& t, double& ca, double& sa) const
 {
     sa = SinGrad(a);
     ca = CosGrad(a);
+    return sehneBei(ca, t);
+}
+
+bool RingStrahl::sehneBei(double ca, double& t) const
+{
     const double nenner = sb_ * sb_ + cb_ * cb_ * ca * ca;
     if (nenner < 1e-12)
         return false;
@@ -30,14 +37,46 @@ bool RingStrahl::sehne(double a, double& t, double& ca, double& sa) const
 
 bool RingStrahl::quer(double a, double& Q) const
 {
-    double t = 0, ca = 0, sa = 0;
-    if (!sehne(a, t, ca, sa)) {
+    return querBei(SinGrad(a), CosGrad(a), Q);
+}
+
+bool RingStrahl::querBei(double sa, double ca, double& Q) const
+{
+    double t = 0;
+    if (!sehneBei(ca, t)) {
         Q = 0;
         return false;
     }
     Q = R_ * t * cb_ * sa;
     return true;
 }
+
+namespace {
+
+// The turns of the coarse walk (0.25 degrees apart below 45, then 0.01, up to the first at
+// 90 or beyond), added up as the walk adds them, with their sines and cosines: the same for
+// every search, so taken once.
+struct GrobeDrehungen {
+    std::vector<double> a, sinus, kosinus;
+    GrobeDrehungen()
+    {
+        double w = 0;
+        do {
+            w += w < 45 ? 0.25 : 0.01;
+            a.push_back(w);
+            sinus.push_back(SinGrad(w));
+            kosinus.push_back(CosGrad(w));
+        } while (w < 90);
+    }
+};
+
+const GrobeDrehungen& grobeDrehungen()
+{
+    static const GrobeDrehungen d;
+    return d;
+}
+
+} // namespace
 
 bool RingStrahl::fleck(double a, double& K, double& S, double& Q) const
 {
@@ -69,10 +108,13 @@ void sucheRingWinkel(double& Q, double& S, double& K, double D, double c, double
     bool fleck = false;
     const auto rechne = [&] { fleck = strahl.quer(a, Q); };
     const auto ende = [&] { strahl.fleck(a, K, S, Q); };
-    do {
-        a += a < 45 ? 0.25 : 0.01;
-        rechne();
-    } while (!(fleck && Q >= T) && a < 90);
+    const GrobeDrehungen& grob = grobeDrehungen();
+    for (std::size_t k = 0;; ++k) {
+        a = grob.a[k];
+        fleck = strahl.querBei(grob.sinus[k], grob.kosinus[k], Q);
+        if ((fleck && Q >= T) || !(a < 90))
+            break;
+    }
     if (a > 90 || !fleck) {
         ende();
         ok = false;

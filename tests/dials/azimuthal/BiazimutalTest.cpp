@@ -1,9 +1,11 @@
 // The biazimuthal dial: its centre, azimuths seen from either focus checked against the sun's
 // azimuth worked out from vectors, the single-place case as a horizontal dial, the scale on
 // paper, the map and the refusals.
+#include "core/Projektion.h"
 #include "core/RecordingCanvas.h"
 #include "core/Sonne.h"
 #include "core/State.h"
+#include "core/Winkel.h"
 #include "dials/azimuthal/BiazimutalGeometrie.h"
 #include "dials/azimuthal/BiazimutalZeichnung.h"
 
@@ -11,6 +13,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 using namespace umbrin;
@@ -231,4 +234,75 @@ TEST(Biazimutal, AnyLatitudeDrawsFiniteOrRefuses)
                     ASSERT_LE(std::abs(q.x) + std::abs(q.y), 2000000) << b << " " << b2;
             (void)m;
         }
+}
+
+// One projection reused while its places change (as a drawing and the next one reuse it)
+// keeps no stale turn: every image is that of the plain projection, to the last bit.
+TEST(Biazimutal, AReusedProjectionDrawsWhatThePlainProjectionDraws)
+{
+    const struct {
+        double bA, lA, bB, lB;
+    } orte[] = {{47.25, -11.4, 52.5, -13.4}, {47.25, -11.4, 40.4, 3.7}, {-33.9, -18.4, -34.0, -25.0},
+                {-20.0, -30.0, -45.0, -28.0}, {40.7, 74.0, 34.0, 118.2}, {47.25, -11.4, 52.5, -13.4}};
+    BiazimutalProjektion p;
+    p.g = 250;
+    p.x0 = 960;
+    p.y0 = 540;
+    for (const auto& o : orte) {
+        AppState s = zustand();
+        s.Par.Breite = o.bA;
+        s.Par.Laenge = o.lA;
+        s.Par.Breite2 = o.bB;
+        s.Par.Laenge2 = o.lB;
+        p.lage = biazimutalLage(s);
+        const BiazimutalLage& l = p.lage;
+        for (const double breite : {-60.0, -23.44, 0.0, 12.5, 47.25, 89.9})
+            for (const double laenge : {-170.0, -30.0, -11.4, 0.0, 45.0, 120.0}) {
+                double x = 0, y = 0, X = 0, Y = 0;
+                ProjiziereSonneOrient(l.laengeA, l.breiteA, l.laengeB, l.breiteB, l.pol.laenge, l.pol.breite,
+                                      l.pol.halbeDistanz, p.g, breite, laenge, l.pol.flag, x, y);
+                p.platziere(x, y, X, Y);
+                double bx = 0, by = 0;
+                p.bild(breite, laenge, bx, by);
+                EXPECT_EQ(bx, X) << o.bA << " " << o.lB << " " << breite << " " << laenge;
+                EXPECT_EQ(by, Y) << o.bA << " " << o.lB << " " << breite << " " << laenge;
+                // A map point with the sines of its latitude kept lands on the same spot.
+                p.bild(SinGrad(breite), CosGrad(breite), laenge, bx, by);
+                EXPECT_EQ(bx, X) << o.bA << " " << o.lB << " " << breite << " " << laenge;
+                EXPECT_EQ(by, Y) << o.bA << " " << o.lB << " " << breite << " " << laenge;
+            }
+    }
+}
+
+// The window keeps a map file it has read, but a file written anew (or taken away) is what
+// the next drawing shows.
+TEST(Biazimutal, AMapFileWrittenAnewIsReadAgain)
+{
+    const fs::path ordner = fs::temp_directory_path() / "umbrin_biazimutal_karte_neu";
+    fs::remove_all(ordner);
+    fs::create_directories(ordner);
+    const auto schreibe = [&](const std::string& text) {
+        std::ofstream(ordner / "coastUmb.dat", std::ios::binary) << text;
+    };
+    AppState s = zustand();
+    s.GrenzenAn = 0;
+    BiazimutalUmgebung u;
+    u.kartenOrdner = ordner;
+    const auto zeichne = [&](Konstruktionsmeldungen& m) {
+        RecordingCanvas c(1600, 1000);
+        m = zeichneBiazimutal(s, c, 1600, 1000, true, 1.0, u);
+        return c.countLines(s.Farben[10]);
+    };
+    Konstruktionsmeldungen m;
+    schreibe("-11.0 47.0\n-11.5 47.5\n#\n-12.0 48.0\n-12.5 48.5\n");
+    EXPECT_EQ(zeichne(m), 2u);
+    EXPECT_EQ(zeichne(m), 2u);
+    schreibe("-11.0 47.0\n-11.5 47.5\n#\n-12.0 48.0\n-12.5 48.5\n#\n-13.0 49.0\n-13.5 49.5\n");
+    EXPECT_EQ(zeichne(m), 3u);
+    EXPECT_TRUE(m.empty());
+    fs::remove(ordner / "coastUmb.dat");
+    EXPECT_EQ(zeichne(m), 0u);
+    ASSERT_EQ(m.size(), 1u);
+    EXPECT_NE(m[0].text.find("wurde deaktiviert!"), std::string::npos) << m[0].text;
+    fs::remove_all(ordner);
 }
