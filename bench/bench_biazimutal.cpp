@@ -34,7 +34,9 @@ std::filesystem::path kartenOrdner() { return QCoreApplication::applicationDirPa
 void BiazimutalBild1920x1080(benchmark::State& state)
 {
     const AppState s = zustand(state);
-    const BiazimutalUmgebung u{true, kartenOrdner(), 0};
+    // The maps kept between drawings, as the drawing window keeps them.
+    BiazimutalKarten karten;
+    const BiazimutalUmgebung u{true, kartenOrdner(), 0, &karten};
     bench::insBild(state, [&](Canvas& c) { benchmark::DoNotOptimize(zeichneBiazimutal(s, c, 1920, 1080, true, 1.0, u)); });
 }
 BENCHMARK(BiazimutalBild1920x1080)->DenseRange(0, 1)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);

@@ -8,6 +8,7 @@
 #include "core/HPGLDatei.h"
 #include "core/State.h"
 #include "dials/KartenLeser.h"
+#include "dials/azimuthal/BiazimutalZeichnung.h"
 
 #include <string>
 #include <string_view>
@@ -60,6 +61,9 @@ void kartenPunkt(const KartenEbene& e, double lambda, double breite, double laen
 // are then the very numbers a fresh drawing computes.
 class KartenSpeicher {
 public:
+    // The biazimuthal dial's map files, kept the same way.
+    BiazimutalKarten biazimutal;
+
     struct Teil {
         KartenLesung lesung;
         std::vector<double> X, Y; // offsets of every point of lesung.polylinien, in order

@@ -7,6 +7,7 @@
 #include "dials/azimuthal/BiazimutalZeichnung.h"
 #include "dials/azimuthal/HabermelTabelle.h"
 #include "dials/azimuthal/HabermelZeichnung.h"
+#include "drawing/KarteOverlay.h"
 
 #include <array>
 
@@ -65,7 +66,8 @@ Plotergebnis habermel2Plot(Plotauftrag& a)
 
 Konstruktionsmeldungen biazimutalBild(Zeichenauftrag& a)
 {
-    const BiazimutalUmgebung u{a.umgebung.MitNetz, a.arbeitsPfad, a.umgebung.DruckRandY};
+    const BiazimutalUmgebung u{a.umgebung.MitNetz, a.arbeitsPfad, a.umgebung.DruckRandY,
+                              a.karten ? &a.karten->biazimutal : nullptr};
     return zeichneBiazimutal(a.s, a.canvas, a.breite, a.hoehe, a.bildschirm, a.s.Zoom, u);
 }
 

@@ -14,7 +14,6 @@
 #include <cmath>
 #include <cstdint>
 #include <memory>
-#include <mutex>
 #include <system_error>
 #include <vector>
 
@@ -120,38 +119,10 @@ void polBuchstabe(Blatt& b, double X, double Y, const std::string& text, const C
     b.c.setFont(vorher);
 }
 
-// A map file read once and kept while it stays as it was (same time of writing and size):
-// the window draws the dial again on every move and zoom.
-// With the reading, the sine and cosine of every point's latitude, in the order of the points.
-struct KarteMitSinus {
-    KartenLesung lesung;
-    std::vector<double> sinus, kosinus;
-};
-
-struct GeleseneKarte {
-    std::filesystem::path datei;
-    std::filesystem::file_time_type geschrieben;
-    std::uintmax_t groesse = 0;
-    std::shared_ptr<const KarteMitSinus> karte;
-};
-
-std::shared_ptr<const KarteMitSinus> leseKarteGemerkt(const AppState& s, const std::filesystem::path& ordner,
-                                                     std::string_view name, std::string& fehler)
+std::shared_ptr<const BiazimutalKarten::Karte> liesKarte(const AppState& s, const std::filesystem::path& ordner,
+                                                         std::string_view name, std::string& fehler)
 {
-    static std::mutex sperre;
-    static std::vector<GeleseneKarte> gelesen;
-    const auto datei = findeKartenDatei(ordner, name);
-    std::error_code f1, f2;
-    const auto geschrieben = datei ? std::filesystem::last_write_time(*datei, f1) : std::filesystem::file_time_type();
-    const auto groesse = datei ? std::filesystem::file_size(*datei, f2) : 0;
-    const bool merkbar = datei && !f1 && !f2;
-    if (merkbar) {
-        const std::lock_guard<std::mutex> l(sperre);
-        for (const GeleseneKarte& k : gelesen)
-            if (k.datei == *datei && k.geschrieben == geschrieben && k.groesse == groesse)
-                return k.karte;
-    }
-    auto karte = std::make_shared<KarteMitSinus>();
+    auto karte = std::make_shared<BiazimutalKarten::Karte>();
     if (!leseBiazimutalKarte(s, ordner, name, karte->lesung, fehler))
         return nullptr;
     for (const KartenPolylinie& linie : karte->lesung.polylinien)
@@ -159,18 +130,15 @@ std::shared_ptr<const KarteMitSinus> leseKarteGemerkt(const AppState& s, const s
             karte->sinus.push_back(SinGrad(q.breite));
             karte->kosinus.push_back(CosGrad(q.breite));
         }
-    if (merkbar) {
-        const std::lock_guard<std::mutex> l(sperre);
-        std::erase_if(gelesen, [&](const GeleseneKarte& k) { return k.datei == *datei; });
-        gelesen.push_back({*datei, geschrieben, groesse, karte});
-    }
     return karte;
 }
 
-void karte(Blatt& b, Farbe farbe, std::string_view name, const std::filesystem::path& ordner)
+void karte(Blatt& b, Farbe farbe, std::string_view name, const std::filesystem::path& ordner,
+           BiazimutalKarten* speicher)
 {
     std::string fehler;
-    const std::shared_ptr<const KarteMitSinus> gelesen = leseKarteGemerkt(b.s, ordner, name, fehler);
+    const std::shared_ptr<const BiazimutalKarten::Karte> gelesen =
+        speicher ? speicher->lies(b.s, ordner, name, fehler) : liesKarte(b.s, ordner, name, fehler);
     if (!gelesen) {
         b.meldungen.push_back({PromptTitle::Fehler, PromptIcon::Question, fehler});
         return;
@@ -394,9 +362,9 @@ Konstruktionsmeldungen zeichneBiazimutal(const AppState& s, Canvas& c, int breit
     }
     if (s.KarteAn) {
         if (s.GrenzenAn)
-            karte(b, s.Farben[11], kGrenzenDateiName, umgebung.kartenOrdner);
+            karte(b, s.Farben[11], kGrenzenDateiName, umgebung.kartenOrdner, umgebung.karten);
         if (s.KuestenAn)
-            karte(b, s.Farben[10], kKuestenDateiName, umgebung.kartenOrdner);
+            karte(b, s.Farben[10], kKuestenDateiName, umgebung.kartenOrdner, umgebung.karten);
     }
     datumslinien(b);
     analemmas(b);
@@ -410,6 +378,26 @@ std::string biazimutalVerweigerung(const AppState& s)
     if (std::fabs(biazimutalLage(s).pol.breite) > 90)
         return TextPaar(s, 65, 66);
     return {};
+}
+
+std::shared_ptr<const BiazimutalKarten::Karte> BiazimutalKarten::lies(const AppState& s, const std::filesystem::path& ordner,
+                                                                       std::string_view name, std::string& fehler)
+{
+    const auto datei = findeKartenDatei(ordner, name);
+    std::error_code f1, f2;
+    const auto geschrieben = datei ? std::filesystem::last_write_time(*datei, f1) : std::filesystem::file_time_type();
+    const auto groesse = datei ? std::filesystem::file_size(*datei, f2) : 0;
+    const bool merkbar = datei && !f1 && !f2;
+    if (merkbar)
+        for (const Eintrag& e : gelesen_)
+            if (e.datei == *datei && e.geschrieben == geschrieben && e.groesse == groesse)
+                return e.karte;
+    auto karte = liesKarte(s, ordner, name, fehler);
+    if (karte && merkbar) {
+        std::erase_if(gelesen_, [&](const Eintrag& e) { return e.datei == *datei; });
+        gelesen_.push_back({*datei, geschrieben, groesse, karte});
+    }
+    return karte;
 }
 
 bool leseBiazimutalKarte(const AppState& s, const std::filesystem::path& ordner, std::string_view name,

@@ -10,14 +10,43 @@
 #include "dials/KartenLeser.h"
 
 #include <filesystem>
+#include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace umbrin {
+
+// The map files of the dial as read, kept by the drawing window between drawings (it draws the
+// dial again on every move and zoom) while a file stays as it was: same time of writing and
+// size.
+class BiazimutalKarten {
+public:
+    // A map with the sine and cosine of every point's latitude, in the order of the points.
+    struct Karte {
+        KartenLesung lesung;
+        std::vector<double> sinus, kosinus;
+    };
+    // The map of the folder's file, kept or read now; null, with the message in fehler, when
+    // it cannot be read.
+    std::shared_ptr<const Karte> lies(const AppState& s, const std::filesystem::path& ordner, std::string_view name,
+                                      std::string& fehler);
+
+private:
+    struct Eintrag {
+        std::filesystem::path datei;
+        std::filesystem::file_time_type geschrieben;
+        std::uintmax_t groesse = 0;
+        std::shared_ptr<const Karte> karte;
+    };
+    std::vector<Eintrag> gelesen_;
+};
 
 struct BiazimutalUmgebung {
     bool mitNetz = false;
     std::filesystem::path kartenOrdner; // folder of coastUmb.dat and grenzenUmb.dat
     int druckRandY = 0;
+    BiazimutalKarten* karten = nullptr; // maps kept by the window (none: read for this drawing)
 };
 
 // Draws the dial on a canvas of breite x hoehe units (bildschirm: pixels, else 0.1 mm) at the

@@ -286,8 +286,10 @@ TEST(Biazimutal, AMapFileWrittenAnewIsReadAgain)
     };
     AppState s = zustand();
     s.GrenzenAn = 0;
+    BiazimutalKarten karten;
     BiazimutalUmgebung u;
     u.kartenOrdner = ordner;
+    u.karten = &karten;
     const auto zeichne = [&](Konstruktionsmeldungen& m) {
         RecordingCanvas c(1600, 1000);
         m = zeichneBiazimutal(s, c, 1600, 1000, true, 1.0, u);
