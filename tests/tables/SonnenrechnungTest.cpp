@@ -3,6 +3,7 @@
 #include "core/AufUntergang.h"
 #include "core/Sprachdienst.h"
 #include "tables/NoaaSonne.h"
+#include "tables/TabellenOrt.h"
 
 #include <gtest/gtest.h>
 
@@ -15,16 +16,10 @@ using namespace umbrin;
 
 namespace {
 
-AppState ort(double breite = 47.25, double laenge = -9.59, double zone = -15.0, int jahr = 2024)
+// A place of the tables' tests in 2024, in German.
+AppState ort(double breite = 47.25, double laenge = -9.59, double zone = -15.0)
 {
-    AppState s;
-    setzeSprache(s, true);
-    s.Par.Jahr = jahr;
-    s.Par.Breite = breite;
-    s.Par.Laenge = laenge;
-    s.Par.Zonenmeridian = zone;
-    s.Zonenbruchteil = -zone / 360.0;
-    return s;
+    return test::tabellenOrt(2024, true, breite, laenge, zone);
 }
 
 } // namespace

@@ -15,6 +15,8 @@
 #include "support/PlotLeser.h"
 #include "tables/NoaaSonne.h"
 
+#include "QuadrantBild.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -38,25 +40,8 @@ AppState gunter(double breite)
     return s;
 }
 
-// The quadrant drawn on an A4 page (0.1 mm) with its apex and radius, read from the outline
-// (the first arc: its box is the apex plus and minus S).
-struct Seite {
-    RecordingCanvas c{2970, 2100, true};
-    int X0 = 0, Y0 = 0, S = 0;
-};
-Seite zeichneSeite(const AppState& s)
-{
-    Seite b;
-    zeichneQuadrantSU(s, b.c, 2970, 2100, false, quadrantMeridian(s), Zeichenumgebung{});
-    for (const RecordedPrimitive& p : b.c.primitives())
-        if (p.kind == PrimitiveKind::Arc) {
-            b.X0 = (p.points[0].x + p.points[1].x) / 2;
-            b.Y0 = (p.points[0].y + p.points[1].y) / 2;
-            b.S = (p.points[1].x - p.points[0].x) / 2;
-            break;
-        }
-    return b;
-}
+using Seite = test::QuadrantBild;
+Seite zeichneSeite(const AppState& s) { return test::zeichneQuadrant(s); }
 
 std::string plotVon(const AppState& s)
 {

@@ -13,6 +13,8 @@
 
 #include "tables/NoaaSonne.h"
 
+#include "QuadrantBild.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -41,25 +43,11 @@ AppState zustand()
     return s;
 }
 
-struct Bild {
-    RecordingCanvas c;
-    int S = 0, X0 = 0, Y0 = 0;
-};
+using Bild = test::QuadrantBild;
 
-// A printed page (0.1 mm): the quadrant of 150 mm has S = 1500, so a unit is small against it.
 Bild zeichne(const AppState& s, int breite = 2970, int hoehe = 2100, bool bildschirm = false)
 {
-    Bild b{RecordingCanvas(breite, hoehe, !bildschirm)};
-    zeichneQuadrantSU(s, b.c, breite, hoehe, bildschirm, quadrantMeridian(s), Zeichenumgebung{});
-    // The outline is the first arc: its box is the apex plus and minus S.
-    for (const RecordedPrimitive& p : b.c.primitives())
-        if (p.kind == PrimitiveKind::Arc) {
-            b.X0 = (p.points[0].x + p.points[1].x) / 2;
-            b.Y0 = (p.points[0].y + p.points[1].y) / 2;
-            b.S = (p.points[1].x - p.points[0].x) / 2;
-            break;
-        }
-    return b;
+    return test::zeichneQuadrant(s, breite, hoehe, bildschirm);
 }
 
 // True when a line of that pen colour ends within one unit of (x, y).
