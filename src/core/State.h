@@ -70,6 +70,8 @@ struct TPar {
     double DatumWinkel = 5.0;
     double PeauParameter = -0.8749;
     std::uint8_t SawyerZeit = 0;
+
+    friend bool operator==(const TPar&, const TPar&) = default;
 };
 
 // The option record. Flags are 0/1 bytes; codes are one digit character.
@@ -130,6 +132,8 @@ struct TSchalter {
     std::uint8_t Hoehenuhrart = 0;
     std::uint8_t Diagrammart = 0;
     std::uint8_t TemporalVerlaengern = 1;
+
+    friend bool operator==(const TSchalter&, const TSchalter&) = default;
 };
 
 // Hour ranges (clock hours unless said).
@@ -142,6 +146,8 @@ struct TZeiten {
     std::int32_t BabVon = 0, BabBis = 20;
     std::int32_t ItalVon = 5, ItalBis = 24;
     std::int32_t TempVon = 1, TempBis = 11;
+
+    friend bool operator==(const TZeiten&, const TZeiten&) = default;
 };
 
 using Farbe = std::uint32_t; // Windows colour order 0x00BBGGRR

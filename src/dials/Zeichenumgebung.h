@@ -21,6 +21,18 @@ inline StundenwinkelTabelle leereStundenwinkelTabelle()
     return t;
 }
 
+// The parts of a planar dial's picture, drawn in this order: the ground (the white frame and
+// the grid), the lines that move with the gnomon foot as they are (date, hour and altitude
+// lines; a world map follows them), and what keeps to the frame or is placed against it, over
+// the lines (frame, horizon, foot mark, legend, hour numbers, pole marks, margins, footer).
+// Bits of a set of parts.
+enum Bildteil : unsigned { TeilGrund = 1, TeilLinien = 2, TeilAmRahmen = 4, AlleTeile = 7 };
+
+// A rectangle in the canvas's units, right and bottom exclusive.
+struct Schnittrechteck {
+    int links = 0, oben = 0, rechts = 0, unten = 0;
+};
+
 struct Zeichenumgebung {
     bool MitNetz = false;           // draw the millimetre grid
     bool GrosserBildschirm = true;  // the screen is at least 1000 pixels wide
@@ -32,6 +44,11 @@ struct Zeichenumgebung {
     // Hour angles (degrees) between which the sun can reach the plane.
     double StundenwinkelMin = -180;
     double StundenwinkelMax = 180;
+    // Planar dials: which parts to draw, and where the lines are cut when not at the frame
+    // (a layer larger than the window, shifted as the foot moves).
+    unsigned Teile = AlleTeile;
+    bool MitSchnitt = false;
+    Schnittrechteck Schnitt;
 };
 
 } // namespace umbrin

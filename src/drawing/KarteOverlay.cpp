@@ -175,6 +175,9 @@ std::string zeichneKarte(const AppState& s, Canvas& canvas, Farbe farbe, const K
             canvas.polyline(zug);
         zug.clear();
     };
+    const bool eigeneFlaeche = a.flaecheBreite > 0;
+    const double fb = eigeneFlaeche ? a.flaecheBreite : W, fh = eigeneFlaeche ? a.flaecheHoehe : H;
+    const double mx = (eigeneFlaeche ? a.flaecheLinks : 0) + fb / 2, my = (eigeneFlaeche ? a.flaecheOben : 0) + fh / 2;
     std::size_t i = 0;
     for (const KartenPolylinie& linie : t.lesung.polylinien) {
         // A new polyline starts with a move; points off the surface are left out and the
@@ -185,7 +188,7 @@ std::string zeichneKarte(const AppState& s, Canvas& canvas, Farbe farbe, const K
             const double y = a.y0 + t.Y[i];
             // Off the surface (and never a value that is not a number) is left out.
             if (!std::isfinite(x) || !std::isfinite(y)
-                || !(std::fabs(x - W / 2) < 0.6 * W && std::fabs(y - H / 2) < 0.6 * H))
+                || !(std::fabs(x - mx) < 0.6 * fb && std::fabs(y - my) < 0.6 * fh))
                 continue;
             zug.push_back({pixel(x), pixel(y)});
         }

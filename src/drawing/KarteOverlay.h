@@ -26,6 +26,9 @@ struct KartenAuftrag {
     KartenFenster fenster;  // accepted map points (east positive)
     bool gnomonisch = true; // gnomonic projection through the gnomon tip: with the scale check
     bool kuesten = true;    // coastlines; false: borders
+    // On a canvas, points are kept up to a tenth of its size beyond it; with flaecheBreite set,
+    // beyond this rectangle instead (a layer larger than the window it is shown in).
+    double flaecheLinks = 0, flaecheOben = 0, flaecheBreite = 0, flaecheHoehe = 0;
 };
 
 // The plane of the dial as the map sees it: the pole height b2 of the equivalent horizontal

@@ -10,13 +10,20 @@
 #include "dials/KartenLeser.h"
 
 #include <array>
+#include <functional>
 
 namespace umbrin {
 namespace {
 
-KartenAuftrag kartenAuftrag(const AppState& s, bool kuesten)
+KartenAuftrag kartenAuftrag(const AppState& s, bool kuesten, const Zeichenumgebung* u = nullptr)
 {
     KartenAuftrag k;
+    if (u && u->MitSchnitt) {
+        k.flaecheLinks = u->Schnitt.links;
+        k.flaecheOben = u->Schnitt.oben;
+        k.flaecheBreite = u->Schnitt.rechts - u->Schnitt.links;
+        k.flaecheHoehe = u->Schnitt.unten - u->Schnitt.oben;
+    }
     k.L0 = s.Par.Gnomonhoehe * s.Zoom;
     k.x0 = s.FusspunktX;
     k.y0 = s.FusspunktY;
@@ -40,31 +47,53 @@ void karteAufCanvas(Zeichenauftrag& a, Konstruktionsmeldungen& m)
     if (!s.KarteAn)
         return;
     if (s.GrenzenAn)
-        kartenMeldung(m, zeichneKarte(s, a.canvas, s.Farben[11], kartenAuftrag(s, false), a.breite, a.hoehe,
+        kartenMeldung(m, zeichneKarte(s, a.canvas, s.Farben[11], kartenAuftrag(s, false, &a.umgebung), a.breite, a.hoehe,
                                       a.bildschirm, a.karten));
     if (s.KuestenAn) {
         const double w = a.bildschirm ? a.breite : a.druckBreite;
         const double h = a.bildschirm ? a.hoehe : a.druckHoehe;
-        kartenMeldung(m, zeichneKarte(s, a.canvas, s.Farben[10], kartenAuftrag(s, true), w, h, a.bildschirm, a.karten));
+        kartenMeldung(m, zeichneKarte(s, a.canvas, s.Farben[10], kartenAuftrag(s, true, &a.umgebung), w, h, a.bildschirm, a.karten));
     }
+}
+
+// The ground and lines, the map over them, then what keeps to the frame over both; the parts
+// the window asks for (it keeps ground, lines and map as a layer while the foot moves). The
+// messages are those of the lines.
+Konstruktionsmeldungen zeichneEbene(Zeichenauftrag& a, const std::function<Konstruktionsmeldungen(const Zeichenumgebung&)>& dial)
+{
+    const unsigned teile = a.umgebung.Teile;
+    Zeichenumgebung u = a.umgebung;
+    Konstruktionsmeldungen m;
+    if (teile & (TeilGrund | TeilLinien)) {
+        u.Teile = teile & (TeilGrund | TeilLinien);
+        m = dial(u);
+        if (teile & TeilLinien)
+            karteAufCanvas(a, m);
+    }
+    if (teile & TeilAmRahmen) {
+        u.Teile = TeilAmRahmen;
+        Konstruktionsmeldungen r = dial(u);
+        if (!(teile & TeilLinien))
+            m = std::move(r);
+    }
+    return m;
 }
 
 Konstruktionsmeldungen zeichneEbeneBild(Zeichenauftrag& a)
 {
     a.f.WinkelTabelleOffen = false;
     a.f.LegendeNeu = true;
-    Konstruktionsmeldungen m = konstruiereEbeneSonnenuhr(a.s, a.umgebung, a.canvas, a.s.Zoom);
-    karteAufCanvas(a, m);
-    return m;
+    return zeichneEbene(a, [&](const Zeichenumgebung& u) {
+        return konstruiereEbeneSonnenuhr(a.s, u, a.canvas, a.s.Zoom, a.breite, a.hoehe);
+    });
 }
 
 Konstruktionsmeldungen zeichneEbeneSeite(Zeichenauftrag& a)
 {
     const EbenenParameter p = ebenenParameter(a.s);
-    Konstruktionsmeldungen m = zeichneEbeneSonnenuhr(a.s, a.umgebung, a.canvas, false, a.breite, a.hoehe,
-                                                     a.s.Par.Gnomonhoehe * a.s.Zoom, p);
-    karteAufCanvas(a, m);
-    return m;
+    return zeichneEbene(a, [&](const Zeichenumgebung& u) {
+        return zeichneEbeneSonnenuhr(a.s, u, a.canvas, false, a.breite, a.hoehe, a.s.Par.Gnomonhoehe * a.s.Zoom, p);
+    });
 }
 
 Plotergebnis schreibeEbenePlot(Plotauftrag& a)

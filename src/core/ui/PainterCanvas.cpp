@@ -69,6 +69,16 @@ PainterCanvas::PainterCanvas(QImage& image)
     setFontSize(10);
 }
 
+PainterCanvas::PainterCanvas(QImage& image, QPoint origin, QSize size, const QRect& clip)
+    : PainterCanvas(image)
+{
+    width_ = size.width();
+    height_ = size.height();
+    if (!clip.isNull())
+        painter_->setClipRect(clip);
+    painter_->translate(origin);
+}
+
 PainterCanvas::PainterCanvas(QPagedPaintDevice& page)
     : painter_(std::make_unique<QPainter>(&page))
     , printer_(true)

@@ -26,6 +26,10 @@ class PainterCanvas : public Canvas {
 public:
     // Draws on the image; one unit is one pixel.
     explicit PainterCanvas(QImage& image);
+    // Draws on a part of a larger image: the canvas's point (0, 0) lies at origin in the image
+    // (whole pixels), and the canvas reports the size given, that of the window it serves.
+    // With a clip (image pixels) only that part of the image is touched.
+    PainterCanvas(QImage& image, QPoint origin, QSize size, const QRect& clip = {});
     // Draws on a printer or PDF page; one unit is 0.1 mm, the origin at the printable corner.
     explicit PainterCanvas(QPagedPaintDevice& page);
     ~PainterCanvas() override;

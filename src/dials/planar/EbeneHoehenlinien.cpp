@@ -16,9 +16,9 @@ void verbinde(EbeneKontext& k, bool beleuchtetAlt)
     Canvas& c = k.canvas;
     double vx = k.xAlt, vy = k.yAlt, nx = k.x, ny = k.y;
     if (k.zeichenbar && !k.zeichenbarAlt)
-        clipLinie(k.RandX, k.RandY, k.Breite, k.Hoehe, k.x, k.y, k.xAlt, k.yAlt, vx, vy);
+        clipLinie(k.SchnittL, k.SchnittO, k.SchnittR, k.SchnittU, k.x, k.y, k.xAlt, k.yAlt, vx, vy);
     else if (!k.zeichenbar && k.zeichenbarAlt)
-        clipLinie(k.RandX, k.RandY, k.Breite, k.Hoehe, k.xAlt, k.yAlt, k.x, k.y, nx, ny);
+        clipLinie(k.SchnittL, k.SchnittO, k.SchnittR, k.SchnittU, k.xAlt, k.yAlt, k.x, k.y, nx, ny);
     else if (!k.zeichenbar)
         return;
     c.moveTo(rundeKoordinate(vx), rundeKoordinate(vy));

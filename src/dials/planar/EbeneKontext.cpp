@@ -23,7 +23,7 @@ int rundeKoordinate(double v)
 // itself and keep one unit of room above the rounded line.
 int obereGrenze(const EbeneKontext& k)
 {
-    return k.Oben > k.RandY ? k.Oben - 1 : k.RandY;
+    return k.Oben > k.SchnittO ? k.Oben - 1 : k.SchnittO;
 }
 
 void berechnePunkt(EbeneKontext& k)
@@ -39,7 +39,7 @@ void berechnePunkt(EbeneKontext& k)
     k.EbeneBeleuchtetAlt = k.EbeneBeleuchtet;
     k.EbeneBeleuchtet = w.ebeneBeleuchtet;
     k.zeichenbarAlt = k.zeichenbar;
-    const bool innen = k.RandX <= k.x && k.x < k.Breite && obereGrenze(k) < k.y && k.y < k.Hoehe;
+    const bool innen = k.SchnittL <= k.x && k.x < k.SchnittR && obereGrenze(k) < k.y && k.y < k.SchnittU;
     k.zeichenbar = k.beleuchtet && innen;
     // Far points only give the direction of a cut at the border. They are brought within 1e8
     // of the foot by one common factor, so that the direction from the foot stays as it was
@@ -81,7 +81,7 @@ void linieZu(EbeneKontext& k, bool zeichenbar, bool zeichenbarAlt, bool ziehen)
             return;
         }
         double cx = 0, cy = 0;
-        clipLinie(k.RandX, obereGrenze(k), k.Breite, k.Hoehe, k.x, k.y, k.xAlt, k.yAlt, cx, cy);
+        clipLinie(k.SchnittL, obereGrenze(k), k.SchnittR, k.SchnittU, k.x, k.y, k.xAlt, k.yAlt, cx, cy);
         c.moveTo(rundeKoordinate(cx), rundeKoordinate(cy));
         if (ziehen)
             c.lineTo(px, py);
@@ -95,7 +95,7 @@ void linieZu(EbeneKontext& k, bool zeichenbar, bool zeichenbarAlt, bool ziehen)
             return;
         }
         double cx = 0, cy = 0;
-        clipLinie(k.RandX, obereGrenze(k), k.Breite, k.Hoehe, k.xAlt, k.yAlt, k.x, k.y, cx, cy);
+        clipLinie(k.SchnittL, obereGrenze(k), k.SchnittR, k.SchnittU, k.xAlt, k.yAlt, k.x, k.y, cx, cy);
         if (ziehen)
             c.lineTo(rundeKoordinate(cx), rundeKoordinate(cy));
         else

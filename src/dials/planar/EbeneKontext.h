@@ -35,7 +35,10 @@ struct EbeneKontext {
     double Skala = 0;           // gnomon length s in device units
     double EbeneAz = 0, EbeneHoehe = 90; // the plane's normal
     double HorizontY = 0;       // y of the horizon line, 0 when there is none
-    int Oben = 0;               // top of the usable area: the larger of RandY and the horizon
+    int Oben = 0;               // top of the usable area: the larger of SchnittO and the horizon
+    // The rectangle lines are cut at: the frame, or a larger area when the lines are drawn
+    // into a layer that the window shifts with the foot.
+    int SchnittL = 0, SchnittO = 0, SchnittR = 0, SchnittU = 0;
     double Laenge = 0;          // longitude that sets the time of the hour lines
     bool senkrecht = false;     // vertical dial
     EbenenParameter ebene;      // X1, X2, X3, Inklination, Wand as handed in
@@ -78,7 +81,7 @@ void linieZu(EbeneKontext& k, bool zeichenbar, bool zeichenbarAlt, bool ziehen);
 int rundeKoordinate(double v);
 
 // The top of the area where shadows fall: the horizon line when it crosses the drawing,
-// else the top margin. Points must lie below it; lines are cut at it.
+// else the top of the cut rectangle. Points must lie below it; lines are cut at it.
 int obereGrenze(const EbeneKontext& k);
 
 } // namespace umbrin

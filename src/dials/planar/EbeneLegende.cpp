@@ -174,14 +174,13 @@ void stundenlinienTitel(EbeneKontext& k)
 
 } // namespace
 
-void zeichneLegende(EbeneKontext& k)
+void zeichneFussmarke(EbeneKontext& k)
 {
     const AppState& s = k.s;
     Canvas& c = k.canvas;
     const int lx = k.LegendeX;
     const int fx = k.FusspunktX;
     const int fy = k.FusspunktY;
-
     c.setPenColor(s.Farben[8]);
     const int q = rundeKoordinate(lx / 6.0);
     c.rectangle(fx - q, fy - q, fx + q, fy + q);
@@ -196,11 +195,13 @@ void zeichneLegende(EbeneKontext& k)
     c.lineTo(fx + kreuz, fy);
     c.moveTo(fx, fy - kreuz);
     c.lineTo(fx, fy + kreuz);
+}
 
-    if (k.Bildschirm)
-        c.setFontSize(k.umgebung.GrosserBildschirm ? 16 : 12);
-    else
-        c.setFontHeight(60);
+void zeichneLegende(EbeneKontext& k)
+{
+    const AppState& s = k.s;
+    Canvas& c = k.canvas;
+    c.setPenColor(s.Farben[3]);
     c.setFontColor(s.Farben[3]);
     const Legendenkasten legende = schreibeZeilen(k);
 

@@ -6,8 +6,12 @@
 
 namespace umbrin {
 
-// Foot marks, legend texts, hour numbers along the shadow paths and the hour-line caption;
-// sets the context's longitude for the true-time lines.
+// The marks at the gnomon foot: a square and a cross, on the vertical dial with the horizon
+// through the foot between them.
+void zeichneFussmarke(EbeneKontext& k);
+
+// Legend texts, hour numbers along the shadow paths and the hour-line caption; sets the
+// context's longitude for the true-time lines.
 void zeichneLegende(EbeneKontext& k);
 
 // The date lines of the date-line table of the context.

@@ -139,7 +139,7 @@ void zeichneItalBabylStunden(EbeneKontext& k, bool italienisch, int von, int bis
                     // The line ends here: run it once along its last segment to the border.
                     if (!verlaengert && !s.Schirmuhr && berechnet >= 2 && k.zeichenbar && k.zeichenbarAlt) {
                         double bx = 0, by = 0;
-                        clipStreckenende(k.xAlt, k.yAlt, k.x, k.y, k.RandX, k.Oben, k.Breite, k.Hoehe, bx, by);
+                        clipStreckenende(k.xAlt, k.yAlt, k.x, k.y, k.SchnittL, k.Oben, k.SchnittR, k.SchnittU, bx, by);
                         c.moveTo(rundeKoordinate(k.x), rundeKoordinate(k.y));
                         c.lineTo(rundeKoordinate(bx), rundeKoordinate(by));
                         verlaengert = true;
@@ -159,7 +159,7 @@ void zeichneItalBabylStunden(EbeneKontext& k, bool italienisch, int von, int bis
                 // The first segment is drawn back to the border as well.
                 if (berechnet == 2 && k.zeichenbar && k.zeichenbarAlt && xErst > -10.1) {
                     double bx = 0, by = 0;
-                    clipStreckenende(k.x, k.y, k.xAlt, k.yAlt, k.RandX, k.RandY, k.Breite, k.Hoehe, bx, by);
+                    clipStreckenende(k.x, k.y, k.xAlt, k.yAlt, k.SchnittL, k.SchnittO, k.SchnittR, k.SchnittU, bx, by);
                     c.moveTo(rundeKoordinate(k.xAlt), rundeKoordinate(k.yAlt));
                     c.lineTo(rundeKoordinate(bx), rundeKoordinate(by));
                     c.moveTo(rundeKoordinate(k.x), rundeKoordinate(k.y));

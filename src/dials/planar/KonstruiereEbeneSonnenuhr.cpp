@@ -7,7 +7,7 @@
 namespace umbrin {
 
 Konstruktionsmeldungen konstruiereEbeneSonnenuhr(const AppState& s, const Zeichenumgebung& u, Canvas& canvas,
-                                                 double& zoom)
+                                                 double& zoom, int breite, int hoehe)
 {
     const EbenenParameter p = ebenenParameter(s);
     double g = static_cast<double>(roundHalfEven(static_cast<long double>(s.Par.Gnomonhoehe) * zoom * 100)) / 100;
@@ -16,7 +16,13 @@ Konstruktionsmeldungen konstruiereEbeneSonnenuhr(const AppState& s, const Zeiche
         if (s.Par.Gnomonhoehe > 0)
             zoom = 5.0 / s.Par.Gnomonhoehe;
     }
-    return zeichneEbeneSonnenuhr(s, u, canvas, true, canvas.width(), canvas.height(), g, p);
+    return zeichneEbeneSonnenuhr(s, u, canvas, true, breite, hoehe, g, p);
+}
+
+Konstruktionsmeldungen konstruiereEbeneSonnenuhr(const AppState& s, const Zeichenumgebung& u, Canvas& canvas,
+                                                 double& zoom)
+{
+    return konstruiereEbeneSonnenuhr(s, u, canvas, zoom, canvas.width(), canvas.height());
 }
 
 } // namespace umbrin

@@ -13,4 +13,8 @@ namespace umbrin {
 Konstruktionsmeldungen konstruiereEbeneSonnenuhr(const AppState& s, const Zeichenumgebung& u, Canvas& canvas,
                                                  double& zoom);
 
+// The same for a window of breite x hoehe pixels whose canvas may be larger (a layer).
+Konstruktionsmeldungen konstruiereEbeneSonnenuhr(const AppState& s, const Zeichenumgebung& u, Canvas& canvas,
+                                                 double& zoom, int breite, int hoehe);
+
 } // namespace umbrin

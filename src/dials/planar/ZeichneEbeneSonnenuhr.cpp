@@ -19,12 +19,11 @@ namespace {
 
 int runde(double v) { return rundeKoordinate(v); }
 
-// Start: margins, the umbrella checks, the plane, the frame, the grid, the scale and the
-// horizon. False when the dial cannot be drawn at all.
-bool beginne(EbeneKontext& k, bool bildschirm, int breite, int hoehe, double g, const EbenenParameter& p)
+// Start: margins, the umbrella checks, the plane, the scale and the horizon. False when the
+// dial cannot be drawn at all.
+bool richteEin(EbeneKontext& k, bool bildschirm, int breite, int hoehe, double g, const EbenenParameter& p)
 {
     const AppState& s = k.s;
-    Canvas& c = k.canvas;
     k.Bildschirm = bildschirm;
     k.RandX = bildschirm ? 0 : 50;
     k.RandY = k.RandX;
@@ -32,6 +31,18 @@ bool beginne(EbeneKontext& k, bool bildschirm, int breite, int hoehe, double g, 
     k.Hoehe = hoehe - k.RandY;
     k.MitteX = (k.Breite - k.RandX) / 2;
     k.MitteY = (k.Hoehe - k.RandY) / 2;
+    if (k.umgebung.MitSchnitt) {
+        const Schnittrechteck& r = k.umgebung.Schnitt;
+        k.SchnittL = r.links;
+        k.SchnittO = r.oben;
+        k.SchnittR = r.rechts;
+        k.SchnittU = r.unten;
+    } else {
+        k.SchnittL = k.RandX;
+        k.SchnittO = k.RandY;
+        k.SchnittR = k.Breite;
+        k.SchnittU = k.Hoehe;
+    }
     k.ebene = p;
     k.sonne = Sonnenrechner(p.X1);
     k.FusspunktX = s.FusspunktX;
@@ -56,19 +67,6 @@ bool beginne(EbeneKontext& k, bool bildschirm, int breite, int hoehe, double g, 
     else
         k.LegendeX = k.RandX + 35;
 
-    c.setBrush({FarbeWeiss, BrushStyle::Solid});
-    c.setFont({"Arial", c.font().height, false, s.Farben[3]});
-    c.setPen({FarbeWeiss, 1, PenStyle::Solid});
-    c.moveTo(k.Breite + 1, k.RandY);
-    c.lineTo(k.Breite + 1, k.Hoehe);
-    c.setPenColor(FarbeSchwarz);
-    c.rectangle(k.RandX, k.RandY, k.Breite, k.Hoehe);
-
-    if (k.umgebung.MitNetz)
-        zeichneRaster(c, bildschirm, s.Farben[8], k.FusspunktX, k.FusspunktY, k.Breite - 20, k.Hoehe - 20, 10,
-                      s.FormatA4 != 0, k.umgebung.DruckRandX, k.umgebung.DruckRandY);
-
-    c.setPenWidth(s.Schalter.Linienstaerke);
     k.Gnomon = static_cast<double>(roundHalfEven(100.0L * g)) / 100.0;
     if (bildschirm)
         k.Skala = k.Breite * k.Gnomon / (s.FormatA4 ? 280.0 : 420.0);
@@ -87,13 +85,58 @@ bool beginne(EbeneKontext& k, bool bildschirm, int breite, int hoehe, double g, 
     } else {
         k.HorizontY = 0;
     }
-    k.Oben = std::max(k.RandY, runde(k.HorizontY));
+    // Without a horizon (the horizontal dial) the lines reach the top of the cut rectangle.
+    const bool mitHorizont = s.UhrTyp == 'v' || (s.UhrTyp == 'i' && std::fabs(s.Schirmuhr ? s.Par.Inklination : p.Inklination) > 1e-10);
+    k.Oben = mitHorizont ? std::max(k.SchnittO, runde(k.HorizontY)) : k.SchnittO;
+    return true;
+}
+
+// The drawing's font and pen as every part starts with them.
+void grundzustand(EbeneKontext& k)
+{
+    const AppState& s = k.s;
+    Canvas& c = k.canvas;
+    c.setBrush({FarbeWeiss, BrushStyle::Solid});
+    c.setFont({"Arial", c.font().height, false, s.Farben[3]});
+    if (k.Bildschirm)
+        c.setFontSize(k.umgebung.GrosserBildschirm ? 16 : 12);
+    else
+        c.setFontHeight(60);
+    c.setPen({FarbeSchwarz, s.Schalter.Linienstaerke, PenStyle::Solid});
+}
+
+// The white frame and the grid, under everything else.
+void zeichneGrund(EbeneKontext& k)
+{
+    const AppState& s = k.s;
+    Canvas& c = k.canvas;
+    grundzustand(k);
+    c.setPen({FarbeWeiss, 1, PenStyle::Solid});
+    c.moveTo(k.Breite + 1, k.RandY);
+    c.lineTo(k.Breite + 1, k.Hoehe);
+    c.setPenColor(FarbeSchwarz);
+    c.rectangle(k.RandX, k.RandY, k.Breite, k.Hoehe);
+
+    if (k.umgebung.MitNetz)
+        zeichneRaster(c, k.Bildschirm, s.Farben[8], k.FusspunktX, k.FusspunktY, k.Breite - 20, k.Hoehe - 20, 10,
+                      s.FormatA4 != 0, k.umgebung.DruckRandX, k.umgebung.DruckRandY);
+}
+
+// The frame's outline and the horizon line, over the lines that end at them.
+void zeichneRahmenUndHorizont(EbeneKontext& k)
+{
+    const AppState& s = k.s;
+    Canvas& c = k.canvas;
+    c.setBrushStyle(BrushStyle::Clear);
+    c.setPen({FarbeSchwarz, 1, PenStyle::Solid});
+    c.rectangle(k.RandX, k.RandY, k.Breite, k.Hoehe);
+    // Texts over the lines leave them visible (a solid brush would underlay them white).
+    c.setPenWidth(s.Schalter.Linienstaerke);
     if (k.HorizontY > 0) {
         c.setPenColor(s.Farben[4]);
         c.moveTo(k.RandX + 5, runde(k.HorizontY));
         c.lineTo(k.RandX + k.Breite - 5, runde(k.HorizontY));
     }
-    return true;
 }
 
 void zeichneGnomonSkala(EbeneKontext& k)
@@ -143,17 +186,15 @@ void zeichneFusszeile(EbeneKontext& k)
     c.setFont(vorher);
 }
 
-} // namespace
-
-Konstruktionsmeldungen zeichneEbeneSonnenuhr(const AppState& s, const Zeichenumgebung& u, Canvas& canvas,
-                                             bool bildschirm, int breite, int hoehe, double g,
-                                             const EbenenParameter& p)
+// Everything that moves with the gnomon foot as it is: the lines.
+void zeichneLinien(EbeneKontext& k)
 {
-    EbeneKontext k(s, u, canvas);
-    if (!beginne(k, bildschirm, breite, hoehe, g, p))
-        return k.meldungen;
-
-    zeichneLegende(k);
+    const AppState& s = k.s;
+    Canvas& canvas = k.canvas;
+    grundzustand(k);
+    // Numbers along the unequal hours take the size the gnomon scale leaves on paper.
+    if (!k.Bildschirm)
+        canvas.setFontSize(35);
 
     canvas.setPenColor(s.Farben[0]);
     k.TierkreisModus = s.Schalter.Datumslinien == '0';
@@ -164,10 +205,10 @@ Konstruktionsmeldungen zeichneEbeneSonnenuhr(const AppState& s, const Zeichenumg
         canvas.setPenColor(s.Farben[0]);
     }
     setzeDatumslinien(s, s.Schalter.Datumslinien, k.Datumslinien);
+    k.Laenge = s.Schalter.OhneLaengenkorrektur ? s.Par.Zonenmeridian : s.Par.Laenge;
     zeichneDatumslinienTabelle(k);
 
-    zeichneGnomonSkala(k);
-
+    canvas.setPenColor(s.Farben[3]);
     if (s.Schalter.OhneZeitgl) {
         k.Laenge = s.Schalter.OhneLaengenkorrektur ? s.Par.Zonenmeridian : s.Par.Laenge;
         zeichneStundenlinien(k, 171, false, s.Zeiten.EotVon, s.Zeiten.EotBis);
@@ -189,15 +230,44 @@ Konstruktionsmeldungen zeichneEbeneSonnenuhr(const AppState& s, const Zeichenumg
         zeichneItalBabylStunden(k, true, s.Zeiten.ItalVon, s.Zeiten.ItalBis, s.Schalter.Intervalle[1]);
     if (s.Schalter.Sonnenhoehe)
         zeichneHoehenlinien(k, s.Zeiten.HoeheVon, s.Zeiten.HoeheBis, s.Schalter.Intervalle[3]);
+}
 
+// What keeps to the frame or is placed against it, over the lines: the frame and horizon,
+// the foot mark, the legend and the hour numbers, the gnomon scale, the pole marks, margins
+// and footer.
+void zeichneAmRahmen(EbeneKontext& k)
+{
+    const AppState& s = k.s;
+    Canvas& canvas = k.canvas;
+    grundzustand(k);
+    zeichneRahmenUndHorizont(k);
+    zeichneFussmarke(k);
+    zeichneLegende(k);
+    zeichneGnomonSkala(k);
     if (s.UhrTyp == 'h' || (!s.Schirmuhr && (s.UhrTyp == 'v' || s.UhrTyp == 'i'))) {
         const Polversatz v = polstabVersatz(s, k.Skala, 1e-5);
         canvas.setPenColor(s.Farben[3]);
         zeichnePolstabMarken(k, v.X, v.Y);
     }
-
-    RandUndRahmen(k.Breite + k.RandX, k.Hoehe + k.RandX, k.RandX, canvas, u.DruckRandY);
+    RandUndRahmen(k.Breite + k.RandX, k.Hoehe + k.RandX, k.RandX, canvas, k.umgebung.DruckRandY);
     zeichneFusszeile(k);
+}
+
+} // namespace
+
+Konstruktionsmeldungen zeichneEbeneSonnenuhr(const AppState& s, const Zeichenumgebung& u, Canvas& canvas,
+                                             bool bildschirm, int breite, int hoehe, double g,
+                                             const EbenenParameter& p)
+{
+    EbeneKontext k(s, u, canvas);
+    if (!richteEin(k, bildschirm, breite, hoehe, g, p))
+        return k.meldungen;
+    if (u.Teile & TeilGrund)
+        zeichneGrund(k);
+    if (u.Teile & TeilLinien)
+        zeichneLinien(k);
+    if (u.Teile & TeilAmRahmen)
+        zeichneAmRahmen(k);
     return k.meldungen;
 }
 

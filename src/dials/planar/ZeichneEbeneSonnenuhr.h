@@ -9,10 +9,13 @@
 
 namespace umbrin {
 
-// Draws the dial of s.UhrTyp ('h', 'v' or 'i') and s.Schirmuhr on the canvas, in this order:
-// frame, grid, horizon line, legend, lines of whole-hour day length, date lines, gnomon scale,
-// hour lines of true and mean time with the figure-eight, temporal, Babylonian and Italian
-// hours, lines of equal altitude, pole marks, margins and footer.
+// Draws the dial of s.UhrTyp ('h', 'v' or 'i') and s.Schirmuhr on the canvas, the parts that
+// u.Teile names, in this order: the ground (white frame, grid); the lines that move with the
+// foot (lines of whole-hour day length, date lines, hour lines of true and mean time with the
+// figure-eight, temporal, Babylonian and Italian hours, lines of equal altitude), cut at
+// u.Schnitt when u.MitSchnitt, else at the frame; and what keeps to the frame or is drawn
+// over the lines (frame outline, horizon, foot mark, legend and hour numbers, gnomon scale,
+// pole marks, margins, footer). A caller that adds a map draws the ground and lines, the map, then the rest.
 //
 // bildschirm: true on screen (units are pixels), false on a printer page (units are 0.1 mm,
 // with margins of 5 mm). breite, hoehe: canvas size in those units. g: gnomon length in

@@ -16,12 +16,13 @@ Bildflaeche::Bildflaeche(QWidget* eltern)
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
-QImage& Bildflaeche::neuesBild()
+QImage& Bildflaeche::neuesBild(bool weiss)
 {
     const QSize groesse(std::max(1, width()), std::max(1, height()));
     if (bild_.size() != groesse)
         bild_ = QImage(groesse, QImage::Format_ARGB32_Premultiplied);
-    bild_.fill(Qt::white);
+    if (weiss)
+        bild_.fill(Qt::white);
     marken_.clear();
     return bild_;
 }
@@ -52,8 +53,12 @@ void Bildflaeche::paintEvent(QPaintEvent* e)
     const QRegion frei = QRegion(bereich).subtracted(QRect(QPoint(0, 0), bild_.size()));
     for (const QRect& r : frei)
         maler.fillRect(r, Qt::white);
-    if (!bild_.isNull())
+    if (!bild_.isNull()) {
+        // The image is opaque: copied, not blended.
+        maler.setCompositionMode(QPainter::CompositionMode_Source);
         maler.drawImage(bereich.topLeft(), bild_, bereich);
+        maler.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    }
 
     if (fuss_) {
         // The foot marker: a dotted square of 9 pixels around the foot, black on white.

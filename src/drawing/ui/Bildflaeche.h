@@ -21,9 +21,9 @@ public:
     // The image the constructions draw on, sized to the widget by neuesBild().
     QImage& bild() { return bild_; }
     const QImage& bild() const { return bild_; }
-    // A white image of the widget's client size (at least 1 x 1); the markers of hour points
-    // are dropped with the old image.
-    QImage& neuesBild();
+    // An image of the widget's client size (at least 1 x 1), white unless the caller fills it
+    // whole itself; the markers of hour points are dropped with the old image.
+    QImage& neuesBild(bool weiss = true);
     // The image changed: repaint.
     void bildGeaendert() { update(); }
 

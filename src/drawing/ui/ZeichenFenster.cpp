@@ -648,16 +648,22 @@ void ZeichenFenster::Konstruiere(Zeichenanlass anlass)
         f_.MitNetz = true;
     }
 
-    QImage& bild = bild_->neuesBild();
-    Konstruktionsmeldungen meldungen;
-    {
-        PainterCanvas canvas(bild);
-        Zeichenauftrag a{s_, f_, canvas, bild.width(), bild.height(), true,
-                         zeichenumgebung(f_, dienste_.grosserBildschirm, dienste_.grosseFonts, 0, 0), 0, 0};
+    const Zeichenumgebung umgebung = zeichenumgebung(f_, dienste_.grosserBildschirm, dienste_.grosseFonts, 0, 0);
+    const bool ausSchicht = anlass != Zeichenanlass::Anzeigeart && Fusspunktschicht::verschiebbar(s_, f_);
+    QImage& bild = bild_->neuesBild(!ausSchicht);
+    const auto zeichner = [&](Canvas& canvas, const Zeichenumgebung& u) {
+        Zeichenauftrag a{s_, f_, canvas, bild.width(), bild.height(), true, u, 0, 0};
         a.frage = &frage_;
         a.arbeitsPfad = shell_.ArbeitsPfad;
         a.karten = &karten_;
-        meldungen = konstruiereBild(a, anlass);
+        return konstruiereBild(a, anlass);
+    };
+    Konstruktionsmeldungen meldungen;
+    if (!ausSchicht || !schicht_.zeichne(bild, s_, umgebung, fussBewegung_, zeichner, meldungen)) {
+        if (ausSchicht)
+            bild.fill(Qt::white);
+        PainterCanvas canvas(bild);
+        meldungen = zeichner(canvas, umgebung);
     }
 
     const char typ = s_.UhrTyp;

@@ -12,6 +12,7 @@
 #include "drawing/Winkeltabelle.h"
 #include "drawing/Zeichenfensterzustand.h"
 #include "drawing/Zeichnungsroutinen.h"
+#include "drawing/ui/Fusspunktschicht.h"
 #include "drawing/ui/ZeichenfensterDienste.h"
 #include "core/ui/Druckbar.h"
 
@@ -171,6 +172,9 @@ private:
     Konstruktionsmeldungen letzteMeldungen_;
     // The map read and projected for the picture, kept while only the foot moves.
     KartenSpeicher karten_;
+    // The lines and map of a planar dial, kept while only its foot moves.
+    Fusspunktschicht schicht_;
+    bool fussBewegung_ = false; // the construction running follows a click that moved the foot
     QPointer<QMdiSubWindow> rahmen_;
     std::unique_ptr<QPrinter> eigenerDrucker_;
 

@@ -70,7 +70,9 @@ void ZeichenFenster::Image1MouseDown(QMouseEvent* e)
         return;
     setzePunkt(x, y, knopf, tasten);
     if (links && tasten == Qt::NoModifier) {
+        fussBewegung_ = true;
         Konstruiere();
+        fussBewegung_ = false;
         f_.LegendeNeu = true;
         aktualisiereMarken();
     } else if (knopf == Qt::RightButton && tasten == Qt::NoModifier) {

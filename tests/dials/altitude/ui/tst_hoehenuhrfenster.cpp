@@ -10,6 +10,7 @@
 #include "drawing/Zeichnungstyp.h"
 #include "drawing/Zeichnungszeilen.h"
 #include "drawing/ui/Bildflaeche.h"
+#include "drawing/ui/Fusspunktschicht.h"
 #include "drawing/ui/ZeichenfensterAufbau.h"
 
 #include <QDir>
@@ -50,14 +51,23 @@ struct Aufbau : test::ZeichenfensterAufbau {
     }
 };
 
-// What a row of the table draws on an image of the window's size.
+// What a row of the table draws on an image of the window's size (a planar dial through the
+// layer that follows its foot, as the window draws it).
 QImage zeichnungDerZeile(const Zeichnungseintrag& e, AppState s, Zeichenfensterzustand f, QSize groesse)
 {
     QImage bild(groesse, QImage::Format_ARGB32_Premultiplied);
     bild.fill(Qt::white);
-    PainterCanvas c(bild);
-    Zeichenauftrag a{s, f, c, groesse.width(), groesse.height(), true, zeichenumgebung(f, true, false, 0, 0), 0, 0};
-    e.bildschirm(a);
+    const Zeichenumgebung u = zeichenumgebung(f, true, false, 0, 0);
+    const auto zeichner = [&](Canvas& c, const Zeichenumgebung& v) {
+        Zeichenauftrag a{s, f, c, groesse.width(), groesse.height(), true, v, 0, 0};
+        return e.bildschirm(a);
+    };
+    Fusspunktschicht schicht;
+    Konstruktionsmeldungen m;
+    if (!Fusspunktschicht::verschiebbar(s, f) || !schicht.zeichne(bild, s, u, false, zeichner, m)) {
+        PainterCanvas c(bild);
+        zeichner(c, u);
+    }
     return bild;
 }
 
