@@ -224,8 +224,30 @@ QPolygonF PainterCanvas::thinned(const QPolygonF& line, double tolerance)
     return aus;
 }
 
+void PainterCanvas::touch(const QRectF& r, double room)
+{
+    if (touched_)
+        touched_->push_back(painter_->transform().mapRect(r).adjusted(-room, -room, room, room).toAlignedRect());
+}
+
+void PainterCanvas::touchLine(const QPolygonF& line)
+{
+    if (!touched_)
+        return;
+    // Piece by piece, so that a long slanting line does not count the whole box around it.
+    const double room = pen().width + 2;
+    constexpr double stueck = 32;
+    for (qsizetype i = 0; i + 1 < line.size(); ++i) {
+        const QPointF a = line[i], d = line[i + 1] - a;
+        const int n = std::max(1, static_cast<int>(std::ceil(std::hypot(d.x(), d.y()) / stueck)));
+        for (int j = 0; j < n; ++j)
+            touch(QRectF(a + d * (double(j) / n), a + d * (double(j + 1) / n)).normalized(), room);
+    }
+}
+
 void PainterCanvas::strich(const QPolygonF& linie)
 {
+    touchLine(linie);
     // A wide solid stroke on an image goes segment by segment: the rasteriser draws straight
     // segments directly, where a polyline would first be outlined as a whole. The segments
     // end square, so that each covers the joint with the next (no seam, and at a bend a
@@ -297,10 +319,17 @@ void PainterCanvas::rectangle(int left, int top, int right, int bottom)
         std::swap(left, right);
     if (bottom < top)
         std::swap(top, bottom);
-    if (brush().style == BrushStyle::Solid)
+    if (brush().style == BrushStyle::Solid) {
+        touch(QRectF(left, top, right - left, bottom - top), 1);
         painter_->fillRect(QRectF(left, top, right - left, bottom - top), qtColor(brush().color));
+    }
     if (pen().style == PenStyle::Clear)
         return;
+    const double room = pen().width + 2;
+    touch(QRectF(left, top, right - left, 0), room);
+    touch(QRectF(left, bottom, right - left, 0), room);
+    touch(QRectF(left, top, 0, bottom - top), room);
+    touch(QRectF(right, top, 0, bottom - top), room);
     applyPen();
     painter_->setBrush(Qt::NoBrush);
     painter_->drawRect(QRectF(left + offset_, top + offset_, right - left - 1, bottom - top - 1));
@@ -313,6 +342,7 @@ void PainterCanvas::fillRect(int left, int top, int right, int bottom)
         return;
     if (brush().style == BrushStyle::Clear)
         return;
+    touch(QRectF(left, top, right - left, bottom - top), 1);
     painter_->fillRect(QRectF(left, top, right - left, bottom - top), qtColor(brush().color));
 }
 
@@ -321,6 +351,7 @@ void PainterCanvas::ellipse(int left, int top, int right, int bottom)
     flush();
     applyPen();
     applyBrush();
+    touch(QRectF(left, top, right - left, bottom - top).normalized(), pen().width + 2);
     painter_->drawEllipse(QRectF(left + offset_, top + offset_, right - left - 1, bottom - top - 1));
 }
 
@@ -336,6 +367,7 @@ void PainterCanvas::arc(int left, int top, int right, int bottom, int startX, in
         span += 360;
     applyPen();
     painter_->setBrush(Qt::NoBrush);
+    touch(box.normalized(), pen().width + 2);
     painter_->drawArc(box, static_cast<int>(std::lround(a0 * 16)), static_cast<int>(std::lround(span * 16)));
 }
 
@@ -349,6 +381,7 @@ void PainterCanvas::polygon(const std::vector<CanvasPoint>& points)
         poly.append(QPointF(p.x + offset_, p.y + offset_));
     applyPen();
     applyBrush();
+    touch(poly.boundingRect(), pen().width + 2);
     painter_->drawPolygon(poly);
 }
 
@@ -357,6 +390,9 @@ void PainterCanvas::drawTextCell(double x, double y, const QString& text)
     const QFont f = qtFont();
     painter_->setFont(f);
     const QFontMetricsF m(f);
+    // Glyphs may reach a little beyond their cell (slanted letters, accents).
+    const double h = m.height();
+    touch(QRectF(x, y, m.horizontalAdvance(text), h), h / 2 + 2);
     if (brush().style == BrushStyle::Solid)
         painter_->fillRect(QRectF(x, y, m.horizontalAdvance(text), m.height()), qtColor(brush().color));
     painter_->setPen(qtColor(font().color));
@@ -395,6 +431,7 @@ void PainterCanvas::clear()
     flush();
     painter_->save();
     painter_->resetTransform();
+    touch(QRectF(0, 0, painter_->device()->width(), painter_->device()->height()), 0);
     painter_->fillRect(QRect(0, 0, painter_->device()->width(), painter_->device()->height()), Qt::white);
     painter_->restore();
 }

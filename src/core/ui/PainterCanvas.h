@@ -13,9 +13,11 @@
 #include <QLineF>
 #include <QList>
 #include <QPolygonF>
+#include <QRect>
 #include <QString>
 
 #include <memory>
+#include <vector>
 
 class QImage;
 class QPagedPaintDevice;
@@ -55,6 +57,10 @@ public:
     // Draws what is still pending; the destructor does it too.
     void flush();
 
+    // From now on every drawing call adds the image pixels it may change (with room for the
+    // pen and antialiasing) to rects; none when null. For taking a drawing off a copy again.
+    void collectTouched(std::vector<QRect>* rects) { touched_ = rects; }
+
     // The installed family a face name maps to, and the text as that family shows it.
     static QString familyFor(const std::string& faceName);
     static QString textFor(const std::string& faceName, std::string_view text);
@@ -75,6 +81,9 @@ private:
     void applyBrush();
     QFont qtFont() const;
     void drawTextCell(double x, double y, const QString& text);
+    // Adds r (canvas units, under the painter's transform) grown by room to the touched pixels.
+    void touch(const QRectF& r, double room);
+    void touchLine(const QPolygonF& line);
 
     std::unique_ptr<QPainter> painter_;
     int width_ = 0;
@@ -83,6 +92,7 @@ private:
     double offset_ = 0; // half a pixel on images, so 1-pixel lines fall on pixel centres
     QPolygonF stroke_;  // consecutive line segments, drawn as one polyline
     QList<QLineF> strecken_; // the segments of a wide line
+    std::vector<QRect>* touched_ = nullptr;
 };
 
 } // namespace umbrin

@@ -16,13 +16,13 @@ Bildflaeche::Bildflaeche(QWidget* eltern)
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
-QImage& Bildflaeche::neuesBild(bool weiss)
+QImage& Bildflaeche::neuesBild()
 {
-    const QSize groesse(std::max(1, width()), std::max(1, height()));
-    if (bild_.size() != groesse)
+    const QSize groesse = bildGroesse();
+    // An image that is a part of a larger one (a layer's) is left to it.
+    if (bild_.size() != groesse || bild_.bytesPerLine() != groesse.width() * 4)
         bild_ = QImage(groesse, QImage::Format_ARGB32_Premultiplied);
-    if (weiss)
-        bild_.fill(Qt::white);
+    bild_.fill(Qt::white);
     marken_.clear();
     return bild_;
 }

@@ -9,6 +9,7 @@
 #include <QVector>
 #include <QWidget>
 
+#include <algorithm>
 #include <optional>
 
 namespace umbrin {
@@ -21,9 +22,12 @@ public:
     // The image the constructions draw on, sized to the widget by neuesBild().
     QImage& bild() { return bild_; }
     const QImage& bild() const { return bild_; }
-    // An image of the widget's client size (at least 1 x 1), white unless the caller fills it
-    // whole itself; the markers of hour points are dropped with the old image.
-    QImage& neuesBild(bool weiss = true);
+    // A white image of the widget's client size (at least 1 x 1); the markers of hour points
+    // are dropped with the old image. The image may be replaced by a part of a larger one (see
+    // Fusspunktschicht); a new image is then made here.
+    QImage& neuesBild();
+    // The size neuesBild() gives.
+    QSize bildGroesse() const { return {std::max(1, width()), std::max(1, height())}; }
     // The image changed: repaint.
     void bildGeaendert() { update(); }
 

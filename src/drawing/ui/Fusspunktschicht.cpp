@@ -45,8 +45,10 @@ void Fusspunktschicht::zeichneSchicht(const AppState& s, const Zeichenumgebung& 
                                       const Zeichner& zeichner, const QRect& nur)
 {
     const QSize groesse(2 * breite, 2 * hoehe);
-    if (schicht_.size() != groesse)
+    if (schicht_.size() != groesse) {
         schicht_ = QImage(groesse, QImage::Format_ARGB32_Premultiplied);
+        arbeit_ = QImage(groesse, QImage::Format_ARGB32_Premultiplied);
+    }
     if (nur.isNull()) {
         schicht_.fill(Qt::white);
     } else {
@@ -59,19 +61,33 @@ void Fusspunktschicht::zeichneSchicht(const AppState& s, const Zeichenumgebung& 
     linien.Teile = TeilLinien;
     linien.MitSchnitt = true;
     linien.Schnitt = {fx - breite, fy - hoehe, fx + breite, fy + hoehe};
-    PainterCanvas c(schicht_, QPoint(breite - fx, hoehe - fy), QSize(breite, hoehe), nur);
-    meldungen_ = zeichner(c, linien);
+    {
+        PainterCanvas c(schicht_, QPoint(breite - fx, hoehe - fy), QSize(breite, hoehe), nur);
+        meldungen_ = zeichner(c, linien);
+    }
     ganz_ = nur.isNull();
+    beruehrt_.clear();
+    kopiere(ganz_ ? schicht_.rect() : nur);
     if (ganz_)
         ++zeichnungen_;
 }
 
-bool Fusspunktschicht::zeichne(QImage& bild, const AppState& s, const Zeichenumgebung& u, bool bewegung,
-                               const Zeichner& zeichner, Konstruktionsmeldungen& m)
+void Fusspunktschicht::kopiere(const QRect& r)
 {
-    const int breite = bild.width(), hoehe = bild.height();
+    const QRect b = r & schicht_.rect();
+    if (b.isEmpty())
+        return;
+    const std::size_t links = static_cast<std::size_t>(b.left()) * 4, laenge = static_cast<std::size_t>(b.width()) * 4;
+    for (int y = b.top(); y <= b.bottom(); ++y)
+        std::memcpy(arbeit_.scanLine(y) + links, schicht_.constScanLine(y) + links, laenge);
+}
+
+bool Fusspunktschicht::zeichne(QImage& bild, QSize groesse, const AppState& s, const Zeichenumgebung& u,
+                               bool bewegung, const Zeichner& zeichner, Konstruktionsmeldungen& m)
+{
+    const int breite = groesse.width(), hoehe = groesse.height();
     const int fx = s.FusspunktX, fy = s.FusspunktY;
-    if (fx < 0 || fx >= breite || fy < 0 || fy >= hoehe || bild.format() != QImage::Format_ARGB32_Premultiplied)
+    if (fx < 0 || fx >= breite || fy < 0 || fy >= hoehe)
         return false;
     const Schluessel k = schluessel(s, u, breite, hoehe);
     if (!(k == schluessel_)) {
@@ -80,20 +96,26 @@ bool Fusspunktschicht::zeichne(QImage& bild, const AppState& s, const Zeichenumg
     }
     // Window pixel p shows the layer's pixel p + (breite - fx, hoehe - fy).
     const QRect fenster(breite - fx, hoehe - fy, breite, hoehe);
-    if (!bewegung)
-        zeichneSchicht(s, u, breite, hoehe, zeichner, fenster);
-    else if (!ganz_)
-        zeichneSchicht(s, u, breite, hoehe, zeichner, QRect());
-    const std::size_t zeile = static_cast<std::size_t>(breite) * 4;
-    for (int y = 0; y < hoehe; ++y)
-        std::memcpy(bild.scanLine(y), schicht_.constScanLine(fenster.top() + y) + static_cast<std::size_t>(fenster.left()) * 4,
-                    zeile);
+    if (!bewegung || !ganz_) {
+        zeichneSchicht(s, u, breite, hoehe, zeichner, bewegung ? QRect() : fenster);
+    } else {
+        for (const QRect& r : beruehrt_)
+            kopiere(r);
+        beruehrt_.clear();
+    }
+    bild = QImage(arbeit_.scanLine(fenster.top()) + static_cast<std::size_t>(fenster.left()) * 4, breite, hoehe,
+                  arbeit_.bytesPerLine(), arbeit_.format());
+    std::vector<QRect> neu;
     {
         PainterCanvas c(bild);
+        c.collectTouched(&neu);
         Zeichenumgebung rahmen = u;
         rahmen.Teile = TeilAmRahmen;
         zeichner(c, rahmen);
+        c.flush();
     }
+    for (const QRect& r : neu)
+        beruehrt_.push_back(r.translated(fenster.topLeft()));
     m = meldungen_;
     return true;
 }

@@ -649,20 +649,19 @@ void ZeichenFenster::Konstruiere(Zeichenanlass anlass)
     }
 
     const Zeichenumgebung umgebung = zeichenumgebung(f_, dienste_.grosserBildschirm, dienste_.grosseFonts, 0, 0);
-    const bool ausSchicht = anlass != Zeichenanlass::Anzeigeart && Fusspunktschicht::verschiebbar(s_, f_);
-    QImage& bild = bild_->neuesBild(!ausSchicht);
+    const QSize groesse = bild_->bildGroesse();
     const auto zeichner = [&](Canvas& canvas, const Zeichenumgebung& u) {
-        Zeichenauftrag a{s_, f_, canvas, bild.width(), bild.height(), true, u, 0, 0};
+        Zeichenauftrag a{s_, f_, canvas, groesse.width(), groesse.height(), true, u, 0, 0};
         a.frage = &frage_;
         a.arbeitsPfad = shell_.ArbeitsPfad;
         a.karten = &karten_;
         return konstruiereBild(a, anlass);
     };
+    // A planar dial is drawn through the layer that follows its foot.
     Konstruktionsmeldungen meldungen;
-    if (!ausSchicht || !schicht_.zeichne(bild, s_, umgebung, fussBewegung_, zeichner, meldungen)) {
-        if (ausSchicht)
-            bild.fill(Qt::white);
-        PainterCanvas canvas(bild);
+    if (anlass == Zeichenanlass::Anzeigeart || !Fusspunktschicht::verschiebbar(s_, f_)
+        || !schicht_.zeichne(bild_->bild(), groesse, s_, umgebung, fussBewegung_, zeichner, meldungen)) {
+        PainterCanvas canvas(bild_->neuesBild());
         meldungen = zeichner(canvas, umgebung);
     }
 

@@ -55,8 +55,6 @@ struct Aufbau : test::ZeichenfensterAufbau {
 // layer that follows its foot, as the window draws it).
 QImage zeichnungDerZeile(const Zeichnungseintrag& e, AppState s, Zeichenfensterzustand f, QSize groesse)
 {
-    QImage bild(groesse, QImage::Format_ARGB32_Premultiplied);
-    bild.fill(Qt::white);
     const Zeichenumgebung u = zeichenumgebung(f, true, false, 0, 0);
     const auto zeichner = [&](Canvas& c, const Zeichenumgebung& v) {
         Zeichenauftrag a{s, f, c, groesse.width(), groesse.height(), true, v, 0, 0};
@@ -64,10 +62,14 @@ QImage zeichnungDerZeile(const Zeichnungseintrag& e, AppState s, Zeichenfensterz
     };
     Fusspunktschicht schicht;
     Konstruktionsmeldungen m;
-    if (!Fusspunktschicht::verschiebbar(s, f) || !schicht.zeichne(bild, s, u, false, zeichner, m)) {
-        PainterCanvas c(bild);
-        zeichner(c, u);
-    }
+    QImage bild;
+    if (Fusspunktschicht::verschiebbar(s, f) && schicht.zeichne(bild, groesse, s, u, false, zeichner, m))
+        return bild.copy();
+    bild = QImage(groesse, QImage::Format_ARGB32_Premultiplied);
+    bild.fill(Qt::white);
+    PainterCanvas c(bild);
+    zeichner(c, u);
+    c.flush();
     return bild;
 }
 
