@@ -43,7 +43,8 @@ public:
     // costs). bild becomes the window's part (of groesse) of the working copy: it must not be
     // drawn on by others, and is void once this layer draws again or goes.
     // m gets the messages of the lines. False, with nothing drawn, when the foot lies outside
-    // the window: the caller draws the picture as a whole.
+    // the window or the window is larger than 2560 x 1600: the caller draws the picture as a
+    // whole.
     bool zeichne(QImage& bild, QSize groesse, const AppState& s, const Zeichenumgebung& u, bool bewegung,
                  const Zeichner& zeichner, Konstruktionsmeldungen& m);
 
