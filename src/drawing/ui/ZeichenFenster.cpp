@@ -617,7 +617,8 @@ void ZeichenFenster::Ursprung_zeigen()
     s_.LegendeGesetzt = 0;
     f_.FusspunktNeu = true;
     f_.LegendeNeu = true;
-    // Draw around the default foot, then ask for the user's own.
+    // Draw around the default foot, then ask for the user's own (written into the picture: a
+    // planar dial's next move draws its whole layer anew, so the words go with it).
     Konstruiere();
     {
         PainterCanvas c(bild_->bild());
