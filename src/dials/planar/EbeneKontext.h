@@ -59,6 +59,7 @@ struct EbeneKontext {
     bool EbeneBeleuchtetAlt = false; // and at the point before
 
     bool TierkreisModus = false;     // date lines on zodiac declinations
+    bool Stundenzahlen = true;       // the numbers at the start of Babylonian and Italian hours
     DatumslinienTabelle Datumslinien;
     std::array<double, 13> DeklStunden{}; // declinations of whole-hour day lengths
 

@@ -130,7 +130,10 @@ void zeichneItalBabylStunden(EbeneKontext& k, bool italienisch, int von, int bis
                 break;
             const Farbe farbe = j == 0 ? ganz : s.Farben[7];
             c.setPenColor(farbe);
-            double xErst = -100.1, yErst = 0;
+            // The first point inside the drawing (found by a flag: on a layer larger than the
+            // window it may lie left of the window).
+            bool erster = false;
+            double xErst = 0, yErst = 0;
             bool verlaengert = false;
             int berechnet = 0;
             for (const Tag& tag : tage) {
@@ -152,12 +155,13 @@ void zeichneItalBabylStunden(EbeneKontext& k, bool italienisch, int von, int bis
                     c.moveTo(rundeKoordinate(k.x), rundeKoordinate(k.y));
                 else
                     linieZu(k, k.zeichenbar, k.zeichenbarAlt, true);
-                if (k.zeichenbar && xErst <= -10.1) {
+                if (k.zeichenbar && !erster) {
+                    erster = true;
                     xErst = k.x;
                     yErst = k.y;
                 }
                 // The first segment is drawn back to the border as well.
-                if (berechnet == 2 && k.zeichenbar && k.zeichenbarAlt && xErst > -10.1) {
+                if (berechnet == 2 && k.zeichenbar && k.zeichenbarAlt && erster) {
                     double bx = 0, by = 0;
                     clipStreckenende(k.x, k.y, k.xAlt, k.yAlt, k.SchnittL, k.SchnittO, k.SchnittR, k.SchnittU, bx, by);
                     c.moveTo(rundeKoordinate(k.xAlt), rundeKoordinate(k.yAlt));
@@ -165,7 +169,7 @@ void zeichneItalBabylStunden(EbeneKontext& k, bool italienisch, int von, int bis
                     c.moveTo(rundeKoordinate(k.x), rundeKoordinate(k.y));
                 }
             }
-            if (j == 0 && stunde % 2 == 0 && xErst > -10.1) {
+            if (k.Stundenzahlen && j == 0 && stunde % 2 == 0 && erster) {
                 const CanvasFont vorher = c.font();
                 c.setFontColor(farbe);
                 const double h = c.fontHeight();

@@ -8,6 +8,7 @@
 #include "dials/Raster.h"
 #include "dials/RandUndRahmen.h"
 #include "dials/planar/EbeneLinienfamilien.h"
+#include "dials/planar/NurSchrift.h"
 
 #include <algorithm>
 #include <cmath>
@@ -186,6 +187,38 @@ void zeichneFusszeile(EbeneKontext& k)
     c.setFont(vorher);
 }
 
+void zeichneItalBabyl(EbeneKontext& k)
+{
+    const AppState& s = k.s;
+    if (s.Schalter.Babylonisch)
+        zeichneItalBabylStunden(k, false, s.Zeiten.BabVon, s.Zeiten.BabBis, s.Schalter.Intervalle[0]);
+    if (s.Schalter.Italienisch)
+        zeichneItalBabylStunden(k, true, s.Zeiten.ItalVon, s.Zeiten.ItalBis, s.Schalter.Intervalle[1]);
+}
+
+// The numbers of the Babylonian and Italian hours of lines drawn on a layer: the lines once
+// more, cut at the frame as on a drawing of its own, with only their texts reaching the canvas.
+void zeichneStundenzahlenAmRahmen(EbeneKontext& k)
+{
+    const AppState& s = k.s;
+    if (!k.umgebung.MitSchnitt || !(s.Schalter.Babylonisch || s.Schalter.Italienisch))
+        return;
+    const CanvasFont schrift = k.canvas.font();
+    const CanvasBrush pinsel = k.canvas.brush();
+    NurSchrift nurSchrift(k.canvas);
+    Zeichenumgebung u = k.umgebung;
+    u.MitSchnitt = false;
+    EbeneKontext r(s, u, nurSchrift);
+    if (richteEin(r, k.Bildschirm, k.Breite + k.RandX, k.Hoehe + k.RandY, k.Gnomon, k.ebene)) {
+        grundzustand(r);
+        if (!r.Bildschirm)
+            nurSchrift.setFontSize(35);
+        zeichneItalBabyl(r);
+    }
+    k.canvas.setFont(schrift);
+    k.canvas.setBrush(pinsel);
+}
+
 // Everything that moves with the gnomon foot as it is: the lines.
 void zeichneLinien(EbeneKontext& k)
 {
@@ -224,10 +257,10 @@ void zeichneLinien(EbeneKontext& k)
     }
     if (s.Schalter.Temporalstunden)
         zeichneTemporalstunden(k, s.Zeiten.TempVon, s.Zeiten.TempBis, s.Schalter.Intervalle[2]);
-    if (s.Schalter.Babylonisch)
-        zeichneItalBabylStunden(k, false, s.Zeiten.BabVon, s.Zeiten.BabBis, s.Schalter.Intervalle[0]);
-    if (s.Schalter.Italienisch)
-        zeichneItalBabylStunden(k, true, s.Zeiten.ItalVon, s.Zeiten.ItalBis, s.Schalter.Intervalle[1]);
+    // Lines cut beyond the frame (a layer) leave their numbers, which stand at the first point
+    // inside the frame, to the frame's part.
+    k.Stundenzahlen = !k.umgebung.MitSchnitt;
+    zeichneItalBabyl(k);
     if (s.Schalter.Sonnenhoehe)
         zeichneHoehenlinien(k, s.Zeiten.HoeheVon, s.Zeiten.HoeheBis, s.Schalter.Intervalle[3]);
 }
@@ -244,6 +277,7 @@ void zeichneAmRahmen(EbeneKontext& k)
     zeichneFussmarke(k);
     zeichneLegende(k);
     zeichneGnomonSkala(k);
+    zeichneStundenzahlenAmRahmen(k);
     if (s.UhrTyp == 'h' || (!s.Schirmuhr && (s.UhrTyp == 'v' || s.UhrTyp == 'i'))) {
         const Polversatz v = polstabVersatz(s, k.Skala, 1e-5);
         canvas.setPenColor(s.Farben[3]);

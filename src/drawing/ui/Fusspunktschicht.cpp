@@ -12,7 +12,7 @@ namespace umbrin {
 bool Fusspunktschicht::verschiebbar(const AppState& s, const Zeichenfensterzustand& f)
 {
     return istEbeneUhr(s.UhrTyp) && !s.SchinkenModus && !f.MitNetz && !s.Schalter.BisFusspunkt &&
-           !s.Schalter.Babylonisch && !s.Schalter.Italienisch && !(s.Schirmuhr && s.UhrTyp == 'i');
+           !(s.Schirmuhr && s.UhrTyp == 'i');
 }
 
 Fusspunktschicht::Schluessel Fusspunktschicht::schluessel(const AppState& s, const Zeichenumgebung& u, int breite,

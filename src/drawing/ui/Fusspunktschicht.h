@@ -31,9 +31,8 @@ public:
 
     // Whether the picture of this dial moves with its foot: a planar dial whose lines are cut
     // only at the frame. Not the grid (it keeps to the frame), hour lines drawn on to the pole
-    // point (from their farthest point inside the frame), Babylonian and Italian hours (numbered
-    // at their first point inside the frame), nor the inclining umbrella dial (its disc's
-    // shadow is bounded by the frame).
+    // point (from their farthest point inside the frame), nor the inclining umbrella dial (its
+    // disc's shadow is bounded by the frame).
     static bool verschiebbar(const AppState& s, const Zeichenfensterzustand& f);
 
     // Draws the window's picture for the foot in s, always through the layer, so that every

@@ -68,6 +68,8 @@ private slots:
             a.s.Schalter.Temporalstunden = 1;
             a.s.Schalter.Sonnenhoehe = 1;
             a.s.Schalter.GanzeTageslaenge = 1;
+            a.s.Schalter.Babylonisch = 1;
+            a.s.Schalter.Italienisch = 1;
             a.s.KuestenAn = 1;
             a.s.GrenzenAn = grenzen;
         };
