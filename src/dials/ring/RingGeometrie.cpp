@@ -19,13 +19,6 @@ RingStrahl::RingStrahl(double D, double c, double b)
 // width. The hole is (0, R cos c, -R sin c), the ray runs along (cos b sin a, -sin b,
 // cos b cos a); R t is the chord from the hole to the spot. A ray parallel to the axis
 // (b 0, a 90) meets no wall.
-bool RingStrahl::sehne(double a, double& t, double& ca, double& sa) const
-{
-    sa = SinGrad(a);
-    ca = CosGrad(a);
-    return sehneBei(ca, t);
-}
-
 bool RingStrahl::sehneBei(double ca, double& t) const
 {
     const double nenner = sb_ * sb_ + cb_ * cb_ * ca * ca;
@@ -80,8 +73,13 @@ const GrobeDrehungen& grobeDrehungen()
 
 bool RingStrahl::fleck(double a, double& K, double& S, double& Q) const
 {
-    double t = 0, ca = 0, sa = 0;
-    if (!sehne(a, t, ca, sa)) {
+    return fleckBei(SinGrad(a), CosGrad(a), K, S, Q);
+}
+
+bool RingStrahl::fleckBei(double sa, double ca, double& K, double& S, double& Q) const
+{
+    double t = 0;
+    if (!sehneBei(ca, t)) {
         K = S = Q = 0;
         return false;
     }

@@ -27,12 +27,13 @@ class RingStrahl {
 public:
     RingStrahl(double D, double c, double b);
     bool fleck(double a, double& K, double& S, double& Q) const;
+    // fleck for a turn whose sine and cosine the caller has already taken.
+    bool fleckBei(double sa, double ca, double& K, double& S, double& Q) const;
     bool quer(double a, double& Q) const;
     // quer for a turn whose sine and cosine the caller has already taken.
     bool querBei(double sa, double ca, double& Q) const;
 
 private:
-    bool sehne(double a, double& t, double& ca, double& sa) const;
     bool sehneBei(double ca, double& t) const;
     double R_, b_, c_, sb_, cb_, sc_, cc_;
 };

@@ -4,12 +4,12 @@
 #include "core/SafeSave.h"
 #include "core/Sprachdienst.h"
 #include "core/TextEncoding.h"
+#include "core/Winkel.h"
 #include "core/Zahlenformat.h"
 #include "dials/ring/RingGeometrie.h"
 #include "dials/ring/RingZeichnung.h"
 
 #include <cmath>
-#include <functional>
 #include <vector>
 
 namespace umbrin {
@@ -19,20 +19,53 @@ constexpr Farbe kGrau = 0x808080;
 constexpr Farbe kBlau = 0xFF0000;
 constexpr Farbe kMarine = 0x800000;
 
-int rund(double x) { return static_cast<int>(roundHalfEven(x)); }
+// roundHalfEven for the chart's coordinates, without the detour through a long double: below
+// 2^51 in magnitude, adding 1.5 * 2^52 leaves the nearest integer (halves to even) in the
+// sum's last place, and taking it away again gives that integer exactly.
+int rund(double x)
+{
+    if (!(std::fabs(x) < 0x1p30))
+        return static_cast<int>(roundHalfEven(x));
+    constexpr double kRundung = 0x1.8p52;
+    return static_cast<int>((x + kRundung) - kRundung);
+}
+
+// The turns of a walk, 0.01 k degrees for k = 0..12000, with their sines and cosines: the
+// same for every altitude and every chart, so taken once.
+constexpr int kDrehungen = 12000;
+
+struct Drehungen {
+    std::vector<double> sinus, kosinus;
+    Drehungen()
+    {
+        sinus.reserve(kDrehungen + 1);
+        kosinus.reserve(kDrehungen + 1);
+        for (int k = 0; k <= kDrehungen; ++k) {
+            sinus.push_back(SinGrad(0.01 * k));
+            kosinus.push_back(CosGrad(0.01 * k));
+        }
+    }
+};
+
+const Drehungen& drehungen()
+{
+    static const Drehungen d;
+    return d;
+}
 
 // Walks the turns of the ring for the altitudes 2.5 i, i = 0..letzteHoehe; for each step
 // whose spot is inside the wall, `schritt` gets the altitude index, the altitude, K, S and the relative
 // offset 2Q/D. A walk ends once the relative offset passes 1.01.
-void laufe(double alpha, double D, int letzteHoehe,
-           const std::function<void(int, double, double, double, double)>& schritt)
+template <class Schritt>
+void laufe(double alpha, double D, int letzteHoehe, Schritt&& schritt)
 {
+    const Drehungen& d = drehungen();
     for (int i = 0; i <= letzteHoehe; ++i) {
         const double b = 2.5 * i;
         const RingStrahl strahl(D, alpha, b);
-        for (int k = 0; k <= 12000; ++k) {
+        for (int k = 0; k <= kDrehungen; ++k) {
             double K = 0, S = 0, Q = 0;
-            if (!strahl.fleck(0.01 * k, K, S, Q))
+            if (!strahl.fleckBei(d.sinus[k], d.kosinus[k], K, S, Q))
                 continue;
             const double r = 2 * Q / D;
             if (r > 1.01)
