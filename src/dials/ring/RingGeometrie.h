@@ -22,16 +22,19 @@ namespace umbrin {
 bool ringLichtfleck(double& K, double& S, double& Q, double D, double c, double b, double a);
 
 // The same for one sun altitude b and hole angle c and many turns a: the sines and cosines
-// of b and c are taken once. quer gives the sideways offset Q alone.
+// of b and c are taken once. querBei gives the sideways offset Q alone.
 class RingStrahl {
 public:
     RingStrahl(double D, double c, double b);
     bool fleck(double a, double& K, double& S, double& Q) const;
     // fleck for a turn whose sine and cosine the caller has already taken.
     bool fleckBei(double sa, double ca, double& K, double& S, double& Q) const;
-    bool quer(double a, double& Q) const;
-    // quer for a turn whose sine and cosine the caller has already taken.
+    // The sideways offset Q alone, for a turn whose sine and cosine the caller has taken.
     bool querBei(double sa, double ca, double& Q) const;
+    // Q for a sine and cosine known only to within 1e-12, and a bound on how far querBei of
+    // the exact pair can lie from it; false where the ray runs too near the ring's axis to
+    // give one.
+    bool querUngefaehr(double sa, double ca, double& Q, double& fehler) const;
 
 private:
     bool sehneBei(double ca, double& t) const;
