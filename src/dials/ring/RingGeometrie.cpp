@@ -15,19 +15,6 @@ RingStrahl::RingStrahl(double D, double c, double b)
 {
 }
 
-// Ring's centre at the origin, y up, z in the ring's plane away from the sun, x across the
-// width. The hole is (0, R cos c, -R sin c), the ray runs along (cos b sin a, -sin b,
-// cos b cos a); R t is the chord from the hole to the spot. A ray parallel to the axis
-// (b 0, a 90) meets no wall.
-bool RingStrahl::sehneBei(double ca, double& t) const
-{
-    const double nenner = sb_ * sb_ + cb_ * cb_ * ca * ca;
-    if (nenner < 1e-12)
-        return false;
-    t = 2 * (sb_ * cc_ + ca * cb_ * sc_) / nenner;
-    return true;
-}
-
 bool RingStrahl::querBei(double sa, double ca, double& Q) const
 {
     double t = 0;
@@ -111,21 +98,6 @@ const GrobeDrehungen& grobeDrehungen()
 bool RingStrahl::fleck(double a, double& K, double& S, double& Q) const
 {
     return fleckBei(SinGrad(a), CosGrad(a), K, S, Q);
-}
-
-bool RingStrahl::fleckBei(double sa, double ca, double& K, double& S, double& Q) const
-{
-    double t = 0;
-    if (!sehneBei(ca, t)) {
-        K = S = Q = 0;
-        return false;
-    }
-    Q = R_ * t * cb_ * sa;
-    S = cc_ - t * sb_;
-    const double Z = R_ * (t * cb_ * ca - sc_);
-    const double w = std::fabs(S) > 0.9999999 ? 90.0 * Vorzeichen(S) : InGrad(std::asin(S));
-    K = Z >= 0 ? 90 - c_ - w - 2 * b_ : 270 - c_ + w - 2 * b_;
-    return true;
 }
 
 bool ringLichtfleck(double& K, double& S, double& Q, double D, double c, double b, double a)

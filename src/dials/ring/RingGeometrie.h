@@ -9,6 +9,10 @@
 // be turned sideways out of the sun's azimuth until the spot reaches the day's row; the turn
 // also moves the spot along the ring by the correction angle K. Angles in degrees, lengths in
 // millimetres unless a caller scales them.
+#include "core/Vorzeichen.h"
+#include "core/Winkel.h"
+
+#include <cmath>
 #include <cstdint>
 
 namespace umbrin {
@@ -40,6 +44,34 @@ private:
     bool sehneBei(double ca, double& t) const;
     double R_, b_, c_, sb_, cb_, sc_, cc_;
 };
+
+// Ring's centre at the origin, y up, z in the ring's plane away from the sun, x across the
+// width. The hole is (0, R cos c, -R sin c), the ray runs along (cos b sin a, -sin b,
+// cos b cos a); R t is the chord from the hole to the spot. A ray parallel to the axis
+// (b 0, a 90) meets no wall. Inline, for the walks that reckon many turns.
+inline bool RingStrahl::sehneBei(double ca, double& t) const
+{
+    const double nenner = sb_ * sb_ + cb_ * cb_ * ca * ca;
+    if (nenner < 1e-12)
+        return false;
+    t = 2 * (sb_ * cc_ + ca * cb_ * sc_) / nenner;
+    return true;
+}
+
+inline bool RingStrahl::fleckBei(double sa, double ca, double& K, double& S, double& Q) const
+{
+    double t = 0;
+    if (!sehneBei(ca, t)) {
+        K = S = Q = 0;
+        return false;
+    }
+    Q = R_ * t * cb_ * sa;
+    S = cc_ - t * sb_;
+    const double Z = R_ * (t * cb_ * ca - sc_);
+    const double w = std::fabs(S) > 0.9999999 ? 90.0 * Vorzeichen(S) : InGrad(std::asin(S));
+    K = Z >= 0 ? 90 - c_ - w - 2 * b_ : 270 - c_ + w - 2 * b_;
+    return true;
+}
 
 // The turn at which the spot has moved sideways by T (mm): the results are those of
 // ringLichtfleck at that turn, found by a coarse, a backward and a fine walk of the turning
