@@ -194,22 +194,33 @@ Konstruktionsmeldungen zeichneRingKorrektur(const AppState& s, Canvas& c, int W,
 
     // Each altitude's curve from its start on the base line while the spot stays within one
     // ring radius sideways; altitudes beyond 90 degrees are only listed in the table.
+    // Most steps land on the point of the step before, which adds nothing to the curve: a
+    // repeated point is kept only as the curve's end.
     std::vector<CanvasPoint> kurve;
+    bool endeWiederholt = false;
     int letzte = -1;
+    const auto punkt = [&](CanvasPoint p) {
+        endeWiederholt = !kurve.empty() && p == kurve.back();
+        if (!endeWiederholt)
+            kurve.push_back(p);
+    };
     const auto zeichneKurve = [&] {
+        if (endeWiederholt)
+            kurve.push_back(kurve.back());
         if (kurve.size() > 1)
             c.polyline(kurve);
         kurve.clear();
+        endeWiederholt = false;
     };
     laufe(alpha, D, 36, [&](int i, double b, double K, double, double r) {
         if (i != letzte) {
             zeichneKurve();
             letzte = i;
             c.setPenColor(i % 3 == 0 ? FarbeRot : kMarine);
-            kurve.push_back({rund(x0 + 2.5 * ux * i), yb});
+            punkt({rund(x0 + 2.5 * ux * i), yb});
         }
         if (r <= 1.001)
-            kurve.push_back({rund(x0 + ux * (b + K / 2)), rund(y0 + (1 - r) * hp)});
+            punkt({rund(x0 + ux * (b + K / 2)), rund(y0 + (1 - r) * hp)});
     });
     zeichneKurve();
     if (tabelle.isOpen()) {
