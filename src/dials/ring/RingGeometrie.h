@@ -33,6 +33,13 @@ public:
     bool fleck(double a, double& K, double& S, double& Q) const;
     // fleck for a turn whose sine and cosine the caller has already taken.
     bool fleckBei(double sa, double ca, double& K, double& S, double& Q) const;
+    // fleckBei in two parts: first Q, S and Z (the spot's side of the ring's centre along the
+    // ray), false where the ray meets no wall; then K from those.
+    struct Teile {
+        double Q = 0, S = 0, Z = 0;
+    };
+    bool teileBei(double sa, double ca, Teile& f) const;
+    double bogen(const Teile& f) const;
     // The sideways offset Q alone, for a turn whose sine and cosine the caller has taken.
     bool querBei(double sa, double ca, double& Q) const;
     // Q for a sine and cosine known only to within 1e-12, and a bound on how far querBei of
@@ -58,18 +65,33 @@ inline bool RingStrahl::sehneBei(double ca, double& t) const
     return true;
 }
 
-inline bool RingStrahl::fleckBei(double sa, double ca, double& K, double& S, double& Q) const
+inline bool RingStrahl::teileBei(double sa, double ca, Teile& f) const
 {
     double t = 0;
-    if (!sehneBei(ca, t)) {
+    if (!sehneBei(ca, t))
+        return false;
+    f.Q = R_ * t * cb_ * sa;
+    f.S = cc_ - t * sb_;
+    f.Z = R_ * (t * cb_ * ca - sc_);
+    return true;
+}
+
+inline double RingStrahl::bogen(const Teile& f) const
+{
+    const double w = std::fabs(f.S) > 0.9999999 ? 90.0 * Vorzeichen(f.S) : InGrad(std::asin(f.S));
+    return f.Z >= 0 ? 90 - c_ - w - 2 * b_ : 270 - c_ + w - 2 * b_;
+}
+
+inline bool RingStrahl::fleckBei(double sa, double ca, double& K, double& S, double& Q) const
+{
+    Teile f;
+    if (!teileBei(sa, ca, f)) {
         K = S = Q = 0;
         return false;
     }
-    Q = R_ * t * cb_ * sa;
-    S = cc_ - t * sb_;
-    const double Z = R_ * (t * cb_ * ca - sc_);
-    const double w = std::fabs(S) > 0.9999999 ? 90.0 * Vorzeichen(S) : InGrad(std::asin(S));
-    K = Z >= 0 ? 90 - c_ - w - 2 * b_ : 270 - c_ + w - 2 * b_;
+    Q = f.Q;
+    S = f.S;
+    K = bogen(f);
     return true;
 }
 

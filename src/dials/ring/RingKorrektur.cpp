@@ -9,7 +9,9 @@
 #include "dials/ring/RingGeometrie.h"
 #include "dials/ring/RingZeichnung.h"
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 namespace umbrin {
@@ -54,8 +56,9 @@ const Drehungen& drehungen()
 }
 
 // Walks the turns of the ring for the altitudes 2.5 i, i = 0..letzteHoehe; for each step
-// whose spot is inside the wall, `schritt` gets the altitude index, the altitude, K, S and the relative
-// offset 2Q/D. A walk ends once the relative offset passes 1.01.
+// whose spot is inside the wall, `schritt` gets the altitude index, the altitude, the ray,
+// the spot's parts and the relative offset 2Q/D. A walk ends once the relative offset
+// passes 1.01.
 template <class Schritt>
 void laufe(double alpha, double D, int letzteHoehe, Schritt&& schritt)
 {
@@ -64,16 +67,54 @@ void laufe(double alpha, double D, int letzteHoehe, Schritt&& schritt)
         const double b = 2.5 * i;
         const RingStrahl strahl(D, alpha, b);
         for (int k = 0; k <= kDrehungen; ++k) {
-            double K = 0, S = 0, Q = 0;
-            if (!strahl.fleckBei(d.sinus[k], d.kosinus[k], K, S, Q))
+            RingStrahl::Teile f;
+            if (!strahl.teileBei(d.sinus[k], d.kosinus[k], f))
                 continue;
-            const double r = 2 * Q / D;
+            const double r = 2 * f.Q / D;
             if (r > 1.01)
                 break;
-            schritt(i, b, K, S, r);
+            schritt(i, b, strahl, f, r);
         }
     }
 }
+
+// The x of a curve's point, x0 + ux (b + K / 2) rounded, for the steps of one altitude. K
+// changes with the spot's height S only through w = arcsin S, and x by ux / 2 per degree of
+// w; so while S stays close enough to the S of the last point reckoned, on the same side of
+// the centre, x cannot have crossed a rounding boundary and the arcsine is not needed.
+class KurvenX {
+public:
+    KurvenX(const RingStrahl& strahl, double x0, double ux, double b) : strahl_(strahl), x0_(x0), ux_(ux), b_(b) {}
+
+    int x(const RingStrahl::Teile& f)
+    {
+        if (std::fabs(f.S - S_) <= spielraum_ && (f.Z >= 0) == vorn_)
+            return x_;
+        const double x = x0_ + ux_ * (b_ + strahl_.bogen(f) / 2);
+        x_ = rund(x);
+        S_ = f.S;
+        vorn_ = f.Z >= 0;
+        // Room to the nearest rounding boundary, less far more than the rounding of this
+        // arithmetic, as a change of w in radians.
+        const double rest = 0.5 - std::fabs(x - x_) - 1e-6;
+        if (!(std::fabs(x) < 0x1p30) || std::fabs(S_) > 0.999 || rest <= 0) {
+            spielraum_ = -1;
+            return x_;
+        }
+        const double dw = rest * 2 / ux_ * kRad;
+        // For |S - S_| = d <= (1 - |S_|) / 4, arcsin moves by at most d / (0.866 sqrt(1 - S_^2)):
+        // with d at most half of dw sqrt(1 - S_^2), w moves by less than 0.58 dw.
+        spielraum_ = std::min(dw * std::sqrt(1 - S_ * S_) / 2, (1 - std::fabs(S_)) / 4);
+        return x_;
+    }
+
+private:
+    const RingStrahl& strahl_;
+    double x0_, ux_, b_;
+    double S_ = 0, spielraum_ = -1;
+    bool vorn_ = true;
+    int x_ = 0;
+};
 
 std::string tabellenZeile(double r, double b, double S, double K)
 {
@@ -86,9 +127,9 @@ std::string tabellenZeile(double r, double b, double S, double K)
 std::string schoenerTabelle(double alpha, double D)
 {
     std::string text = "Ring Dial - Offset Correction  (alpha=" + RealStr(alpha, 4, 1) + "deg)\r\n";
-    laufe(alpha, D, 50, [&](int, double b, double K, double S, double r) {
+    laufe(alpha, D, 50, [&](int, double b, const RingStrahl& strahl, const RingStrahl::Teile& f, double r) {
         if (std::fabs(r - 1.0) <= 0.001)
-            text += tabellenZeile(r, b, S, K);
+            text += tabellenZeile(r, b, f.S, strahl.bogen(f));
     });
     return text + " \r\n";
 }
@@ -212,15 +253,17 @@ Konstruktionsmeldungen zeichneRingKorrektur(const AppState& s, Canvas& c, int W,
         kurve.clear();
         endeWiederholt = false;
     };
-    laufe(alpha, D, 36, [&](int i, double b, double K, double, double r) {
+    std::optional<KurvenX> kurvenX;
+    laufe(alpha, D, 36, [&](int i, double b, const RingStrahl& strahl, const RingStrahl::Teile& f, double r) {
         if (i != letzte) {
             zeichneKurve();
             letzte = i;
             c.setPenColor(i % 3 == 0 ? FarbeRot : kMarine);
             punkt({rund(x0 + 2.5 * ux * i), yb});
+            kurvenX.emplace(strahl, x0, ux, b);
         }
         if (r <= 1.001)
-            punkt({rund(x0 + ux * (b + K / 2)), rund(y0 + (1 - r) * hp)});
+            punkt({kurvenX->x(f), rund(y0 + (1 - r) * hp)});
     });
     zeichneKurve();
     if (tabelle.isOpen()) {
