@@ -53,10 +53,9 @@ QString firstInstalled(std::initializer_list<const char*> families)
     return QLatin1String(*families.begin());
 }
 
-// The raster engine's vector code can return with the upper halves of the AVX registers
-// still in use. Until they are cleared, the plain SSE arithmetic of the constructions between
-// two drawing calls runs tied to them, at up to half its speed; so every drawing call clears
-// them when it is done.
+// A painter call can return with the upper halves of the AVX registers still in use. Until
+// they are cleared, the plain SSE arithmetic of the constructions between two drawing calls
+// runs tied to them, at up to half its speed; so every drawing call clears them when done.
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 __attribute__((target("avx"))) void obereHaelftenLeeren() { _mm256_zeroupper(); }
 
