@@ -34,9 +34,10 @@ bool RingStrahl::querUngefaehr(double sa, double ca, double& Q, double& fehler) 
     const double nenner = sb_ * sb_ + cb_ * cb_ * ca * ca;
     if (nenner < 1e-6)
         return false;
-    const double t = 2 * (sb_ * cc_ + ca * cb_ * sc_) / nenner;
+    const double kehrwert = 1 / nenner;
+    const double t = 2 * (sb_ * cc_ + ca * cb_ * sc_) * kehrwert;
     Q = R_ * t * cb_ * sa;
-    fehler = 1e-9 * R_ * (1 + std::fabs(t)) / nenner;
+    fehler = 1e-9 * R_ * (1 + std::fabs(t)) * kehrwert;
     return true;
 }
 
