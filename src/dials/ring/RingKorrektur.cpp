@@ -80,38 +80,45 @@ void laufe(double alpha, double D, int letzteHoehe, Schritt&& schritt)
 
 // The x of a curve's point, x0 + ux (b + K / 2) rounded, for the steps of one altitude. K
 // changes with the spot's height S only through w = arcsin S, and x by ux / 2 per degree of
-// w; so while S stays close enough to the S of the last point reckoned, on the same side of
-// the centre, x cannot have crossed a rounding boundary and the arcsine is not needed.
+// w, falling as S rises on the near side of the centre (Z >= 0) and rising on the far side.
+// So while S stays close enough to the S of the last point reckoned, on the same side, x
+// cannot have reached a rounding boundary and the arcsine is not needed. The room is kept
+// for each direction of S: after x has crossed a boundary it lies close to that one only.
 class KurvenX {
 public:
-    KurvenX(const RingStrahl& strahl, double x0, double ux, double b) : strahl_(strahl), x0_(x0), ux_(ux), b_(b) {}
+    KurvenX(const RingStrahl& strahl, double x0, double ux, double b)
+        : strahl_(strahl), x0_(x0), ux_(ux), b_(b), proPixel_(2 / ux * kRad)
+    {
+    }
 
     int x(const RingStrahl::Teile& f)
     {
-        if (std::fabs(f.S - S_) <= spielraum_ && (f.Z >= 0) == vorn_)
+        const double d = f.S - S_;
+        if ((d >= 0 ? d <= hoch_ : -d <= tief_) && (f.Z >= 0) == vorn_)
             return x_;
         const double x = x0_ + ux_ * (b_ + strahl_.bogen(f) / 2);
         x_ = rund(x);
         S_ = f.S;
         vorn_ = f.Z >= 0;
-        // Room to the nearest rounding boundary, less far more than the rounding of this
-        // arithmetic, as a change of w in radians.
-        const double rest = 0.5 - std::fabs(x - x_) - 1e-6;
-        if (!(std::fabs(x) < 0x1p30) || std::fabs(S_) > 0.999 || rest <= 0) {
-            spielraum_ = -1;
+        hoch_ = tief_ = -1;
+        // Room to the rounding boundaries above and below, less far more than the rounding of
+        // this arithmetic (which may also move x a hair against its direction).
+        const double oben = x_ + 0.5 - x - 1e-6, unten = x - (x_ - 0.5) - 1e-6;
+        if (!(std::fabs(x) < 0x1p30) || std::fabs(S_) > 0.999 || !(oben > 0 && unten > 0))
             return x_;
-        }
-        const double dw = rest * 2 / ux_ * kRad;
         // For |S - S_| = d <= (1 - |S_|) / 4, arcsin moves by at most d / (0.866 sqrt(1 - S_^2)):
-        // with d at most half of dw sqrt(1 - S_^2), w moves by less than 0.58 dw.
-        spielraum_ = std::min(dw * std::sqrt(1 - S_ * S_) / 2, (1 - std::fabs(S_)) / 4);
+        // with d at most half of dw sqrt(1 - S_^2), dw the room as a change of w in radians,
+        // w moves by less than 0.58 dw.
+        const double faktor = proPixel_ * std::sqrt(1 - S_ * S_) / 2, grenze = (1 - std::fabs(S_)) / 4;
+        hoch_ = std::min((vorn_ ? unten : oben) * faktor, grenze);
+        tief_ = std::min((vorn_ ? oben : unten) * faktor, grenze);
         return x_;
     }
 
 private:
     const RingStrahl& strahl_;
-    double x0_, ux_, b_;
-    double S_ = 0, spielraum_ = -1;
+    double x0_, ux_, b_, proPixel_;
+    double S_ = 0, hoch_ = -1, tief_ = -1;
     bool vorn_ = true;
     int x_ = 0;
 };
