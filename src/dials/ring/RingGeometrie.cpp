@@ -41,6 +41,18 @@ bool RingStrahl::querUngefaehr(double sa, double ca, double& Q, double& fehler) 
     return true;
 }
 
+bool RingStrahl::querSicherUnter(double sa, double ca, double T) const
+{
+    // Q nenner and T nenner from the same products as querBei, each within a few units of
+    // the last place; the margin is far wider than those.
+    const double nenner = sb_ * sb_ + cb_ * cb_ * ca * ca;
+    if (nenner < 1e-12)
+        return false;
+    const double Qn = 2 * (sb_ * cc_ + ca * cb_ * sc_) * R_ * cb_ * sa;
+    const double Tn = T * nenner;
+    return Qn < Tn - std::fabs(Tn) * 1e-12 - 1e-200;
+}
+
 namespace {
 
 // The sine and cosine of a turn walked in equal steps, turned on by the step from the pair
@@ -125,6 +137,8 @@ void sucheRingWinkel(double& Q, double& S, double& K, double D, double c, double
         a = grob.a[k];
         sa = grob.sinus[k];
         ca = grob.kosinus[k];
+        if (a < 90 && strahl.querSicherUnter(sa, ca, T))
+            continue;
         fleck = strahl.querBei(sa, ca, Q);
         if ((fleck && Q >= T) || !(a < 90))
             break;

@@ -46,6 +46,9 @@ public:
     // the exact pair can lie from it; false where the ray runs too near the ring's axis to
     // give one.
     bool querUngefaehr(double sa, double ca, double& Q, double& fehler) const;
+    // True when querBei would give a Q below T, told without its division; false also where
+    // the products lie too near to tell.
+    bool querSicherUnter(double sa, double ca, double T) const;
 
 private:
     bool sehneBei(double ca, double& t) const;
