@@ -15,31 +15,6 @@ RingStrahl::RingStrahl(double D, double c, double b)
 {
 }
 
-// Ring's centre at the origin, y up, z in the ring's plane away from the sun, x across the
-// width. The hole is (0, R cos c, -R sin c), the ray runs along (cos b sin a, -sin b,
-// cos b cos a); R t is the chord from the hole to the spot. A ray parallel to the axis
-// (b 0, a 90) meets no wall.
-bool RingStrahl::sehne(double a, double& t, double& ca, double& sa) const
-{
-    sa = SinGrad(a);
-    ca = CosGrad(a);
-    return sehneBei(ca, t);
-}
-
-bool RingStrahl::sehneBei(double ca, double& t) const
-{
-    const double nenner = sb_ * sb_ + cb_ * cb_ * ca * ca;
-    if (nenner < 1e-12)
-        return false;
-    t = 2 * (sb_ * cc_ + ca * cb_ * sc_) / nenner;
-    return true;
-}
-
-bool RingStrahl::quer(double a, double& Q) const
-{
-    return querBei(SinGrad(a), CosGrad(a), Q);
-}
-
 bool RingStrahl::querBei(double sa, double ca, double& Q) const
 {
     double t = 0;
@@ -51,7 +26,62 @@ bool RingStrahl::querBei(double sa, double ca, double& Q) const
     return true;
 }
 
+bool RingStrahl::querUngefaehr(double sa, double ca, double& Q, double& fehler) const
+{
+    // Q's slopes in sa and ca are at most R |t| and R (2 + 2 |t|) / nenner, nenner <= 1, so
+    // an error e in either moves Q by less than 3 e R (1 + |t|) / nenner; the bound allows
+    // for e up to 1e-12 three hundred times over.
+    const double nenner = sb_ * sb_ + cb_ * cb_ * ca * ca;
+    if (nenner < 1e-6)
+        return false;
+    const double kehrwert = 1 / nenner;
+    const double t = 2 * (sb_ * cc_ + ca * cb_ * sc_) * kehrwert;
+    Q = R_ * t * cb_ * sa;
+    fehler = 1e-9 * R_ * (1 + std::fabs(t)) * kehrwert;
+    return true;
+}
+
+bool RingStrahl::querSicherUnter(double sa, double ca, double T) const
+{
+    // Q nenner and T nenner from the same products as querBei, each within a few units of
+    // the last place; the margin is far wider than those.
+    const double nenner = sb_ * sb_ + cb_ * cb_ * ca * ca;
+    if (nenner < 1e-12)
+        return false;
+    const double Qn = 2 * (sb_ * cc_ + ca * cb_ * sc_) * R_ * cb_ * sa;
+    const double Tn = T * nenner;
+    return Qn < Tn - std::fabs(Tn) * 1e-12 - 1e-200;
+}
+
 namespace {
+
+// The sine and cosine of a turn walked in equal steps, turned on by the step from the pair
+// last taken exactly; after 64 steps they are due to be taken afresh. Over those steps the
+// rounding of the rotation and of the walked turn itself stays below 1e-13.
+class Drehschritt {
+public:
+    explicit Drehschritt(double schritt) : sd_(SinGrad(schritt)), cd_(CosGrad(schritt)) {}
+    void setze(double s, double c)
+    {
+        s_ = s;
+        c_ = c;
+        n_ = 0;
+    }
+    // Turns on by one step; false once the pair must be taken exactly.
+    bool weiter()
+    {
+        const double s = s_ * cd_ + c_ * sd_;
+        c_ = c_ * cd_ - s_ * sd_;
+        s_ = s;
+        return ++n_ < 64;
+    }
+    double s() const { return s_; }
+    double c() const { return c_; }
+
+private:
+    double sd_, cd_, s_ = 0, c_ = 1;
+    int n_ = 0;
+};
 
 // The turns of the coarse walk (0.25 degrees apart below 45, then 0.01, up to the first at
 // 90 or beyond), added up as the walk adds them, with their sines and cosines: the same for
@@ -80,17 +110,7 @@ const GrobeDrehungen& grobeDrehungen()
 
 bool RingStrahl::fleck(double a, double& K, double& S, double& Q) const
 {
-    double t = 0, ca = 0, sa = 0;
-    if (!sehne(a, t, ca, sa)) {
-        K = S = Q = 0;
-        return false;
-    }
-    Q = R_ * t * cb_ * sa;
-    S = cc_ - t * sb_;
-    const double Z = R_ * (t * cb_ * ca - sc_);
-    const double w = std::fabs(S) > 0.9999999 ? 90.0 * Vorzeichen(S) : InGrad(std::asin(S));
-    K = Z >= 0 ? 90 - c_ - w - 2 * b_ : 270 - c_ + w - 2 * b_;
-    return true;
+    return fleckBei(SinGrad(a), CosGrad(a), K, S, Q);
 }
 
 bool ringLichtfleck(double& K, double& S, double& Q, double D, double c, double b, double a)
@@ -101,17 +121,25 @@ bool ringLichtfleck(double& K, double& S, double& Q, double D, double c, double 
 void sucheRingWinkel(double& Q, double& S, double& K, double D, double c, double b, double T, bool& ok)
 {
     // The walk needs only the sideways offset; the spot's other values are those of the turn
-    // where it stops.
+    // where it stops. sa and ca are the exact sine and cosine of the turn last reckoned.
     const RingStrahl strahl(D, c, b);
     ok = true;
-    double a = 0;
+    double a = 0, sa = 0, ca = 1;
     bool fleck = false;
-    const auto rechne = [&] { fleck = strahl.quer(a, Q); };
-    const auto ende = [&] { strahl.fleck(a, K, S, Q); };
+    const auto rechne = [&] {
+        sa = SinGrad(a);
+        ca = CosGrad(a);
+        fleck = strahl.querBei(sa, ca, Q);
+    };
+    const auto ende = [&] { strahl.fleckBei(sa, ca, K, S, Q); };
     const GrobeDrehungen& grob = grobeDrehungen();
     for (std::size_t k = 0;; ++k) {
         a = grob.a[k];
-        fleck = strahl.querBei(grob.sinus[k], grob.kosinus[k], Q);
+        sa = grob.sinus[k];
+        ca = grob.kosinus[k];
+        if (a < 90 && strahl.querSicherUnter(sa, ca, T))
+            continue;
+        fleck = strahl.querBei(sa, ca, Q);
         if ((fleck && Q >= T) || !(a < 90))
             break;
     }
@@ -125,10 +153,22 @@ void sucheRingWinkel(double& Q, double& S, double& K, double D, double c, double
         ende();
         return;
     }
-    do {
+    // The backward and the fine walk stop at the first turn whose offset passes T. A turn
+    // whose offset, from the rotated sine and cosine, lies beyond its error bound on the
+    // walking side of T is passed without the exact reckoning: the walk takes the same steps.
+    double Qn = 0, fehler = 0;
+    static const Drehschritt rueckwaerts(-0.005), vorwaerts(0.0001);
+    Drehschritt d = rueckwaerts;
+    d.setze(sa, ca);
+    for (;;) {
         a -= 0.005;
+        if (d.weiter() && a >= 0.005 && strahl.querUngefaehr(d.s(), d.c(), Qn, fehler) && Qn - fehler > T)
+            continue;
         rechne();
-    } while (!(Q <= T || a < 0.005));
+        d.setze(sa, ca);
+        if (Q <= T || a < 0.005)
+            break;
+    }
     if (a < 0.02) {
         ende();
         K = 0;
@@ -136,10 +176,17 @@ void sucheRingWinkel(double& Q, double& S, double& K, double D, double c, double
         return;
     }
     if (Q < T) {
-        do {
+        d = vorwaerts;
+        d.setze(sa, ca);
+        for (;;) {
             a += 0.0001;
+            if (d.weiter() && a < 90 && strahl.querUngefaehr(d.s(), d.c(), Qn, fehler) && Qn + fehler < T)
+                continue;
             rechne();
-        } while (!(Q >= T || a >= 90));
+            d.setze(sa, ca);
+            if (Q >= T || a >= 90)
+                break;
+        }
         if (a >= 90) {
             ende();
             ok = false;

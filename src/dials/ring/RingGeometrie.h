@@ -9,6 +9,10 @@
 // be turned sideways out of the sun's azimuth until the spot reaches the day's row; the turn
 // also moves the spot along the ring by the correction angle K. Angles in degrees, lengths in
 // millimetres unless a caller scales them.
+#include "core/Vorzeichen.h"
+#include "core/Winkel.h"
+
+#include <cmath>
 #include <cstdint>
 
 namespace umbrin {
@@ -22,20 +26,77 @@ namespace umbrin {
 bool ringLichtfleck(double& K, double& S, double& Q, double D, double c, double b, double a);
 
 // The same for one sun altitude b and hole angle c and many turns a: the sines and cosines
-// of b and c are taken once. quer gives the sideways offset Q alone.
+// of b and c are taken once. querBei gives the sideways offset Q alone.
 class RingStrahl {
 public:
     RingStrahl(double D, double c, double b);
     bool fleck(double a, double& K, double& S, double& Q) const;
-    bool quer(double a, double& Q) const;
-    // quer for a turn whose sine and cosine the caller has already taken.
+    // fleck for a turn whose sine and cosine the caller has already taken.
+    bool fleckBei(double sa, double ca, double& K, double& S, double& Q) const;
+    // fleckBei in two parts: first Q, S and Z (the spot's side of the ring's centre along the
+    // ray), false where the ray meets no wall; then K from those.
+    struct Teile {
+        double Q = 0, S = 0, Z = 0;
+    };
+    bool teileBei(double sa, double ca, Teile& f) const;
+    double bogen(const Teile& f) const;
+    // The sideways offset Q alone, for a turn whose sine and cosine the caller has taken.
     bool querBei(double sa, double ca, double& Q) const;
+    // Q for a sine and cosine known only to within 1e-12, and a bound on how far querBei of
+    // the exact pair can lie from it; false where the ray runs too near the ring's axis to
+    // give one.
+    bool querUngefaehr(double sa, double ca, double& Q, double& fehler) const;
+    // True when querBei would give a Q below T, told without its division; false also where
+    // the products lie too near to tell.
+    bool querSicherUnter(double sa, double ca, double T) const;
 
 private:
-    bool sehne(double a, double& t, double& ca, double& sa) const;
     bool sehneBei(double ca, double& t) const;
     double R_, b_, c_, sb_, cb_, sc_, cc_;
 };
+
+// Ring's centre at the origin, y up, z in the ring's plane away from the sun, x across the
+// width. The hole is (0, R cos c, -R sin c), the ray runs along (cos b sin a, -sin b,
+// cos b cos a); R t is the chord from the hole to the spot. A ray parallel to the axis
+// (b 0, a 90) meets no wall. Inline, for the walks that reckon many turns.
+inline bool RingStrahl::sehneBei(double ca, double& t) const
+{
+    const double nenner = sb_ * sb_ + cb_ * cb_ * ca * ca;
+    if (nenner < 1e-12)
+        return false;
+    t = 2 * (sb_ * cc_ + ca * cb_ * sc_) / nenner;
+    return true;
+}
+
+inline bool RingStrahl::teileBei(double sa, double ca, Teile& f) const
+{
+    double t = 0;
+    if (!sehneBei(ca, t))
+        return false;
+    f.Q = R_ * t * cb_ * sa;
+    f.S = cc_ - t * sb_;
+    f.Z = R_ * (t * cb_ * ca - sc_);
+    return true;
+}
+
+inline double RingStrahl::bogen(const Teile& f) const
+{
+    const double w = std::fabs(f.S) > 0.9999999 ? 90.0 * Vorzeichen(f.S) : InGrad(std::asin(f.S));
+    return f.Z >= 0 ? 90 - c_ - w - 2 * b_ : 270 - c_ + w - 2 * b_;
+}
+
+inline bool RingStrahl::fleckBei(double sa, double ca, double& K, double& S, double& Q) const
+{
+    Teile f;
+    if (!teileBei(sa, ca, f)) {
+        K = S = Q = 0;
+        return false;
+    }
+    Q = f.Q;
+    S = f.S;
+    K = bogen(f);
+    return true;
+}
 
 // The turn at which the spot has moved sideways by T (mm): the results are those of
 // ringLichtfleck at that turn, found by a coarse, a backward and a fine walk of the turning

@@ -4,12 +4,14 @@
 #include "core/SafeSave.h"
 #include "core/Sprachdienst.h"
 #include "core/TextEncoding.h"
+#include "core/Winkel.h"
 #include "core/Zahlenformat.h"
 #include "dials/ring/RingGeometrie.h"
 #include "dials/ring/RingZeichnung.h"
 
+#include <algorithm>
 #include <cmath>
-#include <functional>
+#include <optional>
 #include <vector>
 
 namespace umbrin {
@@ -19,28 +21,107 @@ constexpr Farbe kGrau = 0x808080;
 constexpr Farbe kBlau = 0xFF0000;
 constexpr Farbe kMarine = 0x800000;
 
-int rund(double x) { return static_cast<int>(roundHalfEven(x)); }
+// roundHalfEven for the chart's coordinates, without the detour through a long double: below
+// 2^51 in magnitude, adding 1.5 * 2^52 leaves the nearest integer (halves to even) in the
+// sum's last place, and taking it away again gives that integer exactly.
+int rund(double x)
+{
+    if (!(std::fabs(x) < 0x1p30))
+        return static_cast<int>(roundHalfEven(x));
+    constexpr double kRundung = 0x1.8p52;
+    return static_cast<int>((x + kRundung) - kRundung);
+}
+
+// The turns of a walk, 0.01 k degrees for k = 0..12000, with their sines and cosines: the
+// same for every altitude and every chart, so taken once.
+constexpr int kDrehungen = 12000;
+
+struct Drehungen {
+    std::vector<double> sinus, kosinus;
+    Drehungen()
+    {
+        sinus.reserve(kDrehungen + 1);
+        kosinus.reserve(kDrehungen + 1);
+        for (int k = 0; k <= kDrehungen; ++k) {
+            sinus.push_back(SinGrad(0.01 * k));
+            kosinus.push_back(CosGrad(0.01 * k));
+        }
+    }
+};
+
+const Drehungen& drehungen()
+{
+    static const Drehungen d;
+    return d;
+}
 
 // Walks the turns of the ring for the altitudes 2.5 i, i = 0..letzteHoehe; for each step
-// whose spot is inside the wall, `schritt` gets the altitude index, the altitude, K, S and the relative
-// offset 2Q/D. A walk ends once the relative offset passes 1.01.
-void laufe(double alpha, double D, int letzteHoehe,
-           const std::function<void(int, double, double, double, double)>& schritt)
+// whose spot is inside the wall, `schritt` gets the altitude index, the altitude, the ray,
+// the spot's parts and the relative offset 2Q/D. A walk ends once the relative offset
+// passes 1.01.
+template <class Schritt>
+void laufe(double alpha, double D, int letzteHoehe, Schritt&& schritt)
 {
+    const Drehungen& d = drehungen();
     for (int i = 0; i <= letzteHoehe; ++i) {
         const double b = 2.5 * i;
         const RingStrahl strahl(D, alpha, b);
-        for (int k = 0; k <= 12000; ++k) {
-            double K = 0, S = 0, Q = 0;
-            if (!strahl.fleck(0.01 * k, K, S, Q))
+        for (int k = 0; k <= kDrehungen; ++k) {
+            RingStrahl::Teile f;
+            if (!strahl.teileBei(d.sinus[k], d.kosinus[k], f))
                 continue;
-            const double r = 2 * Q / D;
+            const double r = 2 * f.Q / D;
             if (r > 1.01)
                 break;
-            schritt(i, b, K, S, r);
+            schritt(i, b, strahl, f, r);
         }
     }
 }
+
+// The x of a curve's point, x0 + ux (b + K / 2) rounded, for the steps of one altitude. K
+// changes with the spot's height S only through w = arcsin S, and x by ux / 2 per degree of
+// w, falling as S rises on the near side of the centre (Z >= 0) and rising on the far side.
+// So while S stays close enough to the S of the last point reckoned, on the same side, x
+// cannot have reached a rounding boundary and the arcsine is not needed. The room is kept
+// for each direction of S: after x has crossed a boundary it lies close to that one only.
+class KurvenX {
+public:
+    KurvenX(const RingStrahl& strahl, double x0, double ux, double b)
+        : strahl_(strahl), x0_(x0), ux_(ux), b_(b), proPixel_(2 / ux * kRad)
+    {
+    }
+
+    int x(const RingStrahl::Teile& f)
+    {
+        const double d = f.S - S_;
+        if ((d >= 0 ? d <= hoch_ : -d <= tief_) && (f.Z >= 0) == vorn_)
+            return x_;
+        const double x = x0_ + ux_ * (b_ + strahl_.bogen(f) / 2);
+        x_ = rund(x);
+        S_ = f.S;
+        vorn_ = f.Z >= 0;
+        hoch_ = tief_ = -1;
+        // Room to the rounding boundaries above and below, less far more than the rounding of
+        // this arithmetic (which may also move x a hair against its direction).
+        const double oben = x_ + 0.5 - x - 1e-6, unten = x - (x_ - 0.5) - 1e-6;
+        if (!(std::fabs(x) < 0x1p30) || std::fabs(S_) > 0.999 || !(oben > 0 && unten > 0))
+            return x_;
+        // For |S - S_| = d <= (1 - |S_|) / 4, arcsin moves by at most d / (0.866 sqrt(1 - S_^2)):
+        // with d at most half of dw sqrt(1 - S_^2), dw the room as a change of w in radians,
+        // w moves by less than 0.58 dw.
+        const double faktor = proPixel_ * std::sqrt(1 - S_ * S_) / 2, grenze = (1 - std::fabs(S_)) / 4;
+        hoch_ = std::min((vorn_ ? unten : oben) * faktor, grenze);
+        tief_ = std::min((vorn_ ? oben : unten) * faktor, grenze);
+        return x_;
+    }
+
+private:
+    const RingStrahl& strahl_;
+    double x0_, ux_, b_, proPixel_;
+    double S_ = 0, hoch_ = -1, tief_ = -1;
+    bool vorn_ = true;
+    int x_ = 0;
+};
 
 std::string tabellenZeile(double r, double b, double S, double K)
 {
@@ -53,9 +134,9 @@ std::string tabellenZeile(double r, double b, double S, double K)
 std::string schoenerTabelle(double alpha, double D)
 {
     std::string text = "Ring Dial - Offset Correction  (alpha=" + RealStr(alpha, 4, 1) + "deg)\r\n";
-    laufe(alpha, D, 50, [&](int, double b, double K, double S, double r) {
+    laufe(alpha, D, 50, [&](int, double b, const RingStrahl& strahl, const RingStrahl::Teile& f, double r) {
         if (std::fabs(r - 1.0) <= 0.001)
-            text += tabellenZeile(r, b, S, K);
+            text += tabellenZeile(r, b, f.S, strahl.bogen(f));
     });
     return text + " \r\n";
 }
@@ -161,22 +242,35 @@ Konstruktionsmeldungen zeichneRingKorrektur(const AppState& s, Canvas& c, int W,
 
     // Each altitude's curve from its start on the base line while the spot stays within one
     // ring radius sideways; altitudes beyond 90 degrees are only listed in the table.
+    // Most steps land on the point of the step before, which adds nothing to the curve: a
+    // repeated point is kept only as the curve's end.
     std::vector<CanvasPoint> kurve;
+    bool endeWiederholt = false;
     int letzte = -1;
+    const auto punkt = [&](CanvasPoint p) {
+        endeWiederholt = !kurve.empty() && p == kurve.back();
+        if (!endeWiederholt)
+            kurve.push_back(p);
+    };
     const auto zeichneKurve = [&] {
+        if (endeWiederholt)
+            kurve.push_back(kurve.back());
         if (kurve.size() > 1)
             c.polyline(kurve);
         kurve.clear();
+        endeWiederholt = false;
     };
-    laufe(alpha, D, 36, [&](int i, double b, double K, double, double r) {
+    std::optional<KurvenX> kurvenX;
+    laufe(alpha, D, 36, [&](int i, double b, const RingStrahl& strahl, const RingStrahl::Teile& f, double r) {
         if (i != letzte) {
             zeichneKurve();
             letzte = i;
             c.setPenColor(i % 3 == 0 ? FarbeRot : kMarine);
-            kurve.push_back({rund(x0 + 2.5 * ux * i), yb});
+            punkt({rund(x0 + 2.5 * ux * i), yb});
+            kurvenX.emplace(strahl, x0, ux, b);
         }
         if (r <= 1.001)
-            kurve.push_back({rund(x0 + ux * (b + K / 2)), rund(y0 + (1 - r) * hp)});
+            punkt({kurvenX->x(f), rund(y0 + (1 - r) * hp)});
     });
     zeichneKurve();
     if (tabelle.isOpen()) {

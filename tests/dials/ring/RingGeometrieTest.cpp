@@ -81,6 +81,58 @@ TEST(RingGeometrie, SearchedCorrectionMatchesTheCylinderModel)
     }
 }
 
+// The search passes turns it can tell from rotated sines and cosines: it must stop at the
+// same turn, with the same values to the last bit, as the walk that reckons every turn.
+TEST(RingGeometrie, SearchStopsWhereTheStepByStepWalkStops)
+{
+    const auto schrittweise = [](double D, double c, double b, double T, double& K, double& S, double& Q) {
+        const auto quer = [&](double a) {
+            double k = 0, s = 0, q = 0;
+            return ringLichtfleck(k, s, q, D, c, b, a) ? q : 0.0;
+        };
+        double a = 0;
+        bool fleck = false;
+        do {
+            a += a < 45 ? 0.25 : 0.01;
+            fleck = ringLichtfleck(K, S, Q, D, c, b, a);
+        } while (!((fleck && Q >= T) || !(a < 90)));
+        bool ok = true;
+        if (a > 90 || !fleck) {
+            ok = false;
+        } else if (Q > T) {
+            do {
+                a -= 0.005;
+                Q = quer(a);
+            } while (!(Q <= T || a < 0.005));
+            if (a < 0.02) {
+                ringLichtfleck(K, S, Q, D, c, b, a);
+                K = Q = 0;
+                return true;
+            }
+            if (Q < T)
+                do {
+                    a += 0.0001;
+                    Q = quer(a);
+                } while (!(Q >= T || a >= 90));
+            ok = a < 90;
+        }
+        ringLichtfleck(K, S, Q, D, c, b, a);
+        if (!ok)
+            K = 0;
+        return ok;
+    };
+    for (const double D : {80.0, 150.0})
+        for (const double c : {10.0, 30.0, 47.0})
+            for (double b = 0.5; b < 90; b += 2.9)
+                for (double T = 0; T < 0.6 * D; T += 0.0173 * D) {
+                    double K = 0, S = 0, Q = 0, K1 = 0, S1 = 0, Q1 = 0;
+                    bool ok = false;
+                    sucheRingWinkel(Q, S, K, D, c, b, T, ok);
+                    const bool ok1 = schrittweise(D, c, b, T, K1, S1, Q1);
+                    ASSERT_TRUE(ok == ok1 && K == K1 && S == S1 && Q == Q1) << D << " " << c << " " << b << " " << T;
+                }
+}
+
 TEST(RingGeometrie, RayAlongTheAxisHasNoSpot)
 {
     double K = 1, S = 1, Q = 1;

@@ -1,7 +1,9 @@
 // The ring dial's offset-correction chart and its table file: the table as its golden copy,
 // its corrections against the cylinder model, the file written whole or not at all.
 #include "core/RecordingCanvas.h"
+#include "core/Rounding.h"
 #include "core/State.h"
+#include "dials/ring/RingGeometrie.h"
 #include "dials/ring/RingKorrektur.h"
 #include "RingModell.h"
 #include "RingTestHilfen.h"
@@ -10,10 +12,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <regex>
 #include <string>
+#include <vector>
 
 using namespace umbrin;
 using namespace umbrin::ringtest;
@@ -53,6 +57,38 @@ TEST(RingKorrektur, TableCorrectionsAgreeWithTheModel)
         ++zeilen;
     }
     EXPECT_GT(zeilen, 50);
+}
+
+// The chart walks its turns with tabled sines and cosines and rounds its own way: every
+// curve must still be the spots of ringLichtfleck, rounded half to even, point for point
+// (a point that repeats the one before only at the curve's end).
+TEST(RingKorrektur, CurvesAreTheSpotsReckonedOneByOne)
+{
+    RecordingCanvas c(1920, 1080);
+    zeichneRingKorrektur(ringZustand(), c, 1920, 1080, true, true, 30, 150, false, {});
+    const auto kurven = c.select([](const RecordedPrimitive& p) { return p.kind == PrimitiveKind::Polyline; });
+    ASSERT_EQ(kurven.size(), 37u);
+    const auto rund = [](double x) { return static_cast<int>(roundHalfEven(x)); };
+    // The first curve starts at the chart's corner: x0 and the base line y0 + 0.8 H.
+    const double ux = 0.85 * 1920 / 100, hp = 0.8 * 1080;
+    const int x0 = kurven[0]->points[0].x, yb = kurven[0]->points[0].y, y0 = yb - rund(hp);
+    for (int i = 0; i <= 36; ++i) {
+        const double b = 2.5 * i;
+        std::vector<CanvasPoint> soll{{rund(x0 + 2.5 * ux * i), yb}};
+        for (int k = 0; k <= 12000; ++k) {
+            double K = 0, S = 0, Q = 0;
+            if (!ringLichtfleck(K, S, Q, 150, 30, b, 0.01 * k))
+                continue;
+            const double r = 2 * Q / 150;
+            if (r > 1.01)
+                break;
+            if (r <= 1.001)
+                soll.push_back({rund(x0 + ux * (b + K / 2)), rund(y0 + (1 - r) * hp)});
+        }
+        const auto ende = std::unique(soll.begin(), soll.end() - 1);
+        soll.erase(ende, soll.end() - 1);
+        EXPECT_TRUE(kurven[i]->points == soll) << b;
+    }
 }
 
 TEST(RingKorrektur, TableOnlyWhenAskedAndNeverHalfWritten)
