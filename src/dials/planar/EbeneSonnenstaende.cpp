@@ -2,6 +2,7 @@
 
 #include "core/SonneEbene.h"
 #include "core/Sonne.h"
+#include "core/Winkel.h"
 #include "dials/Sonnwendazimut.h"
 #include "dials/UngleicheStunden.h"
 
@@ -15,8 +16,39 @@ Sonnenstand Sonnenrechner::azimutHoehe(double dekl, double t)
         dekl_ = GradMitSinus(dekl);
         deklBekannt_ = true;
     }
+    return azimutHoehe(dekl_, t);
+}
+
+Sonnenstand Sonnenrechner::azimutHoehe(const GradMitSinus& dekl, double t)
+{
     Sonnenstand st;
-    AzimutHoehe(st.hoehe, st.azimut, phi_, dekl_, t);
+    if (!richtung_) {
+        AzimutHoehe(st.hoehe, st.azimut, phi_, dekl, t);
+        return st;
+    }
+    // The hour angle brought into -180..180 as AzimutHoehe does, then the sun's direction in
+    // the horizon: up, towards south, towards west.
+    if (!std::isfinite(t))
+        t = 0;
+    if (std::fabs(t) > 1e6)
+        t = std::fmod(t, 360.0);
+    while (std::fabs(t) > 180)
+        t -= t > 0 ? 360 : -360;
+    const double ct = CosGrad(t), stw = SinGrad(t);
+    st.alsRichtung = true;
+    st.oben = phi_.sin * dekl.sin + phi_.cos * dekl.cos * ct;
+    st.sued = phi_.sin * dekl.cos * ct - phi_.cos * dekl.sin;
+    st.west = dekl.cos * stw;
+    // As AzimutHoehe, a sun on the horizon (sunrise and sunset lines) stands just above or
+    // below it, zero counting as above, and a sun due east or west just south or north of it.
+    const auto vorzeichen = [](double v) { return v > 0 ? 1.0 : (v < 0 ? -1.0 : 0.0); };
+    if (std::fabs(st.oben) < 1e-10)
+        st.oben = (vorzeichen(st.oben) + 0.2) * 1e-10;
+    if (std::fabs(st.sued) < 1e-10) {
+        const double horizontal = std::sqrt(st.sued * st.sued + st.west * st.west);
+        if (std::fabs(st.sued) < 1e-10 * horizontal)
+            st.sued = (vorzeichen(st.sued) + 0.2) * 1e-10 * horizontal;
+    }
     return st;
 }
 
@@ -105,10 +137,10 @@ Sonnenstand sonneTemporallinie(const AppState& s, std::int32_t tag, double n, So
 
 Sonnenstand sonneTemporalDekl(const AppState& s, double n, double dekl, Sonnenrechner& r, double X2)
 {
-    return sonneTemporalDekl(n, dekl, HalberTagbogen(s.Par.Breite, dekl), r, X2);
+    return r.azimutHoehe(dekl, (n - 6) * HalberTagbogen(s.Par.Breite, dekl) / 6 + 15 * X2);
 }
 
-Sonnenstand sonneTemporalDekl(double n, double dekl, double h0, Sonnenrechner& r, double X2)
+Sonnenstand sonneTemporalDekl(double n, const GradMitSinus& dekl, double h0, Sonnenrechner& r, double X2)
 {
     return r.azimutHoehe(dekl, (n - 6) * h0 / 6 + 15 * X2);
 }

@@ -19,23 +19,36 @@ namespace umbrin {
 struct Sonnenstand {
     double azimut = 0;
     double hoehe = 0;
+    // From a Sonnenrechner that works in directions: the sun's direction (south, west, up; its
+    // length is one up to rounding) stands in place of azimuth and altitude, which stay unset.
+    bool alsRichtung = false;
+    double sued = 0, west = 0, oben = 0;
 };
 
 // What the sun positions of one drawing share, worked out once: the sine and cosine of the
 // latitude used (X1), of the last declination, and the last day's sun, which the points along
 // one day's line or one declination's line reuse. Every result is that of the plain routines
 // (SonnenPosition, AzimutHoehe) to the last bit.
+//
+// A rechner made with richtung true gives the sun's direction instead (alsRichtung), from the
+// same declination and hour angle without the detour through azimuth and altitude: the screen
+// goes from it straight to the shadow point. Its points agree with those of azimuth and
+// altitude to rounding, not to the last bit, so the plot keeps the plain form.
 class Sonnenrechner {
 public:
-    explicit Sonnenrechner(double X1 = 0) : phi_(X1) {}
+    explicit Sonnenrechner(double X1 = 0, bool richtung = false) : phi_(X1), richtung_(richtung) {}
     double breite() const { return phi_.grad; }
     // The sun of declination dekl at hour angle t (degrees) at the latitude X1.
     Sonnenstand azimutHoehe(double dekl, double t);
+    // The same with the declination's sine and cosine given, for lines that run through the
+    // same declinations one after the other.
+    Sonnenstand azimutHoehe(const GradMitSinus& dekl, double t);
     // SonnenPosition of the day value in the year.
     void position(std::int32_t jahr, double tag, double& dekl, double& zeitgl);
 
 private:
     GradMitSinus phi_;
+    bool richtung_ = false;
     GradMitSinus dekl_;
     bool deklBekannt_ = false;
     std::int32_t jahr_ = 0;
@@ -70,7 +83,7 @@ Sonnenstand sonneTemporallinie(const AppState& s, std::int32_t tag, double n, So
 Sonnenstand sonneTemporalDekl(const AppState& s, double n, double dekl, Sonnenrechner& r, double X2);
 // As above with the half day arc h0 of that declination at the place (HalberTagbogen) given,
 // for lines that run through the same declinations one after the other.
-Sonnenstand sonneTemporalDekl(double n, double dekl, double h0, Sonnenrechner& r, double X2);
+Sonnenstand sonneTemporalDekl(double n, const GradMitSinus& dekl, double h0, Sonnenrechner& r, double X2);
 
 // The sun at true local time `zeit` of day `tag` (Italian and Babylonian lines).
 Sonnenstand sonneWahreOrtszeit(const AppState& s, std::int32_t tag, double zeit, Sonnenrechner& r, double X2);

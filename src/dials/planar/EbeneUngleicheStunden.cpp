@@ -24,7 +24,7 @@ void abgelehnt(EbeneKontext& k, int textZeile)
 // Declinations beyond a solstice in steps of 0.1 degree from `von` towards `grenze`, each with
 // its half day arc at the place; every extended temporal line runs through the same ones.
 struct Verlaengerung {
-    std::vector<double> dekl;
+    std::vector<GradMitSinus> dekl;
     std::vector<double> h0;
 };
 
@@ -35,7 +35,7 @@ Verlaengerung verlaengerung(const AppState& s, double von, double grenze)
     const int schritte = static_cast<int>(std::floor(std::fabs(grenze - von) / 0.1 + 1e-9));
     for (int i = 0; i <= schritte; ++i) {
         const double d = von + i * schritt;
-        v.dekl.push_back(d);
+        v.dekl.push_back(GradMitSinus(d));
         v.h0.push_back(HalberTagbogen(s.Par.Breite, d));
     }
     return v;

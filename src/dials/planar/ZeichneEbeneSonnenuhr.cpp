@@ -33,7 +33,7 @@ bool beginne(EbeneKontext& k, bool bildschirm, int breite, int hoehe, double g, 
     k.MitteX = (k.Breite - k.RandX) / 2;
     k.MitteY = (k.Hoehe - k.RandY) / 2;
     k.ebene = p;
-    k.sonne = Sonnenrechner(p.X1);
+    k.sonne = Sonnenrechner(p.X1, !s.Schirmuhr);
     k.FusspunktX = s.FusspunktX;
     k.FusspunktY = s.FusspunktY;
 
