@@ -124,6 +124,34 @@ Sonnenstand sonneStundenlinie(const AppState& s, std::int32_t tag, double t, boo
     return sonneStundenlinie(s, tag, t, mitZeitgl, r, X2, laenge);
 }
 
+Tagessonne tagessonneOrtszeit(const AppState& s, std::int32_t tag, Sonnenrechner& r)
+{
+    double dekl = 0, zeitgl = 0;
+    r.position(s.Par.Jahr, tag + (s.Par.Laenge / 15) / 24, dekl, zeitgl);
+    return {GradMitSinus(dekl), HalberTagbogen(s.Par.Breite, dekl)};
+}
+
+Tagessonne tagessonneZonenmeridian(const AppState& s, std::int32_t tag, Sonnenrechner& r)
+{
+    double dekl = 0, zeitgl = 0;
+    r.position(s.Par.Jahr, tag + (s.Par.Zonenmeridian / 15) / 24, dekl, zeitgl);
+    return {GradMitSinus(dekl), 0};
+}
+
+Sonnenstand sonneTemporallinie(const AppState& s, const Tagessonne& tag, double n, Sonnenrechner& r, double X2)
+{
+    // As below: the time from the half day arc, the sun of the same day's declination.
+    const double t = 12 - (6 - n) * tag.h0 / 90;
+    const double laenge = s.Par.Laenge;
+    return r.azimutHoehe(tag.dekl, (t + X2 - 12) * 15 - (laenge - laenge));
+}
+
+Sonnenstand sonneWahreOrtszeit(const AppState& s, const Tagessonne& tag, double zeit, Sonnenrechner& r, double X2)
+{
+    const double zm = s.Par.Zonenmeridian;
+    return r.azimutHoehe(tag.dekl, (zeit + X2 - 12) * 15 - (zm - zm));
+}
+
 Sonnenstand sonneTemporallinie(const AppState& s, std::int32_t tag, double n, Sonnenrechner& r, double X2)
 {
     // The declination at local noon at the place's longitude; the same day's sun then gives

@@ -76,9 +76,23 @@ Sonnenstand sonneStundenlinie(const AppState& s, std::int32_t tag, double t, boo
 Sonnenstand sonneStundenlinie(const AppState& s, std::int32_t tag, double t, bool mitZeitgl, double X1, double X2,
                               double laenge);
 
+// What the lines through one day take from it, worked out once for the many lines that visit
+// the same days: the declination (with its sine and cosine) at local noon of a meridian, and
+// its half day arc at the place.
+struct Tagessonne {
+    GradMitSinus dekl;
+    double h0 = 0;
+};
+// The day `tag` at noon of the place's longitude (temporal lines) or of the zone meridian
+// (Italian and Babylonian lines).
+Tagessonne tagessonneOrtszeit(const AppState& s, std::int32_t tag, Sonnenrechner& r);
+Tagessonne tagessonneZonenmeridian(const AppState& s, std::int32_t tag, Sonnenrechner& r);
+
 // Temporal hour n on day `tag`: the half day arc from the place's latitude and the declination
 // at local noon, the time 12 - (6 - n) H0 / 90 in true local time.
 Sonnenstand sonneTemporallinie(const AppState& s, std::int32_t tag, double n, Sonnenrechner& r, double X2);
+// The same from the day's tagessonneOrtszeit.
+Sonnenstand sonneTemporallinie(const AppState& s, const Tagessonne& tag, double n, Sonnenrechner& r, double X2);
 // The same for a declination beyond the solstices (the extended temporal lines).
 Sonnenstand sonneTemporalDekl(const AppState& s, double n, double dekl, Sonnenrechner& r, double X2);
 // As above with the half day arc h0 of that declination at the place (HalberTagbogen) given,
@@ -87,6 +101,8 @@ Sonnenstand sonneTemporalDekl(double n, const GradMitSinus& dekl, double h0, Son
 
 // The sun at true local time `zeit` of day `tag` (Italian and Babylonian lines).
 Sonnenstand sonneWahreOrtszeit(const AppState& s, std::int32_t tag, double zeit, Sonnenrechner& r, double X2);
+// The same from the day's tagessonneZonenmeridian.
+Sonnenstand sonneWahreOrtszeit(const AppState& s, const Tagessonne& tag, double zeit, Sonnenrechner& r, double X2);
 
 // A point of a line of equal altitude: the sun at azimuth `azimut` and altitude `hoehe` at the
 // place. For the plain inclining dial (aequivalent) it is carried over to the equivalent
