@@ -151,9 +151,9 @@ bool schattenwurfRichtung(const Schattengeometrie& g, double sued, double west, 
     if (g.senkrecht) {
         // x = s tan t, y = s tan h / cos t. Where cos t nearly vanishes, or the sun stands in
         // front of the wall but within 1.57 rad of it, the angles decide as in schattenwurf.
-        if (vorn < 1e-3) {
+        if (std::fabs(vorn) < 1e-3) {
             const double ch = std::sqrt(sued * sued + west * west);
-            if (ch < 1e-15 || vorn < 1e-15 * ch || (vorn > 0 && vorn < std::cos(1.57) * ch)) {
+            if (ch < 1e-15 || std::fabs(vorn) < 1e-15 * ch || (vorn > 0 && vorn < std::cos(1.57) * ch)) {
                 const double az = std::atan2(west, sued) / kRad;
                 const double h = std::atan2(oben, ch) / kRad;
                 w = schattenwurf(g, az, h);
