@@ -17,15 +17,23 @@ inline double sinG(double x) { return SinGrad(x); }
 inline double cosG(double x) { return CosGrad(x); }
 inline double grad(double radians) { return InGrad(radians); }
 
-// Reduces into [0, 360] with simple loops, as the series expect.
+// Reduces into [0, 360] as taking 360 away or adding it step by step does, as the series
+// expect. Below 1e6 every step away from a positive value is exact, so the steps are taken in
+// one: the result is the same to the last bit.
 inline double reduziere360(double x)
 {
     if (!std::isfinite(x))
         return 0;
     if (std::fabs(x) > 1e6)
         x = std::fmod(x, 360.0);
-    while (x > 360)
-        x -= 360;
+    if (x > 360) {
+        double r = x - 360 * std::floor(x / 360);
+        if (r <= 0)
+            r += 360;
+        else if (r > 360)
+            r -= 360;
+        return r;
+    }
     while (x < 0)
         x += 360;
     return x;
@@ -102,7 +110,10 @@ void AzimutHoehe(double& hoehe, double& azimut, double phi, double d, double t)
     AzimutHoehe(hoehe, azimut, GradMitSinus(phi), GradMitSinus(d), t);
 }
 
-void AzimutHoehe(double& hoehe, double& azimut, const GradMitSinus& phi, const GradMitSinus& d, double t)
+namespace {
+
+// The hour angle brought into -180..180 and the zenith distance (degrees) of AzimutHoehe.
+double zenitdistanz(const GradMitSinus& phi, const GradMitSinus& d, double& t)
 {
     if (!std::isfinite(t))
         t = 0;
@@ -120,7 +131,19 @@ void AzimutHoehe(double& hoehe, double& azimut, const GradMitSinus& phi, const G
     double z = grad(std::atan(std::sqrt(1 - c * c) / c));
     if (z < 0)
         z += 180;
+    return z;
+}
 
+} // namespace
+
+double SonnenHoehe(const GradMitSinus& phi, const GradMitSinus& d, double t)
+{
+    return 90 - zenitdistanz(phi, d, t);
+}
+
+void AzimutHoehe(double& hoehe, double& azimut, const GradMitSinus& phi, const GradMitSinus& d, double t)
+{
+    const double z = zenitdistanz(phi, d, t);
     if (z < 1e-6) {
         azimut = 0;
     } else {
