@@ -78,7 +78,7 @@ Sonnenstand sonneStundenlinie(const AppState& s, std::int32_t tag, double t, boo
 
 // What the lines through one day take from it, worked out once for the many lines that visit
 // the same days: the declination (with its sine and cosine) at local noon of a meridian, and
-// its half day arc at the place.
+// for the temporal lines its half day arc at the place.
 struct Tagessonne {
     GradMitSinus dekl;
     double h0 = 0;
