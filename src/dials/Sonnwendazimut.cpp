@@ -42,15 +42,29 @@ struct Hoehensuche {
 
 } // namespace
 
-double sonnwendZeitFuerHoehe(const AppState& s, bool sommer, double h, double breite)
+Sonnwendsuche::Sonnwendsuche(const AppState& s, double breite)
+    : s_(s)
+    , breite_(breite)
 {
-    const std::int32_t tag = sommer ? TagImJahr(s.Par.Jahr, 6, 21) : TagImJahr(s.Par.Jahr, 12, 21);
-    const Hoehensuche hoehe{s, tag, GradMitSinus(breite)};
+}
+
+double Sonnwendsuche::zeitFuerHoehe(bool sommer, double h)
+{
+    const std::int32_t tag = sommer ? TagImJahr(s_.Par.Jahr, 6, 21) : TagImJahr(s_.Par.Jahr, 12, 21);
+    const Hoehensuche hoehe{s_, tag, GradMitSinus(breite_)};
+    // The steps forward from -0.3 h by 0.2 h, kept for the next altitude.
+    std::vector<Schritt>& vorwaerts = vorwaerts_[sommer ? 0 : 1];
+    std::size_t k = 0;
     double t = -0.5;
     double ht = 0;
     do {
-        t += 0.2;
-        ht = hoehe(t);
+        if (k == vorwaerts.size()) {
+            const double naechste = t + 0.2;
+            vorwaerts.push_back({naechste, hoehe(naechste)});
+        }
+        t = vorwaerts[k].t;
+        ht = vorwaerts[k].hoehe;
+        ++k;
     } while (ht <= h && t <= 14.5);
     if (t > 14.5)
         return -180;
@@ -62,10 +76,15 @@ double sonnwendZeitFuerHoehe(const AppState& s, bool sommer, double h, double br
             return -180;
         ht = hoehe(t);
     }
-    return sonne(s, tag, t + 0.002, breite).azimut;
+    return sonne(s_, tag, t + 0.002, breite_).azimut;
 }
 
-void sonnwendZeitenFuerHoehe(const AppState& s, double h, double breite, double& azSommer, double& azWinter)
+double sonnwendZeitFuerHoehe(const AppState& s, bool sommer, double h, double breite)
+{
+    return Sonnwendsuche(s, breite).zeitFuerHoehe(sommer, h);
+}
+
+void sonnwendZeitenFuerHoehe(Sonnwendsuche& suche, double h, double breite, double& azSommer, double& azWinter)
 {
     const double a = 113.45 - std::fabs(breite); // noon altitude at the summer solstice
     const double b = 66.55 - std::fabs(breite);  // and at the winter solstice
@@ -74,12 +93,18 @@ void sonnwendZeitenFuerHoehe(const AppState& s, double h, double breite, double&
         azWinter = 0;
         return;
     }
-    azSommer = sonnwendZeitFuerHoehe(s, true, h, std::fabs(breite));
-    azWinter = h < b ? sonnwendZeitFuerHoehe(s, false, h, std::fabs(breite)) : 0;
+    azSommer = suche.zeitFuerHoehe(true, h);
+    azWinter = h < b ? suche.zeitFuerHoehe(false, h) : 0;
     if (breite < 0 && azSommer != -180) {
         azSommer = 180 * vorzeichen(azSommer) - azSommer;
         azWinter = 180 * vorzeichen(azWinter) - azWinter;
     }
+}
+
+void sonnwendZeitenFuerHoehe(const AppState& s, double h, double breite, double& azSommer, double& azWinter)
+{
+    Sonnwendsuche suche(s, std::fabs(breite));
+    sonnwendZeitenFuerHoehe(suche, h, breite, azSommer, azWinter);
 }
 
 } // namespace umbrin

@@ -189,8 +189,14 @@ Sonnenstand sonneHoehenlinie(const AppState& s, double azimut, double hoehe, boo
 
 std::vector<Azimutbereich> hoehenlinienBereiche(const AppState& s, double h)
 {
+    Sonnwendsuche suche(s, std::fabs(s.Par.Breite));
+    return hoehenlinienBereiche(s, h, suche);
+}
+
+std::vector<Azimutbereich> hoehenlinienBereiche(const AppState& s, double h, Sonnwendsuche& suche)
+{
     double aS = 0, aW = 0;
-    sonnwendZeitenFuerHoehe(s, h, std::fabs(s.Par.Breite), aS, aW);
+    sonnwendZeitenFuerHoehe(suche, h, std::fabs(s.Par.Breite), aS, aW);
     const bool sueden = s.Par.Breite < 0;
     if (sueden) {
         if (aS != 0 && aS != -180)

@@ -10,6 +10,7 @@
 #include "core/Sonne.h"
 #include "core/State.h"
 #include "dials/Datumslinien.h"
+#include "dials/Sonnwendazimut.h"
 
 #include <cstdint>
 #include <vector>
@@ -119,6 +120,8 @@ struct Azimutbereich {
     double bis = 0;
 };
 std::vector<Azimutbereich> hoehenlinienBereiche(const AppState& s, double h);
+// The same with the solstice search of the place's latitude magnitude shared by the altitudes.
+std::vector<Azimutbereich> hoehenlinienBereiche(const AppState& s, double h, Sonnwendsuche& suche);
 
 // Lines per hour of an interval code "0".."5" (" 60 min" .. " 10 min"): 1, 2, 3, 4, 6, 6.
 int stundenUnterteilung(char intervall);

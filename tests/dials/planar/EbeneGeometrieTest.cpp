@@ -205,6 +205,21 @@ TEST(Sonnenstaende, LinesOfEqualAltitudeRunBetweenTheSolsticeEnds)
     ASSERT_EQ(sueden.size(), 1u); // from the west through north to the east
     EXPECT_GT(sueden[0].von, 0);
     EXPECT_NEAR(sueden[0].bis, 360 - sueden[0].von, 1e-9);
+
+    // One search shared by the altitudes of a drawing finds the ends of a search of its own.
+    for (const double breite : {48.1, -47.25, 5.0, 62.0}) {
+        s.Par.Breite = breite;
+        Sonnwendsuche suche(s, std::fabs(breite));
+        for (double h = 75; h >= -5; h -= 2.5) {
+            const auto eigen = hoehenlinienBereiche(s, h);
+            const auto geteilt = hoehenlinienBereiche(s, h, suche);
+            ASSERT_EQ(geteilt.size(), eigen.size()) << breite << " " << h;
+            for (std::size_t i = 0; i < eigen.size(); ++i) {
+                EXPECT_EQ(geteilt[i].von, eigen[i].von) << breite << " " << h;
+                EXPECT_EQ(geteilt[i].bis, eigen[i].bis) << breite << " " << h;
+            }
+        }
+    }
 }
 
 TEST(Sonnenstaende, IntervalsAndAnalemmaMarks)
