@@ -17,15 +17,23 @@ inline double sinG(double x) { return SinGrad(x); }
 inline double cosG(double x) { return CosGrad(x); }
 inline double grad(double radians) { return InGrad(radians); }
 
-// Reduces into [0, 360] with simple loops, as the series expect.
+// Reduces into [0, 360] as taking 360 away or adding it step by step does, as the series
+// expect. Below 1e6 every step away from a positive value is exact, so the steps are taken in
+// one: the result is the same to the last bit.
 inline double reduziere360(double x)
 {
     if (!std::isfinite(x))
         return 0;
     if (std::fabs(x) > 1e6)
         x = std::fmod(x, 360.0);
-    while (x > 360)
-        x -= 360;
+    if (x > 360) {
+        double r = x - 360 * std::floor(x / 360);
+        if (r <= 0)
+            r += 360;
+        else if (r > 360)
+            r -= 360;
+        return r;
+    }
     while (x < 0)
         x += 360;
     return x;
@@ -102,7 +110,10 @@ void AzimutHoehe(double& hoehe, double& azimut, double phi, double d, double t)
     AzimutHoehe(hoehe, azimut, GradMitSinus(phi), GradMitSinus(d), t);
 }
 
-void AzimutHoehe(double& hoehe, double& azimut, const GradMitSinus& phi, const GradMitSinus& d, double t)
+namespace {
+
+// The hour angle brought into -180..180 and the zenith distance (degrees) of AzimutHoehe.
+double zenitdistanz(const GradMitSinus& phi, const GradMitSinus& d, double& t)
 {
     if (!std::isfinite(t))
         t = 0;
@@ -120,7 +131,19 @@ void AzimutHoehe(double& hoehe, double& azimut, const GradMitSinus& phi, const G
     double z = grad(std::atan(std::sqrt(1 - c * c) / c));
     if (z < 0)
         z += 180;
+    return z;
+}
 
+} // namespace
+
+double SonnenHoehe(const GradMitSinus& phi, const GradMitSinus& d, double t)
+{
+    return 90 - zenitdistanz(phi, d, t);
+}
+
+void AzimutHoehe(double& hoehe, double& azimut, const GradMitSinus& phi, const GradMitSinus& d, double t)
+{
+    const double z = zenitdistanz(phi, d, t);
     if (z < 1e-6) {
         azimut = 0;
     } else {
@@ -173,6 +196,7 @@ void SonnenPosition(std::int32_t jahr, double& dekl, double& zeitgl, double tag,
     const double m0 = reduziere360(35999 * T);
     const double M = reduziere360(357.5291 + m0 + (0.0503 - (0.0001559 + 4.8e-7 * T) * T) * T);
     const double omega = 125.04452 - 1934.136261 * T + 0.0020708 * T * T;
+    const double sinOmega = sinG(omega);
     const double eps = 23.43929111 - 0.013004167 * T + 0.00256 * cosG(omega);
     const double sinEps = sinG(eps);
     const double cosEps = cosG(eps);
@@ -184,15 +208,16 @@ void SonnenPosition(std::int32_t jahr, double& dekl, double& zeitgl, double tag,
     const double L0 = reduziere360(280.4664567 + l0 + (0.76982772 + 0.0003032 * T) * T);
     const double C = (1.9146 - (0.004817 + 0.000014 * T) * T) * sinG(M) + (0.019993 - 0.000101 * T) * sinG(2 * M)
         + 0.00029 * sinG(3 * M);
-    const double lambda = L0 + C - 0.00569 - 0.00478 * sinG(omega);
-    const double s = sinG(lambda) * sinEps;
+    const double lambda = L0 + C - 0.00569 - 0.00478 * sinOmega;
+    const double sinLambda = sinG(lambda);
+    const double s = sinLambda * sinEps;
     dekl = grad(std::atan(s / std::sqrt(1 - s * s)));
-    double a = grad(std::atan(sinG(lambda) * cosEps / cosG(lambda)));
+    double a = grad(std::atan(sinLambda * cosEps / cosG(lambda)));
     if (a < 0)
         a += 180;
     if (s < 0)
         a += 180;
-    double e = L0 - 0.0057183 - a + (-0.00477778 * sinG(omega) - 0.00036667 * sinG(2 * L0)) * cosEps;
+    double e = L0 - 0.0057183 - a + (-0.00477778 * sinOmega - 0.00036667 * sinG(2 * L0)) * cosEps;
     while (e > 180)
         e -= 360;
     while (e < -180)

@@ -41,6 +41,8 @@ struct GradMitSinus {
 // The same with the sines of latitude and declination given: for the many hour angles of
 // one latitude and one day. The result is that of the plain form to the last bit.
 void AzimutHoehe(double& hoehe, double& azimut, const GradMitSinus& phi, const GradMitSinus& d, double t);
+// The altitude alone, as AzimutHoehe gives it, for searches that need no azimuth.
+double SonnenHoehe(const GradMitSinus& phi, const GradMitSinus& d, double t);
 
 // Obliquity of the year (s.Eps), rounded to 0.01 (s.EpsRund), the 37 declinations at ecliptic
 // longitude 90 + 5k (s.DeklTabelle) and the zodiac-entry declinations (s.TierkreisDekl).

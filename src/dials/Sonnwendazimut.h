@@ -3,6 +3,8 @@
 // equal altitude on a dial.
 #include "core/State.h"
 
+#include <vector>
+
 namespace umbrin {
 
 // The morning azimuth (degrees from south, east negative) at which the sun reaches altitude h
@@ -17,5 +19,26 @@ double sonnwendZeitFuerHoehe(const AppState& s, bool sommer, double h, double br
 // (above the noon altitude; the line closes on the meridian). For a southern latitude the
 // results are mirrored to 180 sign(az) - az (unless the summer value is -180).
 void sonnwendZeitenFuerHoehe(const AppState& s, double h, double breite, double& azSommer, double& azWinter);
+
+// The search of sonnwendZeitFuerHoehe at one latitude for many altitudes: the steps forward
+// through each solstice day are the same for every altitude and are taken once. The results
+// are those of sonnwendZeitFuerHoehe to the last bit.
+class Sonnwendsuche {
+public:
+    Sonnwendsuche(const AppState& s, double breite);
+    double zeitFuerHoehe(bool sommer, double h);
+
+private:
+    struct Schritt {
+        double t;
+        double hoehe;
+    };
+    const AppState& s_;
+    double breite_;
+    std::vector<Schritt> vorwaerts_[2]; // summer, winter
+};
+
+// sonnwendZeitenFuerHoehe with a search made for the latitude's magnitude |breite|.
+void sonnwendZeitenFuerHoehe(Sonnwendsuche& suche, double h, double breite, double& azSommer, double& azWinter);
 
 } // namespace umbrin

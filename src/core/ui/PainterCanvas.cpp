@@ -86,6 +86,10 @@ PainterCanvas::PainterCanvas(QImage& image)
 {
     painter_->setRenderHint(QPainter::Antialiasing, true);
     painter_->setRenderHint(QPainter::TextAntialiasing, true);
+    // Clipping to the whole image changes no pixel, but with a clip rectangle of its own the
+    // raster engine draws thin lines straight into the image rather than through span lists,
+    // which it flushes at nearly every step of a flat line.
+    painter_->setClipRect(QRect(0, 0, width_, height_));
     setFontSize(10);
 }
 

@@ -75,6 +75,8 @@ Schattengeometrie schattengeometrie(const AppState& s, const EbenenParameter& p,
     g.normaleVorn = std::cos(g.normale.Hoehe * kRad) * std::cos((g.normale.Az - bezug) * kRad);
     g.normaleSeite = std::cos(g.normale.Hoehe * kRad) * std::sin((g.normale.Az - bezug) * kRad);
     g.normaleOben = std::sin(g.normale.Hoehe * kRad);
+    g.bezugCos = std::cos(bezug * kRad);
+    g.bezugSin = std::sin(bezug * kRad);
     return g;
 }
 
@@ -133,6 +135,51 @@ Schattenwurf schattenwurf(const Schattengeometrie& g, double azimut, double hoeh
     if (!std::isfinite(w.dy))
         w.dy = std::isnan(w.dy) ? 0 : vorzeichen(w.dy) * 1e30;
     return w;
+}
+
+bool schattenwurfRichtung(const Schattengeometrie& g, double sued, double west, double oben, Schattenwurf& w)
+{
+    if (g.schirmuhr)
+        return false;
+    const double s = g.skala;
+    // The sun's horizontal part along the reference (vorn = cos h cos t) and across it
+    // (seite = cos h sin t), t its azimuth from the reference as in schattenwurf.
+    const double vorn = sued * g.bezugCos + west * g.bezugSin;
+    const double seite = west * g.bezugCos - sued * g.bezugSin;
+    const double cosNormale = vorn * g.normaleVorn + seite * g.normaleSeite + oben * g.normaleOben;
+    w.ebeneBeleuchtet = cosNormale > 0;
+    if (g.senkrecht) {
+        // x = s tan t, y = s tan h / cos t. Where cos t nearly vanishes, or the sun stands in
+        // front of the wall but within 1.57 rad of it, the angles decide as in schattenwurf.
+        if (std::fabs(vorn) < 1e-3) {
+            const double ch = std::sqrt(sued * sued + west * west);
+            if (ch < 1e-15 || std::fabs(vorn) < 1e-15 * ch || (vorn > 0 && vorn < std::cos(1.57) * ch)) {
+                const double az = std::atan2(west, sued) / kRad;
+                const double h = std::atan2(oben, ch) / kRad;
+                w = schattenwurf(g, az, h);
+                return true;
+            }
+        }
+        w.dx = s * seite / vorn;
+        w.dy = s * oben / vorn;
+        w.beleuchtet = oben > 0 && vorn > 0 && w.ebeneBeleuchtet;
+    } else {
+        // r = s / tan h along the turned meridian line, north up, east to the right.
+        if (std::fabs(oben) < 1e-8) {
+            const double az = std::atan2(west, sued) / kRad;
+            const double h = std::atan2(oben, std::sqrt(sued * sued + west * west)) / kRad;
+            w = schattenwurf(g, az, h);
+            return true;
+        }
+        w.dx = s * seite / oben;
+        w.dy = -s * vorn / oben;
+        w.beleuchtet = oben > 0 && w.ebeneBeleuchtet;
+    }
+    if (!std::isfinite(w.dx))
+        w.dx = std::isnan(w.dx) ? 0 : vorzeichen(w.dx) * 1e30;
+    if (!std::isfinite(w.dy))
+        w.dy = std::isnan(w.dy) ? 0 : vorzeichen(w.dy) * 1e30;
+    return true;
 }
 
 double geschuetzteBreite(double breite, double minimum)

@@ -49,6 +49,8 @@ struct Schattengeometrie {
     // The normal as a unit vector in the frame of the shadow's azimuth reference (the wall's
     // normal on vertical dials, the meridian line X3 otherwise), for the front-of-plane test.
     double normaleVorn = 0, normaleSeite = 0, normaleOben = 1;
+    // Cosine and sine of that reference azimuth, for shadows from the sun's direction.
+    double bezugCos = 1, bezugSin = 0;
 };
 Schattengeometrie schattengeometrie(const AppState& s, const EbenenParameter& p, double skala);
 
@@ -63,6 +65,11 @@ struct Schattenwurf {
     bool ebeneBeleuchtet = false;
 };
 Schattenwurf schattenwurf(const Schattengeometrie& g, double azimut, double hoehe);
+
+// The same from the sun's direction (south, west, up, of length one) without going through
+// azimuth and altitude: the offset is a ratio of the direction's components. It agrees with
+// schattenwurf to rounding. Not for umbrella dials (false then, and nothing is written).
+bool schattenwurfRichtung(const Schattengeometrie& g, double sued, double west, double oben, Schattenwurf& w);
 
 // Where the polar axis through the gnomon tip meets the plane, as an offset (X to the right,
 // Y upwards) from the foot, for a gnomon of length s: for 'h' (0, -s / tan latitude), for 'v'

@@ -35,11 +35,12 @@ void zeichneHoehenlinien(EbeneKontext& k, int von, int bis, int intervall)
     const double schritt = 10.0 / proZehn;
     // A plain inclining dial is drawn as its equivalent horizontal dial.
     const bool aequivalent = s.UhrTyp == 'i' && !s.Schirmuhr;
+    Sonnwendsuche suche(s, std::fabs(s.Par.Breite));
     for (int i = 0;; ++i) {
         const double h = von + i * schritt;
         if (h > bis + 1e-9)
             break;
-        for (const Azimutbereich& b : hoehenlinienBereiche(s, h)) {
+        for (const Azimutbereich& b : hoehenlinienBereiche(s, h, suche)) {
             const int n = static_cast<int>(std::floor((b.bis - b.von) / 2 + 1e-9));
             bool beleuchtetAlt = false;
             for (int j = 0; j <= n + 1; ++j) {

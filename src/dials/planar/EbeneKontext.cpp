@@ -1,6 +1,7 @@
 #include "dials/planar/EbeneKontext.h"
 
 #include "core/Rounding.h"
+#include "core/Winkel.h"
 #include "dials/Clipping.h"
 
 #include <cmath>
@@ -28,7 +29,10 @@ int obereGrenze(const EbeneKontext& k)
 
 void berechnePunkt(EbeneKontext& k)
 {
-    const Schattenwurf w = schattenwurf(k.geometrie, k.Azimut, k.SonnenHoehe);
+    const Sonnenstand& r = k.SonneRichtung;
+    Schattenwurf w;
+    if (!r.alsRichtung || !schattenwurfRichtung(k.geometrie, r.sued, r.west, r.oben, w))
+        w = schattenwurf(k.geometrie, k.Azimut, k.SonnenHoehe);
     k.x = k.FusspunktX + w.dx;
     k.y = k.FusspunktY + w.dy;
     k.beleuchtet = w.beleuchtet;
@@ -60,7 +64,14 @@ void punktFuer(EbeneKontext& k, const Sonnenstand& sonne)
     k.yAlt = k.y;
     k.Azimut = sonne.azimut;
     k.SonnenHoehe = sonne.hoehe;
+    k.SonneRichtung = sonne;
     berechnePunkt(k);
+}
+
+double sonnenAzimut(const EbeneKontext& k)
+{
+    const Sonnenstand& r = k.SonneRichtung;
+    return r.alsRichtung ? std::atan2(r.west, r.sued) / kRad : k.Azimut;
 }
 
 void linieZu(EbeneKontext& k, bool zeichenbar, bool zeichenbarAlt, bool ziehen)

@@ -48,8 +48,10 @@ struct EbeneKontext {
     int LegendeX = 0;           // lx: legend indent (screen) or legend x (printer)
     int DruckLegendeY = 0;      // printer: y of the next legend line
 
-    // The current point and the one before it.
+    // The current point and the one before it. The sun is given by azimuth and altitude or,
+    // from a rechner that works in directions, by its direction (SonneRichtung).
     double Azimut = 0, SonnenHoehe = 0;
+    Sonnenstand SonneRichtung;
     double x = 0, y = 0;
     double xAlt = 0, yAlt = 0;
     bool beleuchtet = false;
@@ -72,6 +74,9 @@ void berechnePunkt(EbeneKontext& k);
 
 // Sets the sun of the context and computes its shadow point, keeping the previous point.
 void punktFuer(EbeneKontext& k, const Sonnenstand& sonne);
+
+// The azimuth of the context's sun (degrees from south, west positive).
+double sonnenAzimut(const EbeneKontext& k);
 
 // Continues the line to the current point: a line leaves or enters the drawing exactly at its
 // border while the sun stays in front of the plane, and breaks without a connecting stroke

@@ -109,7 +109,7 @@ void schattenpfadStunden(EbeneKontext& k, const Legendenkasten& legende)
         punktFuer(k, sonneStundenlinie(s, tagGleiche, stunde, false, k.sonne, k.ebene.X2, k.Laenge));
         const double xg = k.x, yg = k.y;
         punktFuer(k, sonneStundenlinie(s, tagWende, stunde, false, k.sonne, k.ebene.X2, k.Laenge));
-        if (!k.beleuchtet || (!k.senkrecht && std::fabs(k.Azimut) >= 179.5))
+        if (!k.beleuchtet || (!k.senkrecht && std::fabs(sonnenAzimut(k)) >= 179.5))
             continue;
         const double dx = k.x - xg, dy = k.y - yg;
         const double d = std::sqrt(dx * dx + dy * dy);

@@ -2,6 +2,7 @@
 
 #include "core/SonneEbene.h"
 #include "core/Sonne.h"
+#include "core/Winkel.h"
 #include "dials/Sonnwendazimut.h"
 #include "dials/UngleicheStunden.h"
 
@@ -15,8 +16,39 @@ Sonnenstand Sonnenrechner::azimutHoehe(double dekl, double t)
         dekl_ = GradMitSinus(dekl);
         deklBekannt_ = true;
     }
+    return azimutHoehe(dekl_, t);
+}
+
+Sonnenstand Sonnenrechner::azimutHoehe(const GradMitSinus& dekl, double t)
+{
     Sonnenstand st;
-    AzimutHoehe(st.hoehe, st.azimut, phi_, dekl_, t);
+    if (!richtung_) {
+        AzimutHoehe(st.hoehe, st.azimut, phi_, dekl, t);
+        return st;
+    }
+    // The hour angle brought into -180..180 as AzimutHoehe does, then the sun's direction in
+    // the horizon: up, towards south, towards west.
+    if (!std::isfinite(t))
+        t = 0;
+    if (std::fabs(t) > 1e6)
+        t = std::fmod(t, 360.0);
+    while (std::fabs(t) > 180)
+        t -= t > 0 ? 360 : -360;
+    const double ct = CosGrad(t), stw = SinGrad(t);
+    st.alsRichtung = true;
+    st.oben = phi_.sin * dekl.sin + phi_.cos * dekl.cos * ct;
+    st.sued = phi_.sin * dekl.cos * ct - phi_.cos * dekl.sin;
+    st.west = dekl.cos * stw;
+    // As AzimutHoehe, a sun on the horizon (sunrise and sunset lines) stands just above or
+    // below it, zero counting as above, and a sun due east or west just south or north of it.
+    const auto vorzeichen = [](double v) { return v > 0 ? 1.0 : (v < 0 ? -1.0 : 0.0); };
+    if (std::fabs(st.oben) < 1e-10)
+        st.oben = (vorzeichen(st.oben) + 0.2) * 1e-10;
+    if (std::fabs(st.sued) < 1e-10) {
+        const double horizontal = std::sqrt(st.sued * st.sued + st.west * st.west);
+        if (std::fabs(st.sued) < 1e-10 * horizontal)
+            st.sued = (vorzeichen(st.sued) + 0.2) * 1e-10 * horizontal;
+    }
     return st;
 }
 
@@ -92,6 +124,34 @@ Sonnenstand sonneStundenlinie(const AppState& s, std::int32_t tag, double t, boo
     return sonneStundenlinie(s, tag, t, mitZeitgl, r, X2, laenge);
 }
 
+Tagessonne tagessonneOrtszeit(const AppState& s, std::int32_t tag, Sonnenrechner& r)
+{
+    double dekl = 0, zeitgl = 0;
+    r.position(s.Par.Jahr, tag + (s.Par.Laenge / 15) / 24, dekl, zeitgl);
+    return {GradMitSinus(dekl), HalberTagbogen(s.Par.Breite, dekl)};
+}
+
+Tagessonne tagessonneZonenmeridian(const AppState& s, std::int32_t tag, Sonnenrechner& r)
+{
+    double dekl = 0, zeitgl = 0;
+    r.position(s.Par.Jahr, tag + (s.Par.Zonenmeridian / 15) / 24, dekl, zeitgl);
+    return {GradMitSinus(dekl), 0};
+}
+
+Sonnenstand sonneTemporallinie(const AppState& s, const Tagessonne& tag, double n, Sonnenrechner& r, double X2)
+{
+    // As below: the time from the half day arc, the sun of the same day's declination.
+    const double t = 12 - (6 - n) * tag.h0 / 90;
+    const double laenge = s.Par.Laenge;
+    return r.azimutHoehe(tag.dekl, (t + X2 - 12) * 15 - (laenge - laenge));
+}
+
+Sonnenstand sonneWahreOrtszeit(const AppState& s, const Tagessonne& tag, double zeit, Sonnenrechner& r, double X2)
+{
+    const double zm = s.Par.Zonenmeridian;
+    return r.azimutHoehe(tag.dekl, (zeit + X2 - 12) * 15 - (zm - zm));
+}
+
 Sonnenstand sonneTemporallinie(const AppState& s, std::int32_t tag, double n, Sonnenrechner& r, double X2)
 {
     // The declination at local noon at the place's longitude; the same day's sun then gives
@@ -105,10 +165,10 @@ Sonnenstand sonneTemporallinie(const AppState& s, std::int32_t tag, double n, So
 
 Sonnenstand sonneTemporalDekl(const AppState& s, double n, double dekl, Sonnenrechner& r, double X2)
 {
-    return sonneTemporalDekl(n, dekl, HalberTagbogen(s.Par.Breite, dekl), r, X2);
+    return r.azimutHoehe(dekl, (n - 6) * HalberTagbogen(s.Par.Breite, dekl) / 6 + 15 * X2);
 }
 
-Sonnenstand sonneTemporalDekl(double n, double dekl, double h0, Sonnenrechner& r, double X2)
+Sonnenstand sonneTemporalDekl(double n, const GradMitSinus& dekl, double h0, Sonnenrechner& r, double X2)
 {
     return r.azimutHoehe(dekl, (n - 6) * h0 / 6 + 15 * X2);
 }
@@ -129,8 +189,14 @@ Sonnenstand sonneHoehenlinie(const AppState& s, double azimut, double hoehe, boo
 
 std::vector<Azimutbereich> hoehenlinienBereiche(const AppState& s, double h)
 {
+    Sonnwendsuche suche(s, std::fabs(s.Par.Breite));
+    return hoehenlinienBereiche(s, h, suche);
+}
+
+std::vector<Azimutbereich> hoehenlinienBereiche(const AppState& s, double h, Sonnwendsuche& suche)
+{
     double aS = 0, aW = 0;
-    sonnwendZeitenFuerHoehe(s, h, std::fabs(s.Par.Breite), aS, aW);
+    sonnwendZeitenFuerHoehe(suche, h, std::fabs(s.Par.Breite), aS, aW);
     const bool sueden = s.Par.Breite < 0;
     if (sueden) {
         if (aS != 0 && aS != -180)

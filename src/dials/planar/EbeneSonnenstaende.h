@@ -10,6 +10,7 @@
 #include "core/Sonne.h"
 #include "core/State.h"
 #include "dials/Datumslinien.h"
+#include "dials/Sonnwendazimut.h"
 
 #include <cstdint>
 #include <vector>
@@ -19,23 +20,36 @@ namespace umbrin {
 struct Sonnenstand {
     double azimut = 0;
     double hoehe = 0;
+    // From a Sonnenrechner that works in directions: the sun's direction (south, west, up; its
+    // length is one up to rounding) stands in place of azimuth and altitude, which stay unset.
+    bool alsRichtung = false;
+    double sued = 0, west = 0, oben = 0;
 };
 
 // What the sun positions of one drawing share, worked out once: the sine and cosine of the
 // latitude used (X1), of the last declination, and the last day's sun, which the points along
 // one day's line or one declination's line reuse. Every result is that of the plain routines
 // (SonnenPosition, AzimutHoehe) to the last bit.
+//
+// A rechner made with richtung true gives the sun's direction instead (alsRichtung), from the
+// same declination and hour angle without the detour through azimuth and altitude: the screen
+// goes from it straight to the shadow point. Its points agree with those of azimuth and
+// altitude to rounding, not to the last bit, so the plot keeps the plain form.
 class Sonnenrechner {
 public:
-    explicit Sonnenrechner(double X1 = 0) : phi_(X1) {}
+    explicit Sonnenrechner(double X1 = 0, bool richtung = false) : phi_(X1), richtung_(richtung) {}
     double breite() const { return phi_.grad; }
     // The sun of declination dekl at hour angle t (degrees) at the latitude X1.
     Sonnenstand azimutHoehe(double dekl, double t);
+    // The same with the declination's sine and cosine given, for lines that run through the
+    // same declinations one after the other.
+    Sonnenstand azimutHoehe(const GradMitSinus& dekl, double t);
     // SonnenPosition of the day value in the year.
     void position(std::int32_t jahr, double tag, double& dekl, double& zeitgl);
 
 private:
     GradMitSinus phi_;
+    bool richtung_ = false;
     GradMitSinus dekl_;
     bool deklBekannt_ = false;
     std::int32_t jahr_ = 0;
@@ -63,17 +77,33 @@ Sonnenstand sonneStundenlinie(const AppState& s, std::int32_t tag, double t, boo
 Sonnenstand sonneStundenlinie(const AppState& s, std::int32_t tag, double t, bool mitZeitgl, double X1, double X2,
                               double laenge);
 
+// What the lines through one day take from it, worked out once for the many lines that visit
+// the same days: the declination (with its sine and cosine) at local noon of a meridian, and
+// for the temporal lines its half day arc at the place.
+struct Tagessonne {
+    GradMitSinus dekl;
+    double h0 = 0;
+};
+// The day `tag` at noon of the place's longitude (temporal lines) or of the zone meridian
+// (Italian and Babylonian lines).
+Tagessonne tagessonneOrtszeit(const AppState& s, std::int32_t tag, Sonnenrechner& r);
+Tagessonne tagessonneZonenmeridian(const AppState& s, std::int32_t tag, Sonnenrechner& r);
+
 // Temporal hour n on day `tag`: the half day arc from the place's latitude and the declination
 // at local noon, the time 12 - (6 - n) H0 / 90 in true local time.
 Sonnenstand sonneTemporallinie(const AppState& s, std::int32_t tag, double n, Sonnenrechner& r, double X2);
+// The same from the day's tagessonneOrtszeit.
+Sonnenstand sonneTemporallinie(const AppState& s, const Tagessonne& tag, double n, Sonnenrechner& r, double X2);
 // The same for a declination beyond the solstices (the extended temporal lines).
 Sonnenstand sonneTemporalDekl(const AppState& s, double n, double dekl, Sonnenrechner& r, double X2);
 // As above with the half day arc h0 of that declination at the place (HalberTagbogen) given,
 // for lines that run through the same declinations one after the other.
-Sonnenstand sonneTemporalDekl(double n, double dekl, double h0, Sonnenrechner& r, double X2);
+Sonnenstand sonneTemporalDekl(double n, const GradMitSinus& dekl, double h0, Sonnenrechner& r, double X2);
 
 // The sun at true local time `zeit` of day `tag` (Italian and Babylonian lines).
 Sonnenstand sonneWahreOrtszeit(const AppState& s, std::int32_t tag, double zeit, Sonnenrechner& r, double X2);
+// The same from the day's tagessonneZonenmeridian.
+Sonnenstand sonneWahreOrtszeit(const AppState& s, const Tagessonne& tag, double zeit, Sonnenrechner& r, double X2);
 
 // A point of a line of equal altitude: the sun at azimuth `azimut` and altitude `hoehe` at the
 // place. For the plain inclining dial (aequivalent) it is carried over to the equivalent
@@ -90,6 +120,8 @@ struct Azimutbereich {
     double bis = 0;
 };
 std::vector<Azimutbereich> hoehenlinienBereiche(const AppState& s, double h);
+// The same with the solstice search of the place's latitude magnitude shared by the altitudes.
+std::vector<Azimutbereich> hoehenlinienBereiche(const AppState& s, double h, Sonnwendsuche& suche);
 
 // Lines per hour of an interval code "0".."5" (" 60 min" .. " 10 min"): 1, 2, 3, 4, 6, 6.
 int stundenUnterteilung(char intervall);

@@ -24,7 +24,7 @@ void abgelehnt(EbeneKontext& k, int textZeile)
 // Declinations beyond a solstice in steps of 0.1 degree from `von` towards `grenze`, each with
 // its half day arc at the place; every extended temporal line runs through the same ones.
 struct Verlaengerung {
-    std::vector<double> dekl;
+    std::vector<GradMitSinus> dekl;
     std::vector<double> h0;
 };
 
@@ -35,7 +35,7 @@ Verlaengerung verlaengerung(const AppState& s, double von, double grenze)
     const int schritte = static_cast<int>(std::floor(std::fabs(grenze - von) / 0.1 + 1e-9));
     for (int i = 0; i <= schritte; ++i) {
         const double d = von + i * schritt;
-        v.dekl.push_back(d);
+        v.dekl.push_back(GradMitSinus(d));
         v.h0.push_back(HalberTagbogen(s.Par.Breite, d));
     }
     return v;
@@ -72,19 +72,24 @@ void zeichneTemporalstunden(EbeneKontext& k, int von, int bis, int intervall)
     const bool verlaengern = s.Schalter.TemporalVerlaengern && s.Par.Breite > 0;
     const Verlaengerung sommer = verlaengern ? verlaengerung(s, s.EpsRund, 90 - s.Par.Breite) : Verlaengerung{};
     const Verlaengerung winter = verlaengern ? verlaengerung(s, -s.EpsRund, s.Par.Breite - 90) : Verlaengerung{};
+    // Every line runs through the same days.
+    std::vector<Tagessonne> tage{tagessonneOrtszeit(s, d0, k.sonne)};
+    for (std::int32_t d = d0; d < dEnde;) {
+        d += s.Schirmuhr ? 5 : (d < 340 ? 10 : 15);
+        d = std::min(d, dEnde);
+        tage.push_back(tagessonneOrtszeit(s, d, k.sonne));
+    }
     for (int stunde = von; stunde <= bis; ++stunde) {
         for (int j = 0; j < teile; ++j) {
             const double n = stunde + static_cast<double>(j) / teile;
             if (n > bis)
                 break;
-            std::int32_t d = d0;
-            punktFuer(k, sonneTemporallinie(s, d, n, k.sonne, k.ebene.X2));
-            k.canvas.moveTo(rundeKoordinate(k.x), rundeKoordinate(k.y));
-            while (d < dEnde) {
-                d += s.Schirmuhr ? 5 : (d < 340 ? 10 : 15);
-                d = std::min(d, dEnde);
-                punktFuer(k, sonneTemporallinie(s, d, n, k.sonne, k.ebene.X2));
-                linieZu(k, k.zeichenbar, k.zeichenbarAlt, true);
+            for (std::size_t i = 0; i < tage.size(); ++i) {
+                punktFuer(k, sonneTemporallinie(s, tage[i], n, k.sonne, k.ebene.X2));
+                if (i == 0)
+                    k.canvas.moveTo(rundeKoordinate(k.x), rundeKoordinate(k.y));
+                else
+                    linieZu(k, k.zeichenbar, k.zeichenbarAlt, true);
             }
             if (verlaengern) {
                 temporalVerlaengert(k, n, sommer);
@@ -106,7 +111,7 @@ void zeichneItalBabylStunden(EbeneKontext& k, bool italienisch, int von, int bis
     // then taken on the plane's own (equivalent) sphere.
     const AufUntergangTabellen zeiten = AufUntergangTabelle(s, s.Par.Zonenmeridian, s.Par.Breite);
     struct Tag {
-        std::int32_t nummer;
+        Tagessonne sonne;
         double aufgang;
         double untergang;
     };
@@ -116,7 +121,7 @@ void zeichneItalBabylStunden(EbeneKontext& k, bool italienisch, int von, int bis
             const int tagImMonat = 1 + 10 * zeile;
             if (monat == 6 && tagImMonat < 21)
                 continue;
-            tage.push_back({TagImJahr(s.Par.Jahr, monat, tagImMonat),
+            tage.push_back({tagessonneZonenmeridian(s, TagImJahr(s.Par.Jahr, monat, tagImMonat), k.sonne),
                             zeiten.AufgangTabelle[static_cast<std::size_t>(zeile)][static_cast<std::size_t>(monat - 6)],
                             zeiten.UntergangTabelle[static_cast<std::size_t>(zeile)][static_cast<std::size_t>(monat - 6)]});
         }
@@ -149,7 +154,7 @@ void zeichneItalBabylStunden(EbeneKontext& k, bool italienisch, int von, int bis
                     }
                     continue;
                 }
-                punktFuer(k, sonneWahreOrtszeit(s, tag.nummer, zeit, k.sonne, k.ebene.X2));
+                punktFuer(k, sonneWahreOrtszeit(s, tag.sonne, zeit, k.sonne, k.ebene.X2));
                 ++berechnet;
                 if (berechnet == 1)
                     c.moveTo(rundeKoordinate(k.x), rundeKoordinate(k.y));

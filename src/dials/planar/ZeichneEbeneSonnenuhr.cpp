@@ -45,7 +45,7 @@ bool richteEin(EbeneKontext& k, bool bildschirm, int breite, int hoehe, double g
         k.SchnittU = k.Hoehe;
     }
     k.ebene = p;
-    k.sonne = Sonnenrechner(p.X1);
+    k.sonne = Sonnenrechner(p.X1, !s.Schirmuhr);
     k.FusspunktX = s.FusspunktX;
     k.FusspunktY = s.FusspunktY;
 

@@ -2,6 +2,7 @@
 #include "core/SonneEbene.h"
 #include "core/State.h"
 #include "dials/planar/EbeneGeometrie.h"
+#include "dials/planar/EbeneKontext.h"
 #include "dials/planar/EbeneSonnenstaende.h"
 #include "dials/planar/KonstruiereEbeneSonnenuhr.h"
 
@@ -204,6 +205,21 @@ TEST(Sonnenstaende, LinesOfEqualAltitudeRunBetweenTheSolsticeEnds)
     ASSERT_EQ(sueden.size(), 1u); // from the west through north to the east
     EXPECT_GT(sueden[0].von, 0);
     EXPECT_NEAR(sueden[0].bis, 360 - sueden[0].von, 1e-9);
+
+    // One search shared by the altitudes of a drawing finds the ends of a search of its own.
+    for (const double breite : {48.1, -47.25, 5.0, 62.0}) {
+        s.Par.Breite = breite;
+        Sonnwendsuche suche(s, std::fabs(breite));
+        for (double h = 75; h >= -5; h -= 2.5) {
+            const auto eigen = hoehenlinienBereiche(s, h);
+            const auto geteilt = hoehenlinienBereiche(s, h, suche);
+            ASSERT_EQ(geteilt.size(), eigen.size()) << breite << " " << h;
+            for (std::size_t i = 0; i < eigen.size(); ++i) {
+                EXPECT_EQ(geteilt[i].von, eigen[i].von) << breite << " " << h;
+                EXPECT_EQ(geteilt[i].bis, eigen[i].bis) << breite << " " << h;
+            }
+        }
+    }
 }
 
 TEST(Sonnenstaende, IntervalsAndAnalemmaMarks)
@@ -214,4 +230,55 @@ TEST(Sonnenstaende, IntervalsAndAnalemmaMarks)
     EXPECT_EQ(stundenUnterteilung('5'), 6);
     EXPECT_EQ(analemmaMarkenTage(2), (std::vector<int>{7, 22}));
     EXPECT_EQ(analemmaMarkenTage(4), (std::vector<int>{1, 8, 15, 22}));
+}
+
+// The screen goes from the sun's direction straight to the shadow point; its points are those
+// of azimuth and altitude within 1e-9 of a unit, on walls, horizontal and inclining dials north
+// and south, and it lights and keeps inside the drawing the same ones.
+TEST(Schattenwurf, FromTheSunsDirectionAsFromAzimuthAndAltitude)
+{
+    struct Ebene {
+        char typ;
+        double breite, wand, inklination;
+    };
+    const Ebene ebenen[] = {{'v', 48.1, 0, 0},  {'v', 51.5, -25, 0},   {'v', -33.9, 20, 0},  {'v', -5, -80, 0},
+                            {'h', 48.1, 0, 0},  {'h', -41.3, 0, 0},    {'i', 48.1, 15, 30},  {'i', -23.5, -40, 60}};
+    const Zeichenumgebung u;
+    RecordingCanvas c(1920, 1080);
+    int gezeichnet = 0;
+    for (const Ebene& e : ebenen) {
+        AppState s = zustand(e.typ);
+        s.Par.Breite = e.breite;
+        s.Par.Wandabweichung = e.wand;
+        s.Par.Inklination = e.inklination;
+        const EbenenParameter p = ebenenParameter(s);
+        EbeneKontext alt(s, u, c), neu(s, u, c);
+        for (EbeneKontext* k : {&alt, &neu}) {
+            k->Breite = 1920;
+            k->Hoehe = 1080;
+            k->MitteX = 960;
+            k->MitteY = 540;
+            k->FusspunktX = 960;
+            k->FusspunktY = 300;
+            k->geometrie = schattengeometrie(s, p, 120);
+        }
+        Sonnenrechner winkel(p.X1), richtung(p.X1, true);
+        for (double dekl = -23.44; dekl <= 23.44; dekl += 23.44 / 4) {
+            for (double t = -180; t <= 180; t += 3.75) {
+                punktFuer(alt, winkel.azimutHoehe(dekl, t));
+                punktFuer(neu, richtung.azimutHoehe(dekl, t));
+                SCOPED_TRACE(std::string(1, e.typ) + " " + std::to_string(e.breite) + " dekl " + std::to_string(dekl) +
+                             " t " + std::to_string(t));
+                ASSERT_EQ(neu.beleuchtet, alt.beleuchtet);
+                ASSERT_EQ(neu.EbeneBeleuchtet, alt.EbeneBeleuchtet);
+                ASSERT_EQ(neu.zeichenbar, alt.zeichenbar);
+                if (!alt.zeichenbar)
+                    continue;
+                EXPECT_NEAR(neu.x, alt.x, 1e-9);
+                EXPECT_NEAR(neu.y, alt.y, 1e-9);
+                ++gezeichnet;
+            }
+        }
+    }
+    EXPECT_GT(gezeichnet, 300);
 }

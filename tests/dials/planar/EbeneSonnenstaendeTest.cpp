@@ -51,6 +51,7 @@ TEST(EbeneSonnenstaende, SharedPositionsAreThePlainOnesBitForBit)
                 SonnenstandOrtszeit(s.Par.Jahr, tag, erwartet.hoehe, t + X2, X1, s.Par.Zonenmeridian,
                                     s.Par.Zonenmeridian, erwartet.azimut, d, e, false);
                 gleich(sonneWahreOrtszeit(s, tag, t, r, X2), erwartet);
+                gleich(sonneWahreOrtszeit(s, tagessonneZonenmeridian(s, tag, r), t, r, X2), erwartet);
                 // Lines of one declination, and of the day length.
                 gleich(sonneTageslaengenlinie(23.44 - tag / 8.0, t, r, X2), plain(X1, 23.44 - tag / 8.0, (t + X2 - 12) * 15));
                 gleich(sonneTageslaengenlinie(-0.0, t, r, X2), plain(X1, -0.0, (t + X2 - 12) * 15));
@@ -66,6 +67,7 @@ TEST(EbeneSonnenstaende, SharedPositionsAreThePlainOnesBitForBit)
                 SonnenstandOrtszeit(s.Par.Jahr, tag, erwartet.hoehe, t + X2, X1, s.Par.Laenge, s.Par.Laenge,
                                     erwartet.azimut, d, e, false);
                 gleich(sonneTemporallinie(s, tag, n, r, X2), erwartet);
+                gleich(sonneTemporallinie(s, tagessonneOrtszeit(s, tag, r), n, r, X2), erwartet);
             }
         }
     }
