@@ -254,8 +254,8 @@ TEST(Schattenwurf, FromTheSunsDirectionAsFromAzimuthAndAltitude)
         const EbenenParameter p = ebenenParameter(s);
         EbeneKontext alt(s, u, c), neu(s, u, c);
         for (EbeneKontext* k : {&alt, &neu}) {
-            k->Breite = 1920;
-            k->Hoehe = 1080;
+            k->Breite = k->SchnittR = 1920;
+            k->Hoehe = k->SchnittU = 1080;
             k->MitteX = 960;
             k->MitteY = 540;
             k->FusspunktX = 960;
