@@ -221,6 +221,20 @@ void PainterCanvas::strich(const QPolygonF& linie)
     // end square, so that each covers the joint with the next (no seam, and at a bend a
     // corner close to a mitre); the ends of the whole line are drawn in by half the pen's
     // width, so that they stay flat.
+    if (!printer_ && pen().width == 1 && pen().style == PenStyle::Solid && linie.size() == 2) {
+        // A one-pixel line along a row or a column of an image covers whole pixels, from the
+        // pixel of one end to that of the other: filled as that rectangle it gives the same
+        // pixels with far less work (a column touches a new row of the image at every pixel).
+        const QPointF a = linie[0], b = linie[1];
+        if (a != b && (a.x() == b.x() || a.y() == b.y())) {
+            const QPoint p(static_cast<int>(std::floor(std::min(a.x(), b.x()))),
+                           static_cast<int>(std::floor(std::min(a.y(), b.y()))));
+            const QPoint q(static_cast<int>(std::floor(std::max(a.x(), b.x()))),
+                           static_cast<int>(std::floor(std::max(a.y(), b.y()))));
+            painter_->fillRect(QRect(p, q), painter_->pen().color());
+            return;
+        }
+    }
     if (printer_ || pen().width <= 1 || pen().style != PenStyle::Solid || linie.size() < 3) {
         painter_->drawPolyline(linie);
         return;
