@@ -20,7 +20,7 @@
 namespace umbrin {
 namespace {
 
-int ci(double v) { return static_cast<int>(roundHalfEven(std::clamp(v, -1.0e6, 1.0e6))); }
+int ci(double v) { return roundHalfEvenWithin(v, 1.0e6); }
 
 std::string hoechstens40(const std::string& t)
 {
