@@ -220,11 +220,6 @@ QPolygonF PainterCanvas::thinned(const QPolygonF& line, double tolerance)
 
 void PainterCanvas::strich(const QPolygonF& linie)
 {
-    // A wide solid stroke on an image goes segment by segment: the rasteriser draws straight
-    // segments directly, where a polyline would first be outlined as a whole. The segments
-    // end square, so that each covers the joint with the next (no seam, and at a bend a
-    // corner close to a mitre); the ends of the whole line are drawn in by half the pen's
-    // width, so that they stay flat.
     if (!printer_ && pen().width == 1 && pen().style == PenStyle::Solid && linie.size() == 2) {
         // A one-pixel line along a row or a column of an image covers whole pixels, from the
         // pixel of one end to that of the other: filled as that rectangle it gives the same
@@ -239,6 +234,11 @@ void PainterCanvas::strich(const QPolygonF& linie)
             return;
         }
     }
+    // A wide solid stroke on an image goes segment by segment: the rasteriser draws straight
+    // segments directly, where a polyline would first be outlined as a whole. The segments
+    // end square, so that each covers the joint with the next (no seam, and at a bend a
+    // corner close to a mitre); the ends of the whole line are drawn in by half the pen's
+    // width, so that they stay flat.
     if (printer_ || pen().width <= 1 || pen().style != PenStyle::Solid || linie.size() < 3) {
         painter_->drawPolyline(linie);
         return;
