@@ -20,6 +20,16 @@ inline std::int64_t roundHalfEven(long double x)
     return static_cast<std::int64_t>(r);
 }
 
+// roundHalfEven of x held within +-grenze (at most 1e9), as an int; NaN gives 0. The same
+// result with the processor's own rounding (to nearest, ties to even), for the many points of
+// a map or a curve.
+inline int roundHalfEvenWithin(double x, double grenze)
+{
+    if (std::isnan(x))
+        return 0;
+    return static_cast<int>(std::rint(x < -grenze ? -grenze : (x > grenze ? grenze : x)));
+}
+
 // Drops the fraction toward zero (3.9 -> 3, -3.9 -> -3). Same guards as roundHalfEven.
 inline std::int64_t truncateToInt(long double x)
 {

@@ -16,7 +16,7 @@ int azimutalRund(double v)
 {
     if (!std::isfinite(v))
         return 0;
-    return static_cast<int>(roundHalfEven(std::clamp(v, -1e9, 1e9)));
+    return roundHalfEvenWithin(v, 1e9);
 }
 
 AzimutalMasse azimutalMasseBild(const AppState& s, int hoehe, bool bildschirm)

@@ -69,13 +69,25 @@ void zeichneKalenderKreise(AzimutalBild& b)
     const int J = s.Par.Jahr;
     const bool aussenJanuar = s.Schalter.Zeitablesung != 0;
     const double f = b.m.f, r1 = b.m.r1, r2 = b.m.r2;
+    // The circles are drawn from the outside in, each a white disc with its ring. Inside the
+    // first disc the paper is white again, and a later disc only has to be filled where it
+    // reaches the ink of an earlier ring (its own ring and arc are drawn after its fill): that
+    // is when it lies closer than a pen width and the smoothed edges of both, with room for
+    // the curves' approximation of a circle, to the innermost ring so far.
+    int innerster = -1;
+    const auto fuellen = [&](int rr) {
+        const bool noetig = innerster < 0 || rr + b.lw + 3 + rr / 256 >= innerster;
+        innerster = innerster < 0 ? rr : std::min(innerster, rr);
+        return noetig;
+    };
     const auto kreis = [&](int m, int k, int n) {
         const int rr = aussenJanuar ? rund(r1 - n * f) : rund(r1 - (365 - n) * f);
         b.c.setPenColor(k == 0 ? F[6] : F[5]);
         b.c.setPenWidth(k == 0 ? b.lw + 1 : b.lw);
         b.c.setBrushStyle(BrushStyle::Clear);
         b.c.setBrushColor(FarbeWeiss);
-        b.c.setBrushStyle(BrushStyle::Solid);
+        if (fuellen(rr))
+            b.c.setBrushStyle(BrushStyle::Solid);
         b.c.ellipse(b.cx - rr, b.cy - rr, b.cx + rr, b.cy + rr);
         b.c.setPenColor(F[6]);
         if (k != 0)

@@ -20,7 +20,7 @@
 namespace umbrin {
 namespace {
 
-int ci(double v) { return static_cast<int>(roundHalfEven(std::clamp(v, -1.0e6, 1.0e6))); }
+int ci(double v) { return roundHalfEvenWithin(v, 1.0e6); }
 
 std::string hoechstens40(const std::string& t)
 {
@@ -43,6 +43,24 @@ struct Blatt {
     BiazimutalProjektion p;
     Konstruktionsmeldungen meldungen;
 };
+
+// The sun on day d of the year (1 to 369) as every analemma of a drawing takes it: declination
+// with its sine and cosine, and the equation of time.
+struct Sonnentag {
+    double dekl = 0, sinDekl = 0, cosDekl = 0, E = 0;
+};
+
+std::vector<Sonnentag> sonnentage(const AppState& s)
+{
+    std::vector<Sonnentag> tage(370);
+    for (int d = 1; d <= 369; ++d) {
+        Sonnentag& t = tage[static_cast<std::size_t>(d)];
+        SonnenPosition(s.Par.Jahr, t.dekl, t.E, d);
+        t.sinDekl = SinGrad(t.dekl);
+        t.cosDekl = CosGrad(t.dekl);
+    }
+    return tage;
+}
 
 void marke(Blatt& b, double X, double Y, int halb, const std::string& text, int tx, int ty)
 {
@@ -145,12 +163,14 @@ void karte(Blatt& b, Farbe farbe, std::string_view name, const std::filesystem::
     }
     const KartenLesung& lesung = gelesen->lesung;
     b.c.setPenColor(farbe);
+    const SonnenOrientierung& o = b.p.orientierung();
     std::size_t i = 0;
     for (const KartenPolylinie& linie : lesung.polylinien) {
         bool oben = true;
         for (const KartenPunkt& q : linie) {
-            double X = 0, Y = 0;
-            b.p.bild(gelesen->sinus[i], gelesen->kosinus[i], q.laenge, X, Y);
+            double x = 0, y = 0, X = 0, Y = 0;
+            ProjiziereSonneOrient(o, b.p.g, gelesen->sinus[i], gelesen->kosinus[i], q.laenge, x, y);
+            b.p.platziere(x, y, X, Y);
             ++i;
             if (!(std::fabs(Y - b.H / 2.0) < b.H && std::fabs(X - b.W / 2.0) < b.W))
                 continue;
@@ -166,14 +186,17 @@ void karte(Blatt& b, Farbe farbe, std::string_view name, const std::filesystem::
         b.meldungen.push_back({PromptTitle::Problem, PromptIcon::Warning, meldung});
 }
 
-// A line through the projected points; a point at |X| + |Y| of `grenze` or more lifts the pen.
+// A line through the projected points, each given by the sine and cosine of its latitude and
+// its longitude; a point at |X| + |Y| of `grenze` or more lifts the pen.
 template <typename Punkte>
 void linie(Blatt& b, double grenze, Punkte&& punkte)
 {
+    const SonnenOrientierung& o = b.p.orientierung();
     bool oben = true;
-    punkte([&](double breite, double laenge) {
-        double X = 0, Y = 0;
-        b.p.bild(breite, laenge, X, Y);
+    punkte([&](double sinBreite, double cosBreite, double laenge) {
+        double x = 0, y = 0, X = 0, Y = 0;
+        ProjiziereSonneOrient(o, b.p.g, sinBreite, cosBreite, laenge, x, y);
+        b.p.platziere(x, y, X, Y);
         if (!(std::fabs(X) + std::fabs(Y) < grenze)) {
             oben = true;
             return;
@@ -198,25 +221,26 @@ void datumslinien(Blatt& b)
         const double dekl = s.DeklTabelle[static_cast<std::size_t>(index)];
         b.c.setPenColor(s.Farben[index % 6 == 0 ? 5 : 6]);
         const int schritte = static_cast<int>(std::floor((bis - von) / 0.5 + 1e-9));
+        const double sinDekl = SinGrad(dekl), cosDekl = CosGrad(dekl);
         linie(b, 20.0 * b.W, [&](auto&& punkt) {
             for (int k = 0; k <= schritte; ++k)
-                punkt(dekl, von + 0.5 * k);
+                punkt(sinDekl, cosDekl, von + 0.5 * k);
         });
     }
 }
 
-void sonnenbahn(Blatt& b, bool markiert, double stunden)
+void sonnenbahn(Blatt& b, const std::vector<Sonnentag>& tage, bool markiert, double stunden)
 {
     const AppState& s = b.s;
     const double L = 15.0 * stunden;
     const double grenze = 12.0 * b.W;
+    const SonnenOrientierung& o = b.p.orientierung();
     bool oben = true;
     double vorX = 0;
     for (int d = 1; d <= 369; ++d) {
-        double dekl = 0, E = 0;
-        SonnenPosition(s.Par.Jahr, dekl, E, d);
+        const Sonnentag& t = tage[static_cast<std::size_t>(d)];
         double x = 0, y = 0, X = 0, Y = 0;
-        b.p.roh(dekl, L + E, x, y);
+        ProjiziereSonneOrient(o, b.p.g, t.sinDekl, t.cosDekl, L + t.E, x, y);
         if (x >= 10000) {
             oben = true;
             continue;
@@ -242,10 +266,10 @@ void sonnenbahn(Blatt& b, bool markiert, double stunden)
     for (int monat = 1; monat <= 12; ++monat) {
         bool erste = true;
         for (const int tag : biazimutalMarkentage(s)) {
-            double dekl = 0, E = 0;
-            SonnenPosition(s.Par.Jahr, dekl, E, TagImJahr(s.Par.Jahr, monat, tag));
-            double X = 0, Y = 0;
-            b.p.bild(dekl, L + E, X, Y);
+            const Sonnentag& t = tage[static_cast<std::size_t>(TagImJahr(s.Par.Jahr, monat, tag))];
+            double x = 0, y = 0, X = 0, Y = 0;
+            ProjiziereSonneOrient(o, b.p.g, t.sinDekl, t.cosDekl, L + t.E, x, y);
+            b.p.platziere(x, y, X, Y);
             if (std::fabs(X) + std::fabs(Y) < grenze) {
                 if (erste)
                     b.c.setBrush({FarbeRot, BrushStyle::Solid});
@@ -263,15 +287,18 @@ void analemmas(Blatt& b)
 {
     const AppState& s = b.s;
     const auto& sc = s.Schalter;
+    if (!sc.MitZeitglAzimut && !sc.Analemma)
+        return;
+    const std::vector<Sonnentag> tage = sonnentage(s);
     auto eine = [&](int t) {
         b.c.setPenColor(s.Farben[t == 12 ? 4 : 1]);
-        sonnenbahn(b, t == sc.AnalemmaStunde && sc.Analemma, biazimutalStundenlaenge(s, t) / 15.0);
+        sonnenbahn(b, tage, t == sc.AnalemmaStunde && sc.Analemma, biazimutalStundenlaenge(s, t) / 15.0);
     };
     if (sc.MitZeitglAzimut) {
         for (int t = s.Zeiten.StundeVon; t <= s.Zeiten.StundeBis; ++t)
             eine(t);
         if (sc.Analemma && (sc.AnalemmaStunde < s.Zeiten.StundeVon || sc.AnalemmaStunde > s.Zeiten.StundeBis))
-            sonnenbahn(b, true, biazimutalStundenlaenge(s, sc.AnalemmaStunde) / 15.0);
+            sonnenbahn(b, tage, true, biazimutalStundenlaenge(s, sc.AnalemmaStunde) / 15.0);
     } else if (sc.Analemma) {
         eine(sc.AnalemmaStunde);
     }
@@ -290,8 +317,10 @@ void stundenlinien(Blatt& b)
             b.c.setPenColor(s.Farben[j == 0 ? (t == 12 ? 4 : 1) : 2]);
             const double L = biazimutalStundenlaenge(s, tt);
             linie(b, 20.0 * b.W, [&](auto&& punkt) {
-                for (int i = 36; i >= 0; --i)
-                    punkt(s.DeklTabelle[static_cast<std::size_t>(i)], L);
+                for (int i = 36; i >= 0; --i) {
+                    const double dekl = s.DeklTabelle[static_cast<std::size_t>(i)];
+                    punkt(SinGrad(dekl), CosGrad(dekl), L);
+                }
             });
         }
 }

@@ -55,9 +55,9 @@ std::vector<Zug> zuege(const RecordingCanvas& c)
 }
 
 // The picture as it was drawn before: every point kept, round ends and joins.
-QImage wieFrueher(const std::vector<Zug>& z)
+QImage wieFrueher(const std::vector<Zug>& z, QSize groesse = QSize(1920, 1080))
 {
-    QImage bild(1920, 1080, QImage::Format_ARGB32_Premultiplied);
+    QImage bild(groesse, QImage::Format_ARGB32_Premultiplied);
     bild.fill(Qt::white);
     QPainter p(&bild);
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -151,6 +151,30 @@ private slots:
             QVERIFY(z.size() > 50);
             QVERIFY(wieJetzt(z) == ohneClip(z));
         }
+    }
+
+    // A one-pixel line along a row or column, of every short length either way, inside the
+    // image and reaching over its edges: the same pixels as the plain stroke.
+    void axisLinesAsThePlainStroke()
+    {
+        const CanvasPen stift{0x5A1EC8, 1, PenStyle::Solid};
+        for (const QPoint von : {QPoint(30, 20), QPoint(1, 2), QPoint(62, 46)})
+            for (int laenge = -7; laenge <= 7; ++laenge)
+                for (const bool waagrecht : {true, false}) {
+                    const QPoint bis = von + (waagrecht ? QPoint(laenge, 0) : QPoint(0, laenge));
+                    QImage jetzt(64, 48, QImage::Format_ARGB32_Premultiplied);
+                    jetzt.fill(Qt::white);
+                    {
+                        PainterCanvas c(jetzt);
+                        c.setPen(stift);
+                        c.moveTo(von.x(), von.y());
+                        c.lineTo(bis.x(), bis.y());
+                    }
+                    const QImage frueher = wieFrueher({{QPolygonF({von + QPointF(0.5, 0.5), bis + QPointF(0.5, 0.5)}),
+                                                        stift}},
+                                                      jetzt.size());
+                    QVERIFY2(jetzt == frueher, qPrintable(QStringLiteral("%1 %2 %3").arg(von.x()).arg(laenge).arg(waagrecht)));
+                }
     }
 
     // Thinning keeps the ends and every point the stroke needs; what it leaves out lies
