@@ -54,16 +54,27 @@ std::vector<Zug> zuege(const RecordingCanvas& c)
     return z;
 }
 
-// The picture as it was drawn before: every point kept, round ends and joins.
-QImage wieFrueher(const std::vector<Zug>& z, QSize groesse = QSize(1920, 1080))
+// A white image, and the colour of a pen as Qt takes it.
+QImage weiss(QSize groesse)
 {
     QImage bild(groesse, QImage::Format_ARGB32_Premultiplied);
     bild.fill(Qt::white);
+    return bild;
+}
+
+QColor qtFarbe(Farbe f)
+{
+    return QColor(static_cast<int>(f & 0xFF), static_cast<int>((f >> 8) & 0xFF), static_cast<int>((f >> 16) & 0xFF));
+}
+
+// The picture as it was drawn before: every point kept, round ends and joins.
+QImage wieFrueher(const std::vector<Zug>& z, QSize groesse = QSize(1920, 1080))
+{
+    QImage bild = weiss(groesse);
     QPainter p(&bild);
     p.setRenderHint(QPainter::Antialiasing, true);
     for (const Zug& zug : z) {
-        QPen stift(QColor(static_cast<int>(zug.stift.color & 0xFF), static_cast<int>((zug.stift.color >> 8) & 0xFF),
-                          static_cast<int>((zug.stift.color >> 16) & 0xFF)));
+        QPen stift(qtFarbe(zug.stift.color));
         stift.setWidth(zug.stift.width);
         stift.setCosmetic(zug.stift.width == 1);
         stift.setStyle(zug.stift.style == PenStyle::Dash ? Qt::DashLine
@@ -81,8 +92,7 @@ QImage wieFrueher(const std::vector<Zug>& z, QSize groesse = QSize(1920, 1080))
 // The same strokes through the canvas as it draws now.
 QImage wieJetzt(const std::vector<Zug>& z)
 {
-    QImage bild(1920, 1080, QImage::Format_ARGB32_Premultiplied);
-    bild.fill(Qt::white);
+    QImage bild = weiss(QSize(1920, 1080));
     PainterCanvas c(bild);
     for (const Zug& zug : z) {
         c.setPen(zug.stift);
@@ -98,13 +108,11 @@ QImage wieJetzt(const std::vector<Zug>& z)
 // and thinned as the canvas takes them.
 QImage ohneClip(const std::vector<Zug>& z)
 {
-    QImage bild(1920, 1080, QImage::Format_ARGB32_Premultiplied);
-    bild.fill(Qt::white);
+    QImage bild = weiss(QSize(1920, 1080));
     QPainter p(&bild);
     p.setRenderHint(QPainter::Antialiasing, true);
     for (const Zug& zug : z) {
-        QPen stift(QColor(static_cast<int>(zug.stift.color & 0xFF), static_cast<int>((zug.stift.color >> 8) & 0xFF),
-                          static_cast<int>((zug.stift.color >> 16) & 0xFF)));
+        QPen stift(qtFarbe(zug.stift.color));
         stift.setWidth(1);
         stift.setCosmetic(true);
         stift.setCapStyle(Qt::RoundCap);
@@ -162,8 +170,7 @@ private slots:
             for (int laenge = -7; laenge <= 7; ++laenge)
                 for (const bool waagrecht : {true, false}) {
                     const QPoint bis = von + (waagrecht ? QPoint(laenge, 0) : QPoint(0, laenge));
-                    QImage jetzt(64, 48, QImage::Format_ARGB32_Premultiplied);
-                    jetzt.fill(Qt::white);
+                    QImage jetzt = weiss(QSize(64, 48));
                     {
                         PainterCanvas c(jetzt);
                         c.setPen(stift);
