@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <fcntl.h>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -41,6 +42,8 @@ bool SafeFileWriter::open(std::filesystem::path target)
     target_ = std::move(target);
     temp_ = tempNameFor(target_);
     failed_ = false;
+    written_ = 0;
+    writtenBack_ = 0;
     error_.clear();
     file_ = std::fopen(temp_.c_str(), "wb");
     if (!file_) {
@@ -60,7 +63,34 @@ bool SafeFileWriter::write(std::string_view bytes)
         failed_ = true;
         return false;
     }
+    written_ += static_cast<long long>(bytes.size());
     return true;
+}
+
+void SafeFileWriter::startWriteback()
+{
+    if (!file_ || failed_ || written_ == writtenBack_)
+        return;
+#ifdef SYNC_FILE_RANGE_WRITE
+    if (std::fflush(file_) != 0) {
+        error_ = describe(target_, "write", errno);
+        failed_ = true;
+        return;
+    }
+    ::sync_file_range(fileno(file_), writtenBack_, written_ - writtenBack_, SYNC_FILE_RANGE_WRITE);
+#endif
+    writtenBack_ = written_;
+}
+
+void SafeFileWriter::releaseTargetCache() const
+{
+#ifdef POSIX_FADV_DONTNEED
+    const int fd = ::open(target_.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+    ::close(fd);
+#endif
 }
 
 bool SafeFileWriter::commit()

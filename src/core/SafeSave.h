@@ -31,6 +31,12 @@ public:
     // Appends bytes; a failed write is remembered and reported by ok() and commit().
     bool write(std::string_view bytes);
     bool ok() const { return isOpen() && !failed_; }
+    // Starts carrying what was written so far to the disk without waiting for it, so that the
+    // flush in commit() has only the rest left to do. Changes nothing that is written.
+    void startWriteback();
+    // Drops the system's cached pages of the file that commit() will replace (its contents stay
+    // as they are), so that replacing a large file later costs less.
+    void releaseTargetCache() const;
     // Flushes, closes and renames over the target. False (with error()) when anything failed.
     bool commit();
     // Drops the temporary file; the target stays as it was.
@@ -44,6 +50,8 @@ private:
     std::filesystem::path temp_;
     std::FILE* file_ = nullptr;
     bool failed_ = false;
+    long long written_ = 0;     // bytes handed to write()
+    long long writtenBack_ = 0; // bytes whose carrying to the disk has been started
     std::string error_;
 };
 

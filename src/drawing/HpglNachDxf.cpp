@@ -99,6 +99,7 @@ public:
     }
     std::string verwerfe() override
     {
+        senke_.beende(); // the writer thread lets go of the file first
         std::string fehler = writer_.error();
         writer_.abandon();
         return fehler.empty() ? "Cannot write \"" + datei_.string() + "\"" : fehler;
