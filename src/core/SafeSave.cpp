@@ -6,6 +6,8 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <system_error>
+#include <thread>
 #include <unistd.h>
 
 namespace umbrin {
@@ -22,6 +24,16 @@ std::filesystem::path tempNameFor(const std::filesystem::path& target)
 std::string describe(const std::filesystem::path& path, const char* what, int err)
 {
     return std::string("Cannot ") + what + " \"" + path.string() + "\": " + std::strerror(err);
+}
+
+// Closes the last handle of a file the rename has replaced, which makes the system free it.
+void releaseReplaced(int handle)
+{
+    try {
+        std::thread([handle] { ::close(handle); }).detach();
+    } catch (const std::system_error&) {
+        ::close(handle);
+    }
 }
 
 } // namespace
@@ -82,17 +94,6 @@ void SafeFileWriter::startWriteback()
     writtenBack_ = written_;
 }
 
-void SafeFileWriter::releaseTargetCache() const
-{
-#ifdef POSIX_FADV_DONTNEED
-    const int fd = ::open(target_.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
-    ::close(fd);
-#endif
-}
-
 bool SafeFileWriter::commit()
 {
     if (!file_) {
@@ -115,12 +116,15 @@ bool SafeFileWriter::commit()
     }
     file_ = nullptr;
     if (good) {
+        const int replaced = releaseInBackground_ ? ::open(target_.c_str(), O_RDONLY | O_CLOEXEC) : -1;
         std::error_code ec;
         std::filesystem::rename(temp_, target_, ec);
         if (ec) {
             error_ = "Cannot replace \"" + target_.string() + "\": " + ec.message();
             good = false;
         }
+        if (replaced >= 0)
+            releaseReplaced(replaced);
     }
     if (!good) {
         std::error_code ignored;

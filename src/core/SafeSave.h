@@ -34,9 +34,10 @@ public:
     // Starts carrying what was written so far to the disk without waiting for it, so that the
     // flush in commit() has only the rest left to do. Changes nothing that is written.
     void startWriteback();
-    // Drops the system's cached pages of the file that commit() will replace (its contents stay
-    // as they are), so that replacing a large file later costs less.
-    void releaseTargetCache() const;
+    // When on, commit() holds the file it replaces open across the rename and lets go of it
+    // on a thread of its own: the caller does not wait while the system frees a large old
+    // file's pages and disk space. The target is replaced as safely either way.
+    void setReleaseReplacedInBackground(bool on) { releaseInBackground_ = on; }
     // Flushes, closes and renames over the target. False (with error()) when anything failed.
     bool commit();
     // Drops the temporary file; the target stays as it was.
@@ -50,6 +51,7 @@ private:
     std::filesystem::path temp_;
     std::FILE* file_ = nullptr;
     bool failed_ = false;
+    bool releaseInBackground_ = false;
     long long written_ = 0;     // bytes handed to write()
     long long writtenBack_ = 0; // bytes whose carrying to the disk has been started
     std::string error_;

@@ -72,8 +72,6 @@ bool DxfDateiSenke::nimm(std::unique_ptr<char[]>& puffer, std::size_t n, std::si
 
 void DxfDateiSenke::arbeite()
 {
-    // The file this one replaces need not stay in memory.
-    datei_.releaseTargetCache();
     std::unique_lock<std::mutex> sperre(mutex_);
     while (true) {
         signal_.wait(sperre, [this] { return !voll_.empty() || schluss_; });

@@ -81,7 +81,10 @@ public:
 
 class DateiZiel : public DxfZiel {
 public:
-    explicit DateiZiel(std::filesystem::path datei) : datei_(std::move(datei)), senke_(writer_) {}
+    explicit DateiZiel(std::filesystem::path datei) : datei_(std::move(datei)), senke_(writer_)
+    {
+        writer_.setReleaseReplacedInBackground(true); // an old drawing may be hundreds of megabytes
+    }
     bool oeffne(std::string& fehler) override
     {
         if (writer_.open(datei_))
@@ -398,12 +401,7 @@ bool DxfKonverter::leseKoordinate(DxfText& text, double& wert)
         if (p > ziffern && endet && n <= ganzGrenze_) {
             parameter_.remove_prefix(static_cast<std::size_t>(p - parameter_.data()));
             const long long q = negativ ? -n * faktor_ : n * faktor_;
-            // The text (at most 21 characters) ends at `ende`; DxfText::kKurz bytes from its
-            // start stay inside the buffer.
-            char puffer[24 + DxfText::kKurz];
-            char* const ende = puffer + 24;
-            const char* const anfang = dxfFestAusGanzzahl(ende, q, 4);
-            text.setzeAusPuffer(anfang, static_cast<std::size_t>(ende - anfang));
+            text.setzeZehntausendstel(q);
             wert = static_cast<double>(q) / 10000.0; // exact: |q| < 2^53, see kGanzGrenze
             return true;
         }
@@ -721,6 +719,11 @@ void DxfKonverter::hpglFenster()
         std::swap(fensterYMin_, fensterYMax_);
         std::swap(fensterYMinWert_, fensterYMaxWert_);
     }
+    fensterGanz_ = fensterXMin_.istGanz() && fensterXMax_.istGanz() && fensterYMin_.istGanz() && fensterYMax_.istGanz();
+    fensterXMinQ_ = fensterXMin_.zehntausendstel();
+    fensterXMaxQ_ = fensterXMax_.zehntausendstel();
+    fensterYMinQ_ = fensterYMin_.zehntausendstel();
+    fensterYMaxQ_ = fensterYMax_.zehntausendstel();
 }
 
 void DxfKonverter::initialisiere()
