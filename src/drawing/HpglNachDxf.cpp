@@ -11,6 +11,8 @@
 #include "drawing/HpglLeser.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -42,6 +44,32 @@ bool istTokenZeichen(char c)
     return istZiffer(c) || c == '+' || c == '-' || c == '.';
 }
 
+// The value of the digits at the start of the eight characters at p, when there are fewer
+// than eight of them, read at once: returns their count (0 when there are eight, which the
+// caller reads one by one).
+std::ptrdiff_t fuehrendeZiffern(const char* p, long long& n)
+{
+    constexpr std::uint64_t kHoch = 0x8080808080808080ULL;
+    std::uint64_t w = 0;
+    std::memcpy(&w, p, 8);
+    // A byte's top bit marks a character that is not a digit: above "9", below "0", or above 127.
+    const std::uint64_t sieben = w & 0x7F7F7F7F7F7F7F7FULL;
+    const std::uint64_t keine = ((sieben + 0x4646464646464646ULL) | ~(sieben + 0x5050505050505050ULL) | w) & kHoch;
+    if (keine == 0)
+        return 0;
+    const int anzahl = std::countr_zero(keine) / 8; // the first character is the lowest byte
+    if (anzahl == 0)
+        return 0;
+    // The digits' values moved to the end of the eight, zeros before them, then combined in pairs,
+    // fours and the eight.
+    std::uint64_t v = (w - 0x3030303030303030ULL) << (8 * (8 - anzahl));
+    v = v * 10 + (v >> 8);
+    v = ((v & 0x000000FF000000FFULL) * (100 + (1000000ULL << 32)) +
+         ((v >> 16) & 0x000000FF000000FFULL) * (1 + (10000ULL << 32))) >> 32;
+    n = static_cast<long long>(v);
+    return anzahl;
+}
+
 std::string ohneOrdner(const std::string& name)
 {
     return std::filesystem::path(name).filename().string();
@@ -60,11 +88,7 @@ std::string meldung(std::size_t zeile, bool deutsch)
 // is written in (plots are normally Windows-1252 already), so its labels arrive unchanged.
 bool brauchtCp1252(std::string_view bytes)
 {
-    for (char c : bytes) {
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return isValidUtf8(bytes);
-    }
-    return false;
+    return hatHoheBytes(bytes) && isValidUtf8(bytes);
 }
 
 // Where the DXF text goes during one conversion.
@@ -232,9 +256,7 @@ DxfErgebnis konvertiereDatei(const std::filesystem::path& hpglDatei, DxfZiel& zi
         const bool gelesen = datei.durch(
             [&](std::string_view stueck) {
                 if (!hoch) {
-                    const auto b = std::find_if(stueck.begin(), stueck.end(),
-                                                [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
-                    if (b == stueck.end())
+                    if (!hatHoheBytes(stueck))
                         return true;
                     hoch = true;
                 }
@@ -393,6 +415,8 @@ bool DxfKonverter::leseKoordinate(DxfText& text, double& wert)
         }
         const char* const ziffern = p;
         long long n = 0;
+        if (e - p >= 8)
+            p += fuehrendeZiffern(p, n);
         while (p < e && istZiffer(*p) && p - ziffern < 15) {
             n = n * 10 + (*p - '0');
             ++p;
@@ -457,7 +481,12 @@ void DxfKonverter::befehl(std::string_view mnemonic, std::string_view parameter)
     parameter_ = parameter;
     parameterFehler_ = false;
 
-    const auto ist = [&](const char* m) { return mnemonic == m; };
+    // The two letters as one number, compared against each command's.
+    const auto kode = [](char a, char b) {
+        return static_cast<unsigned>(static_cast<unsigned char>(a)) << 8 | static_cast<unsigned char>(b);
+    };
+    const unsigned nummer = mnemonic.size() == 2 ? kode(mnemonic[0], mnemonic[1]) : 0;
+    const auto ist = [&](const char (&m)[3]) { return nummer == kode(m[0], m[1]); };
     if (ist("PD")) {
         stiftAb();
     } else if (ist("PU")) {
