@@ -56,6 +56,7 @@ bool SafeFileWriter::open(std::filesystem::path target)
     failed_ = false;
     written_ = 0;
     writtenBack_ = 0;
+    released_ = 0;
     error_.clear();
     file_ = std::fopen(temp_.c_str(), "wb");
     if (!file_) {
@@ -89,7 +90,18 @@ void SafeFileWriter::startWriteback()
         failed_ = true;
         return;
     }
-    ::sync_file_range(fileno(file_), writtenBack_, written_ - writtenBack_, SYNC_FILE_RANGE_WRITE);
+    const int fd = fileno(file_);
+    ::sync_file_range(fd, writtenBack_, written_ - writtenBack_, SYNC_FILE_RANGE_WRITE);
+    // What is on its way for a while already: wait until it is on the disk, then let go of
+    // its pages, so that a large file streams through a few megabytes of memory.
+    constexpr long long kVorlauf = 4LL << 20;
+    const long long bis = writtenBack_ - kVorlauf;
+    if (bis > released_) {
+        ::sync_file_range(fd, released_, bis - released_,
+                          SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE | SYNC_FILE_RANGE_WAIT_AFTER);
+        ::posix_fadvise(fd, released_, bis - released_, POSIX_FADV_DONTNEED);
+        released_ = bis;
+    }
 #endif
     writtenBack_ = written_;
 }

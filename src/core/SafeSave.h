@@ -54,6 +54,7 @@ private:
     bool releaseInBackground_ = false;
     long long written_ = 0;     // bytes handed to write()
     long long writtenBack_ = 0; // bytes whose carrying to the disk has been started
+    long long released_ = 0;    // bytes on the disk whose cached pages were let go of
     std::string error_;
 };
 
