@@ -2,12 +2,12 @@
 
 #include <atomic>
 #include <cerrno>
-#include <fcntl.h>
 #include <cstring>
 #include <fstream>
 #include <iterator>
 #include <system_error>
 #include <thread>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace umbrin {
@@ -57,6 +57,7 @@ bool SafeFileWriter::open(std::filesystem::path target)
     written_ = 0;
     writtenBack_ = 0;
     released_ = 0;
+    streaming_ = true;
     error_.clear();
     file_ = std::fopen(temp_.c_str(), "wb");
     if (!file_) {
@@ -80,9 +81,9 @@ bool SafeFileWriter::write(std::string_view bytes)
     return true;
 }
 
-void SafeFileWriter::startWriteback()
+void SafeFileWriter::streamToDisk()
 {
-    if (!file_ || failed_ || written_ == writtenBack_)
+    if (!file_ || failed_ || !streaming_ || written_ == writtenBack_)
         return;
 #ifdef SYNC_FILE_RANGE_WRITE
     if (std::fflush(file_) != 0) {
@@ -91,19 +92,34 @@ void SafeFileWriter::startWriteback()
         return;
     }
     const int fd = fileno(file_);
-    ::sync_file_range(fd, writtenBack_, written_ - writtenBack_, SYNC_FILE_RANGE_WRITE);
-    // What is on its way for a while already: wait until it is on the disk, then let go of
-    // its pages, so that a large file streams through a few megabytes of memory.
-    constexpr long long kVorlauf = 4LL << 20;
-    const long long bis = writtenBack_ - kVorlauf;
-    if (bis > released_) {
-        ::sync_file_range(fd, released_, bis - released_,
-                          SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE | SYNC_FILE_RANGE_WAIT_AFTER);
-        ::posix_fadvise(fd, released_, bis - released_, POSIX_FADV_DONTNEED);
-        released_ = bis;
+    // A failure the waits see is not reported again by the flush in commit(): it is kept here.
+    const auto failure = [&] {
+        if (errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP) {
+            streaming_ = false; // not for this file: commit() flushes it all
+            return;
+        }
+        error_ = describe(target_, "write", errno);
+        failed_ = true;
+    };
+    if (::sync_file_range(fd, writtenBack_, written_ - writtenBack_, SYNC_FILE_RANGE_WRITE) != 0) {
+        failure();
+        return;
+    }
+    writtenBack_ = written_;
+    // What has been on its way for a few megabytes: wait until it is on the disk, then let go
+    // of its cached pages, so that a large file streams through a few megabytes of memory.
+    constexpr long long kLead = 4LL << 20;
+    const long long upTo = writtenBack_ - kLead;
+    if (upTo > released_) {
+        if (::sync_file_range(fd, released_, upTo - released_,
+                              SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE | SYNC_FILE_RANGE_WAIT_AFTER) != 0) {
+            failure();
+            return;
+        }
+        ::posix_fadvise(fd, released_, upTo - released_, POSIX_FADV_DONTNEED);
+        released_ = upTo;
     }
 #endif
-    writtenBack_ = written_;
 }
 
 bool SafeFileWriter::commit()

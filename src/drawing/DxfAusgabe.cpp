@@ -32,7 +32,7 @@ bool DxfDateiSenke::schreibe(const char* daten, std::size_t n)
 {
     if (!datei_.write(std::string_view(daten, n)))
         return false;
-    datei_.startWriteback();
+    datei_.streamToDisk();
     return datei_.ok();
 }
 
