@@ -54,7 +54,6 @@ inline char* dxfFestAusGanzzahl(char* ende, long long q, int stellen)
     return p;
 }
 
-
 // The number of characters of the text of q with four decimals.
 inline std::size_t dxfZehntausendstelLaenge(long long q)
 {
