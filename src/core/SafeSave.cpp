@@ -144,7 +144,7 @@ bool SafeFileWriter::commit()
     }
     file_ = nullptr;
     if (good) {
-        const int replaced = releaseInBackground_ ? ::open(target_.c_str(), O_RDONLY | O_CLOEXEC) : -1;
+        const int replaced = releaseInBackground_ ? ::open(target_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK) : -1;
         std::error_code ec;
         std::filesystem::rename(temp_, target_, ec);
         if (ec) {
