@@ -5,6 +5,9 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <system_error>
+#include <thread>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace umbrin {
@@ -21,6 +24,16 @@ std::filesystem::path tempNameFor(const std::filesystem::path& target)
 std::string describe(const std::filesystem::path& path, const char* what, int err)
 {
     return std::string("Cannot ") + what + " \"" + path.string() + "\": " + std::strerror(err);
+}
+
+// Closes the last handle of a file the rename has replaced, which makes the system free it.
+void releaseReplaced(int handle)
+{
+    try {
+        std::thread([handle] { ::close(handle); }).detach();
+    } catch (const std::system_error&) {
+        ::close(handle);
+    }
 }
 
 } // namespace
@@ -41,6 +54,10 @@ bool SafeFileWriter::open(std::filesystem::path target)
     target_ = std::move(target);
     temp_ = tempNameFor(target_);
     failed_ = false;
+    written_ = 0;
+    writtenBack_ = 0;
+    released_ = 0;
+    streaming_ = true;
     error_.clear();
     file_ = std::fopen(temp_.c_str(), "wb");
     if (!file_) {
@@ -60,7 +77,49 @@ bool SafeFileWriter::write(std::string_view bytes)
         failed_ = true;
         return false;
     }
+    written_ += static_cast<long long>(bytes.size());
     return true;
+}
+
+void SafeFileWriter::streamToDisk()
+{
+    if (!file_ || failed_ || !streaming_ || written_ == writtenBack_)
+        return;
+#ifdef SYNC_FILE_RANGE_WRITE
+    if (std::fflush(file_) != 0) {
+        error_ = describe(target_, "write", errno);
+        failed_ = true;
+        return;
+    }
+    const int fd = fileno(file_);
+    // A failure the waits see is not reported again by the flush in commit(): it is kept here.
+    const auto failure = [&] {
+        if (errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP) {
+            streaming_ = false; // not for this file: commit() flushes it all
+            return;
+        }
+        error_ = describe(target_, "write", errno);
+        failed_ = true;
+    };
+    if (::sync_file_range(fd, writtenBack_, written_ - writtenBack_, SYNC_FILE_RANGE_WRITE) != 0) {
+        failure();
+        return;
+    }
+    writtenBack_ = written_;
+    // What has been on its way for a few megabytes: wait until it is on the disk, then let go
+    // of its cached pages, so that a large file streams through a few megabytes of memory.
+    constexpr long long kLead = 4LL << 20;
+    const long long upTo = writtenBack_ - kLead;
+    if (upTo > released_) {
+        if (::sync_file_range(fd, released_, upTo - released_,
+                              SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE | SYNC_FILE_RANGE_WAIT_AFTER) != 0) {
+            failure();
+            return;
+        }
+        ::posix_fadvise(fd, released_, upTo - released_, POSIX_FADV_DONTNEED);
+        released_ = upTo;
+    }
+#endif
 }
 
 bool SafeFileWriter::commit()
@@ -85,12 +144,15 @@ bool SafeFileWriter::commit()
     }
     file_ = nullptr;
     if (good) {
+        const int replaced = releaseInBackground_ ? ::open(target_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK) : -1;
         std::error_code ec;
         std::filesystem::rename(temp_, target_, ec);
         if (ec) {
             error_ = "Cannot replace \"" + target_.string() + "\": " + ec.message();
             good = false;
         }
+        if (replaced >= 0)
+            releaseReplaced(replaced);
     }
     if (!good) {
         std::error_code ignored;

@@ -31,6 +31,15 @@ public:
     // Appends bytes; a failed write is remembered and reported by ok() and commit().
     bool write(std::string_view bytes);
     bool ok() const { return isOpen() && !failed_; }
+    // Carries a large file to the disk as it is written: starts writing what arrived since the
+    // last call, waits for what was started a few megabytes earlier and lets go of its cached
+    // pages. The flush in commit() then has only the rest left to do. A failure it meets is
+    // remembered like a failed write().
+    void streamToDisk();
+    // When on, commit() holds the file it replaces open across the rename and lets go of it
+    // on a thread of its own: the caller does not wait while the system frees a large old
+    // file's pages and disk space. The target is replaced as safely either way.
+    void setReleaseReplacedInBackground(bool on) { releaseInBackground_ = on; }
     // Flushes, closes and renames over the target. False (with error()) when anything failed.
     bool commit();
     // Drops the temporary file; the target stays as it was.
@@ -44,6 +53,11 @@ private:
     std::filesystem::path temp_;
     std::FILE* file_ = nullptr;
     bool failed_ = false;
+    bool releaseInBackground_ = false;
+    long long written_ = 0;     // bytes handed to write()
+    long long writtenBack_ = 0; // bytes whose carrying to the disk has been started
+    long long released_ = 0;    // bytes on the disk whose cached pages were let go of
+    bool streaming_ = true;     // false where the file system cannot stream
     std::string error_;
 };
 

@@ -2,22 +2,103 @@
 
 #include "core/SafeSave.h"
 
+#include <system_error>
+
 namespace umbrin {
 namespace {
 
 constexpr std::size_t kPuffergroesse = std::size_t{1} << 20;
 
+// Buffers handed to the file writer that may wait to be written: enough to keep the writer
+// busy while the converter fills the next one, few enough that memory stays small.
+constexpr int kStueckeImFlug = 3;
+
 } // namespace
 
-bool DxfTextSenke::schreibe(std::string_view bytes)
+bool DxfTextSenke::nimm(std::unique_ptr<char[]>& puffer, std::size_t n, std::size_t&)
 {
-    ziel_.append(bytes);
+    ziel_.append(puffer.get(), n);
     return true;
 }
 
-bool DxfDateiSenke::schreibe(std::string_view bytes)
+DxfDateiSenke::DxfDateiSenke(SafeFileWriter& datei) : datei_(datei) {}
+
+DxfDateiSenke::~DxfDateiSenke()
 {
-    return datei_.write(bytes);
+    beende();
+}
+
+bool DxfDateiSenke::schreibe(const char* daten, std::size_t n)
+{
+    if (!datei_.write(std::string_view(daten, n)))
+        return false;
+    datei_.streamToDisk();
+    return datei_.ok();
+}
+
+bool DxfDateiSenke::nimm(std::unique_ptr<char[]>& puffer, std::size_t n, std::size_t& kapazitaet)
+{
+    std::unique_lock<std::mutex> sperre(mutex_);
+    if (fehler_)
+        return false;
+    if (ohneFaden_) {
+        fehler_ = !schreibe(puffer.get(), n);
+        return !fehler_;
+    }
+    if (!schreiber_.joinable()) {
+        try {
+            schreiber_ = std::thread([this] { arbeite(); });
+        } catch (const std::system_error&) {
+            ohneFaden_ = true;
+            sperre.unlock();
+            return nimm(puffer, n, kapazitaet);
+        }
+    }
+    voll_.push_back(Stueck{std::move(puffer), n, kapazitaet});
+    signal_.notify_all();
+    if (frei_.empty() && stuecke_ < kStueckeImFlug) {
+        ++stuecke_;
+        puffer.reset(new char[kPuffergroesse]);
+        kapazitaet = kPuffergroesse;
+        return true;
+    }
+    // Every buffer handed back, written or not, so this wait always ends.
+    signal_.wait(sperre, [this] { return !frei_.empty(); });
+    puffer = std::move(frei_.back().daten);
+    kapazitaet = frei_.back().kapazitaet;
+    frei_.pop_back();
+    return !fehler_;
+}
+
+void DxfDateiSenke::arbeite()
+{
+    std::unique_lock<std::mutex> sperre(mutex_);
+    while (true) {
+        signal_.wait(sperre, [this] { return !voll_.empty() || schluss_; });
+        if (voll_.empty())
+            return;
+        Stueck stueck = std::move(voll_.front());
+        voll_.pop_front();
+        const bool schreiben = !fehler_;
+        sperre.unlock();
+        const bool gut = !schreiben || schreibe(stueck.daten.get(), stueck.n);
+        sperre.lock();
+        fehler_ = fehler_ || !gut;
+        frei_.push_back(std::move(stueck));
+        signal_.notify_all();
+    }
+}
+
+bool DxfDateiSenke::beende()
+{
+    {
+        const std::lock_guard<std::mutex> sperre(mutex_);
+        schluss_ = true;
+    }
+    signal_.notify_all();
+    if (schreiber_.joinable())
+        schreiber_.join();
+    return !fehler_;
 }
 
 DxfAusgabe::DxfAusgabe(DxfSenke& senke)
@@ -28,7 +109,7 @@ DxfAusgabe::DxfAusgabe(DxfSenke& senke)
 void DxfAusgabe::leeren()
 {
     if (ok_ && benutzt_ > 0)
-        ok_ = senke_.schreibe(std::string_view(daten_.get(), benutzt_));
+        ok_ = senke_.nimm(daten_, benutzt_, kapazitaet_);
     benutzt_ = 0;
 }
 
@@ -44,7 +125,8 @@ void DxfAusgabe::machePlatz(std::size_t n)
 bool DxfAusgabe::beende()
 {
     leeren();
-    return ok_;
+    const bool angekommen = senke_.beende();
+    return ok_ && angekommen;
 }
 
 } // namespace umbrin

@@ -61,6 +61,21 @@ void DxfVertexKopf::setze(const DxfStiftArt& art)
         text_.resize(kKurz, ' ');
 }
 
+namespace {
+
+// Writes a coordinate at p and returns its end: the digits of a count of ten-thousandths
+// straight into the record, a short text as a copy of fixed size (kKurz bytes from p on must
+// be writable).
+char* koordinate(char* p, const DxfText& t)
+{
+    if (t.istGanz())
+        return dxfZehntausendstelSchreiben(p, t.zehntausendstel());
+    std::memcpy(p, t.kurzDaten(), DxfText::kKurz);
+    return p + t.kurzLaenge();
+}
+
+} // namespace
+
 void dxfSatzVertex(DxfAusgabe& aus, const DxfVertexKopf& kopf, const DxfText& x, const DxfText& y)
 {
     constexpr std::string_view zwischen = "\r\n 20\r\n";
@@ -75,12 +90,10 @@ void dxfSatzVertex(DxfAusgabe& aus, const DxfVertexKopf& kopf, const DxfText& x,
     char* p = anfang;
     std::memcpy(p, kopf.daten(), DxfVertexKopf::kKurz);
     p += kopf.sicht().size();
-    std::memcpy(p, x.kurzDaten(), DxfText::kKurz);
-    p += x.sicht().size();
+    p = koordinate(p, x);
     std::memcpy(p, zwischen.data(), 8);
     p += zwischen.size();
-    std::memcpy(p, y.kurzDaten(), DxfText::kKurz);
-    p += y.sicht().size();
+    p = koordinate(p, y);
     std::memcpy(p, schluss.data(), 5);
     p += schluss.size();
     aus.belegt(static_cast<std::size_t>(p - anfang));

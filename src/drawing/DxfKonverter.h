@@ -74,6 +74,7 @@ private:
     void dxfSeqend();
     int bereichscode(const DxfPunkt& p);
     bool fensterAktiv() const { return fensterXMinWert_ != fensterXMaxWert_; }
+    bool vielleichtSichtbar(const DxfPunkt& a, const DxfPunkt& b);
     bool kappeStrecke(DxfPunkt& a, DxfPunkt& b);
     void schiebeAufKante(DxfPunkt& p, const DxfPunkt& anderer, int kante);
     void schreibeVertex(const DxfPunkt& p);
@@ -128,6 +129,12 @@ private:
 
     DxfText fensterXMin_, fensterXMax_, fensterYMin_, fensterYMax_;
     double fensterXMinWert_ = 0, fensterXMaxWert_ = 0, fensterYMinWert_ = 0, fensterYMaxWert_ = 0;
+    // The window's edges in ten-thousandths when all four were read as whole plotter units.
+    // A text kept as a count q always stands for the value q / 10000 (leseKoordinate), and for
+    // counts up to kGanzGrenze distinct counts give distinct values in the same order, so the
+    // region tests may compare the counts instead of the values.
+    bool fensterGanz_ = false;
+    long long fensterXMinQ_ = 0, fensterXMaxQ_ = 0, fensterYMinQ_ = 0, fensterYMaxQ_ = 0;
 
     bool stiftUnten_ = false;
     bool absolut_ = true;

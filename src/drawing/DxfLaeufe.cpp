@@ -29,6 +29,12 @@ int DxfKonverter::bereichscode(const DxfPunkt& p)
 {
     if (!fensterAktiv())
         return 0;
+    if (fensterGanz_ && p.x.istGanz() && p.y.istGanz()) {
+        const long long x = p.x.zehntausendstel();
+        const long long y = p.y.zehntausendstel();
+        return (x < fensterXMinQ_ ? kLinks : x > fensterXMaxQ_ ? kRechts : 0) |
+               (y < fensterYMinQ_ ? kUnten : y > fensterYMaxQ_ ? kOben : 0);
+    }
     if (p.x.empty())
         info(p.x.str() + " : kein reeller x-Wert!");
     if (p.y.empty())
@@ -69,6 +75,15 @@ void DxfKonverter::schiebeAufKante(DxfPunkt& p, const DxfPunkt& q, int code)
         p.y = unten ? fensterYMin_ : fensterYMax_;
         p.yWert = unten ? fensterYMinWert_ : fensterYMaxWert_;
     }
+}
+
+// False when the segment lies wholly beyond one edge of the window, told from points read as
+// whole plotter units (whose region tests report nothing); true when it may have a visible part.
+bool DxfKonverter::vielleichtSichtbar(const DxfPunkt& a, const DxfPunkt& b)
+{
+    if (!fensterGanz_ || !a.x.istGanz() || !a.y.istGanz() || !b.x.istGanz() || !b.y.istGanz())
+        return true;
+    return (bereichscode(a) & bereichscode(b)) == 0;
 }
 
 // Clips the segment a-b to the window in place. False when no part of it is inside. A segment
@@ -139,7 +154,7 @@ void DxfKonverter::dxfPolylinie()
                 beginnePolylinie();
                 schreibeVertex(akt());
                 schreibeVertex(ziel);
-            } else {
+            } else if (vielleichtSichtbar(akt(), ziel)) {
                 DxfPunkt a = akt();
                 DxfPunkt b = ziel;
                 if (kappeStrecke(a, b)) {

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -35,6 +36,26 @@ inline std::string_view ohneTrennzeichen(std::string_view text)
 inline bool istBefehlsZeichen(char c)
 {
     return static_cast<unsigned char>(c) > 64;
+}
+
+// Whether any byte of the text is 128 or above; eight bytes at a time.
+inline bool hatHoheBytes(std::string_view text)
+{
+    constexpr std::uint64_t kHoch = 0x8080808080808080ULL;
+    const char* p = text.data();
+    const char* const e = p + text.size();
+    while (e - p >= 64) {
+        std::uint64_t w[8];
+        std::memcpy(w, p, 64);
+        if (((w[0] | w[1] | w[2] | w[3] | w[4] | w[5] | w[6] | w[7]) & kHoch) != 0)
+            return true;
+        p += 64;
+    }
+    for (; p < e; ++p) {
+        if (static_cast<unsigned char>(*p) >= 0x80)
+            return true;
+    }
+    return false;
 }
 
 inline bool istLeerOderSteuerzeichen(char c)

@@ -11,6 +11,8 @@
 #include "drawing/HpglLeser.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -42,6 +44,32 @@ bool istTokenZeichen(char c)
     return istZiffer(c) || c == '+' || c == '-' || c == '.';
 }
 
+// The value of the digits at the start of the eight characters at p, when there are fewer
+// than eight of them, read at once: returns their count (0 when there are eight, which the
+// caller reads one by one).
+std::ptrdiff_t fuehrendeZiffern(const char* p, long long& n)
+{
+    constexpr std::uint64_t kHoch = 0x8080808080808080ULL;
+    std::uint64_t w = 0;
+    std::memcpy(&w, p, 8);
+    // A byte's top bit marks a character that is not a digit: above "9", below "0", or above 127.
+    const std::uint64_t sieben = w & 0x7F7F7F7F7F7F7F7FULL;
+    const std::uint64_t keine = ((sieben + 0x4646464646464646ULL) | ~(sieben + 0x5050505050505050ULL) | w) & kHoch;
+    if (keine == 0)
+        return 0;
+    const int anzahl = std::countr_zero(keine) / 8; // the first character is the lowest byte
+    if (anzahl == 0)
+        return 0;
+    // The digits' values moved to the end of the eight, zeros before them, then combined in pairs,
+    // fours and the eight.
+    std::uint64_t v = (w - 0x3030303030303030ULL) << (8 * (8 - anzahl));
+    v = v * 10 + (v >> 8);
+    v = ((v & 0x000000FF000000FFULL) * (100 + (1000000ULL << 32)) +
+         ((v >> 16) & 0x000000FF000000FFULL) * (1 + (10000ULL << 32))) >> 32;
+    n = static_cast<long long>(v);
+    return anzahl;
+}
+
 std::string ohneOrdner(const std::string& name)
 {
     return std::filesystem::path(name).filename().string();
@@ -60,11 +88,7 @@ std::string meldung(std::size_t zeile, bool deutsch)
 // is written in (plots are normally Windows-1252 already), so its labels arrive unchanged.
 bool brauchtCp1252(std::string_view bytes)
 {
-    for (char c : bytes) {
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return isValidUtf8(bytes);
-    }
-    return false;
+    return hatHoheBytes(bytes) && isValidUtf8(bytes);
 }
 
 // Where the DXF text goes during one conversion.
@@ -81,7 +105,10 @@ public:
 
 class DateiZiel : public DxfZiel {
 public:
-    explicit DateiZiel(std::filesystem::path datei) : datei_(std::move(datei)), senke_(writer_) {}
+    explicit DateiZiel(std::filesystem::path datei) : datei_(std::move(datei)), senke_(writer_)
+    {
+        writer_.setReleaseReplacedInBackground(true); // an old drawing may be hundreds of megabytes
+    }
     bool oeffne(std::string& fehler) override
     {
         if (writer_.open(datei_))
@@ -99,6 +126,7 @@ public:
     }
     std::string verwerfe() override
     {
+        senke_.beende(); // the writer thread lets go of the file first
         std::string fehler = writer_.error();
         writer_.abandon();
         return fehler.empty() ? "Cannot write \"" + datei_.string() + "\"" : fehler;
@@ -228,9 +256,7 @@ DxfErgebnis konvertiereDatei(const std::filesystem::path& hpglDatei, DxfZiel& zi
         const bool gelesen = datei.durch(
             [&](std::string_view stueck) {
                 if (!hoch) {
-                    const auto b = std::find_if(stueck.begin(), stueck.end(),
-                                                [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
-                    if (b == stueck.end())
+                    if (!hatHoheBytes(stueck))
                         return true;
                     hoch = true;
                 }
@@ -389,6 +415,8 @@ bool DxfKonverter::leseKoordinate(DxfText& text, double& wert)
         }
         const char* const ziffern = p;
         long long n = 0;
+        if (e - p >= 8)
+            p += fuehrendeZiffern(p, n);
         while (p < e && istZiffer(*p) && p - ziffern < 15) {
             n = n * 10 + (*p - '0');
             ++p;
@@ -397,12 +425,7 @@ bool DxfKonverter::leseKoordinate(DxfText& text, double& wert)
         if (p > ziffern && endet && n <= ganzGrenze_) {
             parameter_.remove_prefix(static_cast<std::size_t>(p - parameter_.data()));
             const long long q = negativ ? -n * faktor_ : n * faktor_;
-            // The text (at most 21 characters) ends at `ende`; DxfText::kKurz bytes from its
-            // start stay inside the buffer.
-            char puffer[24 + DxfText::kKurz];
-            char* const ende = puffer + 24;
-            const char* const anfang = dxfFestAusGanzzahl(ende, q, 4);
-            text.setzeAusPuffer(anfang, static_cast<std::size_t>(ende - anfang));
+            text.setzeZehntausendstel(q);
             wert = static_cast<double>(q) / 10000.0; // exact: |q| < 2^53, see kGanzGrenze
             return true;
         }
@@ -458,7 +481,12 @@ void DxfKonverter::befehl(std::string_view mnemonic, std::string_view parameter)
     parameter_ = parameter;
     parameterFehler_ = false;
 
-    const auto ist = [&](const char* m) { return mnemonic == m; };
+    // The two letters as one number, compared against each command's.
+    const auto kode = [](char a, char b) {
+        return static_cast<unsigned>(static_cast<unsigned char>(a)) << 8 | static_cast<unsigned char>(b);
+    };
+    const unsigned nummer = mnemonic.size() == 2 ? kode(mnemonic[0], mnemonic[1]) : 0;
+    const auto ist = [&](const char (&m)[3]) { return nummer == kode(m[0], m[1]); };
     if (ist("PD")) {
         stiftAb();
     } else if (ist("PU")) {
@@ -720,6 +748,11 @@ void DxfKonverter::hpglFenster()
         std::swap(fensterYMin_, fensterYMax_);
         std::swap(fensterYMinWert_, fensterYMaxWert_);
     }
+    fensterGanz_ = fensterXMin_.istGanz() && fensterXMax_.istGanz() && fensterYMin_.istGanz() && fensterYMax_.istGanz();
+    fensterXMinQ_ = fensterXMin_.zehntausendstel();
+    fensterXMaxQ_ = fensterXMax_.zehntausendstel();
+    fensterYMinQ_ = fensterYMin_.zehntausendstel();
+    fensterYMaxQ_ = fensterYMax_.zehntausendstel();
 }
 
 void DxfKonverter::initialisiere()

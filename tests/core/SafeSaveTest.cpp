@@ -91,3 +91,29 @@ TEST(SafeSave, AWriteThatRunsOutOfSpaceKeepsTheOldFile)
     EXPECT_EQ(bytes, "old");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 }
+
+// A large file streamed to the disk as it is written, its cached pages let go of on the way,
+// replacing an old file that is let go of in the background: every byte arrives.
+TEST(SafeSave, AStreamedFileArrivesWhole)
+{
+    const test::TestOrdner dir("stream");
+    std::string error;
+    ASSERT_TRUE(saveFileSafely(dir / "big.dxf", std::string(3 << 20, 'o'), error)) << error;
+    std::string expected;
+    SafeFileWriter writer;
+    writer.setReleaseReplacedInBackground(true);
+    ASSERT_TRUE(writer.open(dir / "big.dxf"));
+    for (int piece = 0; piece < 12; ++piece) {
+        std::string bytes((1 << 20) + 4093 * piece, ' ');
+        for (std::size_t i = 0; i < bytes.size(); ++i)
+            bytes[i] = static_cast<char>('a' + (i * 7 + static_cast<std::size_t>(piece)) % 26);
+        ASSERT_TRUE(writer.write(bytes));
+        writer.streamToDisk();
+        expected += bytes;
+    }
+    ASSERT_TRUE(writer.commit()) << writer.error();
+    std::string bytes;
+    ASSERT_TRUE(readFileBytes(dir / "big.dxf", bytes, error)) << error;
+    EXPECT_TRUE(bytes == expected) << bytes.size() << " bytes instead of " << expected.size();
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+}

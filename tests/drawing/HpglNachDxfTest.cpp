@@ -95,6 +95,41 @@ TEST(HpglNachDxf, CoordinatesAreDividedByTheScale)
     }
 }
 
+// Whole plotter units are read and written by a path of their own: numbers of every length,
+// with signs and leading zeros, first in a command (read with room to spare) and last (read at
+// its very end), must give the exact quotient with four decimals.
+TEST(HpglNachDxf, WholeUnitsOfEveryLengthGiveTheirExactQuotient)
+{
+    // n / 40 as n * 250 ten-thousandths, and n / 1000 as n * 10, written digit by digit.
+    const auto quotient = [](long long n, long long faktor) {
+        const long long q = n * faktor;
+        const long long b = q < 0 ? -q : q;
+        std::string nachkomma = std::to_string(b % 10000);
+        nachkomma.insert(0, 4 - nachkomma.size(), '0');
+        return (q < 0 ? "-" : "") + std::to_string(b / 10000) + "." + nachkomma;
+    };
+    const std::string ziffern = "9876543210987";
+    for (std::size_t laenge = 1; laenge <= ziffern.size(); ++laenge) {
+        for (const std::string vorne : {"", "-", "+", "-000", "00"}) {
+            const std::string zahl = ziffern.substr(ziffern.size() - laenge);
+            const long long n = std::stoll(zahl) * (vorne.rfind('-', 0) == 0 ? -1 : 1);
+            const std::string token = vorne + zahl;
+            for (const auto& [massstab, faktor] : {std::pair{40.0, 250LL}, std::pair{1000.0, 10LL}}) {
+                // The circle takes the position's text as it is kept, the polyline has it written.
+                const Umwandlung u = wandle("IN;PU " + token + ",7;CI 40;PD 1 " + token + ";", massstab);
+                const std::string x = quotient(n, faktor);
+                const std::string sieben = quotient(7, faktor);
+                EXPECT_EQ(u.punkte(), (Punkte{x + " " + sieben, quotient(1, faktor) + " " + x})) << token;
+                ASSERT_FALSE(nurTyp(u.saetze, "CIRCLE").empty());
+                EXPECT_EQ(nurTyp(u.saetze, "CIRCLE")[0].wert(10), x) << token;
+            }
+        }
+    }
+    // The decimal point leaves the whole-unit path; the text is the same.
+    EXPECT_EQ(wandle("IN;PU 1234567. -0;PD 12.0 -1;").punkte(),
+              (Punkte{"30864.1750 0.0000", "0.3000 -0.0250"}));
+}
+
 TEST(HpglNachDxf, AfterInitialisationTheFirstLineStartsAtTheOrigin)
 {
     const Umwandlung u = wandle("IN;PD 40 40;");
