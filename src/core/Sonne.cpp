@@ -204,11 +204,19 @@ void SonnenstandZonenzeit(std::int32_t jahr, std::int32_t n, double& hoehe, doub
                           double laenge, double zonenmeridian, double& azimut, double& dekl, double& zeitgl,
                           bool wahreZeit)
 {
+    SonnenstandZonenzeit(jahr, n, hoehe, uhrzeit, GradMitSinus(phi), laenge, zonenmeridian, azimut, dekl, zeitgl,
+                         wahreZeit);
+}
+
+void SonnenstandZonenzeit(std::int32_t jahr, std::int32_t n, double& hoehe, double uhrzeit, const GradMitSinus& phi,
+                          double laenge, double zonenmeridian, double& azimut, double& dekl, double& zeitgl,
+                          bool wahreZeit)
+{
     SonnenPosition(jahr, dekl, zeitgl, n + (uhrzeit + zonenmeridian / 15 - 12) / 24);
     double t = (uhrzeit - 12) * 15 - (laenge - zonenmeridian);
     if (wahreZeit)
         t += zeitgl;
-    AzimutHoehe(hoehe, azimut, phi, dekl, t);
+    AzimutHoehe(hoehe, azimut, phi, GradMitSinus(dekl), t);
 }
 
 void SonnenstandOrtszeit(std::int32_t jahr, std::int32_t n, double& hoehe, double uhrzeit, double phi,

@@ -62,6 +62,10 @@ void SonnenPosition(std::int32_t jahr, double& dekl, double& zeitgl, double tag,
 void SonnenstandZonenzeit(std::int32_t jahr, std::int32_t n, double& hoehe, double uhrzeit, double phi,
                           double laenge, double zonenmeridian, double& azimut, double& dekl, double& zeitgl,
                           bool wahreZeit);
+// The same with the latitude's sine and cosine worked out once, to the last bit.
+void SonnenstandZonenzeit(std::int32_t jahr, std::int32_t n, double& hoehe, double uhrzeit, const GradMitSinus& phi,
+                          double laenge, double zonenmeridian, double& azimut, double& dekl, double& zeitgl,
+                          bool wahreZeit);
 // As SonnenstandZonenzeit, with declination and equation of time of 12:00 zone time.
 void SonnenstandOrtszeit(std::int32_t jahr, std::int32_t n, double& hoehe, double uhrzeit, double phi,
                          double laenge, double zonenmeridian, double& azimut, double& dekl, double& zeitgl,

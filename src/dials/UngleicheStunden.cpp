@@ -39,8 +39,12 @@ void sonneOrtszeit(double dekl, double uhrzeit, double breite, double L, double&
 
 double HalberTagbogen(double breite, double dekl)
 {
-    const double x =
-        -std::sin(breite * kRad) * std::sin(dekl * kRad) / std::cos(breite * kRad) / std::cos(dekl * kRad);
+    return HalberTagbogen(GradMitSinus(breite), GradMitSinus(dekl));
+}
+
+double HalberTagbogen(const GradMitSinus& breite, const GradMitSinus& dekl)
+{
+    const double x = -breite.sin * dekl.sin / breite.cos / dekl.cos;
     if (!std::isfinite(x))
         return 90;
     if (std::fabs(x) < 1e-12)
@@ -67,6 +71,12 @@ void sonneTemporalStunde(std::int32_t jahr, std::int32_t tag, double n, double L
 
 void sonneTemporalStundeDekl(double n, double breite, double dekl, double& hoehe, double& azimut)
 {
+    sonneTemporalStundeDekl(n, GradMitSinus(breite), GradMitSinus(dekl), hoehe, azimut);
+}
+
+void sonneTemporalStundeDekl(double n, const GradMitSinus& breite, const GradMitSinus& dekl, double& hoehe,
+                             double& azimut)
+{
     n = klemme(n, 0, 12);
     const double h0 = HalberTagbogen(breite, dekl);
     AzimutHoehe(hoehe, azimut, breite, dekl, (n - 6) * h0 / 6);
@@ -75,13 +85,29 @@ void sonneTemporalStundeDekl(double n, double breite, double dekl, double& hoehe
 void sonneItalBabylStunde(std::int32_t jahr, std::int32_t tag, bool babylonisch, double n, double L,
                           double breite, double& hoehe, double& azimut)
 {
+    const GradMitSinus b(breite);
+    sonneItalBabylStunde(italBabylTag(jahr, tag, L, b), babylonisch, n, b, hoehe, azimut);
+}
+
+ItalBabylTag italBabylTag(std::int32_t jahr, std::int32_t tag, double L, const GradMitSinus& breite)
+{
+    ItalBabylTag d;
+    d.dekl = GradMitSinus(tagesDeklination(jahr, tag, L));
+    d.halbbogen = HalberTagbogen(breite, d.dekl) / 15;
+    d.L = L;
+    return d;
+}
+
+void sonneItalBabylStunde(const ItalBabylTag& tag, bool babylonisch, double n, const GradMitSinus& breite,
+                          double& hoehe, double& azimut)
+{
     n = klemme(n, 0, 24);
-    const double dekl = tagesDeklination(jahr, tag, L);
-    const double h = HalberTagbogen(breite, dekl) / 15;
+    const double h = tag.halbbogen;
     // Babylonian: sunrise (12 - h) plus n hours, a day back; Italian: the previous sunset
     // (h - 12) plus n hours. The position routine folds the hour angle into -180..180.
     const double t = babylonisch ? std::fabs(12 - h) - (24 - n) : n - std::fabs(h - 12);
-    sonneOrtszeit(dekl, t, breite, L, hoehe, azimut);
+    // Local time of the meridian L, which serves as the zone meridian too (see sonneOrtszeit).
+    AzimutHoehe(hoehe, azimut, breite, tag.dekl, (t - 12) * 15 - (tag.L - tag.L));
 }
 
 } // namespace umbrin
