@@ -111,7 +111,8 @@ void AzimutHoehe(double& hoehe, double& azimut, const GradMitSinus& phi, const G
     while (std::fabs(t) > 180)
         t -= sign(t) * 360;
 
-    double c = phi.sin * d.sin + phi.cos * d.cos * cosG(t);
+    const double cosT = cosG(t);
+    double c = phi.sin * d.sin + phi.cos * d.cos * cosT;
     if (std::fabs(c) < 1e-10)
         c = (sign(c) + 0.2) * 1e-10;
     else if (std::fabs(c) > 1)
@@ -124,7 +125,7 @@ void AzimutHoehe(double& hoehe, double& azimut, const GradMitSinus& phi, const G
     if (z < 1e-6) {
         azimut = 0;
     } else {
-        double q = (phi.sin * d.cos * cosG(t) - phi.cos * d.sin) / sinG(z);
+        double q = (phi.sin * d.cos * cosT - phi.cos * d.sin) / sinG(z);
         if (std::fabs(q) > 1)
             q = sign(q);
         else if (std::fabs(q) < 1e-10)
@@ -173,6 +174,7 @@ void SonnenPosition(std::int32_t jahr, double& dekl, double& zeitgl, double tag,
     const double m0 = reduziere360(35999 * T);
     const double M = reduziere360(357.5291 + m0 + (0.0503 - (0.0001559 + 4.8e-7 * T) * T) * T);
     const double omega = 125.04452 - 1934.136261 * T + 0.0020708 * T * T;
+    const double sinOmega = sinG(omega);
     const double eps = 23.43929111 - 0.013004167 * T + 0.00256 * cosG(omega);
     const double sinEps = sinG(eps);
     const double cosEps = cosG(eps);
@@ -184,15 +186,16 @@ void SonnenPosition(std::int32_t jahr, double& dekl, double& zeitgl, double tag,
     const double L0 = reduziere360(280.4664567 + l0 + (0.76982772 + 0.0003032 * T) * T);
     const double C = (1.9146 - (0.004817 + 0.000014 * T) * T) * sinG(M) + (0.019993 - 0.000101 * T) * sinG(2 * M)
         + 0.00029 * sinG(3 * M);
-    const double lambda = L0 + C - 0.00569 - 0.00478 * sinG(omega);
-    const double s = sinG(lambda) * sinEps;
+    const double lambda = L0 + C - 0.00569 - 0.00478 * sinOmega;
+    const double sinLambda = sinG(lambda);
+    const double s = sinLambda * sinEps;
     dekl = grad(std::atan(s / std::sqrt(1 - s * s)));
-    double a = grad(std::atan(sinG(lambda) * cosEps / cosG(lambda)));
+    double a = grad(std::atan(sinLambda * cosEps / cosG(lambda)));
     if (a < 0)
         a += 180;
     if (s < 0)
         a += 180;
-    double e = L0 - 0.0057183 - a + (-0.00477778 * sinG(omega) - 0.00036667 * sinG(2 * L0)) * cosEps;
+    double e = L0 - 0.0057183 - a + (-0.00477778 * sinOmega - 0.00036667 * sinG(2 * L0)) * cosEps;
     while (e > 180)
         e -= 360;
     while (e < -180)

@@ -30,7 +30,8 @@ double tagesDeklination(std::int32_t jahr, std::int32_t tag, double L)
 
 // The sun at local time `uhrzeit` of meridian L on a day of declination dekl: the position
 // SonnenstandOrtszeit gives without the equation of time, with the day's sun worked out once.
-void sonneOrtszeit(double dekl, double uhrzeit, double breite, double L, double& hoehe, double& azimut)
+void sonneOrtszeit(const GradMitSinus& dekl, double uhrzeit, const GradMitSinus& breite, double L, double& hoehe,
+                  double& azimut)
 {
     AzimutHoehe(hoehe, azimut, breite, dekl, (uhrzeit - 12) * 15 - (L - L));
 }
@@ -62,11 +63,8 @@ double HalberTagbogen(const GradMitSinus& breite, const GradMitSinus& dekl)
 void sonneTemporalStunde(std::int32_t jahr, std::int32_t tag, double n, double L, double breite, double& hoehe,
                          double& azimut)
 {
-    n = klemme(n, 0, 12);
-    const double dekl = tagesDeklination(jahr, tag, L);
-    const double h0 = HalberTagbogen(breite, dekl);
-    const double t = 12 - (6 - n) * h0 / 90;
-    sonneOrtszeit(dekl, t, breite, L, hoehe, azimut);
+    const GradMitSinus b(breite);
+    sonneTemporalStunde(ungleicherTag(jahr, tag, L, b), n, b, hoehe, azimut);
 }
 
 void sonneTemporalStundeDekl(double n, double breite, double dekl, double& hoehe, double& azimut)
@@ -86,28 +84,35 @@ void sonneItalBabylStunde(std::int32_t jahr, std::int32_t tag, bool babylonisch,
                           double breite, double& hoehe, double& azimut)
 {
     const GradMitSinus b(breite);
-    sonneItalBabylStunde(italBabylTag(jahr, tag, L, b), babylonisch, n, b, hoehe, azimut);
+    sonneItalBabylStunde(ungleicherTag(jahr, tag, L, b), babylonisch, n, b, hoehe, azimut);
 }
 
-ItalBabylTag italBabylTag(std::int32_t jahr, std::int32_t tag, double L, const GradMitSinus& breite)
+UngleicherTag ungleicherTag(std::int32_t jahr, std::int32_t tag, double L, const GradMitSinus& breite)
 {
-    ItalBabylTag d;
+    UngleicherTag d;
     d.dekl = GradMitSinus(tagesDeklination(jahr, tag, L));
-    d.halbbogen = HalberTagbogen(breite, d.dekl) / 15;
+    d.halbbogen = HalberTagbogen(breite, d.dekl);
     d.L = L;
     return d;
 }
 
-void sonneItalBabylStunde(const ItalBabylTag& tag, bool babylonisch, double n, const GradMitSinus& breite,
+void sonneTemporalStunde(const UngleicherTag& tag, double n, const GradMitSinus& breite, double& hoehe,
+                         double& azimut)
+{
+    n = klemme(n, 0, 12);
+    const double t = 12 - (6 - n) * tag.halbbogen / 90;
+    sonneOrtszeit(tag.dekl, t, breite, tag.L, hoehe, azimut);
+}
+
+void sonneItalBabylStunde(const UngleicherTag& tag, bool babylonisch, double n, const GradMitSinus& breite,
                           double& hoehe, double& azimut)
 {
     n = klemme(n, 0, 24);
-    const double h = tag.halbbogen;
+    const double h = tag.halbbogen / 15;
     // Babylonian: sunrise (12 - h) plus n hours, a day back; Italian: the previous sunset
     // (h - 12) plus n hours. The position routine folds the hour angle into -180..180.
     const double t = babylonisch ? std::fabs(12 - h) - (24 - n) : n - std::fabs(h - 12);
-    // Local time of the meridian L, which serves as the zone meridian too (see sonneOrtszeit).
-    AzimutHoehe(hoehe, azimut, breite, tag.dekl, (t - 12) * 15 - (tag.L - tag.L));
+    sonneOrtszeit(tag.dekl, t, breite, tag.L, hoehe, azimut);
 }
 
 } // namespace umbrin

@@ -33,16 +33,18 @@ void sonneTemporalStundeDekl(double n, const GradMitSinus& breite, const GradMit
 void sonneItalBabylStunde(std::int32_t jahr, std::int32_t tag, bool babylonisch, double n, double L,
                           double breite, double& hoehe, double& azimut);
 
-// What the Italian and Babylonian hours of one day share: the day's declination (at noon local
-// time of the meridian L) and half its day arc, for all the hour lines crossing that day.
-struct ItalBabylTag {
+// What the unequal hours of one day share: the day's declination (at noon local time of the
+// meridian L) and half its day arc, worked out once for all the hour lines crossing that day.
+struct UngleicherTag {
     GradMitSinus dekl;
-    double halbbogen = 0; // half the day arc in hours
+    double halbbogen = 0; // degrees
     double L = 0;
 };
-ItalBabylTag italBabylTag(std::int32_t jahr, std::int32_t tag, double L, const GradMitSinus& breite);
-// sonneItalBabylStunde on a day worked out before, to the last bit.
-void sonneItalBabylStunde(const ItalBabylTag& tag, bool babylonisch, double n, const GradMitSinus& breite,
+UngleicherTag ungleicherTag(std::int32_t jahr, std::int32_t tag, double L, const GradMitSinus& breite);
+// sonneTemporalStunde and sonneItalBabylStunde on a day worked out before, to the last bit.
+void sonneTemporalStunde(const UngleicherTag& tag, double n, const GradMitSinus& breite, double& hoehe,
+                         double& azimut);
+void sonneItalBabylStunde(const UngleicherTag& tag, bool babylonisch, double n, const GradMitSinus& breite,
                           double& hoehe, double& azimut);
 
 } // namespace umbrin

@@ -50,7 +50,7 @@ private:
     void zeichneStundenPolstab(int von, int bis, Art art, int n);
     void zeichneItalBabylPolstab(int von, int bis, Art art, int n);
     // The k-th day of the Italian and Babylonian walk, day d of the year.
-    const ItalBabylTag& italBabylTag(std::size_t k, std::int32_t d);
+    const UngleicherTag& italBabylTag(std::size_t k, std::int32_t d);
     void datumslinien();
     void kreis(const Zylinderpunkt& p, int r);
     // An hour number at (x, y), or as near as it stands clear of the numbers before it.
@@ -73,7 +73,7 @@ private:
     GradMitSinus phi_; // the latitude
     // The days the Italian and Babylonian lines walk, every second from the summer solstice
     // to the first past the winter solstice, worked out once for all those lines.
-    std::vector<ItalBabylTag> italBabylTage_;
+    std::vector<UngleicherTag> italBabylTage_;
     double yP_ = 0;
     bool begonnen_ = false;
     int linien_ = 0;
@@ -239,10 +239,10 @@ void Polstab::zeichneItalBabylPolstab(int von, int bis, Art art, int n)
     }
 }
 
-const ItalBabylTag& Polstab::italBabylTag(std::size_t k, std::int32_t d)
+const UngleicherTag& Polstab::italBabylTag(std::size_t k, std::int32_t d)
 {
     if (k == italBabylTage_.size())
-        italBabylTage_.push_back(umbrin::italBabylTag(s_.Par.Jahr, d, lambda_, phi_));
+        italBabylTage_.push_back(ungleicherTag(s_.Par.Jahr, d, lambda_, phi_));
     return italBabylTage_[k];
 }
 

@@ -190,3 +190,30 @@ TEST(Hirtenuhr, ItalianAndBabylonianCurvesEndAtTheMeridian)
         EXPECT_GT(nachmittag, 10) << "the hour does reach past noon on some days";
     }
 }
+
+// The walk that keeps each day's sun for many hour lines gives the plain positions to the last
+// bit, also where a walk's k-th day is another day than the walk before it had there.
+TEST(Stundenwalk, GivesThePlainSunOfEveryKindOfHourBitForBit)
+{
+    for (const double breite : {47.25, -33.9, 64.0}) {
+        AppState s = zustand('z');
+        s.Par.Breite = breite;
+        Stundenwalk walk(s);
+        const Stundenrechnung arten[] = {{Stundenart::Uhrzeit, s.Par.Zonenmeridian, true},
+                                         {Stundenart::Uhrzeit, s.Par.Laenge, false},
+                                         {Stundenart::Temporal, 0, false},
+                                         {Stundenart::Babylonisch, 0, false},
+                                         {Stundenart::Italienisch, 0, false}};
+        for (const Stundenrechnung& r : arten)
+            for (const std::int32_t erster : {169, 172, 1})
+                for (const double t : {0.0, 3.25, 6.0, 11.5, 17.0, 24.0}) {
+                    std::size_t k = 0;
+                    for (std::int32_t d = erster; d <= erster + 190; d += 3, ++k) {
+                        const Stundensonne a = walk.sonne(k, d, t, r);
+                        const Stundensonne b = sonneZurStunde(s, d, t, r);
+                        ASSERT_EQ(a.hoehe, b.hoehe) << breite << " " << d << " " << t;
+                        ASSERT_EQ(a.azimut, b.azimut) << breite << " " << d << " " << t;
+                    }
+                }
+    }
+}
