@@ -271,7 +271,7 @@ void EoTTabelleBahn(AppState& s, std::int32_t n, std::int32_t jahr)
         r.Laenge = lambda;
         r.Dekl = DeklRund(lambda, E);
         const double S = reihe(lambda);
-        r.ZglText = RealStr(static_cast<long double>(roundHalfEven(10.0L * S)) / 10, 7, 1);
+        r.ZglText = ZehntelStr(roundHalfEven(10.0L * S), 7);
         r.ZglSek = static_cast<std::int32_t>(roundHalfEven(S));
 
         // Kepler's equation.
@@ -301,7 +301,7 @@ void EoTTabelleBahn(AppState& s, std::int32_t n, std::int32_t jahr)
             X -= 360;
         if (X < -180)
             X += 360;
-        r.ZglKeplerText = RealStr(static_cast<long double>(roundHalfEven(10.0L * X * 240)) / 10, 7, 1);
+        r.ZglKeplerText = ZehntelStr(roundHalfEven(10.0L * X * 240), 7);
 
         std::int32_t j = n / 2 - i;
         if (j < 0)

@@ -346,6 +346,10 @@ int sawyerHalbjahrText(double phi, bool rechts) { return (phi < 0) == rechts ? 6
 
 int sawyerPixel(double v)
 {
+    // Within the clamp the double rounds (halves to even) to the integer its long double
+    // would: the short way for the many points of every line.
+    if (std::fabs(v) <= 1000000.0)
+        return static_cast<int>(std::nearbyint(v));
     return static_cast<int>(std::clamp<std::int64_t>(roundHalfEven(v), -1000000, 1000000));
 }
 
