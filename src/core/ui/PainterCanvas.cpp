@@ -209,23 +209,25 @@ void PainterCanvas::thin(const QPolygonF& line, double tolerance, QPolygonF& aus
     aus.append(line.first());
     qsizetype laufVon = 1; // the points left out since the last kept one: [laufVon, i)
     const qsizetype letzter = line.size() - 1;
+    const QPointF* punkte = line.constData();
+    QPointF a = punkte[0]; // the point kept last
     for (qsizetype i = 1; i < letzter; ++i) {
-        const QPointF a = aus.last();
-        const QPointF p = line[i];
+        const QPointF p = punkte[i];
         if (p == a) {
             laufVon = i + 1;
             continue;
         }
-        const QPointF n = line[i + 1];
+        const QPointF n = punkte[i + 1];
         bool weg = i - laufVon < laengsterLauf && nahe(p, a, n);
         for (qsizetype j = laufVon; weg && j < i; ++j)
-            weg = nahe(line[j], a, n);
+            weg = nahe(punkte[j], a, n);
         if (!weg) {
             aus.append(p);
+            a = p;
             laufVon = i + 1;
         }
     }
-    if (line[letzter] != aus.last() || aus.size() == 1)
+    if (punkte[letzter] != a || aus.size() == 1)
         aus.append(line[letzter]);
 }
 
