@@ -17,20 +17,6 @@ inline double sinG(double x) { return SinGrad(x); }
 inline double cosG(double x) { return CosGrad(x); }
 inline double grad(double radians) { return InGrad(radians); }
 
-// Reduces into [0, 360] with simple loops, as the series expect.
-inline double reduziere360(double x)
-{
-    if (!std::isfinite(x))
-        return 0;
-    if (std::fabs(x) > 1e6)
-        x = std::fmod(x, 360.0);
-    while (x > 360)
-        x -= 360;
-    while (x < 0)
-        x += 360;
-    return x;
-}
-
 inline double sign(double x) { return x > 0 ? 1.0 : (x < 0 ? -1.0 : 0.0); }
 
 bool istSchaltjahr(std::int32_t y)
@@ -156,6 +142,25 @@ void SchiefeUndTierkreis(AppState& s, std::int32_t jahr)
     s.TierkreisDekl[0] = 0;
     for (int m = 0; m <= 6; ++m)
         s.TierkreisDekl[7 - m] = s.DeklTabelle[6 * m];
+}
+
+double reduziere360(double x)
+{
+    if (!std::isfinite(x))
+        return 0;
+    if (std::fabs(x) > 1e6)
+        x = std::fmod(x, 360.0);
+    // Below a million every step of 360 is exact, so the exact remainder is where the steps
+    // end; only the last step up from below zero rounds, and it is taken as they take it.
+    if (x > 360) {
+        x = std::fmod(x, 360.0);
+        if (x == 0)
+            x = 360;
+    } else if (x < 0) {
+        x = std::fmod(x, 360.0);
+        x = x == 0 ? 0.0 : x + 360;
+    }
+    return x;
 }
 
 void SonnenPosition(std::int32_t jahr, double& dekl, double& zeitgl, double tag, SchiefeApp* app)

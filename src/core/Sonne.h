@@ -53,6 +53,11 @@ struct SchiefeApp {
     double cosEps = 1;
 };
 
+// An angle stepped by 360 into 0..360, as the sun's series take their mean angles: steps down
+// while above 360 (a positive multiple of 360 ends at 360), steps up while below 0. Beyond a
+// million degrees the remainder is taken first; a value that is not finite gives 0.
+double reduziere360(double x);
+
 // Declination and equation of time (both degrees) for a day value of the year. Allocates
 // nothing: it runs for every point of every line of a dial.
 void SonnenPosition(std::int32_t jahr, double& dekl, double& zeitgl, double tag, SchiefeApp* app = nullptr);
