@@ -237,7 +237,16 @@ void Filterhut::zeichneItalBabylFilterhut(bool italienisch, int von, int bis, in
             c_.setPenColor(s_.Farben[j > 0 ? 6 : italienisch ? 4 : 5]);
             beginneLinie();
             // Sunrise and sunset of every day the lines pass are worked out once for all of them.
+            // A line whose sun is below the horizon on all its days draws nothing: its points
+            // are not worked out.
             std::size_t k = 0;
+            bool amHimmel = false;
+            dreiTageSchritte(d0_, d1_, [&](std::int32_t d) {
+                amHimmel = amHimmel || !italBabylUnterDemHorizont(walk_.grenzen(k++, d), t, !italienisch);
+            });
+            if (!amHimmel)
+                continue;
+            k = 0;
             dreiTageSchritte(d0_, d1_, [&](std::int32_t d) {
                 const Stundensonne p = walk_.italBabyl(k++, d, t, !italienisch);
                 weiter(punkt(p.azimut, p.hoehe));

@@ -82,6 +82,18 @@ Stundensonne sonneItalBabylZurStunde(const AppState& s, std::int32_t d, double t
     return italBabylSonne(s, d, t, babylonisch, g, GradMitSinus(s.Par.Breite));
 }
 
+bool italBabylUnterDemHorizont(const Tagesgrenzen& g, double t, bool babylonisch)
+{
+    const double T = babylonisch ? g.aufgang + t : g.untergang - (24 - t);
+    // The hour angle in hours, folded into -12..12 as the position routine folds it.
+    double stundenwinkel = std::fmod(T - 12, 24.0);
+    if (stundenwinkel > 12)
+        stundenwinkel -= 24;
+    else if (stundenwinkel < -12)
+        stundenwinkel += 24;
+    return std::fabs(stundenwinkel) >= (g.untergang - 12) + 1;
+}
+
 Stundensonne Stundenwalk::sonne(std::size_t k, std::int32_t d, double t, const Stundenrechnung& r)
 {
     Stundensonne p;
@@ -114,18 +126,26 @@ Stundensonne Stundenwalk::sonne(std::size_t k, std::int32_t d, double t, const S
     return p;
 }
 
+const Tagesgrenzen& Stundenwalk::grenzen(std::size_t k, std::int32_t d)
+{
+    if (k < grenzen_.size() && grenzen_[k].d == d)
+        return grenzen_[k].g;
+    const Grenztag neu{d, tagesgrenzen(s_, d, phi_)};
+    if (k < grenzen_.size()) {
+        grenzen_[k] = neu;
+        return grenzen_[k].g;
+    }
+    if (k == grenzen_.size()) {
+        grenzen_.push_back(neu);
+        return grenzen_.back().g;
+    }
+    einzeln_ = neu.g;
+    return einzeln_;
+}
+
 Stundensonne Stundenwalk::italBabyl(std::size_t k, std::int32_t d, double t, bool babylonisch)
 {
-    if (k >= grenzen_.size() || grenzen_[k].d != d) {
-        const Grenztag neu{d, tagesgrenzen(s_, d, phi_)};
-        if (k == grenzen_.size())
-            grenzen_.push_back(neu);
-        else if (k < grenzen_.size())
-            grenzen_[k] = neu;
-        else
-            return italBabylSonne(s_, d, t, babylonisch, neu.g, phi_);
-    }
-    return italBabylSonne(s_, d, t, babylonisch, grenzen_[k].g, phi_);
+    return italBabylSonne(s_, d, t, babylonisch, grenzen(k, d), phi_);
 }
 
 double interpoliereAuf(double a, double va, double b, double vb, double c)

@@ -217,3 +217,29 @@ TEST(Stundenwalk, GivesThePlainSunOfEveryKindOfHourBitForBit)
                 }
     }
 }
+
+// An Italian or Babylonian hour judged below the horizon from the day's sunrise and sunset
+// has the sun below it there, at every latitude those hours are drawn for and any zone; the
+// judgement is not empty either.
+TEST(ItalBabylUnterDemHorizont, TheSunThereIsBelowTheHorizon)
+{
+    int unten = 0;
+    for (const double breite : {-65.0, -47.0, -12.0, 0.0, 33.0, 51.0, 65.0})
+        for (const double meridian : {-150.0, -15.0, 0.0, 120.0}) {
+            AppState s = zustand('z');
+            s.Par.Breite = breite;
+            s.Par.Zonenmeridian = meridian;
+            for (std::int32_t d = 1; d <= 366; d += 2) {
+                const Tagesgrenzen g = wahreTagesgrenzen(s, d);
+                for (double t = 0; t <= 24; t += 0.25)
+                    for (const bool babylonisch : {true, false}) {
+                        if (!italBabylUnterDemHorizont(g, t, babylonisch))
+                            continue;
+                        ++unten;
+                        ASSERT_LE(sonneItalBabylZurStunde(s, d, t, babylonisch, g).hoehe, 0)
+                            << breite << " " << meridian << " " << d << " " << t << " " << babylonisch;
+                    }
+            }
+        }
+    EXPECT_GT(unten, 100000);
+}
