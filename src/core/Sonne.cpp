@@ -17,28 +17,6 @@ inline double sinG(double x) { return SinGrad(x); }
 inline double cosG(double x) { return CosGrad(x); }
 inline double grad(double radians) { return InGrad(radians); }
 
-// Reduces into [0, 360] as taking 360 away or adding it step by step does, as the series
-// expect. Below 1e6 every step away from a positive value is exact, so the steps are taken in
-// one: the result is the same to the last bit.
-inline double reduziere360(double x)
-{
-    if (!std::isfinite(x))
-        return 0;
-    if (std::fabs(x) > 1e6)
-        x = std::fmod(x, 360.0);
-    if (x > 360) {
-        double r = x - 360 * std::floor(x / 360);
-        if (r <= 0)
-            r += 360;
-        else if (r > 360)
-            r -= 360;
-        return r;
-    }
-    while (x < 0)
-        x += 360;
-    return x;
-}
-
 inline double sign(double x) { return x > 0 ? 1.0 : (x < 0 ? -1.0 : 0.0); }
 
 bool istSchaltjahr(std::int32_t y)
@@ -112,8 +90,9 @@ void AzimutHoehe(double& hoehe, double& azimut, double phi, double d, double t)
 
 namespace {
 
-// The hour angle brought into -180..180 and the zenith distance (degrees) of AzimutHoehe.
-double zenitdistanz(const GradMitSinus& phi, const GradMitSinus& d, double& t)
+// The hour angle brought into -180..180, its cosine and the zenith distance (degrees) of
+// AzimutHoehe.
+double zenitdistanz(const GradMitSinus& phi, const GradMitSinus& d, double& t, double& cosT)
 {
     if (!std::isfinite(t))
         t = 0;
@@ -122,7 +101,8 @@ double zenitdistanz(const GradMitSinus& phi, const GradMitSinus& d, double& t)
     while (std::fabs(t) > 180)
         t -= sign(t) * 360;
 
-    double c = phi.sin * d.sin + phi.cos * d.cos * cosG(t);
+    cosT = cosG(t);
+    double c = phi.sin * d.sin + phi.cos * d.cos * cosT;
     if (std::fabs(c) < 1e-10)
         c = (sign(c) + 0.2) * 1e-10;
     else if (std::fabs(c) > 1)
@@ -138,16 +118,18 @@ double zenitdistanz(const GradMitSinus& phi, const GradMitSinus& d, double& t)
 
 double SonnenHoehe(const GradMitSinus& phi, const GradMitSinus& d, double t)
 {
-    return 90 - zenitdistanz(phi, d, t);
+    double cosT = 0;
+    return 90 - zenitdistanz(phi, d, t, cosT);
 }
 
 void AzimutHoehe(double& hoehe, double& azimut, const GradMitSinus& phi, const GradMitSinus& d, double t)
 {
-    const double z = zenitdistanz(phi, d, t);
+    double cosT = 0;
+    const double z = zenitdistanz(phi, d, t, cosT);
     if (z < 1e-6) {
         azimut = 0;
     } else {
-        double q = (phi.sin * d.cos * cosG(t) - phi.cos * d.sin) / sinG(z);
+        double q = (phi.sin * d.cos * cosT - phi.cos * d.sin) / sinG(z);
         if (std::fabs(q) > 1)
             q = sign(q);
         else if (std::fabs(q) < 1e-10)
@@ -178,6 +160,25 @@ void SchiefeUndTierkreis(AppState& s, std::int32_t jahr)
     s.TierkreisDekl[0] = 0;
     for (int m = 0; m <= 6; ++m)
         s.TierkreisDekl[7 - m] = s.DeklTabelle[6 * m];
+}
+
+double reduziere360(double x)
+{
+    if (!std::isfinite(x))
+        return 0;
+    if (std::fabs(x) > 1e6)
+        x = std::fmod(x, 360.0);
+    // Below a million every step of 360 is exact, so the exact remainder is where the steps
+    // end; only the last step up from below zero rounds, and it is taken as they take it.
+    if (x > 360) {
+        x = std::fmod(x, 360.0);
+        if (x == 0)
+            x = 360;
+    } else if (x < 0) {
+        x = std::fmod(x, 360.0);
+        x = x == 0 ? 0.0 : x + 360;
+    }
+    return x;
 }
 
 void SonnenPosition(std::int32_t jahr, double& dekl, double& zeitgl, double tag, SchiefeApp* app)
@@ -229,11 +230,19 @@ void SonnenstandZonenzeit(std::int32_t jahr, std::int32_t n, double& hoehe, doub
                           double laenge, double zonenmeridian, double& azimut, double& dekl, double& zeitgl,
                           bool wahreZeit)
 {
+    SonnenstandZonenzeit(jahr, n, hoehe, uhrzeit, GradMitSinus(phi), laenge, zonenmeridian, azimut, dekl, zeitgl,
+                         wahreZeit);
+}
+
+void SonnenstandZonenzeit(std::int32_t jahr, std::int32_t n, double& hoehe, double uhrzeit, const GradMitSinus& phi,
+                          double laenge, double zonenmeridian, double& azimut, double& dekl, double& zeitgl,
+                          bool wahreZeit)
+{
     SonnenPosition(jahr, dekl, zeitgl, n + (uhrzeit + zonenmeridian / 15 - 12) / 24);
     double t = (uhrzeit - 12) * 15 - (laenge - zonenmeridian);
     if (wahreZeit)
         t += zeitgl;
-    AzimutHoehe(hoehe, azimut, phi, dekl, t);
+    AzimutHoehe(hoehe, azimut, phi, GradMitSinus(dekl), t);
 }
 
 void SonnenstandOrtszeit(std::int32_t jahr, std::int32_t n, double& hoehe, double uhrzeit, double phi,
@@ -285,7 +294,7 @@ void EoTTabelleBahn(AppState& s, std::int32_t n, std::int32_t jahr)
         r.Laenge = lambda;
         r.Dekl = DeklRund(lambda, E);
         const double S = reihe(lambda);
-        r.ZglText = RealStr(static_cast<long double>(roundHalfEven(10.0L * S)) / 10, 7, 1);
+        r.ZglText = ZehntelStr(roundHalfEven(10.0L * S), 7);
         r.ZglSek = static_cast<std::int32_t>(roundHalfEven(S));
 
         // Kepler's equation.
@@ -315,7 +324,7 @@ void EoTTabelleBahn(AppState& s, std::int32_t n, std::int32_t jahr)
             X -= 360;
         if (X < -180)
             X += 360;
-        r.ZglKeplerText = RealStr(static_cast<long double>(roundHalfEven(10.0L * X * 240)) / 10, 7, 1);
+        r.ZglKeplerText = ZehntelStr(roundHalfEven(10.0L * X * 240), 7);
 
         std::int32_t j = n / 2 - i;
         if (j < 0)

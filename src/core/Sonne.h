@@ -55,6 +55,11 @@ struct SchiefeApp {
     double cosEps = 1;
 };
 
+// An angle stepped by 360 into 0..360, as the sun's series take their mean angles: steps down
+// while above 360 (a positive multiple of 360 ends at 360), steps up while below 0. Beyond a
+// million degrees the remainder is taken first; a value that is not finite gives 0.
+double reduziere360(double x);
+
 // Declination and equation of time (both degrees) for a day value of the year. Allocates
 // nothing: it runs for every point of every line of a dial.
 void SonnenPosition(std::int32_t jahr, double& dekl, double& zeitgl, double tag, SchiefeApp* app = nullptr);
@@ -62,6 +67,10 @@ void SonnenPosition(std::int32_t jahr, double& dekl, double& zeitgl, double tag,
 // Sun at a clock time (zone time) of day n: altitude, azimuth, declination, equation of
 // time. wahreZeit adds the equation of time to the hour angle (true solar time).
 void SonnenstandZonenzeit(std::int32_t jahr, std::int32_t n, double& hoehe, double uhrzeit, double phi,
+                          double laenge, double zonenmeridian, double& azimut, double& dekl, double& zeitgl,
+                          bool wahreZeit);
+// The same with the latitude's sine and cosine worked out once, to the last bit.
+void SonnenstandZonenzeit(std::int32_t jahr, std::int32_t n, double& hoehe, double uhrzeit, const GradMitSinus& phi,
                           double laenge, double zonenmeridian, double& azimut, double& dekl, double& zeitgl,
                           bool wahreZeit);
 // As SonnenstandZonenzeit, with declination and equation of time of 12:00 zone time.

@@ -87,6 +87,23 @@ std::string RealStr(long double x, int w, int d)
     return RealStr(x, w, d, fehler);
 }
 
+std::string ZehntelStr(std::int64_t zehntel, int w)
+{
+    // Beyond this the long double of zehntel / 10 no longer holds its tenth exactly enough;
+    // a width below the decimals is RealStr's to refuse.
+    constexpr std::int64_t grenze = 1000000000000000;
+    if (zehntel > grenze || zehntel < -grenze || w < 1)
+        return RealStr(static_cast<long double>(zehntel) / 10, w, 1);
+    const std::int64_t betrag = zehntel < 0 ? -zehntel : zehntel;
+    std::string text = std::to_string(betrag / 10);
+    text += '.';
+    text += static_cast<char>('0' + betrag % 10);
+    if (zehntel < 0)
+        text.insert(0, 1, '-');
+    padLeft(text, w);
+    return text;
+}
+
 std::string IntStr(std::int64_t n)
 {
     return std::to_string(n);

@@ -15,6 +15,10 @@ std::string RealStr(long double x, int w, int d, bool& fehler);
 // The same without the error report: d > w gives the empty text.
 std::string RealStr(long double x, int w, int d);
 
+// RealStr(zehntel / 10, w, 1) of a whole number of tenths, the same text written directly:
+// tables write one for each of their hundreds of records.
+std::string ZehntelStr(std::int64_t zehntel, int w);
+
 // The plain decimal text of n ("-12", "0").
 std::string IntStr(std::int64_t n);
 

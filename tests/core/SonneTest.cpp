@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
+#include <vector>
 
 using namespace umbrin;
 
@@ -146,4 +148,32 @@ TEST(Sonnenstand, ZoneTimeAndLocalTimeAgreeAtNoonOfTheZoneMeridian)
     SonnenstandStundenwinkel(h3, a3, 12.0, 47.25, -15.0, -15.0, 0.0);
     EXPECT_NEAR(h3, 42.75, 1e-9);
     EXPECT_DOUBLE_EQ(a3, 0.0);
+}
+
+// The angle reduction gives what stepping by 360 gives, bit for bit: multiples of 360 from
+// above and below, values a hair either side of them, the series' own angles over centuries.
+TEST(Reduziere360, IsTheStepByStepReductionBitForBit)
+{
+    const auto schritte = [](double x) {
+        if (!std::isfinite(x))
+            return 0.0;
+        if (std::fabs(x) > 1e6)
+            x = std::fmod(x, 360.0);
+        while (x > 360)
+            x -= 360;
+        while (x < 0)
+            x += 360;
+        return x;
+    };
+    std::vector<double> werte = {0.0, -0.0, 360.0, 720.0, -360.0, -720.0, 1e-20, -1e-20, 359.99999999999994,
+                                 -1e-300, 999999.9, -999999.9, 1e6, 2.5e6, -2.5e6, NAN, INFINITY, -INFINITY};
+    for (int k = -2800; k <= 2800; ++k)
+        for (const double d : {-1e-9, 0.0, 1e-9, 0.5, 123.456789})
+            werte.push_back(360.0 * k + d);
+    for (double T = -3; T <= 3; T += 0.0001234)
+        werte.insert(werte.end(), {35999 * T, 36000 * T, 357.5291 + 35999 * T});
+    for (const double x : werte) {
+        const double a = reduziere360(x), b = schritte(x);
+        ASSERT_TRUE(a == b && std::signbit(a) == std::signbit(b)) << x << " " << a << " " << b;
+    }
 }

@@ -4,6 +4,7 @@
 
 #include <clocale>
 #include <locale>
+#include <vector>
 
 using namespace umbrin;
 
@@ -90,6 +91,20 @@ TEST(KoordStr, ClampsAndRoundsHalfToEven)
     };
     for (const auto& [x, text] : faelle)
         EXPECT_EQ(KoordStr(x), text) << static_cast<double>(x);
+}
+
+// Whole tenths written directly give RealStr's text of the tenth, over the table's range, at
+// the edge of the direct way and beyond it.
+TEST(ZehntelStr, GivesRealStrsTextOfTheTenth)
+{
+    std::vector<std::int64_t> faelle;
+    for (std::int64_t k = -20000; k <= 20000; ++k)
+        faelle.push_back(k);
+    for (const std::int64_t k : {999999999999999LL, 1000000000000000LL, 1000000000000001LL, 123456789012345678LL})
+        faelle.insert(faelle.end(), {k, -k});
+    for (const std::int64_t k : faelle)
+        for (const int w : {0, 7})
+            ASSERT_EQ(ZehntelStr(k, w), RealStr(static_cast<long double>(k) / 10, w, 1)) << k;
 }
 
 TEST(MinSekStr, MinutesAndSecondsOfTime)

@@ -164,6 +164,10 @@ QString PainterCanvas::textFor(const std::string& faceName, std::string_view tex
 
 QFont PainterCanvas::qtFont() const
 {
+    const CanvasFont& c = font();
+    for (const Schrift& s : schriften_)
+        if (s.height == c.height && s.bold == c.bold && s.cellHeight == c.cellHeight && s.name == c.name)
+            return s.font;
     QFont f(familyFor(font().name));
     const int hoehe = font().height > 0 ? font().height : 1;
     f.setPixelSize(hoehe);
@@ -176,6 +180,9 @@ QFont PainterCanvas::qtFont() const
         while (pixel > 1 && QFontMetricsF(f).height() > hoehe)
             f.setPixelSize(--pixel);
     }
+    if (schriften_.size() >= 16)
+        schriften_.clear();
+    schriften_.push_back({c.name, c.height, c.bold, c.cellHeight, f});
     return f;
 }
 
@@ -210,8 +217,17 @@ void PainterCanvas::applyBrush()
 
 QPolygonF PainterCanvas::thinned(const QPolygonF& line, double tolerance)
 {
-    if (line.size() <= 2)
-        return line;
+    QPolygonF aus;
+    thin(line, tolerance, aus);
+    return aus;
+}
+
+void PainterCanvas::thin(const QPolygonF& line, double tolerance, QPolygonF& aus)
+{
+    if (line.size() <= 2) {
+        aus = line;
+        return;
+    }
     // Whether q lies within the tolerance of the segment a-b.
     const double t2 = tolerance * tolerance;
     const auto nahe = [t2](QPointF q, QPointF a, QPointF b) {
@@ -226,30 +242,31 @@ QPolygonF PainterCanvas::thinned(const QPolygonF& line, double tolerance)
     // Every point left out lies within the tolerance of the segment between the points kept
     // on either side of it. A run of left-out points is bounded so the work stays linear.
     constexpr qsizetype laengsterLauf = 8;
-    QPolygonF aus;
+    aus.clear();
     aus.reserve(line.size());
     aus.append(line.first());
     qsizetype laufVon = 1; // the points left out since the last kept one: [laufVon, i)
     const qsizetype letzter = line.size() - 1;
+    const QPointF* punkte = line.constData();
+    QPointF a = punkte[0]; // the point kept last
     for (qsizetype i = 1; i < letzter; ++i) {
-        const QPointF a = aus.last();
-        const QPointF p = line[i];
+        const QPointF p = punkte[i];
         if (gleich(p, a)) {
             laufVon = i + 1;
             continue;
         }
-        const QPointF n = line[i + 1];
+        const QPointF n = punkte[i + 1];
         bool weg = i - laufVon < laengsterLauf && nahe(p, a, n);
         for (qsizetype j = laufVon; weg && j < i; ++j)
-            weg = nahe(line[j], a, n);
+            weg = nahe(punkte[j], a, n);
         if (!weg) {
             aus.append(p);
+            a = p;
             laufVon = i + 1;
         }
     }
-    if (!gleich(line[letzter], aus.last()) || aus.size() == 1)
+    if (!gleich(punkte[letzter], a) || aus.size() == 1)
         aus.append(line[letzter]);
-    return aus;
 }
 
 void PainterCanvas::touch(const QRectF& r, double room)
@@ -323,7 +340,8 @@ void PainterCanvas::flush()
 {
     if (stroke_.size() >= 2) {
         applyPen();
-        strich(thinned(stroke_, 0.25));
+        thin(stroke_, 0.25, duenn_);
+        strich(duenn_);
     }
     stroke_.clear();
 }
@@ -346,14 +364,13 @@ void PainterCanvas::polyline(const std::vector<CanvasPoint>& points)
     flush();
     if (points.size() < 2)
         return;
-    QPolygonF poly;
-    poly.reserve(static_cast<qsizetype>(points.size()));
-    poly.append(QPointF(points.front().x + offset_, points.front().y + offset_));
+    // Drawn as a pending stroke is drawn, in the room the strokes keep.
+    stroke_.reserve(static_cast<qsizetype>(points.size()));
+    stroke_.append(QPointF(points.front().x + offset_, points.front().y + offset_));
     for (std::size_t i = 1; i < points.size(); ++i)
         if (points[i] != points[i - 1] || i + 1 == points.size())
-            poly.append(QPointF(points[i].x + offset_, points[i].y + offset_));
-    applyPen();
-    strich(thinned(poly, 0.25));
+            stroke_.append(QPointF(points[i].x + offset_, points[i].y + offset_));
+    flush();
 }
 
 void PainterCanvas::rectangle(int left, int top, int right, int bottom)

@@ -76,6 +76,8 @@ protected:
 
 private:
     void applyPen();
+    // thinned() into a polygon whose room is reused.
+    static void thin(const QPolygonF& line, double tolerance, QPolygonF& aus);
     // Draws a line of the current pen.
     void strich(const QPolygonF& linie);
     void applyBrush();
@@ -91,8 +93,18 @@ private:
     bool printer_ = false;
     double offset_ = 0; // half a pixel on images, so 1-pixel lines fall on pixel centres
     QPolygonF stroke_;  // consecutive line segments, drawn as one polyline
+    QPolygonF duenn_;   // the stroke thinned, its room kept for the next
     QList<QLineF> strecken_; // the segments of a wide line
     std::vector<QRect>* touched_ = nullptr;
+    // The Qt fonts made so far for the canvas's fonts: a drawing switches among a handful.
+    struct Schrift {
+        std::string name;
+        int height = 0;
+        bool bold = false;
+        bool cellHeight = false;
+        QFont font;
+    };
+    mutable std::vector<Schrift> schriften_;
 };
 
 } // namespace umbrin

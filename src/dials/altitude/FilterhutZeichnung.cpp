@@ -28,7 +28,7 @@ struct Punkt {
 
 class Filterhut {
 public:
-    Filterhut(const AppState& s, Canvas& c, const FilterhutAuftrag& a) : s_(s), c_(c), a_(a) {}
+    Filterhut(const AppState& s, Canvas& c, const FilterhutAuftrag& a) : s_(s), c_(c), a_(a), walk_(s) {}
     Konstruktionsmeldungen zeichne();
 
 private:
@@ -56,6 +56,7 @@ private:
     bool erster_ = true;
     Zahlenplatz zahlen_{2};
     Konstruktionsmeldungen meldungen_;
+    Stundenwalk walk_; // every hour line walks the same days
 };
 
 void Filterhut::zeichneAzimutLinie(double x, int y1, int y2)
@@ -167,6 +168,7 @@ void Filterhut::zeichneStundenFilterhut(Stundenbereich b, int n, const Stundenre
                 c_.setPenColor(s_.Farben[ganz ? 2 : 4]);
             c_.setPenWidth(breite);
             beginneLinie();
+            std::size_t k = 0;
             const auto tag = [&](std::int32_t d) {
                 if (familie == 2) {
                     if (d < sommer) {
@@ -178,7 +180,7 @@ void Filterhut::zeichneStundenFilterhut(Stundenbereich b, int n, const Stundenre
                         c_.setPenWidth(breite + 1);
                     }
                 }
-                const Stundensonne p = sonneZurStunde(s_, d, t, r);
+                const Stundensonne p = walk_.sonne(k++, d, t, r);
                 const Punkt q = punkt(p.azimut, p.hoehe);
                 if (ganz && std::abs(d - sommer) < 3 && q.y > 0) {
                     c_.setFontColor(s_.Farben[familie == 0 ? 9 : 2]);
@@ -206,14 +208,15 @@ void Filterhut::datumslinien()
 {
     c_.setPen({s_.Farben[3], s_.Schalter.Linienstaerke, PenStyle::Solid});
     const bool drei = s_.Schalter.Schattenlaenge != 0;
+    const GradMitSinus phi(s_.Par.Breite);
     for (int i = 1; i <= 7; ++i) {
         if (drei && i != 1 && i != 4 && i != 7)
             continue;
-        const double dekl = s_.TierkreisDekl[static_cast<std::size_t>(i)];
+        const GradMitSinus dekl(s_.TierkreisDekl[static_cast<std::size_t>(i)]);
         beginneLinie();
         for (int T = -180; T <= 180; T += 3) {
             double h = 0, A = 0;
-            AzimutHoehe(h, A, s_.Par.Breite, dekl, T);
+            AzimutHoehe(h, A, phi, dekl, T);
             weiter(punkt(A, h));
         }
     }
@@ -225,9 +228,6 @@ void Filterhut::zeichneItalBabylFilterhut(bool italienisch, int von, int bis, in
         meldungen_.push_back({PromptTitle::Problem, PromptIcon::Error, italBabylVerweigerungText(s_)});
         return;
     }
-    // Sunrise and sunset of every day the lines pass, worked out once for all of them.
-    std::vector<Tagesgrenzen> grenzen;
-    dreiTageSchritte(d0_, d1_, [&](std::int32_t d) { grenzen.push_back(wahreTagesgrenzen(s_, d)); });
     const int n = intervall + 1;
     for (int h = von; h <= bis; ++h) {
         for (int j = 0; j < n; ++j) {
@@ -236,9 +236,19 @@ void Filterhut::zeichneItalBabylFilterhut(bool italienisch, int von, int bis, in
                 continue;
             c_.setPenColor(s_.Farben[j > 0 ? 6 : italienisch ? 4 : 5]);
             beginneLinie();
+            // Sunrise and sunset of every day the lines pass are worked out once for all of them.
+            // A line whose sun is below the horizon on all its days draws nothing: its points
+            // are not worked out.
             std::size_t k = 0;
+            bool amHimmel = false;
             dreiTageSchritte(d0_, d1_, [&](std::int32_t d) {
-                const Stundensonne p = sonneItalBabylZurStunde(s_, d, t, !italienisch, grenzen[k++]);
+                amHimmel = amHimmel || !italBabylUnterDemHorizont(walk_.grenzen(k++, d), t, !italienisch);
+            });
+            if (!amHimmel)
+                continue;
+            k = 0;
+            dreiTageSchritte(d0_, d1_, [&](std::int32_t d) {
+                const Stundensonne p = walk_.italBabyl(k++, d, t, !italienisch);
                 weiter(punkt(p.azimut, p.hoehe));
             });
         }

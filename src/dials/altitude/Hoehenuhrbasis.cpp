@@ -29,12 +29,32 @@ Datumsbereich datumsbereich(std::int32_t jahr, bool nebeneinander)
     return b;
 }
 
-Tagesgrenzen wahreTagesgrenzen(const AppState& s, std::int32_t d)
+namespace {
+
+Tagesgrenzen tagesgrenzen(const AppState& s, std::int32_t d, const GradMitSinus& phi)
 {
     double dekl = 0, zeitgl = 0;
     SonnenPosition(s.Par.Jahr, dekl, zeitgl, d);
-    const double h = HalberTagbogen(s.Par.Breite, dekl) / 15;
+    const double h = HalberTagbogen(phi, GradMitSinus(dekl)) / 15;
     return {12 - h, 12 + h};
+}
+
+Stundensonne italBabylSonne(const AppState& s, std::int32_t d, double t, bool babylonisch, const Tagesgrenzen& g,
+                            const GradMitSinus& phi)
+{
+    Stundensonne p;
+    double dekl = 0, zeitgl = 0;
+    const double T = babylonisch ? g.aufgang + t : g.untergang - (24 - t);
+    const double M = s.Par.Zonenmeridian;
+    SonnenstandZonenzeit(s.Par.Jahr, d, p.hoehe, T, phi, M, M, p.azimut, dekl, zeitgl, false);
+    return p;
+}
+
+} // namespace
+
+Tagesgrenzen wahreTagesgrenzen(const AppState& s, std::int32_t d)
+{
+    return tagesgrenzen(s, d, GradMitSinus(s.Par.Breite));
 }
 
 Stundensonne sonneZurStunde(const AppState& s, std::int32_t d, double t, const Stundenrechnung& r)
@@ -59,12 +79,73 @@ Stundensonne sonneZurStunde(const AppState& s, std::int32_t d, double t, const S
 Stundensonne sonneItalBabylZurStunde(const AppState& s, std::int32_t d, double t, bool babylonisch,
                                      const Tagesgrenzen& g)
 {
-    Stundensonne p;
-    double dekl = 0, zeitgl = 0;
+    return italBabylSonne(s, d, t, babylonisch, g, GradMitSinus(s.Par.Breite));
+}
+
+bool italBabylUnterDemHorizont(const Tagesgrenzen& g, double t, bool babylonisch)
+{
     const double T = babylonisch ? g.aufgang + t : g.untergang - (24 - t);
-    const double M = s.Par.Zonenmeridian;
-    SonnenstandZonenzeit(s.Par.Jahr, d, p.hoehe, T, s.Par.Breite, M, M, p.azimut, dekl, zeitgl, false);
+    // The hour angle in hours, folded into -12..12 as the position routine folds it.
+    double stundenwinkel = std::fmod(T - 12, 24.0);
+    if (stundenwinkel > 12)
+        stundenwinkel -= 24;
+    else if (stundenwinkel < -12)
+        stundenwinkel += 24;
+    return std::fabs(stundenwinkel) >= (g.untergang - 12) + 1;
+}
+
+Stundensonne Stundenwalk::sonne(std::size_t k, std::int32_t d, double t, const Stundenrechnung& r)
+{
+    Stundensonne p;
+    switch (r.art) {
+    case Stundenart::Uhrzeit: {
+        double dekl = 0, zeitgl = 0;
+        SonnenstandZonenzeit(s_.Par.Jahr, d, p.hoehe, t, phi_, s_.Par.Laenge, r.meridian, p.azimut, dekl, zeitgl,
+                             r.mitZeitgl);
+        return p;
+    }
+    case Stundenart::Temporal: {
+        if (k >= temporal_.size() || temporal_[k].d != d) {
+            const Temporaltag neu{d, ungleicherTag(s_.Par.Jahr, d, s_.Par.Laenge, phi_)};
+            if (k == temporal_.size())
+                temporal_.push_back(neu);
+            else if (k < temporal_.size())
+                temporal_[k] = neu;
+            else {
+                sonneTemporalStunde(neu.tag, t, phi_, p.hoehe, p.azimut);
+                return p;
+            }
+        }
+        sonneTemporalStunde(temporal_[k].tag, t, phi_, p.hoehe, p.azimut);
+        return p;
+    }
+    case Stundenart::Babylonisch:
+    case Stundenart::Italienisch:
+        return italBabyl(k, d, t, r.art == Stundenart::Babylonisch);
+    }
     return p;
+}
+
+const Tagesgrenzen& Stundenwalk::grenzen(std::size_t k, std::int32_t d)
+{
+    if (k < grenzen_.size() && grenzen_[k].d == d)
+        return grenzen_[k].g;
+    const Grenztag neu{d, tagesgrenzen(s_, d, phi_)};
+    if (k < grenzen_.size()) {
+        grenzen_[k] = neu;
+        return grenzen_[k].g;
+    }
+    if (k == grenzen_.size()) {
+        grenzen_.push_back(neu);
+        return grenzen_.back().g;
+    }
+    einzeln_ = neu.g;
+    return einzeln_;
+}
+
+Stundensonne Stundenwalk::italBabyl(std::size_t k, std::int32_t d, double t, bool babylonisch)
+{
+    return italBabylSonne(s_, d, t, babylonisch, grenzen(k, d), phi_);
 }
 
 double interpoliereAuf(double a, double va, double b, double vb, double c)

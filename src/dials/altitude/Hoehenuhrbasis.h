@@ -6,12 +6,15 @@
 //
 // Angles in degrees, times in hours; day numbers are days of the year (1 = 1 January).
 #include "core/Canvas.h"
+#include "core/Sonne.h"
 #include "core/State.h"
 #include "dials/Konstruktionsmeldung.h"
+#include "dials/UngleicheStunden.h"
 
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace umbrin {
 
@@ -74,6 +77,40 @@ Tagesgrenzen wahreTagesgrenzen(const AppState& s, std::int32_t d);
 // are already known: the many hour lines crossing one day work that day out once.
 Stundensonne sonneItalBabylZurStunde(const AppState& s, std::int32_t d, double t, bool babylonisch,
                                      const Tagesgrenzen& g);
+
+// Whether the sun at that Babylonian (or else Italian) hour stands certainly below the
+// horizon on a day of sunrise and sunset g: its hour angle lies an hour or more beyond the
+// day arc, more than the declination moves the arc within the hours between them, up to
+// 65 degrees of latitude.
+bool italBabylUnterDemHorizont(const Tagesgrenzen& g, double t, bool babylonisch);
+
+// sonneZurStunde and sonneItalBabylZurStunde for many lines walking the same days, to the last
+// bit: the latitude's sine and cosine once, and what a day of unequal hours needs once per day.
+// k counts the days of a walk (0 for its first day), d is the day of the year; a walk whose
+// k-th day is another day works that day out afresh.
+class Stundenwalk {
+public:
+    explicit Stundenwalk(const AppState& s) : s_(s), phi_(s.Par.Breite) {}
+    Stundensonne sonne(std::size_t k, std::int32_t d, double t, const Stundenrechnung& r);
+    Stundensonne italBabyl(std::size_t k, std::int32_t d, double t, bool babylonisch);
+    // Sunrise and sunset of the k-th day, day d, as italBabyl takes them.
+    const Tagesgrenzen& grenzen(std::size_t k, std::int32_t d);
+
+private:
+    const AppState& s_;
+    GradMitSinus phi_;
+    struct Temporaltag {
+        std::int32_t d = 0;
+        UngleicherTag tag;
+    };
+    struct Grenztag {
+        std::int32_t d = 0;
+        Tagesgrenzen g;
+    };
+    std::vector<Temporaltag> temporal_;
+    std::vector<Grenztag> grenzen_;
+    Tagesgrenzen einzeln_; // a day beyond the end of the walk kept so far
+};
 
 // Where a segment from (a, va) to (b, vb) reaches the coordinate c: the other coordinate
 // there by linear interpolation, or va when the segment hardly moves (|b - a| <= 1e-5).

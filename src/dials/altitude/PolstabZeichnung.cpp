@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace umbrin {
 namespace {
@@ -48,6 +49,8 @@ private:
     void zeichneMittlereZeitPolstab(int h, double t, bool ganz);
     void zeichneStundenPolstab(int von, int bis, Art art, int n);
     void zeichneItalBabylPolstab(int von, int bis, Art art, int n);
+    // The k-th day of the Italian and Babylonian walk, day d of the year.
+    const UngleicherTag& italBabylTag(std::size_t k, std::int32_t d);
     void datumslinien();
     void kreis(const Zylinderpunkt& p, int r);
     // An hour number at (x, y), or as near as it stands clear of the numbers before it.
@@ -67,6 +70,10 @@ private:
     double s_mm_ = 1;
     int FX_ = 0, FY_ = 0;
     double lambda_ = 0;
+    GradMitSinus phi_; // the latitude
+    // The days the Italian and Babylonian lines walk, every second from the summer solstice
+    // to the first past the winter solstice, worked out once for all those lines.
+    std::vector<UngleicherTag> italBabylTage_;
     double yP_ = 0;
     bool begonnen_ = false;
     int linien_ = 0;
@@ -126,7 +133,7 @@ void Polstab::zeichneMittlereZeitPolstab(int h, double t, bool ganz)
             c_.setPenWidth(s_.Schalter.Linienstaerke + 1);
         }
         double hoehe = 0, azimut = 0, dekl = 0, zeitgl = 0;
-        SonnenstandZonenzeit(jahr, d, hoehe, t, s_.Par.Breite, s_.Par.Laenge, meridian, azimut, dekl, zeitgl, true);
+        SonnenstandZonenzeit(jahr, d, hoehe, t, phi_, s_.Par.Laenge, meridian, azimut, dekl, zeitgl, true);
         const Zylinderpunkt p = projiziereAufZylinder(azimut, hoehe);
         if (ganz && gezeichnet && std::abs(d - sommer) < 2 && p.y > 0 && sichtbar(p)) {
             zahl(canvasZahl(FX_ + p.x - 1.5 * fh), FY_ + canvasZahl(fh + p.y), IntStr(h));
@@ -162,10 +169,11 @@ void Polstab::zeichneStundenPolstab(int von, int bis, Art art, int n)
             neueLinie();
             schritteBis(start, eps * sigma_, 0.15 * sigma_, [&](double dekl) {
                 double hoehe = 0, azimut = 0;
+                const GradMitSinus d(dekl);
                 if (art == Art::Temporal)
-                    sonneTemporalStundeDekl(t, s_.Par.Breite, dekl, hoehe, azimut);
+                    sonneTemporalStundeDekl(t, phi_, d, hoehe, azimut);
                 else
-                    AzimutHoehe(hoehe, azimut, s_.Par.Breite, dekl, T);
+                    AzimutHoehe(hoehe, azimut, phi_, d, T);
                 const Zylinderpunkt p = projiziereAufZylinder(azimut, hoehe);
                 if (beschriften && !beschriftet && sichtbar(p) && std::fabs(dekl - eps) < 0.075) {
                     beschriftet = true;
@@ -205,9 +213,10 @@ void Polstab::zeichneItalBabylPolstab(int von, int bis, Art art, int n)
             farbe(s_.Farben[!ganz ? 4 : babylonisch ? 6 : 5]);
             bool ersterSichtbar = true;
             neueLinie();
+            std::size_t k = 0;
             for (std::int32_t d = sommer;; d += 2) {
                 double hoehe = 0, azimut = 0;
-                sonneItalBabylStunde(jahr, d, babylonisch, t, lambda_, s_.Par.Breite, hoehe, azimut);
+                sonneItalBabylStunde(italBabylTag(k++, d), babylonisch, t, phi_, hoehe, azimut);
                 const Zylinderpunkt p = projiziereAufZylinder(azimut, hoehe);
                 if (ganz && ersterSichtbar && sichtbar(p)) {
                     ersterSichtbar = false;
@@ -230,19 +239,28 @@ void Polstab::zeichneItalBabylPolstab(int von, int bis, Art art, int n)
     }
 }
 
+const UngleicherTag& Polstab::italBabylTag(std::size_t k, std::int32_t d)
+{
+    if (k == italBabylTage_.size())
+        italBabylTage_.push_back(ungleicherTag(s_.Par.Jahr, d, lambda_, phi_));
+    return italBabylTage_[k];
+}
+
 void Polstab::datumslinien()
 {
     c_.setPen({s_.Farben[3], s_.Schalter.Linienstaerke, PenStyle::Solid});
     const int schritt = s_.Schalter.Schattenlaenge == 0 ? 6 : 18;
     for (int i = 0; i <= 36; i += schritt) {
-        const double dekl = s_.DeklTabelle[static_cast<std::size_t>(i)];
+        const GradMitSinus dekl(s_.DeklTabelle[static_cast<std::size_t>(i)]);
         neueLinie();
         for (int n = 0;; ++n) {
             const double T = 0.05 + 0.03 * n;
             if (T > 23.95)
                 break;
+            // The hour angle as the sun at a clock time without the equation of time takes it.
+            const double t = (T - 12) * 15 - (lambda_ - s_.Par.Zonenmeridian);
             double hoehe = 0, azimut = 0;
-            SonnenstandStundenwinkel(hoehe, azimut, T, s_.Par.Breite, lambda_, s_.Par.Zonenmeridian, dekl);
+            AzimutHoehe(hoehe, azimut, phi_, dekl, t);
             weiter(projiziereAufZylinder(azimut, hoehe));
         }
     }
@@ -325,6 +343,7 @@ Konstruktionsmeldungen Polstab::zeichne()
     FX_ = s_.FusspunktX;
     FY_ = s_.FusspunktY;
     lambda_ = s_.Schalter.Ortszeit || s_.Schalter.Temporalstunden ? s_.Par.Laenge : s_.Par.Zonenmeridian;
+    phi_ = GradMitSinus(s_.Par.Breite);
     if (a_.mitNetz)
         zeichneRaster(c_, a_.bildschirm, s_.Farben[8], FX_, FY_, m_ + W_, m_ + H_, 10, s_.FormatA4 != 0, a_.randX,
                       a_.randY);

@@ -346,6 +346,13 @@ int sawyerHalbjahrText(double phi, bool rechts) { return (phi < 0) == rechts ? 6
 
 int sawyerPixel(double v)
 {
+    // Within the clamp the double rounds (halves to even) to the integer its long double
+    // would, the short way for the many points of every line: added to 2^52, where the
+    // doubles are the whole numbers, it is rounded by the addition itself.
+    if (std::fabs(v) <= 1000000.0) {
+        constexpr double ganz = 4503599627370496.0; // 2^52
+        return static_cast<int>(v >= 0 ? (v + ganz) - ganz : (v - ganz) + ganz);
+    }
     return static_cast<int>(std::clamp<std::int64_t>(roundHalfEven(v), -1000000, 1000000));
 }
 

@@ -27,10 +27,12 @@ struct Blatt {
 
     // A dial point (y up) on the canvas (y down).
     CanvasPoint punkt(const SawyerPunkt& p) const { return {fx + rund(p.x), fy - rund(p.y)}; }
+    std::vector<CanvasPoint> linie{}; // the piece being drawn, its room kept for the next
+
     void stuecke(const std::vector<std::vector<SawyerPunkt>>& teile)
     {
         for (const auto& teil : teile) {
-            std::vector<CanvasPoint> linie;
+            linie.clear();
             for (const SawyerPunkt& p : teil)
                 linie.push_back(punkt(p));
             if (linie.size() > 1)

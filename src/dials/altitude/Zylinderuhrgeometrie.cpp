@@ -41,13 +41,16 @@ Zylinderpunkt polstabPunkt(const Polstabzylinder& z, double azimut, double hoehe
     Zylinderpunkt p;
     if (!(z.R > 0) || !(z.e > 0))
         return p;
-    double dA = azimut - z.wand;
+    const double zurWand = azimut - z.wand;
+    double dA = zurWand;
     if (std::fabs(dA) > 180)
         dA -= 360 * (dA > 0 ? 1 : -1);
-    const double q = std::sin((azimut - z.wand) * kRad) * (z.R + z.e) / z.R;
-    const double phi = std::fabs(q) <= 1 ? std::fabs(std::asin(q)) / kRad : 999;
+    // The sun beyond the band throws no shadow onto it: tested before the ray is worked out.
     if (std::fabs(dA) > std::fabs(90 - z.X / kRad))
         return p;
+    const double sinZurWand = std::sin(zurWand * kRad);
+    const double q = sinZurWand * (z.R + z.e) / z.R;
+    const double phi = std::fabs(q) <= 1 ? std::fabs(std::asin(q)) / kRad : 999;
     const double vz = dA > 0 ? 1 : dA < 0 ? -1 : 0;
     const double theta = vz * (phi - std::fabs(dA)) * kRad;
     if (std::fabs(theta) > z.X)
@@ -59,7 +62,7 @@ Zylinderpunkt polstabPunkt(const Polstabzylinder& z, double azimut, double hoehe
     else if (std::fabs(dA) < 0.01)
         p.y = z.k * std::tan(hoehe * kRad);
     else
-        p.y = z.Rs * std::sin(theta) * std::tan(hoehe * kRad) / std::sin(dA * kRad);
+        p.y = z.Rs * std::sin(theta) * std::tan(hoehe * kRad) / (dA == zurWand ? sinZurWand : std::sin(dA * kRad));
     return p;
 }
 

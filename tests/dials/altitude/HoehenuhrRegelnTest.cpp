@@ -190,3 +190,56 @@ TEST(Hirtenuhr, ItalianAndBabylonianCurvesEndAtTheMeridian)
         EXPECT_GT(nachmittag, 10) << "the hour does reach past noon on some days";
     }
 }
+
+// The walk that keeps each day's sun for many hour lines gives the plain positions to the last
+// bit, also where a walk's k-th day is another day than the walk before it had there.
+TEST(Stundenwalk, GivesThePlainSunOfEveryKindOfHourBitForBit)
+{
+    for (const double breite : {47.25, -33.9, 64.0}) {
+        AppState s = zustand('z');
+        s.Par.Breite = breite;
+        Stundenwalk walk(s);
+        const Stundenrechnung arten[] = {{Stundenart::Uhrzeit, s.Par.Zonenmeridian, true},
+                                         {Stundenart::Uhrzeit, s.Par.Laenge, false},
+                                         {Stundenart::Temporal, 0, false},
+                                         {Stundenart::Babylonisch, 0, false},
+                                         {Stundenart::Italienisch, 0, false}};
+        for (const Stundenrechnung& r : arten)
+            for (const std::int32_t erster : {169, 172, 1})
+                for (const double t : {0.0, 3.25, 6.0, 11.5, 17.0, 24.0}) {
+                    std::size_t k = 0;
+                    for (std::int32_t d = erster; d <= erster + 190; d += 3, ++k) {
+                        const Stundensonne a = walk.sonne(k, d, t, r);
+                        const Stundensonne b = sonneZurStunde(s, d, t, r);
+                        ASSERT_EQ(a.hoehe, b.hoehe) << breite << " " << d << " " << t;
+                        ASSERT_EQ(a.azimut, b.azimut) << breite << " " << d << " " << t;
+                    }
+                }
+    }
+}
+
+// An Italian or Babylonian hour judged below the horizon from the day's sunrise and sunset
+// has the sun below it there, at every latitude those hours are drawn for and any zone; the
+// judgement is not empty either.
+TEST(ItalBabylUnterDemHorizont, TheSunThereIsBelowTheHorizon)
+{
+    int unten = 0;
+    for (const double breite : {-65.0, -47.0, -12.0, 0.0, 33.0, 51.0, 65.0})
+        for (const double meridian : {-150.0, -15.0, 0.0, 120.0}) {
+            AppState s = zustand('z');
+            s.Par.Breite = breite;
+            s.Par.Zonenmeridian = meridian;
+            for (std::int32_t d = 1; d <= 366; d += 2) {
+                const Tagesgrenzen g = wahreTagesgrenzen(s, d);
+                for (double t = 0; t <= 24; t += 0.25)
+                    for (const bool babylonisch : {true, false}) {
+                        if (!italBabylUnterDemHorizont(g, t, babylonisch))
+                            continue;
+                        ++unten;
+                        ASSERT_LE(sonneItalBabylZurStunde(s, d, t, babylonisch, g).hoehe, 0)
+                            << breite << " " << meridian << " " << d << " " << t << " " << babylonisch;
+                    }
+            }
+        }
+    EXPECT_GT(unten, 100000);
+}

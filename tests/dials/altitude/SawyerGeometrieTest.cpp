@@ -3,6 +3,7 @@
 // a has tan a = -y / sqrt(x^2 + R^2), and the fan line through the centre C (c above O) that
 // carries the point leans tau W from the vertical for tau hours from noon.
 #include "core/RecordingCanvas.h"
+#include "core/Rounding.h"
 #include "core/State.h"
 #include "dials/altitude/SawyerGeometrie.h"
 #include "dials/altitude/PeaucellierHpgl.h"
@@ -13,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <string>
@@ -219,6 +221,18 @@ TEST(SawyerGeometrie, NumbersAndSigns)
     EXPECT_EQ(sawyerZeichen(5).rechts, 'b');
     EXPECT_EQ(sawyerZeichen(5).links, '`');
     EXPECT_EQ(sawyerZeichen(1).links, 'h');
+}
+
+// A dial point's pixel: halves to the even neighbour, far points held at a million, the way
+// the program's rounding does it.
+TEST(SawyerGeometrie, PixelRoundsHalvesToEvenAndHoldsFarPoints)
+{
+    const double werte[] = {0.5, 1.5, 2.5, -0.5, -1.5, -2.5, 0.49999999999999994, -0.3, 1e-300, 123.4999,
+                            999999.5, 1000000.0, 1000000.5, -1000000.5, 3e9, -3e9, NAN, INFINITY};
+    for (const double v : werte)
+        EXPECT_EQ(sawyerPixel(v), static_cast<int>(std::clamp<std::int64_t>(roundHalfEven(v), -1000000, 1000000))) << v;
+    for (double v = -1200.0; v <= 1200.0; v += 0.0625)
+        ASSERT_EQ(sawyerPixel(v), static_cast<int>(roundHalfEven(v))) << v;
 }
 
 // The refusals of both azimuth dials, on the screen and for the plot, say which latitudes
