@@ -158,11 +158,12 @@ IniLeseErgebnis LeseIni(AppState& s, const std::filesystem::path& datei, bool mi
             if (i == kopf.datumslinien)
                 z.Datumslinien.clear();
             else
-                leser.datumslinie(zeile);
+                leser.datumslinie(i, zeile);
         }
         if (!weiter)
             halt = i;
     }
+    leser.meldeDatumslinien();
 
     if (!halt) {
         s = std::move(z);

@@ -58,7 +58,79 @@ int zifferWert(int c)
 
 } // namespace
 
+IniLeser::Zeilenstand IniLeser::merke() const
+{
+    return {z_.Par, z_.Schalter, z_.Zeiten, z_.UhrTyp, z_.Schirmuhr, z_.SchinkenModus, z_.SkalaZylinder,
+            z_.SkalaHidokai, z_.SkalaHidokai2, z_.RingLochVersatz, z_.DeklOben, z_.DeklUnten};
+}
+
+void IniLeser::zuruecksetzen(const Zeilenstand& st)
+{
+    z_.Par = st.par;
+    z_.Schalter = st.schalter;
+    z_.Zeiten = st.zeiten;
+    z_.UhrTyp = st.uhrTyp;
+    z_.Schirmuhr = st.schirmuhr;
+    z_.SchinkenModus = st.schinkenModus;
+    z_.SkalaZylinder = st.skalaZylinder;
+    z_.SkalaHidokai = st.skalaHidokai;
+    z_.SkalaHidokai2 = st.skalaHidokai2;
+    z_.RingLochVersatz = st.ringLochVersatz;
+    z_.DeklOben = st.deklOben;
+    z_.DeklUnten = st.deklUnten;
+}
+
+bool IniLeser::abschliessen(const Zeilenstand& vorher, bool weiter)
+{
+    if (!weiter || !meldung_.empty())
+        zuruecksetzen(vorher);
+    // A line that stops the reading is reported by the stop question alone.
+    if (weiter && !meldung_.empty())
+        prompt_.ask(PromptTitle::Fehler, PromptIcon::Question, meldung_, PromptButtons::Ok);
+    meldung_.clear();
+    return weiter;
+}
+
 bool IniLeser::hauptzeile(std::size_t i, const std::string& zeile)
+{
+    const Zeilenstand vorher = merke();
+    bool weiter = true;
+    if (const auto falsch = formfehler(i, zeile)) {
+        // The numeric lines whose values stop the reading when they are no number.
+        const bool haelt = (i >= 1 && i <= 8) || i == 17;
+        if (haelt)
+            weiter = false;
+        else
+            melde(zeileFehlerhaftMitWert(static_cast<int>(i), *falsch));
+    } else {
+        weiter = liesHauptzeile(i, zeile);
+    }
+    return abschliessen(vorher, weiter);
+}
+
+// A value the line's own scanner would read as something else: "1e308" as 1, "0x2F" as 0,
+// "47,25" as 47 and 25. Empty lines are no fault here; their handlers know what they mean.
+std::optional<std::string> IniLeser::formfehler(std::size_t i, const std::string& zeile) const
+{
+    switch (i) {
+    case 0:
+        if (zeile.empty() || alsGanzzahl(zeile))
+            return std::nullopt;
+        return zeile;
+    case 5: return formfehlerKommazeile(zeile, 6, 7);
+    case 15:
+        // Without ";" the whole line is the umbrella radius, which its handler checks.
+        if (zeile.find(';') == std::string::npos)
+            return std::nullopt;
+        return formfehlerRingzeile(zeile);
+    case 1: case 2: case 3: case 4: case 6: case 7: case 8: case 16: case 17:
+        return formfehlerZahlenzeile(zeile);
+    default:
+        return std::nullopt;
+    }
+}
+
+bool IniLeser::liesHauptzeile(std::size_t i, const std::string& zeile)
 {
     switch (i) {
     case 0: jahr(zeile); return true;
@@ -96,38 +168,46 @@ bool IniLeser::farbe(std::size_t k, const std::string& zeile)
 
 bool IniLeser::zeiten(std::size_t k, const std::string& zeile)
 {
+    const Zeilenstand vorher = merke();
     if (k == 15)
-        return intervalle(utf8ToCp1252(zeile));
+        return abschliessen(vorher, intervalle(utf8ToCp1252(zeile)));
     if (k < 1 || k > kZeitenFelder.size())
         return true;
     const ZeitenFeld& f = kZeitenFelder[k - 1];
     const auto v = alsGanzzahl(zeile);
-    if (!v)
+    if (!v || !f.bereich.enthaelt(*v))
         return false;
-    if (!f.bereich.enthaelt(*v)) {
-        z_.Zeiten.*f.feld = f.ersatz;
-        return false;
-    }
     z_.Zeiten.*f.feld = *v;
     return true;
 }
 
-void IniLeser::datumslinie(const std::string& zeile)
+void IniLeser::datumslinie(std::size_t i, const std::string& zeile)
 {
     // An empty line (a blank line left at the end of a file edited by hand) is passed
     // over without a report.
     if (zeile.empty())
         return;
-    if (DatumPruefen(z_, zeile, &prompt_)) {
+    if (DatumPruefen(z_, zeile, nullptr)) {
         z_.Datumslinien.push_back(zeile);
         return;
     }
-    prompt_.ask(PromptTitle::Fehler, PromptIcon::Question, "Fehlerhaftes Datum " + zeile + " in " + datei_, PromptButtons::Ok);
+    falscheDaten_.emplace_back(i, zeile);
 }
 
+void IniLeser::meldeDatumslinien()
+{
+    if (falscheDaten_.empty())
+        return;
+    prompt_.ask(PromptTitle::Fehler, PromptIcon::Error, datumslinienFehlerhaftText(datei_, falscheDaten_, spalte_),
+                PromptButtons::Ok);
+    falscheDaten_.clear();
+}
+
+// Only the first report of a line is kept; abschliessen shows it once the line is done.
 void IniLeser::melde(const std::string& text)
 {
-    prompt_.ask(PromptTitle::Fehler, PromptIcon::Question, text, PromptButtons::Ok);
+    if (meldung_.empty())
+        meldung_ = text;
 }
 
 // A number the file may spell but no dialog would accept is reported with its line (counted
@@ -481,10 +561,21 @@ bool IniLeser::optionen(std::string_view zeile)
 
 // Main line 10: the dial type, the umbrella flag and the sub-type. The letter 'o' is the ham
 // dial, which has no construction of its own: it turns ham mode on, any other letter off.
+bool IniLeser::bekannterTyp(char t)
+{
+    return std::string_view("hviqazkrcmwpbfo").find(t) != std::string_view::npos;
+}
+
 void IniLeser::typ(std::string_view t)
 {
     if (t.empty())
         return;
+    // A letter no dial answers to would leave the drawing window blank.
+    const char letter = t[0] == 's' ? (t.size() > 1 ? t[1] : z_.UhrTyp) : t[0];
+    if (!bekannterTyp(letter)) {
+        melde(zeileFehlerhaftMitWert(10, cp1252ToUtf8(t)));
+        return;
+    }
     if (t[0] == 's') {
         z_.Schirmuhr = 1;
         if (t.size() > 1)

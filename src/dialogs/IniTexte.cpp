@@ -67,4 +67,21 @@ std::string zeileFehlerhaftAnStelle(int nummer, int position)
     return "Line " + std::to_string(nummer) + "/" + std::to_string(position) + std::string(kFehlerhaft);
 }
 
+std::string datumslinienFehlerhaftText(std::string_view datei,
+                                       const std::vector<std::pair<std::size_t, std::string>>& zeilen,
+                                       int sprachspalte)
+{
+    constexpr std::size_t kGenannt = 5;
+    const bool de = sprachspalte != 2;
+    std::string text = std::string(de ? "Fehlerhafte Datumszeilen in " : "Invalid date lines in ") + std::string(datei)
+        + (de ? " übergangen:" : " skipped:");
+    for (std::size_t k = 0; k < zeilen.size() && k < kGenannt; ++k)
+        text += "\n" + std::string(de ? "Zeile " : "Line ") + std::to_string(zeilen[k].first + 1) + ": " + zeilen[k].second;
+    if (zeilen.size() > kGenannt) {
+        const std::string weitere = std::to_string(zeilen.size() - kGenannt);
+        text += "\n" + (de ? "und " + weitere + " weitere" : "and " + weitere + " more");
+    }
+    return text;
+}
+
 } // namespace umbrin

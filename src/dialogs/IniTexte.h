@@ -3,8 +3,11 @@
 // program's message table; the reader picks the language column itself, since a file's own
 // language only takes effect from its language line on. The reports of bad values are German
 // in both languages.
+#include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace umbrin {
 
@@ -41,5 +44,12 @@ std::string zeileFehlerhaftMitRest(int zeile, std::string_view rest);        // 
 std::string zeileFehlerhaftMitWert(int zeile, std::string_view wert);        // form B
 std::string zeileFehlerhaft(int zeile);                                      // form C
 std::string zeileFehlerhaftAnStelle(int nummer, int position);              // form D
+
+// One message for the date lines of a file that failed the date check: the file with its
+// folder, the first few lines with their numbers counted from 1 (zeilen holds indexes counted
+// from 0), and how many more there are.
+std::string datumslinienFehlerhaftText(std::string_view datei,
+                                       const std::vector<std::pair<std::size_t, std::string>>& zeilen,
+                                       int sprachspalte);
 
 } // namespace umbrin

@@ -60,7 +60,77 @@ std::optional<std::int64_t> alsGanzzahl64(std::string_view text)
     return negativ ? -wert : wert;
 }
 
+// A value the scanners take whole: "-", "." and digits only, and a real by alsReal.
+bool istSchlichteZahl(std::string_view text)
+{
+    for (char c : text) {
+        if (!istZahlzeichen(c))
+            return false;
+    }
+    return alsReal(text).has_value();
+}
+
 } // namespace
+
+std::optional<std::string> formfehlerZahlenzeile(std::string_view zeile)
+{
+    std::size_t i = 0;
+    while (i < zeile.size()) {
+        if (istTrenner(zeile[i])) {
+            ++i;
+            continue;
+        }
+        std::size_t ende = i;
+        while (ende < zeile.size() && !istTrenner(zeile[ende]))
+            ++ende;
+        // "47,25": a comma with a digit on either side joins the two runs into one faulty value.
+        if (ende + 1 < zeile.size() && zeile[ende] == ',' && istZiffer(zeile[ende - 1]) && istZiffer(zeile[ende + 1])) {
+            ++ende;
+            while (ende < zeile.size() && !istTrenner(zeile[ende]))
+                ++ende;
+            return std::string(zeile.substr(i, ende - i));
+        }
+        const std::string_view wert = zeile.substr(i, ende - i);
+        if (!istSchlichteZahl(wert))
+            return std::string(wert);
+        i = ende;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> formfehlerKommazeile(std::string_view zeile, int ganzzahlig, int anzahl)
+{
+    std::string rest(zeile);
+    for (int k = 0; !rest.empty(); ++k) {
+        const std::string wert = holeKommaWert(rest);
+        if (k >= anzahl)
+            return wert; // a value too many: a decimal comma in the last value, or a stray one
+        if (wert.empty())
+            continue;
+        const bool gut = k < ganzzahlig ? alsGanzzahl(wert).has_value() : alsReal(wert).has_value();
+        if (!gut)
+            return wert;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> formfehlerRingzeile(std::string_view zeile)
+{
+    std::size_t anfang = 0;
+    for (int k = 0; anfang <= zeile.size(); ++k) {
+        std::size_t ende = zeile.find(';', anfang);
+        if (ende == std::string_view::npos)
+            ende = zeile.size();
+        std::string_view wert = ohneFuehrendeBlanks(zeile.substr(anfang, ende - anfang));
+        while (!wert.empty() && wert.back() == ' ')
+            wert.remove_suffix(1);
+        // Only the umbrella radius may be negative; the scanner drops a "-" from the others.
+        if (!istSchlichteZahl(wert) || (k > 0 && wert.find('-') != std::string_view::npos))
+            return std::string(wert);
+        anfang = ende + 1;
+    }
+    return std::nullopt;
+}
 
 std::string holeZahl(std::string& rest)
 {

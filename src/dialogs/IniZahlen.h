@@ -33,6 +33,21 @@ std::optional<double> alsReal(std::string_view text);
 // gives no value.
 std::optional<std::int32_t> alsGanzzahl(std::string_view text);
 
+// The form checks of a line before its values are taken. Each gives the text of the first
+// value the line's scanner would misread, or nothing when every value is a plain decimal
+// number ("-", digits, at most one "."). A comma between two digits is a decimal comma, which
+// the file never holds: the scanner would split "47,25" into 47 and 25.
+
+// Lines read by holeZahl: values separated by blanks, "," and ";".
+std::optional<std::string> formfehlerZahlenzeile(std::string_view zeile);
+
+// Main line 5: at most `anzahl` values split by holeKommaWert, the first `ganzzahlig` of them
+// integers, the rest reals; an empty value is allowed.
+std::optional<std::string> formfehlerKommazeile(std::string_view zeile, int ganzzahlig, int anzahl);
+
+// Main line 15 when it holds a ";": values separated by ";", only the first may be negative.
+std::optional<std::string> formfehlerRingzeile(std::string_view zeile);
+
 // A colour value of "[Farben]": a decimal integer within 32 bits, signed (as older files
 // hold the system colours) or unsigned. The result is the bit pattern 0x00BBGGRR.
 std::optional<std::uint32_t> alsFarbwert(std::string_view text);
