@@ -138,9 +138,6 @@ bool Horizontrechnung::beginne(const std::string& datei)
             fehlende_.push_back(code);
     profil_ = leeresHorizontprofil();
 
-    meldung(PromptTitle::Information, PromptIcon::Information,
-            ankuendigungText(phi, lambda, k, fehlende_, e_.sprachspalte));
-
     // The centre lies between data rows r - 1 and r and between columns c and c + 1.
     const long double zeile = (k.Nordrand - phi) / k.Zellgroesse;
     const long double spalte = (lambda - k.Westrand) / k.Zellgroesse;
@@ -163,10 +160,22 @@ bool Horizontrechnung::beginne(const std::string& datei)
             }
         }
     }
+    // Without a height at the centre every elevation would be measured from an invented ground.
+    if (!oben && !unten) {
+        meldung(PromptTitle::Fehler, PromptIcon::Error,
+                datei + ":\r\n"
+                    + sp("Am Zentralpunkt gibt es keine gültige Höhe (keine Daten oder außerhalb von ",
+                         "There is no valid height at the central point (no data or outside ")
+                    + IntStr(kTiefsteHoehe) + sp(" bis ", " to ") + IntStr(kHoechsteHoehe) + " m).\r\n"
+                    + sp("Das Horizontprofil wird nicht berechnet.", "The horizon profile is not calculated."));
+        return false;
+    }
+    meldung(PromptTitle::Information, PromptIcon::Information,
+            ankuendigungText(phi, lambda, k, fehlende_, e_.sprachspalte));
     if (oben && unten)
         boden_ = static_cast<std::int32_t>(roundHalfEven(*oben + fy * (static_cast<long double>(*unten) - *oben)));
     else
-        boden_ = oben ? *oben : unten ? *unten : 0;
+        boden_ = oben ? *oben : *unten;
     z_.H = static_cast<std::int32_t>(roundHalfEven(static_cast<long double>(boden_) + e_.Podesthoehe));
     if (d_.bodenhoehe)
         d_.bodenhoehe(boden_);

@@ -147,7 +147,8 @@ Zeilenwerte leseGitterzeile(std::string_view zeile, std::int32_t keinWert, std::
             gut = false;
         if (!gut)
             z.fehlerhaft = true;
-        werte.push_back(gut ? static_cast<std::int32_t>(negativ ? -v : v) : keinWert);
+        const std::int64_t h = negativ ? -v : v;
+        werte.push_back(gut && h >= kTiefsteHoehe && h <= kHoechsteHoehe ? static_cast<std::int32_t>(h) : keinWert);
     }
     z.anzahl = werte.size();
     return z;

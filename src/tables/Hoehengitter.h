@@ -33,6 +33,12 @@ struct Kachelkopf {
     long double spaltenLaenge(long double j) const { return Westrand + j * Zellgroesse; }
 };
 
+// Heights the earth's surface can have, metres, with room to spare: from below the deepest
+// trench to well above the highest summit. A cell outside holds no height a horizon can be
+// computed from.
+inline constexpr std::int32_t kTiefsteHoehe = -12000;
+inline constexpr std::int32_t kHoechsteHoehe = 12000;
+
 // Copy of text with the first occurrence of alt replaced by neu.
 std::string ErsetzeText(std::string_view text, std::string_view alt, std::string_view neu);
 
@@ -44,7 +50,8 @@ struct Kopflesung {
 Kopflesung leseKachelkopf(const std::vector<std::string>& kopfzeilen, std::string_view dateiname, int sprachspalte);
 
 // The heights of one row. Tokens that are not whole numbers (a decimal fraction is rounded)
-// count as no data and as faulty. Returns the number of values.
+// count as no data and as faulty; heights outside kTiefsteHoehe..kHoechsteHoehe count as no
+// data. Returns the number of values.
 struct Zeilenwerte {
     std::size_t anzahl = 0;
     bool fehlerhaft = false;

@@ -5,6 +5,7 @@
 #include "core/SafeSave.h"
 #include "core/TextEncoding.h"
 #include "core/Zahlenformat.h"
+#include "tables/Hoehengitter.h"
 
 #include <algorithm>
 #include <cmath>
@@ -20,6 +21,8 @@ const char* sprache(int spalte, const char* de, const char* en) { return spalte 
 // Characters from the 43rd on of line 3: the description of the place after the point count.
 constexpr std::size_t kInfoBeginn = 42;
 constexpr std::size_t kInfoLaenge = 256;
+// Half the earth's circumference, metres: no object on the earth lies farther away.
+constexpr double kGroessterAbstand = 2.0e7;
 
 std::string_view ohneRand(std::string_view t, std::string_view rand)
 {
@@ -144,8 +147,10 @@ Profillesung leseHorizontprofilText(std::string_view bytes, std::string_view dat
     const std::optional<double> laenge = erstesFeld(1);
     if (!laenge || std::fabs(*laenge) > 180)
         return fehlerZeile(2, "keine geographische Länge.", "no longitude.");
-    if (!erstesFeld(2))
-        return fehlerZeile(3, "keine Punktzahl.", "no point count.");
+    // The point count: the program writes 720, one point per half degree of azimuth.
+    const std::optional<double> anzahl = erstesFeld(2);
+    if (!anzahl || *anzahl != std::floor(*anzahl) || *anzahl < 1 || *anzahl > kHorizontPunkte)
+        return fehlerZeile(3, "keine Punktzahl von 1 bis 720.", "no point count from 1 to 720.");
     l.info = utf8Stueck(zeilen[2], kInfoBeginn, kInfoLaenge);
     for (char& c : l.info)
         if (c == '\t')
@@ -184,6 +189,16 @@ Profillesung leseHorizontprofilText(std::string_view bytes, std::string_view dat
         if (!(werte[1] >= -90 && werte[1] <= 90))
             return fehlerZeile(i + 1, "der Höhenwinkel liegt nicht zwischen -90 und 90 Grad.",
                                "the elevation is not between -90 and 90 degrees.");
+        // An azimuth outside the circle would be drawn off the diagram.
+        if (!(werte[0] >= -180 && werte[0] <= 180))
+            return fehlerZeile(i + 1, "der Azimut liegt nicht zwischen -180 und 180 Grad.",
+                               "the azimuth is not between -180 and 180 degrees.");
+        if (!(werte[2] >= 0 && werte[2] <= kGroessterAbstand))
+            return fehlerZeile(i + 1, "der Abstand liegt nicht zwischen 0 und 20000 km.",
+                               "the distance is not between 0 and 20000 km.");
+        if (werte.size() > 3 && !(werte[3] >= kTiefsteHoehe && werte[3] <= kHoechsteHoehe))
+            return fehlerZeile(i + 1, "die Objekthöhe liegt nicht zwischen -12000 und 12000 m.",
+                               "the object height is not between -12000 and 12000 m.");
         Horizontpunkt& p = l.profil[static_cast<std::size_t>(punkte++)];
         p = {werte[0], werte[1], werte[2], werte.size() > 3 ? werte[3] : kKeinObjekt};
     }

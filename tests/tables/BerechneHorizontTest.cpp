@@ -285,6 +285,8 @@ TEST(BerechneHorizont, RefusedTilesAndPlacesSaveNothing)
         {datei, 46.5, 9.5, "Zentralpunkt liegt nicht im Bereich"},
         {datei, 47.5, 10.0, "Zentralpunkt liegt nicht im Bereich"},
         {datei, 85.5, 9.5, "85 Grad"},
+        {kachelDatei("leer.asc", grob(47, 9, [](double, double) { return -9999; })), 47.5, 9.5, "leer.asc:\r\nAm Zentralpunkt"},
+        {kachelDatei("tief.asc", grob(47, 9, [](double, double) { return -1000000000; })), 47.5, 9.5, "tief.asc:\r\nAm Zentralpunkt"},
     };
     for (const Fall& f : faelle) {
         Lauf lauf;

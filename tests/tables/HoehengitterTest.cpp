@@ -102,6 +102,7 @@ TEST(Hoehengitter, RowsAreReadValueByValueAndFaultsBecomeNoData)
         {"5 x 6", {5, -9999, 6}, true},
         {"99999999999 1", {-9999, 1}, true},
         {"- 4", {-9999, 4}, true},
+        {"-1000000000 -12001 -12000 12000 12001", {-9999, -9999, -12000, 12000, -9999}, false}, // beyond the earth
         {"", {}, false},
     };
     std::vector<std::int32_t> werte;

@@ -129,8 +129,13 @@ TEST(Profildatei, PointsBeginAtTheMinus180LineAndFewerThan720AreRefused)
         {text(3, 10, "") + "-176,00 \t -90,01 \t 1 \t\n", "Zeile 11: der Höhenwinkel"},
         {text(3, 10, "") + "-176,00 \t 1e308 \t 1 \t\n", "Zeile 11: der Höhenwinkel"},
         {text(3, 10, "") + "-176,00 \t 5 \t 1e999 \t\n", "Zeile 11"},
+        {text(3, 10, "") + "500,00 \t 5 \t 1 \t\n", "Zeile 11: der Azimut"},
+        {text(3, 10, "") + "-176,00 \t 5 \t -1 \t\n", "Zeile 11: der Abstand"},
+        {text(3, 10, "") + "-176,00 \t 5 \t 100 \t 1e308 \t\n", "Zeile 11: die Objekthöhe"},
         {"47,5\t x\r\n", "Zeile 2"},
         {"x\t\r\n1\t\r\n720\t\r\n", "Zeile 1"},
+        {"1\t\r\n1\t\r\n-1\t\r\n", "Zeile 3"},
+        {"1\t\r\n1\t\r\n2e9\t\r\n", "Zeile 3"},
     };
     for (const Fall& f : faelle) {
         const Profillesung r = leseHorizontprofilText(f.text, "b.ele", 1);
