@@ -149,6 +149,29 @@ std::vector<std::string> monatsZellen(const std::string& zeile, bool halbjahr)
     return zellen;
 }
 
+// The cells of the units row under the column heads ("auf/unter ... mm:ss Grad"): its words,
+// a "/" parting the two of a rise-and-set pair, one to a column of the day rows (the single
+// month's last, empty column included). Empty when the row holds another number of words.
+std::vector<std::string> einheitenZellen(const std::string& zeile, bool halbjahr)
+{
+    std::vector<std::string> zellen;
+    std::string wort;
+    for (std::size_t i = 5; i <= zeile.size(); ++i) {
+        if (i == zeile.size() || zeile[i] == ' ' || zeile[i] == '/') {
+            if (!wort.empty())
+                zellen.push_back(" " + wort);
+            wort.clear();
+        } else {
+            wort += zeile[i];
+        }
+    }
+    if (zellen.size() != (halbjahr ? 18u : 8u))
+        return {};
+    if (!halbjahr)
+        zellen.emplace_back();
+    return zellen;
+}
+
 void monatstabelleCsv(const std::vector<std::string>& z, const TabellenExport& e, std::string& aus)
 {
     const bool halbjahr = e.monatswahl != 0;
@@ -165,14 +188,15 @@ void monatstabelleCsv(const std::vector<std::string>& z, const TabellenExport& e
             } else {
                 for (int k = 0; k < 3; ++k)
                     aus += kopie(zeile, 13 * k + 7, 13) + ";" + " ;";
-                aus += kopie(zeile, 46, 7) + ";" + kopie(zeile, 54, 8);
+                // The last column of the day rows is empty, and every row ends with ";".
+                aus += kopie(zeile, 46, 7) + ";" + kopie(zeile, 54, 8) + ";;";
             }
             aus += kZeilenende;
         } else if (i + 2 >= n) {
             aus += ";" + zeile + kZeilenende;
         } else {
             aus += " " + kopie(zeile, 1, 5);
-            std::vector<std::string> zellen = monatsZellen(zeile, halbjahr);
+            std::vector<std::string> zellen = i == 6 ? einheitenZellen(zeile, halbjahr) : monatsZellen(zeile, halbjahr);
             if (zellen.empty()) {
                 for (int k = 0; k < (halbjahr ? 18 : 9); ++k)
                     zellen.push_back(kopie(zeile, 7 * k + 5, 7));

@@ -115,7 +115,8 @@ TEST(TabellenDatei, MonthCsvHeadIsCutAtWindows1252Positions)
     EXPECT_EQ(cp1252ToUtf8(z[3]), "; Auf-/Untergangszeiten von Sonne u. Mond im  Mar. 2024");
     // "Datum     Sonne      Dämmerung       Mond       EoT   Deklin": 5 characters, three
     // cells of 13 from 7, 20 and 33, then 7 from 46 and 8 from 54.
-    EXPECT_EQ(z[6], "Datum;    Sonne    ; ;  D\xE4mmerung  ; ;     Mond    ; ;   EoT ; Deklin");
+    EXPECT_EQ(z[6], "Datum;    Sonne    ; ;  D\xE4mmerung  ; ;     Mond    ; ;   EoT ; Deklin;;");
+    EXPECT_EQ(z[7], "      ; auf; unter; Ende; Anfang; auf; unter; mm:ss; Grad;;");
     const std::string ersterTag = z[7 + 1];
     EXPECT_EQ(ersterTag.substr(0, 6), "   1. ");
     EXPECT_EQ(std::count(ersterTag.begin(), ersterTag.end(), ';'), 10);

@@ -3,7 +3,8 @@
 
 kinds: eot (year table of the equation of time, cells "m:ss"), decl (year table of the
 declination, cells of degrees), transit (year table of transit times, cells "hh:mm:ss"),
-month (one month: 9 cells per day), halfyear (18 cells). Every cell must hold what its
+month (one month: 9 cells per day), halfyear (18 cells). In a month table the row of column
+heads and the units row under it have as many fields as the day rows. Every cell must hold what its
 column heading says: a clock time or "-----" where rise and set stand, a text such as
 "immer sichtbar" whole in the first cell of its pair with the second empty, the equation of
 time as "m:ss", the declination as a number.
@@ -95,6 +96,17 @@ def main():
         soll = calendar.monthrange(a.year, a.month)[1] if a.kind == "month" else 31
         if len(tage) != soll:
             fehler.append(f"{len(tage)} day rows, not {soll}")
+        # the column heads and the units row below them stand in the day rows' columns
+        kopf = [i for i, r in enumerate(rows) if r and r[0].strip() in ("Datum", "Date")]
+        if len(kopf) != 1 or kopf[0] + 1 >= len(rows):
+            fehler.append("no row of column heads")
+        else:
+            for r in rows[kopf[0]:kopf[0] + 2]:
+                if len(r) != zellen + 2:
+                    fehler.append(f"head {r!r}: {len(r)} fields, not {zellen + 2}")
+            einheiten = rows[kopf[0] + 1]
+            if sum(1 for c in einheiten[1:] if c.strip()) != (8 if a.kind == "month" else 18):
+                fehler.append(f"units row {einheiten!r}: not one unit per column")
         for r in tage:
             # the day, the cells, and the empty field after the closing ";"
             if len(r) != zellen + 2 or r[-1] != "":
