@@ -1,8 +1,12 @@
 #include "shell/JpegBild.h"
 #include "shell/JpegSchreiber.h"
+#include "support/LangsamesJpeg.h"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <thread>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -76,4 +80,48 @@ TEST(JpegBild, FlatColourBlocksSurviveTheRoundTripWithoutSubsampling)
     for (std::size_t i = 0; i < bild.rgb.size(); ++i)
         EXPECT_LE(std::abs(int(zurueck->rgb[i]) - int(bild.rgb[i])), 8) << i;
     EXPECT_TRUE(kodiereJpeg(JpegBild{}, 90, fehler).empty());
+}
+
+TEST(JpegBild, APictureThatWouldTakeTooMuchWorkIsRefused)
+{
+    std::atomic<bool> halt{true};
+    struct Fall {
+        int seite, wiederholungen;
+        const std::atomic<bool>* halt;
+        const char* fehler; // nullptr: decoded
+    } faelle[] = {
+        {64, 6, nullptr, nullptr},          // 60 scans
+        {64, 7, nullptr, "too many scans"}, // 70 scans
+        {64, 1, &halt, "decoding stopped"},
+        {4736, 1, nullptr, "Backing store"}, // its coefficients alone pass the memory budget
+    };
+    for (const Fall& f : faelle) {
+        const auto daten = test::langsamesJpeg(f.seite, f.wiederholungen);
+        std::string fehler;
+        const auto bild = dekodiereJpeg(daten, fehler, f.halt);
+        EXPECT_EQ(bild.has_value(), f.fehler == nullptr) << f.seite << " " << fehler;
+        if (f.fehler) {
+            EXPECT_NE(fehler.find(f.fehler), std::string::npos) << fehler;
+        }
+    }
+}
+
+// The program quits while its start picture is decoded on a worker: the decoder gives up at
+// once instead of finishing a picture nobody will see.
+TEST(JpegBild, QuittingDuringASlowDecodeStopsItWithinASecond)
+{
+    const auto daten = test::langsamesJpeg(4096, 6); // 60 scans over 16 million pixels
+    std::atomic<bool> halt{false};
+    std::thread quit([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        halt = true;
+    });
+    std::string fehler;
+    const auto start = std::chrono::steady_clock::now();
+    const auto bild = dekodiereJpeg(daten, fehler, &halt);
+    const auto dauer = std::chrono::steady_clock::now() - start;
+    quit.join();
+    EXPECT_FALSE(bild);
+    EXPECT_EQ(fehler, "decoding stopped");
+    EXPECT_LT(dauer, std::chrono::seconds(1));
 }

@@ -20,11 +20,12 @@ QString resourcePfad(std::int32_t id)
 
 } // namespace
 
-QImage jpegAlsBild(const QByteArray& daten, std::string* fehler)
+QImage jpegAlsBild(const QByteArray& daten, std::string* fehler, const std::atomic<bool>* halt)
 {
     std::string grund;
     const auto j = dekodiereJpeg(
-        std::span(reinterpret_cast<const std::uint8_t*>(daten.constData()), static_cast<std::size_t>(daten.size())), grund);
+        std::span(reinterpret_cast<const std::uint8_t*>(daten.constData()), static_cast<std::size_t>(daten.size())), grund,
+        halt);
     if (!j) {
         if (fehler)
             *fehler = grund;
@@ -37,7 +38,7 @@ QImage jpegAlsBild(const QByteArray& daten, std::string* fehler)
     return bild;
 }
 
-QImage ladeJpegDatei(const QString& pfad, std::string* fehler)
+QImage ladeJpegDatei(const QString& pfad, std::string* fehler, const std::atomic<bool>* halt)
 {
     QFile datei(pfad);
     if (!datei.open(QIODevice::ReadOnly)) {
@@ -45,7 +46,7 @@ QImage ladeJpegDatei(const QString& pfad, std::string* fehler)
             *fehler = datei.errorString().toStdString();
         return {};
     }
-    return jpegAlsBild(datei.readAll(), fehler);
+    return jpegAlsBild(datei.readAll(), fehler, halt);
 }
 
 bool Bildspeicher::vorhanden(std::int32_t id) { return QFile::exists(resourcePfad(id)); }

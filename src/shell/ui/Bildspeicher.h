@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QString>
 
+#include <atomic>
 #include <cstdint>
 #include <map>
 
@@ -23,8 +24,8 @@ private:
 };
 
 // A JPEG in memory or in a file as a Qt image; a null image (and fehler) when it cannot be
-// decoded.
-QImage jpegAlsBild(const QByteArray& daten, std::string* fehler = nullptr);
-QImage ladeJpegDatei(const QString& pfad, std::string* fehler = nullptr);
+// decoded. halt, when set by another thread, stops the decoding.
+QImage jpegAlsBild(const QByteArray& daten, std::string* fehler = nullptr, const std::atomic<bool>* halt = nullptr);
+QImage ladeJpegDatei(const QString& pfad, std::string* fehler = nullptr, const std::atomic<bool>* halt = nullptr);
 
 } // namespace umbrin

@@ -71,6 +71,9 @@ Galerie::Galerie(AppState& s, ShellZustand& z, QWidget* flaeche, std::function<b
     , flaeche_(flaeche)
     , arbeitsfensterOffen_(std::move(arbeitsfensterOffen))
 {
+    // The application waits for its worker threads when it ends; a picture still being
+    // decoded must not hold it up.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [halt = halt_] { *halt = true; });
     pBild_ = new QFrame(flaeche_);
     pBild_->setObjectName(QStringLiteral("pBild"));
     sImage_ = new QLabel(pBild_);
@@ -184,11 +187,14 @@ namespace {
 
 // The start picture: the file, else the embedded picture 105 + startWahl, else the other one.
 // Runs on any thread: it reads and decodes only.
-std::pair<QImage, std::int32_t> leseStartbild(const QString& datei, int startWahl)
+std::pair<QImage, std::int32_t> leseStartbild(const QString& datei, int startWahl,
+                                              const std::atomic<bool>* halt = nullptr)
 {
-    QImage bild = ladeJpegDatei(datei);
+    QImage bild = ladeJpegDatei(datei, nullptr, halt);
     if (!bild.isNull())
         return {bild, 0};
+    if (halt && halt->load())
+        return {QImage(), 0};
     for (const std::int32_t id : {105 + startWahl, 105 + 1 - startWahl}) {
         if (Bildspeicher::vorhanden(id))
             bild = ladeJpegDatei(Bildspeicher::pfad(id));
@@ -199,6 +205,8 @@ std::pair<QImage, std::int32_t> leseStartbild(const QString& datei, int startWah
 }
 
 } // namespace
+
+Galerie::~Galerie() { *halt_ = true; }
 
 void Galerie::setzeStartbild(const QImage& bild, std::int32_t id)
 {
@@ -218,8 +226,10 @@ void Galerie::ladeStartbild(const QString& datei, int startWahl)
 void Galerie::ladeStartbildNebenher(const QString& datei, int startWahl)
 {
     QPointer<Galerie> galerie(this);
-    QThreadPool::globalInstance()->start([galerie, datei, startWahl] {
-        auto gelesen = leseStartbild(datei, startWahl);
+    QThreadPool::globalInstance()->start([galerie, datei, startWahl, halt = halt_] {
+        auto gelesen = leseStartbild(datei, startWahl, halt.get());
+        if (halt->load())
+            return;
         QMetaObject::invokeMethod(
             qApp,
             [galerie, gelesen = std::move(gelesen)] {

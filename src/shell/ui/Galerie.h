@@ -9,7 +9,9 @@
 #include <QFrame>
 #include <QObject>
 
+#include <atomic>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QFrame;
@@ -28,6 +30,8 @@ public:
     // flaeche: the work area the panels float over (it ends above the status bar);
     // arbeitsfensterOffen: a working window is open.
     Galerie(AppState& s, ShellZustand& z, QWidget* flaeche, std::function<bool()> arbeitsfensterOffen);
+    // Stops a start picture still being decoded: the program does not wait for it at its end.
+    ~Galerie() override;
 
     // Loads the start picture: the file, else picture 105 or 106 (startWahl 0 or 1). The
     // second form decodes on a worker thread, so the main window shows without waiting.
@@ -76,6 +80,9 @@ private:
 
     AppState& s_;
     ShellZustand& z_;
+    // Set when the gallery goes or the program quits; the worker decoding the start picture
+    // holds its own reference.
+    std::shared_ptr<std::atomic<bool>> halt_ = std::make_shared<std::atomic<bool>>(false);
     QWidget* flaeche_;
     QWidget* viewport_ = nullptr;
     std::function<bool()> arbeitsfensterOffen_;
