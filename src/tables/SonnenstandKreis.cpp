@@ -58,14 +58,45 @@ struct Kasten {
 
 // The hour numbers: each whole hour at the sun's place at that clock time on the summer
 // solstice of the place's hemisphere, moved by the latitude, where the sun is above the
-// horizon; right of that place in the north, left of it in the south.
+// horizon; right of that place in the north, left of it in the south. A number that a date or
+// hour line would cross there moves round that place to the first spot clear of every line
+// and of the numbers placed before it.
 struct Stundenmarke {
     std::string text;
     CanvasPoint p;
     Kasten kasten;
 };
 
-std::vector<Stundenmarke> stundenmarken(const Kreiszeichnung& z)
+// A drawn piece of a date or hour line.
+struct Strecke {
+    CanvasPoint a, b;
+};
+
+// Whether the segment passes through the inside of the box (its edges do not count).
+bool durchKasten(const Strecke& s, const Kasten& k)
+{
+    double t0 = 0, t1 = 1;
+    const double dx = s.b.x - s.a.x, dy = s.b.y - s.a.y;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {s.a.x - (k.x0 + 0.5), (k.x1 - 0.5) - s.a.x, s.a.y - (k.y0 + 0.5), (k.y1 - 0.5) - s.a.y};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0)
+                return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1)
+            return false;
+    }
+    return true;
+}
+
+std::vector<Stundenmarke> stundenmarken(const Kreiszeichnung& z, const std::vector<Strecke>& linien)
 {
     const AppState& s = z.s;
     const double phi = s.Par.Breite;
@@ -74,6 +105,10 @@ std::vector<Stundenmarke> stundenmarken(const Kreiszeichnung& z)
     const int tag = phi < 0 ? TagImJahr(jahr, 12, 21) : TagImJahr(jahr, 6, 21);
     const double laenge = s.Schalter.Zonenzeit ? s.Par.Laenge : s.Par.Zonenmeridian;
     std::vector<Stundenmarke> marken;
+    const auto frei = [&](const Kasten& k) {
+        return std::none_of(linien.begin(), linien.end(), [&](const Strecke& l) { return durchKasten(l, k); })
+               && std::none_of(marken.begin(), marken.end(), [&](const Stundenmarke& m) { return m.kasten.schneidet(k); });
+    };
     for (double t : kreisStundenzeiten(s.Schalter.StundenIntervallSonst)) {
         if (t - std::floor(t) >= 0.05)
             continue;
@@ -81,7 +116,8 @@ std::vector<Stundenmarke> stundenmarken(const Kreiszeichnung& z)
         SonnenstandZonenzeit(jahr, tag, h, t, phi, laenge, s.Par.Zonenmeridian, a, dekl, zeitgl, false);
         if (h <= 0)
             continue;
-        CanvasPoint marke = z.P(a, h);
+        const CanvasPoint ort = z.P(a, h);
+        CanvasPoint marke = ort;
         if (phi >= 0 && phi < 25)
             marke.y -= rnd(1.2L * fh);
         else if (phi < 0 && phi > -30)
@@ -91,7 +127,24 @@ std::vector<Stundenmarke> stundenmarken(const Kreiszeichnung& z)
         const std::string text = IntStr(static_cast<int>(t));
         const TextExtent e = z.c.textExtent(text);
         const int x = phi < 0 ? marke.x - e.width : marke.x;
-        marken.push_back({text, {x, marke.y}, {x, marke.y, x + e.width, marke.y + e.height}});
+        Kasten kasten{x, marke.y, x + e.width, marke.y + e.height};
+        if (!frei(kasten)) {
+            // Round the sun's place: beside, above and below it, then corner to corner.
+            const int w = e.width, hh = e.height, l = std::max(2, fh / 7);
+            const CanvasPoint ecken[] = {
+                {ort.x + l, ort.y - hh / 2},      {ort.x - w - l, ort.y - hh / 2}, {ort.x - w / 2, ort.y - hh - l},
+                {ort.x - w / 2, ort.y + l},       {ort.x + l, ort.y - hh - l},     {ort.x - w - l, ort.y - hh - l},
+                {ort.x + l, ort.y + l},           {ort.x - w - l, ort.y + l},
+            };
+            for (const CanvasPoint& ecke : ecken) {
+                const Kasten k{ecke.x, ecke.y, ecke.x + w, ecke.y + hh};
+                if (frei(k)) {
+                    kasten = k;
+                    break;
+                }
+            }
+        }
+        marken.push_back({text, {kasten.x0, kasten.y0}, kasten});
     }
     return marken;
 }
@@ -172,38 +225,38 @@ void profil(Kreiszeichnung& z)
 
 double laengeDerLinien(const AppState& s) { return s.Schalter.Zonenzeit ? s.Par.Laenge : s.Par.Zonenmeridian; }
 
-void datumslinien(Kreiszeichnung& z)
+// A point of a date or hour line: where it is drawn, the sun's azimuth and altitude there,
+// whether the sun is seen, and whether the line breaks off before it (days left out).
+struct Linienpunkt {
+    CanvasPoint p;
+    double a = 0, h = 0;
+    bool sichtbar = false;
+    bool luecke = false;
+};
+
+// Walks the date lines point by point: beginne(linie) before each line, punkt(q) at each point.
+template <typename Beginn, typename Punkt>
+void laufeDatumslinien(const Kreiszeichnung& z, Beginn beginne, Punkt punkt)
 {
-    Canvas& c = z.c;
     const AppState& s = z.s;
     const double laenge = laengeDerLinien(s);
     for (const KreisDatumslinie& linie : kreisDatumslinien(s.Schalter.LinienProMonat)) {
         const double dekl = s.DeklTabelle[static_cast<std::size_t>(linie.index)];
-        const Farbe linienfarbe = farbe(s, linie.hauptlinie ? 0 : 7);
-        c.setPenColor(linienfarbe);
-        c.setPenWidth(s.Schalter.Linienstaerke + (linie.hauptlinie ? 1 : 0));
-        bool sichtbarVorher = false;
+        beginne(linie);
         for (double t = 1.0; t <= 23.0 + 1e-9;) {
             double h = 0;
             double a = 0;
             SonnenstandStundenwinkel(h, a, t, s.Par.Breite, laenge, s.Par.Zonenmeridian, dekl);
-            const bool sichtbar = h > 0 && h < 89.9;
-            const CanvasPoint p = z.P(a, h);
-            if (sichtbar && sichtbarVorher) {
-                z.farbeNachProfil(linienfarbe, a, h);
-                c.lineTo(p.x, p.y);
-            } else {
-                c.moveTo(p.x, p.y);
-            }
-            sichtbarVorher = sichtbar;
+            punkt(Linienpunkt{z.P(a, h), a, h, h > 0 && h < 89.9, false});
             t += h >= 1.5 ? 0.1 : 0.025;
         }
     }
 }
 
-void stundenlinien(Kreiszeichnung& z, const std::vector<Stundenmarke>& marken)
+// Walks the hour lines: beginne(t) before the line of clock time t, punkt(q) at each of its days.
+template <typename Beginn, typename Punkt>
+void laufeStundenlinien(const Kreiszeichnung& z, Beginn beginne, Punkt punkt)
 {
-    Canvas& c = z.c;
     const AppState& s = z.s;
     const double phi = s.Par.Breite;
     const double laenge = laengeDerLinien(s);
@@ -212,19 +265,7 @@ void stundenlinien(Kreiszeichnung& z, const std::vector<Stundenmarke>& marken)
     const int tag2306 = TagImJahr(jahr, 6, 23);
     const int tag2312 = TagImJahr(jahr, 12, 23);
     for (double t : kreisStundenzeiten(s.Schalter.StundenIntervallSonst)) {
-        const bool ganz = t - std::floor(t) < 0.05;
-        const Farbe linienfarbe = farbe(s, ganz ? 1 : 2);
-        c.setPenColor(linienfarbe);
-        c.setPenWidth(s.Schalter.Linienstaerke + (ganz ? 1 : 0));
-        double h = 0, a = 0, dekl = 0, zeitgl = 0;
-        const std::string stunde = IntStr(static_cast<int>(t));
-        for (const Stundenmarke& m : marken) {
-            if (ganz && m.text == stunde) {
-                c.setFontColor(linienfarbe);
-                c.textOut(m.p.x, m.p.y, m.text);
-            }
-        }
-        bool sichtbarVorher = false;
+        beginne(t);
         for (int monat = 1; monat <= 12; ++monat) {
             for (int tag = 1; tag <= 29; tag += 2) {
                 const int n = TagImJahr(jahr, monat, tag);
@@ -234,24 +275,96 @@ void stundenlinien(Kreiszeichnung& z, const std::vector<Stundenmarke>& marken)
                                       : bereich == 1 ? n > tag2106 - 1 && n < tag2312
                                                      : n < tag2306;
                     if (!drin) {
-                        sichtbarVorher = false;
+                        punkt(Linienpunkt{{}, 0, 0, false, true});
                         continue;
                     }
                 }
+                double h = 0, a = 0, dekl = 0, zeitgl = 0;
                 SonnenstandZonenzeit(jahr, n, h, t, phi, laenge, s.Par.Zonenmeridian, a, dekl, zeitgl,
                                      (s.StundenMitZeitgl != 0));
-                const bool sichtbar = h > 0;
-                const CanvasPoint p = z.P(a, h);
-                if (sichtbar && sichtbarVorher) {
-                    z.farbeNachProfil(linienfarbe, a, h);
-                    c.lineTo(p.x, p.y);
-                } else {
-                    c.moveTo(p.x, p.y);
-                }
-                sichtbarVorher = sichtbar;
+                punkt(Linienpunkt{z.P(a, h), a, h, h > 0, false});
             }
         }
     }
+}
+
+// The pieces of every date and hour line as they will be drawn.
+std::vector<Strecke> linienstrecken(const Kreiszeichnung& z)
+{
+    std::vector<Strecke> strecken;
+    bool vorher = false;
+    CanvasPoint letzter{};
+    const auto punkt = [&](const Linienpunkt& q) {
+        if (q.sichtbar && vorher)
+            strecken.push_back({letzter, q.p});
+        vorher = q.sichtbar;
+        letzter = q.p;
+    };
+    laufeDatumslinien(z, [&](const KreisDatumslinie&) { vorher = false; }, punkt);
+    laufeStundenlinien(z, [&](double) { vorher = false; }, punkt);
+    return strecken;
+}
+
+void datumslinien(Kreiszeichnung& z)
+{
+    Canvas& c = z.c;
+    const AppState& s = z.s;
+    Farbe linienfarbe = 0;
+    bool sichtbarVorher = false;
+    laufeDatumslinien(
+        z,
+        [&](const KreisDatumslinie& linie) {
+            linienfarbe = farbe(s, linie.hauptlinie ? 0 : 7);
+            c.setPenColor(linienfarbe);
+            c.setPenWidth(s.Schalter.Linienstaerke + (linie.hauptlinie ? 1 : 0));
+            sichtbarVorher = false;
+        },
+        [&](const Linienpunkt& q) {
+            if (q.sichtbar && sichtbarVorher) {
+                z.farbeNachProfil(linienfarbe, q.a, q.h);
+                c.lineTo(q.p.x, q.p.y);
+            } else {
+                c.moveTo(q.p.x, q.p.y);
+            }
+            sichtbarVorher = q.sichtbar;
+        });
+}
+
+void stundenlinien(Kreiszeichnung& z, const std::vector<Stundenmarke>& marken)
+{
+    Canvas& c = z.c;
+    const AppState& s = z.s;
+    Farbe linienfarbe = 0;
+    bool sichtbarVorher = false;
+    laufeStundenlinien(
+        z,
+        [&](double t) {
+            const bool ganz = t - std::floor(t) < 0.05;
+            linienfarbe = farbe(s, ganz ? 1 : 2);
+            c.setPenColor(linienfarbe);
+            c.setPenWidth(s.Schalter.Linienstaerke + (ganz ? 1 : 0));
+            const std::string stunde = IntStr(static_cast<int>(t));
+            for (const Stundenmarke& m : marken) {
+                if (ganz && m.text == stunde) {
+                    c.setFontColor(linienfarbe);
+                    c.textOut(m.p.x, m.p.y, m.text);
+                }
+            }
+            sichtbarVorher = false;
+        },
+        [&](const Linienpunkt& q) {
+            if (q.luecke) {
+                sichtbarVorher = false;
+                return;
+            }
+            if (q.sichtbar && sichtbarVorher) {
+                z.farbeNachProfil(linienfarbe, q.a, q.h);
+                c.lineTo(q.p.x, q.p.y);
+            } else {
+                c.moveTo(q.p.x, q.p.y);
+            }
+            sichtbarVorher = q.sichtbar;
+        });
 }
 
 // The legend block in the top-left corner: the title, then the place, the kind of hours and
@@ -422,7 +535,7 @@ KreisGeometrie ZeichneSonnenstandKreis(Canvas& c, const AppState& s, int breite,
     c.rectangle(m, m, breite - m, hoehe - m);
     c.setBrushStyle(BrushStyle::Clear);
     c.rectangle(m, m, breite - m, hoehe - m);
-    const std::vector<Stundenmarke> marken = stundenmarken(z);
+    const std::vector<Stundenmarke> marken = stundenmarken(z, linienstrecken(z));
     gitter(z, marken);
     if (s.HorizontGeladen)
         profil(z);

@@ -175,6 +175,30 @@ bool durchKasten(const CanvasPoint& a, const CanvasPoint& b, const Kasten& k)
 
 } // namespace
 
+// No date line and no hour line runs through an hour number of the polar diagram, in the
+// north and in the south, on the screen and on paper.
+TEST(SonnenstandKreis, HourNumbersStandClearOfTheLines)
+{
+    for (bool schirm : {true, false}) {
+        for (double breite : {47.25, 25.0, 10.0, -20.0, -33.87, -45.0}) {
+            AppState s = diagrammZustand(breite, true);
+            const RecordingCanvas c = kreis(s, schirm ? 1161 : 2870, schirm ? 560 : 1900, nullptr, schirm);
+            const Farbe linien[] = {s.Farben[0], s.Farben[7], s.Farben[1], s.Farben[2]};
+            for (const RecordedPrimitive& t : c.primitives()) {
+                if (t.kind != PrimitiveKind::Text || t.font.color != s.Farben[1])
+                    continue;
+                const Kasten k = textKasten(t);
+                for (const RecordedPrimitive& l : c.primitives()) {
+                    if (l.kind == PrimitiveKind::Line && std::find(std::begin(linien), std::end(linien), l.pen.color) != std::end(linien)) {
+                        EXPECT_FALSE(durchKasten(l.points[0], l.points[1], {k.x0 + 1, k.y0 + 1, k.x1 - 1, k.y1 - 1}))
+                            << breite << (schirm ? " screen: " : " page: ") << t.text;
+                    }
+                }
+            }
+        }
+    }
+}
+
 // The equation-of-time graph on screen and on paper: no line and not the curve runs through a
 // month name, and the grey remarks on the fast and slow sun lie on a white ground drawn over
 // every grid and month line that would cross them.

@@ -98,10 +98,14 @@ void Tsset2::baue()
     ImageGraph_ = benannt(new QLabel(innen), "ImageGraph");
     ImageInfo_ = benannt(new QLabel(innen), "ImageInfo");
     ImageInfo_->setWordWrap(true);
+    ImageInfo_->setAlignment(Qt::AlignCenter);
     Button3_ = neuerKnopf(innen, "Button3");
-    for (QWidget* w : {static_cast<QWidget*>(tabImage_), static_cast<QWidget*>(ImageGraph_),
-                       static_cast<QWidget*>(ImageInfo_), static_cast<QWidget*>(Button3_)})
-        spalte->addWidget(w, 0, Qt::AlignHCenter);
+    spalte->addWidget(tabImage_, 0, Qt::AlignHCenter);
+    spalte->addWidget(ImageGraph_, 0, Qt::AlignHCenter);
+    // The notice takes the whole width, so that the layout gives it the height of the lines
+    // it wraps into (a centred item would be narrowed after its height was fixed).
+    spalte->addWidget(ImageInfo_);
+    spalte->addWidget(Button3_, 0, Qt::AlignHCenter);
     spalte->addStretch(1);
     flaeche_->setWidget(innen);
     flaeche_->setWidgetResizable(true);

@@ -19,6 +19,7 @@
 #include <QCheckBox>
 #include <QMdiArea>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -126,6 +127,25 @@ private slots:
                 }
                 QVERIFY(belegt.size() >= 10);
             }
+        }
+    }
+
+    // After the working area changed size the polar diagram waits for "Grafik Regeneration";
+    // its notice gets the height of every line it wraps into, at any window width.
+    void theResizeNoticeShowsAllItsLines()
+    {
+        for (int breite : {1366, 700, 420}) {
+            Grafikfenster t(32, 1);
+            auto w = t.fenster();
+            w->FormShow();
+            t.flaeche = QSize(breite, 700);
+            w->resize(breite, 700);
+            QApplication::processEvents();
+            auto* hinweis = w->findChild<QLabel*>(QStringLiteral("ImageInfo"));
+            QVERIFY(hinweis && hinweis->isVisible());
+            const QRect platz = hinweis->fontMetrics().boundingRect(QRect(0, 0, hinweis->contentsRect().width(), 10000),
+                                                                    Qt::TextWordWrap | Qt::AlignCenter, hinweis->text());
+            QVERIFY2(platz.height() <= hinweis->contentsRect().height(), qPrintable(QString::number(breite)));
         }
     }
 
