@@ -2,9 +2,10 @@
 // Reading a settings file "umb.ini" or a construction-data file "*.umb" into the state.
 //
 // The file is positional: main lines 0 to 17, then "[Farben]", "[Zeiten]", "[Datumslinien]".
-// Every value is checked; a bad value falls back to its default and, for most values, stops
-// the reading with the question whether the file shall be rebuilt. Questions and reports go
-// through the UserPrompt.
+// Every value is checked. A line with a bad value is not taken at all: it is reported once,
+// for most lines by the question whether the file shall be rebuilt, which stops the reading.
+// Date lines that fail the date check are skipped and named in one message. Questions and
+// reports go through the UserPrompt.
 //
 // The values go into a copy of the state, which replaces the state once the reading has ended.
 // When a bad value stops it and the user declines the rebuild, the settings file "umb.ini"

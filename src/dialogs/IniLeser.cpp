@@ -18,29 +18,27 @@
 namespace umbrin {
 namespace {
 
-// The fourteen hour-range lines of "[Zeiten]" in file order, with their ranges and the value
-// that replaces one out of range.
+// The fourteen hour-range lines of "[Zeiten]" in file order, with their ranges.
 struct ZeitenFeld {
     std::int32_t TZeiten::*feld;
     Wertebereich bereich;
-    std::int32_t ersatz;
 };
 
 constexpr std::array<ZeitenFeld, 14> kZeitenFelder = {{
-    {&TZeiten::StundeVon, DateiBereich::Stunde, 8},
-    {&TZeiten::StundeBis, DateiBereich::Stunde, 18},
-    {&TZeiten::BabVon, DateiBereich::Stunde, 0},
-    {&TZeiten::BabBis, DateiBereich::Stunde, 12},
-    {&TZeiten::ItalVon, DateiBereich::Stunde, 18},
-    {&TZeiten::ItalBis, DateiBereich::Stunde, 24},
-    {&TZeiten::TempVon, DateiBereich::Temporalstunde, 1},
-    {&TZeiten::TempBis, DateiBereich::Temporalstunde, 11},
-    {&TZeiten::HoeheVon, DateiBereich::Hoehenlinie, 10},
-    {&TZeiten::HoeheBis, DateiBereich::Hoehenlinie, 10},
-    {&TZeiten::QuadVon, DateiBereich::Stunde, 8},
-    {&TZeiten::QuadBis, DateiBereich::Stunde, 18},
-    {&TZeiten::QuadTempVon, DateiBereich::Temporalstunde, 1},
-    {&TZeiten::QuadTempBis, DateiBereich::Temporalstunde, 12},
+    {&TZeiten::StundeVon, DateiBereich::Stunde},
+    {&TZeiten::StundeBis, DateiBereich::Stunde},
+    {&TZeiten::BabVon, DateiBereich::Stunde},
+    {&TZeiten::BabBis, DateiBereich::Stunde},
+    {&TZeiten::ItalVon, DateiBereich::Stunde},
+    {&TZeiten::ItalBis, DateiBereich::Stunde},
+    {&TZeiten::TempVon, DateiBereich::Temporalstunde},
+    {&TZeiten::TempBis, DateiBereich::Temporalstunde},
+    {&TZeiten::HoeheVon, DateiBereich::Hoehenlinie},
+    {&TZeiten::HoeheBis, DateiBereich::Hoehenlinie},
+    {&TZeiten::QuadVon, DateiBereich::Stunde},
+    {&TZeiten::QuadBis, DateiBereich::Stunde},
+    {&TZeiten::QuadTempVon, DateiBereich::Temporalstunde},
+    {&TZeiten::QuadTempBis, DateiBereich::Temporalstunde},
 }};
 
 std::string_view ohneFuehrendeBlanks(std::string_view text)
@@ -134,8 +132,8 @@ bool IniLeser::liesHauptzeile(std::size_t i, const std::string& zeile)
 {
     switch (i) {
     case 0: jahr(zeile); return true;
-    case 1: return ort(zeile, z_.Par.Breite, z_.Par.Breite2, DateiBereich::Breite, 47.25, true);
-    case 2: return ort(zeile, z_.Par.Laenge, z_.Par.Laenge2, DateiBereich::Laenge, -9.59, false);
+    case 1: return ort(zeile, z_.Par.Breite, z_.Par.Breite2, DateiBereich::Breite, true);
+    case 2: return ort(zeile, z_.Par.Laenge, z_.Par.Laenge2, DateiBereich::Laenge, false);
     case 3: return zonenmeridian(zeile);
     case 4: return gnomonUndZylinder(zeile);
     case 5: return skalen(zeile);
@@ -144,8 +142,8 @@ bool IniLeser::liesHauptzeile(std::size_t i, const std::string& zeile)
     case 8: return analemmaUndSawyer(zeile);
     case 9: return optionen(utf8ToCp1252(zeile));
     case 10: typ(utf8ToCp1252(zeile)); return true;
-    case 11: return stunde(zeile, z_.Zeiten.EotVon, 7);
-    case 12: return stunde(zeile, z_.Zeiten.EotBis, 19);
+    case 11: return stunde(zeile, z_.Zeiten.EotVon);
+    case 12: return stunde(zeile, z_.Zeiten.EotBis);
     case 13: sprache(zeile); return true;
     case 14: z_.FensterNormal = zeile == "false" ? 0 : 1; return true;
     case 15: schirmUndRing(zeile); return true;
@@ -231,23 +229,19 @@ void IniLeser::jahr(const std::string& zeile)
 
 // Main lines 1 and 2: a position and, when text follows, the second position.
 bool IniLeser::ort(const std::string& zeile, double& erster, double& zweiter, const Wertebereich& bereich,
-                   double ersatz, bool istBreite)
+                   bool istBreite)
 {
     std::string rest = zeile;
     auto v = alsReal(holeZahl(rest));
-    if (!v || !bereich.enthaelt(*v)) {
-        erster = ersatz;
+    if (!v || !bereich.enthaelt(*v))
         return false;
-    }
     // A latitude of (nearly) zero would put the pole of the dial at infinity.
     erster = istBreite && std::fabs(*v) < 1e-6 ? 1e-6 : *v;
     if (rest.empty())
         return true;
     v = alsReal(holeZahl(rest));
-    if (!v || !bereich.enthaelt(*v)) {
-        zweiter = ersatz;
+    if (!v || !bereich.enthaelt(*v))
         return false;
-    }
     zweiter = *v;
     return true;
 }
@@ -256,10 +250,8 @@ bool IniLeser::zonenmeridian(const std::string& zeile)
 {
     std::string rest = zeile;
     const auto v = alsReal(holeZahl(rest));
-    if (!v || !DateiBereich::Zonenmeridian.enthaelt(*v)) {
-        z_.Par.Zonenmeridian = -15.0;
+    if (!v || !DateiBereich::Zonenmeridian.enthaelt(*v))
         return false;
-    }
     z_.Par.Zonenmeridian = *v;
     return true;
 }
@@ -268,13 +260,12 @@ bool IniLeser::gnomonUndZylinder(const std::string& zeile)
 {
     struct Realfeld {
         double* feld;
-        double ersatz;
         Wertebereich bereich;
     };
     const std::array<Realfeld, 3> felder = {{
-        {&z_.Par.Gnomonhoehe, 35.0, DateiBereich::Gnomonhoehe},
-        {&z_.Par.ZylZeiger, 40.0, DateiBereich::ZylZeiger},
-        {&z_.Par.ZylRadius, 250.0, DateiBereich::ZylRadius},
+        {&z_.Par.Gnomonhoehe, DateiBereich::Gnomonhoehe},
+        {&z_.Par.ZylZeiger, DateiBereich::ZylZeiger},
+        {&z_.Par.ZylRadius, DateiBereich::ZylRadius},
     }};
     std::string rest = zeile;
     for (std::size_t k = 0; k < felder.size(); ++k) {
@@ -283,41 +274,37 @@ bool IniLeser::gnomonUndZylinder(const std::string& zeile)
             return true;
         const std::string text = holeZahl(rest);
         const auto v = alsReal(text);
-        if (!v) {
-            *felder[k].feld = felder[k].ersatz;
+        if (!v)
             return false;
-        }
         if (imBereich(*v, felder[k].bereich, 4, text))
             *felder[k].feld = *v;
     }
     if (!rest.empty()) {
         const std::string text = holeZahl(rest);
         const auto n = alsGanzzahl(text);
-        if (!n) {
-            z_.SkalaZylinder = 270;
+        if (!n)
             return false;
-        }
         if (imBereich(*n, DateiBereich::SkalaZylinder, 4, text))
             z_.SkalaZylinder = *n;
     }
     return true;
 }
 
-// Main line 5: six integers and the Habermel diameter, separated by commas.
+// Main line 5: six integers and the Habermel diameter, separated by commas. Their form has
+// been checked with the line.
 bool IniLeser::skalen(const std::string& zeile)
 {
     struct Ganzzahlfeld {
         std::int32_t* feld;
-        std::int32_t ersatz;
         Wertebereich bereich;
     };
     const std::array<Ganzzahlfeld, 6> felder = {{
-        {&z_.Par.Skalenlaenge, 70, DateiBereich::Skalenlaenge},
-        {&z_.SkalaHidokai2, 170, DateiBereich::SkalaHidokai2},
-        {&z_.SkalaHidokai, 150, DateiBereich::SkalaHidokai},
-        {&z_.Par.HidokaiZeiger, 150, DateiBereich::HidokaiZeiger},
-        {&z_.Schalter.Kartenmassstab, 150, DateiBereich::Kartenmassstab},
-        {&z_.Par.QuadrantGroesse, 150, DateiBereich::QuadrantGroesse},
+        {&z_.Par.Skalenlaenge, DateiBereich::Skalenlaenge},
+        {&z_.SkalaHidokai2, DateiBereich::SkalaHidokai2},
+        {&z_.SkalaHidokai, DateiBereich::SkalaHidokai},
+        {&z_.Par.HidokaiZeiger, DateiBereich::HidokaiZeiger},
+        {&z_.Schalter.Kartenmassstab, DateiBereich::Kartenmassstab},
+        {&z_.Par.QuadrantGroesse, DateiBereich::QuadrantGroesse},
     }};
     std::string rest = zeile;
     for (const Ganzzahlfeld& f : felder) {
@@ -325,19 +312,15 @@ bool IniLeser::skalen(const std::string& zeile)
         if (wert.empty())
             continue;
         const auto n = alsGanzzahl(wert);
-        if (!n)
-            *f.feld = f.ersatz;
-        else if (imBereich(*n, f.bereich, 5, wert))
+        if (n && imBereich(*n, f.bereich, 5, wert))
             *f.feld = *n;
     }
     const std::string wert = holeKommaWert(rest);
     if (wert.empty())
         return true;
     const auto v = alsReal(wert);
-    if (!v) {
-        z_.Par.HabermelDurchmesser = 200.0;
+    if (!v)
         return false;
-    }
     if (imBereich(*v, DateiBereich::HabermelDurchmesser, 5, wert))
         z_.Par.HabermelDurchmesser = *v;
     return true;
@@ -347,25 +330,17 @@ bool IniLeser::wand(const std::string& zeile)
 {
     std::string rest = zeile;
     auto v = alsReal(holeZahl(rest));
-    if (!v || !DateiBereich::Wandabweichung.enthaelt(*v)) {
-        z_.Par.Wandabweichung = -11.7;
+    if (!v || !DateiBereich::Wandabweichung.enthaelt(*v))
         return false;
-    }
     z_.Par.Wandabweichung = *v;
     if (!rest.empty()) {
         v = alsReal(holeZahl(rest));
-        if (!v) {
-            z_.Par.Wandabweichung2 = -11.7;
+        if (!v)
             return false;
-        }
         z_.Par.Wandabweichung2 = *v;
     }
     // Tested also when the line holds no second value.
-    if (!DateiBereich::Wandabweichung.enthaelt(z_.Par.Wandabweichung2)) {
-        z_.Par.Wandabweichung2 = -11.7;
-        return false;
-    }
-    return true;
+    return DateiBereich::Wandabweichung.enthaelt(z_.Par.Wandabweichung2);
 }
 
 bool IniLeser::neigungUndKegel(const std::string& zeile)
@@ -377,25 +352,14 @@ bool IniLeser::neigungUndKegel(const std::string& zeile)
         z_.Par.Inklination = *v;
     if (!rest.empty()) {
         const auto v = alsReal(holeZahl(rest));
-        if (!v || !DateiBereich::KegelNeigung.enthaelt(*v)) {
-            // The cone axis falls back to the polar axis, kept within the file's range so
-            // that the fallback itself reads back at the next start.
-            const double polachse = z_.Par.Breite < 0 ? z_.Par.Breite + 180 : z_.Par.Breite;
-            z_.Par.KegelNeigung = std::clamp(polachse, DateiBereich::KegelNeigung.von, DateiBereich::KegelNeigung.bis);
-            melde(zeileFehlerhaftMitRest(7, rest));
+        if (!v || !DateiBereich::KegelNeigung.enthaelt(*v))
             return false;
-        }
         z_.Par.KegelNeigung = *v;
     }
     if (!rest.empty()) {
-        const std::string text = holeZahl(rest);
-        const auto v = alsReal(text);
-        if (!v || !DateiBereich::KegelOeffnung.enthaelt(*v)) {
-            z_.Par.KegelOeffnung =
-                std::clamp(z_.Par.KegelNeigung / 2, DateiBereich::KegelOeffnung.von, DateiBereich::KegelOeffnung.bis);
-            melde(zeileFehlerhaftMitWert(7, text));
+        const auto v = alsReal(holeZahl(rest));
+        if (!v || !DateiBereich::KegelOeffnung.enthaelt(*v))
             return false;
-        }
         z_.Par.KegelOeffnung = *v;
     }
     return true;
@@ -412,41 +376,25 @@ bool IniLeser::analemmaUndSawyer(const std::string& zeile)
         z_.Schalter.AnalemmaStunde = *stunde;
     if (!rest.empty()) {
         const auto v = alsReal(holeZahl(rest));
-        if (!v || !DateiBereich::DatumMitte.enthaelt(*v)) {
-            z_.Par.DatumMitte = 90.0;
-            melde(zeileFehlerhaftMitRest(8, rest));
+        if (!v || !DateiBereich::DatumMitte.enthaelt(*v))
             return false;
-        }
         z_.Par.DatumMitte = *v;
     }
     if (!rest.empty()) {
-        const std::string text = holeZahl(rest);
-        const auto v = alsReal(text);
-        if (!v || !DateiBereich::DatumWinkel.enthaelt(*v)) {
-            z_.Par.DatumWinkel = 5.0;
-            melde(zeileFehlerhaftMitWert(8, text));
+        const auto v = alsReal(holeZahl(rest));
+        if (!v || !DateiBereich::DatumWinkel.enthaelt(*v))
             return false;
-        }
         z_.Par.DatumWinkel = *v;
     }
-    if (!rest.empty()) {
-        const std::string text = holeZahl(rest);
-        if (!sawyerZeit(text)) {
-            melde(zeileFehlerhaftMitWert(8, text));
-            return false;
-        }
-    }
-    return true;
+    return rest.empty() || sawyerZeit(holeZahl(rest));
 }
 
-// The Sawyer time kind, item 0 to 4 of its choice; another value gives item 2.
+// The Sawyer time kind, item 0 to 4 of its choice.
 bool IniLeser::sawyerZeit(const std::string& text)
 {
     const auto n = alsGanzzahl(text);
-    if (!n || !DateiBereich::SawyerZeit.enthaelt(*n)) {
-        z_.Par.SawyerZeit = 2;
+    if (!n || !DateiBereich::SawyerZeit.enthaelt(*n))
         return false;
-    }
     z_.Par.SawyerZeit = static_cast<std::uint8_t>(*n);
     return true;
 }
@@ -464,18 +412,12 @@ bool IniLeser::optionen(std::string_view zeile)
     };
     TSchalter& s = z_.Schalter;
 
-    if (const int d = ziffer(0, 3); d >= 0) {
-        s.Datumslinien = static_cast<char>('0' + d);
-    } else {
-        s.Datumslinien = '0';
+    const int datumslinien = ziffer(0, 3);
+    const int eotIntervall = ziffer(1, 6);
+    if (datumslinien < 0 || eotIntervall < 0)
         return false;
-    }
-    if (const int d = ziffer(1, 6); d >= 0) {
-        s.EotIntervall = static_cast<char>('0' + d);
-    } else {
-        s.EotIntervall = '0';
-        return false;
-    }
+    s.Datumslinien = static_cast<char>('0' + datumslinien);
+    s.EotIntervall = static_cast<char>('0' + eotIntervall);
     s.BisFusspunkt = flag(2);
     s.MozGerade = flag(3);
     s.OhneZeitgl = flag(4);
@@ -511,24 +453,20 @@ bool IniLeser::optionen(std::string_view zeile)
     s.MitZeitglZylinder = flag(16);
     // Position 17 repeats Schalter.Ortszeit, which position 12 has set.
     if (at(18) >= 0) {
-        if (const int d = ziffer(18, 5); d >= 0) {
-            s.StundenIntervall = static_cast<char>('0' + d);
-        } else {
-            s.StundenIntervall = '0';
+        const int d = ziffer(18, 5);
+        if (d < 0)
             return false;
-        }
+        s.StundenIntervall = static_cast<char>('0' + d);
     }
     s.HidokaiVertikal = flag(19);
     s.Ganzjaehrig = flag(20);
     s.OrtszeitAnzeige = flag(21);
     s.Poldreieck = flag(22);
     s.MitZeitgl = flag(23);
-    if (const int d = ziffer(24, 5); d >= 0) {
-        s.AnalemmaMarken = static_cast<std::uint8_t>(d);
-    } else {
-        s.AnalemmaMarken = 0;
+    const int marken = ziffer(24, 5);
+    if (marken < 0)
         return false;
-    }
+    s.AnalemmaMarken = static_cast<std::uint8_t>(marken);
     s.Analemma = flag(25);
     s.ZodiakSkala = flag(26);
     if (at(27) < 0) {
@@ -536,7 +474,6 @@ bool IniLeser::optionen(std::string_view zeile)
     } else if (const int d = ziffer(27, 2); d >= 0) {
         s.RingExakt = static_cast<std::uint8_t>(d);
     } else {
-        s.RingExakt = 0;
         return false;
     }
     s.ZwoelfUhrHorizontal = flag(28);
@@ -603,15 +540,11 @@ void IniLeser::typ(std::string_view t)
     }
 }
 
-bool IniLeser::stunde(const std::string& zeile, std::int32_t& feld, std::int32_t ersatz)
+bool IniLeser::stunde(const std::string& zeile, std::int32_t& feld)
 {
     const auto v = alsGanzzahl(zeile);
-    if (!v)
+    if (!v || !DateiBereich::Stunde.enthaelt(*v))
         return false;
-    if (!DateiBereich::Stunde.enthaelt(*v)) {
-        feld = ersatz;
-        return false;
-    }
     feld = *v;
     return true;
 }
@@ -627,7 +560,8 @@ void IniLeser::sprache(const std::string& zeile)
     z_.KuestenAn = flag(4);
 }
 
-// Main line 15. Nothing here stops the reading.
+// Main line 15. Nothing here stops the reading; a ring diameter or angle out of range falls
+// back to its default without a report.
 void IniLeser::schirmUndRing(const std::string& zeile)
 {
     if (zeile.find(';') == std::string::npos) {
@@ -645,7 +579,6 @@ void IniLeser::schirmUndRing(const std::string& zeile)
         const auto v = alsReal(text);
         switch (k) {
         case 1:
-            // A radius that is no number keeps the old value.
             if (!v)
                 melde(zeileFehlerhaftAnStelle(16, 1));
             else if (imBereich(*v, DateiBereich::SchirmRadius, 15, text))
@@ -655,13 +588,10 @@ void IniLeser::schirmUndRing(const std::string& zeile)
             z_.Par.RingDurchmesser = v && DateiBereich::RingDurchmesser.enthaelt(*v) ? *v : 110.0;
             break;
         case 3:
-            if (v) {
-                if (imBereich(*v, DateiBereich::RingBreite, 15, text))
-                    z_.Par.RingBreite = *v;
-            } else {
-                z_.Par.RingBreite = 50.0;
+            if (!v)
                 melde(zeileFehlerhaftAnStelle(16, 3));
-            }
+            else if (imBereich(*v, DateiBereich::RingBreite, 15, text))
+                z_.Par.RingBreite = *v;
             break;
         default:
             z_.Par.RingAlpha = v && DateiBereich::RingAlpha.enthaelt(*v) ? *v : 50.0;
@@ -670,7 +600,7 @@ void IniLeser::schirmUndRing(const std::string& zeile)
     }
 }
 
-// Main line 16. Nothing here stops the reading.
+// Main line 16. Nothing here stops the reading; an empty line gives the defaults.
 void IniLeser::habermelUndPeaucellier(const std::string& zeile)
 {
     z_.Par.HabermelGnomon = 2.0;
@@ -679,32 +609,26 @@ void IniLeser::habermelUndPeaucellier(const std::string& zeile)
     std::string rest = zeile;
     if (!rest.empty()) {
         const auto v = alsReal(holeZahl(rest));
-        if (v && DateiBereich::HabermelGnomon.enthaelt(*v)) {
+        if (v && DateiBereich::HabermelGnomon.enthaelt(*v))
             z_.Par.HabermelGnomon = *v;
-        } else {
-            z_.Par.HabermelGnomon = 2.0;
+        else
             melde(zeileFehlerhaftAnStelle(17, 1));
-        }
     }
     if (!rest.empty()) {
         const std::string text = holeZahl(rest);
         const auto n = alsGanzzahl(text);
-        if (n && DateiBereich::Einheit.enthaelt(*n)) {
+        if (n && DateiBereich::Einheit.enthaelt(*n))
             z_.Par.Einheit = *n;
-        } else {
-            z_.Par.Einheit = 32;
+        else
             melde(zeileFehlerhaftMitWert(16, text));
-        }
     }
     if (!rest.empty()) {
         const std::string text = holeZahl(rest);
         const auto v = alsReal(text);
-        if (v && DateiBereich::PeauParameter.enthaelt(*v)) {
+        if (v && DateiBereich::PeauParameter.enthaelt(*v))
             z_.Par.PeauParameter = *v;
-        } else {
-            z_.Par.PeauParameter = -0.9876;
+        else
             melde(zeileFehlerhaftMitWert(16, text));
-        }
     }
     if (!rest.empty()) {
         const std::string text = holeZahl(rest);
@@ -724,31 +648,25 @@ bool IniLeser::ringband(const std::string& zeile)
     std::string rest = zeile;
     if (!rest.empty()) {
         const auto v = alsReal(holeZahl(rest));
-        if (!v || !DateiBereich::RingLochVersatz.enthaelt(*v)) {
-            z_.RingLochVersatz = 0;
+        if (!v || !DateiBereich::RingLochVersatz.enthaelt(*v))
             return false;
-        }
         z_.RingLochVersatz = *v;
     }
     if (!rest.empty()) {
         const std::string text = holeZahl(rest);
         const auto v = alsReal(text);
-        if (v && DateiBereich::DeklOben.enthaelt(*v)) {
+        if (v && DateiBereich::DeklOben.enthaelt(*v))
             z_.DeklOben = *v;
-        } else {
-            z_.DeklOben = halbeSchiefe;
+        else
             melde(zeileFehlerhaftMitWert(17, text));
-        }
     }
     if (!rest.empty()) {
         const std::string text = holeZahl(rest);
         const auto v = alsReal(text);
-        if (v && DateiBereich::DeklUnten.enthaelt(*v)) {
+        if (v && DateiBereich::DeklUnten.enthaelt(*v))
             z_.DeklUnten = *v;
-        } else {
-            z_.DeklUnten = -halbeSchiefe;
+        else
             melde(zeileFehlerhaftMitWert(17, text));
-        }
     }
     return true;
 }

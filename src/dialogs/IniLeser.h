@@ -56,8 +56,7 @@ private:
     void melde(const std::string& text);
     bool imBereich(double wert, const Wertebereich& bereich, int zeile, std::string_view text);
     void jahr(const std::string& zeile);
-    bool ort(const std::string& zeile, double& erster, double& zweiter, const Wertebereich& bereich, double ersatz,
-             bool istBreite);
+    bool ort(const std::string& zeile, double& erster, double& zweiter, const Wertebereich& bereich, bool istBreite);
     bool zonenmeridian(const std::string& zeile);
     bool gnomonUndZylinder(const std::string& zeile);
     bool skalen(const std::string& zeile);
@@ -68,7 +67,7 @@ private:
     bool optionen(std::string_view zeile);
     void typ(std::string_view t);
     static bool bekannterTyp(char t);
-    bool stunde(const std::string& zeile, std::int32_t& feld, std::int32_t ersatz);
+    bool stunde(const std::string& zeile, std::int32_t& feld);
     void sprache(const std::string& zeile);
     void schirmUndRing(const std::string& zeile);
     void habermelUndPeaucellier(const std::string& zeile);

@@ -183,6 +183,7 @@ TEST(SonnenstandKreis, HourNumbersStandClearOfTheLines)
         for (double breite : {47.25, 25.0, 10.0, -20.0, -33.87, -45.0}) {
             AppState s = diagrammZustand(breite, true);
             const RecordingCanvas c = kreis(s, schirm ? 1161 : 2870, schirm ? 560 : 1900, nullptr, schirm);
+            EXPECT_EQ(test::befundText(test::pruefeLayout(c)), "") << breite;
             const Farbe linien[] = {s.Farben[0], s.Farben[7], s.Farben[1], s.Farben[2]};
             for (const RecordedPrimitive& t : c.primitives()) {
                 if (t.kind != PrimitiveKind::Text || t.font.color != s.Farben[1])
