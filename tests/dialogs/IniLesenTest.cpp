@@ -329,20 +329,16 @@ TEST(LeseIni, AFaultyLineChangesNothingAndIsReportedOnce)
         const char* report; // nullptr: the stop question at this line
     } cases[] = {
         {0, "2020,5", "In Line 0:2020,5 : INI-Datei ist fehlerhaft!"},
-        {1, "47.25;1e308", nullptr},
         {2, "8,5", nullptr},
         {3, "-15.0 abc", nullptr},
         {4, "35;40;250;27O", nullptr},
-        {4, "3e1;40", nullptr},
         {5, "70,170,150,150,150,150, 200,5", nullptr},
         {5, "7O,170,150,150,150,150, 200.0", nullptr},
         {6, "-11,7", nullptr},
         {7, "25.0;0.5;12.0", nullptr},
-        {7, "25.0;60;87", nullptr},
         {8, "12;1000.0;5.0;  2", nullptr},
         {10, "x", "In Line 10:x : INI-Datei ist fehlerhaft!"},
         {10, "sy", "In Line 10:sy : INI-Datei ist fehlerhaft!"},
-        {12, "25", nullptr},
         {15, "abc", "Line 15 : INI-Datei ist fehlerhaft!"},
         {15, "0.5;110,5;50;50", "In Line 15:110,5 : INI-Datei ist fehlerhaft!"},
         {15, "x;0.5;120;80", "In Line 15:x : INI-Datei ist fehlerhaft!"},
@@ -363,14 +359,11 @@ TEST(LeseIni, AFaultyLineChangesNothingAndIsReportedOnce)
             EXPECT_EQ(prompt.asked[0].text, c.report) << what;
         else
             EXPECT_TRUE(mentions(prompt, "umb.ini : line " + std::to_string(c.index + 1) + "\n\r")) << what << allTexts(prompt);
-        EXPECT_TRUE(s.Par == stand.Par) << what;
-        EXPECT_TRUE(s.Schalter == stand.Schalter) << what;
-        EXPECT_TRUE(s.Zeiten == stand.Zeiten) << what;
-        EXPECT_EQ(std::tie(s.UhrTyp, s.Schirmuhr, s.SkalaZylinder, s.SkalaHidokai, s.SkalaHidokai2),
-                  std::tie(stand.UhrTyp, stand.Schirmuhr, stand.SkalaZylinder, stand.SkalaHidokai, stand.SkalaHidokai2))
-            << what;
-        EXPECT_EQ(std::tie(s.RingLochVersatz, s.DeklOben, s.DeklUnten),
-                  std::tie(stand.RingLochVersatz, stand.DeklOben, stand.DeklUnten)) << what;
+        EXPECT_TRUE(s.Par == stand.Par && s.Schalter == stand.Schalter && s.Zeiten == stand.Zeiten) << what;
+        EXPECT_EQ(std::tie(s.UhrTyp, s.Schirmuhr, s.SkalaZylinder, s.SkalaHidokai, s.SkalaHidokai2, s.RingLochVersatz,
+                           s.DeklOben, s.DeklUnten),
+                  std::tie(stand.UhrTyp, stand.Schirmuhr, stand.SkalaZylinder, stand.SkalaHidokai, stand.SkalaHidokai2,
+                           stand.RingLochVersatz, stand.DeklOben, stand.DeklUnten)) << what;
     }
 }
 

@@ -97,16 +97,10 @@ def main():
         if len(tage) != soll:
             fehler.append(f"{len(tage)} day rows, not {soll}")
         # the column heads and the units row below them stand in the day rows' columns
-        kopf = [i for i, r in enumerate(rows) if r and r[0].strip() in ("Datum", "Date")]
-        if len(kopf) != 1 or kopf[0] + 1 >= len(rows):
-            fehler.append("no row of column heads")
-        else:
-            for r in rows[kopf[0]:kopf[0] + 2]:
-                if len(r) != zellen + 2:
-                    fehler.append(f"head {r!r}: {len(r)} fields, not {zellen + 2}")
-            einheiten = rows[kopf[0] + 1]
-            if sum(1 for c in einheiten[1:] if c.strip()) != (8 if a.kind == "month" else 18):
-                fehler.append(f"units row {einheiten!r}: not one unit per column")
+        k = next((i for i, r in enumerate(rows) if r and r[0].strip() in ("Datum", "Date")), len(rows) - 1)
+        kopf, einheiten = rows[k], rows[k + 1] if k + 1 < len(rows) else []
+        if len(kopf) != zellen + 2 or len(einheiten) != zellen + 2 or sum(c.strip() != "" for c in einheiten[1:]) != zellen - (a.kind == "month"):
+            fehler.append(f"column heads {kopf!r} and units {einheiten!r}: not in the day rows' {zellen + 2} fields")
         for r in tage:
             # the day, the cells, and the empty field after the closing ";"
             if len(r) != zellen + 2 or r[-1] != "":

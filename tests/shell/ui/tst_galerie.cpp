@@ -4,7 +4,6 @@
 #include "shell/ui/InfoPanel.h"
 #include "shell/ui/MainWindow.h"
 #include "support/ScriptedPrompt.h"
-#include "support/LangsamesJpeg.h"
 #include "support/ui/Hauptfenster.h"
 
 #include <QAction>
@@ -12,7 +11,6 @@
 #include <QMdiArea>
 #include <QPushButton>
 #include <QSlider>
-#include <QThreadPool>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
@@ -56,28 +54,6 @@ private slots:
         h.g().ladeStartbild(gross.fileName(), 0);
         QCOMPARE(h.g().startbildId(), 105);
         QVERIFY(h.w->close());
-    }
-
-    // The program waits for its workers when it ends: a start picture that takes long to
-    // decode is given up when the gallery goes, so quitting is not held up.
-    void quittingDuringASlowStartPictureEndsWithinASecond()
-    {
-        QTemporaryDir ordner;
-        const QString datei = ordner.filePath(QStringLiteral("umbrin.jpg"));
-        QFile f(datei);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        const auto bytes = test::langsamesJpeg(4096, 6);
-        f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
-        f.close();
-        AppState s;
-        initialisiereZustand(s);
-        ShellZustand z;
-        QWidget flaeche;
-        auto* g = new Galerie(s, z, &flaeche, [] { return false; });
-        g->ladeStartbildNebenher(datei, 0);
-        QTest::qWait(100);
-        delete g;
-        QVERIFY(QThreadPool::globalInstance()->waitForDone(1000));
     }
 
     // Every caption of the picture buttons fits its button, line by line, in both languages.
