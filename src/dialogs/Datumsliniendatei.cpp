@@ -33,16 +33,27 @@ std::optional<std::vector<std::string>> zeilenDerDatei(const fs::path& datei)
     return IniTextZeilen(bytes);
 }
 
-// The valid date lines of [anfang, ende), in order; invalid non-empty ones are reported.
+// The valid date lines of [anfang, ende), in order. Invalid non-empty ones are left out and
+// reported together in one message that names the first few with their line in `datei`
+// (`erste` is the line number of `anfang` there, counted from 0): a file with a thousand bad
+// lines must not answer with a thousand message boxes.
 std::vector<std::string> gueltigeZeilen(std::vector<std::string>::const_iterator anfang,
                                         std::vector<std::string>::const_iterator ende, const AppState& s,
-                                        UserPrompt& prompt)
+                                        UserPrompt& prompt, const fs::path& datei, std::size_t erste)
 {
     std::vector<std::string> liste;
+    std::vector<std::pair<std::size_t, std::string>> falsche;
     for (auto it = anfang; it != ende; ++it) {
-        if (!it->empty() && DatumPruefen(s, *it, &prompt))
+        if (it->empty())
+            continue;
+        if (DatumPruefen(s, *it, nullptr))
             liste.push_back(*it);
+        else
+            falsche.emplace_back(erste + static_cast<std::size_t>(it - anfang), *it);
     }
+    if (!falsche.empty())
+        prompt.ask(PromptTitle::Fehler, PromptIcon::Error,
+                   datumslinienFehlerhaftText(datei.string(), falsche, s.Sprachspalte), PromptButtons::Ok);
     return liste;
 }
 
@@ -71,7 +82,7 @@ bool DatumslinienSpeichern(const AppState& s, UserPrompt& prompt)
     const auto kopf = std::find(zeilen->begin(), zeilen->end(), kKopf);
     zeilen->erase(kopf, zeilen->end());
     zeilen->emplace_back(kKopf);
-    for (const std::string& d : gueltigeZeilen(s.Datumslinien.begin(), s.Datumslinien.end(), s, prompt))
+    for (const std::string& d : gueltigeZeilen(s.Datumslinien.begin(), s.Datumslinien.end(), s, prompt, s.IniDatei, zeilen->size()))
         zeilen->push_back(d);
 
     std::string fehler;
@@ -88,12 +99,13 @@ DatumslinienQuelle DatumslinienLaden(AppState& s, UserPrompt& prompt)
         const auto kopf = std::find(zeilen->begin(), zeilen->end(), kKopf);
         // The heading and at least one line after it.
         if (kopf != zeilen->end() && std::next(kopf) != zeilen->end()) {
-            s.Datumslinien = gueltigeZeilen(std::next(kopf), zeilen->cend(), s, prompt);
+            s.Datumslinien = gueltigeZeilen(std::next(kopf), zeilen->cend(), s, prompt, s.IniDatei,
+                                            static_cast<std::size_t>(std::next(kopf) - zeilen->begin()));
             return DatumslinienQuelle::Einstellungsdatei;
         }
     }
     if (const auto zeilen = zeilenDerDatei(s.TageDatei)) {
-        s.Datumslinien = gueltigeZeilen(zeilen->cbegin(), zeilen->cend(), s, prompt);
+        s.Datumslinien = gueltigeZeilen(zeilen->cbegin(), zeilen->cend(), s, prompt, s.TageDatei, 0);
         return DatumslinienQuelle::Tagesdatei;
     }
     prompt.ask(PromptTitle::Problem, PromptIcon::Warning,
