@@ -148,7 +148,7 @@ TEST(SawyerHpgl, RefusesLatitudesItCannotDrawAndWritesNothing)
     const struct {
         double phi;
         bool verweigert;
-    } faelle[] = {{28.0, true}, {-28.0, true}, {28.5, false}, {-47.25, false}, {66.6, true}, {-70.0, true}};
+    } faelle[] = {{28.0, true}, {-28.0, true}, {28.5, true}, {29.0, false}, {-47.25, false}, {66.6, true}, {-70.0, true}};
     for (const auto& f : faelle) {
         AppState s = zustand(f.phi, true);
         std::string nein;
