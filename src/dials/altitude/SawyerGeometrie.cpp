@@ -369,7 +369,8 @@ std::vector<SawyerZeichenPlatz> sawyerZeichenPlaetze(const SawyerGeometrie& g, i
             const double y2 = nachbar >= 0 && nachbar <= 6 && grenze[static_cast<std::size_t>(nachbar)]
                                   ? *grenze[static_cast<std::size_t>(nachbar)]
                                   : y + (nachOben ? 1.2 : -1.2) * hoehe;
-            const double oben = std::max(y, y2), unten = std::max(std::min(y, y2), std::min(oben, unterkante[rechts ? 0 : 1] + 0.6 * hoehe));
+            const double oben = std::max(y, y2);
+            const double unten = std::max(std::min(y, y2), std::min(oben, unterkante[rechts ? 0 : 1] + 0.6 * hoehe));
             plaetze.push_back({{c, rechts, std::clamp((y + y2) / 2, unten, oben)}, unten, oben});
         }
     }

@@ -151,7 +151,8 @@ std::vector<std::array<int, 4>> stunden(Blatt& b, const SawyerMass& m, const Saw
                 continue;
             const SawyerPunkt v = sawyerZahlVersatzBild(l.h, m.halbeAnalemma);
             const int erste = sawyerErsteZahl(l.h);
-            Zahl z{m.halbeAnalemma ? RealStr(erste, 2, 0) : IntStr(erste), rund(a.x + v.x * th0), rund(a.y + v.y * th0)};
+            const std::string text = m.halbeAnalemma ? RealStr(erste, 2, 0) : IntStr(erste);
+            Zahl z{text, rund(a.x + v.x * th0), rund(a.y + v.y * th0)};
             std::vector<Zahl> paar{z};
             if (m.halbeAnalemma || m.mozGerade) {
                 // The red number stands right of the first after noon, left of it before; at

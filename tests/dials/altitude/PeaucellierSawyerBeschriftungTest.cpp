@@ -34,21 +34,16 @@ struct Blatt {
     std::vector<Text> texte;
 };
 
-// The centre of a text of n characters after `vorn` blanks, pitch `schritt`, height h, turned
-// by `grad` from its corner `an`; `oben` when the corner is the upper one (a canvas).
-P mitte(P an, double grad, double vorn, double n, double schritt, double breit, double h, bool oben)
-{
-    const double u = grad * kGrad, lang = vorn * schritt + ((n - 1) * schritt + breit) / 2;
-    const double hoch = oben ? -h / 2 : h / 2;
-    return {an.x + lang * std::cos(u) - hoch * std::sin(u), an.y + lang * std::sin(u) + hoch * std::cos(u)};
-}
-
+// A text by its centre: its corner `an` (the upper one on a canvas), turned by `grad`, with
+// characters `breit` wide at the pitch `schritt`, h high; blanks at either end take no room.
 Text text(P an, double grad, const std::string& t, double schritt, double breit, double h, bool oben, bool rot,
           bool zeichen)
 {
     const std::size_t vorn = std::min(t.find_first_not_of(' '), t.size()), ende = t.find_last_not_of(' ') + 1;
-    const std::string kern = t.substr(vorn, ende - vorn);
-    return {mitte(an, grad, vorn, kern.size(), schritt, breit, h, oben), kern, rot, zeichen};
+    const double u = grad * kGrad, lang = vorn * schritt + ((ende - vorn - 1.0) * schritt + breit) / 2;
+    const double hoch = oben ? -h / 2 : h / 2;
+    return {{an.x + lang * std::cos(u) - hoch * std::sin(u), an.y + lang * std::sin(u) + hoch * std::cos(u)},
+            t.substr(vorn, ende - vorn), rot, zeichen};
 }
 
 Blatt vomCanvas(const RecordingCanvas& c, const AppState& s, int breite, int hoehe)
@@ -102,7 +97,8 @@ double abstand(P q, const std::vector<P>& linie)
     for (std::size_t i = 0; i + 1 < linie.size(); ++i) {
         const P a = linie[i], e = linie[i + 1];
         const double l2 = (e.x - a.x) * (e.x - a.x) + (e.y - a.y) * (e.y - a.y);
-        const double t = l2 > 0 ? std::clamp(((q.x - a.x) * (e.x - a.x) + (q.y - a.y) * (e.y - a.y)) / l2, 0.0, 1.0) : 0;
+        const double t = l2 > 0 ? std::clamp(((q.x - a.x) * (e.x - a.x) + (q.y - a.y) * (e.y - a.y)) / l2, 0.0, 1.0)
+                                : 0.0;
         d = std::min(d, std::hypot(q.x - a.x - t * (e.x - a.x), q.y - a.y - t * (e.y - a.y)));
     }
     return d;
@@ -130,7 +126,8 @@ std::string pruefeZahlen(const Blatt& b, const std::function<int(const std::vect
             beziffert[j] = true;
     }
     for (std::size_t i = 0; i < b.linien.size(); ++i)
-        if (!beziffert[i] && std::any_of(b.linien[i].begin(), b.linien[i].end(), [&](P q) { return aufDemBlatt(b, q); }))
+        if (!beziffert[i]
+            && std::any_of(b.linien[i].begin(), b.linien[i].end(), [&](P q) { return aufDemBlatt(b, q); }))
             fehler += " hour " + std::to_string(h[i]) + " unnumbered;";
     return fehler;
 }
@@ -243,7 +240,8 @@ TEST(PeaucellierSawyerBeschriftung, EveryHourLineNumberedAndEverySignInItsBand)
                     plot.oeffnenImSpeicher();
                     test::ScriptedPrompt frage;
                     s.AlsHPGL = 1;
-                    s.FusspunktX = f.typ == 'w' ? pixelNachSawyerX(s.FusspunktX, kBreite) : pixelNachPlotX(s.FusspunktX, kBreite);
+                    s.FusspunktX = f.typ == 'w' ? pixelNachSawyerX(s.FusspunktX, kBreite)
+                                                : pixelNachPlotX(s.FusspunktX, kBreite);
                     s.FusspunktY = f.typ == 'w' ? pixelNachSawyerY(s.FusspunktY, kHoehe) : 5240;
                     Plotauftrag a{s, z, plot, nullptr, frage, "", {}};
                     ASSERT_FALSE(e->plot(a).verweigert);
