@@ -15,7 +15,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -144,9 +143,9 @@ TEST(SawyerGeometrie, EveryPointAnswersTheSunOfItsHourAndDay)
 }
 
 // Every full hour at which the local summer's sun is up has its line, ending at the summer
-// solstice with its number, in both hemispheres and in both kinds of hour line; a straight
-// line's summer end answers the sun of the local summer solstice.
-TEST(SawyerZeichnung, EveryHourTheSummerSunReachesHasItsLineAndNumber)
+// solstice where its number goes, in both hemispheres and in both kinds of hour line; a
+// straight line's summer end answers the sun of the local summer solstice.
+TEST(SawyerGeometrie, EveryHourTheSummerSunReachesHasItsLineAndAnchor)
 {
     const double R = 350, c = 900;
     for (const double phi : {33.87, -33.87, 45.0, -45.0})
@@ -185,16 +184,6 @@ TEST(SawyerZeichnung, EveryHourTheSummerSunReachesHasItsLineAndNumber)
                 EXPECT_TRUE(da) << fall << " hour " << h;
             }
             EXPECT_GE(erwartet, 13) << fall;
-
-            // The drawing numbers every one of them: one first number per line (and a
-            // second, red one on the half analemmas).
-            RecordingCanvas bild(1220, 800);
-            zeichneSawyerSU(s, bild, 1, 1, 1220, 800, 35, true);
-            int zahlen = 0;
-            for (const std::string& t : bild.texts())
-                if (!t.empty() && t.size() <= 2 && std::isdigit(static_cast<unsigned char>(t.back())))
-                    ++zahlen;
-            EXPECT_EQ(zahlen, erwartet * (halb ? 2 : 1)) << fall;
         }
 }
 
