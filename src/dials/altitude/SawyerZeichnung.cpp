@@ -138,10 +138,36 @@ std::vector<std::array<int, 4>> stunden(Blatt& b, const SawyerMass& m, const Saw
         const TextExtent e = b.c.textExtent(z.text);
         return z.x >= b.x0 && z.y >= b.y0 && z.x + e.width <= b.x0 + b.breite && z.y + e.height <= b.y0 + b.hoehe;
     };
+    // The full hours' lines on the canvas: a number is put where the line nearest it is its own.
+    std::vector<std::pair<int, std::vector<CanvasPoint>>> volle;
+    for (const SawyerStundenlinie& l : g.stunden)
+        for (const auto& teil : l.stuecke) {
+            volle.push_back({l.h, {}});
+            for (const SawyerPunkt& p : teil)
+                volle.back().second.push_back(b.punkt(p));
+        }
+    const auto eigene = [&](const Zahl& z, int h) {
+        const TextExtent e = b.c.textExtent(z.text);
+        const double x = z.x + e.width / 2.0, y = z.y + e.height / 2.0;
+        double naechste = INFINITY;
+        int stunde = h;
+        for (const auto& [hl, q] : volle)
+            for (std::size_t i = 0; i + 1 < q.size(); ++i) {
+                const double ux = q[i + 1].x - q[i].x, uy = q[i + 1].y - q[i].y, l2 = ux * ux + uy * uy;
+                const double s = l2 > 0 ? std::clamp(((x - q[i].x) * ux + (y - q[i].y) * uy) / l2, 0.0, 1.0) : 0.0;
+                const double d = std::hypot(x - q[i].x - s * ux, y - q[i].y - s * uy);
+                if (d < naechste) {
+                    naechste = d;
+                    stunde = hl;
+                }
+            }
+        return stunde == h;
+    };
     for (const SawyerStundenlinie& l : g.stunden) {
         const bool voll = l.m == 0;
-        // The numbers stand at the anchor, or, where they would leave the sheet, as near it along
-        // the line as they keep on it; a line that cannot carry them on the sheet is not drawn.
+        // The numbers stand at the anchor, or, where they would leave the sheet or stand nearer
+        // another line, as near it along the line as they do not; a line that cannot carry
+        // them on the sheet is not drawn.
         std::vector<Zahl> zahlen;
         bool aufBlatt = false;
         for (const SawyerPunkt& p : voll ? vomAnker(l, th0 / 2) : std::vector<SawyerPunkt>{}) {
@@ -152,26 +178,29 @@ std::vector<std::array<int, 4>> stunden(Blatt& b, const SawyerMass& m, const Saw
             const SawyerPunkt v = sawyerZahlVersatzBild(l.h, m.halbeAnalemma);
             const int erste = sawyerErsteZahl(l.h);
             const std::string text = m.halbeAnalemma ? RealStr(erste, 2, 0) : IntStr(erste);
-            Zahl z{text, rund(a.x + v.x * th0), rund(a.y + v.y * th0)};
-            std::vector<Zahl> paar{z};
-            if (m.halbeAnalemma || m.mozGerade) {
-                // The red number stands right of the first after noon, left of it before; at
-                // noon, which stands left of its line, right of it. Close to the first, it keeps
-                // nearer its own line than the next.
-                const double th = m.halbeAnalemma ? 1.1 * th0 : th0;
-                Zahl rot{IntStr(sawyerZweiteZahl(l.h)), 0, rund(z.y - th / 2)};
-                if (l.h > 0)
-                    rot.x = rund(z.x + (m.halbeAnalemma ? 0.7 * th : th));
-                else if (l.h == 0)
-                    rot.x = z.x + b.c.textExtent(z.text).width + rund(th / 4);
-                else
-                    rot.x = z.x - b.c.textExtent(rot.text).width - rund(th / 4);
-                paar.push_back(rot);
-            }
-            if (std::all_of(paar.begin(), paar.end(), aufDemBlatt)) {
-                zahlen = paar;
+            const Zahl z{text, rund(a.x + v.x * th0), rund(a.y + v.y * th0)};
+            if (!aufDemBlatt(z) || !eigene(z, l.h))
+                continue;
+            if (!m.halbeAnalemma && !m.mozGerade) {
+                zahlen = {z};
                 break;
             }
+            // The red number stands right of the first after noon; up to noon left of it, or,
+            // where the next line runs close, right of it.
+            const double th = m.halbeAnalemma ? 1.1 * th0 : th0;
+            Zahl rot{IntStr(sawyerZweiteZahl(l.h)), 0, rund(z.y - th / 2)};
+            const int rechts = z.x + b.c.textExtent(z.text).width + rund(th / 4);
+            const int links = z.x - b.c.textExtent(rot.text).width - rund(th / 4);
+            for (const int x : l.h > 0 ? std::vector<int>{rund(z.x + (m.halbeAnalemma ? 0.7 * th : th))}
+                                       : std::vector<int>{links, rechts}) {
+                rot.x = x;
+                if (aufDemBlatt(rot) && eigene(rot, l.h)) {
+                    zahlen = {z, rot};
+                    break;
+                }
+            }
+            if (!zahlen.empty())
+                break;
         }
         if (voll && aufBlatt && zahlen.empty())
             continue;

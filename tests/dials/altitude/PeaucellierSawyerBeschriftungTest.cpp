@@ -145,7 +145,14 @@ std::string pruefeSawyer(const Blatt& b, const AppState& s)
     const double L = s.Schalter.Zonenzeit ? (s.Par.Zonenmeridian - s.Par.Laenge) / 15 : 0;
     const auto tau = [&](P q) { return std::atan2(q.x - b.fuss.x, c - q.y + b.fuss.y) / kGrad / W; };
     std::string fehler = R > 0 ? "" : " no gnomon bar;";
-    fehler += pruefeZahlen(b, [&](const std::vector<P>& l) { return int(std::lround(tau(l[l.size() / 2]) - L)); });
+    const auto stunde = [&](const std::vector<P>& l) { return int(std::lround(tau(l[l.size() / 2]) - L)); };
+    fehler += pruefeZahlen(b, stunde);
+    // Every hour the sun of the local summer solstice stands 3 degrees high at has its line.
+    const double dS = (phi > 0 ? 23.44 : -23.44) * kGrad;
+    for (int h = -10; h <= 10; ++h)
+        if (std::sin(phi) * std::sin(dS) + std::cos(phi) * std::cos(dS) * std::cos(15 * h * kGrad) > std::sin(3 * kGrad)
+            && std::none_of(b.linien.begin(), b.linien.end(), [&](const std::vector<P>& l) { return stunde(l) == h; }))
+            fehler += " hour " + std::to_string(h) + " not drawn;";
     int zeichen = 0;
     for (const Text& t : b.texte) {
         if (!t.zeichen || std::fabs(t.mitte.x - b.fuss.x) > 3 * 108)
@@ -201,7 +208,6 @@ std::string pruefe(const Blatt& b, const AppState& s)
 
 TEST(PeaucellierSawyerBeschriftung, EveryHourLineNumberedAndEverySignInItsBand)
 {
-    constexpr int kBreite = 1780, kHoehe = 905; // the drawing window's image on a 1920 x 1080 screen
     struct Fall {
         char typ;
         int zeit, datum; // the dialog's time mode 0..3 (apparent, zone, half analemmas, straight mean time)
@@ -210,44 +216,48 @@ TEST(PeaucellierSawyerBeschriftung, EveryHourLineNumberedAndEverySignInItsBand)
     for (int zeit = 0; zeit < 4; ++zeit)
         for (int datum = 0; datum < 4; ++datum)
             faelle.push_back({'w', zeit, datum});
-    for (const double breite : {47.25, -33.87, -45.0})
-        for (const Fall& f : faelle)
-            for (const int ansicht : {0, 1, 2}) {
-                AppState s;
-                initialisiereZustand(s);
-                s.UhrTyp = f.typ;
-                s.Par.Breite = breite;
-                s.Schalter.Zonenzeit = f.zeit == 1;
-                s.Schalter.HalbeAnalemma = f.zeit == 2;
-                s.Schalter.MozGerade = f.zeit == 3;
-                s.Schalter.Datumslinien = char('0' + f.datum);
-                setzePlatzierung(s, standardPlatzierung(s, kBreite, kHoehe));
-                Zeichenfensterzustand z;
-                z.BildBreite = z.AktivBreite = kBreite;
-                z.BildHoehe = z.AktivHoehe = kHoehe;
-                const Zeichnungseintrag* e = zeichnungseintrag(s, false);
-                ASSERT_TRUE(e);
-                Blatt b;
-                if (ansicht < 2) {
-                    const int w = ansicht ? 2970 : kBreite, h = ansicht ? 2100 : kHoehe;
-                    RecordingCanvas c(w, h, ansicht == 1);
-                    Zeichenauftrag a{s, z, c, w, h, ansicht == 0, zeichenumgebung(z, true, false, 0, 0),
-                                     ansicht ? w : 0, ansicht ? h : 0};
-                    ansicht ? zeichneDruckseite(a, kBreite, kHoehe) : konstruiereBild(a, Zeichenanlass::Sonstiges);
-                    b = vomCanvas(c, s, w, h);
-                } else {
-                    HPGLDatei plot;
-                    plot.oeffnenImSpeicher();
-                    test::ScriptedPrompt frage;
-                    s.AlsHPGL = 1;
-                    s.FusspunktX = f.typ == 'w' ? pixelNachSawyerX(s.FusspunktX, kBreite)
-                                                : pixelNachPlotX(s.FusspunktX, kBreite);
-                    s.FusspunktY = f.typ == 'w' ? pixelNachSawyerY(s.FusspunktY, kHoehe) : 5240;
-                    Plotauftrag a{s, z, plot, nullptr, frage, "", {}};
-                    ASSERT_FALSE(e->plot(a).verweigert);
-                    b = vomPlot(plot.inhalt(), f.typ == 'w' ? 72 : 80, f.typ == 'w' ? 108 : 120, f.typ == 'p');
+    // The drawing window's image on a 1920 x 1080 and a 1366 x 768 screen; page and plot placed
+    // from it.
+    for (const auto& [kBreite, kHoehe] : {std::pair{1780, 905}, {1226, 593}})
+        for (const double breite : {47.25, -33.87, -45.0})
+            for (const Fall& f : faelle)
+                for (const int ansicht : {0, 1, 2}) {
+                    AppState s;
+                    initialisiereZustand(s);
+                    s.UhrTyp = f.typ;
+                    s.Par.Breite = breite;
+                    s.Schalter.Zonenzeit = f.zeit == 1;
+                    s.Schalter.HalbeAnalemma = f.zeit == 2;
+                    s.Schalter.MozGerade = f.zeit == 3;
+                    s.Schalter.Datumslinien = char('0' + f.datum);
+                    setzePlatzierung(s, standardPlatzierung(s, kBreite, kHoehe));
+                    Zeichenfensterzustand z;
+                    z.BildBreite = z.AktivBreite = kBreite;
+                    z.BildHoehe = z.AktivHoehe = kHoehe;
+                    const Zeichnungseintrag* e = zeichnungseintrag(s, false);
+                    ASSERT_TRUE(e);
+                    Blatt b;
+                    if (ansicht < 2) {
+                        const int w = ansicht ? 2970 : kBreite, h = ansicht ? 2100 : kHoehe;
+                        RecordingCanvas c(w, h, ansicht == 1);
+                        Zeichenauftrag a{s, z, c, w, h, ansicht == 0, zeichenumgebung(z, true, false, 0, 0),
+                                         ansicht ? w : 0, ansicht ? h : 0};
+                        ansicht ? zeichneDruckseite(a, kBreite, kHoehe) : konstruiereBild(a, Zeichenanlass::Sonstiges);
+                        b = vomCanvas(c, s, w, h);
+                    } else {
+                        HPGLDatei plot;
+                        plot.oeffnenImSpeicher();
+                        test::ScriptedPrompt frage;
+                        s.AlsHPGL = 1;
+                        s.FusspunktX = f.typ == 'w' ? pixelNachSawyerX(s.FusspunktX, kBreite)
+                                                    : pixelNachPlotX(s.FusspunktX, kBreite);
+                        s.FusspunktY = f.typ == 'w' ? pixelNachSawyerY(s.FusspunktY, kHoehe) : 5240;
+                        Plotauftrag a{s, z, plot, nullptr, frage, "", {}};
+                        ASSERT_FALSE(e->plot(a).verweigert);
+                        b = vomPlot(plot.inhalt(), f.typ == 'w' ? 72 : 80, f.typ == 'w' ? 108 : 120, f.typ == 'p');
+                    }
+                    EXPECT_EQ(pruefe(b, s), "")
+                        << f.typ << " " << breite << " time mode " << f.zeit << " date lines " << f.datum
+                        << (ansicht == 0 ? " screen " : ansicht == 1 ? " page from " : " plot from ") << kBreite;
                 }
-                EXPECT_EQ(pruefe(b, s), "") << f.typ << " " << breite << " time mode " << f.zeit << " date lines "
-                                            << f.datum << (ansicht == 0 ? " screen" : ansicht == 1 ? " page" : " plot");
-            }
 }
