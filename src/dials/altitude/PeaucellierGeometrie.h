@@ -21,6 +21,11 @@ namespace umbrin {
 
 struct AppState;
 
+// The smallest latitude (north or south) the Peaucellier and Sawyer dials are drawn for, on the
+// screen, on paper and in the plot alike: nearer the equator the noon sun stands too high for
+// their date lines.
+constexpr double kAzimutUhrUntereBreite = 29.0;
+
 // What keeps the dial from being drawn.
 enum class PeaucellierHindernis {
     Keines,

@@ -125,11 +125,9 @@ void hpglPeaucellierStunden(Plot& p, const PeaucellierGeometrie& g)
 
 } // namespace
 
-double peaucellierPlotBreite(const AppState& s) { return s.EpsRund + 5.0; }
-
 std::string peaucellierPlotHindernis(const AppState& s)
 {
-    const double untere = peaucellierPlotBreite(s);
+    const double untere = kAzimutUhrUntereBreite;
     return peaucellierHindernisText(
         s, peaucellierHindernis(s.Par.Breite, untere, s.EpsRund, peaucellierKonstante(s.Par.PeauParameter)), untere);
 }
@@ -156,7 +154,7 @@ std::string hpglPeaucellierSU(const AppState& s, HPGLDatei& datei, double einhei
 
     plot.schreibe(hpglPrologMitRahmen(static_cast<std::int64_t>(W), static_cast<std::int64_t>(H)) + ";SP 4;PU 0 0;");
     plot.schreibe(";PU;" + groesse(0.24 * k, 0.36 * k, ",") + ";PU " + z(static_cast<std::int64_t>(W) / 20) + " "
-                  + z(roundHalfEven(0.98 * H)) + ";" + hpglLabel(OhneUmlaute(titelText(s, 40))) + ";"
+                  + z(roundHalfEven(0.98 * H)) + ";" + hpglLabel(OhneUmlaute(holeText(s, 149))) + ";"
                   + groesse(0.18 * k, 0.27 * k, ","));
 
     const double X = plot.fx, Y = plot.fy;

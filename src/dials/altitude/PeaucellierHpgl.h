@@ -7,10 +7,6 @@
 
 namespace umbrin {
 
-// The latitude below which the plot is refused: five degrees beyond the obliquity (the
-// drawing on screen and paper keeps its own 29 degrees).
-double peaucellierPlotBreite(const AppState& s);
-
 // Why the dial cannot be plotted, in the language of the state; empty when it can. Checked
 // before the export opens any file.
 std::string peaucellierPlotHindernis(const AppState& s);

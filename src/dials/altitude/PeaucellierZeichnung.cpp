@@ -182,10 +182,10 @@ void zeichneBreitenHinweis(const AppState& s, Canvas& canvas, int breite, int ho
 {
     canvas.setFontSize(16);
     canvas.setBold(true);
-    if (std::fabs(s.Par.Breite) >= 29.0) {
+    if (std::fabs(s.Par.Breite) >= kAzimutUhrUntereBreite) {
         // Refused at the polar limit: the text names both limits.
         canvas.textOut(breite / 5, hoehe / 5,
-                       peaucellierHindernisText(s, PeaucellierHindernis::Breite, 29.0));
+                       peaucellierHindernisText(s, PeaucellierHindernis::Breite, kAzimutUhrUntereBreite));
         return;
     }
     canvas.textOut(breite / 5, hoehe / 5, "No constructions for latitudes in between -29 deg < latitude < + 29 deg ");
@@ -197,13 +197,13 @@ void zeichnePeaucellierSU(AppState& s, Canvas& canvas, int x0, int y0, int breit
 {
     const double phi = s.Par.Breite;
     const double p = peaucellierKonstante(konstante);
-    const PeaucellierHindernis hindernis = peaucellierHindernis(phi, 29.0, s.EpsRund, p);
+    const PeaucellierHindernis hindernis = peaucellierHindernis(phi, kAzimutUhrUntereBreite, s.EpsRund, p);
     if (hindernis == PeaucellierHindernis::Breite || hoehe <= 0) {
         zeichneBreitenHinweis(s, canvas, breite, hoehe);
         return;
     }
     if (hindernis == PeaucellierHindernis::Konstante) {
-        const std::string text = peaucellierHindernisText(s, hindernis, 29.0);
+        const std::string text = peaucellierHindernisText(s, hindernis, kAzimutUhrUntereBreite);
         const std::size_t umbruch = text.find("\n\r");
         canvas.setFontSize(16);
         canvas.setBold(true);

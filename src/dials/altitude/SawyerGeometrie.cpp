@@ -6,6 +6,8 @@
 #include "core/Zahlenformat.h"
 
 #include <algorithm>
+#include <array>
+#include <optional>
 #include <cmath>
 #include <cstdint>
 
@@ -323,12 +325,11 @@ int sawyerZweiteZahl(int h)
     return v;
 }
 
-SawyerZeichen sawyerZeichen(int k, bool sued)
+SawyerZeichen sawyerZeichen(int k)
 {
     SawyerZeichen z;
     if (k == 0) {
         z.links = 'g';
-        z.linksHoch = !sued;
         return z;
     }
     if (k < 6) {
@@ -338,6 +339,58 @@ SawyerZeichen sawyerZeichen(int k, bool sued)
     }
     z.rechts = static_cast<char>(6 + 91);
     return z;
+}
+
+std::vector<SawyerZeichenPlatz> sawyerZeichenPlaetze(const SawyerGeometrie& g, int nd, bool sued, double hoehe,
+                                                     const double (&unterkante)[2])
+{
+    // The noon height of each boundary line, k = 0 (December) .. 6 (June).
+    std::array<std::optional<double>, 7> grenze{};
+    for (const SawyerDatumslinie& l : g.datum)
+        if (l.grenze && l.mitZeichen)
+            grenze[static_cast<std::size_t>(std::clamp(6 - l.i / std::max(nd, 1), 0, 6))] = l.zeichen.y;
+    struct Platz {
+        SawyerZeichenPlatz p;
+        double unten, oben; // the band
+    };
+    std::vector<Platz> plaetze;
+    for (int k = 0; k <= 6; ++k) {
+        if (!grenze[static_cast<std::size_t>(k)])
+            continue;
+        const double y = *grenze[static_cast<std::size_t>(k)];
+        const SawyerZeichen z = sawyerZeichen(k);
+        for (const bool rechts : {true, false}) {
+            const char c = rechts ? z.rechts : z.links;
+            const int nachbar = rechts ? k - 1 : k + 1;
+            if (!c)
+                continue;
+            // Without the neighbouring line the band lies on the side of it the hemisphere says.
+            const bool nachOben = (nachbar < k) != sued;
+            const double y2 = nachbar >= 0 && nachbar <= 6 && grenze[static_cast<std::size_t>(nachbar)]
+                                  ? *grenze[static_cast<std::size_t>(nachbar)]
+                                  : y + (nachOben ? 1.2 : -1.2) * hoehe;
+            const double oben = std::max(y, y2);
+            const double unten = std::max(std::min(y, y2), std::min(oben, unterkante[rechts ? 0 : 1] + 0.6 * hoehe));
+            plaetze.push_back({{c, rechts, std::clamp((y + y2) / 2, unten, oben)}, unten, oben});
+        }
+    }
+    for (const bool rechts : {true, false}) {
+        std::vector<Platz*> spalte;
+        for (Platz& p : plaetze)
+            if (p.p.rechts == rechts)
+                spalte.push_back(&p);
+        std::sort(spalte.begin(), spalte.end(), [](const Platz* a, const Platz* b) { return a->p.y > b->p.y; });
+        // Down the column, then up it: each sign keeps a sign's height from its neighbour where
+        // its band has the room.
+        for (std::size_t i = 1; i < spalte.size(); ++i)
+            spalte[i]->p.y = std::max(spalte[i]->unten, std::min(spalte[i]->p.y, spalte[i - 1]->p.y - hoehe));
+        for (std::size_t i = spalte.size(); i-- > 1;)
+            spalte[i - 1]->p.y = std::min(spalte[i - 1]->oben, std::max(spalte[i - 1]->p.y, spalte[i]->p.y + hoehe));
+    }
+    std::vector<SawyerZeichenPlatz> ergebnis;
+    for (const Platz& p : plaetze)
+        ergebnis.push_back(p.p);
+    return ergebnis;
 }
 
 char sawyerSymbol(int zeichen) { return static_cast<char>(0x5E + std::clamp(zeichen, 1, 12) - 1); }

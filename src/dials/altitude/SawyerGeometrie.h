@@ -98,18 +98,30 @@ SawyerPunkt sawyerZahlVersatzPlot(int h, bool halbeAnalemma);
 int sawyerErsteZahl(int h);
 int sawyerZweiteZahl(int h);
 
-// The zodiac-sign characters of the symbol face at a boundary k = 6 - i / nd (k 0 winter
-// solstice .. 6 summer solstice): the red right-hand sign for the half year from summer to
-// winter, raised above the line (0 for none), and the left-hand sign for winter to summer
-// (0 for none), raised only at the winter solstice. In the south (sued) the December line is
-// the local summer's, the lowest on the face, and its sign is not raised: the noon numbers
-// stand above it.
+// The zodiac-sign characters of the symbol face at a boundary k = 6 - i / nd (k 0 December
+// solstice .. 6 June solstice): the red right-hand sign for the half year from June to
+// December and the left-hand sign for December to June (0 for none).
 struct SawyerZeichen {
     char rechts = 0;
     char links = 0;
-    bool linksHoch = false;
 };
-SawyerZeichen sawyerZeichen(int k, bool sued = false);
+SawyerZeichen sawyerZeichen(int k);
+
+// Where a zodiac sign stands: the character, the column (right: the red signs of the half year
+// from June to December; left: December to June) and the height y of its centre, amid the
+// band of declinations its sign covers at the noon point of its boundary line. The right sign
+// of boundary k covers the band to boundary k - 1, the left one the band to k + 1; in the
+// north the lower k lies nearer O, in the south the higher. Two signs of a column nearer than
+// hoehe (the sign's height in face units) move apart as far as their bands allow, and a sign
+// whose place lies below the lowest face y its column leaves free (unterkante: the right and
+// the left column's; the sheet's edge, an hour number) moves up its band.
+struct SawyerZeichenPlatz {
+    char zeichen = 0;
+    bool rechts = false;
+    double y = 0;
+};
+std::vector<SawyerZeichenPlatz> sawyerZeichenPlaetze(const SawyerGeometrie& g, int nd, bool sued, double hoehe,
+                                                     const double (&unterkante)[2]);
 // The legend's symbol of sign 1..12 (Aries first).
 char sawyerSymbol(int zeichen);
 

@@ -5,6 +5,7 @@
 #include "core/Textumformung.h"
 #include "core/Zahlenformat.h"
 #include "dials/HpglDialekt.h"
+#include "dials/altitude/PeaucellierGeometrie.h"
 #include "dials/altitude/SawyerGeometrie.h"
 
 #include <cmath>
@@ -32,26 +33,6 @@ struct Plot {
     double py(double y) const { return fy + static_cast<double>(roundHalfEven(y)); }
     std::string punkt(const SawyerPunkt& p) const { return z(px(p.x)) + " " + z(py(p.y)); }
     void label(double x, double y, const std::string& text) { schreibe(";PU " + z(x) + " " + z(y) + ";" + hpglLabel(text)); }
-    // The hour numbers written so far, as boxes at 0.18 x 0.27 cm (a cell of 108 units a
-    // character, 72 wide, 108 high): a sign below its line that would touch one goes above.
-    struct Kasten {
-        double x0, y0, x1, y1;
-    };
-    std::vector<Kasten> zahlen;
-    void zahl(double x, double y, const std::string& text)
-    {
-        label(x, y, text);
-        const std::size_t vorn = text.find_first_not_of(' ');
-        if (vorn != std::string::npos)
-            zahlen.push_back({x + 108.0 * vorn, y, x + 108.0 * (text.size() - 1) + 72, y + 108});
-    }
-    bool trifftZahl(double x, double y) const
-    {
-        for (const Kasten& k : zahlen)
-            if (x < k.x1 && k.x0 < x + 108 && y < k.y1 && k.y0 < y + 108)
-                return true;
-        return false;
-    }
     void stuecke(const std::vector<std::vector<SawyerPunkt>>& teile)
     {
         for (const auto& teil : teile) {
@@ -131,11 +112,11 @@ void stunden(Plot& p, const SawyerMass& m, const SawyerGeometrie& g)
         const SawyerPunkt v = sawyerZahlVersatzPlot(l.h, m.halbeAnalemma);
         const double x = p.px(l.anker.x) + v.x * kT, y = p.py(l.anker.y) + v.y * kT;
         const int erste = sawyerErsteZahl(l.h);
-        p.zahl(x, y, m.halbeAnalemma ? RealStr(erste, 2, 0) : " " + IntStr(erste));
+        p.label(x, y, m.halbeAnalemma ? RealStr(erste, 2, 0) : " " + IntStr(erste));
         if (m.halbeAnalemma || m.mozGerade) {
             const double dx = l.h > 0 ? (m.halbeAnalemma ? 0.7 * kT : kT) : -kT;
             p.schreibe(";SP 6");
-            p.zahl(x + dx, y + kT / 2, IntStr(sawyerZweiteZahl(l.h)));
+            p.label(x + dx, y + kT / 2, IntStr(sawyerZweiteZahl(l.h)));
             p.schreibe(";SP 3");
         }
     }
@@ -147,20 +128,17 @@ void datumslinien(Plot& p, const AppState& s, const SawyerGeometrie& g, int nd)
     for (const SawyerDatumslinie& l : g.datum) {
         p.schreibe(l.grenze ? ";SP 1" : ";SP 5");
         p.stuecke(l.stuecke);
-        if (!l.grenze || !l.mitZeichen)
-            continue;
-        const SawyerZeichen zeichen = sawyerZeichen(6 - l.i / nd, s.Par.Breite < 0);
-        const double dx = kZeichenHoehe / 2, yl = l.zeichen.y - 0.1 * kZeichenHoehe;
-        const double hoch = p.fy + yl + 0.2 * kZeichenHoehe, tief = p.fy + yl - kZeichenHoehe;
-        if (zeichen.rechts) {
+    }
+    // Each sign amid its band (a label stands on its lower edge), the red ones right of the
+    // noon line, the others left of it.
+    const double dx = kZeichenHoehe / 2;
+    for (const SawyerZeichenPlatz& z : sawyerZeichenPlaetze(g, nd, s.Par.Breite < 0, kZeichenHoehe, {-p.fy, -p.fy})) {
+        const double y = p.fy + z.y - kZeichenHoehe / 2;
+        if (z.rechts)
             p.schreibe(";SP 6");
-            p.label(p.fx + dx, hoch, std::string(1, zeichen.rechts));
+        p.label(z.rechts ? p.fx + dx : p.fx - 3 * dx, y, std::string(1, z.zeichen));
+        if (z.rechts)
             p.schreibe(";SP 1");
-        }
-        if (zeichen.links) {
-            const bool oben = zeichen.linksHoch || p.trifftZahl(p.fx - 3 * dx, tief);
-            p.label(p.fx - 3 * dx, oben ? hoch : tief, std::string(1, zeichen.links));
-        }
     }
     p.schreibe(";SP 4;PU " + p.punkt({g.sommerLinks, 0}) + ";PD " + p.punkt({g.winterLinks, 0}) + ";PU "
                + p.punkt({g.sommerRechts, 0}) + ";PD " + p.punkt({g.winterRechts, 0}));
@@ -181,7 +159,7 @@ void datumslinien(Plot& p, const AppState& s, const SawyerGeometrie& g, int nd)
 
 std::string sawyerPlotHindernis(const AppState& s)
 {
-    const double untere = s.EpsRund + 5.0;
+    const double untere = kAzimutUhrUntereBreite;
     return sawyerBreiteVerweigert(s.Par.Breite, untere, s.EpsRund) ? sawyerBreitenText(s, untere) : std::string();
 }
 
@@ -191,7 +169,7 @@ std::string hpglSawyerSU(const AppState& s, HPGLDatei& datei, double gnomon)
         return nein;
     const double R = static_cast<double>(roundHalfEven(40.0 * gnomon));
     const double c = 40.0 * s.Par.DatumMitte;
-    Plot p{datei, static_cast<double>(s.FusspunktX), static_cast<double>(s.FusspunktY), {}};
+    Plot p{datei, static_cast<double>(s.FusspunktX), static_cast<double>(s.FusspunktY)};
 
     p.schreibe(hpglPrologMitRahmen(static_cast<std::int64_t>(kBreite), static_cast<std::int64_t>(kHoehe))
                + ";SP 4;PU 0 0;");

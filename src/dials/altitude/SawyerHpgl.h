@@ -7,8 +7,8 @@
 
 namespace umbrin {
 
-// Why the dial cannot be plotted (a latitude within five degrees beyond the obliquity, or at
-// or beyond the polar circle), in the language of the state; empty when it can.
+// Why the dial cannot be plotted (a latitude below 29 degrees, as on the screen, or at or
+// beyond the polar circle), in the language of the state; empty when it can.
 std::string sawyerPlotHindernis(const AppState& s);
 
 // Writes the dial onto a sheet of 16400 x 10480 plotter units at 40 units per millimetre, the

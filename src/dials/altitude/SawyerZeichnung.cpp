@@ -3,10 +3,12 @@
 #include "core/Rounding.h"
 #include "core/Sprachdienst.h"
 #include "core/Zahlenformat.h"
+#include "dials/altitude/PeaucellierGeometrie.h"
 #include "dials/altitude/PeaucellierZeichnung.h"
 #include "dials/altitude/SawyerGeometrie.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -94,8 +96,35 @@ void gnomonMasse(Blatt& b, double R, int d, double gnomon, CanvasPoint tabelle)
     b.c.lineTo(xs + r, ys + h);
 }
 
-void stunden(Blatt& b, const SawyerMass& m, const SawyerGeometrie& g, int FH)
+// The points of a line from its anchor (the local summer solstice's end) on, no further apart
+// than schritt, never across a gap of the line: where its number may stand.
+std::vector<SawyerPunkt> vomAnker(const SawyerStundenlinie& l, double schritt)
 {
+    std::vector<SawyerPunkt> weg;
+    for (const auto& teil : l.stuecke)
+        for (std::size_t i = 0; i < teil.size(); ++i) {
+            const SawyerPunkt p = teil[i], q = i + 1 < teil.size() ? teil[i + 1] : p;
+            const int n = std::max(1, static_cast<int>(std::ceil(std::hypot(q.x - p.x, q.y - p.y) / schritt)));
+            for (int k = 0; k < (i + 1 < teil.size() ? n : 1); ++k)
+                weg.push_back({p.x + (q.x - p.x) * k / n, p.y + (q.y - p.y) * k / n});
+        }
+    const SawyerPunkt a = l.mitAnker ? l.anker : (weg.empty() ? SawyerPunkt{} : weg.front());
+    if (!weg.empty()
+        && std::hypot(weg.back().x - a.x, weg.back().y - a.y) < std::hypot(weg.front().x - a.x, weg.front().y - a.y))
+        std::reverse(weg.begin(), weg.end());
+    return weg;
+}
+
+// One number of an hour line: its text and its top left corner.
+struct Zahl {
+    std::string text;
+    int x = 0, y = 0;
+};
+
+// Draws the hour lines and their numbers; returns the numbers' boxes (left, top, right, bottom).
+std::vector<std::array<int, 4>> stunden(Blatt& b, const SawyerMass& m, const SawyerGeometrie& g, int FH)
+{
+    std::vector<std::array<int, 4>> kaesten;
     const auto& F = b.s.Farben;
     if (m.halbeAnalemma) {
         const CanvasPoint o = b.punkt({0, 0}), u = b.punkt({0, g.meridianEnde});
@@ -103,65 +132,120 @@ void stunden(Blatt& b, const SawyerMass& m, const SawyerGeometrie& g, int FH)
         b.c.lineTo(u.x, u.y);
     }
     b.c.setBold(true);
+    b.c.setFontHeight(FH);
+    const double th0 = m.halbeAnalemma ? b.c.textExtent("f").height : FH;
+    const auto aufDemBlatt = [&](const Zahl& z) {
+        const TextExtent e = b.c.textExtent(z.text);
+        return z.x >= b.x0 && z.y >= b.y0 && z.x + e.width <= b.x0 + b.breite && z.y + e.height <= b.y0 + b.hoehe;
+    };
+    // The full hours' lines on the canvas: a number is put where the line nearest it is its own.
+    std::vector<std::pair<int, std::vector<CanvasPoint>>> volle;
+    for (const SawyerStundenlinie& l : g.stunden)
+        for (const auto& teil : l.stuecke) {
+            volle.push_back({l.h, {}});
+            for (const SawyerPunkt& p : teil)
+                volle.back().second.push_back(b.punkt(p));
+        }
+    const auto eigene = [&](const Zahl& z, int h) {
+        const TextExtent e = b.c.textExtent(z.text);
+        const double x = z.x + e.width / 2.0, y = z.y + e.height / 2.0;
+        double naechste = INFINITY;
+        int stunde = h;
+        for (const auto& [hl, q] : volle)
+            for (std::size_t i = 0; i + 1 < q.size(); ++i) {
+                const double ux = q[i + 1].x - q[i].x, uy = q[i + 1].y - q[i].y, l2 = ux * ux + uy * uy;
+                const double s = l2 > 0 ? std::clamp(((x - q[i].x) * ux + (y - q[i].y) * uy) / l2, 0.0, 1.0) : 0.0;
+                const double d = std::hypot(x - q[i].x - s * ux, y - q[i].y - s * uy);
+                if (d < naechste) {
+                    naechste = d;
+                    stunde = hl;
+                }
+            }
+        return stunde == h;
+    };
     for (const SawyerStundenlinie& l : g.stunden) {
         const bool voll = l.m == 0;
+        // The numbers stand at the anchor, or, where they would leave the sheet or stand nearer
+        // another line, as near it along the line as they do not; a line that cannot carry
+        // them on the sheet is not drawn.
+        std::vector<Zahl> zahlen;
+        bool aufBlatt = false;
+        for (const SawyerPunkt& p : voll ? vomAnker(l, th0 / 2) : std::vector<SawyerPunkt>{}) {
+            const CanvasPoint a = b.punkt(p);
+            aufBlatt = aufBlatt || (a.x >= b.x0 && a.x <= b.x0 + b.breite && a.y >= b.y0 && a.y <= b.y0 + b.hoehe);
+            if (!(p.y < 0))
+                continue;
+            const SawyerPunkt v = sawyerZahlVersatzBild(l.h, m.halbeAnalemma);
+            const int erste = sawyerErsteZahl(l.h);
+            const std::string text = m.halbeAnalemma ? RealStr(erste, 2, 0) : IntStr(erste);
+            const Zahl z{text, rund(a.x + v.x * th0), rund(a.y + v.y * th0)};
+            if (!aufDemBlatt(z) || !eigene(z, l.h))
+                continue;
+            if (!m.halbeAnalemma && !m.mozGerade) {
+                zahlen = {z};
+                break;
+            }
+            // The red number stands right of the first after noon; up to noon left of it, or,
+            // where the next line runs close, right of it.
+            const double th = m.halbeAnalemma ? 1.1 * th0 : th0;
+            Zahl rot{IntStr(sawyerZweiteZahl(l.h)), 0, rund(z.y - th / 2)};
+            const int rechts = z.x + b.c.textExtent(z.text).width + rund(th / 4);
+            const int links = z.x - b.c.textExtent(rot.text).width - rund(th / 4);
+            for (const int x : l.h > 0 ? std::vector<int>{rund(z.x + (m.halbeAnalemma ? 0.7 * th : th))}
+                                       : std::vector<int>{links, rechts}) {
+                rot.x = x;
+                if (aufDemBlatt(rot) && eigene(rot, l.h)) {
+                    zahlen = {z, rot};
+                    break;
+                }
+            }
+            if (!zahlen.empty())
+                break;
+        }
+        if (voll && aufBlatt && zahlen.empty())
+            continue;
         b.c.setPenColor(voll ? F[2] : F[7]);
         b.c.setPenWidth(voll ? b.staerke(b.bildschirm ? 1 : 2) : b.staerke(0));
         b.stuecke(l.stuecke);
-        if (!voll || !l.mitAnker || !(l.anker.y < 0))
-            continue;
-        b.c.setFontHeight(FH);
-        double th = m.halbeAnalemma ? b.c.textExtent("f").height : FH;
-        const SawyerPunkt v = sawyerZahlVersatzBild(l.h, m.halbeAnalemma);
-        const CanvasPoint a = b.punkt(l.anker);
-        const int xa = rund(a.x + v.x * th), ya = rund(a.y + v.y * th);
-        const int erste = sawyerErsteZahl(l.h);
-        b.c.textOut(xa, ya, m.halbeAnalemma ? RealStr(erste, 2, 0) : IntStr(erste));
-        if (m.halbeAnalemma)
-            th *= 1.1;
-        if (m.halbeAnalemma || m.mozGerade) {
-            const double dx = l.h > 0 ? (m.halbeAnalemma ? 0.7 * th : th) : -th;
-            b.c.setFontColor(FarbeRot);
-            b.c.textOut(rund(xa + dx), rund(ya - th / 2), IntStr(sawyerZweiteZahl(l.h)));
+        for (std::size_t i = 0; i < zahlen.size(); ++i) {
+            if (i == 1)
+                b.c.setFontColor(FarbeRot);
+            b.c.textOut(zahlen[i].x, zahlen[i].y, zahlen[i].text);
+            const TextExtent e = b.c.textExtent(zahlen[i].text);
+            kaesten.push_back({zahlen[i].x, zahlen[i].y, zahlen[i].x + e.width, zahlen[i].y + e.height});
         }
-        b.c.setFontColor(kNavy);
+        if (!zahlen.empty())
+            b.c.setFontColor(kNavy);
     }
     b.c.setBold(false);
+    return kaesten;
 }
 
-void datumslinien(Blatt& b, const SawyerGeometrie& g, int nd)
+void datumslinien(Blatt& b, const SawyerGeometrie& g, int nd, const std::vector<std::array<int, 4>>& zahlen)
 {
     const auto& F = b.s.Farben;
     const int FHd = b.bildschirm ? 16 : 36;
     b.c.setFontName("Wingdings");
     b.c.setFontHeight(FHd);
     b.c.setFontColor(F[0]);
-    // Where two boundary lines run closer than a sign's height (near the solstice in the
-    // south), the later sign of a column steps on past the earlier one.
-    int rechtsZuletzt = -1000000, linksZuletzt = -1000000;
-    const auto vorbei = [FHd](int y, int& zuletzt) {
-        if (std::abs(y - zuletzt) < FHd)
-            y = y >= zuletzt ? zuletzt + FHd : zuletzt - FHd;
-        zuletzt = y;
-        return y;
-    };
     for (const SawyerDatumslinie& l : g.datum) {
         b.c.setPenColor(l.grenze ? F[0] : F[4]);
         b.c.setPenWidth(l.grenze ? b.staerke(b.bildschirm ? 1 : 2) : b.staerke(0));
         b.stuecke(l.stuecke);
-        if (!l.grenze || !l.mitZeichen)
-            continue;
-        const SawyerZeichen z = sawyerZeichen(6 - l.i / nd, b.s.Par.Breite < 0);
-        const int dx = FHd / 2;
-        const double yl = l.zeichen.y - 0.1 * FHd;
-        const int hoch = rund(b.fy - yl - 1.2 * FHd), tief = rund(b.fy - yl);
-        if (z.rechts) {
-            b.c.setFontColor(FarbeRot);
-            b.c.textOut(b.fx + dx, vorbei(hoch, rechtsZuletzt), std::string(1, z.rechts));
-            b.c.setFontColor(FarbeSchwarz);
+    }
+    // Each sign amid its band, the red ones right of the noon line, the others left of it, above
+    // the sheet's lower edge and the hour numbers in its column.
+    const int dx = FHd / 2;
+    double frei[2] = {double(b.fy - b.y0 - b.hoehe), double(b.fy - b.y0 - b.hoehe)};
+    for (const auto& k : zahlen)
+        for (const int spalte : {0, 1}) {
+            const int x = spalte == 0 ? b.fx + dx : b.fx - 3 * dx;
+            if (k[0] < x + FHd && x < k[2])
+                frei[spalte] = std::max(frei[spalte], double(b.fy - k[1]));
         }
-        if (z.links)
-            b.c.textOut(b.fx - 3 * dx, vorbei(z.linksHoch ? hoch : tief, linksZuletzt), std::string(1, z.links));
+    for (const SawyerZeichenPlatz& z : sawyerZeichenPlaetze(g, nd, b.s.Par.Breite < 0, FHd, frei)) {
+        b.c.setFontColor(z.rechts ? FarbeRot : FarbeSchwarz);
+        b.c.textOut(z.rechts ? b.fx + dx : b.fx - 3 * dx, rund(b.fy - z.y - FHd / 2.0), std::string(1, z.zeichen));
     }
     b.c.setFontName("Arial");
     b.c.setPenColor(F[3]);
@@ -224,7 +308,7 @@ void legende(Blatt& b)
 void zeichneSawyerSU(AppState& s, Canvas& canvas, int x0, int y0, int breite, int hoehe, double gnomon,
                      bool bildschirm)
 {
-    if (sawyerBreiteVerweigert(s.Par.Breite, 29.0, s.EpsRund)) {
+    if (sawyerBreiteVerweigert(s.Par.Breite, kAzimutUhrUntereBreite, s.EpsRund)) {
         zeichneBreitenHinweis(s, canvas, breite, hoehe);
         return;
     }
@@ -277,8 +361,8 @@ void zeichneSawyerSU(AppState& s, Canvas& canvas, int x0, int y0, int breite, in
     canvas.setFontName("Arial");
     const SawyerMass m = sawyerMass(s, R, c, false);
     const SawyerGeometrie g = sawyerGeometrie(m);
-    stunden(b, m, g, FH);
-    datumslinien(b, g, m.nd);
+    const auto zahlen = stunden(b, m, g, FH);
+    datumslinien(b, g, m.nd, zahlen);
     legende(b);
     if (bildschirm && g.mangelhaft) {
         canvas.setFontColor(FarbeRot);

@@ -66,7 +66,7 @@ TEST(PeaucellierHpgl, FragmentsCheckedByHand)
     const std::string sued = test::goldenText(goldenOrdner(), "peaucellier_sued_k1");
     test::erwarteStuecke({
         {k1, "IN;VS 1;PA;IW 0 0 16400 11480;PU 0 0;EA 16400 11480;;SP 4;PU 0 0;"},
-        {k1, ";PU;SI  0.24, 0.36;PU 820 11250;LBSawyer-Sonnenuhren\x03;SI  0.18, 0.27"},
+        {k1, ";PU;SI  0.24, 0.36;PU 820 11250;LBHybride Peaucellier-Sonnenuhr, azimutal\x03;SI  0.18, 0.27"},
         // The foot mark: a circle of (16400 / 20) / 9 = 91 units and its cross.
         {k1, ";PU 5000 5240;CI 91 ,0.2;PU 4909 5240;PD 5091 5240;PU 5000 5149;PD 5000 5331"},
         {k1, ";DI    0.9,-100.0;LB"},
@@ -111,7 +111,7 @@ TEST(PeaucellierHpgl, RefusesWhatItCannotDrawAndWritesNothing)
         double phi, p;
         bool verweigert;
     } faelle[] = {
-        {28.0, -0.8749, true},  {-28.0, -0.8749, true}, {28.5, -0.8749, false},
+        {28.0, -0.8749, true},  {-28.0, -0.8749, true}, {28.5, -0.8749, true},  {29.0, -0.8749, false},
         {67.0, -0.8749, true},  {47.25, 2.4, true},     {47.25, 0.0, false},
     };
     for (const auto& f : faelle) {

