@@ -1,6 +1,7 @@
 #include "shell/Bildergalerie.h"
 
 #include "core/Sprachdienst.h"
+#include "dialogs/TypwahlTabelle.h"
 
 #include <gtest/gtest.h>
 
@@ -113,4 +114,18 @@ TEST(Bildergalerie, TypesWithoutAPictureShowNone)
         s.Schalter.Hoehenkreise = static_cast<std::uint8_t>(f.hoehenkreise);
         EXPECT_EQ(bildDesTyps(s), f.bild) << f.typ << f.azKreise << f.hoehenkreise;
     }
+}
+
+TEST(Bildergalerie, TheTypeChoosersButtonShowsAGalleryPictureOrNone)
+{
+    for (const char typ : std::string_view("hvicqazkrmwpfob"))
+        for (const int unter : {0, 1, 2}) {
+            AppState s;
+            s.UhrTyp = typ;
+            s.Schalter.Hoehenuhrart = s.Schalter.ZylinderArt = s.Schalter.Hoehenkreise = static_cast<std::uint8_t>(unter);
+            s.Schalter.AzimutKreise = unter > 0;
+            const std::int32_t nr = TypwahlBild(s);
+            EXPECT_TRUE(nr == 0 ? std::string_view("iob").find(typ) != std::string_view::npos : hatBild(nr))
+                << typ << unter << ": " << nr;
+        }
 }
