@@ -210,7 +210,7 @@ void Hidokei::legende()
         zeile2 = s_.Schalter.Ortszeit ? sprachText(s_, "Ortszeit", "local time")
                                       : sprachText(s_, " WOZ am Zonenmeridian", " Apparent Time of zone meridian");
         zeile2 += s_.Schalter.MitZeitglZylinder ? " " + sprachText(s_, "mit Zeitgl.", "with EoT")
-                                                : "  " + sprachText(s_, "ohne Zeitgl.", "without EoT");
+                                                : " " + sprachText(s_, "ohne Zeitgl.", "without EoT");
     }
     c_.textOut(g_.W / 2 + g_.m, g_.H - 2 * fh2, ersteZeichen(zeile2, 60));
 }
