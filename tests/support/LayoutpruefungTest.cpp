@@ -81,19 +81,10 @@ TEST(Layoutpruefung, FindsWhatIsPlantedOnACanvas)
          },
          {A::StrichAusserhalb}},
         {"stroke through text: an hour line through its number",
-         [](RecordingCanvas& c) {
-             c.textOut(100, 100, "12");
-             c.moveTo(110, 90);
-             c.lineTo(110, 140);
-         },
-         {A::StrichDurchText}},
+         [](RecordingCanvas& c) { c.textOut(100, 100, "12"), c.moveTo(110, 90), c.lineTo(110, 140); }, {A::StrichDurchText}},
         {"a line under a legend, one ending at its side, a frame round it pass",
          [](RecordingCanvas& c) {
-             c.textOut(100, 100, "Legend");
-             c.moveTo(100, 119);
-             c.lineTo(200, 119);
-             c.moveTo(50, 110);
-             c.lineTo(101, 110);
+             c.textOut(100, 100, "Legend"), c.moveTo(100, 119), c.lineTo(200, 119), c.moveTo(50, 110), c.lineTo(101, 110);
              c.rectangle(95, 98, 170, 122);
          },
          {}},
@@ -137,7 +128,6 @@ TEST(Layoutpruefung, FindsWhatIsPlantedInAPlot)
         {"stroke beyond the sheet, no window", "IN;SP 2;PU 1000 1000;PD 20000 1000;", {A::StrichAusserhalb}},
         {"stroke clipped by the window is not drawn", kopf + "SP 2;PU 1000 1000;PD 20000 1000;", {}},
         {"stroke through a label", kopf + "SP 2;PU 1000 900;PD 1000 1400;PU 960 1000;LB12\x03", {A::StrichDurchText}},
-        {"wording: a label with two blanks between words", kopf + "PU 960 1000;LBHour lines show  LAT\x03", {A::Wortlaut}},
         {"stroke beyond the sheet inside a larger window", "IN;IW 0 0 30000 30000;SP 2;PU 1000 1000;PD 20000 1000;",
          {A::StrichAusserhalb}},
     };
