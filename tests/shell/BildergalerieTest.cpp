@@ -1,7 +1,6 @@
 #include "shell/Bildergalerie.h"
 
 #include "core/Sprachdienst.h"
-#include "dialogs/TypwahlTabelle.h"
 
 #include <gtest/gtest.h>
 
@@ -114,16 +113,4 @@ TEST(Bildergalerie, TypesWithoutAPictureShowNone)
         s.Schalter.Hoehenkreise = static_cast<std::uint8_t>(f.hoehenkreise);
         EXPECT_EQ(bildDesTyps(s), f.bild) << f.typ << f.azKreise << f.hoehenkreise;
     }
-}
-
-TEST(Bildergalerie, TheTypeChoosersButtonShowsAGalleryPictureOrNone)
-{
-    for (const char typ : std::string_view("hvicqazkrmwpfob"))
-        for (const std::uint8_t unter : {0, 1, 2}) {
-            AppState s;
-            s.UhrTyp = typ;
-            s.Schalter.Hoehenuhrart = s.Schalter.ZylinderArt = s.Schalter.Hoehenkreise = unter;
-            s.Schalter.AzimutKreise = unter > 0;
-            EXPECT_TRUE(TypwahlBild(s) ? hatBild(TypwahlBild(s)) : std::string_view("iob").find(typ) != std::string_view::npos) << typ << +unter;
-        }
 }
