@@ -84,7 +84,7 @@ constexpr std::array<StringtabellenEintrag, 223> eintraege = {{
     {190, "  h&orizontale Höhensonnenuhr", "  H&orizontal Altitude Dial (Hidokei)", TextHerkunft::Ueberliefert},
     {191, "  &Ringsonnenuhr", "  &Ring Dial", TextHerkunft::Ueberliefert},
     {192, "  &biazimutale Sonnenuhr", "  &Compressed Gnomonic Sundial'", TextHerkunft::Ueberliefert},
-    {193, "  Sonnenuhr f. &mittlere Zeit", "  Hollander´s &Mean Time Sundial", TextHerkunft::Ueberliefert},
+    {193, "  Sonnenuhr f. &mittlere Zeit", "  Hollander's &Mean Time Sundial", TextHerkunft::Ueberliefert},
     {194, "  Sa&wyer-Sonnenuhr", "  Sa&wyer-Decliner", TextHerkunft::Ueberliefert},
     {195, "  &Peaucellier Azimutalsonnenuhr", "  &Peaucellier Azimuthal Sundial", TextHerkunft::Ueberliefert},
     {200, "Bitte Eingabewerte ändern. Die Konstruktion ist mangelhaft!", "Please change input values. Fragmentary construction!", TextHerkunft::Ueberliefert},

@@ -64,4 +64,16 @@ std::string OhneAccelerator(std::string_view s)
     return out;
 }
 
+std::string mitLeerzeichen(std::string_view vorn, std::string_view hinten)
+{
+    while (!vorn.empty() && vorn.back() == ' ')
+        vorn.remove_suffix(1);
+    while (!hinten.empty() && hinten.front() == ' ')
+        hinten.remove_prefix(1);
+    std::string t(vorn);
+    if (!vorn.empty() && !hinten.empty())
+        t += ' ';
+    return t.append(hinten);
+}
+
 } // namespace umbrin

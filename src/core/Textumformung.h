@@ -20,4 +20,8 @@ std::string GrossSchrift(std::string_view s);
 // becomes one "&".
 std::string OhneAccelerator(std::string_view s);
 
+// Two texts as one, with exactly one blank where they meet: blanks at the end of the first and
+// the start of the second are folded into it; an empty side adds no blank.
+std::string mitLeerzeichen(std::string_view vorn, std::string_view hinten);
+
 } // namespace umbrin

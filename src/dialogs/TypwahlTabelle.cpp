@@ -77,4 +77,17 @@ bool TypWaehlen(AppState& s, int index)
     return true;
 }
 
+std::int32_t TypwahlBild(const AppState& s)
+{
+    if (!s.Schirmuhr && (s.UhrTyp == 'i' || s.UhrTyp == 'o' || s.UhrTyp == 'b'))
+        return 0;
+    if (!s.Schirmuhr && s.UhrTyp == 'h')
+        return 1105;
+    if (!s.Schirmuhr && s.UhrTyp == 'f')
+        return 3001;
+    std::int32_t nr = 0;
+    BildNummerUhrTyp(s, nr);
+    return nr;
+}
+
 } // namespace umbrin

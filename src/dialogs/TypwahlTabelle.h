@@ -35,4 +35,8 @@ std::optional<int> TypwahlIndex(bool experte, char uhrTyp, bool schirm);
 // changes nothing and returns false.
 bool TypWaehlen(AppState& s, int index);
 
+// The gallery picture of the type's picture button: the type's own picture, the horizontal
+// dial's from the gallery's first place; 0 for a type whose button shows none.
+std::int32_t TypwahlBild(const AppState& s);
+
 } // namespace umbrin

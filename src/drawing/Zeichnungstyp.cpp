@@ -1,6 +1,7 @@
 #include "drawing/Zeichnungstyp.h"
 
 #include "core/Sprachdienst.h"
+#include "core/Textumformung.h"
 
 #include <string_view>
 
@@ -105,9 +106,10 @@ std::string fensterTitel(const AppState& s)
         case 'c': typText = titel(10); break;
         case 'm': typText = titel(12); break;
         case 'k': typText = titel(27); break;
-        case 'w': typText = titel(39); break;
-        case 'p': typText = "Peaucellier-" + titel(36); break;
-        case 'b': typText = "Bifilar-" + titel(36); break;
+        // These names carry no article ending of their own: one blank joins them.
+        case 'w': return mitLeerzeichen(titel(2), titel(39));
+        case 'p': return mitLeerzeichen(titel(2), "Peaucellier-" + titel(36));
+        case 'b': return mitLeerzeichen(titel(2), "Bifilar-" + titel(36));
         default: return {};
         }
     }

@@ -223,7 +223,7 @@ bool liesHorizontprofil(AppState& s, UserPrompt& prompt, const std::string& date
         prompt.ask(PromptTitle::WasNun, PromptIcon::Question,
                    datei + " : \n" +
                        sprache(s.Sprachspalte, "Die Datei fehlt. Soll sie erstellt werden?",
-                               "File  not found. Create File?") +
+                               "File not found. Create File?") +
                        "\nAbbrechen ? ",
                    PromptButtons::YesNo);
         return false;

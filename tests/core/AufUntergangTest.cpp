@@ -244,7 +244,7 @@ TEST(SucheAufUntergang, NoCrossingTextsInEnglish)
     for (const Case& c : std::vector<Case>{{70.0, 6, ObjektSonne, " always seen  "},
                                            {70.0, 6, ObjektDaemmerung, "always bright "},
                                            {70.0, 12, ObjektSonne, " not visible  "},
-                                           {80.0, 12, ObjektDaemmerung, " always  dark "}}) {
+                                           {80.0, 12, ObjektDaemmerung, " always dark "}}) {
         const AufUntergangSuche s =
             sucheAufUntergang(eingabeFuer(c.objekt, c.breite, -18.96, -15.0, 21, c.monat, 2024, -6.0));
         std::string zeile;

@@ -53,7 +53,7 @@ TEST(Sprachdienst, TablesAreReadByRowAndLanguage)
     EXPECT_EQ(meldungsText(de, 72), "");  // beyond the table
     EXPECT_EQ(meldungsText(de, -1), "");
     EXPECT_EQ(texteText(de, 203), "");    // a row with an English text only
-    EXPECT_EQ(texteText(en, 203), " Hollander´s Mean Time Sundial");
+    EXPECT_EQ(texteText(en, 203), " Hollander's Mean Time Sundial");
     EXPECT_EQ(titelText(de, 0), "");
     EXPECT_EQ(meldungsTitel(en, TitelPaar::Problem), meldungsTitel(de, TitelPaar::Problem));
 }
@@ -148,9 +148,9 @@ TEST(Textbeschriftung, RadioGroupsAndCombosFollowTheState)
     EXPECT_EQ(b.eintraege->back(), "  ");
 
     de.Schalter.ZodiakSkala = 1;
-    EXPECT_EQ(beschriftungFuer(de, Komponentenart::RadioGruppe, 554, 0).eintraege->at(1), "   Kreisbogen für  21. Dez. aussen");
+    EXPECT_EQ(beschriftungFuer(de, Komponentenart::RadioGruppe, 554, 0).eintraege->at(1), "   Kreisbogen für 21. Dez. aussen");
     de.Schalter.ZodiakSkala = 0;
-    EXPECT_EQ(beschriftungFuer(de, Komponentenart::RadioGruppe, 554, 0).eintraege->at(1), "   Kreisbogen für  21. Juni innen");
+    EXPECT_EQ(beschriftungFuer(de, Komponentenart::RadioGruppe, 554, 0).eintraege->at(1), "   Kreisbogen für 21. Juni innen");
 
     de.Schalter.LinienProMonat = 3;
     b = beschriftungFuer(de, Komponentenart::Auswahlliste, 60, 0);

@@ -535,7 +535,7 @@ TEST(LeseIniFehlerfall, MissingSettingsFileAnsweredNoChangesNothingButTheDerived
     IniPrompt prompt({PromptAnswer::No});
     EXPECT_EQ(LeseIni(s, dir / "umb.ini", true, true, prompt).status, IniLeseStatus::Fehlt);
     ASSERT_EQ(prompt.asked.size(), 1u);
-    EXPECT_NE(prompt.asked[0].text.find("File  not found. Create File?"), std::string::npos);
+    EXPECT_NE(prompt.asked[0].text.find("File not found. Create File?"), std::string::npos);
     EXPECT_DOUBLE_EQ(s.Par.Breite, 12.0);
     EXPECT_EQ(s.TypBasis, 48);
     AppState erwartet = startedState();

@@ -1,6 +1,7 @@
-// Every dial family and sub-type passes the layout check: on the drawing window's image of a
-// 1920 x 1080 and of a 1366 x 768 screen, on an A4 and an A3 page, and in its plot, at the
-// default place and at a southern one, in German and in English.
+// Every dial family and sub-type, and the variants users meet (mean-time Habermel I, the cone's
+// planes, the ring's two bands with date scales), passes the layout check: on the drawing
+// window's image of a 1920 x 1080 and of a 1366 x 768 screen, on an A4 and an A3 page, and in
+// its plot, at the default place and at a southern one, in German and in English.
 #include "core/RecordingCanvas.h"
 #include "core/Sprachdienst.h"
 #include "dialogs/HabermelGeometrie.h"
@@ -30,6 +31,7 @@ struct Familie {
     int skala = 0;          // the quadrant's scale (0 calendar, 1 zodiac, 2 Gunter)
     bool schirm = false;    // umbrella dial
     bool schinken = false;  // ham-dial mode
+    void (*stelle)(AppState&) = nullptr; // further settings of the variant
 };
 
 const Familie familien[] = {
@@ -46,6 +48,8 @@ const Familie familien[] = {
     {"quadrant zodiac", 'q', 0, 1},
     {"Gunter quadrant", 'q', 0, 2},
     {"Habermel", 'q', 1},
+    {"Habermel mean time", 'q', 1, 0, false, false,
+     [](AppState& s) { s.Schalter.MitZeitglZylinder = 1, s.Schalter.Zonenzeit = 0, s.Schalter.Ortszeit = 1; }},
     {"Habermel II", 'q', 2},
     {"horizontal altitude", 'k'},
     {"horizontal altitude b", 'b'},
@@ -56,7 +60,11 @@ const Familie familien[] = {
     {"Sawyer", 'w'},
     {"ring", 'r', 0},
     {"ring correction", 'r', 1},
+    {"ring two bands with date scales", 'r', 0, 0, false, false,
+     [](AppState& s) { s.Schalter.Ganzjaehrig = 0, s.Schalter.RingExakt = 2; }},
     {"cone", 'm'},
+    {"cone vertical", 'm', 0, 0, false, false, [](AppState& s) { s.Schalter.Ebene = 1; }},
+    {"cone inclining", 'm', 0, 0, false, false, [](AppState& s) { s.Schalter.Ebene = 2; }},
     {"ham", 'o', 0, 0, false, true},
 };
 
@@ -142,6 +150,8 @@ struct Lauf {
                                          s.Par.HabermelGnomon);
         if (fam.typ == 'z')
             s.Schalter.ZylinderArt = static_cast<std::uint8_t>(fam.unterTyp);
+        if (fam.stelle)
+            fam.stelle(s);
         f.SchoenerAnsicht = fam.typ == 'r' && fam.unterTyp == 1;
         ordner = fs::temp_directory_path() / ("umbrin_layout_" + std::to_string(getpid()));
         fs::create_directories(ordner);
@@ -164,7 +174,7 @@ struct Lauf {
         a.frage = &frage;
         a.arbeitsPfad = UMBRIN_BINARY_DIR;
         konstruiereBild(a, f.SchoenerAnsicht ? Zeichenanlass::Korrektur : Zeichenanlass::Sonstiges);
-        return pruefeLayout(c);
+        return pruefeLayout(c, Pruefumfang::Voll);
     }
 
     std::vector<Befund> seite(const Seite& p)
@@ -175,7 +185,7 @@ struct Lauf {
         Zeichenauftrag a{s, f, c, p.breite, p.hoehe, false, zeichenumgebung(f, true, false, 0, 0), p.breite, p.hoehe};
         a.arbeitsPfad = UMBRIN_BINARY_DIR;
         zeichneDruckseite(a, f.BildBreite, f.BildHoehe);
-        return pruefeLayout(c);
+        return pruefeLayout(c, Pruefumfang::Voll);
     }
 
     // The plot's findings; false when the family writes none.
@@ -195,7 +205,7 @@ struct Lauf {
         if (!exportiereZeichnung(s, f, frage, e, a, schutz))
             return false;
         const std::string hpgl = dateiText(a.datei);
-        befunde = pruefePlotLayout(hpgl, plotSeite(hpgl));
+        befunde = pruefePlotLayout(hpgl, plotSeite(hpgl), Pruefumfang::Voll);
         return true;
     }
 };

@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <cctype>
 #include <cstdlib>
 #include <map>
 #include <optional>
@@ -20,10 +21,13 @@ struct Punkt {
     double x = 0, y = 0;
 };
 
-// A text's box: four corners in drawing order (a convex quadrilateral).
+// A text's box: four corners in drawing order (a convex quadrilateral), and the frame it was
+// spanned in (from o along d from u0 to u1, along the normal n from v0 to v1).
 struct Textkasten {
     std::string text;
     std::array<Punkt, 4> ecken;
+    Punkt o, d, n;
+    double u0 = 0, u1 = 0, v0 = 0, v1 = 0;
 };
 
 // What the check sees of a drawing: text boxes and the drawn points of strokes by pen.
@@ -31,7 +35,8 @@ struct Bild {
     std::vector<Textkasten> texte;
     struct Strich {
         std::string stift;
-        std::vector<Punkt> punkte;
+        std::vector<Punkt> punkte;                   // the points reached
+        std::vector<std::pair<Punkt, Punkt>> strecken; // the lines drawn
     };
     std::vector<Strich> striche;
 };
@@ -74,6 +79,15 @@ std::array<Punkt, 4> kasten(Punkt o, Punkt d, Punkt n, double u0, double u1, dou
     return {at(u0, v0), at(u1, v0), at(u1, v1), at(u0, v1)};
 }
 
+Textkasten textkasten(std::string text, Punkt o, Punkt d, Punkt n, double u0, double u1, double v0, double v1)
+{
+    return {std::move(text), kasten(o, d, n, u0, u1, v0, v1), o, d, n, u0, u1, v0, v1};
+}
+
+// How deep the line a-b reaches into a text's box: the largest distance from the box's edge of
+// a point of the line inside it (0 when it misses the box).
+double eindringtiefe(const Textkasten& t, Punkt a, Punkt b);
+
 // Whether two convex quadrilaterals overlap: no axis of their edges separates them.
 bool ueberlappen(const std::array<Punkt, 4>& a, const std::array<Punkt, 4>& b)
 {
@@ -110,15 +124,17 @@ std::string seiteText(const Seitenrechteck& s)
     return "the page " + zahl(s.x0) + ".." + zahl(s.x1) + " x " + zahl(s.y0) + ".." + zahl(s.y1);
 }
 
-std::vector<Befund> pruefe(const Bild& b, const Seitenrechteck& seite, double toleranz)
+std::vector<Befund> pruefe(const Bild& b, const Seitenrechteck& seite, double toleranz, Pruefumfang umfang)
 {
     std::vector<Befund> befunde;
+    std::vector<bool> amRand(b.texte.size(), false);
     for (std::size_t i = 0; i < b.texte.size(); ++i) {
         const Textkasten& t = b.texte[i];
         const auto drin = std::count_if(t.ecken.begin(), t.ecken.end(),
                                         [&](Punkt p) { return innen(p, seite, toleranz); });
         if (drin == 4)
             continue;
+        amRand[i] = true;
         double x0 = 1e300, x1 = -1e300, y0 = 1e300, y1 = -1e300;
         for (const Punkt& p : t.ecken) {
             x0 = std::min(x0, p.x);
@@ -147,6 +163,46 @@ std::vector<Befund> pruefe(const Bild& b, const Seitenrechteck& seite, double to
                         + ort(b.texte[j].ecken[0]);
             befunde.push_back(std::move(f));
         }
+    }
+    // Strokes through texts: the first pen whose line reaches deep into a text's box (a text at
+    // the edge of the page is reported as such: the frame along the edge runs through it).
+    for (std::size_t i = 0; i < b.texte.size(); ++i) {
+        const Textkasten& t = b.texte[i];
+        if (amRand[i] || umfang != Pruefumfang::Voll)
+            continue;
+        double x0 = 1e300, x1 = -1e300, y0 = 1e300, y1 = -1e300;
+        for (const Punkt& p : t.ecken) {
+            x0 = std::min(x0, p.x);
+            x1 = std::max(x1, p.x);
+            y0 = std::min(y0, p.y);
+            y1 = std::max(y1, p.y);
+        }
+        const auto durch = [&]() -> const Bild::Strich* {
+            for (const Bild::Strich& s : b.striche)
+                for (const auto& [p, q] : s.strecken)
+                    if (std::max(p.x, q.x) >= x0 && std::min(p.x, q.x) <= x1 && std::max(p.y, q.y) >= y0
+                        && std::min(p.y, q.y) <= y1 && eindringtiefe(t, p, q) > 0.25 * (t.v1 - t.v0))
+                        return &s;
+            return nullptr;
+        }();
+        if (!durch)
+            continue;
+        Befund f;
+        f.art = Befundart::StrichDurchText;
+        f.text = t.text;
+        f.zweiter = durch->stift;
+        f.meldung = "a stroke of " + durch->stift + " runs through text '" + t.text + "' at " + ort(t.ecken[0]);
+        befunde.push_back(std::move(f));
+    }
+    for (const Textkasten& t : b.texte) {
+        const std::string fehler = umfang == Pruefumfang::Voll ? wortlautFehler(t.text) : std::string();
+        if (fehler.empty())
+            continue;
+        Befund f;
+        f.art = Befundart::Wortlaut;
+        f.text = t.text;
+        f.meldung = "text '" + t.text + "' at " + ort(t.ecken[0]) + ": " + fehler;
+        befunde.push_back(std::move(f));
     }
     // Strokes by pen: how many reach beyond the page, and the farthest point.
     struct Aussen {
@@ -227,8 +283,8 @@ Bild bildAus(const std::vector<RecordedPrimitive>& zeichnung)
             const double a = p.angle * kPi / 180.0;
             const Punkt d{std::cos(a), -std::sin(a)}, nrm{std::sin(a), std::cos(a)};
             const Punkt o{static_cast<double>(p.points[0].x), static_cast<double>(p.points[0].y)};
-            b.texte.push_back({p.text, kasten(o, d, nrm, vorn * c + 0.03 * em, (n - hinten) * c - 0.03 * em,
-                                              0.15 * em, 1.02 * em)});
+            b.texte.push_back(textkasten(p.text, o, d, nrm, vorn * c + 0.03 * em, (n - hinten) * c - 0.03 * em,
+                                         0.15 * em, 1.02 * em));
             continue;
         }
         // White on the white page is not seen: the margins a page fills white, say.
@@ -239,27 +295,47 @@ Bild bildAus(const std::vector<RecordedPrimitive>& zeichnung)
             continue;
         Bild::Strich s;
         s.stift = farbText(p.pen.color);
+        // The outline, as a closed or open chain; a fill has none.
+        std::vector<Punkt> linie;
+        bool geschlossen = false;
         switch (p.kind) {
         case PrimitiveKind::Line:
         case PrimitiveKind::Polyline:
         case PrimitiveKind::Polygon:
             for (const CanvasPoint& q : p.points)
                 s.punkte.push_back({static_cast<double>(q.x), static_cast<double>(q.y)});
+            linie = s.punkte;
+            geschlossen = p.kind == PrimitiveKind::Polygon;
             break;
         case PrimitiveKind::Rectangle:
         case PrimitiveKind::FillRect:
-        case PrimitiveKind::Ellipse:
+        case PrimitiveKind::Ellipse: {
             // The outline runs through right - 1 and bottom - 1.
-            s.punkte = {{static_cast<double>(p.points[0].x), static_cast<double>(p.points[0].y)},
-                        {p.points[1].x - 1.0, p.points[1].y - 1.0}};
+            const Punkt a{static_cast<double>(p.points[0].x), static_cast<double>(p.points[0].y)};
+            const Punkt e{p.points[1].x - 1.0, p.points[1].y - 1.0};
+            s.punkte = {a, e};
+            geschlossen = true;
+            if (p.kind == PrimitiveKind::Rectangle)
+                linie = {a, {e.x, a.y}, e, {a.x, e.y}};
+            else if (p.kind == PrimitiveKind::Ellipse)
+                for (int i = 0; i < 32; ++i)
+                    linie.push_back({(a.x + e.x) / 2 + (e.x - a.x) / 2 * std::cos(i * kPi / 16),
+                                     (a.y + e.y) / 2 + (e.y - a.y) / 2 * std::sin(i * kPi / 16)});
             break;
+        }
         case PrimitiveKind::Arc:
-            s.punkte = bogenPunkte(p);
+            s.punkte = linie = bogenPunkte(p);
             break;
         case PrimitiveKind::Text:
         case PrimitiveKind::Clear:
             break;
         }
+        if (fuellung)
+            linie.clear();
+        for (std::size_t i = 0; i + 1 < linie.size(); ++i)
+            s.strecken.emplace_back(linie[i], linie[i + 1]);
+        if (geschlossen && linie.size() > 2)
+            s.strecken.emplace_back(linie.back(), linie.front());
         if (!s.punkte.empty())
             b.striche.push_back(std::move(s));
     }
@@ -292,6 +368,26 @@ std::optional<std::pair<Punkt, Punkt>> imFenster(Punkt a, Punkt b, const Seitenr
     if (t0 > t1)
         return std::nullopt;
     return std::make_pair(Punkt{a.x + t0 * dx, a.y + t0 * dy}, Punkt{a.x + t1 * dx, a.y + t1 * dy});
+}
+
+double eindringtiefe(const Textkasten& t, Punkt a, Punkt b)
+{
+    const auto lokal = [&](Punkt p) {
+        const Punkt r{p.x - t.o.x, p.y - t.o.y};
+        return Punkt{r.x * t.d.x + r.y * t.d.y, r.x * t.n.x + r.y * t.n.y};
+    };
+    const auto teil = imFenster(lokal(a), lokal(b), {t.u0, t.v0, t.u1, t.v1});
+    if (!teil)
+        return 0;
+    // The distance from the edge is concave along the line: its largest value is found closely
+    // enough by sampling.
+    double tiefe = 0;
+    for (int i = 0; i <= 16; ++i) {
+        const Punkt p{teil->first.x + (teil->second.x - teil->first.x) * i / 16.0,
+                      teil->first.y + (teil->second.y - teil->first.y) * i / 16.0};
+        tiefe = std::max(tiefe, std::min({p.x - t.u0, t.u1 - p.x, p.y - t.v0, t.v1 - p.y}));
+    }
+    return tiefe;
 }
 
 // The sheet of the writers that draw no frame: the largest the framed ones draw.
@@ -329,14 +425,12 @@ struct Plotter {
         Bild::Strich s;
         s.stift = stiftName();
         for (std::size_t i = 0; i + 1 < punkte.size(); ++i) {
-            if (!fenster) {
-                s.punkte.push_back(punkte[i]);
-                s.punkte.push_back(punkte[i + 1]);
-                continue;
-            }
-            if (const auto teil = imFenster(punkte[i], punkte[i + 1], *fenster)) {
+            const auto teil = fenster ? imFenster(punkte[i], punkte[i + 1], *fenster)
+                                      : std::make_optional(std::make_pair(punkte[i], punkte[i + 1]));
+            if (teil) {
                 s.punkte.push_back(teil->first);
                 s.punkte.push_back(teil->second);
+                s.strecken.push_back(*teil);
             }
         }
         if (!s.punkte.empty())
@@ -383,11 +477,8 @@ struct Plotter {
             // baseline hoehe high.
             const double schritt = 1.5 * breite;
             if (vorn + hinten < n) {
-                Textkasten t;
-                t.text = std::string(stueck);
-                t.ecken = kasten(pos, richtung, oben, vorn * schritt, (n - hinten - 1) * schritt + breite, 0.05 * hoehe,
-                                 0.95 * hoehe);
-                bild.texte.push_back(std::move(t));
+                bild.texte.push_back(textkasten(std::string(stueck), pos, richtung, oben, vorn * schritt,
+                                                (n - hinten - 1) * schritt + breite, 0.05 * hoehe, 0.95 * hoehe));
             }
             pos = {pos.x + n * schritt * richtung.x, pos.y + n * schritt * richtung.y};
             if (ende >= text.size())
@@ -444,23 +535,25 @@ struct Plotter {
 
 } // namespace
 
-std::vector<Befund> pruefeLayout(const std::vector<RecordedPrimitive>& zeichnung, const Seitenrechteck& seite)
+std::vector<Befund> pruefeLayout(const std::vector<RecordedPrimitive>& zeichnung, const Seitenrechteck& seite,
+                                 Pruefumfang umfang)
 {
-    return pruefe(bildAus(zeichnung), seite, 1.0);
+    return pruefe(bildAus(zeichnung), seite, 1.0, umfang);
 }
 
-std::vector<Befund> pruefeLayout(const RecordingCanvas& c)
+std::vector<Befund> pruefeLayout(const RecordingCanvas& c, Pruefumfang umfang)
 {
-    return pruefeLayout(c.primitives(), {0, 0, static_cast<double>(c.width()), static_cast<double>(c.height())});
+    return pruefeLayout(c.primitives(), {0, 0, static_cast<double>(c.width()), static_cast<double>(c.height())},
+                        umfang);
 }
 
-std::vector<Befund> pruefePlotLayout(const std::string& hpgl, const Seitenrechteck& seite)
+std::vector<Befund> pruefePlotLayout(const std::string& hpgl, const Seitenrechteck& seite, Pruefumfang umfang)
 {
     Plotter p;
     for (const PlotBefehl& b : plotBefehle(hpgl))
         p.befehl(b);
     // A tenth of a millimetre for the rounding of the writers.
-    return pruefe(p.bild, seite, 4.0);
+    return pruefe(p.bild, seite, 4.0, umfang);
 }
 
 Seitenrechteck plotSeite(const std::string& hpgl)
@@ -493,8 +586,59 @@ const char* befundartName(Befundart a)
         return "text cut";
     case Befundart::StrichAusserhalb:
         return "stroke outside";
+    case Befundart::StrichDurchText:
+        return "stroke through text";
+    case Befundart::Wortlaut:
+        return "wording";
     }
     return "";
+}
+
+std::string wortlautFehler(std::string_view text)
+{
+    // A plot holds Windows-1252, a drawing UTF-8: the accent is one byte there, two here.
+    const bool utf8 = [&] {
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            const auto c = static_cast<unsigned char>(text[i]);
+            const std::size_t folge = c < 0x80 ? 0 : (c & 0xE0) == 0xC0 ? 1 : (c & 0xF0) == 0xE0 ? 2 : (c & 0xF8) == 0xF0 ? 3 : 9;
+            for (std::size_t k = 1; k <= folge; ++k)
+                if (folge == 9 || i + k >= text.size() || (static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
+                    return false;
+            i += folge;
+        }
+        return true;
+    }();
+    if (text.find(utf8 ? "\xC2\xB4" : "\xB4") != std::string_view::npos)
+        return "an acute accent stands for an apostrophe";
+    const auto wortzeichen = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || (c & 0x80); };
+    std::size_t anfang = 0;
+    while (anfang <= text.size()) {
+        std::size_t ende = text.find_first_of("\r\n", anfang);
+        if (ende == std::string_view::npos)
+            ende = text.size();
+        std::string_view zeile = text.substr(anfang, ende - anfang);
+        while (!zeile.empty() && zeile.front() == ' ')
+            zeile.remove_prefix(1);
+        while (!zeile.empty() && zeile.back() == ' ')
+            zeile.remove_suffix(1);
+        if (zeile.find("   ") == std::string_view::npos)
+            for (std::size_t i = zeile.find("  "); i != std::string_view::npos; i = zeile.find("  ", i + 1))
+                if (i > 0 && i + 2 < zeile.size() && wortzeichen(zeile[i - 1]) && wortzeichen(zeile[i + 2])
+                    && !std::isdigit(static_cast<unsigned char>(zeile[i + 2])))
+                    return "two blanks between words";
+        anfang = ende + 1;
+    }
+    for (const auto& [auf, zu] : {std::pair{'(', ')'}, std::pair{'[', ']'}}) {
+        int tiefe = 0;
+        for (char c : text) {
+            tiefe += c == auf ? 1 : c == zu ? -1 : 0;
+            if (tiefe < 0)
+                return std::string("a '") + zu + "' without its '" + auf + "'";
+        }
+        if (tiefe > 0)
+            return std::string("a '") + auf + "' left open";
+    }
+    return {};
 }
 
 std::string befundText(const std::vector<Befund>& befunde)

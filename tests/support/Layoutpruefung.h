@@ -4,7 +4,12 @@
 // - a text whose box overlaps another text's box,
 // - a text wholly outside the page (the visible image, the sheet), a stroke reaching beyond
 //   it (white strokes and fills are not seen and do not count),
-// - a text cut by the page's edge.
+// - a text cut by the page's edge,
+// and with the full check (Pruefumfang::Voll) also
+// - a stroke through a text: a line reaching into a text's box deeper than a quarter of the
+//   box's height from its nearest edge (a line under or beside a text, or one ending at it,
+//   passes),
+// - a text whose wording is faulty (wortlautFehler).
 // Text boxes on a canvas follow the letters as the page's fonts draw them (0.55 em a
 // character, from the cap line to the baseline; a font height is the cell of 1.15 em); in a plot
 // a label's box follows the character size (SI), the direction (DI) and the pen position
@@ -17,6 +22,7 @@
 #include "core/RecordingCanvas.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace umbrin::test {
@@ -32,25 +38,39 @@ enum class Befundart {
     TextAusserhalb,    // a text wholly outside the page
     TextAngeschnitten, // a text cut by the page's edge
     StrichAusserhalb,  // a stroke reaching beyond the page
+    StrichDurchText,   // a stroke through a text
+    Wortlaut,          // a text with a wording fault
 };
+
+// The basic check (texts on texts, texts and strokes off the page) or the full one.
+enum class Pruefumfang { Grund, Voll };
 
 struct Befund {
     Befundart art = Befundart::Ueberdeckung;
     std::string text;   // the text concerned (the first of two overlapping), empty for strokes
-    std::string zweiter; // the other text of an overlap
+    std::string zweiter; // the other text of an overlap, the pen of a stroke through a text
     std::string meldung; // one readable line
 };
 
 // The findings of a recorded drawing on its canvas (the page is the canvas's size).
-std::vector<Befund> pruefeLayout(const RecordingCanvas& c);
+std::vector<Befund> pruefeLayout(const RecordingCanvas& c, Pruefumfang umfang = Pruefumfang::Grund);
 // The same on a page of one's own (a part of the canvas, say).
-std::vector<Befund> pruefeLayout(const std::vector<RecordedPrimitive>& zeichnung, const Seitenrechteck& seite);
+std::vector<Befund> pruefeLayout(const std::vector<RecordedPrimitive>& zeichnung, const Seitenrechteck& seite,
+                                 Pruefumfang umfang = Pruefumfang::Grund);
 // The findings of a plot on its page.
-std::vector<Befund> pruefePlotLayout(const std::string& hpgl, const Seitenrechteck& seite);
+std::vector<Befund> pruefePlotLayout(const std::string& hpgl, const Seitenrechteck& seite,
+                                     Pruefumfang umfang = Pruefumfang::Grund);
 // The page of a plot: the sheet frame it draws (EA from the origin), else the first clip
 // window it sets from the origin, else the sheet of 16480 x 11480 plotter units that the
 // largest framed plots use.
 Seitenrechteck plotSeite(const std::string& hpgl);
+
+// What is wrong with the wording of a text a user reads, empty when nothing: two blanks between
+// two words (texts with runs of three or more blanks are laid out in columns and pass, and a
+// number may stand padded to its width), an
+// acute accent standing for an apostrophe, a bracket left open or closed twice. Blanks at the
+// ends and line breaks are not wording.
+std::string wortlautFehler(std::string_view text);
 
 // The findings one per line, for a test's failure message.
 std::string befundText(const std::vector<Befund>& befunde);

@@ -80,12 +80,20 @@ TEST(Layoutpruefung, FindsWhatIsPlantedOnACanvas)
              c.lineTo(700, 100);
          },
          {A::StrichAusserhalb}},
+        {"stroke through text: an hour line through its number",
+         [](RecordingCanvas& c) { c.textOut(100, 100, "12"), c.moveTo(110, 90), c.lineTo(110, 140); }, {A::StrichDurchText}},
+        {"a line under a legend, one ending at its side, a frame round it pass",
+         [](RecordingCanvas& c) {
+             c.textOut(100, 100, "Legend"), c.moveTo(100, 119), c.lineTo(200, 119), c.moveTo(50, 110), c.lineTo(101, 110);
+             c.rectangle(95, 98, 170, 122);
+         },
+         {}},
     };
     for (const CanvasFall& f : faelle) {
         RecordingCanvas c(400, 300);
         c.setFontHeight(20);
         f.zeichne(c);
-        const std::vector<Befund> b = pruefeLayout(c);
+        const std::vector<Befund> b = pruefeLayout(c, Pruefumfang::Voll);
         EXPECT_EQ(arten(b), f.erwartet) << f.name << "\n" << befundText(b);
     }
 }
@@ -119,13 +127,28 @@ TEST(Layoutpruefung, FindsWhatIsPlantedInAPlot)
          kopf + "PU 1000 1000;LBab\x03" "LBcd\x03;PU 1000 1000;LBab\x03", {A::Ueberdeckung}},
         {"stroke beyond the sheet, no window", "IN;SP 2;PU 1000 1000;PD 20000 1000;", {A::StrichAusserhalb}},
         {"stroke clipped by the window is not drawn", kopf + "SP 2;PU 1000 1000;PD 20000 1000;", {}},
+        {"stroke through a label", kopf + "SP 2;PU 1000 900;PD 1000 1400;PU 960 1000;LB12\x03", {A::StrichDurchText}},
         {"stroke beyond the sheet inside a larger window", "IN;IW 0 0 30000 30000;SP 2;PU 1000 1000;PD 20000 1000;",
          {A::StrichAusserhalb}},
     };
     for (const Fall& f : faelle) {
-        const std::vector<Befund> b = pruefePlotLayout(f.plot, {0, 0, 16000, 11000});
+        const std::vector<Befund> b = pruefePlotLayout(f.plot, {0, 0, 16000, 11000}, Pruefumfang::Voll);
         EXPECT_EQ(arten(b), f.erwartet) << f.name << "\n" << befundText(b);
     }
+}
+
+TEST(Layoutpruefung, WordingOfATextAUserReads)
+{
+    const std::pair<const char*, bool> faelle[] = {
+        {"  Hour lines show Local Apparent Time (LAT) ", true}, {"Hour lines show  Local Apparent Time", false},
+        {"Datum     Sonne      Dämmerung", true},                {"Cylinder Sundial (Shepherds\xC2\xB4 Dial)", false},
+        {"Zylindersonnenuhr (Sch\xE4\xB4" "fer)", false},          {"Ch\xC3\xB4teau", true},
+        {"Shadow casting edge (height =  25.00 mm", false},      {"Width (10 [mm] :", false},
+        {"a)b(", false},                                         {"line one  \n\r  line two", true},
+        {"Pin Hole at  30.0 deg", true},
+    };
+    for (const auto& [text, gut] : faelle)
+        EXPECT_EQ(wortlautFehler(text).empty(), gut) << text << ": " << wortlautFehler(text);
 }
 
 TEST(Layoutpruefung, PageOfAPlot)

@@ -73,12 +73,41 @@ PromptAnswer antwort(int knopf, PromptButtons knoepfe)
     return PromptAnswer::Cancel;
 }
 
+// The icon of a box that only tells: a question mark belongs to a box that asks, so a box with
+// one button shows the icon of its title (an "Error!" box the error icon, not a question mark);
+// an error box never shows the mild information icon.
+PromptIcon passendesIcon(PromptTitle titel, PromptIcon icon, PromptButtons knoepfe)
+{
+    if (titel == PromptTitle::Fehler && icon == PromptIcon::Information)
+        return PromptIcon::Error;
+    if (icon != PromptIcon::Question || knoepfe != PromptButtons::Ok)
+        return icon;
+    switch (titel) {
+    case PromptTitle::Fehler: return PromptIcon::Error;
+    case PromptTitle::Achtung:
+    case PromptTitle::Warnung:
+    case PromptTitle::Problem: return PromptIcon::Warning;
+    case PromptTitle::WasNun: return PromptIcon::Question;
+    default: return PromptIcon::Information;
+    }
+}
+
+// A short text would give a box narrower than its title, which the title bar then cuts.
+void mindestensTitelbreit(QMessageBox& box)
+{
+    if (auto* gitter = qobject_cast<QGridLayout*>(box.layout()))
+        gitter->addItem(new QSpacerItem(titelBreite(box.windowTitle(), box.fontMetrics()), 0, QSizePolicy::Minimum),
+                        gitter->rowCount(), 0, 1, gitter->columnCount());
+}
+
 } // namespace
 
 int titelBreite(const QString& titel, const QFontMetrics& schrift)
 {
-    // The title bar holds the window's icon before the title and up to three buttons after it.
-    return schrift.horizontalAdvance(titel) + 5 * schrift.height();
+    // Window managers set the title in a bold face, often a step larger than the text of the
+    // box; the bar holds the window's icon before it and up to three buttons after it, each a
+    // square somewhat larger than a line, with a margin at either end.
+    return schrift.horizontalAdvance(titel) * 5 / 4 + 7 * schrift.height();
 }
 
 MeldungsFenster::MeldungsFenster(const AppState& zustand, QWidget* eltern)
@@ -89,7 +118,7 @@ MeldungsFenster::MeldungsFenster(const AppState& zustand, QWidget* eltern)
 
 PromptAnswer MeldungsFenster::ask(PromptTitle titel, PromptIcon icon, const std::string& text, PromptButtons knoepfe)
 {
-    return askTitled(std::string(meldungsTitel(zustand_, titel)), icon, text, knoepfe);
+    return askTitled(std::string(meldungsTitel(zustand_, titel)), passendesIcon(titel, icon, knoepfe), text, knoepfe);
 }
 
 PromptAnswer MeldungsFenster::askTitled(const std::string& titel, PromptIcon icon, const std::string& text,
@@ -98,10 +127,7 @@ PromptAnswer MeldungsFenster::askTitled(const std::string& titel, PromptIcon ico
     QWidget* eltern = eltern_ ? eltern_ : QApplication::activeWindow();
     QMessageBox box(qIcon(icon), qText(titel), zeilenumbrueche(text), qKnoepfe(knoepfe), eltern);
     box.setObjectName(QStringLiteral("Meldung"));
-    // A short text would give a box narrower than its title, which the title bar then cuts.
-    if (auto* gitter = qobject_cast<QGridLayout*>(box.layout()))
-        gitter->addItem(new QSpacerItem(titelBreite(box.windowTitle(), box.fontMetrics()), 0, QSizePolicy::Minimum),
-                        gitter->rowCount(), 0, 1, gitter->columnCount());
+    mindestensTitelbreit(box);
     const int knopf = box.exec();
     return antwort(knopf, knoepfe);
 }
@@ -115,18 +141,22 @@ PromptAnswer MeldungsFenster::askYesNoNamed(PromptTitle titel, PromptIcon icon, 
     box.setObjectName(QStringLiteral("Meldung"));
     box.button(QMessageBox::Yes)->setText(qText(ja));
     box.button(QMessageBox::No)->setText(qText(nein));
+    mindestensTitelbreit(box);
     return antwort(box.exec(), PromptButtons::YesNo);
 }
 
 bool MeldungsFenster::askText(const std::string& caption, const std::string& label, std::string& value)
 {
     QWidget* eltern = eltern_ ? eltern_ : QApplication::activeWindow();
-    bool ok = false;
-    const QString text = QInputDialog::getText(eltern, qText(caption), zeilenumbrueche(label), QLineEdit::Normal,
-                                               qText(value), &ok);
-    if (ok)
-        value = text.toStdString();
-    return ok;
+    QInputDialog eingabe(eltern);
+    eingabe.setWindowTitle(qText(caption));
+    eingabe.setLabelText(zeilenumbrueche(label));
+    eingabe.setTextValue(qText(value));
+    eingabe.setMinimumWidth(titelBreite(eingabe.windowTitle(), eingabe.fontMetrics()));
+    if (eingabe.exec() != QDialog::Accepted)
+        return false;
+    value = eingabe.textValue().toStdString();
+    return true;
 }
 
 PromptAnswer zeigeMeldungsFenster(const AppState& s, int meldung, PromptTitle titel, PromptIcon icon,

@@ -7,6 +7,8 @@
 #include "dialogs/DialogOrtWerte.h"
 #include "dialogs/DialogWalk.h"
 
+#include <QImage>
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -20,6 +22,8 @@ struct Hauptfensterhaken {
     std::function<void(bool sichtbar)> datumsMenue;
     // Shows the gallery picture of that number.
     std::function<void(std::int32_t bildNummer)> zeigeBild;
+    // The gallery picture of that number, a null image when there is none.
+    std::function<QImage(std::int32_t bildNummer)> bild;
     // Hides the picture panel; true when it was showing.
     std::function<bool()> verbergeBild;
     // Hides the colour palette.

@@ -264,13 +264,15 @@ void ParameterDialog::setzeTitel()
         setWindowTitle(q(titel(s_, 11)) + QStringLiteral("3"));
         return;
     }
-    QString t = q(titel(s_, 44));
+    // The page's caption from the table the page tabs are labelled from, so the caption is whole
+    // whether or not the tabs have been relabelled yet.
+    std::string seite;
     if (!s_.Schirmuhr && (s_.UhrTyp == 'h' || s_.UhrTyp == 'v' || s_.UhrTyp == 'i') &&
         aktiveSeite() == ParameterSeite::Planar)
-        t += QStringLiteral(" ") + q(texteText(s_, s_.UhrTyp == 'h' ? 125 : s_.UhrTyp == 'v' ? 126 : 127));
+        seite = texteText(s_, s_.UhrTyp == 'h' ? 125 : s_.UhrTyp == 'v' ? 126 : 127);
     else
-        t += seiten_->tabText(seiten_->currentIndex()).remove(QLatin1Char('&'));
-    setWindowTitle(t);
+        seite = OhneAccelerator(titel(s_, 30 + static_cast<int>(aktiveSeite())));
+    setWindowTitle(q(mitLeerzeichen(titel(s_, 44), seite)));
 }
 
 void ParameterDialog::setzeBreite()

@@ -20,6 +20,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -141,10 +142,8 @@ void TypwahlDialog::baue()
     bild_->setObjectName(QStringLiteral("BtBtnhor"));
     bild_->setAutoRaise(false);
     connect(bild_, &QToolButton::clicked, this, [this] {
-        std::int32_t nr = 0;
-        BildNummerUhrTyp(s_, nr);
         if (u_.haken.zeigeBild)
-            u_.haken.zeigeBild(nr);
+            u_.haken.zeigeBild(TypwahlBild(s_));
     });
     rechts->addWidget(bild_, 0, Qt::AlignLeft);
 
@@ -283,9 +282,6 @@ std::string TypwahlDialog::label(const QLabel* l) const { return OhneAmpersand(l
 
 void TypwahlDialog::werteInFelder()
 {
-    bild_->setFixedSize(s_.UhrTyp == 'z' && s_.Schalter.ZylinderArt == 0   ? QSize(56, 82)
-                        : s_.UhrTyp == 'z' && s_.Schalter.ZylinderArt == 1 ? QSize(68, 82)
-                                                                            : QSize(82, 82));
     edit1_->setText(q(RealStr(s_.Par.Wandabweichung, 7, 2)));
     edit2_->setText(q(RealStr(s_.Par.Inklination, 7, 2)));
     edZylRad_->setText(q(RealStr(s_.Par.ZylRadius, 7, 2)));
@@ -365,9 +361,19 @@ void TypwahlDialog::zeigeBildKnopf()
         name = "BtBtnPau";
     else if (t == 'm')
         name = "BtBtnHoll";
-    bild_->setVisible(name != nullptr);
+    // The button shows the type's picture from the gallery; without one there is no button.
+    const QImage bild = name && u_.haken.bild ? u_.haken.bild(TypwahlBild(s_)) : QImage();
+    bild_->setVisible(!bild.isNull());
     if (name)
         bild_->setObjectName(QString::fromLatin1(name));
+    bild_->setFixedSize(t == 'z' && s_.Schalter.ZylinderArt == 0   ? QSize(56, 82)
+                        : t == 'z' && s_.Schalter.ZylinderArt == 1 ? QSize(68, 82)
+                                                                    : QSize(82, 82));
+    if (!bild.isNull()) {
+        const QSize innen = bild_->size() - QSize(6, 6);
+        bild_->setIconSize(innen);
+        bild_->setIcon(QPixmap::fromImage(bild.scaled(innen, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    }
 }
 
 void TypwahlDialog::zeigeFelder()

@@ -78,7 +78,7 @@ void HoehenuhrHpglSchreiber::legende()
     const double k = k_;
     const double x = (zylinder_ ? 4600 : 1000) * k;
     const std::string titel = zylinder_ ? sprachText(s_, "Zylindersonnenuhr", " Cylinder Sundial") + " "
-                                              + sprachText(s_, " (Hirtensonnenuhr)", " (Shepherds´ Dial)")
+                                              + sprachText(s_, " (Hirtensonnenuhr)", " (Shepherds' Dial)")
                                         : std::string(texteText(s_, 152));
     zeile(";SP 4;" + hpglZeichengroesse(0.3 * k, 0.45 * k) + ";PU " + z(x) + " " + z(11150 * k) + ";"
           + hpglLabel(titel));

@@ -210,7 +210,7 @@ void Hidokei::legende()
         zeile2 = s_.Schalter.Ortszeit ? sprachText(s_, "Ortszeit", "local time")
                                       : sprachText(s_, " WOZ am Zonenmeridian", " Apparent Time of zone meridian");
         zeile2 += s_.Schalter.MitZeitglZylinder ? " " + sprachText(s_, "mit Zeitgl.", "with EoT")
-                                                : "  " + sprachText(s_, "ohne Zeitgl.", "without EoT");
+                                                : " " + sprachText(s_, "ohne Zeitgl.", "without EoT");
     }
     c_.textOut(g_.W / 2 + g_.m, g_.H - 2 * fh2, ersteZeichen(zeile2, 60));
 }
@@ -241,7 +241,9 @@ Konstruktionsmeldungen Hidokei::zeichne()
     const int c = canvasZahl(2.5 * c_.fontHeight() + g_.m);
     const int R = g_.W + g_.m;
     const int P = canvasZahl(g_.P);
-    const std::string kante = std::string(texteText(s_, 180)) + RealStr(a_.groesse, 6, 2) + " mm";
+    std::string kante = std::string(texteText(s_, 180)) + RealStr(a_.groesse, 6, 2) + " mm";
+    if (std::count(kante.begin(), kante.end(), '(') > std::count(kante.begin(), kante.end(), ')'))
+        kante += ')';
     // A longer text than the German one moves left until it ends inside the frame.
     const int xKante =
         imRahmen(c_, R - c - canvasZahl(1.2 * c_.textExtent("Schattenkannte höhe der = ").width), g_.W, kante);

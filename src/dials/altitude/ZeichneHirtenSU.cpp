@@ -227,7 +227,7 @@ void Hirtenuhr::legende(int c)
     const int xTitel = canvasZahl(0.36 * W) + m;
     c_.textOut(xTitel, H + m - canvasZahl(2.2 * fTitel), sprachText(s_, "Zylindersonnenuhr", " Cylinder Sundial"));
     c_.textOut(xTitel, H + m - canvasZahl(1.2 * fTitel),
-               sprachText(s_, " (Hirtensonnenuhr)", " (Shepherds´ Dial)"));
+               sprachText(s_, " (Hirtensonnenuhr)", " (Shepherds' Dial)"));
 
     c_.setFontHeight(druck ? 30 : a_.grosserBildschirm ? 14 : 12);
     const int fh = c_.fontHeight();

@@ -79,7 +79,7 @@ void legende(const AppState& s, Canvas& c, const SchinkenAuftrag& a)
                   + sprachText(s, "Wahre Ortszeit (WOZ)", "Local Apparent Time"));
     c.textOut(x, y0 + canvasZahl(4.4 * fh),
               sprachText(s, "Durchmesser", "Diameter") + " = " + RealStr(a.groesse, 4, 1) + " mm");
-    c.textOut(x, y0 + canvasZahl(5.6 * fh), "Streckungsfaktor [1.2 ...3.]) = " + RealStr(s.Streckungsfaktor, 3, 1));
+    c.textOut(x, y0 + canvasZahl(5.6 * fh), "Streckungsfaktor [1.2 ...3.] = " + RealStr(s.Streckungsfaktor, 3, 1));
     c.textOut(x, y0 + canvasZahl(6.8 * fh), "Position Aequinox [deg] = " + RealStr(s.PositionAequinox, 6, 2));
     const int xh = a.breite / 80;
     const int y1 = a.hoehe - canvasZahl(4 * fh);

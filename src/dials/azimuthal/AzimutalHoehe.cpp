@@ -197,7 +197,7 @@ std::string hoehenZeitZeile(const AppState& s)
     if (s.Schalter.MitZeitglAzimut)
         z += std::string(texteText(s, 141)) + " = " + std::string(texteText(s, zone ? 124 : 123));
     else
-        z += std::string(texteText(s, 142)) + (zone ? "" : " (WOZ)") + " = " + std::string(texteText(s, zone ? 121 : 120));
+        z += std::string(texteText(s, 142)) + (zone ? "" : " (" + holeText(s, 494) + ")") + " = " + std::string(texteText(s, zone ? 121 : 120));
     return z;
 }
 

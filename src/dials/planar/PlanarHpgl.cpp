@@ -9,6 +9,7 @@
 #include "core/Sonne.h"
 #include "core/SonneEbene.h"
 #include "core/Sprachdienst.h"
+#include "core/Textumformung.h"
 #include "core/Zahlenformat.h"
 #include "dials/Clipping.h"
 #include "dials/HpglDialekt.h"
@@ -59,9 +60,9 @@ void Plot::listingAnfang(const PlanarHpglAuftrag& a)
         lZeile(zeile);
     if (s.Schalter.OhneLaengenkorrektur) {
         lZeile();
-        lZeile(std::string(text(143)) + " " + std::string(text(16)));
+        lZeile(mitLeerzeichen(text(143), text(16)));
     } else {
-        lZeile(std::string(text(143)) + " " + std::string(text(17)));
+        lZeile(mitLeerzeichen(text(143), text(17)));
     }
     if (schirm) {
         lZeile();

@@ -7,6 +7,7 @@
 #include "core/Sonne.h"
 #include "core/SonneEbene.h"
 #include "core/Sprachdienst.h"
+#include "core/Textumformung.h"
 #include "core/Zahlenformat.h"
 #include "dials/Clipping.h"
 #include "dials/HpglDialekt.h"
@@ -514,13 +515,13 @@ void PlanarHpglSchreiber::stundenlinien(int von, int bis, bool mitZeitgl, bool a
     } else if (mitZeitgl) {
         hpgl(";SP 4");
         lLeer();
-        lZeile(std::string(text(143)) + zeitart + ", " + std::string(text(141)));
+        lZeile(mitLeerzeichen(text(143), zeitart) + ", " + std::string(text(141)));
         lZeile(strichLinie(76));
         Linienart = 'a';
     } else {
         hpgl(";SP 3");
         lLeer();
-        lZeile(std::string(text(143)) + zeitart + ", " + std::string(text(142)));
+        lZeile(mitLeerzeichen(text(143), zeitart) + ", " + std::string(text(142)));
         lZeile(strichLinie(76));
         Linienart = 's';
     }

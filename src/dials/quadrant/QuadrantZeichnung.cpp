@@ -3,6 +3,7 @@
 #include "core/Rounding.h"
 #include "core/Sonne.h"
 #include "core/Sprachdienst.h"
+#include "core/Textumformung.h"
 #include "core/Zahlenformat.h"
 #include "dials/TextGedreht.h"
 #include "dials/quadrant/QuadrantBlatt.h"
@@ -85,10 +86,10 @@ void titelUndLegende(QuadrantBlatt& b)
         } else {
             teil = basis + " " + std::string(texteText(s, 142));
             if (!s.Schalter.Zonenzeit)
-                teil += " (WOZ)";
+                teil += " (" + holeText(s, 494) + ")";
         }
     }
-    b.text(x, b.H - rund(17 * b.u - FH) - hoeher, std::string(texteText(s, 143)) + hoechstens(teil, 60));
+    b.text(x, b.H - rund(17 * b.u - FH) - hoeher, mitLeerzeichen(texteText(s, 143), hoechstens(teil, 60)));
 }
 
 // The date circles of the calendar scale with their month labels.

@@ -169,7 +169,7 @@ Konstruktionsmeldungen zeichneRingKorrektur(const AppState& s, Canvas& c, int W,
     const int y0 = bildschirm ? rund(3.2 * f + 4 * uy) : rund(3.2 * f + 4 * ux);
     const int rechts = W - (bildschirm ? 2 : 50);
     const std::string titel =
-        std::string(texteText(s, 182)) + RealStr(alpha, 4, 0) + " " + std::string(texteText(s, 105)) + "). " +
+        std::string(texteText(s, 182)) + RealStr(alpha, 4, 0) + std::string(texteText(s, 105)) + "). " +
         std::string(texteText(s, 228));
     ringSchriftPassend(c, rund(5 * ux), titel, rechts);
     c.textOut(rund(5 * ux), rund(4.5 * uy), titel);

@@ -2,6 +2,7 @@
 
 #include "core/Rounding.h"
 #include "core/Sprachdienst.h"
+#include "core/Textumformung.h"
 #include "core/Winkel.h"
 #include "core/Zahlenformat.h"
 #include "dials/ring/RingZeichnung.h"
@@ -69,7 +70,7 @@ void kopf(RingZeichnung& z, const Schriften& f, double Dtext, double Btext)
     const int wt = c.textExtent(titel + "  ").width;
 
     c.setFont({"Arial", f.zweite, false, FarbeSchwarz});
-    std::string zeigen = std::string(texteText(s, 143)) + std::string(texteText(s, z.temporal ? 18 : 16));
+    std::string zeigen = mitLeerzeichen(texteText(s, 143), texteText(s, z.temporal ? 18 : 16));
     if (s.Schalter.Italienisch)
         zeigen += " + " + std::string(texteText(s, 158));
     if (s.Schalter.Babylonisch)

@@ -6,6 +6,7 @@
 #include "core/SonneEbene.h"
 #include "core/Sonne.h"
 #include "core/Sprachdienst.h"
+#include "core/Textumformung.h"
 #include "core/Vorzeichen.h"
 #include "core/Winkel.h"
 
@@ -146,13 +147,13 @@ void zeichneRingLegende(RingZeichnung& z)
         }
     }
     if (einzel) {
-        const std::string text = holeText(s, 80) + holeText(s, 83);
+        const std::string text = mitLeerzeichen(holeText(s, 80), holeText(s, 83));
         c.textOut(z.xRef, 3 * sh + ys, text);
         z.belege(z.xRef + c.textExtent(text).width, 3 * sh + ys + c.fontHeight());
     } else {
         c.setFontSize(std::max(1, c.fontSize() - 2));
         const int x = z.gerundet(z.xRef + 2 * z.Ru * kRad * s.DeklTabelle[0]) + 3 * c.textExtent("abc").width;
-        const std::string text = holeText(s, 80) + holeText(s, winter ? 81 : 82);
+        const std::string text = mitLeerzeichen(holeText(s, 80), holeText(s, winter ? 81 : 82));
         c.textOut(x, ys, text);
         z.belege(x + c.textExtent(text).width, ys + c.fontHeight());
     }

@@ -42,6 +42,8 @@ public:
     void HilfeBild(std::int32_t id, int knopf = -1);
     // The picture of the current dial type, as the type chooser and the drawing window ask for it.
     void zeigeTypBild(std::int32_t bildnummer);
+    // The picture of that number as the gallery shows it; a null image when there is none.
+    const QImage& bild(std::int32_t bildnummer) { return speicher_.bild(bildnummer); }
     void StarttimerClick();
     void Timer1Timer();
     void bStopClick();

@@ -25,6 +25,7 @@ void MainWindow::baueSchaufenster()
     galerie_->ladeStartbildNebenher(QDir::current().filePath(QStringLiteral("umbrin.jpg")),
                             static_cast<int>(QRandomGenerator::global()->bounded(2)));
     umgebung_->haken.zeigeBild = [this](std::int32_t nr) { galerie_->zeigeTypBild(nr); };
+    umgebung_->haken.bild = [this](std::int32_t nr) { return galerie_->bild(nr); };
     connect(mdi_, &QMdiArea::subWindowActivated, galerie_, [this] { galerie_->zeigBild(); });
     connect(this, &MainWindow::spracheGewechselt, galerie_, [this] { galerie_->beschrifte(); });
     // An open palette takes the new language at once, its legend included.

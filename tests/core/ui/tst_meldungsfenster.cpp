@@ -1,5 +1,5 @@
 // Message boxes with a short text are still as wide as their titles need (the title bar's icon
-// and buttons included), in both languages.
+// and buttons included), in both languages, and a box that only tells shows its title's icon.
 #include "core/Meldungen.h"
 #include "core/ui/MeldungsFenster.h"
 
@@ -18,22 +18,29 @@ private slots:
         initialisiereZustand(s);
         for (const int spalte : {1, 2}) {
             s.Sprachspalte = spalte;
-            for (const PromptTitle titel : {PromptTitle::Information, PromptTitle::Fehler, PromptTitle::WasNun}) {
+            const std::tuple<PromptTitle, PromptIcon, QMessageBox::Icon> faelle[] = {
+                {PromptTitle::Information, PromptIcon::Information, QMessageBox::Information},
+                {PromptTitle::Fehler, PromptIcon::Question, QMessageBox::Critical},
+                {PromptTitle::WasNun, PromptIcon::Question, QMessageBox::Question}};
+            for (const auto& [titel, icon, erwartet] : faelle) {
                 MeldungsFenster fenster(s);
                 int breite = 0, noetig = 0;
+                QMessageBox::Icon gezeigtesIcon = QMessageBox::NoIcon;
                 QString gezeigt;
                 QTimer::singleShot(0, [&] {
                     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
                     QVERIFY(box);
                     gezeigt = box->windowTitle();
                     breite = box->width();
+                    gezeigtesIcon = box->icon();
                     // The title's text, and the window icon and three buttons of the title bar,
                     // each a square a line high.
                     const QFontMetrics fm = box->fontMetrics();
                     noetig = std::max(fm.horizontalAdvance(gezeigt) + 4 * fm.height(), titelBreite(gezeigt, fm));
                     box->accept();
                 });
-                fenster.ask(titel, PromptIcon::Information, "OK.", PromptButtons::Ok);
+                fenster.ask(titel, icon, "OK.", PromptButtons::Ok);
+                QCOMPARE(gezeigtesIcon, erwartet);
                 QCOMPARE(gezeigt, QString::fromUtf8(std::string(meldungsTitel(s, titel)).c_str()));
                 QVERIFY2(breite >= noetig, qPrintable(gezeigt + QStringLiteral(": %1 < %2").arg(breite).arg(noetig)));
             }

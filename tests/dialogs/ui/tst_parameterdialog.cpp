@@ -461,9 +461,17 @@ private slots:
         beschrifteAlles(s, s.StringIdBasis);
         QCOMPARE(d->findChild<QLabel*>(QStringLiteral("Label9"))->text(), QStringLiteral("Wall declination"));
         QCOMPARE(d->findChild<QTabWidget*>()->tabText(0), QStringLiteral(" Horizontal/ Vertical/ Inclining Sundial"));
-        QCOMPARE(d->windowTitle(), QStringLiteral("Input for  vertical SUNDIAL"));
+        QCOMPARE(d->windowTitle(), QStringLiteral("Input for vertical SUNDIAL"));
         QCOMPARE(d->findChild<RadioGruppe*>(QStringLiteral("RG1"))->eintraege().value(3),
                  QStringLiteral("  no date lines"));
+        d->close();
+    }
+
+    void theCaptionNamesTheActivePage()
+    {
+        s.UhrTyp = 'r';
+        auto* d = oeffne<ParameterDialog>();
+        QCOMPARE(d->windowTitle(), QStringLiteral("Eingabe für Ringsonnenuhr (Bauernring)"));
         d->close();
     }
 

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QToolButton>
 #include <QLabel>
 #include <QtTest>
 
@@ -65,6 +66,22 @@ private slots:
         QVERIFY(d->pruefeAlles());
         QCOMPARE(s.Par.Wandabweichung, 0.0);
         QCOMPARE(s.Par.Inklination, 0.0);
+        d->close();
+    }
+
+    // The picture button shows the gallery's picture of the type; a type without one has no
+    // button, not an empty grey square.
+    void thePictureButtonShowsTheGallerysPictureOrIsHidden()
+    {
+        s.UhrTyp = 'w';
+        DialogUmgebung& u = neueUmgebung();
+        u.haken.bild = [](std::int32_t nr) { return nr == 3021 ? QImage(40, 40, QImage::Format_RGB32) : QImage(); };
+        auto* d = new TypwahlDialog(u);
+        zeigeAktiv(d);
+        auto* knopf = d->findChild<QToolButton*>(QStringLiteral("BtBtnSaw"));
+        QVERIFY(knopf && knopf->isVisible() && !knopf->icon().isNull());
+        waehle(gruppe(d, "RG1"), 1);
+        QVERIFY(!knopf->isVisible());
         d->close();
     }
 

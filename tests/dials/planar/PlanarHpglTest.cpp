@@ -244,7 +244,7 @@ TEST(PlanarHpgl, ListingOfTheDefaultVerticalDial)
              "     Winkel zw. Substilare und Polstab   :  -41.66 Grad\r\n",
              "     Richtung der Substilare in P(0/0)   :   10.62 Grad\r\n",
              "     Schatten auf Substilare um (WOZ)    :   10:57  Uhr\r\n",
-             "\r\nStundenlinien zeigen   Wahre Ortszeit\r\n",
+             "\r\nStundenlinien zeigen Wahre Ortszeit\r\n",
              "Name der gespeicherten Zeichnung: dial.plt\r\n",
              "Beginn der Deklinationlinien (Datumslinien):\r\n",
              // The zodiac line of 21 June is headed by the obliquity.
