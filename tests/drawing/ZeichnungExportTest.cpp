@@ -176,7 +176,7 @@ TEST(ZeichnungExport, FailuresLeaveNoFileAndSayWhat)
         e.s.AlsHPGL = plotDatei ? 1 : 0;
         EXPECT_FALSE(e.schreibe(e.ordner / "dial.plt", &werfenderEintrag));
         EXPECT_TRUE(e.dateien().empty());
-        EXPECT_NE(e.frage.asked.back().text.find("Cannot write"), std::string::npos);
+        EXPECT_NE(e.frage.asked.back().text.find("Cannot write"), std::string::npos) << e.frage.asked.back().text;
         EXPECT_EQ(platzierungVon(e.s), (Platzierung{300, 40, 400, 600}));
     }
     Export e("nullbild");
