@@ -7,6 +7,7 @@
 #include "drawing/ZeichnungExport.h"
 #include "support/ExportPruefung.h"
 #include "support/ScriptedPrompt.h"
+#include "support/TestOrdner.h"
 
 #include <gtest/gtest.h>
 
@@ -356,4 +357,29 @@ TEST(ZeichnungDruck, ChecksBeforeAPrint)
         EXPECT_FALSE(druckVorpruefung(s, f, zeichnungseintrag(s, false), b));
         EXPECT_EQ(b.asked.back().text, keinDruckText(s));
     }
+}
+// A plot or DXF export that fails (its name taken by a folder, a disk that fills up) keeps
+// the coordinate list of the last export byte for byte and writes no new one. The plot is
+// about 270 KB, its DXF 1 MB and the list 30 KB: the disk fills during the plot or the DXF.
+TEST(ZeichnungExport, AFailedExportKeepsTheOldCoordinateList)
+{
+    const std::string alt = "the list of the last export\r\n\xe4";
+    for (const bool plotDatei : {true, false})
+        for (const bool voll : {false, true}) {
+            Export e("listealt");
+            e.s.AlsHPGL = plotDatei ? 1 : 0;
+            e.f.ListingSchreiben = true;
+            const fs::path ziel = e.ordner / (plotDatei ? "dial.plt" : "dial.dxf");
+            std::ofstream(e.ordner / "dial.txt", std::ios::binary) << alt;
+            if (!voll)
+                fs::create_directory(ziel);
+            bool gespeichert = true;
+            {
+                const test::VollePlatte platte(!voll ? RLIM_INFINITY : plotDatei ? 100000 : 500000);
+                gespeichert = e.schreibe(ziel);
+            }
+            EXPECT_FALSE(gespeichert) << plotDatei << voll;
+            EXPECT_EQ(test::dateiText(e.ordner / "dial.txt"), alt) << plotDatei << voll;
+            EXPECT_EQ(e.dateien().size(), voll ? 1u : 2u) << plotDatei << voll;
+        }
 }
