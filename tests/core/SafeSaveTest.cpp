@@ -143,11 +143,7 @@ struct AlsNutzer {
         aktiv = !root || (pw && ::chown(ordner.c_str(), pw->pw_uid, pw->pw_gid) == 0 && ::setegid(pw->pw_gid) == 0
                           && ::seteuid(pw->pw_uid) == 0);
     }
-    ~AlsNutzer()
-    {
-        if (root && (::seteuid(0) != 0 || ::setegid(0) != 0))
-            std::abort();
-    }
+    ~AlsNutzer() { if (root && (::seteuid(0) != 0 || ::setegid(0) != 0)) std::abort(); }
     const bool root = ::geteuid() == 0;
     bool aktiv = false;
 };
@@ -204,20 +200,18 @@ TEST(SafeSave, EveryKindOfFileUnderEveryFault)
     const test::TestOrdner dir("faults");
     const AlsNutzer nutzer(dir);
     ASSERT_TRUE(nutzer.aktiv);
+    int fall = 0;
     for (const auto& [name, speichere] : arten)
         for (const Fehler fehler : {VollePlatte, Schreibschutz, Verknuepfung, NurEigentuemer})
             for (const bool deutsch : {true, false}) {
                 SCOPED_TRACE(name + " " + std::to_string(fehler) + (deutsch ? " de" : " en"));
-                const fs::path hier = dir / "hier", dort = dir / "dort";
-                for (const fs::path& o : {hier, dort}) {
-                    fs::remove_all(o);
-                    fs::create_directories(o);
-                }
+                const fs::path hier = dir / std::to_string(++fall), dort = hier / "dort";
+                fs::create_directories(dort);
                 const fs::path alt = (fehler == Verknuepfung ? dort : hier) / name;
                 std::string text, meldung;
                 ASSERT_TRUE(saveFileSafely(alt, "old", text));
                 if (fehler == Verknuepfung)
-                    fs::create_symlink(fs::path("..") / "dort" / name, hier / name);
+                    fs::create_symlink(fs::path("dort") / name, hier / name);
                 const mode_t modus = fehler == Schreibschutz ? 0444 : fehler == NurEigentuemer ? 0600 : 0640;
                 ::chmod(alt.c_str(), modus);
                 bool gespeichert = false;
@@ -229,10 +223,9 @@ TEST(SafeSave, EveryKindOfFileUnderEveryFault)
                 EXPECT_EQ(gespeichert, erwartet) << meldung;
                 ASSERT_TRUE(readFileBytes(alt, text, meldung));
                 EXPECT_EQ(text == "old", !erwartet);
-                struct stat st {};
-                EXPECT_TRUE(::stat(alt.c_str(), &st) == 0 && (st.st_mode & 0777) == modus);
+                EXPECT_EQ(fs::status(alt).permissions(), static_cast<fs::perms>(modus));
                 EXPECT_EQ(fs::is_symlink(hier / name), fehler == Verknuepfung);
-                EXPECT_EQ(eintraege(hier) + eintraege(dort), fehler == Verknuepfung ? 2u : 1u);
+                EXPECT_EQ(eintraege(hier) + eintraege(dort), fehler == Verknuepfung ? 3u : 2u);
                 const char* klar = fehler == Schreibschutz ? (deutsch ? "(Schreibschutz?)" : "(Write protection?)")
                                                              : (deutsch ? "kann nicht" : "Cannot ");
                 EXPECT_TRUE(erwartet || (meldung.find(name) != std::string::npos && meldung.find(klar) != std::string::npos))
@@ -251,12 +244,12 @@ TEST(SafeSave, NothingOutlivesAKilledProcessAndLongNamesSave)
         w.write(std::string(1 << 20, 'k'));
         ::raise(SIGKILL);
     }
-    int status = 0;
-    ASSERT_EQ(::waitpid(kind, &status, 0), kind);
+    ASSERT_EQ(::waitpid(kind, nullptr, 0), kind);
     EXPECT_EQ(eintraege(dir), 0u);
     const fs::path alt = dir / (".umbrin-" + std::to_string(kind) + "-0.tmp");
     std::string fehler;
-    ASSERT_TRUE(saveFileSafely(alt, "left by a killed process", fehler) && saveFileSafely(dir / std::string(249, 'n'), "new", fehler));
+    ASSERT_TRUE(saveFileSafely(alt, "left by a killed process", fehler));
+    ASSERT_TRUE(saveFileSafely(dir / std::string(249, 'n'), "new", fehler)) << fehler;
     EXPECT_FALSE(fs::exists(alt));
     EXPECT_EQ(eintraege(dir), 1u);
 }
