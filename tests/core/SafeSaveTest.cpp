@@ -13,7 +13,6 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <filesystem>
 #include <functional>
 #include <pwd.h>
@@ -174,8 +173,7 @@ TEST(SafeSave, EveryKindOfFileUnderEveryFault)
              s.Sprachspalte = d ? 1 : 2;
              RecordingCanvas c(800, 600);
              const auto m = zeichneRingKorrektur(s, c, 800, 600, true, false, 20, 60, true, p.parent_path());
-             f = m.empty() ? "" : m.back().text;
-             return m.empty();
+             return (f = m.empty() ? "" : m.back().text).empty();
          }},
         {"dial.plt", [&](auto& p, bool d, auto& f) {
              HPGLDatei plot;
@@ -184,15 +182,12 @@ TEST(SafeSave, EveryKindOfFileUnderEveryFault)
         {"dial.dxf", [&](auto& p, bool d, auto& f) {
              std::vector<std::string> info;
              const DxfErgebnis r = HpglTextNachDxf("IN;PU 0 0;PD 4000 0;", "x", p, {1, 40.0, d}, info);
-             f = r.meldung;
-             return r.gespeichert();
+             return (f = r.meldung, r.gespeichert());
          }},
         {"teile.dat", [&](auto& p, bool d, auto& f) {
              SafeFileWriter w(p, d);
-             for (int i = 0; i < 2; ++i) {
+             for (int i = 0; i < 2; ++i, w.streamToDisk())
                  w.write(std::string(1000, 'w'));
-                 w.streamToDisk();
-             }
              return w.commit() || (f = w.error()).empty();
          }},
     };
