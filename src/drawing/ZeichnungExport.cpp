@@ -12,6 +12,9 @@
 namespace umbrin {
 namespace {
 
+// The name the intermediate plot of a DXF export goes by in messages; it has no name on disk.
+constexpr const char* kZwischenplot = "umbrin.$$$";
+
 void meldeFehler(UserPrompt& frage, const std::string& text)
 {
     frage.ask(PromptTitle::Fehler, PromptIcon::Error, text, PromptButtons::Ok);
@@ -44,7 +47,7 @@ bool oeffnePlot(HPGLDatei& plot, const AppState& s, const std::filesystem::path&
 {
     std::string fehler;
     const bool offen = s.AlsHPGL ? plot.oeffnen(ziel, fehler, s.Deutsch != 0)
-                                 : plot.oeffnenZwischendatei(ziel.parent_path() / "umbrin.$$$", fehler, s.Deutsch != 0);
+                                 : plot.oeffnenZwischendatei(ziel.parent_path() / kZwischenplot, fehler, s.Deutsch != 0);
     if (!offen) {
         meldeFehler(frage, fehler);
         return false;
@@ -93,8 +96,7 @@ bool wandleUm(AppState& s, const std::filesystem::path& temporaer, const std::fi
     e.stiftbreite = s.Schalter.Stiftbreite;
     e.massstab = 40.0 * k;
     e.deutsch = s.Deutsch != 0;
-    const DxfErgebnis r =
-        HpglNachDxf(temporaer, ziel, e, s.InfoZeilen, (ziel.parent_path() / "umbrin.$$$").string());
+    const DxfErgebnis r = HpglNachDxf(temporaer, ziel, e, s.InfoZeilen, (ziel.parent_path() / kZwischenplot).string());
     if (r.status == DxfStatus::NichtKonvertiert)
         schutz.begonnen(ziel);
     if (!r.meldung.empty())
