@@ -1,5 +1,6 @@
 #include "core/HPGLDatei.h"
 
+#include "core/Dateifehler.h"
 #include "core/TextEncoding.h"
 
 #include <algorithm>
@@ -14,11 +15,25 @@ bool nurAscii(std::string_view text)
 
 } // namespace
 
-bool HPGLDatei::oeffnen(const std::filesystem::path& ziel, std::string& fehler)
+bool HPGLDatei::oeffnen(const std::filesystem::path& ziel, std::string& fehler, bool deutsch)
 {
     verwerfen();
     name_ = ziel;
-    if (!datei_.open(ziel)) {
+    deutsch_ = deutsch;
+    if (!datei_.open(ziel, deutsch)) {
+        fehler = datei_.error();
+        return false;
+    }
+    art_ = Art::Datei;
+    return true;
+}
+
+bool HPGLDatei::oeffnenZwischendatei(const std::filesystem::path& name, std::string& fehler, bool deutsch)
+{
+    verwerfen();
+    name_ = name;
+    deutsch_ = deutsch;
+    if (!datei_.openScratch(name, deutsch)) {
         fehler = datei_.error();
         return false;
     }
@@ -52,7 +67,7 @@ void HPGLDatei::schreibe(std::string_view text)
     case Art::Zu:
         break;
     }
-    throw HPGLSchreibfehler("Cannot write \"" + name_.string() + "\": the plot file is not open");
+    throw HPGLSchreibfehler(nichtOffenText(name_, deutsch_));
 }
 
 bool HPGLDatei::schliessen(std::string& fehler)
@@ -62,7 +77,7 @@ bool HPGLDatei::schliessen(std::string& fehler)
     if (art == Art::Speicher)
         return true;
     if (art == Art::Zu) {
-        fehler = "Cannot write \"" + name_.string() + "\": the plot file is not open";
+        fehler = nichtOffenText(name_, deutsch_);
         return false;
     }
     if (!datei_.commit()) {
@@ -74,8 +89,7 @@ bool HPGLDatei::schliessen(std::string& fehler)
 
 void HPGLDatei::verwerfen()
 {
-    if (art_ == Art::Datei)
-        datei_.abandon();
+    datei_.abandon(); // an intermediate plot is let go of here, after it was read
     art_ = Art::Zu;
 }
 

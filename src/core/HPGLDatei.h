@@ -30,14 +30,20 @@ public:
     HPGLDatei& operator=(const HPGLDatei&) = delete;
 
     // Opens ziel for writing (an existing file is replaced only at schliessen). False, with a
-    // message naming the file, when the temporary file cannot be created.
-    bool oeffnen(const std::filesystem::path& ziel, std::string& fehler);
+    // message naming the file (in German or English), when the temporary file cannot be created.
+    bool oeffnen(const std::filesystem::path& ziel, std::string& fehler, bool deutsch = true);
+    // Opens a plot that is only read back (the intermediate of a DXF export): it takes no
+    // name in the folder of `name`, which names it in messages, and lives until verwerfen()
+    // or the next oeffnen. After schliessen() it is read under lesePfad().
+    bool oeffnenZwischendatei(const std::filesystem::path& name, std::string& fehler, bool deutsch = true);
     // Opens a plot held in memory; inhalt() then holds its bytes.
     void oeffnenImSpeicher();
 
     bool istOffen() const { return art_ != Art::Zu; }
     // The file name as given to oeffnen (empty for a plot in memory).
     const std::filesystem::path& name() const { return name_; }
+    // Where the closed intermediate plot is read.
+    std::filesystem::path lesePfad() const { return datei_.scratchPath(); }
 
     // Appends the text unchanged (converted to Windows-1252). Throws HPGLSchreibfehler
     // naming the file when the plot is not open or the write fails.
@@ -58,6 +64,7 @@ private:
     std::filesystem::path name_;
     SafeFileWriter datei_;
     std::string speicher_;
+    bool deutsch_ = true;
 };
 
 // Appends one piece of HPGL text to the open plot: nothing for the empty text, otherwise the

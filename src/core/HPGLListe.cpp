@@ -2,9 +2,9 @@
 
 namespace umbrin {
 
-bool HPGLListenDatei::oeffnen(const std::filesystem::path& ziel, std::string& fehler)
+bool HPGLListenDatei::oeffnen(const std::filesystem::path& ziel, std::string& fehler, bool deutsch)
 {
-    return datei_.oeffnen(ziel, fehler);
+    return datei_.oeffnen(ziel, fehler, deutsch);
 }
 
 void HPGLListenDatei::oeffnenImSpeicher()

@@ -30,7 +30,7 @@ public:
 // target only when it is closed without a failure; it can also be held in memory.
 class HPGLListenDatei : public HPGLListe {
 public:
-    bool oeffnen(const std::filesystem::path& ziel, std::string& fehler);
+    bool oeffnen(const std::filesystem::path& ziel, std::string& fehler, bool deutsch = true);
     void oeffnenImSpeicher();
 
     void schreibe(std::string_view text) override;

@@ -1,29 +1,101 @@
 #include "core/SafeSave.h"
 
+#include "core/Dateifehler.h"
+
 #include <atomic>
 #include <cerrno>
+#include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <iterator>
 #include <system_error>
 #include <thread>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace umbrin {
 namespace {
 
-std::filesystem::path tempNameFor(const std::filesystem::path& target)
+constexpr std::string_view kTempPrefix = ".umbrin-";
+constexpr std::string_view kTempSuffix = ".tmp";
+
+// A short name, whatever the target's length: ".umbrin-<process>-<counter>.tmp".
+std::string tempName()
 {
     static std::atomic<unsigned> counter{0};
-    std::string name = "." + target.filename().string() + ".tmp" + std::to_string(::getpid()) + "_"
-        + std::to_string(counter.fetch_add(1));
-    return target.parent_path() / name;
+    return std::string(kTempPrefix) + std::to_string(::getpid()) + "-" + std::to_string(counter.fetch_add(1))
+        + std::string(kTempSuffix);
 }
 
-std::string describe(const std::filesystem::path& path, const char* what, int err)
+// The process that made a temporary file of this name; 0 for any other name.
+long temporaryOwner(std::string_view name)
 {
-    return std::string("Cannot ") + what + " \"" + path.string() + "\": " + std::strerror(err);
+    if (name.size() <= kTempPrefix.size() + kTempSuffix.size() || name.substr(0, kTempPrefix.size()) != kTempPrefix
+        || name.substr(name.size() - kTempSuffix.size()) != kTempSuffix)
+        return 0;
+    name = name.substr(kTempPrefix.size(), name.size() - kTempPrefix.size() - kTempSuffix.size());
+    const std::size_t strich = name.find('-');
+    if (strich == 0 || strich == std::string_view::npos || strich > 9 || strich + 1 == name.size())
+        return 0;
+    long pid = 0;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const char c = name[i];
+        if (i == strich)
+            continue;
+        if (c < '0' || c > '9')
+            return 0;
+        if (i < strich)
+            pid = pid * 10 + (c - '0');
+    }
+    return pid;
+}
+
+std::filesystem::path orHere(const std::filesystem::path& folder) { return folder.empty() ? "." : folder; }
+
+// Removes the temporary files that processes which no longer run left in the folder.
+void removeStaleTemporaries(const std::filesystem::path& folder)
+{
+    DIR* dir = ::opendir(orHere(folder).c_str());
+    if (!dir)
+        return;
+    while (const dirent* e = ::readdir(dir)) {
+        const long pid = temporaryOwner(e->d_name);
+        if (pid <= 0 || pid == ::getpid() || ::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH)
+            continue;
+        const std::filesystem::path stale = folder / e->d_name;
+        struct stat st {};
+        if (::lstat(stale.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+            ::unlink(stale.c_str());
+    }
+    ::closedir(dir);
+}
+
+// The file a chain of symbolic links leads to (the path itself when it is no link); empty,
+// with err set, for a chain that does not end.
+std::filesystem::path followLinks(std::filesystem::path p, int& err)
+{
+    for (int hop = 0; hop < 40; ++hop) {
+        struct stat st {};
+        if (::lstat(p.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return p;
+        std::error_code ec;
+        const std::filesystem::path next = std::filesystem::read_symlink(p, ec);
+        if (ec)
+            return p;
+        p = next.is_absolute() ? next : p.parent_path() / next;
+    }
+    err = ELOOP;
+    return {};
+}
+
+// An unnamed file is linked into place through the process's table of open files.
+bool unnamedFilesPossible()
+{
+    static const bool possible = ::access("/proc/self/fd", X_OK) == 0;
+    return possible;
 }
 
 // Closes the last handle of a file the rename has replaced, which makes the system free it.
@@ -38,9 +110,9 @@ void releaseReplaced(int handle)
 
 } // namespace
 
-SafeFileWriter::SafeFileWriter(std::filesystem::path target)
+SafeFileWriter::SafeFileWriter(std::filesystem::path target, bool german)
 {
-    open(std::move(target));
+    open(std::move(target), german);
 }
 
 SafeFileWriter::~SafeFileWriter()
@@ -48,35 +120,123 @@ SafeFileWriter::~SafeFileWriter()
     abandon();
 }
 
-bool SafeFileWriter::open(std::filesystem::path target)
+bool SafeFileWriter::fail(int err)
+{
+    error_ = dateifehlerText(Dateivorgang::Schreiben, target_, err, german_);
+    failed_ = true;
+    return false;
+}
+
+bool SafeFileWriter::createTemporary(const std::filesystem::path& folder)
+{
+    if (unnamedFilesPossible()) {
+        handle_ = ::open(orHere(folder).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+        if (handle_ >= 0) {
+            unnamed_ = true;
+            return true;
+        }
+        // Only a file system that cannot make unnamed files gets a named one.
+        if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
+            return fail(errno);
+    }
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temp_ = folder / tempName();
+        handle_ = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (handle_ >= 0)
+            return true;
+        if (errno != EEXIST)
+            break;
+    }
+    const int err = errno;
+    temp_.clear();
+    return fail(err);
+}
+
+bool SafeFileWriter::open(std::filesystem::path target, bool german)
 {
     abandon();
     target_ = std::move(target);
-    temp_ = tempNameFor(target_);
+    german_ = german;
     failed_ = false;
     written_ = 0;
     writtenBack_ = 0;
     released_ = 0;
     streaming_ = true;
     error_.clear();
-    file_ = std::fopen(temp_.c_str(), "wb");
-    if (!file_) {
-        error_ = describe(target_, "write", errno);
-        failed_ = true;
+
+    int err = 0;
+    replaced_ = followLinks(target_, err);
+    if (err != 0)
+        return fail(err);
+    folder_ = replaced_.parent_path();
+    struct stat old {};
+    const bool exists = ::stat(replaced_.c_str(), &old) == 0;
+    if (exists) {
+        if (S_ISDIR(old.st_mode))
+            return fail(EISDIR);
+        // The user's own right to write the file, which root has for every file.
+        if (::faccessat(AT_FDCWD, replaced_.c_str(), W_OK, AT_EACCESS) != 0
+            && (errno == EACCES || errno == EPERM || errno == EROFS)) {
+            error_ = schreibschutzText(target_, german_);
+            failed_ = true;
+            return false;
+        }
+    }
+    removeStaleTemporaries(folder_);
+    if (!createTemporary(folder_))
         return false;
+    if (exists) {
+        // The owner first: a change of owner clears set-id bits that the mode then restores.
+        if ((old.st_uid != ::geteuid() || old.st_gid != ::getegid()) && ::fchown(handle_, old.st_uid, old.st_gid) != 0)
+            (void)::fchown(handle_, static_cast<uid_t>(-1), old.st_gid);
+        (void)::fchmod(handle_, old.st_mode & 07777);
+    }
+    file_ = ::fdopen(handle_, "wb");
+    if (!file_) {
+        const int e = errno;
+        abandon();
+        return fail(e);
     }
     return true;
+}
+
+bool SafeFileWriter::openScratch(const std::filesystem::path& nameForMessages, bool german)
+{
+    abandon();
+    target_ = nameForMessages;
+    replaced_.clear();
+    german_ = german;
+    failed_ = false;
+    written_ = writtenBack_ = released_ = 0;
+    streaming_ = false;
+    error_.clear();
+    folder_ = target_.parent_path();
+    removeStaleTemporaries(folder_);
+    if (!createTemporary(folder_))
+        return false;
+    scratch_ = true;
+    file_ = ::fdopen(handle_, "wb");
+    if (!file_) {
+        const int e = errno;
+        abandon();
+        return fail(e);
+    }
+    return true;
+}
+
+std::filesystem::path SafeFileWriter::scratchPath() const
+{
+    if (unnamed_ && handle_ >= 0)
+        return "/proc/self/fd/" + std::to_string(handle_);
+    return temp_;
 }
 
 bool SafeFileWriter::write(std::string_view bytes)
 {
     if (!file_ || failed_)
         return false;
-    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
-        error_ = describe(target_, "write", errno);
-        failed_ = true;
-        return false;
-    }
+    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size())
+        return fail(errno);
     written_ += static_cast<long long>(bytes.size());
     return true;
 }
@@ -87,8 +247,7 @@ void SafeFileWriter::streamToDisk()
         return;
 #ifdef SYNC_FILE_RANGE_WRITE
     if (std::fflush(file_) != 0) {
-        error_ = describe(target_, "write", errno);
-        failed_ = true;
+        fail(errno);
         return;
     }
     const int fd = fileno(file_);
@@ -98,8 +257,7 @@ void SafeFileWriter::streamToDisk()
             streaming_ = false; // not for this file: commit() flushes it all
             return;
         }
-        error_ = describe(target_, "write", errno);
-        failed_ = true;
+        fail(errno);
     };
     if (::sync_file_range(fd, writtenBack_, written_ - writtenBack_, SYNC_FILE_RANGE_WRITE) != 0) {
         failure();
@@ -122,44 +280,60 @@ void SafeFileWriter::streamToDisk()
 #endif
 }
 
+bool SafeFileWriter::linkTemporary()
+{
+    const std::string self = "/proc/self/fd/" + std::to_string(handle_);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temp_ = folder_ / tempName();
+        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temp_.c_str(), AT_SYMLINK_FOLLOW) == 0)
+            return true;
+        if (errno != EEXIST)
+            break;
+    }
+    const int err = errno;
+    temp_.clear();
+    return fail(err);
+}
+
 bool SafeFileWriter::commit()
 {
     if (!file_) {
         if (error_.empty())
-            error_ = "Cannot write \"" + target_.string() + "\": the file is not open";
+            error_ = nichtOffenText(target_, german_);
+        failed_ = true;
         return false;
     }
     bool good = !failed_;
-    if (good && std::fflush(file_) != 0) {
-        error_ = describe(target_, "write", errno);
-        good = false;
+    if (good && std::fflush(file_) != 0)
+        good = fail(errno);
+    if (scratch_) {
+        // The scratch file stays open for reading until it is let go of.
+        if (!good)
+            abandon();
+        return good;
     }
-    if (good && ::fsync(fileno(file_)) != 0 && errno != EINVAL) {
-        error_ = describe(target_, "write", errno);
-        good = false;
-    }
-    if (std::fclose(file_) != 0 && good) {
-        error_ = describe(target_, "close", errno);
-        good = false;
-    }
+    if (good && ::fsync(handle_) != 0 && errno != EINVAL)
+        good = fail(errno);
+    if (good && unnamed_)
+        good = linkTemporary();
+    if (std::fclose(file_) != 0 && good)
+        good = fail(errno);
     file_ = nullptr;
+    handle_ = -1;
     if (good) {
-        const int replaced = releaseInBackground_ ? ::open(target_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK) : -1;
-        std::error_code ec;
-        std::filesystem::rename(temp_, target_, ec);
-        if (ec) {
-            error_ = "Cannot replace \"" + target_.string() + "\": " + ec.message();
+        const int replaced = releaseInBackground_ ? ::open(replaced_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK) : -1;
+        if (::rename(temp_.c_str(), replaced_.c_str()) != 0) {
+            error_ = dateifehlerText(Dateivorgang::Ersetzen, target_, errno, german_);
+            failed_ = true;
             good = false;
         }
         if (replaced >= 0)
             releaseReplaced(replaced);
     }
-    if (!good) {
-        std::error_code ignored;
-        std::filesystem::remove(temp_, ignored);
-        failed_ = true;
-    }
+    if (!good && !temp_.empty())
+        ::unlink(temp_.c_str());
     temp_.clear();
+    unnamed_ = false;
     return good;
 }
 
@@ -168,34 +342,38 @@ void SafeFileWriter::abandon()
     if (file_) {
         std::fclose(file_);
         file_ = nullptr;
+    } else if (handle_ >= 0) {
+        ::close(handle_);
     }
+    handle_ = -1;
     if (!temp_.empty()) {
-        std::error_code ignored;
-        std::filesystem::remove(temp_, ignored);
+        ::unlink(temp_.c_str());
         temp_.clear();
     }
+    unnamed_ = false;
+    scratch_ = false;
 }
 
-bool saveFileSafely(const std::filesystem::path& path, std::string_view bytes, std::string& error)
+bool saveFileSafely(const std::filesystem::path& path, std::string_view bytes, std::string& error, bool german)
 {
     SafeFileWriter writer;
-    if (!writer.open(path) || !writer.write(bytes) || !writer.commit()) {
+    if (!writer.open(path, german) || !writer.write(bytes) || !writer.commit()) {
         error = writer.error();
         return false;
     }
     return true;
 }
 
-bool readFileBytes(const std::filesystem::path& path, std::string& bytes, std::string& error)
+bool readFileBytes(const std::filesystem::path& path, std::string& bytes, std::string& error, bool german)
 {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        error = describe(path, "read", errno);
+        error = dateifehlerText(Dateivorgang::Lesen, path, errno, german);
         return false;
     }
     bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     if (in.bad()) {
-        error = describe(path, "read", errno);
+        error = dateifehlerText(Dateivorgang::Lesen, path, errno, german);
         return false;
     }
     return true;

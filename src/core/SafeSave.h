@@ -1,7 +1,16 @@
 #pragma once
-// Saving never loses data: the new contents go to a temporary file beside the target, every
-// write and the close are checked, and only then is the temporary renamed over the target.
-// A failure leaves the old file exactly as it was and names the file in its message.
+// Saving never loses data: the new contents go to a temporary file in the target's folder,
+// every write and the close are checked, and only then does the temporary take the target's
+// place. A failure leaves the old file exactly as it was and names the file in its message,
+// in the program's language (`german`).
+//
+// A symbolic link is followed to the file it names, which is replaced in its own folder; the
+// link stays. The replacement keeps the replaced file's mode (and its owner where the process
+// may set it), and a file the user may not write is refused with the message of a
+// write-protected file. On Linux the temporary file has no name until the commit, so a
+// process killed while saving leaves nothing behind; where the file system cannot make such a
+// file, a short named one is used, and temporaries of processes that no longer run are
+// removed at the next save into that folder.
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -9,24 +18,28 @@
 
 namespace umbrin {
 
-// Writes bytes to path through a temporary file and a rename. Returns true on success;
-// on failure error holds a message naming the file and the old file is untouched.
-bool saveFileSafely(const std::filesystem::path& path, std::string_view bytes, std::string& error);
+// Writes bytes to path safely. Returns true on success; on failure error holds a message
+// naming the file and the old file is untouched.
+bool saveFileSafely(const std::filesystem::path& path, std::string_view bytes, std::string& error, bool german = true);
 
 // Reads a whole file as bytes. Returns false (and a message naming the file) when it cannot.
-bool readFileBytes(const std::filesystem::path& path, std::string& bytes, std::string& error);
+bool readFileBytes(const std::filesystem::path& path, std::string& bytes, std::string& error, bool german = true);
 
 // A file written piece by piece (a plot, a table) that only replaces the target when
-// commit() succeeds. Destroyed without commit, it removes its temporary file.
+// commit() succeeds. Destroyed without commit, it leaves no temporary file.
 class SafeFileWriter {
 public:
     SafeFileWriter() = default;
-    explicit SafeFileWriter(std::filesystem::path target);
+    explicit SafeFileWriter(std::filesystem::path target, bool german = true);
     ~SafeFileWriter();
     SafeFileWriter(const SafeFileWriter&) = delete;
     SafeFileWriter& operator=(const SafeFileWriter&) = delete;
 
-    bool open(std::filesystem::path target);
+    bool open(std::filesystem::path target, bool german = true);
+    // Opens a scratch file in the folder that never takes a name of its own: commit() only
+    // carries what was written to the file, which scratchPath() then reads, and abandon() (or
+    // the destructor) lets it go. Nothing of it is left when the process ends, however it ends.
+    bool openScratch(const std::filesystem::path& folder, bool german = true);
     bool isOpen() const { return file_ != nullptr; }
     // Appends bytes; a failed write is remembered and reported by ok() and commit().
     bool write(std::string_view bytes);
@@ -40,18 +53,31 @@ public:
     // on a thread of its own: the caller does not wait while the system frees a large old
     // file's pages and disk space. The target is replaced as safely either way.
     void setReleaseReplacedInBackground(bool on) { releaseInBackground_ = on; }
-    // Flushes, closes and renames over the target. False (with error()) when anything failed.
+    // Flushes, closes and puts the file in the target's place. False (with error()) when
+    // anything failed, an earlier write included.
     bool commit();
     // Drops the temporary file; the target stays as it was.
     void abandon();
 
     const std::filesystem::path& target() const { return target_; }
+    // A path under which a committed scratch file can be opened for reading.
+    std::filesystem::path scratchPath() const;
     const std::string& error() const { return error_; }
 
 private:
-    std::filesystem::path target_;
-    std::filesystem::path temp_;
+    bool fail(int err);
+    bool createTemporary(const std::filesystem::path& folder);
+    bool linkTemporary();
+
+    std::filesystem::path target_;   // as the caller named it
+    std::filesystem::path replaced_; // the file the links lead to, replaced in its folder
+    std::filesystem::path folder_;
+    std::filesystem::path temp_;     // the named temporary file, when there is one
     std::FILE* file_ = nullptr;
+    int handle_ = -1;
+    bool unnamed_ = false;
+    bool scratch_ = false;
+    bool german_ = true;
     bool failed_ = false;
     bool releaseInBackground_ = false;
     long long written_ = 0;     // bytes handed to write()

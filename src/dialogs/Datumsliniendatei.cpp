@@ -86,7 +86,7 @@ bool DatumslinienSpeichern(const AppState& s, UserPrompt& prompt)
         zeilen->push_back(d);
 
     std::string fehler;
-    if (!IniTextSpeichern(*zeilen, s.IniDatei, fehler)) {
+    if (!IniTextSpeichern(*zeilen, s.IniDatei, fehler, s.Sprachspalte != 2)) {
         meldeNichtGespeichert(s, prompt);
         return false;
     }

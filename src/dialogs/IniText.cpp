@@ -236,9 +236,10 @@ std::vector<std::string> IniTextZeilen(std::string_view bytes)
     return zeilen;
 }
 
-bool IniTextSpeichern(const std::vector<std::string>& zeilen, const std::filesystem::path& datei, std::string& fehler)
+bool IniTextSpeichern(const std::vector<std::string>& zeilen, const std::filesystem::path& datei, std::string& fehler,
+                      bool deutsch)
 {
-    return saveFileSafely(datei, IniTextBytes(zeilen), fehler);
+    return saveFileSafely(datei, IniTextBytes(zeilen), fehler, deutsch);
 }
 
 bool SchreibeNeueIni(const AppState& s, const std::filesystem::path& datei, UserPrompt& prompt)
@@ -246,7 +247,7 @@ bool SchreibeNeueIni(const AppState& s, const std::filesystem::path& datei, User
     std::vector<std::string> zeilen;
     IniTextErstellen(s, false, zeilen, prompt);
     std::string fehler;
-    if (IniTextSpeichern(zeilen, datei, fehler)) {
+    if (IniTextSpeichern(zeilen, datei, fehler, s.Sprachspalte != 2)) {
         prompt.ask(PromptTitle::Information, PromptIcon::Information,
                    datei.string() + "  " + std::string(iniMeldung(IniMeldung::Gespeichert, s.Sprachspalte)), PromptButtons::Ok);
         return true;

@@ -29,7 +29,8 @@ std::vector<std::string> IniTextZeilen(std::string_view bytes);
 
 // Saves a settings text through a temporary file and a rename. On failure the old file is
 // untouched and fehler names the file.
-bool IniTextSpeichern(const std::vector<std::string>& zeilen, const std::filesystem::path& datei, std::string& fehler);
+bool IniTextSpeichern(const std::vector<std::string>& zeilen, const std::filesystem::path& datei, std::string& fehler,
+                      bool deutsch = true);
 
 // Writes a fresh file of the current state (colours included) and reports the result: the
 // file name with " gespeichert!", or the file name with the could-not-save message.

@@ -1,7 +1,5 @@
 #include "drawing/Exportnamen.h"
 
-#include <cstdio>
-#include <random>
 
 namespace umbrin {
 namespace {
@@ -58,27 +56,5 @@ std::string kegelBlattName(std::string_view name)
 }
 
 std::string ohneOrdner(std::string_view name) { return std::string(name.substr(dateinamenAnfang(name))); }
-
-std::filesystem::path neueTemporaerPlotDatei(const std::filesystem::path& ordner, std::string& fehler)
-{
-    static constexpr char zeichen[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    std::random_device quelle;
-    std::mt19937 zufall(quelle());
-    std::uniform_int_distribution<std::size_t> wahl(0, sizeof(zeichen) - 2);
-    for (int versuch = 0; versuch < 100; ++versuch) {
-        std::string name = "umbrin-";
-        for (int i = 0; i < 6; ++i)
-            name += zeichen[wahl(zufall)];
-        name += ".$$$";
-        const std::filesystem::path pfad = ordner.empty() ? std::filesystem::path(name) : ordner / name;
-        // "x": the file is created only when no file of that name exists yet.
-        if (std::FILE* f = std::fopen(pfad.c_str(), "wbx")) {
-            std::fclose(f);
-            return pfad;
-        }
-    }
-    fehler = "Cannot create a temporary file in " + (ordner.empty() ? std::string(".") : ordner.string());
-    return {};
-}
 
 } // namespace umbrin

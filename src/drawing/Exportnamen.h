@@ -1,8 +1,8 @@
 #pragma once
 // Names of the files an export writes: the plot or DXF file with its extension, the
-// coordinate list beside it, the second sheet of the cone dial, and the temporary plot of a
-// DXF export. A name is cut at the first "." of the file name itself, never at a dot in a
-// folder name ("D:/my.dials/dial" is "D:/my.dials/dial.plt").
+// coordinate list beside it and the second sheet of the cone dial. A name is cut at the first
+// "." of the file name itself, never at a dot in a folder name ("D:/my.dials/dial" is
+// "D:/my.dials/dial.plt").
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -25,11 +25,5 @@ std::string kegelBlattName(std::string_view name);
 
 // The file name without its folder.
 std::string ohneOrdner(std::string_view name);
-
-// Creates a new, empty file for the temporary plot of a DXF export in the folder (the
-// current folder when it is empty), with a name no other file has ("umbrin-XXXXXX.$$$"), and
-// returns it; an empty path, with a message, when no such file can be made. Never touches a
-// file that is already there.
-std::filesystem::path neueTemporaerPlotDatei(const std::filesystem::path& ordner, std::string& fehler);
 
 } // namespace umbrin

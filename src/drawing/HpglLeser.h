@@ -3,6 +3,7 @@
 // converter, the check that a text is HPGL at all, the cut of a UTF-8 stream at whole
 // characters, and a plot file read in pieces of a fixed size. Only a piece and the command
 // not yet complete are held, whatever the plot's size.
+#include "core/Dateifehler.h"
 #include "drawing/DxfKonverter.h"
 
 #include <algorithm>
@@ -218,7 +219,12 @@ class PlotDatei {
 public:
     static constexpr std::size_t kStueck = std::size_t{1} << 20;
 
-    explicit PlotDatei(const std::filesystem::path& datei) : datei_(datei), puffer_(new char[kStueck]) {}
+    // name names the file in messages (the path itself when empty), in German or English.
+    explicit PlotDatei(const std::filesystem::path& datei, std::string name = {}, bool deutsch = true)
+        : datei_(datei), name_(name.empty() ? datei.string() : std::move(name)), deutsch_(deutsch),
+          puffer_(new char[kStueck])
+    {
+    }
     ~PlotDatei()
     {
         if (f_)
@@ -237,7 +243,7 @@ public:
         else
             f_ = std::fopen(datei_.c_str(), "rb");
         if (!f_) {
-            fehler = "Cannot read \"" + datei_.string() + "\": " + std::strerror(errno);
+            fehler = dateifehlerText(Dateivorgang::Lesen, name_, errno, deutsch_);
             return false;
         }
         while (true) {
@@ -246,7 +252,7 @@ public:
                 return true;
             if (n < kStueck) {
                 if (std::ferror(f_)) {
-                    fehler = "Cannot read \"" + datei_.string() + "\": " + std::strerror(errno);
+                    fehler = dateifehlerText(Dateivorgang::Lesen, name_, errno, deutsch_);
                     return false;
                 }
                 return true;
@@ -256,6 +262,8 @@ public:
 
 private:
     std::filesystem::path datei_;
+    std::string name_;
+    bool deutsch_;
     std::unique_ptr<char[]> puffer_;
     std::FILE* f_ = nullptr;
 };

@@ -105,13 +105,13 @@ public:
 
 class DateiZiel : public DxfZiel {
 public:
-    explicit DateiZiel(std::filesystem::path datei) : datei_(std::move(datei)), senke_(writer_)
+    DateiZiel(std::filesystem::path datei, bool deutsch) : datei_(std::move(datei)), deutsch_(deutsch), senke_(writer_)
     {
         writer_.setReleaseReplacedInBackground(true); // an old drawing may be hundreds of megabytes
     }
     bool oeffne(std::string& fehler) override
     {
-        if (writer_.open(datei_))
+        if (writer_.open(datei_, deutsch_))
             return true;
         fehler = writer_.error();
         return false;
@@ -129,12 +129,13 @@ public:
         senke_.beende(); // the writer thread lets go of the file first
         std::string fehler = writer_.error();
         writer_.abandon();
-        return fehler.empty() ? "Cannot write \"" + datei_.string() + "\"" : fehler;
+        return fehler.empty() ? dateifehlerText(Dateivorgang::Schreiben, datei_, EIO, deutsch_) : fehler;
     }
     std::string name() const override { return datei_.string(); }
 
 private:
     std::filesystem::path datei_;
+    bool deutsch_;
     SafeFileWriter writer_;
     DxfDateiSenke senke_;
 };
@@ -242,11 +243,11 @@ DxfErgebnis konvertiere(std::string_view hpglRoh, const std::string& hpglName, D
 // Windows-1252 (only a file with bytes from 128 up that is well-formed UTF-8 throughout), then
 // whether it is HPGL at all, then for the conversion. Only a piece and the current command
 // are held, whatever the file's size.
-DxfErgebnis konvertiereDatei(const std::filesystem::path& hpglDatei, DxfZiel& ziel,
+DxfErgebnis konvertiereDatei(const std::filesystem::path& hpglDatei, const std::string& name, DxfZiel& ziel,
                              const DxfEinstellung& einstellung, std::vector<std::string>& infoZeilen)
 {
-    const std::string hpglName = hpglDatei.string();
-    PlotDatei datei(hpglDatei);
+    const std::string hpglName = name.empty() ? hpglDatei.string() : name;
+    PlotDatei datei(hpglDatei, hpglName, einstellung.deutsch);
     std::string fehler;
 
     bool hoch = false;
@@ -315,17 +316,18 @@ DxfErgebnis konvertiereDatei(const std::filesystem::path& hpglDatei, DxfZiel& zi
 } // namespace
 
 DxfErgebnis HpglNachDxf(const std::filesystem::path& hpglDatei, const std::filesystem::path& dxfDatei,
-                        const DxfEinstellung& einstellung, std::vector<std::string>& infoZeilen)
+                        const DxfEinstellung& einstellung, std::vector<std::string>& infoZeilen,
+                        const std::string& hpglName)
 {
-    DateiZiel ziel(dxfDatei);
-    return konvertiereDatei(hpglDatei, ziel, einstellung, infoZeilen);
+    DateiZiel ziel(dxfDatei, einstellung.deutsch);
+    return konvertiereDatei(hpglDatei, hpglName, ziel, einstellung, infoZeilen);
 }
 
 DxfErgebnis HpglTextNachDxf(std::string_view hpgl, const std::string& hpglName,
                             const std::filesystem::path& dxfDatei, const DxfEinstellung& einstellung,
                             std::vector<std::string>& infoZeilen)
 {
-    DateiZiel ziel(dxfDatei);
+    DateiZiel ziel(dxfDatei, einstellung.deutsch);
     return konvertiere(hpgl, hpglName, ziel, einstellung, infoZeilen);
 }
 

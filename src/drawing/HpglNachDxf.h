@@ -41,9 +41,11 @@ struct DxfEinstellung {
 
 // Converts the HPGL file into the DXF file. infoZeilen is cleared and receives the
 // converter's remarks (unsupported commands, faulty parameters). A DXF file is only ever
-// replaced whole: on any failure the old file stays and no partial file is left.
+// replaced whole: on any failure the old file stays and no partial file is left. hpglName
+// names the plot in messages where its path would not say what it is (an intermediate file).
 DxfErgebnis HpglNachDxf(const std::filesystem::path& hpglDatei, const std::filesystem::path& dxfDatei,
-                        const DxfEinstellung& einstellung, std::vector<std::string>& infoZeilen);
+                        const DxfEinstellung& einstellung, std::vector<std::string>& infoZeilen,
+                        const std::string& hpglName = {});
 
 // The same for HPGL text already in memory (Windows-1252 or UTF-8); hpglName names it in the
 // messages.

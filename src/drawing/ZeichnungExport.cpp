@@ -12,6 +12,9 @@
 namespace umbrin {
 namespace {
 
+// The name the intermediate plot of a DXF export goes by in messages; it has no name on disk.
+constexpr const char* kZwischenplot = "umbrin.$$$";
+
 void meldeFehler(UserPrompt& frage, const std::string& text)
 {
     frage.ask(PromptTitle::Fehler, PromptIcon::Error, text, PromptButtons::Ok);
@@ -37,25 +40,20 @@ void platzierungFuerPlot(AppState& s, PlotPlatzierung art, std::int32_t w, std::
     }
 }
 
-// Opens the plot of one sheet: the file itself, or a new temporary file for a DXF.
-bool oeffnePlot(HPGLDatei& plot, const AppState& s, const std::filesystem::path& ziel, Auftragsschutz& schutz,
+// Opens the plot of one sheet: the file itself, or for a DXF an intermediate plot beside it
+// that never takes a name, so that nothing of it outlives the export.
+bool oeffnePlot(HPGLDatei& plot, const AppState& s, const std::filesystem::path& ziel,
                 std::filesystem::path& temporaer, UserPrompt& frage)
 {
     std::string fehler;
-    std::filesystem::path datei = ziel;
-    if (!s.AlsHPGL) {
-        temporaer = neueTemporaerPlotDatei(ziel.parent_path(), fehler);
-        if (temporaer.empty()) {
-            meldeFehler(frage, fehler);
-            return false;
-        }
-        schutz.temporaer(temporaer);
-        datei = temporaer;
-    }
-    if (!plot.oeffnen(datei, fehler)) {
+    const bool offen = s.AlsHPGL ? plot.oeffnen(ziel, fehler, s.Deutsch != 0)
+                                 : plot.oeffnenZwischendatei(ziel.parent_path() / kZwischenplot, fehler, s.Deutsch != 0);
+    if (!offen) {
         meldeFehler(frage, fehler);
         return false;
     }
+    if (!s.AlsHPGL)
+        temporaer = plot.lesePfad();
     return true;
 }
 
@@ -65,6 +63,17 @@ void verwirf(HPGLDatei& plot, HPGLListe* liste)
     plot.verwerfen();
     if (liste)
         liste->verwerfen();
+}
+
+// The coordinate list takes the place of the old one only after the plot or drawing it
+// describes has taken its own: an export that failed leaves the old list as it was.
+bool schliesseListe(HPGLListe* liste, UserPrompt& frage)
+{
+    std::string fehler;
+    if (!liste || liste->schliessen(fehler))
+        return true;
+    meldeFehler(frage, fehler);
+    return false;
 }
 
 bool schliessePlot(HPGLDatei& plot, UserPrompt& frage)
@@ -87,7 +96,7 @@ bool wandleUm(AppState& s, const std::filesystem::path& temporaer, const std::fi
     e.stiftbreite = s.Schalter.Stiftbreite;
     e.massstab = 40.0 * k;
     e.deutsch = s.Deutsch != 0;
-    const DxfErgebnis r = HpglNachDxf(temporaer, ziel, e, s.InfoZeilen);
+    const DxfErgebnis r = HpglNachDxf(temporaer, ziel, e, s.InfoZeilen, (ziel.parent_path() / kZwischenplot).string());
     if (r.status == DxfStatus::NichtKonvertiert)
         schutz.begonnen(ziel);
     if (!r.meldung.empty())
@@ -156,7 +165,7 @@ bool exportiereZeichnung(AppState& s, Zeichenfensterzustand& f, UserPrompt& frag
 
     HPGLDatei plot;
     std::filesystem::path temporaer;
-    if (!oeffnePlot(plot, s, a.datei, schutz, temporaer, frage))
+    if (!oeffnePlot(plot, s, a.datei, temporaer, frage))
         return false;
 
     // The coordinate list of a planar dial: beside the plot, or on the printer.
@@ -168,7 +177,7 @@ bool exportiereZeichnung(AppState& s, Zeichenfensterzustand& f, UserPrompt& frag
         if (f.ListingZiel.empty()) {
             f.ListingText = koordinatenName(s.HPGLDateiname);
             listenDatei.emplace();
-            if (!listenDatei->oeffnen(f.ListingText, fehler)) {
+            if (!listenDatei->oeffnen(f.ListingText, fehler, s.Deutsch != 0)) {
                 plot.verwerfen();
                 meldeFehler(frage, fehler);
                 return false;
@@ -210,7 +219,7 @@ bool exportiereZeichnung(AppState& s, Zeichenfensterzustand& f, UserPrompt& frag
                 if (!wandleUm(s, temporaer, a.datei, 25, frage, schutz))
                     return false;
             }
-            if (!oeffnePlot(plot, s, blatt, schutz, temporaer, frage))
+            if (!oeffnePlot(plot, s, blatt, temporaer, frage))
                 return false;
             auftrag.dateiname = blatt;
             if (const Plotergebnis r2 = eintrag->zweitesBlatt(auftrag); r2.verweigert) {
@@ -219,7 +228,7 @@ bool exportiereZeichnung(AppState& s, Zeichenfensterzustand& f, UserPrompt& frag
                 return false;
             }
             s.HPGLDateiname = blatt;
-            if (!beendeBlatt(s, f, plot, temporaer, blatt, 25, frage, schutz))
+            if (!beendeBlatt(s, f, plot, temporaer, blatt, 25, frage, schutz) || !schliesseListe(liste, frage))
                 return false;
             schutz.erfolgreich();
             return true;
@@ -229,7 +238,7 @@ bool exportiereZeichnung(AppState& s, Zeichenfensterzustand& f, UserPrompt& frag
         meldeFehler(frage, e.what());
         return false;
     }
-    if (!beendeBlatt(s, f, plot, temporaer, s.HPGLDateiname, k, frage, schutz))
+    if (!beendeBlatt(s, f, plot, temporaer, s.HPGLDateiname, k, frage, schutz) || !schliesseListe(liste, frage))
         return false;
     schutz.erfolgreich();
     return true;

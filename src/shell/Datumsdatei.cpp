@@ -7,12 +7,12 @@
 namespace umbrin {
 
 bool speichereDatumsdatei(const std::filesystem::path& datei, const std::vector<std::string>& linien,
-                          std::string& fehler)
+                          std::string& fehler, bool deutsch)
 {
     std::string text;
     for (const auto& l : linien)
         text += utf8ToCp1252(l) + "\r\n";
-    return saveFileSafely(datei, text, fehler);
+    return saveFileSafely(datei, text, fehler, deutsch);
 }
 
 DatumsdateiErgebnis ladeDatumsdatei(const std::filesystem::path& datei, std::int32_t jahr)

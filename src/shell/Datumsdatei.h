@@ -8,9 +8,10 @@
 
 namespace umbrin {
 
-// Saves the list safely (temporary file and rename). False with a message naming the file.
+// Saves the list safely (temporary file and rename). False with a message naming the file,
+// in German or English.
 bool speichereDatumsdatei(const std::filesystem::path& datei, const std::vector<std::string>& linien,
-                          std::string& fehler);
+                          std::string& fehler, bool deutsch = true);
 
 struct DatumsdateiErgebnis {
     bool gelesen = false;                 // the file existed and could be read

@@ -23,7 +23,7 @@ std::string dateiName(const AppState& s) { return std::filesystem::path(s.IniDat
 bool leseZeilen(const AppState& s, std::vector<std::string>& zeilen, std::string& fehler)
 {
     std::string bytes;
-    if (!readFileBytes(s.IniDatei, bytes, fehler))
+    if (!readFileBytes(s.IniDatei, bytes, fehler, deutsch(s)))
         return false;
     zeilen = IniTextZeilen(bytes);
     return true;
@@ -107,7 +107,7 @@ FarbDateiErgebnis farbSave(const AppState& s)
         return {FarbDateiStatus::Fehler, fehler};
     if (!setzeFarbAbschnitt(zeilen, s.Farben))
         return ohneAbschnitt(s);
-    if (!IniTextSpeichern(zeilen, s.IniDatei, fehler))
+    if (!IniTextSpeichern(zeilen, s.IniDatei, fehler, deutsch(s)))
         return {FarbDateiStatus::Fehler, fehler};
     return {FarbDateiStatus::Ok, std::string(meldungsText(s, 71))};
 }

@@ -61,15 +61,19 @@ std::vector<std::string> EoTPaareListe(AppState& s, int n, bool csv)
 }
 
 bool EoTPaareSpeichern(const std::filesystem::path& datei, const std::vector<std::string>& zeilen,
-                       std::string& fehler)
+                       std::string& fehler, bool deutsch)
 {
     SafeFileWriter w;
-    if (!w.open(datei)) {
+    if (!w.open(datei, deutsch)) {
         fehler = w.error();
         return false;
     }
-    for (const std::string& zeile : zeilen)
-        w.write(utf8ToCp1252(zeile) + "\r\n");
+    for (const std::string& zeile : zeilen) {
+        if (!w.write(utf8ToCp1252(zeile) + "\r\n")) {
+            fehler = w.error();
+            return false;
+        }
+    }
     if (!w.commit()) {
         fehler = w.error();
         return false;

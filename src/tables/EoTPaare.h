@@ -27,9 +27,10 @@ std::vector<std::string> EoTPaareListe(AppState& s, int n, bool csv);
 int EoTPaarZeilenzahl(int n);
 
 // Writes the lines (Windows-1252, each ended by CR LF) through a temporary file. False, with
-// a message naming the file, when any write fails; the old file then stays as it was.
+// a message naming the file (in German or English), when any write fails; the old file then
+// stays as it was.
 bool EoTPaareSpeichern(const std::filesystem::path& datei, const std::vector<std::string>& zeilen,
-                       std::string& fehler);
+                       std::string& fehler, bool deutsch = true);
 
 // The printout of the table records 0..n: pages of at most 63 records; the first page
 // begins with the heading line.

@@ -113,12 +113,12 @@ std::vector<std::string> profilZeilen(const Horizontprofil& profil, const Profil
 }
 
 bool speichereHorizontprofil(const std::filesystem::path& datei, const std::vector<std::string>& zeilen,
-                             std::string& fehler)
+                             std::string& fehler, bool deutsch)
 {
     std::string text;
     for (const std::string& z : zeilen)
         text += utf8ToCp1252(z) + "\r\n";
-    return saveFileSafely(datei, text, fehler);
+    return saveFileSafely(datei, text, fehler, deutsch);
 }
 
 Profillesung leseHorizontprofilText(std::string_view bytes, std::string_view dateiname, int sprachspalte)

@@ -32,9 +32,9 @@ struct ProfilKopf {
 std::vector<std::string> profilZeilen(const Horizontprofil& profil, const ProfilKopf& kopf, int sprachspalte);
 
 // Writes the lines with CR LF in Windows-1252 through a temporary file. False with a message
-// naming the file when anything failed; the old file then stays as it was.
+// naming the file (in German or English) when anything failed; the old file then stays as it was.
 bool speichereHorizontprofil(const std::filesystem::path& datei, const std::vector<std::string>& zeilen,
-                             std::string& fehler);
+                             std::string& fehler, bool deutsch = true);
 
 // Result of reading a profile file's text. Only a whole valid file gives ok; then every field
 // is filled. Otherwise fehler names the file and the faulty line.

@@ -253,9 +253,9 @@ std::string TabellenDateiname(std::string_view name, bool csv)
     return ordner + datei + (csv ? ".csv" : ".txt");
 }
 
-bool SchreibeTabellendatei(const std::filesystem::path& datei, std::string_view bytes, std::string& fehler)
+bool SchreibeTabellendatei(const std::filesystem::path& datei, std::string_view bytes, std::string& fehler, bool deutsch)
 {
-    return saveFileSafely(datei, bytes, fehler);
+    return saveFileSafely(datei, bytes, fehler, deutsch);
 }
 
 } // namespace umbrin

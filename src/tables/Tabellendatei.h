@@ -33,6 +33,7 @@ std::string TabellenDateiname(std::string_view name, bool csv);
 
 // Writes the bytes to the file safely: on failure the old file stays as it was, no partial
 // file is left, and fehler names the file.
-bool SchreibeTabellendatei(const std::filesystem::path& datei, std::string_view bytes, std::string& fehler);
+bool SchreibeTabellendatei(const std::filesystem::path& datei, std::string_view bytes, std::string& fehler,
+                           bool deutsch = true);
 
 } // namespace umbrin

@@ -1,10 +1,23 @@
 #include "core/SafeSave.h"
 
+#include "core/HPGLDatei.h"
+#include "core/RecordingCanvas.h"
+#include "dialogs/IniText.h"
+#include "dials/ring/RingKorrektur.h"
+#include "drawing/HpglNachDxf.h"
+#include "shell/Datumsdatei.h"
 #include "support/TestOrdner.h"
+#include "tables/EoTPaare.h"
+#include "tables/Profildatei.h"
+#include "tables/Tabellendatei.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace umbrin;
@@ -116,4 +129,122 @@ TEST(SafeSave, AStreamedFileArrivesWhole)
     ASSERT_TRUE(readFileBytes(dir / "big.dxf", bytes, error)) << error;
     EXPECT_TRUE(bytes == expected) << bytes.size() << " bytes instead of " << expected.size();
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+}
+
+namespace {
+
+// While it lives, a test run by root acts on files as "nobody", who owns the test folder: an
+// ordinary user's rights apply, not root's right to write every file.
+struct AlsNutzer {
+    explicit AlsNutzer(const fs::path& ordner)
+    {
+        const passwd* pw = ::getpwnam("nobody");
+        aktiv = !root || (pw && ::chown(ordner.c_str(), pw->pw_uid, pw->pw_gid) == 0 && ::setegid(pw->pw_gid) == 0
+                          && ::seteuid(pw->pw_uid) == 0);
+    }
+    ~AlsNutzer() { if (root && (::seteuid(0) != 0 || ::setegid(0) != 0)) std::abort(); }
+    const bool root = ::geteuid() == 0;
+    bool aktiv = false;
+};
+
+std::size_t eintraege(const fs::path& ordner)
+{
+    return static_cast<std::size_t>(std::distance(fs::directory_iterator(ordner), fs::directory_iterator()));
+}
+
+} // namespace
+
+// Every kind of file the program saves, on a full disk, over a write-protected file, through
+// a link to a file in another folder and over a file only its owner may read, in both
+// languages. The last kind streams and leaves its write failures to the commit.
+TEST(SafeSave, EveryKindOfFileUnderEveryFault)
+{
+    AppState s;
+    initialisiereZustand(s);
+    const std::string z(300, 'x');
+    using Speichern = std::function<bool(const fs::path&, bool, std::string&)>;
+    const std::pair<std::string, Speichern> arten[] = {
+        {"umb.ini", [&](auto& p, bool d, auto& f) { return IniTextSpeichern({z}, p, f, d); }},
+        {"Tage.dat", [&](auto& p, bool d, auto& f) { return speichereDatumsdatei(p, {z}, f, d); }},
+        {"tab.txt", [&](auto& p, bool d, auto& f) { return SchreibeTabellendatei(p, z, f, d); }},
+        {"profil.txt", [&](auto& p, bool d, auto& f) { return speichereHorizontprofil(p, {z}, f, d); }},
+        {"EoT.csv", [&](auto& p, bool d, auto& f) { return EoTPaareSpeichern(p, EoTPaareListe(s, 72, true), f, d); }},
+        {kSchoenerTabelle, [&](auto& p, bool d, auto& f) {
+             s.Sprachspalte = d ? 1 : 2;
+             RecordingCanvas c(800, 600);
+             const auto m = zeichneRingKorrektur(s, c, 800, 600, true, false, 20, 60, true, p.parent_path());
+             return (f = m.empty() ? "" : m.back().text).empty();
+         }},
+        {"dial.plt", [&](auto& p, bool d, auto& f) {
+             HPGLDatei plot;
+             return plot.oeffnen(p, f, d) && (plot.schreibe(z), plot.schliessen(f));
+         }},
+        {"dial.dxf", [&](auto& p, bool d, auto& f) {
+             std::vector<std::string> info;
+             const DxfErgebnis r = HpglTextNachDxf("IN;PU 0 0;PD 4000 0;", "x", p, {1, 40.0, d}, info);
+             return (f = r.meldung, r.gespeichert());
+         }},
+        {"teile.dat", [&](auto& p, bool d, auto& f) {
+             SafeFileWriter w(p, d);
+             for (int i = 0; i < 2; ++i, w.streamToDisk())
+                 w.write(std::string(1000, 'w'));
+             return w.commit() || (f = w.error()).empty();
+         }},
+    };
+    enum Fehler { VollePlatte, Schreibschutz, Verknuepfung, NurEigentuemer };
+    const test::TestOrdner dir("faults");
+    const AlsNutzer nutzer(dir);
+    ASSERT_TRUE(nutzer.aktiv);
+    int fall = 0;
+    for (const auto& [name, speichere] : arten)
+        for (const Fehler fehler : {VollePlatte, Schreibschutz, Verknuepfung, NurEigentuemer})
+            for (const bool deutsch : {true, false}) {
+                SCOPED_TRACE(name + " " + std::to_string(fehler) + (deutsch ? " de" : " en"));
+                const fs::path hier = dir / std::to_string(++fall), dort = hier / "dort";
+                fs::create_directories(dort);
+                const fs::path alt = (fehler == Verknuepfung ? dort : hier) / name;
+                std::string text, meldung;
+                ASSERT_TRUE(saveFileSafely(alt, "old", text));
+                if (fehler == Verknuepfung)
+                    fs::create_symlink(fs::path("dort") / name, hier / name);
+                const mode_t modus = fehler == Schreibschutz ? 0444 : fehler == NurEigentuemer ? 0600 : 0640;
+                ::chmod(alt.c_str(), modus);
+                bool gespeichert = false;
+                {
+                    const test::VollePlatte voll(fehler == VollePlatte ? 64 : RLIM_INFINITY);
+                    gespeichert = speichere(hier / name, deutsch, meldung);
+                }
+                const bool erwartet = fehler == Verknuepfung || fehler == NurEigentuemer;
+                EXPECT_EQ(gespeichert, erwartet) << meldung;
+                ASSERT_TRUE(readFileBytes(alt, text, meldung));
+                EXPECT_EQ(text == "old", !erwartet);
+                EXPECT_EQ(fs::status(alt).permissions(), static_cast<fs::perms>(modus));
+                EXPECT_EQ(fs::is_symlink(hier / name), fehler == Verknuepfung);
+                EXPECT_EQ(eintraege(hier) + eintraege(dort), fehler == Verknuepfung ? 3u : 2u);
+                const char* klar = fehler == Schreibschutz ? (deutsch ? "(Schreibschutz?)" : "(Write protection?)")
+                                                             : (deutsch ? "kann nicht" : "Cannot ");
+                EXPECT_TRUE(erwartet || (meldung.find(name) != std::string::npos && meldung.find(klar) != std::string::npos))
+                    << meldung;
+            }
+}
+
+// A process killed while saving leaves nothing; the named temporaries of processes that
+// ended are removed by the next save into their folder; a name of 249 characters saves.
+TEST(SafeSave, NothingOutlivesAKilledProcessAndLongNamesSave)
+{
+    const test::TestOrdner dir("killed");
+    const pid_t kind = ::fork();
+    if (kind == 0) {
+        SafeFileWriter w(dir / "plot.plt");
+        w.write(std::string(1 << 20, 'k'));
+        ::raise(SIGKILL);
+    }
+    ASSERT_EQ(::waitpid(kind, nullptr, 0), kind);
+    EXPECT_EQ(eintraege(dir), 0u);
+    const fs::path alt = dir / (".umbrin-" + std::to_string(kind) + "-0.tmp");
+    std::string fehler;
+    ASSERT_TRUE(saveFileSafely(alt, "left by a killed process", fehler));
+    ASSERT_TRUE(saveFileSafely(dir / std::string(249, 'n'), "new", fehler)) << fehler;
+    EXPECT_FALSE(fs::exists(alt));
+    EXPECT_EQ(eintraege(dir), 1u);
 }

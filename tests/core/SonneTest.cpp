@@ -107,6 +107,22 @@ TEST(SchiefeUndTierkreis, ObliquityAndZodiacTable)
     EXPECT_NEAR(s.TierkreisDekl[6], 20.15, 0.01); // 30 degrees from the solstice
 }
 
+// The textbooks' mean obliquity (T in Julian centuries from 2000) a century each way: the
+// year's value, and the sun's own, which adds a nutation of at most 0.003 degrees.
+TEST(SchiefeUndTierkreis, ObliquityAgreesWithTheTextbookACenturyEachWay)
+{
+    for (const auto& [jahr, T] : {std::pair{1900, -1.0}, std::pair{2100, 1.0}}) {
+        const double mittel = 23.0 + 26.0 / 60 + (21.448 - 46.815 * T - 0.00059 * T * T + 0.001813 * T * T * T) / 3600;
+        AppState s;
+        SchiefeUndTierkreis(s, jahr);
+        EXPECT_NEAR(s.Eps, mittel, 2e-4) << jahr;
+        SchiefeApp app;
+        double dekl, zeitgl;
+        SonnenPosition(jahr, dekl, zeitgl, 1.5, &app);
+        EXPECT_NEAR(std::asin(app.sinEps) * 180 / M_PI, mittel, 3e-3) << jahr;
+    }
+}
+
 TEST(EoTTabelleBahn, FillsOnlyTheRecordsOfItsStepsAndNeverOverruns)
 {
     AppState s;

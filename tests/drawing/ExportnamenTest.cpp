@@ -1,13 +1,8 @@
 #include "drawing/Exportnamen.h"
 
-#include "support/TestOrdner.h"
-
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 using namespace umbrin;
-namespace fs = std::filesystem;
 
 TEST(Exportnamen, ExtensionsAreCutAtTheFirstDotOfTheFileName)
 {
@@ -40,25 +35,4 @@ TEST(Exportnamen, ExtensionsAreCutAtTheFirstDotOfTheFileName)
     EXPECT_EQ(kegelBlattName("dial"), "dialCone");
     EXPECT_EQ(kegelBlattName("/my.dir/dial"), "/my.dir/dialCone");
     EXPECT_EQ(ohneOrdner("/my.dir/dial.plt"), "dial.plt");
-}
-
-TEST(Exportnamen, TemporaryPlotIsANewFileAndLeavesOthersAlone)
-{
-    const test::TestOrdner ordner;
-    {
-        std::ofstream(ordner / "umbrin.$$$") << "the user's own";
-    }
-    std::string fehler;
-    const fs::path a = neueTemporaerPlotDatei(ordner, fehler);
-    const fs::path b = neueTemporaerPlotDatei(ordner, fehler);
-    ASSERT_FALSE(a.empty());
-    ASSERT_FALSE(b.empty());
-    EXPECT_NE(a, b);
-    EXPECT_TRUE(fs::exists(a));
-    EXPECT_EQ(fs::file_size(a), 0u);
-    EXPECT_EQ(a.parent_path(), ordner);
-    EXPECT_EQ(fs::file_size(ordner / "umbrin.$$$"), 14u);
-
-    EXPECT_TRUE(neueTemporaerPlotDatei(ordner / "missing", fehler).empty());
-    EXPECT_NE(fehler.find("missing"), std::string::npos);
 }

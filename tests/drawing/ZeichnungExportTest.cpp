@@ -7,6 +7,7 @@
 #include "drawing/ZeichnungExport.h"
 #include "support/ExportPruefung.h"
 #include "support/ScriptedPrompt.h"
+#include "support/TestOrdner.h"
 
 #include <gtest/gtest.h>
 
@@ -356,4 +357,26 @@ TEST(ZeichnungDruck, ChecksBeforeAPrint)
         EXPECT_FALSE(druckVorpruefung(s, f, zeichnungseintrag(s, false), b));
         EXPECT_EQ(b.asked.back().text, keinDruckText(s));
     }
+}
+// A failed plot or DXF export (a folder of its name; the disk full during the 270 KB plot or
+// the 1 MB DXF, after the 30 KB list) keeps the old coordinate list byte for byte.
+TEST(ZeichnungExport, AFailedExportKeepsTheOldCoordinateList)
+{
+    const std::string alt = "the list of the last export\r\n\xe4";
+    for (const bool plotDatei : {true, false})
+        for (const bool voll : {false, true}) {
+            Export e("listealt");
+            e.s.AlsHPGL = plotDatei ? 1 : 0;
+            e.f.ListingSchreiben = true;
+            const fs::path ziel = e.ordner / (plotDatei ? "dial.plt" : "dial.dxf");
+            std::ofstream(e.ordner / "dial.txt", std::ios::binary) << alt;
+            if (!voll)
+                fs::create_directory(ziel);
+            EXPECT_FALSE([&] {
+                const test::VollePlatte platte(!voll ? RLIM_INFINITY : plotDatei ? 100000 : 500000);
+                return e.schreibe(ziel);
+            }()) << plotDatei << voll;
+            EXPECT_EQ(test::dateiText(e.ordner / "dial.txt"), alt) << plotDatei << voll;
+            EXPECT_EQ(e.dateien().size(), voll ? 1u : 2u) << plotDatei << voll;
+        }
 }

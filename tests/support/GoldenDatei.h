@@ -2,7 +2,7 @@
 // A written plot compared with its golden file. With UMBRIN_GOLDEN_NEU=1 in the environment
 // the file is rewritten instead, after a deliberate change of the plot; such a run compares
 // nothing and therefore fails, so a forgotten switch never passes. A plot that differs is left
-// in the build folder beside the message, to be looked at. Beside it the checks every plot
+// in the build folder beside the message, to be looked at, until the test passes again. Beside it the checks every plot
 // test makes of its plots: read by the real readers, and nothing but finite numbers written.
 #include "drawing/DxfChecks.h"
 #include "drawing/HpglNachDxf.h"
@@ -15,6 +15,7 @@
 #include <fstream>
 #include <initializer_list>
 #include <string>
+#include <system_error>
 #include <unistd.h>
 #include <vector>
 
@@ -30,11 +31,14 @@ inline void vergleicheMitGolden(const std::string& plot, const std::filesystem::
     }
     const std::string golden = dateiText(datei);
     ASSERT_FALSE(golden.empty()) << datei;
+    const std::filesystem::path neu =
+        std::filesystem::path(UMBRIN_BINARY_DIR) / (datei.stem().string() + ".neu" + datei.extension().string());
     if (plot != golden) {
-        const std::filesystem::path neu =
-            std::filesystem::path(UMBRIN_BINARY_DIR) / (datei.stem().string() + ".neu" + datei.extension().string());
         std::ofstream(neu, std::ios::binary) << plot;
         ADD_FAILURE() << datei << " differs from the plot; the new plot is " << neu;
+    } else {
+        std::error_code ec;
+        std::filesystem::remove(neu, ec); // the differing plot of an earlier run is out of date
     }
 }
 

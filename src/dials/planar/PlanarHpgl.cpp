@@ -372,13 +372,9 @@ void schreibeHPGL_HorVertInkl(AppState& s, HPGLDatei& plot, HPGLListe* liste, Us
                               const PlanarHpglAuftrag& auftrag)
 {
     Plot p(s, plot, liste, auftrag.ebene, auftrag.Gnomon);
+    // The list is finished by the export, after the plot it describes has been saved.
     try {
         p.schreiben(frage, auftrag);
-        if (liste) {
-            std::string fehler;
-            if (!liste->schliessen(fehler))
-                throw HPGLSchreibfehler(fehler);
-        }
     } catch (...) {
         if (liste)
             liste->verwerfen();

@@ -23,7 +23,8 @@ struct PlanarHpglAuftrag {
 };
 
 // Writes the dial of s.UhrTyp ('h', 'v' or 'i', with s.Schirmuhr) into the open plot, and,
-// when liste is given, the coordinate list into it (closing it at the end). The gnomon foot
+// when liste is given, the coordinate list into it; the caller closes the list once the plot
+// has been saved, so that a failed plot never leaves a new list behind. The gnomon foot
 // s.FusspunktX/Y is in plotter units while the export runs. The user is asked through frage
 // whether to add the coordinate grid and for its mesh. s.InfoZeilen receives the
 // construction listing when a list is written. A failed write throws HPGLSchreibfehler; the

@@ -156,9 +156,9 @@ Konstruktionsmeldungen zeichneRingKorrektur(const AppState& s, Canvas& c, int W,
     // The table goes to a temporary file beside its target and replaces it only when complete.
     SafeFileWriter tabelle;
     const std::filesystem::path ziel = ordner / kSchoenerTabelle;
-    if (tabelleSchreiben && !tabelle.open(ziel))
-        meldungen.push_back(
-            {PromptTitle::Fehler, PromptIcon::Error, std::string("Open error: File  ") + kSchoenerTabelle});
+    if (tabelleSchreiben && !tabelle.open(ziel, s.Sprachspalte != 2))
+        meldungen.push_back({PromptTitle::Fehler, PromptIcon::Error,
+                             std::string("Open error: File  ") + kSchoenerTabelle + "\r\n" + tabelle.error()});
 
     const double ux = 0.85 * W / 100, uy = 0.8 * H / 100, hp = 0.8 * H;
     c.setBrushStyle(BrushStyle::Clear);
@@ -274,8 +274,7 @@ Konstruktionsmeldungen zeichneRingKorrektur(const AppState& s, Canvas& c, int W,
     });
     zeichneKurve();
     if (tabelle.isOpen()) {
-        tabelle.write(utf8ToCp1252(schoenerTabelle(alpha, D)));
-        if (tabelle.commit()) {
+        if (tabelle.write(utf8ToCp1252(schoenerTabelle(alpha, D))) && tabelle.commit()) {
             c.setBold(true);
             c.textOut(x0 + rund(2.5 * ux * (18 - alpha / 5) + ux), rund(y0 + hp + 6 * uy),
                       std::string("Data in file \"") + kSchoenerTabelle + "\" ");

@@ -14,7 +14,7 @@ namespace umbrin {
 void MainWindow::SavDat1Click()
 {
     std::string fehler;
-    if (!speichereDatumsdatei(s_.TageDatei, s_.Datumslinien, fehler))
+    if (!speichereDatumsdatei(s_.TageDatei, s_.Datumslinien, fehler, s_.Sprachspalte != 2))
         meldung(PromptTitle::Fehler, PromptIcon::Error, fehler);
 }
 
@@ -67,7 +67,7 @@ void MainWindow::speichereEinstellungen(const QString& vorschlag, const QString&
     IniTextErstellen(s_, alteFarben, z_.IniAusgabe, prompt_);
     std::string fehler;
     // Only a save that really reached the disk is reported as saved.
-    if (IniTextSpeichern(z_.IniAusgabe, datei, fehler))
+    if (IniTextSpeichern(z_.IniAusgabe, datei, fehler, s_.Sprachspalte != 2))
         meldung(PromptTitle::Information, PromptIcon::Information,
                 datei + (spalte == 1 ? " gespeichert!" : " saved!"));
     else

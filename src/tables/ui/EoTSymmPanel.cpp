@@ -172,7 +172,7 @@ void EoTSymmPanel::BitBtnSaveClick()
     }
     const QString name = eotPaareDateiname(gewaehlt, filterIndex);
     std::string fehler;
-    if (EoTPaareSpeichern(name.toStdString(), EoTPaareListe(s_, n, filterIndex == 1), fehler)) {
+    if (EoTPaareSpeichern(name.toStdString(), EoTPaareListe(s_, n, filterIndex == 1), fehler, s_.Sprachspalte != 2)) {
         prompt_.ask(PromptTitle::Information, PromptIcon::Warning,
                     name.toStdString() + (s_.Sprachspalte == 1 ? " gespeichert!" : " saved!"), PromptButtons::Ok);
     } else {

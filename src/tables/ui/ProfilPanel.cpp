@@ -463,7 +463,7 @@ void ProfilPanel::speichere(const HorizontErgebnis& erg)
     if (!datei.isEmpty()) {
         std::string fehler;
         const std::string name = datei.toStdString();
-        gespeichert = speichereHorizontprofil(std::filesystem::u8path(name), zeilen, fehler);
+        gespeichert = speichereHorizontprofil(std::filesystem::u8path(name), zeilen, fehler, s_.Sprachspalte != 2);
         if (gespeichert)
             prompt_.ask(PromptTitle::Information, PromptIcon::Information,
                         name + (s_.Sprachspalte == 2 ? " saved!" : " gespeichert!"), PromptButtons::Ok);

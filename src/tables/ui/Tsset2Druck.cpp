@@ -112,7 +112,8 @@ void Tsset2::SpeichereTabelle()
     e.durchgang = s_.Durchgangstabelle != 0;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     std::string fehler;
-    const bool gut = SchreibeTabellendatei(datei, TabellenDateiInhalt(s_, s_.Tabellenzeilen, e), fehler);
+    const bool gut = SchreibeTabellendatei(datei, TabellenDateiInhalt(s_, s_.Tabellenzeilen, e), fehler,
+                                           s_.Sprachspalte != 2);
     QApplication::restoreOverrideCursor();
     if (!gut) {
         std::string text = "Open error: File  ";

@@ -170,7 +170,7 @@ private slots:
         a.Gnomon = s.Par.Gnomonhoehe;
         a.ebene = ebenenParameter(s);
         schreibeHPGL_HorVertInkl(s, plot, &liste, frage, a);
-        QVERIFY(!liste.istOffen());
+        QVERIFY(liste.istOffen() && liste.schliessen(fehler) && !liste.istOffen());
         QVERIFY(liste.zeilen() > 200);
         QVERIFY(liste.seiten() >= 3);
         QVERIFY(QFileInfo(dir.filePath(QStringLiteral("liste.pdf"))).size() > 0);
