@@ -103,9 +103,13 @@ DatumslinienTabelle noonTabelle(const Kegelkonstruktion& k)
 {
     DatumslinienTabelle tab{};
     int n = 0;
+    // A pair is listed once: the nearest pair is often drawn as a line of its own.
     auto eintragen = [&](int paar) {
         if (n >= kDatumslinienPlatz - 1)
             return;
+        for (int i = 0; i < n; ++i)
+            if (tab[static_cast<std::size_t>(i)].Paar == paar)
+                return;
         const KegelPunkt p = k.punkt(paar, 12.0);
         if (!p.ok)
             return; // no noon point: nothing to list
