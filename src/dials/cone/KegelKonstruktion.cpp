@@ -139,6 +139,20 @@ KegelPunkt Kegelkonstruktion::punkt(int i, double t) const
 }
 
 
+KegelPunkt kegelZahlenpunkt(const Kegelkonstruktion& k, double t, const std::function<bool(double, double)>& aufSeite)
+{
+    const auto taugt = [&](const KegelPunkt& p) { return p.gezeigt() && p.r > 1.1 && aufSeite(p.x, p.y); };
+    const int mitte = k.KegelnaechstesPaar;
+    if (const KegelPunkt p = k.punkt(mitte, t); taugt(p))
+        return p;
+    for (int d = 1; d <= k.letztesPaar(); ++d)
+        for (const int i : {mitte - d, mitte + d})
+            if (i >= 2 && i <= k.letztesPaar())
+                if (const KegelPunkt p = k.punkt(i, t); taugt(p))
+                    return p;
+    return {};
+}
+
 int kegelUnterteilung(const AppState& s)
 {
     const int ziffer = s.Schalter.StundenIntervallSonst - '0';
