@@ -27,9 +27,7 @@ constexpr double kGrad = M_PI / 180;
 
 // Altitude and azimuth (from the north, east positive) of the true-time hour on the
 // solstice that the numbers are written for.
-struct Sonne {
-    double hoehe, azimut;
-};
+struct Sonne { double hoehe, azimut; };
 Sonne sonneUm(double phi, int jahr, int stunde)
 {
     const double d =
@@ -80,20 +78,16 @@ std::string planarPlot(AppState& s)
 
 double winkelAbstand(double a, double b) { return std::fabs(std::remainder(a - b, 2 * M_PI)); }
 
-struct Fall {
-    double phi;
-    bool schirm;
-    bool mitZeitgl;
-};
-
 } // namespace
 
 TEST(EbeneBeschriftung, EveryNamedHourWithSunCarriesItsNumberInItsShadowsDirection)
 {
-    const Fall faelle[] = {{47.25, false, false}, {47.25, false, true}, {47.25, true, false},
-                           {-33.87, false, false}, {-33.87, false, true}, {-33.87, true, false},
-                           {-33.87, true, true}};
-    for (const Fall& f : faelle) {
+    struct Fall {
+        double phi;
+        bool schirm, mitZeitgl;
+    };
+    for (const Fall f : {Fall{47.25, false, false}, Fall{47.25, false, true}, Fall{47.25, true, false},
+                         Fall{-33.87, false, false}, Fall{-33.87, false, true}, Fall{-33.87, true, true}}) {
         AppState s;
         initialisiereZustand(s);
         for (std::size_t i = 0; i < s.Farben.size(); ++i)
