@@ -15,6 +15,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace umbrin {
 
@@ -102,5 +103,14 @@ void dreheHPGL(double& x, double& y, double w);
 
 // Pulls a label point towards (cx, cy) by 1.5 label sizes s.
 void verkuerzeZumFuss(double& x, double& y, double cx, double cy, double s);
+
+// An hour number's box: corner (x, y) and its extent along both axes.
+struct KegelZahlkasten {
+    double x = 0, y = 0, breite = 0, hoehe = 0;
+};
+// Moves each box, in order, outward along the ray from (cx, cy) through its middle until it
+// keeps the gap luft from the boxes before it; the numbers near the foot, where the hour lines
+// run close together, so stay apart and beside their own lines.
+void kegelZahlenAuseinander(std::vector<KegelZahlkasten>& kaesten, double cx, double cy, double luft);
 
 } // namespace umbrin

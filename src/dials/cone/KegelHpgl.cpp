@@ -187,16 +187,30 @@ std::string hpglKegelUhr(const AppState& s, HPGLDatei& d, UserPrompt& frage, con
     }
 
     HPGLZeile(d, ";SP 3;SI " + RealStr(0.24 * k, 6, 2) + " " + RealStr(0.32 * k, 6, 2));
+    std::vector<KegelZahlkasten> kaesten;
+    std::vector<std::string> zahlen;
     for (const KegelStunde& st : kk.stunden) {
         if (!st.voll || st.stunde % 2 != 0)
             continue;
-        const KegelPunkt p = kk.punkt(kk.KegelnaechstesPaar, st.t);
-        if (!p.gezeigt() || p.r <= 1.1)
+        const auto zahlOrt = [&](double px, double py, double& zx, double& zy) {
+            b.aufBlatt(px, py, zx, zy);
+            verkuerzeZumFuss(zx, zy, b.ox, b.oy, 220.0 * k);
+        };
+        const KegelPunkt p = kegelZahlenpunkt(kk, st.t, [&](double px, double py) {
+            double zx = 0, zy = 0;
+            zahlOrt(px, py, zx, zy);
+            return zx >= 0 && zy >= 0 && zx <= 15850.0 * k && zy <= 10900.0 * k;
+        });
+        if (!p.ok)
             continue;
-        b.aufBlatt(p.x, p.y, x, y);
-        verkuerzeZumFuss(x, y, b.ox, b.oy, 220.0 * k);
-        HPGLZeile(d, ";PU " + punkt(x, y) + ";" + hpglLabel(IntStr(st.stunde)));
+        zahlOrt(p.x, p.y, x, y);
+        zahlen.push_back(IntStr(st.stunde));
+        // A label's cell is 1.5 character widths wide (SI 0.24 cm, 400 units a centimetre).
+        kaesten.push_back({x, y, 144.0 * k * static_cast<double>(zahlen.back().size()), 128.0 * k});
     }
+    kegelZahlenAuseinander(kaesten, b.ox, b.oy, 64.0 * k);
+    for (std::size_t i = 0; i < kaesten.size(); ++i)
+        HPGLZeile(d, ";PU " + punkt(kaesten[i].x, kaesten[i].y) + ";" + hpglLabel(zahlen[i]));
 
     HPGLZeile(d, ";SP 4;PU " + RealStr(60.0 * k, 6, 0) + " " + RealStr(192.0 * k, 6, 0) + ";"
                      + hpglLabel(std::string(texteText(s, 222)) + blattName));

@@ -103,9 +103,13 @@ DatumslinienTabelle noonTabelle(const Kegelkonstruktion& k)
 {
     DatumslinienTabelle tab{};
     int n = 0;
+    // A pair is listed once: the nearest pair is often drawn as a line of its own.
     auto eintragen = [&](int paar) {
         if (n >= kDatumslinienPlatz - 1)
             return;
+        for (int i = 0; i < n; ++i)
+            if (tab[static_cast<std::size_t>(i)].Paar == paar)
+                return;
         const KegelPunkt p = k.punkt(paar, 12.0);
         if (!p.ok)
             return; // no noon point: nothing to list
@@ -134,6 +138,20 @@ KegelPunkt Kegelkonstruktion::punkt(int i, double t) const
     return p;
 }
 
+
+KegelPunkt kegelZahlenpunkt(const Kegelkonstruktion& k, double t, const std::function<bool(double, double)>& aufSeite)
+{
+    const auto taugt = [&](const KegelPunkt& p) { return p.gezeigt() && p.r > 1.1 && aufSeite(p.x, p.y); };
+    const int mitte = k.KegelnaechstesPaar;
+    if (const KegelPunkt p = k.punkt(mitte, t); taugt(p))
+        return p;
+    for (int d = 1; d <= k.letztesPaar(); ++d)
+        for (const int i : {mitte - d, mitte + d})
+            if (i >= 2 && i <= k.letztesPaar())
+                if (const KegelPunkt p = k.punkt(i, t); taugt(p))
+                    return p;
+    return {};
+}
 
 int kegelUnterteilung(const AppState& s)
 {

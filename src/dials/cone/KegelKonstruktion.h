@@ -6,6 +6,7 @@
 #include "dials/cone/KegelGeometrie.h"
 
 #include <array>
+#include <functional>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -80,6 +81,11 @@ std::string kegelAblehnung(const AppState& s);
 // Builds the construction for a cone axis of length L (drawing units) on the plane ebene.
 // The state must have passed kegelAblehnung.
 Kegelkonstruktion baueKegelkonstruktion(const AppState& s, double L, std::uint8_t ebene);
+
+// The hour point that carries the number of hour t: the nearest pair's, or where that is not
+// drawn, too near the footprint or not on the sheet (aufSeite, given the point in the dial
+// frame), the one of the pair next to it along the hour line that is; not ok when none is.
+KegelPunkt kegelZahlenpunkt(const Kegelkonstruktion& k, double t, const std::function<bool(double, double)>& aufSeite);
 
 // Sub-steps per hour of the hour lines (1 for " 60 min" .. 4 for " 15 min").
 int kegelUnterteilung(const AppState& s);

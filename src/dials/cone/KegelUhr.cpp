@@ -10,6 +10,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 namespace umbrin {
@@ -93,17 +94,31 @@ void zeichneStundenlinien(const AppState& s, Canvas& c, const Kegelkonstruktion&
 void zeichneStundenzahlen(const AppState& s, Canvas& c, const Kegelkonstruktion& k, const Blatt& b)
 {
     c.setFontColor(s.Farben[2]);
+    std::vector<KegelZahlkasten> kaesten;
+    std::vector<std::string> zahlen;
     for (const KegelStunde& st : k.stunden) {
         if (!st.voll || st.stunde % 2 != 0)
             continue;
-        const KegelPunkt p = k.punkt(k.KegelnaechstesPaar, st.t);
-        if (!p.gezeigt() || p.r <= 1.1)
+        const int fh = c.fontHeight();
+        const auto zahlOrt = [&](double px, double py, double& x, double& y) {
+            b.aufBlatt(px, py, x, y);
+            verkuerzeZumFuss(x, y, b.fx, b.fy, fh);
+        };
+        const KegelPunkt p = kegelZahlenpunkt(k, st.t, [&](double px, double py) {
+            double x = 0, y = 0;
+            zahlOrt(px, py, x, y);
+            return x >= b.rand && y >= b.rand && x <= b.W - 2 * fh && y <= b.H - fh;
+        });
+        if (!p.ok)
             continue;
         double x = 0, y = 0;
-        b.aufBlatt(p.x, p.y, x, y);
-        verkuerzeZumFuss(x, y, b.fx, b.fy, c.fontHeight());
-        c.textOut(runde(x), runde(y), IntStr(st.stunde));
+        zahlOrt(p.x, p.y, x, y);
+        zahlen.push_back(IntStr(st.stunde));
+        kaesten.push_back({x, y, double(c.textExtent(zahlen.back()).width), double(c.textExtent(zahlen.back()).height)});
     }
+    kegelZahlenAuseinander(kaesten, b.fx, b.fy, 0.3 * c.fontHeight());
+    for (std::size_t i = 0; i < kaesten.size(); ++i)
+        c.textOut(runde(kaesten[i].x), runde(kaesten[i].y), zahlen[i]);
 }
 
 void zeichneDatumslinien(const AppState& s, Canvas& c, const Kegelkonstruktion& k, const Blatt& b)
@@ -150,19 +165,24 @@ void zeichneKegelLegende(const AppState& s, const Zeichenumgebung& u, Canvas& c,
     const bool horizontal = ebene % 3 == 0;
     int x = 0, y = 0;
     if (bildschirm) {
+        const CanvasFont titelSchrift = c.font();
+        c.setFontSize(8);
+        const int zeile = std::abs(runde(-1.2 * c.fontHeight()));
+        const int letzte = horizontal ? 3 : 4;
         if (s.LegendeGesetzt) {
             x = s.LegendeX + u.DruckRandX;
             y = s.LegendeY + u.DruckRandY;
         } else {
             x = b.W / 2 - 4 * einheit + u.DruckRandX;
             y = b.H + u.DruckRandY - schritt - fh;
+            // The last line ends inside the image.
+            y = std::min(y, b.H + u.DruckRandY - 2 - letzte * zeile - std::abs(c.fontHeight()));
         }
-        // The title's larger letters stand clear above the first line of the smaller ones.
-        const CanvasFont titelSchrift = c.font();
-        c.setFontSize(8);
-        const int abstand = std::abs(runde(-1.2 * c.fontHeight()));
+        // The title's larger letters stand clear above the first line of the smaller ones,
+        // with the small lines' leading between.
+        const int durchschuss = std::max(2, zeile - std::abs(c.fontHeight()));
         c.setFont(titelSchrift);
-        c.textOut(x, y + std::min(0, abstand - titelSchrift.height), kegelTitel(s));
+        c.textOut(x, y + zeile - std::abs(titelSchrift.height) - durchschuss, kegelTitel(s));
         c.setFontSize(8);
     } else {
         // The page moves a copy of the legend position: the state keeps it for the next print.

@@ -101,6 +101,7 @@ void schattenpfadStunden(EbeneKontext& k, const Legendenkasten& legende)
         return;
     const std::int32_t tagGleiche = TagImJahr(s.Par.Jahr, 9, 23);
     const std::int32_t tagWende = s.Par.Breite >= -10 ? TagImJahr(s.Par.Jahr, 6, 21) : TagImJahr(s.Par.Jahr, 12, 21);
+    const double dekl = s.Par.Breite >= -10 ? s.EpsRund : -s.EpsRund;
     const CanvasFont vorher = c.font();
     c.setFontColor(s.Farben[2]);
     for (int stunde : {6, 9, 12, 15, 18}) {
@@ -109,7 +110,12 @@ void schattenpfadStunden(EbeneKontext& k, const Legendenkasten& legende)
         punktFuer(k, sonneStundenlinie(s, tagGleiche, stunde, false, k.sonne, k.ebene.X2, k.Laenge));
         const double xg = k.x, yg = k.y;
         punktFuer(k, sonneStundenlinie(s, tagWende, stunde, false, k.sonne, k.ebene.X2, k.Laenge));
-        if (!k.beleuchtet || (!k.senkrecht && std::fabs(sonnenAzimut(k)) >= 179.5))
+        // Off a wall a number is not written where the sun stands opposite its noon place
+        // of that day (azimuth from the south, or from the north where the noon sun of the
+        // solstice stands north of the zenith, as south of the equator).
+        const double az = sonnenAzimut(k);
+        const double vomMittag = s.Par.Breite < dekl ? std::remainder(az + 180, 360.0) : az;
+        if (!k.beleuchtet || (!k.senkrecht && std::fabs(vomMittag) >= 179.5))
             continue;
         const double dx = k.x - xg, dy = k.y - yg;
         const double d = std::sqrt(dx * dx + dy * dy);
@@ -119,8 +125,7 @@ void schattenpfadStunden(EbeneKontext& k, const Legendenkasten& legende)
         double y = k.y + 30 * dy / d;
         // Where the solstice end lies beyond the drawing's frame (the evening's long shadows)
         // or on the data lines, the number steps back along the path to the last place where
-        // it is whole inside the frame and clear of them; a path whose equinox point is not
-        // such a place keeps no number.
+        // it is whole inside the frame and clear of them.
         const std::string zahl = std::to_string(stunde);
         const double breite = c.textExtent(zahl).width, hoehe = std::abs(c.fontHeight());
         const auto ganz = [&](double px, double py) {
@@ -128,9 +133,21 @@ void schattenpfadStunden(EbeneKontext& k, const Legendenkasten& legende)
             const bool aufLegende = l < legende.x1 && legende.x0 < r && py < legende.y1 && legende.y0 < u;
             return l >= k.RandX && r <= k.Breite && py >= k.RandY && u <= k.Hoehe && !aufLegende;
         };
-        if (!ganz(x, y)) {
-            if (!ganz(xg, yg))
+        if (!ganz(x, y) && !ganz(xg, yg)) {
+            // Neither end will do (the equinox point lies in the dark or off the sheet): the
+            // number goes to the first lit point of the path, from the solstice on, where it
+            // is whole inside the frame; a path with none keeps no number.
+            bool gefunden = false;
+            for (int n = 1; n <= 60 && !gefunden; ++n) {
+                const std::int32_t tag = tagWende + (tagGleiche - tagWende) * n / 60;
+                punktFuer(k, sonneStundenlinie(s, tag, stunde, false, k.sonne, k.ebene.X2, k.Laenge));
+                gefunden = k.beleuchtet && ganz(k.x, k.y);
+            }
+            if (!gefunden)
                 continue;
+            x = k.x;
+            y = k.y;
+        } else if (!ganz(x, y)) {
             double innen = 0, aussen = 1;
             for (int n = 0; n < 40; ++n) {
                 const double t = (innen + aussen) / 2;

@@ -18,6 +18,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <vector>
 
 namespace umbrin {
 namespace {
@@ -140,42 +142,59 @@ void Plot::legende(const PlanarHpglAuftrag& a)
         + RealStr(s.Par.Laenge, 6, 2) + grad;
     const std::string scheibe = std::string(text(135)) + RealStr(s.Par.SchirmRadius, 6, 3) + std::string(text(139));
 
-    std::string t = ";SP 4;PU " + z(lx) + " " + z(ly) + ";" + hpglZeichengroesse(0.28 * k, 0.5 * k) + ";"
-        + hpglLabel(text(titel));
-    t += ";" + hpglZeichengroesse(0.2 * k, 0.3 * k);
-    double schluesselBis = 0, schluessel1 = 0, schluessel2 = 0;
+    // The lines in their order: the title (capitals 200 units high), the data lines (120) and
+    // the notes and the key (96), each with its usual depth below the title's baseline. A line
+    // stands at least a third of the line before (its descenders) and 1.2 of its own height
+    // (its capitals and the leading) below that line's baseline. Left at its default place,
+    // a legend that would reach below the sheet moves up as a whole.
+    struct Zeile {
+        double x, tiefe, hoehe;
+        std::string text; // empty: a line of the key
+    };
+    std::vector<Zeile> zeilen{{lx, 0, 200, std::string(text(titel))}};
+    const std::string neigung = std::string(text(134)) + RealStr(s.Par.Inklination, 6, 2) + grad + "; ";
+    const std::string wand = std::string(text(133)) + RealStr(s.Par.Wandabweichung, 6, 2) + grad;
+    double schluesselBis = lx + 705.0 * k;
     if (typ == 'h') {
-        t += label(lx, ly - (schirm ? 220.0 : 300.0) * k, ort);
-        t += ";" + hpglZeichengroesse(0.16 * k, 0.24 * k);
+        zeilen.push_back({lx, schirm ? 220.0 : 300.0, 120, ort});
         if (schirm)
-            t += label(lx + 705.0 * k, ly - 400.0 * k, scheibe);
-        schluesselBis = lx + 705.0 * k;
-        schluessel1 = ly - 560.0 * k;
-        schluessel2 = ly - 700.0 * k;
-    } else if (typ == 'i') {
-        t += label(lx, ly - 440.0 * k, ort);
-        t += label(lx, ly - 650.0 * k, std::string(text(134)) + RealStr(s.Par.Inklination, 6, 2) + grad + "; "
-                                           + std::string(text(133)) + RealStr(s.Par.Wandabweichung, 6, 2) + grad);
-        if (schirm)
-            t += label(lx + 870.0 * k, ly - 220.0 * k, scheibe);
-        t += ";" + hpglZeichengroesse(0.16 * k, 0.24 * k);
-        t += label(lx + 870.0 * k, ly - 800.0 * k, std::string(text(137)));
-        schluesselBis = lx + 610.0 * k;
-        schluessel1 = ly - 1020.0 * k;
-        schluessel2 = ly - 1160.0 * k;
+            zeilen.push_back({lx + 705.0 * k, 400, 96, scheibe});
+        zeilen.push_back({lx, 560, 96, {}});
+        zeilen.push_back({lx, 700, 96, {}});
     } else {
         // The vertical dial's heading: as the inclining dial's, a little closer together so
         // that the default position leaves the key on the sheet.
-        t += label(lx, ly - 440.0 * k, ort);
-        t += label(lx, ly - 580.0 * k, std::string(text(133)) + RealStr(s.Par.Wandabweichung, 6, 2) + grad);
+        const bool inkl = typ == 'i';
         if (schirm)
-            t += label(lx + 870.0 * k, ly - 220.0 * k, scheibe);
-        t += ";" + hpglZeichengroesse(0.16 * k, 0.24 * k);
-        t += label(lx, ly - 700.0 * k, std::string(text(137)));
-        schluesselBis = lx + 705.0 * k;
-        schluessel1 = ly - 820.0 * k;
-        schluessel2 = ly - 940.0 * k;
+            zeilen.push_back({lx + 870.0 * k, 220, 120, scheibe});
+        zeilen.push_back({lx, 440, 120, ort});
+        zeilen.push_back({lx, inkl ? 650.0 : 580.0, 120, inkl ? neigung + wand : wand});
+        zeilen.push_back({inkl ? lx + 870.0 * k : lx, inkl ? 800.0 : 700.0, 96, std::string(text(137))});
+        zeilen.push_back({lx, inkl ? 1020.0 : 820.0, 96, {}});
+        zeilen.push_back({lx, inkl ? 1160.0 : 940.0, 96, {}});
+        if (inkl)
+            schluesselBis = lx + 610.0 * k;
     }
+    for (std::size_t i = 1; i < zeilen.size(); ++i)
+        zeilen[i].tiefe = std::max(zeilen[i].tiefe, zeilen[i - 1].tiefe + zeilen[i - 1].hoehe / 3 + 1.2 * zeilen[i].hoehe);
+    const Zeile& letzte = zeilen.back();
+    if (!s.LegendeGesetzt)
+        ly = std::max(ly, (letzte.tiefe + letzte.hoehe / 3 + 40) * k);
+    const auto yVon = [&](const Zeile& z) { return ly - z.tiefe * k; };
+
+    std::string t = ";SP 4;PU " + z(lx) + " " + z(ly) + ";" + hpglZeichengroesse(0.28 * k, 0.5 * k) + ";"
+        + hpglLabel(zeilen[0].text);
+    for (std::size_t i = 1; i < zeilen.size(); ++i) {
+        const Zeile& zl = zeilen[i];
+        if (zl.text.empty())
+            continue;
+        if (zl.hoehe != zeilen[i - 1].hoehe)
+            t += ";" + (zl.hoehe == 120 ? hpglZeichengroesse(0.2 * k, 0.3 * k) : hpglZeichengroesse(0.16 * k, 0.24 * k));
+        t += label(zl.x, yVon(zl), zl.text);
+    }
+    if (zeilen[zeilen.size() - 3].hoehe != 96)
+        t += ";" + hpglZeichengroesse(0.16 * k, 0.24 * k);
+    const double schluessel1 = yVon(zeilen[zeilen.size() - 2]), schluessel2 = yVon(letzte);
     // The key: a stroke in the pen of the date lines and one in the pen of the hour lines.
     t += ";SP 1;PU" + P(lx, schluessel1) + ";PD" + P(schluesselBis, schluessel1) + ";SP 4;"
         + hpglLabel("  " + std::string(text(136)));

@@ -208,6 +208,12 @@ void zeichneRingStunden(RingZeichnung& z)
                 c.setPenWidth(j == 0 ? 3 : 1);
             RingKurve kurve(z);
             bool ok = false;
+            // The number goes to the row of the band's numbers, or where the sun is down
+            // there, along its line to the nearest row where the sun is a degree up.
+            const bool seite = vormittags ? stunde <= ref : stunde >= ref;
+            const bool mittag = stunde == (z.temporal ? 6 : 12);
+            RingPunkt ziffer;
+            int abstand = zeilen;
             for (int i = 0; i < zeilen; ++i) {
                 const int r = einzel ? 47 - i : i;
                 const double delta = zeilenDekl(z, r);
@@ -216,19 +222,22 @@ void zeichneRingStunden(RingZeichnung& z)
                 AzimutHoehe(h, az, std::fabs(z.phi), delta, tau);
                 const RingPunkt p = ringPunkt(z, delta, h, sichtbarAb, ok);
                 kurve.punkt(p);
-                const bool seite = vormittags ? stunde <= ref : stunde >= ref;
-                if (j != 0 || r != beschriftung || p.X0 <= z.xRef || !seite)
-                    continue;
-                const int xP = modus == 0 ? p.X0 : z.gerundet(p.P);
-                if (einzel) {
-                    const int x = modus == 0 ? p.X0 + z.fh : z.gerundet(p.P + z.fh);
-                    z.stundenzahl(x, p.y, stundenText(stunde));
-                } else if (z.temporal) {
-                    z.stundenzahl(xP, z.gerundet(p.y + z.fh + 0.6 * z.fh * Vorzeichen(6 - stunde)), stundenText(stunde));
-                } else {
-                    z.stundenzahl(xP, p.y - z.fh, stundenText(stunde));
+                if (j == 0 && seite && (r == beschriftung || h > 1) && p.sichtbar && p.X0 > z.xRef &&
+                    std::abs(r - beschriftung) < abstand) {
+                    abstand = std::abs(r - beschriftung);
+                    ziffer = p;
                 }
             }
+            if (abstand == zeilen)
+                continue;
+            // A number stands on the side of its line away from noon, where the lines are
+            // further apart; the noon number on the free side beyond its line (the band's
+            // frame encloses it where the noon line is the band's end).
+            const int xLinie = modus == 0 ? ziffer.X0 : z.gerundet(ziffer.P);
+            int y = einzel ? ziffer.y : ziffer.y - z.fh;
+            if (!einzel && z.temporal)
+                y = z.gerundet(ziffer.y + z.fh + 0.6 * z.fh * Vorzeichen(6 - stunde));
+            z.stundenzahl(mittag ? xLinie + 2 : xLinie - z.fh - 2, y, stundenText(stunde));
         }
     }
     if (!z.bildschirm)
@@ -269,9 +278,12 @@ void waagrecht(Canvas& c, int x0, int x1, int y)
     c.lineTo(x1, y);
 }
 
+// The band's frame, out to the band's end or beyond it to the last number.
 void rahmen(RingZeichnung& z, double E)
 {
     Canvas& c = z.c;
+    for (const RingZeichnung::Labelkasten& k : z.labels)
+        E = std::max(E, static_cast<double>(k.rechts));
     c.setBrushStyle(BrushStyle::Clear);
     c.setPenColor(z.s.Farben[0]);
     c.rectangle(z.xLeft, z.yTop - z.rand, z.gerundet(E + z.rand), z.gerundet(z.yTop + z.Bu + z.rand));
@@ -302,7 +314,7 @@ int bandAbstand(const RingZeichnung& z)
     if (!z.s.Schalter.ZwoelfUhrHorizontal)
         return abstand;
     const int sh = z.H / 50, schrift = z.gerundet(0.7 * z.fh) + 2;
-    const int skala = sh + std::max(2 * sh, sh + schrift);
+    const int skala = 3 * sh + schrift;
     const int unten = z.H - (z.bildschirm ? 1 : 50);
     const int ueber = z.gerundet(z.yTop + z.Bu) + abstand + z.gerundet(z.Bu) + skala - unten;
     const int kleinster = skala + z.rand + 2 - 2 * z.tick;

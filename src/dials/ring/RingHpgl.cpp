@@ -65,6 +65,25 @@ bool seiteBeschriftet(const RingPlot& p, int stunde)
     return 12 - p.von > p.bis - 12 ? stunde <= 12 : stunde >= 12;
 }
 
+// The number of an hour beside its line at x on the row y: on the side away from noon, where
+// the lines are further apart; the noon number on the free side beyond its line (the band's
+// frame encloses it where the noon line is the band's end).
+void zahlAnLinie(RingPlot& p, double x, double y, int stunde)
+{
+    const std::string zahl = N(stunde);
+    const double breite = 1.5 * RingPlot::cw * static_cast<double>(zahl.size());
+    const bool mittag = stunde == (p.temporal ? 6 : 12);
+    p.stundenzahl(mittag ? x + 40 : x - breite - 40, y - RingPlot::ch / 2, zahl);
+}
+
+// The right end of a band's frame: the band's end, or beyond it the last number.
+double rahmenEnde(const RingPlot& p, double ende)
+{
+    for (const RingPlot::Labelkasten& k : p.labels)
+        ende = std::max(ende, k.x1);
+    return ende;
+}
+
 // Characters of a label (UTF-8 in memory, one byte each in the plot).
 std::size_t zeichenZahl(const std::string& text)
 {
@@ -205,11 +224,8 @@ double einBand(RingPlot& p)
                     p.zeile(";PU " + RingPlot::P(start.x, start.y) + ";PD " + RingPlot::P(st.x, st.y));
                 if (modus == 2 && st.gefunden && st.x != st.xc)
                     p.zeile(";PU " + RingPlot::P(st.x, st.y) + ";PD " + RingPlot::P(st.xc, st.y));
-                if (j == 0 && k == 22 && st.x > p.x1 && seiteBeschriftet(p, i)) {
-                    const double X = modus == 0 ? st.x : st.xc;
-                    const double Y = p.temporal ? st.y + RingPlot::ch + 0.6 * RingPlot::ch * Vorzeichen(6 - i) : st.y;
-                    p.stundenzahl(X + 1.5 * RingPlot::cw, Y, " " + N(i));
-                }
+                if (j == 0 && k == 22 && st.x > p.x1 && seiteBeschriftet(p, i))
+                    zahlAnLinie(p, modus == 0 ? st.x : st.xc, st.y, i);
                 start = st;
             }
         }
@@ -218,7 +234,7 @@ double einBand(RingPlot& p)
     double xEnd = groesste;
     if (modus == 0)
         xEnd = phiB < p.epsRund + 0.05 ? p.x1 + 180 * kRad * p.r : p.x1 + 2 * kRad * p.r * (90 - phiB + p.epsRund);
-    p.zeile(";SP 1;PU " + RingPlot::P(RingPlot::x0, p.y0 + 25) + ";EA " + RingPlot::P(xEnd + 25, p.y0 - p.Bu - 25));
+    p.zeile(";SP 1;PU " + RingPlot::P(RingPlot::x0, p.y0 + 25) + ";EA " + RingPlot::P(rahmenEnde(p, xEnd) + 25, p.y0 - p.Bu - 25));
     zusatzstunden(p);
     const auto zeileVon = [&](double d) { return p.y0 - rund((1 - d / p.eps) * p.Bu / 2); };
     p.zeile(";IW ;SP 4");
@@ -338,10 +354,8 @@ double halbjahresBand(RingPlot& p, bool winter, double& groesste)
                             p.zeile(";PU " + RingPlot::P(st.x, st.y) + ";PD " + RingPlot::P(st.xc, st.y));
                         p.zeile(";SP " + stift);
                     }
-                    if (j == 0 && k == 11 && st.x > p.x1 && seiteBeschriftet(p, i)) {
-                        const double X = modus == 0 ? st.x : st.xc;
-                        p.stundenzahl(X + RingPlot::cw, st.y, N(i));
-                    }
+                    if (j == 0 && k == 11 && st.x > p.x1 && seiteBeschriftet(p, i))
+                        zahlAnLinie(p, modus == 0 ? st.x : st.xc, st.y, i);
                 }
                 start = st;
                 startSichtbar = sichtbar;
@@ -393,7 +407,7 @@ double halbjahresBand(RingPlot& p, bool winter, double& groesste)
     p.zeile(";SS ;SP 1");
     if (s.Schalter.ZwoelfUhrHorizontal)
         schreibeRingDatumsskalaHPGL(p);
-    p.zeile(";SP 1;PU " + RingPlot::P(RingPlot::x0, p.y0 + 30) + ";EA " + RingPlot::P(xEnd + 30, p.y0 - p.Bu - 30));
+    p.zeile(";SP 1;PU " + RingPlot::P(RingPlot::x0, p.y0 + 30) + ";EA " + RingPlot::P(rahmenEnde(p, xEnd) + 30, p.y0 - p.Bu - 30));
     return xEnd;
 }
 

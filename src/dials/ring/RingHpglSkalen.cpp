@@ -180,18 +180,8 @@ void schreibeRingDatumsskalaHPGL(RingPlot& p)
             const int tag = 10 * c + 1;
             const int d = TagImJahr(jahr, m, tag);
             const bool erster = c == 0;
-            int monat = p.phi < 0 ? (m + 6) % 12 : m;
-            if (monat == 0)
-                monat = 12;
-            double delta = 0;
-            if (m == 12 && tag == 21)
-                delta = -p.eps;
-            else if (m == 6 && tag == 21)
-                delta = p.eps;
-            else if (!((m == 3 || m == 9) && tag == 21)) {
-                double h = 0, az = 0, zg = 0;
-                SonnenstandZonenzeit(jahr, d, h, 12, p.phi, s.Par.Laenge, s.Par.Zonenmeridian, az, delta, zg, false);
-            }
+            const RingSkalenstrich strich = ringSkalenstrich(s, p.phi, p.eps, m, tag);
+            const double delta = strich.zeile;
             const double x = rund(p.x1 + 2 * p.L - 2 * p.r * kRad * (90 - phiB + delta));
             double ende = 0, lx = 0, ly = 0;
             const bool juniDez = m == 6 || m == 12;
@@ -234,7 +224,7 @@ void schreibeRingDatumsskalaHPGL(RingPlot& p)
             }
             p.zeile(";PU " + RingPlot::P(x, ys - hS) + ";PD " + RingPlot::P(x, ende));
             if (erster)
-                beschrifte(lx, ly, std::string(monatKurz(s, monat)));
+                beschrifte(lx, ly, std::string(monatKurz(s, strich.monat)));
         }
     }
 }

@@ -89,8 +89,9 @@ void kopf(RingZeichnung& z, const Schriften& f, double Dtext, double Btext)
     ringSchriftPassend(c, z.W / 20 + wt, daten, rechterRand(z));
     c.textOut(z.W / 20 + wt, yDaten, daten);
 
+    // The diameter stands above its dimension line, the half circumference on its own.
     c.setFont({"Arial", z.fh, false, FarbeSchwarz});
-    c.textOut(z.xLeft + 5 * t, y - 2 * t - z.fh, std::string(texteText(s, 7)) + RealStr(Dtext, 5, 1));
+    c.textOut(z.xLeft + 5 * t, y - 3 * t - z.fh - 2, std::string(texteText(s, 7)) + RealStr(Dtext, 5, 1));
     c.textOut(xD + 8 * t, y - 2 * t - z.fh, std::string(texteText(s, 11)));
     c.setBrushStyle(BrushStyle::Solid);
 }

@@ -78,6 +78,21 @@ void zeichneRingStundenskala(RingZeichnung& z, bool italienisch)
     }
 }
 
+RingSkalenstrich ringSkalenstrich(const AppState& s, double phi, double eps, int m, int tag)
+{
+    RingSkalenstrich strich;
+    strich.monat = phi < 0 ? (m + 5) % 12 + 1 : m;
+    if (tag == 21 && (m == 6 || m == 12)) {
+        strich.zeile = m == 6 ? eps : -eps;
+    } else if (!(tag == 21 && (m == 3 || m == 9))) {
+        double h = 0, az = 0, zg = 0, delta = 0;
+        SonnenstandZonenzeit(s.Par.Jahr, TagImJahr(s.Par.Jahr, strich.monat, tag), h, 12, phi, s.Par.Laenge,
+                             s.Par.Zonenmeridian, az, delta, zg, false);
+        strich.zeile = phi < 0 ? -delta : delta;
+    }
+    return strich;
+}
+
 void zeichneRingLegende(RingZeichnung& z)
 {
     const AppState& s = z.s;
@@ -92,7 +107,7 @@ void zeichneRingLegende(RingZeichnung& z)
     // its gap, bar and the month names under the middle line stay inside the area.
     if (!einzel) {
         const int rest = z.H - (z.bildschirm ? 1 : 50) - z.gerundet(z.yTop + z.Bu);
-        sh = std::max(4, std::min({sh, rest / 3, (rest - c.fontHeight()) / 2}));
+        sh = std::max(4, std::min({sh, rest / 3, (rest - c.fontHeight() - 2) / 3}));
     }
     const int ys = z.gerundet(sh + z.Bu) + z.yTop + (einzel ? sh / 2 : 0);
     const double p = std::fabs(z.phi);
@@ -114,14 +129,8 @@ void zeichneRingLegende(RingZeichnung& z)
         for (int k = 0; k < 3; ++k) {
             const int tag = 10 * k + 1;
             const int d = TagImJahr(s.Par.Jahr, m, tag);
-            double delta = 0;
-            if (tag == 21 && (m == 6 || m == 12)) {
-                delta = m == 6 ? s.DeklTabelle[0] : -s.DeklTabelle[0];
-            } else if (!(tag == 21 && (m == 3 || m == 9))) {
-                double h = 0, az = 0, zg = 0;
-                SonnenstandZonenzeit(s.Par.Jahr, d, h, 12, z.phi, s.Par.Laenge, s.Par.Zonenmeridian, az, delta, zg,
-                                     false);
-            }
+            const RingSkalenstrich strich = ringSkalenstrich(s, z.phi, s.DeklTabelle[0], m, tag);
+            const double delta = strich.zeile;
             if ((z.band == RingBand::Sommer && delta <= 0) || (winter && delta >= 0))
                 continue;
             const int x = xVon(delta);
@@ -134,15 +143,19 @@ void zeichneRingLegende(RingZeichnung& z)
                 c.lineTo(x, erster ? ys : ys + sh / 2);
             if (!erster)
                 continue;
-            const int monat = z.phi < 0 ? (m + 6 - 1) % 12 + 1 : m;
-            const std::string name(monatKurz(s, monat));
+            const std::string name(monatKurz(s, strich.monat));
             const int breite = c.textExtent(name).width;
+            // With two bands the box is low: the names stand outside it, those of the second
+            // half-year below it, the others above it, June's left of its left edge.
+            const bool ueber = m != 6 && m != 12;
             if (abwaerts) {
-                c.textOut(x + 2, ys + sh, name);
-                z.belege(x + 2 + breite, ys + sh + c.fontHeight());
-            } else {
-                const bool ueber = m != 6 && m != 12;
+                const int y = einzel ? ys + sh : ys + 2 * sh + 1;
+                c.textOut(x + 2, y, name);
+                z.belege(x + 2 + breite, y + c.fontHeight());
+            } else if (ueber || einzel) {
                 c.textOut(x - (ueber ? breite : 2 * breite), ueber ? ys - c.fontHeight() : ys, name);
+            } else {
+                c.textOut(std::min(x - 2 * breite, z.xRef - breite - 2), ys, name);
             }
         }
     }

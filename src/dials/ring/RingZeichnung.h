@@ -126,4 +126,15 @@ void zeichneRingStundenskala(RingZeichnung& z, bool italienisch);
 // Date scale for the sliding hole, below the current band.
 void zeichneRingLegende(RingZeichnung& z);
 
+// A tick of the date scale: the month it names and the row (declination of the latitude's
+// magnitude) it stands at. The scale is laid out as for the northern sun, place m (1..12)
+// beginning at month m; south of the equator a row means the opposite declination, so the
+// tick at place m names the month half a year on and stands at the negative of that month's
+// sun on its day. Solstices and equinoxes (the 21st of 3, 6, 9, 12) keep their exact rows.
+struct RingSkalenstrich {
+    int monat = 0;
+    double zeile = 0;
+};
+RingSkalenstrich ringSkalenstrich(const AppState& s, double phi, double eps, int m, int tag);
+
 } // namespace umbrin

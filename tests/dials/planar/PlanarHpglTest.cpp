@@ -170,7 +170,7 @@ TEST(PlanarHpgl, KeyFragmentsOfTheDefaultPlots)
           ";SP 4;PU 8000 11000;PD 8400 11000 8200 11000 8200 11200 8200 10800"
           ";PU 40 40;PD 2840 40 2840 160;PU 40 400;PD 40 2840 160 2840"
           ";PU 160 160;SI  0.16, 0.24;LBdoppelte Gnomonhoehe (= 2 * 35.000 mm)\x03;",
-          ";SP 4;PU 5200 1000;SI  0.28, 0.50;LBvertikale SONNENUHR\x03",
+          ";SP 4;PU 5200 1146;SI  0.28, 0.50;LBvertikale SONNENUHR\x03",
           "LBS\xFC" "dabweichung= -11.70 Grad\x03", ";SP 5;PU 5 11000;PD 16400 11000;SP 1;PU ;",
           ";IW 0 11010 16151 0;", ";SP 3;PU",
           ";IW 0 0 16157 11038;SP 4;PU 8140 10940;PD 8260 10940 8260 11060 8140 11060 8140 10940;",
@@ -182,7 +182,7 @@ TEST(PlanarHpgl, KeyFragmentsOfTheDefaultPlots)
           ";SP 4;PU 200000 275000;PD 210000 275000 205000 275000 205000 280000 205000 270000"
           ";PU 1000 1000;PD 71000 1000 71000 4000;PU 1000 10000;PD 1000 71000 4000 71000"
           ";PU 4000 4000;SI  4.00, 6.00;LBdoppelte Gnomonhoehe (= 2 * 35.000 mm)\x03;",
-          ";SP 4;PU 130000 25000;SI  7.00,12.50;LBvertikale SONNENUHR\x03", ";IW 0 275250 403775 0;",
+          ";SP 4;PU 130000 28640;SI  7.00,12.50;LBvertikale SONNENUHR\x03", ";IW 0 275250 403775 0;",
           ";CI 1250;"},
          {}},
         {"horizontal_k1",
@@ -191,7 +191,7 @@ TEST(PlanarHpgl, KeyFragmentsOfTheDefaultPlots)
           ";SP 1;PU 5200 440;PD 5905 440;SP 4;LB  Tagesweg des Schattens \x03"},
          {";SP 5;PU", "LBS\x03", "IW 0 0 16157 11038;SP 4"}},
         {"inklinierend_k1",
-         {";SP 4;PU 5200 1000;SI  0.28, 0.50;LBinklinierende SONNENUHR\x03", ";SP 5;PU 0 8441;PD 16400 8441",
+         {";SP 4;PU 5200 1239;SI  0.28, 0.50;LBinklinierende SONNENUHR\x03", ";SP 5;PU 0 8441;PD 16400 8441",
           ";IW 0 0 16157 8446;", "LBS\x03"},
          {}},
         {"schirm_k1",

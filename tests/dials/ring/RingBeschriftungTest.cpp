@@ -1,16 +1,18 @@
-// What the ring dial's signs and dates say, read from the drawing and the plot and checked
-// against the sun: the key's entry date of each sign, the sign glyphs beside the band's rows,
-// and the month names of the date scale of the sliding hole, north and south, in both
-// languages, with the Italian and Babylonian hours drawn as well.
+// What the ring dial's signs, dates and hours say, read from the drawing and the plot and
+// checked against the sun: the key's entry date of each sign, the sign glyphs beside the
+// band's rows, the hour numbers, and the month names of the date scale of the sliding hole,
+// north and south, in both languages.
 #include "core/RecordingCanvas.h"
 #include "core/State.h"
 #include "dials/ring/RingSonnenuhr.h"
 #include "RingModell.h"
 #include "RingTestHilfen.h"
 #include "support/ExportPruefung.h"
+#include "support/PlotLeser.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string>
@@ -86,14 +88,6 @@ double plotZeile(int einBand, double y, double eps)
     if (einBand)
         return eps - (9040 - y) * 2 * eps / kBuPlot;
     return y > 5420 + 1 ? eps - (9540 - y) * eps / kBuPlot : (y - 5420) * eps / kBuPlot;
-}
-
-// Where the sliding hole stands on the day of declination delta: it moves 2 (eps - delta)
-// along the ring from its summer-solstice place (one band, summer band) or -2 delta from the
-// hole line (winter band).
-double lochOrt(double xRef, double R, bool winterSkala, double delta, double eps)
-{
-    return xRef + 2 * R * kGrad * (winterSkala ? -delta : eps - delta);
 }
 
 std::vector<RecordedPrimitive> texte(const RecordingCanvas& c)
@@ -193,57 +187,9 @@ TEST(RingBeschriftung, BandGlyphsStandInTheirSignsRows)
     }
 }
 
-// Each month name of the date scale stands by the place of the hole on the 1st of that
-// month, the sun's declination on that day taken from the almanac's formula; in the south
-// the rows mean the opposite declination, so the names are those of the months half a year
-// on. Checked on the screen (the label within two of its widths of the place) and on the
-// plot (within seven and a half character widths, the offsets the plot gives its labels).
-TEST(RingBeschriftung, MonthNamesStandByTheHoleOfTheirFirstDay)
-{
-    for (const Ort& o : orte) {
-        for (int einBand = 0; einBand <= 1; ++einBand) {
-            const AppState s = ringZustand(o, einBand, 1);
-            const double eps = s.DeklTabelle[0];
-            const int jahr = s.Par.Jahr;
-            const auto ortDesMonats = [&](int monat, double xRef, double R, bool winterSkala) {
-                const double zeile = sonneDerZeile(o.phi, sonnenDeklination(jahr, monat, 1));
-                return lochOrt(xRef, R, winterSkala, zeile, eps);
-            };
-            RecordingCanvas c(1920, 1080);
-            konstruiereRingSU(s, c, c.width(), c.height(), true, nullptr);
-            int bild = 0;
-            for (const RecordedPrimitive& p : texte(c)) {
-                const int monat = monatVon(p.text, o.sprache);
-                if (monat == 0 || p.angle != 0)
-                    continue;
-                const double breite = 0.55 * p.font.height * 3;
-                const bool winterSkala = !einBand && p.points[0].y > 613;
-                const double x = ortDesMonats(monat, kXRef, kRu, winterSkala);
-                EXPECT_GT(x, p.points[0].x - 2 * breite - 14) << o.phi << " " << einBand << " " << p.text;
-                EXPECT_LT(x, p.points[0].x + 3 * breite + 14) << o.phi << " " << einBand << " " << p.text;
-                ++bild;
-            }
-            EXPECT_GE(bild, 12) << o.phi << " " << einBand;
-
-            int plot = 0;
-            for (const test::PlotText& l : plotLabels(ringPlot(s))) {
-                const int monat = monatVon(l.text, o.sprache);
-                if (monat == 0 || l.zweitsatz)
-                    continue;
-                const bool winterSkala = !einBand && l.an.y < 5420;
-                const double mitte = l.an.x + 1.5 * 64;
-                const double x = ortDesMonats(monat, kX1, kR, winterSkala);
-                EXPECT_LT(std::fabs(mitte - x), 7.5 * 64 + 105) << "plot " << o.phi << " " << einBand << " " << l.text;
-                ++plot;
-            }
-            EXPECT_GE(plot, 12) << o.phi << " " << einBand;
-        }
-    }
-}
-
 // Each hour number of one band names the hour of the sun whose spot stands where it is
-// written: local apparent time on its row (declination -3.44 on the screen, +1.5 on the
-// plot), or hours since sunrise (Babylonian) or since sunset (Italian) on theirs (+5.5),
+// written: local apparent time on its row (declination -3.44 on the screen where the sun is
+// up there, +1.5 on the plot), or hours since sunrise (Babylonian) or since sunset (Italian) on theirs (+5.5),
 // the sunrise from cos H0 = -tan phi tan delta; the spot lies 2 h along the band from the
 // hole line. A number may have stepped up or down its line clear of another; its place along
 // the band says its hour.
@@ -269,11 +215,15 @@ TEST(RingBeschriftung, HourNumbersNameTheirHours)
                 continue;
             const int stunde = std::stoi(p.text);
             const double x = p.points[0].x;
-            // Local hours stand one label height right of their line.
-            const double lokal = passt(o.phi, -3.44, stunde, kXRef, kRu)[0] + 14;
+            // Local hours stand on their row (-3.44, or where the sun is down there the
+            // nearest row it lights) left of their line, a label height and two units; noon
+            // two units right of it (the rounded rows put the drawing 3 units left of the model).
+            const bool hell = sonnenhoehe(o.phi, sonneDerZeile(o.phi, -3.44), (stunde - 12) * 15.0) > 1;
+            const double zeile = hell ? -3.44 : bildZeile(1, p.points[0].y, s.DeklTabelle[0]);
+            const double lokal = passt(o.phi, zeile, stunde, kXRef, kRu)[0] - 3 + (stunde == 12 ? 2 : -13);
             const std::array<double, 3> ib = passt(o.phi, 5.5, stunde, kXRef, kRu);
             const double abstand = std::min({std::fabs(x - lokal), std::fabs(x - ib[1]), std::fabs(x - ib[2])});
-            EXPECT_LT(abstand, 2.5) << o.phi << " hour " << stunde << " at " << x;
+            EXPECT_LT(abstand, 3.5) << o.phi << " hour " << stunde << " at " << x;
             ++bild;
         }
         EXPECT_GE(bild, 15) << o.phi;
@@ -284,7 +234,8 @@ TEST(RingBeschriftung, HourNumbersNameTheirHours)
                 l.an.y < 5840 || l.an.y > 9040)
                 continue;
             const int stunde = std::stoi(l.text);
-            const double lokal = passt(o.phi, 1.5, stunde, kX1, kR)[0] + 1.5 * 80;
+            // Local hours stand 40 units left of their line, noon 40 units right of it.
+            const double lokal = passt(o.phi, 1.5, stunde, kX1, kR)[0] + (stunde == 12 ? 40 : -40 - 120.0 * l.text.size());
             const std::array<double, 3> ib = passt(o.phi, 5.5, stunde, kX1, kR);
             const double abstand =
                 std::min({std::fabs(l.an.x - lokal), std::fabs(l.an.x - ib[1]), std::fabs(l.an.x - ib[2])});
@@ -293,4 +244,220 @@ TEST(RingBeschriftung, HourNumbersNameTheirHours)
         }
         EXPECT_GE(plot, 15) << o.phi;
     }
+}
+
+namespace {
+
+// A sheet of the ring dial read back: its bands (the top row's y, their width towards the
+// last row, y growing downward on a canvas and upward in a plot), the hole line and ring
+// radius, and the hour numbers, month names, date-scale boxes and their ticks on it.
+struct Blatt {
+    struct Band { int art; double oben, breite; };        // art: 0 one band, 1 summer, 2 winter
+    struct Zahl { int stunde; double x, y; };             // an hour number's middle
+    struct Name { int monat; double x0, x1, y; };         // a month name's ends and middle
+    struct Kasten { double x0, x1, mitte, hoehe; };       // a date scale's box
+    struct Strich { double x, mitte, ende; };             // a tick from the middle line
+    double xRef = 0, R = 0, rechts = 0, runter = 1; // runter: -1 where y grows upward
+    std::vector<Band> baender;
+    std::vector<Zahl> zahlen;
+    std::vector<Name> monate;
+    std::vector<Kasten> skalen;
+    std::vector<Strich> striche;
+
+    // The band a y lies on (with a margin of m) and the row there, or none.
+    const Band* bandBei(double y, double eps, double& zeile, double m = 0) const
+    {
+        for (const Band& b : baender) {
+            const double t = (y - b.oben) * runter;
+            if (t < -m || t > b.breite + m)
+                continue;
+            const double a = std::clamp(t / b.breite, 0.0, 1.0);
+            zeile = b.art == 0 ? eps - 2 * eps * a : (b.art == 1 ? eps - eps * a : -eps * a);
+            return &b;
+        }
+        return nullptr;
+    }
+};
+
+bool nurZiffern(const std::string& t) { return !t.empty() && t.find_first_not_of("0123456789") == std::string::npos; }
+
+// A screen (rand 3) or page (rand 8) on a recording canvas; the ring radius as the drawing
+// scales it.
+Blatt leseCanvas(const RecordingCanvas& c, const AppState& s, double R, int rand, int sprache)
+{
+    Blatt b;
+    b.R = R;
+    b.rechts = c.width();
+    std::vector<const RecordedPrimitive*> rahmen;
+    double links = 1e9;
+    for (const RecordedPrimitive& p : c.primitives())
+        if (p.kind == PrimitiveKind::Rectangle)
+            links = std::min(links, double(p.points[0].x));
+    for (const RecordedPrimitive& p : c.primitives())
+        if (p.kind == PrimitiveKind::Rectangle && p.points[0].x == links && p.points[1].y - p.points[0].y > 100)
+            rahmen.push_back(&p);
+    for (const RecordedPrimitive* p : rahmen)
+        b.baender.push_back({rahmen.size() == 1 ? 0 : (p == rahmen.front() ? 1 : 2), double(p->points[0].y + rand),
+                             double(p->points[1].y - p->points[0].y - 2 * rand)});
+    b.xRef = links + std::round(R * s.Par.RingAlpha * kGrad);
+    for (const RecordedPrimitive& p : c.primitives()) {
+        const double fh = p.font.height, w = 0.55 * fh * p.text.size();
+        if (p.kind == PrimitiveKind::Text && p.angle == 90 && p.font.name != "Wingdings" && nurZiffern(p.text))
+            b.zahlen.push_back({std::stoi(p.text), p.points[0].x + fh / 2, p.points[0].y - w / 2});
+        if (p.kind == PrimitiveKind::Text && p.angle == 0 && monatVon(p.text, sprache))
+            b.monate.push_back({monatVon(p.text, sprache), double(p.points[0].x), p.points[0].x + w, p.points[0].y + fh / 2});
+        if (p.kind == PrimitiveKind::Rectangle && std::fabs(p.points[0].x - b.xRef) <= 1 && p.points[1].y - p.points[0].y < 200)
+            b.skalen.push_back({double(p.points[0].x), double(p.points[1].x), (p.points[0].y + p.points[1].y) / 2.0,
+                                double(p.points[1].y - p.points[0].y)});
+    }
+    for (const RecordedPrimitive& p : c.primitives())
+        for (const Blatt::Kasten& k : b.skalen)
+            if (p.kind == PrimitiveKind::Line && p.points[0].x == p.points[1].x && p.points[0].y == std::round(k.mitte) &&
+                p.points[0].x >= k.x0 && p.points[0].x <= k.x1)
+                b.striche.push_back({double(p.points[0].x), k.mitte, double(p.points[1].y)});
+    return b;
+}
+
+Blatt lesePlot(const std::string& hpgl, bool einBand, int sprache)
+{
+    Blatt b;
+    b.xRef = kX1;
+    b.R = kR;
+    b.rechts = 16157;
+    b.runter = -1;
+    if (einBand)
+        b.baender = {{0, 9040, kBuPlot}};
+    else
+        b.baender = {{1, 9540, kBuPlot}, {2, 5420, kBuPlot}};
+    for (const test::PlotText& l : test::plotTexte(hpgl)) {
+        const std::size_t blanks = l.text.find_first_not_of(' ');
+        const std::string t = l.text.substr(std::min(blanks, l.text.size()));
+        if (!l.zweitsatz && nurZiffern(t))
+            b.zahlen.push_back({std::stoi(t), l.an.x + 120.0 * blanks + 60.0 * t.size(), l.an.y + 64});
+        if (!l.zweitsatz && monatVon(t, sprache))
+            b.monate.push_back({monatVon(t, sprache), l.an.x, l.an.x + 3 * 96, l.an.y + 48});
+    }
+    for (const test::PlotBefehl& e : test::plotBefehle(hpgl))
+        if (e.name == "EA" && e.zahlen.size() == 2 && std::fabs(e.an.y - e.zahlen[1]) < 1000)
+            b.skalen.push_back({e.an.x, e.zahlen[0], (e.an.y + e.zahlen[1]) / 2, std::fabs(e.an.y - e.zahlen[1])});
+    for (const test::PlotStrich& st : test::plotStriche(hpgl))
+        for (const Blatt::Kasten& k : b.skalen)
+            if (st.punkte.size() == 2 && st.punkte[0].x == st.punkte[1].x && st.punkte[0].y == k.mitte &&
+                st.punkte[0].x > k.x0 && st.punkte[0].x < k.x1)
+                b.striche.push_back({st.punkte[0].x, k.mitte, st.punkte[1].y});
+    return b;
+}
+
+} // namespace
+
+// Over the variants the dialog offers (one band or two, local or temporal hours, with or
+// without the date scale), north and south, on the screen, the A4 page and the plot: every
+// numbered hour whose line the sun draws on a band carries its number there, each number
+// stands where the sun at its hour lights its line and nearer its own line than any other,
+// and each month name stands by the long tick of the date scale at the row of the sun on the
+// 1st of that month.
+TEST(RingBeschriftung, EveryDrawnHourIsNumberedAndEveryMonthStandsAtItsSun)
+{
+    for (const double phi : {47.25, -33.87})
+        for (int einBand = 0; einBand <= 1; ++einBand)
+            for (int temporal = 0; temporal <= 1; ++temporal)
+                for (int skala = 0; skala <= 1; ++skala) {
+                    const int sprache = phi > 0 ? 0 : 1;
+                    AppState s = ringZustand({phi, sprache}, einBand, skala);
+                    s.Schalter.Italienisch = s.Schalter.Babylonisch = 0;
+                    s.Schalter.TemporalAnzeige = temporal;
+                    const double eps = s.DeklTabelle[0];
+                    // The altitude of the sun at an hour on a row of the band.
+                    const auto hoehe = [&](int stunde, double zeile) {
+                        const double d = sonneDerZeile(phi, zeile);
+                        const double H0 =
+                            std::acos(std::clamp(-std::tan(phi * kGrad) * std::tan(d * kGrad), -1.0, 1.0)) / kGrad;
+                        return sonnenhoehe(phi, d, temporal ? (stunde - 6) * H0 / 6 : (stunde - 12) * 15.0);
+                    };
+                    int von = temporal ? s.Zeiten.QuadTempVon : s.Zeiten.QuadVon;
+                    int bis = temporal ? s.Zeiten.QuadTempBis : s.Zeiten.QuadBis;
+                    const int mittag = temporal ? 6 : 12;
+                    const bool vormittags = bis - mittag < mittag - von;
+                    (vormittags ? bis : von) = mittag;
+
+                    RecordingCanvas bild(1920, 1080), seite(2970, 2100, true);
+                    konstruiereRingSU(s, bild, 1920, 1080, true, nullptr);
+                    seite.setFont({"Arial", 53, false, FarbeSchwarz});
+                    zeichneRingsonnenuhr(s, seite, 2970, 2100, false, true, s.Par.RingDurchmesser, s.Par.RingAlpha,
+                                         s.Par.RingBreite, nullptr);
+                    const std::pair<std::string, Blatt> blaetter[] = {
+                        {"screen", leseCanvas(bild, s, kRu, 3, sprache)},
+                        {"page", leseCanvas(seite, s, 750, 8, sprache)},
+                        {"plot", lesePlot(ringPlot(s), einBand, sprache)}};
+                    for (const auto& [name, b] : blaetter) {
+                        const std::string wo = name + " " + std::to_string(phi) + (einBand ? " one band" : " two bands") +
+                                               (temporal ? " temporal" : " local") + (skala ? " date scale" : "");
+                        ASSERT_EQ(b.baender.size(), einBand ? 1u : 2u) << wo;
+                        // The in-plane place of an hour's line on a row of a band.
+                        const auto xLinie = [&](const Blatt::Band& band, int stunde, double zeile) {
+                            const double versatz = !skala ? 0 : (band.art == 2 ? -zeile : eps - zeile);
+                            return b.xRef + 2 * b.R * kGrad * (hoehe(stunde, zeile) + versatz);
+                        };
+                        for (const Blatt::Band& band : b.baender)
+                            for (int stunde = von; stunde <= bis; ++stunde) {
+                                bool gezeichnet = false;
+                                for (double a = 0.02; a < 1; a += 0.02) {
+                                    double zeile = 0;
+                                    b.bandBei(band.oben + a * band.breite * b.runter, eps, zeile);
+                                    const double x = xLinie(band, stunde, zeile);
+                                    gezeichnet |= hoehe(stunde, zeile) > 2 && x > b.xRef && x < b.rechts;
+                                }
+                                int zahlen = 0;
+                                for (const Blatt::Zahl& z : b.zahlen) {
+                                    double zeile = 0;
+                                    zahlen += z.stunde == stunde && b.bandBei(z.y, eps, zeile, 40) == &band;
+                                }
+                                EXPECT_TRUE(zahlen >= 1 || !gezeichnet) << wo << " band " << band.art << " hour " << stunde;
+                            }
+                        for (const Blatt::Zahl& z : b.zahlen) {
+                            double zeile = 0;
+                            const Blatt::Band* band = b.bandBei(z.y, eps, zeile, 40);
+                            ASSERT_NE(band, nullptr) << wo << " " << z.stunde << " at " << z.y;
+                            EXPECT_GT(hoehe(z.stunde, zeile), -1.5) << wo << " hour " << z.stunde << " row " << zeile;
+                            int naechste = 0;
+                            double abstand = 1e9;
+                            for (int h = von; h <= bis; ++h)
+                                if (hoehe(h, zeile) > -1 && std::fabs(z.x - xLinie(*band, h, zeile)) < abstand) {
+                                    abstand = std::fabs(z.x - xLinie(*band, h, zeile));
+                                    naechste = h;
+                                }
+                            EXPECT_EQ(naechste, z.stunde) << wo << " row " << zeile;
+                        }
+                        // Each band's date scale follows it, in the order of the bands.
+                        ASSERT_EQ(b.skalen.size(), skala ? b.baender.size() : 0u) << wo;
+                        for (std::size_t i = 0; i < b.skalen.size(); ++i) {
+                            const Blatt::Kasten& k = b.skalen[i];
+                            const int art = b.baender[i].art;
+                            const double r0 = art == 2 ? 0 : eps, r1 = art == 1 ? 0 : -eps;
+                            // As many names as long ticks, and beside each name (within three
+                            // of its widths) a long tick at the row of the sun of its 1st.
+                            std::vector<double> lang;
+                            for (const Blatt::Strich& st : b.striche)
+                                if (st.mitte == k.mitte && std::fabs(st.ende - st.mitte) > 0.45 * k.hoehe)
+                                    lang.push_back(st.x);
+                            int namen = 0;
+                            for (const Blatt::Name& n : b.monate) {
+                                const Blatt::Kasten* naechster = &k;
+                                for (const Blatt::Kasten& kk : b.skalen)
+                                    if (std::fabs(kk.mitte - n.y) < std::fabs(naechster->mitte - n.y))
+                                        naechster = &kk;
+                                if (naechster != &k)
+                                    continue;
+                                ++namen;
+                                const double soll = sonneDerZeile(phi, sonnenDeklination(s.Par.Jahr, n.monat, 1));
+                                double fehler = 99;
+                                for (const double x : lang)
+                                    if (std::max({0.0, n.x0 - x, x - n.x1}) < 3 * (n.x1 - n.x0))
+                                        fehler = std::min(fehler, std::fabs(r0 + (x - k.x0) / (k.x1 - k.x0) * (r1 - r0) - soll));
+                                EXPECT_LT(fehler, 0.35) << wo << " month " << n.monat;
+                            }
+                            EXPECT_EQ(namen, static_cast<int>(lang.size())) << wo;
+                        }
+                    }
+                }
 }
