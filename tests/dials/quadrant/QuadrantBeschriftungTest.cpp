@@ -13,6 +13,7 @@
 #include "dials/quadrant/QuadrantZeichnung.h"
 #include "support/Layoutpruefung.h"
 #include "support/PlotLeser.h"
+#include "support/Almanachsonne.h"
 #include "tables/NoaaSonne.h"
 
 #include "QuadrantBild.h"
@@ -314,4 +315,120 @@ TEST(QuadrantBeschriftung, ZodiacSignsStandInTheirDeclinationBand)
             }
             EXPECT_EQ(plot, 24) << fall;
         }
+}
+
+// Every hour curve the calendar and zodiac quadrants draw carries its number, in each scale,
+// time mode and hemisphere, on the screen, the page and in the plot: an hour of the range the
+// sun stands above the horizon at on some day (the textbook altitude, 1 degree to spare for the
+// equation of time) has its number; on the canvas in local time at 47.25 N and 33.87 S, the
+// curve nearest the point each number is written at (worked out here from the scale's radius
+// law and the sun) is its own.
+TEST(QuadrantBeschriftung, EveryLitHourCurveIsNumberedNearItsOwnCurve)
+{
+    struct Modus {
+        const char* name;
+        std::uint8_t zone, zeitgl, temporal;
+    };
+    const Modus modi[] = {{"local", 0, 0, 0}, {"zone", 1, 0, 0}, {"mean", 0, 1, 0}, {"temporal", 0, 0, 1}};
+    for (const std::uint8_t skala : {0, 1})
+        for (const std::uint8_t ganz : {0, 1})
+            for (const std::uint8_t za : {0, 1})
+                for (const Modus& m : modi)
+                    for (const double breite : {47.25, -33.87, 60.0}) {
+                        AppState s = gunter(breite);
+                        s.Schalter.QuadrantSkala = skala;
+                        s.Schalter.Ganzjaehrig = ganz;
+                        s.Schalter.Zeitablesung = za;
+                        s.Schalter.Zonenzeit = m.zone;
+                        s.Schalter.MitZeitglAzimut = m.zeitgl;
+                        s.Schalter.TemporalAnzeige = m.temporal;
+                        const double eps = s.EpsRund, phi = breite * kGrad;
+                        const std::string fall = std::string(m.name) + " scale " + std::to_string(skala) + " whole "
+                                                 + std::to_string(ganz) + " za " + std::to_string(za) + " phi "
+                                                 + std::to_string(breite);
+                        // The hours of the range: the calendar shows the morning half day, the zodiac
+                        // the page's range (zone time: cut at noon to its longer half).
+                        int von = m.temporal ? s.Zeiten.QuadTempVon : s.Zeiten.QuadVon;
+                        int bis = m.temporal ? s.Zeiten.QuadTempBis : s.Zeiten.QuadBis;
+                        if (m.zone && von < 12 && bis > 12)
+                            (bis - 12 >= 12 - von ? von : bis) = 12;
+                        const auto hoehe = [&](double t, double d) {
+                            double H = (t - 12) * 15 - (m.zone ? s.Par.Laenge - s.Par.Zonenmeridian : 0);
+                            if (m.temporal)
+                                H = std::fabs(6 - t) * std::acos(std::clamp(-std::tan(phi) * std::tan(d * kGrad), -1.0, 1.0)) / kGrad / 6;
+                            return std::asin(std::sin(phi) * std::sin(d * kGrad)
+                                             + std::cos(phi) * std::cos(d * kGrad) * std::cos(H * kGrad)) / kGrad;
+                        };
+                        const auto hell = [&](int h) {
+                            double a = -90;
+                            for (double d = -eps; d <= eps; d += 0.25)
+                                a = std::max(a, hoehe(h, d));
+                            return a > (m.zeitgl ? 5 : 1);
+                        };
+                        const auto pruefe = [&](const std::vector<std::string>& zahlen, int a, int b, const char* wo) {
+                            for (int h = a; h <= b; ++h)
+                                if (hell(h))
+                                    EXPECT_NE(std::find(zahlen.begin(), zahlen.end(), std::to_string(h)), zahlen.end())
+                                        << fall << " " << wo << " hour " << h;
+                        };
+                        for (const bool bildschirm : {true, false}) {
+                            const Seite seite = bildschirm ? test::zeichneQuadrant(s, 1780, 905, true) : zeichneSeite(s);
+                            std::vector<std::string> zahlen;
+                            for (const RecordedPrimitive& p : seite.c.primitives()) {
+                                std::string t = p.kind == PrimitiveKind::Text && p.angle == 0 ? p.text : "";
+                                std::erase(t, ' ');
+                                if (t.empty() || t.find_first_not_of("0123456789") != std::string::npos)
+                                    continue;
+                                zahlen.push_back(t);
+                                if (m.zone || m.zeitgl || m.temporal || breite == 60)
+                                    continue;
+                                // The nearest curve: its radius law over the scale, the sun's altitude at the
+                                // angle from the vertical edge.
+                                const int h = std::stoi(t);
+                                // From the point the number is written at.
+                                const auto naechst = [&](double x, double y) {
+                                    return std::hypot(x - (p.points[0].x - seite.X0), y - (p.points[0].y - seite.Y0));
+                                };
+                                const auto abstand = [&](int stunde) {
+                                    double best = 1e18;
+                                    for (double f = 0; f <= 1.0001; f += 0.005) {
+                                        const double d = -eps + 2 * eps * f;
+                                        double anteil = skala == 1 ? (ganz ? (za ? f : 1 - f) : (za ? std::fabs(d) / eps : 1 - std::fabs(d) / eps)) : -1;
+                                        if (skala == 0)
+                                            continue; // the calendar: by date below
+                                        const double r = (1 + anteil) * seite.S / 2, a = hoehe(stunde, d);
+                                        if (a > 0)
+                                            best = std::min(best, naechst(r * std::sin(a * kGrad), r * std::cos(a * kGrad)));
+                                    }
+                                    for (int tag = 0; skala == 0 && tag <= 365; ++tag) {
+                                        const double n = test::almanachTage(s.Par.Jahr, 1, 1) + tag;
+                                        const double d = test::almanachsonne(n).deklination;
+                                        const double T = tag - (test::almanachTage(s.Par.Jahr, 6, 21) - test::almanachTage(s.Par.Jahr, 1, 1));
+                                        double anteil = ganz ? tag / 365.0 : (za ? 1 - T / 183 : T / 183);
+                                        if (!ganz && (T < 0 || T > 183))
+                                            continue;
+                                        const double r = (1 + anteil) * seite.S / 2, a = hoehe(stunde, d);
+                                        if (a > 0)
+                                            best = std::min(best, naechst(r * std::sin(a * kGrad), r * std::cos(a * kGrad)));
+                                    }
+                                    return best;
+                                };
+                                const double eigen = abstand(h);
+                                for (const int nachbar : {h - 1, h + 1})
+                                    EXPECT_LT(eigen, abstand(nachbar))
+                                        << fall << (bildschirm ? " screen" : " page") << " number " << h << " nearer to " << nachbar;
+                            }
+                            const bool kalender = skala == 0;
+                            pruefe(zahlen, kalender ? (von < 12 ? 3 : 12) : von, kalender ? (von < 12 ? 12 : 21) : bis,
+                                   bildschirm ? "screen" : "page");
+                        }
+                        std::vector<std::string> plotZahlen;
+                        for (const test::PlotText& l : test::plotTexte(plotVon(s))) {
+                            std::string t = l.text;
+                            std::erase(t, ' ');
+                            if (!t.empty() && t.find_first_not_of("0123456789") == std::string::npos)
+                                plotZahlen.push_back(t);
+                        }
+                        pruefe(plotZahlen, von, bis, "plot");
+                    }
 }
