@@ -309,7 +309,7 @@ TEST(ZodiakBeschriftung, HabermelTwoRingNamesTheSignOfTheCurvesBeneathIt)
         }
         EXPECT_EQ(n, 12) << fall;
     };
-    for (const double phi : {47.25, -33.87}) {
+    for (const double phi : {47.25, -33.87, -45.0}) {
         AppState s = zustand('q');
         s.Schalter.Hoehenuhrart = 2;
         s.Par.Breite = phi;
@@ -322,5 +322,30 @@ TEST(ZodiakBeschriftung, HabermelTwoRingNamesTheSignOfTheCurvesBeneathIt)
         plot.oeffnenImSpeicher();
         habermel2Plot(s, plot, true, 35);
         pruefe(plotZeichen(plot.inhalt()), std::round(0.6 * 16400), 11480 / 2.0, true, "plot");
+
+        // Every hour of the page's range that the sun passes above 9 degrees on some day has its
+        // number, on the page and in the plot, in either hemisphere.
+        std::vector<std::string> seite, plotZahlen;
+        for (const auto& p : c.primitives())
+            if (p.kind == PrimitiveKind::Text && p.font.name == "Arial")
+                seite.push_back(p.text);
+        for (const auto& t : test::plotTexte(plot.inhalt()))
+            plotZahlen.push_back(t.text);
+        for (auto* zahlen : {&seite, &plotZahlen})
+            std::erase_if(*zahlen, [](std::string& t) {
+                std::erase(t, ' ');
+                return t.empty() || t.find_first_not_of("0123456789") != std::string::npos;
+            });
+        for (int h = s.Zeiten.QuadVon; h <= s.Zeiten.QuadBis; ++h) {
+            double a = -90;
+            for (double d = -kEps; d <= kEps; d += 0.5)
+                a = std::max(a, std::asin(std::sin(phi * kGrad) * std::sin(d * kGrad) +
+                                          std::cos(phi * kGrad) * std::cos(d * kGrad) * std::cos(15 * (h - 12) * kGrad)) / kGrad);
+            const std::string nr = std::to_string(h > 12 ? h - 12 : h);
+            if (a > 9) {
+                EXPECT_NE(std::find(seite.begin(), seite.end(), nr), seite.end()) << "page phi " << phi << " hour " << h;
+                EXPECT_NE(std::find(plotZahlen.begin(), plotZahlen.end(), nr), plotZahlen.end()) << "plot phi " << phi << " hour " << h;
+            }
+        }
     }
 }

@@ -330,7 +330,7 @@ TEST(QuadrantBeschriftung, EveryLitHourCurveIsNumberedNearItsOwnCurve)
         std::uint8_t zone, zeitgl, temporal;
     };
     const Modus modi[] = {{"local", 0, 0, 0}, {"zone", 1, 0, 0}, {"mean", 0, 1, 0}, {"temporal", 0, 0, 1}};
-    for (const std::uint8_t skala : {0, 1})
+    for (const std::uint8_t skala : {0, 1, 2})
         for (const std::uint8_t ganz : {0, 1})
             for (const std::uint8_t za : {0, 1})
                 for (const Modus& m : modi)
@@ -375,12 +375,16 @@ TEST(QuadrantBeschriftung, EveryLitHourCurveIsNumberedNearItsOwnCurve)
                             const Seite seite = bildschirm ? test::zeichneQuadrant(s, 1780, 905, true) : zeichneSeite(s);
                             std::vector<std::string> zahlen;
                             for (const RecordedPrimitive& p : seite.c.primitives()) {
-                                std::string t = p.kind == PrimitiveKind::Text && p.angle == 0 ? p.text : "";
+                                // The Gunter quadrant turns its hour numbers along the sun's altitude and
+                                // writes them in the colours of the hour lines.
+                                const bool stundenzahl = skala == 2 ? p.angle != 0 && (p.font.color == s.Farben[1] || p.font.color == s.Farben[2])
+                                                                    : p.angle == 0;
+                                std::string t = p.kind == PrimitiveKind::Text && stundenzahl ? p.text : "";
                                 std::erase(t, ' ');
                                 if (t.empty() || t.find_first_not_of("0123456789") != std::string::npos)
                                     continue;
                                 zahlen.push_back(t);
-                                if (m.zone || m.zeitgl || m.temporal || breite == 60)
+                                if (m.zone || m.zeitgl || m.temporal || breite == 60 || skala == 2)
                                     continue;
                                 // The nearest curve: its radius law over the scale, the sun's altitude at the
                                 // angle from the vertical edge.
