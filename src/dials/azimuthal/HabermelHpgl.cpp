@@ -121,9 +121,10 @@ void kopfUndLegende(Plot& p)
             sprache(s, "Durchmesser =", "Diameter =") + std::string(" ") + RealStr(s.Par.HabermelDurchmesser, 5, 1) +
                 " mm");
     if (s.Schalter.MitZeitglZylinder && !s.Schalter.Zonenzeit) {
-        p.schreibe(";" + (s.Par.HabermelGnomon > 110 ? hpglZeichengroesse(0.24 * k, 0.36 * k)
-                                                     : hpglZeichengroesse(0.18 * k, 0.27 * k)));
-        const double yw = p.y0 - p.t.r[36] - 300 * k;
+        const bool gross = s.Par.HabermelGnomon > 110;
+        p.schreibe(";" + (gross ? hpglZeichengroesse(0.24 * k, 0.36 * k) : hpglZeichengroesse(0.18 * k, 0.27 * k)));
+        // The first line's letters stand 1.5 mm below the rim's lowest point.
+        const double yw = p.y0 - p.t.r[36] - 7 * p.f - 60 * k - (gross ? 144 : 108) * k;
         const double xw = p.x0 - 1.6 * p.t.m[24];
         p.schreibe(";PU " + RealStr(xw, 6, 0) + " " + z(yw) + ";" + hpglLabel(holeText(s, 610)));
         p.schreibe(";PU " + RealStr(xw, 6, 0) + " " + z(yw - 200 * k) + ";" + hpglLabel(holeText(s, 611)));
@@ -246,11 +247,11 @@ void habermelPlot(const AppState& s, HPGLDatei& datei, bool alsHPGL, double L)
     p.y0 = Ph / 2 + (p.t.m[18] - p.t.m[0]);
     // A long gnomon takes the rim (7 mm round the summer circle) below the sheet: the foot
     // moves up just so far that the rim's lowest point stays 1 mm above the sheet's edge, in
-    // mean time 7.5 mm, which leaves the two lines of the reading captions under the rim
+    // mean time 12 mm, which leaves the two lines of the reading captions under the rim
     // clear of the frame.
     const bool mittlereZeit = s.Schalter.MitZeitglZylinder && !s.Schalter.Zonenzeit;
     const double randUnten = p.y0 + p.t.m[0] - 2 * p.t.m[36] - 7 * p.f;
-    const double boden = (mittlereZeit ? 300.0 : 40.0) * p.k;
+    const double boden = (mittlereZeit ? 480.0 : 40.0) * p.k;
     if (randUnten < boden)
         p.y0 += boden - randUnten;
     p.schreibe(hpglPrologMitRahmen(16157 * p.k, 11038 * p.k));

@@ -101,15 +101,22 @@ void legende(Blatt& b, double h, bool mittlereZeit)
     }
     if (!mittlereZeit)
         return;
-    const int xw = ci(b.x0 - (b.bildschirm ? 1.0 : 1.05) * b.t.m[36]);
-    const int yw = ci(b.y0 + b.t.r[36] + h);
+    // The reading captions beside the lower end of the rim, their two lines ending level with
+    // its lowest point: winter to summer left of it, summer to winter right, a third of a line
+    // clear of the rim where it is widest beside them.
     const int hi = static_cast<int>(h);
+    const double R = b.t.m[36] + 7 * b.f, yc = b.y0 + (b.t.r[36] - b.t.r[0]) / 2;
+    const int yw = ci(b.y0 + b.t.r[36] + 7 * b.f - 2.2 * h);
+    const double halb = std::sqrt(std::fmax(0.0, R * R - (yw - yc) * (yw - yc)));
+    const int luecke = ci(h / 3);
+    const int breite = std::max(b.c.textExtent(holeText(s, 610)).width, b.c.textExtent(holeText(s, 611)).width);
+    const int xw = ci(b.x0 - halb) - luecke - breite, xs = ci(b.x0 + halb) + luecke;
     b.c.setFontColor(0x800000);
     b.c.textOut(xw, yw, holeText(s, 610));
     b.c.textOut(xw, yw + hi, holeText(s, 611));
     b.c.setFontColor(FarbeRot);
-    b.c.textOut(ci(b.x0 + b.t.m[24]), yw, holeText(s, 612));
-    b.c.textOut(ci(b.x0 + b.t.m[24]), yw + hi, holeText(s, 613));
+    b.c.textOut(xs, yw, holeText(s, 612));
+    b.c.textOut(xs, yw + hi, holeText(s, 613));
 }
 
 void kopf(Blatt& b, bool mittlereZeit)
