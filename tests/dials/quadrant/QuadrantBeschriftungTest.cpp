@@ -334,7 +334,7 @@ TEST(QuadrantBeschriftung, EveryLitHourCurveIsNumberedNearItsOwnCurve)
         for (const std::uint8_t ganz : {0, 1})
             for (const std::uint8_t za : {0, 1})
                 for (const Modus& m : modi)
-                    for (const double breite : {47.25, -33.87, 60.0}) {
+                    for (const double breite : {47.25, -33.87, 60.0, -45.0}) {
                         AppState s = gunter(breite);
                         s.Schalter.QuadrantSkala = skala;
                         s.Schalter.Ganzjaehrig = ganz;
