@@ -98,6 +98,24 @@ double tickInnen(int beta, double Ro, double g)
 
 // The hour values of the curves: QuadVon..QuadBis in q + 1 parts, with whether each is a full
 // hour.
+// The ecliptic longitude (a multiple of 3) whose point carries the number of the curve of
+// hour value t: the local summer solstice (90 in the north, 270 in the south), or where the sun
+// stands no higher than 8 degrees there, the nearest longitude along the curve where it stands
+// higher, else where it stands above the 1 degree the curve is drawn from; -1 when the curve is
+// not drawn at all.
+int nummerLaenge(const AppState& s, double Ls, double t)
+{
+    const int sommer = s.Par.Breite >= 0 ? 90 : 270;
+    for (const double mindestens : {8.0, 1.0})
+        for (int schritt = 0; schritt <= 120; ++schritt) {
+            const int lam = ((sommer + (schritt % 2 ? 3 : -3) * ((schritt + 1) / 2)) % 360 + 360) % 360;
+            const auto p = habermel2Punkt(s.Par.Breite, s.EpsRund, Ls, 15.0 * (t - 12.0), lam);
+            if (p && p->hoehe > mindestens && std::fabs(p->x) + std::fabs(p->y) >= 0.1)
+                return lam;
+        }
+    return -1;
+}
+
 template <typename F>
 void jedeStunde(const AppState& s, F&& kurve)
 {
@@ -232,6 +250,7 @@ void canvasDial(const AppState& s, const HabermelZiel& ziel, double L)
     std::vector<Kasten> gesetzt;
     jedeStunde(s, [&](double t, int n, bool voll) {
         c.setPenColor(s.Farben[voll ? 1 : 2]);
+        const int nummerLam = n != 0 ? nummerLaenge(s, Ls, t) : -1;
         c.setPenWidth(s.Schalter.Linienstaerke + (voll ? 1 : 0));
         bool neu = true;
         for (int lam = 0; lam <= 360; lam += 3) {
@@ -248,7 +267,7 @@ void canvasDial(const AppState& s, const HabermelZiel& ziel, double L)
             else
                 c.lineTo(X2, Y2);
             neu = false;
-            if (lam == 90 && n != 0 && p->hoehe > 8) {
+            if (lam == nummerLam) {
                 const std::string zahl = " " + std::to_string(mod12(n));
                 const int breite = c.textExtent(zahl).width;
                 int x = X2 - (n < 12 ? ci(1.6 * fh) : 0);
@@ -342,6 +361,7 @@ void habermel2Plot(const AppState& s, HPGLDatei& datei, bool alsHPGL, double L)
     std::vector<Kasten> gesetzt;
     jedeStunde(s, [&](double t, int n, bool voll) {
         w(voll ? ";SP 2;" : ";SP 3;");
+        const int nummerLam = n != 0 ? nummerLaenge(s, Ls, t) : -1;
         bool neu = true;
         for (int lam = 0; lam <= 360; lam += 3) {
             const auto p = habermel2Punkt(s.Par.Breite, s.EpsRund, Ls, 15.0 * (t - 12.0), lam);
@@ -354,7 +374,7 @@ void habermel2Plot(const AppState& s, HPGLDatei& datei, bool alsHPGL, double L)
             const std::string xy = feld(x0 + p->x, 6) + " " + feld(y0 + p->y, 6);
             w(neu ? ";PU " + xy + ";PD " : xy + " ");
             neu = false;
-            if (lam == 90 && n != 0 && p->hoehe > 8) {
+            if (lam == nummerLam) {
                 const double o = n < 12 ? 256.0 * k : -80.0 * k;
                 const std::string zahl = std::to_string(mod12(n));
                 // Letters 0.32 cm high, 1.5 letter widths (0.666 of the height) apart.

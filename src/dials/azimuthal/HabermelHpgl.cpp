@@ -49,36 +49,56 @@ struct Kasten {
     double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
 };
 
-// The direction of an hour number written at the point q of the equinox circle.
-double zahlRichtung(const Plot& p, const HabermelPunkt& q) { return 2 * std::atan(q.x / (std::fabs(q.y) + p.t.r[0])); }
+// The hour numbers of a line, written at the point of its numbering date (the summer circle
+// as on the screen, see habermelNummerDatum) turned by w = 2 atan(x / (|y| + r0)), 4.5 mm
+// beyond the point between the summer circle and the rim; in mean time the number of the
+// other half-year (24 - n) follows a blank further along the same direction.
+struct Stundenzahl {
+    std::string text;
+    double x = 0, y = 0, w = 0; // the start of the label and its direction
+    bool zweite = false;         // the mean time's 24 - n
+};
+constexpr double kZahlZelle = 108; // a character's advance at 0.18 x 0.27 cm
 
-// The boxes (round the turned letters) of the hour numbers the lines write at the equinox
-// circle (see nummer), with letters 0.24 by 0.32 cm.
+std::vector<Stundenzahl> stundenzahlen(const Plot& p, const HabermelStundenlinie& l, bool mittlereZeit)
+{
+    const double k = p.k;
+    const int d = l.nummer != 0 ? habermelNummerDatum(l, 40) : -1;
+    if (d < 0)
+        return {};
+    const HabermelPunkt& q = *l.punkte[static_cast<std::size_t>(d)];
+    const double w = 2 * std::atan(q.x / (std::fabs(q.y) + p.t.r[0]));
+    const double x = p.x0 + q.x + k * 180 * std::sin(w), y = p.y0 + q.y - k * 180 * std::cos(w);
+    std::vector<Stundenzahl> zahlen{{std::to_string(mod12(l.nummer)), x, y, w, false}};
+    if (mittlereZeit) {
+        // Two blank cells between the numbers, at the larger of the two letter sizes.
+        const double zelle = (p.s.Par.HabermelDurchmesser <= 150 ? kZahlZelle : 144) * k;
+        const double weiter = (static_cast<double>(zahlen[0].text.size()) + 2) * zelle;
+        zahlen.push_back({std::to_string(mod12(24 - l.nummer)), x + weiter * std::cos(w), y + weiter * std::sin(w), w,
+                          true});
+    }
+    return zahlen;
+}
+
+// The boxes (round the turned letters) of every hour number, with letters 0.24 by 0.32 cm
+// (the larger of the two sizes the numbers take).
 std::vector<Kasten> stundenzahlKaesten(const Plot& p)
 {
     std::vector<Kasten> kaesten;
     const double k = p.k;
     const bool mittlereZeit = p.s.Schalter.MitZeitglZylinder && !p.s.Schalter.Zonenzeit;
-    for (const auto& l : habermelStundenlinien(p.s, p.t)) {
-        const auto& q = l.punkte[18];
-        if (!q || l.nummer == 0 || std::fabs(q->y) <= 40 || std::fabs(q->x) + std::fabs(q->y) < 0.1)
-            continue;
-        const double w = zahlRichtung(p, *q);
-        const auto kasten = [&](int zahl, double a0, double b) {
-            const double x = p.x0 + q->x + k * b * std::sin(w - a0), y = p.y0 + q->y - k * b * std::cos(w - a0);
-            const double laenge = std::to_string(mod12(zahl)).size() * 144 * k, hoehe = 128 * k;
+    for (const auto& l : habermelStundenlinien(p.s, p.t))
+        for (const Stundenzahl& zahl : stundenzahlen(p, l, mittlereZeit)) {
+            const double laenge = static_cast<double>(zahl.text.size()) * 144 * k, hoehe = 128 * k;
             Kasten e{1e18, 1e18, -1e18, -1e18};
             for (const double u : {0.0, laenge})
                 for (const double v : {0.0, hoehe}) {
-                    const double px = x + u * std::cos(w) - v * std::sin(w), py = y + u * std::sin(w) + v * std::cos(w);
+                    const double px = zahl.x + u * std::cos(zahl.w) - v * std::sin(zahl.w);
+                    const double py = zahl.y + u * std::sin(zahl.w) + v * std::cos(zahl.w);
                     e = {std::min(e.x0, px), std::min(e.y0, py), std::max(e.x1, px), std::max(e.y1, py)};
                 }
             kaesten.push_back(e);
-        };
-        if (mittlereZeit)
-            kasten(24 - l.nummer, l.nummer > 14 ? 0.8 : 1.0, l.nummer > 14 ? 280 : 340);
-        kasten(l.nummer, 0, 180);
-    }
+        }
     return kaesten;
 }
 
@@ -101,9 +121,10 @@ void kopfUndLegende(Plot& p)
             sprache(s, "Durchmesser =", "Diameter =") + std::string(" ") + RealStr(s.Par.HabermelDurchmesser, 5, 1) +
                 " mm");
     if (s.Schalter.MitZeitglZylinder && !s.Schalter.Zonenzeit) {
-        p.schreibe(";" + (s.Par.HabermelGnomon > 110 ? hpglZeichengroesse(0.24 * k, 0.36 * k)
-                                                     : hpglZeichengroesse(0.18 * k, 0.27 * k)));
-        const double yw = p.y0 - p.t.r[36] - 300 * k;
+        const bool gross = s.Par.HabermelGnomon > 110;
+        p.schreibe(";" + (gross ? hpglZeichengroesse(0.24 * k, 0.36 * k) : hpglZeichengroesse(0.18 * k, 0.27 * k)));
+        // The first line's letters stand 1.5 mm below the rim's lowest point.
+        const double yw = p.y0 - p.t.r[36] - 7 * p.f - 60 * k - (gross ? 144 : 108) * k;
         const double xw = p.x0 - 1.6 * p.t.m[24];
         p.schreibe(";PU " + RealStr(xw, 6, 0) + " " + z(yw) + ";" + hpglLabel(holeText(s, 610)));
         p.schreibe(";PU " + RealStr(xw, 6, 0) + " " + z(yw - 200 * k) + ";" + hpglLabel(holeText(s, 611)));
@@ -160,70 +181,42 @@ void rahmen(Plot& p)
                z(Y + 120 * k));
     p.label(X + 120 * k, Y + 120 * k, habermelSchablonenText(s, p.L));
     p.schreibe(";" + hpglZeichengroesse(0.24 * k, 0.32 * k) + ";SA");
-    // Where two circles lie closer than a letter is high (0.32 cm; the winter's at a short
-    // gnomon), the later sign of a side steps outwards along its band, past the one before it.
-    double rechts[2] = {0, -1e9}, links[2] = {0, -1e9}; // x and y of the last sign
-    const auto neben = [&](double (&letzt)[2], double x, double y, int richtung) {
-        if (std::fabs(y - letzt[1]) < 140 * k && richtung * (letzt[0] - x) >= 0)
-            x = letzt[0] + richtung * 150 * k;
-        letzt[0] = x;
-        letzt[1] = y;
-        return x;
-    };
-    const std::vector<Kasten> zahlen = stundenzahlKaesten(p);
-    const auto aufZahl = [&](double x, double y) {
-        return std::any_of(zahlen.begin(), zahlen.end(), [&](const Kasten& q) {
-            return x < q.x1 && x + 144 * k > q.x0 && y < q.y1 && y + 128 * k > q.y0;
-        });
-    };
-    for (int b = 6; b >= 0; --b) {
-        const double rb = t.r[static_cast<std::size_t>(6 * b)];
-        if (b >= 1) {
-            const double y = static_cast<double>(roundHalfEven(p.y0 - rb)) + 40 * k;
-            p.label(neben(rechts, static_cast<double>(roundHalfEven(p.x0 + 80 * k)), y, 1), y,
-                    zodiakSymbol(103 - b - 93));
-        }
-        if (b <= 5) {
-            // A sign on which an hour number written at its circle falls steps down its band,
-            // while the band below holds it.
-            double y = static_cast<double>(roundHalfEven(p.y0 - rb - 140 * k));
-            const double x = static_cast<double>(roundHalfEven(p.x0 - 200 * k));
-            const double boden = p.y0 - t.r[static_cast<std::size_t>(6 * b + 6)] + 40 * k;
-            double frei = y;
-            while (aufZahl(x, frei) && frei - 140 * k >= boden)
-                frei -= 140 * k;
-            if (!aufZahl(x, frei))
-                y = frei;
-            p.label(neben(links, x, y, -1), y,
-                    zodiakSymbol((b < 3 ? 103 + b : 91 + b) - 93));
-        }
+    // Each sign in the band of its declinations, clear of the hour numbers (see
+    // habermelZeichenstellen); a letter is 0.24 by 0.32 cm.
+    std::vector<HabermelKasten> zahlen;
+    for (const Kasten& q : stundenzahlKaesten(p))
+        zahlen.push_back({q.x0 - p.x0, q.y0 - p.y0, q.x1 - p.x0, q.y1 - p.y0});
+    const auto stellen = habermelZeichenstellen(t, 96 * k, 128 * k, zahlen);
+    for (int zeichen = 1; zeichen <= 12; ++zeichen) {
+        const auto& q = stellen[static_cast<std::size_t>(zeichen - 1)];
+        p.label(static_cast<double>(roundHalfEven(p.x0 + q.x - 48 * k)),
+                static_cast<double>(roundHalfEven(p.y0 + q.y - 64 * k)), zodiakSymbol(zeichen));
     }
     p.schreibe(";SS");
 }
 
-void nummer(Plot& p, const HabermelPunkt& q, int n, bool mittlereZeit)
+void nummern(Plot& p, const HabermelStundenlinie& l, bool mittlereZeit)
 {
     const double k = p.k;
+    const auto zahlen = stundenzahlen(p, l, mittlereZeit);
+    if (zahlen.empty())
+        return;
     if (p.s.Par.HabermelDurchmesser <= 150)
         p.schreibe(";" + hpglZeichengroesse(0.18 * k, 0.27 * k));
-    const double w = zahlRichtung(p, q);
-    auto schild = [&](int zahl, double a0, double b) {
-        p.schreibe(";DI " + RealStr(100 * std::cos(w), 6, 1) + "," + RealStr(100 * std::sin(w), 6, 1) + ";PU " +
-                   z(p.x0 + q.x + k * b * std::sin(w - a0)) + " " + z(p.y0 + q.y - k * b * std::cos(w - a0)) + ";" +
-                   hpglLabel(std::to_string(mod12(zahl))) + ";DI 100.0,0.0");
-    };
-    if (mittlereZeit) {
-        schild(24 - n, n > 14 ? 0.8 : 1.0, n > 14 ? 280 : 340);
-        p.schreibe(";SP 4");
-    } else {
-        p.schreibe(";SP 2");
+    for (const Stundenzahl& zahl : zahlen) {
+        // In mean time the line's own number in pen 4 and the other half-year's in pen 2.
+        p.schreibe(std::string(mittlereZeit && !zahl.zweite ? ";SP 4" : ";SP 2") + ";DI " +
+                   RealStr(100 * std::cos(zahl.w), 6, 1) + "," + RealStr(100 * std::sin(zahl.w), 6, 1) + ";PU " +
+                   z(zahl.x) + " " + z(zahl.y) + ";" + hpglLabel(zahl.text) + ";DI 100.0,0.0");
     }
-    schild(n, 0, 180);
 }
 
 void stundenlinien(Plot& p, bool mittlereZeit)
 {
     for (const auto& l : habermelStundenlinien(p.s, p.t)) {
+        const int nummerDatum = l.nummer != 0 ? habermelNummerDatum(l, 40) : -1;
+        if (l.voll && nummerDatum < 0)
+            continue; // the sun lights none of its points
         p.schreibe(l.voll ? ";SP 2;" : ";SP 3;");
         bool erster = true;
         for (int d = 0; d <= 36; ++d) {
@@ -235,13 +228,8 @@ void stundenlinien(Plot& p, bool mittlereZeit)
             else
                 p.schreibe(feld(p.x0 + q->x) + " " + feld(p.y0 + q->y) + " ");
             erster = false;
-            if (d == 18 && l.nummer != 0 && std::fabs(q->y) > 40) {
-                nummer(p, *q, l.nummer, mittlereZeit);
-                // The line goes on from its labelled point.
-                p.schreibe(std::string(l.voll ? ";SP 2" : ";SP 3") + ";PU " + feld(p.x0 + q->x) + " " +
-                           feld(p.y0 + q->y) + ";PD ");
-            }
         }
+        nummern(p, l, mittlereZeit);
     }
 }
 
@@ -258,16 +246,20 @@ void habermelPlot(const AppState& s, HPGLDatei& datei, bool alsHPGL, double L)
     p.x0 = static_cast<double>(roundHalfEven(0.6 * Pw));
     p.y0 = Ph / 2 + (p.t.m[18] - p.t.m[0]);
     // A long gnomon takes the rim (7 mm round the summer circle) below the sheet: the foot
-    // moves up just so far that the rim's lowest point stays 1 mm above the sheet's edge.
+    // moves up just so far that the rim's lowest point stays 1 mm above the sheet's edge, in
+    // mean time 12 mm, which leaves the two lines of the reading captions under the rim
+    // clear of the frame.
+    const bool mittlereZeit = s.Schalter.MitZeitglZylinder && !s.Schalter.Zonenzeit;
     const double randUnten = p.y0 + p.t.m[0] - 2 * p.t.m[36] - 7 * p.f;
-    if (randUnten < 40.0 * p.k)
-        p.y0 += 40.0 * p.k - randUnten;
+    const double boden = (mittlereZeit ? 480.0 : 40.0) * p.k;
+    if (randUnten < boden)
+        p.y0 += boden - randUnten;
     p.schreibe(hpglPrologMitRahmen(16157 * p.k, 11038 * p.k));
     p.schreibe(";SP 4;PU 0 0;");
     p.schreibe(";PU;" + hpglZeichengroesse(0.18 * p.k, 0.27 * p.k));
     kopfUndLegende(p);
     rahmen(p);
-    stundenlinien(p, s.Schalter.MitZeitglZylinder && !s.Schalter.Zonenzeit);
+    stundenlinien(p, mittlereZeit);
     p.schreibe(std::string(hpglEpilogFensterZurueck));
 }
 

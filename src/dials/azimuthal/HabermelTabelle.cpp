@@ -3,6 +3,7 @@
 #include "core/Projektion.h"
 #include "core/Zahlenformat.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace umbrin {
@@ -161,6 +162,16 @@ std::vector<HabermelStundenlinie> habermelStundenlinien(const AppState& s, const
     return linien;
 }
 
+int habermelNummerDatum(const HabermelStundenlinie& l, double abstand)
+{
+    for (int d = 36; d >= 0; --d) {
+        const auto& p = l.punkte[static_cast<std::size_t>(d)];
+        if (p && p->hoehe > 0 && std::fabs(p->y) > abstand)
+            return d;
+    }
+    return -1;
+}
+
 std::string habermelZeitsystem(const AppState& s, bool mittlereZeit)
 {
     if (s.Schalter.Zonenzeit)
@@ -173,6 +184,45 @@ std::string habermelZeitsystem(const AppState& s, bool mittlereZeit)
 std::string habermelSchablonenText(const AppState& s, double L)
 {
     return sprachText(s, "Zeigerlaenge = ", "Gnomon height =") + RealStr(L, 5, 1) + " mm";
+}
+
+std::array<HabermelZeichenstelle, 12> habermelZeichenstellen(const HabermelTabelle& t, double breite, double hoehe,
+                                                            const std::vector<HabermelKasten>& belegt)
+{
+    std::array<HabermelZeichenstelle, 12> stellen{};
+    const double luft = 0.15 * hoehe;
+    const auto frei = [&](const std::vector<HabermelKasten>& kaesten, double x, double y) {
+        return std::none_of(kaesten.begin(), kaesten.end(), [&](const HabermelKasten& k) {
+            return x - breite / 2 - luft < k.x1 && x + breite / 2 + luft > k.x0 && y - hoehe / 2 - luft < k.y1
+                   && y + hoehe / 2 + luft > k.y0;
+        });
+    };
+    for (const int seite : {1, -1}) {
+        std::vector<HabermelKasten> kaesten = belegt;
+        // From the summer's band (the widest) to the winter's.
+        for (int band = 5; band >= 0; --band) {
+            // Band j lies between circles 6j and 6j + 6; circle 6j + 3 runs through its middle,
+            // about the point (r0 - r) / 2 above the foot.
+            const auto c = static_cast<std::size_t>(6 * band + 3);
+            const double m = t.m[c], mitte = t.mitte(static_cast<int>(c));
+            const double start = std::asin(std::fmin(1.0, (breite / 2 + luft) / m));
+            double x = seite * m * std::sin(start), y = mitte - m * std::cos(start);
+            for (double w = start; w < 80 * kRad; w += 0.25 * kRad) {
+                const double xw = seite * m * std::sin(w), yw = mitte - m * std::cos(w);
+                if (frei(kaesten, xw, yw)) {
+                    x = xw;
+                    y = yw;
+                    break;
+                }
+            }
+            kaesten.push_back({x - breite / 2, y - hoehe / 2, x + breite / 2, y + hoehe / 2});
+            // Right: Cancer (band 5) down to Sagittarius (band 0); left: Capricorn (band 0) up
+            // to Gemini (band 5).
+            const int zeichen = seite > 0 ? 9 - band : (9 + band) % 12 + 1;
+            stellen[static_cast<std::size_t>(zeichen - 1)] = {x, y};
+        }
+    }
+    return stellen;
 }
 
 double habermelGnomon(double L) { return L == 0 ? 30.0 : L; }

@@ -75,6 +75,12 @@ struct HabermelStundenlinie {
     std::array<std::optional<HabermelPunkt>, 37> punkte{};
 };
 
+// The date whose point carries a full hour's number: the summer circle (36), or where the sun
+// does not reach that point, the nearest date towards winter whose point the sun lights (above
+// the horizon) and that lies more than `abstand` off the horizon line. -1 when the sun lights
+// no such point: the line is then left undrawn.
+int habermelNummerDatum(const HabermelStundenlinie& l, double abstand);
+
 // Every hour line of dial I: hours 3..21 in Schalter.StundenIntervallSonst + 1 parts, each
 // in the time system of the state (true local, zone or mean time).
 std::vector<HabermelStundenlinie> habermelStundenlinien(const AppState& s, const HabermelTabelle& t);
@@ -86,6 +92,23 @@ std::string habermelZeitsystem(const AppState& s, bool mittlereZeit);
 // The caption of the gnomon template: "Zeigerlaenge = " (written without its umlaut, as on the
 // template of a printed sheet) or "Gnomon height =", the length L and " mm".
 std::string habermelSchablonenText(const AppState& s, double L);
+
+// Where the letters of the twelve signs stand on dial I: sign z (1 Aries .. 12 Pisces) in the
+// band of its declinations between two sign circles, the signs from summer to winter right of
+// the noon line, those from winter to summer left of it. The centre of each letter (a box of
+// breite x hoehe) lies on the date circle in the middle of its band, beside the noon line; where
+// it would touch a letter set before it or one of the boxes in `belegt`, it moves on along that
+// circle, away from the noon line, so that it stays inside its band however narrow the band
+// is. Coordinates as the hour points (x right, y up from the gnomon foot); the result is
+// indexed by z - 1.
+struct HabermelKasten {
+    double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+};
+struct HabermelZeichenstelle {
+    double x = 0, y = 0; // the letter's centre
+};
+std::array<HabermelZeichenstelle, 12> habermelZeichenstellen(const HabermelTabelle& t, double breite, double hoehe,
+                                                            const std::vector<HabermelKasten>& belegt = {});
 
 // A gnomon of 0 is drawn as 30 mm.
 double habermelGnomon(double L);

@@ -101,15 +101,22 @@ void legende(Blatt& b, double h, bool mittlereZeit)
     }
     if (!mittlereZeit)
         return;
-    const int xw = ci(b.x0 - (b.bildschirm ? 1.0 : 1.05) * b.t.m[36]);
-    const int yw = ci(b.y0 + b.t.r[36] + h);
+    // The reading captions beside the lower end of the rim, their two lines ending level with
+    // its lowest point: winter to summer left of it, summer to winter right, a third of a line
+    // clear of the rim where it is widest beside them.
     const int hi = static_cast<int>(h);
+    const double R = b.t.m[36] + 7 * b.f, yc = b.y0 + (b.t.r[36] - b.t.r[0]) / 2;
+    const int yw = ci(b.y0 + b.t.r[36] + 7 * b.f - 2.2 * h);
+    const double halb = std::sqrt(std::fmax(0.0, R * R - (yw - yc) * (yw - yc)));
+    const int luecke = ci(h / 3);
+    const int breite = std::max(b.c.textExtent(holeText(s, 610)).width, b.c.textExtent(holeText(s, 611)).width);
+    const int xw = ci(b.x0 - halb) - luecke - breite, xs = ci(b.x0 + halb) + luecke;
     b.c.setFontColor(0x800000);
     b.c.textOut(xw, yw, holeText(s, 610));
     b.c.textOut(xw, yw + hi, holeText(s, 611));
     b.c.setFontColor(FarbeRot);
-    b.c.textOut(ci(b.x0 + b.t.m[24]), yw, holeText(s, 612));
-    b.c.textOut(ci(b.x0 + b.t.m[24]), yw + hi, holeText(s, 613));
+    b.c.textOut(xs, yw, holeText(s, 612));
+    b.c.textOut(xs, yw + hi, holeText(s, 613));
 }
 
 void kopf(Blatt& b, bool mittlereZeit)
@@ -120,26 +127,12 @@ void kopf(Blatt& b, bool mittlereZeit)
     b.c.setBold(false);
     b.c.setFontColor(s.Farben[3]);
     b.c.setFontHeight(static_cast<int>(h));
-    // Each sign stands at the circle where it begins, inside its own band of declinations:
-    // right of the noon line the signs from summer to winter (Cancer above circle 36 down to
-    // Sagittarius above circle 6), left those from winter to summer (Capricorn below circle 0
-    // to Gemini below circle 30), as on the plot.
-    // Where two circles lie closer than a letter is high (the winter's at a short gnomon), the
-    // later sign of a side steps outwards along its band, past the one before it.
-    int rechts[2] = {b.x0, -1000000}, links[2] = {ci(b.x0 - h), -1000000}; // x and y of the last sign
-    const auto neben = [&](int (&letzt)[2], int x, int y, int richtung) {
-        if (std::abs(y - letzt[1]) < h && richtung * (letzt[0] - x) >= 0)
-            x = letzt[0] + richtung * ci(h);
-        letzt[0] = x;
-        letzt[1] = y;
-        return x;
-    };
-    for (int j = 6; j >= 0; --j) {
-        const int y = ci(b.y0 + b.t.r[static_cast<std::size_t>(6 * j)]);
-        if (j >= 1)
-            b.c.textOut(neben(rechts, b.x0, ci(y - 1.2 * h), 1), ci(y - 1.2 * h), zodiakSymbol(103 - j - 93));
-        if (j <= 5)
-            b.c.textOut(neben(links, ci(b.x0 - h), y, -1), y, zodiakSymbol((j < 3 ? 103 + j : 91 + j) - 93));
+    // Each sign in the band of its declinations, by the dial's own circles (see
+    // habermelZeichenstellen); a letter's box is half its height wide.
+    const auto stellen = habermelZeichenstellen(b.t, 0.5 * h, h);
+    for (int z = 1; z <= 12; ++z) {
+        const auto& p = stellen[static_cast<std::size_t>(z - 1)];
+        b.c.textOut(ci(b.x0 + p.x - 0.25 * h), ci(b.y0 - p.y - 0.5 * h), zodiakSymbol(z));
     }
     b.c.setFontName("Times New Roman");
     b.c.setBold(true);
@@ -170,6 +163,9 @@ void stundenlinien(Blatt& b, bool mittlereZeit)
 {
     const auto& s = b.s;
     for (const auto& l : habermelStundenlinien(s, b.t)) {
+        const int nummerDatum = l.nummer != 0 ? habermelNummerDatum(l, 1) : -1;
+        if (l.voll && nummerDatum < 0)
+            continue; // the sun lights none of its points
         b.c.setPenColor(s.Farben[l.voll ? 1 : 2]);
         b.c.setPenWidth(s.Schalter.Linienstaerke + (l.voll ? 1 : 0));
         bool erster = true;
@@ -183,7 +179,7 @@ void stundenlinien(Blatt& b, bool mittlereZeit)
             else
                 b.c.lineTo(X, Y);
             erster = false;
-            if (d != 36 || l.nummer == 0 || std::fabs(p->y) <= 1)
+            if (d != nummerDatum)
                 continue;
             const double w = std::atan(p->x / (std::fabs(p->y) + b.t.r[0])) / kRad;
             b.c.setFontColor(s.Farben[3]);
@@ -247,7 +243,8 @@ Konstruktionsmeldungen zeichneHabermel(const AppState& s, const HabermelZiel& zi
     c.setFontName("Arial");
     c.setBold(true);
 
-    const int rx = ziel.bildschirm ? 0 : ziel.druckRandX, ry = ziel.bildschirm ? 0 : ziel.druckRandY;
+    // On a page the heading starts below the frame line the margin m leaves.
+    const int rx = ziel.bildschirm ? 0 : ziel.druckRandX, ry = ziel.bildschirm ? 0 : ziel.druckRandY + b.m;
     double h = ziel.bildschirm ? 20 : 50;
     c.setFontHeight(static_cast<int>(h));
     const int xt = ci(1.5 * h + rx);

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 namespace umbrin {
 namespace {
@@ -21,26 +22,6 @@ const std::string ETX(1, hpglLabelEnde);
 
 std::string z(double v) { return hpglZahl(v); }
 
-// The previous sample of a line and the segment to the next one.
-struct Zug {
-    QuadrantPlot& p;
-    int xA, yA, dA;
-    bool sichtbar = false;
-    double px = 0, py = 0;
-
-    void probe(double a)
-    {
-        const QuadrantPunkt q = quadrantPlotPunkt(xA, yA, dA, p.L, a);
-        const double x = q.x, y = q.y;
-        const bool jetzt = y <= yA && dA * x >= dA * xA && a > 0;
-        if (jetzt && sichtbar)
-            p.zeile(";PU " + z(px) + " " + z(py) + ";PD " + z(x) + " " + z(y));
-        sichtbar = jetzt;
-        px = x;
-        py = y;
-    }
-};
-
 // A number's extent at the character size 0.24 x 0.32 cm: a cell of 144 units a character,
 // the last one 96 wide, 128 high.
 constexpr double kZahlHoehe = 128, kZellenBreite = 144, kZeichenBreite = 96, kBlattRand = 16480;
@@ -48,6 +29,48 @@ constexpr double kZahlHoehe = 128, kZellenBreite = 144, kZeichenBreite = 96, kBl
 constexpr double kZahlSchritt = 160;
 
 double zahlBreite(const std::string& zahl) { return (double(zahl.size()) - 1) * kZellenBreite + kZeichenBreite; }
+
+// The previous sample of a line and the segment to the next one.
+struct Zug {
+    QuadrantPlot& p;
+    int xA, yA, dA;
+    bool sichtbar = false;
+    double px = 0, py = 0;
+    std::vector<QuadrantPunkt> hell; // the samples the sun lights, in order
+    std::vector<double> wert;        // the date or declination of each
+
+    void probe(double a, double w = 0)
+    {
+        const QuadrantPunkt q = quadrantPlotPunkt(xA, yA, dA, p.L, a);
+        const double x = q.x, y = q.y;
+        const bool jetzt = y <= yA && dA * x >= dA * xA && a > 0;
+        if (jetzt && sichtbar)
+            p.zeile(";PU " + z(px) + " " + z(py) + ";PD " + z(x) + " " + z(y));
+        if (jetzt) {
+            hell.push_back(q);
+            wert.push_back(w);
+        }
+        sichtbar = jetzt;
+        px = x;
+        py = y;
+    }
+
+    // A full hour's number where the sun does not reach the line's labelling end: beside the
+    // lit sample whose date or declination lies nearest to `ziel`, in pen `stift`.
+    void ersatzNummer(double ziel, double t, const char* stift)
+    {
+        std::size_t beste = hell.size();
+        for (std::size_t i = 0; i < hell.size(); ++i)
+            if (beste == hell.size() || std::fabs(wert[i] - ziel) < std::fabs(wert[beste] - ziel))
+                beste = i;
+        if (beste == hell.size())
+            return;
+        const std::string zahl = IntStr(std::lround(t));
+        const double x = dA == 1 ? hell[beste].x + 60 : hell[beste].x - 60 - zahlBreite(zahl);
+        const auto [lx, ly] = p.stundenStelle(x, std::round(hell[beste].y - 160), zahl);
+        p.zeile(std::string(stift) + "PU " + z(lx) + " " + z(ly) + ";LB" + zahl + ETX);
+    }
+};
 
 bool mittagsFlag(const AppState& s)
 {
@@ -102,6 +125,8 @@ void schreibeKalenderStundenlinieHPGL(QuadrantPlot& p, int xA, int yA, int dA, d
         if (umschaltbar && t == 12)
             p.N = 1 - p.N;
         int tag = G ? p.J1 : za ? p.T21 : p.D21;
+        const int ersterTag = tag;
+        bool beschriften = false; // a full hour whose number is still to be written
         p.L = G ? p.off : 7800;
         double a = hoehe(tag);
         if (!G && !T && E && t >= 12)
@@ -116,9 +141,12 @@ void schreibeKalenderStundenlinieHPGL(QuadrantPlot& p, int xA, int yA, int dA, d
                 y -= 200;
             if (std::cos(a * kRad) > 0.7)
                 y -= 200;
-            if (y <= yA && dA * x >= dA * xA && (!E || (t != 12 && p.N == 1))) {
+            // In mean time the noon line may take two passes; its number is written once.
+            beschriften = !E || durchgang == 0;
+            if (y <= yA && dA * x >= dA * xA && beschriften) {
                 const auto [lx, ly] = p.stundenStelle(x, std::round(y), IntStr(std::lround(t)));
                 p.zeile("PU " + z(lx) + " " + z(ly) + ";LB" + IntStr(std::lround(t)) + ETX);
+                beschriften = false;
             }
         } else {
             p.zeile(";SP 3;");
@@ -137,7 +165,7 @@ void schreibeKalenderStundenlinieHPGL(QuadrantPlot& p, int xA, int yA, int dA, d
                     if (std::fabs(t - 12) < 0.01 && (s.Zeiten.QuadVon == 12 || p.N == 0))
                         a = 90 - a;
                 }
-                zug.probe(a);
+                zug.probe(a, tag);
                 p.L += (G ? 1 : -1) * p.step * p.upd;
                 if (tag == ende)
                     break;
@@ -145,6 +173,8 @@ void schreibeKalenderStundenlinieHPGL(QuadrantPlot& p, int xA, int yA, int dA, d
             }
         }
         p.zeile(";PU;");
+        if (beschriften)
+            zug.ersatzNummer(ersterTag, t, T ? ";SP 10;" : ";SP 2;");
         if (!(t == 12 && p.N != 1 && umschaltbar))
             break;
     }
@@ -193,7 +223,7 @@ void schreibeZodiakStundenlinieHPGL(QuadrantPlot& p, int xA, int yA, int dA, dou
                 y -= 200;
             if (std::cos(a * kRad) > 0.7)
                 y -= 100;
-            if (!beschriftet && y <= yA && dA * x >= dA * xA) {
+            if (!beschriftet && y <= yA && dA * x >= dA * xA && a > 0) {
                 const auto [lx, ly] = p.stundenStelle(x, std::round(y), IntStr(std::lround(t)));
                 p.zeile("PU " + z(lx) + " " + z(ly) + ";LB " + IntStr(std::lround(t)) + ETX);
                 beschriftet = true;
@@ -206,13 +236,17 @@ void schreibeZodiakStundenlinieHPGL(QuadrantPlot& p, int xA, int yA, int dA, dou
             double e = std::fabs(d) < 0.1 ? 0 : d;
             e = std::max(e, dmin);
             p.L = radius(e);
-            zug.probe(hoehe(e));
+            zug.probe(hoehe(e), e);
             if (e == 0 && !G)
                 p.zeile(t - std::trunc(t) < 0.1 ? ";SP 5;" : ";SP 6;");
             if (e <= dmin)
                 break;
         }
         p.zeile(";PU;");
+        if (voll && !beschriftet && !zug.hell.empty()) {
+            zug.ersatzNummer(d0, t, T ? ";SP 10;" : ";SP 2;");
+            beschriftet = true;
+        }
         if (!(t == 12 && p.N != 1))
             break;
     }

@@ -12,6 +12,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace umbrin {
 namespace {
@@ -158,35 +159,50 @@ void kalenderKurven(QuadrantBlatt& b, double M)
         b.c.setFontColor(farbe);
         const auto hoehe = [&](int tag) { return kalenderHoehe(s, tag, w.t, M, temporal); };
         const auto beschrifte = [&](CanvasPoint p, double abstand) {
-            if (!voll || p.x <= b.X0)
-                return;
             const double mehr = w.h > 12 ? 0.8 * b.FH : 0;
             b.stundenText(rund(p.x + abstand * b.u + mehr), rund(p.y + abstand * b.u + mehr), IntStr(w.h));
         };
+        // The samples in the order drawn; the number goes at the end of the curve on the
+        // outer (or last) date, or where the sun does not reach that end, at the sample nearest
+        // to it that the sun lights.
+        std::vector<CanvasPoint> punkte;
         QuadrantKurve kurve(b.c, b.X0, false);
+        const auto probe = [&](double r, int tag) {
+            punkte.push_back(b.punkt(r, hoehe(tag)));
+            kurve.punkt(punkte.back());
+        };
+        const auto ersatz = [&](bool vonHinten) {
+            for (std::size_t i = 0; i < punkte.size(); ++i) {
+                const CanvasPoint& p = punkte[vonHinten ? punkte.size() - 1 - i : i];
+                if (p.x > b.X0)
+                    return beschrifte(p, 1.4);
+            }
+        };
         if (s.Schalter.Ganzjaehrig) {
-            CanvasPoint letzter;
             for (int tag = J1;; tag += 3) {
                 tag = std::min(tag, D31);
-                const double r = rund((1 + double(tag - J1) / (D31 - J1)) * b.S / 2);
-                letzter = b.punkt(r, hoehe(tag));
-                kurve.punkt(letzter);
+                probe(rund((1 + double(tag - J1) / (D31 - J1)) * b.S / 2), tag);
                 if (tag == D31)
                     break;
             }
-            beschrifte(letzter, 1.4);
+            if (voll)
+                ersatz(true);
             continue;
         }
-        beschrifte(b.punkt(b.S, hoehe(aussenJuni ? T21 : D21)), 1.5);
+        const CanvasPoint aussen = b.punkt(b.S, hoehe(aussenJuni ? T21 : D21));
+        const bool aussenBeschriftet = voll && aussen.x > b.X0;
+        if (aussenBeschriftet)
+            beschrifte(aussen, 1.5);
         for (int m = 6; m <= 12; ++m)
             for (int d = 2; d <= 28; d += 2) {
                 const int tag = std::min(TagImJahr(J, m, d), D21);
                 if (tag < T21)
                     continue;
                 const double T = tag - T21;
-                const double r = rund((aussenJuni ? 2 - T / 183 : 1 + T / 183) * b.S / 2);
-                kurve.punkt(b.punkt(r, hoehe(tag)));
+                probe(rund((aussenJuni ? 2 - T / 183 : 1 + T / 183) * b.S / 2), tag);
             }
+        if (voll && !aussenBeschriftet)
+            ersatz(!aussenJuni);
     }
 }
 

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace umbrin {
 namespace {
@@ -108,6 +109,7 @@ void zodiakKurven(QuadrantBlatt& b, double eps, bool za, bool ganz)
     for (const QuadrantStundenwert& w : quadrantStundenwerte(b.z)) {
         const bool voll = w.i == 0;
         QuadrantKurve kurve(b.c, b.X0, true);
+        std::vector<CanvasPoint> punkte;
         for (int k = 0; k <= 36; ++k) {
             const double d = s.DeklTabelle[static_cast<std::size_t>(k)];
             if (!voll)
@@ -119,12 +121,25 @@ void zodiakKurven(QuadrantBlatt& b, double eps, bool za, bool ganz)
             const double anteil = ganz ? zodiakAnteilGanz(d, eps, za) : zodiakAnteilGefaltet(d, eps, za);
             const int r = rund((1 + anteil) * b.S / 2);
             const double a = quadrantHoehe(s.Par.Breite, d, quadrantStundenwinkel(s, w.t, d, b.z.temporal));
-            const CanvasPoint p = b.punkt(r, a);
-            if (voll && k == kLabel && p.x >= b.X0) {
-                const double mehr = w.h > 12 ? (ganz ? 0.7 : 1.0) * b.FH : 0;
-                b.stundenText(rund(p.x + 0.1 * b.L + mehr), rund(p.y + 0.1 * b.L + mehr), IntStr(w.h));
-            }
-            kurve.punkt(p);
+            punkte.push_back(b.punkt(r, a));
+            kurve.punkt(punkte.back());
+        }
+        if (!voll)
+            continue;
+        // The number at the labelling end of the curve, or where the sun does not reach it
+        // there, at the sample nearest to it along the curve that the sun lights.
+        for (int schritt = 0; schritt <= 36; ++schritt) {
+            const int k = kLabel + (kLabel == 36 ? -schritt : kLabel == 0 ? schritt : (schritt % 2 ? 1 : -1) * ((schritt + 1) / 2));
+            if (k < 0 || k > 36)
+                continue;
+            const CanvasPoint p = punkte[static_cast<std::size_t>(k)];
+            if (p.x < b.X0 || (schritt > 0 && p.x == b.X0))
+                continue;
+            // An afternoon number steps down, away from the curves nearer noon, which lie to
+            // its right.
+            const double mehr = w.h > 12 ? (ganz ? 0.7 : 1.0) * b.FH : 0;
+            b.stundenText(rund(p.x + 0.1 * b.L), rund(p.y + 0.1 * b.L + mehr), IntStr(w.h));
+            break;
         }
     }
 }

@@ -10,8 +10,10 @@
 #include "core/State.h"
 #include "dials/azimuthal/AzimutalHpgl.h"
 #include "dials/azimuthal/AzimutalZeichnung.h"
+#include "dials/azimuthal/HabermelTabelle.h"
 #include "dials/azimuthal/HabermelZeichnung.h"
 #include "support/Almanachsonne.h"
+#include "support/Layoutpruefung.h"
 #include "support/PlotLeser.h"
 
 #include <gtest/gtest.h>
@@ -166,65 +168,100 @@ TEST(ZodiakBeschriftung, AzimuthalSignsStandOnTheCircleOfTheDeclinationWhereTheS
     }
 }
 
-TEST(ZodiakBeschriftung, HabermelOneSignsLieInTheBandOfTheirDeclinations)
+// Habermel I on two screens, a page and the plot, over gnomons, latitudes and time systems:
+// each sign's letter centre lies between the dial's own circles (eps sin l) of its sign; every
+// hour the sun passes above 1 degree (textbook altitude) is numbered, the line nearest each
+// number its own; a gnomon that suits the diameter leaves no layout finding.
+TEST(ZodiakBeschriftung, HabermelOneSignsInTheirBandsAndEveryLitHourNumbered)
 {
-    const AppState s = zustand('q');
-    const double phi = s.Par.Breite;
-    // The share of a letter's height, between two drops below the gnomon foot, that lies in
-    // each band between the sign-boundary circles; the letter belongs to the band with most.
-    auto band = [&](double oben, double unten, double L) {
-        auto deklBeiFall = [&](double fall) { return std::atan(fall / L) / kGrad - (90 - phi); };
-        const double a = deklBeiFall(oben), b = deklBeiFall(unten);
-        int beste = -1;
-        double meist = 0;
-        for (int j = 0; j < 6; ++j) {
-            const double lo = dekl(-90.0 + 30 * j), hi = dekl(-60.0 + 30 * j);
-            const double teil = std::min(b, hi) - std::max(a, lo);
-            if (teil > meist) {
-                meist = teil;
-                beste = j;
+    struct Fall {
+        double phi, L;
+        bool mittel, zone, layout;
+    };
+    for (const Fall f : {Fall{47.25, 0, 0, 0, 1}, {47.25, 35, 1, 0, 0}, {47.25, 70.7, 1, 0, 1}, {47.25, 50, 0, 1, 1},
+                         {60, 0, 0, 0, 0}, {33.87, 30, 1, 0, 1}})
+        for (const int breite : {1780, 1226, 2970, 0}) { // two screens, an A4 page, the plot
+            AppState s = zustand('q');
+            s.Par.Breite = f.phi;
+            s.Par.HabermelGnomon = f.L;
+            s.Schalter.MitZeitglZylinder = s.Schalter.Ortszeit = f.mittel;
+            s.Schalter.Zonenzeit = f.zone;
+            const std::string fall = std::to_string(breite) + " phi " + std::to_string(f.phi) + " L " + std::to_string(f.L);
+            std::vector<std::pair<test::PlotPunkt, test::PlotPunkt>> striche;
+            std::vector<Beschriftung> zeichen, zahlen; // a number's value in zeichen, 1000 + it for the second
+            std::string befunde;
+            double glyphB = 96, glyphH = 128, unten = -1; // a letter's box; y up in the plot
+            if (breite) {
+                const int hoehe = breite == 1780 ? 905 : breite == 1226 ? 593 : 2100;
+                RecordingCanvas c(breite, hoehe, breite == 2970);
+                zeichneHabermel(s, HabermelZiel{&c, breite, hoehe, breite != 2970}, f.L);
+                for (const auto& p : c.primitives())
+                    if (p.kind == PrimitiveKind::Line)
+                        striche.push_back({{double(p.points[0].x), double(p.points[0].y)}, {double(p.points[1].x), double(p.points[1].y)}});
+                    else if (p.kind == PrimitiveKind::Text && p.font.name == "Arial" && p.text.find_first_not_of("0123456789 ") == std::string::npos)
+                        zahlen.push_back({double(p.points[0].x), double(p.points[0].y), std::stoi(p.text) + (p.font.color == s.Farben[3] ? 0 : 1000)});
+                zeichen = canvasZeichen(c);
+                befunde = test::befundText(test::pruefeLayout(c));
+                glyphH = zeichen.back().hoehe, glyphB = 0.5 * glyphH, unten = 1;
+            } else {
+                HPGLDatei plot;
+                plot.oeffnenImSpeicher();
+                habermelPlot(s, plot, true, f.L);
+                for (const auto& st : test::plotStriche(plot.inhalt()))
+                    for (std::size_t i = 1; i < st.punkte.size(); ++i)
+                        striche.push_back({st.punkte[i - 1], st.punkte[i]});
+                for (const auto& t : test::plotTexte(plot.inhalt()))
+                    if (!t.text.empty() && t.text.find_first_not_of("0123456789") == std::string::npos)
+                        zahlen.push_back({t.an.x, t.an.y, std::stoi(t.text) + (t.stift == (f.mittel ? 4 : 2) ? 0 : 1000)});
+                zeichen = plotZeichen(plot.inhalt());
+                befunde = test::befundText(test::pruefePlotLayout(plot.inhalt(), test::plotSeite(plot.inhalt())));
+            }
+            EXPECT_TRUE(!f.layout || befunde.empty()) << fall << befunde;
+            // The foot: the noon line is the longest vertical stroke, from r0 above the foot;
+            // the horizon line the horizontal one centred on it.
+            double x0 = 0, oben = 0, y0 = 0;
+            for (const auto& [p, q] : striche)
+                if (p.x == q.x && std::fabs(q.y - p.y) > std::fabs(oben - y0))
+                    x0 = p.x, oben = unten > 0 ? std::min(p.y, q.y) : std::max(p.y, q.y), y0 = unten > 0 ? std::max(p.y, q.y) : std::min(p.y, q.y);
+            for (const auto& [p, q] : striche)
+                if (p.y == q.y && std::fabs(p.x + q.x - 2 * x0) <= 2 && std::fabs(p.x - q.x) > 10)
+                    y0 = p.y;
+            const double r0 = unten * (y0 - oben), L = r0 / std::tan((90 - f.phi - kEps) * kGrad);
+            const auto kreis = [&](double l) { return L * std::tan((90 - f.phi + kEps * std::sin(l * kGrad)) * kGrad); };
+            int n = 0;
+            for (const auto& b : zeichen) {
+                if (std::count_if(zeichen.begin(), zeichen.end(), [&](const Beschriftung& o) { return o.x == b.x; }) >= 12)
+                    continue; // the legend's column
+                // The circle through the centre (x, y up from the foot): x^2 + (y - (r0 - r) / 2)^2 = ((r0 + r) / 2)^2.
+                const double x = b.x + glyphB / 2 - x0, y = unten * (y0 - b.y - glyphH / 2);
+                const double r = (x * x + y * y - y * r0) / (r0 - y), von = kreis(30.0 * (b.zeichen - 1)), bis = kreis(30.0 * b.zeichen);
+                EXPECT_TRUE(r > std::min(von, bis) && r < std::max(von, bis)) << fall << " sign " << b.zeichen << " at " << r;
+                ++n;
+            }
+            EXPECT_EQ(n, 12) << fall;
+            const auto linien = habermelStundenlinien(s, habermelTabelle(f.phi, s.EpsRund, L));
+            for (int h = 3; h <= 21 && !f.zone; ++h) {
+                double a = -90;
+                for (double d = -kEps; d <= kEps; d += 0.5)
+                    a = std::max(a, std::asin(std::sin(f.phi * kGrad) * std::sin(d * kGrad) + std::cos(f.phi * kGrad) * std::cos(d * kGrad) * std::cos(15 * (h - 12) * kGrad)) / kGrad);
+                const int nr = h > 12 ? h - 12 : h, zweite = 24 - h > 12 ? 12 - h : 24 - h;
+                EXPECT_TRUE(a < 1 || std::count_if(zahlen.begin(), zahlen.end(), [&](const Beschriftung& z) { return z.zeichen == nr; }))
+                    << fall << " hour " << h;
+                EXPECT_TRUE(a < 1 || !f.mittel || std::count_if(zahlen.begin(), zahlen.end(), [&](const Beschriftung& z) { return z.zeichen == 1000 + zweite; }))
+                    << fall << " hour " << h << " second number";
+            }
+            // The line nearest each of its own numbers (the lines' points as the dial works them
+            // out, which the geometry tests check against the shadow of the gnomon tip).
+            for (const auto& z : zahlen) {
+                double best = 1e18;
+                int naechste = 0;
+                for (const auto& l : linien)
+                    for (const auto& q : l.punkte)
+                        if (l.voll && q && z.zeichen < 1000 && std::hypot(x0 + q->x - z.x, y0 - unten * q->y - z.y) < best)
+                            best = std::hypot(x0 + q->x - z.x, y0 - unten * q->y - z.y), naechste = l.nummer > 12 ? l.nummer - 12 : l.nummer;
+                EXPECT_TRUE(z.zeichen >= 1000 || naechste == z.zeichen) << fall << " number " << z.zeichen << " nearest " << naechste;
             }
         }
-        return beste < 0 ? Band{} : Band{dekl(-90.0 + 30 * beste), dekl(-60.0 + 30 * beste)};
-    };
-    auto pruefe = [&](const std::vector<Beschriftung>& zeichen, double x0, double y0, double L, double hoehe,
-                      bool yNachOben, const char* fall) {
-        int n = 0;
-        for (const auto& b : zeichen) {
-            if (std::fabs(b.x - x0) > 3 * hoehe)
-                continue; // the legend
-            const double h = yNachOben ? hoehe : b.hoehe;
-            const double oben = yNachOben ? y0 - (b.y + h) : b.y - y0;
-            const Band soll = band(oben, oben + h, L), ist = zeichenBand(b.zeichen);
-            EXPECT_NEAR(ist.lo, soll.lo, 0.01) << fall << " sign " << b.zeichen;
-            EXPECT_NEAR(ist.hi, soll.hi, 0.01) << fall << " sign " << b.zeichen;
-            ++n;
-        }
-        EXPECT_EQ(n, 12) << fall;
-    };
-
-    // The noon line runs from r0 above the foot down to the summer circle.
-    const double r0Seite = 350 * std::tan((90 - phi - kEps) * kGrad);
-    RecordingCanvas c(2970, 2100, true);
-    zeichneHabermel(s, HabermelZiel{&c, 2970, 2100, false}, 35);
-    const RecordedPrimitive* mittag = nullptr;
-    for (const auto& p : c.primitives())
-        if (p.kind == PrimitiveKind::Line && p.points[0].x == p.points[1].x &&
-            (!mittag || p.points[1].y - p.points[0].y > mittag->points[1].y - mittag->points[0].y))
-            mittag = &p;
-    ASSERT_NE(mittag, nullptr);
-    pruefe(canvasZeichen(c), mittag->points[0].x, mittag->points[0].y + r0Seite, 350, 36, false, "page");
-    pruefeLegendenDaten(s, c, "Habermel I");
-
-    HPGLDatei plot;
-    plot.oeffnenImSpeicher();
-    habermelPlot(s, plot, true, 35);
-    const std::string text = plot.inhalt();
-    std::smatch mittagslinie;
-    ASSERT_TRUE(std::regex_search(text, mittagslinie, std::regex(";PU 9840 (-?[0-9]+);PD 9840 ")));
-    const double oberesEnde = std::stod(mittagslinie[1]); // y0 + r0
-    pruefe(plotZeichen(text), 0.6 * 16400, oberesEnde - 1400 * std::tan((90 - phi - kEps) * kGrad), 1400, 128,
-           true, "plot");
 }
 
 TEST(ZodiakBeschriftung, HabermelTwoRingNamesTheSignOfTheCurvesBeneathIt)
@@ -251,7 +288,7 @@ TEST(ZodiakBeschriftung, HabermelTwoRingNamesTheSignOfTheCurvesBeneathIt)
         }
         EXPECT_EQ(n, 12) << fall;
     };
-    for (const double phi : {47.25, -33.87}) {
+    for (const double phi : {47.25, -33.87, -45.0}) {
         AppState s = zustand('q');
         s.Schalter.Hoehenuhrart = 2;
         s.Par.Breite = phi;
@@ -264,5 +301,19 @@ TEST(ZodiakBeschriftung, HabermelTwoRingNamesTheSignOfTheCurvesBeneathIt)
         plot.oeffnenImSpeicher();
         habermel2Plot(s, plot, true, 35);
         pruefe(plotZeichen(plot.inhalt()), std::round(0.6 * 16400), 11480 / 2.0, true, "plot");
+
+        // Every hour of the range the sun passes above 9 degrees on some day is numbered.
+        std::string zahlen = " ", plotZahlen = " ";
+        for (const auto& p : c.primitives())
+            zahlen += p.font.name == "Arial" ? p.text + " " : "";
+        for (const auto& t : test::plotTexte(plot.inhalt()))
+            plotZahlen += t.text + " ";
+        for (int h = s.Zeiten.QuadVon; h <= s.Zeiten.QuadBis; ++h) {
+            double a = -90;
+            for (double d = -kEps; d <= kEps; d += 0.5)
+                a = std::max(a, std::asin(std::sin(phi * kGrad) * std::sin(d * kGrad) + std::cos(phi * kGrad) * std::cos(d * kGrad) * std::cos(15 * (h - 12) * kGrad)) / kGrad);
+            const std::string nr = " " + std::to_string(h > 12 ? h - 12 : h) + " ";
+            EXPECT_TRUE(a < 9 || (test::anzahl(zahlen, nr) && test::anzahl(plotZahlen, nr))) << phi << " hour " << h;
+        }
     }
 }
