@@ -704,6 +704,7 @@ void ZeichenFenster::Konstruiere(Zeichenanlass anlass)
     pWarnung_->clear();
     hilfekontext_ = hilfeKontext(s_, hilfekontext_);
     setProperty("hilfeKontext", hilfekontext_);
+    bild_->verwirfMarken();
     aktualisiereMarken();
     bild_->bildGeaendert();
     zeigeMeldungen(meldungen);
