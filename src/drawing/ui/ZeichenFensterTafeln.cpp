@@ -421,10 +421,12 @@ void ZeichenFenster::nachDemLaden(const std::string& vorher, bool gelesen)
 
 void ZeichenFenster::richteFuerTypEin()
 {
-    // What the old type left in the window goes: its grid, its open panels, its placement.
+    // What the old type left in the window goes: its grid, hint line, open panels, placement.
     // Foot and legend are unset as in a window opened for the type: the types placed at
     // activation get their defaults there, the others place an unset foot themselves.
     f_.MitNetz = false;
+    pWarnung_->setStyleSheet(QString());
+    pWarnung_->clear();
     f_.InfoAngezeigt = false;
     f_.InfoListeOffen = false;
     pStabInfo_->hide();

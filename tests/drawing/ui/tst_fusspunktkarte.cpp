@@ -89,21 +89,20 @@ private slots:
         const auto farbe = [](AppState& s) { s.Farben[3] = 0x0000A0; };
         const auto ort = [](AppState& s) { s.Par.Breite = -33.87; s.Par.Wandabweichung = 160; };
         // Then every other part of the layer's key, one at a time.
-        const auto neu = [](auto aendern) { return std::function<void(AppState&)>(aendern); };
         const Schritt schritte[] = {
             {0, false, {}, {500, 120}}, {0, false, {}, {320, 60}}, {0, false, {}, {740, 300}},
             {1, false, {}, {500, 120}}, {0, true, {}, {610, 90}}, {0, false, farbe, {400, 200}},
             {0, false, ort, {420, 210}}, {0, false, {}, {430, 200}, {1000, 700}},
-            {0, false, neu([](AppState& s) { s.Zeiten.StundeVon = 11; s.Zeiten.BabBis = 9; }), {420, 210}},
-            {0, false, neu([](AppState& s) { s.Schalter.Sonnenhoehe = 0; }), {430, 200}},
-            {0, false, neu([](AppState& s) { s.GrenzenAn = !s.GrenzenAn; }), {420, 210}},
-            {0, false, neu([](AppState& s) { s.EpsRund = 20; }), {430, 200}},
-            {0, false, neu([](AppState& s) { s.FormatA4 = 0; }), {420, 210}},
-            {0, false, neu([](AppState& s) { s.KartenText.resize(s.KartenText.size() / 2); }), {430, 200}},
-            {0, false, neu([](AppState& s) { s.KuestenAn = 0; }), {420, 210}},
-            {0, false, neu([](AppState& s) { s.KarteAn = !s.KarteAn; }), {430, 200}},
-            {0, false, neu([](AppState& s) { s.Schirmuhr = 1; }), {420, 210}},
-            {0, false, neu([](AppState& s) { s.UhrTyp = s.UhrTyp == 'h' ? 'v' : 'h'; }), {430, 200}},
+            {0, false, [](AppState& s) { s.Zeiten.StundeVon = 11; s.Zeiten.BabBis = 9; }, {420, 210}},
+            {0, false, [](AppState& s) { s.Schalter.Sonnenhoehe = 0; }, {430, 200}},
+            {0, false, [](AppState& s) { s.GrenzenAn = !s.GrenzenAn; }, {420, 210}},
+            {0, false, [](AppState& s) { s.EpsRund = 20; }, {430, 200}},
+            {0, false, [](AppState& s) { s.FormatA4 = 0; }, {420, 210}},
+            {0, false, [](AppState& s) { s.KartenText.resize(s.KartenText.size() / 2); }, {430, 200}},
+            {0, false, [](AppState& s) { s.KuestenAn = 0; }, {420, 210}},
+            {0, false, [](AppState& s) { s.KarteAn = !s.KarteAn; }, {430, 200}},
+            {0, false, [](AppState& s) { s.Schirmuhr = 1; }, {420, 210}},
+            {0, false, [](AppState& s) { s.UhrTyp = s.UhrTyp == 'h' ? 'v' : 'h'; }, {430, 200}},
         };
         std::vector<std::function<void(AppState&)>> aenderungen;
         double zoom = warm.s.Zoom;
