@@ -114,9 +114,10 @@ private:
     void beschrifte();
     // The dial type as the window is set up for it: letter, sub-type, umbrella and ham mode.
     std::string typSchluessel() const;
-    // After construction data were read: the file's language, then what opening the window
-    // does when the file brought another type (vorher: the type key before), else a drawing.
-    void nachDemLaden(const std::string& vorher, bool gelesen);
+    // After a load (mitDatei: a file was chosen): the file's language, then what opening the
+    // window does when the file brought another type (vorher: the type key before), else a
+    // drawing.
+    void nachDemLaden(const std::string& vorher, bool mitDatei);
     // Sets the window up for the type as a window opened for it: buttons, caption, panels,
     // placement, drawing.
     void richteFuerTypEin();

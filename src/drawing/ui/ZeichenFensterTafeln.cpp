@@ -373,14 +373,12 @@ void ZeichenFenster::BtnLoadCClick()
         f_.WinkelTabelleOffen = false;
         const QString datei = dienste_.oeffnenDialog(this, q(meldungsTitel(s_, TitelPaar::KonstruktionsdatenLaden)),
                                                      q(titelText(s_, 46)), QStringLiteral("umb"));
-        bool gelesen = false;
         if (!datei.isEmpty()) {
             const IniLeseErgebnis r = LeseIni(s_, datei.toStdString(), true, true, frage_);
-            gelesen = r.status == IniLeseStatus::Gelesen;
             if (!r.fehler.empty())
                 frage_.ask(PromptTitle::Fehler, PromptIcon::Error, r.fehler, PromptButtons::Ok);
         }
-        nachDemLaden(vorher, gelesen);
+        nachDemLaden(vorher, !datei.isEmpty());
         return;
     }
     const QString datei = dienste_.oeffnenDialog(
@@ -400,14 +398,14 @@ void ZeichenFenster::BtnLoadCClick()
         shell_.IniAusgabe = IniTextZeilen(bytes);
     else if (!r.fehler.empty())
         frage_.ask(PromptTitle::Fehler, PromptIcon::Error, r.fehler, PromptButtons::Ok);
-    nachDemLaden(vorher, r.status == IniLeseStatus::Gelesen);
+    nachDemLaden(vorher, true);
 }
 
-void ZeichenFenster::nachDemLaden(const std::string& vorher, bool gelesen)
+void ZeichenFenster::nachDemLaden(const std::string& vorher, bool mitDatei)
 {
-    // The file brought its language (the settings reader set it): the program speaks it from
-    // now on, not only the dial's legends.
-    if (gelesen) {
+    // A file read (or replaced by the defaults) brought its language: the program speaks it
+    // from now on, not only the dial's legends.
+    if (mitDatei) {
         if (dienste_.spracheDerDaten)
             dienste_.spracheDerDaten();
         else
