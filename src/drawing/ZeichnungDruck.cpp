@@ -40,4 +40,15 @@ bool druckVorpruefung(const AppState& s, const Zeichenfensterzustand& f, const Z
     return true;
 }
 
+bool seitenPruefung(const AppState& s, const Zeichnungseintrag* eintrag, int breite, int hoehe, UserPrompt& frage)
+{
+    if (!eintrag || !eintrag->vorDruck)
+        return true;
+    const std::string nein = eintrag->vorDruck(s, breite, hoehe);
+    if (nein.empty())
+        return true;
+    frage.ask(PromptTitle::Achtung, PromptIcon::Warning, nein, PromptButtons::Ok);
+    return false;
+}
+
 } // namespace umbrin

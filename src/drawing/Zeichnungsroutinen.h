@@ -86,6 +86,9 @@ using Plotroutine = Plotergebnis (*)(Plotauftrag&);
 // A check run before an export opens any file: the refusal's text, or empty when the dial
 // can be written.
 using Exportpruefung = std::string (*)(const AppState&);
+// A check run once the printer is chosen, before anything is printed: the refusal's text when
+// the dial does not fit a page of breite x hoehe units of 0.1 mm, or empty.
+using Seitenpruefung = std::string (*)(const AppState&, int breite, int hoehe);
 
 // How an export converts the placement from image pixels for its plot routine.
 enum class PlotPlatzierung {
@@ -115,6 +118,7 @@ struct Zeichnungseintrag {
     PlotPlatzierung plotPlatzierung = PlotPlatzierung::Keine;
     DruckPlatzierung druckPlatzierung = DruckPlatzierung::Keine;
     Exportpruefung vorExport = nullptr;
+    Seitenpruefung vorDruck = nullptr;
 };
 
 // The pseudo letter of the ham dial's row: in ham mode (a file with the letter 'o') the

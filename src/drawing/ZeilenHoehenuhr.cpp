@@ -76,6 +76,11 @@ Konstruktionsmeldungen schinken(Zeichenauftrag& a, bool bildschirm)
 Konstruktionsmeldungen schinkenBild(Zeichenauftrag& a) { return schinken(a, true); }
 Konstruktionsmeldungen schinkenSeite(Zeichenauftrag& a) { return schinken(a, false); }
 
+std::string schinkenAufSeite(const AppState& s, int breite, int hoehe)
+{
+    return schinkenSeitenpruefung(s, s.Par.HabermelGnomon, breite, hoehe);
+}
+
 constexpr std::array<Zeichnungseintrag, 4> zeilen = {{
     {'k', -1, hidokeiBild, hidokeiSeite, hidokeiPlot, nullptr, PlotPlatzierung::Keine, DruckPlatzierung::Keine,
      hidokeiVorExport},
@@ -83,7 +88,8 @@ constexpr std::array<Zeichnungseintrag, 4> zeilen = {{
      hidokeiVorExport},
     {'z', 0, hirtenBild, hirtenSeite, hirtenPlot, nullptr, PlotPlatzierung::Keine, DruckPlatzierung::Keine,
      hirtenVorExport},
-    {kSchinkenZeile, -1, schinkenBild, schinkenSeite},
+    {kSchinkenZeile, -1, schinkenBild, schinkenSeite, nullptr, nullptr, PlotPlatzierung::Keine,
+     DruckPlatzierung::Keine, nullptr, schinkenAufSeite},
 }};
 
 } // namespace

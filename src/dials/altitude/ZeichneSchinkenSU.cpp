@@ -11,10 +11,29 @@
 
 namespace umbrin {
 
+std::string schinkenSeitenpruefung(const AppState& s, double groesse, int breite, int hoehe)
+{
+    // The centre stands in the middle of the page (as the drawing puts it): the circle fits
+    // when its radius reaches no farther than the nearer edge.
+    const int cx = breite / 2;
+    const int cy = static_cast<int>(roundHalfEven(0.5 * hoehe));
+    const double platz = std::min({cx, breite - cx, cy, hoehe - cy});
+    const double radius = groesse * kSchinkenDruckMassstab;
+    if (radius <= platz)
+        return {};
+    const std::string ist = RealStr(schinkenDurchmesserMm(groesse), 4, 1);
+    const std::string hoechstens = RealStr(2 * platz / 10, 4, 1);
+    return s.Deutsch ? "Der Kreis der Schinkensonnenuhr (Durchmesser = " + ist
+                           + " mm) ist größer als die Druckseite (höchstens " + hoechstens
+                           + " mm).\n\rBitte die Größe verkleinern: es wird nichts gedruckt."
+                     : "The ham dial's circle (diameter = " + ist + " mm) is larger than the printed page (at most "
+                           + hoechstens + " mm).\n\rPlease reduce its size: nothing is printed.";
+}
+
 SchinkenGeometrie schinkenGeometrie(const AppState& s, const SchinkenAuftrag& a)
 {
     SchinkenGeometrie g;
-    g.f = a.bildschirm ? static_cast<double>(roundHalfEven(a.hoehe / 105.0)) : 20.0;
+    g.f = a.bildschirm ? static_cast<double>(roundHalfEven(a.hoehe / 105.0)) : kSchinkenDruckMassstab;
     g.R = a.groesse * g.f;
     g.cx = a.breite / 2;
     g.cy = static_cast<double>(roundHalfEven(0.5 * a.hoehe));
@@ -78,7 +97,8 @@ void legende(const AppState& s, Canvas& c, const SchinkenAuftrag& a)
               sprachText(s, "Ortszeit", "local time") + " = "
                   + sprachText(s, "Wahre Ortszeit (WOZ)", "Local Apparent Time"));
     c.textOut(x, y0 + canvasZahl(4.4 * fh),
-              sprachText(s, "Durchmesser", "Diameter") + " = " + RealStr(a.groesse, 4, 1) + " mm");
+              sprachText(s, "Durchmesser", "Diameter") + " = " + RealStr(schinkenDurchmesserMm(a.groesse), 4, 1)
+                  + " mm");
     c.textOut(x, y0 + canvasZahl(5.6 * fh), "Streckungsfaktor [1.2 ...3.] = " + RealStr(s.Streckungsfaktor, 3, 1));
     c.textOut(x, y0 + canvasZahl(6.8 * fh), "Position Aequinox [deg] = " + RealStr(s.PositionAequinox, 6, 2));
     const int xh = a.breite / 80;

@@ -8,6 +8,7 @@
 #include "core/State.h"
 #include "dials/Konstruktionsmeldung.h"
 
+#include <string>
 #include <vector>
 
 namespace umbrin {
@@ -35,6 +36,17 @@ struct SchinkenGeometrie {
     CanvasPoint datum[8] = {}; // unused 0; the date points 1..7, rounded
     double x[8] = {}, y[8] = {}; // the date points unrounded
 };
+
+// On a printed page the circle's radius is the size times this many units of 0.1 mm.
+inline constexpr double kSchinkenDruckMassstab = 20.0;
+
+// The diameter in millimetres of the printed circle of a dial of the given size (four times
+// the size); the legend states it on the screen and on the page.
+inline double schinkenDurchmesserMm(double groesse) { return 2 * groesse * kSchinkenDruckMassstab / 10; }
+
+// Empty when the printed circle (about the middle of a page of breite x hoehe units of
+// 0.1 mm) lies on the page; else the refusal that says how large it is and how large it may be.
+std::string schinkenSeitenpruefung(const AppState& s, double groesse, int breite, int hoehe);
 
 SchinkenGeometrie schinkenGeometrie(const AppState& s, const SchinkenAuftrag& a);
 

@@ -27,6 +27,14 @@ QImage& Bildflaeche::neuesBild()
     return bild_;
 }
 
+void Bildflaeche::verwirfMarken()
+{
+    if (marken_.isEmpty())
+        return;
+    marken_.clear();
+    update();
+}
+
 void Bildflaeche::setFussmarke(std::optional<QPoint> p)
 {
     fuss_ = p;

@@ -26,6 +26,9 @@ public:
     // are dropped with the old image. The image may be replaced by a part of a larger one (see
     // Fusspunktschicht); a new image is then made here.
     QImage& neuesBild();
+    // Drops the markers of hour points: they belong to the drawing they were set on, and every
+    // new drawing (a moved foot among them) drops them, whichever way it reached the image.
+    void verwirfMarken();
     // The size neuesBild() gives.
     QSize bildGroesse() const { return {std::max(1, width()), std::max(1, height())}; }
     // The image changed: repaint.

@@ -112,8 +112,13 @@ bool Fusspunktschicht::zeichne(QImage& bild, QSize groesse, const AppState& s, c
     {
         PainterCanvas c(bild);
         c.collectTouched(&neu);
+        // The lines lie on the layer, cut beyond the frame, and leave the numbers of the
+        // Babylonian and Italian hours to this part: it is told so, with the frame itself as its
+        // cut (what the window's own frame is anyway).
         Zeichenumgebung rahmen = u;
         rahmen.Teile = TeilAmRahmen;
+        rahmen.MitSchnitt = true;
+        rahmen.Schnitt = {0, 0, breite, hoehe};
         zeichner(c, rahmen);
         c.flush();
     }

@@ -482,10 +482,12 @@ void ZeichenFenster::BildGroesse()
         bitBtnStabInfo_->setFont(f);
     } else {
         setzeTextId(bitBtnStabInfo_, 703);
+        bitBtnStabInfo_->setFont(QFont());
     }
 
     const TSchalter& sc = s_.Schalter;
     int id1 = 750, id2 = 751;
+    bool knopfFarbe = false;
     if (sc.Ganzjaehrig && (sc.Zonenzeit || sc.MitZeitglAzimut)) {
         id1 = 748;
         id2 = 749;
@@ -498,8 +500,12 @@ void ZeichenFenster::BildGroesse()
     } else if (sc.Zonenzeit || (typ == 'q' && sc.Hoehenuhrart > 0)) {
         id1 = 752;
         id2 = 749;
-        quPanel_->setBackgroundRole(QPalette::Button);
+        knopfFarbe = true;
     }
+    quPanel_->setBackgroundRole(knopfFarbe ? QPalette::Button : QPalette::Window);
+    // The quadrant's note below the image is there before the first drawing, which then
+    // takes the image's height with it.
+    quPanel_->setVisible(typ == 'q');
     setzeTextId(quLab1_, id1);
     setzeTextId(quLab2_, id2);
     beschrifte();
@@ -559,6 +565,9 @@ void ZeichenFenster::FormShow()
     // F1 of the main window shows the help of the window's context.
     setProperty("hilfeKontext", hilfekontext_);
     pExpert_->setVisible(s_.ExpertenModus && mitKarte(s_.UhrTyp));
+    // The panels below the image take their room before the drawing takes its size.
+    if (layout())
+        layout()->activate();
     Konstruiere();
 }
 
@@ -581,6 +590,8 @@ void ZeichenFenster::Ursprung_zeigen()
 {
     setzeTitel();
     quPanel_->setVisible(s_.UhrTyp == 'q');
+    if (layout())
+        layout()->activate();
     if (!platzierungBeiAktivierung(s_)) {
         pWarnung_->clear();
         return;
@@ -603,7 +614,7 @@ void ZeichenFenster::Ursprung_zeigen()
 
     // The placement the user made is kept when the window comes back to the front; the
     // defaults come on the first activation and after the type changed.
-    const std::string fuer = std::string(1, typ) + std::to_string(unterTyp(s_)) + (s_.Schirmuhr ? "s" : "");
+    const std::string fuer = typSchluessel();
     if (fuer == platziertFuer_)
         return;
     platziertFuer_ = fuer;
@@ -627,6 +638,12 @@ void ZeichenFenster::Ursprung_zeigen()
         c.textOut(s_.FusspunktX - 130, s_.FusspunktY + 30, meldungsText(s_, 43));
     }
     bild_->bildGeaendert();
+}
+
+std::string ZeichenFenster::typSchluessel() const
+{
+    return std::string(1, s_.UhrTyp) + std::to_string(unterTyp(s_)) + (s_.Schirmuhr ? "s" : "")
+        + (s_.SchinkenModus ? "o" : "");
 }
 
 void ZeichenFenster::closeEvent(QCloseEvent* e)
@@ -704,6 +721,7 @@ void ZeichenFenster::Konstruiere(Zeichenanlass anlass)
     pWarnung_->clear();
     hilfekontext_ = hilfeKontext(s_, hilfekontext_);
     setProperty("hilfeKontext", hilfekontext_);
+    bild_->verwirfMarken();
     aktualisiereMarken();
     bild_->bildGeaendert();
     zeigeMeldungen(meldungen);

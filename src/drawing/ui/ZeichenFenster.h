@@ -112,6 +112,15 @@ private:
     void Ursprung_zeigen();
     void setzeTitel();
     void beschrifte();
+    // The dial type as the window is set up for it: letter, sub-type, umbrella and ham mode.
+    std::string typSchluessel() const;
+    // After a load (mitDatei: a file was chosen): the file's language, then what opening the
+    // window does when the file brought another type (vorher: the type key before), else a
+    // drawing.
+    void nachDemLaden(const std::string& vorher, bool mitDatei);
+    // Sets the window up for the type as a window opened for it: buttons, caption, panels,
+    // placement, drawing.
+    void richteFuerTypEin();
 
     // Drawing and the mouse.
     void zeigeMeldungen(const Konstruktionsmeldungen& m);

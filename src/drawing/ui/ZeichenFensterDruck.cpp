@@ -86,7 +86,9 @@ void ZeichenFenster::BildDrucken()
 
     QPrinter& drucker = this->drucker();
     drucker.setPageOrientation(QPageLayout::Landscape);
-    if (!waehleDrucker(drucker)) {
+    // A dial too large for the chosen page is refused before anything is printed.
+    if (!waehleDrucker(drucker)
+        || !seitenPruefung(s_, eintrag, 10 * drucker.widthMM(), 10 * drucker.heightMM(), frage_)) {
         drucker.setPageOrientation(QPageLayout::Portrait);
         return;
     }

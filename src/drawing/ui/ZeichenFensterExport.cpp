@@ -122,6 +122,13 @@ void ZeichenFenster::baueExportTafel()
 
 void ZeichenFenster::dxfClick(bool alsHpgl, bool koordinaten, bool vonSpeicherKnopf)
 {
+    // A dial without a plot form (the ham dial among them) is refused before the panel asks
+    // for a file name.
+    const Zeichnungseintrag* eintrag = zeichnungseintrag(s_, f_.SchoenerAnsicht);
+    if (s_.SchinkenModus || !eintrag || !eintrag->plot) {
+        frage_.ask(PromptTitle::Achtung, PromptIcon::Warning, keinExportText(s_), PromptButtons::Ok);
+        return;
+    }
     pWinkel_->hide();
     f_.WinkelTabelleOffen = false;
     s_.AlsHPGL = alsHpgl ? 1 : 0;
@@ -200,7 +207,8 @@ void ZeichenFenster::makeHPGClick()
 {
     if (!dienste_.speichernDialog)
         return;
-    // A dial without a plot form is refused before a file name is asked for.
+    // A dial without a plot form is refused before a file name is asked for (the panel has
+    // refused it already; a continue reaching here all the same writes nothing).
     const Zeichnungseintrag* eintrag = zeichnungseintrag(s_, f_.SchoenerAnsicht);
     if (s_.SchinkenModus || !eintrag || !eintrag->plot) {
         frage_.ask(PromptTitle::Achtung, PromptIcon::Warning, keinExportText(s_), PromptButtons::Ok);

@@ -105,8 +105,13 @@ void ZeichenFenster::setzeWarnung(const std::string& text, const char* farbe, co
     if (hintergrund)
         stil += QStringLiteral("background-color: %1; ").arg(QString::fromLatin1(hintergrund));
     stil += QLatin1Char('}');
-    pWarnung_->setStyleSheet(stil);
-    pWarnung_->setText(q(text));
+    // The line follows every mouse motion: a style sheet set again restyles the label each
+    // time, so it is set only when it changes.
+    if (stil != pWarnung_->styleSheet())
+        pWarnung_->setStyleSheet(stil);
+    const QString neu = q(text);
+    if (neu != pWarnung_->text())
+        pWarnung_->setText(neu);
 }
 
 void ZeichenFenster::zeigWarnung(QObject* ueber)

@@ -13,6 +13,7 @@
 #include "dialogs/IniText.h"
 #include "dials/planar/Konstruktionsdaten.h"
 #include "drawing/KartenWerkzeuge.h"
+#include "drawing/Platzierung.h"
 #include "drawing/Zeichnungstyp.h"
 #include "drawing/ui/Bildflaeche.h"
 
@@ -366,6 +367,7 @@ void ZeichenFenster::BtnLoadCClick()
 {
     if (!dienste_.oeffnenDialog)
         return;
+    const std::string vorher = typSchluessel();
     if (!s_.SchinkenModus) {
         pWinkel_->hide();
         f_.WinkelTabelleOffen = false;
@@ -376,7 +378,7 @@ void ZeichenFenster::BtnLoadCClick()
             if (!r.fehler.empty())
                 frage_.ask(PromptTitle::Fehler, PromptIcon::Error, r.fehler, PromptButtons::Ok);
         }
-        Konstruiere();
+        nachDemLaden(vorher, !datei.isEmpty());
         return;
     }
     const QString datei = dienste_.oeffnenDialog(
@@ -396,7 +398,52 @@ void ZeichenFenster::BtnLoadCClick()
         shell_.IniAusgabe = IniTextZeilen(bytes);
     else if (!r.fehler.empty())
         frage_.ask(PromptTitle::Fehler, PromptIcon::Error, r.fehler, PromptButtons::Ok);
-    Konstruiere();
+    nachDemLaden(vorher, true);
+}
+
+void ZeichenFenster::nachDemLaden(const std::string& vorher, bool mitDatei)
+{
+    // A file read (or replaced by the defaults) brought its language: the program speaks it
+    // from now on, not only the dial's legends.
+    if (mitDatei) {
+        if (dienste_.spracheDerDaten)
+            dienste_.spracheDerDaten();
+        else
+            aktualisiereSprache(s_);
+    }
+    if (typSchluessel() != vorher)
+        richteFuerTypEin();
+    else
+        Konstruiere();
+}
+
+void ZeichenFenster::richteFuerTypEin()
+{
+    // What the old type left in the window goes: its grid, hint line, open panels, placement.
+    // Foot and legend are unset as in a window opened for the type: the types placed at
+    // activation get their defaults there, the others place an unset foot themselves.
+    f_.MitNetz = false;
+    pWarnung_->setStyleSheet(QString());
+    pWarnung_->clear();
+    f_.InfoAngezeigt = false;
+    f_.InfoListeOffen = false;
+    pStabInfo_->hide();
+    pHoll_->hide();
+    setzeTextId(bitBtnHoll_, 123);
+    setzeTextId(bitBtnSchoe_, 122);
+    bitBtn1_->setEnabled(true);
+    bitBtn2_->setEnabled(true);
+    setzePlatzierung(s_, Platzierung{});
+    s_.FusspunktGesetzt = 0;
+    s_.LegendeGesetzt = 0;
+    f_.FusspunktNeu = true;
+    f_.LegendeNeu = true;
+    platziertFuer_.clear();
+    BildGroesse();
+    FormShow();
+    FormResize();
+    if (aktiv_)
+        Ursprung_zeigen();
 }
 
 // ---------------------------------------------------------------------------------------

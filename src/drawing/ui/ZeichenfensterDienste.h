@@ -21,6 +21,9 @@ struct ZeichenfensterDienste {
     std::function<void()> schliessen;                 // close the drawing window through the shell
     std::function<void()> konstruktionsdatenSpeichern; // save construction data ("*.umb")
     std::function<void()> textdruckBeenden;           // end the main window's open text print job
+    // After construction data were loaded: the whole program takes the file's language, as
+    // after the main window's load. Without it the window relabels only itself.
+    std::function<void()> spracheDerDaten;
     bool grosserBildschirm = true;                    // the screen is at least 1000 pixels wide
     bool grosseFonts = false;                         // 120 pixels per inch or more
 

@@ -26,6 +26,7 @@ std::function<QWidget*(MainWindow&)> zeichnungsbauer()
         d.schliessen = [&mw] { mw.mCloseWindowClick(); };
         d.konstruktionsdatenSpeichern = [&mw] { mw.Konstruktionsdatenspeichern1Click(); };
         d.textdruckBeenden = [&mw] { mw.textdruck().schliesse(); };
+        d.spracheDerDaten = [&mw] { mw.Sprache(mw.state().Deutsch != 0); };
         d.drucker = [&mw]() -> QPrinter& { return mw.drucker(); };
         d.druckerDialog = [&mw](QPrinter&, QWidget*) { return mw.waehleDrucker(); };
         d.grosserBildschirm = mw.shell().GrosserBildschirm;

@@ -315,7 +315,17 @@ void MainWindow::neueHilfe(bool meldenWennFehlt)
         },
         log_);
     if (!vorhanden && meldenWennFehlt)
-        meldung(PromptTitle::Information, PromptIcon::Question, hilfeDateiFehlt(z_.HilfeDatei));
+        meldeFehlendeHilfe(hilfeDateiFehlt(z_.HilfeDatei));
+}
+
+void MainWindow::meldeFehlendeHilfe(const std::string& text)
+{
+    // Every load and language switch looks for the help file again; the user hears of a
+    // missing one once a run.
+    if (hilfeFehltGemeldet_)
+        return;
+    hilfeFehltGemeldet_ = true;
+    meldung(PromptTitle::Information, PromptIcon::Question, text);
 }
 
 int MainWindow::hilfeKontextAktiv() const
@@ -606,8 +616,7 @@ void MainWindow::Sprache(bool deutsch)
     s_.Deutsch = deutsch ? 1 : 0;
     setzeSpracheAusDeutsch();
     if (!QFileInfo::exists(qs(z_.HilfeDatei)))
-        meldung(PromptTitle::Information, PromptIcon::Question,
-                hilfeDateiFehlt(z_.HilfeDatei) + "\r\nTherefore no help information included!");
+        meldeFehlendeHilfe(hilfeDateiFehlt(z_.HilfeDatei) + "\r\nTherefore no help information included!");
     spracheAnwenden();
 }
 

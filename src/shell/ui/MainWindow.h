@@ -155,6 +155,8 @@ private:
     void setzeSpracheAusDeutsch();
     void spracheAnwenden();
     void neueHilfe(bool meldenWennFehlt);
+    // Reports the missing help file, the first time only.
+    void meldeFehlendeHilfe(const std::string& text);
     void markiereHinweise();
     QMdiSubWindow* oeffne(QWidget* fenster);
     QWidget* baue(Arbeitsfenster fenster);
@@ -189,6 +191,7 @@ private:
     QMenu* popupWalk_ = nullptr;
     QMenu* popupOptionen_ = nullptr;
     bool ersteAnzeige_ = true;
+    bool hilfeFehltGemeldet_ = false;
     bool schliesst_ = false;
 };
 

@@ -1,3 +1,6 @@
+#include "core/RecordingCanvas.h"
+#include "core/ui/PainterCanvas.h"
+#include "dialogs/IniLesen.h"
 #include "dialogs/IniText.h"
 #include "drawing/KartenText.h"
 #include "drawing/Platzierung.h"
@@ -10,6 +13,7 @@
 #include "shell/ui/MainWindow.h"
 #include "support/ExportPruefung.h"
 #include "support/ScriptedPrompt.h"
+#include "support/ui/Bildvergleich.h"
 #include "support/ui/Fensterlayout.h"
 
 #include <QAction>
@@ -487,6 +491,100 @@ private slots:
             w->dxfClick(false, true, false);
             pruefe("export");
         }
+    }
+
+    // German files of five other types loaded one after another into one open English window
+    // (its size on a 1366 x 768 screen) show what a window opened for each file shows.
+    void loadedTypesShowWhatAFreshWindowShows()
+    {
+        Aufbau a('v', false);
+        auto w = a.fenster({1350, 620});
+        QTest::mouseClick(w->bildflaeche(), Qt::LeftButton, Qt::NoModifier, QPoint(300, 40));
+        for (const auto& [typ, breite] :
+             std::initializer_list<std::pair<char, double>>{{'p', 47}, {'w', -33.87}, {'m', -33.87}, {'q', 47}, {'h', 47}}) {
+            Aufbau b(typ);
+            b.s.Par.Breite = breite;
+            std::vector<std::string> text;
+            std::string fehler;
+            IniTextErstellen(b.s, false, text, b.prompt);
+            QVERIFY(IniTextSpeichern(text, a.pfad("typ.umb"), fehler));
+            a.geoeffnet = QString::fromStdString(a.pfad("typ.umb"));
+            w->findChild<QPushButton*>("BtnLoadC")->click();
+            LeseIni(b.s, a.pfad("typ.umb"), true, true, b.prompt);
+            auto frisch = b.fenster({1350, 620});
+            // The picture pixel for pixel, the caption, and the buttons as the window shows them.
+            QVERIFY2(w->bildflaeche()->bild() == frisch->bildflaeche()->bild(), &typ);
+            QCOMPARE(w->windowTitle(), frisch->windowTitle());
+            QVERIFY2(w->grab().toImage() == frisch->grab().toImage(), &typ);
+        }
+        QCOMPARE(w->windowTitle(), QStringLiteral(" Konstruktion einer horizontalen Sonnenuhr"));
+    }
+
+    // With Italian or Babylonian hours the window's picture, after a click and freshly drawn,
+    // holds each of their numbers where the whole drawing holds it; a mark set before the
+    // click went with the dial that moved from under it.
+    void unequalHourNumbersAndMarksFollowTheDial()
+    {
+        for (const bool italienisch : {true, false}) {
+            Aufbau a;
+            (italienisch ? a.s.Schalter.Italienisch : a.s.Schalter.Babylonisch) = 1;
+            auto w = a.fenster();
+            Bildflaeche* bild = w->bildflaeche();
+            QTest::mouseClick(bild, Qt::LeftButton, Qt::ControlModifier, QPoint(400, 300));
+            QTest::mouseClick(bild, Qt::LeftButton, Qt::NoModifier, QPoint(520, 60));
+            QCOMPARE(bild->grab().toImage().pixel(405, 300), bild->bild().pixel(405, 300));
+            for (int mal = 0; mal < 2; ++mal, w->findChild<QPushButton*>("bitBtnZeichne")->click()) {
+                AppState s = a.s;
+                Zeichenfensterzustand f = w->fensterzustand();
+                RecordingCanvas ganz(bild->width(), bild->height());
+                Zeichenauftrag z{s, f, ganz, bild->width(), bild->height(), true, zeichenumgebung(f, true, false, 0, 0)};
+                konstruiereBild(z, Zeichenanlass::Sonstiges);
+                const Farbe farbe = s.Farben[italienisch ? 5 : 6];
+                const auto zahlen = ganz.select(
+                    [&](const RecordedPrimitive& p) { return p.kind == PrimitiveKind::Text && p.font.color == farbe; });
+                QVERIFY(zahlen.size() >= 3);
+                for (const RecordedPrimitive* p : zahlen) {
+                    QImage allein(bild->bild().size(), QImage::Format_ARGB32_Premultiplied);
+                    allein.fill(Qt::white);
+                    {
+                        PainterCanvas c(allein);
+                        c.setFont(p->font);
+                        c.textOut(p->points[0].x, p->points[0].y, p->text);
+                    }
+                    int tinte = 0, da = 0;
+                    for (int y = 0; y < allein.height(); ++y)
+                        for (int x = 0; x < allein.width(); ++x)
+                            if (test::farbanteil(allein.pixel(x, y), farbe) > 0.5) {
+                                ++tinte;
+                                da += test::farbanteil(bild->bild().pixel(x, y), farbe) > 0.3 ? 1 : 0;
+                            }
+                    QVERIFY2(tinte > 0 && da * 10 >= tinte * 9, p->text.c_str());
+                }
+            }
+        }
+    }
+
+    // The page states the diameter its circle has, and the window refuses a circle larger
+    // than the page with a message before anything is printed.
+    void hamPrintStatesTheDiameterItPrints()
+    {
+        Aufbau a('o');
+        a.s.SchinkenModus = 1;
+        a.s.Par.HabermelGnomon = 2;
+        auto w = a.fenster();
+        RecordingCanvas seite(2770, 1900, true);
+        Zeichenauftrag z{a.s, w->fensterzustand(), seite, 2770, 1900, false, zeichenumgebung(w->fensterzustand(), 1, 0, 0, 0)};
+        zeichneDruckseite(z, 1000, 700);
+        double legende = 0, kreis = 0;
+        for (const RecordedPrimitive& p : seite.primitives()) {
+            legende = p.text.starts_with("Durchmesser = ") ? std::stod(p.text.substr(14)) : legende;
+            kreis = p.kind == PrimitiveKind::Ellipse ? std::max(kreis, (p.points[1].x - p.points[0].x) / 10.0) : kreis;
+        }
+        QVERIFY2(legende > 1 && qAbs(kreis - legende) <= 0.5, qPrintable(QString::number(kreis)));
+        a.s.Par.HabermelGnomon = 60;
+        a.pdf = QString::fromStdString(a.pfad("gross.pdf"));
+        w->BildDrucken();
+        QVERIFY(!QFile::exists(a.pdf) && a.gefragt("240.0 mm"));
     }
 };
 

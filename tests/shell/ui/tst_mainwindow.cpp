@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <algorithm>
+
 #include <fstream>
 #include <iterator>
 
@@ -175,6 +177,9 @@ private slots:
         h.prompt.asked.clear();
         h.w.mLoadOptionsClick(false);
         QVERIFY(geladen());
+        // The missing help file was reported at the start; no load reports it again.
+        QVERIFY(std::none_of(h.prompt.asked.begin(), h.prompt.asked.end(),
+                             [](const auto& f) { return f.text.find("not found") != std::string::npos; }));
         QVERIFY(h.w.close());
     }
 

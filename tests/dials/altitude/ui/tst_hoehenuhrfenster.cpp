@@ -153,11 +153,11 @@ private slots:
     {
         Aufbau a('v');
         auto w = a.fenster();
-        const QSize groesse = w->bildflaeche()->bild().size();
 
         a.ladeDatei(*w, 'o');
         QCOMPARE(a.s.UhrTyp, 'o');
         QCOMPARE(a.s.SchinkenModus, std::uint8_t{1});
+        const QSize groesse = w->bildflaeche()->bild().size();
         const QImage schinken = zeichnungDerZeile(schinkenZeile(), a.s, w->fensterzustand(), groesse);
         QVERIFY(w->bildflaeche()->bild() == schinken);
         QVERIFY(seiteMitSchinken(*w, a.s));
@@ -177,7 +177,9 @@ private slots:
 
         a.ladeDatei(*w, 'h');
         QCOMPARE(a.s.SchinkenModus, std::uint8_t{0});
-        const QImage plan = zeichnungDerZeile(*zeichnungseintrag(a.s, false), a.s, w->fensterzustand(), groesse);
+        w->Konstruiere(); // the load's picture carries the new type's placement hint
+        const QImage plan = zeichnungDerZeile(*zeichnungseintrag(a.s, false), a.s, w->fensterzustand(),
+                                              w->bildflaeche()->bild().size());
         QVERIFY(w->bildflaeche()->bild() == plan);
         QVERIFY(plan != schinken);
         QVERIFY(!seiteMitSchinken(*w, a.s));
