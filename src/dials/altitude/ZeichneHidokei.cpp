@@ -99,6 +99,7 @@ void Hidokei::kurve(int h, int j, double t, const Stundenrechnung& r)
 {
     Probe A;
     bool erste = true;
+    bool beschriften = j == 0;
     dreiTageSchritte(bereich_.dStart, bereich_.dEnd, [&](std::int32_t d) {
         const double hoehe = sonneZurStunde(s_, d, t, r).hoehe;
         Probe B;
@@ -112,14 +113,17 @@ void Hidokei::kurve(int h, int j, double t, const Stundenrechnung& r)
             B.waagrecht = hoehe >= g_.knickHoehe;
         }
         B.sichtbar = hoehe > 0 && B.u < g_.W;
+        // The number stands above the curve's first day, or, where the sun is down then or
+        // its shadow falls beyond the plates drawn, above the first day it reaches them.
+        if (beschriften && B.sichtbar && (B.waagrecht ? B.u <= g_.S2 : vertikal_ && B.u <= g_.P)) {
+            beschriften = false;
+            const double x = B.waagrecht ? g_.xL + B.u : g_.xF + g_.P - B.u;
+            const std::string zahl = IntStr(h);
+            const CanvasPoint q = zahlen_.platziere(c_, canvasZahl(x), canvasZahl(B.v - 1.2 * fh_) + g_.oben, zahl);
+            c_.textOut(q.x, q.y, zahl);
+        }
         if (erste) {
             erste = false;
-            if (j == 0 && (B.waagrecht || hoehe > 0)) {
-                const double x = B.waagrecht ? g_.xL + B.u : g_.xF + g_.P - B.u;
-                const std::string zahl = IntStr(h);
-                const CanvasPoint q = zahlen_.platziere(c_, canvasZahl(x), canvasZahl(B.v - 1.2 * fh_) + g_.oben, zahl);
-                c_.textOut(q.x, q.y, zahl);
-            }
             A = B;
             return;
         }
@@ -236,6 +240,7 @@ Konstruktionsmeldungen Hidokei::zeichne()
     c_.setPen({s_.Farben[0], 1, PenStyle::Solid});
     c_.setFontColor(s_.Farben[3]);
     c_.rectangle(g_.m, g_.m, g_.W, g_.H);
+    zahlen_.begrenze(g_.m, g_.m, g_.W, g_.H);
 
     // The edge and the plate at true size in the lower right corner.
     const int c = canvasZahl(2.5 * c_.fontHeight() + g_.m);

@@ -113,14 +113,17 @@ void Hirtenuhr::kurve(double t, int h, bool beschriften, const Stundenrechnung& 
         B.x = static_cast<double>(roundHalfEven((d - bereich_.dStart) * g_.tagSchritt));
         B.y = std::fabs(co) <= 1e-5 ? kUnendlich : g_.P * std::sin(p.hoehe * kRad) / co;
         B.sichtbar = p.hoehe > 0 && B.y < g_.H && (!italBab || p.azimut < 0.001);
+        // The number stands at the curve's first day, or, where the sun is down then, at the
+        // first day it shines on the face.
+        if (beschriften && B.sichtbar && B.y > 0 && B.y <= yMax) {
+            beschriften = false;
+            const std::string zahl = IntStr(h);
+            const CanvasPoint q =
+                zahlen_.platziere(c_, canvasZahl(g_.xLinks + B.x - 1.5 * fh_), canvasZahl(B.y) + g_.oben, zahl);
+            c_.textOut(q.x, q.y, zahl);
+        }
         if (erste) {
             erste = false;
-            if (beschriften && B.y > 0) {
-                const std::string zahl = IntStr(h);
-                const CanvasPoint q =
-                    zahlen_.platziere(c_, canvasZahl(g_.xLinks + B.x - 1.5 * fh_), canvasZahl(B.y) + g_.oben, zahl);
-                c_.textOut(q.x, q.y, zahl);
-            }
             A = B;
             return;
         }
@@ -276,6 +279,7 @@ Konstruktionsmeldungen Hirtenuhr::zeichne()
     c_.setFontName("Arial");
     c_.setFontColor(s_.Farben[3]);
     c_.rectangle(g_.m, g_.m, g_.m + g_.W, g_.m + g_.H);
+    zahlen_.begrenze(g_.m, g_.m, g_.m + g_.W, g_.m + g_.H);
 
     c_.setFontHeight(druck ? 35 : 16);
     const int fSkala = c_.fontHeight();
