@@ -79,9 +79,7 @@ bool HoehenuhrHpglSchreiber::kurve(const Skala& sk, const Fenster& f, double t, 
         const double x = a.x + (b.x - a.x) * (kante - a.y) / (b.y - a.y);
         return punkt(kreuzungsZahl(x), kante);
     };
-    Plotprobe A;
-    bool erste = true;
-    bool beschriftet = false;
+    std::vector<Plotprobe> proben;
     dreiTageSchritte(sk.dStart, sk.dEnd, [&](std::int32_t d) {
         const Stundensonne p = sonneZurStunde(s_, d, t, r);
         Plotprobe B;
@@ -89,26 +87,44 @@ bool HoehenuhrHpglSchreiber::kurve(const Skala& sk, const Fenster& f, double t, 
         B.y = yVon(p.hoehe, f.senkrecht);
         B.gilt = !italBab || p.azimut < 0.01;
         B.innen = B.gilt && f.unten <= B.y && B.y <= f.oben;
-        // The full hour's number stands at the curve's first sample in the window: its first
-        // day, or the first the sun reaches the plate when it is down at the start.
-        if (B.innen && ganz && !italBab && beschriften) {
-            beschriften = false;
-            beschriftet = true;
-            // Characters of 0.2 by 0.26 cm: 120 k a character cell, 104 k high.
-            const std::string zahl = std::to_string(h);
-            const int breite = canvasZahl((1.5 * (zahl.size() - 1) + 1) * 80 * k_);
-            const CanvasPoint q =
-                zahlen_.platziere(canvasZahl(B.x - 240 * k_), canvasZahl(B.y), breite, canvasZahl(104.0 * k_));
+        proben.push_back(B);
+    });
+    // The full hour's number stands left of the curve's first sample in the window: its first
+    // day, or the first the sun reaches the plate when it is down at the start; where another
+    // number stands there, at the next sample along the curve that is clear.
+    const std::string zahl = std::to_string(h);
+    // Characters of 0.2 by 0.26 cm: 120 k a character cell, 104 k high.
+    const int breite = canvasZahl((1.5 * (zahl.size() - 1) + 1) * 80 * k_), hoehe = canvasZahl(104.0 * k_);
+    const auto zahlOrt = [&](const Plotprobe& B) { return CanvasPoint{canvasZahl(B.x - 240 * k_), canvasZahl(B.y)}; };
+    std::size_t stelle = proben.size();
+    if (ganz && !italBab && beschriften) {
+        for (std::size_t i = 0; i < proben.size(); ++i) {
+            if (!proben[i].innen)
+                continue;
+            if (stelle == proben.size())
+                stelle = i;
+            const CanvasPoint o = zahlOrt(proben[i]);
+            if (zahlen_.istFrei(o.x, o.y, breite, hoehe)) {
+                stelle = i;
+                break;
+            }
+        }
+    }
+    Plotprobe A;
+    for (std::size_t i = 0; i < proben.size(); ++i) {
+        const Plotprobe& B = proben[i];
+        if (i == stelle) {
+            const CanvasPoint w = zahlOrt(B);
+            const CanvasPoint q = zahlen_.platziere(w.x, w.y, breite, hoehe);
             zeile(";PU " + punkt(q.x, q.y) + ";" + hpglLabel(zahl));
-            if (!erste && A.innen)
+            if (i > 0 && A.innen)
                 zeile(";PU " + punkt(A.x, A.y));
         }
-        if (erste) {
-            erste = false;
+        if (i == 0) {
             if (B.innen)
                 zeile(";PU " + punkt(B.x, B.y));
             A = B;
-            return;
+            continue;
         }
         if (B.gilt && A.gilt) {
             if (A.innen && B.innen)
@@ -121,7 +137,8 @@ bool HoehenuhrHpglSchreiber::kurve(const Skala& sk, const Fenster& f, double t, 
             zeile(";PU " + punkt(B.x, B.y));
         }
         A = B;
-    });
+    }
+    const bool beschriftet = stelle < proben.size();
     kurvenende();
     return beschriftet;
 }

@@ -17,6 +17,12 @@ public:
     // The sheet a moved number must stay on (a wanted place off it is kept as it is).
     void begrenze(int links, int oben, int rechts, int unten) { blatt_ = {links, oben, rechts - links, unten - oben}; }
 
+    // Whether a box there would stand clear of every box so far, on the sheet.
+    bool istFrei(int x, int y, int breite, int hoehe) const
+    {
+        const Kasten k{x, y, breite, hoehe};
+        return frei(k) && aufDemBlatt(k);
+    }
     // A box numbers keep clear of, taken by another text.
     void belege(int x, int y, int breite, int hoehe) { belegt_.push_back({x, y, breite, hoehe}); }
     // The top-left corner for a text box of breite x hoehe wanted at (x, y); the box is

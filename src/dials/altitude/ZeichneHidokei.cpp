@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 #include <string>
 
 namespace umbrin {
@@ -97,35 +98,56 @@ void Hidokei::datumsskala()
 
 void Hidokei::kurve(int h, int j, double t, const Stundenrechnung& r)
 {
-    Probe A;
-    bool erste = true;
-    bool beschriften = j == 0;
+    // The samples as the sun puts them, each measured in the plate of the one before.
+    std::vector<Probe> proben;
     dreiTageSchritte(bereich_.dStart, bereich_.dEnd, [&](std::int32_t d) {
         const double hoehe = sonneZurStunde(s_, d, t, r).hoehe;
         Probe B;
         B.d = d;
         B.v = static_cast<double>(roundHalfEven((d - bereich_.dStart) * g_.tagSchritt));
-        if (erste) {
+        if (proben.empty()) {
             B.waagrecht = hoehe > g_.knickHoehe;
             B.u = schatten(B.waagrecht, hoehe);
         } else {
-            B.u = schatten(A.waagrecht, hoehe);
+            B.u = schatten(proben.back().waagrecht, hoehe);
             B.waagrecht = hoehe >= g_.knickHoehe;
         }
         B.sichtbar = hoehe > 0 && B.u < g_.W;
-        // The number stands above the curve's first day, or, where the sun is down then or
-        // its shadow falls beyond the plates drawn, above the first day it reaches them.
-        if (beschriften && B.sichtbar && (B.waagrecht ? B.u <= g_.S2 : vertikal_ && B.u <= g_.P)) {
-            beschriften = false;
-            const double x = B.waagrecht ? g_.xL + B.u : g_.xF + g_.P - B.u;
-            const std::string zahl = IntStr(h);
-            const CanvasPoint q = zahlen_.platziere(c_, canvasZahl(x), canvasZahl(B.v - 1.2 * fh_) + g_.oben, zahl);
+        proben.push_back(B);
+    });
+    // The number stands above the curve's first day, or, where the sun is down then or its
+    // shadow falls beyond the plates drawn, above the first day it reaches them; where another
+    // number stands there, above the next day along the curve that is clear.
+    const std::string zahl = IntStr(h);
+    const TextExtent e = c_.textExtent(zahl);
+    const auto zahlOrt = [&](const Probe& B) {
+        const double x = B.waagrecht ? g_.xL + B.u : g_.xF + g_.P - B.u;
+        return CanvasPoint{canvasZahl(x), canvasZahl(B.v - 1.2 * fh_) + g_.oben};
+    };
+    std::size_t stelle = proben.size();
+    for (std::size_t i = 0; j == 0 && i < proben.size(); ++i) {
+        const Probe& B = proben[i];
+        if (!B.sichtbar || !(B.waagrecht ? B.u <= g_.S2 : vertikal_ && B.u <= g_.P))
+            continue;
+        if (stelle == proben.size())
+            stelle = i;
+        const CanvasPoint o = zahlOrt(B);
+        if (zahlen_.istFrei(o.x, o.y, e.width, c_.fontHeight())) {
+            stelle = i;
+            break;
+        }
+    }
+    Probe A;
+    for (std::size_t i = 0; i < proben.size(); ++i) {
+        Probe B = proben[i];
+        if (i == stelle) {
+            const CanvasPoint w = zahlOrt(B);
+            const CanvasPoint q = zahlen_.platziere(c_, w.x, w.y, zahl);
             c_.textOut(q.x, q.y, zahl);
         }
-        if (erste) {
-            erste = false;
+        if (i == 0) {
             A = B;
-            return;
+            continue;
         }
         const double b = A.waagrecht ? g_.S2 : g_.P;
         if (!B.sichtbar) {
@@ -156,7 +178,7 @@ void Hidokei::kurve(int h, int j, double t, const Stundenrechnung& r)
             }
         }
         A = B;
-    });
+    }
 }
 
 void Hidokei::stundenkurven()
