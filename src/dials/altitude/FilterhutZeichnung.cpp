@@ -191,10 +191,17 @@ void Filterhut::zeichneStundenFilterhut(Stundenbereich b, int n, const Stundenre
             }
             const std::string zahl = IntStr(h);
             c_.setFontColor(s_.Farben[familie == 0 ? 9 : 2]);
+            // In the north beside the point, away from the face's centre line; in the south,
+            // where 21 June is the line's upper end, just above that end.
             const auto zahlOrt = [&](const Tag& g) {
+                if (g_.sigma < 0)
+                    return CanvasPoint{canvasZahl(g_.x0 + g.q.x) - c_.textExtent(zahl).width / 2,
+                                       g_.oben + canvasZahl(g.q.y) - c_.fontHeight() - 2};
                 const double sA = g.azimut >= 0 ? 1 : -1;
                 return CanvasPoint{canvasZahl(g_.x0 + g.q.x - 1.5 * sA * c_.fontHeight()), g_.oben + canvasZahl(g.q.y)};
             };
+            // A number may stand where the sun reaches the face, wholly inside the face's width
+            // on the sheet and below its top edge (the azimuth numbers stand above it).
             std::vector<char> gewuenscht, moeglich;
             std::size_t bezug = 0;
             for (std::size_t i = 0; i < tage.size(); ++i) {
@@ -202,7 +209,7 @@ void Filterhut::zeichneStundenFilterhut(Stundenbereich b, int n, const Stundenre
                 const CanvasPoint o = zahlOrt(g);
                 const TextExtent e = c_.textExtent(zahl);
                 gewuenscht.push_back(std::abs(g.d - sommer) < 3 && g.q.y > 0);
-                moeglich.push_back(g.q.sichtbar && g.q.y > 0 && g.q.y <= g_.Lmax && o.x >= g_.m && o.y >= g_.m
+                moeglich.push_back(g.q.sichtbar && g.q.y > 0 && g.q.y <= g_.Lmax && o.x >= g_.m && o.y >= g_.oben
                                    && o.x + e.width <= g_.W && o.y + e.height <= g_.H);
                 if (std::abs(g.d - sommer) < std::abs(tage[bezug].d - sommer))
                     bezug = i;

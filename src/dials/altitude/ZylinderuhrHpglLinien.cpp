@@ -83,7 +83,8 @@ void ZylinderuhrHpglSchreiber::linienPunkt(const Zylinderpunkt& p, bool xAlsReal
 bool ZylinderuhrHpglSchreiber::aufDemBlatt(double x, double y, std::size_t n, double w, double hh) const
 {
     const double breite = (static_cast<double>(n) - 1) * 1.5 * w + w;
-    return x >= 0 && y >= 700.0 * k_ && x + breite <= 16480.0 * k_ && y + hh <= kLinienOben * k_;
+    // The filter-hat's face ends at its top edge, where its azimuth numbers stand.
+    return x >= 0 && y >= 700.0 * k_ && x + breite <= 16480.0 * k_ && y + hh <= (filterhut_ ? Y0_ : kLinienOben * k_);
 }
 
 // One mean-time line over the year, every other day from 0 on; the half from 21 June to
@@ -101,7 +102,7 @@ void ZylinderuhrHpglSchreiber::hpglMittlereZeitZylinder(int h, double t, bool ga
     struct Tag {
         std::int32_t d;
         Zylinderpunkt p;
-        double sA;
+        double x, y; // the number's place
     };
     std::vector<Tag> tage;
     std::vector<char> gewuenscht, moeglich;
@@ -113,13 +114,19 @@ void ZylinderuhrHpglSchreiber::hpglMittlereZeitZylinder(int h, double t, bool ga
         SonnenstandZonenzeit(jahr, d, hoehe, t, s_.Par.Breite, s_.Par.Laenge, meridian, azimut, dekl, zeitgl, true);
         const Zylinderpunkt p = projiziereZylinderHPGL(azimut, hoehe);
         const double sA = azimut >= 0 ? 1 : -1;
+        // The filter-hat's line in the south has its 21 June at the top: the number stands
+        // just above it.
+        const bool oben = filterhut_ && sigma_ < 0;
+        const double lx = oben ? X0_ + p.x - (1.5 * static_cast<double>(text.size() - 1) + 1) * 36 * k
+                               : X0_ + p.x + 2 * sA * L;
+        const double ly = oben ? Y0_ - p.y + 0.5 * L : Y0_ - p.y + 2 * L;
         if (std::abs(d - sommer) < std::abs(tage.empty() ? 1000 : tage[bezug].d - sommer))
             bezug = tage.size();
         gewuenscht.push_back(gesehen && std::abs(d - sommer) < 2);
         moeglich.push_back(sichtbar(p) && hoehe > 0 && p.y > 0
-                           && aufDemBlatt(X0_ + p.x + 2 * sA * L, Y0_ - p.y + 2 * L, text.size(), 72 * k, 96 * k));
+                           && aufDemBlatt(lx, ly, text.size(), 72 * k, 96 * k));
         gesehen = gesehen || sichtbar(p);
-        tage.push_back({d, p, sA});
+        tage.push_back({d, p, lx, ly});
     });
     const std::vector<std::size_t> stellen = ganz ? zahlenStellen(gewuenscht, moeglich, bezug) : std::vector<std::size_t>{};
     if (ganz && stellen.empty())
@@ -143,8 +150,8 @@ void ZylinderuhrHpglSchreiber::hpglMittlereZeitZylinder(int h, double t, bool ga
         if (std::find(stellen.begin(), stellen.end(), i) != stellen.end()) {
             L_ = L;
             unterbreche();
-            zeile(";" + hpglZeichengroesse(0.18 * k, 0.24 * k) + ";PU " + r7(X0_ + g.p.x + 2 * g.sA * L_) + " "
-                  + r7(Y0_ - g.p.y + 2 * L_) + ";" + hpglLabel(text));
+            zeile(";" + hpglZeichengroesse(0.18 * k, 0.24 * k) + ";PU " + r7(g.x) + " " + r7(g.y) + ";"
+                  + hpglLabel(text));
             continue;
         }
         linienPunkt(g.p, true);
@@ -193,8 +200,14 @@ void ZylinderuhrHpglSchreiber::hpglStundenZylinder(int von, int bis, int art, in
                 const Zylinderpunkt p = projiziereZylinderHPGL(azimut, hoehe);
                 const double x = X0_ + p.x;
                 const double vz = X0_ - x > 0 ? 1 : X0_ - x < 0 ? -1 : 0;
-                const double lx = static_cast<double>(roundHalfEven(x - 0.5 * L_ - 2 * vz * L_));
-                const double ly = static_cast<double>(roundHalfEven(Y0_ - p.y + 1.8 * sigma_ * L_));
+                // The filter-hat's lines in the south begin at 21 June at the top: the number
+                // stands just above that end.
+                const bool oben = filterhut_ && sigma_ < 0;
+                const double breite = (1.5 * (static_cast<double>(text.size()) - 1) + 1) * 96 * k;
+                const double lx = static_cast<double>(
+                    roundHalfEven(oben ? x - breite / 2 : x - 0.5 * L_ - 2 * vz * L_));
+                const double ly = static_cast<double>(
+                    roundHalfEven(oben ? Y0_ - p.y + 0.5 * L_ : Y0_ - p.y + 1.8 * sigma_ * L_));
                 const bool wunsch = !beschriftet && sichtbar(p) && std::fabs(dekl - eps) < 0.075;
                 beschriftet = beschriftet || wunsch;
                 if (std::fabs(dekl - eps * sigma_) < 0.075)
