@@ -69,6 +69,8 @@ std::string HoehenuhrHpglSchreiber::z(double x) const
 // arrow head 100 units high at its lower end.
 void HoehenuhrHpglSchreiber::gnomonMarke(double a, double b)
 {
+    // The hour numbers keep clear of the mark.
+    zahlen_.belege(canvasZahl((a - 70) * k_), canvasZahl(b * k_ - P_), canvasZahl(140.0 * k_), canvasZahl(P_));
     const double k = k_;
     zeile(";SP 1;PU " + z((a - 70) * k) + " " + z(b * k) + ";PD " + z((a + 70) * k) + " " + z(b * k) + " "
           + z(a * k) + " " + z(b * k) + " " + z(a * k) + " " + z(b * k - P_) + " " + z((a - 70) * k) + " "

@@ -14,6 +14,7 @@ class Zahlenplatz {
 public:
     // abstand: the free room kept between two numbers, in canvas units.
     explicit Zahlenplatz(int abstand) : abstand_(abstand) {}
+    void setzeAbstand(int abstand) { abstand_ = abstand; }
     // The sheet a moved number must stay on (a wanted place off it is kept as it is).
     void begrenze(int links, int oben, int rechts, int unten) { blatt_ = {links, oben, rechts - links, unten - oben}; }
 

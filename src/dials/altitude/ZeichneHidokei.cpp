@@ -281,6 +281,8 @@ Konstruktionsmeldungen Hidokei::zeichne()
 
     bereich_ = datumsbereich(s_.Par.Jahr, s_.Schalter.Monatsskala != 0);
     fh_ = druck ? 27 : 12;
+    // Numbers keep a third of their height apart, so that neighbours read apart.
+    zahlen_.setzeAbstand(fh_ / 3);
     c_.setFontHeight(fh_);
     const int unten = canvasZahl(bereich_.N * g_.tagSchritt + g_.oben);
     c_.rectangle(g_.xL, g_.oben, g_.xF, unten);

@@ -318,6 +318,8 @@ Konstruktionsmeldungen Hirtenuhr::zeichne()
     const double breiteSkala = (s_.Schalter.Monatsskala ? bereich_.dEnd : bereich_.N) * g_.tagSchritt;
     c_.rectangle(g_.xLinks, g_.oben, canvasZahl(breiteSkala) + g_.xLinks, g_.unten);
     fh_ = druck ? 27 : 12;
+    // Numbers keep a third of their height apart, so that neighbours read apart.
+    zahlen_.setzeAbstand(fh_ / 3);
     c_.setFontHeight(fh_);
     if (s_.Schalter.Sonnenhoehe)
         hoehenskala(breiteSkala);
