@@ -155,8 +155,7 @@ TEST(HoehenuhrHpgl, NoonCurvePointsStandWhereTheShadowFalls)
         const double P = (zylinder ? 70 : 25) * 40.0, y0 = zylinder ? 10250 : 10500;
         const double tagSchritt = 200 * 40.0 / (TagImJahr(s.Par.Jahr, 12, 31) - 1);
         int geprueft = 0;
-        // The curve without its number (the pen-up move to it and the label).
-        std::string kurve = p.substr(anfang, ende - anfang);
+        std::string kurve = p.substr(anfang, ende - anfang); // without its number's move and label
         for (std::size_t lb; (lb = kurve.find(";LB")) != std::string::npos;)
             kurve.erase(kurve.rfind(";PU", lb), kurve.find('\x03', lb) + 1 - kurve.rfind(";PU", lb));
         for (const test::PlotPunkt& q : test::plotPunkte(kurve)) {

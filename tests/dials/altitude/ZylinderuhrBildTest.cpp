@@ -259,10 +259,9 @@ TEST(Zylinderuhren, RefusalsOnBothDials)
     }
 }
 
-// Near the poles, and where the face is turned to the pole (the default face in the south, a
-// face turned north in the north), the sun draws no line on the polar rod's face: the face
-// says so and draws no hour line, and the plot is refused with the same words. At home it
-// draws its lines and says nothing of the kind.
+// Near the poles, and with the face turned to the pole (in the south by default), the sun
+// draws no line on the polar rod's face: the face says so and draws no hour line, and the plot
+// is refused with the same words. At home it draws its lines and says nothing of the kind.
 TEST(Polstab, AFaceWithoutALineOfTheSunSaysSo)
 {
     struct Fall {
@@ -271,9 +270,8 @@ TEST(Polstab, AFaceWithoutALineOfTheSunSaysSo)
         bool ohneLinien;
     };
     for (const Fall& f : {Fall{89.9, -11.7, true, true}, Fall{-89.9, -11.7, false, true}, Fall{-45, -11.7, true, true},
-                          Fall{-45, -11.7, false, true}, Fall{47.25, -11.7, true, false},
-                          Fall{-33.87, -11.7, false, true}, Fall{-33.87, 0, true, true}, Fall{33.87, 180, true, true},
-                          Fall{47.25, 180, false, true}, Fall{-33.87, 180, true, false}}) {
+                          Fall{-45, -11.7, false, true}, Fall{47.25, -11.7, true, false}, Fall{-33.87, -11.7, false, true},
+                          Fall{-33.87, 0, true, true}, Fall{33.87, 180, true, true}, Fall{47.25, 180, false, true}, Fall{-33.87, 180, true, false}}) {
         SCOPED_TRACE(testing::Message() << f.breite << " " << f.wand << (f.deutsch ? " de" : " en"));
         AppState s;
         initialisiereZustand(s);
