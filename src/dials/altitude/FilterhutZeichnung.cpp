@@ -8,6 +8,7 @@
 #include "core/Zahlenformat.h"
 #include "dials/altitude/Hoehenuhrbasis.h"
 #include "dials/altitude/Zahlenplatz.h"
+#include "dials/altitude/Zylinderlinien.h"
 #include "dials/altitude/Zylinderuhrgeometrie.h"
 
 #include <algorithm>
@@ -167,30 +168,18 @@ void Filterhut::zeichneStundenFilterhut(Stundenbereich b, int n, const Stundenre
             else if (familie == 1)
                 c_.setPenColor(s_.Farben[ganz ? 2 : 4]);
             c_.setPenWidth(breite);
-            beginneLinie();
-            std::size_t k = 0;
+            // The line's points first: its number stands at its points near 21 June, or, where
+            // those are dark or off the face, at the nearest point the sun reaches on the face;
+            // a full hour with no such point is not drawn.
+            struct Tag {
+                std::int32_t d;
+                double azimut;
+                Punkt q;
+            };
+            std::vector<Tag> tage;
             const auto tag = [&](std::int32_t d) {
-                if (familie == 2) {
-                    if (d < sommer) {
-                        c_.setPenColor(s_.Farben[ganz ? 1 : 5]);
-                        c_.setPenWidth(breite);
-                    } else {
-                        if (ganz)
-                            c_.setPenColor(s_.Farben[1]);
-                        c_.setPenWidth(breite + 1);
-                    }
-                }
-                const Stundensonne p = walk_.sonne(k++, d, t, r);
-                const Punkt q = punkt(p.azimut, p.hoehe);
-                if (ganz && std::abs(d - sommer) < 3 && q.y > 0) {
-                    c_.setFontColor(s_.Farben[familie == 0 ? 9 : 2]);
-                    const double sA = p.azimut >= 0 ? 1 : -1;
-                    const std::string zahl = IntStr(h);
-                    const CanvasPoint o = zahlen_.platziere(
-                        c_, canvasZahl(g_.x0 + q.x - 1.5 * sA * c_.fontHeight()), g_.oben + canvasZahl(q.y), zahl);
-                    c_.textOut(o.x, o.y, zahl);
-                }
-                weiter(q);
+                const Stundensonne p = walk_.sonne(tage.size(), d, t, r);
+                tage.push_back({d, p.azimut, punkt(p.azimut, p.hoehe)});
             };
             tag(d0_ - 3);
             for (std::int32_t d = d0_;; d += 3) {
@@ -199,6 +188,55 @@ void Filterhut::zeichneStundenFilterhut(Stundenbereich b, int n, const Stundenre
                     break;
                 }
                 tag(d);
+            }
+            const std::string zahl = IntStr(h);
+            c_.setFontColor(s_.Farben[familie == 0 ? 9 : 2]);
+            // In the north beside the point, away from the face's centre line; in the south,
+            // where 21 June is the line's upper end, just above that end.
+            const auto zahlOrt = [&](const Tag& g) {
+                if (g_.sigma < 0)
+                    return CanvasPoint{canvasZahl(g_.x0 + g.q.x) - c_.textExtent(zahl).width / 2,
+                                       g_.oben + canvasZahl(g.q.y) - c_.fontHeight() - 2};
+                const double sA = g.azimut >= 0 ? 1 : -1;
+                return CanvasPoint{canvasZahl(g_.x0 + g.q.x - 1.5 * sA * c_.fontHeight()), g_.oben + canvasZahl(g.q.y)};
+            };
+            // A number may stand where the sun reaches the face, wholly inside the face's width
+            // on the sheet and below its top edge (the azimuth numbers stand above it).
+            std::vector<char> gewuenscht, moeglich;
+            std::size_t bezug = 0;
+            for (std::size_t i = 0; i < tage.size(); ++i) {
+                const Tag& g = tage[i];
+                const CanvasPoint o = zahlOrt(g);
+                const TextExtent e = c_.textExtent(zahl);
+                gewuenscht.push_back(std::abs(g.d - sommer) < 3 && g.q.y > 0);
+                moeglich.push_back(g.q.sichtbar && g.q.y > 0 && g.q.y <= g_.Lmax && o.x >= g_.m && o.y >= g_.oben
+                                   && o.x + e.width <= g_.W && o.y + e.height <= g_.H);
+                if (std::abs(g.d - sommer) < std::abs(tage[bezug].d - sommer))
+                    bezug = i;
+            }
+            const std::vector<std::size_t> stellen =
+                ganz ? zahlenStellen(gewuenscht, moeglich, bezug) : std::vector<std::size_t>{};
+            if (ganz && stellen.empty())
+                continue;
+            beginneLinie();
+            for (std::size_t i = 0; i < tage.size(); ++i) {
+                if (familie == 2) {
+                    if (tage[i].d < sommer) {
+                        c_.setPenColor(s_.Farben[ganz ? 1 : 5]);
+                        c_.setPenWidth(breite);
+                    } else {
+                        if (ganz)
+                            c_.setPenColor(s_.Farben[1]);
+                        c_.setPenWidth(breite + 1);
+                    }
+                }
+                if (std::find(stellen.begin(), stellen.end(), i) != stellen.end()) {
+                    c_.setFontColor(s_.Farben[familie == 0 ? 9 : 2]);
+                    const CanvasPoint w = zahlOrt(tage[i]);
+                    const CanvasPoint o = zahlen_.platziere(c_, w.x, w.y, zahl);
+                    c_.textOut(o.x, o.y, zahl);
+                }
+                weiter(tage[i].q);
             }
         }
     }
@@ -321,13 +359,12 @@ Konstruktionsmeldungen Filterhut::zeichne()
         if (a_.achseGemeldet)
             *a_.achseGemeldet = true;
     }
-    if (g_.zuLang)
-        meldungen_.push_back({PromptTitle::Problem, PromptIcon::Question, std::string(texteText(s_, 213))});
 
     c_.setPen({s_.Farben[0], 1, PenStyle::Solid});
     c_.setFontName("Arial");
     c_.setFontColor(s_.Farben[3]);
     c_.rectangle(g_.m, g_.m, g_.W, g_.H);
+    zahlen_.begrenze(g_.m, g_.m, g_.W, g_.H);
     c_.setFontHeight(druck ? 35 : 16);
     if (g_.gekuerzt) {
         const int f = c_.fontHeight();
@@ -400,14 +437,18 @@ FilterhutMasse filterhutMasse(const AppState& s, const FilterhutAuftrag& a)
     const double phi = std::fabs(s.Par.Breite);
     g.hmax = phi < s.EpsRund ? 90 : 90 - phi + s.EpsRund;
     g.Lmax = std::fabs(std::cos(g.hmax * kRad)) <= 0.0001 ? 100000.0 : std::fabs(1.05 * g.k * std::tan(g.hmax * kRad));
-    g.oben = 0.9 * g.H > g.Lmax ? (g.H - canvasZahl(g.Lmax)) / 3 + g.m : 0;
-    g.zuLang = g.oben < g.m;
+    // A face deeper than the sheet starts at its top and is cut at its foot, on the page as
+    // on the screen.
+    g.oben = 0.9 * g.H > g.Lmax ? (g.H - canvasZahl(g.Lmax)) / 3 + g.m : g.m;
     // The azimuth numbers stand 1.1 of their height above the face: a face that would start
     // higher starts just low enough to keep them on the sheet.
     g.oben = std::max(g.oben, g.m + canvasZahl(1.2 * (druck ? 30 : 14)));
     g.unten = canvasZahl(g.oben + g.Lmax);
-    if (g.unten > 0.96 * g.H) {
-        g.unten = canvasZahl(0.93 * g.H);
+    // A cut face ends above the title, which stands across the face's width.
+    const int titel = druck ? 40 : a.grosserBildschirm ? 23 : 16;
+    const int ueberTitel = g.H - canvasZahl(2.4 * titel);
+    if (g.unten > 0.96 * g.H || g.unten > ueberTitel) {
+        g.unten = std::min(canvasZahl(0.93 * g.H), ueberTitel);
         g.Lmax = g.unten - g.oben;
     }
     g.x0 = std::max(canvasZahl(g.W / 2.0 - 4 * g.u + g.m), g.m + 2);

@@ -35,7 +35,6 @@ struct FilterhutMasse {
     double Lmax = 0;       // depth of the face
     int oben = 0, unten = 0;
     int x0 = 0;            // azimuth 0
-    bool zuLang = false;   // the face does not fit below the sheet's top
 };
 FilterhutMasse filterhutMasse(const AppState& s, const FilterhutAuftrag& a);
 

@@ -36,6 +36,9 @@ HoehenuhrHpglSchreiber::HoehenuhrHpglSchreiber(const AppState& s, HPGLDatei& dat
     nebeneinander_ = s.Schalter.Monatsskala != 0;
     temporal_ = zylinder_ ? s.Schalter.Temporalstunden != 0 : s.Schalter.TemporalAnzeige != 0;
     k_ = zylinder_ ? hpglFaktor(s.AlsHPGL != 0) : 1;
+    zahlen_.begrenze(0, 0, 16480 * k_, 11480 * k_);
+    // The legend's lines at the sheet's foot (the time kind, the cylinder's gnomon length).
+    zahlen_.belege(1100 * k_, 350 * k_, 6500 * k_, 250 * k_);
     const double einheit = hpglEinheitenProMm * k_;
     P_ = a.groesse * einheit;
     // The cylinder's month axis is held at 250 mm as the screen and the page hold it, so the
@@ -66,6 +69,8 @@ std::string HoehenuhrHpglSchreiber::z(double x) const
 // arrow head 100 units high at its lower end.
 void HoehenuhrHpglSchreiber::gnomonMarke(double a, double b)
 {
+    // The hour numbers keep clear of the mark.
+    zahlen_.belege(canvasZahl((a - 70) * k_), canvasZahl(b * k_ - P_), canvasZahl(140.0 * k_), canvasZahl(P_));
     const double k = k_;
     zeile(";SP 1;PU " + z((a - 70) * k) + " " + z(b * k) + ";PD " + z((a + 70) * k) + " " + z(b * k) + " "
           + z(a * k) + " " + z(b * k) + " " + z(a * k) + " " + z(b * k - P_) + " " + z((a - 70) * k) + " "

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace umbrin {
 namespace {
@@ -59,8 +60,8 @@ void HoehenuhrHpglSchreiber::kurvenende()
     zeile(";LT;");
 }
 
-void HoehenuhrHpglSchreiber::kurve(const Skala& sk, const Fenster& f, double t, int h, bool ganz,
-                                   const Stundenrechnung& r)
+bool HoehenuhrHpglSchreiber::kurve(const Skala& sk, const Fenster& f, double t, int h, bool ganz,
+                                   const Stundenrechnung& r, bool beschriften)
 {
     const bool italBab = r.art == Stundenart::Babylonisch || r.art == Stundenart::Italienisch;
     if (italBab)
@@ -78,8 +79,7 @@ void HoehenuhrHpglSchreiber::kurve(const Skala& sk, const Fenster& f, double t, 
         const double x = a.x + (b.x - a.x) * (kante - a.y) / (b.y - a.y);
         return punkt(kreuzungsZahl(x), kante);
     };
-    Plotprobe A;
-    bool erste = true;
+    std::vector<Plotprobe> proben;
     dreiTageSchritte(sk.dStart, sk.dEnd, [&](std::int32_t d) {
         const Stundensonne p = sonneZurStunde(s_, d, t, r);
         Plotprobe B;
@@ -87,21 +87,44 @@ void HoehenuhrHpglSchreiber::kurve(const Skala& sk, const Fenster& f, double t, 
         B.y = yVon(p.hoehe, f.senkrecht);
         B.gilt = !italBab || p.azimut < 0.01;
         B.innen = B.gilt && f.unten <= B.y && B.y <= f.oben;
-        if (erste) {
-            erste = false;
-            if (B.innen) {
-                if (ganz && !italBab) {
-                    // Characters of 0.2 by 0.26 cm: 120 k a character cell, 104 k high.
-                    const std::string zahl = std::to_string(h);
-                    const int breite = canvasZahl((1.5 * (zahl.size() - 1) + 1) * 80 * k_);
-                    const CanvasPoint q = zahlen_.platziere(canvasZahl(B.x - 240 * k_), canvasZahl(B.y), breite,
-                                                            canvasZahl(104.0 * k_));
-                    zeile(";PU " + punkt(q.x, q.y) + ";" + hpglLabel(zahl));
-                }
-                zeile(";PU " + punkt(B.x, B.y));
+        proben.push_back(B);
+    });
+    // The full hour's number stands left of the curve's first sample in the window: its first
+    // day, or the first the sun reaches the plate when it is down at the start; where another
+    // number stands there, at the next sample along the curve that is clear.
+    const std::string zahl = std::to_string(h);
+    // Characters of 0.2 by 0.26 cm: 120 k a character cell, 104 k high.
+    const int breite = canvasZahl((1.5 * (zahl.size() - 1) + 1) * 80 * k_), hoehe = canvasZahl(104.0 * k_);
+    const auto zahlOrt = [&](const Plotprobe& B) { return CanvasPoint{canvasZahl(B.x - 240 * k_), canvasZahl(B.y)}; };
+    std::size_t stelle = proben.size();
+    if (ganz && !italBab && beschriften) {
+        for (std::size_t i = 0; i < proben.size(); ++i) {
+            if (!proben[i].innen)
+                continue;
+            if (stelle == proben.size())
+                stelle = i;
+            const CanvasPoint o = zahlOrt(proben[i]);
+            if (zahlen_.istFrei(o.x, o.y, breite, hoehe)) {
+                stelle = i;
+                break;
             }
+        }
+    }
+    Plotprobe A;
+    for (std::size_t i = 0; i < proben.size(); ++i) {
+        const Plotprobe& B = proben[i];
+        if (i == stelle) {
+            const CanvasPoint w = zahlOrt(B);
+            const CanvasPoint q = zahlen_.platziere(w.x, w.y, breite, hoehe);
+            zeile(";PU " + punkt(q.x, q.y) + ";" + hpglLabel(zahl));
+            if (i > 0 && A.innen)
+                zeile(";PU " + punkt(A.x, A.y));
+        }
+        if (i == 0) {
+            if (B.innen)
+                zeile(";PU " + punkt(B.x, B.y));
             A = B;
-            return;
+            continue;
         }
         if (B.gilt && A.gilt) {
             if (A.innen && B.innen)
@@ -114,8 +137,10 @@ void HoehenuhrHpglSchreiber::kurve(const Skala& sk, const Fenster& f, double t, 
             zeile(";PU " + punkt(B.x, B.y));
         }
         A = B;
-    });
+    }
+    const bool beschriftet = stelle < proben.size();
     kurvenende();
+    return beschriftet;
 }
 
 void HoehenuhrHpglSchreiber::stundenteil(const Stundenteil& t)
@@ -127,6 +152,8 @@ void HoehenuhrHpglSchreiber::stundenteil(const Stundenteil& t)
     const int n = t.temporal ? s_.Schalter.TemporalIntervall + 1
                              : std::clamp(s_.Schalter.StundenIntervallSonst - '0', 0, 9) + 1;
     const int durchgaenge = V_ > 0 ? 2 : 1;
+    // An hour numbered on the horizontal plate is not numbered again on the vertical one.
+    std::vector<char> beschriftet(static_cast<std::size_t>(std::max(0, t.stunden.bis - t.stunden.von + 1)), 0);
     for (int pass = 0; pass < durchgaenge; ++pass) {
         const Fenster f = pass == 0 ? hauptFenster() : wandFenster();
         if (pass > 0)
@@ -136,7 +163,9 @@ void HoehenuhrHpglSchreiber::stundenteil(const Stundenteil& t)
                 const double wert = h + static_cast<double>(j) / n;
                 if (wert < 0 || wert > t.stunden.bis)
                     continue;
-                kurve(skala_, f, wert, h, j == 0, r);
+                char& schon = beschriftet[static_cast<std::size_t>(h - t.stunden.von)];
+                if (kurve(skala_, f, wert, h, j == 0, r, !schon) && j == 0)
+                    schon = 1;
             }
         }
     }

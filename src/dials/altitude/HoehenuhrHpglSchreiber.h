@@ -57,7 +57,9 @@ private:
     void gefalteterTeil(const Stundenteil& t);
     void italBabyl(const Skala& sk, const Fenster& f);
     double yVon(double hoehe, bool senkrecht) const;
-    void kurve(const Skala& sk, const Fenster& f, double t, int h, bool ganz, const Stundenrechnung& r);
+    // One curve; its full hour's number only when beschriften. Whether it wrote the number.
+    bool kurve(const Skala& sk, const Fenster& f, double t, int h, bool ganz, const Stundenrechnung& r,
+               bool beschriften = true);
     void stift(const std::string& sp);
     void kurvenende();
 

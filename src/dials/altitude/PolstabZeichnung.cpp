@@ -24,7 +24,11 @@ enum class Art { Wahr = 0, Temporal = 1, Babylonisch = 2, Italienisch = 3 };
 
 class Polstab {
 public:
-    Polstab(const AppState& s, Canvas& c, const PolstabAuftrag& a) : s_(s), c_(c), a_(a) {}
+    // zaehlen: only to count the lines the sun draws, on a canvas nobody sees.
+    Polstab(const AppState& s, Canvas& c, const PolstabAuftrag& a, bool zaehlen = false)
+        : s_(s), c_(c), a_(a), zaehlen_(zaehlen)
+    {
+    }
     Konstruktionsmeldungen zeichne();
     // Strokes of the sun's lines drawn so far where the sun stands above the horizon.
     int linien() const { return linien_; }
@@ -37,6 +41,16 @@ private:
         return polstabPunkt(z_, azimut, hoehe);
     }
     bool sichtbar(const Zylinderpunkt& p) const { return p.gueltig && p.y > yP_; }
+    // A point of the face the sun's shadow reaches: the point projected last, with the sun
+    // above the horizon and the shadow below the casting point's level.
+    bool beleuchtet(const Zylinderpunkt& p) const { return sichtbar(p) && hoehe_ > 0 && p.y > 0; }
+    // Whether a number written at (x, y) stands wholly on the sheet above the legend (always,
+    // when only counting the lines).
+    bool aufDemBlatt(int x, int y, const std::string& text) const
+    {
+        const TextExtent e = c_.textExtent(text);
+        return zaehlen_ || (x >= m_ && y >= m_ && x + e.width <= m_ + W_ && y + e.height <= unten_);
+    }
     CanvasPoint ort(const Zylinderpunkt& p) const { return {canvasZahl(FX_ + p.x), FY_ + canvasZahl(p.y)}; }
     // The line rule: a visible point joins the line or starts it; an invisible one ends it.
     void weiter(const Zylinderpunkt& p);
@@ -65,8 +79,10 @@ private:
     const AppState& s_;
     Canvas& c_;
     const PolstabAuftrag& a_;
+    bool zaehlen_ = false;
     Polstabzylinder z_;
     int m_ = 0, W_ = 0, H_ = 0, sigma_ = 1;
+    int unten_ = 0; // the numbers' room ends above the legend's lines
     double s_mm_ = 1;
     int FX_ = 0, FY_ = 0;
     double lambda_ = 0;
@@ -98,7 +114,8 @@ void Polstab::weiter(const Zylinderpunkt& p)
     if (begonnen_) {
         c_.lineTo(q.x, q.y);
         // Only a real shadow counts as the sun drawing on the face: the sun above the horizon
-        // and the shadow below the point's level. The lines run on towards the pole beyond.
+        // at a declination it has, and the shadow below the point's level. The lines run on
+        // towards the pole beyond.
         if (hoehe_ > 0 && p.y > 0)
             ++linien_;
     } else {
@@ -114,38 +131,64 @@ void Polstab::kreis(const Zylinderpunkt& p, int r)
 }
 
 // The mean-time line of one hour value over the year, its half from 21 June to 21 December
-// wider; the full hour's number beside its points at the summer solstice.
+// wider; the full hour's number beside its points at the summer solstice, or, where the sun
+// does not reach the sheet there, at the nearest day it does.
 void Polstab::zeichneMittlereZeitPolstab(int h, double t, bool ganz)
 {
     const std::int32_t jahr = s_.Par.Jahr;
     const std::int32_t sommer = TagImJahr(jahr, 6, 21), winter = TagImJahr(jahr, 12, 21);
     const double meridian = s_.Schalter.OrtszeitAnzeige ? s_.Par.Laenge : s_.Par.Zonenmeridian;
     const int fh = c_.fontHeight();
-    bool gezeichnet = false;
-    neueLinie();
+    const std::string text = IntStr(h);
+    struct Tag {
+        std::int32_t d;
+        Zylinderpunkt p;
+        double hoehe;
+    };
+    std::vector<Tag> tage;
+    std::vector<char> gewuenscht, moeglich;
+    std::size_t bezug = 0;
+    bool gesehen = false;
     schritteBis(1, TagImJahr(jahr, 12, 31), 2, [&](double tag) {
         const auto d = static_cast<std::int32_t>(tag);
-        if (d < sommer || d > winter) {
+        double hoehe = 0, azimut = 0, dekl = 0, zeitgl = 0;
+        SonnenstandZonenzeit(jahr, d, hoehe, t, phi_, s_.Par.Laenge, meridian, azimut, dekl, zeitgl, true);
+        const Zylinderpunkt p = projiziereAufZylinder(azimut, hoehe);
+        const int x = canvasZahl(FX_ + p.x - 1.5 * fh), y = FY_ + canvasZahl(fh + p.y);
+        if (std::abs(d - sommer) < std::abs(tage.empty() ? 1000 : tage[bezug].d - sommer))
+            bezug = tage.size();
+        gewuenscht.push_back(gesehen && std::abs(d - sommer) < 2);
+        moeglich.push_back(beleuchtet(p) && aufDemBlatt(x, y, text));
+        gesehen = gesehen || sichtbar(p);
+        tage.push_back({d, p, hoehe});
+    });
+    const std::vector<std::size_t> stellen = ganz ? zahlenStellen(gewuenscht, moeglich, bezug) : std::vector<std::size_t>{};
+    if (ganz && stellen.empty())
+        return;
+    neueLinie();
+    for (std::size_t i = 0; i < tage.size(); ++i) {
+        const Tag& g = tage[i];
+        if (g.d < sommer || g.d > winter) {
             farbe(s_.Farben[7]);
             c_.setPenWidth(s_.Schalter.Linienstaerke);
         } else {
             farbe(s_.Farben[ganz ? 2 : 1]);
             c_.setPenWidth(s_.Schalter.Linienstaerke + 1);
         }
-        double hoehe = 0, azimut = 0, dekl = 0, zeitgl = 0;
-        SonnenstandZonenzeit(jahr, d, hoehe, t, phi_, s_.Par.Laenge, meridian, azimut, dekl, zeitgl, true);
-        const Zylinderpunkt p = projiziereAufZylinder(azimut, hoehe);
-        if (ganz && gezeichnet && std::abs(d - sommer) < 2 && p.y > 0 && sichtbar(p)) {
-            zahl(canvasZahl(FX_ + p.x - 1.5 * fh), FY_ + canvasZahl(fh + p.y), IntStr(h));
+        hoehe_ = g.hoehe;
+        if (std::find(stellen.begin(), stellen.end(), i) != stellen.end()) {
+            zahl(canvasZahl(FX_ + g.p.x - 1.5 * fh), FY_ + canvasZahl(fh + g.p.y), text);
             neueLinie();
         }
-        weiter(p);
-        gezeichnet = gezeichnet || begonnen_;
-    });
+        weiter(g.p);
+    }
 }
 
 // Temporal and apparent-time lines by declination: each lies in the plane of its hour circle
-// through the shadow casting point.
+// through the shadow casting point. An apparent full hour's line runs on from the pole; its
+// number stands where the summer solstice's sun draws it, or, where that point is dark or off
+// the sheet, at the nearest point of a declination the sun has that is lit and on the sheet;
+// a line with no such point is not drawn.
 void Polstab::zeichneStundenPolstab(int von, int bis, Art art, int n)
 {
     const double eps = s_.EpsRund;
@@ -165,8 +208,16 @@ void Polstab::zeichneStundenPolstab(int von, int bis, Art art, int n)
                 T -= s_.Par.Laenge - s_.Par.Zonenmeridian;
             const bool beschriften = art == Art::Wahr && ganz;
             const double start = beschriften ? -89.7 * sigma_ : -eps * sigma_;
+            const std::string text = IntStr(h);
+            struct Stelle {
+                Zylinderpunkt p;
+                double hoehe;
+                CanvasPoint zahl;
+                bool echt;
+            };
+            std::vector<Stelle> punkte;
+            std::vector<char> gewuenscht, moeglich;
             bool beschriftet = false;
-            neueLinie();
             schritteBis(start, eps * sigma_, 0.15 * sigma_, [&](double dekl) {
                 double hoehe = 0, azimut = 0;
                 const GradMitSinus d(dekl);
@@ -175,14 +226,31 @@ void Polstab::zeichneStundenPolstab(int von, int bis, Art art, int n)
                 else
                     AzimutHoehe(hoehe, azimut, phi_, d, T);
                 const Zylinderpunkt p = projiziereAufZylinder(azimut, hoehe);
-                if (beschriften && !beschriftet && sichtbar(p) && std::fabs(dekl - eps) < 0.075) {
-                    beschriftet = true;
-                    const double sA = azimut >= 0 ? 1 : -1;
-                    zahl(canvasZahl(FX_ + p.x + 0.5 * sA * fh), FY_ + canvasZahl(p.y - 1.5 * sigma_ * fh), IntStr(h));
-                    neueLinie();
-                }
-                weiter(p);
+                const double sA = azimut >= 0 ? 1 : -1;
+                const CanvasPoint z{canvasZahl(FX_ + p.x + 0.5 * sA * fh), FY_ + canvasZahl(p.y - 1.5 * sigma_ * fh)};
+                // Declinations beyond the solstices are the line's way to the pole: the sun
+                // never stands there.
+                const bool echt = std::fabs(dekl) <= eps + 1e-9;
+                const bool wunsch = !beschriftet && sichtbar(p) && std::fabs(dekl - eps) < 0.075;
+                beschriftet = beschriftet || wunsch;
+                gewuenscht.push_back(wunsch);
+                moeglich.push_back(echt && beleuchtet(p) && aufDemBlatt(z.x, z.y, text));
+                punkte.push_back({p, hoehe, z, echt});
             });
+            const std::vector<std::size_t> stellen =
+                beschriften ? zahlenStellen(gewuenscht, moeglich, punkte.size() - 1) : std::vector<std::size_t>{};
+            if (!beschriften || !stellen.empty()) {
+                neueLinie();
+                for (std::size_t i = 0; i < punkte.size(); ++i) {
+                    const Stelle& q = punkte[i];
+                    if (!stellen.empty() && i == stellen[0]) {
+                        zahl(q.zahl.x, q.zahl.y, text);
+                        neueLinie();
+                    }
+                    hoehe_ = q.echt ? q.hoehe : 0;
+                    weiter(q.p);
+                }
+            }
             if (h == bis) {
                 const double pol = std::fabs(s_.Par.Wandabweichung) > 90 ? -89.9 * sigma_ : 89.9 * sigma_;
                 double hoehe = 0, azimut = 0;
@@ -334,6 +402,8 @@ Konstruktionsmeldungen Polstab::zeichne()
     c_.setFontName("Arial");
     c_.setFontColor(s_.Farben[3]);
     c_.rectangle(m_, m_, m_ + W_, m_ + H_);
+    unten_ = m_ + H_ - canvasZahl(2.4 * (druck ? 40 : a_.grosserBildschirm ? 23 : 16));
+    zahlen_.begrenze(m_, m_, m_ + W_, unten_);
     if (std::string fehler = polstabMassFehler(s_, a_.R, a_.e); !fehler.empty())
         return {{PromptTitle::Fehler, PromptIcon::Error, fehler}};
 
@@ -344,14 +414,19 @@ Konstruktionsmeldungen Polstab::zeichne()
     FY_ = s_.FusspunktY;
     lambda_ = s_.Schalter.Ortszeit || s_.Schalter.Temporalstunden ? s_.Par.Laenge : s_.Par.Zonenmeridian;
     phi_ = GradMitSinus(s_.Par.Breite);
+    c_.setFontHeight(druck ? 35 : 16);
+    const int c = canvasZahl(1.5 * c_.fontHeight());
+    if (!zaehlen_ && !polstabHatLinien(s_, a_.zoom, a_.e, a_.R)) {
+        keineLinie();
+        legende(c);
+        return {};
+    }
     if (a_.mitNetz)
         zeichneRaster(c_, a_.bildschirm, s_.Farben[8], FX_, FY_, m_ + W_, m_ + H_, 10, s_.FormatA4 != 0, a_.randX,
                       a_.randY);
     c_.setPenColor(s_.Farben[0]);
     const int r = canvasZahl(s_mm_);
     c_.ellipse(FX_ - r, FY_ - r, FX_ + r, FY_ + r);
-    c_.setFontHeight(druck ? 35 : 16);
-    const int c = canvasZahl(1.5 * c_.fontHeight());
     c_.setFontColor(s_.Farben[3]);
     c_.setFontHeight(druck ? 23 : 12);
 
@@ -403,8 +478,6 @@ Konstruktionsmeldungen Polstab::zeichne()
     if (sw.Italienisch)
         zeichneItalBabylPolstab(zt.ItalVon, zt.ItalBis, Art::Italienisch, sw.Intervalle[1] + 1);
     datumslinien();
-    if (linien_ == 0)
-        keineLinie();
     legende(c);
     return meldungen_;
 }
@@ -450,7 +523,7 @@ bool polstabHatLinien(const AppState& s, double zoom, double e, double R)
     a.zoom = zoom;
     a.e = e;
     a.R = R;
-    Polstab p(s, c, a);
+    Polstab p(s, c, a, true);
     p.zeichne();
     return p.linien() > 0;
 }

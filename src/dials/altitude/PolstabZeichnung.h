@@ -31,7 +31,8 @@ std::string polstabMassFehler(const AppState& s, double R, double e);
 // Draws the dial around the state's gnomon foot (in the canvas's units), or the refusal of
 // temporal hours beyond 65 degrees in its place. A radius or distance that is not positive
 // draws nothing but the frame and returns its message. Where no line of the sun falls on the
-// face (near a pole, or a face turned from the sun), the face says so in two navy lines.
+// face (near a pole, or a face turned from the sun), the frame holds only two navy lines that
+// say so and the legend.
 Konstruktionsmeldungen zeichnePolstabZylinder(const AppState& s, Canvas& c, const PolstabAuftrag& a);
 
 // The declination whose light casts the point's shadow along the polar axis onto the mantle

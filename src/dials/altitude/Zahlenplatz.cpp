@@ -14,6 +14,13 @@ bool Zahlenplatz::frei(const Kasten& k) const
     return true;
 }
 
+bool Zahlenplatz::aufDemBlatt(const Kasten& k) const
+{
+    return blatt_.breite < 0
+           || (k.x >= blatt_.x && k.y >= blatt_.y && k.x + k.breite <= blatt_.x + blatt_.breite
+               && k.y + k.hoehe <= blatt_.y + blatt_.hoehe);
+}
+
 CanvasPoint Zahlenplatz::platziere(int x, int y, int breite, int hoehe)
 {
     Kasten k{x, y, breite, hoehe};
@@ -32,7 +39,7 @@ CanvasPoint Zahlenplatz::platziere(int x, int y, int breite, int hoehe)
             };
             for (const Kasten& s : seiten) {
                 const long d = std::labs(static_cast<long>(s.x) - x) + std::labs(static_cast<long>(s.y) - y);
-                if ((!gefunden || d < weg) && frei(s)) {
+                if ((!gefunden || d < weg) && frei(s) && aufDemBlatt(s)) {
                     gefunden = true;
                     bester = s;
                     weg = d;

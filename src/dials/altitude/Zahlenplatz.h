@@ -14,7 +14,18 @@ class Zahlenplatz {
 public:
     // abstand: the free room kept between two numbers, in canvas units.
     explicit Zahlenplatz(int abstand) : abstand_(abstand) {}
+    void setzeAbstand(int abstand) { abstand_ = abstand; }
+    // The sheet a moved number must stay on (a wanted place off it is kept as it is).
+    void begrenze(int links, int oben, int rechts, int unten) { blatt_ = {links, oben, rechts - links, unten - oben}; }
 
+    // Whether a box there would stand clear of every box so far, on the sheet.
+    bool istFrei(int x, int y, int breite, int hoehe) const
+    {
+        const Kasten k{x, y, breite, hoehe};
+        return frei(k) && aufDemBlatt(k);
+    }
+    // A box numbers keep clear of, taken by another text.
+    void belege(int x, int y, int breite, int hoehe) { belegt_.push_back({x, y, breite, hoehe}); }
     // The top-left corner for a text box of breite x hoehe wanted at (x, y); the box is
     // remembered. When no single move clears all, the wanted place is kept.
     CanvasPoint platziere(int x, int y, int breite, int hoehe);
@@ -26,8 +37,10 @@ private:
         int x, y, breite, hoehe;
     };
     bool frei(const Kasten& k) const;
+    bool aufDemBlatt(const Kasten& k) const;
 
     int abstand_;
+    Kasten blatt_{0, 0, -1, -1}; // none while its width is negative
     std::vector<Kasten> belegt_;
 };
 

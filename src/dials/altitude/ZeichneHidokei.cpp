@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 #include <string>
 
 namespace umbrin {
@@ -97,31 +98,56 @@ void Hidokei::datumsskala()
 
 void Hidokei::kurve(int h, int j, double t, const Stundenrechnung& r)
 {
-    Probe A;
-    bool erste = true;
+    // The samples as the sun puts them, each measured in the plate of the one before.
+    std::vector<Probe> proben;
     dreiTageSchritte(bereich_.dStart, bereich_.dEnd, [&](std::int32_t d) {
         const double hoehe = sonneZurStunde(s_, d, t, r).hoehe;
         Probe B;
         B.d = d;
         B.v = static_cast<double>(roundHalfEven((d - bereich_.dStart) * g_.tagSchritt));
-        if (erste) {
+        if (proben.empty()) {
             B.waagrecht = hoehe > g_.knickHoehe;
             B.u = schatten(B.waagrecht, hoehe);
         } else {
-            B.u = schatten(A.waagrecht, hoehe);
+            B.u = schatten(proben.back().waagrecht, hoehe);
             B.waagrecht = hoehe >= g_.knickHoehe;
         }
         B.sichtbar = hoehe > 0 && B.u < g_.W;
-        if (erste) {
-            erste = false;
-            if (j == 0 && (B.waagrecht || hoehe > 0)) {
-                const double x = B.waagrecht ? g_.xL + B.u : g_.xF + g_.P - B.u;
-                const std::string zahl = IntStr(h);
-                const CanvasPoint q = zahlen_.platziere(c_, canvasZahl(x), canvasZahl(B.v - 1.2 * fh_) + g_.oben, zahl);
-                c_.textOut(q.x, q.y, zahl);
-            }
+        proben.push_back(B);
+    });
+    // The number stands above the curve's first day, or, where the sun is down then or its
+    // shadow falls beyond the plates drawn, above the first day it reaches them; where another
+    // number stands there, above the next day along the curve that is clear.
+    const std::string zahl = IntStr(h);
+    const TextExtent e = c_.textExtent(zahl);
+    const auto zahlOrt = [&](const Probe& B) {
+        const double x = B.waagrecht ? g_.xL + B.u : g_.xF + g_.P - B.u;
+        return CanvasPoint{canvasZahl(x), canvasZahl(B.v - 1.2 * fh_) + g_.oben};
+    };
+    std::size_t stelle = proben.size();
+    for (std::size_t i = 0; j == 0 && i < proben.size(); ++i) {
+        const Probe& B = proben[i];
+        if (!B.sichtbar || !(B.waagrecht ? B.u <= g_.S2 : vertikal_ && B.u <= g_.P))
+            continue;
+        if (stelle == proben.size())
+            stelle = i;
+        const CanvasPoint o = zahlOrt(B);
+        if (zahlen_.istFrei(o.x, o.y, e.width, c_.fontHeight())) {
+            stelle = i;
+            break;
+        }
+    }
+    Probe A;
+    for (std::size_t i = 0; i < proben.size(); ++i) {
+        Probe B = proben[i];
+        if (i == stelle) {
+            const CanvasPoint w = zahlOrt(B);
+            const CanvasPoint q = zahlen_.platziere(c_, w.x, w.y, zahl);
+            c_.textOut(q.x, q.y, zahl);
+        }
+        if (i == 0) {
             A = B;
-            return;
+            continue;
         }
         const double b = A.waagrecht ? g_.S2 : g_.P;
         if (!B.sichtbar) {
@@ -152,7 +178,7 @@ void Hidokei::kurve(int h, int j, double t, const Stundenrechnung& r)
             }
         }
         A = B;
-    });
+    }
 }
 
 void Hidokei::stundenkurven()
@@ -236,6 +262,7 @@ Konstruktionsmeldungen Hidokei::zeichne()
     c_.setPen({s_.Farben[0], 1, PenStyle::Solid});
     c_.setFontColor(s_.Farben[3]);
     c_.rectangle(g_.m, g_.m, g_.W, g_.H);
+    zahlen_.begrenze(g_.m, g_.m, g_.W, g_.H);
 
     // The edge and the plate at true size in the lower right corner.
     const int c = canvasZahl(2.5 * c_.fontHeight() + g_.m);
@@ -256,6 +283,8 @@ Konstruktionsmeldungen Hidokei::zeichne()
 
     bereich_ = datumsbereich(s_.Par.Jahr, s_.Schalter.Monatsskala != 0);
     fh_ = druck ? 27 : 12;
+    // Numbers keep a third of their height apart, so that neighbours read apart.
+    zahlen_.setzeAbstand(fh_ / 3);
     c_.setFontHeight(fh_);
     const int unten = canvasZahl(bereich_.N * g_.tagSchritt + g_.oben);
     c_.rectangle(g_.xL, g_.oben, g_.xF, unten);

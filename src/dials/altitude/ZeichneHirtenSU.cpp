@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace umbrin {
 namespace {
@@ -104,8 +105,7 @@ void Hirtenuhr::kurve(double t, int h, bool beschriften, const Stundenrechnung& 
 {
     const bool italBab = r.art == Stundenart::Babylonisch || r.art == Stundenart::Italienisch;
     const double yMax = g_.yMax;
-    Probe A;
-    bool erste = true;
+    std::vector<Probe> proben;
     dreiTageSchritte(bereich_.dStart, bereich_.dEnd, [&](std::int32_t d) {
         const Stundensonne p = sonneZurStunde(s_, d, t, r);
         const double co = std::cos(p.hoehe * kRad);
@@ -113,16 +113,43 @@ void Hirtenuhr::kurve(double t, int h, bool beschriften, const Stundenrechnung& 
         B.x = static_cast<double>(roundHalfEven((d - bereich_.dStart) * g_.tagSchritt));
         B.y = std::fabs(co) <= 1e-5 ? kUnendlich : g_.P * std::sin(p.hoehe * kRad) / co;
         B.sichtbar = p.hoehe > 0 && B.y < g_.H && (!italBab || p.azimut < 0.001);
-        if (erste) {
-            erste = false;
-            if (beschriften && B.y > 0) {
-                const std::string zahl = IntStr(h);
-                const CanvasPoint q =
-                    zahlen_.platziere(c_, canvasZahl(g_.xLinks + B.x - 1.5 * fh_), canvasZahl(B.y) + g_.oben, zahl);
-                c_.textOut(q.x, q.y, zahl);
-            }
+        proben.push_back(B);
+    });
+    // The number stands at the curve's first day, or, where the sun is down then, at the first
+    // day it shines on the face; where another number stands there, at the next day along the
+    // curve that is clear.
+    const std::string zahl = IntStr(h);
+    const TextExtent e = c_.textExtent(zahl);
+    // Left of the curve's first day; further along, just above the curve.
+    const auto zahlOrt = [&](const Probe& B) {
+        if (B.x > 0)
+            return CanvasPoint{canvasZahl(g_.xLinks + B.x) - e.width / 2, canvasZahl(B.y) + g_.oben - c_.fontHeight()};
+        return CanvasPoint{canvasZahl(g_.xLinks + B.x - 1.5 * fh_), canvasZahl(B.y) + g_.oben};
+    };
+    std::size_t stelle = proben.size();
+    for (std::size_t i = 0; beschriften && i < proben.size(); ++i) {
+        const Probe& B = proben[i];
+        if (!B.sichtbar || !(B.y > 0) || B.y > yMax)
+            continue;
+        if (stelle == proben.size())
+            stelle = i;
+        const CanvasPoint o = zahlOrt(B);
+        if (zahlen_.istFrei(o.x, o.y, e.width, c_.fontHeight())) {
+            stelle = i;
+            break;
+        }
+    }
+    Probe A;
+    for (std::size_t i = 0; i < proben.size(); ++i) {
+        Probe B = proben[i];
+        if (i == stelle) {
+            const CanvasPoint w = zahlOrt(B);
+            const CanvasPoint q = zahlen_.platziere(c_, w.x, w.y, zahl);
+            c_.textOut(q.x, q.y, zahl);
+        }
+        if (i == 0) {
             A = B;
-            return;
+            continue;
         }
         const auto bewege = [](Probe& bewegt, const Probe& anderer, double c) {
             bewegt.x = interpoliereAuf(anderer.y, anderer.x, bewegt.y, bewegt.x, c);
@@ -146,7 +173,7 @@ void Hirtenuhr::kurve(double t, int h, bool beschriften, const Stundenrechnung& 
             ziehe(B);
         }
         A = B;
-    });
+    }
 }
 
 void Hirtenuhr::kurvenschar(const Stundenrechnung& r, Stundenbereich b, int n)
@@ -276,6 +303,7 @@ Konstruktionsmeldungen Hirtenuhr::zeichne()
     c_.setFontName("Arial");
     c_.setFontColor(s_.Farben[3]);
     c_.rectangle(g_.m, g_.m, g_.m + g_.W, g_.m + g_.H);
+    zahlen_.begrenze(g_.m, g_.m, g_.m + g_.W, g_.m + g_.H);
 
     c_.setFontHeight(druck ? 35 : 16);
     const int fSkala = c_.fontHeight();
@@ -290,6 +318,8 @@ Konstruktionsmeldungen Hirtenuhr::zeichne()
     const double breiteSkala = (s_.Schalter.Monatsskala ? bereich_.dEnd : bereich_.N) * g_.tagSchritt;
     c_.rectangle(g_.xLinks, g_.oben, canvasZahl(breiteSkala) + g_.xLinks, g_.unten);
     fh_ = druck ? 27 : 12;
+    // Numbers keep a third of their height apart, so that neighbours read apart.
+    zahlen_.setzeAbstand(fh_ / 3);
     c_.setFontHeight(fh_);
     if (s_.Schalter.Sonnenhoehe)
         hoehenskala(breiteSkala);

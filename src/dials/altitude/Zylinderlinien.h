@@ -1,5 +1,9 @@
 #pragma once
-// The walks the polar-rod lines take on screen and in the plot.
+// The walks the polar-rod lines take on screen and in the plot, and where their numbers go.
+#include <cstddef>
+#include <cstdlib>
+#include <vector>
+
 namespace umbrin {
 
 // Calls f(x) for x = start, start + schritt, ... ; the first value at or past ende in the
@@ -15,6 +19,28 @@ void schritteBis(double start, double ende, double schritt, F&& f)
         }
         f(x);
     }
+}
+
+// The points of a line (by their index along it) that carry its number. gewuenscht marks the
+// places the number is meant for, moeglich the points that may carry one: lit by the sun and
+// with the number on the sheet. The wanted points that may carry it; when none may, the one
+// point that may nearest along the line to bezug; none when no point may (the line is then
+// not worth drawing).
+inline std::vector<std::size_t> zahlenStellen(const std::vector<char>& gewuenscht, const std::vector<char>& moeglich,
+                                              std::size_t bezug)
+{
+    std::vector<std::size_t> stellen;
+    for (std::size_t i = 0; i < moeglich.size(); ++i)
+        if (gewuenscht[i] && moeglich[i])
+            stellen.push_back(i);
+    if (!stellen.empty())
+        return stellen;
+    for (std::size_t i = 0; i < moeglich.size(); ++i) {
+        const auto abstand = [&](std::size_t j) { return j > bezug ? j - bezug : bezug - j; };
+        if (moeglich[i] && (stellen.empty() || abstand(i) < abstand(stellen[0])))
+            stellen.assign(1, i);
+    }
+    return stellen;
 }
 
 } // namespace umbrin

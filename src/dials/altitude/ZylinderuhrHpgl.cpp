@@ -16,13 +16,6 @@
 #include <cmath>
 
 namespace umbrin {
-namespace {
-
-// The top of the polar rod's lines, below the place line of the title block (10380 k).
-constexpr double kLinienOben = 10300;
-
-} // namespace
-
 ZylinderPlotAuftrag filterhutPlotAuftrag(const AppState& s)
 {
     return {true, s.Zoom, static_cast<double>(s.SkalaZylinder), static_cast<double>(s.Par.Skalenlaenge)};

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace umbrin {
 
@@ -76,24 +77,68 @@ void ZylinderuhrHpglSchreiber::linienPunkt(const Zylinderpunkt& p, bool xAlsReal
     letzterOrt_ = ort(p);
 }
 
+// Whether a label of n characters (width w, height hh in plotter units a character) written
+// from (x, y) stands wholly on the sheet, between the legend's lines at the foot and the line
+// window's top.
+bool ZylinderuhrHpglSchreiber::aufDemBlatt(double x, double y, std::size_t n, double w, double hh) const
+{
+    const double breite = (static_cast<double>(n) - 1) * 1.5 * w + w;
+    // The filter-hat's face ends at its top edge, where its azimuth numbers stand.
+    return x >= 0 && y >= 700.0 * k_ && x + breite <= 16480.0 * k_ && y + hh <= (filterhut_ ? Y0_ : kLinienOben * k_);
+}
+
 // One mean-time line over the year, every other day from 0 on; the half from 21 June to
 // 21 December in pen 6, the rest in pen 2 or 5 and wider. The full hour's number replaces its
-// points near the summer solstice.
+// points near the summer solstice, or, where the sun does not reach the sheet there, the
+// nearest point it does; a full hour with no such point is left out.
 void ZylinderuhrHpglSchreiber::hpglMittlereZeitZylinder(int h, double t, bool ganz)
 {
     const double k = k_;
     const std::int32_t jahr = s_.Par.Jahr;
     const std::int32_t sommer = TagImJahr(jahr, 6, 21), winter = TagImJahr(jahr, 12, 21);
     const double meridian = s_.Schalter.OrtszeitAnzeige ? s_.Par.Laenge : s_.Par.Zonenmeridian;
+    const double L = static_cast<double>(roundHalfEven(96.0 * k));
+    const std::string text = " " + hpglZahl(h);
+    struct Tag {
+        std::int32_t d;
+        Zylinderpunkt p;
+        double x, y; // the number's place
+    };
+    std::vector<Tag> tage;
+    std::vector<char> gewuenscht, moeglich;
+    std::size_t bezug = 0;
+    bool gesehen = false;
+    schritteBis(0, TagImJahr(jahr, 12, 31), 2, [&](double tag) {
+        const auto d = static_cast<std::int32_t>(tag);
+        double hoehe = 0, azimut = 0, dekl = 0, zeitgl = 0;
+        SonnenstandZonenzeit(jahr, d, hoehe, t, s_.Par.Breite, s_.Par.Laenge, meridian, azimut, dekl, zeitgl, true);
+        const Zylinderpunkt p = projiziereZylinderHPGL(azimut, hoehe);
+        const double sA = azimut >= 0 ? 1 : -1;
+        // The filter-hat's line in the south has its 21 June at the top: the number stands
+        // just above it.
+        const bool oben = filterhut_ && sigma_ < 0;
+        const double lx = oben ? X0_ + p.x - (1.5 * static_cast<double>(text.size() - 1) + 1) * 36 * k
+                               : X0_ + p.x + 2 * sA * L;
+        const double ly = oben ? Y0_ - p.y + 0.5 * L : Y0_ - p.y + 2 * L;
+        if (std::abs(d - sommer) < std::abs(tage.empty() ? 1000 : tage[bezug].d - sommer))
+            bezug = tage.size();
+        gewuenscht.push_back(gesehen && std::abs(d - sommer) < 2);
+        moeglich.push_back(sichtbar(p) && hoehe > 0 && p.y > 0
+                           && aufDemBlatt(lx, ly, text.size(), 72 * k, 96 * k));
+        gesehen = gesehen || sichtbar(p);
+        tage.push_back({d, p, lx, ly});
+    });
+    const std::vector<std::size_t> stellen = ganz ? zahlenStellen(gewuenscht, moeglich, bezug) : std::vector<std::size_t>{};
+    if (ganz && stellen.empty())
+        return;
     neueLinie();
     if (ganz)
         zeile(";SP 2");
     zeile(";PW " + stiftbreite_);
     int jahreszeit = -1; // 0 outside 21 June to 21 December, 1 inside
-    bool gezeichnet = false;
-    schritteBis(0, TagImJahr(jahr, 12, 31), 2, [&](double tag) {
-        const auto d = static_cast<std::int32_t>(tag);
-        const int jetzt = d < sommer || d > winter ? 0 : 1;
+    for (std::size_t i = 0; i < tage.size(); ++i) {
+        const Tag& g = tage[i];
+        const int jetzt = g.d < sommer || g.d > winter ? 0 : 1;
         if (jetzt != jahreszeit) {
             jahreszeit = jetzt;
             unterbreche();
@@ -102,23 +147,21 @@ void ZylinderuhrHpglSchreiber::hpglMittlereZeitZylinder(int h, double t, bool ga
             else
                 zeile(";SP 6;PW " + stiftbreite_);
         }
-        double hoehe = 0, azimut = 0, dekl = 0, zeitgl = 0;
-        SonnenstandZonenzeit(jahr, d, hoehe, t, s_.Par.Breite, s_.Par.Laenge, meridian, azimut, dekl, zeitgl, true);
-        const Zylinderpunkt p = projiziereZylinderHPGL(azimut, hoehe);
-        if (ganz && gezeichnet && std::abs(d - sommer) < 2 && p.y > 0 && sichtbar(p)) {
-            L_ = static_cast<double>(roundHalfEven(96.0 * k));
-            const double sA = azimut >= 0 ? 1 : -1;
+        if (std::find(stellen.begin(), stellen.end(), i) != stellen.end()) {
+            L_ = L;
             unterbreche();
-            zeile(";" + hpglZeichengroesse(0.18 * k, 0.24 * k) + ";PU " + r7(X0_ + p.x + 2 * sA * L_) + " "
-                  + r7(Y0_ - p.y + 2 * L_) + ";" + hpglLabel(" " + hpglZahl(h)));
-            return;
+            zeile(";" + hpglZeichengroesse(0.18 * k, 0.24 * k) + ";PU " + r7(g.x) + " " + r7(g.y) + ";"
+                  + hpglLabel(text));
+            continue;
         }
-        linienPunkt(p, true);
-        gezeichnet = gezeichnet || lauf_;
-    });
+        linienPunkt(g.p, true);
+    }
 }
 
-// Apparent time (art 0) and temporal hours (art 1) by declination.
+// Apparent time (art 0) and temporal hours (art 1) by declination. An apparent full hour's
+// number stands where the summer solstice's sun draws its line, or, where that point is dark
+// or off the sheet, at the nearest point of a declination the sun has that is lit and on the
+// sheet; a full hour with no such point is left out.
 void ZylinderuhrHpglSchreiber::hpglStundenZylinder(int von, int bis, int art, int n)
 {
     const double k = k_;
@@ -130,7 +173,6 @@ void ZylinderuhrHpglSchreiber::hpglStundenZylinder(int von, int bis, int art, in
             if (t > bis)
                 return;
             const bool ganz = j == 0;
-            zeile(art == 1 ? (ganz ? ";SP 10" : ";SP 9") : (ganz ? ";SP 2" : ";SP 5"));
             double T = 15 * (t - 12);
             if (!s_.Schalter.Ortszeit)
                 T -= s_.Par.Laenge - s_.Par.Zonenmeridian;
@@ -140,8 +182,15 @@ void ZylinderuhrHpglSchreiber::hpglStundenZylinder(int von, int bis, int art, in
             const bool vomPol = voll && !filterhut_;
             const double start = vomPol ? -89.8 * sigma_ : -eps * sigma_;
             const double ende = vomPol && rundum ? 89.5 * sigma_ : eps * sigma_;
+            const std::string text = IntStr(h);
+            struct Stelle {
+                Zylinderpunkt p;
+                double x, y; // the number's place
+            };
+            std::vector<Stelle> punkte;
+            std::vector<char> gewuenscht, moeglich;
+            std::size_t bezug = 0;
             bool beschriftet = false;
-            neueLinie();
             schritteBis(start, ende, 0.15 * sigma_, [&](double dekl) {
                 double hoehe = 0, azimut = 0;
                 if (art == 1)
@@ -149,17 +198,39 @@ void ZylinderuhrHpglSchreiber::hpglStundenZylinder(int von, int bis, int art, in
                 else
                     AzimutHoehe(hoehe, azimut, s_.Par.Breite, dekl, T);
                 const Zylinderpunkt p = projiziereZylinderHPGL(azimut, hoehe);
-                if (voll && !beschriftet && sichtbar(p) && std::fabs(dekl - eps) < 0.075) {
-                    beschriftet = true;
-                    const double x = X0_ + p.x;
-                    const double vz = X0_ - x > 0 ? 1 : X0_ - x < 0 ? -1 : 0;
-                    unterbreche();
-                    zeile(";PU " + hpglZahl(x - 0.5 * L_ - 2 * vz * L_) + " "
-                          + hpglZahl(Y0_ - p.y + 1.8 * sigma_ * L_) + ";" + hpglLabel(IntStr(h)));
-                    return;
-                }
-                linienPunkt(p);
+                const double x = X0_ + p.x;
+                const double vz = X0_ - x > 0 ? 1 : X0_ - x < 0 ? -1 : 0;
+                // The filter-hat's lines in the south begin at 21 June at the top: the number
+                // stands just above that end.
+                const bool oben = filterhut_ && sigma_ < 0;
+                const double breite = (1.5 * (static_cast<double>(text.size()) - 1) + 1) * 96 * k;
+                const double lx = static_cast<double>(
+                    roundHalfEven(oben ? x - breite / 2 : x - 0.5 * L_ - 2 * vz * L_));
+                const double ly = static_cast<double>(
+                    roundHalfEven(oben ? Y0_ - p.y + 0.5 * L_ : Y0_ - p.y + 1.8 * sigma_ * L_));
+                const bool wunsch = !beschriftet && sichtbar(p) && std::fabs(dekl - eps) < 0.075;
+                beschriftet = beschriftet || wunsch;
+                if (std::fabs(dekl - eps * sigma_) < 0.075)
+                    bezug = punkte.size();
+                gewuenscht.push_back(wunsch);
+                moeglich.push_back(std::fabs(dekl) <= eps + 1e-9 && sichtbar(p) && hoehe > 0 && p.y > 0
+                                   && aufDemBlatt(lx, ly, text.size(), 96 * k, 120 * k));
+                punkte.push_back({p, lx, ly});
             });
+            const std::vector<std::size_t> stellen =
+                voll ? zahlenStellen(gewuenscht, moeglich, bezug) : std::vector<std::size_t>{};
+            if (!(voll && stellen.empty())) {
+                zeile(art == 1 ? (ganz ? ";SP 10" : ";SP 9") : (ganz ? ";SP 2" : ";SP 5"));
+                neueLinie();
+                for (std::size_t i = 0; i < punkte.size(); ++i) {
+                    if (!stellen.empty() && i == stellen[0]) {
+                        unterbreche();
+                        zeile(";PU " + hpglZahl(punkte[i].x) + " " + hpglZahl(punkte[i].y) + ";" + hpglLabel(text));
+                        continue;
+                    }
+                    linienPunkt(punkte[i].p);
+                }
+            }
             if (h == bis) {
                 const double pol = std::fabs(s_.Par.Wandabweichung) > 90 ? -89.9 * sigma_ : 89.9 * sigma_;
                 double hoehe = 0, azimut = 0;

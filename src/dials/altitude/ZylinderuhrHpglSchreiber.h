@@ -6,10 +6,14 @@
 #include "dials/altitude/ZylinderuhrHpgl.h"
 #include "dials/altitude/Zylinderuhrgeometrie.h"
 
+#include <cstddef>
 #include <limits>
 #include <string>
 
 namespace umbrin {
+
+// The top of the polar rod's lines, below the place line of the title block (10380 k).
+constexpr double kLinienOben = 10300;
 
 class ZylinderuhrHpglSchreiber {
 public:
@@ -29,6 +33,7 @@ private:
     // The lines (ZylinderuhrHpglLinien.cpp).
     Zylinderpunkt projiziereZylinderHPGL(double azimut, double hoehe) const;
     bool sichtbar(const Zylinderpunkt& p) const { return p.gueltig && p.y > yP_ && p.y <= grenze_; }
+    bool aufDemBlatt(double x, double y, std::size_t n, double w, double hh) const;
     void neueLinie();
     void unterbreche();
     void linienPunkt(const Zylinderpunkt& p, bool xAlsReal = false);

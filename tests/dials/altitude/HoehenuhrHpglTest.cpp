@@ -155,10 +155,13 @@ TEST(HoehenuhrHpgl, NoonCurvePointsStandWhereTheShadowFalls)
         const double P = (zylinder ? 70 : 25) * 40.0, y0 = zylinder ? 10250 : 10500;
         const double tagSchritt = 200 * 40.0 / (TagImJahr(s.Par.Jahr, 12, 31) - 1);
         int geprueft = 0;
-        for (const test::PlotPunkt& q : test::plotPunkte(p.substr(anfang, ende - anfang))) {
+        std::string kurve = p.substr(anfang, ende - anfang); // without its number's move and label
+        for (std::size_t lb; (lb = kurve.find(";LB")) != std::string::npos;)
+            kurve.erase(kurve.rfind(";PU", lb), kurve.find('\x03', lb) + 1 - kurve.rfind(";PU", lb));
+        for (const test::PlotPunkt& q : test::plotPunkte(kurve)) {
             const double tag = 1 + (q.x - 400) / tagSchritt;
             if (q.x < 400 || std::fabs(tag - std::round(tag)) > 0.2 || (zylinder && y0 - q.y >= 9600))
-                continue; // the label, or a cut at the window's edge (the cylinder's is 9600 deep)
+                continue; // a cut at the window's edge (the cylinder's is 9600 deep)
             const auto r = test::sonneOrtszeit(s.Par.Jahr, static_cast<std::int32_t>(std::lround(tag)), 12,
                                                s.Par.Breite, s.Par.Laenge);
             const double tiefe = zylinder ? test::zylinderSchatten(r, P) : test::kantenSchatten(r, P);

@@ -259,31 +259,35 @@ TEST(Zylinderuhren, RefusalsOnBothDials)
     }
 }
 
-// Near the poles, and in the south with the default face turned to the south, the sun draws
-// no line on the polar rod's face: the face says so, and the plot is refused with the same
-// words. At home it draws its lines and says nothing of the kind.
+// Near the poles, and with the face turned to the pole (in the south by default), the sun
+// draws no line on the polar rod's face: the face says so and draws no hour line, and the plot
+// is refused with the same words. At home it draws its lines and says nothing of the kind.
 TEST(Polstab, AFaceWithoutALineOfTheSunSaysSo)
 {
     struct Fall {
-        double breite;
+        double breite, wand;
         bool deutsch;
         bool ohneLinien;
     };
-    for (const Fall& f : {Fall{89.9, true, true}, Fall{-89.9, false, true}, Fall{-45, true, true},
-                          Fall{-45, false, true}, Fall{47.25, true, false}, Fall{-33.87, false, true}}) {
-        SCOPED_TRACE(testing::Message() << f.breite << (f.deutsch ? " de" : " en"));
+    for (const Fall& f : {Fall{89.9, -11.7, true, true}, Fall{-89.9, -11.7, false, true}, Fall{-45, -11.7, true, true},
+                          Fall{-45, -11.7, false, true}, Fall{47.25, -11.7, true, false}, Fall{-33.87, -11.7, false, true},
+                          Fall{-33.87, 0, true, true}, Fall{33.87, 180, true, true}, Fall{47.25, 180, false, true}, Fall{-33.87, 180, true, false}}) {
+        SCOPED_TRACE(testing::Message() << f.breite << " " << f.wand << (f.deutsch ? " de" : " en"));
         AppState s;
         initialisiereZustand(s);
         setzeSprache(s, f.deutsch);
         s.UhrTyp = 'z';
         s.Schalter.ZylinderArt = 2;
         s.Par.Breite = f.breite;
+        s.Par.Wandabweichung = f.wand;
+        s.Farben[1] = kWahr;
         s.FusspunktX = 600;
         s.FusspunktY = 200;
         RecordingCanvas c(1200, 800);
         EXPECT_TRUE(konstruiereZylinderSU(s, c, {1200, 800, true, 70}).empty());
         const ZweiZeilen ohne = polstabOhneLinien(s);
         EXPECT_EQ(c.hasText(ohne.erste) && c.hasText(ohne.zweite), f.ohneLinien);
+        EXPECT_EQ(enden(c, kWahr).empty(), f.ohneLinien);
         EXPECT_EQ(polstabHatLinien(s, 1, s.Par.ZylZeiger, s.Par.ZylRadius), !f.ohneLinien);
         const std::string plot = zylinderPlotVerweigerung(s, polstabPlotAuftrag(s));
         EXPECT_EQ(plot.find(ohne.erste) != std::string::npos, f.ohneLinien) << plot;
