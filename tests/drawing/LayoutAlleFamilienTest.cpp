@@ -107,8 +107,11 @@ const Bekannt bekannt[] = {
     {"polar-rod cylinder", "page", A::StrichAusserhalb, "", "face larger than the sheet at zoom 1"},
     {"polar-rod cylinder", "screen", A::TextAusserhalb, "", "face larger than the sheet at zoom 1"},
     {"polar-rod cylinder", "screen", A::TextAngeschnitten, "", "face larger than the sheet at zoom 1"},
-    // KNOWN FINDINGS of families whose layout is still being mended, one file of its own.
-#include "LayoutBekannteBefunde.inc"
+    // Known findings, one file for each group of families.
+#include "LayoutBekanntEbene.inc"
+#include "LayoutBekanntRingQuadrant.inc"
+#include "LayoutBekanntAzimutSawyer.inc"
+#include "LayoutBekanntHoehe.inc"
 };
 
 bool passt(const char* muster, const std::string& wert) { return !*muster || wert.find(muster) != std::string::npos; }
