@@ -50,7 +50,7 @@ bool sichern(const fs::path& datei, std::string_view bytes, int spalte, UserProm
 {
     const fs::path sicherung = sicherungsName(datei);
     std::string fehler;
-    if (!saveFileSafely(sicherung, bytes, fehler)) {
+    if (!saveFileSafely(sicherung, bytes, fehler, spalte != 2)) {
         prompt.ask(PromptTitle::Information, PromptIcon::Error,
                    sicherungFehltText(datei.filename().string(), spalte) + std::string(kLF_CR) + fehler, PromptButtons::Ok);
         return false;
@@ -115,7 +115,7 @@ IniLeseErgebnis LeseIni(AppState& s, const std::filesystem::path& datei, bool mi
 
     std::string bytes;
     std::string fehler;
-    if (!readFileBytes(datei, bytes, fehler))
+    if (!readFileBytes(datei, bytes, fehler, s.Sprachspalte != 2))
         return {IniLeseStatus::NichtLesbar, fehler};
     const std::vector<std::string> zeilen = IniTextZeilen(bytes);
 

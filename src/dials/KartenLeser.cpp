@@ -214,10 +214,10 @@ KartenLesung leseKartenText(std::string_view text, const KartenTrennRegel& regel
 }
 
 bool leseKartenDatei(const std::filesystem::path& datei, const KartenTrennRegel& regel, KartenLesung& lesung,
-                     std::string& fehler, const std::optional<KartenFenster>& fenster)
+                     std::string& fehler, bool deutsch, const std::optional<KartenFenster>& fenster)
 {
     std::string bytes;
-    if (!readFileBytes(datei, bytes, fehler))
+    if (!readFileBytes(datei, bytes, fehler, deutsch))
         return false;
     lesung = leseKartenText(bytes, regel, fenster);
     return true;

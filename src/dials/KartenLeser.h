@@ -103,10 +103,10 @@ KartenLesung leseKartenZeilen(std::span<const std::string_view> zeilen, const Ka
 KartenLesung leseKartenText(std::string_view text, const KartenTrennRegel& regel,
                             const std::optional<KartenFenster>& fenster = std::nullopt);
 
-// Reads a map data file. False, with a message naming the file, when it cannot be read; an
-// empty file reads as no polylines.
+// Reads a map data file. False, with a message naming the file in the program's language
+// (`deutsch`), when it cannot be read; an empty file reads as no polylines.
 bool leseKartenDatei(const std::filesystem::path& datei, const KartenTrennRegel& regel, KartenLesung& lesung,
-                     std::string& fehler, const std::optional<KartenFenster>& fenster = std::nullopt);
+                     std::string& fehler, bool deutsch, const std::optional<KartenFenster>& fenster = std::nullopt);
 
 // The map data files of the program folder.
 inline constexpr std::string_view kKuestenDateiName = "coastUmb.dat";

@@ -230,7 +230,7 @@ bool liesHorizontprofil(AppState& s, UserPrompt& prompt, const std::string& date
     }
     std::string bytes;
     std::string fehler;
-    if (!readFileBytes(std::filesystem::u8path(datei), bytes, fehler)) {
+    if (!readFileBytes(std::filesystem::u8path(datei), bytes, fehler, s.Sprachspalte != 2)) {
         prompt.ask(PromptTitle::Fehler, PromptIcon::Error, fehler, PromptButtons::Ok);
         return false;
     }

@@ -124,11 +124,11 @@ TEST(KartenLeser, EmptyAndMissingFiles)
     schreibe(ordner / "leer.dat", "");
     KartenLesung l;
     std::string fehler;
-    EXPECT_TRUE(leseKartenDatei(ordner / "leer.dat", kKartenDateiRegel, l, fehler));
+    EXPECT_TRUE(leseKartenDatei(ordner / "leer.dat", kKartenDateiRegel, l, fehler, true));
     EXPECT_TRUE(l.polylinien.empty());
     EXPECT_EQ(l.fehler.anzahl, 0u);
 
-    EXPECT_FALSE(leseKartenDatei(ordner / "fehlt.dat", kKartenDateiRegel, l, fehler));
+    EXPECT_FALSE(leseKartenDatei(ordner / "fehlt.dat", kKartenDateiRegel, l, fehler, false));
     EXPECT_NE(fehler.find("fehlt.dat"), std::string::npos);
 }
 

@@ -252,7 +252,7 @@ void karte(Plot& q, const std::string& stift, std::string_view name, const std::
     }
     KartenTrennRegel regel = kKartenDateiRegel;
     regel.ohneFuehrendeLeerzeichen = true;
-    if (!leseKartenDatei(*datei, regel, lesung, fehler)) {
+    if (!leseKartenDatei(*datei, regel, lesung, fehler, q.s.Sprachspalte != 2)) {
         meldungen.push_back({PromptTitle::Fehler, PromptIcon::Question, fehler});
         return;
     }

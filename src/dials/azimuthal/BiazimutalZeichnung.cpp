@@ -437,7 +437,7 @@ bool leseBiazimutalKarte(const AppState& s, const std::filesystem::path& ordner,
         fehler = (ordner / std::string(name)).string() + std::string(meldungsText(s, 29));
         return false;
     }
-    return leseKartenDatei(*datei, kKartenDateiRegel, lesung, fehler);
+    return leseKartenDatei(*datei, kKartenDateiRegel, lesung, fehler, s.Sprachspalte != 2);
 }
 
 } // namespace umbrin

@@ -389,7 +389,7 @@ void ZeichenFenster::BtnLoadCClick()
     // The start settings apply like construction data; the settings text is replaced only
     // by a file that was read.
     std::string bytes, fehler;
-    if (!readFileBytes(datei.toStdString(), bytes, fehler)) {
+    if (!readFileBytes(datei.toStdString(), bytes, fehler, s_.Sprachspalte != 2)) {
         frage_.ask(PromptTitle::Fehler, PromptIcon::Error, fehler, PromptButtons::Ok);
         return;
     }
