@@ -305,6 +305,19 @@ std::vector<Strecke> linienstrecken(const Kreiszeichnung& z)
     return strecken;
 }
 
+// One step of a line: drawn to the point where it and the point before are above the
+// horizon, in the colour the horizon profile gives it there; otherwise the pen moves.
+void strichBis(Kreiszeichnung& z, Farbe linienfarbe, const Linienpunkt& q, bool& sichtbarVorher)
+{
+    if (q.sichtbar && sichtbarVorher) {
+        z.farbeNachProfil(linienfarbe, q.a, q.h);
+        z.c.lineTo(q.p.x, q.p.y);
+    } else {
+        z.c.moveTo(q.p.x, q.p.y);
+    }
+    sichtbarVorher = q.sichtbar;
+}
+
 void datumslinien(Kreiszeichnung& z)
 {
     Canvas& c = z.c;
@@ -319,15 +332,7 @@ void datumslinien(Kreiszeichnung& z)
             c.setPenWidth(s.Schalter.Linienstaerke + (linie.hauptlinie ? 1 : 0));
             sichtbarVorher = false;
         },
-        [&](const Linienpunkt& q) {
-            if (q.sichtbar && sichtbarVorher) {
-                z.farbeNachProfil(linienfarbe, q.a, q.h);
-                c.lineTo(q.p.x, q.p.y);
-            } else {
-                c.moveTo(q.p.x, q.p.y);
-            }
-            sichtbarVorher = q.sichtbar;
-        });
+        [&](const Linienpunkt& q) { strichBis(z, linienfarbe, q, sichtbarVorher); });
 }
 
 void stundenlinien(Kreiszeichnung& z, const std::vector<Stundenmarke>& marken)
@@ -353,17 +358,10 @@ void stundenlinien(Kreiszeichnung& z, const std::vector<Stundenmarke>& marken)
             sichtbarVorher = false;
         },
         [&](const Linienpunkt& q) {
-            if (q.luecke) {
+            if (q.luecke)
                 sichtbarVorher = false;
-                return;
-            }
-            if (q.sichtbar && sichtbarVorher) {
-                z.farbeNachProfil(linienfarbe, q.a, q.h);
-                c.lineTo(q.p.x, q.p.y);
-            } else {
-                c.moveTo(q.p.x, q.p.y);
-            }
-            sichtbarVorher = q.sichtbar;
+            else
+                strichBis(z, linienfarbe, q, sichtbarVorher);
         });
 }
 
