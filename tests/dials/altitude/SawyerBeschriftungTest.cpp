@@ -37,16 +37,14 @@ struct Blatt {
     std::vector<Text> texte;
 };
 
-// A text by its centre: its corner `an` (the upper one on a canvas), turned by `grad`, with
-// characters `breit` wide at the pitch `schritt`, h high; blanks at either end take no room.
-Text text(P an, double grad, const std::string& t, double schritt, double breit, double h, bool oben, bool rot,
-          bool zeichen)
+// A text by its centre: its lower left corner `an`, with characters `breit` wide at the pitch
+// `schritt`, h high (negative from an upper corner); blanks at either end take no room. The
+// dial writes no turned text.
+Text text(P an, const std::string& t, double schritt, double breit, double h, bool rot, bool zeichen)
 {
     const std::size_t vorn = std::min(t.find_first_not_of(' '), t.size()), ende = t.find_last_not_of(' ') + 1;
-    const double u = grad * kGrad, lang = vorn * schritt + ((ende - vorn - 1.0) * schritt + breit) / 2;
-    const double hoch = oben ? -h / 2 : h / 2;
-    return {{an.x + lang * std::cos(u) - hoch * std::sin(u), an.y + lang * std::sin(u) + hoch * std::cos(u)},
-            t.substr(vorn, ende - vorn), rot, zeichen};
+    const double lang = vorn * schritt + ((ende - vorn - 1.0) * schritt + breit) / 2;
+    return {{an.x + lang, an.y + h / 2}, t.substr(vorn, ende - vorn), rot, zeichen};
 }
 
 Blatt vomCanvas(const RecordingCanvas& c, const AppState& s, int breite, int hoehe)
@@ -65,8 +63,8 @@ Blatt vomCanvas(const RecordingCanvas& c, const AppState& s, int breite, int hoe
             (stunde ? b.linien : b.andere).push_back(q);
         } else if (p.kind == PrimitiveKind::Text) {
             const double h = p.font.height;
-            b.texte.push_back(text(q[0], p.angle, p.text, 0.55 * h, 0.55 * h, h, true, p.font.color == FarbeRot,
-                                   p.font.name == "Wingdings"));
+            b.texte.push_back(
+                text(q[0], p.text, 0.55 * h, 0.55 * h, -h, p.font.color == FarbeRot, p.font.name == "Wingdings"));
         }
     }
     return b;
@@ -84,7 +82,7 @@ Blatt vomPlot(const std::string& hpgl)
     for (const test::PlotStrich& st : test::plotStriche(hpgl))
         (st.stift == 3 ? b.linien : b.andere).push_back(st.punkte);
     for (const test::PlotText& t : test::plotTexte(hpgl))
-        b.texte.push_back(text(t.an, t.richtung, t.text, 108, 72, 108, false, t.stift == 6, t.zweitsatz));
+        b.texte.push_back(text(t.an, t.text, 108, 72, 108, t.stift == 6, t.zweitsatz));
     return b;
 }
 
