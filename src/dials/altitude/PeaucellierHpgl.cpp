@@ -166,7 +166,8 @@ std::string hpglPeaucellierSU(const AppState& s, HPGLDatei& datei, double einhei
     datumslinien(plot, g, s, u, a);
 
     plot.schreibe(";SP 4;PU " + plot.punkt(g.x15[6], 0) + ";PD " + plot.punkt(g.x15[0], 0));
-    const double x15 = s.Par.PeauParameter > 0 ? g.x15[6] : g.x15[0];
+    // The noon number beyond the noon line's far end, clear of the date lines' ends beside it.
+    const double x15 = *std::max_element(g.x15.begin(), g.x15.end());
     plot.gedrehtAmPunkt(x15 + 3 * u + 0.18 * k * std::sin(kAlpha - 0.01), 0,
                         1.8 * u + 0.18 * k * std::cos(kAlpha - 0.01), " 12");
     plot.schreibe(";PU " + z(X) + " " + z(Y) + ";PD " + z(X + 12 * a) + " " + z(Y) + " " + z(X + 9 * a) + " "

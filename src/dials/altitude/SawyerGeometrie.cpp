@@ -276,9 +276,7 @@ SawyerPunkt sawyerZahlVersatzBild(int h, bool halbeAnalemma)
     if (h == -1)
         return {halbeAnalemma ? -1.2 : -1.1, -0.5};
     if (h == 0)
-        return {halbeAnalemma ? -1.2 : -0.6, -0.5};
-    if (h == 1)
-        return {0, -0.5};
+        return {halbeAnalemma ? -1.2 : -0.6, 0};
     if (h <= 3)
         return {0.5, 0};
     if (h == 4)

@@ -186,9 +186,10 @@ std::vector<std::array<int, 4>> stunden(Blatt& b, const SawyerMass& m, const Saw
                 break;
             }
             // The red number stands right of the first after noon; up to noon left of it, or,
-            // where the next line runs close, right of it.
+            // where the next line runs close, right of it. It stands half a line higher, but at
+            // noon, where the end line runs level just above the numbers, on their line.
             const double th = m.halbeAnalemma ? 1.1 * th0 : th0;
-            Zahl rot{IntStr(sawyerZweiteZahl(l.h)), 0, rund(z.y - th / 2)};
+            Zahl rot{IntStr(sawyerZweiteZahl(l.h)), 0, rund(z.y - (l.h == 0 ? 0 : th / 2))};
             const int rechts = z.x + b.c.textExtent(z.text).width + rund(th / 4);
             const int links = z.x - b.c.textExtent(rot.text).width - rund(th / 4);
             for (const int x : l.h > 0 ? std::vector<int>{rund(z.x + (m.halbeAnalemma ? 0.7 * th : th))}

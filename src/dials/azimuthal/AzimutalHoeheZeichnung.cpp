@@ -350,7 +350,17 @@ void beschriftung(HoehenBild& b)
         c.textOut(x, rund(yc + 5.5 * fh), "zusätzlich: " + extra);
     c.setFontColor(FarbeRot);
     c.setFontHeight(rund(1.1 * fh));
-    c.textOut(b.m + 10, b.H - rund(1.5 * c.fontHeight()), hoehenHinweis(s));
+    // The note stands in the lower left corner; one wider than the room beside the dial's rim
+    // goes on two lines, broken at the last blank before its middle.
+    const std::string hinweis = hoehenHinweis(s);
+    const int y = b.H - rund(1.5 * c.fontHeight());
+    const std::size_t bruch = hinweis.rfind(' ', hinweis.size() / 2);
+    if (c.textExtent(hinweis).width > b.cx - rund(b.rad.Ro) - b.m - 20 && bruch != std::string::npos) {
+        c.textOut(b.m + 10, y - c.fontHeight(), hinweis.substr(0, bruch));
+        c.textOut(b.m + 10, y, hinweis.substr(bruch + 1));
+    } else {
+        c.textOut(b.m + 10, y, hinweis);
+    }
 }
 
 } // namespace

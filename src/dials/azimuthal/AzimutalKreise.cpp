@@ -32,7 +32,7 @@ void richtungen(AzimutalBild& b, int suedAbstand)
     if (s.Par.Breite > 0)
         b.text(b.cx - 10, rund(b.cy - b.m.R - suedAbstand), ohneMarke(texteText(s, 1)));
     else
-        b.text(b.cx - 10, rund(b.cy + b.m.R), "N" + ohneMarke(texteText(s, 0)));
+        b.text(b.cx - 10, rund(b.cy + b.m.R + 0.3 * suedAbstand), "N" + ohneMarke(texteText(s, 0)));
 }
 
 } // namespace

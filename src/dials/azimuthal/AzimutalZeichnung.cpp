@@ -141,7 +141,10 @@ void legende(AzimutalBild& b)
     b.c.setFontColor(FarbeRot);
     b.c.setFontHeight(rund(1.1 * fh));
     fh = b.c.fontHeight();
-    b.text((3 * b.W) / 4 + b.x0 + 15, b.H - rund(1.2 * fh), std::string(texteText(s, 179)));
+    // The note starts at three quarters of the width; a longer one ends inside the frame.
+    const std::string hinweis(texteText(s, 179));
+    b.text(std::min((3 * b.W) / 4 + b.x0 + 15, b.W - 15 - b.c.textExtent(hinweis).width), b.H - rund(1.2 * fh),
+           hinweis);
     b.c.setFontColor(FarbeSchwarz);
     const bool zodiak = s.Schalter.ZodiakSkala != 0;
     const auto muster = [&](int slot, double hoehe, double textHoehe, int text) {

@@ -49,14 +49,39 @@ Plotinhalt lies(const std::string& hpgl, double fx, double fy)
     return p;
 }
 
-// Back from the ground onto the sheet.
+// The sheet seen from above with the dial's axis to the right: the axis points north in the
+// north and south in the south (the arrow's letter), and up the sheet lies a quarter turn
+// anticlockwise from it, west in the north and east in the south.
+struct Boden {
+    double ost = 0, nord = 0;
+};
+Boden aufDemBoden(Blattpunkt q, double phi) { return phi > 0 ? Boden{-q.y, q.x} : Boden{q.y, -q.x}; }
 Blattpunkt aufDemBlatt(Boden b, double phi) { return phi > 0 ? Blattpunkt{b.nord, -b.ost} : Blattpunkt{-b.nord, b.ost}; }
+
+// The sun of the date line of declination d (positive in summer) at hour angle t (afternoon
+// positive) in the hemisphere of phi.
+V sonneAm(double phi, double d, double t) { return sonne(phi, phi > 0 ? d : -d, t); }
+
+// Distance of q from the pin's shadow ray of the sun; infinite on the sun's side of the pin.
+double nebenDemSchatten(const V& s, Boden q)
+{
+    if (q.ost * -s.e + q.nord * -s.n <= 0)
+        return INFINITY;
+    return std::fabs(q.ost * s.n - q.nord * s.e) / std::hypot(s.e, s.n);
+}
 
 // The point of the shadow ray at the distance quer from the axis, on the sheet.
 Blattpunkt schattenAmAbstand(const V& s, double quer, double phi)
 {
     const Blattpunkt richtung = aufDemBlatt({-s.e, -s.n}, phi);
     return {quer * richtung.x / std::fabs(richtung.y), quer * (richtung.y > 0 ? 1 : -1)};
+}
+
+// The declination (summer positive) whose sunrise or sunset falls at hour angle t; the winter
+// solstice at the most.
+double horizontDekl(double phi, double t)
+{
+    return std::max(std::atan(-std::cos(t * kGrad) / std::tan(std::fabs(phi) * kGrad)) / kGrad, -kEps);
 }
 
 // The hour angle of the dial's set whose shadow rays pass nearest to the points at their

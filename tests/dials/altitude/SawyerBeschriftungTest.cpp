@@ -1,0 +1,215 @@
+// What the user reads on the Sawyer dial: at 47.25 N, 33.87 S and 45 S, in each time mode and
+// date scale the dialog offers, on the screen, the A4 page and in the plot, every hour line on
+// the sheet carries its number on the sheet, the line nearest each number is its own, and every
+// zodiac sign stands inside the band of declinations its sign covers. Hours and declinations
+// are judged by the sun worked out here.
+#include "core/HPGLDatei.h"
+#include "core/RecordingCanvas.h"
+#include "drawing/Platzierung.h"
+#include "drawing/Zeichnungsroutinen.h"
+#include "support/Layoutpruefung.h"
+#include "support/PlotLeser.h"
+#include "support/ScriptedPrompt.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+using namespace umbrin;
+using P = test::PlotPunkt;
+
+namespace {
+
+constexpr double kGrad = M_PI / 180;
+
+struct Text {
+    P mitte;
+    std::string text;
+    bool rot, zeichen;
+};
+// A sheet as read back, y up: its edges, the foot, the full-hour lines, the other strokes and
+// the texts by their centres.
+struct Blatt {
+    test::Seitenrechteck seite;
+    P fuss;
+    std::vector<std::vector<P>> linien, andere;
+    std::vector<Text> texte;
+};
+
+// A text by its centre: its lower left corner `an`, with characters `breit` wide at the pitch
+// `schritt`, h high (negative from an upper corner); blanks at either end take no room. The
+// dial writes no turned text.
+Text text(P an, const std::string& t, double schritt, double breit, double h, bool rot, bool zeichen)
+{
+    const std::size_t vorn = std::min(t.find_first_not_of(' '), t.size()), ende = t.find_last_not_of(' ') + 1;
+    const double lang = vorn * schritt + ((ende - vorn - 1.0) * schritt + breit) / 2;
+    return {{an.x + lang, an.y + h / 2}, t.substr(vorn, ende - vorn), rot, zeichen};
+}
+
+Blatt vomCanvas(const RecordingCanvas& c, const AppState& s, int breite, int hoehe)
+{
+    Blatt b{{0, -double(hoehe), double(breite), 0}, {}, {}, {}, {}};
+    bool fuss = false;
+    for (const RecordedPrimitive& p : c.primitives()) {
+        std::vector<P> q;
+        for (const CanvasPoint& k : p.points)
+            q.push_back({double(k.x), -double(k.y)});
+        if (p.kind == PrimitiveKind::Ellipse && !fuss) {
+            fuss = true;
+            b.fuss = {(q[0].x + q[1].x) / 2, (q[0].y + q[1].y) / 2};
+        } else if (p.kind == PrimitiveKind::Line || p.kind == PrimitiveKind::Polyline) {
+            const bool stunde = p.pen.color == s.Farben[2] && p.pen.width > s.Schalter.Linienstaerke;
+            (stunde ? b.linien : b.andere).push_back(q);
+        } else if (p.kind == PrimitiveKind::Text) {
+            const double h = p.font.height;
+            b.texte.push_back(
+                text(q[0], p.text, 0.55 * h, 0.55 * h, -h, p.font.color == FarbeRot, p.font.name == "Wingdings"));
+        }
+    }
+    return b;
+}
+
+// Characters of 72 x 108 plotter units at a pitch of 1.5 times their width.
+Blatt vomPlot(const std::string& hpgl)
+{
+    Blatt b{test::plotSeite(hpgl), {}, {}, {}, {}};
+    for (const test::PlotBefehl& p : test::plotBefehle(hpgl))
+        if (p.name == "CI") {
+            b.fuss = p.an;
+            break;
+        }
+    for (const test::PlotStrich& st : test::plotStriche(hpgl))
+        (st.stift == 3 ? b.linien : b.andere).push_back(st.punkte);
+    for (const test::PlotText& t : test::plotTexte(hpgl))
+        b.texte.push_back(text(t.an, t.text, 108, 72, 108, t.stift == 6, t.zweitsatz));
+    return b;
+}
+
+bool aufDemBlatt(const Blatt& b, P q)
+{
+    return q.x >= b.seite.x0 && q.x <= b.seite.x1 && q.y >= b.seite.y0 && q.y <= b.seite.y1;
+}
+
+double abstand(P q, const std::vector<P>& linie)
+{
+    double d = INFINITY;
+    for (std::size_t i = 0; i + 1 < linie.size(); ++i) {
+        const P a = linie[i], e = linie[i + 1];
+        const double l2 = (e.x - a.x) * (e.x - a.x) + (e.y - a.y) * (e.y - a.y);
+        const double t = l2 > 0 ? std::clamp(((q.x - a.x) * (e.x - a.x) + (q.y - a.y) * (e.y - a.y)) / l2, 0.0, 1.0)
+                                : 0.0;
+        d = std::min(d, std::hypot(q.x - a.x - t * (e.x - a.x), q.y - a.y - t * (e.y - a.y)));
+    }
+    return d;
+}
+
+// The point (x, y) of the face below O answers the sun of altitude atan(-y / hypot(x, R)) on
+// the fan line of tau = atan(x / (c - y)) / W hours from noon.
+std::string pruefe(const Blatt& b, const AppState& s)
+{
+    double R = 0;
+    for (const auto& l : b.andere) // the gnomon bar: level, just above the foot, halved by it
+        if (l.size() == 2 && l[0].y == l[1].y && l[0].y > b.fuss.y && l[0].y - b.fuss.y < 100
+            && std::fabs((l[0].x + l[1].x) / 2 - b.fuss.x) <= 1.5)
+            R = std::fabs(l[1].x - l[0].x);
+    const double c = R * s.Par.DatumMitte / s.Par.Gnomonhoehe, W = s.Par.DatumWinkel, phi = s.Par.Breite * kGrad;
+    const double L = s.Schalter.Zonenzeit ? (s.Par.Zonenmeridian - s.Par.Laenge) / 15 : 0;
+    const auto tau = [&](P q) { return std::atan2(q.x - b.fuss.x, c - q.y + b.fuss.y) / kGrad / W; };
+    const auto stunde = [&](const std::vector<P>& l) { return int(std::lround(tau(l[l.size() / 2]) - L)); };
+    std::string fehler = R > 0 ? "" : " no gnomon bar;";
+    // Each number's nearest full-hour line is its own (a red number names the hour 12 - h), and
+    // every line on the sheet has its black number on the sheet.
+    std::vector<bool> beziffert(b.linien.size(), false);
+    for (const Text& t : b.texte) {
+        if (t.zeichen || t.text.empty() || t.text.find_first_not_of("0123456789") != std::string::npos)
+            continue;
+        std::size_t j = 0;
+        for (std::size_t i = 1; i < b.linien.size(); ++i)
+            j = abstand(t.mitte, b.linien[i]) < abstand(t.mitte, b.linien[j]) ? i : j;
+        const int h = b.linien.empty() ? 99 : stunde(b.linien[j]);
+        const bool eigen = (std::stoi(t.text) + (t.rot ? 1 : -1) * h + 120) % 12 == 0;
+        if (!eigen)
+            fehler += " number " + t.text + " nearest to hour " + std::to_string(h) + ";";
+        if (eigen && !t.rot && aufDemBlatt(b, t.mitte))
+            beziffert[j] = true;
+    }
+    for (std::size_t i = 0; i < b.linien.size(); ++i)
+        if (!beziffert[i]
+            && std::any_of(b.linien[i].begin(), b.linien[i].end(), [&](P q) { return aufDemBlatt(b, q); }))
+            fehler += " hour " + std::to_string(stunde(b.linien[i])) + " unnumbered;";
+    // Every hour the sun of the local summer solstice stands 3 degrees high at has its line.
+    const double dS = (phi > 0 ? 23.44 : -23.44) * kGrad;
+    for (int h = -10; h <= 10; ++h)
+        if (std::sin(phi) * std::sin(dS) + std::cos(phi) * std::cos(dS) * std::cos(15 * h * kGrad) > std::sin(3 * kGrad)
+            && std::none_of(b.linien.begin(), b.linien.end(), [&](const std::vector<P>& l) { return stunde(l) == h; }))
+            fehler += " hour " + std::to_string(h) + " not drawn;";
+    int zeichen = 0;
+    for (const Text& t : b.texte) {
+        if (!t.zeichen || std::fabs(t.mitte.x - b.fuss.x) > 3 * 108)
+            continue;
+        ++zeichen;
+        // sin a = A sin d + B cos d = rho sin(d + psi): the declination of the sun there.
+        const double x = t.mitte.x - b.fuss.x, y = t.mitte.y - b.fuss.y;
+        const double a = std::atan2(-y, std::hypot(x, R)), B = std::cos(phi) * std::cos(15 * tau(t.mitte) * kGrad);
+        const double rho = std::hypot(std::sin(phi), B), psi = std::atan2(B, std::sin(phi));
+        double d = std::asin(std::sin(a) / rho) - psi;
+        d = (std::fabs(d) > M_PI / 4 ? M_PI - std::asin(std::sin(a) / rho) - psi : d) / kGrad;
+        const int n = t.text[0] - '^'; // Aries 0 .. Pisces 11 on the symbol face
+        const double d1 = std::asin(std::sin(23.44 * kGrad) * std::sin(30 * n * kGrad)) / kGrad;
+        const double d2 = std::asin(std::sin(23.44 * kGrad) * std::sin(30 * (n + 1) * kGrad)) / kGrad;
+        if (d < std::min(d1, d2) - 0.3 || d > std::max(d1, d2) + 0.3)
+            fehler += " sign " + t.text + " at " + std::to_string(d) + " deg;";
+    }
+    return zeichen == 12 ? fehler : fehler + " " + std::to_string(zeichen) + " signs;";
+}
+
+// The sheet of a view (0 the screen, 1 the A4 page, 2 the plot) of the drawing window's image
+// of kBreite x kHoehe; an empty one where the plot is refused.
+Blatt zeichne(AppState s, int kBreite, int kHoehe, int ansicht)
+{
+    setzePlatzierung(s, standardPlatzierung(s, kBreite, kHoehe));
+    Zeichenfensterzustand z;
+    z.BildBreite = z.AktivBreite = kBreite;
+    z.BildHoehe = z.AktivHoehe = kHoehe;
+    if (ansicht == 2) {
+        HPGLDatei plot;
+        plot.oeffnenImSpeicher();
+        test::ScriptedPrompt frage;
+        s.AlsHPGL = 1;
+        s.FusspunktX = pixelNachSawyerX(s.FusspunktX, kBreite);
+        s.FusspunktY = pixelNachSawyerY(s.FusspunktY, kHoehe);
+        Plotauftrag a{s, z, plot, nullptr, frage, "", {}};
+        return zeichnungseintrag(s, false)->plot(a).verweigert ? Blatt{} : vomPlot(plot.inhalt());
+    }
+    const int w = ansicht ? 2970 : kBreite, h = ansicht ? 2100 : kHoehe;
+    RecordingCanvas c(w, h, ansicht == 1);
+    Zeichenauftrag a{s, z, c, w, h, ansicht == 0, zeichenumgebung(z, true, false, 0, 0), ansicht ? w : 0, ansicht ? h : 0};
+    ansicht ? zeichneDruckseite(a, kBreite, kHoehe) : konstruiereBild(a, Zeichenanlass::Sonstiges);
+    return vomCanvas(c, s, w, h);
+}
+
+} // namespace
+
+TEST(SawyerBeschriftung, EveryHourLineNumberedAndEverySignInItsBand)
+{
+    // The drawing window's image on a 1920 x 1080 and a 1366 x 768 screen; page and plot placed
+    // from it. Time modes 0..3: apparent, zone, half analemmas, straight mean time.
+    for (const auto& [kBreite, kHoehe] : {std::pair{1780, 905}, {1226, 593}})
+        for (const double breite : {47.25, -33.87, -45.0})
+            for (int zeit = 0; zeit < 4; ++zeit)
+                for (int datum = 0; datum < 4; ++datum) {
+                    AppState s;
+                    initialisiereZustand(s);
+                    s.UhrTyp = 'w';
+                    s.Par.Breite = breite;
+                    s.Schalter.Zonenzeit = zeit == 1;
+                    s.Schalter.HalbeAnalemma = zeit == 2;
+                    s.Schalter.MozGerade = zeit == 3;
+                    s.Schalter.Datumslinien = char('0' + datum);
+                    for (const int ansicht : {0, 1, 2})
+                        EXPECT_EQ(pruefe(zeichne(s, kBreite, kHoehe, ansicht), s), "")
+                            << breite << " time mode " << zeit << " date lines " << datum << " view " << ansicht
+                            << " from " << kBreite;
+                }
+}
