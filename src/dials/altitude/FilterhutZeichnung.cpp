@@ -198,22 +198,15 @@ void Filterhut::zeichneStundenFilterhut(Stundenbereich b, int n, const Stundenre
             // through its place, it moves across to the nearer side of that line (above the
             // line's end in the south the date lines crowd on either side).
             const int breiteZahl = c_.textExtent(zahl).width;
-            const double spalte = 10 * g_.u;
-            const auto zwischenLinien = [&](CanvasPoint o) {
-                const double linie = g_.x0 + std::ceil((o.x - g_.x0) / spalte) * spalte;
-                if (breiteZahl + 4 > spalte || linie >= o.x + breiteZahl)
-                    return o;
-                const int rechts = canvasZahl(linie) + 2;
-                const int links = canvasZahl(linie) - 2 - breiteZahl;
-                return CanvasPoint{rechts - o.x < o.x - links ? rechts : links, o.y};
+            const auto zwischenLinien = [&](double links, int y) {
+                return CanvasPoint{canvasZahl(nebenAzimutlinie(links, breiteZahl, g_.x0, 10 * g_.u, 2)), y};
             };
             const auto zahlOrt = [&](const Tag& g) {
                 if (g_.sigma < 0)
                     return CanvasPoint{canvasZahl(g_.x0 + g.q.x) - breiteZahl / 2,
                                        g_.oben + canvasZahl(g.q.y) - c_.fontHeight() - 2};
                 const double sA = g.azimut >= 0 ? 1 : -1;
-                return zwischenLinien(
-                    {canvasZahl(g_.x0 + g.q.x - 1.5 * sA * c_.fontHeight()), g_.oben + canvasZahl(g.q.y)});
+                return zwischenLinien(canvasZahl(g_.x0 + g.q.x - 1.5 * sA * c_.fontHeight()), g_.oben + canvasZahl(g.q.y));
             };
             // A number may stand where the sun reaches the face, wholly inside the face's width
             // on the sheet and below its top edge (the azimuth numbers stand above it).
