@@ -21,19 +21,10 @@ using namespace umbrin;
 using namespace umbrin::test;
 namespace {
 enum Zeit { Ortszeit, Zonenzeit, MittlereZeit, Temporal };
-struct Fall {
-    char typ;
-    int art; // cylinder: 0 shepherd's, 1 filter-hat, 2 polar rod
-    double breite, wand;
-    Zeit zeit;
-    int skala; // 0 folded, 1 side by side
-};
+// art: the cylinder's kind (0 shepherd's, 1 filter-hat, 2 polar rod); skala: 0 folded, 1 side by side.
+struct Fall { char typ; int art; double breite, wand; Zeit zeit; int skala; };
 using Strecke = std::array<double, 4>;
-struct Zahl {
-    int h;
-    double x0, y0, x1, y1; // its box
-    bool aufDemBlatt;
-};
+struct Zahl { int h; double x0, y0, x1, y1; bool aufDemBlatt; }; // the number and its box
 // A view's segments in the hour colours (or pens) with an end on the sheet, and its numbers.
 struct Ansicht {
     double breite, hoehe;
@@ -147,8 +138,7 @@ std::string pruefe(const Fall& f, int von, int bis)
                 fehler += wo + "hour " + std::to_string(h) + " drawn without its number\n";
         }
         for (const Zahl& z : alle.zahlen) {
-            double eigen = 1e300;
-            double fremd = 1e300;
+            double eigen = 1e300, fremd = 1e300;
             for (const Strecke& s : alle.linien) {
                 double& naechste = eigene[z.h].count(s) ? eigen : fremd;
                 naechste = std::min(naechste, abstand(s, z));
@@ -167,10 +157,7 @@ TEST(Stundenzahlen, EveryHourDrawnOnTheSheetCarriesItsNumberThere)
     // The altitude dial and the shepherd's cylinder in both date scales at home and in the
     // south, in every time mode; the filter-hat and the polar rod facing the equator also at
     // 33.87 N, in the modes they offer.
-    struct Uhr {
-        char typ;
-        int art, skala;
-    };
+    struct Uhr { char typ; int art, skala; };
     const Uhr hoehenuhren[] = {{'k', 0, 0}, {'k', 0, 1}, {'z', 0, 0}, {'z', 0, 1}};
     std::vector<Fall> faelle{{'b', 0, -33.87, 0, Ortszeit, 0}};
     for (Zeit zeit : {Ortszeit, Zonenzeit, MittlereZeit, Temporal}) {
