@@ -297,6 +297,13 @@ Konstruktionsmeldungen Hirtenuhr::zeichne()
     c_.setFontColor(s_.Farben[3]);
     c_.rectangle(g_.m, g_.m, g_.m + g_.W, g_.m + g_.H);
     zahlen_.begrenze(g_.m, g_.m, g_.m + g_.W, g_.m + g_.H);
+    // The face ends above the title's first line at the sheet's foot (legende() writes it).
+    c_.setFontHeight(druck ? 40 : a_.grosserBildschirm ? 23 : 16);
+    const int titel = g_.H + g_.m - canvasZahl(2.2 * c_.fontHeight()) - 2;
+    if (g_.unten > titel) {
+        g_.unten = titel;
+        g_.yMax = static_cast<double>(g_.unten - g_.oben);
+    }
 
     c_.setFontHeight(druck ? 35 : 16);
     const int fSkala = c_.fontHeight();
