@@ -191,14 +191,21 @@ void Filterhut::zeichneStundenFilterhut(Stundenbereich b, int n, const Stundenre
             }
             const std::string zahl = IntStr(h);
             c_.setFontColor(s_.Farben[familie == 0 ? 9 : 2]);
+            // Beside the line's end the number keeps between two azimuth lines: where one runs
+            // through its place, it moves across to the nearer side of that line (above the
+            // line's end in the south the date lines crowd on either side).
+            const int breiteZahl = c_.textExtent(zahl).width;
+            const auto zwischenLinien = [&](double links, int y) {
+                return CanvasPoint{canvasZahl(nebenAzimutlinie(links, breiteZahl, g_.x0, 10 * g_.u, 2)), y};
+            };
             // In the north beside the point, away from the face's centre line; in the south,
             // where 21 June is the line's upper end, just above that end.
             const auto zahlOrt = [&](const Tag& g) {
                 if (g_.sigma < 0)
-                    return CanvasPoint{canvasZahl(g_.x0 + g.q.x) - c_.textExtent(zahl).width / 2,
+                    return CanvasPoint{canvasZahl(g_.x0 + g.q.x) - breiteZahl / 2,
                                        g_.oben + canvasZahl(g.q.y) - c_.fontHeight() - 2};
                 const double sA = g.azimut >= 0 ? 1 : -1;
-                return CanvasPoint{canvasZahl(g_.x0 + g.q.x - 1.5 * sA * c_.fontHeight()), g_.oben + canvasZahl(g.q.y)};
+                return zwischenLinien(canvasZahl(g_.x0 + g.q.x - 1.5 * sA * c_.fontHeight()), g_.oben + canvasZahl(g.q.y));
             };
             // A number may stand where the sun reaches the face, wholly inside the face's width
             // on the sheet and below its top edge (the azimuth numbers stand above it).

@@ -106,7 +106,10 @@ void HoehenuhrHpglSchreiber::legende()
         if (s_.Schalter.Babylonisch)
             art += sprachText(s_, ", Babylon. ", ", Babylonian ") + stunden;
     }
-    zeile(";" + hpglZeichengroesse(0.18 * k, 0.24 * k) + ";PU " + z(1100 * k) + " " + z(500 * k) + ";"
+    // The time kind stands below the frame; a frame as deep as the edge height 'b' gives
+    // (its vertical plate reaching down to that line) puts it a line lower.
+    const double yArt = y0_ - D_ - V_ < 600 * k ? 350 * k : 500 * k;
+    zeile(";" + hpglZeichengroesse(0.18 * k, 0.24 * k) + ";PU " + z(1100 * k) + " " + z(yArt) + ";"
           + hpglLabel(art));
     if (zylinder_) {
         zeile(";PU " + z(15780 * k) + " " + z(100 * k) + ";" + hpglLabel("J.W."));

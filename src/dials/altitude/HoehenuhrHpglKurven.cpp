@@ -96,20 +96,12 @@ bool HoehenuhrHpglSchreiber::kurve(const Skala& sk, const Fenster& f, double t, 
     // Characters of 0.2 by 0.26 cm: 120 k a character cell, 104 k high.
     const int breite = canvasZahl((1.5 * (zahl.size() - 1) + 1) * 80 * k_), hoehe = canvasZahl(104.0 * k_);
     const auto zahlOrt = [&](const Plotprobe& B) { return CanvasPoint{canvasZahl(B.x - 240 * k_), canvasZahl(B.y)}; };
-    std::size_t stelle = proben.size();
-    if (ganz && !italBab && beschriften) {
-        for (std::size_t i = 0; i < proben.size(); ++i) {
-            if (!proben[i].innen)
-                continue;
-            if (stelle == proben.size())
-                stelle = i;
-            const CanvasPoint o = zahlOrt(proben[i]);
-            if (zahlen_.istFrei(o.x, o.y, breite, hoehe)) {
-                stelle = i;
-                break;
-            }
-        }
-    }
+    const std::size_t stelle =
+        ganz && !italBab && beschriften
+            ? zahlen_.stelleAmStrich(
+                  proben.size(), [&](std::size_t i) { return proben[i].innen; },
+                  [&](std::size_t i) { return zahlOrt(proben[i]); }, breite, hoehe)
+            : proben.size();
     Plotprobe A;
     for (std::size_t i = 0; i < proben.size(); ++i) {
         const Plotprobe& B = proben[i];

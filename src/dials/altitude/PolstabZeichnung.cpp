@@ -92,6 +92,9 @@ private:
     std::vector<UngleicherTag> italBabylTage_;
     double yP_ = 0;
     bool begonnen_ = false;
+    CanvasPoint letzter_{};       // the line's point before, on the canvas
+    bool letzterDrunter_ = false; // and whether it lay below fuss_
+    int fuss_ = 0;                // the top of the title and legend at the sheet's foot
     int linien_ = 0;
     double hoehe_ = 0; // the sun's altitude of the point projected last
     Zahlenplatz zahlen_{2};
@@ -111,17 +114,31 @@ void Polstab::weiter(const Zylinderpunkt& p)
         return;
     }
     const CanvasPoint q = ort(p);
+    // The title and the legend at the sheet's foot stay clear: a line stops at their top
+    // (fuss_) and starts again where it comes back above it.
+    const bool drunter = q.y > fuss_;
     if (begonnen_) {
-        c_.lineTo(q.x, q.y);
+        if (drunter != letzterDrunter_) {
+            const int x = canvasZahl(interpoliereAuf(letzter_.y, letzter_.x, q.y, q.x, fuss_));
+            if (drunter)
+                c_.lineTo(x, fuss_);
+            else
+                c_.moveTo(x, fuss_);
+        }
+        if (!drunter)
+            c_.lineTo(q.x, q.y);
         // Only a real shadow counts as the sun drawing on the face: the sun above the horizon
         // at a declination it has, and the shadow below the point's level. The lines run on
         // towards the pole beyond.
         if (hoehe_ > 0 && p.y > 0)
             ++linien_;
     } else {
-        c_.moveTo(q.x, q.y);
+        if (!drunter)
+            c_.moveTo(q.x, q.y);
         begonnen_ = true;
     }
+    letzter_ = q;
+    letzterDrunter_ = drunter;
 }
 
 void Polstab::kreis(const Zylinderpunkt& p, int r)
@@ -403,6 +420,11 @@ Konstruktionsmeldungen Polstab::zeichne()
     c_.setFontColor(s_.Farben[3]);
     c_.rectangle(m_, m_, m_ + W_, m_ + H_);
     unten_ = m_ + H_ - canvasZahl(2.4 * (druck ? 40 : a_.grosserBildschirm ? 23 : 16));
+    // The legend's top: its title's first line or the place line beside it, as legende() writes them.
+    c_.setFontHeight(druck ? 40 : a_.grosserBildschirm ? 23 : 16);
+    fuss_ = m_ + H_ - canvasZahl(2.2 * c_.fontHeight());
+    c_.setFontHeight(druck ? 30 : a_.grosserBildschirm ? 14 : 12);
+    fuss_ = std::min(fuss_, m_ + H_ - canvasZahl(2.6 * (druck ? 30 : c_.textExtent("f").height))) - 2;
     zahlen_.begrenze(m_, m_, m_ + W_, unten_);
     if (std::string fehler = polstabMassFehler(s_, a_.R, a_.e); !fehler.empty())
         return {{PromptTitle::Fehler, PromptIcon::Error, fehler}};

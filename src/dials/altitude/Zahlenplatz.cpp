@@ -21,6 +21,23 @@ bool Zahlenplatz::aufDemBlatt(const Kasten& k) const
                && k.y + k.hoehe <= blatt_.y + blatt_.hoehe);
 }
 
+std::size_t Zahlenplatz::stelleAmStrich(std::size_t n, const std::function<bool(std::size_t)>& taugt,
+                                        const std::function<CanvasPoint(std::size_t)>& ort, int breite,
+                                        int hoehe) const
+{
+    std::size_t erste = n;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (!taugt(i))
+            continue;
+        if (erste == n)
+            erste = i;
+        const CanvasPoint o = ort(i);
+        if (istFrei(o.x, o.y, breite, hoehe))
+            return i;
+    }
+    return erste;
+}
+
 CanvasPoint Zahlenplatz::platziere(int x, int y, int breite, int hoehe)
 {
     Kasten k{x, y, breite, hoehe};

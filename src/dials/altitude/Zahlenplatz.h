@@ -5,6 +5,8 @@
 // or along, that clears every number written so far.
 #include "core/Canvas.h"
 
+#include <cstddef>
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -24,6 +26,11 @@ public:
         const Kasten k{x, y, breite, hoehe};
         return frei(k) && aufDemBlatt(k);
     }
+    // The place along a line for a number of breite x hoehe: of its n places, those taugt
+    // admits may carry it, ort gives the box's top-left corner there. The first admitted place
+    // that stands clear wins, else the first admitted one; n when none is admitted.
+    std::size_t stelleAmStrich(std::size_t n, const std::function<bool(std::size_t)>& taugt,
+                               const std::function<CanvasPoint(std::size_t)>& ort, int breite, int hoehe) const;
     // A box numbers keep clear of, taken by another text.
     void belege(int x, int y, int breite, int hoehe) { belegt_.push_back({x, y, breite, hoehe}); }
     // The top-left corner for a text box of breite x hoehe wanted at (x, y); the box is

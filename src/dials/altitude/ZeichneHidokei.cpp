@@ -116,33 +116,43 @@ void Hidokei::kurve(int h, int j, double t, const Stundenrechnung& r)
         proben.push_back(B);
     });
     // The number stands above the curve's first day, or, where the sun is down then or its
-    // shadow falls beyond the plates drawn, above the first day it reaches them; where another
-    // number stands there, above the next day along the curve that is clear.
+    // shadow falls beyond the plates drawn, above the first day it reaches them. Where another
+    // number stands there, it goes below the curve's last day when the curve runs to the
+    // foot of the scale, else above the next day along the curve that is clear.
     const std::string zahl = IntStr(h);
     const TextExtent e = c_.textExtent(zahl);
     const auto zahlOrt = [&](const Probe& B) {
         const double x = B.waagrecht ? g_.xL + B.u : g_.xF + g_.P - B.u;
         return CanvasPoint{canvasZahl(x), canvasZahl(B.v - 1.2 * fh_) + g_.oben};
     };
-    std::size_t stelle = proben.size();
-    for (std::size_t i = 0; j == 0 && i < proben.size(); ++i) {
+    const auto taugt = [&](std::size_t i) {
         const Probe& B = proben[i];
-        if (!B.sichtbar || !(B.waagrecht ? B.u <= g_.S2 : vertikal_ && B.u <= g_.P))
-            continue;
-        if (stelle == proben.size())
-            stelle = i;
-        const CanvasPoint o = zahlOrt(B);
-        if (zahlen_.istFrei(o.x, o.y, e.width, c_.fontHeight())) {
-            stelle = i;
-            break;
+        return j == 0 && B.sichtbar && (B.waagrecht ? B.u <= g_.S2 : vertikal_ && B.u <= g_.P);
+    };
+    const auto zahlAn = [&](std::size_t i) { return zahlOrt(proben[i]); };
+    const auto frei = [&](CanvasPoint o) { return zahlen_.istFrei(o.x, o.y, e.width, c_.fontHeight()); };
+    std::size_t stelle = 0;
+    while (stelle < proben.size() && !taugt(stelle))
+        ++stelle;
+    CanvasPoint wo{};
+    if (stelle < proben.size()) {
+        wo = zahlAn(stelle);
+        const std::size_t letzte = proben.size() - 1;
+        // Below the curve's last day: just under the foot of the scale.
+        const CanvasPoint fuss{zahlAn(letzte).x, canvasZahl(proben[letzte].v + 0.2 * fh_) + g_.oben};
+        if (!frei(wo) && taugt(letzte) && frei(fuss)) {
+            stelle = letzte;
+            wo = fuss;
+        } else if (!frei(wo)) {
+            stelle = zahlen_.stelleAmStrich(proben.size(), taugt, zahlAn, e.width, c_.fontHeight());
+            wo = zahlAn(stelle);
         }
     }
     Probe A;
     for (std::size_t i = 0; i < proben.size(); ++i) {
         Probe B = proben[i];
         if (i == stelle) {
-            const CanvasPoint w = zahlOrt(B);
-            const CanvasPoint q = zahlen_.platziere(c_, w.x, w.y, zahl);
+            const CanvasPoint q = zahlen_.platziere(c_, wo.x, wo.y, zahl);
             c_.textOut(q.x, q.y, zahl);
         }
         if (i == 0) {

@@ -126,19 +126,12 @@ void Hirtenuhr::kurve(double t, int h, bool beschriften, const Stundenrechnung& 
             return CanvasPoint{canvasZahl(g_.xLinks + B.x) - e.width / 2, canvasZahl(B.y) + g_.oben - c_.fontHeight()};
         return CanvasPoint{canvasZahl(g_.xLinks + B.x - 1.5 * fh_), canvasZahl(B.y) + g_.oben};
     };
-    std::size_t stelle = proben.size();
-    for (std::size_t i = 0; beschriften && i < proben.size(); ++i) {
+    const auto taugt = [&](std::size_t i) {
         const Probe& B = proben[i];
-        if (!B.sichtbar || !(B.y > 0) || B.y > yMax)
-            continue;
-        if (stelle == proben.size())
-            stelle = i;
-        const CanvasPoint o = zahlOrt(B);
-        if (zahlen_.istFrei(o.x, o.y, e.width, c_.fontHeight())) {
-            stelle = i;
-            break;
-        }
-    }
+        return beschriften && B.sichtbar && B.y > 0 && B.y <= yMax;
+    };
+    const std::size_t stelle = zahlen_.stelleAmStrich(
+        proben.size(), taugt, [&](std::size_t i) { return zahlOrt(proben[i]); }, e.width, c_.fontHeight());
     Probe A;
     for (std::size_t i = 0; i < proben.size(); ++i) {
         Probe B = proben[i];
@@ -304,6 +297,13 @@ Konstruktionsmeldungen Hirtenuhr::zeichne()
     c_.setFontColor(s_.Farben[3]);
     c_.rectangle(g_.m, g_.m, g_.m + g_.W, g_.m + g_.H);
     zahlen_.begrenze(g_.m, g_.m, g_.m + g_.W, g_.m + g_.H);
+    // The face ends above the title's first line at the sheet's foot (legende() writes it).
+    c_.setFontHeight(druck ? 40 : a_.grosserBildschirm ? 23 : 16);
+    const int titel = g_.H + g_.m - canvasZahl(2.2 * c_.fontHeight()) - 2;
+    if (g_.unten > titel) {
+        g_.unten = titel;
+        g_.yMax = static_cast<double>(g_.unten - g_.oben);
+    }
 
     c_.setFontHeight(druck ? 35 : 16);
     const int fSkala = c_.fontHeight();

@@ -1,5 +1,7 @@
 #pragma once
-// The walks the polar-rod lines take on screen and in the plot, and where their numbers go.
+// The walks the polar-rod lines take on screen and in the plot, and where the cylinders'
+// numbers go.
+#include <cmath>
 #include <cstddef>
 #include <cstdlib>
 #include <vector>
@@ -41,6 +43,20 @@ inline std::vector<std::size_t> zahlenStellen(const std::vector<char>& gewuensch
             stellen.assign(1, i);
     }
     return stellen;
+}
+
+// The left edge of a number breite wide wanted at links, beside the filter-hat's azimuth lines
+// (at start + k * spalte): where one runs through the number, it moves across to the nearer
+// side of that line, luecke clear of it. It stays where it is when no line runs through it or
+// it does not fit between two.
+inline double nebenAzimutlinie(double links, double breite, double start, double spalte, double luecke)
+{
+    const double linie = start + std::ceil((links - start) / spalte) * spalte;
+    if (breite + 2 * luecke > spalte || linie >= links + breite)
+        return links;
+    const double rechts = linie + luecke;
+    const double davor = linie - luecke - breite;
+    return rechts - links < links - davor ? rechts : davor;
 }
 
 } // namespace umbrin
