@@ -213,12 +213,22 @@ void dreheHPGL(double& x, double& y, double w)
     y = x0 * std::sin(w) + y * std::cos(w);
 }
 
-void verkuerzeZumFuss(double& x, double& y, double cx, double cy, double s)
+void kegelZahlBeiseite(double& x, double& y, double dx, double dy, double cx, double cy, double breite, double hoehe,
+                       double luft)
 {
-    const double d = std::hypot(x - cx, y - cy) - 1.5 * std::fabs(s);
-    const double phi = std::atan2(y - cy, x - cx);
-    x = cx + d * std::cos(phi);
-    y = cy + d * std::sin(phi);
+    const double d = std::hypot(dx, dy);
+    double nx = 0, ny = 0, weg = 0;
+    if (d > 0) {
+        nx = -dy / d;
+        ny = dx / d;
+        if (nx * (cx - x) + ny * (cy - y) < 0) {
+            nx = -nx;
+            ny = -ny;
+        }
+        weg = (breite * std::fabs(nx) + hoehe * std::fabs(ny)) / 2 + luft;
+    }
+    x += weg * nx - breite / 2;
+    y += weg * ny - hoehe / 2;
 }
 
 void kegelZahlenAuseinander(std::vector<KegelZahlkasten>& kaesten, double cx, double cy, double luft)

@@ -101,8 +101,12 @@ void Spitzenschatten(double H, double dekl, double phi, const KegelMasse& m, dou
 void drehe(double& x, double& y, double w);
 void dreheHPGL(double& x, double& y, double w);
 
-// Pulls a label point towards (cx, cy) by 1.5 label sizes s.
-void verkuerzeZumFuss(double& x, double& y, double cx, double cy, double s);
+// The corner (least x and y) of a box breite by hoehe that stands beside the line through
+// (x, y) in direction (dx, dy), on the side towards (cx, cy), its nearest point luft clear of
+// the line: an hour number beside its own line. Without a direction the box stands centred on
+// the point.
+void kegelZahlBeiseite(double& x, double& y, double dx, double dy, double cx, double cy, double breite, double hoehe,
+                       double luft);
 
 // An hour number's box: corner (x, y) and its extent along both axes.
 struct KegelZahlkasten {

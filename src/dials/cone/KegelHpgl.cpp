@@ -103,13 +103,15 @@ void schreibeLegende(const AppState& s, HPGLDatei& d, int k, std::int32_t legend
 // The cross with its label at the point (0, hy) of the dial frame; the vertical stroke runs
 // from 80k above to unten below. The label stands under the cross's right arm: the noon hour's
 // number, drawn toward the foot, comes down to just above the cross.
-void schreibeMarke(HPGLDatei& d, const PlotBlatt& b, double hy, int k, const char* name, double unten)
+// A mark on the axis with its one-letter name; gives the name's box.
+KegelZahlkasten schreibeMarke(HPGLDatei& d, const PlotBlatt& b, double hy, int k, const char* name, double unten)
 {
     double x = 0, y = 0;
     b.aufBlatt(0, hy, x, y);
     HPGLZeile(d, ";PU " + punkt(x - 80.0 * k, y) + ";PD " + punkt(x + 80.0 * k, y) + ";PU "
                      + punkt(x + 80.0 * k, y - 160.0 * k) + ";" + hpglLabel(name));
     HPGLZeile(d, ";PU " + punkt(x, y + 80.0 * k) + ";PD " + punkt(x, y - unten));
+    return {x + 80.0 * k, y - 160.0 * k, 144.0 * k, 128.0 * k};
 }
 
 } // namespace
@@ -170,8 +172,10 @@ std::string hpglKegelUhr(const AppState& s, HPGLDatei& d, UserPrompt& frage, con
     b.aufBlatt(0, 2 * m.b, x, y);
     b.aufBlatt(0, -1.2 * m.b, x1, y1);
     HPGLZeile(d, ";PU " + punkt(x, y) + ";PD " + punkt(x1, y1));
-    schreibeMarke(d, b, m.c, k, "A", 80.0 * k);
-    schreibeMarke(d, b, Lp * cosPsi + m.c, k, "S", 120.0 * k);
+    // The marks' names stand first among the boxes the hour numbers keep clear of.
+    std::vector<KegelZahlkasten> kaesten = {schreibeMarke(d, b, m.c, k, "A", 80.0 * k),
+                                            schreibeMarke(d, b, Lp * cosPsi + m.c, k, "S", 120.0 * k)};
+    const std::size_t marken = kaesten.size();
 
     for (const KegelStunde& st : kk.stunden) {
         HPGLZeile(d, st.voll ? ";SP 3" : ";SP 2");
@@ -187,30 +191,40 @@ std::string hpglKegelUhr(const AppState& s, HPGLDatei& d, UserPrompt& frage, con
     }
 
     HPGLZeile(d, ";SP 3;SI " + RealStr(0.24 * k, 6, 2) + " " + RealStr(0.32 * k, 6, 2));
-    std::vector<KegelZahlkasten> kaesten;
     std::vector<std::string> zahlen;
     for (const KegelStunde& st : kk.stunden) {
         if (!st.voll || st.stunde % 2 != 0)
             continue;
-        const auto zahlOrt = [&](double px, double py, double& zx, double& zy) {
-            b.aufBlatt(px, py, zx, zy);
-            verkuerzeZumFuss(zx, zy, b.ox, b.oy, 220.0 * k);
+        const std::string zahl = IntStr(st.stunde);
+        // A label's cell is 1.5 character widths wide (SI 0.24 cm, 400 units a centimetre).
+        const double breite = 144.0 * k * static_cast<double>(zahl.size()), hoehe = 128.0 * k;
+        // The number's corner beside its own line, on the foot's side.
+        const auto zahlOrt = [&](const KegelPunkt& p, double& zx, double& zy) {
+            double dx = 0, dy = 0, x1 = 0, y1 = 0;
+            kegelStundenrichtung(kk, p, st.t, dx, dy);
+            b.aufBlatt(p.x, p.y, zx, zy);
+            b.aufBlatt(p.x + dx, p.y + dy, x1, y1);
+            kegelZahlBeiseite(zx, zy, x1 - zx, y1 - zy, b.ox, b.oy, breite, hoehe, 64.0 * k);
         };
-        const KegelPunkt p = kegelZahlenpunkt(kk, st.t, [&](double px, double py) {
+        // Where it can, the number stands clear of the date lines as well.
+        const auto aufSeite = [&](const KegelPunkt& q, bool frei) {
             double zx = 0, zy = 0;
-            zahlOrt(px, py, zx, zy);
-            return zx >= 0 && zy >= 0 && zx <= 15850.0 * k && zy <= 10900.0 * k;
-        });
+            zahlOrt(q, zx, zy);
+            return zx >= 0 && zy >= 0 && zx <= 15850.0 * k && zy <= 10900.0 * k
+                   && !(frei && kegelDatumslinieNahe(kk, q, st.t, 1.5 * std::hypot(breite, hoehe)));
+        };
+        KegelPunkt p = kegelZahlenpunkt(kk, st.t, [&](const KegelPunkt& q) { return aufSeite(q, true); });
+        if (!p.ok)
+            p = kegelZahlenpunkt(kk, st.t, [&](const KegelPunkt& q) { return aufSeite(q, false); });
         if (!p.ok)
             continue;
-        zahlOrt(p.x, p.y, x, y);
-        zahlen.push_back(IntStr(st.stunde));
-        // A label's cell is 1.5 character widths wide (SI 0.24 cm, 400 units a centimetre).
-        kaesten.push_back({x, y, 144.0 * k * static_cast<double>(zahlen.back().size()), 128.0 * k});
+        zahlOrt(p, x, y);
+        zahlen.push_back(zahl);
+        kaesten.push_back({x, y, breite, hoehe});
     }
     kegelZahlenAuseinander(kaesten, b.ox, b.oy, 64.0 * k);
-    for (std::size_t i = 0; i < kaesten.size(); ++i)
-        HPGLZeile(d, ";PU " + punkt(kaesten[i].x, kaesten[i].y) + ";" + hpglLabel(zahlen[i]));
+    for (std::size_t i = marken; i < kaesten.size(); ++i)
+        HPGLZeile(d, ";PU " + punkt(kaesten[i].x, kaesten[i].y) + ";" + hpglLabel(zahlen[i - marken]));
 
     HPGLZeile(d, ";SP 4;PU " + RealStr(60.0 * k, 6, 0) + " " + RealStr(192.0 * k, 6, 0) + ";"
                      + hpglLabel(std::string(texteText(s, 222)) + blattName));

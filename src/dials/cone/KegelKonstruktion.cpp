@@ -134,14 +134,15 @@ KegelPunkt Kegelkonstruktion::punkt(int i, double t) const
     if (!Schattenkantenschnitt(i, paare, p.x, p.y, ebene.phi, masse, t, variante, &p.erreicht))
         return p;
     p.ok = true;
+    p.paar = i;
     p.r = std::sqrt((p.x / masse.a) * (p.x / masse.a) + (p.y / masse.b) * (p.y / masse.b));
     return p;
 }
 
 
-KegelPunkt kegelZahlenpunkt(const Kegelkonstruktion& k, double t, const std::function<bool(double, double)>& aufSeite)
+KegelPunkt kegelZahlenpunkt(const Kegelkonstruktion& k, double t, const std::function<bool(const KegelPunkt&)>& aufSeite)
 {
-    const auto taugt = [&](const KegelPunkt& p) { return p.gezeigt() && p.r > 1.1 && aufSeite(p.x, p.y); };
+    const auto taugt = [&](const KegelPunkt& p) { return p.gezeigt() && p.r > 1.1 && aufSeite(p); };
     const int mitte = k.KegelnaechstesPaar;
     if (const KegelPunkt p = k.punkt(mitte, t); taugt(p))
         return p;
@@ -151,6 +152,22 @@ KegelPunkt kegelZahlenpunkt(const Kegelkonstruktion& k, double t, const std::fun
                 if (const KegelPunkt p = k.punkt(i, t); taugt(p))
                     return p;
     return {};
+}
+
+void kegelStundenrichtung(const Kegelkonstruktion& k, const KegelPunkt& p, double t, double& dx, double& dy)
+{
+    const KegelPunkt vor = k.punkt(std::max(2, p.paar - 1), t);
+    const KegelPunkt nach = k.punkt(std::min(k.letztesPaar(), p.paar + 1), t);
+    dx = (nach.ok ? nach.x : p.x) - (vor.ok ? vor.x : p.x);
+    dy = (nach.ok ? nach.y : p.y) - (vor.ok ? vor.y : p.y);
+}
+
+bool kegelDatumslinieNahe(const Kegelkonstruktion& k, const KegelPunkt& p, double t, double reichweite)
+{
+    return std::any_of(k.datumslinien.begin(), k.datumslinien.end(), [&](const KegelDatumslinie& l) {
+        const KegelPunkt q = k.punkt(l.paar, t);
+        return q.gezeigt() && std::hypot(q.x - p.x, q.y - p.y) < reichweite;
+    });
 }
 
 int kegelUnterteilung(const AppState& s)

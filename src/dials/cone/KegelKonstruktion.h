@@ -52,6 +52,7 @@ struct KegelPunkt {
     bool ok = false;
     bool erreicht = true;
     double r = 0; // sqrt((x/a)^2 + (y/b)^2): 1 on the footprint
+    int paar = 0; // the day pair whose line it lies on
     bool gezeigt() const { return ok && erreicht; }
 };
 
@@ -85,7 +86,15 @@ Kegelkonstruktion baueKegelkonstruktion(const AppState& s, double L, std::uint8_
 // The hour point that carries the number of hour t: the nearest pair's, or where that is not
 // drawn, too near the footprint or not on the sheet (aufSeite, given the point in the dial
 // frame), the one of the pair next to it along the hour line that is; not ok when none is.
-KegelPunkt kegelZahlenpunkt(const Kegelkonstruktion& k, double t, const std::function<bool(double, double)>& aufSeite);
+KegelPunkt kegelZahlenpunkt(const Kegelkonstruktion& k, double t, const std::function<bool(const KegelPunkt&)>& aufSeite);
+
+// The direction (dx, dy) of the line of hour t at its point p, in the dial frame: from the
+// points of the pairs either side of p's.
+void kegelStundenrichtung(const Kegelkonstruktion& k, const KegelPunkt& p, double t, double& dx, double& dy);
+
+// True when a date line crosses the line of hour t nearer than reichweite to its point p: a
+// number there would have the date line through it.
+bool kegelDatumslinieNahe(const Kegelkonstruktion& k, const KegelPunkt& p, double t, double reichweite);
 
 // Sub-steps per hour of the hour lines (1 for " 60 min" .. 4 for " 15 min").
 int kegelUnterteilung(const AppState& s);

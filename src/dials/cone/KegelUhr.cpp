@@ -91,34 +91,47 @@ void zeichneStundenlinien(const AppState& s, Canvas& c, const Kegelkonstruktion&
     }
 }
 
-void zeichneStundenzahlen(const AppState& s, Canvas& c, const Kegelkonstruktion& k, const Blatt& b)
+// The even hours' numbers, each beside its own line on the foot's side; the boxes of the marks
+// (fest) stay where they are and the numbers keep clear of them.
+void zeichneStundenzahlen(const AppState& s, Canvas& c, const Kegelkonstruktion& k, const Blatt& b,
+                          std::vector<KegelZahlkasten> kaesten)
 {
     c.setFontColor(s.Farben[2]);
-    std::vector<KegelZahlkasten> kaesten;
+    const std::size_t fest = kaesten.size();
     std::vector<std::string> zahlen;
+    const int fh = c.fontHeight();
     for (const KegelStunde& st : k.stunden) {
         if (!st.voll || st.stunde % 2 != 0)
             continue;
-        const int fh = c.fontHeight();
-        const auto zahlOrt = [&](double px, double py, double& x, double& y) {
-            b.aufBlatt(px, py, x, y);
-            verkuerzeZumFuss(x, y, b.fx, b.fy, fh);
+        const std::string zahl = IntStr(st.stunde);
+        const TextExtent e = c.textExtent(zahl);
+        const auto zahlOrt = [&](const KegelPunkt& p, double& x, double& y) {
+            double dx = 0, dy = 0, x1 = 0, y1 = 0;
+            kegelStundenrichtung(k, p, st.t, dx, dy);
+            b.aufBlatt(p.x, p.y, x, y);
+            b.aufBlatt(p.x + dx, p.y + dy, x1, y1);
+            kegelZahlBeiseite(x, y, x1 - x, y1 - y, b.fx, b.fy, e.width, e.height, 0.3 * fh);
         };
-        const KegelPunkt p = kegelZahlenpunkt(k, st.t, [&](double px, double py) {
+        // Where it can, the number stands clear of the date lines as well.
+        const auto aufSeite = [&](const KegelPunkt& q, bool frei) {
             double x = 0, y = 0;
-            zahlOrt(px, py, x, y);
-            return x >= b.rand && y >= b.rand && x <= b.W - 2 * fh && y <= b.H - fh;
-        });
+            zahlOrt(q, x, y);
+            return x >= b.rand && y >= b.rand && x <= b.W - 2 * fh && y <= b.H - fh
+                   && !(frei && kegelDatumslinieNahe(k, q, st.t, 1.5 * std::hypot(e.width, e.height)));
+        };
+        KegelPunkt p = kegelZahlenpunkt(k, st.t, [&](const KegelPunkt& q) { return aufSeite(q, true); });
+        if (!p.ok)
+            p = kegelZahlenpunkt(k, st.t, [&](const KegelPunkt& q) { return aufSeite(q, false); });
         if (!p.ok)
             continue;
         double x = 0, y = 0;
-        zahlOrt(p.x, p.y, x, y);
-        zahlen.push_back(IntStr(st.stunde));
-        kaesten.push_back({x, y, double(c.textExtent(zahlen.back()).width), double(c.textExtent(zahlen.back()).height)});
+        zahlOrt(p, x, y);
+        zahlen.push_back(zahl);
+        kaesten.push_back({x, y, double(e.width), double(e.height)});
     }
-    kegelZahlenAuseinander(kaesten, b.fx, b.fy, 0.3 * c.fontHeight());
-    for (std::size_t i = 0; i < kaesten.size(); ++i)
-        c.textOut(runde(kaesten[i].x), runde(kaesten[i].y), zahlen[i]);
+    kegelZahlenAuseinander(kaesten, b.fx, b.fy, 0.3 * fh);
+    for (std::size_t i = fest; i < kaesten.size(); ++i)
+        c.textOut(runde(kaesten[i].x), runde(kaesten[i].y), zahlen[i - fest]);
 }
 
 void zeichneDatumslinien(const AppState& s, Canvas& c, const Kegelkonstruktion& k, const Blatt& b)
@@ -281,6 +294,7 @@ Konstruktionsmeldungen zeichneKegelUhr(const AppState& s, const Zeichenumgebung&
         c.moveTo(runde(x0), runde(y0));
         c.lineTo(runde(x1), runde(y1));
     }
+    std::vector<KegelZahlkasten> marken;
     for (const auto& [hoeheY, name] : {std::pair{m.c, " A"}, std::pair{m.c + m.L * cosPsi, " S"}}) {
         double x = 0, y = 0;
         b.aufBlatt(0, hoeheY, x, y);
@@ -290,10 +304,12 @@ Konstruktionsmeldungen zeichneKegelUhr(const AppState& s, const Zeichenumgebung&
         c.moveTo(px, py - 5);
         c.lineTo(px, py + 5);
         c.textOut(px, py, name);
+        const TextExtent e = c.textExtent(name);
+        marken.push_back({double(px), double(py), double(e.width), double(e.height)});
     }
 
     zeichneStundenlinien(s, c, k, b);
-    zeichneStundenzahlen(s, c, k, b);
+    zeichneStundenzahlen(s, c, k, b, marken);
 
     c.setPenColor(s.Farben[5]);
     c.setFontColor(FarbeRot);

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace umbrin {
@@ -107,8 +109,17 @@ void schattenpfadStunden(EbeneKontext& k, const Legendenkasten& legende)
     for (int stunde : {6, 9, 12, 15, 18}) {
         if (stunde < s.Zeiten.EotVon || stunde > s.Zeiten.EotBis)
             continue;
+        // The path's direction at its solstice end, from a point a quarter of the way to the
+        // equinox where the sun is up there (an equinox sun on the horizon throws its point far
+        // off, to either side), else from the equinox point.
         punktFuer(k, sonneStundenlinie(s, tagGleiche, stunde, false, k.sonne, k.ebene.X2, k.Laenge));
-        const double xg = k.x, yg = k.y;
+        double xg = k.x, yg = k.y;
+        punktFuer(k, sonneStundenlinie(s, tagWende + (tagGleiche - tagWende) / 4, stunde, false, k.sonne, k.ebene.X2,
+                                       k.Laenge));
+        if (k.beleuchtet) {
+            xg = k.x;
+            yg = k.y;
+        }
         punktFuer(k, sonneStundenlinie(s, tagWende, stunde, false, k.sonne, k.ebene.X2, k.Laenge));
         // Off a wall a number is not written where the sun stands opposite its noon place
         // of that day (azimuth from the south, or from the north where the noon sun of the
@@ -121,42 +132,53 @@ void schattenpfadStunden(EbeneKontext& k, const Legendenkasten& legende)
         const double d = std::sqrt(dx * dx + dy * dy);
         if (!(d > 1e-9))
             continue;
-        double x = k.x + 30 * dx / d;
-        double y = k.y + 30 * dy / d;
-        // Where the solstice end lies beyond the drawing's frame (the evening's long shadows)
-        // or on the data lines, the number steps back along the path to the last place where
-        // it is whole inside the frame and clear of them.
         const std::string zahl = std::to_string(stunde);
         const double breite = c.textExtent(zahl).width, hoehe = std::abs(c.fontHeight());
-        const auto ganz = [&](double px, double py) {
-            const double l = px - 5, r = l + breite, u = py + hoehe;
-            const bool aufLegende = l < legende.x1 && legende.x0 < r && py < legende.y1 && legende.y0 < u;
-            return l >= k.RandX && r <= k.Breite && py >= k.RandY && u <= k.Hoehe && !aufLegende;
+        const double ux = dx / d, uy = dy / d; // along the path, towards the solstice end
+        const double luft = std::max(5.0, hoehe / 4);
+        // The corner of the number's box with its middle moved from a point of the path by vor
+        // along the path and by quer across it.
+        const auto ecke = [&](double px, double py, double vor, double quer) {
+            return std::pair{px + vor * ux - quer * uy - breite / 2, py + vor * uy + quer * ux - hoehe / 2};
         };
-        if (!ganz(x, y) && !ganz(xg, yg)) {
-            // Neither end will do (the equinox point lies in the dark or off the sheet): the
-            // number goes to the first lit point of the path, from the solstice on, where it
-            // is whole inside the frame; a path with none keeps no number.
+        // Whole inside the frame, off the data lines and off the foot's mark.
+        const double fussmarke = k.LegendeX / 2.0;
+        const auto ganz = [&](std::pair<double, double> e) {
+            const auto [l, o] = e;
+            const double r = l + breite, u = o + hoehe;
+            const bool aufLegende = l < legende.x1 && legende.x0 < r && o < legende.y1 && legende.y0 < u;
+            const bool aufFuss = l < k.FusspunktX + fussmarke && k.FusspunktX - fussmarke < r
+                                 && o < k.FusspunktY + fussmarke && k.FusspunktY - fussmarke < u;
+            return l >= k.RandX && r <= k.Breite && o >= k.RandY && u <= k.Hoehe && !aufLegende && !aufFuss;
+        };
+        // The box stands on the path's line beyond its solstice end, clear of the end and so of
+        // the solstice's date line; where the foot's mark lies there, to one side of the line.
+        const double vor = (breite * std::fabs(ux) + hoehe * std::fabs(uy)) / 2 + luft;
+        const double quer = (breite * std::fabs(uy) + hoehe * std::fabs(ux)) / 2 + luft;
+        auto [x, y] = ecke(k.x, k.y, vor, 0);
+        for (const double seite : {1.0, -1.0})
+            if (!ganz({x, y}))
+                std::tie(x, y) = ecke(k.x, k.y, vor, seite * quer);
+        if (!ganz({x, y})) {
+            // Where that is not whole inside the frame (the evening's long shadows) or lies on
+            // the data lines, the number stands beside the path, clear of it, at the first lit
+            // place from the solstice on where it is whole; a path with none keeps no number.
             bool gefunden = false;
-            for (int n = 1; n <= 60 && !gefunden; ++n) {
+            for (int n = 0; n <= 60 && !gefunden; ++n) {
                 const std::int32_t tag = tagWende + (tagGleiche - tagWende) * n / 60;
                 punktFuer(k, sonneStundenlinie(s, tag, stunde, false, k.sonne, k.ebene.X2, k.Laenge));
-                gefunden = k.beleuchtet && ganz(k.x, k.y);
+                for (const double seite : {1.0, -1.0}) {
+                    const std::pair<double, double> e = ecke(k.x, k.y, 0, seite * quer);
+                    if (!gefunden && k.beleuchtet && ganz(e)) {
+                        std::tie(x, y) = e;
+                        gefunden = true;
+                    }
+                }
             }
             if (!gefunden)
                 continue;
-            x = k.x;
-            y = k.y;
-        } else if (!ganz(x, y)) {
-            double innen = 0, aussen = 1;
-            for (int n = 0; n < 40; ++n) {
-                const double t = (innen + aussen) / 2;
-                (ganz(xg + t * (x - xg), yg + t * (y - yg)) ? innen : aussen) = t;
-            }
-            x = xg + innen * (x - xg);
-            y = yg + innen * (y - yg);
         }
-        c.textOut(rundeKoordinate(x - 5), rundeKoordinate(y), zahl);
+        c.textOut(rundeKoordinate(x), rundeKoordinate(y), zahl);
     }
     c.setFont(vorher);
 }

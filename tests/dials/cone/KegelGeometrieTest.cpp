@@ -180,10 +180,16 @@ TEST(KegelGeometrie, TurnsOnScreenAndPlotAgreeAndTinyTurnsLeaveThePoint)
             EXPECT_EQ(py, 4);
         }
     }
-    double x = 10, y = 10;
-    verkuerzeZumFuss(x, y, 6, 7, 2); // 5 from the centre, pulled in by 3
-    EXPECT_NEAR(x, 6 + 2 * 0.8, 1e-12);
-    EXPECT_NEAR(y, 7 + 2 * 0.6, 1e-12);
+    // A 4 by 2 box beside a line through (10, 10), 1 clear of it, on the side of (0, 0).
+    struct Fall {
+        double dx, dy, x0, y0;
+    };
+    for (const Fall f : {Fall{1, 0, 8, 7}, Fall{0, -3, 5, 9}, Fall{1, 2, 6 - 2 / std::sqrt(5.0), 10 + 1 / std::sqrt(5.0)}}) {
+        double x = 10, y = 10;
+        kegelZahlBeiseite(x, y, f.dx, f.dy, 0, 0, 4, 2, 1);
+        EXPECT_NEAR(x, f.x0, 1e-9) << f.dx << " " << f.dy;
+        EXPECT_NEAR(y, f.y0, 1e-9) << f.dx << " " << f.dy;
+    }
 }
 
 TEST(KegelGeometrie, DateLinesAndTheirNoonTableFollowTheDateMode)

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 #include <string>
 
 using namespace umbrin;
@@ -62,26 +63,22 @@ TEST(KegelGrafik, DateScaleExtremesAndTheListOfDateLines)
     EXPECT_LE(mitAnfang(c, "Kegelschatten zeitweise").size(), 1u);
 }
 
-// Each date line stands once in the list, whether or not the nearest pair is drawn as a line
-// of its own, north and south and with every number of date lines.
+// Each date line's dates stand once in the list, north and south, for every number of lines.
 TEST(KegelGrafik, TheListNamesEachDateLineOnce)
 {
-    for (const double phi : {47.25, -33.87}) {
+    for (const double phi : {47.25, -33.87})
         for (const char linien : {'0', '1', '2', '3'}) {
             AppState s = zustand();
             s.Par.Breite = phi;
             s.Schalter.Datumslinien = linien;
             RecordingCanvas c(700, 1000);
             zeichneKegelGrafik(s, c, 700, 1000, true, 12.0, 0, 0);
-            std::vector<std::string> daten;
+            std::set<std::string> daten;
             for (const std::string& t : c.texts())
-                if (const std::size_t am = t.find(" am "); am != std::string::npos && t.find(" (Dist.=") != std::string::npos)
-                    daten.push_back(t.substr(am, t.find(",  ") - am));
+                if (t.find(" (Dist.=") != std::string::npos)
+                    EXPECT_TRUE(daten.insert(t.substr(t.find(" am "), t.find(",  ") - t.find(" am "))).second) << phi << linien << t;
             EXPECT_GE(daten.size(), 4u) << phi << " " << linien;
-            std::sort(daten.begin(), daten.end());
-            EXPECT_EQ(std::adjacent_find(daten.begin(), daten.end()), daten.end()) << phi << " " << linien;
         }
-    }
 }
 
 TEST(KegelGrafik, PrintOffsetsStayWithThePrintAndRefusalsGiveMessages)

@@ -5,6 +5,7 @@
 #include "core/TextEncoding.h"
 #include "../../support/ScriptedPrompt.h"
 #include "support/GoldenDatei.h"
+#include "support/PlotLeser.h"
 #include "support/TestOrdner.h"
 
 #include <gtest/gtest.h>
@@ -278,6 +279,34 @@ TEST(PlanarHpgl, AllFamiliesAreReadCleanlyOnEveryPlane)
         const std::string name = std::string("alle_") + f.typ + (f.schirm ? "s" : "") + std::to_string(int(f.breite));
         EXPECT_TRUE(hp2xxLiestSauber(p.hpgl, name, true)) << name;
     }
+}
+
+// The legend lines (pen 4) one above the other stand at least the descenders of the upper line
+// (a third of its capitals) and the capitals of the lower one apart, on every plane, with and
+// without the umbrella's disc, north and south.
+TEST(PlanarHpgl, LegendLinesAreSetWithLeading)
+{
+    for (const char typ : {'h', 'v', 'i'})
+        for (const int fall : {0, 1, 2, 3}) {
+            AppState s = grundzustand(typ, fall % 2);
+            s.Par.Breite = fall < 2 ? 47.25 : -33.87;
+            struct Zeile {
+                double x, y, hoehe, breite;
+            };
+            std::vector<Zeile> zeilen;
+            double hoehe = 0; // of the capitals, from the last SI
+            for (const test::PlotBefehl& b : test::plotBefehle(schreibe(s).hpgl)) {
+                hoehe = b.name == "SI" && b.zahlen.size() == 2 ? b.zahlen[1] * 400 : hoehe;
+                if (b.name == "LB" && b.text.size() > 3 && b.stift == 4)
+                    zeilen.push_back({b.an.x, b.an.y, hoehe, 0.75 * hoehe * b.text.size()});
+            }
+            EXPECT_GE(zeilen.size(), 4u) << typ;
+            for (const Zeile& o : zeilen)
+                for (const Zeile& u : zeilen)
+                    if (u.y < o.y && u.x < o.x + o.breite && o.x < u.x + u.breite)
+                        EXPECT_TRUE(o.y - u.y >= o.hoehe / 3 + 1.1 * u.hoehe && u.y >= u.hoehe / 3)
+                            << typ << " " << fall << ": " << o.y << ", " << u.y;
+        }
 }
 
 TEST(PlanarHpgl, PenWidthCommands)
