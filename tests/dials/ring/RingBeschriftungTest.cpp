@@ -187,9 +187,9 @@ TEST(RingBeschriftung, BandGlyphsStandInTheirSignsRows)
     }
 }
 
-// Each hour number of one band names the hour of the sun whose spot stands where it is
-// written: local apparent time on its row (declination -3.44 on the screen where the sun is
-// up there, +1.5 on the plot), or hours since sunrise (Babylonian) or since sunset (Italian) on theirs (+5.5),
+// Each Babylonian and Italian number of one band names the hour of the sun whose spot stands
+// where it is written (the local hours' numbers are checked with every variant below):
+// hours since sunrise (Babylonian) or since sunset (Italian) on their row (+5.5),
 // the sunrise from cos H0 = -tan phi tan delta; the spot lies 2 h along the band from the
 // hole line. A number may have stepped up or down its line clear of another; its place along
 // the band says its hour.
@@ -211,38 +211,29 @@ TEST(RingBeschriftung, HourNumbersNameTheirHours)
         konstruiereRingSU(s, c, c.width(), c.height(), true, nullptr);
         int bild = 0;
         for (const RecordedPrimitive& p : texte(c)) {
-            if (p.angle != 90 || p.font.name == "Wingdings")
+            if (p.angle != 90 || p.font.name == "Wingdings" || p.font.color == s.Farben[1])
                 continue;
             const int stunde = std::stoi(p.text);
             const double x = p.points[0].x;
-            // Local hours stand on their row (-3.44, or where the sun is down there the
-            // nearest row it lights) left of their line, a label height and two units; noon
-            // two units right of it (the rounded rows put the drawing 3 units left of the model).
-            const bool hell = sonnenhoehe(o.phi, sonneDerZeile(o.phi, -3.44), (stunde - 12) * 15.0) > 1;
-            const double zeile = hell ? -3.44 : bildZeile(1, p.points[0].y, s.DeklTabelle[0]);
-            const double lokal = passt(o.phi, zeile, stunde, kXRef, kRu)[0] - 3 + (stunde == 12 ? 2 : -13);
             const std::array<double, 3> ib = passt(o.phi, 5.5, stunde, kXRef, kRu);
-            const double abstand = std::min({std::fabs(x - lokal), std::fabs(x - ib[1]), std::fabs(x - ib[2])});
-            EXPECT_LT(abstand, 3.5) << o.phi << " hour " << stunde << " at " << x;
+            const double abstand = std::min(std::fabs(x - ib[1]), std::fabs(x - ib[2]));
+            EXPECT_LT(abstand, 2.5) << o.phi << " hour " << stunde << " at " << x;
             ++bild;
         }
-        EXPECT_GE(bild, 15) << o.phi;
+        EXPECT_GE(bild, 8) << o.phi;
 
         int plot = 0;
         for (const test::PlotText& l : plotLabels(ringPlot(s))) {
-            if (l.zweitsatz || l.text.empty() || l.text.find_first_not_of("0123456789") != std::string::npos ||
+            if (l.zweitsatz || l.stift == 2 || l.text.empty() || l.text.find_first_not_of("0123456789") != std::string::npos ||
                 l.an.y < 5840 || l.an.y > 9040)
                 continue;
             const int stunde = std::stoi(l.text);
-            // Local hours stand 40 units left of their line, noon 40 units right of it.
-            const double lokal = passt(o.phi, 1.5, stunde, kX1, kR)[0] + (stunde == 12 ? 40 : -40 - 120.0 * l.text.size());
             const std::array<double, 3> ib = passt(o.phi, 5.5, stunde, kX1, kR);
-            const double abstand =
-                std::min({std::fabs(l.an.x - lokal), std::fabs(l.an.x - ib[1]), std::fabs(l.an.x - ib[2])});
+            const double abstand = std::min(std::fabs(l.an.x - ib[1]), std::fabs(l.an.x - ib[2]));
             EXPECT_LT(abstand, 12.0) << "plot " << o.phi << " hour " << stunde << " at " << l.an.x;
             ++plot;
         }
-        EXPECT_GE(plot, 15) << o.phi;
+        EXPECT_GE(plot, 8) << o.phi;
     }
 }
 
