@@ -137,8 +137,11 @@ void kopf(Blatt& b, bool mittlereZeit)
     b.c.setFontName("Times New Roman");
     b.c.setBold(true);
     b.c.setFontHeight(ci(1.2 * h));
-    b.c.textOut(ci(b.x0 - 1.7 * h), ci(b.y0 - 1.5 * h),
-                "Lat  " + RealStr(s.Par.Breite, 4, 1) + sprache(s, " Grad", " deg "));
+    // The latitude mark above the dial's outer ring, clear of the circles that meet at its top;
+    // where a long gnomon leaves no room there, above the gnomon foot.
+    const double ring = b.y0 - b.t.r[0] - 7 * b.f - 1.6 * h;
+    const double yLat = ring >= b.m + 0.5 * h ? ring : b.y0 - 1.5 * h;
+    b.c.textOut(ci(b.x0 - 1.7 * h), ci(yLat), "Lat  " + RealStr(s.Par.Breite, 4, 1) + sprache(s, " Grad", " deg "));
     legende(b, b.bildschirm ? 14 : 30, mittlereZeit);
 }
 
