@@ -157,9 +157,10 @@ void schablone(Blatt& b, double h)
     b.c.lineTo(X + Ls, ci(Y - 3 * b.f));
     b.c.setFontName("Arial");
     b.c.setBold(false);
-    b.c.setFontHeight(b.bildschirm ? 15 : 40);
-    b.c.textOut(ci(X + 2 * b.f), ci(Y - 1.5 * h),
-                habermelSchablonenText(b.s, b.L));
+    // The label stands above the bracket's end ticks (3 mm high), which would run through it.
+    const int schrift = b.bildschirm ? 15 : 40;
+    b.c.setFontHeight(schrift);
+    b.c.textOut(ci(X + 2 * b.f), ci(std::min(Y - 1.5 * h, Y - 3 * b.f - 1.25 * schrift)), habermelSchablonenText(b.s, b.L));
 }
 
 void stundenlinien(Blatt& b, bool mittlereZeit)
