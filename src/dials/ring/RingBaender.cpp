@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 namespace umbrin {
 namespace {
@@ -214,6 +215,7 @@ void zeichneRingStunden(RingZeichnung& z)
             const bool mittag = stunde == (z.temporal ? 6 : 12);
             RingPunkt ziffer;
             int abstand = zeilen;
+            std::vector<RingPunkt> linie;
             for (int i = 0; i < zeilen; ++i) {
                 const int r = einzel ? 47 - i : i;
                 const double delta = zeilenDekl(z, r);
@@ -222,6 +224,7 @@ void zeichneRingStunden(RingZeichnung& z)
                 AzimutHoehe(h, az, std::fabs(z.phi), delta, tau);
                 const RingPunkt p = ringPunkt(z, delta, h, sichtbarAb, ok);
                 kurve.punkt(p);
+                linie.push_back(p);
                 if (j == 0 && seite && (r == beschriftung || h > 1) && p.sichtbar && p.X0 > z.xRef &&
                     std::abs(r - beschriftung) < abstand) {
                     abstand = std::abs(r - beschriftung);
@@ -237,7 +240,24 @@ void zeichneRingStunden(RingZeichnung& z)
             int y = einzel ? ziffer.y : ziffer.y - z.fh;
             if (!einzel && z.temporal)
                 y = z.gerundet(ziffer.y + z.fh + 0.6 * z.fh * Vorzeichen(6 - stunde));
-            z.stundenzahl(mittag ? xLinie + 2 : xLinie - z.fh - 2, y, stundenText(stunde));
+            // The turned number spans its length above y; where its line slants across that
+            // height, the number keeps clear of the line's leftmost point there, by at most half a
+            // label height more, which keeps it nearer its own line than the next.
+            const std::string text = stundenText(stunde);
+            const CanvasFont schrift = c.font();
+            c.setFontHeight(z.fh);
+            const int laenge = c.textExtent(text).width;
+            c.setFont(schrift);
+            int links = xLinie;
+            for (std::size_t k = 1; k < linie.size(); ++k) {
+                const RingPunkt& a = linie[k - 1];
+                const RingPunkt& b = linie[k];
+                if (a.sichtbar && b.sichtbar && std::max(a.y, b.y) >= y - laenge && std::min(a.y, b.y) <= y)
+                    for (const RingPunkt* q : {&a, &b})
+                        links = std::min(links, modus == 0 ? q->X0 : z.gerundet(q->P));
+            }
+            links = std::max(links, xLinie - z.fh / 2);
+            z.stundenzahl(mittag ? xLinie + 2 : links - z.fh - 2, y, text);
         }
     }
     if (!z.bildschirm)
