@@ -160,7 +160,8 @@ void schablone(Blatt& b, double h)
     // The label stands above the bracket's end ticks (3 mm high), which would run through it.
     const int schrift = b.bildschirm ? 15 : 40;
     b.c.setFontHeight(schrift);
-    b.c.textOut(ci(X + 2 * b.f), ci(std::min(Y - 1.5 * h, Y - 3 * b.f - 1.25 * schrift)), habermelSchablonenText(b.s, b.L));
+    const double oben = std::min(Y - 1.5 * h, Y - 3 * b.f - 1.25 * schrift);
+    b.c.textOut(ci(X + 2 * b.f), ci(oben), habermelSchablonenText(b.s, b.L));
 }
 
 void stundenlinien(Blatt& b, bool mittlereZeit)

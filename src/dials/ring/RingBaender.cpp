@@ -194,8 +194,8 @@ int zwischenDatumszeilen(const RingZeichnung& z, int y, int laenge)
     for (int k = 0; k <= 9; ++k)
         zeilen.push_back(z.zeile(z.s.DeklTabelle[z.band == RingBand::Winter ? 2 * k + 18 : 2 * k]));
     const auto frei = [&](int unten) {
-        return unten - laenge >= z.yTop && unten <= z.yTop + z.Bu &&
-               std::none_of(zeilen.begin(), zeilen.end(), [&](int r) { return r >= unten - laenge - 2 && r <= unten + 2; });
+        const auto durch = [&](int r) { return r >= unten - laenge - 2 && r <= unten + 2; };
+        return unten - laenge >= z.yTop && unten <= z.yTop + z.Bu && std::none_of(zeilen.begin(), zeilen.end(), durch);
     };
     for (int schritt = 0; schritt <= 2 * laenge; ++schritt)
         for (const int kandidat : {y - schritt, y + schritt})
