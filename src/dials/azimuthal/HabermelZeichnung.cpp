@@ -137,8 +137,11 @@ void kopf(Blatt& b, bool mittlereZeit)
     b.c.setFontName("Times New Roman");
     b.c.setBold(true);
     b.c.setFontHeight(ci(1.2 * h));
-    b.c.textOut(ci(b.x0 - 1.7 * h), ci(b.y0 - 1.5 * h),
-                "Lat  " + RealStr(s.Par.Breite, 4, 1) + sprache(s, " Grad", " deg "));
+    // The latitude mark above the dial's outer ring, clear of the circles that meet at its top;
+    // where a long gnomon leaves no room there, above the gnomon foot.
+    const double ring = b.y0 - b.t.r[0] - 7 * b.f - 1.6 * h;
+    const double yLat = ring >= b.m + 0.5 * h ? ring : b.y0 - 1.5 * h;
+    b.c.textOut(ci(b.x0 - 1.7 * h), ci(yLat), "Lat  " + RealStr(s.Par.Breite, 4, 1) + sprache(s, " Grad", " deg "));
     legende(b, b.bildschirm ? 14 : 30, mittlereZeit);
 }
 
@@ -154,9 +157,11 @@ void schablone(Blatt& b, double h)
     b.c.lineTo(X + Ls, ci(Y - 3 * b.f));
     b.c.setFontName("Arial");
     b.c.setBold(false);
-    b.c.setFontHeight(b.bildschirm ? 15 : 40);
-    b.c.textOut(ci(X + 2 * b.f), ci(Y - 1.5 * h),
-                habermelSchablonenText(b.s, b.L));
+    // The label stands above the bracket's end ticks (3 mm high), which would run through it.
+    const int schrift = b.bildschirm ? 15 : 40;
+    b.c.setFontHeight(schrift);
+    const double oben = std::min(Y - 1.5 * h, Y - 3 * b.f - 1.25 * schrift);
+    b.c.textOut(ci(X + 2 * b.f), ci(oben), habermelSchablonenText(b.s, b.L));
 }
 
 void stundenlinien(Blatt& b, bool mittlereZeit)

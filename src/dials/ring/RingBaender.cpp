@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 namespace umbrin {
 namespace {
@@ -182,6 +183,29 @@ void RingKurve::punkt(const RingPunkt& p)
     vorher_ = p;
 }
 
+namespace {
+
+// On two bands the date rows are drawn at every other declination of the table: the bottom y
+// of a turned number of length `laenge` moves to the nearest place in the band where no row
+// runs through the number.
+int zwischenDatumszeilen(const RingZeichnung& z, int y, int laenge)
+{
+    std::vector<int> zeilen;
+    for (int k = 0; k <= 9; ++k)
+        zeilen.push_back(z.zeile(z.s.DeklTabelle[z.band == RingBand::Winter ? 2 * k + 18 : 2 * k]));
+    const auto frei = [&](int unten) {
+        const auto durch = [&](int r) { return r >= unten - laenge - 2 && r <= unten + 2; };
+        return unten - laenge >= z.yTop && unten <= z.yTop + z.Bu && std::none_of(zeilen.begin(), zeilen.end(), durch);
+    };
+    for (int schritt = 0; schritt <= 2 * laenge; ++schritt)
+        for (const int kandidat : {y - schritt, y + schritt})
+            if (frei(kandidat))
+                return kandidat;
+    return y;
+}
+
+} // namespace
+
 void zeichneRingStunden(RingZeichnung& z)
 {
     const AppState& s = z.s;
@@ -214,6 +238,7 @@ void zeichneRingStunden(RingZeichnung& z)
             const bool mittag = stunde == (z.temporal ? 6 : 12);
             RingPunkt ziffer;
             int abstand = zeilen;
+            std::vector<RingPunkt> linie;
             for (int i = 0; i < zeilen; ++i) {
                 const int r = einzel ? 47 - i : i;
                 const double delta = zeilenDekl(z, r);
@@ -222,6 +247,7 @@ void zeichneRingStunden(RingZeichnung& z)
                 AzimutHoehe(h, az, std::fabs(z.phi), delta, tau);
                 const RingPunkt p = ringPunkt(z, delta, h, sichtbarAb, ok);
                 kurve.punkt(p);
+                linie.push_back(p);
                 if (j == 0 && seite && (r == beschriftung || h > 1) && p.sichtbar && p.X0 > z.xRef &&
                     std::abs(r - beschriftung) < abstand) {
                     abstand = std::abs(r - beschriftung);
@@ -234,10 +260,29 @@ void zeichneRingStunden(RingZeichnung& z)
             // further apart; the noon number on the free side beyond its line (the band's
             // frame encloses it where the noon line is the band's end).
             const int xLinie = modus == 0 ? ziffer.X0 : z.gerundet(ziffer.P);
+            const std::string text = stundenText(stunde);
+            const CanvasFont schrift = c.font();
+            c.setFontHeight(z.fh);
+            const int laenge = c.textExtent(text).width;
+            c.setFont(schrift);
             int y = einzel ? ziffer.y : ziffer.y - z.fh;
             if (!einzel && z.temporal)
                 y = z.gerundet(ziffer.y + z.fh + 0.6 * z.fh * Vorzeichen(6 - stunde));
-            z.stundenzahl(mittag ? xLinie + 2 : xLinie - z.fh - 2, y, stundenText(stunde));
+            if (!einzel)
+                y = zwischenDatumszeilen(z, y, laenge);
+            // The turned number spans its length above y; where its line slants across that
+            // height, the number keeps clear of the line's leftmost point there, by at most half a
+            // label height more, which keeps it nearer its own line than the next.
+            int links = xLinie;
+            for (std::size_t k = 1; k < linie.size(); ++k) {
+                const RingPunkt& a = linie[k - 1];
+                const RingPunkt& b = linie[k];
+                if (a.sichtbar && b.sichtbar && std::max(a.y, b.y) >= y - laenge && std::min(a.y, b.y) <= y)
+                    for (const RingPunkt* q : {&a, &b})
+                        links = std::min(links, modus == 0 ? q->X0 : z.gerundet(q->P));
+            }
+            links = std::max(links, xLinie - z.fh / 2);
+            z.stundenzahl(mittag ? xLinie + 2 : links - z.fh - 2, y, text);
         }
     }
     if (!z.bildschirm)
