@@ -3,6 +3,7 @@
 #include "core/Rounding.h"
 #include "core/Sonne.h"
 #include "core/Sprachdienst.h"
+#include "core/Textumformung.h"
 #include "core/Vorzeichen.h"
 #include "core/Winkel.h"
 #include "core/Zahlenformat.h"
@@ -129,7 +130,7 @@ void kopf(RingPlot& p)
     if (s.Schalter.Babylonisch)
         T += " + " + std::string(texteText(s, 157));
     p.zeile(";SP 1;SI 0.3,0.4;PU 600 10500;LB" + std::string(texteText(s, 6)) + ETX +
-            "SI 0.2,0.32;PU 5500 10500;LB  " + std::string(texteText(s, 143)) + T + ETX);
+            "SI 0.2,0.32;PU 5500 10500;LB  " + mitLeerzeichen(texteText(s, 143), T) + ETX);
     const double v = s.Schalter.Ganzjaehrig ? p.lochVersatz : p.deklOben;
     const std::string daten = std::string(texteText(s, 131)) + RealStr(p.phi, 7, 2) + "; " +
                               std::string(texteText(s, 7)) + " " + RealStr(p.D, 5, 1) + std::string(texteText(s, 8)) +

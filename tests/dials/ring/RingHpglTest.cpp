@@ -67,7 +67,7 @@ TEST(RingHpgl, FragmentsOfThePage)
     };
     const Fragment fragmente[] = {
         // The title, the data line and the measures of the header.
-        {"zwei_baender_m0", ";SP 1;SI 0.3,0.4;PU 600 10500;LBRing-Sonnenuhr (Bauernring):\x03SI 0.2,0.32;PU 5500 10500;LB  Stundenlinien zeigen  Wahre Ortszeit\x03"},
+        {"zwei_baender_m0", ";SP 1;SI 0.3,0.4;PU 600 10500;LBRing-Sonnenuhr (Bauernring):\x03SI 0.2,0.32;PU 5500 10500;LB  Stundenlinien zeigen Wahre Ortszeit\x03"},
         {"zwei_baender_m0", ";PU 1500 10260;LBGeogr. Breite =   47.25; Durchmesser = 150.0, Ringbreite = 80.0, Lochgnomon bei  30.0 Grad, horiz. Offset des Lochgnomons = 11.72 Grad\x03"},
         // Two bands: the hole line x1 = 400 + Round(3000 x 0.5236) = 1971, the summer band's window.
         {"zwei_baender_m0", ";IW 1971 9540 11396 6340"},
