@@ -36,6 +36,12 @@ struct Plot {
     double x0 = 0, y0 = 0;
     double L = 30;
 
+    // The hour numbers' letter height: 0.27 cm up to a diameter of 150 mm, else 0.32 cm.
+    double zahlHoehe() const { return (s.Par.HabermelDurchmesser <= 150 ? 108 : 128) * k; }
+    // In mean time the ring of second hour numbers outside the rim: a quarter of a letter
+    // clear of it, one letter high.
+    double zweiteReihe() const { return 1.25 * zahlHoehe(); }
+
     void schreibe(const std::string& text) { HPGLZeile(datei, text); }
     void label(double x, double y, const std::string& text)
     {
@@ -52,13 +58,13 @@ struct Kasten {
 // The hour numbers of a line, written at the point of its numbering date (the summer circle
 // as on the screen, see habermelNummerDatum) turned by w = 2 atan(x / (|y| + r0)), 4.5 mm
 // beyond the point between the summer circle and the rim; in mean time the number of the
-// other half-year (24 - n) follows a blank further along the same direction.
+// other half-year (24 - n) stands on the same upright just outside the rim, so that the two
+// read as a pair along their line however close the lines stand.
 struct Stundenzahl {
     std::string text;
     double x = 0, y = 0, w = 0; // the start of the label and its direction
     bool zweite = false;         // the mean time's 24 - n
 };
-constexpr double kZahlZelle = 108; // a character's advance at 0.18 x 0.27 cm
 
 std::vector<Stundenzahl> stundenzahlen(const Plot& p, const HabermelStundenlinie& l, bool mittlereZeit)
 {
@@ -71,11 +77,12 @@ std::vector<Stundenzahl> stundenzahlen(const Plot& p, const HabermelStundenlinie
     const double x = p.x0 + q.x + k * 180 * std::sin(w), y = p.y0 + q.y - k * 180 * std::cos(w);
     std::vector<Stundenzahl> zahlen{{std::to_string(mod12(l.nummer)), x, y, w, false}};
     if (mittlereZeit) {
-        // Two blank cells between the numbers, at the larger of the two letter sizes.
-        const double zelle = (p.s.Par.HabermelDurchmesser <= 150 ? kZahlZelle : 144) * k;
-        const double weiter = (static_cast<double>(zahlen[0].text.size()) + 2) * zelle;
-        zahlen.push_back({std::to_string(mod12(24 - l.nummer)), x + weiter * std::cos(w), y + weiter * std::sin(w), w,
-                          true});
+        // The label's baseline a ring's width beyond the rim, its letters reaching back to a
+        // quarter of a letter outside it.
+        const double aussen = p.t.m[36] + 7 * p.f + p.zweiteReihe();
+        const double weiter = habermelBisKreis(q.x, q.y - p.t.mitte(36), std::sin(w), -std::cos(w), aussen);
+        zahlen.push_back({std::to_string(mod12(24 - l.nummer)), p.x0 + q.x + weiter * std::sin(w),
+                          p.y0 + q.y - weiter * std::cos(w), w, true});
     }
     return zahlen;
 }
@@ -123,8 +130,8 @@ void kopfUndLegende(Plot& p)
     if (s.Schalter.MitZeitglZylinder && !s.Schalter.Zonenzeit) {
         const bool gross = s.Par.HabermelGnomon > 110;
         p.schreibe(";" + (gross ? hpglZeichengroesse(0.24 * k, 0.36 * k) : hpglZeichengroesse(0.18 * k, 0.27 * k)));
-        // The first line's letters stand 1.5 mm below the rim's lowest point.
-        const double yw = p.y0 - p.t.r[36] - 7 * p.f - 60 * k - (gross ? 144 : 108) * k;
+        // The first line's letters stand 1.5 mm below the ring of second hour numbers.
+        const double yw = p.y0 - p.t.r[36] - 7 * p.f - p.zweiteReihe() - 60 * k - (gross ? 144 : 108) * k;
         const double xw = p.x0 - 1.6 * p.t.m[24];
         p.schreibe(";PU " + RealStr(xw, 6, 0) + " " + z(yw) + ";" + hpglLabel(holeText(s, 610)));
         p.schreibe(";PU " + RealStr(xw, 6, 0) + " " + z(yw - 200 * k) + ";" + hpglLabel(holeText(s, 611)));
@@ -247,11 +254,11 @@ void habermelPlot(const AppState& s, HPGLDatei& datei, bool alsHPGL, double L)
     p.y0 = Ph / 2 + (p.t.m[18] - p.t.m[0]);
     // A long gnomon takes the rim (7 mm round the summer circle) below the sheet: the foot
     // moves up just so far that the rim's lowest point stays 1 mm above the sheet's edge, in
-    // mean time 12 mm, which leaves the two lines of the reading captions under the rim
-    // clear of the frame.
+    // mean time 12 mm below the ring of second hour numbers outside the rim, which leaves the
+    // two lines of the reading captions under it clear of the frame.
     const bool mittlereZeit = s.Schalter.MitZeitglZylinder && !s.Schalter.Zonenzeit;
     const double randUnten = p.y0 + p.t.m[0] - 2 * p.t.m[36] - 7 * p.f;
-    const double boden = (mittlereZeit ? 480.0 : 40.0) * p.k;
+    const double boden = mittlereZeit ? 480.0 * p.k + p.zweiteReihe() : 40.0 * p.k;
     if (randUnten < boden)
         p.y0 += boden - randUnten;
     p.schreibe(hpglPrologMitRahmen(16157 * p.k, 11038 * p.k));

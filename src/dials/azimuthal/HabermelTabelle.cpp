@@ -225,6 +225,12 @@ std::array<HabermelZeichenstelle, 12> habermelZeichenstellen(const HabermelTabel
     return stellen;
 }
 
+double habermelBisKreis(double dx, double dy, double ux, double uy, double R)
+{
+    const double b = dx * ux + dy * uy, c = dx * dx + dy * dy - R * R;
+    return std::fmax(0.0, -b + std::sqrt(std::fmax(0.0, b * b - c)));
+}
+
 double habermelGnomon(double L) { return L == 0 ? 30.0 : L; }
 
 } // namespace umbrin

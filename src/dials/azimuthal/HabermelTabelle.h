@@ -110,6 +110,11 @@ struct HabermelZeichenstelle {
 std::array<HabermelZeichenstelle, 12> habermelZeichenstellen(const HabermelTabelle& t, double breite, double hoehe,
                                                             const std::vector<HabermelKasten>& belegt = {});
 
+// How far from the point (dx, dy), taken from a circle's centre, the unit direction (ux, uy)
+// leads to the circle of radius R (0 when the point lies on or beyond it there): where dial
+// I's second hour number in mean time stands outside the rim.
+double habermelBisKreis(double dx, double dy, double ux, double uy, double R);
+
 // A gnomon of 0 is drawn as 30 mm.
 double habermelGnomon(double L);
 

@@ -43,6 +43,13 @@ struct Blatt {
     double L = 30;
     HabermelTabelle t;
     int x0 = 0, y0 = 0;
+    double mitteY = 0; // the centre of the summer circle and the rim
+
+    // The rim: 7 mm round the summer circle.
+    double randRadius() const { return t.m[36] + 7 * f; }
+    // The hour numbers' font height; in mean time the second number of each line stands
+    // outside the rim, its ink ending about this far beyond it.
+    int zahlhoehe() const { return bildschirm ? 15 : 40; }
 };
 
 void kreise(Blatt& b)
@@ -103,9 +110,9 @@ void legende(Blatt& b, double h, bool mittlereZeit)
         return;
     // The reading captions beside the lower end of the rim, their two lines ending level with
     // its lowest point: winter to summer left of it, summer to winter right, a third of a line
-    // clear of the rim where it is widest beside them.
+    // clear of the ring of second hour numbers outside the rim where it is widest beside them.
     const int hi = static_cast<int>(h);
-    const double R = b.t.m[36] + 7 * b.f, yc = b.y0 + (b.t.r[36] - b.t.r[0]) / 2;
+    const double R = b.randRadius() + 1.2 * b.zahlhoehe(), yc = b.mitteY;
     const int yw = ci(b.y0 + b.t.r[36] + 7 * b.f - 2.2 * h);
     const double halb = std::sqrt(std::fmax(0.0, R * R - (yw - yc) * (yw - yc)));
     const int luecke = ci(h / 3);
@@ -158,7 +165,7 @@ void schablone(Blatt& b, double h)
     b.c.setFontName("Arial");
     b.c.setBold(false);
     // The label stands above the bracket's end ticks (3 mm high), which would run through it.
-    const int schrift = b.bildschirm ? 15 : 40;
+    const int schrift = b.zahlhoehe();
     b.c.setFontHeight(schrift);
     const double oben = std::min(Y - 1.5 * h, Y - 3 * b.f - 1.25 * schrift);
     b.c.textOut(ci(X + 2 * b.f), ci(oben), habermelSchablonenText(b.s, b.L));
@@ -188,17 +195,19 @@ void stundenlinien(Blatt& b, bool mittlereZeit)
                 continue;
             const double w = std::atan(p->x / (std::fabs(p->y) + b.t.r[0])) / kRad;
             b.c.setFontColor(s.Farben[3]);
-            const int fh = b.c.fontHeight();
+            const int fh = b.zahlhoehe();
             TextOutGedreht(b.c, X, Y, std::to_string(mod12(l.nummer)), 400, fh, ci(1.9 * w));
             if (mittlereZeit) {
-                // The blanks move the second number clear of the first, whose width and turn
-                // depend on the line's own hour n.
-                const int n = l.nummer;
-                const int blanks = n < 10 ? 3 : n <= 12 ? 5 : n <= 17 ? 4 : 3;
+                // The other half-year's number (24 - n) stacked on the first: moved along the
+                // first's upright, away from the foot, until its top stands just outside the
+                // rim. Side by side the pair ran into the next line's numbers where the lines
+                // stand close.
+                const double a = ci(1.9 * w) * kRad;
+                const double t = habermelBisKreis(X - b.x0, Y - b.mitteY, std::sin(a), std::cos(a),
+                                                  b.randRadius() + 0.15 * fh);
                 b.c.setFontColor(FarbeRot);
-                TextOutGedreht(b.c, X, Y,
-                               std::string(static_cast<std::size_t>(blanks), ' ') + std::to_string(mod12(24 - n)), 400,
-                               fh, ci((n > 17 ? 2.0 : 1.9) * w));
+                TextOutGedreht(b.c, ci(X + t * std::sin(a)), ci(Y + t * std::cos(a)),
+                               std::to_string(mod12(24 - l.nummer)), 400, fh, ci(1.9 * w));
             }
         }
     }
@@ -240,6 +249,7 @@ Konstruktionsmeldungen zeichneHabermel(const AppState& s, const HabermelZiel& zi
     b.t = habermelTabelle(s.Par.Breite, s.EpsRund, Ls);
     b.y0 = ci(b.cy - (b.t.m[36] - b.t.m[0]));
     b.x0 = ci(b.cx + b.t.m[36] / 5);
+    b.mitteY = b.y0 - b.t.mitte(36);
 
     c.setPenColor(s.Farben[3]);
     c.setBrushStyle(BrushStyle::Clear);

@@ -271,37 +271,43 @@ TEST(Habermel, HeadingsTemplatesAndLegendsInEitherLanguage)
     }
 }
 
-TEST(Habermel, MeanTimeSecondNumberIsSpacedByTheLinesOwnHour)
+TEST(Habermel, MeanTimeSecondNumberStandsOnTheFirstsUprightOutsideTheRim)
 {
-    // In mean time every numbered line carries its hour n and, in red, 24 - n, moved clear of
-    // the first number by blanks that depend on n: 3 below 10, 5 up to 12, 4 up to 17, else 3.
+    // In mean time every numbered line carries its hour n and, in red, 24 - n, stacked on the
+    // first along its upright and clear outside the rim (the largest circle).
     AppState s = zustand(47.25);
     s.Schalter.MitZeitglZylinder = 1;
     s.Schalter.Ortszeit = 1;
     RecordingCanvas c(2970, 2100, true);
     zeichneHabermel(s, HabermelZiel{&c, 2970, 2100, false}, 35);
     const auto& p = c.primitives();
-    int x0 = 0, laenge = 0; // the noon line, the longest vertical line
+    // The noon line, the longest vertical line, spans the summer circle; the rim is 7 mm wider.
+    int x0 = 0, laenge = 0, my = 0;
     for (const auto& q : p)
         if (q.kind == PrimitiveKind::Line && q.points[0].x == q.points[1].x &&
             std::abs(q.points[1].y - q.points[0].y) > laenge) {
             laenge = std::abs(q.points[1].y - q.points[0].y);
             x0 = q.points[0].x;
+            my = (q.points[0].y + q.points[1].y) / 2;
         }
     int geprueft = 0;
     for (std::size_t i = 1; i < p.size(); ++i) {
         const auto ziffern = [](const std::string& t) {
-            return !t.empty() && t.find_first_not_of(" 0123456789") == std::string::npos && t.back() != ' ';
+            return !t.empty() && t.find_first_not_of("0123456789") == std::string::npos;
         };
         if (p[i].kind != PrimitiveKind::Text || p[i].font.color != FarbeRot || !ziffern(p[i].text) ||
             !ziffern(p[i - 1].text))
             continue; // the red captions under the dial
         const int erste = std::stoi(p[i - 1].text);
         const int n = erste == 12 ? 12 : (p[i].points[0].x < x0 ? erste : erste + 12);
-        const std::string& zweite = p[i].text;
-        const auto blanks = zweite.find_first_not_of(' ');
-        EXPECT_EQ(std::stoi(zweite), (24 - n) > 12 ? (24 - n) % 12 : 24 - n) << n;
-        EXPECT_EQ(blanks, n < 10 ? 3u : n <= 12 ? 5u : n <= 17 ? 4u : 3u) << n;
+        EXPECT_EQ(std::stoi(p[i].text), (24 - n) > 12 ? (24 - n) % 12 : 24 - n) << n;
+        // From the first's corner along its upright, away from the foot, to beyond the rim.
+        const double a = p[i - 1].angle * kGrad, dx = p[i].points[0].x - p[i - 1].points[0].x,
+                     dy = p[i].points[0].y - p[i - 1].points[0].y;
+        const double aussen = std::hypot(p[i].points[0].x - x0, p[i].points[0].y - my) - laenge / 2.0 - 70;
+        EXPECT_TRUE(p[i].angle == p[i - 1].angle && std::fabs(dx * std::cos(a) - dy * std::sin(a)) < 2 &&
+                    dx * std::sin(a) + dy * std::cos(a) > 40 && aussen > 4)
+            << n;
         ++geprueft;
     }
     EXPECT_GE(geprueft, 12);
