@@ -83,7 +83,7 @@ TEST(SawyerHpgl, FragmentsCheckedByHand)
         {a, ";PU 8200 8384;PD 8200 5211;SP 3"},
         {a, ";SP 5;SA ;SP 1;PU "},
         {a, ";SS ;SP 3;SI  0.14, 0.21;PU "},
-        {a, ";LB Winter  bis  Sommer\x03"},
+        {a, ";LB Winter bis Sommer\x03"},
         // The gnomon bar above the foot: 1400 long, 60 above it.
         {a, ";SP 4;PU 7500 8474;PD 7500 8414;PU 7500 8444;PD 8900 8444;PU 8900 8474;PD 8900 8414;IW;IN;"},
         {g, "LBZeigerlaenge =  60.0 mm\x03"},
