@@ -101,12 +101,10 @@ struct Bekannt {
 using A = Befundart;
 const Bekannt bekannt[] = {
     // By design: at zoom 1 the unrolled face of the polar rod's cylinder (250 mm by default,
-    // drawn at the sheet's scale) is larger than the sheet; its lines, the ends of its band
-    // and the numbers at their far ends run past the edge until the user zooms out.
+    // drawn at the sheet's scale) is larger than the sheet; its lines and the ends of its band
+    // run past the edge until the user zooms out (its numbers move onto the sheet).
     {"polar-rod cylinder", "screen", A::StrichAusserhalb, "", "face larger than the sheet at zoom 1"},
     {"polar-rod cylinder", "page", A::StrichAusserhalb, "", "face larger than the sheet at zoom 1"},
-    {"polar-rod cylinder", "screen", A::TextAusserhalb, "", "face larger than the sheet at zoom 1"},
-    {"polar-rod cylinder", "screen", A::TextAngeschnitten, "", "face larger than the sheet at zoom 1"},
     // Known findings, one file for each group of families.
 #include "LayoutBekanntEbene.inc"
 #include "LayoutBekanntRingQuadrant.inc"
@@ -116,14 +114,17 @@ const Bekannt bekannt[] = {
 
 bool passt(const char* muster, const std::string& wert) { return !*muster || wert.find(muster) != std::string::npos; }
 
-bool istBekannt(const std::string& familie, const std::string& ansicht, const Befund& b)
+// Whether a row of the list names the finding; the rows that do are marked as used.
+bool istBekannt(const std::string& familie, const std::string& ansicht, const Befund& b, std::vector<bool>& benutzt)
 {
-    for (const Bekannt& k : bekannt) {
+    bool bekanntGefunden = false;
+    for (std::size_t i = 0; i < std::size(bekannt); ++i) {
+        const Bekannt& k = bekannt[i];
         if (familie == k.familie && passt(k.ansicht, ansicht) && b.art == k.art
             && (passt(k.text, b.text) || passt(k.text, b.zweiter)))
-            return true;
+            bekanntGefunden = benutzt[i] = true;
     }
-    return false;
+    return bekanntGefunden;
 }
 
 struct Lauf {
@@ -217,10 +218,11 @@ struct Lauf {
 
 TEST(LayoutAlleFamilien, EveryFamilyPassesTheLayoutCheckOnScreenPageAndPlot)
 {
+    std::vector<bool> benutzt(std::size(bekannt), false);
     std::string unbekannt;
     const auto melde = [&](const std::string& familie, const std::string& ansicht, const std::vector<Befund>& befunde) {
         for (const Befund& b : befunde)
-            if (!istBekannt(familie, ansicht, b))
+            if (!istBekannt(familie, ansicht, b, benutzt))
                 unbekannt += familie + ", " + ansicht + ": " + befundartName(b.art) + ": " + b.meldung + "\n";
     };
     for (const Familie& fam : familien) {
@@ -243,4 +245,10 @@ TEST(LayoutAlleFamilien, EveryFamilyPassesTheLayoutCheckOnScreenPageAndPlot)
         }
     }
     EXPECT_EQ(unbekannt, "");
+    // A row that names nothing any more goes: a mended finding leaves no exception behind.
+    std::string ueberholt;
+    for (std::size_t i = 0; i < std::size(bekannt); ++i)
+        if (!benutzt[i])
+            ueberholt += std::string(bekannt[i].familie) + ", " + bekannt[i].ansicht + ", " + befundartName(bekannt[i].art) + ", " + bekannt[i].text + "\n";
+    EXPECT_EQ(ueberholt, "");
 }
