@@ -32,6 +32,8 @@ public:
     Konstruktionsmeldungen zeichne();
     // Strokes of the sun's lines drawn so far where the sun stands above the horizon.
     int linien() const { return linien_; }
+    // Whether the counting run has its answer: one line of the sun is enough.
+    bool gezaehlt() const { return zaehlen_ && linien_ > 0; }
 
 private:
     void zeichneMarkenstrich(int x, int y1, int y2);
@@ -46,9 +48,8 @@ private:
     bool beleuchtet(const Zylinderpunkt& p) const { return sichtbar(p) && hoehe_ > 0 && p.y > 0; }
     // Whether a number written at (x, y) stands wholly on the sheet above the legend (always,
     // when only counting the lines).
-    bool aufDemBlatt(int x, int y, const std::string& text) const
+    bool aufDemBlatt(int x, int y, const TextExtent& e) const
     {
-        const TextExtent e = c_.textExtent(text);
         return zaehlen_ || (x >= m_ && y >= m_ && x + e.width <= m_ + W_ && y + e.height <= unten_);
     }
     CanvasPoint ort(const Zylinderpunkt& p) const { return {canvasZahl(FX_ + p.x), FY_ + canvasZahl(p.y)}; }
@@ -152,11 +153,14 @@ void Polstab::kreis(const Zylinderpunkt& p, int r)
 // does not reach the sheet there, at the nearest day it does.
 void Polstab::zeichneMittlereZeitPolstab(int h, double t, bool ganz)
 {
+    if (gezaehlt())
+        return;
     const std::int32_t jahr = s_.Par.Jahr;
     const std::int32_t sommer = TagImJahr(jahr, 6, 21), winter = TagImJahr(jahr, 12, 21);
     const double meridian = s_.Schalter.OrtszeitAnzeige ? s_.Par.Laenge : s_.Par.Zonenmeridian;
     const int fh = c_.fontHeight();
     const std::string text = IntStr(h);
+    const TextExtent ausdehnung = c_.textExtent(text);
     struct Tag {
         std::int32_t d;
         Zylinderpunkt p;
@@ -175,7 +179,7 @@ void Polstab::zeichneMittlereZeitPolstab(int h, double t, bool ganz)
         if (std::abs(d - sommer) < std::abs(tage.empty() ? 1000 : tage[bezug].d - sommer))
             bezug = tage.size();
         gewuenscht.push_back(gesehen && std::abs(d - sommer) < 2);
-        moeglich.push_back(beleuchtet(p) && aufDemBlatt(x, y, text));
+        moeglich.push_back(beleuchtet(p) && aufDemBlatt(x, y, ausdehnung));
         gesehen = gesehen || sichtbar(p);
         tage.push_back({d, p, hoehe});
     });
@@ -211,6 +215,8 @@ void Polstab::zeichneStundenPolstab(int von, int bis, Art art, int n)
     const double eps = s_.EpsRund;
     const int fh = c_.fontHeight();
     for (int h = von; h <= bis; ++h) {
+        if (gezaehlt())
+            return;
         for (int j = 0; j < n; ++j) {
             const double t = h + static_cast<double>(j) / n;
             if (t > bis)
@@ -226,6 +232,7 @@ void Polstab::zeichneStundenPolstab(int von, int bis, Art art, int n)
             const bool beschriften = art == Art::Wahr && ganz;
             const double start = beschriften ? -89.7 * sigma_ : -eps * sigma_;
             const std::string text = IntStr(h);
+            const TextExtent ausdehnung = c_.textExtent(text);
             struct Stelle {
                 Zylinderpunkt p;
                 double hoehe;
@@ -251,7 +258,7 @@ void Polstab::zeichneStundenPolstab(int von, int bis, Art art, int n)
                 const bool wunsch = !beschriftet && sichtbar(p) && std::fabs(dekl - eps) < 0.075;
                 beschriftet = beschriftet || wunsch;
                 gewuenscht.push_back(wunsch);
-                moeglich.push_back(echt && beleuchtet(p) && aufDemBlatt(z.x, z.y, text));
+                moeglich.push_back(echt && beleuchtet(p) && aufDemBlatt(z.x, z.y, ausdehnung));
                 punkte.push_back({p, hoehe, z, echt});
             });
             const std::vector<std::size_t> stellen =
@@ -290,6 +297,8 @@ void Polstab::zeichneItalBabylPolstab(int von, int bis, Art art, int n)
     const int fh = c_.fontHeight();
     const int kind = static_cast<int>(art);
     for (int h = von; h <= bis; ++h) {
+        if (gezaehlt())
+            return;
         for (int j = 0; j < n; ++j) {
             const double t = h + static_cast<double>(j) / n;
             if (t > bis)
@@ -499,6 +508,11 @@ Konstruktionsmeldungen Polstab::zeichne()
         zeichneItalBabylPolstab(zt.BabVon, zt.BabBis, Art::Babylonisch, sw.Intervalle[0] + 1);
     if (sw.Italienisch)
         zeichneItalBabylPolstab(zt.ItalVon, zt.ItalBis, Art::Italienisch, sw.Intervalle[1] + 1);
+    if (zaehlen_) {
+        if (!gezaehlt())
+            datumslinien();
+        return meldungen_;
+    }
     datumslinien();
     legende(c);
     return meldungen_;
