@@ -194,7 +194,8 @@ void Filterhut::zeichneStundenFilterhut(Stundenbereich b, int n, const Stundenre
             // Beside the line's end the number keeps between two azimuth lines: where one runs
             // through its place, it moves across to the nearer side of that line (above the
             // line's end in the south the date lines crowd on either side).
-            const int breiteZahl = c_.textExtent(zahl).width;
+            const TextExtent ausdehnung = c_.textExtent(zahl);
+            const int breiteZahl = ausdehnung.width;
             const auto zwischenLinien = [&](double links, int y) {
                 return CanvasPoint{canvasZahl(nebenAzimutlinie(links, breiteZahl, g_.x0, 10 * g_.u, 2)), y};
             };
@@ -214,7 +215,7 @@ void Filterhut::zeichneStundenFilterhut(Stundenbereich b, int n, const Stundenre
             for (std::size_t i = 0; i < tage.size(); ++i) {
                 const Tag& g = tage[i];
                 const CanvasPoint o = zahlOrt(g);
-                const TextExtent e = c_.textExtent(zahl);
+                const TextExtent& e = ausdehnung;
                 gewuenscht.push_back(std::abs(g.d - sommer) < 3 && g.q.y > 0);
                 moeglich.push_back(g.q.sichtbar && g.q.y > 0 && g.q.y <= g_.Lmax && o.x >= g_.m && o.y >= g_.oben
                                    && o.x + e.width <= g_.W && o.y + e.height <= g_.H);
