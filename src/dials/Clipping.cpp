@@ -1,5 +1,6 @@
 #include "dials/Clipping.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace umbrin {
@@ -80,6 +81,31 @@ void clipStreckenende(double x0, double y0, double x1, double y1, double xmin, d
         x = x1;
         y = yGrenze;
     }
+}
+
+bool streckeImRechteck(double x0, double y0, double x1, double y1, double xmin, double ymin, double xmax, double ymax,
+                       double& t0, double& t1)
+{
+    const double dx = x1 - x0, dy = y1 - y0;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {x0 - xmin, xmax - x0, y0 - ymin, ymax - y0};
+    t0 = 0;
+    t1 = 1;
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0)
+                return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1)
+            return false;
+    }
+    return true;
 }
 
 } // namespace umbrin

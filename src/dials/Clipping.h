@@ -15,4 +15,10 @@ void clipLinie(int xmin, int ymin, int xmax, int ymax, double xA, double yA, dou
 void clipStreckenende(double x0, double y0, double x1, double y1, double xmin, double ymin, double xmax, double ymax,
                       double& x, double& y);
 
+// The part of the segment (x0, y0)-(x1, y1) inside the rectangle [xmin, xmax] x [ymin, ymax]
+// (Liang and Barsky) as the parameters t0 <= t1 in 0..1 of its ends along the segment; false
+// when no part of it lies inside.
+bool streckeImRechteck(double x0, double y0, double x1, double y1, double xmin, double ymin, double xmax, double ymax,
+                       double& t0, double& t1);
+
 } // namespace umbrin

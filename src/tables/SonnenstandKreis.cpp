@@ -4,6 +4,7 @@
 #include "core/Sonne.h"
 #include "core/Sprachdienst.h"
 #include "core/Zahlenformat.h"
+#include "dials/Clipping.h"
 #include "tables/SonnenstandKreisTexte.h"
 #include "tables/SonnenstandSichtbarkeit.h"
 #include "tables/SonnenstandTexte.h"
@@ -76,24 +77,7 @@ struct Strecke {
 bool durchKasten(const Strecke& s, const Kasten& k)
 {
     double t0 = 0, t1 = 1;
-    const double dx = s.b.x - s.a.x, dy = s.b.y - s.a.y;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {s.a.x - (k.x0 + 0.5), (k.x1 - 0.5) - s.a.x, s.a.y - (k.y0 + 0.5), (k.y1 - 0.5) - s.a.y};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0)
-                return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-        if (t0 > t1)
-            return false;
-    }
-    return true;
+    return streckeImRechteck(s.a.x, s.a.y, s.b.x, s.b.y, k.x0 + 0.5, k.y0 + 0.5, k.x1 - 0.5, k.y1 - 0.5, t0, t1);
 }
 
 std::vector<Stundenmarke> stundenmarken(const Kreiszeichnung& z, const std::vector<Strecke>& linien)

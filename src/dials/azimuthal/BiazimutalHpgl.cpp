@@ -4,6 +4,7 @@
 #include "core/Sonne.h"
 #include "core/Sprachdienst.h"
 #include "core/Zahlenformat.h"
+#include "dials/Clipping.h"
 #include "dials/HpglDialekt.h"
 #include "dials/azimuthal/BiazimutalGeometrie.h"
 #include "dials/azimuthal/BiazimutalZeichnung.h"
@@ -53,25 +54,10 @@ void marke(Plot& q, double X, double Y, const std::array<bool, 8>& felder, const
 // reach metres beyond the sheet.
 bool aufBlatt(const Plot& q, double& x1, double& y1, double& x2, double& y2)
 {
-    const double xmax = 16157.0 * q.k, ymax = 11038.0 * q.k;
     const double dx = x2 - x1, dy = y2 - y1;
     double t0 = 0, t1 = 1;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double r[4] = {x1, xmax - x1, y1, ymax - y1};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (r[i] < 0)
-                return false;
-            continue;
-        }
-        const double t = r[i] / p[i];
-        if (p[i] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-        if (t0 > t1)
-            return false;
-    }
+    if (!streckeImRechteck(x1, y1, x2, y2, 0, 0, 16157.0 * q.k, 11038.0 * q.k, t0, t1))
+        return false;
     const double ax = x1 + t0 * dx, ay = y1 + t0 * dy;
     x2 = x1 + t1 * dx;
     y2 = y1 + t1 * dy;
