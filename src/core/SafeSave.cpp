@@ -139,17 +139,10 @@ bool SafeFileWriter::createTemporary(const std::filesystem::path& folder)
         if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
             return fail(errno);
     }
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        temp_ = folder / tempName();
+    return nameTemporary(folder, [this] {
         handle_ = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (handle_ >= 0)
-            return true;
-        if (errno != EEXIST)
-            break;
-    }
-    const int err = errno;
-    temp_.clear();
-    return fail(err);
+        return handle_ >= 0;
+    });
 }
 
 bool SafeFileWriter::open(std::filesystem::path target, bool german)
@@ -283,9 +276,16 @@ void SafeFileWriter::streamToDisk()
 bool SafeFileWriter::linkTemporary()
 {
     const std::string self = "/proc/self/fd/" + std::to_string(handle_);
+    return nameTemporary(folder_, [&] {
+        return ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temp_.c_str(), AT_SYMLINK_FOLLOW) == 0;
+    });
+}
+
+bool SafeFileWriter::nameTemporary(const std::filesystem::path& folder, const std::function<bool()>& create)
+{
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temp_ = folder_ / tempName();
-        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temp_.c_str(), AT_SYMLINK_FOLLOW) == 0)
+        temp_ = folder / tempName();
+        if (create())
             return true;
         if (errno != EEXIST)
             break;

@@ -13,6 +13,7 @@
 // removed at the next save into that folder.
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -68,6 +69,9 @@ private:
     bool fail(int err);
     bool createTemporary(const std::filesystem::path& folder);
     bool linkTemporary();
+    // Gives the temporary a fresh short name in the folder and makes it there by create(),
+    // trying the next name while one is taken.
+    bool nameTemporary(const std::filesystem::path& folder, const std::function<bool()>& create);
 
     std::filesystem::path target_;   // as the caller named it
     std::filesystem::path replaced_; // the file the links lead to, replaced in its folder

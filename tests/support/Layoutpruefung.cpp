@@ -30,6 +30,19 @@ struct Textkasten {
     double u0 = 0, u1 = 0, v0 = 0, v1 = 0;
 };
 
+// The upright rectangle round a text's four corners.
+Seitenrechteck umgebendesRechteck(const Textkasten& t)
+{
+    Seitenrechteck r{1e300, 1e300, -1e300, -1e300};
+    for (const Punkt& p : t.ecken) {
+        r.x0 = std::min(r.x0, p.x);
+        r.x1 = std::max(r.x1, p.x);
+        r.y0 = std::min(r.y0, p.y);
+        r.y1 = std::max(r.y1, p.y);
+    }
+    return r;
+}
+
 // What the check sees of a drawing: text boxes and the drawn points of strokes by pen.
 struct Bild {
     std::vector<Textkasten> texte;
@@ -135,13 +148,7 @@ std::vector<Befund> pruefe(const Bild& b, const Seitenrechteck& seite, double to
         if (drin == 4)
             continue;
         amRand[i] = true;
-        double x0 = 1e300, x1 = -1e300, y0 = 1e300, y1 = -1e300;
-        for (const Punkt& p : t.ecken) {
-            x0 = std::min(x0, p.x);
-            x1 = std::max(x1, p.x);
-            y0 = std::min(y0, p.y);
-            y1 = std::max(y1, p.y);
-        }
+        const auto [x0, y0, x1, y1] = umgebendesRechteck(t);
         const bool ganzAussen = x1 < seite.x0 || x0 > seite.x1 || y1 < seite.y0 || y0 > seite.y1;
         Befund f;
         f.art = ganzAussen ? Befundart::TextAusserhalb : Befundart::TextAngeschnitten;
@@ -170,13 +177,7 @@ std::vector<Befund> pruefe(const Bild& b, const Seitenrechteck& seite, double to
         const Textkasten& t = b.texte[i];
         if (amRand[i] || umfang != Pruefumfang::Voll)
             continue;
-        double x0 = 1e300, x1 = -1e300, y0 = 1e300, y1 = -1e300;
-        for (const Punkt& p : t.ecken) {
-            x0 = std::min(x0, p.x);
-            x1 = std::max(x1, p.x);
-            y0 = std::min(y0, p.y);
-            y1 = std::max(y1, p.y);
-        }
+        const auto [x0, y0, x1, y1] = umgebendesRechteck(t);
         const auto durch = [&]() -> const Bild::Strich* {
             for (const Bild::Strich& s : b.striche)
                 for (const auto& [p, q] : s.strecken)

@@ -32,6 +32,7 @@ double zahlBreite(const std::string& zahl) { return (double(zahl.size()) - 1) * 
 
 // The previous sample of a line and the segment to the next one.
 struct Zug {
+    Zug(QuadrantPlot& plot, int x, int y, int d) : p(plot), xA(x), yA(y), dA(d) {}
     QuadrantPlot& p;
     int xA, yA, dA;
     bool sichtbar = false;

@@ -75,8 +75,9 @@ TEST(KegelGrafik, TheListNamesEachDateLineOnce)
             zeichneKegelGrafik(s, c, 700, 1000, true, 12.0, 0, 0);
             std::set<std::string> daten;
             for (const std::string& t : c.texts())
-                if (t.find(" (Dist.=") != std::string::npos)
+                if (t.find(" (Dist.=") != std::string::npos) {
                     EXPECT_TRUE(daten.insert(t.substr(t.find(" am "), t.find(",  ") - t.find(" am "))).second) << phi << linien << t;
+                }
             EXPECT_GE(daten.size(), 4u) << phi << " " << linien;
         }
 }

@@ -66,8 +66,9 @@ TEST(EbeneBeschriftung, EveryNamedHourWithSunCarriesItsNumberInItsShadowsDirecti
             }
             for (const int stunde : stunden)
                 if (std::asin(sonneUm(f.phi, stunde).u) / g::kGrad > (c == &bild ? 27 : 5) && stunde >= s.Zeiten.EotVon
-                    && stunde <= s.Zeiten.EotBis)
+                    && stunde <= s.Zeiten.EotBis) {
                     EXPECT_EQ(richtung.count(stunde), 1u) << "hour " << stunde;
+                }
             for (const auto& [stunde, r] : richtung) {
                 const auto abstand = [&, r = r](int h) { // to the shadow of hour h; 10 without sun
                     const g::V so = sonneUm(f.phi, h);

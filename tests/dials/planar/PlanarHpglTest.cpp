@@ -303,9 +303,10 @@ TEST(PlanarHpgl, LegendLinesAreSetWithLeading)
             EXPECT_GE(zeilen.size(), 4u) << typ;
             for (const Zeile& o : zeilen)
                 for (const Zeile& u : zeilen)
-                    if (u.y < o.y && u.x < o.x + o.breite && o.x < u.x + u.breite)
+                    if (u.y < o.y && u.x < o.x + o.breite && o.x < u.x + u.breite) {
                         EXPECT_TRUE(o.y - u.y >= o.hoehe / 3 + 1.1 * u.hoehe && u.y >= u.hoehe / 3)
                             << typ << " " << fall << ": " << o.y << ", " << u.y;
+                    }
         }
 }
 
