@@ -177,12 +177,12 @@ std::vector<Befund> pruefe(const Bild& b, const Seitenrechteck& seite, double to
         const Textkasten& t = b.texte[i];
         if (amRand[i] || umfang != Pruefumfang::Voll)
             continue;
-        const auto [x0, y0, x1, y1] = umgebendesRechteck(t);
+        const Seitenrechteck k = umgebendesRechteck(t);
         const auto durch = [&]() -> const Bild::Strich* {
             for (const Bild::Strich& s : b.striche)
                 for (const auto& [p, q] : s.strecken)
-                    if (std::max(p.x, q.x) >= x0 && std::min(p.x, q.x) <= x1 && std::max(p.y, q.y) >= y0
-                        && std::min(p.y, q.y) <= y1 && eindringtiefe(t, p, q) > 0.25 * (t.v1 - t.v0))
+                    if (std::max(p.x, q.x) >= k.x0 && std::min(p.x, q.x) <= k.x1 && std::max(p.y, q.y) >= k.y0
+                        && std::min(p.y, q.y) <= k.y1 && eindringtiefe(t, p, q) > 0.25 * (t.v1 - t.v0))
                         return &s;
             return nullptr;
         }();
