@@ -35,7 +35,7 @@ struct Unterschrift {
 };
 
 constexpr const char* kHutDe = "azimutale Höhensonnenuhr   (Hut-SU)";
-constexpr const char* kHutEn = "Azimuthal Altitude Dial  (Hat Dial)";
+constexpr const char* kHutEn = "Azimuthal Altitude Dial (Hat Dial)";
 
 constexpr std::array<Unterschrift, 26> kUnterschriften = {{
     {1105, "horizontale SONNENUHR", "horizontal SUNDIAL"},
@@ -53,8 +53,8 @@ constexpr std::array<Unterschrift, 26> kUnterschriften = {{
     {3018, "Ringsonnenuhr (Bauernring)", "Ring Sundial (Farmers' Ring) "},
     {3008, "SU für mittlere Zeit (Hollander)", "Mean Time Sundial (Hollander)"},
     {3009, "Horizontoskop", "Horizontoscope"},
-    {3010, "vertikale Habermel-Sonnenuhr I für  Wahre Ortszeit",
-     "Vertical Habermel-Sundial I for  Local Apparent Time"},
+    {3010, "vertikale Habermel-Sonnenuhr I für Wahre Ortszeit",
+     "Vertical Habermel-Sundial I for Local Apparent Time"},
     {3011, "vertikale Habermel-Sonnenuhr II", "Vertical Altitude Dial (Habermel II)"},
     {3013, "Polstab-Zylinderuhr", "Cylinder Dial with Polar Style"},
     {3014, kHutDe, kHutEn},
@@ -118,8 +118,10 @@ std::string bildUnterschrift(const AppState& s, std::int32_t id, bool diaschau)
 {
     const bool de = s.Sprachspalte != 2;
     if (id == 3012) {
+        // The hat dial's name without its bracketed short name, in the show as well: its first
+        // 25 characters would end in the English name's open bracket.
         const std::string hut = de ? kHutDe : kHutEn;
-        return diaschau ? ersteZeichen(hut, 25) : ersteZeichen(hut, zeichenAnzahl(hut) - 11);
+        return ersteZeichen(hut, zeichenAnzahl(hut) - 11);
     }
     if (id == 3010 && diaschau)
         return de ? "vertikale Habermel-Sonnenuhr I" : "Vertical Habermel-Sundial I";

@@ -35,8 +35,8 @@ bool hatBild(std::int32_t id);
 std::int32_t naechstesDia(std::int32_t id);
 inline constexpr std::int32_t ErstesDia = 1105;
 
-// The caption of a picture in the current language (empty for an id without one); the slide
-// show shortens those of 3010 and 3012.
+// The caption of a picture in the current language (empty for an id without one); 3012 takes
+// the name of 3014 without its bracketed short name, and the slide show shortens that of 3010.
 std::string bildUnterschrift(const AppState& s, std::int32_t id, bool diaschau);
 
 // The slide interval for a track-bar position (tenths of a second) and its label ("2.2 s").

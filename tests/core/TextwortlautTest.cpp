@@ -1,9 +1,11 @@
-// Every table text in both languages, and the window titles joined from them, reads cleanly
-// (the layout check of every family does the same for the texts drawn and plotted).
+// Every table text in both languages, the window titles joined from them and the gallery's
+// captions read cleanly (the layout check of every family does the same for the texts drawn and
+// plotted).
 #include "core/Sprachdienst.h"
 #include "core/Texttabellen.h"
 #include "core/Textressourcen.h"
 #include "drawing/Zeichnungstyp.h"
+#include "shell/Bildergalerie.h"
 #include "support/Layoutpruefung.h"
 
 #include <gtest/gtest.h>
@@ -21,13 +23,16 @@ TEST(Textwortlaut, TableTextsAndJoinedTitlesReadCleanlyInBothLanguages)
     };
     zeilen(MeldungsTitel), zeilen(Menue), zeilen(ZodiakNamen), zeilen(KonstruktionsHinweise), zeilen(FarbLegende);
     zeilen(TitelTabelle), zeilen(TexteTabelle), zeilen(MeldungsTabelle), zeilen(Stringtabelle());
-    for (bool deutsch : {true, false})
+    for (bool deutsch : {true, false}) {
+        AppState s;
+        setzeSprache(s, deutsch);
+        for (std::int32_t id : alleBildIds())
+            texte.insert(texte.end(), {bildUnterschrift(s, id, false), bildUnterschrift(s, id, true)});
         for (char typ : std::string_view("hvicqazkrmwpb")) {
-            AppState s;
-            setzeSprache(s, deutsch);
             s.UhrTyp = typ;
             texte.push_back(fensterTitel(s));
         }
+    }
     // Heads the program completes with a number and the closing bracket.
     const std::vector<std::string_view> offen = {"S(", "= ", "EoT,", "(height =", "bei", "at"};
     for (const std::string& t : texte) {

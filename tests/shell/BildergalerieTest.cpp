@@ -81,11 +81,11 @@ TEST(Bildergalerie, CaptionsOfTheShortenedPictures)
     AppState s;
     struct Fall { bool de; std::int32_t id; bool dia; const char* text; };
     for (const Fall f : {Fall{true, 3012, false, "azimutale Höhensonnenuhr"},
-                         Fall{true, 3012, true, "azimutale Höhensonnenuhr "},
-                         Fall{false, 3012, false, "Azimuthal Altitude Dial "},
-                         Fall{false, 3012, true, "Azimuthal Altitude Dial  "},
+                         Fall{true, 3012, true, "azimutale Höhensonnenuhr"},
+                         Fall{false, 3012, false, "Azimuthal Altitude Dial"},
+                         Fall{false, 3012, true, "Azimuthal Altitude Dial"},
                          Fall{true, 3010, true, "vertikale Habermel-Sonnenuhr I"},
-                         Fall{false, 3010, false, "Vertical Habermel-Sundial I for  Local Apparent Time"},
+                         Fall{false, 3010, false, "Vertical Habermel-Sundial I for Local Apparent Time"},
                          Fall{false, 3001, false, "\"Umbrella\"-dial"}, Fall{true, 2998, false, ""}}) {
         setzeSprache(s, f.de);
         EXPECT_EQ(bildUnterschrift(s, f.id, f.dia), f.text) << f.id;

@@ -33,10 +33,14 @@ private slots:
                     gezeigt = box->windowTitle();
                     breite = box->width();
                     gezeigtesIcon = box->icon();
-                    // The title's text, and the window icon and three buttons of the title bar,
-                    // each a square a line high.
-                    const QFontMetrics fm = box->fontMetrics();
-                    noetig = std::max(fm.horizontalAdvance(gezeigt) + 4 * fm.height(), titelBreite(gezeigt, fm));
+                    // The title as window managers set it, bold and a step larger than the
+                    // box's text; before it the window's icon, after it three buttons, each a
+                    // square a line and a quarter wide; a margin of a line at either end.
+                    QFont titelSchrift = box->font();
+                    titelSchrift.setBold(true);
+                    titelSchrift.setPointSizeF(QFontInfo(titelSchrift).pointSizeF() * 1.2);
+                    const int zeile = box->fontMetrics().height();
+                    noetig = QFontMetrics(titelSchrift).horizontalAdvance(gezeigt) + 4 * zeile * 5 / 4 + 2 * zeile;
                     box->accept();
                 });
                 fenster.ask(titel, icon, "OK.", PromptButtons::Ok);

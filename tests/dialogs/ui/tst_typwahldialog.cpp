@@ -3,6 +3,7 @@
 #include "core/Sprachdienst.h"
 #include "core/ui/RadioGruppe.h"
 #include "dialogs/ui/TypwahlDialog.h"
+#include "shell/Bildergalerie.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -69,19 +70,33 @@ private slots:
         d->close();
     }
 
-    // The picture button shows the gallery's picture of the type; a type without one has no
-    // button, not an empty grey square.
+    // The picture button shows the gallery's picture of the type (the horizontal dial, which
+    // has none of its own, the gallery's first) and opens it; a type without one has no button,
+    // not an empty grey square.
     void thePictureButtonShowsTheGallerysPictureOrIsHidden()
     {
         s.UhrTyp = 'w';
+        s.ExpertenModus = 0;
         DialogUmgebung& u = neueUmgebung();
-        u.haken.bild = [](std::int32_t nr) { return nr == 3021 ? QImage(40, 40, QImage::Format_RGB32) : QImage(); };
+        std::int32_t gezeigt = 0;
+        u.haken.bild = [](std::int32_t nr) { return hatBild(nr) ? QImage(40, 40, QImage::Format_RGB32) : QImage(); };
+        u.haken.zeigeBild = [&gezeigt](std::int32_t nr) { gezeigt = nr; };
         auto* d = new TypwahlDialog(u);
         zeigeAktiv(d);
         auto* knopf = d->findChild<QToolButton*>(QStringLiteral("BtBtnSaw"));
         QVERIFY(knopf && knopf->isVisible() && !knopf->icon().isNull());
-        waehle(gruppe(d, "RG1"), 1);
-        QVERIFY(!knopf->isVisible());
+        struct Fall { int item; const char* name; std::int32_t bild; };
+        for (const Fall f : {Fall{0, "BtBtnhor", 1105}, Fall{1, "BtBtnver1", 3000}, Fall{2, nullptr, 0},
+                             Fall{7, "BtBtnZh2", 3006}, Fall{9, "BtBtnSaw", 3021}}) {
+            waehle(gruppe(d, "RG1"), f.item);
+            QCOMPARE(knopf->isVisible(), f.name != nullptr);
+            if (!f.name)
+                continue;
+            QCOMPARE(knopf->objectName(), QLatin1String(f.name));
+            QVERIFY(!knopf->icon().isNull());
+            knopf->click();
+            QCOMPARE(gezeigt, f.bild);
+        }
         d->close();
     }
 

@@ -30,7 +30,7 @@ private slots:
         for (const char typ : {'p', 'w'}) {
             Aufbau a(typ);
             auto w = a.fenster();
-            QVERIFY2(test::farbigePixel(w->bildflaeche()->bild()) > 2000, &typ);
+            QVERIFY2(test::farbigePixel(w->bildflaeche()->bild()) > 2000, std::string(1, typ).c_str());
             QVERIFY(w->windowTitle().contains(typ == 'p' ? QStringLiteral("Peaucellier") : QStringLiteral("Sawyer")));
 
             a.pdf = QString::fromStdString(a.pfad("dial.pdf"));

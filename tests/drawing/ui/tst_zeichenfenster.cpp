@@ -19,6 +19,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,6 +29,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QWheelEvent>
 #include <QtTest>
 
@@ -72,7 +74,7 @@ private slots:
             auto w = a.fenster();
             QCOMPARE(w->objectName(), QStringLiteral("Form5"));
             QCOMPARE(w->windowTitle(), QString::fromUtf8(f.titel));
-            QVERIFY2(farbigePixel(w->bildflaeche()->bild()) > 2000, &f.typ);
+            QVERIFY2(farbigePixel(w->bildflaeche()->bild()) > 2000, std::string(1, f.typ).c_str());
             // The show opened the angle table and the construction closed it again.
             QVERIFY(!w->fensterzustand().WinkelTabelleOffen);
             QCOMPARE(w->hilfekontext(), f.schirm ? 12 : 11);
@@ -465,6 +467,25 @@ private slots:
         m.aktion(menue::Drucken)->trigger();
         pruefePdf(pdf, 20000);
         QVERIFY(m.mdiArea()->subWindowList().size() == 1);
+
+        // Construction data loaded in the drawing window (through the platform's file dialog)
+        // bring their language to the whole program, the main window's menus included.
+        AppState englisch = a.s;
+        englisch.Deutsch = 0;
+        std::vector<std::string> text;
+        std::string fehler;
+        IniTextErstellen(englisch, false, text, a.prompt);
+        QVERIFY(IniTextSpeichern(text, a.pfad("englisch.umb"), fehler));
+        QTimer::singleShot(0, [datei = QString::fromStdString(a.pfad("englisch.umb"))] {
+            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                dialog->selectFile(datei);
+                static_cast<QDialog*>(dialog)->accept();
+            }
+        });
+        w->BtnLoadCClick();
+        QCOMPARE(a.s.Sprachspalte, 2);
+        QCOMPARE(m.aktion(menue::Drucken)->text(), QStringLiteral("&Print..."));
+        QCOMPARE(w->windowTitle(), QStringLiteral("Construction of a Vertical Sundial"));
     }
 
     // The window, the angle table, the information sheet and the export panel fit the window
@@ -513,9 +534,9 @@ private slots:
             LeseIni(b.s, a.pfad("typ.umb"), true, true, b.prompt);
             auto frisch = b.fenster({1350, 620});
             // The picture pixel for pixel, the caption, and the buttons as the window shows them.
-            QVERIFY2(w->bildflaeche()->bild() == frisch->bildflaeche()->bild(), &typ);
+            QVERIFY2(w->bildflaeche()->bild() == frisch->bildflaeche()->bild(), std::string(1, typ).c_str());
             QCOMPARE(w->windowTitle(), frisch->windowTitle());
-            QVERIFY2(w->grab().toImage() == frisch->grab().toImage(), &typ);
+            QVERIFY2(w->grab().toImage() == frisch->grab().toImage(), std::string(1, typ).c_str());
         }
         QCOMPARE(w->windowTitle(), QStringLiteral(" Konstruktion einer horizontalen Sonnenuhr"));
     }
