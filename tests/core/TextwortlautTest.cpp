@@ -14,7 +14,7 @@
 
 using namespace umbrin;
 
-TEST(Textwortlaut, TableTextsAndJoinedTitlesReadCleanlyInBothLanguages)
+TEST(Textwortlaut, TableTextsJoinedTitlesAndGalleryCaptionsReadCleanlyInBothLanguages)
 {
     std::vector<std::string> texte;
     const auto zeilen = [&](const auto& tabelle) {
