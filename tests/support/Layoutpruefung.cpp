@@ -624,8 +624,7 @@ std::string wortlautFehler(std::string_view text)
             zeile.remove_suffix(1);
         if (zeile.find("   ") == std::string_view::npos)
             for (std::size_t i = zeile.find("  "); i != std::string_view::npos; i = zeile.find("  ", i + 1))
-                if (i > 0 && i + 2 < zeile.size() && wortzeichen(zeile[i - 1])
-                    && (wortzeichen(zeile[i + 2]) || zeile[i + 2] == '(')
+                if (i > 0 && i + 2 < zeile.size() && wortzeichen(zeile[i - 1]) && wortzeichen(zeile[i + 2])
                     && !std::isdigit(static_cast<unsigned char>(zeile[i + 2])))
                     return "two blanks between words";
         anfang = ende + 1;

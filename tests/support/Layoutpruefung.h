@@ -66,10 +66,10 @@ std::vector<Befund> pruefePlotLayout(const std::string& hpgl, const Seitenrechte
 Seitenrechteck plotSeite(const std::string& hpgl);
 
 // What is wrong with the wording of a text a user reads, empty when nothing: two blanks between
-// two words or before a bracket (texts with runs of three or more blanks are laid out in columns
-// and pass, and a number may stand padded to its width), an acute accent standing for an
-// apostrophe, a bracket left open or closed twice. Blanks at the ends and line breaks are not
-// wording.
+// two words (texts with runs of three or more blanks are laid out in columns and pass, and a
+// number may stand padded to its width), an
+// acute accent standing for an apostrophe, a bracket left open or closed twice. Blanks at the
+// ends and line breaks are not wording.
 std::string wortlautFehler(std::string_view text);
 
 // The findings one per line, for a test's failure message.
