@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <pwd.h>
@@ -229,7 +230,8 @@ TEST(SafeSave, EveryKindOfFileUnderEveryFault)
 }
 
 // A process killed while saving leaves nothing; the named temporaries of processes that
-// ended are removed by the next save into their folder; a name of 249 characters saves.
+// ended are removed by the next save into their folder once they are an hour old (a younger
+// one may be another machine's save into a shared folder); a name of 249 characters saves.
 TEST(SafeSave, NothingOutlivesAKilledProcessAndLongNamesSave)
 {
     const test::TestOrdner dir("killed");
@@ -242,9 +244,14 @@ TEST(SafeSave, NothingOutlivesAKilledProcessAndLongNamesSave)
     ASSERT_EQ(::waitpid(kind, nullptr, 0), kind);
     EXPECT_EQ(eintraege(dir), 0u);
     const fs::path alt = dir / (".umbrin-" + std::to_string(kind) + "-0.tmp");
+    const fs::path jung = dir / (".umbrin-" + std::to_string(kind) + "-1.tmp");
     std::string fehler;
-    ASSERT_TRUE(saveFileSafely(alt, "left by a killed process", fehler));
+    for (const fs::path& p : {alt, jung})
+        ASSERT_TRUE(saveFileSafely(p, "left by a killed process", fehler));
+    fs::last_write_time(alt, fs::last_write_time(alt) - std::chrono::minutes(61));
+    fs::last_write_time(jung, fs::last_write_time(jung) - std::chrono::minutes(59));
     ASSERT_TRUE(saveFileSafely(dir / std::string(249, 'n'), "new", fehler)) << fehler;
     EXPECT_FALSE(fs::exists(alt));
-    EXPECT_EQ(eintraege(dir), 1u);
+    EXPECT_TRUE(fs::exists(jung));
+    EXPECT_EQ(eintraege(dir), 2u);
 }
