@@ -7,6 +7,7 @@
 #include "drawing/ZeichnungExport.h"
 #include "drawing/ui/Bildflaeche.h"
 #include "drawing/ui/ZeichenFenster.h"
+#include "core/Sprachdienst.h"
 #include "drawing/ui/ZeichenfensterAufbau.h"
 #include "shell/Menue.h"
 #include "shell/ui/Fensterbauer.h"
@@ -401,6 +402,10 @@ private slots:
         w->BtnSavCClick();
         QCOMPARE(a.prompt.asked.back().title, PromptTitle::Fehler);
         QVERIFY(!QString::fromStdString(a.prompt.asked.back().text).contains(QStringLiteral("gespeichert")));
+        setzeSprache(a.s, false); // and in English words
+        w->BtnSavCClick();
+        QVERIFY(QString::fromStdString(a.prompt.asked.back().text).contains(QStringLiteral("Cannot write")));
+        setzeSprache(a.s, true);
 
         // A start-settings file that cannot be read leaves the settings text alone; one that
         // reads replaces it and applies.
