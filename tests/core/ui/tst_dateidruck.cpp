@@ -1,6 +1,6 @@
-// Printing into a PDF file on a full disk (a file-size limit): every print path that can write
-// a file keeps the old file byte for byte, leaves nothing beside it and says that printing
-// failed. On a disk with room the old file is replaced by a whole PDF.
+// Every print path that can write a file, into a PDF where an old print stands: on a full disk
+// (a file-size limit) the old file stays byte for byte, nothing is left beside it and printing
+// is reported failed; with room the old file becomes a whole PDF.
 #include "core/Sonne.h"
 #include "core/ui/Dateidruck.h"
 #include "drawing/ui/ZeichenfensterAufbau.h"
@@ -11,55 +11,34 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include <filesystem>
-#include <fstream>
-
 using namespace umbrin;
 namespace fs = std::filesystem;
 
 namespace {
 
-const std::string kAlt = "%PDF-1.4 the print of last week";
-
-std::size_t eintraege(const fs::path& ordner)
-{
-    return static_cast<std::size_t>(std::distance(fs::directory_iterator(ordner), fs::directory_iterator()));
-}
-
-bool druckFehlerGemeldet(const test::ScriptedPrompt& p)
+bool gemeldet(const test::ScriptedPrompt& p)
 {
     return !p.asked.empty() && p.asked.back().text.find("Drucken abgebrochen") != std::string::npos;
 }
 
-// Prints into pdf, where an old print stands, with a disk that is full beyond `grenze` bytes
-// per file (none: room for everything). drucke says whether the failure was reported.
-void drucke(const QString& pdf, const std::function<bool()>& druck, rlim_t grenze = 4096)
+// druck prints into pdf and says whether the failure was reported.
+void drucke(const QString& pdf, rlim_t grenze, const std::function<bool()>& druck)
 {
     const fs::path ziel = pdf.toStdString();
-    std::ofstream(ziel, std::ios::binary) << kAlt;
-    const std::size_t vorher = eintraege(ziel.parent_path());
-    bool gemeldet = false;
-    {
-        const test::VollePlatte voll(grenze);
-        QVERIFY(voll.aktiv());
-        gemeldet = druck();
-    }
+    const std::string alt = "%PDF-1.4 the print of last week";
+    std::ofstream(ziel, std::ios::binary) << alt;
+    const auto eintraege = [&] { return std::distance(fs::directory_iterator(ziel.parent_path()), {}); };
+    const auto vorher = eintraege();
     const bool voll = grenze != RLIM_INFINITY;
-    QCOMPARE(gemeldet, voll);
-    QCOMPARE(eintraege(ziel.parent_path()), vorher);
+    {
+        const test::VollePlatte platte(grenze);
+        QCOMPARE(druck(), voll);
+    }
+    QCOMPARE(eintraege(), vorher);
     const std::string jetzt = test::dateiText(ziel);
-    QCOMPARE(jetzt == kAlt, voll);
+    QCOMPARE(jetzt == alt, voll);
     QCOMPARE(pdfVollstaendig(jetzt), !voll);
 }
-
-struct Fenster : test::ZeichenfensterAufbau {
-    explicit Fenster(char typ)
-    {
-        s.UhrTyp = typ;
-        SchiefeUndTierkreis(s, s.Par.Jahr);
-        pdf = QString::fromStdString(pfad("druck.pdf"));
-    }
-};
 
 } // namespace
 
@@ -70,38 +49,37 @@ private slots:
     {
         for (const rlim_t grenze : {rlim_t{4096}, RLIM_INFINITY}) {
             for (const char typ : {'h', 'm'}) {
-                Fenster a(typ);
+                test::ZeichenfensterAufbau a;
+                a.s.UhrTyp = typ;
+                SchiefeUndTierkreis(a.s, a.s.Par.Jahr);
+                a.pdf = QString::fromStdString(a.pfad("druck.pdf"));
                 auto w = a.fenster();
-                const auto gemeldet = [&] { return druckFehlerGemeldet(a.prompt); };
-                drucke(a.pdf, [&] { return w->BildDrucken(), gemeldet(); }, grenze);
-                w->sInfo(); // the information sheet, as text lines or the cone's drawing
-                drucke(a.pdf, [&] { return w->druckeZeichnung(), gemeldet(); }, grenze);
-                if (typ == 'h') {
-                    w->BitBtnWinkelClick();
-                    drucke(a.pdf, [&] { return w->druckeZeichnung(), gemeldet(); }, grenze);
-                } else {
-                    QTest::mouseClick(w->findChild<QPushButton*>("BitBtnHoll"), Qt::LeftButton);
-                    drucke(a.pdf, [&] {
+                drucke(a.pdf, grenze, [&] { return w->BildDrucken(), gemeldet(a.prompt); });
+                w->sInfo(); // the information sheet: text lines, or the cone's drawing
+                drucke(a.pdf, grenze, [&] { return w->druckeZeichnung(), gemeldet(a.prompt); });
+                const char* knopf = typ == 'h' ? "BitBtnWinkel" : "BitBtnHoll"; // angle table, cone graph
+                QTest::mouseClick(w->findChild<QPushButton*>(knopf), Qt::LeftButton);
+                drucke(a.pdf, grenze, [&] {
+                    if (typ == 'h')
+                        w->druckeZeichnung();
+                    else
                         QTest::mouseClick(w->findChild<QPushButton*>("BitBtnDruHo"), Qt::LeftButton);
-                        return gemeldet();
-                    }, grenze);
-                }
+                    return gemeldet(a.prompt);
+                });
             }
-            for (const int modus : {1, 16}) {
+            for (const int modus : {1, 16}) { // a table, a graph
                 test::TabellenfensterAufbau t(modus);
                 auto w = t.fenster();
                 w->FormShow();
-                drucke(t.pdf(1), [&] { return w->DruckListe(), druckFehlerGemeldet(t.prompt); }, grenze);
+                drucke(t.pdf(1), grenze, [&] { return w->DruckListe(), gemeldet(t.prompt); });
             }
-            AppState s;
-            initialisiereZustand(s);
-            QTemporaryDir ordner;
-            QPrinter drucker(QPrinter::HighResolution);
-            drucker.setOutputFileName(ordner.filePath("vergleich.pdf"));
-            drucke(ordner.filePath("vergleich.pdf"), [&] { return !EoTVergleichDrucken(drucker, s, 72); }, grenze);
+            test::TabellenfensterAufbau t(16); // the equation-of-time comparison
+            t.drucker.setOutputFileName(t.pdf(1));
+            drucke(t.pdf(1), grenze, [&] { return !EoTVergleichDrucken(t.drucker, t.s, 72); });
         }
     }
 };
 
 QTEST_MAIN(DateidruckTest)
 #include "tst_dateidruck.moc"
+
