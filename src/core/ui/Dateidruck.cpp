@@ -35,7 +35,7 @@ bool pdfVollstaendig(std::string_view bytes)
     const char* anfang = rest.data() + zahl + 1;
     if (std::from_chars(anfang, rest.data() + rest.size(), offset).ec != std::errc{})
         return false;
-    if (ohneZeilenende(rest.substr(0, zahl + 1)).ends_with("startxref") == false)
+    if (!ohneZeilenende(rest.substr(0, zahl + 1)).ends_with("startxref"))
         return false;
     return offset < bytes.size() && bytes.substr(offset, 4) == "xref";
 }

@@ -115,8 +115,8 @@ bool DruckListe::schliessen(std::string& fehler)
     if (!zeile_.isEmpty())
         zeileAusgeben();
     const bool beendet = maler_.end();
-    const bool abgelegt = beendet && datei_ && datei_->abschliessen();
-    if (beendet && datei_ && !abgelegt)
+    const bool abgelegt = beendet && (!datei_ || datei_->abschliessen());
+    if (beendet && !abgelegt)
         fehler = datei_->fehler();
     datei_.reset();
     if (!beendet) {
