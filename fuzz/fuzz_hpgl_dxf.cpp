@@ -24,11 +24,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     std::vector<std::string> info;
     std::string dxf;
     const umbrin::DxfErgebnis ergebnis = umbrin::HpglTextNachDxfText(hpgl, "fuzz.plt", dxf, einstellung, info);
-    // Whatever the input, the outcome is one of the four, and a DXF that was made is complete.
-    if (ergebnis.status == umbrin::DxfStatus::Gespeichert || ergebnis.status == umbrin::DxfStatus::NichtKonvertiert) {
+    // Whatever the input, the outcome is one of the four, a DXF that was made is complete, and
+    // a plot with nothing to draw makes none.
+    if (ergebnis.status == umbrin::DxfStatus::Gespeichert) {
         if (dxf.size() < 5 || dxf.compare(dxf.size() - 5, 5, "EOF\r\n") != 0)
             __builtin_trap();
-    } else if (ergebnis.status == umbrin::DxfStatus::KeinHpgl) {
+    } else if (ergebnis.status == umbrin::DxfStatus::KeinHpgl || ergebnis.status == umbrin::DxfStatus::NichtKonvertiert) {
         if (!dxf.empty())
             __builtin_trap();
     }

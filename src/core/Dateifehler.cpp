@@ -74,6 +74,14 @@ std::string schreibschutzText(const std::filesystem::path& datei, bool deutsch)
     return datei.string() + " :\r\n" + std::string(MeldungsTabelle[kMeldungSchreibschutz].in(deutsch ? 1 : 2));
 }
 
+std::string keineDateiText(const std::filesystem::path& datei, bool ordner, bool deutsch)
+{
+    if (ordner)
+        return dateifehlerText(Dateivorgang::Lesen, datei, EISDIR, deutsch);
+    return deutsch ? "Die Datei \"" + datei.string() + "\" kann nicht gelesen werden: Der Name ist der einer Pipe oder eines Geräts"
+                   : "Cannot read \"" + datei.string() + "\": Not a regular file (a pipe or a device)";
+}
+
 std::string nichtOffenText(const std::filesystem::path& datei, bool deutsch)
 {
     return deutsch ? "Die Datei \"" + datei.string() + "\" ist nicht geöffnet"

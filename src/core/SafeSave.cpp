@@ -7,8 +7,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <iterator>
+#include <ctime>
 #include <system_error>
 #include <thread>
 #include <dirent.h>
@@ -55,9 +54,12 @@ long temporaryOwner(std::string_view name)
 
 std::filesystem::path orHere(const std::filesystem::path& folder) { return folder.empty() ? "." : folder; }
 
-// Removes the temporary files that processes which no longer run left in the folder.
+// Removes the temporary files that processes which no longer run left in the folder. The
+// process number says nothing about another machine's save into a shared folder, so a
+// temporary is only taken for stale when it has not been written to for an hour as well.
 void removeStaleTemporaries(const std::filesystem::path& folder)
 {
+    constexpr long kStaleSeconds = 3600;
     DIR* dir = ::opendir(orHere(folder).c_str());
     if (!dir)
         return;
@@ -67,7 +69,8 @@ void removeStaleTemporaries(const std::filesystem::path& folder)
             continue;
         const std::filesystem::path stale = folder / e->d_name;
         struct stat st {};
-        if (::lstat(stale.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+        if (::lstat(stale.c_str(), &st) == 0 && S_ISREG(st.st_mode)
+            && std::time(nullptr) - st.st_mtime > kStaleSeconds)
             ::unlink(stale.c_str());
     }
     ::closedir(dir);
@@ -364,19 +367,85 @@ bool saveFileSafely(const std::filesystem::path& path, std::string_view bytes, s
     return true;
 }
 
+bool makeTemporaryFile(const std::filesystem::path& folder, const std::filesystem::path& target,
+                       std::filesystem::path& temporary, std::string& error, bool german)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = folder / tempName();
+        const int handle = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (handle >= 0) {
+            ::close(handle);
+            return true;
+        }
+        if (errno != EEXIST)
+            break;
+    }
+    error = dateifehlerText(Dateivorgang::Schreiben, target, errno, german);
+    temporary.clear();
+    return false;
+}
+
+int openFileForReading(const std::filesystem::path& path, std::string& error, bool german,
+                       const std::filesystem::path& name)
+{
+    const std::filesystem::path& genannt = name.empty() ? path : name;
+    // The type is looked at before the open, so that a device is not even opened, and again
+    // on the open handle, as the name may have changed in between. O_NONBLOCK keeps the open
+    // of a pipe without a writer from waiting for ever.
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        error = dateifehlerText(Dateivorgang::Lesen, genannt, errno, german);
+        return -1;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        error = keineDateiText(genannt, S_ISDIR(st.st_mode), german);
+        return -1;
+    }
+    const int handle = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (handle < 0) {
+        error = dateifehlerText(Dateivorgang::Lesen, genannt, errno, german);
+        return -1;
+    }
+    if (::fstat(handle, &st) != 0 || !S_ISREG(st.st_mode)) {
+        const int err = errno;
+        ::close(handle);
+        error = S_ISREG(st.st_mode) ? dateifehlerText(Dateivorgang::Lesen, genannt, err, german)
+                                    : keineDateiText(genannt, S_ISDIR(st.st_mode), german);
+        return -1;
+    }
+    return handle;
+}
+
 bool readFileBytes(const std::filesystem::path& path, std::string& bytes, std::string& error, bool german)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = dateifehlerText(Dateivorgang::Lesen, path, errno, german);
+    bytes.clear();
+    const int handle = openFileForReading(path, error, german);
+    if (handle < 0)
         return false;
+    struct stat st {};
+    if (::fstat(handle, &st) == 0 && st.st_size > 0)
+        bytes.reserve(static_cast<std::size_t>(st.st_size));
+    char buffer[1 << 16];
+    bool good = true;
+    int err = 0;
+    while (true) {
+        const ssize_t n = ::read(handle, buffer, sizeof buffer);
+        if (n > 0) {
+            bytes.append(buffer, static_cast<std::size_t>(n));
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        good = n == 0;
+        err = errno;
+        break;
     }
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        error = dateifehlerText(Dateivorgang::Lesen, path, errno, german);
-        return false;
+    ::close(handle);
+    if (!good) {
+        bytes.clear();
+        error = dateifehlerText(Dateivorgang::Lesen, path, err, german);
     }
-    return true;
+    return good;
 }
 
 } // namespace umbrin

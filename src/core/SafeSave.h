@@ -23,7 +23,20 @@ namespace umbrin {
 // naming the file and the old file is untouched.
 bool saveFileSafely(const std::filesystem::path& path, std::string_view bytes, std::string& error, bool german = true);
 
-// Reads a whole file as bytes. Returns false (and a message naming the file) when it cannot.
+// Makes an empty file of the safe save's temporary kind in folder, for a writer outside this
+// program's control (a print job) to fill; a later save into the folder removes it should this
+// process end before it does. Returns false (and a message naming target) when it cannot.
+bool makeTemporaryFile(const std::filesystem::path& folder, const std::filesystem::path& target,
+                       std::filesystem::path& temporary, std::string& error, bool german = true);
+
+// Opens a regular file for reading and returns its handle (close it with ::close, or hand it
+// to fdopen). A folder, a pipe or a device under the name is refused, and the open never waits
+// for a pipe's writer. -1, with a message naming the file (name, or the path when it is
+// empty), when the file cannot be read.
+int openFileForReading(const std::filesystem::path& path, std::string& error, bool german = true,
+                       const std::filesystem::path& name = {});
+
+// Reads a whole regular file as bytes. Returns false (and a message naming the file) when it cannot.
 bool readFileBytes(const std::filesystem::path& path, std::string& bytes, std::string& error, bool german = true);
 
 // A file written piece by piece (a plot, a table) that only replaces the target when

@@ -78,9 +78,9 @@ void IniLeser::zuruecksetzen(const Zeilenstand& st)
     z_.DeklUnten = st.deklUnten;
 }
 
-bool IniLeser::abschliessen(const Zeilenstand& vorher, bool weiter)
+bool IniLeser::abschliessen(const Zeilenstand& vorher, bool weiter, bool gemeldetBehalten)
 {
-    if (!weiter || !meldung_.empty())
+    if (!weiter || (!meldung_.empty() && !gemeldetBehalten))
         zuruecksetzen(vorher);
     // A line that stops the reading is reported by the stop question alone.
     if (weiter && !meldung_.empty())
@@ -103,7 +103,9 @@ bool IniLeser::hauptzeile(std::size_t i, const std::string& zeile)
     } else {
         weiter = liesHauptzeile(i, zeile);
     }
-    return abschliessen(vorher, weiter);
+    // The ring band's limits fall back one by one and the line is read on, as the file's
+    // format has it; any other faulty line changes nothing.
+    return abschliessen(vorher, weiter, i == 17);
 }
 
 // A value the line's own scanner would read as something else: "1e308" as 1, "0x2F" as 0,
@@ -116,12 +118,13 @@ std::optional<std::string> IniLeser::formfehler(std::size_t i, const std::string
             return std::nullopt;
         return zeile;
     case 5: return formfehlerKommazeile(zeile, 6, 7);
+    case 17: return std::nullopt; // ringband() tells a faulty offset from a faulty limit
     case 15:
         // Without ";" the whole line is the umbrella radius, which its handler checks.
         if (zeile.find(';') == std::string::npos)
             return std::nullopt;
         return formfehlerRingzeile(zeile);
-    case 1: case 2: case 3: case 4: case 6: case 7: case 8: case 16: case 17:
+    case 1: case 2: case 3: case 4: case 6: case 7: case 8: case 16:
         return formfehlerZahlenzeile(zeile);
     default:
         return std::nullopt;
@@ -297,14 +300,15 @@ bool IniLeser::skalen(const std::string& zeile)
     struct Ganzzahlfeld {
         std::int32_t* feld;
         Wertebereich bereich;
+        std::int32_t standard; // in place of a value that is no integer, without a word
     };
     const std::array<Ganzzahlfeld, 6> felder = {{
-        {&z_.Par.Skalenlaenge, DateiBereich::Skalenlaenge},
-        {&z_.SkalaHidokai2, DateiBereich::SkalaHidokai2},
-        {&z_.SkalaHidokai, DateiBereich::SkalaHidokai},
-        {&z_.Par.HidokaiZeiger, DateiBereich::HidokaiZeiger},
-        {&z_.Schalter.Kartenmassstab, DateiBereich::Kartenmassstab},
-        {&z_.Par.QuadrantGroesse, DateiBereich::QuadrantGroesse},
+        {&z_.Par.Skalenlaenge, DateiBereich::Skalenlaenge, 70},
+        {&z_.SkalaHidokai2, DateiBereich::SkalaHidokai2, 170},
+        {&z_.SkalaHidokai, DateiBereich::SkalaHidokai, 150},
+        {&z_.Par.HidokaiZeiger, DateiBereich::HidokaiZeiger, 150},
+        {&z_.Schalter.Kartenmassstab, DateiBereich::Kartenmassstab, 150},
+        {&z_.Par.QuadrantGroesse, DateiBereich::QuadrantGroesse, 150},
     }};
     std::string rest = zeile;
     for (const Ganzzahlfeld& f : felder) {
@@ -312,7 +316,9 @@ bool IniLeser::skalen(const std::string& zeile)
         if (wert.empty())
             continue;
         const auto n = alsGanzzahl(wert);
-        if (n && imBereich(*n, f.bereich, 5, wert))
+        if (!n)
+            *f.feld = f.standard;
+        else if (imBereich(*n, f.bereich, 5, wert))
             *f.feld = *n;
     }
     const std::string wert = holeKommaWert(rest);
@@ -645,28 +651,25 @@ bool IniLeser::ringband(const std::string& zeile)
     z_.RingLochVersatz = 0;
     z_.DeklOben = halbeSchiefe;
     z_.DeklUnten = -halbeSchiefe;
-    std::string rest = zeile;
-    if (!rest.empty()) {
-        const auto v = alsReal(holeZahl(rest));
+    const std::vector<std::string> werte = zahlenwerte(zeile);
+    const auto wert = [&](std::size_t k) -> std::optional<double> {
+        return istSchlichterWert(werte[k]) ? alsReal(werte[k]) : std::nullopt;
+    };
+    if (!werte.empty()) {
+        const auto v = wert(0);
         if (!v || !DateiBereich::RingLochVersatz.enthaelt(*v))
             return false;
         z_.RingLochVersatz = *v;
     }
-    if (!rest.empty()) {
-        const std::string text = holeZahl(rest);
-        const auto v = alsReal(text);
-        if (v && DateiBereich::DeklOben.enthaelt(*v))
-            z_.DeklOben = *v;
+    // A faulty limit keeps its fallback and is reported; the other is read all the same.
+    double* const grenzen[] = {&z_.DeklOben, &z_.DeklUnten};
+    const Wertebereich bereiche[] = {DateiBereich::DeklOben, DateiBereich::DeklUnten};
+    for (std::size_t k = 1; k < 3 && k < werte.size(); ++k) {
+        const auto v = wert(k);
+        if (v && bereiche[k - 1].enthaelt(*v))
+            *grenzen[k - 1] = *v;
         else
-            melde(zeileFehlerhaftMitWert(17, text));
-    }
-    if (!rest.empty()) {
-        const std::string text = holeZahl(rest);
-        const auto v = alsReal(text);
-        if (v && DateiBereich::DeklUnten.enthaelt(*v))
-            z_.DeklUnten = *v;
-        else
-            melde(zeileFehlerhaftMitWert(17, text));
+            melde(zeileFehlerhaftMitWert(17, werte[k]));
     }
     return true;
 }

@@ -49,7 +49,7 @@ private:
     Zeilenstand merke() const;
     void zuruecksetzen(const Zeilenstand& st);
     // Ends a line: undoes it when it stopped the reading or was reported, and shows its report.
-    bool abschliessen(const Zeilenstand& vorher, bool weiter);
+    bool abschliessen(const Zeilenstand& vorher, bool weiter, bool gemeldetBehalten = false);
 
     bool liesHauptzeile(std::size_t i, const std::string& zeile);
     std::optional<std::string> formfehler(std::size_t i, const std::string& zeile) const;

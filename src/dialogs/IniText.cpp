@@ -146,9 +146,9 @@ bool alteFarbenLesen(const AppState& s, std::array<Farbe, 12>& farben, UserPromp
         return false;
     std::string bytes;
     std::string fehler;
-    if (!readFileBytes(s.IniDatei, bytes, fehler)) {
-        prompt.ask(PromptTitle::Information, PromptIcon::Question, "Ursprüngliche Farbeinstellung nicht gefunden!",
-                   PromptButtons::Ok);
+    if (!readFileBytes(s.IniDatei, bytes, fehler, s.Sprachspalte != 2)) {
+        prompt.ask(PromptTitle::Information, PromptIcon::Question,
+                   "Ursprüngliche Farbeinstellung nicht gefunden!\r\n" + fehler, PromptButtons::Ok);
         return false;
     }
     const std::vector<std::string> zeilen = IniTextZeilen(bytes);

@@ -72,8 +72,9 @@ bool istSchlichteZahl(std::string_view text)
 
 } // namespace
 
-std::optional<std::string> formfehlerZahlenzeile(std::string_view zeile)
+std::vector<std::string> zahlenwerte(std::string_view zeile)
 {
+    std::vector<std::string> werte;
     std::size_t i = 0;
     while (i < zeile.size()) {
         if (istTrenner(zeile[i])) {
@@ -88,27 +89,36 @@ std::optional<std::string> formfehlerZahlenzeile(std::string_view zeile)
             ++ende;
             while (ende < zeile.size() && !istTrenner(zeile[ende]))
                 ++ende;
-            return std::string(zeile.substr(i, ende - i));
         }
-        const std::string_view wert = zeile.substr(i, ende - i);
-        if (!istSchlichteZahl(wert))
-            return std::string(wert);
+        werte.emplace_back(zeile.substr(i, ende - i));
         i = ende;
     }
+    return werte;
+}
+
+bool istSchlichterWert(std::string_view wert)
+{
+    return wert.find(',') == std::string_view::npos && istSchlichteZahl(wert);
+}
+
+std::optional<std::string> formfehlerZahlenzeile(std::string_view zeile)
+{
+    for (const std::string& wert : zahlenwerte(zeile))
+        if (!istSchlichterWert(wert))
+            return wert;
     return std::nullopt;
 }
 
-std::optional<std::string> formfehlerKommazeile(std::string_view zeile, int ganzzahlig, int anzahl)
+std::optional<std::string> formfehlerKommazeile(std::string_view zeile, int frei, int anzahl)
 {
     std::string rest(zeile);
     for (int k = 0; !rest.empty(); ++k) {
         const std::string wert = holeKommaWert(rest);
         if (k >= anzahl)
             return wert; // a value too many: a decimal comma in the last value, or a stray one
-        if (wert.empty())
+        if (wert.empty() || k < frei)
             continue;
-        const bool gut = k < ganzzahlig ? alsGanzzahl(wert).has_value() : alsReal(wert).has_value();
-        if (!gut)
+        if (!alsReal(wert))
             return wert;
     }
     return std::nullopt;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 #include <string_view>
 
 namespace umbrin {
@@ -41,9 +42,16 @@ std::optional<std::int32_t> alsGanzzahl(std::string_view text);
 // Lines read by holeZahl: values separated by blanks, "," and ";".
 std::optional<std::string> formfehlerZahlenzeile(std::string_view zeile);
 
-// Main line 5: at most `anzahl` values split by holeKommaWert, the first `ganzzahlig` of them
-// integers, the rest reals; an empty value is allowed.
-std::optional<std::string> formfehlerKommazeile(std::string_view zeile, int ganzzahlig, int anzahl);
+// Main line 5: at most `anzahl` values split by holeKommaWert, the first `frei` of them not
+// checked (their reader puts a default in place of a value that is no integer), the rest
+// reals; an empty value is allowed.
+std::optional<std::string> formfehlerKommazeile(std::string_view zeile, int frei, int anzahl);
+
+// The values of a line read by holeZahl as the file spells them: the runs between blanks, ","
+// and ";", a run joined across a decimal comma ("47,25") kept whole. A value is well formed
+// when istSchlichterWert says so.
+std::vector<std::string> zahlenwerte(std::string_view zeile);
+bool istSchlichterWert(std::string_view wert);
 
 // Main line 15 when it holds a ";": values separated by ";", only the first may be negative.
 std::optional<std::string> formfehlerRingzeile(std::string_view zeile);

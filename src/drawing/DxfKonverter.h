@@ -11,6 +11,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace umbrin {
@@ -37,7 +38,7 @@ public:
     // Interprets one command: its two-letter mnemonic and its parameter text, already
     // stripped of separators at both ends.
     void befehl(std::string_view mnemonic, std::string_view parameter);
-    // Closes an open polyline and the file.
+    // Closes an open polyline and the file; a remark made more than once gets its count.
     void beende();
     // True once a drawing command was interpreted.
     bool konvertiert() const { return konvertiert_; }
@@ -86,7 +87,13 @@ private:
     void stelleEinPositionSicher();
 
     DxfAusgabe& aus_;
+    // The remarks so far: each text once, in the order first made, with how often it came.
+    // A plot of any size keeps at most kBemerkungenHoechstens of them; the rest are counted.
+    static constexpr std::size_t kBemerkungenHoechstens = 1000;
     std::vector<std::string>& infoZeilen_;
+    std::unordered_map<std::string, std::size_t> bemerkungZeile_;
+    std::vector<long long> bemerkungAnzahl_;
+    long long weitereBemerkungen_ = 0;
     int stiftbreite_;
     double massstab_;
     long long faktor_ = 0; // 10000 / massstab when that is a whole number: the fast path for integer coordinates

@@ -297,6 +297,11 @@ void DxfKonverter::beende()
 {
     dxfSeqend();
     dxfSatzDateiende(aus_);
+    for (std::size_t i = 0; i < bemerkungAnzahl_.size() && i < infoZeilen_.size(); ++i)
+        if (bemerkungAnzahl_[i] > 1)
+            infoZeilen_[i] += " (" + std::to_string(bemerkungAnzahl_[i]) + "x)";
+    if (weitereBemerkungen_ > 0)
+        infoZeilen_.push_back("... (+" + std::to_string(weitereBemerkungen_) + ")");
 }
 
 } // namespace umbrin

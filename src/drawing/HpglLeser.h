@@ -4,6 +4,7 @@
 // characters, and a plot file read in pieces of a fixed size. Only a piece and the command
 // not yet complete are held, whatever the plot's size.
 #include "core/Dateifehler.h"
+#include "core/SafeSave.h"
 #include "drawing/DxfKonverter.h"
 
 #include <algorithm>
@@ -15,6 +16,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unistd.h>
 
 namespace umbrin {
 
@@ -238,13 +240,18 @@ public:
     template <class Lies>
     bool durch(Lies&& lies, std::string& fehler)
     {
-        if (f_)
+        if (f_) {
             std::rewind(f_);
-        else
-            f_ = std::fopen(datei_.c_str(), "rb");
-        if (!f_) {
-            fehler = dateifehlerText(Dateivorgang::Lesen, name_, errno, deutsch_);
-            return false;
+        } else {
+            const int handle = openFileForReading(datei_, fehler, deutsch_, name_);
+            if (handle < 0)
+                return false;
+            f_ = ::fdopen(handle, "rb");
+            if (!f_) {
+                fehler = dateifehlerText(Dateivorgang::Lesen, name_, errno, deutsch_);
+                ::close(handle);
+                return false;
+            }
         }
         while (true) {
             const std::size_t n = std::fread(puffer_.get(), 1, kStueck, f_);

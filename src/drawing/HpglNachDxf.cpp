@@ -193,7 +193,8 @@ DxfErgebnis schreibeDxf(const std::string& hpglName, DxfZiel& ziel, const DxfEin
     std::string fehler;
     if (!ziel.oeffne(fehler))
         return ergebnis(DxfStatus::Fehler, PromptTitle::Fehler, PromptIcon::Question,
-                        "Das war ein Datei-Öffnungsfehler!\n" + fehler);
+                        (einstellung.deutsch ? "Das war ein Datei-Öffnungsfehler!\n" : "That was a file opening error!\n")
+                            + fehler);
 
     DxfAusgabe aus(ziel.senke());
     schreibeDxfKopf(aus);
@@ -209,12 +210,14 @@ DxfErgebnis schreibeDxf(const std::string& hpglName, DxfZiel& ziel, const DxfEin
 
     if (!aus.beende())
         return ergebnis(DxfStatus::Fehler, PromptTitle::Fehler, PromptIcon::Error, ziel.verwerfe());
-    if (!ziel.schliesse(fehler))
-        return ergebnis(DxfStatus::Fehler, PromptTitle::Fehler, PromptIcon::Error, fehler);
-
-    if (!konverter.konvertiert())
+    // A drawing without anything drawn does not take the place of an older one.
+    if (!konverter.konvertiert()) {
+        ziel.verwerfe();
         return ergebnis(DxfStatus::NichtKonvertiert, PromptTitle::Fehler, PromptIcon::Warning,
                         "File " + ohneOrdner(hpglName) + meldung(kMeldungNichtKonvertiert, einstellung.deutsch));
+    }
+    if (!ziel.schliesse(fehler))
+        return ergebnis(DxfStatus::Fehler, PromptTitle::Fehler, PromptIcon::Error, fehler);
     return ergebnis(DxfStatus::Gespeichert, PromptTitle::Information, PromptIcon::Information,
                     "\r       File " + ohneOrdner(ziel.name()) + meldung(kMeldungGespeichert, einstellung.deutsch));
 }
@@ -358,6 +361,16 @@ DxfKonverter::DxfKonverter(DxfAusgabe& aus, std::vector<std::string>& infoZeilen
 
 void DxfKonverter::info(std::string zeile)
 {
+    if (const auto it = bemerkungZeile_.find(zeile); it != bemerkungZeile_.end()) {
+        ++bemerkungAnzahl_[it->second];
+        return;
+    }
+    if (bemerkungAnzahl_.size() >= kBemerkungenHoechstens) {
+        ++weitereBemerkungen_;
+        return;
+    }
+    bemerkungZeile_.emplace(zeile, infoZeilen_.size());
+    bemerkungAnzahl_.push_back(1);
     infoZeilen_.push_back(std::move(zeile));
 }
 

@@ -17,7 +17,7 @@ namespace umbrin {
 
 enum class DxfStatus {
     Gespeichert,      // the DXF file was written and holds the drawing
-    NichtKonvertiert, // the DXF file was written, but nothing in the plot was drawn
+    NichtKonvertiert, // nothing in the plot could be drawn; no DXF file was made, an old one stays
     KeinHpgl,         // the input is not HPGL; no DXF file was made
     Fehler,           // a file could not be read, created or written; no DXF file was left
 };

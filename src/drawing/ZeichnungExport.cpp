@@ -12,7 +12,8 @@
 namespace umbrin {
 namespace {
 
-// The name the intermediate plot of a DXF export goes by in messages; it has no name on disk.
+// The name the intermediate plot of a DXF export goes by in the converter's messages; it has
+// no name on disk. A file error of the intermediate plot names the user's DXF file instead.
 constexpr const char* kZwischenplot = "umbrin.$$$";
 
 void meldeFehler(UserPrompt& frage, const std::string& text)
@@ -47,7 +48,7 @@ bool oeffnePlot(HPGLDatei& plot, const AppState& s, const std::filesystem::path&
 {
     std::string fehler;
     const bool offen = s.AlsHPGL ? plot.oeffnen(ziel, fehler, s.Deutsch != 0)
-                                 : plot.oeffnenZwischendatei(ziel.parent_path() / kZwischenplot, fehler, s.Deutsch != 0);
+                                 : plot.oeffnenZwischendatei(ziel, fehler, s.Deutsch != 0);
     if (!offen) {
         meldeFehler(frage, fehler);
         return false;
@@ -86,19 +87,16 @@ bool schliessePlot(HPGLDatei& plot, UserPrompt& frage)
 }
 
 // Converts the temporary plot into the DXF file and shows the converter's result. The
-// converter replaces the file only once it is complete, so a conversion that failed has left
-// whatever was there before; only a file it wrote without converting anything is handed to
-// the guard for removal.
+// converter replaces the file only once it is complete and holds a drawing, so a conversion
+// that failed or found nothing to convert has left whatever was there before.
 bool wandleUm(AppState& s, const std::filesystem::path& temporaer, const std::filesystem::path& ziel, int k,
-              UserPrompt& frage, Auftragsschutz& schutz)
+              UserPrompt& frage)
 {
     DxfEinstellung e;
     e.stiftbreite = s.Schalter.Stiftbreite;
     e.massstab = 40.0 * k;
     e.deutsch = s.Deutsch != 0;
     const DxfErgebnis r = HpglNachDxf(temporaer, ziel, e, s.InfoZeilen, (ziel.parent_path() / kZwischenplot).string());
-    if (r.status == DxfStatus::NichtKonvertiert)
-        schutz.begonnen(ziel);
     if (!r.meldung.empty())
         frage.ask(r.titel, r.symbol, r.meldung, PromptButtons::Ok);
     return r.gespeichert();
@@ -106,7 +104,7 @@ bool wandleUm(AppState& s, const std::filesystem::path& temporaer, const std::fi
 
 // Ends one sheet: close the plot, then report it or convert it.
 bool beendeBlatt(AppState& s, Zeichenfensterzustand& f, HPGLDatei& plot, const std::filesystem::path& temporaer,
-                 const std::filesystem::path& ziel, int k, UserPrompt& frage, Auftragsschutz& schutz)
+                 const std::filesystem::path& ziel, int k, UserPrompt& frage)
 {
     if (!schliessePlot(plot, frage))
         return false;
@@ -118,7 +116,7 @@ bool beendeBlatt(AppState& s, Zeichenfensterzustand& f, HPGLDatei& plot, const s
         return true;
     }
     f.DxfFaktor = k;
-    return wandleUm(s, temporaer, ziel, k, frage, schutz);
+    return wandleUm(s, temporaer, ziel, k, frage);
 }
 
 } // namespace
@@ -216,7 +214,7 @@ bool exportiereZeichnung(AppState& s, Zeichenfensterzustand& f, UserPrompt& frag
                       "\r\n" + std::string(texteText(s, 222)) + " \"" + ohneOrdner(blatt) + "\" !!!", PromptButtons::Ok);
             if (!s.AlsHPGL) {
                 f.DxfFaktor = 25;
-                if (!wandleUm(s, temporaer, a.datei, 25, frage, schutz))
+                if (!wandleUm(s, temporaer, a.datei, 25, frage))
                     return false;
             }
             if (!oeffnePlot(plot, s, blatt, temporaer, frage))
@@ -228,7 +226,7 @@ bool exportiereZeichnung(AppState& s, Zeichenfensterzustand& f, UserPrompt& frag
                 return false;
             }
             s.HPGLDateiname = blatt;
-            if (!beendeBlatt(s, f, plot, temporaer, blatt, 25, frage, schutz) || !schliesseListe(liste, frage))
+            if (!beendeBlatt(s, f, plot, temporaer, blatt, 25, frage) || !schliesseListe(liste, frage))
                 return false;
             schutz.erfolgreich();
             return true;
@@ -238,7 +236,7 @@ bool exportiereZeichnung(AppState& s, Zeichenfensterzustand& f, UserPrompt& frag
         meldeFehler(frage, e.what());
         return false;
     }
-    if (!beendeBlatt(s, f, plot, temporaer, s.HPGLDateiname, k, frage, schutz) || !schliesseListe(liste, frage))
+    if (!beendeBlatt(s, f, plot, temporaer, s.HPGLDateiname, k, frage) || !schliesseListe(liste, frage))
         return false;
     schutz.erfolgreich();
     return true;

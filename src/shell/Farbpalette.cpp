@@ -99,7 +99,8 @@ FarbAbschnitt leseFarbAbschnitt(const std::vector<std::string>& zeilen)
 
 FarbDateiErgebnis farbSave(const AppState& s)
 {
-    if (!std::filesystem::exists(s.IniDatei))
+    std::error_code ec;
+    if (!std::filesystem::exists(s.IniDatei, ec) && !ec)
         return {FarbDateiStatus::DateiFehlt, dateiName(s) + std::string(meldungsText(s, 33))};
     std::vector<std::string> zeilen;
     std::string fehler;
@@ -114,7 +115,8 @@ FarbDateiErgebnis farbSave(const AppState& s)
 
 FarbDateiErgebnis FarbLoad(AppState& s, bool mitDatei)
 {
-    if (!std::filesystem::exists(s.IniDatei)) {
+    std::error_code ec;
+    if (!std::filesystem::exists(s.IniDatei, ec) && !ec) {
         StandardFarben(s);
         return {FarbDateiStatus::DateiFehlt, dateiName(s) + std::string(meldungsText(s, 29))};
     }

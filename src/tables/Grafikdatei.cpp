@@ -24,7 +24,7 @@ bool SchreibeGrafikdatei(AppState& s, const std::filesystem::path& ziel, const G
     HPGLDatei plot;
     std::string fehler;
     if (s.AlsHPGL) {
-        if (!plot.oeffnen(ziel, fehler)) {
+        if (!plot.oeffnen(ziel, fehler, s.Sprachspalte != 2)) {
             meldeFehler(s, frage, ziel, fehler);
             return false;
         }

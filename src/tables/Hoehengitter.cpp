@@ -2,12 +2,15 @@
 
 #include "core/Eingabepruefung.h"
 #include "core/Rounding.h"
+#include "core/SafeSave.h"
 #include "core/Zahlenformat.h"
 
 #include <charconv>
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <string>
+#include <unistd.h>
 
 namespace umbrin {
 
@@ -179,7 +182,12 @@ bool Zeilenleser::oeffne(const std::filesystem::path& datei)
 {
     if (datei_)
         std::fclose(datei_);
-    datei_ = std::fopen(datei.c_str(), "rb");
+    // Only a regular file: a pipe or a device would never end or never answer.
+    std::string fehler;
+    const int handle = openFileForReading(datei, fehler);
+    datei_ = handle >= 0 ? ::fdopen(handle, "rb") : nullptr;
+    if (handle >= 0 && !datei_)
+        ::close(handle);
     anfang_ = ende_ = 0;
     gelesen_ = 0;
     dateiende_ = datei_ == nullptr;

@@ -2,17 +2,24 @@
 
 #include "core/HPGLDatei.h"
 #include "core/RecordingCanvas.h"
+#include "dialogs/IniLesen.h"
 #include "dialogs/IniText.h"
+#include "dials/KartenLeser.h"
 #include "dials/ring/RingKorrektur.h"
 #include "drawing/HpglNachDxf.h"
+#include "drawing/KartenWerkzeuge.h"
 #include "shell/Datumsdatei.h"
+#include "shell/Farbpalette.h"
+#include "support/ScriptedPrompt.h"
 #include "support/TestOrdner.h"
+#include "tables/BerechneHorizont.h"
 #include "tables/EoTPaare.h"
 #include "tables/Profildatei.h"
 #include "tables/Tabellendatei.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <pwd.h>
@@ -229,7 +236,8 @@ TEST(SafeSave, EveryKindOfFileUnderEveryFault)
 }
 
 // A process killed while saving leaves nothing; the named temporaries of processes that
-// ended are removed by the next save into their folder; a name of 249 characters saves.
+// ended are removed by the next save into their folder once they are an hour old (a younger
+// one may be another machine's save into a shared folder); a name of 249 characters saves.
 TEST(SafeSave, NothingOutlivesAKilledProcessAndLongNamesSave)
 {
     const test::TestOrdner dir("killed");
@@ -242,9 +250,54 @@ TEST(SafeSave, NothingOutlivesAKilledProcessAndLongNamesSave)
     ASSERT_EQ(::waitpid(kind, nullptr, 0), kind);
     EXPECT_EQ(eintraege(dir), 0u);
     const fs::path alt = dir / (".umbrin-" + std::to_string(kind) + "-0.tmp");
+    const fs::path jung = dir / (".umbrin-" + std::to_string(kind) + "-1.tmp");
     std::string fehler;
-    ASSERT_TRUE(saveFileSafely(alt, "left by a killed process", fehler));
+    for (const fs::path& p : {alt, jung})
+        ASSERT_TRUE(saveFileSafely(p, "left by a killed process", fehler));
+    fs::last_write_time(alt, fs::last_write_time(alt) - std::chrono::minutes(61));
+    fs::last_write_time(jung, fs::last_write_time(jung) - std::chrono::minutes(59));
     ASSERT_TRUE(saveFileSafely(dir / std::string(249, 'n'), "new", fehler)) << fehler;
     EXPECT_FALSE(fs::exists(alt));
-    EXPECT_EQ(eintraege(dir), 1u);
+    EXPECT_TRUE(fs::exists(jung));
+    EXPECT_EQ(eintraege(dir), 2u);
+}
+
+// Every reader, over a folder, a pipe without a writer and a device that never ends in place
+// of its file: each refuses, naming the file, and none waits (the alarm would end the run).
+TEST(SafeSave, EveryReaderRefusesAFolderAPipeAndADevice)
+{
+    AppState s;
+    initialisiereZustand(s);
+    test::ScriptedPrompt frage;
+    std::string f;
+    double b = 0;
+    KartenLesung karte;
+    Kachelkopf kopf;
+    std::vector<std::string> info;
+    using Lies = std::function<std::string(const fs::path&)>; // what the user is told
+    const std::pair<const char*, Lies> leser[] = {
+        {"umb.ini", [&](auto& p) { return LeseIni(s, p, true, true, frage).fehler; }},
+        {"umb.ini", [&](auto& p) { return s.IniDatei = p.string(), FarbLoad(s, true).meldung; }},
+        {"profil.txt", [&](auto& p) { return liesHorizontprofil(s, frage, p.string(), b, b), frage.asked.back().text; }},
+        {"coastUmb.dat", [&](auto& p) { return leseKartenDatei(p, kKartenDateiRegel, karte, f, true), f; }},
+        {"grenzen.dat", [&](auto& p) { return halbiereDatei(p, frage).meldung; }},
+        {"dial.plt", [&](auto& p) { return HpglNachDxf(p, p.parent_path() / "dial.dxf", {}, info).meldung; }},
+        {"N47E011.asc", [&](auto& p) { return leseKachelkopfDatei(p.string(), 1, kopf, f), f; }},
+    };
+    const test::TestOrdner dir("odd");
+    for (const auto& [name, lies] : leser)
+        for (const std::string art : {"folder", "pipe", "device"}) {
+            SCOPED_TRACE(std::string(name) + " as a " + art);
+            const fs::path ordner = dir / (art + std::to_string(eintraege(dir))), p = ordner / name;
+            fs::create_directories(ordner);
+            if (art == "folder")
+                fs::create_directory(p);
+            else if (art == "device")
+                fs::create_symlink("/dev/zero", p);
+            ASSERT_TRUE(art != "pipe" || ::mkfifo(p.c_str(), 0600) == 0);
+            ::alarm(20);
+            EXPECT_NE(lies(p).find(name), std::string::npos);
+            ::alarm(0);
+            EXPECT_EQ(eintraege(ordner), 1u);
+        }
 }

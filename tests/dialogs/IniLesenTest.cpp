@@ -333,10 +333,10 @@ TEST(LeseIni, AFaultyLineChangesNothingAndIsReportedOnce)
         {3, "-15.0 abc", nullptr},
         {4, "35;40;250;27O", nullptr},
         {5, "70,170,150,150,150,150, 200,5", nullptr},
-        {5, "7O,170,150,150,150,150, 200.0", nullptr},
         {6, "-11,7", nullptr},
         {7, "25.0;0.5;12.0", nullptr},
         {8, "12;1000.0;5.0;  2", nullptr},
+        {8, "12;90.0;5.0;  2x", nullptr},
         {10, "x", "In Line 10:x : INI-Datei ist fehlerhaft!"},
         {10, "sy", "In Line 10:sy : INI-Datei ist fehlerhaft!"},
         {15, "abc", "Line 15 : INI-Datei ist fehlerhaft!"},
@@ -344,8 +344,8 @@ TEST(LeseIni, AFaultyLineChangesNothingAndIsReportedOnce)
         {15, "x;0.5;120;80", "In Line 15:x : INI-Datei ist fehlerhaft!"},
         {16, "0.5;5;3.0;7", "Line 17/1 : INI-Datei ist fehlerhaft!"},
         {16, "12.5;32;-0.87e1", "In Line 16:-0.87e1 : INI-Datei ist fehlerhaft!"},
-        {17, "1.0;-2;3", "In Line 17:-2 : INI-Datei ist fehlerhaft!"},
         {17, "30", nullptr},
+        {17, "1e1;10;-10", nullptr},
         {32, "25", nullptr},
         {46, "01x1", nullptr},
     };
@@ -364,6 +364,35 @@ TEST(LeseIni, AFaultyLineChangesNothingAndIsReportedOnce)
                            s.DeklOben, s.DeklUnten),
                   std::tie(stand.UhrTyp, stand.Schirmuhr, stand.SkalaZylinder, stand.SkalaHidokai, stand.SkalaHidokai2,
                            stand.RingLochVersatz, stand.DeklOben, stand.DeklUnten)) << what;
+    }
+}
+
+// Two lines read on past a fault: a value of line 5's first six that is no integer takes its
+// default without a word; a faulty ring limit of line 17 takes half the obliquity, is reported,
+// and the rest of the line and of the file (its colours) is read.
+TEST(LeseIni, LineFiveDefaultsAndLineSeventeenLimitsFallBackAndReadingGoesOn)
+{
+    AppState stand = startedState();
+    stand.Farben.fill(0x00FF00);
+    const double h = stand.EpsRund / 2;
+    const struct {
+        const char *line5, *line17, *report; // report nullptr: no message
+        double skala, hidokai2, versatz, oben, unten;
+    } cases[] = {
+        {"7O,200,150,150,150,150, 200.0", "0.5;10;-10", nullptr, 70, 200, 0.5, 10, -10},
+        {"90,1e2,150,150,150,150, 200.0", "0.5;10;-10", nullptr, 90, 170, 0.5, 10, -10},
+        {"90,200,150,150,150,150, 200.0", "1.0;1e1;-3", "In Line 17:1e1 : INI-Datei ist fehlerhaft!", 90, 200, 1, h, -3},
+        {"90,200,150,150,150,150, 200.0", "1.0;-2;-3", "In Line 17:-2 : INI-Datei ist fehlerhaft!", 90, 200, 1, h, -3},
+        {"90,200,150,150,150,150, 200.0", "1.0;5;-4,5", "In Line 17:-4,5 : INI-Datei ist fehlerhaft!", 90, 200, 1, 5, -h},
+    };
+    for (const auto& c : cases) {
+        AppState s = startedState();
+        IniPrompt prompt;
+        readEdited(s, stand, prompt, [&](auto& l) { l[5] = c.line5, l[17] = c.line17; });
+        EXPECT_EQ(allTexts(prompt), c.report ? "[" + std::string(c.report) + "]\n" : "") << c.line5 << c.line17;
+        EXPECT_EQ(std::tie(s.Par.Skalenlaenge, s.SkalaHidokai2), std::tuple(c.skala, c.hidokai2)) << c.line5;
+        EXPECT_EQ(std::tie(s.RingLochVersatz, s.DeklOben, s.DeklUnten), std::tuple(c.versatz, c.oben, c.unten)) << c.line17;
+        EXPECT_EQ(s.Farben, stand.Farben) << c.line5 << c.line17;
     }
 }
 

@@ -106,6 +106,12 @@ inline std::string shellWort(const std::string& text)
     return wort + "'";
 }
 
+// Why a check by ezdxf did not run. A test that checks its drawings with ezdxf ends, after
+// its own checks, with
+//     if (!ezdxfVerfuegbar()) GTEST_SKIP() << kOhneEzdxf;
+// so that without the reader it is reported skipped, not passed.
+inline constexpr const char* kOhneEzdxf = "/usr/bin/python3 cannot import ezdxf: the DXF reader's check did not run";
+
 inline bool ezdxfVerfuegbar()
 {
     static const bool verfuegbar =

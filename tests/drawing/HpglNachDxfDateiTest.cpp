@@ -80,16 +80,16 @@ TEST(HpglNachDxfDatei, LabelsKeepTheirWindows1252Characters)
         EXPECT_NE(bytes.find("$DWGCODEPAGE\r\n  3\r\nANSI_1252\r\n"), std::string::npos);
 
         const auto bericht = umbrin::testing::pruefeMitEzdxf(dxf, 0, 0, 0, {"Länge 48° €"});
-        if (bericht.verfuegbar) {
-            EXPECT_TRUE(bericht.ok) << bericht.ausgabe;
-        }
+        EXPECT_TRUE(bericht.ok || !bericht.verfuegbar) << bericht.ausgabe;
     }
+    if (!umbrin::testing::ezdxfVerfuegbar())
+        GTEST_SKIP() << umbrin::testing::kOhneEzdxf;
 }
 
 TEST(HpglNachDxfDatei, EveryLineEndsWithCrLf)
 {
     std::vector<std::string> info;
-    for (const char* hpgl : {"IN;SP 1;PU 0 0;PD 400 400;LBa\x03", "IN;PA;IW 0 0 400 400;EA 400 400;"}) {
+    for (const char* hpgl : {"IN;SP 1;PU 0 0;PD 400 400;LBa\x03", "IN;PA;IW 0 0 400 400;EA 400 400;PD 0 0;"}) {
         std::string dxf;
         HpglTextNachDxfText(hpgl, "a.plt", dxf, einstellung(), info);
         EXPECT_TRUE(nurCrLf(dxf)) << hpgl;
@@ -151,16 +151,20 @@ TEST(HpglNachDxfDatei, TheOutcomeComesBackWithItsMessage)
     e = HpglNachDxf(ordner / "dial.plt", ordner / "dial.dxf", einstellung(40, false), info);
     EXPECT_EQ(e.meldung, "\r       File dial.dxf saved!");
 
-    // Frame and window only: nothing drawn, but the DXF is written as it stands.
+    // Frame and window only: nothing drawn, so an older drawing of the name stays.
     schreibe(ordner / "leer.plt", "IN;PA;IW 0 0 400 400;EA 400 400;");
+    schreibe(ordner / "leer.dxf", "the drawing of last week");
     e = HpglNachDxf(ordner / "leer.plt", ordner / "leer.dxf", einstellung(), info);
     EXPECT_EQ(e.status, DxfStatus::NichtKonvertiert);
     EXPECT_EQ(e.titel, PromptTitle::Fehler);
     EXPECT_EQ(e.symbol, PromptIcon::Warning);
     EXPECT_EQ(e.meldung, "File leer.plt nicht konvertiert!\n\rHPGL-File ist eventuell defekt.");
-    EXPECT_EQ(nurTyp(dxfEntitaeten(lies(ordner / "leer.dxf")), "VERTEX").size(), 5u);
+    EXPECT_EQ(lies(ordner / "leer.dxf"), "the drawing of last week");
     e = HpglNachDxf(ordner / "leer.plt", ordner / "leer.dxf", einstellung(40, false), info);
     EXPECT_EQ(e.meldung, "File leer.plt not converted!\n\rHPGL-file is probably corrupted.");
+    fs::create_directory(ordner / "ordner.dxf");
+    e = HpglNachDxf(ordner / "dial.plt", ordner / "ordner.dxf", einstellung(40, false), info);
+    EXPECT_EQ(e.meldung.rfind("That was a file opening error!\n", 0), 0u) << e.meldung;
 }
 
 TEST(HpglNachDxfDatei, TextThatIsNotHpglMakesNoDxf)

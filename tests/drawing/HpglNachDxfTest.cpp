@@ -239,6 +239,14 @@ TEST(HpglNachDxf, PenWidthsGoIntoTheNextPolyline)
     }
 }
 
+// A plot of any length makes each remark once: a repeated one gets its count.
+TEST(HpglNachDxf, ARepeatedRemarkIsKeptOnceWithItsCount)
+{
+    const Umwandlung u = wandle("IN;PW 1;PU 0 0;PW 1;PD 40 0;ZZ;PW 2;");
+    EXPECT_EQ(u.info, (std::vector<std::string>{"Command PW (=Penwidth) only supported by HPGL2. (3x)",
+                                                "Command: ZZ; not supported!"}));
+}
+
 TEST(HpglNachDxf, CirclesAndArcsAroundTheirCentres)
 {
     const Umwandlung kreis = wandle("IN;SP 7;PU 400 400;CI 80;");

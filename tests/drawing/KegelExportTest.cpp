@@ -81,6 +81,8 @@ TEST(KegelExport, PlotAndDxfEachWriteTheDialAndTheConeSheet)
             EXPECT_EQ(test::ezdxfPruefung(blatt), "");
         }
     }
+    if (!umbrin::testing::ezdxfVerfuegbar())
+        GTEST_SKIP() << umbrin::testing::kOhneEzdxf;
 }
 
 TEST(KegelExport, ARefusedConeKeepsBothOldFiles)

@@ -80,7 +80,8 @@ TEST(Grafikdatei, ConverterFailureKeepsTheOldFileAndLeavesNoTemporaryFile)
 }
 
 // A plot that cannot be written (a folder no one can write to, or a full disk) names the file,
-// keeps the old one and leaves no temporary file; both hold for root as well.
+// keeps the old one and leaves no temporary file, in the words of the program's language; both
+// hold for root as well.
 TEST(Grafikdatei, FailedWriteIsReportedAsOne)
 {
     const test::TestOrdner ordner;
@@ -92,9 +93,10 @@ TEST(Grafikdatei, FailedWriteIsReportedAsOne)
         fs::path ziel;
         bool vollePlatte;
     } faelle[] = {{"folder", gesperrt, false}, {"full disk", alt, true}};
-    for (const auto& f : faelle) {
+    for (const auto& f : faelle)
+    for (const bool deutsch : {true, false}) {
         AppState s;
-        setzeSprache(s, true);
+        setzeSprache(s, deutsch);
         s.AlsHPGL = 1;
         ScriptedPrompt frage;
         bool gut = true;
@@ -111,7 +113,10 @@ TEST(Grafikdatei, FailedWriteIsReportedAsOne)
         }
         EXPECT_FALSE(gut) << f.fall;
         ASSERT_EQ(frage.asked.size(), 1u) << f.fall;
-        EXPECT_EQ(frage.asked[0].text.rfind("Datei konnte nicht gespeichert werden!", 0), 0u) << f.fall;
+        EXPECT_EQ(frage.asked[0].text.rfind(deutsch ? "Datei konnte nicht gespeichert werden!" : "Unable to save file!", 0),
+                  0u) << f.fall;
+        EXPECT_NE(frage.asked[0].text.find(deutsch ? "kann nicht geschrieben" : "Cannot write"), std::string::npos)
+            << frage.asked[0].text;
         EXPECT_NE(frage.asked[0].text.find("Azi.plt"), std::string::npos) << f.fall;
         EXPECT_EQ(lies(alt), "alt") << f.fall;
         EXPECT_EQ(dateien(ordner), 2u) << f.fall; // the old plot and the file that blocks the folder

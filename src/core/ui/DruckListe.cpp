@@ -8,8 +8,9 @@
 
 namespace umbrin {
 
-DruckListe::DruckListe(QPrinter& drucker)
+DruckListe::DruckListe(QPrinter& drucker, bool deutsch)
     : drucker_(drucker)
+    , deutsch_(deutsch)
     , schrift_(QStringLiteral("Courier"), 11)
 {
     schrift_.setStyleHint(QFont::Monospace);
@@ -25,7 +26,14 @@ bool DruckListe::oeffnen(std::string& fehler)
 {
     if (maler_.isActive())
         return true;
+    datei_ = std::make_unique<Dateidruck>(drucker_, deutsch_);
+    if (!datei_->bereit()) {
+        fehler = datei_->fehler();
+        datei_.reset();
+        return false;
+    }
     if (!maler_.begin(&drucker_)) {
+        datei_.reset();
         const QString ziel = drucker_.outputFileName().isEmpty() ? drucker_.printerName() : drucker_.outputFileName();
         fehler = "Cannot start printing to \"" + ziel.toStdString() + "\"";
         return false;
@@ -106,11 +114,16 @@ bool DruckListe::schliessen(std::string& fehler)
         return true;
     if (!zeile_.isEmpty())
         zeileAusgeben();
-    if (!maler_.end()) {
+    const bool beendet = maler_.end();
+    const bool abgelegt = beendet && (!datei_ || datei_->abschliessen());
+    if (beendet && !abgelegt)
+        fehler = datei_->fehler();
+    datei_.reset();
+    if (!beendet) {
         fehler = "Printing failed";
         return false;
     }
-    return true;
+    return abgelegt;
 }
 
 void DruckListe::verwerfen()
@@ -119,6 +132,7 @@ void DruckListe::verwerfen()
         drucker_.abort();
         maler_.end();
     }
+    datei_.reset();
     zeile_.clear();
 }
 

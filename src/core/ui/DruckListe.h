@@ -4,10 +4,13 @@
 // printable corner, with a new page whenever the next line would not fit. A form feed in the
 // text ends the page: what follows starts on the next one.
 #include "core/HPGLListe.h"
+#include "core/ui/Dateidruck.h"
 
 #include <QFont>
 #include <QPainter>
 #include <QString>
+
+#include <memory>
 
 class QPrinter;
 
@@ -15,7 +18,8 @@ namespace umbrin {
 
 class DruckListe : public HPGLListe {
 public:
-    explicit DruckListe(QPrinter& drucker);
+    // deutsch: the language of the message when a print into a file fails.
+    explicit DruckListe(QPrinter& drucker, bool deutsch = true);
     ~DruckListe() override;
 
     // Starts the print job with the font in 11 points. False, with a message, when the
@@ -39,6 +43,8 @@ private:
     void zeileAusgeben();
 
     QPrinter& drucker_;
+    bool deutsch_;
+    std::unique_ptr<Dateidruck> datei_; // while a job into a file runs
     QPainter maler_;
     QFont schrift_;
     QString zeile_;

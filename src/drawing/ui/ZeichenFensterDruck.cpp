@@ -4,6 +4,7 @@
 
 #include "core/Meldungen.h"
 #include "core/Sprachdienst.h"
+#include "core/ui/Dateidruck.h"
 #include "core/ui/DruckListe.h"
 #include "core/ui/DruckSeite.h"
 #include "core/ui/PainterCanvas.h"
@@ -100,12 +101,10 @@ void ZeichenFenster::BildDrucken()
     QApplication::setOverrideCursor(Qt::WaitCursor);
     schutz.beimEnde([] { QApplication::restoreOverrideCursor(); });
     schutz.beimAbbruch([&drucker] { drucker.abort(); });
-    const std::string pdf = drucker.outputFileName().toStdString();
-    if (!pdf.empty())
-        schutz.begonnen(pdf);
+    Dateidruck datei(drucker, s_.Sprachspalte != 2);
     bool gut = false;
     try {
-        gut = druckeSeite(drucker);
+        gut = datei.bereit() && druckeSeite(drucker) && datei.abschliessen();
     } catch (const std::exception&) {
         gut = false;
     }
@@ -164,11 +163,9 @@ void ZeichenFenster::DruckListe()
     QApplication::setOverrideCursor(Qt::WaitCursor);
     schutz.beimEnde([] { QApplication::restoreOverrideCursor(); });
     schutz.beimAbbruch([&drucker] { drucker.abort(); });
-    const std::string pdf = drucker.outputFileName().toStdString();
-    if (!pdf.empty())
-        schutz.begonnen(pdf);
-    bool gut = true;
-    {
+    Dateidruck datei(drucker, s_.Sprachspalte != 2);
+    bool gut = datei.bereit();
+    if (gut) {
         PainterCanvas canvas(drucker);
         gut = !druckerFehlerhaft(drucker);
         if (gut) {
@@ -178,7 +175,7 @@ void ZeichenFenster::DruckListe()
             });
         }
     }
-    if (gut && !druckerFehlerhaft(drucker))
+    if (gut && !druckerFehlerhaft(drucker) && datei.abschliessen())
         schutz.erfolgreich();
     else
         zeigeMeldung(frage_, s_, 42, PromptTitle::Fehler, PromptIcon::Warning);
@@ -199,11 +196,8 @@ void ZeichenFenster::ausgeben()
         dienste_.textdruckBeenden();
 
     Auftragsschutz schutz(s_);
-    const std::string pdf = drucker.outputFileName().toStdString();
-    if (!pdf.empty())
-        schutz.begonnen(pdf);
     const std::unique_ptr<QPrinter> text = textDrucker(drucker);
-    umbrin::DruckListe liste(*text);
+    umbrin::DruckListe liste(*text, s_.Sprachspalte != 2);
     std::string fehler;
     if (!liste.oeffnen(fehler)) {
         frage_.ask(PromptTitle::Fehler, PromptIcon::Warning, fehler, PromptButtons::Ok);

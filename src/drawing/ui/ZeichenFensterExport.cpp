@@ -33,9 +33,9 @@ QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<q
 // The coordinate list on the printer, as text lines; the list owns its printer.
 class DruckerKoordinatenliste : public HPGLListe {
 public:
-    explicit DruckerKoordinatenliste(std::unique_ptr<QPrinter> drucker)
+    DruckerKoordinatenliste(std::unique_ptr<QPrinter> drucker, bool deutsch)
         : drucker_(std::move(drucker))
-        , liste_(*drucker_)
+        , liste_(*drucker_, deutsch)
     {
     }
     bool oeffnen(std::string& fehler) { return liste_.oeffnen(fehler); }
@@ -249,7 +249,7 @@ void ZeichenFenster::makeHPGClick()
             fehler = s_.Deutsch ? "Koordinatenausgabe abgebrochen." : "Output of co-ordinates cancelled.";
             return nullptr;
         }
-        auto liste = std::make_unique<DruckerKoordinatenliste>(textDrucker(d));
+        auto liste = std::make_unique<DruckerKoordinatenliste>(textDrucker(d), s_.Sprachspalte != 2);
         if (!liste->oeffnen(fehler))
             return nullptr;
         return liste;

@@ -5,6 +5,7 @@
 
 #include "core/Meldungen.h"
 #include "core/Rounding.h"
+#include "core/ui/Dateidruck.h"
 #include "core/ui/DruckSeite.h"
 #include "core/ui/PainterCanvas.h"
 #include "dials/cone/KegelGrafik.h"
@@ -104,12 +105,10 @@ void ZeichenFenster::druckeKegel(bool grafik)
     Auftragsschutz schutz(s_);
     schutz.beimEnde([&drucker] { drucker.setPageOrientation(QPageLayout::Portrait); });
     schutz.beimAbbruch([&drucker] { drucker.abort(); });
-    const std::string pdf = drucker.outputFileName().toStdString();
-    if (!pdf.empty())
-        schutz.begonnen(pdf);
+    Dateidruck datei(drucker, s_.Sprachspalte != 2);
     bool gut = false;
     Konstruktionsmeldungen m;
-    {
+    if (datei.bereit()) {
         PainterCanvas canvas(drucker);
         DruckSeite seite;
         gut = DruckBereich(druckGeraetVon(drucker), seite.DruckBreite, seite.DruckHoehe, seite.DruckRandX,
@@ -123,7 +122,8 @@ void ZeichenFenster::druckeKegel(bool grafik)
                                     s_.Par.Gnomonhoehe * s_.Zoom, seite.DruckRandX, seite.DruckRandY);
         }
     }
-    if (gut && drucker.printerState() != QPrinter::Error && drucker.printerState() != QPrinter::Aborted) {
+    if (gut && drucker.printerState() != QPrinter::Error && drucker.printerState() != QPrinter::Aborted
+        && datei.abschliessen()) {
         schutz.erfolgreich();
         zeigeMeldungen(m);
     } else {

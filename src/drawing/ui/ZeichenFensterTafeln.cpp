@@ -359,7 +359,7 @@ void ZeichenFenster::BtnSavCClick()
     if (shell_.IniAusgabe.empty())
         IniTextErstellen(s_, false, shell_.IniAusgabe, frage_);
     std::string fehler;
-    const bool gut = IniTextSpeichern(shell_.IniAusgabe, datei.toStdString(), fehler);
+    const bool gut = IniTextSpeichern(shell_.IniAusgabe, datei.toStdString(), fehler, s_.Sprachspalte != 2);
     zeigeErgebnis(datei.toStdString(), gut, fehler);
 }
 

@@ -1,8 +1,12 @@
 #include "shell/ui/Bildspeicher.h"
 
+#include "core/SafeSave.h"
 #include "shell/JpegBild.h"
 
 #include <QFile>
+
+#include <string>
+#include <unistd.h>
 
 // The pictures live in a static library: their resource is registered explicitly.
 static void registriereBilder() { Q_INIT_RESOURCE(bilder); }
@@ -41,7 +45,23 @@ QImage jpegAlsBild(const QByteArray& daten, std::string* fehler, const std::atom
 QImage ladeJpegDatei(const QString& pfad, std::string* fehler, const std::atomic<bool>* halt)
 {
     QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly)) {
+    // A file on disk only when it is a regular one: a pipe would never answer, a device never end.
+    bool offen = false;
+    if (pfad.startsWith(QLatin1Char(':'))) {
+        offen = datei.open(QIODevice::ReadOnly);
+    } else {
+        std::string grund;
+        const int handle = openFileForReading(pfad.toStdString(), grund);
+        offen = handle >= 0 && datei.open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+        if (handle >= 0 && !offen)
+            ::close(handle);
+        if (handle < 0) {
+            if (fehler)
+                *fehler = grund;
+            return {};
+        }
+    }
+    if (!offen) {
         if (fehler)
             *fehler = datei.errorString().toStdString();
         return {};

@@ -2,6 +2,7 @@
 // the active window and the window as an image.
 #include "shell/ui/MainWindow.h"
 
+#include "core/ui/Dateidruck.h"
 #include "core/ui/Druckbar.h"
 #include "shell/ui/Textdruck.h"
 #include "tables/ui/Tsset2.h"
@@ -66,19 +67,23 @@ void MainWindow::mWindowPrintClick()
         p.setPageOrientation(QPageLayout::Portrait);
         return;
     }
-    QPainter maler;
-    if (!maler.begin(&p)) {
+    bool gut = false;
+    {
+        Dateidruck datei(p, s_.Sprachspalte != 2);
+        QPainter maler;
+        gut = datei.bereit() && maler.begin(&p);
+        if (gut) {
+            const QRect seite = maler.viewport();
+            const QSize passend = bild.size().scaled(seite.size(), Qt::KeepAspectRatio);
+            maler.fillRect(seite, Qt::white);
+            maler.drawImage(QRect(seite.topLeft(), passend), bild);
+            gut = maler.end() && datei.abschliessen();
+        }
+    }
+    p.setPageOrientation(QPageLayout::Portrait);
+    if (!gut)
         meldung(PromptTitle::Fehler, PromptIcon::Warning,
                 s_.Sprachspalte == 1 ? "Fehler - Drucken abgebrochen!" : "Error - Printing cancelled !");
-        p.setPageOrientation(QPageLayout::Portrait);
-        return;
-    }
-    const QRect seite = maler.viewport();
-    const QSize passend = bild.size().scaled(seite.size(), Qt::KeepAspectRatio);
-    maler.fillRect(seite, Qt::white);
-    maler.drawImage(QRect(seite.topLeft(), passend), bild);
-    maler.end();
-    p.setPageOrientation(QPageLayout::Portrait);
 }
 
 } // namespace umbrin

@@ -32,7 +32,7 @@ DruckListe* Textdruck::oeffne()
         return nullptr;
     QPrinter& drucker = drucker_();
     drucker.setPageOrientation(QPageLayout::Portrait);
-    auto liste = std::make_unique<DruckListe>(drucker);
+    auto liste = std::make_unique<DruckListe>(drucker, s_.Sprachspalte != 2);
     std::string fehler;
     if (!liste->oeffnen(fehler)) {
         frage_.ask(PromptTitle::Fehler, PromptIcon::Warning, std::string(meldungsText(s_, 42)) + "\n\r" + fehler,

@@ -1,6 +1,7 @@
 #include "tables/ui/EoTVergleichDrucken.h"
 
 #include "core/Rounding.h"
+#include "core/ui/Dateidruck.h"
 #include "core/ui/PainterCanvas.h"
 #include "tables/EoTPaare.h"
 
@@ -12,6 +13,9 @@ bool EoTVergleichDrucken(QPrinter& drucker, const AppState& s, int n)
 {
     drucker.setPageOrientation(QPageLayout::Portrait);
     const std::vector<EoTDruckseite> seiten = EoTVergleichSeiten(s, n);
+    Dateidruck datei(drucker, s.Sprachspalte != 2);
+    if (!datei.bereit())
+        return false;
     {
         PainterCanvas c(drucker);
         if (drucker.printerState() == QPrinter::Error || drucker.printerState() == QPrinter::Aborted)
@@ -33,7 +37,8 @@ bool EoTVergleichDrucken(QPrinter& drucker, const AppState& s, int n)
             }
         }
     }
-    return drucker.printerState() != QPrinter::Error && drucker.printerState() != QPrinter::Aborted;
+    return drucker.printerState() != QPrinter::Error && drucker.printerState() != QPrinter::Aborted
+           && datei.abschliessen();
 }
 
 } // namespace umbrin

@@ -1,7 +1,9 @@
 // Printing and saving the tables of the tables-and-graphs window.
 #include "tables/ui/Tsset2.h"
 
+#include "core/Meldungen.h"
 #include "core/Sprachdienst.h"
+#include "core/ui/Dateidruck.h"
 #include "core/ui/DruckSeite.h"
 #include "tables/Jahrestabelle.h"
 #include "tables/Tabellenansicht.h"
@@ -33,11 +35,19 @@ void Tsset2::DruckListe()
         return;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool gut = istGrafikmodus() ? druckeGrafik(drucker) : druckeTabelle(drucker);
+    bool gut = false;
+    bool abgelegt = false;
+    {
+        Dateidruck datei(drucker, s_.Sprachspalte != 2);
+        gut = datei.bereit() && (istGrafikmodus() ? druckeGrafik(drucker) : druckeTabelle(drucker));
+        abgelegt = gut && datei.abschliessen();
+    }
     QApplication::restoreOverrideCursor();
     drucker.setPageOrientation(QPageLayout::Portrait);
-    if (gut)
+    if (abgelegt)
         gedruckt_ = true;
+    else if (gut)
+        zeigeMeldung(frage_, s_, 42, PromptTitle::Fehler, PromptIcon::Warning);
 }
 
 bool Tsset2::druckeTabelle(QPrinter& drucker)

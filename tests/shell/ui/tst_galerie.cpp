@@ -15,6 +15,8 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using namespace umbrin;
 
 namespace {
@@ -52,6 +54,10 @@ private slots:
         QFile gross(QStringLiteral(UMBRIN_SOURCE_DIR "/fuzz/seeds/fuzz_jpeg/gross.jpg"));
         QVERIFY(gross.exists());
         h.g().ladeStartbild(gross.fileName(), 0);
+        QCOMPARE(h.g().startbildId(), 105);
+        // Nor does a pipe of the name make the start wait.
+        QVERIFY(QFile::remove(datei) && ::mkfifo(datei.toLocal8Bit().constData(), 0600) == 0);
+        h.g().ladeStartbild(datei, 0);
         QCOMPARE(h.g().startbildId(), 105);
         QVERIFY(h.w->close());
     }

@@ -1,0 +1,48 @@
+#pragma once
+// A print job into a file (a PDF) that never damages the file it replaces. The printer writes
+// into a temporary file beside the target, whatever fails on the way; only a file that arrived
+// whole takes the target's place, through the safe save. Qt's PDF writer neither reports a
+// failed write nor leaves the old file alone (it empties it before the first page), so the
+// file is checked here, not the printer's state.
+//
+// While the guard lives the printer's output file name is the temporary's; it is put back when
+// the guard ends. A job on a real printer passes through unchanged.
+#include <QString>
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+class QPrinter;
+
+namespace umbrin {
+
+class Dateidruck {
+public:
+    Dateidruck(QPrinter& drucker, bool deutsch);
+    ~Dateidruck();
+    Dateidruck(const Dateidruck&) = delete;
+    Dateidruck& operator=(const Dateidruck&) = delete;
+
+    // False when the job goes into a file and no temporary file could be made beside it
+    // (fehler() says why); the printer then prints nowhere and nothing may be started.
+    bool bereit() const { return bereit_; }
+    // Call once the painter has ended. For a file job: true when the printed file is whole and
+    // has replaced the target; the temporary is gone either way. True for a printer job.
+    bool abschliessen();
+    const std::string& fehler() const { return fehler_; }
+
+private:
+    QPrinter& drucker_;
+    QString ziel_;
+    std::filesystem::path temporaer_;
+    std::string fehler_;
+    bool deutsch_;
+    bool bereit_ = true;
+};
+
+// True when bytes hold a PDF written to its end: the last cross-reference offset names where
+// the cross-reference actually stands, which a file cut off or missing a piece does not.
+bool pdfVollstaendig(std::string_view bytes);
+
+} // namespace umbrin
