@@ -211,8 +211,10 @@ double einBand(RingPlot& p)
                 if (!begonnen)
                     start = st;
                 begonnen = true;
-                if (modus != 0)
-                    groesste = std::max(groesste, st.xc);
+                if (modus != 0) {
+                    groesste = std::max(groesste, std::min(st.xc, p.xRechts()));
+                    p.rechtsGekappt |= st.gefunden && st.xc > p.xRechts() + 1;
+                }
                 if (modus == 2)
                     p.zeile(";SP 10");
                 if (modus != 0 && st.gefunden && !vorher)
@@ -225,7 +227,8 @@ double einBand(RingPlot& p)
                     p.zeile(";PU " + RingPlot::P(start.x, start.y) + ";PD " + RingPlot::P(st.x, st.y));
                 if (modus == 2 && st.gefunden && st.x != st.xc)
                     p.zeile(";PU " + RingPlot::P(st.x, st.y) + ";PD " + RingPlot::P(st.xc, st.y));
-                if (j == 0 && k == 22 && st.x > p.x1 && seiteBeschriftet(p, i))
+                if (j == 0 && k == 22 && st.x > p.x1 && (modus == 0 ? st.x : st.xc) <= p.xRechts() &&
+                    seiteBeschriftet(p, i))
                     zahlAnLinie(p, modus == 0 ? st.x : st.xc, st.y, i);
                 start = st;
             }
@@ -268,12 +271,13 @@ double einBand(RingPlot& p)
     p.zeile(";SS");
     if (s.Schalter.ZwoelfUhrHorizontal) {
         p.zeile(";SP 8");
+        std::vector<std::pair<double, double>> bogen;
         for (int k = 0; k <= 36; ++k) {
             const double d = s.DeklTabelle[k];
-            p.zeile((k == 0 ? ";PU " : ";PD ") +
-                    RingPlot::P(rund(p.x1 + 2 * p.L - (90 - phiB + d) * 2 * p.r * kRad),
-                                rund(p.y0 - (p.eps - d) * p.Bu / 2 / p.eps)));
+            bogen.emplace_back(rund(p.x1 + 2 * p.L - (90 - phiB + d) * 2 * p.r * kRad),
+                               rund(p.y0 - (p.eps - d) * p.Bu / 2 / p.eps));
         }
+        p.linieImBand(bogen);
         p.zeile(";SP 1");
         schreibeRingDatumsskalaHPGL(p);
     }
@@ -293,12 +297,14 @@ double halbjahresBand(RingPlot& p, bool winter, double& groesste)
     p.zeile(";SP 4");
     if (s.Schalter.ZwoelfUhrHorizontal) {
         p.zeile(";SP 8");
+        std::vector<std::pair<double, double>> bogen;
         for (int k = 0; k <= 18; ++k) {
             const double x = rund(p.x1 + 2 * p.L - (90 - phiB + s.DeklTabelle[k + (winter ? 18 : 0)]) * 2 * p.r * kRad);
             const double y = winter ? rund(p.y0 + p.Bu * s.DeklTabelle[18 + k] / p.eps)
                                     : rund(p.y0 - (p.eps - s.DeklTabelle[k]) * p.Bu / p.eps);
-            p.zeile((k == 0 ? ";PU " : ";PD ") + RingPlot::P(x, y));
+            bogen.emplace_back(x, y);
         }
+        p.linieImBand(bogen);
     }
     p.zeile(";SP 2");
     p.zeile(";IW " + RingPlot::P(p.x1, p.y0) + " " + RingPlot::P(p.x1 + pi * p.r, p.y0 - p.Bu));
@@ -341,8 +347,10 @@ double halbjahresBand(RingPlot& p, bool winter, double& groesste)
                 if (sichtbar && !startSichtbar)
                     start = st;
                 if (sichtbar) {
-                    if (modus != 0)
-                        groesste = std::max(groesste, st.xc);
+                    if (modus != 0) {
+                        groesste = std::max(groesste, std::min(st.xc, p.xRechts()));
+                        p.rechtsGekappt |= st.gefunden && st.xc > p.xRechts() + 1;
+                    }
                     if (modus != 0 && st.gefunden && vorher)
                         p.zeile(";PU " + RingPlot::P(start.xc, start.y) + ";PD " + RingPlot::P(st.xc, st.y));
                     if (modus != 0 && st.gefunden && !vorher)
@@ -355,7 +363,8 @@ double halbjahresBand(RingPlot& p, bool winter, double& groesste)
                             p.zeile(";PU " + RingPlot::P(st.x, st.y) + ";PD " + RingPlot::P(st.xc, st.y));
                         p.zeile(";SP " + stift);
                     }
-                    if (j == 0 && k == 11 && st.x > p.x1 && seiteBeschriftet(p, i))
+                    if (j == 0 && k == 11 && st.x > p.x1 && (modus == 0 ? st.x : st.xc) <= p.xRechts() &&
+                        seiteBeschriftet(p, i))
                         zahlAnLinie(p, modus == 0 ? st.x : st.xc, st.y, i);
                 }
                 start = st;
@@ -436,6 +445,29 @@ void RingPlot::stundenzahl(double x, double y, const std::string& text)
     }
     labels.push_back({links, links + breite, y, y + ch, zahl});
     zeile(";PU " + P(x, y) + ";LB" + text + ETX);
+}
+
+void RingPlot::linieImBand(const std::vector<std::pair<double, double>>& punkte)
+{
+    bool offen = false; // the pen stands at the last point, inside the columns
+    for (std::size_t k = 0; k < punkte.size(); ++k) {
+        const auto [x, y] = punkte[k];
+        if (k == 0) {
+            offen = x >= x1 && x <= xRechts();
+            if (offen)
+                zeile(";PU " + P(x, y));
+            continue;
+        }
+        double xa = punkte[k - 1].first, ya = punkte[k - 1].second, xb = x, yb = y;
+        if (!ringSpalten(xa, ya, xb, yb, x1, xRechts())) {
+            offen = false;
+            continue;
+        }
+        if (!offen || xa != punkte[k - 1].first)
+            zeile(";PU " + P(rund(xa), rund(ya)));
+        zeile(";PD " + P(rund(xb), rund(yb)));
+        offen = xb == x;
+    }
 }
 
 void RingPlot::stundenbereich()
@@ -529,6 +561,14 @@ std::string schreibeRingsonnenuhrHPGL(const AppState& s, HPGLDatei& datei, UserP
     // Below the last band's date scale where there is one.
     const double yText = std::min(yUnten - 4 * RingPlot::ch, p.skalaUnten - 1.5 * RingPlot::ch);
     p.zeile(";SP 4;PU " + RingPlot::P(RingPlot::x0 + 3 * RingPlot::ch, yText) + ";LB" + text + ETX);
+    // What is left out at the band's ends stands in the lines below.
+    double yWeiter = yText;
+    for (const bool vorLoch : {true, false})
+        if (vorLoch ? p.vorLochGekappt : p.rechtsGekappt) {
+            yWeiter -= 1.5 * RingPlot::ch;
+            p.zeile(";PU " + RingPlot::P(RingPlot::x0 + 3 * RingPlot::ch, yWeiter) + ";LB" +
+                    ringGekapptText(s, vorLoch) + ETX);
+        }
     p.zeile(";PU 1 1;PD 16157 1 16157 11040 1 11040 1 1;");
     p.zeile(std::string(hpglEpilogStiftWeg));
     return {};

@@ -128,7 +128,8 @@ void schreibeRingItalBabylHPGL(RingPlot& p, bool italienisch)
                         if (modus == 2 && st.x != st.xc)
                             p.zeile(";PU " + RingPlot::P(st.x, st.y) + ";PD " + RingPlot::P(st.xc, st.y));
                         const bool seite = vormittags ? i <= 12 : i >= 12;
-                        if (j == 0 && st.x > p.x1 && seite && k == beschriftung)
+                        if (j == 0 && st.x > p.x1 && (modus == 0 ? st.x : st.xc) <= p.xRechts() && seite &&
+                            k == beschriftung)
                             p.stundenzahl(modus == 0 ? st.x : st.xc, st.y, hpglZahl(i));
                     }
                 }
@@ -183,6 +184,12 @@ void schreibeRingDatumsskalaHPGL(RingPlot& p)
             const RingSkalenstrich strich = ringSkalenstrich(s, p.phi, p.eps, m, tag);
             const double delta = strich.zeile;
             const double x = rund(p.x1 + 2 * p.L - 2 * p.r * kRad * (90 - phiB + delta));
+            // A hole before the hole line (a noon sun beyond the zenith) is off the band.
+            if (x < p.x1 && !(winter && (delta > 0 || d == d21D || (d > d21M && d < d21S))) &&
+                !(sommer && delta <= 0) && !(einzel && d == d21D)) {
+                p.vorLochGekappt = true;
+                continue;
+            }
             double ende = 0, lx = 0, ly = 0;
             const bool juniDez = m == 6 || m == 12;
             if (einzel) {

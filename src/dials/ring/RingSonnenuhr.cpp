@@ -217,6 +217,17 @@ void ringSchriftPassend(Canvas& c, int x, const std::string& text, int rechts)
         c.setFontHeight(c.fontHeight() - 1);
 }
 
+std::string ringGekapptText(const AppState& s, bool vorLoch)
+{
+    if (vorLoch)
+        return s.Sprachspalte == 2 ? "Date scale and hour lines end at the pin hole: the hole positions of days whose "
+                                     "noon sun stands beyond the zenith are left out!"
+                                   : "Datumsskala und Stundenlinien enden am Lochgnomon: die Lochpositionen der Tage "
+                                     "mit Mittagssonne jenseits des Zenits fehlen!";
+    return s.Sprachspalte == 2 ? "Hour lines cut at half the ring's circumference beyond the pin hole!"
+                               : "Stundenlinien beim halben Ringumfang hinter dem Lochgnomon abgeschnitten!";
+}
+
 RingLoch ringLoch(const AppState& s)
 {
     RingLoch l{s.RingLochVersatz, s.DeklOben, s.DeklUnten};
@@ -338,6 +349,10 @@ Konstruktionsmeldungen zeichneRingsonnenuhr(const AppState& s, Canvas& c, int W,
         zeichneZweiBaender(z, ende, endeWinter);
     }
     c.setBrushStyle(BrushStyle::Solid);
+
+    for (const bool vorLoch : {true, false})
+        if (vorLoch ? z.vorLochGekappt : z.rechtsGekappt)
+            meldungen.push_back({PromptTitle::Warnung, PromptIcon::Warning, ringGekapptText(s, vorLoch)});
 
     bool fussAn = true, schluesselAn = true;
     if (einzel) {

@@ -1,16 +1,20 @@
 // The ring dial's layouts beyond the default one through the layout check: one band and two,
-// with the date scale of the sliding hole or with the Italian and Babylonian hours, north
-// and south, in both languages, on the drawing window's image of two screens, on an A4 page
-// and in the plot.
+// with the date scale of the sliding hole or with the Italian and Babylonian hours, in-plane
+// or deflected, north and south and near the equator, in both languages, on the drawing
+// window's image of two screens, on A4 and A3 pages and in the plot. Near the equator the
+// date scale would reach past the band's start: it ends at the hole line and says so.
 #include "core/RecordingCanvas.h"
 #include "core/Sprachdienst.h"
 #include "core/State.h"
 #include "dials/ring/RingSonnenuhr.h"
+#include "dials/ring/RingZeichnung.h"
 #include "RingTestHilfen.h"
 #include "support/Layoutpruefung.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 
 using namespace umbrin;
@@ -20,12 +24,15 @@ namespace {
 
 struct Variante {
     const char* name;
-    int einBand, zwoelf, italBab;
+    int einBand, zwoelf, italBab, exakt;
 };
 const Variante varianten[] = {
-    {"one band, date scale", 1, 1, 0},
-    {"one band, Italian and Babylonian hours", 1, 0, 1},
-    {"two bands, Italian and Babylonian hours", 0, 0, 1},
+    {"one band, date scale", 1, 1, 0, 0},
+    {"one band, Italian and Babylonian hours", 1, 0, 1, 0},
+    {"two bands, date scales", 0, 1, 0, 0},
+    {"two bands, Italian and Babylonian hours", 0, 0, 1, 0},
+    {"one band, exact", 1, 1, 0, 1},
+    {"two bands, exact", 0, 1, 0, 1},
 };
 
 struct Flaeche {
@@ -33,9 +40,9 @@ struct Flaeche {
     int breite, hoehe;
     bool bildschirm;
 };
-// The drawing window's image on the two screens, and an A4 page in 0.1 mm.
+// The drawing window's image on the two screens, and A4 and A3 pages in 0.1 mm.
 const Flaeche flaechen[] = {{"screen 1920x1080", 1780, 905, true}, {"screen 1366x768", 1226, 593, true},
-                            {"page A4", 2970, 2100, false}};
+                            {"page A4", 2970, 2100, false}, {"page A3", 4200, 2970, false}};
 
 std::string melde(const std::string& wo, const std::vector<Befund>& befunde)
 {
@@ -48,7 +55,7 @@ TEST(RingLayout, EveryLayoutPassesTheLayoutCheck)
 {
     std::string befunde;
     for (const Variante& v : varianten) {
-        for (const double phi : {47.25, -35.0}) {
+        for (const double phi : {47.25, -35.0, 2.0, -2.0, 10.0, -10.0, 23.44, -23.44}) {
             for (const bool deutsch : {true, false}) {
                 AppState s = ringtest::ringZustand();
                 setzeSprache(s, deutsch);
@@ -56,15 +63,29 @@ TEST(RingLayout, EveryLayoutPassesTheLayoutCheck)
                 s.Schalter.Ganzjaehrig = v.einBand;
                 s.Schalter.ZwoelfUhrHorizontal = v.zwoelf;
                 s.Schalter.Italienisch = s.Schalter.Babylonisch = v.italBab;
+                s.Schalter.RingExakt = v.exakt;
                 const std::string wo = std::string(v.name) + ", " + std::to_string(phi) + (deutsch ? ", German" : ", English");
+                // Where the noon sun passes beyond the zenith on some days, their holes would
+                // lie before the hole line: the date scale is cut, and the dial says so.
+                const bool gekappt = v.zwoelf && std::fabs(phi) < s.DeklTabelle[0];
+                const std::string hinweis = ringGekapptText(s, true);
+                const auto sagt = [&](const std::string& wo2, bool gesagt) {
+                    if (gesagt != gekappt)
+                        befunde += wo2 + (gekappt ? ": the cut date scale is not mentioned\n" : ": a cut is mentioned\n");
+                };
                 for (const Flaeche& f : flaechen) {
                     RecordingCanvas c(f.breite, f.hoehe, !f.bildschirm);
-                    zeichneRingsonnenuhr(s, c, f.breite, f.hoehe, f.bildschirm, true, s.Par.RingDurchmesser,
-                                         s.Par.RingAlpha, s.Par.RingBreite, nullptr);
+                    const Konstruktionsmeldungen m = zeichneRingsonnenuhr(
+                        s, c, f.breite, f.hoehe, f.bildschirm, true, s.Par.RingDurchmesser, s.Par.RingAlpha,
+                        s.Par.RingBreite, nullptr);
                     befunde += melde(wo + ", " + f.name, pruefeLayout(c));
+                    sagt(wo + ", " + f.name, std::any_of(m.begin(), m.end(), [&](const Konstruktionsmeldung& k) {
+                             return k.text == hinweis && k.symbol == PromptIcon::Warning;
+                         }));
                 }
                 const std::string plot = ringtest::ringPlot(s);
                 befunde += melde(wo + ", plot", pruefePlotLayout(plot, plotSeite(plot)));
+                sagt(wo + ", plot", plot.find(hinweis) != std::string::npos);
             }
         }
     }
