@@ -74,7 +74,9 @@ void zahlAnLinie(RingPlot& p, double x, double y, int stunde)
     const std::string zahl = N(stunde);
     const double breite = 1.5 * RingPlot::cw * static_cast<double>(zahl.size());
     const bool mittag = stunde == (p.temporal ? 6 : 12);
-    p.stundenzahl(mittag ? x + 40 : x - breite - 40, y - RingPlot::ch / 2, zahl);
+    // A number that would reach left past the hole line into the glyphs stands right of its line.
+    const bool rechts = mittag || x - breite - 40 < p.x1;
+    p.stundenzahl(rechts ? x + 40 : x - breite - 40, y - RingPlot::ch / 2, zahl);
 }
 
 // The right end of a band's frame: the band's end, or beyond it the last number.

@@ -198,8 +198,13 @@ void fusszeile(RingZeichnung& z, double ende, double endeWinter, const Schluesse
         c.textOut(platz.xFuss, platz.yFuss, text);
     } else {
         // On a page the footer's large letters would reach into the key's first row: it
-        // stands just above it there.
-        c.textOut(z.xLeft, std::min(z.H - 4 * c.fontHeight(), schluesselOben - c.fontHeight() - 2), text);
+        // stands just above it there. Where the bands reach that low, it stands below them if
+        // it fits there, and is left out if not.
+        int y = std::min(z.H - 4 * c.fontHeight(), schluesselOben - c.fontHeight() - 2);
+        if (y <= z.untenBelegt)
+            y = z.untenBelegt + 2;
+        if (y + c.fontHeight() <= z.H - (z.bildschirm ? 1 : 50))
+            c.textOut(z.xLeft, y, text);
     }
     c.setBrushStyle(BrushStyle::Solid);
     c.setFont(vorher);
@@ -362,6 +367,9 @@ Konstruktionsmeldungen zeichneRingsonnenuhr(const AppState& s, Canvas& c, int W,
             schluesselAn = false;
     }
     const Schluesselplatz platz = schluesselplatz(z, f.schluessel);
+    // Two bands that fill the area's width and height leave the key no place: it is left out.
+    if (!einzel && !platz.verlegt && z.gerundet(H + f.schluessel * (1.2 - 5)) <= z.untenBelegt)
+        schluesselAn = false;
     if (schluesselAn)
         tierkreisSchluessel(z, f.schluessel, platz);
     if (fussAn) {
