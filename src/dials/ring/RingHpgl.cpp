@@ -79,6 +79,33 @@ void zahlAnLinie(RingPlot& p, double x, double y, int stunde)
     p.stundenzahl(rechts ? x + 40 : x - breite - 40, y - RingPlot::ch / 2, zahl);
 }
 
+// The place of an hour's number along its line: the band's row of numbers, or where the sun
+// is down there or the spot beyond the band's columns, the nearest row where the sun is a
+// degree up. The number on the row of numbers is written as its step comes; another waits
+// for the line's end.
+struct Zahlplatz {
+    explicit Zahlplatz(int z) : zeile(z) {}
+    int zeile = 0;
+    int abstand = 1000;
+    Schritt st;
+    bool geschrieben = false;
+
+    // Whether the step at row k should carry the number now.
+    bool jetzt(const RingPlot& p, int k, double a, const Schritt& s, int modus)
+    {
+        const double x = modus == 0 ? s.x : s.xc;
+        if (geschrieben || s.x <= p.x1 || x > p.xRechts() || (k != zeile && a <= 1))
+            return false;
+        if (k == zeile)
+            return geschrieben = true;
+        if (std::abs(k - zeile) < abstand) {
+            abstand = std::abs(k - zeile);
+            st = s;
+        }
+        return false;
+    }
+};
+
 // The right end of a band's frame: the band's end, or beyond it the last number.
 double rahmenEnde(const RingPlot& p, double ende)
 {
@@ -193,6 +220,8 @@ double einBand(RingPlot& p)
             bool gefunden = false;
             bool begonnen = false;
             Schritt start;
+            Zahlplatz zahl(22);
+            const bool beschriftet = j == 0 && seiteBeschriftet(p, i);
             for (int k = 47; k >= 0; --k) {
                 double delta = 23.5 - k;
                 if (std::fabs(delta) > p.epsRund)
@@ -229,11 +258,12 @@ double einBand(RingPlot& p)
                     p.zeile(";PU " + RingPlot::P(start.x, start.y) + ";PD " + RingPlot::P(st.x, st.y));
                 if (modus == 2 && st.gefunden && st.x != st.xc)
                     p.zeile(";PU " + RingPlot::P(st.x, st.y) + ";PD " + RingPlot::P(st.xc, st.y));
-                if (j == 0 && k == 22 && st.x > p.x1 && (modus == 0 ? st.x : st.xc) <= p.xRechts() &&
-                    seiteBeschriftet(p, i))
+                if (beschriftet && zahl.jetzt(p, k, a, st, modus))
                     zahlAnLinie(p, modus == 0 ? st.x : st.xc, st.y, i);
                 start = st;
             }
+            if (beschriftet && !zahl.geschrieben && zahl.abstand < 1000)
+                zahlAnLinie(p, modus == 0 ? zahl.st.x : zahl.st.xc, zahl.st.y, i);
         }
     }
 
@@ -325,6 +355,8 @@ double halbjahresBand(RingPlot& p, bool winter, double& groesste)
             bool gefunden = false;
             bool startSichtbar = false;
             Schritt start;
+            Zahlplatz zahl(11);
+            const bool beschriftet = j == 0 && seiteBeschriftet(p, i);
             for (int k = 0; k <= 24; ++k) {
                 double delta = k == 24 ? -p.epsRund : -k;
                 double ds = -delta;
@@ -365,13 +397,14 @@ double halbjahresBand(RingPlot& p, bool winter, double& groesste)
                             p.zeile(";PU " + RingPlot::P(st.x, st.y) + ";PD " + RingPlot::P(st.xc, st.y));
                         p.zeile(";SP " + stift);
                     }
-                    if (j == 0 && k == 11 && st.x > p.x1 && (modus == 0 ? st.x : st.xc) <= p.xRechts() &&
-                        seiteBeschriftet(p, i))
+                    if (beschriftet && zahl.jetzt(p, k, a, st, modus))
                         zahlAnLinie(p, modus == 0 ? st.x : st.xc, st.y, i);
                 }
                 start = st;
                 startSichtbar = sichtbar;
             }
+            if (beschriftet && !zahl.geschrieben && zahl.abstand < 1000)
+                zahlAnLinie(p, modus == 0 ? zahl.st.x : zahl.st.xc, zahl.st.y, i);
         }
     }
 
@@ -532,6 +565,13 @@ std::string schreibeRingsonnenuhrHPGL(const AppState& s, HPGLDatei& datei, UserP
     p.deklOben = loch.deklOben;
     p.deklUnten = loch.deklUnten;
 
+    // Temporal hours at high latitudes: no plot, as no drawing.
+    if (std::fabs(p.phi) > 65 && p.temporal) {
+        std::string grund(meldungsText(s, 64));
+        std::replace(grund.begin(), grund.end(), '\n', ' ');
+        grund.erase(std::remove(grund.begin(), grund.end(), '\r'), grund.end());
+        return grund;
+    }
     if (ringZuGrossFuerSeite(D, alpha)) {
         const std::string text(texteText(s, 10));
         if (frage.ask(PromptTitle::WasNun, PromptIcon::Question, text, PromptButtons::YesNo) == PromptAnswer::Yes) {
