@@ -257,7 +257,7 @@ void zeichneRingStunden(RingZeichnung& z)
                 kurve.punkt(p);
                 linie.push_back(p);
                 if (j == 0 && seite && (r == beschriftung || h > 1) && p.sichtbar && p.X0 > z.xRef &&
-                    (modus == 0 ? p.X0 : p.P) <= z.xRef + z.C && std::abs(r - beschriftung) < abstand) {
+                    (modus == 0 ? p.X0 : p.P) <= z.xRef + z.C + 1 && std::abs(r - beschriftung) < abstand) {
                     abstand = std::abs(r - beschriftung);
                     ziffer = p;
                 }

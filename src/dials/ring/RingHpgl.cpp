@@ -94,7 +94,7 @@ struct Zahlplatz {
     bool jetzt(const RingPlot& p, int k, double a, const Schritt& s, int modus)
     {
         const double x = modus == 0 ? s.x : s.xc;
-        if (geschrieben || s.x <= p.x1 || x > p.xRechts() || (k != zeile && a <= 1))
+        if (geschrieben || s.x <= p.x1 || x > p.xRechts() + 1 || (k != zeile && a <= 1))
             return false;
         if (k == zeile)
             return geschrieben = true;

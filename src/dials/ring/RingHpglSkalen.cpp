@@ -128,7 +128,7 @@ void schreibeRingItalBabylHPGL(RingPlot& p, bool italienisch)
                         if (modus == 2 && st.x != st.xc)
                             p.zeile(";PU " + RingPlot::P(st.x, st.y) + ";PD " + RingPlot::P(st.xc, st.y));
                         const bool seite = vormittags ? i <= 12 : i >= 12;
-                        if (j == 0 && st.x > p.x1 && (modus == 0 ? st.x : st.xc) <= p.xRechts() && seite &&
+                        if (j == 0 && st.x > p.x1 && (modus == 0 ? st.x : st.xc) <= p.xRechts() + 1 && seite &&
                             k == beschriftung)
                             p.stundenzahl(modus == 0 ? st.x : st.xc, st.y, hpglZahl(i));
                     }

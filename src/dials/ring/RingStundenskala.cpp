@@ -70,7 +70,7 @@ void zeichneRingStundenskala(RingZeichnung& z, bool italienisch)
                 const RingPunkt p = ringPunkt(z, delta, h, -0.5, ok);
                 kurve.punkt(p);
                 if (j == 0 && stunde >= 12 && r == beschriftung && p.X0 > z.xRef && p.sichtbar &&
-                    (s.Schalter.RingExakt == 0 ? p.X0 : p.P) <= z.xRef + z.C) {
+                    (s.Schalter.RingExakt == 0 ? p.X0 : p.P) <= z.xRef + z.C + 1) {
                     const int x = s.Schalter.RingExakt == 0 ? p.X0 : z.gerundet(p.P);
                     z.stundenzahl(x, p.y, std::to_string(stunde));
                 }
