@@ -31,7 +31,7 @@ const Variante varianten[] = {
     {"one band, Italian and Babylonian hours", 1, 0, 1, 0},
     {"two bands, date scales", 0, 1, 0, 0},
     {"two bands, Italian and Babylonian hours", 0, 0, 1, 0},
-    {"one band, exact", 1, 1, 0, 1},
+    {"one band, exact, both shown", 1, 1, 0, 2},
     {"two bands, exact", 0, 1, 0, 1},
 };
 
