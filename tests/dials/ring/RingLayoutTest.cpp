@@ -66,9 +66,13 @@ TEST(RingLayout, EveryLayoutPassesTheLayoutCheck)
                 s.Schalter.RingExakt = v.exakt;
                 const std::string wo = std::string(v.name) + ", " + std::to_string(phi) + (deutsch ? ", German" : ", English");
                 // Where the noon sun passes beyond the zenith on some days, their holes would
-                // lie before the hole line: the date scale is cut, and the dial says so.
+                // lie before the hole line: the date scale is cut, and the dial says so. Hour
+                // lines cut at half the circumference are said alike on the screens and pages
+                // (the cut lies at the same arc of the ring whatever the scale; the plot walks
+                // other rows).
                 const bool gekappt = v.zwoelf && std::fabs(phi) < s.DeklTabelle[0];
-                const std::string hinweis = ringGekapptText(s, true);
+                const std::string hinweis = ringGekapptText(s, true), rechts = ringGekapptText(s, false);
+                std::string rechtsGesagt;
                 const auto sagt = [&](const std::string& wo2, bool gesagt) {
                     if (gesagt != gekappt)
                         befunde += wo2 + (gekappt ? ": the cut date scale is not mentioned\n" : ": a cut is mentioned\n");
@@ -79,13 +83,19 @@ TEST(RingLayout, EveryLayoutPassesTheLayoutCheck)
                         s, c, f.breite, f.hoehe, f.bildschirm, true, s.Par.RingDurchmesser, s.Par.RingAlpha,
                         s.Par.RingBreite, nullptr);
                     befunde += melde(wo + ", " + f.name, pruefeLayout(c));
-                    sagt(wo + ", " + f.name, std::any_of(m.begin(), m.end(), [&](const Konstruktionsmeldung& k) {
-                             return k.text == hinweis && k.symbol == PromptIcon::Warning;
-                         }));
+                    const auto warnt = [&](const std::string& text) {
+                        return std::any_of(m.begin(), m.end(), [&](const Konstruktionsmeldung& k) {
+                            return k.text == text && k.symbol == PromptIcon::Warning;
+                        });
+                    };
+                    sagt(wo + ", " + f.name, warnt(hinweis));
+                    rechtsGesagt += warnt(rechts) ? '1' : '0';
                 }
                 const std::string plot = ringtest::ringPlot(s);
                 befunde += melde(wo + ", plot", pruefePlotLayout(plot, plotSeite(plot)));
                 sagt(wo + ", plot", plot.find(hinweis) != std::string::npos);
+                if (rechtsGesagt.find_first_not_of(rechtsGesagt[0]) != std::string::npos)
+                    befunde += wo + ": the screens and pages differ on a cut at half the circumference (" + rechtsGesagt + ")\n";
             }
         }
     }
