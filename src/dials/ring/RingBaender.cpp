@@ -83,7 +83,8 @@ void RingZeichnung::stundenzahl(int x, int y, const std::string& text)
             break;
         if (ueber->text == text)
             return;
-        y = ueber->oben - 2;
+        // Up past the other number, or down past it where up would leave the band.
+        y = ueber->oben - 2 - breite >= yTop ? ueber->oben - 2 : ueber->unten + breite + 2;
     }
     labels.push_back({x, x + dicke, y - breite, y, text});
     TextOutGedreht(c, x, y, text, 400, fh, 90);
@@ -179,7 +180,7 @@ void RingKurve::punkt(const RingPunkt& p)
                 c.ellipse(x - 2, p.y - 2, x + 2, p.y + 2);
                 c.setBrush(pinsel);
             } else if (p.ok) {
-                z_.rechtsGekappt |= x > z_.xRechts();
+                z_.rechtsGekappt |= x > z_.xRechts() + 1;
             }
             c.setPenColor(farbe);
         }
@@ -290,6 +291,8 @@ void zeichneRingStunden(RingZeichnung& z)
                         links = std::min(links, modus == 0 ? q->X0 : z.gerundet(q->P));
             }
             links = std::max(links, xLinie - z.fh / 2);
+            // A number of a line lit only in the band's top rows stays inside the band.
+            y = std::clamp(y, z.yTop + laenge, z.gerundet(z.yTop + z.Bu));
             z.stundenzahl(mittag ? xLinie + 2 : links - z.fh - 2, y, text);
         }
     }

@@ -226,10 +226,6 @@ double ringHoechsterBogen(const RingMassstab& m, double phi, bool winterBand, bo
     return m.Ru * kRad * (90 - p + zusatz);
 }
 
-} // namespace umbrin
-
-namespace umbrin {
-
 bool ringSpalten(double& xa, double& ya, double& xb, double& yb, double links, double rechts)
 {
     if (std::max(xa, xb) < links || std::min(xa, xb) > rechts)

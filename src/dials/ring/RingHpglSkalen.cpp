@@ -184,12 +184,6 @@ void schreibeRingDatumsskalaHPGL(RingPlot& p)
             const RingSkalenstrich strich = ringSkalenstrich(s, p.phi, p.eps, m, tag);
             const double delta = strich.zeile;
             const double x = rund(p.x1 + 2 * p.L - 2 * p.r * kRad * (90 - phiB + delta));
-            // A hole before the hole line (a noon sun beyond the zenith) is off the band.
-            if (x < p.x1 && !(winter && (delta > 0 || d == d21D || (d > d21M && d < d21S))) &&
-                !(sommer && delta <= 0) && !(einzel && d == d21D)) {
-                p.vorLochGekappt = true;
-                continue;
-            }
             double ende = 0, lx = 0, ly = 0;
             const bool juniDez = m == 6 || m == 12;
             if (einzel) {
@@ -228,6 +222,11 @@ void schreibeRingDatumsskalaHPGL(RingPlot& p)
                     lx = x + 3 * cw;
                     ly = ys - 2 * hS + 0.2 * ch;
                 }
+            }
+            // A hole before the hole line (a noon sun beyond the zenith) is off the band.
+            if (x < p.x1) {
+                p.vorLochGekappt = true;
+                continue;
             }
             p.zeile(";PU " + RingPlot::P(x, ys - hS) + ";PD " + RingPlot::P(x, ende));
             if (erster)

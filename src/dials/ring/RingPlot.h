@@ -8,6 +8,7 @@
 #include "dials/ring/RingGeometrie.h"
 #include "dials/ring/RingZeichnung.h"
 
+#include <numbers>
 #include <string>
 #include <utility>
 #include <vector>
@@ -42,7 +43,7 @@ struct RingPlot {
     // What was left out at the band's ends: the date scale's days before the hole line, hour
     // lines beyond half the circumference (the window of the hour lines).
     bool vorLochGekappt = false, rechtsGekappt = false;
-    double xRechts() const { return x1 + 3.14159265358979323846 * r; }
+    double xRechts() const { return x1 + std::numbers::pi * r; }
 
     void zeile(const std::string& text) const { HPGLZeile(datei, text); }
     static std::string P(double x, double y);

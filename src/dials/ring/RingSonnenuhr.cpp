@@ -295,15 +295,20 @@ Konstruktionsmeldungen zeichneRingsonnenuhr(const AppState& s, Canvas& c, int W,
         z.Bu = static_cast<double>(roundHalfEven(W * B / 295));
     }
     double Dtext = D, Btext = B;
-    if (z.C > 0.98 * W) {
+    // The band runs from the ring's top past the hole (alpha along the ring) to half the
+    // circumference beyond it: all of it must fit the width, with the margin, the noon number
+    // beyond the band's end and the frame round it.
+    const double laenge = z.C * (1 + alpha / 180);
+    if (laenge > 0.98 * W) {
         const std::string text(texteText(s, 198));
         if (frage &&
             frage->ask(PromptTitle::WasNun, PromptIcon::Question, text, PromptButtons::YesNo) == PromptAnswer::No)
             return meldungen;
-        z.Bu = 0.95 * z.Bu * W / z.C;
-        Btext = 0.95 * W * B / z.C;
-        Dtext = 0.95 * W * D / z.C;
-        z.C = static_cast<double>(roundHalfEven(0.95 * W));
+        const double f = 0.9 * W / laenge;
+        z.Bu *= f;
+        Btext = f * B;
+        Dtext = f * D;
+        z.C = static_cast<double>(roundHalfEven(f * z.C));
     }
     z.Ru = z.C / std::numbers::pi;
     z.xLeft = std::max(m + 2, std::min(W / 20, z.gerundet((W - z.C) / 3)));
