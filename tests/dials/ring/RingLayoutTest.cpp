@@ -127,6 +127,7 @@ TEST(RingLayout, SweepKeepsEveryLineOnTheSheetAndNumbersEveryLitHour)
                     };
                     const std::string hinweis = ringGekapptText(s, true),
                                       weg(meldungsText(s, 64).substr(0, meldungsText(s, 64).find('\n')));
+                    std::string rechts; // screens and pages say alike where lines end at half the circumference
                     for (const Flaeche& f : flaechen) {
                         RecordingCanvas c(f.breite, f.hoehe, !f.bildschirm);
                         const Konstruktionsmeldungen m = zeichneRingsonnenuhr(
@@ -143,7 +144,15 @@ TEST(RingLayout, SweepKeepsEveryLineOnTheSheetAndNumbersEveryLitHour)
                                std::any_of(m.begin(), m.end(),
                                            [&](const Konstruktionsmeldung& k) { return k.text == hinweis; }),
                                abgelehnt, ist);
+                        rechts += std::find_if(m.begin(), m.end(),
+                                               [&](const Konstruktionsmeldung& k) {
+                                                   return k.text == ringGekapptText(s, false);
+                                               }) == m.end()
+                                      ? '0'
+                                      : '1';
                     }
+                    if (rechts.find_first_not_of(rechts[0]) != std::string::npos)
+                        befunde += wo + "the screens and pages differ on a cut at half the circumference\n";
                     test::ScriptedPrompt frage;
                     std::string grund;
                     const std::string plot = ringPlot(s, frage, &grund);
