@@ -85,9 +85,10 @@ TEST(RingLayout, SweepKeepsEveryLineOnTheSheetAndNumbersEveryLitHour)
     std::string befunde;
     int lauf = 0;
     for (const double phi : {2.0, -2.0, 10.0, -10.0, 23.44, -23.44, 47.25, -35.0, 60.0, -60.0, 66.0})
-        for (const auto& [temporal, von, bis] : {std::tuple{0, 10, 18}, {0, 4, 20}, {1, 1, 6}, {1, 0, 12}})
+        for (const auto& zeiten : {std::tuple{0, 10, 18}, {0, 4, 20}, {1, 1, 6}, {1, 0, 12}})
             for (int einBand = 0; einBand <= 1; ++einBand)
                 for (int art = 0; art <= 2; ++art) {
+                    const int temporal = std::get<0>(zeiten), von = std::get<1>(zeiten), bis = std::get<2>(zeiten);
                     // Sizes and languages take turns, shifted from one latitude to the next.
                     const int k = lauf + lauf / 24;
                     ++lauf;
