@@ -174,6 +174,7 @@ Schluesselplatz schluesselplatz(RingZeichnung& z, int hoehe)
 }
 
 // schluesselOben: the top of the key in its own place below the footer, when it is drawn.
+// Where the footer finds no place, the user reads it in a message.
 void fusszeile(RingZeichnung& z, double ende, double endeWinter, const Schluesselplatz& platz, int schluesselOben)
 {
     const AppState& s = z.s;
@@ -199,12 +200,14 @@ void fusszeile(RingZeichnung& z, double ende, double endeWinter, const Schluesse
     } else {
         // On a page the footer's large letters would reach into the key's first row: it
         // stands just above it there. Where the bands reach that low, it stands below them if
-        // it fits there, and is left out if not.
+        // it fits there.
         int y = std::min(z.H - 4 * c.fontHeight(), schluesselOben - c.fontHeight() - 2);
         if (y <= z.untenBelegt)
             y = z.untenBelegt + 2;
         if (y + c.fontHeight() <= z.H - (z.bildschirm ? 1 : 50))
             c.textOut(z.xLeft, y, text);
+        else
+            z.meldungen.push_back({PromptTitle::Warnung, PromptIcon::Warning, text.substr(text.find_first_not_of(' '))});
     }
     c.setBrushStyle(BrushStyle::Solid);
     c.setFont(vorher);
