@@ -95,7 +95,7 @@ TEST(RingLayout, SweepKeepsEveryLineOnTheSheetAndNumbersEveryLitHour)
                     s.Par.RingBreite = (s.Par.RingDurchmesser = D) == 60 ? 30 : 80;
                     s.Schalter.Ganzjaehrig = einBand;
                     s.Schalter.ZwoelfUhrHorizontal = art > 0;
-                    s.Schalter.RingExakt = art == 2;
+                    s.Schalter.RingExakt = art == 2 ? 1 + k / 3 % 2 : 0; // deflected, or both shown
                     s.Schalter.Italienisch = s.Schalter.Babylonisch = art == 0;
                     s.Schalter.TemporalAnzeige = temporal;
                     (temporal ? s.Zeiten.QuadTempVon : s.Zeiten.QuadVon) = von;
