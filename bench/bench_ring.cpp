@@ -1,7 +1,11 @@
 // The ring dial drawn as the drawing window draws it: the two-band and the one-band layout
 // with the deflection shown both ways and the Italian and Babylonian curves, and the
-// offset-correction chart, each into a 1920 x 1080 image through the QPainter canvas.
+// offset-correction chart, each into a 1920 x 1080 image through the QPainter canvas; and the
+// two-band plot with the deflection and the date scales written into memory.
+#include "core/HPGLDatei.h"
 #include "core/State.h"
+#include "core/UserPrompt.h"
+#include "dials/ring/RingHpgl.h"
 #include "dials/ring/RingKorrektur.h"
 #include "dials/ring/RingSonnenuhr.h"
 
@@ -43,6 +47,27 @@ void RingKorrektur1920x1080(benchmark::State& state)
     });
 }
 BENCHMARK(RingKorrektur1920x1080)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// Answers No: a ring too long for the page would still be written (this one fits).
+struct NeinFrage : UserPrompt {
+    PromptAnswer ask(PromptTitle, PromptIcon, const std::string&, PromptButtons) override { return PromptAnswer::No; }
+    bool askText(const std::string&, const std::string&, std::string&) override { return false; }
+};
+
+void RingPlotZweiBaender(benchmark::State& state)
+{
+    AppState s = ringZustand(false);
+    s.Schalter.RingExakt = 1;
+    s.Schalter.ZwoelfUhrHorizontal = 1;
+    NeinFrage frage;
+    for (auto _ : state) {
+        HPGLDatei d;
+        d.oeffnenImSpeicher();
+        benchmark::DoNotOptimize(schreibeRingsonnenuhrHPGL(s, d, frage, 150, 80, 30));
+        benchmark::DoNotOptimize(d.inhalt().size());
+    }
+}
+BENCHMARK(RingPlotZweiBaender)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 } // namespace
 

@@ -83,10 +83,22 @@ void RingZeichnung::stundenzahl(int x, int y, const std::string& text)
             break;
         if (ueber->text == text)
             return;
-        y = ueber->oben - 2;
+        // Up past the other number, or down past it where up would leave the band.
+        y = ueber->oben - 2 - breite >= yTop ? ueber->oben - 2 : ueber->unten + breite + 2;
     }
     labels.push_back({x, x + dicke, y - breite, y, text});
     TextOutGedreht(c, x, y, text, 400, fh, 90);
+}
+
+void RingZeichnung::strecke(int xa, int ya, int xb, int yb)
+{
+    double x0 = xa, y0 = ya, x1 = xb, y1 = yb;
+    if (std::max(xa, xb) > xRechts() + 1)
+        rechtsGekappt = true;
+    if (!ringSpalten(x0, y0, x1, y1, xRef, xRechts()))
+        return;
+    c.moveTo(gerundet(x0), gerundet(y0));
+    c.lineTo(gerundet(x1), gerundet(y1));
 }
 
 double RingZeichnung::lochDekl() const
@@ -142,7 +154,7 @@ RingPunkt ringPunkt(RingZeichnung& z, double delta, double h, double sichtbarAb,
     p.ok = okVorher;
     p.P = p.X0 + z.Ru * K * kRad;
     if (p.sichtbar)
-        z.groessteP = std::max(z.groessteP, p.P);
+        z.groessteP = std::max(z.groessteP, std::min(p.P, z.xRef + z.C));
     return p;
 }
 
@@ -159,26 +171,23 @@ void RingKurve::punkt(const RingPunkt& p)
             const Farbe farbe = c.pen().color;
             if (modus == 2)
                 c.setPenColor(kGrau);
+            const int x = z_.gerundet(p.P);
             if (p.ok && vorher_.ok) {
-                c.moveTo(z_.gerundet(vorher_.P), vorher_.y);
-                c.lineTo(z_.gerundet(p.P), p.y);
-            } else if (p.ok) {
-                const int x = z_.gerundet(p.P);
+                z_.strecke(z_.gerundet(vorher_.P), vorher_.y, x, p.y);
+            } else if (p.ok && x >= z_.xRef && x <= z_.xRechts()) {
                 const CanvasBrush pinsel = c.brush();
                 c.setBrushStyle(BrushStyle::Clear);
                 c.ellipse(x - 2, p.y - 2, x + 2, p.y + 2);
                 c.setBrush(pinsel);
+            } else if (p.ok) {
+                z_.rechtsGekappt |= x > z_.xRechts() + 1;
             }
             c.setPenColor(farbe);
         }
-        if (modus == 0 || modus == 2) {
-            c.moveTo(vorher_.X0, vorher_.y);
-            c.lineTo(p.X0, p.y);
-        }
-        if (modus == 2 && p.ok && p.X0 != z_.gerundet(p.P)) {
-            c.moveTo(p.X0, p.y);
-            c.lineTo(z_.gerundet(p.P), p.y);
-        }
+        if (modus == 0 || modus == 2)
+            z_.strecke(vorher_.X0, vorher_.y, p.X0, p.y);
+        if (modus == 2 && p.ok && p.X0 != z_.gerundet(p.P))
+            z_.strecke(p.X0, p.y, z_.gerundet(p.P), p.y);
     }
     vorher_ = p;
 }
@@ -249,7 +258,7 @@ void zeichneRingStunden(RingZeichnung& z)
                 kurve.punkt(p);
                 linie.push_back(p);
                 if (j == 0 && seite && (r == beschriftung || h > 1) && p.sichtbar && p.X0 > z.xRef &&
-                    std::abs(r - beschriftung) < abstand) {
+                    (modus == 0 ? p.X0 : p.P) <= z.xRef + z.C + 1 && std::abs(r - beschriftung) < abstand) {
                     abstand = std::abs(r - beschriftung);
                     ziffer = p;
                 }
@@ -282,6 +291,8 @@ void zeichneRingStunden(RingZeichnung& z)
                         links = std::min(links, modus == 0 ? q->X0 : z.gerundet(q->P));
             }
             links = std::max(links, xLinie - z.fh / 2);
+            // A number of a line lit only in the band's top rows stays inside the band.
+            y = std::clamp(y, z.yTop + laenge, z.gerundet(z.yTop + z.Bu));
             z.stundenzahl(mittag ? xLinie + 2 : links - z.fh - 2, y, text);
         }
     }
@@ -429,13 +440,15 @@ void zeichneEinzelband(RingZeichnung& z)
 
     if (s.Schalter.ZwoelfUhrHorizontal) {
         c.setPenColor(s.Farben[7]);
-        std::vector<CanvasPoint> bogen;
+        CanvasPoint vorher{};
         for (int k = 0; k <= 36; ++k) {
             const double d = s.DeklTabelle[k];
-            bogen.push_back({z.gerundet(z.xRef + 2 * z.L - 2 * z.Ru * kRad * (90 - std::fabs(z.phi) + d)),
-                             z.gerundet(z.yTop + (z.eps - d) * z.Bu / (2 * z.eps))});
+            const CanvasPoint q{z.gerundet(z.xRef + 2 * z.L - 2 * z.Ru * kRad * (90 - std::fabs(z.phi) + d)),
+                                z.gerundet(z.yTop + (z.eps - d) * z.Bu / (2 * z.eps))};
+            if (k > 0)
+                z.strecke(vorher.x, vorher.y, q.x, q.y);
+            vorher = q;
         }
-        c.polyline(bogen);
     }
     bogenUndZusatzlinien(z);
     z.groessteP = E;

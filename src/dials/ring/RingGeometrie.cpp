@@ -226,4 +226,26 @@ double ringHoechsterBogen(const RingMassstab& m, double phi, bool winterBand, bo
     return m.Ru * kRad * (90 - p + zusatz);
 }
 
+bool ringSpalten(double& xa, double& ya, double& xb, double& yb, double links, double rechts)
+{
+    if (std::max(xa, xb) < links || std::min(xa, xb) > rechts)
+        return false;
+    const auto schneide = [&](double& x, double& y, double gx) {
+        // Only an end beyond gx moves, so xa and xb differ here.
+        y = ya + (yb - ya) * (gx - xa) / (xb - xa);
+        x = gx;
+    };
+    double x0 = xa, y0 = ya, x1 = xb, y1 = yb;
+    if (x0 < links)
+        schneide(x0, y0, links);
+    if (x1 < links)
+        schneide(x1, y1, links);
+    if (x0 > rechts)
+        schneide(x0, y0, rechts);
+    if (x1 > rechts)
+        schneide(x1, y1, rechts);
+    xa = x0, ya = y0, xb = x1, yb = y1;
+    return true;
+}
+
 } // namespace umbrin

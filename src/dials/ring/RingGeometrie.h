@@ -133,4 +133,8 @@ double ringPosition(const RingMassstab& m, double phi, double B, double D, doubl
 // obliquity the caller's layout adds.
 double ringHoechsterBogen(const RingMassstab& m, double phi, bool winterBand, bool innen, double zusatz);
 
+// The part of the segment from (xa, ya) to (xb, yb) that lies between the columns links and
+// rechts (the band's hole line and half the circumference beyond it); false when none does.
+bool ringSpalten(double& xa, double& ya, double& xb, double& yb, double links, double rechts);
+
 } // namespace umbrin

@@ -74,8 +74,37 @@ void zahlAnLinie(RingPlot& p, double x, double y, int stunde)
     const std::string zahl = N(stunde);
     const double breite = 1.5 * RingPlot::cw * static_cast<double>(zahl.size());
     const bool mittag = stunde == (p.temporal ? 6 : 12);
-    p.stundenzahl(mittag ? x + 40 : x - breite - 40, y - RingPlot::ch / 2, zahl);
+    // A number that would reach left past the hole line into the glyphs stands right of its line.
+    const bool rechts = mittag || x - breite - 40 < p.x1;
+    p.stundenzahl(rechts ? x + 40 : x - breite - 40, y - RingPlot::ch / 2, zahl);
 }
+
+// The place of an hour's number along its line: the band's row of numbers, or where the sun
+// is down there or the spot beyond the band's columns, the nearest row where the sun is a
+// degree up. The number on the row of numbers is written as its step comes; another waits
+// for the line's end.
+struct Zahlplatz {
+    explicit Zahlplatz(int z) : zeile(z) {}
+    int zeile = 0;
+    int abstand = 1000;
+    Schritt st;
+    bool geschrieben = false;
+
+    // Whether the step at row k should carry the number now.
+    bool jetzt(const RingPlot& p, int k, double a, const Schritt& s, int modus)
+    {
+        const double x = modus == 0 ? s.x : s.xc;
+        if (geschrieben || s.x <= p.x1 || x > p.xRechts() + 1 || (k != zeile && a <= 1))
+            return false;
+        if (k == zeile)
+            return geschrieben = true;
+        if (std::abs(k - zeile) < abstand) {
+            abstand = std::abs(k - zeile);
+            st = s;
+        }
+        return false;
+    }
+};
 
 // The right end of a band's frame: the band's end, or beyond it the last number.
 double rahmenEnde(const RingPlot& p, double ende)
@@ -191,6 +220,8 @@ double einBand(RingPlot& p)
             bool gefunden = false;
             bool begonnen = false;
             Schritt start;
+            Zahlplatz zahl(22);
+            const bool beschriftet = j == 0 && seiteBeschriftet(p, i);
             for (int k = 47; k >= 0; --k) {
                 double delta = 23.5 - k;
                 if (std::fabs(delta) > p.epsRund)
@@ -211,8 +242,10 @@ double einBand(RingPlot& p)
                 if (!begonnen)
                     start = st;
                 begonnen = true;
-                if (modus != 0)
-                    groesste = std::max(groesste, st.xc);
+                if (modus != 0) {
+                    groesste = std::max(groesste, std::min(st.xc, p.xRechts()));
+                    p.rechtsGekappt |= st.gefunden && st.xc > p.xRechts() + 1;
+                }
                 if (modus == 2)
                     p.zeile(";SP 10");
                 if (modus != 0 && st.gefunden && !vorher)
@@ -225,10 +258,12 @@ double einBand(RingPlot& p)
                     p.zeile(";PU " + RingPlot::P(start.x, start.y) + ";PD " + RingPlot::P(st.x, st.y));
                 if (modus == 2 && st.gefunden && st.x != st.xc)
                     p.zeile(";PU " + RingPlot::P(st.x, st.y) + ";PD " + RingPlot::P(st.xc, st.y));
-                if (j == 0 && k == 22 && st.x > p.x1 && seiteBeschriftet(p, i))
+                if (beschriftet && zahl.jetzt(p, k, a, st, modus))
                     zahlAnLinie(p, modus == 0 ? st.x : st.xc, st.y, i);
                 start = st;
             }
+            if (beschriftet && !zahl.geschrieben && zahl.abstand < 1000)
+                zahlAnLinie(p, modus == 0 ? zahl.st.x : zahl.st.xc, zahl.st.y, i);
         }
     }
 
@@ -268,12 +303,13 @@ double einBand(RingPlot& p)
     p.zeile(";SS");
     if (s.Schalter.ZwoelfUhrHorizontal) {
         p.zeile(";SP 8");
+        std::vector<std::pair<double, double>> bogen;
         for (int k = 0; k <= 36; ++k) {
             const double d = s.DeklTabelle[k];
-            p.zeile((k == 0 ? ";PU " : ";PD ") +
-                    RingPlot::P(rund(p.x1 + 2 * p.L - (90 - phiB + d) * 2 * p.r * kRad),
-                                rund(p.y0 - (p.eps - d) * p.Bu / 2 / p.eps)));
+            bogen.emplace_back(rund(p.x1 + 2 * p.L - (90 - phiB + d) * 2 * p.r * kRad),
+                               rund(p.y0 - (p.eps - d) * p.Bu / 2 / p.eps));
         }
+        p.linieImBand(bogen);
         p.zeile(";SP 1");
         schreibeRingDatumsskalaHPGL(p);
     }
@@ -293,12 +329,14 @@ double halbjahresBand(RingPlot& p, bool winter, double& groesste)
     p.zeile(";SP 4");
     if (s.Schalter.ZwoelfUhrHorizontal) {
         p.zeile(";SP 8");
+        std::vector<std::pair<double, double>> bogen;
         for (int k = 0; k <= 18; ++k) {
             const double x = rund(p.x1 + 2 * p.L - (90 - phiB + s.DeklTabelle[k + (winter ? 18 : 0)]) * 2 * p.r * kRad);
             const double y = winter ? rund(p.y0 + p.Bu * s.DeklTabelle[18 + k] / p.eps)
                                     : rund(p.y0 - (p.eps - s.DeklTabelle[k]) * p.Bu / p.eps);
-            p.zeile((k == 0 ? ";PU " : ";PD ") + RingPlot::P(x, y));
+            bogen.emplace_back(x, y);
         }
+        p.linieImBand(bogen);
     }
     p.zeile(";SP 2");
     p.zeile(";IW " + RingPlot::P(p.x1, p.y0) + " " + RingPlot::P(p.x1 + pi * p.r, p.y0 - p.Bu));
@@ -317,6 +355,8 @@ double halbjahresBand(RingPlot& p, bool winter, double& groesste)
             bool gefunden = false;
             bool startSichtbar = false;
             Schritt start;
+            Zahlplatz zahl(11);
+            const bool beschriftet = j == 0 && seiteBeschriftet(p, i);
             for (int k = 0; k <= 24; ++k) {
                 double delta = k == 24 ? -p.epsRund : -k;
                 double ds = -delta;
@@ -341,8 +381,10 @@ double halbjahresBand(RingPlot& p, bool winter, double& groesste)
                 if (sichtbar && !startSichtbar)
                     start = st;
                 if (sichtbar) {
-                    if (modus != 0)
-                        groesste = std::max(groesste, st.xc);
+                    if (modus != 0) {
+                        groesste = std::max(groesste, std::min(st.xc, p.xRechts()));
+                        p.rechtsGekappt |= st.gefunden && st.xc > p.xRechts() + 1;
+                    }
                     if (modus != 0 && st.gefunden && vorher)
                         p.zeile(";PU " + RingPlot::P(start.xc, start.y) + ";PD " + RingPlot::P(st.xc, st.y));
                     if (modus != 0 && st.gefunden && !vorher)
@@ -355,12 +397,14 @@ double halbjahresBand(RingPlot& p, bool winter, double& groesste)
                             p.zeile(";PU " + RingPlot::P(st.x, st.y) + ";PD " + RingPlot::P(st.xc, st.y));
                         p.zeile(";SP " + stift);
                     }
-                    if (j == 0 && k == 11 && st.x > p.x1 && seiteBeschriftet(p, i))
+                    if (beschriftet && zahl.jetzt(p, k, a, st, modus))
                         zahlAnLinie(p, modus == 0 ? st.x : st.xc, st.y, i);
                 }
                 start = st;
                 startSichtbar = sichtbar;
             }
+            if (beschriftet && !zahl.geschrieben && zahl.abstand < 1000)
+                zahlAnLinie(p, modus == 0 ? zahl.st.x : zahl.st.xc, zahl.st.y, i);
         }
     }
 
@@ -438,6 +482,29 @@ void RingPlot::stundenzahl(double x, double y, const std::string& text)
     zeile(";PU " + P(x, y) + ";LB" + text + ETX);
 }
 
+void RingPlot::linieImBand(const std::vector<std::pair<double, double>>& punkte)
+{
+    bool offen = false; // the pen stands at the last point, inside the columns
+    for (std::size_t k = 0; k < punkte.size(); ++k) {
+        const auto [x, y] = punkte[k];
+        if (k == 0) {
+            offen = x >= x1 && x <= xRechts();
+            if (offen)
+                zeile(";PU " + P(x, y));
+            continue;
+        }
+        double xa = punkte[k - 1].first, ya = punkte[k - 1].second, xb = x, yb = y;
+        if (!ringSpalten(xa, ya, xb, yb, x1, xRechts())) {
+            offen = false;
+            continue;
+        }
+        if (!offen || xa != punkte[k - 1].first)
+            zeile(";PU " + P(rund(xa), rund(ya)));
+        zeile(";PD " + P(rund(xb), rund(yb)));
+        offen = xb == x;
+    }
+}
+
 void RingPlot::stundenbereich()
 {
     const AppState& st = s;
@@ -498,6 +565,13 @@ std::string schreibeRingsonnenuhrHPGL(const AppState& s, HPGLDatei& datei, UserP
     p.deklOben = loch.deklOben;
     p.deklUnten = loch.deklUnten;
 
+    // Temporal hours at high latitudes: no plot, as no drawing.
+    if (std::fabs(p.phi) > 65 && p.temporal) {
+        std::string grund(meldungsText(s, 64));
+        std::replace(grund.begin(), grund.end(), '\n', ' ');
+        grund.erase(std::remove(grund.begin(), grund.end(), '\r'), grund.end());
+        return grund;
+    }
     if (ringZuGrossFuerSeite(D, alpha)) {
         const std::string text(texteText(s, 10));
         if (frage.ask(PromptTitle::WasNun, PromptIcon::Question, text, PromptButtons::YesNo) == PromptAnswer::Yes) {
@@ -529,6 +603,14 @@ std::string schreibeRingsonnenuhrHPGL(const AppState& s, HPGLDatei& datei, UserP
     // Below the last band's date scale where there is one.
     const double yText = std::min(yUnten - 4 * RingPlot::ch, p.skalaUnten - 1.5 * RingPlot::ch);
     p.zeile(";SP 4;PU " + RingPlot::P(RingPlot::x0 + 3 * RingPlot::ch, yText) + ";LB" + text + ETX);
+    // What is left out at the band's ends stands in the lines below.
+    double yWeiter = yText;
+    for (const bool vorLoch : {true, false})
+        if (vorLoch ? p.vorLochGekappt : p.rechtsGekappt) {
+            yWeiter -= 1.5 * RingPlot::ch;
+            p.zeile(";PU " + RingPlot::P(RingPlot::x0 + 3 * RingPlot::ch, yWeiter) + ";LB" +
+                    ringGekapptText(s, vorLoch) + ETX);
+        }
     p.zeile(";PU 1 1;PD 16157 1 16157 11040 1 11040 1 1;");
     p.zeile(std::string(hpglEpilogStiftWeg));
     return {};

@@ -128,7 +128,8 @@ void schreibeRingItalBabylHPGL(RingPlot& p, bool italienisch)
                         if (modus == 2 && st.x != st.xc)
                             p.zeile(";PU " + RingPlot::P(st.x, st.y) + ";PD " + RingPlot::P(st.xc, st.y));
                         const bool seite = vormittags ? i <= 12 : i >= 12;
-                        if (j == 0 && st.x > p.x1 && seite && k == beschriftung)
+                        if (j == 0 && st.x > p.x1 && (modus == 0 ? st.x : st.xc) <= p.xRechts() + 1 && seite &&
+                            k == beschriftung)
                             p.stundenzahl(modus == 0 ? st.x : st.xc, st.y, hpglZahl(i));
                     }
                 }
@@ -221,6 +222,11 @@ void schreibeRingDatumsskalaHPGL(RingPlot& p)
                     lx = x + 3 * cw;
                     ly = ys - 2 * hS + 0.2 * ch;
                 }
+            }
+            // A hole before the hole line (a noon sun beyond the zenith) is off the band.
+            if (x < p.x1) {
+                p.vorLochGekappt = true;
+                continue;
             }
             p.zeile(";PU " + RingPlot::P(x, ys - hS) + ";PD " + RingPlot::P(x, ende));
             if (erster)

@@ -8,7 +8,9 @@
 #include "dials/ring/RingGeometrie.h"
 #include "dials/ring/RingZeichnung.h"
 
+#include <numbers>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace umbrin {
@@ -38,12 +40,19 @@ struct RingPlot {
         std::string text;
     };
     std::vector<Labelkasten> labels{};
+    // What was left out at the band's ends: the date scale's days before the hole line, hour
+    // lines beyond half the circumference (the window of the hour lines).
+    bool vorLochGekappt = false, rechtsGekappt = false;
+    double xRechts() const { return x1 + std::numbers::pi * r; }
 
     void zeile(const std::string& text) const { HPGLZeile(datei, text); }
     static std::string P(double x, double y);
     RingMassstab massstab() const { return {r, x1, eps}; }
     // The hour range of a band: first and last hour, one side of noon.
     void stundenbereich();
+    // A line given point by point, written as ";PU" to its first point and ";PD" to each
+    // further one, cut to the columns from the hole line to xRechts.
+    void linieImBand(const std::vector<std::pair<double, double>>& punkte);
     // Writes an hour number at x, y (its text may begin with blanks), moved down past the
     // numbers already on the band where it would overlap one; the same number standing on
     // the same number already there (an Italian and a Babylonian line that meet) is not

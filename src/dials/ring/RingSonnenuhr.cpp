@@ -174,6 +174,7 @@ Schluesselplatz schluesselplatz(RingZeichnung& z, int hoehe)
 }
 
 // schluesselOben: the top of the key in its own place below the footer, when it is drawn.
+// Where the footer finds no place, the user reads it in a message.
 void fusszeile(RingZeichnung& z, double ende, double endeWinter, const Schluesselplatz& platz, int schluesselOben)
 {
     const AppState& s = z.s;
@@ -198,8 +199,15 @@ void fusszeile(RingZeichnung& z, double ende, double endeWinter, const Schluesse
         c.textOut(platz.xFuss, platz.yFuss, text);
     } else {
         // On a page the footer's large letters would reach into the key's first row: it
-        // stands just above it there.
-        c.textOut(z.xLeft, std::min(z.H - 4 * c.fontHeight(), schluesselOben - c.fontHeight() - 2), text);
+        // stands just above it there. Where the bands reach that low, it stands below them if
+        // it fits there.
+        int y = std::min(z.H - 4 * c.fontHeight(), schluesselOben - c.fontHeight() - 2);
+        if (y <= z.untenBelegt)
+            y = z.untenBelegt + 2;
+        if (y + c.fontHeight() <= z.H - (z.bildschirm ? 1 : 50))
+            c.textOut(z.xLeft, y, text);
+        else
+            z.meldungen.push_back({PromptTitle::Warnung, PromptIcon::Warning, text.substr(text.find_first_not_of(' '))});
     }
     c.setBrushStyle(BrushStyle::Solid);
     c.setFont(vorher);
@@ -215,6 +223,17 @@ void ringSchriftPassend(Canvas& c, int x, const std::string& text, int rechts)
     c.setFontHeight(std::max(1, c.fontHeight() * std::max(1, rechts - x) / breite));
     while (c.fontHeight() > 1 && x + c.textExtent(text).width > rechts)
         c.setFontHeight(c.fontHeight() - 1);
+}
+
+std::string ringGekapptText(const AppState& s, bool vorLoch)
+{
+    if (vorLoch)
+        return s.Sprachspalte == 2 ? "Date scale and hour lines end at the pin hole: the hole positions of days whose "
+                                     "noon sun stands beyond the zenith are left out!"
+                                   : "Datumsskala und Stundenlinien enden am Lochgnomon: die Lochpositionen der Tage "
+                                     "mit Mittagssonne jenseits des Zenits fehlen!";
+    return s.Sprachspalte == 2 ? "Hour lines cut at half the ring's circumference beyond the pin hole!"
+                               : "Stundenlinien beim halben Ringumfang hinter dem Lochgnomon abgeschnitten!";
 }
 
 RingLoch ringLoch(const AppState& s)
@@ -279,15 +298,20 @@ Konstruktionsmeldungen zeichneRingsonnenuhr(const AppState& s, Canvas& c, int W,
         z.Bu = static_cast<double>(roundHalfEven(W * B / 295));
     }
     double Dtext = D, Btext = B;
-    if (z.C > 0.98 * W) {
+    // The band runs from the ring's top past the hole (alpha along the ring) to half the
+    // circumference beyond it: all of it must fit the width, with the margin, the noon number
+    // beyond the band's end and the frame round it.
+    const double laenge = z.C * (1 + alpha / 180);
+    if (laenge > 0.98 * W) {
         const std::string text(texteText(s, 198));
         if (frage &&
             frage->ask(PromptTitle::WasNun, PromptIcon::Question, text, PromptButtons::YesNo) == PromptAnswer::No)
             return meldungen;
-        z.Bu = 0.95 * z.Bu * W / z.C;
-        Btext = 0.95 * W * B / z.C;
-        Dtext = 0.95 * W * D / z.C;
-        z.C = static_cast<double>(roundHalfEven(0.95 * W));
+        const double f = 0.9 * W / laenge;
+        z.Bu *= f;
+        Btext = f * B;
+        Dtext = f * D;
+        z.C = static_cast<double>(roundHalfEven(f * z.C));
     }
     z.Ru = z.C / std::numbers::pi;
     z.xLeft = std::max(m + 2, std::min(W / 20, z.gerundet((W - z.C) / 3)));
@@ -339,6 +363,10 @@ Konstruktionsmeldungen zeichneRingsonnenuhr(const AppState& s, Canvas& c, int W,
     }
     c.setBrushStyle(BrushStyle::Solid);
 
+    for (const bool vorLoch : {true, false})
+        if (vorLoch ? z.vorLochGekappt : z.rechtsGekappt)
+            meldungen.push_back({PromptTitle::Warnung, PromptIcon::Warning, ringGekapptText(s, vorLoch)});
+
     bool fussAn = true, schluesselAn = true;
     if (einzel) {
         if (z.yTop + 1.1 * z.Bu >= H - 5 * z.fh)
@@ -347,6 +375,9 @@ Konstruktionsmeldungen zeichneRingsonnenuhr(const AppState& s, Canvas& c, int W,
             schluesselAn = false;
     }
     const Schluesselplatz platz = schluesselplatz(z, f.schluessel);
+    // Two bands that fill the area's width and height leave the key no place: it is left out.
+    if (!einzel && !platz.verlegt && z.gerundet(H + f.schluessel * (1.2 - 5)) <= z.untenBelegt)
+        schluesselAn = false;
     if (schluesselAn)
         tierkreisSchluessel(z, f.schluessel, platz);
     if (fussAn) {

@@ -69,7 +69,8 @@ void zeichneRingStundenskala(RingZeichnung& z, bool italienisch)
                 AzimutHoehe(h, az, std::fabs(z.phi), delta, tau);
                 const RingPunkt p = ringPunkt(z, delta, h, -0.5, ok);
                 kurve.punkt(p);
-                if (j == 0 && stunde >= 12 && r == beschriftung && p.X0 > z.xRef && p.sichtbar) {
+                if (j == 0 && stunde >= 12 && r == beschriftung && p.X0 > z.xRef && p.sichtbar &&
+                    (s.Schalter.RingExakt == 0 ? p.X0 : p.P) <= z.xRef + z.C + 1) {
                     const int x = s.Schalter.RingExakt == 0 ? p.X0 : z.gerundet(p.P);
                     z.stundenzahl(x, p.y, std::to_string(stunde));
                 }
@@ -134,6 +135,12 @@ void zeichneRingLegende(RingZeichnung& z)
             if ((z.band == RingBand::Sommer && delta <= 0) || (winter && delta >= 0))
                 continue;
             const int x = xVon(delta);
+            // The hole of a day whose noon sun stands beyond the zenith would lie before the
+            // hole line, past the band's start: the scale ends at the hole line.
+            if (x < z.xRef) {
+                z.vorLochGekappt = true;
+                continue;
+            }
             const bool abwaerts = d > d21J && d < d21D;
             const bool erster = tag == 1;
             c.moveTo(x, ys + sh);

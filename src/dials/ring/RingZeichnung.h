@@ -55,6 +55,14 @@ struct RingZeichnung {
         std::string text;
     };
     std::vector<Labelkasten> labels{};
+    // The band's curves keep to the columns from the hole line to half the ring's circumference
+    // beyond it, as the plot's window does; what a curve loses beyond the right end is noted.
+    bool rechtsGekappt = false;
+    // The date scale lost the days whose hole would lie before the hole line.
+    bool vorLochGekappt = false;
+    int xRechts() const { return gerundet(xRef + C); }
+    // A segment of a curve cut to those columns.
+    void strecke(int xa, int ya, int xb, int yb);
 
     RingMassstab massstab() const { return {Ru, static_cast<double>(xRef), eps}; }
     int gerundet(double x) const;
@@ -69,7 +77,8 @@ struct RingZeichnung {
     // Takes up the rectangle in untenBelegt and rechtsBelegt.
     void belege(int rechts, int unten);
     // Writes an hour number turned by 90 degrees at x, y (height fh), moved up along its line
-    // past the numbers already on the band where it would overlap one; a number that would
+    // past the numbers already on the band where it would overlap one (down where up would
+    // leave the band); a number that would
     // stand on the same number already there (an Italian and a Babylonian line that meet)
     // is not written twice.
     void stundenzahl(int x, int y, const std::string& text);
@@ -110,6 +119,11 @@ RingLoch ringLoch(const AppState& s);
 // The canvas font made smaller where the text written at x would run past the column rechts;
 // the ring's drawings keep a text in its place and shrink it rather than cut it off.
 void ringSchriftPassend(Canvas& c, int x, const std::string& text, int rechts);
+
+// What the drawing or plot had to leave out at the band's ends, in the language of the state:
+// the date scale's days before the hole line (vorLoch) or the hour lines beyond half the
+// circumference (rechts).
+std::string ringGekapptText(const AppState& s, bool vorLoch);
 
 RingPunkt ringPunkt(RingZeichnung& z, double delta, double h, double sichtbarAb, bool& okVorher);
 

@@ -315,13 +315,13 @@ Blatt lesePlot(const std::string& hpgl, int sprache)
 } // namespace
 
 // Over the variants the dialog offers (one band or two, local or temporal hours, with or
-// without the date scale), north and south, on the screen and the plot: every numbered hour
+// without the date scale), north and south and near the equator, on the screen and the plot: every numbered hour
 // whose line the sun draws on a band carries its number there, each number stands where the
 // sun at its hour is up and nearer its own line than any other, and each month name stands by
 // the long tick of the date scale at the row of the sun on the 1st of that month.
 TEST(RingBeschriftung, EveryDrawnHourIsNumberedAndEveryMonthStandsAtItsSun)
 {
-    for (const double phi : {47.25, -33.87})
+    for (const double phi : {47.25, -33.87, 2.0, -2.0, 10.0, -10.0, 23.44, -23.44})
         for (int einBand = 0; einBand <= 1; ++einBand)
             for (int temporal = 0; temporal <= 1; ++temporal)
                 for (int skala = 0; skala <= 1; ++skala) {
@@ -351,9 +351,15 @@ TEST(RingBeschriftung, EveryDrawnHourIsNumberedAndEveryMonthStandsAtItsSun)
                         // A band's rows run from r0 at its top to r1; an hour line's place on a row.
                         const auto r0 = [&](int band) { return band == 2 ? 0 : eps; };
                         const auto r1 = [&](int band) { return band == 1 ? 0 : -eps; };
+                        // With the sliding hole a row's noon stands at the arc of the band's
+                        // highest noon sun: 90 degrees where that sun reaches the zenith.
+                        const double p = std::fabs(phi);
+                        const auto versatz = [&](int band, double zeile) {
+                            const double hoechste = band == 2 ? 90 - p : (p < eps ? 90 : 90 - p + eps);
+                            return skala ? hoechste - 90 + p - zeile : 0;
+                        };
                         const auto xLinie = [&](int band, int stunde, double zeile) {
-                            const double versatz = !skala ? 0 : (band == 2 ? -zeile : eps - zeile);
-                            return b.xRef + 2 * b.R * kGrad * (hoehe(stunde, zeile) + versatz);
+                            return b.xRef + 2 * b.R * kGrad * (hoehe(stunde, zeile) + versatz(band, zeile));
                         };
                         for (int band = einBand ? 0 : 1; band <= (einBand ? 0 : 2); ++band)
                             for (int stunde = von; stunde <= bis; ++stunde) {
@@ -399,7 +405,7 @@ TEST(RingBeschriftung, EveryDrawnHourIsNumberedAndEveryMonthStandsAtItsSun)
                                 double fehler = 99;
                                 for (const double x : k.lang)
                                     if (std::max({0.0, n.x0 - x, x - n.x1}) < 3 * (n.x1 - n.x0))
-                                        fehler = std::min(fehler, std::fabs(r0(band) + (x - k.x0) / (k.x1 - k.x0) * (r1(band) - r0(band)) - soll));
+                                        fehler = std::min(fehler, std::fabs(versatz(band, 0) - (x - b.xRef) / (2 * b.R * kGrad) - soll));
                                 EXPECT_LT(fehler, 0.35) << wo << " month " << n.monat;
                             }
                             EXPECT_EQ(namen, static_cast<int>(k.lang.size())) << wo;
