@@ -12,6 +12,8 @@
 #include "dials/planar/EbeneSonnenstaende.h"
 
 #include <array>
+#include <string>
+#include <vector>
 
 namespace umbrin {
 
@@ -62,6 +64,9 @@ struct EbeneKontext {
 
     bool TierkreisModus = false;     // date lines on zodiac declinations
     bool Stundenzahlen = true;       // the numbers at the start of Babylonian and Italian hours
+    // The boxes of the hour numbers and the texts of the legend written so far (left, top,
+    // right, bottom), which later numbers keep clear of.
+    std::vector<std::array<double, 4>> Zahlkaesten;
     DatumslinienTabelle Datumslinien;
     std::array<double, 13> DeklStunden{}; // declinations of whole-hour day lengths
 
@@ -82,6 +87,9 @@ double sonnenAzimut(const EbeneKontext& k);
 // border while the sun stays in front of the plane, and breaks without a connecting stroke
 // where the sun passes behind it. ziehen false only moves the pen.
 void linieZu(EbeneKontext& k, bool zeichenbar, bool zeichenbarAlt, bool ziehen);
+
+// Notes the box of a text written at (x, y) for the numbers that follow to keep clear of.
+void merkeText(EbeneKontext& k, double x, double y, const std::string& text);
 
 // The point as pen position.
 int rundeKoordinate(double v);

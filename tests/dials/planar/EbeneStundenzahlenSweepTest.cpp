@@ -1,0 +1,205 @@
+// The hour numbers 6, 9, 12, 15, 18 (and 21 in the plot) of the planar dials over a sweep of
+// places from the tropics to high latitudes, walls facing every way, zooms, gnomons and time
+// modes, on both screens, on A4 and A3 and in the plot: a line the sun lights well inside the
+// sheet carries its number, a number stands only for a line the sun lights on this face near
+// the sheet, and no number lies on the foot's mark. The sun and the shadows are those of
+// Gnomonik.h.
+#include "Gnomonik.h"
+
+#include "core/HPGLDatei.h"
+#include "core/RecordingCanvas.h"
+#include "core/State.h"
+#include "dials/planar/EbeneGeometrie.h"
+#include "dials/planar/KonstruiereEbeneSonnenuhr.h"
+#include "dials/planar/PlanarHpgl.h"
+#include "dials/planar/ZeichneEbeneSonnenuhr.h"
+#include "drawing/Platzierung.h"
+#include "../../support/ScriptedPrompt.h"
+#include "support/PlotLeser.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <tuple>
+#include <vector>
+
+using namespace umbrin;
+namespace g = umbrin::test::gnomonik;
+
+namespace {
+
+struct Flaeche {
+    char typ;
+    double wand, neigung;
+    bool schirm;
+};
+// Horizontal, south, declining, west and north walls, an inclining plane and two umbrellas.
+const Flaeche kFlaechen[] = {{'h', 0, 0, false},     {'v', 0, 90, false},  {'v', -11.7, 90, false},
+                             {'v', 60, 90, false},   {'v', 180, 90, false}, {'i', 20, 45, false},
+                             {'h', 0, 0, true},      {'v', 0, 90, true}};
+const double kBreiten[] = {2, 10, 23.44, 35, 55, -2, -10, -15, -23.44, -33.87, -45};
+const double kZooms[] = {0.71, 1, 2};
+const double kGnomone[] = {15, 35, 80};
+
+// The time modes: true time, mean time, both, local apparent time, local mean time.
+void zeitart(AppState& s, int i)
+{
+    s.Schalter.OhneZeitgl = i != 1 && i != 4;
+    s.Schalter.MitZeitgl = i == 1 || i == 2 || i == 4;
+    s.Schalter.OhneLaengenkorrektur = i == 3;
+    s.Schalter.OrtszeitAnzeige = i == 4;
+}
+
+// One view of the dial: where the numbers stand, the foot, the gnomon in the view's units and
+// the sheet, with y downward (canvas) or upward (plot).
+struct Ansicht {
+    std::string name;
+    std::map<int, std::vector<std::pair<double, double>>> zahlen; // corner boxes: x0, y0 .. by extent
+    std::vector<std::array<double, 4>> kaesten;
+    double fx = 0, fy = 0, gnomon = 0, breite = 0, hoehe = 0;
+    bool yUnten = true;
+    double fussmarke = 0; // half size of the cross at the foot, 0 in the plot
+};
+
+void leseCanvas(Ansicht& a, const RecordingCanvas& c, const AppState& s)
+{
+    for (const RecordedPrimitive& p : c.primitives()) {
+        if (p.kind == PrimitiveKind::Text && p.font.color == s.Farben[2] && !p.text.empty()
+            && p.text.find_first_not_of("0123456789") == std::string::npos) {
+            const TextExtent e = c.textExtent(p.text);
+            a.zahlen[std::stoi(p.text)].push_back({p.points[0].x + e.width / 2.0, p.points[0].y + e.height / 2.0});
+            a.kaesten.push_back({double(p.points[0].x), double(p.points[0].y), double(p.points[0].x + e.width),
+                                 double(p.points[0].y + e.height)});
+        }
+        // The cross at the foot: its horizontal stroke in the pen of the texts.
+        if (p.kind == PrimitiveKind::Line && p.pen.color == s.Farben[3] && p.points[0].y == a.fy
+            && p.points[1].y == a.fy && p.points[0].x < a.fx && p.points[1].x > a.fx)
+            a.fussmarke = (p.points[1].x - p.points[0].x) / 2.0;
+    }
+}
+
+std::vector<Ansicht> ansichten(AppState s)
+{
+    std::vector<Ansicht> alle;
+    s.FormatA4 = 1;
+    for (const auto& [name, w, h] : {std::tuple{"screen 1780x905", 1780, 905}, std::tuple{"screen 1226x593", 1226, 593}}) {
+        const Platzierung p = standardPlatzierung(s, w, h);
+        AppState b = s;
+        setzePlatzierung(b, p);
+        RecordingCanvas c(w, h);
+        double zoom = b.Zoom;
+        konstruiereEbeneSonnenuhr(b, Zeichenumgebung{}, c, zoom);
+        const double gn = std::max(5.0, std::round(b.Par.Gnomonhoehe * zoom * 100) / 100);
+        Ansicht a{name, {}, {}, double(p.FusspunktX), double(p.FusspunktY), w * gn / 280, double(w), double(h)};
+        leseCanvas(a, c, b);
+        alle.push_back(a);
+    }
+    const Platzierung bild = standardPlatzierung(s, 1780, 905);
+    for (const auto& [name, w, h] : {std::tuple{"page A4", 2970, 2100}, std::tuple{"page A3", 4200, 2970}}) {
+        AppState b = s;
+        setzePlatzierung(b, platzierungAufSeite(bild, w, h, 1780, 905));
+        RecordingCanvas c(w, h, true);
+        const double gn = b.Par.Gnomonhoehe * b.Zoom;
+        zeichneEbeneSonnenuhr(b, Zeichenumgebung{}, c, false, w, h, gn, ebenenParameter(b));
+        Ansicht a{name, {}, {}, double(b.FusspunktX), double(b.FusspunktY), 10 * std::round(gn * 100) / 100,
+                  double(w), double(h)};
+        leseCanvas(a, c, b);
+        alle.push_back(a);
+    }
+    AppState b = s;
+    b.AlsHPGL = 1;
+    b.FusspunktGesetzt = 1;
+    b.FusspunktX = static_cast<std::int32_t>(bild.FusspunktX * 16157.0 / 1780);
+    b.FusspunktY = static_cast<std::int32_t>((905 - bild.FusspunktY) * 11038.0 / 905);
+    HPGLDatei datei;
+    datei.oeffnenImSpeicher();
+    test::ScriptedPrompt frage;
+    frage.answers = {PromptAnswer::No};
+    PlanarHpglAuftrag auftrag;
+    auftrag.Gnomon = b.Par.Gnomonhoehe * b.Zoom;
+    auftrag.ebene = ebenenParameter(b);
+    schreibeHPGL_HorVertInkl(b, datei, nullptr, frage, auftrag);
+    Ansicht a{"plot", {}, {}, double(b.FusspunktX), double(b.FusspunktY), std::round(auftrag.Gnomon * 100) / 100 * 40,
+              16300, 11400, false};
+    for (const test::PlotText& t : test::plotTexte(datei.inhalt()))
+        if (std::set<std::string>{"6", "9", "12", "15", "18", "21"}.count(t.text))
+            a.zahlen[std::stoi(t.text)].push_back({t.an.x, t.an.y});
+    alle.push_back(a);
+    return alle;
+}
+
+// Whether the sun lights the true-time line of hour `stunde` on this face at a point inside
+// the sheet grown by `rand` (a share of its width) on every side; an umbrella's shade is not
+// modelled, there only the sun above the horizon counts.
+bool beleuchtet(const AppState& s, const Flaeche& fl, const Ansicht& a, int stunde, double rand)
+{
+    const double laenge = s.Schalter.OhneLaengenkorrektur ? s.Par.Zonenmeridian : s.Par.Laenge;
+    const double tau = 15.0 * (stunde - 12) - (laenge - s.Par.Zonenmeridian);
+    const g::Flaeche f = g::flaeche(fl.wand, fl.neigung);
+    const double r = rand * a.breite;
+    for (double dekl = -23.4; dekl <= 23.4; dekl += 0.3) {
+        const g::V so = g::sonne(s.Par.Breite, dekl, tau);
+        if (so.u <= 0 || (!fl.schirm && g::dot(so, f.normale) <= 1e-9))
+            continue;
+        if (fl.schirm)
+            return true;
+        const g::Punkt q = g::durchstoss(f, so, a.gnomon);
+        const double x = a.fx + q.x, y = a.yUnten ? a.fy - q.y : a.fy + q.y;
+        if (x > -r && x < a.breite + r && y > -r && y < a.hoehe + r)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+TEST(EbeneStundenzahlen, EveryLitHourLineCarriesItsNumberAndNoNumberStandsWithoutItsLine)
+{
+    int fall = 0;
+    for (const Flaeche& fl : kFlaechen) {
+        for (const double phi : kBreiten) {
+            AppState s;
+            initialisiereZustand(s);
+            for (std::size_t i = 0; i < s.Farben.size(); ++i) // colours told apart
+                s.Farben[i] = 0x010101u * static_cast<Farbe>(i + 1) + 0x100000u;
+            s.UhrTyp = fl.typ;
+            s.Schirmuhr = fl.schirm;
+            s.Par.Breite = phi;
+            s.Par.Wandabweichung = fl.wand;
+            s.Par.Inklination = fl.neigung;
+            s.Zoom = kZooms[fall % 3];
+            s.Par.Gnomonhoehe = kGnomone[(fall / 3) % 3];
+            zeitart(s, fall % 5);
+            ++fall;
+            for (const Ansicht& a : ansichten(s)) {
+                std::ostringstream wo;
+                wo << fl.typ << (fl.schirm ? " umbrella" : "") << " wall " << fl.wand << " lat " << phi << " zoom "
+                   << s.Zoom << " gnomon " << s.Par.Gnomonhoehe << " mode " << (fall - 1) % 5 << ", " << a.name;
+                SCOPED_TRACE(wo.str());
+                for (const int stunde : {6, 9, 12, 15, 18, 21}) {
+                    const bool imBereich = stunde >= s.Zeiten.EotVon && stunde <= s.Zeiten.EotBis
+                                           && (stunde < 21 || a.name == "plot");
+                    const std::size_t n = a.zahlen.count(stunde) ? a.zahlen.at(stunde).size() : 0;
+                    EXPECT_LE(n, 1u) << "hour " << stunde;
+                    if (n > 0) {
+                        EXPECT_TRUE(imBereich && beleuchtet(s, fl, a, stunde, 0.1)) << "number without line " << stunde;
+                    } else if (imBereich && !fl.schirm) {
+                        EXPECT_FALSE(beleuchtet(s, fl, a, stunde, -0.06)) << "lit line without number " << stunde;
+                    }
+                }
+                // Off the foot's mark (the box's cell may reach a little into it below the
+                // baseline).
+                for (const auto& k : a.kaesten)
+                    EXPECT_FALSE(k[0] < a.fx + a.fussmarke && a.fx - a.fussmarke < k[2] && k[1] < a.fy + a.fussmarke
+                                 && a.fy - a.fussmarke < k[3] - 0.15 * (k[3] - k[1]))
+                        << "number on the foot's mark " << k[0] << " " << k[1] << " " << k[2] << " " << k[3] << " foot " << a.fx << " " << a.fy << " " << a.fussmarke;
+            }
+        }
+    }
+}
