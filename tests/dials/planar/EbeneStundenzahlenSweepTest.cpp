@@ -203,3 +203,89 @@ TEST(EbeneStundenzahlen, EveryLitHourLineCarriesItsNumberAndNoNumberStandsWithou
         }
     }
 }
+
+// The figure-eights of mean time are closed loops on screen, on paper and in the plot: every
+// end of their strokes meets another one, except where a stroke leaves the sheet.
+TEST(EbeneStundenzahlen, FigureEightsAreClosedLoops)
+{
+    struct Fall {
+        char typ;
+        double phi;
+    };
+    for (const Fall f : {Fall{'h', 47.25}, Fall{'v', 47.25}, Fall{'h', -33.87}, Fall{'v', -33.87}}) {
+        AppState s;
+        initialisiereZustand(s);
+        for (std::size_t i = 0; i < s.Farben.size(); ++i)
+            s.Farben[i] = 0x010101u * static_cast<Farbe>(i + 1) + 0x100000u;
+        s.UhrTyp = f.typ;
+        s.Par.Breite = f.phi;
+        s.Par.Wandabweichung = f.phi > 0 ? 0 : 180; // the wall faces the noon sun
+        s.Schalter.OhneZeitgl = 0;
+        s.Schalter.MitZeitgl = 1;
+        s.Schalter.EotIntervall = '0';
+        s.Schalter.Datumslinien = '3';
+        s.Zeiten.StundeVon = 11; // hours of sun on the face all the year
+        s.Zeiten.StundeBis = 13;
+        // Strokes as point lists; the ends that no other end meets, away from the sheet's edge.
+        // The plot's marks in pen 4 (the pole's cross, the square round the foot at (fx, fy))
+        // are short strokes.
+        const auto freieEnden = [](const std::vector<std::vector<std::pair<double, double>>>& striche, double w, double h,
+                                   double toleranz, std::size_t mindestens, double fx = -1e9, double fy = 0) {
+            std::vector<std::pair<double, double>> enden;
+            for (const auto& st : striche)
+                if (st.size() >= mindestens && st.front() != st.back()) {
+                    enden.push_back(st.front());
+                    enden.push_back(st.back());
+                }
+            int frei = 0;
+            for (std::size_t i = 0; i < enden.size(); ++i) {
+                const auto [x, y] = enden[i];
+                int treffer = 0;
+                for (const auto& [u, v] : enden)
+                    treffer += std::hypot(x - u, y - v) <= toleranz;
+                frei += treffer < 2 && x > 0.02 * w && x < 0.98 * w && y > 0.02 * h && y < 0.98 * h
+                        && std::hypot(x - fx, y - fy) > 300;
+            }
+            return frei;
+        };
+        for (const bool papier : {false, true}) {
+            SCOPED_TRACE(testing::Message() << f.typ << " " << f.phi << (papier ? " page" : " screen"));
+            RecordingCanvas c(6000, 6000, papier);
+            s.FusspunktX = 3000;
+            s.FusspunktY = f.typ == 'h' ? 3000 : 1000;
+            Zeichenumgebung u;
+            u.Teile = TeilLinien;
+            zeichneEbeneSonnenuhr(s, u, c, !papier, 6000, 6000, 35, ebenenParameter(s));
+            std::vector<std::vector<std::pair<double, double>>> striche;
+            for (const RecordedPrimitive& p : c.primitives())
+                if (p.kind == PrimitiveKind::Line && p.pen.color == s.Farben[3]) {
+                    const std::pair<double, double> a{p.points[0].x, p.points[0].y}, b{p.points[1].x, p.points[1].y};
+                    if (striche.empty() || striche.back().back() != a)
+                        striche.push_back({a});
+                    striche.back().push_back(b);
+                }
+            ASSERT_GT(striche.size(), 0u);
+            EXPECT_EQ(freieEnden(striche, 6000, 6000, 0.5, 2), 0);
+        }
+        AppState b = s;
+        b.AlsHPGL = 1;
+        b.FusspunktGesetzt = 1;
+        b.FusspunktX = 8000;
+        b.FusspunktY = f.typ == 'h' ? 4000 : 10000;
+        HPGLDatei datei;
+        datei.oeffnenImSpeicher();
+        test::ScriptedPrompt frage;
+        frage.answers = {PromptAnswer::No};
+        PlanarHpglAuftrag auftrag;
+        auftrag.Gnomon = 20;
+        auftrag.ebene = ebenenParameter(b);
+        schreibeHPGL_HorVertInkl(b, datei, nullptr, frage, auftrag);
+        std::vector<std::vector<std::pair<double, double>>> striche;
+        for (const test::PlotStrich& st : test::plotStriche(datei.inhalt(), 4)) {
+            striche.emplace_back();
+            for (const test::PlotPunkt& q : st.punkte)
+                striche.back().emplace_back(q.x, q.y);
+        }
+        EXPECT_EQ(freieEnden(striche, 16157, 11038, 1, 3, b.FusspunktX, b.FusspunktY), 0) << f.typ << " " << f.phi << " plot";
+    }
+}
