@@ -83,10 +83,8 @@ void italBabylZahl(EbeneKontext& k, bool italienisch, int stunde, Farbe farbe,
                    return a[0] < b[2] && b[0] < a[2] && a[1] < b[3] && b[1] < a[3];
                });
     };
-    // Where no point leaves it clear on its side of the line, on the other side; where none
-    // does, the first place where it is whole, else the first.
-    std::array<double, 4> b = kasten(punkte.front());
-    // The places tried: the points and three between each two of them.
+    // The places tried: the points and three between each two of them, the box beside each
+    // (to either side, and a line or two farther off).
     std::vector<std::pair<double, double>> orte;
     for (std::size_t i = 0; i < punkte.size(); ++i) {
         orte.push_back(punkte[i]);
@@ -94,6 +92,7 @@ void italBabylZahl(EbeneKontext& k, bool italienisch, int stunde, Farbe farbe,
             orte.emplace_back(punkte[i].first + (punkte[i + 1].first - punkte[i].first) * t / 4,
                               punkte[i].second + (punkte[i + 1].second - punkte[i].second) * t / 4);
     }
+    std::array<double, 4> b = kasten(punkte.front());
     const auto stelle = [&](auto&& passt, bool seite) {
         unten = seite;
         for (const double w : {0.0, hoehe, 2 * hoehe})
@@ -108,6 +107,8 @@ void italBabylZahl(EbeneKontext& k, bool italienisch, int stunde, Farbe farbe,
                 }
         return false;
     };
+    // Where no place leaves it clear on its side of the line, on the other side; where none
+    // does, the first place where it is whole, else the first point.
     if (!stelle(frei, italienisch) && !stelle(frei, !italienisch) && !stelle(ganz, italienisch))
         stelle(ganz, !italienisch);
     c.textOut(rundeKoordinate(b[0]), rundeKoordinate(b[1]), zahl);

@@ -104,9 +104,9 @@ void Plot::stundenzahlen()
     // A number stands 250 units across the page from its line's point of 21 June (21 December
     // south of 10 S), on the side away from the equinox. Where the sun does not light the line
     // on this face on that day or its point is off the page, it stands beside the first point
-    // from there towards the equinox that is lit and on the page; where there is none (a wall facing
-    // the equator in the tropics), likewise by the other half of the line, from the other
-    // solstice on.
+    // from there towards the equinox that is lit and on the page; where there is none (a wall
+    // facing the equator in the tropics), likewise by the other half of the line, from the
+    // other solstice on.
     const bool sueden = ebene.X1 <= -10;
     const int tagGleiche = TagImJahr(s.Par.Jahr, 9, 23);
     for (const int stunde : {6, 9, 12, 15, 18, 21}) {

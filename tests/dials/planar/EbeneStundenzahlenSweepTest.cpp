@@ -24,7 +24,6 @@
 #include <cmath>
 #include <map>
 #include <set>
-#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -40,40 +39,63 @@ struct Flaeche {
     bool schirm;
 };
 // Horizontal, south, declining, west and north walls, an inclining plane and two umbrellas.
-const Flaeche kFlaechen[] = {{'h', 0, 0, false},     {'v', 0, 90, false},  {'v', -11.7, 90, false},
-                             {'v', 60, 90, false},   {'v', 180, 90, false}, {'i', 20, 45, false},
-                             {'h', 0, 0, true},      {'v', 0, 90, true}};
+const Flaeche kFlaechen[] = {{'h', 0, 0, false}, {'v', 0, 90, false},  {'v', -11.7, 90, false}, {'v', 60, 90, false},
+                             {'v', 180, 90, false}, {'i', 20, 45, false}, {'h', 0, 0, true}, {'v', 0, 90, true}};
 const double kBreiten[] = {2, 10, 23.44, 35, 55, -2, -10, -15, -23.44, -33.87, -45};
 const double kZooms[] = {0.71, 1, 2};
 const double kGnomone[] = {15, 35, 80};
 
-// The time modes: true time, mean time, both, local apparent time, local mean time.
-void zeitart(AppState& s, int i)
+// The start state with every colour slot told apart, on the plane fl at latitude phi.
+AppState zustand(const Flaeche& fl, double phi)
 {
-    s.Schalter.OhneZeitgl = i != 1 && i != 4;
-    s.Schalter.MitZeitgl = i == 1 || i == 2 || i == 4;
-    s.Schalter.OhneLaengenkorrektur = i == 3;
-    s.Schalter.OrtszeitAnzeige = i == 4;
+    AppState s;
+    initialisiereZustand(s);
+    for (std::size_t i = 0; i < s.Farben.size(); ++i)
+        s.Farben[i] = 0x010101u * static_cast<Farbe>(i + 1) + 0x100000u;
+    s.UhrTyp = fl.typ;
+    s.Schirmuhr = fl.schirm;
+    s.Par.Breite = phi;
+    s.Par.Wandabweichung = fl.wand;
+    s.Par.Inklination = fl.neigung;
+    return s;
 }
 
-// One view of the dial: where the numbers stand, the foot, the gnomon in the view's units and
-// the sheet, with y downward (canvas) or upward (plot).
+// The plot of s with the foot at (fx, fy) and the gnomon drawn at g mm.
+std::string plot(AppState s, double fx, double fy, double g)
+{
+    s.AlsHPGL = 1;
+    s.FusspunktGesetzt = 1;
+    s.FusspunktX = static_cast<std::int32_t>(fx);
+    s.FusspunktY = static_cast<std::int32_t>(fy);
+    HPGLDatei datei;
+    datei.oeffnenImSpeicher();
+    test::ScriptedPrompt frage;
+    frage.answers = {PromptAnswer::No};
+    PlanarHpglAuftrag auftrag;
+    auftrag.Gnomon = g;
+    auftrag.ebene = ebenenParameter(s);
+    schreibeHPGL_HorVertInkl(s, datei, nullptr, frage, auftrag);
+    return datei.inhalt();
+}
+
+// One view of the dial: how often each hour's number stands, the boxes of the numbers, the
+// foot, the gnomon in the view's units and the sheet, with y downward (canvas) or upward (plot).
 struct Ansicht {
     std::string name;
-    std::map<int, std::vector<std::pair<double, double>>> zahlen; // corner boxes: x0, y0 .. by extent
-    std::vector<std::array<double, 4>> kaesten;
     double fx = 0, fy = 0, gnomon = 0, breite = 0, hoehe = 0;
     bool yUnten = true;
+    std::map<int, int> zahlen;
+    std::vector<std::array<double, 4>> kaesten;
     double fussmarke = 0; // half size of the cross at the foot, 0 in the plot
 };
 
-void leseCanvas(Ansicht& a, const RecordingCanvas& c, const AppState& s)
+Ansicht leseCanvas(Ansicht a, const RecordingCanvas& c, const AppState& s)
 {
     for (const RecordedPrimitive& p : c.primitives()) {
         if (p.kind == PrimitiveKind::Text && p.font.color == s.Farben[2] && !p.text.empty()
             && p.text.find_first_not_of("0123456789") == std::string::npos) {
             const TextExtent e = c.textExtent(p.text);
-            a.zahlen[std::stoi(p.text)].push_back({p.points[0].x + e.width / 2.0, p.points[0].y + e.height / 2.0});
+            ++a.zahlen[std::stoi(p.text)];
             a.kaesten.push_back({double(p.points[0].x), double(p.points[0].y), double(p.points[0].x + e.width),
                                  double(p.points[0].y + e.height)});
         }
@@ -82,54 +104,36 @@ void leseCanvas(Ansicht& a, const RecordingCanvas& c, const AppState& s)
             && p.points[1].y == a.fy && p.points[0].x < a.fx && p.points[1].x > a.fx)
             a.fussmarke = (p.points[1].x - p.points[0].x) / 2.0;
     }
+    return a;
 }
 
+// Both screens, A4 and A3 as the drawing window places the dial, and its plot.
 std::vector<Ansicht> ansichten(AppState s)
 {
     std::vector<Ansicht> alle;
-    s.FormatA4 = 1;
-    for (const auto& [name, w, h] : {std::tuple{"screen 1780x905", 1780, 905}, std::tuple{"screen 1226x593", 1226, 593}}) {
-        const Platzierung p = standardPlatzierung(s, w, h);
-        AppState b = s;
-        setzePlatzierung(b, p);
-        RecordingCanvas c(w, h);
-        double zoom = b.Zoom;
-        konstruiereEbeneSonnenuhr(b, Zeichenumgebung{}, c, zoom);
-        const double gn = std::max(5.0, std::round(b.Par.Gnomonhoehe * zoom * 100) / 100);
-        Ansicht a{name, {}, {}, double(p.FusspunktX), double(p.FusspunktY), w * gn / 280, double(w), double(h)};
-        leseCanvas(a, c, b);
-        alle.push_back(a);
-    }
     const Platzierung bild = standardPlatzierung(s, 1780, 905);
-    for (const auto& [name, w, h] : {std::tuple{"page A4", 2970, 2100}, std::tuple{"page A3", 4200, 2970}}) {
+    for (const auto& [name, w, h, papier] : {std::tuple{"screen 1780x905", 1780, 905, false},
+                                             std::tuple{"screen 1226x593", 1226, 593, false},
+                                             std::tuple{"page A4", 2970, 2100, true}, std::tuple{"page A3", 4200, 2970, true}}) {
         AppState b = s;
-        setzePlatzierung(b, platzierungAufSeite(bild, w, h, 1780, 905));
-        RecordingCanvas c(w, h, true);
-        const double gn = b.Par.Gnomonhoehe * b.Zoom;
-        zeichneEbeneSonnenuhr(b, Zeichenumgebung{}, c, false, w, h, gn, ebenenParameter(b));
-        Ansicht a{name, {}, {}, double(b.FusspunktX), double(b.FusspunktY), 10 * std::round(gn * 100) / 100,
-                  double(w), double(h)};
-        leseCanvas(a, c, b);
-        alle.push_back(a);
+        setzePlatzierung(b, papier ? platzierungAufSeite(bild, w, h, 1780, 905) : standardPlatzierung(s, w, h));
+        RecordingCanvas c(w, h, papier);
+        double g = std::round(b.Par.Gnomonhoehe * b.Zoom * 100) / 100;
+        if (papier) {
+            zeichneEbeneSonnenuhr(b, Zeichenumgebung{}, c, false, w, h, g, ebenenParameter(b));
+        } else {
+            double zoom = b.Zoom;
+            konstruiereEbeneSonnenuhr(b, Zeichenumgebung{}, c, zoom);
+            g = std::max(5.0, g);
+        }
+        alle.push_back(leseCanvas({name, double(b.FusspunktX), double(b.FusspunktY), papier ? 10 * g : w * g / 280,
+                                   double(w), double(h)}, c, b));
     }
-    AppState b = s;
-    b.AlsHPGL = 1;
-    b.FusspunktGesetzt = 1;
-    b.FusspunktX = static_cast<std::int32_t>(bild.FusspunktX * 16157.0 / 1780);
-    b.FusspunktY = static_cast<std::int32_t>((905 - bild.FusspunktY) * 11038.0 / 905);
-    HPGLDatei datei;
-    datei.oeffnenImSpeicher();
-    test::ScriptedPrompt frage;
-    frage.answers = {PromptAnswer::No};
-    PlanarHpglAuftrag auftrag;
-    auftrag.Gnomon = b.Par.Gnomonhoehe * b.Zoom;
-    auftrag.ebene = ebenenParameter(b);
-    schreibeHPGL_HorVertInkl(b, datei, nullptr, frage, auftrag);
-    Ansicht a{"plot", {}, {}, double(b.FusspunktX), double(b.FusspunktY), std::round(auftrag.Gnomon * 100) / 100 * 40,
-              16300, 11400, false};
-    for (const test::PlotText& t : test::plotTexte(datei.inhalt()))
+    const double fx = bild.FusspunktX * 16157.0 / 1780, fy = (905 - bild.FusspunktY) * 11038.0 / 905;
+    Ansicht a{"plot", std::trunc(fx), std::trunc(fy), std::round(s.Par.Gnomonhoehe * s.Zoom * 100) / 100 * 40, 16300, 11400, false};
+    for (const test::PlotText& t : test::plotTexte(plot(s, fx, fy, s.Par.Gnomonhoehe * s.Zoom)))
         if (std::set<std::string>{"6", "9", "12", "15", "18", "21"}.count(t.text))
-            a.zahlen[std::stoi(t.text)].push_back({t.an.x, t.an.y});
+            ++a.zahlen[std::stoi(t.text)];
     alle.push_back(a);
     return alle;
 }
@@ -164,41 +168,36 @@ TEST(EbeneStundenzahlen, EveryLitHourLineCarriesItsNumberAndNoNumberStandsWithou
     int fall = 0;
     for (const Flaeche& fl : kFlaechen) {
         for (const double phi : kBreiten) {
-            AppState s;
-            initialisiereZustand(s);
-            for (std::size_t i = 0; i < s.Farben.size(); ++i) // colours told apart
-                s.Farben[i] = 0x010101u * static_cast<Farbe>(i + 1) + 0x100000u;
-            s.UhrTyp = fl.typ;
-            s.Schirmuhr = fl.schirm;
-            s.Par.Breite = phi;
-            s.Par.Wandabweichung = fl.wand;
-            s.Par.Inklination = fl.neigung;
+            AppState s = zustand(fl, phi);
+            // Zoom, gnomon and the time modes (true, mean, both, local apparent, local mean
+            // time) turn through the cases.
             s.Zoom = kZooms[fall % 3];
             s.Par.Gnomonhoehe = kGnomone[(fall / 3) % 3];
-            zeitart(s, fall % 5);
-            ++fall;
+            const int modus = fall++ % 5;
+            s.Schalter.OhneZeitgl = modus != 1 && modus != 4;
+            s.Schalter.MitZeitgl = modus == 1 || modus == 2 || modus == 4;
+            s.Schalter.OhneLaengenkorrektur = modus == 3;
+            s.Schalter.OrtszeitAnzeige = modus == 4;
             for (const Ansicht& a : ansichten(s)) {
-                std::ostringstream wo;
-                wo << fl.typ << (fl.schirm ? " umbrella" : "") << " wall " << fl.wand << " lat " << phi << " zoom "
-                   << s.Zoom << " gnomon " << s.Par.Gnomonhoehe << " mode " << (fall - 1) % 5 << ", " << a.name;
-                SCOPED_TRACE(wo.str());
+                SCOPED_TRACE(testing::Message() << fl.typ << (fl.schirm ? " umbrella" : "") << " wall " << fl.wand << " lat "
+                                                << phi << " zoom " << s.Zoom << " gnomon " << s.Par.Gnomonhoehe << " mode "
+                                                << modus << ", " << a.name);
                 for (const int stunde : {6, 9, 12, 15, 18, 21}) {
                     const bool imBereich = stunde >= s.Zeiten.EotVon && stunde <= s.Zeiten.EotBis
                                            && (stunde < 21 || a.name == "plot");
-                    const std::size_t n = a.zahlen.count(stunde) ? a.zahlen.at(stunde).size() : 0;
-                    EXPECT_LE(n, 1u) << "hour " << stunde;
-                    if (n > 0) {
+                    const int n = a.zahlen.count(stunde) ? a.zahlen.at(stunde) : 0;
+                    EXPECT_LE(n, 1) << "hour " << stunde;
+                    if (n > 0)
                         EXPECT_TRUE(imBereich && beleuchtet(s, fl, a, stunde, 0.1)) << "number without line " << stunde;
-                    } else if (imBereich && !fl.schirm) {
+                    if (n == 0 && imBereich && !fl.schirm)
                         EXPECT_FALSE(beleuchtet(s, fl, a, stunde, -0.06)) << "lit line without number " << stunde;
-                    }
                 }
                 // Off the foot's mark (the box's cell may reach a little into it below the
                 // baseline).
                 for (const auto& k : a.kaesten)
                     EXPECT_FALSE(k[0] < a.fx + a.fussmarke && a.fx - a.fussmarke < k[2] && k[1] < a.fy + a.fussmarke
                                  && a.fy - a.fussmarke < k[3] - 0.15 * (k[3] - k[1]))
-                        << "number on the foot's mark " << k[0] << " " << k[1] << " " << k[2] << " " << k[3] << " foot " << a.fx << " " << a.fy << " " << a.fussmarke;
+                        << "number on the foot's mark at " << k[0] << ", " << k[1];
             }
         }
     }
@@ -213,13 +212,8 @@ TEST(EbeneStundenzahlen, FigureEightsAreClosedLoops)
         double phi;
     };
     for (const Fall f : {Fall{'h', 47.25}, Fall{'v', 47.25}, Fall{'h', -33.87}, Fall{'v', -33.87}}) {
-        AppState s;
-        initialisiereZustand(s);
-        for (std::size_t i = 0; i < s.Farben.size(); ++i)
-            s.Farben[i] = 0x010101u * static_cast<Farbe>(i + 1) + 0x100000u;
-        s.UhrTyp = f.typ;
-        s.Par.Breite = f.phi;
-        s.Par.Wandabweichung = f.phi > 0 ? 0 : 180; // the wall faces the noon sun
+        // The wall faces the noon sun.
+        AppState s = zustand({f.typ, f.phi > 0 ? 0.0 : 180.0, f.typ == 'v' ? 90.0 : 0.0, false}, f.phi);
         s.Schalter.OhneZeitgl = 0;
         s.Schalter.MitZeitgl = 1;
         s.Schalter.EotIntervall = '0';
@@ -267,25 +261,14 @@ TEST(EbeneStundenzahlen, FigureEightsAreClosedLoops)
             ASSERT_GT(striche.size(), 0u);
             EXPECT_EQ(freieEnden(striche, 6000, 6000, 0.5, 2), 0);
         }
-        AppState b = s;
-        b.AlsHPGL = 1;
-        b.FusspunktGesetzt = 1;
-        b.FusspunktX = 8000;
-        b.FusspunktY = f.typ == 'h' ? 4000 : 10000;
-        HPGLDatei datei;
-        datei.oeffnenImSpeicher();
-        test::ScriptedPrompt frage;
-        frage.answers = {PromptAnswer::No};
-        PlanarHpglAuftrag auftrag;
-        auftrag.Gnomon = 20;
-        auftrag.ebene = ebenenParameter(b);
-        schreibeHPGL_HorVertInkl(b, datei, nullptr, frage, auftrag);
+        const double fx = 8000, fy = f.typ == 'h' ? 4000 : 10000;
+        const std::string hpgl = plot(s, fx, fy, 20);
         std::vector<std::vector<std::pair<double, double>>> striche;
-        for (const test::PlotStrich& st : test::plotStriche(datei.inhalt(), 4)) {
+        for (const test::PlotStrich& st : test::plotStriche(hpgl, 4)) {
             striche.emplace_back();
             for (const test::PlotPunkt& q : st.punkte)
                 striche.back().emplace_back(q.x, q.y);
         }
-        EXPECT_EQ(freieEnden(striche, 16157, 11038, 1, 3, b.FusspunktX, b.FusspunktY), 0) << f.typ << " " << f.phi << " plot";
+        EXPECT_EQ(freieEnden(striche, 16157, 11038, 1, 3, fx, fy), 0) << f.typ << " " << f.phi << " plot";
     }
 }
