@@ -84,8 +84,8 @@ struct Ansicht {
     std::string name;
     double fx = 0, fy = 0, gnomon = 0, breite = 0, hoehe = 0;
     bool yUnten = true;
-    std::map<int, int> zahlen;
-    std::vector<std::array<double, 4>> kaesten;
+    std::map<int, int> zahlen{};
+    std::vector<std::array<double, 4>> kaesten{};
     double fussmarke = 0; // half size of the cross at the foot, 0 in the plot
 };
 
@@ -187,10 +187,11 @@ TEST(EbeneStundenzahlen, EveryLitHourLineCarriesItsNumberAndNoNumberStandsWithou
                                            && (stunde < 21 || a.name == "plot");
                     const int n = a.zahlen.count(stunde) ? a.zahlen.at(stunde) : 0;
                     EXPECT_LE(n, 1) << "hour " << stunde;
-                    if (n > 0)
+                    if (n > 0) {
                         EXPECT_TRUE(imBereich && beleuchtet(s, fl, a, stunde, 0.1)) << "number without line " << stunde;
-                    if (n == 0 && imBereich && !fl.schirm)
+                    } else if (imBereich && !fl.schirm) {
                         EXPECT_FALSE(beleuchtet(s, fl, a, stunde, -0.06)) << "lit line without number " << stunde;
+                    }
                 }
                 // Off the foot's mark (the box's cell may reach a little into it below the
                 // baseline).
