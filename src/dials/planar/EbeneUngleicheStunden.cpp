@@ -61,14 +61,15 @@ void temporalVerlaengert(EbeneKontext& k, double n, const Verlaengerung& v)
 // stands there (the true-time numbers at the solstice ends of their paths, a number of the
 // other family), at the first later point of the line where it stands clear and whole inside
 // the drawing.
-void italBabylZahl(EbeneKontext& k, bool italienisch, int stunde, Farbe farbe,
+// A digit is `ziffer` wide.
+void italBabylZahl(EbeneKontext& k, bool italienisch, int stunde, Farbe farbe, double ziffer,
                    const std::vector<std::pair<double, double>>& punkte)
 {
     Canvas& c = k.canvas;
     const CanvasFont vorher = c.font();
     c.setFontColor(farbe);
     const std::string zahl = std::to_string(stunde);
-    const double h = c.fontHeight(), breite = c.textExtent(zahl).width, hoehe = std::abs(h);
+    const double h = c.fontHeight(), breite = ziffer * static_cast<double>(zahl.size()), hoehe = std::abs(h);
     bool unten = italienisch;
     double links = 0, weiter = 0; // shifts of the box to the left and away from the line
     const auto kasten = [&](const std::pair<double, double>& p) {
@@ -190,6 +191,7 @@ void zeichneItalBabylStunden(EbeneKontext& k, bool italienisch, int von, int bis
     }
     const int teile = std::max(intervall, 0) + 1;
     const Farbe ganz = italienisch ? s.Farben[5] : s.Farben[6];
+    const double ziffer = k.Stundenzahlen ? c.textExtent("00").width / 2.0 : 0;
     for (int stunde = von; stunde <= bis; ++stunde) {
         for (int j = 0; j < teile; ++j) {
             const double n = stunde + static_cast<double>(j) / teile;
@@ -235,7 +237,7 @@ void zeichneItalBabylStunden(EbeneKontext& k, bool italienisch, int von, int bis
                 }
             }
             if (k.Stundenzahlen && j == 0 && stunde % 2 == 0 && !innen.empty())
-                italBabylZahl(k, italienisch, stunde, farbe, innen);
+                italBabylZahl(k, italienisch, stunde, farbe, ziffer, innen);
         }
     }
 }
