@@ -12,7 +12,7 @@
 #include "dials/planar/EbeneSonnenstaende.h"
 
 #include <array>
-#include <string>
+#include <string_view>
 #include <vector>
 
 namespace umbrin {
@@ -88,8 +88,11 @@ double sonnenAzimut(const EbeneKontext& k);
 // where the sun passes behind it. ziehen false only moves the pen.
 void linieZu(EbeneKontext& k, bool zeichenbar, bool zeichenbarAlt, bool ziehen);
 
-// Notes the box of a text written at (x, y) for the numbers that follow to keep clear of.
-void merkeText(EbeneKontext& k, double x, double y, const std::string& text);
+// Notes the box of a text written at (x, y) in the canvas's font for the numbers that follow
+// to keep clear of.
+void merkeText(EbeneKontext& k, double x, double y, std::string_view text);
+// The room a character of the canvas's font takes in those boxes.
+double zeichenbreite(const EbeneKontext& k);
 
 // The point as pen position.
 int rundeKoordinate(double v);

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <string_view>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -88,11 +89,11 @@ Legendenkasten schreibeZeilen(EbeneKontext& k)
     Legendenkasten kasten{double(x), y, double(x), y};
     for (const std::string& zeile : zeilen) {
         c.textOut(x, rundeKoordinate(y), zeile);
+        merkeText(k, x, y, zeile);
         kasten.x1 = std::max(kasten.x1, double(x + c.textExtent(zeile).width));
         y += 1.2 * h;
     }
     kasten.y1 = y;
-    k.Zahlkaesten.push_back({kasten.x0, kasten.y0, kasten.x1, kasten.y1});
     return kasten;
 }
 
@@ -128,7 +129,7 @@ bool stundenzahl(EbeneKontext& k, const Legendenkasten& legende, int stunde, std
     };
     const auto schreibe = [&](std::pair<double, double> e) {
         c.textOut(rundeKoordinate(e.first), rundeKoordinate(e.second), zahl);
-        k.Zahlkaesten.push_back({e.first, e.second, e.first + breite, e.second + hoehe});
+        merkeText(k, e.first, e.second, zahl);
         return true;
     };
 
@@ -253,10 +254,17 @@ void stundenlinienTitel(EbeneKontext& k)
 
 } // namespace
 
-void merkeText(EbeneKontext& k, double x, double y, const std::string& text)
+double zeichenbreite(const EbeneKontext& k) { return 0.6 * std::abs(k.canvas.fontHeight()); }
+
+void merkeText(EbeneKontext& k, double x, double y, std::string_view text)
 {
-    const TextExtent e = k.canvas.textExtent(text);
-    k.Zahlkaesten.push_back({x, y, x + e.width, y + std::max(e.height, std::abs(k.canvas.fontHeight()))});
+    // Measured by the font's height, not by the canvas, so that every canvas (the screen, the
+    // page, a recording) places the numbers alike.
+    const double n = static_cast<double>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80; // UTF-8 continuation bytes do not count
+    }));
+    const double h = std::abs(k.canvas.fontHeight());
+    k.Zahlkaesten.push_back({x, y, x + n * zeichenbreite(k), y + 1.2 * h});
 }
 
 void zeichneFussmarke(EbeneKontext& k)

@@ -61,7 +61,7 @@ void temporalVerlaengert(EbeneKontext& k, double n, const Verlaengerung& v)
 // stands there (the true-time numbers at the solstice ends of their paths, a number of the
 // other family), at the first later point of the line where it stands clear and whole inside
 // the drawing.
-// A digit is `ziffer` wide.
+// A digit takes `ziffer` of room.
 void italBabylZahl(EbeneKontext& k, bool italienisch, int stunde, Farbe farbe, double ziffer,
                    const std::vector<std::pair<double, double>>& punkte)
 {
@@ -191,7 +191,7 @@ void zeichneItalBabylStunden(EbeneKontext& k, bool italienisch, int von, int bis
     }
     const int teile = std::max(intervall, 0) + 1;
     const Farbe ganz = italienisch ? s.Farben[5] : s.Farben[6];
-    const double ziffer = k.Stundenzahlen ? c.textExtent("00").width / 2.0 : 0;
+    const double ziffer = zeichenbreite(k);
     for (int stunde = von; stunde <= bis; ++stunde) {
         for (int j = 0; j < teile; ++j) {
             const double n = stunde + static_cast<double>(j) / teile;

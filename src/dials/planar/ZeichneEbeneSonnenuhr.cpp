@@ -213,6 +213,8 @@ void zeichneStundenzahlenAmRahmen(EbeneKontext& k)
     r.Zahlkaesten = k.Zahlkaesten;
     if (richteEin(r, k.Bildschirm, k.Breite + k.RandX, k.Hoehe + k.RandY, k.Gnomon, k.ebene)) {
         grundzustand(r);
+        // Drawn over the lines, the numbers leave them showing through their cells.
+        nurSchrift.setBrushStyle(BrushStyle::Clear);
         if (!r.Bildschirm)
             nurSchrift.setFontSize(35);
         zeichneItalBabyl(r);
