@@ -12,6 +12,8 @@
 #include "dials/planar/EbeneSonnenstaende.h"
 
 #include <array>
+#include <string_view>
+#include <vector>
 
 namespace umbrin {
 
@@ -62,6 +64,9 @@ struct EbeneKontext {
 
     bool TierkreisModus = false;     // date lines on zodiac declinations
     bool Stundenzahlen = true;       // the numbers at the start of Babylonian and Italian hours
+    // The boxes of the hour numbers and the texts of the legend written so far (left, top,
+    // right, bottom), which later numbers keep clear of.
+    std::vector<std::array<double, 4>> Zahlkaesten;
     DatumslinienTabelle Datumslinien;
     std::array<double, 13> DeklStunden{}; // declinations of whole-hour day lengths
 
@@ -82,6 +87,12 @@ double sonnenAzimut(const EbeneKontext& k);
 // border while the sun stays in front of the plane, and breaks without a connecting stroke
 // where the sun passes behind it. ziehen false only moves the pen.
 void linieZu(EbeneKontext& k, bool zeichenbar, bool zeichenbarAlt, bool ziehen);
+
+// Notes the box of a text written at (x, y) in the canvas's font for the numbers that follow
+// to keep clear of.
+void merkeText(EbeneKontext& k, double x, double y, std::string_view text);
+// The room a character of the canvas's font takes in those boxes.
+double zeichenbreite(const EbeneKontext& k);
 
 // The point as pen position.
 int rundeKoordinate(double v);

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <string_view>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -68,6 +69,7 @@ Legendenkasten schreibeZeilen(EbeneKontext& k)
             // A line that would run past the page's right edge ends at the edge instead.
             const int x = std::max(k.RandX, std::min(s.LegendeX + k.RandX, k.Breite - c.textExtent(zeile).width));
             c.textOut(x, y + k.RandY, zeile);
+            merkeText(k, x, y + k.RandY, zeile);
             y += c.fontHeight();
         }
         k.DruckLegendeY = y;
@@ -87,11 +89,112 @@ Legendenkasten schreibeZeilen(EbeneKontext& k)
     Legendenkasten kasten{double(x), y, double(x), y};
     for (const std::string& zeile : zeilen) {
         c.textOut(x, rundeKoordinate(y), zeile);
+        merkeText(k, x, y, zeile);
         kasten.x1 = std::max(kasten.x1, double(x + c.textExtent(zeile).width));
         y += 1.2 * h;
     }
     kasten.y1 = y;
     return kasten;
+}
+
+// The number of one hour by its path on the days from the solstice tagWende (declination
+// dekl) to the equinox; false when the sun lights no place of the path on this face on these
+// days where the number stands whole.
+bool stundenzahl(EbeneKontext& k, const Legendenkasten& legende, int stunde, std::int32_t tagGleiche,
+                 std::int32_t tagWende, double dekl)
+{
+    const AppState& s = k.s;
+    Canvas& c = k.canvas;
+    const auto punktAm = [&](std::int32_t tag) {
+        punktFuer(k, sonneStundenlinie(s, tag, stunde, false, k.sonne, k.ebene.X2, k.Laenge));
+    };
+    const std::string zahl = std::to_string(stunde);
+    const double breite = c.textExtent(zahl).width, hoehe = std::abs(c.fontHeight());
+    const double luft = std::max(5.0, hoehe / 4);
+    // Whole inside the frame, off the data lines and off the foot's mark.
+    const double fussmarke = k.LegendeX / 2.0;
+    const auto ganz = [&](std::pair<double, double> e) {
+        const auto [l, o] = e;
+        const double r = l + breite, u = o + hoehe;
+        const bool aufLegende = l < legende.x1 && legende.x0 < r && o < legende.y1 && legende.y0 < u;
+        const bool aufFuss = l < k.FusspunktX + fussmarke && k.FusspunktX - fussmarke < r
+                             && o < k.FusspunktY + fussmarke && k.FusspunktY - fussmarke < u;
+        return l >= k.RandX && r <= k.Breite && o >= k.RandY && u <= k.Hoehe && !aufLegende && !aufFuss;
+    };
+    // The corner of the number's box with its middle moved from a point of the path by vor
+    // along the path (ux, uy, towards the solstice end) and by quer across it.
+    double ux = 0, uy = 0;
+    const auto ecke = [&](double px, double py, double vor, double quer) {
+        return std::pair{px + vor * ux - quer * uy - breite / 2, py + vor * uy + quer * ux - hoehe / 2};
+    };
+    const auto schreibe = [&](std::pair<double, double> e) {
+        c.textOut(rundeKoordinate(e.first), rundeKoordinate(e.second), zahl);
+        merkeText(k, e.first, e.second, zahl);
+        return true;
+    };
+
+    // The path's direction at its solstice end, from a point a quarter of the way to the
+    // equinox where the sun is up there (an equinox sun on the horizon throws its point far
+    // off, to either side), else from the equinox point.
+    punktAm(tagGleiche);
+    double xg = k.x, yg = k.y;
+    punktAm(tagWende + (tagGleiche - tagWende) / 4);
+    if (k.beleuchtet) {
+        xg = k.x;
+        yg = k.y;
+    }
+    punktAm(tagWende);
+    // Off a wall a number is not written where the sun stands opposite its noon place of that
+    // day (azimuth from the south, or from the north where the noon sun of the solstice stands
+    // north of the zenith, as south of the equator). Where the noon sun of that day stands in
+    // the zenith, no place is opposite it.
+    const double az = sonnenAzimut(k);
+    const double vomMittag = s.Par.Breite < dekl ? std::remainder(az + 180, 360.0) : az;
+    const bool gegenueber = std::fabs(s.Par.Breite - dekl) > 1e-6 && std::fabs(vomMittag) >= 179.5;
+    if (!k.senkrecht && gegenueber)
+        return false;
+    const double dx = k.x - xg, dy = k.y - yg;
+    const double d = std::sqrt(dx * dx + dy * dy);
+    if (k.beleuchtet && d > 1e-9) {
+        ux = dx / d;
+        uy = dy / d;
+        // The box stands on the path's line beyond its solstice end, clear of the end and so
+        // of the solstice's date line; where the foot's mark lies there, to one side of the line.
+        const double vor = (breite * std::fabs(ux) + hoehe * std::fabs(uy)) / 2 + luft;
+        const double quer = (breite * std::fabs(uy) + hoehe * std::fabs(ux)) / 2 + luft;
+        for (const double seite : {0.0, 1.0, -1.0})
+            if (ganz(ecke(k.x, k.y, vor, seite * quer)))
+                return schreibe(ecke(k.x, k.y, vor, seite * quer));
+    }
+    // The direction of the solstice end serves the whole search where it is known, else
+    // each place takes its own from the place before.
+    const bool richtungFest = ux != 0 || uy != 0;
+    // Where that is not whole inside the frame (the evening's long shadows), lies on the data
+    // lines, or the sun does not reach the line on this face on the solstice (a wall facing
+    // the equator), the number stands beside the path, clear of it, at the first place lit
+    // on this face from the solstice on where it is whole.
+    double xVor = 0, yVor = 0;
+    bool vorLicht = false;
+    for (int n = 0; n <= 60; ++n) {
+        punktAm(tagWende + (tagGleiche - tagWende) * n / 60);
+        const double ex = xVor - k.x, ey = yVor - k.y, e = std::sqrt(ex * ex + ey * ey);
+        xVor = k.x;
+        yVor = k.y;
+        const bool licht = k.beleuchtet;
+        const bool vorher = vorLicht;
+        vorLicht = licht;
+        if (!licht || (!richtungFest && (!vorher || !(e > 1e-9))))
+            continue;
+        if (!richtungFest) {
+            ux = ex / e;
+            uy = ey / e;
+        }
+        const double quer = (breite * std::fabs(uy) + hoehe * std::fabs(ux)) / 2 + luft;
+        for (const double seite : {1.0, -1.0})
+            if (ganz(ecke(k.x, k.y, 0, seite * quer)))
+                return schreibe(ecke(k.x, k.y, 0, seite * quer));
+    }
+    return false;
 }
 
 // Hour numbers beyond the solstice end of the shadow paths at 6, 9, 12, 15 and 18 o'clock.
@@ -102,83 +205,20 @@ void schattenpfadStunden(EbeneKontext& k, const Legendenkasten& legende)
     if (!s.Schalter.OhneZeitgl && !s.Schalter.MitZeitgl)
         return;
     const std::int32_t tagGleiche = TagImJahr(s.Par.Jahr, 9, 23);
-    const std::int32_t tagWende = s.Par.Breite >= -10 ? TagImJahr(s.Par.Jahr, 6, 21) : TagImJahr(s.Par.Jahr, 12, 21);
-    const double dekl = s.Par.Breite >= -10 ? s.EpsRund : -s.EpsRund;
     const CanvasFont vorher = c.font();
     c.setFontColor(s.Farben[2]);
+    // The number stands at the end of the path of 21 June (21 December south of 10 S); where
+    // the sun does not reach the line on this face on that day (a wall facing the equator in
+    // the tropics), at the end of the other solstice's path.
+    const bool juni = s.Par.Breite >= -10;
+    const std::int32_t wenden[] = {TagImJahr(s.Par.Jahr, juni ? 6 : 12, 21), TagImJahr(s.Par.Jahr, juni ? 12 : 6, 21)};
+    const double deklinationen[] = {juni ? s.EpsRund : -s.EpsRund, juni ? -s.EpsRund : s.EpsRund};
     for (int stunde : {6, 9, 12, 15, 18}) {
         if (stunde < s.Zeiten.EotVon || stunde > s.Zeiten.EotBis)
             continue;
-        // The path's direction at its solstice end, from a point a quarter of the way to the
-        // equinox where the sun is up there (an equinox sun on the horizon throws its point far
-        // off, to either side), else from the equinox point.
-        punktFuer(k, sonneStundenlinie(s, tagGleiche, stunde, false, k.sonne, k.ebene.X2, k.Laenge));
-        double xg = k.x, yg = k.y;
-        punktFuer(k, sonneStundenlinie(s, tagWende + (tagGleiche - tagWende) / 4, stunde, false, k.sonne, k.ebene.X2,
-                                       k.Laenge));
-        if (k.beleuchtet) {
-            xg = k.x;
-            yg = k.y;
-        }
-        punktFuer(k, sonneStundenlinie(s, tagWende, stunde, false, k.sonne, k.ebene.X2, k.Laenge));
-        // Off a wall a number is not written where the sun stands opposite its noon place
-        // of that day (azimuth from the south, or from the north where the noon sun of the
-        // solstice stands north of the zenith, as south of the equator).
-        const double az = sonnenAzimut(k);
-        const double vomMittag = s.Par.Breite < dekl ? std::remainder(az + 180, 360.0) : az;
-        if (!k.beleuchtet || (!k.senkrecht && std::fabs(vomMittag) >= 179.5))
-            continue;
-        const double dx = k.x - xg, dy = k.y - yg;
-        const double d = std::sqrt(dx * dx + dy * dy);
-        if (!(d > 1e-9))
-            continue;
-        const std::string zahl = std::to_string(stunde);
-        const double breite = c.textExtent(zahl).width, hoehe = std::abs(c.fontHeight());
-        const double ux = dx / d, uy = dy / d; // along the path, towards the solstice end
-        const double luft = std::max(5.0, hoehe / 4);
-        // The corner of the number's box with its middle moved from a point of the path by vor
-        // along the path and by quer across it.
-        const auto ecke = [&](double px, double py, double vor, double quer) {
-            return std::pair{px + vor * ux - quer * uy - breite / 2, py + vor * uy + quer * ux - hoehe / 2};
-        };
-        // Whole inside the frame, off the data lines and off the foot's mark.
-        const double fussmarke = k.LegendeX / 2.0;
-        const auto ganz = [&](std::pair<double, double> e) {
-            const auto [l, o] = e;
-            const double r = l + breite, u = o + hoehe;
-            const bool aufLegende = l < legende.x1 && legende.x0 < r && o < legende.y1 && legende.y0 < u;
-            const bool aufFuss = l < k.FusspunktX + fussmarke && k.FusspunktX - fussmarke < r
-                                 && o < k.FusspunktY + fussmarke && k.FusspunktY - fussmarke < u;
-            return l >= k.RandX && r <= k.Breite && o >= k.RandY && u <= k.Hoehe && !aufLegende && !aufFuss;
-        };
-        // The box stands on the path's line beyond its solstice end, clear of the end and so of
-        // the solstice's date line; where the foot's mark lies there, to one side of the line.
-        const double vor = (breite * std::fabs(ux) + hoehe * std::fabs(uy)) / 2 + luft;
-        const double quer = (breite * std::fabs(uy) + hoehe * std::fabs(ux)) / 2 + luft;
-        auto [x, y] = ecke(k.x, k.y, vor, 0);
-        for (const double seite : {1.0, -1.0})
-            if (!ganz({x, y}))
-                std::tie(x, y) = ecke(k.x, k.y, vor, seite * quer);
-        if (!ganz({x, y})) {
-            // Where that is not whole inside the frame (the evening's long shadows) or lies on
-            // the data lines, the number stands beside the path, clear of it, at the first lit
-            // place from the solstice on where it is whole; a path with none keeps no number.
-            bool gefunden = false;
-            for (int n = 0; n <= 60 && !gefunden; ++n) {
-                const std::int32_t tag = tagWende + (tagGleiche - tagWende) * n / 60;
-                punktFuer(k, sonneStundenlinie(s, tag, stunde, false, k.sonne, k.ebene.X2, k.Laenge));
-                for (const double seite : {1.0, -1.0}) {
-                    const std::pair<double, double> e = ecke(k.x, k.y, 0, seite * quer);
-                    if (!gefunden && k.beleuchtet && ganz(e)) {
-                        std::tie(x, y) = e;
-                        gefunden = true;
-                    }
-                }
-            }
-            if (!gefunden)
-                continue;
-        }
-        c.textOut(rundeKoordinate(x), rundeKoordinate(y), zahl);
+        for (int w = 0; w < 2; ++w)
+            if (stundenzahl(k, legende, stunde, tagGleiche, wenden[w], deklinationen[w]))
+                break;
     }
     c.setFont(vorher);
 }
@@ -208,10 +248,24 @@ void stundenlinienTitel(EbeneKontext& k)
     // A caption that would run past the right edge ends at the edge instead.
     x = std::max(k.RandX + 3, std::min(x, k.Breite - 4 - c.textExtent(text).width));
     c.textOut(x, k.RandY + 4, text);
+    merkeText(k, x, k.RandY + 4, text);
     c.setFont(vorher);
 }
 
 } // namespace
+
+double zeichenbreite(const EbeneKontext& k) { return 0.6 * std::abs(k.canvas.fontHeight()); }
+
+void merkeText(EbeneKontext& k, double x, double y, std::string_view text)
+{
+    // Measured by the font's height, not by the canvas, so that every canvas (the screen, the
+    // page, a recording) places the numbers alike.
+    const double n = static_cast<double>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80; // UTF-8 continuation bytes do not count
+    }));
+    const double h = std::abs(k.canvas.fontHeight());
+    k.Zahlkaesten.push_back({x, y, x + n * zeichenbreite(k), y + 1.2 * h});
+}
 
 void zeichneFussmarke(EbeneKontext& k)
 {

@@ -123,6 +123,12 @@ void zeichneStundenlinien(EbeneKontext& k, int ersterTag, bool mitZeitgl, int vo
                 linieZu(k, k.zeichenbar, k.zeichenbarAlt, true);
                 merke();
             }
+            // The figure-eight is a closed loop: its last days of December run on to the
+            // first point of January.
+            if (mitZeitgl) {
+                punktFuer(k, sonne(ersterTag));
+                linieZu(k, k.zeichenbar, k.zeichenbarAlt, true);
+            }
             if (bisFusspunkt && !mitZeitgl) {
                 const double stundenwinkel = 15 * (t - (k.Laenge - s.Par.Zonenmeridian) / 15 - 12);
                 if (stundenwinkel >= k.umgebung.StundenwinkelMin && stundenwinkel <= k.umgebung.StundenwinkelMax)

@@ -8,8 +8,10 @@
 #include "dials/planar/EbeneLinienfamilien.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace umbrin {
@@ -52,6 +54,67 @@ void temporalVerlaengert(EbeneKontext& k, double n, const Verlaengerung& v)
         else
             linieZu(k, k.zeichenbar, k.zeichenbarAlt, true);
     }
+}
+
+// The number of an Italian or Babylonian hour: just below (Italian) or above (Babylonian)
+// the line's first point inside the drawing; where another number or a text of the legend
+// stands there (the true-time numbers at the solstice ends of their paths, a number of the
+// other family), at the first later point of the line where it stands clear and whole inside
+// the drawing.
+// A digit takes `ziffer` of room.
+void italBabylZahl(EbeneKontext& k, bool italienisch, int stunde, Farbe farbe, double ziffer,
+                   const std::vector<std::pair<double, double>>& punkte)
+{
+    Canvas& c = k.canvas;
+    const CanvasFont vorher = c.font();
+    c.setFontColor(farbe);
+    const std::string zahl = std::to_string(stunde);
+    const double h = c.fontHeight(), breite = ziffer * static_cast<double>(zahl.size()), hoehe = std::abs(h);
+    bool unten = italienisch;
+    double links = 0, weiter = 0; // shifts of the box to the left and away from the line
+    const auto kasten = [&](const std::pair<double, double>& p) {
+        const double y = unten ? p.second + 0.1 * h + weiter : p.second - 1.1 * h - weiter;
+        return std::array<double, 4>{p.first - links, y, p.first - links + breite, y + hoehe};
+    };
+    const auto ganz = [&](const std::array<double, 4>& b) {
+        return b[0] >= k.SchnittL && b[2] <= k.SchnittR && b[1] >= k.SchnittO && b[3] <= k.SchnittU;
+    };
+    const auto frei = [&](const std::array<double, 4>& b) {
+        return ganz(b) && std::none_of(k.Zahlkaesten.begin(), k.Zahlkaesten.end(), [&](const std::array<double, 4>& a) {
+                   return a[0] < b[2] && b[0] < a[2] && a[1] < b[3] && b[1] < a[3];
+               });
+    };
+    // The places tried: the points and three between each two of them, the box beside each
+    // (to either side, and a line or two farther off).
+    std::vector<std::pair<double, double>> orte;
+    for (std::size_t i = 0; i < punkte.size(); ++i) {
+        orte.push_back(punkte[i]);
+        for (int t = 1; i + 1 < punkte.size() && t < 4; ++t)
+            orte.emplace_back(punkte[i].first + (punkte[i + 1].first - punkte[i].first) * t / 4,
+                              punkte[i].second + (punkte[i + 1].second - punkte[i].second) * t / 4);
+    }
+    std::array<double, 4> b = kasten(punkte.front());
+    const auto stelle = [&](auto&& passt, bool seite) {
+        unten = seite;
+        for (const double w : {0.0, hoehe, 2 * hoehe})
+            for (const auto& q : orte)
+                for (const double l : {0.0, breite, -breite, 2 * breite}) {
+                    links = l;
+                    weiter = w;
+                    if (passt(kasten(q))) {
+                        b = kasten(q);
+                        return true;
+                    }
+                }
+        return false;
+    };
+    // Where no place leaves it clear on its side of the line, on the other side; where none
+    // does, the first place where it is whole, else the first point.
+    if (!stelle(frei, italienisch) && !stelle(frei, !italienisch) && !stelle(ganz, italienisch))
+        stelle(ganz, !italienisch);
+    c.textOut(rundeKoordinate(b[0]), rundeKoordinate(b[1]), zahl);
+    k.Zahlkaesten.push_back(b);
+    c.setFont(vorher);
 }
 
 } // namespace
@@ -128,6 +191,7 @@ void zeichneItalBabylStunden(EbeneKontext& k, bool italienisch, int von, int bis
     }
     const int teile = std::max(intervall, 0) + 1;
     const Farbe ganz = italienisch ? s.Farben[5] : s.Farben[6];
+    const double ziffer = zeichenbreite(k);
     for (int stunde = von; stunde <= bis; ++stunde) {
         for (int j = 0; j < teile; ++j) {
             const double n = stunde + static_cast<double>(j) / teile;
@@ -135,10 +199,9 @@ void zeichneItalBabylStunden(EbeneKontext& k, bool italienisch, int von, int bis
                 break;
             const Farbe farbe = j == 0 ? ganz : s.Farben[7];
             c.setPenColor(farbe);
-            // The first point inside the drawing (found by a flag: on a layer larger than the
-            // window it may lie left of the window).
-            bool erster = false;
-            double xErst = 0, yErst = 0;
+            // The points inside the drawing with the ends the line is run on to at the border,
+            // the line's first point first.
+            std::vector<std::pair<double, double>> innen;
             bool verlaengert = false;
             int berechnet = 0;
             for (const Tag& tag : tage) {
@@ -150,6 +213,7 @@ void zeichneItalBabylStunden(EbeneKontext& k, bool italienisch, int von, int bis
                         clipStreckenende(k.xAlt, k.yAlt, k.x, k.y, k.SchnittL, k.Oben, k.SchnittR, k.SchnittU, bx, by);
                         c.moveTo(rundeKoordinate(k.x), rundeKoordinate(k.y));
                         c.lineTo(rundeKoordinate(bx), rundeKoordinate(by));
+                        innen.emplace_back(bx, by);
                         verlaengert = true;
                     }
                     continue;
@@ -160,28 +224,20 @@ void zeichneItalBabylStunden(EbeneKontext& k, bool italienisch, int von, int bis
                     c.moveTo(rundeKoordinate(k.x), rundeKoordinate(k.y));
                 else
                     linieZu(k, k.zeichenbar, k.zeichenbarAlt, true);
-                if (k.zeichenbar && !erster) {
-                    erster = true;
-                    xErst = k.x;
-                    yErst = k.y;
-                }
+                if (k.zeichenbar)
+                    innen.emplace_back(k.x, k.y);
                 // The first segment is drawn back to the border as well.
-                if (berechnet == 2 && k.zeichenbar && k.zeichenbarAlt && erster) {
+                if (berechnet == 2 && k.zeichenbar && k.zeichenbarAlt && !innen.empty()) {
                     double bx = 0, by = 0;
                     clipStreckenende(k.x, k.y, k.xAlt, k.yAlt, k.SchnittL, k.SchnittO, k.SchnittR, k.SchnittU, bx, by);
                     c.moveTo(rundeKoordinate(k.xAlt), rundeKoordinate(k.yAlt));
                     c.lineTo(rundeKoordinate(bx), rundeKoordinate(by));
                     c.moveTo(rundeKoordinate(k.x), rundeKoordinate(k.y));
+                    innen.emplace(innen.begin() + 1, bx, by);
                 }
             }
-            if (k.Stundenzahlen && j == 0 && stunde % 2 == 0 && erster) {
-                const CanvasFont vorher = c.font();
-                c.setFontColor(farbe);
-                const double h = c.fontHeight();
-                const double y = italienisch ? yErst + 0.1 * h : yErst - 1.1 * h;
-                c.textOut(rundeKoordinate(xErst), rundeKoordinate(y), std::to_string(stunde));
-                c.setFont(vorher);
-            }
+            if (k.Stundenzahlen && j == 0 && stunde % 2 == 0 && !innen.empty())
+                italBabylZahl(k, italienisch, stunde, farbe, ziffer, innen);
         }
     }
 }

@@ -17,6 +17,7 @@
 #include "dials/planar/PlanarHpglSchreiber.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -100,16 +101,41 @@ void Plot::fusspunkt()
 
 void Plot::stundenzahlen()
 {
+    // A number stands 250 units across the page from its line's point of 21 June (21 December
+    // south of 10 S), on the side away from the equinox. Where the sun does not light the line
+    // on this face on that day or its point is off the page, it stands beside the first point
+    // from there towards the equinox that is lit and on the page; where there is none (a wall
+    // facing the equator in the tropics), likewise by the other half of the line, from the
+    // other solstice on.
     const bool sueden = ebene.X1 <= -10;
-    const int tag = sueden ? TagImJahr(s.Par.Jahr, 12, 21) : TagImJahr(s.Par.Jahr, 6, 21);
-    const double y0 = static_cast<double>(Y0) + (sueden ? 250.0 : -250.0) * k;
+    const int tagGleiche = TagImJahr(s.Par.Jahr, 9, 23);
     for (const int stunde : {6, 9, 12, 15, 18, 21}) {
         if (stunde < s.Zeiten.EotVon || stunde > s.Zeiten.EotBis)
             continue;
-        const Sonnenstand st = sonneStundenlinie(s, tag, stunde, false, ebene.X1, ebene.X2, Laenge);
-        punkt(st.azimut, st.hoehe, false, static_cast<double>(X0), y0);
-        if (x > 0 && x < 16300.0 * k && y > 0 && y < 11400.0 * k && st.hoehe * kRad > -0.01)
-            hpgl(";PU" + P(x, y) + ";" + hpglLabel(std::to_string(stunde)));
+        bool geschrieben = false;
+        for (const bool dezember : {sueden, !sueden}) {
+            const int tagWende = TagImJahr(s.Par.Jahr, dezember ? 12 : 6, 21);
+            for (int n = 0; n <= 60 && !geschrieben; ++n) {
+                const int tag = tagWende + (tagGleiche - tagWende) * n / 60;
+                const Sonnenstand st = sonneStundenlinie(s, tag, stunde, false, ebene.X1, ebene.X2, Laenge);
+                // Past the solstice the number stands beside the line's point, to its right.
+                const double x0 = static_cast<double>(X0) + (n == 0 ? 0.0 : 50.0 * k);
+                const double y0 = static_cast<double>(Y0) + (n > 0 ? -60.0 : (dezember ? 250.0 : -250.0)) * k;
+                punkt(st.azimut, st.hoehe, false, x0, y0);
+                const std::string zahl = std::to_string(stunde);
+                const std::array<double, 4> kasten = zahlKasten(x, y, zahl.size());
+                // At the solstice the number may reach past the drawing's edge; further on it
+                // stands whole on the drawing, below the horizon of a wall.
+                const bool aufSeite = n == 0 ? x > 0 && x < 16300.0 * k && y > 0 && y < 11400.0 * k : aufBlatt(kasten);
+                if (aufSeite && st.hoehe * kRad > -0.01 && (schirm || EbeneBeleuchtet)) {
+                    hpgl(";PU" + P(x, y) + ";" + hpglLabel(zahl));
+                    zahlKaesten.push_back(kasten);
+                    geschrieben = true;
+                }
+            }
+            if (geschrieben)
+                break;
+        }
     }
 }
 
@@ -198,10 +224,21 @@ void Plot::legende(const PlanarHpglAuftrag& a)
     // The key: a stroke in the pen of the date lines and one in the pen of the hour lines.
     t += ";SP 1;PU" + P(lx, schluessel1) + ";PD" + P(schluesselBis, schluessel1) + ";SP 4;"
         + hpglLabel("  " + std::string(text(136)));
-    t += ";SP 3;PU" + P(lx, schluessel2) + ";PD" + P(schluesselBis, schluessel2) + ";SP 4;"
-        + hpglLabel("  " + std::string(text(138)) + std::string(text(s.Schalter.OhneLaengenkorrektur ? 16 : 17)) + ")");
+    const std::string stundenSchluessel =
+        "  " + std::string(text(138)) + std::string(text(s.Schalter.OhneLaengenkorrektur ? 16 : 17)) + ")";
+    t += ";SP 3;PU" + P(lx, schluessel2) + ";PD" + P(schluesselBis, schluessel2) + ";SP 4;" + hpglLabel(stundenSchluessel);
     t += ";PU; SP4;" + hpglZeichengroesse(0.2 * k, 0.3 * k) + ";";
     hpgl(t);
+    // The legend's block, from the title's top to the key's last line, for the numbers to keep
+    // clear of: a character is at most two thirds of its line's height wide, in a cell of 1.5
+    // widths.
+    const auto laenge = [&](const std::string& text, double hoehe) {
+        return 1.5 * 2.0 / 3.0 * hoehe * k * static_cast<double>(text.size());
+    };
+    double rechts = schluesselBis + laenge(stundenSchluessel, 96);
+    for (const Zeile& zl : zeilen)
+        rechts = std::max(rechts, zl.x + laenge(zl.text, zl.hoehe));
+    zahlKaesten.push_back({lx, schluessel2 - 96.0 * k, rechts, ly + 200.0 * k});
     stundenzahlen();
 }
 

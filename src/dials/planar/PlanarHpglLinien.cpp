@@ -13,7 +13,9 @@
 #include "dials/HpglDialekt.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace umbrin {
@@ -362,6 +364,24 @@ void PlanarHpglSchreiber::temporalstunden(int von, int bis, int unterteilung)
     }
 }
 
+std::array<double, 4> PlanarHpglSchreiber::zahlKasten(double px, double py, std::size_t n) const
+{
+    // The numbers are written 0.2 cm wide and 0.3 cm high, a character in a cell of 1.5 widths;
+    // the box keeps a little room round the letters.
+    const double breite = 80.0 * k, hoehe = 120.0 * k, luft = 10.0 * k;
+    const double laenge = n == 0 ? 0 : (static_cast<double>(n) - 1) * 1.5 * breite + breite;
+    return {px - luft, py - luft, px + laenge + luft, py + hoehe + luft};
+}
+
+bool PlanarHpglSchreiber::aufBlatt(const std::array<double, 4>& b) const
+{
+    // A wall's plot is clipped just above the foot, where its horizon runs.
+    double oben = std::min(11038.0 * k, static_cast<double>(H));
+    if (vertikal && Y0 < 11028LL * k)
+        oben = std::min(oben, static_cast<double>(Y0 + 10LL * k));
+    return b[0] >= 0 && b[2] <= 16157.0 * k && b[1] >= 0 && b[3] <= oben;
+}
+
 // --- Italian and Babylonian hours ----------------------------------------------------------
 
 void PlanarHpglSchreiber::italBabylStunden(bool babylonisch, int von, int bis, int unterteilung)
@@ -402,7 +422,8 @@ void PlanarHpglSchreiber::italBabylStunden(bool babylonisch, int von, int bis, i
             Wert = nn;
             bool stiftUnten = false;
             bool hatErsten = false;
-            double xErst = -100.1, yErst = 0;
+            double xErst = -100.1;
+            std::vector<std::pair<double, double>> aufSeitePunkte; // the line's points on the page
             int folge = 0;       // drawable points in a row
             int gerechnet = 0;   // points computed on this line
             bool verlaengert = false;
@@ -434,10 +455,11 @@ void PlanarHpglSchreiber::italBabylStunden(bool babylonisch, int von, int bis, i
                     continue;
                 }
                 ++folge;
+                if (aufBlatt({x, y, x, y}))
+                    aufSeitePunkte.emplace_back(x, y);
                 if (!hatErsten) {
                     hatErsten = true;
                     xErst = x;
-                    yErst = y;
                 }
                 if (gerechnet == 2 && folge == 2 && xErst > -10.1) {
                     // The line's first two points are on the page: run it back to the border.
@@ -449,16 +471,38 @@ void PlanarHpglSchreiber::italBabylStunden(bool babylonisch, int von, int bis, i
             }
             hpgl(";PU ");
             const int stunde = n;
-            if (j == 0 && stunde % 2 == 0 && hatErsten) {
-                std::string label;
-                if (babylonisch) {
-                    label = ";PU " + hpglZahl(xErst) + " " + hpglZahl(yErst - 150.0 * k) + ";"
-                        + hpglLabel(std::to_string(stunde));
-                } else {
-                    label = ";PU " + hpglZahl(xErst) + " " + hpglZahl(yErst + 30.0 * k) + ";"
-                        + hpglLabel(std::to_string(24 - stunde));
-                }
-                hpgl(label);
+            if (j == 0 && stunde % 2 == 0 && !aufSeitePunkte.empty()) {
+                // Below (Babylonian) or above (Italian) the line's first point on the page; where
+                // another hour number or the legend stands there, at the first later point on the
+                // page where the number stands clear of them and whole on the page.
+                const std::string zahl = std::to_string(babylonisch ? stunde : 24 - stunde);
+                const double versatz = (babylonisch ? -150.0 : 30.0) * k;
+                const double gegenueber = (babylonisch ? 30.0 : -150.0) * k;
+                const auto ganz = [&](const std::array<double, 4>& b) { return aufBlatt(b); };
+                const auto frei = [&](const std::array<double, 4>& b) {
+                    return ganz(b) && std::none_of(zahlKaesten.begin(), zahlKaesten.end(), [&](const std::array<double, 4>& a) {
+                               return a[0] < b[2] && b[0] < a[2] && a[1] < b[3] && b[1] < a[3];
+                           });
+                };
+                // Where no point leaves it clear on its side of the line, on the other side
+                // (the sunset line of a wall runs along its horizon at the sheet's top); where
+                // none does, the first place where it is whole, else the first.
+                double lx = aufSeitePunkte.front().first, ly = aufSeitePunkte.front().second + versatz;
+                const double links = -zahlKasten(0, 0, zahl.size())[2];
+                const auto stelle = [&](auto&& passt, double dy) {
+                    for (const auto& [px, py] : aufSeitePunkte)
+                        for (const double dx : {0.0, links})
+                            if (passt(zahlKasten(px + dx, py + dy, zahl.size()))) {
+                                lx = px + dx;
+                                ly = py + dy;
+                                return true;
+                            }
+                    return false;
+                };
+                if (!stelle(frei, versatz) && !stelle(frei, gegenueber) && !stelle(ganz, versatz))
+                    stelle(ganz, gegenueber);
+                hpgl(";PU " + hpglZahl(lx) + " " + hpglZahl(ly) + ";" + hpglLabel(zahl));
+                zahlKaesten.push_back(zahlKasten(lx, ly, zahl.size()));
             }
         }
     }

@@ -11,9 +11,11 @@
 #include "dials/planar/EbeneSonnenstaende.h"
 #include "dials/planar/Konstruktionsdaten.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace umbrin {
 
@@ -53,6 +55,14 @@ public:
     bool KopfOffen = false;
     double Wert = 0;
     int Zaehler = 0;
+
+    // The boxes of the hour numbers written so far (left, bottom, right, top), which the
+    // numbers of the Italian and Babylonian hours keep clear of.
+    std::vector<std::array<double, 4>> zahlKaesten;
+    // The box of a number label of n characters written at (px, py) in the numbers' size.
+    std::array<double, 4> zahlKasten(double px, double py, std::size_t n) const;
+    // Whether a box lies whole on the sheet and below the clip window's top.
+    bool aufBlatt(const std::array<double, 4>& b) const;
 
     bool TierkreisModus = false;
     DatumslinienTabelle datumslinien;

@@ -166,6 +166,7 @@ void zeichneGnomonSkala(EbeneKontext& k)
     c.lineTo(lx + sk, unten);
     c.lineTo(lx + sk, unten - d);
     c.textOut(lx, textY, text);
+    merkeText(k, lx, textY, text);
     if (k.Bildschirm && s.Par.Breite < 0 && s.Schalter.Temporalstunden && s.Schalter.TemporalVerlaengern) {
         const CanvasFont vorher = c.font();
         c.setFontColor(FarbeRot);
@@ -196,12 +197,12 @@ void zeichneItalBabyl(EbeneKontext& k)
         zeichneItalBabylStunden(k, true, s.Zeiten.ItalVon, s.Zeiten.ItalBis, s.Schalter.Intervalle[1]);
 }
 
-// The numbers of the Babylonian and Italian hours of lines drawn on a layer: the lines once
-// more, cut at the frame as on a drawing of its own, with only their texts reaching the canvas.
+// The numbers of the Babylonian and Italian hours: the lines once more, cut at the frame as on
+// a drawing of its own, with only their texts reaching the canvas.
 void zeichneStundenzahlenAmRahmen(EbeneKontext& k)
 {
     const AppState& s = k.s;
-    if (!k.umgebung.MitSchnitt || !(s.Schalter.Babylonisch || s.Schalter.Italienisch))
+    if (!(s.Schalter.Babylonisch || s.Schalter.Italienisch))
         return;
     const CanvasFont schrift = k.canvas.font();
     const CanvasBrush pinsel = k.canvas.brush();
@@ -209,8 +210,11 @@ void zeichneStundenzahlenAmRahmen(EbeneKontext& k)
     Zeichenumgebung u = k.umgebung;
     u.MitSchnitt = false;
     EbeneKontext r(s, u, nurSchrift);
+    r.Zahlkaesten = k.Zahlkaesten;
     if (richteEin(r, k.Bildschirm, k.Breite + k.RandX, k.Hoehe + k.RandY, k.Gnomon, k.ebene)) {
         grundzustand(r);
+        // Drawn over the lines, the numbers leave them showing through their cells.
+        nurSchrift.setBrushStyle(BrushStyle::Clear);
         if (!r.Bildschirm)
             nurSchrift.setFontSize(35);
         zeichneItalBabyl(r);
@@ -257,9 +261,9 @@ void zeichneLinien(EbeneKontext& k)
     }
     if (s.Schalter.Temporalstunden)
         zeichneTemporalstunden(k, s.Zeiten.TempVon, s.Zeiten.TempBis, s.Schalter.Intervalle[2]);
-    // Lines cut beyond the frame (a layer) leave their numbers, which stand at the first point
-    // inside the frame, to the frame's part.
-    k.Stundenzahlen = !k.umgebung.MitSchnitt;
+    // The lines leave their numbers to the frame's part: they stand at points inside the frame
+    // (of a layer cut beyond it, too), clear of the true-time numbers written there.
+    k.Stundenzahlen = false;
     zeichneItalBabyl(k);
     if (s.Schalter.Sonnenhoehe)
         zeichneHoehenlinien(k, s.Zeiten.HoeheVon, s.Zeiten.HoeheBis, s.Schalter.Intervalle[3]);
