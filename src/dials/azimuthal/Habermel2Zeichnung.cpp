@@ -96,23 +96,23 @@ double tickInnen(int beta, double Ro, double g)
     return rd(Ro - 0.4 * g);
 }
 
-// The places along the curve of hour value t where its number may stand, best first: the
-// ecliptic longitudes (multiples of 3) from the local summer solstice (90 in the north, 270
-// in the south) outwards where the sun stands higher than 8 degrees, then those where it
-// stands above the 1 degree the curve is drawn from. Empty when the curve is not drawn.
-std::vector<int> nummerLaengen(const AppState& s, double Ls, double t)
+// The places along the curve of hour value t where its number may stand, best first, each
+// handed with its point to `nimm` until it takes one (returns true): the ecliptic longitudes
+// (multiples of 3) from the local summer solstice (90 in the north, 270 in the south) outwards
+// where the sun stands higher than 8 degrees, then those where it stands above the 1 degree
+// the curve is drawn from (the first pass's places again among them). None when the curve is
+// not drawn.
+template <typename N>
+void nummerLaengen(const AppState& s, double Ls, double t, N&& nimm)
 {
     const int sommer = s.Par.Breite >= 0 ? 90 : 270;
-    std::vector<int> stellen;
     for (const double mindestens : {8.0, 1.0})
         for (int schritt = 0; schritt <= 120; ++schritt) {
             const int lam = ((sommer + (schritt % 2 ? 3 : -3) * ((schritt + 1) / 2)) % 360 + 360) % 360;
             const auto p = habermel2Punkt(s.Par.Breite, s.EpsRund, Ls, 15.0 * (t - 12.0), lam);
-            if (p && p->hoehe > mindestens && std::fabs(p->x) + std::fabs(p->y) >= 0.1 &&
-                std::find(stellen.begin(), stellen.end(), lam) == stellen.end())
-                stellen.push_back(lam);
+            if (p && p->hoehe > mindestens && std::fabs(p->x) + std::fabs(p->y) >= 0.1 && nimm(lam, *p))
+                return;
         }
-    return stellen;
 }
 
 // Where the number of a curve stands: the first of its places (nummerLaengen) whose box, as
@@ -128,21 +128,26 @@ template <typename K>
 Nummernstelle nummerStelle(const AppState& s, double Ls, double t, std::vector<Kasten>& gesetzt, K&& kasten,
                            int richtung)
 {
-    const std::vector<int> stellen = nummerLaengen(s, Ls, t);
-    if (stellen.empty())
-        return {};
-    for (const int lam : stellen) {
-        const Kasten k = kasten(*habermel2Punkt(s.Par.Breite, s.EpsRund, Ls, 15.0 * (t - 12.0), lam));
-        if (std::none_of(gesetzt.begin(), gesetzt.end(), [&](const Kasten& g) {
-                return k.x0 < g.x1 && k.x1 > g.x0 && k.y0 < g.y1 && k.y1 > g.y0;
-            })) {
-            gesetzt.push_back(k);
-            return {lam, 0};
+    Nummernstelle erste, frei;
+    Kasten ersterKasten;
+    nummerLaengen(s, Ls, t, [&](int lam, const HabermelPunkt& p) {
+        const Kasten k = kasten(p);
+        if (erste.lam < 0) {
+            erste.lam = lam;
+            ersterKasten = k;
         }
-    }
-    const int lam = stellen.front();
-    return {lam, seitlichFrei(gesetzt, kasten(*habermel2Punkt(s.Par.Breite, s.EpsRund, Ls, 15.0 * (t - 12.0), lam)),
-                              richtung)};
+        if (std::any_of(gesetzt.begin(), gesetzt.end(), [&](const Kasten& g) {
+                return k.x0 < g.x1 && k.x1 > g.x0 && k.y0 < g.y1 && k.y1 > g.y0;
+            }))
+            return false;
+        gesetzt.push_back(k);
+        frei.lam = lam;
+        return true;
+    });
+    if (frei.lam >= 0 || erste.lam < 0)
+        return frei;
+    erste.dx = seitlichFrei(gesetzt, ersterKasten, richtung);
+    return erste;
 }
 
 template <typename F>
