@@ -233,7 +233,9 @@ void pruefe(const Fall& f)
         // three letters of the centre, too small to carry their numbers clear of one another:
         // those stand where they find room.
         const double nah = 2.5 * a.schrift;
-        for (const auto& [n, p] : a.zahlen) {
+        for (const auto& zahl : a.zahlen) {
+            const int n = zahl.first;
+            const Punkt p = zahl.second;
             double eigene = 1e18, andere = 1e18, weite = 0;
             for (const Linie& l : linien) {
                 if (zwoelf(l.h) == n)

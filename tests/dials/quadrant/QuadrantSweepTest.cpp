@@ -35,8 +35,13 @@ struct Punkt {
     double x = 0, y = 0;
 };
 
-// The points of the full-hour curve of hour h: radius and sun altitude over the year.
-std::vector<Punkt> kurve(const AppState& s, const test::QuadrantBild& b, int h)
+// The points of the full-hour curve of hour h (radius and sun altitude over the year) and the
+// sun's highest altitude on it.
+struct Kurve {
+    std::vector<Punkt> punkte;
+    double hoechste = -90;
+};
+Kurve kurve(const AppState& s, const test::QuadrantBild& b, int h)
 {
     const auto& sc = s.Schalter;
     const double phi = s.Par.Breite, eps = s.EpsRund, Z = s.Par.Zonenmeridian;
@@ -48,10 +53,11 @@ std::vector<Punkt> kurve(const AppState& s, const test::QuadrantBild& b, int h)
             return std::fabs(6.0 - h) * std::acos(std::clamp(-std::tan(phi * kGrad) * std::tan(d * kGrad), -1.0, 1.0)) / kGrad / 6;
         return (h - 12) * 15.0 + zone + e;
     };
-    std::vector<Punkt> punkte;
+    Kurve k;
     const auto setze = [&](double r, double a) {
+        k.hoechste = std::max(k.hoechste, a);
         if (a > 0)
-            punkte.push_back({b.X0 + r * std::sin(a * kGrad), b.Y0 + r * std::cos(a * kGrad)});
+            k.punkte.push_back({b.X0 + r * std::sin(a * kGrad), b.Y0 + r * std::cos(a * kGrad)});
     };
     const int J = s.Par.Jahr, J1 = TagImJahr(J, 1, 1), D31 = TagImJahr(J, 12, 31), T21 = TagImJahr(J, 6, 21),
               D21 = TagImJahr(J, 12, 21);
@@ -80,7 +86,7 @@ std::vector<Punkt> kurve(const AppState& s, const test::QuadrantBild& b, int h)
         }
         setze(r, a);
     }
-    return punkte;
+    return k;
 }
 
 struct Fall {
@@ -117,7 +123,7 @@ void pruefe(const Fall& f)
         QuadrantStunden z = quadrantStunden(s);
         if (f.skala == 0)
             kalenderHalbtag(z);
-        std::vector<std::pair<int, std::vector<Punkt>>> kurven;
+        std::vector<std::pair<int, Kurve>> kurven;
         for (const QuadrantStundenwert& w : quadrantStundenwerte(z))
             if (w.i == 0)
                 kurven.push_back({w.h, kurve(s, b, w.h)});
@@ -134,6 +140,7 @@ void pruefe(const Fall& f)
                 zahlen.push_back(&p);
                 kleinste = std::min(kleinste, p.font.height);
             }
+        std::vector<int> geschrieben;
         for (const RecordedPrimitive* z : zahlen) {
             const RecordedPrimitive& p = *z;
             if (p.font.height != kleinste)
@@ -146,12 +153,18 @@ void pruefe(const Fall& f)
             const Punkt m{p.points[0].x + u * std::cos(w) + v * std::sin(w), p.points[0].y - u * std::sin(w) + v * std::cos(w)};
             const int n = std::stoi(p.text);
             double eigene = 1e18;
-            for (const auto& [h, punkte] : kurven)
-                for (const Punkt& q : punkte)
+            for (const auto& [h, k] : kurven)
+                for (const Punkt& q : k.punkte)
                     if (h == n)
                         eigene = std::min(eigene, std::hypot(q.x - m.x, q.y - m.y));
             EXPECT_LT(eigene, 3.5 * fh) << ort << " number " << n;
+            geschrieben.push_back(n);
         }
+        // Every curve the sun lifts clear of the horizon (mean time: by more than the equation
+        // of time moves it) carries its number.
+        for (const auto& [h, k] : kurven)
+            EXPECT_TRUE(k.hoechste < (f.modus == 2 ? 5 : 1) || std::count(geschrieben.begin(), geschrieben.end(), h))
+                << ort << " hour " << h << " unnumbered";
     }
     // The plot refuses the latitudes the Gunter scale cannot serve as the screen does (the
     // temporal hours beyond 65 degrees are refused before printing or export).
