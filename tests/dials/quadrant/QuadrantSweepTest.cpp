@@ -1,7 +1,8 @@
 // The three quadrant scales over latitudes (the tropics among them), sizes, time systems,
-// both year scales, two screens and an A4 and an A3 page: each hour number stands beside its
-// own curve (within three and a half letters: a number stepped clear of its neighbour stands
-// that far off the curve's end). The curves are worked out here from the sun (a
+// both year scales, two screens, an A4 and an A3 page and the plot: every curve the sun lifts
+// clear of the horizon is numbered, and on the canvas each number stands beside its own curve
+// (within three and a half letters: a number stepped clear of its neighbour stands that far
+// off the curve's end). The curves are worked out here from the sun (a
 // point at the radius of its date, declination or stereographic declination and at the angle
 // of the sun's altitude from the vertical edge); the plot's refusal agrees with the screen's.
 #include "core/RecordingCanvas.h"
@@ -9,6 +10,7 @@
 #include "core/State.h"
 #include "dials/quadrant/QuadrantGeometrie.h"
 #include "dials/quadrant/QuadrantHpgl.h"
+#include "support/PlotLeser.h"
 
 #include "QuadrantBild.h"
 
@@ -93,7 +95,7 @@ struct Fall {
     int skala;
     double phi;
     int groesse, modus; // modus: 0 local apparent, 1 zone, 2 mean, 3 temporal hours
-    bool ganz;
+    bool ganz, aussenJuni;  // whole-year scale; half year: 21 June on the outer circle
 };
 
 void pruefe(const Fall& f)
@@ -105,11 +107,12 @@ void pruefe(const Fall& f)
     s.Par.QuadrantGroesse = f.groesse;
     s.Schalter.QuadrantSkala = static_cast<std::uint8_t>(f.skala);
     s.Schalter.Ganzjaehrig = f.ganz;
+    s.Schalter.Zeitablesung = f.aussenJuni;
     s.Schalter.Zonenzeit = f.modus == 1;
     s.Schalter.MitZeitglAzimut = f.modus == 2;
     s.Schalter.TemporalAnzeige = f.modus == 3;
     const std::string fall = "scale " + std::to_string(f.skala) + " phi " + std::to_string(f.phi) + " size " +
-                             std::to_string(f.groesse) + " mode " + std::to_string(f.modus) + " whole " + std::to_string(f.ganz);
+                             std::to_string(f.groesse) + " mode " + std::to_string(f.modus) + " scale form " + std::to_string(f.ganz + 2 * f.aussenJuni);
     const int kBreite[] = {1780, 1226, 2970, 4200}, kHoehe[] = {905, 593, 2100, 2970};
     bool verweigert = false;
     for (int wo = 0; wo < 4; ++wo) {
@@ -165,6 +168,19 @@ void pruefe(const Fall& f)
         for (const auto& [h, k] : kurven)
             EXPECT_TRUE(k.hoechste < (f.modus == 2 ? 5 : 1) || std::count(geschrieben.begin(), geschrieben.end(), h))
                 << ort << " hour " << h << " unnumbered";
+        if (wo < 3)
+            continue;
+        // So does the plot, over the whole range.
+        HPGLDatei plot;
+        plot.oeffnenImSpeicher();
+        schreibeQuadrantHPGL(s, plot);
+        std::string plotZahlen = " ";
+        for (const test::PlotText& t : test::plotTexte(plot.inhalt()))
+            plotZahlen += t.text + " ";
+        for (const QuadrantStundenwert& w : quadrantStundenwerte(quadrantStunden(s)))
+            EXPECT_TRUE(w.i || kurve(s, b, w.h).hoechste < (f.modus == 2 ? 5 : 1) ||
+                        plotZahlen.find(" " + std::to_string(w.h) + " ") != std::string::npos)
+                << fall << " plot hour " << w.h;
     }
     // The plot refuses the latitudes the Gunter scale cannot serve as the screen does (the
     // temporal hours beyond 65 degrees are refused before printing or export).
@@ -177,8 +193,8 @@ TEST(QuadrantSweep, EveryHourNumberBesideItsOwnCurve)
 {
     for (const int skala : {0, 1, 2})
         for (const double phi : {-60.0, -33.87, -23.44, -10.0, -2.0, 2.0, 10.0, 23.44, 35.0, 47.25, 66.0})
-            for (const int groesse : {60, 150, 200})
+            for (const int groesse : {60, 200})
                 for (int modus = 0; modus < 4; ++modus)
-                    for (const bool ganz : {false, true})
-                        pruefe({skala, phi, groesse, modus, ganz});
+                    for (int form = 0; form < 4; ++form)
+                        pruefe({skala, phi, groesse, modus, form % 2 == 1, form > 1});
 }
