@@ -37,13 +37,13 @@ struct Punkt {
     double x = 0, y = 0;
 };
 
-// The points of the full-hour curve of hour h (radius and sun altitude over the year) and the
-// sun's highest altitude on it.
+// The points of the full-hour curve of hour h (radius and sun altitude over the year) for a
+// quadrant of radius 1 with its apex at the origin, and the sun's highest altitude on it.
 struct Kurve {
     std::vector<Punkt> punkte;
     double hoechste = -90;
 };
-Kurve kurve(const AppState& s, const test::QuadrantBild& b, int h)
+Kurve kurve(const AppState& s, int h)
 {
     const auto& sc = s.Schalter;
     const double phi = s.Par.Breite, eps = s.EpsRund, Z = s.Par.Zonenmeridian;
@@ -59,7 +59,7 @@ Kurve kurve(const AppState& s, const test::QuadrantBild& b, int h)
     const auto setze = [&](double r, double a) {
         k.hoechste = std::max(k.hoechste, a);
         if (a > 0)
-            k.punkte.push_back({b.X0 + r * std::sin(a * kGrad), b.Y0 + r * std::cos(a * kGrad)});
+            k.punkte.push_back({r * std::sin(a * kGrad), r * std::cos(a * kGrad)});
     };
     const int J = s.Par.Jahr, J1 = TagImJahr(J, 1, 1), D31 = TagImJahr(J, 12, 31), T21 = TagImJahr(J, 6, 21),
               D21 = TagImJahr(J, 12, 21);
@@ -68,8 +68,8 @@ Kurve kurve(const AppState& s, const test::QuadrantBild& b, int h)
             double d = 0, e = 0;
             SonnenPosition(J, d, e, tag + (h + Z / 15 - 12) / 24.0);
             const double T = tag - T21;
-            const double r = sc.Ganzjaehrig ? (1 + double(tag - J1) / (D31 - J1)) * b.S / 2
-                                            : (sc.Zeitablesung ? 2 - T / 183 : 1 + T / 183) * b.S / 2;
+            const double r = sc.Ganzjaehrig ? (1 + double(tag - J1) / (D31 - J1)) / 2
+                                            : (sc.Zeitablesung ? 2 - T / 183 : 1 + T / 183) / 2;
             setze(r, hoehe(phi, d, stundenwinkel(d, sc.MitZeitglAzimut && !sc.TemporalAnzeige ? e : 0)));
         }
     for (double d = -eps; d <= eps && sc.QuadrantSkala != 0; d += 0.25) {
@@ -78,11 +78,11 @@ Kurve kurve(const AppState& s, const test::QuadrantBild& b, int h)
             // Whole year: +eps outside when the reading is set; folded: |d| decides.
             const double anteil = sc.Ganzjaehrig ? (sc.Zeitablesung ? (d + eps) / (2 * eps) : (eps - d) / (2 * eps))
                                                  : (sc.Zeitablesung ? std::fabs(d) / eps : 1 - std::fabs(d) / eps);
-            r = (1 + anteil) * b.S / 2;
+            r = (1 + anteil) / 2;
         } else {
             // Stereographic, about the scale of radius S - 13 mm for eps; the south reads the
             // mirrored declinations.
-            r = (b.S - 13.0 * b.S / s.Par.QuadrantGroesse) * std::tan((90 - eps) / 2 * kGrad) *
+            r = (1 - 13.0 / s.Par.QuadrantGroesse) * std::tan((90 - eps) / 2 * kGrad) *
                 std::tan((90 + std::fabs(d)) / 2 * kGrad);
             a = hoehe(std::fabs(phi), d, stundenwinkel(phi < 0 ? -d : d, 0));
         }
@@ -114,6 +114,15 @@ void pruefe(const Fall& f)
     const std::string fall = "scale " + std::to_string(f.skala) + " phi " + std::to_string(f.phi) + " size " +
                              std::to_string(f.groesse) + " mode " + std::to_string(f.modus) + " scale form " + std::to_string(f.ganz + 2 * f.aussenJuni);
     const int kBreite[] = {1780, 1226, 2970, 4200}, kHoehe[] = {905, 593, 2100, 2970};
+    // The curves drawn: the full hours of the range (the calendar shows the half day the
+    // range begins in).
+    QuadrantStunden z = quadrantStunden(s);
+    if (f.skala == 0)
+        kalenderHalbtag(z);
+    std::vector<std::pair<int, Kurve>> kurven;
+    for (const QuadrantStundenwert& w : quadrantStundenwerte(z))
+        if (w.i == 0)
+            kurven.push_back({w.h, kurve(s, w.h)});
     bool verweigert = false;
     for (int wo = 0; wo < 4; ++wo) {
         const test::QuadrantBild b = test::zeichneQuadrant(s, kBreite[wo], kHoehe[wo], wo < 2);
@@ -121,15 +130,6 @@ void pruefe(const Fall& f)
         verweigert = b.S == 0;
         if (verweigert)
             continue;
-        // The curves drawn: the full hours of the range (the calendar shows the half day the
-        // range begins in).
-        QuadrantStunden z = quadrantStunden(s);
-        if (f.skala == 0)
-            kalenderHalbtag(z);
-        std::vector<std::pair<int, Kurve>> kurven;
-        for (const QuadrantStundenwert& w : quadrantStundenwerte(z))
-            if (w.i == 0)
-                kurven.push_back({w.h, kurve(s, b, w.h)});
         const auto& F = s.Farben;
         // The hour numbers: upright digits on the calendar and zodiac scales; on the Gunter
         // scale turned, in the colours of the hour curves and smaller than the ecliptic's
@@ -159,7 +159,7 @@ void pruefe(const Fall& f)
             for (const auto& [h, k] : kurven)
                 for (const Punkt& q : k.punkte)
                     if (h == n)
-                        eigene = std::min(eigene, std::hypot(q.x - m.x, q.y - m.y));
+                        eigene = std::min(eigene, std::hypot(b.X0 + b.S * q.x - m.x, b.Y0 + b.S * q.y - m.y));
             EXPECT_LT(eigene, 3.5 * fh) << ort << " number " << n;
             geschrieben.push_back(n);
         }
@@ -178,7 +178,7 @@ void pruefe(const Fall& f)
         for (const test::PlotText& t : test::plotTexte(plot.inhalt()))
             plotZahlen += t.text + " ";
         for (const QuadrantStundenwert& w : quadrantStundenwerte(quadrantStunden(s)))
-            EXPECT_TRUE(w.i || kurve(s, b, w.h).hoechste < (f.modus == 2 ? 5 : 1) ||
+            EXPECT_TRUE(w.i || kurve(s, w.h).hoechste < (f.modus == 2 ? 5 : 1) ||
                         plotZahlen.find(" " + std::to_string(w.h) + " ") != std::string::npos)
                 << fall << " plot hour " << w.h;
     }
@@ -191,10 +191,11 @@ void pruefe(const Fall& f)
 
 TEST(QuadrantSweep, EveryHourNumberBesideItsOwnCurve)
 {
+    // The Gunter scale reads the date from the noon altitude alone: one form of it.
     for (const int skala : {0, 1, 2})
-        for (const double phi : {-60.0, -33.87, -23.44, -10.0, -2.0, 2.0, 10.0, 23.44, 35.0, 47.25, 66.0})
+        for (const double phi : {-60.0, -33.87, -23.44, -2.0, 10.0, 23.44, 47.25, 66.0})
             for (const int groesse : {60, 200})
                 for (int modus = 0; modus < 4; ++modus)
-                    for (int form = 0; form < 4; ++form)
+                    for (int form = 0; form < (skala == 2 ? 1 : 4); ++form)
                         pruefe({skala, phi, groesse, modus, form % 2 == 1, form > 1});
 }
