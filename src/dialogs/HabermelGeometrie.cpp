@@ -25,6 +25,10 @@ bool HabermelFaktor(int art, double breite, double eps, double& faktor)
 {
     if (!std::isfinite(breite) || !std::isfinite(eps) || std::fabs(breite) > 90)
         return false;
+    // Dial I is built only strictly between the obliquity and 90 degrees minus it, the limits
+    // its refusal names; the relation alone would still answer up to the pole.
+    if (art == 1 && (std::fabs(breite) <= eps || std::fabs(breite) >= 90 - eps))
+        return false;
     const double a = 90 - std::fabs(breite);
     double plus = 0;
     double minus = 0;

@@ -96,24 +96,58 @@ double tickInnen(int beta, double Ro, double g)
     return rd(Ro - 0.4 * g);
 }
 
-// The hour values of the curves: QuadVon..QuadBis in q + 1 parts, with whether each is a full
-// hour.
-// The ecliptic longitude (a multiple of 3) whose point carries the number of the curve of
-// hour value t: the local summer solstice (90 in the north, 270 in the south), or where the sun
-// stands no higher than 8 degrees there, the nearest longitude along the curve where it stands
-// higher, else where it stands above the 1 degree the curve is drawn from; -1 when the curve is
-// not drawn at all.
-int nummerLaenge(const AppState& s, double Ls, double t)
+// The places along the curve of hour value t where its number may stand, best first, each
+// handed with its point to `nimm` until it takes one (returns true): the ecliptic longitudes
+// (multiples of 3) from the local summer solstice (90 in the north, 270 in the south) outwards
+// where the sun stands higher than 8 degrees, then those where it stands above the 1 degree
+// the curve is drawn from (the first pass's places again among them). None when the curve is
+// not drawn.
+template <typename N>
+void nummerLaengen(const AppState& s, double Ls, double t, N&& nimm)
 {
     const int sommer = s.Par.Breite >= 0 ? 90 : 270;
     for (const double mindestens : {8.0, 1.0})
         for (int schritt = 0; schritt <= 120; ++schritt) {
             const int lam = ((sommer + (schritt % 2 ? 3 : -3) * ((schritt + 1) / 2)) % 360 + 360) % 360;
             const auto p = habermel2Punkt(s.Par.Breite, s.EpsRund, Ls, 15.0 * (t - 12.0), lam);
-            if (p && p->hoehe > mindestens && std::fabs(p->x) + std::fabs(p->y) >= 0.1)
-                return lam;
+            if (p && p->hoehe > mindestens && std::fabs(p->x) + std::fabs(p->y) >= 0.1 && nimm(lam, *p))
+                return;
         }
-    return -1;
+}
+
+// Where the number of a curve stands: the first of its places (nummerLaengen) whose box, as
+// `kasten` gives it for the curve's point there, is clear of the numbers already set, so that
+// the number keeps to its own curve; where none is, the best place with the box moved sideways
+// (richtung) clear of them. The longitude (-1: no number) and the sideways step; the box joins
+// the numbers set.
+struct Nummernstelle {
+    int lam = -1;
+    double dx = 0;
+};
+template <typename K>
+Nummernstelle nummerStelle(const AppState& s, double Ls, double t, std::vector<Kasten>& gesetzt, K&& kasten,
+                           int richtung)
+{
+    Nummernstelle erste, frei;
+    Kasten ersterKasten;
+    nummerLaengen(s, Ls, t, [&](int lam, const HabermelPunkt& p) {
+        const Kasten k = kasten(p);
+        if (erste.lam < 0) {
+            erste.lam = lam;
+            ersterKasten = k;
+        }
+        if (std::any_of(gesetzt.begin(), gesetzt.end(), [&](const Kasten& g) {
+                return k.x0 < g.x1 && k.x1 > g.x0 && k.y0 < g.y1 && k.y1 > g.y0;
+            }))
+            return false;
+        gesetzt.push_back(k);
+        frei.lam = lam;
+        return true;
+    });
+    if (frei.lam >= 0 || erste.lam < 0)
+        return frei;
+    erste.dx = seitlichFrei(gesetzt, ersterKasten, richtung);
+    return erste;
 }
 
 template <typename F>
@@ -250,7 +284,15 @@ void canvasDial(const AppState& s, const HabermelZiel& ziel, double L)
     std::vector<Kasten> gesetzt;
     jedeStunde(s, [&](double t, int n, bool voll) {
         c.setPenColor(s.Farben[voll ? 1 : 2]);
-        const int nummerLam = n != 0 ? nummerLaenge(s, Ls, t) : -1;
+        // The text " n" beside the point, hanging below it: left of it before noon.
+        const std::string zahl = " " + std::to_string(mod12(n));
+        const int breite = c.textExtent(zahl).width, links = n < 12 ? ci(1.6 * fh) : 0;
+        const Nummernstelle stelle =
+            n == 0 ? Nummernstelle{}
+                   : nummerStelle(s, Ls, t, gesetzt, [&](const HabermelPunkt& p) {
+                         const double x = ci(x0 + p.x) - links, y = ci(y0 - p.y);
+                         return Kasten{x, y, x + breite, y + fh};
+                     }, n < 12 ? -1 : 1);
         c.setPenWidth(s.Schalter.Linienstaerke + (voll ? 1 : 0));
         bool neu = true;
         for (int lam = 0; lam <= 360; lam += 3) {
@@ -267,13 +309,9 @@ void canvasDial(const AppState& s, const HabermelZiel& ziel, double L)
             else
                 c.lineTo(X2, Y2);
             neu = false;
-            if (lam == nummerLam) {
-                const std::string zahl = " " + std::to_string(mod12(n));
-                const int breite = c.textExtent(zahl).width;
-                int x = X2 - (n < 12 ? ci(1.6 * fh) : 0);
-                x += ci(seitlichFrei(gesetzt, {double(x), double(Y2), double(x + breite), double(Y2 + fh)}, n < 12 ? -1 : 1));
+            if (lam == stelle.lam) {
                 c.setFontColor(s.Farben[1]);
-                c.textOut(x, Y2, zahl);
+                c.textOut(X2 - links + ci(stelle.dx), Y2, zahl);
                 c.moveTo(X2, Y2);
             }
         }
@@ -361,7 +399,16 @@ void habermel2Plot(const AppState& s, HPGLDatei& datei, bool alsHPGL, double L)
     std::vector<Kasten> gesetzt;
     jedeStunde(s, [&](double t, int n, bool voll) {
         w(voll ? ";SP 2;" : ";SP 3;");
-        const int nummerLam = n != 0 ? nummerLaenge(s, Ls, t) : -1;
+        // Letters 0.32 cm high, 1.5 letter widths (0.666 of the height) apart.
+        const double o = n < 12 ? 256.0 * k : -80.0 * k;
+        const std::string zahl = std::to_string(mod12(n));
+        const double breite = zahl.size() * 128.0 * k;
+        const Nummernstelle stelle =
+            n == 0 ? Nummernstelle{}
+                   : nummerStelle(s, Ls, t, gesetzt, [&](const HabermelPunkt& p) {
+                         const double x = x0 + p.x - o, y = y0 + p.y;
+                         return Kasten{x, y, x + breite, y + 140.0 * k};
+                     }, n < 12 ? -1 : 1);
         bool neu = true;
         for (int lam = 0; lam <= 360; lam += 3) {
             const auto p = habermel2Punkt(s.Par.Breite, s.EpsRund, Ls, 15.0 * (t - 12.0), lam);
@@ -374,13 +421,8 @@ void habermel2Plot(const AppState& s, HPGLDatei& datei, bool alsHPGL, double L)
             const std::string xy = feld(x0 + p->x, 6) + " " + feld(y0 + p->y, 6);
             w(neu ? ";PU " + xy + ";PD " : xy + " ");
             neu = false;
-            if (lam == nummerLam) {
-                const double o = n < 12 ? 256.0 * k : -80.0 * k;
-                const std::string zahl = std::to_string(mod12(n));
-                // Letters 0.32 cm high, 1.5 letter widths (0.666 of the height) apart.
-                const double x = x0 + p->x - o, y = y0 + p->y, breite = zahl.size() * 128.0 * k;
-                const double dx = seitlichFrei(gesetzt, {x, y, x + breite, y + 140.0 * k}, n < 12 ? -1 : 1);
-                w(";PU " + z(x + dx) + " " + z(y) + ";" + hpglLabel(zahl) +
+            if (lam == stelle.lam) {
+                w(";PU " + z(x0 + p->x - o + stelle.dx) + " " + z(y0 + p->y) + ";" + hpglLabel(zahl) +
                   ";PU " + xy + ";PD ");
             }
         }

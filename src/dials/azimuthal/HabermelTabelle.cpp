@@ -38,6 +38,11 @@ HabermelTabelle habermelTabelle(double phi, double eps, double Lstrich)
     return t;
 }
 
+bool habermelBreiteVerweigert(double phi, double eps)
+{
+    return !std::isfinite(phi) || phi <= eps || phi >= 90.0 - eps;
+}
+
 std::optional<std::string> habermelVerweigerung(const AppState& s)
 {
     const double phi = s.Par.Breite;
@@ -45,23 +50,28 @@ std::optional<std::string> habermelVerweigerung(const AppState& s)
     if (phi < 0)
         return sprachText(s, "Die Berechnung erfolgt nur für nördliche Geogr. Breiten",
                           "The calculation is made for northern latitudes only");
-    if (phi <= eps || phi >= 90.0 - eps)
-        return sprachText(s,
-                          "Die vertikale Habermel-Sonnenuhr I braucht eine Geogr. Breite zwischen der "
-                          "Schiefe der Ekliptik und 90 Grad minus der Schiefe.",
-                          "The vertical Habermel dial I needs a latitude between the obliquity of the "
-                          "ecliptic and 90 degrees minus the obliquity.");
+    if (habermelBreiteVerweigert(phi, eps)) {
+        // The limits as the dial takes them: the obliquity to two places, both excluded.
+        const std::string unten = RealStr(eps, 5, 2), oben = RealStr(90.0 - eps, 5, 2);
+        if (s.Sprachspalte == 2)
+            return "The vertical Habermel dial I needs a latitude above " + unten + " and below " + oben +
+                   " degrees (the obliquity of the ecliptic and 90 degrees minus the obliquity).";
+        return "Die vertikale Habermel-Sonnenuhr I braucht eine Geogr. Breite über " + unten + " und unter " + oben +
+               " Grad (die Schiefe der Ekliptik und 90 Grad minus die Schiefe).";
+    }
     return std::nullopt;
 }
 
 std::optional<std::string> habermel2Verweigerung(const AppState& s)
 {
-    if (std::fabs(s.Par.Breite) <= s.EpsRund)
-        return sprachText(s,
-                          "Die vertikale Habermel-Sonnenuhr II braucht eine Geogr. Breite, die weiter "
-                          "als die Schiefe der Ekliptik vom Äquator liegt.",
-                          "The vertical Habermel dial II needs a latitude farther from the equator than "
-                          "the obliquity of the ecliptic.");
+    if (!(std::fabs(s.Par.Breite) > s.EpsRund)) {
+        const std::string grenze = RealStr(s.EpsRund, 5, 2);
+        if (s.Sprachspalte == 2)
+            return "The vertical Habermel dial II needs a latitude farther from the equator than the obliquity of "
+                   "the ecliptic (" + grenze + " degrees).";
+        return "Die vertikale Habermel-Sonnenuhr II braucht eine Geogr. Breite, die weiter als die Schiefe der "
+               "Ekliptik (" + grenze + " Grad) vom Äquator liegt.";
+    }
     return std::nullopt;
 }
 
@@ -164,12 +174,21 @@ std::vector<HabermelStundenlinie> habermelStundenlinien(const AppState& s, const
 
 int habermelNummerDatum(const HabermelStundenlinie& l, double abstand)
 {
-    for (int d = 36; d >= 0; --d) {
+    // A drawn point the sun lights: above the horizon and not on the gnomon foot.
+    const auto hell = [&](int d) {
         const auto& p = l.punkte[static_cast<std::size_t>(d)];
-        if (p && p->hoehe > 0 && std::fabs(p->y) > abstand)
+        return p && p->hoehe > 0 && std::fabs(p->x) + std::fabs(p->y) >= 0.1;
+    };
+    for (int d = 36; d >= 0; --d)
+        if (hell(d) && std::fabs(l.punkte[static_cast<std::size_t>(d)]->y) > abstand)
             return d;
-    }
-    return -1;
+    // Lit only within the distance of the horizon line: the lit point farthest from it.
+    int best = -1;
+    for (int d = 36; d >= 0; --d)
+        if (hell(d) && (best < 0 || std::fabs(l.punkte[static_cast<std::size_t>(d)]->y) >
+                                        std::fabs(l.punkte[static_cast<std::size_t>(best)]->y)))
+            best = d;
+    return best;
 }
 
 std::string habermelZeitsystem(const AppState& s, bool mittlereZeit)

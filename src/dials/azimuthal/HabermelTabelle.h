@@ -39,6 +39,9 @@ HabermelTabelle habermelTabelle(double phi, double eps, double Lstrich);
 // eps and below the summer circle runs past the horizon of the gnomon tip (its noon tangent
 // passes 90 degrees), at 90 - eps and above the winter circle closes onto the foot.
 std::optional<std::string> habermelVerweigerung(const AppState& s);
+// The band of latitudes itself (north; the south has a message of its own), as the message
+// names it.
+bool habermelBreiteVerweigert(double phi, double eps);
 
 // Dial II: refused only within eps of the equator, where the summer noon sun stands at or
 // beyond the zenith and the scale ring has no finite radius.
@@ -77,8 +80,9 @@ struct HabermelStundenlinie {
 
 // The date whose point carries a full hour's number: the summer circle (36), or where the sun
 // does not reach that point, the nearest date towards winter whose point the sun lights (above
-// the horizon) and that lies more than `abstand` off the horizon line. -1 when the sun lights
-// no such point: the line is then left undrawn.
+// the horizon) and that lies more than `abstand` off the horizon line; where every lit point
+// lies closer to that line, the one farthest from it. -1 only when the sun lights none of the
+// line's points: the line is then left undrawn, and every line it lights is drawn.
 int habermelNummerDatum(const HabermelStundenlinie& l, double abstand);
 
 // Every hour line of dial I: hours 3..21 in Schalter.StundenIntervallSonst + 1 parts, each

@@ -229,6 +229,7 @@ private:
     QLabel* dxfLabel_ = nullptr;
     QComboBox* dxfCombobox_ = nullptr;
     QString endung_ = QStringLiteral("plt");
+    bool exportVerweigert_ = false; // the last export was refused before its panel opened
 
     // Information sheet.
     QFrame* pStabInfo_ = nullptr;

@@ -129,9 +129,19 @@ void ZeichenFenster::dxfClick(bool alsHpgl, bool koordinaten, bool vonSpeicherKn
         frage_.ask(PromptTitle::Achtung, PromptIcon::Warning, keinExportText(s_), PromptButtons::Ok);
         return;
     }
+    s_.AlsHPGL = alsHpgl ? 1 : 0;
+    // So is a dial that cannot be built here (Habermel I in the south, say); the panel stays
+    // shut, and a continue that reaches it all the same does nothing more.
+    exportVerweigert_ = false;
+    if (eintrag->vorExport) {
+        if (const std::string nein = eintrag->vorExport(s_); !nein.empty()) {
+            frage_.ask(PromptTitle::Achtung, PromptIcon::Warning, nein, PromptButtons::Ok);
+            exportVerweigert_ = true;
+            return;
+        }
+    }
     pWinkel_->hide();
     f_.WinkelTabelleOffen = false;
-    s_.AlsHPGL = alsHpgl ? 1 : 0;
     rgKoordinaten_->setItemIndex(koordinaten ? 2 : 0);
 
     const QSize g = bild_->size();
@@ -183,6 +193,8 @@ void ZeichenFenster::Anpassen()
 
 void ZeichenFenster::BtnWeiterClick()
 {
+    if (exportVerweigert_)
+        return;
     f_.ListingSchreiben = false;
     switch (rgKoordinaten_->itemIndex()) {
     case 1:

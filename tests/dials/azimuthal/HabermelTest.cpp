@@ -5,6 +5,7 @@
 #include "core/RecordingCanvas.h"
 #include "core/Sonne.h"
 #include "core/State.h"
+#include "dialogs/HabermelGeometrie.h"
 #include "dials/azimuthal/HabermelTabelle.h"
 #include "dials/azimuthal/HabermelZeichnung.h"
 
@@ -135,6 +136,10 @@ TEST(Habermel, LatitudesAreRefusedOrDrawnFinite)
             s.Schalter.Hoehenuhrart = static_cast<std::uint8_t>(art);
             s.Schalter.MitZeitglZylinder = 1;
             const bool refused = art == 1 ? (phi <= eps || phi >= 90 - eps) : std::fabs(phi) <= eps;
+            // The parameter dialog derives a gnomon exactly where the dial is built (dial I
+            // refuses the south with a message of its own).
+            double faktor = 0;
+            EXPECT_TRUE((art == 1 && phi < 0) || HabermelFaktor(art, phi, eps, faktor) == !refused) << phi << " " << art;
             for (const bool bildschirm : {true, false}) {
                 RecordingCanvas c(bildschirm ? 1600 : 2770, bildschirm ? 1000 : 1900, !bildschirm);
                 HabermelZiel z;

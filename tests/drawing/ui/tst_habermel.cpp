@@ -86,6 +86,11 @@ private slots:
                 datei.write("IN;old plot;");
             }
             const std::size_t vorher = a.prompt.asked.size();
+            // Plot and DXF are refused before the panel asks for a file name.
+            for (const bool alsHpgl : {true, false}) {
+                w->dxfClick(alsHpgl, false, true);
+                QVERIFY2(!w->findChild<QWidget*>("HPGpanel")->isVisible(), f.name);
+            }
             a.exportiere(*w, true, "alt.plt");
             QCOMPARE(test::dateiText(alt), std::string("IN;old plot;"));
             QVERIFY2(!a.gefragt("gespeichert!"), f.name);
