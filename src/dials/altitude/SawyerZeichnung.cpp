@@ -97,25 +97,6 @@ void gnomonMasse(Blatt& b, double R, int d, double gnomon, CanvasPoint tabelle)
     b.c.lineTo(xs + r, ys + h);
 }
 
-// The points of a line from its anchor (the local summer solstice's end) on, no further apart
-// than schritt, never across a gap of the line: where its number may stand.
-std::vector<SawyerPunkt> vomAnker(const SawyerStundenlinie& l, double schritt)
-{
-    std::vector<SawyerPunkt> weg;
-    for (const auto& teil : l.stuecke)
-        for (std::size_t i = 0; i < teil.size(); ++i) {
-            const SawyerPunkt p = teil[i], q = i + 1 < teil.size() ? teil[i + 1] : p;
-            const int n = std::max(1, static_cast<int>(std::ceil(std::hypot(q.x - p.x, q.y - p.y) / schritt)));
-            for (int k = 0; k < (i + 1 < teil.size() ? n : 1); ++k)
-                weg.push_back({p.x + (q.x - p.x) * k / n, p.y + (q.y - p.y) * k / n});
-        }
-    const SawyerPunkt a = l.mitAnker ? l.anker : (weg.empty() ? SawyerPunkt{} : weg.front());
-    if (!weg.empty()
-        && std::hypot(weg.back().x - a.x, weg.back().y - a.y) < std::hypot(weg.front().x - a.x, weg.front().y - a.y))
-        std::reverse(weg.begin(), weg.end());
-    return weg;
-}
-
 // One number of an hour line: its text and its top left corner.
 struct Zahl {
     std::string text;
@@ -136,7 +117,8 @@ public:
                 for (const SawyerPunkt& p : teil)
                     q.push_back(b.punkt(p));
                 for (std::size_t i = 0; i + 1 < q.size(); i += kLauf) {
-                    Lauf lauf{l.h, &q, i, std::min(i + kLauf, q.size() - 1), INT_MAX, INT_MAX, INT_MIN, INT_MIN};
+                    Lauf lauf{l.h, linien_.size() - 1, teile.size() - 1, i, std::min(i + kLauf, q.size() - 1),
+                              INT_MAX, INT_MAX, INT_MIN, INT_MIN};
                     for (std::size_t k = lauf.von; k <= lauf.bis; ++k) {
                         lauf.x0 = std::min(lauf.x0, q[k].x);
                         lauf.y0 = std::min(lauf.y0, q[k].y);
@@ -180,8 +162,7 @@ private:
     static constexpr std::size_t kLauf = 16;
     struct Lauf {
         int h;
-        const std::vector<CanvasPoint>* q;
-        std::size_t von, bis; // its first and last point
+        std::size_t linie, teil, von, bis; // its line, the piece of it, its first and last point
         int x0, y0, x1, y1;
     };
 
@@ -190,10 +171,10 @@ private:
         const double dx = std::max({l.x0 - x, 0.0, x - l.x1}), dy = std::max({l.y0 - y, 0.0, y - l.y1});
         return dx * dx + dy * dy;
     }
-    static double abstand(const Lauf& l, double x, double y)
+    double abstand(const Lauf& l, double x, double y) const
     {
         double d = INFINITY;
-        const std::vector<CanvasPoint>& q = *l.q;
+        const std::vector<CanvasPoint>& q = linien_[l.linie][l.teil];
         for (std::size_t i = l.von; i < l.bis; ++i) {
             const double px = q[i].x, py = q[i].y, ux = q[i + 1].x - px, uy = q[i + 1].y - py;
             const double l2 = ux * ux + uy * uy;
@@ -246,7 +227,7 @@ std::vector<std::array<int, 4>> stunden(Blatt& b, const SawyerMass& m, const Saw
         const SawyerPunkt v = sawyerZahlVersatzBild(l.h, m.halbeAnalemma);
         std::vector<Zahl> zahlen, ersatz[3];
         bool aufBlatt = false;
-        for (const SawyerPunkt& p : voll ? vomAnker(l, th0 / 2) : std::vector<SawyerPunkt>{}) {
+        for (const SawyerPunkt& p : voll ? sawyerVomAnker(l, th0 / 2) : std::vector<SawyerPunkt>{}) {
             const CanvasPoint a = b.punkt(p);
             aufBlatt = aufBlatt || (a.x >= b.x0 && a.x <= b.x0 + b.breite && a.y >= b.y0 && a.y <= b.y0 + b.hoehe);
             if (!(p.y < 0))
