@@ -321,3 +321,29 @@ TEST(SawyerZeichnung, TheWholeDialStaysInsideTheImage)
                         << breite << " phi " << phi << (halb ? " half analemmas: " : " straight: ") << b.meldung;
             }
 }
+
+// A boundary line without its noon point (beyond the sheet's reach) still bounds the signs of
+// its neighbours: each sign whose band runs to it stands on the side of its own line towards
+// where that line lies, north and south.
+TEST(SawyerGeometrie, SignsBesideABoundaryWithoutItsNoonPoint)
+{
+    for (const double breite : {33.0, 55.0, -33.0, -55.0}) {
+        const SawyerGeometrie voll = sawyerGeometrie(sawyerMass(zustand(breite), 350, 900, false));
+        double y[7] = {};
+        for (const SawyerDatumslinie& l : voll.datum) {
+            ASSERT_TRUE(l.mitZeichen) << breite << " k " << l.k;
+            y[l.k] = l.zeichen.y;
+        }
+        for (int fehlt = 0; fehlt <= 6; ++fehlt) {
+            SawyerGeometrie g = voll;
+            for (SawyerDatumslinie& l : g.datum)
+                l.mitZeichen = l.mitZeichen && l.k != fehlt;
+            for (const SawyerZeichenPlatz& z : sawyerZeichenPlaetze(g, 1, breite < 0, 1, {-1e9, -1e9}))
+                for (int k = 0; k <= 6; ++k)
+                    if ((z.rechts ? sawyerZeichen(k).rechts : sawyerZeichen(k).links) == z.zeichen
+                        && (z.rechts ? k - 1 : k + 1) == fehlt)
+                        EXPECT_GT((z.y - y[k]) * (y[fehlt] - y[k]), 0)
+                            << breite << " sign " << z.zeichen << " of line " << k << " beside " << fehlt;
+        }
+    }
+}
