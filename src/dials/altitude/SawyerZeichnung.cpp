@@ -439,4 +439,26 @@ void zeichneSawyerSU(AppState& s, Canvas& canvas, int x0, int y0, int breite, in
     canvas.setPenWidth(1);
 }
 
+std::string sawyerSeitenpruefung(const AppState& s, int /*breite*/, int hoehe)
+{
+    if (sawyerBreiteVerweigert(s.Par.Breite, kAzimutUhrUntereBreite, s.EpsRund))
+        return {};
+    // The summer noon lies R tan(90 - |phi| + eps) below the foot, its number and sign below
+    // that; the page's foot stands a fifth down its frame (50 units of margin each side).
+    const double tiefe = std::tan((90.0 - std::fabs(s.Par.Breite) + s.EpsRund) * M_PI / 180);
+    const double R = rund(rund(10.0 * s.Par.Gnomonhoehe) * s.Zoom);
+    const auto platz = [](int h) { return 0.8 * (h - 100) - 100; };
+    if (R * tiefe <= platz(hoehe))
+        return {};
+    const std::string ist = RealStr(R * tiefe / 10, 1, 0), frei = RealStr(std::max(0.0, platz(hoehe)) / 10, 1, 0);
+    const std::string laenge = RealStr(std::floor(std::max(0.0, platz(hoehe)) / tiefe / (10 * s.Zoom)), 1, 0);
+    const bool a3 = hoehe < 2970 && R * tiefe <= platz(2970);
+    return s.Deutsch ? "Die Sawyer-Sonnenuhr reicht " + ist + " mm unter ihren Fußpunkt, die Seite lässt nur " + frei
+                           + " mm.\n\rBitte " + (a3 ? "auf A3 drucken oder " : "") + "die Zeigerlänge auf höchstens "
+                           + laenge + " mm kürzen: es wird nichts gedruckt."
+                     : "The Sawyer dial reaches " + ist + " mm below its foot, the page leaves only " + frei
+                           + " mm.\n\rPlease " + (a3 ? "print on A3 or " : "") + "shorten the gnomon to at most "
+                           + laenge + " mm: nothing is printed.";
+}
+
 } // namespace umbrin
