@@ -107,10 +107,10 @@ TEST(PeaucellierVollstaendig, EveryHourTheSunReachesHasItsLineAndNumberOnEverySh
                                                  + std::to_string(w) + " zoom " + std::to_string(s.Zoom) + " unit "
                                                  + std::to_string(s.Par.Einheit);
                     // Every full-hour line on the sheet has its number on the sheet. Known, left:
-                    // a dial of more than 44 mm units (zoomed) outgrows the sheet, and at 60
+                    // a dial of 45 mm units zoomed in outgrows the sheet, and at 60
                     // degrees the A4 page cuts it; a line crossing only a corner of the sheet has
                     // no room there for its number, which runs down the sheet.
-                    const bool bekannt = s.Zoom * s.Par.Einheit > 44 || (ansicht == 1 && std::fabs(breite) >= 60);
+                    const bool bekannt = (s.Zoom > 1 && s.Par.Einheit > 32) || (ansicht == 1 && std::fabs(breite) >= 60);
                     if (!bekannt) {
                         EXPECT_GE(st.zahlen.size() - st.zahlen.count("12"), std::size_t(st.linien)) << fallText;
                     }
