@@ -227,11 +227,12 @@ std::vector<std::array<int, 4>> stunden(Blatt& b, const SawyerMass& m, const Saw
         const SawyerPunkt v = sawyerZahlVersatzBild(l.h, m.halbeAnalemma);
         std::vector<Zahl> zahlen, ersatz[3];
         bool aufBlatt = false;
-        for (const SawyerPunkt& p : voll ? sawyerVomAnker(l, th0 / 2) : std::vector<SawyerPunkt>{}) {
+        // Tries the place at p; true when the numbers stand clean there.
+        const auto versuche = [&](const SawyerPunkt& p) {
             const CanvasPoint a = b.punkt(p);
             aufBlatt = aufBlatt || (a.x >= b.x0 && a.x <= b.x0 + b.breite && a.y >= b.y0 && a.y <= b.y0 + b.hoehe);
             if (!(p.y < 0))
-                continue;
+                return false;
             z.x = rund(a.x + v.x * th0);
             z.y = rund(a.y + v.y * th0);
             // The red number stands right of the first after noon; up to noon left of it, or,
@@ -250,7 +251,7 @@ std::vector<std::array<int, 4>> stunden(Blatt& b, const SawyerMass& m, const Saw
             if (ersatz[1].empty() && aufDemBlatt(z, ez))
                 ersatz[1] = paar();
             if (!zSauber)
-                continue;
+                return false;
             if (ersatz[0].empty())
                 ersatz[0] = paar();
             for (const int x : zweiZahlen ? spalten : std::vector<int>{}) {
@@ -262,9 +263,13 @@ std::vector<std::array<int, 4>> stunden(Blatt& b, const SawyerMass& m, const Saw
             }
             if (!zweiZahlen)
                 zahlen = paar();
-            if (!zahlen.empty())
-                break;
-        }
+            return !zahlen.empty();
+        };
+        // The anchor first: it mostly serves, and the places along the line need not be walked.
+        if (voll && !(l.mitAnker && versuche(l.anker)))
+            for (const SawyerPunkt& p : sawyerVomAnker(l, th0 / 2))
+                if (versuche(p))
+                    break;
         for (int i = 0; i < 3 && zahlen.empty() && aufBlatt; ++i)
             zahlen = ersatz[i];
         b.c.setPenColor(voll ? F[2] : F[7]);
