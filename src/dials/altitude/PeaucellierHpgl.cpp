@@ -34,7 +34,6 @@ struct Plot {
     HPGLDatei& datei;
     int k = 1;
     double fx = 0, fy = 0;
-    double breite = 0, hoehe = 0; // the sheet
 
     void schreibe(const std::string& t) { HPGLZeile(datei, t); }
     std::string punkt(double x, double y) const { return z(fx + roundHalfEven(x)) + " " + z(fy - roundHalfEven(y)); }
@@ -109,18 +108,10 @@ void hpglPeaucellierStunden(Plot& p, const PeaucellierGeometrie& g)
         // Both sides keep their labels outside the dial: a label above the axis (y < 0) starts
         // a label's run above its point, one below the axis a short way below it.
         const double o = st.seite < 0 ? 260.0 * k : -200.0 * k;
-        const std::string text = peaucellierStundenText(g.phi, st.k, st.seite);
-        // A number whose place beyond the line's end lies off the sheet moves along its line.
-        const double zeichen = 120.0 * k; // the characters' height and pitch
-        const auto aufBlatt = [&](PeaucellierPunkt q) {
-            const double x = p.fx + roundHalfEven(q.x + 3 * k * std::sin(kAlpha - 0.01));
-            const double y = p.fy + roundHalfEven(o - 3 * k * std::cos(kAlpha - 0.01) - q.y);
-            return x - zeichen >= 0 && x + zeichen <= p.breite && y <= p.hoehe
-                   && y - zeichen * static_cast<double>(text.size()) >= 0;
-        };
-        const PeaucellierPunkt an = peaucellierZahlPunkt(st, g.p < 0, aufBlatt);
+        const PeaucellierPunkt& an = g.p < 0 ? st.ende1 : st.ende2;
         p.schreibe(";SP 4;" + groesse(0.2 * k, 0.3 * k, " "));
-        p.gedrehtAmPunkt(an.x + 3 * k * std::sin(kAlpha - 0.01), an.y, o - 3 * k * std::cos(kAlpha - 0.01), text);
+        p.gedrehtAmPunkt(an.x + 3 * k * std::sin(kAlpha - 0.01), an.y, o - 3 * k * std::cos(kAlpha - 0.01),
+                         peaucellierStundenText(g.phi, st.k, st.seite));
     }
     for (const PeaucellierUnterteilung& u : g.unterteilungen) {
         if (u.punkte.size() < 2)
@@ -154,7 +145,7 @@ std::string hpglPeaucellierSU(const AppState& s, HPGLDatei& datei, double einhei
     const int a = (static_cast<int>(W) / 20) / 9;
 
     // The foot, scaled with the sheet; its default and the clamp come before anything is drawn.
-    Plot plot{datei, k, static_cast<double>(s.FusspunktX) * k, static_cast<double>(s.FusspunktY) * k, W, H};
+    Plot plot{datei, k, static_cast<double>(s.FusspunktX) * k, static_cast<double>(s.FusspunktY) * k};
     if (plot.fx <= 0)
         plot.fx = static_cast<double>(roundHalfEven(0.35 * W));
     if (plot.fy <= 0)

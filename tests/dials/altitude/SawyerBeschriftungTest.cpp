@@ -1,4 +1,4 @@
-// What the user reads on the Sawyer dial: at latitudes from the dial's lowest to 55 degrees,
+// What the user reads on the Sawyer dial (and, at the end, the Peaucellier dial): at latitudes from the dial's lowest to 55 degrees,
 // north and south, in each time mode, on both screens, the A4 and A3 pages and in the plot,
 // every hour line on the sheet carries its number on the sheet, the line nearest each number is
 // its own, every hour the summer sun reaches has its line, and every zodiac sign stands inside
@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <set>
 
 using namespace umbrin;
 using P = test::PlotPunkt;
@@ -184,8 +185,9 @@ Blatt zeichne(AppState s, int kBreite, int kHoehe, int ansicht)
         plot.oeffnenImSpeicher();
         test::ScriptedPrompt frage;
         s.AlsHPGL = 1;
-        s.FusspunktX = pixelNachSawyerX(s.FusspunktX, kBreite);
-        s.FusspunktY = pixelNachSawyerY(s.FusspunktY, kHoehe);
+        const bool sawyer = s.UhrTyp == 'w';
+        s.FusspunktX = sawyer ? pixelNachSawyerX(s.FusspunktX, kBreite) : pixelNachPlotX(s.FusspunktX, kBreite);
+        s.FusspunktY = sawyer ? pixelNachSawyerY(s.FusspunktY, kHoehe) : 5240;
         Plotauftrag a{s, z, plot, nullptr, frage, "", {}};
         return zeichnungseintrag(s, false)->plot(a).verweigert ? Blatt{} : vomPlot(plot.inhalt());
     }
@@ -197,42 +199,22 @@ Blatt zeichne(AppState s, int kBreite, int kHoehe, int ansicht)
     return vomCanvas(c, s, w, h);
 }
 
-// Findings the check knows, by latitude, time mode and view (-1: any), with their reasons. A
+// Findings the check knows, by latitudes, time mode and view (-1: any), with their reasons. A
 // sign near the zenith, whose declination this oracle cannot tell, is passed over (pruefe).
 struct Bekannt {
-    double breite;
+    std::initializer_list<double> breiten;
     int zeit, ansicht;
     const char* befund;
     const char* grund;
 };
 const Bekannt kBekannt[] = {
-    {55, 2, -1, "nearest to hour", "left: at 55 degrees the half analemmas near noon lie closer than a number is wide; no place along them is clean and the numbers stand at the best place found"},
-    {55, 3, -1, "nearest to hour", "left: at 55 degrees the mean-time lines near noon lie closer than a number and its red twin are wide"},
-    {-55, 2, -1, "nearest to hour", "as at 55 N"},
-    {-55, 3, -1, "nearest to hour", "as at 55 N"},
-    {29.5, 2, -1, "hour -5 unnumbered", "left: at 29.5 degrees the morning half analemma of 7 h is lit only near the horizon; its number stands off it"},
-    {29.5, 2, 0, "nearest to hour", "left: near the dial's lowest latitude the small screen draws the dial smaller, and the half analemmas crowd"},
-    {29.5, 3, 0, "nearest to hour", "left: as with half analemmas, the mean-time lines crowd on the small screen"},
-    {30, 2, 0, "nearest to hour", "as at 29.5 N"},
-    {30, 3, 0, "nearest to hour", "as at 29.5 N"},
-    {30, 2, 2, "hour -7 unnumbered", "left: the plot writes the number at the line's summer end, which lies off the 5 h half analemma's lit part"},
-    {-29.5, 2, -1, "unnumbered", "left: the plot writes the number at the line's summer end, which lies off the 19 h half analemma's lit part"},
-    {-29.5, 2, 0, "nearest to hour", "as at 29.5 N"},
-    {-29.5, 3, 0, "nearest to hour", "as at 29.5 N"},
-    {-30, 2, -1, "unnumbered", "as at 29.5 S"},
-    {-30, 2, 0, "nearest to hour", "as at 29.5 N"},
-    {-30, 3, 0, "nearest to hour", "as at 29.5 N"},
-    {29.5, -1, 0, "sign", "left: near the dial's lowest latitude, zoomed in or on the small screen, the summer tip runs off the screen; a sign whose band lies off it stands at the screen's edge, outside its band"},
-    {-29.5, -1, 0, "sign", "as at 29.5 N"},
-    {30, -1, 0, "sign", "as at 29.5 N"},
-    {-30, -1, 0, "sign", "as at 29.5 N"},
-    {33, -1, 0, "sign", "as at 29.5 N"},
-    {-33, -1, 0, "sign", "as at 29.5 N"},
-    {47.25, 3, 2, "nearest to hour", "left: with a 20 mm gnomon the plot's mean-time numbers, at their fixed offsets from the line's end, stand nearer the neighbouring line"},
-    {-40, 3, 2, "nearest to hour", "as at 47.25 N"},
-    {-55, 1, -1, "nearest to hour", "left: with a 20 mm gnomon zoomed out at 55 S the morning lines crowd; no place along them is clean"},
-    {-55, 1, -1, "unnumbered", "the number of the crowded line above stands nearer its neighbour"},
-    {55, 2, 0, "unnumbered", "left: zoomed in, the 4 h half analemma leaves the screen but for a stub too short for its number"},
+    {{55, -55}, -1, -1, "nearest to hour", "left: at 55 degrees the half analemmas and mean-time lines near noon lie closer than a number (and its red twin) is wide; the numbers stand at the best place found"},
+    {{29.5, -29.5, 30, -30}, -1, 0, "nearest to hour", "left: near the dial's lowest latitude the small screen draws the dial smaller, and the lines crowd"},
+    {{29.5, 30, -29.5, -30}, 2, -1, "unnumbered", "left: the half analemma of 7 h or 5 h (19 h in the south) is lit only near the horizon; the number at its summer end stands off it"},
+    {{29.5, -29.5, 30, -30, 33, -33}, -1, 0, "sign", "left: near the dial's lowest latitude, zoomed in or on the small screen, the summer tip runs off the screen; a sign whose band lies off it stands at the screen's edge"},
+    {{47.25, -40}, 3, 2, "nearest to hour", "left: with a 20 mm gnomon the plot's mean-time numbers, at their fixed offsets from the line's end, stand nearer the neighbouring line"},
+    {{-55}, 1, -1, "unnumbered", "left: with a 20 mm gnomon zoomed out at 55 S the morning lines crowd; no place along them is clean"},
+    {{55}, 2, 0, "unnumbered", "left: zoomed in, the 4 h half analemma leaves the screen but for a stub too short for its number"},
 };
 
 // The findings less the known ones.
@@ -243,7 +225,8 @@ std::string unbekannt(const std::string& befunde, double breite, int zeit, int a
         j = std::min(befunde.find(';', i), befunde.size());
         const std::string b = befunde.substr(i, j - i);
         if (std::none_of(std::begin(kBekannt), std::end(kBekannt), [&](const Bekannt& k) {
-                return k.breite == breite && (k.zeit < 0 || k.zeit == zeit) && (k.ansicht < 0 || k.ansicht == ansicht)
+                return std::find(k.breiten.begin(), k.breiten.end(), breite) != k.breiten.end()
+                       && (k.zeit < 0 || k.zeit == zeit) && (k.ansicht < 0 || k.ansicht == ansicht)
                        && b.find(k.befund) != std::string::npos;
             }))
             rest += b + ";";
@@ -277,5 +260,52 @@ TEST(SawyerBeschriftung, EveryHourLineNumberedAndEverySignInItsBand)
                     EXPECT_EQ(unbekannt(pruefe(zeichne(s, kBreite, kHoehe, ansicht), s), breite, zeit, ansicht), "")
                         << breite << " time mode " << zeit << " view " << ansicht << " from " << kBreite << " zoom "
                         << s.Zoom << " gnomon " << s.Par.Gnomonhoehe;
+            }
+}
+
+// The Peaucellier dial: on every sheet each full-hour line on it has its number on it; where the
+// dial fits (no zoom-in, the usual unit; the large screen, the A3 page, the plot) each hour the
+// sun of the longest day reaches has its line and number, the same on each. Known, left: a dial
+// of 45 mm units zoomed in outgrows the sheet, as the A4 page cuts it at 60 degrees; a line
+// crossing only a corner has no room there for its number, which runs down the sheet.
+TEST(PeaucellierVollstaendig, EveryHourTheSunReachesHasItsLineAndNumberOnEverySheet)
+{
+    const double zooms[] = {1, 0.71, 2, 1.41}, einheiten[] = {32, 20, 45};
+    int fall = 0;
+    for (const auto& [w, h] : {std::pair{1780, 905}, {1226, 593}})
+        for (const double breite : {29.5, -29.5, 33.0, -33.0, 40.0, -40.0, 47.25, -47.25, 55.0, -55.0, 60.0, -60.0})
+            for (int runde = 0; runde < 2; ++runde, ++fall) {
+                AppState s;
+                initialisiereZustand(s);
+                s.UhrTyp = 'p';
+                s.Par.Breite = breite;
+                s.Zoom = zooms[(fall / 2 + runde) % 4];
+                s.Par.Einheit = einheiten[fall % 3];
+                int n = 0; // hours before and after noon the sun of the longest day reaches
+                while (n < 11 && std::cos(15 * (n + 1) * kGrad) > -std::tan(std::fabs(breite) * kGrad) * std::tan(23.44 * kGrad))
+                    ++n;
+                std::multiset<std::string> zahlen[4];
+                for (int ansicht = 0; ansicht < 4; ++ansicht) {
+                    const Blatt b = zeichne(s, w, h, ansicht);
+                    int linien = 0; // beside the noon line along the axis
+                    for (const auto& l : b.linien)
+                        linien += std::any_of(l.begin(), l.end(), [&](P q) { return aufDemBlatt(b, q); })
+                                  && std::any_of(l.begin(), l.end(), [&](P q) { return q.y != b.fuss.y; });
+                    for (const Text& t : b.texte)
+                        if (!t.text.empty() && t.text.find_first_not_of("0123456789") == std::string::npos
+                            && aufDemBlatt(b, t.mitte))
+                            zahlen[ansicht].insert(t.text);
+                    const std::size_t z = zahlen[ansicht].size() - zahlen[ansicht].count("12");
+                    const bool passt = s.Zoom <= 1 && s.Par.Einheit <= 32 && ansicht != 1 && (ansicht || w >= 1780);
+                    const std::string fallText = std::to_string(breite) + " view " + std::to_string(ansicht) + " from "
+                                                 + std::to_string(w) + " zoom " + std::to_string(s.Zoom);
+                    if (!(s.Zoom > 1 && s.Par.Einheit > 32) && !(ansicht == 1 && std::fabs(breite) >= 60)) {
+                        EXPECT_GE(z, std::size_t(linien)) << fallText;
+                    }
+                    if (passt) {
+                        EXPECT_TRUE(linien >= 2 * n && z == std::size_t(2 * n) && zahlen[ansicht] == zahlen[ansicht ? 2 : 0])
+                            << fallText << " lines " << linien << " numbers " << z << " of " << 2 * n;
+                    }
+                }
             }
 }
