@@ -1,9 +1,9 @@
-// What the user reads on the Sawyer dial (and, at the end, the Peaucellier dial): at latitudes from the dial's lowest to 55 degrees,
-// north and south, in each time mode, on both screens, the A4 and A3 pages and in the plot,
-// every hour line on the sheet carries its number on the sheet, the line nearest each number is
-// its own, every hour the summer sun reaches has its line, and every zodiac sign stands inside
-// the band of declinations its sign covers. Hours and declinations are judged by the sun
-// worked out here.
+// What the user reads on the Sawyer dial (and, at the end, the Peaucellier dial): at latitudes
+// from the dial's lowest to 55 degrees, north and south, in each time mode, on both screens, the
+// A4 and A3 pages and in the plot, every hour line on the sheet carries its number on the
+// sheet, the line nearest each number is its own, every hour the summer sun reaches has its
+// line, and every zodiac sign stands inside the band of declinations its sign covers. Hours and
+// declinations are judged by the sun worked out here.
 #include "core/HPGLDatei.h"
 #include "core/RecordingCanvas.h"
 #include "drawing/Platzierung.h"
