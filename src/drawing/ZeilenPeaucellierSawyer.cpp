@@ -60,7 +60,7 @@ constexpr std::array<Zeichnungseintrag, 2> zeilen = {{
     {'p', -1, peaucellierBild, peaucellierSeite, peaucellierPlot, nullptr, PlotPlatzierung::Peaucellier,
      DruckPlatzierung::FussMitRand, peaucellierPlotHindernis},
     {'w', -1, sawyerBild, sawyerSeite, sawyerPlot, nullptr, PlotPlatzierung::Sawyer, DruckPlatzierung::FussMitRand,
-     sawyerPlotHindernis},
+     sawyerPlotHindernis, sawyerSeitenpruefung},
 }};
 
 } // namespace

@@ -93,6 +93,21 @@ struct PeaucellierGeometrie {
 // substituted) and n lines per hour (1..4). The caller has checked peaucellierHindernis.
 PeaucellierGeometrie peaucellierGeometrie(double phi, double eps, double R, double p, int n);
 
+// Where the number of an hour segment stands: at its summer end (vomSommer) or the other, or,
+// where innen(point) says no, at the first point towards the other end where it says yes (the
+// end itself when none does).
+template <class Innen>
+PeaucellierPunkt peaucellierZahlPunkt(const PeaucellierStundenstueck& st, bool vomSommer, Innen innen)
+{
+    const PeaucellierPunkt a = vomSommer ? st.ende1 : st.ende2, e = vomSommer ? st.ende2 : st.ende1;
+    for (int i = 0; i <= 40; ++i) {
+        const PeaucellierPunkt q{a.x + (e.x - a.x) * i / 40, a.y + (e.y - a.y) * i / 40};
+        if (innen(q))
+            return q;
+    }
+    return a;
+}
+
 // The hour label of a full hour segment ("1".."11" on the afternoon side, " 1".."11" in the
 // morning, each 12 minus itself in the south).
 std::string peaucellierStundenText(double phi, int k, int seite);

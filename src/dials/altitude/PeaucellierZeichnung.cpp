@@ -25,6 +25,7 @@ struct Blatt {
     bool bildschirm;
     int hoehe;
     int fx = 0, fy = 0; // the foot, in canvas units
+    int x0 = 0, y0 = 0, breite = 0; // the frame, with hoehe
 
     CanvasPoint punkt(double x, double y) const { return {fx + rund(x), fy + rund(y)}; }
     void linie(PeaucellierPunkt a, PeaucellierPunkt b)
@@ -145,8 +146,16 @@ void zeichnePeaucellierStunden(Blatt& b, const PeaucellierGeometrie& g)
         if (!voll)
             continue;
         const double o = st.seite > 0 ? -0.7 * FH : 1.5 * FH;
-        const PeaucellierPunkt& an = g.p < 0 ? st.ende1 : st.ende2;
-        b.text(an.x + FH / 2.0, an.y - o, peaucellierStundenText(g.phi, st.k, st.seite), 700, FH);
+        const std::string text = peaucellierStundenText(g.phi, st.k, st.seite);
+        // The number runs down the sheet from beside the line's end; where that lies beyond the
+        // frame (a large unit or zoom), it moves along its line to the first place inside.
+        const auto imRahmen = [&](PeaucellierPunkt q) {
+            const CanvasPoint a = b.punkt(q.x + FH / 2.0, q.y - o);
+            return a.x - FH >= b.x0 && a.x + FH <= b.x0 + b.breite && a.y >= b.y0
+                   && a.y + 0.6 * FH * static_cast<double>(text.size()) <= b.y0 + b.hoehe;
+        };
+        const PeaucellierPunkt an = peaucellierZahlPunkt(st, g.p < 0, imRahmen);
+        b.text(an.x + FH / 2.0, an.y - o, text, 700, FH);
     }
     b.c.setPenColor(F[7]);
     b.c.setPenWidth(b.breiteStaerke(0));
@@ -224,6 +233,9 @@ void zeichnePeaucellierSU(AppState& s, Canvas& canvas, int x0, int y0, int breit
     }
 
     Blatt b{s, canvas, bildschirm, hoehe};
+    b.x0 = x0;
+    b.y0 = y0;
+    b.breite = breite;
     canvas.setPenWidth(1);
     canvas.setPenColor(s.Farben[3]);
     canvas.setFontColor(s.Farben[3]);

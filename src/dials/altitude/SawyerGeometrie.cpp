@@ -26,7 +26,7 @@ bool sawyerKernpunkt(double T, double A, double c, double R, SawyerPunkt& p)
     return std::isfinite(p.x) && std::isfinite(p.y);
 }
 
-bool sawyerImBild(const SawyerPunkt& p) { return p.y <= 0.0 && std::fabs(p.y) <= 10000.0; }
+bool sawyerImBild(const SawyerPunkt& p, double weite) { return p.y <= 0.0 && std::fabs(p.y) <= weite; }
 
 double sawyerHoehe(double phi, double d, double t)
 {
@@ -106,7 +106,7 @@ void halbeAnalemmen(const SawyerMass& m, SawyerGeometrie& g)
                 if (jHier < jAnker && j > jAnker)
                     j = jAnker;
                 SawyerPunkt p;
-                if (!sawyerKernpunkt(TanGrad(t * m.W), TanGrad(a), m.c, m.R, p) || !sawyerImBild(p)) {
+                if (!sawyerKernpunkt(TanGrad(t * m.W), TanGrad(a), m.c, m.R, p) || !sawyerImBild(p, m.weite)) {
                     zug.auf();
                     continue;
                 }
@@ -144,14 +144,14 @@ void geradeStunden(const SawyerMass& m, SawyerGeometrie& g)
                 winter = {m.c * TanGrad(tw * m.W), 0.0};
             } else {
                 const double a = std::max(0.0, sawyerHoehe(m.phi, -dSommer, tw));
-                if (!sawyerKernpunkt(TanGrad(tw * m.W), TanGrad(a), m.c, m.R, winter) || !sawyerImBild(winter))
+                if (!sawyerKernpunkt(TanGrad(tw * m.W), TanGrad(a), m.c, m.R, winter) || !sawyerImBild(winter, m.weite))
                     continue;
             }
             const double a = sawyerHoehe(m.phi, dSommer, s - E90 + L);
             SawyerPunkt sommer;
             if (a < 0 || !sawyerKernpunkt(TanGrad((s + L) * m.W), TanGrad(a), m.c, m.R, sommer))
                 continue;
-            if (!sawyerImBild(sommer)) {
+            if (!sawyerImBild(sommer, m.weite)) {
                 g.mangelhaft = true;
                 continue;
             }
@@ -189,6 +189,7 @@ void datumslinien(const SawyerMass& m, SawyerGeometrie& g)
             zug.zu(linie.start);
         }
         const double ende = std::fabs(Hd);
+        double naechsteMittag = 0.0501;
         // The sines and cosines of the latitude and the day's declination, once per line.
         const double sPhi = SinGrad(m.phi), cPhi = CosGrad(m.phi), sD = SinGrad(d), cD = CosGrad(d);
         const auto punkt = [&](double ha) {
@@ -203,13 +204,16 @@ void datumslinien(const SawyerMass& m, SawyerGeometrie& g)
                 zug.auf();
                 return;
             }
-            if (!sawyerImBild(p)) {
+            if (!sawyerImBild(p, m.weite)) {
                 zug.auf();
                 g.mangelhaft = true;
                 return;
             }
             zug.zu(p);
-            if (linie.grenze && std::fabs(ha) < 0.049) {
+            // The signs go at the point of the walk nearest noon: the steps start at sunrise,
+            // so none need fall within a few hundredths of a degree of it.
+            if (linie.grenze && std::fabs(ha) < naechsteMittag) {
+                naechsteMittag = std::fabs(ha);
                 linie.mitZeichen = true;
                 linie.zeichen = p;
             }
@@ -246,6 +250,9 @@ SawyerMass sawyerMass(const AppState& s, double R, double c, bool plot)
     m.N = std::clamp(s.Schalter.StundenIntervallSonst - '0', 0, 3);
     m.nd = std::clamp(s.Schalter.Datumslinien - '0', 0, 3) + 1;
     m.plot = plot;
+    // The plot writes the far points too: a line whose end lies beyond the sheet still
+    // crosses it.
+    m.weite = plot ? 100000.0 : 10000.0;
     m.eot = &s.EoTTabelle2;
     return m;
 }
@@ -389,6 +396,25 @@ std::vector<SawyerZeichenPlatz> sawyerZeichenPlaetze(const SawyerGeometrie& g, i
     for (const Platz& p : plaetze)
         ergebnis.push_back(p.p);
     return ergebnis;
+}
+
+// The points of a line from its anchor (the local summer solstice's end) on, no further apart
+// than schritt, never across a gap of the line: where its number may stand.
+std::vector<SawyerPunkt> sawyerVomAnker(const SawyerStundenlinie& l, double schritt)
+{
+    std::vector<SawyerPunkt> weg;
+    for (const auto& teil : l.stuecke)
+        for (std::size_t i = 0; i < teil.size(); ++i) {
+            const SawyerPunkt p = teil[i], q = i + 1 < teil.size() ? teil[i + 1] : p;
+            const int n = std::max(1, static_cast<int>(std::ceil(std::hypot(q.x - p.x, q.y - p.y) / schritt)));
+            for (int k = 0; k < (i + 1 < teil.size() ? n : 1); ++k)
+                weg.push_back({p.x + (q.x - p.x) * k / n, p.y + (q.y - p.y) * k / n});
+        }
+    const SawyerPunkt a = l.mitAnker ? l.anker : (weg.empty() ? SawyerPunkt{} : weg.front());
+    if (!weg.empty()
+        && std::hypot(weg.back().x - a.x, weg.back().y - a.y) < std::hypot(weg.front().x - a.x, weg.front().y - a.y))
+        std::reverse(weg.begin(), weg.end());
+    return weg;
 }
 
 char sawyerSymbol(int zeichen) { return static_cast<char>(0x5E + std::clamp(zeichen, 1, 12) - 1); }

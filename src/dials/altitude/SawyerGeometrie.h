@@ -12,7 +12,7 @@
 //
 // Lengths are in the unit of R and c (pixels, 0.1 mm or plotter units), angles in degrees,
 // times in hours from noon. A point is accepted only when it lies on or below O and within
-// 10000 units of it.
+// 10000 units of it (the plot: 100000).
 #include "core/State.h"
 
 #include <string>
@@ -27,8 +27,8 @@ struct SawyerPunkt {
 // The point of the fan line of direction T = tan(tau W) on the altitude circle A = tan a.
 // False when there is none (the discriminant is negative, or T^2 A^2 = 1 within 1e-12).
 bool sawyerKernpunkt(double T, double A, double c, double R, SawyerPunkt& p);
-// The point lies on or below O and within 10000 units of it.
-bool sawyerImBild(const SawyerPunkt& p);
+// The point lies on or below O and within weite units of it.
+bool sawyerImBild(const SawyerPunkt& p, double weite = 10000.0);
 
 // Altitude of the sun (degrees, negative below the horizon) at t hours from true noon on a
 // day of declination d, latitude phi.
@@ -51,6 +51,7 @@ struct SawyerMass {
     int N = 0;      // subdivisions per hour minus 1 (0..3)
     int nd = 1;     // date lines per zodiac sign (1..4)
     bool plot = false; // the plot's date-line walk ends 0.01 degree beyond its end
+    double weite = 10000; // how far below O a point may lie
     const ZeitglTabelle* eot = nullptr;
 };
 
@@ -89,6 +90,10 @@ struct SawyerGeometrie {
 SawyerMass sawyerMass(const AppState& s, double R, double c, bool plot);
 
 SawyerGeometrie sawyerGeometrie(const SawyerMass& m);
+
+// The points of a line from its anchor (the local summer solstice's end) on, no further apart
+// than schritt, never across a gap of the line: where its number may stand.
+std::vector<SawyerPunkt> sawyerVomAnker(const SawyerStundenlinie& l, double schritt);
 
 // The move of an hour number from its anchor, in multiples of the text height, for hours
 // -10..10 (beyond take the end rows): screen rows (y down) and plot rows (y up).

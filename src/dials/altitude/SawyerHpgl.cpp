@@ -20,6 +20,8 @@ constexpr double kBreite = 16400, kHoehe = 10480;
 constexpr double kT = 2 * 108;
 // Character height of the signs on the date lines (0.27 cm).
 constexpr double kZeichenHoehe = 108;
+// Pitch of the characters of the hour numbers (1.5 times their width of 0.18 cm).
+constexpr double kZeichenBreite = 108;
 
 std::string z(double v) { return hpglZahl(v); }
 std::string r5(double v) { return RealStr(v, 5, 0); }
@@ -110,9 +112,24 @@ void stunden(Plot& p, const SawyerMass& m, const SawyerGeometrie& g)
         if (!voll || !l.mitAnker || !(l.anker.y < 0))
             continue;
         const SawyerPunkt v = sawyerZahlVersatzPlot(l.h, m.halbeAnalemma);
-        const double x = p.px(l.anker.x) + v.x * kT, y = p.py(l.anker.y) + v.y * kT;
         const int erste = sawyerErsteZahl(l.h);
-        p.label(x, y, m.halbeAnalemma ? RealStr(erste, 2, 0) : " " + IntStr(erste));
+        const std::string text = m.halbeAnalemma ? RealStr(erste, 2, 0) : " " + IntStr(erste);
+        // The number stands at the anchor, or, where that lies beyond the sheet (a long gnomon
+        // near the dial's lowest latitude), at the first point up its line where it is on it.
+        SawyerPunkt an = l.anker;
+        const auto aufBlatt = [&](const SawyerPunkt& q) {
+            const double x = p.px(q.x) + v.x * kT, y = p.py(q.y) + v.y * kT;
+            return x >= 0 && y >= 0 && x + kZeichenBreite * static_cast<double>(text.size()) <= kBreite
+                   && y + kZeichenHoehe <= kHoehe;
+        };
+        if (!aufBlatt(an))
+            for (const SawyerPunkt& q : sawyerVomAnker(l, kT / 2))
+                if (q.y < 0 && aufBlatt(q)) {
+                    an = q;
+                    break;
+                }
+        const double x = p.px(an.x) + v.x * kT, y = p.py(an.y) + v.y * kT;
+        p.label(x, y, text);
         if (m.halbeAnalemma || m.mozGerade) {
             const double dx = l.h > 0 ? (m.halbeAnalemma ? 0.7 * kT : kT) : -kT;
             p.schreibe(";SP 6");

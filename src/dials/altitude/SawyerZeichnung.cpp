@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -96,29 +97,96 @@ void gnomonMasse(Blatt& b, double R, int d, double gnomon, CanvasPoint tabelle)
     b.c.lineTo(xs + r, ys + h);
 }
 
-// The points of a line from its anchor (the local summer solstice's end) on, no further apart
-// than schritt, never across a gap of the line: where its number may stand.
-std::vector<SawyerPunkt> vomAnker(const SawyerStundenlinie& l, double schritt)
-{
-    std::vector<SawyerPunkt> weg;
-    for (const auto& teil : l.stuecke)
-        for (std::size_t i = 0; i < teil.size(); ++i) {
-            const SawyerPunkt p = teil[i], q = i + 1 < teil.size() ? teil[i + 1] : p;
-            const int n = std::max(1, static_cast<int>(std::ceil(std::hypot(q.x - p.x, q.y - p.y) / schritt)));
-            for (int k = 0; k < (i + 1 < teil.size() ? n : 1); ++k)
-                weg.push_back({p.x + (q.x - p.x) * k / n, p.y + (q.y - p.y) * k / n});
-        }
-    const SawyerPunkt a = l.mitAnker ? l.anker : (weg.empty() ? SawyerPunkt{} : weg.front());
-    if (!weg.empty()
-        && std::hypot(weg.back().x - a.x, weg.back().y - a.y) < std::hypot(weg.front().x - a.x, weg.front().y - a.y))
-        std::reverse(weg.begin(), weg.end());
-    return weg;
-}
-
 // One number of an hour line: its text and its top left corner.
 struct Zahl {
     std::string text;
     int x = 0, y = 0;
+};
+
+// The hour lines on the canvas, cut into runs of a few segments, each run with its box, so
+// that the question whose line lies nearest a point looks only at the runs that can be near it.
+class Linienfeld {
+public:
+    Linienfeld(const Blatt& b, const SawyerGeometrie& g)
+    {
+        for (const SawyerStundenlinie& l : g.stunden) {
+            auto& teile = linien_.emplace_back();
+            for (const auto& teil : l.stuecke) {
+                auto& q = teile.emplace_back();
+                q.reserve(teil.size());
+                for (const SawyerPunkt& p : teil)
+                    q.push_back(b.punkt(p));
+                for (std::size_t i = 0; i + 1 < q.size(); i += kLauf) {
+                    Lauf lauf{l.h, linien_.size() - 1, teile.size() - 1, i, std::min(i + kLauf, q.size() - 1),
+                              INT_MAX, INT_MAX, INT_MIN, INT_MIN};
+                    for (std::size_t k = lauf.von; k <= lauf.bis; ++k) {
+                        lauf.x0 = std::min(lauf.x0, q[k].x);
+                        lauf.y0 = std::min(lauf.y0, q[k].y);
+                        lauf.x1 = std::max(lauf.x1, q[k].x);
+                        lauf.y1 = std::max(lauf.y1, q[k].y);
+                    }
+                    laeufe_.push_back(lauf);
+                }
+            }
+        }
+    }
+
+    // The pieces of the n-th line of the geometry on the canvas.
+    const std::vector<std::vector<CanvasPoint>>& linie(std::size_t n) const { return linien_[n]; }
+
+    // The line of hour h is the nearest to (x, y); of two as near, the one drawn first.
+    // Distances are compared squared.
+    bool eigene(double x, double y, int h) const
+    {
+        double naechste = INFINITY;
+        std::size_t erster = laeufe_.size();
+        for (std::size_t i = 0; i < laeufe_.size(); ++i)
+            if (laeufe_[i].h == h && kastenAbstand(laeufe_[i], x, y) <= naechste) {
+                const double d = abstand(laeufe_[i], x, y);
+                if (d < naechste) {
+                    naechste = d;
+                    erster = i;
+                }
+            }
+        for (std::size_t i = 0; i < laeufe_.size(); ++i) {
+            if (laeufe_[i].h == h || kastenAbstand(laeufe_[i], x, y) > naechste)
+                continue;
+            const double d = abstand(laeufe_[i], x, y);
+            if (d < naechste || (d == naechste && i < erster))
+                return false;
+        }
+        return true;
+    }
+
+private:
+    static constexpr std::size_t kLauf = 16;
+    struct Lauf {
+        int h;
+        std::size_t linie, teil, von, bis; // its line, the piece of it, its first and last point
+        int x0, y0, x1, y1;
+    };
+
+    static double kastenAbstand(const Lauf& l, double x, double y)
+    {
+        const double dx = std::max({l.x0 - x, 0.0, x - l.x1}), dy = std::max({l.y0 - y, 0.0, y - l.y1});
+        return dx * dx + dy * dy;
+    }
+    double abstand(const Lauf& l, double x, double y) const
+    {
+        double d = INFINITY;
+        const std::vector<CanvasPoint>& q = linien_[l.linie][l.teil];
+        for (std::size_t i = l.von; i < l.bis; ++i) {
+            const double px = q[i].x, py = q[i].y, ux = q[i + 1].x - px, uy = q[i + 1].y - py;
+            const double l2 = ux * ux + uy * uy;
+            const double s = l2 > 0 ? std::clamp(((x - px) * ux + (y - py) * uy) / l2, 0.0, 1.0) : 0.0;
+            const double dx = x - px - s * ux, dy = y - py - s * uy;
+            d = std::min(d, dx * dx + dy * dy);
+        }
+        return d;
+    }
+
+    std::vector<std::vector<std::vector<CanvasPoint>>> linien_;
+    std::vector<Lauf> laeufe_;
 };
 
 // Draws the hour lines and their numbers; returns the numbers' boxes (left, top, right, bottom).
@@ -134,85 +202,86 @@ std::vector<std::array<int, 4>> stunden(Blatt& b, const SawyerMass& m, const Saw
     b.c.setBold(true);
     b.c.setFontHeight(FH);
     const double th0 = m.halbeAnalemma ? b.c.textExtent("f").height : FH;
-    const auto aufDemBlatt = [&](const Zahl& z) {
-        const TextExtent e = b.c.textExtent(z.text);
+    const auto aufDemBlatt = [&](const Zahl& z, const TextExtent& e) {
         return z.x >= b.x0 && z.y >= b.y0 && z.x + e.width <= b.x0 + b.breite && z.y + e.height <= b.y0 + b.hoehe;
     };
-    // The full hours' lines on the canvas: a number is put where the line nearest it is its own.
-    std::vector<std::pair<int, std::vector<CanvasPoint>>> volle;
-    for (const SawyerStundenlinie& l : g.stunden)
-        for (const auto& teil : l.stuecke) {
-            volle.push_back({l.h, {}});
-            for (const SawyerPunkt& p : teil)
-                volle.back().second.push_back(b.punkt(p));
-        }
-    const auto eigene = [&](const Zahl& z, int h) {
-        const TextExtent e = b.c.textExtent(z.text);
-        const double x = z.x + e.width / 2.0, y = z.y + e.height / 2.0;
-        double naechste = INFINITY;
-        int stunde = h;
-        for (const auto& [hl, q] : volle)
-            for (std::size_t i = 0; i + 1 < q.size(); ++i) {
-                const double ux = q[i + 1].x - q[i].x, uy = q[i + 1].y - q[i].y, l2 = ux * ux + uy * uy;
-                const double s = l2 > 0 ? std::clamp(((x - q[i].x) * ux + (y - q[i].y) * uy) / l2, 0.0, 1.0) : 0.0;
-                const double d = std::hypot(x - q[i].x - s * ux, y - q[i].y - s * uy);
-                if (d < naechste) {
-                    naechste = d;
-                    stunde = hl;
-                }
-            }
-        return stunde == h;
+    // A number is put where the line nearest it is its own.
+    const Linienfeld feld(b, g);
+    const auto sauber = [&](const Zahl& z, const TextExtent& e, int h) {
+        return aufDemBlatt(z, e) && feld.eigene(z.x + e.width / 2.0, z.y + e.height / 2.0, h);
     };
-    for (const SawyerStundenlinie& l : g.stunden) {
+    const bool zweiZahlen = m.halbeAnalemma || m.mozGerade;
+    const double th = m.halbeAnalemma ? 1.1 * th0 : th0;
+    for (std::size_t n = 0; n < g.stunden.size(); ++n) {
+        const SawyerStundenlinie& l = g.stunden[n];
         const bool voll = l.m == 0;
         // The numbers stand at the anchor, or, where they would leave the sheet or stand nearer
-        // another line, as near it along the line as they do not; a line that cannot carry
-        // them on the sheet is not drawn.
-        std::vector<Zahl> zahlen;
+        // another line, as near it along the line as they do not. Where no place along a line
+        // on the sheet is clean, they stand at the first place that keeps the black number on
+        // the sheet and by its line, else at the anchor: the line is drawn in any case.
+        const int erste = sawyerErsteZahl(l.h);
+        Zahl z{voll ? (m.halbeAnalemma ? RealStr(erste, 2, 0) : IntStr(erste)) : std::string()};
+        Zahl rot{voll && zweiZahlen ? IntStr(sawyerZweiteZahl(l.h)) : std::string()};
+        const TextExtent ez = voll ? b.c.textExtent(z.text) : TextExtent{};
+        const TextExtent er = voll && zweiZahlen ? b.c.textExtent(rot.text) : TextExtent{};
+        const SawyerPunkt v = sawyerZahlVersatzBild(l.h, m.halbeAnalemma);
+        std::vector<Zahl> zahlen, ersatz[3];
         bool aufBlatt = false;
-        for (const SawyerPunkt& p : voll ? vomAnker(l, th0 / 2) : std::vector<SawyerPunkt>{}) {
+        // Tries the place at p; true when the numbers stand clean there.
+        const auto versuche = [&](const SawyerPunkt& p) {
             const CanvasPoint a = b.punkt(p);
             aufBlatt = aufBlatt || (a.x >= b.x0 && a.x <= b.x0 + b.breite && a.y >= b.y0 && a.y <= b.y0 + b.hoehe);
             if (!(p.y < 0))
-                continue;
-            const SawyerPunkt v = sawyerZahlVersatzBild(l.h, m.halbeAnalemma);
-            const int erste = sawyerErsteZahl(l.h);
-            const std::string text = m.halbeAnalemma ? RealStr(erste, 2, 0) : IntStr(erste);
-            const Zahl z{text, rund(a.x + v.x * th0), rund(a.y + v.y * th0)};
-            if (!aufDemBlatt(z) || !eigene(z, l.h))
-                continue;
-            if (!m.halbeAnalemma && !m.mozGerade) {
-                zahlen = {z};
-                break;
-            }
+                return false;
+            z.x = rund(a.x + v.x * th0);
+            z.y = rund(a.y + v.y * th0);
             // The red number stands right of the first after noon; up to noon left of it, or,
             // where the next line runs close, right of it. It stands half a line higher, but at
             // noon, where the end line runs level just above the numbers, on their line.
-            const double th = m.halbeAnalemma ? 1.1 * th0 : th0;
-            Zahl rot{IntStr(sawyerZweiteZahl(l.h)), 0, rund(z.y - (l.h == 0 ? 0 : th / 2))};
-            const int rechts = z.x + b.c.textExtent(z.text).width + rund(th / 4);
-            const int links = z.x - b.c.textExtent(rot.text).width - rund(th / 4);
-            for (const int x : l.h > 0 ? std::vector<int>{rund(z.x + (m.halbeAnalemma ? 0.7 * th : th))}
-                                       : std::vector<int>{links, rechts}) {
+            rot.y = rund(z.y - (l.h == 0 ? 0 : th / 2));
+            const int rechts = z.x + ez.width + rund(th / 4);
+            const int links = z.x - er.width - rund(th / 4);
+            const std::vector<int> spalten =
+                l.h > 0 ? std::vector<int>{rund(z.x + (m.halbeAnalemma ? 0.7 * th : th))} : std::vector<int>{links, rechts};
+            rot.x = spalten.front();
+            const auto paar = [&] { return zweiZahlen ? std::vector<Zahl>{z, rot} : std::vector<Zahl>{z}; };
+            const bool zSauber = sauber(z, ez, l.h);
+            if (ersatz[2].empty())
+                ersatz[2] = paar();
+            if (ersatz[1].empty() && aufDemBlatt(z, ez))
+                ersatz[1] = paar();
+            if (!zSauber)
+                return false;
+            if (ersatz[0].empty())
+                ersatz[0] = paar();
+            for (const int x : zweiZahlen ? spalten : std::vector<int>{}) {
                 rot.x = x;
-                if (aufDemBlatt(rot) && eigene(rot, l.h)) {
-                    zahlen = {z, rot};
+                if (sauber(rot, er, l.h)) {
+                    zahlen = paar();
                     break;
                 }
             }
-            if (!zahlen.empty())
-                break;
-        }
-        if (voll && aufBlatt && zahlen.empty())
-            continue;
+            if (!zweiZahlen)
+                zahlen = paar();
+            return !zahlen.empty();
+        };
+        // The anchor first: it mostly serves, and the places along the line need not be walked.
+        if (voll && !(l.mitAnker && versuche(l.anker)))
+            for (const SawyerPunkt& p : sawyerVomAnker(l, th0 / 2))
+                if (versuche(p))
+                    break;
+        for (int i = 0; i < 3 && zahlen.empty() && aufBlatt; ++i)
+            zahlen = ersatz[i];
         b.c.setPenColor(voll ? F[2] : F[7]);
         b.c.setPenWidth(voll ? b.staerke(b.bildschirm ? 1 : 2) : b.staerke(0));
-        b.stuecke(l.stuecke);
+        for (const auto& q : feld.linie(n))
+            if (q.size() > 1)
+                b.c.polyline(q);
         for (std::size_t i = 0; i < zahlen.size(); ++i) {
             if (i == 1)
                 b.c.setFontColor(FarbeRot);
             b.c.textOut(zahlen[i].x, zahlen[i].y, zahlen[i].text);
-            const TextExtent e = b.c.textExtent(zahlen[i].text);
+            const TextExtent e = i == 0 ? ez : er;
             kaesten.push_back({zahlen[i].x, zahlen[i].y, zahlen[i].x + e.width, zahlen[i].y + e.height});
         }
         if (!zahlen.empty())
@@ -373,6 +442,28 @@ void zeichneSawyerSU(AppState& s, Canvas& canvas, int x0, int y0, int breite, in
         canvas.setBold(false);
     }
     canvas.setPenWidth(1);
+}
+
+std::string sawyerSeitenpruefung(const AppState& s, int /*breite*/, int hoehe)
+{
+    if (sawyerBreiteVerweigert(s.Par.Breite, kAzimutUhrUntereBreite, s.EpsRund))
+        return {};
+    // The summer noon lies R tan(90 - |phi| + eps) below the foot, its number and sign below
+    // that; the page's foot stands a fifth down its frame (50 units of margin each side).
+    const double tiefe = std::tan((90.0 - std::fabs(s.Par.Breite) + s.EpsRund) * M_PI / 180);
+    const double R = rund(rund(10.0 * s.Par.Gnomonhoehe) * s.Zoom);
+    const auto platz = [](int h) { return 0.8 * (h - 100) - 100; };
+    if (R * tiefe <= platz(hoehe))
+        return {};
+    const std::string ist = RealStr(R * tiefe / 10, 1, 0), frei = RealStr(std::max(0.0, platz(hoehe)) / 10, 1, 0);
+    const std::string laenge = RealStr(std::floor(std::max(0.0, platz(hoehe)) / tiefe / (10 * s.Zoom)), 1, 0);
+    const bool a3 = hoehe < 2970 && R * tiefe <= platz(2970);
+    return s.Deutsch ? "Die Sawyer-Sonnenuhr reicht " + ist + " mm unter ihren Fußpunkt, die Seite lässt nur " + frei
+                           + " mm.\n\rBitte " + (a3 ? "auf A3 drucken oder " : "") + "die Zeigerlänge auf höchstens "
+                           + laenge + " mm kürzen: es wird nichts gedruckt."
+                     : "The Sawyer dial reaches " + ist + " mm below its foot, the page leaves only " + frei
+                           + " mm.\n\rPlease " + (a3 ? "print on A3 or " : "") + "shorten the gnomon to at most "
+                           + laenge + " mm: nothing is printed.";
 }
 
 } // namespace umbrin

@@ -3,6 +3,8 @@
 #include "core/Canvas.h"
 #include "core/State.h"
 
+#include <string>
+
 namespace umbrin {
 
 // Draws the dial inside the frame from (x0, y0), breite x hoehe units, for a gnomon of the
@@ -14,5 +16,10 @@ namespace umbrin {
 // on the screen.
 void zeichneSawyerSU(AppState& s, Canvas& canvas, int x0, int y0, int breite, int hoehe, double gnomon,
                      bool bildschirm);
+
+// Before printing on a page of breite x hoehe units of 0.1 mm: the text that refuses it when
+// the dial's summer tip would run off the page below the foot the window puts a fifth down,
+// naming an A3 page or the longest gnomon that fits; empty when it fits.
+std::string sawyerSeitenpruefung(const AppState& s, int breite, int hoehe);
 
 } // namespace umbrin

@@ -321,3 +321,55 @@ TEST(SawyerZeichnung, TheWholeDialStaysInsideTheImage)
                         << breite << " phi " << phi << (halb ? " half analemmas: " : " straight: ") << b.meldung;
             }
 }
+
+// A boundary line without its noon point (beyond the sheet's reach) still bounds the signs of
+// its neighbours: each sign whose band runs to it stands on the side of its own line towards
+// where that line lies, north and south.
+TEST(SawyerGeometrie, SignsBesideABoundaryWithoutItsNoonPoint)
+{
+    for (const double breite : {33.0, 55.0, -33.0, -55.0}) {
+        const SawyerGeometrie voll = sawyerGeometrie(sawyerMass(zustand(breite), 350, 900, false));
+        double y[7] = {};
+        for (const SawyerDatumslinie& l : voll.datum) {
+            ASSERT_TRUE(l.mitZeichen) << breite << " k " << l.k;
+            y[l.k] = l.zeichen.y;
+        }
+        for (int fehlt = 0; fehlt <= 6; ++fehlt) {
+            SawyerGeometrie g = voll;
+            for (SawyerDatumslinie& l : g.datum)
+                l.mitZeichen = l.mitZeichen && l.k != fehlt;
+            for (const SawyerZeichenPlatz& z : sawyerZeichenPlaetze(g, 1, breite < 0, 1, {-1e9, -1e9}))
+                for (int k = 0; k <= 6; ++k) {
+                    if ((z.rechts ? sawyerZeichen(k).rechts : sawyerZeichen(k).links) == z.zeichen
+                        && (z.rechts ? k - 1 : k + 1) == fehlt) {
+                        EXPECT_GT((z.y - y[k]) * (y[fehlt] - y[k]), 0)
+                            << breite << " sign " << z.zeichen << " of line " << k << " beside " << fehlt;
+                    }
+                }
+        }
+    }
+}
+
+// Before printing: a page whose lower edge cuts the summer tip refuses the print and names what
+// fits (A3 where it does, always the longest gnomon), in the user's language.
+TEST(SawyerZeichnung, APageTooShortForTheTipIsRefusedBeforePrinting)
+{
+    const struct {
+        double breite, gnomon;
+        int hoehe;
+        const char* nennt; // "" where the dial fits
+    } faelle[] = {{-33.87, 35, 2100, "A3"}, {-33.87, 35, 2970, ""}, {47.25, 35, 2100, ""},
+                  {33.0, 35, 2100, "A3"},   {29.5, 60, 2970, " 23 mm"}, {29.0, 20, 2100, " 14 mm"}};
+    for (const auto& f : faelle) {
+        AppState s = zustand(f.breite);
+        s.Par.Gnomonhoehe = f.gnomon;
+        s.Deutsch = false;
+        const std::string englisch = sawyerSeitenpruefung(s, 2970, f.hoehe);
+        s.Deutsch = true;
+        const std::string deutsch = sawyerSeitenpruefung(s, 2970, f.hoehe);
+        EXPECT_EQ(englisch.empty(), !*f.nennt) << f.breite << " " << f.hoehe;
+        EXPECT_NE(englisch.find(f.nennt), std::string::npos) << englisch;
+        EXPECT_NE(deutsch.find(f.nennt), std::string::npos) << deutsch;
+        EXPECT_EQ(deutsch.find("Zeigerl") == std::string::npos, !*f.nennt) << deutsch;
+    }
+}
