@@ -210,6 +210,8 @@ void ZylinderuhrHpglSchreiber::schreibe()
     hpglSenkrechteZylinder(X0_ + xP_, Y0_ - yP_ - 80 * k, Y0_ - yP_ + 80 * k);
     zeile(";PU " + hpglZahl(X0_ + xP_ + 80 * k) + " " + r7(Y0_ - yP_) + ";PD " + hpglZahl(X0_ + xP_ - 80 * k) + " "
           + r7(Y0_ - yP_));
+    // A pole above the horizon marks no cut: a low sun's shadow falls above its mark.
+    yP_ = std::min(yP_, 0.0);
     zeile(";SP 4;PW " + stiftbreite_ + ";" + hpglZeichengroesse(0.24 * k, 0.3 * k));
     L_ = static_cast<double>(roundHalfEven(120.0 * k));
     // The polar rod's lines run up to its pole, above the sheet for a foot high on it: they
