@@ -55,7 +55,8 @@ struct Ansicht {
     double breite = 0, hoehe = 0;
     std::set<Strecke> linien;
     std::vector<Zahl> zahlen;
-    bool verweigert = false; // the plot was refused
+    std::vector<Strecke> kaesten; // rectangles drawn, and the plot's pen 1 strokes' bounds
+    bool verweigert = false;      // the plot was refused
 
     bool aufDemBlatt(double x, double y) const { return x >= 0 && y >= 0 && x <= breite && y <= hoehe; }
     void linie(double x0, double y0, double x1, double y1)
@@ -131,6 +132,9 @@ inline Ansicht zeichne(const Fall& f, int von, int bis, const Sicht& sicht)
         for (const RecordedPrimitive& p : c.primitives()) {
             if (p.kind == PrimitiveKind::Line && stundenfarben.count(p.pen.color))
                 a.linie(p.points[0].x, p.points[0].y, p.points[1].x, p.points[1].y);
+            if (p.kind == PrimitiveKind::Rectangle)
+                a.kaesten.push_back({double(p.points[0].x), double(p.points[0].y), double(p.points[1].x),
+                                     double(p.points[1].y)});
             if (p.kind == PrimitiveKind::Text && stundenfarben.count(p.font.color))
                 a.zahl(p.text, p.points[0].x, p.points[0].y, 0.55 * p.font.height * double(p.text.size()), p.font.height);
         }
@@ -147,9 +151,16 @@ inline Ansicht zeichne(const Fall& f, int von, int bis, const Sicht& sicht)
     const std::string hpgl = dateiText(e.datei);
     a.breite = plotSeite(hpgl).x1;
     a.hoehe = plotSeite(hpgl).y1;
-    for (const PlotStrich& st : plotStriche(hpgl))
+    for (const PlotStrich& st : plotStriche(hpgl)) {
         for (std::size_t i = 1; stundenstifte.count(st.stift) && i < st.punkte.size(); ++i)
             a.linie(st.punkte[i - 1].x, st.punkte[i - 1].y, st.punkte[i].x, st.punkte[i].y);
+        if (st.stift == 1 && !st.punkte.empty()) {
+            Strecke b{st.punkte[0].x, st.punkte[0].y, st.punkte[0].x, st.punkte[0].y};
+            for (const auto& q : st.punkte)
+                b = {std::min(b[0], q.x), std::min(b[1], q.y), std::max(b[2], q.x), std::max(b[3], q.y)};
+            a.kaesten.push_back(b);
+        }
+    }
     for (const PlotText& t : plotTexte(hpgl))
         if (stundenstifte.count(t.stift)) // characters of about 0.2 by 0.26 cm
             a.zahl(t.text, t.an.x, t.an.y, 120.0 * double(t.text.size()), 104);
