@@ -41,30 +41,27 @@ SonnenVektor sonne(const AppState& s, const Fall& f, std::int32_t d, double t)
     return sonnenVektor(f.breite, a.deklination, tau);
 }
 
-// Whether the polar rod's shadow (arc and drop in mm) falls inside every sheet, a margin in.
-bool polstabAufAllenBlaettern(const AppState& s, const Fall& f, const Zylindertreffer& z)
+// Whether the polar rod's shadow (arc and drop in mm) falls inside every sheet, 4 % in: the
+// screens and pages with the foot a quarter down the image (scaled to the page), the plot with
+// its origin at (8200, 9700) and y up.
+bool polstabAufAllenBlaettern(const Fall& f, const Zylindertreffer& z)
 {
-    const auto innen = [](double x, double y, double links, double oben, double rechts, double unten) {
-        const double rx = 0.04 * (rechts - links), ry = 0.04 * (unten - oben);
-        return x > links + rx && x < rechts - rx && y > oben + ry && y < unten - ry;
-    };
-    for (const Sicht& v : {kSchirm, kSchirmKlein}) {
-        const double mm = v.breite / 280.0 * f.zoom, fx = (v.breite + 1) / 2, fy = v.hoehe / 4;
-        for (double b : {z.bogen, -z.bogen})
-            if (!innen(fx + b * mm, fy + z.fall * mm, 0, 0, v.breite, 0.85 * v.hoehe))
+    struct Blatt { double fx, fy, mm, links, oben, rechts, unten; };
+    std::vector<Blatt> blaetter{{8200, -9700, -40 * f.zoom, 0, -10300, 16480, -700}};
+    for (const Sicht& v : {kSchirm, kSchirmKlein})
+        blaetter.push_back({(v.breite + 1) / 2.0, v.hoehe / 4.0, v.breite / 280.0 * f.zoom, 0, 0, double(v.breite), 0.85 * v.hoehe});
+    for (const Sicht& v : {kSeiteA4, kSeiteA3})
+        blaetter.push_back({double(pixelNachSeite((kSchirm.breite + 1) / 2, v.breite, kSchirm.breite)),
+                            double(pixelNachSeite(kSchirm.hoehe / 4, v.hoehe, kSchirm.hoehe)), 10 * f.zoom, 50, 50,
+                            v.breite - 50.0, 0.85 * v.hoehe});
+    for (const Blatt& b : blaetter)
+        for (double bogen : {z.bogen, -z.bogen}) {
+            const double x = b.fx + std::fabs(b.mm) * bogen, y = b.fy + b.mm * z.fall;
+            const double rx = 0.04 * (b.rechts - b.links), ry = 0.04 * (b.unten - b.oben);
+            if (!(x > b.links + rx && x < b.rechts - rx && y > b.oben + ry && y < b.unten - ry))
                 return false;
-    }
-    for (const Sicht& v : {kSeiteA4, kSeiteA3}) {
-        const double fx = pixelNachSeite((kSchirm.breite + 1) / 2, v.breite, kSchirm.breite);
-        const double fy = pixelNachSeite(kSchirm.hoehe / 4, v.hoehe, kSchirm.hoehe);
-        for (double b : {z.bogen, -z.bogen})
-            if (!innen(fx + 10 * f.zoom * b, fy + 10 * f.zoom * z.fall, 50, 50, v.breite - 50, 0.85 * v.hoehe))
-                return false;
-    }
-    const double plot = 40 * f.zoom; // origin (8200, 9700), y up
-    (void)s;
-    return innen(8200 + plot * z.bogen, 9700 - plot * z.fall, 0, 700, 16480, 10300)
-           && innen(8200 - plot * z.bogen, 9700 - plot * z.fall, 0, 700, 16480, 10300);
+        }
+    return true;
 }
 
 // The filter-hat's face ends where the sheet cuts it: the lowest such altitude of the screens
@@ -108,7 +105,7 @@ Reichweite reichweite(const AppState& s, const Fall& f, double t)
             if (!z.trifft || z.fall <= 0)
                 continue;
             r.irgendwo = true;
-            r.sicher = r.sicher || (hoehe > 3 && polstabAufAllenBlaettern(s, f, z));
+            r.sicher = r.sicher || (hoehe > 3 && polstabAufAllenBlaettern(f, z));
             continue;
         }
         r.irgendwo = true;
@@ -145,33 +142,23 @@ std::string pruefe(const Fall& f)
 {
     AppState s;
     stelleFall(s, f, 12, 12);
-    // The first and last hours the sun reaches, those it reaches where every sheet shows the
-    // face, and noon: the lines at the edges of the day and of the sheets.
+    // Noon, the first and last hours the sun reaches (anywhere, and where every sheet shows the
+    // face) and the hours just beyond: the lines at the edges of the day and of the sheets.
     // Temporal hours 0 and 12 stand on the horizon.
-    std::vector<int> stunden{f.zeit == Temporal ? 6 : 12};
-    std::vector<Reichweite> r(25);
     const int erste = f.zeit == Temporal ? 1 : 3, letzte = f.zeit == Temporal ? 11 : 21;
+    std::vector<Reichweite> r(25);
     for (int h = erste; h <= letzte; ++h)
-        r[static_cast<std::size_t>(h)] = reichweite(s, f, h);
-    for (bool sicher : {false, true}) {
-        const auto gilt = [&](int h) { return sicher ? r[static_cast<std::size_t>(h)].sicher : r[static_cast<std::size_t>(h)].irgendwo; };
-        for (int h = erste; h <= letzte; ++h)
-            if (gilt(h) && (h == erste || !gilt(h - 1)))
-                stunden.push_back(h);
-        for (int h = letzte; h >= erste; --h)
-            if (gilt(h) && (h == letzte || !gilt(h + 1)))
-                stunden.push_back(h);
-    }
-    // An hour just beyond the day's ends, which the sun never reaches.
-    for (int h = erste; h <= letzte; ++h)
-        if (!r[static_cast<std::size_t>(h)].irgendwo && ((h < letzte && r[static_cast<std::size_t>(h) + 1].irgendwo)))
+        r[std::size_t(h)] = reichweite(s, f, h);
+    std::vector<int> stunden{f.zeit == Temporal ? 6 : 12};
+    for (int h = erste; h <= letzte; ++h) {
+        const Reichweite &vor = r[std::size_t(h - 1)], &jetzt = r[std::size_t(h)], &nach = r[std::size_t(h + 1)];
+        if (jetzt.irgendwo != vor.irgendwo || jetzt.irgendwo != nach.irgendwo || jetzt.sicher != vor.sicher
+            || jetzt.sicher != nach.sicher)
             stunden.push_back(h);
-    std::sort(stunden.begin(), stunden.end());
-    stunden.erase(std::unique(stunden.begin(), stunden.end()), stunden.end());
-
+    }
     std::string fehler;
     for (int h : stunden) {
-        const Reichweite& rh = r[static_cast<std::size_t>(h)];
+        const Reichweite& rh = r[std::size_t(h)];
         for (const Sicht& v : {kSchirm, kSchirmKlein, kSeiteA4, kSeiteA3, kPlot}) {
             const Ansicht a = zeichne(f, h, h, v);
             const bool gezeichnet = !a.linien.empty();
@@ -195,24 +182,19 @@ std::string pruefe(const Fall& f)
 
 TEST(StundenlinienAufDemBlatt, EveryLitHourIsDrawnAndNumberedOnEverySheet)
 {
-    struct Uhr {
-        char typ;
-        int art;
-    };
-    const Uhr uhren[] = {{'k', 0}, {'b', 0}, {'z', 0}, {'z', 1}, {'z', 2}};
+    const std::pair<char, int> uhren[] = {{'k', 0}, {'b', 0}, {'z', 0}, {'z', 1}, {'z', 2}};
     const double zooms[] = {0.71, 1, 2}, groessen[] = {0.4, 1, 2};
     int n = 0;
-    for (const Uhr& u : uhren) {
+    for (const auto& [typ, art] : uhren) {
         for (double breite : {2.0, 10.0, 23.44, 47.25, 60.0, -2.0, -10.0, -23.44, -47.25, -60.0}) {
             for (Zeit zeit : {Ortszeit, Zonenzeit, MittlereZeit, Temporal}) {
-                if (u.art > 0 && zeit == Temporal) // the cylinders number no temporal hours
+                if (art > 0 && zeit == Temporal) // the cylinders number no temporal hours
                     continue;
                 ++n;
-                // The polar rod in the south faces the equator or, every other case, the
-                // default wall.
-                const double wand = u.art == 2 && breite < 0 && n % 2 == 0 ? 168.3 : -11.7;
-                const Fall f{u.typ, u.art, breite, wand, zeit, n % 2, zooms[n % 3], groessen[(n / 3) % 3]};
-                EXPECT_EQ(pruefe(f), "") << u.typ << u.art << " at " << breite << ", wall " << wand << ", mode " << zeit
+                // The polar rod in the south faces the equator, or every other case the default wall.
+                const double wand = art == 2 && breite < 0 && n % 2 == 0 ? 168.3 : -11.7;
+                const Fall f{typ, art, breite, wand, zeit, n % 2, zooms[n % 3], groessen[(n / 3) % 3]};
+                EXPECT_EQ(pruefe(f), "") << typ << art << " at " << breite << ", wall " << wand << ", mode " << zeit
                                          << ", scale " << f.skala << ", zoom " << f.zoom << ", size " << f.groesse;
             }
         }
