@@ -247,7 +247,7 @@ void Filterhut::zeichneStundenFilterhut(Stundenbereich b, int n, const Stundenre
                     c_.setFontColor(s_.Farben[familie == 0 ? 9 : 2]);
                     const CanvasPoint w = zahlOrt(tage[i]);
                     const CanvasPoint b = zahlen_.aufsBlatt(w.x, w.y, breiteZahl, c_.fontHeight());
-                    const CanvasPoint o = zahlen_.platziere(c_, b.x, b.y, zahl);
+                    const CanvasPoint o = zahlen_.platziere(b.x, b.y, breiteZahl, c_.fontHeight());
                     c_.textOut(o.x, o.y, zahl);
                 }
                 weiter(tage[i].q);

@@ -77,8 +77,9 @@ private:
     // An hour number at (x, y), or as near as it stands clear of the numbers before it.
     void zahl(int x, int y, const std::string& text)
     {
-        const CanvasPoint b = zahlen_.aufsBlatt(x, y, c_.textExtent(text).width, c_.fontHeight());
-        const CanvasPoint q = zahlen_.platziere(c_, b.x, b.y, text);
+        const int breite = c_.textExtent(text).width, hoehe = c_.fontHeight();
+        const CanvasPoint b = zahlen_.aufsBlatt(x, y, breite, hoehe);
+        const CanvasPoint q = zahlen_.platziere(b.x, b.y, breite, hoehe);
         c_.textOut(q.x, q.y, text);
     }
     void legende(int c);
