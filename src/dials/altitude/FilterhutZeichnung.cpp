@@ -485,7 +485,7 @@ std::string filterhutSchnittText(const AppState& s, const FilterhutMasse& g)
     // is short enough.
     if (std::fabs(s.Par.Breite) >= s.EpsRund)
         return std::string(texteText(s, 213));
-    const std::string bis = RealStr(g.bisHoehe, 4, 1) + " °";
+    const std::string bis = " " + RealStr(g.bisHoehe, 4, 1) + " °";
     if (!s.Deutsch)
         return "The sheet cuts the face at" + bis + " of the sun's altitude:\r\n"
                "higher suns (up to 90 °) are not shown, whatever the pointer length.";
