@@ -37,7 +37,7 @@ TEST(Zahlenrand, FilterHatSaysWhereTheSheetCutsItsFace)
                 s.Deutsch = deutsch;
                 const int w = seite ? 2970 : 1780, h = seite ? 2100 : 905;
                 RecordingCanvas c(w, h, seite);
-                const Konstruktionsmeldungen m = konstruiereZylinderSU(s, c, {w, h, !seite, s.Par.Skalenlaenge});
+                const Konstruktionsmeldungen m = konstruiereZylinderSU(s, c, {w, h, !seite, double(s.Par.Skalenlaenge)});
                 // The face is the second rectangle; the pointer P mm long, at 10 units a mm on
                 // the page and W / 305 (or 1.42 H / 305 on a wide image) on screen.
                 const auto rechtecke = c.select([](const RecordedPrimitive& p) { return p.kind == PrimitiveKind::Rectangle; });

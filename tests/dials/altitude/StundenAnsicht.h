@@ -120,7 +120,9 @@ inline Ansicht zeichne(const Fall& f, int von, int bis, const Sicht& sicht)
     ScriptedPrompt frage;
     if (!sicht.plot) {
         const int w = sicht.breite, h = sicht.hoehe;
-        Ansicht a{double(w), double(h), {}, {}};
+        Ansicht a;
+        a.breite = w;
+        a.hoehe = h;
         RecordingCanvas c(w, h, sicht.seite);
         Zeichenauftrag z{s, zf, c, w, h, !sicht.seite, zeichenumgebung(zf, true, false, 0, 0),
                          sicht.seite ? w : 0, sicht.seite ? h : 0, &frage};
