@@ -125,9 +125,8 @@ struct Bekannt {
     const char* grund;
 };
 const Bekannt bekannt[] = {
-    {'b', 2, "numbered but not drawn",
-     "an edge of 140 mm: the vertical plate runs off the sheet; a low sun's number stands at its unfolded place"},
-    {'b', 2, "drawn without its number", "an edge of 140 mm: the vertical plate runs off the sheet with the number"},
+    {'b', 2, "drawn without its number",
+     "an edge of 140 mm: the vertical plate runs off the sheet, with the number written on it"},
 };
 
 bool istBekannt(const Fall& f, const std::string& befund)
@@ -169,7 +168,7 @@ std::string pruefe(const Fall& f)
                 befund = "drawn for a sun that never reaches it";
             else if (gezeichnet && !a.beziffert(h))
                 befund = "drawn without its number on the sheet";
-            else if (!gezeichnet && !a.zahlen.empty())
+            else if (!gezeichnet && a.beziffert(h))
                 befund = "numbered but not drawn";
             if (!befund.empty() && !istBekannt(f, befund))
                 fehler += std::string(v.name) + ", hour " + std::to_string(h) + ": " + befund + "\n";
