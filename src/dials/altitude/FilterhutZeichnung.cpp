@@ -375,8 +375,8 @@ Konstruktionsmeldungen Filterhut::zeichne()
     }
 
     // The face keeps its cut at the sheet; the user is told what it leaves out.
-    if (std::string schnitt = filterhutSchnittText(s_, g_); !schnitt.empty())
-        meldungen_.push_back({PromptTitle::Problem, PromptIcon::Question, std::move(schnitt)});
+    if (g_.geschnitten)
+        meldungen_.push_back({PromptTitle::Problem, PromptIcon::Question, filterhutSchnittText(s_, g_.bisHoehe)});
 
     c_.setPen({s_.Farben[0], 1, PenStyle::Solid});
     c_.setFontName("Arial");
@@ -477,15 +477,13 @@ FilterhutMasse filterhutMasse(const AppState& s, const FilterhutAuftrag& a)
     return g;
 }
 
-std::string filterhutSchnittText(const AppState& s, const FilterhutMasse& g)
+std::string filterhutSchnittText(const AppState& s, double bisHoehe)
 {
-    if (!g.geschnitten)
-        return {};
     // Below the obliquity the noon sun reaches the zenith, whose shadow has no end: no pointer
     // is short enough.
     if (std::fabs(s.Par.Breite) >= s.EpsRund)
         return std::string(texteText(s, 213));
-    const std::string bis = " " + RealStr(g.bisHoehe, 4, 1) + " °";
+    const std::string bis = " " + RealStr(bisHoehe, 4, 1) + " °";
     if (!s.Deutsch)
         return "The sheet cuts the face at" + bis + " of the sun's altitude:\r\n"
                "higher suns (up to 90 °) are not shown, whatever the pointer length.";

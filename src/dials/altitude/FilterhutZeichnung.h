@@ -44,9 +44,9 @@ struct FilterhutMasse {
 };
 FilterhutMasse filterhutMasse(const AppState& s, const FilterhutAuftrag& a);
 
-// What the user is told when the sheet cuts the face: a shorter pointer where one would fit,
-// else which altitudes the sheet leaves out. Empty when the face is whole.
-std::string filterhutSchnittText(const AppState& s, const FilterhutMasse& g);
+// What the user is told when the sheet cuts the face at the sun's altitude bisHoehe (degrees):
+// a shorter pointer where one would fit, else which altitudes the sheet leaves out.
+std::string filterhutSchnittText(const AppState& s, double bisHoehe);
 
 // Draws the dial, or the refusal of temporal hours beyond 65 degrees in its place.
 Konstruktionsmeldungen zeichneFilterhutSU(const AppState& s, Canvas& c, const FilterhutAuftrag& a);

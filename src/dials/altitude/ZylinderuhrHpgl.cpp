@@ -8,6 +8,7 @@
 #include "core/Zahlenformat.h"
 #include "dials/HpglDialekt.h"
 #include "dials/Raster.h"
+#include "dials/altitude/FilterhutZeichnung.h"
 #include "dials/altitude/Hoehenuhrbasis.h"
 #include "dials/altitude/PolstabZeichnung.h"
 #include "dials/altitude/ZylinderuhrHpglSchreiber.h"
@@ -190,6 +191,11 @@ void ZylinderuhrHpglSchreiber::schreibe()
         if (s_.Schalter.Sonnenhoehe && flaeche_)
             hpglHoehenskalaFilterhut();
         hpglAzimutskalaFilterhut();
+        // Without its face the lines run to the page's foot, which cuts them below the highest
+        // noon sun: the user is told, as on the page.
+        const double bis = std::atan(grenze_ / std::max(kp_, 1.0)) / kRad;
+        if (!flaeche_ && bis < std::min(90.0, 90 - std::fabs(s_.Par.Breite) + s_.EpsRund))
+            frage_.ask(PromptTitle::Problem, PromptIcon::Question, filterhutSchnittText(s_, bis), PromptButtons::Ok);
     }
     zeile(";" + hpglZeichengroesse(0.18 * k, 0.24 * k) + ";PU " + hpglZahl(16304 * k) + " " + hpglZahl(1148 * k));
     if (!filterhut_) {

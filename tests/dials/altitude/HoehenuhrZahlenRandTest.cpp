@@ -5,7 +5,9 @@
 #include "HoehenuhrReferenz.h"
 #include "StundenAnsicht.h"
 #include "core/Zahlenformat.h"
+#include "core/HPGLDatei.h"
 #include "dials/altitude/KonstruiereZylinderSU.h"
+#include "dials/altitude/ZylinderuhrHpgl.h"
 
 #include <gtest/gtest.h>
 
@@ -50,6 +52,17 @@ TEST(Zahlenrand, FilterHatSaysWhereTheSheetCutsItsFace)
                 for (const Konstruktionsmeldung& k : m)
                     text += k.text;
                 EXPECT_EQ(!text.empty(), bis < mittag - 0.1) << text << " face to " << bis;
+                if (seite) {
+                    // The plot without its face: the page's foot, 9700 units below the face's
+                    // top, cuts the lines at the pointer's (2800 units) altitude there.
+                    HPGLDatei d;
+                    d.oeffnenImSpeicher();
+                    ScriptedPrompt frage;
+                    frage.answers.push_back(PromptAnswer::No);
+                    schreibeZylinderuhrHPGL(s, d, frage, filterhutPlotAuftrag(s));
+                    const bool ohneFlaeche = 90 - std::fabs(breite) + 23.5 > 89 || 1.05 * 2800 * std::tan((113.5 - std::fabs(breite)) * kGradRef) > 9690;
+                    EXPECT_EQ(frage.asked.size(), ohneFlaeche && std::atan(9700 / 2800.0) / kGradRef < mittag ? 2u : 1u);
+                }
                 if (std::fabs(breite) < 23.44 && !text.empty()) {
                     // No pointer fits: the text names the altitude the face ends at, in the
                     // language of the drawing, and asks for no shorter pointer.
