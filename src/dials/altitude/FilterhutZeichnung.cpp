@@ -14,6 +14,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace umbrin {
@@ -169,8 +171,7 @@ void Filterhut::zeichneStundenFilterhut(Stundenbereich b, int n, const Stundenre
                 c_.setPenColor(s_.Farben[ganz ? 2 : 4]);
             c_.setPenWidth(breite);
             // The line's points first: its number stands at its points near 21 June, or, where
-            // those are dark or off the face, at the nearest point the sun reaches on the face;
-            // a full hour with no such point is not drawn.
+            // those are dark or off the face, at the nearest point the sun reaches on the face.
             struct Tag {
                 std::int32_t d;
                 double azimut;
@@ -208,22 +209,26 @@ void Filterhut::zeichneStundenFilterhut(Stundenbereich b, int n, const Stundenre
                 const double sA = g.azimut >= 0 ? 1 : -1;
                 return zwischenLinien(canvasZahl(g_.x0 + g.q.x - 1.5 * sA * c_.fontHeight()), g_.oben + canvasZahl(g.q.y));
             };
-            // A number may stand where the sun reaches the face, wholly inside the face's width
-            // on the sheet and below its top edge (the azimuth numbers stand above it).
-            std::vector<char> gewuenscht, moeglich;
+            // A number stands cleanly where the sun reaches the face, wholly inside the face's
+            // width on the sheet and below its top edge (the azimuth numbers stand above it).
+            std::vector<char> gewuenscht, moeglich, beleuchtet;
             std::size_t bezug = 0;
             for (std::size_t i = 0; i < tage.size(); ++i) {
                 const Tag& g = tage[i];
                 const CanvasPoint o = zahlOrt(g);
                 const TextExtent& e = ausdehnung;
+                const double x = g_.x0 + g.q.x;
                 gewuenscht.push_back(std::abs(g.d - sommer) < 3 && g.q.y > 0);
-                moeglich.push_back(g.q.sichtbar && g.q.y > 0 && g.q.y <= g_.Lmax && o.x >= g_.m && o.y >= g_.oben
-                                   && o.x + e.width <= g_.W && o.y + e.height <= g_.H);
+                beleuchtet.push_back(g.q.sichtbar && g.q.y > 0 && g.q.y <= g_.Lmax && x >= g_.m && x <= g_.W);
+                moeglich.push_back(beleuchtet.back() && o.x >= g_.m && o.y >= g_.oben && o.x + e.width <= g_.W
+                                   && o.y + e.height <= g_.H);
                 if (std::abs(g.d - sommer) < std::abs(tage[bezug].d - sommer))
                     bezug = i;
             }
+            // A full hour the sun never reaches on the sheet is left out; one it reaches is
+            // always drawn.
             const std::vector<std::size_t> stellen =
-                ganz ? zahlenStellen(gewuenscht, moeglich, bezug) : std::vector<std::size_t>{};
+                ganz ? zahlenStellen(gewuenscht, moeglich, beleuchtet, bezug) : std::vector<std::size_t>{};
             if (ganz && stellen.empty())
                 continue;
             beginneLinie();
@@ -241,7 +246,8 @@ void Filterhut::zeichneStundenFilterhut(Stundenbereich b, int n, const Stundenre
                 if (std::find(stellen.begin(), stellen.end(), i) != stellen.end()) {
                     c_.setFontColor(s_.Farben[familie == 0 ? 9 : 2]);
                     const CanvasPoint w = zahlOrt(tage[i]);
-                    const CanvasPoint o = zahlen_.platziere(c_, w.x, w.y, zahl);
+                    const CanvasPoint b = zahlen_.aufsBlatt(w.x, w.y, breiteZahl, c_.fontHeight());
+                    const CanvasPoint o = zahlen_.platziere(b.x, b.y, breiteZahl, c_.fontHeight());
                     c_.textOut(o.x, o.y, zahl);
                 }
                 weiter(tage[i].q);
@@ -368,6 +374,10 @@ Konstruktionsmeldungen Filterhut::zeichne()
             *a_.achseGemeldet = true;
     }
 
+    // The face keeps its cut at the sheet; the user is told what it leaves out.
+    if (g_.geschnitten)
+        meldungen_.push_back({PromptTitle::Problem, PromptIcon::Question, filterhutSchnittText(s_, g_.bisHoehe)});
+
     c_.setPen({s_.Farben[0], 1, PenStyle::Solid});
     c_.setFontName("Arial");
     c_.setFontColor(s_.Farben[3]);
@@ -458,9 +468,27 @@ FilterhutMasse filterhutMasse(const AppState& s, const FilterhutAuftrag& a)
     if (g.unten > 0.96 * g.H || g.unten > ueberTitel) {
         g.unten = std::min(canvasZahl(0.93 * g.H), ueberTitel);
         g.Lmax = g.unten - g.oben;
+        // The face's depth keeps 5 % beyond the highest noon shadow: a cut within that loses
+        // nothing.
+        g.bisHoehe = g.k > 0 ? std::atan(g.Lmax / g.k) / kRad : 90;
+        g.geschnitten = g.bisHoehe < g.hmax;
     }
     g.x0 = std::max(canvasZahl(g.W / 2.0 - 4 * g.u + g.m), g.m + 2);
     return g;
+}
+
+std::string filterhutSchnittText(const AppState& s, double bisHoehe)
+{
+    // Below the obliquity the noon sun reaches the zenith, whose shadow has no end: no pointer
+    // is short enough.
+    if (std::fabs(s.Par.Breite) >= s.EpsRund)
+        return std::string(texteText(s, 213));
+    const std::string bis = " " + RealStr(bisHoehe, 4, 1) + " °";
+    if (!s.Deutsch)
+        return "The sheet cuts the face at" + bis + " of the sun's altitude:\r\n"
+               "higher suns (up to 90 °) are not shown, whatever the pointer length.";
+    return "Das Blatt schneidet die Fläche bei" + bis + " Sonnenhöhe ab:\r\n"
+           "höhere Sonnenstände (bis 90 °) zeigt sie nicht, bei keiner Zeigerlänge.";
 }
 
 Konstruktionsmeldungen zeichneFilterhutSU(const AppState& s, Canvas& c, const FilterhutAuftrag& a)

@@ -8,6 +8,8 @@
 #include "core/State.h"
 #include "dials/Konstruktionsmeldung.h"
 
+#include <string>
+
 namespace umbrin {
 
 struct FilterhutAuftrag {
@@ -35,8 +37,16 @@ struct FilterhutMasse {
     double Lmax = 0;       // depth of the face
     int oben = 0, unten = 0;
     int x0 = 0;            // azimuth 0
+    // The sheet ends the face above the highest noon sun: the face reaches the sun's
+    // altitude bisHoehe (degrees) only.
+    bool geschnitten = false;
+    double bisHoehe = 90;
 };
 FilterhutMasse filterhutMasse(const AppState& s, const FilterhutAuftrag& a);
+
+// What the user is told when the sheet cuts the face at the sun's altitude bisHoehe (degrees):
+// a shorter pointer where one would fit, else which altitudes the sheet leaves out.
+std::string filterhutSchnittText(const AppState& s, double bisHoehe);
 
 // Draws the dial, or the refusal of temporal hours beyond 65 degrees in its place.
 Konstruktionsmeldungen zeichneFilterhutSU(const AppState& s, Canvas& c, const FilterhutAuftrag& a);

@@ -156,6 +156,9 @@ void HoehenuhrHpglSchreiber::datumsskala(double x0)
         zeile(";PW 0");
     zeile(";SP 1;PU " + z(x0) + " " + z(y0_) + ";PD " + z(rechts) + " " + z(y0_) + " " + z(rechts) + " " + z(tief)
           + " " + z(x0) + " " + z(tief) + " " + z(x0) + " " + z(y0_));
+    // The altitude dial's numbers stand left of the frame: none may sit on its left edge.
+    if (!zylinder_)
+        zahlen_.belege(canvasZahl(x0) - 1, canvasZahl(tief), 2, canvasZahl(y0_ - tief));
     if (zylinder_ && s_.Schalter.Sonnenhoehe) {
         const double r2 = rechts + 260 * k;
         zeile(";PU;SP 8;PU " + z(rechts) + " " + z(y0_) + ";PD " + z(r2) + " " + z(y0_) + " " + z(r2) + " "

@@ -102,10 +102,27 @@ bool HoehenuhrHpglSchreiber::kurve(const Skala& sk, const Fenster& f, double t, 
                   proben.size(), [&](std::size_t i) { return proben[i].innen; },
                   [&](std::size_t i) { return zahlOrt(proben[i]); }, breite, hoehe)
             : proben.size();
+    // The altitude dial: where the number finds no clean place left of the curve's start (the
+    // gnomon mark, the frame or a number before it stands there), it goes right of the curve's
+    // end at the frame's right edge, when the curve reaches it and that place is clean.
+    std::size_t amEnde = proben.size();
+    if (!zylinder_ && stelle < proben.size()) {
+        std::size_t erste = proben.size(), letzte = proben.size();
+        for (std::size_t i = 0; i < proben.size(); ++i)
+            if (proben[i].innen) {
+                erste = std::min(erste, i);
+                letzte = i;
+            }
+        const CanvasPoint w = zahlOrt(proben[erste]);
+        if (!zahlen_.istFrei(w.x, w.y, breite, hoehe) && letzte + 1 == proben.size()
+            && zahlen_.istFrei(canvasZahl(proben[letzte].x + 60 * k_), canvasZahl(proben[letzte].y - 52 * k_), breite,
+                               hoehe))
+            amEnde = letzte;
+    }
     Plotprobe A;
     for (std::size_t i = 0; i < proben.size(); ++i) {
         const Plotprobe& B = proben[i];
-        if (i == stelle) {
+        if (i == stelle && amEnde == proben.size()) {
             const CanvasPoint w = zahlOrt(B);
             const CanvasPoint q = zahlen_.platziere(w.x, w.y, breite, hoehe);
             zeile(";PU " + punkt(q.x, q.y) + ";" + hpglLabel(zahl));
@@ -129,6 +146,11 @@ bool HoehenuhrHpglSchreiber::kurve(const Skala& sk, const Fenster& f, double t, 
             zeile(";PU " + punkt(B.x, B.y));
         }
         A = B;
+    }
+    if (amEnde < proben.size()) {
+        const Plotprobe& B = proben[amEnde];
+        const CanvasPoint q = zahlen_.platziere(canvasZahl(B.x + 60 * k_), canvasZahl(B.y - 52 * k_), breite, hoehe);
+        zeile(";PU " + punkt(q.x, q.y) + ";" + hpglLabel(zahl));
     }
     const bool beschriftet = stelle < proben.size();
     kurvenende();

@@ -53,6 +53,12 @@ private:
         return zaehlen_ || (x >= m_ && y >= m_ && x + e.width <= m_ + W_ && y + e.height <= unten_);
     }
     CanvasPoint ort(const Zylinderpunkt& p) const { return {canvasZahl(FX_ + p.x), FY_ + canvasZahl(p.y)}; }
+    // Whether the sun's shadow at p falls on the sheet above the legend, where lines are drawn.
+    bool beleuchtetAufDemBlatt(const Zylinderpunkt& p) const
+    {
+        const CanvasPoint q = ort(p);
+        return beleuchtet(p) && (zaehlen_ || (q.x >= m_ && q.x <= m_ + W_ && q.y >= m_ && q.y <= fuss_));
+    }
     // The line rule: a visible point joins the line or starts it; an invisible one ends it.
     void weiter(const Zylinderpunkt& p);
     void neueLinie() { begonnen_ = false; }
@@ -71,7 +77,9 @@ private:
     // An hour number at (x, y), or as near as it stands clear of the numbers before it.
     void zahl(int x, int y, const std::string& text)
     {
-        const CanvasPoint q = zahlen_.platziere(c_, x, y, text);
+        const int breite = c_.textExtent(text).width, hoehe = c_.fontHeight();
+        const CanvasPoint b = zahlen_.aufsBlatt(x, y, breite, hoehe);
+        const CanvasPoint q = zahlen_.platziere(b.x, b.y, breite, hoehe);
         c_.textOut(q.x, q.y, text);
     }
     void legende(int c);
@@ -97,6 +105,7 @@ private:
     bool letzterDrunter_ = false; // and whether it lay below fuss_
     int fuss_ = 0;                // the top of the title and legend at the sheet's foot
     int linien_ = 0;
+    int aufDemBlatt_ = 0; // of those, strokes that end on the sheet
     double hoehe_ = 0; // the sun's altitude of the point projected last
     Zahlenplatz zahlen_{2};
     Konstruktionsmeldungen meldungen_;
@@ -131,8 +140,11 @@ void Polstab::weiter(const Zylinderpunkt& p)
         // Only a real shadow counts as the sun drawing on the face: the sun above the horizon
         // at a declination it has, and the shadow below the point's level. The lines run on
         // towards the pole beyond.
-        if (hoehe_ > 0 && p.y > 0)
+        if (hoehe_ > 0 && p.y > 0) {
             ++linien_;
+            if (!drunter && q.x >= m_ && q.x <= m_ + W_ && q.y >= m_)
+                ++aufDemBlatt_;
+        }
     } else {
         if (!drunter)
             c_.moveTo(q.x, q.y);
@@ -167,7 +179,7 @@ void Polstab::zeichneMittlereZeitPolstab(int h, double t, bool ganz)
         double hoehe;
     };
     std::vector<Tag> tage;
-    std::vector<char> gewuenscht, moeglich;
+    std::vector<char> gewuenscht, moeglich, lit;
     std::size_t bezug = 0;
     bool gesehen = false;
     schritteBis(1, TagImJahr(jahr, 12, 31), 2, [&](double tag) {
@@ -179,11 +191,14 @@ void Polstab::zeichneMittlereZeitPolstab(int h, double t, bool ganz)
         if (std::abs(d - sommer) < std::abs(tage.empty() ? 1000 : tage[bezug].d - sommer))
             bezug = tage.size();
         gewuenscht.push_back(gesehen && std::abs(d - sommer) < 2);
-        moeglich.push_back(beleuchtet(p) && aufDemBlatt(x, y, ausdehnung));
+        lit.push_back(beleuchtetAufDemBlatt(p));
+        moeglich.push_back(lit.back() && aufDemBlatt(x, y, ausdehnung));
         gesehen = gesehen || sichtbar(p);
         tage.push_back({d, p, hoehe});
     });
-    const std::vector<std::size_t> stellen = ganz ? zahlenStellen(gewuenscht, moeglich, bezug) : std::vector<std::size_t>{};
+    // A full hour the sun never reaches on the sheet is left out; one it reaches is always drawn.
+    const std::vector<std::size_t> stellen =
+        ganz ? zahlenStellen(gewuenscht, moeglich, lit, bezug) : std::vector<std::size_t>{};
     if (ganz && stellen.empty())
         return;
     neueLinie();
@@ -209,7 +224,7 @@ void Polstab::zeichneMittlereZeitPolstab(int h, double t, bool ganz)
 // through the shadow casting point. An apparent full hour's line runs on from the pole; its
 // number stands where the summer solstice's sun draws it, or, where that point is dark or off
 // the sheet, at the nearest point of a declination the sun has that is lit and on the sheet;
-// a line with no such point is not drawn.
+// a line the sun reaches nowhere on the sheet is not drawn.
 void Polstab::zeichneStundenPolstab(int von, int bis, Art art, int n)
 {
     const double eps = s_.EpsRund;
@@ -240,7 +255,7 @@ void Polstab::zeichneStundenPolstab(int von, int bis, Art art, int n)
                 bool echt;
             };
             std::vector<Stelle> punkte;
-            std::vector<char> gewuenscht, moeglich;
+            std::vector<char> gewuenscht, moeglich, lit;
             bool beschriftet = false;
             schritteBis(start, eps * sigma_, 0.15 * sigma_, [&](double dekl) {
                 double hoehe = 0, azimut = 0;
@@ -258,11 +273,12 @@ void Polstab::zeichneStundenPolstab(int von, int bis, Art art, int n)
                 const bool wunsch = !beschriftet && sichtbar(p) && std::fabs(dekl - eps) < 0.075;
                 beschriftet = beschriftet || wunsch;
                 gewuenscht.push_back(wunsch);
-                moeglich.push_back(echt && beleuchtet(p) && aufDemBlatt(z.x, z.y, ausdehnung));
+                lit.push_back(echt && beleuchtetAufDemBlatt(p));
+                moeglich.push_back(lit.back() && aufDemBlatt(z.x, z.y, ausdehnung));
                 punkte.push_back({p, hoehe, z, echt});
             });
             const std::vector<std::size_t> stellen =
-                beschriften ? zahlenStellen(gewuenscht, moeglich, punkte.size() - 1) : std::vector<std::size_t>{};
+                beschriften ? zahlenStellen(gewuenscht, moeglich, lit, punkte.size() - 1) : std::vector<std::size_t>{};
             if (!beschriften || !stellen.empty()) {
                 neueLinie();
                 for (std::size_t i = 0; i < punkte.size(); ++i) {
@@ -476,7 +492,11 @@ Konstruktionsmeldungen Polstab::zeichne()
         AzimutHoehe(hoehe, azimut, s_.Par.Breite, polstabPolDeklination(s_.Par.Wandabweichung), 15);
         const Zylinderpunkt pol = projiziereAufZylinder(azimut, hoehe);
         kreis(pol, r);
-        yP_ = pol.y;
+        // Lines are cut where they would pass the pole, whose mark stands above the point's
+        // level while that pole is below the horizon. Where it is above (the pole of a face
+        // turned away from the equator), a low sun's shadow falls between the point's level
+        // and the mark: there the horizon is the cut, as in the plot.
+        yP_ = std::min(pol.y, 0.0);
     }
 
     c_.setPenWidth(s_.Schalter.Linienstaerke);
@@ -513,6 +533,14 @@ Konstruktionsmeldungen Polstab::zeichne()
             datumslinien();
         return meldungen_;
     }
+    // The sun draws on the face, but at this scale and foot no stroke of it reaches the sheet
+    // (the plot's larger sheet may show them): the user is told rather than left with an
+    // empty face.
+    if (aufDemBlatt_ == 0)
+        meldungen_.push_back({PromptTitle::Problem, PromptIcon::Question,
+                              sprachText(s_, "Keine Stundenlinie fällt auf das Blatt.\r\nBitte verkleinern (Zoom) oder den "
+                                             "Fußpunkt höher setzen.",
+                                         "No hour line falls on the sheet.\r\nPlease zoom out or place the foot higher.")});
     datumslinien();
     legende(c);
     return meldungen_;

@@ -1,5 +1,6 @@
 #include "dials/altitude/Zahlenplatz.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace umbrin {
@@ -19,6 +20,14 @@ bool Zahlenplatz::aufDemBlatt(const Kasten& k) const
     return blatt_.breite < 0
            || (k.x >= blatt_.x && k.y >= blatt_.y && k.x + k.breite <= blatt_.x + blatt_.breite
                && k.y + k.hoehe <= blatt_.y + blatt_.hoehe);
+}
+
+CanvasPoint Zahlenplatz::aufsBlatt(int x, int y, int breite, int hoehe) const
+{
+    if (blatt_.breite < 0)
+        return {x, y};
+    const auto hinein = [](int v, int von, int frei) { return frei < 0 ? v : std::clamp(v, von, von + frei); };
+    return {hinein(x, blatt_.x, blatt_.breite - breite), hinein(y, blatt_.y, blatt_.hoehe - hoehe)};
 }
 
 std::size_t Zahlenplatz::stelleAmStrich(std::size_t n, const std::function<bool(std::size_t)>& taugt,

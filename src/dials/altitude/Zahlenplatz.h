@@ -31,6 +31,9 @@ public:
     // that stands clear wins, else the first admitted one; n when none is admitted.
     std::size_t stelleAmStrich(std::size_t n, const std::function<bool(std::size_t)>& taugt,
                                const std::function<CanvasPoint(std::size_t)>& ort, int breite, int hoehe) const;
+    // The top-left corner nearest (x, y) for a box of breite x hoehe wholly on the sheet
+    // (unchanged without a sheet, or for a box larger than it).
+    CanvasPoint aufsBlatt(int x, int y, int breite, int hoehe) const;
     // A box numbers keep clear of, taken by another text.
     void belege(int x, int y, int breite, int hoehe) { belegt_.push_back({x, y, breite, hoehe}); }
     // The top-left corner for a text box of breite x hoehe wanted at (x, y); the box is

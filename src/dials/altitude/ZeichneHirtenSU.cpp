@@ -94,6 +94,8 @@ void Hirtenuhr::datumsskala()
             if ((tag == 1 || gross) && d <= bereich_.dEnd) {
                 c_.moveTo(canvasZahl(x), g_.oben);
                 c_.lineTo(canvasZahl(x), g_.unten);
+                // Hour numbers inside the face keep off the date lines.
+                zahlen_.belege(canvasZahl(x), g_.oben, 1, g_.unten - g_.oben);
             }
         }
     }
@@ -120,11 +122,16 @@ void Hirtenuhr::kurve(double t, int h, bool beschriften, const Stundenrechnung& 
     // curve that is clear.
     const std::string zahl = IntStr(h);
     const TextExtent e = c_.textExtent(zahl);
-    // Left of the curve's first day; further along, just above the curve.
+    // Left of the curve's first day; further along, just above the curve, or, where that would
+    // reach above the face into the date scale's day numbers, left of the point and below the
+    // face's top edge.
     const auto zahlOrt = [&](const Probe& B) {
+        const int y = canvasZahl(B.y);
+        if (B.x > 0 && y >= c_.fontHeight() + 2)
+            return CanvasPoint{canvasZahl(g_.xLinks + B.x) - e.width / 2, y + g_.oben - c_.fontHeight()};
         if (B.x > 0)
-            return CanvasPoint{canvasZahl(g_.xLinks + B.x) - e.width / 2, canvasZahl(B.y) + g_.oben - c_.fontHeight()};
-        return CanvasPoint{canvasZahl(g_.xLinks + B.x - 1.5 * fh_), canvasZahl(B.y) + g_.oben};
+            return CanvasPoint{canvasZahl(g_.xLinks + B.x) - e.width - 2, std::max(y, 0) + g_.oben + 2};
+        return CanvasPoint{canvasZahl(g_.xLinks + B.x - 1.5 * fh_), y + g_.oben};
     };
     const auto taugt = [&](std::size_t i) {
         const Probe& B = proben[i];

@@ -24,12 +24,14 @@ void schritteBis(double start, double ende, double schritt, F&& f)
 }
 
 // The points of a line (by their index along it) that carry its number. gewuenscht marks the
-// places the number is meant for, moeglich the points that may carry one: lit by the sun and
-// with the number on the sheet. The wanted points that may carry it; when none may, the one
-// point that may nearest along the line to bezug; none when no point may (the line is then
-// not worth drawing).
+// places the number is meant for, moeglich the points that may carry it cleanly (lit by the
+// sun, the number wholly on the sheet), beleuchtet the points the sun reaches on the sheet.
+// The wanted points that may carry it; when none may, the point that may nearest along the
+// line to bezug; when none is clean, the lit point nearest bezug, where the number stands as
+// near as the sheet lets it. None only when the sun reaches no point of the line on the sheet:
+// a number never costs a line that is lit.
 inline std::vector<std::size_t> zahlenStellen(const std::vector<char>& gewuenscht, const std::vector<char>& moeglich,
-                                              std::size_t bezug)
+                                              const std::vector<char>& beleuchtet, std::size_t bezug)
 {
     std::vector<std::size_t> stellen;
     for (std::size_t i = 0; i < moeglich.size(); ++i)
@@ -37,10 +39,14 @@ inline std::vector<std::size_t> zahlenStellen(const std::vector<char>& gewuensch
             stellen.push_back(i);
     if (!stellen.empty())
         return stellen;
-    for (std::size_t i = 0; i < moeglich.size(); ++i) {
-        const auto abstand = [&](std::size_t j) { return j > bezug ? j - bezug : bezug - j; };
-        if (moeglich[i] && (stellen.empty() || abstand(i) < abstand(stellen[0])))
-            stellen.assign(1, i);
+    const auto abstand = [&](std::size_t j) { return j > bezug ? j - bezug : bezug - j; };
+    for (const std::vector<char>* maske : {&moeglich, &beleuchtet}) {
+        std::size_t beste = maske->size();
+        for (std::size_t i = 0; i < maske->size(); ++i)
+            if ((*maske)[i] && (beste == maske->size() || abstand(i) < abstand(beste)))
+                beste = i;
+        if (beste < maske->size())
+            return {beste};
     }
     return stellen;
 }

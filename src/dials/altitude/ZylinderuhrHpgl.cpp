@@ -8,6 +8,7 @@
 #include "core/Zahlenformat.h"
 #include "dials/HpglDialekt.h"
 #include "dials/Raster.h"
+#include "dials/altitude/FilterhutZeichnung.h"
 #include "dials/altitude/Hoehenuhrbasis.h"
 #include "dials/altitude/PolstabZeichnung.h"
 #include "dials/altitude/ZylinderuhrHpglSchreiber.h"
@@ -190,6 +191,11 @@ void ZylinderuhrHpglSchreiber::schreibe()
         if (s_.Schalter.Sonnenhoehe && flaeche_)
             hpglHoehenskalaFilterhut();
         hpglAzimutskalaFilterhut();
+        // Without its face the lines run to the page's foot, which cuts them below the highest
+        // noon sun: the user is told, as on the page.
+        const double bis = std::atan(grenze_ / std::max(kp_, 1.0)) / kRad;
+        if (!flaeche_ && bis < std::min(90.0, 90 - std::fabs(s_.Par.Breite) + s_.EpsRund))
+            frage_.ask(PromptTitle::Problem, PromptIcon::Question, filterhutSchnittText(s_, bis), PromptButtons::Ok);
     }
     zeile(";" + hpglZeichengroesse(0.18 * k, 0.24 * k) + ";PU " + hpglZahl(16304 * k) + " " + hpglZahl(1148 * k));
     if (!filterhut_) {
@@ -210,6 +216,8 @@ void ZylinderuhrHpglSchreiber::schreibe()
     hpglSenkrechteZylinder(X0_ + xP_, Y0_ - yP_ - 80 * k, Y0_ - yP_ + 80 * k);
     zeile(";PU " + hpglZahl(X0_ + xP_ + 80 * k) + " " + r7(Y0_ - yP_) + ";PD " + hpglZahl(X0_ + xP_ - 80 * k) + " "
           + r7(Y0_ - yP_));
+    // A pole above the horizon marks no cut: a low sun's shadow falls above its mark.
+    yP_ = std::min(yP_, 0.0);
     zeile(";SP 4;PW " + stiftbreite_ + ";" + hpglZeichengroesse(0.24 * k, 0.3 * k));
     L_ = static_cast<double>(roundHalfEven(120.0 * k));
     // The polar rod's lines run up to its pole, above the sheet for a foot high on it: they

@@ -87,10 +87,24 @@ bool ZylinderuhrHpglSchreiber::aufDemBlatt(double x, double y, std::size_t n, do
     return x >= 0 && y >= 700.0 * k_ && x + breite <= 16480.0 * k_ && y + hh <= (filterhut_ ? Y0_ : kLinienOben * k_);
 }
 
+void ZylinderuhrHpglSchreiber::aufsBlatt(double& x, double& y, std::size_t n, double w, double hh) const
+{
+    const double breite = (static_cast<double>(n) - 1) * 1.5 * w + w;
+    const double oben = (filterhut_ ? Y0_ : kLinienOben * k_) - hh;
+    x = std::clamp(x, 0.0, std::max(0.0, 16480.0 * k_ - breite));
+    y = std::clamp(y, std::min(700.0 * k_, oben), oben);
+}
+
+bool ZylinderuhrHpglSchreiber::beleuchtetAufDemBlatt(const Zylinderpunkt& p, double hoehe) const
+{
+    const double x = X0_ + p.x, y = Y0_ - p.y;
+    return sichtbar(p) && hoehe > 0 && p.y > 0 && x >= 0 && x <= 16480.0 * k_ && y >= 0 && y <= 11480.0 * k_;
+}
+
 // One mean-time line over the year, every other day from 0 on; the half from 21 June to
 // 21 December in pen 6, the rest in pen 2 or 5 and wider. The full hour's number replaces its
 // points near the summer solstice, or, where the sun does not reach the sheet there, the
-// nearest point it does; a full hour with no such point is left out.
+// nearest point it does; a full hour the sun reaches nowhere on the sheet is left out.
 void ZylinderuhrHpglSchreiber::hpglMittlereZeitZylinder(int h, double t, bool ganz)
 {
     const double k = k_;
@@ -105,7 +119,7 @@ void ZylinderuhrHpglSchreiber::hpglMittlereZeitZylinder(int h, double t, bool ga
         double x, y; // the number's place
     };
     std::vector<Tag> tage;
-    std::vector<char> gewuenscht, moeglich;
+    std::vector<char> gewuenscht, moeglich, lit;
     std::size_t bezug = 0;
     bool gesehen = false;
     schritteBis(0, TagImJahr(jahr, 12, 31), 2, [&](double tag) {
@@ -123,12 +137,13 @@ void ZylinderuhrHpglSchreiber::hpglMittlereZeitZylinder(int h, double t, bool ga
         if (std::abs(d - sommer) < std::abs(tage.empty() ? 1000 : tage[bezug].d - sommer))
             bezug = tage.size();
         gewuenscht.push_back(gesehen && std::abs(d - sommer) < 2);
-        moeglich.push_back(sichtbar(p) && hoehe > 0 && p.y > 0
-                           && aufDemBlatt(lx, ly, text.size(), 72 * k, 96 * k));
+        lit.push_back(beleuchtetAufDemBlatt(p, hoehe));
+        moeglich.push_back(lit.back() && aufDemBlatt(lx, ly, text.size(), 72 * k, 96 * k));
         gesehen = gesehen || sichtbar(p);
         tage.push_back({d, p, lx, ly});
     });
-    const std::vector<std::size_t> stellen = ganz ? zahlenStellen(gewuenscht, moeglich, bezug) : std::vector<std::size_t>{};
+    const std::vector<std::size_t> stellen =
+        ganz ? zahlenStellen(gewuenscht, moeglich, lit, bezug) : std::vector<std::size_t>{};
     if (ganz && stellen.empty())
         return;
     neueLinie();
@@ -150,8 +165,9 @@ void ZylinderuhrHpglSchreiber::hpglMittlereZeitZylinder(int h, double t, bool ga
         if (std::find(stellen.begin(), stellen.end(), i) != stellen.end()) {
             L_ = L;
             unterbreche();
-            zeile(";" + hpglZeichengroesse(0.18 * k, 0.24 * k) + ";PU " + r7(g.x) + " " + r7(g.y) + ";"
-                  + hpglLabel(text));
+            double x = g.x, y = g.y;
+            aufsBlatt(x, y, text.size(), 72 * k, 96 * k);
+            zeile(";" + hpglZeichengroesse(0.18 * k, 0.24 * k) + ";PU " + r7(x) + " " + r7(y) + ";" + hpglLabel(text));
             continue;
         }
         linienPunkt(g.p, true);
@@ -161,7 +177,7 @@ void ZylinderuhrHpglSchreiber::hpglMittlereZeitZylinder(int h, double t, bool ga
 // Apparent time (art 0) and temporal hours (art 1) by declination. An apparent full hour's
 // number stands where the summer solstice's sun draws its line, or, where that point is dark
 // or off the sheet, at the nearest point of a declination the sun has that is lit and on the
-// sheet; a full hour with no such point is left out.
+// sheet; a full hour the sun reaches nowhere on the sheet is left out.
 void ZylinderuhrHpglSchreiber::hpglStundenZylinder(int von, int bis, int art, int n)
 {
     const double k = k_;
@@ -188,7 +204,7 @@ void ZylinderuhrHpglSchreiber::hpglStundenZylinder(int von, int bis, int art, in
                 double x, y; // the number's place
             };
             std::vector<Stelle> punkte;
-            std::vector<char> gewuenscht, moeglich;
+            std::vector<char> gewuenscht, moeglich, lit;
             std::size_t bezug = 0;
             bool beschriftet = false;
             schritteBis(start, ende, 0.15 * sigma_, [&](double dekl) {
@@ -213,19 +229,21 @@ void ZylinderuhrHpglSchreiber::hpglStundenZylinder(int von, int bis, int art, in
                 if (std::fabs(dekl - eps * sigma_) < 0.075)
                     bezug = punkte.size();
                 gewuenscht.push_back(wunsch);
-                moeglich.push_back(std::fabs(dekl) <= eps + 1e-9 && sichtbar(p) && hoehe > 0 && p.y > 0
-                                   && aufDemBlatt(lx, ly, text.size(), 96 * k, 120 * k));
+                lit.push_back(std::fabs(dekl) <= eps + 1e-9 && beleuchtetAufDemBlatt(p, hoehe));
+                moeglich.push_back(lit.back() && aufDemBlatt(lx, ly, text.size(), 96 * k, 120 * k));
                 punkte.push_back({p, lx, ly});
             });
             const std::vector<std::size_t> stellen =
-                voll ? zahlenStellen(gewuenscht, moeglich, bezug) : std::vector<std::size_t>{};
+                voll ? zahlenStellen(gewuenscht, moeglich, lit, bezug) : std::vector<std::size_t>{};
             if (!(voll && stellen.empty())) {
                 zeile(art == 1 ? (ganz ? ";SP 10" : ";SP 9") : (ganz ? ";SP 2" : ";SP 5"));
                 neueLinie();
                 for (std::size_t i = 0; i < punkte.size(); ++i) {
                     if (!stellen.empty() && i == stellen[0]) {
                         unterbreche();
-                        zeile(";PU " + hpglZahl(punkte[i].x) + " " + hpglZahl(punkte[i].y) + ";" + hpglLabel(text));
+                        double x = punkte[i].x, y = punkte[i].y;
+                        aufsBlatt(x, y, text.size(), 96 * k, 120 * k);
+                        zeile(";PU " + hpglZahl(x) + " " + hpglZahl(y) + ";" + hpglLabel(text));
                         continue;
                     }
                     linienPunkt(punkte[i].p);

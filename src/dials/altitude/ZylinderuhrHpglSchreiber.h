@@ -34,6 +34,10 @@ private:
     Zylinderpunkt projiziereZylinderHPGL(double azimut, double hoehe) const;
     bool sichtbar(const Zylinderpunkt& p) const { return p.gueltig && p.y > yP_ && p.y <= grenze_; }
     bool aufDemBlatt(double x, double y, std::size_t n, double w, double hh) const;
+    // Moves such a label the least way onto that part of the sheet.
+    void aufsBlatt(double& x, double& y, std::size_t n, double w, double hh) const;
+    // Whether the sun's shadow at p, of the sun at altitude hoehe, falls on the sheet.
+    bool beleuchtetAufDemBlatt(const Zylinderpunkt& p, double hoehe) const;
     void neueLinie();
     void unterbreche();
     void linienPunkt(const Zylinderpunkt& p, bool xAlsReal = false);

@@ -49,4 +49,18 @@ inline Zylindertreffer polstabTreffer(const SonnenVektor& r, double R, double e,
     return z;
 }
 
+// Whether the sun, on any day at the hour angles -180 - versatz + i schritt, throws the polar
+// rod's shadow onto the mantle below the point's level.
+inline bool polstabBeschienen(double phi, double R, double e, double wand, double versatz, double schritt)
+{
+    for (double dekl = -23.44; dekl <= 23.44; dekl += 0.5)
+        for (double tau = -180 - versatz; tau < 180; tau += schritt) {
+            const SonnenVektor r = sonnenVektor(phi, dekl, tau);
+            const Zylindertreffer z = polstabTreffer(r, R, e, wand);
+            if (r.u > 0 && z.trifft && z.fall > 0)
+                return true;
+        }
+    return false;
+}
+
 } // namespace umbrin::test

@@ -1,0 +1,98 @@
+// Where the sheet and the frames meet the numbers: the filter-hat says when the sheet cuts its
+// face below the highest noon sun (and, where no pointer fits, which altitudes it leaves out);
+// the shepherd's numbers stand inside the face, not in the date scale's row of day numbers
+// above it; the altitude dial's plot writes no number across its frame's left edge.
+#include "HoehenuhrReferenz.h"
+#include "StundenAnsicht.h"
+#include "core/Zahlenformat.h"
+#include "core/HPGLDatei.h"
+#include "dials/altitude/KonstruiereZylinderSU.h"
+#include "dials/altitude/ZylinderuhrHpgl.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+using namespace umbrin;
+using namespace umbrin::test;
+
+namespace {
+// The n-th largest of a view's boxes (0 the frame round the sheet).
+Strecke nachGroesse(std::vector<Strecke> kaesten, std::size_t n)
+{
+    std::sort(kaesten.begin(), kaesten.end(), [](const Strecke& a, const Strecke& b) {
+        return std::fabs((a[2] - a[0]) * (a[3] - a[1])) > std::fabs((b[2] - b[0]) * (b[3] - b[1]));
+    });
+    return kaesten.at(n);
+}
+} // namespace
+
+TEST(Zahlenrand, FilterHatSaysWhereTheSheetCutsItsFace)
+{
+    for (double breite : {2.0, -10.0, 20.0, 30.0, -40.0, 47.25, 60.0}) {
+        for (bool seite : {true, false}) {
+            for (bool deutsch : {true, false}) {
+                SCOPED_TRACE(testing::Message() << breite << (seite ? " page" : " screen") << (deutsch ? " de" : " en"));
+                AppState s;
+                stelleFall(s, Fall{'z', 1, breite, 0, Zonenzeit, 0}, 8, 16);
+                s.Deutsch = deutsch;
+                const int w = seite ? 2970 : 1780, h = seite ? 2100 : 905;
+                RecordingCanvas c(w, h, seite);
+                const Konstruktionsmeldungen m = konstruiereZylinderSU(s, c, {w, h, !seite, double(s.Par.Skalenlaenge)});
+                // The face is the second rectangle; the pointer P mm long, at 10 units a mm on
+                // the page and W / 305 (or 1.42 H / 305 on a wide image) on screen.
+                const auto rechtecke = c.select([](const RecordedPrimitive& p) { return p.kind == PrimitiveKind::Rectangle; });
+                ASSERT_GE(rechtecke.size(), 2u);
+                const double tiefe = rechtecke[1]->points[1].y - rechtecke[1]->points[0].y;
+                const double mm = seite ? 10 : std::min(w / 305.0, 1.42 * h / 305);
+                const double bis = std::atan(tiefe / std::round(mm * s.Par.Skalenlaenge)) / kGradRef;
+                const double mittag = std::min(90.0, 90 - std::fabs(breite) + 23.44);
+                std::string text;
+                for (const Konstruktionsmeldung& k : m)
+                    text += k.text;
+                EXPECT_EQ(!text.empty(), bis < mittag - 0.1) << text << " face to " << bis;
+                if (seite) {
+                    // The plot without its face: the page's foot, 9700 units below the face's
+                    // top, cuts the lines at the pointer's (2800 units) altitude there.
+                    HPGLDatei d;
+                    d.oeffnenImSpeicher();
+                    ScriptedPrompt frage;
+                    frage.answers.push_back(PromptAnswer::No);
+                    schreibeZylinderuhrHPGL(s, d, frage, filterhutPlotAuftrag(s));
+                    const bool ohneFlaeche = 90 - std::fabs(breite) + 23.5 > 89 || 1.05 * 2800 * std::tan((113.5 - std::fabs(breite)) * kGradRef) > 9690;
+                    EXPECT_EQ(frage.asked.size(), ohneFlaeche && std::atan(9700 / 2800.0) / kGradRef < mittag ? 2u : 1u);
+                }
+                if (std::fabs(breite) < 23.44 && !text.empty()) {
+                    // No pointer fits: the text names the altitude the face ends at, in the
+                    // language of the drawing, and asks for no shorter pointer.
+                    EXPECT_NE(text.find(RealStr(bis, 4, 1)), std::string::npos) << text;
+                    EXPECT_EQ(text.find(deutsch ? "Sonnenhöhe" : "altitude") == std::string::npos, false) << text;
+                    EXPECT_EQ(text.find(deutsch ? "verkleinern" : "change it"), std::string::npos) << text;
+                }
+            }
+        }
+    }
+}
+
+TEST(Zahlenrand, NumbersStandClearOfTheScaleRowAndTheFrame)
+{
+    for (double breite : {47.25, -33.87, 10.0, -60.0}) {
+        for (Zeit zeit : {Zonenzeit, MittlereZeit}) {
+            // The shepherd's hour numbers on screen and pages: below the face's top edge.
+            for (const Sicht& v : {kSchirm, kSeiteA4, kSeiteA3}) {
+                const Ansicht a = zeichne(Fall{'z', 0, breite, 0, zeit, 0}, 6, 20, v);
+                const double oben = nachGroesse(a.kaesten, 1)[1]; // the frame, then the face
+                for (const Zahl& z : a.zahlen)
+                    EXPECT_GE(z.y0, oben) << v.name << " at " << breite << ": " << z.h;
+            }
+            // The altitude dial's plot: the frame's left edge runs through no number.
+            for (char typ : {'k', 'b'}) {
+                const Ansicht a = zeichne(Fall{typ, 0, breite, 0, zeit, 0}, 6, 20, kPlot);
+                const double links = nachGroesse(a.kaesten, 0)[0];
+                for (const Zahl& z : a.zahlen)
+                    EXPECT_FALSE(z.x0 < links && links < z.x1) << typ << " at " << breite << ": " << z.h;
+            }
+        }
+    }
+}
