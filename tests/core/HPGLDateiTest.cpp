@@ -22,17 +22,31 @@ TEST(HPGLZeile, PiecesFollowEachOtherWithNothingBetween)
     EXPECT_EQ(datei.inhalt(), "PU;PD;");
 }
 
-TEST(HPGLZeile, LabelsReachTheFileInWindows1252)
+TEST(HPGLZeile, APlotFileWritesItsLabelsInThePlottersCharactersTheDxfIntermediateKeepsThem)
 {
+    // A plotter's standard character set is plain ASCII; DXF readers show Windows-1252.
     const test::TestOrdner dir("cp1252");
-    HPGLDatei datei;
-    std::string fehler;
-    ASSERT_TRUE(datei.oeffnen(dir / "dial.plt", fehler)) << fehler;
-    HPGLZeile(datei, "LBSCHIRMUHR,pultf\xC3\xB6rmig\x03;");
-    ASSERT_TRUE(datei.schliessen(fehler)) << fehler;
-    std::string bytes;
-    ASSERT_TRUE(readFileBytes(dir / "dial.plt", bytes, fehler));
-    EXPECT_EQ(bytes, "LBSCHIRMUHR,pultf\xF6rmig\x03;");
+    const std::string label = "LBSCHIRMUHR,pultf\xC3\xB6rmig, gro\xC3\x9F, 47\xC2\xB0 / 9 \xC2\xB0\x03;";
+    struct Fall {
+        bool zwischendatei;
+        bool deutsch;
+        const char* erwartet;
+    };
+    for (const Fall f : {Fall{false, true, "LBSCHIRMUHR,pultfoermig, gross, 47 Grad / 9 Grad\x03;"},
+                         Fall{false, false, "LBSCHIRMUHR,pultfoermig, gross, 47 deg / 9 deg\x03;"},
+                         Fall{true, true, "LBSCHIRMUHR,pultf\xF6rmig, gro\xDF, 47\xB0 / 9 \xB0\x03;"}}) {
+        HPGLDatei datei;
+        std::string fehler;
+        ASSERT_TRUE(f.zwischendatei ? datei.oeffnenZwischendatei(dir / "dial.dxf", fehler, f.deutsch)
+                                    : datei.oeffnen(dir / "dial.plt", fehler, f.deutsch))
+            << fehler;
+        HPGLZeile(datei, label);
+        ASSERT_TRUE(datei.schliessen(fehler)) << fehler;
+        std::string bytes;
+        ASSERT_TRUE(readFileBytes(f.zwischendatei ? datei.lesePfad() : dir / "dial.plt", bytes, fehler));
+        EXPECT_EQ(bytes, f.erwartet);
+        datei.verwerfen();
+    }
 }
 
 TEST(HPGLZeile, TheTargetAppearsOnlyWhenThePlotIsClosed)

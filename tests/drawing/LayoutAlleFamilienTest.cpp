@@ -11,6 +11,10 @@
 #include "drawing/Zeichnungsroutinen.h"
 #include "support/ExportPruefung.h"
 #include "support/Layoutpruefung.h"
+#include "core/TextEncoding.h"
+#include "core/Textumformung.h"
+#include "drawing/DxfChecks.h"
+#include "drawing/Exportnamen.h"
 #include "support/ScriptedPrompt.h"
 
 #include <gtest/gtest.h>
@@ -132,6 +136,7 @@ struct Lauf {
     Zeichenfensterzustand f;
     ScriptedPrompt frage;
     fs::path ordner;
+    int umlautDxf = 0; // labels the DXF keeps with umlauts where the plot spells them out
 
     Lauf(const Familie& fam, const Ort& ort, bool deutsch)
     {
@@ -210,7 +215,68 @@ struct Lauf {
             return false;
         const std::string hpgl = dateiText(a.datei);
         befunde = pruefePlotLayout(hpgl, plotSeite(hpgl), Pruefumfang::Voll);
+        pruefeSchrift(e, a, befunde);
         return true;
+    }
+
+    // The labels of the plot files are plain ASCII, a plotter's standard characters; in German
+    // the DXF of the same dial holds the same labels with their umlauts (umlautDxf counts them).
+    void pruefeSchrift(const Zeichnungseintrag* e, ExportAuftrag a, std::vector<Befund>& befunde)
+    {
+        const auto texte = [&](const fs::path& datei, bool plot) {
+            std::vector<std::string> t;
+            if (plot) {
+                for (const PlotBefehl& b : plotBefehle(dateiText(datei)))
+                    if (b.name == "LB")
+                        t.push_back(b.text);
+            } else {
+                for (const umbrin::testing::DxfSatz& d : umbrin::testing::nurTyp(umbrin::testing::dxfEntitaeten(dateiText(datei)), "TEXT"))
+                    t.push_back(cp1252ToUtf8(d.wert(1)));
+            }
+            return t;
+        };
+        const auto dateien = [&](const char* endung) {
+            std::vector<fs::path> d{ordner / (std::string("layout.") + endung)};
+            if (e->zweitesBlatt)
+                d.push_back(kegelBlattName(d[0].string()));
+            return d;
+        };
+        std::vector<std::string> labels;
+        for (const fs::path& d : dateien("plt"))
+            for (const std::string& t : texte(d, true)) {
+                labels.push_back(t);
+                if (std::any_of(t.begin(), t.end(), [](char c) { return static_cast<unsigned char>(c) > 127; }))
+                    befunde.push_back({A::Wortlaut, t, {}, "plot label not in plain ASCII: " + t});
+            }
+        if (!s.Deutsch)
+            return;
+        s.AlsHPGL = 0;
+        a.datei = ordner / "layout.dxf";
+        Auftragsschutz schutz(s);
+        if (!exportiereZeichnung(s, f, frage, e, a, schutz))
+            return;
+        std::vector<std::string> dxf;
+        for (const fs::path& d : dateien("dxf"))
+            for (const std::string& t : texte(d, false))
+                dxf.push_back(t);
+        // The converter drops the separators at a label's ends; the cone's label names its
+        // sheet's file.
+        const auto ohneRand = [](std::string t) {
+            t.erase(0, t.find_first_not_of(" ;"));
+            t.erase(t.find_last_not_of(" ;") + 1);
+            if (const std::size_t p = t.find("Cone.dxf"); p != std::string::npos)
+                t.replace(p, 8, "Cone.plt");
+            return t;
+        };
+        std::size_t i = 0;
+        for (const std::string& l : labels) {
+            if (ohneRand(l).empty())
+                continue;
+            const std::string d = i < dxf.size() ? ohneRand(dxf[i++]) : "";
+            if (Plotterschrift(d, true) != ohneRand(l))
+                befunde.push_back({A::Wortlaut, l, {}, "DXF text '" + d + "' for plot label '" + l + "'"});
+            umlautDxf += d != ohneRand(l);
+        }
     }
 };
 
@@ -220,6 +286,7 @@ TEST(LayoutAlleFamilien, EveryFamilyPassesTheLayoutCheckOnScreenPageAndPlot)
 {
     std::vector<bool> benutzt(std::size(bekannt), false);
     std::string unbekannt;
+    int umlautDxf = 0;
     const auto melde = [&](const std::string& familie, const std::string& ansicht, const std::vector<Befund>& befunde) {
         for (const Befund& b : befunde)
             if (!istBekannt(familie, ansicht, b, benutzt))
@@ -241,10 +308,12 @@ TEST(LayoutAlleFamilien, EveryFamilyPassesTheLayoutCheckOnScreenPageAndPlot)
                 std::vector<Befund> befunde;
                 if (l.plot(befunde))
                     melde(fam.name, "plot, " + wo, befunde);
+                umlautDxf += l.umlautDxf;
             }
         }
     }
     EXPECT_EQ(unbekannt, "");
+    EXPECT_GT(umlautDxf, 100) << "the German DXF files keep their umlauts";
     // A row that names nothing any more goes: a mended finding leaves no exception behind.
     std::string ueberholt;
     for (std::size_t i = 0; i < std::size(bekannt); ++i)
