@@ -15,6 +15,7 @@
 #include "core/Textumformung.h"
 #include "drawing/DxfChecks.h"
 #include "drawing/Exportnamen.h"
+#include "support/Randfolge.h"
 #include "support/ScriptedPrompt.h"
 
 #include <gtest/gtest.h>
@@ -183,7 +184,17 @@ struct Lauf {
         a.frage = &frage;
         a.arbeitsPfad = UMBRIN_BINARY_DIR;
         konstruiereBild(a, f.SchoenerAnsicht ? Zeichenanlass::Korrektur : Zeichenanlass::Sonstiges);
-        return pruefeLayout(c, Pruefumfang::Voll);
+        return mitRandfolge(pruefeLayout(c, Pruefumfang::Voll), c);
+    }
+
+    // The hour numbers of the azimuthal dial with date circles stand round its rim in the order
+    // of the hours.
+    std::vector<Befund> mitRandfolge(std::vector<Befund> befunde, const RecordingCanvas& c) const
+    {
+        if (s.UhrTyp == 'a' && s.Schalter.AzimutKreise == 0)
+            for (Befund& b : pruefeRandfolge(c, s.Farben[1]))
+                befunde.push_back(std::move(b));
+        return befunde;
     }
 
     std::vector<Befund> seite(const Seite& p)
@@ -194,7 +205,7 @@ struct Lauf {
         Zeichenauftrag a{s, f, c, p.breite, p.hoehe, false, zeichenumgebung(f, true, false, 0, 0), p.breite, p.hoehe};
         a.arbeitsPfad = UMBRIN_BINARY_DIR;
         zeichneDruckseite(a, f.BildBreite, f.BildHoehe);
-        return pruefeLayout(c, Pruefumfang::Voll);
+        return mitRandfolge(pruefeLayout(c, Pruefumfang::Voll), c);
     }
 
     // The plot's findings; false when the family writes none.
@@ -215,6 +226,9 @@ struct Lauf {
             return false;
         const std::string hpgl = dateiText(a.datei);
         befunde = pruefePlotLayout(hpgl, plotSeite(hpgl), Pruefumfang::Voll);
+        if (s.UhrTyp == 'a' && s.Schalter.AzimutKreise == 0) // the hour numbers are pen 1's whole numbers
+            for (Befund& b : pruefePlotRandfolge(hpgl, 1))
+                befunde.push_back(std::move(b));
         pruefeSchrift(e, a, befunde);
         return true;
     }
