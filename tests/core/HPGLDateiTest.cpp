@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 #include <unistd.h>
 
 using namespace umbrin;
@@ -26,25 +27,17 @@ TEST(HPGLZeile, APlotFileWritesItsLabelsInThePlottersCharactersTheDxfIntermediat
 {
     // A plotter's standard character set is plain ASCII; DXF readers show Windows-1252.
     const test::TestOrdner dir("cp1252");
-    const std::string label = "LBSCHIRMUHR,pultf\xC3\xB6rmig, gro\xC3\x9F, 47\xC2\xB0 / 9 \xC2\xB0\x03;";
-    struct Fall {
-        bool zwischendatei;
-        bool deutsch;
-        const char* erwartet;
-    };
-    for (const Fall f : {Fall{false, true, "LBSCHIRMUHR,pultfoermig, gross, 47 Grad / 9 Grad\x03;"},
-                         Fall{false, false, "LBSCHIRMUHR,pultfoermig, gross, 47 deg / 9 deg\x03;"},
-                         Fall{true, true, "LBSCHIRMUHR,pultf\xF6rmig, gro\xDF, 47\xB0 / 9 \xB0\x03;"}}) {
+    for (const auto& [zwischen, deutsch, erwartet] :
+         {std::tuple{false, true, "LBpultfoermig, gross, 47 Grad / 9 Grad\x03;"},
+          std::tuple{false, false, "LBpultfoermig, gross, 47 deg / 9 deg\x03;"},
+          std::tuple{true, true, "LBpultf\xF6rmig, gro\xDF, 47\xB0 / 9 \xB0\x03;"}}) {
         HPGLDatei datei;
-        std::string fehler;
-        ASSERT_TRUE(f.zwischendatei ? datei.oeffnenZwischendatei(dir / "dial.dxf", fehler, f.deutsch)
-                                    : datei.oeffnen(dir / "dial.plt", fehler, f.deutsch))
-            << fehler;
-        HPGLZeile(datei, label);
-        ASSERT_TRUE(datei.schliessen(fehler)) << fehler;
-        std::string bytes;
-        ASSERT_TRUE(readFileBytes(f.zwischendatei ? datei.lesePfad() : dir / "dial.plt", bytes, fehler));
-        EXPECT_EQ(bytes, f.erwartet);
+        std::string fehler, bytes;
+        ASSERT_TRUE(zwischen ? datei.oeffnenZwischendatei(dir / "dial.dxf", fehler, deutsch)
+                             : datei.oeffnen(dir / "dial.plt", fehler, deutsch));
+        HPGLZeile(datei, "LBpultf\xC3\xB6rmig, gro\xC3\x9F, 47\xC2\xB0 / 9 \xC2\xB0\x03;");
+        ASSERT_TRUE(datei.schliessen(fehler) && readFileBytes(zwischen ? datei.lesePfad() : dir / "dial.plt", bytes, fehler));
+        EXPECT_EQ(bytes, erwartet);
         datei.verwerfen();
     }
 }

@@ -234,62 +234,43 @@ struct Lauf {
     }
 
     // The labels of the plot files are plain ASCII, a plotter's standard characters; in German
-    // the DXF of the same dial holds the same labels with their umlauts (umlautDxf counts them).
+    // the DXF of the same dial holds the same labels, with their umlauts (umlautDxf counts them).
     void pruefeSchrift(const Zeichnungseintrag* e, ExportAuftrag a, std::vector<Befund>& befunde)
     {
-        const auto texte = [&](const fs::path& datei, bool plot) {
+        const auto texte = [&](const char* endung) {
             std::vector<std::string> t;
-            if (plot) {
-                for (const PlotBefehl& b : plotBefehle(dateiText(datei)))
-                    if (b.name == "LB")
-                        t.push_back(b.text);
-            } else {
-                for (const umbrin::testing::DxfSatz& d : umbrin::testing::nurTyp(umbrin::testing::dxfEntitaeten(dateiText(datei)), "TEXT"))
-                    t.push_back(cp1252ToUtf8(d.wert(1)));
+            for (fs::path d = ordner / (std::string("layout.") + endung); !d.empty();
+                 d = e->zweitesBlatt && d.stem() == "layout" ? fs::path(kegelBlattName(d.string())) : fs::path()) {
+                for (const PlotBefehl& b : plotBefehle(*endung == 'p' ? dateiText(d) : ""))
+                    t.push_back(b.name == "LB" ? b.text : "");
+                for (const auto& x : umbrin::testing::nurTyp(umbrin::testing::dxfEntitaeten(*endung == 'd' ? dateiText(d) : ""), "TEXT"))
+                    t.push_back(cp1252ToUtf8(x.wert(1)));
             }
+            // The converter drops the separators at a label's ends; the cone names its sheet's file.
+            std::erase_if(t, [](std::string& x) {
+                x.erase(0, x.find_first_not_of(" ;"));
+                x.erase(x.find_last_not_of(" ;") + 1);
+                if (const std::size_t p = x.find("Cone.dxf"); p != std::string::npos)
+                    x.replace(p, 8, "Cone.plt");
+                return x.empty();
+            });
             return t;
         };
-        const auto dateien = [&](const char* endung) {
-            std::vector<fs::path> d{ordner / (std::string("layout.") + endung)};
-            if (e->zweitesBlatt)
-                d.push_back(kegelBlattName(d[0].string()));
-            return d;
-        };
-        std::vector<std::string> labels;
-        for (const fs::path& d : dateien("plt"))
-            for (const std::string& t : texte(d, true)) {
-                labels.push_back(t);
-                if (std::any_of(t.begin(), t.end(), [](char c) { return static_cast<unsigned char>(c) > 127; }))
-                    befunde.push_back({A::Wortlaut, t, {}, "plot label not in plain ASCII: " + t});
-            }
-        if (!s.Deutsch)
-            return;
+        const std::vector<std::string> labels = texte("plt");
+        for (const std::string& t : labels)
+            if (std::any_of(t.begin(), t.end(), [](char c) { return static_cast<unsigned char>(c) > 127; }))
+                befunde.push_back({A::Wortlaut, t, {}, "plot label not in plain ASCII: " + t});
         s.AlsHPGL = 0;
         a.datei = ordner / "layout.dxf";
         Auftragsschutz schutz(s);
-        if (!exportiereZeichnung(s, f, frage, e, a, schutz))
+        if (!s.Deutsch || !exportiereZeichnung(s, f, frage, e, a, schutz))
             return;
-        std::vector<std::string> dxf;
-        for (const fs::path& d : dateien("dxf"))
-            for (const std::string& t : texte(d, false))
-                dxf.push_back(t);
-        // The converter drops the separators at a label's ends; the cone's label names its
-        // sheet's file.
-        const auto ohneRand = [](std::string t) {
-            t.erase(0, t.find_first_not_of(" ;"));
-            t.erase(t.find_last_not_of(" ;") + 1);
-            if (const std::size_t p = t.find("Cone.dxf"); p != std::string::npos)
-                t.replace(p, 8, "Cone.plt");
-            return t;
-        };
-        std::size_t i = 0;
-        for (const std::string& l : labels) {
-            if (ohneRand(l).empty())
-                continue;
-            const std::string d = i < dxf.size() ? ohneRand(dxf[i++]) : "";
-            if (Plotterschrift(d, true) != ohneRand(l))
-                befunde.push_back({A::Wortlaut, l, {}, "DXF text '" + d + "' for plot label '" + l + "'"});
-            umlautDxf += d != ohneRand(l);
+        const std::vector<std::string> dxf = texte("dxf");
+        for (std::size_t i = 0; i < labels.size(); ++i) {
+            const std::string d = i < dxf.size() ? dxf[i] : "";
+            if (Plotterschrift(d, true) != labels[i])
+                befunde.push_back({A::Wortlaut, labels[i], {}, "DXF text '" + d + "' for plot label '" + labels[i] + "'"});
+            umlautDxf += d != labels[i];
         }
     }
 };
