@@ -2,6 +2,7 @@
 
 #include "core/Dateifehler.h"
 #include "core/TextEncoding.h"
+#include "core/Textumformung.h"
 
 #include <algorithm>
 
@@ -25,6 +26,7 @@ bool HPGLDatei::oeffnen(const std::filesystem::path& ziel, std::string& fehler, 
         return false;
     }
     art_ = Art::Datei;
+    plotterSchrift_ = true;
     return true;
 }
 
@@ -53,7 +55,7 @@ void HPGLDatei::schreibe(std::string_view text)
     // Commands and numbers are plain ASCII; only labels may need the conversion.
     std::string umgesetzt;
     if (!nurAscii(text)) {
-        umgesetzt = utf8ToCp1252(text);
+        umgesetzt = utf8ToCp1252(plotterSchrift_ ? Plotterschrift(text, deutsch_) : std::string(text));
         text = umgesetzt;
     }
     switch (art_) {
@@ -91,6 +93,7 @@ void HPGLDatei::verwerfen()
 {
     datei_.abandon(); // an intermediate plot is let go of here, after it was read
     art_ = Art::Zu;
+    plotterSchrift_ = false;
 }
 
 void HPGLZeile(HPGLDatei& datei, std::string_view s)

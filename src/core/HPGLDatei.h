@@ -2,7 +2,9 @@
 // The open plot file that every HPGL writer appends to, and the line writer HPGLZeile.
 //
 // A plot is one continuous line of commands, each carrying its own ";". The writers hand
-// their pieces in as UTF-8 (labels may hold umlauts); the file is Windows-1252. The text
+// their pieces in as UTF-8 (labels may hold umlauts); the file is Windows-1252. A plot file
+// for a plotter writes its labels in the plotter's standard character set, which has no
+// umlauts; the intermediate of a DXF drawing keeps them, as DXF readers show them. The text
 // goes to a temporary file beside the target and becomes the target only when schliessen()
 // succeeds, so a plot whose writing failed never stands on disk looking finished. The
 // memory form serves the DXF intermediate, which is read back at once, and the tests.
@@ -29,14 +31,15 @@ public:
     HPGLDatei(const HPGLDatei&) = delete;
     HPGLDatei& operator=(const HPGLDatei&) = delete;
 
-    // Opens ziel for writing (an existing file is replaced only at schliessen). False, with a
-    // message naming the file (in German or English), when the temporary file cannot be created.
+    // Opens ziel for writing (an existing file is replaced only at schliessen). Its labels are
+    // written in plain ASCII (Plotterschrift, in the given language). False, with a message
+    // naming the file (in German or English), when the temporary file cannot be created.
     bool oeffnen(const std::filesystem::path& ziel, std::string& fehler, bool deutsch = true);
     // Opens a plot that is only read back (the intermediate of a DXF export): it takes no
     // name in the folder of `name`, which names it in messages, and lives until verwerfen()
     // or the next oeffnen. After schliessen() it is read under lesePfad().
     bool oeffnenZwischendatei(const std::filesystem::path& name, std::string& fehler, bool deutsch = true);
-    // Opens a plot held in memory; inhalt() then holds its bytes.
+    // Opens a plot held in memory, its labels as written; inhalt() then holds its bytes.
     void oeffnenImSpeicher();
 
     bool istOffen() const { return art_ != Art::Zu; }
@@ -45,7 +48,8 @@ public:
     // Where the closed intermediate plot is read.
     std::filesystem::path lesePfad() const { return datei_.scratchPath(); }
 
-    // Appends the text unchanged (converted to Windows-1252). Throws HPGLSchreibfehler
+    // Appends the text (converted to Windows-1252, its labels to the plotter's characters in
+    // a plot file). Throws HPGLSchreibfehler
     // naming the file when the plot is not open or the write fails.
     void schreibe(std::string_view text);
 
@@ -65,6 +69,7 @@ private:
     SafeFileWriter datei_;
     std::string speicher_;
     bool deutsch_ = true;
+    bool plotterSchrift_ = false;
 };
 
 // Appends one piece of HPGL text to the open plot: nothing for the empty text, otherwise the

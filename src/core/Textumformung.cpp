@@ -40,6 +40,20 @@ std::string OhneUmlaute(std::string_view s)
     return out;
 }
 
+std::string Plotterschrift(std::string_view s, bool deutsch)
+{
+    std::string out = OhneUmlaute(s);
+    for (std::size_t i = 0; (i = out.find("\xC3\x9F", i)) != std::string::npos; i += 2)
+        out.replace(i, 2, "ss");
+    const std::string grad = deutsch ? "Grad" : "deg";
+    for (std::size_t i = 0; (i = out.find("\xC2\xB0", i)) != std::string::npos;) {
+        const bool blank = i > 0 && out[i - 1] == ' ';
+        out.replace(i, 2, (blank ? "" : " ") + grad);
+        i += grad.size();
+    }
+    return out;
+}
+
 std::string GrossSchrift(std::string_view s)
 {
     std::string out(s);

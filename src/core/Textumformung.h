@@ -13,6 +13,11 @@ std::string OhneAmpersand(std::string_view s);
 // character, ß included, is kept. Plotter character sets have no umlauts.
 std::string OhneUmlaute(std::string_view s);
 
+// A label as a plotter's standard character set (plain ASCII) can draw it: the umlauts
+// written out as OhneUmlaute does, ß as "ss", and the degree sign as the word for it
+// ("Grad" or "deg"), a blank before it. Any other character is kept.
+std::string Plotterschrift(std::string_view s, bool deutsch);
+
 // Copy with a..z upper-cased; no other character changes.
 std::string GrossSchrift(std::string_view s);
 

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 #include <unistd.h>
 
 using namespace umbrin;
@@ -22,17 +23,23 @@ TEST(HPGLZeile, PiecesFollowEachOtherWithNothingBetween)
     EXPECT_EQ(datei.inhalt(), "PU;PD;");
 }
 
-TEST(HPGLZeile, LabelsReachTheFileInWindows1252)
+TEST(HPGLZeile, APlotFileWritesItsLabelsInThePlottersCharactersTheDxfIntermediateKeepsThem)
 {
+    // A plotter's standard character set is plain ASCII; DXF readers show Windows-1252.
     const test::TestOrdner dir("cp1252");
-    HPGLDatei datei;
-    std::string fehler;
-    ASSERT_TRUE(datei.oeffnen(dir / "dial.plt", fehler)) << fehler;
-    HPGLZeile(datei, "LBSCHIRMUHR,pultf\xC3\xB6rmig\x03;");
-    ASSERT_TRUE(datei.schliessen(fehler)) << fehler;
-    std::string bytes;
-    ASSERT_TRUE(readFileBytes(dir / "dial.plt", bytes, fehler));
-    EXPECT_EQ(bytes, "LBSCHIRMUHR,pultf\xF6rmig\x03;");
+    for (const auto& [zwischen, deutsch, erwartet] :
+         {std::tuple{false, true, "LBpultfoermig, gross, 47 Grad / 9 Grad\x03;"},
+          std::tuple{false, false, "LBpultfoermig, gross, 47 deg / 9 deg\x03;"},
+          std::tuple{true, true, "LBpultf\xF6rmig, gro\xDF, 47\xB0 / 9 \xB0\x03;"}}) {
+        HPGLDatei datei;
+        std::string fehler, bytes;
+        ASSERT_TRUE(zwischen ? datei.oeffnenZwischendatei(dir / "dial.dxf", fehler, deutsch)
+                             : datei.oeffnen(dir / "dial.plt", fehler, deutsch));
+        HPGLZeile(datei, "LBpultf\xC3\xB6rmig, gro\xC3\x9F, 47\xC2\xB0 / 9 \xC2\xB0\x03;");
+        ASSERT_TRUE(datei.schliessen(fehler) && readFileBytes(zwischen ? datei.lesePfad() : dir / "dial.plt", bytes, fehler));
+        EXPECT_EQ(bytes, erwartet);
+        datei.verwerfen();
+    }
 }
 
 TEST(HPGLZeile, TheTargetAppearsOnlyWhenThePlotIsClosed)

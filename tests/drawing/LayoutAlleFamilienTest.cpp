@@ -11,6 +11,11 @@
 #include "drawing/Zeichnungsroutinen.h"
 #include "support/ExportPruefung.h"
 #include "support/Layoutpruefung.h"
+#include "core/TextEncoding.h"
+#include "core/Textumformung.h"
+#include "drawing/DxfChecks.h"
+#include "drawing/Exportnamen.h"
+#include "support/Randfolge.h"
 #include "support/ScriptedPrompt.h"
 
 #include <gtest/gtest.h>
@@ -159,6 +164,7 @@ struct Lauf {
     Zeichenfensterzustand f;
     ScriptedPrompt frage;
     fs::path ordner;
+    int umlautDxf = 0; // labels the DXF keeps with umlauts where the plot spells them out
 
     Lauf(const Familie& fam, const Ort& ort, bool deutsch)
     {
@@ -205,7 +211,17 @@ struct Lauf {
         a.frage = &frage;
         a.arbeitsPfad = UMBRIN_BINARY_DIR;
         konstruiereBild(a, f.SchoenerAnsicht ? Zeichenanlass::Korrektur : Zeichenanlass::Sonstiges);
-        return pruefeLayout(c, Pruefumfang::Voll);
+        return mitRandfolge(pruefeLayout(c, Pruefumfang::Voll), c);
+    }
+
+    // The hour numbers of the azimuthal dial with date circles stand round its rim in the order
+    // of the hours.
+    std::vector<Befund> mitRandfolge(std::vector<Befund> befunde, const RecordingCanvas& c) const
+    {
+        if (s.UhrTyp == 'a' && s.Schalter.AzimutKreise == 0)
+            for (Befund& b : pruefeRandfolge(c, s.Farben[1]))
+                befunde.push_back(std::move(b));
+        return befunde;
     }
 
     std::vector<Befund> seite(const Seite& p)
@@ -216,7 +232,7 @@ struct Lauf {
         Zeichenauftrag a{s, f, c, p.breite, p.hoehe, false, zeichenumgebung(f, true, false, 0, 0), p.breite, p.hoehe};
         a.arbeitsPfad = UMBRIN_BINARY_DIR;
         zeichneDruckseite(a, f.BildBreite, f.BildHoehe);
-        return pruefeLayout(c, Pruefumfang::Voll);
+        return mitRandfolge(pruefeLayout(c, Pruefumfang::Voll), c);
     }
 
     // The plot's findings; false when the family writes none.
@@ -237,7 +253,52 @@ struct Lauf {
             return false;
         const std::string hpgl = dateiText(a.datei);
         befunde = pruefePlotLayout(hpgl, plotSeite(hpgl), Pruefumfang::Voll);
+        if (s.UhrTyp == 'a' && s.Schalter.AzimutKreise == 0) // the hour numbers are pen 1's whole numbers
+            for (Befund& b : pruefePlotRandfolge(hpgl, 1))
+                befunde.push_back(std::move(b));
+        pruefeSchrift(e, a, befunde);
         return true;
+    }
+
+    // The labels of the plot files are plain ASCII, a plotter's standard characters; in German
+    // the DXF of the same dial holds the same labels, with their umlauts (umlautDxf counts them).
+    void pruefeSchrift(const Zeichnungseintrag* e, ExportAuftrag a, std::vector<Befund>& befunde)
+    {
+        const auto texte = [&](const char* endung) {
+            std::vector<std::string> t;
+            for (fs::path d = ordner / (std::string("layout.") + endung); !d.empty();
+                 d = e->zweitesBlatt && d.stem() == "layout" ? fs::path(kegelBlattName(d.string())) : fs::path()) {
+                for (const PlotBefehl& b : plotBefehle(*endung == 'p' ? dateiText(d) : ""))
+                    t.push_back(b.name == "LB" ? b.text : "");
+                for (const auto& x : umbrin::testing::nurTyp(umbrin::testing::dxfEntitaeten(*endung == 'd' ? dateiText(d) : ""), "TEXT"))
+                    t.push_back(cp1252ToUtf8(x.wert(1)));
+            }
+            // The converter drops the separators at a label's ends; the cone names its sheet's file.
+            std::erase_if(t, [](std::string& x) {
+                x.erase(0, x.find_first_not_of(" ;"));
+                x.erase(x.find_last_not_of(" ;") + 1);
+                if (const std::size_t p = x.find("Cone.dxf"); p != std::string::npos)
+                    x.replace(p, 8, "Cone.plt");
+                return x.empty();
+            });
+            return t;
+        };
+        const std::vector<std::string> labels = texte("plt");
+        for (const std::string& t : labels)
+            if (std::any_of(t.begin(), t.end(), [](char c) { return static_cast<unsigned char>(c) > 127; }))
+                befunde.push_back({A::Wortlaut, t, {}, "plot label not in plain ASCII: " + t});
+        s.AlsHPGL = 0;
+        a.datei = ordner / "layout.dxf";
+        Auftragsschutz schutz(s);
+        if (!s.Deutsch || !exportiereZeichnung(s, f, frage, e, a, schutz))
+            return;
+        const std::vector<std::string> dxf = texte("dxf");
+        for (std::size_t i = 0; i < labels.size(); ++i) {
+            const std::string d = i < dxf.size() ? dxf[i] : "";
+            if (Plotterschrift(d, true) != labels[i])
+                befunde.push_back({A::Wortlaut, labels[i], {}, "DXF text '" + d + "' for plot label '" + labels[i] + "'"});
+            umlautDxf += d != labels[i];
+        }
     }
 };
 
@@ -247,6 +308,7 @@ TEST(LayoutAlleFamilien, EveryFamilyPassesTheLayoutCheckOnScreenPageAndPlot)
 {
     std::vector<bool> benutzt(std::size(bekannt), false);
     std::string unbekannt;
+    int umlautDxf = 0;
     const auto melde = [&](const Familie& fam, const std::string& ansicht, const std::vector<Befund>& befunde) {
         const std::string familie = fam.name;
         for (const Befund& b : befunde)
@@ -270,10 +332,12 @@ TEST(LayoutAlleFamilien, EveryFamilyPassesTheLayoutCheckOnScreenPageAndPlot)
                 std::vector<Befund> befunde;
                 if (l.plot(befunde))
                     melde(fam, "plot, " + wo, befunde);
+                umlautDxf += l.umlautDxf;
             }
         }
     }
     EXPECT_EQ(unbekannt, "");
+    EXPECT_GT(umlautDxf, 100) << "the German DXF files keep their umlauts";
     // A row that names nothing any more goes: a mended finding leaves no exception behind.
     std::string ueberholt;
     for (std::size_t i = 0; i < std::size(bekannt); ++i)

@@ -591,6 +591,8 @@ const char* befundartName(Befundart a)
         return "stroke through text";
     case Befundart::Wortlaut:
         return "wording";
+    case Befundart::Reihenfolge:
+        return "order";
     }
     return "";
 }

@@ -40,6 +40,7 @@ enum class Befundart {
     StrichAusserhalb,  // a stroke reaching beyond the page
     StrichDurchText,   // a stroke through a text
     Wortlaut,          // a text with a wording fault
+    Reihenfolge,       // hour numbers out of their order round a dial (Randfolge.h)
 };
 
 // The basic check (texts on texts, texts and strokes off the page) or the full one.

@@ -6,6 +6,9 @@
 #include "dials/Zeichenumgebung.h"
 #include "dials/azimuthal/AzimutalGeometrie.h"
 
+#include <string>
+#include <vector>
+
 namespace umbrin {
 
 struct AzimutalBild {
@@ -25,10 +28,15 @@ struct AzimutalBild {
     AzimutalMasse m;
     AufUntergangAzimute azimute;
     bool letzterSichtbar = false;
+    // The boxes the hour numbers beyond the rim keep clear of: the names of the directions,
+    // then the numbers as they are set.
+    std::vector<AzimutalKasten> belegt;
 
     // The shadow point of a sun of azimuth A at distance r.
     CanvasPoint punkt(double r, double A) const;
     void text(int x, int y, const std::string& t) { c.textOut(x, y, t); }
+    // A text written at (x, y) that the hour numbers keep clear of.
+    void belegterText(int x, int y, const std::string& t);
     // The cross through the centre of half-length l.
     void kreuz(int l);
     // The degree ring at R: a tick every degree, longer every five and fifteen.

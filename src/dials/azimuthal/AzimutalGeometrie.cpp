@@ -135,6 +135,59 @@ std::vector<int> azimutalStundentage(const AppState& s, bool plot)
     return tage;
 }
 
+std::vector<AzimutalLinienpunkt> azimutalStundenlinie(const AppState& s, const AzimutalMasse& m,
+                                                      const Stundenfamilie& fam, double t, const std::vector<int>& tage,
+                                                      bool plot)
+{
+    std::vector<AzimutalLinienpunkt> linie;
+    linie.reserve(tage.size());
+    const double grenze = plot ? 89.5 : 89;
+    for (const int n : tage) {
+        const AzimutalSonne p = azimutalSonne(s, fam.art, n, t, fam.meridian);
+        linie.push_back({azimutalTagRadius(s, m, n, p.d, plot), p.A, p.h > 0 && p.h < grenze});
+    }
+    return linie;
+}
+
+std::optional<double> azimutalLinienende(const std::vector<AzimutalLinienpunkt>& linie)
+{
+    std::optional<double> A;
+    double rMax = -1;
+    for (std::size_t i = 0; i < linie.size(); ++i) {
+        const bool gezogen = linie[i].sichtbar && ((i > 0 && linie[i - 1].sichtbar)
+                                                   || (i + 1 < linie.size() && linie[i + 1].sichtbar));
+        if (gezogen && linie[i].r > rMax) {
+            rMax = linie[i].r;
+            A = linie[i].A;
+        }
+    }
+    return A;
+}
+
+AzimutalKasten azimutalRandzahl(double cx, double cy, double R, double ux, double uy, double hx, double hy,
+                                double luft, const std::vector<AzimutalKasten>& belegt)
+{
+    const double w0 = std::atan2(uy, ux);
+    // The middle so far out along the ray that the box's nearest side keeps luft beyond the rim.
+    const auto kasten = [&](double w) {
+        const double dx = std::cos(w), dy = std::sin(w);
+        const double d = R + luft + std::fabs(dx) * hx + std::fabs(dy) * hy;
+        return AzimutalKasten{cx + d * dx, cy + d * dy, hx, hy};
+    };
+    const auto frei = [&](const AzimutalKasten& k) {
+        return std::none_of(belegt.begin(), belegt.end(), [&](const AzimutalKasten& b) {
+            return std::fabs(k.mx - b.mx) < k.hx + b.hx + luft && std::fabs(k.my - b.my) < k.hy + b.hy + luft;
+        });
+    };
+    // Steps of a quarter degree, up to 30 degrees either way.
+    constexpr double schritt = M_PI / 720;
+    for (int n = 0; n <= 120; ++n)
+        for (const double richtung : {1.0, -1.0})
+            if (const AzimutalKasten k = kasten(w0 + richtung * n * schritt); frei(k))
+                return k;
+    return kasten(w0);
+}
+
 std::vector<AufUntergangsPunkt> azimutalAufUntergang(const AppState& s, const AzimutalMasse& m, bool aufgang,
                                                      bool plot)
 {

@@ -5,6 +5,7 @@
 // r in the direction (-sin A, cos A) of the drawing's axes, y pointing down the page.
 #include "core/State.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -64,6 +65,34 @@ std::vector<double> azimutalStunden(const Stundenfamilie& f, bool plot);
 // time takes each declination once (21 June to 22 December). The plot also keeps 31 December
 // for the zodiac scale with the equation of time when January is outside.
 std::vector<int> azimutalStundentage(const AppState& s, bool plot);
+
+// One point of an hour line: its distance from the centre, the sun's azimuth, and whether the
+// sun shows it (above the horizon and below 89 degrees, 89.5 in the plot: nearer the zenith
+// no azimuth can be read).
+struct AzimutalLinienpunkt {
+    double r = 0;
+    double A = 0;
+    bool sichtbar = false;
+};
+// The points of the line of hour t of a family on the given days, in drawing order.
+std::vector<AzimutalLinienpunkt> azimutalStundenlinie(const AppState& s, const AzimutalMasse& m,
+                                                      const Stundenfamilie& fam, double t, const std::vector<int>& tage,
+                                                      bool plot);
+// The azimuth of a line's outer end: of its drawn point (one joined to a visible neighbour)
+// farthest from the centre; none when no stretch of the line is drawn.
+std::optional<double> azimutalLinienende(const std::vector<AzimutalLinienpunkt>& linie);
+
+// A text's box: its middle and half its extent along each axis, in the drawing's units.
+struct AzimutalKasten {
+    double mx = 0, my = 0, hx = 0, hy = 0;
+};
+// Where an hour number stands: beyond the rim of radius R about (cx, cy), in the direction
+// (ux, uy) of its line's outer end (a unit vector in the drawing's own axes), the whole box
+// luft outside the rim. Where it would come nearer than luft to one of the boxes belegt (the
+// names of the directions, the numbers set before it), it moves along the rim the least way
+// that clears them.
+AzimutalKasten azimutalRandzahl(double cx, double cy, double R, double ux, double uy, double hx, double hy,
+                                double luft, const std::vector<AzimutalKasten>& belegt);
 
 // The 73 days of the sunrise or sunset curve (days 1, 6, ..., 26 of each month and 1 January
 // of the next year) and the point's distance and azimuth.

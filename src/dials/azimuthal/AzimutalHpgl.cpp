@@ -9,7 +9,9 @@
 #include "dials/azimuthal/AzimutalPlot.h"
 
 #include <cmath>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace umbrin {
 namespace {
@@ -25,49 +27,56 @@ const char* stiftDerArt(int art)
     return stift[art];
 }
 
-void hpglZeitpunkt(AzimutalPlot& p, int cx, int cy, const Stundenfamilie& fam, int n, double t)
+void hpglZeitpunkt(AzimutalPlot& p, int cx, int cy, const AzimutalLinienpunkt& q)
 {
-    const AzimutalSonne sonne = azimutalSonne(p.s, fam.art, n, t, fam.meridian);
-    const double r = azimutalTagRadius(p.s, p.m, n, sonne.d, true);
-    const bool sichtbar = sonne.h > 0 && sonne.h < 89.5;
     std::string t1;
-    if (sichtbar && p.letzterSichtbar && !p.stiftUnten) {
+    if (q.sichtbar && p.letzterSichtbar && !p.stiftUnten) {
         t1 = ";PD ";
         p.stiftUnten = true;
     }
-    if (!sichtbar && p.stiftUnten) {
+    if (!q.sichtbar && p.stiftUnten) {
         t1 = ";PU ";
         p.stiftUnten = false;
     }
-    p.letzterSichtbar = sichtbar;
-    p.zeile(t1 + p.punkt(cx, cy, r, sonne.A) + " ");
+    p.letzterSichtbar = q.sichtbar;
+    p.zeile(t1 + p.punkt(cx, cy, q.r, q.A) + " ");
+}
+
+// The number of a whole hour beyond the rim, in the direction of its line's outer end; none
+// for a line that is not drawn.
+void hpglStundenzahl(AzimutalPlot& p, int cx, int cy, double t, const std::vector<AzimutalLinienpunkt>& linie)
+{
+    const std::optional<double> A = azimutalLinienende(linie);
+    if (!A)
+        return;
+    const std::string stunde = z(t);
+    const AzimutalKasten form = AzimutalPlot::labelKasten(0, 0, stunde);
+    std::vector<AzimutalKasten> belegt = p.namen;
+    belegt.insert(belegt.end(), p.zahlen.begin(), p.zahlen.end());
+    const AzimutalKasten k = azimutalRandzahl(cx, cy, p.m.R, -std::sin(*A * kRad), -std::cos(*A * kRad), form.hx,
+                                              form.hy, 40, belegt);
+    p.zahlen.push_back(k);
+    p.zeile(";PU " + z(k.mx - form.mx) + " " + z(k.my - form.my) + ";LB" + stunde + ETX);
 }
 
 void hpglStundenlinie(AzimutalPlot& p, int cx, int cy, const Stundenfamilie& fam, double t,
                       const std::vector<int>& tage)
 {
     const AppState& s = p.s;
-    const int J = s.Par.Jahr;
     if (!p.stiftbreite.empty())
         p.zeile(";PW " + p.stiftbreite);
     p.zeile("SP 1;");
-    if (fam.art <= 1 && t - std::trunc(t) < 0.1) {
-        const bool zodiak = s.Schalter.ZodiakSkala != 0;
-        const int labelTag = zodiak ? TagImJahr(J, s.Schalter.Zeitablesung ? 6 : 12, 21) : TagImJahr(J, 1, 1);
-        const AzimutalSonne sonne = azimutalSonne(s, fam.art, labelTag, t, fam.meridian);
-        const double band = p.m.r1 - p.m.r2;
-        const double x = cx - (p.m.r1 + band / 10) * std::sin(sonne.A * kRad);
-        const double y = cy - (p.m.r1 + band / 18) * std::cos(sonne.A * kRad);
-        p.zeile(";PU " + z(x) + " " + z(y) + ";LB" + z(t) + ETX);
-    }
+    const std::vector<AzimutalLinienpunkt> linie = azimutalStundenlinie(s, p.m, fam, t, tage, true);
+    if (fam.art <= 1 && t - std::trunc(t) < 0.1)
+        hpglStundenzahl(p, cx, cy, t, linie);
     if (s.Schalter.TemporalAnzeige && (std::fabs(t) < 1e-9 || std::fabs(t - 12) < 1e-9))
         return;
     p.zeile(std::fabs(t - std::round(t)) <= 0.1 ? stiftDerArt(fam.art) : ";SP 3");
     p.zeile(";PU ");
     p.stiftUnten = false;
     p.letzterSichtbar = false;
-    for (const int n : tage)
-        hpglZeitpunkt(p, cx, cy, fam, n, t);
+    for (const AzimutalLinienpunkt& q : linie)
+        hpglZeitpunkt(p, cx, cy, q);
     p.zeile(";PU;");
     p.stiftUnten = false;
     p.letzterSichtbar = false;
@@ -101,6 +110,20 @@ void hpglAufUntergang(AzimutalPlot& p, int cx, int cy)
 }
 
 } // namespace
+
+AzimutalKasten AzimutalPlot::labelKasten(double x, double y, std::string_view text)
+{
+    // Blanks at the start take a cell each but no ink; a UTF-8 letter is one character.
+    std::size_t vorn = 0, n = 0;
+    for (const char c : text)
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
+            ++n;
+    while (vorn < text.size() && text[vorn] == ' ')
+        ++vorn;
+    const double links = x + 120.0 * static_cast<double>(vorn);
+    const double breite = n > vorn ? 120.0 * static_cast<double>(n - vorn - 1) + 80 : 0;
+    return {links + breite / 2, y + 64, breite / 2, 0.45 * 128};
+}
 
 std::string AzimutalPlot::punkt(int cx, int cy, double r, double A) const
 {

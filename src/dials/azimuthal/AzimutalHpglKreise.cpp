@@ -33,6 +33,14 @@ void kreuz(AzimutalPlot& p, int cx, int cy)
             + z(cy - r1) + ";PD " + z(cx) + " " + z(cy + r1) + ";");
 }
 
+// The name of a direction at (x, y), the hour numbers keeping clear of it; after a label the
+// pen may move without a ";" before it.
+void name(AzimutalPlot& p, double x, double y, const std::string& text, bool semikolon = true)
+{
+    p.zeile((semikolon ? ";PU " : "PU ") + z(x) + " " + z(y) + ";LB" + text + ETX);
+    p.namen.push_back(AzimutalPlot::labelKasten(x, y, text));
+}
+
 // The plate label (south above the centre in the north, north below it in the south) and the
 // pointer-height note.
 void plattenLabel(AzimutalPlot& p, int cx, int cy, bool nMitN)
@@ -40,11 +48,10 @@ void plattenLabel(AzimutalPlot& p, int cx, int cy, bool nMitN)
     const AppState& s = p.s;
     const std::string hinweis(texteText(s, 179));
     if (s.Par.Breite > 0) {
-        p.zeile(";PU " + z(cx - 300) + " " + z(cy + p.m.r1 + 200) + ";LB" + ohneMarke(texteText(s, 1)) + ETX);
+        name(p, cx - 300, cy + p.m.r1 + 200, ohneMarke(texteText(s, 1)));
         p.zeile(";PU " + z(cx + p.m.r2) + " 10500;LB" + hinweis + ETX);
     } else {
-        p.zeile(";PU " + z(cx - 300) + " " + z(cy - p.m.r1 - 250) + (nMitN ? ";LBN" : ";LB")
-                + ohneMarke(texteText(s, 0)) + ETX);
+        name(p, cx - 300, cy - p.m.r1 - 250, (nMitN ? "N" : "") + ohneMarke(texteText(s, 0)));
         p.zeile(";PU 10 160;LB" + hinweis + ETX);
     }
 }
@@ -94,8 +101,9 @@ void hpglDatumskreiseKalender(AzimutalPlot& p, int cx, int cy)
                 p.zeile("SP 7;AA " + z(cx) + " " + z(cy) + bogenwinkel(nord ? 360 - U + A : A - U) + " 0.2;");
         }
     p.zeile("SP 1;");
-    p.zeile(";PU " + z(cx + r1 + 750) + " " + z(cy - 200) + ";LB " + himmelsrichtung(s, 3, 6) + ETX);
-    p.zeile(";PU " + z(cx - r1 - 1000) + " " + z(cy - 200) + ";LB " + himmelsrichtung(s, 2, 6) + ETX);
+    p.namen.clear();
+    name(p, cx + r1 + 750, cy - 200, " " + himmelsrichtung(s, 3, 6));
+    name(p, cx - r1 - 1000, cy - 200, " " + himmelsrichtung(s, 2, 6));
     plattenLabel(p, cx, cy, true);
     for (int i = 1; i <= 11; i += 2) {
         const int m = i + 1, n = TagImJahr(J, m, 1);
@@ -117,6 +125,7 @@ void hpglDatumskreiseZodiak(AzimutalPlot& p, int cx, int cy)
     hpglZodiakLegende(p, 100, 9800);
     kreuz(p, cx, cy);
     p.zeile(";PU;SI 0.2,0.32;SA;");
+    p.namen.clear();
     const double c52 = std::cos(52 * kRad), s52 = std::sin(52 * kRad), c54 = std::cos(54 * kRad),
                  s54 = std::sin(54 * kRad);
     const std::string richtung52 = ";DI 100 " + z(100 * s52);
@@ -144,9 +153,16 @@ void hpglDatumskreiseZodiak(AzimutalPlot& p, int cx, int cy)
             }
             p.zeile(";DI 100 -100;SS;PU " + z(cx + 0.707 * rr - 2 * f) + " " + z(cy + 0.707 * rr + f) + ";LB"
                     + RealStr(aussenJanuar ? -d : d, 4, 1) + ETX);
-            if (i == 0)
-                p.zeile(";DI 100 100;PU " + z(cx + 0.707 * (r1 + 6 * f)) + " " + z(cy + 0.707 * (r1 + 6 * f)) + ";LB"
-                        + std::string(texteText(s, 116)) + ETX + ";DI 100 0;");
+            if (i == 0) {
+                const std::string wort(texteText(s, 116));
+                const double x = cx + 0.707 * (r1 + 6 * f), y = cy + 0.707 * (r1 + 6 * f);
+                p.zeile(";DI 100 100;PU " + z(x) + " " + z(y) + ";LB" + wort + ETX + ";DI 100 0;");
+                // The word runs up at 45 degrees past the rim: squares along it for the hour
+                // numbers to keep clear of.
+                const double laenge = 120.0 * static_cast<double>(wort.size());
+                for (double l = 0; l < laenge; l += 64)
+                    p.namen.push_back({x + (l - 64) * 0.707, y + (l + 64) * 0.707, 64, 64});
+            }
         } else {
             p.zeile(";DI 100 0;SP 6;");
         }
@@ -154,8 +170,8 @@ void hpglDatumskreiseZodiak(AzimutalPlot& p, int cx, int cy)
             p.zeile(std::string(grenze ? ";SP 7" : "") + ";PU " + z(cx) + " " + z(cy) + ";PD;CI " + z(rr) + ",0.5");
     }
     p.zeile(";DI 100 0;SP 1;");
-    p.zeile(";PU " + z(cx + r1 + 300) + " " + z(cy + 200) + ";LB " + himmelsrichtung(s, 3, 6) + ETX);
-    p.zeile("PU " + z(cx - r1 - 600) + " " + z(cy - 200) + ";LB " + himmelsrichtung(s, 2, 6) + ETX);
+    name(p, cx + r1 + 300, cy + 200, " " + himmelsrichtung(s, 3, 6));
+    name(p, cx - r1 - 600, cy - 200, " " + himmelsrichtung(s, 2, 6), false);
     plattenLabel(p, cx, cy, false);
     p.zeile(";SS");
     const double band = r1 - r2;

@@ -27,12 +27,12 @@ std::string ohneMarke(std::string_view text)
 void richtungen(AzimutalBild& b, int suedAbstand)
 {
     const AppState& s = b.s;
-    b.text(rund(b.cx + b.m.R + 50), b.cy - 15, himmelsrichtung(s, 3, 5));
-    b.text(rund(b.cx - b.m.R - 80), b.cy - 15, himmelsrichtung(s, 2, 5));
+    b.belegterText(rund(b.cx + b.m.R + 50), b.cy - 15, himmelsrichtung(s, 3, 5));
+    b.belegterText(rund(b.cx - b.m.R - 80), b.cy - 15, himmelsrichtung(s, 2, 5));
     if (s.Par.Breite > 0)
-        b.text(b.cx - 10, rund(b.cy - b.m.R - suedAbstand), ohneMarke(texteText(s, 1)));
+        b.belegterText(b.cx - 10, rund(b.cy - b.m.R - suedAbstand), ohneMarke(texteText(s, 1)));
     else
-        b.text(b.cx - 10, rund(b.cy + b.m.R + 0.3 * suedAbstand), "N" + ohneMarke(texteText(s, 0)));
+        b.belegterText(b.cx - 10, rund(b.cy + b.m.R + 0.3 * suedAbstand), "N" + ohneMarke(texteText(s, 0)));
 }
 
 } // namespace
@@ -40,6 +40,13 @@ void richtungen(AzimutalBild& b, int suedAbstand)
 CanvasPoint AzimutalBild::punkt(double r, double A) const
 {
     return {cx - rund(r * std::sin(A * kRad)), cy + rund(r * std::cos(A * kRad))};
+}
+
+void AzimutalBild::belegterText(int x, int y, const std::string& t)
+{
+    text(x, y, t);
+    const TextExtent e = c.textExtent(t);
+    belegt.push_back({x + e.width / 2.0, y + e.height / 2.0, e.width / 2.0, e.height / 2.0});
 }
 
 void AzimutalBild::kreuz(int l)
@@ -194,8 +201,12 @@ void zeichneZodiakKreise(AzimutalBild& b)
     b.c.setFontName("Arial");
     const int fh = b.c.fontHeight();
     const double rt = b.m.R + fh / 3.0;
-    TextOutGedreht(b.c, rund(b.cx + rt * c45), rund(b.cy - rt * c45 - band / 24), std::string(texteText(s, 116)), 400,
-                   fh, 45);
+    const std::string deklination(texteText(s, 116));
+    const int xt = rund(b.cx + rt * c45), yt = rund(b.cy - rt * c45 - band / 24);
+    TextOutGedreht(b.c, xt, yt, deklination, 400, fh, 45);
+    // The hour numbers keep clear of the word running up at 45 degrees: squares along it.
+    for (double l = 0; l < b.c.textExtent(deklination).width; l += fh / 2.0)
+        b.belegt.push_back({xt + (l + fh / 2.0) * c45, yt - (l - fh / 2.0) * c45, fh / 2.0, fh / 2.0});
     b.c.setFontColor(FarbeSchwarz);
     b.c.setPenWidth(1);
     b.kreuz(static_cast<int>(r2) / 4);

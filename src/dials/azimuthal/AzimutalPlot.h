@@ -8,6 +8,8 @@
 #include "dials/azimuthal/AzimutalGeometrie.h"
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace umbrin {
 
@@ -20,8 +22,14 @@ struct AzimutalPlot {
     std::string stiftbreite; // the pen-width text after "PW ", empty for the thin pen
     bool stiftUnten = false;
     bool letzterSichtbar = false;
+    // The boxes the hour numbers beyond the rim keep clear of: the names of the directions
+    // (written anew with the circles of each family) and the numbers set so far.
+    std::vector<AzimutalKasten> namen, zahlen;
 
     void zeile(const std::string& t) { plot.schreibe(t); }
+    // The box of the label text at (x, y) in the characters of the circles (SI 0.2,0.32): a
+    // character 80 units wide in a cell of 120, the capitals 128 high on the baseline.
+    static AzimutalKasten labelKasten(double x, double y, std::string_view text);
     // "x y" of the shadow point of azimuth A at distance r about (cx, cy), y upwards.
     std::string punkt(int cx, int cy, double r, double A) const;
 };

@@ -4,13 +4,14 @@
 
 #include "core/Sonne.h"
 #include "core/Sprachdienst.h"
-#include "core/Vorzeichen.h"
 #include "core/Zahlenformat.h"
 #include "dials/azimuthal/AzimutalBild.h"
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace umbrin {
 namespace {
@@ -53,50 +54,52 @@ int farbeDerArt(int art)
     return slot[art];
 }
 
+// The number of a whole hour beyond the rim, in the direction of its line's outer end (the
+// date circles cross the lines at different azimuths, so no one day's sun tells where a line
+// ends); none for a line that is not drawn.
+void zeichneStundenzahl(AzimutalBild& b, double t, const std::vector<AzimutalLinienpunkt>& linie)
+{
+    const std::optional<double> A = azimutalLinienende(linie);
+    if (!A)
+        return;
+    const std::string stunde = IntStr(rund(t));
+    const TextExtent e = b.c.textExtent(stunde);
+    const int fh = b.c.fontHeight();
+    const AzimutalKasten k = azimutalRandzahl(b.cx, b.cy, b.m.R, -std::sin(*A * kRad), std::cos(*A * kRad),
+                                              e.width / 2.0, e.height / 2.0, 0.3 * fh, b.belegt);
+    b.belegt.push_back(k);
+    // A plate of true size on a printer's page can reach its frame: the number at the top or
+    // bottom of the ring stays inside it.
+    const int y = std::clamp(rund(k.my - k.hy), b.y0 + 2, std::max(b.y0 + 2, b.H - fh - 2));
+    b.text(rund(k.mx - k.hx), y, stunde);
+}
+
 void zeichneStundenlinie(AzimutalBild& b, const Stundenfamilie& fam, double t, const std::vector<int>& tage)
 {
     const AppState& s = b.s;
     const auto& F = s.Farben;
-    const int J = s.Par.Jahr;
     const bool zodiak = s.Schalter.ZodiakSkala != 0, aussenJanuar = s.Schalter.Zeitablesung != 0;
     const Farbe farbe = F[static_cast<std::size_t>(farbeDerArt(fam.art))];
     b.c.setPenColor(farbe);
     b.c.setFontColor(farbe);
-    if (fam.art <= 1) {
-        const int labelTag = zodiak ? TagImJahr(J, aussenJanuar ? 6 : 12, 21) : TagImJahr(J, 1, 1);
-        const AzimutalSonne p = azimutalSonne(s, fam.art, labelTag, t, fam.meridian);
-        const double band = b.m.r1 - b.m.r2, R = b.m.R, sA = std::sin(p.A * kRad), cA = std::cos(p.A * kRad);
-        const int fh = b.c.fontHeight();
-        const int x = t < 14 ? rund(b.cx - (R + band / 10) * sA) : rund(b.cx - (R + band / 6) * sA);
-        int y = t < 14 ? rund(b.cy + (R + band / 18) * cA) : rund(b.cy + R * cA + fh);
-        // A plate of true size on a printer's page can reach its frame: the label at the top
-        // or bottom of the ring stays inside it.
-        y = std::clamp(y, b.y0 + 2, std::max(b.y0 + 2, b.H - fh - 2));
-        const bool beide = aussenJanuar && zodiak;
-        const std::string stunde = IntStr(rund(t));
-        if (t - std::trunc(t) < 0.05 && (beide || std::fabs(12 - t) <= 5))
-            b.text(x, y, stunde);
-        // 6 and 18 beside the circles one line below the level of "West" and "Ost", which
-        // stand at the same distance from the centre.
-        if (!beide && std::fabs(std::fabs(12 - t) - 6) < 0.1)
-            b.text(rund(b.cx - Vorzeichen(sA) * (R + band / 8)), b.cy + rund(1.2 * fh), stunde);
-    }
+    const std::vector<AzimutalLinienpunkt> linie = azimutalStundenlinie(s, b.m, fam, t, tage, false);
+    // Whole hours of the clock and temporal lines, from 6 to 18 (every hour with the summer
+    // solstice outside on the zodiac scale).
+    if (fam.art <= 1 && t - std::trunc(t) < 0.05 && ((aussenJanuar && zodiak) || std::fabs(12 - t) <= 6.05))
+        zeichneStundenzahl(b, t, linie);
     if (s.Schalter.TemporalAnzeige && (std::fabs(t) < 1e-9 || std::fabs(t - 12) < 1e-9))
         return;
     const bool ganz = std::fabs(t - std::round(t)) < 0.1;
     b.c.setPenColor(ganz ? farbe : F[2]);
     b.c.setPenWidth(ganz ? b.lw + 1 : b.lw);
     b.letzterSichtbar = false;
-    for (const int n : tage) {
-        const AzimutalSonne p = azimutalSonne(s, fam.art, n, t, fam.meridian);
-        const double r = azimutalTagRadius(s, b.m, n, p.d, false);
-        const CanvasPoint q = b.punkt(r, p.A);
-        const bool sichtbar = p.h > 0 && p.h < 89;
-        if (sichtbar && b.letzterSichtbar)
+    for (const AzimutalLinienpunkt& p : linie) {
+        const CanvasPoint q = b.punkt(p.r, p.A);
+        if (p.sichtbar && b.letzterSichtbar)
             b.c.lineTo(q.x, q.y);
         else
             b.c.moveTo(q.x, q.y);
-        b.letzterSichtbar = sichtbar;
+        b.letzterSichtbar = p.sichtbar;
     }
 }
 

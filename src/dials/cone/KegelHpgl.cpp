@@ -33,6 +33,11 @@ struct PlotBlatt {
         px += ox;
         py += oy;
     }
+    // Inside the plot's window.
+    bool aufSeite(double x, double y) const
+    {
+        return x > 0 && y > 0 && x < breite * 16157 / 16400 && y < hoehe * 11038 / 11480;
+    }
 };
 
 // The pen of a line of points: a point is written only when the step from the previous one
@@ -83,6 +88,55 @@ private:
     double vx_ = 0;
     double vy_ = 0;
 };
+
+// Whether the line of hour t counts at point p and the plot draws a stroke of it from there to a
+// neighbouring pair's point: as PlotZug writes it, a stroke from pair i - 1 to pair i needs both
+// to count, the step before i - 1 written too, and every step inside the limits (pair 2 only
+// starts the line).
+bool gezogen(const Kegelkonstruktion& kk, const PlotBlatt& b, const KegelPunkt& p, double t)
+{
+    const auto ort = [&](int i, bool& zaehlt, double& x, double& y) {
+        const KegelPunkt q = i == p.paar ? p : kk.punkt(i, t);
+        zaehlt = q.gezeigt() && q.r > 1.05;
+        b.aufBlatt(q.x, q.y, x, y);
+    };
+    const auto schritt = [&](double x0, double y0, double x1, double y1) {
+        return std::fabs(x0) < 2 * b.breite && std::fabs(x1) < 2 * b.breite && std::fabs(y0) < 2 * b.hoehe
+               && std::fabs(y1) < 2 * b.hoehe && std::fabs(x1 - x0) <= b.breite / 2 && std::fabs(y1 - y0) <= b.hoehe / 2;
+    };
+    // A stroke from pair i - 1 to pair i.
+    const auto strich = [&](int i) {
+        if (i - 2 < 2 || i > kk.letztesPaar())
+            return false;
+        bool z0 = false, z1 = false, z2 = false;
+        double x0 = 0, y0 = 0, x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+        ort(i - 2, z0, x0, y0);
+        ort(i - 1, z1, x1, y1);
+        ort(i, z2, x2, y2);
+        return z1 && z2 && schritt(x0, y0, x1, y1) && schritt(x1, y1, x2, y2);
+    };
+    return p.gezeigt() && p.r > 1.05 && (strich(p.paar) || strich(p.paar + 1));
+}
+
+// Where a stroke of the line of hour t first runs across the sheet, when one does.
+bool kreuztSeite(const Kegelkonstruktion& kk, const PlotBlatt& b, double t, double& x, double& y)
+{
+    for (int i = 3; i <= kk.letztesPaar(); ++i) {
+        const KegelPunkt p = kk.punkt(i, t), q = kk.punkt(i - 1, t);
+        if (!gezogen(kk, b, p, t) || !gezogen(kk, b, q, t))
+            continue;
+        double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+        b.aufBlatt(q.x, q.y, x0, y0);
+        b.aufBlatt(p.x, p.y, x1, y1);
+        for (int n = 0; n <= 32; ++n) {
+            x = x0 + (x1 - x0) * n / 32;
+            y = y0 + (y1 - y0) * n / 32;
+            if (b.aufSeite(x, y))
+                return true;
+        }
+    }
+    return false;
+}
 
 void schreibeLegende(const AppState& s, HPGLDatei& d, int k, std::int32_t legendeX, std::int32_t legendeY,
                      std::uint8_t ebene, double L)
@@ -206,9 +260,14 @@ std::string hpglKegelUhr(const AppState& s, HPGLDatei& d, UserPrompt& frage, con
             b.aufBlatt(p.x + dx, p.y + dy, x1, y1);
             kegelZahlBeiseite(zx, zy, x1 - zx, y1 - zy, b.ox, b.oy, breite, hoehe, 64.0 * k);
         };
-        // Where it can, the number stands clear of the date lines as well.
+        // A number stands on the sheet beside a drawn point of its line there and, where it can,
+        // clear of the date lines; where the line only runs across the sheet between points off
+        // it, on its stroke there.
         const auto aufSeite = [&](const KegelPunkt& q, bool frei) {
             double zx = 0, zy = 0;
+            b.aufBlatt(q.x, q.y, zx, zy);
+            if (!b.aufSeite(zx, zy) || !gezogen(kk, b, q, st.t))
+                return false;
             zahlOrt(q, zx, zy);
             return zx >= 0 && zy >= 0 && zx <= 15850.0 * k && zy <= 10900.0 * k
                    && !(frei && kegelDatumslinieNahe(kk, q, st.t, 1.5 * std::hypot(breite, hoehe)));
@@ -216,9 +275,14 @@ std::string hpglKegelUhr(const AppState& s, HPGLDatei& d, UserPrompt& frage, con
         KegelPunkt p = kegelZahlenpunkt(kk, st.t, [&](const KegelPunkt& q) { return aufSeite(q, true); });
         if (!p.ok)
             p = kegelZahlenpunkt(kk, st.t, [&](const KegelPunkt& q) { return aufSeite(q, false); });
-        if (!p.ok)
+        if (p.ok)
+            zahlOrt(p, x, y);
+        else if (kreuztSeite(kk, b, st.t, x, y))
+            x -= breite / 2, y -= hoehe / 2;
+        else
             continue;
-        zahlOrt(p, x, y);
+        x = std::clamp(x, 0.0, 15850.0 * k);
+        y = std::clamp(y, 0.0, 10900.0 * k);
         zahlen.push_back(zahl);
         kaesten.push_back({x, y, breite, hoehe});
     }

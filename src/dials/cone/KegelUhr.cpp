@@ -8,6 +8,7 @@
 #include "dials/cone/KegelKonstruktion.h"
 #include "dials/cone/KegelTexte.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -38,6 +39,7 @@ struct Blatt {
         by += fy;
     }
     bool imRahmen(double x, double y) const { return std::fabs(x) < 2.0 * W && std::fabs(y) < 2.0 * H; }
+    bool aufSeite(double x, double y) const { return x > rand && y > rand && x < W && y < H; }
 };
 
 // Consecutive segments gathered into one polyline, drawn when the line breaks.
@@ -65,6 +67,50 @@ private:
     Canvas& c_;
     std::vector<CanvasPoint> punkte_;
 };
+
+// Whether the line of hour t counts at point p and a stroke of it runs from there to the point
+// of a neighbouring pair: as zeichneStundenlinien draws it.
+bool gezogen(const Kegelkonstruktion& k, const Blatt& b, const KegelPunkt& p, double t)
+{
+    const auto zaehlt = [](const KegelPunkt& q) { return q.gezeigt() && q.r > 1.05; };
+    if (!zaehlt(p))
+        return false;
+    double x = 0, y = 0;
+    b.aufBlatt(p.x, p.y, x, y);
+    for (const int i : {p.paar - 1, p.paar + 1}) {
+        if (i < 2 || i > k.letztesPaar())
+            continue;
+        const KegelPunkt q = k.punkt(i, t);
+        double qx = 0, qy = 0;
+        b.aufBlatt(q.x, q.y, qx, qy);
+        if (zaehlt(q) && std::fabs(x - qx) <= b.W && std::fabs(y - qy) <= b.H && b.imRahmen(x, y) && b.imRahmen(qx, qy))
+            return true;
+    }
+    return false;
+}
+
+// Where a stroke of the line of hour t first runs across the sheet, when one does.
+bool kreuztSeite(const Kegelkonstruktion& k, const Blatt& b, double t, double& x, double& y)
+{
+    for (int i = 3; i <= k.letztesPaar(); ++i) {
+        const KegelPunkt p = k.punkt(i, t);
+        if (!gezogen(k, b, p, t))
+            continue;
+        double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+        b.aufBlatt(p.x, p.y, x1, y1);
+        const KegelPunkt q = k.punkt(i - 1, t);
+        b.aufBlatt(q.x, q.y, x0, y0);
+        if (!gezogen(k, b, q, t))
+            continue;
+        for (int n = 0; n <= 32; ++n) {
+            x = x0 + (x1 - x0) * n / 32;
+            y = y0 + (y1 - y0) * n / 32;
+            if (b.aufSeite(x, y))
+                return true;
+        }
+    }
+    return false;
+}
 
 void zeichneStundenlinien(const AppState& s, Canvas& c, const Kegelkonstruktion& k, const Blatt& b)
 {
@@ -112,9 +158,14 @@ void zeichneStundenzahlen(const AppState& s, Canvas& c, const Kegelkonstruktion&
             b.aufBlatt(p.x + dx, p.y + dy, x1, y1);
             kegelZahlBeiseite(x, y, x1 - x, y1 - y, b.fx, b.fy, e.width, e.height, 0.3 * fh);
         };
-        // Where it can, the number stands clear of the date lines as well.
+        // A number stands on the sheet beside a drawn point of its line there and, where it can,
+        // clear of the date lines; where the line only runs across the sheet between points off
+        // it, on its stroke there.
         const auto aufSeite = [&](const KegelPunkt& q, bool frei) {
             double x = 0, y = 0;
+            b.aufBlatt(q.x, q.y, x, y);
+            if (!b.aufSeite(x, y) || !gezogen(k, b, q, st.t))
+                return false;
             zahlOrt(q, x, y);
             return x >= b.rand && y >= b.rand && x <= b.W - 2 * fh && y <= b.H - fh
                    && !(frei && kegelDatumslinieNahe(k, q, st.t, 1.5 * std::hypot(e.width, e.height)));
@@ -122,10 +173,15 @@ void zeichneStundenzahlen(const AppState& s, Canvas& c, const Kegelkonstruktion&
         KegelPunkt p = kegelZahlenpunkt(k, st.t, [&](const KegelPunkt& q) { return aufSeite(q, true); });
         if (!p.ok)
             p = kegelZahlenpunkt(k, st.t, [&](const KegelPunkt& q) { return aufSeite(q, false); });
-        if (!p.ok)
-            continue;
         double x = 0, y = 0;
-        zahlOrt(p, x, y);
+        if (p.ok)
+            zahlOrt(p, x, y);
+        else if (kreuztSeite(k, b, st.t, x, y))
+            x -= e.width / 2.0, y -= e.height / 2.0;
+        else
+            continue;
+        x = std::clamp(x, double(b.rand), double(b.W - 2 * fh));
+        y = std::clamp(y, double(b.rand), double(b.H - fh));
         zahlen.push_back(zahl);
         kaesten.push_back({x, y, double(e.width), double(e.height)});
     }

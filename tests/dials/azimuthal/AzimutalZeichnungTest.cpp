@@ -226,3 +226,33 @@ TEST(AzimutalZeichnung, NoPointLeavesThePageAtAnyLatitude)
                     }
             }
 }
+
+TEST(AzimutalZeichnung, EachHourNumberStandsBeyondTheRimWhereItsLineEnds)
+{
+    // December outside: a line ends on 31 December where the sun is up at its hour; the
+    // shadow's direction there, worked out here, points to its number, north and south.
+    for (const double phi : {47.25, -33.87}) {
+        AppState s = zustand();
+        s.Par.Breite = phi;
+        s.Schalter.ZodiakSkala = 0;
+        s.Zeiten.QuadVon = 6;
+        const Seite b = zeichne(s);
+        const int N = TagImJahr(s.Par.Jahr, 12, 31);
+        for (int t = 6; t <= 18; ++t) {
+            const Sonnenvektor v = sonnenvektor(phi, deklination(s, N + (t + s.Par.Zonenmeridian / 15 - 12) / 24.0), 15.0 * (t - 12));
+            const auto zahl = b.c.select([&](const RecordedPrimitive& p) {
+                return p.kind == PrimitiveKind::Text && p.font.color == s.Farben[1] && p.text == std::to_string(t);
+            });
+            if (hoeheGrad(v) <= 1 || zahl.size() != 1) {
+                EXPECT_LE(hoeheGrad(v), 1) << phi << ": " << t << " h";
+                continue;
+            }
+            const double h = zahl[0]->font.height, mx = zahl[0]->points[0].x + 0.275 * h * zahl[0]->text.size() - b.cx,
+                         my = zahl[0]->points[0].y + 0.575 * h - b.cy;
+            const Schattenpunkt ende = schattenpunkt(v, 0, 0, 1);
+            EXPECT_GT(std::hypot(mx, my), b.R + 0.5 * h) << phi << ": " << t << " h";
+            EXPECT_NEAR(std::remainder(std::atan2(my, mx) - std::atan2(ende.y, ende.x), 2 * M_PI) / kGrad, 0, 4)
+                << phi << ": " << t << " h";
+        }
+    }
+}
