@@ -10,7 +10,7 @@
 #include "dialogs/HabermelGeometrie.h"
 #include "dials/azimuthal/HabermelTabelle.h"
 #include "dials/azimuthal/HabermelZeichnung.h"
-#include "support/PlotLeser.h"
+#include "support/Ansichten.h"
 
 #include <gtest/gtest.h>
 
@@ -48,62 +48,54 @@ struct Ausgabe {
 };
 
 // Outputs: 0 and 1 the two screens, 2 an A4 and 3 an A3 page, 4 the plot.
-const int kBreite[] = {1780, 1226, 2970, 4200}, kHoehe[] = {905, 593, 2100, 2970};
-
 Ausgabe zeichne(const AppState& s, int art, int wo)
 {
     Ausgabe a;
     const double L = s.Par.HabermelGnomon;
-    const Farbe zahlFarbe = s.Farben[art == 1 ? 3 : 1];
-    if (wo < 4) {
-        RecordingCanvas c(kBreite[wo], kHoehe[wo], wo >= 2);
-        HabermelZiel z{&c, kBreite[wo], kHoehe[wo], wo < 2};
+    const test::Sicht& v = test::kSichten[wo];
+    test::Blattinhalt b;
+    if (!v.plot) {
+        RecordingCanvas c(v.breite, v.hoehe, v.seite);
+        HabermelZiel z{&c, v.breite, v.hoehe, !v.seite};
         a.verweigert = !(art == 1 ? zeichneHabermel(s, z, L) : zeichneHabermel2(s, z, L)).empty();
         EXPECT_EQ(a.verweigert, c.primitives().empty());
-        for (const auto& p : c.primitives()) {
-            if (p.kind == PrimitiveKind::Line)
-                a.striche.push_back({{double(p.points[0].x), double(p.points[0].y)}, {double(p.points[1].x), double(p.points[1].y)}});
-            if (p.kind == PrimitiveKind::Line && p.pen.color == s.Farben[1] && p.pen.width > s.Schalter.Linienstaerke)
-                for (const auto& q : p.points)
-                    a.linien.push_back({double(q.x), double(q.y)});
-            const auto ziffer = p.text.find_first_not_of(' ');
-            if (p.kind != PrimitiveKind::Text || p.font.name != "Arial" || p.font.color != zahlFarbe ||
-                ziffer == std::string::npos || p.text.find_first_not_of("0123456789 ") != std::string::npos)
-                continue;
-            // The letters' centre: a digit about 0.55 of the height wide, the text turned
-            // counter-clockwise about its top left corner.
-            const double h = p.font.height, w = p.angle * kGrad;
-            const double u = 0.55 * h * (ziffer + (p.text.size() - ziffer) / 2.0), v = h / 2;
-            a.zahlen.push_back({std::stoi(p.text), {p.points[0].x + u * std::cos(w) + v * std::sin(w),
-                                                   p.points[0].y - u * std::sin(w) + v * std::cos(w)}});
-            a.schrift = h;
-        }
-        return a;
+        b = test::leseCanvas(c);
+    } else {
+        HPGLDatei plot;
+        plot.oeffnenImSpeicher();
+        HabermelZiel z;
+        z.plot = &plot;
+        a.verweigert = !(art == 1 ? zeichneHabermel(s, z, L) : zeichneHabermel2(s, z, L)).empty();
+        EXPECT_EQ(a.verweigert, plot.inhalt().empty());
+        b = test::lesePlot(plot.inhalt());
+        a.yOben = true;
+        a.schrift = 128;
     }
-    HPGLDatei plot;
-    plot.oeffnenImSpeicher();
-    HabermelZiel z;
-    z.plot = &plot;
-    a.verweigert = !(art == 1 ? zeichneHabermel(s, z, L) : zeichneHabermel2(s, z, L)).empty();
-    EXPECT_EQ(a.verweigert, plot.inhalt().empty());
-    a.yOben = true;
-    a.schrift = 128;
-    for (const auto& st : test::plotStriche(plot.inhalt())) {
+    for (const test::Strich& st : b.striche) {
+        if (!v.plot && st.art != PrimitiveKind::Line)
+            continue;
         for (std::size_t i = 1; i < st.punkte.size(); ++i)
             a.striche.push_back({{st.punkte[i - 1].x, st.punkte[i - 1].y}, {st.punkte[i].x, st.punkte[i].y}});
-        for (const auto& q : st.punkte)
-            if (st.stift == 2)
+        if (v.plot ? st.stift == 2 : st.farbe == s.Farben[1] && st.breite > s.Schalter.Linienstaerke)
+            for (const auto& q : st.punkte)
                 a.linien.push_back({q.x, q.y});
     }
+    const Farbe zahlFarbe = s.Farben[art == 1 ? 3 : 1];
     const int zahlStift = art == 1 && s.Schalter.MitZeitglZylinder && !s.Schalter.Zonenzeit ? 4 : 2;
-    for (const auto& t : test::plotTexte(plot.inhalt()))
-        if (!t.text.empty() && !t.zweitsatz && t.stift == zahlStift &&
+    for (const test::Beschriftung& t : b.texte) {
+        if (!v.plot && t.schrift == "Arial" && t.farbe == zahlFarbe && test::zahlIn(t.text) >= 0) {
+            const test::PlotPunkt m = test::textMitte(t);
+            a.zahlen.push_back({test::zahlIn(t.text), {m.x, m.y}});
+            a.schrift = t.hoehe;
+        }
+        if (v.plot && !t.text.empty() && !t.zweitsatz && t.stift == zahlStift &&
             t.text.find_first_not_of("0123456789") == std::string::npos) {
             // From the label's lower left corner, letters 0.75 of their height apart.
-            const double w = t.richtung * kGrad, u = 0.75 * 128 * t.text.size() / 2, v = 64;
-            a.zahlen.push_back({std::stoi(t.text), {t.an.x + u * std::cos(w) - v * std::sin(w),
-                                                   t.an.y + u * std::sin(w) + v * std::cos(w)}});
+            const double w = t.winkel * kGrad, u = 0.75 * 128 * t.text.size() / 2, h = 64;
+            a.zahlen.push_back({std::stoi(t.text), {t.an.x + u * std::cos(w) - h * std::sin(w),
+                                                   t.an.y + u * std::sin(w) + h * std::cos(w)}});
         }
+    }
     return a;
 }
 
@@ -164,7 +156,8 @@ Linien linienZwei(const AppState& s, const Ausgabe& a, int wo, double dZone)
 {
     const double unten = a.yOben ? -1 : 1, phi = s.Par.Breite;
     const Punkt m = wo == 4 ? Punkt{std::round(0.6 * 16400), 11480 / 2.0}
-                            : Punkt{double((kBreite[wo] - (wo >= 2 ? 30 : 0)) / 2), double((kHoehe[wo] - (wo >= 2 ? 30 : 0)) / 2)};
+                            : Punkt{double((test::kSichten[wo].breite - (wo >= 2 ? 30 : 0)) / 2),
+                                    double((test::kSichten[wo].hoehe - (wo >= 2 ? 30 : 0)) / 2)};
     // The curves in units of L', then L' from their farthest drawn point.
     Linien linien;
     double weit = 0, hoechste = 0;

@@ -11,7 +11,7 @@
 #include "RingModell.h"
 #include "RingTestHilfen.h"
 #include "support/Layoutpruefung.h"
-#include "support/PlotLeser.h"
+#include "support/Ansichten.h"
 
 #include <gtest/gtest.h>
 
@@ -26,15 +26,6 @@ using namespace umbrin::test;
 using namespace umbrin::ringtest;
 
 namespace {
-
-struct Flaeche {
-    const char* name;
-    int breite, hoehe;
-    bool bildschirm;
-};
-// The drawing window's image on the two screens, and A4 and A3 pages in 0.1 mm.
-const Flaeche flaechen[] = {{"screen 1920x1080", 1780, 905, true}, {"screen 1366x768", 1226, 593, true},
-                            {"page A4", 2970, 2100, false}, {"page A3", 4200, 2970, false}};
 
 bool ziffern(const std::string& t) { return t.find_first_of("0123456789") < t.find_first_not_of(" 0123456789"); }
 
@@ -123,10 +114,12 @@ TEST(RingLayout, SweepKeepsEveryLineOnTheSheetAndNumbersEveryLitHour)
                         }
                     };
                     std::string rechts;
-                    for (const Flaeche& f : flaechen) {
-                        RecordingCanvas c(f.breite, f.hoehe, !f.bildschirm);
+                    for (const Sicht& f : kSichten) {
+                        if (f.plot)
+                            continue;
+                        RecordingCanvas c(f.breite, f.hoehe, f.seite);
                         const Konstruktionsmeldungen m = zeichneRingsonnenuhr(
-                            s, c, f.breite, f.hoehe, f.bildschirm, true, D, s.Par.RingAlpha, s.Par.RingBreite, nullptr);
+                            s, c, f.breite, f.hoehe, !f.seite, true, D, s.Par.RingAlpha, s.Par.RingBreite, nullptr);
                         const auto sagt = [&](const std::string& t) {
                             return std::any_of(m.begin(), m.end(), [&](const auto& k) { return k.text == t; });
                         };
