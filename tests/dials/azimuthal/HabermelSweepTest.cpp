@@ -26,15 +26,9 @@ namespace {
 constexpr double kGrad = M_PI / 180;
 constexpr double kEps = 23.44;
 
-double hoehe(double phi, double d, double H)
-{
-    return std::asin(std::sin(phi * kGrad) * std::sin(d * kGrad) +
-                     std::cos(phi * kGrad) * std::cos(d * kGrad) * std::cos(H * kGrad)) / kGrad;
-}
+using Punkt = test::PlotPunkt;
+using test::hoeheDerSonne;
 
-struct Punkt {
-    double x = 0, y = 0;
-};
 
 // One output of a dial: its hour numbers (value and the centre of their letters), the points
 // of the full-hour lines, and a letter's height, in the output's units with y as it has it.
@@ -168,7 +162,7 @@ Linien linienZwei(const AppState& s, const Ausgabe& a, int wo, double dZone)
         for (double l = 0; l < 360; l += 1) {
             // The dial's date scale takes eps sin(l) for the declination (within 0.3 degrees
             // of the sun's), which near the zenith moves a point by much of a letter.
-            const double alt = hoehe(phi, kEps * std::sin(l * kGrad), 15 * (h + dZone - 12));
+            const double alt = hoeheDerSonne(phi, kEps * std::sin(l * kGrad), 15 * (h + dZone - 12));
             if (alt <= 1.5)
                 continue;
             const double rho = std::tan(alt * kGrad);
@@ -251,7 +245,7 @@ void pruefe(const Fall& f)
         for (int h = von; h <= bis; ++h) {
             double hoechste = -90;
             for (double d = -kEps; d <= kEps; d += 0.25)
-                hoechste = std::max(hoechste, hoehe(f.phi, d, 15 * (h + dZone - 12)));
+                hoechste = std::max(hoechste, hoeheDerSonne(f.phi, d, 15 * (h + dZone - 12)));
             mindestens[static_cast<std::size_t>(zwoelf(h))] += hoechste > grenze + rand;
             hoechstens[static_cast<std::size_t>(zwoelf(h))] += hoechste > grenze - rand;
         }

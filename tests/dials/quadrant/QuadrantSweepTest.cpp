@@ -27,15 +27,9 @@ namespace {
 
 constexpr double kGrad = M_PI / 180;
 
-double hoehe(double phi, double d, double H)
-{
-    return std::asin(std::sin(phi * kGrad) * std::sin(d * kGrad) + std::cos(phi * kGrad) * std::cos(d * kGrad) * std::cos(H * kGrad)) /
-           kGrad;
-}
+using Punkt = test::PlotPunkt;
+using test::hoeheDerSonne;
 
-struct Punkt {
-    double x = 0, y = 0;
-};
 
 // The points of the full-hour curve of hour h (radius and sun altitude over the year) for a
 // quadrant of radius 1 with its apex at the origin, and the sun's highest altitude on it.
@@ -70,10 +64,10 @@ Kurve kurve(const AppState& s, int h)
             const double T = tag - T21;
             const double r = sc.Ganzjaehrig ? (1 + double(tag - J1) / (D31 - J1)) / 2
                                             : (sc.Zeitablesung ? 2 - T / 183 : 1 + T / 183) / 2;
-            setze(r, hoehe(phi, d, stundenwinkel(d, sc.MitZeitglAzimut && !sc.TemporalAnzeige ? e : 0)));
+            setze(r, hoeheDerSonne(phi, d, stundenwinkel(d, sc.MitZeitglAzimut && !sc.TemporalAnzeige ? e : 0)));
         }
     for (double d = -eps; d <= eps && sc.QuadrantSkala != 0; d += 0.25) {
-        double r = 0, a = hoehe(phi, d, stundenwinkel(d, 0));
+        double r = 0, a = hoeheDerSonne(phi, d, stundenwinkel(d, 0));
         if (sc.QuadrantSkala == 1) {
             // Whole year: +eps outside when the reading is set; folded: |d| decides.
             const double anteil = sc.Ganzjaehrig ? (sc.Zeitablesung ? (d + eps) / (2 * eps) : (eps - d) / (2 * eps))
@@ -84,7 +78,7 @@ Kurve kurve(const AppState& s, int h)
             // mirrored declinations.
             r = (1 - 13.0 / s.Par.QuadrantGroesse) * std::tan((90 - eps) / 2 * kGrad) *
                 std::tan((90 + std::fabs(d)) / 2 * kGrad);
-            a = hoehe(std::fabs(phi), d, stundenwinkel(phi < 0 ? -d : d, 0));
+            a = hoeheDerSonne(std::fabs(phi), d, stundenwinkel(phi < 0 ? -d : d, 0));
         }
         setze(r, a);
     }
