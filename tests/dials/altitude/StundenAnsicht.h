@@ -2,17 +2,10 @@
 // An altitude dial or cylinder as the hour tests read it: on the drawing window's image, on a
 // printed page or in its plot, the segments in the hour colours (pens) with an end on the
 // sheet and the numbers written in them. Hour h's lines are those of the dial with h alone.
-#include "drawing/Platzierung.h"
 #include "support/Ansichten.h"
-#include "support/ScriptedPrompt.h"
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <set>
-#include <string>
-#include <vector>
 
 namespace umbrin::test {
 
@@ -49,9 +42,8 @@ struct Ansicht {
     }
     void zahl(const std::string& text, double x, double y, double w, double h)
     {
-        const std::string t = text.substr(std::min(text.size(), text.find_first_not_of(' ')));
-        if (!t.empty() && t.find_first_not_of("0123456789") == std::string::npos)
-            zahlen.push_back({std::stoi(t), x, y, x + w, y + h, aufDemBlatt(x, y) && aufDemBlatt(x + w, y + h)});
+        if (const int n = zahlIn(text); n >= 0)
+            zahlen.push_back({n, x, y, x + w, y + h, aufDemBlatt(x, y) && aufDemBlatt(x + w, y + h)});
     }
     bool beziffert(int h) const
     {

@@ -47,39 +47,28 @@ Ausgabe zeichne(const AppState& s, int art, int wo)
     Ausgabe a;
     const double L = s.Par.HabermelGnomon;
     const test::Sicht& v = test::kSichten[wo];
-    test::Blattinhalt b;
-    if (!v.plot) {
-        RecordingCanvas c(v.breite, v.hoehe, v.seite);
-        HabermelZiel z{&c, v.breite, v.hoehe, !v.seite};
-        a.verweigert = !(art == 1 ? zeichneHabermel(s, z, L) : zeichneHabermel2(s, z, L)).empty();
-        EXPECT_EQ(a.verweigert, c.primitives().empty());
-        b = test::leseCanvas(c);
-    } else {
-        HPGLDatei plot;
-        plot.oeffnenImSpeicher();
-        HabermelZiel z;
-        z.plot = &plot;
-        a.verweigert = !(art == 1 ? zeichneHabermel(s, z, L) : zeichneHabermel2(s, z, L)).empty();
-        EXPECT_EQ(a.verweigert, plot.inhalt().empty());
-        b = test::lesePlot(plot.inhalt());
-        a.yOben = true;
-        a.schrift = 128;
-    }
+    RecordingCanvas c(std::max(v.breite, 1), std::max(v.hoehe, 1), v.seite);
+    HPGLDatei plot;
+    plot.oeffnenImSpeicher();
+    HabermelZiel z{v.plot ? nullptr : &c, v.breite, v.hoehe, !v.seite, v.plot ? &plot : nullptr};
+    a.verweigert = !(art == 1 ? zeichneHabermel(s, z, L) : zeichneHabermel2(s, z, L)).empty();
+    EXPECT_EQ(a.verweigert, v.plot ? plot.inhalt().empty() : c.primitives().empty());
+    const test::Blattinhalt b = v.plot ? test::lesePlot(plot.inhalt()) : test::leseCanvas(c);
+    a.yOben = v.plot;
+    a.schrift = v.plot ? 128 : 0;
     for (const test::Strich& st : b.striche) {
         if (!v.plot && st.art != PrimitiveKind::Line)
             continue;
         for (std::size_t i = 1; i < st.punkte.size(); ++i)
-            a.striche.push_back({{st.punkte[i - 1].x, st.punkte[i - 1].y}, {st.punkte[i].x, st.punkte[i].y}});
+            a.striche.push_back({st.punkte[i - 1], st.punkte[i]});
         if (v.plot ? st.stift == 2 : st.farbe == s.Farben[1] && st.breite > s.Schalter.Linienstaerke)
-            for (const auto& q : st.punkte)
-                a.linien.push_back({q.x, q.y});
+            a.linien.insert(a.linien.end(), st.punkte.begin(), st.punkte.end());
     }
     const Farbe zahlFarbe = s.Farben[art == 1 ? 3 : 1];
     const int zahlStift = art == 1 && s.Schalter.MitZeitglZylinder && !s.Schalter.Zonenzeit ? 4 : 2;
     for (const test::Beschriftung& t : b.texte) {
         if (!v.plot && t.schrift == "Arial" && t.farbe == zahlFarbe && test::zahlIn(t.text) >= 0) {
-            const test::PlotPunkt m = test::textMitte(t);
-            a.zahlen.push_back({test::zahlIn(t.text), {m.x, m.y}});
+            a.zahlen.push_back({test::zahlIn(t.text), test::textMitte(t)});
             a.schrift = t.hoehe;
         }
         if (v.plot && !t.text.empty() && !t.zweitsatz && t.stift == zahlStift &&

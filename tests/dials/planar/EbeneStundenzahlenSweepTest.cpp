@@ -91,10 +91,9 @@ struct Ansicht {
 Ansicht leseCanvas(Ansicht a, const RecordingCanvas& c, const AppState& s)
 {
     for (const RecordedPrimitive& p : c.primitives()) {
-        if (p.kind == PrimitiveKind::Text && p.font.color == s.Farben[2] && !p.text.empty()
-            && p.text.find_first_not_of("0123456789") == std::string::npos) {
+        if (p.kind == PrimitiveKind::Text && p.font.color == s.Farben[2] && test::zahlIn(p.text) >= 0) {
             const TextExtent e = c.textExtent(p.text);
-            ++a.zahlen[std::stoi(p.text)];
+            ++a.zahlen[test::zahlIn(p.text)];
             a.kaesten.push_back({double(p.points[0].x), double(p.points[0].y), double(p.points[0].x + e.width),
                                  double(p.points[0].y + e.height)});
         }
