@@ -33,6 +33,7 @@ inline const Sicht kSchirm{"screen", 1780, 905}, kSchirmKlein{"screen 1366", 122
 inline const Sicht kSeiteA4{"page A4", 2970, 2100, true}, kSeiteA3{"page A3", 4200, 2970, true};
 inline const Sicht kPlot{"plot", 0, 0, false, true};
 inline const Sicht kSichten[] = {kSchirm, kSchirmKlein, kSeiteA4, kSeiteA3, kPlot};
+inline const Sicht kBlaetter[] = {kSchirm, kSchirmKlein, kSeiteA4, kSeiteA3}; // those drawn on a canvas
 
 // A stroke: on a canvas its kind, colour and width; in the plot its pen, from the pen's place
 // before the PD on.

@@ -258,8 +258,7 @@ TEST(PeaucellierVollstaendig, EveryHourTheSunReachesHasItsLineAndNumberOnEverySh
                         linien += std::any_of(l.begin(), l.end(), [&](P q) { return aufDemBlatt(b, q); })
                                   && std::any_of(l.begin(), l.end(), [&](P q) { return q.y != b.fuss.y; });
                     for (const Text& t : b.texte)
-                        if (!t.text.empty() && t.text.find_first_not_of("0123456789") == std::string::npos
-                            && aufDemBlatt(b, t.mitte))
+                        if (test::zahlIn(t.text) >= 0 && aufDemBlatt(b, t.mitte))
                             zahlen[ansicht].insert(t.text);
                     const std::size_t z = zahlen[ansicht].size() - zahlen[ansicht].count("12");
                     const bool passt = s.Zoom <= 1 && s.Par.Einheit <= 32 && ansicht != 1 && (ansicht || w >= 1780);

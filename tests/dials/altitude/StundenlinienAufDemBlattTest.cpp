@@ -70,7 +70,7 @@ bool polstabAufAllenBlaettern(const Fall& f, const Zylindertreffer& z)
 double filterhutBis(const AppState& s)
 {
     double bis = std::atan(9700 / (40.0 * s.Par.Skalenlaenge * s.Zoom)) / kGradRef;
-    for (const Sicht& v : {kSchirm, kSchirmKlein, kSeiteA4, kSeiteA3}) {
+    for (const Sicht& v : kBlaetter) {
         FilterhutAuftrag a;
         a.breite = v.breite;
         a.hoehe = v.hoehe;

@@ -110,11 +110,9 @@ std::vector<Ansicht> ansichten(AppState s)
 {
     std::vector<Ansicht> alle;
     const Platzierung bild = standardPlatzierung(s, 1780, 905);
-    for (const test::Sicht& v : test::kSichten) {
+    for (const test::Sicht& v : test::kBlaetter) {
         const int w = v.breite, h = v.hoehe;
         const bool papier = v.seite;
-        if (v.plot)
-            continue;
         AppState b = s;
         setzePlatzierung(b, papier ? platzierungAufSeite(bild, w, h, 1780, 905) : standardPlatzierung(s, w, h));
         RecordingCanvas c(w, h, papier);

@@ -114,9 +114,7 @@ TEST(RingLayout, SweepKeepsEveryLineOnTheSheetAndNumbersEveryLitHour)
                         }
                     };
                     std::string rechts;
-                    for (const Sicht& f : kSichten) {
-                        if (f.plot)
-                            continue;
+                    for (const Sicht& f : kBlaetter) {
                         RecordingCanvas c(f.breite, f.hoehe, f.seite);
                         const Konstruktionsmeldungen m = zeichneRingsonnenuhr(
                             s, c, f.breite, f.hoehe, !f.seite, true, D, s.Par.RingAlpha, s.Par.RingBreite, nullptr);
