@@ -32,7 +32,6 @@ struct Ansicht {
     std::set<Strecke> linien;
     std::vector<Zahl> zahlen;
     std::vector<Strecke> kaesten; // rectangles drawn, and the plot's pen 1 strokes' bounds
-    bool verweigert = false;      // the plot was refused
 
     bool aufDemBlatt(double x, double y) const { return x >= 0 && y >= 0 && x <= breite && y <= hoehe; }
     void linie(double x0, double y0, double x1, double y1)
@@ -90,7 +89,6 @@ inline Ansicht zeichne(const Fall& f, int von, int bis, const Sicht& sicht)
     Ansicht a;
     a.breite = b.breite;
     a.hoehe = b.hoehe;
-    a.verweigert = b.verweigert;
     a.kaesten = b.rechtecke;
     for (const Strich& st : b.striche) {
         if (sicht.plot ? stundenstifte.count(st.stift) : st.art == PrimitiveKind::Line && stundenfarben.count(st.farbe))
