@@ -215,7 +215,7 @@ TEST(EbeneStundenzahlen, FigureEightsAreClosedLoops)
             if (st.size() >= mindestens && st.front() != st.back())
                 enden.insert(enden.end(), {st.front(), st.back()});
         return std::count_if(enden.begin(), enden.end(), [&](std::pair<double, double> e) {
-            const auto [x, y] = e;
+            const double x = e.first, y = e.second;
             return std::count_if(enden.begin(), enden.end(), [&](auto f) { return std::hypot(x - f.first, y - f.second) <= 1; }) < 2
                    && x > 0.02 * w && x < 0.98 * w && y > 0.02 * h && y < 0.98 * h
                    && std::hypot(x - fuss.first, y - fuss.second) > 300;
