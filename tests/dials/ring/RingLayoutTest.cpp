@@ -99,8 +99,15 @@ TEST(RingLayout, SweepKeepsEveryLineOnTheSheetAndNumbersEveryLitHour)
                                            ", ";
                     const std::string hinweis = ringGekapptText(s, true), ende = ringGekapptText(s, false),
                                       weg(meldungsText(s, 64).substr(0, meldungsText(s, 64).find('\n')));
-                    const auto pruefe = [&](const std::string& blatt, const std::vector<Befund>& bf, bool gesagt,
-                                            bool abgelehnt, std::map<int, int> ist) {
+                    // Hour numbers: turned upright on the canvas, in the hour pen in the plot.
+                    const auto pruefe = [&](const std::string& blatt, const Blattinhalt& b, const std::vector<Befund>& bf,
+                                            bool gesagt, bool abgelehnt) {
+                        std::map<int, int> ist;
+                        for (const Beschriftung& t : b.texte)
+                            if (ziffern(t.text) && (b.hpgl.empty() ? t.winkel == 90 && t.farbe == s.Farben[temporal ? 9 : 1]
+                                                                         && t.schrift != "Wingdings"
+                                                                   : !t.zweitsatz && t.stift == (temporal ? 10 : 2)))
+                                ++ist[std::stoi(t.text)];
                         for (const Befund& f : bf)
                             if (D == 150 || f.art != Befundart::Ueberdeckung)
                                 befunde += wo + blatt + ": " + f.meldung + "\n";
@@ -121,15 +128,9 @@ TEST(RingLayout, SweepKeepsEveryLineOnTheSheetAndNumbersEveryLitHour)
                         const auto sagt = [&](const std::string& t) {
                             return std::any_of(m.begin(), m.end(), [&](const auto& k) { return k.text == t; });
                         };
-                        std::map<int, int> ist;
-                        bool abgelehnt = false;
-                        for (const RecordedPrimitive& p : c.primitives()) {
-                            abgelehnt |= p.text == weg;
-                            if (p.angle == 90 && p.font.color == s.Farben[temporal ? 9 : 1] &&
-                                p.font.name != "Wingdings" && ziffern(p.text))
-                                ++ist[std::stoi(p.text)];
-                        }
-                        pruefe(f.name, pruefeLayout(c), sagt(hinweis), abgelehnt, ist);
+                        const Blattinhalt b = leseCanvas(c);
+                        pruefe(f.name, b, pruefeLayout(c), sagt(hinweis),
+                               std::any_of(b.texte.begin(), b.texte.end(), [&](const auto& t) { return t.text == weg; }));
                         rechts += sagt(ende) ? '1' : '0';
                     }
                     if (rechts.find_first_not_of(rechts[0]) != std::string::npos)
@@ -137,12 +138,8 @@ TEST(RingLayout, SweepKeepsEveryLineOnTheSheetAndNumbersEveryLitHour)
                     test::ScriptedPrompt frage;
                     std::string grund;
                     const std::string plot = ringPlot(s, frage, &grund);
-                    std::map<int, int> ist;
-                    for (const test::PlotText& l : test::plotTexte(plot))
-                        if (!l.zweitsatz && l.stift == (temporal ? 10 : 2) && ziffern(l.text))
-                            ++ist[std::stoi(l.text)];
-                    pruefe("plot", pruefePlotLayout(plot, plotSeite(plot)), plot.find(hinweis) != std::string::npos,
-                           !grund.empty(), ist);
+                    pruefe("plot", lesePlot(plot), pruefePlotLayout(plot, plotSeite(plot)),
+                           plot.find(hinweis) != std::string::npos, !grund.empty());
                 }
     EXPECT_EQ(befunde, "");
 }
