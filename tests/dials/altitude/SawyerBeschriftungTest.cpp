@@ -4,13 +4,8 @@
 // sheet, the line nearest each number is its own, every hour the summer sun reaches has its
 // line, and every zodiac sign stands inside the band of declinations its sign covers. Hours and
 // declinations are judged by the sun worked out here.
-#include "core/HPGLDatei.h"
-#include "core/RecordingCanvas.h"
-#include "drawing/Platzierung.h"
-#include "drawing/Zeichnungsroutinen.h"
+#include "support/Ansichten.h"
 #include "support/Layoutpruefung.h"
-#include "support/PlotLeser.h"
-#include "support/ScriptedPrompt.h"
 
 #include <gtest/gtest.h>
 
@@ -49,42 +44,40 @@ Text text(P an, const std::string& t, double schritt, double breit, double h, bo
     return {{an.x + lang, an.y + h / 2}, t.substr(vorn, ende - vorn), rot, zeichen};
 }
 
-Blatt vomCanvas(const RecordingCanvas& c, const AppState& s, int breite, int hoehe)
+// The sheet of a view (0 the screen, 1 the A4 page, 2 the plot, 3 the A3 page) of the drawing
+// window's image of breite x hoehe, y up; an empty one where the plot is refused. On the canvas
+// the first circle marks the foot, in the plot the first CI; the plot's characters are 72 x 108
+// units at a pitch of 1.5 times their width.
+Blatt zeichne(const AppState& s, int breite, int hoehe, int ansicht)
 {
-    Blatt b{{0, -double(hoehe), double(breite), 0}, {}, {}, {}, {}};
+    const test::Sicht bild{"", breite, hoehe}, sichten[] = {bild, test::kSeiteA4, test::kPlot, test::kSeiteA3};
+    const test::Blattinhalt i = test::zeichneInSicht(s, sichten[ansicht], bild);
+    if (i.verweigert)
+        return {};
+    const bool plot = ansicht == 2;
+    Blatt b{plot ? test::plotSeite(i.hpgl) : test::Seitenrechteck{0, -i.hoehe, i.breite, 0}, {}, {}, {}, {}};
     bool fuss = false;
-    for (const RecordedPrimitive& p : c.primitives()) {
+    for (const test::PlotBefehl& p : test::plotBefehle(i.hpgl))
+        if (p.name == "CI" && !fuss) {
+            fuss = true;
+            b.fuss = p.an;
+        }
+    for (const test::Strich& st : i.striche) {
         std::vector<P> q;
-        for (const CanvasPoint& k : p.points)
-            q.push_back({double(k.x), -double(k.y)});
-        if (p.kind == PrimitiveKind::Ellipse && !fuss) {
+        for (const P& k : st.punkte)
+            q.push_back({k.x, plot ? k.y : -k.y});
+        if (st.art == PrimitiveKind::Ellipse && !fuss) {
             fuss = true;
             b.fuss = {(q[0].x + q[1].x) / 2, (q[0].y + q[1].y) / 2};
-        } else if (p.kind == PrimitiveKind::Line || p.kind == PrimitiveKind::Polyline) {
-            const bool stunde = p.pen.color == s.Farben[2] && p.pen.width > s.Schalter.Linienstaerke;
+        } else if (st.art == PrimitiveKind::Line || st.art == PrimitiveKind::Polyline) {
+            const bool stunde = plot ? st.stift == 3 : st.farbe == s.Farben[2] && st.breite > s.Schalter.Linienstaerke;
             (stunde ? b.linien : b.andere).push_back(q);
-        } else if (p.kind == PrimitiveKind::Text) {
-            const double h = p.font.height;
-            b.texte.push_back(
-                text(q[0], p.text, 0.55 * h, 0.55 * h, -h, p.font.color == FarbeRot, p.font.name == "Wingdings"));
         }
     }
-    return b;
-}
-
-// Characters of 72 x 108 plotter units at a pitch of 1.5 times their width.
-Blatt vomPlot(const std::string& hpgl)
-{
-    Blatt b{test::plotSeite(hpgl), {}, {}, {}, {}};
-    for (const test::PlotBefehl& p : test::plotBefehle(hpgl))
-        if (p.name == "CI") {
-            b.fuss = p.an;
-            break;
-        }
-    for (const test::PlotStrich& st : test::plotStriche(hpgl))
-        (st.stift == 3 ? b.linien : b.andere).push_back(st.punkte);
-    for (const test::PlotText& t : test::plotTexte(hpgl))
-        b.texte.push_back(text(t.an, t.text, 108, 72, 108, t.stift == 6, t.zweitsatz));
+    for (const test::Beschriftung& t : i.texte)
+        b.texte.push_back(plot ? text(t.an, t.text, 108, 72, 108, t.stift == 6, t.zweitsatz)
+                               : text({t.an.x, -t.an.y}, t.text, 0.55 * t.hoehe, 0.55 * t.hoehe, -t.hoehe,
+                                      t.farbe == FarbeRot, t.schrift == "Wingdings"));
     return b;
 }
 
@@ -170,33 +163,6 @@ std::string pruefe(const Blatt& b, const AppState& s)
             fehler += " sign " + t.text + " at " + std::to_string(d) + " deg;";
     }
     return zeichen == 12 ? fehler : fehler + " " + std::to_string(zeichen) + " signs;";
-}
-
-// The sheet of a view (0 the screen, 1 the A4 page, 2 the plot, 3 the A3 page) of the drawing
-// window's image of kBreite x kHoehe; an empty one where the plot is refused.
-Blatt zeichne(AppState s, int kBreite, int kHoehe, int ansicht)
-{
-    setzePlatzierung(s, standardPlatzierung(s, kBreite, kHoehe));
-    Zeichenfensterzustand z;
-    z.BildBreite = z.AktivBreite = kBreite;
-    z.BildHoehe = z.AktivHoehe = kHoehe;
-    if (ansicht == 2) {
-        HPGLDatei plot;
-        plot.oeffnenImSpeicher();
-        test::ScriptedPrompt frage;
-        s.AlsHPGL = 1;
-        const bool sawyer = s.UhrTyp == 'w';
-        s.FusspunktX = sawyer ? pixelNachSawyerX(s.FusspunktX, kBreite) : pixelNachPlotX(s.FusspunktX, kBreite);
-        s.FusspunktY = sawyer ? pixelNachSawyerY(s.FusspunktY, kHoehe) : 5240;
-        Plotauftrag a{s, z, plot, nullptr, frage, "", {}};
-        return zeichnungseintrag(s, false)->plot(a).verweigert ? Blatt{} : vomPlot(plot.inhalt());
-    }
-    s.FormatA4 = ansicht != 3;
-    const int w = ansicht == 3 ? 4200 : ansicht ? 2970 : kBreite, h = ansicht == 3 ? 2970 : ansicht ? 2100 : kHoehe;
-    RecordingCanvas c(w, h, ansicht != 0);
-    Zeichenauftrag a{s, z, c, w, h, ansicht == 0, zeichenumgebung(z, true, false, 0, 0), ansicht ? w : 0, ansicht ? h : 0};
-    ansicht ? zeichneDruckseite(a, kBreite, kHoehe) : konstruiereBild(a, Zeichenanlass::Sonstiges);
-    return vomCanvas(c, s, w, h);
 }
 
 // Findings the check knows, by latitudes, time mode and view (-1: any), with their reasons. A
@@ -292,8 +258,7 @@ TEST(PeaucellierVollstaendig, EveryHourTheSunReachesHasItsLineAndNumberOnEverySh
                         linien += std::any_of(l.begin(), l.end(), [&](P q) { return aufDemBlatt(b, q); })
                                   && std::any_of(l.begin(), l.end(), [&](P q) { return q.y != b.fuss.y; });
                     for (const Text& t : b.texte)
-                        if (!t.text.empty() && t.text.find_first_not_of("0123456789") == std::string::npos
-                            && aufDemBlatt(b, t.mitte))
+                        if (test::zahlIn(t.text) >= 0 && aufDemBlatt(b, t.mitte))
                             zahlen[ansicht].insert(t.text);
                     const std::size_t z = zahlen[ansicht].size() - zahlen[ansicht].count("12");
                     const bool passt = s.Zoom <= 1 && s.Par.Einheit <= 32 && ansicht != 1 && (ansicht || w >= 1780);

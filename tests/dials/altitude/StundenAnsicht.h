@@ -2,24 +2,10 @@
 // An altitude dial or cylinder as the hour tests read it: on the drawing window's image, on a
 // printed page or in its plot, the segments in the hour colours (pens) with an end on the
 // sheet and the numbers written in them. Hour h's lines are those of the dial with h alone.
-#include "core/RecordingCanvas.h"
-#include "drawing/Auftragsschutz.h"
-#include "drawing/Platzierung.h"
-#include "drawing/ZeichnungExport.h"
-#include "drawing/Zeichnungsroutinen.h"
-#include "support/ExportPruefung.h"
-#include "support/Layoutpruefung.h"
-#include "support/PlotLeser.h"
-#include "support/ScriptedPrompt.h"
-#include "support/TestOrdner.h"
-
-#include <gtest/gtest.h>
+#include "support/Ansichten.h"
 
 #include <algorithm>
-#include <array>
 #include <set>
-#include <string>
-#include <vector>
 
 namespace umbrin::test {
 
@@ -35,16 +21,6 @@ struct Fall {
     double zoom = 1, groesse = 1;
 };
 
-// Where the dial is seen: an image (breite x hoehe pixels), a page (0.1 mm) or the plot.
-struct Sicht {
-    const char* name;
-    int breite, hoehe;
-    bool seite = false, plot = false;
-};
-inline const Sicht kSchirm{"screen", 1780, 905}, kSchirmKlein{"screen 1366", 1226, 593};
-inline const Sicht kSeiteA4{"page A4", 2970, 2100, true}, kSeiteA3{"page A3", 4200, 2970, true};
-inline const Sicht kPlot{"plot", 0, 0, false, true};
-
 using Strecke = std::array<double, 4>;
 struct Zahl {
     int h;
@@ -56,7 +32,6 @@ struct Ansicht {
     std::set<Strecke> linien;
     std::vector<Zahl> zahlen;
     std::vector<Strecke> kaesten; // rectangles drawn, and the plot's pen 1 strokes' bounds
-    bool verweigert = false;      // the plot was refused
 
     bool aufDemBlatt(double x, double y) const { return x >= 0 && y >= 0 && x <= breite && y <= hoehe; }
     void linie(double x0, double y0, double x1, double y1)
@@ -66,9 +41,8 @@ struct Ansicht {
     }
     void zahl(const std::string& text, double x, double y, double w, double h)
     {
-        const std::string t = text.substr(std::min(text.size(), text.find_first_not_of(' ')));
-        if (!t.empty() && t.find_first_not_of("0123456789") == std::string::npos)
-            zahlen.push_back({std::stoi(t), x, y, x + w, y + h, aufDemBlatt(x, y) && aufDemBlatt(x + w, y + h)});
+        if (const int n = zahlIn(text); n >= 0)
+            zahlen.push_back({n, x, y, x + w, y + h, aufDemBlatt(x, y) && aufDemBlatt(x + w, y + h)});
     }
     bool beziffert(int h) const
     {
@@ -111,61 +85,29 @@ inline Ansicht zeichne(const Fall& f, int von, int bis, const Sicht& sicht)
     stelleFall(s, f, von, bis);
     const std::set<Farbe> stundenfarben{s.Farben[1], s.Farben[2], s.Farben[f.art == 2 ? 7 : 9]};
     const std::set<int> stundenstifte{2, f.art > 0 ? 6 : 3, 10};
-    const int bildBreite = sicht.plot || sicht.seite ? kSchirm.breite : sicht.breite;
-    const int bildHoehe = sicht.plot || sicht.seite ? kSchirm.hoehe : sicht.hoehe;
-    Zeichenfensterzustand zf;
-    zf.BildBreite = zf.AktivBreite = bildBreite;
-    zf.BildHoehe = zf.AktivHoehe = bildHoehe;
-    setzePlatzierung(s, standardPlatzierung(s, bildBreite, bildHoehe));
-    ScriptedPrompt frage;
-    if (!sicht.plot) {
-        const int w = sicht.breite, h = sicht.hoehe;
-        Ansicht a;
-        a.breite = w;
-        a.hoehe = h;
-        RecordingCanvas c(w, h, sicht.seite);
-        Zeichenauftrag z{s, zf, c, w, h, !sicht.seite, zeichenumgebung(zf, true, false, 0, 0),
-                         sicht.seite ? w : 0, sicht.seite ? h : 0, &frage};
-        z.arbeitsPfad = UMBRIN_BINARY_DIR;
-        if (sicht.seite)
-            zeichneDruckseite(z, bildBreite, bildHoehe);
-        else
-            konstruiereBild(z, Zeichenanlass::Sonstiges);
-        for (const RecordedPrimitive& p : c.primitives()) {
-            if (p.kind == PrimitiveKind::Line && stundenfarben.count(p.pen.color))
-                a.linie(p.points[0].x, p.points[0].y, p.points[1].x, p.points[1].y);
-            if (p.kind == PrimitiveKind::Rectangle)
-                a.kaesten.push_back({double(p.points[0].x), double(p.points[0].y), double(p.points[1].x),
-                                     double(p.points[1].y)});
-            if (p.kind == PrimitiveKind::Text && stundenfarben.count(p.font.color))
-                a.zahl(p.text, p.points[0].x, p.points[0].y, 0.55 * p.font.height * double(p.text.size()), p.font.height);
-        }
-        return a;
-    }
-    TestOrdner ordner("zahlen");
-    ExportAuftrag e{ordner / "zahlen.plt", bildBreite, bildHoehe, UMBRIN_BINARY_DIR, {}};
-    Auftragsschutz schutz(s);
+    const Blattinhalt b = zeichneInSicht(s, sicht);
     Ansicht a;
-    if (!exportiereZeichnung(s, zf, frage, zeichnungseintrag(s, false), e, schutz)) {
-        a.verweigert = true;
-        return a;
-    }
-    const std::string hpgl = dateiText(e.datei);
-    a.breite = plotSeite(hpgl).x1;
-    a.hoehe = plotSeite(hpgl).y1;
-    for (const PlotStrich& st : plotStriche(hpgl)) {
-        for (std::size_t i = 1; stundenstifte.count(st.stift) && i < st.punkte.size(); ++i)
-            a.linie(st.punkte[i - 1].x, st.punkte[i - 1].y, st.punkte[i].x, st.punkte[i].y);
-        if (st.stift == 1 && !st.punkte.empty()) {
-            Strecke b{st.punkte[0].x, st.punkte[0].y, st.punkte[0].x, st.punkte[0].y};
+    a.breite = b.breite;
+    a.hoehe = b.hoehe;
+    a.kaesten = b.rechtecke;
+    for (const Strich& st : b.striche) {
+        if (sicht.plot ? stundenstifte.count(st.stift) : st.art == PrimitiveKind::Line && stundenfarben.count(st.farbe))
+            for (std::size_t i = 1; i < st.punkte.size(); ++i)
+                a.linie(st.punkte[i - 1].x, st.punkte[i - 1].y, st.punkte[i].x, st.punkte[i].y);
+        // The plot's frames: the bounds of its pen 1 strokes.
+        if (sicht.plot && st.stift == 1) {
+            Strecke k{st.punkte[0].x, st.punkte[0].y, st.punkte[0].x, st.punkte[0].y};
             for (const auto& q : st.punkte)
-                b = {std::min(b[0], q.x), std::min(b[1], q.y), std::max(b[2], q.x), std::max(b[3], q.y)};
-            a.kaesten.push_back(b);
+                k = {std::min(k[0], q.x), std::min(k[1], q.y), std::max(k[2], q.x), std::max(k[3], q.y)};
+            a.kaesten.push_back(k);
         }
     }
-    for (const PlotText& t : plotTexte(hpgl))
-        if (stundenstifte.count(t.stift)) // characters of about 0.2 by 0.26 cm
+    for (const Beschriftung& t : b.texte) {
+        if (!sicht.plot && stundenfarben.count(t.farbe))
+            a.zahl(t.text, t.an.x, t.an.y, 0.55 * t.hoehe * double(t.text.size()), t.hoehe);
+        if (sicht.plot && stundenstifte.count(t.stift)) // characters of about 0.2 by 0.26 cm
             a.zahl(t.text, t.an.x, t.an.y, 120.0 * double(t.text.size()), 104);
+    }
     return a;
 }
 

@@ -70,7 +70,7 @@ bool polstabAufAllenBlaettern(const Fall& f, const Zylindertreffer& z)
 double filterhutBis(const AppState& s)
 {
     double bis = std::atan(9700 / (40.0 * s.Par.Skalenlaenge * s.Zoom)) / kGradRef;
-    for (const Sicht& v : {kSchirm, kSchirmKlein, kSeiteA4, kSeiteA3}) {
+    for (const Sicht& v : kBlaetter) {
         FilterhutAuftrag a;
         a.breite = v.breite;
         a.hoehe = v.hoehe;
@@ -158,7 +158,7 @@ std::string pruefe(const Fall& f)
     std::string fehler;
     for (int h : stunden) {
         const Reichweite& rh = r[std::size_t(h)];
-        for (const Sicht& v : {kSchirm, kSchirmKlein, kSeiteA4, kSeiteA3, kPlot}) {
+        for (const Sicht& v : kSichten) {
             const Ansicht a = zeichne(f, h, h, v);
             const bool gezeichnet = !a.linien.empty();
             std::string befund;

@@ -10,7 +10,7 @@
 #include "dialogs/HabermelGeometrie.h"
 #include "dials/azimuthal/HabermelTabelle.h"
 #include "dials/azimuthal/HabermelZeichnung.h"
-#include "support/PlotLeser.h"
+#include "support/Ansichten.h"
 
 #include <gtest/gtest.h>
 
@@ -26,15 +26,9 @@ namespace {
 constexpr double kGrad = M_PI / 180;
 constexpr double kEps = 23.44;
 
-double hoehe(double phi, double d, double H)
-{
-    return std::asin(std::sin(phi * kGrad) * std::sin(d * kGrad) +
-                     std::cos(phi * kGrad) * std::cos(d * kGrad) * std::cos(H * kGrad)) / kGrad;
-}
+using Punkt = test::PlotPunkt;
+using test::hoeheDerSonne;
 
-struct Punkt {
-    double x = 0, y = 0;
-};
 
 // One output of a dial: its hour numbers (value and the centre of their letters), the points
 // of the full-hour lines, and a letter's height, in the output's units with y as it has it.
@@ -48,62 +42,43 @@ struct Ausgabe {
 };
 
 // Outputs: 0 and 1 the two screens, 2 an A4 and 3 an A3 page, 4 the plot.
-const int kBreite[] = {1780, 1226, 2970, 4200}, kHoehe[] = {905, 593, 2100, 2970};
-
 Ausgabe zeichne(const AppState& s, int art, int wo)
 {
     Ausgabe a;
     const double L = s.Par.HabermelGnomon;
-    const Farbe zahlFarbe = s.Farben[art == 1 ? 3 : 1];
-    if (wo < 4) {
-        RecordingCanvas c(kBreite[wo], kHoehe[wo], wo >= 2);
-        HabermelZiel z{&c, kBreite[wo], kHoehe[wo], wo < 2};
-        a.verweigert = !(art == 1 ? zeichneHabermel(s, z, L) : zeichneHabermel2(s, z, L)).empty();
-        EXPECT_EQ(a.verweigert, c.primitives().empty());
-        for (const auto& p : c.primitives()) {
-            if (p.kind == PrimitiveKind::Line)
-                a.striche.push_back({{double(p.points[0].x), double(p.points[0].y)}, {double(p.points[1].x), double(p.points[1].y)}});
-            if (p.kind == PrimitiveKind::Line && p.pen.color == s.Farben[1] && p.pen.width > s.Schalter.Linienstaerke)
-                for (const auto& q : p.points)
-                    a.linien.push_back({double(q.x), double(q.y)});
-            const auto ziffer = p.text.find_first_not_of(' ');
-            if (p.kind != PrimitiveKind::Text || p.font.name != "Arial" || p.font.color != zahlFarbe ||
-                ziffer == std::string::npos || p.text.find_first_not_of("0123456789 ") != std::string::npos)
-                continue;
-            // The letters' centre: a digit about 0.55 of the height wide, the text turned
-            // counter-clockwise about its top left corner.
-            const double h = p.font.height, w = p.angle * kGrad;
-            const double u = 0.55 * h * (ziffer + (p.text.size() - ziffer) / 2.0), v = h / 2;
-            a.zahlen.push_back({std::stoi(p.text), {p.points[0].x + u * std::cos(w) + v * std::sin(w),
-                                                   p.points[0].y - u * std::sin(w) + v * std::cos(w)}});
-            a.schrift = h;
-        }
-        return a;
-    }
+    const test::Sicht& v = test::kSichten[wo];
+    RecordingCanvas c(std::max(v.breite, 1), std::max(v.hoehe, 1), v.seite);
     HPGLDatei plot;
     plot.oeffnenImSpeicher();
-    HabermelZiel z;
-    z.plot = &plot;
+    HabermelZiel z{v.plot ? nullptr : &c, v.breite, v.hoehe, !v.seite, v.plot ? &plot : nullptr};
     a.verweigert = !(art == 1 ? zeichneHabermel(s, z, L) : zeichneHabermel2(s, z, L)).empty();
-    EXPECT_EQ(a.verweigert, plot.inhalt().empty());
-    a.yOben = true;
-    a.schrift = 128;
-    for (const auto& st : test::plotStriche(plot.inhalt())) {
+    EXPECT_EQ(a.verweigert, v.plot ? plot.inhalt().empty() : c.primitives().empty());
+    const test::Blattinhalt b = v.plot ? test::lesePlot(plot.inhalt()) : test::leseCanvas(c);
+    a.yOben = v.plot;
+    a.schrift = v.plot ? 128 : 0;
+    for (const test::Strich& st : b.striche) {
+        if (!v.plot && st.art != PrimitiveKind::Line)
+            continue;
         for (std::size_t i = 1; i < st.punkte.size(); ++i)
-            a.striche.push_back({{st.punkte[i - 1].x, st.punkte[i - 1].y}, {st.punkte[i].x, st.punkte[i].y}});
-        for (const auto& q : st.punkte)
-            if (st.stift == 2)
-                a.linien.push_back({q.x, q.y});
+            a.striche.push_back({st.punkte[i - 1], st.punkte[i]});
+        if (v.plot ? st.stift == 2 : st.farbe == s.Farben[1] && st.breite > s.Schalter.Linienstaerke)
+            a.linien.insert(a.linien.end(), st.punkte.begin(), st.punkte.end());
     }
+    const Farbe zahlFarbe = s.Farben[art == 1 ? 3 : 1];
     const int zahlStift = art == 1 && s.Schalter.MitZeitglZylinder && !s.Schalter.Zonenzeit ? 4 : 2;
-    for (const auto& t : test::plotTexte(plot.inhalt()))
-        if (!t.text.empty() && !t.zweitsatz && t.stift == zahlStift &&
+    for (const test::Beschriftung& t : b.texte) {
+        if (!v.plot && t.schrift == "Arial" && t.farbe == zahlFarbe && test::zahlIn(t.text) >= 0) {
+            a.zahlen.push_back({test::zahlIn(t.text), test::textMitte(t)});
+            a.schrift = t.hoehe;
+        }
+        if (v.plot && !t.text.empty() && !t.zweitsatz && t.stift == zahlStift &&
             t.text.find_first_not_of("0123456789") == std::string::npos) {
             // From the label's lower left corner, letters 0.75 of their height apart.
-            const double w = t.richtung * kGrad, u = 0.75 * 128 * t.text.size() / 2, v = 64;
-            a.zahlen.push_back({std::stoi(t.text), {t.an.x + u * std::cos(w) - v * std::sin(w),
-                                                   t.an.y + u * std::sin(w) + v * std::cos(w)}});
+            const double w = t.winkel * kGrad, u = 0.75 * 128 * t.text.size() / 2, h = 64;
+            a.zahlen.push_back({std::stoi(t.text), {t.an.x + u * std::cos(w) - h * std::sin(w),
+                                                   t.an.y + u * std::sin(w) + h * std::cos(w)}});
         }
+    }
     return a;
 }
 
@@ -164,7 +139,8 @@ Linien linienZwei(const AppState& s, const Ausgabe& a, int wo, double dZone)
 {
     const double unten = a.yOben ? -1 : 1, phi = s.Par.Breite;
     const Punkt m = wo == 4 ? Punkt{std::round(0.6 * 16400), 11480 / 2.0}
-                            : Punkt{double((kBreite[wo] - (wo >= 2 ? 30 : 0)) / 2), double((kHoehe[wo] - (wo >= 2 ? 30 : 0)) / 2)};
+                            : Punkt{double((test::kSichten[wo].breite - (wo >= 2 ? 30 : 0)) / 2),
+                                    double((test::kSichten[wo].hoehe - (wo >= 2 ? 30 : 0)) / 2)};
     // The curves in units of L', then L' from their farthest drawn point.
     Linien linien;
     double weit = 0, hoechste = 0;
@@ -175,7 +151,7 @@ Linien linienZwei(const AppState& s, const Ausgabe& a, int wo, double dZone)
         for (double l = 0; l < 360; l += 1) {
             // The dial's date scale takes eps sin(l) for the declination (within 0.3 degrees
             // of the sun's), which near the zenith moves a point by much of a letter.
-            const double alt = hoehe(phi, kEps * std::sin(l * kGrad), 15 * (h + dZone - 12));
+            const double alt = hoeheDerSonne(phi, kEps * std::sin(l * kGrad), 15 * (h + dZone - 12));
             if (alt <= 1.5)
                 continue;
             const double rho = std::tan(alt * kGrad);
@@ -258,7 +234,7 @@ void pruefe(const Fall& f)
         for (int h = von; h <= bis; ++h) {
             double hoechste = -90;
             for (double d = -kEps; d <= kEps; d += 0.25)
-                hoechste = std::max(hoechste, hoehe(f.phi, d, 15 * (h + dZone - 12)));
+                hoechste = std::max(hoechste, hoeheDerSonne(f.phi, d, 15 * (h + dZone - 12)));
             mindestens[static_cast<std::size_t>(zwoelf(h))] += hoechste > grenze + rand;
             hoechstens[static_cast<std::size_t>(zwoelf(h))] += hoechste > grenze - rand;
         }

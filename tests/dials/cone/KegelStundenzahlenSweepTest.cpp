@@ -3,12 +3,7 @@
 // even hour line drawn on the sheet carries its number there, no number stands for a line that
 // is not drawn, and a cone too wide at its apex is refused by all alike. Each hour is drawn
 // alone, so that its strokes are known to be its own.
-#include "core/RecordingCanvas.h"
-#include "drawing/Platzierung.h"
-#include "drawing/ZeichnungExport.h"
-#include "support/ExportPruefung.h"
-#include "support/ScriptedPrompt.h"
-#include "support/TestOrdner.h"
+#include "support/Ansichten.h"
 
 #include <gtest/gtest.h>
 
@@ -26,50 +21,28 @@ bool aufBlatt(double ax, double ay, double bx, double by, double b, double h, do
     return false;
 }
 
-// Whether the sheet (w x h: the image, a page in 0.1 mm; 0: the plot) refuses the dial, shows a
-// stroke of the hour's line and its number.
-std::array<bool, 3> zeige(AppState s, int w, int h, bool seite, const std::filesystem::path& ordner)
+// Whether the view refuses the dial, shows a stroke of the hour's line and its number.
+std::array<bool, 3> zeige(const AppState& s, const Sicht& v)
 {
-    Zeichenfensterzustand f;
-    f.BildBreite = f.AktivBreite = w && !seite ? w : 1780;
-    f.BildHoehe = f.AktivHoehe = w && !seite ? h : 905;
-    setzePlatzierung(s, standardPlatzierung(s, f.BildBreite, f.BildHoehe));
+    const Blattinhalt b = zeichneInSicht(s, v, kSchirm, {PromptAnswer::No}); // the plot without a grid
     const std::string stunde = std::to_string(s.Zeiten.QuadVon);
     bool linie = false, zahl = false;
-    if (w) {
-        RecordingCanvas c(w, h, seite);
-        Zeichenauftrag a{s, f, c, w, h, !seite, zeichenumgebung(f, true, false, 0, 0), w, h};
-        const bool nein = !(seite ? zeichneDruckseite(a, 1780, 905) : konstruiereBild(a, Zeichenanlass::Sonstiges)).empty();
-        for (const RecordedPrimitive& p : c.primitives()) {
-            for (std::size_t k = 1; p.kind == PrimitiveKind::Polyline && p.pen.color == s.Farben[2] && k < p.points.size(); ++k)
-                linie = linie || aufBlatt(p.points[k - 1].x, p.points[k - 1].y, p.points[k].x, p.points[k].y, w, h, seite ? 50 : 0);
-            zahl = zahl || (p.kind == PrimitiveKind::Text && p.text == stunde && p.font.color == s.Farben[2]);
-        }
-        return {nein, linie, zahl};
-    }
-    s.AlsHPGL = 1;
-    ScriptedPrompt frage;
-    frage.answers.push_back(PromptAnswer::No); // no grid
-    ExportAuftrag a{ordner / "kegel.plt", f.BildBreite, f.BildHoehe, {}, {}};
-    Auftragsschutz schutz(s);
-    if (!exportiereZeichnung(s, f, frage, zeichnungseintrag(s, false), a, schutz))
-        return {true, false, false};
-    for (const PlotStrich& st : plotStriche(dateiText(a.datei), 3))
-        for (std::size_t k = 1; k < st.punkte.size(); ++k)
-            linie = linie || aufBlatt(st.punkte[k - 1].x, st.punkte[k - 1].y, st.punkte[k].x, st.punkte[k].y, 16157, 11038, 0);
-    for (const PlotBefehl& l : plotBefehle(dateiText(a.datei)))
-        zahl = zahl || (l.name == "LB" && l.stift == 3 && l.text == stunde);
-    return {false, linie, zahl};
+    for (const Strich& st : b.striche)
+        for (std::size_t k = 1; (v.plot ? st.stift == 3 : st.art == PrimitiveKind::Polyline && st.farbe == s.Farben[2])
+                                && k < st.punkte.size(); ++k)
+            linie = linie || aufBlatt(st.punkte[k - 1].x, st.punkte[k - 1].y, st.punkte[k].x, st.punkte[k].y,
+                                      v.plot ? 16157 : v.breite, v.plot ? 11038 : v.hoehe, v.seite ? 50 : 0);
+    for (const Beschriftung& t : b.texte)
+        zahl = zahl || (t.text == stunde && (v.plot ? t.stift == 3 : t.farbe == s.Farben[2]));
+    return {b.verweigert || !b.meldungen.empty(), linie, zahl};
 }
 
 } // namespace
 
 TEST(KegelStundenzahlenSweep, EveryDrawnEvenHourLineCarriesItsNumberOnEverySheet)
 {
-    const TestOrdner ordner("kegel_sweep");
     const double breiten[] = {2, 10, 23.44, -2, -10, -23.44, 47.25, -33.87, 60, -55}, zooms[] = {0.71, 1, 1.41, 2};
     const double laengen[] = {20, 35, 60}; // mm of the cone's axis
-    const int sichten[][3] = {{1780, 905, 0}, {1226, 593, 0}, {2970, 2100, 1}, {4200, 2970, 1}, {0, 0, 0}};
     int linien = 0;
     // Each latitude with four of the zooms, lengths and time modes in turn; last, a cone too wide.
     for (std::size_t i = 0; i <= 4 * std::size(breiten); ++i) {
@@ -84,11 +57,10 @@ TEST(KegelStundenzahlenSweep, EveryDrawnEvenHourLineCarriesItsNumberOnEverySheet
         s.Par.KegelOeffnung = zuWeit ? 50 : s.Par.KegelOeffnung;
         for (int h = 10; h <= 18; h += 2) {
             s.Zeiten.QuadVon = s.Zeiten.QuadBis = h;
-            for (const auto& v : sichten) {
-                const auto [nein, linie, zahl] = zeige(s, v[0], v[1], v[2] != 0, ordner.path());
+            for (const Sicht& v : kSichten) {
+                const auto [nein, linie, zahl] = zeige(s, v);
                 const std::string wo = std::to_string(s.Par.Breite) + " deg, zoom " + std::to_string(s.Zoom) + ", "
-                                       + std::to_string(s.Par.Gnomonhoehe) + " mm, " + std::to_string(h) + " h, sheet "
-                                       + std::to_string(v[0]);
+                                       + std::to_string(s.Par.Gnomonhoehe) + " mm, " + std::to_string(h) + " h, " + v.name;
                 EXPECT_EQ(nein, zuWeit) << wo;
                 EXPECT_EQ(zahl, linie) << wo << (linie ? ": a drawn line without its number" : ": a number without its line");
                 linien += linie;

@@ -15,7 +15,7 @@
 #include "dials/planar/ZeichneEbeneSonnenuhr.h"
 #include "drawing/Platzierung.h"
 #include "../../support/ScriptedPrompt.h"
-#include "support/PlotLeser.h"
+#include "support/Ansichten.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +25,6 @@
 #include <map>
 #include <set>
 #include <string>
-#include <tuple>
 #include <vector>
 
 using namespace umbrin;
@@ -92,10 +91,9 @@ struct Ansicht {
 Ansicht leseCanvas(Ansicht a, const RecordingCanvas& c, const AppState& s)
 {
     for (const RecordedPrimitive& p : c.primitives()) {
-        if (p.kind == PrimitiveKind::Text && p.font.color == s.Farben[2] && !p.text.empty()
-            && p.text.find_first_not_of("0123456789") == std::string::npos) {
+        if (p.kind == PrimitiveKind::Text && p.font.color == s.Farben[2] && test::zahlIn(p.text) >= 0) {
             const TextExtent e = c.textExtent(p.text);
-            ++a.zahlen[std::stoi(p.text)];
+            ++a.zahlen[test::zahlIn(p.text)];
             a.kaesten.push_back({double(p.points[0].x), double(p.points[0].y), double(p.points[0].x + e.width),
                                  double(p.points[0].y + e.height)});
         }
@@ -112,9 +110,9 @@ std::vector<Ansicht> ansichten(AppState s)
 {
     std::vector<Ansicht> alle;
     const Platzierung bild = standardPlatzierung(s, 1780, 905);
-    for (const auto& [name, w, h, papier] : {std::tuple{"screen 1780x905", 1780, 905, false},
-                                             std::tuple{"screen 1226x593", 1226, 593, false},
-                                             std::tuple{"page A4", 2970, 2100, true}, std::tuple{"page A3", 4200, 2970, true}}) {
+    for (const test::Sicht& v : test::kBlaetter) {
+        const int w = v.breite, h = v.hoehe;
+        const bool papier = v.seite;
         AppState b = s;
         setzePlatzierung(b, papier ? platzierungAufSeite(bild, w, h, 1780, 905) : standardPlatzierung(s, w, h));
         RecordingCanvas c(w, h, papier);
@@ -126,7 +124,7 @@ std::vector<Ansicht> ansichten(AppState s)
             konstruiereEbeneSonnenuhr(b, Zeichenumgebung{}, c, zoom);
             g = std::max(5.0, g);
         }
-        alle.push_back(leseCanvas({name, double(b.FusspunktX), double(b.FusspunktY), papier ? 10 * g : w * g / 280,
+        alle.push_back(leseCanvas({v.name, double(b.FusspunktX), double(b.FusspunktY), papier ? 10 * g : w * g / 280,
                                    double(w), double(h)}, c, b));
     }
     const double fx = bild.FusspunktX * 16157.0 / 1780, fy = (905 - bild.FusspunktY) * 11038.0 / 905;

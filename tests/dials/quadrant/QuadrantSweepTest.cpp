@@ -10,7 +10,7 @@
 #include "core/State.h"
 #include "dials/quadrant/QuadrantGeometrie.h"
 #include "dials/quadrant/QuadrantHpgl.h"
-#include "support/PlotLeser.h"
+#include "support/Ansichten.h"
 
 #include "QuadrantBild.h"
 
@@ -27,15 +27,9 @@ namespace {
 
 constexpr double kGrad = M_PI / 180;
 
-double hoehe(double phi, double d, double H)
-{
-    return std::asin(std::sin(phi * kGrad) * std::sin(d * kGrad) + std::cos(phi * kGrad) * std::cos(d * kGrad) * std::cos(H * kGrad)) /
-           kGrad;
-}
+using Punkt = test::PlotPunkt;
+using test::hoeheDerSonne;
 
-struct Punkt {
-    double x = 0, y = 0;
-};
 
 // The points of the full-hour curve of hour h (radius and sun altitude over the year) for a
 // quadrant of radius 1 with its apex at the origin, and the sun's highest altitude on it.
@@ -70,10 +64,10 @@ Kurve kurve(const AppState& s, int h)
             const double T = tag - T21;
             const double r = sc.Ganzjaehrig ? (1 + double(tag - J1) / (D31 - J1)) / 2
                                             : (sc.Zeitablesung ? 2 - T / 183 : 1 + T / 183) / 2;
-            setze(r, hoehe(phi, d, stundenwinkel(d, sc.MitZeitglAzimut && !sc.TemporalAnzeige ? e : 0)));
+            setze(r, hoeheDerSonne(phi, d, stundenwinkel(d, sc.MitZeitglAzimut && !sc.TemporalAnzeige ? e : 0)));
         }
     for (double d = -eps; d <= eps && sc.QuadrantSkala != 0; d += 0.25) {
-        double r = 0, a = hoehe(phi, d, stundenwinkel(d, 0));
+        double r = 0, a = hoeheDerSonne(phi, d, stundenwinkel(d, 0));
         if (sc.QuadrantSkala == 1) {
             // Whole year: +eps outside when the reading is set; folded: |d| decides.
             const double anteil = sc.Ganzjaehrig ? (sc.Zeitablesung ? (d + eps) / (2 * eps) : (eps - d) / (2 * eps))
@@ -84,7 +78,7 @@ Kurve kurve(const AppState& s, int h)
             // mirrored declinations.
             r = (1 - 13.0 / s.Par.QuadrantGroesse) * std::tan((90 - eps) / 2 * kGrad) *
                 std::tan((90 + std::fabs(d)) / 2 * kGrad);
-            a = hoehe(std::fabs(phi), d, stundenwinkel(phi < 0 ? -d : d, 0));
+            a = hoeheDerSonne(std::fabs(phi), d, stundenwinkel(phi < 0 ? -d : d, 0));
         }
         setze(r, a);
     }
@@ -113,7 +107,6 @@ void pruefe(const Fall& f)
     s.Schalter.TemporalAnzeige = f.modus == 3;
     const std::string fall = "scale " + std::to_string(f.skala) + " phi " + std::to_string(f.phi) + " size " +
                              std::to_string(f.groesse) + " mode " + std::to_string(f.modus) + " scale form " + std::to_string(f.ganz + 2 * f.aussenJuni);
-    const int kBreite[] = {1780, 1226, 2970, 4200}, kHoehe[] = {905, 593, 2100, 2970};
     // The curves drawn: the full hours of the range (the calendar shows the half day the
     // range begins in).
     QuadrantStunden z = quadrantStunden(s);
@@ -125,7 +118,8 @@ void pruefe(const Fall& f)
             kurven.push_back({w.h, kurve(s, w.h)});
     bool verweigert = false;
     for (int wo = 0; wo < 4; ++wo) {
-        const test::QuadrantBild b = test::zeichneQuadrant(s, kBreite[wo], kHoehe[wo], wo < 2);
+        const test::Sicht& v = test::kSichten[wo];
+        const test::QuadrantBild b = test::zeichneQuadrant(s, v.breite, v.hoehe, !v.seite);
         const std::string ort = fall + " output " + std::to_string(wo);
         verweigert = b.S == 0;
         if (verweigert)
@@ -134,33 +128,26 @@ void pruefe(const Fall& f)
         // The hour numbers: upright digits on the calendar and zodiac scales; on the Gunter
         // scale turned, in the colours of the hour curves and smaller than the ecliptic's
         // numbers that follow them in the colour left.
-        std::vector<const RecordedPrimitive*> zahlen;
-        int kleinste = 1 << 30;
-        for (const RecordedPrimitive& p : b.c.primitives())
-            if (p.kind == PrimitiveKind::Text && p.text.find_first_not_of(' ') != std::string::npos &&
-                p.text.find_first_not_of("0123456789 ") == std::string::npos &&
-                (f.skala == 2 ? p.angle != 0 && (p.font.color == F[1] || p.font.color == F[2]) : p.angle == 0)) {
-                zahlen.push_back(&p);
-                kleinste = std::min(kleinste, p.font.height);
+        std::vector<test::Beschriftung> zahlen;
+        double kleinste = 1 << 30;
+        for (const test::Beschriftung& t : test::leseCanvas(b.c).texte)
+            if (test::zahlIn(t.text) >= 0 &&
+                (f.skala == 2 ? t.winkel != 0 && (t.farbe == F[1] || t.farbe == F[2]) : t.winkel == 0)) {
+                zahlen.push_back(t);
+                kleinste = std::min(kleinste, t.hoehe);
             }
         std::vector<int> geschrieben;
-        for (const RecordedPrimitive* z : zahlen) {
-            const RecordedPrimitive& p = *z;
-            if (p.font.height != kleinste)
+        for (const test::Beschriftung& t : zahlen) {
+            if (t.hoehe != kleinste)
                 continue;
-            const auto ziffer = p.text.find_first_not_of(' ');
-            // The letters' centre: a digit about 0.55 of the height wide, the text turned
-            // counter-clockwise about its top left corner.
-            const double fh = p.font.height, w = p.angle * kGrad;
-            const double u = 0.55 * fh * (ziffer + (p.text.size() - ziffer) / 2.0), v = fh / 2;
-            const Punkt m{p.points[0].x + u * std::cos(w) + v * std::sin(w), p.points[0].y - u * std::sin(w) + v * std::cos(w)};
-            const int n = std::stoi(p.text);
+            const test::PlotPunkt m = test::textMitte(t);
+            const int n = test::zahlIn(t.text);
             double eigene = 1e18;
             for (const auto& [h, k] : kurven)
                 for (const Punkt& q : k.punkte)
                     if (h == n)
                         eigene = std::min(eigene, std::hypot(b.X0 + b.S * q.x - m.x, b.Y0 + b.S * q.y - m.y));
-            EXPECT_LT(eigene, 3.5 * fh) << ort << " number " << n;
+            EXPECT_LT(eigene, 3.5 * t.hoehe) << ort << " number " << n;
             geschrieben.push_back(n);
         }
         // Every curve the sun lifts clear of the horizon (mean time: by more than the equation

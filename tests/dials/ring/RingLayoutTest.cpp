@@ -11,7 +11,7 @@
 #include "RingModell.h"
 #include "RingTestHilfen.h"
 #include "support/Layoutpruefung.h"
-#include "support/PlotLeser.h"
+#include "support/Ansichten.h"
 
 #include <gtest/gtest.h>
 
@@ -26,15 +26,6 @@ using namespace umbrin::test;
 using namespace umbrin::ringtest;
 
 namespace {
-
-struct Flaeche {
-    const char* name;
-    int breite, hoehe;
-    bool bildschirm;
-};
-// The drawing window's image on the two screens, and A4 and A3 pages in 0.1 mm.
-const Flaeche flaechen[] = {{"screen 1920x1080", 1780, 905, true}, {"screen 1366x768", 1226, 593, true},
-                            {"page A4", 2970, 2100, false}, {"page A3", 4200, 2970, false}};
 
 bool ziffern(const std::string& t) { return t.find_first_of("0123456789") < t.find_first_not_of(" 0123456789"); }
 
@@ -108,8 +99,15 @@ TEST(RingLayout, SweepKeepsEveryLineOnTheSheetAndNumbersEveryLitHour)
                                            ", ";
                     const std::string hinweis = ringGekapptText(s, true), ende = ringGekapptText(s, false),
                                       weg(meldungsText(s, 64).substr(0, meldungsText(s, 64).find('\n')));
-                    const auto pruefe = [&](const std::string& blatt, const std::vector<Befund>& bf, bool gesagt,
-                                            bool abgelehnt, std::map<int, int> ist) {
+                    // Hour numbers: turned upright on the canvas, in the hour pen in the plot.
+                    const auto pruefe = [&](const std::string& blatt, const Blattinhalt& b, const std::vector<Befund>& bf,
+                                            bool gesagt, bool abgelehnt) {
+                        std::map<int, int> ist;
+                        for (const Beschriftung& t : b.texte)
+                            if (ziffern(t.text) && (b.hpgl.empty() ? t.winkel == 90 && t.farbe == s.Farben[temporal ? 9 : 1]
+                                                                         && t.schrift != "Wingdings"
+                                                                   : !t.zweitsatz && t.stift == (temporal ? 10 : 2)))
+                                ++ist[std::stoi(t.text)];
                         for (const Befund& f : bf)
                             if (D == 150 || f.art != Befundart::Ueberdeckung)
                                 befunde += wo + blatt + ": " + f.meldung + "\n";
@@ -123,22 +121,16 @@ TEST(RingLayout, SweepKeepsEveryLineOnTheSheetAndNumbersEveryLitHour)
                         }
                     };
                     std::string rechts;
-                    for (const Flaeche& f : flaechen) {
-                        RecordingCanvas c(f.breite, f.hoehe, !f.bildschirm);
+                    for (const Sicht& f : kBlaetter) {
+                        RecordingCanvas c(f.breite, f.hoehe, f.seite);
                         const Konstruktionsmeldungen m = zeichneRingsonnenuhr(
-                            s, c, f.breite, f.hoehe, f.bildschirm, true, D, s.Par.RingAlpha, s.Par.RingBreite, nullptr);
+                            s, c, f.breite, f.hoehe, !f.seite, true, D, s.Par.RingAlpha, s.Par.RingBreite, nullptr);
                         const auto sagt = [&](const std::string& t) {
                             return std::any_of(m.begin(), m.end(), [&](const auto& k) { return k.text == t; });
                         };
-                        std::map<int, int> ist;
-                        bool abgelehnt = false;
-                        for (const RecordedPrimitive& p : c.primitives()) {
-                            abgelehnt |= p.text == weg;
-                            if (p.angle == 90 && p.font.color == s.Farben[temporal ? 9 : 1] &&
-                                p.font.name != "Wingdings" && ziffern(p.text))
-                                ++ist[std::stoi(p.text)];
-                        }
-                        pruefe(f.name, pruefeLayout(c), sagt(hinweis), abgelehnt, ist);
+                        const Blattinhalt b = leseCanvas(c);
+                        pruefe(f.name, b, pruefeLayout(c), sagt(hinweis),
+                               std::any_of(b.texte.begin(), b.texte.end(), [&](const auto& t) { return t.text == weg; }));
                         rechts += sagt(ende) ? '1' : '0';
                     }
                     if (rechts.find_first_not_of(rechts[0]) != std::string::npos)
@@ -146,12 +138,8 @@ TEST(RingLayout, SweepKeepsEveryLineOnTheSheetAndNumbersEveryLitHour)
                     test::ScriptedPrompt frage;
                     std::string grund;
                     const std::string plot = ringPlot(s, frage, &grund);
-                    std::map<int, int> ist;
-                    for (const test::PlotText& l : test::plotTexte(plot))
-                        if (!l.zweitsatz && l.stift == (temporal ? 10 : 2) && ziffern(l.text))
-                            ++ist[std::stoi(l.text)];
-                    pruefe("plot", pruefePlotLayout(plot, plotSeite(plot)), plot.find(hinweis) != std::string::npos,
-                           !grund.empty(), ist);
+                    pruefe("plot", lesePlot(plot), pruefePlotLayout(plot, plotSeite(plot)),
+                           plot.find(hinweis) != std::string::npos, !grund.empty());
                 }
     EXPECT_EQ(befunde, "");
 }

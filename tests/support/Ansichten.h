@@ -1,0 +1,154 @@
+#pragma once
+// A drawing where the user sees it: the drawing window's image on a 1920 x 1080 and on a
+// 1366 x 768 screen, an A4 and an A3 page (0.1 mm) placed from an image, and the plot. Each is
+// read back alike: the strokes with their kind, colour, width or pen, the texts with their
+// place, size and turn, the rectangles, and what the drawing said or refused.
+#include "core/RecordingCanvas.h"
+#include "core/State.h"
+#include "drawing/Auftragsschutz.h"
+#include "drawing/Platzierung.h"
+#include "drawing/ZeichnungExport.h"
+#include "drawing/Zeichnungsroutinen.h"
+#include "support/ExportPruefung.h"
+#include "support/Layoutpruefung.h"
+#include "support/PlotLeser.h"
+#include "support/ScriptedPrompt.h"
+#include "support/TestOrdner.h"
+
+#include <array>
+#include <cmath>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+namespace umbrin::test {
+
+// An image (breite x hoehe pixels), a page (0.1 mm) or the plot.
+struct Sicht {
+    const char* name;
+    int breite, hoehe;
+    bool seite = false, plot = false;
+};
+inline const Sicht kSchirm{"screen", 1780, 905}, kSchirmKlein{"screen 1366", 1226, 593};
+inline const Sicht kSeiteA4{"page A4", 2970, 2100, true}, kSeiteA3{"page A3", 4200, 2970, true};
+inline const Sicht kPlot{"plot", 0, 0, false, true};
+inline const Sicht kSichten[] = {kSchirm, kSchirmKlein, kSeiteA4, kSeiteA3, kPlot};
+inline const Sicht kBlaetter[] = {kSchirm, kSchirmKlein, kSeiteA4, kSeiteA3}; // those drawn on a canvas
+
+// A stroke: on a canvas its kind, colour and width; in the plot its pen, from the pen's place
+// before the PD on.
+struct Strich {
+    PrimitiveKind art = PrimitiveKind::Polyline;
+    Farbe farbe = 0;
+    int breite = 0, stift = 0;
+    std::vector<PlotPunkt> punkte;
+};
+// A text: on a canvas its top left corner, turned counter-clockwise by winkel degrees about it;
+// in the plot its lower left corner, pen, direction and character set.
+struct Beschriftung {
+    std::string text;
+    PlotPunkt an;
+    double hoehe = 0, winkel = 0;
+    Farbe farbe = 0;
+    std::string schrift;
+    int stift = 0;
+    bool zweitsatz = false;
+};
+struct Blattinhalt {
+    double breite = 0, hoehe = 0; // the sheet; y runs down on a canvas and up in the plot
+    bool verweigert = false;      // the plot was refused
+    Konstruktionsmeldungen meldungen;
+    std::vector<Strich> striche; // every line, polyline, arc and ellipse
+    std::vector<Beschriftung> texte;
+    std::vector<std::array<double, 4>> rechtecke; // a canvas's rectangles, corner to corner
+    std::string hpgl;
+};
+
+inline Blattinhalt leseCanvas(const RecordingCanvas& c)
+{
+    Blattinhalt b;
+    b.breite = c.width();
+    b.hoehe = c.height();
+    for (const RecordedPrimitive& p : c.primitives()) {
+        std::vector<PlotPunkt> q;
+        for (const CanvasPoint& k : p.points)
+            q.push_back({double(k.x), double(k.y)});
+        if (p.kind == PrimitiveKind::Text)
+            b.texte.push_back({p.text, q.at(0), double(p.font.height), p.angle, p.font.color, p.font.name, 0, false});
+        else if (p.kind == PrimitiveKind::Rectangle)
+            b.rechtecke.push_back({q.at(0).x, q.at(0).y, q.at(1).x, q.at(1).y});
+        else if (p.kind == PrimitiveKind::Line || p.kind == PrimitiveKind::Polyline || p.kind == PrimitiveKind::Arc
+                 || p.kind == PrimitiveKind::Ellipse)
+            b.striche.push_back({p.kind, p.pen.color, p.pen.width, 0, std::move(q)});
+    }
+    return b;
+}
+
+inline Blattinhalt lesePlot(const std::string& hpgl)
+{
+    Blattinhalt b;
+    b.breite = plotSeite(hpgl).x1;
+    b.hoehe = plotSeite(hpgl).y1;
+    b.hpgl = hpgl;
+    for (PlotStrich& st : plotStriche(hpgl))
+        b.striche.push_back({PrimitiveKind::Polyline, 0, 0, st.stift, std::move(st.punkte)});
+    for (PlotText& t : plotTexte(hpgl))
+        b.texte.push_back({std::move(t.text), t.an, 0, t.richtung, 0, {}, t.stift, t.zweitsatz});
+    return b;
+}
+
+// s drawn in v as the drawing window draws it, placed on an image the size of bild (a screen
+// view is its own image): a screen's image by konstruiereBild, a page by zeichneDruckseite, the
+// plot through the export, which is given the answers (then Ok / Yes).
+inline Blattinhalt zeichneInSicht(AppState s, const Sicht& v, const Sicht& bild = kSchirm,
+                                  std::initializer_list<PromptAnswer> antworten = {})
+{
+    const Sicht& b = v.seite || v.plot ? bild : v;
+    Zeichenfensterzustand zf;
+    zf.BildBreite = zf.AktivBreite = b.breite;
+    zf.BildHoehe = zf.AktivHoehe = b.hoehe;
+    setzePlatzierung(s, standardPlatzierung(s, b.breite, b.hoehe));
+    ScriptedPrompt frage;
+    if (!v.plot) {
+        RecordingCanvas c(v.breite, v.hoehe, v.seite);
+        Zeichenauftrag z{s, zf, c, v.breite, v.hoehe, !v.seite, zeichenumgebung(zf, true, false, 0, 0),
+                         v.seite ? v.breite : 0, v.seite ? v.hoehe : 0, &frage, UMBRIN_BINARY_DIR};
+        Konstruktionsmeldungen m = v.seite ? zeichneDruckseite(z, b.breite, b.hoehe)
+                                           : konstruiereBild(z, Zeichenanlass::Sonstiges);
+        Blattinhalt a = leseCanvas(c);
+        a.meldungen = std::move(m);
+        return a;
+    }
+    frage.answers = antworten;
+    s.AlsHPGL = 1;
+    TestOrdner ordner("ansicht");
+    ExportAuftrag e{ordner / "ansicht.plt", b.breite, b.hoehe, UMBRIN_BINARY_DIR, {}};
+    Auftragsschutz schutz(s);
+    Blattinhalt a;
+    a.verweigert = !exportiereZeichnung(s, zf, frage, zeichnungseintrag(s, false), e, schutz);
+    return a.verweigert ? a : lesePlot(dateiText(e.datei));
+}
+
+// The number a text writes, blanks on either side allowed; -1 for any other text.
+inline int zahlIn(const std::string& t)
+{
+    const auto a = t.find_first_not_of(' '), e = t.find_last_not_of(' ');
+    return a == std::string::npos || t.find_first_not_of("0123456789", a) <= e || e - a > 8 ? -1 : std::stoi(t.substr(a));
+}
+
+// The centre of a canvas text's letters, a digit about 0.55 of the height wide.
+inline PlotPunkt textMitte(const Beschriftung& t)
+{
+    const double ziffer = double(std::min(t.text.find_first_not_of(' '), t.text.size()));
+    const double w = t.winkel * M_PI / 180, u = 0.55 * t.hoehe * (ziffer + (double(t.text.size()) - ziffer) / 2), v = t.hoehe / 2;
+    return {t.an.x + u * std::cos(w) + v * std::sin(w), t.an.y - u * std::sin(w) + v * std::cos(w)};
+}
+
+// The sun's altitude at latitude phi, declination d and hour angle H, all in degrees.
+inline double hoeheDerSonne(double phi, double d, double H)
+{
+    const double g = M_PI / 180;
+    return std::asin(std::sin(phi * g) * std::sin(d * g) + std::cos(phi * g) * std::cos(d * g) * std::cos(H * g)) / g;
+}
+
+} // namespace umbrin::test
