@@ -394,9 +394,16 @@ Konstruktionsmeldungen zeichneRingsonnenuhr(const AppState& s, Canvas& c, int W,
             schluesselAn = false;
     }
     const Schluesselplatz platz = schluesselplatz(z, f.schluessel);
-    // Two bands that fill the area's width and height leave the key no place: it is left out.
-    if (!einzel && !platz.verlegt && z.gerundet(H + f.schluessel * (1.2 - 5)) <= z.untenBelegt)
-        schluesselAn = false;
+    // A band (with its date scale) that fills the area's height leaves the key in its own place
+    // no room below it and the footer above it: the key is left out.
+    if (!platz.verlegt) {
+        const CanvasFont vorher = c.font();
+        c.setFont(fussSchrift(z));
+        const int fussHoehe = fussAn ? c.fontHeight() + 2 : 0;
+        c.setFont(vorher);
+        if (z.gerundet(H + f.schluessel * (1.2 - 5)) <= z.untenBelegt + fussHoehe)
+            schluesselAn = false;
+    }
     // What finds no room on the sheet is said.
     if (schluesselAn)
         tierkreisSchluessel(z, f.schluessel, platz);
