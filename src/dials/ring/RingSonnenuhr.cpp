@@ -247,6 +247,15 @@ std::string ringGekapptText(const AppState& s, bool vorLoch)
                                : "Stundenlinien beim halben Ringumfang hinter dem Lochgnomon abgeschnitten!";
 }
 
+std::string ringUntenGekapptText(const AppState& s, bool einzel)
+{
+    if (einzel)
+        return s.Sprachspalte == 2 ? "Ring too wide for the sheet: the band and its scale are cut above the foot of the sheet!"
+                                   : "Ring zu breit für das Blatt: Band und Skala sind über dem Fuß des Blatts abgeschnitten!";
+    return s.Sprachspalte == 2 ? "Ring too wide for the sheet: the lower band is cut above the foot of the sheet!"
+                               : "Ring zu breit für das Blatt: das untere Band ist über dem Fuß des Blatts abgeschnitten!";
+}
+
 RingLoch ringLoch(const AppState& s)
 {
     RingLoch l{s.RingLochVersatz, s.DeklOben, s.DeklUnten};

@@ -124,6 +124,9 @@ void ringSchriftPassend(Canvas& c, int x, const std::string& text, int rechts);
 // the date scale's days before the hole line (vorLoch) or the hour lines beyond half the
 // circumference (rechts).
 std::string ringGekapptText(const AppState& s, bool vorLoch);
+// What a plot says where its band or its lower band (einzel: the one band) is too wide for
+// the sheet and cut above the foot of the sheet.
+std::string ringUntenGekapptText(const AppState& s, bool einzel);
 
 RingPunkt ringPunkt(RingZeichnung& z, double delta, double h, double sichtbarAb, bool& okVorher);
 
