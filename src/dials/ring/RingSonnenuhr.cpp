@@ -251,9 +251,15 @@ std::string ringUntenGekapptText(const AppState& s, bool einzel)
 {
     if (einzel)
         return s.Sprachspalte == 2 ? "Ring too wide for the sheet: the band and its scale are cut above the foot of the sheet!"
-                                   : "Ring zu breit für das Blatt: Band und Skala sind über dem Fuß des Blatts abgeschnitten!";
+                                   : "Ring zu breit: Band und Skala sind am unteren Blattrand abgeschnitten!";
     return s.Sprachspalte == 2 ? "Ring too wide for the sheet: the lower band is cut above the foot of the sheet!"
-                               : "Ring zu breit für das Blatt: das untere Band ist über dem Fuß des Blatts abgeschnitten!";
+                               : "Ring zu breit: das untere Band ist am unteren Blattrand abgeschnitten!";
+}
+
+std::string ringOhneSchluesselText(const AppState& s)
+{
+    return s.Sprachspalte == 2 ? "The zodiac key finds no room on the sheet and is left out!"
+                               : "Der Tierkreisschlüssel hat auf dem Blatt keinen Platz und fehlt!";
 }
 
 RingLoch ringLoch(const AppState& s)
@@ -417,9 +423,7 @@ Konstruktionsmeldungen zeichneRingsonnenuhr(const AppState& s, Canvas& c, int W,
     if (schluesselAn)
         tierkreisSchluessel(z, f.schluessel, platz);
     else
-        meldungen.push_back({PromptTitle::Warnung, PromptIcon::Warning,
-                             s.Sprachspalte == 2 ? "The zodiac key finds no room on the sheet and is left out!"
-                                                 : "Der Tierkreisschlüssel hat auf dem Blatt keinen Platz und fehlt!"});
+        meldungen.push_back({PromptTitle::Warnung, PromptIcon::Warning, ringOhneSchluesselText(s)});
     if (!fussAn)
         meldungen.push_back(fussMeldung(fussText(z, ende, endeWinter)));
     if (fussAn) {

@@ -124,6 +124,8 @@ void ringSchriftPassend(Canvas& c, int x, const std::string& text, int rechts);
 // the date scale's days before the hole line (vorLoch) or the hour lines beyond half the
 // circumference (rechts).
 std::string ringGekapptText(const AppState& s, bool vorLoch);
+// What a drawing says where its zodiac key finds no room.
+std::string ringOhneSchluesselText(const AppState& s);
 // What a plot says where its band or its lower band (einzel: the one band) is too wide for
 // the sheet and cut above the foot of the sheet.
 std::string ringUntenGekapptText(const AppState& s, bool einzel);
