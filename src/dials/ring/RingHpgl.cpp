@@ -587,13 +587,14 @@ std::string schreibeRingsonnenuhrHPGL(const AppState& s, HPGLDatei& datei, UserP
             return grund + (s.Sprachspalte == 2 ? " The plot was not written." : " Der Plot wurde nicht geschrieben.");
         }
     }
-    // Where the footer's lines would run off below the last band (and its date scale), the
-    // bands are cut above them.
+    // Where the footer and the two lines that may follow it would run off below the last band
+    // (and its date scale, whose lowest month names stand 1.3 of its 96 units below the
+    // bar), the bands are cut above them.
     const double yLetztes = einzel ? p.y0 : rund(p.y0 - p.Bu) - 920;
     const double hS = std::floor(RingPlot::H / 40);
     double yFuss = yLetztes - p.Bu - 4 * RingPlot::ch;
     if (s.Schalter.ZwoelfUhrHorizontal)
-        yFuss = std::min(yFuss, yLetztes - p.Bu - (einzel ? 3.5 * hS + 1.5 * RingPlot::ch : 3 * hS + 2.8 * 96) - 2);
+        yFuss = std::min(yFuss, yLetztes - p.Bu - (einzel ? 3.5 * hS : 3 * hS + 1.3 * 96) - 1.5 * RingPlot::ch - 2);
     if (yFuss - 3 * RingPlot::ch < RingPlot::ch / 2)
         p.yGrenze = 6.5 * RingPlot::ch;
     p.zeile("IN;SS;PA;");

@@ -173,8 +173,7 @@ Schluesselplatz schluesselplatz(RingZeichnung& z, int hoehe)
     return p;
 }
 
-// schluesselOben: the top of the key in its own place below the footer, when it is drawn.
-// Where the footer finds no place, the user reads it in a message.
+// The footer's text: the length of the scale, or of both scales, in degrees of the ring.
 std::string fussText(const RingZeichnung& z, double ende, double endeWinter)
 {
     const AppState& s = z.s;
@@ -198,6 +197,8 @@ Konstruktionsmeldung fussMeldung(const std::string& text)
     return {PromptTitle::Warnung, PromptIcon::Warning, text.substr(text.find_first_not_of(' '))};
 }
 
+// schluesselOben: the top of the key in its own place below the footer, when it is drawn.
+// Where the footer finds no place, the user reads it in a message.
 void fusszeile(RingZeichnung& z, double ende, double endeWinter, const Schluesselplatz& platz, int schluesselOben)
 {
     Canvas& c = z.c;
@@ -326,8 +327,8 @@ Konstruktionsmeldungen zeichneRingsonnenuhr(const AppState& s, Canvas& c, int W,
     double Dtext = D, Btext = B;
     const bool einzel = s.Schalter.Ganzjaehrig;
     z.rand = bildschirm ? (grosserBildschirm ? 3 : 2) : 8;
-    const Schriften f0 = schriften(bildschirm, grosserBildschirm);
-    z.fh = f0.klein;
+    const Schriften f = schriften(bildschirm, grosserBildschirm);
+    z.fh = f.klein;
     // The band runs from the ring's top past the hole (alpha along the ring) to half the
     // circumference beyond it: all of it must fit the width, with the margin, the noon number
     // beyond the band's end and the frame round it. A ring too wide for the height is reduced
@@ -343,11 +344,11 @@ Konstruktionsmeldungen zeichneRingsonnenuhr(const AppState& s, Canvas& c, int W,
         if (frage &&
             frage->ask(PromptTitle::WasNun, PromptIcon::Question, text, PromptButtons::YesNo) == PromptAnswer::No)
             return meldungen;
-        const double f = std::min(laenge > 0.98 * W ? 0.9 * W / laenge : 1.0, hoehe);
-        z.Bu *= f;
-        Btext = f * B;
-        Dtext = f * D;
-        z.C = static_cast<double>(roundHalfEven(f * z.C));
+        const double faktor = std::min(laenge > 0.98 * W ? 0.9 * W / laenge : 1.0, hoehe);
+        z.Bu *= faktor;
+        Btext = faktor * B;
+        Dtext = faktor * D;
+        z.C = static_cast<double>(roundHalfEven(faktor * z.C));
     }
     z.Ru = z.C / std::numbers::pi;
     z.xLeft = std::max(m + 2, std::min(W / 20, z.gerundet((W - z.C) / 3)));
@@ -357,7 +358,6 @@ Konstruktionsmeldungen zeichneRingsonnenuhr(const AppState& s, Canvas& c, int W,
     // A tall band (with its date scale) moves up.
     if (einzel && z.yTop + z.Bu + ringSkalaUnterBand(z) > H - 70)
         z.yTop = H / 10;
-    const Schriften f = f0;
     z.g = (std::fabs(B - 58) < 12) ? z.gerundet(z.fh * B / 60) : z.gerundet(0.9 * z.fh);
 
     z.temporal = s.Schalter.TemporalAnzeige;
