@@ -360,6 +360,47 @@ void bogenUndZusatzlinien(RingZeichnung& z)
         zeichneRingStundenskala(z, true);
 }
 
+} // namespace
+
+int ringSkalaUnterBand(const RingZeichnung& z)
+{
+    if (!z.s.Schalter.ZwoelfUhrHorizontal)
+        return 0;
+    if (z.s.Schalter.Ganzjaehrig) {
+        const int sh = z.H / 30;
+        return sh + sh / 2 + 3 * sh + z.fh + 2;
+    }
+    return 3 * (z.H / 50) + z.gerundet(0.7 * z.fh) + 3;
+}
+
+double ringHoehenfaktor(const RingZeichnung& z, bool einzel, double Bu, int unten)
+{
+    const int skala = ringSkalaUnterBand(z);
+    if (einzel) {
+        // A tall band stands at a tenth of the height.
+        const double a = z.H / 10 + std::max(skala, z.rand);
+        return a + Bu <= unten ? 1.0 : std::max(0.01, (unten - a - 2) / Bu);
+    }
+    // The upper band's top and the ticks before the lower one, the gap and what is below.
+    const int yT = z.H / 12, tick = yT / 20;
+    const double oben = yT + 5 * tick;
+    const double a = oben + yT + (skala ? skala : z.rand);
+    if (a + 2 * Bu <= unten)
+        return 1.0;
+    if (skala) {
+        // The gap and the lower date scale shrink as far as bandAbstand and zeichneRingLegende
+        // let them.
+        const int schrift = z.gerundet(0.7 * z.fh) + 2;
+        const int kleinster = 3 * (z.H / 50) + schrift + z.rand + 2 - 2 * tick;
+        if (oben + kleinster + 2 * Bu + schrift + 12 <= unten)
+            return 1.0;
+    }
+    // Reduced, the bands keep their usual gap and scale.
+    return std::max(0.01, (unten - a - 2) / (2 * Bu));
+}
+
+namespace {
+
 // The gap between the two bands: H div 12, made smaller where the date scale below the lower
 // band would otherwise run off the area (a printed A4 page holds two bands of 80 mm only
 // so); the upper band's scale keeps the room it needs in the gap. yTop: the upper band's top

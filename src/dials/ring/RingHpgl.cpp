@@ -208,7 +208,8 @@ double einBand(RingPlot& p)
     p.band = RingBand::Einzel;
     p.L = phiB <= p.epsRund ? p.r * kRad * 90 : p.r * kRad * (90 - phiB + p.eps);
     p.zeile(";SP 1;PU " + RingPlot::P(p.x1, p.y0 - p.Bu) + ";PD " + RingPlot::P(p.x1, p.y0));
-    p.zeile(";IW " + RingPlot::P(p.x1, p.y0 - p.Bu) + " " + RingPlot::P(p.x1 + pi * p.r, p.y0) + ";SP 2");
+    p.zeile(";IW " + RingPlot::P(p.x1, p.fensterUnten(p.y0 - p.Bu, p.y0)) + " " + RingPlot::P(p.x1 + pi * p.r, p.y0) +
+            ";SP 2");
     double groesste = p.x1;
     p.labels.clear();
     for (int i = static_cast<int>(rund(p.von)); i <= static_cast<int>(rund(p.bis)); ++i) {
@@ -273,7 +274,7 @@ double einBand(RingPlot& p)
     p.zeile(";SP 1;PU " + RingPlot::P(RingPlot::x0, p.y0 + 25) + ";EA " + RingPlot::P(rahmenEnde(p, xEnd) + 25, p.y0 - p.Bu - 25));
     zusatzstunden(p);
     const auto zeileVon = [&](double d) { return p.y0 - rund((1 - d / p.eps) * p.Bu / 2); };
-    p.zeile(";IW ;SP 4");
+    p.zeile(p.yGrenze > 0 ? p.skalenfenster() + ";SP 4" : ";IW ;SP 4");
     for (int k = 0; k <= 6; ++k) {
         const double y = zeileVon(s.DeklTabelle[6 * k]);
         p.zeile(";PU " + RingPlot::P(p.x1 - 3.6 * RingPlot::ch, y) + ";PD " + RingPlot::P(xEnd, y));
@@ -339,7 +340,7 @@ double halbjahresBand(RingPlot& p, bool winter, double& groesste)
         p.linieImBand(bogen);
     }
     p.zeile(";SP 2");
-    p.zeile(";IW " + RingPlot::P(p.x1, p.y0) + " " + RingPlot::P(p.x1 + pi * p.r, p.y0 - p.Bu));
+    p.zeile(";IW " + RingPlot::P(p.x1, p.y0) + " " + RingPlot::P(p.x1 + pi * p.r, p.fensterUnten(p.y0 - p.Bu, p.y0)));
     p.stundenbereich();
     bool okW = false;
     const double xw = ringPosition(p.massstab(), p.phi, p.B, p.D, p.alpha, p.deklUnten, 0, okW);
@@ -409,7 +410,8 @@ double halbjahresBand(RingPlot& p, bool winter, double& groesste)
     }
 
     p.zeile(";IW 0 0 " + N(RingPlot::W) + " " + N(RingPlot::H) + ";SP 4");
-    p.zeile(";IW 0 " + N(-RingPlot::W) + " " + N(RingPlot::W) + " " + N(RingPlot::H) + ";SP 4");
+    p.zeile((p.yGrenze > 0 ? p.skalenfenster() : ";IW 0 " + N(-RingPlot::W) + " " + N(RingPlot::W) + " " + N(RingPlot::H)) +
+            ";SP 4");
     double xEnd = 0;
     if (!winter) {
         const bool aequator = modus == 0 ? phiB <= p.epsRund + 0.05 : phiB < p.epsRund + 0.05;
@@ -435,6 +437,8 @@ double halbjahresBand(RingPlot& p, bool winter, double& groesste)
     p.zeile(";SP 7;PU " + RingPlot::P(p.x1, yh) + ";CI " + N(0.4 * RingPlot::ch) + ",10;SA;SP 1");
     for (int k = 0; k <= 3; ++k) {
         const double yk = zeileVon(s.DeklTabelle[winter ? 18 + 6 * k : 6 * k]);
+        if (yk - 1.5 * RingPlot::ch < p.yGrenze)
+            continue;
         if (k < 3) {
             const int z = winter ? (p.sued ? k + 1 : k + 7) : (p.sued ? k + 10 : k + 4);
             p.zeile(";PU " + RingPlot::P(p.x1 - 1.5 * RingPlot::ch, yk - (winter ? 2 : 1) - RingPlot::ch) + ";LB" +
@@ -460,6 +464,8 @@ double halbjahresBand(RingPlot& p, bool winter, double& groesste)
 
 std::string RingPlot::P(double x, double y) { return hpglZahl(x) + " " + hpglZahl(y); }
 
+std::string RingPlot::skalenfenster() const { return ";IW 0 " + N(yGrenze) + " " + N(W) + " " + N(H); }
+
 void RingPlot::stundenzahl(double x, double y, const std::string& text)
 {
     // A label's cell is 1.5 character widths wide (SI 0.2,0.32); blanks before the number
@@ -478,6 +484,8 @@ void RingPlot::stundenzahl(double x, double y, const std::string& text)
             return;
         y = ueber->y0 - 1.2 * ch;
     }
+    if (y < yGrenze)
+        return;
     labels.push_back({links, links + breite, y, y + ch, zahl});
     zeile(";PU " + P(x, y) + ";LB" + text + ETX);
 }
@@ -579,6 +587,16 @@ std::string schreibeRingsonnenuhrHPGL(const AppState& s, HPGLDatei& datei, UserP
             return grund + (s.Sprachspalte == 2 ? " The plot was not written." : " Der Plot wurde nicht geschrieben.");
         }
     }
+    // Where the footer and the two lines that may follow it would run off below the last band
+    // (and its date scale, whose lowest month names stand 1.3 of its 96 units below the
+    // bar), the bands are cut above them.
+    const double yLetztes = einzel ? p.y0 : rund(p.y0 - p.Bu) - 920;
+    const double hS = std::floor(RingPlot::H / 40);
+    double yFuss = yLetztes - p.Bu - 4 * RingPlot::ch;
+    if (s.Schalter.ZwoelfUhrHorizontal)
+        yFuss = std::min(yFuss, yLetztes - p.Bu - (einzel ? 3.5 * hS : 3 * hS + 1.3 * 96) - 1.5 * RingPlot::ch - 2);
+    if (yFuss - 3 * RingPlot::ch < RingPlot::ch / 2)
+        p.yGrenze = 6.5 * RingPlot::ch;
     p.zeile("IN;SS;PA;");
     p.stundenbereich();
     kopf(p);
@@ -601,7 +619,12 @@ std::string schreibeRingsonnenuhrHPGL(const AppState& s, HPGLDatei& datei, UserP
             text += std::string(texteText(s, 189));
     }
     // Below the last band's date scale where there is one.
-    const double yText = std::min(yUnten - 4 * RingPlot::ch, p.skalaUnten - 1.5 * RingPlot::ch);
+    double yText = std::min(yUnten - 4 * RingPlot::ch, p.skalaUnten - 1.5 * RingPlot::ch);
+    if (p.yGrenze > 0) {
+        // The footer's lines below the cut, on the whole sheet again.
+        yText = p.yGrenze - 1.5 * RingPlot::ch;
+        p.zeile(";IW 0 0 " + N(RingPlot::W) + " " + N(RingPlot::H));
+    }
     p.zeile(";SP 4;PU " + RingPlot::P(RingPlot::x0 + 3 * RingPlot::ch, yText) + ";LB" + text + ETX);
     // What is left out at the band's ends stands in the lines below.
     double yWeiter = yText;
@@ -611,6 +634,9 @@ std::string schreibeRingsonnenuhrHPGL(const AppState& s, HPGLDatei& datei, UserP
             p.zeile(";PU " + RingPlot::P(RingPlot::x0 + 3 * RingPlot::ch, yWeiter) + ";LB" +
                     ringGekapptText(s, vorLoch) + ETX);
         }
+    if (p.yGrenze > 0)
+        p.zeile(";PU " + RingPlot::P(RingPlot::x0 + 3 * RingPlot::ch, yWeiter - 1.5 * RingPlot::ch) + ";LB" +
+                ringUntenGekapptText(s, einzel) + ETX);
     p.zeile(";PU 1 1;PD 16157 1 16157 11040 1 11040 1 1;");
     p.zeile(std::string(hpglEpilogStiftWeg));
     return {};

@@ -161,6 +161,8 @@ void schreibeRingDatumsskalaHPGL(RingPlot& p)
     p.zeile(";PU " + RingPlot::P(p.x1, ys - hS) + ";PD " + RingPlot::P(xR, ys - hS));
     p.skalaUnten = ys - 2 * hS;
     const auto beschrifte = [&](double x, double y, const std::string& text) {
+        if (y < p.yGrenze)
+            return;
         p.skalaUnten = std::min(p.skalaUnten, y);
         p.zeile(";PU " + RingPlot::P(x, y) + ";LB" + text + ETX);
     };

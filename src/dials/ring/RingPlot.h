@@ -43,7 +43,14 @@ struct RingPlot {
     // What was left out at the band's ends: the date scale's days before the hole line, hour
     // lines beyond half the circumference (the window of the hour lines).
     bool vorLochGekappt = false, rechtsGekappt = false;
+    // A band too wide for the sheet is cut at the row yGrenze, above the footer's lines at the
+    // foot of the sheet (0: nothing is cut); the clip windows and the labels keep above it.
+    double yGrenze = 0;
     double xRechts() const { return x1 + std::numbers::pi * r; }
+    // The lower edge of a clip window from a band's lower edge unten and its top edge oben.
+    double fensterUnten(double unten, double oben) const { return std::min(oben, std::max(unten, yGrenze)); }
+    // The clip window of a band's scale (the sheet, or down to the cut).
+    std::string skalenfenster() const;
 
     void zeile(const std::string& text) const { HPGLZeile(datei, text); }
     static std::string P(double x, double y);

@@ -173,15 +173,10 @@ Schluesselplatz schluesselplatz(RingZeichnung& z, int hoehe)
     return p;
 }
 
-// schluesselOben: the top of the key in its own place below the footer, when it is drawn.
-// Where the footer finds no place, the user reads it in a message.
-void fusszeile(RingZeichnung& z, double ende, double endeWinter, const Schluesselplatz& platz, int schluesselOben)
+// The footer's text: the length of the scale, or of both scales, in degrees of the ring.
+std::string fussText(const RingZeichnung& z, double ende, double endeWinter)
 {
     const AppState& s = z.s;
-    Canvas& c = z.c;
-    const CanvasFont vorher = c.font();
-    c.setFont(fussSchrift(z));
-    c.setBrushStyle(BrushStyle::Clear);
     const auto laenge = [&](double e) { return (e - z.xLeft) / std::numbers::pi / z.Ru * 180; };
     std::string text;
     if (s.Schalter.Ganzjaehrig) {
@@ -194,6 +189,23 @@ void fusszeile(RingZeichnung& z, double ende, double endeWinter, const Schluesse
         if (summe > 360)
             text += std::string(texteText(s, 189));
     }
+    return text;
+}
+
+Konstruktionsmeldung fussMeldung(const std::string& text)
+{
+    return {PromptTitle::Warnung, PromptIcon::Warning, text.substr(text.find_first_not_of(' '))};
+}
+
+// schluesselOben: the top of the key in its own place below the footer, when it is drawn.
+// Where the footer finds no place, the user reads it in a message.
+void fusszeile(RingZeichnung& z, double ende, double endeWinter, const Schluesselplatz& platz, int schluesselOben)
+{
+    Canvas& c = z.c;
+    const CanvasFont vorher = c.font();
+    c.setFont(fussSchrift(z));
+    c.setBrushStyle(BrushStyle::Clear);
+    const std::string text = fussText(z, ende, endeWinter);
     if (platz.verlegt) {
         ringSchriftPassend(c, platz.xFuss, text, rechterRand(z));
         c.textOut(platz.xFuss, platz.yFuss, text);
@@ -207,7 +219,7 @@ void fusszeile(RingZeichnung& z, double ende, double endeWinter, const Schluesse
         if (y + c.fontHeight() <= z.H - (z.bildschirm ? 1 : 50))
             c.textOut(z.xLeft, y, text);
         else
-            z.meldungen.push_back({PromptTitle::Warnung, PromptIcon::Warning, text.substr(text.find_first_not_of(' '))});
+            z.meldungen.push_back(fussMeldung(text));
     }
     c.setBrushStyle(BrushStyle::Solid);
     c.setFont(vorher);
@@ -234,6 +246,21 @@ std::string ringGekapptText(const AppState& s, bool vorLoch)
                                      "mit Mittagssonne jenseits des Zenits fehlen!";
     return s.Sprachspalte == 2 ? "Hour lines cut at half the ring's circumference beyond the pin hole!"
                                : "Stundenlinien beim halben Ringumfang hinter dem Lochgnomon abgeschnitten!";
+}
+
+std::string ringUntenGekapptText(const AppState& s, bool einzel)
+{
+    if (einzel)
+        return s.Sprachspalte == 2 ? "Ring too wide for the sheet: the band and its scale are cut above the foot of the sheet!"
+                                   : "Ring zu breit: Band und Skala sind am unteren Blattrand abgeschnitten!";
+    return s.Sprachspalte == 2 ? "Ring too wide for the sheet: the lower band is cut above the foot of the sheet!"
+                               : "Ring zu breit: das untere Band ist am unteren Blattrand abgeschnitten!";
+}
+
+std::string ringOhneSchluesselText(const AppState& s)
+{
+    return s.Sprachspalte == 2 ? "The zodiac key finds no room on the sheet and is left out!"
+                               : "Der Tierkreisschlüssel hat auf dem Blatt keinen Platz und fehlt!";
 }
 
 RingLoch ringLoch(const AppState& s)
@@ -298,33 +325,40 @@ Konstruktionsmeldungen zeichneRingsonnenuhr(const AppState& s, Canvas& c, int W,
         z.Bu = static_cast<double>(roundHalfEven(W * B / 295));
     }
     double Dtext = D, Btext = B;
+    const bool einzel = s.Schalter.Ganzjaehrig;
+    z.rand = bildschirm ? (grosserBildschirm ? 3 : 2) : 8;
+    const Schriften f = schriften(bildschirm, grosserBildschirm);
+    z.fh = f.klein;
     // The band runs from the ring's top past the hole (alpha along the ring) to half the
     // circumference beyond it: all of it must fit the width, with the margin, the noon number
-    // beyond the band's end and the frame round it.
+    // beyond the band's end and the frame round it. A ring too wide for the height is reduced
+    // the same way, as a whole, so that its band or bands with their date scales fit.
     const double laenge = z.C * (1 + alpha / 180);
-    if (laenge > 0.98 * W) {
-        const std::string text(texteText(s, 198));
+    const int unten = H - (bildschirm ? 1 : 50);
+    const double hoehe = ringHoehenfaktor(z, einzel, z.Bu, unten);
+    if (laenge > 0.98 * W || hoehe < 1) {
+        const std::string text = laenge > 0.98 * W ? std::string(texteText(s, 198))
+                                 : s.Sprachspalte == 2
+                                     ? "The ring is too wide for the drawing area. Reduce everything?"
+                                     : "Der Ring ist zu breit für die Zeichenfläche. Alles verkleinern?";
         if (frage &&
             frage->ask(PromptTitle::WasNun, PromptIcon::Question, text, PromptButtons::YesNo) == PromptAnswer::No)
             return meldungen;
-        const double f = 0.9 * W / laenge;
-        z.Bu *= f;
-        Btext = f * B;
-        Dtext = f * D;
-        z.C = static_cast<double>(roundHalfEven(f * z.C));
+        const double faktor = std::min(laenge > 0.98 * W ? 0.9 * W / laenge : 1.0, hoehe);
+        z.Bu *= faktor;
+        Btext = faktor * B;
+        Dtext = faktor * D;
+        z.C = static_cast<double>(roundHalfEven(faktor * z.C));
     }
     z.Ru = z.C / std::numbers::pi;
     z.xLeft = std::max(m + 2, std::min(W / 20, z.gerundet((W - z.C) / 3)));
     z.xRef = z.gerundet(z.Ru * alpha * kRad) + z.xLeft;
-    const bool einzel = s.Schalter.Ganzjaehrig;
     z.yTop = einzel ? H / 5 : H / 12;
     z.tick = z.yTop / 20;
-    if (einzel && z.yTop + z.Bu > H - 70)
+    // A tall band (with its date scale) moves up.
+    if (einzel && z.yTop + z.Bu + ringSkalaUnterBand(z) > H - 70)
         z.yTop = H / 10;
-    const Schriften f = schriften(bildschirm, grosserBildschirm);
-    z.fh = f.klein;
     z.g = (std::fabs(B - 58) < 12) ? z.gerundet(z.fh * B / 60) : z.gerundet(0.9 * z.fh);
-    z.rand = bildschirm ? (grosserBildschirm ? 3 : 2) : 8;
 
     z.temporal = s.Schalter.TemporalAnzeige;
     if (z.temporal) {
@@ -375,11 +409,23 @@ Konstruktionsmeldungen zeichneRingsonnenuhr(const AppState& s, Canvas& c, int W,
             schluesselAn = false;
     }
     const Schluesselplatz platz = schluesselplatz(z, f.schluessel);
-    // Two bands that fill the area's width and height leave the key no place: it is left out.
-    if (!einzel && !platz.verlegt && z.gerundet(H + f.schluessel * (1.2 - 5)) <= z.untenBelegt)
-        schluesselAn = false;
+    // A band (with its date scale) that fills the area's height leaves the key in its own place
+    // no room below it and the footer above it: the key is left out.
+    if (!platz.verlegt) {
+        const CanvasFont vorher = c.font();
+        c.setFont(fussSchrift(z));
+        const int fussHoehe = fussAn ? c.fontHeight() + 2 : 0;
+        c.setFont(vorher);
+        if (z.gerundet(H + f.schluessel * (1.2 - 5)) <= z.untenBelegt + fussHoehe)
+            schluesselAn = false;
+    }
+    // What finds no room on the sheet is said.
     if (schluesselAn)
         tierkreisSchluessel(z, f.schluessel, platz);
+    else
+        meldungen.push_back({PromptTitle::Warnung, PromptIcon::Warning, ringOhneSchluesselText(s)});
+    if (!fussAn)
+        meldungen.push_back(fussMeldung(fussText(z, ende, endeWinter)));
     if (fussAn) {
         const int schluesselOben = schluesselAn && !platz.verlegt ? z.gerundet(H + f.schluessel * (1.2 - 5))
                                                                    : std::numeric_limits<int>::max();

@@ -124,6 +124,11 @@ void ringSchriftPassend(Canvas& c, int x, const std::string& text, int rechts);
 // the date scale's days before the hole line (vorLoch) or the hour lines beyond half the
 // circumference (rechts).
 std::string ringGekapptText(const AppState& s, bool vorLoch);
+// What a drawing says where its zodiac key finds no room.
+std::string ringOhneSchluesselText(const AppState& s);
+// What a plot says where its band or its lower band (einzel: the one band) is too wide for
+// the sheet and cut above the foot of the sheet.
+std::string ringUntenGekapptText(const AppState& s, bool einzel);
 
 RingPunkt ringPunkt(RingZeichnung& z, double delta, double h, double sichtbarAb, bool& okVorher);
 
@@ -132,6 +137,12 @@ void zeichneRingStunden(RingZeichnung& z);
 // The band's scale, frame, marks and glyphs, and its Italian/Babylonian curves or date scale.
 void zeichneEinzelband(RingZeichnung& z);
 void zeichneZweiBaender(RingZeichnung& z, double& endeSommer, double& endeWinter);
+// How far below its band the date scale of the sliding hole reaches (the one band's, or the
+// lower of two bands'), 0 without it.
+int ringSkalaUnterBand(const RingZeichnung& z);
+// The factor that makes the band or bands of a band width Bu, with their frames and date
+// scales, end above the row unten: 1 where they fit as laid out. Reads H, fh and rand of z.
+double ringHoehenfaktor(const RingZeichnung& z, bool einzel, double Bu, int unten);
 // The one band's end after its curves.
 double einzelbandEnde(const RingZeichnung& z);
 

@@ -83,7 +83,10 @@ TEST(RingLayout, SweepKeepsEveryLineOnTheSheetAndNumbersEveryLitHour)
                     setzeSprache(s, k % 2);
                     ++lauf;
                     s.Par.Breite = phi;
-                    s.Par.RingBreite = (s.Par.RingDurchmesser = D) == 60 ? 30 : 80;
+                    // Wide rings too: reduced to the screen or page, cut on the plot's sheet.
+                    const double B = D == 60 ? 30 : std::array{80.0, 120.0, 190.0}[k / 2 % 3];
+                    s.Par.RingDurchmesser = D;
+                    s.Par.RingBreite = B;
                     s.Schalter.Ganzjaehrig = einBand;
                     s.Schalter.ZwoelfUhrHorizontal = art > 0;
                     s.Schalter.RingExakt = art == 2 ? 1 + k / 3 % 2 : 0; // deflected, or both shown
@@ -93,7 +96,11 @@ TEST(RingLayout, SweepKeepsEveryLineOnTheSheetAndNumbersEveryLitHour)
                     (temporal ? s.Zeiten.QuadTempBis : s.Zeiten.QuadBis) = bis;
                     const bool nein = temporal && std::fabs(phi) > 65;
                     const bool cut = art > 0 && std::fabs(phi) < s.DeklTabelle[0] && !nein;
-                    const std::string wo = std::to_string(phi) + " D" + std::to_string(D) + " hours " +
+                    // At 40 units a millimetre the sheet, 276 mm high, holds header, gap, date
+                    // scale and footer with two bands of 80 mm, not of 120, and with one of 190
+                    // only without the date scale.
+                    const bool unten = !nein && B >= 120 && (!einBand || (B == 190 && art > 0));
+                    const std::string wo = std::to_string(phi) + " D" + std::to_string(D) + " B" + std::to_string(B) + " hours " +
                                            std::to_string(von) + "-" + std::to_string(bis) + " temporal/one band/art " +
                                            std::to_string(temporal) + std::to_string(einBand) + std::to_string(art) +
                                            ", ";
@@ -115,7 +122,7 @@ TEST(RingLayout, SweepKeepsEveryLineOnTheSheetAndNumbersEveryLitHour)
                             befunde += wo + blatt + ": the cut or the refusal is not said as it is\n";
                         for (int h = 0; h <= 24; ++h) {
                             const auto n = nein ? std::pair{0, 0} : belichtet(s, temporal, von, bis, h);
-                            if (ist[h] < n.first || ist[h] > n.second)
+                            if (ist[h] < (blatt == "plot" && unten ? 0 : n.first) || ist[h] > n.second)
                                 befunde += wo + blatt + ": hour " + std::to_string(h) + " numbered " +
                                            std::to_string(ist[h]) + " times\n";
                         }
@@ -131,6 +138,19 @@ TEST(RingLayout, SweepKeepsEveryLineOnTheSheetAndNumbersEveryLitHour)
                         const Blattinhalt b = leseCanvas(c);
                         pruefe(f.name, b, pruefeLayout(c), sagt(hinweis),
                                std::any_of(b.texte.begin(), b.texte.end(), [&](const auto& t) { return t.text == weg; }));
+                        // The zodiac key and the footer stand on the sheet or are said.
+                        const std::string fuss(texteText(s, einBand ? 188 : 190));
+                        const auto steht = [&](auto passt) {
+                            return std::any_of(c.primitives().begin(), c.primitives().end(), passt);
+                        };
+                        const bool schluessel =
+                            steht([](const auto& p) { return p.font.name == "Wingdings" && p.angle == 0; });
+                        const bool fussDa = steht([&](const auto& p) { return p.text.find(fuss) != std::string::npos; });
+                        const bool fussGesagt = std::any_of(m.begin(), m.end(), [&](const auto& x) {
+                            return x.text.find(fuss) != std::string::npos;
+                        });
+                        if (!nein && (schluessel == sagt(ringOhneSchluesselText(s)) || fussDa == fussGesagt))
+                            befunde += wo + f.name + ": the key or the footer is neither on the sheet nor said\n";
                         rechts += sagt(ende) ? '1' : '0';
                     }
                     if (rechts.find_first_not_of(rechts[0]) != std::string::npos)
@@ -140,6 +160,8 @@ TEST(RingLayout, SweepKeepsEveryLineOnTheSheetAndNumbersEveryLitHour)
                     const std::string plot = ringPlot(s, frage, &grund);
                     pruefe("plot", lesePlot(plot), pruefePlotLayout(plot, plotSeite(plot)),
                            plot.find(hinweis) != std::string::npos, !grund.empty());
+                    if (unten != (plot.find(ringUntenGekapptText(s, einBand)) != std::string::npos))
+                        befunde += wo + "plot: the cut at the foot of the sheet is not said as it is\n";
                 }
     EXPECT_EQ(befunde, "");
 }

@@ -176,6 +176,22 @@ TEST(RingSonnenuhr, RefusalsQuestionsAndMessages)
                   1u);
     }
     {
+        // Two bands too wide for the height: the same question, reduced as a whole so that
+        // 2 x 981 pixels fit between the upper band's top (110) and the gap and date scale
+        // (166) above the image's last row: 801 / 1962 of 190 mm.
+        AppState s = ringZustand();
+        s.Par.RingBreite = 190;
+        test::ScriptedPrompt nein;
+        nein.answers = {PromptAnswer::No};
+        RecordingCanvas c(1920, 1080);
+        zeichne(s, c, &nein);
+        ASSERT_EQ(nein.asked.size(), 1u);
+        EXPECT_NE(nein.asked[0].text.find("zu breit"), std::string::npos);
+        EXPECT_TRUE(c.primitives().empty());
+        zeichne(s, c);
+        EXPECT_TRUE(c.hasText("Ringbreite = 77.6"));
+    }
+    {
         // Temporal hours beyond 12: one message, hours 6 to 12.
         AppState s = ringZustand();
         s.Schalter.TemporalAnzeige = 1;
