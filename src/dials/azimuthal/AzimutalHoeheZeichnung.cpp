@@ -96,7 +96,8 @@ void zeichneHorizontprofil(HoehenBild& b)
 }
 
 // An hour number written at the local summer solstice's end of its line, letters fh high;
-// false where the line writes none.
+// false where the line writes none. It stands inside the end, beside the radius through it
+// (hoehenZahlMitte): near the zenith no number crosses to the side of other hours' lines.
 struct Stundenzahl {
     int x = 0, y = 0;
     std::string text;
@@ -111,12 +112,13 @@ bool hoehenStundenzahl(const HoehenBild& b, const Stundenfamilie& fam, double t,
     if (fam.art > 1 || t - std::trunc(t) >= 0.05 || p.h <= 0)
         return false;
     const double r = rund(b.rad.r(p.h));
-    double yl = rund(b.cy + std::cos(p.A * kRad) * (r - fh));
-    if (phi >= 0 && phi < 25)
-        yl -= 1.2 * fh;
-    z.x = rund(b.cx - std::sin(p.A * kRad) * (r - fh));
-    z.y = phi >= 0 ? rund(yl - fh) : rund(yl + 0.8 * fh);
     z.text = hpglZahl(t);
+    // The box as the letters fill it: 0.55 of the height a character, the height 1.15 of it.
+    const double w = 0.55 * fh * static_cast<double>(z.text.size()), h = 1.15 * fh;
+    double mx = 0, my = 0;
+    hoehenZahlMitte(-std::sin(p.A * kRad) * r, std::cos(p.A * kRad) * r, w, h, 0.5 * fh, mx, my);
+    z.x = rund(b.cx + mx - w / 2);
+    z.y = rund(b.cy + my - h / 2);
     return true;
 }
 

@@ -2,11 +2,14 @@
 // laws with fragments checked by hand, hour points at the projection of their altitude, the
 // skyline's pen, and every plot read by hp2xx and, as DXF, by ezdxf.
 #include "core/HPGLDatei.h"
+#include "core/RecordingCanvas.h"
 #include "core/Sonne.h"
 #include "core/State.h"
 #include "dials/azimuthal/AzimutalHoeheHpgl.h"
+#include "dials/azimuthal/AzimutalHoeheZeichnung.h"
 #include "dials/azimuthal/AzimutalSonnenvektor.h"
 #include "support/GoldenDatei.h"
+#include "support/Randfolge.h"
 
 #include <gtest/gtest.h>
 
@@ -184,4 +187,24 @@ TEST(AzimutalHoeheHpgl, AnyLatitudeLawAndLineCountIsFiniteAndTemporalLinesStop)
     const std::string plot = schreibe(s);
     EXPECT_EQ(plot.find(";LB13\x03"), std::string::npos);
     EXPECT_NE(plot.find(";LB11\x03"), std::string::npos);
+}
+
+// The clock-hour numbers read round the centre in the order of the hours, on both screens, a
+// page and the plot, for every radial law, north and south (near the zenith in the south the
+// numbers stand close together).
+TEST(AzimutalHoeheHpgl, HourNumbersReadInTheirOrderRoundTheCentre)
+{
+    const int sichten[][3] = {{1780, 905, 1}, {1226, 593, 1}, {2970, 2100, 0}};
+    for (const double breite : {47.25, 60.0, -33.87, -45.0})
+        for (int gesetz = 0; gesetz <= 2; ++gesetz) {
+            AppState s = zustand(gesetz);
+            s.Par.Breite = breite;
+            const std::string wo = std::to_string(breite) + " deg, law " + std::to_string(gesetz);
+            for (const auto& v : sichten) {
+                RecordingCanvas c(v[0], v[1], v[2] == 0);
+                zeichneAzimutalHoehe(s, c, v[0], v[1], v[2] != 0);
+                EXPECT_EQ(test::befundText(test::pruefeRandfolge(c, s.Farben[1])), "") << wo << ", sheet " << v[0];
+            }
+            EXPECT_EQ(test::befundText(test::pruefePlotRandfolge(schreibe(s), 2)), "") << wo << ", plot";
+        }
 }
