@@ -103,7 +103,9 @@ struct Stundenzahl {
     std::string text;
 };
 
-bool hoehenStundenzahl(const HoehenBild& b, const Stundenfamilie& fam, double t, int fh, Stundenzahl& z)
+// The number's place by the rule above alone.
+bool hoehenStundenzahlAmEnde(const HoehenBild& b, const Stundenfamilie& fam, double t, int fh, Stundenzahl& z,
+                             double& ux, double& uy)
 {
     const AppState& s = b.s;
     const double phi = s.Par.Breite;
@@ -115,10 +117,40 @@ bool hoehenStundenzahl(const HoehenBild& b, const Stundenfamilie& fam, double t,
     z.text = hpglZahl(t);
     // The box as the letters fill it: 0.55 of the height a character, the height 1.15 of it.
     const double w = 0.55 * fh * static_cast<double>(z.text.size()), h = 1.15 * fh;
+    ux = -std::sin(p.A * kRad);
+    uy = std::cos(p.A * kRad);
     double mx = 0, my = 0;
-    hoehenZahlMitte(-std::sin(p.A * kRad) * r, std::cos(p.A * kRad) * r, w, h, 0.5 * fh, mx, my);
+    hoehenZahlMitte(ux * r, uy * r, w, h, 0.5 * fh, mx, my);
     z.x = rund(b.cx + mx - w / 2);
     z.y = rund(b.cy + my - h / 2);
+    return true;
+}
+
+// Where the ends of neighbouring hours lie closer than a number is wide (a small screen near
+// the zenith), an even hour's number steps out along its radius past the odd hours' beside it.
+bool hoehenStundenzahl(const HoehenBild& b, const Stundenfamilie& fam, double t, int fh, Stundenzahl& z)
+{
+    double ux = 0, uy = 0, vx = 0, vy = 0;
+    if (!hoehenStundenzahlAmEnde(b, fam, t, fh, z, ux, uy))
+        return false;
+    if (static_cast<long>(std::trunc(t)) % 2 != 0)
+        return true;
+    const double w = 0.55 * fh * static_cast<double>(z.text.size()), h = 1.15 * fh;
+    const auto frei = [&] {
+        Stundenzahl n;
+        for (const double u : {t - 1, t + 1})
+            if (hoehenStundenzahlAmEnde(b, fam, u, fh, n, vx, vy) && z.x < n.x + 0.55 * fh * static_cast<double>(n.text.size())
+                && n.x < z.x + w && z.y < n.y + h && n.y < z.y + h)
+                return false;
+        return true;
+    };
+    const int x0 = z.x, y0 = z.y;
+    for (int schritt = 1; schritt <= 8 && !frei(); ++schritt) {
+        z.x = rund(x0 + ux * 0.25 * h * schritt);
+        z.y = rund(y0 + uy * 0.25 * h * schritt);
+    }
+    if (!frei()) // no room within two letters: the place at the end
+        z.x = x0, z.y = y0;
     return true;
 }
 
