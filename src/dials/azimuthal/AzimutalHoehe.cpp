@@ -207,4 +207,13 @@ int horizontIndex(double a)
     return static_cast<int>(i < 0 ? i + 720 : i);
 }
 
+void hoehenZahlMitte(double ex, double ey, double w, double h, double luft, double& mx, double& my)
+{
+    const double r = std::hypot(ex, ey);
+    const double ux = r > 0 ? ex / r : 0, uy = r > 0 ? ey / r : 0;
+    const double weg = std::min((w * std::fabs(ux) + h * std::fabs(uy)) / 2 + luft, r / 2);
+    mx = ex - ux * weg + w / 2 + luft / 4;
+    my = ey - uy * weg;
+}
+
 } // namespace umbrin

@@ -74,6 +74,13 @@ std::string hoehenHinweis(const AppState& s);
 std::string hoehenZusatzArten(const AppState& s);
 std::string hoehenZeitZeile(const AppState& s);
 
+// The middle of an hour number's box (w x h) at the end (ex, ey) of its line, both from the
+// centre: toward the centre by half the box and luft (at most half way, so that no number
+// crosses the centre to the side of other hours' lines near the zenith), where the region
+// inside the solstice's line is clear of hour and date lines. The box begins just right of the
+// radius through the end (the noon's beside the meridian).
+void hoehenZahlMitte(double ex, double ey, double w, double h, double luft, double& mx, double& my);
+
 // Profile entry of azimuth a: (round(2a) + 360) mod 720.
 int horizontIndex(double a);
 

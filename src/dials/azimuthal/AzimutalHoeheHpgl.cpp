@@ -41,6 +41,7 @@ struct HoehenPlot {
     bool normal = true;      // the line's own pen, not the profile pen
     bool vorher = false;     // the previous point was visible
     double h = 0;
+    double zelle = 0, zeichenhoehe = 0; // a character's cell across and its height, of the hour numbers
 
     void zeile(const std::string& t) { plot.schreibe(t); }
 
@@ -204,10 +205,14 @@ void hpglHoehenStundenlinie(HoehenPlot& p, int cx, int cy, const Stundenfamilie&
         const int D = TagImJahr(s.Par.Jahr, s.Par.Breite >= 0 ? 6 : 12, 21);
         const AzimutalSonne q = azimutalSonne(s, fam.art, D, t, fam.meridian);
         p.zeile(hauptStift);
+        // Inside its line's end, beside the radius, as on the canvas (the plot's y is upward).
         const double r = azimutalRund(p.rad.r(q.h));
-        const double x = cx - std::sin(q.A * kRad) * (r - 200), y = cy - std::cos(q.A * kRad) * (r - 200);
-        // Under the barrel law the odd hours go unlabelled: the labels would crowd.
         const long stunde = static_cast<long>(std::trunc(t));
+        const double w = p.zelle * static_cast<double>(IntStr(stunde).size()), h = p.zeichenhoehe;
+        double mx = 0, my = 0;
+        hoehenZahlMitte(-std::sin(q.A * kRad) * r, -std::cos(q.A * kRad) * r, w, h, 0.5 * h, mx, my);
+        const double x = cx + mx - w / 2, y = cy + my - h / 2;
+        // Under the barrel law the odd hours go unlabelled: the labels would crowd.
         if (q.h > 0 && !(p.rad.gesetz == 1 && stunde % 2 != 0))
             p.zeile(";PU " + z(x) + " " + z(y) + ";LB" + IntStr(stunde) + ETX);
     }
@@ -282,6 +287,8 @@ void schreibeHPGL_AzimutalHoehe(const AppState& s, HPGLDatei& plot)
     p.rad = hoehenRadienPlot(s);
     const bool klein = p.rad.gesetz == 1 && s.AzGrundplatte < 110;
     p.zeile(";PU;SI " + RealStr(klein ? 0.12 : 0.18, 5, 2) + "," + RealStr(klein ? 0.18 : 0.27, 5, 2));
+    p.zelle = 1.5 * 400 * (klein ? 0.12 : 0.18);
+    p.zeichenhoehe = 400 * (klein ? 0.18 : 0.27);
     constexpr int cx = 7300, cy = 5300;
     hpglHoehenkreise(p, cx, cy);
     if (s.Schalter.GanzeTageslaenge)

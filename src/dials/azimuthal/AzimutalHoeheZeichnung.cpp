@@ -96,13 +96,16 @@ void zeichneHorizontprofil(HoehenBild& b)
 }
 
 // An hour number written at the local summer solstice's end of its line, letters fh high;
-// false where the line writes none.
+// false where the line writes none. It stands inside the end, beside the radius through it
+// (hoehenZahlMitte): near the zenith no number crosses to the side of other hours' lines.
 struct Stundenzahl {
     int x = 0, y = 0;
     std::string text;
 };
 
-bool hoehenStundenzahl(const HoehenBild& b, const Stundenfamilie& fam, double t, int fh, Stundenzahl& z)
+// The number's place by the rule above alone.
+bool hoehenStundenzahlAmEnde(const HoehenBild& b, const Stundenfamilie& fam, double t, int fh, Stundenzahl& z,
+                             double& ux, double& uy)
 {
     const AppState& s = b.s;
     const double phi = s.Par.Breite;
@@ -111,12 +114,43 @@ bool hoehenStundenzahl(const HoehenBild& b, const Stundenfamilie& fam, double t,
     if (fam.art > 1 || t - std::trunc(t) >= 0.05 || p.h <= 0)
         return false;
     const double r = rund(b.rad.r(p.h));
-    double yl = rund(b.cy + std::cos(p.A * kRad) * (r - fh));
-    if (phi >= 0 && phi < 25)
-        yl -= 1.2 * fh;
-    z.x = rund(b.cx - std::sin(p.A * kRad) * (r - fh));
-    z.y = phi >= 0 ? rund(yl - fh) : rund(yl + 0.8 * fh);
     z.text = hpglZahl(t);
+    // The box as the letters fill it: 0.55 of the height a character, the height 1.15 of it.
+    const double w = 0.55 * fh * static_cast<double>(z.text.size()), h = 1.15 * fh;
+    ux = -std::sin(p.A * kRad);
+    uy = std::cos(p.A * kRad);
+    double mx = 0, my = 0;
+    hoehenZahlMitte(ux * r, uy * r, w, h, 0.5 * fh, mx, my);
+    z.x = rund(b.cx + mx - w / 2);
+    z.y = rund(b.cy + my - h / 2);
+    return true;
+}
+
+// Where the ends of neighbouring hours lie closer than a number is wide (a small screen near
+// the zenith), an even hour's number steps out along its radius past the odd hours' beside it.
+bool hoehenStundenzahl(const HoehenBild& b, const Stundenfamilie& fam, double t, int fh, Stundenzahl& z)
+{
+    double ux = 0, uy = 0, vx = 0, vy = 0;
+    if (!hoehenStundenzahlAmEnde(b, fam, t, fh, z, ux, uy))
+        return false;
+    if (static_cast<long>(std::trunc(t)) % 2 != 0)
+        return true;
+    const double w = 0.55 * fh * static_cast<double>(z.text.size()), h = 1.15 * fh;
+    const auto frei = [&] {
+        Stundenzahl n;
+        for (const double u : {t - 1, t + 1})
+            if (hoehenStundenzahlAmEnde(b, fam, u, fh, n, vx, vy) && z.x < n.x + 0.55 * fh * static_cast<double>(n.text.size())
+                && n.x < z.x + w && z.y < n.y + h && n.y < z.y + h)
+                return false;
+        return true;
+    };
+    const int x0 = z.x, y0 = z.y;
+    for (int schritt = 1; schritt <= 8 && !frei(); ++schritt) {
+        z.x = rund(x0 + ux * 0.25 * h * schritt);
+        z.y = rund(y0 + uy * 0.25 * h * schritt);
+    }
+    if (!frei()) // no room within two letters: the place at the end
+        z.x = x0, z.y = y0;
     return true;
 }
 

@@ -2,14 +2,18 @@
 // laws with fragments checked by hand, hour points at the projection of their altitude, the
 // skyline's pen, and every plot read by hp2xx and, as DXF, by ezdxf.
 #include "core/HPGLDatei.h"
+#include "core/RecordingCanvas.h"
 #include "core/Sonne.h"
 #include "core/State.h"
 #include "dials/azimuthal/AzimutalHoeheHpgl.h"
+#include "dials/azimuthal/AzimutalHoeheZeichnung.h"
 #include "dials/azimuthal/AzimutalSonnenvektor.h"
 #include "support/GoldenDatei.h"
+#include "support/Randfolge.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <filesystem>
 #include <functional>
@@ -184,4 +188,20 @@ TEST(AzimutalHoeheHpgl, AnyLatitudeLawAndLineCountIsFiniteAndTemporalLinesStop)
     const std::string plot = schreibe(s);
     EXPECT_EQ(plot.find(";LB13\x03"), std::string::npos);
     EXPECT_NE(plot.find(";LB11\x03"), std::string::npos);
+}
+
+// Near the zenith in the south the numbers stand close together: still in the order of the hours.
+TEST(AzimutalHoeheHpgl, HourNumbersReadInTheirOrderRoundTheCentre)
+{
+    for (int fall = 0; fall < 12; ++fall) {
+        AppState s = zustand(fall % 3);
+        s.Par.Breite = std::array{47.25, 60.0, -33.87, -45.0}[fall / 3];
+        std::string befunde = test::befundText(test::pruefePlotRandfolge(schreibe(s), 2));
+        for (const auto& [w, h] : {std::pair{1780, 905}, std::pair{1226, 593}, std::pair{2970, 2100}}) {
+            RecordingCanvas c(w, h, w == 2970);
+            zeichneAzimutalHoehe(s, c, w, h, w != 2970);
+            befunde += test::befundText(test::pruefeRandfolge(c, s.Farben[1]));
+        }
+        EXPECT_EQ(befunde, "") << s.Par.Breite << " deg, law " << fall % 3;
+    }
 }
