@@ -226,11 +226,11 @@ struct Lauf {
         return mitRandfolge(pruefeLayout(c, Pruefumfang::Voll), c);
     }
 
-    // The hour numbers of the azimuthal dial with date circles stand round its rim in the order
-    // of the hours.
+    // The hour numbers of the azimuthal dials stand round the centre in the order of the hours
+    // (beyond the rim with date circles, inside the solstice line with altitude circles).
     std::vector<Befund> mitRandfolge(std::vector<Befund> befunde, const RecordingCanvas& c) const
     {
-        if (s.UhrTyp == 'a' && s.Schalter.AzimutKreise == 0)
+        if (s.UhrTyp == 'a')
             for (Befund& b : pruefeRandfolge(c, s.Farben[1]))
                 befunde.push_back(std::move(b));
         return befunde;
@@ -265,8 +265,8 @@ struct Lauf {
             return false;
         const std::string hpgl = dateiText(a.datei);
         befunde = pruefePlotLayout(hpgl, plotSeite(hpgl), Pruefumfang::Voll);
-        if (s.UhrTyp == 'a' && s.Schalter.AzimutKreise == 0) // the hour numbers are pen 1's whole numbers
-            for (Befund& b : pruefePlotRandfolge(hpgl, 1))
+        if (s.UhrTyp == 'a') // the hour numbers are the whole numbers of pen 1 (date circles) or 2
+            for (Befund& b : pruefePlotRandfolge(hpgl, s.Schalter.AzimutKreise == 0 ? 1 : 2))
                 befunde.push_back(std::move(b));
         pruefeSchrift(e, a, befunde);
         return true;
