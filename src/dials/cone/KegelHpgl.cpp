@@ -118,26 +118,6 @@ bool gezogen(const Kegelkonstruktion& kk, const PlotBlatt& b, const KegelPunkt& 
     return p.gezeigt() && p.r > 1.05 && (strich(p.paar) || strich(p.paar + 1));
 }
 
-// Where a stroke of the line of hour t first runs across the sheet, when one does.
-bool kreuztSeite(const Kegelkonstruktion& kk, const PlotBlatt& b, double t, double& x, double& y)
-{
-    for (int i = 3; i <= kk.letztesPaar(); ++i) {
-        const KegelPunkt p = kk.punkt(i, t), q = kk.punkt(i - 1, t);
-        if (!gezogen(kk, b, p, t) || !gezogen(kk, b, q, t))
-            continue;
-        double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
-        b.aufBlatt(q.x, q.y, x0, y0);
-        b.aufBlatt(p.x, p.y, x1, y1);
-        for (int n = 0; n <= 32; ++n) {
-            x = x0 + (x1 - x0) * n / 32;
-            y = y0 + (y1 - y0) * n / 32;
-            if (b.aufSeite(x, y))
-                return true;
-        }
-    }
-    return false;
-}
-
 void schreibeLegende(const AppState& s, HPGLDatei& d, int k, std::int32_t legendeX, std::int32_t legendeY,
                      std::uint8_t ebene, double L)
 {
@@ -277,7 +257,7 @@ std::string hpglKegelUhr(const AppState& s, HPGLDatei& d, UserPrompt& frage, con
             p = kegelZahlenpunkt(kk, st.t, [&](const KegelPunkt& q) { return aufSeite(q, false); });
         if (p.ok)
             zahlOrt(p, x, y);
-        else if (kreuztSeite(kk, b, st.t, x, y))
+        else if (kegelKreuztSeite(kk, b, st.t, [&](const KegelPunkt& q) { return gezogen(kk, b, q, st.t); }, x, y))
             x -= breite / 2, y -= hoehe / 2;
         else
             continue;

@@ -88,6 +88,29 @@ Kegelkonstruktion baueKegelkonstruktion(const AppState& s, double L, std::uint8_
 // frame), the one of the pair next to it along the hour line that is; not ok when none is.
 KegelPunkt kegelZahlenpunkt(const Kegelkonstruktion& k, double t, const std::function<bool(const KegelPunkt&)>& aufSeite);
 
+// Where a stroke of the line of hour t first runs across the sheet b, when one does: (x, y) on
+// the sheet. gezogen(p) tells whether the point p of the line is drawn; the sheet maps a dial
+// point with aufBlatt and tells whether a sheet point is on the page with aufSeite.
+template <class Blatt, class Gezogen>
+bool kegelKreuztSeite(const Kegelkonstruktion& k, const Blatt& b, double t, Gezogen gezogen, double& x, double& y)
+{
+    for (int i = 3; i <= k.letztesPaar(); ++i) {
+        const KegelPunkt p = k.punkt(i, t), q = k.punkt(i - 1, t);
+        if (!gezogen(p) || !gezogen(q))
+            continue;
+        double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+        b.aufBlatt(q.x, q.y, x0, y0);
+        b.aufBlatt(p.x, p.y, x1, y1);
+        for (int n = 0; n <= 32; ++n) {
+            x = x0 + (x1 - x0) * n / 32;
+            y = y0 + (y1 - y0) * n / 32;
+            if (b.aufSeite(x, y))
+                return true;
+        }
+    }
+    return false;
+}
+
 // The direction (dx, dy) of the line of hour t at its point p, in the dial frame: from the
 // points of the pairs either side of p's.
 void kegelStundenrichtung(const Kegelkonstruktion& k, const KegelPunkt& p, double t, double& dx, double& dy);

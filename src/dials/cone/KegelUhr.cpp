@@ -89,29 +89,6 @@ bool gezogen(const Kegelkonstruktion& k, const Blatt& b, const KegelPunkt& p, do
     return false;
 }
 
-// Where a stroke of the line of hour t first runs across the sheet, when one does.
-bool kreuztSeite(const Kegelkonstruktion& k, const Blatt& b, double t, double& x, double& y)
-{
-    for (int i = 3; i <= k.letztesPaar(); ++i) {
-        const KegelPunkt p = k.punkt(i, t);
-        if (!gezogen(k, b, p, t))
-            continue;
-        double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
-        b.aufBlatt(p.x, p.y, x1, y1);
-        const KegelPunkt q = k.punkt(i - 1, t);
-        b.aufBlatt(q.x, q.y, x0, y0);
-        if (!gezogen(k, b, q, t))
-            continue;
-        for (int n = 0; n <= 32; ++n) {
-            x = x0 + (x1 - x0) * n / 32;
-            y = y0 + (y1 - y0) * n / 32;
-            if (b.aufSeite(x, y))
-                return true;
-        }
-    }
-    return false;
-}
-
 void zeichneStundenlinien(const AppState& s, Canvas& c, const Kegelkonstruktion& k, const Blatt& b)
 {
     for (const KegelStunde& st : k.stunden) {
@@ -176,7 +153,7 @@ void zeichneStundenzahlen(const AppState& s, Canvas& c, const Kegelkonstruktion&
         double x = 0, y = 0;
         if (p.ok)
             zahlOrt(p, x, y);
-        else if (kreuztSeite(k, b, st.t, x, y))
+        else if (kegelKreuztSeite(k, b, st.t, [&](const KegelPunkt& q) { return gezogen(k, b, q, st.t); }, x, y))
             x -= e.width / 2.0, y -= e.height / 2.0;
         else
             continue;
