@@ -23,11 +23,7 @@ namespace g = umbrin::test::gnomonik;
 
 namespace {
 
-struct Flaeche {
-    char typ;
-    double wand, neigung;
-    bool schirm;
-};
+struct Flaeche { char typ; double wand, neigung; bool schirm; };
 
 // The start state with every colour slot told apart, on the plane fl at latitude phi.
 AppState zustand(const Flaeche& fl, double phi)
@@ -175,29 +171,19 @@ TEST(EbeneStundenzahlen, FigureEightsAreClosedLoops)
                     zeichneEbeneSonnenuhr(s, u, c, !v.seite, 6000, 6000, 35, ebenenParameter(s));
                 const Blattinhalt b = v.plot ? plot(s, fuss.x, fuss.y, 20) : leseCanvas(c);
                 const double w = v.plot ? 16157 : 6000, h = v.plot ? 11038 : 6000;
-                // The plot's pen 4 strokes of three points or more; a canvas's lines in the texts'
-                // pen, joined end to end.
-                std::vector<std::vector<PlotPunkt>> striche;
-                const auto gleich = [](PlotPunkt a, PlotPunkt e) { return a.x == e.x && a.y == e.y; };
-                for (const Strich& st : b.striche)
-                    if (st.stift == 4 && st.punkte.size() >= 3) {
-                        striche.push_back(st.punkte);
-                    } else if (st.art == PrimitiveKind::Line && st.farbe == s.Farben[3]) {
-                        if (striche.empty() || !gleich(striche.back().back(), st.punkte[0]))
-                            striche.push_back({st.punkte[0]});
-                        striche.back().push_back(st.punkte[1]);
-                    }
+                // The ends of the plot's pen 4 strokes of three points or more and of a canvas's lines
+                // in the texts' pen: each meets another (a closed stroke's meet each other).
                 std::vector<PlotPunkt> enden;
-                for (const auto& st : striche)
-                    if (!gleich(st.front(), st.back()))
-                        enden.insert(enden.end(), {st.front(), st.back()});
+                for (const Strich& st : b.striche)
+                    if ((st.stift == 4 && st.punkte.size() >= 3) || (st.art == PrimitiveKind::Line && st.farbe == s.Farben[3]))
+                        enden.insert(enden.end(), {st.punkte.front(), st.punkte.back()});
                 const long frei = std::count_if(enden.begin(), enden.end(), [&](PlotPunkt e) {
                     const auto trifft = [&](PlotPunkt f) { return std::hypot(e.x - f.x, e.y - f.y) <= 1; };
                     return std::count_if(enden.begin(), enden.end(), trifft) < 2 && e.x > 0.02 * w && e.x < 0.98 * w
                            && e.y > 0.02 * h && e.y < 0.98 * h
                            && std::hypot(e.x - fuss.x, e.y - fuss.y) > 300;
                 });
-                EXPECT_FALSE(striche.empty()) << typ << " " << phi << " " << v.name;
+                EXPECT_FALSE(enden.empty()) << typ << " " << phi << " " << v.name;
                 EXPECT_EQ(frei, 0) << typ << " " << phi << " " << v.name;
             }
         }
