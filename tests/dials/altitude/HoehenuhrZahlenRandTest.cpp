@@ -34,8 +34,7 @@ TEST(Zahlenrand, FilterHatSaysWhereTheSheetCutsItsFace)
         for (bool seite : {true, false}) {
             for (bool deutsch : {true, false}) {
                 SCOPED_TRACE(testing::Message() << breite << (seite ? " page" : " screen") << (deutsch ? " de" : " en"));
-                AppState s;
-                stelleFall(s, Fall{'z', 1, breite, 0, Zonenzeit, 0}, 8, 16);
+                AppState s = fallZustand(Fall{'z', 1, breite, 0, Zonenzeit, 0}, 8, 16);
                 s.Deutsch = deutsch;
                 const int w = seite ? 2970 : 1780, h = seite ? 2100 : 905;
                 RecordingCanvas c(w, h, seite);

@@ -42,25 +42,32 @@ SonnenVektor sonne(const AppState& s, const Fall& f, std::int32_t d, double t)
 }
 
 // Whether the polar rod's shadow (arc and drop in mm) falls inside every sheet, 4 % in: the
-// screens and pages with the foot a quarter down the image (scaled to the page), the plot with
-// its origin at (8200, 9700) and y up.
+// screens and pages (inside their margins, above their lowest 15 %) with the foot a quarter
+// down the image (scaled to the page), the plot with its origin at (8200, 9700) and y up.
 bool polstabAufAllenBlaettern(const Fall& f, const Zylindertreffer& z)
 {
-    struct Blatt { double fx, fy, mm, links, oben, rechts, unten; };
-    std::vector<Blatt> blaetter{{8200, -9700, -40 * f.zoom, 0, -10300, 16480, -700}};
-    for (const Sicht& v : {kSchirm, kSchirmKlein})
-        blaetter.push_back({(v.breite + 1) / 2.0, v.hoehe / 4.0, v.breite / 280.0 * f.zoom, 0, 0, double(v.breite), 0.85 * v.hoehe});
-    for (const Sicht& v : {kSeiteA4, kSeiteA3})
-        blaetter.push_back({double(pixelNachSeite((kSchirm.breite + 1) / 2, v.breite, kSchirm.breite)),
-                            double(pixelNachSeite(kSchirm.hoehe / 4, v.hoehe, kSchirm.hoehe)), 10 * f.zoom, 50, 50,
-                            v.breite - 50.0, 0.85 * v.hoehe});
-    for (const Blatt& b : blaetter)
+    for (const Sicht& v : kSichten) {
+        const double rand = v.seite ? 50 : 0;
+        // The foot, the view's mm (negative: y up) and the sheet's left, top, right and bottom.
+        double fx = (v.breite + 1) / 2.0, fy = v.hoehe / 4.0, mm = v.breite / 280.0 * f.zoom;
+        Strecke k{rand, rand, v.breite - rand, 0.85 * v.hoehe};
+        if (v.seite) {
+            fx = pixelNachSeite((kSchirm.breite + 1) / 2, v.breite, kSchirm.breite);
+            fy = pixelNachSeite(kSchirm.hoehe / 4, v.hoehe, kSchirm.hoehe);
+            mm = 10 * f.zoom;
+        } else if (v.plot) {
+            fx = 8200;
+            fy = -9700;
+            mm = -40 * f.zoom;
+            k = {0, -10300, 16480, -700};
+        }
+        const double rx = 0.04 * (k[2] - k[0]), ry = 0.04 * (k[3] - k[1]);
         for (double bogen : {z.bogen, -z.bogen}) {
-            const double x = b.fx + std::fabs(b.mm) * bogen, y = b.fy + b.mm * z.fall;
-            const double rx = 0.04 * (b.rechts - b.links), ry = 0.04 * (b.unten - b.oben);
-            if (!(x > b.links + rx && x < b.rechts - rx && y > b.oben + ry && y < b.unten - ry))
+            const double x = fx + std::fabs(mm) * bogen, y = fy + mm * z.fall;
+            if (!(x > k[0] + rx && x < k[2] - rx && y > k[1] + ry && y < k[3] - ry))
                 return false;
         }
+    }
     return true;
 }
 
@@ -81,10 +88,9 @@ double filterhutBis(const AppState& s)
     return bis;
 }
 
-struct Reichweite {
-    bool irgendwo = false; // the sun reaches the line somewhere on the face
-    bool sicher = false;   // and somewhere every sheet shows, away from its edges
-};
+// Whether the sun reaches the line somewhere on the face, and somewhere every sheet shows,
+// away from its edges.
+struct Reichweite { bool irgendwo = false, sicher = false; };
 
 // Where the sun reaches hour t's line over the days the dial draws it.
 Reichweite reichweite(const AppState& s, const Fall& f, double t)
@@ -117,30 +123,9 @@ Reichweite reichweite(const AppState& s, const Fall& f, double t)
     return r;
 }
 
-// What the sweep finds and leaves, each with its reason.
-struct Bekannt {
-    char typ;
-    double groesse;
-    const char* befund;
-    const char* grund;
-};
-const Bekannt bekannt[] = {
-    {'b', 2, "drawn without its number",
-     "an edge of 140 mm: the vertical plate runs off the sheet, with the number written on it"},
-};
-
-bool istBekannt(const Fall& f, const std::string& befund)
-{
-    for (const Bekannt& b : bekannt)
-        if (b.typ == f.typ && b.groesse == f.groesse && befund.find(b.befund) != std::string::npos)
-            return true;
-    return false;
-}
-
 std::string pruefe(const Fall& f)
 {
-    AppState s;
-    stelleFall(s, f, 12, 12);
+    const AppState s = fallZustand(f, 12, 12);
     // Noon, the first and last hours the sun reaches (anywhere, and where every sheet shows the
     // face) and the hours just beyond: the lines at the edges of the day and of the sheets.
     // Temporal hours 0 and 12 stand on the horizon.
@@ -170,7 +155,9 @@ std::string pruefe(const Fall& f)
                 befund = "drawn without its number on the sheet";
             else if (!gezeichnet && a.beziffert(h))
                 befund = "numbered but not drawn";
-            if (!befund.empty() && !istBekannt(f, befund))
+            // Known: an edge of 140 mm, the vertical plate runs off the sheet with the number written on it.
+            const bool bekannt = f.typ == 'b' && f.groesse == 2 && befund.find("drawn without its number") == 0;
+            if (!befund.empty() && !bekannt)
                 fehler += std::string(v.name) + ", hour " + std::to_string(h) + ": " + befund + "\n";
         }
     }
