@@ -36,19 +36,16 @@ TEST(Zahlenrand, FilterHatSaysWhereTheSheetCutsItsFace)
                 SCOPED_TRACE(testing::Message() << breite << (seite ? " page" : " screen") << (deutsch ? " de" : " en"));
                 AppState s = fallZustand(Fall{'z', 1, breite, 0, Zonenzeit, 0}, 8, 16);
                 s.Deutsch = deutsch;
-                const int w = seite ? 2970 : 1780, h = seite ? 2100 : 905;
-                RecordingCanvas c(w, h, seite);
-                const Konstruktionsmeldungen m = konstruiereZylinderSU(s, c, {w, h, !seite, double(s.Par.Skalenlaenge)});
+                const Sicht& v = seite ? kSeiteA4 : kSchirm;
+                const Blattinhalt b = zeichneInSicht(s, v);
                 // The face is the second rectangle; the pointer P mm long, at 10 units a mm on
                 // the page and W / 305 (or 1.42 H / 305 on a wide image) on screen.
-                const auto rechtecke = c.select([](const RecordedPrimitive& p) { return p.kind == PrimitiveKind::Rectangle; });
-                ASSERT_GE(rechtecke.size(), 2u);
-                const double tiefe = rechtecke[1]->points[1].y - rechtecke[1]->points[0].y;
-                const double mm = seite ? 10 : std::min(w / 305.0, 1.42 * h / 305);
-                const double bis = std::atan(tiefe / std::round(mm * s.Par.Skalenlaenge)) / kGradRef;
+                ASSERT_GE(b.rechtecke.size(), 2u);
+                const double mm = seite ? 10 : std::min(v.breite / 305.0, 1.42 * v.hoehe / 305);
+                const double bis = std::atan((b.rechtecke[1][3] - b.rechtecke[1][1]) / std::round(mm * s.Par.Skalenlaenge)) / kGradRef;
                 const double mittag = std::min(90.0, 90 - std::fabs(breite) + 23.44);
                 std::string text;
-                for (const Konstruktionsmeldung& k : m)
+                for (const Konstruktionsmeldung& k : b.meldungen)
                     text += k.text;
                 EXPECT_EQ(!text.empty(), bis < mittag - 0.1) << text << " face to " << bis;
                 if (seite) {

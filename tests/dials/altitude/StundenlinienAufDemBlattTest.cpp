@@ -1,9 +1,7 @@
-// Over latitudes from the tropics to 60 degrees, north and south, every time mode, zooms from
-// 0.71 to 2 and small to large dials: an hour line the sun reaches on the part of the dial
-// every sheet shows is drawn on both screens, both pages and the plot; a line the sun never
-// reaches is drawn nowhere; every line drawn carries its number on the sheet and no number
-// stands for a line not drawn. Where the sun stands comes from the almanac's sun, not from the
-// program's.
+// Over latitudes from the tropics to 60 degrees, north and south, every time mode, zooms and
+// dial sizes: an hour line the almanac's sun reaches on the part of the dial every sheet shows
+// is drawn in every view, one it never reaches nowhere; every line drawn carries its number on
+// the sheet and no number stands for a line not drawn.
 #include "StundenAnsicht.h"
 #include "ZylinderuhrReferenz.h"
 #include "dials/altitude/FilterhutZeichnung.h"
@@ -42,32 +40,25 @@ SonnenVektor sonne(const AppState& s, const Fall& f, std::int32_t d, double t)
 }
 
 // Whether the polar rod's shadow (arc and drop in mm) falls inside every sheet, 4 % in: the
-// screens and pages (inside their margins, above their lowest 15 %) with the foot a quarter
-// down the image (scaled to the page), the plot with its origin at (8200, 9700) and y up.
+// screens and pages with the foot a quarter down the image (scaled to the page), the plot with
+// its origin at (8200, 9700) and y up.
 bool polstabAufAllenBlaettern(const Fall& f, const Zylindertreffer& z)
 {
-    for (const Sicht& v : kSichten) {
-        const double rand = v.seite ? 50 : 0;
-        // The foot, the view's mm (negative: y up) and the sheet's left, top, right and bottom.
-        double fx = (v.breite + 1) / 2.0, fy = v.hoehe / 4.0, mm = v.breite / 280.0 * f.zoom;
-        Strecke k{rand, rand, v.breite - rand, 0.85 * v.hoehe};
-        if (v.seite) {
-            fx = pixelNachSeite((kSchirm.breite + 1) / 2, v.breite, kSchirm.breite);
-            fy = pixelNachSeite(kSchirm.hoehe / 4, v.hoehe, kSchirm.hoehe);
-            mm = 10 * f.zoom;
-        } else if (v.plot) {
-            fx = 8200;
-            fy = -9700;
-            mm = -40 * f.zoom;
-            k = {0, -10300, 16480, -700};
-        }
-        const double rx = 0.04 * (k[2] - k[0]), ry = 0.04 * (k[3] - k[1]);
+    struct Blatt { double fx, fy, mm, links, oben, rechts, unten; };
+    std::vector<Blatt> blaetter{{8200, -9700, -40 * f.zoom, 0, -10300, 16480, -700}};
+    for (const Sicht& v : {kSchirm, kSchirmKlein})
+        blaetter.push_back({(v.breite + 1) / 2.0, v.hoehe / 4.0, v.breite / 280.0 * f.zoom, 0, 0, double(v.breite), 0.85 * v.hoehe});
+    for (const Sicht& v : {kSeiteA4, kSeiteA3})
+        blaetter.push_back({double(pixelNachSeite((kSchirm.breite + 1) / 2, v.breite, kSchirm.breite)),
+                            double(pixelNachSeite(kSchirm.hoehe / 4, v.hoehe, kSchirm.hoehe)), 10 * f.zoom, 50, 50,
+                            v.breite - 50.0, 0.85 * v.hoehe});
+    for (const Blatt& b : blaetter)
         for (double bogen : {z.bogen, -z.bogen}) {
-            const double x = fx + std::fabs(mm) * bogen, y = fy + mm * z.fall;
-            if (!(x > k[0] + rx && x < k[2] - rx && y > k[1] + ry && y < k[3] - ry))
+            const double x = b.fx + std::fabs(b.mm) * bogen, y = b.fy + b.mm * z.fall;
+            const double rx = 0.04 * (b.rechts - b.links), ry = 0.04 * (b.unten - b.oben);
+            if (!(x > b.links + rx && x < b.rechts - rx && y > b.oben + ry && y < b.unten - ry))
                 return false;
         }
-    }
     return true;
 }
 
@@ -90,16 +81,21 @@ double filterhutBis(const AppState& s)
 
 // Whether the sun reaches the line somewhere on the face, and somewhere every sheet shows,
 // away from its edges.
-struct Reichweite { bool irgendwo = false, sicher = false; };
+struct Reichweite {
+    bool irgendwo = false, sicher = false;
+    bool operator==(const Reichweite&) const = default;
+};
 
 // Where the sun reaches hour t's line over the days the dial draws it.
 Reichweite reichweite(const AppState& s, const Fall& f, double t)
 {
     const bool ganzesJahr = f.zeit == MittlereZeit && (f.art > 0 || f.skala == 1);
     const std::int32_t von = ganzesJahr ? 1 : 172, bis = ganzesJahr ? 365 : 355;
-    const double filterhutGrenze = f.typ == 'z' && f.art == 1 ? filterhutBis(s) - 2 : 90;
+    // The altitudes every sheet shows: the altitude dial's shadows shorter than its horizontal
+    // plate and its altitudes to 70; the shepherd's to 40, the filter-hat's to where the sheet cuts it.
     const double kante = f.typ == 'k' ? s.Par.HidokaiZeiger : s.Par.Skalenlaenge;
-    const double faltHoehe = kante / s.SkalaHidokai2;
+    const double unten = f.typ == 'z' ? 3 : std::atan(kante / s.SkalaHidokai2) / kGradRef + 3;
+    const double oben = f.typ != 'z' ? 70 : f.art == 0 ? 40 : f.art == 1 ? filterhutBis(s) - 2 : 90;
     Reichweite r;
     for (std::int32_t d = von; d <= bis; d += 2) {
         const SonnenVektor v = sonne(s, f, d, t);
@@ -115,9 +111,6 @@ Reichweite reichweite(const AppState& s, const Fall& f, double t)
             continue;
         }
         r.irgendwo = true;
-        // The altitude dial's horizontal plate: shadows shorter than the plate.
-        const double unten = f.typ == 'z' ? 3 : std::atan(faltHoehe) / kGradRef + 3;
-        const double oben = f.typ == 'z' ? (f.art == 0 ? 40 : filterhutGrenze) : 70;
         r.sicher = r.sicher || (hoehe > unten && hoehe < oben);
     }
     return r;
@@ -134,27 +127,19 @@ std::string pruefe(const Fall& f)
     for (int h = erste; h <= letzte; ++h)
         r[std::size_t(h)] = reichweite(s, f, h);
     std::vector<int> stunden{f.zeit == Temporal ? 6 : 12};
-    for (int h = erste; h <= letzte; ++h) {
-        const Reichweite &vor = r[std::size_t(h - 1)], &jetzt = r[std::size_t(h)], &nach = r[std::size_t(h + 1)];
-        if (jetzt.irgendwo != vor.irgendwo || jetzt.irgendwo != nach.irgendwo || jetzt.sicher != vor.sicher
-            || jetzt.sicher != nach.sicher)
+    for (int h = erste; h <= letzte; ++h)
+        if (r[std::size_t(h)] != r[std::size_t(h - 1)] || r[std::size_t(h)] != r[std::size_t(h + 1)])
             stunden.push_back(h);
-    }
     std::string fehler;
     for (int h : stunden) {
         const Reichweite& rh = r[std::size_t(h)];
         for (const Sicht& v : kSichten) {
             const Ansicht a = zeichne(f, h, h, v);
             const bool gezeichnet = !a.linien.empty();
-            std::string befund;
-            if (rh.sicher && !gezeichnet)
-                befund = "lit but not drawn";
-            else if (!rh.irgendwo && gezeichnet)
-                befund = "drawn for a sun that never reaches it";
-            else if (gezeichnet && !a.beziffert(h))
-                befund = "drawn without its number on the sheet";
-            else if (!gezeichnet && a.beziffert(h))
-                befund = "numbered but not drawn";
+            const std::string befund = rh.sicher && !gezeichnet      ? "lit but not drawn"
+                                       : !rh.irgendwo && gezeichnet  ? "drawn for a sun that never reaches it"
+                                       : gezeichnet && !a.beziffert(h) ? "drawn without its number on the sheet"
+                                       : !gezeichnet && a.beziffert(h) ? "numbered but not drawn" : "";
             // Known: an edge of 140 mm, the vertical plate runs off the sheet with the number written on it.
             const bool bekannt = f.typ == 'b' && f.groesse == 2 && befund.find("drawn without its number") == 0;
             if (!befund.empty() && !bekannt)
