@@ -6,7 +6,6 @@
 #include "StundenAnsicht.h"
 #include "core/Zahlenformat.h"
 #include "core/HPGLDatei.h"
-#include "dials/altitude/KonstruiereZylinderSU.h"
 #include "dials/altitude/ZylinderuhrHpgl.h"
 
 #include <gtest/gtest.h>
@@ -42,7 +41,8 @@ TEST(Zahlenrand, FilterHatSaysWhereTheSheetCutsItsFace)
                 // the page and W / 305 (or 1.42 H / 305 on a wide image) on screen.
                 ASSERT_GE(b.rechtecke.size(), 2u);
                 const double mm = seite ? 10 : std::min(v.breite / 305.0, 1.42 * v.hoehe / 305);
-                const double bis = std::atan((b.rechtecke[1][3] - b.rechtecke[1][1]) / std::round(mm * s.Par.Skalenlaenge)) / kGradRef;
+                const double tiefe = b.rechtecke[1][3] - b.rechtecke[1][1];
+                const double bis = std::atan(tiefe / std::round(mm * s.Par.Skalenlaenge)) / kGradRef;
                 const double mittag = std::min(90.0, 90 - std::fabs(breite) + 23.44);
                 std::string text;
                 for (const Konstruktionsmeldung& k : b.meldungen)

@@ -12,21 +12,10 @@ namespace umbrin::test {
 enum Zeit { Ortszeit, Zonenzeit, MittlereZeit, Temporal };
 // art: the cylinder's kind (0 shepherd's, 1 filter-hat, 2 polar rod); skala: 0 folded, 1 side
 // by side; groesse: a factor on the dial's size (edge height, pointer, the polar rod's point).
-struct Fall {
-    char typ;
-    int art;
-    double breite, wand;
-    Zeit zeit;
-    int skala;
-    double zoom = 1, groesse = 1;
-};
+struct Fall { char typ; int art; double breite, wand; Zeit zeit; int skala; double zoom = 1, groesse = 1; };
 
 using Strecke = std::array<double, 4>;
-struct Zahl {
-    int h;
-    double x0, y0, x1, y1; // its box
-    bool aufDemBlatt;
-};
+struct Zahl { int h; double x0, y0, x1, y1; bool aufDemBlatt; }; // an hour's number and its box
 struct Ansicht {
     std::set<Strecke> linien;     // segments with an end on the sheet
     std::vector<Zahl> zahlen;

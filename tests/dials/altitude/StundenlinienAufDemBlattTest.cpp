@@ -81,10 +81,7 @@ double filterhutBis(const AppState& s)
 
 // Whether the sun reaches the line somewhere on the face, and somewhere every sheet shows,
 // away from its edges.
-struct Reichweite {
-    bool irgendwo = false, sicher = false;
-    bool operator==(const Reichweite&) const = default;
-};
+struct Reichweite { bool irgendwo = false, sicher = false; bool operator==(const Reichweite&) const = default; };
 
 // Where the sun reaches hour t's line over the days the dial draws it.
 Reichweite reichweite(const AppState& s, const Fall& f, double t)
