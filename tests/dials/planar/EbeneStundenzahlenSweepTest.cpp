@@ -1,8 +1,7 @@
-// The hour numbers 6, 9, 12, 15, 18 (and 21 in the plot) of the planar dials from the tropics to
-// high latitudes, walls facing every way, zooms, gnomons and time modes, in every view: a line the
-// sun lights well inside the sheet carries its number, a number stands only for a line the sun
-// lights on this face near the sheet, and no number lies on the foot's mark. The sun and the
-// shadows are those of Gnomonik.h; the figure-eights of mean time close.
+// The planar dials' hour numbers 6 to 18 (21 in the plot) from the tropics to high latitudes,
+// walls facing every way, zooms, gnomons and time modes, in every view: a line the sun of
+// Gnomonik.h lights well inside the sheet carries its number, a number stands only for a line
+// lit on this face near the sheet, and none lies on the foot's mark; mean time's eights close.
 #include "Gnomonik.h"
 
 #include "core/HPGLDatei.h"
@@ -25,8 +24,9 @@ namespace {
 
 struct Flaeche { char typ; double wand, neigung; bool schirm; };
 
-// The start state with every colour slot told apart, on the plane fl at latitude phi.
-AppState zustand(const Flaeche& fl, double phi)
+// The start state with every colour slot told apart, on the plane fl at latitude phi, in time
+// mode 0 to 4: true, mean, both, local apparent, local mean time.
+AppState zustand(const Flaeche& fl, double phi, int modus)
 {
     AppState s;
     initialisiereZustand(s);
@@ -37,6 +37,10 @@ AppState zustand(const Flaeche& fl, double phi)
     s.Par.Breite = phi;
     s.Par.Wandabweichung = fl.wand;
     s.Par.Inklination = fl.neigung;
+    s.Schalter.OhneZeitgl = modus != 1 && modus != 4;
+    s.Schalter.MitZeitgl = modus == 1 || modus == 2 || modus == 4;
+    s.Schalter.OhneLaengenkorrektur = modus == 3;
+    s.Schalter.OrtszeitAnzeige = modus == 4;
     return s;
 }
 
@@ -69,16 +73,11 @@ TEST(EbeneStundenzahlen, EveryLitHourLineCarriesItsNumberAndNoNumberStandsWithou
     int fall = 0;
     for (const Flaeche& fl : flaechen) {
         for (const double phi : {2.0, 10.0, 23.44, 35.0, 55.0, -2.0, -10.0, -15.0, -23.44, -33.87, -45.0}) {
-            // Zoom, gnomon and the time modes (true, mean, both, local apparent, local mean time)
-            // turn through the cases.
-            AppState s = zustand(fl, phi);
+            // Zoom, gnomon and the time modes turn through the cases.
+            const int modus = fall % 5;
+            AppState s = zustand(fl, phi, modus);
             s.Zoom = zooms[fall % 3];
-            s.Par.Gnomonhoehe = gnomone[(fall / 3) % 3];
-            const int modus = fall++ % 5;
-            s.Schalter.OhneZeitgl = modus != 1 && modus != 4;
-            s.Schalter.MitZeitgl = modus == 1 || modus == 2 || modus == 4;
-            s.Schalter.OhneLaengenkorrektur = modus == 3;
-            s.Schalter.OrtszeitAnzeige = modus == 4;
+            s.Par.Gnomonhoehe = gnomone[(fall++ / 3) % 3];
             const double laenge = s.Schalter.OhneLaengenkorrektur ? s.Par.Zonenmeridian : s.Par.Laenge;
             const double gnomon = std::round(s.Par.Gnomonhoehe * s.Zoom * 100) / 100;
             const Platzierung bild = standardPlatzierung(s, kSchirm.breite, kSchirm.hoehe);
@@ -151,9 +150,8 @@ TEST(EbeneStundenzahlen, FigureEightsAreClosedLoops)
     for (const double phi : {47.25, -33.87}) {
         for (const char typ : {'h', 'v'}) {
             // The wall faces the noon sun, which lights it at the hours drawn all the year.
-            AppState s = zustand({typ, phi > 0 ? 0.0 : 180.0, typ == 'v' ? 90.0 : 0.0, false}, phi);
-            s.Schalter.OhneZeitgl = 0;
-            s.Schalter.MitZeitgl = 1;
+            AppState s = zustand({typ, phi > 0 ? 0.0 : 180.0, typ == 'v' ? 90.0 : 0.0, false}, phi, 1);
+            s.Schalter.OhneLaengenkorrektur = 1; // mean time at the zone's meridian
             s.Schalter.EotIntervall = '0';
             s.Schalter.Datumslinien = '3';
             s.Zeiten.StundeVon = 11;
