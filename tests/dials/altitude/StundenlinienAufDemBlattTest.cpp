@@ -68,14 +68,8 @@ bool polstabAufAllenBlaettern(const Fall& f, const Zylindertreffer& z)
 double filterhutBis(const AppState& s)
 {
     double bis = std::atan(9700 / (40.0 * s.Par.Skalenlaenge * s.Zoom)) / kGradRef;
-    for (const Sicht& v : kBlaetter) {
-        FilterhutAuftrag a;
-        a.breite = v.breite;
-        a.hoehe = v.hoehe;
-        a.bildschirm = !v.seite;
-        a.P = s.Par.Skalenlaenge;
-        bis = std::min(bis, filterhutMasse(s, a).bisHoehe);
-    }
+    for (const Sicht& v : kBlaetter)
+        bis = std::min(bis, filterhutMasse(s, {v.breite, v.hoehe, !v.seite, double(s.Par.Skalenlaenge)}).bisHoehe);
     return bis;
 }
 
@@ -97,18 +91,13 @@ Reichweite reichweite(const AppState& s, const Fall& f, double t)
     for (std::int32_t d = von; d <= bis; d += 2) {
         const SonnenVektor v = sonne(s, f, d, t);
         const double hoehe = std::asin(v.u) / kGradRef;
-        if (hoehe <= 0)
+        // The polar rod's shadow counts where it falls on the cylinder below the rod's point.
+        const bool polstab = f.typ == 'z' && f.art == 2;
+        const Zylindertreffer z = polstab ? polstabTreffer(v, s.Par.ZylRadius, s.Par.ZylZeiger, f.wand) : Zylindertreffer{};
+        if (hoehe <= 0 || (polstab && (!z.trifft || z.fall <= 0)))
             continue;
-        if (f.typ == 'z' && f.art == 2) {
-            const Zylindertreffer z = polstabTreffer(v, s.Par.ZylRadius, s.Par.ZylZeiger, f.wand);
-            if (!z.trifft || z.fall <= 0)
-                continue;
-            r.irgendwo = true;
-            r.sicher = r.sicher || (hoehe > 3 && polstabAufAllenBlaettern(f, z));
-            continue;
-        }
         r.irgendwo = true;
-        r.sicher = r.sicher || (hoehe > unten && hoehe < oben);
+        r.sicher = r.sicher || (polstab ? hoehe > 3 && polstabAufAllenBlaettern(f, z) : hoehe > unten && hoehe < oben);
     }
     return r;
 }
