@@ -78,7 +78,8 @@ TEST(Zahlenrand, NumbersStandClearOfTheScaleRowAndTheFrame)
             // The shepherd's hour numbers on screen and pages stand below the face's top edge (the
             // second largest box, after the frame); the altitude dial's plot writes none across
             // its frame's left edge.
-            const std::pair<char, Sicht> faelle[] = {{'z', kSchirm}, {'z', kSeiteA4}, {'z', kSeiteA3}, {'k', kPlot}, {'b', kPlot}};
+            const std::pair<char, Sicht> faelle[] = {
+                {'z', kSchirm}, {'z', kSeiteA4}, {'z', kSeiteA3}, {'k', kPlot}, {'b', kPlot}};
             for (const auto& [typ, v] : faelle) {
                 const Ansicht a = zeichne(Fall{typ, 0, breite, 0, zeit, 0}, 6, 20, v);
                 const Strecke k = nachGroesse(a.kaesten, v.plot ? 0 : 1);

@@ -63,7 +63,7 @@ inline Ansicht zeichne(const Fall& f, int von, int bis, const Sicht& sicht)
     const AppState s = fallZustand(f, von, bis);
     const std::set<Farbe> farben{s.Farben[1], s.Farben[2], s.Farben[f.art == 2 ? 7 : 9]};
     const std::set<int> stifte{2, f.art > 0 ? 6 : 3, 10};
-    const auto stunde = [&](Farbe farbe, int stift) { return sicht.plot ? stifte.count(stift) > 0 : farben.count(farbe) > 0; };
+    const auto stunde = [&](Farbe farbe, int stift) { return sicht.plot ? stifte.count(stift) : farben.count(farbe); };
     const Blattinhalt b = zeichneInSicht(s, sicht);
     const auto auf = [&](double x, double y) { return x >= 0 && y >= 0 && x <= b.breite && y <= b.hoehe; };
     Ansicht a{{}, {}, b.rechtecke};
@@ -71,7 +71,8 @@ inline Ansicht zeichne(const Fall& f, int von, int bis, const Sicht& sicht)
         Strecke k{st.punkte[0].x, st.punkte[0].y, st.punkte[0].x, st.punkte[0].y};
         for (std::size_t i = 1; i < st.punkte.size(); ++i) {
             const PlotPunkt &p = st.punkte[i - 1], &q = st.punkte[i];
-            if ((sicht.plot || st.art == PrimitiveKind::Line) && stunde(st.farbe, st.stift) && (auf(p.x, p.y) || auf(q.x, q.y)))
+            if ((sicht.plot || st.art == PrimitiveKind::Line) && stunde(st.farbe, st.stift)
+                && (auf(p.x, p.y) || auf(q.x, q.y)))
                 a.linien.insert({p.x, p.y, q.x, q.y});
             k = {std::min(k[0], q.x), std::min(k[1], q.y), std::max(k[2], q.x), std::max(k[3], q.y)};
         }
@@ -81,7 +82,8 @@ inline Ansicht zeichne(const Fall& f, int von, int bis, const Sicht& sicht)
     for (const Beschriftung& t : b.texte) {
         const double w = (sicht.plot ? 120 : 0.55 * t.hoehe) * double(t.text.size()), h = sicht.plot ? 104 : t.hoehe;
         if (const int n = zahlIn(t.text); n >= 0 && stunde(t.farbe, t.stift))
-            a.zahlen.push_back({n, t.an.x, t.an.y, t.an.x + w, t.an.y + h, auf(t.an.x, t.an.y) && auf(t.an.x + w, t.an.y + h)});
+            a.zahlen.push_back({n, t.an.x, t.an.y, t.an.x + w, t.an.y + h,
+                                auf(t.an.x, t.an.y) && auf(t.an.x + w, t.an.y + h)});
     }
     return a;
 }

@@ -93,7 +93,8 @@ Reichweite reichweite(const AppState& s, const Fall& f, double t)
         const double hoehe = std::asin(v.u) / kGradRef;
         // The polar rod's shadow counts where it falls on the cylinder below the rod's point.
         const bool polstab = f.typ == 'z' && f.art == 2;
-        const Zylindertreffer z = polstab ? polstabTreffer(v, s.Par.ZylRadius, s.Par.ZylZeiger, f.wand) : Zylindertreffer{};
+        const Zylindertreffer z = polstab ? polstabTreffer(v, s.Par.ZylRadius, s.Par.ZylZeiger, f.wand)
+                                          : Zylindertreffer{};
         if (hoehe <= 0 || (polstab && (!z.trifft || z.fall <= 0)))
             continue;
         r.irgendwo = true;

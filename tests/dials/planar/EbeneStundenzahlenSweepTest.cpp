@@ -173,7 +173,8 @@ TEST(EbeneStundenzahlen, FigureEightsAreClosedLoops)
                 // in the texts' pen: each meets another (a closed stroke's meet each other).
                 std::vector<PlotPunkt> enden;
                 for (const Strich& st : b.striche)
-                    if ((st.stift == 4 && st.punkte.size() >= 3) || (st.art == PrimitiveKind::Line && st.farbe == s.Farben[3]))
+                    if ((st.stift == 4 && st.punkte.size() >= 3)
+                        || (st.art == PrimitiveKind::Line && st.farbe == s.Farben[3]))
                         enden.insert(enden.end(), {st.punkte.front(), st.punkte.back()});
                 const long frei = std::count_if(enden.begin(), enden.end(), [&](PlotPunkt e) {
                     const auto trifft = [&](PlotPunkt f) { return std::hypot(e.x - f.x, e.y - f.y) <= 1; };
