@@ -30,17 +30,16 @@ Strecke nachGroesse(std::vector<Strecke> kaesten, std::size_t n)
 TEST(Zahlenrand, FilterHatSaysWhereTheSheetCutsItsFace)
 {
     for (double breite : {2.0, -10.0, 20.0, 30.0, -40.0, 47.25, 60.0}) {
-        for (bool seite : {true, false}) {
+        for (const Sicht& v : {kSeiteA4, kSchirm}) {
             for (bool deutsch : {true, false}) {
-                SCOPED_TRACE(testing::Message() << breite << (seite ? " page" : " screen") << (deutsch ? " de" : " en"));
+                SCOPED_TRACE(testing::Message() << breite << " " << v.name << (deutsch ? " de" : " en"));
                 AppState s = fallZustand(Fall{'z', 1, breite, 0, Zonenzeit, 0}, 8, 16);
                 s.Deutsch = deutsch;
-                const Sicht& v = seite ? kSeiteA4 : kSchirm;
                 const Blattinhalt b = zeichneInSicht(s, v);
                 // The face is the second rectangle; the pointer P mm long, at 10 units a mm on
                 // the page and W / 305 (or 1.42 H / 305 on a wide image) on screen.
                 ASSERT_GE(b.rechtecke.size(), 2u);
-                const double mm = seite ? 10 : std::min(v.breite / 305.0, 1.42 * v.hoehe / 305);
+                const double mm = v.seite ? 10 : std::min(v.breite / 305.0, 1.42 * v.hoehe / 305);
                 const double tiefe = b.rechtecke[1][3] - b.rechtecke[1][1];
                 const double bis = std::atan(tiefe / std::round(mm * s.Par.Skalenlaenge)) / kGradRef;
                 const double mittag = std::min(90.0, 90 - std::fabs(breite) + 23.44);
@@ -48,7 +47,7 @@ TEST(Zahlenrand, FilterHatSaysWhereTheSheetCutsItsFace)
                 for (const Konstruktionsmeldung& k : b.meldungen)
                     text += k.text;
                 EXPECT_EQ(!text.empty(), bis < mittag - 0.1) << text << " face to " << bis;
-                if (seite) {
+                if (v.seite) {
                     // The plot without its face: the page's foot, 9700 units below the face's
                     // top, cuts the lines at the pointer's (2800 units) altitude there.
                     HPGLDatei d;
@@ -56,7 +55,8 @@ TEST(Zahlenrand, FilterHatSaysWhereTheSheetCutsItsFace)
                     ScriptedPrompt frage;
                     frage.answers.push_back(PromptAnswer::No);
                     schreibeZylinderuhrHPGL(s, d, frage, filterhutPlotAuftrag(s));
-                    const bool ohneFlaeche = 90 - std::fabs(breite) + 23.5 > 89 || 1.05 * 2800 * std::tan((113.5 - std::fabs(breite)) * kGradRef) > 9690;
+                    const bool ohneFlaeche = 90 - std::fabs(breite) + 23.5 > 89
+                                             || 1.05 * 2800 * std::tan((113.5 - std::fabs(breite)) * kGradRef) > 9690;
                     EXPECT_EQ(frage.asked.size(), ohneFlaeche && std::atan(9700 / 2800.0) / kGradRef < mittag ? 2u : 1u);
                 }
                 if (std::fabs(breite) < 23.44 && !text.empty()) {
