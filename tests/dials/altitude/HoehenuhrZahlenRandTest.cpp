@@ -6,7 +6,6 @@
 #include "StundenAnsicht.h"
 #include "core/Zahlenformat.h"
 #include "core/HPGLDatei.h"
-#include "dials/altitude/KonstruiereZylinderSU.h"
 #include "dials/altitude/ZylinderuhrHpgl.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +17,7 @@ using namespace umbrin;
 using namespace umbrin::test;
 
 namespace {
-// The n-th largest of a view's boxes (0 the frame round the sheet).
+// The n-th largest of a view's boxes.
 Strecke nachGroesse(std::vector<Strecke> kaesten, std::size_t n)
 {
     std::sort(kaesten.begin(), kaesten.end(), [](const Strecke& a, const Strecke& b) {
@@ -31,28 +30,24 @@ Strecke nachGroesse(std::vector<Strecke> kaesten, std::size_t n)
 TEST(Zahlenrand, FilterHatSaysWhereTheSheetCutsItsFace)
 {
     for (double breite : {2.0, -10.0, 20.0, 30.0, -40.0, 47.25, 60.0}) {
-        for (bool seite : {true, false}) {
+        for (const Sicht& v : {kSeiteA4, kSchirm}) {
             for (bool deutsch : {true, false}) {
-                SCOPED_TRACE(testing::Message() << breite << (seite ? " page" : " screen") << (deutsch ? " de" : " en"));
-                AppState s;
-                stelleFall(s, Fall{'z', 1, breite, 0, Zonenzeit, 0}, 8, 16);
+                SCOPED_TRACE(testing::Message() << breite << " " << v.name << (deutsch ? " de" : " en"));
+                AppState s = fallZustand(Fall{'z', 1, breite, 0, Zonenzeit, 0}, 8, 16);
                 s.Deutsch = deutsch;
-                const int w = seite ? 2970 : 1780, h = seite ? 2100 : 905;
-                RecordingCanvas c(w, h, seite);
-                const Konstruktionsmeldungen m = konstruiereZylinderSU(s, c, {w, h, !seite, double(s.Par.Skalenlaenge)});
+                const Blattinhalt b = zeichneInSicht(s, v);
                 // The face is the second rectangle; the pointer P mm long, at 10 units a mm on
                 // the page and W / 305 (or 1.42 H / 305 on a wide image) on screen.
-                const auto rechtecke = c.select([](const RecordedPrimitive& p) { return p.kind == PrimitiveKind::Rectangle; });
-                ASSERT_GE(rechtecke.size(), 2u);
-                const double tiefe = rechtecke[1]->points[1].y - rechtecke[1]->points[0].y;
-                const double mm = seite ? 10 : std::min(w / 305.0, 1.42 * h / 305);
+                ASSERT_GE(b.rechtecke.size(), 2u);
+                const double mm = v.seite ? 10 : std::min(v.breite / 305.0, 1.42 * v.hoehe / 305);
+                const double tiefe = b.rechtecke[1][3] - b.rechtecke[1][1];
                 const double bis = std::atan(tiefe / std::round(mm * s.Par.Skalenlaenge)) / kGradRef;
                 const double mittag = std::min(90.0, 90 - std::fabs(breite) + 23.44);
                 std::string text;
-                for (const Konstruktionsmeldung& k : m)
+                for (const Konstruktionsmeldung& k : b.meldungen)
                     text += k.text;
                 EXPECT_EQ(!text.empty(), bis < mittag - 0.1) << text << " face to " << bis;
-                if (seite) {
+                if (v.seite) {
                     // The plot without its face: the page's foot, 9700 units below the face's
                     // top, cuts the lines at the pointer's (2800 units) altitude there.
                     HPGLDatei d;
@@ -60,7 +55,8 @@ TEST(Zahlenrand, FilterHatSaysWhereTheSheetCutsItsFace)
                     ScriptedPrompt frage;
                     frage.answers.push_back(PromptAnswer::No);
                     schreibeZylinderuhrHPGL(s, d, frage, filterhutPlotAuftrag(s));
-                    const bool ohneFlaeche = 90 - std::fabs(breite) + 23.5 > 89 || 1.05 * 2800 * std::tan((113.5 - std::fabs(breite)) * kGradRef) > 9690;
+                    const bool ohneFlaeche = 90 - std::fabs(breite) + 23.5 > 89
+                                             || 1.05 * 2800 * std::tan((113.5 - std::fabs(breite)) * kGradRef) > 9690;
                     EXPECT_EQ(frage.asked.size(), ohneFlaeche && std::atan(9700 / 2800.0) / kGradRef < mittag ? 2u : 1u);
                 }
                 if (std::fabs(breite) < 23.44 && !text.empty()) {
@@ -79,19 +75,17 @@ TEST(Zahlenrand, NumbersStandClearOfTheScaleRowAndTheFrame)
 {
     for (double breite : {47.25, -33.87, 10.0, -60.0}) {
         for (Zeit zeit : {Zonenzeit, MittlereZeit}) {
-            // The shepherd's hour numbers on screen and pages: below the face's top edge.
-            for (const Sicht& v : {kSchirm, kSeiteA4, kSeiteA3}) {
-                const Ansicht a = zeichne(Fall{'z', 0, breite, 0, zeit, 0}, 6, 20, v);
-                const double oben = nachGroesse(a.kaesten, 1)[1]; // the frame, then the face
+            // The shepherd's hour numbers on screen and pages stand below the face's top edge (the
+            // second largest box, after the frame); the altitude dial's plot writes none across
+            // its frame's left edge.
+            const std::pair<char, Sicht> faelle[] = {
+                {'z', kSchirm}, {'z', kSeiteA4}, {'z', kSeiteA3}, {'k', kPlot}, {'b', kPlot}};
+            for (const auto& [typ, v] : faelle) {
+                const Ansicht a = zeichne(Fall{typ, 0, breite, 0, zeit, 0}, 6, 20, v);
+                const Strecke k = nachGroesse(a.kaesten, v.plot ? 0 : 1);
                 for (const Zahl& z : a.zahlen)
-                    EXPECT_GE(z.y0, oben) << v.name << " at " << breite << ": " << z.h;
-            }
-            // The altitude dial's plot: the frame's left edge runs through no number.
-            for (char typ : {'k', 'b'}) {
-                const Ansicht a = zeichne(Fall{typ, 0, breite, 0, zeit, 0}, 6, 20, kPlot);
-                const double links = nachGroesse(a.kaesten, 0)[0];
-                for (const Zahl& z : a.zahlen)
-                    EXPECT_FALSE(z.x0 < links && links < z.x1) << typ << " at " << breite << ": " << z.h;
+                    EXPECT_TRUE(v.plot ? !(z.x0 < k[0] && k[0] < z.x1) : z.y0 >= k[1])
+                        << typ << " " << v.name << " at " << breite << ": " << z.h;
             }
         }
     }

@@ -12,38 +12,14 @@ namespace umbrin::test {
 enum Zeit { Ortszeit, Zonenzeit, MittlereZeit, Temporal };
 // art: the cylinder's kind (0 shepherd's, 1 filter-hat, 2 polar rod); skala: 0 folded, 1 side
 // by side; groesse: a factor on the dial's size (edge height, pointer, the polar rod's point).
-struct Fall {
-    char typ;
-    int art;
-    double breite, wand;
-    Zeit zeit;
-    int skala;
-    double zoom = 1, groesse = 1;
-};
+struct Fall { char typ; int art; double breite, wand; Zeit zeit; int skala; double zoom = 1, groesse = 1; };
 
 using Strecke = std::array<double, 4>;
-struct Zahl {
-    int h;
-    double x0, y0, x1, y1; // its box
-    bool aufDemBlatt;
-};
+struct Zahl { int h; double x0, y0, x1, y1; bool aufDemBlatt; }; // an hour's number and its box
 struct Ansicht {
-    double breite = 0, hoehe = 0;
-    std::set<Strecke> linien;
+    std::set<Strecke> linien;     // segments with an end on the sheet
     std::vector<Zahl> zahlen;
     std::vector<Strecke> kaesten; // rectangles drawn, and the plot's pen 1 strokes' bounds
-
-    bool aufDemBlatt(double x, double y) const { return x >= 0 && y >= 0 && x <= breite && y <= hoehe; }
-    void linie(double x0, double y0, double x1, double y1)
-    {
-        if (aufDemBlatt(x0, y0) || aufDemBlatt(x1, y1))
-            linien.insert({x0, y0, x1, y1});
-    }
-    void zahl(const std::string& text, double x, double y, double w, double h)
-    {
-        if (const int n = zahlIn(text); n >= 0)
-            zahlen.push_back({n, x, y, x + w, y + h, aufDemBlatt(x, y) && aufDemBlatt(x + w, y + h)});
-    }
     bool beziffert(int h) const
     {
         return std::any_of(zahlen.begin(), zahlen.end(), [&](const Zahl& z) { return z.h == h && z.aufDemBlatt; });
@@ -51,8 +27,9 @@ struct Ansicht {
 };
 
 // The state of a case with the hours von to bis; the dial's size scaled by f.groesse.
-inline void stelleFall(AppState& s, const Fall& f, int von, int bis)
+inline AppState fallZustand(const Fall& f, int von, int bis)
 {
+    AppState s;
     initialisiereZustand(s);
     s.UhrTyp = f.typ;
     s.Par.Breite = f.breite;
@@ -75,38 +52,38 @@ inline void stelleFall(AppState& s, const Fall& f, int von, int bis)
     s.Zeiten.EotBis = std::max(s.Zeiten.EotBis, bis);
     for (std::size_t i = 0; i < 10; ++i)
         s.Farben[i] = 0x100000 * (i + 1); // every slot its own colour
+    return s;
 }
 
-// The view of the dial with the hours von to bis; the page and the plot are made from the
-// larger screen's image.
+// The view of the dial with the hours von to bis, read in the hour colours (pens); the page
+// and the plot are made from the larger screen's image. A plot's characters are about 0.2 by
+// 0.26 cm, a canvas's digit 0.55 of its height wide.
 inline Ansicht zeichne(const Fall& f, int von, int bis, const Sicht& sicht)
 {
-    AppState s;
-    stelleFall(s, f, von, bis);
-    const std::set<Farbe> stundenfarben{s.Farben[1], s.Farben[2], s.Farben[f.art == 2 ? 7 : 9]};
-    const std::set<int> stundenstifte{2, f.art > 0 ? 6 : 3, 10};
+    const AppState s = fallZustand(f, von, bis);
+    const std::set<Farbe> farben{s.Farben[1], s.Farben[2], s.Farben[f.art == 2 ? 7 : 9]};
+    const std::set<int> stifte{2, f.art > 0 ? 6 : 3, 10};
+    const auto stunde = [&](Farbe farbe, int stift) { return sicht.plot ? stifte.count(stift) : farben.count(farbe); };
     const Blattinhalt b = zeichneInSicht(s, sicht);
-    Ansicht a;
-    a.breite = b.breite;
-    a.hoehe = b.hoehe;
-    a.kaesten = b.rechtecke;
+    const auto auf = [&](double x, double y) { return x >= 0 && y >= 0 && x <= b.breite && y <= b.hoehe; };
+    Ansicht a{{}, {}, b.rechtecke};
     for (const Strich& st : b.striche) {
-        if (sicht.plot ? stundenstifte.count(st.stift) : st.art == PrimitiveKind::Line && stundenfarben.count(st.farbe))
-            for (std::size_t i = 1; i < st.punkte.size(); ++i)
-                a.linie(st.punkte[i - 1].x, st.punkte[i - 1].y, st.punkte[i].x, st.punkte[i].y);
-        // The plot's frames: the bounds of its pen 1 strokes.
-        if (sicht.plot && st.stift == 1) {
-            Strecke k{st.punkte[0].x, st.punkte[0].y, st.punkte[0].x, st.punkte[0].y};
-            for (const auto& q : st.punkte)
-                k = {std::min(k[0], q.x), std::min(k[1], q.y), std::max(k[2], q.x), std::max(k[3], q.y)};
-            a.kaesten.push_back(k);
+        Strecke k{st.punkte[0].x, st.punkte[0].y, st.punkte[0].x, st.punkte[0].y};
+        for (std::size_t i = 1; i < st.punkte.size(); ++i) {
+            const PlotPunkt &p = st.punkte[i - 1], &q = st.punkte[i];
+            if ((sicht.plot || st.art == PrimitiveKind::Line) && stunde(st.farbe, st.stift)
+                && (auf(p.x, p.y) || auf(q.x, q.y)))
+                a.linien.insert({p.x, p.y, q.x, q.y});
+            k = {std::min(k[0], q.x), std::min(k[1], q.y), std::max(k[2], q.x), std::max(k[3], q.y)};
         }
+        if (sicht.plot && st.stift == 1)
+            a.kaesten.push_back(k);
     }
     for (const Beschriftung& t : b.texte) {
-        if (!sicht.plot && stundenfarben.count(t.farbe))
-            a.zahl(t.text, t.an.x, t.an.y, 0.55 * t.hoehe * double(t.text.size()), t.hoehe);
-        if (sicht.plot && stundenstifte.count(t.stift)) // characters of about 0.2 by 0.26 cm
-            a.zahl(t.text, t.an.x, t.an.y, 120.0 * double(t.text.size()), 104);
+        const double w = (sicht.plot ? 120 : 0.55 * t.hoehe) * double(t.text.size()), h = sicht.plot ? 104 : t.hoehe;
+        if (const int n = zahlIn(t.text); n >= 0 && stunde(t.farbe, t.stift))
+            a.zahlen.push_back({n, t.an.x, t.an.y, t.an.x + w, t.an.y + h,
+                                auf(t.an.x, t.an.y) && auf(t.an.x + w, t.an.y + h)});
     }
     return a;
 }

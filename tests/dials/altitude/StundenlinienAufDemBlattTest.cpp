@@ -1,9 +1,7 @@
-// Over latitudes from the tropics to 60 degrees, north and south, every time mode, zooms from
-// 0.71 to 2 and small to large dials: an hour line the sun reaches on the part of the dial
-// every sheet shows is drawn on both screens, both pages and the plot; a line the sun never
-// reaches is drawn nowhere; every line drawn carries its number on the sheet and no number
-// stands for a line not drawn. Where the sun stands comes from the almanac's sun, not from the
-// program's.
+// Over latitudes from the tropics to 60 degrees, north and south, every time mode, zooms and
+// dial sizes: an hour line the almanac's sun reaches on the part of the dial every sheet shows
+// is drawn in every view, one it never reaches nowhere; every line drawn carries its number on
+// the sheet and no number stands for a line not drawn.
 #include "StundenAnsicht.h"
 #include "ZylinderuhrReferenz.h"
 #include "dials/altitude/FilterhutZeichnung.h"
@@ -70,77 +68,44 @@ bool polstabAufAllenBlaettern(const Fall& f, const Zylindertreffer& z)
 double filterhutBis(const AppState& s)
 {
     double bis = std::atan(9700 / (40.0 * s.Par.Skalenlaenge * s.Zoom)) / kGradRef;
-    for (const Sicht& v : kBlaetter) {
-        FilterhutAuftrag a;
-        a.breite = v.breite;
-        a.hoehe = v.hoehe;
-        a.bildschirm = !v.seite;
-        a.P = s.Par.Skalenlaenge;
-        bis = std::min(bis, filterhutMasse(s, a).bisHoehe);
-    }
+    for (const Sicht& v : kBlaetter)
+        bis = std::min(bis, filterhutMasse(s, {v.breite, v.hoehe, !v.seite, double(s.Par.Skalenlaenge)}).bisHoehe);
     return bis;
 }
 
-struct Reichweite {
-    bool irgendwo = false; // the sun reaches the line somewhere on the face
-    bool sicher = false;   // and somewhere every sheet shows, away from its edges
-};
+// Whether the sun reaches the line somewhere on the face, and somewhere every sheet shows,
+// away from its edges.
+struct Reichweite { bool irgendwo = false, sicher = false; bool operator==(const Reichweite&) const = default; };
 
 // Where the sun reaches hour t's line over the days the dial draws it.
 Reichweite reichweite(const AppState& s, const Fall& f, double t)
 {
     const bool ganzesJahr = f.zeit == MittlereZeit && (f.art > 0 || f.skala == 1);
     const std::int32_t von = ganzesJahr ? 1 : 172, bis = ganzesJahr ? 365 : 355;
-    const double filterhutGrenze = f.typ == 'z' && f.art == 1 ? filterhutBis(s) - 2 : 90;
+    // The altitudes every sheet shows: the altitude dial's shadows shorter than its horizontal
+    // plate and its altitudes to 70; the shepherd's to 40, the filter-hat's to where the sheet cuts it.
     const double kante = f.typ == 'k' ? s.Par.HidokaiZeiger : s.Par.Skalenlaenge;
-    const double faltHoehe = kante / s.SkalaHidokai2;
+    const double unten = f.typ == 'z' ? 3 : std::atan(kante / s.SkalaHidokai2) / kGradRef + 3;
+    const double oben = f.typ != 'z' ? 70 : f.art == 0 ? 40 : f.art == 1 ? filterhutBis(s) - 2 : 90;
     Reichweite r;
     for (std::int32_t d = von; d <= bis; d += 2) {
         const SonnenVektor v = sonne(s, f, d, t);
         const double hoehe = std::asin(v.u) / kGradRef;
-        if (hoehe <= 0)
+        // The polar rod's shadow counts where it falls on the cylinder below the rod's point.
+        const bool polstab = f.typ == 'z' && f.art == 2;
+        const Zylindertreffer z = polstab ? polstabTreffer(v, s.Par.ZylRadius, s.Par.ZylZeiger, f.wand)
+                                          : Zylindertreffer{};
+        if (hoehe <= 0 || (polstab && (!z.trifft || z.fall <= 0)))
             continue;
-        if (f.typ == 'z' && f.art == 2) {
-            const Zylindertreffer z = polstabTreffer(v, s.Par.ZylRadius, s.Par.ZylZeiger, f.wand);
-            if (!z.trifft || z.fall <= 0)
-                continue;
-            r.irgendwo = true;
-            r.sicher = r.sicher || (hoehe > 3 && polstabAufAllenBlaettern(f, z));
-            continue;
-        }
         r.irgendwo = true;
-        // The altitude dial's horizontal plate: shadows shorter than the plate.
-        const double unten = f.typ == 'z' ? 3 : std::atan(faltHoehe) / kGradRef + 3;
-        const double oben = f.typ == 'z' ? (f.art == 0 ? 40 : filterhutGrenze) : 70;
-        r.sicher = r.sicher || (hoehe > unten && hoehe < oben);
+        r.sicher = r.sicher || (polstab ? hoehe > 3 && polstabAufAllenBlaettern(f, z) : hoehe > unten && hoehe < oben);
     }
     return r;
 }
 
-// What the sweep finds and leaves, each with its reason.
-struct Bekannt {
-    char typ;
-    double groesse;
-    const char* befund;
-    const char* grund;
-};
-const Bekannt bekannt[] = {
-    {'b', 2, "drawn without its number",
-     "an edge of 140 mm: the vertical plate runs off the sheet, with the number written on it"},
-};
-
-bool istBekannt(const Fall& f, const std::string& befund)
-{
-    for (const Bekannt& b : bekannt)
-        if (b.typ == f.typ && b.groesse == f.groesse && befund.find(b.befund) != std::string::npos)
-            return true;
-    return false;
-}
-
 std::string pruefe(const Fall& f)
 {
-    AppState s;
-    stelleFall(s, f, 12, 12);
+    const AppState s = fallZustand(f, 12, 12);
     // Noon, the first and last hours the sun reaches (anywhere, and where every sheet shows the
     // face) and the hours just beyond: the lines at the edges of the day and of the sheets.
     // Temporal hours 0 and 12 stand on the horizon.
@@ -149,28 +114,22 @@ std::string pruefe(const Fall& f)
     for (int h = erste; h <= letzte; ++h)
         r[std::size_t(h)] = reichweite(s, f, h);
     std::vector<int> stunden{f.zeit == Temporal ? 6 : 12};
-    for (int h = erste; h <= letzte; ++h) {
-        const Reichweite &vor = r[std::size_t(h - 1)], &jetzt = r[std::size_t(h)], &nach = r[std::size_t(h + 1)];
-        if (jetzt.irgendwo != vor.irgendwo || jetzt.irgendwo != nach.irgendwo || jetzt.sicher != vor.sicher
-            || jetzt.sicher != nach.sicher)
+    for (int h = erste; h <= letzte; ++h)
+        if (r[std::size_t(h)] != r[std::size_t(h - 1)] || r[std::size_t(h)] != r[std::size_t(h + 1)])
             stunden.push_back(h);
-    }
     std::string fehler;
     for (int h : stunden) {
         const Reichweite& rh = r[std::size_t(h)];
         for (const Sicht& v : kSichten) {
             const Ansicht a = zeichne(f, h, h, v);
             const bool gezeichnet = !a.linien.empty();
-            std::string befund;
-            if (rh.sicher && !gezeichnet)
-                befund = "lit but not drawn";
-            else if (!rh.irgendwo && gezeichnet)
-                befund = "drawn for a sun that never reaches it";
-            else if (gezeichnet && !a.beziffert(h))
-                befund = "drawn without its number on the sheet";
-            else if (!gezeichnet && a.beziffert(h))
-                befund = "numbered but not drawn";
-            if (!befund.empty() && !istBekannt(f, befund))
+            const std::string befund = rh.sicher && !gezeichnet      ? "lit but not drawn"
+                                       : !rh.irgendwo && gezeichnet  ? "drawn for a sun that never reaches it"
+                                       : gezeichnet && !a.beziffert(h) ? "drawn without its number on the sheet"
+                                       : !gezeichnet && a.beziffert(h) ? "numbered but not drawn" : "";
+            // Known: an edge of 140 mm, the vertical plate runs off the sheet with the number written on it.
+            const bool bekannt = f.typ == 'b' && f.groesse == 2 && befund.find("drawn without its number") == 0;
+            if (!befund.empty() && !bekannt)
                 fehler += std::string(v.name) + ", hour " + std::to_string(h) + ": " + befund + "\n";
         }
     }

@@ -1,51 +1,32 @@
-// The hour numbers 6, 9, 12, 15, 18 (and 21 in the plot) of the planar dials over a sweep of
-// places from the tropics to high latitudes, walls facing every way, zooms, gnomons and time
-// modes, on both screens, on A4 and A3 and in the plot: a line the sun lights well inside the
-// sheet carries its number, a number stands only for a line the sun lights on this face near
-// the sheet, and no number lies on the foot's mark. The sun and the shadows are those of
-// Gnomonik.h.
+// The planar dials' hour numbers 6 to 18 (21 in the plot) from the tropics to high latitudes,
+// walls facing every way, zooms, gnomons and time modes, in every view: a line the sun of
+// Gnomonik.h lights well inside the sheet carries its number, a number stands only for a line
+// lit on this face near the sheet, and none lies on the foot's mark; mean time's eights close.
 #include "Gnomonik.h"
 
 #include "core/HPGLDatei.h"
-#include "core/RecordingCanvas.h"
-#include "core/State.h"
 #include "dials/planar/EbeneGeometrie.h"
-#include "dials/planar/KonstruiereEbeneSonnenuhr.h"
 #include "dials/planar/PlanarHpgl.h"
 #include "dials/planar/ZeichneEbeneSonnenuhr.h"
-#include "drawing/Platzierung.h"
-#include "../../support/ScriptedPrompt.h"
 #include "support/Ansichten.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <map>
-#include <set>
-#include <string>
-#include <vector>
 
 using namespace umbrin;
+using namespace umbrin::test;
 namespace g = umbrin::test::gnomonik;
 
 namespace {
 
-struct Flaeche {
-    char typ;
-    double wand, neigung;
-    bool schirm;
-};
-// Horizontal, south, declining, west and north walls, an inclining plane and two umbrellas.
-const Flaeche kFlaechen[] = {{'h', 0, 0, false}, {'v', 0, 90, false},  {'v', -11.7, 90, false}, {'v', 60, 90, false},
-                             {'v', 180, 90, false}, {'i', 20, 45, false}, {'h', 0, 0, true}, {'v', 0, 90, true}};
-const double kBreiten[] = {2, 10, 23.44, 35, 55, -2, -10, -15, -23.44, -33.87, -45};
-const double kZooms[] = {0.71, 1, 2};
-const double kGnomone[] = {15, 35, 80};
+struct Flaeche { char typ; double wand, neigung; bool schirm; };
 
-// The start state with every colour slot told apart, on the plane fl at latitude phi.
-AppState zustand(const Flaeche& fl, double phi)
+// The start state with every colour slot told apart, on the plane fl at latitude phi, in time
+// mode 0 to 4: true, mean, both, local apparent, local mean time.
+AppState zustand(const Flaeche& fl, double phi, int modus)
 {
     AppState s;
     initialisiereZustand(s);
@@ -56,147 +37,106 @@ AppState zustand(const Flaeche& fl, double phi)
     s.Par.Breite = phi;
     s.Par.Wandabweichung = fl.wand;
     s.Par.Inklination = fl.neigung;
+    s.Schalter.OhneZeitgl = modus != 1 && modus != 4;
+    s.Schalter.MitZeitgl = modus == 1 || modus == 2 || modus == 4;
+    s.Schalter.OhneLaengenkorrektur = modus == 3;
+    s.Schalter.OrtszeitAnzeige = modus == 4;
     return s;
 }
 
-// The plot of s with the foot at (fx, fy) and the gnomon drawn at g mm.
-std::string plot(AppState s, double fx, double fy, double g)
+// The plot of s written straight, with the foot at (fx, fy) and the gnomon drawn at g mm.
+Blattinhalt plot(AppState s, double fx, double fy, double g)
 {
-    s.AlsHPGL = 1;
-    s.FusspunktGesetzt = 1;
+    s.AlsHPGL = s.FusspunktGesetzt = 1;
     s.FusspunktX = static_cast<std::int32_t>(fx);
     s.FusspunktY = static_cast<std::int32_t>(fy);
     HPGLDatei datei;
     datei.oeffnenImSpeicher();
-    test::ScriptedPrompt frage;
+    ScriptedPrompt frage;
     frage.answers = {PromptAnswer::No};
     PlanarHpglAuftrag auftrag;
     auftrag.Gnomon = g;
     auftrag.ebene = ebenenParameter(s);
     schreibeHPGL_HorVertInkl(s, datei, nullptr, frage, auftrag);
-    return datei.inhalt();
-}
-
-// One view of the dial: how often each hour's number stands, the boxes of the numbers, the
-// foot, the gnomon in the view's units and the sheet, with y downward (canvas) or upward (plot).
-struct Ansicht {
-    std::string name;
-    double fx = 0, fy = 0, gnomon = 0, breite = 0, hoehe = 0;
-    bool yUnten = true;
-    std::map<int, int> zahlen{};
-    std::vector<std::array<double, 4>> kaesten{};
-    double fussmarke = 0; // half size of the cross at the foot, 0 in the plot
-};
-
-Ansicht leseCanvas(Ansicht a, const RecordingCanvas& c, const AppState& s)
-{
-    for (const RecordedPrimitive& p : c.primitives()) {
-        if (p.kind == PrimitiveKind::Text && p.font.color == s.Farben[2] && test::zahlIn(p.text) >= 0) {
-            const TextExtent e = c.textExtent(p.text);
-            ++a.zahlen[test::zahlIn(p.text)];
-            a.kaesten.push_back({double(p.points[0].x), double(p.points[0].y), double(p.points[0].x + e.width),
-                                 double(p.points[0].y + e.height)});
-        }
-        // The cross at the foot: its horizontal stroke in the pen of the texts.
-        if (p.kind == PrimitiveKind::Line && p.pen.color == s.Farben[3] && p.points[0].y == a.fy
-            && p.points[1].y == a.fy && p.points[0].x < a.fx && p.points[1].x > a.fx)
-            a.fussmarke = (p.points[1].x - p.points[0].x) / 2.0;
-    }
-    return a;
-}
-
-// Both screens, A4 and A3 as the drawing window places the dial, and its plot.
-std::vector<Ansicht> ansichten(AppState s)
-{
-    std::vector<Ansicht> alle;
-    const Platzierung bild = standardPlatzierung(s, 1780, 905);
-    for (const test::Sicht& v : test::kBlaetter) {
-        const int w = v.breite, h = v.hoehe;
-        const bool papier = v.seite;
-        AppState b = s;
-        setzePlatzierung(b, papier ? platzierungAufSeite(bild, w, h, 1780, 905) : standardPlatzierung(s, w, h));
-        RecordingCanvas c(w, h, papier);
-        double g = std::round(b.Par.Gnomonhoehe * b.Zoom * 100) / 100;
-        if (papier) {
-            zeichneEbeneSonnenuhr(b, Zeichenumgebung{}, c, false, w, h, g, ebenenParameter(b));
-        } else {
-            double zoom = b.Zoom;
-            konstruiereEbeneSonnenuhr(b, Zeichenumgebung{}, c, zoom);
-            g = std::max(5.0, g);
-        }
-        alle.push_back(leseCanvas({v.name, double(b.FusspunktX), double(b.FusspunktY), papier ? 10 * g : w * g / 280,
-                                   double(w), double(h)}, c, b));
-    }
-    const double fx = bild.FusspunktX * 16157.0 / 1780, fy = (905 - bild.FusspunktY) * 11038.0 / 905;
-    Ansicht a{"plot", std::trunc(fx), std::trunc(fy), std::round(s.Par.Gnomonhoehe * s.Zoom * 100) / 100 * 40, 16300, 11400, false};
-    for (const test::PlotText& t : test::plotTexte(plot(s, fx, fy, s.Par.Gnomonhoehe * s.Zoom)))
-        if (std::set<std::string>{"6", "9", "12", "15", "18", "21"}.count(t.text))
-            ++a.zahlen[std::stoi(t.text)];
-    alle.push_back(a);
-    return alle;
-}
-
-// Whether the sun lights the true-time line of hour `stunde` on this face at a point inside
-// the sheet grown by `rand` (a share of its width) on every side; an umbrella's shade is not
-// modelled, there only the sun above the horizon counts.
-bool beleuchtet(const AppState& s, const Flaeche& fl, const Ansicht& a, int stunde, double rand)
-{
-    const double laenge = s.Schalter.OhneLaengenkorrektur ? s.Par.Zonenmeridian : s.Par.Laenge;
-    const double tau = 15.0 * (stunde - 12) - (laenge - s.Par.Zonenmeridian);
-    const g::Flaeche f = g::flaeche(fl.wand, fl.neigung);
-    const double r = rand * a.breite;
-    for (double dekl = -23.4; dekl <= 23.4; dekl += 0.3) {
-        const g::V so = g::sonne(s.Par.Breite, dekl, tau);
-        if (so.u <= 0 || (!fl.schirm && g::dot(so, f.normale) <= 1e-9))
-            continue;
-        if (fl.schirm)
-            return true;
-        const g::Punkt q = g::durchstoss(f, so, a.gnomon);
-        const double x = a.fx + q.x, y = a.yUnten ? a.fy - q.y : a.fy + q.y;
-        if (x > -r && x < a.breite + r && y > -r && y < a.hoehe + r)
-            return true;
-    }
-    return false;
+    return lesePlot(datei.inhalt());
 }
 
 } // namespace
 
 TEST(EbeneStundenzahlen, EveryLitHourLineCarriesItsNumberAndNoNumberStandsWithoutItsLine)
 {
+    // Horizontal, south, declining, west and north walls, an inclining plane and two umbrellas.
+    const Flaeche flaechen[] = {{'h', 0, 0, false},    {'v', 0, 90, false},  {'v', -11.7, 90, false},
+                                {'v', 60, 90, false},  {'v', 180, 90, false}, {'i', 20, 45, false},
+                                {'h', 0, 0, true},     {'v', 0, 90, true}};
+    const double zooms[] = {0.71, 1, 2}, gnomone[] = {15, 35, 80};
     int fall = 0;
-    for (const Flaeche& fl : kFlaechen) {
-        for (const double phi : kBreiten) {
-            AppState s = zustand(fl, phi);
-            // Zoom, gnomon and the time modes (true, mean, both, local apparent, local mean
-            // time) turn through the cases.
-            s.Zoom = kZooms[fall % 3];
-            s.Par.Gnomonhoehe = kGnomone[(fall / 3) % 3];
-            const int modus = fall++ % 5;
-            s.Schalter.OhneZeitgl = modus != 1 && modus != 4;
-            s.Schalter.MitZeitgl = modus == 1 || modus == 2 || modus == 4;
-            s.Schalter.OhneLaengenkorrektur = modus == 3;
-            s.Schalter.OrtszeitAnzeige = modus == 4;
-            for (const Ansicht& a : ansichten(s)) {
+    for (const Flaeche& fl : flaechen) {
+        for (const double phi : {2.0, 10.0, 23.44, 35.0, 55.0, -2.0, -10.0, -15.0, -23.44, -33.87, -45.0}) {
+            // Zoom, gnomon and the time modes turn through the cases.
+            const int modus = fall % 5;
+            AppState s = zustand(fl, phi, modus);
+            s.Zoom = zooms[fall % 3];
+            s.Par.Gnomonhoehe = gnomone[(fall++ / 3) % 3];
+            const double laenge = s.Schalter.OhneLaengenkorrektur ? s.Par.Zonenmeridian : s.Par.Laenge;
+            const double gnomon = std::round(s.Par.Gnomonhoehe * s.Zoom * 100) / 100;
+            const Platzierung bild = standardPlatzierung(s, kSchirm.breite, kSchirm.hoehe);
+            const g::Flaeche ebene = g::flaeche(fl.wand, fl.neigung);
+            for (const Sicht& v : kSichten) {
                 SCOPED_TRACE(testing::Message() << fl.typ << (fl.schirm ? " umbrella" : "") << " wall " << fl.wand << " lat "
                                                 << phi << " zoom " << s.Zoom << " gnomon " << s.Par.Gnomonhoehe << " mode "
-                                                << modus << ", " << a.name);
-                for (const int stunde : {6, 9, 12, 15, 18, 21}) {
-                    const bool imBereich = stunde >= s.Zeiten.EotVon && stunde <= s.Zeiten.EotBis
-                                           && (stunde < 21 || a.name == "plot");
-                    const int n = a.zahlen.count(stunde) ? a.zahlen.at(stunde) : 0;
-                    EXPECT_LE(n, 1) << "hour " << stunde;
-                    if (n > 0) {
-                        EXPECT_TRUE(imBereich && beleuchtet(s, fl, a, stunde, 0.1)) << "number without line " << stunde;
+                                                << modus << ", " << v.name);
+                // The foot as the view places it (the plot's scaled from the image, its sheet the
+                // plotter's) and the gnomon in the view's units (a screen draws 5 mm at least).
+                const Platzierung p = v.seite ? platzierungAufSeite(bild, v.breite, v.hoehe, kSchirm.breite, kSchirm.hoehe)
+                                              : v.plot ? bild : standardPlatzierung(s, v.breite, v.hoehe);
+                const double fx = v.plot ? std::trunc(p.FusspunktX * 16157.0 / 1780) : p.FusspunktX;
+                const double fy = v.plot ? std::trunc((905 - p.FusspunktY) * 11038.0 / 905) : p.FusspunktY;
+                const Blattinhalt b = v.plot ? plot(s, fx, fy, s.Par.Gnomonhoehe * s.Zoom) : zeichneInSicht(s, v);
+                const double w = v.plot ? 16300 : b.breite, hoch = v.plot ? 11400 : b.hoehe;
+                const double gn = v.plot ? 40 * gnomon : v.seite ? 10 * gnomon : v.breite * std::max(5.0, gnomon) / 280;
+                // Whether the sun lights the true-time line of hour h on this face at a point inside
+                // the sheet grown by `rand` (a share of its width); an umbrella's shade is not
+                // modelled, there only the sun above the horizon counts.
+                const auto beleuchtet = [&](int h, double rand) {
+                    const double tau = 15.0 * (h - 12) - (laenge - s.Par.Zonenmeridian), r = rand * w;
+                    for (double dekl = -23.4; dekl <= 23.4; dekl += 0.3) {
+                        const g::V so = g::sonne(phi, dekl, tau);
+                        if (so.u <= 0 || (!fl.schirm && g::dot(so, ebene.normale) <= 1e-9))
+                            continue;
+                        const g::Punkt q = g::durchstoss(ebene, so, gn);
+                        const double x = fx + q.x, y = v.plot ? fy + q.y : fy - q.y;
+                        if (fl.schirm || (x > -r && x < w + r && y > -r && y < hoch + r))
+                            return true;
+                    }
+                    return false;
+                };
+                // The cross at the foot: its horizontal stroke in the pen of the texts (none in the plot).
+                double marke = 0;
+                for (const Strich& st : b.striche)
+                    if (st.art == PrimitiveKind::Line && st.farbe == s.Farben[3] && st.punkte[0].y == fy
+                        && st.punkte[1].y == fy && st.punkte[0].x < fx && st.punkte[1].x > fx)
+                        marke = (st.punkte[1].x - st.punkte[0].x) / 2;
+                // Each number once and off the mark (its cell may reach a little into it below the baseline).
+                std::map<int, int> zahlen;
+                for (const Beschriftung& t : b.texte) {
+                    if (zahlIn(t.text) < 0 || (!v.plot && t.farbe != s.Farben[2]))
+                        continue;
+                    ++zahlen[zahlIn(t.text)];
+                    const double x1 = t.an.x + std::round(0.55 * t.hoehe * double(t.text.size()));
+                    const double unten = t.an.y + 0.85 * std::round(1.15 * t.hoehe);
+                    EXPECT_FALSE(t.an.x < fx + marke && fx - marke < x1 && t.an.y < fy + marke && fy - marke < unten)
+                        << "number on the foot's mark at " << t.an.x << ", " << t.an.y;
+                }
+                for (const int h : {6, 9, 12, 15, 18, 21}) {
+                    const bool imBereich = h >= s.Zeiten.EotVon && h <= s.Zeiten.EotBis && (h < 21 || v.plot);
+                    EXPECT_LE(zahlen[h], 1) << "hour " << h;
+                    if (zahlen[h] > 0) {
+                        EXPECT_TRUE(imBereich && beleuchtet(h, 0.1)) << "number without line " << h;
                     } else if (imBereich && !fl.schirm) {
-                        EXPECT_FALSE(beleuchtet(s, fl, a, stunde, -0.06)) << "lit line without number " << stunde;
+                        EXPECT_FALSE(beleuchtet(h, -0.06)) << "lit line without number " << h;
                     }
                 }
-                // Off the foot's mark (the box's cell may reach a little into it below the
-                // baseline).
-                for (const auto& k : a.kaesten)
-                    EXPECT_FALSE(k[0] < a.fx + a.fussmarke && a.fx - a.fussmarke < k[2] && k[1] < a.fy + a.fussmarke
-                                 && a.fy - a.fussmarke < k[3] - 0.15 * (k[3] - k[1]))
-                        << "number on the foot's mark at " << k[0] << ", " << k[1];
             }
         }
     }
@@ -207,56 +147,44 @@ TEST(EbeneStundenzahlen, EveryLitHourLineCarriesItsNumberAndNoNumberStandsWithou
 // marks at the foot (short strokes in the same pen).
 TEST(EbeneStundenzahlen, FigureEightsAreClosedLoops)
 {
-    using Strich = std::vector<std::pair<double, double>>;
-    const auto freieEnden = [](const std::vector<Strich>& striche, double w, double h, std::size_t mindestens,
-                               std::pair<double, double> fuss) {
-        std::vector<std::pair<double, double>> enden;
-        for (const Strich& st : striche)
-            if (st.size() >= mindestens && st.front() != st.back())
-                enden.insert(enden.end(), {st.front(), st.back()});
-        return std::count_if(enden.begin(), enden.end(), [&](std::pair<double, double> e) {
-            const double x = e.first, y = e.second;
-            return std::count_if(enden.begin(), enden.end(), [&](auto f) { return std::hypot(x - f.first, y - f.second) <= 1; }) < 2
-                   && x > 0.02 * w && x < 0.98 * w && y > 0.02 * h && y < 0.98 * h
-                   && std::hypot(x - fuss.first, y - fuss.second) > 300;
-        });
-    };
     for (const double phi : {47.25, -33.87}) {
         for (const char typ : {'h', 'v'}) {
             // The wall faces the noon sun, which lights it at the hours drawn all the year.
-            AppState s = zustand({typ, phi > 0 ? 0.0 : 180.0, typ == 'v' ? 90.0 : 0.0, false}, phi);
-            s.Schalter.OhneZeitgl = 0;
-            s.Schalter.MitZeitgl = 1;
+            AppState s = zustand({typ, phi > 0 ? 0.0 : 180.0, typ == 'v' ? 90.0 : 0.0, false}, phi, 1);
+            s.Schalter.OhneLaengenkorrektur = 1; // mean time at the zone's meridian
             s.Schalter.EotIntervall = '0';
             s.Schalter.Datumslinien = '3';
             s.Zeiten.StundeVon = 11;
             s.Zeiten.StundeBis = 13;
             s.FusspunktX = 3000;
             s.FusspunktY = typ == 'h' ? 3000 : 1000;
-            for (const bool papier : {false, true}) {
-                RecordingCanvas c(6000, 6000, papier);
+            for (const Sicht& v : {kSchirm, kSeiteA4, kPlot}) {
+                // A 6000 units square canvas with the foot at (3000, 3000 or 1000), a 35 mm gnomon;
+                // the plot's foot at (8000, 4000 or 10000), a 20 mm gnomon.
+                const PlotPunkt fuss = v.plot ? PlotPunkt{8000, typ == 'h' ? 4000.0 : 10000.0} : PlotPunkt{-1e9, 0};
+                RecordingCanvas c(6000, 6000, v.seite);
                 Zeichenumgebung u;
                 u.Teile = TeilLinien;
-                zeichneEbeneSonnenuhr(s, u, c, !papier, 6000, 6000, 35, ebenenParameter(s));
-                std::vector<Strich> striche;
-                for (const RecordedPrimitive& p : c.primitives())
-                    if (p.kind == PrimitiveKind::Line && p.pen.color == s.Farben[3]) {
-                        const std::pair<double, double> a{p.points[0].x, p.points[0].y}, b{p.points[1].x, p.points[1].y};
-                        if (striche.empty() || striche.back().back() != a)
-                            striche.push_back({a});
-                        striche.back().push_back(b);
-                    }
-                EXPECT_FALSE(striche.empty());
-                EXPECT_EQ(freieEnden(striche, 6000, 6000, 2, {-1e9, 0}), 0) << typ << " " << phi << " paper " << papier;
+                if (!v.plot)
+                    zeichneEbeneSonnenuhr(s, u, c, !v.seite, 6000, 6000, 35, ebenenParameter(s));
+                const Blattinhalt b = v.plot ? plot(s, fuss.x, fuss.y, 20) : leseCanvas(c);
+                const double w = v.plot ? 16157 : 6000, h = v.plot ? 11038 : 6000;
+                // The ends of the plot's pen 4 strokes of three points or more and of a canvas's lines
+                // in the texts' pen: each meets another (a closed stroke's meet each other).
+                std::vector<PlotPunkt> enden;
+                for (const Strich& st : b.striche)
+                    if ((st.stift == 4 && st.punkte.size() >= 3)
+                        || (st.art == PrimitiveKind::Line && st.farbe == s.Farben[3]))
+                        enden.insert(enden.end(), {st.punkte.front(), st.punkte.back()});
+                const long frei = std::count_if(enden.begin(), enden.end(), [&](PlotPunkt e) {
+                    const auto trifft = [&](PlotPunkt f) { return std::hypot(e.x - f.x, e.y - f.y) <= 1; };
+                    return std::count_if(enden.begin(), enden.end(), trifft) < 2 && e.x > 0.02 * w && e.x < 0.98 * w
+                           && e.y > 0.02 * h && e.y < 0.98 * h
+                           && std::hypot(e.x - fuss.x, e.y - fuss.y) > 300;
+                });
+                EXPECT_FALSE(enden.empty()) << typ << " " << phi << " " << v.name;
+                EXPECT_EQ(frei, 0) << typ << " " << phi << " " << v.name;
             }
-            const std::pair<double, double> fuss{8000, typ == 'h' ? 4000 : 10000};
-            std::vector<Strich> striche;
-            for (const test::PlotStrich& st : test::plotStriche(plot(s, fuss.first, fuss.second, 20), 4)) {
-                striche.emplace_back();
-                for (const test::PlotPunkt& q : st.punkte)
-                    striche.back().emplace_back(q.x, q.y);
-            }
-            EXPECT_EQ(freieEnden(striche, 16157, 11038, 3, fuss), 0) << typ << " " << phi << " plot";
         }
     }
 }
