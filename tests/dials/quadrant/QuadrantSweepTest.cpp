@@ -27,7 +27,8 @@ struct Kurve { std::vector<PlotPunkt> punkte; double hoechste = -90; };
 Kurve kurve(const AppState& s, int h)
 {
     const auto& sc = s.Schalter;
-    const double phi = s.Par.Breite, eps = s.EpsRund, Z = s.Par.Zonenmeridian, zone = sc.Zonenzeit ? Z - s.Par.Laenge : 0;
+    const double phi = s.Par.Breite, eps = s.EpsRund, Z = s.Par.Zonenmeridian;
+    const double zone = sc.Zonenzeit ? Z - s.Par.Laenge : 0;
     // Hour angle of the hour on a day of declination d (temporal: |6 - h| sixths of the
     // half-day arc); e the equation of time, in degrees.
     const auto stundenwinkel = [&](double d, double e) {
