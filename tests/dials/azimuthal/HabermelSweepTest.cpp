@@ -1,8 +1,7 @@
 // Both Habermel dials over latitudes (the tropics among them), sizes, time systems and the five
-// views: a dial is refused everywhere or nowhere; every hour the sun lifts above the horizon
-// gets its number, each beside its own line, with that line drawn under it. Dial II's curves
-// come from the sun worked out here; dial I's are the points the geometry test checks against
-// the shadow of the gnomon tip.
+// views: a dial is refused everywhere or nowhere; every hour the sun lifts above the horizon gets
+// its number beside its own line, drawn under it. Dial II's curves come from the sun worked out
+// here, dial I's from the table the geometry test checks against the shadow of the gnomon tip.
 #include "core/HPGLDatei.h"
 #include "dialogs/HabermelGeometrie.h"
 #include "dials/azimuthal/HabermelTabelle.h"
@@ -68,9 +67,8 @@ Ausgabe zeichne(const AppState& s, int art, const Sicht& v)
 // A full-hour line in the view's units; for dial II how far its curve reaches from the centre.
 struct Linie { int h = 0; std::vector<PlotPunkt> punkte; double weite = 1e18; };
 
-// Dial I: the foot where the horizon line (the level stroke centred on it) crosses the noon line
-// (the longest upright it crosses: the gnomon template's upright can be as long), whose length
-// r0 + r36 gives the gnomon; the lines' points as the dial works them out for that gnomon.
+// Dial I: the foot where the horizon line (a level stroke centred on it) crosses the noon line,
+// the longest upright it crosses (the gnomon template's is as long); r0 + r36 gives the gnomon.
 std::vector<Linie> linienEins(const AppState& s, const Ausgabe& a, double unten)
 {
     double x0 = 0, y0 = 0, laenge = 0;
@@ -97,9 +95,9 @@ std::vector<Linie> linienEins(const AppState& s, const Ausgabe& a, double unten)
 }
 
 // Dial II: about the centre where the view puts it, the sun's drop L' tan(a) at the polar angle
-// of the ecliptic longitude l, L' from the curves' farthest drawn point. The date scale takes
-// eps sin(l) for the declination (within 0.3 degrees of the sun's): near the zenith that moves
-// a point by much of a letter, so curves are only taken from 1.5 degrees up.
+// of the ecliptic longitude l, L' from the curves' farthest drawn point. The declination is
+// eps sin(l), as the date scale takes it (within 0.3 degrees of the sun's, which near the zenith
+// moves a point by much of a letter).
 std::vector<Linie> linienZwei(const AppState& s, const Ausgabe& a, const Sicht& v, double dZone)
 {
     const int rand = v.seite ? 30 : 0;
