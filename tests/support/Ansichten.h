@@ -15,6 +15,7 @@
 #include "support/ScriptedPrompt.h"
 #include "support/TestOrdner.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <initializer_list>
@@ -142,6 +143,15 @@ inline PlotPunkt textMitte(const Beschriftung& t)
     const double ziffer = double(std::min(t.text.find_first_not_of(' '), t.text.size()));
     const double w = t.winkel * M_PI / 180, u = 0.55 * t.hoehe * (ziffer + (double(t.text.size()) - ziffer) / 2), v = t.hoehe / 2;
     return {t.an.x + u * std::cos(w) + v * std::sin(w), t.an.y - u * std::sin(w) + v * std::cos(w)};
+}
+
+// How far p stands from the nearest of the points (1e18 when there are none).
+inline double abstandZu(const PlotPunkt& p, const std::vector<PlotPunkt>& punkte)
+{
+    double d = 1e18;
+    for (const PlotPunkt& q : punkte)
+        d = std::min(d, std::hypot(p.x - q.x, p.y - q.y));
+    return d;
 }
 
 // The sun's altitude at latitude phi, declination d and hour angle H, all in degrees.
