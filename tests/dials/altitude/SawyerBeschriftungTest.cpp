@@ -200,6 +200,16 @@ std::string unbekannt(const std::string& befunde, double breite, int zeit, int a
     return rest;
 }
 
+// The start state of the dial typ at latitude breite.
+AppState zifferblatt(char typ, double breite)
+{
+    AppState s;
+    initialisiereZustand(s);
+    s.UhrTyp = typ;
+    s.Par.Breite = breite;
+    return s;
+}
+
 } // namespace
 
 TEST(SawyerBeschriftung, EveryHourLineNumberedAndEverySignInItsBand)
@@ -212,10 +222,7 @@ TEST(SawyerBeschriftung, EveryHourLineNumberedAndEverySignInItsBand)
     for (const auto& [kBreite, kHoehe] : {std::pair{1780, 905}, {1226, 593}})
         for (const double breite : {29.5, -29.5, 30.0, -30.0, 33.0, -33.0, 40.0, -40.0, 55.0, -55.0, 47.25, -33.87})
             for (int zeit = 0; zeit < 4; ++zeit, ++fall) {
-                AppState s;
-                initialisiereZustand(s);
-                s.UhrTyp = 'w';
-                s.Par.Breite = breite;
+                AppState s = zifferblatt('w', breite);
                 s.Schalter.Zonenzeit = zeit == 1;
                 s.Schalter.HalbeAnalemma = zeit == 2;
                 s.Schalter.MozGerade = zeit == 3;
@@ -241,10 +248,7 @@ TEST(PeaucellierVollstaendig, EveryHourTheSunReachesHasItsLineAndNumberOnEverySh
     for (const auto& [w, h] : {std::pair{1780, 905}, {1226, 593}})
         for (const double breite : {29.5, -29.5, 33.0, -33.0, 40.0, -40.0, 47.25, -47.25, 55.0, -55.0, 60.0, -60.0})
             for (int runde = 0; runde < 2; ++runde, ++fall) {
-                AppState s;
-                initialisiereZustand(s);
-                s.UhrTyp = 'p';
-                s.Par.Breite = breite;
+                AppState s = zifferblatt('p', breite);
                 s.Zoom = zooms[(fall / 2 + runde) % 4];
                 s.Par.Einheit = einheiten[fall % 3];
                 int n = 0; // hours before and after noon the sun of the longest day reaches

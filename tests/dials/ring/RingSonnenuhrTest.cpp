@@ -153,43 +153,35 @@ TEST(RingSonnenuhr, RefusalsQuestionsAndMessages)
         EXPECT_NE(m[0].text.find("größer als 0"), std::string::npos);
         EXPECT_TRUE(c.primitives().empty());
     }
-    {
-        // Too long for the image: No draws nothing, Yes reduces the band from the ring's top to
-        // half the circumference beyond the hole to 0.9 of the width.
+    // Too long for the image (D = 400) or two bands too wide for its height (B = 190): No draws
+    // nothing, Yes reduces the ring as a whole. The band from the ring's top to half the
+    // circumference beyond the hole takes 0.9 of the width; two bands of 2 x 981 pixels fit
+    // between the upper band's top (110) and the gap and date scale (166) above the image's last
+    // row: 801 / 1962 of 190 mm.
+    const struct {
+        double D, B;
+        const char *frage, *reduziert;
+    } zuGross[] = {{400, 0, "Alles verkeinern?", "Durchmesser =182.7"}, {0, 190, "zu breit", "Ringbreite = 77.6"}};
+    for (const auto& fall : zuGross) {
         AppState s = ringZustand();
-        s.Par.RingDurchmesser = 400;
+        (fall.D ? s.Par.RingDurchmesser : s.Par.RingBreite) = fall.D ? fall.D : fall.B;
         test::ScriptedPrompt nein;
         nein.answers = {PromptAnswer::No};
         RecordingCanvas c(1920, 1080);
         zeichne(s, c, &nein);
         ASSERT_EQ(nein.asked.size(), 1u);
-        EXPECT_NE(nein.asked[0].text.find("Alles verkeinern?"), std::string::npos);
+        EXPECT_NE(nein.asked[0].text.find(fall.frage), std::string::npos);
         EXPECT_TRUE(c.primitives().empty());
         test::ScriptedPrompt ja;
         zeichne(s, c, &ja);
-        EXPECT_FALSE(c.primitives().empty());
-        EXPECT_TRUE(c.hasText("Durchmesser =182.7"));
-        EXPECT_EQ(c.select([](const RecordedPrimitive& p) {
-                       return p.kind == PrimitiveKind::Polyline && p.points.size() == 4 && p.points[0].x == 96 &&
-                              p.points[2].x == 96 + 1481;
-                   }).size(),
-                  1u);
-    }
-    {
-        // Two bands too wide for the height: the same question, reduced as a whole so that
-        // 2 x 981 pixels fit between the upper band's top (110) and the gap and date scale
-        // (166) above the image's last row: 801 / 1962 of 190 mm.
-        AppState s = ringZustand();
-        s.Par.RingBreite = 190;
-        test::ScriptedPrompt nein;
-        nein.answers = {PromptAnswer::No};
-        RecordingCanvas c(1920, 1080);
-        zeichne(s, c, &nein);
-        ASSERT_EQ(nein.asked.size(), 1u);
-        EXPECT_NE(nein.asked[0].text.find("zu breit"), std::string::npos);
-        EXPECT_TRUE(c.primitives().empty());
-        zeichne(s, c);
-        EXPECT_TRUE(c.hasText("Ringbreite = 77.6"));
+        EXPECT_TRUE(c.hasText(fall.reduziert));
+        if (fall.D) {
+            EXPECT_EQ(c.select([](const RecordedPrimitive& p) {
+                           return p.kind == PrimitiveKind::Polyline && p.points.size() == 4 && p.points[0].x == 96 &&
+                                  p.points[2].x == 96 + 1481;
+                       }).size(),
+                      1u);
+        }
     }
     {
         // Temporal hours beyond 12: one message, hours 6 to 12.
