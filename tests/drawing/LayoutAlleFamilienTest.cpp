@@ -22,6 +22,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <span>
 #include <string_view>
 #include <unistd.h>
 
@@ -42,9 +43,13 @@ struct Familie {
     // A variant whose strokes are its family's, checked there: only its texts are checked
     // (texts on texts, off the page or cut by its edge).
     bool nurTexte = false;
+    double breite = 0;      // a place of its own instead of the two of every family
+    bool hochkant = false;  // on portrait pages too
 };
 
 void italBabyl(AppState& s) { s.Schalter.Italienisch = s.Schalter.Babylonisch = 1; }
+// The wall facing north, the sunny one in the southern tropics.
+void nordwand(AppState& s) { s.Par.Wandabweichung = 168.3; }
 
 const Familie familien[] = {
     {"horizontal", 'h'},
@@ -86,6 +91,14 @@ const Familie familien[] = {
     {"umbrella horizontal Italian Babylonian", 'h', 0, 0, true, false, italBabyl, true},
     {"umbrella vertical Italian Babylonian", 'v', 0, 0, true, false, italBabyl, true},
     {"umbrella inclining Italian Babylonian", 'i', 0, 0, true, false, italBabyl, true},
+    // The planar dials in the southern tropics (the walls facing north) and far south (the
+    // walls facing the pole), on portrait pages too.
+    {"horizontal 23.44 S", 'h', 0, 0, false, false, nullptr, false, -23.44, true},
+    {"vertical north wall 23.44 S", 'v', 0, 0, false, false, nordwand, false, -23.44, true},
+    {"inclining north wall 23.44 S", 'i', 0, 0, false, false, nordwand, false, -23.44, true},
+    {"horizontal 55 S", 'h', 0, 0, false, false, nullptr, false, -55, true},
+    {"vertical 55 S", 'v', 0, 0, false, false, nullptr, false, -55, true},
+    {"inclining 55 S", 'i', 0, 0, false, false, nullptr, false, -55, true},
 };
 
 // The drawing window's image on a maximised main window of each screen (menus, tool bars and
@@ -101,6 +114,7 @@ struct Seite {
     int breite, hoehe; // 0.1 mm, landscape
 };
 const Seite seiten[] = {{"page A4", 2970, 2100}, {"page A3", 4200, 2970}};
+const Seite hochkant[] = {{"page A4 portrait", 2100, 2970}, {"page A3 portrait", 2970, 4200}};
 
 struct Ort {
     const char* name;
@@ -329,17 +343,21 @@ TEST(LayoutAlleFamilien, EveryFamilyPassesTheLayoutCheckOnScreenPageAndPlot)
                 unbekannt += familie + ", " + ansicht + ": " + befundartName(b.art) + ": " + b.meldung + "\n";
     };
     for (const Familie& fam : familien) {
-        for (const Ort& ort : orte) {
+        const Ort eigenerOrt{"own place", fam.breite};
+        for (const Ort& ort : fam.breite != 0 ? std::span<const Ort>(&eigenerOrt, 1) : std::span<const Ort>(orte)) {
             for (bool deutsch : {true, false}) {
                 const std::string wo = std::string(ort.name) + (deutsch ? ", German" : ", English");
                 for (const Bildschirm& b : bildschirme) {
                     Lauf l(fam, ort, deutsch);
                     melde(fam, std::string(b.name) + ", " + wo, l.bild(b));
                 }
-                for (const Seite& p : seiten) {
-                    Lauf l(fam, ort, deutsch);
-                    melde(fam, std::string(p.name) + ", " + wo, l.seite(p));
-                }
+                for (const std::span<const Seite> reihe : {std::span<const Seite>(seiten), std::span<const Seite>(hochkant)})
+                    for (const Seite& p : reihe) {
+                        if (reihe.data() == hochkant && !fam.hochkant)
+                            continue;
+                        Lauf l(fam, ort, deutsch);
+                        melde(fam, std::string(p.name) + ", " + wo, l.seite(p));
+                    }
                 Lauf l(fam, ort, deutsch);
                 std::vector<Befund> befunde;
                 if (l.plot(befunde))

@@ -8,6 +8,7 @@
 #include "core/State.h"
 #include "dials/Konstruktionsmeldung.h"
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,7 @@ struct SchinkenAuftrag {
 
 // The dial's geometry on one canvas.
 struct SchinkenGeometrie {
+    int blattBreite = 0, blattHoehe = 0; // the sheet the dial stands on
     double f = 1;        // units per millimetre
     double R = 0;        // circle radius
     double cx = 0, cy = 0;
@@ -44,11 +46,33 @@ inline constexpr double kSchinkenDruckMassstab = 20.0;
 // the size); the legend states it on the screen and on the page.
 inline double schinkenDurchmesserMm(double groesse) { return 2 * groesse * kSchinkenDruckMassstab / 10; }
 
-// Empty when the printed circle (about the middle of a page of breite x hoehe units of
-// 0.1 mm) lies on the page; else the refusal that says how large it is and how large it may be.
+// The crossing marks: where the hour lines of the hours 2 to 7 through the date points 1 and 3,
+// 3 and 5, 5 and 7 meet.
+inline constexpr int kSchinkenMarken = 18;
+
+struct SchinkenMarke {
+    int a = 0, b = 0, j = 0; // the date points and the hour from noon
+    std::size_t farbe = 0;   // the pen's slot in Farben
+    bool da = false;         // false where the two hour lines run parallel
+    double x = 0, y = 0;
+};
+
+// Half the length of a crossing mark's strokes.
+inline int schinkenMarkenHalb(bool bildschirm) { return bildschirm ? 8 : 20; }
+
+// Empty when the printed circle and (with the hour lines shown) every crossing mark stand on a
+// page of breite x hoehe units of 0.1 mm about its middle; else the refusal that says what is
+// lost and the largest size that keeps it all on the page.
 std::string schinkenSeitenpruefung(const AppState& s, double groesse, int breite, int hoehe);
 
+// On a page the scale is fixed (the legend states the printed diameter); on the screen the
+// dial is drawn smaller where the circle or its crossing marks would leave the image.
 SchinkenGeometrie schinkenGeometrie(const AppState& s, const SchinkenAuftrag& a);
+
+std::vector<SchinkenMarke> schinkenMarken(const SchinkenGeometrie& g);
+
+// Whether the mark stands whole on the geometry's sheet.
+bool schinkenMarkeAufBlatt(const SchinkenGeometrie& g, const SchinkenMarke& m, bool bildschirm);
 
 // Where the hour lines of hour j through date points a and b meet; false when they are
 // parallel.

@@ -45,6 +45,8 @@ void berechnePunkt(EbeneKontext& k)
     k.zeichenbarAlt = k.zeichenbar;
     const bool innen = k.SchnittL <= k.x && k.x < k.SchnittR && obereGrenze(k) < k.y && k.y < k.SchnittU;
     k.zeichenbar = k.beleuchtet && innen;
+    if (k.zaehleStunden && k.beleuchtet)
+        ++k.Stundenlicht;
     // Far points only give the direction of a cut at the border. They are brought within 1e8
     // of the foot by one common factor, so that the direction from the foot stays as it was
     // (dividing x and y each on its own would turn it, and the cut would fall elsewhere).
@@ -74,6 +76,13 @@ double sonnenAzimut(const EbeneKontext& k)
     return r.alsRichtung ? std::atan2(r.west, r.sued) / kRad : k.Azimut;
 }
 
+void strichZu(EbeneKontext& k, int x, int y)
+{
+    k.canvas.lineTo(x, y);
+    if (k.zaehleStunden && k.RandX <= x && x <= k.Breite && k.RandY <= y && y <= k.Hoehe)
+        ++k.Stundenstriche;
+}
+
 void linieZu(EbeneKontext& k, bool zeichenbar, bool zeichenbarAlt, bool ziehen)
 {
     Canvas& c = k.canvas;
@@ -81,7 +90,7 @@ void linieZu(EbeneKontext& k, bool zeichenbar, bool zeichenbarAlt, bool ziehen)
     const int py = rundeKoordinate(k.y);
     if (zeichenbar && zeichenbarAlt) {
         if (ziehen)
-            c.lineTo(px, py);
+            strichZu(k, px, py);
         else
             c.moveTo(px, py);
         return;
@@ -95,7 +104,7 @@ void linieZu(EbeneKontext& k, bool zeichenbar, bool zeichenbarAlt, bool ziehen)
         clipLinie(k.SchnittL, obereGrenze(k), k.SchnittR, k.SchnittU, k.x, k.y, k.xAlt, k.yAlt, cx, cy);
         c.moveTo(rundeKoordinate(cx), rundeKoordinate(cy));
         if (ziehen)
-            c.lineTo(px, py);
+            strichZu(k, px, py);
         else
             c.moveTo(px, py);
         return;
@@ -108,7 +117,7 @@ void linieZu(EbeneKontext& k, bool zeichenbar, bool zeichenbarAlt, bool ziehen)
         double cx = 0, cy = 0;
         clipLinie(k.SchnittL, obereGrenze(k), k.SchnittR, k.SchnittU, k.xAlt, k.yAlt, k.x, k.y, cx, cy);
         if (ziehen)
-            c.lineTo(rundeKoordinate(cx), rundeKoordinate(cy));
+            strichZu(k, rundeKoordinate(cx), rundeKoordinate(cy));
         else
             c.moveTo(rundeKoordinate(cx), rundeKoordinate(cy));
     }

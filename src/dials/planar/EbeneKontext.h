@@ -70,6 +70,12 @@ struct EbeneKontext {
     DatumslinienTabelle Datumslinien;
     std::array<double, 13> DeklStunden{}; // declinations of whole-hour day lengths
 
+    // While the hour lines are drawn: the strokes that end inside the frame, and the points
+    // where the sun lights the face at all.
+    bool zaehleStunden = false;
+    int Stundenstriche = 0;
+    int Stundenlicht = 0;
+
     Konstruktionsmeldungen meldungen;
 };
 
@@ -93,6 +99,9 @@ void linieZu(EbeneKontext& k, bool zeichenbar, bool zeichenbarAlt, bool ziehen);
 void merkeText(EbeneKontext& k, double x, double y, std::string_view text);
 // The room a character of the canvas's font takes in those boxes.
 double zeichenbreite(const EbeneKontext& k);
+
+// Draws on to (x, y), counting the stroke while the hour lines are counted.
+void strichZu(EbeneKontext& k, int x, int y);
 
 // The point as pen position.
 int rundeKoordinate(double v);

@@ -65,15 +65,21 @@ Legendenkasten schreibeZeilen(EbeneKontext& k)
     const double h = c.fontHeight();
     if (!k.Bildschirm) {
         int y = s.LegendeY;
+        // The lines' box, which the hour numbers keep clear of as on the screen.
+        Legendenkasten kasten{double(k.Breite), double(y + k.RandY), double(k.RandX), double(y + k.RandY)};
         for (const std::string& zeile : zeilen) {
             // A line that would run past the page's right edge ends at the edge instead.
-            const int x = std::max(k.RandX, std::min(s.LegendeX + k.RandX, k.Breite - c.textExtent(zeile).width));
+            const int breite = c.textExtent(zeile).width;
+            const int x = std::max(k.RandX, std::min(s.LegendeX + k.RandX, k.Breite - breite));
             c.textOut(x, y + k.RandY, zeile);
             merkeText(k, x, y + k.RandY, zeile);
+            kasten.x0 = std::min(kasten.x0, double(x));
+            kasten.x1 = std::max(kasten.x1, double(x + breite));
             y += c.fontHeight();
         }
+        kasten.y1 = y + k.RandY;
         k.DruckLegendeY = y;
-        return {};
+        return kasten;
     }
     // Bottom centre: the title stands 1.8 (plain horizontal dial) or 2.55 line heights
     // (3.5 on small screens) above the bottom, the data lines follow 1.2 heights apart; a block

@@ -32,7 +32,7 @@ void bisZumPol(EbeneKontext& k, Punkt c, const Punkt* fern, int stunde, int schr
         }
         if (std::fabs(p.x) < 2.0 * k.Breite && std::fabs(p.y) < 2.0 * k.Hoehe) {
             canvas.moveTo(rundeKoordinate(p.x), rundeKoordinate(p.y));
-            canvas.lineTo(rundeKoordinate(c.x), rundeKoordinate(c.y));
+            strichZu(k, rundeKoordinate(c.x), rundeKoordinate(c.y));
         }
         return;
     }
@@ -49,7 +49,7 @@ void bisZumPol(EbeneKontext& k, Punkt c, const Punkt* fern, int stunde, int schr
     // (the pole point lies south of the foot), downwards on the walls.
     const double richtung = k.s.UhrTyp == 'h' ? -1.0 : 1.0;
     canvas.moveTo(rundeKoordinate(c.x), rundeKoordinate(c.y));
-    canvas.lineTo(rundeKoordinate(c.x + r * std::sin(w)), rundeKoordinate(c.y + richtung * r * std::cos(w)));
+    strichZu(k, rundeKoordinate(c.x + r * std::sin(w)), rundeKoordinate(c.y + richtung * r * std::cos(w)));
 }
 
 void analemmaMarken(EbeneKontext& k, int stunde)

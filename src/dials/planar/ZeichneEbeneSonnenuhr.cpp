@@ -223,6 +223,27 @@ void zeichneStundenzahlenAmRahmen(EbeneKontext& k)
     k.canvas.setBrush(pinsel);
 }
 
+// Hour lines were asked for (of a time system the latitude allows) but no stroke of them falls
+// on the sheet: the user is told rather than left with date lines alone. Where the sun never
+// lights the face at the chosen hours (a wall facing the pole), moving the drawing is no help.
+void sageWennKeineStundenlinie(EbeneKontext& k)
+{
+    const AppState& s = k.s;
+    const TSchalter& sw = s.Schalter;
+    const double b = std::fabs(s.Par.Breite);
+    const bool gewollt = sw.OhneZeitgl || sw.MitZeitgl || sw.Analemma || (sw.Temporalstunden && b <= 66)
+                         || ((sw.Italienisch || sw.Babylonisch) && b <= 65);
+    if (!gewollt || k.Stundenstriche > 0)
+        return;
+    const char* deutsch = k.Stundenlicht > 0 ? "Bitte verkleinern (Zoom) oder den Fußpunkt verschieben."
+                                             : "Die Sonne bescheint diese Fläche zu den gewählten Stunden nie.";
+    const char* englisch = k.Stundenlicht > 0 ? "Please zoom out or move the foot."
+                                              : "The sun never shines on this face at the chosen hours.";
+    k.meldungen.push_back({PromptTitle::Problem, PromptIcon::Question,
+                           s.Deutsch ? std::string("Keine Stundenlinie fällt auf das Blatt.\r\n") + deutsch
+                                     : std::string("No hour line falls on the sheet.\r\n") + englisch});
+}
+
 // Everything that moves with the gnomon foot as it is: the lines.
 void zeichneLinien(EbeneKontext& k)
 {
@@ -246,6 +267,7 @@ void zeichneLinien(EbeneKontext& k)
     zeichneDatumslinienTabelle(k);
 
     canvas.setPenColor(s.Farben[3]);
+    k.zaehleStunden = true;
     if (s.Schalter.OhneZeitgl) {
         k.Laenge = s.Schalter.OhneLaengenkorrektur ? s.Par.Zonenmeridian : s.Par.Laenge;
         zeichneStundenlinien(k, 171, false, s.Zeiten.EotVon, s.Zeiten.EotBis);
@@ -265,6 +287,8 @@ void zeichneLinien(EbeneKontext& k)
     // (of a layer cut beyond it, too), clear of the true-time numbers written there.
     k.Stundenzahlen = false;
     zeichneItalBabyl(k);
+    k.zaehleStunden = false;
+    sageWennKeineStundenlinie(k);
     if (s.Schalter.Sonnenhoehe)
         zeichneHoehenlinien(k, s.Zeiten.HoeheVon, s.Zeiten.HoeheBis, s.Schalter.Intervalle[3]);
 }

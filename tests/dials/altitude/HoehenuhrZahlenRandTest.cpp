@@ -83,6 +83,8 @@ TEST(Zahlenrand, NumbersStandClearOfTheScaleRowAndTheFrame)
             for (const auto& [typ, v] : faelle) {
                 const Ansicht a = zeichne(Fall{typ, 0, breite, 0, zeit, 0}, 6, 20, v);
                 const Strecke k = nachGroesse(a.kaesten, v.plot ? 0 : 1);
+                // A view without numbers would pass unseen.
+                EXPECT_FALSE(a.zahlen.empty()) << typ << " " << v.name << " at " << breite;
                 for (const Zahl& z : a.zahlen)
                     EXPECT_TRUE(v.plot ? !(z.x0 < k[0] && k[0] < z.x1) : z.y0 >= k[1])
                         << typ << " " << v.name << " at " << breite << ": " << z.h;

@@ -6,6 +6,7 @@
 #include "core/RecordingCanvas.h"
 #include "core/State.h"
 #include "dials/altitude/ZeichneSchinkenSU.h"
+#include "support/Ansichten.h"
 
 #include <gtest/gtest.h>
 
@@ -60,14 +61,16 @@ TEST(Schinken, HourLinesRiseAtTheSunsAltitudeAndCrossingsLieOnBoth)
             const CanvasPoint q = p.points[1];
             const int farbe = static_cast<int>(p.pen.color - 0x100000);
             if (farbe == 0) {
-                // From date point 1 to the crossing with date point 2's line of the same hour.
+                // From date point 1 to the crossing with date point 2's line of the same hour,
+                // or to the sheet's edge.
                 ASSERT_EQ(p.points[0], g.datum[1]);
+                const bool amRand = q.x <= 0 || q.x >= 2970 || q.y <= 0 || q.y >= 2100;
                 bool gefunden = false;
                 for (int j = 0; j <= 8 && !gefunden; ++j) {
                     const double h1 = referenzHoehe(breite, g.dekl[1], j);
                     const double h2 = referenzHoehe(breite, g.dekl[2], j);
                     gefunden = std::fabs(neigung(g.datum[1], q.x, q.y) - std::fabs(h1)) < 0.2
-                               && std::fabs(neigung(g.datum[2], q.x, q.y) - std::fabs(h2)) < 0.2;
+                               && (amRand || std::fabs(neigung(g.datum[2], q.x, q.y) - std::fabs(h2)) < 0.2);
                 }
                 EXPECT_TRUE(gefunden) << q.x << " " << q.y;
                 ++kreuzungen;
@@ -124,4 +127,62 @@ TEST(Schinken, MarkedPointsAreCarriedToThePageAboutTheCentre)
     // Image scale round(800 / 105) = 8 per mm, page 20 per mm: 2.5 times about the centre.
     EXPECT_EQ(linie[0]->points, (std::vector<CanvasPoint>{{1485, 1050}, {1685, 1050}, {1485, 1150}}));
     EXPECT_EQ(c.select([](const RecordedPrimitive& p) { return p.kind == PrimitiveKind::Line; }).size(), 0u);
+}
+
+// Every crossing mark stands whole on the image or the page, or the drawing (on the screen) or
+// the check before printing (on paper) says how many do; the size that check names keeps them
+// all on the page. No line leaves the sheet, even where two hour lines run all but parallel.
+TEST(Schinken, CrossingMarksStayOnTheSheetOrTheUserIsTold)
+{
+    const auto zahlNach = [](const std::string& t, const std::string& vor) {
+        const std::size_t p = t.find(vor);
+        return p == std::string::npos ? 0.0 : std::stod(t.substr(p + vor.size()));
+    };
+    for (double breite : {66.0, 47.25, 35.0, 23.44, 10.0, 0.005, 0.0, -10.0, -23.44, -33.87, -60.0}) {
+        // The crossings that exist: the two dates' lines of the hour rise at different angles.
+        int erwartet = 0;
+        for (int j = 2; j <= 7; ++j)
+            for (const auto& [a, b] : {std::pair{-23.5, -11.75}, {-11.75, 11.75}, {11.75, 23.5}})
+                erwartet += std::fabs(referenzHoehe(breite, a, j) - referenzHoehe(breite, b, j)) > 1e-9;
+        for (double groesse : {9.0, 40.0, 100.0}) { // the dialog's smallest, first and largest size
+            for (const test::Sicht& v : test::kBlaetter) {
+                SCOPED_TRACE(testing::Message() << breite << " size " << groesse << " " << v.name);
+                AppState s = zustand(breite);
+                s.Deutsch = false;
+                s.SchinkenModus = 1;
+                s.Par.HabermelGnomon = groesse;
+                const auto ganzeMarken = [&](const test::Blattinhalt& b) {
+                    int n = 0;
+                    for (const test::Strich& st : b.striche) {
+                        const bool markenstift = st.farbe == s.Farben[2] || st.farbe == s.Farben[4] || st.farbe == s.Farben[6];
+                        const double halb = v.seite ? 20 : 8;
+                        n += markenstift && st.punkte.size() == 2 && st.punkte[0].y == st.punkte[1].y
+                             && std::fabs(st.punkte[1].x - st.punkte[0].x) == 2 * halb && st.punkte[0].y >= halb
+                             && st.punkte[0].y + halb <= v.hoehe;
+                        for (const auto& q : st.art == PrimitiveKind::Line ? st.punkte : std::vector<test::PlotPunkt>{})
+                            EXPECT_TRUE(q.x >= 0 && q.x <= v.breite && q.y >= 0 && q.y <= v.hoehe) << q.x << " " << q.y;
+                    }
+                    return n;
+                };
+                const test::Blattinhalt b = test::zeichneInSicht(s, v);
+                const int ganz = ganzeMarken(b);
+                const std::string gesagt = b.meldungen.empty() ? "" : b.meldungen[0].text;
+                const std::string nein = v.seite ? bildeintrag(s, false)->vorDruck(s, v.breite, v.hoehe) : gesagt;
+                if (nein.empty()) {
+                    EXPECT_EQ(ganz, erwartet);
+                    continue;
+                }
+                if (nein.find("circle") == std::string::npos) {
+                    EXPECT_NE(nein.find("Only " + std::to_string(ganz) + " of " + std::to_string(erwartet)), std::string::npos)
+                        << nein;
+                }
+                const double passt = std::max(zahlNach(nein, "up to size "), zahlNach(nein, "(at most ") / 4);
+                if (!v.seite || passt < 9)
+                    continue;
+                s.Par.HabermelGnomon = passt;
+                EXPECT_EQ(bildeintrag(s, false)->vorDruck(s, v.breite, v.hoehe), "");
+                EXPECT_EQ(ganzeMarken(test::zeichneInSicht(s, v)), erwartet);
+            }
+        }
+    }
 }
