@@ -9,6 +9,7 @@
 #include "dials/altitude/ZeichneHidokei.h"
 #include "dials/altitude/ZeichneHirtenSU.h"
 #include "dials/altitude/ZeichneSchinkenSU.h"
+#include "dialogs/Wertebereiche.h"
 
 #include <array>
 
@@ -75,6 +76,9 @@ Konstruktionsmeldungen schinken(Zeichenauftrag& a, bool bildschirm)
 
 Konstruktionsmeldungen schinkenBild(Zeichenauftrag& a) { return schinken(a, true); }
 Konstruktionsmeldungen schinkenSeite(Zeichenauftrag& a) { return schinken(a, false); }
+
+static_assert(kSchinkenKleinsteGroesse == DialogBereich::HabermelGnomon.von,
+              "the page check names the dialog's smallest size");
 
 std::string schinkenAufSeite(const AppState& s, int breite, int hoehe)
 {

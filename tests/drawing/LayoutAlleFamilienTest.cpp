@@ -93,12 +93,12 @@ const Familie familien[] = {
     {"umbrella inclining Italian Babylonian", 'i', 0, 0, true, false, italBabyl, true},
     // The planar dials in the southern tropics (the walls facing north) and far south (the
     // walls facing the pole), on portrait pages too.
-    {"horizontal 23.44 S", 'h', 0, 0, false, false, nullptr, false, -23.44, true},
-    {"vertical north wall 23.44 S", 'v', 0, 0, false, false, nordwand, false, -23.44, true},
-    {"inclining north wall 23.44 S", 'i', 0, 0, false, false, nordwand, false, -23.44, true},
-    {"horizontal 55 S", 'h', 0, 0, false, false, nullptr, false, -55, true},
-    {"vertical 55 S", 'v', 0, 0, false, false, nullptr, false, -55, true},
-    {"inclining 55 S", 'i', 0, 0, false, false, nullptr, false, -55, true},
+    {"horizontal 23.44 S", 'h', 0, 0, false, false, nullptr, true, -23.44, true},
+    {"vertical north wall 23.44 S", 'v', 0, 0, false, false, nordwand, true, -23.44, true},
+    {"inclining north wall 23.44 S", 'i', 0, 0, false, false, nordwand, true, -23.44, true},
+    {"horizontal 55 S", 'h', 0, 0, false, false, nullptr, true, -55, true},
+    {"vertical 55 S", 'v', 0, 0, false, false, nullptr, true, -55, true},
+    {"inclining 55 S", 'i', 0, 0, false, false, nullptr, true, -55, true},
 };
 
 // The drawing window's image on a maximised main window of each screen (menus, tool bars and

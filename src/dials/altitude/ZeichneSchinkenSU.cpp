@@ -6,7 +6,6 @@
 #include "core/Zahlenformat.h"
 #include "dials/Clipping.h"
 #include "dials/altitude/Hoehenuhrbasis.h"
-#include "dialogs/Wertebereiche.h"
 
 #include <algorithm>
 #include <cmath>
@@ -108,7 +107,7 @@ std::string schinkenSeitenpruefung(const AppState& s, double groesse, int breite
                                         "Only " + anteil + " hour crossings of the ham dial (size = ")
                              + RealStr(groesse, 5, 1) + inSprache(s, ") fallen auf die Druckseite.", ") fall on the printed page.")
                              + "\n\r";
-    if (bis >= DialogBereich::HabermelGnomon.von)
+    if (bis >= kSchinkenKleinsteGroesse)
         return text
                + inSprache(s, "Alle passen bis zur Größe " + passt + ": bitte die Größe verkleinern. Es wird nichts gedruckt.",
                             "All of them fit up to size " + passt + ": please reduce its size. Nothing is printed.");
@@ -116,9 +115,9 @@ std::string schinkenSeitenpruefung(const AppState& s, double groesse, int breite
            + inSprache(s,
                         "Bei dieser geogr. Breite treffen sich die Stundenlinien so weit außen, dass sie erst bis zur Größe " + passt
                             + " alle passen, unter der kleinsten Größe "
-                            + RealStr(DialogBereich::HabermelGnomon.von, 1, 0) + ". Es wird nichts gedruckt.",
+                            + RealStr(kSchinkenKleinsteGroesse, 1, 0) + ". Es wird nichts gedruckt.",
                         "At this latitude the hour lines meet so far out that they all fit only up to size " + passt
-                            + ", below the smallest size " + RealStr(DialogBereich::HabermelGnomon.von, 1, 0)
+                            + ", below the smallest size " + RealStr(kSchinkenKleinsteGroesse, 1, 0)
                             + ". Nothing is printed.");
 }
 

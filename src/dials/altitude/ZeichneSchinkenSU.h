@@ -39,6 +39,9 @@ struct SchinkenGeometrie {
     double x[8] = {}, y[8] = {}; // the date points unrounded
 };
 
+// The smallest size the parameter dialog takes.
+inline constexpr double kSchinkenKleinsteGroesse = 9;
+
 // On a printed page the circle's radius is the size times this many units of 0.1 mm.
 inline constexpr double kSchinkenDruckMassstab = 20.0;
 

@@ -6,6 +6,7 @@
 #include "dials/planar/EbeneLinienfamilien.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 #include <string_view>
@@ -119,10 +120,12 @@ bool stundenzahl(EbeneKontext& k, const Legendenkasten& legende, int stunde, std
     const double luft = std::max(5.0, hoehe / 4);
     // Whole inside the frame, off the data lines and off the foot's mark.
     const double fussmarke = k.LegendeX / 2.0;
+    const std::array<double, 4> skala = gnomonSkalaKasten(k);
     const auto ganz = [&](std::pair<double, double> e) {
         const auto [l, o] = e;
         const double r = l + breite, u = o + hoehe;
-        const bool aufLegende = l < legende.x1 && legende.x0 < r && o < legende.y1 && legende.y0 < u;
+        const bool aufLegende = (l < legende.x1 && legende.x0 < r && o < legende.y1 && legende.y0 < u)
+                                || (l < skala[2] && skala[0] < r && o < skala[3] && skala[1] < u);
         const bool aufFuss = l < k.FusspunktX + fussmarke && k.FusspunktX - fussmarke < r
                              && o < k.FusspunktY + fussmarke && k.FusspunktY - fussmarke < u;
         return l >= k.RandX && r <= k.Breite && o >= k.RandY && u <= k.Hoehe && !aufLegende && !aufFuss;

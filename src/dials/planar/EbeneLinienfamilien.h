@@ -34,6 +34,10 @@ void zeichneItalBabylStunden(EbeneKontext& k, bool italienisch, int von, int bis
 // Lines of equal sun altitude from `von` to `bis` degrees, 1, 2 or 4 per ten degrees.
 void zeichneHoehenlinien(EbeneKontext& k, int von, int bis, int intervall);
 
+// The box (left, top, right, bottom) of the gnomon scale's text in the frame's bottom left
+// corner, which the hour numbers keep clear of.
+std::array<double, 4> gnomonSkalaKasten(EbeneKontext& k);
+
 // Pole point, substyle and pole triangle for the pole offset (X, Y) from the foot.
 void zeichnePolstabMarken(EbeneKontext& k, double X, double Y);
 

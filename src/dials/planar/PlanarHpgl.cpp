@@ -127,7 +127,11 @@ void Plot::stundenzahlen()
                 // At the solstice the number may reach past the drawing's edge; further on it
                 // stands whole on the drawing, below the horizon of a wall.
                 const bool aufSeite = n == 0 ? x > 0 && x < 16300.0 * k && y > 0 && y < 11400.0 * k : aufBlatt(kasten);
-                if (aufSeite && st.hoehe * kRad > -0.01 && (schirm || EbeneBeleuchtet)) {
+                // Clear of the legend and the numbers written before it.
+                const bool frei = std::none_of(zahlKaesten.begin(), zahlKaesten.end(), [&](const std::array<double, 4>& a) {
+                    return a[0] < kasten[2] && kasten[0] < a[2] && a[1] < kasten[3] && kasten[1] < a[3];
+                });
+                if (aufSeite && frei && st.hoehe * kRad > -0.01 && (schirm || EbeneBeleuchtet)) {
                     hpgl(";PU" + P(x, y) + ";" + hpglLabel(zahl));
                     zahlKaesten.push_back(kasten);
                     geschrieben = true;

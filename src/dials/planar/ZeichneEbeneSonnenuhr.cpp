@@ -140,26 +140,42 @@ void zeichneRahmenUndHorizont(EbeneKontext& k)
     }
 }
 
+// Where the gnomon scale stands, in the canvas's font of its text.
+struct GnomonSkala {
+    int lx = 0, d = 0, sk = 0, unten = 0, textY = 0;
+    std::string text;
+};
+
+GnomonSkala gnomonSkalaLage(EbeneKontext& k)
+{
+    Canvas& c = k.canvas;
+    GnomonSkala g;
+    g.d = k.Bildschirm ? 5 : 50;
+    g.lx = k.Bildschirm ? k.LegendeX / 2 : k.LegendeX;
+    g.sk = runde(k.Skala);
+    // The text stands below the bracket; where it would be cut at the bottom of the drawing,
+    // bracket and text move up together.
+    g.text = holeText(k.s, 6) + " (=" + RealStr(k.Gnomon, 6, 2) + ")";
+    g.unten = k.Hoehe - g.lx;
+    g.textY = g.unten + std::abs(runde(0.5 * c.fontHeight()));
+    const int ueberstand = g.textY + c.textExtent(g.text).height + 1 - k.Hoehe;
+    if (ueberstand > 0) {
+        g.unten -= ueberstand;
+        g.textY -= ueberstand;
+    }
+    return g;
+}
+
 void zeichneGnomonSkala(EbeneKontext& k)
 {
     const AppState& s = k.s;
     Canvas& c = k.canvas;
     c.setPenColor(s.Farben[3]);
-    const int d = k.Bildschirm ? 5 : 50;
-    const int lx = k.Bildschirm ? k.LegendeX / 2 : k.LegendeX;
-    const int sk = runde(k.Skala);
     if (!k.Bildschirm)
         c.setFontSize(35);
-    // The text stands below the bracket; where it would be cut at the bottom of the drawing,
-    // bracket and text move up together.
-    const std::string text = holeText(s, 6) + " (=" + RealStr(k.Gnomon, 6, 2) + ")";
-    int unten = k.Hoehe - lx;
-    int textY = unten + std::abs(runde(0.5 * c.fontHeight()));
-    const int ueberstand = textY + c.textExtent(text).height + 1 - k.Hoehe;
-    if (ueberstand > 0) {
-        unten -= ueberstand;
-        textY -= ueberstand;
-    }
+    const GnomonSkala g = gnomonSkalaLage(k);
+    const int lx = g.lx, d = g.d, sk = g.sk, unten = g.unten, textY = g.textY;
+    const std::string& text = g.text;
     c.moveTo(lx + d, unten - sk);
     c.lineTo(lx, unten - sk);
     c.lineTo(lx, unten);
@@ -316,6 +332,18 @@ void zeichneAmRahmen(EbeneKontext& k)
 }
 
 } // namespace
+
+std::array<double, 4> gnomonSkalaKasten(EbeneKontext& k)
+{
+    Canvas& c = k.canvas;
+    const CanvasFont vorher = c.font();
+    if (!k.Bildschirm)
+        c.setFontSize(35);
+    const GnomonSkala g = gnomonSkalaLage(k);
+    const TextExtent e = c.textExtent(g.text);
+    c.setFont(vorher);
+    return {double(g.lx), double(g.textY), double(g.lx + e.width), double(g.textY + e.height)};
+}
 
 Konstruktionsmeldungen zeichneEbeneSonnenuhr(const AppState& s, const Zeichenumgebung& u, Canvas& canvas,
                                              bool bildschirm, int breite, int hoehe, double g,

@@ -177,7 +177,7 @@ TEST(Schinken, CrossingMarksStayOnTheSheetOrTheUserIsTold)
                         << nein;
                 }
                 const double passt = std::max(zahlNach(nein, "up to size "), zahlNach(nein, "(at most ") / 4);
-                if (!v.seite || passt < 9)
+                if (!v.seite || passt < kSchinkenKleinsteGroesse)
                     continue;
                 s.Par.HabermelGnomon = passt;
                 EXPECT_EQ(bildeintrag(s, false)->vorDruck(s, v.breite, v.hoehe), "");
