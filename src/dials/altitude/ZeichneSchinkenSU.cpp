@@ -101,11 +101,11 @@ std::string schinkenSeitenpruefung(const AppState& s, double groesse, int breite
                               + hoechstens + " mm).\n\rPlease reduce its size: nothing is printed.");
     }
     const std::string anteil = std::to_string(aufSeite) + inSprache(s, " von ", " of ") + std::to_string(marken);
-    const std::string passt = RealStr(bis, 5, 1) + " (" + inSprache(s, "Durchmesser", "diameter") + " = "
-                              + RealStr(schinkenDurchmesserMm(bis), 4, 1) + " mm)";
+    const std::string passt = RealStr(bis, 1, 1) + " (" + inSprache(s, "Durchmesser", "diameter") + " = "
+                              + RealStr(schinkenDurchmesserMm(bis), 1, 1) + " mm)";
     const std::string text = inSprache(s, "Nur " + anteil + " Stundenkreuzen der Schinkensonnenuhr (Größe = ",
                                         "Only " + anteil + " hour crossings of the ham dial (size = ")
-                             + RealStr(groesse, 5, 1) + inSprache(s, ") fallen auf die Druckseite.", ") fall on the printed page.")
+                             + RealStr(groesse, 1, 1) + inSprache(s, ") fallen auf die Druckseite.", ") fall on the printed page.")
                              + "\n\r";
     if (bis >= kSchinkenKleinsteGroesse)
         return text
