@@ -48,8 +48,6 @@ struct Familie {
 };
 
 void italBabyl(AppState& s) { s.Schalter.Italienisch = s.Schalter.Babylonisch = 1; }
-// The wall facing north, the sunny one in the southern tropics.
-void nordwand(AppState& s) { s.Par.Wandabweichung = 168.3; }
 
 const Familie familien[] = {
     {"horizontal", 'h'},
@@ -91,11 +89,11 @@ const Familie familien[] = {
     {"umbrella horizontal Italian Babylonian", 'h', 0, 0, true, false, italBabyl, true},
     {"umbrella vertical Italian Babylonian", 'v', 0, 0, true, false, italBabyl, true},
     {"umbrella inclining Italian Babylonian", 'i', 0, 0, true, false, italBabyl, true},
-    // The planar dials in the southern tropics (the walls facing north) and far south (the
-    // walls facing the pole), on portrait pages too.
+    // The planar dials in the southern tropics (the walls facing north, the sunny ones there)
+    // and far south (the walls facing the pole), on portrait pages too.
     {"horizontal 23.44 S", 'h', 0, 0, false, false, nullptr, true, -23.44, true},
-    {"vertical north wall 23.44 S", 'v', 0, 0, false, false, nordwand, true, -23.44, true},
-    {"inclining north wall 23.44 S", 'i', 0, 0, false, false, nordwand, true, -23.44, true},
+    {"vertical north wall 23.44 S", 'v', 0, 0, false, false, [](AppState& s) { s.Par.Wandabweichung = 168.3; }, true, -23.44, true},
+    {"inclining north wall 23.44 S", 'i', 0, 0, false, false, [](AppState& s) { s.Par.Wandabweichung = 168.3; }, true, -23.44, true},
     {"horizontal 55 S", 'h', 0, 0, false, false, nullptr, true, -55, true},
     {"vertical 55 S", 'v', 0, 0, false, false, nullptr, true, -55, true},
     {"inclining 55 S", 'i', 0, 0, false, false, nullptr, true, -55, true},
