@@ -49,10 +49,8 @@ inline constexpr double kSchinkenDruckMassstab = 20.0;
 // the size); the legend states it on the screen and on the page.
 inline double schinkenDurchmesserMm(double groesse) { return 2 * groesse * kSchinkenDruckMassstab / 10; }
 
-// The crossing marks: where the hour lines of the hours 2 to 7 through the date points 1 and 3,
-// 3 and 5, 5 and 7 meet.
-inline constexpr int kSchinkenMarken = 18;
-
+// A crossing mark: where the hour lines of one of the hours 2 to 7 through the date points 1
+// and 3, 3 and 5, or 5 and 7 meet.
 struct SchinkenMarke {
     int a = 0, b = 0, j = 0; // the date points and the hour from noon
     std::size_t farbe = 0;   // the pen's slot in Farben
@@ -72,6 +70,7 @@ std::string schinkenSeitenpruefung(const AppState& s, double groesse, int breite
 // dial is drawn smaller where the circle or its crossing marks would leave the image.
 SchinkenGeometrie schinkenGeometrie(const AppState& s, const SchinkenAuftrag& a);
 
+// The 18 crossing marks, hour by hour.
 std::vector<SchinkenMarke> schinkenMarken(const SchinkenGeometrie& g);
 
 // Whether the mark stands whole on the geometry's sheet.
