@@ -263,7 +263,8 @@ TEST(SafeSave, NothingOutlivesAKilledProcessAndLongNamesSave)
 }
 
 // Every reader, over a folder, a pipe without a writer and a device that never ends in place
-// of its file: each refuses, naming the file, and none waits (the alarm would end the run).
+// of its file: each refuses, naming the file and what stands in its place (never calling it
+// missing), and none waits (the alarm would end the run).
 TEST(SafeSave, EveryReaderRefusesAFolderAPipeAndADevice)
 {
     AppState s;
@@ -283,6 +284,7 @@ TEST(SafeSave, EveryReaderRefusesAFolderAPipeAndADevice)
         {"grenzen.dat", [&](auto& p) { return halbiereDatei(p, frage).meldung; }},
         {"dial.plt", [&](auto& p) { return HpglNachDxf(p, p.parent_path() / "dial.dxf", {}, info).meldung; }},
         {"N47E011.asc", [&](auto& p) { return leseKachelkopfDatei(p.string(), 1, kopf, f), f; }},
+        {"umb_days.ini", [&](auto& p) { return ladeDatumsdatei(p, 2024).fehler; }},
     };
     const test::TestOrdner dir("odd");
     for (const auto& [name, lies] : leser)
@@ -296,8 +298,11 @@ TEST(SafeSave, EveryReaderRefusesAFolderAPipeAndADevice)
                 fs::create_symlink("/dev/zero", p);
             ASSERT_TRUE(art != "pipe" || ::mkfifo(p.c_str(), 0600) == 0);
             ::alarm(20);
-            EXPECT_NE(lies(p).find(name), std::string::npos);
+            const std::string text = lies(p);
             ::alarm(0);
+            EXPECT_NE(text.find(name), std::string::npos) << text;
+            EXPECT_NE(text.find(art == "folder" ? "Ordner" : "Pipe"), std::string::npos) << text;
+            EXPECT_EQ(text.find("fehlt"), std::string::npos) << text;
             EXPECT_EQ(eintraege(ordner), 1u);
         }
 }
