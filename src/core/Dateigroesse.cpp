@@ -70,9 +70,9 @@ std::string zuGrossText(const std::filesystem::path& datei, std::uint64_t groess
     const std::string name = "\"" + datei.string() + "\"";
     const std::string wieviel = std::to_string(groesse) + (deutsch ? " Bytes (" : " bytes (") + lesbareGroesse(groesse) + ")";
     if (deutsch)
-        return "Die Datei " + name + " ist " + wieviel + " groß: zu groß für " + k.deutsch + " (höchstens "
+        return "Die Datei " + name + " hat " + wieviel + ": zu groß für " + k.deutsch + " (höchstens "
             + lesbareGroesse(k.groesste) + "). Sie wird nicht gelesen.";
-    return "The file " + name + " is " + wieviel + " large: too large for " + k.englisch + " (at most "
+    return "The file " + name + " has " + wieviel + ": too large for " + k.englisch + " (at most "
         + lesbareGroesse(k.groesste) + "). It is not read.";
 }
 

@@ -27,7 +27,8 @@ std::uint64_t groessteDatei(Dateiart art);
 // start settings, any other (above all "umb.ini") settings.
 Dateiart einstellungsArt(const std::filesystem::path& datei);
 
-// "Die Datei "name" ist 2147483648 Bytes (2.0 GB) groß, ..." naming the kind and its limit.
+// "Die Datei "name" hat 2147483648 Bytes (2.0 GB): zu groß für eine Einstellungsdatei
+// (höchstens 4 MB). ..." / "The file "name" has 2147483648 bytes (2.0 GB): too large for ...".
 std::string zuGrossText(const std::filesystem::path& datei, std::uint64_t groesse, Dateiart art, bool deutsch);
 
 // The gate: true when a file of `groesse` bytes may be read as a file of the kind; otherwise
