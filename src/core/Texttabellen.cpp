@@ -264,7 +264,7 @@ const std::array<TextZeile, 48> TitelTabelle = {{
     /*  40 */ {"Sawyer-Sonnenuhren", "Sawyer Sundials"},
     /*  41 */ {"vertikale Habermel-Sonnenuhr I", "Vertical Habermel-Sundial I"},
     /*  42 */ {"vertikale Habermel-Sonnenuhr II", "Vertical Altitude Dial (Habermel II)"},
-    /*  43 */ {"azimutale Höhensonnenuhr   (Hut-SU)", "Azimuthal Altitude Dial (Hat Dial)"},
+    /*  43 */ {"azimutale Höhensonnenuhr (Hut-SU)", "Azimuthal Altitude Dial (Hat Dial)"},
     /*  44 */ {"Polstab-Zylinderuhr", "Cylinder Dial with Polar Style"},
     /*  45 */ {"Eingabe für ", "Input for "},
     /*  46 */ {"Starteinstellungen (*.ini,*.umb)|*.ini;*.umb|Alle Dateien (*.*)|*.*", "Start Configuration (*.ini,*.umb)|*.ini;*.umb|All Files (*.*)|*.*"},

@@ -1,7 +1,7 @@
 #include "dialogs/Datumsliniendatei.h"
 
 #include "core/Datumstext.h"
-#include "core/SafeSave.h"
+#include "core/Dateigroesse.h"
 #include "core/State.h"
 #include "core/UserPrompt.h"
 #include "dialogs/IniText.h"
@@ -20,17 +20,25 @@ namespace fs = std::filesystem;
 
 constexpr std::string_view kKopf = "[Datumslinien]";
 
-// The lines of an existing, readable file; nothing otherwise.
-std::optional<std::vector<std::string>> zeilenDerDatei(const fs::path& datei)
+// The lines of an existing, readable file; nothing otherwise. fehler stays empty for a missing
+// file and says why one that is there cannot be read (a folder, a file far too large).
+std::optional<std::vector<std::string>> zeilenDerDatei(const fs::path& datei, Dateiart art, const AppState& s,
+                                                      std::string& fehler)
 {
+    fehler.clear();
     std::error_code ec;
-    if (!fs::is_regular_file(datei, ec))
+    if (!fs::exists(datei, ec) && !ec)
         return std::nullopt;
     std::string bytes;
-    std::string fehler;
-    if (!readFileBytes(datei, bytes, fehler))
+    if (!leseDateiDerArt(datei, art, bytes, fehler, s.Sprachspalte != 2))
         return std::nullopt;
     return IniTextZeilen(bytes);
+}
+
+void meldeLesefehler(const std::string& fehler, UserPrompt& prompt)
+{
+    if (!fehler.empty())
+        prompt.ask(PromptTitle::Fehler, PromptIcon::Error, fehler, PromptButtons::Ok);
 }
 
 // The valid date lines of [anfang, ende), in order. Invalid non-empty ones are left out and
@@ -57,10 +65,11 @@ std::vector<std::string> gueltigeZeilen(std::vector<std::string>::const_iterator
     return liste;
 }
 
-void meldeNichtGespeichert(const AppState& s, UserPrompt& prompt)
+void meldeNichtGespeichert(const AppState& s, UserPrompt& prompt, const std::string& grund = {})
 {
     prompt.ask(PromptTitle::Fehler, PromptIcon::Error,
-               s.IniDatei + " :\r\n" + std::string(iniMeldung(IniMeldung::NichtGespeichert, s.Sprachspalte)),
+               s.IniDatei + " :\r\n" + std::string(iniMeldung(IniMeldung::NichtGespeichert, s.Sprachspalte))
+                   + (grund.empty() ? "" : "\r\n" + grund),
                PromptButtons::Ok);
 }
 
@@ -74,9 +83,10 @@ bool DatumslinienSpeichern(const AppState& s, UserPrompt& prompt)
                    dateiFehltText(s.IniDatei, s.Sprachspalte), PromptButtons::Ok);
         return false;
     }
-    auto zeilen = zeilenDerDatei(s.IniDatei);
+    std::string fehler;
+    auto zeilen = zeilenDerDatei(s.IniDatei, Dateiart::Einstellungen, s, fehler);
     if (!zeilen) {
-        meldeNichtGespeichert(s, prompt);
+        meldeNichtGespeichert(s, prompt, fehler);
         return false;
     }
     const auto kopf = std::find(zeilen->begin(), zeilen->end(), kKopf);
@@ -85,7 +95,6 @@ bool DatumslinienSpeichern(const AppState& s, UserPrompt& prompt)
     for (const std::string& d : gueltigeZeilen(s.Datumslinien.begin(), s.Datumslinien.end(), s, prompt, s.IniDatei, zeilen->size()))
         zeilen->push_back(d);
 
-    std::string fehler;
     if (!IniTextSpeichern(*zeilen, s.IniDatei, fehler, s.Sprachspalte != 2)) {
         meldeNichtGespeichert(s, prompt);
         return false;
@@ -95,7 +104,8 @@ bool DatumslinienSpeichern(const AppState& s, UserPrompt& prompt)
 
 DatumslinienQuelle DatumslinienLaden(AppState& s, UserPrompt& prompt)
 {
-    if (const auto zeilen = zeilenDerDatei(s.IniDatei)) {
+    std::string fehler;
+    if (const auto zeilen = zeilenDerDatei(s.IniDatei, Dateiart::Einstellungen, s, fehler)) {
         const auto kopf = std::find(zeilen->begin(), zeilen->end(), kKopf);
         // The heading and at least one line after it.
         if (kopf != zeilen->end() && std::next(kopf) != zeilen->end()) {
@@ -104,10 +114,12 @@ DatumslinienQuelle DatumslinienLaden(AppState& s, UserPrompt& prompt)
             return DatumslinienQuelle::Einstellungsdatei;
         }
     }
-    if (const auto zeilen = zeilenDerDatei(s.TageDatei)) {
+    meldeLesefehler(fehler, prompt);
+    if (const auto zeilen = zeilenDerDatei(s.TageDatei, Dateiart::Datumsdatei, s, fehler)) {
         s.Datumslinien = gueltigeZeilen(zeilen->cbegin(), zeilen->cend(), s, prompt, s.TageDatei, 0);
         return DatumslinienQuelle::Tagesdatei;
     }
+    meldeLesefehler(fehler, prompt);
     prompt.ask(PromptTitle::Problem, PromptIcon::Warning,
                std::string(iniMeldung(IniMeldung::KeineDatumslinien, s.Sprachspalte)), PromptButtons::Ok);
     return DatumslinienQuelle::Keine;

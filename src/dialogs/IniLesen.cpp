@@ -2,6 +2,7 @@
 // the questions when the reading stops.
 #include "dialogs/IniLesen.h"
 
+#include "core/Dateigroesse.h"
 #include "core/SafeSave.h"
 #include "core/Sprachdienst.h"
 #include "core/Sonne.h"
@@ -115,7 +116,7 @@ IniLeseErgebnis LeseIni(AppState& s, const std::filesystem::path& datei, bool mi
 
     std::string bytes;
     std::string fehler;
-    if (!readFileBytes(datei, bytes, fehler, s.Sprachspalte != 2))
+    if (!leseDateiDerArt(datei, einstellungsArt(datei), bytes, fehler, s.Sprachspalte != 2))
         return {IniLeseStatus::NichtLesbar, fehler};
     const std::vector<std::string> zeilen = IniTextZeilen(bytes);
 

@@ -1,6 +1,7 @@
 #include "dialogs/IniText.h"
 
 #include "core/Datumstext.h"
+#include "core/Dateigroesse.h"
 #include "core/SafeSave.h"
 #include "core/State.h"
 #include "core/TextEncoding.h"
@@ -146,9 +147,11 @@ bool alteFarbenLesen(const AppState& s, std::array<Farbe, 12>& farben, UserPromp
         return false;
     std::string bytes;
     std::string fehler;
-    if (!readFileBytes(s.IniDatei, bytes, fehler, s.Sprachspalte != 2)) {
+    if (!leseDateiDerArt(s.IniDatei, Dateiart::Einstellungen, bytes, fehler, s.Sprachspalte != 2)) {
         prompt.ask(PromptTitle::Information, PromptIcon::Question,
-                   "Ursprüngliche Farbeinstellung nicht gefunden!\r\n" + fehler, PromptButtons::Ok);
+                   std::string(s.Sprachspalte == 2 ? "Original colour settings not found!" : "Ursprüngliche Farbeinstellung nicht gefunden!")
+                       + "\r\n" + fehler,
+                   PromptButtons::Ok);
         return false;
     }
     const std::vector<std::string> zeilen = IniTextZeilen(bytes);

@@ -1,6 +1,6 @@
 #include "dials/KartenLeser.h"
 
-#include "core/SafeSave.h"
+#include "core/Dateigroesse.h"
 #include "core/TextEncoding.h"
 
 #include <algorithm>
@@ -217,7 +217,7 @@ bool leseKartenDatei(const std::filesystem::path& datei, const KartenTrennRegel&
                      std::string& fehler, bool deutsch, const std::optional<KartenFenster>& fenster)
 {
     std::string bytes;
-    if (!readFileBytes(datei, bytes, fehler, deutsch))
+    if (!leseDateiDerArt(datei, Dateiart::Kartendaten, bytes, fehler, deutsch))
         return false;
     lesung = leseKartenText(bytes, regel, fenster);
     return true;

@@ -84,6 +84,9 @@ std::string meldung(std::size_t zeile, bool deutsch)
     return std::string(MeldungsTabelle[zeile].in(deutsch ? 1 : 2));
 }
 
+// The word before a file's name, in the language of the message that follows it.
+std::string dateiWort(bool deutsch) { return deutsch ? "Datei " : "File "; }
+
 // True when a plot saved as UTF-8 must be turned into Windows-1252, the code page the DXF file
 // is written in (plots are normally Windows-1252 already), so its labels arrive unchanged.
 bool brauchtCp1252(std::string_view bytes)
@@ -178,7 +181,7 @@ DxfErgebnis keinHpgl(const std::string& hpglName, const DxfEinstellung& einstell
     infoZeilen.clear();
     infoZeilen.push_back(hpglName + " ist kein HPGL-File!");
     return ergebnis(DxfStatus::KeinHpgl, PromptTitle::Warnung, PromptIcon::Warning,
-                    "   File " + ohneOrdner(hpglName) + meldung(kMeldungNichtKonvertiert, einstellung.deutsch));
+                    "   " + dateiWort(einstellung.deutsch) + ohneOrdner(hpglName) + meldung(kMeldungNichtKonvertiert, einstellung.deutsch));
 }
 
 // Writes the DXF of a plot whose text speist(strom) hands to the command stream, piece by
@@ -214,12 +217,12 @@ DxfErgebnis schreibeDxf(const std::string& hpglName, DxfZiel& ziel, const DxfEin
     if (!konverter.konvertiert()) {
         ziel.verwerfe();
         return ergebnis(DxfStatus::NichtKonvertiert, PromptTitle::Fehler, PromptIcon::Warning,
-                        "File " + ohneOrdner(hpglName) + meldung(kMeldungNichtKonvertiert, einstellung.deutsch));
+                        dateiWort(einstellung.deutsch) + ohneOrdner(hpglName) + meldung(kMeldungNichtKonvertiert, einstellung.deutsch));
     }
     if (!ziel.schliesse(fehler))
         return ergebnis(DxfStatus::Fehler, PromptTitle::Fehler, PromptIcon::Error, fehler);
     return ergebnis(DxfStatus::Gespeichert, PromptTitle::Information, PromptIcon::Information,
-                    "\r       File " + ohneOrdner(ziel.name()) + meldung(kMeldungGespeichert, einstellung.deutsch));
+                    "\r       " + dateiWort(einstellung.deutsch) + ohneOrdner(ziel.name()) + meldung(kMeldungGespeichert, einstellung.deutsch));
 }
 
 // A plot in memory.

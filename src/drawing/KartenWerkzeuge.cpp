@@ -1,6 +1,7 @@
 #include "drawing/KartenWerkzeuge.h"
 
 #include "core/Rounding.h"
+#include "core/Dateigroesse.h"
 #include "core/SafeSave.h"
 #include "core/TextEncoding.h"
 
@@ -107,8 +108,9 @@ WerkzeugErgebnis fuehreAus(const std::filesystem::path& eingabe, const std::file
 
     std::string bytes;
     std::string lesefehler;
-    if (!readFileBytes(eingabe, bytes, lesefehler))
-        return fehlerErgebnis(ausgabe, "Die Datei " + pfadText(eingabe) + " konnte nicht geoeffnet werden!");
+    // The tools speak German only, their reasons too.
+    if (!leseDateiDerArt(eingabe, Dateiart::Kartendaten, bytes, lesefehler, true))
+        return fehlerErgebnis(ausgabe, "Die Datei " + pfadText(eingabe) + " konnte nicht geoeffnet werden!\n" + lesefehler);
 
     std::vector<std::string> aus;
     std::string meldung = verarbeite(teileKartenZeilen(decodeFileText(bytes)), aus);

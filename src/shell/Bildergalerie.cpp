@@ -34,7 +34,7 @@ struct Unterschrift {
     const char* englisch;
 };
 
-constexpr const char* kHutDe = "azimutale Höhensonnenuhr   (Hut-SU)";
+constexpr const char* kHutDe = "azimutale Höhensonnenuhr (Hut-SU)";
 constexpr const char* kHutEn = "Azimuthal Altitude Dial (Hat Dial)";
 
 constexpr std::array<Unterschrift, 26> kUnterschriften = {{
@@ -67,24 +67,6 @@ constexpr std::array<Unterschrift, 26> kUnterschriften = {{
      "Vertical Habermel-Sundial I for Local Mean Time"},
     {3012, nullptr, nullptr},
 }};
-
-// The first n characters (not bytes) of a UTF-8 text.
-std::string ersteZeichen(const std::string& text, std::size_t n)
-{
-    std::size_t i = 0;
-    for (std::size_t zeichen = 0; i < text.size() && zeichen < n; ++zeichen) {
-        ++i;
-        while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80)
-            ++i;
-    }
-    return text.substr(0, i);
-}
-
-std::size_t zeichenAnzahl(const std::string& text)
-{
-    return static_cast<std::size_t>(
-        std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
 
 } // namespace
 
@@ -121,7 +103,7 @@ std::string bildUnterschrift(const AppState& s, std::int32_t id, bool diaschau)
         // The hat dial's name without its bracketed short name, in the show as well: its first
         // 25 characters would end in the English name's open bracket.
         const std::string hut = de ? kHutDe : kHutEn;
-        return ersteZeichen(hut, zeichenAnzahl(hut) - 11);
+        return hut.substr(0, hut.rfind(" ("));
     }
     if (id == 3010 && diaschau)
         return de ? "vertikale Habermel-Sonnenuhr I" : "Vertical Habermel-Sundial I";

@@ -1,5 +1,6 @@
 #include "shell/Datumsdatei.h"
 
+#include "core/Dateigroesse.h"
 #include "core/Datumstext.h"
 #include "core/SafeSave.h"
 #include "core/TextEncoding.h"
@@ -15,13 +16,14 @@ bool speichereDatumsdatei(const std::filesystem::path& datei, const std::vector<
     return saveFileSafely(datei, text, fehler, deutsch);
 }
 
-DatumsdateiErgebnis ladeDatumsdatei(const std::filesystem::path& datei, std::int32_t jahr)
+DatumsdateiErgebnis ladeDatumsdatei(const std::filesystem::path& datei, std::int32_t jahr, bool deutsch)
 {
     DatumsdateiErgebnis e;
     std::string bytes;
-    std::string fehler;
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(datei, ec) || !readFileBytes(datei, bytes, fehler))
+    if (!std::filesystem::exists(datei, ec) && !ec)
+        return e;
+    if (!leseDateiDerArt(datei, Dateiart::Datumsdatei, bytes, e.fehler, deutsch))
         return e;
     e.gelesen = true;
     const std::string text = decodeFileText(bytes);

@@ -17,11 +17,13 @@ struct DatumsdateiErgebnis {
     bool gelesen = false;                 // the file existed and could be read
     std::vector<std::string> linien;      // the valid entries, in the file's order
     std::vector<std::string> verworfen;   // lines that do not begin with a valid "dd/mm"
+    std::string fehler;                   // why a file that is there could not be read
 };
 
 // Reads the file. Each line must begin with a valid day and month ("dd/mm", 29 February only
 // in a leap year of `jahr`); other non-empty lines are set aside for one summary message,
-// empty lines are dropped. A missing file reads as not read, and the caller keeps its list.
-DatumsdateiErgebnis ladeDatumsdatei(const std::filesystem::path& datei, std::int32_t jahr);
+// empty lines are dropped. A missing file reads as not read, and the caller keeps its list; so
+// does one that is there but cannot be read, with the reason in fehler (in German or English).
+DatumsdateiErgebnis ladeDatumsdatei(const std::filesystem::path& datei, std::int32_t jahr, bool deutsch = true);
 
 } // namespace umbrin

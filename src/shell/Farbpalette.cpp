@@ -1,7 +1,7 @@
 #include "shell/Farbpalette.h"
 
+#include "core/Dateigroesse.h"
 #include "core/Rounding.h"
-#include "core/SafeSave.h"
 #include "core/Sprachdienst.h"
 #include "dialogs/IniText.h"
 #include "dialogs/IniZahlen.h"
@@ -23,7 +23,7 @@ std::string dateiName(const AppState& s) { return std::filesystem::path(s.IniDat
 bool leseZeilen(const AppState& s, std::vector<std::string>& zeilen, std::string& fehler)
 {
     std::string bytes;
-    if (!readFileBytes(s.IniDatei, bytes, fehler, deutsch(s)))
+    if (!leseDateiDerArt(s.IniDatei, Dateiart::Einstellungen, bytes, fehler, deutsch(s)))
         return false;
     zeilen = IniTextZeilen(bytes);
     return true;

@@ -18,10 +18,10 @@ constexpr std::int32_t kHalbeFensterZeilen = 250; // FensterZeilen 500 around th
 constexpr long double kGradProKm = 1.0L / 111.11L;
 constexpr double kGroessteBreite = 85.0;
 
-bool existiert(const std::string& datei)
+bool fehlt(const std::string& datei)
 {
     std::error_code ec;
-    return std::filesystem::is_regular_file(std::filesystem::u8path(datei), ec);
+    return !std::filesystem::exists(std::filesystem::u8path(datei), ec) && !ec;
 }
 
 // A data row waiting for a far-field thread: its number and its text in the block buffer.
@@ -35,8 +35,8 @@ struct Blockzeile {
 bool leseKachelkopfDatei(const std::string& datei, int sprachspalte, Kachelkopf& kopf, std::string& fehler)
 {
     Zeilenleser leser;
-    if (!leser.oeffne(std::filesystem::u8path(datei))) {
-        fehler = datei + (sprachspalte == 2 ? ": cannot be read." : ": kann nicht gelesen werden.");
+    if (!leser.oeffne(std::filesystem::u8path(datei), sprachspalte != 2)) {
+        fehler = leser.fehler();
         return false;
     }
     std::vector<std::string> zeilen;
@@ -93,8 +93,8 @@ void Horizontrechnung::meldung(PromptTitle titel, PromptIcon icon, const std::st
 bool Horizontrechnung::beginne(const std::string& datei)
 {
     datei_ = datei;
-    if (!existiert(datei)) {
-        meldung(PromptTitle::WasNun, PromptIcon::Question, datei + " : File not found!");
+    if (fehlt(datei)) {
+        meldung(PromptTitle::WasNun, PromptIcon::Question, datei + sp(" : Datei nicht gefunden!", " : File not found!"));
         return false;
     }
     std::string fehler;
@@ -197,9 +197,8 @@ Kachellauf Horizontrechnung::verarbeiteKachel(const Kachelkopf& kopf, const std:
                                               const char* folgeEn)
 {
     Zeilenleser leser;
-    if (!leser.oeffne(std::filesystem::u8path(datei))) {
-        meldung(PromptTitle::Fehler, PromptIcon::Error,
-                datei + sp(": kann nicht gelesen werden.", ": cannot be read.") + "\r\n" + sp(folgeDe, folgeEn));
+    if (!leser.oeffne(std::filesystem::u8path(datei), e_.sprachspalte != 2)) {
+        meldung(PromptTitle::Fehler, PromptIcon::Error, leser.fehler() + "\r\n" + sp(folgeDe, folgeEn));
         return Kachellauf::unvollstaendig;
     }
     std::string_view z;

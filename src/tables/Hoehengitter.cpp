@@ -1,15 +1,19 @@
 #include "tables/Hoehengitter.h"
 
+#include "core/Dateifehler.h"
+#include "core/Dateigroesse.h"
 #include "core/Eingabepruefung.h"
 #include "core/Rounding.h"
 #include "core/SafeSave.h"
 #include "core/Zahlenformat.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstring>
 #include <limits>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace umbrin {
@@ -178,21 +182,36 @@ Zeilenleser::~Zeilenleser()
         std::fclose(datei_);
 }
 
-bool Zeilenleser::oeffne(const std::filesystem::path& datei)
+bool Zeilenleser::oeffne(const std::filesystem::path& datei, bool deutsch)
 {
     if (datei_)
         std::fclose(datei_);
-    // Only a regular file: a pipe or a device would never end or never answer.
-    std::string fehler;
-    const int handle = openFileForReading(datei, fehler);
-    datei_ = handle >= 0 ? ::fdopen(handle, "rb") : nullptr;
-    if (handle >= 0 && !datei_)
+    datei_ = nullptr;
+    fehler_.clear();
+    // Only a regular file: a pipe or a device would never end or never answer. A file far
+    // larger than a tile is refused before it is read: a line without an end would grow the
+    // buffer to the file's size.
+    int handle = openFileForReading(datei, fehler_, deutsch);
+    struct stat st {};
+    if (handle >= 0 && ::fstat(handle, &st) != 0) {
+        fehler_ = dateifehlerText(Dateivorgang::Lesen, datei, errno, deutsch);
         ::close(handle);
+        handle = -1;
+    }
+    const std::uint64_t groesse = handle >= 0 ? static_cast<std::uint64_t>(st.st_size) : 0;
+    if (handle >= 0 && !groesseZulaessig(datei, groesse, Dateiart::Hoehengitter, fehler_, deutsch)) {
+        ::close(handle);
+        handle = -1;
+    }
+    datei_ = handle >= 0 ? ::fdopen(handle, "rb") : nullptr;
+    if (handle >= 0 && !datei_) {
+        fehler_ = dateifehlerText(Dateivorgang::Lesen, datei, errno, deutsch);
+        ::close(handle);
+    }
     anfang_ = ende_ = 0;
     gelesen_ = 0;
     dateiende_ = datei_ == nullptr;
-    std::error_code ec;
-    groesse_ = datei_ ? std::filesystem::file_size(datei, ec) : 0;
+    groesse_ = datei_ ? groesse : 0;
     if (puffer_.empty())
         puffer_.resize(1 << 20);
     return datei_ != nullptr;

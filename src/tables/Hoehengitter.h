@@ -73,7 +73,10 @@ public:
     Zeilenleser(const Zeilenleser&) = delete;
     Zeilenleser& operator=(const Zeilenleser&) = delete;
 
-    bool oeffne(const std::filesystem::path& datei);
+    // Opens a regular file no larger than an elevation tile can be. False otherwise, with the
+    // reason naming the file in fehler() (German, or English when deutsch is false).
+    bool oeffne(const std::filesystem::path& datei, bool deutsch = true);
+    const std::string& fehler() const { return fehler_; }
     // The next line, valid until the next call; false at the end of the file.
     bool naechsteZeile(std::string_view& zeile);
     // Bytes consumed so far and the size of the file, for progress.
@@ -90,6 +93,7 @@ private:
     bool dateiende_ = false;
     std::uint64_t gelesen_ = 0;
     std::uint64_t groesse_ = 0;
+    std::string fehler_;
 };
 
 } // namespace umbrin

@@ -1,5 +1,6 @@
 #include "tables/Profildatei.h"
 
+#include "core/Dateigroesse.h"
 #include "core/Eingabepruefung.h"
 #include "core/Meldungen.h"
 #include "core/SafeSave.h"
@@ -217,8 +218,9 @@ Profillesung leseHorizontprofilText(std::string_view bytes, std::string_view dat
 
 bool liesHorizontprofil(AppState& s, UserPrompt& prompt, const std::string& datei, double& breite, double& laenge)
 {
+    const std::filesystem::path pfad = std::filesystem::u8path(datei);
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(std::filesystem::u8path(datei), ec)) {
+    if (!std::filesystem::exists(pfad, ec) && !ec) {
         // The question of old offered to go on; either answer leaves everything as it was.
         prompt.ask(PromptTitle::WasNun, PromptIcon::Question,
                    datei + " : \n" +
@@ -230,7 +232,9 @@ bool liesHorizontprofil(AppState& s, UserPrompt& prompt, const std::string& date
     }
     std::string bytes;
     std::string fehler;
-    if (!readFileBytes(std::filesystem::u8path(datei), bytes, fehler, s.Sprachspalte != 2)) {
+    // A folder or a pipe of that name, an unreadable file and one far too large are named
+    // with their reason.
+    if (!leseDateiDerArt(pfad, Dateiart::Horizontprofil, bytes, fehler, s.Sprachspalte != 2)) {
         prompt.ask(PromptTitle::Fehler, PromptIcon::Error, fehler, PromptButtons::Ok);
         return false;
     }

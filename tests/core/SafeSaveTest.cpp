@@ -1,6 +1,9 @@
 #include "core/SafeSave.h"
 
+#include "core/Dateigroesse.h"
 #include "core/HPGLDatei.h"
+#include "core/Sprachdienst.h"
+#include "dialogs/Datumsliniendatei.h"
 #include "core/RecordingCanvas.h"
 #include "dialogs/IniLesen.h"
 #include "dialogs/IniText.h"
@@ -21,6 +24,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -263,7 +267,8 @@ TEST(SafeSave, NothingOutlivesAKilledProcessAndLongNamesSave)
 }
 
 // Every reader, over a folder, a pipe without a writer and a device that never ends in place
-// of its file: each refuses, naming the file, and none waits (the alarm would end the run).
+// of its file: each refuses, naming the file and what stands in its place (never calling it
+// missing), and none waits (the alarm would end the run).
 TEST(SafeSave, EveryReaderRefusesAFolderAPipeAndADevice)
 {
     AppState s;
@@ -283,6 +288,7 @@ TEST(SafeSave, EveryReaderRefusesAFolderAPipeAndADevice)
         {"grenzen.dat", [&](auto& p) { return halbiereDatei(p, frage).meldung; }},
         {"dial.plt", [&](auto& p) { return HpglNachDxf(p, p.parent_path() / "dial.dxf", {}, info).meldung; }},
         {"N47E011.asc", [&](auto& p) { return leseKachelkopfDatei(p.string(), 1, kopf, f), f; }},
+        {"umb_days.ini", [&](auto& p) { return ladeDatumsdatei(p, 2024).fehler; }},
     };
     const test::TestOrdner dir("odd");
     for (const auto& [name, lies] : leser)
@@ -296,8 +302,63 @@ TEST(SafeSave, EveryReaderRefusesAFolderAPipeAndADevice)
                 fs::create_symlink("/dev/zero", p);
             ASSERT_TRUE(art != "pipe" || ::mkfifo(p.c_str(), 0600) == 0);
             ::alarm(20);
-            EXPECT_NE(lies(p).find(name), std::string::npos);
+            const std::string text = lies(p);
             ::alarm(0);
+            EXPECT_NE(text.find(name), std::string::npos) << text;
+            EXPECT_NE(text.find(art == "folder" ? "Ordner" : "Pipe"), std::string::npos) << text;
+            EXPECT_EQ(text.find("fehlt"), std::string::npos) << text;
             EXPECT_EQ(eintraege(ordner), 1u);
         }
+}
+
+// Every reader of the program's own files, given a sparse file of 2 GB, refuses it at once with
+// its name and size in the user's language (the map tools speak German only): nothing is asked,
+// nothing is written beside it. A file of the limit itself is read.
+TEST(Dateigroesse, EveryReaderRefusesAFileOfTwoGigabytesWithItsNameAndSize)
+{
+    const test::TestOrdner dir("gross", false);
+    for (const bool deutsch : {true, false}) {
+        AppState s;
+        initialisiereZustand(s);
+        setzeSprache(s, deutsch);
+        test::ScriptedPrompt frage;
+        std::string f;
+        double b = 0;
+        KartenLesung karte;
+        Kachelkopf kopf;
+        std::vector<std::string> liste;
+        const auto ini = [&](const fs::path& p) { s.IniDatei = p.string(); };
+        const std::pair<const char*, std::function<std::string(const fs::path&)>> leser[] = {
+            {"umb.ini", [&](auto& p) { return LeseIni(s, p, true, true, frage).fehler; }},
+            {"dial.umb", [&](auto& p) { return LeseIni(s, p, true, true, frage).fehler; }},
+            {"schink.ham", [&](auto& p) { return LeseIni(s, p, true, true, frage).fehler; }},
+            {"umb.ini", [&](auto& p) { return ini(p), FarbLoad(s, true).meldung; }},
+            {"umb.ini", [&](auto& p) { return ini(p), IniTextErstellen(s, true, liste, frage), frage.asked.at(0).text; }},
+            {"umb.ini", [&](auto& p) { return ini(p), DatumslinienSpeichern(s, frage), frage.asked.at(0).text; }},
+            {"umb_days.ini", [&](auto& p) { return ladeDatumsdatei(p, 2024, deutsch).fehler; }},
+            {"profil.ele", [&](auto& p) { return liesHorizontprofil(s, frage, p.string(), b, b), frage.asked.at(0).text; }},
+            {"N47E011.asc", [&](auto& p) { return leseKachelkopfDatei(p.string(), s.Sprachspalte, kopf, f), f; }},
+            {"coastUmb.dat", [&](auto& p) { return leseKartenDatei(p, kKartenDateiRegel, karte, f, deutsch), f; }},
+            {"grenzen.dat", [&](auto& p) { return halbiereDatei(p, frage).meldung; }},
+        };
+        for (const auto& [name, lies] : leser) {
+            if (!deutsch && std::string_view(name) == "grenzen.dat")
+                continue;
+            const fs::path ordner = dir / (std::to_string(&name - &leser[0].first) + (deutsch ? "de" : "en")), p = ordner / name;
+            SCOPED_TRACE(p.string());
+            fs::create_directories(ordner);
+            std::ofstream(p).close();
+            ASSERT_EQ(::truncate(p.c_str(), 2147483648LL), 0);
+            frage.asked.clear();
+            const std::string text = lies(p);
+            for (const char* teil : {p.c_str(), "2147483648", deutsch ? "zu groß für" : "too large for"})
+                EXPECT_NE(text.find(teil), std::string::npos) << text;
+            for (const char* fremd : deutsch ? std::vector{"File ", "The file", "Original"} : std::vector{"Datei", "Ursprüngliche"})
+                EXPECT_EQ(text.find(fremd), std::string::npos) << text;
+            EXPECT_LE(frage.asked.size(), 1u);
+            EXPECT_EQ(std::distance(fs::directory_iterator(ordner), fs::directory_iterator()), 1);
+        }
+    }
+    std::string f;
+    EXPECT_TRUE(groesseZulaessig("umb.ini", groessteDatei(Dateiart::Einstellungen), Dateiart::Einstellungen, f, true));
 }

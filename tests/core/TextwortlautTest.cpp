@@ -36,9 +36,10 @@ TEST(Textwortlaut, TableTextsJoinedTitlesAndGalleryCaptionsReadCleanlyInBothLang
     }
     // Heads the program completes with a number and the closing bracket.
     const std::vector<std::string_view> offen = {"S(", "= ", "EoT,", "(height =", "bei", "at"};
-    // In a name or caption a bracket follows its word after one blank (a drawn legend may set
+    // In a name or caption a bracket follows its word after one blank, never after a run of two
+    // or more (an indented line may begin with one; a drawn legend may set
     // a bracketed date apart as a column, which the layout check allows).
-    const std::regex klammerAbgesetzt("[^ ]  \\(");
+    const std::regex klammerAbgesetzt("[^ \\r\\n] {2,}\\(");
     for (const std::string& t : texte) {
         const std::string fehler = test::wortlautFehler(t);
         const bool stueck = std::any_of(offen.begin(), offen.end(), [&](auto k) { return t.ends_with(k); });

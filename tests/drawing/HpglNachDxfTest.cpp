@@ -247,6 +247,20 @@ TEST(HpglNachDxf, ARepeatedRemarkIsKeptOnceWithItsCount)
                                                 "Command: ZZ; not supported!"}));
 }
 
+// A thousand different remarks are kept; the rest are only counted on one closing line, while
+// a remark kept before keeps counting.
+TEST(HpglNachDxf, RemarksStopAtAThousandAndTheRestAreCounted)
+{
+    std::string hpgl = "IN;PU 0 0;PD 40 0;";
+    for (int i = 0; i < 1003; ++i)
+        hpgl += "PD x" + std::to_string(i) + ";";
+    const Umwandlung u = wandle(hpgl + "PD x0;");
+    ASSERT_EQ(u.info.size(), 1001u);
+    EXPECT_EQ(u.info[0], "Error in HPGL-command:PD x0; (2x)");
+    EXPECT_EQ(u.info[999], "Error in HPGL-command:PD x999;");
+    EXPECT_EQ(u.info[1000], "... (+3)");
+}
+
 TEST(HpglNachDxf, CirclesAndArcsAroundTheirCentres)
 {
     const Umwandlung kreis = wandle("IN;SP 7;PU 400 400;CI 80;");

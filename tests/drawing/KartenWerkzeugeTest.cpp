@@ -252,7 +252,7 @@ TEST(KartenWerkzeuge, CancelFailuresAndTheirMessages)
     EXPECT_EQ(fehlt.status, WerkzeugStatus::Fehler);
     EXPECT_EQ(fehlt.titel, PromptTitle::Fehler);
     EXPECT_EQ(fehlt.icon, PromptIcon::Question);
-    EXPECT_EQ(fehlt.meldung, "Die Datei " + (ordner / "fehlt.dat").string() + " konnte nicht geoeffnet werden!");
+    EXPECT_EQ(fehlt.meldung.rfind("Die Datei " + (ordner / "fehlt.dat").string() + " konnte nicht geoeffnet werden!\n", 0), 0u);
 
     // An output that cannot be written: a folder stands in its place.
     fs::create_directory(ordner / "daten_halb.dat");

@@ -119,7 +119,7 @@ TEST(ZeichnungExport, PlotHoldsTheMapAndTheFootWhereTheImageHadIt)
     EXPECT_NE(hpgl.find(";SP 12"), std::string::npos); // borders
     EXPECT_EQ(test::hp2xxPruefung(datei), "");
     ASSERT_FALSE(e.frage.asked.empty());
-    EXPECT_EQ(e.frage.asked.back().text, "\r\n       File dial.plt gespeichert!     ");
+    EXPECT_EQ(e.frage.asked.back().text, "\r\n       Datei dial.plt gespeichert!     ");
     // In English the report says so in English, as the others do.
     setzeSprache(e.s, false);
     ASSERT_TRUE(e.schreibe(datei));

@@ -299,7 +299,7 @@ TEST(BerechneHorizont, RefusedTilesAndPlacesSaveNothing)
         double breite, laenge;
         const char* meldung;
     } faelle[] = {
-        {datei + ".fehlt", 47.5, 9.5, " : File not found!"},
+        {datei + ".fehlt", 47.5, 9.5, " : Datei nicht gefunden!"},
         {datei, 46.5, 9.5, "Zentralpunkt liegt nicht im Bereich"},
         {datei, 47.5, 10.0, "Zentralpunkt liegt nicht im Bereich"},
         {datei, 85.5, 9.5, "85 Grad"},

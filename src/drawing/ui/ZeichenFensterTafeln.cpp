@@ -3,6 +3,7 @@
 // map data tools.
 #include "drawing/ui/ZeichenFenster.h"
 
+#include "core/Dateigroesse.h"
 #include "core/Meldungen.h"
 #include "core/Rounding.h"
 #include "core/SafeSave.h"
@@ -389,7 +390,7 @@ void ZeichenFenster::BtnLoadCClick()
     // The start settings apply like construction data; the settings text is replaced only
     // by a file that was read.
     std::string bytes, fehler;
-    if (!readFileBytes(datei.toStdString(), bytes, fehler, s_.Sprachspalte != 2)) {
+    if (!leseDateiDerArt(datei.toStdString(), Dateiart::Starteinstellungen, bytes, fehler, s_.Sprachspalte != 2)) {
         frage_.ask(PromptTitle::Fehler, PromptIcon::Error, fehler, PromptButtons::Ok);
         return;
     }

@@ -20,9 +20,12 @@ void MainWindow::SavDat1Click()
 
 void MainWindow::ladDatum()
 {
-    DatumsdateiErgebnis e = ladeDatumsdatei(s_.TageDatei, s_.Par.Jahr);
-    if (!e.gelesen)
+    DatumsdateiErgebnis e = ladeDatumsdatei(s_.TageDatei, s_.Par.Jahr, s_.Sprachspalte != 2);
+    if (!e.gelesen) {
+        if (!e.fehler.empty())
+            meldung(PromptTitle::Fehler, PromptIcon::Error, e.fehler);
         return;
+    }
     s_.Datumslinien = e.linien;
     if (!e.verworfen.empty()) {
         const bool de = s_.Sprachspalte == 1;
