@@ -57,4 +57,10 @@ std::string kegelBlattName(std::string_view name)
 
 std::string ohneOrdner(std::string_view name) { return std::string(name.substr(dateinamenAnfang(name))); }
 
+std::string plotGespeichert(bool deutsch, std::string_view ziel)
+{
+    return std::string(deutsch ? "\r\n       Datei " : "\r\n       File ") + ohneOrdner(ziel)
+         + (deutsch ? " gespeichert!     " : " saved!     ");
+}
+
 } // namespace umbrin

@@ -26,4 +26,8 @@ std::string kegelBlattName(std::string_view name);
 // The file name without its folder.
 std::string ohneOrdner(std::string_view name);
 
+// The report of a plot file written, in the words of the other saved reports and all of it in
+// the user's language: "Datei x.plt gespeichert!" or "File x.plt saved!".
+std::string plotGespeichert(bool deutsch, std::string_view ziel);
+
 } // namespace umbrin

@@ -109,11 +109,7 @@ bool beendeBlatt(AppState& s, Zeichenfensterzustand& f, HPGLDatei& plot, const s
     if (!schliessePlot(plot, frage))
         return false;
     if (s.AlsHPGL) {
-        // In the words of the other saved reports (" gespeichert!" / " saved!"), all of it in
-        // the user's language.
-        frage.ask(PromptTitle::Information, PromptIcon::Information,
-                  std::string(s.Sprachspalte == 2 ? "\r\n       File " : "\r\n       Datei ") + ohneOrdner(ziel.string())
-                      + std::string(meldungsText(s, 58)) + "     ",
+        frage.ask(PromptTitle::Information, PromptIcon::Information, plotGespeichert(s.Sprachspalte != 2, ziel.string()),
                   PromptButtons::Ok);
         return true;
     }

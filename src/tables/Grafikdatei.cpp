@@ -43,8 +43,8 @@ bool SchreibeGrafikdatei(AppState& s, const std::filesystem::path& ziel, const G
             meldeFehler(s, frage, ziel, fehler);
             return false;
         }
-        frage.ask(PromptTitle::Information, PromptIcon::Information,
-                  "\r\n       File " + ohneOrdner(ziel.string()) + " saved!     ", PromptButtons::Ok);
+        frage.ask(PromptTitle::Information, PromptIcon::Information, plotGespeichert(s.Sprachspalte != 2, ziel.string()),
+                  PromptButtons::Ok);
         return true;
     }
     std::string hpgl = plot.inhalt();

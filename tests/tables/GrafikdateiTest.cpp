@@ -44,7 +44,7 @@ TEST(Grafikdatei, PlotAndDxfFilesLeaveNoTemporaryFile)
     const test::TestOrdner ordner("grafik.datei");
     for (bool hpgl : {true, false}) {
         AppState s;
-        setzeSprache(s, false);
+        setzeSprache(s, hpgl);
         s.AlsHPGL = hpgl;
         const fs::path ziel = ordner / (hpgl ? "EoT.plt" : "Eot.dxf");
         ScriptedPrompt frage;
@@ -53,7 +53,7 @@ TEST(Grafikdatei, PlotAndDxfFilesLeaveNoTemporaryFile)
         ASSERT_FALSE(frage.asked.empty());
         if (hpgl) {
             EXPECT_EQ(lies(ziel), "IN;SP1;PU100,100;PD2100,100,2100,1600,100,1600,100,100;PU;SP0;");
-            EXPECT_EQ(frage.asked.back().text, "\r\n       File EoT.plt saved!     ");
+            EXPECT_EQ(frage.asked.back().text, "\r\n       Datei EoT.plt gespeichert!     ");
         } else {
             EXPECT_NE(lies(ziel).find("POLYLINE"), std::string::npos);
         }

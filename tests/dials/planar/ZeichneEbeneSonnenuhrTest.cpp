@@ -564,8 +564,9 @@ TEST(ZeichneEbeneSonnenuhr, AWallWithoutHourLinesOnTheSheetSaysSo)
             const std::string gesagt = b.meldungen.empty() ? "" : b.meldungen.back().text;
             EXPECT_NE(gesagt.find("No hour line falls on the sheet") == std::string::npos,
                       std::none_of(b.striche.begin(), b.striche.end(), [&](const test::Strich& st) { return st.farbe == s.Farben[2]; }));
-            if (!w.sagt || !v.seite)
+            if (!w.sagt || !v.seite) {
                 EXPECT_EQ(gesagt.find(w.sagt ? w.sagt : "No hour line") != std::string::npos, w.sagt != nullptr) << gesagt;
+            }
         }
     }
 }
