@@ -86,4 +86,15 @@ inline std::string ezdxfPruefung(const std::filesystem::path& dxf)
     return status == 0 ? std::string() : bericht;
 }
 
+// qpdf reads a PDF through, every object by the cross-reference; a damaged file gives a
+// warning or an error and a nonzero exit.
+inline bool qpdfDa() { return std::system("qpdf --version > /dev/null 2>&1") == 0; }
+
+inline std::string qpdfPruefung(const std::filesystem::path& pdf)
+{
+    int status = 0;
+    const std::string bericht = befehlsAusgabe("qpdf --check " + shellWort(pdf.string()), status);
+    return status == 0 ? std::string() : bericht;
+}
+
 } // namespace umbrin::test
