@@ -101,9 +101,14 @@ private slots:
                 liste->schreibe("Sonnenaufgang  5:12");
             h.w->textdruck().schliesse();
         });
-        ziel.clear(); // a printer that cannot start: said in the user's language
-        QVERIFY(!h.w->textdruck().oeffne());
-        QVERIFY(h.prompt.asked.back().text.ends_with("kann den Druck nicht beginnen"));
+        ziel.clear(); // a printer that cannot start, said in the user's language
+        for (const auto& [spalte, text] :
+             {std::pair{1, "Fehler - Drucken abgebrochen!\n\rDer Drucker kann den Druck nicht beginnen"},
+              {2, "Error - Printing cancelled !\n\rCannot start printing"}}) {
+            h.s.Sprachspalte = spalte;
+            QVERIFY(!h.w->textdruck().oeffne());
+            QCOMPARE(h.prompt.asked.back().text, std::string(text));
+        }
     }
 
     void anIndependentReaderFindsWhatIsWholeAndWhatIsCut()
