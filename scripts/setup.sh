@@ -14,7 +14,7 @@ packages=(
   libjpeg-dev
   fonts-dejavu-core fonts-liberation2
   xvfb xauth
-  hp2xx python3-ezdxf
+  hp2xx python3-ezdxf qpdf
   locales
 )
 # GDAL's tools only serve as the yardstick of the elevation-tile benchmark (UMBRIN_BENCH=1).

@@ -86,4 +86,11 @@ inline std::string ezdxfPruefung(const std::filesystem::path& dxf)
     return status == 0 ? std::string() : bericht;
 }
 
+// qpdf reads a PDF through by its cross-reference; a damaged file gives a nonzero exit.
+inline bool qpdfDa() { return std::system("qpdf --version > /dev/null 2>&1") == 0; }
+inline bool qpdfFindetGanz(const std::filesystem::path& pdf)
+{
+    return std::system(("qpdf --check " + shellWort(pdf.string()) + " > /dev/null 2>&1").c_str()) == 0;
+}
+
 } // namespace umbrin::test

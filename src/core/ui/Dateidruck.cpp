@@ -1,6 +1,7 @@
 #include "core/ui/Dateidruck.h"
 
 #include "core/SafeSave.h"
+#include "core/Sprachdienst.h"
 
 #include <QPrinter>
 
@@ -61,8 +62,18 @@ Dateidruck::~Dateidruck()
         std::error_code ec;
         std::filesystem::remove(temporaer_, ec);
     }
-    if (!ziel_.isEmpty())
-        drucker_.setOutputFileName(ziel_);
+    if (ziel_.isEmpty())
+        return;
+    drucker_.setOutputFileName(ziel_);
+    // Qt's PDF writer keeps a failed write (a full disk) in its stream for good: every later
+    // job on this printer would write nothing at all. Another PDF version makes the printer
+    // build a fresh writer, with all its settings; the version itself is put back.
+    if (drucker_.outputFormat() == QPrinter::PdfFormat && !drucker_.paintingActive()) {
+        const QPagedPaintDevice::PdfVersion version = drucker_.pdfVersion();
+        drucker_.setPdfVersion(version == QPagedPaintDevice::PdfVersion_1_4 ? QPagedPaintDevice::PdfVersion_1_6
+                                                                             : QPagedPaintDevice::PdfVersion_1_4);
+        drucker_.setPdfVersion(version);
+    }
 }
 
 bool Dateidruck::abschliessen()
@@ -72,17 +83,49 @@ bool Dateidruck::abschliessen()
     if (!bereit_)
         return false;
     std::string bytes;
-    bool gut = readFileBytes(temporaer_, bytes, fehler_, deutsch_);
+    std::string lesefehler;
+    const bool gelesen = readFileBytes(temporaer_, bytes, lesefehler, deutsch_);
     std::error_code ec;
     std::filesystem::remove(temporaer_, ec);
     temporaer_.clear();
     const std::filesystem::path ziel = ziel_.toStdString();
-    if (gut && !pdfVollstaendig(bytes)) {
+    // The temporary's own name means nothing to the user: a print that cannot be read back
+    // counts as one that did not arrive whole.
+    if (!gelesen || !pdfVollstaendig(bytes)) {
         fehler_ = deutsch_ ? "Die Datei \"" + ziel.string() + "\" wurde nicht vollständig gedruckt"
                            : "\"" + ziel.string() + "\" was not printed completely";
-        gut = false;
+        return false;
     }
-    return gut && saveFileSafely(ziel, bytes, fehler_, deutsch_);
+    return saveFileSafely(ziel, bytes, fehler_, deutsch_);
+}
+
+std::string Dateidruck::grund() const
+{
+    if (!fehler_.empty() || ziel_.isEmpty())
+        return fehler_;
+    const std::string ziel = ziel_.toStdString();
+    return deutsch_ ? "Die Datei \"" + ziel + "\" wurde nicht gedruckt" : "\"" + ziel + "\" was not printed";
+}
+
+std::string druckstartFehlerText(const QString& ziel, bool deutsch)
+{
+    if (ziel.isEmpty())
+        return deutsch ? "Der Drucker kann den Druck nicht beginnen" : "Cannot start printing";
+    const std::string name = "\"" + ziel.toStdString() + "\"";
+    return deutsch ? "Der Drucker kann den Druck in " + name + " nicht beginnen" : "Cannot start printing to " + name;
+}
+
+std::string druckfehlerText(const AppState& s, const std::string& grund)
+{
+    std::string text(meldungsText(s, 42));
+    if (!grund.empty())
+        text.append("\n\r").append(grund);
+    return text;
+}
+
+void meldeDruckfehler(UserPrompt& frage, const AppState& s, const std::string& grund)
+{
+    frage.ask(PromptTitle::Fehler, PromptIcon::Warning, druckfehlerText(s, grund), PromptButtons::Ok);
 }
 
 } // namespace umbrin

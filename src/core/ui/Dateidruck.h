@@ -7,6 +7,9 @@
 //
 // While the guard lives the printer's output file name is the temporary's; it is put back when
 // the guard ends. A job on a real printer passes through unchanged.
+#include "core/State.h"
+#include "core/UserPrompt.h"
+
 #include <QString>
 
 #include <filesystem>
@@ -31,6 +34,9 @@ public:
     // has replaced the target; the temporary is gone either way. True for a printer job.
     bool abschliessen();
     const std::string& fehler() const { return fehler_; }
+    // Why a failed job failed, naming the file for a job into a file: what went wrong with it
+    // when known, else that the file was not printed (the old one stays). Empty for a printer.
+    std::string grund() const;
 
 private:
     QPrinter& drucker_;
@@ -44,5 +50,15 @@ private:
 // True when bytes hold a PDF written to its end: the last cross-reference offset names where
 // the cross-reference actually stands, which a file cut off or missing a piece does not.
 bool pdfVollstaendig(std::string_view bytes);
+
+// "Der Drucker kann den Druck in "name" nicht beginnen" / "Cannot start printing to "name"":
+// the printer (or the file it prints into) refused the job; without a name, none is given.
+std::string druckstartFehlerText(const QString& ziel, bool deutsch);
+
+// The report of a failed print: message 42 as the headline, then the reason when there is one
+// (a file's name and what went wrong with it), in the user's language.
+std::string druckfehlerText(const AppState& s, const std::string& grund);
+// Shows that report (title pair Fehler, warning icon).
+void meldeDruckfehler(UserPrompt& frage, const AppState& s, const std::string& grund);
 
 } // namespace umbrin

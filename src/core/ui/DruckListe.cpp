@@ -33,9 +33,9 @@ bool DruckListe::oeffnen(std::string& fehler)
         return false;
     }
     if (!maler_.begin(&drucker_)) {
-        datei_.reset();
+        datei_.reset(); // the printer names the target again, not the temporary
         const QString ziel = drucker_.outputFileName().isEmpty() ? drucker_.printerName() : drucker_.outputFileName();
-        fehler = "Cannot start printing to \"" + ziel.toStdString() + "\"";
+        fehler = druckstartFehlerText(ziel, deutsch_);
         return false;
     }
     schriftgroesse(schrift_.pointSize() > 0 ? schrift_.pointSize() : 11);
@@ -116,13 +116,10 @@ bool DruckListe::schliessen(std::string& fehler)
         zeileAusgeben();
     const bool beendet = maler_.end();
     const bool abgelegt = beendet && (!datei_ || datei_->abschliessen());
-    if (beendet && !abgelegt)
-        fehler = datei_->fehler();
+    if (!abgelegt)
+        fehler = datei_ ? datei_->grund() : std::string(deutsch_ ? "Der Drucker hat den Druck nicht beendet"
+                                                                  : "Printing failed");
     datei_.reset();
-    if (!beendet) {
-        fehler = "Printing failed";
-        return false;
-    }
     return abgelegt;
 }
 

@@ -111,7 +111,7 @@ void ZeichenFenster::BildDrucken()
     if (gut)
         schutz.erfolgreich();
     else
-        zeigeMeldung(frage_, s_, 42, PromptTitle::Fehler, PromptIcon::Warning);
+        meldeDruckfehler(frage_, s_, datei.grund());
 }
 
 bool ZeichenFenster::druckeSeite(QPrinter& drucker)
@@ -178,7 +178,7 @@ void ZeichenFenster::DruckListe()
     if (gut && !druckerFehlerhaft(drucker) && datei.abschliessen())
         schutz.erfolgreich();
     else
-        zeigeMeldung(frage_, s_, 42, PromptTitle::Fehler, PromptIcon::Warning);
+        meldeDruckfehler(frage_, s_, datei.grund());
 }
 
 void ZeichenFenster::ausgeben()
@@ -200,7 +200,7 @@ void ZeichenFenster::ausgeben()
     umbrin::DruckListe liste(*text, s_.Sprachspalte != 2);
     std::string fehler;
     if (!liste.oeffnen(fehler)) {
-        frage_.ask(PromptTitle::Fehler, PromptIcon::Warning, fehler, PromptButtons::Ok);
+        meldeDruckfehler(frage_, s_, fehler);
         return;
     }
     const std::string strich = "  " + std::string(78, '_');
@@ -212,9 +212,8 @@ void ZeichenFenster::ausgeben()
     }
     liste.schreibe(strich);
     liste.zeilenende();
-    const bool gut = liste.schliessen(fehler);
-    if (!gut) {
-        zeigeMeldung(frage_, s_, 42, PromptTitle::Fehler, PromptIcon::Warning);
+    if (!liste.schliessen(fehler)) {
+        meldeDruckfehler(frage_, s_, fehler);
         return;
     }
     schutz.erfolgreich();

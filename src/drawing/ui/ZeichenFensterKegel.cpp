@@ -127,7 +127,7 @@ void ZeichenFenster::druckeKegel(bool grafik)
         schutz.erfolgreich();
         zeigeMeldungen(m);
     } else {
-        zeigeMeldung(frage_, s_, 42, PromptTitle::Fehler, PromptIcon::Warning);
+        meldeDruckfehler(frage_, s_, datei.grund());
     }
 }
 

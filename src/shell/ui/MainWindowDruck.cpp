@@ -68,6 +68,7 @@ void MainWindow::mWindowPrintClick()
         return;
     }
     bool gut = false;
+    std::string grund;
     {
         Dateidruck datei(p, s_.Sprachspalte != 2);
         QPainter maler;
@@ -79,11 +80,12 @@ void MainWindow::mWindowPrintClick()
             maler.drawImage(QRect(seite.topLeft(), passend), bild);
             gut = maler.end() && datei.abschliessen();
         }
+        if (!gut)
+            grund = datei.grund();
     }
     p.setPageOrientation(QPageLayout::Portrait);
     if (!gut)
-        meldung(PromptTitle::Fehler, PromptIcon::Warning,
-                s_.Sprachspalte == 1 ? "Fehler - Drucken abgebrochen!" : "Error - Printing cancelled !");
+        meldung(PromptTitle::Fehler, PromptIcon::Warning, druckfehlerText(s_, grund));
 }
 
 } // namespace umbrin

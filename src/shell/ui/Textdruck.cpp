@@ -1,6 +1,7 @@
 #include "shell/ui/Textdruck.h"
 
 #include "core/Sprachdienst.h"
+#include "core/ui/Dateidruck.h"
 #include "core/ui/DruckListe.h"
 #include "shell/ShellZustand.h"
 #include "tables/Sonnenrechnung.h"
@@ -35,8 +36,7 @@ DruckListe* Textdruck::oeffne()
     auto liste = std::make_unique<DruckListe>(drucker, s_.Sprachspalte != 2);
     std::string fehler;
     if (!liste->oeffnen(fehler)) {
-        frage_.ask(PromptTitle::Fehler, PromptIcon::Warning, std::string(meldungsText(s_, 42)) + "\n\r" + fehler,
-                   PromptButtons::Ok);
+        meldeDruckfehler(frage_, s_, fehler);
         return nullptr;
     }
     liste_ = std::move(liste);
@@ -53,8 +53,7 @@ void Textdruck::schliesse()
     liste_.reset();
     offen_ = false;
     if (!gut)
-        frage_.ask(PromptTitle::Fehler, PromptIcon::Warning, std::string(meldungsText(s_, 42)) + "\n\r" + fehler,
-                   PromptButtons::Ok);
+        meldeDruckfehler(frage_, s_, fehler);
 }
 
 void Textdruck::druckeErgebnisZeilen(std::vector<std::string>& zeilen)

@@ -1,8 +1,8 @@
 #include "tables/ui/EoTSymmPanel.h"
 
-#include "core/Meldungen.h"
 #include "core/Sprachdienst.h"
 #include "core/Textumformung.h"
+#include "core/ui/Dateidruck.h"
 #include "core/ui/Eingabefelder.h"
 #include "tables/EoTPaare.h"
 #include "tables/ui/EoTVergleichDrucken.h"
@@ -150,8 +150,8 @@ void EoTSymmPanel::BitBtn3Click()
     QPrinter* drucker = dienste_.drucker ? dienste_.drucker() : nullptr;
     if (!drucker)
         return;
-    if (!EoTVergleichDrucken(*drucker, s_, n))
-        zeigeMeldung(prompt_, s_, 42, PromptTitle::Fehler, PromptIcon::Warning);
+    if (std::string grund; !EoTVergleichDrucken(*drucker, s_, n, grund))
+        meldeDruckfehler(prompt_, s_, grund);
 }
 
 void EoTSymmPanel::BitBtnSaveClick()

@@ -9,17 +9,21 @@
 
 namespace umbrin {
 
-bool EoTVergleichDrucken(QPrinter& drucker, const AppState& s, int n)
+bool EoTVergleichDrucken(QPrinter& drucker, const AppState& s, int n, std::string& grund)
 {
     drucker.setPageOrientation(QPageLayout::Portrait);
     const std::vector<EoTDruckseite> seiten = EoTVergleichSeiten(s, n);
     Dateidruck datei(drucker, s.Sprachspalte != 2);
-    if (!datei.bereit())
+    const auto gescheitert = [&] {
+        grund = datei.grund();
         return false;
+    };
+    if (!datei.bereit())
+        return gescheitert();
     {
         PainterCanvas c(drucker);
         if (drucker.printerState() == QPrinter::Error || drucker.printerState() == QPrinter::Aborted)
-            return false;
+            return gescheitert();
         c.setBrushStyle(BrushStyle::Clear);
         // A fixed-pitch face keeps the columns of the records aligned.
         c.setFont({"Courier New", 39, true, FarbeSchwarz});
@@ -37,8 +41,10 @@ bool EoTVergleichDrucken(QPrinter& drucker, const AppState& s, int n)
             }
         }
     }
-    return drucker.printerState() != QPrinter::Error && drucker.printerState() != QPrinter::Aborted
-           && datei.abschliessen();
+    if (drucker.printerState() == QPrinter::Error || drucker.printerState() == QPrinter::Aborted
+        || !datei.abschliessen())
+        return gescheitert();
+    return true;
 }
 
 } // namespace umbrin

@@ -116,7 +116,8 @@ private:
     bool filtern(QLineEdit* feld, QKeyEvent* taste);
     void SpeichereTabelle();
     bool druckeGrafik(QPrinter& drucker);
-    bool druckeTabelle(QPrinter& drucker);
+    // gemeldet: the page could not be started, and the user has been told so already.
+    bool druckeTabelle(QPrinter& drucker, bool& gemeldet);
     void verschiebe(QWidget* panel, QMouseEvent* ereignis);
 
     AppState& s_;

@@ -1,7 +1,6 @@
 // Printing and saving the tables of the tables-and-graphs window.
 #include "tables/ui/Tsset2.h"
 
-#include "core/Meldungen.h"
 #include "core/Sprachdienst.h"
 #include "core/ui/Dateidruck.h"
 #include "core/ui/DruckSeite.h"
@@ -36,26 +35,32 @@ void Tsset2::DruckListe()
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
     bool gut = false;
-    bool abgelegt = false;
+    bool gemeldet = false;
+    std::string grund;
     {
         Dateidruck datei(drucker, s_.Sprachspalte != 2);
-        gut = datei.bereit() && (istGrafikmodus() ? druckeGrafik(drucker) : druckeTabelle(drucker));
-        abgelegt = gut && datei.abschliessen();
+        gut = datei.bereit()
+              && (istGrafikmodus() ? druckeGrafik(drucker) : druckeTabelle(drucker, gemeldet))
+              && datei.abschliessen();
+        if (!gut)
+            grund = datei.grund();
     }
     QApplication::restoreOverrideCursor();
     drucker.setPageOrientation(QPageLayout::Portrait);
-    if (abgelegt)
+    if (gut)
         gedruckt_ = true;
-    else if (gut)
-        zeigeMeldung(frage_, s_, 42, PromptTitle::Fehler, PromptIcon::Warning);
+    else if (!gemeldet)
+        meldeDruckfehler(frage_, s_, grund);
 }
 
-bool Tsset2::druckeTabelle(QPrinter& drucker)
+bool Tsset2::druckeTabelle(QPrinter& drucker, bool& gemeldet)
 {
     QPainter maler;
     DruckSeite seite;
-    if (!DruckBeginn(drucker, maler, seite, s_, frage_))
+    if (!DruckBeginn(drucker, maler, seite, s_, frage_)) {
+        gemeldet = true;
         return false;
+    }
     const int breiteMm = drucker.widthMM();
     const int versatz = seite.DruckRandX;
     if (s_.Rechenmodus == 1) {

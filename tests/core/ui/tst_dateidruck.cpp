@@ -1,11 +1,12 @@
 // Every print path that can write a file, into a PDF where an old print stands: on a full disk
-// (a file-size limit) the old file stays byte for byte, nothing is left beside it and printing
-// is reported failed; with room the old file becomes a whole PDF.
+// (a file-size limit), below a regular file or onto a folder's name the old file stays byte for
+// byte, nothing is left beside it and printing is reported failed, naming the file; with room
+// the old file becomes a PDF an independent reader finds whole. The printer names the file again.
 #include "core/Sonne.h"
 #include "core/ui/Dateidruck.h"
 #include "drawing/ui/ZeichenfensterAufbau.h"
+#include "shell/ui/Textdruck.h"
 #include "support/TestOrdner.h"
-#include "tables/ui/EoTVergleichDrucken.h"
 #include "tables/ui/TabellenfensterAufbau.h"
 
 #include <QPushButton>
@@ -16,28 +17,37 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool gemeldet(const test::ScriptedPrompt& p)
+// druck prints into the file it is given on drucker.
+void drucke(const QString& ordnerName, const QPrinter& drucker, const test::ScriptedPrompt& p,
+            const std::function<void(const QString&)>& druck)
 {
-    return !p.asked.empty() && p.asked.back().text.find("Drucken abgebrochen") != std::string::npos;
-}
-
-// druck prints into pdf and says whether the failure was reported.
-void drucke(const QString& pdf, rlim_t grenze, const std::function<bool()>& druck)
-{
-    const fs::path ziel = pdf.toStdString();
+    const fs::path ordner = ordnerName.toStdString();
     const std::string alt = "%PDF-1.4 the print of last week";
-    std::ofstream(ziel, std::ios::binary) << alt;
-    const auto eintraege = [&] { return std::distance(fs::directory_iterator(ziel.parent_path()), {}); };
+    std::ofstream(ordner / "druck.pdf", std::ios::binary) << alt;
+    std::ofstream(ordner / "keinOrdner", std::ios::binary) << alt;
+    fs::create_directory(ordner / "mappe.pdf");
+    const auto eintraege = [&] { return std::distance(fs::directory_iterator(ordner), {}); };
     const auto vorher = eintraege();
-    const bool voll = grenze != RLIM_INFINITY;
-    {
-        const test::VollePlatte platte(grenze);
-        QCOMPARE(druck(), voll);
+    const fs::path ziele[] = {ordner / "druck.pdf", ordner / "keinOrdner/druck.pdf", ordner / "mappe.pdf",
+                              ordner / "druck.pdf"};
+    for (int i = 0; i < 4; ++i) { // the disk is full for the first; the last succeeds
+        const std::size_t gefragt = p.asked.size();
+        {
+            const test::VollePlatte platte(i == 0 ? 4096 : RLIM_INFINITY);
+            druck(QString::fromStdString(ziele[i].string()));
+        }
+        const std::string bericht = p.asked.size() > gefragt ? p.asked.back().text : "";
+        QCOMPARE(drucker.outputFileName().toStdString(), ziele[i].string());
+        QCOMPARE(eintraege(), vorher);
+        QVERIFY(fs::is_empty(ordner / "mappe.pdf"));
+        QCOMPARE(test::dateiText(ordner / "druck.pdf") == alt, i < 3);
+        QVERIFY2(bericht.starts_with("Fehler - Drucken abgebrochen!\n\r") == (i < 3)
+                     && (i == 3 || bericht.find(ziele[i].string() + "\"") != std::string::npos),
+                 bericht.c_str());
     }
-    QCOMPARE(eintraege(), vorher);
-    const std::string jetzt = test::dateiText(ziel);
-    QCOMPARE(jetzt == alt, voll);
-    QCOMPARE(pdfVollstaendig(jetzt), !voll);
+    QVERIFY(!test::qpdfDa() || test::qpdfFindetGanz(ziele[3]));
+    fs::remove_all(ordner / "mappe.pdf");
+    fs::remove(ordner / "keinOrdner");
 }
 
 } // namespace
@@ -47,39 +57,73 @@ class DateidruckTest : public QObject {
 private slots:
     void aFailedPrintIntoAFileKeepsTheOldFile()
     {
-        for (const rlim_t grenze : {rlim_t{4096}, RLIM_INFINITY}) {
-            for (const char typ : {'h', 'm'}) {
-                test::ZeichenfensterAufbau a;
-                a.s.UhrTyp = typ;
-                SchiefeUndTierkreis(a.s, a.s.Par.Jahr);
-                a.pdf = QString::fromStdString(a.pfad("druck.pdf"));
-                auto w = a.fenster();
-                drucke(a.pdf, grenze, [&] { return w->BildDrucken(), gemeldet(a.prompt); });
-                w->sInfo(); // the information sheet: text lines, or the cone's drawing
-                drucke(a.pdf, grenze, [&] { return w->druckeZeichnung(), gemeldet(a.prompt); });
-                const char* knopf = typ == 'h' ? "BitBtnWinkel" : "BitBtnHoll"; // angle table, cone graph
-                QTest::mouseClick(w->findChild<QPushButton*>(knopf), Qt::LeftButton);
-                drucke(a.pdf, grenze, [&] {
-                    if (typ == 'h')
-                        w->druckeZeichnung();
-                    else
-                        QTest::mouseClick(w->findChild<QPushButton*>("BitBtnDruHo"), Qt::LeftButton);
-                    return gemeldet(a.prompt);
-                });
-            }
-            for (const int modus : {1, 16}) { // a table, a graph
-                test::TabellenfensterAufbau t(modus);
-                auto w = t.fenster();
-                w->FormShow();
-                drucke(t.pdf(1), grenze, [&] { return w->DruckListe(), gemeldet(t.prompt); });
-            }
-            test::TabellenfensterAufbau t(16); // the equation-of-time comparison
-            t.drucker.setOutputFileName(t.pdf(1));
-            drucke(t.pdf(1), grenze, [&] { return !EoTVergleichDrucken(t.drucker, t.s, 72); });
+        for (const char typ : {'h', 'm'}) {
+            test::ZeichenfensterAufbau a;
+            QPrinter drucker(QPrinter::HighResolution);
+            drucker.setPageSize(QPageSize(QPageSize::A4));
+            a.drucker = &drucker;
+            a.s.UhrTyp = typ;
+            SchiefeUndTierkreis(a.s, a.s.Par.Jahr);
+            auto w = a.fenster();
+            const auto pruefe = [&](const std::function<void()>& druck) {
+                drucke(a.ordner.path(), drucker, a.prompt, [&](const QString& ziel) { a.pdf = ziel, druck(); });
+            };
+            pruefe([&] { w->BildDrucken(); });
+            w->sInfo(); // the information sheet: text lines, or the cone's drawing
+            pruefe([&] { w->druckeZeichnung(); });
+            const char* knopf = typ == 'h' ? "BitBtnWinkel" : "BitBtnHoll"; // angle table, cone graph
+            QTest::mouseClick(w->findChild<QPushButton*>(knopf), Qt::LeftButton);
+            pruefe([&] {
+                if (typ == 'h')
+                    w->druckeZeichnung();
+                else
+                    QTest::mouseClick(w->findChild<QPushButton*>("BitBtnDruHo"), Qt::LeftButton);
+            });
         }
+        for (const int modus : {1, 16, 0}) { // a table, a graph, the equation-of-time comparison
+            test::TabellenfensterAufbau t(modus ? modus : 16);
+            auto w = t.fenster();
+            w->FormShow();
+            auto* vergleich = w->findChild<QWidget*>("Psymm")->findChild<QPushButton*>("BitBtn3");
+            drucke(t.ordner.path(), t.drucker, t.prompt,
+                   [&](const QString& ziel) { t.ziel = ziel, modus ? w->DruckListe() : vergleich->click(); });
+        }
+        test::Hauptfenster h; // the window as a picture, and the calculation window's text lines
+        h.zeige({1000, 700});
+        h.w->Sonnenstand1Click(2);
+        QString ziel;
+        h.w->setDruckerwahl([&](QPrinter& p) { return p.setOutputFileName(ziel), true; });
+        drucke(h.ordner.path(), h.w->drucker(), h.prompt,
+               [&](const QString& z) { ziel = z, h.w->mWindowPrintClick(); });
+        drucke(h.ordner.path(), h.w->drucker(), h.prompt, [&](const QString& z) {
+            ziel = z;
+            if (DruckListe* liste = h.w->textdruck().oeffne())
+                liste->schreibe("Sonnenaufgang  5:12");
+            h.w->textdruck().schliesse();
+        });
+        ziel.clear(); // a printer that cannot start, said in the user's language
+        for (const auto& [spalte, text] :
+             {std::pair{1, "Fehler - Drucken abgebrochen!\n\rDer Drucker kann den Druck nicht beginnen"},
+              {2, "Error - Printing cancelled !\n\rCannot start printing"}}) {
+            h.s.Sprachspalte = spalte;
+            QVERIFY(!h.w->textdruck().oeffne());
+            QCOMPARE(h.prompt.asked.back().text, std::string(text));
+        }
+    }
+
+    void anIndependentReaderFindsWhatIsWholeAndWhatIsCut()
+    {
+        if (!test::qpdfDa())
+            QSKIP("qpdf (Debian package qpdf) is not installed: no independent PDF reader to judge by");
+        test::TabellenfensterAufbau t(16);
+        t.fenster()->DruckListe();
+        const fs::path ganz = t.pdf(1).toStdString(), teil = ganz.string() + ".teil.pdf";
+        std::string inhalt = test::dateiText(ganz);
+        QVERIFY(pdfVollstaendig(inhalt) && test::qpdfFindetGanz(ganz));
+        std::ofstream(teil, std::ios::binary) << inhalt.erase(inhalt.size() / 2, 40);
+        QVERIFY(!pdfVollstaendig(inhalt) && !test::qpdfFindetGanz(teil));
     }
 };
 
 QTEST_MAIN(DateidruckTest)
 #include "tst_dateidruck.moc"
-

@@ -30,6 +30,7 @@ struct ZeichenfensterAufbau {
     QString gespeichert; // what the save dialog answers
     QString pdf;         // where the printer dialog prints; empty: the dialog is cancelled
     QString geoeffnet;   // what the open dialog answers
+    QPrinter* drucker = nullptr; // the printer the window prints on; its own when null
     int druckerGefragt = 0;
 
     ZeichenfensterAufbau()
@@ -43,6 +44,8 @@ struct ZeichenfensterAufbau {
     std::unique_ptr<ZeichenFenster> fenster(QSize groesse = {1100, 760})
     {
         ZeichenfensterDienste d;
+        if (drucker)
+            d.drucker = [this]() -> QPrinter& { return *drucker; };
         d.druckerDialog = [this](QPrinter& p, QWidget*) {
             ++druckerGefragt;
             if (pdf.isEmpty())

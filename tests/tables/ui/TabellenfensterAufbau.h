@@ -123,6 +123,7 @@ struct TabellenfensterAufbau {
     bool csv = false;
     int textdruckBeendet = 0;
     int auftrag = 0;
+    QString ziel; // where the printer dialog prints; empty: the next numbered file
 
     explicit TabellenfensterAufbau(int modus) : s(tabellenZustand(modus)) {}
     QString pdf(int n) const { return ordner.path() + QStringLiteral("/druck%1.pdf").arg(n); }
@@ -134,7 +135,7 @@ struct TabellenfensterAufbau {
         d.drucker = [this]() -> QPrinter& { return drucker; };
         d.druckerDialog = [this](QPrinter& p) {
             p.setOutputFormat(QPrinter::PdfFormat);
-            p.setOutputFileName(pdf(++auftrag));
+            p.setOutputFileName(ziel.isEmpty() ? pdf(++auftrag) : ziel);
             return true;
         };
         d.textdruckBeenden = [this] { ++textdruckBeendet; };
