@@ -68,11 +68,18 @@ void verwirf(HPGLDatei& plot, HPGLListe* liste)
 
 // The coordinate list takes the place of the old one only after the plot or drawing it
 // describes has taken its own: an export that failed leaves the old list as it was.
-bool schliesseListe(HPGLListe* liste, UserPrompt& frage)
+// A list that went to the printer and failed is a failed print: it is reported under the print
+// failure's headline, as every other print is.
+bool schliesseListe(const AppState& s, HPGLListe* liste, UserPrompt& frage)
 {
     std::string fehler;
     if (!liste || liste->schliessen(fehler))
         return true;
+    if (!dynamic_cast<HPGLListenDatei*>(liste)) {
+        frage.ask(PromptTitle::Fehler, PromptIcon::Warning, std::string(meldungsText(s, 42)) + "\n\r" + fehler,
+                  PromptButtons::Ok);
+        return false;
+    }
     meldeFehler(frage, fehler);
     return false;
 }
@@ -224,7 +231,7 @@ bool exportiereZeichnung(AppState& s, Zeichenfensterzustand& f, UserPrompt& frag
                 return false;
             }
             s.HPGLDateiname = blatt;
-            if (!beendeBlatt(s, f, plot, temporaer, blatt, 25, frage) || !schliesseListe(liste, frage))
+            if (!beendeBlatt(s, f, plot, temporaer, blatt, 25, frage) || !schliesseListe(s, liste, frage))
                 return false;
             schutz.erfolgreich();
             return true;
@@ -234,7 +241,7 @@ bool exportiereZeichnung(AppState& s, Zeichenfensterzustand& f, UserPrompt& frag
         meldeFehler(frage, e.what());
         return false;
     }
-    if (!beendeBlatt(s, f, plot, temporaer, s.HPGLDateiname, k, frage) || !schliesseListe(liste, frage))
+    if (!beendeBlatt(s, f, plot, temporaer, s.HPGLDateiname, k, frage) || !schliesseListe(s, liste, frage))
         return false;
     schutz.erfolgreich();
     return true;

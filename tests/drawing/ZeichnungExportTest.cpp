@@ -303,6 +303,16 @@ TEST(ZeichnungExport, CoordinateListBesideThePlotOrOnThePrinter)
     EXPECT_EQ(gefragt, 1);
     EXPECT_EQ(p.frage.asked.back().text, "no printer");
     EXPECT_TRUE(p.dateien().empty());
+
+    // A printer list that fails at its end is reported as a failed print.
+    struct Abbruch : HPGLListe {
+        void schreibe(std::string_view) override {}
+        void zeilenende() override {}
+        bool schliessen(std::string& fehler) override { return fehler = "paper jam", false; }
+    };
+    a.druckerListe = [](std::string&) -> std::unique_ptr<HPGLListe> { return std::make_unique<Abbruch>(); };
+    EXPECT_FALSE(exportiereZeichnung(p.s, p.f, p.frage, zeichnungseintrag(p.s, false), a, schutz));
+    EXPECT_EQ(p.frage.asked.back().text, "Fehler - Drucken abgebrochen!\n\rpaper jam");
 }
 
 TEST(ZeichnungExport, TheConeGoesOntoASecondSheet)
