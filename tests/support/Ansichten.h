@@ -63,6 +63,8 @@ struct Blattinhalt {
     std::vector<Beschriftung> texte;
     std::vector<std::array<double, 4>> rechtecke; // a canvas's rectangles, corner to corner
     std::string hpgl;
+    std::vector<RecordedPrimitive> roh; // a canvas's primitives as recorded
+    std::vector<std::string> gesagt;    // what the export told the user (questions left out)
 };
 
 inline Blattinhalt leseCanvas(const RecordingCanvas& c)
@@ -70,6 +72,7 @@ inline Blattinhalt leseCanvas(const RecordingCanvas& c)
     Blattinhalt b;
     b.breite = c.width();
     b.hoehe = c.height();
+    b.roh = c.primitives();
     for (const RecordedPrimitive& p : c.primitives()) {
         std::vector<PlotPunkt> q;
         for (const CanvasPoint& k : p.points)
@@ -127,7 +130,12 @@ inline Blattinhalt zeichneInSicht(AppState s, const Sicht& v, const Sicht& bild 
     Auftragsschutz schutz(s);
     Blattinhalt a;
     a.verweigert = !exportiereZeichnung(s, zf, frage, zeichnungseintrag(s, false), e, schutz);
-    return a.verweigert ? a : lesePlot(dateiText(e.datei));
+    if (!a.verweigert)
+        a = lesePlot(dateiText(e.datei));
+    for (const ScriptedPrompt::Frage& q : frage.asked)
+        if (q.icon != PromptIcon::Question)
+            a.gesagt.push_back(q.text);
+    return a;
 }
 
 // The number a text writes, blanks on either side allowed; -1 for any other text.
