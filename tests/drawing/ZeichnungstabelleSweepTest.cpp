@@ -76,8 +76,8 @@ const Familie familien[] = {
 };
 
 // One case: the place, the hours, and one size at a value (or every size at its smallest,
-// extrem -1, or largest, extrem 1); the clock in the start's time mode, zone time (1) or
-// zone time with the equation of time (2).
+// extrem -1, or largest, extrem 1); the clock in the start's time mode, zone time (1), zone
+// time with the equation of time (2), or temporal hours 0 to 12 besides (3).
 struct Fall {
     double breite;
     int von, bis;
@@ -102,8 +102,13 @@ AppState zustand(const Familie& fam, const Fall& f, int von, int bis)
         fam.stelle(s);
     if (f.zeit > 0)
         s.Schalter.Ortszeit = s.Schalter.OhneLaengenkorrektur = 0, s.Schalter.Zonenzeit = 1;
-    if (f.zeit > 1)
+    if (f.zeit == 2)
         s.Schalter.MitZeitgl = s.Schalter.MitZeitglZylinder = s.Schalter.MitZeitglAzimut = 1;
+    if (f.zeit == 3) {
+        s.Schalter.Temporalstunden = s.Schalter.TemporalAnzeige = 1;
+        s.Zeiten.QuadTempVon = s.Zeiten.TempVon = 0;
+        s.Zeiten.QuadTempBis = s.Zeiten.TempBis = 12;
+    }
     s.Zeiten.QuadVon = s.Zeiten.EotVon = s.Zeiten.StundeVon = von;
     s.Zeiten.QuadBis = s.Zeiten.EotBis = s.Zeiten.StundeBis = bis;
     if (f.groesse)
@@ -247,8 +252,8 @@ TEST(ZeichnungstabelleSweep, NoSheetShowsAnUnlitHourOrReachesOffItWithoutAWord)
             for (double wert : {g.klein, g.gross})
                 for (double b : {47.25, -33.87})
                     faelle.push_back({b, 0, 24, &g, wert});
-        for (int zeit : {1, 2}) // zone time, and mean time, north and south
-            for (double b : {zeit == 1 ? 23.44 : 47.25, zeit == 1 ? -33.87 : -10.0})
+        for (int zeit : {1, 2, 3}) // zone time, mean time and temporal hours, north and south
+            for (double b : {zeit == 1 ? 23.44 : zeit == 2 ? 47.25 : 60.0, zeit == 1 ? -33.87 : -10.0})
                 faelle.push_back({b, 0, 24, nullptr, 0, 0, zeit});
         faelle.push_back({66, 0, 24, nullptr, 0, 1}); // every size at its largest far north,
         faelle.push_back({-60, 0, 24, nullptr, 0, -1}); // at its smallest far south
@@ -261,7 +266,7 @@ TEST(ZeichnungstabelleSweep, NoSheetShowsAnUnlitHourOrReachesOffItWithoutAWord)
             if (f.extrem)
                 fall += f.extrem < 0 ? ", every size smallest" : ", every size largest";
             if (f.zeit)
-                fall += f.zeit == 1 ? ", zone time" : ", mean time";
+                fall += f.zeit == 1 ? ", zone time" : f.zeit == 2 ? ", mean time" : ", temporal hours";
             const auto melde = [&](const std::string& was) {
                 bool bekannt = false;
                 for (std::size_t i = 0; i < std::size(offen); ++i)
@@ -276,7 +281,8 @@ TEST(ZeichnungstabelleSweep, NoSheetShowsAnUnlitHourOrReachesOffItWithoutAWord)
             for (int h = 0; h <= 24; ++h)
                 licht[std::size_t(h + 1)] = scheint(s, fam.flaeche && !s.Schirmuhr, h) + scheint(s, fam.flaeche && !s.Schirmuhr, h, true);
             std::vector<std::pair<int, int>> dunkel;
-            for (int h = f.von; h <= f.bis && !fam.ohneStundenvergleich; ++h)
+            // (Not with one size at an end: the sun's hours do not change with it.)
+            for (int h = f.von; h <= f.bis && !fam.ohneStundenvergleich && f.zeit < 3 && !f.groesse; ++h)
                 for (int schritt : {1, -1})
                     if (!licht[std::size_t(h + 1)] && licht[std::size_t(h + 1 + schritt)])
                         for (int r = h + schritt; r >= 0 && r <= 24; r += schritt)
