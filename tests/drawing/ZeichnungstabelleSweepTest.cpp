@@ -279,7 +279,7 @@ TEST(ZeichnungstabelleSweep, NoSheetShowsAnUnlitHourOrReachesOffItWithoutAWord)
             // it that is surely lit, drawn alone.
             std::array<int, 27> licht{}; // 0 never lit, 1 lit in some mode, 2 surely lit
             for (int h = 0; h <= 24; ++h)
-                licht[std::size_t(h + 1)] = scheint(s, fam.flaeche && !s.Schirmuhr, h) + scheint(s, fam.flaeche && !s.Schirmuhr, h, true);
+                licht[std::size_t(h + 1)] = scheint(s, fam.flaeche, h) + scheint(s, fam.flaeche, h, true);
             std::vector<std::pair<int, int>> dunkel;
             // (Not with one size at an end: the sun's hours do not change with it.)
             for (int h = f.von; h <= f.bis && !fam.ohneStundenvergleich && f.zeit < 3 && !f.groesse; ++h)
