@@ -20,7 +20,8 @@ using namespace umbrin::test;
 
 namespace {
 
-// A size as the dialog stores it, with the smallest and the largest value it accepts.
+// A size as the dialogs store it, with the smallest and the largest value one of them accepts
+// (the type chooser or the parameter dialog).
 struct Groesse {
     const char* name;
     void (*setze)(AppState&, double);
@@ -40,7 +41,7 @@ struct Familie {
     bool ohneStundenvergleich = false;
 };
 
-const Groesse gnomon = GROESSE(Par.Gnomonhoehe, 5, 500);
+const Groesse gnomon = GROESSE(Par.Gnomonhoehe, 3, 500);
 const Familie familien[] = {
     {"horizontal", 'h', 0, nullptr, {gnomon}, true},
     {"vertical", 'v', 0, nullptr, {gnomon}, true},
@@ -57,14 +58,14 @@ const Familie familien[] = {
      [](AppState& s) { s.Schalter.MitZeitglZylinder = 1, s.Schalter.Zonenzeit = 0, s.Schalter.Ortszeit = 1; }},
     {"Habermel II", 'q', 2, nullptr, {GROESSE(Par.HabermelDurchmesser, 30, 200)}},
     {"horizontal altitude", 'k', 0, nullptr,
-     {GROESSE(Par.HidokaiZeiger, 4, 110), GROESSE(SkalaHidokai, 0, 180), GROESSE(SkalaHidokai2, 0, 260)}},
-    {"horizontal altitude b", 'b', 0, nullptr, {GROESSE(Par.Skalenlaenge, 4, 110)}},
-    {"shepherd's cylinder", 'z', 0, nullptr, {GROESSE(Par.Skalenlaenge, 4, 110), GROESSE(SkalaZylinder, 0, 400)}},
-    {"filter-hat cylinder", 'z', 1, nullptr, {GROESSE(Par.Skalenlaenge, 4, 110), GROESSE(SkalaZylinder, 0, 400)}},
-    {"polar-rod cylinder", 'z', 2, nullptr, {GROESSE(Par.ZylZeiger, 4, 110), GROESSE(Par.ZylRadius, 4, 500)}},
+     {GROESSE(Par.HidokaiZeiger, 3, 220), GROESSE(SkalaHidokai, 0, 180), GROESSE(SkalaHidokai2, 0, 260)}},
+    {"horizontal altitude b", 'b', 0, nullptr, {GROESSE(Par.Skalenlaenge, 3, 220)}},
+    {"shepherd's cylinder", 'z', 0, nullptr, {GROESSE(Par.Skalenlaenge, 3, 220), GROESSE(SkalaZylinder, 0, 400)}},
+    {"filter-hat cylinder", 'z', 1, nullptr, {GROESSE(Par.Skalenlaenge, 3, 220), GROESSE(SkalaZylinder, 0, 400)}},
+    {"polar-rod cylinder", 'z', 2, nullptr, {GROESSE(Par.ZylZeiger, 3, 220), GROESSE(Par.ZylRadius, 4, 500)}},
     {"Peaucellier", 'p', 0, nullptr, {GROESSE(Par.Einheit, 10, 300), GROESSE(Par.PeauParameter, -2.1, 2.1)}},
     {"Sawyer", 'w', 0, nullptr,
-     {GROESSE(Par.Gnomonhoehe, 5, 200), GROESSE(Par.DatumMitte, 0, 900), GROESSE(Par.DatumWinkel, 0.5, 15)}},
+     {GROESSE(Par.Gnomonhoehe, 3, 200), GROESSE(Par.DatumMitte, 0, 900), GROESSE(Par.DatumWinkel, 0.5, 15)}},
     {"ring", 'r', 0, nullptr,
      {GROESSE(Par.RingDurchmesser, 10, 300), GROESSE(Par.RingBreite, 4.5, 300), GROESSE(Par.RingAlpha, 10, 90)}},
     {"ring two bands with date scales", 'r', 0, [](AppState& s) { s.Schalter.Ganzjaehrig = 0, s.Schalter.RingExakt = 2; },
@@ -198,13 +199,13 @@ struct Offen {
     const char* grund;
 };
 const Offen offen[] = {
-    {"horizontal", "Gnomonhoehe 500", "the gnomon's sketch at true size runs off the top of every sheet"},
+    {"horizontal", "Gnomonhoehe 500.0", "the gnomon's sketch at true size runs off the top of every sheet"},
     {"horizontal", "every size largest", "the gnomon's sketch at true size runs off the top of every sheet"},
-    {"vertical", "Gnomonhoehe 500", "the gnomon's sketch at true size runs off the top of every sheet"},
+    {"vertical", "Gnomonhoehe 500.0", "the gnomon's sketch at true size runs off the top of every sheet"},
     {"vertical", "every size largest", "the gnomon's sketch at true size runs off the top of every sheet"},
-    {"inclining", "Gnomonhoehe 500", "the gnomon's sketch at true size runs off the top of every sheet"},
+    {"inclining", "Gnomonhoehe 500.0", "the gnomon's sketch at true size runs off the top of every sheet"},
     {"inclining", "every size largest", "the gnomon's sketch at true size runs off the top of every sheet"},
-    {"umbrella vertical", "Gnomonhoehe 500", "the gnomon's sketch at true size runs off the top of every sheet"},
+    {"umbrella vertical", "Gnomonhoehe 500.0", "the gnomon's sketch at true size runs off the top of every sheet"},
     {"umbrella vertical", "every size largest", "the gnomon's sketch at true size runs off the top of every sheet"},
     {"azimuthal date circles", "nicht ganzj", "the low-latitude notice is cut by the edge of the 1366 screen and the A4 page"},
     {"biazimuthal", "off the sheet", "lines drawn far off every sheet, at the start hours too"},

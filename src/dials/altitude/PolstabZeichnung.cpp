@@ -417,6 +417,8 @@ void Polstab::legende(int c)
                  {m + c, m + H - 2 * F},
                  {m + c + k, m + H - 2 * F},
                  {m + c + k, m + H - c / 2 - 2 * F}});
+    if (m + H - k - 2 * F < 0)
+        meldungen_.push_back(zeigerHoeherAlsBlatt(s_));
     c_.textOut(m + c, m + H - canvasZahl(1.5 * F),
                std::string(texteText(s_, 151)) + RealStr(z_.e * a_.zoom, 5, 0) + " mm;  "
                    + sprachText(s_, "Zylinderradius", "Cylinder Radius") + " = " + RealStr(z_.R * a_.zoom, 5, 0)
@@ -473,7 +475,7 @@ Konstruktionsmeldungen Polstab::zeichne()
     if (!zaehlen_ && !polstabHatLinien(s_, a_.zoom, a_.e, a_.R)) {
         keineLinie();
         legende(c);
-        return {};
+        return meldungen_; // the refusal stands on the sheet; the legend may have a word
     }
     if (a_.mitNetz)
         zeichneRaster(c_, a_.bildschirm, s_.Farben[8], FX_, FY_, m_ + W_, m_ + H_, 10, s_.FormatA4 != 0, a_.randX,
