@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <optional>
 #include <set>
@@ -40,6 +41,7 @@ struct Familie {
     // 1: its lines follow the dialog's hours, and the hour check sees them; 0: they do not;
     // -1: scales placed by the lines drawn, which an hour drawn alone moves: no hour compared.
     int stunden = 1;
+    bool korrektur = false; // the ring dial's correction view
 };
 
 const Groesse gnomon = GROESSE(Par.Gnomonhoehe, 3, 500);
@@ -47,7 +49,9 @@ const Familie familien[] = {
     {"horizontal", 'h', 0, nullptr, {gnomon}, true},
     {"vertical", 'v', 0, nullptr, {gnomon}, true},
     {"inclining", 'i', 0, nullptr, {gnomon}, true},
+    {"umbrella horizontal", 'h', 0, [](AppState& s) { s.Schirmuhr = 1; }, {gnomon}},
     {"umbrella vertical", 'v', 0, [](AppState& s) { s.Schirmuhr = 1; }, {gnomon}},
+    {"umbrella inclining", 'i', 0, [](AppState& s) { s.Schirmuhr = 1; }, {gnomon}},
     {"azimuthal date circles", 'a', 0},
     {"azimuthal altitude circles", 'a', 1},
     {"biazimuthal", 'c'},
@@ -71,6 +75,7 @@ const Familie familien[] = {
      {GROESSE(Par.RingDurchmesser, 10, 300), GROESSE(Par.RingBreite, 4.5, 300), GROESSE(Par.RingAlpha, 10, 90)}},
     {"ring two bands with date scales", 'r', 0, [](AppState& s) { s.Schalter.Ganzjaehrig = 0, s.Schalter.RingExakt = 2; },
      {}, false, -1},
+    {"ring correction", 'r', 0, nullptr, {GROESSE(Par.RingAlpha, 10, 90)}, false, 0, true},
     {"cone", 'm', 0, nullptr, {gnomon, GROESSE(Par.KegelOeffnung, 1, 85)}},
     {"cone vertical", 'm', 0, [](AppState& s) { s.Schalter.Ebene = 1; }, {gnomon}},
     {"cone inclining", 'm', 0, [](AppState& s) { s.Schalter.Ebene = 2; }, {gnomon}},
@@ -147,12 +152,12 @@ bool scheint(const AppState& s, bool flaeche, int h, bool sicher = false)
 }
 
 // s in v, the plot without a grid; nullopt when the page check refuses the page.
-std::optional<Blattinhalt> blatt(const AppState& s, const Sicht& v)
+std::optional<Blattinhalt> blatt(const AppState& s, const Sicht& v, bool korrektur)
 {
-    const Zeichnungseintrag* e = bildeintrag(s, false);
+    const Zeichnungseintrag* e = bildeintrag(s, korrektur);
     if (v.seite && e && e->vorDruck && !e->vorDruck(s, v.breite, v.hoehe).empty())
         return std::nullopt;
-    return zeichneInSicht(s, v, kSchirm, {PromptAnswer::No});
+    return zeichneInSicht(s, v, kSchirm, {PromptAnswer::No}, korrektur);
 }
 
 // What reaches off the sheet while neither the drawing nor the export says a word.
@@ -192,7 +197,7 @@ std::string eigenes(const Blattinhalt& d, const Blattinhalt& r, int h)
     return n == 0 && zahlen.empty() ? "" : std::to_string(n) + " strokes, numbers" + zahlen;
 }
 
-// Findings known and left to the families' own fixes: the family, a part of the finding's
+// Findings known and left to the families' own fixes: the families, a part of the finding's
 // text (settings, view and what is wrong), and why.
 struct Offen {
     const char* familie;
@@ -200,21 +205,16 @@ struct Offen {
     const char* grund;
 };
 const Offen offen[] = {
-    {"horizontal", "Gnomonhoehe 500.0", "the gnomon's sketch at true size runs off the top of every sheet"},
-    {"horizontal", "every size largest", "the gnomon's sketch at true size runs off the top of every sheet"},
-    {"vertical", "Gnomonhoehe 500.0", "the gnomon's sketch at true size runs off the top of every sheet"},
-    {"vertical", "every size largest", "the gnomon's sketch at true size runs off the top of every sheet"},
-    {"inclining", "Gnomonhoehe 500.0", "the gnomon's sketch at true size runs off the top of every sheet"},
-    {"inclining", "every size largest", "the gnomon's sketch at true size runs off the top of every sheet"},
-    {"umbrella vertical", "Gnomonhoehe 500.0", "the gnomon's sketch at true size runs off the top of every sheet"},
-    {"umbrella vertical", "every size largest", "the gnomon's sketch at true size runs off the top of every sheet"},
+    {"horizontal|vertical|inclining|umbrella horizontal|umbrella vertical|umbrella inclining", "Gnomonhoehe 500.0",
+     "the gnomon's sketch at true size runs off the top of every sheet"},
+    {"horizontal|vertical|inclining|umbrella horizontal|umbrella vertical|umbrella inclining", "every size largest",
+     "the gnomon's sketch at true size runs off the top of every sheet"},
     {"azimuthal date circles", "nicht ganzj", "the low-latitude notice is cut by the edge of the 1366 screen and the A4 page"},
     {"biazimuthal", "off the sheet", "lines drawn far off every sheet, at the start hours too"},
     {"biazimuthal", "never reaches", "strokes of hour 3 (47.25 N, plot) and 5 (10 N, A3) for a sun below the horizon"},
     {"quadrant calendar", "QuadrantGroesse 200", "an hour number cut by the lower edge of the 1366 screen and the A4 page"},
     {"quadrant calendar", "every size largest", "an hour number cut by the lower edge of the 1366 screen and the A4 page"},
-    {"quadrant calendar", "zone time, plot: hour 20", "the plot draws hour 20 of zone time, which the sun never reaches"},
-    {"quadrant zodiac", "zone time, plot: hour 20", "the plot draws hour 20 of zone time, which the sun never reaches"},
+    {"quadrant calendar|quadrant zodiac", "zone time, plot: hour 20", "the plot draws hour 20 of zone time, which the sun never reaches"},
     {"quadrant zodiac", "-60.000000 deg", "two strokes left of the screen at 60 S"},
     {"Gunter quadrant", "nur f", "the latitude notice is cut by the right edge of the A4 page"},
     {"Habermel", "HabermelGnomon 100", "zodiac signs and hour numbers below the sheet at the largest gnomon"},
@@ -222,14 +222,25 @@ const Offen offen[] = {
     {"Sawyer", "DatumMitte 900", "scale texts and hour numbers off the sheet at the largest distance"},
     {"Sawyer", "DatumWinkel 15", "scale texts off the sheet at the largest hour angle"},
     {"Sawyer", "every size largest", "scale texts and hour numbers off the sheet"},
-    {"cone", "off the sheet", "lines off every sheet over the whole day, at the start hours too"},
-    {"cone vertical", "off the sheet", "lines off every sheet over the whole day, at the start hours too"},
-    {"cone vertical", "never reaches", "strokes for hours the sun never reaches"},
-    {"cone inclining", "off the sheet", "lines off every sheet over the whole day, at the start hours too"},
-    {"cone inclining", "never reaches", "strokes for hours the sun never reaches"},
+    {"ring correction", "RingAlpha 90.0", "the chart runs off the right and lower edges of every sheet at a hole angle of 90"},
+    {"ring correction", "every size largest", "the chart runs off the right and lower edges of every sheet at a hole angle of 90"},
+    {"cone|cone vertical|cone inclining", "off the sheet", "lines off every sheet over the whole day, at the start hours too"},
+    {"cone vertical|cone inclining", "never reaches", "strokes for hours the sun never reaches"},
     {"ham", "HabermelGnomon 100", "lines off both screens at the largest size"},
     {"ham", "every size largest", "lines off both screens at the largest size"},
 };
+
+// Whether the family is one of a row's, separated by '|'.
+bool nennt(std::string_view liste, std::string_view familie)
+{
+    for (std::size_t a = 0; a <= liste.size();) {
+        const std::size_t e = std::min(liste.find('|', a), liste.size());
+        if (liste.substr(a, e - a) == familie)
+            return true;
+        a = e + 1;
+    }
+    return false;
+}
 
 // The cases of a family: every latitude over the whole day, four with the start hours; each
 // size at its ends, north and south; zone time, mean time and temporal hours, north and south;
@@ -301,7 +312,7 @@ TEST_P(ZeichnungstabelleSweep, NoSheetShowsAnUnlitHourOrReachesOffItWithoutAWord
     const auto melde = [&](const std::string& was) {
         bool bekannt = false;
         for (std::size_t i = 0; i < std::size(offen); ++i)
-            if (fam.name == std::string(offen[i].familie) && was.find(offen[i].muster) != std::string::npos)
+            if (nennt(offen[i].familie, fam.name) && was.find(offen[i].muster) != std::string::npos)
                 bekannt = benutzt[i] = true;
         if (!bekannt)
             neu += was + "\n";
@@ -311,7 +322,7 @@ TEST_P(ZeichnungstabelleSweep, NoSheetShowsAnUnlitHourOrReachesOffItWithoutAWord
         const std::vector<std::pair<int, int>> dunkel = dunkleStunden(fam, f, s);
         for (const Sicht& v : kSichten) {
             const std::string wo = beschreibe(fam, f) + ", " + v.name + ": ";
-            const std::optional<Blattinhalt> b = blatt(s, v);
+            const std::optional<Blattinhalt> b = blatt(s, v, fam.korrektur);
             if (!b)
                 continue;
             ++blaetter;
@@ -319,8 +330,8 @@ TEST_P(ZeichnungstabelleSweep, NoSheetShowsAnUnlitHourOrReachesOffItWithoutAWord
                 melde(wo + "off the sheet without a word: " + was);
             // Each unlit hour drawn alone against its lit neighbour drawn alone.
             for (const auto& [h, r] : dunkel) {
-                const Blattinhalt nacht = blatt(zustand(fam, f, h, h), v).value_or(Blattinhalt{});
-                const Blattinhalt tag = blatt(zustand(fam, f, r, r), v).value_or(Blattinhalt{});
+                const Blattinhalt nacht = blatt(zustand(fam, f, h, h), v, fam.korrektur).value_or(Blattinhalt{});
+                const Blattinhalt tag = blatt(zustand(fam, f, r, r), v, fam.korrektur).value_or(Blattinhalt{});
                 if (const std::string was = eigenes(nacht, tag, h); !was.empty())
                     melde(wo + "hour " + std::to_string(h) + " the sun never reaches drawn: " + was);
                 gesehen += !eigenes(tag, nacht, r).empty();
@@ -330,7 +341,7 @@ TEST_P(ZeichnungstabelleSweep, NoSheetShowsAnUnlitHourOrReachesOffItWithoutAWord
     EXPECT_EQ(neu, "");
     std::string ueberholt;
     for (std::size_t i = 0; i < std::size(offen); ++i)
-        if (!benutzt[i] && fam.name == std::string(offen[i].familie))
+        if (!benutzt[i] && nennt(offen[i].familie, fam.name))
             ueberholt += std::string(offen[i].muster) + "\n";
     EXPECT_EQ(ueberholt, "") << "open findings that no longer show";
     EXPECT_EQ(gesehen > 0, fam.stunden > 0) << "whether the hour check sees the lines of the dialog's hours";

@@ -103,12 +103,14 @@ inline Blattinhalt lesePlot(const std::string& hpgl)
 
 // s drawn in v as the drawing window draws it, placed on an image the size of bild (a screen
 // view is its own image): a screen's image by konstruiereBild, a page by zeichneDruckseite, the
-// plot through the export, which is given the answers (then Ok / Yes).
+// plot through the export, which is given the answers (then Ok / Yes). korrektur: the ring
+// dial's correction view.
 inline Blattinhalt zeichneInSicht(AppState s, const Sicht& v, const Sicht& bild = kSchirm,
-                                  std::initializer_list<PromptAnswer> antworten = {})
+                                  std::initializer_list<PromptAnswer> antworten = {}, bool korrektur = false)
 {
     const Sicht& b = v.seite || v.plot ? bild : v;
     Zeichenfensterzustand zf;
+    zf.SchoenerAnsicht = korrektur;
     zf.BildBreite = zf.AktivBreite = b.breite;
     zf.BildHoehe = zf.AktivHoehe = b.hoehe;
     setzePlatzierung(s, standardPlatzierung(s, b.breite, b.hoehe));
@@ -118,7 +120,7 @@ inline Blattinhalt zeichneInSicht(AppState s, const Sicht& v, const Sicht& bild 
         Zeichenauftrag z{s, zf, c, v.breite, v.hoehe, !v.seite, zeichenumgebung(zf, true, false, 0, 0),
                          v.seite ? v.breite : 0, v.seite ? v.hoehe : 0, &frage, UMBRIN_BINARY_DIR};
         Konstruktionsmeldungen m = v.seite ? zeichneDruckseite(z, b.breite, b.hoehe)
-                                           : konstruiereBild(z, Zeichenanlass::Sonstiges);
+                                           : konstruiereBild(z, korrektur ? Zeichenanlass::Korrektur : Zeichenanlass::Sonstiges);
         Blattinhalt a = leseCanvas(c);
         a.meldungen = std::move(m);
         return a;
@@ -129,7 +131,7 @@ inline Blattinhalt zeichneInSicht(AppState s, const Sicht& v, const Sicht& bild 
     ExportAuftrag e{ordner / "ansicht.plt", b.breite, b.hoehe, UMBRIN_BINARY_DIR, {}};
     Auftragsschutz schutz(s);
     Blattinhalt a;
-    a.verweigert = !exportiereZeichnung(s, zf, frage, zeichnungseintrag(s, false), e, schutz);
+    a.verweigert = !exportiereZeichnung(s, zf, frage, zeichnungseintrag(s, korrektur), e, schutz);
     if (!a.verweigert)
         a = lesePlot(dateiText(e.datei));
     for (const ScriptedPrompt::Frage& q : frage.asked)
