@@ -16,7 +16,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-
 #include <cmath>
 #include <vector>
 
