@@ -165,8 +165,16 @@ std::string ausserhalb(const Blattinhalt& b, const Sicht& v)
 {
     if (b.verweigert || !b.meldungen.empty() || !b.gesagt.empty())
         return "";
+    // Lines and polylines wholly on the sheet are left out of the check: it is quicker without.
+    std::vector<RecordedPrimitive> roh = b.roh;
+    std::erase_if(roh, [&](const RecordedPrimitive& p) {
+        return (p.kind == PrimitiveKind::Line || p.kind == PrimitiveKind::Polyline)
+               && std::all_of(p.points.begin(), p.points.end(), [&](CanvasPoint q) {
+                      return q.x >= 0 && q.y >= 0 && q.x <= b.breite && q.y <= b.hoehe;
+                  });
+    });
     std::string was;
-    for (const Befund& f : v.plot ? pruefePlotLayout(b.hpgl, plotSeite(b.hpgl)) : pruefeLayout(b.roh, {0, 0, b.breite, b.hoehe}))
+    for (const Befund& f : v.plot ? pruefePlotLayout(b.hpgl, plotSeite(b.hpgl)) : pruefeLayout(roh, {0, 0, b.breite, b.hoehe}))
         if (f.art == Befundart::StrichAusserhalb || f.art == Befundart::TextAusserhalb || f.art == Befundart::TextAngeschnitten)
             was += (was.empty() ? "" : "; ") + f.meldung;
     return was;
