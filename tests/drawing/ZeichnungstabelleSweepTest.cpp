@@ -79,7 +79,9 @@ const Familie familien[] = {
     {"cone", 'm', 0, nullptr, {gnomon, GROESSE(Par.KegelOeffnung, 1, 85)}},
     {"cone vertical", 'm', 0, [](AppState& s) { s.Schalter.Ebene = 1; }, {gnomon}},
     {"cone inclining", 'm', 0, [](AppState& s) { s.Schalter.Ebene = 2; }, {gnomon}},
-    {"ham", 'o', 0, [](AppState& s) { s.SchinkenModus = 1; }, {GROESSE(Par.HabermelGnomon, 9, 100)}, false, 0},
+    // The ham dial at a size the dialog accepts (its start value 0 draws a point).
+    {"ham", 'o', 0, [](AppState& s) { s.SchinkenModus = 1, s.Par.HabermelGnomon = 30; }, {GROESSE(Par.HabermelGnomon, 9, 100)},
+     false, 0},
 };
 
 // One case: the place, the hours, and one size at a value (or every size at its smallest,
@@ -234,8 +236,7 @@ const Offen offen[] = {
     {"ring correction", "every size largest", "the chart runs off the right and lower edges of every sheet at a hole angle of 90"},
     {"cone|cone vertical|cone inclining", "off the sheet", "lines off every sheet over the whole day, at the start hours too"},
     {"cone vertical|cone inclining", "never reaches", "strokes for hours the sun never reaches"},
-    {"ham", "HabermelGnomon 100", "lines off both screens at the largest size"},
-    {"ham", "every size largest", "lines off both screens at the largest size"},
+    {"ham", "off the sheet", "crossing marks and hour lines off every sheet at 23.44 N and south of it, and at the largest size"},
 };
 
 // Whether the family is one of a row's, separated by '|'.
