@@ -63,6 +63,8 @@ struct Blattinhalt {
     std::vector<Beschriftung> texte;
     std::vector<std::array<double, 4>> rechtecke; // a canvas's rectangles, corner to corner
     std::string hpgl;
+    std::vector<RecordedPrimitive> roh; // a canvas's primitives as recorded
+    std::vector<std::string> gesagt;    // what the export told the user (questions left out)
 };
 
 inline Blattinhalt leseCanvas(const RecordingCanvas& c)
@@ -70,6 +72,7 @@ inline Blattinhalt leseCanvas(const RecordingCanvas& c)
     Blattinhalt b;
     b.breite = c.width();
     b.hoehe = c.height();
+    b.roh = c.primitives();
     for (const RecordedPrimitive& p : c.primitives()) {
         std::vector<PlotPunkt> q;
         for (const CanvasPoint& k : p.points)
@@ -100,12 +103,14 @@ inline Blattinhalt lesePlot(const std::string& hpgl)
 
 // s drawn in v as the drawing window draws it, placed on an image the size of bild (a screen
 // view is its own image): a screen's image by konstruiereBild, a page by zeichneDruckseite, the
-// plot through the export, which is given the answers (then Ok / Yes).
+// plot through the export, which is given the answers (then Ok / Yes). korrektur: the ring
+// dial's correction view.
 inline Blattinhalt zeichneInSicht(AppState s, const Sicht& v, const Sicht& bild = kSchirm,
-                                  std::initializer_list<PromptAnswer> antworten = {})
+                                  std::initializer_list<PromptAnswer> antworten = {}, bool korrektur = false)
 {
     const Sicht& b = v.seite || v.plot ? bild : v;
     Zeichenfensterzustand zf;
+    zf.SchoenerAnsicht = korrektur;
     zf.BildBreite = zf.AktivBreite = b.breite;
     zf.BildHoehe = zf.AktivHoehe = b.hoehe;
     setzePlatzierung(s, standardPlatzierung(s, b.breite, b.hoehe));
@@ -115,7 +120,7 @@ inline Blattinhalt zeichneInSicht(AppState s, const Sicht& v, const Sicht& bild 
         Zeichenauftrag z{s, zf, c, v.breite, v.hoehe, !v.seite, zeichenumgebung(zf, true, false, 0, 0),
                          v.seite ? v.breite : 0, v.seite ? v.hoehe : 0, &frage, UMBRIN_BINARY_DIR};
         Konstruktionsmeldungen m = v.seite ? zeichneDruckseite(z, b.breite, b.hoehe)
-                                           : konstruiereBild(z, Zeichenanlass::Sonstiges);
+                                           : konstruiereBild(z, korrektur ? Zeichenanlass::Korrektur : Zeichenanlass::Sonstiges);
         Blattinhalt a = leseCanvas(c);
         a.meldungen = std::move(m);
         return a;
@@ -126,8 +131,13 @@ inline Blattinhalt zeichneInSicht(AppState s, const Sicht& v, const Sicht& bild 
     ExportAuftrag e{ordner / "ansicht.plt", b.breite, b.hoehe, UMBRIN_BINARY_DIR, {}};
     Auftragsschutz schutz(s);
     Blattinhalt a;
-    a.verweigert = !exportiereZeichnung(s, zf, frage, zeichnungseintrag(s, false), e, schutz);
-    return a.verweigert ? a : lesePlot(dateiText(e.datei));
+    a.verweigert = !exportiereZeichnung(s, zf, frage, zeichnungseintrag(s, korrektur), e, schutz);
+    if (!a.verweigert)
+        a = lesePlot(dateiText(e.datei));
+    for (const ScriptedPrompt::Frage& q : frage.asked)
+        if (q.icon != PromptIcon::Question)
+            a.gesagt.push_back(q.text);
+    return a;
 }
 
 // The number a text writes, blanks on either side allowed; -1 for any other text.

@@ -6,6 +6,7 @@
 // disk that is full (a file-size limit on this process).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -29,6 +30,7 @@ public:
             name += std::string(info->test_suite_name()) + "_" + info->name() + "_";
         if (!teil.empty())
             name += teil + "_";
+        std::replace(name.begin(), name.end(), '/', '_'); // the names of parameterised tests
         path_ = std::filesystem::temp_directory_path() / (name + std::to_string(::getpid()));
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);

@@ -86,7 +86,7 @@ bool HoehenuhrHpglSchreiber::kurve(const Skala& sk, const Fenster& f, double t, 
         B.x = sk.x0 + static_cast<double>(roundHalfEven((d - sk.dStart) * sk.tagSchritt));
         B.y = yVon(p.hoehe, f.senkrecht);
         B.gilt = !italBab || p.azimut < 0.01;
-        B.innen = B.gilt && f.unten <= B.y && B.y <= f.oben;
+        B.innen = B.gilt && p.hoehe > 0 && f.unten <= B.y && B.y <= f.oben; // no shadow without the sun
         proben.push_back(B);
     });
     // The full hour's number stands left of the curve's first sample in the window: its first

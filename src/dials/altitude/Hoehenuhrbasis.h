@@ -162,6 +162,14 @@ inline std::string sprachText(const AppState& s, const char* deutsch, const char
     return s.Deutsch ? deutsch : englisch;
 }
 
+// What a legend's pointer, drawn at true size, says when its upper end runs off the sheet.
+inline Konstruktionsmeldung zeigerHoeherAlsBlatt(const AppState& s)
+{
+    return {PromptTitle::Information, PromptIcon::Information,
+            sprachText(s, "Der Zeiger in wahrer Größe ist höher als das Blatt: sein oberes Ende fehlt.",
+                       "The pointer at true size is taller than the sheet: its upper end is missing.")};
+}
+
 // The place line of a cylinder's legend on screen and page:
 // "Geogr. Breite =  47.25 Grad, Geogr. Länge =  -9.59 Grad".
 std::string zylinderOrtszeile(const AppState& s);

@@ -84,6 +84,8 @@ private:
     }
     void legende(int c);
     void keineLinie();
+    // Notes a point drawn beyond the sheet's edges.
+    void merke(int x, int y) { neben_ = neben_ || x < m_ || x > m_ + W_ || y < m_ || y > m_ + H_; }
 
     const AppState& s_;
     Canvas& c_;
@@ -106,6 +108,7 @@ private:
     int fuss_ = 0;                // the top of the title and legend at the sheet's foot
     int linien_ = 0;
     int aufDemBlatt_ = 0; // of those, strokes that end on the sheet
+    bool neben_ = false;  // something of the face was drawn beyond the sheet
     double hoehe_ = 0; // the sun's altitude of the point projected last
     Zahlenplatz zahlen_{2};
     Konstruktionsmeldungen meldungen_;
@@ -135,8 +138,10 @@ void Polstab::weiter(const Zylinderpunkt& p)
             else
                 c_.moveTo(x, fuss_);
         }
-        if (!drunter)
+        if (!drunter) {
             c_.lineTo(q.x, q.y);
+            merke(q.x, q.y);
+        }
         // Only a real shadow counts as the sun drawing on the face: the sun above the horizon
         // at a declination it has, and the shadow below the point's level. The lines run on
         // towards the pole beyond.
@@ -158,6 +163,8 @@ void Polstab::kreis(const Zylinderpunkt& p, int r)
 {
     const CanvasPoint q = ort(p);
     c_.ellipse(q.x - r, q.y - r, q.x + r, q.y + r);
+    merke(q.x - r, q.y - r);
+    merke(q.x + r, q.y + r);
 }
 
 // The mean-time line of one hour value over the year, its half from 21 June to 21 December
@@ -410,6 +417,8 @@ void Polstab::legende(int c)
                  {m + c, m + H - 2 * F},
                  {m + c + k, m + H - 2 * F},
                  {m + c + k, m + H - c / 2 - 2 * F}});
+    if (m + H - k - 2 * F < 0)
+        meldungen_.push_back(zeigerHoeherAlsBlatt(s_));
     c_.textOut(m + c, m + H - canvasZahl(1.5 * F),
                std::string(texteText(s_, 151)) + RealStr(z_.e * a_.zoom, 5, 0) + " mm;  "
                    + sprachText(s_, "Zylinderradius", "Cylinder Radius") + " = " + RealStr(z_.R * a_.zoom, 5, 0)
@@ -466,7 +475,7 @@ Konstruktionsmeldungen Polstab::zeichne()
     if (!zaehlen_ && !polstabHatLinien(s_, a_.zoom, a_.e, a_.R)) {
         keineLinie();
         legende(c);
-        return {};
+        return meldungen_; // the refusal stands on the sheet; the legend may have a word
     }
     if (a_.mitNetz)
         zeichneRaster(c_, a_.bildschirm, s_.Farben[8], FX_, FY_, m_ + W_, m_ + H_, 10, s_.FormatA4 != 0, a_.randX,
@@ -482,6 +491,8 @@ Konstruktionsmeldungen Polstab::zeichne()
     const int links = canvasZahl(FX_ - z_.X * z_.Rs), rechts = canvasZahl(FX_ + z_.X * z_.Rs);
     c_.moveTo(links, FY_);
     c_.lineTo(rechts, FY_);
+    merke(links, FY_);
+    merke(rechts, FY_);
     zeichneMarkenstrich(links, canvasZahl(FY_ - s_mm_), canvasZahl(FY_ + s_mm_));
     zeichneMarkenstrich(rechts, canvasZahl(FY_ - s_mm_), canvasZahl(FY_ + s_mm_));
     {
@@ -543,6 +554,13 @@ Konstruktionsmeldungen Polstab::zeichne()
                                          "No hour line falls on the sheet.\r\nPlease zoom out or place the foot higher.")});
     datumslinien();
     legende(c);
+    // The face larger than the sheet: the user learns that lines run past its edges.
+    if (neben_ && aufDemBlatt_ > 0)
+        meldungen_.push_back({PromptTitle::Information, PromptIcon::Information,
+                              sprachText(s_, "Die Zylinderfläche ist größer als das Blatt: ein Teil ihrer Linien fehlt.\r\n"
+                                             "Bitte verkleinern (Zoom) oder den Fußpunkt verschieben.",
+                                         "The cylinder's face is larger than the sheet: part of its lines is missing.\r\n"
+                                         "Please zoom out or move the foot.")});
     return meldungen_;
 }
 

@@ -303,6 +303,12 @@ Konstruktionsmeldungen Hidokei::zeichne()
     datumsskala();
     stundenkurven();
     legende();
+    if (g_.xL + g_.S2 + (vertikal_ ? g_.P : 0) > g_.W + 0.5)
+        meldungen_.push_back({PromptTitle::Warnung, PromptIcon::Warning,
+                              sprachText(s_, "Die Platten sind breiter als das Blatt: ihr rechter Teil fehlt.\r\n"
+                                             "Bitte die Schattenkante oder die Plattenlänge kürzen.",
+                                         "The plates are wider than the sheet: their right part is missing.\r\n"
+                                         "Please shorten the shadow-casting edge or the plate.")});
     return meldungen_;
 }
 
@@ -327,6 +333,9 @@ HidokeiMasse hidokeiMasse(const AppState& s, Canvas& c, const HidokeiAuftrag& a)
     const int sep = c.textExtent("Sep").width;
     if (sep > g.xL - g.m)
         g.xL = canvasZahl(1.4 * sep) + g.m;
+    // Plates that would run past the right edge move left, as far as the month names allow.
+    if (g.xL + T > g.W)
+        g.xL = std::max(g.W - T, canvasZahl(1.4 * sep) + g.m);
     g.xF = canvasZahl(g.xL + g.S2);
     if (s.SkalaHidokai > 180)
         g.oben = g.m + g.H / 25;

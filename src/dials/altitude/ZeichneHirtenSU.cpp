@@ -286,6 +286,8 @@ void Hirtenuhr::legende(int c)
                  {c + m, unten},
                  {c + P + m, unten},
                  {c + P + m, H - c / 2 + m - 2 * fh}});
+    if (H - P + m - 2 * fh < 0)
+        meldungen_.push_back(zeigerHoeherAlsBlatt(s_));
     c_.textOut(c + m, H + m - canvasZahl(1.5 * fh),
                std::string(texteText(s_, 151)) + RealStr(a_.groesse, 5, 0) + " mm");
 }

@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -297,7 +298,9 @@ TEST(Polstab, AFaceWithoutALineOfTheSunSaysSo)
         const ZweiZeilen ohne = polstabOhneLinien(s);
         EXPECT_EQ(c.hasText(ohne.erste) && c.hasText(ohne.zweite), ohneLinien);
         EXPECT_EQ(enden(c, kWahr).empty(), !stunden);
-        EXPECT_EQ(m.empty(), stunden || ohneLinien); // a face without an hour line says so
+        // A face without an hour line says so (a face larger than the sheet only informs).
+        EXPECT_EQ(std::all_of(m.begin(), m.end(), [](const auto& k) { return k.symbol == PromptIcon::Information; }),
+                  stunden || ohneLinien);
         EXPECT_EQ(polstabHatLinien(s, s.Zoom, s.Par.ZylZeiger, s.Par.ZylRadius), !ohneLinien);
         const std::string plot = zylinderPlotVerweigerung(s, polstabPlotAuftrag(s));
         EXPECT_EQ(plot.find(ohne.erste) != std::string::npos, ohneLinien) << plot;

@@ -1,0 +1,365 @@
+// Every row of the drawing window's table over the ranges the parameter dialog accepts: from
+// 66 N to 60 S, the default hours and the whole day, each size at its smallest and largest
+// value, on both screens, an A4 and an A3 page and in the plot. On every sheet nothing reaches
+// off it unless the drawing, the page check or the export says so, and no stroke or number
+// stands for an hour at which the almanac's sun never lights the face.
+#include "dialogs/HabermelGeometrie.h"
+#include "support/Almanachsonne.h"
+#include "support/Ansichten.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <optional>
+#include <set>
+#include <string_view>
+#include <tuple>
+
+using namespace umbrin;
+using namespace umbrin::test;
+
+namespace {
+
+// A size as the dialogs store it, with the smallest and the largest value one of them accepts
+// (the type chooser or the parameter dialog).
+struct Groesse {
+    const char* name;
+    void (*setze)(AppState&, double);
+    double klein, gross;
+};
+#define GROESSE(feld, klein, gross)                                                                                    \
+    Groesse { #feld, [](AppState& s, double x) { s.feld = static_cast<decltype(s.feld)>(x); }, klein, gross }
+
+struct Familie {
+    const char* name;
+    char typ;
+    int unterTyp = 0;               // 'a': the circles; 'q': the Habermel dials; 'z': the cylinder
+    void (*stelle)(AppState&) = nullptr;
+    std::vector<Groesse> groessen = {};
+    bool flaeche = false;           // a planar face: the sun must stand in front of it too
+    // 1: its lines follow the dialog's hours, and the hour check sees them; 0: they do not;
+    // -1: scales placed by the lines drawn, which an hour drawn alone moves: no hour compared.
+    int stunden = 1;
+    bool korrektur = false; // the ring dial's correction view
+};
+
+const Groesse gnomon = GROESSE(Par.Gnomonhoehe, 3, 500);
+const Familie familien[] = {
+    {"horizontal", 'h', 0, nullptr, {gnomon}, true},
+    {"vertical", 'v', 0, nullptr, {gnomon}, true},
+    {"inclining", 'i', 0, nullptr, {gnomon}, true},
+    {"umbrella horizontal", 'h', 0, [](AppState& s) { s.Schirmuhr = 1; }, {gnomon}},
+    {"umbrella vertical", 'v', 0, [](AppState& s) { s.Schirmuhr = 1; }, {gnomon}},
+    {"umbrella inclining", 'i', 0, [](AppState& s) { s.Schirmuhr = 1; }, {gnomon}},
+    {"azimuthal date circles", 'a', 0},
+    {"azimuthal altitude circles", 'a', 1},
+    {"biazimuthal", 'c'},
+    {"quadrant calendar", 'q', 0, nullptr, {GROESSE(Par.QuadrantGroesse, 80, 200)}},
+    {"quadrant zodiac", 'q', 0, [](AppState& s) { s.Schalter.QuadrantSkala = 1; }},
+    {"Gunter quadrant", 'q', 0, [](AppState& s) { s.Schalter.QuadrantSkala = 2; }},
+    {"Habermel", 'q', 1, nullptr, {GROESSE(Par.HabermelGnomon, 9, 100)}, false, 0},
+    {"Habermel mean time", 'q', 1,
+     [](AppState& s) { s.Schalter.MitZeitglZylinder = 1, s.Schalter.Zonenzeit = 0, s.Schalter.Ortszeit = 1; }, {}, false, 0},
+    {"Habermel II", 'q', 2, nullptr, {GROESSE(Par.HabermelDurchmesser, 30, 200)}},
+    {"horizontal altitude", 'k', 0, nullptr,
+     {GROESSE(Par.HidokaiZeiger, 3, 220), GROESSE(SkalaHidokai, 0, 180), GROESSE(SkalaHidokai2, 0, 260)}},
+    {"horizontal altitude b", 'b', 0, nullptr, {GROESSE(Par.Skalenlaenge, 3, 220)}},
+    {"shepherd's cylinder", 'z', 0, nullptr, {GROESSE(Par.Skalenlaenge, 3, 220), GROESSE(SkalaZylinder, 0, 400)}},
+    {"filter-hat cylinder", 'z', 1, nullptr, {GROESSE(Par.Skalenlaenge, 3, 220), GROESSE(SkalaZylinder, 0, 400)}},
+    {"polar-rod cylinder", 'z', 2, nullptr, {GROESSE(Par.ZylZeiger, 3, 220), GROESSE(Par.ZylRadius, 4, 500)}},
+    {"Peaucellier", 'p', 0, nullptr, {GROESSE(Par.Einheit, 10, 300), GROESSE(Par.PeauParameter, -2.1, 2.1)}, false, 0},
+    {"Sawyer", 'w', 0, nullptr,
+     {GROESSE(Par.Gnomonhoehe, 3, 200), GROESSE(Par.DatumMitte, 0, 900), GROESSE(Par.DatumWinkel, 0.5, 15)}, false, 0},
+    {"ring", 'r', 0, nullptr,
+     {GROESSE(Par.RingDurchmesser, 10, 300), GROESSE(Par.RingBreite, 4.5, 300), GROESSE(Par.RingAlpha, 10, 90)}},
+    {"ring two bands with date scales", 'r', 0, [](AppState& s) { s.Schalter.Ganzjaehrig = 0, s.Schalter.RingExakt = 2; },
+     {}, false, -1},
+    {"ring correction", 'r', 0, nullptr, {GROESSE(Par.RingAlpha, 10, 90)}, false, 0, true},
+    {"cone", 'm', 0, nullptr, {gnomon, GROESSE(Par.KegelOeffnung, 1, 85)}},
+    {"cone vertical", 'm', 0, [](AppState& s) { s.Schalter.Ebene = 1; }, {gnomon}},
+    {"cone inclining", 'm', 0, [](AppState& s) { s.Schalter.Ebene = 2; }, {gnomon}},
+    // The ham dial at a size the dialog accepts (its start value 0 draws a point).
+    {"ham", 'o', 0, [](AppState& s) { s.SchinkenModus = 1, s.Par.HabermelGnomon = 30; }, {GROESSE(Par.HabermelGnomon, 9, 100)},
+     false, 0},
+};
+
+// One case: the place, the hours, and one size at a value (or every size at its smallest,
+// extrem -1, or largest, extrem 1); the clock in the start's time mode, zone time (1), zone
+// time with the equation of time (2), or temporal hours 0 to 12 besides (3).
+struct Fall {
+    double breite;
+    int von, bis;
+    const Groesse* groesse = nullptr;
+    double wert = 0;
+    int extrem = 0, zeit = 0;
+};
+
+AppState zustand(const Familie& fam, const Fall& f, int von, int bis)
+{
+    AppState s;
+    initialisiereZustand(s);
+    s.UhrTyp = fam.typ;
+    s.Par.Breite = f.breite;
+    if (fam.typ == 'a')
+        s.Schalter.AzimutKreise = static_cast<std::uint8_t>(fam.unterTyp);
+    if (fam.typ == 'q')
+        s.Schalter.Hoehenuhrart = static_cast<std::uint8_t>(fam.unterTyp);
+    if (fam.typ == 'z')
+        s.Schalter.ZylinderArt = static_cast<std::uint8_t>(fam.unterTyp);
+    if (fam.stelle)
+        fam.stelle(s);
+    if (f.zeit > 0)
+        s.Schalter.Ortszeit = s.Schalter.OhneLaengenkorrektur = 0, s.Schalter.Zonenzeit = 1;
+    if (f.zeit == 2)
+        s.Schalter.MitZeitgl = s.Schalter.MitZeitglZylinder = s.Schalter.MitZeitglAzimut = 1;
+    if (f.zeit == 3) {
+        s.Schalter.Temporalstunden = s.Schalter.TemporalAnzeige = 1;
+        s.Zeiten.QuadTempVon = s.Zeiten.TempVon = 0;
+        s.Zeiten.QuadTempBis = s.Zeiten.TempBis = 12;
+    }
+    s.Zeiten.QuadVon = s.Zeiten.EotVon = s.Zeiten.StundeVon = von;
+    s.Zeiten.QuadBis = s.Zeiten.EotBis = s.Zeiten.StundeBis = bis;
+    if (f.groesse)
+        f.groesse->setze(s, f.wert);
+    for (const Groesse& g : fam.groessen)
+        if (f.extrem)
+            g.setze(s, f.extrem < 0 ? g.klein : g.gross);
+    if (fam.typ == 'q' && fam.unterTyp == 2) // Habermel II: the gnomon the dialog derives
+        HabermelGnomonAusDurchmesser(2, s.Par.HabermelDurchmesser, s.Par.Breite, s.EpsRund, s.Par.HabermelGnomon);
+    return s;
+}
+
+// Whether the almanac's sun stands above the true horizon, and in front of the plane of a
+// planar face, at clock hour h on some day of the year in some time mode: the hour angle
+// within the longitude's difference to the zone meridian and 4.5 degrees (the equation of
+// time) of true time's. Sure: at true time, and 3 degrees up and in front.
+bool scheint(const AppState& s, bool flaeche, int h, bool sicher = false)
+{
+    const double g = M_PI / 180, phi = s.Par.Breite * g, a = s.UhrTyp == 'h' ? 0 : s.Par.Wandabweichung * g;
+    const double i = (s.UhrTyp == 'h' ? 0 : s.UhrTyp == 'v' ? 90 : s.Par.Inklination) * g;
+    const double n[3] = {-std::sin(a) * std::sin(i), -std::cos(a) * std::sin(i), std::cos(i)}; // east, north, up
+    const double spiel = sicher ? 0 : std::fabs(s.Par.Laenge - s.Par.Zonenmeridian) + 4.5, rand = sicher ? -0.05 : 0.01;
+    for (int d = 0; d < 366; ++d) {
+        const double dekl = almanachsonne(almanachTage(s.Par.Jahr, 1, 1) + d).deklination * g;
+        for (double tau = 15.0 * (h - 12) - spiel; tau <= 15.0 * (h - 12) + spiel; tau += std::max(spiel / 4, 1.0)) {
+            const double H = tau * g, sd = std::sin(dekl), cd = std::cos(dekl);
+            const double v[3] = {-cd * std::sin(H), std::cos(phi) * sd - std::sin(phi) * cd * std::cos(H),
+                                 std::sin(phi) * sd + std::cos(phi) * cd * std::cos(H)};
+            if (v[2] > -rand && (!flaeche || v[0] * n[0] + v[1] * n[1] + v[2] * n[2] > -rand))
+                return true;
+        }
+    }
+    return false;
+}
+
+// s in v, the plot without a grid; nullopt when the page check refuses the page.
+std::optional<Blattinhalt> blatt(const AppState& s, const Sicht& v, bool korrektur)
+{
+    const Zeichnungseintrag* e = bildeintrag(s, korrektur);
+    if (v.seite && e && e->vorDruck && !e->vorDruck(s, v.breite, v.hoehe).empty())
+        return std::nullopt;
+    return zeichneInSicht(s, v, kSchirm, {PromptAnswer::No}, korrektur);
+}
+
+// What reaches off the sheet while neither the drawing nor the export says a word.
+std::string ausserhalb(const Blattinhalt& b, const Sicht& v)
+{
+    if (b.verweigert || !b.meldungen.empty() || !b.gesagt.empty())
+        return "";
+    // Lines and polylines wholly on the sheet are left out of the check: it is quicker without.
+    std::vector<RecordedPrimitive> roh = b.roh;
+    std::erase_if(roh, [&](const RecordedPrimitive& p) {
+        return (p.kind == PrimitiveKind::Line || p.kind == PrimitiveKind::Polyline)
+               && std::all_of(p.points.begin(), p.points.end(), [&](CanvasPoint q) {
+                      return q.x >= 0 && q.y >= 0 && q.x <= b.breite && q.y <= b.hoehe;
+                  });
+    });
+    std::string was;
+    for (const Befund& f : v.plot ? pruefePlotLayout(b.hpgl, plotSeite(b.hpgl)) : pruefeLayout(roh, {0, 0, b.breite, b.hoehe}))
+        if (f.art == Befundart::StrichAusserhalb || f.art == Befundart::TextAusserhalb || f.art == Befundart::TextAngeschnitten)
+            was += (was.empty() ? "" : "; ") + f.meldung;
+    return was;
+}
+
+// The strokes and the numbers h of d that r does not have (r: the same dial with other hours).
+std::string eigenes(const Blattinhalt& d, const Blattinhalt& r, int h)
+{
+    const auto punkte = [](const Strich& st) {
+        std::vector<double> p;
+        for (const PlotPunkt& q : st.punkte)
+            p.insert(p.end(), {q.x, q.y});
+        return p;
+    };
+    std::set<std::vector<double>> striche;
+    std::set<std::tuple<std::string, double, double>> texte;
+    for (const Strich& st : r.striche)
+        striche.insert(punkte(st));
+    for (const Beschriftung& t : r.texte)
+        texte.insert({t.text, t.an.x, t.an.y});
+    int n = 0;
+    std::string zahlen;
+    for (const Strich& st : d.striche)
+        n += !striche.count(punkte(st));
+    for (const Beschriftung& t : d.texte)
+        if (zahlIn(t.text) == h && !texte.count({t.text, t.an.x, t.an.y}))
+            zahlen += " '" + t.text + "'";
+    return n == 0 && zahlen.empty() ? "" : std::to_string(n) + " strokes, numbers" + zahlen;
+}
+
+// Findings known and left to the families' own fixes: the families, a part of the finding's
+// text (settings, view and what is wrong), and why.
+struct Offen {
+    const char* familie;
+    const char* muster;
+    const char* grund;
+};
+const Offen offen[] = {
+    {"horizontal|vertical|inclining|umbrella horizontal|umbrella vertical|umbrella inclining", "Gnomonhoehe 500.0",
+     "the gnomon's sketch at true size runs off the top of every sheet"},
+    {"horizontal|vertical|inclining|umbrella horizontal|umbrella vertical|umbrella inclining", "every size largest",
+     "the gnomon's sketch at true size runs off the top of every sheet"},
+    {"azimuthal date circles", "nicht ganzj", "the low-latitude notice is cut by the edge of the 1366 screen and the A4 page"},
+    {"biazimuthal", "off the sheet", "lines drawn far off every sheet, at the start hours too"},
+    {"biazimuthal", "never reaches", "strokes of hour 3 (47.25 N, plot) and 5 (10 N, A3) for a sun below the horizon"},
+    {"quadrant calendar", "QuadrantGroesse 200", "an hour number cut by the lower edge of the 1366 screen and the A4 page"},
+    {"quadrant calendar", "every size largest", "an hour number cut by the lower edge of the 1366 screen and the A4 page"},
+    {"quadrant calendar|quadrant zodiac", "zone time, plot: hour 20", "the plot draws hour 20 of zone time, which the sun never reaches"},
+    {"quadrant zodiac", "-60.000000 deg", "two strokes left of the screen at 60 S"},
+    {"Gunter quadrant", "nur f", "the latitude notice is cut by the right edge of the A4 page"},
+    {"Habermel", "HabermelGnomon 100", "zodiac signs and hour numbers below the sheet at the largest gnomon"},
+    {"Peaucellier", "off the sheet", "cut at the left at 66 N; off every sheet at the largest unit and constant"},
+    {"Sawyer", "DatumMitte 900", "scale texts and hour numbers off the sheet at the largest distance"},
+    {"Sawyer", "DatumWinkel 15", "scale texts off the sheet at the largest hour angle"},
+    {"Sawyer", "every size largest", "scale texts and hour numbers off the sheet"},
+    {"ring correction", "RingAlpha 90.0", "the chart runs off the right and lower edges of every sheet at a hole angle of 90"},
+    {"ring correction", "every size largest", "the chart runs off the right and lower edges of every sheet at a hole angle of 90"},
+    {"cone|cone vertical|cone inclining", "off the sheet", "lines off every sheet over the whole day, at the start hours too"},
+    {"cone vertical|cone inclining", "never reaches", "strokes for hours the sun never reaches"},
+    {"ham", "off the sheet", "crossing marks and hour lines off every sheet at 23.44 N and south of it, and at the largest size"},
+};
+
+// Whether the family is one of a row's, separated by '|'.
+bool nennt(std::string_view liste, std::string_view familie)
+{
+    for (std::size_t a = 0; a <= liste.size();) {
+        const std::size_t e = std::min(liste.find('|', a), liste.size());
+        if (liste.substr(a, e - a) == familie)
+            return true;
+        a = e + 1;
+    }
+    return false;
+}
+
+// The cases of a family: every latitude over the whole day, four with the start hours; each
+// size at its ends, north and south; zone time, mean time and temporal hours, north and south;
+// every size at its largest far north and at its smallest far south.
+std::vector<Fall> faelle(const Familie& fam)
+{
+    AppState s0;
+    initialisiereZustand(s0);
+    const bool eben = std::string_view("hvi").find(fam.typ) != std::string_view::npos; // the planar dials' hours
+    std::vector<Fall> f;
+    for (double b : {66.0, 47.25, 23.44, 10.0, 2.0, -2.0, -10.0, -23.44, -33.87, -60.0})
+        f.push_back({b, 0, 24});
+    for (double b : {66.0, 47.25, 2.0, -33.87})
+        f.push_back({b, eben ? s0.Zeiten.EotVon : s0.Zeiten.QuadVon, eben ? s0.Zeiten.EotBis : s0.Zeiten.QuadBis});
+    for (const Groesse& g : fam.groessen)
+        for (double wert : {g.klein, g.gross})
+            for (double b : {47.25, -33.87})
+                f.push_back({b, 0, 24, &g, wert});
+    for (int zeit : {1, 2, 3})
+        for (double b : {zeit == 1 ? 23.44 : zeit == 2 ? 47.25 : 60.0, zeit == 1 ? -33.87 : -10.0})
+            f.push_back({b, 0, 24, nullptr, 0, 0, zeit});
+    f.push_back({66, 0, 24, nullptr, 0, 1});
+    f.push_back({-60, 0, 24, nullptr, 0, -1});
+    return f;
+}
+
+std::string beschreibe(const Familie& fam, const Fall& f)
+{
+    std::string t = std::string(fam.name) + ", " + std::to_string(f.breite) + " deg, hours " + std::to_string(f.von)
+                    + ".." + std::to_string(f.bis);
+    if (f.groesse)
+        t += ", " + std::string(f.groesse->name) + " " + std::to_string(f.wert);
+    if (f.extrem)
+        t += f.extrem < 0 ? ", every size smallest" : ", every size largest";
+    const char* zeiten[] = {"", ", zone time", ", mean time", ", temporal hours"};
+    return t + zeiten[f.zeit];
+}
+
+// The unlit hours of the case next to a lit one, each with the nearest hour towards the lit
+// one that is surely lit; none where the hours are temporal, or one size is at an end (the
+// sun's hours do not change with it).
+std::vector<std::pair<int, int>> dunkleStunden(const Familie& fam, const Fall& f, const AppState& s)
+{
+    std::array<int, 27> licht{}; // hour h at h + 1: 0 never lit, 1 lit in some mode, 2 surely lit
+    for (int h = 0; h <= 24; ++h)
+        licht[std::size_t(h + 1)] = scheint(s, fam.flaeche, h) + scheint(s, fam.flaeche, h, true);
+    std::vector<std::pair<int, int>> paare;
+    for (int h = f.von; h <= f.bis && fam.stunden >= 0 && f.zeit < 3 && !f.groesse; ++h)
+        for (int schritt : {1, -1})
+            if (!licht[std::size_t(h + 1)] && licht[std::size_t(h + 1 + schritt)])
+                for (int r = h + schritt; r >= 0 && r <= 24; r += schritt)
+                    if (licht[std::size_t(r + 1)] == 2) {
+                        paare.push_back({h, r});
+                        break;
+                    }
+    return paare;
+}
+
+} // namespace
+
+class ZeichnungstabelleSweep : public testing::TestWithParam<std::size_t> {};
+
+TEST_P(ZeichnungstabelleSweep, NoSheetShowsAnUnlitHourOrReachesOffItWithoutAWord)
+{
+    const Familie& fam = familien[GetParam()];
+    std::vector<bool> benutzt(std::size(offen));
+    std::string neu;
+    int blaetter = 0, gesehen = 0; // gesehen: lit hours drawn alone with strokes or numbers of their own
+    const auto melde = [&](const std::string& was) {
+        bool bekannt = false;
+        for (std::size_t i = 0; i < std::size(offen); ++i)
+            if (nennt(offen[i].familie, fam.name) && was.find(offen[i].muster) != std::string::npos)
+                bekannt = benutzt[i] = true;
+        if (!bekannt)
+            neu += was + "\n";
+    };
+    for (const Fall& f : faelle(fam)) {
+        const AppState s = zustand(fam, f, f.von, f.bis);
+        const std::vector<std::pair<int, int>> dunkel = dunkleStunden(fam, f, s);
+        for (const Sicht& v : kSichten) {
+            const std::string wo = beschreibe(fam, f) + ", " + v.name + ": ";
+            const std::optional<Blattinhalt> b = blatt(s, v, fam.korrektur);
+            if (!b)
+                continue;
+            ++blaetter;
+            if (const std::string was = ausserhalb(*b, v); !was.empty())
+                melde(wo + "off the sheet without a word: " + was);
+            // Each unlit hour drawn alone against its lit neighbour drawn alone.
+            for (const auto& [h, r] : dunkel) {
+                const Blattinhalt nacht = blatt(zustand(fam, f, h, h), v, fam.korrektur).value_or(Blattinhalt{});
+                const Blattinhalt tag = blatt(zustand(fam, f, r, r), v, fam.korrektur).value_or(Blattinhalt{});
+                if (const std::string was = eigenes(nacht, tag, h); !was.empty())
+                    melde(wo + "hour " + std::to_string(h) + " the sun never reaches drawn: " + was);
+                gesehen += !eigenes(tag, nacht, r).empty();
+            }
+        }
+    }
+    EXPECT_EQ(neu, "");
+    std::string ueberholt;
+    for (std::size_t i = 0; i < std::size(offen); ++i)
+        if (!benutzt[i] && nennt(offen[i].familie, fam.name))
+            ueberholt += std::string(offen[i].muster) + "\n";
+    EXPECT_EQ(ueberholt, "") << "open findings that no longer show";
+    EXPECT_EQ(gesehen > 0, fam.stunden > 0) << "whether the hour check sees the lines of the dialog's hours";
+    EXPECT_GT(blaetter, 100);
+}
+
+INSTANTIATE_TEST_SUITE_P(Familien, ZeichnungstabelleSweep, testing::Range<std::size_t>(0, std::size(familien)),
+                         [](const testing::TestParamInfo<std::size_t>& i) {
+                             std::string n = familien[i.param].name;
+                             std::erase_if(n, [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); });
+                             return n;
+                         });
