@@ -51,7 +51,7 @@ struct Plot {
     }
 };
 
-void datumslinien(Plot& p, const PeaucellierGeometrie& g, const AppState& s, double u, int a)
+void datumslinien(Plot& p, const PeaucellierGeometrie& g, const AppState& s, double u)
 {
     const int k = p.k;
     for (int i = 0; i < 7; ++i) {
@@ -60,10 +60,6 @@ void datumslinien(Plot& p, const PeaucellierGeometrie& g, const AppState& s, dou
         p.schreibe(std::string(stift) + ";PU " + p.punkt(xa, r) + ";PD " + p.punkt(x15, r) + " " + p.punkt(x15, -r)
                    + " " + p.punkt(xa, -r));
         p.schreibe(";" + groesse(0.24 * k, 0.36 * k, " "));
-        if (i == 0) {
-            p.gedreht(p.fx + 15 * a + 0.18 * k * std::sin(kAlpha - 0.1), p.fy - 0.18 * k * std::cos(kAlpha - 0.1),
-                      s.Par.Breite > 0 ? "N" : "S");
-        }
         if (i % 3 != 0)
             continue;
         const std::string buchstabe = i == 0 ? "S" : i == 6 ? "W" : s.Sprachspalte == 1 ? "Ä" : "E";
@@ -163,7 +159,7 @@ std::string hpglPeaucellierSU(const AppState& s, HPGLDatei& datei, double einhei
 
     const int n = std::clamp(s.Schalter.StundenIntervallSonst - '0', 0, 3) + 1;
     const PeaucellierGeometrie g = peaucellierGeometrie(s.Par.Breite, s.EpsRund, R, p, n);
-    datumslinien(plot, g, s, u, a);
+    datumslinien(plot, g, s, u);
 
     plot.schreibe(";SP 4;PU " + plot.punkt(g.x15[6], 0) + ";PD " + plot.punkt(g.x15[0], 0));
     // The noon number beyond the noon line's far end, clear of the date lines' ends beside it.
