@@ -76,7 +76,7 @@ Konstruktionsmeldungen schinken(Zeichenauftrag& a, bool bildschirm)
 Konstruktionsmeldungen schinkenBild(Zeichenauftrag& a) { return schinken(a, true); }
 Konstruktionsmeldungen schinkenSeite(Zeichenauftrag& a) { return schinken(a, false); }
 
-std::string schinkenAufSeite(const AppState& s, int breite, int hoehe)
+std::string schinkenAufSeite(const AppState& s, int breite, int hoehe, CanvasPoint)
 {
     return schinkenSeitenpruefung(s, s.Par.HabermelGnomon, breite, hoehe);
 }

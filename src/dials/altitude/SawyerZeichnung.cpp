@@ -339,6 +339,23 @@ void datumslinien(Blatt& b, const SawyerGeometrie& g, int nd, const std::vector<
     b.c.textOut(xl, yr + 3 * FHd, holeText(b.s, 611));
 }
 
+// The dial on a printed page: gnomon and centre distance, and the foot's x kept so far from the
+// frame's right edge that the summer line's horizon point stays inside it.
+struct SawyerSeite {
+    double R = 0, c = 0;
+    int fx = 0;
+};
+SawyerSeite sawyerAufSeite(const AppState& s, double gnomon, int x0, int breite, int fx)
+{
+    SawyerSeite seite;
+    // The zoom enters the gnomon once, as it does the centre distance.
+    seite.R = rund(rund(10.0 * gnomon) * s.Zoom);
+    seite.c = 10.0 * s.Par.DatumMitte * s.Zoom;
+    const double H = std::fabs(sawyerHalbbogen(s.Par.Breite, s.EpsRund));
+    seite.fx = std::min(fx, rund(breite - seite.c * std::tan(s.Par.DatumWinkel * H / 15 * M_PI / 180) + x0 - 30));
+    return seite;
+}
+
 std::string zeitArt(const AppState& s)
 {
     if (s.Schalter.Zonenzeit)
@@ -402,13 +419,10 @@ void zeichneSawyerSU(AppState& s, Canvas& canvas, int x0, int y0, int breite, in
             c *= f;
         }
     } else {
-        // The zoom enters the gnomon once, as it does the centre distance.
-        R = rund(rund(10.0 * gnomon) * zoom);
-        c = 10.0 * s.Par.DatumMitte * zoom;
-        const double H = std::fabs(sawyerHalbbogen(s.Par.Breite, s.EpsRund));
-        s.FusspunktX = std::min(
-            s.FusspunktX, rund(breite - 10.0 * s.Par.DatumMitte * zoom * std::tan(s.Par.DatumWinkel * H / 15 * M_PI / 180)
-                               + x0 - 30));
+        const SawyerSeite seite = sawyerAufSeite(s, gnomon, x0, breite, s.FusspunktX);
+        R = seite.R;
+        c = seite.c;
+        s.FusspunktX = seite.fx;
     }
 
     Blatt b{s, canvas, bildschirm, x0, y0, breite, hoehe};
@@ -444,26 +458,64 @@ void zeichneSawyerSU(AppState& s, Canvas& canvas, int x0, int y0, int breite, in
     canvas.setPenWidth(1);
 }
 
-std::string sawyerSeitenpruefung(const AppState& s, int /*breite*/, int hoehe)
+std::string sawyerSeitenpruefung(const AppState& s, int breite, int hoehe, CanvasPoint fuss)
 {
     if (sawyerBreiteVerweigert(s.Par.Breite, kAzimutUhrUntereBreite, s.EpsRund))
         return {};
-    // The summer noon lies R tan(90 - |phi| + eps) below the foot, its number and sign below
-    // that; the page's foot stands a fifth down its frame (50 units of margin each side).
-    const double tiefe = std::tan((90.0 - std::fabs(s.Par.Breite) + s.EpsRund) * M_PI / 180);
-    const double R = rund(rund(10.0 * s.Par.Gnomonhoehe) * s.Zoom);
-    const auto platz = [](int h) { return 0.8 * (h - 100) - 100; };
-    if (R * tiefe <= platz(hoehe))
+    // The page's frame, as the print draws into it, and the foot as the dial puts it there:
+    // kept off the right edge, and raised by the radius of its mark.
+    constexpr int rand = 50;
+    const int d = rund(fussSchrift(false) / 2.0);
+    const SawyerSeite seite = sawyerAufSeite(s, s.Par.Gnomonhoehe, rand, breite - 2 * rand, fuss.x);
+    const double fy = fuss.y - d;
+    // The lowest point of its lines, and below it the room its number and sign take.
+    const SawyerGeometrie g = sawyerGeometrie(sawyerMass(s, seite.R, seite.c, false));
+    double tief = 0, links = 0, rechts = 0;
+    const auto miss = [&](const std::vector<std::vector<SawyerPunkt>>& stuecke) {
+        for (const auto& teil : stuecke)
+            for (const SawyerPunkt& p : teil) {
+                tief = std::max(tief, -p.y);
+                links = std::min(links, p.x);
+                rechts = std::max(rechts, p.x);
+            }
+    };
+    for (const SawyerStundenlinie& l : g.stunden)
+        miss(l.stuecke);
+    for (const SawyerDatumslinie& l : g.datum)
+        miss(l.stuecke);
+    const double unten = tief + 100, frei = hoehe - rand - fy;
+    const bool breitGenug = seite.fx + links >= rand && seite.fx + rechts <= breite - rand;
+    if (unten <= frei && breitGenug)
         return {};
-    const std::string ist = RealStr(R * tiefe / 10, 1, 0), frei = RealStr(std::max(0.0, platz(hoehe)) / 10, 1, 0);
-    const std::string laenge = RealStr(std::floor(std::max(0.0, platz(hoehe)) / tiefe / (10 * s.Zoom)), 1, 0);
-    const bool a3 = hoehe < 2970 && R * tiefe <= platz(2970);
-    return s.Deutsch ? "Die Sawyer-Sonnenuhr reicht " + ist + " mm unter ihren Fußpunkt, die Seite lässt nur " + frei
-                           + " mm.\n\rBitte " + (a3 ? "auf A3 drucken oder " : "") + "die Zeigerlänge auf höchstens "
-                           + laenge + " mm kürzen: es wird nichts gedruckt."
-                     : "The Sawyer dial reaches " + ist + " mm below its foot, the page leaves only " + frei
-                           + " mm.\n\rPlease " + (a3 ? "print on A3 or " : "") + "shorten the gnomon to at most "
-                           + laenge + " mm: nothing is printed.";
+    // What would fit: the foot at the top of the frame (below the gnomon bar above it), an A3
+    // page with the foot as high on it, or the gnomon of the depth that leaves the room.
+    const double oben = rand + 2 * d, frac = (fy - rand) / std::max(1, hoehe - 2 * rand);
+    const bool hoeher = unten <= hoehe - rand - oben && fy > oben;
+    const bool a3 = hoehe < 2970 && unten <= 2970 - rand - (rand + frac * (2970 - 2 * rand));
+    const double tiefeJeMm = std::tan((90.0 - std::fabs(s.Par.Breite) + s.EpsRund) * M_PI / 180) * 10 * s.Zoom;
+    const std::string ist = RealStr(tief / 10, 1, 0), platz = RealStr(std::max(0.0, frei - 100) / 10, 1, 0);
+    const std::string laenge = RealStr(std::floor(std::max(0.0, frei - 100) / tiefeJeMm), 1, 0);
+    if (unten <= frei) // too wide for where the foot stands
+        return s.Deutsch ? "Die Sawyer-Sonnenuhr ist " + RealStr((rechts - links) / 10, 1, 0)
+                               + " mm breit und reicht beim gesetzten Fußpunkt über den Seitenrand.\n\rBitte den "
+                                 "Fußpunkt weiter zur Mitte setzen: es wird nichts gedruckt."
+                         : "The Sawyer dial is " + RealStr((rechts - links) / 10, 1, 0)
+                               + " mm wide and runs off the page from the foot where it is placed.\n\rPlease "
+                                 "place the foot nearer the middle: nothing is printed.";
+    std::vector<std::string> wege;
+    if (hoeher)
+        wege.push_back(s.Deutsch ? "den Fußpunkt höher setzen" : "place the foot higher");
+    if (a3)
+        wege.push_back(s.Deutsch ? "auf A3 drucken" : "print on A3");
+    wege.push_back(s.Deutsch ? "die Zeigerlänge auf höchstens " + laenge + " mm kürzen"
+                             : "shorten the gnomon to at most " + laenge + " mm");
+    std::string bitte = wege.front();
+    for (std::size_t i = 1; i < wege.size(); ++i)
+        bitte += (i + 1 < wege.size() ? ", " : s.Deutsch ? " oder " : " or ") + wege[i];
+    return s.Deutsch ? "Die Sawyer-Sonnenuhr reicht " + ist + " mm unter ihren Fußpunkt, die Seite lässt unter dem "
+                           "gesetzten Fußpunkt nur " + platz + " mm.\n\rBitte " + bitte + ": es wird nichts gedruckt."
+                     : "The Sawyer dial reaches " + ist + " mm below its foot, the page leaves only " + platz
+                           + " mm below the foot where it is placed.\n\rPlease " + bitte + ": nothing is printed.";
 }
 
 } // namespace umbrin
