@@ -27,6 +27,8 @@ struct Blatt {
     bool bildschirm;
     int x0, y0, breite, hoehe;
     int fx = 0, fy = 0;
+    // Boxes (left, top, right, bottom) the texts drawn so far take: legend, sign table, numbers.
+    std::vector<std::array<int, 4>> belegt{};
 
     // A dial point (y up) on the canvas (y down).
     CanvasPoint punkt(const SawyerPunkt& p) const { return {fx + rund(p.x), fy - rund(p.y)}; }
@@ -291,7 +293,40 @@ std::vector<std::array<int, 4>> stunden(Blatt& b, const SawyerMass& m, const Saw
     return kaesten;
 }
 
-void datumslinien(Blatt& b, const SawyerGeometrie& g, int nd, const std::vector<std::array<int, 4>>& zahlen)
+// Where the two lines of a scale's caption stand: at (x, y), its top left corner, where that
+// keeps them on the sheet and clear of the texts drawn so far and of the gnomon bar; else the
+// first place so, the caption moved towards the foot (seite: +1 right of it, -1 left), then up,
+// always above the horizon line. Where none is, at (x, y) kept on the sheet.
+CanvasPoint beschriftungsPlatz(Blatt& b, const std::string (&zeilen)[2], int x, int y, int seite, double R)
+{
+    const int h = b.c.fontHeight();
+    const int w = std::max(b.c.textExtent(zeilen[0]).width, b.c.textExtent(zeilen[1]).width);
+    const int hoch = 2 * h;
+    const auto aufBlatt = [&](int px) { return std::clamp(px, b.x0, std::max(b.x0, b.x0 + b.breite - w)); };
+    const int balken = rund(R / 2) + h / 2; // the gnomon bar's half, and a gap
+    const auto frei = [&](int px, int py) {
+        if (py < b.y0 || px < b.x0 || px + w > b.x0 + b.breite)
+            return false;
+        for (const auto& k : b.belegt)
+            if (px < k[2] && k[0] < px + w && py < k[3] && k[1] < py + hoch)
+                return false;
+        return px + w <= b.fx - balken || px >= b.fx + balken || py + hoch <= b.fy - 3 * h;
+    };
+    const CanvasPoint ersatz{aufBlatt(x), std::max(b.y0, y)};
+    for (int py = y; py >= b.y0; py -= h / 2)
+        for (int px = aufBlatt(x);; px -= seite * std::max(1, h / 2)) {
+            if (frei(px, py)) {
+                b.belegt.push_back({px, py, px + w, py + hoch});
+                return {px, py};
+            }
+            if (seite > 0 ? px <= b.fx : px + w >= b.fx)
+                break;
+        }
+    b.belegt.push_back({ersatz.x, ersatz.y, ersatz.x + w, ersatz.y + hoch});
+    return ersatz;
+}
+
+void datumslinien(Blatt& b, const SawyerGeometrie& g, int nd, const std::vector<std::array<int, 4>>& zahlen, double R)
 {
     const auto& F = b.s.Farben;
     const int FHd = b.bildschirm ? 16 : 36;
@@ -329,14 +364,17 @@ void datumslinien(Blatt& b, const SawyerGeometrie& g, int nd, const std::vector<
         return;
     b.c.setFontHeight(FHd);
     const double xb = g.winterRechts;
-    const int xr = b.fx + rund(xb), yr = b.fy - 5 * FHd;
+    const int yr = b.fy - 5 * FHd;
+    const std::string rechts[] = {holeText(b.s, sawyerHalbjahrText(b.s.Par.Breite, true)), holeText(b.s, 613)};
+    const std::string links[] = {holeText(b.s, sawyerHalbjahrText(b.s.Par.Breite, false)), holeText(b.s, 611)};
+    const CanvasPoint r = beschriftungsPlatz(b, rechts, b.fx + rund(xb), yr + 2 * FHd, +1, R);
     b.c.setFontColor(FarbeRot);
-    b.c.textOut(xr, yr + 2 * FHd, holeText(b.s, sawyerHalbjahrText(b.s.Par.Breite, true)));
-    b.c.textOut(xr, yr + 3 * FHd, holeText(b.s, 613));
+    b.c.textOut(r.x, r.y, rechts[0]);
+    b.c.textOut(r.x, r.y + FHd, rechts[1]);
+    const CanvasPoint l = beschriftungsPlatz(b, links, b.fx - rund(rund(7.5 * FHd) + xb), yr + 2 * FHd, -1, R);
     b.c.setFontColor(kNavy);
-    const int xl = b.fx - rund(rund(7.5 * FHd) + xb);
-    b.c.textOut(xl, yr + 2 * FHd, holeText(b.s, sawyerHalbjahrText(b.s.Par.Breite, false)));
-    b.c.textOut(xl, yr + 3 * FHd, holeText(b.s, 611));
+    b.c.textOut(l.x, l.y, links[0]);
+    b.c.textOut(l.x, l.y + FHd, links[1]);
 }
 
 // The dial on a printed page: gnomon and centre distance, and the foot's x kept so far from the
@@ -386,8 +424,17 @@ void legende(Blatt& b)
         holeText(s, 166) + " = " + RealStr(s.Par.DatumMitte * s.Zoom, 5, 1) + " mm",
     };
     const double schritte[] = {1.7, 2.7, 3.7, 4.7};
-    for (int i = 0; i < 4; ++i)
+    int rechts = x + b.c.textExtent(zeilen[0]).width;
+    for (int i = 0; i < 4; ++i) {
         b.c.textOut(x, y + rund(schritte[i] * F), zeilen[i]);
+        rechts = std::max(rechts, x + b.c.textExtent(zeilen[i]).width);
+    }
+    b.c.setBold(true);
+    b.c.setFontHeight(b.bildschirm ? 25 : 50);
+    rechts = std::max(rechts, x + b.c.textExtent(std::string(titelText(s, 40))).width);
+    b.c.setBold(false);
+    b.c.setFontHeight(F);
+    b.belegt.push_back({x, y, rechts, y + rund(5.7 * F)});
 }
 
 } // namespace
@@ -446,8 +493,10 @@ void zeichneSawyerSU(AppState& s, Canvas& canvas, int x0, int y0, int breite, in
     const SawyerMass m = sawyerMass(s, R, c, false);
     const SawyerGeometrie g = sawyerGeometrie(m);
     const auto zahlen = stunden(b, m, g, FH);
-    datumslinien(b, g, m.nd, zahlen);
     legende(b);
+    b.belegt.push_back({b.x0, b.y0, tabelle.x, tabelle.y});
+    b.belegt.insert(b.belegt.end(), zahlen.begin(), zahlen.end());
+    datumslinien(b, g, m.nd, zahlen, R);
     if (bildschirm && g.mangelhaft) {
         canvas.setFontColor(FarbeRot);
         canvas.setBold(true);
