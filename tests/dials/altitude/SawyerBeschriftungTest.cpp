@@ -4,6 +4,7 @@
 // sheet, the line nearest each number is its own, every hour the summer sun reaches has its
 // line, and every zodiac sign stands inside the band of declinations its sign covers. Hours and
 // declinations are judged by the sun worked out here.
+#include "dials/altitude/SawyerGeometrie.h"
 #include "support/Ansichten.h"
 #include "support/Layoutpruefung.h"
 
@@ -24,6 +25,8 @@ struct Text {
     P mitte;
     std::string text;
     bool rot, zeichen;
+    P an{};          // as drawn: the canvas's top left corner (y down), the plot's lower left
+    double hoehe = 0; // the canvas's font height
 };
 // A sheet as read back, y up: its edges, the foot, the full-hour lines, the other strokes and
 // the texts by their centres.
@@ -74,12 +77,16 @@ Blatt zeichne(const AppState& s, int breite, int hoehe, int ansicht)
             (stunde ? b.linien : b.andere).push_back(q);
         }
     }
-    for (const test::Beschriftung& t : i.texte)
+    for (const test::Beschriftung& t : i.texte) {
         b.texte.push_back(plot ? text(t.an, t.text, 108, 72, 108, t.stift == 6, t.zweitsatz)
                                : text({t.an.x, -t.an.y}, t.text, 0.55 * t.hoehe, 0.55 * t.hoehe, -t.hoehe,
                                       t.farbe == FarbeRot, t.schrift == "Wingdings"));
+        b.texte.back().an = t.an;
+        b.texte.back().hoehe = t.hoehe;
+    }
     return b;
 }
+
 
 bool aufDemBlatt(const Blatt& b, P q)
 {
@@ -165,6 +172,32 @@ std::string pruefe(const Blatt& b, const AppState& s)
     return zeichen == 12 ? fehler : fehler + " " + std::to_string(zeichen) + " signs;";
 }
 
+// Each black hour number stands where the placement rule puts it: moved from a point of a
+// full-hour line by the rule's steps of the text height for its hour (on a canvas
+// TextHeight("f") = 1.15 font heights for half analemmas, else the font height; in the plot
+// 216 units). Its corner less that move lies on the line, within the rounding.
+std::string amPlatz(const Blatt& b, const AppState& s, bool plot)
+{
+    const bool halb = s.Schalter.HalbeAnalemma != 0;
+    std::string fehler;
+    for (const Text& t : b.texte) {
+        const int n = test::zahlIn(t.text);
+        if (t.zeichen || t.rot || n < 1 || n > 12)
+            continue;
+        const double th = plot ? 216 : halb ? std::round(1.15 * t.hoehe) : t.hoehe;
+        double naechste = INFINITY;
+        for (const int h : {n - 12, n}) { // the hour from noon the number names
+            const SawyerPunkt v = plot ? sawyerZahlVersatzPlot(h, halb) : sawyerZahlVersatzBild(h, halb);
+            const P q{t.an.x - v.x * th, (plot ? 1 : -1) * (t.an.y - v.y * th)};
+            for (const auto& l : b.linien)
+                naechste = std::min(naechste, abstand(q, l));
+        }
+        if (naechste > 1.5)
+            fehler += " number " + t.text + " " + std::to_string(naechste) + " off its place;";
+    }
+    return fehler;
+}
+
 // Findings the check knows, by latitudes, time mode and view (-1: any), with their reasons. A
 // sign near the zenith, whose declination this oracle cannot tell, is passed over (pruefe).
 struct Bekannt {
@@ -229,10 +262,13 @@ TEST(SawyerBeschriftung, EveryHourLineNumberedAndEverySignInItsBand)
                 s.Schalter.Datumslinien = char('0' + fall % 4);
                 s.Zoom = zooms[fall % 4];
                 s.Par.Gnomonhoehe = gnomone[fall % 3];
-                for (const int ansicht : {0, 1, 2, 3})
-                    EXPECT_EQ(unbekannt(pruefe(zeichne(s, kBreite, kHoehe, ansicht), s), breite, zeit, ansicht), "")
+                for (const int ansicht : {0, 1, 2, 3}) {
+                    const Blatt b = zeichne(s, kBreite, kHoehe, ansicht);
+                    EXPECT_EQ(amPlatz(b, s, ansicht == 2), "") << breite << " time mode " << zeit << " view " << ansicht;
+                    EXPECT_EQ(unbekannt(pruefe(b, s), breite, zeit, ansicht), "")
                         << breite << " time mode " << zeit << " view " << ansicht << " from " << kBreite << " zoom "
                         << s.Zoom << " gnomon " << s.Par.Gnomonhoehe;
+                }
             }
 }
 
