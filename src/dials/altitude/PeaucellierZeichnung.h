@@ -16,6 +16,12 @@ namespace umbrin {
 void zeichnePeaucellierSU(AppState& s, Canvas& canvas, int x0, int y0, int breite, int hoehe, int einheit,
                           double konstante, bool bildschirm);
 
+// Before printing on a page of breite x hoehe units of 0.1 mm: the text that refuses it when the
+// dial at its true size with its letters does not fit the print's frame beside the legend (the
+// print moves the foot as far as the dial needs), naming an A3 page where it fits and the
+// largest unit that does; empty when it fits.
+std::string peaucellierSeitenpruefung(const AppState& s, int breite, int hoehe, CanvasPoint fuss);
+
 // The message of a latitude the altitude-reading and azimuth dials do not draw, bold, 16
 // points: below 29 degrees the two-line message at (breite / 5, hoehe / 5) and (breite / 5,
 // hoehe / 7); at the polar limit the text naming both limits at (breite / 5, hoehe / 5).

@@ -6,7 +6,10 @@
 #include "core/RecordingCanvas.h"
 #include "core/State.h"
 #include "dials/altitude/PeaucellierGeometrie.h"
+#include "dials/altitude/PeaucellierHpgl.h"
 #include "dials/altitude/PeaucellierZeichnung.h"
+#include "drawing/ZeichnungDruck.h"
+#include "support/Ansichten.h"
 
 #include <gtest/gtest.h>
 
@@ -164,14 +167,18 @@ TEST(PeaucellierZeichnung, RefusedLatitudesAndConstantsDrawOnlyTheirMessage)
 TEST(PeaucellierZeichnung, EquinoxLineAtTheUnitAndFootAndLabelsAsPlaced)
 {
     // On paper a millimetre is 10 units: the equinox line (colour 5) lies 10 x Einheit from the
-    // axis through the foot; the foot keeps inside the frame and moves up by half the mark.
+    // axis through the foot; a foot placed beyond the frame comes in as far as the whole dial
+    // needs to lie inside it.
     AppState s = zustand(47.25);
     s.FusspunktX = 9000;
-    s.FusspunktY = 1500;
+    s.FusspunktY = 1900;
     RecordingCanvas papier(2970, 2100, true);
     zeichnePeaucellierSU(s, papier, 30, 30, 2910, 2040, 32, -0.8749, false);
-    EXPECT_EQ(s.FusspunktX, 30 + 2910 - 30);
-    EXPECT_EQ(s.FusspunktY, 1500 - 15);
+    EXPECT_LT(s.FusspunktX, 2910);
+    EXPECT_LT(s.FusspunktY, 1900 - 15);
+    for (const RecordedPrimitive& q : papier.primitives())
+        for (const CanvasPoint& k : q.points)
+            EXPECT_TRUE(k.x >= 30 && k.x <= 2940 && k.y >= 30 && k.y <= 2070) << k.x << " " << k.y;
     int aequinox = 0;
     for (const CanvasPoint& q : papier.linePoints(s.Farben[5])) {
         if (q.y == s.FusspunktY + 320 || q.y == s.FusspunktY - 320)
@@ -204,4 +211,49 @@ TEST(PeaucellierZeichnung, EquinoxLineAtTheUnitAndFootAndLabelsAsPlaced)
     EXPECT_TRUE(hat(nord, "1") && hat(nord, "7") && hat(nord, " 5") && hat(nord, "11") && hat(nord, "N"));
     EXPECT_TRUE(hat(sued, "11") && hat(sued, " 5") && hat(sued, " 7") && hat(sued, " 1") && hat(sued, "S"));
     EXPECT_FALSE(hat(sued, "N"));
+}
+
+// Nothing runs off the sheet without a word: at the dialog's latitudes up to the polar circle,
+// with the smallest, the default and a large unit at zoom 1, the dial lies whole on both
+// screens' images; a page or the plot it does not fit at its true size is refused, naming the
+// largest unit that fits, and one it fits shows it whole, the foot where the window puts it.
+TEST(PeaucellierZeichnung, NothingLeavesTheSheetWithoutAWord)
+{
+    int verweigert = 0;
+    for (const double phi : {29.5, -29.5, 47.25, 60.0, 66.0, -66.0})
+        for (const int einheit : {10, 32, 120})
+            for (const test::Sicht& v : test::kSichten) {
+                AppState s = zustand(phi);
+                s.Par.Einheit = einheit;
+                s.Deutsch = false;
+                AppState t = s;
+                setzePlatzierung(t, standardPlatzierung(t, test::kSchirm.breite, test::kSchirm.hoehe));
+                std::string nein;
+                if (v.seite) {
+                    Zeichenfensterzustand f;
+                    f.BildBreite = test::kSchirm.breite;
+                    f.BildHoehe = test::kSchirm.hoehe;
+                    test::ScriptedPrompt frage;
+                    if (!seitenPruefung(t, f, zeichnungseintrag(t, false), v.breite, v.hoehe, frage))
+                        nein = frage.asked.at(0).text;
+                } else if (v.plot) {
+                    t.FusspunktX = pixelNachPlotX(t.FusspunktX, test::kSchirm.breite);
+                    t.FusspunktY = 5240;
+                    HPGLDatei plot;
+                    plot.oeffnenImSpeicher();
+                    nein = hpglPeaucellierSU(t, plot, einheit, true);
+                }
+                const test::Blattinhalt b = test::zeichneInSicht(s, v);
+                bool ganz = !b.verweigert;
+                for (const test::Strich& st : b.striche)
+                    for (const test::PlotPunkt& q : st.punkte)
+                        ganz = ganz && q.x >= 0 && q.x <= b.breite && q.y >= 0 && q.y <= b.hoehe;
+                for (const test::Beschriftung& q : b.texte)
+                    ganz = ganz && q.an.x >= 0 && q.an.x <= b.breite && q.an.y >= 0 && q.an.y <= b.hoehe;
+                const std::string fall = std::to_string(phi) + " unit " + std::to_string(einheit) + " " + v.name;
+                EXPECT_NE(ganz, !nein.empty()) << fall << ": " << nein;
+                EXPECT_EQ(nein.empty() || nein.find("at most ") != std::string::npos, true) << nein;
+                verweigert += !nein.empty();
+            }
+    EXPECT_GT(verweigert, 5);
 }
