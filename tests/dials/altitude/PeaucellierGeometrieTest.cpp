@@ -215,14 +215,16 @@ TEST(PeaucellierZeichnung, EquinoxLineAtTheUnitAndFootAndLabelsAsPlaced)
 
 // Nothing runs off the sheet without a word: at the dialog's latitudes up to the polar circle,
 // with the smallest, the default and a large unit at zoom 1, the dial lies whole on both
-// screens' images; a page or the plot it does not fit at its true size is refused, naming the
-// largest unit that fits, and one it fits shows it whole, the foot where the window puts it.
+// screens' images; a page (A4 either way, A3) or the plot it does not fit at its true size is
+// refused, naming the largest unit that fits, and one it fits shows it whole, the foot where
+// the window puts it.
 TEST(PeaucellierZeichnung, NothingLeavesTheSheetWithoutAWord)
 {
     int verweigert = 0;
     for (const double phi : {29.5, -29.5, 47.25, 60.0, 66.0, -66.0})
         for (const int einheit : {10, 32, 120})
-            for (const test::Sicht& v : test::kSichten) {
+            for (const test::Sicht& v : {test::kSchirm, test::kSchirmKlein, test::kSeiteA4, test::kSeiteA3, test::kPlot,
+                                         test::Sicht{"page A4 portrait", 2100, 2970, true}}) {
                 AppState s = zustand(phi);
                 s.Par.Einheit = einheit;
                 s.Deutsch = false;
