@@ -171,10 +171,10 @@ std::string hpglPeaucellierSU(const AppState& s, HPGLDatei& datei, double einhei
         const std::string gross = RealStr(m.breite() / u, 1, 0) + " x " + RealStr(m.hoehe() / u, 1, 0) + " mm";
         const std::string platz = RealStr((W - 850.0 * k) / u, 1, 0) + " x " + RealStr((0.98 * H - 200.0 * k) / u, 1, 0) + " mm";
         return s.Deutsch ? "Die Peaucellier-Sonnenuhr braucht " + gross + ", das Plotblatt lässt nur " + platz
-                               + ".\n\rBitte den " + holeText(s, 145) + " auf höchstens " + std::to_string(laenge)
+                               + ".\n\rBitte den \"" + holeText(s, 145) + "\" auf höchstens " + std::to_string(laenge)
                                + " mm verkleinern: es wird nichts gespeichert."
                          : "The Peaucellier dial takes " + gross + ", the plot sheet leaves only " + platz
-                               + ".\n\rPlease reduce the " + holeText(s, 145) + " to at most " + std::to_string(laenge)
+                               + ".\n\rPlease reduce the \"" + holeText(s, 145) + "\" to at most " + std::to_string(laenge)
                                + " mm: nothing is saved.";
     }
     plot.fy = -fyAbwaerts;

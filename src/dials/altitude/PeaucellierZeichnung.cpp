@@ -332,10 +332,10 @@ std::string peaucellierSeitenpruefung(const AppState& s, int breite, int hoehe, 
     const std::string gross = RealStr(a.breite() / 10, 1, 0) + " x " + RealStr(a.hoehe() / 10, 1, 0) + " mm";
     const std::string platz = RealStr(r.breite() / 10, 1, 0) + " x " + RealStr(r.hoehe() / 10, 1, 0) + " mm";
     return s.Deutsch ? "Die Peaucellier-Sonnenuhr braucht " + gross + ", die Seite lässt nur " + platz + ".\n\rBitte "
-                           + (a3 ? "auf A3 drucken oder " : "") + "den " + holeText(s, 145) + " auf höchstens "
+                           + (a3 ? "auf A3 drucken oder " : "") + "den \"" + holeText(s, 145) + "\" auf höchstens "
                            + std::to_string(laenge) + " mm verkleinern: es wird nichts gedruckt."
                      : "The Peaucellier dial takes " + gross + ", the page leaves only " + platz + ".\n\rPlease "
-                           + (a3 ? "print on A3 or " : "") + "reduce the " + holeText(s, 145) + " to at most "
+                           + (a3 ? "print on A3 or " : "") + "reduce the \"" + holeText(s, 145) + "\" to at most "
                            + std::to_string(laenge) + " mm: nothing is printed.";
 }
 

@@ -543,21 +543,23 @@ std::string sawyerSeitenpruefung(const AppState& s, int breite, int hoehe, Canva
     const bool a3 = hoehe < 2970 && unten <= 2970 - rand - (rand + frac * (2970 - 2 * rand));
     const double tiefeJeMm = std::tan((90.0 - std::fabs(s.Par.Breite) + s.EpsRund) * M_PI / 180) * 10 * s.Zoom;
     const std::string ist = RealStr(tief / 10, 1, 0), platz = RealStr(std::max(0.0, frei - 100) / 10, 1, 0);
-    const std::string laenge = RealStr(std::floor(std::max(0.0, frei - 100) / tiefeJeMm), 1, 0);
+    const double laenge = std::floor(std::max(0.0, frei - 100) / tiefeJeMm);
     if (unten <= frei) // too wide for where the foot stands
         return s.Deutsch ? "Die Sawyer-Sonnenuhr ist " + RealStr((rechts - links) / 10, 1, 0)
                                + " mm breit und reicht beim gesetzten Fußpunkt über den Seitenrand.\n\rBitte den "
-                                 "Fußpunkt weiter zur Mitte setzen: es wird nichts gedruckt."
+                                 "Fußpunkt weiter zur Mitte setzen oder die Zeigerlänge kürzen: es wird nichts gedruckt."
                          : "The Sawyer dial is " + RealStr((rechts - links) / 10, 1, 0)
                                + " mm wide and runs off the page from the foot where it is placed.\n\rPlease "
-                                 "place the foot nearer the middle: nothing is printed.";
+                                 "place the foot nearer the middle or shorten the gnomon: nothing is printed.";
     std::vector<std::string> wege;
     if (hoeher)
         wege.push_back(s.Deutsch ? "den Fußpunkt höher setzen" : "place the foot higher");
     if (a3)
         wege.push_back(s.Deutsch ? "auf A3 drucken" : "print on A3");
-    wege.push_back(s.Deutsch ? "die Zeigerlänge auf höchstens " + laenge + " mm kürzen"
-                             : "shorten the gnomon to at most " + laenge + " mm");
+    // (The dialog's shortest gnomon is 5 mm.)
+    if (laenge >= 5 || wege.empty())
+        wege.push_back(s.Deutsch ? "die Zeigerlänge auf höchstens " + RealStr(laenge, 1, 0) + " mm kürzen"
+                                 : "shorten the gnomon to at most " + RealStr(laenge, 1, 0) + " mm");
     std::string bitte = wege.front();
     for (std::size_t i = 1; i < wege.size(); ++i)
         bitte += (i + 1 < wege.size() ? ", " : s.Deutsch ? " oder " : " or ") + wege[i];
