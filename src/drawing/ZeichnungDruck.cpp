@@ -40,11 +40,15 @@ bool druckVorpruefung(const AppState& s, const Zeichenfensterzustand& f, const Z
     return true;
 }
 
-bool seitenPruefung(const AppState& s, const Zeichnungseintrag* eintrag, int breite, int hoehe, UserPrompt& frage)
+bool seitenPruefung(const AppState& s, const Zeichenfensterzustand& f, const Zeichnungseintrag* eintrag, int breite,
+                    int hoehe, UserPrompt& frage)
 {
     if (!eintrag || !eintrag->vorDruck)
         return true;
-    const std::string nein = eintrag->vorDruck(s, breite, hoehe);
+    const CanvasPoint fuss = f.BildBreite > 0 && f.BildHoehe > 0
+                                 ? fussAufDruckseite(s, *eintrag, breite, hoehe, f.BildBreite, f.BildHoehe)
+                                 : CanvasPoint{s.FusspunktX, s.FusspunktY};
+    const std::string nein = eintrag->vorDruck(s, breite, hoehe, fuss);
     if (nein.empty())
         return true;
     frage.ask(PromptTitle::Achtung, PromptIcon::Warning, nein, PromptButtons::Ok);

@@ -19,8 +19,10 @@ namespace umbrin {
 bool druckVorpruefung(const AppState& s, const Zeichenfensterzustand& f, const Zeichnungseintrag* eintrag,
                       UserPrompt& frage);
 
-// True when the row's dial fits the chosen printer's page of breite x hoehe (0.1 mm); else the
-// refusal is shown and nothing may be printed.
-bool seitenPruefung(const AppState& s, const Zeichnungseintrag* eintrag, int breite, int hoehe, UserPrompt& frage);
+// True when the row's dial fits the chosen printer's page of breite x hoehe (0.1 mm) with its
+// foot where the print puts it from the window's image; else the refusal is shown and nothing
+// may be printed.
+bool seitenPruefung(const AppState& s, const Zeichenfensterzustand& f, const Zeichnungseintrag* eintrag, int breite,
+                    int hoehe, UserPrompt& frage);
 
 } // namespace umbrin

@@ -67,6 +67,16 @@ Konstruktionsmeldungen konstruiereBild(Zeichenauftrag& a, Zeichenanlass anlass)
     return e->bildschirm(a);
 }
 
+CanvasPoint fussAufDruckseite(const AppState& s, const Zeichnungseintrag& e, int pw, int ph, std::int32_t bildBreite,
+                              std::int32_t bildHoehe)
+{
+    if (e.druckPlatzierung == DruckPlatzierung::Keine)
+        return {s.FusspunktX, s.FusspunktY};
+    const Platzierung seite = platzierungAufSeite(platzierungVon(s), pw, ph, bildBreite, bildHoehe);
+    const int rand = e.druckPlatzierung == DruckPlatzierung::FussMitRand ? 50 : 0;
+    return {seite.FusspunktX + rand, seite.FusspunktY + rand};
+}
+
 Konstruktionsmeldungen zeichneDruckseite(Zeichenauftrag& a, std::int32_t bildBreite, std::int32_t bildHoehe)
 {
     const Zeichnungseintrag* e = bildeintrag(a.s, a.f.SchoenerAnsicht);
@@ -80,13 +90,12 @@ Konstruktionsmeldungen zeichneDruckseite(Zeichenauftrag& a, std::int32_t bildBre
         setzePlatzierung(a.s, seite);
         break;
     case DruckPlatzierung::Fuss:
-        a.s.FusspunktX = seite.FusspunktX;
-        a.s.FusspunktY = seite.FusspunktY;
+    case DruckPlatzierung::FussMitRand: {
+        const CanvasPoint fuss = fussAufDruckseite(a.s, *e, a.breite, a.hoehe, bildBreite, bildHoehe);
+        a.s.FusspunktX = fuss.x;
+        a.s.FusspunktY = fuss.y;
         break;
-    case DruckPlatzierung::FussMitRand:
-        a.s.FusspunktX = seite.FusspunktX + 50;
-        a.s.FusspunktY = seite.FusspunktY + 50;
-        break;
+    }
     case DruckPlatzierung::Keine:
         break;
     }

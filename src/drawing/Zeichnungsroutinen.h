@@ -87,8 +87,9 @@ using Plotroutine = Plotergebnis (*)(Plotauftrag&);
 // can be written.
 using Exportpruefung = std::string (*)(const AppState&);
 // A check run once the printer is chosen, before anything is printed: the refusal's text when
-// the dial does not fit a page of breite x hoehe units of 0.1 mm, or empty.
-using Seitenpruefung = std::string (*)(const AppState&, int breite, int hoehe);
+// the dial does not fit a page of breite x hoehe units of 0.1 mm, or empty. fuss: the foot where
+// the print puts it on that page (the user's placement scaled as the row says).
+using Seitenpruefung = std::string (*)(const AppState&, int breite, int hoehe, CanvasPoint fuss);
 
 // How an export converts the placement from image pixels for its plot routine.
 enum class PlotPlatzierung {
@@ -141,6 +142,11 @@ Zeichenumgebung zeichenumgebung(const Zeichenfensterzustand& f, bool grosserBild
 // row's screen routine, none for the A4/A3 display mode of the planar dials. Returns the
 // construction's messages.
 Konstruktionsmeldungen konstruiereBild(Zeichenauftrag& a, Zeichenanlass anlass);
+
+// The foot on a page of pw x ph (0.1 mm) as the row's print puts it, from the placement on an
+// image of bildBreite x bildHoehe (> 0); the state's foot for a row that does not scale it.
+CanvasPoint fussAufDruckseite(const AppState& s, const Zeichnungseintrag& e, int pw, int ph, std::int32_t bildBreite,
+                              std::int32_t bildHoehe);
 
 // Draws the dial on a printed page with the placement scaled as the row says, and restores
 // the placement afterwards. bildBreite, bildHoehe: the image size the placement refers to

@@ -58,7 +58,7 @@ Plotergebnis sawyerPlot(Plotauftrag& a)
 
 constexpr std::array<Zeichnungseintrag, 2> zeilen = {{
     {'p', -1, peaucellierBild, peaucellierSeite, peaucellierPlot, nullptr, PlotPlatzierung::Peaucellier,
-     DruckPlatzierung::FussMitRand, peaucellierPlotHindernis},
+     DruckPlatzierung::FussMitRand, peaucellierPlotHindernis, peaucellierSeitenpruefung},
     {'w', -1, sawyerBild, sawyerSeite, sawyerPlot, nullptr, PlotPlatzierung::Sawyer, DruckPlatzierung::FussMitRand,
      sawyerPlotHindernis, sawyerSeitenpruefung},
 }};

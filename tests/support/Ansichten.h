@@ -7,6 +7,7 @@
 #include "core/State.h"
 #include "drawing/Auftragsschutz.h"
 #include "drawing/Platzierung.h"
+#include "drawing/ZeichnungDruck.h"
 #include "drawing/ZeichnungExport.h"
 #include "drawing/Zeichnungsroutinen.h"
 #include "support/ExportPruefung.h"
@@ -58,6 +59,7 @@ struct Beschriftung {
 struct Blattinhalt {
     double breite = 0, hoehe = 0; // the sheet; y runs down on a canvas and up in the plot
     bool verweigert = false;      // the plot was refused
+    std::string nein;             // why the export refused the plot, or the print the page (drawn all the same)
     Konstruktionsmeldungen meldungen;
     std::vector<Strich> striche; // every line, polyline, arc and ellipse
     std::vector<Beschriftung> texte;
@@ -116,6 +118,7 @@ inline Blattinhalt zeichneInSicht(AppState s, const Sicht& v, const Sicht& bild 
     setzePlatzierung(s, standardPlatzierung(s, b.breite, b.hoehe));
     ScriptedPrompt frage;
     if (!v.plot) {
+        const bool seiteNein = v.seite && !seitenPruefung(s, zf, bildeintrag(s, false), v.breite, v.hoehe, frage);
         RecordingCanvas c(v.breite, v.hoehe, v.seite);
         Zeichenauftrag z{s, zf, c, v.breite, v.hoehe, !v.seite, zeichenumgebung(zf, true, false, 0, 0),
                          v.seite ? v.breite : 0, v.seite ? v.hoehe : 0, &frage, UMBRIN_BINARY_DIR};
@@ -123,6 +126,7 @@ inline Blattinhalt zeichneInSicht(AppState s, const Sicht& v, const Sicht& bild 
                                            : konstruiereBild(z, korrektur ? Zeichenanlass::Korrektur : Zeichenanlass::Sonstiges);
         Blattinhalt a = leseCanvas(c);
         a.meldungen = std::move(m);
+        a.nein = seiteNein ? frage.asked.back().text : "";
         return a;
     }
     frage.answers = antworten;
@@ -134,6 +138,8 @@ inline Blattinhalt zeichneInSicht(AppState s, const Sicht& v, const Sicht& bild 
     a.verweigert = !exportiereZeichnung(s, zf, frage, zeichnungseintrag(s, korrektur), e, schutz);
     if (!a.verweigert)
         a = lesePlot(dateiText(e.datei));
+    else
+        a.nein = frage.asked.empty() ? "" : frage.asked.back().text;
     for (const ScriptedPrompt::Frage& q : frage.asked)
         if (q.icon != PromptIcon::Question)
             a.gesagt.push_back(q.text);

@@ -124,6 +124,42 @@ PeaucellierGeometrie peaucellierGeometrie(double phi, double eps, double R, doub
     return g;
 }
 
+PeaucellierAusmass peaucellierAusmass(const PeaucellierGeometrie& g, double hinten, double vorn, double quer)
+{
+    PeaucellierAusmass a;
+    a.rechts = 0.7 * g.R; // the arrow
+    const auto nimm = [&](double x, double y) {
+        a.links = std::min(a.links, x);
+        a.rechts = std::max(a.rechts, x);
+        a.oben = std::min(a.oben, y);
+        a.unten = std::max(a.unten, y);
+    };
+    for (int i = 0; i < 7; ++i) {
+        nimm(g.xAufgang[i], g.r[i]);
+        nimm(g.x15[i], -g.r[i]);
+    }
+    for (const PeaucellierStundenstueck& st : g.stunden) {
+        nimm(st.ende1.x, st.ende1.y);
+        nimm(st.ende2.x, st.ende2.y);
+    }
+    a.links -= hinten;
+    a.rechts += vorn;
+    a.oben -= quer;
+    a.unten += quer;
+    return a;
+}
+
+bool peaucellierEinpassen(const PeaucellierAusmass& a, double x0, double y0, double x1, double y1, double& fx,
+                          double& fy)
+{
+    const bool breit = a.breite() <= x1 - x0, hoch = a.hoehe() <= y1 - y0;
+    if (breit)
+        fx = std::clamp(fx, x0 - a.links, x1 - a.rechts);
+    if (hoch)
+        fy = std::clamp(fy, y0 - a.oben, y1 - a.unten);
+    return breit && hoch;
+}
+
 std::string peaucellierStundenText(double phi, int k, int seite)
 {
     const int wert = seite > 0 ? 12 - k : k;

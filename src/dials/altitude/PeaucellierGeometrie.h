@@ -108,6 +108,21 @@ PeaucellierPunkt peaucellierZahlPunkt(const PeaucellierStundenstueck& st, bool v
     return a;
 }
 
+// How far the dial reaches from its foot (dial units; x along the axis, y across it, both as
+// drawn): its lines, and beyond them the room its lettering takes, hinten behind the sunrise
+// ends, vorn beyond the noon end and quer across the outer date lines.
+struct PeaucellierAusmass {
+    double links = 0, rechts = 0, oben = 0, unten = 0;
+    double breite() const { return rechts - links; }
+    double hoehe() const { return unten - oben; }
+};
+PeaucellierAusmass peaucellierAusmass(const PeaucellierGeometrie& g, double hinten, double vorn, double quer);
+
+// Moves the foot (fx, fy; y the way the dial's y runs) as little as needed to keep the reach
+// within x0..x1, y0..y1, each way where it fits there; false where it does not fit.
+bool peaucellierEinpassen(const PeaucellierAusmass& a, double x0, double y0, double x1, double y1, double& fx,
+                          double& fy);
+
 // The hour label of a full hour segment ("1".."11" on the afternoon side, " 1".."11" in the
 // morning, each 12 minus itself in the south).
 std::string peaucellierStundenText(double phi, int k, int seite);

@@ -51,7 +51,7 @@ struct Plot {
     }
 };
 
-void datumslinien(Plot& p, const PeaucellierGeometrie& g, const AppState& s, double u, int a)
+void datumslinien(Plot& p, const PeaucellierGeometrie& g, const AppState& s, double u)
 {
     const int k = p.k;
     for (int i = 0; i < 7; ++i) {
@@ -60,10 +60,6 @@ void datumslinien(Plot& p, const PeaucellierGeometrie& g, const AppState& s, dou
         p.schreibe(std::string(stift) + ";PU " + p.punkt(xa, r) + ";PD " + p.punkt(x15, r) + " " + p.punkt(x15, -r)
                    + " " + p.punkt(xa, -r));
         p.schreibe(";" + groesse(0.24 * k, 0.36 * k, " "));
-        if (i == 0) {
-            p.gedreht(p.fx + 15 * a + 0.18 * k * std::sin(kAlpha - 0.1), p.fy - 0.18 * k * std::cos(kAlpha - 0.1),
-                      s.Par.Breite > 0 ? "N" : "S");
-        }
         if (i % 3 != 0)
             continue;
         const std::string buchstabe = i == 0 ? "S" : i == 6 ? "W" : s.Sprachspalte == 1 ? "Ä" : "E";
@@ -144,12 +140,44 @@ std::string hpglPeaucellierSU(const AppState& s, HPGLDatei& datei, double einhei
     const double R = static_cast<double>(roundHalfEven(u * einheitGezeichnet));
     const int a = (static_cast<int>(W) / 20) / 9;
 
+    const int n = std::clamp(s.Schalter.StundenIntervallSonst - '0', 0, 3) + 1;
+    const PeaucellierGeometrie g = peaucellierGeometrie(s.Par.Breite, s.EpsRund, R, p, n);
     // The foot, scaled with the sheet; its default and the clamp come before anything is drawn.
     Plot plot{datei, k, static_cast<double>(s.FusspunktX) * k, static_cast<double>(s.FusspunktY) * k};
     if (plot.fx <= 0)
         plot.fx = static_cast<double>(roundHalfEven(0.35 * W));
     if (plot.fy <= 0)
         plot.fy = static_cast<double>(static_cast<std::int64_t>(H) / 2);
+    // The whole dial with its letters lies on the sheet, beside the legend down its left edge
+    // and below the title: the foot moves as far as that needs; a dial larger than the sheet
+    // is not written.
+    const auto ausmass = [&](const PeaucellierGeometrie& gg) {
+        PeaucellierAusmass m = peaucellierAusmass(gg, 12 * u + 150.0 * k, 3 * u + 150.0 * k, 550.0 * k);
+        m.rechts = std::max(m.rechts, 15.0 * a + 150.0 * k); // the hemisphere beside the arrow
+        return m;
+    };
+    double fyAbwaerts = -plot.fy; // dial y runs down the sheet
+    if (!peaucellierEinpassen(ausmass(g), 750.0 * k, -(0.98 * H - 100.0 * k), W - 100.0 * k, -100.0 * k, plot.fx,
+                              fyAbwaerts)) {
+        int laenge = static_cast<int>(std::floor(s.Par.Einheit));
+        const auto passt = [&](double mm) {
+            const double r = static_cast<double>(roundHalfEven(u * peaucellierEinheit(roundHalfEven(mm * s.Zoom))));
+            const PeaucellierAusmass m = ausmass(peaucellierGeometrie(s.Par.Breite, s.EpsRund, r, p, n));
+            return m.breite() <= W - 850.0 * k && m.hoehe() <= 0.98 * H - 200.0 * k;
+        };
+        while (laenge > 1 && !passt(laenge))
+            --laenge;
+        const PeaucellierAusmass m = ausmass(g);
+        const std::string gross = RealStr(m.breite() / u, 1, 0) + " x " + RealStr(m.hoehe() / u, 1, 0) + " mm";
+        const std::string platz = RealStr((W - 850.0 * k) / u, 1, 0) + " x " + RealStr((0.98 * H - 200.0 * k) / u, 1, 0) + " mm";
+        return s.Deutsch ? "Die Peaucellier-Sonnenuhr braucht " + gross + ", das Plotblatt lässt nur " + platz
+                               + ".\n\rBitte den \"" + holeText(s, 145) + "\" auf höchstens " + std::to_string(laenge)
+                               + " mm verkleinern: es wird nichts gespeichert."
+                         : "The Peaucellier dial takes " + gross + ", the plot sheet leaves only " + platz
+                               + ".\n\rPlease reduce the \"" + holeText(s, 145) + "\" to at most " + std::to_string(laenge)
+                               + " mm: nothing is saved.";
+    }
+    plot.fy = -fyAbwaerts;
     plot.fx = std::min(plot.fx, static_cast<double>(roundHalfEven(W - 30)));
 
     plot.schreibe(hpglPrologMitRahmen(static_cast<std::int64_t>(W), static_cast<std::int64_t>(H)) + ";SP 4;PU 0 0;");
@@ -161,9 +189,7 @@ std::string hpglPeaucellierSU(const AppState& s, HPGLDatei& datei, double einhei
     plot.schreibe(";PU " + z(X) + " " + z(Y) + ";CI " + z(a) + " ,0.2;PU " + z(X - a) + " " + z(Y) + ";PD " + z(X + a)
                   + " " + z(Y) + ";PU " + z(X) + " " + z(Y - a) + ";PD " + z(X) + " " + z(Y + a));
 
-    const int n = std::clamp(s.Schalter.StundenIntervallSonst - '0', 0, 3) + 1;
-    const PeaucellierGeometrie g = peaucellierGeometrie(s.Par.Breite, s.EpsRund, R, p, n);
-    datumslinien(plot, g, s, u, a);
+    datumslinien(plot, g, s, u);
 
     plot.schreibe(";SP 4;PU " + plot.punkt(g.x15[6], 0) + ";PD " + plot.punkt(g.x15[0], 0));
     // The noon number beyond the noon line's far end, clear of the date lines' ends beside it.

@@ -15,8 +15,10 @@ std::string peaucellierPlotHindernis(const AppState& s);
 // 25 for the DXF intermediate). einheit: the equinox distance in millimetres as drawn on the
 // screen (Round(Einheit x Zoom); 0 gives 35). The foot is read from the state in plotter units
 // at k = 1 (x from the image, y 5240); a foot not placed goes to 35 % of the width and half
-// the height, and it is kept 30 units inside the right edge; the state is not changed.
-// Returns the refusal text (nothing written) or empty when the plot was written.
+// the height, and it moves as far as the whole dial with its letters needs to lie on the sheet
+// beside the legend; the state is not changed. Returns the refusal text (nothing written: the
+// latitude or constant, or a dial larger than the sheet, naming the largest unit that fits)
+// or empty when the plot was written.
 std::string hpglPeaucellierSU(const AppState& s, HPGLDatei& plot, double einheit, bool alsHPGL);
 
 } // namespace umbrin

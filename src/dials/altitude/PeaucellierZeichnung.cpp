@@ -42,9 +42,32 @@ struct Blatt {
     int breiteStaerke(int mehr) const { return s.Schalter.Linienstaerke + mehr; }
 };
 
-int textHoehe(const Blatt& b, double Rmax)
+int textHoehe(bool bildschirm, double Rmax, int hoehe)
 {
-    return rund((b.bildschirm ? 45.0 : 150.0) * Rmax / b.hoehe);
+    return rund((bildschirm ? 45.0 : 150.0) * Rmax / hoehe);
+}
+int textHoehe(const Blatt& b, double Rmax) { return textHoehe(b.bildschirm, Rmax, b.hoehe); }
+
+// Where the dial may lie in the frame (x0, y0)-(x0 + breite, y0 + hoehe): right of the legend
+// down the canvas's left edge, half a foot lettering height inside the frame.
+struct Raum {
+    double x0, y0, x1, y1;
+    double breite() const { return x1 - x0; }
+    double hoehe() const { return y1 - y0; }
+};
+Raum raumFuerDasBlatt(int x0, int y0, int breite, int hoehe, bool bildschirm)
+{
+    const int FH0 = fussSchrift(bildschirm);
+    const double F = bildschirm ? 20 : 55;
+    return {rund(3.2 * F + FH0) + FH0 / 2.0, y0 + FH0 / 2.0, x0 + breite - FH0 / 2.0, y0 + hoehe - FH0 / 2.0};
+}
+
+// The dial's reach with its letters: the date letters behind the sunrise ends, the "12"
+// beyond the noon end, the hour numbers across the outer date lines.
+PeaucellierAusmass ausmass(const PeaucellierGeometrie& g, bool bildschirm, int hoehe)
+{
+    const double FH = textHoehe(bildschirm, g.Rmax, hoehe);
+    return peaucellierAusmass(g, 4.5 * FH, 1.5 * FH, 2 * FH);
 }
 
 void datumslinien(Blatt& b, const PeaucellierGeometrie& g, int FH)
@@ -222,15 +245,37 @@ void zeichnePeaucellierSU(AppState& s, Canvas& canvas, int x0, int y0, int breit
     }
 
     const double u = peaucellierEinheit(einheit);
-    const double R = rund(u * (bildschirm ? hoehe / 200.0 : 10.0));
+    double R = rund(u * (bildschirm ? hoehe / 200.0 : 10.0));
+    const int n = std::clamp(s.Schalter.StundenIntervallSonst - '0', 0, 3) + 1;
+    PeaucellierGeometrie g = peaucellierGeometrie(phi, s.EpsRund, R, p, n);
+    const Raum raum = raumFuerDasBlatt(x0, y0, breite, hoehe, bildschirm);
+    PeaucellierAusmass a = ausmass(g, bildschirm, hoehe);
     if (bildschirm) {
         if (s.FusspunktX <= 0)
             s.FusspunktX = rund(0.35 * breite) + x0;
         if (s.FusspunktY <= 0)
             s.FusspunktY = rund(0.5 * hoehe) + y0;
-    } else {
-        s.FusspunktX = std::min(s.FusspunktX, rund(x0 + breite - 30.0));
+        // A dial larger than the image (near the polar circle its sunrise ends run far behind
+        // the foot) is drawn smaller, as far as it must at zoom 1; zoomed in, it outgrows it.
+        // (The letters' height is rounded: a second step takes up what the first left.)
+        for (int schritt = 0; schritt < 3; ++schritt) {
+            const double f = std::min(raum.breite() / a.breite(), raum.hoehe() / a.hoehe()) * std::max(1.0, s.Zoom);
+            if (f >= 1 || R <= 1)
+                break;
+            R = std::floor(R * f);
+            g = peaucellierGeometrie(phi, s.EpsRund, R, p, n);
+            a = ausmass(g, bildschirm, hoehe);
+        }
     }
+    // The foot moves as little as the dial needs to lie inside the frame (on paper the foot's
+    // mark lowers it by its radius after this).
+    const int senken = bildschirm ? 0 : rund(fussSchrift(false) / 2.0);
+    double fx = s.FusspunktX, fy = s.FusspunktY - senken;
+    peaucellierEinpassen(a, raum.x0, raum.y0, raum.x1, raum.y1, fx, fy);
+    s.FusspunktX = rund(fx);
+    s.FusspunktY = rund(fy) + senken;
+    if (!bildschirm)
+        s.FusspunktX = std::min(s.FusspunktX, rund(x0 + breite - 30.0));
 
     Blatt b{s, canvas, bildschirm, hoehe};
     b.x0 = x0;
@@ -247,8 +292,6 @@ void zeichnePeaucellierSU(AppState& s, Canvas& canvas, int x0, int y0, int breit
     b.fx = s.FusspunktX;
     b.fy = s.FusspunktY;
 
-    const int n = std::clamp(s.Schalter.StundenIntervallSonst - '0', 0, 3) + 1;
-    const PeaucellierGeometrie g = peaucellierGeometrie(phi, s.EpsRund, R, p, n);
     const int FH = textHoehe(b, g.Rmax);
     datumslinien(b, g, FH);
 
@@ -260,6 +303,40 @@ void zeichnePeaucellierSU(AppState& s, Canvas& canvas, int x0, int y0, int breit
     legende(b, einheit, fussSchrift(bildschirm), halbkugel);
     canvas.setBold(false);
     zeichnePeaucellierStunden(b, g);
+}
+
+std::string peaucellierSeitenpruefung(const AppState& s, int breite, int hoehe, CanvasPoint)
+{
+    const double p = peaucellierKonstante(s.Par.PeauParameter);
+    if (peaucellierHindernis(s.Par.Breite, kAzimutUhrUntereBreite, s.EpsRund, p) != PeaucellierHindernis::Keines)
+        return {};
+    const int n = std::clamp(s.Schalter.StundenIntervallSonst - '0', 0, 3) + 1;
+    // The print's frame is the page less 30 units each side; a millimetre is 10 units.
+    const auto passt = [&](double mm, int pb, int ph, PeaucellierAusmass* aus = nullptr) {
+        const PeaucellierGeometrie g =
+            peaucellierGeometrie(s.Par.Breite, s.EpsRund, rund(10.0 * peaucellierEinheit(rund(mm * s.Zoom))), p, n);
+        const PeaucellierAusmass a = ausmass(g, false, ph - 60);
+        const Raum r = raumFuerDasBlatt(30, 30, pb - 60, ph - 60, false);
+        if (aus)
+            *aus = a;
+        return a.breite() <= r.breite() && a.hoehe() <= r.hoehe();
+    };
+    PeaucellierAusmass a;
+    if (passt(s.Par.Einheit, breite, hoehe, &a))
+        return {};
+    int laenge = static_cast<int>(std::floor(s.Par.Einheit));
+    while (laenge > 1 && !passt(laenge, breite, hoehe))
+        --laenge;
+    const bool a3 = breite * hoehe < 4200 * 2970 && passt(s.Par.Einheit, 4200, 2970);
+    const Raum r = raumFuerDasBlatt(30, 30, breite - 60, hoehe - 60, false);
+    const std::string gross = RealStr(a.breite() / 10, 1, 0) + " x " + RealStr(a.hoehe() / 10, 1, 0) + " mm";
+    const std::string platz = RealStr(r.breite() / 10, 1, 0) + " x " + RealStr(r.hoehe() / 10, 1, 0) + " mm";
+    return s.Deutsch ? "Die Peaucellier-Sonnenuhr braucht " + gross + ", die Seite lässt nur " + platz + ".\n\rBitte "
+                           + (a3 ? "auf A3 drucken oder " : "") + "den \"" + holeText(s, 145) + "\" auf höchstens "
+                           + std::to_string(laenge) + " mm verkleinern: es wird nichts gedruckt."
+                     : "The Peaucellier dial takes " + gross + ", the page leaves only " + platz + ".\n\rPlease "
+                           + (a3 ? "print on A3 or " : "") + "reduce the \"" + holeText(s, 145) + "\" to at most "
+                           + std::to_string(laenge) + " mm: nothing is printed.";
 }
 
 } // namespace umbrin

@@ -8,13 +8,21 @@ namespace umbrin {
 
 // Draws the dial inside the frame (x0, y0)-(x0 + breite, y0 + hoehe). einheit: the distance of
 // the equinox line from the axis in millimetres (0 gives 35); konstante: the Peaucellier
-// constant (0 gives -0.8749). On the screen (bildschirm) a millimetre is hoehe / 200 pixels
-// and a foot not yet placed is put at 35 % of the width and half the height; the state keeps
-// the foot the drawing used. On paper a millimetre is 10 units and the foot is kept inside the
-// frame. Latitudes below 29 degrees or at or beyond the polar circle, and a constant that
-// pushes a date line to infinity, draw only a message.
+// constant (0 gives -0.8749). On the screen (bildschirm) a millimetre is hoehe / 200 pixels,
+// less where the dial at zoom 1 would be larger than the image, and a foot not yet placed is
+// put at 35 % of the width and half the height. On paper a millimetre is 10 units. On both the
+// foot moves as far as the whole dial with its letters needs to lie in the frame beside the
+// legend, and the state keeps the foot the drawing used. Latitudes below 29 degrees or at or
+// beyond the polar circle, and a constant that pushes a date line to infinity, draw only a
+// message.
 void zeichnePeaucellierSU(AppState& s, Canvas& canvas, int x0, int y0, int breite, int hoehe, int einheit,
                           double konstante, bool bildschirm);
+
+// Before printing on a page of breite x hoehe units of 0.1 mm: the text that refuses it when the
+// dial at its true size with its letters does not fit the print's frame beside the legend (the
+// print moves the foot as far as the dial needs), naming an A3 page where it fits and the
+// largest unit that does; empty when it fits.
+std::string peaucellierSeitenpruefung(const AppState& s, int breite, int hoehe, CanvasPoint fuss);
 
 // The message of a latitude the altitude-reading and azimuth dials do not draw, bold, 16
 // points: below 29 degrees the two-line message at (breite / 5, hoehe / 5) and (breite / 5,

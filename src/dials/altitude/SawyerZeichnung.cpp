@@ -27,6 +27,8 @@ struct Blatt {
     bool bildschirm;
     int x0, y0, breite, hoehe;
     int fx = 0, fy = 0;
+    // Boxes (left, top, right, bottom) the texts drawn so far take: legend, sign table, numbers.
+    std::vector<std::array<int, 4>> belegt{};
 
     // A dial point (y up) on the canvas (y down).
     CanvasPoint punkt(const SawyerPunkt& p) const { return {fx + rund(p.x), fy - rund(p.y)}; }
@@ -291,7 +293,40 @@ std::vector<std::array<int, 4>> stunden(Blatt& b, const SawyerMass& m, const Saw
     return kaesten;
 }
 
-void datumslinien(Blatt& b, const SawyerGeometrie& g, int nd, const std::vector<std::array<int, 4>>& zahlen)
+// Where the two lines of a scale's caption stand: at (x, y), its top left corner, where that
+// keeps them on the sheet and clear of the texts drawn so far and of the gnomon bar; else the
+// first place so, the caption moved towards the foot (seite: +1 right of it, -1 left), then up,
+// always above the horizon line. Where none is, at (x, y) kept on the sheet.
+CanvasPoint beschriftungsPlatz(Blatt& b, const std::string (&zeilen)[2], int x, int y, int seite, double R)
+{
+    const int h = b.c.fontHeight();
+    const int w = std::max(b.c.textExtent(zeilen[0]).width, b.c.textExtent(zeilen[1]).width);
+    const int hoch = 2 * h;
+    const auto aufBlatt = [&](int px) { return std::clamp(px, b.x0, std::max(b.x0, b.x0 + b.breite - w)); };
+    const int balken = rund(R / 2) + h / 2; // the gnomon bar's half, and a gap
+    const auto frei = [&](int px, int py) {
+        if (py < b.y0 || px < b.x0 || px + w > b.x0 + b.breite)
+            return false;
+        for (const auto& k : b.belegt)
+            if (px < k[2] && k[0] < px + w && py < k[3] && k[1] < py + hoch)
+                return false;
+        return px + w <= b.fx - balken || px >= b.fx + balken || py + hoch <= b.fy - 3 * h;
+    };
+    const CanvasPoint ersatz{aufBlatt(x), std::max(b.y0, y)};
+    for (int py = y; py >= b.y0; py -= h / 2)
+        for (int px = aufBlatt(x);; px -= seite * std::max(1, h / 2)) {
+            if (frei(px, py)) {
+                b.belegt.push_back({px, py, px + w, py + hoch});
+                return {px, py};
+            }
+            if (seite > 0 ? px <= b.fx : px + w >= b.fx)
+                break;
+        }
+    b.belegt.push_back({ersatz.x, ersatz.y, ersatz.x + w, ersatz.y + hoch});
+    return ersatz;
+}
+
+void datumslinien(Blatt& b, const SawyerGeometrie& g, int nd, const std::vector<std::array<int, 4>>& zahlen, double R)
 {
     const auto& F = b.s.Farben;
     const int FHd = b.bildschirm ? 16 : 36;
@@ -329,14 +364,34 @@ void datumslinien(Blatt& b, const SawyerGeometrie& g, int nd, const std::vector<
         return;
     b.c.setFontHeight(FHd);
     const double xb = g.winterRechts;
-    const int xr = b.fx + rund(xb), yr = b.fy - 5 * FHd;
+    const int yr = b.fy - 5 * FHd;
+    const std::string rechts[] = {holeText(b.s, sawyerHalbjahrText(b.s.Par.Breite, true)), holeText(b.s, 613)};
+    const std::string links[] = {holeText(b.s, sawyerHalbjahrText(b.s.Par.Breite, false)), holeText(b.s, 611)};
+    const CanvasPoint r = beschriftungsPlatz(b, rechts, b.fx + rund(xb), yr + 2 * FHd, +1, R);
     b.c.setFontColor(FarbeRot);
-    b.c.textOut(xr, yr + 2 * FHd, holeText(b.s, sawyerHalbjahrText(b.s.Par.Breite, true)));
-    b.c.textOut(xr, yr + 3 * FHd, holeText(b.s, 613));
+    b.c.textOut(r.x, r.y, rechts[0]);
+    b.c.textOut(r.x, r.y + FHd, rechts[1]);
+    const CanvasPoint l = beschriftungsPlatz(b, links, b.fx - rund(rund(7.5 * FHd) + xb), yr + 2 * FHd, -1, R);
     b.c.setFontColor(kNavy);
-    const int xl = b.fx - rund(rund(7.5 * FHd) + xb);
-    b.c.textOut(xl, yr + 2 * FHd, holeText(b.s, sawyerHalbjahrText(b.s.Par.Breite, false)));
-    b.c.textOut(xl, yr + 3 * FHd, holeText(b.s, 611));
+    b.c.textOut(l.x, l.y, links[0]);
+    b.c.textOut(l.x, l.y + FHd, links[1]);
+}
+
+// The dial on a printed page: gnomon and centre distance, and the foot's x kept so far from the
+// frame's right edge that the summer line's horizon point stays inside it.
+struct SawyerSeite {
+    double R = 0, c = 0;
+    int fx = 0;
+};
+SawyerSeite sawyerAufSeite(const AppState& s, double gnomon, int x0, int breite, int fx)
+{
+    SawyerSeite seite;
+    // The zoom enters the gnomon once, as it does the centre distance.
+    seite.R = rund(rund(10.0 * gnomon) * s.Zoom);
+    seite.c = 10.0 * s.Par.DatumMitte * s.Zoom;
+    const double H = std::fabs(sawyerHalbbogen(s.Par.Breite, s.EpsRund));
+    seite.fx = std::min(fx, rund(breite - seite.c * std::tan(s.Par.DatumWinkel * H / 15 * M_PI / 180) + x0 - 30));
+    return seite;
 }
 
 std::string zeitArt(const AppState& s)
@@ -369,8 +424,17 @@ void legende(Blatt& b)
         holeText(s, 166) + " = " + RealStr(s.Par.DatumMitte * s.Zoom, 5, 1) + " mm",
     };
     const double schritte[] = {1.7, 2.7, 3.7, 4.7};
-    for (int i = 0; i < 4; ++i)
+    int rechts = x + b.c.textExtent(zeilen[0]).width;
+    for (int i = 0; i < 4; ++i) {
         b.c.textOut(x, y + rund(schritte[i] * F), zeilen[i]);
+        rechts = std::max(rechts, x + b.c.textExtent(zeilen[i]).width);
+    }
+    b.c.setBold(true);
+    b.c.setFontHeight(b.bildschirm ? 25 : 50);
+    rechts = std::max(rechts, x + b.c.textExtent(std::string(titelText(s, 40))).width);
+    b.c.setBold(false);
+    b.c.setFontHeight(F);
+    b.belegt.push_back({x, y, rechts, y + rund(5.7 * F)});
 }
 
 } // namespace
@@ -402,13 +466,10 @@ void zeichneSawyerSU(AppState& s, Canvas& canvas, int x0, int y0, int breite, in
             c *= f;
         }
     } else {
-        // The zoom enters the gnomon once, as it does the centre distance.
-        R = rund(rund(10.0 * gnomon) * zoom);
-        c = 10.0 * s.Par.DatumMitte * zoom;
-        const double H = std::fabs(sawyerHalbbogen(s.Par.Breite, s.EpsRund));
-        s.FusspunktX = std::min(
-            s.FusspunktX, rund(breite - 10.0 * s.Par.DatumMitte * zoom * std::tan(s.Par.DatumWinkel * H / 15 * M_PI / 180)
-                               + x0 - 30));
+        const SawyerSeite seite = sawyerAufSeite(s, gnomon, x0, breite, s.FusspunktX);
+        R = seite.R;
+        c = seite.c;
+        s.FusspunktX = seite.fx;
     }
 
     Blatt b{s, canvas, bildschirm, x0, y0, breite, hoehe};
@@ -432,8 +493,10 @@ void zeichneSawyerSU(AppState& s, Canvas& canvas, int x0, int y0, int breite, in
     const SawyerMass m = sawyerMass(s, R, c, false);
     const SawyerGeometrie g = sawyerGeometrie(m);
     const auto zahlen = stunden(b, m, g, FH);
-    datumslinien(b, g, m.nd, zahlen);
     legende(b);
+    b.belegt.push_back({b.x0, b.y0, tabelle.x, tabelle.y});
+    b.belegt.insert(b.belegt.end(), zahlen.begin(), zahlen.end());
+    datumslinien(b, g, m.nd, zahlen, R);
     if (bildschirm && g.mangelhaft) {
         canvas.setFontColor(FarbeRot);
         canvas.setBold(true);
@@ -444,26 +507,66 @@ void zeichneSawyerSU(AppState& s, Canvas& canvas, int x0, int y0, int breite, in
     canvas.setPenWidth(1);
 }
 
-std::string sawyerSeitenpruefung(const AppState& s, int /*breite*/, int hoehe)
+std::string sawyerSeitenpruefung(const AppState& s, int breite, int hoehe, CanvasPoint fuss)
 {
     if (sawyerBreiteVerweigert(s.Par.Breite, kAzimutUhrUntereBreite, s.EpsRund))
         return {};
-    // The summer noon lies R tan(90 - |phi| + eps) below the foot, its number and sign below
-    // that; the page's foot stands a fifth down its frame (50 units of margin each side).
-    const double tiefe = std::tan((90.0 - std::fabs(s.Par.Breite) + s.EpsRund) * M_PI / 180);
-    const double R = rund(rund(10.0 * s.Par.Gnomonhoehe) * s.Zoom);
-    const auto platz = [](int h) { return 0.8 * (h - 100) - 100; };
-    if (R * tiefe <= platz(hoehe))
+    // The page's frame, as the print draws into it, and the foot as the dial puts it there:
+    // kept off the right edge, and raised by the radius of its mark.
+    constexpr int rand = 50;
+    const int d = rund(fussSchrift(false) / 2.0);
+    const SawyerSeite seite = sawyerAufSeite(s, s.Par.Gnomonhoehe, rand, breite - 2 * rand, fuss.x);
+    const double fy = fuss.y - d;
+    // The lowest point of its lines, and below it the room its number and sign take.
+    const SawyerGeometrie g = sawyerGeometrie(sawyerMass(s, seite.R, seite.c, false));
+    double tief = 0, links = 0, rechts = 0;
+    const auto miss = [&](const std::vector<std::vector<SawyerPunkt>>& stuecke) {
+        for (const auto& teil : stuecke)
+            for (const SawyerPunkt& p : teil) {
+                tief = std::max(tief, -p.y);
+                links = std::min(links, p.x);
+                rechts = std::max(rechts, p.x);
+            }
+    };
+    for (const SawyerStundenlinie& l : g.stunden)
+        miss(l.stuecke);
+    for (const SawyerDatumslinie& l : g.datum)
+        miss(l.stuecke);
+    const double unten = tief + 100, frei = hoehe - rand - fy;
+    const bool breitGenug = seite.fx + links >= rand && seite.fx + rechts <= breite - rand;
+    if (unten <= frei && breitGenug)
         return {};
-    const std::string ist = RealStr(R * tiefe / 10, 1, 0), frei = RealStr(std::max(0.0, platz(hoehe)) / 10, 1, 0);
-    const std::string laenge = RealStr(std::floor(std::max(0.0, platz(hoehe)) / tiefe / (10 * s.Zoom)), 1, 0);
-    const bool a3 = hoehe < 2970 && R * tiefe <= platz(2970);
-    return s.Deutsch ? "Die Sawyer-Sonnenuhr reicht " + ist + " mm unter ihren Fußpunkt, die Seite lässt nur " + frei
-                           + " mm.\n\rBitte " + (a3 ? "auf A3 drucken oder " : "") + "die Zeigerlänge auf höchstens "
-                           + laenge + " mm kürzen: es wird nichts gedruckt."
-                     : "The Sawyer dial reaches " + ist + " mm below its foot, the page leaves only " + frei
-                           + " mm.\n\rPlease " + (a3 ? "print on A3 or " : "") + "shorten the gnomon to at most "
-                           + laenge + " mm: nothing is printed.";
+    // What would fit: the foot at the top of the frame (below the gnomon bar above it), an A3
+    // page with the foot as high on it, or the gnomon of the depth that leaves the room.
+    const double oben = rand + 2 * d, frac = (fy - rand) / std::max(1, hoehe - 2 * rand);
+    const bool hoeher = unten <= hoehe - rand - oben && fy > oben;
+    const bool a3 = hoehe < 2970 && unten <= 2970 - rand - (rand + frac * (2970 - 2 * rand));
+    const double tiefeJeMm = std::tan((90.0 - std::fabs(s.Par.Breite) + s.EpsRund) * M_PI / 180) * 10 * s.Zoom;
+    const std::string ist = RealStr(tief / 10, 1, 0), platz = RealStr(std::max(0.0, frei - 100) / 10, 1, 0);
+    const double laenge = std::floor(std::max(0.0, frei - 100) / tiefeJeMm);
+    if (unten <= frei) // too wide for where the foot stands
+        return s.Deutsch ? "Die Sawyer-Sonnenuhr ist " + RealStr((rechts - links) / 10, 1, 0)
+                               + " mm breit und reicht beim gesetzten Fußpunkt über den Seitenrand.\n\rBitte den "
+                                 "Fußpunkt weiter zur Mitte setzen oder die Zeigerlänge kürzen: es wird nichts gedruckt."
+                         : "The Sawyer dial is " + RealStr((rechts - links) / 10, 1, 0)
+                               + " mm wide and runs off the page from the foot where it is placed.\n\rPlease "
+                                 "place the foot nearer the middle or shorten the gnomon: nothing is printed.";
+    std::vector<std::string> wege;
+    if (hoeher)
+        wege.push_back(s.Deutsch ? "den Fußpunkt höher setzen" : "place the foot higher");
+    if (a3)
+        wege.push_back(s.Deutsch ? "auf A3 drucken" : "print on A3");
+    // (The dialog's shortest gnomon is 5 mm.)
+    if (laenge >= 5 || wege.empty())
+        wege.push_back(s.Deutsch ? "die Zeigerlänge auf höchstens " + RealStr(laenge, 1, 0) + " mm kürzen"
+                                 : "shorten the gnomon to at most " + RealStr(laenge, 1, 0) + " mm");
+    std::string bitte = wege.front();
+    for (std::size_t i = 1; i < wege.size(); ++i)
+        bitte += (i + 1 < wege.size() ? ", " : s.Deutsch ? " oder " : " or ") + wege[i];
+    return s.Deutsch ? "Die Sawyer-Sonnenuhr reicht " + ist + " mm unter ihren Fußpunkt, die Seite lässt unter dem "
+                           "gesetzten Fußpunkt nur " + platz + " mm.\n\rBitte " + bitte + ": es wird nichts gedruckt."
+                     : "The Sawyer dial reaches " + ist + " mm below its foot, the page leaves only " + platz
+                           + " mm below the foot where it is placed.\n\rPlease " + bitte + ": nothing is printed.";
 }
 
 } // namespace umbrin

@@ -17,9 +17,10 @@ namespace umbrin {
 void zeichneSawyerSU(AppState& s, Canvas& canvas, int x0, int y0, int breite, int hoehe, double gnomon,
                      bool bildschirm);
 
-// Before printing on a page of breite x hoehe units of 0.1 mm: the text that refuses it when
-// the dial's summer tip would run off the page below the foot the window puts a fifth down,
-// naming an A3 page or the longest gnomon that fits; empty when it fits.
-std::string sawyerSeitenpruefung(const AppState& s, int breite, int hoehe);
+// Before printing on a page of breite x hoehe units of 0.1 mm with the foot at fuss (where the
+// print puts the user's foot): the text that refuses it when the dial's lines with the number
+// and sign below their lowest point would run off the page below the foot, or off its side;
+// naming what fits (the foot placed higher, an A3 page, the longest gnomon). Empty when it fits.
+std::string sawyerSeitenpruefung(const AppState& s, int breite, int hoehe, CanvasPoint fuss);
 
 } // namespace umbrin

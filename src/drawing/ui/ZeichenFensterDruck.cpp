@@ -89,7 +89,7 @@ void ZeichenFenster::BildDrucken()
     drucker.setPageOrientation(QPageLayout::Landscape);
     // A dial too large for the chosen page is refused before anything is printed.
     if (!waehleDrucker(drucker)
-        || !seitenPruefung(s_, eintrag, 10 * drucker.widthMM(), 10 * drucker.heightMM(), frage_)) {
+        || !seitenPruefung(s_, f_, eintrag, 10 * drucker.widthMM(), 10 * drucker.heightMM(), frage_)) {
         drucker.setPageOrientation(QPageLayout::Portrait);
         return;
     }

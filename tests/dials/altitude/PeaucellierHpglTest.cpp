@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <regex>
 #include <string>
 
 using namespace umbrin;
@@ -92,6 +93,8 @@ TEST(PeaucellierHpgl, FragmentsCheckedByHand)
         {sued, "Geogr. Breite = 40.00\x03"},
     });
     for (const std::string* p : {&k1, &k25, &sued}) {
+        const std::regex hemisphaere("LB ?N\x03"); // named once, beside the arrow's tip
+        EXPECT_EQ(std::distance(std::sregex_iterator(p->begin(), p->end(), hemisphaere), {}), p == &sued ? 0 : 1);
         EXPECT_EQ(p->rfind(";IW;IN;"), p->size() - 7);
         EXPECT_EQ(p->find("nan"), std::string::npos);
     }

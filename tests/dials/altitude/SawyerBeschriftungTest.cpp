@@ -4,6 +4,7 @@
 // sheet, the line nearest each number is its own, every hour the summer sun reaches has its
 // line, and every zodiac sign stands inside the band of declinations its sign covers. Hours and
 // declinations are judged by the sun worked out here.
+#include "dials/altitude/SawyerGeometrie.h"
 #include "support/Ansichten.h"
 #include "support/Layoutpruefung.h"
 
@@ -24,6 +25,7 @@ struct Text {
     P mitte;
     std::string text;
     bool rot, zeichen;
+    P an{}; double hoehe = 0; // as drawn (a canvas's top left corner, y down; the plot's lower left)
 };
 // A sheet as read back, y up: its edges, the foot, the full-hour lines, the other strokes and
 // the texts by their centres.
@@ -32,6 +34,7 @@ struct Blatt {
     P fuss;
     std::vector<std::vector<P>> linien, andere;
     std::vector<Text> texte;
+    bool plot = false;
 };
 
 // A text by its centre: its lower left corner `an`, with characters `breit` wide at the pitch
@@ -74,10 +77,14 @@ Blatt zeichne(const AppState& s, int breite, int hoehe, int ansicht)
             (stunde ? b.linien : b.andere).push_back(q);
         }
     }
-    for (const test::Beschriftung& t : i.texte)
+    for (const test::Beschriftung& t : i.texte) {
         b.texte.push_back(plot ? text(t.an, t.text, 108, 72, 108, t.stift == 6, t.zweitsatz)
                                : text({t.an.x, -t.an.y}, t.text, 0.55 * t.hoehe, 0.55 * t.hoehe, -t.hoehe,
                                       t.farbe == FarbeRot, t.schrift == "Wingdings"));
+        b.texte.back().an = t.an;
+        b.texte.back().hoehe = t.hoehe;
+    }
+    b.plot = plot;
     return b;
 }
 
@@ -126,6 +133,13 @@ std::string pruefe(const Blatt& b, const AppState& s)
         const bool eigen = (std::stoi(t.text) + (t.rot ? 1 : -1) * h + 120) % 12 == 0;
         if (!eigen)
             fehler += " number " + t.text + " nearest to hour " + std::to_string(h) + ";";
+        // A black one stands at its placement rule's move from a point of its line, in text heights:
+        // 216 plot units; on a canvas TextHeight("f") = 1.15 font heights for half analemmas, else one.
+        const bool halb = s.Schalter.HalbeAnalemma;
+        const double th = b.plot ? 216 : halb ? std::round(1.15 * t.hoehe) : t.hoehe;
+        const SawyerPunkt v = b.plot ? sawyerZahlVersatzPlot(h, halb) : sawyerZahlVersatzBild(h, halb);
+        if (eigen && !t.rot && abstand({t.an.x - v.x * th, (b.plot ? 1 : -1) * (t.an.y - v.y * th)}, b.linien[j]) > 1.5)
+            fehler += " number " + t.text + " off its place;";
         if (eigen && !t.rot && aufDemBlatt(b, t.mitte))
             beziffert[j] = true;
     }

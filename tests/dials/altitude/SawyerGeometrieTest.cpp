@@ -10,6 +10,8 @@
 #include "dials/altitude/PeaucellierZeichnung.h"
 #include "dials/altitude/SawyerHpgl.h"
 #include "dials/altitude/SawyerZeichnung.h"
+#include "drawing/ZeichnungDruck.h"
+#include "support/ScriptedPrompt.h"
 #include "support/Layoutpruefung.h"
 
 #include <gtest/gtest.h>
@@ -350,26 +352,35 @@ TEST(SawyerGeometrie, SignsBesideABoundaryWithoutItsNoonPoint)
     }
 }
 
-// Before printing: a page whose lower edge cuts the summer tip refuses the print and names what
-// fits (A3 where it does, always the longest gnomon), in the user's language.
-TEST(SawyerZeichnung, APageTooShortForTheTipIsRefusedBeforePrinting)
+// Before printing, judged by the foot where the user put it (near the top, the default fifth,
+// low): over the dialog's latitudes and gnomons on A4 either way and A3, a page is refused (in
+// the user's language) only where the print from that foot would reach its frame's last 10 mm
+// or its side, and a page it accepts shows nothing off it.
+TEST(SawyerZeichnung, APageIsRefusedWhereThePrintFromTheUsersFootWouldRunOff)
 {
-    const struct {
-        double breite, gnomon;
-        int hoehe;
-        const char* nennt; // "" where the dial fits
-    } faelle[] = {{-33.87, 35, 2100, "A3"}, {-33.87, 35, 2970, ""}, {47.25, 35, 2100, ""},
-                  {33.0, 35, 2100, "A3"},   {29.5, 60, 2970, " 23 mm"}, {29.0, 20, 2100, " 14 mm"}};
-    for (const auto& f : faelle) {
-        AppState s = zustand(f.breite);
-        s.Par.Gnomonhoehe = f.gnomon;
-        s.Deutsch = false;
-        const std::string englisch = sawyerSeitenpruefung(s, 2970, f.hoehe);
-        s.Deutsch = true;
-        const std::string deutsch = sawyerSeitenpruefung(s, 2970, f.hoehe);
-        EXPECT_EQ(englisch.empty(), !*f.nennt) << f.breite << " " << f.hoehe;
-        EXPECT_NE(englisch.find(f.nennt), std::string::npos) << englisch;
-        EXPECT_NE(deutsch.find(f.nennt), std::string::npos) << deutsch;
-        EXPECT_EQ(deutsch.find("Zeigerl") == std::string::npos, !*f.nennt) << deutsch;
-    }
+    Zeichenfensterzustand f;
+    f.BildBreite = 1780, f.BildHoehe = 905;
+    for (const double breite : {29.5, -29.5, 36.0, 40.0, 47.25, -33.87, 55.0, -55.0, 66.0})
+        for (const double gnomon : {5.0, 35.0, 200.0})
+            for (const int fussY : {40, 181, 587})
+                for (const auto& [w, h] : {std::pair{2970, 2100}, {2100, 2970}, {4200, 2970}}) {
+                    AppState s = zustand(breite);
+                    s.Par.Gnomonhoehe = gnomon, s.FusspunktX = 890, s.FusspunktY = fussY, s.Deutsch = fussY > 100;
+                    test::ScriptedPrompt frage;
+                    const bool passt = seitenPruefung(s, f, zeichnungseintrag(s, false), w, h, frage);
+                    RecordingCanvas c(w, h, true);
+                    Zeichenauftrag a{s, f, c, w, h, false, zeichenumgebung(f, true, false, 0, 0)};
+                    zeichneDruckseite(a, f.BildBreite, f.BildHoehe);
+                    bool eng = false; // a point of the hour and date lines near the frame's edge
+                    for (const RecordedPrimitive& q : c.primitives())
+                        for (const CanvasPoint& k : q.points)
+                            eng = eng || (q.kind != PrimitiveKind::Text && q.pen.color != s.Farben[3]
+                                          && (k.y > h - 150 || k.x < 50 || k.x > w - 50));
+                    const std::string fall = std::to_string(breite) + " gnomon " + std::to_string(gnomon) + " foot "
+                                             + std::to_string(fussY) + " page " + std::to_string(w);
+                    EXPECT_TRUE(passt || (eng && frage.asked.at(0).text.find(s.Deutsch ? "Sawyer-Sonnenuhr" : "Sawyer dial") == 4))
+                        << fall;
+                    for (const test::Befund& b : passt ? test::pruefeLayout(c) : std::vector<test::Befund>{})
+                        EXPECT_EQ(b.art, test::Befundart::Ueberdeckung) << fall << ": " << b.meldung;
+                }
 }
