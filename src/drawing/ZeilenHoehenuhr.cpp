@@ -77,14 +77,10 @@ Konstruktionsmeldungen schinken(Zeichenauftrag& a, bool bildschirm)
 Konstruktionsmeldungen schinkenBild(Zeichenauftrag& a) { return schinken(a, true); }
 Konstruktionsmeldungen schinkenSeite(Zeichenauftrag& a) { return schinken(a, false); }
 
-<<<<<<< HEAD
 static_assert(kSchinkenKleinsteGroesse == DialogBereich::HabermelGnomon.von,
               "the page check names the dialog's smallest size");
 
-std::string schinkenAufSeite(const AppState& s, int breite, int hoehe)
-=======
 std::string schinkenAufSeite(const AppState& s, int breite, int hoehe, CanvasPoint)
->>>>>>> sawyer
 {
     return schinkenSeitenpruefung(s, s.Par.HabermelGnomon, breite, hoehe);
 }

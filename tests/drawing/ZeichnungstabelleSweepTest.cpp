@@ -156,10 +156,10 @@ bool scheint(const AppState& s, bool flaeche, int h, bool sicher = false)
 // s in v, the plot without a grid; nullopt when the page check refuses the page.
 std::optional<Blattinhalt> blatt(const AppState& s, const Sicht& v, bool korrektur)
 {
-    const Zeichnungseintrag* e = bildeintrag(s, korrektur);
-    if (v.seite && e && e->vorDruck && !e->vorDruck(s, v.breite, v.hoehe).empty())
+    Blattinhalt b = zeichneInSicht(s, v, kSchirm, {PromptAnswer::No}, korrektur);
+    if (v.seite && !b.nein.empty())
         return std::nullopt;
-    return zeichneInSicht(s, v, kSchirm, {PromptAnswer::No}, korrektur);
+    return b;
 }
 
 // What reaches off the sheet while neither the drawing nor the export says a word.

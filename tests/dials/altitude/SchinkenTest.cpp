@@ -159,7 +159,7 @@ TEST(Schinken, CrossingMarksStayOnTheSheetOrTheUserIsTold)
                 };
                 const test::Blattinhalt b = test::zeichneInSicht(s, v);
                 const int ganz = ganzeMarken(b);
-                const std::string nein = v.seite ? bildeintrag(s, false)->vorDruck(s, v.breite, v.hoehe)
+                const std::string nein = v.seite ? bildeintrag(s, false)->vorDruck(s, v.breite, v.hoehe, {})
                                                  : (b.meldungen.empty() ? "" : b.meldungen[0].text);
                 if (nein.empty() || nein.find("circle") != std::string::npos) {
                     EXPECT_TRUE(!nein.empty() || ganz == erwartet) << ganz;
@@ -170,7 +170,7 @@ TEST(Schinken, CrossingMarksStayOnTheSheetOrTheUserIsTold)
                 if (!v.seite || bis == std::string::npos)
                     continue;
                 s.Par.HabermelGnomon = std::stod(nein.substr(bis + 11));
-                EXPECT_EQ(bildeintrag(s, false)->vorDruck(s, v.breite, v.hoehe), "");
+                EXPECT_EQ(bildeintrag(s, false)->vorDruck(s, v.breite, v.hoehe, {}), "");
                 EXPECT_EQ(ganzeMarken(test::zeichneInSicht(s, v)), erwartet);
             }
         }
