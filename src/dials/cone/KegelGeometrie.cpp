@@ -108,6 +108,7 @@ void bildeTagPaare(int S, int W, const SonnenTage& tage, TagPaare& paare)
 KegelEbene kegelEbene(const AppState& s, std::uint8_t ebene)
 {
     KegelEbene e;
+    e.breite = s.Par.Breite;
     switch (ebene % 3) {
     case 0:
         e.phi = s.Par.Breite;
@@ -147,9 +148,10 @@ void Spitzenschatten(double H, double dekl, double phi, const KegelMasse& m, dou
     spitzenschattenUndHoehe(H, dekl, phi, m, x, y);
 }
 
-bool Schattenkantenschnitt(int i, const TagPaare& paare, double& x, double& y, double phi, const KegelMasse& m,
-                           double t, int variante, bool* erreicht)
+bool Schattenkantenschnitt(int i, const TagPaare& paare, double& x, double& y, const KegelEbene& e,
+                           const KegelMasse& m, double t, int variante, bool* erreicht)
 {
+    const double phi = e.phi;
     const TTagPaar& p = paare.paar[static_cast<std::size_t>(i)];
     const double dekl = p.DeklMittel;
     double e1 = -p.Zgl1;
@@ -166,6 +168,13 @@ bool Schattenkantenschnitt(int i, const TagPaare& paare, double& x, double& y, d
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     const bool oben1 = spitzenschattenUndHoehe((t - 12) * 15 - e1, dekl, phi, m, x1, y1) > 0;
     const bool oben2 = spitzenschattenUndHoehe((t - 12) * 15 - e2, dekl, phi, m, x2, y2) > 0;
+    // A day's sun casts a shadow only while it also stands above the place's true horizon.
+    const auto ueberHorizont = [&](double ek) {
+        const double H = ((t - 12) * 15 - ek + e.dl) * kRad;
+        return SinGrad(e.breite) * SinGrad(dekl) + CosGrad(e.breite) * CosGrad(dekl) * std::cos(H) > 0.0;
+    };
+    bool licht1 = oben1 && ueberHorizont(e1);
+    bool licht2 = oben2 && ueberHorizont(e2);
     const double a2 = m.a * m.a, b2 = m.b * m.b;
     auto innen = [&](double px, double py) { return (px / m.a) * (px / m.a) + (py / m.b) * (py / m.b) <= 1.0; };
     if (innen(x1, y1) || innen(x2, y2))
@@ -182,6 +191,7 @@ bool Schattenkantenschnitt(int i, const TagPaare& paare, double& x, double& y, d
     if (oben1 && oben2 && x1 * y2 - y1 * x2 > 0) {
         std::swap(x1, x2);
         std::swap(y1, y2);
+        std::swap(licht1, licht2);
     }
     const double m1 = (x1 * y1 + std::sqrt(b2 * x1 * x1 + a2 * y1 * y1 - a2 * b2)) / sicherNenner(x1 * x1 - a2);
     const double m2 = (x2 * y2 - std::sqrt(b2 * x2 * x2 + a2 * y2 * y2 - a2 * b2)) / sicherNenner(x2 * x2 - a2);
@@ -191,8 +201,8 @@ bool Schattenkantenschnitt(int i, const TagPaare& paare, double& x, double& y, d
     x = (g2 - g1) / dm;
     y = (g2 * m1 - g1 * m2) / dm;
     if (erreicht != nullptr)
-        *erreicht = (!oben1 || aufKante(x, y, x1, y1, m1, g1, m)) && (!oben2 || aufKante(x, y, x2, y2, m2, g2, m));
-    return ok;
+        *erreicht = (!licht1 || aufKante(x, y, x1, y1, m1, g1, m)) && (!licht2 || aufKante(x, y, x2, y2, m2, g2, m));
+    return ok && (licht1 || licht2);
 }
 
 void drehe(double& x, double& y, double w)

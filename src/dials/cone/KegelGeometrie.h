@@ -63,11 +63,14 @@ void bildeTagPaare(int S, int W, const SonnenTage& tage, TagPaare& paare);
 
 // The equivalent horizontal dial of the chosen plane (ebene mod 3: 0 horizontal, 1 vertical,
 // 2 inclining): its latitude phi (degrees), the longitude difference dl (degrees; clock times
-// shift by -dl/15 hours) and the turn w of its drawing on the plane (radians).
+// shift by -dl/15 hours, so an hour angle H on it is H + dl at the place) and the turn w of its
+// drawing on the plane (radians); breite is the place's own latitude, whose horizon the sun
+// must clear as well as the plane's.
 struct KegelEbene {
     double phi = 0;
     double dl = 0;
     double w = 0;
+    double breite = 0;
 };
 KegelEbene kegelEbene(const AppState& s, std::uint8_t ebene);
 
@@ -84,13 +87,15 @@ struct KegelMasse {
 // The hour point of pair i at mean time t (hours, of the equivalent horizontal dial): where
 // the two days' shadow edges that face each other cross. variante is ebene div 3, the order
 // in which the days are taken; while both days' suns shine, the point does not depend on
-// it. Returns false when the sun stands below the horizon of the equivalent dial or an apex
-// shadow falls inside the footprint; x and y are left unchanged in the second case.
-// erreicht, when given, tells whether the crossing lies on the edges themselves, between
-// each tangent point and its apex shadow; where it does not, the shadow never marks the
-// point (the cone is too short for it).
-bool Schattenkantenschnitt(int i, const TagPaare& paare, double& x, double& y, double phi, const KegelMasse& m,
-                           double t, int variante, bool* erreicht = nullptr);
+// it. Returns false when the sun stands below the horizon of the equivalent dial, when
+// neither day's sun stands above both the plane and the place's true horizon (on a wall or an
+// inclining plane the plane's horizon may lie below the true one), or when an apex shadow
+// falls inside the footprint; x and y are left unchanged in the last case.
+// erreicht, when given, tells whether the crossing lies on the edges of the days whose sun
+// shines, between each tangent point and its apex shadow; where it does not, the shadow never
+// marks the point (the cone is too short for it).
+bool Schattenkantenschnitt(int i, const TagPaare& paare, double& x, double& y, const KegelEbene& e,
+                           const KegelMasse& m, double t, int variante, bool* erreicht = nullptr);
 
 // The apex shadow of a sun of declination dekl at hour angle H (degrees), in the dial frame.
 void Spitzenschatten(double H, double dekl, double phi, const KegelMasse& m, double& x, double& y);

@@ -131,7 +131,7 @@ DatumslinienTabelle noonTabelle(const Kegelkonstruktion& k)
 KegelPunkt Kegelkonstruktion::punkt(int i, double t) const
 {
     KegelPunkt p;
-    if (!Schattenkantenschnitt(i, paare, p.x, p.y, ebene.phi, masse, t, variante, &p.erreicht))
+    if (!Schattenkantenschnitt(i, paare, p.x, p.y, ebene, masse, t, variante, &p.erreicht))
         return p;
     p.ok = true;
     p.paar = i;
