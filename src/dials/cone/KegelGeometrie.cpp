@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <utility>
 
 namespace umbrin {
@@ -241,6 +242,22 @@ void kegelZahlBeiseite(double& x, double& y, double dx, double dy, double cx, do
     y += weg * ny - hoehe / 2;
 }
 
+void kegelZahlAmEnde(double& x, double& y, double dx, double dy, double breite, double hoehe, double luft)
+{
+    const double d = std::hypot(dx, dy);
+    if (d > 0) {
+        dx /= d;
+        dy /= d;
+        // Out along the line until the box's edge keeps luft from the end.
+        const double weg = luft + std::min(std::fabs(dx) > 1e-9 ? breite / 2 / std::fabs(dx) : 1e18,
+                                           std::fabs(dy) > 1e-9 ? hoehe / 2 / std::fabs(dy) : 1e18);
+        x += weg * dx;
+        y += weg * dy;
+    }
+    x -= breite / 2;
+    y -= hoehe / 2;
+}
+
 void kegelZahlenAuseinander(std::vector<KegelZahlkasten>& kaesten, double cx, double cy, double luft)
 {
     const auto nah = [luft](const KegelZahlkasten& a, const KegelZahlkasten& b) {
@@ -262,5 +279,72 @@ void kegelZahlenAuseinander(std::vector<KegelZahlkasten>& kaesten, double cx, do
         }
     }
 }
+
+namespace {
+
+// The distance from the point to the segment.
+double punktStrecke(double px, double py, const std::array<double, 4>& s)
+{
+    const double dx = s[2] - s[0], dy = s[3] - s[1], l2 = dx * dx + dy * dy;
+    const double u = l2 > 0 ? std::clamp(((px - s[0]) * dx + (py - s[1]) * dy) / l2, 0.0, 1.0) : 0.0;
+    return std::hypot(px - s[0] - u * dx, py - s[1] - u * dy);
+}
+
+// The distance from the box to the segment, 0 when the segment runs into it.
+double kastenStrecke(const KegelZahlkasten& k, const std::array<double, 4>& s)
+{
+    const double x0 = k.x, y0 = k.y, x1 = k.x + k.breite, y1 = k.y + k.hoehe;
+    const auto innen = [&](double x, double y) { return x >= x0 && x <= x1 && y >= y0 && y <= y1; };
+    if (innen(s[0], s[1]) || innen(s[2], s[3]))
+        return 0;
+    const std::array<double, 4> seiten[] = {{x0, y0, x1, y0}, {x1, y0, x1, y1}, {x1, y1, x0, y1}, {x0, y1, x0, y0}};
+    const auto kreuzen = [](const std::array<double, 4>& a, const std::array<double, 4>& b) {
+        const auto seite = [](double ax, double ay, double bx, double by, double px, double py) {
+            return (bx - ax) * (py - ay) - (by - ay) * (px - ax);
+        };
+        const double d1 = seite(a[0], a[1], a[2], a[3], b[0], b[1]), d2 = seite(a[0], a[1], a[2], a[3], b[2], b[3]);
+        const double d3 = seite(b[0], b[1], b[2], b[3], a[0], a[1]), d4 = seite(b[0], b[1], b[2], b[3], a[2], a[3]);
+        return ((d1 > 0) != (d2 > 0)) && ((d3 > 0) != (d4 > 0));
+    };
+    double d = std::numeric_limits<double>::max();
+    for (const auto& r : seiten) {
+        if (kreuzen(r, s))
+            return 0;
+        d = std::min({d, punktStrecke(r[0], r[1], s), punktStrecke(s[0], s[1], r), punktStrecke(s[2], s[3], r)});
+    }
+    return d;
+}
+
+} // namespace
+
+void KegelStriche::strecke(double x0, double y0, double x1, double y1) { strecken_.push_back({x0, y0, x1, y1}); }
+
+double KegelStriche::abstand(const KegelZahlkasten& k, double bis) const
+{
+    double d = bis;
+    for (const auto& s : strecken_) {
+        // Far from the box in either direction: no nearer than what is known.
+        if (std::min(s[0], s[2]) > k.x + k.breite + d || std::max(s[0], s[2]) < k.x - d
+            || std::min(s[1], s[3]) > k.y + k.hoehe + d || std::max(s[1], s[3]) < k.y - d)
+            continue;
+        d = std::min(d, kastenStrecke(k, s));
+    }
+    for (const KegelZahlkasten& a : kaesten_) {
+        const double dx = std::max({0.0, a.x - (k.x + k.breite), k.x - (a.x + a.breite)});
+        const double dy = std::max({0.0, a.y - (k.y + k.hoehe), k.y - (a.y + a.hoehe)});
+        d = std::min(d, std::hypot(dx, dy));
+    }
+    return d;
+}
+
+int KegelStriche::treffer(const KegelZahlkasten& k) const
+{
+    return static_cast<int>(std::count_if(strecken_.begin(), strecken_.end(), [&](const std::array<double, 4>& s) {
+        return std::min(s[0], s[2]) <= k.x + k.breite && std::max(s[0], s[2]) >= k.x
+               && std::min(s[1], s[3]) <= k.y + k.hoehe && std::max(s[1], s[3]) >= k.y && kastenStrecke(k, s) == 0;
+    }));
+}
+
+bool KegelStriche::frei(const KegelZahlkasten& k, double luft) const { return abstand(k, luft) >= luft; }
 
 } // namespace umbrin

@@ -113,6 +113,10 @@ void dreheHPGL(double& x, double& y, double w);
 void kegelZahlBeiseite(double& x, double& y, double dx, double dy, double cx, double cy, double breite, double hoehe,
                        double luft);
 
+// The corner of a box breite by hoehe that stands on the continuation of a line beyond its end
+// (x, y), the line running out in direction (dx, dy), its nearest point luft from the end.
+void kegelZahlAmEnde(double& x, double& y, double dx, double dy, double breite, double hoehe, double luft);
+
 // An hour number's box: corner (x, y) and its extent along both axes.
 struct KegelZahlkasten {
     double x = 0, y = 0, breite = 0, hoehe = 0;
@@ -121,5 +125,23 @@ struct KegelZahlkasten {
 // keeps the gap luft from the boxes before it; the numbers near the foot, where the hour lines
 // run close together, so stay apart and beside their own lines.
 void kegelZahlenAuseinander(std::vector<KegelZahlkasten>& kaesten, double cx, double cy, double luft);
+
+// What a drawing puts on its sheet, in the sheet's units, for the hour numbers to keep clear
+// of: its strokes and the boxes of its texts.
+class KegelStriche {
+public:
+    void strecke(double x0, double y0, double x1, double y1);
+    void kasten(const KegelZahlkasten& k) { kaesten_.push_back(k); }
+    // Whether the box keeps the gap luft from every stroke and every text box.
+    bool frei(const KegelZahlkasten& k, double luft) const;
+    // The least distance from the box to a stroke or a text box, at most bis.
+    double abstand(const KegelZahlkasten& k, double bis) const;
+    // How many strokes run into the box.
+    int treffer(const KegelZahlkasten& k) const;
+
+private:
+    std::vector<std::array<double, 4>> strecken_;
+    std::vector<KegelZahlkasten> kaesten_;
+};
 
 } // namespace umbrin

@@ -93,10 +93,8 @@ std::vector<Fall> faelle()
     const double inklinationen[] = {0, 25.4589, 175, 40}, zooms[] = {0.71, 1, 1.41, 2};
     std::vector<Fall> f;
     for (std::size_t n = 0; n < std::size(breiten); ++n) {
-        const double b = breiten[n];
-        const double neigungen[3][4] = {{kegelNeigungGespeichert(b), kegelNeigungGespeichert(b), kegelNeigungGespeichert(b), kegelNeigungGespeichert(b)},
-                                        {90, 146.13, 60, 1},
-                                        {60, kegelNeigungGespeichert(b), 179, 90}};
+        const double b = breiten[n], getippt = kegelNeigungGespeichert(b);
+        const double neigungen[3][4] = {{getippt, getippt, getippt, getippt}, {90, 146.13, 60, 1}, {60, getippt, 179, 90}};
         for (std::size_t e = 0; e < 3; ++e) {
             const std::size_t i = 3 * n + e;
             f.push_back({b, int(e), neigungen[e][n % 4], achsen[i % 4], i % 7 == 3 ? 1.0 : 12.0, abweichungen[i % 4],
@@ -149,7 +147,8 @@ TEST(KegelStundenzahlenSweep, HoursOnlyWhereTheSunShinesAndEveryDrawnEvenLineNum
                 if (l < -0.5) {
                     // Each dark hour alone: no stroke, no number.
                     const Gezeigt g = zeigeStunden(v, h, h);
-                    EXPECT_FALSE(g.linie || g.zahlen.count(h) || alle.zahlen.count(h)) << wo << ": the sun never shines then";
+                    EXPECT_FALSE(g.linie || g.zahlen.count(h) || alle.zahlen.count(h))
+                        << wo << ": the sun never shines then";
                     dunkel += !nein;
                 } else if (l > 0.5 && h % 2 == 0) {
                     const bool linie = zeigeStunden(v, h, h).linie;
