@@ -162,3 +162,46 @@ TEST(KegelStundenzahlenSweep, HoursOnlyWhereTheSunShinesAndEveryDrawnEvenLineNum
     EXPECT_GT(linien, 400);
     EXPECT_GT(dunkel, 400);
 }
+
+// Where the tilt is typed as the latitude (south: stored with 180 added) and on the turned
+// planes, an hour number keeps a fifth of its height clear of every stroke of the dial (its own
+// line included), on both screens, the pages and in the plot.
+TEST(KegelStundenzahlenSweep, NumbersKeepClearOfTheLines)
+{
+    for (const auto& [breite, ebene] : {std::pair{-33.87, 0}, std::pair{-33.87, 1}, std::pair{-33.87, 2},
+                                        std::pair{47.25, 1}, std::pair{47.25, 2}}) {
+        AppState s;
+        initialisiereZustand(s);
+        s.UhrTyp = 'm';
+        s.Par.Breite = breite;
+        s.Par.KegelNeigung = kegelNeigungGespeichert(breite);
+        s.Schalter.Ebene = static_cast<std::uint8_t>(ebene);
+        for (const Sicht& v : kSichten) {
+            const Blattinhalt b = zeichneInSicht(s, v, kSchirm, {PromptAnswer::No});
+            for (const Beschriftung& t : b.texte) {
+                if (zahlIn(t.text) < 0 || (v.plot ? t.stift != 3 : t.farbe != s.Farben[2]))
+                    continue;
+                // The box of the letters: 0.55 of the height a digit on a canvas, the cell of
+                // the label's size in the plot (y up from its lower left corner).
+                const double h = v.plot ? 128 : std::fabs(t.hoehe), w = (v.plot ? 144 : 0.55 * h) * t.text.size();
+                const double x0 = t.an.x, y0 = t.an.y, abstandMin = 0.2 * h;
+                double naechster = 1e18;
+                for (const Strich& st : b.striche) {
+                    if (st.art == PrimitiveKind::Ellipse || st.art == PrimitiveKind::Arc || st.stift == 9)
+                        continue;
+                    for (std::size_t k = 1; k < st.punkte.size(); ++k) {
+                        const PlotPunkt a = st.punkte[k - 1], e = st.punkte[k];
+                        const int n = 1 + int(std::hypot(e.x - a.x, e.y - a.y) / (0.05 * h));
+                        for (int i = 0; i <= n; ++i) {
+                            const double x = a.x + (e.x - a.x) * i / n, y = a.y + (e.y - a.y) * i / n;
+                            naechster = std::min(naechster, std::hypot(std::max({0.0, x0 - x, x - x0 - w}),
+                                                                       std::max({0.0, y0 - y, y - y0 - h})));
+                        }
+                    }
+                }
+                EXPECT_GE(naechster, abstandMin) << breite << " deg, plane " << ebene << ", " << v.name << ": "
+                                                 << t.text << " at " << t.an.x << "," << t.an.y;
+            }
+        }
+    }
+}
