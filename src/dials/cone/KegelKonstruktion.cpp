@@ -162,14 +162,6 @@ void kegelStundenrichtung(const Kegelkonstruktion& k, const KegelPunkt& p, doubl
     dy = (nach.ok ? nach.y : p.y) - (vor.ok ? vor.y : p.y);
 }
 
-bool kegelDatumslinieNahe(const Kegelkonstruktion& k, const KegelPunkt& p, double t, double reichweite)
-{
-    return std::any_of(k.datumslinien.begin(), k.datumslinien.end(), [&](const KegelDatumslinie& l) {
-        const KegelPunkt q = k.punkt(l.paar, t);
-        return q.gezeigt() && std::hypot(q.x - p.x, q.y - p.y) < reichweite;
-    });
-}
-
 int kegelUnterteilung(const AppState& s)
 {
     const int ziffer = s.Schalter.StundenIntervallSonst - '0';

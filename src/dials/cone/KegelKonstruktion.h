@@ -151,10 +151,6 @@ bool kegelZahlAmLinienende(const Kegelkonstruktion& k, const Blatt& b, double t,
 // points of the pairs either side of p's.
 void kegelStundenrichtung(const Kegelkonstruktion& k, const KegelPunkt& p, double t, double& dx, double& dy);
 
-// True when a date line crosses the line of hour t nearer than reichweite to its point p: a
-// number there would have the date line through it.
-bool kegelDatumslinieNahe(const Kegelkonstruktion& k, const KegelPunkt& p, double t, double reichweite);
-
 // Sub-steps per hour of the hour lines (1 for " 60 min" .. 4 for " 15 min").
 int kegelUnterteilung(const AppState& s);
 

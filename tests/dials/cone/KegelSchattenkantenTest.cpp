@@ -65,9 +65,9 @@ bool zwischen(const Lage& l, double rand) { return l.anteil >= -rand / l.laenge 
 TEST(KegelSchattenkanten, DrawnHourPointsLieOnBothDaysShadowEdgesOnEveryPlane)
 {
     // Plane by ebene mod 3 (0 horizontal, 1 vertical, 2 inclining), the order of the days by
-    // ebene div 3. The least number of drawn points with both days' sun on the plane and above
-    // the horizon: on the planes where the equivalent dial lies south of the equator the cone
-    // leans towards the sun, its shadows stay short, and many pairs meet no hour point.
+    // ebene div 3. The least number of drawn points with both days' sun on the plane: on the planes where
+    // the equivalent dial lies south of the equator the cone leans towards the sun, its
+    // shadows stay short, and many pairs meet no hour point.
     const Fall faelle[] = {
         {"horizontal 47.25 N", 47.25, 0, 0, 0, 1400},
         {"horizontal 33.87 S", -33.87, 0, 0, 0, 600},

@@ -76,34 +76,40 @@ double hoechstesLicht(const AppState& s, int h)
     return hoechste;
 }
 
-struct Fall {
-    double breite;
-    int ebene;
-    double neigung, achse, oeffnung = 12, abweichung = -11.7, inklination = 25.4589, zoom = 1;
-    int zonenzeit = 0;
-};
+// A cone dial of the tilt, axis, opening, deviation and inclination given on the plane given.
+AppState fall(double breite, int ebene, double neigung, double achse, double oeffnung = 12, double abweichung = -11.7,
+              double inklination = 25.4589, double zoom = 1, int zonenzeit = 0)
+{
+    AppState s;
+    initialisiereZustand(s);
+    s.UhrTyp = 'm';
+    s.Par.Breite = breite, s.Schalter.Ebene = static_cast<std::uint8_t>(ebene), s.Par.KegelNeigung = neigung;
+    s.Par.Gnomonhoehe = achse, s.Par.KegelOeffnung = oeffnung, s.Par.Wandabweichung = abweichung;
+    s.Par.Inklination = inklination, s.Zoom = zoom, s.Schalter.Zonenzeit = static_cast<std::uint8_t>(zonenzeit);
+    return s;
+}
 
-// The cases of the dialog's ranges: each latitude on each plane, the other values in turn. On
-// the horizontal plane the tilt is typed as the latitude; on the others it runs through the
-// stored tilts the dialog allows, the ends (refused) among them.
-std::vector<Fall> faelle()
+// Each latitude on each plane, the other values in turn; the tilt typed as the latitude on the
+// horizontal plane, on the others the stored tilts the dialog allows, the refused ends among them.
+std::vector<AppState> faelle()
 {
     const double breiten[] = {2, 10, 23.44, -2, -10, -23.44, 35, 47.25, 55, 66, -33.87, -55};
     const double achsen[] = {5, 35, 500, 20}, abweichungen[] = {-180, -11.7, 180, 0};
     const double inklinationen[] = {0, 25.4589, 175, 40}, zooms[] = {0.71, 1, 1.41, 2};
-    std::vector<Fall> f;
+    std::vector<AppState> f;
     for (std::size_t n = 0; n < std::size(breiten); ++n) {
         const double b = breiten[n], getippt = kegelNeigungGespeichert(b);
-        const double neigungen[3][4] = {{getippt, getippt, getippt, getippt}, {90, 146.13, 60, 1}, {60, getippt, 179, 90}};
+        const double neigungen[3][4] = {{getippt, getippt, getippt, getippt}, {90, 146.13, 60, 1},
+                                        {60, getippt, 179, 90}};
         for (std::size_t e = 0; e < 3; ++e) {
             const std::size_t i = 3 * n + e;
-            f.push_back({b, int(e), neigungen[e][n % 4], achsen[i % 4], i % 7 == 3 ? 1.0 : 12.0, abweichungen[i % 4],
-                         inklinationen[(i / 3) % 4], zooms[(i / 4) % 4], int(i % 2)});
+            f.push_back(fall(b, int(e), neigungen[e][n % 4], achsen[i % 4], i % 7 == 3 ? 1.0 : 12.0,
+                             abweichungen[i % 4], inklinationen[(i / 3) % 4], zooms[(i / 4) % 4], int(i % 2)));
         }
     }
-    f.push_back({35, 1, 60, 20, 12, 0, 40});
-    f.push_back({-23.44, 2, 60, 20, 12, 0, 40});
-    f.push_back({47.25, 0, 90, 35, 85, 0, 40, 2});
+    f.push_back(fall(35, 1, 60, 20, 12, 0, 40));
+    f.push_back(fall(-23.44, 2, 60, 20, 12, 0, 40));
+    f.push_back(fall(47.25, 0, 90, 35, 85, 0, 40, 2));
     return f;
 }
 
@@ -112,22 +118,11 @@ std::vector<Fall> faelle()
 TEST(KegelStundenzahlenSweep, HoursOnlyWhereTheSunShinesAndEveryDrawnEvenLineNumbered)
 {
     int linien = 0, dunkel = 0;
-    for (const Fall& f : faelle()) {
-        AppState s;
-        initialisiereZustand(s);
-        s.UhrTyp = 'm';
-        s.Par.Breite = f.breite;
-        s.Schalter.Ebene = static_cast<std::uint8_t>(f.ebene);
-        s.Par.KegelNeigung = f.neigung;
-        s.Par.Gnomonhoehe = f.achse;
-        s.Par.KegelOeffnung = f.oeffnung;
-        s.Par.Wandabweichung = f.abweichung;
-        s.Par.Inklination = f.inklination;
-        s.Zoom = f.zoom;
-        s.Schalter.Zonenzeit = static_cast<std::uint8_t>(f.zonenzeit);
+    for (AppState s : faelle()) {
         const bool nein = !kegelAblehnung(s).empty();
-        const std::string fall = std::to_string(f.breite) + " deg, plane " + std::to_string(f.ebene) + ", tilt "
-                                 + std::to_string(f.neigung) + ", axis " + std::to_string(f.achse);
+        const std::string wie = std::to_string(s.Par.Breite) + " deg, plane " + std::to_string(s.Schalter.Ebene)
+                                + ", tilt " + std::to_string(s.Par.KegelNeigung) + ", axis "
+                                + std::to_string(s.Par.Gnomonhoehe);
         // The hours the sun surely never lights (beyond half a degree) and those it surely does.
         std::array<double, 25> licht{};
         for (int h = 0; h <= 24; ++h)
@@ -136,14 +131,14 @@ TEST(KegelStundenzahlenSweep, HoursOnlyWhereTheSunShinesAndEveryDrawnEvenLineNum
             s.Zeiten.QuadVon = von;
             s.Zeiten.QuadBis = bis;
             const Gezeigt g = zeige(s, v);
-            EXPECT_EQ(g.nein, nein) << fall << ", " << v.name;
+            EXPECT_EQ(g.nein, nein) << wie << ", " << v.name;
             return g;
         };
         for (const Sicht& v : kSichten) {
             const Gezeigt alle = zeigeStunden(v, 0, 24);
             for (int h = 0; h <= 24; ++h) {
                 const double l = licht[static_cast<std::size_t>(h)];
-                const std::string wo = fall + ", " + std::to_string(h) + " h, " + v.name;
+                const std::string wo = wie + ", " + std::to_string(h) + " h, " + v.name;
                 if (l < -0.5) {
                     // Each dark hour alone: no stroke, no number.
                     const Gezeigt g = zeigeStunden(v, h, h);
@@ -159,23 +154,16 @@ TEST(KegelStundenzahlenSweep, HoursOnlyWhereTheSunShinesAndEveryDrawnEvenLineNum
             }
         }
     }
-    EXPECT_GT(linien, 400);
-    EXPECT_GT(dunkel, 400);
+    EXPECT_TRUE(linien > 400 && dunkel > 400) << linien << " lines drawn, " << dunkel << " dark hours";
 }
 
-// Where the tilt is typed as the latitude (south: stored with 180 added) and on the turned
-// planes, an hour number keeps a fifth of its height clear of every stroke of the dial (its own
-// line included), on both screens, the pages and in the plot.
+// With the tilt typed as the latitude (stored with 180 added in the south), on every plane and view an
+// hour number keeps a fifth of its height clear of every stroke of the dial, its own line included.
 TEST(KegelStundenzahlenSweep, NumbersKeepClearOfTheLines)
 {
     for (const auto& [breite, ebene] : {std::pair{-33.87, 0}, std::pair{-33.87, 1}, std::pair{-33.87, 2},
                                         std::pair{47.25, 1}, std::pair{47.25, 2}}) {
-        AppState s;
-        initialisiereZustand(s);
-        s.UhrTyp = 'm';
-        s.Par.Breite = breite;
-        s.Par.KegelNeigung = kegelNeigungGespeichert(breite);
-        s.Schalter.Ebene = static_cast<std::uint8_t>(ebene);
+        const AppState s = fall(breite, ebene, kegelNeigungGespeichert(breite), 35);
         for (const Sicht& v : kSichten) {
             const Blattinhalt b = zeichneInSicht(s, v, kSchirm, {PromptAnswer::No});
             for (const Beschriftung& t : b.texte) {
