@@ -173,22 +173,24 @@ void schreibeLegende(const AppState& s, HPGLDatei& d, int k, std::int32_t legend
 
 // A mark on the axis at the point (0, hy) of the dial frame: a cross whose vertical stroke runs
 // from 80k above to unten below, with its one-letter name in the first of the cross's corners
-// (under the right arm, over it, over the left arm, under it) clear of the dial's strokes;
-// gives the name's box.
+// (under the right arm, over it, over the left arm, under it) clear of the dial's strokes, else
+// in the first such place twice or three times as far out; gives the name's box.
 KegelZahlkasten schreibeMarke(HPGLDatei& d, const PlotBlatt& b, double hy, int k, const char* name, double unten,
                               const KegelStriche& striche)
 {
     double x = 0, y = 0;
     b.aufBlatt(0, hy, x, y);
     KegelZahlkasten kasten{x + 80.0 * k, y - 160.0 * k, 144.0 * k, 128.0 * k};
-    for (const auto& [dx, dy] : {std::pair{80.0, -160.0}, std::pair{80.0, 32.0}, std::pair{-224.0, 32.0},
-                                 std::pair{-224.0, -160.0}}) {
-        const KegelZahlkasten k1{x + dx * k, y + dy * k, 144.0 * k, 128.0 * k};
-        if (striche.frei(k1, 24.0 * k)) {
-            kasten = k1;
-            break;
+    bool gefunden = false;
+    for (int f = 1; f <= 3 && !gefunden; ++f)
+        for (const auto& [sx, sy] : {std::pair{1, -1}, std::pair{1, 1}, std::pair{-1, 1}, std::pair{-1, -1}}) {
+            const KegelZahlkasten k1{x + (152.0 * sx * f - 72) * k, y + (96.0 * sy * f - 64) * k, 144.0 * k, 128.0 * k};
+            if ((gefunden = b.aufSeite(k1.x, k1.y) && b.aufSeite(k1.x + k1.breite, k1.y + k1.hoehe)
+                            && striche.frei(k1, 24.0 * k))) {
+                kasten = k1;
+                break;
+            }
         }
-    }
     HPGLZeile(d, ";PU " + punkt(x - 80.0 * k, y) + ";PD " + punkt(x + 80.0 * k, y) + ";PU "
                      + punkt(kasten.x, kasten.y) + ";" + hpglLabel(name));
     HPGLZeile(d, ";PU " + punkt(x, y + 80.0 * k) + ";PD " + punkt(x, y - unten));

@@ -432,7 +432,8 @@ Konstruktionsmeldungen zeichneKegelUhr(const AppState& s, const Zeichenumgebung&
         c.lineTo(runde(ax1), runde(ay1));
     }
     // The marks' crosses, each with its name in the first of the cross's corners (under the
-    // right arm, over it, over the left arm, under it) clear of the dial's strokes.
+    // right arm, over it, over the left arm, under it) clear of the dial's strokes, else in the
+    // first such place twice or three times as far out.
     std::vector<KegelZahlkasten> marken;
     for (std::size_t i = 0; i < markenOrte.size(); ++i) {
         const int px = markenOrte[i].x, py = markenOrte[i].y;
@@ -444,13 +445,16 @@ Konstruktionsmeldungen zeichneKegelUhr(const AppState& s, const Zeichenumgebung&
         const TextExtent e = c.textExtent(name);
         const double w = e.width, h = e.height;
         KegelZahlkasten kasten{double(px), double(py), w, h};
-        for (const auto& [dx, dy] : {std::pair{0.0, 0.0}, std::pair{0.0, -h}, std::pair{-w, -h}, std::pair{-w, 0.0}}) {
-            const KegelZahlkasten k1{px + dx, py + dy, w, h};
-            if (striche.frei(k1, 0.15 * h)) {
-                kasten = k1;
-                break;
+        bool gefunden = false;
+        for (int f = 1; f <= 3 && !gefunden; ++f)
+            for (const auto& [sx, sy] : {std::pair{1, 1}, std::pair{1, -1}, std::pair{-1, -1}, std::pair{-1, 1}}) {
+                const KegelZahlkasten k1{px + (sx * f - 1) * w / 2, py + (sy * f - 1) * h / 2, w, h};
+                const bool aufSeite = k1.x >= b.rand && k1.y >= b.rand && k1.x + w <= b.W && k1.y + h <= b.H;
+                if ((gefunden = aufSeite && striche.frei(k1, 0.15 * h))) {
+                    kasten = k1;
+                    break;
+                }
             }
-        }
         c.textOut(runde(kasten.x), runde(kasten.y), name);
         marken.push_back(kasten);
     }
