@@ -5,6 +5,7 @@
 #include "core/RecordingCanvas.h"
 #include "core/Sprachdienst.h"
 #include "dialogs/HabermelGeometrie.h"
+#include "dialogs/Wertebereiche.h"
 #include "drawing/KartenText.h"
 #include "drawing/ZeichnungDruck.h"
 #include "drawing/Platzierung.h"
@@ -78,9 +79,12 @@ const Familie familien[] = {
     {"ring correction", 'r', 1},
     {"ring two bands with date scales", 'r', 0, 0, false, false,
      [](AppState& s) { s.Schalter.Ganzjaehrig = 0, s.Schalter.RingExakt = 2; }},
-    {"cone", 'm'},
-    {"cone vertical", 'm', 0, 0, false, false, [](AppState& s) { s.Schalter.Ebene = 1; }},
-    {"cone inclining", 'm', 0, 0, false, false, [](AppState& s) { s.Schalter.Ebene = 2; }},
+    // The cone's tilt typed as the latitude, as the dialog stores it (south: 180 added).
+    {"cone", 'm', 0, 0, false, false, [](AppState& s) { s.Par.KegelNeigung = kegelNeigungGespeichert(s.Par.Breite); }},
+    {"cone vertical", 'm', 0, 0, false, false,
+     [](AppState& s) { s.Schalter.Ebene = 1, s.Par.KegelNeigung = kegelNeigungGespeichert(s.Par.Breite); }},
+    {"cone inclining", 'm', 0, 0, false, false,
+     [](AppState& s) { s.Schalter.Ebene = 2, s.Par.KegelNeigung = kegelNeigungGespeichert(s.Par.Breite); }},
     {"ham", 'o', 0, 0, false, true},
     // The planar dials with the Italian and Babylonian hours of the parameter dialog on, over
     // the true-time lines and their numbers.

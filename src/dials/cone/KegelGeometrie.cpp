@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <utility>
 
 namespace umbrin {
@@ -108,6 +109,7 @@ void bildeTagPaare(int S, int W, const SonnenTage& tage, TagPaare& paare)
 KegelEbene kegelEbene(const AppState& s, std::uint8_t ebene)
 {
     KegelEbene e;
+    e.breite = s.Par.Breite;
     switch (ebene % 3) {
     case 0:
         e.phi = s.Par.Breite;
@@ -147,9 +149,10 @@ void Spitzenschatten(double H, double dekl, double phi, const KegelMasse& m, dou
     spitzenschattenUndHoehe(H, dekl, phi, m, x, y);
 }
 
-bool Schattenkantenschnitt(int i, const TagPaare& paare, double& x, double& y, double phi, const KegelMasse& m,
-                           double t, int variante, bool* erreicht)
+bool Schattenkantenschnitt(int i, const TagPaare& paare, double& x, double& y, const KegelEbene& e,
+                           const KegelMasse& m, double t, int variante, bool* erreicht)
 {
+    const double phi = e.phi;
     const TTagPaar& p = paare.paar[static_cast<std::size_t>(i)];
     const double dekl = p.DeklMittel;
     double e1 = -p.Zgl1;
@@ -166,6 +169,13 @@ bool Schattenkantenschnitt(int i, const TagPaare& paare, double& x, double& y, d
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     const bool oben1 = spitzenschattenUndHoehe((t - 12) * 15 - e1, dekl, phi, m, x1, y1) > 0;
     const bool oben2 = spitzenschattenUndHoehe((t - 12) * 15 - e2, dekl, phi, m, x2, y2) > 0;
+    // A day's sun casts a shadow only while it also stands above the place's true horizon.
+    const auto ueberHorizont = [&](double ek) {
+        const double H = ((t - 12) * 15 - ek + e.dl) * kRad;
+        return SinGrad(e.breite) * SinGrad(dekl) + CosGrad(e.breite) * CosGrad(dekl) * std::cos(H) > 0.0;
+    };
+    bool licht1 = oben1 && ueberHorizont(e1);
+    bool licht2 = oben2 && ueberHorizont(e2);
     const double a2 = m.a * m.a, b2 = m.b * m.b;
     auto innen = [&](double px, double py) { return (px / m.a) * (px / m.a) + (py / m.b) * (py / m.b) <= 1.0; };
     if (innen(x1, y1) || innen(x2, y2))
@@ -182,6 +192,7 @@ bool Schattenkantenschnitt(int i, const TagPaare& paare, double& x, double& y, d
     if (oben1 && oben2 && x1 * y2 - y1 * x2 > 0) {
         std::swap(x1, x2);
         std::swap(y1, y2);
+        std::swap(licht1, licht2);
     }
     const double m1 = (x1 * y1 + std::sqrt(b2 * x1 * x1 + a2 * y1 * y1 - a2 * b2)) / sicherNenner(x1 * x1 - a2);
     const double m2 = (x2 * y2 - std::sqrt(b2 * x2 * x2 + a2 * y2 * y2 - a2 * b2)) / sicherNenner(x2 * x2 - a2);
@@ -191,8 +202,8 @@ bool Schattenkantenschnitt(int i, const TagPaare& paare, double& x, double& y, d
     x = (g2 - g1) / dm;
     y = (g2 * m1 - g1 * m2) / dm;
     if (erreicht != nullptr)
-        *erreicht = (!oben1 || aufKante(x, y, x1, y1, m1, g1, m)) && (!oben2 || aufKante(x, y, x2, y2, m2, g2, m));
-    return ok;
+        *erreicht = (!licht1 || aufKante(x, y, x1, y1, m1, g1, m)) && (!licht2 || aufKante(x, y, x2, y2, m2, g2, m));
+    return ok && (licht1 || licht2);
 }
 
 void drehe(double& x, double& y, double w)
@@ -231,6 +242,22 @@ void kegelZahlBeiseite(double& x, double& y, double dx, double dy, double cx, do
     y += weg * ny - hoehe / 2;
 }
 
+void kegelZahlAmEnde(double& x, double& y, double dx, double dy, double breite, double hoehe, double luft)
+{
+    const double d = std::hypot(dx, dy);
+    if (d > 0) {
+        dx /= d;
+        dy /= d;
+        // Out along the line until the box's edge keeps luft from the end.
+        const double weg = luft + std::min(std::fabs(dx) > 1e-9 ? breite / 2 / std::fabs(dx) : 1e18,
+                                           std::fabs(dy) > 1e-9 ? hoehe / 2 / std::fabs(dy) : 1e18);
+        x += weg * dx;
+        y += weg * dy;
+    }
+    x -= breite / 2;
+    y -= hoehe / 2;
+}
+
 void kegelZahlenAuseinander(std::vector<KegelZahlkasten>& kaesten, double cx, double cy, double luft)
 {
     const auto nah = [luft](const KegelZahlkasten& a, const KegelZahlkasten& b) {
@@ -252,5 +279,72 @@ void kegelZahlenAuseinander(std::vector<KegelZahlkasten>& kaesten, double cx, do
         }
     }
 }
+
+namespace {
+
+// The distance from the point to the segment.
+double punktStrecke(double px, double py, const std::array<double, 4>& s)
+{
+    const double dx = s[2] - s[0], dy = s[3] - s[1], l2 = dx * dx + dy * dy;
+    const double u = l2 > 0 ? std::clamp(((px - s[0]) * dx + (py - s[1]) * dy) / l2, 0.0, 1.0) : 0.0;
+    return std::hypot(px - s[0] - u * dx, py - s[1] - u * dy);
+}
+
+// The distance from the box to the segment, 0 when the segment runs into it.
+double kastenStrecke(const KegelZahlkasten& k, const std::array<double, 4>& s)
+{
+    const double x0 = k.x, y0 = k.y, x1 = k.x + k.breite, y1 = k.y + k.hoehe;
+    const auto innen = [&](double x, double y) { return x >= x0 && x <= x1 && y >= y0 && y <= y1; };
+    if (innen(s[0], s[1]) || innen(s[2], s[3]))
+        return 0;
+    const std::array<double, 4> seiten[] = {{x0, y0, x1, y0}, {x1, y0, x1, y1}, {x1, y1, x0, y1}, {x0, y1, x0, y0}};
+    const auto kreuzen = [](const std::array<double, 4>& a, const std::array<double, 4>& b) {
+        const auto seite = [](double ax, double ay, double bx, double by, double px, double py) {
+            return (bx - ax) * (py - ay) - (by - ay) * (px - ax);
+        };
+        const double d1 = seite(a[0], a[1], a[2], a[3], b[0], b[1]), d2 = seite(a[0], a[1], a[2], a[3], b[2], b[3]);
+        const double d3 = seite(b[0], b[1], b[2], b[3], a[0], a[1]), d4 = seite(b[0], b[1], b[2], b[3], a[2], a[3]);
+        return ((d1 > 0) != (d2 > 0)) && ((d3 > 0) != (d4 > 0));
+    };
+    double d = std::numeric_limits<double>::max();
+    for (const auto& r : seiten) {
+        if (kreuzen(r, s))
+            return 0;
+        d = std::min({d, punktStrecke(r[0], r[1], s), punktStrecke(s[0], s[1], r), punktStrecke(s[2], s[3], r)});
+    }
+    return d;
+}
+
+} // namespace
+
+void KegelStriche::strecke(double x0, double y0, double x1, double y1) { strecken_.push_back({x0, y0, x1, y1}); }
+
+double KegelStriche::abstand(const KegelZahlkasten& k, double bis) const
+{
+    double d = bis;
+    for (const auto& s : strecken_) {
+        // Far from the box in either direction: no nearer than what is known.
+        if (std::min(s[0], s[2]) > k.x + k.breite + d || std::max(s[0], s[2]) < k.x - d
+            || std::min(s[1], s[3]) > k.y + k.hoehe + d || std::max(s[1], s[3]) < k.y - d)
+            continue;
+        d = std::min(d, kastenStrecke(k, s));
+    }
+    for (const KegelZahlkasten& a : kaesten_) {
+        const double dx = std::max({0.0, a.x - (k.x + k.breite), k.x - (a.x + a.breite)});
+        const double dy = std::max({0.0, a.y - (k.y + k.hoehe), k.y - (a.y + a.hoehe)});
+        d = std::min(d, std::hypot(dx, dy));
+    }
+    return d;
+}
+
+int KegelStriche::treffer(const KegelZahlkasten& k) const
+{
+    return static_cast<int>(std::count_if(strecken_.begin(), strecken_.end(), [&](const std::array<double, 4>& s) {
+        return std::min(s[0], s[2]) <= k.x + k.breite && std::max(s[0], s[2]) >= k.x
+               && std::min(s[1], s[3]) <= k.y + k.hoehe && std::max(s[1], s[3]) >= k.y && kastenStrecke(k, s) == 0;
+    }));
+}
+
+bool KegelStriche::frei(const KegelZahlkasten& k, double luft) const { return abstand(k, luft) >= luft; }
 
 } // namespace umbrin

@@ -63,11 +63,14 @@ void bildeTagPaare(int S, int W, const SonnenTage& tage, TagPaare& paare);
 
 // The equivalent horizontal dial of the chosen plane (ebene mod 3: 0 horizontal, 1 vertical,
 // 2 inclining): its latitude phi (degrees), the longitude difference dl (degrees; clock times
-// shift by -dl/15 hours) and the turn w of its drawing on the plane (radians).
+// shift by -dl/15 hours, so an hour angle H on it is H + dl at the place) and the turn w of its
+// drawing on the plane (radians); breite is the place's own latitude, whose horizon the sun
+// must clear as well as the plane's.
 struct KegelEbene {
     double phi = 0;
     double dl = 0;
     double w = 0;
+    double breite = 0;
 };
 KegelEbene kegelEbene(const AppState& s, std::uint8_t ebene);
 
@@ -84,13 +87,15 @@ struct KegelMasse {
 // The hour point of pair i at mean time t (hours, of the equivalent horizontal dial): where
 // the two days' shadow edges that face each other cross. variante is ebene div 3, the order
 // in which the days are taken; while both days' suns shine, the point does not depend on
-// it. Returns false when the sun stands below the horizon of the equivalent dial or an apex
-// shadow falls inside the footprint; x and y are left unchanged in the second case.
-// erreicht, when given, tells whether the crossing lies on the edges themselves, between
-// each tangent point and its apex shadow; where it does not, the shadow never marks the
-// point (the cone is too short for it).
-bool Schattenkantenschnitt(int i, const TagPaare& paare, double& x, double& y, double phi, const KegelMasse& m,
-                           double t, int variante, bool* erreicht = nullptr);
+// it. Returns false when the sun stands below the horizon of the equivalent dial, when
+// neither day's sun stands above both the plane and the place's true horizon (on a wall or an
+// inclining plane the plane's horizon may lie below the true one), or when an apex shadow
+// falls inside the footprint; x and y are left unchanged in the last case.
+// erreicht, when given, tells whether the crossing lies on the edges of the days whose sun
+// shines, between each tangent point and its apex shadow; where it does not, the shadow never
+// marks the point (the cone is too short for it).
+bool Schattenkantenschnitt(int i, const TagPaare& paare, double& x, double& y, const KegelEbene& e,
+                           const KegelMasse& m, double t, int variante, bool* erreicht = nullptr);
 
 // The apex shadow of a sun of declination dekl at hour angle H (degrees), in the dial frame.
 void Spitzenschatten(double H, double dekl, double phi, const KegelMasse& m, double& x, double& y);
@@ -108,6 +113,10 @@ void dreheHPGL(double& x, double& y, double w);
 void kegelZahlBeiseite(double& x, double& y, double dx, double dy, double cx, double cy, double breite, double hoehe,
                        double luft);
 
+// The corner of a box breite by hoehe that stands on the continuation of a line beyond its end
+// (x, y), the line running out in direction (dx, dy), its nearest point luft from the end.
+void kegelZahlAmEnde(double& x, double& y, double dx, double dy, double breite, double hoehe, double luft);
+
 // An hour number's box: corner (x, y) and its extent along both axes.
 struct KegelZahlkasten {
     double x = 0, y = 0, breite = 0, hoehe = 0;
@@ -116,5 +125,23 @@ struct KegelZahlkasten {
 // keeps the gap luft from the boxes before it; the numbers near the foot, where the hour lines
 // run close together, so stay apart and beside their own lines.
 void kegelZahlenAuseinander(std::vector<KegelZahlkasten>& kaesten, double cx, double cy, double luft);
+
+// What a drawing puts on its sheet, in the sheet's units, for the hour numbers to keep clear
+// of: its strokes and the boxes of its texts.
+class KegelStriche {
+public:
+    void strecke(double x0, double y0, double x1, double y1);
+    void kasten(const KegelZahlkasten& k) { kaesten_.push_back(k); }
+    // Whether the box keeps the gap luft from every stroke and every text box.
+    bool frei(const KegelZahlkasten& k, double luft) const;
+    // The least distance from the box to a stroke or a text box, at most bis.
+    double abstand(const KegelZahlkasten& k, double bis) const;
+    // How many strokes run into the box.
+    int treffer(const KegelZahlkasten& k) const;
+
+private:
+    std::vector<std::array<double, 4>> strecken_;
+    std::vector<KegelZahlkasten> kaesten_;
+};
 
 } // namespace umbrin

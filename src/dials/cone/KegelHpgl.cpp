@@ -43,9 +43,13 @@ struct PlotBlatt {
 // The pen of a line of points: a point is written only when the step from the previous one
 // keeps inside the limits; a point that does not count lifts the pen. A point outside the
 // limits is not written and lifts the pen too, so no stroke jumps across the gap.
+// The strokes it draws go to striche when given; without the file (d null) nothing is written.
 class PlotZug {
 public:
-    PlotZug(HPGLDatei& d, const PlotBlatt& b, bool laengenGrenze) : d_(d), b_(b), laengenGrenze_(laengenGrenze) {}
+    PlotZug(HPGLDatei* d, const PlotBlatt& b, bool laengenGrenze, KegelStriche* striche = nullptr)
+        : d_(d), b_(b), laengenGrenze_(laengenGrenze), striche_(striche)
+    {
+    }
 
     // The first point of an hour line only starts it.
     void start(double x, double y)
@@ -69,20 +73,33 @@ public:
             return;
         }
         if (!gueltig) {
-            HPGLZeile(d_, ";PU " + umbrin::punkt(x, y));
+            schreibe(";PU " + umbrin::punkt(x, y));
             unten_ = false;
         } else if (!unten_) {
-            HPGLZeile(d_, ";PU " + umbrin::punkt(x, y) + ";PD ");
+            schreibe(";PU " + umbrin::punkt(x, y) + ";PD ");
             unten_ = true;
         } else {
-            HPGLZeile(d_, " " + umbrin::punkt(x, y));
+            schreibe(" " + umbrin::punkt(x, y));
+            if (striche_)
+                striche_->strecke(gx_, gy_, x, y);
         }
+        gx_ = x;
+        gy_ = y;
     }
 
 private:
-    HPGLDatei& d_;
+    void schreibe(const std::string& text)
+    {
+        if (d_)
+            HPGLZeile(*d_, text);
+    }
+
+    HPGLDatei* d_;
     const PlotBlatt& b_;
     bool laengenGrenze_;
+    KegelStriche* striche_;
+    double gx_ = 0; // the pen's place: the last point written
+    double gy_ = 0;
     bool hatVorigen_ = false;
     bool unten_ = false;
     double vx_ = 0;
@@ -118,6 +135,26 @@ bool gezogen(const Kegelkonstruktion& kk, const PlotBlatt& b, const KegelPunkt& 
     return p.gezeigt() && p.r > 1.05 && (strich(p.paar) || strich(p.paar + 1));
 }
 
+// The boxes of the legend's lines, as schreibeLegende writes them: a character cell is 1.5
+// character widths wide (400 units a centimetre).
+void legendenKaesten(const AppState& s, KegelStriche& striche, int k, std::int32_t legendeX, std::int32_t legendeY,
+                     std::uint8_t ebene, double L)
+{
+    double x = 5200.0 * k, y = 1000.0 * k;
+    if (s.LegendeGesetzt) {
+        x = static_cast<double>(legendeX) * k;
+        y = std::min(static_cast<double>(legendeY) * k, 10800.0 * k);
+    }
+    const auto kasten = [&](double ky, const std::string& text, double w, double h) {
+        striche.kasten({x, ky, 600.0 * w * k * static_cast<double>(text.size()), 400.0 * h * k});
+    };
+    kasten(y, kegelTitel(s), 0.26, 0.4);
+    kasten(y - 300.0 * k, kegelOrtZeile(s), 0.2, 0.3);
+    kasten(y - 510.0 * k, kegelEbeneZeile(s, ebene), 0.2, 0.3);
+    kasten(y - 720.0 * k, holeText(s, 320) + ": " + kegelAchsenZeile(s, L), 0.2, 0.3);
+    kasten(y - 930.0 * k, kegelOeffnungZeile(s), 0.2, 0.3);
+}
+
 void schreibeLegende(const AppState& s, HPGLDatei& d, int k, std::int32_t legendeX, std::int32_t legendeY,
                      std::uint8_t ebene, double L)
 {
@@ -134,18 +171,30 @@ void schreibeLegende(const AppState& s, HPGLDatei& d, int k, std::int32_t legend
     HPGLZeile(d, ";PU " + punkt(x, y - 930.0 * k) + ";" + hpglLabel(kegelOeffnungZeile(s)));
 }
 
-// The cross with its label at the point (0, hy) of the dial frame; the vertical stroke runs
-// from 80k above to unten below. The label stands under the cross's right arm: the noon hour's
-// number, drawn toward the foot, comes down to just above the cross.
-// A mark on the axis with its one-letter name; gives the name's box.
-KegelZahlkasten schreibeMarke(HPGLDatei& d, const PlotBlatt& b, double hy, int k, const char* name, double unten)
+// A mark on the axis at the point (0, hy) of the dial frame: a cross whose vertical stroke runs
+// from 80k above to unten below, with its one-letter name in the first of the cross's corners
+// (under the right arm, over it, over the left arm, under it) clear of the dial's strokes, else
+// in the first such place twice or three times as far out; gives the name's box.
+KegelZahlkasten schreibeMarke(HPGLDatei& d, const PlotBlatt& b, double hy, int k, const char* name, double unten,
+                              const KegelStriche& striche)
 {
     double x = 0, y = 0;
     b.aufBlatt(0, hy, x, y);
+    KegelZahlkasten kasten{x + 80.0 * k, y - 160.0 * k, 144.0 * k, 128.0 * k};
+    bool gefunden = false;
+    for (int f = 1; f <= 3 && !gefunden; ++f)
+        for (const auto& [sx, sy] : {std::pair{1, -1}, std::pair{1, 1}, std::pair{-1, 1}, std::pair{-1, -1}}) {
+            const KegelZahlkasten k1{x + (152.0 * sx * f - 72) * k, y + (96.0 * sy * f - 64) * k, 144.0 * k, 128.0 * k};
+            if ((gefunden = b.aufSeite(k1.x, k1.y) && b.aufSeite(k1.x + k1.breite, k1.y + k1.hoehe)
+                            && striche.frei(k1, 24.0 * k))) {
+                kasten = k1;
+                break;
+            }
+        }
     HPGLZeile(d, ";PU " + punkt(x - 80.0 * k, y) + ";PD " + punkt(x + 80.0 * k, y) + ";PU "
-                     + punkt(x + 80.0 * k, y - 160.0 * k) + ";" + hpglLabel(name));
+                     + punkt(kasten.x, kasten.y) + ";" + hpglLabel(name));
     HPGLZeile(d, ";PU " + punkt(x, y + 80.0 * k) + ";PD " + punkt(x, y - unten));
-    return {x + 80.0 * k, y - 160.0 * k, 144.0 * k, 128.0 * k};
+    return kasten;
 }
 
 } // namespace
@@ -190,14 +239,20 @@ std::string hpglKegelUhr(const AppState& s, HPGLDatei& d, UserPrompt& frage, con
     HPGLZeile(d, ";SP 1;PU " + punkt(b.ox - 100.0 * k, b.oy) + ";PD " + punkt(b.ox + 100.0 * k, b.oy) + ";PU "
                      + punkt(b.ox, b.oy - 100.0 * k) + ";PD " + punkt(b.ox, b.oy + 100.0 * k));
     HPGLZeile(d, ";PU " + punkt(b.ox, b.oy) + ";CI " + hpglZahl(30.0 * k) + " 1");
+    // Every stroke and label the hour numbers keep clear of.
+    KegelStriche striche;
+    striche.strecke(b.ox - 100.0 * k, b.oy, b.ox + 100.0 * k, b.oy);
+    striche.strecke(b.ox, b.oy - 100.0 * k, b.ox, b.oy + 100.0 * k);
 
     double x = 0, y = 0;
     b.aufBlatt(m.a, 0, x, y);
     std::string rand = ";PU " + punkt(x, y) + ";PD ";
     for (int n = 1;; ++n) {
         const double th = std::min(0.05 * n, 6.283);
+        const double vx = x, vy = y;
         b.aufBlatt(m.a * std::cos(th), m.b * std::sin(th), x, y);
         rand += " " + punkt(x, y);
+        striche.strecke(vx, vy, x, y);
         if (th >= 6.283)
             break;
     }
@@ -206,23 +261,57 @@ std::string hpglKegelUhr(const AppState& s, HPGLDatei& d, UserPrompt& frage, con
     b.aufBlatt(0, 2 * m.b, x, y);
     b.aufBlatt(0, -1.2 * m.b, x1, y1);
     HPGLZeile(d, ";PU " + punkt(x, y) + ";PD " + punkt(x1, y1));
-    // The marks' names stand first among the boxes the hour numbers keep clear of.
-    std::vector<KegelZahlkasten> kaesten = {schreibeMarke(d, b, m.c, k, "A", 80.0 * k),
-                                            schreibeMarke(d, b, Lp * cosPsi + m.c, k, "S", 120.0 * k)};
-    const std::size_t marken = kaesten.size();
-
-    for (const KegelStunde& st : kk.stunden) {
-        HPGLZeile(d, st.voll ? ";SP 3" : ";SP 2");
-        PlotZug zug(d, b, true);
-        for (int i = 2; i <= kk.letztesPaar(); ++i) {
-            const KegelPunkt p = kk.punkt(i, st.t);
-            b.aufBlatt(p.x, p.y, x, y);
-            if (i == 2)
-                zug.start(x, y);
-            else
-                zug.punkt(x, y, p.gezeigt() && p.r > 1.05);
+    striche.strecke(x, y, x1, y1);
+    // The note under the plot, the legend and the date lines, all written after the numbers.
+    const std::string notiz = std::string(texteText(s, 222)) + blattName;
+    striche.kasten({60.0 * k, 192.0 * k, 144.0 * k * static_cast<double>(notiz.size()), 128.0 * k});
+    legendenKaesten(s, striche, k, legendeX, legendeY, ebene, L);
+    const auto datumslinien = [&](HPGLDatei* datei, KegelStriche* st) {
+        for (const KegelDatumslinie& l : kk.datumslinien) {
+            if (datei)
+                HPGLZeile(*datei, l.haupt ? ";SP 6" : ";SP 7");
+            const double h0 = kegelHalberTagbogen(kk.paare.paar[static_cast<std::size_t>(l.paar)].DeklMittel, phi);
+            const int schritte = static_cast<int>(std::floor((2 * h0 - 0.2) / 0.1 + 1e-9));
+            PlotZug zug(datei, b, false, st);
+            for (int n = 0; n <= schritte; ++n) {
+                const KegelPunkt p = kk.punkt(l.paar, 12 - h0 + 0.1 * (n + 1));
+                double px = 0, py = 0;
+                b.aufBlatt(p.x, p.y, px, py);
+                zug.punkt(px, py, p.gezeigt() && p.r * p.r > 1.05);
+            }
         }
+    };
+    datumslinien(nullptr, &striche);
+    const auto stundenlinien = [&](HPGLDatei* datei, KegelStriche* st) {
+        for (const KegelStunde& h : kk.stunden) {
+            if (datei)
+                HPGLZeile(*datei, h.voll ? ";SP 3" : ";SP 2");
+            PlotZug zug(datei, b, true, st);
+            for (int i = 2; i <= kk.letztesPaar(); ++i) {
+                const KegelPunkt p = kk.punkt(i, h.t);
+                double px = 0, py = 0;
+                b.aufBlatt(p.x, p.y, px, py);
+                if (i == 2)
+                    zug.start(px, py);
+                else
+                    zug.punkt(px, py, p.gezeigt() && p.r > 1.05);
+            }
+        }
+    };
+    stundenlinien(nullptr, &striche);
+    // The marks' crosses, then their names, first among the boxes the hour numbers keep clear of.
+    for (const auto& [hy, unten] : {std::pair{m.c, 80.0 * k}, std::pair{Lp * cosPsi + m.c, 120.0 * k}}) {
+        b.aufBlatt(0, hy, x, y);
+        striche.strecke(x - 80.0 * k, y, x + 80.0 * k, y);
+        striche.strecke(x, y + 80.0 * k, x, y - unten);
     }
+    std::vector<KegelZahlkasten> kaesten = {schreibeMarke(d, b, m.c, k, "A", 80.0 * k, striche)};
+    striche.kasten(kaesten.back());
+    kaesten.push_back(schreibeMarke(d, b, Lp * cosPsi + m.c, k, "S", 120.0 * k, striche));
+    striche.kasten(kaesten.back());
+    const std::size_t marken = kaesten.size();
+    stundenlinien(&d, nullptr);
+
 
     HPGLZeile(d, ";SP 3;SI " + RealStr(0.24 * k, 6, 2) + " " + RealStr(0.32 * k, 6, 2));
     std::vector<std::string> zahlen;
@@ -232,58 +321,66 @@ std::string hpglKegelUhr(const AppState& s, HPGLDatei& d, UserPrompt& frage, con
         const std::string zahl = IntStr(st.stunde);
         // A label's cell is 1.5 character widths wide (SI 0.24 cm, 400 units a centimetre).
         const double breite = 144.0 * k * static_cast<double>(zahl.size()), hoehe = 128.0 * k;
-        // The number's corner beside its own line, on the foot's side.
-        const auto zahlOrt = [&](const KegelPunkt& p, double& zx, double& zy) {
+        const double luft = 64.0 * k, frei = 0.25 * hoehe;
+        // The number's corner beside its line at p, on the foot's side (seite 0) or the other.
+        const auto zahlOrt = [&](const KegelPunkt& p, int seite, double& zx, double& zy) {
             double dx = 0, dy = 0, x1 = 0, y1 = 0;
             kegelStundenrichtung(kk, p, st.t, dx, dy);
             b.aufBlatt(p.x, p.y, zx, zy);
             b.aufBlatt(p.x + dx, p.y + dy, x1, y1);
-            kegelZahlBeiseite(zx, zy, x1 - zx, y1 - zy, b.ox, b.oy, breite, hoehe, 64.0 * k);
+            const double cx = seite == 0 ? b.ox : 2 * zx - b.ox, cy = seite == 0 ? b.oy : 2 * zy - b.oy;
+            kegelZahlBeiseite(zx, zy, x1 - zx, y1 - zy, cx, cy, breite, hoehe, luft);
         };
-        // A number stands on the sheet beside a drawn point of its line there and, where it can,
-        // clear of the date lines; where the line only runs across the sheet between points off
-        // it, on its stroke there.
-        const auto aufSeite = [&](const KegelPunkt& q, bool frei) {
+        // A number stands on the sheet beside a drawn point of its line there: at the point
+        // nearest the footprint where it keeps clear of every other stroke and label, else at
+        // the clearest.
+        double bester = -1;
+        const KegelPunkt p = kegelZahlenpunkt(kk, st.t, [&](const KegelPunkt& q) {
             double zx = 0, zy = 0;
             b.aufBlatt(q.x, q.y, zx, zy);
             if (!b.aufSeite(zx, zy) || !gezogen(kk, b, q, st.t))
                 return false;
-            zahlOrt(q, zx, zy);
-            return zx >= 0 && zy >= 0 && zx <= 15850.0 * k && zy <= 10900.0 * k
-                   && !(frei && kegelDatumslinieNahe(kk, q, st.t, 1.5 * std::hypot(breite, hoehe)));
+            for (int seite = 0; seite < 2; ++seite) {
+                zahlOrt(q, seite, zx, zy);
+                if (zx < 0 || zy < 0 || zx > 15850.0 * k || zy > 10900.0 * k)
+                    continue;
+                const double dd = striche.abstand({zx, zy, breite, hoehe}, frei);
+                if (dd > bester) {
+                    bester = dd;
+                    x = zx;
+                    y = zy;
+                }
+                if (dd >= frei)
+                    return true;
+            }
+            return false;
+        });
+        // Where no place beside the line is clear, beyond one of its ends on the sheet.
+        const auto passt = [&](double ex, double ey) {
+            return ex >= 0 && ey >= 0 && ex <= 15850.0 * k && ey <= 10900.0 * k
+                   && striche.frei({ex, ey, breite, hoehe}, frei);
         };
-        KegelPunkt p = kegelZahlenpunkt(kk, st.t, [&](const KegelPunkt& q) { return aufSeite(q, true); });
-        if (!p.ok)
-            p = kegelZahlenpunkt(kk, st.t, [&](const KegelPunkt& q) { return aufSeite(q, false); });
-        if (p.ok)
-            zahlOrt(p, x, y);
-        else if (kegelKreuztSeite(kk, b, st.t, [&](const KegelPunkt& q) { return gezogen(kk, b, q, st.t); }, x, y))
+        const auto gezeichnet = [&](const KegelPunkt& q) { return gezogen(kk, b, q, st.t); };
+        if (bester < frei && kegelZahlAmLinienende(kk, b, st.t, gezeichnet, breite, hoehe, luft, passt, x, y))
+            bester = frei;
+        // Where the line only runs across the sheet between points off it, on its stroke there.
+        if (!p.ok && bester < 0) {
+            if (!kegelKreuztSeite(kk, b, st.t, [&](const KegelPunkt& q) { return gezogen(kk, b, q, st.t); }, x, y))
+                continue;
             x -= breite / 2, y -= hoehe / 2;
-        else
-            continue;
+        }
         x = std::clamp(x, 0.0, 15850.0 * k);
         y = std::clamp(y, 0.0, 10900.0 * k);
         zahlen.push_back(zahl);
         kaesten.push_back({x, y, breite, hoehe});
+        striche.kasten(kaesten.back());
     }
     kegelZahlenAuseinander(kaesten, b.ox, b.oy, 64.0 * k);
     for (std::size_t i = marken; i < kaesten.size(); ++i)
         HPGLZeile(d, ";PU " + punkt(kaesten[i].x, kaesten[i].y) + ";" + hpglLabel(zahlen[i - marken]));
 
-    HPGLZeile(d, ";SP 4;PU " + RealStr(60.0 * k, 6, 0) + " " + RealStr(192.0 * k, 6, 0) + ";"
-                     + hpglLabel(std::string(texteText(s, 222)) + blattName));
-
-    for (const KegelDatumslinie& l : kk.datumslinien) {
-        HPGLZeile(d, l.haupt ? ";SP 6" : ";SP 7");
-        const double h0 = kegelHalberTagbogen(kk.paare.paar[static_cast<std::size_t>(l.paar)].DeklMittel, phi);
-        const int schritte = static_cast<int>(std::floor((2 * h0 - 0.2) / 0.1 + 1e-9));
-        PlotZug zug(d, b, false);
-        for (int n = 0; n <= schritte; ++n) {
-            const KegelPunkt p = kk.punkt(l.paar, 12 - h0 + 0.1 * (n + 1));
-            b.aufBlatt(p.x, p.y, x, y);
-            zug.punkt(x, y, p.gezeigt() && p.r * p.r > 1.05);
-        }
-    }
+    HPGLZeile(d, ";SP 4;PU " + RealStr(60.0 * k, 6, 0) + " " + RealStr(192.0 * k, 6, 0) + ";" + hpglLabel(notiz));
+    datumslinien(&d, nullptr);
 
     HPGLZeile(d, ";SP 4");
     schreibeLegende(s, d, k, legendeX, legendeY, ebene, L);

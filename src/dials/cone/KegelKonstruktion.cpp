@@ -131,7 +131,7 @@ DatumslinienTabelle noonTabelle(const Kegelkonstruktion& k)
 KegelPunkt Kegelkonstruktion::punkt(int i, double t) const
 {
     KegelPunkt p;
-    if (!Schattenkantenschnitt(i, paare, p.x, p.y, ebene.phi, masse, t, variante, &p.erreicht))
+    if (!Schattenkantenschnitt(i, paare, p.x, p.y, ebene, masse, t, variante, &p.erreicht))
         return p;
     p.ok = true;
     p.paar = i;
@@ -160,14 +160,6 @@ void kegelStundenrichtung(const Kegelkonstruktion& k, const KegelPunkt& p, doubl
     const KegelPunkt nach = k.punkt(std::min(k.letztesPaar(), p.paar + 1), t);
     dx = (nach.ok ? nach.x : p.x) - (vor.ok ? vor.x : p.x);
     dy = (nach.ok ? nach.y : p.y) - (vor.ok ? vor.y : p.y);
-}
-
-bool kegelDatumslinieNahe(const Kegelkonstruktion& k, const KegelPunkt& p, double t, double reichweite)
-{
-    return std::any_of(k.datumslinien.begin(), k.datumslinien.end(), [&](const KegelDatumslinie& l) {
-        const KegelPunkt q = k.punkt(l.paar, t);
-        return q.gezeigt() && std::hypot(q.x - p.x, q.y - p.y) < reichweite;
-    });
 }
 
 int kegelUnterteilung(const AppState& s)

@@ -5,6 +5,7 @@
 #include "core/State.h"
 #include "dials/cone/KegelGeometrie.h"
 
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <cstdint>
@@ -111,13 +112,44 @@ bool kegelKreuztSeite(const Kegelkonstruktion& k, const Blatt& b, double t, Gezo
     return false;
 }
 
+// The corner (x, y) of a number's box breite by hoehe on the continuation of the line of hour t
+// beyond the first or else the last of its points that b draws on the sheet (gezogen(p)), luft
+// from it, where passt(x, y) holds; false when neither end gives such a place.
+template <class Blatt, class Gezogen, class Passt>
+bool kegelZahlAmLinienende(const Kegelkonstruktion& k, const Blatt& b, double t, Gezogen gezogen, double breite,
+                           double hoehe, double luft, Passt passt, double& x, double& y)
+{
+    int erste = 0, letzte = 0;
+    for (int i = 2; i <= k.letztesPaar(); ++i) {
+        const KegelPunkt q = k.punkt(i, t);
+        double qx = 0, qy = 0;
+        b.aufBlatt(q.x, q.y, qx, qy);
+        if (b.aufSeite(qx, qy) && gezogen(q)) {
+            if (erste == 0)
+                erste = i;
+            letzte = i;
+        }
+    }
+    if (erste == 0)
+        return false;
+    for (const auto& [ende, innen] : {std::pair{erste, erste + 1}, std::pair{letzte, letzte - 1}}) {
+        const KegelPunkt pe = k.punkt(ende, t), pi = k.punkt(std::clamp(innen, 2, k.letztesPaar()), t);
+        double ex = 0, ey = 0, ix = 0, iy = 0;
+        b.aufBlatt(pe.x, pe.y, ex, ey);
+        b.aufBlatt(pi.x, pi.y, ix, iy);
+        kegelZahlAmEnde(ex, ey, ex - ix, ey - iy, breite, hoehe, luft);
+        if (passt(ex, ey)) {
+            x = ex;
+            y = ey;
+            return true;
+        }
+    }
+    return false;
+}
+
 // The direction (dx, dy) of the line of hour t at its point p, in the dial frame: from the
 // points of the pairs either side of p's.
 void kegelStundenrichtung(const Kegelkonstruktion& k, const KegelPunkt& p, double t, double& dx, double& dy);
-
-// True when a date line crosses the line of hour t nearer than reichweite to its point p: a
-// number there would have the date line through it.
-bool kegelDatumslinieNahe(const Kegelkonstruktion& k, const KegelPunkt& p, double t, double reichweite);
 
 // Sub-steps per hour of the hour lines (1 for " 60 min" .. 4 for " 15 min").
 int kegelUnterteilung(const AppState& s);

@@ -42,10 +42,11 @@ struct Blatt {
     bool aufSeite(double x, double y) const { return x > rand && y > rand && x < W && y < H; }
 };
 
-// Consecutive segments gathered into one polyline, drawn when the line breaks.
+// Consecutive segments gathered into one polyline, drawn when the line breaks (on the canvas
+// when there is one) and kept among the strokes the hour numbers avoid (when they are asked).
 class Linienzug {
 public:
-    explicit Linienzug(Canvas& c) : c_(c) {}
+    Linienzug(Canvas* c, KegelStriche* striche) : c_(c), striche_(striche) {}
     ~Linienzug() { zeichne(); }
     void strecke(double x0, double y0, double x1, double y1)
     {
@@ -55,16 +56,19 @@ public:
             punkte_.push_back(a);
         }
         punkte_.push_back({runde(x1), runde(y1)});
+        if (striche_)
+            striche_->strecke(x0, y0, x1, y1);
     }
     void zeichne()
     {
-        if (punkte_.size() >= 2)
-            c_.polyline(punkte_);
+        if (c_ && punkte_.size() >= 2)
+            c_->polyline(punkte_);
         punkte_.clear();
     }
 
 private:
-    Canvas& c_;
+    Canvas* c_;
+    KegelStriche* striche_;
     std::vector<CanvasPoint> punkte_;
 };
 
@@ -89,12 +93,16 @@ bool gezogen(const Kegelkonstruktion& k, const Blatt& b, const KegelPunkt& p, do
     return false;
 }
 
-void zeichneStundenlinien(const AppState& s, Canvas& c, const Kegelkonstruktion& k, const Blatt& b)
+// The hour lines, on the canvas when there is one, their strokes kept when asked.
+void zeichneStundenlinien(const AppState& s, Canvas* c, const Kegelkonstruktion& k, const Blatt& b,
+                          KegelStriche* striche)
 {
     for (const KegelStunde& st : k.stunden) {
-        c.setPenColor(st.voll ? s.Farben[2] : s.Farben[1]);
-        c.setPenWidth(s.Schalter.Linienstaerke + (st.voll ? 1 : 0));
-        Linienzug zug(c);
+        if (c) {
+            c->setPenColor(st.voll ? s.Farben[2] : s.Farben[1]);
+            c->setPenWidth(s.Schalter.Linienstaerke + (st.voll ? 1 : 0));
+        }
+        Linienzug zug(c, striche);
         double vx = 0, vy = 0;
         bool vorGueltig = false;
         for (int i = 2; i <= k.letztesPaar(); ++i) {
@@ -114,10 +122,12 @@ void zeichneStundenlinien(const AppState& s, Canvas& c, const Kegelkonstruktion&
     }
 }
 
-// The even hours' numbers, each beside its own line on the foot's side; the boxes of the marks
-// (fest) stay where they are and the numbers keep clear of them.
+// The even hours' numbers, each beside its own line: at the line's point nearest the footprint
+// where the number keeps clear of every other stroke and text, on the foot's side or else on
+// the other; where no place along the line is clear, at the clearest. The boxes of the marks
+// (fest) stay where they are.
 void zeichneStundenzahlen(const AppState& s, Canvas& c, const Kegelkonstruktion& k, const Blatt& b,
-                          std::vector<KegelZahlkasten> kaesten)
+                          std::vector<KegelZahlkasten> kaesten, KegelStriche& striche)
 {
     c.setFontColor(s.Farben[2]);
     const std::size_t fest = kaesten.size();
@@ -128,53 +138,75 @@ void zeichneStundenzahlen(const AppState& s, Canvas& c, const Kegelkonstruktion&
             continue;
         const std::string zahl = IntStr(st.stunde);
         const TextExtent e = c.textExtent(zahl);
-        const auto zahlOrt = [&](const KegelPunkt& p, double& x, double& y) {
+        const double luft = 0.3 * std::abs(fh), frei = 0.25 * e.height;
+        // The number's corner beside its line at p, on the foot's side (seite 0) or the other.
+        const auto zahlOrt = [&](const KegelPunkt& p, int seite, double& x, double& y) {
             double dx = 0, dy = 0, x1 = 0, y1 = 0;
             kegelStundenrichtung(k, p, st.t, dx, dy);
             b.aufBlatt(p.x, p.y, x, y);
             b.aufBlatt(p.x + dx, p.y + dy, x1, y1);
-            kegelZahlBeiseite(x, y, x1 - x, y1 - y, b.fx, b.fy, e.width, e.height, 0.3 * fh);
+            const double cx = seite == 0 ? b.fx : 2 * x - b.fx, cy = seite == 0 ? b.fy : 2 * y - b.fy;
+            kegelZahlBeiseite(x, y, x1 - x, y1 - y, cx, cy, e.width, e.height, luft);
         };
-        // A number stands on the sheet beside a drawn point of its line there and, where it can,
-        // clear of the date lines; where the line only runs across the sheet between points off
-        // it, on its stroke there.
-        const auto aufSeite = [&](const KegelPunkt& q, bool frei) {
-            double x = 0, y = 0;
-            b.aufBlatt(q.x, q.y, x, y);
-            if (!b.aufSeite(x, y) || !gezogen(k, b, q, st.t))
+        double x = 0, y = 0, bester = -1;
+        // A number stands on the sheet beside a drawn point of its line there.
+        const KegelPunkt p = kegelZahlenpunkt(k, st.t, [&](const KegelPunkt& q) {
+            double qx = 0, qy = 0;
+            b.aufBlatt(q.x, q.y, qx, qy);
+            if (!b.aufSeite(qx, qy) || !gezogen(k, b, q, st.t))
                 return false;
-            zahlOrt(q, x, y);
-            return x >= b.rand && y >= b.rand && x <= b.W - 2 * fh && y <= b.H - fh
-                   && !(frei && kegelDatumslinieNahe(k, q, st.t, 1.5 * std::hypot(e.width, e.height)));
+            for (int seite = 0; seite < 2; ++seite) {
+                zahlOrt(q, seite, qx, qy);
+                if (qx < b.rand || qy < b.rand || qx > b.W - 2 * fh || qy > b.H - fh)
+                    continue;
+                const double d = striche.abstand({qx, qy, double(e.width), double(e.height)}, frei);
+                if (d > bester) {
+                    bester = d;
+                    x = qx;
+                    y = qy;
+                }
+                if (d >= frei)
+                    return true;
+            }
+            return false;
+        });
+        // Where no place beside the line is clear, beyond one of its ends on the sheet.
+        const auto passt = [&](double ex, double ey) {
+            return ex >= b.rand && ey >= b.rand && ex <= b.W - 2 * fh && ey <= b.H - fh
+                   && striche.frei({ex, ey, double(e.width), double(e.height)}, frei);
         };
-        KegelPunkt p = kegelZahlenpunkt(k, st.t, [&](const KegelPunkt& q) { return aufSeite(q, true); });
-        if (!p.ok)
-            p = kegelZahlenpunkt(k, st.t, [&](const KegelPunkt& q) { return aufSeite(q, false); });
-        double x = 0, y = 0;
-        if (p.ok)
-            zahlOrt(p, x, y);
-        else if (kegelKreuztSeite(k, b, st.t, [&](const KegelPunkt& q) { return gezogen(k, b, q, st.t); }, x, y))
+        const auto gezeichnet = [&](const KegelPunkt& q) { return gezogen(k, b, q, st.t); };
+        if (bester < frei && kegelZahlAmLinienende(k, b, st.t, gezeichnet, e.width, e.height, luft, passt, x, y))
+            bester = frei;
+        // Where the line only runs across the sheet between points off it, on its stroke there.
+        if (!p.ok && bester < 0) {
+            if (!kegelKreuztSeite(k, b, st.t, [&](const KegelPunkt& q) { return gezogen(k, b, q, st.t); }, x, y))
+                continue;
             x -= e.width / 2.0, y -= e.height / 2.0;
-        else
-            continue;
+        }
         x = std::clamp(x, double(b.rand), double(b.W - 2 * fh));
         y = std::clamp(y, double(b.rand), double(b.H - fh));
         zahlen.push_back(zahl);
         kaesten.push_back({x, y, double(e.width), double(e.height)});
+        striche.kasten(kaesten.back());
     }
     kegelZahlenAuseinander(kaesten, b.fx, b.fy, 0.3 * fh);
     for (std::size_t i = fest; i < kaesten.size(); ++i)
         c.textOut(runde(kaesten[i].x), runde(kaesten[i].y), zahlen[i - fest]);
 }
 
-void zeichneDatumslinien(const AppState& s, Canvas& c, const Kegelkonstruktion& k, const Blatt& b)
+// The date lines, on the canvas when there is one, their strokes kept when asked.
+void zeichneDatumslinien(const AppState& s, Canvas* c, const Kegelkonstruktion& k, const Blatt& b,
+                         KegelStriche* striche = nullptr)
 {
     for (const KegelDatumslinie& l : k.datumslinien) {
-        c.setPenColor(l.haupt ? s.Farben[5] : s.Farben[6]);
-        c.setPenWidth(s.Schalter.Linienstaerke + (l.haupt ? 1 : 0));
+        if (c) {
+            c->setPenColor(l.haupt ? s.Farben[5] : s.Farben[6]);
+            c->setPenWidth(s.Schalter.Linienstaerke + (l.haupt ? 1 : 0));
+        }
         const double h0 = kegelHalberTagbogen(k.paare.paar[static_cast<std::size_t>(l.paar)].DeklMittel, k.ebene.phi);
         const int schritte = static_cast<int>(std::floor(2 * h0 / 0.01 + 1e-9));
-        Linienzug zug(c);
+        Linienzug zug(c, striche);
         double vx = 0, vy = 0;
         bool vorGueltig = false;
         for (int n = 0; n <= schritte; ++n) {
@@ -195,8 +227,16 @@ void zeichneDatumslinien(const AppState& s, Canvas& c, const Kegelkonstruktion& 
 }
 
 void zeichneKegelLegende(const AppState& s, const Zeichenumgebung& u, Canvas& c, const Blatt& b, bool bildschirm,
-                         double L, std::uint8_t ebene)
+                         double L, std::uint8_t ebene, KegelStriche& striche)
 {
+    // The legend's lines with their fonts, written once its place is known.
+    struct Zeile {
+        int x, y;
+        std::string text;
+        CanvasFont schrift;
+    };
+    std::vector<Zeile> zeilen;
+    const auto textOut = [&](int x, int y, const std::string& text) { zeilen.push_back({x, y, text, c.font()}); };
     c.setFont({"Arial", c.font().height, false, s.Farben[0]});
     if (bildschirm)
         c.setFontSize(u.GrosserBildschirm ? 11 : 10);
@@ -228,31 +268,72 @@ void zeichneKegelLegende(const AppState& s, const Zeichenumgebung& u, Canvas& c,
         // with the small lines' leading between.
         const int durchschuss = std::max(2, zeile - std::abs(c.fontHeight()));
         c.setFont(titelSchrift);
-        c.textOut(x, y + zeile - std::abs(titelSchrift.height) - durchschuss, kegelTitel(s));
+        textOut(x, y + zeile - std::abs(titelSchrift.height) - durchschuss, kegelTitel(s));
         c.setFontSize(8);
     } else {
         // The page moves a copy of the legend position: the state keeps it for the next print.
         int legendeY = s.LegendeY;
         x = s.LegendeX + u.DruckRandX;
-        c.textOut(x, legendeY + u.DruckRandY, kegelTitel(s));
+        textOut(x, legendeY + u.DruckRandY, kegelTitel(s));
         legendeY += std::abs(fh);
         c.setFontHeight(30);
         y = legendeY + u.DruckRandY;
     }
     const int z = std::abs(runde(-1.2 * c.fontHeight()));
     if (bildschirm) {
-        c.textOut(x, y + z + (horizontal ? 0 : 2), kegelOrtZeile(s));
+        textOut(x, y + z + (horizontal ? 0 : 2), kegelOrtZeile(s));
         const int erste = horizontal ? 2 : 3;
         if (!horizontal)
-            c.textOut(x, y + 2 * z, kegelEbeneZeile(s, ebene));
-        c.textOut(x, y + erste * z, kegelAchsenZeile(s, L));
-        c.textOut(x, y + (erste + 1) * z, kegelOeffnungZeile(s));
+            textOut(x, y + 2 * z, kegelEbeneZeile(s, ebene));
+        textOut(x, y + erste * z, kegelAchsenZeile(s, L));
+        textOut(x, y + (erste + 1) * z, kegelOeffnungZeile(s));
     } else {
-        c.textOut(x, y + z, kegelOrtZeile(s));
+        textOut(x, y + z, kegelOrtZeile(s));
         if (!horizontal)
-            c.textOut(x, y, kegelEbeneZeile(s, ebene));
-        c.textOut(x, y + 2 * z, kegelAchsenZeile(s, L));
-        c.textOut(x, y + 3 * z, kegelOeffnungZeile(s));
+            textOut(x, y, kegelEbeneZeile(s, ebene));
+        textOut(x, y + 2 * z, kegelAchsenZeile(s, L));
+        textOut(x, y + 3 * z, kegelOeffnungZeile(s));
+    }
+
+    // Where the user has not placed it, the legend goes to the first place clear of the dial's
+    // strokes: its own, else a bottom or a top corner of the sheet, else any place of a grid over
+    // the sheet; where none is clear, to the one the fewest strokes run through.
+    double x0 = 1e9, y0 = 1e9, x1 = -1e9, y1 = -1e9;
+    for (const Zeile& z : zeilen) {
+        c.setFont(z.schrift);
+        const TextExtent e = c.textExtent(z.text);
+        x0 = std::min(x0, double(z.x)), y0 = std::min(y0, double(z.y));
+        x1 = std::max(x1, double(z.x + e.width)), y1 = std::max(y1, double(z.y + e.height));
+    }
+    int dx = 0, dy = 0;
+    if (!s.LegendeGesetzt && !zeilen.empty()) {
+        const double m = std::abs(fh), oben = b.rand + 2.5 * m - y0, unten = 0;
+        const double links = b.rand + m - x0, rechts = b.W - m - x1;
+        std::vector<std::pair<double, double>> orte = {{0, unten}, {links, unten}, {rechts, unten}, {links, oben},
+                                                       {rechts, oben}, {0, oben}};
+        for (int i = 0; i <= 8; ++i)
+            for (int j = 0; j <= 8; ++j)
+                orte.push_back({links + (rechts - links) * j / 8, oben + (unten - oben) * i / 8});
+        int wenigste = -1;
+        for (const auto& [ox, oy] : orte) {
+            const KegelZahlkasten k{x0 + ox, y0 + oy, x1 - x0, y1 - y0};
+            if (k.x < b.rand || k.y < b.rand || k.x + k.breite > b.W || k.y + k.hoehe > b.H)
+                continue;
+            const int n = striche.treffer(k);
+            if (wenigste < 0 || n < wenigste) {
+                wenigste = n;
+                dx = runde(ox);
+                dy = runde(oy);
+            }
+            if (n == 0 && striche.frei(k, 0.3 * m))
+                break;
+        }
+    }
+    for (const Zeile& z : zeilen) {
+        c.setFont(z.schrift);
+        c.textOut(z.x + dx, z.y + dy, z.text);
+        const TextExtent e = c.textExtent(z.text);
+        striche.kasten({double(z.x + dx), double(z.y + dy), double(e.width), double(e.height)});
     }
 }
 
@@ -300,55 +381,98 @@ Konstruktionsmeldungen zeichneKegelUhr(const AppState& s, const Zeichenumgebung&
                       u.DruckRandX, u.DruckRandY);
     }
     c.setPenColor(s.Farben[3]);
-    zeichneKegelLegende(s, u, c, b, bildschirm, s.Par.Gnomonhoehe * zoom, ebene);
+    // Every stroke and text the legend and the hour numbers keep clear of: the foot's cross, the
+    // footprint with its axis, the marks' crosses, the note in the image's top left corner (as
+    // large as it is before the legend's smaller font), the hour and the date lines.
+    KegelStriche striche;
+    striche.strecke(s.FusspunktX - 5, s.FusspunktY, s.FusspunktX + 5, s.FusspunktY);
+    striche.strecke(s.FusspunktX, s.FusspunktY - 5, s.FusspunktX, s.FusspunktY + 5);
+    std::vector<CanvasPoint> rand;
+    double x = 0, y = 0;
+    b.aufBlatt(m.a, 0, x, y);
+    rand.push_back({runde(x), runde(y)});
+    for (int n = 1;; ++n) {
+        const double th = std::min(0.05 * n, 6.283);
+        b.aufBlatt(m.a * std::cos(th), m.b * std::sin(th), x, y);
+        rand.push_back({runde(x), runde(y)});
+        striche.strecke(rand[rand.size() - 2].x, rand[rand.size() - 2].y, x, y);
+        if (th >= 6.283)
+            break;
+    }
+    double ax0 = 0, ay0 = 0, ax1 = 0, ay1 = 0;
+    b.aufBlatt(0, 2 * m.b, ax0, ay0);
+    b.aufBlatt(0, -1.5 * m.b, ax1, ay1);
+    const bool gedreht = std::fabs(b.w) >= 0.0001;
+    if (gedreht)
+        striche.strecke(ax0, ay0, ax1, ay1);
+    std::vector<CanvasPoint> markenOrte;
+    for (const double hoeheY : {m.c, m.c + m.L * cosPsi}) {
+        b.aufBlatt(0, hoeheY, x, y);
+        const int px = runde(x), py = runde(y);
+        markenOrte.push_back({px, py});
+    }
+    const std::string hinweis(texteText(s, 193));
+    if (bildschirm) {
+        const TextExtent e = c.textExtent(hinweis);
+        striche.kasten({b.rand + 10.0, std::abs(b.rand + 0.5 * c.fontHeight()), double(e.width), double(e.height)});
+    }
+    zeichneDatumslinien(s, nullptr, k, b, &striche);
+    zeichneStundenlinien(s, nullptr, k, b, &striche);
+    zeichneKegelLegende(s, u, c, b, bildschirm, s.Par.Gnomonhoehe * zoom, ebene, striche);
 
     // The footprint, and on a turned plane its axis.
     c.setFontColor(s.Farben[3]);
     c.setPenColor(s.Farben[3]);
     c.setBrushStyle(BrushStyle::Clear);
-    if (std::fabs(b.w) < 0.0001) {
+    if (!gedreht) {
         c.ellipse(runde(b.fx - m.a), runde(b.fy - m.b), runde(b.fx + m.a), runde(b.fy + m.b));
     } else {
-        std::vector<CanvasPoint> rand;
-        double x = 0, y = 0;
-        b.aufBlatt(m.a, 0, x, y);
-        rand.push_back({runde(x), runde(y)});
-        for (int n = 1;; ++n) {
-            const double th = std::min(0.05 * n, 6.283);
-            b.aufBlatt(m.a * std::cos(th), m.b * std::sin(th), x, y);
-            rand.push_back({runde(x), runde(y)});
-            if (th >= 6.283)
-                break;
-        }
         c.polyline(rand);
-        double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
-        b.aufBlatt(0, 2 * m.b, x0, y0);
-        b.aufBlatt(0, -1.5 * m.b, x1, y1);
-        c.moveTo(runde(x0), runde(y0));
-        c.lineTo(runde(x1), runde(y1));
+        c.moveTo(runde(ax0), runde(ay0));
+        c.lineTo(runde(ax1), runde(ay1));
     }
+    // The marks' crosses, each with its name in the first of the cross's corners (under the
+    // right arm, over it, over the left arm, under it) clear of the dial's strokes, else in the
+    // first such place twice or three times as far out.
     std::vector<KegelZahlkasten> marken;
-    for (const auto& [hoeheY, name] : {std::pair{m.c, " A"}, std::pair{m.c + m.L * cosPsi, " S"}}) {
-        double x = 0, y = 0;
-        b.aufBlatt(0, hoeheY, x, y);
-        const int px = runde(x), py = runde(y);
+    for (std::size_t i = 0; i < markenOrte.size(); ++i) {
+        const int px = markenOrte[i].x, py = markenOrte[i].y;
+        const char* name = i == 0 ? " A" : " S";
         c.moveTo(px - 5, py);
         c.lineTo(px + 5, py);
         c.moveTo(px, py - 5);
         c.lineTo(px, py + 5);
-        c.textOut(px, py, name);
         const TextExtent e = c.textExtent(name);
-        marken.push_back({double(px), double(py), double(e.width), double(e.height)});
+        const double w = e.width, h = e.height;
+        KegelZahlkasten kasten{double(px), double(py), w, h};
+        bool gefunden = false;
+        for (int f = 1; f <= 3 && !gefunden; ++f)
+            for (const auto& [sx, sy] : {std::pair{1, 1}, std::pair{1, -1}, std::pair{-1, -1}, std::pair{-1, 1}}) {
+                const KegelZahlkasten k1{px + (sx * f - 1) * w / 2, py + (sy * f - 1) * h / 2, w, h};
+                const bool aufSeite = k1.x >= b.rand && k1.y >= b.rand && k1.x + w <= b.W && k1.y + h <= b.H;
+                if ((gefunden = aufSeite && striche.frei(k1, 0.15 * h))) {
+                    kasten = k1;
+                    break;
+                }
+            }
+        c.textOut(runde(kasten.x), runde(kasten.y), name);
+        marken.push_back(kasten);
+    }
+    for (const KegelZahlkasten& kasten : marken)
+        striche.kasten(kasten);
+    for (const CanvasPoint& p : markenOrte) {
+        striche.strecke(p.x - 5, p.y, p.x + 5, p.y);
+        striche.strecke(p.x, p.y - 5, p.x, p.y + 5);
     }
 
-    zeichneStundenlinien(s, c, k, b);
-    zeichneStundenzahlen(s, c, k, b, marken);
+    zeichneStundenlinien(s, &c, k, b, nullptr);
+    zeichneStundenzahlen(s, c, k, b, marken, striche);
 
     c.setPenColor(s.Farben[5]);
     c.setFontColor(FarbeRot);
     if (bildschirm)
-        c.textOut(b.rand + 10, std::abs(runde(b.rand + 0.5 * c.fontHeight())), std::string(texteText(s, 193)));
-    zeichneDatumslinien(s, c, k, b);
+        c.textOut(b.rand + 10, std::abs(runde(b.rand + 0.5 * c.fontHeight())), hinweis);
+    zeichneDatumslinien(s, &c, k, b);
 
     c.setPen({0xFFFF00, s.Schalter.Linienstaerke, PenStyle::Solid});
     c.setBrush({FarbeWeiss, BrushStyle::Clear});

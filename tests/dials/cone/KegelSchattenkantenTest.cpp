@@ -30,8 +30,8 @@ struct Fall {
 };
 
 // The two days' shadows of pair i at clock hour h (local mean time). A day with the sun
-// behind the plane has none; near sunrise and sunset that may be one day of the two, and
-// the point then serves the other day alone.
+// behind the plane or below the horizon has none; near sunrise and sunset that may be one day
+// of the two, and the point then serves the other day alone.
 struct Tagesschatten {
     bool sonne[2] = {false, false};
     Schatten tag[2];
@@ -43,7 +43,7 @@ Tagesschatten schattenDesPaars(const Kegel& kg, const TTagPaar& p, double breite
     const double zgl[2] = {p.Zgl1, p.Zgl2};
     for (int n = 0; n < 2; ++n) {
         const V r = sonne(breite, p.DeklMittel, (h - 12) * 15.0 + zgl[n]);
-        t.sonne[n] = dot(r, kg.normale) > 0;
+        t.sonne[n] = dot(r, kg.normale) > 0 && r.z > 0;
         if (t.sonne[n])
             t.tag[n] = schatten(kg, spitzenSchatten(kg, r));
     }
@@ -73,7 +73,7 @@ TEST(KegelSchattenkanten, DrawnHourPointsLieOnBothDaysShadowEdgesOnEveryPlane)
         {"horizontal 33.87 S", -33.87, 0, 0, 0, 600},
         {"wall declining -11.7", 47.25, 1, -11.7, 90, 480},
         {"south wall", 47.25, 1, 0, 90, 580},
-        {"wall 60 N declining 20", 60, 1, 20, 90, 800},
+        {"wall 60 N declining 20", 60, 1, 20, 90, 650},
         {"inclining 25.46, declining -11.7", 47.25, 2, -11.7, 25.4589, 1350},
         {"inclining 60, declining -20", 47.25, 2, -20, 60, 1050},
         // The variants that take the days in the pair's order or always exchanged.
