@@ -60,6 +60,11 @@ struct Ekliptik {
     double rho = 0;
 };
 Ekliptik ekliptik(double phi, double eps, int s, double R0);
+// The way round its arc above the horizon: -1 when the circle's centre lies above the dial's
+// centre (the arc bulges below it), +1 when below. It follows phi + s eps, not phi: in the
+// tropics the two ecliptics bend to opposite sides, and the other way round would draw the
+// circle's part outside the horizon.
+inline int ekliptikDrehsinn(const Ekliptik& e) { return e.d > 0 ? -1 : 1; }
 // One tick of the ecliptic at longitude lambda: the points (+-x0, y0) above the centre, the
 // tick length T; false where it cannot be placed.
 struct EkliptikMarke {

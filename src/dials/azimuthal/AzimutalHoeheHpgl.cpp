@@ -234,7 +234,6 @@ void hpglHoehenLegende(HoehenPlot& p, int cx, int cy)
     const AppState& s = p.s;
     const double phi = s.Par.Breite, eps = s.EpsRund, R0 = p.rad.R0;
     const double u = static_cast<int>(R0) / 30;
-    const int q = phi > 0 ? -1 : 1;
     p.zeile(";PU;SA;SP 5;PW " + (p.stiftbreite.empty() ? std::string("0;") : p.stiftbreite));
     const auto zeichen = [&](int slot, double x, double y) {
         p.zeile(";PU " + z(x) + " " + z(y) + ";LB" + zodiakEintrag(slot) + ETX);
@@ -245,6 +244,7 @@ void hpglHoehenLegende(HoehenPlot& p, int cx, int cy)
             p.zeile(";PU " + z(cx - R0) + " " + z(cy) + ";PD " + z(cx + R0) + " " + z(cy) + ";");
             continue;
         }
+        const int q = ekliptikDrehsinn(e);
         const double bogen = 2 * std::fabs(std::atan(R0 / e.d)) / kRad;
         p.zeile(";PU " + z(cx + R0) + " " + z(cy) + ";PD; AA " + z(cx) + "," + z(cy + e.d) + "," + z(q * bogen) + ",2");
         for (int l = 1; l <= 90; ++l) {

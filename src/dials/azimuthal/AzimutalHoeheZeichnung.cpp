@@ -321,7 +321,6 @@ void zeichneHoehenLegende(HoehenBild& b)
     c.setFontColor(s.Farben[4]);
     const double u = static_cast<int>(R0) / 30;
     const int fh = c.fontHeight();
-    const int q = phi > 0 ? -1 : 1;
     for (const int sg : {1, -1}) {
         const Ekliptik e = ekliptik(phi, eps, sg, R0);
         if (e.gerade) {
@@ -329,6 +328,7 @@ void zeichneHoehenLegende(HoehenBild& b)
             c.lineTo(rund(b.cx + R0), b.cy);
             continue;
         }
+        const int q = ekliptikDrehsinn(e);
         const double rho = std::fabs(e.rho);
         c.arc(rund(b.cx - rho), rund(b.cy - e.d - rho), rund(b.cx + rho), rund(b.cy - e.d + rho), rund(b.cx + q * R0),
               b.cy, rund(b.cx - q * R0), b.cy);
