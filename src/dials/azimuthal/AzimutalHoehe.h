@@ -86,6 +86,18 @@ std::string hoehenZeitZeile(const AppState& s);
 // radius through the end (the noon's beside the meridian).
 void hoehenZahlMitte(double ex, double ey, double w, double h, double luft, double& mx, double& my);
 
+// A box by its middle and size, from the centre.
+struct ZahlKasten {
+    double mx = 0, my = 0, w = 0, h = 0;
+};
+// As hoehenZahlMitte, for a number that must keep clear of the boxes `belegt` (a temporal
+// hour's of the clock hours' numbers: temporal noon lies on the clock's noon line, and the
+// hours beside it close to clock hours): where its box meets one, the first clear place of
+// left of the radius, then right and left stepped inward along it by a quarter of the box's
+// height at a time; the place by the rule when none is clear.
+void hoehenZahlMitteFrei(double ex, double ey, double w, double h, double luft, const std::vector<ZahlKasten>& belegt,
+                         double& mx, double& my);
+
 // Profile entry of azimuth a: (round(2a) + 360) mod 720.
 int horizontIndex(double a);
 

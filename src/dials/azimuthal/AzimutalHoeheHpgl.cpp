@@ -194,6 +194,37 @@ void hpglHoehenDatumslinien(HoehenPlot& p, int cx, int cy, double meridian)
     }
 }
 
+// The number of hour t, its box's middle from the centre and its size; false where none is
+// written. Inside its line's end, beside the radius, as on the canvas (the plot's y is
+// upward); a temporal hour's clear of the clock hours'. Under the barrel law the odd hours go
+// unlabelled: the labels would crowd.
+bool plotZahl(const HoehenPlot& p, const Stundenfamilie& fam, double t, ZahlKasten& k)
+{
+    const AppState& s = p.s;
+    if (fam.art > 1 || t - std::trunc(t) >= 0.1)
+        return false;
+    const int D = TagImJahr(s.Par.Jahr, s.Par.Breite >= 0 ? 6 : 12, 21);
+    const AzimutalSonne q = azimutalSonne(s, fam.art, D, t, fam.meridian);
+    const long stunde = static_cast<long>(std::trunc(t));
+    if (q.h <= 0 || (p.rad.gesetz == 1 && stunde % 2 != 0))
+        return false;
+    const double r = azimutalRund(p.rad.r(q.h));
+    k.w = p.zelle * static_cast<double>(IntStr(stunde).size());
+    k.h = p.zeichenhoehe;
+    std::vector<ZahlKasten> uhr;
+    ZahlKasten u;
+    for (Stundenfamilie f : azimutalFamilien(s, true))
+        if (fam.art == 1 && f.art == 0) {
+            if (s.Schalter.TemporalAnzeige && f.bis > 12)
+                f.bis = 12.05;
+            for (const double tu : azimutalStunden(f, true))
+                if (plotZahl(p, f, tu, u))
+                    uhr.push_back(u);
+        }
+    hoehenZahlMitteFrei(-std::sin(q.A * kRad) * r, -std::cos(q.A * kRad) * r, k.w, k.h, 0.5 * k.h, uhr, k.mx, k.my);
+    return true;
+}
+
 void hpglHoehenStundenlinie(HoehenPlot& p, int cx, int cy, const Stundenfamilie& fam, double t)
 {
     const AppState& s = p.s;
@@ -202,19 +233,10 @@ void hpglHoehenStundenlinie(HoehenPlot& p, int cx, int cy, const Stundenfamilie&
     if (!p.stiftbreite.empty())
         p.zeile(";PW " + p.stiftbreite);
     if (fam.art <= 1 && t - std::trunc(t) < 0.1) {
-        const int D = TagImJahr(s.Par.Jahr, s.Par.Breite >= 0 ? 6 : 12, 21);
-        const AzimutalSonne q = azimutalSonne(s, fam.art, D, t, fam.meridian);
         p.zeile(hauptStift);
-        // Inside its line's end, beside the radius, as on the canvas (the plot's y is upward).
-        const double r = azimutalRund(p.rad.r(q.h));
-        const long stunde = static_cast<long>(std::trunc(t));
-        const double w = p.zelle * static_cast<double>(IntStr(stunde).size()), h = p.zeichenhoehe;
-        double mx = 0, my = 0;
-        hoehenZahlMitte(-std::sin(q.A * kRad) * r, -std::cos(q.A * kRad) * r, w, h, 0.5 * h, mx, my);
-        const double x = cx + mx - w / 2, y = cy + my - h / 2;
-        // Under the barrel law the odd hours go unlabelled: the labels would crowd.
-        if (q.h > 0 && !(p.rad.gesetz == 1 && stunde % 2 != 0))
-            p.zeile(";PU " + z(x) + " " + z(y) + ";LB" + IntStr(stunde) + ETX);
+        if (ZahlKasten k; plotZahl(p, fam, t, k))
+            p.zeile(";PU " + z(cx + k.mx - k.w / 2) + " " + z(cy + k.my - k.h / 2) + ";LB"
+                    + IntStr(static_cast<long>(std::trunc(t))) + ETX);
     }
     if (s.Schalter.TemporalAnzeige && (std::fabs(t) < 1e-9 || std::fabs(t - 12) < 1e-9))
         return;

@@ -12,6 +12,7 @@
 #include "dials/azimuthal/AzimutalGeometrie.h"
 #include "dials/azimuthal/AzimutalHoehe.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -103,7 +104,24 @@ struct Stundenzahl {
     std::string text;
 };
 
-// The number's place by the rule above alone.
+bool hoehenStundenzahl(const HoehenBild& b, const Stundenfamilie& fam, double t, int fh, Stundenzahl& z);
+
+// The boxes of the clock hours' numbers (letters fh high), from the centre.
+std::vector<ZahlKasten> uhrKaesten(const HoehenBild& b, int fh)
+{
+    std::vector<ZahlKasten> k;
+    Stundenzahl z;
+    for (const Stundenfamilie& fam : azimutalFamilien(b.s, false))
+        if (fam.art == 0)
+            for (const double t : azimutalStunden(fam, false))
+                if (hoehenStundenzahl(b, fam, t, fh, z)) {
+                    const double w = 0.55 * fh * static_cast<double>(z.text.size()), h = 1.15 * fh;
+                    k.push_back({z.x + w / 2 - b.cx, z.y + h / 2 - b.cy, w, h});
+                }
+    return k;
+}
+
+// The number's place by the rule above alone (a temporal hour's clear of the clock hours').
 bool hoehenStundenzahlAmEnde(const HoehenBild& b, const Stundenfamilie& fam, double t, int fh, Stundenzahl& z,
                              double& ux, double& uy)
 {
@@ -120,7 +138,8 @@ bool hoehenStundenzahlAmEnde(const HoehenBild& b, const Stundenfamilie& fam, dou
     ux = -std::sin(p.A * kRad);
     uy = std::cos(p.A * kRad);
     double mx = 0, my = 0;
-    hoehenZahlMitte(ux * r, uy * r, w, h, 0.5 * fh, mx, my);
+    hoehenZahlMitteFrei(ux * r, uy * r, w, h, 0.5 * fh, fam.art == 1 ? uhrKaesten(b, fh) : std::vector<ZahlKasten>{},
+                        mx, my);
     z.x = rund(b.cx + mx - w / 2);
     z.y = rund(b.cy + my - h / 2);
     return true;
@@ -136,13 +155,16 @@ bool hoehenStundenzahl(const HoehenBild& b, const Stundenfamilie& fam, double t,
     if (static_cast<long>(std::trunc(t)) % 2 != 0)
         return true;
     const double w = 0.55 * fh * static_cast<double>(z.text.size()), h = 1.15 * fh;
+    const std::vector<ZahlKasten> uhr = fam.art == 1 ? uhrKaesten(b, fh) : std::vector<ZahlKasten>{};
     const auto frei = [&] {
         Stundenzahl n;
         for (const double u : {t - 1, t + 1})
             if (hoehenStundenzahlAmEnde(b, fam, u, fh, n, vx, vy) && z.x < n.x + 0.55 * fh * static_cast<double>(n.text.size())
                 && n.x < z.x + w && z.y < n.y + h && n.y < z.y + h)
                 return false;
-        return true;
+        return std::none_of(uhr.begin(), uhr.end(), [&](const ZahlKasten& k) {
+            return std::fabs(z.x + w / 2 - b.cx - k.mx) < (w + k.w) / 2 && std::fabs(z.y + h / 2 - b.cy - k.my) < (h + k.h) / 2;
+        });
     };
     const int x0 = z.x, y0 = z.y;
     for (int schritt = 1; schritt <= 8 && !frei(); ++schritt) {
