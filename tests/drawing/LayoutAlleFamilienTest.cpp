@@ -42,6 +42,7 @@ struct Familie {
     // A variant whose strokes are its family's, checked there: only its texts are checked
     // (texts on texts, off the page or cut by its edge).
     bool nurTexte = false;
+    bool hochkant = false; // also on portrait pages
 };
 
 void italBabyl(AppState& s) { s.Schalter.Italienisch = s.Schalter.Babylonisch = 1; }
@@ -86,6 +87,15 @@ const Familie familien[] = {
     {"umbrella horizontal Italian Babylonian", 'h', 0, 0, true, false, italBabyl, true},
     {"umbrella vertical Italian Babylonian", 'v', 0, 0, true, false, italBabyl, true},
     {"umbrella inclining Italian Babylonian", 'i', 0, 0, true, false, italBabyl, true},
+    // The azimuthal dials in the tropics and at 55 degrees, and with temporal hours in each
+    // projection, on landscape and portrait pages: their texts.
+    {"azimuthal date circles tropical", 'a', 0, 0, false, false, [](AppState& s) { s.Par.Breite = s.Par.Breite > 0 ? 15 : -15; }, true, true},
+    {"azimuthal date circles 55", 'a', 0, 0, false, false, [](AppState& s) { s.Par.Breite = s.Par.Breite > 0 ? 55 : -55; }, true, true},
+    {"azimuthal altitude circles tropical", 'a', 1, 0, false, false, [](AppState& s) { s.Par.Breite = s.Par.Breite > 0 ? 15 : -15; }, true, true},
+    {"azimuthal altitude circles 55", 'a', 1, 0, false, false, [](AppState& s) { s.Par.Breite = s.Par.Breite > 0 ? 55 : -55; }, true, true},
+    {"azimuthal altitude circles temporal", 'a', 1, 0, false, false, [](AppState& s) { s.Schalter.Temporalstunden = 1; }, true, true},
+    {"azimuthal altitude circles temporal barrel", 'a', 1, 0, false, false, [](AppState& s) { s.Schalter.Temporalstunden = 1, s.Schalter.Hoehenkreise = 1; }, true, true},
+    {"azimuthal altitude circles temporal stereographic", 'a', 1, 0, false, false, [](AppState& s) { s.Schalter.Temporalstunden = 1, s.Schalter.Hoehenkreise = 2; }, true, true},
 };
 
 // The drawing window's image on a maximised main window of each screen (menus, tool bars and
@@ -101,6 +111,7 @@ struct Seite {
     int breite, hoehe; // 0.1 mm, landscape
 };
 const Seite seiten[] = {{"page A4", 2970, 2100}, {"page A3", 4200, 2970}};
+const Seite hochkantSeiten[] = {{"page A4 portrait", 2100, 2970}, {"page A3 portrait", 2970, 4200}};
 
 struct Ort {
     const char* name;
@@ -339,6 +350,11 @@ TEST(LayoutAlleFamilien, EveryFamilyPassesTheLayoutCheckOnScreenPageAndPlot)
                 for (const Seite& p : seiten) {
                     Lauf l(fam, ort, deutsch);
                     melde(fam, std::string(p.name) + ", " + wo, l.seite(p));
+                }
+                for (const Seite& p : hochkantSeiten) {
+                    Lauf l(fam, ort, deutsch);
+                    if (fam.hochkant)
+                        melde(fam, std::string(p.name) + ", " + wo, l.seite(p));
                 }
                 Lauf l(fam, ort, deutsch);
                 std::vector<Befund> befunde;

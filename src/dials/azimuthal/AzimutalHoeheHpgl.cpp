@@ -257,7 +257,23 @@ void hpglHoehenLegende(HoehenPlot& p, int cx, int cy)
     const double phi = s.Par.Breite, eps = s.EpsRund, R0 = p.rad.R0;
     const double u = static_cast<int>(R0) / 30;
     p.zeile(";PU;SA;SP 5;PW " + (p.stiftbreite.empty() ? std::string("0;") : p.stiftbreite));
+    // A sign keeps clear of the hour numbers, as on the canvas: where one stands on its place,
+    // a letter aside or below it (letters 72 wide, 108 high).
+    std::vector<ZahlKasten> zahlen;
+    for (const Stundenfamilie& f : azimutalFamilien(s, true))
+        for (const double t : azimutalStunden(f, true))
+            if (ZahlKasten k; plotZahl(p, f, t, k))
+                zahlen.push_back({cx + k.mx, cy + k.my, k.w, k.h});
     const auto zeichen = [&](int slot, double x, double y) {
+        for (const auto& [dx, dy] : {std::pair{0.0, 0.0}, {130.0, 0.0}, {-130.0, 0.0}, {0.0, -130.0}, {0.0, 130.0},
+                                     {130.0, -130.0}, {-130.0, -130.0}, {130.0, 130.0}, {-130.0, 130.0}})
+            if (std::none_of(zahlen.begin(), zahlen.end(), [&](const ZahlKasten& k) {
+                    return std::fabs(x + dx + 36 - k.mx) < (72 + k.w) / 2 && std::fabs(y + dy + 54 - k.my) < (108 + k.h) / 2;
+                })) {
+                x += dx;
+                y += dy;
+                break;
+            }
         p.zeile(";PU " + z(x) + " " + z(y) + ";LB" + zodiakEintrag(slot) + ETX);
     };
     for (const int sg : {1, -1}) {
@@ -286,7 +302,8 @@ void hpglHoehenLegende(HoehenPlot& p, int cx, int cy)
                     zeichen(1, cx + R0 + 0.5 * T, cy);
                 }
                 zeichen(k + 1, cx + x0 - 0.35 * T, cy + y0 + 0.15 * T);
-                zeichen(7 - k, cx - x0 - 0.35 * T, cy + y0 + 0.15 * T);
+                if (l != 90) // at the solstice both sides name the one point
+                    zeichen(7 - k, cx - x0 - 0.35 * T, cy + y0 + 0.15 * T);
             } else {
                 zeichen(13 - k, cx + x0, cy + y0 + 1.1 * T);
                 if (l != 90)

@@ -39,6 +39,7 @@ struct HoehenBild {
     bool bildschirm;
     int m = 0, W = 0, H = 0, fh0 = 14;
     int cx = 0, cy = 0;
+    int luecke = 50; // between the rim and the names of east and west
     int w0 = 1;
     HoehenRadien rad;
     bool profil = false; // the pen changes colour below the skyline
@@ -198,8 +199,8 @@ void zeichneHoehenkreise(HoehenBild& b)
     c.lineTo(rund(b.cx + Ro), b.cy);
     c.moveTo(b.cx, rund(b.cy - Ro));
     c.lineTo(b.cx, rund(b.cy + Ro));
-    c.textOut(rund(b.cx + Ro + 50), b.cy - 5, himmelsrichtung(s, 3, 5));
-    c.textOut(rund(b.cx - Ro - 80), b.cy - 5, himmelsrichtung(s, 2, 5));
+    c.textOut(rund(b.cx + Ro + b.luecke), b.cy - 5, himmelsrichtung(s, 3, 5));
+    c.textOut(rund(b.cx - Ro - b.luecke - 30), b.cy - 5, himmelsrichtung(s, 2, 5));
     if (s.Par.Breite > 0)
         c.textOut(b.cx - 10, rund(b.cy - Ro - 1.5 * fh), ohneMarke(texteText(s, 1)));
     else
@@ -368,7 +369,18 @@ void zeichneHoehenLegende(HoehenBild& b)
             if (l % 30 != 0)
                 continue;
             const int k = l / 30;
-            const auto zeichen = [&](int slot, double x, double y) { c.textOut(rund(x), rund(y), zodiakEintrag(slot)); };
+            // A sign keeps clear of the hour numbers (the noon numbers stand by the solstice's
+            // noon point): where one stands on its place, a letter aside or below it.
+            const auto zeichen = [&](int slot, double x, double y) {
+                for (const auto& [dx, dy] : {std::pair{0.0, 0.0}, {1.2, 0.0}, {-1.2, 0.0}, {0.0, 1.2}, {0.0, -1.2},
+                                             {1.2, 1.2}, {-1.2, 1.2}, {1.2, -1.2}, {-1.2, -1.2}})
+                    if (!stundenzahlAuf(b, fh, x + dx * fh, y + dy * fh, x + (dx + 0.7) * fh, y + (dy + 1.1) * fh)) {
+                        x += dx * fh;
+                        y += dy * fh;
+                        break;
+                    }
+                c.textOut(rund(x), rund(y), zodiakEintrag(slot));
+            };
             if (sg == 1) {
                 if (l == 30 || l == 60)
                     zeichen(13 - k, b.cx + x0 + 0.4 * fh, b.cy - y0 + 0.2 * fh);
@@ -379,7 +391,8 @@ void zeichneHoehenLegende(HoehenBild& b)
                     zeichen(1, b.cx + x0 + 0.4 * T, b.cy - y0 + 0.2 * fh);
                 else
                     zeichen(k + 1, b.cx + x0 - 0.8 * fh, b.cy - y0 + 0.4 * fh);
-                zeichen(7 - k, b.cx - x0 - 0.8 * fh, b.cy - y0 + 0.4 * fh);
+                if (l != 90) // at the solstice both sides name the one point
+                    zeichen(7 - k, b.cx - x0 - 0.8 * fh, b.cy - y0 + 0.4 * fh);
             }
         }
     }
@@ -432,7 +445,12 @@ Konstruktionsmeldungen zeichneAzimutalHoehe(AppState& s, Canvas& canvas, int bre
     b.W = breite - b.m;
     b.H = hoehe - b.m;
     b.rad = hoehenRadienBild(s, b.H, bildschirm, b.fh0);
-    b.cx = rund(0.57 * b.W) + b.m;
+    // Right of the middle, as far as the name of the west beside the rim leaves room; on a
+    // sheet narrower than the plate with both names at their usual distance (a portrait
+    // page), the names come nearer the rim.
+    const int west = canvas.textExtent(himmelsrichtung(s, 3, 5)).width, Ro = rund(b.rad.Ro);
+    b.luecke = std::clamp((b.W - 20 - b.m - 2 * Ro - 30 - west) / 2, 10, 50);
+    b.cx = std::max(std::min(rund(0.57 * b.W) + b.m, b.W - 15 - Ro - b.luecke - west), b.m + 5 + Ro + b.luecke + 30);
     b.cy = (VorzeichenPM(s.Par.Breite) * b.fh0 + b.H) / 2 + b.m;
     if (!bildschirm && b.fh0 + b.H < 2 * b.rad.Ro)
         b.cy = b.H / 2;

@@ -2,6 +2,7 @@
 // clock hour's on the dial with altitude circles (temporal noon is clock noon), and the
 // warning of the dial with date circles in the tropics. In every view, both projections of
 // the places users meet, each text readable and on the sheet.
+#include "core/Sprachdienst.h"
 #include "support/Ansichten.h"
 
 #include <gtest/gtest.h>
@@ -58,4 +59,38 @@ TEST(AzimutalTextplatz, TemporalNumbersStandClearOfTheClockNumbersInEveryProject
                         EXPECT_FALSE(ueber(kasten(t, v.plot), kasten(u, v.plot)))
                             << "temporal " << t.text << " on clock " << u.text << " at " << t.an.x << "," << t.an.y << " and " << u.an.x << "," << u.an.y;
             }
+}
+
+TEST(AzimutalTextplatz, TropicalWarningStaysOnTheSheetAndOffTheNumbers)
+{
+    const Sicht hochkant{"page A4 portrait", 2100, 2970, true};
+    for (const bool deutsch : {true, false})
+        for (const int skala : {0, 1})
+            for (const double phi : {23.44, 15.0, 10.0, 2.0, -2.0, -15.0, -23.0})
+                for (const Sicht& v : {kSchirm, kSchirmKlein, kSeiteA4, kSeiteA3, hochkant}) {
+                    SCOPED_TRACE(testing::Message() << v.name << " phi " << phi << " scale " << skala << " " << deutsch);
+                    AppState s;
+                    initialisiereZustand(s);
+                    setzeSprache(s, deutsch);
+                    s.UhrTyp = 'a';
+                    s.Schalter.AzimutKreise = 0;
+                    s.Schalter.ZodiakSkala = static_cast<std::uint8_t>(skala);
+                    s.Par.Breite = phi;
+                    const Blattinhalt b = zeichneInSicht(s, v, v);
+                    // The warning's lines: the long black texts larger than the legend's.
+                    const std::string warnung = deutsch ? "Azimutalsonnenuhren" : "azimuthal sundials";
+                    std::string gelesen;
+                    std::vector<Beschriftung> teile, andere;
+                    for (const Beschriftung& t : b.texte)
+                        (t.farbe == FarbeSchwarz && t.text.size() > 8 && t.hoehe > 14 ? teile : andere).push_back(t);
+                    for (const Beschriftung& t : teile)
+                        gelesen += t.text + " ";
+                    EXPECT_NE(gelesen.find(warnung), std::string::npos) << gelesen;
+                    for (const Beschriftung& t : teile) {
+                        const auto k = kasten(t, false);
+                        EXPECT_TRUE(k[0] >= 0 && k[1] >= 0 && k[2] <= b.breite && k[3] <= b.hoehe) << t.text;
+                        for (const Beschriftung& z : andere)
+                            EXPECT_FALSE(zahlIn(z.text) >= 0 && ueber(k, kasten(z, false))) << t.text << " on " << z.text;
+                    }
+                }
 }
