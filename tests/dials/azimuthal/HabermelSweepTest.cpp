@@ -183,6 +183,13 @@ void pruefe(int art, double phi, double durchmesser, int modus) // modus: appare
             EXPECT_LT(eigene, 2.5 * a.schrift) << "number " << n;
             EXPECT_TRUE(art == 2 || eigene <= andere + 0.1 * a.schrift) << "number " << n << " nearer another line";
             EXPECT_LT(abstandZu(p, a.linien), 2.5 * a.schrift) << "number " << n << " has no line";
+            // Dial I: at its line's summer end, the lit point farthest from the horizon line
+            // (within a letter and a half of it).
+            double ende = 1e18;
+            for (const Linie& l : linien)
+                if (zwoelf(l.h) == n && !l.punkte.empty())
+                    ende = std::min(ende, abstandZu(p, {l.punkte.back()}));
+            EXPECT_TRUE(art == 2 || ende < 1.5 * a.schrift) << "number " << n << " off its line's summer end";
         }
         for (std::size_t n = 1; n <= 12; ++n)
             EXPECT_TRUE(ist[n] >= mindestens[n] && ist[n] <= hoechstens[n]) << "number " << n << " written " << ist[n];
