@@ -208,39 +208,33 @@ TEST(HabermelSweep, RefusedAlikeAndEveryLitHourNumberedBesideItsOwnLine)
                     pruefe(art, phi, d, modus);
 }
 
-// Dial II with any gnomon and diameter the dialog takes: the disc keeps the diameter entered,
-// so nothing leaves the sheet; curves longer than the disc are cut, and the user is told so
-// exactly when the summer noon's shadow drops past the disc's rim. A page that cannot take the
-// disc is refused before printing.
+// Dial II with any gnomon and diameter the dialog takes keeps the diameter entered: nothing
+// leaves the sheet, and the user is told exactly when the summer noon's shadow drops past the
+// rim (the curves are cut). A page that cannot take the disc is refused before printing.
 TEST(HabermelSweep, LongGnomonsKeepTheDiscOnTheSheetAndSaySoWhenCut)
 {
-    const Sicht hochkant{"page A4 portrait", 2100, 2970, true};
     for (const double phi : {24.0, -33.87, 47.25, -55.0, 66.0})
         for (const double D : {30.0, 120.0, 200.0})
-            for (const double L : {9.0, 0.0, 50.0, 60.0, 100.0}) {
-                AppState s;
-                initialisiereZustand(s);
-                s.UhrTyp = 'q';
-                s.Schalter.Hoehenuhrart = 2;
-                s.Par.Breite = phi;
-                s.Par.HabermelDurchmesser = D;
-                s.Par.HabermelGnomon = L;
-                if (L == 0) // the dialog's own gnomon for this diameter
-                    HabermelGnomonAusDurchmesser(2, D, phi, kEps, s.Par.HabermelGnomon);
-                const bool lang = s.Par.HabermelGnomon * std::tan((90 - std::fabs(phi) + kEps) * kGrad) > D / 2 - 4.5;
-                for (const Sicht& v : {kSchirm, kSchirmKlein, kSeiteA4, kSeiteA3, hochkant, kPlot}) {
+            for (const double L : {9.0, 0.0, 50.0, 60.0, 100.0}) // 0: the dialog's gnomon for D
+                for (const Sicht& v : {kSchirm, kSchirmKlein, kSeiteA4, kSeiteA3, Sicht{"A4 portrait", 2100, 2970, true}, kPlot}) {
                     SCOPED_TRACE(testing::Message() << v.name << " phi " << phi << " D " << D << " L " << L);
-                    if (v.seite && zeichnungseintrag(s, false)->vorDruck && !zeichnungseintrag(s, false)->vorDruck(s, v.breite, v.hoehe).empty())
+                    AppState s;
+                    initialisiereZustand(s);
+                    s.UhrTyp = 'q';
+                    s.Schalter.Hoehenuhrart = 2;
+                    s.Par.Breite = phi;
+                    s.Par.HabermelDurchmesser = D;
+                    s.Par.HabermelGnomon = L;
+                    HabermelGnomonAusDurchmesser(2, L == 0 ? D : 0, phi, kEps, s.Par.HabermelGnomon);
+                    if (v.seite && !zeichnungseintrag(s, false)->vorDruck(s, v.breite, v.hoehe).empty())
                         continue;
                     const Blattinhalt b = zeichneInSicht(s, v, v);
-                    int aus = 0;
+                    const auto aus = [&](const PlotPunkt& p) { return p.x < 0 || p.y < 0 || p.x > b.breite || p.y > b.hoehe; };
                     for (const Strich& st : b.striche)
-                        for (const PlotPunkt& p : st.punkte)
-                            aus += p.x < 0 || p.y < 0 || p.x > b.breite || p.y > b.hoehe;
+                        EXPECT_TRUE(std::none_of(st.punkte.begin(), st.punkte.end(), aus));
                     for (const Beschriftung& t : b.texte)
-                        aus += t.an.x < 0 || t.an.y < 0 || t.an.x > b.breite || t.an.y > b.hoehe;
-                    EXPECT_EQ(aus, 0);
+                        EXPECT_FALSE(aus(t.an)) << t.text;
+                    const bool lang = s.Par.HabermelGnomon * std::tan((90 - std::fabs(phi) + kEps) * kGrad) > D / 2 - 4.5;
                     EXPECT_TRUE(v.plot || b.meldungen.size() == (lang ? 1u : 0u));
                 }
-            }
 }
