@@ -88,6 +88,8 @@ struct HoehenPlot {
     }
 };
 
+bool plotZahl(const HoehenPlot& p, const Stundenfamilie& fam, double t, ZahlKasten& k);
+
 void hpglHoehenkreise(HoehenPlot& p, int cx, int cy)
 {
     const AppState& s = p.s;
@@ -119,9 +121,25 @@ void hpglHoehenkreise(HoehenPlot& p, int cx, int cy)
         p.zeile(";PU " + z(cx - 300) + " " + z(cy - Ro - 250) + ";LBN" + ohneMarke(texteText(s, 0)) + ETX);
         p.zeile(";PU 10 160;LB" + hinweis + ETX);
     }
+    // Near the zenith a small circle's label steps off the hour numbers: to the circle's other
+    // side, then left of the meridian (a label 180 wide and 108 high from its lower left).
+    std::vector<ZahlKasten> zahlen;
+    for (const Stundenfamilie& f : azimutalFamilien(s, true))
+        for (const double t : azimutalStunden(f, true))
+            if (ZahlKasten k; plotZahl(p, f, t, k))
+                zahlen.push_back({cx + k.mx, cy + k.my, k.w, k.h});
     for (int k = 2; k <= 8; k += 2) {
-        const double r = p.rad.r(10 * k);
-        p.zeile(";PU " + z(cx + 80) + " " + z(cy + (nord ? 1 : -1) * (r + 10)) + ";LB" + IntStr(10 * k) + ETX);
+        const double r = p.rad.r(10 * k), sg = nord ? 1 : -1;
+        double x = cx + 80, y = cy + sg * (r + 10);
+        for (const auto& [xx, yy] : {std::pair{x, y}, {x, cy - sg * (r + 10) - 108}, {cx - 260.0, y}, {cx - 260.0, cy - sg * (r + 10) - 108}})
+            if (std::none_of(zahlen.begin(), zahlen.end(), [&](const ZahlKasten& b) {
+                    return std::fabs(xx + 90 - b.mx) < (180 + b.w) / 2 && std::fabs(yy + 54 - b.my) < (108 + b.h) / 2;
+                })) {
+                x = xx;
+                y = yy;
+                break;
+            }
+        p.zeile(";PU " + z(x) + " " + z(y) + ";LB" + IntStr(10 * k) + ETX);
     }
     if (p.rad.gesetz == 2) {
         const double rp = azimutalRund(R0 * std::tan((45 - std::fabs(s.Par.Breite / 2)) * kRad));

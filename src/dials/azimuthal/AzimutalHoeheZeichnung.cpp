@@ -13,8 +13,11 @@
 #include "dials/azimuthal/AzimutalHoehe.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
+#include <tuple>
+#include <vector>
 
 namespace umbrin {
 namespace {
@@ -40,6 +43,7 @@ struct HoehenBild {
     int m = 0, W = 0, H = 0, fh0 = 14;
     int cx = 0, cy = 0;
     int luecke = 50; // between the rim and the names of east and west
+    std::vector<std::array<int, 4>> kreisZahlen; // the altitude circles' labels, corner to corner
     int w0 = 1;
     HoehenRadien rad;
     bool profil = false; // the pen changes colour below the skyline
@@ -222,10 +226,25 @@ void zeichneHoehenkreise(HoehenBild& b)
         const int oben = rund(b.cy - r), unten = rund(b.cy + r - 1.2 * fh);
         int y = s.Par.Breite >= 0 ? oben : unten;
         const int anders = s.Par.Breite >= 0 ? unten : oben;
-        const auto belegt = [&](int yy) { return stundenzahlAuf(b, fhStunde, b.cx - fh, yy, b.cx + 0.1 * fh, yy + fh); };
-        if (belegt(y) && !belegt(anders))
-            y = anders;
-        c.textOut(b.cx - fh, y, RealStr(10 * k, 2, 0));
+        // Near the zenith (the tropics, a small screen) the small circles' labels may also
+        // move left or right off the meridian.
+        const auto belegt = [&](int xx, int yy) { return stundenzahlAuf(b, fhStunde, xx, yy, xx + 1.1 * fh, yy + fh); };
+        int x = b.cx - fh;
+        const int weiter = y + (y < anders ? -1 : 1) * rund(1.2 * fh);
+        const int weiterAnders = anders + (y < anders ? 1 : -1) * rund(1.2 * fh);
+        const std::array<std::pair<int, int>, 8> stellen{{{x, y},
+                                                          {x, anders},
+                                                          {b.cx - rund(2.2 * fh), y},
+                                                          {b.cx + rund(0.3 * fh), y},
+                                                          {b.cx - rund(2.2 * fh), anders},
+                                                          {b.cx + rund(0.3 * fh), anders},
+                                                          {x, weiter},
+                                                          {x, weiterAnders}}};
+        const auto frei = std::find_if(stellen.begin(), stellen.end(), [&](const auto& p) { return !belegt(p.first, p.second); });
+        if (frei != stellen.end())
+            std::tie(x, y) = *frei;
+        c.textOut(x, y, RealStr(10 * k, 2, 0));
+        b.kreisZahlen.push_back({x, y, x + rund(1.1 * fh), y + fh});
     }
     if (b.kleineTonne())
         c.setFontHeight(rund(c.fontHeight() * 1.25));
@@ -374,7 +393,11 @@ void zeichneHoehenLegende(HoehenBild& b)
             const auto zeichen = [&](int slot, double x, double y) {
                 for (const auto& [dx, dy] : {std::pair{0.0, 0.0}, {1.2, 0.0}, {-1.2, 0.0}, {0.0, 1.2}, {0.0, -1.2},
                                              {1.2, 1.2}, {-1.2, 1.2}, {1.2, -1.2}, {-1.2, -1.2}})
-                    if (!stundenzahlAuf(b, fh, x + dx * fh, y + dy * fh, x + (dx + 0.7) * fh, y + (dy + 1.1) * fh)) {
+                    if (const double x0 = x + dx * fh, y0 = y + dy * fh;
+                        !stundenzahlAuf(b, fh, x0, y0, x0 + 0.7 * fh, y0 + 1.1 * fh)
+                        && std::none_of(b.kreisZahlen.begin(), b.kreisZahlen.end(), [&](const auto& k) {
+                               return x0 < k[2] && k[0] < x0 + 0.7 * fh && y0 < k[3] && k[1] < y0 + 1.1 * fh;
+                           })) {
                         x += dx * fh;
                         y += dy * fh;
                         break;
