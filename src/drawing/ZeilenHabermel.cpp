@@ -60,7 +60,8 @@ Plotergebnis habermel2Plot(Plotauftrag& a)
 {
     if (auto nein = habermel2Verweigerung(a.s))
         return Plotergebnis::abgelehnt(*nein, PromptTitle::Fehler, PromptIcon::Warning);
-    zeichneHabermel2(a.s, plotZiel(a), a.s.Par.HabermelGnomon);
+    for (const Konstruktionsmeldung& m : zeichneHabermel2(a.s, plotZiel(a), a.s.Par.HabermelGnomon))
+        a.frage.ask(m.titel, m.symbol, m.text, PromptButtons::Ok);
     return Plotergebnis::geschrieben();
 }
 
@@ -89,7 +90,7 @@ constexpr std::array<Zeichnungseintrag, 3> zeilen = {{
     {'q', 1, habermel1Bild, habermel1Bild, habermel1Plot, nullptr, PlotPlatzierung::Keine, DruckPlatzierung::Keine,
      habermel1Pruefung},
     {'q', 2, habermel2Bild, habermel2Bild, habermel2Plot, nullptr, PlotPlatzierung::Keine, DruckPlatzierung::Keine,
-     habermel2Pruefung},
+     habermel2Pruefung, habermel2Seitenpruefung},
     {'c', -1, biazimutalBild, biazimutalBild, biazimutalPlot, nullptr, PlotPlatzierung::Plan,
      DruckPlatzierung::FussUndLegende, biazimutalVerweigerung},
 }};

@@ -50,6 +50,15 @@ struct Familie {
 };
 
 void italBabyl(AppState& s) { s.Schalter.Italienisch = s.Schalter.Babylonisch = 1; }
+// The azimuthal dials at a latitude (tenths of a degree) on the place's side of the equator, with
+// the temporal hours and the projection given (-1: the family's own, no temporal hours).
+template <int zehntel, int gesetz = -1>
+void azimut(AppState& s)
+{
+    s.Par.Breite = (s.Par.Breite > 0 ? zehntel : -zehntel) / 10.0;
+    s.Schalter.Temporalstunden = gesetz >= 0;
+    s.Schalter.Hoehenkreise = static_cast<std::uint8_t>(gesetz >= 0 ? gesetz : s.Schalter.Hoehenkreise);
+}
 
 const Familie familien[] = {
     {"horizontal", 'h'},
@@ -102,6 +111,21 @@ const Familie familien[] = {
     {"horizontal 55 S", 'h', 0, 0, false, false, nullptr, true, -55, true},
     {"vertical 55 S", 'v', 0, 0, false, false, nullptr, true, -55, true},
     {"inclining 55 S", 'i', 0, 0, false, false, nullptr, true, -55, true},
+    // The azimuthal dials in the tropics and at 55 degrees, and with temporal hours in each
+    // projection, on landscape and portrait pages: their texts.
+    {"azimuthal date circles 2", 'a', 0, 0, false, false, azimut<20>, true, 0, true},
+    {"azimuthal date circles 10", 'a', 0, 0, false, false, azimut<100>, true, 0, true},
+    {"azimuthal date circles 23.44", 'a', 0, 0, false, false, azimut<234>, true, 0, true},
+    {"azimuthal date circles 55", 'a', 0, 0, false, false, azimut<550>, true, 0, true},
+    {"azimuthal altitude circles 15", 'a', 1, 0, false, false, azimut<150>, true, 0, true},
+    {"azimuthal altitude circles 55", 'a', 1, 0, false, false, azimut<550>, true, 0, true},
+    {"azimuthal altitude circles temporal", 'a', 1, 0, false, false, azimut<473, 0>, true, 0, true},
+    {"azimuthal altitude circles temporal barrel", 'a', 1, 0, false, false, azimut<473, 1>, true, 0, true},
+    {"azimuthal altitude circles temporal stereographic", 'a', 1, 0, false, false, azimut<473, 2>, true, 0, true},
+    {"azimuthal altitude circles temporal 2", 'a', 1, 0, false, false, azimut<20, 0>, true, 0, true},
+    {"azimuthal altitude circles temporal barrel 23.44", 'a', 1, 0, false, false, azimut<234, 1>, true, 0, true},
+    {"azimuthal altitude circles temporal stereographic 10", 'a', 1, 0, false, false, azimut<100, 2>, true, 0, true},
+    {"azimuthal altitude circles temporal stereographic 66", 'a', 1, 0, false, false, azimut<660, 2>, true, 0, true},
 };
 
 // The drawing window's image on a maximised main window of each screen (menus, tool bars and

@@ -1,7 +1,8 @@
 #pragma once
 // A part of the layout check for a dial whose hour numbers stand round a centre (the azimuthal
 // dial with date circles, and with altitude circles, pen 2 in its plot): they read in the order of the hours, one way round and less than
-// once, as the shadow turns through the day; "17 16 18 15" is a finding. The numbers are the
+// once, as the shadow turns through the day; "17 16 18 15" is a finding, and so is an hour
+// written twice. The numbers are the
 // whole-number texts of one font colour (in a plot: of one pen), the centre that of the
 // largest circle.
 #include "core/RecordingCanvas.h"

@@ -216,4 +216,34 @@ void hoehenZahlMitte(double ex, double ey, double w, double h, double luft, doub
     my = ey - uy * weg;
 }
 
+void hoehenZahlMitteFrei(double ex, double ey, double w, double h, double luft, const std::vector<ZahlKasten>& belegt,
+                         double& mx, double& my)
+{
+    hoehenZahlMitte(ex, ey, w, h, luft, mx, my);
+    const auto frei = [&](double x, double y) {
+        return std::none_of(belegt.begin(), belegt.end(), [&](const ZahlKasten& k) {
+            return std::fabs(x - k.mx) < (w + k.w + luft / 4) / 2 && std::fabs(y - k.my) < (h + k.h) / 2;
+        });
+    };
+    if (frei(mx, my))
+        return;
+    // At the zenith (the end on the centre) the steps go along the meridian.
+    const double r = std::hypot(ex, ey);
+    const double ux = r > 0 ? ex / r : 0, uy = r > 0 ? ey / r : 1;
+    const double weg = std::hypot(ex - mx + w / 2 + luft / 4, ey - my);
+    for (int schritt = 0; schritt <= 24; ++schritt)
+        for (const double richtung : {1.0, -1.0})
+            for (const double seite : {-1.0, 1.0}) {
+                const double d = richtung * 0.3 * h * schritt;
+                if ((schritt == 0 && (seite > 0 || richtung < 0)) || (d < 0 && weg - d > r))
+                    continue;
+                const double x = mx + ux * d - (seite < 0 ? w + luft / 2 : 0), y = my + uy * d;
+                if (frei(x, y)) {
+                    mx = x;
+                    my = y;
+                    return;
+                }
+            }
+}
+
 } // namespace umbrin

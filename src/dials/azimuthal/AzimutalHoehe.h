@@ -60,6 +60,11 @@ struct Ekliptik {
     double rho = 0;
 };
 Ekliptik ekliptik(double phi, double eps, int s, double R0);
+// The way round its arc above the horizon: -1 when the circle's centre lies above the dial's
+// centre (the arc bulges below it), +1 when below. It follows phi + s eps, not phi: in the
+// tropics the two ecliptics bend to opposite sides, and the other way round would draw the
+// circle's part outside the horizon.
+inline int ekliptikDrehsinn(const Ekliptik& e) { return e.d > 0 ? -1 : 1; }
 // One tick of the ecliptic at longitude lambda: the points (+-x0, y0) above the centre, the
 // tick length T; false where it cannot be placed.
 struct EkliptikMarke {
@@ -80,6 +85,18 @@ std::string hoehenZeitZeile(const AppState& s);
 // inside the solstice's line is clear of hour and date lines. The box begins just right of the
 // radius through the end (the noon's beside the meridian).
 void hoehenZahlMitte(double ex, double ey, double w, double h, double luft, double& mx, double& my);
+
+// A box by its middle and size, from the centre.
+struct ZahlKasten {
+    double mx = 0, my = 0, w = 0, h = 0;
+};
+// As hoehenZahlMitte, for a number that must keep clear of the boxes `belegt` (a temporal
+// hour's of the clock hours' numbers: temporal noon lies on the clock's noon line, and the
+// hours beside it close to clock hours): where its box meets one, the first clear place of
+// left of the radius, then right and left stepped inward along it by a quarter of the box's
+// height at a time; the place by the rule when none is clear.
+void hoehenZahlMitteFrei(double ex, double ey, double w, double h, double luft, const std::vector<ZahlKasten>& belegt,
+                         double& mx, double& my);
 
 // Profile entry of azimuth a: (round(2a) + 360) mod 720.
 int horizontIndex(double a);

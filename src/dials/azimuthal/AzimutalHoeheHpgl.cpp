@@ -88,6 +88,8 @@ struct HoehenPlot {
     }
 };
 
+bool plotZahl(const HoehenPlot& p, const Stundenfamilie& fam, double t, ZahlKasten& k);
+
 void hpglHoehenkreise(HoehenPlot& p, int cx, int cy)
 {
     const AppState& s = p.s;
@@ -119,9 +121,25 @@ void hpglHoehenkreise(HoehenPlot& p, int cx, int cy)
         p.zeile(";PU " + z(cx - 300) + " " + z(cy - Ro - 250) + ";LBN" + ohneMarke(texteText(s, 0)) + ETX);
         p.zeile(";PU 10 160;LB" + hinweis + ETX);
     }
+    // Near the zenith a small circle's label steps off the hour numbers: to the circle's other
+    // side, then left of the meridian (a label 180 wide and 108 high from its lower left).
+    std::vector<ZahlKasten> zahlen;
+    for (const Stundenfamilie& f : azimutalFamilien(s, true))
+        for (const double t : azimutalStunden(f, true))
+            if (ZahlKasten k; plotZahl(p, f, t, k))
+                zahlen.push_back({cx + k.mx, cy + k.my, k.w, k.h});
     for (int k = 2; k <= 8; k += 2) {
-        const double r = p.rad.r(10 * k);
-        p.zeile(";PU " + z(cx + 80) + " " + z(cy + (nord ? 1 : -1) * (r + 10)) + ";LB" + IntStr(10 * k) + ETX);
+        const double r = p.rad.r(10 * k), sg = nord ? 1 : -1;
+        double x = cx + 80, y = cy + sg * (r + 10);
+        for (const auto& [xx, yy] : {std::pair{x, y}, {x, cy - sg * (r + 10) - 108}, {cx - 260.0, y}, {cx - 260.0, cy - sg * (r + 10) - 108}})
+            if (std::none_of(zahlen.begin(), zahlen.end(), [&](const ZahlKasten& b) {
+                    return std::fabs(xx + 90 - b.mx) < (180 + b.w) / 2 && std::fabs(yy + 54 - b.my) < (108 + b.h) / 2;
+                })) {
+                x = xx;
+                y = yy;
+                break;
+            }
+        p.zeile(";PU " + z(x) + " " + z(y) + ";LB" + IntStr(10 * k) + ETX);
     }
     if (p.rad.gesetz == 2) {
         const double rp = azimutalRund(R0 * std::tan((45 - std::fabs(s.Par.Breite / 2)) * kRad));
@@ -194,6 +212,37 @@ void hpglHoehenDatumslinien(HoehenPlot& p, int cx, int cy, double meridian)
     }
 }
 
+// The number of hour t, its box's middle from the centre and its size; false where none is
+// written. Inside its line's end, beside the radius, as on the canvas (the plot's y is
+// upward); a temporal hour's clear of the clock hours'. Under the barrel law the odd hours go
+// unlabelled: the labels would crowd.
+bool plotZahl(const HoehenPlot& p, const Stundenfamilie& fam, double t, ZahlKasten& k)
+{
+    const AppState& s = p.s;
+    if (fam.art > 1 || t - std::trunc(t) >= 0.1)
+        return false;
+    const int D = TagImJahr(s.Par.Jahr, s.Par.Breite >= 0 ? 6 : 12, 21);
+    const AzimutalSonne q = azimutalSonne(s, fam.art, D, t, fam.meridian);
+    const long stunde = static_cast<long>(std::trunc(t));
+    if (q.h <= 0 || (p.rad.gesetz == 1 && stunde % 2 != 0))
+        return false;
+    const double r = azimutalRund(p.rad.r(q.h));
+    k.w = p.zelle * static_cast<double>(IntStr(stunde).size());
+    k.h = p.zeichenhoehe;
+    std::vector<ZahlKasten> uhr;
+    ZahlKasten u;
+    for (Stundenfamilie f : azimutalFamilien(s, true))
+        if (fam.art == 1 && f.art == 0) {
+            if (s.Schalter.TemporalAnzeige && f.bis > 12)
+                f.bis = 12.05;
+            for (const double tu : azimutalStunden(f, true))
+                if (plotZahl(p, f, tu, u))
+                    uhr.push_back(u);
+        }
+    hoehenZahlMitteFrei(-std::sin(q.A * kRad) * r, -std::cos(q.A * kRad) * r, k.w, k.h, 0.5 * k.h, uhr, k.mx, k.my);
+    return true;
+}
+
 void hpglHoehenStundenlinie(HoehenPlot& p, int cx, int cy, const Stundenfamilie& fam, double t)
 {
     const AppState& s = p.s;
@@ -202,19 +251,10 @@ void hpglHoehenStundenlinie(HoehenPlot& p, int cx, int cy, const Stundenfamilie&
     if (!p.stiftbreite.empty())
         p.zeile(";PW " + p.stiftbreite);
     if (fam.art <= 1 && t - std::trunc(t) < 0.1) {
-        const int D = TagImJahr(s.Par.Jahr, s.Par.Breite >= 0 ? 6 : 12, 21);
-        const AzimutalSonne q = azimutalSonne(s, fam.art, D, t, fam.meridian);
         p.zeile(hauptStift);
-        // Inside its line's end, beside the radius, as on the canvas (the plot's y is upward).
-        const double r = azimutalRund(p.rad.r(q.h));
-        const long stunde = static_cast<long>(std::trunc(t));
-        const double w = p.zelle * static_cast<double>(IntStr(stunde).size()), h = p.zeichenhoehe;
-        double mx = 0, my = 0;
-        hoehenZahlMitte(-std::sin(q.A * kRad) * r, -std::cos(q.A * kRad) * r, w, h, 0.5 * h, mx, my);
-        const double x = cx + mx - w / 2, y = cy + my - h / 2;
-        // Under the barrel law the odd hours go unlabelled: the labels would crowd.
-        if (q.h > 0 && !(p.rad.gesetz == 1 && stunde % 2 != 0))
-            p.zeile(";PU " + z(x) + " " + z(y) + ";LB" + IntStr(stunde) + ETX);
+        if (ZahlKasten k; plotZahl(p, fam, t, k))
+            p.zeile(";PU " + z(cx + k.mx - k.w / 2) + " " + z(cy + k.my - k.h / 2) + ";LB"
+                    + IntStr(static_cast<long>(std::trunc(t))) + ETX);
     }
     if (s.Schalter.TemporalAnzeige && (std::fabs(t) < 1e-9 || std::fabs(t - 12) < 1e-9))
         return;
@@ -234,9 +274,24 @@ void hpglHoehenLegende(HoehenPlot& p, int cx, int cy)
     const AppState& s = p.s;
     const double phi = s.Par.Breite, eps = s.EpsRund, R0 = p.rad.R0;
     const double u = static_cast<int>(R0) / 30;
-    const int q = phi > 0 ? -1 : 1;
     p.zeile(";PU;SA;SP 5;PW " + (p.stiftbreite.empty() ? std::string("0;") : p.stiftbreite));
+    // A sign keeps clear of the hour numbers, as on the canvas: where one stands on its place,
+    // a letter aside or below it (letters 72 wide, 108 high).
+    std::vector<ZahlKasten> zahlen;
+    for (const Stundenfamilie& f : azimutalFamilien(s, true))
+        for (const double t : azimutalStunden(f, true))
+            if (ZahlKasten k; plotZahl(p, f, t, k))
+                zahlen.push_back({cx + k.mx, cy + k.my, k.w, k.h});
     const auto zeichen = [&](int slot, double x, double y) {
+        for (const auto& [dx, dy] : {std::pair{0.0, 0.0}, {130.0, 0.0}, {-130.0, 0.0}, {0.0, -130.0}, {0.0, 130.0},
+                                     {130.0, -130.0}, {-130.0, -130.0}, {130.0, 130.0}, {-130.0, 130.0}})
+            if (std::none_of(zahlen.begin(), zahlen.end(), [&](const ZahlKasten& k) {
+                    return std::fabs(x + dx + 36 - k.mx) < (72 + k.w) / 2 && std::fabs(y + dy + 54 - k.my) < (108 + k.h) / 2;
+                })) {
+                x += dx;
+                y += dy;
+                break;
+            }
         p.zeile(";PU " + z(x) + " " + z(y) + ";LB" + zodiakEintrag(slot) + ETX);
     };
     for (const int sg : {1, -1}) {
@@ -245,6 +300,7 @@ void hpglHoehenLegende(HoehenPlot& p, int cx, int cy)
             p.zeile(";PU " + z(cx - R0) + " " + z(cy) + ";PD " + z(cx + R0) + " " + z(cy) + ";");
             continue;
         }
+        const int q = ekliptikDrehsinn(e);
         const double bogen = 2 * std::fabs(std::atan(R0 / e.d)) / kRad;
         p.zeile(";PU " + z(cx + R0) + " " + z(cy) + ";PD; AA " + z(cx) + "," + z(cy + e.d) + "," + z(q * bogen) + ",2");
         for (int l = 1; l <= 90; ++l) {
@@ -264,7 +320,8 @@ void hpglHoehenLegende(HoehenPlot& p, int cx, int cy)
                     zeichen(1, cx + R0 + 0.5 * T, cy);
                 }
                 zeichen(k + 1, cx + x0 - 0.35 * T, cy + y0 + 0.15 * T);
-                zeichen(7 - k, cx - x0 - 0.35 * T, cy + y0 + 0.15 * T);
+                if (l != 90) // at the solstice both sides name the one point
+                    zeichen(7 - k, cx - x0 - 0.35 * T, cy + y0 + 0.15 * T);
             } else {
                 zeichen(13 - k, cx + x0, cy + y0 + 1.1 * T);
                 if (l != 90)

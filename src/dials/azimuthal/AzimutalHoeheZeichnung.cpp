@@ -12,8 +12,12 @@
 #include "dials/azimuthal/AzimutalGeometrie.h"
 #include "dials/azimuthal/AzimutalHoehe.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
+#include <tuple>
+#include <vector>
 
 namespace umbrin {
 namespace {
@@ -38,6 +42,8 @@ struct HoehenBild {
     bool bildschirm;
     int m = 0, W = 0, H = 0, fh0 = 14;
     int cx = 0, cy = 0;
+    int luecke = 50; // between the rim and the names of east and west
+    std::vector<std::array<int, 4>> kreisZahlen; // the altitude circles' labels, corner to corner
     int w0 = 1;
     HoehenRadien rad;
     bool profil = false; // the pen changes colour below the skyline
@@ -103,7 +109,24 @@ struct Stundenzahl {
     std::string text;
 };
 
-// The number's place by the rule above alone.
+bool hoehenStundenzahl(const HoehenBild& b, const Stundenfamilie& fam, double t, int fh, Stundenzahl& z);
+
+// The boxes of the clock hours' numbers (letters fh high), from the centre.
+std::vector<ZahlKasten> uhrKaesten(const HoehenBild& b, int fh)
+{
+    std::vector<ZahlKasten> k;
+    Stundenzahl z;
+    for (const Stundenfamilie& fam : azimutalFamilien(b.s, false))
+        if (fam.art == 0)
+            for (const double t : azimutalStunden(fam, false))
+                if (hoehenStundenzahl(b, fam, t, fh, z)) {
+                    const double w = 0.55 * fh * static_cast<double>(z.text.size()), h = 1.15 * fh;
+                    k.push_back({z.x + w / 2 - b.cx, z.y + h / 2 - b.cy, w, h});
+                }
+    return k;
+}
+
+// The number's place by the rule above alone (a temporal hour's clear of the clock hours').
 bool hoehenStundenzahlAmEnde(const HoehenBild& b, const Stundenfamilie& fam, double t, int fh, Stundenzahl& z,
                              double& ux, double& uy)
 {
@@ -120,7 +143,8 @@ bool hoehenStundenzahlAmEnde(const HoehenBild& b, const Stundenfamilie& fam, dou
     ux = -std::sin(p.A * kRad);
     uy = std::cos(p.A * kRad);
     double mx = 0, my = 0;
-    hoehenZahlMitte(ux * r, uy * r, w, h, 0.5 * fh, mx, my);
+    hoehenZahlMitteFrei(ux * r, uy * r, w, h, 0.5 * fh, fam.art == 1 ? uhrKaesten(b, fh) : std::vector<ZahlKasten>{},
+                        mx, my);
     z.x = rund(b.cx + mx - w / 2);
     z.y = rund(b.cy + my - h / 2);
     return true;
@@ -136,13 +160,16 @@ bool hoehenStundenzahl(const HoehenBild& b, const Stundenfamilie& fam, double t,
     if (static_cast<long>(std::trunc(t)) % 2 != 0)
         return true;
     const double w = 0.55 * fh * static_cast<double>(z.text.size()), h = 1.15 * fh;
+    const std::vector<ZahlKasten> uhr = fam.art == 1 ? uhrKaesten(b, fh) : std::vector<ZahlKasten>{};
     const auto frei = [&] {
         Stundenzahl n;
         for (const double u : {t - 1, t + 1})
             if (hoehenStundenzahlAmEnde(b, fam, u, fh, n, vx, vy) && z.x < n.x + 0.55 * fh * static_cast<double>(n.text.size())
                 && n.x < z.x + w && z.y < n.y + h && n.y < z.y + h)
                 return false;
-        return true;
+        return std::none_of(uhr.begin(), uhr.end(), [&](const ZahlKasten& k) {
+            return std::fabs(z.x + w / 2 - b.cx - k.mx) < (w + k.w) / 2 && std::fabs(z.y + h / 2 - b.cy - k.my) < (h + k.h) / 2;
+        });
     };
     const int x0 = z.x, y0 = z.y;
     for (int schritt = 1; schritt <= 8 && !frei(); ++schritt) {
@@ -176,8 +203,8 @@ void zeichneHoehenkreise(HoehenBild& b)
     c.lineTo(rund(b.cx + Ro), b.cy);
     c.moveTo(b.cx, rund(b.cy - Ro));
     c.lineTo(b.cx, rund(b.cy + Ro));
-    c.textOut(rund(b.cx + Ro + 50), b.cy - 5, himmelsrichtung(s, 3, 5));
-    c.textOut(rund(b.cx - Ro - 80), b.cy - 5, himmelsrichtung(s, 2, 5));
+    c.textOut(rund(b.cx + Ro + b.luecke), b.cy - 5, himmelsrichtung(s, 3, 5));
+    c.textOut(rund(b.cx - Ro - b.luecke - 30), b.cy - 5, himmelsrichtung(s, 2, 5));
     if (s.Par.Breite > 0)
         c.textOut(b.cx - 10, rund(b.cy - Ro - 1.5 * fh), ohneMarke(texteText(s, 1)));
     else
@@ -199,10 +226,25 @@ void zeichneHoehenkreise(HoehenBild& b)
         const int oben = rund(b.cy - r), unten = rund(b.cy + r - 1.2 * fh);
         int y = s.Par.Breite >= 0 ? oben : unten;
         const int anders = s.Par.Breite >= 0 ? unten : oben;
-        const auto belegt = [&](int yy) { return stundenzahlAuf(b, fhStunde, b.cx - fh, yy, b.cx + 0.1 * fh, yy + fh); };
-        if (belegt(y) && !belegt(anders))
-            y = anders;
-        c.textOut(b.cx - fh, y, RealStr(10 * k, 2, 0));
+        // Near the zenith (the tropics, a small screen) the small circles' labels may also
+        // move left or right off the meridian.
+        const auto belegt = [&](int xx, int yy) { return stundenzahlAuf(b, fhStunde, xx, yy, xx + 1.1 * fh, yy + fh); };
+        int x = b.cx - fh;
+        const int weiter = y + (y < anders ? -1 : 1) * rund(1.2 * fh);
+        const int weiterAnders = anders + (y < anders ? 1 : -1) * rund(1.2 * fh);
+        const std::array<std::pair<int, int>, 8> stellen{{{x, y},
+                                                          {x, anders},
+                                                          {b.cx - rund(2.2 * fh), y},
+                                                          {b.cx + rund(0.3 * fh), y},
+                                                          {b.cx - rund(2.2 * fh), anders},
+                                                          {b.cx + rund(0.3 * fh), anders},
+                                                          {x, weiter},
+                                                          {x, weiterAnders}}};
+        const auto frei = std::find_if(stellen.begin(), stellen.end(), [&](const auto& p) { return !belegt(p.first, p.second); });
+        if (frei != stellen.end())
+            std::tie(x, y) = *frei;
+        c.textOut(x, y, RealStr(10 * k, 2, 0));
+        b.kreisZahlen.push_back({x, y, x + rund(1.1 * fh), y + fh});
     }
     if (b.kleineTonne())
         c.setFontHeight(rund(c.fontHeight() * 1.25));
@@ -321,7 +363,6 @@ void zeichneHoehenLegende(HoehenBild& b)
     c.setFontColor(s.Farben[4]);
     const double u = static_cast<int>(R0) / 30;
     const int fh = c.fontHeight();
-    const int q = phi > 0 ? -1 : 1;
     for (const int sg : {1, -1}) {
         const Ekliptik e = ekliptik(phi, eps, sg, R0);
         if (e.gerade) {
@@ -329,6 +370,7 @@ void zeichneHoehenLegende(HoehenBild& b)
             c.lineTo(rund(b.cx + R0), b.cy);
             continue;
         }
+        const int q = ekliptikDrehsinn(e);
         const double rho = std::fabs(e.rho);
         c.arc(rund(b.cx - rho), rund(b.cy - e.d - rho), rund(b.cx + rho), rund(b.cy - e.d + rho), rund(b.cx + q * R0),
               b.cy, rund(b.cx - q * R0), b.cy);
@@ -346,7 +388,22 @@ void zeichneHoehenLegende(HoehenBild& b)
             if (l % 30 != 0)
                 continue;
             const int k = l / 30;
-            const auto zeichen = [&](int slot, double x, double y) { c.textOut(rund(x), rund(y), zodiakEintrag(slot)); };
+            // A sign keeps clear of the hour numbers (the noon numbers stand by the solstice's
+            // noon point): where one stands on its place, a letter aside or below it.
+            const auto zeichen = [&](int slot, double x, double y) {
+                for (const auto& [dx, dy] : {std::pair{0.0, 0.0}, {1.2, 0.0}, {-1.2, 0.0}, {0.0, 1.2}, {0.0, -1.2},
+                                             {1.2, 1.2}, {-1.2, 1.2}, {1.2, -1.2}, {-1.2, -1.2}})
+                    if (const double x0 = x + dx * fh, y0 = y + dy * fh;
+                        !stundenzahlAuf(b, fh, x0, y0, x0 + 0.7 * fh, y0 + 1.1 * fh)
+                        && std::none_of(b.kreisZahlen.begin(), b.kreisZahlen.end(), [&](const auto& k) {
+                               return x0 < k[2] && k[0] < x0 + 0.7 * fh && y0 < k[3] && k[1] < y0 + 1.1 * fh;
+                           })) {
+                        x += dx * fh;
+                        y += dy * fh;
+                        break;
+                    }
+                c.textOut(rund(x), rund(y), zodiakEintrag(slot));
+            };
             if (sg == 1) {
                 if (l == 30 || l == 60)
                     zeichen(13 - k, b.cx + x0 + 0.4 * fh, b.cy - y0 + 0.2 * fh);
@@ -357,7 +414,8 @@ void zeichneHoehenLegende(HoehenBild& b)
                     zeichen(1, b.cx + x0 + 0.4 * T, b.cy - y0 + 0.2 * fh);
                 else
                     zeichen(k + 1, b.cx + x0 - 0.8 * fh, b.cy - y0 + 0.4 * fh);
-                zeichen(7 - k, b.cx - x0 - 0.8 * fh, b.cy - y0 + 0.4 * fh);
+                if (l != 90) // at the solstice both sides name the one point
+                    zeichen(7 - k, b.cx - x0 - 0.8 * fh, b.cy - y0 + 0.4 * fh);
             }
         }
     }
@@ -410,7 +468,12 @@ Konstruktionsmeldungen zeichneAzimutalHoehe(AppState& s, Canvas& canvas, int bre
     b.W = breite - b.m;
     b.H = hoehe - b.m;
     b.rad = hoehenRadienBild(s, b.H, bildschirm, b.fh0);
-    b.cx = rund(0.57 * b.W) + b.m;
+    // Right of the middle, as far as the name of the west beside the rim leaves room; on a
+    // sheet narrower than the plate with both names at their usual distance (a portrait
+    // page), the names come nearer the rim.
+    const int west = canvas.textExtent(himmelsrichtung(s, 3, 5)).width, Ro = rund(b.rad.Ro);
+    b.luecke = std::clamp((b.W - 20 - b.m - 2 * Ro - 30 - west) / 2, 10, 50);
+    b.cx = std::max(std::min(rund(0.57 * b.W) + b.m, b.W - 15 - Ro - b.luecke - west), b.m + 5 + Ro + b.luecke + 30);
     b.cy = (VorzeichenPM(s.Par.Breite) * b.fh0 + b.H) / 2 + b.m;
     if (!bildschirm && b.fh0 + b.H < 2 * b.rad.Ro)
         b.cy = b.H / 2;

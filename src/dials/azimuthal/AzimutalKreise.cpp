@@ -145,8 +145,17 @@ void zeichneZodiakKreise(AzimutalBild& b)
     const bool aussenJanuar = s.Schalter.Zeitablesung != 0;
     const double f = b.m.f, r1 = b.m.r1, r2 = b.m.r2, band = r1 - r2;
     const double eps = s.EpsRund;
-    zeichneZodiakLegende(s, b.c, b.bildschirm, b.umgebung.GrosserBildschirm, F[3], b.breite / 30 + b.x0,
-                         b.y0 + b.hoehe / 8);
+    const int xl = b.breite / 30 + b.x0, yl = b.y0 + b.hoehe / 8;
+    zeichneZodiakLegende(s, b.c, b.bildschirm, b.umgebung.GrosserBildschirm, F[3], xl, yl);
+    // The hour numbers beyond the rim keep clear of the legend (a portrait page puts the
+    // dial beside it).
+    const int fl = b.c.fontHeight();
+    int breite = 0;
+    for (int z = 1; z <= 12; ++z)
+        breite = std::max({breite, b.c.textExtent("= " + std::string(tierkreisName(s, z))).width,
+                           b.c.textExtent("  (22.Dez -)").width});
+    const double bx = 1.5 * fl + breite, by = 1.15 * fl * 24 + fl;
+    b.belegt.push_back({xl + bx / 2, yl + by / 2, bx / 2, by / 2});
     b.c.setPenColor(F[7]);
     b.kreuz(rund(r1));
     b.c.setFontName("Arial");

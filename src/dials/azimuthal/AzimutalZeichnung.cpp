@@ -127,6 +127,72 @@ void zeichneAufUntergang(AzimutalBild& b)
     }
 }
 
+// The text broken at blanks into lines no wider than breite (a word wider than that on a
+// line of its own).
+std::vector<std::string> umbrochen(Canvas& c, const std::string& text, int breite)
+{
+    std::vector<std::string> zeilen;
+    std::string zeile;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const std::size_t e = std::min(text.find(' ', i), text.size());
+        const std::string wort = text.substr(i, e - i);
+        const std::string laenger = zeile.empty() ? wort : zeile + " " + wort;
+        if (!zeile.empty() && c.textExtent(laenger).width > breite) {
+            zeilen.push_back(zeile);
+            zeile = wort;
+        } else {
+            zeile = laenger;
+        }
+        i = e + 1;
+    }
+    if (!zeile.empty())
+        zeilen.push_back(zeile);
+    return zeilen;
+}
+
+// A place for a block of lines: x, its width, and the room from oben to unten; the block
+// stands at the room's foot (or at its top, obenBuendig).
+struct Platz {
+    int x = 0, breite = 0, oben = 0, unten = 0;
+    bool obenBuendig = false;
+};
+
+// The warning of the tropics, in the font set, broken into lines in the first of the places
+// that takes it clear of the rim's numbers (a circle two and a half letters beyond the rim,
+// and the boxes they keep clear of); where none does, in the first.
+void warnung(AzimutalBild& b, const std::string& text, const std::vector<Platz>& plaetze)
+{
+    const int zeile = rund(1.2 * b.c.fontHeight());
+    const double aussen = b.m.R + 2.5 * b.c.fontHeight();
+    const auto oberkante = [&](const Platz& p, std::size_t n) {
+        return p.obenBuendig ? p.oben : p.unten - static_cast<int>(n) * zeile;
+    };
+    const auto frei = [&](const Platz& p, const std::vector<std::string>& zeilen) {
+        const std::size_t n = zeilen.size();
+        const int y0 = oberkante(p, n), y1 = y0 + static_cast<int>(n) * zeile;
+        if (p.breite <= 0 || y0 < p.oben || y1 > p.unten
+            || std::any_of(zeilen.begin(), zeilen.end(),
+                           [&](const std::string& z) { return b.c.textExtent(z).width > p.breite; }))
+            return false;
+        // The nearest point of the block to the centre lies outside the circle of the numbers.
+        const double nx = std::clamp<double>(b.cx, p.x, p.x + p.breite), ny = std::clamp<double>(b.cy, y0, y1);
+        if (std::hypot(nx - b.cx, ny - b.cy) < aussen)
+            return false;
+        return std::none_of(b.belegt.begin(), b.belegt.end(), [&](const AzimutalKasten& k) {
+            return k.mx + k.hx > p.x && k.mx - k.hx < p.x + p.breite && k.my + k.hy > y0 && k.my - k.hy < y1;
+        });
+    };
+    std::size_t wahl = 0;
+    for (std::size_t i = plaetze.size(); i-- > 0;)
+        if (frei(plaetze[i], umbrochen(b.c, text, plaetze[i].breite)))
+            wahl = i;
+    const std::vector<std::string> zeilen = umbrochen(b.c, text, plaetze[wahl].breite);
+    const int y = oberkante(plaetze[wahl], zeilen.size());
+    for (std::size_t i = 0; i < zeilen.size(); ++i)
+        b.text(plaetze[wahl].x, y + static_cast<int>(i) * zeile, zeilen[i]);
+}
+
 void legende(AzimutalBild& b)
 {
     const AppState& s = b.s;
@@ -160,7 +226,15 @@ void legende(AzimutalBild& b)
     muster(5, 1.5, 1.8, zodiak ? 226 : 225);
     if (std::fabs(s.Par.Breite) < 24) {
         b.c.setBold(true);
-        b.text(b.W / 5 + b.x0, b.H - rund(2 * fh), std::string(meldungsText(s, 49)));
+        // Left of the dial above the line samples and below the legend, right of it above
+        // the note, or below it across the sheet.
+        const int oben = zodiak ? b.y0 + b.hoehe / 8 + rund(1.15 * (b.bildschirm ? 16 : 30) * 24.5)
+                                : y + rund(5.5 * fh / 1.1);
+        const int rand = rund(b.m.R + 2.5 * b.c.fontHeight()) + 15, links = b.x0 + 15;
+        warnung(b, std::string(meldungsText(s, 49)),
+                {{links, b.cx - rand - links, oben, b.H - rund(3.1 * fh)},
+                 {b.cx + rand, b.W - 15 - b.cx - rand, b.y0 + 15, b.H - rund(1.5 * fh)},
+                 {links, b.W - 15 - links, b.cy + rand, b.H - rund(3.1 * fh), true}});
         b.c.setBold(false);
     }
 }
@@ -184,7 +258,10 @@ Konstruktionsmeldungen zeichneAzimutal(const AppState& s, Canvas& canvas, int br
         polareVerweigerung(b);
         return {};
     }
-    b.cx = rund(b.W * 0.57) + b.x0;
+    // Right of the middle, as far as the name of the west beside the rim leaves room (a
+    // portrait page).
+    b.cx = std::min(rund(b.W * 0.57) + b.x0,
+                    b.W - 15 - rund(b.m.R) - 50 - canvas.textExtent(himmelsrichtung(s, 3, 5)).width);
     b.cy = b.H / 2 - rund((b.m.r1 - b.m.r2) / 365 * 10) + b.y0;
     canvas.setFontColor(s.Farben[3]);
     canvas.setFontName("Arial");

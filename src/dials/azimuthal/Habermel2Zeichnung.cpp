@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -74,12 +75,81 @@ int intervall(const AppState& s)
     return q >= '0' && q <= '9' ? q - '0' : 0;
 }
 
-// The radius of the ring's outer edge: where the diameter entered puts it (ausDurchmesser),
-// unless that would take the band of signs (ring width 2 g) more than half over the hour
-// curves, which reach Rs; then where the curves put it (ohneDurchmesser).
-double ringRadius(double ausDurchmesser, double Rs, double g, double ohneDurchmesser)
+// The disc keeps the diameter entered. Hour curves that reach more than 4.5 mm into its rim
+// (a gnomon long for the disc: the summer sun's shadow drops farther than the disc is wide)
+// are cut where the band of signs begins, about 8.5 mm inside the edge; their numbers stand
+// inside that circle.
+constexpr double kRandMm = 4.5, kBandMm = 8.5;
+
+bool abgeschnitten(const AppState& s, double L)
 {
-    return ausDurchmesser >= Rs + g ? rd(ausDurchmesser) : ohneDurchmesser;
+    return habermel2Sommerradius(s.Par.Breite, s.EpsRund, L) > s.Par.HabermelDurchmesser / 2 - kRandMm;
+}
+
+// What the user is told when the curves are cut: how far they reach, how far the disc shows
+// them, and the longest gnomon that keeps them whole.
+std::string schnittMeldung(const AppState& s, double L)
+{
+    const double weite = habermel2Sommerradius(s.Par.Breite, s.EpsRund, L);
+    const double platz = s.Par.HabermelDurchmesser / 2 - kBandMm;
+    const double laengster = (s.Par.HabermelDurchmesser / 2 - kRandMm) / habermel2Sommerradius(s.Par.Breite, s.EpsRund, 1);
+    const std::string l = RealStr(L, 1, 1), w = RealStr(weite, 1, 1), d = RealStr(s.Par.HabermelDurchmesser, 1, 1),
+                      p = RealStr(platz, 1, 1), g = RealStr(std::floor(10 * laengster) / 10, 1, 1);
+    if (s.Sprachspalte == 2)
+        return "With a gnomon of " + l + " mm the hour curves reach " + w + " mm from the centre; the disc of " + d +
+               " mm diameter shows them up to " + p + " mm: they end at the ring of the zodiac signs.\n\rA gnomon "
+               "of at most " + g + " mm shows them whole.";
+    return "Mit einem Zeiger von " + l + " mm reichen die Stundenkurven " + w + " mm weit vom Mittelpunkt, die Scheibe "
+           "von " + d + " mm Durchmesser zeigt sie bis " + p + " mm: sie enden am Ring der Tierkreiszeichen.\n\rGanz "
+           "zeigt sie ein Zeiger von höchstens " + g + " mm.";
+}
+
+// The point of curve t at longitude lam, none where the curve is not drawn; inside `grenze`
+// (the cut of a long gnomon) only.
+std::optional<HabermelPunkt> kurvenPunkt(const AppState& s, double Ls, double t, double lam, double grenze)
+{
+    auto p = habermel2Punkt(s.Par.Breite, s.EpsRund, Ls, 15.0 * (t - 12.0), lam);
+    if (p && std::hypot(p->x, p->y) > grenze)
+        return std::nullopt;
+    return p;
+}
+
+// One hour curve as pieces of points, cut at `grenze`: a piece that leaves the circle ends on
+// it, one that comes back begins on it.
+struct Kurvenpunkt {
+    HabermelPunkt p;
+    int lam = -1; // -1: where the curve crosses the cut
+};
+std::vector<std::vector<Kurvenpunkt>> kurvenStuecke(const AppState& s, double Ls, double t, double grenze)
+{
+    std::vector<std::vector<Kurvenpunkt>> stuecke(1);
+    std::optional<HabermelPunkt> vorher;
+    for (int lam = 0; lam <= 360; lam += 3) {
+        const auto ganz = habermel2Punkt(s.Par.Breite, s.EpsRund, Ls, 15.0 * (t - 12.0), lam);
+        const bool drin = ganz && std::hypot(ganz->x, ganz->y) <= grenze;
+        if (ganz && vorher && drin != (std::hypot(vorher->x, vorher->y) <= grenze)) {
+            // The crossing, between the two points, by halving.
+            double a = lam - 3, b = lam;
+            for (int i = 0; i < 30; ++i) {
+                const double m = (a + b) / 2;
+                const auto q = habermel2Punkt(s.Par.Breite, s.EpsRund, Ls, 15.0 * (t - 12.0), m);
+                ((q && std::hypot(q->x, q->y) <= grenze) == drin ? b : a) = m;
+            }
+            const double r = drin ? b : a;
+            if (auto q = habermel2Punkt(s.Par.Breite, s.EpsRund, Ls, 15.0 * (t - 12.0), r)) {
+                const double k = grenze / std::hypot(q->x, q->y);
+                stuecke.back().push_back({{q->x * k, q->y * k, q->hoehe}});
+            }
+        }
+        if (!drin) {
+            if (!stuecke.back().empty())
+                stuecke.emplace_back();
+        } else if (std::fabs(ganz->x) + std::fabs(ganz->y) >= 0.1) {
+            stuecke.back().push_back({*ganz, lam});
+        }
+        vorher = ganz;
+    }
+    return stuecke;
 }
 
 // Inner end of the ring's tick at beta degrees.
@@ -103,13 +173,13 @@ double tickInnen(int beta, double Ro, double g)
 // the curve is drawn from (the first pass's places again among them). None when the curve is
 // not drawn.
 template <typename N>
-void nummerLaengen(const AppState& s, double Ls, double t, N&& nimm)
+void nummerLaengen(const AppState& s, double Ls, double t, double grenze, N&& nimm)
 {
     const int sommer = s.Par.Breite >= 0 ? 90 : 270;
     for (const double mindestens : {8.0, 1.0})
         for (int schritt = 0; schritt <= 120; ++schritt) {
             const int lam = ((sommer + (schritt % 2 ? 3 : -3) * ((schritt + 1) / 2)) % 360 + 360) % 360;
-            const auto p = habermel2Punkt(s.Par.Breite, s.EpsRund, Ls, 15.0 * (t - 12.0), lam);
+            const auto p = kurvenPunkt(s, Ls, t, lam, grenze);
             if (p && p->hoehe > mindestens && std::fabs(p->x) + std::fabs(p->y) >= 0.1 && nimm(lam, *p))
                 return;
         }
@@ -125,12 +195,12 @@ struct Nummernstelle {
     double dx = 0;
 };
 template <typename K>
-Nummernstelle nummerStelle(const AppState& s, double Ls, double t, std::vector<Kasten>& gesetzt, K&& kasten,
-                           int richtung)
+Nummernstelle nummerStelle(const AppState& s, double Ls, double t, double grenze, std::vector<Kasten>& gesetzt,
+                           K&& kasten, int richtung)
 {
     Nummernstelle erste, frei;
     Kasten ersterKasten;
-    nummerLaengen(s, Ls, t, [&](int lam, const HabermelPunkt& p) {
+    nummerLaengen(s, Ls, t, grenze, [&](int lam, const HabermelPunkt& p) {
         const Kasten k = kasten(p);
         if (erste.lam < 0) {
             erste.lam = lam;
@@ -187,7 +257,7 @@ void canvasLegende(const AppState& s, Canvas& c, double h, int m)
     }
 }
 
-void canvasDial(const AppState& s, const HabermelZiel& ziel, double L)
+Konstruktionsmeldungen canvasDial(const AppState& s, const HabermelZiel& ziel, double L)
 {
     Canvas& c = *ziel.canvas;
     const bool bs = ziel.bildschirm;
@@ -199,7 +269,12 @@ void canvasDial(const AppState& s, const HabermelZiel& ziel, double L)
     else
         c.setFontHeight(42);
     double Ls = L * f;
-    double Rs = habermel2Sommerradius(s.Par.Breite, s.EpsRund, Ls);
+    // On the screen a cut curve reaches as far as on paper, at the screen's scale.
+    const auto reichweite = [&] {
+        const double Rs = habermel2Sommerradius(s.Par.Breite, s.EpsRund, Ls);
+        return bs && abgeschnitten(s, L) ? (s.Par.HabermelDurchmesser / 2 - kBandMm) * f : Rs;
+    };
+    double Rs = reichweite();
     const double h0 = c.fontHeight();
     const double g = std::fabs(h0);
     // A screen too low for the disc at the scale its width gives (a long gnomon on a small
@@ -207,12 +282,13 @@ void canvasDial(const AppState& s, const HabermelZiel& ziel, double L)
     if (bs && Rs > 0 && rd(std::fabs(2.5 * h0) + Rs) + 4 > cy) {
         f *= (cy - 5 - std::fabs(2.5 * h0)) / Rs;
         Ls = L * f;
-        Rs = habermel2Sommerradius(s.Par.Breite, s.EpsRund, Ls);
+        Rs = reichweite();
     }
     // The outermost circle (Ro + 3) of a printed sheet has the diameter entered; the screen,
-    // which has no true size, keeps the ring just outside the curves.
-    const double Ro = bs ? rd(std::fabs(2.5 * h0) + Rs) : ringRadius(s.Par.HabermelDurchmesser * f / 2 - 3, Rs, g,
-                                                                      rd(std::fabs(2.5 * h0) + Rs));
+    // which has no true size, keeps the ring just outside the curves, cut as on paper.
+    const bool schnitt = abgeschnitten(s, L);
+    const double Ro = bs ? rd(std::fabs(2.5 * h0) + Rs) : rd(s.Par.HabermelDurchmesser * f / 2 - 3);
+    const double grenze = !schnitt ? 1e18 : bs ? Rs : Ro - 2 * g;
     const int x0 = cx, y0 = cy;
 
     c.setFontColor(s.Farben[0]);
@@ -289,33 +365,27 @@ void canvasDial(const AppState& s, const HabermelZiel& ziel, double L)
         const int breite = c.textExtent(zahl).width, links = n < 12 ? ci(1.6 * fh) : 0;
         const Nummernstelle stelle =
             n == 0 ? Nummernstelle{}
-                   : nummerStelle(s, Ls, t, gesetzt, [&](const HabermelPunkt& p) {
+                   : nummerStelle(s, Ls, t, grenze - fh, gesetzt, [&](const HabermelPunkt& p) {
                          const double x = ci(x0 + p.x) - links, y = ci(y0 - p.y);
                          return Kasten{x, y, x + breite, y + fh};
                      }, n < 12 ? -1 : 1);
         c.setPenWidth(s.Schalter.Linienstaerke + (voll ? 1 : 0));
-        bool neu = true;
-        for (int lam = 0; lam <= 360; lam += 3) {
-            const auto p = habermel2Punkt(s.Par.Breite, s.EpsRund, Ls, 15.0 * (t - 12.0), lam);
-            if (!p) {
-                neu = true;
-                continue;
+        for (const auto& stueck : kurvenStuecke(s, Ls, t, grenze))
+            for (std::size_t i = 0; i < stueck.size(); ++i) {
+                const int X2 = ci(x0 + stueck[i].p.x), Y2 = ci(y0 - stueck[i].p.y);
+                if (i == 0)
+                    c.moveTo(X2, Y2);
+                else
+                    c.lineTo(X2, Y2);
+                if (stueck[i].lam >= 0 && stueck[i].lam == stelle.lam) {
+                    c.setFontColor(s.Farben[1]);
+                    c.textOut(X2 - links + ci(stelle.dx), Y2, zahl);
+                    c.moveTo(X2, Y2);
+                }
             }
-            if (std::fabs(p->x) + std::fabs(p->y) < 0.1)
-                continue;
-            const int X2 = ci(x0 + p->x), Y2 = ci(y0 - p->y);
-            if (neu)
-                c.moveTo(X2, Y2);
-            else
-                c.lineTo(X2, Y2);
-            neu = false;
-            if (lam == stelle.lam) {
-                c.setFontColor(s.Farben[1]);
-                c.textOut(X2 - links + ci(stelle.dx), Y2, zahl);
-                c.moveTo(X2, Y2);
-            }
-        }
     });
+    return abgeschnitten(s, L) ? Konstruktionsmeldungen{{PromptTitle::Warnung, PromptIcon::Warning, schnittMeldung(s, L)}}
+                               : Konstruktionsmeldungen{};
 }
 
 } // namespace
@@ -331,12 +401,12 @@ void habermel2Plot(const AppState& s, HPGLDatei& datei, bool alsHPGL, double L)
         w(";PU " + z(x) + " " + z(y) + ";" + hpglLabel(t));
     };
     const double cx = rd(16400.0 * k / 2), cy = rd(11480.0 * k / 2);
-    const double Rs = habermel2Sommerradius(s.Par.Breite, s.EpsRund, Ls);
     // The disc stands at 0.6 of the sheet's width; a printer's margin has no place in a plot.
     const double x0 = rd(0.6 * 16400.0 * k), y0 = 11480.0 * k / 2;
     const double g = 160.0 * k;
     // The outermost circle (Ro + 20 k) has the diameter entered.
-    const double Ro = ringRadius(s.Par.HabermelDurchmesser * f / 2 - 20.0 * k, Rs, g, rd(380.0 * k + Rs));
+    const double Ro = rd(s.Par.HabermelDurchmesser * f / 2 - 20.0 * k);
+    const double grenze = abgeschnitten(s, L) ? Ro - 2 * g : 1e18;
 
     w(hpglPrologMitRahmen(16157 * k, 11038 * k));
     w(";SP 4;PU 0 0;");
@@ -405,29 +475,42 @@ void habermel2Plot(const AppState& s, HPGLDatei& datei, bool alsHPGL, double L)
         const double breite = zahl.size() * 128.0 * k;
         const Nummernstelle stelle =
             n == 0 ? Nummernstelle{}
-                   : nummerStelle(s, Ls, t, gesetzt, [&](const HabermelPunkt& p) {
+                   : nummerStelle(s, Ls, t, grenze - 140.0 * k, gesetzt, [&](const HabermelPunkt& p) {
                          const double x = x0 + p.x - o, y = y0 + p.y;
                          return Kasten{x, y, x + breite, y + 140.0 * k};
                      }, n < 12 ? -1 : 1);
-        bool neu = true;
-        for (int lam = 0; lam <= 360; lam += 3) {
-            const auto p = habermel2Punkt(s.Par.Breite, s.EpsRund, Ls, 15.0 * (t - 12.0), lam);
-            if (!p) {
-                neu = true;
-                continue;
+        for (const auto& stueck : kurvenStuecke(s, Ls, t, grenze))
+            for (std::size_t i = 0; i < stueck.size(); ++i) {
+                const HabermelPunkt& p = stueck[i].p;
+                const std::string xy = feld(x0 + p.x, 6) + " " + feld(y0 + p.y, 6);
+                w(i == 0 ? ";PU " + xy + ";PD " : xy + " ");
+                if (stueck[i].lam >= 0 && stueck[i].lam == stelle.lam) {
+                    w(";PU " + z(x0 + p.x - o + stelle.dx) + " " + z(y0 + p.y) + ";" + hpglLabel(zahl) +
+                      ";PU " + xy + ";PD ");
+                }
             }
-            if (std::fabs(p->x) + std::fabs(p->y) < 0.1)
-                continue;
-            const std::string xy = feld(x0 + p->x, 6) + " " + feld(y0 + p->y, 6);
-            w(neu ? ";PU " + xy + ";PD " : xy + " ");
-            neu = false;
-            if (lam == stelle.lam) {
-                w(";PU " + z(x0 + p->x - o + stelle.dx) + " " + z(y0 + p->y) + ";" + hpglLabel(zahl) +
-                  ";PU " + xy + ";PD ");
-            }
-        }
     });
     w(std::string(hpglEpilogFensterZurueck));
+}
+
+std::string habermel2Seitenpruefung(const AppState& s, int breite, int hoehe)
+{
+    // The page as canvasDial lays it out (margin 30, 10 units a millimetre): the disc about the
+    // middle, the gnomon template 14 mm left of it with its 2 mm base.
+    const int cx = (breite - 30) / 2, cy = (hoehe - 30) / 2;
+    const double Ro = rd(s.Par.HabermelDurchmesser * 5 - 3);
+    if (cx - Ro - 160 >= 0 && cx + Ro + 3 <= breite && cy - Ro - 3 >= 0 && cy + Ro + 3 <= hoehe)
+        return {};
+    const std::string d = RealStr(s.Par.HabermelDurchmesser, 1, 1);
+    const std::string noetig = RealStr(2 * (Ro + 160) / 10, 1, 0) + " x " + RealStr(2 * (Ro + 3) / 10, 1, 0) + " mm";
+    const std::string seite = RealStr(breite / 10.0, 1, 0) + " x " + RealStr(hoehe / 10.0, 1, 0) + " mm";
+    if (s.Sprachspalte == 2)
+        return "The disc of the Habermel dial II (diameter = " + d + " mm) with the gnomon template beside it needs " +
+               noetig + ", the page has " + seite + ".\n\rPlease print in landscape, on a larger page or with a "
+               "smaller diameter: nothing is printed.";
+    return "Die Scheibe der Habermel-Sonnenuhr II (Durchmesser = " + d + " mm) mit der Zeigerschablone daneben braucht " +
+           noetig + ", die Seite hat " + seite + ".\n\rBitte quer, auf einer größeren Seite oder mit kleinerem "
+           "Durchmesser drucken: es wird nichts gedruckt.";
 }
 
 Konstruktionsmeldungen zeichneHabermel2(const AppState& s, const HabermelZiel& ziel, double L)
@@ -435,11 +518,12 @@ Konstruktionsmeldungen zeichneHabermel2(const AppState& s, const HabermelZiel& z
     if (auto nein = habermel2Verweigerung(s))
         return {Konstruktionsmeldung{PromptTitle::Fehler, PromptIcon::Warning, *nein}};
     L = habermelGnomon(L);
+    if (ziel.canvas && !ziel.plot)
+        return canvasDial(s, ziel, L);
     if (ziel.plot)
         habermel2Plot(s, *ziel.plot, ziel.alsHPGL, L);
-    else if (ziel.canvas)
-        canvasDial(s, ziel, L);
-    return {};
+    return abgeschnitten(s, L) ? Konstruktionsmeldungen{{PromptTitle::Warnung, PromptIcon::Warning, schnittMeldung(s, L)}}
+                               : Konstruktionsmeldungen{};
 }
 
 } // namespace umbrin

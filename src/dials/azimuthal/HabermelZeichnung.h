@@ -30,6 +30,11 @@ Konstruktionsmeldungen zeichneHabermel(const AppState& s, const HabermelZiel& zi
 // Dial II; refused near the equator (habermel2Verweigerung).
 Konstruktionsmeldungen zeichneHabermel2(const AppState& s, const HabermelZiel& ziel, double L);
 
+// Dial II is drawn at its true diameter (a gnomon too long for the disc has its curves cut,
+// with a warning). Before printing: the refusal when the disc and its gnomon template do not
+// fit a page of breite x hoehe (0.1 mm), or empty.
+std::string habermel2Seitenpruefung(const AppState& s, int breite, int hoehe);
+
 // Dial I as a plot (habermelPlot) and dial II (habermel2Plot): the plot half of the two
 // routines above.
 void habermelPlot(const AppState& s, HPGLDatei& plot, bool alsHPGL, double L);

@@ -190,6 +190,22 @@ TEST(AzimutalHoeheHpgl, AnyLatitudeLawAndLineCountIsFiniteAndTemporalLinesStop)
     EXPECT_NE(plot.find(";LB11\x03"), std::string::npos);
 }
 
+// The ecliptic's arcs run from the west point above the horizon, in the tropics too: the middle
+// of each lies inside the horizon circle.
+TEST(AzimutalHoeheHpgl, EclipticArcsStayInsideTheHorizon)
+{
+    for (const double phi : {47.25, 23.0, 15.0, 2.0, -10.0, -33.87}) {
+        AppState s = zustand(2);
+        s.Par.Breite = phi;
+        for (const test::PlotBefehl& b : test::plotBefehle(schreibe(s)))
+            if (b.name == "AA" && b.stift == 5) {
+                const double w = std::atan2(b.an.y - b.zahlen[1], b.an.x - b.zahlen[0]) + b.zahlen[2] * M_PI / 360;
+                const double r = std::hypot(b.an.y - b.zahlen[1], b.an.x - b.zahlen[0]);
+                EXPECT_LT(std::hypot(b.zahlen[0] + r * std::cos(w) - 7300, b.zahlen[1] + r * std::sin(w) - 5300), 3300) << phi;
+            }
+    }
+}
+
 // Near the zenith in the south the numbers stand close together: still in the order of the hours.
 TEST(AzimutalHoeheHpgl, HourNumbersReadInTheirOrderRoundTheCentre)
 {

@@ -133,7 +133,7 @@ TEST(AzimutalHoeheZeichnung, DateLinePointsReadBackToTheirDeclination)
 
 TEST(AzimutalHoeheZeichnung, PoleMarkAndEclipticOfTheStereographicDial)
 {
-    for (const double phi : {47.25, -33.9}) {
+    for (const double phi : {47.25, -33.9, 23.0, 15.0, -10.0, 2.0}) {
         AppState s = zustand(2);
         s.Par.Breite = phi;
         const Aufbau a = zeichne(s);
@@ -154,13 +154,19 @@ TEST(AzimutalHoeheZeichnung, PoleMarkAndEclipticOfTheStereographicDial)
             const double rho = (b->points[1].x - b->points[0].x) / 2.0;
             EXPECT_NEAR(std::hypot(a.cx + a.R0 - mx, a.cy - my), rho, 2) << phi;
             EXPECT_NEAR(std::hypot(a.cx - a.R0 - mx, a.cy - my), rho, 2) << phi;
+            // The part drawn (counter-clockwise as seen from its start) is the one above the
+            // horizon: its middle is a solstice's noon point.
+            const double a0 = std::atan2(my - b->points[2].y, b->points[2].x - mx);
+            const double a1 = std::atan2(my - b->points[3].y, b->points[3].x - mx);
+            const double lauf = std::fmod(a1 - a0 + 4 * M_PI, 2 * M_PI) / 2;
+            const double xm = mx + rho * std::cos(a0 + lauf), ym = my - rho * std::sin(a0 + lauf);
             bool mittag = false;
             for (const double d : {s.EpsRund, -s.EpsRund}) {
                 const Sonnenvektor v = sonnenvektor(phi, d, 0);
                 const Schattenpunkt q = schattenpunkt(v, a.cx, a.cy, radiusLehrbuch(2, a.R0, a.e, hoeheGrad(v)));
-                mittag = mittag || std::fabs(std::hypot(q.x - mx, q.y - my) - rho) < 2;
+                mittag = mittag || std::hypot(q.x - xm, q.y - ym) < 2;
             }
-            EXPECT_TRUE(mittag) << phi;
+            EXPECT_TRUE(mittag) << phi << ": arc through " << xm << " " << ym;
         }
     }
 }

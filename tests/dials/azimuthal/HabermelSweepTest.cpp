@@ -183,6 +183,13 @@ void pruefe(int art, double phi, double durchmesser, int modus) // modus: appare
             EXPECT_LT(eigene, 2.5 * a.schrift) << "number " << n;
             EXPECT_TRUE(art == 2 || eigene <= andere + 0.1 * a.schrift) << "number " << n << " nearer another line";
             EXPECT_LT(abstandZu(p, a.linien), 2.5 * a.schrift) << "number " << n << " has no line";
+            // Dial I: at its line's summer end, the lit point farthest from the horizon line
+            // (within a letter and a half of it).
+            double ende = 1e18;
+            for (const Linie& l : linien)
+                if (zwoelf(l.h) == n && !l.punkte.empty())
+                    ende = std::min(ende, abstandZu(p, {l.punkte.back()}));
+            EXPECT_TRUE(art == 2 || ende < 1.5 * a.schrift) << "number " << n << " off its line's summer end";
         }
         for (std::size_t n = 1; n <= 12; ++n)
             EXPECT_TRUE(ist[n] >= mindestens[n] && ist[n] <= hoechstens[n]) << "number " << n << " written " << ist[n];
@@ -199,4 +206,35 @@ TEST(HabermelSweep, RefusedAlikeAndEveryLitHourNumberedBesideItsOwnLine)
             for (const double d : {60.0, 120.0, 200.0})
                 for (int modus = 0; modus <= (art == 1 ? 2 : 1); ++modus)
                     pruefe(art, phi, d, modus);
+}
+
+// Dial II with any gnomon and diameter the dialog takes keeps the diameter entered: nothing
+// leaves the sheet, and the user is told exactly when the summer noon's shadow drops past the
+// rim (the curves are cut). A page that cannot take the disc is refused before printing.
+TEST(HabermelSweep, LongGnomonsKeepTheDiscOnTheSheetAndSaySoWhenCut)
+{
+    for (const double phi : {24.0, -33.87, 47.25, -55.0, 66.0})
+        for (const double D : {30.0, 120.0, 200.0})
+            for (const double L : {9.0, 0.0, 50.0, 60.0, 100.0}) // 0: the dialog's gnomon for D
+                for (const Sicht& v : {kSchirm, kSchirmKlein, kSeiteA4, kSeiteA3, Sicht{"A4 portrait", 2100, 2970, true}, kPlot}) {
+                    SCOPED_TRACE(testing::Message() << v.name << " phi " << phi << " D " << D << " L " << L);
+                    AppState s;
+                    initialisiereZustand(s);
+                    s.UhrTyp = 'q';
+                    s.Schalter.Hoehenuhrart = 2;
+                    s.Par.Breite = phi;
+                    s.Par.HabermelDurchmesser = D;
+                    s.Par.HabermelGnomon = L;
+                    HabermelGnomonAusDurchmesser(2, L == 0 ? D : 0, phi, kEps, s.Par.HabermelGnomon);
+                    if (v.seite && !zeichnungseintrag(s, false)->vorDruck(s, v.breite, v.hoehe).empty())
+                        continue;
+                    const Blattinhalt b = zeichneInSicht(s, v, v);
+                    const auto aus = [&](const PlotPunkt& p) { return p.x < 0 || p.y < 0 || p.x > b.breite || p.y > b.hoehe; };
+                    for (const Strich& st : b.striche)
+                        EXPECT_TRUE(std::none_of(st.punkte.begin(), st.punkte.end(), aus));
+                    for (const Beschriftung& t : b.texte)
+                        EXPECT_FALSE(aus(t.an)) << t.text;
+                    const bool lang = s.Par.HabermelGnomon * std::tan((90 - std::fabs(phi) + kEps) * kGrad) > D / 2 - 4.5;
+                    EXPECT_TRUE(v.plot || b.meldungen.size() == (lang ? 1u : 0u));
+                }
 }
