@@ -215,11 +215,9 @@ struct Offen {
     const char* grund;
 };
 const Offen offen[] = {
-    {"horizontal|vertical|inclining|umbrella horizontal|umbrella vertical|umbrella inclining", "Gnomonhoehe 500.0",
+    {"horizontal|vertical|inclining", "Gnomonhoehe 500.0", "the gnomon's sketch at true size runs off the top of every sheet"},
+    {"vertical|inclining|umbrella vertical", "every size largest",
      "the gnomon's sketch at true size runs off the top of every sheet"},
-    {"horizontal|vertical|inclining|umbrella horizontal|umbrella vertical|umbrella inclining", "every size largest",
-     "the gnomon's sketch at true size runs off the top of every sheet"},
-    {"azimuthal date circles", "nicht ganzj", "the low-latitude notice is cut by the edge of the 1366 screen and the A4 page"},
     {"biazimuthal", "off the sheet", "lines drawn far off every sheet, at the start hours too"},
     {"biazimuthal", "never reaches", "strokes of hour 3 (47.25 N, plot) and 5 (10 N, A3) for a sun below the horizon"},
     {"quadrant calendar", "QuadrantGroesse 200", "an hour number cut by the lower edge of the 1366 screen and the A4 page"},
@@ -228,15 +226,12 @@ const Offen offen[] = {
     {"quadrant zodiac", "-60.000000 deg", "two strokes left of the screen at 60 S"},
     {"Gunter quadrant", "nur f", "the latitude notice is cut by the right edge of the A4 page"},
     {"Habermel", "HabermelGnomon 100", "zodiac signs and hour numbers below the sheet at the largest gnomon"},
-    {"Peaucellier", "off the sheet", "cut at the left at 66 N; off every sheet at the largest unit and constant"},
     {"Sawyer", "DatumMitte 900", "scale texts and hour numbers off the sheet at the largest distance"},
     {"Sawyer", "DatumWinkel 15", "scale texts off the sheet at the largest hour angle"},
     {"Sawyer", "every size largest", "scale texts and hour numbers off the sheet"},
     {"ring correction", "RingAlpha 90.0", "the chart runs off the right and lower edges of every sheet at a hole angle of 90"},
     {"ring correction", "every size largest", "the chart runs off the right and lower edges of every sheet at a hole angle of 90"},
     {"cone|cone vertical|cone inclining", "off the sheet", "lines off every sheet over the whole day, at the start hours too"},
-    {"cone vertical|cone inclining", "never reaches", "strokes for hours the sun never reaches"},
-    {"ham", "off the sheet", "crossing marks and hour lines off every sheet at 23.44 N and south of it, and at the largest size"},
 };
 
 // Whether the family is one of a row's, separated by '|'.
@@ -354,7 +349,7 @@ TEST_P(ZeichnungstabelleSweep, NoSheetShowsAnUnlitHourOrReachesOffItWithoutAWord
             ueberholt += std::string(offen[i].muster) + "\n";
     EXPECT_EQ(ueberholt, "") << "open findings that no longer show";
     EXPECT_EQ(gesehen > 0, fam.stunden > 0) << "whether the hour check sees the lines of the dialog's hours";
-    EXPECT_GT(blaetter, 100);
+    EXPECT_GT(blaetter, 80);
 }
 
 INSTANTIATE_TEST_SUITE_P(Familien, ZeichnungstabelleSweep, testing::Range<std::size_t>(0, std::size(familien)),
