@@ -134,8 +134,11 @@ void schreibeKalenderStundenlinieHPGL(QuadrantPlot& p, int xA, int yA, int dA, d
             a = 90 - a;
         if (t - std::trunc(t) < 0.1) {
             p.zeile(T ? ";SP 10;" : ";SP 2;");
-            const double R = t < 12 ? 7900 : t > 12 ? 8150 : 8025;
-            const double c = t < 12 ? (dA == 1 ? 120 : -240) : 120.0 * (dA - 1);
+            // A temporal hour after noon shares its line with the hour as far before it: its
+            // number stands where an afternoon's does.
+            const bool spaet = t > 12 || (T && t > quadrantMittag(true) && t < 12);
+            const double R = spaet ? 8150 : t < 12 ? 7900 : 8025;
+            const double c = t < 12 && !spaet ? (dA == 1 ? 120 : -240) : 120.0 * (dA - 1);
             const double x = xA + dA * std::round(R * std::sin(a * kRad)) + c;
             double y = yA - R * std::cos(a * kRad);
             if (dA == -1 && t <= 12)
@@ -212,10 +215,11 @@ void schreibeZodiakStundenlinieHPGL(QuadrantPlot& p, int xA, int yA, int dA, dou
         const bool voll = t - std::trunc(t) < 0.06;
         if (voll) {
             p.zeile(T ? ";SP 10;" : ";SP 2;");
-            const double R = t < 12 ? 7900 : t > 12 ? 8100 : 8000;
+            const bool spaet = t > 12 || (T && t > quadrantMittag(true) && t < 12);
+            const double R = spaet ? 8100 : t < 12 ? 7900 : 8000;
             int c = 0;
             if (p.N == 0)
-                c = dA == 1 ? (t > 12 ? 0 : 120) : (t > 12 ? -360 : -240);
+                c = dA == 1 ? (spaet ? 0 : 120) : (spaet ? -360 : -240);
             else
                 c = dA == 1 ? (t == 12 ? 120 : 0) : (t == 12 ? -120 : -240);
             const double x = xA + dA * std::round(R * std::sin(a * kRad)) + c;

@@ -159,8 +159,8 @@ void kalenderKurven(QuadrantBlatt& b, double M)
         b.c.setFontColor(farbe);
         const auto hoehe = [&](int tag) { return kalenderHoehe(s, tag, w.t, M, temporal); };
         const auto beschrifte = [&](CanvasPoint p, double abstand) {
-            const double mehr = w.h > 12 ? 0.8 * b.FH : 0;
-            b.stundenText(rund(p.x + abstand * b.u + mehr), rund(p.y + abstand * b.u + mehr), IntStr(w.h));
+            const double mehr = w.h > quadrantMittag(temporal) ? 0.8 * b.FH : 0;
+            b.stundenText(rund(p.x + abstand * b.u + mehr), rund(p.y + abstand * b.u + mehr), w.h);
         };
         // The samples in the order drawn; the number goes at the end of the curve on the
         // outer (or last) date, or where the sun does not reach that end, at the sample nearest
@@ -218,20 +218,30 @@ CanvasPoint QuadrantBlatt::punkt(double r, double a) const
     return {X0 + rund(r * std::sin(a * kRad)), rund(Y0 + r * std::cos(a * kRad))};
 }
 
-void QuadrantBlatt::stundenText(int x, int y, const std::string& t)
+void QuadrantBlatt::stundenText(int x, int y, int stunde)
 {
-    const int h = c.fontHeight();
-    if (stundeGesetzt_ && std::abs(y - stundeY_) < h) {
-        const int links = std::min(x, stundeX_);
-        const int breite = x < stundeX_ ? c.textExtent(t).width : stundeBreite_;
-        if (std::max(x, stundeX_) - links < breite)
-            y = y <= stundeY_ ? stundeY_ - h : stundeY_ + h;
+    const std::string t = IntStr(stunde);
+    const int h = c.fontHeight(), breite = c.textExtent(t).width;
+    // Past the previous number, and past the number of the hour that shares the curve.
+    const int partner = 2 * quadrantMittag(z.temporal) - stunde;
+    for (int runde = 0; runde < 3; ++runde) {
+        bool frei = true;
+        for (const int k : {letzte_, partner}) {
+            const auto f = stunden_.find(k);
+            if (f == stunden_.end())
+                continue;
+            const Zahlkasten& n = f->second;
+            if (std::abs(y - n.y) < h && std::abs(x - n.x) < (x < n.x ? breite : n.breite)) {
+                y = y <= n.y ? n.y - h : n.y + h;
+                frei = false;
+            }
+        }
+        if (frei)
+            break;
     }
     c.textOut(x, y, t);
-    stundeGesetzt_ = true;
-    stundeX_ = x;
-    stundeY_ = y;
-    stundeBreite_ = c.textExtent(t).width;
+    stunden_[stunde] = {x, y, breite};
+    letzte_ = stunde;
 }
 
 void QuadrantBlatt::viertelbogen(int r)

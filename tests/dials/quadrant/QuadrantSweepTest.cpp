@@ -101,12 +101,12 @@ void pruefe(int skala, double phi, int groesse, int modus, int form) // form: wh
         if ((verweigert = b.S == 0))
             continue;
         // The hour numbers: upright digits on the calendar and zodiac scales; on the Gunter
-        // scale turned, in the colours of the hour curves and smaller than the ecliptic's
+        // scale (turned) in the colours of the hour curves and smaller than the ecliptic's
         // numbers that follow them in the colour left.
         std::vector<Beschriftung> zahlen;
         for (const Beschriftung& t : leseCanvas(b.c).texte)
             if (zahlIn(t.text) >= 0
-                && (skala == 2 ? t.winkel != 0 && (t.farbe == s.Farben[1] || t.farbe == s.Farben[2]) : t.winkel == 0))
+                && (skala == 2 ? t.farbe == s.Farben[1] || t.farbe == s.Farben[2] : t.winkel == 0))
                 zahlen.push_back(t);
         std::vector<int> geschrieben;
         for (const Beschriftung& t : zahlen)
