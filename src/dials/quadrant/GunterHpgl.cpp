@@ -251,7 +251,9 @@ void stundenlinien(GunterPlot& g)
             const double H = quadrantStundenwinkel(s, w.t, g.hs * d, st.temporal);
             const double dh = gunterHorizontDekl(H, g.phi);
             if (d <= dh) {
-                if (dh - d >= 1)
+                // A line ends on the horizon, but not beyond the solstice, where the
+                // sun never stands at that hour.
+                if (dh - d >= 1 || dh + 0.02 > g.eps)
                     continue;
                 d = dh + 0.02;
             }

@@ -301,7 +301,9 @@ void stundenkurven(Gunter& g)
             const double tau = quadrantStundenwinkel(s, w.t, g.hs * d, b.z.temporal);
             const double dh = gunterHorizontDekl(tau, g.phi);
             if (d <= dh) {
-                if (dh - d >= 1)
+                // A line ends on the horizon, but not beyond the solstice, where the
+                // sun never stands at that hour.
+                if (dh - d >= 1 || dh + 0.02 > g.eps)
                     continue;
                 d = dh + 0.02;
             }

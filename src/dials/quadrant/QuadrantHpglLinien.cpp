@@ -82,17 +82,24 @@ bool mittagsFlag(const AppState& s)
 
 std::pair<double, double> QuadrantPlot::stundenStelle(double x, double y, const std::string& zahl)
 {
-    const double breite = zahlBreite(zahl);
+    const double breite = zahlBreite(zahl), y0 = y;
     x = std::min(x, kBlattRand - breite);
-    for (std::size_t runde = 0; runde <= stundenZahlen.size(); ++runde) {
-        bool frei = true;
-        for (const auto& [px, py, pb] : stundenZahlen) {
-            if (std::fabs(y - py) < kZahlHoehe && std::fabs(x - px) < (x < px ? breite : pb)) {
-                y = y <= py ? py - kZahlSchritt : py + kZahlSchritt;
-                frei = false;
+    // Where the numbers, stepping on as they run, would leave the sheet at its foot (near the
+    // poles the hour lines end close together), they step up past the others instead.
+    for (const bool hinauf : {false, true}) {
+        y = y0;
+        for (std::size_t runde = 0; runde <= stundenZahlen.size(); ++runde) {
+            bool frei = true;
+            for (const auto& [px, py, pb] : stundenZahlen) {
+                if (std::fabs(y - py) < kZahlHoehe && std::fabs(x - px) < (x < px ? breite : pb)) {
+                    y = y <= py && !hinauf ? py - kZahlSchritt : py + kZahlSchritt;
+                    frei = false;
+                }
             }
+            if (frei)
+                break;
         }
-        if (frei)
+        if (y >= 0)
             break;
     }
     stundenZahlen.push_back({x, y, breite});
@@ -229,8 +236,9 @@ void schreibeZodiakStundenlinieHPGL(QuadrantPlot& p, int xA, int yA, int dA, dou
             if (std::cos(a * kRad) > 0.7)
                 y -= 100;
             if (!beschriftet && y <= yA && dA * x >= dA * xA && a > 0) {
-                const auto [lx, ly] = p.stundenStelle(x, std::round(y), IntStr(std::lround(t)));
-                p.zeile("PU " + z(lx) + " " + z(ly) + ";LB " + IntStr(std::lround(t)) + ETX);
+                const std::string zahl = " " + IntStr(std::lround(t));
+                const auto [lx, ly] = p.stundenStelle(x, std::round(y), zahl);
+                p.zeile("PU " + z(lx) + " " + z(ly) + ";LB" + zahl + ETX);
                 beschriftet = true;
             }
         } else {

@@ -118,10 +118,12 @@ void pruefe(int skala, double phi, int groesse, int modus, int form) // form: wh
             }
         nummeriert(z, geschrieben);
     }
-    // So does the plot, over the whole range.
+    // So does the plot, over the whole range, every number on the sheet.
     if (HPGLDatei plot; !verweigert) {
         plot.oeffnenImSpeicher();
         schreibeQuadrantHPGL(s, plot);
+        for (const Befund& f : pruefePlotLayout(plot.inhalt(), plotSeite(plot.inhalt())))
+            EXPECT_TRUE(f.art != Befundart::TextAusserhalb && f.art != Befundart::TextAngeschnitten) << f.meldung;
         std::vector<int> geschrieben;
         for (const PlotText& t : plotTexte(plot.inhalt()))
             geschrieben.push_back(zahlIn(t.text));
