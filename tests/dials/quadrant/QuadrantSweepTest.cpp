@@ -79,6 +79,7 @@ void pruefe(int skala, double phi, int groesse, int modus, int form) // form: wh
     s.Schalter.Zonenzeit = modus == 1;
     s.Schalter.MitZeitglAzimut = modus == 2;
     s.Schalter.TemporalAnzeige = modus == 3;
+    s.Zeiten.QuadBis = 24; // up to midnight: the sun of the polar summer
     // Every full-hour curve the sun lifts clear of the horizon (mean time: by more than the
     // equation of time moves it) carries its number.
     const auto nummeriert = [&](const QuadrantStunden& z, const std::vector<int>& geschrieben) {
