@@ -64,25 +64,20 @@ std::pair<int, int> belichtet(const AppState& s, bool temporal, int von, int bis
     return n;
 }
 
-// The rows (top, bottom) of each band of a canvas drawing: horizontal lines of one span drawn one
-// after another, seven or more. And where the bands' columns end, half the circumference past
-// the hole line: the header's bar of the half circumference runs from the ring's top to x,
-// the hole line stands alpha degrees along the ring.
-std::vector<std::array<double, 3>> baender(const Blattinhalt& b, double alpha, double& ende)
+// The bands (top, bottom) of a canvas drawing: runs of seven or more horizontal lines of one
+// span. Their columns end half the circumference past the hole line: past the end of the
+// header's bar of the half circumference (from the ring's top) by alpha degrees of the ring.
+std::vector<std::array<double, 4>> baender(const Blattinhalt& b, double alpha, double& ende)
 {
-    std::vector<std::array<double, 3>> alle; // top, bottom, rows
-    double l0 = 0, r0 = 0;
-    for (const Strich& st : b.striche) {
-        const auto& p = st.punkte;
-        if (st.art == PrimitiveKind::Polyline && st.farbe == FarbeSchwarz && p.size() == 4 && p[0].x == p[1].x
-            && p[1].y == p[2].y && p[2].x == p[3].x && ende == 0)
+    std::vector<std::array<double, 4>> alle; // top, bottom, rows, span
+    for (const auto& [art, farbe, w, stift, p] : b.striche) {
+        if (art == PrimitiveKind::Polyline && farbe == FarbeSchwarz && p.size() == 4 && p[1].y == p[2].y && !ende)
             ende = p[2].x + (p[2].x - p[0].x) * alpha / 180;
-        if (st.art != PrimitiveKind::Line || p[0].y != p[1].y)
-            continue;
-        if (alle.empty() || std::min(p[0].x, p[1].x) != l0 || std::max(p[0].x, p[1].x) != r0)
-            alle.push_back({p[0].y, p[0].y, 0});
-        l0 = std::min(p[0].x, p[1].x), r0 = std::max(p[0].x, p[1].x);
-        alle.back() = {std::min(alle.back()[0], p[0].y), std::max(alle.back()[1], p[0].y), alle.back()[2] + 1};
+        const double span = p[0].x * 1e5 + p.back().x;
+        if (art == PrimitiveKind::Line && p[0].y == p[1].y && (alle.empty() || alle.back()[3] != span))
+            alle.push_back({p[0].y, p[0].y, 0, span});
+        if (art == PrimitiveKind::Line && p[0].y == p[1].y)
+            alle.back() = {std::min(alle.back()[0], p[0].y), std::max(alle.back()[1], p[0].y), alle.back()[2] + 1, span};
     }
     std::erase_if(alle, [](const auto& n) { return n[2] < 7; });
     return alle;
@@ -167,15 +162,13 @@ TEST(RingLayout, SweepKeepsEveryLineOnTheSheetAndNumbersEveryLitHour)
                         const auto auf = [&](double o, double u) {
                             return std::any_of(bd.begin(), bd.end(), [&](const auto& n) { return o >= n[0] - 1 && u <= n[1] + 1; });
                         };
-                        for (const Strich& st : b.striche)
-                            for (const PlotPunkt& q : st.punkte)
-                                if (auf(q.y, q.y))
-                                    weiter = std::max(weiter, (st.art == PrimitiveKind::Ellipse ? (st.punkte[0].x + st.punkte[1].x) / 2 : q.x) - halb);
-                        if (weiter > 1.5)
-                            befunde += wo + f.name + ": strokes " + std::to_string(weiter) + " past the band's end\n";
+                        for (const auto& [art, farbe, w, stift, p] : b.striche)
+                            for (const PlotPunkt& q : p)
+                                weiter = std::max(weiter, auf(q.y, q.y) ? (art == PrimitiveKind::Ellipse ? (p[0].x + p[1].x) / 2 : q.x) - halb : 0);
                         for (const Beschriftung& t : b.texte)
-                            if (ziffern(t.text) && t.winkel == 90 && t.schrift != "Wingdings" && !auf(t.an.y - 0.55 * t.hoehe * t.text.size(), t.an.y))
-                                befunde += wo + f.name + ": number " + t.text + " off its band\n";
+                            weiter += ziffern(t.text) && t.winkel == 90 && t.schrift != "Wingdings" && !auf(t.an.y - 0.55 * t.hoehe * t.text.size(), t.an.y) ? 1000 : 0;
+                        if (weiter > 1.5)
+                            befunde += wo + f.name + ": strokes past the band's end or numbers off their band: " + std::to_string(weiter) + "\n";
                         pruefe(f.name, b, pruefeLayout(c), sagt(hinweis),
                                std::any_of(b.texte.begin(), b.texte.end(), [&](const auto& t) { return t.text == weg; }));
                         // The zodiac key and the footer stand on the sheet or are said.
