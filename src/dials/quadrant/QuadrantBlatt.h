@@ -66,6 +66,7 @@ private:
     int X0_;
     bool entlang_;
     bool erster_ = true;
+    bool aufKante_ = false; // the pen stands where the curve left across the edge
     CanvasPoint p_;
 };
 

@@ -283,9 +283,12 @@ void QuadrantKurve::punkt(CanvasPoint q)
     } else if (pInnen) {
         const CanvasPoint k = kante();
         c_.lineTo(k.x, k.y);
+        aufKante_ = true;
     } else if (qInnen) {
         const CanvasPoint k = kante();
-        if (entlang_)
+        // Along the edge only from where the curve left it: a curve that begins below the
+        // horizon starts where it enters.
+        if (entlang_ && aufKante_)
             c_.lineTo(k.x, k.y);
         else
             c_.moveTo(k.x, k.y);
