@@ -49,8 +49,14 @@ void temporalVerweigerung(QuadrantBlatt& b)
 
 void gunterVerweigerung(QuadrantBlatt& b)
 {
-    b.c.setFontHeight((3 * b.c.fontHeight()) / 2);
-    b.text(b.W / 10, b.H / 2, gunterBreitenText(b.s));
+    const int fh = (3 * b.c.fontHeight()) / 2;
+    const std::string text = gunterBreitenText(b.s);
+    // Written smaller where it would run past the sheet's right edge (a page).
+    b.c.setFontHeight(fh);
+    while (b.c.fontHeight() > 6 && b.W / 10 + b.c.textExtent(text).width > b.W)
+        b.c.setFontHeight(b.c.fontHeight() - 1);
+    b.text(b.W / 10, b.H / 2, text);
+    b.c.setFontHeight(fh);
     b.text(b.W / 2, b.H / 5, "Gunter - Quadrant");
 }
 
@@ -378,6 +384,17 @@ Konstruktionsmeldungen zeichneQuadrantSU(const AppState& s, Canvas& canvas, int 
 
     b.z = quadrantStunden(s);
     titelUndLegende(b);
+    // A quadrant too large for the sheet has its numbers below the arc and its marks above the
+    // horizontal edge off the sheet: that is said.
+    Konstruktionsmeldungen meldungen;
+    const double oben = s.Schalter.QuadrantSkala == 2 ? std::max(8 * b.u, 2.0 * b.FH) : 1.2 * b.FH;
+    if (b.Y0 - oben < 0 || b.Y0 + b.S + 1.4 * b.u + 2.0 * b.FH > hoehe)
+        meldungen.push_back({PromptTitle::Warnung, PromptIcon::Warning,
+                             s.Sprachspalte == 2 ? "The quadrant is too large for this sheet: some of its numbers and marks "
+                                                   "lie off it. Choose a smaller size or a larger sheet."
+                                                 : "Der Quadrant ist zu groß für dieses Blatt: einige seiner Zahlen und "
+                                                   "Zeichen liegen außerhalb. Bitte eine kleinere Größe oder ein größeres "
+                                                   "Blatt wählen."});
     canvas.setPenWidth(s.Schalter.Linienstaerke);
     switch (s.Schalter.QuadrantSkala) {
     case 0:
@@ -396,7 +413,7 @@ Konstruktionsmeldungen zeichneQuadrantSU(const AppState& s, Canvas& canvas, int 
     default:
         break;
     }
-    return {};
+    return meldungen;
 }
 
 } // namespace umbrin

@@ -99,6 +99,8 @@ void pruefe(int skala, double phi, int groesse, int modus, int form) // form: wh
     for (const Sicht& v : kBlaetter) {
         SCOPED_TRACE(v.name);
         const QuadrantBild b = zeichneQuadrant(s, v.breite, v.hoehe, !v.seite);
+        for (const Befund& f : pruefeLayout(b.c)) // nothing off the sheet unsaid
+            EXPECT_TRUE(f.art == Befundart::Ueberdeckung || !b.meldungen.empty()) << f.meldung;
         if ((verweigert = b.S == 0))
             continue;
         // The hour numbers: upright digits on the calendar and zodiac scales; on the Gunter
