@@ -64,25 +64,6 @@ std::pair<int, int> belichtet(const AppState& s, bool temporal, int von, int bis
     return n;
 }
 
-// The bands (top, bottom) of a canvas drawing: runs of seven or more horizontal lines of one
-// span. Their columns end half the circumference past the hole line: past the end of the
-// header's bar of the half circumference (from the ring's top) by alpha degrees of the ring.
-std::vector<std::array<double, 4>> baender(const Blattinhalt& b, double alpha, double& ende)
-{
-    std::vector<std::array<double, 4>> alle; // top, bottom, rows, span
-    for (const auto& [art, farbe, w, stift, p] : b.striche) {
-        if (art == PrimitiveKind::Polyline && farbe == FarbeSchwarz && p.size() == 4 && p[1].y == p[2].y && !ende)
-            ende = p[2].x + (p[2].x - p[0].x) * alpha / 180;
-        const double span = p[0].x * 1e5 + p.back().x;
-        if (art == PrimitiveKind::Line && p[0].y == p[1].y && (alle.empty() || alle.back()[3] != span))
-            alle.push_back({p[0].y, p[0].y, 0, span});
-        if (art == PrimitiveKind::Line && p[0].y == p[1].y)
-            alle.back() = {std::min(alle.back()[0], p[0].y), std::max(alle.back()[1], p[0].y), alle.back()[2] + 1, span};
-    }
-    std::erase_if(alle, [](const auto& n) { return n[2] < 7; });
-    return alle;
-}
-
 } // namespace
 
 // Nothing off the sheet (at the default size no finding at all); a date scale cut at the hole
@@ -155,16 +136,20 @@ TEST(RingLayout, SweepKeepsEveryLineOnTheSheetAndNumbersEveryLitHour)
                             return std::any_of(m.begin(), m.end(), [&](const auto& k) { return k.text == t; });
                         };
                         const Blattinhalt b = leseCanvas(c);
-                        // Every stroke beside a band (a curve's start circle by its centre)
-                        // ends at half the circumference; every hour number stands on a band.
+                        // Every stroke beside a band ends half the circumference past the hole
+                        // line (a curve's start circle by its centre): past the header's bar of
+                        // the half circumference by alpha degrees. Every hour number stands
+                        // within the height of a frame.
                         double halb = 0, weiter = 0;
-                        const auto bd = baender(b, s.Par.RingAlpha, halb);
                         const auto auf = [&](double o, double u) {
-                            return std::any_of(bd.begin(), bd.end(), [&](const auto& n) { return o >= n[0] - 1 && u <= n[1] + 1; });
+                            return std::any_of(b.rechtecke.begin(), b.rechtecke.end(), [&](const auto& r) { return o >= r[1] && u <= r[3]; });
                         };
-                        for (const auto& [art, farbe, w, stift, p] : b.striche)
+                        for (const auto& [art, farbe, w, stift, p] : b.striche) {
+                            if (art == PrimitiveKind::Polyline && farbe == FarbeSchwarz && p.size() == 4 && p[1].y == p[2].y && !halb)
+                                halb = p[2].x + (p[2].x - p[0].x) * s.Par.RingAlpha / 180;
                             for (const PlotPunkt& q : p)
                                 weiter = std::max(weiter, auf(q.y, q.y) ? (art == PrimitiveKind::Ellipse ? (p[0].x + p[1].x) / 2 : q.x) - halb : 0);
+                        }
                         for (const Beschriftung& t : b.texte)
                             weiter += ziffern(t.text) && t.winkel == 90 && t.schrift != "Wingdings" && !auf(t.an.y - 0.55 * t.hoehe * t.text.size(), t.an.y) ? 1000 : 0;
                         if (weiter > 1.5)
