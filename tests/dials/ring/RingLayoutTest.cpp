@@ -136,10 +136,8 @@ TEST(RingLayout, SweepKeepsEveryLineOnTheSheetAndNumbersEveryLitHour)
                             return std::any_of(m.begin(), m.end(), [&](const auto& k) { return k.text == t; });
                         };
                         const Blattinhalt b = leseCanvas(c);
-                        // Every stroke beside a band ends half the circumference past the hole
-                        // line (a curve's start circle by its centre): past the header's bar of
-                        // the half circumference by alpha degrees. Every hour number stands
-                        // within the height of a frame.
+                        // Strokes beside a band end half the circumference past the hole line (the header's
+                        // bar of it, on by alpha); hour numbers stand within a frame's height.
                         double halb = 0, weiter = 0;
                         const auto auf = [&](double o, double u) {
                             return std::any_of(b.rechtecke.begin(), b.rechtecke.end(), [&](const auto& r) { return o >= r[1] && u <= r[3]; });
