@@ -108,8 +108,10 @@ double zenitdistanz(const GradMitSinus& phi, const GradMitSinus& d, double& t, d
     else if (std::fabs(c) > 1)
         c = sign(c) * 0.9999999999;
 
+    // Beyond the right angle the arc tangent comes out negative, and -0 when the sun stands
+    // at the nadir (c = -1 exactly).
     double z = grad(std::atan(std::sqrt(1 - c * c) / c));
-    if (z < 0)
+    if (c < 0)
         z += 180;
     return z;
 }

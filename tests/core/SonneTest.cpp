@@ -66,6 +66,10 @@ TEST(AzimutHoehe, MeridianAndWrappedHourAngles)
     EXPECT_NEAR(a, 90, 1e-6);
     AzimutHoehe(h, a, 90, 23, 0.0); // zenith distance 67 at the pole
     EXPECT_NEAR(h, 23, 1e-9);
+    for (const double phi : {0.0, 5.0, 23.44}) { // the midnight sun at the nadir: d = -phi
+        AzimutHoehe(h, a, phi, -phi, 180);
+        EXPECT_NEAR(h, -90, 1e-9) << phi;
+    }
 }
 
 // Almanac values at 12:00 UT through the year 2020 (apparent geocentric declination, and the

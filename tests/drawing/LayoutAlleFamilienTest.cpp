@@ -59,6 +59,9 @@ void azimut(AppState& s)
     s.Schalter.Temporalstunden = gesetz >= 0;
     s.Schalter.Hoehenkreise = static_cast<std::uint8_t>(gesetz >= 0 ? gesetz : s.Schalter.Hoehenkreise);
 }
+// Temporal hours over the whole day: the lines of hours t and 12 - t coincide on a quadrant.
+// The scales are the quadrants' own, checked there: the variants check their texts.
+void temporal(AppState& s) { s.Schalter.TemporalAnzeige = 1, s.Zeiten.QuadTempVon = 0, s.Zeiten.QuadTempBis = 12; }
 
 const Familie familien[] = {
     {"horizontal", 'h'},
@@ -73,6 +76,9 @@ const Familie familien[] = {
     {"quadrant calendar", 'q', 0, 0},
     {"quadrant zodiac", 'q', 0, 1},
     {"Gunter quadrant", 'q', 0, 2},
+    {"quadrant calendar temporal", 'q', 0, 0, false, false, temporal, true},
+    {"quadrant zodiac temporal", 'q', 0, 1, false, false, temporal, true},
+    {"Gunter quadrant temporal", 'q', 0, 2, false, false, temporal, true},
     {"Habermel", 'q', 1},
     {"Habermel mean time", 'q', 1, 0, false, false,
      [](AppState& s) { s.Schalter.MitZeitglZylinder = 1, s.Schalter.Zonenzeit = 0, s.Schalter.Ortszeit = 1; }},

@@ -251,7 +251,9 @@ void stundenlinien(GunterPlot& g)
             const double H = quadrantStundenwinkel(s, w.t, g.hs * d, st.temporal);
             const double dh = gunterHorizontDekl(H, g.phi);
             if (d <= dh) {
-                if (dh - d >= 1)
+                // A line ends on the horizon, but not beyond the solstice, where the
+                // sun never stands at that hour.
+                if (dh - d >= 1 || dh + 0.02 > g.eps)
                     continue;
                 d = dh + 0.02;
             }
@@ -267,12 +269,12 @@ void stundenlinien(GunterPlot& g)
             py = y;
             if (!voll || x <= g.x0)
                 continue;
-            if (i == 24 && w.h >= 12) {
+            if (i == 24 && w.h >= quadrantMittag(st.temporal)) {
                 const double rl = r + 100 * k, d = schritt(rl, a - 0.6);
                 g.zeile(";SP 2;PU " + g.punkt(g.x0 + rl * sinG(a - 0.6 + d), g.y0 - rl * cosG(a - 0.6 + d))
                         + g.richtung(a + d) + ";LB " + IntStr(w.h) + ETX);
             }
-            if (i == 0 && w.h <= 12) {
+            if (i == 0 && w.h <= quadrantMittag(st.temporal)) {
                 const double rl = r - sAbstand * k, d = schritt(rl, a - 1);
                 g.zeile(";SP 3;PU " + g.punkt(g.x0 + rl * sinG(a - 1 + d), g.y0 - rl * cosG(a - 1 + d))
                         + g.richtung(a + d) + ";LB " + IntStr(w.h) + ETX);

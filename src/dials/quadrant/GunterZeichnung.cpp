@@ -240,9 +240,14 @@ std::vector<std::pair<double, double>> horizontWinkel(const Gunter& g, double r0
 }
 
 // The step that moves a number spanning [winkel, winkel + breite] on its circle clear of the
-// spans taken, to the nearer side of each, within the quadrant.
+// spans taken, to the nearer side of each, within the quadrant. Where two spans lie closer
+// than the number is wide it would go to and fro between them: it then goes to the nearest
+// place beside a span that is clear of all, within three widths of the number.
 double schrittFrei(const std::vector<std::pair<double, double>>& belegt, double winkel, double breite)
 {
+    const auto frei = [&](double w) {
+        return std::none_of(belegt.begin(), belegt.end(), [&](const auto& b) { return w + breite > b.first && w < b.second; });
+    };
     double schritt = 0;
     for (int runde = 0; runde < 3; ++runde)
         for (const auto& [a0, a1] : belegt) {
@@ -252,7 +257,14 @@ double schrittFrei(const std::vector<std::pair<double, double>>& belegt, double 
             const double vor = a0 - breite - w, nach = a1 - w;
             schritt += (std::fabs(vor) < std::fabs(nach) && w + vor >= 0) || w + nach + breite > 90 ? vor : nach;
         }
-    return schritt;
+    if (frei(winkel + schritt))
+        return schritt;
+    double naechster = schritt, abstand = 3 * breite;
+    for (const auto& [a0, a1] : belegt)
+        for (const double w : {a0 - breite, a1})
+            if (w >= 0 && w + breite <= 90 && std::fabs(w - winkel) <= abstand && frei(w))
+                naechster = w - winkel, abstand = std::fabs(w - winkel);
+    return naechster;
 }
 
 void stundenkurven(Gunter& g)
@@ -289,19 +301,23 @@ void stundenkurven(Gunter& g)
             const double tau = quadrantStundenwinkel(s, w.t, g.hs * d, b.z.temporal);
             const double dh = gunterHorizontDekl(tau, g.phi);
             if (d <= dh) {
-                if (dh - d >= 1)
+                // A line ends on the horizon, but not beyond the solstice, where the
+                // sun never stands at that hour.
+                if (dh - d >= 1 || dh + 0.02 > g.eps)
                     continue;
                 d = dh + 0.02;
             }
             const double a = quadrantHoehe(g.phi, d, tau);
             const double r = gunterRadius(g.K, d);
             const CanvasPoint p = b.punkt(r, a);
+            // The afternoon's numbers at the summer circle, the morning's at the equator.
             if (voll && p.x > b.X0) {
-                if (k == 24 && w.h >= 12) {
+                const int mittag = quadrantMittag(b.z.temporal);
+                if (k == 24 && w.h >= mittag) {
                     b.c.setFontColor(F[1]);
                     stundenZahl(0, r + 0.01 * b.FH, a - 0.6, a, rund(0.8 * b.FH), " " + IntStr(w.h));
                 }
-                if (k == 0 && w.h <= 12) {
+                if (k == 0 && w.h <= mittag) {
                     b.c.setFontColor(F[2]);
                     stundenZahl(1, r - 1.2 * b.FH, a - 1, a, rund(0.8 * b.FH), " " + IntStr(w.h));
                 }

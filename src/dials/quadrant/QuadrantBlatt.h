@@ -6,6 +6,7 @@
 #include "dials/Zeichenumgebung.h"
 #include "dials/quadrant/QuadrantGeometrie.h"
 
+#include <map>
 #include <string>
 
 namespace umbrin {
@@ -39,12 +40,15 @@ struct QuadrantBlatt {
     void text(int x, int y, const std::string& t) { c.textOut(x, y, t); }
     // An hour number at the end of its curve. Where the curves end close together (near noon
     // on a small page) the number steps on past the previous one, in the way the numbers run,
-    // by one text height.
-    void stundenText(int x, int y, const std::string& t);
+    // by one text height; so it does past the number of the hour whose curve it shares.
+    void stundenText(int x, int y, int stunde);
 
 private:
-    bool stundeGesetzt_ = false;
-    int stundeX_ = 0, stundeY_ = 0, stundeBreite_ = 0;
+    struct Zahlkasten {
+        int x, y, breite;
+    };
+    std::map<int, Zahlkasten> stunden_;
+    int letzte_ = -1000;
 };
 
 // A curve drawn sample by sample and clipped at the vertical edge x = X0: a segment is drawn
@@ -62,6 +66,7 @@ private:
     int X0_;
     bool entlang_;
     bool erster_ = true;
+    bool aufKante_ = false; // the pen stands where the curve left across the edge
     CanvasPoint p_;
 };
 

@@ -41,6 +41,12 @@ struct QuadrantStundenwert {
     int h = 0;
     int i = 0;
 };
+// The hour whose line is the quadrant's noon line: 12, or 6 in temporal hours. A quadrant
+// measures only the sun's altitude, so an hour after it shares its line with the hour as far
+// before it (clock hours in local time, temporal hours always); the numbers of the later
+// hours stand apart from those of the earlier ones.
+inline int quadrantMittag(bool temporal) { return temporal ? 6 : 12; }
+
 // Every value of the range: h from round(von) to round(bis), i from 0 to n - 1, values above
 // bis left out.
 std::vector<QuadrantStundenwert> quadrantStundenwerte(const QuadrantStunden& z);

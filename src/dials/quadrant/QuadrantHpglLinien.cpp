@@ -82,17 +82,24 @@ bool mittagsFlag(const AppState& s)
 
 std::pair<double, double> QuadrantPlot::stundenStelle(double x, double y, const std::string& zahl)
 {
-    const double breite = zahlBreite(zahl);
+    const double breite = zahlBreite(zahl), y0 = y;
     x = std::min(x, kBlattRand - breite);
-    for (std::size_t runde = 0; runde <= stundenZahlen.size(); ++runde) {
-        bool frei = true;
-        for (const auto& [px, py, pb] : stundenZahlen) {
-            if (std::fabs(y - py) < kZahlHoehe && std::fabs(x - px) < (x < px ? breite : pb)) {
-                y = y <= py ? py - kZahlSchritt : py + kZahlSchritt;
-                frei = false;
+    // Where the numbers, stepping on as they run, would leave the sheet at its foot (near the
+    // poles the hour lines end close together), they step up past the others instead.
+    for (const bool hinauf : {false, true}) {
+        y = y0;
+        for (std::size_t runde = 0; runde <= stundenZahlen.size(); ++runde) {
+            bool frei = true;
+            for (const auto& [px, py, pb] : stundenZahlen) {
+                if (std::fabs(y - py) < kZahlHoehe && std::fabs(x - px) < (x < px ? breite : pb)) {
+                    y = y <= py && !hinauf ? py - kZahlSchritt : py + kZahlSchritt;
+                    frei = false;
+                }
             }
+            if (frei)
+                break;
         }
-        if (frei)
+        if (y >= 0)
             break;
     }
     stundenZahlen.push_back({x, y, breite});
@@ -134,8 +141,11 @@ void schreibeKalenderStundenlinieHPGL(QuadrantPlot& p, int xA, int yA, int dA, d
             a = 90 - a;
         if (t - std::trunc(t) < 0.1) {
             p.zeile(T ? ";SP 10;" : ";SP 2;");
-            const double R = t < 12 ? 7900 : t > 12 ? 8150 : 8025;
-            const double c = t < 12 ? (dA == 1 ? 120 : -240) : 120.0 * (dA - 1);
+            // A temporal hour after noon shares its line with the hour as far before it: its
+            // number stands where an afternoon's does.
+            const bool spaet = t > 12 || (T && t > quadrantMittag(true) && t < 12);
+            const double R = spaet ? 8150 : t < 12 ? 7900 : 8025;
+            const double c = t < 12 && !spaet ? (dA == 1 ? 120 : -240) : 120.0 * (dA - 1);
             const double x = xA + dA * std::round(R * std::sin(a * kRad)) + c;
             double y = yA - R * std::cos(a * kRad);
             if (dA == -1 && t <= 12)
@@ -212,10 +222,11 @@ void schreibeZodiakStundenlinieHPGL(QuadrantPlot& p, int xA, int yA, int dA, dou
         const bool voll = t - std::trunc(t) < 0.06;
         if (voll) {
             p.zeile(T ? ";SP 10;" : ";SP 2;");
-            const double R = t < 12 ? 7900 : t > 12 ? 8100 : 8000;
+            const bool spaet = t > 12 || (T && t > quadrantMittag(true) && t < 12);
+            const double R = spaet ? 8100 : t < 12 ? 7900 : 8000;
             int c = 0;
             if (p.N == 0)
-                c = dA == 1 ? (t > 12 ? 0 : 120) : (t > 12 ? -360 : -240);
+                c = dA == 1 ? (spaet ? 0 : 120) : (spaet ? -360 : -240);
             else
                 c = dA == 1 ? (t == 12 ? 120 : 0) : (t == 12 ? -120 : -240);
             const double x = xA + dA * std::round(R * std::sin(a * kRad)) + c;
@@ -225,8 +236,9 @@ void schreibeZodiakStundenlinieHPGL(QuadrantPlot& p, int xA, int yA, int dA, dou
             if (std::cos(a * kRad) > 0.7)
                 y -= 100;
             if (!beschriftet && y <= yA && dA * x >= dA * xA && a > 0) {
-                const auto [lx, ly] = p.stundenStelle(x, std::round(y), IntStr(std::lround(t)));
-                p.zeile("PU " + z(lx) + " " + z(ly) + ";LB " + IntStr(std::lround(t)) + ETX);
+                const std::string zahl = " " + IntStr(std::lround(t));
+                const auto [lx, ly] = p.stundenStelle(x, std::round(y), zahl);
+                p.zeile("PU " + z(lx) + " " + z(ly) + ";LB" + zahl + ETX);
                 beschriftet = true;
             }
         } else {

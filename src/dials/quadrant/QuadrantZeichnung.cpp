@@ -49,8 +49,14 @@ void temporalVerweigerung(QuadrantBlatt& b)
 
 void gunterVerweigerung(QuadrantBlatt& b)
 {
-    b.c.setFontHeight((3 * b.c.fontHeight()) / 2);
-    b.text(b.W / 10, b.H / 2, gunterBreitenText(b.s));
+    const int fh = (3 * b.c.fontHeight()) / 2;
+    const std::string text = gunterBreitenText(b.s);
+    // Written smaller where it would run past the sheet's right edge (a page).
+    b.c.setFontHeight(fh);
+    while (b.c.fontHeight() > 6 && b.W / 10 + b.c.textExtent(text).width > b.W)
+        b.c.setFontHeight(b.c.fontHeight() - 1);
+    b.text(b.W / 10, b.H / 2, text);
+    b.c.setFontHeight(fh);
     b.text(b.W / 2, b.H / 5, "Gunter - Quadrant");
 }
 
@@ -159,8 +165,8 @@ void kalenderKurven(QuadrantBlatt& b, double M)
         b.c.setFontColor(farbe);
         const auto hoehe = [&](int tag) { return kalenderHoehe(s, tag, w.t, M, temporal); };
         const auto beschrifte = [&](CanvasPoint p, double abstand) {
-            const double mehr = w.h > 12 ? 0.8 * b.FH : 0;
-            b.stundenText(rund(p.x + abstand * b.u + mehr), rund(p.y + abstand * b.u + mehr), IntStr(w.h));
+            const double mehr = w.h > quadrantMittag(temporal) ? 0.8 * b.FH : 0;
+            b.stundenText(rund(p.x + abstand * b.u + mehr), rund(p.y + abstand * b.u + mehr), w.h);
         };
         // The samples in the order drawn; the number goes at the end of the curve on the
         // outer (or last) date, or where the sun does not reach that end, at the sample nearest
@@ -218,20 +224,30 @@ CanvasPoint QuadrantBlatt::punkt(double r, double a) const
     return {X0 + rund(r * std::sin(a * kRad)), rund(Y0 + r * std::cos(a * kRad))};
 }
 
-void QuadrantBlatt::stundenText(int x, int y, const std::string& t)
+void QuadrantBlatt::stundenText(int x, int y, int stunde)
 {
-    const int h = c.fontHeight();
-    if (stundeGesetzt_ && std::abs(y - stundeY_) < h) {
-        const int links = std::min(x, stundeX_);
-        const int breite = x < stundeX_ ? c.textExtent(t).width : stundeBreite_;
-        if (std::max(x, stundeX_) - links < breite)
-            y = y <= stundeY_ ? stundeY_ - h : stundeY_ + h;
+    const std::string t = IntStr(stunde);
+    const int h = c.fontHeight(), breite = c.textExtent(t).width;
+    // Past the previous number, and past the number of the hour that shares the curve.
+    const int partner = 2 * quadrantMittag(z.temporal) - stunde;
+    for (int runde = 0; runde < 3; ++runde) {
+        bool frei = true;
+        for (const int k : {letzte_, partner}) {
+            const auto f = stunden_.find(k);
+            if (f == stunden_.end())
+                continue;
+            const Zahlkasten& n = f->second;
+            if (std::abs(y - n.y) < h && std::abs(x - n.x) < (x < n.x ? breite : n.breite)) {
+                y = y <= n.y ? n.y - h : n.y + h;
+                frei = false;
+            }
+        }
+        if (frei)
+            break;
     }
     c.textOut(x, y, t);
-    stundeGesetzt_ = true;
-    stundeX_ = x;
-    stundeY_ = y;
-    stundeBreite_ = c.textExtent(t).width;
+    stunden_[stunde] = {x, y, breite};
+    letzte_ = stunde;
 }
 
 void QuadrantBlatt::viertelbogen(int r)
@@ -273,9 +289,12 @@ void QuadrantKurve::punkt(CanvasPoint q)
     } else if (pInnen) {
         const CanvasPoint k = kante();
         c_.lineTo(k.x, k.y);
+        aufKante_ = true;
     } else if (qInnen) {
         const CanvasPoint k = kante();
-        if (entlang_)
+        // Along the edge only from where the curve left it: a curve that begins below the
+        // horizon starts where it enters.
+        if (entlang_ && aufKante_)
             c_.lineTo(k.x, k.y);
         else
             c_.moveTo(k.x, k.y);
@@ -365,6 +384,17 @@ Konstruktionsmeldungen zeichneQuadrantSU(const AppState& s, Canvas& canvas, int 
 
     b.z = quadrantStunden(s);
     titelUndLegende(b);
+    // A quadrant too large for the sheet has its numbers below the arc and its marks above the
+    // horizontal edge off the sheet: that is said.
+    Konstruktionsmeldungen meldungen;
+    const double oben = s.Schalter.QuadrantSkala == 2 ? std::max(8 * b.u, 2.0 * b.FH) : 1.2 * b.FH;
+    if (b.Y0 - oben < 0 || b.Y0 + b.S + 1.4 * b.u + 2.0 * b.FH > hoehe)
+        meldungen.push_back({PromptTitle::Warnung, PromptIcon::Warning,
+                             s.Sprachspalte == 2 ? "The quadrant is too large for this sheet: some of its numbers and marks "
+                                                   "lie off it. Choose a smaller size or a larger sheet."
+                                                 : "Der Quadrant ist zu groß für dieses Blatt: einige seiner Zahlen und "
+                                                   "Zeichen liegen außerhalb. Bitte eine kleinere Größe oder ein größeres "
+                                                   "Blatt wählen."});
     canvas.setPenWidth(s.Schalter.Linienstaerke);
     switch (s.Schalter.QuadrantSkala) {
     case 0:
@@ -383,7 +413,7 @@ Konstruktionsmeldungen zeichneQuadrantSU(const AppState& s, Canvas& canvas, int 
     default:
         break;
     }
-    return {};
+    return meldungen;
 }
 
 } // namespace umbrin

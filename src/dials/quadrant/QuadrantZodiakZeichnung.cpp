@@ -136,9 +136,9 @@ void zodiakKurven(QuadrantBlatt& b, double eps, bool za, bool ganz)
             if (p.x < b.X0 || (schritt > 0 && p.x == b.X0))
                 continue;
             // An afternoon number steps down, away from the curves nearer noon, which lie to
-            // its right.
-            const double mehr = w.h > 12 ? (ganz ? 0.7 : 1.0) * b.FH : 0;
-            b.stundenText(rund(p.x + 0.1 * b.L), rund(p.y + 0.1 * b.L + mehr), IntStr(w.h));
+            // its right, and from the morning's number on the same curve.
+            const double mehr = w.h > quadrantMittag(b.z.temporal) ? (ganz ? 0.7 : 1.0) * b.FH : 0;
+            b.stundenText(rund(p.x + 0.1 * b.L), rund(p.y + 0.1 * b.L + mehr), w.h);
             break;
         }
     }

@@ -11,6 +11,7 @@ namespace umbrin::test {
 struct QuadrantBild {
     RecordingCanvas c;
     int S = 0, X0 = 0, Y0 = 0;
+    Konstruktionsmeldungen meldungen{};
 };
 
 // By default a printed A4 page (0.1 mm): the quadrant of 150 mm has S = 1500, so a unit is
@@ -18,7 +19,7 @@ struct QuadrantBild {
 inline QuadrantBild zeichneQuadrant(const AppState& s, int breite = 2970, int hoehe = 2100, bool bildschirm = false)
 {
     QuadrantBild b{RecordingCanvas(breite, hoehe, !bildschirm)};
-    zeichneQuadrantSU(s, b.c, breite, hoehe, bildschirm, quadrantMeridian(s), Zeichenumgebung{});
+    b.meldungen = zeichneQuadrantSU(s, b.c, breite, hoehe, bildschirm, quadrantMeridian(s), Zeichenumgebung{});
     for (const RecordedPrimitive& p : b.c.primitives())
         if (p.kind == PrimitiveKind::Arc) {
             b.X0 = (p.points[0].x + p.points[1].x) / 2;

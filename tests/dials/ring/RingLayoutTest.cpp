@@ -136,6 +136,22 @@ TEST(RingLayout, SweepKeepsEveryLineOnTheSheetAndNumbersEveryLitHour)
                             return std::any_of(m.begin(), m.end(), [&](const auto& k) { return k.text == t; });
                         };
                         const Blattinhalt b = leseCanvas(c);
+                        // Strokes beside a band end half the circumference past the hole line (the header's
+                        // bar of it, on by alpha); hour numbers stand within a frame's height.
+                        double halb = 0, weiter = 0;
+                        const auto auf = [&](double o, double u) {
+                            return std::any_of(b.rechtecke.begin(), b.rechtecke.end(), [&](const auto& r) { return o >= r[1] && u <= r[3]; });
+                        };
+                        for (const auto& [art, farbe, w, stift, p] : b.striche) {
+                            if (art == PrimitiveKind::Polyline && farbe == FarbeSchwarz && p.size() == 4 && p[1].y == p[2].y && !halb)
+                                halb = p[2].x + (p[2].x - p[0].x) * s.Par.RingAlpha / 180;
+                            for (const PlotPunkt& q : p)
+                                weiter = std::max(weiter, auf(q.y, q.y) ? (art == PrimitiveKind::Ellipse ? (p[0].x + p[1].x) / 2 : q.x) - halb : 0);
+                        }
+                        for (const Beschriftung& t : b.texte)
+                            weiter += ziffern(t.text) && t.winkel == 90 && t.schrift != "Wingdings" && !auf(t.an.y - 0.55 * t.hoehe * t.text.size(), t.an.y) ? 1000 : 0;
+                        if (weiter > 1.5)
+                            befunde += wo + f.name + ": strokes past the band's end or numbers off their band: " + std::to_string(weiter) + "\n";
                         pruefe(f.name, b, pruefeLayout(c), sagt(hinweis),
                                std::any_of(b.texte.begin(), b.texte.end(), [&](const auto& t) { return t.text == weg; }));
                         // The zodiac key and the footer stand on the sheet or are said.
