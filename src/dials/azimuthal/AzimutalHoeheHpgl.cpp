@@ -131,12 +131,13 @@ void hpglHoehenkreise(HoehenPlot& p, int cx, int cy)
     for (int k = 2; k <= 8; k += 2) {
         const double r = p.rad.r(10 * k), sg = nord ? 1 : -1;
         double x = cx + 80, y = cy + sg * (r + 10);
-        for (const auto& [xx, yy] : {std::pair{x, y}, {x, cy - sg * (r + 10) - 108}, {cx - 260.0, y}, {cx - 260.0, cy - sg * (r + 10) - 108}})
+        for (const std::pair<double, double>& q :
+             {std::pair{x, y}, {x, cy - sg * (r + 10) - 108}, {cx - 260.0, y}, {cx - 260.0, cy - sg * (r + 10) - 108}})
             if (std::none_of(zahlen.begin(), zahlen.end(), [&](const ZahlKasten& b) {
-                    return std::fabs(xx + 90 - b.mx) < (180 + b.w) / 2 && std::fabs(yy + 54 - b.my) < (108 + b.h) / 2;
+                    return std::fabs(q.first + 90 - b.mx) < (180 + b.w) / 2 && std::fabs(q.second + 54 - b.my) < (108 + b.h) / 2;
                 })) {
-                x = xx;
-                y = yy;
+                x = q.first;
+                y = q.second;
                 break;
             }
         p.zeile(";PU " + z(x) + " " + z(y) + ";LB" + IntStr(10 * k) + ETX);
