@@ -284,13 +284,15 @@ void hpglHoehenLegende(HoehenPlot& p, int cx, int cy)
             if (ZahlKasten k; plotZahl(p, f, t, k))
                 zahlen.push_back({cx + k.mx, cy + k.my, k.w, k.h});
     const auto zeichen = [&](int slot, double x, double y) {
-        for (const auto& [dx, dy] : {std::pair{0.0, 0.0}, {130.0, 0.0}, {-130.0, 0.0}, {0.0, -130.0}, {0.0, 130.0},
-                                     {130.0, -130.0}, {-130.0, -130.0}, {130.0, 130.0}, {-130.0, 130.0}})
+        for (const std::pair<double, double>& d : {std::pair{0.0, 0.0}, {130.0, 0.0}, {-130.0, 0.0}, {0.0, -130.0},
+                                                   {0.0, 130.0}, {130.0, -130.0}, {-130.0, -130.0}, {130.0, 130.0},
+                                                   {-130.0, 130.0}})
             if (std::none_of(zahlen.begin(), zahlen.end(), [&](const ZahlKasten& k) {
-                    return std::fabs(x + dx + 36 - k.mx) < (72 + k.w) / 2 && std::fabs(y + dy + 54 - k.my) < (108 + k.h) / 2;
+                    return std::fabs(x + d.first + 36 - k.mx) < (72 + k.w) / 2
+                        && std::fabs(y + d.second + 54 - k.my) < (108 + k.h) / 2;
                 })) {
-                x += dx;
-                y += dy;
+                x += d.first;
+                y += d.second;
                 break;
             }
         p.zeile(";PU " + z(x) + " " + z(y) + ";LB" + zodiakEintrag(slot) + ETX);
