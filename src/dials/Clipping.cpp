@@ -131,8 +131,6 @@ std::vector<std::vector<CanvasPoint>> polylinieImRechteck(const std::vector<Canv
                                static_cast<int>(std::lround(a.y + t * (b.y - a.y)))};
         };
         const CanvasPoint von = t0 > 0 ? bei(t0) : a, bis = t1 < 1 ? bei(t1) : b;
-        if (t0 > 0)
-            ende();
         if (stueck.empty())
             stueck.push_back(von);
         stueck.push_back(bis);
