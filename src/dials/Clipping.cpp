@@ -108,4 +108,37 @@ bool streckeImRechteck(double x0, double y0, double x1, double y1, double xmin, 
     return true;
 }
 
+std::vector<std::vector<CanvasPoint>> polylinieImRechteck(const std::vector<CanvasPoint>& p, int xmin, int ymin, int xmax,
+                                                          int ymax)
+{
+    std::vector<std::vector<CanvasPoint>> stuecke;
+    std::vector<CanvasPoint> stueck;
+    const auto ende = [&] {
+        if (stueck.size() > 1)
+            stuecke.push_back(std::move(stueck));
+        stueck.clear();
+    };
+    for (std::size_t i = 0; i + 1 < p.size(); ++i) {
+        const CanvasPoint a = p[i], b = p[i + 1];
+        double t0 = 0, t1 = 1;
+        if (!streckeImRechteck(a.x, a.y, b.x, b.y, xmin, ymin, xmax, ymax, t0, t1)) {
+            ende();
+            continue;
+        }
+        // A cut end lies on the border; rounded it stays there.
+        const auto bei = [&](double t) {
+            return CanvasPoint{static_cast<int>(std::lround(a.x + t * (b.x - a.x))),
+                               static_cast<int>(std::lround(a.y + t * (b.y - a.y)))};
+        };
+        const CanvasPoint von = t0 > 0 ? bei(t0) : a, bis = t1 < 1 ? bei(t1) : b;
+        if (stueck.empty())
+            stueck.push_back(von);
+        stueck.push_back(bis);
+        if (t1 < 1)
+            ende();
+    }
+    ende();
+    return stuecke;
+}
+
 } // namespace umbrin

@@ -1,6 +1,10 @@
 #pragma once
 // Cutting lines at the border of the drawing area.
 
+#include "core/Canvas.h"
+
+#include <vector>
+
 namespace umbrin {
 
 // Keeps the second end of the segment A-B inside the closed rectangle [xmin, xmax] x
@@ -20,5 +24,11 @@ void clipStreckenende(double x0, double y0, double x1, double y1, double xmin, d
 // when no part of it lies inside.
 bool streckeImRechteck(double x0, double y0, double x1, double y1, double xmin, double ymin, double xmax, double ymax,
                        double& t0, double& t1);
+
+// The pieces of the polyline p inside the rectangle [xmin, xmax] x [ymin, ymax]: where it
+// leaves the rectangle it is cut at the border, and where it comes back a new piece begins.
+// Pieces of a single point are left out.
+std::vector<std::vector<CanvasPoint>> polylinieImRechteck(const std::vector<CanvasPoint>& p, int xmin, int ymin, int xmax,
+                                                          int ymax);
 
 } // namespace umbrin

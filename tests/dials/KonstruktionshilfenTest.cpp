@@ -269,6 +269,16 @@ TEST(ClipStreckenende, RunsTheLineOnToTheEdge)
     }
 }
 
+TEST(PolylinieImRechteck, PiecesInsideCutAtTheBorderAndANewPieceWhereTheLineComesBack)
+{
+    using P = std::vector<CanvasPoint>;
+    // In, out over the right edge and back in; wholly outside; across from outside to outside.
+    EXPECT_EQ(polylinieImRechteck({{10, 10}, {50, 10}, {150, 10}, {50, 50}, {40, 60}}, 0, 0, 100, 100),
+              (std::vector<P>{{{10, 10}, {50, 10}, {100, 10}}, {{100, 30}, {50, 50}, {40, 60}}}));
+    EXPECT_TRUE(polylinieImRechteck({{-10, -10}, {-50, 200}}, 0, 0, 100, 100).empty());
+    EXPECT_EQ(polylinieImRechteck({{-100, 50}, {300, 50}, {300, 60}}, 0, 0, 100, 100), (std::vector<P>{{{0, 50}, {100, 50}}}));
+}
+
 TEST(ProjiziereAufEbene, PoleOfAVerticalSouthWallLiesAboveTheFoot)
 {
     double X, Y;

@@ -224,12 +224,6 @@ const Offen offen[] = {
     // last hour whatever the first, so hour 20 alone brings the lit hour 19 with it.
     {"quadrant calendar|quadrant zodiac", "zone time, plot: hour 20", "the afternoon quadrant of the plot starts at noon"},
     {"Habermel", "HabermelGnomon 100", "zodiac signs and hour numbers below the sheet at the largest gnomon"},
-    {"Sawyer", "DatumMitte 900", "scale texts and hour numbers off the sheet at the largest distance"},
-    {"Sawyer", "DatumWinkel 15", "scale texts off the sheet at the largest hour angle"},
-    {"Sawyer", "every size largest", "scale texts and hour numbers off the sheet"},
-    {"ring correction", "RingAlpha 90.0", "the chart runs off the right and lower edges of every sheet at a hole angle of 90"},
-    {"ring correction", "every size largest", "the chart runs off the right and lower edges of every sheet at a hole angle of 90"},
-    {"cone|cone vertical|cone inclining", "off the sheet", "lines off every sheet over the whole day, at the start hours too"},
 };
 
 // Whether the family is one of a row's, separated by '|'.

@@ -5,6 +5,7 @@
 #include "core/Zahlenformat.h"
 #include "dials/altitude/PeaucellierGeometrie.h"
 #include "dials/altitude/PeaucellierZeichnung.h"
+#include "dials/Clipping.h"
 #include "dials/altitude/SawyerGeometrie.h"
 
 #include <algorithm>
@@ -40,10 +41,23 @@ struct Blatt {
             linie.clear();
             for (const SawyerPunkt& p : teil)
                 linie.push_back(punkt(p));
-            if (linie.size() > 1)
-                c.polyline(linie);
+            zug(linie);
         }
     }
+    // A line of the dial; on the screen cut at the image's edges: at a far centre or a wide
+    // hour angle the lines run on far beyond it, and the image shows them up to its edge. (A
+    // page the dial runs off is refused by the page check before it is printed.)
+    void zug(const std::vector<CanvasPoint>& q) const
+    {
+        if (!bildschirm) {
+            if (q.size() > 1)
+                c.polyline(q);
+            return;
+        }
+        for (const std::vector<CanvasPoint>& stueck : polylinieImRechteck(q, x0 - 1, y0 - 1, x0 + breite - 1, y0 + hoehe - 1))
+            c.polyline(stueck);
+    }
+    void strecke(CanvasPoint p, CanvasPoint q) const { zug({p, q}); }
     int staerke(int mehr) const { return s.Schalter.Linienstaerke + mehr; }
 };
 
@@ -197,15 +211,17 @@ std::vector<std::array<int, 4>> stunden(Blatt& b, const SawyerMass& m, const Saw
     std::vector<std::array<int, 4>> kaesten;
     const auto& F = b.s.Farben;
     if (m.halbeAnalemma) {
-        const CanvasPoint o = b.punkt({0, 0}), u = b.punkt({0, g.meridianEnde});
-        b.c.moveTo(o.x, o.y);
-        b.c.lineTo(u.x, u.y);
+        b.strecke(b.punkt({0, 0}), b.punkt({0, g.meridianEnde}));
     }
     b.c.setBold(true);
     b.c.setFontHeight(FH);
     const double th0 = m.halbeAnalemma ? b.c.textExtent("f").height : FH;
     const auto aufDemBlatt = [&](const Zahl& z, const TextExtent& e) {
         return z.x >= b.x0 && z.y >= b.y0 && z.x + e.width <= b.x0 + b.breite && z.y + e.height <= b.y0 + b.hoehe;
+    };
+    const auto aufsBlatt = [&](Zahl& z, const TextExtent& e) {
+        z.x = std::clamp(z.x, b.x0, std::max(b.x0, b.x0 + b.breite - e.width));
+        z.y = std::clamp(z.y, b.y0, std::max(b.y0, b.y0 + b.hoehe - e.height));
     };
     // A number is put where the line nearest it is its own.
     const Linienfeld feld(b, g);
@@ -232,7 +248,8 @@ std::vector<std::array<int, 4>> stunden(Blatt& b, const SawyerMass& m, const Saw
         // Tries the place at p; true when the numbers stand clean there.
         const auto versuche = [&](const SawyerPunkt& p) {
             const CanvasPoint a = b.punkt(p);
-            aufBlatt = aufBlatt || (a.x >= b.x0 && a.x <= b.x0 + b.breite && a.y >= b.y0 && a.y <= b.y0 + b.hoehe);
+            const bool hier = a.x >= b.x0 && a.x <= b.x0 + b.breite && a.y >= b.y0 && a.y <= b.y0 + b.hoehe;
+            aufBlatt = aufBlatt || hier;
             if (!(p.y < 0))
                 return false;
             z.x = rund(a.x + v.x * th0);
@@ -248,8 +265,13 @@ std::vector<std::array<int, 4>> stunden(Blatt& b, const SawyerMass& m, const Saw
             rot.x = spalten.front();
             const auto paar = [&] { return zweiZahlen ? std::vector<Zahl>{z, rot} : std::vector<Zahl>{z}; };
             const bool zSauber = sauber(z, ez, l.h);
-            if (ersatz[2].empty())
+            // The last resort: the numbers at the first place of the line on the sheet, pushed
+            // back onto it where they would stand over its edge.
+            if (ersatz[2].empty() && hier) {
                 ersatz[2] = paar();
+                for (std::size_t i = 0; i < ersatz[2].size(); ++i)
+                    aufsBlatt(ersatz[2][i], i == 0 ? ez : er);
+            }
             if (ersatz[1].empty() && aufDemBlatt(z, ez))
                 ersatz[1] = paar();
             if (!zSauber)
@@ -277,8 +299,7 @@ std::vector<std::array<int, 4>> stunden(Blatt& b, const SawyerMass& m, const Saw
         b.c.setPenColor(voll ? F[2] : F[7]);
         b.c.setPenWidth(voll ? b.staerke(b.bildschirm ? 1 : 2) : b.staerke(0));
         for (const auto& q : feld.linie(n))
-            if (q.size() > 1)
-                b.c.polyline(q);
+            b.zug(q);
         for (std::size_t i = 0; i < zahlen.size(); ++i) {
             if (i == 1)
                 b.c.setFontColor(FarbeRot);
@@ -356,9 +377,7 @@ void datumslinien(Blatt& b, const SawyerGeometrie& g, int nd, const std::vector<
     b.c.setPenColor(F[3]);
     b.c.setPenWidth(1);
     for (const auto& [von, bis] : {std::pair{g.sommerLinks, g.winterLinks}, {g.sommerRechts, g.winterRechts}}) {
-        const CanvasPoint p = b.punkt({von, 0}), q = b.punkt({bis, 0});
-        b.c.moveTo(p.x, p.y);
-        b.c.lineTo(q.x, q.y);
+        b.strecke(b.punkt({von, 0}), b.punkt({bis, 0}));
     }
     if (!b.s.Schalter.HalbeAnalemma && !b.s.Schalter.MozGerade)
         return;

@@ -3,6 +3,7 @@
 #include "core/Rounding.h"
 #include "core/Sprachdienst.h"
 #include "core/Zahlenformat.h"
+#include "dials/Clipping.h"
 #include "dials/RandUndRahmen.h"
 #include "dials/Raster.h"
 #include "dials/cone/KegelKonstruktion.h"
@@ -44,12 +45,21 @@ struct Blatt {
 
 // Consecutive segments gathered into one polyline, drawn when the line breaks (on the canvas
 // when there is one) and kept among the strokes the hour numbers avoid (when they are asked).
+// Each segment is cut at the sheet's frame: the lines run on to its edge, not past it.
 class Linienzug {
 public:
-    Linienzug(Canvas* c, KegelStriche* striche) : c_(c), striche_(striche) {}
+    Linienzug(Canvas* c, KegelStriche* striche, const Blatt& b) : c_(c), striche_(striche), b_(b) {}
     ~Linienzug() { zeichne(); }
     void strecke(double x0, double y0, double x1, double y1)
     {
+        double t0 = 0, t1 = 1;
+        if (!streckeImRechteck(x0, y0, x1, y1, b_.rand, b_.rand, b_.W, b_.H - 1, t0, t1)) {
+            zeichne();
+            return;
+        }
+        const double dx = x1 - x0, dy = y1 - y0;
+        x1 = x0 + t1 * dx, y1 = y0 + t1 * dy;
+        x0 += t0 * dx, y0 += t0 * dy;
         const CanvasPoint a{runde(x0), runde(y0)};
         if (punkte_.empty() || !(punkte_.back() == a)) {
             zeichne();
@@ -69,6 +79,7 @@ public:
 private:
     Canvas* c_;
     KegelStriche* striche_;
+    const Blatt& b_;
     std::vector<CanvasPoint> punkte_;
 };
 
@@ -102,7 +113,7 @@ void zeichneStundenlinien(const AppState& s, Canvas* c, const Kegelkonstruktion&
             c->setPenColor(st.voll ? s.Farben[2] : s.Farben[1]);
             c->setPenWidth(s.Schalter.Linienstaerke + (st.voll ? 1 : 0));
         }
-        Linienzug zug(c, striche);
+        Linienzug zug(c, striche, b);
         double vx = 0, vy = 0;
         bool vorGueltig = false;
         for (int i = 2; i <= k.letztesPaar(); ++i) {
@@ -206,7 +217,7 @@ void zeichneDatumslinien(const AppState& s, Canvas* c, const Kegelkonstruktion& 
         }
         const double h0 = kegelHalberTagbogen(k.paare.paar[static_cast<std::size_t>(l.paar)].DeklMittel, k.ebene.phi);
         const int schritte = static_cast<int>(std::floor(2 * h0 / 0.01 + 1e-9));
-        Linienzug zug(c, striche);
+        Linienzug zug(c, striche, b);
         double vx = 0, vy = 0;
         bool vorGueltig = false;
         for (int n = 0; n <= schritte; ++n) {
@@ -411,6 +422,22 @@ Konstruktionsmeldungen zeichneKegelUhr(const AppState& s, const Zeichenumgebung&
         const int px = runde(x), py = runde(y);
         markenOrte.push_back({px, py});
     }
+    // The hour and date lines are cut at the frame; the cone's footprint and its marks are not
+    // cut: where one of them reaches over the frame the cone is too large for the sheet, and
+    // the user is told so.
+    const auto imRahmen = [&](double px, double py) { return px >= b.rand && px <= b.W && py >= b.rand && py <= b.H; };
+    bool zuGross = !std::all_of(rand.begin(), rand.end(), [&](CanvasPoint p) { return imRahmen(p.x, p.y); });
+    zuGross = zuGross || (gedreht && !(imRahmen(ax0, ay0) && imRahmen(ax1, ay1)));
+    for (const CanvasPoint& p : markenOrte)
+        zuGross = zuGross || !imRahmen(p.x - 5, p.y - 5) || !imRahmen(p.x + 5, p.y + 5);
+    if (zuGross)
+        meldungen.push_back({PromptTitle::Warnung, PromptIcon::Warning,
+                             s.Deutsch ? "Der Kegel ist für dieses Blatt zu groß: sein Grundriss oder die Marken A "
+                                         "und S reichen über den Rand.\n\rBitte die Kegelachse kürzen oder den "
+                                         "Fußpunkt verschieben."
+                                       : "The cone is too large for this sheet: its footprint or the marks A and S "
+                                         "reach over the edge.\n\rPlease shorten the cone axis or move the foot "
+                                         "point."});
     const std::string hinweis(texteText(s, 193));
     if (bildschirm) {
         const TextExtent e = c.textExtent(hinweis);

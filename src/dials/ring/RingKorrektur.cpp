@@ -6,6 +6,7 @@
 #include "core/TextEncoding.h"
 #include "core/Winkel.h"
 #include "core/Zahlenformat.h"
+#include "dials/Clipping.h"
 #include "dials/ring/RingGeometrie.h"
 #include "dials/ring/RingZeichnung.h"
 
@@ -241,7 +242,11 @@ Konstruktionsmeldungen zeichneRingKorrektur(const AppState& s, Canvas& c, int W,
     }
 
     // Each altitude's curve from its start on the base line while the spot stays within one
-    // ring radius sideways; altitudes beyond 90 degrees are only listed in the table.
+    // ring radius sideways; altitudes beyond 90 degrees are only listed in the table. A curve
+    // is cut at the base line (a negative offset has no place on the chart), at the vertical
+    // axis' arrow and at the sheet's right edge: at a hole angle near 90 degrees the spot runs
+    // far along the ring, and to the other side of it.
+    const int oben = rund(y0 - 3 * uy);
     // Most steps land on the point of the step before, which adds nothing to the curve: a
     // repeated point is kept only as the curve's end.
     std::vector<CanvasPoint> kurve;
@@ -255,8 +260,8 @@ Konstruktionsmeldungen zeichneRingKorrektur(const AppState& s, Canvas& c, int W,
     const auto zeichneKurve = [&] {
         if (endeWiederholt)
             kurve.push_back(kurve.back());
-        if (kurve.size() > 1)
-            c.polyline(kurve);
+        for (const std::vector<CanvasPoint>& stueck : polylinieImRechteck(kurve, x0, oben, rechts, yb))
+            c.polyline(stueck);
         kurve.clear();
         endeWiederholt = false;
     };

@@ -195,6 +195,8 @@ const Bekannt kBekannt[] = {
     {{47.25, -40}, 3, 2, "nearest to hour", "left: with a 20 mm gnomon the plot's mean-time numbers, at their fixed offsets from the line's end, stand nearer the neighbouring line"},
     {{-55}, 1, -1, "unnumbered", "left: with a 20 mm gnomon zoomed out at 55 S the morning lines crowd; no place along them is clean"},
     {{55}, 2, 0, "unnumbered", "left: zoomed in, the 4 h half analemma leaves the screen but for a stub too short for its number"},
+    {{55}, 2, 0, "number 4 off its place", "left: that stub's number is pushed back onto the screen beside it"},
+    {{55}, 2, 0, "hour 8 not drawn", "the image cuts its lines at its edges: zoomed in, the 8 h half analemma lies wholly off it"},
 };
 
 // The findings less the known ones.

@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <set>
 
 using namespace umbrin;
@@ -41,7 +43,10 @@ Gezeigt zeige(const AppState& s, const Sicht& v)
     const Blattinhalt b = zeichneInSicht(s, v, kSchirm, {PromptAnswer::No}); // the plot without a grid
     const double breite = v.plot ? 16157 : v.breite, hoehe = v.plot ? 11038 : v.hoehe, rand = v.seite ? 50 : 0;
     Gezeigt g;
-    g.nein = b.verweigert || !b.meldungen.empty();
+    // (A cone too large for the sheet is drawn, with a warning.)
+    g.nein = b.verweigert || std::any_of(b.meldungen.begin(), b.meldungen.end(), [](const Konstruktionsmeldung& m) {
+                 return m.titel == PromptTitle::Fehler;
+             });
     for (const Strich& st : b.striche)
         for (std::size_t k = 1; (v.plot ? st.stift == 3 : st.art == PrimitiveKind::Polyline && st.farbe == s.Farben[2])
                                 && k < st.punkte.size(); ++k)
