@@ -143,6 +143,7 @@ void zeichneRahmenUndHorizont(EbeneKontext& k)
 // Where the gnomon scale stands, in the canvas's font of its text.
 struct GnomonSkala {
     int lx = 0, d = 0, sk = 0, unten = 0, textY = 0;
+    int oben = 0, rechts = 0; // the ends of the two legs, at the frame where a leg is cut there
     std::string text;
 };
 
@@ -163,6 +164,12 @@ GnomonSkala gnomonSkalaLage(EbeneKontext& k)
         g.unten -= ueberstand;
         g.textY -= ueberstand;
     }
+    // The legs show the gnomon at true size; one longer than the frame leaves is cut at the
+    // frame, and the text says so (the length stands in it).
+    g.oben = std::max(g.unten - g.sk, k.RandY);
+    g.rechts = std::min(g.lx + g.sk, k.Breite);
+    if (g.oben != g.unten - g.sk || g.rechts != g.lx + g.sk)
+        g.text += k.s.Deutsch ? ", am Rahmen gekürzt" : ", cut at the frame";
     return g;
 }
 
@@ -176,11 +183,13 @@ void zeichneGnomonSkala(EbeneKontext& k)
     const GnomonSkala g = gnomonSkalaLage(k);
     const int lx = g.lx, d = g.d, sk = g.sk, unten = g.unten, textY = g.textY;
     const std::string& text = g.text;
-    c.moveTo(lx + d, unten - sk);
-    c.lineTo(lx, unten - sk);
+    // A cut leg has no end tick: it runs on beyond the frame.
+    c.moveTo(g.oben == unten - sk ? lx + d : lx, g.oben);
+    c.lineTo(lx, g.oben);
     c.lineTo(lx, unten);
-    c.lineTo(lx + sk, unten);
-    c.lineTo(lx + sk, unten - d);
+    c.lineTo(g.rechts, unten);
+    if (g.rechts == lx + sk)
+        c.lineTo(lx + sk, unten - d);
     c.textOut(lx, textY, text);
     merkeText(k, lx, textY, text);
     if (k.Bildschirm && s.Par.Breite < 0 && s.Schalter.Temporalstunden && s.Schalter.TemporalVerlaengern) {
