@@ -168,8 +168,16 @@ GnomonSkala gnomonSkalaLage(EbeneKontext& k)
     // frame, and the text says so (the length stands in it).
     g.oben = std::max(g.unten - g.sk, k.RandY);
     g.rechts = std::min(g.lx + g.sk, k.Breite);
-    if (g.oben != g.unten - g.sk || g.rechts != g.lx + g.sk)
-        g.text += k.s.Deutsch ? ", am Rahmen gekürzt" : ", cut at the frame";
+    const bool obenGekuerzt = g.oben != g.unten - g.sk, rechtsGekuerzt = g.rechts != g.lx + g.sk;
+    if (obenGekuerzt || rechtsGekuerzt)
+        g.text += k.s.Deutsch ? ", gekürzt" : ", cut short";
+    // A cut leg ends short of the legend's lines rather than run through them.
+    for (const std::array<double, 4>& b : k.Zahlkaesten) {
+        if (rechtsGekuerzt && b[1] <= g.unten && g.unten <= b[3] && b[0] > g.lx)
+            g.rechts = std::min(g.rechts, static_cast<int>(std::floor(b[0])) - g.d);
+        if (obenGekuerzt && b[0] <= g.lx && g.lx <= b[2] && b[3] < g.unten)
+            g.oben = std::max(g.oben, static_cast<int>(std::ceil(b[3])) + g.d);
+    }
     return g;
 }
 
