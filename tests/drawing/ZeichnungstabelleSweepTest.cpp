@@ -215,15 +215,9 @@ struct Offen {
     const char* grund;
 };
 const Offen offen[] = {
-    {"horizontal|vertical|inclining", "Gnomonhoehe 500.0", "the gnomon's sketch at true size runs off the top of every sheet"},
-    {"vertical|inclining|umbrella vertical", "every size largest",
-     "the gnomon's sketch at true size runs off the top of every sheet"},
-    {"biazimuthal", "off the sheet", "lines drawn far off every sheet, at the start hours too"},
-    {"biazimuthal", "never reaches", "strokes of hour 3 (47.25 N, plot) and 5 (10 N, A3) for a sun below the horizon"},
     // Not a stroke of hour 20: in zone time the plot's afternoon quadrant runs from noon to the
     // last hour whatever the first, so hour 20 alone brings the lit hour 19 with it.
     {"quadrant calendar|quadrant zodiac", "zone time, plot: hour 20", "the afternoon quadrant of the plot starts at noon"},
-    {"Habermel", "HabermelGnomon 100", "zodiac signs and hour numbers below the sheet at the largest gnomon"},
 };
 
 // Whether the family is one of a row's, separated by '|'.

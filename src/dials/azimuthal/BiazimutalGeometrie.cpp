@@ -139,6 +139,11 @@ double biazimutalStundenlaenge(const AppState& s, double t)
     return L;
 }
 
+double biazimutalDatumsbeginn(double anker, double stunden)
+{
+    return stunden < anker ? anker - 0.5 * std::ceil((anker - stunden) / 0.5 - 1e-9) : anker;
+}
+
 int biazimutalDatumsIntervalle(const AppState& s)
 {
     switch (s.Schalter.Datumslinien) {

@@ -74,6 +74,10 @@ double biazimutalStundenlaenge(const AppState& s, double t);
 
 // Number of date-line intervals from Schalter.Datumslinien: "0" and "3" give 6, "1" 12, "2" 18.
 int biazimutalDatumsIntervalle(const AppState& s);
+// Where a date line starts: at anker, or, where the hours ask for more, that many half
+// degrees before it, so that a longer line adds points without moving those of the shorter
+// (the same date line drawn for other hours keeps its strokes).
+double biazimutalDatumsbeginn(double anker, double stunden);
 
 // Day numbers marked on an analemma in each month, by Schalter.AnalemmaMarken.
 std::vector<int> biazimutalMarkentage(const AppState& s);

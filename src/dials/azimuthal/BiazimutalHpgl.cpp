@@ -115,7 +115,7 @@ void datumslinien(Plot& q)
     const AppState& s = q.s;
     const int n = biazimutalDatumsIntervalle(s);
     const double M = q.p.lage.pol.laenge, A = q.p.lage.laengeA;
-    const double von = std::min(M - 150, 15.0 * (s.Zeiten.QuadVon - 12 - std::fabs(M - A)));
+    const double von = biazimutalDatumsbeginn(M - 150, 15.0 * (s.Zeiten.QuadVon - 12 - std::fabs(M - A)));
     const double bis = std::max(M + 150, 15.0 * (s.Zeiten.QuadBis - 12 - std::fabs(M - A)));
     const int schritte = static_cast<int>(std::floor((bis - von) / 0.5 + 1e-9));
     q.w(";SP 8");

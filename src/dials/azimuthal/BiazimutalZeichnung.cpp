@@ -6,6 +6,7 @@
 #include "core/Sonne.h"
 #include "core/Sprachdienst.h"
 #include "core/Winkel.h"
+#include "dials/Clipping.h"
 #include "dials/Raster.h"
 #include "dials/RandUndRahmen.h"
 #include "dials/azimuthal/BiazimutalGeometrie.h"
@@ -62,8 +63,46 @@ std::vector<Sonnentag> sonnentage(const AppState& s)
     return tage;
 }
 
+// A polyline cut at the frame (m..W, m..H): the projection sends the lines towards the
+// horizon far beyond the sheet, and a DXF or printer driver has no window to cut them.
+struct Zug {
+    Blatt& b;
+    bool hat = false, stift = false; // a previous point; the pen stands at (sx, sy)
+    double vx = 0, vy = 0;
+    int sx = 0, sy = 0;
+
+    void lift() { hat = false; }
+    void punkt(double X, double Y)
+    {
+        if (hat) {
+            double t0 = 0, t1 = 1;
+            const double dx = X - vx, dy = Y - vy;
+            if (streckeImRechteck(vx, vy, X, Y, b.m, b.m, b.W, b.H, t0, t1)) {
+                const int x0 = ci(vx + t0 * dx), y0 = ci(vy + t0 * dy), x1 = ci(vx + t1 * dx), y1 = ci(vy + t1 * dy);
+                if (!stift || x0 != sx || y0 != sy)
+                    b.c.moveTo(x0, y0);
+                b.c.lineTo(x1, y1);
+                stift = true;
+                sx = x1;
+                sy = y1;
+            }
+        }
+        hat = true;
+        vx = X;
+        vy = Y;
+    }
+};
+
+bool imRahmen(const Blatt& b, double X, double Y, double rand = 0)
+{
+    return X - rand >= b.m && Y - rand >= b.m && X + rand <= b.W && Y + rand <= b.H;
+}
+
+// A marker; left out when its centre lies off the frame (so is the plot's).
 void marke(Blatt& b, double X, double Y, int halb, const std::string& text, int tx, int ty)
 {
+    if (!imRahmen(b, X, Y))
+        return;
     const int x = ci(X), y = ci(Y);
     b.c.moveTo(x, y - halb);
     b.c.lineTo(x, y + halb);
@@ -166,19 +205,14 @@ void karte(Blatt& b, Farbe farbe, std::string_view name, const std::filesystem::
     const SonnenOrientierung& o = b.p.orientierung();
     std::size_t i = 0;
     for (const KartenPolylinie& linie : lesung.polylinien) {
-        bool oben = true;
+        Zug zug{b};
         for (const KartenPunkt& q : linie) {
             double x = 0, y = 0, X = 0, Y = 0;
             ProjiziereSonneOrient(o, b.p.g, gelesen->sinus[i], gelesen->kosinus[i], q.laenge, x, y);
             b.p.platziere(x, y, X, Y);
             ++i;
-            if (!(std::fabs(Y - b.H / 2.0) < b.H && std::fabs(X - b.W / 2.0) < b.W))
-                continue;
-            if (oben)
-                b.c.moveTo(ci(X), ci(Y));
-            else
-                b.c.lineTo(ci(X), ci(Y));
-            oben = false;
+            if (std::fabs(Y - b.H / 2.0) < b.H && std::fabs(X - b.W / 2.0) < b.W)
+                zug.punkt(X, Y);
         }
     }
     const std::string meldung = kartenLeseMeldung(lesung, std::string(name), b.s.Sprachspalte != 2);
@@ -192,20 +226,15 @@ template <typename Punkte>
 void linie(Blatt& b, double grenze, Punkte&& punkte)
 {
     const SonnenOrientierung& o = b.p.orientierung();
-    bool oben = true;
+    Zug zug{b};
     punkte([&](double sinBreite, double cosBreite, double laenge) {
         double x = 0, y = 0, X = 0, Y = 0;
         ProjiziereSonneOrient(o, b.p.g, sinBreite, cosBreite, laenge, x, y);
         b.p.platziere(x, y, X, Y);
-        if (!(std::fabs(X) + std::fabs(Y) < grenze)) {
-            oben = true;
-            return;
-        }
-        if (oben)
-            b.c.moveTo(ci(X), ci(Y));
+        if (std::fabs(X) + std::fabs(Y) < grenze)
+            zug.punkt(X, Y);
         else
-            b.c.lineTo(ci(X), ci(Y));
-        oben = false;
+            zug.lift();
     });
 }
 
@@ -214,7 +243,7 @@ void datumslinien(Blatt& b)
     const AppState& s = b.s;
     const int n = biazimutalDatumsIntervalle(s);
     const double M = b.p.lage.pol.laenge, A = b.p.lage.laengeA;
-    const double von = std::min(M - 178, 15.0 * (s.Zeiten.QuadVon - 12 - std::fabs(M - A)));
+    const double von = biazimutalDatumsbeginn(M - 178, 15.0 * (s.Zeiten.QuadVon - 12 - std::fabs(M - A)));
     const double bis = std::max(M + 178, 15.0 * (s.Zeiten.QuadBis - 12 + std::fabs(M - A)));
     for (int i = 0; i <= n; ++i) {
         const int index = 36 * i / n;
@@ -235,27 +264,25 @@ void sonnenbahn(Blatt& b, const std::vector<Sonnentag>& tage, bool markiert, dou
     const double L = 15.0 * stunden;
     const double grenze = 12.0 * b.W;
     const SonnenOrientierung& o = b.p.orientierung();
-    bool oben = true;
+    Zug zug{b};
     double vorX = 0;
     for (int d = 1; d <= 369; ++d) {
         const Sonnentag& t = tage[static_cast<std::size_t>(d)];
         double x = 0, y = 0, X = 0, Y = 0;
         ProjiziereSonneOrient(o, b.p.g, t.sinDekl, t.cosDekl, L + t.E, x, y);
         if (x >= 10000) {
-            oben = true;
+            zug.lift();
             continue;
         }
         b.p.platziere(x, y, X, Y);
         const bool nah = std::fabs(X) + std::fabs(Y) < grenze;
-        if (oben) {
-            if (nah) {
-                b.c.moveTo(ci(X), ci(Y));
-                oben = false;
-            }
+        if (!zug.hat) {
+            if (nah)
+                zug.punkt(X, Y);
         } else if (nah && vorX * X > -50) {
-            b.c.lineTo(ci(X), ci(Y));
+            zug.punkt(X, Y);
         } else {
-            oben = true;
+            zug.lift();
         }
         vorX = X;
     }
@@ -270,7 +297,7 @@ void sonnenbahn(Blatt& b, const std::vector<Sonnentag>& tage, bool markiert, dou
             double x = 0, y = 0, X = 0, Y = 0;
             ProjiziereSonneOrient(o, b.p.g, t.sinDekl, t.cosDekl, L + t.E, x, y);
             b.p.platziere(x, y, X, Y);
-            if (std::fabs(X) + std::fabs(Y) < grenze) {
+            if (std::fabs(X) + std::fabs(Y) < grenze && imRahmen(b, X, Y, radius)) {
                 if (erste)
                     b.c.setBrush({FarbeRot, BrushStyle::Solid});
                 else

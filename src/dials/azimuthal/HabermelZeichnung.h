@@ -30,6 +30,10 @@ Konstruktionsmeldungen zeichneHabermel(const AppState& s, const HabermelZiel& zi
 // Dial II; refused near the equator (habermel2Verweigerung).
 Konstruktionsmeldungen zeichneHabermel2(const AppState& s, const HabermelZiel& ziel, double L);
 
+// Dial I on a page is drawn at true size. Before printing: the refusal when its circles with
+// the rim do not fit a page of breite x hoehe (0.1 mm), or empty.
+std::string habermelSeitenpruefung(const AppState& s, int breite, int hoehe);
+
 // Dial II is drawn at its true diameter (a gnomon too long for the disc has its curves cut,
 // with a warning). Before printing: the refusal when the disc and its gnomon template do not
 // fit a page of breite x hoehe (0.1 mm), or empty.

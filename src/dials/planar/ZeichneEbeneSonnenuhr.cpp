@@ -143,6 +143,7 @@ void zeichneRahmenUndHorizont(EbeneKontext& k)
 // Where the gnomon scale stands, in the canvas's font of its text.
 struct GnomonSkala {
     int lx = 0, d = 0, sk = 0, unten = 0, textY = 0;
+    int oben = 0, rechts = 0; // the ends of the two legs, at the frame where a leg is cut there
     std::string text;
 };
 
@@ -163,6 +164,20 @@ GnomonSkala gnomonSkalaLage(EbeneKontext& k)
         g.unten -= ueberstand;
         g.textY -= ueberstand;
     }
+    // The legs show the gnomon at true size; one longer than the frame leaves is cut at the
+    // frame, and the text says so (the length stands in it).
+    g.oben = std::max(g.unten - g.sk, k.RandY);
+    g.rechts = std::min(g.lx + g.sk, k.Breite);
+    const bool obenGekuerzt = g.oben != g.unten - g.sk, rechtsGekuerzt = g.rechts != g.lx + g.sk;
+    if (obenGekuerzt || rechtsGekuerzt)
+        g.text += k.s.Deutsch ? ", gekürzt" : ", cut short";
+    // A cut leg ends short of the legend's lines rather than run through them.
+    for (const std::array<double, 4>& b : k.Zahlkaesten) {
+        if (rechtsGekuerzt && b[1] <= g.unten && g.unten <= b[3] && b[0] > g.lx)
+            g.rechts = std::min(g.rechts, static_cast<int>(std::floor(b[0])) - g.d);
+        if (obenGekuerzt && b[0] <= g.lx && g.lx <= b[2] && b[3] < g.unten)
+            g.oben = std::max(g.oben, static_cast<int>(std::ceil(b[3])) + g.d);
+    }
     return g;
 }
 
@@ -176,11 +191,13 @@ void zeichneGnomonSkala(EbeneKontext& k)
     const GnomonSkala g = gnomonSkalaLage(k);
     const int lx = g.lx, d = g.d, sk = g.sk, unten = g.unten, textY = g.textY;
     const std::string& text = g.text;
-    c.moveTo(lx + d, unten - sk);
-    c.lineTo(lx, unten - sk);
+    // A cut leg has no end tick: it runs on beyond the frame.
+    c.moveTo(g.oben == unten - sk ? lx + d : lx, g.oben);
+    c.lineTo(lx, g.oben);
     c.lineTo(lx, unten);
-    c.lineTo(lx + sk, unten);
-    c.lineTo(lx + sk, unten - d);
+    c.lineTo(g.rechts, unten);
+    if (g.rechts == lx + sk)
+        c.lineTo(lx + sk, unten - d);
     c.textOut(lx, textY, text);
     merkeText(k, lx, textY, text);
     if (k.Bildschirm && s.Par.Breite < 0 && s.Schalter.Temporalstunden && s.Schalter.TemporalVerlaengern) {
