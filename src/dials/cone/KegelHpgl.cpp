@@ -10,6 +10,7 @@
 #include "dials/cone/KegelTexte.h"
 
 #include <algorithm>
+#include <utility>
 #include <cmath>
 
 namespace umbrin {
@@ -137,14 +138,19 @@ bool gezogen(const Kegelkonstruktion& kk, const PlotBlatt& b, const KegelPunkt& 
 
 // The boxes of the legend's lines, as schreibeLegende writes them: a character cell is 1.5
 // character widths wide (400 units a centimetre).
+// The legend's first line: where the user placed it (no higher than 10800), else at (5200, 1000).
+std::pair<double, double> legendenOrt(const AppState& s, int k, std::int32_t legendeX, std::int32_t legendeY)
+{
+    if (!s.LegendeGesetzt)
+        return {5200.0 * k, 1000.0 * k};
+    return {static_cast<double>(legendeX) * k, std::min(static_cast<double>(legendeY) * k, 10800.0 * k)};
+}
+
 void legendenKaesten(const AppState& s, KegelStriche& striche, int k, std::int32_t legendeX, std::int32_t legendeY,
                      std::uint8_t ebene, double L)
 {
-    double x = 5200.0 * k, y = 1000.0 * k;
-    if (s.LegendeGesetzt) {
-        x = static_cast<double>(legendeX) * k;
-        y = std::min(static_cast<double>(legendeY) * k, 10800.0 * k);
-    }
+    const std::pair<double, double> ort = legendenOrt(s, k, legendeX, legendeY);
+    const double x = ort.first, y = ort.second;
     const auto kasten = [&](double ky, const std::string& text, double w, double h) {
         striche.kasten({x, ky, 600.0 * w * k * static_cast<double>(text.size()), 400.0 * h * k});
     };
@@ -158,11 +164,8 @@ void legendenKaesten(const AppState& s, KegelStriche& striche, int k, std::int32
 void schreibeLegende(const AppState& s, HPGLDatei& d, int k, std::int32_t legendeX, std::int32_t legendeY,
                      std::uint8_t ebene, double L)
 {
-    double x = 5200.0 * k, y = 1000.0 * k;
-    if (s.LegendeGesetzt) {
-        x = static_cast<double>(legendeX) * k;
-        y = std::min(static_cast<double>(legendeY) * k, 10800.0 * k);
-    }
+    const std::pair<double, double> ort = legendenOrt(s, k, legendeX, legendeY);
+    const double x = ort.first, y = ort.second;
     HPGLZeile(d, ";SP 4;PU " + punkt(x, y) + ";" + hpglZeichengroesse(0.26 * k, 0.4 * k) + ";;" + hpglLabel(kegelTitel(s)));
     HPGLZeile(d, ";" + hpglZeichengroesse(0.2 * k, 0.3 * k) + "; PU " + punkt(x, y - 300.0 * k) + ";"
                      + hpglLabel(kegelOrtZeile(s)));
