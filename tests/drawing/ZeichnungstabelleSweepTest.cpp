@@ -101,12 +101,9 @@ AppState zustand(const Familie& fam, const Fall& f, int von, int bis)
     initialisiereZustand(s);
     s.UhrTyp = fam.typ;
     s.Par.Breite = f.breite;
-    if (fam.typ == 'a')
-        s.Schalter.AzimutKreise = static_cast<std::uint8_t>(fam.unterTyp);
-    if (fam.typ == 'q')
-        s.Schalter.Hoehenuhrart = static_cast<std::uint8_t>(fam.unterTyp);
-    if (fam.typ == 'z')
-        s.Schalter.ZylinderArt = static_cast<std::uint8_t>(fam.unterTyp);
+    if (fam.typ == 'a' || fam.typ == 'q' || fam.typ == 'z')
+        (fam.typ == 'a' ? s.Schalter.AzimutKreise : fam.typ == 'q' ? s.Schalter.Hoehenuhrart : s.Schalter.ZylinderArt) =
+            static_cast<std::uint8_t>(fam.unterTyp);
     if (fam.stelle)
         fam.stelle(s);
     if (f.zeit > 0)
@@ -221,15 +218,9 @@ const Offen offen[] = {
 };
 
 // Whether the family is one of a row's, separated by '|'.
-bool nennt(std::string_view liste, std::string_view familie)
+bool nennt(const std::string& liste, const std::string& familie)
 {
-    for (std::size_t a = 0; a <= liste.size();) {
-        const std::size_t e = std::min(liste.find('|', a), liste.size());
-        if (liste.substr(a, e - a) == familie)
-            return true;
-        a = e + 1;
-    }
-    return false;
+    return ("|" + liste + "|").find("|" + familie + "|") != std::string::npos;
 }
 
 // The cases of a family: every latitude over the whole day, four with the start hours; each

@@ -93,8 +93,7 @@ private slots:
         h.w->Sonnenstand1Click(2);
         QString ziel;
         h.w->setDruckerwahl([&](QPrinter& p) { return p.setOutputFileName(ziel), true; });
-        drucke(h.ordner.path(), h.w->drucker(), h.prompt,
-               [&](const QString& z) { ziel = z, h.w->mWindowPrintClick(); });
+        drucke(h.ordner.path(), h.w->drucker(), h.prompt, [&](const QString& z) { ziel = z, h.w->mWindowPrintClick(); });
         drucke(h.ordner.path(), h.w->drucker(), h.prompt, [&](const QString& z) {
             ziel = z;
             if (DruckListe* liste = h.w->textdruck().oeffne())

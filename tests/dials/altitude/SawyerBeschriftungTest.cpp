@@ -81,8 +81,7 @@ Blatt zeichne(const AppState& s, int breite, int hoehe, int ansicht)
         b.texte.push_back(plot ? text(t.an, t.text, 108, 72, 108, t.stift == 6, t.zweitsatz)
                                : text({t.an.x, -t.an.y}, t.text, 0.55 * t.hoehe, 0.55 * t.hoehe, -t.hoehe,
                                       t.farbe == FarbeRot, t.schrift == "Wingdings"));
-        b.texte.back().an = t.an;
-        b.texte.back().hoehe = t.hoehe;
+        b.texte.back().an = t.an, b.texte.back().hoehe = t.hoehe;
     }
     b.plot = plot;
     return b;

@@ -142,9 +142,7 @@ TEST(Schinken, CrossingMarksStayOnTheSheetOrTheUserIsTold)
             for (const test::Sicht& v : test::kBlaetter) {
                 SCOPED_TRACE(testing::Message() << breite << " size " << groesse << " " << v.name);
                 AppState s = zustand(breite);
-                s.Deutsch = false;
-                s.SchinkenModus = 1;
-                s.Par.HabermelGnomon = groesse;
+                s.Deutsch = false, s.SchinkenModus = 1, s.Par.HabermelGnomon = groesse;
                 const double halb = v.seite ? 20 : 8;
                 const auto ganzeMarken = [&](const test::Blattinhalt& b) { // their whole horizontal strokes
                     int n = 0;

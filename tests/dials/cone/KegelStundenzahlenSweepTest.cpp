@@ -15,7 +15,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-
 #include <set>
 
 using namespace umbrin;
@@ -128,13 +127,8 @@ TEST(KegelStundenzahlenSweep, HoursOnlyWhereTheSunShinesAndEveryDrawnEvenLineNum
         const std::string wie = std::to_string(s.Par.Breite) + " deg, plane " + std::to_string(s.Schalter.Ebene)
                                 + ", tilt " + std::to_string(s.Par.KegelNeigung) + ", axis "
                                 + std::to_string(s.Par.Gnomonhoehe);
-        // The hours the sun surely never lights (beyond half a degree) and those it surely does.
-        std::array<double, 25> licht{};
-        for (int h = 0; h <= 24; ++h)
-            licht[static_cast<std::size_t>(h)] = hoechstesLicht(s, h);
         const auto zeigeStunden = [&](const Sicht& v, int von, int bis) {
-            s.Zeiten.QuadVon = von;
-            s.Zeiten.QuadBis = bis;
+            s.Zeiten.QuadVon = von, s.Zeiten.QuadBis = bis;
             const Gezeigt g = zeige(s, v);
             EXPECT_EQ(g.nein, nein) << wie << ", " << v.name;
             return g;
@@ -142,7 +136,8 @@ TEST(KegelStundenzahlenSweep, HoursOnlyWhereTheSunShinesAndEveryDrawnEvenLineNum
         for (const Sicht& v : kSichten) {
             const Gezeigt alle = zeigeStunden(v, 0, 24);
             for (int h = 0; h <= 24; ++h) {
-                const double l = licht[static_cast<std::size_t>(h)];
+                // The hours the sun surely never lights (beyond half a degree) and those it surely does.
+                const double l = hoechstesLicht(s, h);
                 const std::string wo = wie + ", " + std::to_string(h) + " h, " + v.name;
                 if (l < -0.5) {
                     // Each dark hour alone: no stroke, no number.

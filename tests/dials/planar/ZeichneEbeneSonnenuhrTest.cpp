@@ -558,8 +558,7 @@ TEST(ZeichneEbeneSonnenuhr, AWallWithoutHourLinesOnTheSheetSaysSo)
             AppState s = zustand('v');
             s.Schalter.OhneZeitgl = 1;
             s.Par.Breite = w.breite, s.Par.Wandabweichung = w.abweichung;
-            s.Zeiten.EotVon = w.von, s.Zeiten.EotBis = w.bis;
-            s.Deutsch = false;
+            s.Zeiten.EotVon = w.von, s.Zeiten.EotBis = w.bis, s.Deutsch = false;
             const test::Blattinhalt b = test::zeichneInSicht(s, v);
             const std::string gesagt = b.meldungen.empty() ? "" : b.meldungen.back().text;
             EXPECT_NE(gesagt.find("No hour line falls on the sheet") == std::string::npos,
