@@ -121,6 +121,7 @@ const Familie familien[] = {
     {"horizontal gnomon 3", 'h', 0, 0, false, false, [](AppState& s) { s.Par.Gnomonhoehe = 3; }, true},
     {"vertical gnomon 3", 'v', 0, 0, false, false, [](AppState& s) { s.Par.Gnomonhoehe = 3; }, true},
     {"inclining gnomon 3", 'i', 0, 0, false, false, [](AppState& s) { s.Par.Gnomonhoehe = 3; }, true},
+    {"inclining gnomon 5", 'i', 0, 0, false, false, [](AppState& s) { s.Par.Gnomonhoehe = 5; }, true},
     // The azimuthal dials in the tropics and at 55 degrees, and with temporal hours in each
     // projection, on landscape and portrait pages: their texts.
     {"azimuthal date circles 2", 'a', 0, 0, false, false, azimut<20>, true, 0, true},

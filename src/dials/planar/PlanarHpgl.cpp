@@ -304,12 +304,16 @@ void Plot::polmarke()
     t += ";PU " + polZahl(px) + " " + polZahl(py - a) + ";PD " + polZahl(px) + " " + polZahl(py + a);
     t += ";PU " + polZahl(px) + " " + polZahl(py) + ";CI " + std::to_string(50 * k) + ";";
     // Off the sheet the window cuts the mark away; its letter would be lost there too. The
-    // letter stands at the first corner of the mark where it is whole on the page and clear of
-    // the legend and the hour numbers (with a short gnomon they crowd round the mark), else at
-    // the first where it is whole on the page; a mark so near the page's edge that none is, is
-    // cut away with its letter.
+    // letter stands at the first corner of the mark (or farther out beyond it) where it is whole
+    // on the page and clear of the legend and the hour numbers (with a short gnomon they crowd
+    // round the mark), else at the first corner where it is whole on the page; a mark so near
+    // the page's edge that none is, is cut away with its letter.
     if (px >= 0 && px + 60.0 * k < static_cast<double>(B) && py >= 0 && py + 20.0 * k < static_cast<double>(H)) {
-        const auto lage = [&](int i) { return std::pair{px + (i < 2 ? 60.0 : -140.0) * k, py + (i % 2 ? -140.0 : 20.0) * k}; };
+        // The corners, then twice and three times as far off the mark.
+        const auto lage = [&](int i) {
+            const double weiter = 160.0 * (i / 4);
+            return std::pair{px + (i % 4 < 2 ? 60.0 + weiter : -140.0 - weiter) * k, py + (i % 2 ? -140.0 - weiter : 20.0 + weiter) * k};
+        };
         const auto ecke = [&](int i) { return zahlKasten(lage(i).first, lage(i).second, 1); };
         const auto frei = [&](const std::array<double, 4>& b) {
             return std::none_of(zahlKaesten.begin(), zahlKaesten.end(), [&](const std::array<double, 4>& a) {
@@ -317,7 +321,7 @@ void Plot::polmarke()
             });
         };
         int wahl = -1;
-        for (int i = 0; i < 4 && wahl < 0; ++i)
+        for (int i = 0; i < 12 && wahl < 0; ++i)
             wahl = aufPapier(ecke(i)) && frei(ecke(i)) ? i : -1;
         for (int i = 0; i < 4 && wahl < 0; ++i)
             wahl = aufPapier(ecke(i)) ? i : -1;
