@@ -117,6 +117,11 @@ const Familie familien[] = {
     {"horizontal 55 S", 'h', 0, 0, false, false, nullptr, true, -55, true},
     {"vertical 55 S", 'v', 0, 0, false, false, nullptr, true, -55, true},
     {"inclining 55 S", 'i', 0, 0, false, false, nullptr, true, -55, true},
+    // The planar dials with the shortest gnomon the dialog takes: the numbers close together.
+    {"horizontal gnomon 3", 'h', 0, 0, false, false, [](AppState& s) { s.Par.Gnomonhoehe = 3; }, true},
+    {"vertical gnomon 3", 'v', 0, 0, false, false, [](AppState& s) { s.Par.Gnomonhoehe = 3; }, true},
+    {"inclining gnomon 3", 'i', 0, 0, false, false, [](AppState& s) { s.Par.Gnomonhoehe = 3; }, true},
+    {"inclining gnomon 5", 'i', 0, 0, false, false, [](AppState& s) { s.Par.Gnomonhoehe = 5; }, true},
     // The azimuthal dials in the tropics and at 55 degrees, and with temporal hours in each
     // projection, on landscape and portrait pages: their texts.
     {"azimuthal date circles 2", 'a', 0, 0, false, false, azimut<20>, true, 0, true},

@@ -108,7 +108,7 @@ Legendenkasten schreibeZeilen(EbeneKontext& k)
 // dekl) to the equinox; false when the sun lights no place of the path on this face on these
 // days where the number stands whole.
 bool stundenzahl(EbeneKontext& k, const Legendenkasten& legende, int stunde, std::int32_t tagGleiche,
-                 std::int32_t tagWende, double dekl)
+                 std::int32_t tagWende, double dekl, std::size_t ersteZahl)
 {
     const AppState& s = k.s;
     Canvas& c = k.canvas;
@@ -118,9 +118,12 @@ bool stundenzahl(EbeneKontext& k, const Legendenkasten& legende, int stunde, std
     const std::string zahl = std::to_string(stunde);
     const double breite = c.textExtent(zahl).width, hoehe = std::abs(c.fontHeight());
     const double luft = std::max(5.0, hoehe / 4);
-    // Whole inside the frame, off the data lines and off the foot's mark.
+    // Whole inside the frame, off the data lines, off the foot's mark and off the hour numbers
+    // written before it, from ersteZahl of the number boxes on (with a short gnomon the paths'
+    // ends lie close together).
     const double fussmarke = k.LegendeX / 2.0;
     const std::array<double, 4> skala = gnomonSkalaKasten(k);
+    const double zahlBreite = std::max(breite, static_cast<double>(zahl.size()) * zeichenbreite(k));
     const auto ganz = [&](std::pair<double, double> e) {
         const auto [l, o] = e;
         const double r = l + breite, u = o + hoehe;
@@ -128,7 +131,11 @@ bool stundenzahl(EbeneKontext& k, const Legendenkasten& legende, int stunde, std
                                 || (l < skala[2] && skala[0] < r && o < skala[3] && skala[1] < u);
         const bool aufFuss = l < k.FusspunktX + fussmarke && k.FusspunktX - fussmarke < r
                              && o < k.FusspunktY + fussmarke && k.FusspunktY - fussmarke < u;
-        return l >= k.RandX && r <= k.Breite && o >= k.RandY && u <= k.Hoehe && !aufLegende && !aufFuss;
+        const auto zahlen = k.Zahlkaesten.begin() + static_cast<std::ptrdiff_t>(ersteZahl);
+        const bool aufZahl = std::any_of(zahlen, k.Zahlkaesten.end(), [&](const std::array<double, 4>& a) {
+            return a[0] < l + zahlBreite && l < a[2] && a[1] < o + 1.2 * hoehe && o < a[3];
+        });
+        return l >= k.RandX && r <= k.Breite && o >= k.RandY && u <= k.Hoehe && !aufLegende && !aufFuss && !aufZahl;
     };
     // The corner of the number's box with its middle moved from a point of the path by vor
     // along the path (ux, uy, towards the solstice end) and by quer across it.
@@ -220,13 +227,14 @@ void schattenpfadStunden(EbeneKontext& k, const Legendenkasten& legende)
     // the sun does not reach the line on this face on that day (a wall facing the equator in
     // the tropics), at the end of the other solstice's path.
     const bool juni = s.Par.Breite >= -10;
+    const std::size_t ersteZahl = k.Zahlkaesten.size();
     const std::int32_t wenden[] = {TagImJahr(s.Par.Jahr, juni ? 6 : 12, 21), TagImJahr(s.Par.Jahr, juni ? 12 : 6, 21)};
     const double deklinationen[] = {juni ? s.EpsRund : -s.EpsRund, juni ? -s.EpsRund : s.EpsRund};
     for (int stunde : {6, 9, 12, 15, 18}) {
         if (stunde < s.Zeiten.EotVon || stunde > s.Zeiten.EotBis)
             continue;
         for (int w = 0; w < 2; ++w)
-            if (stundenzahl(k, legende, stunde, tagGleiche, wenden[w], deklinationen[w]))
+            if (stundenzahl(k, legende, stunde, tagGleiche, wenden[w], deklinationen[w], ersteZahl))
                 break;
     }
     c.setFont(vorher);

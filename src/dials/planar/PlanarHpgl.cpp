@@ -124,9 +124,9 @@ void Plot::stundenzahlen()
                 punkt(st.azimut, st.hoehe, false, x0, y0);
                 const std::string zahl = std::to_string(stunde);
                 const std::array<double, 4> kasten = zahlKasten(x, y, zahl.size());
-                // At the solstice the number may reach past the drawing's edge; further on it
-                // stands whole on the drawing, below the horizon of a wall.
-                const bool aufSeite = n == 0 ? x > 0 && x < 16300.0 * k && y > 0 && y < 11400.0 * k : aufBlatt(kasten);
+                // At the solstice the number may stand past a wall's horizon, whole on the page;
+                // further on it stands whole on the drawing, below the horizon of a wall.
+                const bool aufSeite = n == 0 ? aufPapier(kasten) : aufBlatt(kasten);
                 // Clear of the legend and the numbers written before it.
                 const bool frei = std::none_of(zahlKaesten.begin(), zahlKaesten.end(), [&](const std::array<double, 4>& a) {
                     return a[0] < kasten[2] && kasten[0] < a[2] && a[1] < kasten[3] && kasten[1] < a[3];
@@ -303,9 +303,33 @@ void Plot::polmarke()
     t += ";PU " + polZahl(px - a) + " " + polZahl(py) + ";PD " + polZahl(px + a) + " " + polZahl(py);
     t += ";PU " + polZahl(px) + " " + polZahl(py - a) + ";PD " + polZahl(px) + " " + polZahl(py + a);
     t += ";PU " + polZahl(px) + " " + polZahl(py) + ";CI " + std::to_string(50 * k) + ";";
-    // Off the sheet the window cuts the mark away; its letter would be lost there too.
-    if (px >= 0 && px + 60.0 * k < static_cast<double>(B) && py >= 0 && py + 20.0 * k < static_cast<double>(H))
-        t += ";PU " + polZahl(px + 60.0 * k) + " " + polZahl(py + 20.0 * k) + ";" + hpglLabel("S");
+    // Off the sheet the window cuts the mark away; its letter would be lost there too. The
+    // letter stands at the first corner of the mark (or farther out beyond it) where it is whole
+    // on the page and clear of the legend and the hour numbers (with a short gnomon they crowd
+    // round the mark), else at the first corner where it is whole on the page; a mark so near
+    // the page's edge that none is, is cut away with its letter.
+    if (px >= 0 && px + 60.0 * k < static_cast<double>(B) && py >= 0 && py + 20.0 * k < static_cast<double>(H)) {
+        // The corners, then twice and three times as far off the mark.
+        const auto lage = [&](int i) {
+            const double weiter = 160.0 * (i / 4);
+            return std::pair{px + (i % 4 < 2 ? 60.0 + weiter : -140.0 - weiter) * k, py + (i % 2 ? -140.0 - weiter : 20.0 + weiter) * k};
+        };
+        const auto ecke = [&](int i) { return zahlKasten(lage(i).first, lage(i).second, 1); };
+        const auto frei = [&](const std::array<double, 4>& b) {
+            return std::none_of(zahlKaesten.begin(), zahlKaesten.end(), [&](const std::array<double, 4>& a) {
+                return a[0] < b[2] && b[0] < a[2] && a[1] < b[3] && b[1] < a[3];
+            });
+        };
+        int wahl = -1;
+        for (int i = 0; i < 12 && wahl < 0; ++i)
+            wahl = aufPapier(ecke(i)) && frei(ecke(i)) ? i : -1;
+        for (int i = 0; i < 4 && wahl < 0; ++i)
+            wahl = aufPapier(ecke(i)) ? i : -1;
+        if (wahl >= 0) {
+            const auto [lx, ly] = lage(wahl);
+            t += ";PU " + polZahl(lx) + " " + polZahl(ly) + ";" + hpglLabel("S");
+        }
+    }
     hpgl(t);
 }
 

@@ -373,6 +373,11 @@ std::array<double, 4> PlanarHpglSchreiber::zahlKasten(double px, double py, std:
     return {px - luft, py - luft, px + laenge + luft, py + hoehe + luft};
 }
 
+bool PlanarHpglSchreiber::aufPapier(const std::array<double, 4>& b) const
+{
+    return b[0] >= 0 && b[2] <= 16157.0 * k && b[1] >= 0 && b[3] <= std::min(11038.0 * k, static_cast<double>(H));
+}
+
 bool PlanarHpglSchreiber::aufBlatt(const std::array<double, 4>& b) const
 {
     // A wall's plot is clipped just above the foot, where its horizon runs.

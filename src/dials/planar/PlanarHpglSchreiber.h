@@ -63,6 +63,8 @@ public:
     std::array<double, 4> zahlKasten(double px, double py, std::size_t n) const;
     // Whether a box lies whole on the sheet and below the clip window's top.
     bool aufBlatt(const std::array<double, 4>& b) const;
+    // Whether the box lies whole on the plotter's page (a wall's horizon does not count).
+    bool aufPapier(const std::array<double, 4>& b) const;
 
     bool TierkreisModus = false;
     DatumslinienTabelle datumslinien;
