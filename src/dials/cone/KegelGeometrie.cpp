@@ -317,18 +317,55 @@ double kastenStrecke(const KegelZahlkasten& k, const std::array<double, 4>& s)
 
 } // namespace
 
-void KegelStriche::strecke(double x0, double y0, double x1, double y1) { strecken_.push_back({x0, y0, x1, y1}); }
+KegelStriche::KegelStriche(double breite, double hoehe)
+    : zelleX_(std::max(breite, 1.0) / kZellen), zelleY_(std::max(hoehe, 1.0) / kZellen),
+      gitter_(std::size_t(kZellen + 2) * (kZellen + 2))
+{
+}
+
+// The cell of a coordinate: 0 and kZellen + 1 hold all that lies before and beyond the sheet.
+int KegelStriche::zelle(double v, double groesse) const
+{
+    const double z = std::floor(v / groesse) + 1;
+    if (!(z >= 0)) // before the sheet, or not a number
+        return 0;
+    return z > kZellen + 1 ? kZellen + 1 : static_cast<int>(z);
+}
+
+void KegelStriche::strecke(double x0, double y0, double x1, double y1)
+{
+    const auto nr = static_cast<std::uint32_t>(strecken_.size());
+    strecken_.push_back({x0, y0, x1, y1});
+    gesehen_.push_back(0);
+    // Every cell of the stroke's bounding box: a stroke's points lie in no other.
+    const int xa = zelle(std::min(x0, x1), zelleX_), xb = zelle(std::max(x0, x1), zelleX_);
+    const int ya = zelle(std::min(y0, y1), zelleY_), yb = zelle(std::max(y0, y1), zelleY_);
+    for (int i = xa; i <= xb; ++i)
+        for (int j = ya; j <= yb; ++j)
+            gitter_[std::size_t(i) * (kZellen + 2) + std::size_t(j)].push_back(nr);
+}
 
 double KegelStriche::abstand(const KegelZahlkasten& k, double bis) const
 {
     double d = bis;
-    for (const auto& s : strecken_) {
-        // Far from the box in either direction: no nearer than what is known.
-        if (std::min(s[0], s[2]) > k.x + k.breite + d || std::max(s[0], s[2]) < k.x - d
-            || std::min(s[1], s[3]) > k.y + k.hoehe + d || std::max(s[1], s[3]) < k.y - d)
-            continue;
-        d = std::min(d, kastenStrecke(k, s));
-    }
+    // A stroke nearer than bis has a point in the box grown by bis on every side, and so in one
+    // of the cells that box covers.
+    const int xa = zelle(k.x - bis, zelleX_), xb = zelle(k.x + k.breite + bis, zelleX_);
+    const int ya = zelle(k.y - bis, zelleY_), yb = zelle(k.y + k.hoehe + bis, zelleY_);
+    ++anfrage_;
+    for (int i = xa; i <= xb; ++i)
+        for (int j = ya; j <= yb; ++j)
+            for (const std::uint32_t nr : gitter_[std::size_t(i) * (kZellen + 2) + std::size_t(j)]) {
+                if (gesehen_[nr] == anfrage_)
+                    continue;
+                gesehen_[nr] = anfrage_;
+                const auto& s = strecken_[nr];
+                // Far from the box in either direction: no nearer than what is known.
+                if (std::min(s[0], s[2]) > k.x + k.breite + d || std::max(s[0], s[2]) < k.x - d
+                    || std::min(s[1], s[3]) > k.y + k.hoehe + d || std::max(s[1], s[3]) < k.y - d)
+                    continue;
+                d = std::min(d, kastenStrecke(k, s));
+            }
     for (const KegelZahlkasten& a : kaesten_) {
         const double dx = std::max({0.0, a.x - (k.x + k.breite), k.x - (a.x + a.breite)});
         const double dy = std::max({0.0, a.y - (k.y + k.hoehe), k.y - (a.y + a.hoehe)});

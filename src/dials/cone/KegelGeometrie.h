@@ -127,9 +127,12 @@ struct KegelZahlkasten {
 void kegelZahlenAuseinander(std::vector<KegelZahlkasten>& kaesten, double cx, double cy, double luft);
 
 // What a drawing puts on its sheet, in the sheet's units, for the hour numbers to keep clear
-// of: its strokes and the boxes of its texts.
+// of: its strokes and the boxes of its texts. The strokes are filed in a grid of cells over the
+// sheet (breite x hoehe; what lies beyond it in the border cells), so a box looks only at the
+// strokes that pass near it.
 class KegelStriche {
 public:
+    KegelStriche(double breite, double hoehe);
     void strecke(double x0, double y0, double x1, double y1);
     void kasten(const KegelZahlkasten& k) { kaesten_.push_back(k); }
     // Whether the box keeps the gap luft from every stroke and every text box.
@@ -140,7 +143,14 @@ public:
     int treffer(const KegelZahlkasten& k) const;
 
 private:
+    static constexpr int kZellen = 64; // cells along each side of the sheet
+    int zelle(double v, double groesse) const;
+
+    double zelleX_, zelleY_;
     std::vector<std::array<double, 4>> strecken_;
+    std::vector<std::vector<std::uint32_t>> gitter_; // the strokes through each cell
+    mutable std::vector<std::uint32_t> gesehen_;     // the query that last looked at each stroke
+    mutable std::uint32_t anfrage_ = 0;
     std::vector<KegelZahlkasten> kaesten_;
 };
 

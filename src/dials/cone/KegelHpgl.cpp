@@ -243,7 +243,7 @@ std::string hpglKegelUhr(const AppState& s, HPGLDatei& d, UserPrompt& frage, con
                      + punkt(b.ox, b.oy - 100.0 * k) + ";PD " + punkt(b.ox, b.oy + 100.0 * k));
     HPGLZeile(d, ";PU " + punkt(b.ox, b.oy) + ";CI " + hpglZahl(30.0 * k) + " 1");
     // Every stroke and label the hour numbers keep clear of.
-    KegelStriche striche;
+    KegelStriche striche(15850.0 * k, 10900.0 * k);
     striche.strecke(b.ox - 100.0 * k, b.oy, b.ox + 100.0 * k, b.oy);
     striche.strecke(b.ox, b.oy - 100.0 * k, b.ox, b.oy + 100.0 * k);
 

@@ -395,7 +395,7 @@ Konstruktionsmeldungen zeichneKegelUhr(const AppState& s, const Zeichenumgebung&
     // Every stroke and text the legend and the hour numbers keep clear of: the foot's cross, the
     // footprint with its axis, the marks' crosses, the note in the image's top left corner (as
     // large as it is before the legend's smaller font), the hour and the date lines.
-    KegelStriche striche;
+    KegelStriche striche(b.W, b.H);
     striche.strecke(s.FusspunktX - 5, s.FusspunktY, s.FusspunktX + 5, s.FusspunktY);
     striche.strecke(s.FusspunktX, s.FusspunktY - 5, s.FusspunktX, s.FusspunktY + 5);
     std::vector<CanvasPoint> rand;

@@ -125,7 +125,7 @@ bool stundenzahl(EbeneKontext& k, const Legendenkasten& legende, int stunde, std
     const std::array<double, 4> skala = gnomonSkalaKasten(k);
     const double zahlBreite = std::max(breite, static_cast<double>(zahl.size()) * zeichenbreite(k));
     const auto ganz = [&](std::pair<double, double> e) {
-        const auto [l, o] = e;
+        const double l = e.first, o = e.second;
         const double r = l + breite, u = o + hoehe;
         const bool aufLegende = (l < legende.x1 && legende.x0 < r && o < legende.y1 && legende.y0 < u)
                                 || (l < skala[2] && skala[0] < r && o < skala[3] && skala[1] < u);
