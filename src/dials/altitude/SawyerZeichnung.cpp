@@ -256,13 +256,18 @@ std::vector<std::array<int, 4>> stunden(Blatt& b, const SawyerMass& m, const Saw
             z.y = rund(a.y + v.y * th0);
             // The red number stands right of the first after noon; up to noon left of it, or,
             // where the next line runs close, right of it. It stands half a line higher, but at
-            // noon, where the end line runs level just above the numbers, on their line.
-            rot.y = rund(z.y - (l.h == 0 ? 0 : th / 2));
+            // noon, where the end line runs level just above the numbers, on their line. Over
+            // the half analemmas' two-digit first number it stands a whole line higher, clear
+            // of it, or else beside it, a little apart, on whichever side keeps it by its line.
+            const int halb = rund(z.y - (l.h == 0 ? 0 : th / 2));
             const int rechts = z.x + ez.width + rund(th / 4);
             const int links = z.x - er.width - rund(th / 4);
-            const std::vector<int> spalten =
-                l.h > 0 ? std::vector<int>{rund(z.x + (m.halbeAnalemma ? 0.7 * th : th))} : std::vector<int>{links, rechts};
-            rot.x = spalten.front();
+            const std::vector<std::array<int, 2>> spalten =
+                l.h <= 0          ? std::vector<std::array<int, 2>>{{links, halb}, {rechts, halb}}
+                : m.halbeAnalemma ? std::vector<std::array<int, 2>>{{rund(z.x + 0.7 * th), rund(z.y - th)}, {z.x + ez.width + rund(th / 8), halb}, {links, halb}}
+                                  : std::vector<std::array<int, 2>>{{rund(z.x + th), halb}};
+            rot.x = spalten.front()[0];
+            rot.y = spalten.front()[1];
             const auto paar = [&] { return zweiZahlen ? std::vector<Zahl>{z, rot} : std::vector<Zahl>{z}; };
             const bool zSauber = sauber(z, ez, l.h);
             // The last resort: the numbers at the first place of the line on the sheet, pushed
@@ -278,8 +283,9 @@ std::vector<std::array<int, 4>> stunden(Blatt& b, const SawyerMass& m, const Saw
                 return false;
             if (ersatz[0].empty())
                 ersatz[0] = paar();
-            for (const int x : zweiZahlen ? spalten : std::vector<int>{}) {
-                rot.x = x;
+            for (const auto& q : zweiZahlen ? spalten : std::vector<std::array<int, 2>>{}) {
+                rot.x = q[0];
+                rot.y = q[1];
                 if (sauber(rot, er, l.h)) {
                     zahlen = paar();
                     break;
