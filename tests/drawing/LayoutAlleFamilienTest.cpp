@@ -137,7 +137,6 @@ const Familie familien[] = {
     {"azimuthal altitude circles temporal barrel 23.44", 'a', 1, 0, false, false, azimut<234, 1>, true, 0, true},
     {"azimuthal altitude circles temporal stereographic 10", 'a', 1, 0, false, false, azimut<100, 2>, true, 0, true},
     {"azimuthal altitude circles temporal stereographic 66", 'a', 1, 0, false, false, azimut<660, 2>, true, 0, true},
-    // The Sawyer dial with half analemmas: two numbers at each full hour.
     {"Sawyer half analemmas 55 S", 'w', 0, 0, false, false, [](AppState& s) { s.Schalter.HalbeAnalemma = 1; }, true, -55},
     {"Sawyer half analemmas 47.25 N", 'w', 0, 0, false, false, [](AppState& s) { s.Schalter.HalbeAnalemma = 1; }, true, 47.25},
 };
