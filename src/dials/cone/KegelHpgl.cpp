@@ -334,46 +334,10 @@ std::string hpglKegelUhr(const AppState& s, HPGLDatei& d, UserPrompt& frage, con
             const double cx = seite == 0 ? b.ox : 2 * zx - b.ox, cy = seite == 0 ? b.oy : 2 * zy - b.oy;
             kegelZahlBeiseite(zx, zy, x1 - zx, y1 - zy, cx, cy, breite, hoehe, luft);
         };
-        // A number stands on the sheet beside a drawn point of its line there: at the point
-        // nearest the footprint where it keeps clear of every other stroke and label, else at
-        // the clearest.
-        double bester = -1;
-        const KegelPunkt p = kegelZahlenpunkt(kk, st.t, [&](const KegelPunkt& q) {
-            double zx = 0, zy = 0;
-            b.aufBlatt(q.x, q.y, zx, zy);
-            if (!b.aufSeite(zx, zy) || !gezogen(kk, b, q, st.t))
-                return false;
-            for (int seite = 0; seite < 2; ++seite) {
-                zahlOrt(q, seite, zx, zy);
-                if (zx < 0 || zy < 0 || zx > 15850.0 * k || zy > 10900.0 * k)
-                    continue;
-                const double dd = striche.abstand({zx, zy, breite, hoehe}, frei);
-                if (dd > bester) {
-                    bester = dd;
-                    x = zx;
-                    y = zy;
-                }
-                if (dd >= frei)
-                    return true;
-            }
-            return false;
-        });
-        // Where no place beside the line is clear, beyond one of its ends on the sheet.
-        const auto passt = [&](double ex, double ey) {
-            return ex >= 0 && ey >= 0 && ex <= 15850.0 * k && ey <= 10900.0 * k
-                   && striche.frei({ex, ey, breite, hoehe}, frei);
-        };
         const auto gezeichnet = [&](const KegelPunkt& q) { return gezogen(kk, b, q, st.t); };
-        if (bester < frei && kegelZahlAmLinienende(kk, b, st.t, gezeichnet, breite, hoehe, luft, passt, x, y))
-            bester = frei;
-        // Where the line only runs across the sheet between points off it, on its stroke there.
-        if (!p.ok && bester < 0) {
-            if (!kegelKreuztSeite(kk, b, st.t, [&](const KegelPunkt& q) { return gezogen(kk, b, q, st.t); }, x, y))
-                continue;
-            x -= breite / 2, y -= hoehe / 2;
-        }
-        x = std::clamp(x, 0.0, 15850.0 * k);
-        y = std::clamp(y, 0.0, 10900.0 * k);
+        if (!kegelZahlPlatz(kk, b, st.t, gezeichnet, zahlOrt, striche, breite, hoehe, luft, frei,
+                            {0.0, 0.0, 15850.0 * k, 10900.0 * k}, x, y))
+            continue;
         zahlen.push_back(zahl);
         kaesten.push_back({x, y, breite, hoehe});
         striche.kasten(kaesten.back());

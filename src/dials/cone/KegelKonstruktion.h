@@ -147,6 +147,56 @@ bool kegelZahlAmLinienende(const Kegelkonstruktion& k, const Blatt& b, double t,
     return false;
 }
 
+// The corner (x, y) of the number of hour t, a box breite by hoehe, on the sheet b: beside a
+// drawn point of its line (zahlOrt(p, seite, x, y), on the foot's side or the other) where it
+// keeps frei from every stroke and label, at the point nearest the footprint, else at the
+// clearest; where none is clear, beyond an end of the line; where the line only runs across the
+// sheet between points off it, on its stroke there. The corner stays within rahmen (x0, y0, x1,
+// y1). False when no stroke of the line is on the sheet.
+template <class Blatt, class Gezogen, class Ort>
+bool kegelZahlPlatz(const Kegelkonstruktion& k, const Blatt& b, double t, Gezogen gezogen, Ort zahlOrt,
+                    const KegelStriche& striche, double breite, double hoehe, double luft, double frei,
+                    const std::array<double, 4>& rahmen, double& x, double& y)
+{
+    const auto imRahmen = [&](double px, double py) {
+        return px >= rahmen[0] && py >= rahmen[1] && px <= rahmen[2] && py <= rahmen[3];
+    };
+    double bester = -1;
+    const KegelPunkt p = kegelZahlenpunkt(k, t, [&](const KegelPunkt& q) {
+        double qx = 0, qy = 0;
+        b.aufBlatt(q.x, q.y, qx, qy);
+        if (!b.aufSeite(qx, qy) || !gezogen(q))
+            return false;
+        for (int seite = 0; seite < 2; ++seite) {
+            zahlOrt(q, seite, qx, qy);
+            if (!imRahmen(qx, qy))
+                continue;
+            const double d = striche.abstand({qx, qy, breite, hoehe}, frei);
+            if (d > bester) {
+                bester = d;
+                x = qx;
+                y = qy;
+            }
+            if (d >= frei)
+                return true;
+        }
+        return false;
+    });
+    const auto passt = [&](double ex, double ey) {
+        return imRahmen(ex, ey) && striche.frei({ex, ey, breite, hoehe}, frei);
+    };
+    if (bester < frei && kegelZahlAmLinienende(k, b, t, gezogen, breite, hoehe, luft, passt, x, y))
+        bester = frei;
+    if (!p.ok && bester < 0) {
+        if (!kegelKreuztSeite(k, b, t, gezogen, x, y))
+            return false;
+        x -= breite / 2, y -= hoehe / 2;
+    }
+    x = std::clamp(x, rahmen[0], rahmen[2]);
+    y = std::clamp(y, rahmen[1], rahmen[3]);
+    return true;
+}
+
 // The direction (dx, dy) of the line of hour t at its point p, in the dial frame: from the
 // points of the pairs either side of p's.
 void kegelStundenrichtung(const Kegelkonstruktion& k, const KegelPunkt& p, double t, double& dx, double& dy);

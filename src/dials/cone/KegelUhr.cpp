@@ -159,44 +159,12 @@ void zeichneStundenzahlen(const AppState& s, Canvas& c, const Kegelkonstruktion&
             const double cx = seite == 0 ? b.fx : 2 * x - b.fx, cy = seite == 0 ? b.fy : 2 * y - b.fy;
             kegelZahlBeiseite(x, y, x1 - x, y1 - y, cx, cy, e.width, e.height, luft);
         };
-        double x = 0, y = 0, bester = -1;
-        // A number stands on the sheet beside a drawn point of its line there.
-        const KegelPunkt p = kegelZahlenpunkt(k, st.t, [&](const KegelPunkt& q) {
-            double qx = 0, qy = 0;
-            b.aufBlatt(q.x, q.y, qx, qy);
-            if (!b.aufSeite(qx, qy) || !gezogen(k, b, q, st.t))
-                return false;
-            for (int seite = 0; seite < 2; ++seite) {
-                zahlOrt(q, seite, qx, qy);
-                if (qx < b.rand || qy < b.rand || qx > b.W - 2 * fh || qy > b.H - fh)
-                    continue;
-                const double d = striche.abstand({qx, qy, double(e.width), double(e.height)}, frei);
-                if (d > bester) {
-                    bester = d;
-                    x = qx;
-                    y = qy;
-                }
-                if (d >= frei)
-                    return true;
-            }
-            return false;
-        });
-        // Where no place beside the line is clear, beyond one of its ends on the sheet.
-        const auto passt = [&](double ex, double ey) {
-            return ex >= b.rand && ey >= b.rand && ex <= b.W - 2 * fh && ey <= b.H - fh
-                   && striche.frei({ex, ey, double(e.width), double(e.height)}, frei);
-        };
+        double x = 0, y = 0;
         const auto gezeichnet = [&](const KegelPunkt& q) { return gezogen(k, b, q, st.t); };
-        if (bester < frei && kegelZahlAmLinienende(k, b, st.t, gezeichnet, e.width, e.height, luft, passt, x, y))
-            bester = frei;
-        // Where the line only runs across the sheet between points off it, on its stroke there.
-        if (!p.ok && bester < 0) {
-            if (!kegelKreuztSeite(k, b, st.t, [&](const KegelPunkt& q) { return gezogen(k, b, q, st.t); }, x, y))
-                continue;
-            x -= e.width / 2.0, y -= e.height / 2.0;
-        }
-        x = std::clamp(x, double(b.rand), double(b.W - 2 * fh));
-        y = std::clamp(y, double(b.rand), double(b.H - fh));
+        const std::array<double, 4> rahmen = {double(b.rand), double(b.rand), double(b.W - 2 * fh), double(b.H - fh)};
+        if (!kegelZahlPlatz(k, b, st.t, gezeichnet, zahlOrt, striche, double(e.width), double(e.height), luft, frei,
+                            rahmen, x, y))
+            continue;
         zahlen.push_back(zahl);
         kaesten.push_back({x, y, double(e.width), double(e.height)});
         striche.kasten(kaesten.back());
