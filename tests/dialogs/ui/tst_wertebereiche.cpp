@@ -47,6 +47,8 @@ double inklination(const AppState& s) { return s.Par.Inklination; }
 double analemma(const AppState& s) { return s.Schalter.AnalemmaStunde; }
 double breite(const AppState& s) { return s.Par.Breite; }
 double habermelDurchmesser(const AppState& s) { return s.Par.HabermelDurchmesser; }
+double laenge(const AppState& s) { return s.Par.Laenge; }
+double zone(const AppState& s) { return s.Par.Zonenmeridian; }
 
 namespace B = DialogBereich;
 
@@ -55,8 +57,8 @@ namespace B = DialogBereich;
 const Feld kFelder[] = {
     // Location and year, decimal form.
     {'o', 'v', 0, 0, "Edit11", B::Breite, false, breite},
-    {'o', 'v', 0, 0, "Edit13", B::Laenge, false, [](const AppState& s) { return s.Par.Laenge; }},
-    {'o', 'v', 0, 0, "Edit15", B::Zonenmeridian, false, [](const AppState& s) { return s.Par.Zonenmeridian; }},
+    {'o', 'v', 0, 0, "Edit13", B::Laenge, false, laenge},
+    {'o', 'v', 0, 0, "Edit15", B::Zonenmeridian, false, zone},
     {'o', 'v', 0, 0, "Edit5", B::Jahr, true, [](const AppState& s) { return double(s.Par.Jahr); }},
     // Dial-type chooser.
     {'t', 'v', 0, 0, "Edit1", B::TypWandabweichung, false, wand, true},
@@ -91,9 +93,9 @@ const Feld kFelder[] = {
     {'p', 'a', 0, 0, "EdAz2", B::AzGrundplatte, false, [](const AppState& s) { return s.AzGrundplatte; }, false, false, true},
     {'p', 'c', 0, 0, "EdLat1", B::Breite, false, breite},
     {'p', 'c', 0, 0, "ed2Lat", B::Breite2, false, [](const AppState& s) { return s.Par.Breite2; }},
-    {'p', 'c', 0, 0, "EdLong1", B::Laenge, false, [](const AppState& s) { return s.Par.Laenge; }},
+    {'p', 'c', 0, 0, "EdLong1", B::Laenge, false, laenge},
     {'p', 'c', 0, 0, "Ed2Long", B::Laenge2, false, [](const AppState& s) { return s.Par.Laenge2; }},
-    {'p', 'c', 0, 0, "EdZon1", B::Zonenmeridian, false, [](const AppState& s) { return s.Par.Zonenmeridian; }},
+    {'p', 'c', 0, 0, "EdZon1", B::Zonenmeridian, false, zone},
     {'p', 'm', 0, 0, "EdKegel", B::Gnomonhoehe, false, gnomon},
     {'p', 'm', 0, 0, "Ed2", B::AnalemmaStunde, true, analemma},
     {'p', 'c', 0, 0, "EdScale", B::Kartenmassstab, true, [](const AppState& s) { return double(s.Schalter.Kartenmassstab); }},
@@ -109,11 +111,19 @@ const Feld kFelder[] = {
     {'p', 'p', 0, 0, "EdEinheit", B::EinheitVerlassen, true, [](const AppState& s) { return double(s.Par.Einheit); }},
 };
 
-// Fields whose accepted values hang on other values (the cone's opening on its axis, the
-// Habermel gnomon and diameter on each other and the latitude, the ring's hole on the
-// obliquity): only the values their ranges refuse are tried. The Habermel gnomon is computed
-// from the diameter when the window opens, so the diameter is what its dial keeps.
+// Fields whose accepted values hang on other values (the degree form's fields on their row,
+// the cone's opening on its axis, the Habermel gnomon and diameter on each other and the
+// latitude, the ring's hole on the obliquity): only the values their ranges refuse are tried.
+// The Habermel gnomon is computed from the diameter when the window opens, so the diameter is
+// what its dial keeps.
 const Feld kAbhaengige[] = {
+    // The location in degrees, minutes and seconds: each row makes one value.
+    {'o', 'v', 0, 1, "Edit1", B::GradBreite, true, breite},
+    {'o', 'v', 0, 1, "Edit2", B::Winkelminuten, true, breite},
+    {'o', 'v', 0, 1, "Edit8", B::Winkelsekunden, true, breite},
+    {'o', 'v', 0, 1, "Edit3", B::GradLaenge, true, laenge},
+    {'o', 'v', 0, 1, "Edit4", B::Winkelminuten, true, laenge},
+    {'o', 'v', 0, 1, "Edit10", B::Winkelsekunden, true, zone},
     {'p', 'm', 0, 0, "EdNeig", B::KegelNeigungSchliessen, false, [](const AppState& s) { return s.Par.KegelNeigung; }},
     {'p', 'm', 0, 0, "EdSpi", B::KegelOeffnungVerlassen, false, [](const AppState& s) { return s.Par.KegelOeffnung; }},
     {'p', 'q', 0, 1, "EdHabermel", B::HabermelGnomon, false, habermelDurchmesser},
@@ -207,8 +217,13 @@ private:
         s.Schalter.Hoehenuhrart = f.sub;
         s.Schalter.ZylinderArt = f.sub;
         s.ExpertenModus = 1;
-        if (f.fenster == 'o')
-            return oeffne<OrtUndZeitDialog>();
+        if (f.fenster == 'o') {
+            DialogUmgebung& u = neueUmgebung();
+            u.ort.dezimal = f.sub == 0; // 1: degrees, minutes and seconds
+            auto* d = new OrtUndZeitDialog(u);
+            zeigeAktiv(d);
+            return d;
+        }
         if (f.fenster == 't')
             return oeffne<TypwahlDialog>();
         return oeffne<ParameterDialog>();
