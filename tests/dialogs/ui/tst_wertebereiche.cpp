@@ -137,7 +137,10 @@ QString text(double x, bool ganz) { return QString::number(x, 'f', ganz ? 0 : 2)
 
 QString feldName(const Feld& f)
 {
-    return QString::fromLatin1("%1 %2 %3").arg(QChar::fromLatin1(f.fenster)).arg(QChar::fromLatin1(f.typ)).arg(QLatin1String(f.feld));
+    return QString::fromLatin1("%1 %2 %3")
+        .arg(QChar::fromLatin1(f.fenster))
+        .arg(QChar::fromLatin1(f.typ))
+        .arg(QLatin1String(f.feld));
 }
 
 // Another field of the window to leave the tested one for; a choice button where the window
@@ -288,7 +291,8 @@ private:
         for (const Ausgang weg : {Ausgang::Knopf, Ausgang::Fenster, Ausgang::Escape}) {
             for (const QString& getippt : abgelehnt(f)) {
                 const bool deutsch = fallNr++ % 2 == 0;
-                const QString fall = feldName(f) + QStringLiteral(" %1 way %2 %3").arg(getippt).arg(int(weg)).arg(deutsch);
+                const QString fall =
+                    feldName(f) + QStringLiteral(" %1 way %2 %3").arg(getippt).arg(int(weg)).arg(deutsch ? "de" : "en");
                 QPointer<QWidget> d = oeffneFenster(f, deutsch);
                 QLineEdit* feld = d->findChild<QLineEdit*>(QString::fromLatin1(f.feld));
                 QVERIFY2(feld && feld->isVisible(), qPrintable(fall));
