@@ -160,7 +160,8 @@ void EoTSymmPanel::BitBtnSaveClick()
     const int n = werteProJahr();
     hide();
     int filterIndex = 0;
-    const QString filter = "Textfile(*.txt)|*.txt|Excel-Format (*.csv)|*.csv|alle Formate  (*.*)|*.*";
+    const QString filter = s_.Sprachspalte == 2 ? "Text file(*.txt)|*.txt|Excel format (*.csv)|*.csv|all formats  (*.*)|*.*"
+                                                : "Textdatei(*.txt)|*.txt|Excel-Format (*.csv)|*.csv|alle Formate  (*.*)|*.*";
     const QString gewaehlt = dienste_.speichernDialog
                                  ? dienste_.speichernDialog(this, q(holeText(s_, 221)), filter, "EoT-Paare", filterIndex)
                                  : plattformDialog(this, q(holeText(s_, 221)), filter, "EoT-Paare", filterIndex);
