@@ -351,7 +351,7 @@ bool Horizontrechnung::LadeHoehenTabelle()
     const int code = nachbarCode(erste_, kopf);
     if (code == 0 || std::find(fehlende_.begin(), fehlende_.end(), code) == fehlende_.end()) {
         meldung(PromptTitle::Fehler, PromptIcon::Error,
-                datei + "\r\n" + sp("Falsche Datendatei!", "Area of dataset is wrong!") + " false!");
+                datei + "\r\n" + sp("Falsche Datendatei!", "Area of dataset is wrong! false!"));
         return true;
     }
     if (std::fabs(kopf.Zellgroesse - erste_.Zellgroesse) > 0.0001L) {

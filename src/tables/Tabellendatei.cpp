@@ -271,4 +271,10 @@ std::string tabellenSchreibfehlerText(std::string_view datei, std::string_view f
     return text.append(datei).append("\r\n").append(fehler);
 }
 
+std::string speicherfehlerText(std::string_view datei, std::string_view fehler, bool deutsch)
+{
+    std::string text = deutsch ? "Fehler beim Speichern: Datei  " : "Save error: File  ";
+    return text.append(datei).append("\n").append(fehler);
+}
+
 } // namespace umbrin

@@ -47,5 +47,7 @@ CsvTrennerFrage csvTrennerFrage(bool deutsch);
 
 // The report of a table file that could not be written: its name, then fehler (the reason).
 std::string tabellenSchreibfehlerText(std::string_view datei, std::string_view fehler, bool deutsch);
+// The same for a list or profile saved from the tables window ("Save error: File  ...").
+std::string speicherfehlerText(std::string_view datei, std::string_view fehler, bool deutsch);
 
 } // namespace umbrin

@@ -135,7 +135,8 @@ TEST(Sprachpruefung, TheMessageTablesAndTheExportQuestionSpeakTheirColumnsLangua
     const CsvTrennerFrage de = csvTrennerFrage(true);
     const CsvTrennerFrage en = csvTrennerFrage(false);
     const std::string frage[2] = {de.text + " " + de.ja + " " + de.nein, en.text + " " + en.ja + " " + en.nein};
-    const std::string bericht[2] = {tabellenSchreibfehlerText("t.txt", "", true), tabellenSchreibfehlerText("t.txt", "", false)};
+    const std::string bericht[2] = {tabellenSchreibfehlerText("t", "", true) + speicherfehlerText("t", "", true),
+                                    tabellenSchreibfehlerText("t", "", false) + speicherfehlerText("t", "", false)};
     zeilen.insert(zeilen.end(), {{frage[0], frage[1]}, {bericht[0], bericht[1]}});
     std::string befund;
     for (const TextZeile& t : zeilen)
