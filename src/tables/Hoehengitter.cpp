@@ -300,6 +300,7 @@ bool Zeilenleser::naechsteZeile(std::string_view& zeile, std::size_t hoechstens)
     }
     if (!zeile.empty() && zeile.back() == '\r')
         zeile.remove_suffix(1);
+    zeile = zeile.substr(0, hoechstens);
     return true;
 }
 
