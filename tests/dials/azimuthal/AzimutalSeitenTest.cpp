@@ -54,7 +54,7 @@ TEST(AzimutalSeiten, APageIsRefusedExactlyWhenTheDialWouldLeaveItAndNothingElseL
         {'a', 1, 2, {20, 180, 200}}, {'q', 1, 0, {9, 30, 100}}, {'q', 2, 0, {30, 120, 200}}, {'c', 0, 0, {0}}};
     for (const auto& [typ, art, variante, groessen] : familien)
         for (const double g : groessen)
-            for (const double breite : {47.25, -33.87, 64.1})
+            for (const double breite : {47.25, -33.87, 64.1, 28.6})
                 for (const Sicht& v : {kSchirm, kSchirmKlein, kSeiteA4, kSeiteA3, kSeiteA4Hoch, kSeiteA3Hoch, kPlot}) {
                     SCOPED_TRACE(testing::Message() << typ << art << variante << " " << g << " at " << breite << ", " << v.name);
                     const Blattinhalt b = zeichneInSicht(zustand(typ, art, variante, breite, g, breite > 0), v, kSchirm, {PromptAnswer::No});
@@ -90,6 +90,24 @@ TEST(AzimutalSeiten, AltitudeCirclesRefuseAPlateTooSmallForTheirRingAndNameTheSm
                 EXPECT_EQ(zeichne(kleinste), "");
                 EXPECT_EQ(nein, "");
             }
+}
+
+// A Habermel I plot whose hour numbers or signs would leave its sheet is refused, naming the
+// longest gnomon that keeps them on it: that one is written whole, a millimetre more refused.
+TEST(AzimutalSeiten, HabermelOnePlotTooTallIsRefusedWithTheLongestGnomonThatFits)
+{
+    for (const double breite : {28.6, 40.7})
+        for (const bool deutsch : {true, false}) {
+            AppState s = zustand('q', 1, 0, breite, 100, deutsch);
+            const std::string nein = zeichneInSicht(s, kPlot).nein, vor = deutsch ? "höchstens " : "at most ";
+            ASSERT_NE(nein.find(vor), std::string::npos) << nein;
+            s.Par.HabermelGnomon = std::stod(nein.substr(nein.find(vor) + vor.size()));
+            const Blattinhalt b = zeichneInSicht(s, kPlot);
+            EXPECT_FALSE(b.verweigert);
+            EXPECT_EQ(ausserhalb(b, kPlot), "");
+            s.Par.HabermelGnomon += 1;
+            EXPECT_TRUE(zeichneInSicht(s, kPlot).verweigert);
+        }
 }
 
 // The page's margins move the heading block down, and the sign legend below it with it.
