@@ -23,8 +23,7 @@ std::string ausserhalb(const Blattinhalt& b, const Sicht& v)
     return was;
 }
 
-// 'a' with its circles (art 0 date, 1 altitude) and variant (zodiac scale, radial law), 'q'
-// with the Habermel dial (art); g its plate, gnomon or diameter.
+// 'a' with circles art and variant (zodiac scale, radial law), 'q' Habermel art; g its size.
 AppState zustand(char typ, int art, int variante, double breite, double g, bool deutsch)
 {
     AppState s;
@@ -45,8 +44,7 @@ AppState zustand(char typ, int art, int variante, double breite, double g, bool 
 } // namespace
 
 // A page is refused before printing, in the user's language, exactly when the dial would leave
-// it; a screen or plot that loses something says so. Sizes at the dialog's ends (the altitude
-// circles' smallest plate that draws) and at the start.
+// it; a screen or plot that loses something says so. Sizes at their ends and start.
 TEST(AzimutalSeiten, APageIsRefusedExactlyWhenTheDialWouldLeaveItAndNothingElseLeavesItsSheetUnsaid)
 {
     const std::tuple<char, int, int, std::vector<double>> familien[] = {
@@ -66,48 +64,35 @@ TEST(AzimutalSeiten, APageIsRefusedExactlyWhenTheDialWouldLeaveItAndNothingElseL
                 }
 }
 
-// Below the smallest plate named, the degree ring leaves the altitude circles no horizon: they
-// are refused in every view; from it on they draw, without a word, on the sheet. The barrel
-// law sizes its ring from the plate and draws any plate.
-TEST(AzimutalSeiten, AltitudeCirclesRefuseAPlateTooSmallForTheirRingAndNameTheSmallestThatDraws)
+// At the limit a refusal names (the altitude circles' smallest plate, not for the barrel law, and
+// the Habermel I plot's longest gnomon) the dial draws, without a word, on the sheet; beyond it not.
+TEST(AzimutalSeiten, ARefusedSizeNamesTheLimitAtWhichTheDialDrawsOnTheSheet)
 {
-    for (const int gesetz : {0, 1, 2})
-        for (const Sicht& v : {kSchirm, kSchirmKlein, kSeiteA4, kPlot})
+    const std::tuple<char, int, double, double, double, const char*, const char*> faelle[] = {
+        {'a', 0, 47.25, 3, -0.1, "Grundplatte ist hier ", "base plate here is "},
+        {'a', 2, 47.25, 3, -0.1, "Grundplatte ist hier ", "base plate here is "},
+        {'a', 1, 47.25, 3, 0, "Grundplatte ist hier ", "base plate here is "},
+        {'q', 0, 28.6, 100, 1, "höchstens ", "at most "},
+        {'q', 0, 40.7, 100, 1, "höchstens ", "at most "}};
+    for (const auto& [typ, variante, breite, g, schritt, de, en] : faelle)
+        for (const Sicht& v : typ == 'q' ? std::vector{kPlot} : std::vector{kSchirm, kSchirmKlein, kSeiteA4, kPlot})
             for (const bool deutsch : {true, false}) {
-                SCOPED_TRACE(testing::Message() << "law " << gesetz << ", " << v.name << (deutsch ? ", German" : ""));
+                SCOPED_TRACE(testing::Message() << typ << variante << " at " << breite << ", " << v.name << (deutsch ? ", German" : ""));
                 std::string nein;
-                const auto zeichne = [&](double platte) {
-                    const Blattinhalt b = zeichneInSicht(zustand('a', 1, gesetz, 47.25, platte, deutsch), v);
+                const auto zeichne = [&](double groesse) {
+                    const Blattinhalt b = zeichneInSicht(zustand(typ, 1, variante, breite, groesse, deutsch), v);
                     nein = v.seite || v.plot || b.meldungen.empty() ? b.nein : b.meldungen.front().text;
                     return ausserhalb(b, v);
                 };
-                zeichne(3);
-                const std::string vor = deutsch ? "kleinste Grundplatte ist hier " : "smallest base plate here is ";
-                ASSERT_EQ(nein.find(vor) == std::string::npos, gesetz == 1) << nein;
-                const double kleinste = gesetz == 1 ? 3.1 : std::stod(nein.substr(nein.find(vor) + vor.size()));
-                zeichne(kleinste - 0.1);
-                EXPECT_EQ(nein.empty(), gesetz == 1);
-                EXPECT_EQ(zeichne(kleinste), "");
+                zeichne(g);
+                const std::string vor = deutsch ? de : en;
+                ASSERT_EQ(nein.find(vor) == std::string::npos, schritt == 0) << nein;
+                const double grenze = schritt == 0 ? g : std::stod(nein.substr(nein.find(vor) + vor.size()));
+                EXPECT_EQ(zeichne(grenze), "");
                 EXPECT_EQ(nein, "");
+                zeichne(grenze + schritt);
+                EXPECT_EQ(nein.empty(), schritt == 0);
             }
-}
-
-// A Habermel I plot whose hour numbers or signs would leave its sheet is refused, naming the
-// longest gnomon that keeps them on it: that one is written whole, a millimetre more refused.
-TEST(AzimutalSeiten, HabermelOnePlotTooTallIsRefusedWithTheLongestGnomonThatFits)
-{
-    for (const double breite : {28.6, 40.7})
-        for (const bool deutsch : {true, false}) {
-            AppState s = zustand('q', 1, 0, breite, 100, deutsch);
-            const std::string nein = zeichneInSicht(s, kPlot).nein, vor = deutsch ? "höchstens " : "at most ";
-            ASSERT_NE(nein.find(vor), std::string::npos) << nein;
-            s.Par.HabermelGnomon = std::stod(nein.substr(nein.find(vor) + vor.size()));
-            const Blattinhalt b = zeichneInSicht(s, kPlot);
-            EXPECT_FALSE(b.verweigert);
-            EXPECT_EQ(ausserhalb(b, kPlot), "");
-            s.Par.HabermelGnomon += 1;
-            EXPECT_TRUE(zeichneInSicht(s, kPlot).verweigert);
-        }
 }
 
 // The page's margins move the heading block down, and the sign legend below it with it.
