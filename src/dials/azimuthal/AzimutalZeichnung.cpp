@@ -263,12 +263,12 @@ void hoeheEinpassen(AzimutalBild& b)
 {
     Canvas& c = b.c;
     const bool zodiak = b.s.Schalter.ZodiakSkala != 0;
-    const int vorher = c.fontHeight();
-    const int fh = zodiak ? zodiakSchrift(b.bildschirm, b.umgebung.GrosserBildschirm) : vorher;
+    const CanvasFont vorher = c.font();
+    const int fh = zodiak ? zodiakSchrift(b.bildschirm, b.umgebung.GrosserBildschirm) : vorher.height;
     c.setFontName("Arial");
     c.setFontHeight(fh);
     const int wort = zodiak ? c.textExtent(texteText(b.s, 116)).width : 0;
-    c.setFontHeight(vorher);
+    c.setFont(vorher);
     auto [oben, unten] = reichweite(b, b.m, fh, wort);
     for (int h = b.H; b.bildschirm && oben + unten + 4 > b.H - b.y0 && h > b.H / 2; --h) {
         b.m = azimutalMasseBild(b.s, h, true);
