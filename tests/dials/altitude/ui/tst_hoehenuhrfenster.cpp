@@ -132,9 +132,16 @@ private slots:
         const QImage linien = w->bildflaeche()->bild();
         QVERIFY(test::farbigePixel(linien) > 1000);
         QVERIFY(w->grab().save(test::bildOrdner() + "/schinken_linien.png"));
-        a.pdf = QString::fromStdString(a.pfad("schinken.pdf"));
-        w->BildDrucken();
-        test::pruefePdf(a.pdf);
+        // Where crossings leave the page the dial is printed all the same, and the user is told
+        // how many the page holds; where all fit, nothing is said.
+        for (const double breite : {47.25, 10.0}) {
+            a.s.Par.Breite = breite;
+            a.prompt.asked.clear();
+            a.pdf = QString::fromStdString(a.pfad(breite > 20 ? "schinken.pdf" : "schinken_tropen.pdf"));
+            w->BildDrucken();
+            test::pruefePdf(a.pdf);
+            QCOMPARE(a.gefragt("Stundenkreuzen der Schinkensonnenuhr"), breite < 20);
+        }
 
         // Marked hour points, shown instead of the hour lines, and printed.
         for (const QPoint p : {QPoint(500, 300), QPoint(560, 330), QPoint(620, 380), QPoint(650, 450)})
