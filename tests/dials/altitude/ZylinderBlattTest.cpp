@@ -49,6 +49,7 @@ AppState zustand(const Familie& f, double breite, int groesse)
         f.klein(s);
     if (groesse > 0)
         f.gross(s);
+    s.Schalter.Sonnenhoehe = groesse != 0; // the altitude strip beside the face at the limits
     return s;
 }
 
