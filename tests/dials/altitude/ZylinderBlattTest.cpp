@@ -108,13 +108,16 @@ TEST(ZylinderBlatt, TheAxisIsShortenedOnlyWhereThePageIsTooNarrow)
     }
 
     // The largest pointer, drawn at true size in the legend, is wider than a portrait A4 page
-    // only: there its end is left off, and the user is told.
+    // only: there its end is left off, and the user is told in the interface's language.
     for (const Familie& f : {kFamilien[2], kFamilien[3], kFamilien[4]}) {
         for (const Fall& fall : {Fall{kSeiteA4, false}, Fall{kSeiteA3Hoch, false}, Fall{kSeiteA4Hoch, true}}) {
             SCOPED_TRACE(testing::Message() << f.name << " " << fall.v.name);
-            const Blattinhalt b = zeichneInSicht(zustand(f, 51.5, 1), fall.v);
-            const bool gesagt = std::any_of(b.meldungen.begin(), b.meldungen.end(), [](const Konstruktionsmeldung& m) {
-                return m.text.find("wider than the sheet") != std::string::npos;
+            AppState s = zustand(f, 51.5, 1);
+            const bool deutsch = f.art != 1;
+            setzeSprache(s, deutsch);
+            const Blattinhalt b = zeichneInSicht(s, fall.v);
+            const bool gesagt = std::any_of(b.meldungen.begin(), b.meldungen.end(), [&](const Konstruktionsmeldung& m) {
+                return m.text.find(deutsch ? "breiter als das Blatt" : "wider than the sheet") != std::string::npos;
             });
             EXPECT_EQ(gesagt, fall.gekuerzt);
         }
