@@ -33,8 +33,7 @@ struct Sicht {
 };
 inline const Sicht kSchirm{"screen", 1780, 905}, kSchirmKlein{"screen 1366", 1226, 593};
 inline const Sicht kSeiteA4{"page A4", 2970, 2100, true}, kSeiteA3{"page A3", 4200, 2970, true};
-inline const Sicht kSeiteA4Hoch{"page A4 portrait", 2100, 2970, true};
-inline const Sicht kSeiteA3Hoch{"page A3 portrait", 2970, 4200, true};
+inline const Sicht kSeiteA4Hoch{"page A4 portrait", 2100, 2970, true}, kSeiteA3Hoch{"page A3 portrait", 2970, 4200, true};
 inline const Sicht kPlot{"plot", 0, 0, false, true};
 inline const Sicht kSichten[] = {kSchirm, kSchirmKlein, kSeiteA4, kSeiteA3, kPlot};
 inline const Sicht kBlaetter[] = {kSchirm, kSchirmKlein, kSeiteA4, kSeiteA3}; // those drawn on a canvas
@@ -69,7 +68,6 @@ struct Blattinhalt {
     std::string hpgl;
     std::vector<RecordedPrimitive> roh; // a canvas's primitives as recorded
     std::vector<std::string> gesagt;    // what the export told the user (questions left out)
-    std::vector<ScriptedPrompt::Frage> fragen; // every box the drawing, the page check or the export showed
 };
 
 inline Blattinhalt leseCanvas(const RecordingCanvas& c)
@@ -130,7 +128,6 @@ inline Blattinhalt zeichneInSicht(AppState s, const Sicht& v, const Sicht& bild 
         Blattinhalt a = leseCanvas(c);
         a.meldungen = std::move(m);
         a.nein = seiteNein ? frage.asked.back().text : "";
-        a.fragen = frage.asked;
         return a;
     }
     frage.answers = antworten;
@@ -147,7 +144,6 @@ inline Blattinhalt zeichneInSicht(AppState s, const Sicht& v, const Sicht& bild 
     for (const ScriptedPrompt::Frage& q : frage.asked)
         if (q.icon != PromptIcon::Question)
             a.gesagt.push_back(q.text);
-    a.fragen = frage.asked;
     return a;
 }
 
