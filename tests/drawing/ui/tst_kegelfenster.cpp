@@ -3,6 +3,7 @@
 // that leaves both old files.
 #include "core/Sonne.h"
 #include "core/Sprachdienst.h"
+#include "dialogs/Wertebereiche.h"
 #include "drawing/ui/Bildflaeche.h"
 #include "drawing/ui/ZeichenfensterAufbau.h"
 
@@ -74,6 +75,22 @@ private slots:
         w->grab().save(QStringLiteral(UMBRIN_BINARY_DIR "/kegel_info.png"));
         for (const auto& f : a.prompt.asked)
             QVERIFY2(f.text.find("Fehler") == std::string::npos, f.text.c_str());
+    }
+
+    // A new user's cone, the tilt typed as the latitude, on a large and a small screen: the window
+    // draws it where it places it and says nothing of a cone too large.
+    void aNewConeOpensWithoutAWarning()
+    {
+        for (const double breite : {40.7, -26.2, 64.1})
+            for (const QSize groesse : {QSize{1920, 1040}, QSize{1366, 740}}) {
+                Aufbau a;
+                setzeSprache(a.s, false);
+                a.s.Par.Breite = breite;
+                a.s.Par.KegelNeigung = kegelNeigungGespeichert(breite);
+                auto w = a.fenster(groesse);
+                QVERIFY(test::farbigePixel(w->bildflaeche()->bild()) > 2000);
+                QVERIFY2(!a.gefragt("too large"), qPrintable(QString::number(breite)));
+            }
     }
 
     void exportsBothSheetsAndARefusedConeKeepsThem()
