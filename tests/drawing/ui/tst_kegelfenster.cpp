@@ -93,6 +93,24 @@ private slots:
             }
     }
 
+    // The cone refused near the equator (its tilt below its half opening): the window says why
+    // once, in the user's language.
+    void aRefusedConeSaysWhyOnceInTheUsersLanguage()
+    {
+        for (const bool deutsch : {false, true}) {
+            Aufbau a;
+            setzeSprache(a.s, deutsch);
+            a.s.Par.Breite = 1.3;
+            a.s.Par.KegelNeigung = kegelNeigungGespeichert(1.3);
+            auto w = a.fenster({1366, 740});
+            QCOMPARE(a.prompt.asked.size(), std::size_t(1));
+            const std::string& text = a.prompt.asked[0].text;
+            QVERIFY2(text.find(deutsch ? "Eingabefehler!" : "Input error!") == 0, text.c_str());
+            QVERIFY2(deutsch || (text.find("Winkel") == std::string::npos && text.find(" und ") == std::string::npos),
+                     text.c_str());
+        }
+    }
+
     void exportsBothSheetsAndARefusedConeKeepsThem()
     {
         Aufbau a;
