@@ -297,10 +297,16 @@ void zeichneKegelLegende(const AppState& s, const Zeichenumgebung& u, Canvas& c,
         for (int i = 0; i <= 8; ++i)
             for (int j = 0; j <= 8; ++j)
                 orte.push_back({links + (rechts - links) * j / 8, oben + (unten - oben) * i / 8});
+        // On the screen the window's button that shows the graph stands in the image's lower
+        // left corner, over what is drawn there: the legend keeps clear of it.
+        const double knopfBreite = u.GrosseFonts ? 175 : 140, knopfHoehe = u.GrosseFonts ? 38 : 30;
+        const auto unterKnopf = [&](const KegelZahlkasten& k) {
+            return bildschirm && k.x < knopfBreite && k.y + k.hoehe > b.H - knopfHoehe;
+        };
         int wenigste = -1;
         for (const auto& [ox, oy] : orte) {
             const KegelZahlkasten k{x0 + ox, y0 + oy, x1 - x0, y1 - y0};
-            if (k.x < b.rand || k.y < b.rand || k.x + k.breite > b.W || k.y + k.hoehe > b.H)
+            if (k.x < b.rand || k.y < b.rand || k.x + k.breite > b.W || k.y + k.hoehe > b.H || unterKnopf(k))
                 continue;
             const int n = striche.treffer(k);
             if (wenigste < 0 || n < wenigste) {

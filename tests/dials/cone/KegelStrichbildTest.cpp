@@ -1,7 +1,9 @@
 // The cone dial draws the same strokes and texts, in the same order and style, as it did before
 // its hour and date lines were computed once per drawing: each plane at six latitudes of both
 // hemispheres, on the screen, on a page and in the plot, summed into one fingerprint per plane
-// and view. The fingerprints were taken from the drawing that walked every line twice.
+// and view. The fingerprints were taken from the drawing that walked every line twice. The
+// screen's legend (its black lines) is left out: it has since learnt to keep clear of the
+// window's button in the image's lower left corner.
 #include "core/HPGLDatei.h"
 #include "core/RecordingCanvas.h"
 #include "core/Sonne.h"
@@ -65,9 +67,9 @@ TEST(KegelStrichbild, EveryPlaneDrawsAsBeforeOnScreenPageAndPlot)
 {
     // Fingerprints of the screen (1780 x 905), the A4 page and the plot, for planes 0, 1, 2.
     const std::uint64_t erwartet[3][3] = {
-        {7109025526463254332ULL, 11243618488016214772ULL, 16727046679585419200ULL},
-        {982584368058784157ULL, 16404575312340428696ULL, 1352459807396387711ULL},
-        {7458724595235405516ULL, 4779508851987068439ULL, 18023839603820619883ULL},
+        {12957767163774103711ULL, 11243618488016214772ULL, 16727046679585419200ULL},
+        {16785955702630085547ULL, 16404575312340428696ULL, 1352459807396387711ULL},
+        {16622535092516521002ULL, 4779508851987068439ULL, 18023839603820619883ULL},
     };
     for (std::uint8_t ebene = 0; ebene < 3; ++ebene) {
         std::uint64_t schirm = 14695981039346656037ULL;
@@ -80,7 +82,8 @@ TEST(KegelStrichbild, EveryPlaneDrawsAsBeforeOnScreenPageAndPlot)
             RecordingCanvas bild(1780, 905);
             zeichneKegelUhr(s, {}, bild, 1780, 905, true, s.Par.Gnomonhoehe, 1.0, ebene);
             for (const RecordedPrimitive& p : bild.primitives())
-                mische(schirm, p);
+                if (p.kind != PrimitiveKind::Text || p.font.color != s.Farben[0])
+                    mische(schirm, p);
 
             s.FusspunktX = 1485;
             s.FusspunktY = breite < 0 ? 700 : 1300;

@@ -111,6 +111,34 @@ private slots:
         }
     }
 
+    // On a 1366 x 768 screen (an image of 1226 x 593), the foot placed low: the legend, where it
+    // goes by itself, stays whole on the image and clear of the button that shows the graph.
+    void theLegendKeepsClearOfTheGraphButton()
+    {
+        for (const int ebene : {0, 1}) {
+            Aufbau a;
+            setzeSprache(a.s, false);
+            a.s.Par.Breite = 19.4;
+            a.s.Schalter.Ebene = std::uint8_t(ebene);
+            a.s.Par.KegelNeigung = ebene == 0 ? kegelNeigungGespeichert(19.4) : 60;
+            a.s.Par.Gnomonhoehe = ebene == 1 ? 20 : 35;
+            auto w = a.fenster({1361, 620});
+            QCOMPARE(w->bildflaeche()->size(), QSize(1226, 593));
+            QTest::mouseClick(w->bildflaeche(), Qt::LeftButton, Qt::NoModifier, QPoint(600, 450));
+            // The legend's letters are the picture's only black pixels.
+            const QImage bild = w->bildflaeche()->bild();
+            const auto schwarz = [&](const QRect& r) {
+                int n = 0;
+                for (int y = std::max(0, r.top()); y <= std::min(bild.height() - 1, r.bottom()); ++y)
+                    for (int x = std::max(0, r.left()); x <= std::min(bild.width() - 1, r.right()); ++x)
+                        n += qRed(bild.pixel(x, y)) < 90 && qGreen(bild.pixel(x, y)) < 90 && qBlue(bild.pixel(x, y)) < 90;
+                return n;
+            };
+            QVERIFY(schwarz(bild.rect()) > 300);
+            QCOMPARE(schwarz(w->findChild<QPushButton*>("BitBtnHoll")->geometry().adjusted(-2, -2, 2, 2)), 0);
+        }
+    }
+
     void exportsBothSheetsAndARefusedConeKeepsThem()
     {
         Aufbau a;
