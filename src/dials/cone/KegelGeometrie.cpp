@@ -277,28 +277,6 @@ void kegelZahlAmEnde(double& x, double& y, double dx, double dy, double breite, 
     y -= hoehe / 2;
 }
 
-void kegelZahlenAuseinander(std::vector<KegelZahlkasten>& kaesten, double cx, double cy, double luft)
-{
-    const auto nah = [luft](const KegelZahlkasten& a, const KegelZahlkasten& b) {
-        return a.x < b.x + b.breite + luft && b.x < a.x + a.breite + luft && a.y < b.y + b.hoehe + luft &&
-               b.y < a.y + a.hoehe + luft;
-    };
-    for (std::size_t i = 0; i < kaesten.size(); ++i) {
-        KegelZahlkasten& k = kaesten[i];
-        for (int schritt = 0; schritt < 40; ++schritt) {
-            if (std::none_of(kaesten.begin(), kaesten.begin() + static_cast<std::ptrdiff_t>(i),
-                             [&](const KegelZahlkasten& v) { return nah(k, v); }))
-                break;
-            const double mx = k.x + k.breite / 2 - cx, my = k.y + k.hoehe / 2 - cy;
-            const double d = std::hypot(mx, my);
-            if (!(d > 0))
-                break;
-            k.x += 0.25 * k.hoehe * mx / d;
-            k.y += 0.25 * k.hoehe * my / d;
-        }
-    }
-}
-
 namespace {
 
 // The distance from the point to the segment.

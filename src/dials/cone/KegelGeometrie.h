@@ -131,14 +131,11 @@ void kegelZahlBeiseite(double& x, double& y, double dx, double dy, double cx, do
 // (x, y), the line running out in direction (dx, dy), its nearest point luft from the end.
 void kegelZahlAmEnde(double& x, double& y, double dx, double dy, double breite, double hoehe, double luft);
 
-// An hour number's box: corner (x, y) and its extent along both axes.
+// A label's box on the sheet, for the strokes it keeps clear of: corner (x, y) and its extent
+// along both axes.
 struct KegelZahlkasten {
     double x = 0, y = 0, breite = 0, hoehe = 0;
 };
-// Moves each box, in order, outward along the ray from (cx, cy) through its middle until it
-// keeps the gap luft from the boxes before it; the numbers near the foot, where the hour lines
-// run close together, so stay apart and beside their own lines.
-void kegelZahlenAuseinander(std::vector<KegelZahlkasten>& kaesten, double cx, double cy, double luft);
 
 // Where the strokes of a drawing's lines go, already cut at the sheet: a canvas draws them, the
 // grid of KegelStriche files them for the labels to keep clear of, a KegelStrichfolge keeps

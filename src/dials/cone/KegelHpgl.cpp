@@ -6,10 +6,12 @@
 #include "core/Zahlenformat.h"
 #include "dials/HpglDialekt.h"
 #include "dials/Raster.h"
+#include "dials/altitude/Zahlenplatz.h"
 #include "dials/cone/KegelKonstruktion.h"
 #include "dials/cone/KegelTexte.h"
 
 #include <algorithm>
+#include <tuple>
 #include <utility>
 #include <cmath>
 
@@ -295,36 +297,36 @@ std::string hpglKegelUhr(const AppState& s, HPGLDatei& d, UserPrompt& frage, con
         striche.strecke(x - 80.0 * k, y, x + 80.0 * k, y);
         striche.strecke(x, y + 80.0 * k, x, y - unten);
     }
-    std::vector<KegelZahlkasten> kaesten = {schreibeMarke(d, b, m.c, k, "A", 80.0 * k, striche)};
-    striche.kasten(kaesten.back());
-    kaesten.push_back(schreibeMarke(d, b, Lp * cosPsi + m.c, k, "S", 120.0 * k, striche));
-    striche.kasten(kaesten.back());
-    const std::size_t marken = kaesten.size();
+    // The numbers keep clear of the marks' names and of each other through the shared placer.
+    Zahlenplatz platz(64 * k);
+    platz.begrenze(0, 0, 16157 * k, 11038 * k);
+    for (const auto& [hy, name, unten] : {std::tuple{m.c, "A", 80.0 * k}, std::tuple{Lp * cosPsi + m.c, "S", 120.0 * k}}) {
+        const KegelZahlkasten marke = schreibeMarke(d, b, hy, k, name, unten, striche);
+        striche.kasten(marke);
+        platz.belege(static_cast<int>(roundHalfEven(marke.x)), static_cast<int>(roundHalfEven(marke.y)),
+                     static_cast<int>(roundHalfEven(marke.breite)), static_cast<int>(roundHalfEven(marke.hoehe)));
+    }
     HPGLZeile(d, stundenText);
 
-
     HPGLZeile(d, ";SP 3;SI " + RealStr(0.24 * k, 6, 2) + " " + RealStr(0.32 * k, 6, 2));
-    std::vector<std::string> zahlen;
     for (std::size_t h = 0; h < kk.stunden.size(); ++h) {
         const KegelStunde& st = kk.stunden[h];
         if (!st.voll || st.stunde % 2 != 0)
             continue;
         const std::string zahl = IntStr(st.stunde);
         // A label's cell is 1.5 character widths wide (SI 0.24 cm, 400 units a centimetre).
-        const double breite = 144.0 * k * static_cast<double>(zahl.size()), hoehe = 128.0 * k;
+        const int breite = 144 * k * static_cast<int>(zahl.size()), hoehe = 128 * k;
         const double luft = 64.0 * k, frei = 0.25 * hoehe;
         const KegelStundenlinie& l = linien[h];
         const auto gezeichnet = [&](const KegelPunkt& q) { return gezogen(l, b, q); };
         if (!kegelZahlPlatz(kk, l, b, b.ox, b.oy, gezeichnet, striche, breite, hoehe, luft, frei,
                             {0.0, 0.0, 15850.0 * k, 10900.0 * k}, x, y))
             continue;
-        zahlen.push_back(zahl);
-        kaesten.push_back({x, y, breite, hoehe});
-        striche.kasten(kaesten.back());
+        const CanvasPoint ecke = platz.platziere(static_cast<int>(roundHalfEven(x)), static_cast<int>(roundHalfEven(y)),
+                                                 breite, hoehe);
+        HPGLZeile(d, ";PU " + punkt(ecke.x, ecke.y) + ";" + hpglLabel(zahl));
+        striche.kasten({double(ecke.x), double(ecke.y), double(breite), double(hoehe)});
     }
-    kegelZahlenAuseinander(kaesten, b.ox, b.oy, 64.0 * k);
-    for (std::size_t i = marken; i < kaesten.size(); ++i)
-        HPGLZeile(d, ";PU " + punkt(kaesten[i].x, kaesten[i].y) + ";" + hpglLabel(zahlen[i - marken]));
 
     HPGLZeile(d, ";SP 4;PU " + RealStr(60.0 * k, 6, 0) + " " + RealStr(192.0 * k, 6, 0) + ";" + hpglLabel(notiz));
     HPGLZeile(d, datumsText);

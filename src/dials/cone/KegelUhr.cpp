@@ -6,6 +6,7 @@
 #include "dials/Clipping.h"
 #include "dials/RandUndRahmen.h"
 #include "dials/Raster.h"
+#include "dials/altitude/Zahlenplatz.h"
 #include "dials/cone/KegelKonstruktion.h"
 #include "dials/cone/KegelTexte.h"
 
@@ -149,17 +150,19 @@ void zeichneStundenlinien(const AppState& s, const Kegelkonstruktion& k, const s
 
 // The even hours' numbers, each beside its own line: at the line's point nearest the footprint
 // where the number keeps clear of every other stroke and text, on the foot's side or else on
-// the other; where no place along the line is clear, at the clearest. The boxes of the marks
-// (fest) stay where they are.
+// the other; where no place along the line is clear, at the clearest; moved off a number or a
+// mark's name (marken) before it by the shared number placer.
 void zeichneStundenzahlen(const AppState& s, Canvas& c, const Kegelkonstruktion& k,
                           const std::vector<KegelStundenlinie>& linien, const Blatt& b,
-                          std::vector<KegelZahlkasten> kaesten, KegelStriche& striche)
+                          const std::vector<KegelZahlkasten>& marken, KegelStriche& striche)
 {
     c.setFontColor(s.Farben[2]);
-    const std::size_t fest = kaesten.size();
-    std::vector<std::string> zahlen;
     const int fh = c.fontHeight();
     const std::array<double, 4> rahmen = {double(b.rand), double(b.rand), double(b.W - 2 * fh), double(b.H - fh)};
+    Zahlenplatz platz(runde(0.3 * fh));
+    platz.begrenze(b.rand, b.rand, b.W, b.H);
+    for (const KegelZahlkasten& m : marken)
+        platz.belege(runde(m.x), runde(m.y), runde(m.breite), runde(m.hoehe));
     for (std::size_t h = 0; h < k.stunden.size(); ++h) {
         const KegelStunde& st = k.stunden[h];
         if (!st.voll || st.stunde % 2 != 0)
@@ -173,13 +176,10 @@ void zeichneStundenzahlen(const AppState& s, Canvas& c, const Kegelkonstruktion&
         if (!kegelZahlPlatz(k, l, b, b.fx, b.fy, gezeichnet, striche, double(e.width), double(e.height), luft, frei,
                             rahmen, x, y))
             continue;
-        zahlen.push_back(zahl);
-        kaesten.push_back({x, y, double(e.width), double(e.height)});
-        striche.kasten(kaesten.back());
+        const CanvasPoint ecke = platz.platziere(runde(x), runde(y), e.width, e.height);
+        c.textOut(ecke.x, ecke.y, zahl);
+        striche.kasten({double(ecke.x), double(ecke.y), double(e.width), double(e.height)});
     }
-    kegelZahlenAuseinander(kaesten, b.fx, b.fy, 0.3 * fh);
-    for (std::size_t i = fest; i < kaesten.size(); ++i)
-        c.textOut(runde(kaesten[i].x), runde(kaesten[i].y), zahlen[i - fest]);
 }
 
 // The date lines, each with its pen, into the sink.

@@ -1,9 +1,10 @@
 // The cone dial draws the same strokes and texts, in the same order and style, as it did before
 // its hour and date lines were computed once per drawing: each plane at six latitudes of both
 // hemispheres, on the screen, on a page and in the plot, summed into one fingerprint per plane
-// and view. The fingerprints were taken from the drawing that walked every line twice. The
-// screen's legend (its black lines) is left out: it has since learnt to keep clear of the
-// window's button in the image's lower left corner.
+// and view. The fingerprints were taken from the drawing that walked every line twice. Left out
+// are what has since learnt to stand elsewhere: the screen's legend (its black lines), which keeps
+// clear of the window's button in the image's lower left corner, and the hour numbers, which the
+// shared number placer keeps apart.
 #include "core/HPGLDatei.h"
 #include "core/RecordingCanvas.h"
 #include "core/Sonne.h"
@@ -15,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <regex>
 #include <string>
 
 using namespace umbrin;
@@ -67,9 +69,9 @@ TEST(KegelStrichbild, EveryPlaneDrawsAsBeforeOnScreenPageAndPlot)
 {
     // Fingerprints of the screen (1780 x 905), the A4 page and the plot, for planes 0, 1, 2.
     const std::uint64_t erwartet[3][3] = {
-        {12957767163774103711ULL, 11243618488016214772ULL, 16727046679585419200ULL},
-        {16785955702630085547ULL, 16404575312340428696ULL, 1352459807396387711ULL},
-        {16622535092516521002ULL, 4779508851987068439ULL, 18023839603820619883ULL},
+        {17151394359697083984ULL, 10262485706568577367ULL, 938557165088295230ULL},
+        {5085695315661083997ULL, 14367287811832999565ULL, 7363933729046853974ULL},
+        {7335876227607998181ULL, 12298215997780105059ULL, 7944620440633490788ULL},
     };
     for (std::uint8_t ebene = 0; ebene < 3; ++ebene) {
         std::uint64_t schirm = 14695981039346656037ULL;
@@ -82,7 +84,7 @@ TEST(KegelStrichbild, EveryPlaneDrawsAsBeforeOnScreenPageAndPlot)
             RecordingCanvas bild(1780, 905);
             zeichneKegelUhr(s, {}, bild, 1780, 905, true, s.Par.Gnomonhoehe, 1.0, ebene);
             for (const RecordedPrimitive& p : bild.primitives())
-                if (p.kind != PrimitiveKind::Text || p.font.color != s.Farben[0])
+                if (p.kind != PrimitiveKind::Text || (p.font.color != s.Farben[0] && p.font.color != s.Farben[2]))
                     mische(schirm, p);
 
             s.FusspunktX = 1485;
@@ -93,14 +95,15 @@ TEST(KegelStrichbild, EveryPlaneDrawsAsBeforeOnScreenPageAndPlot)
             RecordingCanvas blatt(2970, 2100, true);
             zeichneKegelUhr(s, {}, blatt, 2970, 2100, false, s.Par.Gnomonhoehe, 1.0, ebene);
             for (const RecordedPrimitive& p : blatt.primitives())
-                mische(seite, p);
+                if (p.kind != PrimitiveKind::Text || p.font.color != s.Farben[2])
+                    mische(seite, p);
 
             HPGLDatei d;
             d.oeffnenImSpeicher();
             test::ScriptedPrompt frage;
             frage.answers.push_back(PromptAnswer::No); // no grid
             hpglKegelUhr(s, d, frage, "kegel.plt", 5200, 1000, ebene, s.Par.Gnomonhoehe);
-            mische(plot, d.inhalt());
+            mische(plot, std::regex_replace(d.inhalt(), std::regex(";PU [^;]*;LB[0-9]+\x03"), ""));
         }
         EXPECT_EQ(schirm, erwartet[ebene][0]) << "screen, plane " << int(ebene);
         EXPECT_EQ(seite, erwartet[ebene][1]) << "page, plane " << int(ebene);

@@ -5,10 +5,13 @@
 // which the sun never stands above both the true horizon and the dial's face (worked out here
 // from the almanac's sun) has no stroke and no number; a full even hour line drawn on the sheet
 // carries its number on the sheet and no number stands for a line that is not drawn; a cone
-// the program refuses is refused by all views alike.
+// the program refuses is refused by all views alike; a cone warns that it is too large exactly
+// when its footprint, axis or marks leave the sheet.
 #include "dials/cone/KegelKoerper.h"
 #include "dials/cone/KegelKonstruktion.h"
+#include "core/Sprachdienst.h"
 #include "dialogs/Wertebereiche.h"
+#include "drawing/Zeichnungsroutinen.h"
 #include "support/Almanachsonne.h"
 #include "support/Ansichten.h"
 
@@ -192,4 +195,44 @@ TEST(KegelStundenzahlenSweep, NumbersKeepClearOfTheLines)
             }
         }
     }
+}
+
+// At the values of a new construction file, on both screens and a page, and with an axis of
+// 500 mm: the warning comes exactly when a stroke of the cone's own colour (footprint, axis, the
+// marks' crosses) leaves the sheet; on a screen also as the window draws before it places the
+// foot (around the state's own, here a fresh state's).
+TEST(KegelStundenzahlenSweep, WarnsThatTheConeIsTooLargeExactlyWhenItLeavesTheSheet)
+{
+    std::vector<AppState> f;
+    for (const double b : {40.7, 19.4, -26.2, -41.3, 64.1, 47.25, -55.0, 30.0})
+        f.push_back(fall(b, 0, kegelNeigungGespeichert(b), 35));
+    for (const double b : {35.0, 47.25, -35.0})
+        f.push_back(fall(b, 1, 60, 20));
+    f.push_back(fall(47.25, 2, 60, 35));
+    for (AppState& s : f)
+        for (const double achse : {s.Par.Gnomonhoehe, 500.0})
+            for (const Sicht& v : {kSchirm, kSchirmKlein, kSeiteA4})
+                for (const bool gesetzt : {true, v.seite}) {
+                    s.Par.Gnomonhoehe = achse;
+                    setzeSprache(s, false);
+                    Blattinhalt b = zeichneInSicht(s, v);
+                    if (!gesetzt) {
+                        Zeichenfensterzustand zf;
+                        RecordingCanvas c(v.breite, v.hoehe);
+                        Zeichenauftrag z{s, zf, c, v.breite, v.hoehe, true, zeichenumgebung(zf, true, false, 0, 0)};
+                        const Konstruktionsmeldungen m = konstruiereBild(z, Zeichenanlass::Sonstiges);
+                        b = leseCanvas(c);
+                        b.meldungen = m;
+                    }
+                    const double r = v.seite ? 50 : 0;
+                    bool draussen = false;
+                    for (const Strich& st : b.striche)
+                        for (const PlotPunkt& p : st.punkte)
+                            if (st.farbe == s.Farben[3])
+                                draussen = draussen || p.x < r || p.y < r || p.x > b.breite - r || p.y > b.hoehe - r;
+                    const bool warnt = std::any_of(b.meldungen.begin(), b.meldungen.end(),
+                                                   [](const auto& m) { return m.text.find("The cone is too large") == 0; });
+                    EXPECT_EQ(warnt, draussen) << s.Par.Breite << " plane " << int(s.Schalter.Ebene) << " " << v.name;
+                    EXPECT_EQ(draussen, achse == 500.0) << s.Par.Breite << " " << achse << " " << v.name << gesetzt;
+                }
 }

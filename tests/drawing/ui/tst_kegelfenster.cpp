@@ -77,40 +77,6 @@ private slots:
             QVERIFY2(f.text.find("Fehler") == std::string::npos, f.text.c_str());
     }
 
-    // A new user's cone, the tilt typed as the latitude, on a large and a small screen: the window
-    // draws it where it places it and says nothing of a cone too large.
-    void aNewConeOpensWithoutAWarning()
-    {
-        for (const double breite : {40.7, -26.2, 64.1})
-            for (const QSize groesse : {QSize{1920, 1040}, QSize{1366, 740}}) {
-                Aufbau a;
-                setzeSprache(a.s, false);
-                a.s.Par.Breite = breite;
-                a.s.Par.KegelNeigung = kegelNeigungGespeichert(breite);
-                auto w = a.fenster(groesse);
-                QVERIFY(test::farbigePixel(w->bildflaeche()->bild()) > 2000);
-                QVERIFY2(!a.gefragt("too large"), qPrintable(QString::number(breite)));
-            }
-    }
-
-    // The cone refused near the equator (its tilt below its half opening): the window says why
-    // once, in the user's language.
-    void aRefusedConeSaysWhyOnceInTheUsersLanguage()
-    {
-        for (const bool deutsch : {false, true}) {
-            Aufbau a;
-            setzeSprache(a.s, deutsch);
-            a.s.Par.Breite = 1.3;
-            a.s.Par.KegelNeigung = kegelNeigungGespeichert(1.3);
-            auto w = a.fenster({1366, 740});
-            QCOMPARE(a.prompt.asked.size(), std::size_t(1));
-            const std::string& text = a.prompt.asked[0].text;
-            QVERIFY2(text.find(deutsch ? "Eingabefehler!" : "Input error!") == 0, text.c_str());
-            QVERIFY2(deutsch || (text.find("Winkel") == std::string::npos && text.find(" und ") == std::string::npos),
-                     text.c_str());
-        }
-    }
-
     // On a 1366 x 768 screen (an image of 1226 x 593), the foot placed low: the legend, where it
     // goes by itself, stays whole on the image and clear of the button that shows the graph.
     void theLegendKeepsClearOfTheGraphButton()
