@@ -79,24 +79,24 @@ TEST(KegelStrichbild, EveryPlaneDrawsAsBeforeOnScreenPageAndPlot)
         std::uint64_t plot = schirm;
         for (const double breite : {40.7, 19.4, 1.3, -26.2, -41.3, 64.1}) {
             AppState s = kegel(breite, ebene);
+            // Everything the canvas holds but the texts that now stand elsewhere.
+            const auto zeichne = [&](bool bildschirm, int breiteC, int hoeheC, std::uint64_t& summe) {
+                RecordingCanvas c(breiteC, hoeheC, !bildschirm);
+                zeichneKegelUhr(s, {}, c, breiteC, hoeheC, bildschirm, s.Par.Gnomonhoehe, 1.0, ebene);
+                for (const RecordedPrimitive& p : c.primitives())
+                    if (p.kind != PrimitiveKind::Text
+                        || (p.font.color != s.Farben[2] && (!bildschirm || p.font.color != s.Farben[0])))
+                        mische(summe, p);
+            };
             s.FusspunktX = 890;
             s.FusspunktY = breite < 0 ? 300 : 560;
-            RecordingCanvas bild(1780, 905);
-            zeichneKegelUhr(s, {}, bild, 1780, 905, true, s.Par.Gnomonhoehe, 1.0, ebene);
-            for (const RecordedPrimitive& p : bild.primitives())
-                if (p.kind != PrimitiveKind::Text || (p.font.color != s.Farben[0] && p.font.color != s.Farben[2]))
-                    mische(schirm, p);
-
+            zeichne(true, 1780, 905, schirm);
             s.FusspunktX = 1485;
             s.FusspunktY = breite < 0 ? 700 : 1300;
             s.LegendeX = 100;
             s.LegendeY = 1700;
             s.LegendeGesetzt = 1;
-            RecordingCanvas blatt(2970, 2100, true);
-            zeichneKegelUhr(s, {}, blatt, 2970, 2100, false, s.Par.Gnomonhoehe, 1.0, ebene);
-            for (const RecordedPrimitive& p : blatt.primitives())
-                if (p.kind != PrimitiveKind::Text || p.font.color != s.Farben[2])
-                    mische(seite, p);
+            zeichne(false, 2970, 2100, seite);
 
             HPGLDatei d;
             d.oeffnenImSpeicher();
