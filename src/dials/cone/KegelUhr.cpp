@@ -444,9 +444,8 @@ Konstruktionsmeldungen zeichneKegelUhr(const AppState& s, const Zeichenumgebung&
         c.moveTo(runde(ax0), runde(ay0));
         c.lineTo(runde(ax1), runde(ay1));
     }
-    // The marks' crosses, each with its name in the first of the cross's corners (under the
-    // right arm, over it, over the left arm, under it) clear of the dial's strokes, else in the
-    // first such place twice or three times as far out.
+    // The marks' crosses, each with its name in the first corner of the cross clear of the
+    // dial's strokes.
     std::vector<KegelZahlkasten> marken;
     for (std::size_t i = 0; i < markenOrte.size(); ++i) {
         const int px = markenOrte[i].x, py = markenOrte[i].y;
