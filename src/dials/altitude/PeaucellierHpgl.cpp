@@ -211,8 +211,8 @@ std::string hpglPeaucellierSU(const AppState& s, HPGLDatei& datei, double einhei
         && warnung)
         *warnung = peaucellierUeberDemRand(s, m, plot.fx, fyAbwaerts, W, H, u, [&](double mm) {
             const double r = static_cast<double>(roundHalfEven(u * peaucellierEinheit(roundHalfEven(mm * s.Zoom))));
-            const PeaucellierAusmass mm2 = ausmass(peaucellierGeometrie(s.Par.Breite, s.EpsRund, r, p, n));
-            return mm2.breite() <= W - 850.0 * k && mm2.hoehe() <= 0.98 * H - 200.0 * k;
+            const PeaucellierAusmass kleiner = ausmass(peaucellierGeometrie(s.Par.Breite, s.EpsRund, r, p, n));
+            return kleiner.breite() <= W - 850.0 * k && kleiner.hoehe() <= 0.98 * H - 200.0 * k;
         });
     plot.fy = -fyAbwaerts;
     plot.fx = std::min(plot.fx, static_cast<double>(roundHalfEven(W - 30)));

@@ -341,7 +341,8 @@ std::string peaucellierSeitenpruefung(const AppState& s, int breite, int hoehe, 
     const Raum r = raumFuerDasBlatt(30, 30, breite - 60, hoehe - 60, false);
     const std::string gross = RealStr(a.breite() / 10, 1, 0) + " x " + RealStr(a.hoehe() / 10, 1, 0) + " mm";
     const std::string platz = RealStr(r.breite() / 10, 1, 0) + " x " + RealStr(r.hoehe() / 10, 1, 0) + " mm";
-    return s.Sprachspalte != 2 ? "Die Peaucellier-Sonnenuhr braucht " + gross + ", die Seite lässt nur " + platz + ".\n\rBitte "
+    const bool deutsch = s.Sprachspalte != 2;
+    return deutsch ? "Die Peaucellier-Sonnenuhr braucht " + gross + ", die Seite lässt nur " + platz + ".\n\rBitte "
                            + (a3 ? "auf A3 drucken oder " : "") + "den \"" + holeText(s, 145) + "\" auf höchstens "
                            + std::to_string(laenge) + " mm verkleinern: es wird nichts gedruckt."
                      : "The Peaucellier dial takes " + gross + ", the page leaves only " + platz + ".\n\rPlease "
