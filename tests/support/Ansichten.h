@@ -68,6 +68,7 @@ struct Blattinhalt {
     std::string hpgl;
     std::vector<RecordedPrimitive> roh; // a canvas's primitives as recorded
     std::vector<std::string> gesagt;    // what the export told the user (questions left out)
+    std::vector<ScriptedPrompt::Frage> fragen; // every box the drawing, the page check or the export showed
 };
 
 inline Blattinhalt leseCanvas(const RecordingCanvas& c)
@@ -128,6 +129,7 @@ inline Blattinhalt zeichneInSicht(AppState s, const Sicht& v, const Sicht& bild 
         Blattinhalt a = leseCanvas(c);
         a.meldungen = std::move(m);
         a.nein = seiteNein ? frage.asked.back().text : "";
+        a.fragen = frage.asked;
         return a;
     }
     frage.answers = antworten;
@@ -144,6 +146,7 @@ inline Blattinhalt zeichneInSicht(AppState s, const Sicht& v, const Sicht& bild 
     for (const ScriptedPrompt::Frage& q : frage.asked)
         if (q.icon != PromptIcon::Question)
             a.gesagt.push_back(q.text);
+    a.fragen = frage.asked;
     return a;
 }
 
