@@ -7,12 +7,15 @@
 #include "dials/quadrant/QuadrantGeometrie.h"
 #include "dials/quadrant/QuadrantHpgl.h"
 #include "support/GoldenDatei.h"
+#include "support/PlotLeser.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <string>
 
 using namespace umbrin;
@@ -305,6 +308,41 @@ TEST(QuadrantHpgl, HourLinesStandAtTheSunsAltitude)
         const std::string horizont = ";SP 10;PU 3200 " + std::to_string(std::lround(9500 - E)) + ";PD;AA "
                                      + std::to_string(std::lround(3200 + E / std::tan(std::fabs(phi)))) + ",9500,";
         EXPECT_NE(schreibe(s).find(horizont), std::string::npos) << breite << " " << horizont;
+    }
+}
+
+// With temporal hours over the whole day, hours t and 12 - t share one line of the calendar
+// plot. Each afternoon number stands beyond its morning partner on that line: the step from
+// the morning number to the afternoon one points away from the apex (the corner of the input
+// window) along the line, not across it.
+TEST(QuadrantHpgl, TemporalAfternoonNumbersStandBeyondTheirMorningPartners)
+{
+    for (const double breite : {47.25, 10.0, -33.87}) {
+        AppState s = zustand();
+        s.Par.Breite = breite;
+        s.Schalter.TemporalAnzeige = 1;
+        s.Zeiten.QuadTempVon = 0;
+        s.Zeiten.QuadTempBis = 12;
+        const std::string plot = schreibe(s);
+        const std::vector<test::PlotBefehl> befehle = test::plotBefehle(plot);
+        const auto fenster = std::find_if(befehle.begin(), befehle.end(), [](const test::PlotBefehl& b) { return b.name == "IW"; });
+        ASSERT_NE(fenster, befehle.end());
+        const double xA = fenster->zahlen.at(0), yA = fenster->zahlen.at(1);
+        std::map<int, test::PlotPunkt> zahlen;
+        for (const test::PlotText& t : test::plotTexte(plot))
+            if (t.stift == 10 && t.text.find_first_not_of("0123456789") == std::string::npos)
+                zahlen[std::stoi(t.text)] = t.an;
+        int geprueft = 0;
+        for (int t = 7; t <= 11; ++t) {
+            if (!zahlen.count(t) || !zahlen.count(12 - t))
+                continue;
+            const test::PlotPunkt m = zahlen[12 - t], n = zahlen[t];
+            const double rx = m.x - xA, ry = m.y - yA, dx = n.x - m.x, dy = n.y - m.y;
+            const double laengs = (dx * rx + dy * ry) / std::hypot(rx, ry);
+            EXPECT_GT(laengs, std::cos(35 * kGrad) * std::hypot(dx, dy)) << breite << ": " << t << " beside " << 12 - t;
+            ++geprueft;
+        }
+        EXPECT_GE(geprueft, 4) << breite;
     }
 }
 
