@@ -11,6 +11,7 @@
 #include "dials/quadrant/QuadrantGeometrie.h"
 #include "dials/quadrant/QuadrantZeichnung.h"
 
+#include "support/Ansichten.h"
 #include "tables/NoaaSonne.h"
 
 #include "QuadrantBild.h"
@@ -399,5 +400,38 @@ TEST(QuadrantZeichnung, AnyLatitudeGivesFiniteDrawingsAndTemporalHoursStopBeyond
                         ASSERT_LT(std::abs(q.y), 100000) << int(skala) << " " << phi;
                     }
                 EXPECT_FALSE(b.c.hasText("nan")) << phi;
+            }
+}
+
+// A page the quadrant does not fit across (a portrait A4 page holds 151 mm) is refused before
+// printing, with the size and the page's limit in the user's language; on every page it fits
+// nothing leaves the page, the legend's column moved left where the page is narrow.
+TEST(QuadrantZeichnung, APageTakesTheQuadrantItHoldsAndRefusesALargerOne)
+{
+    struct Fall { const test::Sicht* seite; int groesse; bool verweigert; };
+    const Fall faelle[] = {{&test::kSeiteA4Hoch, 150, false}, {&test::kSeiteA4Hoch, 151, false},
+                           {&test::kSeiteA4Hoch, 152, true},  {&test::kSeiteA4Hoch, 200, true},
+                           {&test::kSeiteA3Hoch, 200, false}, {&test::kSeiteA4, 150, false}};
+    for (const std::uint8_t skala : {0, 1, 2})
+        for (const bool deutsch : {true, false})
+            for (const Fall& f : faelle) {
+                SCOPED_TRACE(testing::Message() << f.seite->name << " " << f.groesse << " scale " << int(skala) << " " << deutsch);
+                AppState s = zustand();
+                setzeSprache(s, deutsch);
+                s.Schalter.QuadrantSkala = skala;
+                s.Par.QuadrantGroesse = f.groesse;
+                const test::Blattinhalt b = test::zeichneInSicht(s, *f.seite);
+                EXPECT_EQ(!b.nein.empty(), f.verweigert) << b.nein;
+                if (f.verweigert) {
+                    EXPECT_NE(b.nein.find(std::to_string(f.groesse) + " mm"), std::string::npos) << b.nein;
+                    EXPECT_NE(b.nein.find(deutsch ? "höchstens 151 mm" : "at most 151 mm"), std::string::npos) << b.nein;
+                    continue;
+                }
+                std::string weg;
+                for (const test::Befund& x : test::pruefeLayout(b.roh, {0, 0, b.breite, b.hoehe}))
+                    if (x.art == test::Befundart::StrichAusserhalb || x.art == test::Befundart::TextAusserhalb
+                        || x.art == test::Befundart::TextAngeschnitten)
+                        weg += x.meldung + "\n";
+                EXPECT_EQ(weg, "");
             }
 }
