@@ -347,8 +347,7 @@ TEST(ZeichneEbeneSonnenuhr, UmbrellaDiscChecksOfTheInclinedPlane)
     EXPECT_EQ(e.canvas.countLines(), 0u);
 
     s.Par.Inklination = 40;
-    s.Sprachspalte = 2;
-    s.StringIdBasis = 2000;
+    setzeSprache(s, false);
     e = zeichne(s);
     EXPECT_TRUE(e.meldungen.empty());
     EXPECT_TRUE(e.canvas.hasText("inclining Umbrella Sundial"));

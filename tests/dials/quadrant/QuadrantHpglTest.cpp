@@ -3,6 +3,7 @@
 // DXF, by a real DXF reader, and any latitude written without NaN or a hang.
 #include "core/HPGLDatei.h"
 #include "core/Sonne.h"
+#include "core/Sprachdienst.h"
 #include "core/State.h"
 #include "dials/quadrant/QuadrantGeometrie.h"
 #include "dials/quadrant/QuadrantHpgl.h"
@@ -152,7 +153,7 @@ TEST(QuadrantHpgl, FragmentsCheckedByHand)
     klein.Par.QuadrantGroesse = 100;
     EXPECT_NE(schreibe(klein).find(";PU;SI  0.15, 0.23;SP 6;"), std::string::npos);
     // The sign table's start dates speak the plot's language.
-    klein.Sprachspalte = 2;
+    setzeSprache(klein, false);
     const std::string englisch = schreibe(klein);
     EXPECT_NE(englisch.find(";LB (21.May -)\x03"), std::string::npos);
     EXPECT_EQ(englisch.find("Dez"), std::string::npos);

@@ -406,6 +406,43 @@ TEST(QuadrantZeichnung, AnyLatitudeGivesFiniteDrawingsAndTemporalHoursStopBeyond
 // A page the quadrant does not fit across (a portrait A4 page holds 151 mm) is refused before
 // printing, with the size and the page's limit in the user's language; on every page it fits
 // nothing leaves the page, the legend's column moved left where the page is narrow.
+namespace {
+
+// What leaves the sheet: strokes or texts off it, or texts cut by its edge.
+std::string abseits(const test::Blattinhalt& b)
+{
+    std::string weg;
+    for (const test::Befund& x : test::pruefeLayout(b.roh, {0, 0, b.breite, b.hoehe}))
+        if (x.art == test::Befundart::StrichAusserhalb || x.art == test::Befundart::TextAusserhalb
+            || x.art == test::Befundart::TextAngeschnitten)
+            weg += x.meldung + "\n";
+    return weg;
+}
+
+} // namespace
+
+// A quadrant too large for the sheet says so in the user's language where its numbers and
+// marks leave the sheet, and says nothing where all of it stands on the sheet.
+TEST(QuadrantZeichnung, ATooLargeQuadrantSaysSoWhereItLeavesTheSheet)
+{
+    struct Fall { const test::Sicht* blatt; int groesse; bool zuGross; };
+    for (const bool deutsch : {true, false})
+        for (const Fall f : {Fall{&test::kSchirmKlein, 200, true}, {&test::kSeiteA4, 200, true}, {&test::kSchirm, 150, false},
+                             {&test::kSchirmKlein, 150, false}, {&test::kSeiteA4, 150, false}}) {
+            SCOPED_TRACE(testing::Message() << f.blatt->name << " " << f.groesse << " " << deutsch);
+            AppState s = zustand();
+            setzeSprache(s, deutsch);
+            s.Schalter.QuadrantSkala = 1;
+            s.Par.QuadrantGroesse = f.groesse;
+            const test::Blattinhalt b = test::zeichneInSicht(s, *f.blatt);
+            const std::string gesagt = b.meldungen.empty() ? "" : b.meldungen.front().text;
+            EXPECT_EQ(gesagt.find(deutsch ? "Der Quadrant ist zu groß für dieses Blatt" : "The quadrant is too large for this sheet")
+                          != std::string::npos,
+                      f.zuGross) << gesagt;
+            EXPECT_EQ(abseits(b).empty(), !f.zuGross);
+        }
+}
+
 TEST(QuadrantZeichnung, APageTakesTheQuadrantItHoldsAndRefusesALargerOne)
 {
     struct Fall { const test::Sicht* seite; int groesse; bool verweigert; };
@@ -427,11 +464,6 @@ TEST(QuadrantZeichnung, APageTakesTheQuadrantItHoldsAndRefusesALargerOne)
                     EXPECT_NE(b.nein.find(deutsch ? "höchstens 151 mm" : "at most 151 mm"), std::string::npos) << b.nein;
                     continue;
                 }
-                std::string weg;
-                for (const test::Befund& x : test::pruefeLayout(b.roh, {0, 0, b.breite, b.hoehe}))
-                    if (x.art == test::Befundart::StrichAusserhalb || x.art == test::Befundart::TextAusserhalb
-                        || x.art == test::Befundart::TextAngeschnitten)
-                        weg += x.meldung + "\n";
-                EXPECT_EQ(weg, "");
+                EXPECT_EQ(abseits(b), "");
             }
 }
