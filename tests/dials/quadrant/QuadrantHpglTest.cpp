@@ -8,6 +8,7 @@
 #include "dials/quadrant/QuadrantGeometrie.h"
 #include "dials/quadrant/QuadrantHpgl.h"
 #include "support/GoldenDatei.h"
+#include "support/Layoutpruefung.h"
 #include "support/PlotLeser.h"
 
 #include <gtest/gtest.h>
@@ -345,6 +346,28 @@ TEST(QuadrantHpgl, TemporalAfternoonNumbersStandBeyondTheirMorningPartners)
         }
         EXPECT_GE(geprueft, 4) << breite;
     }
+}
+
+// The captions under the two quadrants of a mean-time plot stand on the sheet in either
+// language: the longer English second caption a line lower, ending at the sheet's edge; the
+// German one in its place.
+TEST(QuadrantHpgl, MeanTimeCaptionsStayOnTheSheet)
+{
+    for (const std::uint8_t skala : {0, 1})
+        for (const bool deutsch : {true, false}) {
+            AppState s = zustand();
+            setzeSprache(s, deutsch);
+            s.Schalter.QuadrantSkala = skala;
+            s.Schalter.MitZeitglAzimut = 1;
+            s.Schalter.Zonenzeit = 1;
+            const std::string plot = schreibe(s);
+            std::string weg;
+            for (const test::Befund& b : test::pruefePlotLayout(plot, test::plotSeite(plot)))
+                if (b.art == test::Befundart::TextAusserhalb || b.art == test::Befundart::TextAngeschnitten)
+                    weg += b.meldung + "\n";
+            EXPECT_EQ(weg, "") << int(skala) << " " << deutsch;
+            EXPECT_EQ(plot.find("PU 9420 1500;LB") != std::string::npos, deutsch) << int(skala);
+        }
 }
 
 TEST(QuadrantHpgl, EveryPlotPassesHp2xxAndItsDxfPassesEzdxf)
