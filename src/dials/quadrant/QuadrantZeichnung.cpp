@@ -256,6 +256,7 @@ void QuadrantBlatt::stundenText(int x, int y, int stunde)
             break;
     }
     c.textOut(x, y, t);
+    zahlenUnten = std::max(zahlenUnten, y + h);
     stunden_[stunde] = {x, y, breite};
     letzte_ = stunde;
 }
@@ -414,17 +415,6 @@ Konstruktionsmeldungen zeichneQuadrantSU(const AppState& s, Canvas& canvas, int 
 
     b.z = quadrantStunden(s);
     titelUndLegende(b);
-    // A quadrant too large for the sheet has its numbers below the arc and its marks above the
-    // horizontal edge off the sheet: that is said.
-    Konstruktionsmeldungen meldungen;
-    const double oben = s.Schalter.QuadrantSkala == 2 ? std::max(8 * b.u, 2.0 * b.FH) : 1.2 * b.FH;
-    if (b.Y0 - oben < 0 || b.Y0 + b.S + 1.4 * b.u + 2.0 * b.FH > hoehe)
-        meldungen.push_back({PromptTitle::Warnung, PromptIcon::Warning,
-                             s.Sprachspalte == 2 ? "The quadrant is too large for this sheet: some of its numbers and marks "
-                                                   "lie off it. Choose a smaller size or a larger sheet."
-                                                 : "Der Quadrant ist zu groß für dieses Blatt: einige seiner Zahlen und "
-                                                   "Zeichen liegen außerhalb. Bitte eine kleinere Größe oder ein größeres "
-                                                   "Blatt wählen."});
     canvas.setPenWidth(s.Schalter.Linienstaerke);
     switch (s.Schalter.QuadrantSkala) {
     case 0:
@@ -443,6 +433,20 @@ Konstruktionsmeldungen zeichneQuadrantSU(const AppState& s, Canvas& canvas, int 
     default:
         break;
     }
+    // A quadrant too large for the sheet has its numbers below the arc and its marks above the
+    // horizontal edge off the sheet: that is said. Below the calendar scale's arc stand only its
+    // hour numbers, where they were written, and the month names beside the edge.
+    Konstruktionsmeldungen meldungen;
+    const double oben = s.Schalter.QuadrantSkala == 2 ? std::max(8 * b.u, 2.0 * b.FH) : 1.2 * b.FH;
+    const double unten = s.Schalter.QuadrantSkala == 0 ? std::max<double>(b.zahlenUnten, b.Y0 + b.S + 0.4 * b.FH)
+                                                       : b.Y0 + b.S + 1.4 * b.u + 2.0 * b.FH;
+    if (b.Y0 - oben < 0 || unten > hoehe)
+        meldungen.push_back({PromptTitle::Warnung, PromptIcon::Warning,
+                             s.Sprachspalte == 2 ? "The quadrant is too large for this sheet: some of its numbers and marks "
+                                                   "lie off it. Choose a smaller size or a larger sheet."
+                                                 : "Der Quadrant ist zu groß für dieses Blatt: einige seiner Zahlen und "
+                                                   "Zeichen liegen außerhalb. Bitte eine kleinere Größe oder ein größeres "
+                                                   "Blatt wählen."});
     return meldungen;
 }
 

@@ -425,14 +425,15 @@ std::string abseits(const test::Blattinhalt& b)
 // marks leave the sheet, and says nothing where all of it stands on the sheet.
 TEST(QuadrantZeichnung, ATooLargeQuadrantSaysSoWhereItLeavesTheSheet)
 {
-    struct Fall { const test::Sicht* blatt; int groesse; bool zuGross; };
+    struct Fall { const test::Sicht* blatt; int groesse; std::uint8_t skala; bool zuGross; };
     for (const bool deutsch : {true, false})
-        for (const Fall f : {Fall{&test::kSchirmKlein, 200, true}, {&test::kSeiteA4, 200, true}, {&test::kSchirm, 150, false},
-                             {&test::kSchirmKlein, 150, false}, {&test::kSeiteA4, 150, false}}) {
-            SCOPED_TRACE(testing::Message() << f.blatt->name << " " << f.groesse << " " << deutsch);
+        for (const Fall f : {Fall{&test::kSchirmKlein, 200, 1, true}, {&test::kSeiteA4, 200, 1, true}, {&test::kSchirm, 150, 1, false},
+                             {&test::kSchirmKlein, 150, 1, false}, {&test::kSeiteA4, 150, 1, false},
+                             {&test::kSchirmKlein, 200, 0, true}, {&test::kSchirm, 200, 0, false}}) {
+            SCOPED_TRACE(testing::Message() << f.blatt->name << " " << f.groesse << " scale " << int(f.skala) << " " << deutsch);
             AppState s = zustand();
             setzeSprache(s, deutsch);
-            s.Schalter.QuadrantSkala = 1;
+            s.Schalter.QuadrantSkala = f.skala;
             s.Par.QuadrantGroesse = f.groesse;
             const test::Blattinhalt b = test::zeichneInSicht(s, *f.blatt);
             const std::string gesagt = b.meldungen.empty() ? "" : b.meldungen.front().text;
