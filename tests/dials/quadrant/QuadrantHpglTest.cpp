@@ -361,11 +361,7 @@ TEST(QuadrantHpgl, MeanTimeCaptionsStayOnTheSheet)
             s.Schalter.MitZeitglAzimut = 1;
             s.Schalter.Zonenzeit = 1;
             const std::string plot = schreibe(s);
-            std::string weg;
-            for (const test::Befund& b : test::pruefePlotLayout(plot, test::plotSeite(plot)))
-                if (b.art == test::Befundart::TextAusserhalb || b.art == test::Befundart::TextAngeschnitten)
-                    weg += b.meldung + "\n";
-            EXPECT_EQ(weg, "") << int(skala) << " " << deutsch;
+            EXPECT_EQ(test::abseits(test::pruefePlotLayout(plot, test::plotSeite(plot))), "") << int(skala) << " " << deutsch;
             EXPECT_EQ(plot.find("PU 9420 1500;LB") != std::string::npos, deutsch) << int(skala);
         }
 }

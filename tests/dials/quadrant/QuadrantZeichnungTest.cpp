@@ -406,21 +406,6 @@ TEST(QuadrantZeichnung, AnyLatitudeGivesFiniteDrawingsAndTemporalHoursStopBeyond
 // A page the quadrant does not fit across (a portrait A4 page holds 151 mm) is refused before
 // printing, with the size and the page's limit in the user's language; on every page it fits
 // nothing leaves the page, the legend's column moved left where the page is narrow.
-namespace {
-
-// What leaves the sheet: strokes or texts off it, or texts cut by its edge.
-std::string abseits(const test::Blattinhalt& b)
-{
-    std::string weg;
-    for (const test::Befund& x : test::pruefeLayout(b.roh, {0, 0, b.breite, b.hoehe}))
-        if (x.art == test::Befundart::StrichAusserhalb || x.art == test::Befundart::TextAusserhalb
-            || x.art == test::Befundart::TextAngeschnitten)
-            weg += x.meldung + "\n";
-    return weg;
-}
-
-} // namespace
-
 // A quadrant too large for the sheet says so in the user's language where its numbers and
 // marks leave the sheet, and says nothing where all of it stands on the sheet.
 TEST(QuadrantZeichnung, ATooLargeQuadrantSaysSoWhereItLeavesTheSheet)
@@ -440,7 +425,7 @@ TEST(QuadrantZeichnung, ATooLargeQuadrantSaysSoWhereItLeavesTheSheet)
             EXPECT_EQ(gesagt.find(deutsch ? "Der Quadrant ist zu groß für dieses Blatt" : "The quadrant is too large for this sheet")
                           != std::string::npos,
                       f.zuGross) << gesagt;
-            EXPECT_EQ(abseits(b).empty(), !f.zuGross);
+            EXPECT_EQ(test::abseits(test::pruefeLayout(b.roh, {0, 0, b.breite, b.hoehe})).empty(), !f.zuGross);
         }
 }
 
@@ -465,6 +450,6 @@ TEST(QuadrantZeichnung, APageTakesTheQuadrantItHoldsAndRefusesALargerOne)
                     EXPECT_NE(b.nein.find(deutsch ? "höchstens 151 mm" : "at most 151 mm"), std::string::npos) << b.nein;
                     continue;
                 }
-                EXPECT_EQ(abseits(b), "");
+                EXPECT_EQ(test::abseits(test::pruefeLayout(b.roh, {0, 0, b.breite, b.hoehe})), "");
             }
 }
