@@ -87,14 +87,18 @@ void titelUndLegende(QuadrantBlatt& b)
 
     b.c.setFontName("Arial");
     b.c.setFontColor(s.Farben[3]);
-    b.c.setFontHeight(zeilenHoehe);
-    const int zeilenBreite = std::max(b.c.textExtent(ort).width, b.c.textExtent(zeigen).width);
     b.c.setFontHeight(titelHoehe);
     // The column stands right of the middle; where its longest line would run past the frame's
     // right edge (a portrait page, whose width the quadrant fills), it moves left, below the
-    // quadrant.
-    const int x = std::max(b.mx, std::min(b.W / 2 + b.mx + rund(3.0 * b.c.fontHeight()),
-                                          b.W - std::max(b.c.textExtent(titel).width, zeilenBreite)));
+    // quadrant. No letter is wider than its height: only a column that might not fit is measured.
+    int x = b.W / 2 + b.mx + rund(3.0 * b.c.fontHeight());
+    const std::size_t zeichen = std::max(ort.size(), zeigen.size());
+    if (x + std::max(titel.size() * titelHoehe, zeichen * zeilenHoehe) > static_cast<std::size_t>(b.W)) {
+        b.c.setFontHeight(zeilenHoehe);
+        const int zeilenBreite = std::max(b.c.textExtent(ort).width, b.c.textExtent(zeigen).width);
+        b.c.setFontHeight(titelHoehe);
+        x = std::max(b.mx, std::min(x, b.W - std::max(b.c.textExtent(titel).width, zeilenBreite)));
+    }
     // On the screen the window's message panel covers the image's last lines: the legend
     // stands two of its lines higher there.
     const int hoeher = b.bildschirm ? 2 * (gross ? 15 : 12) : 0;
