@@ -33,8 +33,7 @@ struct Sicht {
 };
 inline const Sicht kSchirm{"screen", 1780, 905}, kSchirmKlein{"screen 1366", 1226, 593};
 inline const Sicht kSeiteA4{"page A4", 2970, 2100, true}, kSeiteA3{"page A3", 4200, 2970, true};
-inline const Sicht kSeiteA4Hoch{"page A4 portrait", 2100, 2970, true};
-inline const Sicht kSeiteA3Hoch{"page A3 portrait", 2970, 4200, true};
+inline const Sicht kSeiteA4Hoch{"page A4 portrait", 2100, 2970, true}, kSeiteA3Hoch{"page A3 portrait", 2970, 4200, true};
 inline const Sicht kPlot{"plot", 0, 0, false, true};
 inline const Sicht kSichten[] = {kSchirm, kSchirmKlein, kSeiteA4, kSeiteA3, kPlot};
 inline const Sicht kBlaetter[] = {kSchirm, kSchirmKlein, kSeiteA4, kSeiteA3}; // those drawn on a canvas
