@@ -128,7 +128,10 @@ QString text(double x, bool ganz) { return QString::number(x, 'f', ganz ? 0 : 2)
 
 QString feldName(const Feld& f)
 {
-    return QString::fromLatin1("%1 %2 %3").arg(QChar::fromLatin1(f.fenster)).arg(QChar::fromLatin1(f.typ)).arg(QLatin1String(f.feld));
+    return QString::fromLatin1("%1 %2 %3")
+        .arg(QChar::fromLatin1(f.fenster))
+        .arg(QChar::fromLatin1(f.typ))
+        .arg(QLatin1String(f.feld));
 }
 
 // Another field of the window to leave the tested one for; a choice button where the window
@@ -247,7 +250,8 @@ private slots:
                 // out meets both.
                 // (Just beyond both ends, and a value far off that comes pasted.)
                 const double schritt = f.ganz ? 1 : 0.01;
-                const QString abgelehnt[] = {text(f.bereich.von - schritt, f.ganz), text(f.bereich.bis + schritt, f.ganz), "1e22"};
+                const QString abgelehnt[] = {text(f.bereich.von - schritt, f.ganz), text(f.bereich.bis + schritt, f.ganz),
+                                             QStringLiteral("1e22")};
                 for (int nr = 0; nr < 9; ++nr) {
                     const int weg = nr / 3; // the close (or next) button, the window's close, Escape
                     const QString getippt = abgelehnt[nr % 3];
@@ -259,7 +263,7 @@ private slots:
                     eingabe->setFocus(Qt::MouseFocusReason);
                     eingabe->setText(getippt);
                     for (QPushButton* k : d->findChildren<QPushButton*>())
-                        if (weg == 0 && (k->objectName() == QLatin1String("BitBtn1") || k->objectName() == QLatin1String("Button1")))
+                        if (weg == 0 && (k->objectName() == "BitBtn1" || k->objectName() == "Button1"))
                             QTest::mouseClick(k, Qt::LeftButton);
                     if (weg == 1)
                         d->close();
