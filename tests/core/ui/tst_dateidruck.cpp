@@ -124,7 +124,6 @@ private slots:
         const std::string alt = "%PDF-1.4 the print of last week";
         std::ofstream(ziel, std::ios::binary) << alt;
         QPrinter drucker(QPrinter::HighResolution);
-        drucker.setOutputFormat(QPrinter::PdfFormat);
         drucker.setOutputFileName(QString::fromStdString(ziel.string()));
         Dateidruck datei(drucker, true);
         QVERIFY(datei.bereit());
