@@ -388,7 +388,7 @@ TEST(LeseIni, LineFiveDefaultsAndLineSeventeenLimitsFallBackAndReadingGoesOn)
     for (const auto& c : cases) {
         AppState s = startedState();
         IniPrompt prompt;
-        readEdited(s, stand, prompt, [&](auto& l) { l[5] = c.line5, l[17] = c.line17; });
+        readEdited(s, stand, prompt, [&](auto& l) { l[5] = c.line5; l[17] = c.line17; });
         EXPECT_EQ(allTexts(prompt), c.report ? "[" + std::string(c.report) + "]\n" : "") << c.line5 << c.line17;
         EXPECT_EQ(std::tie(s.Par.Skalenlaenge, s.SkalaHidokai2), std::tuple(c.skala, c.hidokai2)) << c.line5;
         EXPECT_EQ(std::tie(s.RingLochVersatz, s.DeklOben, s.DeklUnten), std::tuple(c.versatz, c.oben, c.unten)) << c.line17;

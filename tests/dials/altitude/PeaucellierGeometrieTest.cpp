@@ -4,6 +4,7 @@
 // these directions.
 #include "PeaucellierSonne.h"
 #include "core/RecordingCanvas.h"
+#include "core/Sprachdienst.h"
 #include "core/State.h"
 #include "dials/altitude/PeaucellierGeometrie.h"
 #include "dials/altitude/PeaucellierZeichnung.h"
@@ -219,7 +220,8 @@ TEST(PeaucellierZeichnung, NothingLeavesTheSheetWithoutAWord)
             for (const test::Sicht& v : {test::kSchirm, test::kSchirmKlein, test::kSeiteA4, test::kSeiteA3, test::kPlot,
                                          test::Sicht{"page A4 portrait", 2100, 2970, true}}) {
                 AppState s = zustand(phi);
-                s.Par.Einheit = einheit, s.Deutsch = false;
+                s.Par.Einheit = einheit;
+                setzeSprache(s, false);
                 const test::Blattinhalt b = test::zeichneInSicht(s, v);
                 bool ganz = !b.verweigert;
                 for (const test::Strich& st : b.striche)

@@ -4,6 +4,7 @@
 // carries the point leans tau W from the vertical for tau hours from noon.
 #include "core/RecordingCanvas.h"
 #include "core/Rounding.h"
+#include "core/Sprachdienst.h"
 #include "core/State.h"
 #include "dials/altitude/SawyerGeometrie.h"
 #include "dials/altitude/PeaucellierHpgl.h"
@@ -241,7 +242,7 @@ TEST(SawyerZeichnung, RefusalsOfBothAzimuthDialsNameTheirLimits)
         for (const bool sawyer : {false, true})
             for (const bool deutsch : {false, true}) {
                 AppState s = zustand(f.phi);
-                s.Deutsch = deutsch;
+                setzeSprache(s, deutsch);
                 s.FusspunktX = s.FusspunktY = 0;
                 RecordingCanvas c(1200, 800);
                 if (sawyer)
@@ -359,13 +360,17 @@ TEST(SawyerGeometrie, SignsBesideABoundaryWithoutItsNoonPoint)
 TEST(SawyerZeichnung, APageIsRefusedWhereThePrintFromTheUsersFootWouldRunOff)
 {
     Zeichenfensterzustand f;
-    f.BildBreite = 1780, f.BildHoehe = 905;
+    f.BildBreite = 1780;
+    f.BildHoehe = 905;
     for (const double breite : {29.5, -29.5, 36.0, 40.0, 47.25, -33.87, 55.0, -55.0, 66.0})
         for (const double gnomon : {5.0, 35.0, 200.0})
             for (const int fussY : {40, 181, 587})
                 for (const auto& [w, h] : {std::pair{2970, 2100}, {2100, 2970}, {4200, 2970}}) {
                     AppState s = zustand(breite);
-                    s.Par.Gnomonhoehe = gnomon, s.FusspunktX = 890, s.FusspunktY = fussY, s.Deutsch = fussY > 100;
+                    s.Par.Gnomonhoehe = gnomon;
+                    s.FusspunktX = 890;
+                    s.FusspunktY = fussY;
+                    setzeSprache(s, fussY > 100);
                     test::ScriptedPrompt frage;
                     const bool passt = seitenPruefung(s, f, zeichnungseintrag(s, false), w, h, frage);
                     RecordingCanvas c(w, h, true);

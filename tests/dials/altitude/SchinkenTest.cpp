@@ -4,6 +4,7 @@
 #include "HoehenuhrReferenz.h"
 
 #include "core/RecordingCanvas.h"
+#include "core/Sprachdienst.h"
 #include "core/State.h"
 #include "dials/altitude/ZeichneSchinkenSU.h"
 #include "support/Ansichten.h"
@@ -142,7 +143,9 @@ TEST(Schinken, CrossingMarksStayOnTheSheetOrTheUserIsTold)
             for (const test::Sicht& v : test::kBlaetter) {
                 SCOPED_TRACE(testing::Message() << breite << " size " << groesse << " " << v.name);
                 AppState s = zustand(breite);
-                s.Deutsch = false, s.SchinkenModus = 1, s.Par.HabermelGnomon = groesse;
+                setzeSprache(s, false);
+                s.SchinkenModus = 1;
+                s.Par.HabermelGnomon = groesse;
                 const double halb = v.seite ? 20 : 8;
                 const auto ganzeMarken = [&](const test::Blattinhalt& b) { // their whole horizontal strokes
                     int n = 0;

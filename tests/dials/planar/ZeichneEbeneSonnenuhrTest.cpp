@@ -1,5 +1,6 @@
 #include "core/RecordingCanvas.h"
 #include "core/Sonne.h"
+#include "core/Sprachdienst.h"
 #include "core/State.h"
 #include "dials/Ebenenprojektion.h"
 #include "dials/planar/EbeneGeometrie.h"
@@ -557,8 +558,11 @@ TEST(ZeichneEbeneSonnenuhr, AWallWithoutHourLinesOnTheSheetSaysSo)
             SCOPED_TRACE(testing::Message() << w.breite << " " << w.abweichung << " " << v.name);
             AppState s = zustand('v');
             s.Schalter.OhneZeitgl = 1;
-            s.Par.Breite = w.breite, s.Par.Wandabweichung = w.abweichung;
-            s.Zeiten.EotVon = w.von, s.Zeiten.EotBis = w.bis, s.Deutsch = false;
+            s.Par.Breite = w.breite;
+            s.Par.Wandabweichung = w.abweichung;
+            s.Zeiten.EotVon = w.von;
+            s.Zeiten.EotBis = w.bis;
+            setzeSprache(s, false);
             const test::Blattinhalt b = test::zeichneInSicht(s, v);
             const std::string gesagt = b.meldungen.empty() ? "" : b.meldungen.back().text;
             EXPECT_NE(gesagt.find("No hour line falls on the sheet") == std::string::npos,

@@ -177,7 +177,7 @@ TEST(QuadrantBeschriftung, GunterRefusesLatitudesWithoutANoonCalendarAndSaysWhic
     for (const auto& f : faelle)
         for (const bool deutsch : {false, true}) {
             AppState s = gunter(f.phi);
-            s.Deutsch = deutsch;
+            setzeSprache(s, deutsch);
             RecordingCanvas c(1920, 1080);
             zeichneQuadrantSU(s, c, 1920, 1080, true, quadrantMeridian(s), Zeichenumgebung{});
             const std::string plot = plotVon(s);

@@ -1,4 +1,5 @@
 #include "shell/ui/MainWindow.h"
+#include "core/Sprachdienst.h"
 #include "dialogs/IniText.h"
 #include "shell/Menue.h"
 #include "support/ScriptedPrompt.h"
@@ -119,7 +120,7 @@ private slots:
             AppState vorlage = gestartet();
             vorlage.IniDatei = ini.toStdString();
             vorlage.Par.Breite = -33.9;
-            vorlage.Deutsch = 0;
+            setzeSprache(vorlage, false);
             test::ScriptedPrompt still;
             QVERIFY(SchreibeNeueIni(vorlage, vorlage.IniDatei, still));
         }
