@@ -56,6 +56,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         std::fwrite(bytes.data(), 1, bytes.size(), f);
         std::fclose(f);
     }
+    // The line reader within a small limit: no header line longer than its cut, no line
+    // beyond the limit.
+    Zeilenleser leser;
+    std::string_view zeile;
+    if (leser.oeffne(datei, true, 4096))
+        for (int i = 0; leser.naechsteZeile(zeile, i < 6 ? 200 : SIZE_MAX); ++i)
+            if (zeile.size() > (i < 6 ? 200u : 4096u))
+                __builtin_trap();
     const Kachelkopf& k = *kopf.kopf;
     Stumm prompt;
     HorizontDienste dienste;

@@ -39,7 +39,9 @@ constexpr Grund kGruende[] = {
     {EXDEV, "Die Datei liegt auf einem anderen Datenträger", "Invalid cross-device link"},
 };
 
-std::string grund(int nummer, bool deutsch)
+} // namespace
+
+std::string fehlergrundText(int nummer, bool deutsch)
 {
     for (const Grund& g : kGruende)
         if (g.nummer == nummer)
@@ -48,8 +50,6 @@ std::string grund(int nummer, bool deutsch)
         return "Systemfehler " + std::to_string(nummer);
     return std::strerror(nummer);
 }
-
-} // namespace
 
 std::string dateifehlerText(Dateivorgang vorgang, const std::filesystem::path& datei, int fehlernummer, bool deutsch)
 {
@@ -66,7 +66,7 @@ std::string dateifehlerText(Dateivorgang vorgang, const std::filesystem::path& d
                                                                : "Cannot replace ";
         text = was + name + ": ";
     }
-    return text + grund(fehlernummer, deutsch);
+    return text + fehlergrundText(fehlernummer, deutsch);
 }
 
 std::string schreibschutzText(const std::filesystem::path& datei, bool deutsch)

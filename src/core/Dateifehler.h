@@ -12,6 +12,9 @@ enum class Dateivorgang { Lesen, Schreiben, Ersetzen };
 // "name": No space left on device"; fehlernummer is the system's error number (errno).
 std::string dateifehlerText(Dateivorgang vorgang, const std::filesystem::path& datei, int fehlernummer, bool deutsch);
 
+// The reason alone: "Kein Speicherplatz mehr auf dem Datenträger" / "No space left on device".
+std::string fehlergrundText(int fehlernummer, bool deutsch);
+
 // A file the user may not write: its name, then the message of a write-protected file.
 std::string schreibschutzText(const std::filesystem::path& datei, bool deutsch);
 

@@ -29,6 +29,7 @@ Art art(Dateiart a)
     case Dateiart::Horizontprofil: return {4 * kMB, "ein Horizontprofil", "a horizon profile"};
     case Dateiart::Hoehengitter: return {512 * kMB, "eine Kachel mit Höhendaten", "an elevation tile"};
     case Dateiart::Kartendaten: return {256 * kMB, "eine Kartendatei", "a map data file"};
+    case Dateiart::Startbild: return {64 * kMB, "ein Startbild", "a start picture"};
     }
     return {4 * kMB, "eine Datei dieser Art", "a file of this kind"};
 }
@@ -68,12 +69,18 @@ std::string zuGrossText(const std::filesystem::path& datei, std::uint64_t groess
 {
     const Art k = art(a);
     const std::string name = "\"" + datei.string() + "\"";
-    const std::string wieviel = std::to_string(groesse) + (deutsch ? " Bytes (" : " bytes (") + lesbareGroesse(groesse) + ")";
+    const char* bytes = deutsch ? " Bytes" : " bytes";
+    // A size just over the limit rounds to the limit's own figure: it is then "over" it.
+    const std::string grenze = lesbareGroesse(k.groesste);
+    const bool gleich = groesse > k.groesste && lesbareGroesse(groesse) == grenze;
+    const std::string wieviel = std::to_string(groesse) + bytes + " (" + (gleich ? (deutsch ? "über " : "over ") : "")
+                                + lesbareGroesse(groesse) + ")";
+    const std::string hoechstens = std::to_string(k.groesste) + bytes + ", " + grenze;
     if (deutsch)
-        return "Die Datei " + name + " hat " + wieviel + ": zu groß für " + k.deutsch + " (höchstens "
-            + lesbareGroesse(k.groesste) + "). Sie wird nicht gelesen.";
-    return "The file " + name + " has " + wieviel + ": too large for " + k.englisch + " (at most "
-        + lesbareGroesse(k.groesste) + "). It is not read.";
+        return "Die Datei " + name + " hat " + wieviel + ": zu groß für " + k.deutsch + " (höchstens " + hoechstens
+            + "). Sie wird nicht gelesen.";
+    return "The file " + name + " has " + wieviel + ": too large for " + k.englisch + " (at most " + hoechstens
+        + "). It is not read.";
 }
 
 bool groesseZulaessig(const std::filesystem::path& datei, std::uint64_t groesse, Dateiart a, std::string& fehler,

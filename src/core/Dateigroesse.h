@@ -18,6 +18,7 @@ enum class Dateiart {
     Horizontprofil,     // ".ele": 723 lines
     Hoehengitter,       // ".asc": a tile of 3601 x 3601 heights is some 60 MB
     Kartendaten,        // map points, read by the map overlay and the map tools
+    Startbild,          // "umbrin.jpg" beside the program, a JPEG of at most 8192 pixels a side
 };
 
 // The largest file of the kind that is read, in bytes.

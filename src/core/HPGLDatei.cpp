@@ -9,9 +9,31 @@
 namespace umbrin {
 namespace {
 
-bool nurAscii(std::string_view text)
+constexpr char hpglEtx = '\x03';
+
+// Printable ASCII, line ends and the label terminator: all a plot's own commands hold.
+bool schlicht(std::string_view text)
 {
-    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    return std::all_of(text.begin(), text.end(), [](char c) {
+        const auto b = static_cast<unsigned char>(c);
+        return (b >= 0x20 && b < 0x7F) || c == hpglEtx || c == '\r' || c == '\n';
+    });
+}
+
+// The text without control characters other than line ends and the label terminator: a
+// label's text that came from a file (a plotter takes an escape for a device command).
+std::string ohneFremdeSteuerzeichen(std::string_view text)
+{
+    std::string t;
+    t.reserve(text.size());
+    for (std::size_t von = 0; von <= text.size();) {
+        const std::size_t bis = std::min(text.find_first_of("\x03\r\n", von), text.size());
+        t += ohneSteuerzeichen(text.substr(von, bis - von));
+        if (bis < text.size())
+            t += text[bis];
+        von = bis + 1;
+    }
+    return t;
 }
 
 } // namespace
@@ -54,8 +76,9 @@ void HPGLDatei::schreibe(std::string_view text)
 {
     // Commands and numbers are plain ASCII; only labels may need the conversion.
     std::string umgesetzt;
-    if (!nurAscii(text)) {
-        umgesetzt = utf8ToCp1252(plotterSchrift_ ? Plotterschrift(text, deutsch_) : std::string(text));
+    if (!schlicht(text)) {
+        umgesetzt = ohneFremdeSteuerzeichen(text);
+        umgesetzt = utf8ToCp1252(plotterSchrift_ ? Plotterschrift(umgesetzt, deutsch_) : umgesetzt);
         text = umgesetzt;
     }
     switch (art_) {

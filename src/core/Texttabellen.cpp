@@ -560,7 +560,7 @@ const std::array<TextZeile, 72> MeldungsTabelle = {{
     /*  42 */ {"Fehler - Drucken abgebrochen!", "Error - Printing cancelled !"},
     /*  43 */ {"Bitte mit Mausklick die Gnomonposition fixieren!", "Please fix the gnomon position with mouse click!"},
     /*  44 */ {"Die Aufgabe ist unter Umständen nicht lösbar,weil\n\r( |geogr.Breite|-|Sonnendeklination| )< 0 ist\n\rund manche Azimutwerte nie erreicht werden.", "There does not always exist a solution, because\n\r    ( |latitude|-|sun declination| )< 0\n\rand the sun does not reach all azimuth values."},
-    /*  45 */ {" nicht konvertiert!\n\rHPGL-File ist eventuell defekt.", " not converted!\n\rHPGL-file is probably corrupted."},
+    /*  45 */ {" nicht konvertiert!\n\rHPGL-Datei ist eventuell defekt.", " not converted!\n\rHPGL-file is probably corrupted."},
     /*  46 */ {"     Fehler bei Conversion von ", "      Error in converting "},
     /*  47 */ {"!\n\rdxf-Datei ist womöglich defekt!", "!\n\rProbably the dxf-file is corrupted!"},
     /*  48 */ {"Es ist keine Internetverbindung möglich!", "LINK to Internet not possible! "},

@@ -90,4 +90,45 @@ std::string mitLeerzeichen(std::string_view vorn, std::string_view hinten)
     return t.append(hinten);
 }
 
+namespace {
+
+// The length of the control character at s[i], 0 for none.
+std::size_t steuerzeichen(std::string_view s, std::size_t i)
+{
+    const auto c = static_cast<unsigned char>(s[i]);
+    if (c < 0x20 || c == 0x7F)
+        return 1;
+    if (c == 0xC2 && i + 1 < s.size()) {
+        const auto d = static_cast<unsigned char>(s[i + 1]);
+        return d >= 0x80 && d <= 0x9F ? 2 : 0;
+    }
+    return 0;
+}
+
+} // namespace
+
+bool hatSteuerzeichen(std::string_view s)
+{
+    for (std::size_t i = 0; i < s.size(); ++i)
+        if (steuerzeichen(s, i))
+            return true;
+    return false;
+}
+
+std::string ohneSteuerzeichen(std::string_view s)
+{
+    std::string t;
+    t.reserve(s.size());
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (const std::size_t n = steuerzeichen(s, i)) {
+            if (s[i] == '\t')
+                t += ' ';
+            i += n - 1;
+            continue;
+        }
+        t += s[i];
+    }
+    return t;
+}
+
 } // namespace umbrin

@@ -29,4 +29,12 @@ std::string OhneAccelerator(std::string_view s);
 // the start of the second are folded into it; an empty side adds no blank.
 std::string mitLeerzeichen(std::string_view vorn, std::string_view hinten);
 
+// Whether a text holds a control character: a byte below 32, DEL, or (as UTF-8) one of the
+// characters U+0080 to U+009F.
+bool hatSteuerzeichen(std::string_view s);
+// A text read from a file as a label may show it: a TAB becomes a blank, every other control
+// character is dropped (a plot would take the character 3 for the end of its label and run
+// the rest as commands). Everything else is kept.
+std::string ohneSteuerzeichen(std::string_view s);
+
 } // namespace umbrin

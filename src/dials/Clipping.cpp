@@ -112,6 +112,13 @@ std::vector<std::vector<CanvasPoint>> polylinieImRechteck(const std::vector<Canv
                                                           int ymax)
 {
     std::vector<std::vector<CanvasPoint>> stuecke;
+    // A polyline wholly inside is its own piece: none of its segments needs cutting.
+    if (std::all_of(p.begin(), p.end(),
+                    [&](const CanvasPoint& q) { return q.x >= xmin && q.x <= xmax && q.y >= ymin && q.y <= ymax; })) {
+        if (p.size() > 1)
+            stuecke.push_back(p);
+        return stuecke;
+    }
     std::vector<CanvasPoint> stueck;
     const auto ende = [&] {
         if (stueck.size() > 1)

@@ -255,10 +255,16 @@ void DxfKonverter::dxfBogen(bool absolut)
 // a blank: a DXF group value is one line.
 void DxfKonverter::dxfText(std::string_view label)
 {
-    std::string text(label);
-    for (char& c : text) {
-        if (c == '\r' || c == '\n')
-            c = ' ';
+    // A line end would end the group's value and a control character has no place in a
+    // drawing's text: blanks for line ends and TABs, nothing for the others.
+    std::string text;
+    text.reserve(label.size());
+    for (const char c : label) {
+        const auto b = static_cast<unsigned char>(c);
+        if (c == '\r' || c == '\n' || c == '\t')
+            text += ' ';
+        else if (b >= 0x20 && b != 0x7F)
+            text += c;
     }
     // A lone "^" would start a control sequence in the DXF text.
     if (text == "^")

@@ -31,6 +31,15 @@ void setzePlatzierung(AppState& s, const Platzierung& p)
     s.LegendeY = p.LegendeY;
 }
 
+void vergissPlatzierung(AppState& s, Zeichenfensterzustand& f)
+{
+    setzePlatzierung(s, Platzierung{});
+    s.FusspunktGesetzt = 0;
+    s.LegendeGesetzt = 0;
+    f.FusspunktNeu = true;
+    f.LegendeNeu = true;
+}
+
 Platzierung standardPlatzierung(const AppState& s, std::int32_t w, std::int32_t h)
 {
     Platzierung p;

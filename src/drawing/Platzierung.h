@@ -3,6 +3,7 @@
 // window's image, and their conversion from image pixels to the plotter units of an export
 // or the 0.1 mm of a printed page for the length of one construction call.
 #include "core/State.h"
+#include "drawing/Zeichenfensterzustand.h"
 
 #include <cstdint>
 
@@ -24,6 +25,13 @@ void setzePlatzierung(AppState& s, const Platzierung& p);
 // it); the other types put the foot in the middle or lower quarter and the legend near the
 // top, mirrored top to bottom for a southern latitude.
 Platzierung standardPlatzierung(const AppState& s, std::int32_t w, std::int32_t h);
+
+// What a window opened for a dial type, or turned to another type, takes over from the state's
+// placement: nothing. A foot or legend placed for another type (or left by the drawing of
+// another type) is not one the user placed for this one: both become unset and not placed, with
+// no marks on the image. The types placed at activation get their defaults there; the others
+// place an unset foot themselves, as in a window opened after a fresh start.
+void vergissPlatzierung(AppState& s, Zeichenfensterzustand& f);
 
 // The plotter page of the planar families: a drawing area of 16157 x 11038 units, y flipped
 // about 11040.

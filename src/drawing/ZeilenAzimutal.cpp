@@ -4,10 +4,14 @@
 
 #include "dials/azimuthal/AzimutalHoeheHpgl.h"
 #include "dials/azimuthal/AzimutalHoeheZeichnung.h"
+#include "dials/azimuthal/AzimutalHoehe.h"
 #include "dials/azimuthal/AzimutalHpgl.h"
+#include "dials/azimuthal/AzimutalSeite.h"
 #include "dials/azimuthal/AzimutalZeichnung.h"
 
 #include <array>
+#include <string>
+#include <utility>
 
 namespace umbrin {
 namespace {
@@ -40,15 +44,23 @@ Konstruktionsmeldungen hoehenkreiseSeite(Zeichenauftrag& a)
 
 Plotergebnis hoehenkreisePlot(Plotauftrag& a)
 {
+    if (std::string nein = hoehenPlatteZuKleinPlot(a.s); !nein.empty())
+        return Plotergebnis::abgelehnt(std::move(nein));
     schreibeHPGL_AzimutalHoehe(a.s, a.plot);
     return Plotergebnis::geschrieben();
 }
 
+// The plate has its true size on the page, which the user's placement does not move.
+std::string aufSeite(const AppState& s, int breite, int hoehe, CanvasPoint)
+{
+    return azimutalSeitenpruefung(s, breite, hoehe);
+}
+
 constexpr std::array<Zeichnungseintrag, 2> zeilen = {{
     {'a', 0, datumskreiseBild, datumskreiseSeite, datumskreisePlot, nullptr, PlotPlatzierung::Keine,
-     DruckPlatzierung::Keine, nullptr},
+     DruckPlatzierung::Keine, nullptr, aufSeite},
     {'a', 1, hoehenkreiseBild, hoehenkreiseSeite, hoehenkreisePlot, nullptr, PlotPlatzierung::Keine,
-     DruckPlatzierung::Keine, nullptr},
+     DruckPlatzierung::Keine, nullptr, aufSeite},
 }};
 
 } // namespace

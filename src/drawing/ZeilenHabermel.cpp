@@ -10,6 +10,8 @@
 #include "drawing/KarteOverlay.h"
 
 #include <array>
+#include <string>
+#include <utility>
 
 namespace umbrin {
 namespace {
@@ -52,6 +54,8 @@ Plotergebnis habermel1Plot(Plotauftrag& a)
 {
     if (auto nein = habermelVerweigerung(a.s))
         return Plotergebnis::abgelehnt(*nein, PromptTitle::Fehler, PromptIcon::Question);
+    if (std::string nein = habermelPlotVerweigerung(a.s); !nein.empty())
+        return Plotergebnis::abgelehnt(std::move(nein));
     zeichneHabermel(a.s, plotZiel(a), a.s.Par.HabermelGnomon);
     return Plotergebnis::geschrieben();
 }

@@ -8,6 +8,7 @@
 #include "dials/cone/KegelKonstruktion.h"
 #include "dials/cone/KegelUhr.h"
 #include "drawing/Exportnamen.h"
+#include "drawing/Platzierung.h"
 
 #include <array>
 
@@ -16,6 +17,15 @@ namespace {
 
 Konstruktionsmeldungen zeichneKegelBild(Zeichenauftrag& a)
 {
+    // A foot off the image is none the user placed (a click lands on the image): the state's
+    // first one, or one drawn before the window placed the cone. The cone then stands where
+    // the window places it, and warns only of what leaves the image from there.
+    PlatzierungsSicherung sicherung(a.s);
+    if (!a.s.FusspunktGesetzt && !fusspunktImBild(a.s, a.breite, a.hoehe)) {
+        const Platzierung p = standardPlatzierung(a.s, a.breite, a.hoehe);
+        a.s.FusspunktX = p.FusspunktX;
+        a.s.FusspunktY = p.FusspunktY;
+    }
     return zeichneKegelUhr(a.s, a.umgebung, a.canvas, a.breite, a.hoehe, true, a.s.Par.Gnomonhoehe, a.s.Zoom,
                            a.s.Schalter.Ebene);
 }

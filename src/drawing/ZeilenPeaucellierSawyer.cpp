@@ -34,8 +34,13 @@ Konstruktionsmeldungen peaucellierSeite(Zeichenauftrag& a)
 
 Plotergebnis peaucellierPlot(Plotauftrag& a)
 {
-    std::string nein = hpglPeaucellierSU(a.s, a.plot, peaucellierEinheitGezeichnet(a.s), a.s.AlsHPGL != 0);
-    return nein.empty() ? Plotergebnis::geschrieben() : Plotergebnis::abgelehnt(std::move(nein));
+    std::string warnung;
+    std::string nein = hpglPeaucellierSU(a.s, a.plot, peaucellierEinheitGezeichnet(a.s), a.s.AlsHPGL != 0, &warnung);
+    if (!nein.empty())
+        return Plotergebnis::abgelehnt(std::move(nein));
+    if (!warnung.empty())
+        a.frage.ask(PromptTitle::Warnung, PromptIcon::Warning, warnung, PromptButtons::Ok);
+    return Plotergebnis::geschrieben();
 }
 
 Konstruktionsmeldungen sawyerBild(Zeichenauftrag& a)

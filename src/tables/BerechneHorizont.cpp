@@ -41,8 +41,14 @@ bool leseKachelkopfDatei(const std::string& datei, int sprachspalte, Kachelkopf&
     }
     std::vector<std::string> zeilen;
     std::string_view z;
-    while (zeilen.size() < 6 && leser.naechsteZeile(z))
-        zeilen.emplace_back(z.substr(0, 200));
+    // A header line is a keyword, blanks and a number: a longer one is cut, never held whole.
+    constexpr std::size_t kKopfzeileHoechstens = 200;
+    while (zeilen.size() < 6 && leser.naechsteZeile(z, kKopfzeileHoechstens))
+        zeilen.emplace_back(z);
+    if (!leser.fehler().empty()) {
+        fehler = leser.fehler();
+        return false;
+    }
     const Kopflesung l = leseKachelkopf(zeilen, datei, sprachspalte);
     if (!l.kopf) {
         fehler = l.fehler;
@@ -307,7 +313,9 @@ Kachellauf Horizontrechnung::verarbeiteKachel(const Kachelkopf& kopf, const std:
             t += "\r\n" + IntStr(falsche) + sp(" Datenzeilen hatten nicht genau ", " data rows did not hold exactly ") +
                  IntStr(kopf.spalten) + sp(" Höhendaten (erste: Datenzeile ", " heights (first: data row ") +
                  IntStr(ersteFalsche + 1) + ").";
-        if (dateiende)
+        if (dateiende && !leser.fehler().empty()) // it grew past the limit while it was read
+            t = leser.fehler() + "\r\n" + sp(folgeDe, folgeEn);
+        else if (dateiende)
             t += "\r\n" + sp("Die Datei endet nach ", "The file ends after ") + IntStr(k) + sp(" von ", " of ") +
                  IntStr(kopf.Zeilenzahl) + sp(" Datenzeilen.", " data rows.") + "\r\n" + sp(folgeDe, folgeEn);
         if (dateiende)
@@ -343,7 +351,7 @@ bool Horizontrechnung::LadeHoehenTabelle()
     const int code = nachbarCode(erste_, kopf);
     if (code == 0 || std::find(fehlende_.begin(), fehlende_.end(), code) == fehlende_.end()) {
         meldung(PromptTitle::Fehler, PromptIcon::Error,
-                datei + "\r\n" + sp("Falsche Datendatei!", "Area of dataset is wrong!") + " false!");
+                datei + "\r\n" + sp("Falsche Datendatei!", "Area of dataset is wrong! false!"));
         return true;
     }
     if (std::fabs(kopf.Zellgroesse - erste_.Zellgroesse) > 0.0001L) {

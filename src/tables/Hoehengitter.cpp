@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <algorithm>
 #include <cstring>
 #include <limits>
 #include <string>
@@ -182,8 +183,13 @@ Zeilenleser::~Zeilenleser()
         std::fclose(datei_);
 }
 
-bool Zeilenleser::oeffne(const std::filesystem::path& datei, bool deutsch)
+bool Zeilenleser::oeffne(const std::filesystem::path& datei, bool deutsch, std::uint64_t grenze)
 {
+    name_ = datei;
+    deutsch_ = deutsch;
+    grenze_ = grenze ? grenze : groessteDatei(Dateiart::Hoehengitter);
+    ausDatei_ = 0;
+    rest_ = false;
     if (datei_)
         std::fclose(datei_);
     datei_ = nullptr;
@@ -199,7 +205,8 @@ bool Zeilenleser::oeffne(const std::filesystem::path& datei, bool deutsch)
         handle = -1;
     }
     const std::uint64_t groesse = handle >= 0 ? static_cast<std::uint64_t>(st.st_size) : 0;
-    if (handle >= 0 && !groesseZulaessig(datei, groesse, Dateiart::Hoehengitter, fehler_, deutsch)) {
+    if (handle >= 0 && groesse > grenze_) {
+        fehler_ = zuGrossText(datei, groesse, Dateiart::Hoehengitter, deutsch);
         ::close(handle);
         handle = -1;
     }
@@ -226,17 +233,43 @@ bool Zeilenleser::nachfuellen()
         ende_ -= anfang_;
         anfang_ = 0;
     }
+    // The file is read to one byte past the limit at most: a file that grows while it is
+    // read ends there, and no line grows the buffer beyond the limit.
+    const std::uint64_t erlaubt = grenze_ + 1 - std::min(ausDatei_, grenze_ + 1);
     if (ende_ == puffer_.size())
-        puffer_.resize(puffer_.size() * 2);
-    const std::size_t n = std::fread(puffer_.data() + ende_, 1, puffer_.size() - ende_, datei_);
+        puffer_.resize(static_cast<std::size_t>(std::min<std::uint64_t>(puffer_.size() * 2, ende_ + erlaubt)));
+    const std::size_t wunsch = static_cast<std::size_t>(std::min<std::uint64_t>(puffer_.size() - ende_, erlaubt));
+    const std::size_t n = wunsch ? std::fread(puffer_.data() + ende_, 1, wunsch, datei_) : 0;
+    ausDatei_ += n;
+    if (ausDatei_ > grenze_) {
+        fehler_ = zuGrossText(name_, ausDatei_, Dateiart::Hoehengitter, deutsch_);
+        ende_ = anfang_;
+        dateiende_ = true;
+        return false;
+    }
     if (n == 0)
         dateiende_ = true;
     ende_ += n;
     return n > 0;
 }
 
-bool Zeilenleser::naechsteZeile(std::string_view& zeile)
+bool Zeilenleser::naechsteZeile(std::string_view& zeile, std::size_t hoechstens)
 {
+    // First the rest of a line cut short, dropped as it arrives.
+    while (rest_) {
+        const void* nl = std::memchr(puffer_.data() + anfang_, '\n', ende_ - anfang_);
+        if (nl) {
+            const std::size_t pos = static_cast<std::size_t>(static_cast<const char*>(nl) - puffer_.data());
+            gelesen_ += pos + 1 - anfang_;
+            anfang_ = pos + 1;
+            rest_ = false;
+            break;
+        }
+        gelesen_ += ende_ - anfang_;
+        anfang_ = ende_;
+        if (!nachfuellen())
+            return false;
+    }
     std::size_t gesucht = anfang_;
     for (;;) {
         const void* nl = gesucht < ende_ ? std::memchr(puffer_.data() + gesucht, '\n', ende_ - gesucht) : nullptr;
@@ -248,6 +281,13 @@ bool Zeilenleser::naechsteZeile(std::string_view& zeile)
             break;
         }
         const std::size_t schon = ende_ - anfang_;
+        if (schon > hoechstens) {
+            zeile = std::string_view(puffer_.data() + anfang_, hoechstens);
+            gelesen_ += hoechstens;
+            anfang_ += hoechstens;
+            rest_ = true;
+            break;
+        }
         if (!nachfuellen()) {
             if (ende_ == anfang_)
                 return false;
@@ -260,6 +300,7 @@ bool Zeilenleser::naechsteZeile(std::string_view& zeile)
     }
     if (!zeile.empty() && zeile.back() == '\r')
         zeile.remove_suffix(1);
+    zeile = zeile.substr(0, hoechstens);
     return true;
 }
 

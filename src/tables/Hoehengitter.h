@@ -4,6 +4,7 @@
 // line of whole-metre heights per grid row, from north to south. Tiles span whole degrees
 // with cells of 1 or 3 arc seconds. Files are read line by line, never held whole.
 #include <cstdint>
+#include <cstddef>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
@@ -73,12 +74,16 @@ public:
     Zeilenleser(const Zeilenleser&) = delete;
     Zeilenleser& operator=(const Zeilenleser&) = delete;
 
-    // Opens a regular file no larger than an elevation tile can be. False otherwise, with the
-    // reason naming the file in fehler() (German, or English when deutsch is false).
-    bool oeffne(const std::filesystem::path& datei, bool deutsch = true);
+    // Opens a regular file no larger than an elevation tile can be (grenze bytes; 0: the size
+    // gate's limit of a tile). False otherwise, with the reason naming the file in fehler()
+    // (German, or English when deutsch is false).
+    bool oeffne(const std::filesystem::path& datei, bool deutsch = true, std::uint64_t grenze = 0);
+    // Why the file was refused or its reading stopped early; empty while all is well.
     const std::string& fehler() const { return fehler_; }
-    // The next line, valid until the next call; false at the end of the file.
-    bool naechsteZeile(std::string_view& zeile);
+    // The next line, valid until the next call; false at the end of the file, and where the
+    // file grew past the limit while it was read (fehler() then says so). A line longer than
+    // hoechstens bytes is cut to them; the rest of it is passed over unread into memory.
+    bool naechsteZeile(std::string_view& zeile, std::size_t hoechstens = SIZE_MAX);
     // Bytes consumed so far and the size of the file, for progress.
     std::uint64_t gelesen() const { return gelesen_; }
     std::uint64_t groesse() const { return groesse_; }
@@ -87,6 +92,11 @@ private:
     bool nachfuellen();
 
     std::FILE* datei_ = nullptr;
+    std::filesystem::path name_;
+    bool deutsch_ = true;
+    std::uint64_t grenze_ = 0;      // bytes of the file that may be read
+    std::uint64_t ausDatei_ = 0;    // bytes read from the file so far
+    bool rest_ = false;             // the rest of a line cut short is still to be passed over
     std::vector<char> puffer_;
     std::size_t anfang_ = 0;
     std::size_t ende_ = 0;

@@ -1,5 +1,7 @@
 #include "tables/Profildatei.h"
 
+#include "core/Textumformung.h"
+
 #include "core/Dateigroesse.h"
 #include "core/Eingabepruefung.h"
 #include "core/Meldungen.h"
@@ -152,10 +154,8 @@ Profillesung leseHorizontprofilText(std::string_view bytes, std::string_view dat
     const std::optional<double> anzahl = erstesFeld(2);
     if (!anzahl || *anzahl != std::floor(*anzahl) || *anzahl < 1 || *anzahl > kHorizontPunkte)
         return fehlerZeile(3, "keine Punktzahl von 1 bis 720.", "no point count from 1 to 720.");
-    l.info = utf8Stueck(zeilen[2], kInfoBeginn, kInfoLaenge);
-    for (char& c : l.info)
-        if (c == '\t')
-            c = ' ';
+    // The header's text goes into the diagrams' labels and the plot: no control character.
+    l.info = ohneSteuerzeichen(utf8Stueck(zeilen[2], kInfoBeginn, kInfoLaenge));
 
     // Point lines begin with the first line whose azimuth is exactly -180; lines before it
     // are read but not stored.

@@ -401,7 +401,7 @@ void zeichneProfilRechtwinklig(RechtwinkligZeichnung& z)
     c.setPenWidth(breite);
     c.setFontColor(FarbeRot);
     c.setBold(true);
-    c.textOut(z.g.x0 + rnd(10.0L * z.g.xs), z.g.y0 - rnd(88.5L * z.g.ys), s.ProfilInfo);
+    c.textOut(z.g.x0 + rnd(10.0L * z.g.xs), z.g.y0 - rnd(88.5L * z.g.ys), ohneSteuerzeichen(s.ProfilInfo));
     c.setBold(false);
 }
 

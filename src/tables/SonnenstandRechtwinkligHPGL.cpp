@@ -80,7 +80,7 @@ void gitter(RechtwinkligPlot& p)
     wort(177, richtungSued(s));
     wort(-4, richtungNord(s));
     wort(355, richtungNord(s));
-    w(p, ";PU " + K(g.x0 + rnd(10.0L * g.xs)) + " " + K(g.y0 + rnd(87.0L * g.ys)) + ";LB" + s.ProfilInfo + ETX);
+    w(p, ";PU " + K(g.x0 + rnd(10.0L * g.xs)) + " " + K(g.y0 + rnd(87.0L * g.ys)) + ";LB" + ohneSteuerzeichen(s.ProfilInfo) + ETX);
 }
 
 struct Sonne {

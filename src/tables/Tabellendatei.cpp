@@ -258,4 +258,23 @@ bool SchreibeTabellendatei(const std::filesystem::path& datei, std::string_view 
     return saveFileSafely(datei, bytes, fehler, deutsch);
 }
 
+CsvTrennerFrage csvTrennerFrage(bool deutsch)
+{
+    if (deutsch)
+        return {"csv-trennzeichen wählen \r\nja = Standard (;) oder nein = Komma (,)", "ja", "nein"};
+    return {"Choose the csv separator \r\nYes = standard (;) or No = comma (,)", "Yes", "No"};
+}
+
+std::string tabellenSchreibfehlerText(std::string_view datei, std::string_view fehler, bool deutsch)
+{
+    std::string text = deutsch ? "Fehler beim Öffnen: Datei  " : "Open error: File  ";
+    return text.append(datei).append("\r\n").append(fehler);
+}
+
+std::string speicherfehlerText(std::string_view datei, std::string_view fehler, bool deutsch)
+{
+    std::string text = deutsch ? "Fehler beim Speichern: Datei  " : "Save error: File  ";
+    return text.append(datei).append("\n").append(fehler);
+}
+
 } // namespace umbrin

@@ -36,4 +36,18 @@ std::string TabellenDateiname(std::string_view name, bool csv);
 bool SchreibeTabellendatei(const std::filesystem::path& datei, std::string_view bytes, std::string& fehler,
                            bool deutsch = true);
 
+// The question which separator a CSV file takes, with the words of its two buttons: the
+// first answers ";" (the standard), the second ",".
+struct CsvTrennerFrage {
+    std::string text;
+    std::string ja;
+    std::string nein;
+};
+CsvTrennerFrage csvTrennerFrage(bool deutsch);
+
+// The report of a table file that could not be written: its name, then fehler (the reason).
+std::string tabellenSchreibfehlerText(std::string_view datei, std::string_view fehler, bool deutsch);
+// The same for a list or profile saved from the tables window ("Save error: File  ...").
+std::string speicherfehlerText(std::string_view datei, std::string_view fehler, bool deutsch);
+
 } // namespace umbrin

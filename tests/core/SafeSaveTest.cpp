@@ -361,4 +361,10 @@ TEST(Dateigroesse, EveryReaderRefusesAFileOfTwoGigabytesWithItsNameAndSize)
     }
     std::string f;
     EXPECT_TRUE(groesseZulaessig("umb.ini", groessteDatei(Dateiart::Einstellungen), Dateiart::Einstellungen, f, true));
+    // A byte over the limit is "over" it; a size that rounds to another figure needs no word.
+    for (const auto& [groesse, deutsch, teil] :
+         {std::tuple{4194305ULL, true, "hat 4194305 Bytes (über 4 MB): zu groß für eine Einstellungsdatei (höchstens 4194304 Bytes, 4 MB)"},
+          {4194305ULL, false, "has 4194305 bytes (over 4 MB): too large for a settings file (at most 4194304 bytes, 4 MB)"},
+          {6291456ULL, false, "has 6291456 bytes (6 MB): too large"}})
+        EXPECT_NE(zuGrossText("umb.ini", groesse, Dateiart::Einstellungen, deutsch).find(teil), std::string::npos) << teil;
 }

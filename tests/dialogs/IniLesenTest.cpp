@@ -1,6 +1,7 @@
 // Reading the settings file: the line-by-line rules, the messages, and what the questions
 // leave on disk.
 #include "dialogs/IniLesen.h"
+#include "core/Sprachdienst.h"
 
 #include "IniTestHilfen.h"
 #include "core/TextEncoding.h"
@@ -671,8 +672,7 @@ TEST(LeseIniFehlerfall, ABadValueInTheMiddle)
             AppState s = startedState();
             s.Par.Breite = 12.0;
             s.Par.DatumMitte = 33;
-            s.Sprachspalte = 2;
-            s.Deutsch = 0;
+            setzeSprache(s, false);
             IniPrompt prompt({answer});
             const IniLeseErgebnis r = LeseIni(s, file, true, true, prompt);
             ASSERT_GE(prompt.asked.size(), 1u) << allTexts(prompt);

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 
 using namespace umbrin;
@@ -122,6 +123,27 @@ TEST(Wertebereiche, EveryBoundADialogAcceptsReadsBackWithoutAComplaint)
                 EXPECT_TRUE(prompt.asked.empty()) << f.name << " " << value << allTexts(prompt);
                 const double expected = std::string(f.name) == "KegelNeigung" ? kegelNeigungGespeichert(value) : value;
                 EXPECT_DOUBLE_EQ(f.get(back), expected) << f.name << " " << value;
+            }
+        }
+    }
+}
+
+// Inside every range a dialog accepts, values with one decimal (as most fields show them, the
+// whole numbers of the whole-number fields) read back as the state held them. Seventeenths
+// keep clear of 0, which the cone's axis refuses and the reader moves a latitude off.
+TEST(Wertebereiche, ValuesInsideEveryRangeReadBackUnchanged)
+{
+    for (const StoredField& f : storedFields()) {
+        for (const Wertebereich& r : f.dialogRanges) {
+            for (int k = 1; k < 17; ++k) {
+                const double value = std::round((r.von + (r.bis - r.von) * k / 17) * 10) / 10;
+                AppState quelle = startedState();
+                f.set(quelle, value);
+                AppState back;
+                IniPrompt prompt;
+                EXPECT_EQ(roundTrip(f, value, back, prompt).status, IniLeseStatus::Gelesen) << f.name << " " << value;
+                EXPECT_TRUE(prompt.asked.empty()) << f.name << " " << value << allTexts(prompt);
+                EXPECT_NEAR(f.get(back), f.get(quelle), 1e-9) << f.name << " " << value;
             }
         }
     }

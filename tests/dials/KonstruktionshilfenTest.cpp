@@ -277,6 +277,10 @@ TEST(PolylinieImRechteck, PiecesInsideCutAtTheBorderAndANewPieceWhereTheLineCome
               (std::vector<P>{{{10, 10}, {50, 10}, {100, 10}}, {{100, 30}, {50, 50}, {40, 60}}}));
     EXPECT_TRUE(polylinieImRechteck({{-10, -10}, {-50, 200}}, 0, 0, 100, 100).empty());
     EXPECT_EQ(polylinieImRechteck({{-100, 50}, {300, 50}, {300, 60}}, 0, 0, 100, 100), (std::vector<P>{{{0, 50}, {100, 50}}}));
+    // Wholly inside, along the border and with a point twice: the line as it is; a point alone: nothing.
+    const P innen{{0, 0}, {100, 0}, {100, 0}, {50, 100}};
+    EXPECT_EQ(polylinieImRechteck(innen, 0, 0, 100, 100), std::vector<P>{innen});
+    EXPECT_TRUE(polylinieImRechteck({{50, 50}}, 0, 0, 100, 100).empty());
 }
 
 TEST(ProjiziereAufEbene, PoleOfAVerticalSouthWallLiesAboveTheFoot)

@@ -158,7 +158,7 @@ TEST(HpglNachDxfDatei, TheOutcomeComesBackWithItsMessage)
     EXPECT_EQ(e.status, DxfStatus::NichtKonvertiert);
     EXPECT_EQ(e.titel, PromptTitle::Fehler);
     EXPECT_EQ(e.symbol, PromptIcon::Warning);
-    EXPECT_EQ(e.meldung, "Datei leer.plt nicht konvertiert!\n\rHPGL-File ist eventuell defekt.");
+    EXPECT_EQ(e.meldung, "Datei leer.plt nicht konvertiert!\n\rHPGL-Datei ist eventuell defekt.");
     EXPECT_EQ(lies(ordner / "leer.dxf"), "the drawing of last week");
     e = HpglNachDxf(ordner / "leer.plt", ordner / "leer.dxf", einstellung(40, false), info);
     EXPECT_EQ(e.meldung, "File leer.plt not converted!\n\rHPGL-file is probably corrupted.");
@@ -176,7 +176,7 @@ TEST(HpglNachDxfDatei, TextThatIsNotHpglMakesNoDxf)
         const DxfErgebnis e = HpglNachDxf(ordner / "x.plt", ordner / "x.dxf", einstellung(), info);
         EXPECT_EQ(e.status, DxfStatus::KeinHpgl);
         EXPECT_EQ(e.titel, PromptTitle::Warnung);
-        EXPECT_EQ(e.meldung, "   Datei x.plt nicht konvertiert!\n\rHPGL-File ist eventuell defekt.");
+        EXPECT_EQ(e.meldung, "   Datei x.plt nicht konvertiert!\n\rHPGL-Datei ist eventuell defekt.");
         ASSERT_EQ(info.size(), 1u);
         EXPECT_EQ(info[0], (ordner / "x.plt").string() + " ist kein HPGL-File!");
         EXPECT_FALSE(fs::exists(ordner / "x.dxf"));

@@ -436,8 +436,6 @@ TEST(LayoutAlleFamilien, EveryFamilyPassesTheLayoutCheckOnScreenPageAndPlot)
 TEST(LayoutAlleFamilien, SawyerNearTheTropicAndAt55SOnLandscapeAndPortraitPages)
 {
     const Bekannt hier[] = {{"Sawyer", "", A::StrichDurchText, "", "pen colour 0x000000", ""},
-                            {"Sawyer", "portrait, 55 S", A::Ueberdeckung, "(22.Sep -)", ""},
-                            {"Sawyer", "portrait, 55 S", A::Ueberdeckung, "= Scorpion", ""},
                             {"Sawyer", "portrait, 55 S", A::StrichDurchText, "(22.Sep -)", "pen colour 0x0000FF|pen colour 0x000000", ""}};
     std::string unbekannt;
     int geprueft = 0;

@@ -73,6 +73,7 @@ struct Blattinhalt {
     std::string hpgl;
     std::vector<RecordedPrimitive> roh; // a canvas's primitives as recorded
     std::vector<std::string> gesagt;    // what the export told the user (questions and the reports of the files written left out)
+    std::vector<ScriptedPrompt::Frage> fragen; // every box the drawing, the page check or the export showed
 };
 
 inline Blattinhalt leseCanvas(const RecordingCanvas& c)
@@ -135,6 +136,7 @@ inline Blattinhalt zeichneInSicht(AppState s, const Sicht& v, const Sicht& bild 
         Blattinhalt a = leseCanvas(c);
         a.meldungen = std::move(m);
         a.nein = seiteNein ? frage.asked.back().text : "";
+        a.fragen = frage.asked;
         return a;
     }
     frage.answers = antworten;
@@ -156,6 +158,7 @@ inline Blattinhalt zeichneInSicht(AppState s, const Sicht& v, const Sicht& bild 
     for (const ScriptedPrompt::Frage& q : frage.asked)
         if (q.icon != PromptIcon::Question && std::find(std::begin(berichte), std::end(berichte), q.text) == std::end(berichte))
             a.gesagt.push_back(q.text);
+    a.fragen = frage.asked;
     return a;
 }
 

@@ -17,6 +17,7 @@
 #include <deque>
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
 
 using namespace umbrin;
 
@@ -294,12 +295,19 @@ TEST(BerechneHorizont, NeighbourTilesArePlacedRelativeToTheCentresTile)
 TEST(BerechneHorizont, RefusedTilesAndPlacesSaveNothing)
 {
     const std::string datei = kachelDatei("r.asc", grob(47, 9));
+    // A folder and a pipe under a tile's name are there, but are no tile.
+    const std::string ordner = datei + ".ordner.asc";
+    const std::string rohr = datei + ".rohr.asc";
+    std::filesystem::create_directory(ordner);
+    ASSERT_EQ(::mkfifo(rohr.c_str(), 0600), 0);
     struct Fall {
         std::string datei;
         double breite, laenge;
         const char* meldung;
     } faelle[] = {
         {datei + ".fehlt", 47.5, 9.5, " : Datei nicht gefunden!"},
+        {ordner, 47.5, 9.5, "Der Name ist der eines Ordners"},
+        {rohr, 47.5, 9.5, "Der Name ist der einer Pipe"},
         {datei, 46.5, 9.5, "Zentralpunkt liegt nicht im Bereich"},
         {datei, 47.5, 10.0, "Zentralpunkt liegt nicht im Bereich"},
         {datei, 85.5, 9.5, "85 Grad"},
@@ -313,6 +321,8 @@ TEST(BerechneHorizont, RefusedTilesAndPlacesSaveNothing)
         ASSERT_EQ(lauf.prompt.asked.size(), 1u);
         EXPECT_NE(lauf.prompt.asked[0].text.find(f.meldung), std::string::npos) << lauf.prompt.asked[0].text;
     }
+    std::filesystem::remove(ordner);
+    std::filesystem::remove(rohr);
 }
 
 TEST(BerechneHorizont, ThreadsGiveTheSameBitsAsOneAndCancelStopsTheRun)

@@ -149,3 +149,28 @@ TEST(Hoehengitter, LineReaderKeepsLongLinesWholeAndDropsLineEnds)
     EXPECT_EQ(l.gelesen(), l.groesse());
     EXPECT_FALSE(l.oeffne(datei.string() + ".fehlt"));
 }
+
+TEST(Hoehengitter, LineReaderStopsAtTheLimitWhileTheFileGrowsAndCutsAHeaderLine)
+{
+    const test::TestOrdner ordner;
+    const auto datei = ordner / "waechst.asc";
+    std::ofstream(datei, std::ios::binary) << std::string(3'000'000, '7') << "\nzwei" << std::string(300, ' ') << "\n";
+    Zeilenleser l;
+    ASSERT_TRUE(l.oeffne(datei));
+    std::string_view z;
+    ASSERT_TRUE(l.naechsteZeile(z, 200));
+    EXPECT_EQ(z, std::string(200, '7'));
+    ASSERT_TRUE(l.naechsteZeile(z, 200));
+    EXPECT_EQ(z, "zwei" + std::string(196, ' '));
+    EXPECT_EQ(l.gelesen(), l.groesse());
+
+    // Opened within a limit of 4000 bytes, then grown to 40000 while it is read.
+    std::ofstream(datei, std::ios::binary) << "ncols 10\n";
+    ASSERT_TRUE(l.oeffne(datei, false, 4000));
+    std::ofstream(datei, std::ios::binary | std::ios::app) << std::string(40000, '1');
+    std::size_t bytes = 0;
+    while (l.naechsteZeile(z))
+        bytes += z.size() + 1;
+    EXPECT_LE(bytes, 4001u);
+    EXPECT_NE(l.fehler().find("too large"), std::string::npos) << l.fehler();
+}

@@ -1,12 +1,18 @@
 #include "core/ui/Dateidruck.h"
 
+#include "core/Dateifehler.h"
 #include "core/SafeSave.h"
 #include "core/Sprachdienst.h"
 
 #include <QPrinter>
 
+#include <cerrno>
 #include <charconv>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
 
 namespace umbrin {
 namespace {
@@ -16,6 +22,41 @@ std::string_view ohneZeilenende(std::string_view s)
     while (!s.empty() && (s.back() == '\n' || s.back() == '\r' || s.back() == ' '))
         s.remove_suffix(1);
     return s;
+}
+
+// Why the printer could not write the rest of a print into its file: the error a further
+// block written to the file meets now when that is a lack of room (a full disk, a used-up
+// quota, a file-size limit); 0 when the file takes it, or is no regular file of ours any more.
+int platzFehler(const std::filesystem::path& datei)
+{
+    const int handle = ::open(datei.c_str(), O_WRONLY | O_APPEND | O_NONBLOCK | O_CLOEXEC);
+    if (handle < 0)
+        return 0;
+    struct stat st {};
+    int fehler = 0;
+    static const char block[1 << 16] = {};
+    // A file-size limit of the process is not written into: a write beyond it could end the
+    // process. The file at that limit is the reason.
+    rlimit grenze {};
+    const bool begrenzt = ::getrlimit(RLIMIT_FSIZE, &grenze) == 0 && grenze.rlim_cur != RLIM_INFINITY;
+    if (::fstat(handle, &st) == 0 && S_ISREG(st.st_mode) && begrenzt
+        && static_cast<rlim_t>(st.st_size) + sizeof block > grenze.rlim_cur) {
+        fehler = EFBIG;
+    } else if (S_ISREG(st.st_mode)) {
+        std::size_t geschrieben = 0;
+        while (geschrieben < sizeof block) {
+            const ssize_t n = ::write(handle, block + geschrieben, sizeof block - geschrieben);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0) {
+                fehler = n < 0 ? errno : 0;
+                break;
+            }
+            geschrieben += static_cast<std::size_t>(n);
+        }
+    }
+    ::close(handle);
+    return fehler == ENOSPC || fehler == EDQUOT || fehler == EFBIG ? fehler : 0;
 }
 
 } // namespace
@@ -85,26 +126,33 @@ bool Dateidruck::abschliessen()
     std::string bytes;
     std::string lesefehler;
     const bool gelesen = readFileBytes(temporaer_, bytes, lesefehler, deutsch_);
+    // The temporary's own name means nothing to the user: a print that cannot be read back
+    // counts as one that did not arrive whole.
+    const bool ganz = gelesen && pdfVollstaendig(bytes);
+    if (!ganz)
+        fehler_ = unvollstaendigText(true);
     std::error_code ec;
     std::filesystem::remove(temporaer_, ec);
     temporaer_.clear();
-    const std::filesystem::path ziel = ziel_.toStdString();
-    // The temporary's own name means nothing to the user: a print that cannot be read back
-    // counts as one that did not arrive whole.
-    if (!gelesen || !pdfVollstaendig(bytes)) {
-        fehler_ = deutsch_ ? "Die Datei \"" + ziel.string() + "\" wurde nicht vollständig gedruckt"
-                           : "\"" + ziel.string() + "\" was not printed completely";
-        return false;
-    }
-    return saveFileSafely(ziel, bytes, fehler_, deutsch_);
+    return ganz && saveFileSafely(ziel_.toStdString(), bytes, fehler_, deutsch_);
+}
+
+std::string Dateidruck::unvollstaendigText(bool teilweise) const
+{
+    const std::string ziel = ziel_.toStdString();
+    std::string text = deutsch_ ? "Die Datei \"" + ziel + (teilweise ? "\" wurde nicht vollständig gedruckt" : "\" wurde nicht gedruckt")
+                                : "\"" + ziel + (teilweise ? "\" was not printed completely" : "\" was not printed");
+    // What stopped the printer: a disk with no room left says so.
+    if (const int platz = temporaer_.empty() ? 0 : platzFehler(temporaer_))
+        text.append(": ").append(fehlergrundText(platz, deutsch_));
+    return text;
 }
 
 std::string Dateidruck::grund() const
 {
     if (!fehler_.empty() || ziel_.isEmpty())
         return fehler_;
-    const std::string ziel = ziel_.toStdString();
-    return deutsch_ ? "Die Datei \"" + ziel + "\" wurde nicht gedruckt" : "\"" + ziel + "\" was not printed";
+    return unvollstaendigText(false);
 }
 
 std::string druckstartFehlerText(const QString& ziel, bool deutsch)

@@ -35,10 +35,13 @@ public:
     bool abschliessen();
     const std::string& fehler() const { return fehler_; }
     // Why a failed job failed, naming the file for a job into a file: what went wrong with it
-    // when known, else that the file was not printed (the old one stays). Empty for a printer.
+    // when known, else that the file was not printed (the old one stays), with the disk's lack
+    // of room when that stopped it. Empty for a printer.
     std::string grund() const;
 
 private:
+    std::string unvollstaendigText(bool teilweise) const;
+
     QPrinter& drucker_;
     QString ziel_;
     std::filesystem::path temporaer_;

@@ -90,46 +90,19 @@ bool ParameterDialog::uebertragen()
         real("EdAz2", s_.AzGrundplatte, "Label107", B::AzGrundplatte);
         break;
     case ParameterSeite::Schirm: {
-        if (gezeigt("EdSolZeig")) {
-            double x = p.Gnomonhoehe;
-            bool err = false;
-            pruefRealFeld(s_, u_.prompt, ed("EdSolZeig"), x, err);
-            if (!err && !(x > 0)) {
-                u_.prompt.ask(PromptTitle::Fehler, PromptIcon::Warning, TextPaar(s_, 2, 1), PromptButtons::Ok);
-                ed("EdSolZeig")->setFocus();
-                err = true;
-            }
-            if (err)
-                ok = false;
-            else
-                p.Gnomonhoehe = x;
-        }
-        if (gezeigt("EdSolNeig")) {
-            double x = p.Inklination;
-            bool err = false;
-            pruefRealFeld(s_, u_.prompt, ed("EdSolNeig"), x, err);
-            if (err)
-                ok = false;
-            else
-                p.Inklination = x;
-        }
+        // Every field of the disc keeps to its range: a refused value never reaches the state.
+        real("EdSolZeig", p.Gnomonhoehe, "Label23", B::Gnomonhoehe);
+        real("EdSolNeig", p.Inklination, "Label21", B::SchirmInklination);
         real("EdSolBeta", p.Wandabweichung, "Label22", B::Wandabweichung);
         ganzzahl("Ed1S", sch.AnalemmaStunde, "chB4S", B::AnalemmaStunde);
-        if (gezeigt("EdSolKreis")) {
-            // A text that is not a number fails and keeps the old radius.
-            double prozent = 100 * p.SchirmRadius;
-            bool err = false;
-            pruefRealFeld(s_, u_.prompt, ed("EdSolKreis"), prozent, err);
-            if (err) {
-                ok = false;
-            } else {
-                p.SchirmRadius = prozent / 100;
-                if (s_.Schirmuhr && s_.UhrTyp == 'i') {
-                    if (const int fehler = SchirmScheibenFehler(p.SchirmRadius, p.Inklination)) {
-                        u_.prompt.ask(PromptTitle::Fehler, PromptIcon::Error, std::string(meldungsText(s_, fehler)),
-                                      PromptButtons::Ok);
-                        ok = false;
-                    }
+        double prozent = 100 * p.SchirmRadius;
+        if (real("EdSolKreis", prozent, "Label16", B::SchirmRadiusProzent) && gezeigt("EdSolKreis")) {
+            p.SchirmRadius = prozent / 100;
+            if (s_.Schirmuhr && s_.UhrTyp == 'i') {
+                if (const int fehler = SchirmScheibenFehler(p.SchirmRadius, p.Inklination)) {
+                    u_.prompt.ask(PromptTitle::Fehler, PromptIcon::Error, std::string(meldungsText(s_, fehler)),
+                                  PromptButtons::Ok);
+                    ok = false;
                 }
             }
         }

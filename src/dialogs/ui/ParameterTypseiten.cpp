@@ -206,21 +206,10 @@ void ParameterDialog::inklinationVerlassen(const char* feld)
 
 bool ParameterDialog::gnomonGeprueft()
 {
-    double x = s_.Par.Gnomonhoehe;
-    bool err = false;
-    pruefRealFeld(s_, u_.prompt, ed("EdGnom"), x, err);
-    bool ok = !err;
-    if (!err && x > 0) {
-        s_.Par.Gnomonhoehe = x;
-    } else if (!err) {
-        u_.prompt.ask(PromptTitle::Fehler, PromptIcon::Warning, TextPaar(s_, 2, 1), PromptButtons::Ok);
-        zeigeWert("EdGnom", s_.Par.Gnomonhoehe, 6, 2);
-        ed("EdGnom")->setFocus();
-        ok = false;
-    }
+    // A refused height is reported and the field shows the last good one again.
+    const bool ok = realGeprueft("EdGnom", s_.Par.Gnomonhoehe, "Label1", DialogBereich::Gnomonhoehe);
     zeigeWert("EdSolZeig", s_.Par.Gnomonhoehe, 6, 2);
-    if (ok)
-        zeigeWert("EdGnom", s_.Par.Gnomonhoehe, 6, 2);
+    zeigeWert("EdGnom", s_.Par.Gnomonhoehe, 6, 2);
     return ok;
 }
 

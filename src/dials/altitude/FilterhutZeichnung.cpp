@@ -342,11 +342,7 @@ void Filterhut::legende()
     c_.setFontColor(0x800080);
     const int b = c_.fontHeight();
     const int k = canvasZahl(g_.k);
-    c_.polyline({{m + 3 * b / 2, H - k - 2 * b},
-                 {m + b, H - k - 2 * b},
-                 {m + b, H - 2 * b},
-                 {m + b + k, H - 2 * b},
-                 {m + b + k, H - b / 2 - 2 * b}});
+    zeigerInWahrerGroesse(s_, c_, m + b, H - 2 * b, k, b / 2, W, meldungen_);
     c_.textOut(m + b, H - canvasZahl(1.5 * b),
                std::string(texteText(s_, 151)) + RealStr(a_.P, 5, 0) + " mm; " + holeText(s_, 579) + " = "
                    + RealStr(s_.SkalaZylinder, 5, 0) + " mm");
@@ -439,8 +435,20 @@ FilterhutMasse filterhutMasse(const AppState& s, const FilterhutAuftrag& a)
     g.H = druck ? a.hoehe - 50 : a.hoehe;
     g.sigma = s.Par.Breite >= 0 ? 1 : -1;
     g.L = s.SkalaZylinder;
-    if (g.L > kGroessterUmfang) {
-        g.L = kGroessterUmfang;
+    double laengste = kGroessterUmfang;
+    if (druck) {
+        // The page's width holds the face (x0 = W/2 - 4u + m) from x0 - 183u on the left to
+        // the azimuth numbers (from x0 + 180u - 3) or the altitude strip with its numbers (from
+        // x0 + 183u + 2.5 fh) on the right, fh 30 and four characters to a number; a degree is
+        // a 36th of the circumference in units.
+        const double ziffern = 4 * 0.6 * 30;
+        const double grad = s.Schalter.Sonnenhoehe ? 179 : 176;
+        const double rand = s.Schalter.Sonnenhoehe ? 2.5 * 30 + ziffern : ziffern - 3;
+        const double u = std::min((g.W / 2.0 - g.m - rand) / grad, g.W / 2.0 / 187);
+        laengste = std::min(laengste, std::floor(36 * u));
+    }
+    if (g.L > laengste) {
+        g.L = laengste;
         g.gekuerzt = true;
     }
     if (druck)

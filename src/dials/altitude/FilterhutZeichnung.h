@@ -31,7 +31,7 @@ struct FilterhutMasse {
     double s = 1;          // units per mm
     double k = 0;          // pointer length
     double L = 0;          // circumference drawn, mm
-    bool gekuerzt = false; // the circumference was above 300 mm
+    bool gekuerzt = false; // the circumference was above 300 mm or, on a page, above what it holds
     double u = 0;          // units per degree of azimuth
     double hmax = 0;       // highest noon sun, degrees
     double Lmax = 0;       // depth of the face

@@ -239,6 +239,21 @@ std::string zylinderOrtszeile(const AppState& s)
            + sprachText(s, ", Geogr. Länge = ", ", Longitude = ") + RealStr(s.Par.Laenge, 5, 2) + grad;
 }
 
+void zeigerInWahrerGroesse(const AppState& s, Canvas& c, int x, int y, int k, int haken, int rechts,
+                           Konstruktionsmeldungen& meldungen)
+{
+    std::vector<CanvasPoint> zeiger = {{x + haken, y - k}, {x, y - k}, {x, y}, {std::min(x + k, rechts), y}};
+    if (x + k <= rechts)
+        zeiger.push_back({x + k, y - haken});
+    c.polyline(zeiger);
+    if (y - k < 0)
+        meldungen.push_back(zeigerHoeherAlsBlatt(s));
+    if (x + k > rechts)
+        meldungen.push_back({PromptTitle::Information, PromptIcon::Information,
+                             sprachText(s, "Der Zeiger in wahrer Größe ist breiter als das Blatt: sein Ende fehlt.",
+                                        "The pointer at true size is wider than the sheet: its end is missing.")});
+}
+
 int imRahmen(const Canvas& c, int x, int rechts, std::string_view text)
 {
     return std::min(x, rechts - 2 - c.textExtent(text).width);

@@ -170,6 +170,13 @@ inline Konstruktionsmeldung zeigerHoeherAlsBlatt(const AppState& s)
                        "The pointer at true size is taller than the sheet: its upper end is missing.")};
 }
 
+// The legend's pointer at true size: an upright of length k from the foot (x, y) up, an arm of
+// length k from the foot to the right whose end turns up by haken, and a short stroke haken
+// right from the upright's top. An arm longer than the sheet to the frame's right edge rechts
+// ends there, without its turned end; the messages say what the sheet leaves out.
+void zeigerInWahrerGroesse(const AppState& s, Canvas& c, int x, int y, int k, int haken, int rechts,
+                           Konstruktionsmeldungen& meldungen);
+
 // The place line of a cylinder's legend on screen and page:
 // "Geogr. Breite =  47.25 Grad, Geogr. Länge =  -9.59 Grad".
 std::string zylinderOrtszeile(const AppState& s);

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace umbrin {
 namespace {
@@ -119,6 +120,48 @@ void hpglPeaucellierStunden(Plot& p, const PeaucellierGeometrie& g)
     }
 }
 
+// What the plot says of a dial larger than its sheet: its size and the room beside the legend,
+// the sheet's edges it runs beyond and how far (its letters included), and the largest unit the
+// dialog takes that fits (passt: whether a unit of so many millimetres fits).
+template <class Passt>
+std::string peaucellierUeberDemRand(const AppState& s, const PeaucellierAusmass& m, double fx, double fyAbwaerts,
+                                    double W, double H, double u, Passt passt)
+{
+    const bool englisch = s.Sprachspalte == 2;
+    const double k = u / 40;
+    const auto zahl = [&](double v) { return RealStr(std::ceil(v / u), 1, 0); };
+    // Beyond the left, right, upper and lower edge (the dial's y runs down from the sheet's top
+    // at -H to its foot at 0).
+    const double ueber[4] = {-(fx + m.links), fx + m.rechts - W, -H - (fyAbwaerts + m.oben), fyAbwaerts + m.unten};
+    const char* const kanten[2][4] = {{"linken", "rechten", "oberen", "unteren"}, {"left", "right", "upper", "lower"}};
+    std::vector<std::string> teile;
+    for (int i = 0; i < 4; ++i)
+        if (ueber[i] > 0)
+            teile.push_back(zahl(ueber[i]) + " mm" + (englisch ? " beyond its " : " über den ") + kanten[englisch][i]);
+    std::string wo;
+    for (std::size_t i = 0; i < teile.size(); ++i)
+        wo += (i == 0 ? "" : i + 1 < teile.size() ? ", " : englisch ? " and " : " und ") + teile[i];
+    wo = teile.empty() ? (englisch ? "it runs into the legend and the sheet's margin"
+                                   : "sie reicht in die Legende und den Rand des Blattes")
+                       : (englisch ? "it runs " + wo + " edge, where the plotter cuts it off"
+                                   : "sie reicht " + wo + " Rand des Blattes, wo der Plotter sie abschneidet");
+    int laenge = static_cast<int>(std::floor(s.Par.Einheit));
+    while (laenge > 1 && !passt(laenge))
+        --laenge;
+    // (The dialog's smallest unit is 10 mm.)
+    const std::string kleiner = laenge < 10 ? ""
+                                : englisch ? "A \"" + holeText(s, 145) + "\" of at most " + std::to_string(laenge)
+                                                 + " mm fits the sheet. "
+                                           : "Ein \"" + holeText(s, 145) + "\" von höchstens " + std::to_string(laenge)
+                                                 + " mm passt auf das Blatt. ";
+    const std::string gross = zahl(m.breite()) + " x " + zahl(m.hoehe()) + " mm";
+    const std::string platz = zahl(W - 850.0 * k) + " x " + zahl(0.98 * H - 200.0 * k) + " mm";
+    return englisch ? "The Peaucellier dial takes " + gross + ", the plot sheet leaves it only " + platz
+                          + " beside the legend: " + wo + ".\n\r" + kleiner + "The DXF drawing holds the dial whole."
+                    : "Die Peaucellier-Sonnenuhr braucht " + gross + ", das Plotblatt lässt ihr neben der Legende nur "
+                          + platz + ": " + wo + ".\n\r" + kleiner + "Die DXF-Zeichnung enthält die Sonnenuhr ganz.";
+}
+
 } // namespace
 
 std::string peaucellierPlotHindernis(const AppState& s)
@@ -128,17 +171,18 @@ std::string peaucellierPlotHindernis(const AppState& s)
         s, peaucellierHindernis(s.Par.Breite, untere, s.EpsRund, peaucellierKonstante(s.Par.PeauParameter)), untere);
 }
 
-std::string hpglPeaucellierSU(const AppState& s, HPGLDatei& datei, double einheit, bool alsHPGL)
+std::string hpglPeaucellierSU(const AppState& s, HPGLDatei& datei, double einheit, bool alsHPGL, std::string* warnung)
 {
     if (std::string nein = peaucellierPlotHindernis(s); !nein.empty())
         return nein;
     const int k = hpglFaktor(alsHPGL);
-    const double W = 16400.0 * k, H = 11480.0 * k;
+    double W = 16400.0 * k, H = 11480.0 * k;
     const double u = 40.0 * k;
     const double p = peaucellierKonstante(s.Par.PeauParameter);
     const double einheitGezeichnet = peaucellierEinheit(einheit);
     const double R = static_cast<double>(roundHalfEven(u * einheitGezeichnet));
     const int a = (static_cast<int>(W) / 20) / 9;
+    const std::int64_t titelX = static_cast<std::int64_t>(W) / 20;
 
     const int n = std::clamp(s.Schalter.StundenIntervallSonst - '0', 0, 3) + 1;
     const PeaucellierGeometrie g = peaucellierGeometrie(s.Par.Breite, s.EpsRund, R, p, n);
@@ -149,39 +193,32 @@ std::string hpglPeaucellierSU(const AppState& s, HPGLDatei& datei, double einhei
     if (plot.fy <= 0)
         plot.fy = static_cast<double>(static_cast<std::int64_t>(H) / 2);
     // The whole dial with its letters lies on the sheet, beside the legend down its left edge
-    // and below the title: the foot moves as far as that needs; a dial larger than the sheet
-    // is not written.
+    // and below the title: the foot moves as far as that needs.
     const auto ausmass = [&](const PeaucellierGeometrie& gg) {
         PeaucellierAusmass m = peaucellierAusmass(gg, 12 * u + 150.0 * k, 3 * u + 150.0 * k, 550.0 * k);
         m.rechts = std::max(m.rechts, 15.0 * a + 150.0 * k); // the hemisphere beside the arrow
         return m;
     };
-    double fyAbwaerts = -plot.fy; // dial y runs down the sheet
-    if (!peaucellierEinpassen(ausmass(g), 750.0 * k, -(0.98 * H - 100.0 * k), W - 100.0 * k, -100.0 * k, plot.fx,
-                              fyAbwaerts)) {
-        int laenge = static_cast<int>(std::floor(s.Par.Einheit));
-        const auto passt = [&](double mm) {
-            const double r = static_cast<double>(roundHalfEven(u * peaucellierEinheit(roundHalfEven(mm * s.Zoom))));
-            const PeaucellierAusmass m = ausmass(peaucellierGeometrie(s.Par.Breite, s.EpsRund, r, p, n));
-            return m.breite() <= W - 850.0 * k && m.hoehe() <= 0.98 * H - 200.0 * k;
-        };
-        while (laenge > 1 && !passt(laenge))
-            --laenge;
-        const PeaucellierAusmass m = ausmass(g);
-        const std::string gross = RealStr(m.breite() / u, 1, 0) + " x " + RealStr(m.hoehe() / u, 1, 0) + " mm";
-        const std::string platz = RealStr((W - 850.0 * k) / u, 1, 0) + " x " + RealStr((0.98 * H - 200.0 * k) / u, 1, 0) + " mm";
-        return s.Deutsch ? "Die Peaucellier-Sonnenuhr braucht " + gross + ", das Plotblatt lässt nur " + platz
-                               + ".\n\rBitte den \"" + holeText(s, 145) + "\" auf höchstens " + std::to_string(laenge)
-                               + " mm verkleinern: es wird nichts gespeichert."
-                         : "The Peaucellier dial takes " + gross + ", the plot sheet leaves only " + platz
-                               + ".\n\rPlease reduce the \"" + holeText(s, 145) + "\" to at most " + std::to_string(laenge)
-                               + " mm: nothing is saved.";
+    const PeaucellierAusmass m = ausmass(g);
+    // A DXF drawing has no paper: its sheet grows to hold a dial larger than the plot's.
+    if (!alsHPGL) {
+        W = std::max(W, std::ceil(m.breite() + 850.0 * k + 1));
+        H = std::max(H, std::ceil((m.hoehe() + 200.0 * k) / 0.98 + 1));
     }
+    double fyAbwaerts = -plot.fy; // dial y runs down the sheet
+    if (!peaucellierEinpassen(m, 750.0 * k, -(0.98 * H - 100.0 * k), W - 100.0 * k, -100.0 * k, plot.fx,
+                              fyAbwaerts)
+        && warnung)
+        *warnung = peaucellierUeberDemRand(s, m, plot.fx, fyAbwaerts, W, H, u, [&](double mm) {
+            const double r = static_cast<double>(roundHalfEven(u * peaucellierEinheit(roundHalfEven(mm * s.Zoom))));
+            const PeaucellierAusmass kleiner = ausmass(peaucellierGeometrie(s.Par.Breite, s.EpsRund, r, p, n));
+            return kleiner.breite() <= W - 850.0 * k && kleiner.hoehe() <= 0.98 * H - 200.0 * k;
+        });
     plot.fy = -fyAbwaerts;
     plot.fx = std::min(plot.fx, static_cast<double>(roundHalfEven(W - 30)));
 
     plot.schreibe(hpglPrologMitRahmen(static_cast<std::int64_t>(W), static_cast<std::int64_t>(H)) + ";SP 4;PU 0 0;");
-    plot.schreibe(";PU;" + groesse(0.24 * k, 0.36 * k, ",") + ";PU " + z(static_cast<std::int64_t>(W) / 20) + " "
+    plot.schreibe(";PU;" + groesse(0.24 * k, 0.36 * k, ",") + ";PU " + z(titelX) + " "
                   + z(roundHalfEven(0.98 * H)) + ";" + hpglLabel(OhneUmlaute(holeText(s, 149))) + ";"
                   + groesse(0.18 * k, 0.27 * k, ","));
 

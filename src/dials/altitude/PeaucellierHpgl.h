@@ -16,9 +16,11 @@ std::string peaucellierPlotHindernis(const AppState& s);
 // screen (Round(Einheit x Zoom); 0 gives 35). The foot is read from the state in plotter units
 // at k = 1 (x from the image, y 5240); a foot not placed goes to 35 % of the width and half
 // the height, and it moves as far as the whole dial with its letters needs to lie on the sheet
-// beside the legend; the state is not changed. Returns the refusal text (nothing written: the
-// latitude or constant, or a dial larger than the sheet, naming the largest unit that fits)
-// or empty when the plot was written.
-std::string hpglPeaucellierSU(const AppState& s, HPGLDatei& plot, double einheit, bool alsHPGL);
+// beside the legend; the state is not changed. A dial larger than that is written all the
+// same: the DXF intermediate's sheet grows to hold it whole, and a plot file keeps its sheet,
+// whose edges cut it, and says so in warnung (empty where the dial fits). Returns the refusal
+// text (nothing written: the latitude or the constant) or empty when the plot was written.
+std::string hpglPeaucellierSU(const AppState& s, HPGLDatei& plot, double einheit, bool alsHPGL,
+                              std::string* warnung = nullptr);
 
 } // namespace umbrin

@@ -69,6 +69,13 @@ PeaucellierAusmass ausmass(const PeaucellierGeometrie& g, bool bildschirm, int h
     const double FH = textHoehe(bildschirm, g.Rmax, hoehe);
     return peaucellierAusmass(g, 4.5 * FH, 1.5 * FH, 2 * FH);
 }
+// The least of it across: the outer date lines with the letters at their ends. The hour numbers
+// beyond them move along their lines into the frame by themselves.
+PeaucellierAusmass engesAusmass(const PeaucellierGeometrie& g, int hoehe)
+{
+    const double FH = textHoehe(false, g.Rmax, hoehe);
+    return peaucellierAusmass(g, 4.5 * FH, 1.5 * FH, 0.5 * FH);
+}
 
 void datumslinien(Blatt& b, const PeaucellierGeometrie& g, int FH)
 {
@@ -271,7 +278,10 @@ void zeichnePeaucellierSU(AppState& s, Canvas& canvas, int x0, int y0, int breit
     // mark lowers it by its radius after this).
     const int senken = bildschirm ? 0 : rund(fussSchrift(false) / 2.0);
     double fx = s.FusspunktX, fy = s.FusspunktY - senken;
-    peaucellierEinpassen(a, raum.x0, raum.y0, raum.x1, raum.y1, fx, fy);
+    // On paper a dial too large for its numbers' room beside the outer lines keeps its lines and
+    // letters in the frame all the same (the page check refuses one larger than that).
+    if (!peaucellierEinpassen(a, raum.x0, raum.y0, raum.x1, raum.y1, fx, fy) && !bildschirm)
+        peaucellierEinpassen(engesAusmass(g, hoehe), raum.x0, raum.y0, raum.x1, raum.y1, fx, fy);
     s.FusspunktX = rund(fx);
     s.FusspunktY = rund(fy) + senken;
     if (!bildschirm)
@@ -315,7 +325,7 @@ std::string peaucellierSeitenpruefung(const AppState& s, int breite, int hoehe, 
     const auto passt = [&](double mm, int pb, int ph, PeaucellierAusmass* aus = nullptr) {
         const PeaucellierGeometrie g =
             peaucellierGeometrie(s.Par.Breite, s.EpsRund, rund(10.0 * peaucellierEinheit(rund(mm * s.Zoom))), p, n);
-        const PeaucellierAusmass a = ausmass(g, false, ph - 60);
+        const PeaucellierAusmass a = engesAusmass(g, ph - 60);
         const Raum r = raumFuerDasBlatt(30, 30, pb - 60, ph - 60, false);
         if (aus)
             *aus = a;
@@ -331,7 +341,8 @@ std::string peaucellierSeitenpruefung(const AppState& s, int breite, int hoehe, 
     const Raum r = raumFuerDasBlatt(30, 30, breite - 60, hoehe - 60, false);
     const std::string gross = RealStr(a.breite() / 10, 1, 0) + " x " + RealStr(a.hoehe() / 10, 1, 0) + " mm";
     const std::string platz = RealStr(r.breite() / 10, 1, 0) + " x " + RealStr(r.hoehe() / 10, 1, 0) + " mm";
-    return s.Deutsch ? "Die Peaucellier-Sonnenuhr braucht " + gross + ", die Seite lässt nur " + platz + ".\n\rBitte "
+    const bool deutsch = s.Sprachspalte != 2;
+    return deutsch ? "Die Peaucellier-Sonnenuhr braucht " + gross + ", die Seite lässt nur " + platz + ".\n\rBitte "
                            + (a3 ? "auf A3 drucken oder " : "") + "den \"" + holeText(s, 145) + "\" auf höchstens "
                            + std::to_string(laenge) + " mm verkleinern: es wird nichts gedruckt."
                      : "The Peaucellier dial takes " + gross + ", the page leaves only " + platz + ".\n\rPlease "

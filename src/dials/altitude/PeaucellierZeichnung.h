@@ -19,9 +19,10 @@ void zeichnePeaucellierSU(AppState& s, Canvas& canvas, int x0, int y0, int breit
                           double konstante, bool bildschirm);
 
 // Before printing on a page of breite x hoehe units of 0.1 mm: the text that refuses it when the
-// dial at its true size with its letters does not fit the print's frame beside the legend (the
-// print moves the foot as far as the dial needs), naming an A3 page where it fits and the
-// largest unit that does; empty when it fits.
+// dial at its true size, its lines with the letters at their ends, does not fit the print's frame
+// beside the legend (the print moves the foot as far as the dial needs, and the hour numbers
+// find their places inside), naming an A3 page where it fits and the largest unit that does, in
+// the language of the state; empty when it fits.
 std::string peaucellierSeitenpruefung(const AppState& s, int breite, int hoehe, CanvasPoint fuss);
 
 // The message of a latitude the altitude-reading and azimuth dials do not draw, bold, 16

@@ -412,13 +412,7 @@ void Polstab::legende(int c)
     c_.lineTo(FX_ + zwei, FY_);
     const int F = c_.fontHeight();
     const int k = canvasZahl(z_.k);
-    c_.polyline({{m + 3 * c / 2, m + H - k - 2 * F},
-                 {m + c, m + H - k - 2 * F},
-                 {m + c, m + H - 2 * F},
-                 {m + c + k, m + H - 2 * F},
-                 {m + c + k, m + H - c / 2 - 2 * F}});
-    if (m + H - k - 2 * F < 0)
-        meldungen_.push_back(zeigerHoeherAlsBlatt(s_));
+    zeigerInWahrerGroesse(s_, c_, m + c, m + H - 2 * F, k, c / 2, m + W, meldungen_);
     c_.textOut(m + c, m + H - canvasZahl(1.5 * F),
                std::string(texteText(s_, 151)) + RealStr(z_.e * a_.zoom, 5, 0) + " mm;  "
                    + sprachText(s_, "Zylinderradius", "Cylinder Radius") + " = " + RealStr(z_.R * a_.zoom, 5, 0)

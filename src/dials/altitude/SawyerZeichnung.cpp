@@ -223,10 +223,16 @@ std::vector<std::array<int, 4>> stunden(Blatt& b, const SawyerMass& m, const Saw
         z.x = std::clamp(z.x, b.x0, std::max(b.x0, b.x0 + b.breite - e.width));
         z.y = std::clamp(z.y, b.y0, std::max(b.y0, b.y0 + b.hoehe - e.height));
     };
+    // Nor on the sign table.
+    const auto frei = [&](const Zahl& z, const TextExtent& e) {
+        return std::none_of(b.belegt.begin(), b.belegt.end(), [&](const std::array<int, 4>& k) {
+            return z.x < k[2] && k[0] < z.x + e.width && z.y < k[3] && k[1] < z.y + e.height;
+        });
+    };
     // A number is put where the line nearest it is its own.
     const Linienfeld feld(b, g);
     const auto sauber = [&](const Zahl& z, const TextExtent& e, int h) {
-        return aufDemBlatt(z, e) && feld.eigene(z.x + e.width / 2.0, z.y + e.height / 2.0, h);
+        return aufDemBlatt(z, e) && frei(z, e) && feld.eigene(z.x + e.width / 2.0, z.y + e.height / 2.0, h);
     };
     const bool zweiZahlen = m.halbeAnalemma || m.mozGerade;
     const double th = m.halbeAnalemma ? 1.1 * th0 : th0;
@@ -235,16 +241,19 @@ std::vector<std::array<int, 4>> stunden(Blatt& b, const SawyerMass& m, const Saw
         const bool voll = l.m == 0;
         // The numbers stand at the anchor, or, where they would leave the sheet or stand nearer
         // another line, as near it along the line as they do not. Where no place along a line
-        // on the sheet is clean, they stand at the first place that keeps the black number on
-        // the sheet and by its line, else at the anchor: the line is drawn in any case.
+        // on the sheet is clean, they stand at the first place that keeps the black number by
+        // its line, else on the sheet and off the sign table, else on the sheet, else at the
+        // anchor: the line is drawn in any case.
         const int erste = sawyerErsteZahl(l.h);
         Zahl z{voll ? (m.halbeAnalemma ? RealStr(erste, 2, 0) : IntStr(erste)) : std::string()};
         Zahl rot{voll && zweiZahlen ? IntStr(sawyerZweiteZahl(l.h)) : std::string()};
         const TextExtent ez = voll ? b.c.textExtent(z.text) : TextExtent{};
         const TextExtent er = voll && zweiZahlen ? b.c.textExtent(rot.text) : TextExtent{};
         const SawyerPunkt v = sawyerZahlVersatzBild(l.h, m.halbeAnalemma);
-        std::vector<Zahl> zahlen, ersatz[3];
+        std::vector<Zahl> zahlen, ersatz[4];
         bool aufBlatt = false;
+        bool verdeckt = false; // a place was on the sign table
+        bool beiseite = false; // a number the sign table covers moves beside it
         // Tries the place at p; true when the numbers stand clean there.
         const auto versuche = [&](const SawyerPunkt& p) {
             const CanvasPoint a = b.punkt(p);
@@ -254,6 +263,13 @@ std::vector<std::array<int, 4>> stunden(Blatt& b, const SawyerMass& m, const Saw
                 return false;
             z.x = rund(a.x + v.x * th0);
             z.y = rund(a.y + v.y * th0);
+            // On the second walk a number the table covers stands beside it.
+            for (const auto& k : b.belegt)
+                if (z.x < k[2] && k[0] < z.x + ez.width && z.y < k[3] && k[1] < z.y + ez.height) {
+                    verdeckt = true;
+                    if (beiseite)
+                        z.x = k[2] + rund(th / 4);
+                }
             // The red number stands right of the first after noon; up to noon left of it, or,
             // where the next line runs close, right of it. It stands half a line higher, but at
             // noon, where the end line runs level just above the numbers, on their line. Over
@@ -272,12 +288,14 @@ std::vector<std::array<int, 4>> stunden(Blatt& b, const SawyerMass& m, const Saw
             const bool zSauber = sauber(z, ez, l.h);
             // The last resort: the numbers at the first place of the line on the sheet, pushed
             // back onto it where they would stand over its edge.
-            if (ersatz[2].empty() && hier) {
-                ersatz[2] = paar();
-                for (std::size_t i = 0; i < ersatz[2].size(); ++i)
-                    aufsBlatt(ersatz[2][i], i == 0 ? ez : er);
+            if (ersatz[3].empty() && hier) {
+                ersatz[3] = paar();
+                for (std::size_t i = 0; i < ersatz[3].size(); ++i)
+                    aufsBlatt(ersatz[3][i], i == 0 ? ez : er);
             }
-            if (ersatz[1].empty() && aufDemBlatt(z, ez))
+            if (ersatz[2].empty() && aufDemBlatt(z, ez))
+                ersatz[2] = paar();
+            if (ersatz[1].empty() && aufDemBlatt(z, ez) && frei(z, ez))
                 ersatz[1] = paar();
             if (!zSauber)
                 return false;
@@ -296,11 +314,20 @@ std::vector<std::array<int, 4>> stunden(Blatt& b, const SawyerMass& m, const Saw
             return !zahlen.empty();
         };
         // The anchor first: it mostly serves, and the places along the line need not be walked.
-        if (voll && !(l.mitAnker && versuche(l.anker)))
+        const auto laufe = [&] {
+            if (!voll || (l.mitAnker && versuche(l.anker)))
+                return;
             for (const SawyerPunkt& p : sawyerVomAnker(l, th0 / 2))
                 if (versuche(p))
-                    break;
-        for (int i = 0; i < 3 && zahlen.empty() && aufBlatt; ++i)
+                    return;
+        };
+        laufe();
+        // Where the sign table covers every clean place by the line, the numbers try beside it.
+        if (voll && zahlen.empty() && verdeckt) {
+            beiseite = true;
+            laufe();
+        }
+        for (int i = 0; i < 4 && zahlen.empty() && aufBlatt; ++i)
             zahlen = ersatz[i];
         b.c.setPenColor(voll ? F[2] : F[7]);
         b.c.setPenWidth(voll ? b.staerke(b.bildschirm ? 1 : 2) : b.staerke(0));
@@ -312,6 +339,9 @@ std::vector<std::array<int, 4>> stunden(Blatt& b, const SawyerMass& m, const Saw
             b.c.textOut(zahlen[i].x, zahlen[i].y, zahlen[i].text);
             const TextExtent e = i == 0 ? ez : er;
             kaesten.push_back({zahlen[i].x, zahlen[i].y, zahlen[i].x + e.width, zahlen[i].y + e.height});
+            // Beside the table it may stand where a later number's line would put that one.
+            if (beiseite)
+                b.belegt.push_back(kaesten.back());
         }
         if (!zahlen.empty())
             b.c.setFontColor(kNavy);
@@ -517,9 +547,9 @@ void zeichneSawyerSU(AppState& s, Canvas& canvas, int x0, int y0, int breite, in
     canvas.setFontName("Arial");
     const SawyerMass m = sawyerMass(s, R, c, false);
     const SawyerGeometrie g = sawyerGeometrie(m);
+    b.belegt.push_back({b.x0, b.y0, tabelle.x, tabelle.y});
     const auto zahlen = stunden(b, m, g, FH);
     legende(b);
-    b.belegt.push_back({b.x0, b.y0, tabelle.x, tabelle.y});
     b.belegt.insert(b.belegt.end(), zahlen.begin(), zahlen.end());
     datumslinien(b, g, m.nd, zahlen, R);
     if (bildschirm && g.mangelhaft) {

@@ -281,13 +281,7 @@ void Hirtenuhr::legende(int c)
     c_.setPenColor(0x800080);
     c_.setFontColor(0x800080);
     const int unten = H + m - 2 * fh;
-    c_.polyline({{3 * c / 2 + m, H - P + m - 2 * fh},
-                 {c + m, H - P + m - 2 * fh},
-                 {c + m, unten},
-                 {c + P + m, unten},
-                 {c + P + m, H - c / 2 + m - 2 * fh}});
-    if (H - P + m - 2 * fh < 0)
-        meldungen_.push_back(zeigerHoeherAlsBlatt(s_));
+    zeigerInWahrerGroesse(s_, c_, c + m, unten, P, c / 2, m + W, meldungen_);
     c_.textOut(c + m, H + m - canvasZahl(1.5 * fh),
                std::string(texteText(s_, 151)) + RealStr(a_.groesse, 5, 0) + " mm");
 }
@@ -348,8 +342,12 @@ HirtenMasse hirtenMasse(const AppState& s, const HirtenAuftrag& a)
     g.W = druck ? a.breite - 100 : a.breite;
     g.H = druck ? a.hoehe - 100 : a.hoehe;
     g.L = s.UhrTyp == 'z' ? s.SkalaZylinder : s.SkalaHidokai;
-    if (g.L > 250) {
-        g.L = 250;
+    // At most 250 mm, and on a page no more than its width holds beside the hour numbers left
+    // of the first day and the altitude strip with its numbers right of the last (five heights
+    // of the scale's font on either side).
+    const double laengste = druck ? std::min(250.0, std::floor((g.W - 2 * 5 * 27) / 10.0)) : 250.0;
+    if (g.L > laengste) {
+        g.L = laengste;
         g.gekuerzt = true;
     }
     const Datumsbereich b = datumsbereich(s.Par.Jahr, s.Schalter.Monatsskala != 0);

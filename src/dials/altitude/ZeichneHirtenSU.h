@@ -21,8 +21,8 @@ struct HirtenAuftrag {
 struct HirtenMasse {
     int m = 0;             // page margin
     int W = 0, H = 0;      // drawing width and height
-    double L = 0;          // month axis, mm (at most 250)
-    bool gekuerzt = false; // the month axis was longer and is drawn at 250 mm
+    double L = 0;          // month axis, mm (at most 250, on a page at most what its width holds)
+    bool gekuerzt = false; // the month axis was longer and is drawn shortened
     double P = 0;          // gnomon length
     double tagSchritt = 0; // units per day across
     double hoeheMax = 0;   // highest sun of the year at the place (degrees)

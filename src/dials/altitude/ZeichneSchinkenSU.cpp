@@ -21,17 +21,23 @@ std::string inSprache(const AppState& s, std::string deutsch, std::string englis
 }
 
 // The date points and the sun's altitudes for the circle of radius g.R about (g.cx, g.cy).
+// The date point farthest round the circle holds the local summer solstice: in the south it
+// stands where the northern dial has June, and each date point holds the date half a year
+// from the northern one. So the southern dial is the northern one of the same latitude with
+// its dates mirrored, and every hour line rises at the altitude of a sun above the horizon.
 void datumspunkte(const AppState& s, SchinkenGeometrie& g)
 {
     const double phi = s.Par.Breite * kRad;
+    const double halbkugel = s.Par.Breite < 0 ? -1 : 1;
     for (int i = 1; i <= 7; ++i) {
-        g.dekl[i] = 23.5 * std::cos(((i - 1) * 30 - 180) * kRad);
+        const double nord = 23.5 * std::cos(((i - 1) * 30 - 180) * kRad);
+        g.dekl[i] = halbkugel * nord;
         const double d = g.dekl[i] * kRad;
         for (int j = 0; j <= 8; ++j) {
             const double sinH = std::sin(phi) * std::sin(d) + std::cos(phi) * std::cos(d) * std::cos(15 * j * kRad);
             g.hoehe[i][j] = std::asin(std::clamp(sinH, -1.0, 1.0)) / kRad;
         }
-        const double w = (s.Streckungsfaktor * g.dekl[i] + s.PositionAequinox) * kRad;
+        const double w = (s.Streckungsfaktor * nord + s.PositionAequinox) * kRad;
         g.x[i] = g.cx - g.R * std::cos(w);
         g.y[i] = g.cy - g.R * std::sin(w);
         g.datum[i] = {canvasZahl(g.x[i]), canvasZahl(g.y[i])};
@@ -40,13 +46,13 @@ void datumspunkte(const AppState& s, SchinkenGeometrie& g)
 
 // The largest radius that keeps the circle, and with the hour lines every crossing mark
 // whole, on a sheet of breite x hoehe about the centre (cx, cy). The marks move out from the
-// centre in proportion to the radius, so the circle of radius 1 gives their directions.
+// centre in proportion to the radius, so a circle of radius 1000 about 0 gives their directions.
 double passenderRadius(const AppState& s, double cx, double cy, int breite, int hoehe, int halb, bool marken)
 {
     double r = std::min({cx, breite - cx, cy, hoehe - cy});
     if (marken) {
         SchinkenGeometrie e;
-        e.R = 1;
+        e.R = 1000;
         datumspunkte(s, e);
         const auto grenze = [&](double u, double mitte, double ende) {
             if (u > 0)
@@ -57,8 +63,8 @@ double passenderRadius(const AppState& s, double cx, double cy, int breite, int 
         for (const SchinkenMarke& m : schinkenMarken(e)) {
             if (!m.da)
                 continue;
-            grenze(m.x, cx, breite);
-            grenze(m.y, cy, hoehe);
+            grenze(m.x / e.R, cx, breite);
+            grenze(m.y / e.R, cy, hoehe);
         }
     }
     return std::max(r, 0.0);
@@ -75,50 +81,58 @@ std::string schinkenSeitenpruefung(const AppState& s, double groesse, int breite
     a.groesse = groesse;
     const SchinkenGeometrie g = schinkenGeometrie(s, a);
     // The centre stands in the middle of the page (as the drawing puts it): the circle fits
-    // when its radius reaches no farther than the nearer edge.
+    // when its radius reaches no farther than the nearer edge. Crossing marks beyond the page
+    // do not stop the print; the printed page says how many it holds.
     const double platz = std::min({g.cx, breite - g.cx, g.cy, hoehe - g.cy});
-    const bool linien = !s.StundenpunkteZeigen;
-    int marken = 0, aufSeite = 0;
-    if (linien) {
-        for (const SchinkenMarke& m : schinkenMarken(g)) {
-            marken += m.da;
-            aufSeite += m.da && schinkenMarkeAufBlatt(g, m, false);
-        }
-    }
-    if (g.R <= platz && aufSeite == marken)
+    if (g.R <= platz)
         return {};
-    // The largest size, to a tenth, that keeps circle and marks on this page.
-    const double radius = passenderRadius(s, g.cx, g.cy, breite, hoehe, schinkenMarkenHalb(false), linien);
-    const double bis = std::floor(10 * radius / kSchinkenDruckMassstab) / 10;
+    // The page's own limit: the largest size, to a tenth, whose circle it holds.
+    const double bis = std::floor(10 * platz / kSchinkenDruckMassstab) / 10;
     const std::string ist = RealStr(schinkenDurchmesserMm(groesse), 4, 1);
-    if (g.R > platz) {
-        const std::string hoechstens = RealStr(std::min(2 * platz / 10, schinkenDurchmesserMm(bis)), 4, 1);
-        return inSprache(s,
-                          "Der Kreis der Schinkensonnenuhr (Durchmesser = " + ist
-                              + " mm) ist größer als die Druckseite (höchstens " + hoechstens
-                              + " mm).\n\rBitte die Größe verkleinern: es wird nichts gedruckt.",
-                          "The ham dial's circle (diameter = " + ist + " mm) is larger than the printed page (at most "
-                              + hoechstens + " mm).\n\rPlease reduce its size: nothing is printed.");
+    const std::string hoechstens = RealStr(schinkenDurchmesserMm(bis), 4, 1);
+    const std::string groesseBis = RealStr(bis, 1, 1);
+    return inSprache(s,
+                     "Der Kreis der Schinkensonnenuhr (Durchmesser = " + ist
+                         + " mm) ist größer als die Druckseite: sie fasst höchstens " + hoechstens
+                         + " mm (Größe " + groesseBis + ").\n\rBitte die Größe verkleinern: es wird nichts gedruckt.",
+                     "The ham dial's circle (diameter = " + ist + " mm) is larger than the printed page: it holds at most "
+                         + hoechstens + " mm (size " + groesseBis + ").\n\rPlease reduce its size: nothing is printed.");
+}
+
+std::string schinkenMarkenWarnung(const AppState& s, const SchinkenGeometrie& g, double groesse, bool bildschirm)
+{
+    int marken = 0, aufBlatt = 0;
+    for (const SchinkenMarke& m : schinkenMarken(g)) {
+        marken += m.da;
+        aufBlatt += m.da && schinkenMarkeAufBlatt(g, m, bildschirm);
     }
-    const std::string anteil = std::to_string(aufSeite) + inSprache(s, " von ", " of ") + std::to_string(marken);
+    if (aufBlatt == marken)
+        return {};
+    const std::string anteil = std::to_string(aufBlatt) + inSprache(s, " von ", " of ") + std::to_string(marken);
+    if (bildschirm)
+        return inSprache(s,
+                         "Nur " + anteil + " Stundenkreuzen der Schinkensonnenuhr fallen auf das Blatt: bei dieser "
+                                           "geogr. Breite treffen sich die Stundenlinien zu weit außen.",
+                         "Only " + anteil + " hour crossings of the ham dial fall on the sheet: at this latitude the "
+                                            "hour lines meet too far out.");
+    // On the page the scale is fixed: the size that keeps every crossing on it.
+    const double radius = passenderRadius(s, g.cx, g.cy, g.blattBreite, g.blattHoehe, schinkenMarkenHalb(false), true);
+    const double bis = std::floor(10 * radius / kSchinkenDruckMassstab) / 10;
     const std::string passt = RealStr(bis, 1, 1) + " (" + inSprache(s, "Durchmesser", "diameter") + " = "
                               + RealStr(schinkenDurchmesserMm(bis), 1, 1) + " mm)";
     const std::string text = inSprache(s, "Nur " + anteil + " Stundenkreuzen der Schinkensonnenuhr (Größe = ",
-                                        "Only " + anteil + " hour crossings of the ham dial (size = ")
-                             + RealStr(groesse, 1, 1) + inSprache(s, ") fallen auf die Druckseite.", ") fall on the printed page.")
-                             + "\n\r";
+                                       "Only " + anteil + " hour crossings of the ham dial (size = ")
+                             + RealStr(groesse, 1, 1)
+                             + inSprache(s, ") fallen auf die Druckseite.", ") fall on the printed page.") + "\n\r";
     if (bis >= kSchinkenKleinsteGroesse)
-        return text
-               + inSprache(s, "Alle passen bis zur Größe " + passt + ": bitte die Größe verkleinern. Es wird nichts gedruckt.",
-                            "All of them fit up to size " + passt + ": please reduce its size. Nothing is printed.");
+        return text + inSprache(s, "Alle passen bis zur Größe " + passt + ".", "All of them fit up to size " + passt + ".");
     return text
            + inSprache(s,
-                        "Bei dieser geogr. Breite treffen sich die Stundenlinien so weit außen, dass sie erst bis zur Größe " + passt
-                            + " alle passen, unter der kleinsten Größe "
-                            + RealStr(kSchinkenKleinsteGroesse, 1, 0) + ". Es wird nichts gedruckt.",
-                        "At this latitude the hour lines meet so far out that they all fit only up to size " + passt
-                            + ", below the smallest size " + RealStr(kSchinkenKleinsteGroesse, 1, 0)
-                            + ". Nothing is printed.");
+                       "Bei dieser geogr. Breite treffen sich die Stundenlinien so weit außen, dass sie erst bis zur Größe "
+                           + passt + " alle passen, unter der kleinsten Größe " + RealStr(kSchinkenKleinsteGroesse, 1, 0)
+                           + ".",
+                       "At this latitude the hour lines meet so far out that they all fit only up to size " + passt
+                           + ", below the smallest size " + RealStr(kSchinkenKleinsteGroesse, 1, 0) + ".");
 }
 
 SchinkenGeometrie schinkenGeometrie(const AppState& s, const SchinkenAuftrag& a)
@@ -154,11 +168,29 @@ std::vector<SchinkenMarke> schinkenMarken(const SchinkenGeometrie& g)
     for (int j = 2; j <= 7; ++j) {
         for (const auto& p : paare) {
             SchinkenMarke m{p.a, p.b, j, p.farbe};
-            m.da = schinkenKreuzung(g, p.a, p.b, j, m.x, m.y);
+            // Both lines drawn, and the crossing on the side they run to from their date points.
+            const auto voraus = [&](int i) {
+                double x = 0, y = 0;
+                return schinkenLinie(g, i, j, x, y) && (m.x - g.x[i]) * (x - g.x[i]) + (m.y - g.y[i]) * (y - g.y[i]) >= 0;
+            };
+            m.da = schinkenKreuzung(g, p.a, p.b, j, m.x, m.y) && voraus(p.a) && voraus(p.b);
             marken.push_back(m);
         }
     }
     return marken;
+}
+
+bool schinkenLinie(const SchinkenGeometrie& g, int i, int j, double& x, double& y)
+{
+    // Date point 1's line ends where date point 2's meets it; each other one runs a tenth
+    // beyond its crossing with date point 1's.
+    if (!schinkenSonneAuf(g, i, j) || !schinkenKreuzung(g, i == 1 ? 2 : i, 1, j, x, y) || !(y > g.y[i] - 0.1))
+        return false;
+    if (i > 1) {
+        x = g.x[i] + 1.1 * (x - g.x[i]);
+        y = g.y[i] + 1.1 * (y - g.y[i]);
+    }
+    return true;
 }
 
 bool schinkenMarkeAufBlatt(const SchinkenGeometrie& g, const SchinkenMarke& m, bool bildschirm)
@@ -203,7 +235,7 @@ void legende(const AppState& s, Canvas& c, const SchinkenAuftrag& a)
     c.setFontColor(s.Farben[3]);
     c.setBold(true);
     c.setFontHeight(druck ? 45 : 20);
-    c.textOut(x, y0, "Schinkensonnenuhr");
+    c.textOut(x, y0, sprachText(s, "Schinkensonnenuhr", "Ham Dial"));
     c.setBold(false);
     c.setFontHeight(druck ? 35 : 14);
     const int fh = c.fontHeight();
@@ -216,13 +248,21 @@ void legende(const AppState& s, Canvas& c, const SchinkenAuftrag& a)
     c.textOut(x, y0 + canvasZahl(4.4 * fh),
               sprachText(s, "Durchmesser", "Diameter") + " = " + RealStr(schinkenDurchmesserMm(a.groesse), 4, 1)
                   + " mm");
-    c.textOut(x, y0 + canvasZahl(5.6 * fh), "Streckungsfaktor [1.2 ...3.] = " + RealStr(s.Streckungsfaktor, 3, 1));
-    c.textOut(x, y0 + canvasZahl(6.8 * fh), "Position Aequinox [deg] = " + RealStr(s.PositionAequinox, 6, 2));
+    c.textOut(x, y0 + canvasZahl(5.6 * fh),
+              sprachText(s, "Streckungsfaktor", "Stretch factor") + " [1.2 ...3.] = " + RealStr(s.Streckungsfaktor, 3, 1));
+    c.textOut(x, y0 + canvasZahl(6.8 * fh),
+              sprachText(s, "Position Aequinox [deg] = ", "Position of the equinox [deg] = ")
+                  + RealStr(s.PositionAequinox, 6, 2));
     const int xh = a.breite / 80;
     const int y1 = a.hoehe - canvasZahl(4 * fh);
-    c.textOut(xh, y1, "<Alt> + linker Mausclick: Stundenpunkte löschen");
-    c.textOut(xh, y1 + canvasZahl(1.2 * fh), "<Strg> + linker Mausclick: (max.9) Stundenpunkte markieren");
-    c.textOut(xh, y1 + canvasZahl(2.4 * fh), "<Shift> + linker Mausclick: markierte Stundenpunkte zeichnenn");
+    c.textOut(xh, y1, sprachText(s, "<Alt> + linker Mausclick: Stundenpunkte löschen",
+                                 "<Alt> + left mouse click: delete the hour points"));
+    c.textOut(xh, y1 + canvasZahl(1.2 * fh),
+              sprachText(s, "<Strg> + linker Mausclick: (max.9) Stundenpunkte markieren",
+                         "<Ctrl> + left mouse click: mark hour points (max. 9)"));
+    c.textOut(xh, y1 + canvasZahl(2.4 * fh),
+              sprachText(s, "<Shift> + linker Mausclick: markierte Stundenpunkte zeichnen",
+                         "<Shift> + left mouse click: draw the marked hour points"));
 }
 
 // The part of the line that lies on the sheet: a line that runs off it ends at its edge.
@@ -237,22 +277,32 @@ void aufBlatt(Canvas& c, const SchinkenGeometrie& g, double x1, double y1, doubl
 
 void stundenlinien(const AppState& s, Canvas& c, const SchinkenAuftrag& a, const SchinkenGeometrie& g)
 {
-    double x = 0, y = 0;
+    const int halb = schinkenMarkenHalb(a.bildschirm);
+    const std::vector<SchinkenMarke> marken = schinkenMarken(g);
+    // The hour line of hour j through date point i, drawn on to the farthest crossing mark it
+    // carries.
+    const auto stundenlinie = [&](int i, int j) {
+        double x = 0, y = 0;
+        if (!schinkenLinie(g, i, j, x, y))
+            return;
+        const double dx = x - g.x[i], dy = y - g.y[i];
+        const double laenge = std::hypot(dx, dy);
+        double bis = 1;
+        for (const SchinkenMarke& m : marken) {
+            if (m.da && m.j == j && (m.a == i || m.b == i) && laenge > 0)
+                bis = std::max(bis, ((m.x - g.x[i]) * dx + (m.y - g.y[i]) * dy) / (laenge * laenge) + halb / laenge);
+        }
+        c.setPenColor(s.Farben[static_cast<std::size_t>(i - 1)]);
+        aufBlatt(c, g, g.x[i], g.y[i], g.x[i] + bis * dx, g.y[i] + bis * dy);
+    };
     for (int j = 0; j <= 8; ++j) {
         for (int i = 2; i <= 7; ++i) {
-            if (!schinkenKreuzung(g, i, 1, j, x, y))
-                continue;
-            c.setPenColor(s.Farben[static_cast<std::size_t>(i - 1)]);
-            if (y > g.y[i] - 0.1)
-                aufBlatt(c, g, g.x[i], g.y[i], g.x[i] + 1.1 * (x - g.x[i]), g.y[i] + 1.1 * (y - g.y[i]));
-            if (i == 2 && y > g.y[1] - 0.1) {
-                c.setPenColor(s.Farben[0]);
-                aufBlatt(c, g, g.x[1], g.y[1], x, y);
-            }
+            stundenlinie(i, j);
+            if (i == 2)
+                stundenlinie(1, j);
         }
     }
-    const int halb = schinkenMarkenHalb(a.bildschirm);
-    for (const SchinkenMarke& m : schinkenMarken(g)) {
+    for (const SchinkenMarke& m : marken) {
         if (!m.da)
             continue;
         c.setPenColor(s.Farben[m.farbe]);
@@ -317,22 +367,12 @@ Konstruktionsmeldungen zeichneSchinkenSU(const AppState& s, Canvas& c, const Sch
     c.setBrush(vorher);
     if (a.punkteZeigen)
         return {};
-    // Where the hour lines meet too far out even for the smallest drawing, the user is told
-    // how many of the crossings are lost rather than left to count them.
-    int marken = 0, aufBlatt = 0;
-    for (const SchinkenMarke& m : schinkenMarken(g)) {
-        marken += m.da;
-        aufBlatt += m.da && schinkenMarkeAufBlatt(g, m, a.bildschirm);
-    }
-    if (aufBlatt == marken)
+    // Where the hour lines meet too far out for the sheet, the user is told how many of the
+    // crossings are lost rather than left to count them.
+    const std::string warnung = schinkenMarkenWarnung(s, g, a.groesse, a.bildschirm);
+    if (warnung.empty())
         return {};
-    const std::string anteil = std::to_string(aufBlatt) + inSprache(s, " von ", " of ") + std::to_string(marken);
-    return {{PromptTitle::Problem, PromptIcon::Warning,
-             inSprache(s,
-                       "Nur " + anteil + " Stundenkreuzen der Schinkensonnenuhr fallen auf das Blatt: bei dieser "
-                                         "geogr. Breite treffen sich die Stundenlinien zu weit außen.",
-                       "Only " + anteil + " hour crossings of the ham dial fall on the sheet: at this latitude the "
-                                          "hour lines meet too far out.")}};
+    return {{PromptTitle::Problem, PromptIcon::Warning, warnung}};
 }
 
 } // namespace umbrin

@@ -33,7 +33,7 @@ struct SchinkenGeometrie {
     double f = 1;        // units per millimetre
     double R = 0;        // circle radius
     double cx = 0, cy = 0;
-    double dekl[8] = {};      // declinations of the date points 1..7
+    double dekl[8] = {};      // the sun's declination on the dates of points 1..7 (local summer at 7)
     double hoehe[8][9] = {};  // the sun's altitude at date point i, j hours from noon
     CanvasPoint datum[8] = {}; // unused 0; the date points 1..7, rounded
     double x[8] = {}, y[8] = {}; // the date points unrounded
@@ -49,21 +49,24 @@ inline constexpr double kSchinkenDruckMassstab = 20.0;
 // the size); the legend states it on the screen and on the page.
 inline double schinkenDurchmesserMm(double groesse) { return 2 * groesse * kSchinkenDruckMassstab / 10; }
 
+// Whether the sun stands above the horizon (or on it) on the date of point i, j hours from
+// noon: only then has the date point an hour line of that hour.
+inline bool schinkenSonneAuf(const SchinkenGeometrie& g, int i, int j) { return g.hoehe[i][j] > -1e-9; }
+
 // A crossing mark: where the hour lines of one of the hours 2 to 7 through the date points 1
-// and 3, 3 and 5, or 5 and 7 meet.
+// and 3, 3 and 5, or 5 and 7 meet, where both are drawn.
 struct SchinkenMarke {
     int a = 0, b = 0, j = 0; // the date points and the hour from noon
     std::size_t farbe = 0;   // the pen's slot in Farben
-    bool da = false;         // false where the two hour lines run parallel
+    bool da = false;         // false where the two hour lines run parallel or a sun is down
     double x = 0, y = 0;
 };
 
 // Half the length of a crossing mark's strokes.
 inline int schinkenMarkenHalb(bool bildschirm) { return bildschirm ? 8 : 20; }
 
-// Empty when the printed circle and (with the hour lines shown) every crossing mark stand on a
-// page of breite x hoehe units of 0.1 mm about its middle; else the refusal that says what is
-// lost and the largest size that keeps it all on the page.
+// Empty when the printed circle stands on a page of breite x hoehe units of 0.1 mm about its
+// middle; else the refusal that names the largest circle and size the page holds.
 std::string schinkenSeitenpruefung(const AppState& s, double groesse, int breite, int hoehe);
 
 // On a page the scale is fixed (the legend states the printed diameter); on the screen the
@@ -73,12 +76,20 @@ SchinkenGeometrie schinkenGeometrie(const AppState& s, const SchinkenAuftrag& a)
 // The 18 crossing marks, hour by hour.
 std::vector<SchinkenMarke> schinkenMarken(const SchinkenGeometrie& g);
 
+// Where the hour line of hour j through date point i ends; false where it has none: the sun
+// down, the line parallel to date point 1's or running upward from its date point.
+bool schinkenLinie(const SchinkenGeometrie& g, int i, int j, double& x, double& y);
+
 // Whether the mark stands whole on the geometry's sheet.
 bool schinkenMarkeAufBlatt(const SchinkenGeometrie& g, const SchinkenMarke& m, bool bildschirm);
 
 // Where the hour lines of hour j through date points a and b meet; false when they are
 // parallel.
 bool schinkenKreuzung(const SchinkenGeometrie& g, int a, int b, int j, double& x, double& y);
+
+// Empty when every crossing mark stands whole on the geometry's sheet; else how many do, and
+// on a page the size that keeps them all on it.
+std::string schinkenMarkenWarnung(const AppState& s, const SchinkenGeometrie& g, double groesse, bool bildschirm);
 
 Konstruktionsmeldungen zeichneSchinkenSU(const AppState& s, Canvas& c, const SchinkenAuftrag& a);
 

@@ -43,6 +43,9 @@ struct AzimutalBild {
     void skalenring();
 };
 
+// The font height the zodiac scale's sign legend sets, which its circles' labels keep.
+inline int zodiakSchrift(bool bildschirm, bool grosserBildschirm) { return bildschirm ? (grosserBildschirm ? 16 : 12) : 30; }
+
 void zeichneKalenderKreise(AzimutalBild& b);
 void zeichneZodiakKreise(AzimutalBild& b);
 

@@ -3,10 +3,12 @@
 #include "core/Rounding.h"
 #include "core/Sonne.h"
 #include "core/Sprachdienst.h"
+#include "core/Zahlenformat.h"
 #include "dials/azimuthal/AzimutalGeometrie.h"
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace umbrin {
 namespace {
@@ -78,6 +80,37 @@ HoehenRadien hoehenRadienPlot(const AppState& s)
     }
     return r;
 }
+
+namespace {
+
+// The refusal when radien gives the plate of the state no horizon circle: the smallest plate
+// (in tenths of a millimetre up to the largest the dialog takes) that has one.
+std::string platteZuKlein(const AppState& s, const std::function<HoehenRadien(const AppState&)>& radien)
+{
+    if (radien(s).R0 >= 1)
+        return {};
+    AppState probe = s;
+    probe.AzGrundplatte = 0;
+    for (int zehntel = 1; zehntel <= 2000 && radien(probe).R0 < 1; ++zehntel)
+        probe.AzGrundplatte = zehntel / 10.0;
+    const std::string platte = RealStr(s.AzGrundplatte, 1, 1), kleinste = RealStr(probe.AzGrundplatte, 1, 1);
+    if (s.Sprachspalte == 2)
+        return "The base plate of " + platte + " mm is too small for the altitude circles: the degree scale round the "
+               "horizon takes the whole plate.\n\rThe smallest base plate here is " + kleinste +
+               " mm: the dial is not drawn.";
+    return "Die Grundplatte von " + platte + " mm ist zu klein für die Höhenkreise: die Gradskala um den Horizont "
+           "nimmt die ganze Platte ein.\n\rDie kleinste Grundplatte ist hier " + kleinste +
+           " mm: die Sonnenuhr wird nicht gezeichnet.";
+}
+
+} // namespace
+
+std::string hoehenPlatteZuKleinBild(const AppState& s, double hoeheNutzbar, bool bildschirm, int fh0)
+{
+    return platteZuKlein(s, [&](const AppState& p) { return hoehenRadienBild(p, hoeheNutzbar, bildschirm, fh0); });
+}
+
+std::string hoehenPlatteZuKleinPlot(const AppState& s) { return platteZuKlein(s, hoehenRadienPlot); }
 
 std::vector<int> hoehenStundentage(const AppState& s, int art)
 {

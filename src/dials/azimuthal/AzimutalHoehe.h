@@ -28,6 +28,12 @@ HoehenRadien hoehenRadienBild(const AppState& s, double hoeheNutzbar, bool bilds
 // The radii of the plot at 40 units per millimetre: the law of the state, the true plate.
 HoehenRadien hoehenRadienPlot(const AppState& s);
 
+// A plate too small for the degree ring round its horizon circle (the ring takes a fixed
+// width, so below some diameter the horizon's radius would not be positive): why the dial is
+// not drawn, naming the smallest plate this canvas or the plot takes; empty when it fits.
+std::string hoehenPlatteZuKleinBild(const AppState& s, double hoeheNutzbar, bool bildschirm, int fh0);
+std::string hoehenPlatteZuKleinPlot(const AppState& s);
+
 // Days of an hour line: days 1, 3, ..., 29 of each month. Clock hours with the equation of
 // time take the whole year and 1 January again; other lines take each declination once
 // (21 June to 22 December).

@@ -208,7 +208,9 @@ void zeichneHoehenkreise(HoehenBild& b)
     if (s.Par.Breite > 0)
         c.textOut(b.cx - 10, rund(b.cy - Ro - 1.5 * fh), ohneMarke(texteText(s, 1)));
     else
-        c.textOut(b.cx - 10, rund(b.cy + Ro + fh), ohneMarke(texteText(s, 0)));
+        // Raised towards the rim, where a plate near the sheet's height leaves no room below.
+        c.textOut(b.cx - 10, std::max(std::min(rund(b.cy + Ro + fh), b.H + b.m - fh), rund(b.cy + Ro) + 4),
+                  ohneMarke(texteText(s, 0)));
     c.setPenColor(s.Farben[8]);
     if (b.kleineTonne())
         c.setFontHeight(rund(c.fontHeight() * 0.8));
@@ -468,6 +470,8 @@ Konstruktionsmeldungen zeichneAzimutalHoehe(AppState& s, Canvas& canvas, int bre
     b.W = breite - b.m;
     b.H = hoehe - b.m;
     b.rad = hoehenRadienBild(s, b.H, bildschirm, b.fh0);
+    if (std::string nein = hoehenPlatteZuKleinBild(s, b.H, bildschirm, b.fh0); !nein.empty())
+        return {Konstruktionsmeldung{PromptTitle::Achtung, PromptIcon::Warning, std::move(nein)}};
     // Right of the middle, as far as the name of the west beside the rim leaves room; on a
     // sheet narrower than the plate with both names at their usual distance (a portrait
     // page), the names come nearer the rim.

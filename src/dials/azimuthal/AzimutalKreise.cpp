@@ -231,7 +231,7 @@ void zeichneZodiakLegende(const AppState& s, Canvas& c, bool bildschirm, bool gr
     c.setFontName("Wingdings");
     c.setFontSize(10);
     c.setFontColor(farbe);
-    c.setFontHeight(bildschirm ? (grosserBildschirm ? 16 : 12) : 30);
+    c.setFontHeight(zodiakSchrift(bildschirm, grosserBildschirm));
     const int fh = c.fontHeight();
     for (int z = 1; z <= 12; ++z) {
         const int zeile = rund(y + 1.15 * fh * (2 * z - 0.7));

@@ -11,6 +11,8 @@
 #include <cmath>
 #include <optional>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace umbrin {
@@ -239,6 +241,45 @@ void legende(AzimutalBild& b)
     }
 }
 
+// How far the dial reaches above and below its centre: the rim, the name of the south above it
+// or of the north below it, and on the zodiac scale the word running up the rim at 45 degrees
+// and the outline drawn a little beyond the date circles. fh: the font height of the names.
+std::pair<double, double> reichweite(const AzimutalBild& b, const AzimutalMasse& m, int fh, int wort)
+{
+    const bool zodiak = b.s.Schalter.ZodiakSkala != 0, nord = b.s.Par.Breite > 0;
+    const double abstand = zodiak ? rund(1.2 * fh) : fh, band = m.r1 - m.r2, c45 = std::cos(45 * kRad);
+    double oben = m.R + (nord ? abstand : 2), unten = m.R + (nord ? 2 : 0.3 * abstand + fh);
+    if (zodiak) {
+        oben = std::max(oben, (m.R + fh / 3.0 + wort) * c45 + band / 24);
+        unten = std::max(unten, m.r1 + 50 * band / 360 + 2);
+    }
+    return {oben, unten};
+}
+
+// The centre's height where the drawing puts it, moved down or up as far as the names beyond
+// the rim need to stay inside the frame, where a plate near the sheet's height leaves them no
+// room. The screen, which has no true size, draws such a plate a little smaller.
+void hoeheEinpassen(AzimutalBild& b)
+{
+    Canvas& c = b.c;
+    const bool zodiak = b.s.Schalter.ZodiakSkala != 0;
+    const CanvasFont vorher = c.font();
+    const int fh = zodiak ? zodiakSchrift(b.bildschirm, b.umgebung.GrosserBildschirm) : vorher.height;
+    c.setFontName("Arial");
+    c.setFontHeight(fh);
+    const int wort = zodiak ? c.textExtent(texteText(b.s, 116)).width : 0;
+    c.setFont(vorher);
+    auto [oben, unten] = reichweite(b, b.m, fh, wort);
+    for (int h = b.H; b.bildschirm && oben + unten + 4 > b.H - b.y0 && h > b.H / 2; --h) {
+        b.m = azimutalMasseBild(b.s, h, true);
+        std::tie(oben, unten) = reichweite(b, b.m, fh, wort);
+    }
+    b.cy = b.H / 2 - rund((b.m.r1 - b.m.r2) / 365 * 10) + b.y0;
+    const int hoch = b.y0 + rund(oben) + 2, tief = b.H - rund(unten) - 2;
+    if (hoch <= tief)
+        b.cy = std::clamp(b.cy, hoch, tief);
+}
+
 } // namespace
 
 Konstruktionsmeldungen zeichneAzimutal(const AppState& s, Canvas& canvas, int breite, int hoehe, bool bildschirm,
@@ -258,11 +299,11 @@ Konstruktionsmeldungen zeichneAzimutal(const AppState& s, Canvas& canvas, int br
         polareVerweigerung(b);
         return {};
     }
+    hoeheEinpassen(b);
     // Right of the middle, as far as the name of the west beside the rim leaves room (a
     // portrait page).
     b.cx = std::min(rund(b.W * 0.57) + b.x0,
                     b.W - 15 - rund(b.m.R) - 50 - canvas.textExtent(himmelsrichtung(s, 3, 5)).width);
-    b.cy = b.H / 2 - rund((b.m.r1 - b.m.r2) / 365 * 10) + b.y0;
     canvas.setFontColor(s.Farben[3]);
     canvas.setFontName("Arial");
     canvas.setPenColor(s.Farben[3]);

@@ -495,6 +495,8 @@ void habermel2Plot(const AppState& s, HPGLDatei& datei, bool alsHPGL, double L)
 
 std::string habermel2Seitenpruefung(const AppState& s, int breite, int hoehe)
 {
+    if (habermel2Verweigerung(s))
+        return {};
     // The page as canvasDial lays it out (margin 30, 10 units a millimetre): the disc about the
     // middle, the gnomon template 14 mm left of it with its 2 mm base.
     const int cx = (breite - 30) / 2, cy = (hoehe - 30) / 2;

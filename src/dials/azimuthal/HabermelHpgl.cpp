@@ -11,6 +11,7 @@
 #include "dials/quadrant/QuadrantGeometrie.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -154,6 +155,16 @@ void kopfUndLegende(Plot& p)
     }
 }
 
+// The places of the signs, clear of the hour numbers (see habermelZeichenstellen); a letter is
+// 0.24 by 0.32 cm.
+std::array<HabermelZeichenstelle, 12> zeichenstellen(const Plot& p)
+{
+    std::vector<HabermelKasten> zahlen;
+    for (const Kasten& q : stundenzahlKaesten(p))
+        zahlen.push_back({q.x0 - p.x0, q.y0 - p.y0, q.x1 - p.x0, q.y1 - p.y0});
+    return habermelZeichenstellen(p.t, 96 * p.k, 128 * p.k, zahlen);
+}
+
 void rahmen(Plot& p)
 {
     const auto& s = p.s;
@@ -188,12 +199,8 @@ void rahmen(Plot& p)
                z(Y + 120 * k));
     p.label(X + 120 * k, Y + 120 * k, habermelSchablonenText(s, p.L));
     p.schreibe(";" + hpglZeichengroesse(0.24 * k, 0.32 * k) + ";SA");
-    // Each sign in the band of its declinations, clear of the hour numbers (see
-    // habermelZeichenstellen); a letter is 0.24 by 0.32 cm.
-    std::vector<HabermelKasten> zahlen;
-    for (const Kasten& q : stundenzahlKaesten(p))
-        zahlen.push_back({q.x0 - p.x0, q.y0 - p.y0, q.x1 - p.x0, q.y1 - p.y0});
-    const auto stellen = habermelZeichenstellen(t, 96 * k, 128 * k, zahlen);
+    // Each sign in the band of its declinations, clear of the hour numbers.
+    const auto stellen = zeichenstellen(p);
     for (int zeichen = 1; zeichen <= 12; ++zeichen) {
         const auto& q = stellen[static_cast<std::size_t>(zeichen - 1)];
         p.label(static_cast<double>(roundHalfEven(p.x0 + q.x - 48 * k)),
@@ -240,11 +247,10 @@ void stundenlinien(Plot& p, bool mittlereZeit)
     }
 }
 
-} // namespace
-
-void habermelPlot(const AppState& s, HPGLDatei& datei, bool alsHPGL, double L)
+// Scale, table and gnomon foot of the plot.
+void aufstellen(Plot& p, bool alsHPGL, double L)
 {
-    Plot p(s, datei);
+    const AppState& s = p.s;
     p.k = hpglFaktor(alsHPGL);
     p.f = 40.0 * p.k;
     p.L = habermelGnomon(L);
@@ -261,6 +267,58 @@ void habermelPlot(const AppState& s, HPGLDatei& datei, bool alsHPGL, double L)
     const double boden = mittlereZeit ? 480.0 * p.k + p.zweiteReihe() : 40.0 * p.k;
     if (randUnten < boden)
         p.y0 += boden - randUnten;
+}
+
+// Whether every hour number and sign stands inside the sheet's frame, and the gnomon foot, up
+// to which the date circles are drawn.
+bool zeichenAufBlatt(const Plot& p)
+{
+    const double w = 16157 * p.k, h = 11038 * p.k;
+    if (p.y0 > h)
+        return false;
+    const auto drin = [&](double x0, double y0, double x1, double y1) { return x0 >= 0 && y0 >= 0 && x1 <= w && y1 <= h; };
+    const auto zahlen = stundenzahlKaesten(p);
+    const auto stellen = zeichenstellen(p);
+    return std::all_of(zahlen.begin(), zahlen.end(), [&](const Kasten& q) { return drin(q.x0, q.y0, q.x1, q.y1); })
+           && std::all_of(stellen.begin(), stellen.end(), [&](const HabermelZeichenstelle& q) {
+                  return drin(p.x0 + q.x - 48 * p.k, p.y0 + q.y - 64 * p.k, p.x0 + q.x + 48 * p.k, p.y0 + q.y + 64 * p.k);
+              });
+}
+
+} // namespace
+
+std::string habermelPlotVerweigerung(const AppState& s)
+{
+    if (habermelVerweigerung(s))
+        return {};
+    HPGLDatei keine;
+    Plot p(s, keine);
+    aufstellen(p, true, s.Par.HabermelGnomon);
+    if (zeichenAufBlatt(p))
+        return {};
+    // The dial grows with the gnomon: the longest whole millimetre that keeps it on the sheet.
+    const double L = p.L;
+    double laengster = std::floor(L);
+    for (; laengster > 1; --laengster) {
+        aufstellen(p, true, laengster);
+        if (zeichenAufBlatt(p))
+            break;
+    }
+    const std::string gnomon = RealStr(L, 1, 1), hoechstens = RealStr(laengster, 1, 0);
+    if (s.Sprachspalte == 2)
+        return "The hour numbers and signs of the Habermel dial I (gnomon height = " + gnomon + " mm) reach beyond "
+               "the plot's sheet of 404 x 276 mm.\n\rA gnomon of at most " + hoechstens + " mm keeps them on it: "
+               "nothing is written.";
+    return "Die Stundenzahlen und Tierkreiszeichen der Habermel-Sonnenuhr I (Zeigerlänge = " + gnomon + " mm) reichen "
+           "über das Blatt des Plots von 404 x 276 mm hinaus.\n\rEin Zeiger von höchstens " + hoechstens + " mm hält sie "
+           "darauf: es wird nichts geschrieben.";
+}
+
+void habermelPlot(const AppState& s, HPGLDatei& datei, bool alsHPGL, double L)
+{
+    Plot p(s, datei);
+    aufstellen(p, alsHPGL, L);
+    const bool mittlereZeit = p.s.Schalter.MitZeitglZylinder && !p.s.Schalter.Zonenzeit;
     p.schreibe(hpglPrologMitRahmen(16157 * p.k, 11038 * p.k));
     p.schreibe(";SP 4;PU 0 0;");
     p.schreibe(";PU;" + hpglZeichengroesse(0.18 * p.k, 0.27 * p.k));

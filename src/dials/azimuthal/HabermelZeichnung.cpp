@@ -38,6 +38,7 @@ struct Blatt {
     Canvas& c;
     bool bildschirm;
     int m = 0;
+    int randY = 0; // the printer's margin above the heading block (0 on the screen)
     int cx = 0, cy = 0;
     double f = 10;
     double L = 30;
@@ -94,7 +95,8 @@ void legende(Blatt& b, double h, bool mittlereZeit)
     b.c.setFontColor(s.Farben[3]);
     b.c.setFontHeight(static_cast<int>(h));
     const int xL = ci(std::fabs(1.5 * h) + b.m);
-    const int yL = static_cast<int>(5 * std::fabs(h)) + b.m;
+    // Below the heading block, which the printer's margin moves down the page.
+    const int yL = static_cast<int>(5 * std::fabs(h)) + b.m + b.randY;
     for (int i = 1; i <= 12; ++i) {
         const int y = ci(1.1 * h * (2 * i - 0.7) + yL);
         b.c.setFontName("Wingdings");
@@ -236,14 +238,16 @@ std::string habermelSeitenpruefung(const AppState& s, int breite, int hoehe)
     const double rechts = cx + 1.2 * t.m[36] + 70 + zahl;
     if (cy - halb >= 30 && cy + halb <= 2 * cy && rechts <= 2 * cx)
         return {};
-    const std::string noetig = RealStr(2 * halb / 10, 1, 0) + " mm", seite = RealStr(hoehe / 10.0, 1, 0) + " mm";
+    // Width and height about the page's middle, whichever of them is short.
+    const std::string noetig = RealStr(2 * (rechts - cx) / 10, 1, 0) + " x " + RealStr(2 * halb / 10, 1, 0) + " mm";
+    const std::string seite = RealStr(breite / 10.0, 1, 0) + " x " + RealStr(hoehe / 10.0, 1, 0) + " mm";
     const std::string gnomon = RealStr(habermelGnomon(s.Par.HabermelGnomon), 1, 1);
     if (s.Sprachspalte == 2)
-        return "The circles of the Habermel dial I (gnomon height = " + gnomon + " mm) need a height of " + noetig +
+        return "The circles of the Habermel dial I (gnomon height = " + gnomon + " mm) need " + noetig +
                " on the page, which has " + seite + ".\n\rPlease print on a larger page or with a shorter gnomon: "
                "nothing is printed.";
-    return "Die Kreise der Habermel-Sonnenuhr I (Zeigerlänge = " + gnomon + " mm) brauchen auf der Seite eine Höhe von " +
-           noetig + ", die Seite hat " + seite + ".\n\rBitte auf einer größeren Seite oder mit kürzerem Zeiger "
+    return "Die Kreise der Habermel-Sonnenuhr I (Zeigerlänge = " + gnomon + " mm) brauchen auf der Seite " + noetig +
+           ", die Seite hat " + seite + ".\n\rBitte auf einer größeren Seite oder mit kürzerem Zeiger "
            "drucken: es wird nichts gedruckt.";
 }
 
@@ -297,7 +301,8 @@ Konstruktionsmeldungen zeichneHabermel(const AppState& s, const HabermelZiel& zi
     c.setBold(true);
 
     // On a page the heading starts below the frame line the margin m leaves.
-    const int rx = ziel.bildschirm ? 0 : ziel.druckRandX, ry = ziel.bildschirm ? 0 : ziel.druckRandY + b.m;
+    b.randY = ziel.bildschirm ? 0 : ziel.druckRandY;
+    const int rx = ziel.bildschirm ? 0 : ziel.druckRandX, ry = b.randY + b.m;
     double h = ziel.bildschirm ? 20 : 50;
     c.setFontHeight(static_cast<int>(h));
     const int xt = ci(1.5 * h + rx);

@@ -129,32 +129,51 @@ namespace {
 
 // The apex shadow, returning cos H cos phi + sin phi tan dekl: the sine of the sun's altitude
 // over cos dekl, positive while the sun stands above the plane's horizon.
-double spitzenschattenUndHoehe(double H, double dekl, double phi, const KegelMasse& m, double& x, double& y)
+double spitzenschattenUndHoehe(double H, const KegelSchattenwinkel& w, double& x, double& y)
 {
     const double h = H * kRad;
-    const double sp = SinGrad(phi), cp = CosGrad(phi);
-    const double td = std::tan(dekl * kRad);
-    const double roh = std::cos(h) * cp + sp * td;
+    const double roh = std::cos(h) * w.cp + w.sp * w.td;
     const double D = sicherNenner(roh);
-    const double hoehe = m.L * SinGrad(m.psi);
-    x = hoehe * std::sin(h) / D;
-    y = m.c + m.L * CosGrad(m.psi) + hoehe * (std::cos(h) * sp - cp * td) / D;
+    x = w.hoehe * std::sin(h) / D;
+    y = w.fuss + w.hoehe * (std::cos(h) * w.sp - w.cp * w.td) / D;
     return roh;
 }
 
 } // namespace
 
+KegelSchattenwinkel kegelSchattenwinkel(double phi, double dekl, double breite, const KegelMasse& m)
+{
+    KegelSchattenwinkel w;
+    w.sp = SinGrad(phi);
+    w.cp = CosGrad(phi);
+    w.td = std::tan(dekl * kRad);
+    w.hoehe = m.L * SinGrad(m.psi);
+    w.fuss = m.c + m.L * CosGrad(m.psi);
+    w.sd = SinGrad(dekl);
+    w.cd = CosGrad(dekl);
+    w.hs = SinGrad(breite) * w.sd;
+    w.hc = CosGrad(breite) * w.cd;
+    return w;
+}
+
 void Spitzenschatten(double H, double dekl, double phi, const KegelMasse& m, double& x, double& y)
 {
-    spitzenschattenUndHoehe(H, dekl, phi, m, x, y);
+    spitzenschattenUndHoehe(H, kegelSchattenwinkel(phi, dekl, phi, m), x, y);
 }
 
 bool Schattenkantenschnitt(int i, const TagPaare& paare, double& x, double& y, const KegelEbene& e,
                            const KegelMasse& m, double t, int variante, bool* erreicht)
 {
+    const KegelSchattenwinkel w =
+        kegelSchattenwinkel(e.phi, paare.paar[static_cast<std::size_t>(i)].DeklMittel, e.breite, m);
+    return Schattenkantenschnitt(i, paare, w, x, y, e, m, t, variante, erreicht);
+}
+
+bool Schattenkantenschnitt(int i, const TagPaare& paare, const KegelSchattenwinkel& w, double& x, double& y,
+                           const KegelEbene& e, const KegelMasse& m, double t, int variante, bool* erreicht)
+{
     const double phi = e.phi;
     const TTagPaar& p = paare.paar[static_cast<std::size_t>(i)];
-    const double dekl = p.DeklMittel;
     double e1 = -p.Zgl1;
     double e2 = -p.Zgl2;
     if ((variante == 0 && e1 < e2) || variante == 2)
@@ -164,22 +183,22 @@ bool Schattenkantenschnitt(int i, const TagPaare& paare, double& x, double& y, c
     // The sun stands above the horizon of the equivalent horizontal dial (a grazing sun
     // counts as below it).
     const double hw = (t - 12) * 15 * kRad;
-    const bool ok = SinGrad(phi) * SinGrad(dekl) + CosGrad(phi) * CosGrad(dekl) * std::cos(hw) > 0.0;
+    const bool ok = w.sp * w.sd + w.cp * w.cd * std::cos(hw) > 0.0;
 
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-    const bool oben1 = spitzenschattenUndHoehe((t - 12) * 15 - e1, dekl, phi, m, x1, y1) > 0;
-    const bool oben2 = spitzenschattenUndHoehe((t - 12) * 15 - e2, dekl, phi, m, x2, y2) > 0;
-    // A day's sun casts a shadow only while it also stands above the place's true horizon.
-    const auto ueberHorizont = [&](double ek) {
-        const double H = ((t - 12) * 15 - ek + e.dl) * kRad;
-        return SinGrad(e.breite) * SinGrad(dekl) + CosGrad(e.breite) * CosGrad(dekl) * std::cos(H) > 0.0;
-    };
-    bool licht1 = oben1 && ueberHorizont(e1);
-    bool licht2 = oben2 && ueberHorizont(e2);
+    const bool oben1 = spitzenschattenUndHoehe((t - 12) * 15 - e1, w, x1, y1) > 0;
+    const bool oben2 = spitzenschattenUndHoehe((t - 12) * 15 - e2, w, x2, y2) > 0;
     const double a2 = m.a * m.a, b2 = m.b * m.b;
     auto innen = [&](double px, double py) { return (px / m.a) * (px / m.a) + (py / m.b) * (py / m.b) <= 1.0; };
     if (innen(x1, y1) || innen(x2, y2))
         return false;
+    // A day's sun casts a shadow only while it also stands above the place's true horizon.
+    const auto ueberHorizont = [&](double ek) {
+        const double H = ((t - 12) * 15 - ek + e.dl) * kRad;
+        return w.hs + w.hc * std::cos(H) > 0.0;
+    };
+    bool licht1 = oben1 && ueberHorizont(e1);
+    bool licht2 = oben2 && ueberHorizont(e2);
 
     // The hour point is where the two edges that face each other cross: each day's edge on
     // the side of the other day's apex shadow. Of the two tangents from an apex shadow P, the
@@ -256,28 +275,6 @@ void kegelZahlAmEnde(double& x, double& y, double dx, double dy, double breite, 
     }
     x -= breite / 2;
     y -= hoehe / 2;
-}
-
-void kegelZahlenAuseinander(std::vector<KegelZahlkasten>& kaesten, double cx, double cy, double luft)
-{
-    const auto nah = [luft](const KegelZahlkasten& a, const KegelZahlkasten& b) {
-        return a.x < b.x + b.breite + luft && b.x < a.x + a.breite + luft && a.y < b.y + b.hoehe + luft &&
-               b.y < a.y + a.hoehe + luft;
-    };
-    for (std::size_t i = 0; i < kaesten.size(); ++i) {
-        KegelZahlkasten& k = kaesten[i];
-        for (int schritt = 0; schritt < 40; ++schritt) {
-            if (std::none_of(kaesten.begin(), kaesten.begin() + static_cast<std::ptrdiff_t>(i),
-                             [&](const KegelZahlkasten& v) { return nah(k, v); }))
-                break;
-            const double mx = k.x + k.breite / 2 - cx, my = k.y + k.hoehe / 2 - cy;
-            const double d = std::hypot(mx, my);
-            if (!(d > 0))
-                break;
-            k.x += 0.25 * k.hoehe * mx / d;
-            k.y += 0.25 * k.hoehe * my / d;
-        }
-    }
 }
 
 namespace {
@@ -380,6 +377,18 @@ int KegelStriche::treffer(const KegelZahlkasten& k) const
         return std::min(s[0], s[2]) <= k.x + k.breite && std::max(s[0], s[2]) >= k.x
                && std::min(s[1], s[3]) <= k.y + k.hoehe && std::max(s[1], s[3]) >= k.y && kastenStrecke(k, s) == 0;
     }));
+}
+
+void KegelStrichfolge::abspielen(KegelStrichsenke& senke) const
+{
+    for (const Schritt& s : folge_) {
+        if (s.art == Art::Stift)
+            senke.stift(static_cast<Farbe>(s.werte[0]), static_cast<int>(s.werte[1]));
+        else if (s.art == Art::Strecke)
+            senke.strecke(s.werte[0], s.werte[1], s.werte[2], s.werte[3]);
+        else
+            senke.absetzen();
+    }
 }
 
 bool KegelStriche::frei(const KegelZahlkasten& k, double luft) const { return abstand(k, luft) >= luft; }

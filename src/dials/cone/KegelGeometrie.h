@@ -15,6 +15,7 @@
 
 #include <array>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace umbrin {
@@ -97,6 +98,19 @@ struct KegelMasse {
 bool Schattenkantenschnitt(int i, const TagPaare& paare, double& x, double& y, const KegelEbene& e,
                            const KegelMasse& m, double t, int variante, bool* erreicht = nullptr);
 
+// What the shadows of one declination dekl share on a plane of latitude phi at a place of
+// latitude breite, taken once for all its hours: the sines and cosines of phi and dekl, the
+// tangent of dekl, the factors of the sun's altitude over the true horizon, sin(breite) sin(dekl)
+// and cos(breite) cos(dekl), and the apex's height and the foot S of the apex.
+struct KegelSchattenwinkel {
+    double sp = 0, cp = 0, td = 0, sd = 0, cd = 0, hs = 0, hc = 0, hoehe = 0, fuss = 0;
+};
+KegelSchattenwinkel kegelSchattenwinkel(double phi, double dekl, double breite, const KegelMasse& m);
+// The same hour point with the pair's shared values w (kegelSchattenwinkel of its mean
+// declination) taken once.
+bool Schattenkantenschnitt(int i, const TagPaare& paare, const KegelSchattenwinkel& w, double& x, double& y,
+                           const KegelEbene& e, const KegelMasse& m, double t, int variante, bool* erreicht = nullptr);
+
 // The apex shadow of a sun of declination dekl at hour angle H (degrees), in the dial frame.
 void Spitzenschatten(double H, double dekl, double phi, const KegelMasse& m, double& x, double& y);
 
@@ -117,23 +131,52 @@ void kegelZahlBeiseite(double& x, double& y, double dx, double dy, double cx, do
 // (x, y), the line running out in direction (dx, dy), its nearest point luft from the end.
 void kegelZahlAmEnde(double& x, double& y, double dx, double dy, double breite, double hoehe, double luft);
 
-// An hour number's box: corner (x, y) and its extent along both axes.
+// A label's box on the sheet, for the strokes it keeps clear of: corner (x, y) and its extent
+// along both axes.
 struct KegelZahlkasten {
     double x = 0, y = 0, breite = 0, hoehe = 0;
 };
-// Moves each box, in order, outward along the ray from (cx, cy) through its middle until it
-// keeps the gap luft from the boxes before it; the numbers near the foot, where the hour lines
-// run close together, so stay apart and beside their own lines.
-void kegelZahlenAuseinander(std::vector<KegelZahlkasten>& kaesten, double cx, double cy, double luft);
+
+// Where the strokes of a drawing's lines go, already cut at the sheet: a canvas draws them, the
+// grid of KegelStriche files them for the labels to keep clear of, a KegelStrichfolge keeps
+// them to give them again. stift sets the pen of the line that follows; absetzen ends the line
+// the strokes so far continued.
+class KegelStrichsenke {
+public:
+    virtual ~KegelStrichsenke() = default;
+    virtual void stift(Farbe farbe, int breite) = 0;
+    virtual void strecke(double x0, double y0, double x1, double y1) = 0;
+    virtual void absetzen() = 0;
+};
+
+// The strokes of a drawing's lines computed once, kept in their order with their pens, to be
+// given to each sink that takes them.
+class KegelStrichfolge : public KegelStrichsenke {
+public:
+    void stift(Farbe farbe, int breite) override { folge_.push_back({Art::Stift, {double(farbe), double(breite)}}); }
+    void strecke(double x0, double y0, double x1, double y1) override { folge_.push_back({Art::Strecke, {x0, y0, x1, y1}}); }
+    void absetzen() override { folge_.push_back({Art::Absetzen, {}}); }
+    void abspielen(KegelStrichsenke& senke) const;
+
+private:
+    enum class Art : std::uint8_t { Stift, Strecke, Absetzen };
+    struct Schritt {
+        Art art;
+        std::array<double, 4> werte;
+    };
+    std::vector<Schritt> folge_;
+};
 
 // What a drawing puts on its sheet, in the sheet's units, for the hour numbers to keep clear
 // of: its strokes and the boxes of its texts. The strokes are filed in a grid of cells over the
 // sheet (breite x hoehe; what lies beyond it in the border cells), so a box looks only at the
 // strokes that pass near it.
-class KegelStriche {
+class KegelStriche : public KegelStrichsenke {
 public:
     KegelStriche(double breite, double hoehe);
-    void strecke(double x0, double y0, double x1, double y1);
+    void stift(Farbe, int) override {}
+    void strecke(double x0, double y0, double x1, double y1) override;
+    void absetzen() override {}
     void kasten(const KegelZahlkasten& k) { kaesten_.push_back(k); }
     // Whether the box keeps the gap luft from every stroke and every text box.
     bool frei(const KegelZahlkasten& k, double luft) const;
@@ -153,5 +196,23 @@ private:
     mutable std::uint32_t anfrage_ = 0;
     std::vector<KegelZahlkasten> kaesten_;
 };
+
+// The box of a mark's name beside its cross: in the first of the cross's corners (under the
+// right arm, over it, over the left arm, under it) where it stands on the sheet (aufSeite) and
+// keeps luft from every stroke and text, else in the first such place twice or three times as
+// far out; ersatz where none is. ecke(f, rechts, unten) gives the box in the corner to the
+// right (rechts 1) or left (-1) and below (unten 1) or above (-1) the cross, f times out.
+template <class Ecke, class AufSeite>
+KegelZahlkasten kegelMarkenname(Ecke ecke, AufSeite aufSeite, const KegelStriche& striche, double luft,
+                                const KegelZahlkasten& ersatz)
+{
+    for (int f = 1; f <= 3; ++f)
+        for (const auto& [rechts, unten] : {std::pair{1, 1}, std::pair{1, -1}, std::pair{-1, -1}, std::pair{-1, 1}}) {
+            const KegelZahlkasten k = ecke(f, rechts, unten);
+            if (aufSeite(k) && striche.frei(k, luft))
+                return k;
+        }
+    return ersatz;
+}
 
 } // namespace umbrin

@@ -6,10 +6,12 @@
 #include "core/Zahlenformat.h"
 #include "dials/HpglDialekt.h"
 #include "dials/Raster.h"
+#include "dials/altitude/Zahlenplatz.h"
 #include "dials/cone/KegelKonstruktion.h"
 #include "dials/cone/KegelTexte.h"
 
 #include <algorithm>
+#include <tuple>
 #include <utility>
 #include <cmath>
 
@@ -43,12 +45,12 @@ struct PlotBlatt {
 
 // The pen of a line of points: a point is written only when the step from the previous one
 // keeps inside the limits; a point that does not count lifts the pen. A point outside the
-// limits is not written and lifts the pen too, so no stroke jumps across the gap.
-// The strokes it draws go to striche when given; without the file (d null) nothing is written.
+// limits is not written and lifts the pen too, so no stroke jumps across the gap. The commands
+// go to the text, which the plot takes later; the strokes drawn go to striche.
 class PlotZug {
 public:
-    PlotZug(HPGLDatei* d, const PlotBlatt& b, bool laengenGrenze, KegelStriche* striche = nullptr)
-        : d_(d), b_(b), laengenGrenze_(laengenGrenze), striche_(striche)
+    PlotZug(std::string& text, const PlotBlatt& b, bool laengenGrenze, KegelStriche& striche)
+        : text_(text), b_(b), laengenGrenze_(laengenGrenze), striche_(striche)
     {
     }
 
@@ -74,31 +76,24 @@ public:
             return;
         }
         if (!gueltig) {
-            schreibe(";PU " + umbrin::punkt(x, y));
+            text_ += ";PU " + umbrin::punkt(x, y);
             unten_ = false;
         } else if (!unten_) {
-            schreibe(";PU " + umbrin::punkt(x, y) + ";PD ");
+            text_ += ";PU " + umbrin::punkt(x, y) + ";PD ";
             unten_ = true;
         } else {
-            schreibe(" " + umbrin::punkt(x, y));
-            if (striche_)
-                striche_->strecke(gx_, gy_, x, y);
+            text_ += " " + umbrin::punkt(x, y);
+            striche_.strecke(gx_, gy_, x, y);
         }
         gx_ = x;
         gy_ = y;
     }
 
 private:
-    void schreibe(const std::string& text)
-    {
-        if (d_)
-            HPGLZeile(*d_, text);
-    }
-
-    HPGLDatei* d_;
+    std::string& text_;
     const PlotBlatt& b_;
     bool laengenGrenze_;
-    KegelStriche* striche_;
+    KegelStriche& striche_;
     double gx_ = 0; // the pen's place: the last point written
     double gy_ = 0;
     bool hatVorigen_ = false;
@@ -107,14 +102,14 @@ private:
     double vy_ = 0;
 };
 
-// Whether the line of hour t counts at point p and the plot draws a stroke of it from there to a
+// Whether the hour line l counts at point p and the plot draws a stroke of it from there to a
 // neighbouring pair's point: as PlotZug writes it, a stroke from pair i - 1 to pair i needs both
 // to count, the step before i - 1 written too, and every step inside the limits (pair 2 only
 // starts the line).
-bool gezogen(const Kegelkonstruktion& kk, const PlotBlatt& b, const KegelPunkt& p, double t)
+bool gezogen(const KegelStundenlinie& l, const PlotBlatt& b, const KegelPunkt& p)
 {
     const auto ort = [&](int i, bool& zaehlt, double& x, double& y) {
-        const KegelPunkt q = i == p.paar ? p : kk.punkt(i, t);
+        const KegelPunkt& q = i == p.paar ? p : l.punkt(i);
         zaehlt = q.gezeigt() && q.r > 1.05;
         b.aufBlatt(q.x, q.y, x, y);
     };
@@ -124,7 +119,7 @@ bool gezogen(const Kegelkonstruktion& kk, const PlotBlatt& b, const KegelPunkt& 
     };
     // A stroke from pair i - 1 to pair i.
     const auto strich = [&](int i) {
-        if (i - 2 < 2 || i > kk.letztesPaar())
+        if (i - 2 < 2 || i > l.letztesPaar())
             return false;
         bool z0 = false, z1 = false, z2 = false;
         double x0 = 0, y0 = 0, x1 = 0, y1 = 0, x2 = 0, y2 = 0;
@@ -183,17 +178,15 @@ KegelZahlkasten schreibeMarke(HPGLDatei& d, const PlotBlatt& b, double hy, int k
 {
     double x = 0, y = 0;
     b.aufBlatt(0, hy, x, y);
-    KegelZahlkasten kasten{x + 80.0 * k, y - 160.0 * k, 144.0 * k, 128.0 * k};
-    bool gefunden = false;
-    for (int f = 1; f <= 3 && !gefunden; ++f)
-        for (const auto& [sx, sy] : {std::pair{1, -1}, std::pair{1, 1}, std::pair{-1, 1}, std::pair{-1, -1}}) {
-            const KegelZahlkasten k1{x + (152.0 * sx * f - 72) * k, y + (96.0 * sy * f - 64) * k, 144.0 * k, 128.0 * k};
-            if ((gefunden = b.aufSeite(k1.x, k1.y) && b.aufSeite(k1.x + k1.breite, k1.y + k1.hoehe)
-                            && striche.frei(k1, 24.0 * k))) {
-                kasten = k1;
-                break;
-            }
-        }
+    const KegelZahlkasten kasten = kegelMarkenname(
+        [&](int f, int rechts, int drunter) {
+            return KegelZahlkasten{x + (152.0 * rechts * f - 72) * k, y + (96.0 * -drunter * f - 64) * k, 144.0 * k,
+                                   128.0 * k};
+        },
+        [&](const KegelZahlkasten& k1) {
+            return b.aufSeite(k1.x, k1.y) && b.aufSeite(k1.x + k1.breite, k1.y + k1.hoehe);
+        },
+        striche, 24.0 * k, {x + 80.0 * k, y - 160.0 * k, 144.0 * k, 128.0 * k});
     HPGLZeile(d, ";PU " + punkt(x - 80.0 * k, y) + ";PD " + punkt(x + 80.0 * k, y) + ";PU "
                      + punkt(kasten.x, kasten.y) + ";" + hpglLabel(name));
     HPGLZeile(d, ";PU " + punkt(x, y + 80.0 * k) + ";PD " + punkt(x, y - unten));
@@ -269,85 +262,74 @@ std::string hpglKegelUhr(const AppState& s, HPGLDatei& d, UserPrompt& frage, con
     const std::string notiz = std::string(texteText(s, 222)) + blattName;
     striche.kasten({60.0 * k, 192.0 * k, 144.0 * k * static_cast<double>(notiz.size()), 128.0 * k});
     legendenKaesten(s, striche, k, legendeX, legendeY, ebene, L);
-    const auto datumslinien = [&](HPGLDatei* datei, KegelStriche* st) {
-        for (const KegelDatumslinie& l : kk.datumslinien) {
-            if (datei)
-                HPGLZeile(*datei, l.haupt ? ";SP 6" : ";SP 7");
-            const double h0 = kegelHalberTagbogen(kk.paare.paar[static_cast<std::size_t>(l.paar)].DeklMittel, phi);
-            const int schritte = static_cast<int>(std::floor((2 * h0 - 0.2) / 0.1 + 1e-9));
-            PlotZug zug(datei, b, false, st);
-            for (int n = 0; n <= schritte; ++n) {
-                const KegelPunkt p = kk.punkt(l.paar, 12 - h0 + 0.1 * (n + 1));
-                double px = 0, py = 0;
-                b.aufBlatt(p.x, p.y, px, py);
-                zug.punkt(px, py, p.gezeigt() && p.r * p.r > 1.05);
-            }
+    // The date and hour lines, each computed once: filed among the strokes here, written below.
+    std::string datumsText, stundenText;
+    for (const KegelDatumslinie& l : kk.datumslinien) {
+        datumsText += l.haupt ? ";SP 6" : ";SP 7";
+        const double h0 = kegelHalberTagbogen(kk.paare.paar[static_cast<std::size_t>(l.paar)].DeklMittel, phi);
+        const int schritte = static_cast<int>(std::floor((2 * h0 - 0.2) / 0.1 + 1e-9));
+        PlotZug zug(datumsText, b, false, striche);
+        for (int n = 0; n <= schritte; ++n) {
+            const KegelPunkt p = kk.punkt(l.paar, 12 - h0 + 0.1 * (n + 1));
+            double px = 0, py = 0;
+            b.aufBlatt(p.x, p.y, px, py);
+            zug.punkt(px, py, p.gezeigt() && p.r * p.r > 1.05);
         }
-    };
-    datumslinien(nullptr, &striche);
-    const auto stundenlinien = [&](HPGLDatei* datei, KegelStriche* st) {
-        for (const KegelStunde& h : kk.stunden) {
-            if (datei)
-                HPGLZeile(*datei, h.voll ? ";SP 3" : ";SP 2");
-            PlotZug zug(datei, b, true, st);
-            for (int i = 2; i <= kk.letztesPaar(); ++i) {
-                const KegelPunkt p = kk.punkt(i, h.t);
-                double px = 0, py = 0;
-                b.aufBlatt(p.x, p.y, px, py);
-                if (i == 2)
-                    zug.start(px, py);
-                else
-                    zug.punkt(px, py, p.gezeigt() && p.r > 1.05);
-            }
+    }
+    std::vector<KegelStundenlinie> linien;
+    for (const KegelStunde& h : kk.stunden) {
+        linien.push_back(kk.stundenlinie(h.t));
+        stundenText += h.voll ? ";SP 3" : ";SP 2";
+        PlotZug zug(stundenText, b, true, striche);
+        for (int i = 2; i <= kk.letztesPaar(); ++i) {
+            const KegelPunkt& p = linien.back().punkt(i);
+            double px = 0, py = 0;
+            b.aufBlatt(p.x, p.y, px, py);
+            if (i == 2)
+                zug.start(px, py);
+            else
+                zug.punkt(px, py, p.gezeigt() && p.r > 1.05);
         }
-    };
-    stundenlinien(nullptr, &striche);
+    }
     // The marks' crosses, then their names, first among the boxes the hour numbers keep clear of.
     for (const auto& [hy, unten] : {std::pair{m.c, 80.0 * k}, std::pair{Lp * cosPsi + m.c, 120.0 * k}}) {
         b.aufBlatt(0, hy, x, y);
         striche.strecke(x - 80.0 * k, y, x + 80.0 * k, y);
         striche.strecke(x, y + 80.0 * k, x, y - unten);
     }
-    std::vector<KegelZahlkasten> kaesten = {schreibeMarke(d, b, m.c, k, "A", 80.0 * k, striche)};
-    striche.kasten(kaesten.back());
-    kaesten.push_back(schreibeMarke(d, b, Lp * cosPsi + m.c, k, "S", 120.0 * k, striche));
-    striche.kasten(kaesten.back());
-    const std::size_t marken = kaesten.size();
-    stundenlinien(&d, nullptr);
-
+    // The numbers keep clear of the marks' names and of each other through the shared placer.
+    Zahlenplatz platz(64 * k);
+    platz.begrenze(0, 0, 16157 * k, 11038 * k);
+    for (const auto& [hy, name, unten] : {std::tuple{m.c, "A", 80.0 * k}, std::tuple{Lp * cosPsi + m.c, "S", 120.0 * k}}) {
+        const KegelZahlkasten marke = schreibeMarke(d, b, hy, k, name, unten, striche);
+        striche.kasten(marke);
+        platz.belege(static_cast<int>(roundHalfEven(marke.x)), static_cast<int>(roundHalfEven(marke.y)),
+                     static_cast<int>(roundHalfEven(marke.breite)), static_cast<int>(roundHalfEven(marke.hoehe)));
+    }
+    HPGLZeile(d, stundenText);
 
     HPGLZeile(d, ";SP 3;SI " + RealStr(0.24 * k, 6, 2) + " " + RealStr(0.32 * k, 6, 2));
-    std::vector<std::string> zahlen;
-    for (const KegelStunde& st : kk.stunden) {
+    for (std::size_t h = 0; h < kk.stunden.size(); ++h) {
+        const KegelStunde& st = kk.stunden[h];
         if (!st.voll || st.stunde % 2 != 0)
             continue;
         const std::string zahl = IntStr(st.stunde);
         // A label's cell is 1.5 character widths wide (SI 0.24 cm, 400 units a centimetre).
-        const double breite = 144.0 * k * static_cast<double>(zahl.size()), hoehe = 128.0 * k;
+        const int breite = 144 * k * static_cast<int>(zahl.size()), hoehe = 128 * k;
         const double luft = 64.0 * k, frei = 0.25 * hoehe;
-        // The number's corner beside its line at p, on the foot's side (seite 0) or the other.
-        const auto zahlOrt = [&](const KegelPunkt& p, int seite, double& zx, double& zy) {
-            double dx = 0, dy = 0, x1 = 0, y1 = 0;
-            kegelStundenrichtung(kk, p, st.t, dx, dy);
-            b.aufBlatt(p.x, p.y, zx, zy);
-            b.aufBlatt(p.x + dx, p.y + dy, x1, y1);
-            const double cx = seite == 0 ? b.ox : 2 * zx - b.ox, cy = seite == 0 ? b.oy : 2 * zy - b.oy;
-            kegelZahlBeiseite(zx, zy, x1 - zx, y1 - zy, cx, cy, breite, hoehe, luft);
-        };
-        const auto gezeichnet = [&](const KegelPunkt& q) { return gezogen(kk, b, q, st.t); };
-        if (!kegelZahlPlatz(kk, b, st.t, gezeichnet, zahlOrt, striche, breite, hoehe, luft, frei,
+        const KegelStundenlinie& l = linien[h];
+        const auto gezeichnet = [&](const KegelPunkt& q) { return gezogen(l, b, q); };
+        if (!kegelZahlPlatz(kk, l, b, b.ox, b.oy, gezeichnet, striche, breite, hoehe, luft, frei,
                             {0.0, 0.0, 15850.0 * k, 10900.0 * k}, x, y))
             continue;
-        zahlen.push_back(zahl);
-        kaesten.push_back({x, y, breite, hoehe});
-        striche.kasten(kaesten.back());
+        const CanvasPoint ecke = platz.platziere(static_cast<int>(roundHalfEven(x)), static_cast<int>(roundHalfEven(y)),
+                                                 breite, hoehe);
+        HPGLZeile(d, ";PU " + punkt(ecke.x, ecke.y) + ";" + hpglLabel(zahl));
+        striche.kasten({double(ecke.x), double(ecke.y), double(breite), double(hoehe)});
     }
-    kegelZahlenAuseinander(kaesten, b.ox, b.oy, 64.0 * k);
-    for (std::size_t i = marken; i < kaesten.size(); ++i)
-        HPGLZeile(d, ";PU " + punkt(kaesten[i].x, kaesten[i].y) + ";" + hpglLabel(zahlen[i - marken]));
 
     HPGLZeile(d, ";SP 4;PU " + RealStr(60.0 * k, 6, 0) + " " + RealStr(192.0 * k, 6, 0) + ";" + hpglLabel(notiz));
-    datumslinien(&d, nullptr);
+    HPGLZeile(d, datumsText);
 
     HPGLZeile(d, ";SP 4");
     schreibeLegende(s, d, k, legendeX, legendeY, ebene, L);

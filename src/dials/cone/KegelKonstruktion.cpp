@@ -3,6 +3,7 @@
 #include "core/Projektion.h"
 #include "core/Sonne.h"
 #include "core/Winkel.h"
+#include "core/Zahlenformat.h"
 
 #include <algorithm>
 #include <cmath>
@@ -131,7 +132,8 @@ DatumslinienTabelle noonTabelle(const Kegelkonstruktion& k)
 KegelPunkt Kegelkonstruktion::punkt(int i, double t) const
 {
     KegelPunkt p;
-    if (!Schattenkantenschnitt(i, paare, p.x, p.y, ebene, masse, t, variante, &p.erreicht))
+    if (!Schattenkantenschnitt(i, paare, winkel[static_cast<std::size_t>(i)], p.x, p.y, ebene, masse, t, variante,
+                               &p.erreicht))
         return p;
     p.ok = true;
     p.paar = i;
@@ -140,24 +142,35 @@ KegelPunkt Kegelkonstruktion::punkt(int i, double t) const
 }
 
 
-KegelPunkt kegelZahlenpunkt(const Kegelkonstruktion& k, double t, const std::function<bool(const KegelPunkt&)>& aufSeite)
+KegelStundenlinie Kegelkonstruktion::stundenlinie(double t) const
+{
+    KegelStundenlinie l;
+    l.t = t;
+    l.punkte.resize(static_cast<std::size_t>(letztes) + 1);
+    for (int i = 1; i <= letztes; ++i)
+        l.punkte[static_cast<std::size_t>(i)] = punkt(i, t);
+    return l;
+}
+
+KegelPunkt kegelZahlenpunkt(const Kegelkonstruktion& k, const KegelStundenlinie& l,
+                            const std::function<bool(const KegelPunkt&)>& aufSeite)
 {
     const auto taugt = [&](const KegelPunkt& p) { return p.gezeigt() && p.r > 1.1 && aufSeite(p); };
     const int mitte = k.KegelnaechstesPaar;
-    if (const KegelPunkt p = k.punkt(mitte, t); taugt(p))
+    if (const KegelPunkt& p = l.punkt(mitte); taugt(p))
         return p;
-    for (int d = 1; d <= k.letztesPaar(); ++d)
+    for (int d = 1; d <= l.letztesPaar(); ++d)
         for (const int i : {mitte - d, mitte + d})
-            if (i >= 2 && i <= k.letztesPaar())
-                if (const KegelPunkt p = k.punkt(i, t); taugt(p))
+            if (i >= 2 && i <= l.letztesPaar())
+                if (const KegelPunkt& p = l.punkt(i); taugt(p))
                     return p;
     return {};
 }
 
-void kegelStundenrichtung(const Kegelkonstruktion& k, const KegelPunkt& p, double t, double& dx, double& dy)
+void kegelStundenrichtung(const KegelStundenlinie& l, const KegelPunkt& p, double& dx, double& dy)
 {
-    const KegelPunkt vor = k.punkt(std::max(2, p.paar - 1), t);
-    const KegelPunkt nach = k.punkt(std::min(k.letztesPaar(), p.paar + 1), t);
+    const KegelPunkt& vor = l.punkt(std::max(2, p.paar - 1));
+    const KegelPunkt& nach = l.punkt(std::min(l.letztesPaar(), p.paar + 1));
     dx = (nach.ok ? nach.x : p.x) - (vor.ok ? vor.x : p.x);
     dy = (nach.ok ? nach.y : p.y) - (vor.ok ? vor.y : p.y);
 }
@@ -180,10 +193,14 @@ std::string kegelAblehnung(const AppState& s)
     const double alfa = s.Par.KegelOeffnung;
     double a = 0, b = 0, c = 0;
     std::string fehler;
-    if (!KegelschnittParameter(s.Par.Gnomonhoehe, alfa, psi, a, b, c, fehler))
-        return fehler;
+    if (!KegelschnittParameter(s.Par.Gnomonhoehe, alfa, psi, a, b, c, fehler)) {
+        const std::string winkel = "alfa=" + RealStr(alfa, 4, 2) + (s.Deutsch ? " und " : " and ") + "psi="
+                                   + RealStr(psi, 5, 2);
+        return s.Deutsch ? "Eingabefehler!\nDie Winkel " + winkel + " sind zu klein oder es ist nicht psi>alfa !"
+                         : "Input error!\nThe angles " + winkel + " are too small, or psi is not greater than alfa!";
+    }
     if ((psi < alfa && psi <= 90) || (psi > 90 && 180 - psi < alfa))
-        return "Winkel an Kegelspitze ist zu groß";
+        return s.Deutsch ? "Winkel an Kegelspitze ist zu groß" : "The angle at the apex of the cone is too large";
     return {};
 }
 
@@ -199,6 +216,8 @@ Kegelkonstruktion baueKegelkonstruktion(const AppState& s, double L, std::uint8_
     Sonnentabelle(s.Par.Jahr, k.tage, k.paare);
     while (k.letztes < kLetztesPaar && k.paare.paar[static_cast<std::size_t>(k.letztes + 1)].Tag1 > 0)
         ++k.letztes;
+    for (const TTagPaar& p : k.paare.paar)
+        k.winkel.push_back(kegelSchattenwinkel(k.ebene.phi, p.DeklMittel, k.ebene.breite, k.masse));
     for (int j = 0; j < 12; ++j) {
         const double d = InGrad(std::asin(SinGrad(s.EpsRund) * SinGrad(90.0 + 30.0 * j)));
         k.Datumsindex[static_cast<std::size_t>(j)] = paarZurDeklination(k, d);

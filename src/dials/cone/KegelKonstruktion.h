@@ -57,6 +57,14 @@ struct KegelPunkt {
     bool gezeigt() const { return ok && erreicht; }
 };
 
+// The points of one hour line, each pair's computed once: pair i at index i, 1 .. letztesPaar().
+struct KegelStundenlinie {
+    double t = 0;
+    std::vector<KegelPunkt> punkte;
+    int letztesPaar() const { return static_cast<int>(punkte.size()) - 1; }
+    const KegelPunkt& punkt(int i) const { return punkte[static_cast<std::size_t>(i)]; }
+};
+
 struct Kegelkonstruktion {
     KegelEbene ebene;
     int variante = 0; // ebene div 3: which day's edge comes first
@@ -68,9 +76,12 @@ struct Kegelkonstruktion {
     std::vector<KegelStunde> stunden;
     std::vector<KegelDatumslinie> datumslinien;
     DatumslinienTabelle tabelle{};
+    std::vector<KegelSchattenwinkel> winkel; // each pair's, from 1 on
 
     // The hour point of pair i at time t (a fresh point: nothing is left over from another).
     KegelPunkt punkt(int i, double t) const;
+    // The line of time t: the points of every pair 1 .. letztesPaar().
+    KegelStundenlinie stundenlinie(double t) const;
     // The pairs an hour line walks: 2 .. the last with Tag1 > 0, at most kLetztesPaar.
     int letztesPaar() const { return letztes; }
     int letztes = 1;
@@ -78,25 +89,31 @@ struct Kegelkonstruktion {
 
 // Why the cone cannot be built: the footprint's refusal (angles too small, psi <= alpha, or
 // psi + alpha >= 180), else the refusal of a cone too wide at its apex; empty when it can be.
+// In the state's language.
 std::string kegelAblehnung(const AppState& s);
 
 // Builds the construction for a cone axis of length L (drawing units) on the plane ebene.
 // The state must have passed kegelAblehnung.
 Kegelkonstruktion baueKegelkonstruktion(const AppState& s, double L, std::uint8_t ebene);
 
-// The hour point that carries the number of hour t: the nearest pair's, or where that is not
-// drawn, too near the footprint or not on the sheet (aufSeite, given the point in the dial
-// frame), the one of the pair next to it along the hour line that is; not ok when none is.
-KegelPunkt kegelZahlenpunkt(const Kegelkonstruktion& k, double t, const std::function<bool(const KegelPunkt&)>& aufSeite);
+// The hour point of the line l that carries its number: the nearest pair's, or where that is
+// not drawn, too near the footprint or not on the sheet (aufSeite, given the point in the dial
+// frame), the one of the pair next to it along the line that is; not ok when none is.
+KegelPunkt kegelZahlenpunkt(const Kegelkonstruktion& k, const KegelStundenlinie& l,
+                            const std::function<bool(const KegelPunkt&)>& aufSeite);
 
-// Where a stroke of the line of hour t first runs across the sheet b, when one does: (x, y) on
+// The direction (dx, dy) of the hour line l at its point p, in the dial frame: from the points
+// of the pairs either side of p's.
+void kegelStundenrichtung(const KegelStundenlinie& l, const KegelPunkt& p, double& dx, double& dy);
+
+// Where a stroke of the hour line l first runs across the sheet b, when one does: (x, y) on
 // the sheet. gezogen(p) tells whether the point p of the line is drawn; the sheet maps a dial
 // point with aufBlatt and tells whether a sheet point is on the page with aufSeite.
 template <class Blatt, class Gezogen>
-bool kegelKreuztSeite(const Kegelkonstruktion& k, const Blatt& b, double t, Gezogen gezogen, double& x, double& y)
+bool kegelKreuztSeite(const KegelStundenlinie& l, const Blatt& b, Gezogen gezogen, double& x, double& y)
 {
-    for (int i = 3; i <= k.letztesPaar(); ++i) {
-        const KegelPunkt p = k.punkt(i, t), q = k.punkt(i - 1, t);
+    for (int i = 3; i <= l.letztesPaar(); ++i) {
+        const KegelPunkt &p = l.punkt(i), &q = l.punkt(i - 1);
         if (!gezogen(p) || !gezogen(q))
             continue;
         double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
@@ -112,16 +129,16 @@ bool kegelKreuztSeite(const Kegelkonstruktion& k, const Blatt& b, double t, Gezo
     return false;
 }
 
-// The corner (x, y) of a number's box breite by hoehe on the continuation of the line of hour t
+// The corner (x, y) of a number's box breite by hoehe on the continuation of the hour line l
 // beyond the first or else the last of its points that b draws on the sheet (gezogen(p)), luft
 // from it, where passt(x, y) holds; false when neither end gives such a place.
 template <class Blatt, class Gezogen, class Passt>
-bool kegelZahlAmLinienende(const Kegelkonstruktion& k, const Blatt& b, double t, Gezogen gezogen, double breite,
-                           double hoehe, double luft, Passt passt, double& x, double& y)
+bool kegelZahlAmLinienende(const KegelStundenlinie& l, const Blatt& b, Gezogen gezogen, double breite, double hoehe,
+                           double luft, Passt passt, double& x, double& y)
 {
     int erste = 0, letzte = 0;
-    for (int i = 2; i <= k.letztesPaar(); ++i) {
-        const KegelPunkt q = k.punkt(i, t);
+    for (int i = 2; i <= l.letztesPaar(); ++i) {
+        const KegelPunkt& q = l.punkt(i);
         double qx = 0, qy = 0;
         b.aufBlatt(q.x, q.y, qx, qy);
         if (b.aufSeite(qx, qy) && gezogen(q)) {
@@ -133,7 +150,7 @@ bool kegelZahlAmLinienende(const Kegelkonstruktion& k, const Blatt& b, double t,
     if (erste == 0)
         return false;
     for (const auto& [ende, innen] : {std::pair{erste, erste + 1}, std::pair{letzte, letzte - 1}}) {
-        const KegelPunkt pe = k.punkt(ende, t), pi = k.punkt(std::clamp(innen, 2, k.letztesPaar()), t);
+        const KegelPunkt &pe = l.punkt(ende), &pi = l.punkt(std::clamp(innen, 2, l.letztesPaar()));
         double ex = 0, ey = 0, ix = 0, iy = 0;
         b.aufBlatt(pe.x, pe.y, ex, ey);
         b.aufBlatt(pi.x, pi.y, ix, iy);
@@ -147,22 +164,31 @@ bool kegelZahlAmLinienende(const Kegelkonstruktion& k, const Blatt& b, double t,
     return false;
 }
 
-// The corner (x, y) of the number of hour t, a box breite by hoehe, on the sheet b: beside a
-// drawn point of its line (zahlOrt(p, seite, x, y), on the foot's side or the other) where it
-// keeps frei from every stroke and label, at the point nearest the footprint, else at the
-// clearest; where none is clear, beyond an end of the line; where the line only runs across the
-// sheet between points off it, on its stroke there. The corner stays within rahmen (x0, y0, x1,
-// y1). False when no stroke of the line is on the sheet.
-template <class Blatt, class Gezogen, class Ort>
-bool kegelZahlPlatz(const Kegelkonstruktion& k, const Blatt& b, double t, Gezogen gezogen, Ort zahlOrt,
-                    const KegelStriche& striche, double breite, double hoehe, double luft, double frei,
-                    const std::array<double, 4>& rahmen, double& x, double& y)
+// The corner (x, y) of the number of the hour line l, a box breite by hoehe, on the sheet b:
+// beside a drawn point of its line (gezogen(p)), luft clear of it, on the side of the foot
+// (fx, fy) or else on the other, where it keeps frei from every stroke and label, at the point
+// nearest the footprint, else at the clearest; where none is clear, beyond an end of the line;
+// where the line only runs across the sheet between points off it, on its stroke there. The
+// corner stays within rahmen (x0, y0, x1, y1). False when no stroke of the line is on the sheet.
+template <class Blatt, class Gezogen>
+bool kegelZahlPlatz(const Kegelkonstruktion& k, const KegelStundenlinie& l, const Blatt& b, double fx, double fy,
+                    Gezogen gezogen, const KegelStriche& striche, double breite, double hoehe, double luft,
+                    double frei, const std::array<double, 4>& rahmen, double& x, double& y)
 {
     const auto imRahmen = [&](double px, double py) {
         return px >= rahmen[0] && py >= rahmen[1] && px <= rahmen[2] && py <= rahmen[3];
     };
+    // The number's corner beside its line at p, on the foot's side (seite 0) or the other.
+    const auto zahlOrt = [&](const KegelPunkt& p, int seite, double& zx, double& zy) {
+        double dx = 0, dy = 0, x1 = 0, y1 = 0;
+        kegelStundenrichtung(l, p, dx, dy);
+        b.aufBlatt(p.x, p.y, zx, zy);
+        b.aufBlatt(p.x + dx, p.y + dy, x1, y1);
+        const double cx = seite == 0 ? fx : 2 * zx - fx, cy = seite == 0 ? fy : 2 * zy - fy;
+        kegelZahlBeiseite(zx, zy, x1 - zx, y1 - zy, cx, cy, breite, hoehe, luft);
+    };
     double bester = -1;
-    const KegelPunkt p = kegelZahlenpunkt(k, t, [&](const KegelPunkt& q) {
+    const KegelPunkt p = kegelZahlenpunkt(k, l, [&](const KegelPunkt& q) {
         double qx = 0, qy = 0;
         b.aufBlatt(q.x, q.y, qx, qy);
         if (!b.aufSeite(qx, qy) || !gezogen(q))
@@ -185,21 +211,18 @@ bool kegelZahlPlatz(const Kegelkonstruktion& k, const Blatt& b, double t, Gezoge
     const auto passt = [&](double ex, double ey) {
         return imRahmen(ex, ey) && striche.frei({ex, ey, breite, hoehe}, frei);
     };
-    if (bester < frei && kegelZahlAmLinienende(k, b, t, gezogen, breite, hoehe, luft, passt, x, y))
+    if (bester < frei && kegelZahlAmLinienende(l, b, gezogen, breite, hoehe, luft, passt, x, y))
         bester = frei;
     if (!p.ok && bester < 0) {
-        if (!kegelKreuztSeite(k, b, t, gezogen, x, y))
+        if (!kegelKreuztSeite(l, b, gezogen, x, y))
             return false;
-        x -= breite / 2, y -= hoehe / 2;
+        x -= breite / 2;
+        y -= hoehe / 2;
     }
     x = std::clamp(x, rahmen[0], rahmen[2]);
     y = std::clamp(y, rahmen[1], rahmen[3]);
     return true;
 }
-
-// The direction (dx, dy) of the line of hour t at its point p, in the dial frame: from the
-// points of the pairs either side of p's.
-void kegelStundenrichtung(const Kegelkonstruktion& k, const KegelPunkt& p, double t, double& dx, double& dy);
 
 // Sub-steps per hour of the hour lines (1 for " 60 min" .. 4 for " 15 min").
 int kegelUnterteilung(const AppState& s);

@@ -6,6 +6,7 @@
 #include "dials/Clipping.h"
 #include "dials/RandUndRahmen.h"
 #include "dials/Raster.h"
+#include "dials/altitude/Zahlenplatz.h"
 #include "dials/cone/KegelKonstruktion.h"
 #include "dials/cone/KegelTexte.h"
 
@@ -43,49 +44,65 @@ struct Blatt {
     bool aufSeite(double x, double y) const { return x > rand && y > rand && x < W && y < H; }
 };
 
-// Consecutive segments gathered into one polyline, drawn when the line breaks (on the canvas
-// when there is one) and kept among the strokes the hour numbers avoid (when they are asked).
-// Each segment is cut at the sheet's frame: the lines run on to its edge, not past it.
-class Linienzug {
+// A canvas as the sink of the lines' strokes: consecutive strokes gathered into one polyline,
+// drawn when the line breaks.
+class CanvasZug : public KegelStrichsenke {
 public:
-    Linienzug(Canvas* c, KegelStriche* striche, const Blatt& b) : c_(c), striche_(striche), b_(b) {}
-    ~Linienzug() { zeichne(); }
-    void strecke(double x0, double y0, double x1, double y1)
+    explicit CanvasZug(Canvas& c) : c_(c) {}
+    ~CanvasZug() override { absetzen(); }
+    void stift(Farbe farbe, int breite) override
     {
-        double t0 = 0, t1 = 1;
-        if (!streckeImRechteck(x0, y0, x1, y1, b_.rand, b_.rand, b_.W, b_.H - 1, t0, t1)) {
-            zeichne();
-            return;
-        }
-        const double dx = x1 - x0, dy = y1 - y0;
-        x1 = x0 + t1 * dx, y1 = y0 + t1 * dy;
-        x0 += t0 * dx, y0 += t0 * dy;
+        absetzen();
+        c_.setPenColor(farbe);
+        c_.setPenWidth(breite);
+    }
+    void strecke(double x0, double y0, double x1, double y1) override
+    {
         const CanvasPoint a{runde(x0), runde(y0)};
         if (punkte_.empty() || !(punkte_.back() == a)) {
-            zeichne();
+            absetzen();
             punkte_.push_back(a);
         }
         punkte_.push_back({runde(x1), runde(y1)});
-        if (striche_)
-            striche_->strecke(x0, y0, x1, y1);
     }
-    void zeichne()
+    void absetzen() override
     {
-        if (c_ && punkte_.size() >= 2)
-            c_->polyline(punkte_);
+        if (punkte_.size() >= 2)
+            c_.polyline(punkte_);
         punkte_.clear();
     }
 
 private:
-    Canvas* c_;
-    KegelStriche* striche_;
-    const Blatt& b_;
+    Canvas& c_;
     std::vector<CanvasPoint> punkte_;
 };
 
-// Whether the line of hour t counts at point p and a stroke of it runs from there to the point
+// Consecutive segments of one line, each cut at the sheet's frame (the lines run on to its
+// edge, not past it), given to the sink; a segment wholly off the sheet breaks the line.
+class Linienzug {
+public:
+    Linienzug(KegelStrichsenke& senke, const Blatt& b) : senke_(senke), b_(b) {}
+    ~Linienzug() { senke_.absetzen(); }
+    void strecke(double x0, double y0, double x1, double y1)
+    {
+        double t0 = 0, t1 = 1;
+        if (!streckeImRechteck(x0, y0, x1, y1, b_.rand, b_.rand, b_.W, b_.H - 1, t0, t1)) {
+            senke_.absetzen();
+            return;
+        }
+        const double dx = x1 - x0, dy = y1 - y0;
+        senke_.strecke(x0 + t0 * dx, y0 + t0 * dy, x0 + t1 * dx, y0 + t1 * dy);
+    }
+    void absetzen() { senke_.absetzen(); }
+
+private:
+    KegelStrichsenke& senke_;
+    const Blatt& b_;
+};
+
+// Whether the hour line l counts at point p and a stroke of it runs from there to the point
 // of a neighbouring pair: as zeichneStundenlinien draws it.
-bool gezogen(const Kegelkonstruktion& k, const Blatt& b, const KegelPunkt& p, double t)
+bool gezogen(const KegelStundenlinie& l, const Blatt& b, const KegelPunkt& p)
 {
     const auto zaehlt = [](const KegelPunkt& q) { return q.gezeigt() && q.r > 1.05; };
     if (!zaehlt(p))
@@ -93,9 +110,9 @@ bool gezogen(const Kegelkonstruktion& k, const Blatt& b, const KegelPunkt& p, do
     double x = 0, y = 0;
     b.aufBlatt(p.x, p.y, x, y);
     for (const int i : {p.paar - 1, p.paar + 1}) {
-        if (i < 2 || i > k.letztesPaar())
+        if (i < 2 || i > l.letztesPaar())
             continue;
-        const KegelPunkt q = k.punkt(i, t);
+        const KegelPunkt& q = l.punkt(i);
         double qx = 0, qy = 0;
         b.aufBlatt(q.x, q.y, qx, qy);
         if (zaehlt(q) && std::fabs(x - qx) <= b.W && std::fabs(y - qy) <= b.H && b.imRahmen(x, y) && b.imRahmen(qx, qy))
@@ -104,20 +121,18 @@ bool gezogen(const Kegelkonstruktion& k, const Blatt& b, const KegelPunkt& p, do
     return false;
 }
 
-// The hour lines, on the canvas when there is one, their strokes kept when asked.
-void zeichneStundenlinien(const AppState& s, Canvas* c, const Kegelkonstruktion& k, const Blatt& b,
-                          KegelStriche* striche)
+// The hour lines, each with its pen, into the sink.
+void zeichneStundenlinien(const AppState& s, const Kegelkonstruktion& k, const std::vector<KegelStundenlinie>& linien,
+                          const Blatt& b, KegelStrichsenke& senke)
 {
-    for (const KegelStunde& st : k.stunden) {
-        if (c) {
-            c->setPenColor(st.voll ? s.Farben[2] : s.Farben[1]);
-            c->setPenWidth(s.Schalter.Linienstaerke + (st.voll ? 1 : 0));
-        }
-        Linienzug zug(c, striche, b);
+    for (std::size_t h = 0; h < k.stunden.size(); ++h) {
+        const bool voll = k.stunden[h].voll;
+        senke.stift(voll ? s.Farben[2] : s.Farben[1], s.Schalter.Linienstaerke + (voll ? 1 : 0));
+        Linienzug zug(senke, b);
         double vx = 0, vy = 0;
         bool vorGueltig = false;
         for (int i = 2; i <= k.letztesPaar(); ++i) {
-            const KegelPunkt p = k.punkt(i, st.t);
+            const KegelPunkt& p = linien[h].punkt(i);
             const bool gueltig = p.gezeigt() && p.r > 1.05;
             double x = 0, y = 0;
             b.aufBlatt(p.x, p.y, x, y);
@@ -125,7 +140,7 @@ void zeichneStundenlinien(const AppState& s, Canvas* c, const Kegelkonstruktion&
                 && b.imRahmen(vx, vy))
                 zug.strecke(vx, vy, x, y);
             else
-                zug.zeichne();
+                zug.absetzen();
             vx = x;
             vy = y;
             vorGueltig = gueltig;
@@ -135,57 +150,46 @@ void zeichneStundenlinien(const AppState& s, Canvas* c, const Kegelkonstruktion&
 
 // The even hours' numbers, each beside its own line: at the line's point nearest the footprint
 // where the number keeps clear of every other stroke and text, on the foot's side or else on
-// the other; where no place along the line is clear, at the clearest. The boxes of the marks
-// (fest) stay where they are.
-void zeichneStundenzahlen(const AppState& s, Canvas& c, const Kegelkonstruktion& k, const Blatt& b,
-                          std::vector<KegelZahlkasten> kaesten, KegelStriche& striche)
+// the other; where no place along the line is clear, at the clearest; moved off a number or a
+// mark's name (marken) before it by the shared number placer.
+void zeichneStundenzahlen(const AppState& s, Canvas& c, const Kegelkonstruktion& k,
+                          const std::vector<KegelStundenlinie>& linien, const Blatt& b,
+                          const std::vector<KegelZahlkasten>& marken, KegelStriche& striche)
 {
     c.setFontColor(s.Farben[2]);
-    const std::size_t fest = kaesten.size();
-    std::vector<std::string> zahlen;
     const int fh = c.fontHeight();
-    for (const KegelStunde& st : k.stunden) {
+    const std::array<double, 4> rahmen = {double(b.rand), double(b.rand), double(b.W - 2 * fh), double(b.H - fh)};
+    Zahlenplatz platz(runde(0.3 * fh));
+    platz.begrenze(b.rand, b.rand, b.W, b.H);
+    for (const KegelZahlkasten& m : marken)
+        platz.belege(runde(m.x), runde(m.y), runde(m.breite), runde(m.hoehe));
+    for (std::size_t h = 0; h < k.stunden.size(); ++h) {
+        const KegelStunde& st = k.stunden[h];
         if (!st.voll || st.stunde % 2 != 0)
             continue;
         const std::string zahl = IntStr(st.stunde);
         const TextExtent e = c.textExtent(zahl);
         const double luft = 0.3 * std::abs(fh), frei = 0.25 * e.height;
-        // The number's corner beside its line at p, on the foot's side (seite 0) or the other.
-        const auto zahlOrt = [&](const KegelPunkt& p, int seite, double& x, double& y) {
-            double dx = 0, dy = 0, x1 = 0, y1 = 0;
-            kegelStundenrichtung(k, p, st.t, dx, dy);
-            b.aufBlatt(p.x, p.y, x, y);
-            b.aufBlatt(p.x + dx, p.y + dy, x1, y1);
-            const double cx = seite == 0 ? b.fx : 2 * x - b.fx, cy = seite == 0 ? b.fy : 2 * y - b.fy;
-            kegelZahlBeiseite(x, y, x1 - x, y1 - y, cx, cy, e.width, e.height, luft);
-        };
+        const KegelStundenlinie& l = linien[h];
         double x = 0, y = 0;
-        const auto gezeichnet = [&](const KegelPunkt& q) { return gezogen(k, b, q, st.t); };
-        const std::array<double, 4> rahmen = {double(b.rand), double(b.rand), double(b.W - 2 * fh), double(b.H - fh)};
-        if (!kegelZahlPlatz(k, b, st.t, gezeichnet, zahlOrt, striche, double(e.width), double(e.height), luft, frei,
+        const auto gezeichnet = [&](const KegelPunkt& q) { return gezogen(l, b, q); };
+        if (!kegelZahlPlatz(k, l, b, b.fx, b.fy, gezeichnet, striche, double(e.width), double(e.height), luft, frei,
                             rahmen, x, y))
             continue;
-        zahlen.push_back(zahl);
-        kaesten.push_back({x, y, double(e.width), double(e.height)});
-        striche.kasten(kaesten.back());
+        const CanvasPoint ecke = platz.platziere(runde(x), runde(y), e.width, e.height);
+        c.textOut(ecke.x, ecke.y, zahl);
+        striche.kasten({double(ecke.x), double(ecke.y), double(e.width), double(e.height)});
     }
-    kegelZahlenAuseinander(kaesten, b.fx, b.fy, 0.3 * fh);
-    for (std::size_t i = fest; i < kaesten.size(); ++i)
-        c.textOut(runde(kaesten[i].x), runde(kaesten[i].y), zahlen[i - fest]);
 }
 
-// The date lines, on the canvas when there is one, their strokes kept when asked.
-void zeichneDatumslinien(const AppState& s, Canvas* c, const Kegelkonstruktion& k, const Blatt& b,
-                         KegelStriche* striche = nullptr)
+// The date lines, each with its pen, into the sink.
+void zeichneDatumslinien(const AppState& s, const Kegelkonstruktion& k, const Blatt& b, KegelStrichsenke& senke)
 {
     for (const KegelDatumslinie& l : k.datumslinien) {
-        if (c) {
-            c->setPenColor(l.haupt ? s.Farben[5] : s.Farben[6]);
-            c->setPenWidth(s.Schalter.Linienstaerke + (l.haupt ? 1 : 0));
-        }
+        senke.stift(l.haupt ? s.Farben[5] : s.Farben[6], s.Schalter.Linienstaerke + (l.haupt ? 1 : 0));
         const double h0 = kegelHalberTagbogen(k.paare.paar[static_cast<std::size_t>(l.paar)].DeklMittel, k.ebene.phi);
         const int schritte = static_cast<int>(std::floor(2 * h0 / 0.01 + 1e-9));
-        Linienzug zug(c, striche, b);
+        Linienzug zug(senke, b);
         double vx = 0, vy = 0;
         bool vorGueltig = false;
         for (int n = 0; n <= schritte; ++n) {
@@ -197,7 +201,7 @@ void zeichneDatumslinien(const AppState& s, Canvas* c, const Kegelkonstruktion& 
             if (gueltig && vorGueltig && b.imRahmen(x, y) && b.imRahmen(vx, vy))
                 zug.strecke(vx, vy, x, y);
             else
-                zug.zeichne();
+                zug.absetzen();
             vx = x;
             vy = y;
             vorGueltig = gueltig;
@@ -293,10 +297,16 @@ void zeichneKegelLegende(const AppState& s, const Zeichenumgebung& u, Canvas& c,
         for (int i = 0; i <= 8; ++i)
             for (int j = 0; j <= 8; ++j)
                 orte.push_back({links + (rechts - links) * j / 8, oben + (unten - oben) * i / 8});
+        // On the screen the window's button that shows the graph stands in the image's lower
+        // left corner, over what is drawn there: the legend keeps clear of it.
+        const double knopfBreite = u.GrosseFonts ? 175 : 140, knopfHoehe = u.GrosseFonts ? 38 : 30;
+        const auto unterKnopf = [&](const KegelZahlkasten& k) {
+            return bildschirm && k.x < knopfBreite && k.y + k.hoehe > b.H - knopfHoehe;
+        };
         int wenigste = -1;
         for (const auto& [ox, oy] : orte) {
             const KegelZahlkasten k{x0 + ox, y0 + oy, x1 - x0, y1 - y0};
-            if (k.x < b.rand || k.y < b.rand || k.x + k.breite > b.W || k.y + k.hoehe > b.H)
+            if (k.x < b.rand || k.y < b.rand || k.x + k.breite > b.W || k.y + k.hoehe > b.H || unterKnopf(k))
                 continue;
             const int n = striche.treffer(k);
             if (wenigste < 0 || n < wenigste) {
@@ -411,8 +421,16 @@ Konstruktionsmeldungen zeichneKegelUhr(const AppState& s, const Zeichenumgebung&
         const TextExtent e = c.textExtent(hinweis);
         striche.kasten({b.rand + 10.0, std::abs(b.rand + 0.5 * c.fontHeight()), double(e.width), double(e.height)});
     }
-    zeichneDatumslinien(s, nullptr, k, b, &striche);
-    zeichneStundenlinien(s, nullptr, k, b, &striche);
+    // The date and hour lines, each computed once: filed among the strokes here, drawn below.
+    KegelStrichfolge datumsStriche, stundenStriche;
+    zeichneDatumslinien(s, k, b, datumsStriche);
+    std::vector<KegelStundenlinie> linien;
+    linien.reserve(k.stunden.size());
+    for (const KegelStunde& st : k.stunden)
+        linien.push_back(k.stundenlinie(st.t));
+    zeichneStundenlinien(s, k, linien, b, stundenStriche);
+    datumsStriche.abspielen(striche);
+    stundenStriche.abspielen(striche);
     zeichneKegelLegende(s, u, c, b, bildschirm, s.Par.Gnomonhoehe * zoom, ebene, striche);
 
     // The footprint, and on a turned plane its axis.
@@ -426,9 +444,8 @@ Konstruktionsmeldungen zeichneKegelUhr(const AppState& s, const Zeichenumgebung&
         c.moveTo(runde(ax0), runde(ay0));
         c.lineTo(runde(ax1), runde(ay1));
     }
-    // The marks' crosses, each with its name in the first of the cross's corners (under the
-    // right arm, over it, over the left arm, under it) clear of the dial's strokes, else in the
-    // first such place twice or three times as far out.
+    // The marks' crosses, each with its name in the first corner of the cross clear of the
+    // dial's strokes.
     std::vector<KegelZahlkasten> marken;
     for (std::size_t i = 0; i < markenOrte.size(); ++i) {
         const int px = markenOrte[i].x, py = markenOrte[i].y;
@@ -439,17 +456,14 @@ Konstruktionsmeldungen zeichneKegelUhr(const AppState& s, const Zeichenumgebung&
         c.lineTo(px, py + 5);
         const TextExtent e = c.textExtent(name);
         const double w = e.width, h = e.height;
-        KegelZahlkasten kasten{double(px), double(py), w, h};
-        bool gefunden = false;
-        for (int f = 1; f <= 3 && !gefunden; ++f)
-            for (const auto& [sx, sy] : {std::pair{1, 1}, std::pair{1, -1}, std::pair{-1, -1}, std::pair{-1, 1}}) {
-                const KegelZahlkasten k1{px + (sx * f - 1) * w / 2, py + (sy * f - 1) * h / 2, w, h};
-                const bool aufSeite = k1.x >= b.rand && k1.y >= b.rand && k1.x + w <= b.W && k1.y + h <= b.H;
-                if ((gefunden = aufSeite && striche.frei(k1, 0.15 * h))) {
-                    kasten = k1;
-                    break;
-                }
-            }
+        const KegelZahlkasten kasten = kegelMarkenname(
+            [&](int f, int rechts, int unten) {
+                return KegelZahlkasten{px + (rechts * f - 1) * w / 2, py + (unten * f - 1) * h / 2, w, h};
+            },
+            [&](const KegelZahlkasten& k1) {
+                return k1.x >= b.rand && k1.y >= b.rand && k1.x + w <= b.W && k1.y + h <= b.H;
+            },
+            striche, 0.15 * h, {double(px), double(py), w, h});
         c.textOut(runde(kasten.x), runde(kasten.y), name);
         marken.push_back(kasten);
     }
@@ -460,14 +474,15 @@ Konstruktionsmeldungen zeichneKegelUhr(const AppState& s, const Zeichenumgebung&
         striche.strecke(p.x, p.y - 5, p.x, p.y + 5);
     }
 
-    zeichneStundenlinien(s, &c, k, b, nullptr);
-    zeichneStundenzahlen(s, c, k, b, marken, striche);
+    CanvasZug zug(c);
+    stundenStriche.abspielen(zug);
+    zeichneStundenzahlen(s, c, k, linien, b, marken, striche);
 
     c.setPenColor(s.Farben[5]);
     c.setFontColor(FarbeRot);
     if (bildschirm)
         c.textOut(b.rand + 10, std::abs(runde(b.rand + 0.5 * c.fontHeight())), hinweis);
-    zeichneDatumslinien(s, &c, k, b);
+    datumsStriche.abspielen(zug);
 
     c.setPen({0xFFFF00, s.Schalter.Linienstaerke, PenStyle::Solid});
     c.setBrush({FarbeWeiss, BrushStyle::Clear});

@@ -119,6 +119,9 @@ ZeichenFenster::ZeichenFenster(AppState& s, Arbeitsablage& shell, UserPrompt& fr
     , dienste_(std::move(dienste))
 {
     setObjectName(QStringLiteral("Form5"));
+    // The placement the state holds belongs to the window before this one (perhaps of another
+    // type, or loaded with another construction file): this window starts from none.
+    vergissPlatzierung(s_, f_);
     setzeTitel();
     setAttribute(Qt::WA_DeleteOnClose);
     baueOberflaeche();

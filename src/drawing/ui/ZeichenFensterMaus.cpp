@@ -48,8 +48,10 @@ void ZeichenFenster::Image1MouseDown(QMouseEvent* e)
         f_.MausX = x;
         f_.MausY = y;
         if (f_.punkte.voll()) {
+            const std::string n = std::to_string(Stundenpunkte::Kapazitaet);
             frage_.ask(PromptTitle::Information, PromptIcon::None,
-                       "Es sind schon " + std::to_string(Stundenpunkte::Kapazitaet) + " Stundenpunkte gespeichert!",
+                       s_.Sprachspalte == 2 ? n + " hour points are already stored!"
+                                            : "Es sind schon " + n + " Stundenpunkte gespeichert!",
                        PromptButtons::Ok);
             return;
         }

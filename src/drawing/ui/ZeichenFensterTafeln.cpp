@@ -434,11 +434,7 @@ void ZeichenFenster::richteFuerTypEin()
     setzeTextId(bitBtnSchoe_, 122);
     bitBtn1_->setEnabled(true);
     bitBtn2_->setEnabled(true);
-    setzePlatzierung(s_, Platzierung{});
-    s_.FusspunktGesetzt = 0;
-    s_.LegendeGesetzt = 0;
-    f_.FusspunktNeu = true;
-    f_.LegendeNeu = true;
+    vergissPlatzierung(s_, f_);
     platziertFuer_.clear();
     BildGroesse();
     FormShow();

@@ -1,12 +1,11 @@
 #include "shell/ui/Bildspeicher.h"
 
-#include "core/SafeSave.h"
+#include "core/Dateigroesse.h"
 #include "shell/JpegBild.h"
 
 #include <QFile>
 
 #include <string>
-#include <unistd.h>
 
 // The pictures live in a static library: their resource is registered explicitly.
 static void registriereBilder() { Q_INIT_RESOURCE(bilder); }
@@ -44,29 +43,25 @@ QImage jpegAlsBild(const QByteArray& daten, std::string* fehler, const std::atom
 
 QImage ladeJpegDatei(const QString& pfad, std::string* fehler, const std::atomic<bool>* halt)
 {
-    QFile datei(pfad);
-    // A file on disk only when it is a regular one: a pipe would never answer, a device never end.
-    bool offen = false;
     if (pfad.startsWith(QLatin1Char(':'))) {
-        offen = datei.open(QIODevice::ReadOnly);
-    } else {
-        std::string grund;
-        const int handle = openFileForReading(pfad.toStdString(), grund);
-        offen = handle >= 0 && datei.open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
-        if (handle >= 0 && !offen)
-            ::close(handle);
-        if (handle < 0) {
+        QFile datei(pfad);
+        if (!datei.open(QIODevice::ReadOnly)) {
             if (fehler)
-                *fehler = grund;
+                *fehler = datei.errorString().toStdString();
             return {};
         }
+        return jpegAlsBild(datei.readAll(), fehler, halt);
     }
-    if (!offen) {
+    // A file on disk only when it is a regular one no larger than a picture can be: a pipe
+    // would never answer, a device never end, and a huge file would fill the memory.
+    std::string bytes;
+    std::string grund;
+    if (!leseDateiDerArt(pfad.toStdString(), Dateiart::Startbild, bytes, grund, true)) {
         if (fehler)
-            *fehler = datei.errorString().toStdString();
+            *fehler = grund;
         return {};
     }
-    return jpegAlsBild(datei.readAll(), fehler, halt);
+    return jpegAlsBild(QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size())), fehler, halt);
 }
 
 bool Bildspeicher::vorhanden(std::int32_t id) { return QFile::exists(resourcePfad(id)); }

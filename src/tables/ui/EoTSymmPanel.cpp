@@ -3,6 +3,7 @@
 #include "core/Sprachdienst.h"
 #include "core/Textumformung.h"
 #include "core/ui/Dateidruck.h"
+#include "tables/Tabellendatei.h"
 #include "core/ui/Eingabefelder.h"
 #include "tables/EoTPaare.h"
 #include "tables/ui/EoTVergleichDrucken.h"
@@ -160,7 +161,8 @@ void EoTSymmPanel::BitBtnSaveClick()
     const int n = werteProJahr();
     hide();
     int filterIndex = 0;
-    const QString filter = "Textfile(*.txt)|*.txt|Excel-Format (*.csv)|*.csv|alle Formate  (*.*)|*.*";
+    const QString filter = s_.Sprachspalte == 2 ? "Text file(*.txt)|*.txt|Excel format (*.csv)|*.csv|all formats  (*.*)|*.*"
+                                                : "Textdatei(*.txt)|*.txt|Excel-Format (*.csv)|*.csv|alle Formate  (*.*)|*.*";
     const QString gewaehlt = dienste_.speichernDialog
                                  ? dienste_.speichernDialog(this, q(holeText(s_, 221)), filter, "EoT-Paare", filterIndex)
                                  : plattformDialog(this, q(holeText(s_, 221)), filter, "EoT-Paare", filterIndex);
@@ -176,8 +178,8 @@ void EoTSymmPanel::BitBtnSaveClick()
         prompt_.ask(PromptTitle::Information, PromptIcon::Warning,
                     name.toStdString() + (s_.Sprachspalte == 1 ? " gespeichert!" : " saved!"), PromptButtons::Ok);
     } else {
-        prompt_.ask(PromptTitle::Fehler, PromptIcon::Error, "Save error: File  " + name.toStdString() + "\n" + fehler,
-                    PromptButtons::Ok);
+        prompt_.ask(PromptTitle::Fehler, PromptIcon::Error,
+                    speicherfehlerText(name.toStdString(), fehler, s_.Sprachspalte != 2), PromptButtons::Ok);
     }
     schliessen();
 }

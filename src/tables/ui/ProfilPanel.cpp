@@ -6,6 +6,7 @@
 #include "dialogs/ui/DialogFelder.h"
 #include "drawing/ui/ZeichenfensterDienste.h"
 #include "tables/Profildatei.h"
+#include "tables/Tabellendatei.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -468,7 +469,7 @@ void ProfilPanel::speichere(const HorizontErgebnis& erg)
             prompt_.ask(PromptTitle::Information, PromptIcon::Information,
                         name + (s_.Sprachspalte == 2 ? " saved!" : " gespeichert!"), PromptButtons::Ok);
         else
-            prompt_.ask(PromptTitle::Fehler, PromptIcon::Error, "Save error: File  " + name + "\n" + fehler,
+            prompt_.ask(PromptTitle::Fehler, PromptIcon::Error, speicherfehlerText(name, fehler, s_.Sprachspalte != 2),
                         PromptButtons::Ok);
     }
     hide();

@@ -95,7 +95,8 @@ void Tsset2::SpeichereTabelle()
         QFileDialog dialog(this, de ? QStringLiteral("UMBRIN.EXE - Tabelle speichern")
                                     : QStringLiteral("UMBRIN.EXE - Save Table"));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
-        const QStringList filter = {QStringLiteral("Textdatei (*.TXT *.txt)"), QStringLiteral("Excel-Datei (*.CSV *.csv)")};
+        const QStringList filter = de ? QStringList{QStringLiteral("Textdatei (*.TXT *.txt)"), QStringLiteral("Excel-Datei (*.CSV *.csv)")}
+                                      : QStringList{QStringLiteral("Text file (*.TXT *.txt)"), QStringLiteral("Excel file (*.CSV *.csv)")};
         dialog.setNameFilters(filter);
         dialog.selectFile(name);
         // The name typed keeps its stem when the filter changes.
@@ -111,10 +112,9 @@ void Tsset2::SpeichereTabelle()
     }
     const std::string datei = TabellenDateiname(name.toStdString(), csv);
     if (csv) {
-        // The text names its answers "ja" and "nein" in both languages: so do its buttons.
-        const PromptAnswer a = frage_.askYesNoNamed(PromptTitle::WasNun, PromptIcon::Question,
-                                                    "csv-trennzeichen wählen \r\nja = Standard (;) oder nein = Komma (,)",
-                                                    "ja", "nein");
+        // The text names its answers: so do its buttons.
+        const CsvTrennerFrage f = csvTrennerFrage(de);
+        const PromptAnswer a = frage_.askYesNoNamed(PromptTitle::WasNun, PromptIcon::Question, f.text, f.ja, f.nein);
         CsvTrenner_.assign(1, a == PromptAnswer::Yes ? ';' : ',');
     }
     TabellenExport e;
@@ -130,11 +130,8 @@ void Tsset2::SpeichereTabelle()
     const bool gut = SchreibeTabellendatei(datei, TabellenDateiInhalt(s_, s_.Tabellenzeilen, e), fehler,
                                            s_.Sprachspalte != 2);
     QApplication::restoreOverrideCursor();
-    if (!gut) {
-        std::string text = "Open error: File  ";
-        text.append(datei).append("\r\n").append(fehler);
-        frage_.ask(PromptTitle::Fehler, PromptIcon::Error, text, PromptButtons::Ok);
-    }
+    if (!gut)
+        frage_.ask(PromptTitle::Fehler, PromptIcon::Error, tabellenSchreibfehlerText(datei, fehler, de), PromptButtons::Ok);
 }
 
 } // namespace umbrin

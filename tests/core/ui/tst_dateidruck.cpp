@@ -9,6 +9,7 @@
 #include "support/TestOrdner.h"
 #include "tables/ui/TabellenfensterAufbau.h"
 
+#include <QPainter>
 #include <QPushButton>
 #include <QtTest>
 
@@ -30,6 +31,9 @@ void drucke(const QString& ordnerName, const QPrinter& drucker, const test::Scri
     const auto vorher = eintraege();
     const fs::path ziele[] = {ordner / "druck.pdf", ordner / "keinOrdner/druck.pdf", ordner / "mappe.pdf",
                               ordner / "druck.pdf"};
+    // Why each failed, after the file's name: the full disk's error, as the system gives it.
+    const char* gruende[] = {": Die Datei wird zu groß", ": Ein Teil des Pfades ist kein Ordner",
+                             ": Der Name ist der eines Ordners", ""};
     for (int i = 0; i < 4; ++i) { // the disk is full for the first; the last succeeds
         const std::size_t gefragt = p.asked.size();
         {
@@ -42,7 +46,8 @@ void drucke(const QString& ordnerName, const QPrinter& drucker, const test::Scri
         QVERIFY(fs::is_empty(ordner / "mappe.pdf"));
         QCOMPARE(test::dateiText(ordner / "druck.pdf") == alt, i < 3);
         QVERIFY2(bericht.starts_with("Fehler - Drucken abgebrochen!\n\r") == (i < 3)
-                     && (i == 3 || bericht.find(ziele[i].string() + "\"") != std::string::npos),
+                     && (i == 3 || bericht.find(ziele[i].string() + "\"") != std::string::npos)
+                     && bericht.ends_with(gruende[i]),
                  bericht.c_str());
     }
     QVERIFY(!test::qpdfDa() || test::qpdfFindetGanz(ziele[3]));
@@ -108,6 +113,32 @@ private slots:
             QVERIFY(!h.w->textdruck().oeffne());
             QCOMPARE(h.prompt.asked.back().text, std::string(text));
         }
+    }
+
+    // The temporary file the printer wrote cannot be read back: the old file stays and the
+    // print is reported failed, as one that did not arrive whole.
+    void aPrintThatCannotBeReadBackKeepsTheOldFile()
+    {
+        QTemporaryDir ordner;
+        const fs::path ziel = ordner.filePath(QStringLiteral("druck.pdf")).toStdString();
+        const std::string alt = "%PDF-1.4 the print of last week";
+        std::ofstream(ziel, std::ios::binary) << alt;
+        QPrinter drucker(QPrinter::HighResolution);
+        drucker.setOutputFormat(QPrinter::PdfFormat);
+        drucker.setOutputFileName(QString::fromStdString(ziel.string()));
+        Dateidruck datei(drucker, true);
+        QVERIFY(datei.bereit());
+        const fs::path temporaer = drucker.outputFileName().toStdString();
+        {
+            QPainter maler(&drucker);
+            maler.drawText(100, 100, QStringLiteral("Sonnenuhr"));
+        }
+        QVERIFY(fs::remove(temporaer));
+        QVERIFY(fs::create_directory(temporaer));
+        QVERIFY(!datei.abschliessen());
+        QCOMPARE(test::dateiText(ziel), alt);
+        QVERIFY2(datei.grund().ends_with("druck.pdf\" wurde nicht vollständig gedruckt"), datei.grund().c_str());
+        QVERIFY(!fs::exists(temporaer));
     }
 
     void anIndependentReaderFindsWhatIsWholeAndWhatIsCut()

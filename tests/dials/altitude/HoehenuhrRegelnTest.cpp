@@ -135,7 +135,7 @@ TEST(Hirtenuhr, LegendGivesTheGnomonLengthDrawnAndAShortenedAxisIsNoted)
     zeichneHirtenSU(s, c, {2100, 2970, false, 70, true});
     EXPECT_TRUE(c.hasText("Zeigerlänge =    70 mm"));
     EXPECT_TRUE(c.hasText("horizontale Monatsachse zu groß, wurde verkleinert"));
-    EXPECT_EQ(hirtenMasse(s, {2100, 2970, false, 70, true}).L, 250);
+    EXPECT_EQ(hirtenMasse(s, {2970, 2100, false, 70, true}).L, 250);
 }
 
 // Babylonian and Italian samples count only before the sun crosses the meridian: every drawn

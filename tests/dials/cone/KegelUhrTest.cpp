@@ -2,6 +2,7 @@
 // the refusals, the hour labels and the legend.
 #include "core/RecordingCanvas.h"
 #include "core/Sonne.h"
+#include "core/Sprachdienst.h"
 #include "core/State.h"
 #include "dials/cone/KegelKonstruktion.h"
 #include "dials/cone/KegelHpgl.h"
@@ -91,22 +92,20 @@ TEST(KegelUhr, EachPlaneDrawsFootprintMarksHourAndDateLinesAndLegend)
 
 TEST(KegelUhr, RefusedConeEndsTheDrawingWithItsMessage)
 {
-    struct Fall {
-        double psi, alfa;
-        const char* text;
-    };
-    for (const Fall f : {Fall{30, 30, "Eingabefehler"}, Fall{120, 61, "Eingabefehler"}, Fall{5, 0.1, "Eingabefehler"}}) {
-        AppState s = zustand();
-        s.Par.KegelNeigung = f.psi;
-        s.Par.KegelOeffnung = f.alfa;
-        RecordingCanvas c(1400, 800);
-        const Konstruktionsmeldungen m = zeichneKegelUhr(s, {}, c, 1400, 800, true, 35.0, 1.0, 0);
-        ASSERT_EQ(m.size(), 1u);
-        EXPECT_NE(m[0].text.find(f.text), std::string::npos);
-        EXPECT_EQ(m[0].titel, PromptTitle::Fehler);
-        EXPECT_EQ(anzahl(c, PrimitiveKind::Ellipse), 0u) << "no stale footprint";
-        EXPECT_TRUE(c.texts().empty()) << "no legend";
-    }
+    for (const bool deutsch : {true, false})
+        for (const auto& [psi, alfa] : {std::pair{30.0, 30.0}, std::pair{120.0, 61.0}, std::pair{5.0, 0.1}}) {
+            AppState s = zustand();
+            setzeSprache(s, deutsch);
+            s.Par.KegelNeigung = psi;
+            s.Par.KegelOeffnung = alfa;
+            RecordingCanvas c(1400, 800);
+            const Konstruktionsmeldungen m = zeichneKegelUhr(s, {}, c, 1400, 800, true, 35.0, 1.0, 0);
+            ASSERT_EQ(m.size(), 1u);
+            EXPECT_EQ(m[0].text.find(deutsch ? "Eingabefehler!\nDie Winkel" : "Input error!\nThe angles"), 0u);
+            EXPECT_EQ(m[0].titel, PromptTitle::Fehler);
+            EXPECT_EQ(anzahl(c, PrimitiveKind::Ellipse), 0u) << "no stale footprint";
+            EXPECT_TRUE(c.texts().empty()) << "no legend";
+        }
 }
 
 TEST(KegelUhr, SubStepsDrawEachHourOnceAndThePageKeepsTheLegendPosition)

@@ -3,6 +3,7 @@
 // that leaves both old files.
 #include "core/Sonne.h"
 #include "core/Sprachdienst.h"
+#include "dialogs/Wertebereiche.h"
 #include "drawing/ui/Bildflaeche.h"
 #include "drawing/ui/ZeichenfensterAufbau.h"
 
@@ -74,6 +75,35 @@ private slots:
         w->grab().save(QStringLiteral(UMBRIN_BINARY_DIR "/kegel_info.png"));
         for (const auto& f : a.prompt.asked)
             QVERIFY2(f.text.find("Fehler") == std::string::npos, f.text.c_str());
+    }
+
+    // On a 1366 x 768 screen (an image of 1226 x 593), the foot placed low: the legend, where it
+    // goes by itself, stays whole on the image and clear of the button that shows the graph.
+    void theLegendKeepsClearOfTheGraphButton()
+    {
+        for (const int ebene : {0, 1}) {
+            Aufbau a;
+            setzeSprache(a.s, false);
+            a.s.Par.Breite = 19.4;
+            a.s.Schalter.Ebene = std::uint8_t(ebene);
+            a.s.Par.KegelNeigung = ebene == 0 ? kegelNeigungGespeichert(19.4) : 60;
+            a.s.Par.Gnomonhoehe = ebene == 1 ? 20 : 35;
+            auto w = a.fenster({1361, 620});
+            QCOMPARE(w->bildflaeche()->size(), QSize(1226, 593));
+            QTest::mouseClick(w->bildflaeche(), Qt::LeftButton, Qt::NoModifier, QPoint(600, 450));
+            // The legend's letters are the picture's only black pixels.
+            const QImage bild = w->bildflaeche()->bild();
+            const auto schwarz = [&](const QRect& r) {
+                int n = 0;
+                for (int y = r.top(); y <= r.bottom(); ++y)
+                    for (int x = r.left(); x <= r.right(); ++x)
+                        n += qRed(bild.pixel(x, y)) < 90 && qGreen(bild.pixel(x, y)) < 90 && qBlue(bild.pixel(x, y)) < 90;
+                return n;
+            };
+            QVERIFY(schwarz(bild.rect()) > 300);
+            const QRect knopf = w->findChild<QPushButton*>("BitBtnHoll")->geometry().adjusted(-2, -2, 2, 2);
+            QCOMPARE(schwarz(knopf.intersected(bild.rect())), 0);
+        }
     }
 
     void exportsBothSheetsAndARefusedConeKeepsThem()

@@ -136,6 +136,9 @@ private slots:
         QCOMPARE(a.prompt.asked.size(), std::size_t{1});
         QCOMPARE(QString::fromStdString(a.prompt.asked[0].text),
                  QStringLiteral("Es sind schon 9 Stundenpunkte gespeichert!"));
+        setzeSprache(a.s, false);
+        QTest::mouseClick(bild, Qt::LeftButton, Qt::ControlModifier, QPoint(500, 500));
+        QCOMPARE(a.prompt.asked.back().text, std::string("9 hour points are already stored!"));
         QCOMPARE(a.s.FusspunktGesetzt, std::uint8_t{0}); // marking never moves the foot
     }
 

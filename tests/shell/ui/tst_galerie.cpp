@@ -1,5 +1,6 @@
 #include "shell/Bildergalerie.h"
 #include "shell/Menue.h"
+#include "shell/ui/Bildspeicher.h"
 #include "shell/ui/Galerie.h"
 #include "shell/ui/InfoPanel.h"
 #include "shell/ui/MainWindow.h"
@@ -57,6 +58,17 @@ private slots:
         QCOMPARE(h.g().startbildId(), 105);
         // Nor does a pipe of the name make the start wait.
         QVERIFY(QFile::remove(datei) && ::mkfifo(datei.toLocal8Bit().constData(), 0600) == 0);
+        h.g().ladeStartbild(datei, 0);
+        QCOMPARE(h.g().startbildId(), 105);
+        // Nor is a file far larger than a picture read: it is refused by its size alone.
+        QVERIFY(QFile::remove(datei));
+        QFile riesig(datei);
+        QVERIFY(riesig.open(QIODevice::WriteOnly));
+        QVERIFY(riesig.resize(2147483648LL));
+        riesig.close();
+        std::string fehler;
+        QVERIFY(ladeJpegDatei(datei, &fehler).isNull());
+        QVERIFY2(fehler.find("2147483648 Bytes") != std::string::npos, fehler.c_str());
         h.g().ladeStartbild(datei, 0);
         QCOMPARE(h.g().startbildId(), 105);
         QVERIFY(h.w->close());

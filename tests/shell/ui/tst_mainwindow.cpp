@@ -147,6 +147,26 @@ private slots:
         QVERIFY(h.w.close());
     }
 
+    // A date file that cannot be read is reported with its name and why, in the user's
+    // language; the date lines stay as they were.
+    void anUnreadableDateFileIsReportedAndChangesNothing()
+    {
+        Hauptfenster h;
+        h.zeige();
+        QVERIFY(QDir(h.ordner).mkdir(QStringLiteral("umb_days.ini")));
+        const std::vector<std::string> linien = h.s.Datumslinien;
+        for (const auto& [deutsch, grund] : {std::pair{true, "Der Name ist der eines Ordners"}, {false, "Is a directory"}}) {
+            setzeSprache(h.s, deutsch);
+            h.prompt.asked.clear();
+            h.w.ladDatum();
+            QCOMPARE(h.prompt.asked.size(), std::size_t(1));
+            const std::string& text = h.prompt.asked[0].text;
+            QVERIFY2(text.find("umb_days.ini\"") != std::string::npos && text.find(grund) != std::string::npos, text.c_str());
+            QVERIFY(h.s.Datumslinien == linien);
+        }
+        QVERIFY(h.w.close());
+    }
+
     void loadingTheSettingsReportsLoadedOnlyForAFileThatWasRead()
     {
         Hauptfenster h;

@@ -228,15 +228,16 @@ private slots:
         QVERIFY(csv.contains(" 1.; 12:"));
         QCOMPARE(t.s.Tabellenzeilen, gezeigt);
         QCOMPARE(t.prompt.asked.size(), 1u);
-        // The question names its answers "ja" and "nein"; its buttons carry those words, in
-        // English too, where the text stays as it is.
+        // The question names its answers; its buttons carry those words, in either language.
         setzeSprache(t.s, false);
         w->ButtonSaveClick();
         QCOMPARE(t.prompt.asked.size(), 2u);
-        for (const auto& f : t.prompt.asked) {
-            QVERIFY(f.text.find("ja = Standard (;) oder nein = Komma (,)") != std::string::npos);
-            QCOMPARE(f.yesWord, std::string("ja"));
-            QCOMPARE(f.noWord, std::string("nein"));
+        const char* woerter[2][3] = {{"ja = Standard (;) oder nein = Komma (,)", "ja", "nein"},
+                                     {"Yes = standard (;) or No = comma (,)", "Yes", "No"}};
+        for (std::size_t i = 0; i < 2; ++i) {
+            QVERIFY(t.prompt.asked[i].text.find(woerter[i][0]) != std::string::npos);
+            QCOMPARE(t.prompt.asked[i].yesWord, std::string(woerter[i][1]));
+            QCOMPARE(t.prompt.asked[i].noWord, std::string(woerter[i][2]));
         }
     }
 

@@ -17,7 +17,9 @@
 #include <QFile>
 #include <QtTest>
 
+#include <filesystem>
 #include <fstream>
+#include <string>
 
 using namespace umbrin;
 
@@ -71,6 +73,18 @@ QImage zeichnungDerZeile(const Zeichnungseintrag& e, AppState s, Zeichenfensterz
     zeichner(c, u);
     c.flush();
     return bild;
+}
+
+// The process's peak memory in kB; with neu, the peak is first set back to what is in use.
+long spitzenSpeicherKb(bool neu)
+{
+    if (neu)
+        std::ofstream("/proc/self/clear_refs") << "5";
+    std::ifstream status("/proc/self/status");
+    for (std::string zeile; std::getline(status, zeile);)
+        if (zeile.starts_with("VmHWM:"))
+            return std::stol(zeile.substr(6));
+    return 0;
 }
 
 const Zeichnungseintrag& schinkenZeile()
@@ -132,9 +146,16 @@ private slots:
         const QImage linien = w->bildflaeche()->bild();
         QVERIFY(test::farbigePixel(linien) > 1000);
         QVERIFY(w->grab().save(test::bildOrdner() + "/schinken_linien.png"));
-        a.pdf = QString::fromStdString(a.pfad("schinken.pdf"));
-        w->BildDrucken();
-        test::pruefePdf(a.pdf);
+        // Where crossings leave the page the dial is printed all the same, and the user is told
+        // how many the page holds; where all fit, nothing is said.
+        for (const double breite : {47.25, 10.0}) {
+            a.s.Par.Breite = breite;
+            a.prompt.asked.clear();
+            a.pdf = QString::fromStdString(a.pfad(breite > 20 ? "schinken.pdf" : "schinken_tropen.pdf"));
+            w->BildDrucken();
+            test::pruefePdf(a.pdf);
+            QCOMPARE(a.gefragt("Stundenkreuzen der Schinkensonnenuhr"), breite < 20);
+        }
 
         // Marked hour points, shown instead of the hour lines, and printed.
         for (const QPoint p : {QPoint(500, 300), QPoint(560, 330), QPoint(620, 380), QPoint(650, 450)})
@@ -232,6 +253,36 @@ private slots:
                     QVERIFY(!QString::fromStdString(frage.text).contains(QStringLiteral("gespeichert")));
             }
             QCOMPARE(QDir(a.ordner.path()).entryList(QDir::Files), QStringList({"alt.dxf", "alt.plt"}));
+        }
+    }
+
+    // A start-settings file too large for its kind is refused by its size before a byte of it
+    // is read, named for what it is, in the interface's language, and changes nothing.
+    void hamStartFileGoesThroughTheSizeGate()
+    {
+        for (const bool deutsch : {true, false}) {
+            Aufbau a('o');
+            setzeSprache(a.s, deutsch);
+            a.s.SchinkenModus = 1;
+            a.s.Par.Breite = 33;
+            auto w = a.fenster();
+            const std::string datei = a.pfad("gross.ham");
+            std::ofstream(datei) << "";
+            std::filesystem::resize_file(datei, 512ull << 20); // sparse: read whole, it fills the memory
+            a.geoeffnet = QString::fromStdString(datei);
+            a.z.IniAusgabe = {"a"};
+            a.prompt.asked.clear();
+            const long vorher = spitzenSpeicherKb(true);
+            w->BtnLoadCClick();
+            QVERIFY2(spitzenSpeicherKb(false) - vorher < (128 << 10), "the file was read");
+            QCOMPARE(a.prompt.asked.size(), std::size_t{1});
+            const QString text = QString::fromStdString(a.prompt.asked[0].text);
+            QVERIFY2(text.contains(deutsch ? QStringLiteral("zu groß für eine Datei mit Starteinstellungen")
+                                           : QStringLiteral("too large for a start-settings file")),
+                     qPrintable(text));
+            QVERIFY(text.contains(QString::fromStdString(datei)));
+            QCOMPARE(a.z.IniAusgabe, std::vector<std::string>{"a"});
+            QCOMPARE(a.s.Par.Breite, 33.0);
         }
     }
 };
