@@ -367,17 +367,13 @@ std::string blattwort(const Blattinhalt& b)
 
 // Findings of the words of the sheet known and left to the families' own fixes.
 const Offen offenWorte[] = {
-    {"Habermel|Habermel mean time", "plot: off the sheet without a word", "at 28.6 N the sign legend runs below the plot sheet"},
-    {"Habermel II", "page A4 portrait: a word though all is on the sheet",
-     "the page check asks for the disc and its template side by side, though the portrait page holds them"},
+    // By design: the cone is constructed only where its tilt exceeds its half-opening.
+    {"cone|cone vertical|cone inclining", "refused: Input error!", "the tilt (the latitude typed) is not above the half-opening"},
+    {"Habermel|Habermel mean time", "refused: The hour numbers and signs of the Habermel dial I",
+     "plot and DXF refused at 28.6 N where the signs would leave the plot sheet; a DXF has no sheet"},
     {"polar-rod cylinder", "a word though all is on the sheet: The cylinder's face is larger",
      "the note that the face is larger than the sheet comes though no line leaves the page"},
     {"Peaucellier", "page A4: a word though all is on the sheet", "the page check refuses the A4 page at 64.1 N though the dial fits it"},
-    {"Peaucellier", "refused: The Peaucellier dial takes",
-     "the plot and the DXF are refused for large units and shapes; the DXF has no sheet, the plot may warn"},
-    {"cone|cone vertical|cone inclining", "refused: Eingabefehler",
-     "plot and DXF refused where the tilt is below the half-opening, in German in the English interface"},
-    {"ham", "a word though all is on the sheet: Only", "the page is refused for crossing marks off it though the circle fits"},
 };
 
 } // namespace
