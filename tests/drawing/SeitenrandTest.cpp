@@ -13,8 +13,9 @@ using namespace umbrin::test;
 
 namespace {
 
-// What the row of the case draws on its page: as the map behind the dial (drawn only with the
-// map on), and with a word of the construction's own.
+// What the row of the case draws on its page, as the map behind the dial (drawn only with the
+// map on) or not, and whether the construction says that parts run past the edge (else it has
+// a note of something else, which excuses nothing).
 void (*malen)(Canvas&) = nullptr;
 bool alsKarte = false, mitWort = false;
 
@@ -22,7 +23,6 @@ Konstruktionsmeldungen probeSeite(Zeichenauftrag& a)
 {
     if (!alsKarte || a.s.KarteAn)
         malen(a.canvas);
-    // A note of something else does not excuse what leaves the page.
     return {{PromptTitle::Warnung, PromptIcon::Warning, mitWort ? "Part of the lines is missing." : "The axis was reduced.", mitWort}};
 }
 
