@@ -1,4 +1,5 @@
-// The drawing window's row of the quadrant dial ('q', sub-type 0): screen, page and plot.
+// The drawing window's row of the quadrant dial ('q', sub-type 0): screen, page and plot; a
+// page too narrow for the quadrant is refused before anything is printed.
 #include "drawing/Zeichnungszeilen.h"
 
 #include "dials/quadrant/QuadrantHpgl.h"
@@ -29,9 +30,14 @@ Plotergebnis quadrantPlot(Plotauftrag& a)
     return Plotergebnis::geschrieben();
 }
 
+std::string quadrantSeitenPruefung(const AppState& s, int breite, int, CanvasPoint)
+{
+    return quadrantSeitenpruefung(s, breite);
+}
+
 constexpr std::array<Zeichnungseintrag, 1> zeilen = {{
     {'q', 0, quadrantBild, quadrantSeite, quadrantPlot, nullptr, PlotPlatzierung::Keine, DruckPlatzierung::Keine,
-     quadrantPlotHindernis},
+     quadrantPlotHindernis, quadrantSeitenPruefung},
 }};
 
 } // namespace

@@ -25,7 +25,9 @@ Konstruktionsmeldungen ringSeite(Zeichenauftrag& a)
     // Half the ring at 10 units per millimetre is longer than the printable width: say so,
     // then print all the same.
     if (std::numbers::pi * s.Par.RingDurchmesser * 5 > a.druckBreite)
-        m.push_back({PromptTitle::Warnung, PromptIcon::Warning, "Der Halbring ist länger als der Druckbereich!"});
+        m.push_back({PromptTitle::Warnung, PromptIcon::Warning,
+                     s.Sprachspalte == 2 ? "The half ring is longer than the printable area!"
+                                         : "Der Halbring ist länger als der Druckbereich!"});
     Konstruktionsmeldungen z = zeichneRingsonnenuhr(s, a.canvas, a.breite, a.hoehe, false, a.umgebung.GrosserBildschirm,
                                                     s.Par.RingDurchmesser, s.Par.RingAlpha, s.Par.RingBreite, a.frage);
     m.insert(m.end(), z.begin(), z.end());

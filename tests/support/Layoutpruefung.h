@@ -75,6 +75,17 @@ std::string wortlautFehler(std::string_view text);
 
 // The findings one per line, for a test's failure message.
 std::string befundText(const std::vector<Befund>& befunde);
+// Those of the findings that say something leaves the page (strokes or texts off it, texts cut
+// by its edge), and with mitUeberdeckung texts on texts, one per line; empty when none.
+inline std::string abseits(const std::vector<Befund>& befunde, bool mitUeberdeckung = false)
+{
+    std::string was;
+    for (const Befund& b : befunde)
+        if (b.art == Befundart::StrichAusserhalb || b.art == Befundart::TextAusserhalb
+            || b.art == Befundart::TextAngeschnitten || (mitUeberdeckung && b.art == Befundart::Ueberdeckung))
+            was += b.meldung + "\n";
+    return was;
+}
 const char* befundartName(Befundart a);
 
 } // namespace umbrin::test

@@ -12,6 +12,8 @@
 #include "dials/planar/EbeneSonnenstaende.h"
 
 #include <array>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -77,6 +79,15 @@ struct EbeneKontext {
     int Stundenlicht = 0;
 
     Konstruktionsmeldungen meldungen;
+
+    // The gnomon scale's text as last measured, in the font it was measured in: the legend and
+    // the scale both need its size, once a drawing.
+    struct Textmass {
+        std::string text;
+        CanvasFont schrift;
+        TextExtent mass;
+    };
+    std::optional<Textmass> GnomonText;
 };
 
 // Shadow point of the sun (Azimut, SonnenHoehe) of the context: writes x, y, beleuchtet,

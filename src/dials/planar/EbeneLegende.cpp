@@ -106,9 +106,9 @@ Legendenkasten schreibeZeilen(EbeneKontext& k)
 
 // The number of one hour by its path on the days from the solstice tagWende (declination
 // dekl) to the equinox; false when the sun lights no place of the path on this face on these
-// days where the number stands whole.
-bool stundenzahl(EbeneKontext& k, const Legendenkasten& legende, int stunde, std::int32_t tagGleiche,
-                 std::int32_t tagWende, double dekl, std::size_t ersteZahl)
+// days where the number stands whole. skala: the box of the gnomon scale's text.
+bool stundenzahl(EbeneKontext& k, const Legendenkasten& legende, const std::array<double, 4>& skala, int stunde,
+                 std::int32_t tagGleiche, std::int32_t tagWende, double dekl, std::size_t ersteZahl)
 {
     const AppState& s = k.s;
     Canvas& c = k.canvas;
@@ -122,7 +122,6 @@ bool stundenzahl(EbeneKontext& k, const Legendenkasten& legende, int stunde, std
     // written before it, from ersteZahl of the number boxes on (with a short gnomon the paths'
     // ends lie close together).
     const double fussmarke = k.LegendeX / 2.0;
-    const std::array<double, 4> skala = gnomonSkalaKasten(k);
     const double zahlBreite = std::max(breite, static_cast<double>(zahl.size()) * zeichenbreite(k));
     const auto ganz = [&](std::pair<double, double> e) {
         const double l = e.first, o = e.second;
@@ -230,11 +229,13 @@ void schattenpfadStunden(EbeneKontext& k, const Legendenkasten& legende)
     const std::size_t ersteZahl = k.Zahlkaesten.size();
     const std::int32_t wenden[] = {TagImJahr(s.Par.Jahr, juni ? 6 : 12, 21), TagImJahr(s.Par.Jahr, juni ? 12 : 6, 21)};
     const double deklinationen[] = {juni ? s.EpsRund : -s.EpsRund, juni ? -s.EpsRund : s.EpsRund};
+    // The scale's text is measured once for all the numbers.
+    const std::array<double, 4> skala = gnomonSkalaKasten(k);
     for (int stunde : {6, 9, 12, 15, 18}) {
         if (stunde < s.Zeiten.EotVon || stunde > s.Zeiten.EotBis)
             continue;
         for (int w = 0; w < 2; ++w)
-            if (stundenzahl(k, legende, stunde, tagGleiche, wenden[w], deklinationen[w], ersteZahl))
+            if (stundenzahl(k, legende, skala, stunde, tagGleiche, wenden[w], deklinationen[w], ersteZahl))
                 break;
     }
     c.setFont(vorher);

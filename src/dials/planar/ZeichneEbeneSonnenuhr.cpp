@@ -147,6 +147,19 @@ struct GnomonSkala {
     std::string text;
 };
 
+// The size of the gnomon scale's text in the canvas's font, measured once while text and font
+// stay the same.
+TextExtent gnomonTextMass(EbeneKontext& k, const std::string& text)
+{
+    const CanvasFont schrift = k.canvas.font();
+    const auto gleich = [&](const CanvasFont& f) {
+        return f.name == schrift.name && f.height == schrift.height && f.bold == schrift.bold && f.cellHeight == schrift.cellHeight;
+    };
+    if (!k.GnomonText || k.GnomonText->text != text || !gleich(k.GnomonText->schrift))
+        k.GnomonText = EbeneKontext::Textmass{text, schrift, k.canvas.textExtent(text)};
+    return k.GnomonText->mass;
+}
+
 GnomonSkala gnomonSkalaLage(EbeneKontext& k)
 {
     Canvas& c = k.canvas;
@@ -159,7 +172,7 @@ GnomonSkala gnomonSkalaLage(EbeneKontext& k)
     g.text = holeText(k.s, 6) + " (=" + RealStr(k.Gnomon, 6, 2) + ")";
     g.unten = k.Hoehe - g.lx;
     g.textY = g.unten + std::abs(runde(0.5 * c.fontHeight()));
-    const int ueberstand = g.textY + c.textExtent(g.text).height + 1 - k.Hoehe;
+    const int ueberstand = g.textY + gnomonTextMass(k, g.text).height + 1 - k.Hoehe;
     if (ueberstand > 0) {
         g.unten -= ueberstand;
         g.textY -= ueberstand;
@@ -357,7 +370,7 @@ std::array<double, 4> gnomonSkalaKasten(EbeneKontext& k)
     if (!k.Bildschirm)
         c.setFontSize(35);
     const GnomonSkala g = gnomonSkalaLage(k);
-    const TextExtent e = c.textExtent(g.text);
+    const TextExtent e = gnomonTextMass(k, g.text);
     c.setFont(vorher);
     return {double(g.lx), double(g.textY), double(g.lx + e.width), double(g.textY + e.height)};
 }

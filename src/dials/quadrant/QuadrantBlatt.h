@@ -42,6 +42,8 @@ struct QuadrantBlatt {
     // on a small page) the number steps on past the previous one, in the way the numbers run,
     // by one text height; so it does past the number of the hour whose curve it shares.
     void stundenText(int x, int y, int stunde);
+    // The lowest edge of the hour numbers written so far.
+    int zahlenUnten = -1000000;
 
 private:
     struct Zahlkasten {

@@ -232,8 +232,13 @@ void schreibeQuadrantLegendeHPGL(QuadrantPlot& p)
     const std::string breite = text(s, 131) + B(s.Par.Breite);
     p.zeile("PU 6180 10850;SP 4;SI 0.3,0.45;LB " + text(s, 140) + ETX + "PU 4600 10500;SI 0.22,0.4;LB" + breite
             + text(s, 105) + text(s, 132) + B(s.Par.Laenge) + text(s, 105) + ETX);
-    // Only temporal hours have no second label, and what follows them starts with ";".
-    p.zeile("SI 0.24,0.32;PU 1140 1500" + variantenLabel(p.s1) + "PU 9420 1500"
+    // Only temporal hours have no second label, and what follows them starts with ";". A second
+    // label too long for the rest of the line (an English one, 144 units a character) stands a
+    // line lower, ending at the sheet's right edge (16480 units).
+    const int zweitesEnde = 9420 + 144 * (static_cast<int>(p.s2.size()) - 2);
+    const std::string zweiteStelle = zweitesEnde <= 16480 ? "PU 9420 1500"
+                                                          : "PU " + IntStr(9420 - (zweitesEnde - 16480)) + " 1340";
+    p.zeile("SI 0.24,0.32;PU 1140 1500" + variantenLabel(p.s1) + zweiteStelle
             + (p.s2.empty() ? std::string() : p.s2 + ETX));
     if (T) {
         p.zeile(";PU " + IntStr(3200 - 2100 * d) + " 9500;LB  " + text(s, 18) + ETX);

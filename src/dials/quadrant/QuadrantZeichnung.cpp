@@ -64,28 +64,15 @@ void titelUndLegende(QuadrantBlatt& b)
 {
     const AppState& s = b.s;
     const bool gross = b.umgebung.GrosserBildschirm;
-    b.c.setFontName("Arial");
-    b.c.setFontColor(s.Farben[3]);
-    b.c.setFontHeight(b.bildschirm ? (gross ? 28 : 18) : 80);
-    const int x = b.W / 2 + b.mx + rund(3.0 * b.c.fontHeight());
+    const int titelHoehe = b.bildschirm ? (gross ? 28 : 18) : 80, zeilenHoehe = b.bildschirm ? (gross ? 15 : 12) : 30;
     const std::string titel = s.Schalter.QuadrantSkala == 2 ? "Gunter - Quadrant" : std::string(texteText(s, 140));
-    // On the screen the window's message panel covers the image's last lines: the legend
-    // stands two of its lines higher there.
-    const int hoeher = b.bildschirm ? 2 * (gross ? 15 : 12) : 0;
-    b.text(x, b.H - rund(22 * b.u) - hoeher, titel);
-
-    b.c.setFontHeight(b.bildschirm ? (gross ? 15 : 12) : 30);
-    const int FH = b.c.fontHeight();
-    b.FH = FH;
-    const std::string ort = std::string(texteText(s, 131)) + RealStr(s.Par.Breite, 6, 2) + std::string(texteText(s, 105))
-                            + std::string(texteText(s, 132)) + RealStr(s.Par.Laenge, 6, 2)
-                            + std::string(texteText(s, 105));
-    b.text(x, b.H - rund(17 * b.u - 2.0 * FH) - hoeher, hoechstens(ort, 60));
-
+    const std::string ort = hoechstens(std::string(texteText(s, 131)) + RealStr(s.Par.Breite, 6, 2)
+                                           + std::string(texteText(s, 105)) + std::string(texteText(s, 132))
+                                           + RealStr(s.Par.Laenge, 6, 2) + std::string(texteText(s, 105)),
+                                       60);
     std::string teil;
     if (s.Schalter.TemporalAnzeige) {
         teil = texteText(s, 18);
-        b.text(b.mx + 20, (b.H / 25) / 3 + b.my, std::string(texteText(s, 144)));
     } else {
         const std::string basis(texteText(s, s.Schalter.Zonenzeit && s.Schalter.QuadrantSkala != 2 ? 17 : 16));
         if (s.Schalter.MitZeitglAzimut && s.Schalter.QuadrantSkala == 0) {
@@ -96,7 +83,34 @@ void titelUndLegende(QuadrantBlatt& b)
                 teil += " (" + holeText(s, 494) + ")";
         }
     }
-    b.text(x, b.H - rund(17 * b.u - FH) - hoeher, mitLeerzeichen(texteText(s, 143), hoechstens(teil, 60)));
+    const std::string zeigen = mitLeerzeichen(texteText(s, 143), hoechstens(teil, 60));
+
+    b.c.setFontName("Arial");
+    b.c.setFontColor(s.Farben[3]);
+    b.c.setFontHeight(titelHoehe);
+    // The column stands right of the middle; where its longest line would run past the frame's
+    // right edge (a portrait page, whose width the quadrant fills), it moves left, below the
+    // quadrant. No letter is wider than its height: only a column that might not fit is measured.
+    int x = b.W / 2 + b.mx + rund(3.0 * b.c.fontHeight());
+    const std::size_t zeichen = std::max(ort.size(), zeigen.size());
+    if (x + std::max(titel.size() * titelHoehe, zeichen * zeilenHoehe) > static_cast<std::size_t>(b.W)) {
+        b.c.setFontHeight(zeilenHoehe);
+        const int zeilenBreite = std::max(b.c.textExtent(ort).width, b.c.textExtent(zeigen).width);
+        b.c.setFontHeight(titelHoehe);
+        x = std::max(b.mx, std::min(x, b.W - std::max(b.c.textExtent(titel).width, zeilenBreite)));
+    }
+    // On the screen the window's message panel covers the image's last lines: the legend
+    // stands two of its lines higher there.
+    const int hoeher = b.bildschirm ? 2 * (gross ? 15 : 12) : 0;
+    b.text(x, b.H - rund(22 * b.u) - hoeher, titel);
+
+    b.c.setFontHeight(zeilenHoehe);
+    const int FH = b.c.fontHeight();
+    b.FH = FH;
+    b.text(x, b.H - rund(17 * b.u - 2.0 * FH) - hoeher, ort);
+    if (s.Schalter.TemporalAnzeige)
+        b.text(b.mx + 20, (b.H / 25) / 3 + b.my, std::string(texteText(s, 144)));
+    b.text(x, b.H - rund(17 * b.u - FH) - hoeher, zeigen);
 }
 
 // The date circles of the calendar scale with their month labels.
@@ -246,6 +260,7 @@ void QuadrantBlatt::stundenText(int x, int y, int stunde)
             break;
     }
     c.textOut(x, y, t);
+    zahlenUnten = std::max(zahlenUnten, y + h);
     stunden_[stunde] = {x, y, breite};
     letzte_ = stunde;
 }
@@ -329,6 +344,26 @@ void zeichneGradbogen(QuadrantBlatt& b, int R)
     }
 }
 
+std::string quadrantSeitenpruefung(const AppState& s, int breite)
+{
+    if ((std::fabs(s.Par.Breite) > 65 && s.Schalter.TemporalAnzeige)
+        || (s.Schalter.QuadrantSkala == 2 && gunterBreiteVerweigert(s.Par.Breite, s.EpsRund)))
+        return {};
+    // On a page the apex stands fourteen letters of 3.5 mm right of the frame, which keeps
+    // 5 mm off the page's edges, and the quadrant's radius is its size at 10 units a millimetre:
+    // its arc and the marks at its end must stay inside the frame.
+    constexpr int rand = 50, scheitel = 14 * 35 + rand;
+    const int groesse = std::max(s.Par.QuadrantGroesse, 1), platz = std::max(0, (breite - rand - scheitel) / 10);
+    if (groesse <= platz)
+        return {};
+    const std::string g = IntStr(groesse), p = IntStr(platz);
+    return s.Sprachspalte == 2 ? "The quadrant of " + g + " mm is too wide for this page, which holds at most " + p
+                                     + " mm.\n\rPlease choose a smaller size or a landscape page: nothing is printed."
+                               : "Der Quadrant von " + g + " mm ist zu breit für diese Seite, die höchstens " + p
+                                     + " mm fasst.\n\rBitte eine kleinere Größe oder das Querformat wählen: es wird "
+                                       "nichts gedruckt.";
+}
+
 double quadrantMeridian(const AppState& s) { return s.Schalter.Zonenzeit ? s.Par.Laenge : s.Par.Zonenmeridian; }
 
 Konstruktionsmeldungen konstruiereQuadrantSU(const AppState& s, Canvas& canvas, int breite, int hoehe,
@@ -384,17 +419,6 @@ Konstruktionsmeldungen zeichneQuadrantSU(const AppState& s, Canvas& canvas, int 
 
     b.z = quadrantStunden(s);
     titelUndLegende(b);
-    // A quadrant too large for the sheet has its numbers below the arc and its marks above the
-    // horizontal edge off the sheet: that is said.
-    Konstruktionsmeldungen meldungen;
-    const double oben = s.Schalter.QuadrantSkala == 2 ? std::max(8 * b.u, 2.0 * b.FH) : 1.2 * b.FH;
-    if (b.Y0 - oben < 0 || b.Y0 + b.S + 1.4 * b.u + 2.0 * b.FH > hoehe)
-        meldungen.push_back({PromptTitle::Warnung, PromptIcon::Warning,
-                             s.Sprachspalte == 2 ? "The quadrant is too large for this sheet: some of its numbers and marks "
-                                                   "lie off it. Choose a smaller size or a larger sheet."
-                                                 : "Der Quadrant ist zu groß für dieses Blatt: einige seiner Zahlen und "
-                                                   "Zeichen liegen außerhalb. Bitte eine kleinere Größe oder ein größeres "
-                                                   "Blatt wählen."});
     canvas.setPenWidth(s.Schalter.Linienstaerke);
     switch (s.Schalter.QuadrantSkala) {
     case 0:
@@ -413,6 +437,20 @@ Konstruktionsmeldungen zeichneQuadrantSU(const AppState& s, Canvas& canvas, int 
     default:
         break;
     }
+    // A quadrant too large for the sheet has its numbers below the arc and its marks above the
+    // horizontal edge off the sheet: that is said. Below the calendar scale's arc stand only its
+    // hour numbers, where they were written, and the month names beside the edge.
+    Konstruktionsmeldungen meldungen;
+    const double oben = s.Schalter.QuadrantSkala == 2 ? std::max(8 * b.u, 2.0 * b.FH) : 1.2 * b.FH;
+    const double unten = s.Schalter.QuadrantSkala == 0 ? std::max<double>(b.zahlenUnten, b.Y0 + b.S + 0.4 * b.FH)
+                                                       : b.Y0 + b.S + 1.4 * b.u + 2.0 * b.FH;
+    if (b.Y0 - oben < 0 || unten > hoehe)
+        meldungen.push_back({PromptTitle::Warnung, PromptIcon::Warning,
+                             s.Sprachspalte == 2 ? "The quadrant is too large for this sheet: some of its numbers and marks "
+                                                   "lie off it. Choose a smaller size or a larger sheet."
+                                                 : "Der Quadrant ist zu groß für dieses Blatt: einige seiner Zahlen und "
+                                                   "Zeichen liegen außerhalb. Bitte eine kleinere Größe oder ein größeres "
+                                                   "Blatt wählen."});
     return meldungen;
 }
 

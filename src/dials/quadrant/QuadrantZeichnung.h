@@ -6,6 +6,8 @@
 #include "dials/Konstruktionsmeldung.h"
 #include "dials/Zeichenumgebung.h"
 
+#include <string>
+
 namespace umbrin {
 
 // The drawing window's construction of 'q': sub-type 0 draws the quadrant on the image with
@@ -23,5 +25,10 @@ double quadrantMeridian(const AppState& s);
 // calendar scale's curves. Temporal hours beyond 65 degrees of latitude draw only a message.
 Konstruktionsmeldungen zeichneQuadrantSU(const AppState& s, Canvas& canvas, int breite, int hoehe, bool bildschirm,
                                          double M, const Zeichenumgebung& umgebung);
+
+// The check before a page of breite (0.1 mm) is printed: the refusal's text when the quadrant
+// is wider than the page's frame holds (a portrait page), else empty. A latitude the quadrant
+// refuses draws only its message and needs no room.
+std::string quadrantSeitenpruefung(const AppState& s, int breite);
 
 } // namespace umbrin

@@ -634,9 +634,12 @@ std::string schreibeRingsonnenuhrHPGL(const AppState& s, HPGLDatei& datei, UserP
             p.zeile(";PU " + RingPlot::P(RingPlot::x0 + 3 * RingPlot::ch, yWeiter) + ";LB" +
                     ringGekapptText(s, vorLoch) + ETX);
         }
-    if (p.yGrenze > 0)
+    // A band cut above the foot of the sheet is said on it, and to the user.
+    if (p.yGrenze > 0) {
         p.zeile(";PU " + RingPlot::P(RingPlot::x0 + 3 * RingPlot::ch, yWeiter - 1.5 * RingPlot::ch) + ";LB" +
                 ringUntenGekapptText(s, einzel) + ETX);
+        frage.ask(PromptTitle::Warnung, PromptIcon::Warning, ringUntenGekapptText(s, einzel), PromptButtons::Ok);
+    }
     p.zeile(";PU 1 1;PD 16157 1 16157 11040 1 11040 1 1;");
     p.zeile(std::string(hpglEpilogStiftWeg));
     return {};

@@ -164,7 +164,8 @@ void schreibeRingDatumsskalaHPGL(RingPlot& p)
         if (y < p.yGrenze)
             return;
         p.skalaUnten = std::min(p.skalaUnten, y);
-        p.zeile(";PU " + RingPlot::P(x, y) + ";LB" + text + ETX);
+        // A name before a tick near the sheet's left edge (a small ring) starts at the edge.
+        p.zeile(";PU " + RingPlot::P(std::max(x, 1.0), y) + ";LB" + text + ETX);
     };
     if (einzel) {
         beschrifte(xR + 10 * cw, ys - hS, holeText(s, 80));

@@ -141,6 +141,33 @@ void tierkreisSchluessel(RingZeichnung& z, int hoehe, const Schluesselplatz& pla
     c.setBrushStyle(BrushStyle::Solid);
 }
 
+// The key's letter height in its own place: on a page too narrow for its four columns (a
+// portrait page) smaller, until each column's longest line ends before the next column's
+// glyphs and the last one inside the page's margin.
+int schluesselHoehe(RingZeichnung& z, int hoehe)
+{
+    if (z.bildschirm)
+        return hoehe;
+    Canvas& c = z.c;
+    const CanvasFont vorher = c.font();
+    const int spalte = z.W / 13;
+    const auto passt = [&](int h) {
+        c.setFont({"Arial", h, false, FarbeSchwarz});
+        for (int zeichen = 1; zeichen <= 12; ++zeichen) {
+            const int q = (zeichen - 1) / 3;
+            const int grenze = q < 3 ? (3 * q + 4) * spalte - 2 * h - h / 2 : rechterRand(z);
+            if ((3 * q + 1) * spalte + c.textExtent(schluesselText(z.s, zeichen)).width > grenze)
+                return false;
+        }
+        return true;
+    };
+    int h = hoehe;
+    while (h > 1 && !passt(h))
+        --h;
+    c.setFont(vorher);
+    return h;
+}
+
 CanvasFont fussSchrift(const RingZeichnung& z) { return {"Arial", z.gerundet(1.5 * z.fh), true, FarbeSchwarz}; }
 
 Schluesselplatz schluesselplatz(RingZeichnung& z, int hoehe)
@@ -420,14 +447,15 @@ Konstruktionsmeldungen zeichneRingsonnenuhr(const AppState& s, Canvas& c, int W,
             schluesselAn = false;
     }
     // What finds no room on the sheet is said.
+    const int schluessel = platz.verlegt ? f.schluessel : schluesselHoehe(z, f.schluessel);
     if (schluesselAn)
-        tierkreisSchluessel(z, f.schluessel, platz);
+        tierkreisSchluessel(z, schluessel, platz);
     else
         meldungen.push_back({PromptTitle::Warnung, PromptIcon::Warning, ringOhneSchluesselText(s)});
     if (!fussAn)
         meldungen.push_back(fussMeldung(fussText(z, ende, endeWinter)));
     if (fussAn) {
-        const int schluesselOben = schluesselAn && !platz.verlegt ? z.gerundet(H + f.schluessel * (1.2 - 5))
+        const int schluesselOben = schluesselAn && !platz.verlegt ? z.gerundet(H + schluessel * (1.2 - 5))
                                                                    : std::numeric_limits<int>::max();
         fusszeile(z, ende, endeWinter, platz, schluesselOben);
     }

@@ -2,6 +2,7 @@
 #include "core/Sonne.h"
 #include "core/Sprachdienst.h"
 #include "core/State.h"
+#include "core/Zahlenformat.h"
 #include "dials/Ebenenprojektion.h"
 #include "dials/planar/EbeneGeometrie.h"
 #include "dials/planar/EbeneSonnenstaende.h"
@@ -346,8 +347,7 @@ TEST(ZeichneEbeneSonnenuhr, UmbrellaDiscChecksOfTheInclinedPlane)
     EXPECT_EQ(e.canvas.countLines(), 0u);
 
     s.Par.Inklination = 40;
-    s.Sprachspalte = 2;
-    s.StringIdBasis = 2000;
+    setzeSprache(s, false);
     e = zeichne(s);
     EXPECT_TRUE(e.meldungen.empty());
     EXPECT_TRUE(e.canvas.hasText("inclining Umbrella Sundial"));
@@ -547,29 +547,68 @@ TEST(ZeichneEbeneSonnenuhr, HourLineWithoutVisiblePointsFollowsTheAngleTable)
 }
 
 // A wall the sun does not reach at the chosen hours (one facing the pole far south) shows its
-// date lines and says that no hour line falls on the sheet; a lit wall draws its hour lines and
-// says nothing. What is said matches what is drawn, on the screen and on the page.
+// date lines and says that no hour line falls on the sheet, with the reason (zoom out or move
+// the foot, or the sun never lights it then); a lit wall draws its hour lines and says nothing.
+// What is said matches what is drawn, on the screen and on the page, in either language.
 TEST(ZeichneEbeneSonnenuhr, AWallWithoutHourLinesOnTheSheetSaysSo)
 {
-    struct Wand { double breite, abweichung; int von, bis; const char* sagt; }; // sagt: on the screen
-    for (const Wand w : {Wand{-55, -11.7, 8, 19, "zoom"}, {-55, 0, 10, 14, "never"}, {55, -11.7, 8, 19, nullptr},
-                         {-55, 168.3, 8, 19, nullptr}, {-23.44, 168.3, 8, 19, nullptr}}) {
-        for (const test::Sicht& v : {test::kSchirm, test::kSeiteA4}) {
-            SCOPED_TRACE(testing::Message() << w.breite << " " << w.abweichung << " " << v.name);
-            AppState s = zustand('v');
-            s.Schalter.OhneZeitgl = 1;
-            s.Par.Breite = w.breite;
-            s.Par.Wandabweichung = w.abweichung;
-            s.Zeiten.EotVon = w.von;
-            s.Zeiten.EotBis = w.bis;
-            setzeSprache(s, false);
-            const test::Blattinhalt b = test::zeichneInSicht(s, v);
-            const std::string gesagt = b.meldungen.empty() ? "" : b.meldungen.back().text;
-            EXPECT_NE(gesagt.find("No hour line falls on the sheet") == std::string::npos,
-                      std::none_of(b.striche.begin(), b.striche.end(), [&](const test::Strich& st) { return st.farbe == s.Farben[2]; }));
-            if (!w.sagt || !v.seite) {
-                EXPECT_EQ(gesagt.find(w.sagt ? w.sagt : "No hour line") != std::string::npos, w.sagt != nullptr) << gesagt;
+    enum Grund { Keiner, Verkleinern, Nie };
+    // The words of the notice and of each reason, German and English.
+    const char* const worte[3][2] = {{"Keine Stundenlinie fällt auf das Blatt", "No hour line falls on the sheet"},
+                                     {"Bitte verkleinern", "Please zoom out"},
+                                     {"bescheint diese Fläche zu den gewählten Stunden nie", "never shines on this face"}};
+    struct Wand { double breite, abweichung; int von, bis; Grund grund; }; // grund: on the screen
+    for (const Wand w : {Wand{-55, -11.7, 8, 19, Verkleinern}, {-55, 0, 10, 14, Nie}, {55, -11.7, 8, 19, Keiner},
+                         {-55, 168.3, 8, 19, Keiner}, {-23.44, 168.3, 8, 19, Keiner}}) {
+        for (const bool deutsch : {true, false}) {
+            const std::size_t sprache = deutsch ? 0 : 1;
+            for (const test::Sicht& v : {test::kSchirm, test::kSeiteA4}) {
+                SCOPED_TRACE(testing::Message() << w.breite << " " << w.abweichung << " " << v.name << " " << deutsch);
+                AppState s = zustand('v');
+                setzeSprache(s, deutsch);
+                s.Schalter.OhneZeitgl = 1;
+                s.Par.Breite = w.breite;
+                s.Par.Wandabweichung = w.abweichung;
+                s.Zeiten.EotVon = w.von;
+                s.Zeiten.EotBis = w.bis;
+                const test::Blattinhalt b = test::zeichneInSicht(s, v);
+                const std::string gesagt = b.meldungen.empty() ? "" : b.meldungen.back().text;
+                const bool ohneStunden = std::none_of(b.striche.begin(), b.striche.end(),
+                                                      [&](const test::Strich& st) { return st.farbe == s.Farben[2]; });
+                EXPECT_EQ(gesagt.find(worte[0][sprache]) != std::string::npos, ohneStunden) << gesagt;
+                if (w.grund == Keiner || !v.seite) {
+                    EXPECT_EQ(gesagt.find(worte[w.grund][sprache]) != std::string::npos, w.grund != Keiner) << gesagt;
+                }
+                // Never both reasons, and never the other language's.
+                EXPECT_FALSE(gesagt.find(worte[Verkleinern][sprache]) != std::string::npos
+                             && gesagt.find(worte[Nie][sprache]) != std::string::npos) << gesagt;
+                EXPECT_EQ(gesagt.find(worte[0][1 - sprache]), std::string::npos) << gesagt;
             }
+        }
+    }
+}
+
+// The gnomon scale in the frame's corner shows the gnomon at true size; a leg longer than the
+// frame leaves is cut at the frame, and its text says so: cut at the top only (a landscape
+// page), at the right only (a portrait page), or not at all.
+TEST(ZeichneEbeneSonnenuhr, TheGnomonScaleSaysWhenALegIsCutShort)
+{
+    struct Fall { const test::Sicht* seite; double gnomon; bool gekuerzt; };
+    for (const Fall f : {Fall{&test::kSeiteA4, 100, false}, {&test::kSeiteA4, 200, true}, {&test::kSeiteA4Hoch, 100, false},
+                         {&test::kSeiteA4Hoch, 250, true}, {&test::kSeiteA3, 250, false}}) {
+        for (const bool deutsch : {true, false}) {
+            SCOPED_TRACE(testing::Message() << f.seite->name << " " << f.gnomon << " " << deutsch);
+            AppState s = zustand('v');
+            setzeSprache(s, deutsch);
+            s.Schalter.OhneZeitgl = 1;
+            s.Par.Gnomonhoehe = f.gnomon;
+            const test::Blattinhalt b = test::zeichneInSicht(s, *f.seite);
+            const auto text = std::find_if(b.texte.begin(), b.texte.end(), [&](const test::Beschriftung& t) {
+                return t.text.find(RealStr(f.gnomon, 6, 2)) != std::string::npos;
+            });
+            ASSERT_NE(text, b.texte.end());
+            EXPECT_EQ(text->text.find(deutsch ? ", gekürzt" : ", cut short") != std::string::npos, f.gekuerzt) << text->text;
+            EXPECT_EQ(text->text.find(deutsch ? "cut short" : "gekürzt"), std::string::npos) << text->text;
         }
     }
 }

@@ -189,6 +189,9 @@ TEST(QuadrantBeschriftung, GunterRefusesLatitudesWithoutANoonCalendarAndSaysWhic
             if (f.verweigert) {
                 EXPECT_NE(nein.find("23.44"), std::string::npos) << nein;
                 EXPECT_NE(nein.find("66.56"), std::string::npos) << nein;
+                // The same words on the canvas and in the refusal, in the user's language.
+                EXPECT_NE(nein.find(deutsch ? "Breiten zwischen" : "latitudes between"), std::string::npos) << nein;
+                EXPECT_TRUE(c.hasText(nein)) << nein;
             }
         }
 }

@@ -3,16 +3,21 @@
 // DXF, by a real DXF reader, and any latitude written without NaN or a hang.
 #include "core/HPGLDatei.h"
 #include "core/Sonne.h"
+#include "core/Sprachdienst.h"
 #include "core/State.h"
 #include "dials/quadrant/QuadrantGeometrie.h"
 #include "dials/quadrant/QuadrantHpgl.h"
 #include "support/GoldenDatei.h"
+#include "support/Layoutpruefung.h"
+#include "support/PlotLeser.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <string>
 
 using namespace umbrin;
@@ -149,7 +154,7 @@ TEST(QuadrantHpgl, FragmentsCheckedByHand)
     klein.Par.QuadrantGroesse = 100;
     EXPECT_NE(schreibe(klein).find(";PU;SI  0.15, 0.23;SP 6;"), std::string::npos);
     // The sign table's start dates speak the plot's language.
-    klein.Sprachspalte = 2;
+    setzeSprache(klein, false);
     const std::string englisch = schreibe(klein);
     EXPECT_NE(englisch.find(";LB (21.May -)\x03"), std::string::npos);
     EXPECT_EQ(englisch.find("Dez"), std::string::npos);
@@ -306,6 +311,59 @@ TEST(QuadrantHpgl, HourLinesStandAtTheSunsAltitude)
                                      + std::to_string(std::lround(3200 + E / std::tan(std::fabs(phi)))) + ",9500,";
         EXPECT_NE(schreibe(s).find(horizont), std::string::npos) << breite << " " << horizont;
     }
+}
+
+// With temporal hours over the whole day, hours t and 12 - t share one line of the calendar
+// plot. Each afternoon number stands beyond its morning partner on that line: the step from
+// the morning number to the afternoon one points away from the apex (the corner of the input
+// window) along the line, not across it.
+TEST(QuadrantHpgl, TemporalAfternoonNumbersStandBeyondTheirMorningPartners)
+{
+    for (const double breite : {47.25, 10.0, -33.87}) {
+        AppState s = zustand();
+        s.Par.Breite = breite;
+        s.Schalter.TemporalAnzeige = 1;
+        s.Zeiten.QuadTempVon = 0;
+        s.Zeiten.QuadTempBis = 12;
+        const std::string plot = schreibe(s);
+        const std::vector<test::PlotBefehl> befehle = test::plotBefehle(plot);
+        const auto fenster = std::find_if(befehle.begin(), befehle.end(), [](const test::PlotBefehl& b) { return b.name == "IW"; });
+        ASSERT_NE(fenster, befehle.end());
+        const double xA = fenster->zahlen.at(0), yA = fenster->zahlen.at(1);
+        std::map<int, test::PlotPunkt> zahlen;
+        for (const test::PlotText& t : test::plotTexte(plot))
+            if (t.stift == 10 && t.text.find_first_not_of("0123456789") == std::string::npos)
+                zahlen[std::stoi(t.text)] = t.an;
+        int geprueft = 0;
+        for (int t = 7; t <= 11; ++t) {
+            if (!zahlen.count(t) || !zahlen.count(12 - t))
+                continue;
+            const test::PlotPunkt m = zahlen[12 - t], n = zahlen[t];
+            const double rx = m.x - xA, ry = m.y - yA, dx = n.x - m.x, dy = n.y - m.y;
+            const double laengs = (dx * rx + dy * ry) / std::hypot(rx, ry);
+            EXPECT_GT(laengs, std::cos(35 * kGrad) * std::hypot(dx, dy)) << breite << ": " << t << " beside " << 12 - t;
+            ++geprueft;
+        }
+        EXPECT_GE(geprueft, 4) << breite;
+    }
+}
+
+// The captions under the two quadrants of a mean-time plot stand on the sheet in either
+// language: the longer English second caption a line lower, ending at the sheet's edge; the
+// German one in its place.
+TEST(QuadrantHpgl, MeanTimeCaptionsStayOnTheSheet)
+{
+    for (const std::uint8_t skala : {0, 1})
+        for (const bool deutsch : {true, false}) {
+            AppState s = zustand();
+            setzeSprache(s, deutsch);
+            s.Schalter.QuadrantSkala = skala;
+            s.Schalter.MitZeitglAzimut = 1;
+            s.Schalter.Zonenzeit = 1;
+            const std::string plot = schreibe(s);
+            EXPECT_EQ(test::abseits(test::pruefePlotLayout(plot, test::plotSeite(plot))), "") << int(skala) << " " << deutsch;
+            EXPECT_EQ(plot.find("PU 9420 1500;LB") != std::string::npos, deutsch) << int(skala);
+        }
 }
 
 TEST(QuadrantHpgl, EveryPlotPassesHp2xxAndItsDxfPassesEzdxf)

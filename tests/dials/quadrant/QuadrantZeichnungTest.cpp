@@ -11,6 +11,7 @@
 #include "dials/quadrant/QuadrantGeometrie.h"
 #include "dials/quadrant/QuadrantZeichnung.h"
 
+#include "support/Ansichten.h"
 #include "tables/NoaaSonne.h"
 
 #include "QuadrantBild.h"
@@ -400,4 +401,39 @@ TEST(QuadrantZeichnung, AnyLatitudeGivesFiniteDrawingsAndTemporalHoursStopBeyond
                     }
                 EXPECT_FALSE(b.c.hasText("nan")) << phi;
             }
+}
+
+// A quadrant too large for the sheet says so where its numbers and marks leave the sheet; one
+// wider than a page holds (a portrait A4 page holds 151 mm) is refused before printing with its
+// size and the page's limit; elsewhere nothing is said and nothing leaves the sheet, the
+// legend's column moved left where a page is narrow. Both in the user's language.
+TEST(QuadrantZeichnung, ATooLargeQuadrantIsSaidOrRefusedWhereItLeavesTheSheet)
+{
+    enum Wort { Nichts, Warnung, Verweigert };
+    struct Fall { const test::Sicht* blatt; int groesse; std::uint8_t skala; Wort wort; };
+    const Fall faelle[] = {
+        {&test::kSchirmKlein, 200, 1, Warnung}, {&test::kSeiteA4, 200, 1, Warnung},     {&test::kSchirmKlein, 200, 0, Warnung},
+        {&test::kSchirm, 200, 0, Nichts},       {&test::kSchirm, 150, 1, Nichts},         {&test::kSchirmKlein, 150, 2, Nichts},
+        {&test::kSeiteA4, 150, 0, Nichts},      {&test::kSeiteA4Hoch, 151, 0, Nichts},    {&test::kSeiteA4Hoch, 151, 1, Nichts},
+        {&test::kSeiteA4Hoch, 151, 2, Nichts},  {&test::kSeiteA4Hoch, 152, 0, Verweigert}, {&test::kSeiteA4Hoch, 200, 2, Verweigert},
+        {&test::kSeiteA3Hoch, 200, 1, Nichts}};
+    for (const bool deutsch : {true, false})
+        for (const Fall& f : faelle) {
+            SCOPED_TRACE(testing::Message() << f.blatt->name << " " << f.groesse << " scale " << int(f.skala) << " " << deutsch);
+            AppState s = zustand();
+            setzeSprache(s, deutsch);
+            s.Schalter.QuadrantSkala = f.skala;
+            s.Par.QuadrantGroesse = f.groesse;
+            const test::Blattinhalt b = test::zeichneInSicht(s, *f.blatt);
+            const std::string gesagt = b.meldungen.empty() ? "" : b.meldungen.front().text;
+            EXPECT_EQ(gesagt.find(deutsch ? "Der Quadrant ist zu groß für dieses Blatt" : "The quadrant is too large for this sheet")
+                          != std::string::npos,
+                      f.wort == Warnung) << gesagt;
+            EXPECT_EQ(b.nein.find(std::to_string(f.groesse) + (deutsch ? " mm ist zu breit" : " mm is too wide")) != std::string::npos,
+                      f.wort == Verweigert) << b.nein;
+            EXPECT_EQ(b.nein.find(deutsch ? "höchstens 151 mm" : "at most 151 mm") != std::string::npos, f.wort == Verweigert);
+            if (f.wort != Verweigert) {
+                EXPECT_EQ(test::abseits(test::pruefeLayout(b.roh, {0, 0, b.breite, b.hoehe})).empty(), f.wort == Nichts);
+            }
+        }
 }

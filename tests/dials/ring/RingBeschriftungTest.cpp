@@ -3,6 +3,7 @@
 // band's rows, the hour numbers, and the month names of the date scale of the sliding hole,
 // north and south, in both languages.
 #include "core/RecordingCanvas.h"
+#include "core/Sprachdienst.h"
 #include "core/State.h"
 #include "dials/ring/RingSonnenuhr.h"
 #include "RingModell.h"
@@ -57,7 +58,7 @@ AppState ringZustand(const Ort& o, int einBand, int zwoelf)
 {
     AppState s = umbrin::ringtest::ringZustand();
     s.Par.Breite = o.phi;
-    s.Sprachspalte = o.sprache + 1;
+    setzeSprache(s, o.sprache == 0);
     s.Schalter.Ganzjaehrig = einBand;
     s.Schalter.ZwoelfUhrHorizontal = zwoelf;
     s.Schalter.Italienisch = s.Schalter.Babylonisch = 1;

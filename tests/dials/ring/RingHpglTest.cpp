@@ -8,6 +8,8 @@
 #include "RingModell.h"
 #include "RingTestHilfen.h"
 #include "support/GoldenDatei.h"
+#include "support/Layoutpruefung.h"
+#include "support/PlotLeser.h"
 #include "support/ScriptedPrompt.h"
 
 #include <gtest/gtest.h>
@@ -252,4 +254,19 @@ TEST(RingHpgl, EachBandsHoleAtItsOwnDeclination)
     const auto kreis = [](double y) { return ";SP 7;PU 1971 " + hpglZahl(y) + ";CI 51,10;"; };
     EXPECT_NE(plot.find(kreis(std::nearbyint(ySommer - (eps - 5) * Bu / eps))), std::string::npos);
     EXPECT_NE(plot.find(kreis(std::nearbyint(yWinter - 15 * Bu / eps))), std::string::npos);
+}
+
+// The smallest ring the dialog takes keeps every label of its plot on the sheet, its date
+// scale's names by the sheet's left edge too.
+TEST(RingHpgl, TheSmallestRingKeepsItsLabelsOnTheSheet)
+{
+    for (const double breite : {47.25, -60.0}) {
+        AppState s = ringZustand();
+        s.Par.Breite = breite;
+        s.Par.RingDurchmesser = 10;
+        s.Par.RingBreite = 4.5;
+        s.Par.RingAlpha = 10;
+        const std::string plot = ringPlot(s);
+        EXPECT_EQ(test::abseits(test::pruefePlotLayout(plot, test::plotSeite(plot))), "") << breite;
+    }
 }

@@ -176,7 +176,10 @@ TEST(RingLayout, SweepKeepsEveryLineOnTheSheetAndNumbersEveryLitHour)
                     const std::string plot = ringPlot(s, frage, &grund);
                     pruefe("plot", lesePlot(plot), pruefePlotLayout(plot, plotSeite(plot)),
                            plot.find(hinweis) != std::string::npos, !grund.empty());
-                    if (unten != (plot.find(ringUntenGekapptText(s, einBand)) != std::string::npos))
+                    const bool gesagt = std::any_of(frage.asked.begin(), frage.asked.end(), [&](const auto& q) {
+                        return q.text == ringUntenGekapptText(s, einBand);
+                    });
+                    if (unten != (plot.find(ringUntenGekapptText(s, einBand)) != std::string::npos) || unten != gesagt)
                         befunde += wo + "plot: the cut at the foot of the sheet is not said as it is\n";
                 }
     EXPECT_EQ(befunde, "");
