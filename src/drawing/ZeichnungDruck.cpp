@@ -1,13 +1,52 @@
 #include "drawing/ZeichnungDruck.h"
 
 #include "core/Meldungen.h"
+#include "core/RecordingCanvas.h"
+#include "core/Zahlenformat.h"
 #include "drawing/Platzierung.h"
 #include "drawing/ZeichnungExport.h"
 #include "drawing/Zeichnungstyp.h"
 
+#include <algorithm>
 #include <cmath>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 namespace umbrin {
+namespace {
+
+// The page drawn as the print draws it, on a recording of its size: how far it reaches past it.
+// The map behind a dial is drawn whole and cut at the page's edge by design, and a construction
+// that tells the user itself that parts run past the edge has said it: neither counts.
+Ueberstand probedruck(const AppState& s, const Zeichenfensterzustand& f, const Zeichnungseintrag& e, int breite, int hoehe,
+                      const Druckumgebung& u)
+{
+    AppState probe = s;
+    probe.KarteAn = 0;
+    Zeichenfensterzustand fenster = f;
+    RecordingCanvas c(breite, hoehe, true);
+    c.setFont({"Arial", 40, false, FarbeSchwarz});
+    Zeichenauftrag a{probe,
+                     fenster,
+                     c,
+                     breite,
+                     hoehe,
+                     false,
+                     zeichenumgebung(fenster, u.grosserBildschirm, u.grosseFonts, u.randX, u.randY),
+                     u.druckBreite > 0 ? u.druckBreite : breite,
+                     u.druckHoehe > 0 ? u.druckHoehe : hoehe};
+    a.arbeitsPfad = u.arbeitsPfad;
+    const Konstruktionsmeldungen m = zeichneDruckseite(a, &e, f.BildBreite, f.BildHoehe);
+    if (std::any_of(m.begin(), m.end(), [](const Konstruktionsmeldung& k) { return k.ueberDenRand; }))
+        return {};
+    return ueberstand(c.primitives(), breite, hoehe);
+}
+
+// A tenth of a millimetre for the rounding of the page's units.
+constexpr double kSeitenToleranz = 1.0;
+
+} // namespace
 
 bool druckVorpruefung(const AppState& s, const Zeichenfensterzustand& f, const Zeichnungseintrag* eintrag,
                       UserPrompt& frage)
@@ -41,18 +80,64 @@ bool druckVorpruefung(const AppState& s, const Zeichenfensterzustand& f, const Z
 }
 
 bool seitenPruefung(const AppState& s, const Zeichenfensterzustand& f, const Zeichnungseintrag* eintrag, int breite,
-                    int hoehe, UserPrompt& frage)
+                    int hoehe, UserPrompt& frage, const Druckumgebung& umgebung)
 {
-    if (!eintrag || !eintrag->vorDruck)
+    if (!eintrag)
         return true;
-    const CanvasPoint fuss = f.BildBreite > 0 && f.BildHoehe > 0
-                                 ? fussAufDruckseite(s, *eintrag, breite, hoehe, f.BildBreite, f.BildHoehe)
-                                 : CanvasPoint{s.FusspunktX, s.FusspunktY};
-    const std::string nein = eintrag->vorDruck(s, breite, hoehe, fuss);
+    const bool bild = f.BildBreite > 0 && f.BildHoehe > 0;
+    std::string nein;
+    if (eintrag->vorDruck) {
+        const CanvasPoint fuss = bild ? fussAufDruckseite(s, *eintrag, breite, hoehe, f.BildBreite, f.BildHoehe)
+                                      : CanvasPoint{s.FusspunktX, s.FusspunktY};
+        nein = eintrag->vorDruck(s, breite, hoehe, fuss);
+    }
+    // Whatever the row's own check lets through is drawn once as the print would draw it:
+    // nothing may leave the page without a word.
+    if (nein.empty() && bild && eintrag->druck) {
+        if (const Ueberstand u = probedruck(s, f, *eintrag, breite, hoehe, umgebung); u.weite > kSeitenToleranz) {
+            // The printable area is laid out alike in both orientations.
+            nein = seitenUeberstandText(s, breite, hoehe, u,
+                                        probedruck(s, f, *eintrag, hoehe, breite, umgebung).weite <= kSeitenToleranz);
+        }
+    }
     if (nein.empty())
         return true;
     frage.ask(PromptTitle::Achtung, PromptIcon::Warning, nein, PromptButtons::Ok);
     return false;
+}
+
+std::string seitenUeberstandText(const AppState& s, int breite, int hoehe, const Ueberstand& u, bool quer)
+{
+    if (u.weite <= kSeitenToleranz)
+        return {};
+    const bool en = s.Sprachspalte == 2, hoch = hoehe > breite;
+    const int lang = std::max(breite, hoehe), kurz = std::min(breite, hoehe);
+    // The printable area of a sheet is its size less the printer's margins.
+    const char* format = lang > 2600 && lang <= 2970 && kurz <= 2100 ? "A4"
+                         : lang > 3700 && lang <= 4200 && kurz <= 2970 ? "A3"
+                                                                       : nullptr;
+    std::string seite = RealStr(breite / 10.0, 1, 0) + " x " + RealStr(hoehe / 10.0, 1, 0) + " mm";
+    if (format)
+        seite = std::string(format) + (en ? (hoch ? " portrait" : " landscape") : (hoch ? " Hochformat" : " Querformat"))
+                + " (" + seite + ")";
+    const int k = static_cast<int>(u.kante) - 1;
+    const char* kanteEn[] = {"left", "right", "top", "bottom"};
+    const char* kanteDe[] = {"linken", "rechten", "oberen", "unteren"};
+    std::vector<std::string> hilfe;
+    if (quer)
+        hilfe.push_back(en ? (hoch ? "in landscape" : "in portrait") : (hoch ? "im Querformat" : "im Hochformat"));
+    if (format && std::string_view(format) == "A4")
+        hilfe.push_back(en ? "on A3" : "auf A3");
+    hilfe.push_back(en ? "with smaller sizes" : "mit kleineren Maßen");
+    std::string wie;
+    for (std::size_t i = 0; i < hilfe.size(); ++i)
+        wie += (i == 0 ? "" : i + 1 == hilfe.size() ? (en ? " or " : " oder ") : ", ") + hilfe[i];
+    const std::string weite = RealStr(u.weite / 10.0, 1, 1) + " mm";
+    if (en)
+        return "The drawing reaches " + weite + " over the " + kanteEn[k] + " edge of the page " + seite
+               + ".\n\rPlease print " + wie + ": nothing is printed.";
+    return "Die Zeichnung reicht " + weite + " über den " + kanteDe[k] + " Rand der Seite " + seite
+           + " hinaus.\n\rBitte " + wie + " drucken: es wird nichts gedruckt.";
 }
 
 } // namespace umbrin

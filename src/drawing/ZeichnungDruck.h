@@ -3,8 +3,11 @@
 // going to the user through the prompt.
 #include "core/State.h"
 #include "core/UserPrompt.h"
+#include "drawing/Blattrand.h"
 #include "drawing/Zeichenfensterzustand.h"
 #include "drawing/Zeichnungsroutinen.h"
+
+#include <filesystem>
 
 namespace umbrin {
 
@@ -19,10 +22,26 @@ namespace umbrin {
 bool druckVorpruefung(const AppState& s, const Zeichenfensterzustand& f, const Zeichnungseintrag* eintrag,
                       UserPrompt& frage);
 
+// How the print lays out its page besides its size: the printable area's margins and size
+// (0.1 mm; a size of 0 is the page's), the screen class and the folder of the map files.
+struct Druckumgebung {
+    int randX = 0, randY = 0;
+    int druckBreite = 0, druckHoehe = 0;
+    bool grosserBildschirm = true, grosseFonts = false;
+    std::filesystem::path arbeitsPfad{};
+};
+
 // True when the row's dial fits the chosen printer's page of breite x hoehe (0.1 mm) with its
 // foot where the print puts it from the window's image; else the refusal is shown and nothing
-// may be printed.
+// may be printed. First the row's own check; then the page is drawn as the print draws it, on
+// a recording, and refused when any inked part reaches more than a tenth of a millimetre past
+// the page while the construction does not say so itself, with the page, the reach and what helps. The
+// map behind a dial is left out: the page cuts it at its edge by design.
 bool seitenPruefung(const AppState& s, const Zeichenfensterzustand& f, const Zeichnungseintrag* eintrag, int breite,
-                    int hoehe, UserPrompt& frage);
+                    int hoehe, UserPrompt& frage, const Druckumgebung& umgebung = {});
+
+// The refusal for a page of breite x hoehe (0.1 mm) the dial leaves by u, empty when it fits.
+// quer: whether the page of the other orientation holds it.
+std::string seitenUeberstandText(const AppState& s, int breite, int hoehe, const Ueberstand& u, bool quer);
 
 } // namespace umbrin

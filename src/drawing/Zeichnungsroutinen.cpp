@@ -79,7 +79,12 @@ CanvasPoint fussAufDruckseite(const AppState& s, const Zeichnungseintrag& e, int
 
 Konstruktionsmeldungen zeichneDruckseite(Zeichenauftrag& a, std::int32_t bildBreite, std::int32_t bildHoehe)
 {
-    const Zeichnungseintrag* e = bildeintrag(a.s, a.f.SchoenerAnsicht);
+    return zeichneDruckseite(a, bildeintrag(a.s, a.f.SchoenerAnsicht), bildBreite, bildHoehe);
+}
+
+Konstruktionsmeldungen zeichneDruckseite(Zeichenauftrag& a, const Zeichnungseintrag* e, std::int32_t bildBreite,
+                                         std::int32_t bildHoehe)
+{
     if (!e || !e->druck)
         return {};
     PlatzierungsSicherung sicherung(a.s);

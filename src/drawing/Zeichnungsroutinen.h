@@ -152,5 +152,8 @@ CanvasPoint fussAufDruckseite(const AppState& s, const Zeichnungseintrag& e, int
 // the placement afterwards. bildBreite, bildHoehe: the image size the placement refers to
 // (> 0).
 Konstruktionsmeldungen zeichneDruckseite(Zeichenauftrag& a, std::int32_t bildBreite, std::int32_t bildHoehe);
+// The same with the given row.
+Konstruktionsmeldungen zeichneDruckseite(Zeichenauftrag& a, const Zeichnungseintrag* e, std::int32_t bildBreite,
+                                         std::int32_t bildHoehe);
 
 } // namespace umbrin

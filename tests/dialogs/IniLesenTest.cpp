@@ -1,6 +1,7 @@
 // Reading the settings file: the line-by-line rules, the messages, and what the questions
 // leave on disk.
 #include "dialogs/IniLesen.h"
+#include "core/Sprachdienst.h"
 
 #include "IniTestHilfen.h"
 #include "core/TextEncoding.h"
@@ -388,7 +389,7 @@ TEST(LeseIni, LineFiveDefaultsAndLineSeventeenLimitsFallBackAndReadingGoesOn)
     for (const auto& c : cases) {
         AppState s = startedState();
         IniPrompt prompt;
-        readEdited(s, stand, prompt, [&](auto& l) { l[5] = c.line5, l[17] = c.line17; });
+        readEdited(s, stand, prompt, [&](auto& l) { l[5] = c.line5; l[17] = c.line17; });
         EXPECT_EQ(allTexts(prompt), c.report ? "[" + std::string(c.report) + "]\n" : "") << c.line5 << c.line17;
         EXPECT_EQ(std::tie(s.Par.Skalenlaenge, s.SkalaHidokai2), std::tuple(c.skala, c.hidokai2)) << c.line5;
         EXPECT_EQ(std::tie(s.RingLochVersatz, s.DeklOben, s.DeklUnten), std::tuple(c.versatz, c.oben, c.unten)) << c.line17;
@@ -671,8 +672,7 @@ TEST(LeseIniFehlerfall, ABadValueInTheMiddle)
             AppState s = startedState();
             s.Par.Breite = 12.0;
             s.Par.DatumMitte = 33;
-            s.Sprachspalte = 2;
-            s.Deutsch = 0;
+            setzeSprache(s, false);
             IniPrompt prompt({answer});
             const IniLeseErgebnis r = LeseIni(s, file, true, true, prompt);
             ASSERT_GE(prompt.asked.size(), 1u) << allTexts(prompt);

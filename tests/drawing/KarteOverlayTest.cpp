@@ -1,6 +1,7 @@
 #include "core/HPGLDatei.h"
 #include "core/RecordingCanvas.h"
 #include "core/Sonne.h"
+#include "core/Sprachdienst.h"
 #include "dials/planar/EbeneGeometrie.h"
 #include "drawing/KarteOverlay.h"
 #include "drawing/KartenText.h"
@@ -201,7 +202,7 @@ TEST(KarteOverlay, StoredMapDrawsAsAFreshOne)
     for (const Fall& f : faelle) {
         SCOPED_TRACE(testing::Message() << f.x0 << " " << f.y0 << " zoom " << f.zoom << " at " << f.breite);
         s.Par.Breite = f.breite;
-        s.Deutsch = f.deutsch;
+        setzeSprache(s, f.deutsch);
         for (bool kuesten : {false, true}) {
             KartenAuftrag a = auftrag(s, kuesten, f.x0, f.y0);
             a.L0 = s.Par.Gnomonhoehe * f.zoom;

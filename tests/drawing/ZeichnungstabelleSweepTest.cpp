@@ -1,9 +1,13 @@
 // Every row of the drawing window's table over the ranges the parameter dialog accepts: from
 // 66 N to 60 S, the default hours and the whole day, each size at its smallest and largest
-// value, on both screens, an A4 and an A3 page and in the plot. On every sheet nothing reaches
-// off it unless the drawing, the page check or the export says so, and no stroke or number
-// stands for an hour at which the almanac's sun never lights the face.
+// value, on both screens, on A4 and A3 pages in landscape and portrait and in the plot. On every
+// sheet nothing reaches off it unless the drawing, the page check or the export says so, and no
+// stroke or number stands for an hour at which the almanac's sun never lights the face. At the
+// values of a new file a word of the sheet comes only where something does leave it, and the
+// plot and the DXF are written.
+#include "core/Zahlenformat.h"
 #include "dialogs/HabermelGeometrie.h"
+#include "dialogs/Wertebereiche.h"
 #include "support/Almanachsonne.h"
 #include "support/Ansichten.h"
 
@@ -13,6 +17,7 @@
 #include <cctype>
 #include <optional>
 #include <set>
+#include <span>
 #include <string_view>
 #include <tuple>
 
@@ -60,7 +65,7 @@ const Familie familien[] = {
     {"Gunter quadrant", 'q', 0, [](AppState& s) { s.Schalter.QuadrantSkala = 2; }},
     {"Habermel", 'q', 1, nullptr, {GROESSE(Par.HabermelGnomon, 9, 100)}, false, 0},
     {"Habermel mean time", 'q', 1,
-     [](AppState& s) { s.Schalter.MitZeitglZylinder = 1, s.Schalter.Zonenzeit = 0, s.Schalter.Ortszeit = 1; }, {}, false, 0},
+     [](AppState& s) { s.Schalter.MitZeitglZylinder = 1; s.Schalter.Zonenzeit = 0; s.Schalter.Ortszeit = 1; }, {}, false, 0},
     {"Habermel II", 'q', 2, nullptr, {GROESSE(Par.HabermelDurchmesser, 30, 200)}},
     {"horizontal altitude", 'k', 0, nullptr,
      {GROESSE(Par.HidokaiZeiger, 3, 220), GROESSE(SkalaHidokai, 0, 180), GROESSE(SkalaHidokai2, 0, 260)}},
@@ -73,14 +78,14 @@ const Familie familien[] = {
      {GROESSE(Par.Gnomonhoehe, 3, 200), GROESSE(Par.DatumMitte, 0, 900), GROESSE(Par.DatumWinkel, 0.5, 15)}, false, 0},
     {"ring", 'r', 0, nullptr,
      {GROESSE(Par.RingDurchmesser, 10, 300), GROESSE(Par.RingBreite, 4.5, 300), GROESSE(Par.RingAlpha, 10, 90)}},
-    {"ring two bands with date scales", 'r', 0, [](AppState& s) { s.Schalter.Ganzjaehrig = 0, s.Schalter.RingExakt = 2; },
+    {"ring two bands with date scales", 'r', 0, [](AppState& s) { s.Schalter.Ganzjaehrig = 0; s.Schalter.RingExakt = 2; },
      {}, false, -1},
     {"ring correction", 'r', 0, nullptr, {GROESSE(Par.RingAlpha, 10, 90)}, false, 0, true},
     {"cone", 'm', 0, nullptr, {gnomon, GROESSE(Par.KegelOeffnung, 1, 85)}},
     {"cone vertical", 'm', 0, [](AppState& s) { s.Schalter.Ebene = 1; }, {gnomon}},
     {"cone inclining", 'm', 0, [](AppState& s) { s.Schalter.Ebene = 2; }, {gnomon}},
     // The ham dial at a size the dialog accepts (its start value 0 draws a point).
-    {"ham", 'o', 0, [](AppState& s) { s.SchinkenModus = 1, s.Par.HabermelGnomon = 30; }, {GROESSE(Par.HabermelGnomon, 9, 100)},
+    {"ham", 'o', 0, [](AppState& s) { s.SchinkenModus = 1; s.Par.HabermelGnomon = 30; }, {GROESSE(Par.HabermelGnomon, 9, 100)},
      false, 0},
 };
 
@@ -106,8 +111,10 @@ AppState zustand(const Familie& fam, const Fall& f, int von, int bis)
             static_cast<std::uint8_t>(fam.unterTyp);
     if (fam.stelle)
         fam.stelle(s);
-    if (f.zeit > 0)
-        s.Schalter.Ortszeit = s.Schalter.OhneLaengenkorrektur = 0, s.Schalter.Zonenzeit = 1;
+    if (f.zeit > 0) {
+        s.Schalter.Ortszeit = s.Schalter.OhneLaengenkorrektur = 0;
+        s.Schalter.Zonenzeit = 1;
+    }
     if (f.zeit == 2)
         s.Schalter.MitZeitgl = s.Schalter.MitZeitglZylinder = s.Schalter.MitZeitglAzimut = 1;
     if (f.zeit == 3) {
@@ -115,8 +122,10 @@ AppState zustand(const Familie& fam, const Fall& f, int von, int bis)
         s.Zeiten.QuadTempVon = s.Zeiten.TempVon = 0;
         s.Zeiten.QuadTempBis = s.Zeiten.TempBis = 12;
     }
-    s.Zeiten.QuadVon = s.Zeiten.EotVon = s.Zeiten.StundeVon = von;
-    s.Zeiten.QuadBis = s.Zeiten.EotBis = s.Zeiten.StundeBis = bis;
+    if (von >= 0) { // else the hours a new file holds
+        s.Zeiten.QuadVon = s.Zeiten.EotVon = s.Zeiten.StundeVon = von;
+        s.Zeiten.QuadBis = s.Zeiten.EotBis = s.Zeiten.StundeBis = bis;
+    }
     if (f.groesse)
         f.groesse->setze(s, f.wert);
     for (const Groesse& g : fam.groessen)
@@ -159,11 +168,9 @@ std::optional<Blattinhalt> blatt(const AppState& s, const Sicht& v, bool korrekt
     return b;
 }
 
-// What reaches off the sheet while neither the drawing nor the export says a word.
-std::string ausserhalb(const Blattinhalt& b, const Sicht& v)
+// What reaches off the sheet, whatever was said.
+std::string wasAusserhalb(const Blattinhalt& b, const Sicht& v)
 {
-    if (b.verweigert || !b.meldungen.empty() || !b.gesagt.empty())
-        return "";
     // Lines and polylines wholly on the sheet are left out of the check: it is quicker without.
     std::vector<RecordedPrimitive> roh = b.roh;
     std::erase_if(roh, [&](const RecordedPrimitive& p) {
@@ -177,6 +184,14 @@ std::string ausserhalb(const Blattinhalt& b, const Sicht& v)
         if (f.art == Befundart::StrichAusserhalb || f.art == Befundart::TextAusserhalb || f.art == Befundart::TextAngeschnitten)
             was += (was.empty() ? "" : "; ") + f.meldung;
     return was;
+}
+
+// What reaches off the sheet while neither the drawing nor the export says a word.
+std::string ausserhalb(const Blattinhalt& b, const Sicht& v)
+{
+    if (b.verweigert || !b.meldungen.empty() || !b.gesagt.empty())
+        return "";
+    return wasAusserhalb(b, v);
 }
 
 // The strokes and the numbers h of d that r does not have (r: the same dial with other hours).
@@ -215,6 +230,15 @@ const Offen offen[] = {
     // Not a stroke of hour 20: in zone time the plot's afternoon quadrant runs from noon to the
     // last hour whatever the first, so hour 20 alone brings the lit hour 19 with it.
     {"quadrant calendar|quadrant zodiac", "zone time, plot: hour 20", "the afternoon quadrant of the plot starts at noon"},
+    // Open: plots that lose parts without a word of their own (the export's report of the file
+    // written is no such word), left to the families' fixes.
+    {"horizontal altitude|horizontal altitude b", "plot: off the sheet without a word",
+     "at the largest pointer or scale the hour numbers and lines run below the plot sheet"},
+    {"Sawyer", "plot: off the sheet without a word",
+     "at the largest gnomon, date distance or date angle signs, numbers and scale texts run off the plot sheet"},
+    {"ring", "plot: off the sheet without a word",
+     "at the largest diameter or band width numbers and lines run off the plot sheet; at 60 S 'Sep' is cut by its edge"},
+    {"cone|cone vertical|cone inclining", "plot: off the sheet without a word", "with the longest axis the mark S stands below the plot sheet"},
 };
 
 // Whether the family is one of a row's, separated by '|'.
@@ -222,6 +246,35 @@ bool nennt(const std::string& liste, const std::string& familie)
 {
     return ("|" + liste + "|").find("|" + familie + "|") != std::string::npos;
 }
+
+// A family's findings against a table of open ones: those the table does not know, and the
+// family's rows that no longer show.
+struct Befunde {
+    std::span<const Offen> offen;
+    std::string familie;
+    std::vector<bool> benutzt = std::vector<bool>(offen.size());
+    std::string neu = {};
+
+    void melde(const std::string& was)
+    {
+        bool bekannt = false;
+        for (std::size_t i = 0; i < offen.size(); ++i)
+            if (nennt(offen[i].familie, familie) && was.find(offen[i].muster) != std::string::npos) {
+                bekannt = true;
+                benutzt[i] = true;
+            }
+        if (!bekannt)
+            neu += was + "\n";
+    }
+    std::string ueberholt() const
+    {
+        std::string t;
+        for (std::size_t i = 0; i < offen.size(); ++i)
+            if (!benutzt[i] && nennt(offen[i].familie, familie))
+                t += std::string(offen[i].muster) + "\n";
+        return t;
+    }
+};
 
 // The cases of a family: every latitude over the whole day, four with the start hours; each
 // size at its ends, north and south; zone time, mean time and temporal hours, north and south;
@@ -280,6 +333,49 @@ std::vector<std::pair<int, int>> dunkleStunden(const Familie& fam, const Fall& f
     return paare;
 }
 
+// The places a new file is tried at: ten latitudes the dialog accepts, in both hemispheres.
+const double kOrte[] = {64.1, 51.5, 40.7, 28.6, 19.4, 1.3, -12.0, -26.2, -41.3, -55.0};
+
+// The dial as a new construction file of its type holds it, at the latitude typed, in English:
+// the cone's tilt as the dialog stores that latitude.
+AppState neueDatei(const Familie& fam, double breite)
+{
+    AppState s = zustand(fam, {breite, 0, 0}, -1, -1);
+    setzeSprache(s, false);
+    if (fam.typ == 'm')
+        s.Par.KegelNeigung = kegelNeigungGespeichert(breite);
+    return s;
+}
+
+// What a sheet says of parts reaching past it: the page's refusal, and the drawing's or the
+// export's words that something reaches over the edge or is too large for the sheet (a note
+// of what was left off or cut at the edge claims nothing that could be seen off the sheet).
+std::string blattwort(const Blattinhalt& b)
+{
+    std::string wort = b.nein;
+    std::vector<std::string> texte = b.gesagt;
+    for (const Konstruktionsmeldung& m : b.meldungen)
+        texte.push_back(m.text);
+    for (const std::string& t : texte)
+        for (const char* w : {"reach", "too large", "larger than", "over the edge"})
+            if (t.find(w) != std::string::npos) {
+                wort += (wort.empty() ? "" : " | ") + t;
+                break;
+            }
+    return wort;
+}
+
+// Findings of the words of the sheet known and left to the families' own fixes.
+const Offen offenWorte[] = {
+    // By design: the cone is constructed only where its tilt exceeds its half-opening.
+    {"cone|cone vertical|cone inclining", "refused: Input error!", "the tilt (the latitude typed) is not above the half-opening"},
+    {"Habermel|Habermel mean time", "refused: The hour numbers and signs of the Habermel dial I",
+     "plot and DXF refused at 28.6 N where the signs would leave the plot sheet; a DXF has no sheet"},
+    {"polar-rod cylinder", "a word though all is on the sheet: The cylinder's face is larger",
+     "the note that the face is larger than the sheet comes though no line leaves the page"},
+    {"Peaucellier", "page A4: a word though all is on the sheet", "the page check refuses the A4 page at 64.1 N though the dial fits it"},
+};
+
 } // namespace
 
 class ZeichnungstabelleSweep : public testing::TestWithParam<std::size_t> {};
@@ -287,21 +383,13 @@ class ZeichnungstabelleSweep : public testing::TestWithParam<std::size_t> {};
 TEST_P(ZeichnungstabelleSweep, NoSheetShowsAnUnlitHourOrReachesOffItWithoutAWord)
 {
     const Familie& fam = familien[GetParam()];
-    std::vector<bool> benutzt(std::size(offen));
-    std::string neu;
+    Befunde befunde{offen, fam.name};
+    const auto melde = [&](const std::string& was) { befunde.melde(was); };
     int blaetter = 0, gesehen = 0; // gesehen: lit hours drawn alone with strokes or numbers of their own
-    const auto melde = [&](const std::string& was) {
-        bool bekannt = false;
-        for (std::size_t i = 0; i < std::size(offen); ++i)
-            if (nennt(offen[i].familie, fam.name) && was.find(offen[i].muster) != std::string::npos)
-                bekannt = benutzt[i] = true;
-        if (!bekannt)
-            neu += was + "\n";
-    };
     for (const Fall& f : faelle(fam)) {
         const AppState s = zustand(fam, f, f.von, f.bis);
         const std::vector<std::pair<int, int>> dunkel = dunkleStunden(fam, f, s);
-        for (const Sicht& v : kSichten) {
+        for (const Sicht& v : kAlleSichten) {
             const std::string wo = beschreibe(fam, f) + ", " + v.name + ": ";
             const std::optional<Blattinhalt> b = blatt(s, v, fam.korrektur);
             if (!b)
@@ -319,14 +407,55 @@ TEST_P(ZeichnungstabelleSweep, NoSheetShowsAnUnlitHourOrReachesOffItWithoutAWord
             }
         }
     }
-    EXPECT_EQ(neu, "");
-    std::string ueberholt;
-    for (std::size_t i = 0; i < std::size(offen); ++i)
-        if (!benutzt[i] && nennt(offen[i].familie, fam.name))
-            ueberholt += std::string(offen[i].muster) + "\n";
-    EXPECT_EQ(ueberholt, "") << "open findings that no longer show";
+    EXPECT_EQ(befunde.neu, "");
+    EXPECT_EQ(befunde.ueberholt(), "") << "open findings that no longer show";
     EXPECT_EQ(gesehen > 0, fam.stunden > 0) << "whether the hour check sees the lines of the dialog's hours";
     EXPECT_GT(blaetter, 80);
+}
+
+// At the values of a new file, at ten places: on both screens, on every page and in the plot a
+// word of the sheet comes exactly when something leaves it; the plot and the DXF are written,
+// and so they are with each size at its smallest and its largest.
+TEST_P(ZeichnungstabelleSweep, AWordOfTheSheetComesExactlyWhenSomethingLeavesItAndEveryExportIsWritten)
+{
+    const Familie& fam = familien[GetParam()];
+    Befunde befunde{offenWorte, fam.name};
+    int blaetter = 0;
+    // A refusal of the latitude is the construction's own; a dial without a plot form has none.
+    const auto exporte = [&](const AppState& s, const std::string& wo) {
+        const Zeichnungseintrag* e = bildeintrag(s, fam.korrektur);
+        for (const Sicht& v : {kPlot, kDxf}) {
+            const Blattinhalt b = e && e->plot ? zeichneInSicht(s, v, kSchirm, {PromptAnswer::No}, fam.korrektur) : Blattinhalt{};
+            if (b.verweigert && b.nein.find("latitude") == std::string::npos)
+                befunde.melde(wo + ", " + v.name + ": refused: " + b.nein);
+        }
+    };
+    for (const double breite : kOrte) {
+        const AppState s = neueDatei(fam, breite);
+        const std::string wo = std::string(fam.name) + ", new file at " + RealStr(breite, 5, 2);
+        for (const Sicht& v : kAlleSichten) {
+            const Blattinhalt b = zeichneInSicht(s, v, kSchirm, {PromptAnswer::No}, fam.korrektur);
+            ++blaetter;
+            if (b.verweigert)
+                continue; // said by the exports below
+            const std::string weg = wasAusserhalb(b, v), wort = blattwort(b);
+            if (!weg.empty() && wort.empty())
+                befunde.melde(wo + ", " + v.name + ": off the sheet without a word: " + weg);
+            if (weg.empty() && !wort.empty())
+                befunde.melde(wo + ", " + v.name + ": a word though all is on the sheet: " + wort);
+        }
+        exporte(s, wo);
+    }
+    for (const Groesse& g : fam.groessen)
+        for (const double wert : {g.klein, g.gross})
+            for (const double breite : {47.25, -33.87}) {
+                AppState s = neueDatei(fam, breite);
+                g.setze(s, wert);
+                exporte(s, std::string(fam.name) + ", " + g.name + " " + RealStr(wert, 3, 1) + " at " + RealStr(breite, 5, 2));
+            }
+    EXPECT_EQ(befunde.neu, "");
+    EXPECT_EQ(befunde.ueberholt(), "") << "open findings that no longer show";
+    EXPECT_EQ(blaetter, int(std::size(kOrte) * std::size(kAlleSichten)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Familien, ZeichnungstabelleSweep, testing::Range<std::size_t>(0, std::size(familien)),

@@ -1,11 +1,14 @@
 #pragma once
 // A drawing where the user sees it: the drawing window's image on a 1920 x 1080 and on a
-// 1366 x 768 screen, an A4 and an A3 page (0.1 mm) placed from an image, and the plot. Each is
+// 1366 x 768 screen, an A4 and an A3 page (0.1 mm) in landscape and in portrait placed from an
+// image, and the plot. Each is
 // read back alike: the strokes with their kind, colour, width or pen, the texts with their
 // place, size and turn, the rectangles, and what the drawing said or refused.
 #include "core/RecordingCanvas.h"
+#include "core/Sprachdienst.h"
 #include "core/State.h"
 #include "drawing/Auftragsschutz.h"
+#include "drawing/Exportnamen.h"
 #include "drawing/Platzierung.h"
 #include "drawing/ZeichnungDruck.h"
 #include "drawing/ZeichnungExport.h"
@@ -29,14 +32,16 @@ namespace umbrin::test {
 struct Sicht {
     const char* name;
     int breite, hoehe;
-    bool seite = false, plot = false;
+    bool seite = false, plot = false, dxf = false; // dxf: the plot written as a DXF drawing, read back as said
 };
 inline const Sicht kSchirm{"screen", 1780, 905}, kSchirmKlein{"screen 1366", 1226, 593};
 inline const Sicht kSeiteA4{"page A4", 2970, 2100, true}, kSeiteA3{"page A3", 4200, 2970, true};
 inline const Sicht kSeiteA4Hoch{"page A4 portrait", 2100, 2970, true}, kSeiteA3Hoch{"page A3 portrait", 2970, 4200, true};
-inline const Sicht kPlot{"plot", 0, 0, false, true};
+inline const Sicht kPlot{"plot", 0, 0, false, true}, kDxf{"DXF", 0, 0, false, true, true};
 inline const Sicht kSichten[] = {kSchirm, kSchirmKlein, kSeiteA4, kSeiteA3, kPlot};
 inline const Sicht kBlaetter[] = {kSchirm, kSchirmKlein, kSeiteA4, kSeiteA3}; // those drawn on a canvas
+// Every page the print dialog offers, in both orientations, with the screens and the plot.
+inline const Sicht kAlleSichten[] = {kSchirm, kSchirmKlein, kSeiteA4, kSeiteA3, kSeiteA4Hoch, kSeiteA3Hoch, kPlot};
 
 // A stroke: on a canvas its kind, colour and width; in the plot its pen, from the pen's place
 // before the PD on.
@@ -67,7 +72,7 @@ struct Blattinhalt {
     std::vector<std::array<double, 4>> rechtecke; // a canvas's rectangles, corner to corner
     std::string hpgl;
     std::vector<RecordedPrimitive> roh; // a canvas's primitives as recorded
-    std::vector<std::string> gesagt;    // what the export told the user (questions left out)
+    std::vector<std::string> gesagt;    // what the export told the user (questions and the reports of the files written left out)
     std::vector<ScriptedPrompt::Frage> fragen; // every box the drawing, the page check or the export showed
 };
 
@@ -120,8 +125,10 @@ inline Blattinhalt zeichneInSicht(AppState s, const Sicht& v, const Sicht& bild 
     setzePlatzierung(s, standardPlatzierung(s, b.breite, b.hoehe));
     ScriptedPrompt frage;
     if (!v.plot) {
-        const bool seiteNein = v.seite && !seitenPruefung(s, zf, bildeintrag(s, false), v.breite, v.hoehe, frage);
+        const bool seiteNein = v.seite && !seitenPruefung(s, zf, bildeintrag(s, korrektur), v.breite, v.hoehe, frage);
         RecordingCanvas c(v.breite, v.hoehe, v.seite);
+        if (v.seite) // the font the print starts its page with
+            c.setFont({"Arial", 40, false, FarbeSchwarz});
         Zeichenauftrag z{s, zf, c, v.breite, v.hoehe, !v.seite, zeichenumgebung(zf, true, false, 0, 0),
                          v.seite ? v.breite : 0, v.seite ? v.hoehe : 0, &frage, UMBRIN_BINARY_DIR};
         Konstruktionsmeldungen m = v.seite ? zeichneDruckseite(z, b.breite, b.hoehe)
@@ -133,18 +140,23 @@ inline Blattinhalt zeichneInSicht(AppState s, const Sicht& v, const Sicht& bild 
         return a;
     }
     frage.answers = antworten;
-    s.AlsHPGL = 1;
+    s.AlsHPGL = v.dxf ? 0 : 1;
     TestOrdner ordner("ansicht");
-    ExportAuftrag e{ordner / "ansicht.plt", b.breite, b.hoehe, UMBRIN_BINARY_DIR, {}};
+    ExportAuftrag e{ordner / (v.dxf ? "ansicht.dxf" : "ansicht.plt"), b.breite, b.hoehe, UMBRIN_BINARY_DIR, {}};
     Auftragsschutz schutz(s);
     Blattinhalt a;
     a.verweigert = !exportiereZeichnung(s, zf, frage, zeichnungseintrag(s, korrektur), e, schutz);
-    if (!a.verweigert)
+    if (!a.verweigert && !v.dxf)
         a = lesePlot(dateiText(e.datei));
     else
         a.nein = frage.asked.empty() ? "" : frage.asked.back().text;
+    // The export's reports of the files it wrote say nothing of the sheet.
+    const std::string blatt = kegelBlattName(e.datei.string());
+    const std::string berichte[] = {plotGespeichert(s.Sprachspalte != 2, e.datei.string()),
+                                    plotGespeichert(s.Sprachspalte != 2, blatt),
+                                    "\r\n" + std::string(texteText(s, 222)) + " \"" + ohneOrdner(blatt) + "\" !!!"};
     for (const ScriptedPrompt::Frage& q : frage.asked)
-        if (q.icon != PromptIcon::Question)
+        if (q.icon != PromptIcon::Question && std::find(std::begin(berichte), std::end(berichte), q.text) == std::end(berichte))
             a.gesagt.push_back(q.text);
     a.fragen = frage.asked;
     return a;

@@ -28,6 +28,14 @@ bool druckerFehlerhaft(const QPrinter& d)
     return d.printerState() == QPrinter::Error || d.printerState() == QPrinter::Aborted;
 }
 
+// The printable area and margins the page is drawn with, for the page check's trial drawing.
+Druckumgebung druckumgebung(const QPrinter& d, bool grosserBildschirm, bool grosseFonts, const std::filesystem::path& pfad)
+{
+    DruckSeite seite;
+    DruckBereich(druckGeraetVon(d), seite.DruckBreite, seite.DruckHoehe, seite.DruckRandX, seite.DruckRandY);
+    return {seite.DruckRandX, seite.DruckRandY, seite.DruckBreite, seite.DruckHoehe, grosserBildschirm, grosseFonts, pfad};
+}
+
 } // namespace
 
 QPrinter& ZeichenFenster::drucker()
@@ -89,7 +97,8 @@ void ZeichenFenster::BildDrucken()
     drucker.setPageOrientation(QPageLayout::Landscape);
     // A dial too large for the chosen page is refused before anything is printed.
     if (!waehleDrucker(drucker)
-        || !seitenPruefung(s_, f_, eintrag, 10 * drucker.widthMM(), 10 * drucker.heightMM(), frage_)) {
+        || !seitenPruefung(s_, f_, eintrag, 10 * drucker.widthMM(), 10 * drucker.heightMM(), frage_,
+                           druckumgebung(drucker, dienste_.grosserBildschirm, dienste_.grosseFonts, shell_.ArbeitsPfad))) {
         drucker.setPageOrientation(QPageLayout::Portrait);
         return;
     }

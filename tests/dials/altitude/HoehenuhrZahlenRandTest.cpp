@@ -6,6 +6,7 @@
 #include "StundenAnsicht.h"
 #include "core/Zahlenformat.h"
 #include "core/HPGLDatei.h"
+#include "core/Sprachdienst.h"
 #include "dials/altitude/ZylinderuhrHpgl.h"
 
 #include <gtest/gtest.h>
@@ -34,7 +35,7 @@ TEST(Zahlenrand, FilterHatSaysWhereTheSheetCutsItsFace)
             for (bool deutsch : {true, false}) {
                 SCOPED_TRACE(testing::Message() << breite << " " << v.name << (deutsch ? " de" : " en"));
                 AppState s = fallZustand(Fall{'z', 1, breite, 0, Zonenzeit, 0}, 8, 16);
-                s.Deutsch = deutsch;
+                setzeSprache(s, deutsch);
                 const Blattinhalt b = zeichneInSicht(s, v);
                 // The face is the second rectangle; the pointer P mm long, at 10 units a mm on
                 // the page and W / 305 (or 1.42 H / 305 on a wide image) on screen.

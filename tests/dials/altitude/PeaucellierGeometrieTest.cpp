@@ -235,7 +235,7 @@ TEST(PeaucellierZeichnung, NothingLeavesTheSheetWithoutAWord)
                 s.Par.Einheit = einheit;
                 setzeSprache(s, einheit % 10 == 0);
                 test::Blattinhalt b = test::zeichneInSicht(s, v);
-                if (v.plot && b.gesagt.size() > 1)
+                if (v.plot && !b.gesagt.empty())
                     b.nein = b.gesagt.front();
                 const bool inSprache = b.nein.find(holeText(s, 145)) != std::string::npos
                                        && b.nein.find(s.Sprachspalte == 2 ? " at most " : " höchstens ") != std::string::npos;

@@ -241,8 +241,11 @@ TEST(ZylinderuhrHpgl, EveryPlotPassesHp2xxAndItsDxfPassesEzdxf)
             s.Schalter.Babylonisch = s.Schalter.Italienisch = 1;
             s.Schalter.StundenIntervallSonst = s.Schalter.EotIntervall = '1';
         }
-        if (f.art == 2 && f.alsHpgl)
-            s.FusspunktGesetzt = 1, s.FusspunktX = 7000, s.FusspunktY = 8000;
+        if (f.art == 2 && f.alsHpgl) {
+            s.FusspunktGesetzt = 1;
+            s.FusspunktX = 7000;
+            s.FusspunktY = 8000;
+        }
         const std::string text = plot(s, f.netz);
         EXPECT_EQ(text.find("INF"), std::string::npos);
         test::erwarteEndlichenPlot(text, "", f.name);

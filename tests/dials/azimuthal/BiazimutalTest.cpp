@@ -171,7 +171,8 @@ TEST(Biazimutal, OnPaperThePoleLiesTheScaleInMillimetresFromTheCentre)
         s.Par.Breite2 = breite2;
         s.Schalter.Kartenmassstab = 80;
         s.KarteAn = 0;
-        s.FusspunktX = 1385, s.FusspunktY = 950; // the pole on the page: a marker off it is left out
+        s.FusspunktX = 1385;
+        s.FusspunktY = 950; // the pole on the page: a marker off it is left out
         RecordingCanvas c(2770, 1900, true);
         const auto m = zeichneBiazimutal(s, c, 2770, 1900, false, 1.0, {});
         EXPECT_TRUE(m.empty());

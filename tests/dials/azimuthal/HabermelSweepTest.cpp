@@ -220,8 +220,11 @@ TEST(HabermelSweep, LongGnomonsKeepTheDiscOnTheSheetAndSaySoWhenCut)
                     SCOPED_TRACE(testing::Message() << v.name << " phi " << phi << " D " << D << " L " << L);
                     AppState s;
                     initialisiereZustand(s);
-                    s.UhrTyp = 'q', s.Schalter.Hoehenuhrart = 2, s.Par.Breite = phi;
-                    s.Par.HabermelDurchmesser = D, s.Par.HabermelGnomon = L;
+                    s.UhrTyp = 'q';
+                    s.Schalter.Hoehenuhrart = 2;
+                    s.Par.Breite = phi;
+                    s.Par.HabermelDurchmesser = D;
+                    s.Par.HabermelGnomon = L;
                     HabermelGnomonAusDurchmesser(2, L == 0 ? D : 0, phi, kEps, s.Par.HabermelGnomon);
                     const Blattinhalt b = zeichneInSicht(s, v, v);
                     if (v.seite && !b.nein.empty())

@@ -95,9 +95,15 @@ AppState fall(double breite, int ebene, double neigung, double achse, double oef
     AppState s;
     initialisiereZustand(s);
     s.UhrTyp = 'm';
-    s.Par.Breite = breite, s.Schalter.Ebene = static_cast<std::uint8_t>(ebene), s.Par.KegelNeigung = neigung;
-    s.Par.Gnomonhoehe = achse, s.Par.KegelOeffnung = oeffnung, s.Par.Wandabweichung = abweichung;
-    s.Par.Inklination = inklination, s.Zoom = zoom, s.Schalter.Zonenzeit = static_cast<std::uint8_t>(zonenzeit);
+    s.Par.Breite = breite;
+    s.Schalter.Ebene = static_cast<std::uint8_t>(ebene);
+    s.Par.KegelNeigung = neigung;
+    s.Par.Gnomonhoehe = achse;
+    s.Par.KegelOeffnung = oeffnung;
+    s.Par.Wandabweichung = abweichung;
+    s.Par.Inklination = inklination;
+    s.Zoom = zoom;
+    s.Schalter.Zonenzeit = static_cast<std::uint8_t>(zonenzeit);
     return s;
 }
 
@@ -136,7 +142,8 @@ TEST(KegelStundenzahlenSweep, HoursOnlyWhereTheSunShinesAndEveryDrawnEvenLineNum
                                 + ", tilt " + std::to_string(s.Par.KegelNeigung) + ", axis "
                                 + std::to_string(s.Par.Gnomonhoehe);
         const auto zeigeStunden = [&](const Sicht& v, int von, int bis) {
-            s.Zeiten.QuadVon = von, s.Zeiten.QuadBis = bis;
+            s.Zeiten.QuadVon = von;
+            s.Zeiten.QuadBis = bis;
             const Gezeigt g = zeige(s, v);
             EXPECT_EQ(g.nein, nein) << wie << ", " << v.name;
             return g;

@@ -161,9 +161,11 @@ TEST(KegelUhr, NumbersAndLegendStandApartAndWholeOnScreenPageAndPlot)
             s.LegendeGesetzt = 0;
             SCOPED_TRACE(testing::Message() << phi << " plane " << int(ebene));
             RecordingCanvas bild(1920, 1080), seite(2970, 2100, true);
-            s.FusspunktX = 960, s.FusspunktY = 540;
+            s.FusspunktX = 960;
+            s.FusspunktY = 540;
             zeichneKegelUhr(s, {}, bild, 1920, 1080, true, 35.0, 1.0, ebene);
-            s.FusspunktX = 1485, s.FusspunktY = 1050;
+            s.FusspunktX = 1485;
+            s.FusspunktY = 1050;
             zeichneKegelUhr(s, {}, seite, 2970, 2100, false, 35.0, 1.0, ebene);
             for (const RecordingCanvas* c : {&bild, &seite}) {
                 befunde(test::pruefeLayout(*c));

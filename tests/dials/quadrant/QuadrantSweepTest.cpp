@@ -79,7 +79,8 @@ void pruefe(int skala, double phi, int groesse, int modus, int form) // form: wh
     s.Schalter.Zonenzeit = modus == 1;
     s.Schalter.MitZeitglAzimut = modus == 2;
     s.Schalter.TemporalAnzeige = modus == 3;
-    s.Zeiten.QuadVon = skala == 2 ? 10 : 0, s.Zeiten.QuadBis = 24; // to midnight: the polar summer's sun
+    s.Zeiten.QuadVon = skala == 2 ? 10 : 0;
+    s.Zeiten.QuadBis = 24; // to midnight: the polar summer's sun
     // Every full-hour curve the sun lifts clear of the horizon (mean time: by more than the
     // equation of time moves it) carries its number.
     const auto nummeriert = [&](const QuadrantStunden& z, const std::vector<int>& geschrieben) {

@@ -4,6 +4,7 @@
 // every other thing the layer is drawn from, one at a time) must be the picture a window that never drew before makes with one click at the same place,
 // and the one it draws again without a move, pixel for pixel.
 #include "drawing/KartenText.h"
+#include "core/Sprachdienst.h"
 #include "drawing/ui/Bildflaeche.h"
 #include "drawing/ui/ZeichenfensterAufbau.h"
 #include "support/ui/Bildvergleich.h"
@@ -114,7 +115,7 @@ private slots:
                 w->resize(schritt.fenster);
             zoom = warm.s.Zoom;
             if (schritt.englisch) {
-                warm.s.Deutsch = 0;
+                setzeSprache(warm.s, false);
                 w->aktualisiereSprache(warm.s);
             }
             if (schritt.aendern) {
@@ -129,7 +130,7 @@ private slots:
             test::ZeichenfensterAufbau kalt;
             zustand(kalt);
             kalt.s.Zoom = warm.s.Zoom;
-            kalt.s.Deutsch = warm.s.Deutsch;
+            setzeSprache(kalt.s, warm.s.Deutsch != 0);
             for (const auto& a : aenderungen)
                 a(kalt.s);
             auto frisch = kalt.fenster(w->size());

@@ -481,7 +481,7 @@ private slots:
         // Construction data loaded in the drawing window (through the platform's file dialog)
         // bring their language to the whole program, the main window's menus included.
         AppState englisch = a.s;
-        englisch.Deutsch = 0;
+        setzeSprache(englisch, false);
         std::vector<std::string> text;
         std::string fehler;
         IniTextErstellen(englisch, false, text, a.prompt);

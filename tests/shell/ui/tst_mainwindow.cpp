@@ -120,7 +120,7 @@ private slots:
             AppState vorlage = gestartet();
             vorlage.IniDatei = ini.toStdString();
             vorlage.Par.Breite = -33.9;
-            vorlage.Deutsch = 0;
+            setzeSprache(vorlage, false);
             test::ScriptedPrompt still;
             QVERIFY(SchreibeNeueIni(vorlage, vorlage.IniDatei, still));
         }

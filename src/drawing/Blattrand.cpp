@@ -1,0 +1,102 @@
+#include "drawing/Blattrand.h"
+
+#include <cmath>
+#include <numbers>
+#include <string_view>
+
+namespace umbrin {
+namespace {
+
+struct Messung {
+    double breite, hoehe;
+    Ueberstand weitester;
+
+    void punkt(double x, double y)
+    {
+        const std::pair<double, Blattkante> kanten[] = {
+            {-x, Blattkante::Links}, {x - breite, Blattkante::Rechts}, {-y, Blattkante::Oben}, {y - hoehe, Blattkante::Unten}};
+        for (const auto& [weite, kante] : kanten)
+            if (weite > weitester.weite)
+                weitester = {weite, kante};
+    }
+};
+
+// Characters of a UTF-8 text: continuation bytes do not count.
+std::size_t zeichen(std::string_view t)
+{
+    std::size_t n = 0;
+    for (const char c : t)
+        n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return n;
+}
+
+void text(Messung& m, const RecordedPrimitive& p)
+{
+    const std::size_t vorn = p.text.find_first_not_of(' ');
+    if (vorn == std::string::npos || p.points.empty())
+        return;
+    const std::size_t hinten = p.text.size() - 1 - p.text.find_last_not_of(' ');
+    const double em = p.font.cellHeight ? p.font.height / 1.15 : p.font.height, c = 0.55 * em;
+    const double u0 = double(vorn) * c + 0.03 * em, u1 = double(zeichen(p.text) - hinten) * c - 0.03 * em;
+    const double a = p.angle * std::numbers::pi / 180;
+    const double dx = std::cos(a), dy = -std::sin(a), nx = std::sin(a), ny = std::cos(a);
+    for (const double u : {u0, u1})
+        for (const double v : {0.15 * em, 1.02 * em})
+            m.punkt(p.points[0].x + u * dx + v * nx, p.points[0].y + u * dy + v * ny);
+}
+
+// The arc from the start ray counter-clockwise (as seen, y downward) to the end ray: its ends
+// and the ellipse's extremes that lie on it.
+void bogen(Messung& m, const RecordedPrimitive& p)
+{
+    const double cx = (p.points[0].x + p.points[1].x) / 2.0, cy = (p.points[0].y + p.points[1].y) / 2.0;
+    const double rx = std::abs(p.points[1].x - p.points[0].x) / 2.0, ry = std::abs(p.points[1].y - p.points[0].y) / 2.0;
+    const double a0 = std::atan2(-(p.points[2].y - cy), p.points[2].x - cx);
+    double a1 = std::atan2(-(p.points[3].y - cy), p.points[3].x - cx);
+    while (a1 <= a0)
+        a1 += 2 * std::numbers::pi;
+    const auto an = [&](double w) { m.punkt(cx + rx * std::cos(w), cy - ry * std::sin(w)); };
+    an(a0);
+    an(a1);
+    for (double w = std::ceil(a0 / (std::numbers::pi / 2)) * (std::numbers::pi / 2); w < a1; w += std::numbers::pi / 2)
+        an(w);
+}
+
+} // namespace
+
+Ueberstand ueberstand(const std::vector<RecordedPrimitive>& zeichnung, int breite, int hoehe)
+{
+    Messung m{double(breite), double(hoehe), {}};
+    for (const RecordedPrimitive& p : zeichnung) {
+        if (p.kind == PrimitiveKind::Text) {
+            text(m, p);
+            continue;
+        }
+        if (p.kind == PrimitiveKind::Clear || p.points.empty())
+            continue;
+        // White on the white page is not seen: the margins a page fills white, say.
+        const bool fuellung = p.kind == PrimitiveKind::FillRect
+                              || (p.pen.style == PenStyle::Clear && p.kind == PrimitiveKind::Polygon);
+        if (fuellung ? p.brush.color == FarbeWeiss || p.brush.style == BrushStyle::Clear
+                     : p.pen.style == PenStyle::Clear || p.pen.color == FarbeWeiss)
+            continue;
+        switch (p.kind) {
+        case PrimitiveKind::Rectangle:
+        case PrimitiveKind::FillRect:
+        case PrimitiveKind::Ellipse:
+            m.punkt(p.points[0].x, p.points[0].y);
+            m.punkt(p.points[1].x - 1.0, p.points[1].y - 1.0);
+            break;
+        case PrimitiveKind::Arc:
+            if (p.points.size() >= 4)
+                bogen(m, p);
+            break;
+        default:
+            for (const CanvasPoint& q : p.points)
+                m.punkt(q.x, q.y);
+        }
+    }
+    return m.weitester;
+}
+
+} // namespace umbrin
