@@ -84,8 +84,9 @@ private:
     }
     void legende(int c);
     void keineLinie();
-    // Notes a point drawn beyond the sheet's edges.
-    void merke(int x, int y) { neben_ = neben_ || x < m_ || x > m_ + W_ || y < m_ || y > m_ + H_; }
+    // Notes a point drawn beyond the sheet's edges (a page's margin outside the frame is
+    // still on the sheet).
+    void merke(int x, int y) { neben_ = neben_ || x < 0 || x > a_.breite || y < 0 || y > a_.hoehe; }
 
     const AppState& s_;
     Canvas& c_;
