@@ -319,13 +319,12 @@ void zeichneLinien(EbeneKontext& k)
         k.Laenge = s.Schalter.OhneLaengenkorrektur ? s.Par.Zonenmeridian : s.Par.Laenge;
         zeichneStundenlinien(k, 171, false, s.Zeiten.EotVon, s.Zeiten.EotBis);
     }
-    const bool ortszeit = (s.Schalter.OrtszeitAnzeige && !s.Schirmuhr) || (s.Schalter.OhneLaengenkorrektur && s.Schirmuhr);
     if (s.Schalter.MitZeitgl) {
-        k.Laenge = ortszeit ? s.Par.Zonenmeridian : s.Par.Laenge;
+        k.Laenge = achterLaenge(s);
         zeichneStundenlinien(k, 1, true, s.Zeiten.StundeVon, s.Zeiten.StundeBis);
     }
     if (s.Schalter.Analemma) {
-        k.Laenge = ortszeit ? s.Par.Zonenmeridian : s.Par.Laenge;
+        k.Laenge = achterLaenge(s);
         zeichneStundenlinien(k, 1, true, s.Schalter.AnalemmaStunde, s.Schalter.AnalemmaStunde);
     }
     if (s.Schalter.Temporalstunden)
