@@ -3,6 +3,7 @@
 #include "core/Sonne.h"
 #include "core/Sprachdienst.h"
 #include "core/Zahlenformat.h"
+#include "dials/Clipping.h"
 #include "dials/planar/EbeneLinienfamilien.h"
 
 #include <algorithm>
@@ -58,30 +59,11 @@ struct Legendenkasten {
     double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
 };
 
-// Whether the stroke from (x0, y0) to (x1, y1) meets the box.
+// Whether the stroke (from x, from y, to x, to y) meets the box.
 bool streckeTrifft(const std::array<int, 4>& st, const Legendenkasten& b)
 {
-    double x0 = st[0], y0 = st[1], x1 = st[2], y1 = st[3];
     double t0 = 0, t1 = 1;
-    const double dx = x1 - x0, dy = y1 - y0;
-    // Cut the stroke at the box's four sides in turn; what is left of it lies inside.
-    const std::array<std::pair<double, double>, 4> seiten = {
-        {{-dx, x0 - b.x0}, {dx, b.x1 - x0}, {-dy, y0 - b.y0}, {dy, b.y1 - y0}}};
-    for (const auto& [p, q] : seiten) {
-        if (p == 0) {
-            if (q < 0)
-                return false;
-            continue;
-        }
-        const double t = q / p;
-        if (p < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-        if (t0 > t1)
-            return false;
-    }
-    return true;
+    return streckeImRechteck(st[0], st[1], st[2], st[3], b.x0, b.y0, b.x1, b.y1, t0, t1);
 }
 
 // The top of the legend on a portrait page: the place scaled from the image where the dial's
