@@ -69,6 +69,9 @@ struct EbeneKontext {
     // The boxes of the hour numbers and the texts of the legend written so far (left, top,
     // right, bottom), which later numbers keep clear of.
     std::vector<std::array<double, 4>> Zahlkaesten;
+    // On a portrait page: the strokes of the dial's lines (from x, from y, to x, to y), which
+    // the legend's lines keep clear of.
+    std::vector<std::array<int, 4>> Linienstrecken;
     DatumslinienTabelle Datumslinien;
     std::array<double, 13> DeklStunden{}; // declinations of whole-hour day lengths
 

@@ -59,6 +59,53 @@ struct Legendenkasten {
     double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
 };
 
+// Whether the stroke (from x, from y, to x, to y) meets the box.
+bool streckeTrifft(const std::array<int, 4>& st, const Legendenkasten& b)
+{
+    double t0 = 0, t1 = 1;
+    return streckeImRechteck(st[0], st[1], st[2], st[3], b.x0, b.y0, b.x1, b.y1, t0, t1);
+}
+
+// The top of the legend on a portrait page: the place scaled from the image where the dial's
+// lines leave its lines free, else the nearest free place above or below it on the page, clear
+// of the caption at the top, the foot's mark and the gnomon scale. Where none is free the
+// scaled place stays.
+int freieLegendenhoehe(EbeneKontext& k, const std::vector<int>& xe, const std::vector<int>& breiten, int zeilenhoehe)
+{
+    const int y0 = k.s.LegendeY;
+    if (k.Linienstrecken.empty())
+        return y0;
+    const std::array<double, 4> skala = gnomonSkalaKasten(k);
+    const double fuss = k.LegendeX / 2.0;
+    const std::array<Legendenkasten, 2> frei = {
+        {{skala[0], skala[1], skala[2], skala[3]},
+         {k.FusspunktX - fuss, k.FusspunktY - fuss, k.FusspunktX + fuss, k.FusspunktY + fuss}}};
+    const int n = static_cast<int>(xe.size());
+    const auto passt = [&](int y) {
+        if (y + k.RandY < k.RandY + 2 * zeilenhoehe / 3 || y + k.RandY + n * zeilenhoehe > k.Hoehe)
+            return false;
+        for (int i = 0; i < n; ++i) {
+            const Legendenkasten z{double(xe[i] - 10), double(y + k.RandY + i * zeilenhoehe), double(xe[i] + breiten[i] + 10),
+                                   double(y + k.RandY + (i + 1) * zeilenhoehe)};
+            for (const Legendenkasten& b : frei)
+                if (z.x0 < b.x1 && b.x0 < z.x1 && z.y0 < b.y1 && b.y0 < z.y1)
+                    return false;
+            if (std::any_of(k.Linienstrecken.begin(), k.Linienstrecken.end(),
+                            [&](const std::array<int, 4>& st) { return streckeTrifft(st, z); }))
+                return false;
+        }
+        return true;
+    };
+    const int schritt = std::max(1, zeilenhoehe / 2);
+    for (int d = 0; d < k.Hoehe; d += schritt) {
+        if (passt(y0 + d))
+            return y0 + d;
+        if (d > 0 && passt(y0 - d))
+            return y0 - d;
+    }
+    return y0;
+}
+
 Legendenkasten schreibeZeilen(EbeneKontext& k)
 {
     const AppState& s = k.s;
@@ -66,13 +113,19 @@ Legendenkasten schreibeZeilen(EbeneKontext& k)
     const std::vector<std::string> zeilen = legendenZeilen(k);
     const double h = c.fontHeight();
     if (!k.Bildschirm) {
-        int y = s.LegendeY;
+        // A line that would run past the page's right edge ends at the edge instead.
+        std::vector<int> xe, breiten;
+        for (const std::string& zeile : zeilen) {
+            breiten.push_back(c.textExtent(zeile).width);
+            xe.push_back(std::max(k.RandX, std::min(s.LegendeX + k.RandX, k.Breite - breiten.back())));
+        }
+        int y = freieLegendenhoehe(k, xe, breiten, c.fontHeight());
         // The lines' box, which the hour numbers keep clear of as on the screen.
         Legendenkasten kasten{double(k.Breite), double(y + k.RandY), double(k.RandX), double(y + k.RandY)};
-        for (const std::string& zeile : zeilen) {
-            // A line that would run past the page's right edge ends at the edge instead.
-            const int breite = c.textExtent(zeile).width;
-            const int x = std::max(k.RandX, std::min(s.LegendeX + k.RandX, k.Breite - breite));
+        for (std::size_t i = 0; i < zeilen.size(); ++i) {
+            const std::string& zeile = zeilen[i];
+            const int breite = breiten[i];
+            const int x = xe[i];
             c.textOut(x, y + k.RandY, zeile);
             merkeText(k, x, y + k.RandY, zeile);
             kasten.x0 = std::min(kasten.x0, double(x));
@@ -150,8 +203,12 @@ bool stundenzahl(EbeneKontext& k, const Legendenkasten& legende, const std::arra
         const bool aufZahl = std::any_of(zahlen, k.Zahlkaesten.end(), [&](const std::array<double, 4>& a) {
             return a[0] < l + zahlBreite && l < a[2] && a[1] < o + 1.2 * hoehe && o < a[3];
         });
+        // On a portrait page the number also keeps off the dial's lines.
+        const Legendenkasten kasten{l, o, r, u};
+        const bool aufLinie = std::any_of(k.Linienstrecken.begin(), k.Linienstrecken.end(),
+                                          [&](const std::array<int, 4>& st) { return streckeTrifft(st, kasten); });
         return l >= k.RandX && r <= k.Breite && o >= k.RandY && u <= k.Hoehe && !aufLegende && !aufFuss && !aufZahl
-               && !(schleife && schleifeImKasten(*schleife, l, o, r, u));
+               && !aufLinie && !(schleife && schleifeImKasten(*schleife, l, o, r, u));
     };
     // The corner of the number's box with its middle moved from a point of the path by vor
     // along the path (ux, uy, towards the solstice end) and by quer across it.

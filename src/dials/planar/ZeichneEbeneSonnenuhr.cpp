@@ -1,6 +1,7 @@
 #include "dials/planar/ZeichneEbeneSonnenuhr.h"
 
 #include "core/Projektion.h"
+#include "core/RecordingCanvas.h"
 #include "core/Rounding.h"
 #include "core/SonneEbene.h"
 #include "core/Sprachdienst.h"
@@ -339,6 +340,26 @@ void zeichneLinien(EbeneKontext& k)
         zeichneHoehenlinien(k, s.Zeiten.HoeheVon, s.Zeiten.HoeheBis, s.Schalter.Intervalle[3]);
 }
 
+// The strokes of the lines and the horizon as a drawing of its own would draw them, for the
+// legend of a portrait page to keep clear of. The page is taller than the landscape one the
+// placement was made for, so the legend's scaled place may lie where the lines run.
+std::vector<std::array<int, 4>> linienstrecken(const EbeneKontext& k)
+{
+    RecordingCanvas aufnahme(k.Breite + k.RandX, k.Hoehe + k.RandY, true);
+    EbeneKontext r(k.s, k.umgebung, aufnahme);
+    std::vector<std::array<int, 4>> strecken;
+    if (!richteEin(r, false, k.Breite + k.RandX, k.Hoehe + k.RandY, k.Gnomon, k.ebene))
+        return strecken;
+    zeichneLinien(r);
+    for (const RecordedPrimitive& p : aufnahme.primitives())
+        if (p.kind == PrimitiveKind::Line || p.kind == PrimitiveKind::Polyline)
+            for (std::size_t i = 1; i < p.points.size(); ++i)
+                strecken.push_back({p.points[i - 1].x, p.points[i - 1].y, p.points[i].x, p.points[i].y});
+    if (k.HorizontY > 0)
+        strecken.push_back({k.RandX, runde(k.HorizontY), k.Breite, runde(k.HorizontY)});
+    return strecken;
+}
+
 // What keeps to the frame or is placed against it, over the lines: the frame and horizon,
 // the foot mark, the legend and the hour numbers, the gnomon scale, the pole marks, margins
 // and footer.
@@ -349,6 +370,8 @@ void zeichneAmRahmen(EbeneKontext& k)
     grundzustand(k);
     zeichneRahmenUndHorizont(k);
     zeichneFussmarke(k);
+    if (!k.Bildschirm && k.Hoehe + k.RandY > k.Breite + k.RandX)
+        k.Linienstrecken = linienstrecken(k);
     zeichneLegende(k);
     zeichneGnomonSkala(k);
     zeichneStundenzahlenAmRahmen(k);
