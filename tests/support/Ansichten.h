@@ -38,8 +38,8 @@ inline const Sicht kSchirm{"screen", 1780, 905}, kSchirmKlein{"screen 1366", 122
 inline const Sicht kSeiteA4{"page A4", 2970, 2100, true}, kSeiteA3{"page A3", 4200, 2970, true};
 inline const Sicht kSeiteA4Hoch{"page A4 portrait", 2100, 2970, true}, kSeiteA3Hoch{"page A3 portrait", 2970, 4200, true};
 inline const Sicht kPlot{"plot", 0, 0, false, true}, kDxf{"DXF", 0, 0, false, true, true};
-inline const Sicht kSichten[] = {kSchirm, kSchirmKlein, kSeiteA4, kSeiteA3, kPlot};
-inline const Sicht kBlaetter[] = {kSchirm, kSchirmKlein, kSeiteA4, kSeiteA3}; // those drawn on a canvas
+inline const Sicht kSichten[] = {kSchirm, kSchirmKlein, kSeiteA4, kSeiteA3, kSeiteA4Hoch, kSeiteA3Hoch, kPlot};
+inline const Sicht kBlaetter[] = {kSchirm, kSchirmKlein, kSeiteA4, kSeiteA3, kSeiteA4Hoch, kSeiteA3Hoch}; // those drawn on a canvas
 // Every page the print dialog offers, in both orientations, with the screens and the plot.
 inline const Sicht kAlleSichten[] = {kSchirm, kSchirmKlein, kSeiteA4, kSeiteA3, kSeiteA4Hoch, kSeiteA3Hoch, kPlot};
 
@@ -110,6 +110,26 @@ inline Blattinhalt lesePlot(const std::string& hpgl)
     return b;
 }
 
+// The drawing window showing s on an image the size of b, s placed on it as the window places it.
+inline Zeichenfensterzustand fensterMit(AppState& s, const Sicht& b, bool korrektur = false)
+{
+    Zeichenfensterzustand zf;
+    zf.SchoenerAnsicht = korrektur;
+    zf.BildBreite = zf.AktivBreite = b.breite;
+    zf.BildHoehe = zf.AktivHoehe = b.hoehe;
+    setzePlatzierung(s, standardPlatzierung(s, b.breite, b.hoehe));
+    return zf;
+}
+
+// Whether the print refuses page v of s shown on an image the size of bild (a screen view or
+// the plot: never), as it does before it prints.
+inline bool seiteVerweigert(AppState s, const Sicht& v, const Sicht& bild = kSchirm, bool korrektur = false)
+{
+    ScriptedPrompt frage;
+    const Zeichenfensterzustand zf = fensterMit(s, bild, korrektur);
+    return v.seite && !seitenPruefung(s, zf, bildeintrag(s, korrektur), v.breite, v.hoehe, frage);
+}
+
 // s drawn in v as the drawing window draws it, placed on an image the size of bild (a screen
 // view is its own image): a screen's image by konstruiereBild, a page by zeichneDruckseite, the
 // plot through the export, which is given the answers (then Ok / Yes). korrektur: the ring
@@ -118,11 +138,7 @@ inline Blattinhalt zeichneInSicht(AppState s, const Sicht& v, const Sicht& bild 
                                   std::initializer_list<PromptAnswer> antworten = {}, bool korrektur = false)
 {
     const Sicht& b = v.seite || v.plot ? bild : v;
-    Zeichenfensterzustand zf;
-    zf.SchoenerAnsicht = korrektur;
-    zf.BildBreite = zf.AktivBreite = b.breite;
-    zf.BildHoehe = zf.AktivHoehe = b.hoehe;
-    setzePlatzierung(s, standardPlatzierung(s, b.breite, b.hoehe));
+    Zeichenfensterzustand zf = fensterMit(s, b, korrektur);
     ScriptedPrompt frage;
     if (!v.plot) {
         const bool seiteNein = v.seite && !seitenPruefung(s, zf, bildeintrag(s, korrektur), v.breite, v.hoehe, frage);

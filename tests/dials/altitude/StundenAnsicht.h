@@ -20,6 +20,7 @@ struct Ansicht {
     std::set<Strecke> linien;     // segments with an end on the sheet
     std::vector<Zahl> zahlen;
     std::vector<Strecke> kaesten; // rectangles drawn, and the plot's pen 1 strokes' bounds
+    bool verweigert = false;      // a page the print refuses (not printed)
     bool beziffert(int h) const
     {
         return std::any_of(zahlen.begin(), zahlen.end(), [&](const Zahl& z) { return z.h == h && z.aufDemBlatt; });
@@ -66,7 +67,7 @@ inline Ansicht zeichne(const Fall& f, int von, int bis, const Sicht& sicht)
     const auto stunde = [&](Farbe farbe, int stift) { return sicht.plot ? stifte.count(stift) : farben.count(farbe); };
     const Blattinhalt b = zeichneInSicht(s, sicht);
     const auto auf = [&](double x, double y) { return x >= 0 && y >= 0 && x <= b.breite && y <= b.hoehe; };
-    Ansicht a{{}, {}, b.rechtecke};
+    Ansicht a{{}, {}, b.rechtecke, sicht.seite && !b.nein.empty()};
     for (const Strich& st : b.striche) {
         Strecke k{st.punkte[0].x, st.punkte[0].y, st.punkte[0].x, st.punkte[0].y};
         for (std::size_t i = 1; i < st.punkte.size(); ++i) {

@@ -48,7 +48,7 @@ bool polstabAufAllenBlaettern(const Fall& f, const Zylindertreffer& z)
     std::vector<Blatt> blaetter{{8200, -9700, -40 * f.zoom, 0, -10300, 16480, -700}};
     for (const Sicht& v : {kSchirm, kSchirmKlein})
         blaetter.push_back({(v.breite + 1) / 2.0, v.hoehe / 4.0, v.breite / 280.0 * f.zoom, 0, 0, double(v.breite), 0.85 * v.hoehe});
-    for (const Sicht& v : {kSeiteA4, kSeiteA3})
+    for (const Sicht& v : {kSeiteA4, kSeiteA3, kSeiteA4Hoch, kSeiteA3Hoch})
         blaetter.push_back({double(pixelNachSeite((kSchirm.breite + 1) / 2, v.breite, kSchirm.breite)),
                             double(pixelNachSeite(kSchirm.hoehe / 4, v.hoehe, kSchirm.hoehe)), 10 * f.zoom, 50, 50,
                             v.breite - 50.0, 0.85 * v.hoehe});
@@ -122,6 +122,8 @@ std::string pruefe(const Fall& f)
         const Reichweite& rh = r[std::size_t(h)];
         for (const Sicht& v : kSichten) {
             const Ansicht a = zeichne(f, h, h, v);
+            if (a.verweigert) // the print does not print it
+                continue;
             const bool gezeichnet = !a.linien.empty();
             const std::string befund = rh.sicher && !gezeichnet      ? "lit but not drawn"
                                        : !rh.irgendwo && gezeichnet  ? "drawn for a sun that never reaches it"

@@ -129,6 +129,8 @@ TEST(RingLayout, SweepKeepsEveryLineOnTheSheetAndNumbersEveryLitHour)
                     };
                     std::string rechts;
                     for (const Sicht& f : kBlaetter) {
+                        if (seiteVerweigert(s, f)) // the print does not print it
+                            continue;
                         RecordingCanvas c(f.breite, f.hoehe, f.seite);
                         const Konstruktionsmeldungen m = zeichneRingsonnenuhr(
                             s, c, f.breite, f.hoehe, !f.seite, true, D, s.Par.RingAlpha, s.Par.RingBreite, nullptr);
