@@ -58,7 +58,8 @@ TEST(ZeilenRing, APageSaysWhenTheHalfRingIsLongerOrTheRingReducedAndKeepsEveryth
             for (const test::Beschriftung& t : b.texte)
                 if (t.text.rfind(deutsch ? "Durchmesser =" : "Diameter =", 0) == 0)
                     zahl = t.text.substr(t.text.find_first_not_of(' ', t.text.find('=') + 1));
-            const std::string verkleinert = deutsch ? "wurde verkleinert gedruckt: Durchmesser " : "was printed reduced: diameter ";
+            const std::string verkleinert = deutsch ? "verkleinert gedruckt, um auf die Seite zu passen: Durchmesser "
+                                                    : "printed reduced to fit the page: diameter ";
             EXPECT_EQ(std::stod(zahl) < f.durchmesser, f.verkleinert);
             EXPECT_EQ(gesagt.find(verkleinert) != std::string::npos, f.verkleinert) << gesagt;
             EXPECT_EQ(gesagt.find(verkleinert + zahl + " mm") != std::string::npos, f.verkleinert) << gesagt;

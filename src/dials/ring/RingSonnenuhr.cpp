@@ -223,9 +223,9 @@ std::string fussText(const RingZeichnung& z, double ende, double endeWinter)
 std::string verkleinertText(const AppState& s, double D, double B)
 {
     const std::string d = RealStr(D, 1, 1), b = RealStr(B, 1, 1);
-    return s.Sprachspalte == 2 ? "The ring is larger than the page and was printed reduced: diameter " + d +
-                                     " mm, ring width " + b + " mm!"
-                               : "Der Ring ist größer als die Seite und wurde verkleinert gedruckt: Durchmesser " + d +
+    return s.Sprachspalte == 2 ? "The ring was printed reduced to fit the page: diameter " + d + " mm, ring width " + b +
+                                     " mm!"
+                               : "Der Ring wurde verkleinert gedruckt, um auf die Seite zu passen: Durchmesser " + d +
                                      " mm, Ringbreite " + b + " mm!";
 }
 
