@@ -1,7 +1,7 @@
 // The ring dial's rows of the drawing window: the dial draws, prints and plots, with a check
 // before any file is opened; its correction view draws and prints but is not exported. A
-// printed ring says when its half is longer than the page's printable width, and keeps its
-// zodiac key on a portrait page.
+// printed ring says when its half is longer than the page's printable width, and when it was
+// printed smaller than entered and at what size, and keeps its zodiac key on a portrait page.
 #include "core/Sprachdienst.h"
 #include "core/State.h"
 #include "drawing/Zeichnungsroutinen.h"
@@ -33,12 +33,13 @@ TEST(ZeilenRing, DialAndCorrectionView)
     EXPECT_EQ(korrektur->plot, nullptr);
 }
 
-TEST(ZeilenRing, APageSaysWhenTheHalfRingIsLongerAndKeepsEverythingOnIt)
+TEST(ZeilenRing, APageSaysWhenTheHalfRingIsLongerOrTheRingReducedAndKeepsEverythingOnIt)
 {
-    struct Fall { const test::Sicht* seite; double durchmesser; bool laenger; };
+    struct Fall { const test::Sicht* seite; double durchmesser; bool laenger, verkleinert; };
     for (const bool deutsch : {true, false})
-        for (const Fall f : {Fall{&test::kSeiteA4, 150, false}, {&test::kSeiteA4, 200, true}, {&test::kSeiteA4Hoch, 130, false},
-                             {&test::kSeiteA4Hoch, 150, true}, {&test::kSeiteA3Hoch, 150, false}}) {
+        for (const Fall f : {Fall{&test::kSeiteA4, 150, false, false}, {&test::kSeiteA4, 200, true, true},
+                             {&test::kSeiteA4Hoch, 130, false, true}, {&test::kSeiteA4Hoch, 150, true, true},
+                             {&test::kSeiteA3Hoch, 150, false, false}}) {
             SCOPED_TRACE(testing::Message() << f.seite->name << " " << f.durchmesser << " " << deutsch);
             AppState s;
             initialisiereZustand(s);
@@ -52,6 +53,16 @@ TEST(ZeilenRing, APageSaysWhenTheHalfRingIsLongerAndKeepsEverythingOnIt)
             const char* halbring = deutsch ? "Der Halbring ist länger als der Druckbereich!"
                                            : "The half ring is longer than the printable area!";
             EXPECT_EQ(gesagt.find(halbring) != std::string::npos, f.laenger) << gesagt;
+            // A reduced ring is told with the diameter its header prints.
+            std::string zahl;
+            for (const test::Beschriftung& t : b.texte)
+                if (t.text.rfind(deutsch ? "Durchmesser =" : "Diameter =", 0) == 0)
+                    zahl = t.text.substr(t.text.find_first_not_of(' ', t.text.find('=') + 1));
+            const std::string verkleinert = deutsch ? "verkleinert gedruckt, um auf die Seite zu passen: Durchmesser "
+                                                    : "printed reduced to fit the page: diameter ";
+            EXPECT_EQ(std::stod(zahl) < f.durchmesser, f.verkleinert);
+            EXPECT_EQ(gesagt.find(verkleinert) != std::string::npos, f.verkleinert) << gesagt;
+            EXPECT_EQ(gesagt.find(verkleinert + zahl + " mm") != std::string::npos, f.verkleinert) << gesagt;
             EXPECT_EQ(test::abseits(test::pruefeLayout(b.roh, {0, 0, b.breite, b.hoehe}), true), "");
         }
 }

@@ -370,7 +370,18 @@ int ringSkalaUnterBand(const RingZeichnung& z)
         const int sh = z.H / 30;
         return sh + sh / 2 + 3 * sh + z.fh + 2;
     }
-    return 3 * (z.H / 50) + z.gerundet(0.7 * z.fh) + 3;
+    return ringSkalaHoehe(z, z.H / 50) + 1;
+}
+
+int ringSkalaLuft(const RingZeichnung& z, int sh, int namen)
+{
+    return std::max(sh, namen + z.rand + 1);
+}
+
+int ringSkalaHoehe(const RingZeichnung& z, int sh)
+{
+    const int namen = z.gerundet(0.7 * z.fh);
+    return ringSkalaLuft(z, sh, namen) + 2 * sh + namen + 2;
 }
 
 double ringHoehenfaktor(const RingZeichnung& z, bool einzel, double Bu, int unten)
@@ -387,14 +398,9 @@ double ringHoehenfaktor(const RingZeichnung& z, bool einzel, double Bu, int unte
     const double a = oben + yT + (skala ? skala : z.rand);
     if (a + 2 * Bu <= unten)
         return 1.0;
-    if (skala) {
-        // The gap and the lower date scale shrink as far as bandAbstand and zeichneRingLegende
-        // let them.
-        const int schrift = z.gerundet(0.7 * z.fh) + 2;
-        const int kleinster = 3 * (z.H / 50) + schrift + z.rand + 2 - 2 * tick;
-        if (oben + kleinster + 2 * Bu + schrift + 12 <= unten)
-            return 1.0;
-    }
+    // The gap and the date scales shrink as far as bandAbstand and skalaStufe let them.
+    if (skala && oben + ringSkalaHoehe(z, 4) + z.rand + 2 - 2 * tick + 2 * Bu + ringSkalaHoehe(z, 4) <= unten)
+        return 1.0;
     // Reduced, the bands keep their usual gap and scale.
     return std::max(0.01, (unten - a - 2) / (2 * Bu));
 }
@@ -403,19 +409,29 @@ namespace {
 
 // The gap between the two bands: H div 12, made smaller where the date scale below the lower
 // band would otherwise run off the area (a printed A4 page holds two bands of 80 mm only
-// so); the upper band's scale keeps the room it needs in the gap. yTop: the upper band's top
-// plus the two ticks before the lower one.
-int bandAbstand(const RingZeichnung& z)
+// so); the upper band's scale, of bars 2 sh high, keeps the room it needs in the gap. y: the
+// upper band's top plus the two ticks before the lower one.
+int bandAbstand(const RingZeichnung& z, int y, int sh)
 {
     const int abstand = z.H / 12;
     if (!z.s.Schalter.ZwoelfUhrHorizontal)
         return abstand;
-    const int sh = z.H / 50, schrift = z.gerundet(0.7 * z.fh) + 2;
-    const int skala = 3 * sh + schrift;
+    const int skala = ringSkalaHoehe(z, sh);
     const int unten = z.H - (z.bildschirm ? 1 : 50);
-    const int ueber = z.gerundet(z.yTop + z.Bu) + abstand + z.gerundet(z.Bu) + skala - unten;
+    const int ueber = z.gerundet(y + z.Bu) + abstand + z.gerundet(z.Bu) + skala - unten;
     const int kleinster = skala + z.rand + 2 - 2 * z.tick;
     return abstand - std::max(0, std::min(ueber, abstand - kleinster));
+}
+
+// Half the height of the date scales' bars below two bands: H div 50, lower where the lower
+// band's scale would run off the area even with the gap between the bands at its smallest.
+int skalaStufe(const RingZeichnung& z, int y)
+{
+    const int unten = z.H - (z.bildschirm ? 1 : 50);
+    int sh = std::max(4, z.H / 50);
+    while (sh > 4 && z.gerundet(y + z.Bu) + bandAbstand(z, y, sh) + z.gerundet(z.Bu) + ringSkalaHoehe(z, sh) > unten)
+        --sh;
+    return sh;
 }
 
 } // namespace
@@ -508,12 +524,15 @@ void zeichneZweiBaender(RingZeichnung& z, double& endeSommer, double& endeWinter
             z.bis = ref;
     }
     const double p = std::fabs(z.phi);
+    // The upper band's top plus two ticks, where the gap between the bands is reckoned from.
+    const int y = z.yTop + 4 * z.tick;
+    z.skalaStufe = skalaStufe(z, y);
     for (const RingBand band : {RingBand::Sommer, RingBand::Winter}) {
         z.band = band;
         const bool winter = band == RingBand::Winter;
         z.yTop += 2 * z.tick;
         if (winter)
-            z.yTop = z.gerundet(z.yTop + z.Bu) + bandAbstand(z);
+            z.yTop = z.gerundet(z.yTop + z.Bu) + bandAbstand(z, y, z.skalaStufe);
         z.L = ringHoechsterBogen(z.massstab(), z.phi, winter, p < z.epsRund, z.eps);
         z.groessteP = z.xRef;
         z.untenBelegt = z.rechtsBelegt = 0;

@@ -219,6 +219,16 @@ std::string fussText(const RingZeichnung& z, double ende, double endeWinter)
     return text;
 }
 
+// What a page says where the ring was reduced to fit it: its printed diameter and width.
+std::string verkleinertText(const AppState& s, double D, double B)
+{
+    const std::string d = RealStr(D, 1, 1), b = RealStr(B, 1, 1);
+    return s.Sprachspalte == 2 ? "The ring was printed reduced to fit the page: diameter " + d + " mm, ring width " + b +
+                                     " mm!"
+                               : "Der Ring wurde verkleinert gedruckt, um auf die Seite zu passen: Durchmesser " + d +
+                                     " mm, Ringbreite " + b + " mm!";
+}
+
 Konstruktionsmeldung fussMeldung(const std::string& text)
 {
     return {PromptTitle::Warnung, PromptIcon::Warning, text.substr(text.find_first_not_of(' '))};
@@ -376,6 +386,10 @@ Konstruktionsmeldungen zeichneRingsonnenuhr(const AppState& s, Canvas& c, int W,
         Btext = faktor * B;
         Dtext = faktor * D;
         z.C = static_cast<double>(roundHalfEven(faktor * z.C));
+        // A page is printed without the question: the one who builds the ring from it reads
+        // the size it has.
+        if (!bildschirm)
+            meldungen.push_back({PromptTitle::Warnung, PromptIcon::Warning, verkleinertText(s, Dtext, Btext)});
     }
     z.Ru = z.C / std::numbers::pi;
     z.xLeft = std::max(m + 2, std::min(W / 20, z.gerundet((W - z.C) / 3)));

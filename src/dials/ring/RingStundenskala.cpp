@@ -101,16 +101,20 @@ void zeichneRingLegende(RingZeichnung& z)
     const bool einzel = z.band == RingBand::Einzel;
     const bool winter = z.band == RingBand::Winter;
     const CanvasFont schrift = c.font();
-    int sh = einzel ? z.H / 30 : z.H / 50;
+    int sh = einzel ? z.H / 30 : z.skalaStufe;
     if (!einzel)
         c.setFontHeight(z.gerundet(0.7 * c.fontHeight()));
     // Below the lower of two bands the scale is made lower where it would run off the page:
-    // its gap, bar and the month names under the middle line stay inside the area.
+    // its gap, bar and the month names under the middle line stay inside the area. The gap
+    // keeps room for the names above the bar, clear of the band's frame.
     if (!einzel) {
         const int rest = z.H - (z.bildschirm ? 1 : 50) - z.gerundet(z.yTop + z.Bu);
-        sh = std::max(4, std::min({sh, rest / 3, (rest - c.fontHeight() - 2) / 3}));
+        sh = std::max(4, sh);
+        while (sh > 4 && ringSkalaLuft(z, sh, c.fontHeight()) + 2 * sh + c.fontHeight() + 2 > rest)
+            --sh;
     }
-    const int ys = z.gerundet(sh + z.Bu) + z.yTop + (einzel ? sh / 2 : 0);
+    const int luft = einzel ? sh : ringSkalaLuft(z, sh, c.fontHeight());
+    const int ys = z.gerundet(luft + z.Bu) + z.yTop + (einzel ? sh / 2 : 0);
     const double p = std::fabs(z.phi);
     const auto xVon = [&](double delta) {
         return z.gerundet(z.xRef + 2 * z.L - 2 * z.Ru * kRad * (90 - p + delta));

@@ -48,6 +48,8 @@ struct RingZeichnung {
     // The lowest row and the rightmost column that the band being drawn, its frame and its
     // date scale take up: the key and the footer keep clear of them.
     int untenBelegt = 0, rechtsBelegt = 0;
+    // Half the height of the date scales' bars below two bands.
+    int skalaStufe = 0;
     // The boxes of the hour numbers written on the band so far (turned by 90 degrees), so that
     // a number can step aside where two lines run close together.
     struct Labelkasten {
@@ -140,6 +142,13 @@ void zeichneZweiBaender(RingZeichnung& z, double& endeSommer, double& endeWinter
 // How far below its band the date scale of the sliding hole reaches (the one band's, or the
 // lower of two bands'), 0 without it.
 int ringSkalaUnterBand(const RingZeichnung& z);
+// The gap between one of two bands and the bar of its date scale, whose month names of
+// height namen stand above the bar: sh, but at least what those names need to stand clear
+// below the band's frame.
+int ringSkalaLuft(const RingZeichnung& z, int sh, int namen);
+// The whole date scale below one of two bands with bars 2 sh high: gap, bar and the names
+// below it, in the scale's letters of 0.7 fh.
+int ringSkalaHoehe(const RingZeichnung& z, int sh);
 // The factor that makes the band or bands of a band width Bu, with their frames and date
 // scales, end above the row unten: 1 where they fit as laid out. Reads H, fh and rand of z.
 double ringHoehenfaktor(const RingZeichnung& z, bool einzel, double Bu, int unten);
