@@ -174,10 +174,11 @@ bool schleifeImKasten(const std::vector<std::array<double, 2>>& schleife, double
 // The number of one hour by its path on the days from the solstice tagWende (declination
 // dekl) to the equinox; false when the sun lights no place of the path on this face on these
 // days where the number stands whole. skala: the box of the gnomon scale's text; schleife,
-// when given: the figure-eight drawn beside the lines, which the number keeps off too.
+// when given: the figure-eight drawn beside the lines, which the number keeps off too;
+// linienMeiden: the number keeps off the dial's lines recorded for a portrait page.
 bool stundenzahl(EbeneKontext& k, const Legendenkasten& legende, const std::array<double, 4>& skala, int stunde,
                  std::int32_t tagGleiche, std::int32_t tagWende, double dekl, std::size_t ersteZahl,
-                 const std::vector<std::array<double, 2>>* schleife)
+                 const std::vector<std::array<double, 2>>* schleife, bool linienMeiden)
 {
     const AppState& s = k.s;
     Canvas& c = k.canvas;
@@ -205,8 +206,9 @@ bool stundenzahl(EbeneKontext& k, const Legendenkasten& legende, const std::arra
         });
         // On a portrait page the number also keeps off the dial's lines.
         const Legendenkasten kasten{l, o, r, u};
-        const bool aufLinie = std::any_of(k.Linienstrecken.begin(), k.Linienstrecken.end(),
-                                          [&](const std::array<int, 4>& st) { return streckeTrifft(st, kasten); });
+        const bool aufLinie = linienMeiden && std::any_of(k.Linienstrecken.begin(), k.Linienstrecken.end(), [&](const std::array<int, 4>& st) {
+                                  return streckeTrifft(st, kasten);
+                              });
         return l >= k.RandX && r <= k.Breite && o >= k.RandY && u <= k.Hoehe && !aufLegende && !aufFuss && !aufZahl
                && !aufLinie && !(schleife && schleifeImKasten(*schleife, l, o, r, u));
     };
@@ -305,8 +307,8 @@ void schattenpfadStunden(EbeneKontext& k, const Legendenkasten& legende)
     const double deklinationen[] = {juni ? s.EpsRund : -s.EpsRund, juni ? -s.EpsRund : s.EpsRund};
     // The scale's text is measured once for all the numbers.
     const std::array<double, 4> skala = gnomonSkalaKasten(k);
-    // The single figure-eight beside the lines: a number keeps off it where it can, else
-    // stands where it would without it.
+    // The single figure-eight beside the lines and, on a portrait page, the dial's lines: a
+    // number keeps off them where it can, else stands where it would without them.
     const double laenge = k.Laenge;
     const std::vector<std::array<double, 2>> schleife
         = s.Schalter.Analemma ? achterPunkte(k, s.Schalter.AnalemmaStunde) : std::vector<std::array<double, 2>>{};
@@ -317,9 +319,11 @@ void schattenpfadStunden(EbeneKontext& k, const Legendenkasten& legende)
         bool steht = false;
         for (int w = 0; w < 2 && !steht; ++w) {
             if (!schleife.empty())
-                steht = stundenzahl(k, legende, skala, stunde, tagGleiche, wenden[w], deklinationen[w], ersteZahl, &schleife);
+                steht = stundenzahl(k, legende, skala, stunde, tagGleiche, wenden[w], deklinationen[w], ersteZahl, &schleife, true);
             if (!steht)
-                steht = stundenzahl(k, legende, skala, stunde, tagGleiche, wenden[w], deklinationen[w], ersteZahl, nullptr);
+                steht = stundenzahl(k, legende, skala, stunde, tagGleiche, wenden[w], deklinationen[w], ersteZahl, nullptr, true);
+            if (!steht && !k.Linienstrecken.empty())
+                steht = stundenzahl(k, legende, skala, stunde, tagGleiche, wenden[w], deklinationen[w], ersteZahl, nullptr, false);
         }
     }
     c.setFont(vorher);
