@@ -234,11 +234,8 @@ const Offen offen[] = {
     // written is no such word), left to the families' fixes.
     {"horizontal altitude|horizontal altitude b", "plot: off the sheet without a word",
      "at the largest pointer or scale the hour numbers and lines run below the plot sheet"},
-    {"Sawyer", "plot: off the sheet without a word",
-     "at the largest gnomon, date distance or date angle signs, numbers and scale texts run off the plot sheet"},
     {"ring", "plot: off the sheet without a word",
      "at the largest diameter or band width numbers and lines run off the plot sheet; at 60 S 'Sep' is cut by its edge"},
-    {"cone|cone vertical|cone inclining", "plot: off the sheet without a word", "with the longest axis the mark S stands below the plot sheet"},
 };
 
 // Whether the family is one of a row's, separated by '|'.
@@ -373,7 +370,6 @@ const Offen offenWorte[] = {
      "plot and DXF refused at 28.6 N where the signs would leave the plot sheet; a DXF has no sheet"},
     {"polar-rod cylinder", "a word though all is on the sheet: The cylinder's face is larger",
      "the note that the face is larger than the sheet comes though no line leaves the page"},
-    {"Peaucellier", "page A4: a word though all is on the sheet", "the page check refuses the A4 page at 64.1 N though the dial fits it"},
 };
 
 } // namespace
