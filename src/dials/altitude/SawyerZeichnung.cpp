@@ -14,7 +14,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <string>
-#include <utility>
 
 namespace umbrin {
 namespace {
@@ -206,31 +205,6 @@ private:
     std::vector<Lauf> laeufe_;
 };
 
-// Whether the stroke p-q passes through the box x0..x1, y0..y1 (the box clips it to nothing
-// otherwise).
-bool durchKasten(CanvasPoint p, CanvasPoint q, double x0, double y0, double x1, double y1)
-{
-    double t0 = 0, t1 = 1;
-    const double dx = q.x - p.x, dy = q.y - p.y;
-    const std::array<std::pair<double, double>, 4> grenzen = {
-        {{-dx, p.x - x0}, {dx, x1 - p.x}, {-dy, p.y - y0}, {dy, y1 - p.y}}};
-    for (const auto& [r, w] : grenzen) {
-        if (r == 0) {
-            if (w < 0)
-                return false;
-            continue;
-        }
-        const double t = w / r;
-        if (r < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-        if (t0 > t1)
-            return false;
-    }
-    return true;
-}
-
 // Draws the hour lines and their numbers; returns the numbers' boxes (left, top, right, bottom).
 std::vector<std::array<int, 4>> stunden(Blatt& b, const SawyerMass& m, const SawyerGeometrie& g, int FH)
 {
@@ -267,9 +241,12 @@ std::vector<std::array<int, 4>> stunden(Blatt& b, const SawyerMass& m, const Saw
                 q.push_back(b.punkt(p));
         }
     const auto aufDatum = [&](const Zahl& z, const TextExtent& e) {
+        const double oben = z.y + e.height / 4.0, unten = z.y + 0.75 * e.height;
+        double t0 = 0;
+        double t1 = 0;
         for (const auto& q : datum)
             for (std::size_t i = 0; i + 1 < q.size(); ++i)
-                if (durchKasten(q[i], q[i + 1], z.x, z.y + e.height / 4.0, z.x + e.width, z.y + 0.75 * e.height))
+                if (streckeImRechteck(q[i].x, q[i].y, q[i + 1].x, q[i + 1].y, z.x, oben, z.x + e.width, unten, t0, t1))
                     return true;
         return false;
     };
