@@ -3,6 +3,7 @@
 #include "core/Projektion.h"
 #include "core/Rounding.h"
 #include "core/Zahlenformat.h"
+#include "dials/Clipping.h"
 #include "dials/Ebenenprojektion.h"
 #include "dials/HpglDialekt.h"
 #include "dials/Kugeldrehung.h"
@@ -171,8 +172,13 @@ std::string zeichneKarte(const AppState& s, Canvas& canvas, Farbe farbe, const K
         = (speicher ? *speicher : eigener).teil(s.KartenText, a.kuesten, kKartenTextRegelBild, a.fenster, e, a.lambda);
     std::vector<CanvasPoint> zug;
     const auto zeichneZug = [&] {
-        if (zug.size() >= 2)
+        if (zug.size() >= 2 && a.rahmen) {
+            const Schnittrechteck& r = *a.rahmen;
+            for (const std::vector<CanvasPoint>& stueck : polylinieImRechteck(zug, r.links, r.oben, r.rechts, r.unten))
+                canvas.polyline(stueck);
+        } else if (zug.size() >= 2) {
             canvas.polyline(zug);
+        }
         zug.clear();
     };
     const bool eigeneFlaeche = a.flaecheBreite > 0;

@@ -8,8 +8,10 @@
 #include "core/HPGLDatei.h"
 #include "core/State.h"
 #include "dials/KartenLeser.h"
+#include "dials/Zeichenumgebung.h"
 #include "dials/azimuthal/BiazimutalZeichnung.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,6 +31,9 @@ struct KartenAuftrag {
     // On a canvas, points are kept up to a tenth of its size beyond it; with flaecheBreite set,
     // beyond this rectangle instead (a layer larger than the window it is shown in).
     double flaecheLinks = 0, flaecheOben = 0, flaecheBreite = 0, flaecheHoehe = 0;
+    // On a canvas, the lines are cut at this rectangle when it is set (the dial's frame on a
+    // printer page): the map ends where the dial ends.
+    std::optional<Schnittrechteck> rahmen;
 };
 
 // The plane of the dial as the map sees it: the pole height b2 of the equivalent horizontal

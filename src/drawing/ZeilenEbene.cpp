@@ -40,19 +40,25 @@ void kartenMeldung(Konstruktionsmeldungen& m, const std::string& text)
 }
 
 // The map on a canvas: the borders, then the coastlines over them. On paper the coastlines
-// keep to the printable area, the borders to the page.
+// keep to the printable area, the borders to the page, and both end at the dial's frame as
+// they do at the edge of the screen's image.
 void karteAufCanvas(Zeichenauftrag& a, Konstruktionsmeldungen& m)
 {
     const AppState& s = a.s;
     if (!s.KarteAn)
         return;
+    const auto auftrag = [&](bool kuesten) {
+        KartenAuftrag k = kartenAuftrag(s, kuesten, &a.umgebung);
+        if (!a.bildschirm)
+            k.rahmen = ebenenRahmen(false, a.breite, a.hoehe);
+        return k;
+    };
     if (s.GrenzenAn)
-        kartenMeldung(m, zeichneKarte(s, a.canvas, s.Farben[11], kartenAuftrag(s, false, &a.umgebung), a.breite, a.hoehe,
-                                      a.bildschirm, a.karten));
+        kartenMeldung(m, zeichneKarte(s, a.canvas, s.Farben[11], auftrag(false), a.breite, a.hoehe, a.bildschirm, a.karten));
     if (s.KuestenAn) {
         const double w = a.bildschirm ? a.breite : a.druckBreite;
         const double h = a.bildschirm ? a.hoehe : a.druckHoehe;
-        kartenMeldung(m, zeichneKarte(s, a.canvas, s.Farben[10], kartenAuftrag(s, true, &a.umgebung), w, h, a.bildschirm, a.karten));
+        kartenMeldung(m, zeichneKarte(s, a.canvas, s.Farben[10], auftrag(true), w, h, a.bildschirm, a.karten));
     }
 }
 

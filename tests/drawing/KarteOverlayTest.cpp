@@ -5,12 +5,16 @@
 #include "dials/planar/EbeneGeometrie.h"
 #include "drawing/KarteOverlay.h"
 #include "drawing/KartenText.h"
+#include "dials/planar/KonstruiereEbeneSonnenuhr.h"
+#include "support/Ansichten.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace umbrin;
+using namespace umbrin::test;
 
 namespace {
 
@@ -220,4 +224,45 @@ TEST(KarteOverlay, StoredMapDrawsAsAFreshOne)
     RecordingCanvas c(1920, 1080);
     zeichneKarte(s, c, 0x00FF00, auftrag(s, true, 960, 300), 1920, 1080, true, &speicher);
     EXPECT_EQ(speicher.lesungen(), 3);
+}
+
+// The dial with its map at a northern and a southern place: on paper the map ends at the
+// dial's frame as on the screen at the image's edge; the noon number stands off the
+// figure-eight beside it, and the request to fix the foot off every number.
+TEST(KarteOverlay, MapEndsAtTheFrameAndTheNoonNumberStaysReadable)
+{
+    for (const double breite : {47.0, -35.0}) {
+        for (const Sicht& v : {kSeiteA4, kSeiteA4Hoch, kSchirm, kSchirmKlein}) {
+            SCOPED_TRACE(testing::Message() << breite << " " << v.name);
+            AppState s = dial('h');
+            s.Par.Breite = breite;
+            s.KarteAn = 1;
+            s.KartenText = ladeKartenText();
+            const Blattinhalt b = zeichneInSicht(s, v);
+            std::vector<PlotPunkt> karte, schleife;
+            for (const Strich& st : b.striche) {
+                std::vector<PlotPunkt>& in = st.farbe == s.Farben[3] ? schleife : karte;
+                if (st.farbe == s.Farben[3] || st.farbe == s.Farben[10] || st.farbe == s.Farben[11])
+                    in.insert(in.end(), st.punkte.begin(), st.punkte.end());
+            }
+            const double rand = v.seite ? 50 : -1e9;
+            EXPECT_GT(karte.size(), 1000u);
+            EXPECT_EQ(std::count_if(karte.begin(), karte.end(), [&](const PlotPunkt& p) {
+                return p.x < rand || p.x > b.breite - rand || p.y < rand || p.y > b.hoehe - rand;
+            }), 0);
+            const auto zwoelf = std::find_if(b.texte.begin(), b.texte.end(), [](const Beschriftung& t) { return t.text == "12"; });
+            ASSERT_NE(zwoelf, b.texte.end());
+            const double l = zwoelf->an.x, o = zwoelf->an.y, r = l + 1.1 * zwoelf->hoehe, u = o + 1.15 * zwoelf->hoehe;
+            EXPECT_EQ(std::count_if(schleife.begin(), schleife.end(), [&](const PlotPunkt& p) {
+                return p.x > l && p.x < r && p.y > o && p.y < u;
+            }), 0) << "figure-eight on the 12";
+            if (v.seite)
+                continue;
+            setzePlatzierung(s, standardPlatzierung(s, v.breite, v.hoehe));
+            const CanvasPoint h = hinweisAmFuss(s, Zeichenumgebung{}, v.breite, v.hoehe, {280, 16});
+            for (const Beschriftung& t : b.texte)
+                EXPECT_FALSE(t.an.x < h.x + 280 && h.x < t.an.x + 0.6 * t.hoehe * t.text.size() && t.an.y < h.y + 16
+                             && h.y < t.an.y + 1.2 * t.hoehe) << "request on " << t.text;
+        }
+    }
 }

@@ -232,8 +232,6 @@ const Offen offen[] = {
     {"quadrant calendar|quadrant zodiac", "zone time, plot: hour 20", "the afternoon quadrant of the plot starts at noon"},
     // Open: plots that lose parts without a word of their own (the export's report of the file
     // written is no such word), left to the families' fixes.
-    {"horizontal altitude|horizontal altitude b", "plot: off the sheet without a word",
-     "at the largest pointer or scale the hour numbers and lines run below the plot sheet"},
     {"ring", "plot: off the sheet without a word",
      "at the largest diameter or band width numbers and lines run off the plot sheet; at 60 S 'Sep' is cut by its edge"},
 };
@@ -368,8 +366,6 @@ const Offen offenWorte[] = {
     {"cone|cone vertical|cone inclining", "refused: Input error!", "the tilt (the latitude typed) is not above the half-opening"},
     {"Habermel|Habermel mean time", "refused: The hour numbers and signs of the Habermel dial I",
      "plot and DXF refused at 28.6 N where the signs would leave the plot sheet; a DXF has no sheet"},
-    {"polar-rod cylinder", "a word though all is on the sheet: The cylinder's face is larger",
-     "the note that the face is larger than the sheet comes though no line leaves the page"},
 };
 
 } // namespace

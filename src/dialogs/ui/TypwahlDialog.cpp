@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -411,6 +412,19 @@ void TypwahlDialog::zeigeFelder()
     rgSchirm_->setVisible(s_.Schirmuhr != 0);
     label9_->setVisible(t != 'a' && t != 'c' && t != 'q');
     // The window grows to the fields of the type chosen, so that none is cut off or scrolled.
+    // In its frame in the working area the frame is widened first and lays the window out: a
+    // window grown past its frame on its own would keep the grown strip unpainted, with the
+    // area behind showing through beside the fields.
+    if (auto* bereich = findChild<QScrollArea*>(QStringLiteral("Rollbereich")); bereich && bereich->widget()->layout()) {
+        bereich->widget()->layout()->activate();
+        bereich->updateGeometry();
+    }
+    if (QWidget* rahmen = isWindow() || isMaximized() ? nullptr : parentWidget()) {
+        const QSize fehlt = (sizeHint() - size()).expandedTo(QSize(0, 0));
+        const QSize frei = rahmen->parentWidget() ? rahmen->parentWidget()->size() : rahmen->size() + fehlt;
+        if (!fehlt.isNull() && !rahmen->isMaximized())
+            rahmen->resize((rahmen->size() + fehlt).boundedTo(frei).expandedTo(rahmen->size()));
+    }
     rumpfGeaendert(this);
     if (!isMaximized())
         resize(size().expandedTo(sizeHint()));

@@ -312,11 +312,19 @@ void Filterhut::legende()
     const bool druck = !a_.bildschirm;
     const int m = g_.m, W = g_.W, H = g_.H;
     c_.setFontColor(s_.Farben[3]);
+    // The size line below the pointer stands left of the title's second line; on a narrow
+    // page that line moves right of it.
+    c_.setFontHeight(druck ? 30 : a_.grosserBildschirm ? 14 : 12);
+    const int b = c_.fontHeight();
+    const std::string masse = std::string(texteText(s_, 151)) + RealStr(a_.P, 5, 0) + " mm; " + holeText(s_, 579)
+                              + " = " + RealStr(s_.SkalaZylinder, 5, 0) + " mm";
+    const int masseEnde = m + b + c_.textExtent(masse).width;
     c_.setFontHeight(druck ? 40 : a_.grosserBildschirm ? 23 : 16);
     const int fTitel = c_.fontHeight();
     const int xTitel = m + canvasZahl(0.36 * W);
     c_.textOut(xTitel, H - canvasZahl(2.2 * fTitel), sprachText(s_, "Zylindersonnenuhr", " Cylinder Sundial"));
-    c_.textOut(xTitel, H - canvasZahl(1.3 * fTitel), sprachText(s_, " (Hutsonnenuhr)", " (Hat Dial)"));
+    c_.textOut(std::max(xTitel, masseEnde + fTitel / 2), H - canvasZahl(1.3 * fTitel),
+               sprachText(s_, " (Hutsonnenuhr)", " (Hat Dial)"));
 
     c_.setFontHeight(druck ? 30 : a_.grosserBildschirm ? 14 : 12);
     const int fh = druck ? 30 : c_.textExtent("f").height;
@@ -340,12 +348,8 @@ void Filterhut::legende()
     // The pointer at true size, its length and the circumference as entered.
     c_.setPenColor(0x800080);
     c_.setFontColor(0x800080);
-    const int b = c_.fontHeight();
-    const int k = canvasZahl(g_.k);
-    zeigerInWahrerGroesse(s_, c_, m + b, H - 2 * b, k, b / 2, W, meldungen_);
-    c_.textOut(m + b, H - canvasZahl(1.5 * b),
-               std::string(texteText(s_, 151)) + RealStr(a_.P, 5, 0) + " mm; " + holeText(s_, 579) + " = "
-                   + RealStr(s_.SkalaZylinder, 5, 0) + " mm");
+    zeigerInWahrerGroesse(s_, c_, m + b, H - 2 * b, canvasZahl(g_.k), b / 2, W, meldungen_);
+    c_.textOut(m + b, H - canvasZahl(1.5 * b), masse);
 }
 
 Konstruktionsmeldungen Filterhut::zeichne()
@@ -444,8 +448,14 @@ FilterhutMasse filterhutMasse(const AppState& s, const FilterhutAuftrag& a)
         const double ziffern = 4 * 0.6 * 30;
         const double grad = s.Schalter.Sonnenhoehe ? 179 : 176;
         const double rand = s.Schalter.Sonnenhoehe ? 2.5 * 30 + ziffern : ziffern - 3;
-        const double u = std::min((g.W / 2.0 - g.m - rand) / grad, g.W / 2.0 / 187);
-        laengste = std::min(laengste, std::floor(36 * u));
+        const auto laengsteBei = [&](double r) {
+            return std::floor(36 * std::min((g.W / 2.0 - g.m - r) / grad, g.W / 2.0 / 187));
+        };
+        laengste = std::min(laengste, laengsteBei(rand));
+        // A shortened axis is noted along the right edge (0.8 of the scale's height 35, one
+        // height from the edge): the face keeps clear of that note.
+        if (g.L > laengste)
+            laengste = std::min(laengste, laengsteBei(rand + 2.5 * 35));
     }
     if (g.L > laengste) {
         g.L = laengste;

@@ -25,7 +25,16 @@ std::string schreibeHoehenuhrHPGL(const AppState& s, HPGLDatei& datei, UserPromp
 {
     if (std::string nein = hoehenuhrPlotVerweigerung(s, a.zylinder); !nein.empty())
         return nein;
-    HoehenuhrHpglSchreiber(s, datei, frage, a).schreibe();
+    HoehenuhrHpglSchreiber schreiber(s, datei, frage, a);
+    schreiber.schreibe();
+    // Plates deeper than the sheet are plotted all the same; the user learns what is lost.
+    if (schreiber.unterkante() < 0)
+        frage.ask(PromptTitle::Warnung, PromptIcon::Warning,
+                  sprachText(s, "Die Platten reichen unter das Plotblatt: ihr unterer Teil fehlt.\r\n"
+                                "Bitte die Schattenkante oder die Plattenlänge kürzen.",
+                             "The plates reach below the plot sheet: their lower part is missing.\r\n"
+                             "Please shorten the shadow-casting edge or the plate."),
+                  PromptButtons::Ok);
     return {};
 }
 

@@ -26,6 +26,8 @@ public:
     HoehenuhrHpglSchreiber(const AppState& s, HPGLDatei& datei, UserPrompt& frage, const HoehenuhrPlotAuftrag& a);
 
     void schreibe();
+    // The frame's lower edge: below 0 its foot runs off the plot sheet.
+    double unterkante() const { return y0_ - D_ - V_; }
 
 private:
     // Layout of the date scale of the current part.

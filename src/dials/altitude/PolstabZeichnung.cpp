@@ -84,8 +84,9 @@ private:
     }
     void legende(int c);
     void keineLinie();
-    // Notes a point drawn beyond the sheet's edges.
-    void merke(int x, int y) { neben_ = neben_ || x < m_ || x > m_ + W_ || y < m_ || y > m_ + H_; }
+    // Notes a point drawn beyond the sheet's edges (a page's margin outside the frame is
+    // still on the sheet).
+    void merke(int x, int y) { neben_ = neben_ || x < 0 || x > a_.breite || y < 0 || y > a_.hoehe; }
 
     const AppState& s_;
     Canvas& c_;
@@ -389,11 +390,20 @@ void Polstab::legende(int c)
     const int m = m_, W = W_, H = H_;
     c_.setPenWidth(1);
     c_.setFontColor(s_.Farben[3]);
+    // The size line below the pointer stands left of the title's second line; on a narrow
+    // page that line moves right of it.
+    c_.setFontHeight(druck ? 30 : a_.grosserBildschirm ? 14 : 12);
+    const int F = c_.fontHeight();
+    const std::string masse = std::string(texteText(s_, 151)) + RealStr(z_.e * a_.zoom, 5, 0) + " mm;  "
+                              + sprachText(s_, "Zylinderradius", "Cylinder Radius") + " = "
+                              + RealStr(z_.R * a_.zoom, 5, 0) + " mm";
+    const int masseEnde = m + c + c_.textExtent(masse).width;
     c_.setFontHeight(druck ? 40 : a_.grosserBildschirm ? 23 : 16);
     const int fTitel = c_.fontHeight();
     const int xTitel = m + canvasZahl(0.36 * W);
     c_.textOut(xTitel, m + H - canvasZahl(2.2 * fTitel), sprachText(s_, "Zylindersonnenuhr", " Cylinder Sundial"));
-    c_.textOut(xTitel, m + H - canvasZahl(1.2 * fTitel), sprachText(s_, " (Polstab)", " (Polar Style)"));
+    c_.textOut(std::max(xTitel, masseEnde + fTitel / 2), m + H - canvasZahl(1.2 * fTitel),
+               sprachText(s_, " (Polstab)", " (Polar Style)"));
 
     c_.setFontHeight(druck ? 30 : a_.grosserBildschirm ? 14 : 12);
     const int fh = druck ? 30 : c_.textExtent("f").height;
@@ -410,13 +420,8 @@ void Polstab::legende(int c)
     zeichneMarkenstrich(FX_, FY_ - zwei, FY_ + zwei);
     c_.moveTo(FX_ - zwei, FY_);
     c_.lineTo(FX_ + zwei, FY_);
-    const int F = c_.fontHeight();
-    const int k = canvasZahl(z_.k);
-    zeigerInWahrerGroesse(s_, c_, m + c, m + H - 2 * F, k, c / 2, m + W, meldungen_);
-    c_.textOut(m + c, m + H - canvasZahl(1.5 * F),
-               std::string(texteText(s_, 151)) + RealStr(z_.e * a_.zoom, 5, 0) + " mm;  "
-                   + sprachText(s_, "Zylinderradius", "Cylinder Radius") + " = " + RealStr(z_.R * a_.zoom, 5, 0)
-                   + " mm");
+    zeigerInWahrerGroesse(s_, c_, m + c, m + H - 2 * F, canvasZahl(z_.k), c / 2, m + W, meldungen_);
+    c_.textOut(m + c, m + H - canvasZahl(1.5 * F), masse);
 }
 
 // Where the sun draws no line on the face, the face says so in the words and the place of

@@ -249,9 +249,13 @@ void Hirtenuhr::legende(int c)
     const bool druck = !a_.bildschirm;
     const int m = g_.m, W = g_.W, H = g_.H;
     c_.setFontColor(s_.Farben[3]);
+    // The gnomon at true size stands left of the title; on a narrow page the title moves
+    // right of its turned end.
+    const int P = canvasZahl(g_.P);
+    const int belegt = c + m + std::min(P, W - c);
     c_.setFontHeight(druck ? 40 : a_.grosserBildschirm ? 23 : 16);
     const int fTitel = c_.fontHeight();
-    const int xTitel = canvasZahl(0.36 * W) + m;
+    const int xTitel = std::max(canvasZahl(0.36 * W) + m, belegt + fTitel / 2);
     c_.textOut(xTitel, H + m - canvasZahl(2.2 * fTitel), sprachText(s_, "Zylindersonnenuhr", " Cylinder Sundial"));
     c_.textOut(xTitel, H + m - canvasZahl(1.2 * fTitel),
                sprachText(s_, " (Hirtensonnenuhr)", " (Shepherds' Dial)"));
@@ -277,7 +281,6 @@ void Hirtenuhr::legende(int c)
     c_.textOut(imRahmen(c_, x, m + W, zeile2), H + m - canvasZahl(1.5 * fh3), zeile2);
 
     // The gnomon at true size, and its length as drawn.
-    const int P = canvasZahl(g_.P);
     c_.setPenColor(0x800080);
     c_.setFontColor(0x800080);
     const int unten = H + m - 2 * fh;

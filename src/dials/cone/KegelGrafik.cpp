@@ -92,6 +92,111 @@ void schreibeDatumsliste(const AppState& s, Canvas& c, const Kegelkonstruktion& 
     }
 }
 
+
+// The box a text takes when written with its top-left corner at (x, y).
+struct Kasten {
+    double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+};
+
+Kasten textKasten(const Canvas& c, double x, double y, const std::string& text)
+{
+    const TextExtent e = c.textExtent(text);
+    return {x, y, x + e.width, y + e.height};
+}
+
+// Whether the segment p-q runs through the inside of the box (touching its edge is no crossing).
+bool schneidet(CanvasPoint p, CanvasPoint q, const Kasten& k)
+{
+    double t0 = 0, t1 = 1;
+    const double dx = q.x - p.x, dy = q.y - p.y;
+    const double rand[4][2] = {{-dx, p.x - k.x0}, {dx, k.x1 - p.x}, {-dy, p.y - k.y0}, {dy, k.y1 - p.y}};
+    for (const auto& [n, abstand] : rand) {
+        if (n == 0) {
+            if (abstand <= 0)
+                return false;
+            continue;
+        }
+        const double r = abstand / n;
+        if (n < 0)
+            t0 = std::max(t0, r);
+        else
+            t1 = std::min(t1, r);
+        if (t0 >= t1)
+            return false;
+    }
+    return true;
+}
+
+// What the labels of the graph keep clear of: the texts placed so far, the strokes (axes,
+// ticks, curves) and the edges of the picture.
+struct Hindernisse {
+    Kasten seite;
+    std::vector<Kasten> kaesten;
+    std::vector<std::pair<CanvasPoint, CanvasPoint>> striche;
+
+    void linie(const std::vector<CanvasPoint>& punkte)
+    {
+        for (std::size_t i = 1; i < punkte.size(); ++i)
+            striche.emplace_back(punkte[i - 1], punkte[i]);
+    }
+    bool frei(const Kasten& k) const
+    {
+        if (k.x0 < seite.x0 || k.y0 < seite.y0 || k.x1 > seite.x1 || k.y1 > seite.y1)
+            return false;
+        for (const Kasten& b : kaesten)
+            if (k.x0 < b.x1 && b.x0 < k.x1 && k.y0 < b.y1 && b.y0 < k.y1)
+                return false;
+        // A stroke may reach a quarter of the text's height into its box, as one ending at it.
+        const double rand = (k.y1 - k.y0) / 4;
+        const Kasten innen{k.x0 + rand, k.y0 + rand, k.x1 - rand, k.y1 - rand};
+        for (const auto& [p, q] : striche)
+            if (schneidet(p, q, innen))
+                return false;
+        return true;
+    }
+};
+
+// The mark of an extreme at the curve point (x, y): a stroke of length l to its word ("min",
+// "max") and the date beyond the word. The minimum's mark goes down, the maximum's up, the texts
+// right of the stroke, beyond the column of the value labels (rechtsAb); where that runs into a
+// curve, an axis, a text or the picture's edge, the other side of the stroke, then the other
+// direction is taken.
+struct Marke {
+    int x = 0, strichEnde = 0;
+    int wortX = 0, wortY = 0, datumX = 0, datumY = 0;
+    Kasten wort, datum;
+};
+
+Marke setzeMarke(const Canvas& c, const Hindernisse& h, int x, int y, bool unten, double l, int rechtsAb,
+                 const std::string& wort, const std::string& datum)
+{
+    const int fh = c.fontHeight();
+    const TextExtent ew = c.textExtent(wort), ed = c.textExtent(datum);
+    // Without a free place, the one with the fewer texts in the way.
+    std::optional<Marke> beste;
+    int besteFehler = 3;
+    for (const bool abwaerts : {unten, !unten})
+        for (const bool rechts : {true, false}) {
+            Marke m;
+            m.x = x;
+            m.strichEnde = runde(abwaerts ? y + l : y - l);
+            m.wortY = abwaerts ? m.strichEnde : m.strichEnde - ew.height;
+            m.datumY = abwaerts ? m.wortY + fh : m.wortY - fh;
+            m.wortX = rechts ? std::max(x + 1, rechtsAb) : x - 1 - ew.width;
+            m.datumX = rechts ? std::max(x + 1, rechtsAb) : x - 1 - ed.width;
+            m.wort = textKasten(c, m.wortX, m.wortY, wort);
+            m.datum = textKasten(c, m.datumX, m.datumY, datum);
+            const int fehler = (h.frei(m.wort) ? 0 : 1) + (h.frei(m.datum) ? 0 : 1);
+            if (fehler == 0)
+                return m;
+            if (fehler < besteFehler) {
+                beste = m;
+                besteFehler = fehler;
+            }
+        }
+    return *beste;
+}
+
 } // namespace
 
 Konstruktionsmeldungen zeichneKegelGrafik(const AppState& s, Canvas& c, int breite, int hoehe, bool bildschirm,
@@ -152,29 +257,8 @@ Konstruktionsmeldungen zeichneKegelGrafik(const AppState& s, Canvas& c, int brei
     auto xTag = [&](int tag) { return x0 + (tag - D0) * sx; };
     auto yWert = [&](double v) { return y0 - v * sy; };
 
-    c.moveTo(runde(x0), runde(yWert(dmax)));
-    c.lineTo(runde(x0), runde(y0));
-    c.lineTo(runde(x0 + 0.95 * W), runde(y0));
-    for (int monat = 6; monat <= 12; ++monat) {
-        for (const int tag : {1, 11, 21}) {
-            const int D = TagImJahr(s.Par.Jahr, monat, tag);
-            if (D <= D0)
-                continue;
-            const double x = xTag(D);
-            c.moveTo(runde(x), runde(y0));
-            c.lineTo(runde(x), runde(y0 - e));
-            if (tag == 21)
-                c.textOut(runde(x - 1.5 * e), runde(y0 + 0.3 * e), "21. " + std::string(monatKurz(s, monat)));
-        }
-    }
-    for (int j = 1; j <= 10; ++j) {
-        const double y = y0 - j * dmax * sy / 10;
-        c.moveTo(runde(x0), runde(y));
-        c.lineTo(runde(x0 + e), runde(y));
-        c.textOut(runde(x0 + e), runde(y), RealStr(j / 10.0, 3, 1) + "*max");
-    }
-
-    // The hour points every other pair, and the test of the cone's length on them.
+    // The curves first: the labels keep clear of them. The hour points every other pair, and
+    // the test of the cone's length on them.
     bool zuKurz = false;
     std::vector<CanvasPoint> kurve;
     for (int i = 1; i <= letztes;) {
@@ -189,32 +273,6 @@ Konstruktionsmeldungen zeichneKegelGrafik(const AppState& s, Canvas& c, int brei
             break;
         i = std::min(i + 2, letztes);
     }
-    c.setPen({0x008000, 3, PenStyle::Solid});
-    if (kurve.size() >= 2)
-        c.polyline(kurve);
-
-    c.setPen({0xFF0000, 1, PenStyle::Solid});
-    c.setFontColor(0xFF0000);
-    const int dreiE = runde(3 * e);
-    for (const bool unten : {true, false}) {
-        const int i = unten ? imin : imax;
-        const double d = unten ? dmin : dmax;
-        const int x = runde(xTag(k.paare.paar[static_cast<std::size_t>(i)].Tag1));
-        const int y = runde(yWert(d));
-        const std::string datum = DatumAusTag(s, k.paare.paar[static_cast<std::size_t>(i)].Tag1);
-        c.moveTo(x, y);
-        if (unten) {
-            c.lineTo(x, runde(y + 2 * e));
-            c.textOut(x + 1, runde(y + 2 * e), "min");
-            c.textOut(x + 1, runde(y + 2 * e) + fh, datum);
-        } else {
-            c.lineTo(x, runde(y - 2 * e));
-            c.textOut(x + 1, y - dreiE, "max");
-            c.textOut(x + 1, y - dreiE - fh, datum);
-        }
-    }
-
-    c.setPen({FarbeRot, 1, PenStyle::Solid});
     std::vector<CanvasPoint> schatten;
     bool ohneSonne = false;
     for (int i = 1; i <= std::min(N, letztes); ++i) {
@@ -225,6 +283,94 @@ Konstruktionsmeldungen zeichneKegelGrafik(const AppState& s, Canvas& c, int brei
         }
         schatten.push_back({runde(xTag(k.paare.paar[static_cast<std::size_t>(i)].Tag1)), runde(yWert(*sch))});
     }
+
+    // Below the axis the title block, above the graph the key: the marks stay out of both.
+    const int g0 = std::abs(runde(1.2 * fh));
+    Hindernisse frei;
+    frei.seite = {static_cast<double>(rx), static_cast<double>(ry), rx + W, ry + H};
+    const double legende = std::max(c.textExtent(holeText(s, 322)).width, c.textExtent(holeText(s, 323)).width);
+    frei.kaesten.push_back({breite / 3.0 + rx, static_cast<double>(ry),
+                            breite / 3 + rx + std::max(1.2 * c.textExtent(holeText(s, 321)).width, 5 * e + legende),
+                            ry + 3.5 * g0});
+    if (zuKurz)
+        frei.kaesten.push_back({breite / 7.0 + rx, static_cast<double>(ry),
+                                breite / 7 + rx + 2 * e + 1.4 * c.textExtent(holeText(s, 323) + holeText(s, 327)).width,
+                                ry + 5.2 * g0});
+    frei.kaesten.push_back({static_cast<double>(rx), 0.45 * H + std::abs(fh) + ry, rx + W, ry + H});
+    frei.linie(kurve);
+    frei.linie(schatten);
+    const std::vector<CanvasPoint> achsen{{runde(x0), runde(yWert(dmax))}, {runde(x0), runde(y0)},
+                                          {runde(x0 + 0.95 * W), runde(y0)}};
+    frei.linie(achsen);
+    c.moveTo(achsen[0].x, achsen[0].y);
+    c.lineTo(achsen[1].x, achsen[1].y);
+    c.lineTo(achsen[2].x, achsen[2].y);
+    for (int monat = 6; monat <= 12; ++monat) {
+        for (const int tag : {1, 11, 21}) {
+            const int D = TagImJahr(s.Par.Jahr, monat, tag);
+            if (D <= D0)
+                continue;
+            const double x = xTag(D);
+            frei.linie({{runde(x), runde(y0)}, {runde(x), runde(y0 - e)}});
+            c.moveTo(runde(x), runde(y0));
+            c.lineTo(runde(x), runde(y0 - e));
+            if (tag == 21) {
+                const std::string text = "21. " + std::string(monatKurz(s, monat));
+                frei.kaesten.push_back(textKasten(c, runde(x - 1.5 * e), runde(y0 + 0.3 * e), text));
+                c.textOut(runde(x - 1.5 * e), runde(y0 + 0.3 * e), text);
+            }
+        }
+    }
+
+    // The value labels' column, kept for them.
+    const Kasten spalte = textKasten(c, runde(x0 + e), runde(y0 - dmax * sy), RealStr(1.0, 3, 1) + "*max");
+    const auto spaltenPlatz = static_cast<std::ptrdiff_t>(frei.kaesten.size());
+    frei.kaesten.push_back({spalte.x0, spalte.y0 - (spalte.y1 - spalte.y0), spalte.x1, y0});
+    Marke marken[2];
+    for (const bool unten : {true, false}) {
+        const int i = unten ? imin : imax;
+        const int tag = k.paare.paar[static_cast<std::size_t>(i)].Tag1;
+        Marke& m = marken[unten ? 0 : 1];
+        m = setzeMarke(c, frei, runde(xTag(tag)), runde(yWert(unten ? dmin : dmax)), unten, 2 * e,
+                       runde(spalte.x1) + 2, unten ? "min" : "max", DatumAusTag(s, tag));
+        frei.kaesten.push_back(m.wort);
+        frei.kaesten.push_back(m.datum);
+        frei.linie({{m.x, runde(yWert(unten ? dmin : dmax))}, {m.x, m.strichEnde}});
+    }
+
+    frei.kaesten.erase(frei.kaesten.begin() + spaltenPlatz);
+    // The value labels below their ticks, or above them where a curve or a mark is in the way;
+    // a label without room is left out, its tick stays.
+    for (int j = 1; j <= 10; ++j) {
+        const double y = y0 - j * dmax * sy / 10;
+        c.moveTo(runde(x0), runde(y));
+        c.lineTo(runde(x0 + e), runde(y));
+        const std::string text = RealStr(j / 10.0, 3, 1) + "*max";
+        const Kasten unter = textKasten(c, runde(x0 + e), runde(y), text);
+        const Kasten ueber = textKasten(c, runde(x0 + e), runde(y) - (unter.y1 - unter.y0), text);
+        for (const Kasten& k2 : {unter, ueber})
+            if (frei.frei(k2)) {
+                frei.kaesten.push_back(k2);
+                c.textOut(runde(k2.x0), runde(k2.y0), text);
+                break;
+            }
+    }
+
+    c.setPen({0x008000, 3, PenStyle::Solid});
+    if (kurve.size() >= 2)
+        c.polyline(kurve);
+
+    c.setPen({0xFF0000, 1, PenStyle::Solid});
+    c.setFontColor(0xFF0000);
+    for (const bool unten : {true, false}) {
+        const Marke& m = marken[unten ? 0 : 1];
+        c.moveTo(m.x, runde(yWert(unten ? dmin : dmax)));
+        c.lineTo(m.x, m.strichEnde);
+        c.textOut(m.wortX, m.wortY, unten ? "min" : "max");
+        c.textOut(m.datumX, m.datumY, DatumAusTag(s, k.paare.paar[static_cast<std::size_t>(unten ? imin : imax)].Tag1));
+    }
+
+    c.setPen({FarbeRot, 1, PenStyle::Solid});
     if (schatten.size() >= 2)
         c.polyline(schatten);
     if (ohneSonne)

@@ -3,6 +3,7 @@
 #include "core/Sonne.h"
 #include "core/Sprachdienst.h"
 #include "core/Zahlenformat.h"
+#include "dials/Clipping.h"
 #include "dials/planar/EbeneLinienfamilien.h"
 
 #include <algorithm>
@@ -104,11 +105,26 @@ Legendenkasten schreibeZeilen(EbeneKontext& k)
     return kasten;
 }
 
+// Whether a stroke of the loop runs through the box (left, top, right, bottom).
+bool schleifeImKasten(const std::vector<std::array<double, 2>>& schleife, double l, double o, double r, double u)
+{
+    for (std::size_t i = 0; i + 1 < schleife.size(); ++i) {
+        const std::array<double, 2>& a = schleife[i];
+        const std::array<double, 2>& b = schleife[i + 1];
+        double t0 = 0, t1 = 1;
+        if (std::isfinite(a[0]) && std::isfinite(b[0]) && streckeImRechteck(a[0], a[1], b[0], b[1], l, o, r, u, t0, t1))
+            return true;
+    }
+    return false;
+}
+
 // The number of one hour by its path on the days from the solstice tagWende (declination
 // dekl) to the equinox; false when the sun lights no place of the path on this face on these
-// days where the number stands whole. skala: the box of the gnomon scale's text.
+// days where the number stands whole. skala: the box of the gnomon scale's text; schleife,
+// when given: the figure-eight drawn beside the lines, which the number keeps off too.
 bool stundenzahl(EbeneKontext& k, const Legendenkasten& legende, const std::array<double, 4>& skala, int stunde,
-                 std::int32_t tagGleiche, std::int32_t tagWende, double dekl, std::size_t ersteZahl)
+                 std::int32_t tagGleiche, std::int32_t tagWende, double dekl, std::size_t ersteZahl,
+                 const std::vector<std::array<double, 2>>* schleife)
 {
     const AppState& s = k.s;
     Canvas& c = k.canvas;
@@ -134,7 +150,8 @@ bool stundenzahl(EbeneKontext& k, const Legendenkasten& legende, const std::arra
         const bool aufZahl = std::any_of(zahlen, k.Zahlkaesten.end(), [&](const std::array<double, 4>& a) {
             return a[0] < l + zahlBreite && l < a[2] && a[1] < o + 1.2 * hoehe && o < a[3];
         });
-        return l >= k.RandX && r <= k.Breite && o >= k.RandY && u <= k.Hoehe && !aufLegende && !aufFuss && !aufZahl;
+        return l >= k.RandX && r <= k.Breite && o >= k.RandY && u <= k.Hoehe && !aufLegende && !aufFuss && !aufZahl
+               && !(schleife && schleifeImKasten(*schleife, l, o, r, u));
     };
     // The corner of the number's box with its middle moved from a point of the path by vor
     // along the path (ux, uy, towards the solstice end) and by quer across it.
@@ -231,12 +248,22 @@ void schattenpfadStunden(EbeneKontext& k, const Legendenkasten& legende)
     const double deklinationen[] = {juni ? s.EpsRund : -s.EpsRund, juni ? -s.EpsRund : s.EpsRund};
     // The scale's text is measured once for all the numbers.
     const std::array<double, 4> skala = gnomonSkalaKasten(k);
+    // The single figure-eight beside the lines: a number keeps off it where it can, else
+    // stands where it would without it.
+    const double laenge = k.Laenge;
+    const std::vector<std::array<double, 2>> schleife
+        = s.Schalter.Analemma ? achterPunkte(k, s.Schalter.AnalemmaStunde) : std::vector<std::array<double, 2>>{};
+    k.Laenge = laenge;
     for (int stunde : {6, 9, 12, 15, 18}) {
         if (stunde < s.Zeiten.EotVon || stunde > s.Zeiten.EotBis)
             continue;
-        for (int w = 0; w < 2; ++w)
-            if (stundenzahl(k, legende, skala, stunde, tagGleiche, wenden[w], deklinationen[w], ersteZahl))
-                break;
+        bool steht = false;
+        for (int w = 0; w < 2 && !steht; ++w) {
+            if (!schleife.empty())
+                steht = stundenzahl(k, legende, skala, stunde, tagGleiche, wenden[w], deklinationen[w], ersteZahl, &schleife);
+            if (!steht)
+                steht = stundenzahl(k, legende, skala, stunde, tagGleiche, wenden[w], deklinationen[w], ersteZahl, nullptr);
+        }
     }
     c.setFont(vorher);
 }

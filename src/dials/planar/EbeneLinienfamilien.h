@@ -25,6 +25,14 @@ void zeichneDatumslinien(EbeneKontext& k);
 // analemma marks when the range is the marked hour.
 void zeichneStundenlinien(EbeneKontext& k, int ersterTag, bool mitZeitgl, int von, int bis);
 
+// The longitude that sets the time of the figure-eights: the zone's meridian for local mean
+// time, else the place's.
+double achterLaenge(const AppState& s);
+
+// The points of the figure-eight of hour `stunde` over the year, in the order it is drawn;
+// a point where the sun does not light the face is left as a gap (NaN). Sets k.Laenge.
+std::vector<std::array<double, 2>> achterPunkte(EbeneKontext& k, int stunde);
+
 // Temporal hour lines from hour `von` to `bis` with `intervall` + 1 lines per hour.
 void zeichneTemporalstunden(EbeneKontext& k, int von, int bis, int intervall);
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace umbrin {
 namespace {
@@ -79,6 +80,25 @@ void analemmaMarken(EbeneKontext& k, int stunde)
 }
 
 } // namespace
+
+double achterLaenge(const AppState& s)
+{
+    const bool ortszeit = (s.Schalter.OrtszeitAnzeige && !s.Schirmuhr) || (s.Schalter.OhneLaengenkorrektur && s.Schirmuhr);
+    return ortszeit ? s.Par.Zonenmeridian : s.Par.Laenge;
+}
+
+std::vector<std::array<double, 2>> achterPunkte(EbeneKontext& k, int stunde)
+{
+    k.Laenge = achterLaenge(k.s);
+    std::vector<std::array<double, 2>> punkte;
+    // The days the lines take, back to the first to close the loop.
+    for (std::int32_t tag = 1; tag < 366 + 3; tag += tag == 1 ? 5 : 3) {
+        punktFuer(k, sonneStundenlinie(k.s, tag < 366 ? tag : 1, stunde, true, k.sonne, k.ebene.X2, k.Laenge));
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        punkte.push_back(k.beleuchtet ? std::array<double, 2>{k.x, k.y} : std::array<double, 2>{nan, nan});
+    }
+    return punkte;
+}
 
 void zeichneStundenlinien(EbeneKontext& k, int ersterTag, bool mitZeitgl, int von, int bis)
 {

@@ -17,4 +17,10 @@ Konstruktionsmeldungen konstruiereEbeneSonnenuhr(const AppState& s, const Zeiche
 Konstruktionsmeldungen konstruiereEbeneSonnenuhr(const AppState& s, const Zeichenumgebung& u, Canvas& canvas,
                                                  double& zoom, int breite, int hoehe);
 
+// The top left corner of the window's request to fix the foot (a text of the size mass) on
+// the dial drawn for a window of breite x hoehe pixels: 130 pixels left of the foot and 30
+// below it, unless a text of the drawing (an hour number, the legend) stands there; then the
+// first place clear of them above the foot, farther below or farther above it.
+CanvasPoint hinweisAmFuss(const AppState& s, const Zeichenumgebung& u, int breite, int hoehe, TextExtent mass);
+
 } // namespace umbrin

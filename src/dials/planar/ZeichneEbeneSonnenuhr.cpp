@@ -26,10 +26,11 @@ bool richteEin(EbeneKontext& k, bool bildschirm, int breite, int hoehe, double g
 {
     const AppState& s = k.s;
     k.Bildschirm = bildschirm;
-    k.RandX = bildschirm ? 0 : 50;
-    k.RandY = k.RandX;
-    k.Breite = breite - k.RandX;
-    k.Hoehe = hoehe - k.RandY;
+    const Schnittrechteck rahmen = ebenenRahmen(bildschirm, breite, hoehe);
+    k.RandX = rahmen.links;
+    k.RandY = rahmen.oben;
+    k.Breite = rahmen.rechts;
+    k.Hoehe = rahmen.unten;
     k.MitteX = (k.Breite - k.RandX) / 2;
     k.MitteY = (k.Hoehe - k.RandY) / 2;
     if (k.umgebung.MitSchnitt) {
@@ -39,10 +40,10 @@ bool richteEin(EbeneKontext& k, bool bildschirm, int breite, int hoehe, double g
         k.SchnittR = r.rechts;
         k.SchnittU = r.unten;
     } else {
-        k.SchnittL = k.RandX;
-        k.SchnittO = k.RandY;
-        k.SchnittR = k.Breite;
-        k.SchnittU = k.Hoehe;
+        k.SchnittL = rahmen.links;
+        k.SchnittO = rahmen.oben;
+        k.SchnittR = rahmen.rechts;
+        k.SchnittU = rahmen.unten;
     }
     k.ebene = p;
     k.sonne = Sonnenrechner(p.X1, !s.Schirmuhr);
@@ -318,13 +319,12 @@ void zeichneLinien(EbeneKontext& k)
         k.Laenge = s.Schalter.OhneLaengenkorrektur ? s.Par.Zonenmeridian : s.Par.Laenge;
         zeichneStundenlinien(k, 171, false, s.Zeiten.EotVon, s.Zeiten.EotBis);
     }
-    const bool ortszeit = (s.Schalter.OrtszeitAnzeige && !s.Schirmuhr) || (s.Schalter.OhneLaengenkorrektur && s.Schirmuhr);
     if (s.Schalter.MitZeitgl) {
-        k.Laenge = ortszeit ? s.Par.Zonenmeridian : s.Par.Laenge;
+        k.Laenge = achterLaenge(s);
         zeichneStundenlinien(k, 1, true, s.Zeiten.StundeVon, s.Zeiten.StundeBis);
     }
     if (s.Schalter.Analemma) {
-        k.Laenge = ortszeit ? s.Par.Zonenmeridian : s.Par.Laenge;
+        k.Laenge = achterLaenge(s);
         zeichneStundenlinien(k, 1, true, s.Schalter.AnalemmaStunde, s.Schalter.AnalemmaStunde);
     }
     if (s.Schalter.Temporalstunden)
@@ -362,6 +362,12 @@ void zeichneAmRahmen(EbeneKontext& k)
 }
 
 } // namespace
+
+Schnittrechteck ebenenRahmen(bool bildschirm, int breite, int hoehe)
+{
+    const int rand = bildschirm ? 0 : 50;
+    return {rand, rand, breite - rand, hoehe - rand};
+}
 
 std::array<double, 4> gnomonSkalaKasten(EbeneKontext& k)
 {

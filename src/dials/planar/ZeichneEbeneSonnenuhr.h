@@ -25,6 +25,10 @@ namespace umbrin {
 //
 // Returns the messages for the user (latitude too high for unequal hours, umbrella disc of
 // radius 0, inclination impossible for the disc); nothing is drawn after the last of these.
+// The dial's frame on a canvas of breite x hoehe: the canvas itself on the screen, 5 mm inside
+// the page's edges on paper.
+Schnittrechteck ebenenRahmen(bool bildschirm, int breite, int hoehe);
+
 Konstruktionsmeldungen zeichneEbeneSonnenuhr(const AppState& s, const Zeichenumgebung& u, Canvas& canvas,
                                              bool bildschirm, int breite, int hoehe, double g,
                                              const EbenenParameter& p);

@@ -8,6 +8,7 @@
 #include "core/ui/Beschriftung.h"
 #include "core/ui/PainterCanvas.h"
 #include "core/ui/RadioGruppe.h"
+#include "dials/planar/KonstruiereEbeneSonnenuhr.h"
 #include "drawing/Platzierung.h"
 #include "drawing/Zeichnungstyp.h"
 #include "drawing/ui/Bildflaeche.h"
@@ -638,7 +639,15 @@ void ZeichenFenster::Ursprung_zeigen()
         PainterCanvas c(bild_->bild());
         c.setFont({"Arial", 13, false, FarbeSchwarz});
         c.setBrushStyle(BrushStyle::Clear);
-        c.textOut(s_.FusspunktX - 130, s_.FusspunktY + 30, meldungsText(s_, 43));
+        const std::string_view hinweis = meldungsText(s_, 43);
+        // On a planar dial the words keep off the hour numbers that stand near the foot.
+        CanvasPoint an{s_.FusspunktX - 130, s_.FusspunktY + 30};
+        if (istEbeneUhr(typ)) {
+            const QSize groesse = bild_->bildGroesse();
+            an = hinweisAmFuss(s_, zeichenumgebung(f_, dienste_.grosserBildschirm, dienste_.grosseFonts, 0, 0),
+                               groesse.width(), groesse.height(), c.textExtent(hinweis));
+        }
+        c.textOut(an.x, an.y, hinweis);
     }
     bild_->bildGeaendert();
 }

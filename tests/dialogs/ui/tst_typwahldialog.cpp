@@ -4,11 +4,15 @@
 #include "core/ui/RadioGruppe.h"
 #include "dialogs/ui/TypwahlDialog.h"
 #include "shell/Bildergalerie.h"
+#include "shell/ui/Arbeitsrahmen.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScreen>
 #include <QScrollBar>
 #include <QToolButton>
 #include <QLabel>
@@ -117,6 +121,32 @@ private slots:
             QVERIFY2(d->width() >= d->sizeHint().width() && d->height() >= d->sizeHint().height(), name.c_str());
             QVERIFY2(!bereich->verticalScrollBar()->isVisible(), name.c_str());
         }
+        d->close();
+    }
+
+    // In its frame in the working area, the window widened for the vertical dial's fields is
+    // painted all over: nothing of the area behind shows through beside its fields.
+    void aWindowGrownInItsFrameIsPaintedAllOver()
+    {
+        s.UhrTyp = 'm';
+        QMdiArea flaeche;
+        flaeche.setBackground(QColor(255, 0, 255));
+        flaeche.resize(1000, 700);
+        flaeche.show();
+        auto* d = new TypwahlDialog(neueUmgebung());
+        QMdiSubWindow* rahmen = flaeche.addSubWindow(d);
+        rahmen->show();
+        richteRahmenEin(rahmen, d);
+        QVERIFY(QTest::qWaitForWindowExposed(&flaeche));
+        waehle(gruppe(d, "RG1"), 1);
+        QTest::qWait(50);
+        const QImage bild = flaeche.screen()->grabWindow(flaeche.winId()).toImage();
+        const QRect innen(d->mapTo(&flaeche, QPoint(0, 0)), d->size());
+        int durch = 0;
+        for (int y = innen.top(); y <= innen.bottom(); ++y)
+            for (int x = innen.left(); x <= innen.right(); ++x)
+                durch += bild.pixelColor(x, y) == QColor(255, 0, 255) ? 1 : 0;
+        QCOMPARE(durch, 0);
         d->close();
     }
 

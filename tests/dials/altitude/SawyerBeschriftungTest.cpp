@@ -246,11 +246,13 @@ TEST(SawyerBeschriftung, EveryHourLineNumberedAndEverySignInItsBand)
                 s.Schalter.Datumslinien = char('0' + fall % 4);
                 s.Zoom = zooms[fall % 4];
                 s.Par.Gnomonhoehe = gnomone[fall % 3];
-                for (const int ansicht : {0, 1, 2, 3})
-                    if (const Blatt b = zeichne(s, kBreite, kHoehe, ansicht); !b.verweigert)
+                for (const int ansicht : {0, 1, 2, 3}) {
+                    if (const Blatt b = zeichne(s, kBreite, kHoehe, ansicht); !b.verweigert) {
                         EXPECT_EQ(unbekannt(pruefe(b, s), breite, zeit, ansicht), "")
                             << breite << " time mode " << zeit << " view " << ansicht << " from " << kBreite
                             << " zoom " << s.Zoom << " gnomon " << s.Par.Gnomonhoehe;
+                    }
+                }
             }
 }
 

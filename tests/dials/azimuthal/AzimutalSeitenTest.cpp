@@ -79,7 +79,7 @@ TEST(AzimutalSeiten, ARefusedSizeNamesTheLimitAtWhichTheDialDrawsOnTheSheet)
             for (const bool deutsch : {true, false}) {
                 SCOPED_TRACE(testing::Message() << typ << variante << " at " << breite << ", " << v.name << (deutsch ? ", German" : ""));
                 std::string nein;
-                const auto zeichne = [&](double groesse) {
+                const auto zeichne = [&, typ = typ, variante = variante, breite = breite](double groesse) {
                     const Blattinhalt b = zeichneInSicht(zustand(typ, 1, variante, breite, groesse, deutsch), v);
                     nein = v.seite || v.plot || b.meldungen.empty() ? b.nein : b.meldungen.front().text;
                     return ausserhalb(b, v);

@@ -2,10 +2,12 @@
 // the date-line list, the page offsets of a print, and the cases that give a message.
 #include "core/RecordingCanvas.h"
 #include "core/Sonne.h"
+#include "core/Sprachdienst.h"
 #include "core/State.h"
 #include "dials/cone/KegelGrafik.h"
 #include "dials/cone/KegelInfo.h"
 #include "dials/cone/KegelKonstruktion.h"
+#include "support/Layoutpruefung.h"
 
 #include <gtest/gtest.h>
 
@@ -61,6 +63,26 @@ TEST(KegelGrafik, DateScaleExtremesAndTheListOfDateLines)
     EXPECT_EQ(zeilen, n);
     EXPECT_EQ(mitAnfang(c, "        = Kegelnaechste Datumslinie").size(), 1u);
     EXPECT_LE(mitAnfang(c, "Kegelschatten zeitweise").size(), 1u);
+}
+
+// On the pictures of the drawing window at 1366 x 768 and 1920 x 1080, in both languages, no
+// label stands on another, on a curve, an axis or a tick.
+TEST(KegelGrafik, LabelsStandClearOfEachOtherAndOfTheCurves)
+{
+    AppState s = zustand();
+    for (const bool deutsch : {true, false})
+        for (const auto& [b, h] : {std::pair{599, 539}, std::pair{877, 852}}) {
+            setzeSprache(s, deutsch);
+            RecordingCanvas c(b, h);
+            zeichneKegelGrafik(s, c, b, h, true, 12.0, 0, 0);
+            std::string befunde;
+            for (const test::Befund& f : test::pruefeLayout(c, test::Pruefumfang::Voll))
+                if (f.art == test::Befundart::Ueberdeckung || f.art == test::Befundart::StrichDurchText)
+                    befunde += f.meldung + "\n";
+            EXPECT_EQ(befunde, "") << b;
+            EXPECT_TRUE(c.hasText("min"));
+            EXPECT_TRUE(c.hasText("1.0*max"));
+        }
 }
 
 // Each date line's dates stand once in the list, north and south, for every number of lines.
