@@ -232,11 +232,8 @@ const Offen offen[] = {
     {"quadrant calendar|quadrant zodiac", "zone time, plot: hour 20", "the afternoon quadrant of the plot starts at noon"},
     // Open: plots that lose parts without a word of their own (the export's report of the file
     // written is no such word), left to the families' fixes.
-    {"Sawyer", "plot: off the sheet without a word",
-     "at the largest gnomon, date distance or date angle signs, numbers and scale texts run off the plot sheet"},
     {"ring", "plot: off the sheet without a word",
      "at the largest diameter or band width numbers and lines run off the plot sheet; at 60 S 'Sep' is cut by its edge"},
-    {"cone|cone vertical|cone inclining", "plot: off the sheet without a word", "with the longest axis the mark S stands below the plot sheet"},
 };
 
 // Whether the family is one of a row's, separated by '|'.
@@ -369,7 +366,6 @@ const Offen offenWorte[] = {
     {"cone|cone vertical|cone inclining", "refused: Input error!", "the tilt (the latitude typed) is not above the half-opening"},
     {"Habermel|Habermel mean time", "refused: The hour numbers and signs of the Habermel dial I",
      "plot and DXF refused at 28.6 N where the signs would leave the plot sheet; a DXF has no sheet"},
-    {"Peaucellier", "page A4: a word though all is on the sheet", "the page check refuses the A4 page at 64.1 N though the dial fits it"},
 };
 
 } // namespace

@@ -29,12 +29,38 @@ std::string r5(double v) { return RealStr(v, 5, 0); }
 struct Plot {
     HPGLDatei& datei;
     double fx = 0, fy = 0;
+    // The character size in force (cm, as SI sets it) and whether a stroke or a label written
+    // so far reaches past the sheet.
+    double zeichenBreite = 0.18, zeichenHoehe = 0.27;
+    bool ueberRand = false;
 
     void schreibe(const std::string& t) { HPGLZeile(datei, t); }
+    void merke(double x, double y)
+    {
+        // (A tenth of a millimetre for rounding.)
+        constexpr double luft = 4;
+        ueberRand = ueberRand || x < -luft || y < -luft || x > kBreite + luft || y > kHoehe + luft;
+    }
+    // A label's cell: 1.5 character widths a character, a character height above its baseline;
+    // 400 units a centimetre.
+    void merkeText(double x, double y, std::size_t zeichen)
+    {
+        merke(x, y);
+        merke(x + 600 * zeichenBreite * static_cast<double>(zeichen), y + 400 * zeichenHoehe);
+    }
+    void groesse(double breite, double hoehe)
+    {
+        zeichenBreite = breite;
+        zeichenHoehe = hoehe;
+    }
     double px(double x) const { return fx + static_cast<double>(roundHalfEven(x)); }
     double py(double y) const { return fy + static_cast<double>(roundHalfEven(y)); }
     std::string punkt(const SawyerPunkt& p) const { return z(px(p.x)) + " " + z(py(p.y)); }
-    void label(double x, double y, const std::string& text) { schreibe(";PU " + z(x) + " " + z(y) + ";" + hpglLabel(text)); }
+    void label(double x, double y, const std::string& text)
+    {
+        merkeText(x, y, text.size());
+        schreibe(";PU " + z(x) + " " + z(y) + ";" + hpglLabel(text));
+    }
     void stuecke(const std::vector<std::vector<SawyerPunkt>>& teile)
     {
         for (const auto& teil : teile) {
@@ -43,6 +69,8 @@ struct Plot {
             std::string t = ";PU " + punkt(teil[0]) + ";PD ";
             for (std::size_t i = 1; i < teil.size(); ++i)
                 t += (i > 1 ? " " : "") + punkt(teil[i]);
+            for (const SawyerPunkt& q : teil)
+                merke(px(q.x), py(q.y));
             schreibe(t);
         }
     }
@@ -59,8 +87,10 @@ void legende(Plot& p, const AppState& s, double gnomon)
 {
     const double y = 0.98 * kHoehe;
     p.schreibe(";PU;SI " + RealStr(0.24, 5, 2) + "," + RealStr(0.36, 5, 2));
+    p.groesse(0.24, 0.36);
     p.label(120, y, OhneUmlaute(titelText(s, 40)));
     p.schreibe(";SI " + RealStr(0.18, 5, 2) + "," + RealStr(0.27, 5, 2));
+    p.groesse(0.18, 0.27);
     std::string ort = std::string(texteText(s, 131)) + RealStr(s.Par.Breite, 6, 2) + std::string(texteText(s, 105))
                       + std::string(texteText(s, 132)) + RealStr(s.Par.Laenge, 6, 2) + std::string(texteText(s, 105));
     if (ort.size() > 60)
@@ -159,17 +189,24 @@ void datumslinien(Plot& p, const AppState& s, const SawyerGeometrie& g, int nd)
     }
     p.schreibe(";SP 4;PU " + p.punkt({g.sommerLinks, 0}) + ";PD " + p.punkt({g.winterLinks, 0}) + ";PU "
                + p.punkt({g.sommerRechts, 0}) + ";PD " + p.punkt({g.winterRechts, 0}));
+    for (const double x : {g.sommerLinks, g.winterLinks, g.sommerRechts, g.winterRechts})
+        p.merke(p.px(x), p.py(0));
     p.schreibe(";SS ;SP 3;SI " + RealStr(0.14, 5, 2) + "," + RealStr(0.21, 5, 2));
+    p.groesse(0.14, 0.21);
     if (!s.Schalter.HalbeAnalemma && !s.Schalter.MozGerade)
         return;
     const double xh = g.winterLinks, yd = p.fy + 300;
     const double xl = p.fx + static_cast<double>(roundHalfEven(xh - 1320));
     const double xr = p.fx - static_cast<double>(roundHalfEven(xh));
-    p.schreibe(";PU " + z(xl) + " " + z(yd - 60) + ";LB " + holeText(s, sawyerHalbjahrText(s.Par.Breite, false)) + hpglLabelEnde);
-    p.schreibe(";PU " + z(xl) + " " + z(yd - 180) + ";LB " + holeText(s, 611) + hpglLabelEnde);
+    const auto zeile = [&](double x, double y, const std::string& text) {
+        p.merkeText(x, y, text.size());
+        p.schreibe(";PU " + z(x) + " " + z(y) + ";LB " + text + hpglLabelEnde);
+    };
+    zeile(xl, yd - 60, holeText(s, sawyerHalbjahrText(s.Par.Breite, false)));
+    zeile(xl, yd - 180, holeText(s, 611));
     p.schreibe(";SP 6");
-    p.schreibe(";PU " + z(xr) + " " + z(yd - 60) + ";LB " + holeText(s, sawyerHalbjahrText(s.Par.Breite, true)) + hpglLabelEnde);
-    p.schreibe(";PU " + z(xr) + " " + z(yd - 180) + ";LB " + holeText(s, 613) + hpglLabelEnde);
+    zeile(xr, yd - 60, holeText(s, sawyerHalbjahrText(s.Par.Breite, true)));
+    zeile(xr, yd - 180, holeText(s, 613));
 }
 
 } // namespace
@@ -180,7 +217,7 @@ std::string sawyerPlotHindernis(const AppState& s)
     return sawyerBreiteVerweigert(s.Par.Breite, untere, s.EpsRund) ? sawyerBreitenText(s, untere) : std::string();
 }
 
-std::string hpglSawyerSU(const AppState& s, HPGLDatei& datei, double gnomon)
+std::string hpglSawyerSU(const AppState& s, HPGLDatei& datei, double gnomon, std::string* warnung)
 {
     if (std::string nein = sawyerPlotHindernis(s); !nein.empty())
         return nein;
@@ -203,7 +240,17 @@ std::string hpglSawyerSU(const AppState& s, HPGLDatei& datei, double gnomon)
     p.schreibe(";SP 4;PU " + z(X) + " " + z(Y + 30) + ";PD " + z(X) + " " + z(Y - 30) + ";PU " + z(X) + " " + z(Y)
                + ";PD " + z(X + R) + " " + z(Y) + ";PU " + z(X + R) + " " + z(Y + 30) + ";PD " + z(X + R) + " "
                + z(Y - 30));
+    p.merke(X, Y);
+    p.merke(X + R, Y);
     p.schreibe(std::string(hpglEpilogFensterZurueck));
+    if (p.ueberRand && warnung)
+        *warnung = s.Sprachspalte == 2
+                       ? "Parts of the Sawyer dial reach over the edge of the plot sheet, where the plotter cuts them "
+                         "off.\n\rPlease shorten the gnomon, the hour lines' distance or their angle, or move the foot "
+                         "point."
+                       : "Teile der Sawyer-Sonnenuhr reichen über den Rand des Plotblattes, wo der Plotter sie "
+                         "abschneidet.\n\rBitte die Zeigerlänge, den Abstand der Stundenlinien oder ihren Winkel "
+                         "verkleinern oder den Fußpunkt verschieben.";
     return {};
 }
 

@@ -229,10 +229,38 @@ std::vector<std::array<int, 4>> stunden(Blatt& b, const SawyerMass& m, const Saw
             return z.x < k[2] && k[0] < z.x + e.width && z.y < k[3] && k[1] < z.y + e.height;
         });
     };
+    // Nor on a date line, which is drawn after them, where a place along the line keeps off them
+    // all: one that only grazes a quarter of its height at the top or the bottom (the end line
+    // over the noon number) leaves it readable.
+    bool meideDatum = true;
+    std::vector<std::vector<CanvasPoint>> datum;
+    for (const SawyerDatumslinie& l : g.datum)
+        for (const auto& teil : l.stuecke) {
+            auto& q = datum.emplace_back();
+            for (const SawyerPunkt& p : teil)
+                q.push_back(b.punkt(p));
+        }
+    const auto aufDatum = [&](const Zahl& z, const TextExtent& e) {
+        const double oben = z.y + e.height / 4.0, unten = z.y + 0.75 * e.height;
+        double t0 = 0;
+        double t1 = 0;
+        for (const auto& q : datum)
+            for (std::size_t i = 0; i + 1 < q.size(); ++i)
+                if (streckeImRechteck(q[i].x, q[i].y, q[i + 1].x, q[i + 1].y, z.x, oben, z.x + e.width, unten, t0, t1))
+                    return true;
+        return false;
+    };
     // A number is put where the line nearest it is its own.
     const Linienfeld feld(b, g);
+    // Off the date lines, a number is moved from the place first found; there its line is
+    // nearest to the whole middle of its box, not only to the centre.
+    const auto eindeutig = [&](const Zahl& z, const TextExtent& e, int h) {
+        const double y = z.y + e.height / 2.0;
+        return feld.eigene(z.x + e.width / 4.0, y, h) && feld.eigene(z.x + 0.75 * e.width, y, h);
+    };
     const auto sauber = [&](const Zahl& z, const TextExtent& e, int h) {
-        return aufDemBlatt(z, e) && frei(z, e) && feld.eigene(z.x + e.width / 2.0, z.y + e.height / 2.0, h);
+        return aufDemBlatt(z, e) && frei(z, e) && feld.eigene(z.x + e.width / 2.0, z.y + e.height / 2.0, h)
+               && (!meideDatum || (!aufDatum(z, e) && eindeutig(z, e, h)));
     };
     const bool zweiZahlen = m.halbeAnalemma || m.mozGerade;
     const double th = m.halbeAnalemma ? 1.1 * th0 : th0;
@@ -321,11 +349,23 @@ std::vector<std::array<int, 4>> stunden(Blatt& b, const SawyerMass& m, const Saw
                 if (versuche(p))
                     return;
         };
-        laufe();
         // Where the sign table covers every clean place by the line, the numbers try beside it.
-        if (voll && zahlen.empty() && verdeckt) {
-            beiseite = true;
+        const auto suche = [&] {
             laufe();
+            if (voll && zahlen.empty() && verdeckt) {
+                beiseite = true;
+                laufe();
+            }
+        };
+        meideDatum = true;
+        suche();
+        // Where no place by the line keeps off the date lines, they stand as if there were none.
+        if (voll && zahlen.empty()) {
+            meideDatum = false;
+            for (auto& e : ersatz)
+                e.clear();
+            aufBlatt = verdeckt = beiseite = false;
+            suche();
         }
         for (int i = 0; i < 4 && zahlen.empty() && aufBlatt; ++i)
             zahlen = ersatz[i];

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <tuple>
 #include <utility>
+#include <vector>
 #include <cmath>
 
 namespace umbrin {
@@ -193,6 +194,12 @@ KegelZahlkasten schreibeMarke(HPGLDatei& d, const PlotBlatt& b, double hy, int k
     return kasten;
 }
 
+// Whether every point lies inside the plot's window.
+bool alleAufSeite(const PlotBlatt& b, const std::vector<std::pair<double, double>>& punkte)
+{
+    return std::all_of(punkte.begin(), punkte.end(), [&](const auto& p) { return b.aufSeite(p.first, p.second); });
+}
+
 } // namespace
 
 std::string hpglKegelUhr(const AppState& s, HPGLDatei& d, UserPrompt& frage, const std::string& blattName,
@@ -243,16 +250,21 @@ std::string hpglKegelUhr(const AppState& s, HPGLDatei& d, UserPrompt& frage, con
     double x = 0, y = 0;
     b.aufBlatt(m.a, 0, x, y);
     std::string rand = ";PU " + punkt(x, y) + ";PD ";
+    std::vector<std::pair<double, double>> randPunkte{{x, y}};
     for (int n = 1;; ++n) {
         const double th = std::min(0.05 * n, 6.283);
         const double vx = x, vy = y;
         b.aufBlatt(m.a * std::cos(th), m.b * std::sin(th), x, y);
         rand += " " + punkt(x, y);
+        randPunkte.push_back({x, y});
         striche.strecke(vx, vy, x, y);
         if (th >= 6.283)
             break;
     }
     HPGLZeile(d, rand);
+    // The footprint and the marks are not cut: where one of them leaves the plot file's sheet,
+    // the user is told so at the end (a DXF drawing has no sheet).
+    bool ueberRand = !alleAufSeite(b, randPunkte);
     double x1 = 0, y1 = 0;
     b.aufBlatt(0, 2 * m.b, x, y);
     b.aufBlatt(0, -1.2 * m.b, x1, y1);
@@ -302,6 +314,10 @@ std::string hpglKegelUhr(const AppState& s, HPGLDatei& d, UserPrompt& frage, con
     platz.begrenze(0, 0, 16157 * k, 11038 * k);
     for (const auto& [hy, name, unten] : {std::tuple{m.c, "A", 80.0 * k}, std::tuple{Lp * cosPsi + m.c, "S", 120.0 * k}}) {
         const KegelZahlkasten marke = schreibeMarke(d, b, hy, k, name, unten, striche);
+        b.aufBlatt(0, hy, x, y);
+        ueberRand = ueberRand
+                    || !alleAufSeite(b, {{x - 80.0 * k, y + 80.0 * k}, {x + 80.0 * k, y - unten}, {marke.x, marke.y},
+                                         {marke.x + marke.breite, marke.y + marke.hoehe}});
         striche.kasten(marke);
         platz.belege(static_cast<int>(roundHalfEven(marke.x)), static_cast<int>(roundHalfEven(marke.y)),
                      static_cast<int>(roundHalfEven(marke.breite)), static_cast<int>(roundHalfEven(marke.hoehe)));
@@ -334,6 +350,15 @@ std::string hpglKegelUhr(const AppState& s, HPGLDatei& d, UserPrompt& frage, con
     HPGLZeile(d, ";SP 4");
     schreibeLegende(s, d, k, legendeX, legendeY, ebene, L);
     HPGLZeile(d, ";PU " + punkt(0.95 * b.breite, 256.0 * k) + ";" + hpglLabel("S"));
+    if (ueberRand && s.AlsHPGL)
+        frage.ask(PromptTitle::Warnung, PromptIcon::Warning,
+                  s.Sprachspalte == 2 ? "The cone is too large for the plot sheet: its footprint or the marks A and S "
+                                        "reach over the edge, where the plotter cuts them off.\n\rPlease shorten the "
+                                        "cone axis or move the foot point."
+                                      : "Der Kegel ist für das Plotblatt zu groß: sein Grundriss oder die Marken A und "
+                                        "S reichen über den Rand, wo der Plotter sie abschneidet.\n\rBitte die "
+                                        "Kegelachse kürzen oder den Fußpunkt verschieben.",
+                  PromptButtons::Ok);
     return {};
 }
 

@@ -2,6 +2,7 @@
 // checked by hand, read by a real HPGL reader, converted to DXF (the same text serves both
 // outputs) and audited by a real DXF reader, refused where the dial cannot be drawn.
 #include "core/HPGLDatei.h"
+#include "core/Sprachdienst.h"
 #include "core/State.h"
 #include "dials/altitude/SawyerHpgl.h"
 #include "support/GoldenDatei.h"
@@ -135,4 +136,19 @@ TEST(SawyerHpgl, RefusesLatitudesItCannotDrawAndWritesNothing)
         EXPECT_EQ(sawyerPlotHindernis(s), nein);
         EXPECT_EQ(plot.empty(), f.verweigert) << f.phi;
     }
+}
+
+TEST(SawyerHpgl, SaysInTheUsersLanguageOnlyWhenThePlotLeavesItsSheet)
+{
+    for (const bool deutsch : {false, true})
+        for (const double gnomon : {35.0, 200.0}) {
+            AppState s = zustand(47.25, true);
+            setzeSprache(s, deutsch);
+            HPGLDatei plot;
+            plot.oeffnenImSpeicher();
+            std::string warnung;
+            EXPECT_EQ(hpglSawyerSU(s, plot, gnomon, &warnung), "");
+            const std::string blatt = deutsch ? "Plotblatt" : "plot sheet";
+            EXPECT_EQ(warnung.find(blatt) != std::string::npos, gnomon > 100) << gnomon << " mm: " << warnung;
+        }
 }

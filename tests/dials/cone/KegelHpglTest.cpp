@@ -9,6 +9,7 @@
 #include "drawing/HpglNachDxf.h"
 #include "support/ExportPruefung.h"
 #include "support/GoldenDatei.h"
+#include "core/Sprachdienst.h"
 #include "support/ScriptedPrompt.h"
 
 #include <gtest/gtest.h>
@@ -218,4 +219,21 @@ TEST(KegelHpgl, RefusedConeWritesNothingAndAGridAnswerOfZeroGivesTenMillimetres)
     const std::string rest = plot.substr(netz);
     ASSERT_TRUE(std::regex_search(rest, m, std::regex(R"(CI 80;PU (\d+) \d+;PD \d+ \d+;PU (\d+) )")));
     EXPECT_EQ(std::stoi(m[2]) - std::stoi(m[1]), 400);
+}
+
+TEST(KegelHpgl, SaysInTheUsersLanguageOnlyWhenTheMarksLeaveTheSheet)
+{
+    for (const bool deutsch : {false, true})
+        for (const double achse : {35.0, 500.0}) {
+            AppState s = zustand(true, 0, '0');
+            setzeSprache(s, deutsch);
+            s.Par.Gnomonhoehe = achse;
+            test::ScriptedPrompt frage;
+            uhrPlot(s, frage);
+            std::string gesagt;
+            for (const test::ScriptedPrompt::Frage& q : frage.asked)
+                gesagt += q.icon == PromptIcon::Warning ? q.text : "";
+            const std::string blatt = deutsch ? "Plotblatt" : "plot sheet";
+            EXPECT_EQ(gesagt.find(blatt) != std::string::npos, achse > 100) << achse << " mm: " << gesagt;
+        }
 }
