@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace umbrin {
 namespace {
@@ -27,8 +28,14 @@ std::string ohneMarke(std::string_view text)
 void richtungen(AzimutalBild& b, int suedAbstand)
 {
     const AppState& s = b.s;
-    b.belegterText(rund(b.cx + b.m.R + 50), b.cy - 15, himmelsrichtung(s, 3, 5));
-    b.belegterText(rund(b.cx - b.m.R - 80), b.cy - 15, himmelsrichtung(s, 2, 5));
+    // Beside the rim (its outline drawn 2 beyond R), or on a narrow sheet below the axis.
+    for (const auto& [x, name] : {std::pair{b.cx + b.m.R + 50, himmelsrichtung(s, 3, 5)},
+                                  std::pair{b.cx - b.m.R - 80, himmelsrichtung(s, 2, 5)}}) {
+        const TextExtent e = b.c.textExtent(name);
+        const AzimutalKasten k = azimutalSeitenname(rund(x), b.cy - 15, e.width, e.height, b.cx, b.cy, b.m.R + 4,
+                                                    b.x0 + 15, b.W - 15);
+        b.belegterText(rund(k.mx - k.hx), rund(k.my - k.hy), name);
+    }
     if (s.Par.Breite > 0)
         b.belegterText(b.cx - 10, rund(b.cy - b.m.R - suedAbstand), ohneMarke(texteText(s, 1)));
     else
