@@ -8,10 +8,12 @@
 #include "dials/azimuthal/AzimutalHpgl.h"
 #include "dials/azimuthal/AzimutalSeite.h"
 #include "dials/azimuthal/AzimutalZeichnung.h"
+#include "drawing/Blattrand.h"
 
 #include <array>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace umbrin {
 namespace {
@@ -53,7 +55,9 @@ Plotergebnis hoehenkreisePlot(Plotauftrag& a)
 // The plate has its true size on the page, which the user's placement does not move.
 std::string aufSeite(const AppState& s, int breite, int hoehe, CanvasPoint)
 {
-    return azimutalSeitenpruefung(s, breite, hoehe);
+    return azimutalSeitenpruefung(s, breite, hoehe, [&](const std::vector<RecordedPrimitive>& zeichnung) {
+        return ueberstand(zeichnung, breite, hoehe).weite;
+    });
 }
 
 constexpr std::array<Zeichnungseintrag, 2> zeilen = {{

@@ -54,9 +54,10 @@ Plotergebnis habermel1Plot(Plotauftrag& a)
 {
     if (auto nein = habermelVerweigerung(a.s))
         return Plotergebnis::abgelehnt(*nein, PromptTitle::Fehler, PromptIcon::Question);
-    if (std::string nein = habermelPlotVerweigerung(a.s); !nein.empty())
-        return Plotergebnis::abgelehnt(std::move(nein));
     zeichneHabermel(a.s, plotZiel(a), a.s.Par.HabermelGnomon);
+    if (a.s.AlsHPGL != 0)
+        if (const std::string warnung = habermelPlotWarnung(a.s); !warnung.empty())
+            a.frage.ask(PromptTitle::Warnung, PromptIcon::Warning, warnung, PromptButtons::Ok);
     return Plotergebnis::geschrieben();
 }
 

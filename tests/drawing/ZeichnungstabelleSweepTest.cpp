@@ -364,8 +364,6 @@ std::string blattwort(const Blattinhalt& b)
 const Offen offenWorte[] = {
     // By design: the cone is constructed only where its tilt exceeds its half-opening.
     {"cone|cone vertical|cone inclining", "refused: Input error!", "the tilt (the latitude typed) is not above the half-opening"},
-    {"Habermel|Habermel mean time", "refused: The hour numbers and signs of the Habermel dial I",
-     "plot and DXF refused at 28.6 N where the signs would leave the plot sheet; a DXF has no sheet"},
 };
 
 } // namespace

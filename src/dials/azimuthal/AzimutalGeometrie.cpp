@@ -19,6 +19,23 @@ int azimutalRund(double v)
     return roundHalfEvenWithin(v, 1e9);
 }
 
+AzimutalKasten azimutalSeitenname(double ux, double uy, double w, double h, double cx, double cy, double r,
+                                  double links, double rechts)
+{
+    // The distance of the box's nearest point from the centre.
+    const auto abstand = [&](double x, double y) {
+        const double dx = std::max({0.0, x - cx, cx - (x + w)}), dy = std::max({0.0, y - cy, cy - (y + h)});
+        return std::hypot(dx, dy);
+    };
+    double x = ux, y = uy;
+    if (x < links || x + w > rechts || abstand(x, y) < r) {
+        x = std::clamp(x, links, std::max(links, rechts - w));
+        const double dx = std::max({0.0, x - cx, cx - (x + w)});
+        y = cy + (dx < r ? std::sqrt(r * r - dx * dx) : 0.0);
+    }
+    return {x + w / 2, y + h / 2, w / 2, h / 2};
+}
+
 AzimutalMasse azimutalMasseBild(const AppState& s, int hoehe, bool bildschirm)
 {
     AzimutalMasse m;

@@ -94,6 +94,14 @@ struct AzimutalKasten {
 AzimutalKasten azimutalRandzahl(double cx, double cy, double R, double ux, double uy, double hx, double hy,
                                 double luft, const std::vector<AzimutalKasten>& belegt);
 
+// Where a name of east or west (w x h, its top left corner at ueblich beside the rim on the
+// axis through the centre) stands: there, while its box stays inside the frame from links to
+// rechts and outside the rim of radius r about (cx, cy). Else, on a sheet narrower than the
+// plate with its names (a portrait page), it stands inside the frame on its side, just below
+// the axis, as low as clearing the rim needs.
+AzimutalKasten azimutalSeitenname(double ux, double uy, double w, double h, double cx, double cy, double r,
+                                  double links, double rechts);
+
 // The 73 days of the sunrise or sunset curve (days 1, 6, ..., 26 of each month and 1 January
 // of the next year) and the point's distance and azimuth.
 struct AufUntergangsPunkt {

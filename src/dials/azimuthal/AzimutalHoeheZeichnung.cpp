@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <utility>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -203,8 +204,14 @@ void zeichneHoehenkreise(HoehenBild& b)
     c.lineTo(rund(b.cx + Ro), b.cy);
     c.moveTo(b.cx, rund(b.cy - Ro));
     c.lineTo(b.cx, rund(b.cy + Ro));
-    c.textOut(rund(b.cx + Ro + b.luecke), b.cy - 5, himmelsrichtung(s, 3, 5));
-    c.textOut(rund(b.cx - Ro - b.luecke - 30), b.cy - 5, himmelsrichtung(s, 2, 5));
+    // Beside the rim, or on a narrow sheet below the axis.
+    for (const auto& [x, name] : {std::pair{b.cx + Ro + b.luecke, himmelsrichtung(s, 3, 5)},
+                                  std::pair{b.cx - Ro - b.luecke - 30, himmelsrichtung(s, 2, 5)}}) {
+        const TextExtent e = c.textExtent(name);
+        const AzimutalKasten k = azimutalSeitenname(rund(x), b.cy - 5, e.width, e.height, b.cx, b.cy, Ro + 2,
+                                                    b.m + 15, b.W - 15);
+        c.textOut(rund(k.mx - k.hx), rund(k.my - k.hy), name);
+    }
     if (s.Par.Breite > 0)
         c.textOut(b.cx - 10, rund(b.cy - Ro - 1.5 * fh), ohneMarke(texteText(s, 1)));
     else

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace umbrin {
 namespace {
@@ -27,8 +28,14 @@ std::string ohneMarke(std::string_view text)
 void richtungen(AzimutalBild& b, int suedAbstand)
 {
     const AppState& s = b.s;
-    b.belegterText(rund(b.cx + b.m.R + 50), b.cy - 15, himmelsrichtung(s, 3, 5));
-    b.belegterText(rund(b.cx - b.m.R - 80), b.cy - 15, himmelsrichtung(s, 2, 5));
+    // Beside the rim (its outline drawn 2 beyond R), or on a narrow sheet below the axis.
+    for (const auto& [x, name] : {std::pair{b.cx + b.m.R + 50, himmelsrichtung(s, 3, 5)},
+                                  std::pair{b.cx - b.m.R - 80, himmelsrichtung(s, 2, 5)}}) {
+        const TextExtent e = b.c.textExtent(name);
+        const AzimutalKasten k = azimutalSeitenname(rund(x), b.cy - 15, e.width, e.height, b.cx, b.cy, b.m.R + 4,
+                                                    b.x0 + 15, b.W - 15);
+        b.belegterText(rund(k.mx - k.hx), rund(k.my - k.hy), name);
+    }
     if (s.Par.Breite > 0)
         b.belegterText(b.cx - 10, rund(b.cy - b.m.R - suedAbstand), ohneMarke(texteText(s, 1)));
     else
@@ -145,16 +152,31 @@ void zeichneZodiakKreise(AzimutalBild& b)
     const bool aussenJanuar = s.Schalter.Zeitablesung != 0;
     const double f = b.m.f, r1 = b.m.r1, r2 = b.m.r2, band = r1 - r2;
     const double eps = s.EpsRund;
-    const int xl = b.breite / 30 + b.x0, yl = b.y0 + b.hoehe / 8;
-    zeichneZodiakLegende(s, b.c, b.bildschirm, b.umgebung.GrosserBildschirm, F[3], xl, yl);
-    // The hour numbers beyond the rim keep clear of the legend (a portrait page puts the
-    // dial beside it).
+    b.c.setFontName("Arial");
+    b.c.setFontSize(10);
+    b.c.setFontHeight(zodiakSchrift(b.bildschirm, b.umgebung.GrosserBildschirm));
     const int fl = b.c.fontHeight();
     int breite = 0;
     for (int z = 1; z <= 12; ++z)
         breite = std::max({breite, b.c.textExtent("= " + std::string(tierkreisName(s, z))).width,
                            b.c.textExtent("  (22.Dez -)").width});
-    const double bx = 1.5 * fl + breite, by = 1.15 * fl * 24 + fl;
+    // Left of the dial; where the rim with its degree ring would run through it (a portrait
+    // page, whose width the plate fills), in two columns in the upper right corner above it.
+    double xl = b.breite / 30 + b.x0, yl = b.y0 + b.hoehe / 8, bx = 1.5 * fl + breite, by = 1.15 * fl * 24 + fl;
+    int spalteX = 0;
+    const auto frei = [&](double x, double y, double w, double h) {
+        const double dx = std::max({0.0, x - b.cx, b.cx - (x + w)}), dy = std::max({0.0, y - b.cy, b.cy - (y + h)});
+        return std::hypot(dx, dy) >= b.m.R + 4;
+    };
+    if (!frei(xl, yl, bx, by) && frei(b.W - 15 - 2 * bx - fl, b.y0 + 15, 2 * bx + fl, 1.15 * fl * 12 + fl)) {
+        spalteX = rund(bx + fl);
+        bx = 2 * bx + fl;
+        by = 1.15 * fl * 12 + fl;
+        xl = b.W - 15 - bx;
+        yl = b.y0 + 15;
+    }
+    zeichneZodiakLegende(s, b.c, b.bildschirm, b.umgebung.GrosserBildschirm, F[3], rund(xl), rund(yl), spalteX);
+    // The hour numbers beyond the rim keep clear of the legend.
     b.belegt.push_back({xl + bx / 2, yl + by / 2, bx / 2, by / 2});
     b.c.setPenColor(F[7]);
     b.kreuz(rund(r1));
@@ -225,8 +247,8 @@ void zeichneZodiakKreise(AzimutalBild& b)
     b.c.ellipse(b.cx - R, b.cy - R, b.cx + R + 2, b.cy + R + 2);
 }
 
-void zeichneZodiakLegende(const AppState& s, Canvas& c, bool bildschirm, bool grosserBildschirm, Farbe farbe, int x,
-                          int y)
+void zeichneZodiakLegende(const AppState& s, Canvas& c, bool bildschirm, bool grosserBildschirm, Farbe farbe, int x0,
+                          int y, int spalteX)
 {
     c.setFontName("Wingdings");
     c.setFontSize(10);
@@ -234,14 +256,16 @@ void zeichneZodiakLegende(const AppState& s, Canvas& c, bool bildschirm, bool gr
     c.setFontHeight(zodiakSchrift(bildschirm, grosserBildschirm));
     const int fh = c.fontHeight();
     for (int z = 1; z <= 12; ++z) {
-        const int zeile = rund(y + 1.15 * fh * (2 * z - 0.7));
+        // In two columns the seventh sign starts the second.
+        const int x = spalteX > 0 && z > 6 ? x0 + spalteX : x0, n = spalteX > 0 && z > 6 ? z - 6 : z;
+        const int zeile = rund(y + 1.15 * fh * (2 * n - 0.7));
         c.setFontName("Wingdings");
         c.textOut(x, zeile, zodiakEintrag(z));
         c.setFontName("Arial");
         c.textOut(x + rund(1.5 * fh), zeile, "= " + std::string(tierkreisName(s, z)));
         // The date under its name, at least 0.85 of a line below it (the rows would touch at
         // small font heights).
-        c.textOut(x + rund(1.5 * fh), std::max(rund(y + 1.15 * fh * 2 * z), zeile + rund(0.85 * fh)),
+        c.textOut(x + rund(1.5 * fh), std::max(rund(y + 1.15 * fh * 2 * n), zeile + rund(0.85 * fh)),
                   "  (" + std::string(DatumsTage[static_cast<std::size_t>(z - 1)])
                       + std::string(monatKurz(s, zodiakEintrittsMonat(z))) + " -)");
     }

@@ -14,8 +14,10 @@ namespace umbrin {
 Konstruktionsmeldungen zeichneAzimutal(const AppState& s, Canvas& canvas, int breite, int hoehe, bool bildschirm,
                                        const Zeichenumgebung& umgebung);
 
-// The legend of the twelve signs (symbol, name, entry date) from (x, y) downwards.
+// The legend of the twelve signs (symbol, name, entry date) from (x, y) downwards, in one column
+// or in two of six signs, the second spalteX to the right of the first.
 void zeichneZodiakLegende(const AppState& s, Canvas& canvas, bool bildschirm, bool grosserBildschirm, Farbe farbe,
-                          int x, int y);
+                          int x, int y,
+                          int spalteX = 0);
 
 } // namespace umbrin

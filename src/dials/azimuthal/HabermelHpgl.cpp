@@ -1,5 +1,6 @@
 // Dial I as a plot: 40 k plotter units per millimetre on a sheet of 16400 k x 11480 k with
-// the frame 16157 k x 11038 k, the y axis upwards from the gnomon foot.
+// the frame 16157 k x 11038 k (in a DXF drawing as large as the dial needs), the y axis
+// upwards from the gnomon foot.
 #include "dials/azimuthal/HabermelZeichnung.h"
 
 #include "core/Rounding.h"
@@ -13,6 +14,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -36,6 +38,7 @@ struct Plot {
     HabermelTabelle t;
     double x0 = 0, y0 = 0;
     double L = 30;
+    double w = 16157, h = 11038; // the frame, grown in a DXF drawing to hold the whole dial
 
     // The hour numbers' letter height: 0.27 cm up to a diameter of 150 mm, else 0.32 cm.
     double zahlHoehe() const { return (s.Par.HabermelDurchmesser <= 150 ? 108 : 128) * k; }
@@ -170,7 +173,7 @@ void rahmen(Plot& p)
     const auto& s = p.s;
     const double k = p.k;
     const auto& t = p.t;
-    p.schreibe("IW 0 0 " + z(16157.0 * k) + " " + z(p.y0));
+    p.schreibe("IW 0 0 " + z(p.w) + " " + z(p.y0));
     const char ziffer = s.Schalter.Datumslinien;
     const int n = ziffer >= '0' && ziffer <= '9' ? ziffer - '0' : 0;
     for (int j = 0; j <= 6; ++j)
@@ -186,7 +189,7 @@ void rahmen(Plot& p)
             p.schreibe(std::string(i % 6 == 0 ? ";SP 6" : ";SP 8") + ";PU " + z(p.x0) + " " +
                        z(p.y0 + t.m[0] - t.m[b]) + ";CI " + z(t.m[b]) + " ,0.2");
         }
-    p.schreibe(";IW 0 0 " + z(16157.0 * k) + " " + z(11038.0 * k));
+    p.schreibe(";IW 0 0 " + z(p.w) + " " + z(p.h));
     p.schreibe(";PU " + z(p.x0) + " " + z(p.y0) + ";CI " + z(t.m[0]) + " ,0.2");
     p.schreibe(";PU " + z(p.x0) + " " + z(p.y0 + t.m[0] - t.m[36]) + ";CI " + z(t.m[36]) + " ,0.2");
     p.schreibe(";CI " + z(t.m[36] + 7 * p.f));
@@ -256,6 +259,8 @@ void aufstellen(Plot& p, bool alsHPGL, double L)
     p.L = habermelGnomon(L);
     p.t = habermelTabelle(s.Par.Breite, s.EpsRund, p.f * p.L);
     const double Pw = 16400.0 * p.k, Ph = 11480.0 * p.k;
+    p.w = 16157 * p.k;
+    p.h = 11038 * p.k;
     p.x0 = static_cast<double>(roundHalfEven(0.6 * Pw));
     p.y0 = Ph / 2 + (p.t.m[18] - p.t.m[0]);
     // A long gnomon takes the rim (7 mm round the summer circle) below the sheet: the foot
@@ -269,25 +274,45 @@ void aufstellen(Plot& p, bool alsHPGL, double L)
         p.y0 += boden - randUnten;
 }
 
-// Whether every hour number and sign stands inside the sheet's frame, and the gnomon foot, up
-// to which the date circles are drawn.
+// The box round every hour number and sign and round the foot, up to which the date circles
+// are drawn.
+Kasten zeichenKasten(const Plot& p)
+{
+    Kasten e{p.x0, p.y0, p.x0, p.y0};
+    const auto dazu = [&](double x0, double y0, double x1, double y1) {
+        e = {std::min(e.x0, x0), std::min(e.y0, y0), std::max(e.x1, x1), std::max(e.y1, y1)};
+    };
+    for (const Kasten& q : stundenzahlKaesten(p))
+        dazu(q.x0, q.y0, q.x1, q.y1);
+    for (const HabermelZeichenstelle& q : zeichenstellen(p))
+        dazu(p.x0 + q.x - 48 * p.k, p.y0 + q.y - 64 * p.k, p.x0 + q.x + 48 * p.k, p.y0 + q.y + 64 * p.k);
+    return e;
+}
+
+// Whether every hour number and sign and the foot stand inside the sheet's frame.
 bool zeichenAufBlatt(const Plot& p)
 {
-    const double w = 16157 * p.k, h = 11038 * p.k;
-    if (p.y0 > h)
-        return false;
-    const auto drin = [&](double x0, double y0, double x1, double y1) { return x0 >= 0 && y0 >= 0 && x1 <= w && y1 <= h; };
-    const auto zahlen = stundenzahlKaesten(p);
-    const auto stellen = zeichenstellen(p);
-    return std::all_of(zahlen.begin(), zahlen.end(), [&](const Kasten& q) { return drin(q.x0, q.y0, q.x1, q.y1); })
-           && std::all_of(stellen.begin(), stellen.end(), [&](const HabermelZeichenstelle& q) {
-                  return drin(p.x0 + q.x - 48 * p.k, p.y0 + q.y - 64 * p.k, p.x0 + q.x + 48 * p.k, p.y0 + q.y + 64 * p.k);
-              });
+    const Kasten e = zeichenKasten(p);
+    return e.x0 >= 0 && e.y0 >= 0 && e.x1 <= p.w && e.y1 <= p.h;
+}
+
+// A DXF drawing has no paper: its frame grows, and the dial moves right or up, as far as the
+// numbers and signs need.
+void dxfRahmen(Plot& p)
+{
+    const double rand = 40 * p.k;
+    Kasten e = zeichenKasten(p);
+    const double rim = p.t.m[36] + 7 * p.f, mitte = p.y0 + p.t.m[0] - p.t.m[36];
+    e = {std::min(e.x0, p.x0 - rim), std::min(e.y0, mitte - rim), std::max(e.x1, p.x0 + rim), e.y1};
+    p.x0 += std::max(0.0, rand - e.x0);
+    p.y0 += std::max(0.0, rand - e.y0);
+    p.w = std::max(p.w, std::ceil(e.x1 + std::max(0.0, rand - e.x0) + rand));
+    p.h = std::max(p.h, std::ceil(e.y1 + std::max(0.0, rand - e.y0) + rand));
 }
 
 } // namespace
 
-std::string habermelPlotVerweigerung(const AppState& s)
+std::string habermelPlotWarnung(const AppState& s)
 {
     if (habermelVerweigerung(s))
         return {};
@@ -307,19 +332,21 @@ std::string habermelPlotVerweigerung(const AppState& s)
     const std::string gnomon = RealStr(L, 1, 1), hoechstens = RealStr(laengster, 1, 0);
     if (s.Sprachspalte == 2)
         return "The hour numbers and signs of the Habermel dial I (gnomon height = " + gnomon + " mm) reach beyond "
-               "the plot's sheet of 404 x 276 mm.\n\rA gnomon of at most " + hoechstens + " mm keeps them on it: "
-               "nothing is written.";
+               "the plot's sheet of 404 x 276 mm, where the plotter cuts them off.\n\rA gnomon of at most " +
+               hoechstens + " mm keeps them on it. The DXF drawing holds the dial whole.";
     return "Die Stundenzahlen und Tierkreiszeichen der Habermel-Sonnenuhr I (Zeigerlänge = " + gnomon + " mm) reichen "
-           "über das Blatt des Plots von 404 x 276 mm hinaus.\n\rEin Zeiger von höchstens " + hoechstens + " mm hält sie "
-           "darauf: es wird nichts geschrieben.";
+           "über das Blatt des Plots von 404 x 276 mm hinaus, wo der Plotter sie abschneidet.\n\rEin Zeiger von "
+           "höchstens " + hoechstens + " mm hält sie darauf. Die DXF-Zeichnung enthält die Sonnenuhr ganz.";
 }
 
 void habermelPlot(const AppState& s, HPGLDatei& datei, bool alsHPGL, double L)
 {
     Plot p(s, datei);
     aufstellen(p, alsHPGL, L);
+    if (!alsHPGL && !zeichenAufBlatt(p))
+        dxfRahmen(p);
     const bool mittlereZeit = p.s.Schalter.MitZeitglZylinder && !p.s.Schalter.Zonenzeit;
-    p.schreibe(hpglPrologMitRahmen(16157 * p.k, 11038 * p.k));
+    p.schreibe(hpglPrologMitRahmen(static_cast<std::int64_t>(p.w), static_cast<std::int64_t>(p.h)));
     p.schreibe(";SP 4;PU 0 0;");
     p.schreibe(";PU;" + hpglZeichengroesse(0.18 * p.k, 0.27 * p.k));
     kopfUndLegende(p);

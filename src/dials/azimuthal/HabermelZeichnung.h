@@ -34,10 +34,10 @@ Konstruktionsmeldungen zeichneHabermel2(const AppState& s, const HabermelZiel& z
 // the rim do not fit a page of breite x hoehe (0.1 mm), or empty.
 std::string habermelSeitenpruefung(const AppState& s, int breite, int hoehe);
 
-// Dial I as a plot at 40 units a millimetre: the refusal when its hour numbers or signs would
-// leave the plot's sheet (a gnomon long for the latitude), naming the longest gnomon that keeps
-// them on it, or empty.
-std::string habermelPlotVerweigerung(const AppState& s);
+// Dial I as a plot at 40 units a millimetre: the warning when its hour numbers or signs leave
+// the plot's sheet (a gnomon long for the latitude), naming the longest gnomon that keeps them
+// on it, or empty. The plot is written all the same; a DXF drawing grows to hold the dial.
+std::string habermelPlotWarnung(const AppState& s);
 
 // Dial II is drawn at its true diameter (a gnomon too long for the disc has its curves cut,
 // with a warning). Before printing: the refusal when the disc and its gnomon template do not

@@ -55,7 +55,11 @@ void legende(Gunter& g)
     b.c.setFontHeight(g.fh);
     const int xS = rund(2 * b.u + b.mx);
     const int xT = xS + 2 * b.c.textExtent("m").width;
-    const double y0 = rund(b.my + 10.0);
+    double y0 = rund(b.my + 10.0);
+    // Below the line of the temporal hours: the first sign's letters start (0.15 of a letter
+    // below the line's top) where that line's letters end (1.02 of its letter below its top).
+    if (b.s.Schalter.TemporalAnzeige)
+        y0 = std::max(y0, std::ceil(b.temporalZeile() + 1.02 * b.FH - 0.15 * g.fh - 1.3 * g.fh * 1.3));
     for (int j = 1; j <= 12; ++j) {
         const int y = rund(y0 + 1.3 * g.fh * (2 * j - 0.7));
         b.c.setFontName("Wingdings");

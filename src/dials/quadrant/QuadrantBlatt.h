@@ -38,6 +38,8 @@ struct QuadrantBlatt {
     // and without an outline.
     void viertelring(double r1, double r2, Farbe farbe);
     void text(int x, int y, const std::string& t) { c.textOut(x, y, t); }
+    // The top of the line that names the temporal hours, near the frame's upper edge.
+    int temporalZeile() const { return (H / 25) / 3 + my; }
     // An hour number at the end of its curve. Where the curves end close together (near noon
     // on a small page) the number steps on past the previous one, in the way the numbers run,
     // by one text height; so it does past the number of the hour whose curve it shares.

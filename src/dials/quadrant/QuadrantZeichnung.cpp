@@ -109,7 +109,7 @@ void titelUndLegende(QuadrantBlatt& b)
     b.FH = FH;
     b.text(x, b.H - rund(17 * b.u - 2.0 * FH) - hoeher, ort);
     if (s.Schalter.TemporalAnzeige)
-        b.text(b.mx + 20, (b.H / 25) / 3 + b.my, std::string(texteText(s, 144)));
+        b.text(b.mx + 20, b.temporalZeile(), std::string(texteText(s, 144)));
     b.text(x, b.H - rund(17 * b.u - FH) - hoeher, zeigen);
 }
 
@@ -180,7 +180,13 @@ void kalenderKurven(QuadrantBlatt& b, double M)
         const auto hoehe = [&](int tag) { return kalenderHoehe(s, tag, w.t, M, temporal); };
         const auto beschrifte = [&](CanvasPoint p, double abstand) {
             const double mehr = w.h > quadrantMittag(temporal) ? 0.8 * b.FH : 0;
-            b.stundenText(rund(p.x + abstand * b.u + mehr), rund(p.y + abstand * b.u + mehr), w.h);
+            int x = rund(p.x + abstand * b.u + mehr);
+            // A portrait page, whose width the quadrant fills, leaves no room right of the arc
+            // before the frame: the number stands inside the arc, left of its curve's end.
+            const int breite = b.c.textExtent(IntStr(w.h)).width;
+            if (x + breite > b.W)
+                x = rund(p.x - abstand * b.u - breite);
+            b.stundenText(x, rund(p.y + abstand * b.u + mehr), w.h);
         };
         // The samples in the order drawn; the number goes at the end of the curve on the
         // outer (or last) date, or where the sun does not reach that end, at the sample nearest

@@ -10,6 +10,7 @@
 #include "dials/azimuthal/BiazimutalZeichnung.h"
 #include "dials/azimuthal/HabermelZeichnung.h"
 #include "support/Layoutpruefung.h"
+#include "support/Ansichten.h"
 #include "support/PlotLeser.h"
 
 #include <gtest/gtest.h>
@@ -99,6 +100,31 @@ TEST(AzimutalBlatt, HabermelOneRimStaysOnThePlotSheet)
             const double y = std::stod(m[2]), r = std::stod(m[4]);
             EXPECT_GE(y - r, 0) << phi << " " << D;
             EXPECT_LE(y + r, 11038) << phi << " " << D;
+        }
+}
+
+// The default gnomon takes the signs past the plot's sheet at 28.6 N but not at 47.25 N: the
+// plot is written all the same and says so in the user's language; the DXF drawing holds the
+// dial whole and says nothing.
+TEST(AzimutalBlatt, HabermelOnePlotWarnsOfSignsOffItsSheetAndTheDxfHoldsThemWhole)
+{
+    for (const double phi : {28.6, 47.25})
+        for (const bool deutsch : {true, false}) {
+            AppState s = zustand('q', phi);
+            s.Schalter.Hoehenuhrart = 1;
+            setzeSprache(s, deutsch);
+            const bool ueber = phi < 30;
+            const Blattinhalt plot = zeichneInSicht(s, kPlot, kSchirm, {PromptAnswer::No});
+            const Blattinhalt dxf = zeichneInSicht(s, kDxf, kSchirm, {PromptAnswer::No});
+            ASSERT_FALSE(plot.verweigert || dxf.verweigert) << plot.nein << dxf.nein;
+            EXPECT_EQ(abseits(pruefePlotLayout(plot.hpgl, plotSeite(plot.hpgl))).empty(), !ueber) << phi;
+            const std::string warnung = plot.gesagt.empty() ? "" : plot.gesagt.front();
+            EXPECT_EQ(warnung.find(deutsch ? "reichen über das Blatt" : "reach beyond the plot's sheet") != std::string::npos, ueber)
+                << warnung;
+            for (const std::string& t : dxf.gesagt)
+                EXPECT_EQ(t.find("Habermel"), std::string::npos) << t;
+            const std::string zwischen = plotVon([&](HPGLDatei& p) { habermelPlot(s, p, false, s.Par.HabermelGnomon); });
+            EXPECT_EQ(abseits(pruefePlotLayout(zwischen, plotSeite(zwischen))), "") << phi;
         }
 }
 

@@ -64,8 +64,8 @@ TEST(AzimutalSeiten, APageIsRefusedExactlyWhenTheDialWouldLeaveItAndNothingElseL
                 }
 }
 
-// At the limit a refusal names (the altitude circles' smallest plate, not for the barrel law, and
-// the Habermel I plot's longest gnomon) the dial draws, without a word, on the sheet; beyond it not.
+// At the limit a refusal or warning names (the altitude circles' smallest plate, not for the
+// barrel law, and the Habermel I plot's longest gnomon) the dial draws, without a word, on the sheet; beyond it not.
 TEST(AzimutalSeiten, ARefusedSizeNamesTheLimitAtWhichTheDialDrawsOnTheSheet)
 {
     const std::tuple<char, int, double, double, double, const char*, const char*> faelle[] = {
@@ -82,6 +82,8 @@ TEST(AzimutalSeiten, ARefusedSizeNamesTheLimitAtWhichTheDialDrawsOnTheSheet)
                 const auto zeichne = [&, typ = typ, variante = variante, breite = breite](double groesse) {
                     const Blattinhalt b = zeichneInSicht(zustand(typ, 1, variante, breite, groesse, deutsch), v);
                     nein = v.seite || v.plot || b.meldungen.empty() ? b.nein : b.meldungen.front().text;
+                    if (v.plot && !b.gesagt.empty()) // the Habermel I plot is written with its warning
+                        nein += b.gesagt.front();
                     return ausserhalb(b, v);
                 };
                 zeichne(g);
