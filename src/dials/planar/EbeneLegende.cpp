@@ -316,14 +316,20 @@ void schattenpfadStunden(EbeneKontext& k, const Legendenkasten& legende)
     for (int stunde : {6, 9, 12, 15, 18}) {
         if (stunde < s.Zeiten.EotVon || stunde > s.Zeiten.EotBis)
             continue;
+        // Off the figure-eight first, then off the lines; each given up only where no place
+        // keeps off it.
+        std::vector<const std::vector<std::array<double, 2>>*> schleifen{nullptr};
+        if (!schleife.empty())
+            schleifen.insert(schleifen.begin(), &schleife);
         bool steht = false;
         for (int w = 0; w < 2 && !steht; ++w) {
-            if (!schleife.empty())
-                steht = stundenzahl(k, legende, skala, stunde, tagGleiche, wenden[w], deklinationen[w], ersteZahl, &schleife, true);
-            if (!steht)
-                steht = stundenzahl(k, legende, skala, stunde, tagGleiche, wenden[w], deklinationen[w], ersteZahl, nullptr, true);
-            if (!steht && !k.Linienstrecken.empty())
-                steht = stundenzahl(k, legende, skala, stunde, tagGleiche, wenden[w], deklinationen[w], ersteZahl, nullptr, false);
+            for (const auto* achter : schleifen) {
+                for (const bool linien : {true, false}) {
+                    if (!steht && (linien || !k.Linienstrecken.empty()))
+                        steht = stundenzahl(k, legende, skala, stunde, tagGleiche, wenden[w], deklinationen[w],
+                                            ersteZahl, achter, linien);
+                }
+            }
         }
     }
     c.setFont(vorher);
