@@ -1,7 +1,6 @@
-// The altitude dials and the cylinders on every sheet the user can choose: both screens and A4
-// and A3 pages, landscape and portrait, at the sizes a new file holds and at the dialog's
-// limits. Nothing leaves the sheet without a word; a month axis or circumference shortened for
-// the page says so, and only where the page is too narrow for it.
+// The cylinders on the sheets the user can choose: a month axis shortened for the page says so,
+// and only where the page is too narrow for it (what leaves a sheet without a word is the
+// drawing-table sweep's to find).
 #include "core/Sprachdienst.h"
 #include "support/Ansichten.h"
 
@@ -23,10 +22,6 @@ struct Familie {
 };
 
 const Familie kFamilien[] = {
-    {"horizontal altitude", 'k', 0, [](AppState& s) { s.Par.HidokaiZeiger = 1; s.SkalaHidokai = 0; },
-     [](AppState& s) { s.Par.HidokaiZeiger = 220; s.SkalaHidokai = 180; }},
-    {"horizontal altitude b", 'b', 0, [](AppState& s) { s.Par.Skalenlaenge = 3; s.SkalaHidokai = 0; },
-     [](AppState& s) { s.Par.Skalenlaenge = 220; s.SkalaHidokai = 180; }},
     {"shepherd's cylinder", 'z', 0, [](AppState& s) { s.Par.Skalenlaenge = 3; s.SkalaZylinder = 0; },
      [](AppState& s) { s.Par.Skalenlaenge = 220; s.SkalaZylinder = 400; }},
     {"filter-hat cylinder", 'z', 1, [](AppState& s) { s.Par.Skalenlaenge = 3; s.SkalaZylinder = 0; },
@@ -34,8 +29,6 @@ const Familie kFamilien[] = {
     {"polar-rod cylinder", 'z', 2, [](AppState& s) { s.Par.ZylZeiger = 3; s.Par.ZylRadius = 4; },
      [](AppState& s) { s.Par.ZylZeiger = 220; s.Par.ZylRadius = 500; }},
 };
-
-const Sicht kAlleBlaetter[] = {kSchirm, kSchirmKlein, kSeiteA4, kSeiteA3, kSeiteA4Hoch, kSeiteA3Hoch};
 
 AppState zustand(const Familie& f, double breite, int groesse)
 {
@@ -65,24 +58,6 @@ std::string ausserhalb(const Blattinhalt& b)
 
 } // namespace
 
-TEST(ZylinderBlatt, NothingLeavesAnySheetWithoutAWord)
-{
-    for (const Familie& f : kFamilien) {
-        for (double breite : {64.1, 51.5, 20.0, -33.87}) {
-            for (int groesse : {0, -1, 1}) {
-                for (const Sicht& v : kAlleBlaetter) {
-                    SCOPED_TRACE(testing::Message() << f.name << " " << breite << " size " << groesse << " " << v.name);
-                    const Blattinhalt b = zeichneInSicht(zustand(f, breite, groesse), v);
-                    if (!b.nein.empty())
-                        continue;
-                    const std::string weg = ausserhalb(b);
-                    EXPECT_TRUE(weg.empty() || !b.meldungen.empty()) << weg.substr(0, 600);
-                }
-            }
-        }
-    }
-}
-
 // The shepherd's and the filter-hat cylinder at an axis of 200 mm, which the dialog takes and
 // a landscape page holds: the axis is shortened, and its red note written, only where the page
 // is too narrow for it; what is drawn then stays on the page.
@@ -92,7 +67,7 @@ TEST(ZylinderBlatt, TheAxisIsShortenedOnlyWhereThePageIsTooNarrow)
         const Sicht& v;
         bool gekuerzt;
     };
-    for (const Familie& f : {kFamilien[2], kFamilien[3]}) {
+    for (const Familie& f : {kFamilien[0], kFamilien[1]}) {
         for (const Fall& fall : {Fall{kSchirm, false}, Fall{kSchirmKlein, false}, Fall{kSeiteA4, false},
                                  Fall{kSeiteA3, false}, Fall{kSeiteA4Hoch, true}, Fall{kSeiteA3Hoch, false}}) {
             SCOPED_TRACE(testing::Message() << f.name << " " << fall.v.name);
@@ -109,7 +84,7 @@ TEST(ZylinderBlatt, TheAxisIsShortenedOnlyWhereThePageIsTooNarrow)
 
     // The largest pointer, drawn at true size in the legend, is wider than a portrait A4 page
     // only: there its end is left off, and the user is told in the interface's language.
-    for (const Familie& f : {kFamilien[2], kFamilien[3], kFamilien[4]}) {
+    for (const Familie& f : {kFamilien[0], kFamilien[1], kFamilien[2]}) {
         for (const Fall& fall : {Fall{kSeiteA4, false}, Fall{kSeiteA3Hoch, false}, Fall{kSeiteA4Hoch, true}}) {
             SCOPED_TRACE(testing::Message() << f.name << " " << fall.v.name);
             AppState s = zustand(f, 51.5, 1);
