@@ -27,6 +27,12 @@ int obereGrenze(const EbeneKontext& k)
     return k.Oben > k.SchnittO ? k.Oben - 1 : k.SchnittO;
 }
 
+bool unterHorizontlinie(const EbeneKontext& k)
+{
+    const bool horizont = k.s.UhrTyp == 'i' && !k.s.Schirmuhr && std::fabs(k.ebene.Inklination) > 1e-10;
+    return !horizont || k.y > rundeKoordinate(k.HorizontY) - 1;
+}
+
 void berechnePunkt(EbeneKontext& k)
 {
     const Sonnenstand& r = k.SonneRichtung;

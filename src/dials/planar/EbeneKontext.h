@@ -124,4 +124,9 @@ int rundeKoordinate(double v);
 // else the top of the cut rectangle. Points must lie below it; lines are cut at it.
 int obereGrenze(const EbeneKontext& k);
 
+// Whether the current point lies below the horizon line, where the sun stands above the true
+// horizon; the inclining dial's lit-check looks only at its plane. Lines end one unit above
+// the rounded line as at obereGrenze. Without a horizon line every point counts.
+bool unterHorizontlinie(const EbeneKontext& k);
+
 } // namespace umbrin

@@ -234,6 +234,9 @@ bool stundenzahl(EbeneKontext& k, const Legendenkasten& legende, const std::arra
         xg = k.x;
         yg = k.y;
     }
+    // A place takes a number where its line is drawn: the sun in front of the face and above
+    // the true horizon.
+    const auto lichtAmOrt = [&] { return k.beleuchtet && unterHorizontlinie(k); };
     punktAm(tagWende);
     // Off a wall a number is not written where the sun stands opposite its noon place of that
     // day (azimuth from the south, or from the north where the noon sun of the solstice stands
@@ -246,7 +249,7 @@ bool stundenzahl(EbeneKontext& k, const Legendenkasten& legende, const std::arra
         return false;
     const double dx = k.x - xg, dy = k.y - yg;
     const double d = std::sqrt(dx * dx + dy * dy);
-    if (k.beleuchtet && d > 1e-9) {
+    if (lichtAmOrt() && d > 1e-9) {
         ux = dx / d;
         uy = dy / d;
         // The box stands on the path's line beyond its solstice end, clear of the end and so
@@ -271,7 +274,7 @@ bool stundenzahl(EbeneKontext& k, const Legendenkasten& legende, const std::arra
         const double ex = xVor - k.x, ey = yVor - k.y, e = std::sqrt(ex * ex + ey * ey);
         xVor = k.x;
         yVor = k.y;
-        const bool licht = k.beleuchtet;
+        const bool licht = lichtAmOrt();
         const bool vorher = vorLicht;
         vorLicht = licht;
         if (!licht || (!richtungFest && (!vorher || !(e > 1e-9))))
