@@ -7,7 +7,6 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
-#include <ctime>
 #include <system_error>
 #include <thread>
 #include <dirent.h>
@@ -54,12 +53,11 @@ long temporaryOwner(std::string_view name)
 
 std::filesystem::path orHere(const std::filesystem::path& folder) { return folder.empty() ? "." : folder; }
 
-// Removes the temporary files that processes which no longer run left in the folder. The
-// process number says nothing about another machine's save into a shared folder, so a
-// temporary is only taken for stale when it has not been written to for an hour as well.
+// Removes, at once, the temporary files that processes which no longer run left in the folder
+// (a killed print, a save cut off where the file system cannot make unnamed files). A file of
+// a process that still runs, or whose state cannot be known, stays.
 void removeStaleTemporaries(const std::filesystem::path& folder)
 {
-    constexpr long kStaleSeconds = 3600;
     DIR* dir = ::opendir(orHere(folder).c_str());
     if (!dir)
         return;
@@ -69,12 +67,13 @@ void removeStaleTemporaries(const std::filesystem::path& folder)
             continue;
         const std::filesystem::path stale = folder / e->d_name;
         struct stat st {};
-        if (::lstat(stale.c_str(), &st) == 0 && S_ISREG(st.st_mode)
-            && std::time(nullptr) - st.st_mtime > kStaleSeconds)
+        if (::lstat(stale.c_str(), &st) == 0 && S_ISREG(st.st_mode))
             ::unlink(stale.c_str());
     }
     ::closedir(dir);
 }
+
+void fileSizeLimitReached(int) {}
 
 // The file a chain of symbolic links leads to (the path itself when it is no link); empty,
 // with err set, for a chain that does not end.
@@ -112,6 +111,18 @@ void releaseReplaced(int handle)
 }
 
 } // namespace
+
+void reportFileSizeLimitAsError()
+{
+    struct sigaction now {};
+    if (::sigaction(SIGXFSZ, nullptr, &now) != 0 || now.sa_handler != SIG_DFL)
+        return; // already caught, or ignored by whoever started the program
+    struct sigaction caught {};
+    caught.sa_handler = fileSizeLimitReached;
+    caught.sa_flags = SA_RESTART;
+    sigemptyset(&caught.sa_mask);
+    ::sigaction(SIGXFSZ, &caught, nullptr);
+}
 
 SafeFileWriter::SafeFileWriter(std::filesystem::path target, bool german)
 {
@@ -178,6 +189,7 @@ bool SafeFileWriter::open(std::filesystem::path target, bool german)
             return false;
         }
     }
+    reportFileSizeLimitAsError();
     removeStaleTemporaries(folder_);
     if (!createTemporary(folder_))
         return false;
@@ -207,6 +219,7 @@ bool SafeFileWriter::openScratch(const std::filesystem::path& nameForMessages, b
     streaming_ = false;
     error_.clear();
     folder_ = target_.parent_path();
+    reportFileSizeLimitAsError();
     removeStaleTemporaries(folder_);
     if (!createTemporary(folder_))
         return false;
@@ -370,6 +383,8 @@ bool saveFileSafely(const std::filesystem::path& path, std::string_view bytes, s
 bool makeTemporaryFile(const std::filesystem::path& folder, const std::filesystem::path& target,
                        std::filesystem::path& temporary, std::string& error, bool german)
 {
+    reportFileSizeLimitAsError();
+    removeStaleTemporaries(folder);
     for (int attempt = 0; attempt < 100; ++attempt) {
         temporary = folder / tempName();
         const int handle = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);

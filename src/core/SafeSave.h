@@ -10,7 +10,11 @@
 // write-protected file. On Linux the temporary file has no name until the commit, so a
 // process killed while saving leaves nothing behind; where the file system cannot make such a
 // file, a short named one is used, and temporaries of processes that no longer run are
-// removed at the next save into that folder.
+// removed at the next save or print into that folder.
+//
+// A file-size limit of the process (ulimit -f) is met like a full disk: a write beyond it
+// fails with "File too large" and the save is refused, instead of the signal that would end
+// the program with the user's unsaved work.
 #include <cstdio>
 #include <filesystem>
 #include <functional>
@@ -18,6 +22,11 @@
 #include <string_view>
 
 namespace umbrin {
+
+// Makes a write beyond the process's file-size limit fail with EFBIG instead of ending the
+// process. A caught signal, not an ignored one: programs this one starts get the default
+// back. Every save and print calls it; the program calls it at its start, for its other files.
+void reportFileSizeLimitAsError();
 
 // Writes bytes to path safely. Returns true on success; on failure error holds a message
 // naming the file and the old file is untouched.

@@ -176,6 +176,7 @@ TEST(SafeSave, EveryKindOfFileUnderEveryFault)
     using Speichern = std::function<bool(const fs::path&, bool, std::string&)>;
     const std::pair<std::string, Speichern> arten[] = {
         {"umb.ini", [&](auto& p, bool d, auto& f) { return IniTextSpeichern({z}, p, f, d); }},
+        {"sonne.umb", [&](auto& p, bool d, auto& f) { return IniTextSpeichern({z}, p, f, d); }},
         {"Tage.dat", [&](auto& p, bool d, auto& f) { return speichereDatumsdatei(p, {z}, f, d); }},
         {"tab.txt", [&](auto& p, bool d, auto& f) { return SchreibeTabellendatei(p, z, f, d); }},
         {"profil.txt", [&](auto& p, bool d, auto& f) { return speichereHorizontprofil(p, {z}, f, d); }},
@@ -188,12 +189,16 @@ TEST(SafeSave, EveryKindOfFileUnderEveryFault)
          }},
         {"dial.plt", [&](auto& p, bool d, auto& f) {
              HPGLDatei plot;
-             return plot.oeffnen(p, f, d) && (plot.schreibe(z), plot.schliessen(f));
+             if (!plot.oeffnen(p, f, d))
+                 return false;
+             plot.schreibe(z);
+             return plot.schliessen(f);
          }},
         {"dial.dxf", [&](auto& p, bool d, auto& f) {
              std::vector<std::string> info;
              const DxfErgebnis r = HpglTextNachDxf("IN;PU 0 0;PD 4000 0;", "x", p, {1, 40.0, d}, info);
-             return (f = r.meldung, r.gespeichert());
+             f = r.meldung;
+             return r.gespeichert();
          }},
         {"teile.dat", [&](auto& p, bool d, auto& f) {
              SafeFileWriter w(p, d);
@@ -232,16 +237,18 @@ TEST(SafeSave, EveryKindOfFileUnderEveryFault)
                 EXPECT_EQ(fs::status(alt).permissions(), static_cast<fs::perms>(modus));
                 EXPECT_EQ(fs::is_symlink(hier / name), fehler == Verknuepfung);
                 EXPECT_EQ(eintraege(hier) + eintraege(dort), fehler == Verknuepfung ? 3u : 2u);
+                // A file-size limit names its reason, as a full disk does.
                 const char* klar = fehler == Schreibschutz ? (deutsch ? "(Schreibschutz?)" : "(Write protection?)")
-                                                             : (deutsch ? "kann nicht" : "Cannot ");
+                                   : fehler == VollePlatte ? (deutsch ? ": Die Datei wird zu groß" : ": File too large")
+                                                           : (deutsch ? "kann nicht" : "Cannot ");
                 EXPECT_TRUE(erwartet || (meldung.find(name) != std::string::npos && meldung.find(klar) != std::string::npos))
                     << meldung;
             }
 }
 
 // A process killed while saving leaves nothing; the named temporaries of processes that
-// ended are removed by the next save into their folder once they are an hour old (a younger
-// one may be another machine's save into a shared folder); a name of 249 characters saves.
+// ended are removed by the next save into their folder at once, those of a running process
+// never; a name of 249 characters saves.
 TEST(SafeSave, NothingOutlivesAKilledProcessAndLongNamesSave)
 {
     const test::TestOrdner dir("killed");
@@ -253,16 +260,14 @@ TEST(SafeSave, NothingOutlivesAKilledProcessAndLongNamesSave)
     }
     ASSERT_EQ(::waitpid(kind, nullptr, 0), kind);
     EXPECT_EQ(eintraege(dir), 0u);
-    const fs::path alt = dir / (".umbrin-" + std::to_string(kind) + "-0.tmp");
-    const fs::path jung = dir / (".umbrin-" + std::to_string(kind) + "-1.tmp");
+    const fs::path tot = dir / (".umbrin-" + std::to_string(kind) + "-0.tmp");
+    const fs::path laeuft = dir / ".umbrin-1-0.tmp"; // the first process runs as long as the system
     std::string fehler;
-    for (const fs::path& p : {alt, jung})
-        ASSERT_TRUE(saveFileSafely(p, "left by a killed process", fehler));
-    fs::last_write_time(alt, fs::last_write_time(alt) - std::chrono::minutes(61));
-    fs::last_write_time(jung, fs::last_write_time(jung) - std::chrono::minutes(59));
+    for (const fs::path& p : {tot, laeuft})
+        ASSERT_TRUE(saveFileSafely(p, "left by another process", fehler));
     ASSERT_TRUE(saveFileSafely(dir / std::string(249, 'n'), "new", fehler)) << fehler;
-    EXPECT_FALSE(fs::exists(alt));
-    EXPECT_TRUE(fs::exists(jung));
+    EXPECT_FALSE(fs::exists(tot));
+    EXPECT_TRUE(fs::exists(laeuft));
     EXPECT_EQ(eintraege(dir), 2u);
 }
 
@@ -282,12 +287,24 @@ TEST(SafeSave, EveryReaderRefusesAFolderAPipeAndADevice)
     using Lies = std::function<std::string(const fs::path&)>; // what the user is told
     const std::pair<const char*, Lies> leser[] = {
         {"umb.ini", [&](auto& p) { return LeseIni(s, p, true, true, frage).fehler; }},
-        {"umb.ini", [&](auto& p) { return s.IniDatei = p.string(), FarbLoad(s, true).meldung; }},
-        {"profil.txt", [&](auto& p) { return liesHorizontprofil(s, frage, p.string(), b, b), frage.asked.back().text; }},
-        {"coastUmb.dat", [&](auto& p) { return leseKartenDatei(p, kKartenDateiRegel, karte, f, true), f; }},
+        {"umb.ini", [&](auto& p) {
+             s.IniDatei = p.string();
+             return FarbLoad(s, true).meldung;
+         }},
+        {"profil.txt", [&](auto& p) {
+             liesHorizontprofil(s, frage, p.string(), b, b);
+             return frage.asked.back().text;
+         }},
+        {"coastUmb.dat", [&](auto& p) {
+             leseKartenDatei(p, kKartenDateiRegel, karte, f, true);
+             return f;
+         }},
         {"grenzen.dat", [&](auto& p) { return halbiereDatei(p, frage).meldung; }},
         {"dial.plt", [&](auto& p) { return HpglNachDxf(p, p.parent_path() / "dial.dxf", {}, info).meldung; }},
-        {"N47E011.asc", [&](auto& p) { return leseKachelkopfDatei(p.string(), 1, kopf, f), f; }},
+        {"N47E011.asc", [&](auto& p) {
+             leseKachelkopfDatei(p.string(), 1, kopf, f);
+             return f;
+         }},
         {"umb_days.ini", [&](auto& p) { return ladeDatumsdatei(p, 2024).fehler; }},
     };
     const test::TestOrdner dir("odd");
@@ -327,18 +344,37 @@ TEST(Dateigroesse, EveryReaderRefusesAFileOfTwoGigabytesWithItsNameAndSize)
         KartenLesung karte;
         Kachelkopf kopf;
         std::vector<std::string> liste;
-        const auto ini = [&](const fs::path& p) { s.IniDatei = p.string(); };
         const std::pair<const char*, std::function<std::string(const fs::path&)>> leser[] = {
             {"umb.ini", [&](auto& p) { return LeseIni(s, p, true, true, frage).fehler; }},
             {"dial.umb", [&](auto& p) { return LeseIni(s, p, true, true, frage).fehler; }},
             {"schink.ham", [&](auto& p) { return LeseIni(s, p, true, true, frage).fehler; }},
-            {"umb.ini", [&](auto& p) { return ini(p), FarbLoad(s, true).meldung; }},
-            {"umb.ini", [&](auto& p) { return ini(p), IniTextErstellen(s, true, liste, frage), frage.asked.at(0).text; }},
-            {"umb.ini", [&](auto& p) { return ini(p), DatumslinienSpeichern(s, frage), frage.asked.at(0).text; }},
+            {"umb.ini", [&](auto& p) {
+                 s.IniDatei = p.string();
+                 return FarbLoad(s, true).meldung;
+             }},
+            {"umb.ini", [&](auto& p) {
+                 s.IniDatei = p.string();
+                 IniTextErstellen(s, true, liste, frage);
+                 return frage.asked.at(0).text;
+             }},
+            {"umb.ini", [&](auto& p) {
+                 s.IniDatei = p.string();
+                 DatumslinienSpeichern(s, frage);
+                 return frage.asked.at(0).text;
+             }},
             {"umb_days.ini", [&](auto& p) { return ladeDatumsdatei(p, 2024, deutsch).fehler; }},
-            {"profil.ele", [&](auto& p) { return liesHorizontprofil(s, frage, p.string(), b, b), frage.asked.at(0).text; }},
-            {"N47E011.asc", [&](auto& p) { return leseKachelkopfDatei(p.string(), s.Sprachspalte, kopf, f), f; }},
-            {"coastUmb.dat", [&](auto& p) { return leseKartenDatei(p, kKartenDateiRegel, karte, f, deutsch), f; }},
+            {"profil.ele", [&](auto& p) {
+                 liesHorizontprofil(s, frage, p.string(), b, b);
+                 return frage.asked.at(0).text;
+             }},
+            {"N47E011.asc", [&](auto& p) {
+                 leseKachelkopfDatei(p.string(), s.Sprachspalte, kopf, f);
+                 return f;
+             }},
+            {"coastUmb.dat", [&](auto& p) {
+                 leseKartenDatei(p, kKartenDateiRegel, karte, f, deutsch);
+                 return f;
+             }},
             {"grenzen.dat", [&](auto& p) { return halbiereDatei(p, frage).meldung; }},
         };
         for (const auto& [name, lies] : leser) {
@@ -353,6 +389,14 @@ TEST(Dateigroesse, EveryReaderRefusesAFileOfTwoGigabytesWithItsNameAndSize)
             const std::string text = lies(p);
             for (const char* teil : {p.c_str(), "2147483648", deutsch ? "zu groß für" : "too large for"})
                 EXPECT_NE(text.find(teil), std::string::npos) << text;
+            // The settings reader names the kind by the file's name: start settings, construction data.
+            const std::string endung = fs::path(name).extension().string();
+            if (endung == ".ham" || endung == ".umb") {
+                EXPECT_NE(text.find(endung == ".ham" ? (deutsch ? "eine Datei mit Starteinstellungen" : "a start-settings file")
+                                                     : (deutsch ? "eine Datei mit Konstruktionsdaten" : "a construction-data file")),
+                          std::string::npos)
+                    << text;
+            }
             for (const char* fremd : deutsch ? std::vector{"File ", "The file", "Original"} : std::vector{"Datei", "Ursprüngliche"})
                 EXPECT_EQ(text.find(fremd), std::string::npos) << text;
             EXPECT_LE(frage.asked.size(), 1u);

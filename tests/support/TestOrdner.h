@@ -61,13 +61,15 @@ private:
     std::filesystem::path path_;
 };
 
-// While it lives, no file of this process may grow beyond `grenze` bytes: a write beyond fails
-// with an error, as on a full disk, instead of the signal that would end the process.
+// While it lives, no file of this process may grow beyond `grenze` bytes, and the limit's
+// signal has its default action, as in a program just started that nobody told to ignore it:
+// only the program's own writers turn a write beyond the limit into an error, as on a full
+// disk, instead of the end of the process.
 class VollePlatte {
 public:
     explicit VollePlatte(rlim_t grenze = 64)
     {
-        alterHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        alterHandler_ = std::signal(SIGXFSZ, SIG_DFL);
         aktiv_ = getrlimit(RLIMIT_FSIZE, &gesichert_) == 0;
         rlimit klein = gesichert_;
         klein.rlim_cur = grenze;

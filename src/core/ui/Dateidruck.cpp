@@ -9,7 +9,6 @@
 #include <cerrno>
 #include <charconv>
 #include <fcntl.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -35,14 +34,9 @@ int platzFehler(const std::filesystem::path& datei)
     struct stat st {};
     int fehler = 0;
     static const char block[1 << 16] = {};
-    // A file-size limit of the process is not written into: a write beyond it could end the
-    // process. The file at that limit is the reason.
-    rlimit grenze {};
-    const bool begrenzt = ::getrlimit(RLIMIT_FSIZE, &grenze) == 0 && grenze.rlim_cur != RLIM_INFINITY;
-    if (::fstat(handle, &st) == 0 && S_ISREG(st.st_mode) && begrenzt
-        && static_cast<rlim_t>(st.st_size) + sizeof block > grenze.rlim_cur) {
-        fehler = EFBIG;
-    } else if (S_ISREG(st.st_mode)) {
+    // Beyond a file-size limit the write fails (EFBIG): the print's temporary has made the
+    // limit's signal harmless.
+    if (::fstat(handle, &st) == 0 && S_ISREG(st.st_mode)) {
         std::size_t geschrieben = 0;
         while (geschrieben < sizeof block) {
             const ssize_t n = ::write(handle, block + geschrieben, sizeof block - geschrieben);

@@ -1,3 +1,4 @@
+#include "core/SafeSave.h"
 #include "core/State.h"
 #include "core/ui/MeldungsFenster.h"
 #include "drawing/KartenText.h"
@@ -14,6 +15,8 @@
 
 int main(int argc, char** argv)
 {
+    // A file-size limit makes a write fail with a message, never end the program.
+    umbrin::reportFileSizeLimitAsError();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Umbrin"));
 

@@ -3,6 +3,7 @@
 // byte, nothing is left beside it and printing is reported failed, naming the file; with room
 // the old file becomes a PDF an independent reader finds whole. The printer names the file again.
 #include "core/Sonne.h"
+#include "core/Sprachdienst.h"
 #include "core/ui/Dateidruck.h"
 #include "drawing/ui/ZeichenfensterAufbau.h"
 #include "shell/ui/Textdruck.h"
@@ -12,6 +13,11 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QtTest>
+
+#include <fcntl.h>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/wait.h>
 
 using namespace umbrin;
 namespace fs = std::filesystem;
@@ -53,6 +59,55 @@ void drucke(const QString& ordnerName, const QPrinter& drucker, const test::Scri
     QVERIFY(!test::qpdfDa() || test::qpdfFindetGanz(ziele[3]));
     fs::remove_all(ordner / "mappe.pdf");
     fs::remove(ordner / "keinOrdner");
+}
+
+// Runs tue in a child process and gives back what it returned, or how the child ended.
+std::string imKind(const std::function<std::string()>& tue)
+{
+    int rohr[2];
+    if (::pipe(rohr) != 0)
+        return "no pipe";
+    const pid_t kind = ::fork();
+    if (kind == 0) {
+        ::close(rohr[0]);
+        const std::string text = tue();
+        (void)!::write(rohr[1], text.data(), text.size());
+        ::_exit(0);
+    }
+    ::close(rohr[1]);
+    std::string text;
+    char puffer[4096];
+    for (ssize_t n; (n = ::read(rohr[0], puffer, sizeof puffer)) > 0;)
+        text.append(puffer, static_cast<std::size_t>(n));
+    ::close(rohr[0]);
+    int status = 0;
+    ::waitpid(kind, &status, 0);
+    return WIFSIGNALED(status) ? "the child ended by signal " + std::to_string(WTERMSIG(status)) : text;
+}
+
+bool schreibe(const char* datei, const std::string& text)
+{
+    const int h = ::open(datei, O_WRONLY);
+    const bool gut = h >= 0 && ::write(h, text.data(), text.size()) == static_cast<ssize_t>(text.size());
+    if (h >= 0)
+        ::close(h);
+    return gut;
+}
+
+// In this process only: a user and mount namespace of its own with a file system of 16 KB on
+// ordner, which a print fills at once. Empty when it stands, else why not.
+std::string kleinePlatte(const fs::path& ordner)
+{
+    const std::string uid = std::to_string(::geteuid()), gid = std::to_string(::getegid());
+    if (::unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0)
+        return std::string("no user namespace: ") + std::strerror(errno);
+    if (!schreibe("/proc/self/setgroups", "deny") || !schreibe("/proc/self/uid_map", "0 " + uid + " 1")
+        || !schreibe("/proc/self/gid_map", "0 " + gid + " 1"))
+        return "no user namespace: the identities cannot be mapped";
+    if (::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0
+        || ::mount("tmpfs", ordner.c_str(), "tmpfs", 0, "size=16k") != 0)
+        return std::string("no small file system: ") + std::strerror(errno);
+    return {};
 }
 
 } // namespace
@@ -113,6 +168,72 @@ private slots:
             QVERIFY(!h.w->textdruck().oeffne());
             QCOMPARE(h.prompt.asked.back().text, std::string(text));
         }
+    }
+
+    // A really full disk, not a file-size limit: the report names the file and the disk's
+    // lack of room in the user's language; the old file stays and nothing is left beside it.
+    void aPrintOntoAFullDiskSaysSoInTheUsersLanguage()
+    {
+        for (const bool deutsch : {true, false}) {
+            test::TabellenfensterAufbau t(16);
+            setzeSprache(t.s, deutsch);
+            auto w = t.fenster();
+            const fs::path ordner = t.ordner.filePath(QStringLiteral("voll")).toStdString(), ziel = ordner / "druck.pdf";
+            fs::create_directory(ordner);
+            const std::string alt = "%PDF-1.4 the print of last week";
+            const std::string bericht = imKind([&] {
+                if (const std::string warum = kleinePlatte(ordner); !warum.empty())
+                    return "skip " + warum;
+                std::ofstream(ziel, std::ios::binary) << alt;
+                t.ziel = QString::fromStdString(ziel.string());
+                w->DruckListe();
+                std::string text = t.prompt.asked.empty() ? "no report" : t.prompt.asked.back().text;
+                if (test::dateiText(ziel) != alt)
+                    text += " | the old file changed";
+                if (std::distance(fs::directory_iterator(ordner), {}) != 1)
+                    text += " | a file was left beside it";
+                return text;
+            });
+            if (bericht.starts_with("skip "))
+                QSKIP(qPrintable(QString::fromStdString(bericht.substr(5) + ": a full disk cannot be made here")));
+            const std::string kopf = deutsch ? "Fehler - Drucken abgebrochen!\n\rDie Datei \"" : "Error - Printing cancelled !\n\r\"";
+            const char* grund = deutsch ? "\" wurde nicht vollständig gedruckt: Kein Speicherplatz mehr auf dem Datenträger"
+                                        : "\" was not printed completely: No space left on device";
+            QVERIFY2(bericht == kopf + ziel.string() + grund, bericht.c_str());
+        }
+    }
+
+    // A print killed half-way leaves its temporary; the next print into the folder removes it,
+    // never the temporary of a process that still runs.
+    void aKilledPrintsTemporaryGoesWithTheNextPrint()
+    {
+        test::TabellenfensterAufbau t(16);
+        auto w = t.fenster();
+        const fs::path ordner = t.ordner.path().toStdString();
+        const std::string getoetet = imKind([&] {
+            t.drucker.setOutputFormat(QPrinter::PdfFormat);
+            t.drucker.setOutputFileName(QString::fromStdString((ordner / "druck.pdf").string()));
+            Dateidruck datei(t.drucker, true);
+            QPainter maler(&t.drucker);
+            maler.drawText(100, 100, QStringLiteral("Sonnenuhr"));
+            t.drucker.newPage();
+            ::raise(SIGKILL);
+            return std::string();
+        });
+        QCOMPARE(getoetet, std::string("the child ended by signal 9"));
+        const auto temporaere = [&] {
+            std::vector<std::string> namen;
+            for (const auto& e : fs::directory_iterator(ordner))
+                if (e.path().filename().string().starts_with(".umbrin-"))
+                    namen.push_back(e.path().filename().string());
+            return namen;
+        };
+        QCOMPARE(temporaere().size(), 1u);
+        std::ofstream(ordner / ".umbrin-1-0.tmp") << "a print of a running process";
+        t.ziel = QString::fromStdString((ordner / "druck.pdf").string());
+        w->DruckListe();
+        QVERIFY(pdfVollstaendig(test::dateiText(ordner / "druck.pdf")));
+        QCOMPARE(temporaere(), std::vector<std::string>{".umbrin-1-0.tmp"});
     }
 
     // The temporary file the printer wrote cannot be read back: the old file stays and the
