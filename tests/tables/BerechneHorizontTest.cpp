@@ -17,7 +17,10 @@
 #include <deque>
 #include <filesystem>
 #include <fstream>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
 
 using namespace umbrin;
 
@@ -377,6 +380,34 @@ TEST(BerechneHorizont, AFirstTileThatEndsEarlyIsRefusedNotReportedAsDone)
         EXPECT_TRUE(irgendwo(lauf.prompt, sp == 1 ? "nicht berechnet" : "not calculated"));
         EXPECT_FALSE(irgendwo(lauf.prompt, "Horizontprofil erstellt") || irgendwo(lauf.prompt, "Calculation done"));
     }
+}
+
+// A first tile that grows past the 512 MB a tile may have while the profile is computed is
+// refused for its size, not taken for one that ends early: cut after 300 of its 1201 rows, it
+// grows (sparse) by lines of 2 MB of zero bytes, all of them rows the profile needs.
+TEST(BerechneHorizont, AFirstTileThatGrowsPastItsLimitIsRefusedForItsSize)
+{
+    test::AscKachel k;
+    k.hoehe = [](double b, double) { return static_cast<int>(1000 * b) - 46000; }; // 1.8 MB read in 1 MB steps
+    const std::string datei = abgeschnitten(kachelDatei("waechst.asc", k), 7 + 300);
+    Lauf lauf;
+    bool gewachsen = false;
+    lauf.dienste.fortschritt = [&](int) {
+        if (std::exchange(gewachsen, true))
+            return;
+        const int h = ::open(datei.c_str(), O_WRONLY);
+        for (off_t stelle = 3 << 20; stelle < (600 << 20); stelle += 2 << 20)
+            EXPECT_EQ(::pwrite(h, "\n", 1, stelle), 1);
+        ::close(h);
+    };
+    HorizontEingabe e = eingabe(47.99, 9.5, 60, 1);
+    e.sprachspalte = 2;
+    const HorizontErgebnis r = BerechneHorizont(e, datei, lauf.dienste);
+    std::filesystem::remove(datei);
+    EXPECT_TRUE(gewachsen);
+    EXPECT_TRUE(r.AbbruchHorizont);
+    EXPECT_TRUE(irgendwo(lauf.prompt, "bytes (over 512 MB): too large for an elevation tile"));
+    EXPECT_FALSE(irgendwo(lauf.prompt, "The file ends after"));
 }
 
 TEST(BerechneHorizont, ANeighbourThatEndsEarlyAddsNothingAndStaysMissing)

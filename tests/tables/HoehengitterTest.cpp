@@ -20,6 +20,16 @@ std::vector<std::string> kopf(const char* nrows, const char* zelle, const char* 
             std::string("yllcorner ") + yll, std::string("cellsize ") + zelle, "NODATA_value -9999"};
 }
 
+// The process's peak memory in kB.
+long spitzenSpeicherKb()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string zeile; std::getline(status, zeile);)
+        if (zeile.starts_with("VmHWM:"))
+            return std::stol(zeile.substr(6));
+    return 0;
+}
+
 } // namespace
 
 TEST(Hoehengitter, HeaderGivesCellSizeRowsAndEdges)
@@ -173,4 +183,19 @@ TEST(Hoehengitter, LineReaderStopsAtTheLimitWhileTheFileGrowsAndCutsAHeaderLine)
         bytes += z.size() + 1;
     EXPECT_LE(bytes, 4001u);
     EXPECT_NE(l.fehler().find("too large"), std::string::npos) << l.fehler();
+
+    // A file of 33 MB, the limit, that is one line without an end: the buffer grows to the
+    // limit, never to the next power of two. At its last step the old 32 MB and the new buffer
+    // live side by side; a buffer of 64 MB would take the process's peak to 96 MB.
+    constexpr std::uintmax_t grenze = 33 << 20;
+    std::ofstream(datei, std::ios::binary).close();
+    std::filesystem::resize_file(datei, grenze);
+    std::ofstream("/proc/self/clear_refs") << "5"; // the peak memory starts again from what is in use
+    const long vorher = spitzenSpeicherKb();
+    ASSERT_TRUE(l.oeffne(datei, false, grenze));
+    ASSERT_TRUE(l.naechsteZeile(z));
+    EXPECT_EQ(z.size(), grenze);
+    EXPECT_LT(spitzenSpeicherKb() - vorher, static_cast<long>(grenze * 5 / 2 / 1024));
+    EXPECT_FALSE(l.naechsteZeile(z));
+    EXPECT_EQ(l.fehler(), "");
 }

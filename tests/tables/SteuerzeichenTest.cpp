@@ -19,13 +19,25 @@ using namespace umbrin::test;
 
 namespace {
 
-// Every control character a line of a text file can hold, the label's end among them.
+// A control character as UTF-8: a byte below 32, DEL, or U+0080 to U+009F in two bytes.
+std::string steuerzeichen(int c)
+{
+    if (c < 0x80)
+        return std::string(1, static_cast<char>(c));
+    return {'\xc2', static_cast<char>(c)};
+}
+
+// Every control character a line of a text file can hold, the label's end among them: those
+// of one byte, and the five that Windows-1252 leaves unassigned (a file gives them as U+0081,
+// U+008D, U+008F, U+0090 and U+009D).
 std::string steuerzeichen()
 {
     std::string t;
     for (char c = 1; c < 0x20; ++c)
         t += c == '\n' || c == '\r' ? ' ' : c;
-    return t + '\x7f';
+    for (const int c : {0x7f, 0x81, 0x8d, 0x8f, 0x90, 0x9d})
+        t += steuerzeichen(c);
+    return t;
 }
 
 // The texts of the plot, of the DXF drawing it converts to and of the page.
@@ -45,7 +57,15 @@ std::vector<std::string> texte(const std::string& hpgl, const std::vector<Record
     return t;
 }
 
-bool sauber(const std::vector<std::string>& t) { return std::none_of(t.begin(), t.end(), hatSteuerzeichen); }
+// No text holds any control character's UTF-8 form.
+bool sauber(const std::vector<std::string>& t)
+{
+    for (const std::string& text : t)
+        for (int c = 0; c < 0xa0; ++c)
+            if ((c < 0x20 || c >= 0x7f) && text.find(steuerzeichen(c)) != std::string::npos)
+                return false;
+    return true;
+}
 
 } // namespace
 
@@ -98,5 +118,7 @@ TEST(Steuerzeichen, APlotAndADxfDrawingDropThemFromEveryLabel)
     plot.schreibe("IN;PU 0 0;LB\x1b.Y Berg\t\x01\x07\x7f\x03;PD 10 10;\r\n");
     EXPECT_EQ(plot.inhalt(), "IN;PU 0 0;LB.Y Berg \x03;PD 10 10;\r\n");
     EXPECT_EQ(ohneSteuerzeichen("H\xc2\x85\xc3\xb6he\xc2\xa0\x01\t"), "H\xc3\xb6he\xc2\xa0 ");
+    for (int c = 0x80; c < 0xa0; ++c)
+        EXPECT_EQ(ohneSteuerzeichen("A" + steuerzeichen(c) + "B"), "AB") << c;
     EXPECT_EQ(texte("IN;SP 1;PU 0 0;LBA\x01\x7f\tB\x03;")[1], "A B");
 }
