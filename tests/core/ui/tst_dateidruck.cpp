@@ -14,7 +14,6 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include <fcntl.h>
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/wait.h>
@@ -85,15 +84,6 @@ std::string imKind(const std::function<std::string()>& tue)
     return WIFSIGNALED(status) ? "the child ended by signal " + std::to_string(WTERMSIG(status)) : text;
 }
 
-bool schreibe(const char* datei, const std::string& text)
-{
-    const int h = ::open(datei, O_WRONLY);
-    const bool gut = h >= 0 && ::write(h, text.data(), text.size()) == static_cast<ssize_t>(text.size());
-    if (h >= 0)
-        ::close(h);
-    return gut;
-}
-
 // In this process only: a user and mount namespace of its own with a file system of 16 KB on
 // ordner, which a print fills at once. Empty when it stands, else why not.
 std::string kleinePlatte(const fs::path& ordner)
@@ -101,6 +91,9 @@ std::string kleinePlatte(const fs::path& ordner)
     const std::string uid = std::to_string(::geteuid()), gid = std::to_string(::getegid());
     if (::unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0)
         return std::string("no user namespace: ") + std::strerror(errno);
+    const auto schreibe = [](const char* datei, const std::string& text) {
+        return static_cast<bool>(std::ofstream(datei) << text << std::flush);
+    };
     if (!schreibe("/proc/self/setgroups", "deny") || !schreibe("/proc/self/uid_map", "0 " + uid + " 1")
         || !schreibe("/proc/self/gid_map", "0 " + gid + " 1"))
         return "no user namespace: the identities cannot be mapped";
