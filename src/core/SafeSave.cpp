@@ -73,6 +73,7 @@ void removeStaleTemporaries(const std::filesystem::path& folder)
     ::closedir(dir);
 }
 
+// The file-size limit's signal, caught: the write that went past the limit fails with EFBIG.
 void fileSizeLimitReached(int) {}
 
 // The file a chain of symbolic links leads to (the path itself when it is no link); empty,
