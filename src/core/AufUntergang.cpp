@@ -4,6 +4,7 @@
 #include "core/Sprachdienst.h"
 #include "core/Zahlenformat.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace umbrin {
@@ -194,17 +195,16 @@ void nimmKreuzung(AufUntergangSuche& s, double zeit, bool aufwaerts)
     gefunden = true;
 }
 
-// The crossings of the parabola through the altitudes at mitte - 1, mitte and mitte + 1 that
-// fall in [von, bis), earlier one first; `zeitVon` gives a taken crossing its hour.
-template <class Zeit>
+// Takes the crossings of the parabola through the altitudes at mitte - 1, mitte and mitte + 1
+// that fall in [von, bis), earlier one first; one before the day's start `beginn` stands at it.
 void kreuzungenImSchritt(AufUntergangSuche& s, double ym, double y0, double yp, double mitte,
-                         double von, double bis, Zeit zeitVon)
+                         double von, double bis, double beginn)
 {
     const QuadErgebnis q = QuadInterpolation(ym, y0, yp);
     auto nimm = [&](double z, bool aufwaerts) {
         const double zeit = mitte + z;
         if (zeit >= von && zeit < bis)
-            nimmKreuzung(s, zeitVon(zeit), aufwaerts);
+            nimmKreuzung(s, std::max(zeit, beginn), aufwaerts);
     };
     if (q.anzahl == 1) {
         nimm(q.z1, ym < 0.0);
@@ -224,7 +224,6 @@ AufUntergangSuche sucheAufUntergang(const AufUntergangEingabe& e)
     auto hoehe = [&](double stunde) {
         return SinHoehe(e.Objekt, e.SinBreite, e.CosBreite, e.Laenge, stunde, e.MJD0) - sh0;
     };
-    auto unveraendert = [](double zeit) { return zeit; };
 
     AufUntergangSuche s;
     s.Stunde = e.Stunde;
@@ -236,11 +235,11 @@ AufUntergangSuche sucheAufUntergang(const AufUntergangEingabe& e)
     // slope stays under 0.81 an hour, and a zero in the last half minute needs |ym| < 0.0068.
     if (std::fabs(ym) < 0.01)
         kreuzungenImSchritt(s, hoehe(beginn - 2.0), hoehe(beginn - 1.0), ym, beginn - 1.0,
-                            beginn - 24.0 + kTagesende, beginn + 1.0, [&](double) { return beginn; });
+                            beginn - 24.0 + kTagesende, beginn + 1.0, beginn);
     do {
         const double y0 = hoehe(s.Stunde);
         const double yp = hoehe(s.Stunde + 1.0);
-        kreuzungenImSchritt(s, ym, y0, yp, s.Stunde, beginn, beginn + kTagesende, unveraendert);
+        kreuzungenImSchritt(s, ym, y0, yp, s.Stunde, beginn, beginn + kTagesende, beginn);
         ym = yp;
         s.Stunde += 2.0;
     } while (!(s.Stunde >= 24.9999 || (s.AufGefunden && s.UnterGefunden)));
