@@ -4,6 +4,7 @@
 #include "core/Sprachdienst.h"
 #include "core/Zahlenformat.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace umbrin {
@@ -177,6 +178,45 @@ RiseSetKind AufUntergangSuche::kind() const
     return Ueber ? RiseSetKind::AlwaysAbove : RiseSetKind::AlwaysBelow;
 }
 
+namespace {
+
+// A crossing in the last half minute of a day prints as "24:00", which is 0:00 of the next
+// day: it belongs to that day.
+constexpr double kTagesende = 24.0 - 1.0 / 120.0;
+
+// Takes a crossing at hour `zeit` as the day's rise or set unless the day already has an
+// earlier one of that direction: a day shows its first rise and its first set.
+void nimmKreuzung(AufUntergangSuche& s, double zeit, bool aufwaerts)
+{
+    bool& gefunden = aufwaerts ? s.AufGefunden : s.UnterGefunden;
+    if (gefunden)
+        return;
+    (aufwaerts ? s.ZeitAuf : s.ZeitUnter) = zeit;
+    gefunden = true;
+}
+
+// Takes the crossings of the parabola through the altitudes at mitte - 1, mitte and mitte + 1
+// that fall in [von, bis), earlier one first; one before the day's start `beginn` stands at it.
+void kreuzungenImSchritt(AufUntergangSuche& s, double ym, double y0, double yp, double mitte,
+                         double von, double bis, double beginn)
+{
+    const QuadErgebnis q = QuadInterpolation(ym, y0, yp);
+    auto nimm = [&](double z, bool aufwaerts) {
+        const double zeit = mitte + z;
+        if (zeit >= von && zeit < bis)
+            nimmKreuzung(s, std::max(zeit, beginn), aufwaerts);
+    };
+    if (q.anzahl == 1) {
+        nimm(q.z1, ym < 0.0);
+    } else if (q.anzahl == 2) {
+        // Below the altitude between the zeros: it sets first, then rises; above: the reverse.
+        nimm(q.z1, q.ye >= 0.0);
+        nimm(q.z2, q.ye < 0.0);
+    }
+}
+
+} // namespace
+
 AufUntergangSuche sucheAufUntergang(const AufUntergangEingabe& e)
 {
     const int index = e.Objekt >= 1 && e.Objekt <= 3 ? e.Objekt - 1 : ObjektSonne - 1;
@@ -187,31 +227,19 @@ AufUntergangSuche sucheAufUntergang(const AufUntergangEingabe& e)
 
     AufUntergangSuche s;
     s.Stunde = e.Stunde;
-    double ym = hoehe(s.Stunde - 1.0);
+    const double beginn = e.Stunde - 1.0;
+    double ym = hoehe(beginn);
     s.Ueber = ym > 0.0;
+    // The day before's last step, as that day's search fits it: a crossing it leaves to this
+    // day stands at 0:00. The sine of an altitude changes by at most 0.27 an hour, so the fit's
+    // slope stays under 0.81 an hour, and a zero in the last half minute needs |ym| < 0.0068.
+    if (std::fabs(ym) < 0.01)
+        kreuzungenImSchritt(s, hoehe(beginn - 2.0), hoehe(beginn - 1.0), ym, beginn - 1.0,
+                            beginn - 24.0 + kTagesende, beginn + 1.0, beginn);
     do {
         const double y0 = hoehe(s.Stunde);
         const double yp = hoehe(s.Stunde + 1.0);
-        const QuadErgebnis q = QuadInterpolation(ym, y0, yp);
-        if (q.anzahl == 1) {
-            if (ym < 0.0) {
-                s.ZeitAuf = s.Stunde + q.z1;
-                s.AufGefunden = true;
-            } else {
-                s.ZeitUnter = s.Stunde + q.z1;
-                s.UnterGefunden = true;
-            }
-        } else if (q.anzahl == 2) {
-            if (q.ye < 0.0) {
-                s.ZeitAuf = s.Stunde + q.z2;
-                s.ZeitUnter = s.Stunde + q.z1;
-            } else {
-                s.ZeitAuf = s.Stunde + q.z1;
-                s.ZeitUnter = s.Stunde + q.z2;
-            }
-            s.AufGefunden = true;
-            s.UnterGefunden = true;
-        }
+        kreuzungenImSchritt(s, ym, y0, yp, s.Stunde, beginn, beginn + kTagesende, beginn);
         ym = yp;
         s.Stunde += 2.0;
     } while (!(s.Stunde >= 24.9999 || (s.AufGefunden && s.UnterGefunden)));

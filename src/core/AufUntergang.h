@@ -101,6 +101,9 @@ struct AufUntergangSuche {
 };
 
 // Steps through the day in two-hour steps until both crossings are found or the day is over.
+// A day holds its own crossings only, the first rise and the first set: a crossing in the
+// day's last half minute, which the clock rounds to 24:00, is left to the next day, and one
+// in the last half minute of the day before is this day's, at 0:00.
 AufUntergangSuche sucheAufUntergang(const AufUntergangEingabe& eingabe);
 
 // The two result texts of a search and whether one of them is a dash or a no-crossing text.
