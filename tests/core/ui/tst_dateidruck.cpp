@@ -3,6 +3,7 @@
 // byte, nothing is left beside it and printing is reported failed, naming the file; with room
 // the old file becomes a PDF an independent reader finds whole. The printer names the file again.
 #include "core/Sonne.h"
+#include "core/Sprachdienst.h"
 #include "core/ui/Dateidruck.h"
 #include "drawing/ui/ZeichenfensterAufbau.h"
 #include "shell/ui/Textdruck.h"
@@ -109,7 +110,7 @@ private slots:
         for (const auto& [spalte, text] :
              {std::pair{1, "Fehler - Drucken abgebrochen!\n\rDer Drucker kann den Druck nicht beginnen"},
               {2, "Error - Printing cancelled !\n\rCannot start printing"}}) {
-            h.s.Sprachspalte = spalte;
+            setzeSprache(h.s, spalte == 1);
             QVERIFY(!h.w->textdruck().oeffne());
             QCOMPARE(h.prompt.asked.back().text, std::string(text));
         }
