@@ -11,9 +11,35 @@
 
 #include <benchmark/benchmark.h>
 
+#if __has_include(<valgrind/callgrind.h>)
+#include <valgrind/callgrind.h>
+#define UMBRIN_BENCH_CALLGRIND 1
+#endif
+
 #include <string>
 
 namespace umbrin::bench {
+
+// One iteration's work, f(). Run under callgrind with UMBRIN_BENCH_RUNDEN set (as
+// bench/instruction_budgets.py runs them), the instructions are counted inside this call only
+// and written out after it, one dump a call: an iteration's figure without the set-up around
+// the loop. Otherwise it only calls f.
+template <class F>
+void runde(F&& f)
+{
+#ifdef UMBRIN_BENCH_CALLGRIND
+    static const bool zaehlen = RUNNING_ON_VALGRIND && qEnvironmentVariableIsSet("UMBRIN_BENCH_RUNDEN");
+    if (zaehlen) {
+        CALLGRIND_START_INSTRUMENTATION;
+        CALLGRIND_TOGGLE_COLLECT;
+        f();
+        CALLGRIND_TOGGLE_COLLECT;
+        CALLGRIND_DUMP_STATS;
+        return;
+    }
+#endif
+    f();
+}
 
 // Each iteration draws onto a white 1920 x 1080 image: zeichne(canvas). Every dial picture
 // is to be drawn within 8 ms (the richest planar dial within 4); the label says the goal.
@@ -22,9 +48,11 @@ void insBild(benchmark::State& state, Zeichne zeichne, int zielMs = 8)
 {
     QImage bild(1920, 1080, QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
-        bild.fill(Qt::white);
-        PainterCanvas c(bild);
-        zeichne(c);
+        runde([&] {
+            bild.fill(Qt::white);
+            PainterCanvas c(bild);
+            zeichne(c);
+        });
     }
     state.SetLabel("goal <= " + std::to_string(zielMs) + " ms");
 }
@@ -34,10 +62,12 @@ template <class Schreibe>
 void inDenSpeicher(benchmark::State& state, Schreibe schreibe)
 {
     for (auto _ : state) {
-        HPGLDatei plot;
-        plot.oeffnenImSpeicher();
-        schreibe(plot);
-        benchmark::DoNotOptimize(plot.inhalt().size());
+        runde([&] {
+            HPGLDatei plot;
+            plot.oeffnenImSpeicher();
+            schreibe(plot);
+            benchmark::DoNotOptimize(plot.inhalt().size());
+        });
     }
 }
 

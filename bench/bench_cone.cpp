@@ -45,9 +45,11 @@ void KegelUhrAufzeichnung(benchmark::State& state)
     const Zeichenumgebung u;
     schriftenGeladen();
     for (auto _ : state) {
-        RecordingCanvas c(1920, 1080);
-        benchmark::DoNotOptimize(zeichneKegelUhr(s, u, c, 1920, 1080, true, s.Par.Gnomonhoehe, 1.0, ebene(state)));
-        benchmark::DoNotOptimize(c.primitives().size());
+        bench::runde([&] {
+            RecordingCanvas c(1920, 1080);
+            benchmark::DoNotOptimize(zeichneKegelUhr(s, u, c, 1920, 1080, true, s.Par.Gnomonhoehe, 1.0, ebene(state)));
+            benchmark::DoNotOptimize(c.primitives().size());
+        });
     }
 }
 BENCHMARK(KegelUhrAufzeichnung)->DenseRange(0, 2)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
@@ -77,9 +79,11 @@ void KegelFussVerschieben1366x768(benchmark::State& state)
         s.FusspunktX = 450 + (i % 40) * 8;
         s.FusspunktY = 250 + (i % 9) * 6;
         ++i;
-        bild.fill(Qt::white);
-        PainterCanvas c(bild);
-        benchmark::DoNotOptimize(zeichneKegelUhr(s, u, c, 1226, 593, true, s.Par.Gnomonhoehe, 1.0, ebene(state)));
+        bench::runde([&] {
+            bild.fill(Qt::white);
+            PainterCanvas c(bild);
+            benchmark::DoNotOptimize(zeichneKegelUhr(s, u, c, 1226, 593, true, s.Par.Gnomonhoehe, 1.0, ebene(state)));
+        });
     }
 }
 BENCHMARK(KegelFussVerschieben1366x768)->DenseRange(0, 2)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);

@@ -6,6 +6,8 @@
 #include "drawing/ui/Bildflaeche.h"
 #include "drawing/ui/ZeichenFenster.h"
 
+#include "Messrahmen.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -63,10 +65,15 @@ struct Fenster1920 {
 static void BM_FusspunktVerschieben1920x1080(benchmark::State& state)
 {
     Fenster1920 f(state);
+    // The first move draws the whole layer; the moves after it are what the hand feels.
     int i = 0;
+    f.klick(i++);
+    f.bild->repaint();
     for (auto _ : state) {
-        f.klick(i++);
-        f.bild->repaint();
+        bench::runde([&] {
+            f.klick(i++);
+            f.bild->repaint();
+        });
     }
     state.counters["Zoom"] = f.s.Zoom;
     state.SetLabel("goal <= 1 ms");
@@ -81,13 +88,15 @@ static void BM_DialGeaendert1920x1080(benchmark::State& state)
     Fenster1920 f(state);
     int i = 0;
     for (auto _ : state) {
-        f.s.Par.Gnomonhoehe = 35.0 + (i % 2) * 0.01;
-        if (state.range(0) != 0)
-            f.klick(i);
-        else
-            f.fenster->Konstruiere();
-        ++i;
-        f.bild->repaint();
+        bench::runde([&] {
+            f.s.Par.Gnomonhoehe = 35.0 + (i % 2) * 0.01;
+            if (state.range(0) != 0)
+                f.klick(i);
+            else
+                f.fenster->Konstruiere();
+            ++i;
+            f.bild->repaint();
+        });
     }
 }
 BENCHMARK(BM_DialGeaendert1920x1080)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);

@@ -15,6 +15,7 @@ packages=(
   fonts-dejavu-core fonts-liberation2
   xvfb xauth
   hp2xx python3-ezdxf qpdf
+  valgrind
   locales
 )
 # GDAL's tools only serve as the yardstick of the elevation-tile benchmark (UMBRIN_BENCH=1).

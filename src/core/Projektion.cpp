@@ -116,21 +116,16 @@ void ProjiziereSonneOrient(const SonnenOrientierung& o, double g, double sd, dou
     }
 }
 
-bool KegelschnittParameter(double g, double alfa, double psi, double& A, double& B, double& C, std::string& fehler)
+bool KegelschnittParameter(double g, double alfa, double psi, double& A, double& B, double& C)
 {
-    auto ablehnen = [&] {
-        fehler = "Eingabefehler!\nDie Winkel alfa=" + RealStr(alfa, 4, 2) + " und psi=" + RealStr(psi, 5, 2)
-            + " sind zu klein oder es ist nicht psi>alfa !";
-        return false;
-    };
     if (std::fabs(alfa) <= 0.1 || std::fabs(psi) <= 0.1 || psi <= alfa)
-        return ablehnen();
+        return false;
     // Beyond psi = 180 - alfa, cot^2(alfa) - cot^2(psi) is zero or negative: no real section.
     const double cotA = 1 / std::tan(alfa * kRad);
     const double cotP = 1 / std::tan(psi * kRad);
     const double diff = cotA * cotA - cotP * cotP;
     if (!(diff > 0) || psi + alfa >= 180)
-        return ablehnen();
+        return false;
     A = g / std::sqrt(diff);
     B = sinG(alfa) * g * (1 / sinG(psi - alfa) + 1 / sinG(psi + alfa)) / 2;
     C = sinG(alfa) * g * (1 / sinG(psi - alfa) - 1 / sinG(psi + alfa)) / 2;

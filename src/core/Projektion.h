@@ -41,9 +41,10 @@ void ProjiziereSonneOrient(const SonnenOrientierung& o, double g, double sinD, d
                            double& y);
 
 // The three lengths A, B, C of the conic section of the cone dial. Refuses (returns false,
-// leaves A, B, C unchanged, fehler holds the message) when alfa or psi are at most 0.1
-// degrees, when psi <= alfa, or when psi >= 180 - alfa (no real cone section).
-bool KegelschnittParameter(double g, double alfa, double psi, double& A, double& B, double& C, std::string& fehler);
+// leaves A, B, C unchanged) when alfa or psi are at most 0.1 degrees, when psi <= alfa, or
+// when psi >= 180 - alfa (no real cone section); the cone's refusal (kegelAblehnung) says so
+// in the user's language.
+bool KegelschnittParameter(double g, double alfa, double psi, double& A, double& B, double& C);
 
 // Result of BerechnePol.
 struct PolErgebnis {

@@ -3,9 +3,12 @@
 // shared state: the grid choice of the drawing window, the screen's size class, the printer
 // page margins, and the footer and hour-line angles of the drawing window's angle table.
 #include <array>
+#include <memory>
 #include <string>
 
 namespace umbrin {
+
+struct Ebenenvorrat;
 
 // Hour-line angles of the angle table: 25 hours by 6 steps of ten minutes, degrees measured at
 // the pole point from the noon line, positive towards the afternoon side (to the right on the
@@ -49,6 +52,9 @@ struct Zeichenumgebung {
     unsigned Teile = AlleTeile;
     bool MitSchnitt = false;
     Schnittrechteck Schnitt;
+    // Planar dials: what the drawings of the dial keep from one to the next while only the
+    // foot moves (dials/planar/Ebenenvorrat.h); none: each drawing computes its own.
+    std::shared_ptr<Ebenenvorrat> Vorrat;
 };
 
 } // namespace umbrin

@@ -182,7 +182,7 @@ TEST(SafeSave, EveryKindOfFileUnderEveryFault)
         {"profil.txt", [&](auto& p, bool d, auto& f) { return speichereHorizontprofil(p, {z}, f, d); }},
         {"EoT.csv", [&](auto& p, bool d, auto& f) { return EoTPaareSpeichern(p, EoTPaareListe(s, 72, true), f, d); }},
         {kSchoenerTabelle, [&](auto& p, bool d, auto& f) {
-             s.Sprachspalte = d ? 1 : 2;
+             setzeSprache(s, d);
              RecordingCanvas c(800, 600);
              const auto m = zeichneRingKorrektur(s, c, 800, 600, true, false, 20, 60, true, p.parent_path());
              return (f = m.empty() ? "" : m.back().text).empty();

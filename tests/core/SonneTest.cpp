@@ -1,4 +1,5 @@
 #include "core/Sonne.h"
+#include "core/Sprachdienst.h"
 
 #include <gtest/gtest.h>
 
@@ -37,10 +38,10 @@ TEST(DatumAusTag, DayAndMonthAbbreviationInBothLanguages)
     EXPECT_EQ(DatumAusTag(s, 80), "21. Mar");
     EXPECT_EQ(DatumAusTag(s, 1), "1. Jan");
     EXPECT_EQ(DatumAusTag(s, 152), "1. Jun");
-    s.Sprachspalte = 1;
+    setzeSprache(s, true);
     EXPECT_EQ(DatumAusTag(s, 305), "1. Nov");
     EXPECT_EQ(DatumAusTag(s, 135), "15. Mai");
-    s.Sprachspalte = 2;
+    setzeSprache(s, false);
     EXPECT_EQ(DatumAusTag(s, 135), "15. May");
 }
 

@@ -1,4 +1,5 @@
 // Saving and loading the own date lines alone.
+#include "core/Sprachdienst.h"
 #include "dialogs/Datumsliniendatei.h"
 
 #include "IniTestHilfen.h"
@@ -58,7 +59,7 @@ TEST(DatumslinienSpeichern, AMissingSettingsFileIsReportedAndNotCreated)
     for (int spalte : {1, 2}) {
         TempDir dir;
         AppState s = stateIn(dir);
-        s.Sprachspalte = spalte;
+        setzeSprache(s, spalte == 1);
         s.Datumslinien = {"21/03"};
         IniPrompt prompt;
         EXPECT_FALSE(DatumslinienSpeichern(s, prompt));

@@ -77,9 +77,7 @@ TEST(LeseIni, AComposedFileReadsBackWithoutAMessageAndTheRoundingOfItsFormat)
     quelle.Schalter.Ebene = 2;
     quelle.Schalter.Zonenzeit = 1;
     quelle.Schalter.Ortszeit = 1; // position 17 says 'j', but position 12 ('1') decides
-    quelle.Deutsch = 0;
-    quelle.Sprachspalte = 2;
-    quelle.StringIdBasis = 2000;
+    setzeSprache(quelle, false);
     quelle.Farben[3] = 0xFF00000F;
     quelle.Datumslinien = {"21/03    ( 21. März )", "21/06    ( 21. Juni )", "21/12    ( 21. Dez )"};
 
@@ -561,7 +559,7 @@ TEST(LeseIniFehlerfall, MissingSettingsFileAnsweredNoChangesNothingButTheDerived
     s.Par.Breite = 12.0;
     s.Par.Jahr = 1300;
     s.UhrTyp = 'r';
-    s.Sprachspalte = 2;
+    setzeSprache(s, false);
     IniPrompt prompt({PromptAnswer::No});
     EXPECT_EQ(LeseIni(s, dir / "umb.ini", true, true, prompt).status, IniLeseStatus::Fehlt);
     ASSERT_EQ(prompt.asked.size(), 1u);

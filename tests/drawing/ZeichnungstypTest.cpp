@@ -1,3 +1,4 @@
+#include "core/Sprachdienst.h"
 #include "drawing/Zeichnungsroutinen.h"
 #include "drawing/Zeichnungstyp.h"
 
@@ -65,7 +66,7 @@ TEST(Zeichnungstyp, HelpContextsAndCaptions)
     EXPECT_EQ(hilfeKontext(zustand('f'), 5), 5);
 
     AppState v = zustand('v');
-    v.Sprachspalte = 2;
+    setzeSprache(v, false);
     EXPECT_EQ(fensterTitel(v), "Construction of a Vertical Sundial");
     EXPECT_EQ(fensterTitel(schirm), " Konstruktion einer Schirmsonnenuhr");
     EXPECT_EQ(fensterTitel(zustand('f')), "");

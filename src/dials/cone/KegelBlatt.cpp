@@ -68,9 +68,7 @@ std::string hpglKegel(const AppState& s, HPGLDatei& d, int stift, double L)
     HPGLZeile(d, "IN;VS 1;PA;{IW 0 0 " + fenster + ";}PU 0 0;EA " + fenster + ";"
                      + hpglZeichengroesse(0.22 * k, 0.32 * k) + ";SP " + IntStr(stift));
     double a = 0, b = 0, c = 0;
-    std::string fehler;
-    if (!KegelschnittParameter(Lp, alfa, psi, a, b, c, fehler))
-        return fehler;
+    KegelschnittParameter(Lp, alfa, psi, a, b, c); // the angles passed kegelAblehnung above
 
     HPGLZeile(d, ";PU " + punkt(ox, oy) + ";PD ");
     for (const double th : winkel) {

@@ -6,6 +6,7 @@
 #include "core/Sprachdienst.h"
 #include "core/Winkel.h"
 #include "core/Zahlenformat.h"
+#include "dials/Clipping.h"
 #include "dials/cone/KegelKonstruktion.h"
 #include "dials/cone/KegelTexte.h"
 
@@ -94,44 +95,35 @@ void schreibeDatumsliste(const AppState& s, Canvas& c, const Kegelkonstruktion& 
 
 
 // The box a text takes when written with its top-left corner at (x, y).
-struct Kasten {
-    double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
-};
-
-Kasten textKasten(const Canvas& c, double x, double y, const std::string& text)
+KegelZahlkasten textKasten(const Canvas& c, double x, double y, const std::string& text)
 {
     const TextExtent e = c.textExtent(text);
-    return {x, y, x + e.width, y + e.height};
+    return {x, y, double(e.width), double(e.height)};
 }
 
-// Whether the segment p-q runs through the inside of the box (touching its edge is no crossing).
-bool schneidet(CanvasPoint p, CanvasPoint q, const Kasten& k)
+// The box from its corners (x0, y0) and (x1, y1).
+KegelZahlkasten ausEcken(double x0, double y0, double x1, double y1) { return {x0, y0, x1 - x0, y1 - y0}; }
+
+double rechts(const KegelZahlkasten& k) { return k.x + k.breite; }
+double unten(const KegelZahlkasten& k) { return k.y + k.hoehe; }
+
+// Whether the segment p-q runs through the inside of the box: a part of some length inside
+// it, not along one of its edges (touching an edge is no crossing).
+bool schneidet(CanvasPoint p, CanvasPoint q, const KegelZahlkasten& k)
 {
     double t0 = 0, t1 = 1;
-    const double dx = q.x - p.x, dy = q.y - p.y;
-    const double rand[4][2] = {{-dx, p.x - k.x0}, {dx, k.x1 - p.x}, {-dy, p.y - k.y0}, {dy, k.y1 - p.y}};
-    for (const auto& [n, abstand] : rand) {
-        if (n == 0) {
-            if (abstand <= 0)
-                return false;
-            continue;
-        }
-        const double r = abstand / n;
-        if (n < 0)
-            t0 = std::max(t0, r);
-        else
-            t1 = std::min(t1, r);
-        if (t0 >= t1)
-            return false;
-    }
-    return true;
+    if (!streckeImRechteck(p.x, p.y, q.x, q.y, k.x, k.y, rechts(k), unten(k), t0, t1) || t0 >= t1)
+        return false;
+    const bool waagrechtAmRand = q.y == p.y && !(p.y > k.y && p.y < unten(k));
+    const bool senkrechtAmRand = q.x == p.x && !(p.x > k.x && p.x < rechts(k));
+    return !waagrechtAmRand && !senkrechtAmRand;
 }
 
 // What the labels of the graph keep clear of: the texts placed so far, the strokes (axes,
 // ticks, curves) and the edges of the picture.
 struct Hindernisse {
-    Kasten seite;
-    std::vector<Kasten> kaesten;
+    KegelZahlkasten seite;
+    std::vector<KegelZahlkasten> kaesten;
     std::vector<std::pair<CanvasPoint, CanvasPoint>> striche;
 
     void linie(const std::vector<CanvasPoint>& punkte)
@@ -139,16 +131,16 @@ struct Hindernisse {
         for (std::size_t i = 1; i < punkte.size(); ++i)
             striche.emplace_back(punkte[i - 1], punkte[i]);
     }
-    bool frei(const Kasten& k) const
+    bool frei(const KegelZahlkasten& k) const
     {
-        if (k.x0 < seite.x0 || k.y0 < seite.y0 || k.x1 > seite.x1 || k.y1 > seite.y1)
+        if (k.x < seite.x || k.y < seite.y || rechts(k) > rechts(seite) || unten(k) > unten(seite))
             return false;
-        for (const Kasten& b : kaesten)
-            if (k.x0 < b.x1 && b.x0 < k.x1 && k.y0 < b.y1 && b.y0 < k.y1)
+        for (const KegelZahlkasten& b : kaesten)
+            if (k.x < rechts(b) && b.x < rechts(k) && k.y < unten(b) && b.y < unten(k))
                 return false;
         // A stroke may reach a quarter of the text's height into its box, as one ending at it.
-        const double rand = (k.y1 - k.y0) / 4;
-        const Kasten innen{k.x0 + rand, k.y0 + rand, k.x1 - rand, k.y1 - rand};
+        const double rand = k.hoehe / 4;
+        const KegelZahlkasten innen{k.x + rand, k.y + rand, k.breite - 2 * rand, k.hoehe - 2 * rand};
         for (const auto& [p, q] : striche)
             if (schneidet(p, q, innen))
                 return false;
@@ -164,7 +156,7 @@ struct Hindernisse {
 struct Marke {
     int x = 0, strichEnde = 0;
     int wortX = 0, wortY = 0, datumX = 0, datumY = 0;
-    Kasten wort, datum;
+    KegelZahlkasten wort, datum;
 };
 
 Marke setzeMarke(const Canvas& c, const Hindernisse& h, int x, int y, bool unten, double l, int rechtsAb,
@@ -287,16 +279,16 @@ Konstruktionsmeldungen zeichneKegelGrafik(const AppState& s, Canvas& c, int brei
     // Below the axis the title block, above the graph the key: the marks stay out of both.
     const int g0 = std::abs(runde(1.2 * fh));
     Hindernisse frei;
-    frei.seite = {static_cast<double>(rx), static_cast<double>(ry), rx + W, ry + H};
+    frei.seite = {static_cast<double>(rx), static_cast<double>(ry), W, H};
     const double legende = std::max(c.textExtent(holeText(s, 322)).width, c.textExtent(holeText(s, 323)).width);
-    frei.kaesten.push_back({breite / 3.0 + rx, static_cast<double>(ry),
-                            breite / 3 + rx + std::max(1.2 * c.textExtent(holeText(s, 321)).width, 5 * e + legende),
-                            ry + 3.5 * g0});
+    frei.kaesten.push_back(ausEcken(breite / 3.0 + rx, static_cast<double>(ry),
+                                    breite / 3 + rx + std::max(1.2 * c.textExtent(holeText(s, 321)).width, 5 * e + legende),
+                                    ry + 3.5 * g0));
     if (zuKurz)
-        frei.kaesten.push_back({breite / 7.0 + rx, static_cast<double>(ry),
-                                breite / 7 + rx + 2 * e + 1.4 * c.textExtent(holeText(s, 323) + holeText(s, 327)).width,
-                                ry + 5.2 * g0});
-    frei.kaesten.push_back({static_cast<double>(rx), 0.45 * H + std::abs(fh) + ry, rx + W, ry + H});
+        frei.kaesten.push_back(ausEcken(breite / 7.0 + rx, static_cast<double>(ry),
+                                        breite / 7 + rx + 2 * e + 1.4 * c.textExtent(holeText(s, 323) + holeText(s, 327)).width,
+                                        ry + 5.2 * g0));
+    frei.kaesten.push_back(ausEcken(static_cast<double>(rx), 0.45 * H + std::abs(fh) + ry, rx + W, ry + H));
     frei.linie(kurve);
     frei.linie(schatten);
     const std::vector<CanvasPoint> achsen{{runde(x0), runde(yWert(dmax))}, {runde(x0), runde(y0)},
@@ -323,16 +315,16 @@ Konstruktionsmeldungen zeichneKegelGrafik(const AppState& s, Canvas& c, int brei
     }
 
     // The value labels' column, kept for them.
-    const Kasten spalte = textKasten(c, runde(x0 + e), runde(y0 - dmax * sy), RealStr(1.0, 3, 1) + "*max");
+    const KegelZahlkasten spalte = textKasten(c, runde(x0 + e), runde(y0 - dmax * sy), RealStr(1.0, 3, 1) + "*max");
     const auto spaltenPlatz = static_cast<std::ptrdiff_t>(frei.kaesten.size());
-    frei.kaesten.push_back({spalte.x0, spalte.y0 - (spalte.y1 - spalte.y0), spalte.x1, y0});
+    frei.kaesten.push_back(ausEcken(spalte.x, spalte.y - spalte.hoehe, rechts(spalte), y0));
     Marke marken[2];
     for (const bool unten : {true, false}) {
         const int i = unten ? imin : imax;
         const int tag = k.paare.paar[static_cast<std::size_t>(i)].Tag1;
         Marke& m = marken[unten ? 0 : 1];
         m = setzeMarke(c, frei, runde(xTag(tag)), runde(yWert(unten ? dmin : dmax)), unten, 2 * e,
-                       runde(spalte.x1) + 2, unten ? "min" : "max", DatumAusTag(s, tag));
+                       runde(rechts(spalte)) + 2, unten ? "min" : "max", DatumAusTag(s, tag));
         frei.kaesten.push_back(m.wort);
         frei.kaesten.push_back(m.datum);
         frei.linie({{m.x, runde(yWert(unten ? dmin : dmax))}, {m.x, m.strichEnde}});
@@ -346,12 +338,12 @@ Konstruktionsmeldungen zeichneKegelGrafik(const AppState& s, Canvas& c, int brei
         c.moveTo(runde(x0), runde(y));
         c.lineTo(runde(x0 + e), runde(y));
         const std::string text = RealStr(j / 10.0, 3, 1) + "*max";
-        const Kasten unter = textKasten(c, runde(x0 + e), runde(y), text);
-        const Kasten ueber = textKasten(c, runde(x0 + e), runde(y) - (unter.y1 - unter.y0), text);
-        for (const Kasten& k2 : {unter, ueber})
+        const KegelZahlkasten unter = textKasten(c, runde(x0 + e), runde(y), text);
+        const KegelZahlkasten ueber = textKasten(c, runde(x0 + e), runde(y) - unter.hoehe, text);
+        for (const KegelZahlkasten& k2 : {unter, ueber})
             if (frei.frei(k2)) {
                 frei.kaesten.push_back(k2);
-                c.textOut(runde(k2.x0), runde(k2.y0), text);
+                c.textOut(runde(k2.x), runde(k2.y), text);
                 break;
             }
     }

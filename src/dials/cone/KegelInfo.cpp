@@ -52,8 +52,7 @@ Konstruktionsmeldungen zeichneStabInfo(const AppState& s, Canvas& c, bool bildsc
     f.psi = s.Par.KegelNeigung < 90 ? s.Par.KegelNeigung : 180 - s.Par.KegelNeigung;
     f.alfa = s.Par.KegelOeffnung;
     f.L = L;
-    std::string fehler;
-    KegelschnittParameter(L, f.alfa, s.Par.KegelNeigung, f.a, f.b, f.c, fehler);
+    KegelschnittParameter(L, f.alfa, s.Par.KegelNeigung, f.a, f.b, f.c);
     f.hoch = L * SinGrad(f.psi);
     f.draufY = f.hoch + 1.5 * f.a + 10;
 

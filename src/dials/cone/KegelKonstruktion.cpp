@@ -192,8 +192,7 @@ std::string kegelAblehnung(const AppState& s)
     const double psi = s.Par.KegelNeigung;
     const double alfa = s.Par.KegelOeffnung;
     double a = 0, b = 0, c = 0;
-    std::string fehler;
-    if (!KegelschnittParameter(s.Par.Gnomonhoehe, alfa, psi, a, b, c, fehler)) {
+    if (!KegelschnittParameter(s.Par.Gnomonhoehe, alfa, psi, a, b, c)) {
         const std::string winkel = "alfa=" + RealStr(alfa, 4, 2) + (s.Deutsch ? " und " : " and ") + "psi="
                                    + RealStr(psi, 5, 2);
         return s.Deutsch ? "Eingabefehler!\nDie Winkel " + winkel + " sind zu klein oder es ist nicht psi>alfa !"
@@ -211,8 +210,7 @@ Kegelkonstruktion baueKegelkonstruktion(const AppState& s, double L, std::uint8_
     k.variante = ebene / 3;
     k.masse.L = L;
     k.masse.psi = s.Par.KegelNeigung;
-    std::string fehler;
-    KegelschnittParameter(L, s.Par.KegelOeffnung, s.Par.KegelNeigung, k.masse.a, k.masse.b, k.masse.c, fehler);
+    KegelschnittParameter(L, s.Par.KegelOeffnung, s.Par.KegelNeigung, k.masse.a, k.masse.b, k.masse.c);
     Sonnentabelle(s.Par.Jahr, k.tage, k.paare);
     while (k.letztes < kLetztesPaar && k.paare.paar[static_cast<std::size_t>(k.letztes + 1)].Tag1 > 0)
         ++k.letztes;

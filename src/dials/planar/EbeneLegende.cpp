@@ -5,6 +5,7 @@
 #include "core/Zahlenformat.h"
 #include "dials/Clipping.h"
 #include "dials/planar/EbeneLinienfamilien.h"
+#include "dials/planar/Ebenenvorrat.h"
 
 #include <algorithm>
 #include <array>
@@ -151,7 +152,7 @@ Legendenkasten schreibeZeilen(EbeneKontext& k)
     for (const std::string& zeile : zeilen) {
         c.textOut(x, rundeKoordinate(y), zeile);
         merkeText(k, x, y, zeile);
-        kasten.x1 = std::max(kasten.x1, double(x + c.textExtent(zeile).width));
+        kasten.x1 = std::max(kasten.x1, double(x + textbreite(k.umgebung.Vorrat.get(), c, zeile)));
         y += 1.2 * h;
     }
     kasten.y1 = y;
@@ -175,18 +176,19 @@ bool schleifeImKasten(const std::vector<std::array<double, 2>>& schleife, double
 // dekl) to the equinox; false when the sun lights no place of the path on this face on these
 // days where the number stands whole. skala: the box of the gnomon scale's text; schleife,
 // when given: the figure-eight drawn beside the lines, which the number keeps off too;
-// linienMeiden: the number keeps off the dial's lines recorded for a portrait page.
+// linienMeiden: the number keeps off the dial's lines recorded for a portrait page. breite:
+// the number's width in the canvas's font.
 bool stundenzahl(EbeneKontext& k, const Legendenkasten& legende, const std::array<double, 4>& skala, int stunde,
-                 std::int32_t tagGleiche, std::int32_t tagWende, double dekl, std::size_t ersteZahl,
+                 double breite, std::int32_t tagGleiche, std::int32_t tagWende, double dekl, std::size_t ersteZahl,
                  const std::vector<std::array<double, 2>>* schleife, bool linienMeiden)
 {
     const AppState& s = k.s;
     Canvas& c = k.canvas;
     const auto punktAm = [&](std::int32_t tag) {
-        punktFuer(k, sonneStundenlinie(s, tag, stunde, false, k.sonne, k.ebene.X2, k.Laenge));
+        punktFuer(k, stundensonne(k.umgebung.Vorrat ? &k.umgebung.Vorrat->sonnen : nullptr, s, tag, stunde, false, k.sonne, k.ebene.X2, k.Laenge));
     };
     const std::string zahl = std::to_string(stunde);
-    const double breite = c.textExtent(zahl).width, hoehe = std::abs(c.fontHeight());
+    const double hoehe = std::abs(c.fontHeight());
     const double luft = std::max(5.0, hoehe / 4);
     // Whole inside the frame, off the data lines, off the foot's mark and off the hour numbers
     // written before it, from ersteZahl of the number boxes on (with a short gnomon the paths'
@@ -324,13 +326,15 @@ void schattenpfadStunden(EbeneKontext& k, const Legendenkasten& legende)
         std::vector<const std::vector<std::array<double, 2>>*> schleifen{nullptr};
         if (!schleife.empty())
             schleifen.insert(schleifen.begin(), &schleife);
+        // Measured once for all the places tried.
+        const double breite = textbreite(k.umgebung.Vorrat.get(), c, std::to_string(stunde));
         bool steht = false;
         for (int w = 0; w < 2 && !steht; ++w) {
             for (const auto* achter : schleifen) {
                 for (const bool linien : {true, false}) {
                     if (!steht && (linien || !k.Linienstrecken.empty()))
-                        steht = stundenzahl(k, legende, skala, stunde, tagGleiche, wenden[w], deklinationen[w],
-                                            ersteZahl, achter, linien);
+                        steht = stundenzahl(k, legende, skala, stunde, breite, tagGleiche, wenden[w],
+                                            deklinationen[w], ersteZahl, achter, linien);
                 }
             }
         }

@@ -124,6 +124,26 @@ Sonnenstand sonneStundenlinie(const AppState& s, std::int32_t tag, double t, boo
     return sonneStundenlinie(s, tag, t, mitZeitgl, r, X2, laenge);
 }
 
+Sonnenstand Stundensonnen::sonne(const AppState& s, std::int32_t tag, int stunde, bool mitZeitgl, Sonnenrechner& r,
+                                  double X2, double laenge)
+{
+    if (tag < 1 || tag >= kTage || stunde < 0 || stunde >= kStunden)
+        return sonneStundenlinie(s, tag, stunde, mitZeitgl, r, X2, laenge);
+    Tafel& t = tafeln_[mitZeitgl ? 1 : 0];
+    const Rahmen rahmen{s.Par.Jahr, s.Par.Zonenmeridian, r.breite(), X2, laenge, r.richtung()};
+    if (t.sonnen.empty() || !(t.rahmen == rahmen)) {
+        t.rahmen = rahmen;
+        t.sonnen.assign(kTage * kStunden, Sonnenstand{});
+        t.bekannt.assign(kTage * kStunden, false);
+    }
+    const std::size_t i = static_cast<std::size_t>(stunde * kTage + tag);
+    if (!t.bekannt[i]) {
+        t.sonnen[i] = sonneStundenlinie(s, tag, stunde, mitZeitgl, r, X2, laenge);
+        t.bekannt[i] = true;
+    }
+    return t.sonnen[i];
+}
+
 Tagessonne tagessonneOrtszeit(const AppState& s, std::int32_t tag, Sonnenrechner& r)
 {
     double dekl = 0, zeitgl = 0;

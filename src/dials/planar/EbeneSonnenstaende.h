@@ -39,6 +39,7 @@ class Sonnenrechner {
 public:
     explicit Sonnenrechner(double X1 = 0, bool richtung = false) : phi_(X1), richtung_(richtung) {}
     double breite() const { return phi_.grad; }
+    bool richtung() const { return richtung_; }
     // The sun of declination dekl at hour angle t (degrees) at the latitude X1.
     Sonnenstand azimutHoehe(double dekl, double t);
     // The same with the declination's sine and cosine given, for lines that run through the
@@ -76,6 +77,38 @@ Sonnenstand sonneStundenlinie(const AppState& s, std::int32_t tag, double t, boo
                               double X2, double laenge);
 Sonnenstand sonneStundenlinie(const AppState& s, std::int32_t tag, double t, bool mitZeitgl, double X1, double X2,
                               double laenge);
+
+// The suns of sonneStundenlinie at whole hours 0..24 on the days 1..366, each computed once
+// and given again while the frame of the sun stays the same (year, zone meridian, longitude,
+// the rechner's latitude and kind, X2); a new frame forgets them. The same bits as computed.
+class Stundensonnen {
+public:
+    Sonnenstand sonne(const AppState& s, std::int32_t tag, int stunde, bool mitZeitgl, Sonnenrechner& r, double X2,
+                      double laenge);
+
+private:
+    struct Rahmen {
+        std::int32_t jahr = 0;
+        double zonenmeridian = 0, X1 = 0, X2 = 0, laenge = 0;
+        bool richtung = false;
+        friend bool operator==(const Rahmen&, const Rahmen&) = default;
+    };
+    static constexpr int kTage = 367, kStunden = 25;
+    struct Tafel {
+        Rahmen rahmen;
+        std::vector<Sonnenstand> sonnen; // stunde * kTage + tag
+        std::vector<bool> bekannt;
+    };
+    Tafel tafeln_[2]; // without, with the equation of time
+};
+
+// A sun of an hour line through the store when there is one, else computed.
+inline Sonnenstand stundensonne(Stundensonnen* vorrat, const AppState& s, std::int32_t tag, int stunde, bool mitZeitgl,
+                                Sonnenrechner& r, double X2, double laenge)
+{
+    return vorrat ? vorrat->sonne(s, tag, stunde, mitZeitgl, r, X2, laenge)
+                  : sonneStundenlinie(s, tag, stunde, mitZeitgl, r, X2, laenge);
+}
 
 // What the lines through one day take from it, worked out once for the many lines that visit
 // the same days: the declination (with its sine and cosine) at local noon of a meridian, and

@@ -1,6 +1,7 @@
 // Hour lines of true and mean time of the planar dials, with the figure-eight marks.
 #include "core/Sonne.h"
 #include "dials/planar/EbeneLinienfamilien.h"
+#include "dials/planar/Ebenenvorrat.h"
 
 #include <algorithm>
 #include <cmath>
@@ -93,7 +94,8 @@ std::vector<std::array<double, 2>> achterPunkte(EbeneKontext& k, int stunde)
     std::vector<std::array<double, 2>> punkte;
     // The days the lines take, back to the first to close the loop.
     for (std::int32_t tag = 1; tag < 366 + 3; tag += tag == 1 ? 5 : 3) {
-        punktFuer(k, sonneStundenlinie(k.s, tag < 366 ? tag : 1, stunde, true, k.sonne, k.ebene.X2, k.Laenge));
+        punktFuer(k, stundensonne(k.umgebung.Vorrat ? &k.umgebung.Vorrat->sonnen : nullptr, k.s, tag < 366 ? tag : 1, stunde, true, k.sonne, k.ebene.X2,
+                                  k.Laenge));
         const double nan = std::numeric_limits<double>::quiet_NaN();
         punkte.push_back(k.beleuchtet ? std::array<double, 2>{k.x, k.y} : std::array<double, 2>{nan, nan});
     }

@@ -12,7 +12,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
 #include <vector>
 
 namespace umbrin {
@@ -123,6 +122,47 @@ private:
     bool vorn_ = true;
     int x_ = 0;
 };
+
+// The curve of altitude 2.5 i on the chart, as laufe walks it: from its start on the base
+// line yb, a point for each step while the relative offset stays within 1.001. Most steps
+// land on the point of the step before, which adds nothing to the curve: a repeated point is
+// kept only as the curve's end. False (kurve empty) when the walk has no step at this altitude.
+// One loop of its own, its state in locals, as it runs some 400,000 steps a chart.
+bool hoehenKurve(double alpha, double D, int i, int x0, int y0, double ux, double hp, int yb,
+                 std::vector<CanvasPoint>& kurve)
+{
+    kurve.clear();
+    const Drehungen& d = drehungen();
+    const double b = 2.5 * i;
+    const RingStrahl strahl(D, alpha, b);
+    const double yNull = y0;
+    KurvenX kurvenX(strahl, x0, ux, b);
+    bool endeWiederholt = false;
+    CanvasPoint letzter{};
+    for (int k = 0; k <= kDrehungen; ++k) {
+        RingStrahl::Teile f;
+        if (!strahl.teileBei(d.sinus[k], d.kosinus[k], f))
+            continue;
+        const double r = 2 * f.Q / D;
+        if (r > 1.01)
+            break;
+        if (kurve.empty()) {
+            letzter = {rund(x0 + 2.5 * ux * i), yb};
+            kurve.push_back(letzter);
+        }
+        if (r <= 1.001) {
+            const CanvasPoint p{kurvenX.x(f), rund(yNull + (1 - r) * hp)};
+            endeWiederholt = p == letzter;
+            if (!endeWiederholt) {
+                kurve.push_back(p);
+                letzter = p;
+            }
+        }
+    }
+    if (endeWiederholt)
+        kurve.push_back(kurve.back());
+    return !kurve.empty();
+}
 
 std::string tabellenZeile(double r, double b, double S, double K)
 {
@@ -247,37 +287,14 @@ Konstruktionsmeldungen zeichneRingKorrektur(const AppState& s, Canvas& c, int W,
     // axis' arrow and at the sheet's right edge: at a hole angle near 90 degrees the spot runs
     // far along the ring, and to the other side of it.
     const int oben = rund(y0 - 3 * uy);
-    // Most steps land on the point of the step before, which adds nothing to the curve: a
-    // repeated point is kept only as the curve's end.
     std::vector<CanvasPoint> kurve;
-    bool endeWiederholt = false;
-    int letzte = -1;
-    const auto punkt = [&](CanvasPoint p) {
-        endeWiederholt = !kurve.empty() && p == kurve.back();
-        if (!endeWiederholt)
-            kurve.push_back(p);
-    };
-    const auto zeichneKurve = [&] {
-        if (endeWiederholt)
-            kurve.push_back(kurve.back());
-        for (const std::vector<CanvasPoint>& stueck : polylinieImRechteck(kurve, x0, oben, rechts, yb))
-            c.polyline(stueck);
-        kurve.clear();
-        endeWiederholt = false;
-    };
-    std::optional<KurvenX> kurvenX;
-    laufe(alpha, D, 36, [&](int i, double b, const RingStrahl& strahl, const RingStrahl::Teile& f, double r) {
-        if (i != letzte) {
-            zeichneKurve();
-            letzte = i;
+    for (int i = 0; i <= 36; ++i) {
+        if (hoehenKurve(alpha, D, i, x0, y0, ux, hp, yb, kurve)) {
             c.setPenColor(i % 3 == 0 ? FarbeRot : kMarine);
-            punkt({rund(x0 + 2.5 * ux * i), yb});
-            kurvenX.emplace(strahl, x0, ux, b);
+            for (const std::vector<CanvasPoint>& stueck : polylinieImRechteck(kurve, x0, oben, rechts, yb))
+                c.polyline(stueck);
         }
-        if (r <= 1.001)
-            punkt({kurvenX->x(f), rund(y0 + (1 - r) * hp)});
-    });
-    zeichneKurve();
+    }
     if (tabelle.isOpen()) {
         if (tabelle.write(utf8ToCp1252(schoenerTabelle(alpha, D))) && tabelle.commit()) {
             c.setBold(true);

@@ -1,6 +1,7 @@
 #include "drawing/ui/Fusspunktschicht.h"
 
 #include "core/ui/PainterCanvas.h"
+#include "dials/planar/Ebenenvorrat.h"
 #include "drawing/Zeichnungstyp.h"
 
 #include <QPainter>
@@ -77,9 +78,14 @@ void Fusspunktschicht::kopiere(const QRect& r)
     const QRect b = r & schicht_.rect();
     if (b.isEmpty())
         return;
-    const std::size_t links = static_cast<std::size_t>(b.left()) * 4, laenge = static_cast<std::size_t>(b.width()) * 4;
-    for (int y = b.top(); y <= b.bottom(); ++y)
-        std::memcpy(arbeit_.scanLine(y) + links, schicht_.constScanLine(y) + links, laenge);
+    // The rows by their stride from the first: scanLine would ask for a detach on each.
+    const std::size_t zeile = static_cast<std::size_t>(arbeit_.bytesPerLine());
+    const std::size_t anfang = static_cast<std::size_t>(b.top()) * zeile + static_cast<std::size_t>(b.left()) * 4;
+    const std::size_t laenge = static_cast<std::size_t>(b.width()) * 4;
+    uchar* nach = arbeit_.bits() + anfang;
+    const uchar* von = schicht_.constBits() + anfang;
+    for (int y = b.top(); y <= b.bottom(); ++y, nach += zeile, von += zeile)
+        std::memcpy(nach, von, laenge);
 }
 
 bool Fusspunktschicht::zeichne(QImage& bild, QSize groesse, const AppState& s, const Zeichenumgebung& u,
@@ -119,6 +125,9 @@ bool Fusspunktschicht::zeichne(QImage& bild, QSize groesse, const AppState& s, c
         rahmen.Teile = TeilAmRahmen;
         rahmen.MitSchnitt = true;
         rahmen.Schnitt = {0, 0, breite, hoehe};
+        if (!vorrat_)
+            vorrat_ = std::make_shared<Ebenenvorrat>();
+        rahmen.Vorrat = vorrat_;
         zeichner(c, rahmen);
         c.flush();
     }

@@ -19,6 +19,7 @@
 #include <array>
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace umbrin {
@@ -82,6 +83,8 @@ private:
     bool ganz_ = false; // the whole layer is drawn for schluessel_
     Konstruktionsmeldungen meldungen_;
     int zeichnungen_ = 0;
+    // What the dial's drawings at the frame keep from one move of the foot to the next.
+    std::shared_ptr<Ebenenvorrat> vorrat_;
 };
 
 } // namespace umbrin

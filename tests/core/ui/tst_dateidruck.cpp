@@ -157,7 +157,7 @@ private slots:
         for (const auto& [spalte, text] :
              {std::pair{1, "Fehler - Drucken abgebrochen!\n\rDer Drucker kann den Druck nicht beginnen"},
               {2, "Error - Printing cancelled !\n\rCannot start printing"}}) {
-            h.s.Sprachspalte = spalte;
+            setzeSprache(h.s, spalte == 1);
             QVERIFY(!h.w->textdruck().oeffne());
             QCOMPARE(h.prompt.asked.back().text, std::string(text));
         }

@@ -1,3 +1,4 @@
+#include "core/Sprachdienst.h"
 #include "core/ui/DruckListe.h"
 #include "core/ui/DruckSeite.h"
 #include "dials/planar/PlanarHpgl.h"
@@ -108,7 +109,7 @@ private slots:
         QPainter maler;
         DruckSeite seite;
         AppState s;
-        s.Sprachspalte = 2;
+        setzeSprache(s, false);
         ScriptedPrompt frage;
         QVERIFY(!DruckBeginn(drucker, maler, seite, s, frage));
         QVERIFY(!maler.isActive());

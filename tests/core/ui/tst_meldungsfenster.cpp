@@ -1,6 +1,7 @@
 // Message boxes with a short text are still as wide as their titles need (the title bar's icon
 // and buttons included), in both languages, and a box that only tells shows its title's icon.
 #include "core/Meldungen.h"
+#include "core/Sprachdienst.h"
 #include "core/ui/MeldungsFenster.h"
 
 #include <QMessageBox>
@@ -17,7 +18,7 @@ private slots:
         AppState s;
         initialisiereZustand(s);
         for (const int spalte : {1, 2}) {
-            s.Sprachspalte = spalte;
+            setzeSprache(s, spalte == 1);
             const std::tuple<PromptTitle, PromptIcon, QMessageBox::Icon> faelle[] = {
                 {PromptTitle::Information, PromptIcon::Information, QMessageBox::Information},
                 {PromptTitle::Fehler, PromptIcon::Question, QMessageBox::Critical},

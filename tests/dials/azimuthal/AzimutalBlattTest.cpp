@@ -35,7 +35,7 @@ AppState zustand(char typ, double breite, int spalte = 1)
     s.UhrTyp = typ;
     s.EpsRund = 23.44;
     s.Par.Breite = breite;
-    s.Sprachspalte = static_cast<std::uint8_t>(spalte);
+    setzeSprache(s, spalte == 1);
     return s;
 }
 
@@ -188,8 +188,7 @@ TEST(AzimutalBlatt, TitlesAndPeriodTextInEitherLanguage)
     s.Schalter.Hoehenkreise = 1;
     EXPECT_EQ(hoehenTitel(s), "AZIMUTALE SONNENUHR (Tonne)");
     EXPECT_EQ(holeText(s, 591), "  ganzjährige Anzeige");
-    s.Sprachspalte = 2;
-    s.StringIdBasis = 2000;
+    setzeSprache(s, false);
     EXPECT_EQ(hoehenTitel(s), "AZIMUTHAL SUNDIAL (barrel)");
     EXPECT_EQ(holeText(s, 591), "  for whole year");
 }

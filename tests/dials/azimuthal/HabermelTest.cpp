@@ -4,6 +4,7 @@
 #include "core/HPGLDatei.h"
 #include "core/RecordingCanvas.h"
 #include "core/Sonne.h"
+#include "core/Sprachdienst.h"
 #include "core/State.h"
 #include "dialogs/HabermelGeometrie.h"
 #include "dials/azimuthal/HabermelTabelle.h"
@@ -225,7 +226,7 @@ Texte texte(int art, int spalte, bool mittlereZeit = false)
 {
     AppState s = zustand(47.25);
     s.Schalter.Hoehenuhrart = static_cast<std::uint8_t>(art);
-    s.Sprachspalte = static_cast<std::uint8_t>(spalte);
+    setzeSprache(s, spalte == 1);
     s.Par.HabermelDurchmesser = 200;
     s.Schalter.MitZeitglZylinder = mittlereZeit ? 1 : 0;
     RecordingCanvas c(2970, 2100, true);

@@ -221,19 +221,51 @@ TEST(KegelHpgl, RefusedConeWritesNothingAndAGridAnswerOfZeroGivesTenMillimetres)
     EXPECT_EQ(std::stoi(m[2]) - std::stoi(m[1]), 400);
 }
 
-TEST(KegelHpgl, SaysInTheUsersLanguageOnlyWhenTheMarksLeaveTheSheet)
+// Whether the footprint as the plot writes it (the first polyline after the foot's circle,
+// "CI r 1") has a point on or beyond the edge of the plotter's window.
+namespace {
+bool grundrissUeberRand(const std::string& plot)
 {
-    for (const bool deutsch : {false, true})
-        for (const double achse : {35.0, 500.0}) {
-            AppState s = zustand(true, 0, '0');
+    std::smatch kreis;
+    if (!std::regex_search(plot, kreis, std::regex(R"(;CI \d+ 1;)")))
+        return false;
+    const std::size_t pd = plot.find(";PD ", static_cast<std::size_t>(kreis.position(0)));
+    std::istringstream zahlen(plot.substr(pd + 4, plot.find(';', pd + 4) - pd - 4));
+    double x = 0, y = 0;
+    bool ueber = false;
+    while (zahlen >> x >> y)
+        ueber = ueber || x <= 0 || y <= 0 || x >= 16157 || y >= 11038;
+    return ueber;
+}
+} // namespace
+
+TEST(KegelHpgl, SaysInTheUsersLanguageOnlyWhenTheFootprintOrTheMarksLeaveThePlotSheet)
+{
+    // A long axis takes the marks over the edge; a foot near the left edge only the footprint.
+    // A DXF drawing has no sheet: nothing to say.
+    struct Fall {
+        bool alsHpgl;
+        double achse;
+        int fussX; // 0: placed by latitude
+        bool warnung;
+    };
+    for (const Fall f : {Fall{true, 35, 0, false}, Fall{true, 500, 0, true}, Fall{true, 35, 150, true},
+                         Fall{false, 500, 0, false}, Fall{false, 35, 150, false}})
+        for (const bool deutsch : {false, true}) {
+            AppState s = zustand(f.alsHpgl, 0, '0');
             setzeSprache(s, deutsch);
-            s.Par.Gnomonhoehe = achse;
+            s.Par.Gnomonhoehe = f.achse;
+            s.FusspunktGesetzt = f.fussX != 0;
+            s.FusspunktX = f.fussX;
+            s.FusspunktY = 5500;
             test::ScriptedPrompt frage;
-            uhrPlot(s, frage);
+            const std::string plot = uhrPlot(s, frage);
+            if (f.alsHpgl && f.fussX != 0)
+                EXPECT_TRUE(grundrissUeberRand(plot)) << "the footprint as written stays on the sheet";
             std::string gesagt;
             for (const test::ScriptedPrompt::Frage& q : frage.asked)
                 gesagt += q.icon == PromptIcon::Warning ? q.text : "";
             const std::string blatt = deutsch ? "Plotblatt" : "plot sheet";
-            EXPECT_EQ(gesagt.find(blatt) != std::string::npos, achse > 100) << achse << " mm: " << gesagt;
+            EXPECT_EQ(gesagt.find(blatt) != std::string::npos, f.warnung) << f.achse << " mm, foot " << f.fussX << ": " << gesagt;
         }
 }

@@ -44,9 +44,7 @@ struct Aufbau : test::ZeichenfensterAufbau {
     {
         LadeKartenText(s);
         s.UhrTyp = typ;
-        s.Deutsch = deutsch ? 1 : 0;
-        s.Sprachspalte = deutsch ? 1 : 2;
-        s.StringIdBasis = deutsch ? 0 : 2000;
+        setzeSprache(s, deutsch);
     }
 };
 
@@ -429,17 +427,14 @@ private slots:
         Aufbau a('v');
         auto w = a.fenster();
         w->BitBtnWinkelClick();
-        a.s.Deutsch = 0;
-        a.s.Sprachspalte = 2;
-        a.s.StringIdBasis = 2000;
+        setzeSprache(a.s, false);
         w->aktualisiereSprache(a.s);
         QCOMPARE(w->windowTitle(), QStringLiteral("Construction of a Vertical Sundial"));
         QCOMPARE(w->findChild<QPushButton*>("bitBtnZeichne")->text(), QStringLiteral("&Draw"));
         QVERIFY(w->findChild<QLabel*>("LWinkelTitel")->text().startsWith(QStringLiteral("Angles of the Hour Lines")));
         // The map layers of the biazimuthal dial: the borders box speaks the language too.
         QCOMPARE(w->findChild<QCheckBox*>("ChBfrontier")->text(), QStringLiteral("borders"));
-        a.s.Sprachspalte = 1;
-        a.s.StringIdBasis = 0;
+        setzeSprache(a.s, true);
         w->aktualisiereSprache(a.s);
         QCOMPARE(w->findChild<QCheckBox*>("ChBfrontier")->text(), QStringLiteral("Grenzen"));
     }

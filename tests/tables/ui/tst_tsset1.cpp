@@ -1,5 +1,6 @@
 #include "tables/ui/Tsset1.h"
 
+#include "core/Sprachdienst.h"
 #include "core/ui/DruckListe.h"
 #include "core/ui/RadioGruppe.h"
 #include "shell/Menue.h"
@@ -255,9 +256,7 @@ private slots:
     void englishCaptions()
     {
         Rechnung r(1);
-        r.s.Sprachspalte = 2;
-        r.s.StringIdBasis = 2000;
-        r.s.Deutsch = 0;
+        setzeSprache(r.s, false);
         auto w = r.fenster();
         QCOMPARE(w->windowTitle(), QStringLiteral("Position of the Sun - Calculations"));
         QCOMPARE(kind<QPushButton>(w.get(), "Button1")->text(), QStringLiteral(" &Evaluation"));
