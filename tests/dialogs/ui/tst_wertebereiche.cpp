@@ -278,7 +278,7 @@ private slots:
                     QWidget* d = oeffneFenster(f);
                     tippe(feld(d, f.feld), QString::fromLatin1(null), anderesFeld(d, feld(d, f.feld)));
                     QVERIFY(schliesse(d));
-                    liestZurueck(s, f, ordner.filePath(QStringLiteral("umb.ini")), feldName(f) + QLatin1String(null), true);
+                    liestZurueck(s, f, ordner.filePath(QStringLiteral("umb.ini")), feldName(f) + QLatin1Char(' ') + QLatin1String(null), true);
                 }
     }
 
@@ -298,6 +298,7 @@ private slots:
                 if (f->isVisible() && f->isEnabled() && !f->isReadOnly())
                     namen << f->objectName();
             schliesse(zaehlung);
+            QVERIFY2(s.Par.Breite == 47.2625 && s.Par.Laenge == -9.5925, qPrintable(feldName(sicht) + " moves the place"));
             const AppState start = s; // as the window leaves it when nothing is typed
             liestZurueck(start, {}, ordner.filePath(QStringLiteral("umb.ini")), feldName(sicht), true);
             liestZurueck(start, {}, ordner.filePath(QStringLiteral("dial.umb")), feldName(sicht), true);
