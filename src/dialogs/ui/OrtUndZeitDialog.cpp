@@ -258,6 +258,14 @@ std::int32_t& OrtUndZeitDialog::sekundenGedaechtnis(int zeile)
     return u_.ort.sekunden.at(static_cast<std::size_t>(zeile));
 }
 
+bool OrtUndZeitDialog::zeigtGespeichert(int zeile, const GradMinSek& teile, int vorzeichen)
+{
+    const double w = wert(zeile);
+    const GradMinSek t = zerlegeGrad(w);
+    const int gespeichert = zeile == Breite ? (w > 0 ? 0 : 1) : (w >= 0 ? 1 : 0);
+    return t.grad == teile.grad && t.minuten == teile.minuten && t.sekunden == teile.sekunden && vorzeichen == gespeichert;
+}
+
 void OrtUndZeitDialog::zeigeDezimal()
 {
     for (int z = 0; z < 3; ++z) {
@@ -384,6 +392,8 @@ bool OrtUndZeitDialog::pruefeAlles()
             const auto m = leseGanzzahl(z.minuten->text().toStdString()).value_or(0);
             const auto sek = leseGanzzahl(z.sekunden->text().toStdString()).value_or(0);
             const int vz = z.vorzeichen->itemIndex();
+            if (zeigtGespeichert(zeile, {g, m, sek}, vz))
+                continue; // not composed again from whole seconds: the value stays to all its digits
             if (zeile == Breite)
                 wert(zeile) = BreiteAusTeilen(g, m, sek, vz == 1);
             else

@@ -63,6 +63,9 @@ private:
     void minutenBetreten(int zeile);
     void zerlegeInFelder(int zeile, double wert);
     void zeigeDezimal();
+    // The row's degree, minute and second fields and its sign show the stored value as
+    // zerlegeInFelder wrote it.
+    bool zeigtGespeichert(int zeile, const GradMinSek& teile, int vorzeichen);
     double& wert(int zeile);
     std::int32_t& gradGedaechtnis(int zeile);
     std::int32_t& minutenGedaechtnis(int zeile);
