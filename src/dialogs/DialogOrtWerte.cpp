@@ -42,6 +42,8 @@ double BreiteAusTeilen(std::int32_t grad, std::int32_t minuten, std::int32_t sek
     return sued ? -b : b;
 }
 
+double BreiteAbseitsNull(double breite) { return std::fabs(breite) < 1e-6 ? 1e-6 : breite; }
+
 double LaengeAusTeilen(std::int32_t grad, std::int32_t minuten, std::int32_t sekunden, bool ost)
 {
     double l = setzeGradZusammen(grad, minuten, sekunden);

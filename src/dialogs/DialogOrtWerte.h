@@ -3,6 +3,7 @@
 // degrees, minutes and seconds, and the values the dialog keeps between its openings.
 #include "core/State.h"
 
+#include <array>
 #include <cstdint>
 
 namespace umbrin {
@@ -23,6 +24,12 @@ double setzeGradZusammen(std::int32_t grad, std::int32_t minuten, std::int32_t s
 // before the sign), more than 90 becomes 90; south is negative.
 double BreiteAusTeilen(std::int32_t grad, std::int32_t minuten, std::int32_t sekunden, bool sued);
 
+// The settings file reads a latitude of magnitude below 1e-6 as +1e-6: a latitude of zero
+// would put the pole of a dial at infinity, and the dials are drawn for a latitude off it. A
+// latitude typed in decimal degrees is stored by the same rule, so it reads back as stored
+// and draws the same after a save and a load.
+double BreiteAbseitsNull(double breite);
+
 // Longitude or zone meridian of the degree form: more than 180 becomes 180; east negative.
 double LaengeAusTeilen(std::int32_t grad, std::int32_t minuten, std::int32_t sekunden, bool ost);
 
@@ -33,15 +40,14 @@ bool LaengeWeitVomZonenmeridian(double laenge, double zonenmeridian);
 // The question of the closing check: more than 15 degrees apart.
 bool ZonenmeridianFrageNoetig(double laenge, double zonenmeridian);
 
-// Values the location dialog keeps for the whole run: the entry form last chosen and the
-// last accepted whole degrees, minutes and seconds (an emptied field shows them again).
+// Values the location dialog keeps for the whole run: the entry form last chosen and, for
+// each field of the degree form, its last accepted value (an emptied field shows its own
+// value again, never one of another row). Rows: latitude, longitude, zone meridian.
 struct OrtEingabeGedaechtnis {
     bool dezimal = true;
-    std::int32_t gradBreite = 0;
-    std::int32_t gradLaenge = 0;
-    std::int32_t gradZone = 0;
-    std::int32_t minutenWert = 0;
-    std::int32_t sekundenWert = 0;
+    std::array<std::int32_t, 3> grad{};
+    std::array<std::int32_t, 3> minuten{};
+    std::array<std::int32_t, 3> sekunden{};
 };
 
 } // namespace umbrin

@@ -84,6 +84,8 @@ double BreiteVomAequatorWeg(double breite, double grenze)
     return breite;
 }
 
+double ZweiteBreiteVomAequatorWeg(double breite) { return std::fabs(breite) < 0.005 ? 0.0049 : breite; }
+
 int SchirmScheibenFehler(double schirmRadius, double inklination)
 {
     if (schirmRadius == 0)

@@ -63,6 +63,12 @@ bool HabermelGnomonAusDurchmesser(int art, double durchmesser, double breite, do
     return true;
 }
 
+double HabermelZehntel(double mm)
+{
+    const double zehntel = std::round(mm * 10) / 10;
+    return zehntel > 0 ? zehntel : mm;
+}
+
 bool HabermelDurchmesserAusGnomon(int art, double gnomon, double breite, double eps, double& durchmesser)
 {
     double f = 0;

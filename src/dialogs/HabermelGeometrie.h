@@ -23,4 +23,9 @@ bool HabermelGnomonAusDurchmesser(int art, double durchmesser, double breite, do
 // D from G. false (D unchanged) when the geometry has no answer.
 bool HabermelDurchmesserAusGnomon(int art, double gnomon, double breite, double eps, double& durchmesser);
 
+// A size in millimetres as the settings file holds the gnomon and the diameter, to a tenth; a
+// size that would become 0 stays as it is. The dialogs store the size they compute so, and the
+// dial reads back and draws the same after a save and a load.
+double HabermelZehntel(double mm);
+
 } // namespace umbrin

@@ -7,6 +7,8 @@
 #include "core/State.h"
 #include "core/TextEncoding.h"
 #include "core/UserPrompt.h"
+#include "dialogs/DialogOrtWerte.h"
+#include "dialogs/DialogParameterRegeln.h"
 #include "dialogs/IniTexte.h"
 #include "dialogs/IniZahlen.h"
 #include "dialogs/Wertebereiche.h"
@@ -238,14 +240,13 @@ bool IniLeser::ort(const std::string& zeile, double& erster, double& zweiter, co
     auto v = alsReal(holeZahl(rest));
     if (!v || !bereich.enthaelt(*v))
         return false;
-    // A latitude of (nearly) zero would put the pole of the dial at infinity.
-    erster = istBreite && std::fabs(*v) < 1e-6 ? 1e-6 : *v;
+    erster = istBreite ? BreiteAbseitsNull(*v) : *v;
     if (rest.empty())
         return true;
     v = alsReal(holeZahl(rest));
     if (!v || !bereich.enthaelt(*v))
         return false;
-    zweiter = *v;
+    zweiter = istBreite ? ZweiteBreiteVomAequatorWeg(*v) : *v;
     return true;
 }
 

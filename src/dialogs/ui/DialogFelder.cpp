@@ -1,5 +1,8 @@
 #include "dialogs/ui/DialogFelder.h"
 
+#include "core/Zahlenformat.h"
+#include "core/ui/Eingabefelder.h"
+
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -23,6 +26,36 @@ bool TasteErlaubt(Tasten tasten, QChar zeichen)
         return zeichen == QLatin1Char('.');
     }
     return false;
+}
+
+namespace {
+
+// The field still shows x as the dialog wrote it: not edited since, and its text is x with as
+// many decimals as the text has.
+bool zeigtWert(const QLineEdit* feld, double x)
+{
+    const std::string text = feld->text().trimmed().toStdString();
+    const auto punkt = text.find('.');
+    const int stellen = punkt == std::string::npos ? 0 : static_cast<int>(text.size() - punkt - 1);
+    return !feld->isModified() && !text.empty() && stellen <= 9
+           && QString::fromStdString(RealStr(x, stellen, stellen)).trimmed().toStdString() == text;
+}
+
+} // namespace
+
+void pruefRealBereichBewahrt(const AppState& s, UserPrompt& prompt, QLineEdit* feld, double& x,
+                             const std::string& label, double lo, double hi, bool& err)
+{
+    err = false;
+    if (!zeigtWert(feld, x) || !(x >= lo && x <= hi))
+        pruefRealBereich(s, prompt, feld, x, label, lo, hi, err);
+}
+
+void pruefRealFeldBewahrt(const AppState& s, UserPrompt& prompt, QLineEdit* feld, double& x, bool& err)
+{
+    err = false;
+    if (!zeigtWert(feld, x))
+        pruefRealFeld(s, prompt, feld, x, err);
 }
 
 void FeldWaechter::setEnterZiel(QWidget* feld, QWidget* ziel) { enterZiele_[feld] = ziel; }

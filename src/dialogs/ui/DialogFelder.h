@@ -7,10 +7,14 @@
 //    window. While a check runs (and shows its message boxes) no further check starts: a
 //    message box taking the focus, or the check putting the focus back into its field, does
 //    not trigger checks of its own.
+#include "core/State.h"
+#include "core/UserPrompt.h"
+
 #include <QObject>
 #include <QPointer>
 
 #include <functional>
+#include <string>
 #include <unordered_map>
 
 class QLineEdit;
@@ -65,5 +69,14 @@ private:
 
 // Whether `zeichen` may be typed into a field of that kind.
 bool TasteErlaubt(Tasten tasten, QChar zeichen);
+
+// The readers of a real field as the working dialogs use them: a field that still shows the
+// stored value x as the dialog wrote it (not edited since, x to the text's own decimals) keeps
+// x, when that lies within lo..hi: its few decimals read back would move a value given more
+// finely, a place in seconds, say. Every other field is read by pruefRealBereich and
+// pruefRealFeld.
+void pruefRealBereichBewahrt(const AppState& s, UserPrompt& prompt, QLineEdit* feld, double& x,
+                             const std::string& label, double lo, double hi, bool& err);
+void pruefRealFeldBewahrt(const AppState& s, UserPrompt& prompt, QLineEdit* feld, double& x, bool& err);
 
 } // namespace umbrin

@@ -160,10 +160,9 @@ void OrtUndZeitDialog::baue()
 
         waechter_->beobachte(zeile.dezimal, Tasten::Reell, [this, z] { dezimalVerlassen(z); });
         waechter_->beobachte(zeile.grad, Tasten::Ganzzahl, [this, z] { gradVerlassen(z); });
-        waechter_->beobachte(zeile.minuten, Tasten::Ganzzahl, [this, feld = zeile.minuten] { minutenVerlassen(feld); },
-                             [this, feld = zeile.minuten] { minutenBetreten(feld); });
-        waechter_->beobachte(zeile.sekunden, Tasten::Ganzzahl,
-                             [this, feld = zeile.sekunden] { sekundenVerlassen(feld); });
+        waechter_->beobachte(zeile.minuten, Tasten::Ganzzahl, [this, z] { minutenVerlassen(z); },
+                             [this, z] { minutenBetreten(z); });
+        waechter_->beobachte(zeile.sekunden, Tasten::Ganzzahl, [this, z] { sekundenVerlassen(z); });
         // Leaving a sign group runs the complete check.
         waechter_->beimVerlassen(zeile.vorzeichen, [this] { pruefeAlles(); });
     }
@@ -247,16 +246,24 @@ double& OrtUndZeitDialog::wert(int zeile)
     }
 }
 
-std::int32_t& OrtUndZeitDialog::gradGedaechtnis(int zeile)
+std::int32_t& OrtUndZeitDialog::gradGedaechtnis(int zeile) { return u_.ort.grad.at(static_cast<std::size_t>(zeile)); }
+
+std::int32_t& OrtUndZeitDialog::minutenGedaechtnis(int zeile)
 {
-    switch (zeile) {
-    case Breite:
-        return u_.ort.gradBreite;
-    case Laenge:
-        return u_.ort.gradLaenge;
-    default:
-        return u_.ort.gradZone;
-    }
+    return u_.ort.minuten.at(static_cast<std::size_t>(zeile));
+}
+
+std::int32_t& OrtUndZeitDialog::sekundenGedaechtnis(int zeile)
+{
+    return u_.ort.sekunden.at(static_cast<std::size_t>(zeile));
+}
+
+bool OrtUndZeitDialog::zeigtGespeichert(int zeile, const GradMinSek& teile, int vorzeichen)
+{
+    const double w = wert(zeile);
+    const GradMinSek t = zerlegeGrad(w);
+    const int gespeichert = zeile == Breite ? (w > 0 ? 0 : 1) : (w >= 0 ? 1 : 0);
+    return t.grad == teile.grad && t.minuten == teile.minuten && t.sekunden == teile.sekunden && vorzeichen == gespeichert;
 }
 
 void OrtUndZeitDialog::zeigeDezimal()
@@ -274,6 +281,10 @@ void OrtUndZeitDialog::zerlegeInFelder(int zeile, double w)
     z.grad->setText(QString::number(t.grad));
     z.minuten->setText(QString::number(t.minuten));
     z.sekunden->setText(QString::number(t.sekunden));
+    // What the fields show is the row's accepted value, and what an emptied field gets back.
+    gradGedaechtnis(zeile) = t.grad;
+    minutenGedaechtnis(zeile) = t.minuten;
+    sekundenGedaechtnis(zeile) = t.sekunden;
     // Latitude: north for a positive value, south for 0 and below. Longitude and zone: west
     // for 0 and above, east below 0.
     const QSignalBlocker sperre(z.vorzeichen);
@@ -297,14 +308,26 @@ void OrtUndZeitDialog::eingabeformGewaehlt()
     pruefeAlles();
 }
 
-void OrtUndZeitDialog::dezimalVerlassen(int zeile)
+bool OrtUndZeitDialog::dezimalGeprueft(int zeile)
 {
     const Zeile& z = zeilen_[static_cast<std::size_t>(zeile)];
     double x = wert(zeile);
     bool err = false;
-    pruefRealBereich(s_, u_.prompt, z.dezimal, x, labelText(z.label), z.bereich.von, z.bereich.bis, err);
-    if (!err)
-        wert(zeile) = x;
+    const QString getippt = z.dezimal->text();
+    pruefRealBereichBewahrt(s_, u_.prompt, z.dezimal, x, labelText(z.label), z.bereich.von, z.bereich.bis, err);
+    if (err) {
+        // A text that is no number is replaced by the stored value, with all its decimals.
+        if (z.dezimal->text() != getippt)
+            z.dezimal->setText(q(RealStr(wert(zeile), 11, 6)));
+        return false;
+    }
+    wert(zeile) = zeile == Breite ? BreiteAbseitsNull(x) : x;
+    return true;
+}
+
+void OrtUndZeitDialog::dezimalVerlassen(int zeile)
+{
+    dezimalGeprueft(zeile);
     zerlegeInFelder(zeile, wert(zeile));
 }
 
@@ -317,26 +340,30 @@ void OrtUndZeitDialog::gradVerlassen(int zeile)
         pruefeAlles();
 }
 
-void OrtUndZeitDialog::minutenVerlassen(QLineEdit* feld)
+void OrtUndZeitDialog::minutenVerlassen(int zeile)
 {
     bool err = false;
-    pruefInt(s_, u_.prompt, feld, ganz(DialogBereich::Winkelminuten.von), ganz(DialogBereich::Winkelminuten.bis), std::string(titel(s_, 17)), u_.ort.minutenWert, err);
+    pruefInt(s_, u_.prompt, zeilen_[static_cast<std::size_t>(zeile)].minuten, ganz(DialogBereich::Winkelminuten.von), ganz(DialogBereich::Winkelminuten.bis), std::string(titel(s_, 17)), minutenGedaechtnis(zeile), err);
     if (!err)
         pruefeAlles();
 }
 
-void OrtUndZeitDialog::sekundenVerlassen(QLineEdit* feld)
+void OrtUndZeitDialog::sekundenVerlassen(int zeile)
 {
     bool err = false;
-    pruefInt(s_, u_.prompt, feld, ganz(DialogBereich::Winkelsekunden.von), ganz(DialogBereich::Winkelsekunden.bis), std::string(titel(s_, 18)), u_.ort.sekundenWert, err);
+    pruefInt(s_, u_.prompt, zeilen_[static_cast<std::size_t>(zeile)].sekunden, ganz(DialogBereich::Winkelsekunden.von), ganz(DialogBereich::Winkelsekunden.bis), std::string(titel(s_, 18)), sekundenGedaechtnis(zeile), err);
     if (!err)
         pruefeAlles();
 }
 
-void OrtUndZeitDialog::minutenBetreten(QLineEdit* feld)
+void OrtUndZeitDialog::minutenBetreten(int zeile)
 {
-    if (const auto n = leseGanzzahl(feld->text().toStdString()); n && !feld->text().trimmed().isEmpty())
-        u_.ort.minutenWert = *n;
+    // Entering a minutes field remembers what it shows, when that is a value it accepts (a
+    // refused value that the focus comes back to is not).
+    const QLineEdit* feld = zeilen_[static_cast<std::size_t>(zeile)].minuten;
+    const auto n = leseGanzzahl(feld->text().toStdString());
+    if (n && !feld->text().trimmed().isEmpty() && DialogBereich::Winkelminuten.enthaelt(*n))
+        minutenGedaechtnis(zeile) = *n;
 }
 
 void OrtUndZeitDialog::jahrVerlassen()
@@ -355,8 +382,8 @@ bool OrtUndZeitDialog::pruefeAlles()
             const Zeile& z = zeilen_[static_cast<std::size_t>(zeile)];
             bool e1 = false, e2 = false, e3 = false;
             pruefInt(s_, u_.prompt, z.grad, ganz(z.gradBereich.von), ganz(z.gradBereich.bis), labelText(z.label), gradGedaechtnis(zeile), e1);
-            pruefInt(s_, u_.prompt, z.minuten, ganz(DialogBereich::Winkelminuten.von), ganz(DialogBereich::Winkelminuten.bis), minutenLabel, u_.ort.minutenWert, e2);
-            pruefInt(s_, u_.prompt, z.sekunden, ganz(DialogBereich::Winkelsekunden.von), ganz(DialogBereich::Winkelsekunden.bis), sekundenLabel, u_.ort.sekundenWert, e3);
+            pruefInt(s_, u_.prompt, z.minuten, ganz(DialogBereich::Winkelminuten.von), ganz(DialogBereich::Winkelminuten.bis), minutenLabel, minutenGedaechtnis(zeile), e2);
+            pruefInt(s_, u_.prompt, z.sekunden, ganz(DialogBereich::Winkelsekunden.von), ganz(DialogBereich::Winkelsekunden.bis), sekundenLabel, sekundenGedaechtnis(zeile), e3);
             if (e1 || e2 || e3) {
                 ok = false;
                 continue; // a row with a rejected field leaves its value as it was
@@ -365,6 +392,8 @@ bool OrtUndZeitDialog::pruefeAlles()
             const auto m = leseGanzzahl(z.minuten->text().toStdString()).value_or(0);
             const auto sek = leseGanzzahl(z.sekunden->text().toStdString()).value_or(0);
             const int vz = z.vorzeichen->itemIndex();
+            if (zeigtGespeichert(zeile, {g, m, sek}, vz))
+                continue; // not composed again from whole seconds: the value stays to all its digits
             if (zeile == Breite)
                 wert(zeile) = BreiteAusTeilen(g, m, sek, vz == 1);
             else
@@ -372,16 +401,11 @@ bool OrtUndZeitDialog::pruefeAlles()
         }
     } else {
         for (int zeile = 0; zeile < 3; ++zeile) {
-            const Zeile& z = zeilen_[static_cast<std::size_t>(zeile)];
-            double x = wert(zeile);
-            bool err = false;
-            pruefRealBereich(s_, u_.prompt, z.dezimal, x, labelText(z.label), z.bereich.von, z.bereich.bis, err);
-            if (err) {
+            if (!dezimalGeprueft(zeile)) {
                 ok = false;
                 continue;
             }
-            wert(zeile) = x;
-            z.dezimal->setText(q(RealStr(x, 11, 6)));
+            zeilen_[static_cast<std::size_t>(zeile)].dezimal->setText(q(RealStr(wert(zeile), 11, 6)));
         }
     }
 

@@ -54,16 +54,22 @@ private:
     void baue();
     void beschrifte();
     void eingabeformGewaehlt();
+    bool dezimalGeprueft(int zeile);
     void dezimalVerlassen(int zeile);
     void gradVerlassen(int zeile);
-    void minutenVerlassen(QLineEdit* feld);
-    void sekundenVerlassen(QLineEdit* feld);
+    void minutenVerlassen(int zeile);
+    void sekundenVerlassen(int zeile);
     void jahrVerlassen();
-    void minutenBetreten(QLineEdit* feld);
+    void minutenBetreten(int zeile);
     void zerlegeInFelder(int zeile, double wert);
     void zeigeDezimal();
+    // The row's degree, minute and second fields and its sign show the stored value as
+    // zerlegeInFelder wrote it.
+    bool zeigtGespeichert(int zeile, const GradMinSek& teile, int vorzeichen);
     double& wert(int zeile);
     std::int32_t& gradGedaechtnis(int zeile);
+    std::int32_t& minutenGedaechtnis(int zeile);
+    std::int32_t& sekundenGedaechtnis(int zeile);
     std::string labelText(const QLabel* label) const;
     void schluss(bool abbrechen);
 

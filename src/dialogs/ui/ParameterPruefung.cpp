@@ -66,8 +66,10 @@ bool ParameterDialog::uebertragen()
                 zeigeWert("EdHabermel2", p.HabermelDurchmesser, 5, 1);
                 habermelDurchmesserVerlassen();
             }
-            if (real("EdLat", p.Breite, "LabLat", B::Breite))
+            if (real("EdLat", p.Breite, "LabLat", B::Breite)) {
+                p.Breite = BreiteAbseitsNull(p.Breite);
                 zeigeWert("EdLat", p.Breite, 6, 2);
+            }
         } else {
             ganzzahl("edQuad", p.QuadrantGroesse, "Label147", B::QuadrantGroesse);
             sch.TemporalAnzeige = cb("chBqTemp")->isChecked();
@@ -145,9 +147,12 @@ bool ParameterDialog::uebertragen()
     case ParameterSeite::MittlereZeit: {
         if (gezeigt("RgAzCo2"))
             sch.Zonenzeit = rg("RgAzCo2")->itemIndex() == 1;
-        real("EdLat1", p.Breite, "Label90", B::Breite);
-        real("EdLat1b", p.Breite, "Label90b", B::Breite);
-        real("ed2Lat", p.Breite2, "Label90", B::Breite2);
+        // The latitudes keep off the equator as their exit checks keep them.
+        for (const char* n : {"EdLat1", "EdLat1b"})
+            if (real(n, p.Breite, n == std::string("EdLat1") ? "Label90" : "Label90b", B::Breite))
+                p.Breite = BreiteVomAequatorWeg(p.Breite, 0.005);
+        if (real("ed2Lat", p.Breite2, "Label90", B::Breite2))
+            p.Breite2 = ZweiteBreiteVomAequatorWeg(p.Breite2);
         real("EdLong1", p.Laenge, "Label91", B::Laenge);
         real("EdLong1b", p.Laenge, "Label91b", B::Laenge);
         real("Ed2Long", p.Laenge2, "Label91", B::Laenge2);
@@ -284,6 +289,8 @@ bool ParameterDialog::habermelGnomonVerlassen()
     double g = p.HabermelGnomon;
     if (!realGeprueftText("EdHabermel", g, labelText("l2Habermel"), DialogBereich::HabermelGnomon))
         return false;
+    if (g == p.HabermelGnomon)
+        return true; // the gnomon kept: the diameter computed with it stays
     double d = p.HabermelDurchmesser;
     if (!HabermelDurchmesserAusGnomon(sch.Hoehenuhrart, g, p.Breite, s_.EpsRund, d)) {
         u_.prompt.ask(PromptTitle::Fehler, PromptIcon::Warning, TextPaar(s_, 24, 1), PromptButtons::Ok);
@@ -299,8 +306,8 @@ bool ParameterDialog::habermelGnomonVerlassen()
         ed("EdHabermel")->setFocus();
         return false;
     }
-    p.HabermelGnomon = g;
-    p.HabermelDurchmesser = d;
+    p.HabermelGnomon = HabermelZehntel(g);
+    p.HabermelDurchmesser = HabermelZehntel(d);
     zeigeWert("EdHabermel", g, 5, 1);
     zeigeWert("EdHabermel2", d, 5, 1);
     return true;
@@ -319,9 +326,10 @@ void ParameterDialog::analemmaStundeVerlassen(const char* feld)
 void ParameterDialog::gnomonVerlassen(const char* feld)
 {
     const char* label = std::string(feld) == "EdGnom" ? "Label1" : std::string(feld) == "EdKegel" ? "Label23b" : "Label23";
-    if (realGeprueft(feld, s_.Par.Gnomonhoehe, label, DialogBereich::Gnomonhoehe))
-        for (const char* n : {"EdGnom", "EdKegel", "EdSolZeig"})
-            zeigeWert(n, s_.Par.Gnomonhoehe, 6, 2);
+    // A refused height is reported and the field shows the height kept, the last good one.
+    realGeprueft(feld, s_.Par.Gnomonhoehe, label, DialogBereich::Gnomonhoehe);
+    for (const char* n : {"EdGnom", "EdKegel", "EdSolZeig"})
+        zeigeWert(n, s_.Par.Gnomonhoehe, 6, 2);
 }
 
 } // namespace umbrin

@@ -262,7 +262,7 @@ bool ParameterDialog::habermelGnomonAus(double durchmesser, bool melden)
             u_.prompt.ask(PromptTitle::Fehler, PromptIcon::Warning, TextPaar(s_, 24, 1), PromptButtons::Ok);
         return false;
     }
-    s_.Par.HabermelGnomon = g;
+    s_.Par.HabermelGnomon = HabermelZehntel(g);
     return true;
 }
 
@@ -436,8 +436,10 @@ void ParameterDialog::positionVerlassen(const char* feld)
     namespace B = DialogBereich;
     const std::string name(feld);
     if (name == "EdLat") {
-        if (realGeprueft(feld, p.Breite, "LabLat", B::Breite))
+        if (realGeprueft(feld, p.Breite, "LabLat", B::Breite)) {
+            p.Breite = BreiteAbseitsNull(p.Breite);
             zeigeWert(feld, p.Breite, 6, 2);
+        }
         habermelDurchmesserVerlassen();
         if (p.Breite < 0)
             u_.prompt.ask(PromptTitle::Fehler, PromptIcon::Warning,
@@ -450,7 +452,7 @@ void ParameterDialog::positionVerlassen(const char* feld)
         ebeneGewaehlt(nullptr, s_.Schalter.Ebene % 3);
     } else if (name == "ed2Lat") {
         if (realGeprueft(feld, p.Breite2, "Label90", B::Breite2)) {
-            p.Breite2 = BreiteVomAequatorWeg(p.Breite2, 0.0049);
+            p.Breite2 = ZweiteBreiteVomAequatorWeg(p.Breite2);
             if (std::fabs(p.Breite2) <= 0.0049)
                 setzeText(feld, "0.00");
             else

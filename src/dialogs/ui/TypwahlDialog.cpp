@@ -434,7 +434,7 @@ void TypwahlDialog::wandabweichungVerlassen()
 {
     double x = s_.Par.Wandabweichung;
     bool err = false;
-    pruefRealFeld(s_, u_.prompt, edit1_, x, err);
+    pruefRealFeldBewahrt(s_, u_.prompt, edit1_, x, err);
     if (err)
         return;
     if (!DialogBereich::TypWandabweichung.enthaelt(x)) {
@@ -463,7 +463,7 @@ void TypwahlDialog::inklinationVerlassen()
 {
     double x = s_.Par.Inklination;
     bool err = false;
-    pruefRealFeld(s_, u_.prompt, edit2_, x, err);
+    pruefRealFeldBewahrt(s_, u_.prompt, edit2_, x, err);
     if (err)
         return;
     if (!(x > 0) || !DialogBereich::TypInklination.enthaelt(x)) {
@@ -483,7 +483,7 @@ bool TypwahlDialog::habermelGnomonAusDurchmesser(double durchmesser)
         u_.prompt.ask(PromptTitle::Fehler, PromptIcon::Warning, TextPaar(s_, 24, 1), PromptButtons::Ok);
         return false;
     }
-    s_.Par.HabermelGnomon = g;
+    s_.Par.HabermelGnomon = HabermelZehntel(g);
     return true;
 }
 
@@ -506,7 +506,7 @@ void TypwahlDialog::groesseVerlassen()
             edit3_->setText(QString::number(s_.Par.HidokaiZeiger));
     } else if (t == 'q' && s_.Schalter.Hoehenuhrart > 0) {
         double d = s_.Par.HabermelDurchmesser;
-        pruefRealBereich(s_, u_.prompt, edHaber_, d, label(label62_), DialogBereich::TypHabermelDurchmesser.von,
+        pruefRealBereichBewahrt(s_, u_.prompt, edHaber_, d, label(label62_), DialogBereich::TypHabermelDurchmesser.von,
                          DialogBereich::TypHabermelDurchmesser.bis, err);
         if (err) {
             u_.prompt.ask(PromptTitle::Warnung, PromptIcon::Error,
@@ -524,7 +524,7 @@ void TypwahlDialog::groesseVerlassen()
         double& ziel = t == 'z' ? s_.Par.ZylZeiger : s_.Par.Gnomonhoehe;
         double x = ziel;
         const Wertebereich b = t == 'z' ? DialogBereich::TypZylZeigerVerlassen : DialogBereich::TypGnomonhoeheVerlassen;
-        pruefRealBereich(s_, u_.prompt, edit3_, x, label(label5_), b.von, b.bis, err);
+        pruefRealBereichBewahrt(s_, u_.prompt, edit3_, x, label(label5_), b.von, b.bis, err);
         if (!err) {
             ziel = x;
             edit3_->setText(q(RealStr(x, 6, 2)));
@@ -536,7 +536,7 @@ void TypwahlDialog::zylRadiusVerlassen()
 {
     double x = s_.Par.ZylRadius;
     bool err = false;
-    pruefRealBereich(s_, u_.prompt, edZylRad_, x, label(lZylRad_), DialogBereich::TypZylRadius.von,
+    pruefRealBereichBewahrt(s_, u_.prompt, edZylRad_, x, label(lZylRad_), DialogBereich::TypZylRadius.von,
                      DialogBereich::TypZylRadius.bis, err);
     if (!err) {
         s_.Par.ZylRadius = x;
@@ -548,7 +548,7 @@ void TypwahlDialog::ringVerlassen()
 {
     double x = s_.Par.RingDurchmesser;
     bool err = false;
-    pruefRealBereich(s_, u_.prompt, rDurch_, x, label(label62_), DialogBereich::TypRingDurchmesser.von,
+    pruefRealBereichBewahrt(s_, u_.prompt, rDurch_, x, label(label62_), DialogBereich::TypRingDurchmesser.von,
                      DialogBereich::TypRingDurchmesser.bis, err);
     if (!err)
         s_.Par.RingDurchmesser = x;
@@ -564,7 +564,7 @@ bool TypwahlDialog::pruefeAlles()
     if (edit1_->isVisibleTo(this)) {
         double x = s_.Par.Wandabweichung;
         bool err = false;
-        pruefRealFeld(s_, u_.prompt, edit1_, x, err);
+        pruefRealFeldBewahrt(s_, u_.prompt, edit1_, x, err);
         if (err) {
             ok = false;
         } else if (!DialogBereich::TypWandabweichung.enthaelt(x)) {
@@ -579,7 +579,7 @@ bool TypwahlDialog::pruefeAlles()
     if (edit2_->isVisibleTo(this)) {
         double x = s_.Par.Inklination;
         bool err = false;
-        pruefRealFeld(s_, u_.prompt, edit2_, x, err);
+        pruefRealFeldBewahrt(s_, u_.prompt, edit2_, x, err);
         if (err) {
             ok = false;
         } else if (!DialogBereich::TypInklination.enthaelt(x)) {
@@ -609,7 +609,7 @@ bool TypwahlDialog::pruefeAlles()
         ok = ok && !err;
     } else if (t == 'z') {
         double x = s_.Par.ZylZeiger;
-        pruefRealBereich(s_, u_.prompt, edit3_, x, label(label5_), DialogBereich::TypZylZeigerSchliessen.von,
+        pruefRealBereichBewahrt(s_, u_.prompt, edit3_, x, label(label5_), DialogBereich::TypZylZeigerSchliessen.von,
                          DialogBereich::TypZylZeigerSchliessen.bis, err);
         if (!err) {
             s_.Par.ZylZeiger = x;
@@ -618,7 +618,7 @@ bool TypwahlDialog::pruefeAlles()
         ok = ok && !err;
         err = false;
         x = s_.Par.ZylRadius;
-        pruefRealBereich(s_, u_.prompt, edZylRad_, x, label(lZylRad_), DialogBereich::TypZylRadius.von,
+        pruefRealBereichBewahrt(s_, u_.prompt, edZylRad_, x, label(lZylRad_), DialogBereich::TypZylRadius.von,
                          DialogBereich::TypZylRadius.bis, err);
         if (!err) {
             s_.Par.ZylRadius = x;
@@ -627,7 +627,7 @@ bool TypwahlDialog::pruefeAlles()
         ok = ok && !err;
     } else if (t == 'q' && s_.Schalter.Hoehenuhrart > 0) {
         double d = s_.Par.HabermelDurchmesser;
-        pruefRealBereich(s_, u_.prompt, edHaber_, d, label(label62_), DialogBereich::TypHabermelDurchmesser.von,
+        pruefRealBereichBewahrt(s_, u_.prompt, edHaber_, d, label(label62_), DialogBereich::TypHabermelDurchmesser.von,
                          DialogBereich::TypHabermelDurchmesser.bis, err);
         if (err) {
             u_.prompt.ask(PromptTitle::Warnung, PromptIcon::Error,
@@ -653,7 +653,7 @@ bool TypwahlDialog::pruefeAlles()
             s_.Par.Inklination = 0;
         }
         double x = s_.Par.Gnomonhoehe;
-        pruefRealBereich(s_, u_.prompt, edit3_, x, label(label5_), DialogBereich::TypGnomonhoeheSchliessen.von,
+        pruefRealBereichBewahrt(s_, u_.prompt, edit3_, x, label(label5_), DialogBereich::TypGnomonhoeheSchliessen.von,
                          DialogBereich::TypGnomonhoeheSchliessen.bis, err);
         if (!err) {
             s_.Par.Gnomonhoehe = x;

@@ -1,16 +1,18 @@
 // Every edit field with a range of its own, in the window that shows it: typed just below, at
 // and just above each end of its range and left, the value at an end is stored without a
-// word, one beyond it is refused with a message and the value stored before stays. A refused
-// value followed by any way out of the window leaves in the state only what the settings and
-// construction files read back. (The cone's fields depend on each other and have their own
-// test with the parameter dialog.)
+// word, one beyond it is refused with a message and the value stored before stays. A field left
+// empty or refused by any way out changes nothing. (The cone's fields depend on each other and
+// have their own test with the parameter dialog.)
 #include "DialogTestHilfe.h"
 
+#include "core/RecordingCanvas.h"
 #include "dialogs/IniLesen.h"
 #include "dialogs/IniText.h"
 #include "dialogs/ui/OrtUndZeitDialog.h"
 #include "dialogs/ui/ParameterDialog.h"
 #include "dialogs/ui/TypwahlDialog.h"
+#include "drawing/Platzierung.h"
+#include "drawing/Zeichnungsroutinen.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -20,7 +22,6 @@
 #include <QtTest>
 
 #include <cmath>
-#include <span>
 
 using namespace umbrin;
 using namespace umbrin::dialogtest;
@@ -31,12 +32,12 @@ struct Feld {
     char fenster; // 'o' location and year, 't' type chooser, 'p' parameter dialog
     char typ;
     std::uint8_t schirm, sub; // umbrella dial; sub-type of the altitude and cylinder dials
-    const char* feld;
+    const char* feld = nullptr;
     struct {
         double von, bis;
-    } bereich;                          // what the field accepts, both ends included
-    bool ganz;                          // whole numbers
-    double (*wert)(const AppState&);    // the stored value, in the unit typed
+    } bereich{};                        // what the field accepts, both ends included
+    bool ganz = false;                  // whole numbers
+    double (*wert)(const AppState&) = nullptr; // the stored value, in the unit typed
     bool winkel = false;                // a direction: -180 and 180 are one, stored just inside
     bool vonAusgeschlossen = false;     // the lower end itself is refused
     bool nurImFenster = false;          // a value the files do not hold
@@ -48,7 +49,6 @@ double inklination(const AppState& s) { return s.Par.Inklination; }
 double analemma(const AppState& s) { return s.Schalter.AnalemmaStunde; }
 double breite(const AppState& s) { return s.Par.Breite; }
 double laenge(const AppState& s) { return s.Par.Laenge; }
-double habermelDurchmesser(const AppState& s) { return s.Par.HabermelDurchmesser; }
 
 const Feld kFelder[] = {
     // Location and year, decimal form.
@@ -107,22 +107,39 @@ const Feld kFelder[] = {
     {'p', 'p', 0, 0, "EdEinheit", {10, 120}, true, [](const AppState& s) { return double(s.Par.Einheit); }},
 };
 
-// Fields whose accepted values hang on other values: only the values their ranges refuse are
-// tried. The degree form's rows share one check. The Habermel dial keeps its diameter (the
-// gnomon is computed from it when the window opens).
-const Feld kAbhaengige[] = {
-    {'o', 'v', 0, 1, "Edit1", {0, 90}, true, breite},
-    {'o', 'v', 0, 1, "Edit2", {0, 60}, true, breite},
-    {'o', 'v', 0, 1, "Edit8", {0, 60}, true, breite},
-    {'o', 'v', 0, 1, "Edit3", {0, 180}, true, laenge},
-    {'p', 'm', 0, 0, "EdNeig", {-175, 175}, false, [](const AppState& s) { return s.Par.KegelNeigung; }},
-    {'p', 'm', 0, 0, "EdSpi", {1, 86}, false, [](const AppState& s) { return s.Par.KegelOeffnung; }},
-    {'p', 'q', 0, 1, "EdHabermel", {9, 100}, false, habermelDurchmesser},
-    {'p', 'q', 0, 1, "EdHabermel2", {30, 200}, false, habermelDurchmesser},
-    {'p', 'q', 0, 1, "EdLat", {-90, 90}, false, breite},
-    {'p', 'r', 0, 0, "rOff2", {0, 23.44}, false, [](const AppState& s) { return s.DeklOben; }},
-    {'t', 'q', 0, 1, "edHaber", {30, 200}, false, habermelDurchmesser},
+// Every view of the three windows: the location window in both forms, the type chooser and the
+// parameter dialog at each dial type, umbrella and sub-type with a page of its own.
+const Feld kSichten[] = {
+    {'o', 'v', 0, 0}, {'o', 'v', 0, 1}, {'t', 'v', 0, 0}, {'t', 'i', 0, 0}, {'t', 'i', 1, 0}, {'t', 'q', 0, 1},
+    {'t', 'z', 0, 0}, {'t', 'z', 0, 2}, {'t', 'k', 0, 0}, {'t', 'a', 0, 0}, {'t', 'r', 0, 0}, {'p', 'i', 0, 0},
+    {'p', 'i', 1, 0}, {'p', 'q', 0, 0}, {'p', 'q', 0, 1}, {'p', 'z', 0, 0}, {'p', 'z', 0, 2}, {'p', 'k', 0, 0},
+    {'p', 'r', 0, 0}, {'p', 'a', 0, 0}, {'p', 'c', 0, 0}, {'p', 'm', 0, 0}, {'p', 'w', 0, 0}, {'p', 'p', 0, 0},
 };
+
+std::vector<std::string> gespeichert(const AppState& s)
+{
+    SkriptPrompt still;
+    std::vector<std::string> zeilen;
+    IniTextErstellen(s, false, zeilen, still);
+    return zeilen;
+}
+
+// The primitives of the dial drawn in the drawing window's image, as points and texts.
+std::vector<std::pair<std::vector<CanvasPoint>, std::string>> bild(AppState s)
+{
+    Zeichenfensterzustand zf;
+    zf.BildBreite = zf.AktivBreite = 1780;
+    zf.BildHoehe = zf.AktivHoehe = 905;
+    setzePlatzierung(s, standardPlatzierung(s, 1780, 905));
+    RecordingCanvas c(1780, 905);
+    SkriptPrompt frage;
+    Zeichenauftrag z{s, zf, c, 1780, 905, true, zeichenumgebung(zf, true, false, 0, 0), 0, 0, &frage, UMBRIN_BINARY_DIR};
+    konstruiereBild(z, Zeichenanlass::Sonstiges);
+    std::vector<std::pair<std::vector<CanvasPoint>, std::string>> b;
+    for (const RecordedPrimitive& p : c.primitives())
+        b.emplace_back(p.points, p.text);
+    return b;
+}
 
 QString text(double x, bool ganz) { return QString::number(x, 'f', ganz ? 0 : 2); }
 
@@ -154,48 +171,58 @@ bool gleich(double ist, double soll, const Feld& f)
 }
 
 // The state saved as `datei` and read into a started state gives the field's stored value back
-// without a complaint.
-void liestZurueck(const AppState& s, const Feld& f, const QString& datei, const QString& fall)
+// without a complaint; a view (no field) gets the whole file back and draws the same.
+void liestZurueck(const AppState& s, const Feld& f, const QString& datei, const QString& fall, bool zeichnen = false)
 {
     SkriptPrompt still;
-    std::vector<std::string> zeilen;
-    IniTextErstellen(s, false, zeilen, still);
     std::string fehler;
-    QVERIFY2(IniTextSpeichern(zeilen, datei.toStdString(), fehler, s.Sprachspalte != 2), fehler.c_str());
+    QVERIFY2(IniTextSpeichern(gespeichert(s), datei.toStdString(), fehler, s.Sprachspalte != 2), fehler.c_str());
     AppState zurueck;
     initialisiereZustand(zurueck);
-    still.asked.clear();
     LeseIni(zurueck, datei.toStdString(), true, true, still);
-    const QString was = fall + QStringLiteral(" stored %1, read back %2 from ").arg(f.wert(s)).arg(f.wert(zurueck)) + datei;
+    const auto wert = f.wert ? f.wert : breite;
+    const QString was = fall + QStringLiteral(" stored %1, read back %2 from ").arg(wert(s)).arg(wert(zurueck)) + datei;
     QVERIFY2(still.asked.empty(), qPrintable(was + QStringLiteral(": refused by the reader")));
-    QVERIFY2(f.nurImFenster || gleich(f.wert(zurueck), f.wert(s), f), qPrintable(was));
+    QVERIFY2(f.nurImFenster || gleich(wert(zurueck), wert(s), f), qPrintable(was));
+    QVERIFY2(f.wert || gespeichert(zurueck) == gespeichert(s), qPrintable(was + QStringLiteral(": the file reads otherwise")));
+    QVERIFY2(!zeichnen || bild(zurueck) == bild(s), qPrintable(fall + QStringLiteral(" draws otherwise after a load")));
 }
 
 } // namespace
 
 class WertebereicheTest : public QObject, DialogAufbau {
     Q_OBJECT
+    TestShell shell;
+    DialogWalk walk{s, shell};
 
 private:
-    QWidget* oeffneFenster(const Feld& f, bool deutsch = true)
+    // The window of f at a place whose rows differ in every minute and second (47 15' 45" N,
+    // 9 35' 33" E, zone 15 07' 48" E) or in the state given, within the walk when asked (its
+    // cancel button shows).
+    QWidget* oeffneFenster(const Feld& f, bool deutsch = true, bool imWalk = false, const AppState* start = nullptr)
     {
         neu();
+        s.Par.Breite = 47.2625;
+        s.Par.Laenge = -9.5925;
+        s.Par.Zonenmeridian = -15.13;
+        if (start)
+            s = *start;
+        s.DialogSchritt = imWalk ? (f.fenster == 'o' ? 1 : f.fenster == 't' ? 3 : 5) : 0;
         setzeSprache(s, deutsch);
         s.UhrTyp = f.typ;
         s.Schirmuhr = f.schirm;
         s.Schalter.Hoehenuhrart = f.sub;
         s.Schalter.ZylinderArt = f.sub;
         s.ExpertenModus = 1;
-        if (f.fenster == 'o') {
-            DialogUmgebung& u = neueUmgebung();
-            u.ort.dezimal = f.sub == 0; // 1: degrees, minutes and seconds
-            auto* d = new OrtUndZeitDialog(u);
-            zeigeAktiv(d);
-            return d;
-        }
-        if (f.fenster == 't')
-            return oeffne<TypwahlDialog>();
-        return oeffne<ParameterDialog>();
+        DialogUmgebung& u = neueUmgebung();
+        u.walk = imWalk ? &walk : nullptr;
+        u.ort.dezimal = f.sub == 0; // 1: degrees, minutes and seconds
+        QWidget* d = f.fenster == 'o'   ? static_cast<QWidget*>(new OrtUndZeitDialog(u))
+                     : f.fenster == 't' ? static_cast<QWidget*>(new TypwahlDialog(u))
+                                        : new ParameterDialog(u);
+        zeigeAktiv(d);
+        shell.offen = {d};
+        return d;
     }
 
 private slots:
@@ -240,39 +267,75 @@ private slots:
         }
     }
 
-    void aRefusedValueLeftByAnyWayOutIsNeverStored()
+    // A latitude of 0, of either sign, typed where a window takes one is stored as the files
+    // read it back, and the dial draws the same after a load.
+    void equatorLatitudesReadBackAsStored()
+    {
+        QTemporaryDir ordner;
+        for (const Feld& f : kFelder)
+            for (const char* null : {"0", "-0"})
+                if (f.bereich.von == -90) {
+                    QWidget* d = oeffneFenster(f);
+                    tippe(feld(d, f.feld), QString::fromLatin1(null), anderesFeld(d, feld(d, f.feld)));
+                    QVERIFY(schliesse(d));
+                    liestZurueck(s, f, ordner.filePath(QStringLiteral("umb.ini")), feldName(f) + QLatin1Char(' ') + QLatin1String(null), true);
+                }
+    }
+
+    // Each field a view shows (a census of the window, not a list), emptied and given keys its
+    // filter drops, or given a value far out of range pasted, left by the close (or next) button,
+    // cancel, the window's close, Escape or Return, with or without Tab first; the languages
+    // take turns. Nothing the user did not type changes, and the state reads back from both
+    // files and draws the same.
+    void everyShownFieldLeftEmptyOrRefusedChangesNothing()
     {
         QTemporaryDir ordner;
         QVERIFY(ordner.isValid());
-        for (const auto& liste : {std::span<const Feld>(kFelder), std::span<const Feld>(kAbhaengige)}) {
-            for (const Feld& f : liste) {
-                // Each way out with each refused value; the languages take turns, so every way
-                // out meets both.
-                // (Just beyond both ends, and a value far off that comes pasted.)
-                const double schritt = f.ganz ? 1 : 0.01;
-                const QString abgelehnt[] = {text(f.bereich.von - schritt, f.ganz), text(f.bereich.bis + schritt, f.ganz),
-                                             QStringLiteral("1e22")};
-                for (int nr = 0; nr < 9; ++nr) {
-                    const int weg = nr / 3; // the close (or next) button, the window's close, Escape
-                    const QString getippt = abgelehnt[nr % 3];
-                    const bool deutsch = nr % 2 == 0;
-                    const QString fall = feldName(f) + QStringLiteral(" %1 way %2 %3").arg(getippt).arg(weg).arg(deutsch);
-                    QPointer<QWidget> d = oeffneFenster(f, deutsch);
-                    QLineEdit* eingabe = feld(d, f.feld);
-                    QVERIFY2(eingabe && eingabe->isVisible(), qPrintable(fall));
+        for (const Feld& sicht : kSichten) {
+            QStringList namen;
+            QWidget* zaehlung = oeffneFenster(sicht);
+            for (QLineEdit* f : zaehlung->findChildren<QLineEdit*>())
+                if (f->isVisible() && f->isEnabled() && !f->isReadOnly())
+                    namen << f->objectName();
+            schliesse(zaehlung);
+            QVERIFY2(s.Par.Breite == 47.2625 && s.Par.Laenge == -9.5925, qPrintable(feldName(sicht) + " moves the place"));
+            const AppState start = s; // as the window leaves it when nothing is typed
+            liestZurueck(start, {}, ordner.filePath(QStringLiteral("umb.ini")), feldName(sicht), true);
+            liestZurueck(start, {}, ordner.filePath(QStringLiteral("dial.umb")), feldName(sicht), true);
+            for (const QString& name : namen) {
+                for (int nr = 0; nr < 10; ++nr) {
+                    // Each way out meets both inputs, with and without Tab, in both languages.
+                    const int weg = nr % 5; // the button, cancel, the window's close, Escape, Return
+                    const bool falsch = nr >= 5, tab = (weg + nr / 5) % 2;
+                    const QString fall = feldName(sicht) + QLatin1Char(' ') + name + QStringLiteral(" case %1").arg(nr);
+                    QPointer<QWidget> d = oeffneFenster(sicht, nr % 2 == 0, true, &start);
+                    const std::vector<std::string> vorher = gespeichert(s);
+                    const TPar par = s.Par;
+                    QLineEdit* eingabe = d->findChild<QLineEdit*>(name);
                     eingabe->setFocus(Qt::MouseFocusReason);
-                    eingabe->setText(getippt);
-                    for (QPushButton* k : d->findChildren<QPushButton*>())
-                        if (weg == 0 && (k->objectName() == "BitBtn1" || k->objectName() == "Button1"))
-                            QTest::mouseClick(k, Qt::LeftButton);
-                    if (weg == 1)
-                        d->close();
+                    eingabe->selectAll();
+                    QTest::keyClick(eingabe, Qt::Key_Delete);
+                    QTest::keyClicks(eingabe, QStringLiteral("x,;e"));
+                    if (!eingabe->text().isEmpty())
+                        break; // a text field: what is typed is the user's
+                    if (falsch) { // pasted past the key filter
+                        eingabe->setText(nr % 2 ? QStringLiteral("99999999999") : QStringLiteral("-9999999999"));
+                        eingabe->setModified(true);
+                    }
+                    if (tab)
+                        QTest::keyClick(eingabe, Qt::Key_Tab);
+                    QWidget* knopf = d->findChild<QPushButton*>(weg == 1 ? QStringLiteral("btCancel")
+                                                                          : QString::fromLatin1(sicht.fenster == 'p' ? "BitBtn1" : "Button1"));
+                    if (weg < 2)
+                        QTest::mouseClick(knopf, Qt::LeftButton);
                     if (weg == 2)
-                        QTest::keyClick(eingabe, Qt::Key_Escape);
+                        d->close();
+                    for (int taste = 0; weg > 2 && taste < 3 && d && d->isVisible() && QApplication::focusWidget(); ++taste)
+                        QTest::keyClick(QApplication::focusWidget(), weg == 3 ? Qt::Key_Escape : Qt::Key_Return);
                     loeschVerzoegerte();
                     delete d.data(); // also a window that refused to close
-                    liestZurueck(s, f, ordner.filePath(QStringLiteral("umb.ini")), fall);
-                    liestZurueck(s, f, ordner.filePath(QStringLiteral("dial.umb")), fall);
+                    // Unchanged to the last digit, it reads back and draws as the state before.
+                    QVERIFY2(gespeichert(s) == vorher && s.Par == par, qPrintable(fall + QStringLiteral(" changed")));
                 }
             }
         }
