@@ -147,6 +147,12 @@ private:
     long long fensterXMinQ_ = 0, fensterXMaxQ_ = 0, fensterYMinQ_ = 0, fensterYMaxQ_ = 0;
 
     DxfAusdehnung ausdehnung_;
+    // The label size and direction last read for a label's box, with the texts they came from.
+    struct TextMass {
+        std::string hoehe, breite, winkel;
+        bool gueltig = false;
+        double h = 0, zeichen = 0, ux = 1, uy = 0;
+    } textMass_;
     void nimmBogen(const DxfPunkt& mitte, double r, double start, double ende);
     void nimmText(std::string_view text);
 

@@ -297,17 +297,25 @@ void DxfKonverter::nimmBogen(const DxfPunkt& mitte, double r, double start, doub
 // height below the base line (the descenders) to the height above it.
 void DxfKonverter::nimmText(std::string_view text)
 {
-    long double hoehe = 0, breite = 0, winkel = 0;
-    if (!dxfLeseZahl(textHoehe_, hoehe) || !dxfLeseZahl(textBreite_, breite) || !dxfLeseZahl(textWinkel_, winkel))
-        return;
-    const double h = static_cast<double>(hoehe);
-    const double l = h * static_cast<double>(breite) * static_cast<double>(text.size());
-    const double w = static_cast<double>(winkel * kDxfRad);
-    const double ux = std::cos(w), uy = std::sin(w);
-    for (const double quer : {-h / 3, h}) {
-        const double x = akt().xWert - quer * uy, y = akt().yWert + quer * ux;
+    ausdehnung_.nimm(akt().xWert, akt().yWert);
+    // The size and direction change seldom: read again only when their texts have changed.
+    TextMass& m = textMass_;
+    if (!m.gueltig || m.hoehe != textHoehe_ || m.breite != textBreite_ || m.winkel != textWinkel_) {
+        long double hoehe = 0, breite = 0, winkel = 0;
+        m = {textHoehe_, textBreite_, textWinkel_, false};
+        if (!dxfLeseZahl(textHoehe_, hoehe) || !dxfLeseZahl(textBreite_, breite) || !dxfLeseZahl(textWinkel_, winkel))
+            return;
+        m.h = static_cast<double>(hoehe);
+        m.zeichen = m.h * static_cast<double>(breite);
+        m.ux = std::cos(static_cast<double>(winkel * kDxfRad));
+        m.uy = std::sin(static_cast<double>(winkel * kDxfRad));
+        m.gueltig = true;
+    }
+    const double l = m.zeichen * static_cast<double>(text.size());
+    for (const double quer : {-m.h / 3, m.h}) {
+        const double x = akt().xWert - quer * m.uy, y = akt().yWert + quer * m.ux;
         ausdehnung_.nimm(x, y);
-        ausdehnung_.nimm(x + l * ux, y + l * uy);
+        ausdehnung_.nimm(x + l * m.ux, y + l * m.uy);
     }
 }
 
