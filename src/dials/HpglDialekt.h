@@ -86,7 +86,7 @@ void hpglRaster(HPGLDatei& datei, std::int64_t cx, std::int64_t cy, std::int64_t
                 std::int64_t hoehe);
 
 // The cross at the gnomon foot (x, y) and, in the lower left corner, the mark of twice the
-// gnomon height h (plotter units, k applied) with its label, pen 4.
-void schreibeGnomonMarke(HPGLDatei& datei, double h, std::int64_t x, std::int64_t y, int k);
+// gnomon height h (plotter units, k applied) with its label, pen 4, in German or English.
+void schreibeGnomonMarke(HPGLDatei& datei, double h, std::int64_t x, std::int64_t y, int k, bool deutsch);
 
 } // namespace umbrin

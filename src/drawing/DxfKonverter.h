@@ -7,6 +7,7 @@
 // carry the texts.
 #include "drawing/DxfAusgabe.h"
 #include "drawing/DxfEntitaeten.h"
+#include "drawing/DxfKopf.h"
 #include "drawing/DxfZahl.h"
 
 #include <string>
@@ -42,6 +43,8 @@ public:
     void beende();
     // True once a drawing command was interpreted.
     bool konvertiert() const { return konvertiert_; }
+    // The sheet and every entity written so far (a label by its estimated box).
+    const DxfAusdehnung& ausdehnung() const { return ausdehnung_; }
 
 private:
     // Parameter reading (HPGL side).
@@ -142,6 +145,16 @@ private:
     // region tests may compare the counts instead of the values.
     bool fensterGanz_ = false;
     long long fensterXMinQ_ = 0, fensterXMaxQ_ = 0, fensterYMinQ_ = 0, fensterYMaxQ_ = 0;
+
+    DxfAusdehnung ausdehnung_;
+    // The label size and direction last read for a label's box, with the texts they came from.
+    struct TextMass {
+        std::string hoehe, breite, winkel;
+        bool gueltig = false;
+        double h = 0, zeichen = 0, ux = 1, uy = 0;
+    } textMass_;
+    void nimmBogen(const DxfPunkt& mitte, double r, double start, double ende);
+    void nimmText(std::string_view text);
 
     bool stiftUnten_ = false;
     bool absolut_ = true;

@@ -4,6 +4,7 @@
 #include "drawing/DxfZahl.h"
 
 #include <array>
+#include <cmath>
 
 namespace umbrin {
 namespace {
@@ -48,19 +49,27 @@ std::string dxfLayer(std::string_view name, std::string_view farbe)
     return out;
 }
 
-void schreibeDxfKopf(DxfAusgabe& aus)
+void schreibeDxfKopf(DxfAusgabe& aus, const DxfAusdehnung& a)
 {
-    const std::string xmax = dxfFest(kDxfBlattBreiteMm, 8, 2);
-    const std::string ymax = dxfFest(kDxfBlattHoeheMm, 8, 2);
+    // To the hundredth outward, so the header's box holds every entity; the sheet's own corner
+    // keeps the texts it has always had.
+    const auto aussen = [](double v, bool klein) {
+        const double grenze = 1e15; // far beyond any drawing: a runaway value stays a number
+        return std::clamp((klein ? std::floor(v * 100) : std::ceil(v * 100)) / 100, -grenze, grenze);
+    };
+    const std::string xmin = a.xMin < 0 ? dxfFest(aussen(a.xMin, true), 8, 2) : "0.000";
+    const std::string ymin = a.yMin < 0 ? dxfFest(aussen(a.yMin, true), 8, 2) : "0.0";
+    const std::string xmax = dxfFest(aussen(a.xMax, false), 8, 2);
+    const std::string ymax = dxfFest(aussen(a.yMax, false), 8, 2);
 
     std::string out;
     out.reserve(4096);
     // The code page says how the labels' bytes are to be read: Windows-1252, as written.
     zeilen(out, {"0", "SECTION", "  2", "HEADER",
                  "  9", "$DWGCODEPAGE", "  3", "ANSI_1252",
-                 "  9", "$EXTMIN", " 10", "0.000", " 20", "0.0",
+                 "  9", "$EXTMIN", " 10", xmin, " 20", ymin,
                  "  9", "$EXTMAX", " 10", xmax, " 20", ymax,
-                 "  9", "$LIMMIN", " 10", "0.000", " 20", "0.0",
+                 "  9", "$LIMMIN", " 10", xmin, " 20", ymin,
                  "  9", "$LIMMAX", " 10", xmax, " 20", ymax,
                  "  9", "$LTSCALE", " 40", "0.0005",
                  "  0", "ENDSEC", "  0", "SECTION", "  2", "TABLES", "  0", "TABLE", "  2", "LTYPE"});

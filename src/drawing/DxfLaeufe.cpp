@@ -117,6 +117,7 @@ void DxfKonverter::schreibeVertex(const DxfPunkt& p)
         vertexKopfGueltig_ = true;
     }
     dxfSatzVertex(aus_, vertexKopf_, p.x, p.y);
+    ausdehnung_.nimm(p.xWert, p.yWert);
 }
 
 void DxfKonverter::beginnePolylinie()
@@ -243,6 +244,7 @@ void DxfKonverter::dxfBogen(bool absolut)
     const long double start = w > 0 ? a : a + w;
     const long double ende = w > 0 ? a + w : a;
     dxfSatzBogen(aus_, stift_, mitte.x, mitte.y, radius, dxfFest(start, 7, 2), dxfFest(ende, 7, 2));
+    nimmBogen(mitte, static_cast<double>(r), static_cast<double>(start), static_cast<double>(ende));
 
     const long double e = (a + w) * kDxfRad;
     DxfPunkt endpunkt;
@@ -272,6 +274,49 @@ void DxfKonverter::dxfText(std::string_view label)
     stelleEinPositionSicher();
     const DxfTextArt art{textHoehe_, textBreite_, textWinkel_, textNeigung_, symbolsatz_};
     dxfSatzText(aus_, stift_, akt().x, akt().y, art, text);
+    nimmText(text);
+}
+
+// An arc's box: its two ends and each quarter point of the circle its sweep passes.
+void DxfKonverter::nimmBogen(const DxfPunkt& mitte, double r, double start, double ende)
+{
+    const auto punkt = [&](double grad) {
+        const double w = grad * static_cast<double>(kDxfRad);
+        ausdehnung_.nimm(mitte.xWert + r * std::cos(w), mitte.yWert + r * std::sin(w));
+    };
+    punkt(start);
+    punkt(ende);
+    // A full turn passes every quarter point: at most four after the start.
+    const double erstes = std::ceil(start / 90) * 90;
+    for (int i = 0; i < 4 && erstes + 90 * i < ende; ++i)
+        punkt(erstes + 90 * i);
+}
+
+// A label's box: from its position along its direction, each character as wide as the text is
+// high times its width factor (wider than the drawing font's letters), from a third of the
+// height below the base line (the descenders) to the height above it.
+void DxfKonverter::nimmText(std::string_view text)
+{
+    ausdehnung_.nimm(akt().xWert, akt().yWert);
+    // The size and direction change seldom: read again only when their texts have changed.
+    TextMass& m = textMass_;
+    if (!m.gueltig || m.hoehe != textHoehe_ || m.breite != textBreite_ || m.winkel != textWinkel_) {
+        long double hoehe = 0, breite = 0, winkel = 0;
+        m = {textHoehe_, textBreite_, textWinkel_, false};
+        if (!dxfLeseZahl(textHoehe_, hoehe) || !dxfLeseZahl(textBreite_, breite) || !dxfLeseZahl(textWinkel_, winkel))
+            return;
+        m.h = static_cast<double>(hoehe);
+        m.zeichen = m.h * static_cast<double>(breite);
+        m.ux = std::cos(static_cast<double>(winkel * kDxfRad));
+        m.uy = std::sin(static_cast<double>(winkel * kDxfRad));
+        m.gueltig = true;
+    }
+    const double l = m.zeichen * static_cast<double>(text.size());
+    for (const double quer : {-m.h / 3, m.h}) {
+        const double x = akt().xWert - quer * m.uy, y = akt().yWert + quer * m.ux;
+        ausdehnung_.nimm(x, y);
+        ausdehnung_.nimm(x + l * m.ux, y + l * m.uy);
+    }
 }
 
 // EA and ER: a rectangle from the current position to the corner, not clipped, drawn with the
@@ -297,6 +342,8 @@ void DxfKonverter::rechteck(bool relativ)
     dxfSatzVertex(aus_, art, akt().x, ecke.y);
     dxfSatzVertex(aus_, art, akt().x, akt().y);
     dxfSatzSeqend(aus_, stift_);
+    ausdehnung_.nimm(akt().xWert, akt().yWert);
+    ausdehnung_.nimm(ecke.xWert, ecke.yWert);
 }
 
 void DxfKonverter::beende()

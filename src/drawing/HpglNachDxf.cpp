@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <optional>
 
 namespace umbrin {
 namespace {
@@ -108,18 +109,21 @@ public:
 
 class DateiZiel : public DxfZiel {
 public:
-    DateiZiel(std::filesystem::path datei, bool deutsch) : datei_(std::move(datei)), deutsch_(deutsch), senke_(writer_)
+    DateiZiel(std::filesystem::path datei, bool deutsch) : datei_(std::move(datei)), deutsch_(deutsch)
     {
         writer_.setReleaseReplacedInBackground(true); // an old drawing may be hundreds of megabytes
     }
     bool oeffne(std::string& fehler) override
     {
-        if (writer_.open(datei_, deutsch_))
+        senke_.reset(); // a sink of an earlier, dropped attempt
+        if (writer_.open(datei_, deutsch_)) {
+            senke_.emplace(writer_);
             return true;
+        }
         fehler = writer_.error();
         return false;
     }
-    DxfSenke& senke() override { return senke_; }
+    DxfSenke& senke() override { return *senke_; }
     bool schliesse(std::string& fehler) override
     {
         if (writer_.commit())
@@ -129,7 +133,8 @@ public:
     }
     std::string verwerfe() override
     {
-        senke_.beende(); // the writer thread lets go of the file first
+        if (senke_)
+            senke_->beende(); // the writer thread lets go of the file first
         std::string fehler = writer_.error();
         writer_.abandon();
         return fehler.empty() ? dateifehlerText(Dateivorgang::Schreiben, datei_, EIO, deutsch_) : fehler;
@@ -140,7 +145,7 @@ private:
     std::filesystem::path datei_;
     bool deutsch_;
     SafeFileWriter writer_;
-    DxfDateiSenke senke_;
+    std::optional<DxfDateiSenke> senke_;
 };
 
 class TextZiel : public DxfZiel {
@@ -194,30 +199,40 @@ DxfErgebnis schreibeDxf(const std::string& hpglName, DxfZiel& ziel, const DxfEin
     const double massstab =
         std::isfinite(einstellung.massstab) && einstellung.massstab > 0 ? einstellung.massstab : 1.0;
     std::string fehler;
-    if (!ziel.oeffne(fehler))
-        return ergebnis(DxfStatus::Fehler, PromptTitle::Fehler, PromptIcon::Question,
-                        (einstellung.deutsch ? "Das war ein Datei-Öffnungsfehler!\n" : "That was a file opening error!\n")
-                            + fehler);
+    // The header stands before the entities: a drawing that runs past the sheet is written a
+    // second time, with the extents the first pass found.
+    DxfAusdehnung kopf;
+    for (bool zweiter = false;; zweiter = true) {
+        if (!ziel.oeffne(fehler))
+            return ergebnis(DxfStatus::Fehler, PromptTitle::Fehler, PromptIcon::Question,
+                            (einstellung.deutsch ? "Das war ein Datei-Öffnungsfehler!\n" : "That was a file opening error!\n")
+                                + fehler);
 
-    DxfAusgabe aus(ziel.senke());
-    schreibeDxfKopf(aus);
-    DxfKonverter konverter(aus, infoZeilen, einstellung.stiftbreite, massstab);
-    BefehlsStrom strom(konverter);
-    if (!speist(strom, fehler)) {
+        DxfAusgabe aus(ziel.senke());
+        schreibeDxfKopf(aus, kopf);
+        DxfKonverter konverter(aus, infoZeilen, einstellung.stiftbreite, massstab);
+        BefehlsStrom strom(konverter);
+        if (!speist(strom, fehler)) {
+            ziel.verwerfe();
+            infoZeilen.clear();
+            return ergebnis(DxfStatus::Fehler, PromptTitle::Fehler, PromptIcon::Error, fehler);
+        }
+        strom.ende();
+        konverter.beende();
+
+        if (!aus.beende())
+            return ergebnis(DxfStatus::Fehler, PromptTitle::Fehler, PromptIcon::Error, ziel.verwerfe());
+        // A drawing without anything drawn does not take the place of an older one.
+        if (!konverter.konvertiert()) {
+            ziel.verwerfe();
+            return ergebnis(DxfStatus::NichtKonvertiert, PromptTitle::Fehler, PromptIcon::Warning,
+                            dateiWort(einstellung.deutsch) + ohneOrdner(hpglName) + meldung(kMeldungNichtKonvertiert, einstellung.deutsch));
+        }
+        if (zweiter || konverter.ausdehnung() == kopf)
+            break;
+        kopf = konverter.ausdehnung();
         ziel.verwerfe();
         infoZeilen.clear();
-        return ergebnis(DxfStatus::Fehler, PromptTitle::Fehler, PromptIcon::Error, fehler);
-    }
-    strom.ende();
-    konverter.beende();
-
-    if (!aus.beende())
-        return ergebnis(DxfStatus::Fehler, PromptTitle::Fehler, PromptIcon::Error, ziel.verwerfe());
-    // A drawing without anything drawn does not take the place of an older one.
-    if (!konverter.konvertiert()) {
-        ziel.verwerfe();
-        return ergebnis(DxfStatus::NichtKonvertiert, PromptTitle::Fehler, PromptIcon::Warning,
-                        dateiWort(einstellung.deutsch) + ohneOrdner(hpglName) + meldung(kMeldungNichtKonvertiert, einstellung.deutsch));
     }
     if (!ziel.schliesse(fehler))
         return ergebnis(DxfStatus::Fehler, PromptTitle::Fehler, PromptIcon::Error, fehler);
@@ -666,6 +681,8 @@ void DxfKonverter::kreis()
         return;
     stelleEinPositionSicher();
     dxfSatzKreis(aus_, stift_, akt().x, akt().y, radius);
+    ausdehnung_.nimm(akt().xWert - std::fabs(radiusWert), akt().yWert - std::fabs(radiusWert));
+    ausdehnung_.nimm(akt().xWert + std::fabs(radiusWert), akt().yWert + std::fabs(radiusWert));
 }
 
 // SI w,h: character width and height in centimetres. The DXF text takes the height in

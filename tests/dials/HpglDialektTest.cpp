@@ -68,11 +68,11 @@ TEST(HpglDialekt, AGridStepOfZeroDrawsNoLinesAndEnds)
 TEST(HpglDialekt, GnomonMarkShowsTwiceTheHeightAtBothScales)
 {
     // A gnomon of 35 mm: 1400 units in a plot file, 35000 in the DXF intermediate.
-    const std::string k1 = imSpeicher([](HPGLDatei& d) { schreibeGnomonMarke(d, 1400, 8200, 11000, 1); });
+    const std::string k1 = imSpeicher([](HPGLDatei& d) { schreibeGnomonMarke(d, 1400, 8200, 11000, 1, true); });
     EXPECT_EQ(k1, ";SP 4;PU 8000 11000;PD 8400 11000 8200 11000 8200 11200 8200 10800"
                   ";PU 40 40;PD 2840 40 2840 160;PU 40 400;PD 40 2840 160 2840"
                   ";PU 160 160;SI  0.16, 0.24;LBdoppelte Gnomonhoehe (= 2 * 35.000 mm)\x03;");
-    const std::string k25 = imSpeicher([](HPGLDatei& d) { schreibeGnomonMarke(d, 35000, 205000, 275000, 25); });
+    const std::string k25 = imSpeicher([](HPGLDatei& d) { schreibeGnomonMarke(d, 35000, 205000, 275000, 25, true); });
     EXPECT_EQ(k25, ";SP 4;PU 200000 275000;PD 210000 275000 205000 275000 205000 280000 205000 270000"
                    ";PU 1000 1000;PD 71000 1000 71000 4000;PU 1000 10000;PD 1000 71000 4000 71000"
                    ";PU 4000 4000;SI  4.00, 6.00;LBdoppelte Gnomonhoehe (= 2 * 35.000 mm)\x03;");

@@ -30,8 +30,8 @@ std::string_view ohneTrenner(std::string_view t)
     return t;
 }
 
-// The DXF of the whole text read at once.
-std::string ganzGelesen(std::string hpgl, double massstab)
+// The DXF of the whole text read at once, with the header of the extents its entities reach.
+std::string ganzGelesen(std::string hpgl, double massstab, const DxfAusdehnung& kopf = {})
 {
     if (std::any_of(hpgl.begin(), hpgl.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; })
         && isValidUtf8(hpgl))
@@ -40,7 +40,7 @@ std::string ganzGelesen(std::string hpgl, double massstab)
     std::vector<std::string> info;
     DxfTextSenke senke(dxf);
     DxfAusgabe aus(senke);
-    schreibeDxfKopf(aus);
+    schreibeDxfKopf(aus, kopf);
     DxfKonverter k(aus, info, 2, massstab);
     const auto befehl = [](char c) { return static_cast<unsigned char>(c) > 64; };
     std::size_t i = 0;
@@ -58,7 +58,7 @@ std::string ganzGelesen(std::string hpgl, double massstab)
     }
     k.beende();
     EXPECT_TRUE(aus.beende());
-    return dxf;
+    return k.ausdehnung() == kopf ? dxf : ganzGelesen(hpgl, massstab, k.ausdehnung());
 }
 
 struct Ordner {

@@ -116,6 +116,8 @@ const Familie familien[] = {
     {"vertical north wall 23.44 S", 'v', 0, 0, false, false, [](AppState& s) { s.Par.Wandabweichung = 168.3; }, true, -23.44},
     {"inclining north wall 23.44 S", 'i', 0, 0, false, false, [](AppState& s) { s.Par.Wandabweichung = 168.3; }, true, -23.44},
     {"horizontal 55 S", 'h', 0, 0, false, false, nullptr, true, -55},
+    {"horizontal 0.5 N", 'h', 0, 0, false, false, nullptr, true, 0.5},
+    {"umbrella horizontal 0.5 S", 'h', 0, 0, true, false, nullptr, true, -0.5},
     {"vertical 55 S", 'v', 0, 0, false, false, nullptr, true, -55},
     {"inclining 55 S", 'i', 0, 0, false, false, nullptr, true, -55},
     // The planar dials with the shortest gnomon the dialog takes: the numbers close together.

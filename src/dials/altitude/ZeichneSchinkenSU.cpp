@@ -168,12 +168,11 @@ std::vector<SchinkenMarke> schinkenMarken(const SchinkenGeometrie& g)
     for (int j = 2; j <= 7; ++j) {
         for (const auto& p : paare) {
             SchinkenMarke m{p.a, p.b, j, p.farbe};
-            // Both lines drawn, and the crossing on the side they run to from their date points.
-            const auto voraus = [&](int i) {
-                double x = 0, y = 0;
-                return schinkenLinie(g, i, j, x, y) && (m.x - g.x[i]) * (x - g.x[i]) + (m.y - g.y[i]) * (y - g.y[i]) >= 0;
-            };
-            m.da = schinkenKreuzung(g, p.a, p.b, j, m.x, m.y) && voraus(p.a) && voraus(p.b);
+            // Wherever both suns stand above the horizon, on whichever side of their date points
+            // the lines meet: the lines are drawn on to the mark (in the tropics the winter
+            // line's own crossings often lie above the other date points).
+            m.da = schinkenSonneAuf(g, p.a, j) && schinkenSonneAuf(g, p.b, j)
+                   && schinkenKreuzung(g, p.a, p.b, j, m.x, m.y);
             marken.push_back(m);
         }
     }
@@ -280,20 +279,32 @@ void stundenlinien(const AppState& s, Canvas& c, const SchinkenAuftrag& a, const
     const int halb = schinkenMarkenHalb(a.bildschirm);
     const std::vector<SchinkenMarke> marken = schinkenMarken(g);
     // The hour line of hour j through date point i, drawn on to the farthest crossing mark it
-    // carries.
+    // carries on either side of its date point. A line without its own end (schinkenLinie)
+    // runs only as far as its marks; without either it is not drawn.
     const auto stundenlinie = [&](int i, int j) {
-        double x = 0, y = 0;
-        if (!schinkenLinie(g, i, j, x, y))
+        if (!schinkenSonneAuf(g, i, j))
             return;
-        const double dx = x - g.x[i], dy = y - g.y[i];
+        double x = 0, y = 0;
+        const bool ende = schinkenLinie(g, i, j, x, y);
+        const double dx = ende ? x - g.x[i] : CosGrad(g.hoehe[i][j]);
+        const double dy = ende ? y - g.y[i] : SinGrad(g.hoehe[i][j]);
         const double laenge = std::hypot(dx, dy);
-        double bis = 1;
+        double von = 0, bis = ende ? 1 : 0;
         for (const SchinkenMarke& m : marken) {
-            if (m.da && m.j == j && (m.a == i || m.b == i) && laenge > 0)
-                bis = std::max(bis, ((m.x - g.x[i]) * dx + (m.y - g.y[i]) * dy) / (laenge * laenge) + halb / laenge);
+            if (!m.da || m.j != j || (m.a != i && m.b != i) || !(laenge > 0))
+                continue;
+            const double t = ((m.x - g.x[i]) * dx + (m.y - g.y[i]) * dy) / (laenge * laenge);
+            if (t < 0)
+                von = std::min(von, t - halb / laenge);
+            else
+                bis = std::max(bis, t + halb / laenge);
         }
         c.setPenColor(s.Farben[static_cast<std::size_t>(i - 1)]);
-        aufBlatt(c, g, g.x[i], g.y[i], g.x[i] + bis * dx, g.y[i] + bis * dy);
+        // From the date point out to each side that has something to reach.
+        if (ende || bis > 0)
+            aufBlatt(c, g, g.x[i], g.y[i], g.x[i] + bis * dx, g.y[i] + bis * dy);
+        if (von < 0)
+            aufBlatt(c, g, g.x[i], g.y[i], g.x[i] + von * dx, g.y[i] + von * dy);
     };
     for (int j = 0; j <= 8; ++j) {
         for (int i = 2; i <= 7; ++i) {

@@ -54,7 +54,7 @@ inline double schinkenDurchmesserMm(double groesse) { return 2 * groesse * kSchi
 inline bool schinkenSonneAuf(const SchinkenGeometrie& g, int i, int j) { return g.hoehe[i][j] > -1e-9; }
 
 // A crossing mark: where the hour lines of one of the hours 2 to 7 through the date points 1
-// and 3, 3 and 5, or 5 and 7 meet, where both are drawn.
+// and 3, 3 and 5, or 5 and 7 meet, wherever the sun stands above the horizon on both dates.
 struct SchinkenMarke {
     int a = 0, b = 0, j = 0; // the date points and the hour from noon
     std::size_t farbe = 0;   // the pen's slot in Farben
@@ -76,8 +76,9 @@ SchinkenGeometrie schinkenGeometrie(const AppState& s, const SchinkenAuftrag& a)
 // The 18 crossing marks, hour by hour.
 std::vector<SchinkenMarke> schinkenMarken(const SchinkenGeometrie& g);
 
-// Where the hour line of hour j through date point i ends; false where it has none: the sun
-// down, the line parallel to date point 1's or running upward from its date point.
+// Where the hour line of hour j through date point i ends when it carries no crossing mark
+// farther out; false where it has no such end: the sun down, the line parallel to date point
+// 1's or running upward from its date point (it is then drawn only as far as its marks).
 bool schinkenLinie(const SchinkenGeometrie& g, int i, int j, double& x, double& y);
 
 // Whether the mark stands whole on the geometry's sheet.

@@ -67,6 +67,7 @@ void zeichnePolstabMarken(EbeneKontext& k, double X, double Y)
     clipStreckenende(fuss.x, fuss.y, P.x, P.y, k.RandX, k.RandY, k.Breite, k.Hoehe, C.x, C.y);
     Punkt N;
     const bool mitNodus = nodus(k, C.x - fuss.x, fuss.y - C.y, N);
+    const bool polAufBlatt = k.RandX <= P.x && P.x < k.Breite && k.RandY <= P.y && P.y < k.Hoehe;
     const int px = rundeKoordinate(fuss.x + 10 * sgn(X));
     const int py = rundeKoordinate(fuss.y + 5 * sgn(-Y));
     if (!poldreieck) {
@@ -76,8 +77,12 @@ void zeichnePolstabMarken(EbeneKontext& k, double X, double Y)
         c.textOut(px, py, "P");
         const bool fussInnen =
             k.RandX <= fuss.x && fuss.x < k.Breite && k.RandY <= fuss.y && fuss.y < k.Hoehe;
+        // The substyle runs to the border towards the pole; the pole's "S" and mark stand only
+        // where the pole is on the sheet (metres off it, a page with them was refused).
         if (fussInnen)
-            linie(c, fuss, P);
+            linie(c, fuss, C);
+        if (!polAufBlatt)
+            return;
         c.setPen({s.Farben[3], c.pen().width, PenStyle::Solid});
         c.textOut(rundeKoordinate(P.x + 7), rundeKoordinate(P.y + 4), "S");
         const int x = rundeKoordinate(P.x);
@@ -107,7 +112,8 @@ void zeichnePolstabMarken(EbeneKontext& k, double X, double Y)
     const CanvasFont schrift = c.font();
     c.setFontColor(FarbeRot);
     c.setBold(true);
-    c.textOut(rundeKoordinate(P.x), rundeKoordinate(P.y - 15 * sgn(Y)), "S");
+    if (polAufBlatt)
+        c.textOut(rundeKoordinate(P.x), rundeKoordinate(P.y - 15 * sgn(Y)), "S");
     c.textOut(px, py, "P");
     c.setFont(schrift);
 }

@@ -151,7 +151,7 @@ void Plot::legende(const PlanarHpglAuftrag& a)
         lx = static_cast<double>(a.LegendeX) * k;
         ly = std::min(static_cast<double>(a.LegendeY) * k, 10800.0 * k);
     }
-    schreibeGnomonMarke(plot, G, X0, Y0, k);
+    schreibeGnomonMarke(plot, G, X0, Y0, k, s.Deutsch != 0);
 
     const char typ = s.UhrTyp;
     int titel = 0;
@@ -302,7 +302,10 @@ void Plot::polmarke()
         + polZahl(py) + ";LT ;PU ";
     t += ";PU " + polZahl(px - a) + " " + polZahl(py) + ";PD " + polZahl(px + a) + " " + polZahl(py);
     t += ";PU " + polZahl(px) + " " + polZahl(py - a) + ";PD " + polZahl(px) + " " + polZahl(py + a);
-    t += ";PU " + polZahl(px) + " " + polZahl(py) + ";CI " + std::to_string(50 * k) + ";";
+    // The window cuts the lines away off the sheet, but a circle goes whole into the DXF
+    // drawing: off the sheet it is left out.
+    const bool aufDemBlatt = px >= 0 && px <= static_cast<double>(B) && py >= 0 && py <= static_cast<double>(H);
+    t += aufDemBlatt ? ";PU " + polZahl(px) + " " + polZahl(py) + ";CI " + std::to_string(50 * k) + ";" : ";";
     // Off the sheet the window cuts the mark away; its letter would be lost there too. The
     // letter stands at the first corner of the mark (or farther out beyond it) where it is whole
     // on the page and clear of the legend and the hour numbers (with a short gnomon they crowd

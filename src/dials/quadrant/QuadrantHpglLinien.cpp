@@ -83,7 +83,8 @@ bool mittagsFlag(const AppState& s)
 std::pair<double, double> QuadrantPlot::stundenStelle(double x, double y, const std::string& zahl)
 {
     const double breite = zahlBreite(zahl), y0 = y;
-    x = std::min(x, kBlattRand - breite);
+    // On the sheet: the mirrored quadrant's afternoon numbers would stand left of its edge.
+    x = std::max(std::min(x, kBlattRand - breite), 0.0);
     // Where the numbers, stepping on as they run, would leave the sheet at its foot (near the
     // poles the hour lines end close together), they step up past the others instead.
     for (const bool hinauf : {false, true}) {

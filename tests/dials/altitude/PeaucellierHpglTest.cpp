@@ -4,6 +4,7 @@
 #include "core/HPGLDatei.h"
 #include "core/State.h"
 #include "dials/altitude/PeaucellierHpgl.h"
+#include "drawing/DxfKopf.h"
 #include "support/GoldenDatei.h"
 
 #include <gtest/gtest.h>
@@ -105,6 +106,23 @@ TEST(PeaucellierHpgl, EveryPlotPassesHp2xxAndItsDxfPassesEzdxf)
     for (const Fall& f : faelle) {
         const test::LeserBefund b = test::pruefeMitLesern(test::goldenText(goldenOrdner(), f.name), f.name, f.alsHPGL ? 40.0 : 1000.0);
         EXPECT_TRUE(b.info.empty()) << f.name << ": " << (b.info.empty() ? "" : b.info.front());
+    }
+    // A unit of 150 draws far past the sheet: the header read back from the written file names
+    // extents and limits that hold every entity (circles and arcs whole), and no more than them.
+    AppState s = zustand(47.25, -0.8749);
+    s.Par.Einheit = 150;
+    const std::string dxf = test::pruefeMitLesern(schreibe(s, false), "peaucellier_150", 1000.0).dxf;
+    double x = 0, y = 0;
+    for (const umbrin::testing::DxfSatz& e : umbrin::testing::dxfEntitaeten(dxf)) {
+        const double r = e.typ == "CIRCLE" || e.typ == "ARC" ? e.zahl(40) : 0;
+        x = e.wert(10).empty() ? x : std::max(x, e.zahl(10) + r);
+        y = e.wert(20).empty() ? y : std::max(y, e.zahl(20) + r);
+    }
+    const std::vector<std::string> z = umbrin::testing::dxfZeilen(dxf);
+    for (const char* kopf : {"$EXTMAX", "$LIMMAX"}) {
+        const std::size_t i = std::find(z.begin(), z.end(), kopf) - z.begin() + 2;
+        EXPECT_TRUE(x > kDxfBlattBreiteMm + 100 && std::stod(z[i]) >= x && std::stod(z[i + 2]) >= y
+                    && std::stod(z[i]) + std::stod(z[i + 2]) < x + y + 20) << kopf << " " << z[i] << " " << z[i + 2] << ": " << x << " " << y;
     }
 }
 

@@ -183,9 +183,9 @@ TEST(PlanarHpgl, KeyFragmentsOfTheDefaultPlots)
           ";SP 4;PU 200000 275000;PD 210000 275000 205000 275000 205000 280000 205000 270000"
           ";PU 1000 1000;PD 71000 1000 71000 4000;PU 1000 10000;PD 1000 71000 4000 71000"
           ";PU 4000 4000;SI  4.00, 6.00;LBdoppelte Gnomonhoehe (= 2 * 35.000 mm)\x03;",
-          ";SP 4;PU 130000 28640;SI  7.00,12.50;LBvertikale SONNENUHR\x03", ";IW 0 275250 403775 0;",
-          ";CI 1250;"},
-         {}},
+          ";SP 4;PU 130000 28640;SI  7.00,12.50;LBvertikale SONNENUHR\x03", ";IW 0 275250 403775 0;"},
+         // The pole point lies 38 mm above the sheet: no circle of its mark goes into the DXF.
+         {";CI 1250;"}},
         {"horizontal_k1",
          {";SP 4;PU 8000 4000;PD 8400 4000 8200 4000 8200 4200 8200 3800",
           ";SP 4;PU 5200 1000;SI  0.28, 0.50;LBhorizontale SONNENUHR\x03",
@@ -283,19 +283,23 @@ TEST(PlanarHpgl, AllFamiliesAreReadCleanlyOnEveryPlane)
 
 // The legend lines (pen 4) one above the other stand at least the descenders of the upper line
 // (a third of its capitals) and the capitals of the lower one apart, on every plane, with and
-// without the umbrella's disc, north and south.
+// without the umbrella's disc, north and south (in English, as the gnomon height's mark is).
 TEST(PlanarHpgl, LegendLinesAreSetWithLeading)
 {
     for (const char typ : {'h', 'v', 'i'})
         for (const int fall : {0, 1, 2, 3}) {
             AppState s = grundzustand(typ, fall % 2);
             s.Par.Breite = fall < 2 ? 47.25 : -33.87;
+            setzeSprache(s, fall < 2);
+            const std::string hpgl = schreibe(s).hpgl;
+            const char* marke = fall < 2 ? "LBdoppelte Gnomonhoehe (= 2 * " : "LBtwice the gnomon height (= 2 * ";
+            EXPECT_NE(hpgl.find(std::string(marke) + "35.000 mm)\x03"), std::string::npos) << typ << " " << fall;
             struct Zeile {
                 double x, y, hoehe, breite;
             };
             std::vector<Zeile> zeilen;
             double hoehe = 0; // of the capitals, from the last SI
-            for (const test::PlotBefehl& b : test::plotBefehle(schreibe(s).hpgl)) {
+            for (const test::PlotBefehl& b : test::plotBefehle(hpgl)) {
                 hoehe = b.name == "SI" && b.zahlen.size() == 2 ? b.zahlen[1] * 400 : hoehe;
                 if (b.name == "LB" && b.text.size() > 3 && b.stift == 4)
                     zeilen.push_back({b.an.x, b.an.y, hoehe, 0.75 * hoehe * b.text.size()});

@@ -79,6 +79,7 @@ void pruefe(int skala, double phi, int groesse, int modus, int form) // form: wh
     s.Schalter.Zonenzeit = modus == 1;
     s.Schalter.MitZeitglAzimut = modus == 2;
     s.Schalter.TemporalAnzeige = modus == 3;
+    s.Schalter.QuadrantGespiegelt = (form + modus) % 2 == 1; // the first half day's quadrant on the right
     s.Zeiten.QuadVon = skala == 2 ? 10 : 0;
     s.Zeiten.QuadBis = 24; // to midnight: the polar summer's sun
     // Every full-hour curve the sun lifts clear of the horizon (mean time: by more than the
