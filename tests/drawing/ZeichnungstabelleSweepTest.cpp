@@ -47,6 +47,7 @@ struct Familie {
     // -1: scales placed by the lines drawn, which an hour drawn alone moves: no hour compared.
     int stunden = 1;
     bool korrektur = false; // the ring dial's correction view
+    bool verkleinert = false; // a page too small for it prints it reduced, never refuses it
 };
 
 const Groesse gnomon = GROESSE(Par.Gnomonhoehe, 3, 500);
@@ -77,9 +78,10 @@ const Familie familien[] = {
     {"Sawyer", 'w', 0, nullptr,
      {GROESSE(Par.Gnomonhoehe, 3, 200), GROESSE(Par.DatumMitte, 0, 900), GROESSE(Par.DatumWinkel, 0.5, 15)}, false, 0},
     {"ring", 'r', 0, nullptr,
-     {GROESSE(Par.RingDurchmesser, 10, 300), GROESSE(Par.RingBreite, 4.5, 300), GROESSE(Par.RingAlpha, 10, 90)}},
+     {GROESSE(Par.RingDurchmesser, 10, 300), GROESSE(Par.RingBreite, 4.5, 300), GROESSE(Par.RingAlpha, 10, 90)}, false, 1,
+     false, true},
     {"ring two bands with date scales", 'r', 0, [](AppState& s) { s.Schalter.Ganzjaehrig = 0; s.Schalter.RingExakt = 2; },
-     {}, false, -1},
+     {}, false, -1, false, true},
     {"ring correction", 'r', 0, nullptr, {GROESSE(Par.RingAlpha, 10, 90)}, false, 0, true},
     {"cone", 'm', 0, nullptr, {gnomon, GROESSE(Par.KegelOeffnung, 1, 85)}},
     {"cone vertical", 'm', 0, [](AppState& s) { s.Schalter.Ebene = 1; }, {gnomon}},
@@ -403,9 +405,11 @@ TEST_P(ZeichnungstabelleSweep, NoSheetShowsAnUnlitHourOrReachesOffItWithoutAWord
     EXPECT_GT(blaetter, 80);
 }
 
-// At the values of a new file, at ten places: on both screens, on every page and in the plot a
-// word of the sheet comes exactly when something leaves it; the plot and the DXF are written,
-// and so they are with each size at its smallest and its largest.
+// At the values of a new file, at ten places: on both screens and in the plot a word of the sheet
+// comes exactly when something leaves it; every page the print dialog offers is refused exactly
+// where the page drawn as printed leaves the paper (the letters by their real ink), and a dial
+// that a small page reduces (the ring) is printed reduced, never refused; the plot and the DXF
+// are written, and so they are with each size at its smallest and its largest.
 TEST_P(ZeichnungstabelleSweep, AWordOfTheSheetComesExactlyWhenSomethingLeavesItAndEveryExportIsWritten)
 {
     const Familie& fam = familien[GetParam()];
@@ -429,6 +433,17 @@ TEST_P(ZeichnungstabelleSweep, AWordOfTheSheetComesExactlyWhenSomethingLeavesItA
             if (b.verweigert)
                 continue; // said by the exports below
             const std::string weg = wasAusserhalb(b, v), wort = blattwort(b);
+            if (v.seite && !b.nein.empty()) {
+                if (weg.empty())
+                    befunde.melde(wo + ", " + v.name + ": refused though the page holds the drawing: " + b.nein);
+                else if (fam.verkleinert)
+                    befunde.melde(wo + ", " + v.name + ": refused instead of reduced: " + b.nein);
+                continue;
+            }
+            if (v.seite && !weg.empty()) {
+                befunde.melde(wo + ", " + v.name + ": printed though it leaves the paper: " + weg);
+                continue;
+            }
             if (!weg.empty() && wort.empty())
                 befunde.melde(wo + ", " + v.name + ": off the sheet without a word: " + weg);
             if (weg.empty() && !wort.empty())

@@ -10,7 +10,9 @@
 //   box's height from its nearest edge (a line under or beside a text, or one ending at it,
 //   passes),
 // - a text whose wording is faulty (wortlautFehler).
-// Text boxes on a canvas follow the letters as the page's fonts draw them (0.55 em a
+// Whether a text on a canvas leaves the page is judged by its letters' real ink, the outlines
+// of the font the page or image gets (Schriftmass.h), from their top to the baseline. Against
+// other texts and strokes its box follows an estimate (0.55 em a
 // character, from the cap line to the baseline; a font height is the cell of 1.15 em); in a plot
 // a label's box follows the character size (SI), the direction (DI) and the pen position
 // where it starts (the lower left of its first character). Blanks at either end of a text

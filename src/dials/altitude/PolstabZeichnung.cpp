@@ -559,8 +559,7 @@ Konstruktionsmeldungen Polstab::zeichne()
                               sprachText(s_, "Die Zylinderfläche ist größer als das Blatt: ein Teil ihrer Linien fehlt.\r\n"
                                              "Bitte verkleinern (Zoom) oder den Fußpunkt verschieben.",
                                          "The cylinder's face is larger than the sheet: part of its lines is missing.\r\n"
-                                         "Please zoom out or move the foot."),
-                              true});
+                                         "Please zoom out or move the foot.")});
     return meldungen_;
 }
 
