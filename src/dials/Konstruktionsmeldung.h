@@ -12,6 +12,9 @@ struct Konstruktionsmeldung {
     PromptTitle titel = PromptTitle::Warnung;
     PromptIcon symbol = PromptIcon::Warning;
     std::string text; // UTF-8, in the language of the construction
+    // The message tells the user that parts of the drawing run past the sheet's edge: a page
+    // that shows it is printed with the word rather than refused.
+    bool ueberDenRand = false;
     friend bool operator==(const Konstruktionsmeldung&, const Konstruktionsmeldung&) = default;
 };
 

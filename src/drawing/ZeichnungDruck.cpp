@@ -18,7 +18,8 @@ namespace {
 
 // The page drawn as the print draws it, on a recording of its size whose texts measure as the
 // printer's page measures them: how far it reaches past it. The map behind a dial is drawn
-// whole and cut at the page's edge by design: it does not count.
+// whole and cut at the page's edge by design, and a construction that tells the user itself
+// that parts run past the edge has said it: neither counts.
 Ueberstand probedruck(const AppState& s, const Zeichenfensterzustand& f, const Zeichnungseintrag& e, int breite, int hoehe,
                       const Druckumgebung& u)
 {
@@ -39,7 +40,9 @@ Ueberstand probedruck(const AppState& s, const Zeichenfensterzustand& f, const Z
                      u.druckBreite > 0 ? u.druckBreite : breite,
                      u.druckHoehe > 0 ? u.druckHoehe : hoehe};
     a.arbeitsPfad = u.arbeitsPfad;
-    zeichneDruckseite(a, &e, f.BildBreite, f.BildHoehe);
+    const Konstruktionsmeldungen m = zeichneDruckseite(a, &e, f.BildBreite, f.BildHoehe);
+    if (std::any_of(m.begin(), m.end(), [](const Konstruktionsmeldung& k) { return k.ueberDenRand; }))
+        return {};
     return ueberstand(c.primitives(), breite, hoehe, mass);
 }
 

@@ -36,7 +36,9 @@ struct Druckumgebung {
 // True when the row's dial fits the chosen printer's page of breite x hoehe (0.1 mm) with its
 // foot where the print puts it from the window's image; else the refusal is shown and nothing
 // may be printed. The one rule: a page is printed only when no inked part of it reaches more
-// than kSeitenToleranz past the page, whatever the drawing says of itself. First the row's
+// than kSeitenToleranz past the page, or when the drawing itself tells the user that parts of
+// it run past the sheet's edge (Konstruktionsmeldung::ueberDenRand: the polar-rod face, the
+// quadrant and the cone too large for the sheet), which it then prints with that word. First the row's
 // own limits that no measure of the page can know (vorDruck: a latitude, the smallest plate);
 // then the page is drawn once as the print draws it, on a recording whose texts measure as
 // umgebung.textmass measures them, and measured. A page it leaves is refused with the row's

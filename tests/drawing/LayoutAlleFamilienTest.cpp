@@ -191,6 +191,7 @@ const Bekannt bekannt[] = {
     // drawn at the sheet's scale) is larger than the sheet; its lines and the ends of its band
     // run past the edge until the user zooms out (its numbers move onto the sheet).
     {"polar-rod cylinder", "screen", A::StrichAusserhalb, "", "face larger than the sheet at zoom 1"},
+    {"polar-rod cylinder", "page", A::StrichAusserhalb, "", "face larger than the sheet at zoom 1"},
     // Known findings, one file for each group of families.
 #include "LayoutBekanntEbene.inc"
 #include "LayoutBekanntRingQuadrant.inc"

@@ -422,9 +422,10 @@ TEST_P(ZeichnungstabelleSweep, NoSheetShowsAnUnlitHourOrReachesOffItWithoutAWord
 
 // At the values of a new file, at ten places: on both screens and in the plot a word of the sheet
 // comes exactly when something leaves it; every page the print dialog offers is refused exactly
-// where the page drawn as printed leaves the paper (the letters by their real ink), and a dial
-// that a small page reduces (the ring) is printed reduced, never refused; the plot and the DXF
-// are written, and so they are with each size at its smallest and its largest.
+// where the page drawn as printed leaves the paper without the drawing's own word (the letters
+// by their real ink), and a dial that a small page reduces (the ring) is printed reduced, never
+// refused; the plot and the DXF are written, and so they are with each size at its smallest
+// and its largest.
 TEST_P(ZeichnungstabelleSweep, AWordOfTheSheetComesExactlyWhenSomethingLeavesItAndEveryExportIsWritten)
 {
     const Familie& fam = familien[GetParam()];
@@ -439,8 +440,8 @@ TEST_P(ZeichnungstabelleSweep, AWordOfTheSheetComesExactlyWhenSomethingLeavesItA
                 befunde.melde(wo + ", " + v.name + ": refused: " + b.nein);
         }
     };
-    // A sheet as the user gets it: a page refused exactly where it leaves the paper, a screen or
-    // a plot with a word exactly where something leaves it.
+    // A sheet as the user gets it: a page refused exactly where it would leave the paper without
+    // a word; a printed page, a screen or a plot with a word exactly where something leaves it.
     const auto urteil = [&](const AppState& s, const Sicht& v, const std::string& wo) {
         const Blattinhalt b = zeichneInSicht(s, v, kSchirm, {PromptAnswer::No}, fam.korrektur);
         if (b.verweigert)
@@ -451,8 +452,6 @@ TEST_P(ZeichnungstabelleSweep, AWordOfTheSheetComesExactlyWhenSomethingLeavesItA
                 befunde.melde(wo + ", " + v.name + ": refused though the page holds the drawing: " + b.nein);
             else if (fam.verkleinert)
                 befunde.melde(wo + ", " + v.name + ": refused instead of reduced: " + b.nein);
-        } else if (v.seite && !weg.empty()) {
-            befunde.melde(wo + ", " + v.name + ": printed though it leaves the paper: " + weg);
         } else if (!weg.empty() && wort.empty()) {
             befunde.melde(wo + ", " + v.name + ": off the sheet without a word: " + weg);
         } else if (weg.empty() && !wort.empty()) {

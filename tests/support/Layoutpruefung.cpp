@@ -56,6 +56,7 @@ struct Bild {
         std::vector<std::pair<Punkt, Punkt>> strecken; // the lines drawn
     };
     std::vector<Strich> striche;
+    bool wieGedruckt = false; // texts laid out by the printer's measure: against each other by their ink
 };
 
 std::string zahl(double v)
@@ -167,7 +168,8 @@ std::vector<Befund> pruefe(const Bild& b, const Seitenrechteck& seite, double to
     }
     for (std::size_t i = 0; i < b.texte.size(); ++i) {
         for (std::size_t j = i + 1; j < b.texte.size(); ++j) {
-            if (!ueberlappen(b.texte[i].ecken, b.texte[j].ecken))
+            if (!(b.wieGedruckt ? ueberlappen(b.texte[i].tinte, b.texte[j].tinte)
+                                : ueberlappen(b.texte[i].ecken, b.texte[j].ecken)))
                 continue;
             Befund f;
             f.art = Befundart::Ueberdeckung;
@@ -546,9 +548,11 @@ struct Plotter {
 } // namespace
 
 std::vector<Befund> pruefeLayout(const std::vector<RecordedPrimitive>& zeichnung, const Seitenrechteck& seite,
-                                 Pruefumfang umfang)
+                                 Pruefumfang umfang, bool wieGedruckt)
 {
-    return pruefe(bildAus(zeichnung), seite, 1.0, umfang);
+    Bild b = bildAus(zeichnung);
+    b.wieGedruckt = wieGedruckt;
+    return pruefe(b, seite, 1.0, umfang);
 }
 
 std::vector<Befund> pruefeLayout(const RecordingCanvas& c, Pruefumfang umfang)

@@ -559,7 +559,8 @@ Konstruktionsmeldungen Polstab::zeichne()
                               sprachText(s_, "Die Zylinderfläche ist größer als das Blatt: ein Teil ihrer Linien fehlt.\r\n"
                                              "Bitte verkleinern (Zoom) oder den Fußpunkt verschieben.",
                                          "The cylinder's face is larger than the sheet: part of its lines is missing.\r\n"
-                                         "Please zoom out or move the foot.")});
+                                         "Please zoom out or move the foot."),
+                              true});
     return meldungen_;
 }
 

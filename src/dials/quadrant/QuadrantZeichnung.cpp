@@ -436,7 +436,8 @@ Konstruktionsmeldungen zeichneQuadrantSU(const AppState& s, Canvas& canvas, int 
                                                    "lie off it. Choose a smaller size or a larger sheet."
                                                  : "Der Quadrant ist zu groß für dieses Blatt: einige seiner Zahlen und "
                                                    "Zeichen liegen außerhalb. Bitte eine kleinere Größe oder ein größeres "
-                                                   "Blatt wählen."});
+                                                   "Blatt wählen.",
+                             true});
     return meldungen;
 }
 
