@@ -38,8 +38,8 @@ struct Druckumgebung {
 // may be printed. The one rule: a page is printed only when no inked part of it reaches more
 // than kSeitenToleranz past the page, or when the drawing itself tells the user that parts of
 // it run past the sheet's edge (Konstruktionsmeldung::ueberDenRand: the polar-rod face, the
-// quadrant and the cone too large for the sheet), which it then prints with that word. First the row's
-// own limits that no measure of the page can know (vorDruck: a latitude, the smallest plate);
+// quadrant and the cone too large for the sheet), which it then prints with that word. First
+// the row's own limits that no measure of the page can know (vorDruck: the smallest plate);
 // then the page is drawn once as the print draws it, on a recording whose texts measure as
 // umgebung.textmass measures them, and measured. A page it leaves is refused with the row's
 // own words of what would fit (seitenRat) or else the page, the reach and what helps: the other

@@ -380,7 +380,7 @@ const Stelle stellen[] = {
     {"Sawyer", 33.3, GROESSE(Par.Gnomonhoehe, 38.7, 38.7)},
     {"Sawyer", -33.3, GROESSE(Par.Gnomonhoehe, 38.7, 38.7)},
     {"quadrant calendar", 47.25, GROESSE(Par.QuadrantGroesse, 153, 153)},
-    {"Gunter quadrant", -45.9, GROESSE(Par.QuadrantGroesse, 200, 200)},
+    {"quadrant calendar", -45.9, GROESSE(Par.QuadrantGroesse, 200, 200)},
 };
 
 } // namespace
