@@ -21,23 +21,27 @@ struct Messung {
     }
 };
 
-// Characters of a UTF-8 text: continuation bytes do not count.
-std::size_t zeichen(std::string_view t)
+// The width of a text in a font as the canvas measures it; the canvas keeps its own font.
+double textBreite(Canvas& mass, const CanvasFont& schrift, std::string_view t)
 {
-    std::size_t n = 0;
-    for (const char c : t)
-        n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    return n;
+    if (t.empty())
+        return 0;
+    const CanvasFont vorher = mass.font();
+    mass.setFont(schrift);
+    const double b = mass.textExtent(t).width;
+    mass.setFont(vorher);
+    return b;
 }
 
-void text(Messung& m, const RecordedPrimitive& p)
+void text(Messung& m, const RecordedPrimitive& p, Canvas& mass)
 {
-    const std::size_t vorn = p.text.find_first_not_of(' ');
-    if (vorn == std::string::npos || p.points.empty())
+    const std::string_view t = p.text;
+    const std::size_t vorn = t.find_first_not_of(' ');
+    if (vorn == std::string_view::npos || p.points.empty())
         return;
-    const std::size_t hinten = p.text.size() - 1 - p.text.find_last_not_of(' ');
-    const double em = p.font.cellHeight ? p.font.height / 1.15 : p.font.height, c = 0.55 * em;
-    const double u0 = double(vorn) * c + 0.03 * em, u1 = double(zeichen(p.text) - hinten) * c - 0.03 * em;
+    const double em = p.font.cellHeight ? p.font.height / 1.15 : p.font.height;
+    const double u0 = textBreite(mass, p.font, t.substr(0, vorn));
+    const double u1 = textBreite(mass, p.font, t.substr(0, t.find_last_not_of(' ') + 1));
     const double a = p.angle * std::numbers::pi / 180;
     const double dx = std::cos(a), dy = -std::sin(a), nx = std::sin(a), ny = std::cos(a);
     for (const double u : {u0, u1})
@@ -64,12 +68,21 @@ void bogen(Messung& m, const RecordedPrimitive& p)
 
 } // namespace
 
-Ueberstand ueberstand(const std::vector<RecordedPrimitive>& zeichnung, int breite, int hoehe)
+TextExtent Probeseite::textExtent(std::string_view text) const
+{
+    const CanvasFont vorher = mass_->font();
+    mass_->setFont(font());
+    const TextExtent e = mass_->textExtent(text);
+    mass_->setFont(vorher);
+    return e;
+}
+
+Ueberstand ueberstand(const std::vector<RecordedPrimitive>& zeichnung, int breite, int hoehe, Canvas& mass)
 {
     Messung m{double(breite), double(hoehe), {}};
     for (const RecordedPrimitive& p : zeichnung) {
         if (p.kind == PrimitiveKind::Text) {
-            text(m, p);
+            text(m, p, mass);
             continue;
         }
         if (p.kind == PrimitiveKind::Clear || p.points.empty())

@@ -4,6 +4,7 @@
 // leaves the page without a word.
 #include "core/RecordingCanvas.h"
 
+#include <string_view>
 #include <vector>
 
 namespace umbrin {
@@ -15,11 +16,26 @@ struct Ueberstand {
     Blattkante kante = Blattkante::Keine;
 };
 
-// The farthest reach of the drawing past the sheet 0..breite x 0..hoehe. A text's box follows
-// the letters as the page's fonts draw them: 0.55 em a character, from the cap line (0.15 em
-// below the top) to just below the baseline (1.02 em), a font height being the cell of 1.15 em;
-// blanks at either end take no room. An arc counts with its whole curve, an ellipse or a
-// rectangle with its outline (right - 1, bottom - 1).
-Ueberstand ueberstand(const std::vector<RecordedPrimitive>& zeichnung, int breite, int hoehe);
+// What a page may be left by, in its units of 0.1 mm: the rounding of its units.
+inline constexpr double kSeitenToleranz = 1.0;
+
+// A recording of a page whose texts measure as the canvas mass measures them (the printer's
+// page, say), so a construction that fits its texts by their width lays the trial page out as
+// the page itself. mass keeps its own font.
+class Probeseite : public RecordingCanvas {
+public:
+    Probeseite(int breite, int hoehe, Canvas& mass) : RecordingCanvas(breite, hoehe, true), mass_(&mass) {}
+    TextExtent textExtent(std::string_view text) const override;
+
+private:
+    Canvas* mass_;
+};
+
+// The farthest reach of the drawing past the sheet 0..breite x 0..hoehe. A text is as wide as
+// the canvas mass measures it in its font (the page's own text extent); blanks at either end
+// take no room; it stands from the cap line (0.15 em below the top) to just below the baseline
+// (1.02 em), a font height being the cell of 1.15 em. An arc counts with its whole curve, an
+// ellipse or a rectangle with its outline (right - 1, bottom - 1).
+Ueberstand ueberstand(const std::vector<RecordedPrimitive>& zeichnung, int breite, int hoehe, Canvas& mass);
 
 } // namespace umbrin

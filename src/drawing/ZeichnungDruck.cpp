@@ -16,16 +16,19 @@
 namespace umbrin {
 namespace {
 
-// The page drawn as the print draws it, on a recording of its size: how far it reaches past it.
-// The map behind a dial is drawn whole and cut at the page's edge by design, and a construction
-// that tells the user itself that parts run past the edge has said it: neither counts.
+// The page drawn as the print draws it, on a recording of its size whose texts measure as the
+// printer's page measures them: how far it reaches past it. The map behind a dial is drawn
+// whole and cut at the page's edge by design, and a construction that tells the user itself
+// that parts run past the edge has said it: neither counts.
 Ueberstand probedruck(const AppState& s, const Zeichenfensterzustand& f, const Zeichnungseintrag& e, int breite, int hoehe,
                       const Druckumgebung& u)
 {
     AppState probe = s;
     probe.KarteAn = 0;
     Zeichenfensterzustand fenster = f;
-    RecordingCanvas c(breite, hoehe, true);
+    RecordingCanvas schaetzung(breite, hoehe, true);
+    Canvas& mass = u.textmass ? *u.textmass : schaetzung;
+    Probeseite c(breite, hoehe, mass);
     c.setFont({"Arial", 40, false, FarbeSchwarz});
     Zeichenauftrag a{probe,
                      fenster,
@@ -40,11 +43,8 @@ Ueberstand probedruck(const AppState& s, const Zeichenfensterzustand& f, const Z
     const Konstruktionsmeldungen m = zeichneDruckseite(a, &e, f.BildBreite, f.BildHoehe);
     if (std::any_of(m.begin(), m.end(), [](const Konstruktionsmeldung& k) { return k.ueberDenRand; }))
         return {};
-    return ueberstand(c.primitives(), breite, hoehe);
+    return ueberstand(c.primitives(), breite, hoehe, mass);
 }
-
-// A tenth of a millimetre for the rounding of the page's units.
-constexpr double kSeitenToleranz = 1.0;
 
 } // namespace
 
@@ -86,18 +86,20 @@ bool seitenPruefung(const AppState& s, const Zeichenfensterzustand& f, const Zei
         return true;
     const bool bild = f.BildBreite > 0 && f.BildHoehe > 0;
     std::string nein;
-    if (eintrag->vorDruck) {
-        const CanvasPoint fuss = bild ? fussAufDruckseite(s, *eintrag, breite, hoehe, f.BildBreite, f.BildHoehe)
-                                      : CanvasPoint{s.FusspunktX, s.FusspunktY};
+    const CanvasPoint fuss = bild ? fussAufDruckseite(s, *eintrag, breite, hoehe, f.BildBreite, f.BildHoehe)
+                                  : CanvasPoint{s.FusspunktX, s.FusspunktY};
+    // What the measure cannot know: the row's own limits.
+    if (eintrag->vorDruck)
         nein = eintrag->vorDruck(s, breite, hoehe, fuss);
-    }
-    // Whatever the row's own check lets through is drawn once as the print would draw it:
-    // nothing may leave the page without a word.
+    // The page is drawn once as the print would draw it: nothing may leave it.
     if (nein.empty() && bild && eintrag->druck) {
         if (const Ueberstand u = probedruck(s, f, *eintrag, breite, hoehe, umgebung); u.weite > kSeitenToleranz) {
+            if (eintrag->seitenRat)
+                nein = eintrag->seitenRat(s, breite, hoehe, fuss);
             // The printable area is laid out alike in both orientations.
-            nein = seitenUeberstandText(s, breite, hoehe, u,
-                                        probedruck(s, f, *eintrag, hoehe, breite, umgebung).weite <= kSeitenToleranz);
+            if (nein.empty())
+                nein = seitenUeberstandText(
+                    s, breite, hoehe, u, probedruck(s, f, *eintrag, hoehe, breite, umgebung).weite <= kSeitenToleranz);
         }
     }
     if (nein.empty())

@@ -23,20 +23,28 @@ bool druckVorpruefung(const AppState& s, const Zeichenfensterzustand& f, const Z
                       UserPrompt& frage);
 
 // How the print lays out its page besides its size: the printable area's margins and size
-// (0.1 mm; a size of 0 is the page's), the screen class and the folder of the map files.
+// (0.1 mm; a size of 0 is the page's), the screen class, the folder of the map files, and the
+// canvas that measures texts as the printer's page draws them (none: the recording's estimate).
 struct Druckumgebung {
     int randX = 0, randY = 0;
     int druckBreite = 0, druckHoehe = 0;
     bool grosserBildschirm = true, grosseFonts = false;
     std::filesystem::path arbeitsPfad{};
+    Canvas* textmass = nullptr;
 };
 
 // True when the row's dial fits the chosen printer's page of breite x hoehe (0.1 mm) with its
 // foot where the print puts it from the window's image; else the refusal is shown and nothing
-// may be printed. First the row's own check; then the page is drawn as the print draws it, on
-// a recording, and refused when any inked part reaches more than a tenth of a millimetre past
-// the page while the construction does not say so itself, with the page, the reach and what helps. The
-// map behind a dial is left out: the page cuts it at its edge by design.
+// may be printed. The one rule: a page is printed only when no inked part of it reaches more
+// than kSeitenToleranz past the page, or when the drawing itself tells the user that parts of
+// it run past the sheet's edge (Konstruktionsmeldung::ueberDenRand: the polar-rod face, the
+// quadrant and the cone too large for the sheet), which it then prints with that word. First
+// the row's own limits that no measure of the page can know (vorDruck: the smallest plate);
+// then the page is drawn once as the print draws it, on a recording whose texts measure as
+// umgebung.textmass measures them, and measured. A page it leaves is refused with the row's
+// own words of what would fit (seitenRat) or else the page, the reach and what helps: the other
+// orientation only where that page holds the drawing. The map behind a dial is left out: the
+// page cuts it at its edge by design.
 bool seitenPruefung(const AppState& s, const Zeichenfensterzustand& f, const Zeichnungseintrag* eintrag, int breite,
                     int hoehe, UserPrompt& frage, const Druckumgebung& umgebung = {});
 

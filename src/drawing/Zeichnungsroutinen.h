@@ -86,9 +86,9 @@ using Plotroutine = Plotergebnis (*)(Plotauftrag&);
 // A check run before an export opens any file: the refusal's text, or empty when the dial
 // can be written.
 using Exportpruefung = std::string (*)(const AppState&);
-// A check run once the printer is chosen, before anything is printed: the refusal's text when
-// the dial does not fit a page of breite x hoehe units of 0.1 mm, or empty. fuss: the foot where
-// the print puts it on that page (the user's placement scaled as the row says).
+// A check run once the printer is chosen, before anything is printed: the refusal's text for a
+// page of breite x hoehe units of 0.1 mm, or empty. fuss: the foot where the print puts it on
+// that page (the user's placement scaled as the row says).
 using Seitenpruefung = std::string (*)(const AppState&, int breite, int hoehe, CanvasPoint fuss);
 
 // How an export converts the placement from image pixels for its plot routine.
@@ -119,7 +119,12 @@ struct Zeichnungseintrag {
     PlotPlatzierung plotPlatzierung = PlotPlatzierung::Keine;
     DruckPlatzierung druckPlatzierung = DruckPlatzierung::Keine;
     Exportpruefung vorExport = nullptr;
+    // What the page check cannot measure on the drawn page: a latitude or the smallest plate
+    // the family refuses on paper.
     Seitenpruefung vorDruck = nullptr;
+    // The family's own words for a page the drawn page leaves, where it can say what would fit
+    // (empty: the page check's).
+    Seitenpruefung seitenRat = nullptr;
 };
 
 // The pseudo letter of the ham dial's row: in ham mode (a file with the letter 'o') the

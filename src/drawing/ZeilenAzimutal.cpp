@@ -6,14 +6,11 @@
 #include "dials/azimuthal/AzimutalHoeheZeichnung.h"
 #include "dials/azimuthal/AzimutalHoehe.h"
 #include "dials/azimuthal/AzimutalHpgl.h"
-#include "dials/azimuthal/AzimutalSeite.h"
 #include "dials/azimuthal/AzimutalZeichnung.h"
-#include "drawing/Blattrand.h"
 
 #include <array>
 #include <string>
 #include <utility>
-#include <vector>
 
 namespace umbrin {
 namespace {
@@ -52,19 +49,18 @@ Plotergebnis hoehenkreisePlot(Plotauftrag& a)
     return Plotergebnis::geschrieben();
 }
 
-// The plate has its true size on the page, which the user's placement does not move.
-std::string aufSeite(const AppState& s, int breite, int hoehe, CanvasPoint)
+// The altitude circles' degree ring needs a plate of some size, which no measure of the page
+// can tell; the page check measures the rest (the plate has its true size on the page).
+std::string hoehenAufSeite(const AppState& s, int, int hoehe, CanvasPoint)
 {
-    return azimutalSeitenpruefung(s, breite, hoehe, [&](const std::vector<RecordedPrimitive>& zeichnung) {
-        return ueberstand(zeichnung, breite, hoehe).weite;
-    });
+    return hoehenPlatteZuKleinBild(s, hoehe - 50, false, 33);
 }
 
 constexpr std::array<Zeichnungseintrag, 2> zeilen = {{
     {'a', 0, datumskreiseBild, datumskreiseSeite, datumskreisePlot, nullptr, PlotPlatzierung::Keine,
-     DruckPlatzierung::Keine, nullptr, aufSeite},
+     DruckPlatzierung::Keine},
     {'a', 1, hoehenkreiseBild, hoehenkreiseSeite, hoehenkreisePlot, nullptr, PlotPlatzierung::Keine,
-     DruckPlatzierung::Keine, nullptr, aufSeite},
+     DruckPlatzierung::Keine, nullptr, hoehenAufSeite},
 }};
 
 } // namespace

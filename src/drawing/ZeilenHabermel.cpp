@@ -91,22 +91,11 @@ Plotergebnis biazimutalPlot(Plotauftrag& a)
     return Plotergebnis::geschrieben();
 }
 
-std::string habermel1AufSeite(const AppState& s, int breite, int hoehe, CanvasPoint)
-{
-    return habermelSeitenpruefung(s, breite, hoehe);
-}
-
-// The disc stands where the dial puts it; the foot the user placed does not move it.
-std::string habermel2AufSeite(const AppState& s, int breite, int hoehe, CanvasPoint)
-{
-    return habermel2Seitenpruefung(s, breite, hoehe);
-}
-
 constexpr std::array<Zeichnungseintrag, 3> zeilen = {{
     {'q', 1, habermel1Bild, habermel1Bild, habermel1Plot, nullptr, PlotPlatzierung::Keine, DruckPlatzierung::Keine,
-     habermel1Pruefung, habermel1AufSeite},
+     habermel1Pruefung},
     {'q', 2, habermel2Bild, habermel2Bild, habermel2Plot, nullptr, PlotPlatzierung::Keine, DruckPlatzierung::Keine,
-     habermel2Pruefung, habermel2AufSeite},
+     habermel2Pruefung},
     {'c', -1, biazimutalBild, biazimutalBild, biazimutalPlot, nullptr, PlotPlatzierung::Plan,
      DruckPlatzierung::FussUndLegende, biazimutalVerweigerung},
 }};

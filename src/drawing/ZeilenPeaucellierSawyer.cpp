@@ -1,14 +1,13 @@
 // The drawing window's rows of the Peaucellier azimuth dial and the Sawyer dial: screen,
-// page and plot. Both refuse a latitude they cannot draw before the export opens a file.
+// page and plot. Both refuse a latitude they cannot draw before the export opens a file; a page
+// the drawn dial leaves is refused with their own words of what would fit.
 #include "drawing/Zeichnungszeilen.h"
 
-#include "core/RecordingCanvas.h"
 #include "core/Rounding.h"
 #include "dials/altitude/PeaucellierHpgl.h"
 #include "dials/altitude/PeaucellierZeichnung.h"
 #include "dials/altitude/SawyerHpgl.h"
 #include "dials/altitude/SawyerZeichnung.h"
-#include "drawing/Blattrand.h"
 
 #include <array>
 
@@ -32,24 +31,6 @@ Konstruktionsmeldungen peaucellierSeite(Zeichenauftrag& a)
     zeichnePeaucellierSU(a.s, a.canvas, 30, 30, a.breite - 60, a.hoehe - 60, peaucellierEinheitGezeichnet(a.s),
                          a.s.Par.PeauParameter, false);
     return {};
-}
-
-// Before printing: the dial's own measure keeps room for its letters beside the legend that
-// the drawing does not always take. Where the page drawn as it would be printed keeps every
-// inked part on the paper (within a tenth of a millimetre), the print goes ahead.
-std::string peaucellierVorDruck(const AppState& s, int breite, int hoehe, CanvasPoint fuss)
-{
-    std::string nein = peaucellierSeitenpruefung(s, breite, hoehe, fuss);
-    if (nein.empty())
-        return nein;
-    AppState probe = s;
-    probe.FusspunktX = fuss.x;
-    probe.FusspunktY = fuss.y;
-    RecordingCanvas c(breite, hoehe, true);
-    c.setFont({"Arial", 40, false, FarbeSchwarz});
-    zeichnePeaucellierSU(probe, c, 30, 30, breite - 60, hoehe - 60, peaucellierEinheitGezeichnet(s), s.Par.PeauParameter,
-                         false);
-    return ueberstand(c.primitives(), breite, hoehe).weite > 1.0 ? nein : std::string();
 }
 
 Plotergebnis peaucellierPlot(Plotauftrag& a)
@@ -89,9 +70,9 @@ Plotergebnis sawyerPlot(Plotauftrag& a)
 
 constexpr std::array<Zeichnungseintrag, 2> zeilen = {{
     {'p', -1, peaucellierBild, peaucellierSeite, peaucellierPlot, nullptr, PlotPlatzierung::Peaucellier,
-     DruckPlatzierung::FussMitRand, peaucellierPlotHindernis, peaucellierVorDruck},
+     DruckPlatzierung::FussMitRand, peaucellierPlotHindernis, nullptr, peaucellierSeitenpruefung},
     {'w', -1, sawyerBild, sawyerSeite, sawyerPlot, nullptr, PlotPlatzierung::Sawyer, DruckPlatzierung::FussMitRand,
-     sawyerPlotHindernis, sawyerSeitenpruefung},
+     sawyerPlotHindernis, nullptr, sawyerSeitenpruefung},
 }};
 
 } // namespace

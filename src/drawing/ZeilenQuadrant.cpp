@@ -1,5 +1,4 @@
-// The drawing window's row of the quadrant dial ('q', sub-type 0): screen, page and plot; a
-// page too narrow for the quadrant is refused before anything is printed.
+// The drawing window's row of the quadrant dial ('q', sub-type 0): screen, page and plot.
 #include "drawing/Zeichnungszeilen.h"
 
 #include "dials/quadrant/QuadrantHpgl.h"
@@ -30,14 +29,9 @@ Plotergebnis quadrantPlot(Plotauftrag& a)
     return Plotergebnis::geschrieben();
 }
 
-std::string quadrantSeitenPruefung(const AppState& s, int breite, int, CanvasPoint)
-{
-    return quadrantSeitenpruefung(s, breite);
-}
-
 constexpr std::array<Zeichnungseintrag, 1> zeilen = {{
     {'q', 0, quadrantBild, quadrantSeite, quadrantPlot, nullptr, PlotPlatzierung::Keine, DruckPlatzierung::Keine,
-     quadrantPlotHindernis, quadrantSeitenPruefung},
+     quadrantPlotHindernis},
 }};
 
 } // namespace

@@ -19,6 +19,7 @@
 #include "drawing/DxfChecks.h"
 #include "drawing/Exportnamen.h"
 #include "support/Randfolge.h"
+#include "support/Schriftmass.h"
 #include "support/ScriptedPrompt.h"
 
 #include <gtest/gtest.h>
@@ -298,7 +299,7 @@ struct Lauf {
     std::optional<std::vector<Befund>> seite(const Seite& p)
     {
         platziere(bildschirme[0]);
-        if (!seitenPruefung(s, f, bildeintrag(s, f.SchoenerAnsicht), p.breite, p.hoehe, frage))
+        if (!seitenPruefung(s, f, bildeintrag(s, f.SchoenerAnsicht), p.breite, p.hoehe, frage, {0, 0, p.breite, p.hoehe, true, false, {}, &seitenTextmass()}))
             return std::nullopt;
         RecordingCanvas c(p.breite, p.hoehe, true);
         c.setFont({"Arial", 40, false, FarbeSchwarz});

@@ -47,6 +47,7 @@ struct Familie {
     // -1: scales placed by the lines drawn, which an hour drawn alone moves: no hour compared.
     int stunden = 1;
     bool korrektur = false; // the ring dial's correction view
+    bool verkleinert = false; // a page too small for it prints it reduced, never refuses it
 };
 
 const Groesse gnomon = GROESSE(Par.Gnomonhoehe, 3, 500);
@@ -77,9 +78,10 @@ const Familie familien[] = {
     {"Sawyer", 'w', 0, nullptr,
      {GROESSE(Par.Gnomonhoehe, 3, 200), GROESSE(Par.DatumMitte, 0, 900), GROESSE(Par.DatumWinkel, 0.5, 15)}, false, 0},
     {"ring", 'r', 0, nullptr,
-     {GROESSE(Par.RingDurchmesser, 10, 300), GROESSE(Par.RingBreite, 4.5, 300), GROESSE(Par.RingAlpha, 10, 90)}},
+     {GROESSE(Par.RingDurchmesser, 10, 300), GROESSE(Par.RingBreite, 4.5, 300), GROESSE(Par.RingAlpha, 10, 90)}, false, 1,
+     false, true},
     {"ring two bands with date scales", 'r', 0, [](AppState& s) { s.Schalter.Ganzjaehrig = 0; s.Schalter.RingExakt = 2; },
-     {}, false, -1},
+     {}, false, -1, false, true},
     {"ring correction", 'r', 0, nullptr, {GROESSE(Par.RingAlpha, 10, 90)}, false, 0, true},
     {"cone", 'm', 0, nullptr, {gnomon, GROESSE(Par.KegelOeffnung, 1, 85)}},
     {"cone vertical", 'm', 0, [](AppState& s) { s.Schalter.Ebene = 1; }, {gnomon}},
@@ -366,6 +368,21 @@ const Offen offenWorte[] = {
     {"cone|cone vertical|cone inclining", "refused: Input error!", "the tilt (the latitude typed) is not above the half-opening"},
 };
 
+// Places and sizes where a row's own model of its size once refused pages its drawing fits:
+// judged on every page the print dialog offers.
+struct Stelle {
+    const char* familie;
+    double breite;
+    Groesse groesse; // set to its smallest value
+};
+const Stelle stellen[] = {
+    {"Habermel", 33.3, {"its defaults", [](AppState&, double) {}, 0, 0}},
+    {"Sawyer", 33.3, GROESSE(Par.Gnomonhoehe, 38.7, 38.7)},
+    {"Sawyer", -33.3, GROESSE(Par.Gnomonhoehe, 38.7, 38.7)},
+    {"quadrant calendar", 47.25, GROESSE(Par.QuadrantGroesse, 153, 153)},
+    {"quadrant calendar", -45.9, GROESSE(Par.QuadrantGroesse, 200, 200)},
+};
+
 } // namespace
 
 class ZeichnungstabelleSweep : public testing::TestWithParam<std::size_t> {};
@@ -403,9 +420,12 @@ TEST_P(ZeichnungstabelleSweep, NoSheetShowsAnUnlitHourOrReachesOffItWithoutAWord
     EXPECT_GT(blaetter, 80);
 }
 
-// At the values of a new file, at ten places: on both screens, on every page and in the plot a
-// word of the sheet comes exactly when something leaves it; the plot and the DXF are written,
-// and so they are with each size at its smallest and its largest.
+// At the values of a new file, at ten places: on both screens and in the plot a word of the sheet
+// comes exactly when something leaves it; every page the print dialog offers is refused exactly
+// where the page drawn as printed leaves the paper without the drawing's own word (the letters
+// by their real ink), and a dial that a small page reduces (the ring) is printed reduced, never
+// refused; the plot and the DXF are written, and so they are with each size at its smallest
+// and its largest.
 TEST_P(ZeichnungstabelleSweep, AWordOfTheSheetComesExactlyWhenSomethingLeavesItAndEveryExportIsWritten)
 {
     const Familie& fam = familien[GetParam()];
@@ -420,22 +440,41 @@ TEST_P(ZeichnungstabelleSweep, AWordOfTheSheetComesExactlyWhenSomethingLeavesItA
                 befunde.melde(wo + ", " + v.name + ": refused: " + b.nein);
         }
     };
+    // A sheet as the user gets it: a page refused exactly where it would leave the paper without
+    // a word; a printed page, a screen or a plot with a word exactly where something leaves it.
+    const auto urteil = [&](const AppState& s, const Sicht& v, const std::string& wo) {
+        const Blattinhalt b = zeichneInSicht(s, v, kSchirm, {PromptAnswer::No}, fam.korrektur);
+        if (b.verweigert)
+            return; // said by the exports
+        const std::string weg = wasAusserhalb(b, v), wort = blattwort(b);
+        if (v.seite && !b.nein.empty()) {
+            if (weg.empty())
+                befunde.melde(wo + ", " + v.name + ": refused though the page holds the drawing: " + b.nein);
+            else if (fam.verkleinert)
+                befunde.melde(wo + ", " + v.name + ": refused instead of reduced: " + b.nein);
+        } else if (!weg.empty() && wort.empty()) {
+            befunde.melde(wo + ", " + v.name + ": off the sheet without a word: " + weg);
+        } else if (weg.empty() && !wort.empty()) {
+            befunde.melde(wo + ", " + v.name + ": a word though all is on the sheet: " + wort);
+        }
+    };
     for (const double breite : kOrte) {
         const AppState s = neueDatei(fam, breite);
         const std::string wo = std::string(fam.name) + ", new file at " + RealStr(breite, 5, 2);
         for (const Sicht& v : kAlleSichten) {
-            const Blattinhalt b = zeichneInSicht(s, v, kSchirm, {PromptAnswer::No}, fam.korrektur);
+            urteil(s, v, wo);
             ++blaetter;
-            if (b.verweigert)
-                continue; // said by the exports below
-            const std::string weg = wasAusserhalb(b, v), wort = blattwort(b);
-            if (!weg.empty() && wort.empty())
-                befunde.melde(wo + ", " + v.name + ": off the sheet without a word: " + weg);
-            if (weg.empty() && !wort.empty())
-                befunde.melde(wo + ", " + v.name + ": a word though all is on the sheet: " + wort);
         }
         exporte(s, wo);
     }
+    for (const Stelle& st : stellen)
+        if (fam.name == std::string_view(st.familie)) {
+            AppState s = neueDatei(fam, st.breite);
+            st.groesse.setze(s, st.groesse.klein);
+            for (const Sicht& v : {kDruckA4, kDruckA3, kDruckA4Hoch, kDruckA3Hoch})
+                urteil(s, v, std::string(fam.name) + ", " + st.groesse.name + " " + RealStr(st.groesse.klein, 3, 1) + " at "
+                                 + RealStr(st.breite, 5, 2));
+        }
     for (const Groesse& g : fam.groessen)
         for (const double wert : {g.klein, g.gross})
             for (const double breite : {47.25, -33.87}) {

@@ -7,7 +7,9 @@
 #include "core/RecordingCanvas.h"
 #include "core/Sprachdienst.h"
 #include "core/State.h"
+#include "core/ui/DruckSeite.h"
 #include "drawing/Auftragsschutz.h"
+#include "drawing/Blattrand.h"
 #include "drawing/Exportnamen.h"
 #include "drawing/Platzierung.h"
 #include "drawing/ZeichnungDruck.h"
@@ -16,6 +18,7 @@
 #include "support/ExportPruefung.h"
 #include "support/Layoutpruefung.h"
 #include "support/PlotLeser.h"
+#include "support/Schriftmass.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TestOrdner.h"
 
@@ -33,15 +36,22 @@ struct Sicht {
     const char* name;
     int breite, hoehe;
     bool seite = false, plot = false, dxf = false; // dxf: the plot written as a DXF drawing, read back as said
+    bool drucker = false; // a page as the print dialog gives it (else the whole sheet, nothing measured as printed)
 };
 inline const Sicht kSchirm{"screen", 1780, 905}, kSchirmKlein{"screen 1366", 1226, 593};
 inline const Sicht kSeiteA4{"page A4", 2970, 2100, true}, kSeiteA3{"page A3", 4200, 2970, true};
 inline const Sicht kSeiteA4Hoch{"page A4 portrait", 2100, 2970, true}, kSeiteA3Hoch{"page A3 portrait", 2970, 4200, true};
+// The pages as the print dialog gives them: the PDF printer keeps a strip of 3.5 mm round the
+// sheet, so A4 is 290 x 203 mm and A3 413 x 290 mm; texts measured as the printer measures them.
+inline const Sicht kDruckA4{"printed A4", 2900, 2030, true, false, false, true};
+inline const Sicht kDruckA3{"printed A3", 4130, 2900, true, false, false, true};
+inline const Sicht kDruckA4Hoch{"printed A4 portrait", 2030, 2900, true, false, false, true};
+inline const Sicht kDruckA3Hoch{"printed A3 portrait", 2900, 4130, true, false, false, true};
 inline const Sicht kPlot{"plot", 0, 0, false, true}, kDxf{"DXF", 0, 0, false, true, true};
 inline const Sicht kSichten[] = {kSchirm, kSchirmKlein, kSeiteA4, kSeiteA3, kSeiteA4Hoch, kSeiteA3Hoch, kPlot};
 inline const Sicht kBlaetter[] = {kSchirm, kSchirmKlein, kSeiteA4, kSeiteA3, kSeiteA4Hoch, kSeiteA3Hoch}; // those drawn on a canvas
 // Every page the print dialog offers, in both orientations, with the screens and the plot.
-inline const Sicht kAlleSichten[] = {kSchirm, kSchirmKlein, kSeiteA4, kSeiteA3, kSeiteA4Hoch, kSeiteA3Hoch, kPlot};
+inline const Sicht kAlleSichten[] = {kSchirm, kSchirmKlein, kDruckA4, kDruckA3, kDruckA4Hoch, kDruckA3Hoch, kPlot};
 
 // A stroke: on a canvas its kind, colour and width; in the plot its pen, from the pen's place
 // before the PD on.
@@ -121,13 +131,28 @@ inline Zeichenfensterzustand fensterMit(AppState& s, const Sicht& b, bool korrek
     return zf;
 }
 
+// What the print lays out on page v besides its size, as it does from the PDF printer's page:
+// the printable area's margins and size, and the printer's own measure of its texts, by which
+// the page check measures every page.
+inline Druckumgebung seitenumgebung(const Sicht& v)
+{
+    if (!v.drucker) // the whole sheet printable
+        return {0, 0, v.breite, v.hoehe, true, false, UMBRIN_BINARY_DIR, &seitenTextmass()};
+    const DruckGeraet geraet{v.breite / 10, v.hoehe / 10, v.breite, v.hoehe, 35, 35, v.hoehe > v.breite};
+    Druckumgebung u;
+    DruckBereich(geraet, u.druckBreite, u.druckHoehe, u.randX, u.randY);
+    u.arbeitsPfad = UMBRIN_BINARY_DIR;
+    u.textmass = &seitenTextmass();
+    return u;
+}
+
 // Whether the print refuses page v of s shown on an image the size of bild (a screen view or
 // the plot: never), as it does before it prints.
 inline bool seiteVerweigert(AppState s, const Sicht& v, const Sicht& bild = kSchirm, bool korrektur = false)
 {
     ScriptedPrompt frage;
     const Zeichenfensterzustand zf = fensterMit(s, bild, korrektur);
-    return v.seite && !seitenPruefung(s, zf, bildeintrag(s, korrektur), v.breite, v.hoehe, frage);
+    return v.seite && !seitenPruefung(s, zf, bildeintrag(s, korrektur), v.breite, v.hoehe, frage, seitenumgebung(v));
 }
 
 // s drawn in v as the drawing window draws it, placed on an image the size of bild (a screen
@@ -141,12 +166,16 @@ inline Blattinhalt zeichneInSicht(AppState s, const Sicht& v, const Sicht& bild 
     Zeichenfensterzustand zf = fensterMit(s, b, korrektur);
     ScriptedPrompt frage;
     if (!v.plot) {
-        const bool seiteNein = v.seite && !seitenPruefung(s, zf, bildeintrag(s, korrektur), v.breite, v.hoehe, frage);
-        RecordingCanvas c(v.breite, v.hoehe, v.seite);
+        const Druckumgebung u = seitenumgebung(v);
+        const bool seiteNein = v.seite && !seitenPruefung(s, zf, bildeintrag(s, korrektur), v.breite, v.hoehe, frage, u);
+        // A page measures its texts as the printer does.
+        RecordingCanvas bildCanvas(v.breite, v.hoehe, v.seite);
+        Probeseite seitenCanvas(v.breite, v.hoehe, seitenTextmass());
+        RecordingCanvas& c = v.drucker ? seitenCanvas : bildCanvas;
         if (v.seite) // the font the print starts its page with
             c.setFont({"Arial", 40, false, FarbeSchwarz});
-        Zeichenauftrag z{s, zf, c, v.breite, v.hoehe, !v.seite, zeichenumgebung(zf, true, false, 0, 0),
-                         v.seite ? v.breite : 0, v.seite ? v.hoehe : 0, &frage, UMBRIN_BINARY_DIR};
+        Zeichenauftrag z{s, zf, c, v.breite, v.hoehe, !v.seite, zeichenumgebung(zf, true, false, u.randX, u.randY),
+                         v.seite ? u.druckBreite : 0, v.seite ? u.druckHoehe : 0, &frage, UMBRIN_BINARY_DIR};
         Konstruktionsmeldungen m = v.seite ? zeichneDruckseite(z, b.breite, b.hoehe)
                                            : konstruiereBild(z, korrektur ? Zeichenanlass::Korrektur : Zeichenanlass::Sonstiges);
         Blattinhalt a = leseCanvas(c);

@@ -1,6 +1,7 @@
 #include "support/Layoutpruefung.h"
 
 #include "support/PlotLeser.h"
+#include "support/Schriftmass.h"
 
 #include <algorithm>
 #include <array>
@@ -28,6 +29,9 @@ struct Textkasten {
     std::array<Punkt, 4> ecken;
     Punkt o, d, n;
     double u0 = 0, u1 = 0, v0 = 0, v1 = 0;
+    // Where its letters' ink stands on the page, by which the page's edge judges it: on a canvas
+    // by the outlines of the font the page gets, in a plot the box.
+    std::array<Punkt, 4> tinte;
 };
 
 // The upright rectangle round a text's four corners.
@@ -52,6 +56,7 @@ struct Bild {
         std::vector<std::pair<Punkt, Punkt>> strecken; // the lines drawn
     };
     std::vector<Strich> striche;
+    bool wieGedruckt = false; // texts laid out by the printer's measure: against each other by their ink
 };
 
 std::string zahl(double v)
@@ -94,7 +99,8 @@ std::array<Punkt, 4> kasten(Punkt o, Punkt d, Punkt n, double u0, double u1, dou
 
 Textkasten textkasten(std::string text, Punkt o, Punkt d, Punkt n, double u0, double u1, double v0, double v1)
 {
-    return {std::move(text), kasten(o, d, n, u0, u1, v0, v1), o, d, n, u0, u1, v0, v1};
+    const std::array<Punkt, 4> ecken = kasten(o, d, n, u0, u1, v0, v1);
+    return {std::move(text), ecken, o, d, n, u0, u1, v0, v1, ecken};
 }
 
 // How deep the line a-b reaches into a text's box: the largest distance from the box's edge of
@@ -143,12 +149,14 @@ std::vector<Befund> pruefe(const Bild& b, const Seitenrechteck& seite, double to
     std::vector<bool> amRand(b.texte.size(), false);
     for (std::size_t i = 0; i < b.texte.size(); ++i) {
         const Textkasten& t = b.texte[i];
-        const auto drin = std::count_if(t.ecken.begin(), t.ecken.end(),
+        const auto drin = std::count_if(t.tinte.begin(), t.tinte.end(),
                                         [&](Punkt p) { return innen(p, seite, toleranz); });
         if (drin == 4)
             continue;
         amRand[i] = true;
-        const auto [x0, y0, x1, y1] = umgebendesRechteck(t);
+        Textkasten ink = t;
+        ink.ecken = t.tinte;
+        const auto [x0, y0, x1, y1] = umgebendesRechteck(ink);
         const bool ganzAussen = x1 < seite.x0 || x0 > seite.x1 || y1 < seite.y0 || y0 > seite.y1;
         Befund f;
         f.art = ganzAussen ? Befundart::TextAusserhalb : Befundart::TextAngeschnitten;
@@ -160,7 +168,8 @@ std::vector<Befund> pruefe(const Bild& b, const Seitenrechteck& seite, double to
     }
     for (std::size_t i = 0; i < b.texte.size(); ++i) {
         for (std::size_t j = i + 1; j < b.texte.size(); ++j) {
-            if (!ueberlappen(b.texte[i].ecken, b.texte[j].ecken))
+            if (!(b.wieGedruckt ? ueberlappen(b.texte[i].tinte, b.texte[j].tinte)
+                                : ueberlappen(b.texte[i].ecken, b.texte[j].ecken)))
                 continue;
             Befund f;
             f.art = Befundart::Ueberdeckung;
@@ -286,6 +295,8 @@ Bild bildAus(const std::vector<RecordedPrimitive>& zeichnung)
             const Punkt o{static_cast<double>(p.points[0].x), static_cast<double>(p.points[0].y)};
             b.texte.push_back(textkasten(p.text, o, d, nrm, vorn * c + 0.03 * em, (n - hinten) * c - 0.03 * em,
                                          0.15 * em, 1.02 * em));
+            const Tinte ink = tinte(p.font, p.text);
+            b.texte.back().tinte = kasten(o, d, nrm, ink.links, ink.rechts, ink.oben, ink.grundlinie);
             continue;
         }
         // White on the white page is not seen: the margins a page fills white, say.
@@ -537,9 +548,11 @@ struct Plotter {
 } // namespace
 
 std::vector<Befund> pruefeLayout(const std::vector<RecordedPrimitive>& zeichnung, const Seitenrechteck& seite,
-                                 Pruefumfang umfang)
+                                 Pruefumfang umfang, bool wieGedruckt)
 {
-    return pruefe(bildAus(zeichnung), seite, 1.0, umfang);
+    Bild b = bildAus(zeichnung);
+    b.wieGedruckt = wieGedruckt;
+    return pruefe(b, seite, 1.0, umfang);
 }
 
 std::vector<Befund> pruefeLayout(const RecordingCanvas& c, Pruefumfang umfang)

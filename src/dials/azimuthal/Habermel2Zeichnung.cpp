@@ -493,28 +493,6 @@ void habermel2Plot(const AppState& s, HPGLDatei& datei, bool alsHPGL, double L)
     w(std::string(hpglEpilogFensterZurueck));
 }
 
-std::string habermel2Seitenpruefung(const AppState& s, int breite, int hoehe)
-{
-    if (habermel2Verweigerung(s))
-        return {};
-    // The page as canvasDial lays it out (margin 30, 10 units a millimetre): the disc about the
-    // middle, the gnomon template 14 mm left of it with its 2 mm base.
-    const int cx = (breite - 30) / 2, cy = (hoehe - 30) / 2;
-    const double Ro = rd(s.Par.HabermelDurchmesser * 5 - 3);
-    if (cx - Ro - 160 >= 0 && cx + Ro + 3 <= breite && cy - Ro - 3 >= 0 && cy + Ro + 3 <= hoehe)
-        return {};
-    const std::string d = RealStr(s.Par.HabermelDurchmesser, 1, 1);
-    const std::string noetig = RealStr(2 * (Ro + 160) / 10, 1, 0) + " x " + RealStr(2 * (Ro + 3) / 10, 1, 0) + " mm";
-    const std::string seite = RealStr(breite / 10.0, 1, 0) + " x " + RealStr(hoehe / 10.0, 1, 0) + " mm";
-    if (s.Sprachspalte == 2)
-        return "The disc of the Habermel dial II (diameter = " + d + " mm) with the gnomon template beside it needs " +
-               noetig + ", the page has " + seite + ".\n\rPlease print in landscape, on a larger page or with a "
-               "smaller diameter: nothing is printed.";
-    return "Die Scheibe der Habermel-Sonnenuhr II (Durchmesser = " + d + " mm) mit der Zeigerschablone daneben braucht " +
-           noetig + ", die Seite hat " + seite + ".\n\rBitte quer, auf einer größeren Seite oder mit kleinerem "
-           "Durchmesser drucken: es wird nichts gedruckt.";
-}
-
 Konstruktionsmeldungen zeichneHabermel2(const AppState& s, const HabermelZiel& ziel, double L)
 {
     if (auto nein = habermel2Verweigerung(s))

@@ -225,32 +225,6 @@ double habermelHoehe(const AppState& s, double Ls)
 
 } // namespace
 
-std::string habermelSeitenpruefung(const AppState& s, int breite, int hoehe)
-{
-    if (habermelVerweigerung(s))
-        return {};
-    // The page as the canvas lays it out (margin 30, 10 units a millimetre): the circles about
-    // the middle, the rim 7 mm round them and a number's height beyond it, the gnomon foot a
-    // fifth of the summer circle's radius right of the middle.
-    const double L = 10 * habermelGnomon(s.Par.HabermelGnomon), zahl = 1.5 * 40;
-    const HabermelTabelle t = habermelTabelle(s.Par.Breite, s.EpsRund, L);
-    const double cx = (breite - 30) / 2, cy = (hoehe - 30) / 2, halb = (t.r[0] + t.r[36]) / 2 + 70 + zahl;
-    const double rechts = cx + 1.2 * t.m[36] + 70 + zahl;
-    if (cy - halb >= 30 && cy + halb <= 2 * cy && rechts <= 2 * cx)
-        return {};
-    // Width and height about the page's middle, whichever of them is short.
-    const std::string noetig = RealStr(2 * (rechts - cx) / 10, 1, 0) + " x " + RealStr(2 * halb / 10, 1, 0) + " mm";
-    const std::string seite = RealStr(breite / 10.0, 1, 0) + " x " + RealStr(hoehe / 10.0, 1, 0) + " mm";
-    const std::string gnomon = RealStr(habermelGnomon(s.Par.HabermelGnomon), 1, 1);
-    if (s.Sprachspalte == 2)
-        return "The circles of the Habermel dial I (gnomon height = " + gnomon + " mm) need " + noetig +
-               " on the page, which has " + seite + ".\n\rPlease print on a larger page or with a shorter gnomon: "
-               "nothing is printed.";
-    return "Die Kreise der Habermel-Sonnenuhr I (Zeigerlänge = " + gnomon + " mm) brauchen auf der Seite " + noetig +
-           ", die Seite hat " + seite + ".\n\rBitte auf einer größeren Seite oder mit kürzerem Zeiger "
-           "drucken: es wird nichts gedruckt.";
-}
-
 Konstruktionsmeldungen zeichneHabermel(const AppState& s, const HabermelZiel& ziel, double L)
 {
     if (auto nein = habermelVerweigerung(s))

@@ -30,9 +30,7 @@ Konstruktionsmeldungen zeichneHabermel(const AppState& s, const HabermelZiel& zi
 // Dial II; refused near the equator (habermel2Verweigerung).
 Konstruktionsmeldungen zeichneHabermel2(const AppState& s, const HabermelZiel& ziel, double L);
 
-// Dial I on a page is drawn at true size. Before printing: the refusal when its circles with
-// the rim do not fit a page of breite x hoehe (0.1 mm), or empty.
-std::string habermelSeitenpruefung(const AppState& s, int breite, int hoehe);
+// Dial I on a page is drawn at true size.
 
 // Dial I as a plot at 40 units a millimetre: the warning when its hour numbers or signs leave
 // the plot's sheet (a gnomon long for the latitude), naming the longest gnomon that keeps them
@@ -40,9 +38,7 @@ std::string habermelSeitenpruefung(const AppState& s, int breite, int hoehe);
 std::string habermelPlotWarnung(const AppState& s);
 
 // Dial II is drawn at its true diameter (a gnomon too long for the disc has its curves cut,
-// with a warning). Before printing: the refusal when the disc and its gnomon template do not
-// fit a page of breite x hoehe (0.1 mm), or empty.
-std::string habermel2Seitenpruefung(const AppState& s, int breite, int hoehe);
+// with a warning).
 
 // Dial I as a plot (habermelPlot) and dial II (habermel2Plot): the plot half of the two
 // routines above.

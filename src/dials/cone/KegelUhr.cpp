@@ -415,7 +415,8 @@ Konstruktionsmeldungen zeichneKegelUhr(const AppState& s, const Zeichenumgebung&
                                          "Fußpunkt verschieben."
                                        : "The cone is too large for this sheet: its footprint or the marks A and S "
                                          "reach over the edge.\n\rPlease shorten the cone axis or move the foot "
-                                         "point."});
+                                         "point.",
+                             true});
     const std::string hinweis(texteText(s, 193));
     if (bildschirm) {
         const TextExtent e = c.textExtent(hinweis);

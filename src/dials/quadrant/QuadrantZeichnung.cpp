@@ -350,26 +350,6 @@ void zeichneGradbogen(QuadrantBlatt& b, int R)
     }
 }
 
-std::string quadrantSeitenpruefung(const AppState& s, int breite)
-{
-    if ((std::fabs(s.Par.Breite) > 65 && s.Schalter.TemporalAnzeige)
-        || (s.Schalter.QuadrantSkala == 2 && gunterBreiteVerweigert(s.Par.Breite, s.EpsRund)))
-        return {};
-    // On a page the apex stands fourteen letters of 3.5 mm right of the frame, which keeps
-    // 5 mm off the page's edges, and the quadrant's radius is its size at 10 units a millimetre:
-    // its arc and the marks at its end must stay inside the frame.
-    constexpr int rand = 50, scheitel = 14 * 35 + rand;
-    const int groesse = std::max(s.Par.QuadrantGroesse, 1), platz = std::max(0, (breite - rand - scheitel) / 10);
-    if (groesse <= platz)
-        return {};
-    const std::string g = IntStr(groesse), p = IntStr(platz);
-    return s.Sprachspalte == 2 ? "The quadrant of " + g + " mm is too wide for this page, which holds at most " + p
-                                     + " mm.\n\rPlease choose a smaller size or a landscape page: nothing is printed."
-                               : "Der Quadrant von " + g + " mm ist zu breit für diese Seite, die höchstens " + p
-                                     + " mm fasst.\n\rBitte eine kleinere Größe oder das Querformat wählen: es wird "
-                                       "nichts gedruckt.";
-}
-
 double quadrantMeridian(const AppState& s) { return s.Schalter.Zonenzeit ? s.Par.Laenge : s.Par.Zonenmeridian; }
 
 Konstruktionsmeldungen konstruiereQuadrantSU(const AppState& s, Canvas& canvas, int breite, int hoehe,
@@ -456,7 +436,8 @@ Konstruktionsmeldungen zeichneQuadrantSU(const AppState& s, Canvas& canvas, int 
                                                    "lie off it. Choose a smaller size or a larger sheet."
                                                  : "Der Quadrant ist zu groß für dieses Blatt: einige seiner Zahlen und "
                                                    "Zeichen liegen außerhalb. Bitte eine kleinere Größe oder ein größeres "
-                                                   "Blatt wählen."});
+                                                   "Blatt wählen.",
+                             true});
     return meldungen;
 }
 

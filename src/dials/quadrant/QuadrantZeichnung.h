@@ -26,9 +26,4 @@ double quadrantMeridian(const AppState& s);
 Konstruktionsmeldungen zeichneQuadrantSU(const AppState& s, Canvas& canvas, int breite, int hoehe, bool bildschirm,
                                          double M, const Zeichenumgebung& umgebung);
 
-// The check before a page of breite (0.1 mm) is printed: the refusal's text when the quadrant
-// is wider than the page's frame holds (a portrait page), else empty. A latitude the quadrant
-// refuses draws only its message and needs no room.
-std::string quadrantSeitenpruefung(const AppState& s, int breite);
-
 } // namespace umbrin

@@ -322,7 +322,7 @@ std::string ringMassFehler(const AppState& s, double D, double B)
 
 Konstruktionsmeldungen zeichneRingsonnenuhr(const AppState& s, Canvas& c, int W, int H, bool bildschirm,
                                             bool grosserBildschirm, double D, double alpha, double B,
-                                            UserPrompt* frage)
+                                            UserPrompt* frage, bool verkleinert, int* ausgelassen)
 {
     Konstruktionsmeldungen meldungen;
     const std::string fehler = ringMassFehler(s, D, B);
@@ -386,11 +386,12 @@ Konstruktionsmeldungen zeichneRingsonnenuhr(const AppState& s, Canvas& c, int W,
         Btext = faktor * B;
         Dtext = faktor * D;
         z.C = static_cast<double>(roundHalfEven(faktor * z.C));
-        // A page is printed without the question: the one who builds the ring from it reads
-        // the size it has.
-        if (!bildschirm)
-            meldungen.push_back({PromptTitle::Warnung, PromptIcon::Warning, verkleinertText(s, Dtext, Btext)});
+        verkleinert = true;
     }
+    // A page is printed without the question: the one who builds the ring from it reads the
+    // size it has.
+    if (verkleinert && !bildschirm)
+        meldungen.push_back({PromptTitle::Warnung, PromptIcon::Warning, verkleinertText(s, Dtext, Btext)});
     z.Ru = z.C / std::numbers::pi;
     z.xLeft = std::max(m + 2, std::min(W / 20, z.gerundet((W - z.C) / 3)));
     z.xRef = z.gerundet(z.Ru * alpha * kRad) + z.xLeft;
@@ -466,6 +467,7 @@ Konstruktionsmeldungen zeichneRingsonnenuhr(const AppState& s, Canvas& c, int W,
         tierkreisSchluessel(z, schluessel, platz);
     else
         meldungen.push_back({PromptTitle::Warnung, PromptIcon::Warning, ringOhneSchluesselText(s)});
+    const std::size_t vorFuss = meldungen.size();
     if (!fussAn)
         meldungen.push_back(fussMeldung(fussText(z, ende, endeWinter)));
     if (fussAn) {
@@ -473,6 +475,8 @@ Konstruktionsmeldungen zeichneRingsonnenuhr(const AppState& s, Canvas& c, int W,
                                                                    : std::numeric_limits<int>::max();
         fusszeile(z, ende, endeWinter, platz, schluesselOben);
     }
+    if (ausgelassen)
+        *ausgelassen = !schluesselAn + static_cast<int>(meldungen.size() - vorFuss);
     return meldungen;
 }
 

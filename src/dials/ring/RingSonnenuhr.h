@@ -16,10 +16,13 @@ std::string ringMassFehler(const AppState& s, double D, double B);
 // Draws the ring dial on a canvas of W x H units (pixels on screen, 0.1 mm on a page).
 // D, alpha, B: inner diameter (mm), hole angle (degrees) and ring width (mm). A ring too
 // long for the area is reduced when frage answers Yes (or when there is none to ask); No
-// draws nothing. The hours are Zeiten.QuadVon..QuadBis, or the temporal hours.
+// draws nothing. The hours are Zeiten.QuadVon..QuadBis, or the temporal hours. verkleinert:
+// D and B are already reduced from the user's sizes; a page reduced either way says the size
+// it prints. ausgelassen: how many of its notes (the zodiac key, the footer) found no room on
+// the area and were left off it.
 Konstruktionsmeldungen zeichneRingsonnenuhr(const AppState& s, Canvas& c, int W, int H, bool bildschirm,
                                             bool grosserBildschirm, double D, double alpha, double B,
-                                            UserPrompt* frage);
+                                            UserPrompt* frage, bool verkleinert = false, int* ausgelassen = nullptr);
 
 // The screen drawing with the ring of the state.
 Konstruktionsmeldungen konstruiereRingSU(const AppState& s, Canvas& c, int W, int H, bool grosserBildschirm,

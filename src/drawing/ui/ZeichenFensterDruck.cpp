@@ -14,6 +14,7 @@
 #include "drawing/Zeichnungstyp.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrintDialog>
@@ -95,10 +96,18 @@ void ZeichenFenster::BildDrucken()
 
     QPrinter& drucker = this->drucker();
     drucker.setPageOrientation(QPageLayout::Landscape);
-    // A dial too large for the chosen page is refused before anything is printed.
-    if (!waehleDrucker(drucker)
-        || !seitenPruefung(s_, f_, eintrag, 10 * drucker.widthMM(), 10 * drucker.heightMM(), frage_,
-                           druckumgebung(drucker, dienste_.grosserBildschirm, dienste_.grosseFonts, shell_.ArbeitsPfad))) {
+    // A dial too large for the chosen page is refused before anything is printed. Its texts
+    // are measured as the page draws them: the canvas measures a font of the page by its own
+    // metrics, whatever device it stands on.
+    QImage messbild(1, 1, QImage::Format_RGB32);
+    PainterCanvas textmass(messbild);
+    if (!waehleDrucker(drucker)) {
+        drucker.setPageOrientation(QPageLayout::Portrait);
+        return;
+    }
+    Druckumgebung umgebung = druckumgebung(drucker, dienste_.grosserBildschirm, dienste_.grosseFonts, shell_.ArbeitsPfad);
+    umgebung.textmass = &textmass;
+    if (!seitenPruefung(s_, f_, eintrag, 10 * drucker.widthMM(), 10 * drucker.heightMM(), frage_, umgebung)) {
         drucker.setPageOrientation(QPageLayout::Portrait);
         return;
     }

@@ -1,6 +1,6 @@
 // The drawing window with the Peaucellier azimuth dial and the Sawyer dial: it draws them,
 // prints them to a PDF, exports them as plot and as DXF with the foot where it was clicked,
-// and keeps an old file when the plot is refused.
+// forgets a foot placed in the window before, and keeps an old file when the plot is refused.
 #include "drawing/Platzierung.h"
 #include "drawing/ui/Bildflaeche.h"
 #include "drawing/ui/ZeichenfensterAufbau.h"
@@ -65,6 +65,27 @@ private slots:
                                   + std::to_string(pixelNachSawyerY(140, sbild->height())) + ";CI 40 ,0.2";
         QVERIFY2(test::dateiText(s.pfad("w.plt")).find(fussW) != std::string::npos, fussW.c_str());
         QCOMPARE(s.s.FusspunktY, 140);
+    }
+
+    // A window opened after another starts from no foot: the Sawyer dial after a dial whose
+    // foot the user placed low on the image prints as after a fresh start.
+    void aWindowAfterAnotherForgetsTheFootPlacedThere()
+    {
+        for (const char vorher : {'h', 'p', 'w'}) {
+            Aufbau a(vorher);
+            {
+                auto w = a.fenster();
+                Bildflaeche* bild = w->bildflaeche();
+                QTest::mouseClick(bild, Qt::LeftButton, Qt::NoModifier, QPoint(bild->width() / 2, bild->height() - 15));
+                QVERIFY(a.s.FusspunktGesetzt);
+            }
+            a.s.UhrTyp = 'w';
+            auto w = a.fenster();
+            a.pdf = QString::fromStdString(a.pfad("nachher.pdf"));
+            w->BildDrucken();
+            QVERIFY2(!a.gefragt("nichts gedruckt"), a.prompt.asked.empty() ? "" : a.prompt.asked.back().text.c_str());
+            test::pruefePdf(a.pdf);
+        }
     }
 
     void aRefusedPlotKeepsTheOldFile()

@@ -42,6 +42,13 @@ private slots:
         test::pruefePdf(a.pdf);
         QVERIFY(a.gefragt("Der Halbring ist länger als der Druckbereich!"));
         a.s.Par.RingDurchmesser = 150;
+        // In the tropics the ring of a new file is too large for the A4 page: printed reduced.
+        a.s.Par.Breite = 13.7;
+        a.pdf = QString::fromStdString(a.pfad("tropen.pdf"));
+        w->druckeZeichnung();
+        test::pruefePdf(a.pdf);
+        QVERIFY(a.gefragt("Der Ring wurde verkleinert gedruckt") && !a.gefragt("nichts gedruckt"));
+        a.s.Par.Breite = 47.25;
 
         a.exportierePlot(*w, "ring.plt");
         const std::string hpgl = test::dateiText(a.pfad("ring.plt"));
