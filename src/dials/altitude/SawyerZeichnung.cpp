@@ -7,6 +7,7 @@
 #include "dials/altitude/PeaucellierZeichnung.h"
 #include "dials/Clipping.h"
 #include "dials/altitude/SawyerGeometrie.h"
+#include "dials/altitude/Zahlenplatz.h"
 
 #include <algorithm>
 #include <array>
@@ -205,6 +206,244 @@ private:
     std::vector<Lauf> laeufe_;
 };
 
+// The date lines on the canvas, cut into runs of a few segments, each run with its box, so that
+// the question whether a number's box meets a date line looks only at the segments near it.
+class Datumsfeld {
+public:
+    Datumsfeld(const Blatt& b, const SawyerGeometrie& g)
+    {
+        for (const SawyerDatumslinie& l : g.datum)
+            for (const auto& teil : l.stuecke) {
+                auto& q = linien_.emplace_back();
+                for (const SawyerPunkt& p : teil)
+                    q.push_back(b.punkt(p));
+                for (std::size_t i = 0; i + 1 < q.size(); i += kLauf) {
+                    Lauf lauf{linien_.size() - 1, i, std::min(i + kLauf, q.size() - 1), INT_MAX, INT_MAX, INT_MIN, INT_MIN};
+                    for (std::size_t k = lauf.von; k <= lauf.bis; ++k) {
+                        lauf.x0 = std::min(lauf.x0, q[k].x);
+                        lauf.y0 = std::min(lauf.y0, q[k].y);
+                        lauf.x1 = std::max(lauf.x1, q[k].x);
+                        lauf.y1 = std::max(lauf.y1, q[k].y);
+                    }
+                    laeufe_.push_back(lauf);
+                }
+            }
+    }
+
+    // Whether a date line runs through the box x0..x1, y0..y1 (its edges included).
+    bool trifft(double x0, double y0, double x1, double y1) const
+    {
+        double t0 = 0, t1 = 0;
+        for (const Lauf& l : laeufe_) {
+            if (l.x1 < x0 || l.x0 > x1 || l.y1 < y0 || l.y0 > y1)
+                continue;
+            const std::vector<CanvasPoint>& q = linien_[l.linie];
+            for (std::size_t i = l.von; i < l.bis; ++i) {
+                const CanvasPoint a = q[i], e = q[i + 1];
+                if (std::max(a.x, e.x) < x0 || std::min(a.x, e.x) > x1 || std::max(a.y, e.y) < y0
+                    || std::min(a.y, e.y) > y1)
+                    continue;
+                if (streckeImRechteck(a.x, a.y, e.x, e.y, x0, y0, x1, y1, t0, t1))
+                    return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    static constexpr std::size_t kLauf = 8;
+    struct Lauf {
+        std::size_t linie, von, bis;
+        int x0, y0, x1, y1;
+    };
+    std::vector<std::vector<CanvasPoint>> linien_;
+    std::vector<Lauf> laeufe_;
+};
+
+// Where the numbers of the full-hour lines stand, in the order of the number placer: at a point
+// of their line (its anchor first, then along it), moved from it by the line's own offset, the
+// red twin in one of its columns beside the black number. Clean means on the sheet, off the
+// sign table (and the numbers beside it), nearest the own line; off the date lines too, drawn
+// after them, where the placer's first rule asks it: there a date line may only graze a quarter
+// of the number's height at the top or the bottom (the end line over the noon number), and the
+// own line is nearest to the whole middle of the box, not only to its centre.
+class Zahlensuche {
+public:
+    Zahlensuche(const Blatt& b, const SawyerMass& m, const SawyerGeometrie& g, double th0)
+        : b_(b), m_(m), feld_(b, g), datum_(b, g), th0_(th0), th_(m.halbeAnalemma ? 1.1 * th0 : th0),
+          zweiZahlen_(m.halbeAnalemma || m.mozGerade)
+    {
+        for (const auto& k : b.belegt)
+            platz_.belege(k[0], k[1], k[2] - k[0], k[3] - k[1]);
+        platz_.begrenze(b.x0, b.y0, b.x0 + b.breite, b.y0 + b.hoehe);
+    }
+    const Linienfeld& feld() const { return feld_; }
+
+    // The numbers of the full-hour line l: none where no point of it lies on the sheet.
+    std::vector<Zahl> zahlen(const SawyerStundenlinie& l);
+
+private:
+    struct Linie {
+        const SawyerStundenlinie& l;
+        Zahl z, rot;
+        TextExtent ez, er;
+        SawyerPunkt v;
+        std::vector<SawyerPunkt> orte;
+        bool mitWeg = false; // the places beyond the anchor are in orte
+    };
+    bool sauber(const Zahl& z, const TextExtent& e, int h, bool datum) const
+    {
+        const double mx = z.x + e.width / 2.0, my = z.y + e.height / 2.0;
+        if (!platz_.aufDemBlatt(z.x, z.y, e.width, e.height) || platz_.verdeckt(z.x, z.y, e.width, e.height)
+            || !feld_.eigene(mx, my, h))
+            return false;
+        return !datum
+               || (!datum_.trifft(z.x, z.y + e.height / 4.0, z.x + e.width, z.y + 0.75 * e.height)
+                   && feld_.eigene(z.x + e.width / 4.0, my, h) && feld_.eigene(z.x + 0.75 * e.width, my, h));
+    }
+    const SawyerPunkt& ort(Linie& n, std::size_t i) const;
+    void alleOrte(Linie& n) const;
+    bool dient(Linie& n, Zahlenplatz::Stufe stufe, bool daneben, const SawyerPunkt& p) const;
+    void spalten(Linie& n, std::vector<std::array<int, 2>>& s) const;
+
+    const Blatt& b_;
+    const SawyerMass& m_;
+    Linienfeld feld_;
+    Datumsfeld datum_;
+    Zahlenplatz platz_{0};
+    double th0_, th_;
+    bool zweiZahlen_;
+};
+
+// The red number stands right of the first after noon; up to noon left of it, or, where the
+// next line runs close, right of it. It stands half a line higher, but at noon, where the end
+// line runs level just above the numbers, on their line. Over the half analemmas' two-digit
+// first number it stands a whole line higher, clear of it, or else beside it, a little apart,
+// on whichever side keeps it by its line.
+void Zahlensuche::spalten(Linie& n, std::vector<std::array<int, 2>>& s) const
+{
+    const Zahl& z = n.z;
+    const int halb = rund(z.y - (n.l.h == 0 ? 0 : th_ / 2));
+    const int rechts = z.x + n.ez.width + rund(th_ / 4), links = z.x - n.er.width - rund(th_ / 4);
+    if (n.l.h <= 0)
+        s = {{links, halb}, {rechts, halb}};
+    else if (m_.halbeAnalemma)
+        s = {{rund(z.x + 0.7 * th_), rund(z.y - th_)}, {z.x + n.ez.width + rund(th_ / 8), halb}, {links, halb}};
+    else
+        s = {{rund(z.x + th_), halb}};
+}
+
+// The i-th place of the line: its anchor where it has one, then the points along it, worked out
+// when a place beyond the anchor is first asked for.
+const SawyerPunkt& Zahlensuche::ort(Linie& n, std::size_t i) const
+{
+    if (i > 0 || !n.l.mitAnker)
+        alleOrte(n);
+    return n.orte[i];
+}
+
+void Zahlensuche::alleOrte(Linie& n) const
+{
+    if (n.mitWeg)
+        return;
+    const std::vector<SawyerPunkt> weg = sawyerVomAnker(n.l, th0_ / 2);
+    n.orte.insert(n.orte.end(), weg.begin(), weg.end());
+    n.mitWeg = true;
+}
+
+// Whether the numbers stand under that rule at the place p (on the face below O), the black
+// one moved beside the box covering it (daneben); there n holds them.
+bool Zahlensuche::dient(Linie& n, Zahlenplatz::Stufe stufe, bool daneben, const SawyerPunkt& p) const
+{
+    using S = Zahlenplatz::Stufe;
+    if (!(p.y < 0))
+        return false;
+    const CanvasPoint a = b_.punkt(p);
+    n.z.x = rund(a.x + n.v.x * th0_);
+    n.z.y = rund(a.y + n.v.y * th0_);
+    if (daneben) {
+        if (!platz_.verdeckt(n.z.x, n.z.y, n.ez.width, n.ez.height))
+            return false;
+        n.z.x = platz_.daneben(n.z.x, n.z.y, n.ez.width, n.ez.height, rund(th_ / 4)).x;
+    }
+    std::vector<std::array<int, 2>> s;
+    spalten(n, s);
+    n.rot.x = s.front()[0];
+    n.rot.y = s.front()[1];
+    const int w = n.ez.width, h = n.ez.height;
+    switch (stufe) {
+    case S::Sauber:
+    case S::Nah:
+        if (!sauber(n.z, n.ez, n.l.h, stufe == S::Sauber))
+            return false;
+        for (const auto& q : zweiZahlen_ ? s : std::vector<std::array<int, 2>>{}) {
+            n.rot.x = q[0];
+            n.rot.y = q[1];
+            if (sauber(n.rot, n.er, n.l.h, stufe == S::Sauber))
+                return true;
+        }
+        return !zweiZahlen_;
+    case S::Allein:
+        return sauber(n.z, n.ez, n.l.h, false);
+    case S::Frei:
+        return platz_.aufDemBlatt(n.z.x, n.z.y, w, h) && !platz_.verdeckt(n.z.x, n.z.y, w, h);
+    case S::AufDemBlatt:
+        return platz_.aufDemBlatt(n.z.x, n.z.y, w, h);
+    case S::AmStrich:
+        return a.x >= b_.x0 && a.x <= b_.x0 + b_.breite && a.y >= b_.y0 && a.y <= b_.y0 + b_.hoehe;
+    }
+    return false;
+}
+
+std::vector<Zahl> Zahlensuche::zahlen(const SawyerStundenlinie& l)
+{
+    using S = Zahlenplatz::Stufe;
+    const int erste = sawyerErsteZahl(l.h);
+    Linie n{l, {m_.halbeAnalemma ? RealStr(erste, 2, 0) : IntStr(erste)},
+            {zweiZahlen_ ? IntStr(sawyerZweiteZahl(l.h)) : std::string()}, {}, {}, sawyerZahlVersatzBild(l.h, m_.halbeAnalemma),
+            {}};
+    n.ez = b_.c.textExtent(n.z.text);
+    n.er = zweiZahlen_ ? b_.c.textExtent(n.rot.text) : TextExtent{};
+    if (l.mitAnker)
+        n.orte.push_back(l.anker);
+    const auto pruefe = [&](S stufe, bool daneben, std::size_t i) { return dient(n, stufe, daneben, ort(n, i)); };
+    // The anchor mostly serves, and the places along the line need not be worked out.
+    Zahlenplatz::Fund f = l.mitAnker && pruefe(S::Sauber, false, 0) ? Zahlenplatz::Fund{true, S::Sauber, false, 0}
+                                                                    : Zahlenplatz::Fund{};
+    if (!f.gefunden) {
+        alleOrte(n);
+        // Without a point of the line on the sheet the numbers stand only where they are clean.
+        const bool aufBlatt = std::any_of(n.orte.begin(), n.orte.end(), [&](const SawyerPunkt& p) {
+            const CanvasPoint a = b_.punkt(p);
+            return a.x >= b_.x0 && a.x <= b_.x0 + b_.breite && a.y >= b_.y0 && a.y <= b_.y0 + b_.hoehe;
+        });
+        f = Zahlenplatz::suche(n.orte.size(), pruefe, aufBlatt ? S::AmStrich : S::Nah);
+    }
+    if (!f.gefunden)
+        return {};
+    pruefe(f.stufe, f.daneben, f.stelle);
+    std::vector<Zahl> zahlen{n.z};
+    if (zweiZahlen_)
+        zahlen.push_back(n.rot);
+    if (f.stufe == S::AmStrich)
+        for (std::size_t i = 0; i < zahlen.size(); ++i) {
+            const TextExtent& e = i == 0 ? n.ez : n.er;
+            const CanvasPoint q = platz_.aufsBlatt(zahlen[i].x, zahlen[i].y, e.width, e.height);
+            zahlen[i].x = q.x;
+            zahlen[i].y = q.y;
+        }
+    // A number beside the sign table, or of a line the table covers that found no clean place,
+    // keeps later numbers off: it may stand where a later line would put them.
+    const bool belegen = f.daneben || (f.stufe >= S::Allein && std::any_of(n.orte.begin(), n.orte.end(), [&](const SawyerPunkt& p) {
+                                           const CanvasPoint a = b_.punkt(p);
+                                           return p.y < 0 && platz_.verdeckt(rund(a.x + n.v.x * th0_), rund(a.y + n.v.y * th0_), n.ez.width, n.ez.height);
+                                       }));
+    if (belegen)
+        for (std::size_t i = 0; i < zahlen.size(); ++i)
+            platz_.belege(zahlen[i].x, zahlen[i].y, (i == 0 ? n.ez : n.er).width, (i == 0 ? n.ez : n.er).height);
+    return zahlen;
+}
+
 // Draws the hour lines and their numbers; returns the numbers' boxes (left, top, right, bottom).
 std::vector<std::array<int, 4>> stunden(Blatt& b, const SawyerMass& m, const SawyerGeometrie& g, int FH)
 {
@@ -215,173 +454,21 @@ std::vector<std::array<int, 4>> stunden(Blatt& b, const SawyerMass& m, const Saw
     }
     b.c.setBold(true);
     b.c.setFontHeight(FH);
-    const double th0 = m.halbeAnalemma ? b.c.textExtent("f").height : FH;
-    const auto aufDemBlatt = [&](const Zahl& z, const TextExtent& e) {
-        return z.x >= b.x0 && z.y >= b.y0 && z.x + e.width <= b.x0 + b.breite && z.y + e.height <= b.y0 + b.hoehe;
-    };
-    const auto aufsBlatt = [&](Zahl& z, const TextExtent& e) {
-        z.x = std::clamp(z.x, b.x0, std::max(b.x0, b.x0 + b.breite - e.width));
-        z.y = std::clamp(z.y, b.y0, std::max(b.y0, b.y0 + b.hoehe - e.height));
-    };
-    // Nor on the sign table.
-    const auto frei = [&](const Zahl& z, const TextExtent& e) {
-        return std::none_of(b.belegt.begin(), b.belegt.end(), [&](const std::array<int, 4>& k) {
-            return z.x < k[2] && k[0] < z.x + e.width && z.y < k[3] && k[1] < z.y + e.height;
-        });
-    };
-    // Nor on a date line, which is drawn after them, where a place along the line keeps off them
-    // all: one that only grazes a quarter of its height at the top or the bottom (the end line
-    // over the noon number) leaves it readable.
-    bool meideDatum = true;
-    std::vector<std::vector<CanvasPoint>> datum;
-    for (const SawyerDatumslinie& l : g.datum)
-        for (const auto& teil : l.stuecke) {
-            auto& q = datum.emplace_back();
-            for (const SawyerPunkt& p : teil)
-                q.push_back(b.punkt(p));
-        }
-    const auto aufDatum = [&](const Zahl& z, const TextExtent& e) {
-        const double oben = z.y + e.height / 4.0, unten = z.y + 0.75 * e.height;
-        double t0 = 0;
-        double t1 = 0;
-        for (const auto& q : datum)
-            for (std::size_t i = 0; i + 1 < q.size(); ++i)
-                if (streckeImRechteck(q[i].x, q[i].y, q[i + 1].x, q[i + 1].y, z.x, oben, z.x + e.width, unten, t0, t1))
-                    return true;
-        return false;
-    };
-    // A number is put where the line nearest it is its own.
-    const Linienfeld feld(b, g);
-    // Off the date lines, a number is moved from the place first found; there its line is
-    // nearest to the whole middle of its box, not only to the centre.
-    const auto eindeutig = [&](const Zahl& z, const TextExtent& e, int h) {
-        const double y = z.y + e.height / 2.0;
-        return feld.eigene(z.x + e.width / 4.0, y, h) && feld.eigene(z.x + 0.75 * e.width, y, h);
-    };
-    const auto sauber = [&](const Zahl& z, const TextExtent& e, int h) {
-        return aufDemBlatt(z, e) && frei(z, e) && feld.eigene(z.x + e.width / 2.0, z.y + e.height / 2.0, h)
-               && (!meideDatum || (!aufDatum(z, e) && eindeutig(z, e, h)));
-    };
-    const bool zweiZahlen = m.halbeAnalemma || m.mozGerade;
-    const double th = m.halbeAnalemma ? 1.1 * th0 : th0;
+    Zahlensuche suche(b, m, g, m.halbeAnalemma ? b.c.textExtent("f").height : FH);
     for (std::size_t n = 0; n < g.stunden.size(); ++n) {
         const SawyerStundenlinie& l = g.stunden[n];
         const bool voll = l.m == 0;
-        // The numbers stand at the anchor, or, where they would leave the sheet or stand nearer
-        // another line, as near it along the line as they do not. Where no place along a line
-        // on the sheet is clean, they stand at the first place that keeps the black number by
-        // its line, else on the sheet and off the sign table, else on the sheet, else at the
-        // anchor: the line is drawn in any case.
-        const int erste = sawyerErsteZahl(l.h);
-        Zahl z{voll ? (m.halbeAnalemma ? RealStr(erste, 2, 0) : IntStr(erste)) : std::string()};
-        Zahl rot{voll && zweiZahlen ? IntStr(sawyerZweiteZahl(l.h)) : std::string()};
-        const TextExtent ez = voll ? b.c.textExtent(z.text) : TextExtent{};
-        const TextExtent er = voll && zweiZahlen ? b.c.textExtent(rot.text) : TextExtent{};
-        const SawyerPunkt v = sawyerZahlVersatzBild(l.h, m.halbeAnalemma);
-        std::vector<Zahl> zahlen, ersatz[4];
-        bool aufBlatt = false;
-        bool verdeckt = false; // a place was on the sign table
-        bool beiseite = false; // a number the sign table covers moves beside it
-        // Tries the place at p; true when the numbers stand clean there.
-        const auto versuche = [&](const SawyerPunkt& p) {
-            const CanvasPoint a = b.punkt(p);
-            const bool hier = a.x >= b.x0 && a.x <= b.x0 + b.breite && a.y >= b.y0 && a.y <= b.y0 + b.hoehe;
-            aufBlatt = aufBlatt || hier;
-            if (!(p.y < 0))
-                return false;
-            z.x = rund(a.x + v.x * th0);
-            z.y = rund(a.y + v.y * th0);
-            // On the second walk a number the table covers stands beside it.
-            for (const auto& k : b.belegt)
-                if (z.x < k[2] && k[0] < z.x + ez.width && z.y < k[3] && k[1] < z.y + ez.height) {
-                    verdeckt = true;
-                    if (beiseite)
-                        z.x = k[2] + rund(th / 4);
-                }
-            // The red number stands right of the first after noon; up to noon left of it, or,
-            // where the next line runs close, right of it. It stands half a line higher, but at
-            // noon, where the end line runs level just above the numbers, on their line. Over
-            // the half analemmas' two-digit first number it stands a whole line higher, clear
-            // of it, or else beside it, a little apart, on whichever side keeps it by its line.
-            const int halb = rund(z.y - (l.h == 0 ? 0 : th / 2));
-            const int rechts = z.x + ez.width + rund(th / 4);
-            const int links = z.x - er.width - rund(th / 4);
-            const std::vector<std::array<int, 2>> spalten =
-                l.h <= 0          ? std::vector<std::array<int, 2>>{{links, halb}, {rechts, halb}}
-                : m.halbeAnalemma ? std::vector<std::array<int, 2>>{{rund(z.x + 0.7 * th), rund(z.y - th)}, {z.x + ez.width + rund(th / 8), halb}, {links, halb}}
-                                  : std::vector<std::array<int, 2>>{{rund(z.x + th), halb}};
-            rot.x = spalten.front()[0];
-            rot.y = spalten.front()[1];
-            const auto paar = [&] { return zweiZahlen ? std::vector<Zahl>{z, rot} : std::vector<Zahl>{z}; };
-            const bool zSauber = sauber(z, ez, l.h);
-            // The last resort: the numbers at the first place of the line on the sheet, pushed
-            // back onto it where they would stand over its edge.
-            if (ersatz[3].empty() && hier) {
-                ersatz[3] = paar();
-                for (std::size_t i = 0; i < ersatz[3].size(); ++i)
-                    aufsBlatt(ersatz[3][i], i == 0 ? ez : er);
-            }
-            if (ersatz[2].empty() && aufDemBlatt(z, ez))
-                ersatz[2] = paar();
-            if (ersatz[1].empty() && aufDemBlatt(z, ez) && frei(z, ez))
-                ersatz[1] = paar();
-            if (!zSauber)
-                return false;
-            if (ersatz[0].empty())
-                ersatz[0] = paar();
-            for (const auto& q : zweiZahlen ? spalten : std::vector<std::array<int, 2>>{}) {
-                rot.x = q[0];
-                rot.y = q[1];
-                if (sauber(rot, er, l.h)) {
-                    zahlen = paar();
-                    break;
-                }
-            }
-            if (!zweiZahlen)
-                zahlen = paar();
-            return !zahlen.empty();
-        };
-        // The anchor first: it mostly serves, and the places along the line need not be walked.
-        const auto laufe = [&] {
-            if (!voll || (l.mitAnker && versuche(l.anker)))
-                return;
-            for (const SawyerPunkt& p : sawyerVomAnker(l, th0 / 2))
-                if (versuche(p))
-                    return;
-        };
-        // Where the sign table covers every clean place by the line, the numbers try beside it.
-        const auto suche = [&] {
-            laufe();
-            if (voll && zahlen.empty() && verdeckt) {
-                beiseite = true;
-                laufe();
-            }
-        };
-        meideDatum = true;
-        suche();
-        // Where no place by the line keeps off the date lines, they stand as if there were none.
-        if (voll && zahlen.empty()) {
-            meideDatum = false;
-            for (auto& e : ersatz)
-                e.clear();
-            aufBlatt = verdeckt = beiseite = false;
-            suche();
-        }
-        for (int i = 0; i < 4 && zahlen.empty() && aufBlatt; ++i)
-            zahlen = ersatz[i];
+        const std::vector<Zahl> zahlen = voll ? suche.zahlen(l) : std::vector<Zahl>{};
         b.c.setPenColor(voll ? F[2] : F[7]);
         b.c.setPenWidth(voll ? b.staerke(b.bildschirm ? 1 : 2) : b.staerke(0));
-        for (const auto& q : feld.linie(n))
+        for (const auto& q : suche.feld().linie(n))
             b.zug(q);
         for (std::size_t i = 0; i < zahlen.size(); ++i) {
             if (i == 1)
                 b.c.setFontColor(FarbeRot);
             b.c.textOut(zahlen[i].x, zahlen[i].y, zahlen[i].text);
-            const TextExtent e = i == 0 ? ez : er;
+            const TextExtent e = b.c.textExtent(zahlen[i].text);
             kaesten.push_back({zahlen[i].x, zahlen[i].y, zahlen[i].x + e.width, zahlen[i].y + e.height});
-            // Beside the table it may stand where a later number's line would put that one.
-            if (beiseite)
-                b.belegt.push_back(kaesten.back());
         }
         if (!zahlen.empty())
             b.c.setFontColor(kNavy);

@@ -78,6 +78,26 @@ CanvasPoint Zahlenplatz::platziere(int x, int y, int breite, int hoehe)
     return {k.x, k.y};
 }
 
+Zahlenplatz::Fund Zahlenplatz::suche(std::size_t n, const std::function<bool(Stufe, bool, std::size_t)>& dient,
+                                     Stufe bis)
+{
+    for (int s = 0; s <= static_cast<int>(bis); ++s)
+        for (const bool daneben : {false, true})
+            for (std::size_t i = 0; i < n; ++i)
+                if (dient(static_cast<Stufe>(s), daneben, i))
+                    return {true, static_cast<Stufe>(s), daneben, i};
+    return {};
+}
+
+CanvasPoint Zahlenplatz::daneben(int x, int y, int breite, int hoehe, int luft) const
+{
+    for (const Kasten& b : belegt_)
+        if (x < b.x + b.breite + abstand_ && b.x < x + breite + abstand_ && y < b.y + b.hoehe + abstand_
+            && b.y < y + hoehe + abstand_)
+            x = b.x + b.breite + luft;
+    return {x, y};
+}
+
 CanvasPoint Zahlenplatz::platziere(const Canvas& c, int x, int y, std::string_view text)
 {
     return platziere(x, y, c.textExtent(text).width, c.fontHeight());
