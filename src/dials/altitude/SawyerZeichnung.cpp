@@ -118,6 +118,7 @@ void gnomonMasse(Blatt& b, double R, int d, double gnomon, CanvasPoint tabelle)
 struct Zahl {
     std::string text;
     int x = 0, y = 0;
+    int vorn = 0; // the width of the blank before a one-digit number of two places
 };
 
 // The hour lines on the canvas, cut into runs of a few segments, each run with its box, so
@@ -290,16 +291,29 @@ private:
         SawyerPunkt v;
         std::vector<SawyerPunkt> orte;
         bool mitWeg = false; // the places beyond the anchor are in orte
+        bool mitRot = false; // the red number has its place
     };
+    bool eigen(const Zahl& z, const TextExtent& e, int h) const
+    {
+        return feld_.eigene(z.x + (z.vorn + e.width) / 2.0, z.y + e.height / 2.0, h);
+    }
+    void aufsBlatt(Zahl& z, const TextExtent& e) const
+    {
+        const CanvasPoint q = platz_.aufsBlatt(z.x, z.y, e.width, e.height);
+        z.x = q.x;
+        z.y = q.y;
+    }
+    bool rotDaneben(Linie& n, std::vector<std::array<int, 2>>& s) const;
+    // Which line a number stands by is judged by its digits, a blank before them left out.
     bool sauber(const Zahl& z, const TextExtent& e, int h, bool datum) const
     {
-        const double mx = z.x + e.width / 2.0, my = z.y + e.height / 2.0;
+        const double x = z.x + z.vorn, w = e.width - z.vorn, my = z.y + e.height / 2.0;
         if (!platz_.aufDemBlatt(z.x, z.y, e.width, e.height) || platz_.verdeckt(z.x, z.y, e.width, e.height)
-            || !feld_.eigene(mx, my, h))
+            || !feld_.eigene(x + w / 2, my, h))
             return false;
         return !datum
                || (!datum_.trifft(z.x, z.y + e.height / 4.0, z.x + e.width, z.y + 0.75 * e.height)
-                   && feld_.eigene(z.x + e.width / 4.0, my, h) && feld_.eigene(z.x + 0.75 * e.width, my, h));
+                   && feld_.eigene(x + w / 4, my, h) && feld_.eigene(x + 0.75 * w, my, h));
     }
     const SawyerPunkt& ort(Linie& n, std::size_t i) const;
     void alleOrte(Linie& n) const;
@@ -356,6 +370,7 @@ void Zahlensuche::alleOrte(Linie& n) const
 bool Zahlensuche::dient(Linie& n, Zahlenplatz::Stufe stufe, bool daneben, const SawyerPunkt& p) const
 {
     using S = Zahlenplatz::Stufe;
+    n.mitRot = false;
     if (!(p.y < 0))
         return false;
     const CanvasPoint a = b_.punkt(p);
@@ -380,19 +395,47 @@ bool Zahlensuche::dient(Linie& n, Zahlenplatz::Stufe stufe, bool daneben, const 
             n.rot.x = q[0];
             n.rot.y = q[1];
             if (sauber(n.rot, n.er, n.l.h, stufe == S::Sauber))
-                return true;
+                return n.mitRot = true;
         }
         return !zweiZahlen_;
     case S::Allein:
-        return sauber(n.z, n.ez, n.l.h, false);
+        return sauber(n.z, n.ez, n.l.h, false) && rotDaneben(n, s);
     case S::Frei:
-        return platz_.aufDemBlatt(n.z.x, n.z.y, w, h) && !platz_.verdeckt(n.z.x, n.z.y, w, h);
+        return platz_.aufDemBlatt(n.z.x, n.z.y, w, h) && !platz_.verdeckt(n.z.x, n.z.y, w, h) && eigen(n.z, n.ez, n.l.h)
+               && rotDaneben(n, s);
     case S::AufDemBlatt:
-        return platz_.aufDemBlatt(n.z.x, n.z.y, w, h);
+        return platz_.aufDemBlatt(n.z.x, n.z.y, w, h) && eigen(n.z, n.ez, n.l.h) && rotDaneben(n, s);
     case S::AmStrich:
-        return a.x >= b_.x0 && a.x <= b_.x0 + b_.breite && a.y >= b_.y0 && a.y <= b_.y0 + b_.hoehe;
+        if (!(a.x >= b_.x0 && a.x <= b_.x0 + b_.breite && a.y >= b_.y0 && a.y <= b_.y0 + b_.hoehe))
+            return false;
+        aufsBlatt(n.z, n.ez);
+        spalten(n, s);
+        return eigen(n.z, n.ez, n.l.h) && rotDaneben(n, s);
     }
     return false;
+}
+
+// Where no column keeps the red number clean: the first of its columns, or above or below the
+// black number, that keeps it clean, else on the sheet and nearest its own line; where none does,
+// it is left out rather than standing by another line. True in every case.
+bool Zahlensuche::rotDaneben(Linie& n, std::vector<std::array<int, 2>>& s) const
+{
+    n.mitRot = zweiZahlen_;
+    if (!zweiZahlen_)
+        return true;
+    const int mitte = n.z.x + (n.ez.width - n.er.width) / 2;
+    s.push_back({mitte, n.z.y - n.er.height});
+    s.push_back({mitte, n.z.y + n.ez.height});
+    for (const bool sauberGenug : {true, false})
+        for (const auto& q : s) {
+            n.rot.x = q[0];
+            n.rot.y = q[1];
+            if (sauberGenug ? sauber(n.rot, n.er, n.l.h, false)
+                            : platz_.aufDemBlatt(n.rot.x, n.rot.y, n.er.width, n.er.height) && eigen(n.rot, n.er, n.l.h))
+                return true;
+        }
+    n.mitRot = false;
+    return true;
 }
 
 std::vector<Zahl> Zahlensuche::zahlen(const SawyerStundenlinie& l)
@@ -403,6 +446,8 @@ std::vector<Zahl> Zahlensuche::zahlen(const SawyerStundenlinie& l)
             {zweiZahlen_ ? IntStr(sawyerZweiteZahl(l.h)) : std::string()}, {}, {}, sawyerZahlVersatzBild(l.h, m_.halbeAnalemma),
             {}};
     n.ez = b_.c.textExtent(n.z.text);
+    if (n.z.text.front() == ' ')
+        n.z.vorn = n.ez.width - b_.c.textExtent(n.z.text.substr(1)).width;
     n.er = zweiZahlen_ ? b_.c.textExtent(n.rot.text) : TextExtent{};
     if (l.mitAnker)
         n.orte.push_back(l.anker);
@@ -423,15 +468,8 @@ std::vector<Zahl> Zahlensuche::zahlen(const SawyerStundenlinie& l)
         return {};
     pruefe(f.stufe, f.daneben, f.stelle);
     std::vector<Zahl> zahlen{n.z};
-    if (zweiZahlen_)
+    if (n.mitRot)
         zahlen.push_back(n.rot);
-    if (f.stufe == S::AmStrich)
-        for (std::size_t i = 0; i < zahlen.size(); ++i) {
-            const TextExtent& e = i == 0 ? n.ez : n.er;
-            const CanvasPoint q = platz_.aufsBlatt(zahlen[i].x, zahlen[i].y, e.width, e.height);
-            zahlen[i].x = q.x;
-            zahlen[i].y = q.y;
-        }
     // A number beside the sign table, or of a line the table covers that found no clean place,
     // keeps later numbers off: it may stand where a later line would put them.
     const bool belegen = f.daneben || (f.stufe >= S::Allein && std::any_of(n.orte.begin(), n.orte.end(), [&](const SawyerPunkt& p) {
