@@ -121,8 +121,9 @@ struct Zahl {
     int vorn = 0; // the width of the blank before a one-digit number of two places
 };
 
-// The hour lines on the canvas, cut into runs of a few segments, each run with its box, so
-// that the question whose line lies nearest a point looks only at the runs that can be near it.
+// The hour lines on the canvas; the full hours' cut into runs of a few segments, each run with
+// its box, so that the question whose full-hour line lies nearest a point (the numbers name
+// those) looks only at the runs that can be near it.
 class Linienfeld {
 public:
     Linienfeld(const Blatt& b, const SawyerGeometrie& g)
@@ -134,7 +135,7 @@ public:
                 q.reserve(teil.size());
                 for (const SawyerPunkt& p : teil)
                     q.push_back(b.punkt(p));
-                for (std::size_t i = 0; i + 1 < q.size(); i += kLauf) {
+                for (std::size_t i = 0; l.m == 0 && i + 1 < q.size(); i += kLauf) {
                     Lauf lauf{l.h, linien_.size() - 1, teile.size() - 1, i, std::min(i + kLauf, q.size() - 1),
                               INT_MAX, INT_MAX, INT_MIN, INT_MIN};
                     for (std::size_t k = lauf.von; k <= lauf.bis; ++k) {
