@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <array>
 #include <climits>
+#include <map>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -144,6 +145,7 @@ public:
                         lauf.x1 = std::max(lauf.x1, q[k].x);
                         lauf.y1 = std::max(lauf.y1, q[k].y);
                     }
+                    eigene_[l.h].push_back(laeufe_.size());
                     laeufe_.push_back(lauf);
                 }
             }
@@ -159,8 +161,10 @@ public:
     {
         double naechste = INFINITY;
         std::size_t erster = laeufe_.size();
-        for (std::size_t i = 0; i < laeufe_.size(); ++i)
-            if (laeufe_[i].h == h && kastenAbstand(laeufe_[i], x, y) <= naechste) {
+        static const std::vector<std::size_t> keine;
+        const auto eigen = eigene_.find(h);
+        for (const std::size_t i : eigen == eigene_.end() ? keine : eigen->second)
+            if (kastenAbstand(laeufe_[i], x, y) <= naechste) {
                 const double d = abstand(laeufe_[i], x, y);
                 if (d < naechste) {
                     naechste = d;
@@ -206,6 +210,7 @@ private:
 
     std::vector<std::vector<std::vector<CanvasPoint>>> linien_;
     std::vector<Lauf> laeufe_;
+    std::map<int, std::vector<std::size_t>> eigene_; // the runs of each hour, in drawing order
 };
 
 // The date lines on the canvas, cut into runs of a few segments, each run with its box, so that
@@ -269,6 +274,15 @@ private:
 // after them, where the placer's first rule asks it: there a date line may only graze a quarter
 // of the number's height at the top or the bottom (the end line over the noon number), and the
 // own line is nearest to the whole middle of the box, not only to its centre.
+// The places a red number may take beside its black one (its top left corners).
+struct Spalten {
+    std::array<std::array<int, 2>, 5> q{};
+    std::size_t n = 0;
+    void dazu(int x, int y) { q[n++] = {x, y}; }
+    const std::array<int, 2>* begin() const { return q.data(); }
+    const std::array<int, 2>* end() const { return q.data() + n; }
+};
+
 class Zahlensuche {
 public:
     Zahlensuche(const Blatt& b, const SawyerMass& m, const SawyerGeometrie& g, double th0)
@@ -293,6 +307,7 @@ private:
         std::vector<SawyerPunkt> orte;
         bool mitWeg = false; // the places beyond the anchor are in orte
         bool mitRot = false; // the red number has its place
+        std::vector<signed char> eigenSchwarz[2]{}; // schwarzEigen's answers by place, -1 not yet asked
     };
     bool eigen(const Zahl& z, const TextExtent& e, int h) const
     {
@@ -304,22 +319,41 @@ private:
         z.x = q.x;
         z.y = q.y;
     }
-    bool rotDaneben(Linie& n, std::vector<std::array<int, 2>>& s) const;
+    bool rotDaneben(Linie& n, Spalten& s) const;
     // Which line a number stands by is judged by its digits, a blank before them left out.
     bool sauber(const Zahl& z, const TextExtent& e, int h, bool datum) const
     {
+        return frei(z, e) && eigen(z, e, h) && (!datum || datumFrei(z, e, h));
+    }
+    bool frei(const Zahl& z, const TextExtent& e) const
+    {
+        return platz_.aufDemBlatt(z.x, z.y, e.width, e.height) && !platz_.verdeckt(z.x, z.y, e.width, e.height);
+    }
+    bool datumFrei(const Zahl& z, const TextExtent& e, int h) const
+    {
         const double x = z.x + z.vorn, w = e.width - z.vorn, my = z.y + e.height / 2.0;
-        if (!platz_.aufDemBlatt(z.x, z.y, e.width, e.height) || platz_.verdeckt(z.x, z.y, e.width, e.height)
-            || !feld_.eigene(x + w / 2, my, h))
-            return false;
-        return !datum
-               || (!datum_.trifft(z.x, z.y + e.height / 4.0, z.x + e.width, z.y + 0.75 * e.height)
-                   && feld_.eigene(x + w / 4, my, h) && feld_.eigene(x + 0.75 * w, my, h));
+        return !datum_.trifft(z.x, z.y + e.height / 4.0, z.x + e.width, z.y + 0.75 * e.height)
+               && feld_.eigene(x + w / 4, my, h) && feld_.eigene(x + 0.75 * w, my, h);
+    }
+    // Whether the black number at place i (moved beside the table: daneben) stands nearest its
+    // own line, worked out once a place: each rule asks it again.
+    bool schwarzEigen(Linie& n, bool daneben, std::size_t i) const
+    {
+        std::vector<signed char>& c = n.eigenSchwarz[daneben ? 1 : 0];
+        if (c.size() <= i)
+            c.resize(std::max(i + 1, n.orte.size()), -1);
+        if (c[i] < 0)
+            c[i] = eigen(n.z, n.ez, n.l.h) ? 1 : 0;
+        return c[i] != 0;
+    }
+    bool schwarzSauber(Linie& n, bool daneben, std::size_t i, bool datum) const
+    {
+        return frei(n.z, n.ez) && schwarzEigen(n, daneben, i) && (!datum || datumFrei(n.z, n.ez, n.l.h));
     }
     const SawyerPunkt& ort(Linie& n, std::size_t i) const;
     void alleOrte(Linie& n) const;
-    bool dient(Linie& n, Zahlenplatz::Stufe stufe, bool daneben, const SawyerPunkt& p) const;
-    void spalten(Linie& n, std::vector<std::array<int, 2>>& s) const;
+    bool dient(Linie& n, Zahlenplatz::Stufe stufe, bool daneben, std::size_t i) const;
+    void spalten(Linie& n, Spalten& s) const;
 
     const Blatt& b_;
     const SawyerMass& m_;
@@ -335,17 +369,22 @@ private:
 // line runs level just above the numbers, on their line. Over the half analemmas' two-digit
 // first number it stands a whole line higher, clear of it, or else beside it, a little apart,
 // on whichever side keeps it by its line.
-void Zahlensuche::spalten(Linie& n, std::vector<std::array<int, 2>>& s) const
+void Zahlensuche::spalten(Linie& n, Spalten& s) const
 {
     const Zahl& z = n.z;
     const int halb = rund(z.y - (n.l.h == 0 ? 0 : th_ / 2));
     const int rechts = z.x + n.ez.width + rund(th_ / 4), links = z.x - n.er.width - rund(th_ / 4);
-    if (n.l.h <= 0)
-        s = {{links, halb}, {rechts, halb}};
-    else if (m_.halbeAnalemma)
-        s = {{rund(z.x + 0.7 * th_), rund(z.y - th_)}, {z.x + n.ez.width + rund(th_ / 8), halb}, {links, halb}};
-    else
-        s = {{rund(z.x + th_), halb}};
+    s.n = 0;
+    if (n.l.h <= 0) {
+        s.dazu(links, halb);
+        s.dazu(rechts, halb);
+    } else if (m_.halbeAnalemma) {
+        s.dazu(rund(z.x + 0.7 * th_), rund(z.y - th_));
+        s.dazu(z.x + n.ez.width + rund(th_ / 8), halb);
+        s.dazu(links, halb);
+    } else {
+        s.dazu(rund(z.x + th_), halb);
+    }
 }
 
 // The i-th place of the line: its anchor where it has one, then the points along it, worked out
@@ -368,10 +407,11 @@ void Zahlensuche::alleOrte(Linie& n) const
 
 // Whether the numbers stand under that rule at the place p (on the face below O), the black
 // one moved beside the box covering it (daneben); there n holds them.
-bool Zahlensuche::dient(Linie& n, Zahlenplatz::Stufe stufe, bool daneben, const SawyerPunkt& p) const
+bool Zahlensuche::dient(Linie& n, Zahlenplatz::Stufe stufe, bool daneben, std::size_t i) const
 {
     using S = Zahlenplatz::Stufe;
     n.mitRot = false;
+    const SawyerPunkt& p = ort(n, i);
     if (!(p.y < 0))
         return false;
     const CanvasPoint a = b_.punkt(p);
@@ -382,17 +422,16 @@ bool Zahlensuche::dient(Linie& n, Zahlenplatz::Stufe stufe, bool daneben, const 
             return false;
         n.z.x = platz_.daneben(n.z.x, n.z.y, n.ez.width, n.ez.height, rund(th_ / 4)).x;
     }
-    std::vector<std::array<int, 2>> s;
+    Spalten s;
     spalten(n, s);
-    n.rot.x = s.front()[0];
-    n.rot.y = s.front()[1];
-    const int w = n.ez.width, h = n.ez.height;
+    n.rot.x = s.q[0][0];
+    n.rot.y = s.q[0][1];
     switch (stufe) {
     case S::Sauber:
     case S::Nah:
-        if (!sauber(n.z, n.ez, n.l.h, stufe == S::Sauber))
+        if (!schwarzSauber(n, daneben, i, stufe == S::Sauber))
             return false;
-        for (const auto& q : zweiZahlen_ ? s : std::vector<std::array<int, 2>>{}) {
+        for (const auto& q : zweiZahlen_ ? s : Spalten{}) {
             n.rot.x = q[0];
             n.rot.y = q[1];
             if (sauber(n.rot, n.er, n.l.h, stufe == S::Sauber))
@@ -400,12 +439,12 @@ bool Zahlensuche::dient(Linie& n, Zahlenplatz::Stufe stufe, bool daneben, const 
         }
         return !zweiZahlen_;
     case S::Allein:
-        return sauber(n.z, n.ez, n.l.h, false) && rotDaneben(n, s);
+        return schwarzSauber(n, daneben, i, false) && rotDaneben(n, s);
     case S::Frei:
-        return platz_.aufDemBlatt(n.z.x, n.z.y, w, h) && !platz_.verdeckt(n.z.x, n.z.y, w, h) && eigen(n.z, n.ez, n.l.h)
-               && rotDaneben(n, s);
+        return frei(n.z, n.ez) && schwarzEigen(n, daneben, i) && rotDaneben(n, s);
     case S::AufDemBlatt:
-        return platz_.aufDemBlatt(n.z.x, n.z.y, w, h) && eigen(n.z, n.ez, n.l.h) && rotDaneben(n, s);
+        return platz_.aufDemBlatt(n.z.x, n.z.y, n.ez.width, n.ez.height) && schwarzEigen(n, daneben, i)
+               && rotDaneben(n, s);
     case S::AmStrich:
         if (!(a.x >= b_.x0 && a.x <= b_.x0 + b_.breite && a.y >= b_.y0 && a.y <= b_.y0 + b_.hoehe))
             return false;
@@ -419,14 +458,14 @@ bool Zahlensuche::dient(Linie& n, Zahlenplatz::Stufe stufe, bool daneben, const 
 // Where no column keeps the red number clean: the first of its columns, or above or below the
 // black number, that keeps it clean, else on the sheet and nearest its own line; where none does,
 // it is left out rather than standing by another line. True in every case.
-bool Zahlensuche::rotDaneben(Linie& n, std::vector<std::array<int, 2>>& s) const
+bool Zahlensuche::rotDaneben(Linie& n, Spalten& s) const
 {
     n.mitRot = zweiZahlen_;
     if (!zweiZahlen_)
         return true;
     const int mitte = n.z.x + (n.ez.width - n.er.width) / 2;
-    s.push_back({mitte, n.z.y - n.er.height});
-    s.push_back({mitte, n.z.y + n.ez.height});
+    s.dazu(mitte, n.z.y - n.er.height);
+    s.dazu(mitte, n.z.y + n.ez.height);
     for (const bool sauberGenug : {true, false})
         for (const auto& q : s) {
             n.rot.x = q[0];
@@ -452,7 +491,7 @@ std::vector<Zahl> Zahlensuche::zahlen(const SawyerStundenlinie& l)
     n.er = zweiZahlen_ ? b_.c.textExtent(n.rot.text) : TextExtent{};
     if (l.mitAnker)
         n.orte.push_back(l.anker);
-    const auto pruefe = [&](S stufe, bool daneben, std::size_t i) { return dient(n, stufe, daneben, ort(n, i)); };
+    const auto pruefe = [&](S stufe, bool daneben, std::size_t i) { return dient(n, stufe, daneben, i); };
     // The anchor mostly serves, and the places along the line need not be worked out.
     Zahlenplatz::Fund f = l.mitAnker && pruefe(S::Sauber, false, 0) ? Zahlenplatz::Fund{true, S::Sauber, false, 0}
                                                                     : Zahlenplatz::Fund{};

@@ -78,17 +78,6 @@ CanvasPoint Zahlenplatz::platziere(int x, int y, int breite, int hoehe)
     return {k.x, k.y};
 }
 
-Zahlenplatz::Fund Zahlenplatz::suche(std::size_t n, const std::function<bool(Stufe, bool, std::size_t)>& dient,
-                                     Stufe bis)
-{
-    for (int s = 0; s <= static_cast<int>(bis); ++s)
-        for (const bool daneben : {false, true})
-            for (std::size_t i = 0; i < n; ++i)
-                if (dient(static_cast<Stufe>(s), daneben, i))
-                    return {true, static_cast<Stufe>(s), daneben, i};
-    return {};
-}
-
 CanvasPoint Zahlenplatz::daneben(int x, int y, int breite, int hoehe, int luft) const
 {
     for (const Kasten& b : belegt_)

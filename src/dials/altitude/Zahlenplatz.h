@@ -64,8 +64,16 @@ public:
     };
     // The search over n places in that order, up to the rule bis: dient(stufe, daneben, i) says
     // whether place i serves under that rule.
-    static Fund suche(std::size_t n, const std::function<bool(Stufe, bool, std::size_t)>& dient,
-                      Stufe bis = Stufe::AmStrich);
+    template <class Dient>
+    static Fund suche(std::size_t n, Dient dient, Stufe bis = Stufe::AmStrich)
+    {
+        for (int s = 0; s <= static_cast<int>(bis); ++s)
+            for (const bool daneben : {false, true})
+                for (std::size_t i = 0; i < n; ++i)
+                    if (dient(static_cast<Stufe>(s), daneben, i))
+                        return {true, static_cast<Stufe>(s), daneben, i};
+        return {};
+    }
     // Whether a box there meets a taken box, and where it stands moved just right of each taken
     // box it meets, luft clear of it.
     bool verdeckt(int x, int y, int breite, int hoehe) const { return !frei({x, y, breite, hoehe}); }
