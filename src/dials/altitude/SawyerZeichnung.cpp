@@ -35,17 +35,6 @@ struct Blatt {
 
     // A dial point (y up) on the canvas (y down).
     CanvasPoint punkt(const SawyerPunkt& p) const { return {fx + rund(p.x), fy - rund(p.y)}; }
-    std::vector<CanvasPoint> linie{}; // the piece being drawn, its room kept for the next
-
-    void stuecke(const std::vector<std::vector<SawyerPunkt>>& teile)
-    {
-        for (const auto& teil : teile) {
-            linie.clear();
-            for (const SawyerPunkt& p : teil)
-                linie.push_back(punkt(p));
-            zug(linie);
-        }
-    }
     // A line of the dial; on the screen cut at the image's edges: at a far centre or a wide
     // hour angle the lines run on far beyond it, and the image shows them up to its edge. (A
     // page the dial runs off is refused by the page check before it is printed.)
@@ -213,13 +202,15 @@ private:
     std::map<int, std::vector<std::size_t>> eigene_; // the runs of each hour, in drawing order
 };
 
-// The date lines on the canvas, cut into runs of a few segments, each run with its box, so that
-// the question whether a number's box meets a date line looks only at the segments near it.
+// The date lines on the canvas, worked out once for the numbers and the drawing, cut into runs of
+// a few segments, each run with its box, so that the question whether a number's box meets a
+// date line looks only at the segments near it.
 class Datumsfeld {
 public:
     Datumsfeld(const Blatt& b, const SawyerGeometrie& g)
     {
-        for (const SawyerDatumslinie& l : g.datum)
+        for (const SawyerDatumslinie& l : g.datum) {
+            erstes_.push_back(linien_.size());
             for (const auto& teil : l.stuecke) {
                 auto& q = linien_.emplace_back();
                 for (const SawyerPunkt& p : teil)
@@ -235,6 +226,15 @@ public:
                     laeufe_.push_back(lauf);
                 }
             }
+        }
+        erstes_.push_back(linien_.size());
+    }
+
+    // Draws the pieces of the n-th date line of the geometry.
+    void zeichne(const Blatt& b, std::size_t n) const
+    {
+        for (std::size_t i = erstes_[n]; i < erstes_[n + 1]; ++i)
+            b.zug(linien_[i]);
     }
 
     // Whether a date line runs through the box x0..x1, y0..y1 (its edges included).
@@ -264,6 +264,7 @@ private:
         int x0, y0, x1, y1;
     };
     std::vector<std::vector<CanvasPoint>> linien_;
+    std::vector<std::size_t> erstes_; // each line's first piece, and one past the last line's last
     std::vector<Lauf> laeufe_;
 };
 
@@ -285,8 +286,8 @@ struct Spalten {
 
 class Zahlensuche {
 public:
-    Zahlensuche(const Blatt& b, const SawyerMass& m, const SawyerGeometrie& g, double th0)
-        : b_(b), m_(m), feld_(b, g), datum_(b, g), th0_(th0), th_(m.halbeAnalemma ? 1.1 * th0 : th0),
+    Zahlensuche(const Blatt& b, const SawyerMass& m, const SawyerGeometrie& g, const Datumsfeld& datum, double th0)
+        : b_(b), m_(m), feld_(b, g), datum_(datum), th0_(th0), th_(m.halbeAnalemma ? 1.1 * th0 : th0),
           zweiZahlen_(m.halbeAnalemma || m.mozGerade)
     {
         for (const auto& k : b.belegt)
@@ -358,7 +359,7 @@ private:
     const Blatt& b_;
     const SawyerMass& m_;
     Linienfeld feld_;
-    Datumsfeld datum_;
+    const Datumsfeld& datum_;
     Zahlenplatz platz_{0};
     double th0_, th_;
     bool zweiZahlen_;
@@ -440,24 +441,19 @@ bool Zahlensuche::dient(Linie& n, Zahlenplatz::Stufe stufe, bool daneben, std::s
         return !zweiZahlen_;
     case S::Allein:
         return schwarzSauber(n, daneben, i, false) && rotDaneben(n, s);
-    case S::Frei:
-        return frei(n.z, n.ez) && schwarzEigen(n, daneben, i) && rotDaneben(n, s);
-    case S::AufDemBlatt:
-        return platz_.aufDemBlatt(n.z.x, n.z.y, n.ez.width, n.ez.height) && schwarzEigen(n, daneben, i)
-               && rotDaneben(n, s);
     case S::AmStrich:
         if (!(a.x >= b_.x0 && a.x <= b_.x0 + b_.breite && a.y >= b_.y0 && a.y <= b_.y0 + b_.hoehe))
             return false;
         aufsBlatt(n.z, n.ez);
         spalten(n, s);
-        return eigen(n.z, n.ez, n.l.h) && rotDaneben(n, s);
+        return frei(n.z, n.ez) && eigen(n.z, n.ez, n.l.h) && rotDaneben(n, s);
     }
     return false;
 }
 
 // Where no column keeps the red number clean: the first of its columns, or above or below the
-// black number, that keeps it clean, else on the sheet and nearest its own line; where none does,
-// it is left out rather than standing by another line. True in every case.
+// black number, that keeps it clean; where none does, it is left out rather than standing by
+// another line or on the sign table. True in every case.
 bool Zahlensuche::rotDaneben(Linie& n, Spalten& s) const
 {
     n.mitRot = zweiZahlen_;
@@ -466,14 +462,12 @@ bool Zahlensuche::rotDaneben(Linie& n, Spalten& s) const
     const int mitte = n.z.x + (n.ez.width - n.er.width) / 2;
     s.dazu(mitte, n.z.y - n.er.height);
     s.dazu(mitte, n.z.y + n.ez.height);
-    for (const bool sauberGenug : {true, false})
-        for (const auto& q : s) {
-            n.rot.x = q[0];
-            n.rot.y = q[1];
-            if (sauberGenug ? sauber(n.rot, n.er, n.l.h, false)
-                            : platz_.aufDemBlatt(n.rot.x, n.rot.y, n.er.width, n.er.height) && eigen(n.rot, n.er, n.l.h))
-                return true;
-        }
+    for (const auto& q : s) {
+        n.rot.x = q[0];
+        n.rot.y = q[1];
+        if (sauber(n.rot, n.er, n.l.h, false))
+            return true;
+    }
     n.mitRot = false;
     return true;
 }
@@ -523,7 +517,8 @@ std::vector<Zahl> Zahlensuche::zahlen(const SawyerStundenlinie& l)
 }
 
 // Draws the hour lines and their numbers; returns the numbers' boxes (left, top, right, bottom).
-std::vector<std::array<int, 4>> stunden(Blatt& b, const SawyerMass& m, const SawyerGeometrie& g, int FH)
+std::vector<std::array<int, 4>> stunden(Blatt& b, const SawyerMass& m, const SawyerGeometrie& g, const Datumsfeld& datum,
+                                        int FH)
 {
     std::vector<std::array<int, 4>> kaesten;
     const auto& F = b.s.Farben;
@@ -532,7 +527,7 @@ std::vector<std::array<int, 4>> stunden(Blatt& b, const SawyerMass& m, const Saw
     }
     b.c.setBold(true);
     b.c.setFontHeight(FH);
-    Zahlensuche suche(b, m, g, m.halbeAnalemma ? b.c.textExtent("f").height : FH);
+    Zahlensuche suche(b, m, g, datum, m.halbeAnalemma ? b.c.textExtent("f").height : FH);
     for (std::size_t n = 0; n < g.stunden.size(); ++n) {
         const SawyerStundenlinie& l = g.stunden[n];
         const bool voll = l.m == 0;
@@ -588,17 +583,19 @@ CanvasPoint beschriftungsPlatz(Blatt& b, const std::string (&zeilen)[2], int x, 
     return ersatz;
 }
 
-void datumslinien(Blatt& b, const SawyerGeometrie& g, int nd, const std::vector<std::array<int, 4>>& zahlen, double R)
+void datumslinien(Blatt& b, const SawyerGeometrie& g, const Datumsfeld& datum, int nd,
+                  const std::vector<std::array<int, 4>>& zahlen, double R)
 {
     const auto& F = b.s.Farben;
     const int FHd = b.bildschirm ? 16 : 36;
     b.c.setFontName("Wingdings");
     b.c.setFontHeight(FHd);
     b.c.setFontColor(F[0]);
-    for (const SawyerDatumslinie& l : g.datum) {
-        b.c.setPenColor(l.grenze ? F[0] : F[4]);
-        b.c.setPenWidth(l.grenze ? b.staerke(b.bildschirm ? 1 : 2) : b.staerke(0));
-        b.stuecke(l.stuecke);
+    for (std::size_t n = 0; n < g.datum.size(); ++n) {
+        const bool grenze = g.datum[n].grenze;
+        b.c.setPenColor(grenze ? F[0] : F[4]);
+        b.c.setPenWidth(grenze ? b.staerke(b.bildschirm ? 1 : 2) : b.staerke(0));
+        datum.zeichne(b, n);
     }
     // Each sign amid its band, the red ones right of the noon line, the others left of it, above
     // the sheet's lower edge and the hour numbers in its column.
@@ -753,10 +750,11 @@ void zeichneSawyerSU(AppState& s, Canvas& canvas, int x0, int y0, int breite, in
     const SawyerMass m = sawyerMass(s, R, c, false);
     const SawyerGeometrie g = sawyerGeometrie(m);
     b.belegt.push_back({b.x0, b.y0, tabelle.x, tabelle.y});
-    const auto zahlen = stunden(b, m, g, FH);
+    const Datumsfeld datum(b, g);
+    const auto zahlen = stunden(b, m, g, datum, FH);
     legende(b);
     b.belegt.insert(b.belegt.end(), zahlen.begin(), zahlen.end());
-    datumslinien(b, g, m.nd, zahlen, R);
+    datumslinien(b, g, datum, m.nd, zahlen, R);
     if (bildschirm && g.mangelhaft) {
         canvas.setFontColor(FarbeRot);
         canvas.setBold(true);

@@ -48,13 +48,11 @@ public:
     // walk has found nothing. A number and its twin (a second number that stands by it) are
     // judged together; the first place that serves wins.
     enum class Stufe {
-        Sauber,      // the number and its twin on the sheet, clear of the taken boxes, nearest
-                     // their own line, and off the lines that cross it
-        Nah,         // the same, where they may touch the lines that cross it
-        Allein,      // the number so, its twin where it would stand
-        Frei,        // the number on the sheet and clear of the taken boxes
-        AufDemBlatt, // the number on the sheet
-        AmStrich,    // by the first point of the line on the sheet, both pushed onto it
+        Sauber,   // the number and its twin on the sheet, clear of the taken boxes, nearest
+                  // their own line, and off the lines that cross it
+        Nah,      // the same, where they may touch the lines that cross it
+        Allein,   // the number so, its twin where it stands so or else left out
+        AmStrich, // the same, pushed onto the sheet from the first point of its line on it
     };
     struct Fund {
         bool gefunden = false;
