@@ -49,28 +49,7 @@ struct SawyerBlatt {
 // date line looks only at the segments near it.
 class SawyerDatumsfeld {
 public:
-    SawyerDatumsfeld(const SawyerBlatt& b, const SawyerGeometrie& g)
-    {
-        for (const SawyerDatumslinie& l : g.datum) {
-            erstes_.push_back(linien_.size());
-            for (const auto& teil : l.stuecke) {
-                auto& q = linien_.emplace_back();
-                for (const SawyerPunkt& p : teil)
-                    q.push_back(b.punkt(p));
-                for (std::size_t i = 0; i + 1 < q.size(); i += kLauf) {
-                    Lauf lauf{linien_.size() - 1, i, std::min(i + kLauf, q.size() - 1), INT_MAX, INT_MAX, INT_MIN, INT_MIN};
-                    for (std::size_t k = lauf.von; k <= lauf.bis; ++k) {
-                        lauf.x0 = std::min(lauf.x0, q[k].x);
-                        lauf.y0 = std::min(lauf.y0, q[k].y);
-                        lauf.x1 = std::max(lauf.x1, q[k].x);
-                        lauf.y1 = std::max(lauf.y1, q[k].y);
-                    }
-                    laeufe_.push_back(lauf);
-                }
-            }
-        }
-        erstes_.push_back(linien_.size());
-    }
+    SawyerDatumsfeld(const SawyerBlatt& b, const SawyerGeometrie& g);
 
     // Draws the pieces of the n-th date line of the geometry.
     void zeichne(const SawyerBlatt& b, std::size_t n) const
@@ -80,34 +59,27 @@ public:
     }
 
     // Whether a date line runs through the box x0..x1, y0..y1 (its edges included).
-    bool trifft(double x0, double y0, double x1, double y1) const
-    {
-        double t0 = 0, t1 = 0;
-        for (const Lauf& l : laeufe_) {
-            if (l.x1 < x0 || l.x0 > x1 || l.y1 < y0 || l.y0 > y1)
-                continue;
-            const std::vector<CanvasPoint>& q = linien_[l.linie];
-            for (std::size_t i = l.von; i < l.bis; ++i) {
-                const CanvasPoint a = q[i], e = q[i + 1];
-                if (std::max(a.x, e.x) < x0 || std::min(a.x, e.x) > x1 || std::max(a.y, e.y) < y0
-                    || std::min(a.y, e.y) > y1)
-                    continue;
-                if (streckeImRechteck(a.x, a.y, e.x, e.y, x0, y0, x1, y1, t0, t1))
-                    return true;
-            }
-        }
-        return false;
-    }
+    bool trifft(double x0, double y0, double x1, double y1) const;
 
 private:
-    static constexpr std::size_t kLauf = 8;
+    static constexpr std::size_t kLauf = 8, kBlock = 16; // segments a run, runs a block
+    struct Kasten {
+        int x0 = INT_MAX, y0 = INT_MAX, x1 = INT_MIN, y1 = INT_MIN;
+        void nimm(const Kasten& k);
+        bool getrennt(double a0, double b0, double a1, double b1) const { return x1 < a0 || x0 > a1 || y1 < b0 || y0 > b1; }
+    };
     struct Lauf {
         std::size_t linie, von, bis;
-        int x0, y0, x1, y1;
+        Kasten k;
+    };
+    struct Block {
+        std::size_t von, bis; // its runs
+        Kasten k;
     };
     std::vector<std::vector<CanvasPoint>> linien_;
     std::vector<std::size_t> erstes_; // each line's first piece, and one past the last line's last
     std::vector<Lauf> laeufe_;
+    std::vector<Block> bloecke_;
 };
 
 // Draws the hour lines and their numbers; returns the numbers' boxes (left, top, right, bottom).

@@ -366,6 +366,64 @@ std::vector<Zahl> Zahlensuche::zahlen(const SawyerStundenlinie& l)
 
 } // namespace
 
+void SawyerDatumsfeld::Kasten::nimm(const Kasten& k)
+{
+    x0 = std::min(x0, k.x0);
+    y0 = std::min(y0, k.y0);
+    x1 = std::max(x1, k.x1);
+    y1 = std::max(y1, k.y1);
+}
+
+SawyerDatumsfeld::SawyerDatumsfeld(const SawyerBlatt& b, const SawyerGeometrie& g)
+{
+    for (const SawyerDatumslinie& l : g.datum) {
+        erstes_.push_back(linien_.size());
+        for (const auto& teil : l.stuecke) {
+            auto& q = linien_.emplace_back();
+            q.reserve(teil.size());
+            for (const SawyerPunkt& p : teil)
+                q.push_back(b.punkt(p));
+            for (std::size_t i = 0; i + 1 < q.size(); i += kLauf) {
+                Lauf lauf{linien_.size() - 1, i, std::min(i + kLauf, q.size() - 1), {}};
+                for (std::size_t k = lauf.von; k <= lauf.bis; ++k)
+                    lauf.k.nimm({q[k].x, q[k].y, q[k].x, q[k].y});
+                laeufe_.push_back(lauf);
+            }
+        }
+    }
+    erstes_.push_back(linien_.size());
+    for (std::size_t i = 0; i < laeufe_.size(); i += kBlock) {
+        Block block{i, std::min(i + kBlock, laeufe_.size()), {}};
+        for (std::size_t k = block.von; k < block.bis; ++k)
+            block.k.nimm(laeufe_[k].k);
+        bloecke_.push_back(block);
+    }
+}
+
+bool SawyerDatumsfeld::trifft(double x0, double y0, double x1, double y1) const
+{
+    double t0 = 0, t1 = 0;
+    for (const Block& block : bloecke_) {
+        if (block.k.getrennt(x0, y0, x1, y1))
+            continue;
+        for (std::size_t n = block.von; n < block.bis; ++n) {
+            const Lauf& l = laeufe_[n];
+            if (l.k.getrennt(x0, y0, x1, y1))
+                continue;
+            const std::vector<CanvasPoint>& q = linien_[l.linie];
+            for (std::size_t i = l.von; i < l.bis; ++i) {
+                const CanvasPoint a = q[i], e = q[i + 1];
+                if (std::max(a.x, e.x) < x0 || std::min(a.x, e.x) > x1 || std::max(a.y, e.y) < y0
+                    || std::min(a.y, e.y) > y1)
+                    continue;
+                if (streckeImRechteck(a.x, a.y, e.x, e.y, x0, y0, x1, y1, t0, t1))
+                    return true;
+            }
+        }
+    }
+    return false;
+}
+
 std::vector<std::array<int, 4>> sawyerStunden(SawyerBlatt& b, const SawyerMass& m, const SawyerGeometrie& g,
                                               const SawyerDatumsfeld& datum, int FH)
 {
