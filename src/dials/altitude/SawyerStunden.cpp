@@ -22,6 +22,7 @@ struct Zahl {
     std::string text;
     int x = 0, y = 0;
     int vorn = 0; // the width of the blank before a one-digit number of two places
+    TextExtent e{};
 };
 
 // The hour lines on the canvas; the full hours' cut into runs of a few segments, each run with
@@ -211,6 +212,7 @@ private:
     Zahlenplatz platz_{0};
     double th0_, th_;
     bool zweiZahlen_;
+    int vorn_ = -1; // the width of the blank before a one-digit number, once measured
 };
 
 // The red number stands right of the first after noon; up to noon left of it, or, where the
@@ -328,8 +330,12 @@ std::vector<Zahl> Zahlensuche::zahlen(const SawyerStundenlinie& l)
             {zweiZahlen_ ? IntStr(sawyerZweiteZahl(l.h)) : std::string()}, {}, {}, sawyerZahlVersatzBild(l.h, m_.halbeAnalemma),
             {}};
     n.ez = b_.c.textExtent(n.z.text);
-    if (n.z.text.front() == ' ')
-        n.z.vorn = n.ez.width - b_.c.textExtent(n.z.text.substr(1)).width;
+    // (The digits are equally wide: the blank's width is measured once.)
+    if (n.z.text.front() == ' ') {
+        if (vorn_ < 0)
+            vorn_ = n.ez.width - b_.c.textExtent(n.z.text.substr(1)).width;
+        n.z.vorn = vorn_;
+    }
     n.er = zweiZahlen_ ? b_.c.textExtent(n.rot.text) : TextExtent{};
     if (l.mitAnker)
         n.orte.push_back(l.anker);
@@ -350,8 +356,11 @@ std::vector<Zahl> Zahlensuche::zahlen(const SawyerStundenlinie& l)
         return {};
     pruefe(f.stufe, f.daneben, f.stelle);
     std::vector<Zahl> zahlen{n.z};
-    if (n.mitRot)
+    zahlen[0].e = n.ez;
+    if (n.mitRot) {
         zahlen.push_back(n.rot);
+        zahlen[1].e = n.er;
+    }
     // A number beside the sign table, or of a line the table covers that found no clean place,
     // keeps later numbers off: it may stand where a later line would put them.
     const bool belegen = f.daneben || (f.stufe >= S::Allein && std::any_of(n.orte.begin(), n.orte.end(), [&](const SawyerPunkt& p) {
@@ -360,7 +369,7 @@ std::vector<Zahl> Zahlensuche::zahlen(const SawyerStundenlinie& l)
                                        }));
     if (belegen)
         for (std::size_t i = 0; i < zahlen.size(); ++i)
-            platz_.belege(zahlen[i].x, zahlen[i].y, (i == 0 ? n.ez : n.er).width, (i == 0 ? n.ez : n.er).height);
+            platz_.belege(zahlen[i].x, zahlen[i].y, zahlen[i].e.width, zahlen[i].e.height);
     return zahlen;
 }
 
@@ -447,7 +456,7 @@ std::vector<std::array<int, 4>> sawyerStunden(SawyerBlatt& b, const SawyerMass& 
             if (i == 1)
                 b.c.setFontColor(FarbeRot);
             b.c.textOut(zahlen[i].x, zahlen[i].y, zahlen[i].text);
-            const TextExtent e = b.c.textExtent(zahlen[i].text);
+            const TextExtent& e = zahlen[i].e;
             kaesten.push_back({zahlen[i].x, zahlen[i].y, zahlen[i].x + e.width, zahlen[i].y + e.height});
         }
         if (!zahlen.empty())
