@@ -6,11 +6,11 @@
 #include "dials/altitude/PeaucellierGeometrie.h"
 #include "dials/altitude/PeaucellierZeichnung.h"
 #include "dials/Clipping.h"
+#include "dials/altitude/SawyerBlatt.h"
 #include "dials/altitude/SawyerGeometrie.h"
 
 #include <algorithm>
 #include <array>
-#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -20,46 +20,7 @@ namespace {
 
 int rund(double v) { return sawyerPixel(v); }
 
-constexpr Farbe kNavy = 0x800000;
-
-struct Blatt {
-    AppState& s;
-    Canvas& c;
-    bool bildschirm;
-    int x0, y0, breite, hoehe;
-    int fx = 0, fy = 0;
-    // Boxes (left, top, right, bottom) the texts drawn so far take: legend, sign table, numbers.
-    std::vector<std::array<int, 4>> belegt{};
-
-    // A dial point (y up) on the canvas (y down).
-    CanvasPoint punkt(const SawyerPunkt& p) const { return {fx + rund(p.x), fy - rund(p.y)}; }
-    std::vector<CanvasPoint> linie{}; // the piece being drawn, its room kept for the next
-
-    void stuecke(const std::vector<std::vector<SawyerPunkt>>& teile)
-    {
-        for (const auto& teil : teile) {
-            linie.clear();
-            for (const SawyerPunkt& p : teil)
-                linie.push_back(punkt(p));
-            zug(linie);
-        }
-    }
-    // A line of the dial; on the screen cut at the image's edges: at a far centre or a wide
-    // hour angle the lines run on far beyond it, and the image shows them up to its edge. (A
-    // page the dial runs off is refused by the page check before it is printed.)
-    void zug(const std::vector<CanvasPoint>& q) const
-    {
-        if (!bildschirm) {
-            if (q.size() > 1)
-                c.polyline(q);
-            return;
-        }
-        for (const std::vector<CanvasPoint>& stueck : polylinieImRechteck(q, x0 - 1, y0 - 1, x0 + breite - 1, y0 + hoehe - 1))
-            c.polyline(stueck);
-    }
-    void strecke(CanvasPoint p, CanvasPoint q) const { zug({p, q}); }
-    int staerke(int mehr) const { return s.Schalter.Linienstaerke + mehr; }
-};
+using Blatt = SawyerBlatt;
 
 // The zodiac signs, their names and the days the sun enters them, down the left margin.
 // Returns the right and the bottom edge of the table.
@@ -113,283 +74,6 @@ void gnomonMasse(Blatt& b, double R, int d, double gnomon, CanvasPoint tabelle)
     b.c.lineTo(xs + r, ys + h);
 }
 
-// One number of an hour line: its text and its top left corner.
-struct Zahl {
-    std::string text;
-    int x = 0, y = 0;
-};
-
-// The hour lines on the canvas, cut into runs of a few segments, each run with its box, so
-// that the question whose line lies nearest a point looks only at the runs that can be near it.
-class Linienfeld {
-public:
-    Linienfeld(const Blatt& b, const SawyerGeometrie& g)
-    {
-        for (const SawyerStundenlinie& l : g.stunden) {
-            auto& teile = linien_.emplace_back();
-            for (const auto& teil : l.stuecke) {
-                auto& q = teile.emplace_back();
-                q.reserve(teil.size());
-                for (const SawyerPunkt& p : teil)
-                    q.push_back(b.punkt(p));
-                for (std::size_t i = 0; i + 1 < q.size(); i += kLauf) {
-                    Lauf lauf{l.h, linien_.size() - 1, teile.size() - 1, i, std::min(i + kLauf, q.size() - 1),
-                              INT_MAX, INT_MAX, INT_MIN, INT_MIN};
-                    for (std::size_t k = lauf.von; k <= lauf.bis; ++k) {
-                        lauf.x0 = std::min(lauf.x0, q[k].x);
-                        lauf.y0 = std::min(lauf.y0, q[k].y);
-                        lauf.x1 = std::max(lauf.x1, q[k].x);
-                        lauf.y1 = std::max(lauf.y1, q[k].y);
-                    }
-                    laeufe_.push_back(lauf);
-                }
-            }
-        }
-    }
-
-    // The pieces of the n-th line of the geometry on the canvas.
-    const std::vector<std::vector<CanvasPoint>>& linie(std::size_t n) const { return linien_[n]; }
-
-    // The line of hour h is the nearest to (x, y); of two as near, the one drawn first.
-    // Distances are compared squared.
-    bool eigene(double x, double y, int h) const
-    {
-        double naechste = INFINITY;
-        std::size_t erster = laeufe_.size();
-        for (std::size_t i = 0; i < laeufe_.size(); ++i)
-            if (laeufe_[i].h == h && kastenAbstand(laeufe_[i], x, y) <= naechste) {
-                const double d = abstand(laeufe_[i], x, y);
-                if (d < naechste) {
-                    naechste = d;
-                    erster = i;
-                }
-            }
-        for (std::size_t i = 0; i < laeufe_.size(); ++i) {
-            if (laeufe_[i].h == h || kastenAbstand(laeufe_[i], x, y) > naechste)
-                continue;
-            const double d = abstand(laeufe_[i], x, y);
-            if (d < naechste || (d == naechste && i < erster))
-                return false;
-        }
-        return true;
-    }
-
-private:
-    static constexpr std::size_t kLauf = 16;
-    struct Lauf {
-        int h;
-        std::size_t linie, teil, von, bis; // its line, the piece of it, its first and last point
-        int x0, y0, x1, y1;
-    };
-
-    static double kastenAbstand(const Lauf& l, double x, double y)
-    {
-        const double dx = std::max({l.x0 - x, 0.0, x - l.x1}), dy = std::max({l.y0 - y, 0.0, y - l.y1});
-        return dx * dx + dy * dy;
-    }
-    double abstand(const Lauf& l, double x, double y) const
-    {
-        double d = INFINITY;
-        const std::vector<CanvasPoint>& q = linien_[l.linie][l.teil];
-        for (std::size_t i = l.von; i < l.bis; ++i) {
-            const double px = q[i].x, py = q[i].y, ux = q[i + 1].x - px, uy = q[i + 1].y - py;
-            const double l2 = ux * ux + uy * uy;
-            const double s = l2 > 0 ? std::clamp(((x - px) * ux + (y - py) * uy) / l2, 0.0, 1.0) : 0.0;
-            const double dx = x - px - s * ux, dy = y - py - s * uy;
-            d = std::min(d, dx * dx + dy * dy);
-        }
-        return d;
-    }
-
-    std::vector<std::vector<std::vector<CanvasPoint>>> linien_;
-    std::vector<Lauf> laeufe_;
-};
-
-// Draws the hour lines and their numbers; returns the numbers' boxes (left, top, right, bottom).
-std::vector<std::array<int, 4>> stunden(Blatt& b, const SawyerMass& m, const SawyerGeometrie& g, int FH)
-{
-    std::vector<std::array<int, 4>> kaesten;
-    const auto& F = b.s.Farben;
-    if (m.halbeAnalemma) {
-        b.strecke(b.punkt({0, 0}), b.punkt({0, g.meridianEnde}));
-    }
-    b.c.setBold(true);
-    b.c.setFontHeight(FH);
-    const double th0 = m.halbeAnalemma ? b.c.textExtent("f").height : FH;
-    const auto aufDemBlatt = [&](const Zahl& z, const TextExtent& e) {
-        return z.x >= b.x0 && z.y >= b.y0 && z.x + e.width <= b.x0 + b.breite && z.y + e.height <= b.y0 + b.hoehe;
-    };
-    const auto aufsBlatt = [&](Zahl& z, const TextExtent& e) {
-        z.x = std::clamp(z.x, b.x0, std::max(b.x0, b.x0 + b.breite - e.width));
-        z.y = std::clamp(z.y, b.y0, std::max(b.y0, b.y0 + b.hoehe - e.height));
-    };
-    // Nor on the sign table.
-    const auto frei = [&](const Zahl& z, const TextExtent& e) {
-        return std::none_of(b.belegt.begin(), b.belegt.end(), [&](const std::array<int, 4>& k) {
-            return z.x < k[2] && k[0] < z.x + e.width && z.y < k[3] && k[1] < z.y + e.height;
-        });
-    };
-    // Nor on a date line, which is drawn after them, where a place along the line keeps off them
-    // all: one that only grazes a quarter of its height at the top or the bottom (the end line
-    // over the noon number) leaves it readable.
-    bool meideDatum = true;
-    std::vector<std::vector<CanvasPoint>> datum;
-    for (const SawyerDatumslinie& l : g.datum)
-        for (const auto& teil : l.stuecke) {
-            auto& q = datum.emplace_back();
-            for (const SawyerPunkt& p : teil)
-                q.push_back(b.punkt(p));
-        }
-    const auto aufDatum = [&](const Zahl& z, const TextExtent& e) {
-        const double oben = z.y + e.height / 4.0, unten = z.y + 0.75 * e.height;
-        double t0 = 0;
-        double t1 = 0;
-        for (const auto& q : datum)
-            for (std::size_t i = 0; i + 1 < q.size(); ++i)
-                if (streckeImRechteck(q[i].x, q[i].y, q[i + 1].x, q[i + 1].y, z.x, oben, z.x + e.width, unten, t0, t1))
-                    return true;
-        return false;
-    };
-    // A number is put where the line nearest it is its own.
-    const Linienfeld feld(b, g);
-    // Off the date lines, a number is moved from the place first found; there its line is
-    // nearest to the whole middle of its box, not only to the centre.
-    const auto eindeutig = [&](const Zahl& z, const TextExtent& e, int h) {
-        const double y = z.y + e.height / 2.0;
-        return feld.eigene(z.x + e.width / 4.0, y, h) && feld.eigene(z.x + 0.75 * e.width, y, h);
-    };
-    const auto sauber = [&](const Zahl& z, const TextExtent& e, int h) {
-        return aufDemBlatt(z, e) && frei(z, e) && feld.eigene(z.x + e.width / 2.0, z.y + e.height / 2.0, h)
-               && (!meideDatum || (!aufDatum(z, e) && eindeutig(z, e, h)));
-    };
-    const bool zweiZahlen = m.halbeAnalemma || m.mozGerade;
-    const double th = m.halbeAnalemma ? 1.1 * th0 : th0;
-    for (std::size_t n = 0; n < g.stunden.size(); ++n) {
-        const SawyerStundenlinie& l = g.stunden[n];
-        const bool voll = l.m == 0;
-        // The numbers stand at the anchor, or, where they would leave the sheet or stand nearer
-        // another line, as near it along the line as they do not. Where no place along a line
-        // on the sheet is clean, they stand at the first place that keeps the black number by
-        // its line, else on the sheet and off the sign table, else on the sheet, else at the
-        // anchor: the line is drawn in any case.
-        const int erste = sawyerErsteZahl(l.h);
-        Zahl z{voll ? (m.halbeAnalemma ? RealStr(erste, 2, 0) : IntStr(erste)) : std::string()};
-        Zahl rot{voll && zweiZahlen ? IntStr(sawyerZweiteZahl(l.h)) : std::string()};
-        const TextExtent ez = voll ? b.c.textExtent(z.text) : TextExtent{};
-        const TextExtent er = voll && zweiZahlen ? b.c.textExtent(rot.text) : TextExtent{};
-        const SawyerPunkt v = sawyerZahlVersatzBild(l.h, m.halbeAnalemma);
-        std::vector<Zahl> zahlen, ersatz[4];
-        bool aufBlatt = false;
-        bool verdeckt = false; // a place was on the sign table
-        bool beiseite = false; // a number the sign table covers moves beside it
-        // Tries the place at p; true when the numbers stand clean there.
-        const auto versuche = [&](const SawyerPunkt& p) {
-            const CanvasPoint a = b.punkt(p);
-            const bool hier = a.x >= b.x0 && a.x <= b.x0 + b.breite && a.y >= b.y0 && a.y <= b.y0 + b.hoehe;
-            aufBlatt = aufBlatt || hier;
-            if (!(p.y < 0))
-                return false;
-            z.x = rund(a.x + v.x * th0);
-            z.y = rund(a.y + v.y * th0);
-            // On the second walk a number the table covers stands beside it.
-            for (const auto& k : b.belegt)
-                if (z.x < k[2] && k[0] < z.x + ez.width && z.y < k[3] && k[1] < z.y + ez.height) {
-                    verdeckt = true;
-                    if (beiseite)
-                        z.x = k[2] + rund(th / 4);
-                }
-            // The red number stands right of the first after noon; up to noon left of it, or,
-            // where the next line runs close, right of it. It stands half a line higher, but at
-            // noon, where the end line runs level just above the numbers, on their line. Over
-            // the half analemmas' two-digit first number it stands a whole line higher, clear
-            // of it, or else beside it, a little apart, on whichever side keeps it by its line.
-            const int halb = rund(z.y - (l.h == 0 ? 0 : th / 2));
-            const int rechts = z.x + ez.width + rund(th / 4);
-            const int links = z.x - er.width - rund(th / 4);
-            const std::vector<std::array<int, 2>> spalten =
-                l.h <= 0          ? std::vector<std::array<int, 2>>{{links, halb}, {rechts, halb}}
-                : m.halbeAnalemma ? std::vector<std::array<int, 2>>{{rund(z.x + 0.7 * th), rund(z.y - th)}, {z.x + ez.width + rund(th / 8), halb}, {links, halb}}
-                                  : std::vector<std::array<int, 2>>{{rund(z.x + th), halb}};
-            rot.x = spalten.front()[0];
-            rot.y = spalten.front()[1];
-            const auto paar = [&] { return zweiZahlen ? std::vector<Zahl>{z, rot} : std::vector<Zahl>{z}; };
-            const bool zSauber = sauber(z, ez, l.h);
-            // The last resort: the numbers at the first place of the line on the sheet, pushed
-            // back onto it where they would stand over its edge.
-            if (ersatz[3].empty() && hier) {
-                ersatz[3] = paar();
-                for (std::size_t i = 0; i < ersatz[3].size(); ++i)
-                    aufsBlatt(ersatz[3][i], i == 0 ? ez : er);
-            }
-            if (ersatz[2].empty() && aufDemBlatt(z, ez))
-                ersatz[2] = paar();
-            if (ersatz[1].empty() && aufDemBlatt(z, ez) && frei(z, ez))
-                ersatz[1] = paar();
-            if (!zSauber)
-                return false;
-            if (ersatz[0].empty())
-                ersatz[0] = paar();
-            for (const auto& q : zweiZahlen ? spalten : std::vector<std::array<int, 2>>{}) {
-                rot.x = q[0];
-                rot.y = q[1];
-                if (sauber(rot, er, l.h)) {
-                    zahlen = paar();
-                    break;
-                }
-            }
-            if (!zweiZahlen)
-                zahlen = paar();
-            return !zahlen.empty();
-        };
-        // The anchor first: it mostly serves, and the places along the line need not be walked.
-        const auto laufe = [&] {
-            if (!voll || (l.mitAnker && versuche(l.anker)))
-                return;
-            for (const SawyerPunkt& p : sawyerVomAnker(l, th0 / 2))
-                if (versuche(p))
-                    return;
-        };
-        // Where the sign table covers every clean place by the line, the numbers try beside it.
-        const auto suche = [&] {
-            laufe();
-            if (voll && zahlen.empty() && verdeckt) {
-                beiseite = true;
-                laufe();
-            }
-        };
-        meideDatum = true;
-        suche();
-        // Where no place by the line keeps off the date lines, they stand as if there were none.
-        if (voll && zahlen.empty()) {
-            meideDatum = false;
-            for (auto& e : ersatz)
-                e.clear();
-            aufBlatt = verdeckt = beiseite = false;
-            suche();
-        }
-        for (int i = 0; i < 4 && zahlen.empty() && aufBlatt; ++i)
-            zahlen = ersatz[i];
-        b.c.setPenColor(voll ? F[2] : F[7]);
-        b.c.setPenWidth(voll ? b.staerke(b.bildschirm ? 1 : 2) : b.staerke(0));
-        for (const auto& q : feld.linie(n))
-            b.zug(q);
-        for (std::size_t i = 0; i < zahlen.size(); ++i) {
-            if (i == 1)
-                b.c.setFontColor(FarbeRot);
-            b.c.textOut(zahlen[i].x, zahlen[i].y, zahlen[i].text);
-            const TextExtent e = i == 0 ? ez : er;
-            kaesten.push_back({zahlen[i].x, zahlen[i].y, zahlen[i].x + e.width, zahlen[i].y + e.height});
-            // Beside the table it may stand where a later number's line would put that one.
-            if (beiseite)
-                b.belegt.push_back(kaesten.back());
-        }
-        if (!zahlen.empty())
-            b.c.setFontColor(kNavy);
-    }
-    b.c.setBold(false);
-    return kaesten;
-}
-
 // Where the two lines of a scale's caption stand: at (x, y), its top left corner, where that
 // keeps them on the sheet and clear of the texts drawn so far and of the gnomon bar; else the
 // first place so, the caption moved towards the foot (seite: +1 right of it, -1 left), then up,
@@ -423,17 +107,19 @@ CanvasPoint beschriftungsPlatz(Blatt& b, const std::string (&zeilen)[2], int x, 
     return ersatz;
 }
 
-void datumslinien(Blatt& b, const SawyerGeometrie& g, int nd, const std::vector<std::array<int, 4>>& zahlen, double R)
+void datumslinien(Blatt& b, const SawyerGeometrie& g, const SawyerDatumsfeld& datum, int nd,
+                  const std::vector<std::array<int, 4>>& zahlen, double R)
 {
     const auto& F = b.s.Farben;
     const int FHd = b.bildschirm ? 16 : 36;
     b.c.setFontName("Wingdings");
     b.c.setFontHeight(FHd);
     b.c.setFontColor(F[0]);
-    for (const SawyerDatumslinie& l : g.datum) {
-        b.c.setPenColor(l.grenze ? F[0] : F[4]);
-        b.c.setPenWidth(l.grenze ? b.staerke(b.bildschirm ? 1 : 2) : b.staerke(0));
-        b.stuecke(l.stuecke);
+    for (std::size_t n = 0; n < g.datum.size(); ++n) {
+        const bool grenze = g.datum[n].grenze;
+        b.c.setPenColor(grenze ? F[0] : F[4]);
+        b.c.setPenWidth(grenze ? b.staerke(b.bildschirm ? 1 : 2) : b.staerke(0));
+        datum.zeichne(b, n);
     }
     // Each sign amid its band, the red ones right of the noon line, the others left of it, above
     // the sheet's lower edge and the hour numbers in its column.
@@ -467,7 +153,7 @@ void datumslinien(Blatt& b, const SawyerGeometrie& g, int nd, const std::vector<
     b.c.textOut(r.x, r.y, rechts[0]);
     b.c.textOut(r.x, r.y + FHd, rechts[1]);
     const CanvasPoint l = beschriftungsPlatz(b, links, b.fx - rund(rund(7.5 * FHd) + xb), yr + 2 * FHd, -1, R);
-    b.c.setFontColor(kNavy);
+    b.c.setFontColor(kSawyerNavy);
     b.c.textOut(l.x, l.y, links[0]);
     b.c.textOut(l.x, l.y + FHd, links[1]);
 }
@@ -588,10 +274,11 @@ void zeichneSawyerSU(AppState& s, Canvas& canvas, int x0, int y0, int breite, in
     const SawyerMass m = sawyerMass(s, R, c, false);
     const SawyerGeometrie g = sawyerGeometrie(m);
     b.belegt.push_back({b.x0, b.y0, tabelle.x, tabelle.y});
-    const auto zahlen = stunden(b, m, g, FH);
+    const SawyerDatumsfeld datum(b, g);
+    const auto zahlen = sawyerStunden(b, m, g, datum, FH);
     legende(b);
     b.belegt.insert(b.belegt.end(), zahlen.begin(), zahlen.end());
-    datumslinien(b, g, m.nd, zahlen, R);
+    datumslinien(b, g, datum, m.nd, zahlen, R);
     if (bildschirm && g.mangelhaft) {
         canvas.setFontColor(FarbeRot);
         canvas.setBold(true);

@@ -78,6 +78,15 @@ CanvasPoint Zahlenplatz::platziere(int x, int y, int breite, int hoehe)
     return {k.x, k.y};
 }
 
+CanvasPoint Zahlenplatz::daneben(int x, int y, int breite, int hoehe, int luft) const
+{
+    for (const Kasten& b : belegt_)
+        if (x < b.x + b.breite + abstand_ && b.x < x + breite + abstand_ && y < b.y + b.hoehe + abstand_
+            && b.y < y + hoehe + abstand_)
+            x = b.x + b.breite + luft;
+    return {x, y};
+}
+
 CanvasPoint Zahlenplatz::platziere(const Canvas& c, int x, int y, std::string_view text)
 {
     return platziere(x, y, c.textExtent(text).width, c.fontHeight());

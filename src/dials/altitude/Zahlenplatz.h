@@ -42,6 +42,42 @@ public:
     // The same for a text in the canvas's current font.
     CanvasPoint platziere(const Canvas& c, int x, int y, std::string_view text);
 
+    // The order in which a number seeks its place along its line, strictest first. Each rule
+    // walks every place of the line, from its anchor on, before the next is tried; under each, a
+    // number that a taken box covers tries again just beside that box (daneben) once the plain
+    // walk has found nothing. A number and its twin (a second number that stands by it) are
+    // judged together; the first place that serves wins.
+    enum class Stufe {
+        Sauber,   // the number and its twin on the sheet, clear of the taken boxes, nearest
+                  // their own line, and off the lines that cross it
+        Nah,      // the same, where they may touch the lines that cross it
+        Allein,   // the number so, its twin where it stands so or else left out
+        AmStrich, // the same, pushed onto the sheet from the first point of its line on it
+    };
+    struct Fund {
+        bool gefunden = false;
+        Stufe stufe = Stufe::Sauber;
+        bool daneben = false;
+        std::size_t stelle = 0;
+    };
+    // The search over n places in that order, up to the rule bis: dient(stufe, daneben, i) says
+    // whether place i serves under that rule.
+    template <class Dient>
+    static Fund suche(std::size_t n, Dient dient, Stufe bis = Stufe::AmStrich)
+    {
+        for (int s = 0; s <= static_cast<int>(bis); ++s)
+            for (const bool daneben : {false, true})
+                for (std::size_t i = 0; i < n; ++i)
+                    if (dient(static_cast<Stufe>(s), daneben, i))
+                        return {true, static_cast<Stufe>(s), daneben, i};
+        return {};
+    }
+    // Whether a box there meets a taken box, and where it stands moved just right of each taken
+    // box it meets, luft clear of it.
+    bool verdeckt(int x, int y, int breite, int hoehe) const { return !frei({x, y, breite, hoehe}); }
+    CanvasPoint daneben(int x, int y, int breite, int hoehe, int luft) const;
+    bool aufDemBlatt(int x, int y, int breite, int hoehe) const { return aufDemBlatt({x, y, breite, hoehe}); }
+
 private:
     struct Kasten {
         int x, y, breite, hoehe;

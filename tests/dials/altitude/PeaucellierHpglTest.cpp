@@ -6,6 +6,8 @@
 #include "dials/altitude/PeaucellierHpgl.h"
 #include "drawing/DxfKopf.h"
 #include "support/GoldenDatei.h"
+#include "support/Layoutpruefung.h"
+#include "support/PlotLeser.h"
 
 #include <gtest/gtest.h>
 
@@ -150,4 +152,29 @@ TEST(PeaucellierHpgl, RefusesWhatItCannotDrawAndWritesNothing)
     s.FusspunktX = 0;
     s.FusspunktY = 0;
     EXPECT_NE(schreibe(s, true).find(";PU 5740 5740;CI 91 ,0.2"), std::string::npos);
+}
+
+// A dial too large for the plot sheet is written with the largest unit that fits named; written
+// with that unit every stroke of it lies on the sheet (read back from the plot), at latitudes
+// where the sheet's height, not its width, sets the unit.
+TEST(PeaucellierHpgl, TheAdvisedUnitFitsTheSheet)
+{
+    for (const double breite : {30.0, 47.25, 55.0, 60.0, -40.0}) {
+        AppState s = zustand(breite, -0.8749);
+        s.FusspunktX = s.FusspunktY = 0;
+        s.Par.Einheit = 150;
+        HPGLDatei plot;
+        plot.oeffnenImSpeicher();
+        std::string warnung;
+        ASSERT_EQ(hpglPeaucellierSU(s, plot, s.Par.Einheit, true, &warnung), "");
+        std::smatch rat;
+        ASSERT_TRUE(std::regex_search(warnung, rat, std::regex("at most ([0-9]+) mm|höchstens ([0-9]+) mm"))) << warnung;
+        s.Par.Einheit = std::stoi(rat[1].matched ? rat[1].str() : rat[2].str());
+        const std::string passend = schreibe(s, true, nullptr);
+        const test::Seitenrechteck blatt = test::plotSeite(passend);
+        for (const test::PlotStrich& st : test::plotStriche(passend))
+            for (const test::PlotPunkt& q : st.punkte)
+                ASSERT_TRUE(q.x >= blatt.x0 && q.x <= blatt.x1 && q.y >= blatt.y0 && q.y <= blatt.y1)
+                    << breite << ": unit " << s.Par.Einheit << " mm, a stroke at " << q.x << " " << q.y;
+    }
 }
