@@ -61,9 +61,11 @@ void SawyerFussVerschieben1366x768(benchmark::State& state)
         s.FusspunktX = 450 + (i % 40) * 8;
         s.FusspunktY = 80 + (i % 9) * 6;
         ++i;
-        bild.fill(Qt::white);
-        PainterCanvas c(bild);
-        zeichneSawyerSU(s, c, 1, 1, 1226, 593, s.Par.Gnomonhoehe, true);
+        bench::runde([&] {
+            bild.fill(Qt::white);
+            PainterCanvas c(bild);
+            zeichneSawyerSU(s, c, 1, 1, 1226, 593, s.Par.Gnomonhoehe, true);
+        });
     }
 }
 BENCHMARK(SawyerFussVerschieben1366x768)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);

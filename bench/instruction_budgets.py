@@ -14,10 +14,8 @@ figure is the median of the others (they agree to a few instructions, the progra
 same each time). A count of instructions does not change with the load of the machine.
 
 Prints a table (benchmark, figure, budget, in millions of instructions) and fails naming every
-benchmark over its budget, or missing from its program. Rows marked optional belong to
-benchmarks that another line of work brings; until their program has them they are listed as
-absent. A benchmark whose loop does not run its iterations through bench::runde gives no
-figure and fails as uncounted.
+benchmark over its budget, or missing from its program. A benchmark whose loop does not run its
+iterations through bench::runde gives no figure and fails as uncounted.
 """
 import concurrent.futures
 import glob
@@ -28,34 +26,34 @@ import statistics
 import subprocess
 import sys
 
-# (program, benchmark with its arguments, budget in millions of instructions, optional)
+# (program, benchmark with its arguments, budget in millions of instructions)
 PICTURE = 75.0
 BUDGETS = [
-    ("bench_altitude", "HoehenuhrBild1920x1080", PICTURE, False),
-    ("bench_altitude", "HirtenuhrBild1920x1080", PICTURE, False),
-    ("bench_altitude", "SchinkenuhrBild1920x1080", PICTURE, False),
-    *[("bench_azimutal", f"AzimutalBild1920x1080/{v}", PICTURE, False) for v in range(5)],
-    *[("bench_biazimutal", f"BiazimutalBild1920x1080/{v}", PICTURE, False) for v in range(2)],
-    ("bench_cylinders", "FilterhutBild1920x1080", PICTURE, False),
-    ("bench_cylinders", "PolstabBild1920x1080", PICTURE, False),
-    *[("bench_habermel", f"HabermelBild1920x1080/{v}", PICTURE, False) for v in range(1, 4)],
-    ("bench_planar", "VertikaleUhrBild1920x1080", PICTURE, False),
-    *[("bench_quadrant", f"QuadrantBild1920x1080/{a}/{b}", PICTURE, False) for a in range(3) for b in range(2)],
-    ("bench_ring", "RingZweiBaender1920x1080", PICTURE, False),
-    ("bench_ring", "RingEinBand1920x1080", PICTURE, False),
-    ("bench_ring", "RingKorrektur1920x1080", 60.0, False),
-    ("bench_peaucellier_sawyer", "PeaucellierBild1920x1080", PICTURE, False),
-    ("bench_peaucellier_sawyer", "SawyerBild1920x1080/0", 90.0, False),
-    ("bench_peaucellier_sawyer", "SawyerBild1920x1080/1", 75.0, False),
+    ("bench_altitude", "HoehenuhrBild1920x1080", PICTURE),
+    ("bench_altitude", "HirtenuhrBild1920x1080", PICTURE),
+    ("bench_altitude", "SchinkenuhrBild1920x1080", PICTURE),
+    *[("bench_azimutal", f"AzimutalBild1920x1080/{v}", PICTURE) for v in range(5)],
+    *[("bench_biazimutal", f"BiazimutalBild1920x1080/{v}", PICTURE) for v in range(2)],
+    ("bench_cylinders", "FilterhutBild1920x1080", PICTURE),
+    ("bench_cylinders", "PolstabBild1920x1080", PICTURE),
+    *[("bench_habermel", f"HabermelBild1920x1080/{v}", PICTURE) for v in range(1, 4)],
+    ("bench_planar", "VertikaleUhrBild1920x1080", PICTURE),
+    *[("bench_quadrant", f"QuadrantBild1920x1080/{a}/{b}", PICTURE) for a in range(3) for b in range(2)],
+    ("bench_ring", "RingZweiBaender1920x1080", PICTURE),
+    ("bench_ring", "RingEinBand1920x1080", PICTURE),
+    ("bench_ring", "RingKorrektur1920x1080", 60.0),
+    ("bench_peaucellier_sawyer", "PeaucellierBild1920x1080", PICTURE),
+    ("bench_peaucellier_sawyer", "SawyerBild1920x1080/0", 90.0),
+    ("bench_peaucellier_sawyer", "SawyerBild1920x1080/1", 75.0),
     # The foot moved over the small screen's image, default options (0) and with quarter
     # hours, four date lines a sign and the half analemma (1).
-    ("bench_peaucellier_sawyer", "SawyerFussVerschieben1366x768/0", 40.0, True),
-    ("bench_peaucellier_sawyer", "SawyerFussVerschieben1366x768/1", 80.0, True),
-    *[("bench_cone", f"KegelUhrBild1920x1080/{e}", 60.0, False) for e in range(3)],
-    *[("bench_cone", f"KegelUhrAufzeichnung/{e}", 40.0, False) for e in range(3)],
-    *[("bench_cone", f"KegelFussVerschieben1366x768/{e}", 55.0, False) for e in range(3)],
-    ("bench_zeichenfenster", "BM_FusspunktVerschieben1920x1080", 3.6, False),
-    ("bench_zeichenfenster", "BM_DialGeaendert1920x1080/0", 56.0, False),
+    ("bench_peaucellier_sawyer", "SawyerFussVerschieben1366x768/0", 40.0),
+    ("bench_peaucellier_sawyer", "SawyerFussVerschieben1366x768/1", 80.0),
+    *[("bench_cone", f"KegelUhrBild1920x1080/{e}", 60.0) for e in range(3)],
+    *[("bench_cone", f"KegelUhrAufzeichnung/{e}", 40.0) for e in range(3)],
+    *[("bench_cone", f"KegelFussVerschieben1366x768/{e}", 55.0) for e in range(3)],
+    ("bench_zeichenfenster", "BM_FusspunktVerschieben1920x1080", 3.6),
+    ("bench_zeichenfenster", "BM_DialGeaendert1920x1080/0", 56.0),
 ]
 
 
@@ -111,7 +109,7 @@ def main():
         return 1
     os.makedirs(work, exist_ok=True)
     with concurrent.futures.ThreadPoolExecutor(max_workers=jobs) as pool:
-        futures = [pool.submit(measure, programs, work, program, name) for program, name, _, _ in BUDGETS]
+        futures = [pool.submit(measure, programs, work, program, name) for program, name, _ in BUDGETS]
         results = [f.result() for f in futures]
     try:
         os.rmdir(work)
@@ -119,11 +117,10 @@ def main():
         pass
     faults = []
     print(f"{'benchmark':<48} {'figure (M)':>11} {'budget (M)':>11}")
-    for (program, name, budget, optional), counts in zip(BUDGETS, results):
+    for (program, name, budget), counts in zip(BUDGETS, results):
         if counts is None:
             print(f"{name:<48} {'absent':>11} {budget:>11.1f}")
-            if not optional:
-                faults.append(f"{name} ({program}): no such benchmark")
+            faults.append(f"{name} ({program}): no such benchmark")
             continue
         if not counts:
             print(f"{name:<48} {'uncounted':>11} {budget:>11.1f}")
