@@ -197,10 +197,12 @@ void datumslinien(const SawyerMass& m, SawyerGeometrie& g)
                 zug.auf();
                 return;
             }
-            const double a =
-                std::max(0.0, InGrad(std::asin(std::clamp(sPhi * sD + cPhi * cD * CosGrad(ha), -1.0, 1.0))));
+            // The tangent of the sun's altitude (0 below the horizon) straight from its sine;
+            // at the zenith as large as the tangent of 90 degrees is taken elsewhere.
+            const double sinA = std::clamp(sPhi * sD + cPhi * cD * CosGrad(ha), -1.0, 1.0);
+            const double tanA = sinA <= 0.0 ? 0.0 : sinA >= 1.0 ? 1e12 : sinA / std::sqrt((1.0 - sinA) * (1.0 + sinA));
             SawyerPunkt p;
-            if (!sawyerKernpunkt(TanGrad((ha + Ed) * m.W / 15), TanGrad(a), m.c, m.R, p)) {
+            if (!sawyerKernpunkt(TanGrad((ha + Ed) * m.W / 15), tanA, m.c, m.R, p)) {
                 zug.auf();
                 return;
             }
