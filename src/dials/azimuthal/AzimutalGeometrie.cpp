@@ -205,8 +205,7 @@ AzimutalKasten azimutalRandzahl(double cx, double cy, double R, double ux, doubl
     return kasten(w0);
 }
 
-std::vector<AufUntergangsPunkt> azimutalAufUntergang(const AppState& s, const AzimutalMasse& m, bool aufgang,
-                                                     bool plot)
+std::vector<AufUntergangsPunkt> azimutalAufUntergang(const AppState& s, const AzimutalMasse& m, bool plot)
 {
     std::vector<AufUntergangsPunkt> p;
     const bool aussenJanuar = s.Schalter.Zeitablesung != 0;
@@ -223,7 +222,7 @@ std::vector<AufUntergangsPunkt> azimutalAufUntergang(const AppState& s, const Az
                 r = aussenJanuar ? m.r1 - (n - 1) * m.fTag : (n - 1) * m.fTag + m.r2;
             else
                 r = azimutalRund(aussenJanuar ? m.r1 - (n - 1) * m.f : (n - 1) * m.f + m.r2);
-            p.push_back({r, aufgang ? a.AzimutAufgang : a.AzimutUntergang});
+            p.push_back({r, a.AzimutAufgang, a.AzimutUntergang});
         }
     return p;
 }
