@@ -93,6 +93,8 @@ void zeichneKalenderKreise(AzimutalBild& b)
         const int luft = rr + 2 * b.lw + 4 + rr / 256;
         return b.cx - luft <= b.x0 || b.cx + luft >= b.W || b.cy - luft <= b.y0 || b.cy + luft >= b.H;
     };
+    // The daytime arcs stand on the first days of the months.
+    b.azimute = AufUntergangJahr(s, 1);
     int innerster = -1;
     const auto fuellen = [&](int rr) {
         const bool noetig = innerster < 0 ? amRahmen(rr) : rr + b.lw + 3 + rr / 256 >= innerster;

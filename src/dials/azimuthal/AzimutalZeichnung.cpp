@@ -311,7 +311,6 @@ Konstruktionsmeldungen zeichneAzimutal(const AppState& s, Canvas& canvas, int br
     canvas.setBrushStyle(BrushStyle::Clear);
     canvas.setPenWidth(b.lw);
     canvas.rectangle(b.x0, b.y0, b.W, b.H);
-    b.azimute = AufUntergangJahr(s);
     if (s.Schalter.ZodiakSkala)
         zeichneZodiakKreise(b);
     else
