@@ -470,7 +470,7 @@ AufUntergangTabellen AufUntergangTabelle(const AppState& s, double X, double phi
     return t;
 }
 
-AufUntergangAzimute AufUntergangJahr(const AppState& s)
+AufUntergangAzimute AufUntergangJahr(const AppState& s, std::size_t viertel)
 {
     AufUntergangAzimute t;
     const double Z = s.Par.Zonenmeridian;
@@ -483,7 +483,7 @@ AufUntergangAzimute AufUntergangJahr(const AppState& s)
         return az;
     };
     for (std::size_t m = 0; m < 12; ++m) {
-        for (std::size_t q = 0; q < 4; ++q) {
+        for (std::size_t q = 0; q < std::min<std::size_t>(viertel, 4); ++q) {
             const std::int32_t n =
                 TagImJahr(s.Par.Jahr, static_cast<std::int32_t>(m + 1), static_cast<std::int32_t>(7 * q + 1));
             double auf = 0;

@@ -174,7 +174,9 @@ struct AufUntergangAzimute {
     std::array<std::array<double, 4>, 13> AzimutAufgang{};
     std::array<std::array<double, 4>, 13> AzimutUntergang{};
 };
-AufUntergangAzimute AufUntergangJahr(const AppState& s);
+// Only the first `viertel` quarters of each month are computed (the others stay 0): a dial that
+// marks only the first days of the months needs no more.
+AufUntergangAzimute AufUntergangJahr(const AppState& s, std::size_t viertel = 4);
 
 // Declinations (taken positive) of the days whose day length is 12 + k hours, k = 1..12, at
 // latitude phi; entry 0 and every entry at the equator stay 0, an entry below 1 degree is 0,

@@ -188,9 +188,11 @@ TEST(Reduziere360, IsTheStepByStepReductionBitForBit)
     };
     std::vector<double> werte = {0.0, -0.0, 360.0, 720.0, -360.0, -720.0, 1e-20, -1e-20, 359.99999999999994,
                                  -1e-300, 999999.9, -999999.9, 1e6, 2.5e6, -2.5e6, NAN, INFINITY, -INFINITY};
-    for (int k = -2800; k <= 2800; ++k)
+    for (int k = -2800; k <= 2800; ++k) {
         for (const double d : {-1e-9, 0.0, 1e-9, 0.5, 123.456789})
             werte.push_back(360.0 * k + d);
+        werte.insert(werte.end(), {std::nextafter(360.0 * k, 1e7), std::nextafter(360.0 * k, -1e7)});
+    }
     for (double T = -3; T <= 3; T += 0.0001234)
         werte.insert(werte.end(), {35999 * T, 36000 * T, 357.5291 + 35999 * T});
     for (const double x : werte) {

@@ -456,11 +456,15 @@ void PainterCanvas::drawTextCell(double x, double y, const QString& text)
     const QFont f = qtFont();
     painter_->setFont(f);
     const QFontMetricsF m(f);
-    // Glyphs may reach a little beyond their cell (slanted letters, accents).
+    // Glyphs may reach a little beyond their cell (slanted letters, accents). The text's
+    // advance costs a layout of its own: measured only where the cell is wanted.
     const double h = m.height();
-    touch(QRectF(x, y, m.horizontalAdvance(text), h), h / 2 + 2);
-    if (brush().style == BrushStyle::Solid)
-        painter_->fillRect(QRectF(x, y, m.horizontalAdvance(text), m.height()), qtColor(brush().color));
+    if (touched_ || brush().style == BrushStyle::Solid) {
+        const double w = m.horizontalAdvance(text);
+        touch(QRectF(x, y, w, h), h / 2 + 2);
+        if (brush().style == BrushStyle::Solid)
+            painter_->fillRect(QRectF(x, y, w, h), qtColor(brush().color));
+    }
     painter_->setPen(qtColor(font().color));
     painter_->drawText(QPointF(x, y + m.ascent()), text);
     nachDemRastern();

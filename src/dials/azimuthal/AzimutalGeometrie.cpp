@@ -8,7 +8,9 @@
 #include "dials/UngleicheStunden.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 namespace umbrin {
 
@@ -77,10 +79,19 @@ AzimutalSonne azimutalSonne(const AppState& s, int art, int n, double t, double 
     const double phi = s.Par.Breite;
     double e = 0;
     switch (art) {
-    case 0:
-        SonnenstandZonenzeit(J, n, p.h, t, phi, meridian, s.Par.Zonenmeridian, p.A, p.d, e,
+    case 0: {
+        // The latitude's sine and cosine serve every point of every line: taken again only
+        // for another latitude (to the bit, so that -0 keeps its own sine).
+        thread_local std::uint64_t breiteBits = 0;
+        thread_local GradMitSinus breite(0.0);
+        if (std::bit_cast<std::uint64_t>(phi) != breiteBits) {
+            breite = GradMitSinus(phi);
+            breiteBits = std::bit_cast<std::uint64_t>(phi);
+        }
+        SonnenstandZonenzeit(J, n, p.h, t, breite, meridian, s.Par.Zonenmeridian, p.A, p.d, e,
                              s.Schalter.MitZeitglAzimut != 0);
         return p;
+    }
     case 1:
         sonneTemporalStunde(J, n, t, meridian, phi, p.h, p.A);
         break;
@@ -205,8 +216,7 @@ AzimutalKasten azimutalRandzahl(double cx, double cy, double R, double ux, doubl
     return kasten(w0);
 }
 
-std::vector<AufUntergangsPunkt> azimutalAufUntergang(const AppState& s, const AzimutalMasse& m, bool aufgang,
-                                                     bool plot)
+std::vector<AufUntergangsPunkt> azimutalAufUntergang(const AppState& s, const AzimutalMasse& m, bool plot)
 {
     std::vector<AufUntergangsPunkt> p;
     const bool aussenJanuar = s.Schalter.Zeitablesung != 0;
@@ -223,7 +233,7 @@ std::vector<AufUntergangsPunkt> azimutalAufUntergang(const AppState& s, const Az
                 r = aussenJanuar ? m.r1 - (n - 1) * m.fTag : (n - 1) * m.fTag + m.r2;
             else
                 r = azimutalRund(aussenJanuar ? m.r1 - (n - 1) * m.f : (n - 1) * m.f + m.r2);
-            p.push_back({r, aufgang ? a.AzimutAufgang : a.AzimutUntergang});
+            p.push_back({r, a.AzimutAufgang, a.AzimutUntergang});
         }
     return p;
 }

@@ -102,14 +102,15 @@ AzimutalKasten azimutalRandzahl(double cx, double cy, double R, double ux, doubl
 AzimutalKasten azimutalSeitenname(double ux, double uy, double w, double h, double cx, double cy, double r,
                                   double links, double rechts);
 
-// The 73 days of the sunrise or sunset curve (days 1, 6, ..., 26 of each month and 1 January
-// of the next year) and the point's distance and azimuth.
+// The 73 days of the sunrise and sunset curves (days 1, 6, ..., 26 of each month and 1 January
+// of the next year): the day's distance and the azimuths of its sunrise and sunset.
 struct AufUntergangsPunkt {
     double r = 0;
-    double A = 0;
+    double aufgang = 0;
+    double untergang = 0;
+    double A(bool beiAufgang) const { return beiAufgang ? aufgang : untergang; }
 };
-std::vector<AufUntergangsPunkt> azimutalAufUntergang(const AppState& s, const AzimutalMasse& m, bool aufgang,
-                                                     bool plot);
+std::vector<AufUntergangsPunkt> azimutalAufUntergang(const AppState& s, const AzimutalMasse& m, bool plot);
 
 // The sign whose symbol heads entry s (1 Aries .. 12 Pisces) of the zodiac symbol list, and
 // the whole entry (Aries carries a trailing blank).

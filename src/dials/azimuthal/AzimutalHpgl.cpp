@@ -100,10 +100,11 @@ void hpglAufUntergang(AzimutalPlot& p, int cx, int cy)
     p.zeile("SP 5;");
     if (!p.stiftbreite.empty())
         p.zeile("PW " + p.stiftbreite);
+    const std::vector<AufUntergangsPunkt> kurve = azimutalAufUntergang(p.s, p.m, true);
     for (const bool aufgang : {true, false}) {
         bool erster = true;
-        for (const AufUntergangsPunkt& q : azimutalAufUntergang(p.s, p.m, aufgang, true)) {
-            p.zeile((erster ? ";PU " : ";PD ") + p.punkt(cx, cy, q.r, q.A) + ";");
+        for (const AufUntergangsPunkt& q : kurve) {
+            p.zeile((erster ? ";PU " : ";PD ") + p.punkt(cx, cy, q.r, q.A(aufgang)) + ";");
             erster = false;
         }
     }

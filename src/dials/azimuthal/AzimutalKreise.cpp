@@ -83,14 +83,21 @@ void zeichneKalenderKreise(AzimutalBild& b)
     const int J = s.Par.Jahr;
     const bool aussenJanuar = s.Schalter.Zeitablesung != 0;
     const double f = b.m.f, r1 = b.m.r1, r2 = b.m.r2;
-    // The circles are drawn from the outside in, each a white disc with its ring. Inside the
-    // first disc the paper is white again, and a later disc only has to be filled where it
-    // reaches the ink of an earlier ring (its own ring and arc are drawn after its fill): that
-    // is when it lies closer than a pen width and the smoothed edges of both, with room for
-    // the curves' approximation of a circle, to the innermost ring so far.
+    // The circles are drawn from the outside in, each a white disc with its ring. A disc only
+    // has to be filled where it reaches ink drawn before it (its own ring and arc are drawn
+    // after its fill). The only ink before the first is the frame, so it is filled only where
+    // it comes near the frame; inside it the paper is white again, and a later disc reaches
+    // ink only where it lies closer than a pen width and the smoothed edges of both, with room
+    // for the curves' approximation of a circle, to the innermost ring so far.
+    const auto amRahmen = [&](int rr) {
+        const int luft = rr + 2 * b.lw + 4 + rr / 256;
+        return b.cx - luft <= b.x0 || b.cx + luft >= b.W || b.cy - luft <= b.y0 || b.cy + luft >= b.H;
+    };
+    // The daytime arcs stand on the first days of the months.
+    b.azimute = AufUntergangJahr(s, 1);
     int innerster = -1;
     const auto fuellen = [&](int rr) {
-        const bool noetig = innerster < 0 || rr + b.lw + 3 + rr / 256 >= innerster;
+        const bool noetig = innerster < 0 ? amRahmen(rr) : rr + b.lw + 3 + rr / 256 >= innerster;
         innerster = innerster < 0 ? rr : std::min(innerster, rr);
         return noetig;
     };

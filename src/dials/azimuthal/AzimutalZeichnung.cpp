@@ -116,10 +116,11 @@ void zeichneAufUntergang(AzimutalBild& b)
 {
     b.c.setPenColor(b.s.Farben[4]);
     b.c.setPenWidth(b.lw);
+    const std::vector<AufUntergangsPunkt> kurve = azimutalAufUntergang(b.s, b.m, false);
     for (const bool aufgang : {true, false}) {
         bool erster = true;
-        for (const AufUntergangsPunkt& p : azimutalAufUntergang(b.s, b.m, aufgang, false)) {
-            const CanvasPoint q = b.punkt(p.r, p.A);
+        for (const AufUntergangsPunkt& p : kurve) {
+            const CanvasPoint q = b.punkt(p.r, p.A(aufgang));
             if (erster)
                 b.c.moveTo(q.x, q.y);
             else
@@ -310,7 +311,6 @@ Konstruktionsmeldungen zeichneAzimutal(const AppState& s, Canvas& canvas, int br
     canvas.setBrushStyle(BrushStyle::Clear);
     canvas.setPenWidth(b.lw);
     canvas.rectangle(b.x0, b.y0, b.W, b.H);
-    b.azimute = AufUntergangJahr(s);
     if (s.Schalter.ZodiakSkala)
         zeichneZodiakKreise(b);
     else

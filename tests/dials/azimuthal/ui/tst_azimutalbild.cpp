@@ -13,20 +13,20 @@ using namespace umbrin;
 
 namespace {
 
-// The plain drawing of nested discs: a circle drawn without fill inside a white disc drawn
-// before it is filled white as well.
+// The plain drawing of nested discs: every circle drawn inside the first white disc is filled
+// white as well, and the first one too.
 class JedeScheibeGefuellt : public PainterCanvas {
 public:
     using PainterCanvas::PainterCanvas;
     void ellipse(int left, int top, int right, int bottom) override
     {
-        const bool weiss = brush().color == FarbeWeiss;
-        if (weiss && brush().style == BrushStyle::Solid) {
-            scheibe_ = QRect(QPoint(left, top), QPoint(right, bottom));
-        } else if (weiss && scheibe_ && scheibe_->contains(QRect(QPoint(left, top), QPoint(right, bottom)))) {
+        const QRect kasten(QPoint(left, top), QPoint(right, bottom));
+        if (brush().color == FarbeWeiss && (!scheibe_ || scheibe_->contains(kasten))) {
+            scheibe_ = scheibe_.value_or(kasten);
+            const BrushStyle vorher = brush().style;
             setBrushStyle(BrushStyle::Solid);
             PainterCanvas::ellipse(left, top, right, bottom);
-            setBrushStyle(BrushStyle::Clear);
+            setBrushStyle(vorher);
             return;
         }
         PainterCanvas::ellipse(left, top, right, bottom);
