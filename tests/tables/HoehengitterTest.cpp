@@ -14,6 +14,18 @@ using namespace umbrin;
 
 namespace {
 
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool unterAddressSanitizer = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool unterAddressSanitizer = true;
+#else
+constexpr bool unterAddressSanitizer = false;
+#endif
+#else
+constexpr bool unterAddressSanitizer = false;
+#endif
+
 std::vector<std::string> kopf(const char* nrows, const char* zelle, const char* xll = "9", const char* yll = "47")
 {
     return {"ncols 3601", std::string("nrows ") + nrows, std::string("xllcorner ") + xll,
@@ -195,7 +207,10 @@ TEST(Hoehengitter, LineReaderStopsAtTheLimitWhileTheFileGrowsAndCutsAHeaderLine)
     ASSERT_TRUE(l.oeffne(datei, false, grenze));
     ASSERT_TRUE(l.naechsteZeile(z));
     EXPECT_EQ(z.size(), grenze);
-    EXPECT_LT(spitzenSpeicherKb() - vorher, static_cast<long>(grenze * 5 / 2 / 1024));
+    // Under AddressSanitizer freed buffers wait in its quarantine, so the peak holds them all.
+    if (!unterAddressSanitizer) {
+        EXPECT_LT(spitzenSpeicherKb() - vorher, static_cast<long>(grenze * 5 / 2 / 1024));
+    }
     EXPECT_FALSE(l.naechsteZeile(z));
     EXPECT_EQ(l.fehler(), "");
 }

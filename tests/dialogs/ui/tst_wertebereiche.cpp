@@ -316,8 +316,10 @@ private slots:
                     eingabe->selectAll();
                     QTest::keyClick(eingabe, Qt::Key_Delete);
                     QTest::keyClicks(eingabe, QStringLiteral("x,;e"));
-                    if (!eingabe->text().isEmpty())
-                        break; // a text field: what is typed is the user's
+                    if (!eingabe->text().isEmpty()) { // a text field: what is typed is the user's
+                        delete d.data();
+                        break;
+                    }
                     if (falsch) { // pasted past the key filter
                         eingabe->setText(nr % 2 ? QStringLiteral("99999999999") : QStringLiteral("-9999999999"));
                         eingabe->setModified(true);
