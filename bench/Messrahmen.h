@@ -24,6 +24,9 @@ namespace umbrin::bench {
 // bench/instruction_budgets.py runs them), the instructions are counted inside this call only
 // and written out after it, one dump a call: an iteration's figure without the set-up around
 // the loop. Otherwise it only calls f.
+// The count covers every thread: callgrind's collection switch belongs to the thread that
+// turns it, so the program runs with collection on and the counters of all threads are set
+// to zero before f instead; what the pool threads do for the picture is counted with it.
 template <class F>
 void runde(F&& f)
 {
@@ -31,9 +34,8 @@ void runde(F&& f)
     static const bool zaehlen = RUNNING_ON_VALGRIND && qEnvironmentVariableIsSet("UMBRIN_BENCH_RUNDEN");
     if (zaehlen) {
         CALLGRIND_START_INSTRUMENTATION;
-        CALLGRIND_TOGGLE_COLLECT;
+        CALLGRIND_ZERO_STATS;
         f();
-        CALLGRIND_TOGGLE_COLLECT;
         CALLGRIND_DUMP_STATS;
         return;
     }
