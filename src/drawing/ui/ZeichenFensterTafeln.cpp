@@ -425,7 +425,7 @@ void ZeichenFenster::richteFuerTypEin()
     // activation get their defaults there, the others place an unset foot themselves.
     f_.MitNetz = false;
     pWarnung_->setStyleSheet(QString());
-    pWarnung_->clear();
+    loescheWarnung();
     f_.InfoAngezeigt = false;
     f_.InfoListeOffen = false;
     pStabInfo_->hide();
@@ -472,7 +472,7 @@ void ZeichenFenster::kartenWerkzeug(int werkzeug)
     QApplication::restoreOverrideCursor();
     if (!r.meldung.empty())
         frage_.ask(r.titel, r.icon, r.meldung, PromptButtons::Ok);
-    pWarnung_->clear();
+    loescheWarnung();
     bild_->setCursor(Qt::ArrowCursor);
 }
 
