@@ -660,7 +660,7 @@ void ZeichenFenster::schreibeFusshinweis()
 
 void ZeichenFenster::zeichneInNeuerSprache()
 {
-    if (!gezeigt_)
+    if (!gezeigt_ || laedt_ || bildSprachspalte_ == s_.Sprachspalte)
         return;
     const Warnung warnung = warnung_;
     const bool fusshinweis = fusshinweis_;
@@ -700,6 +700,7 @@ void ZeichenFenster::Konstruiere(Zeichenanlass anlass)
     bildAnlass_ = anlass == Zeichenanlass::Anzeigeart || anlass == Zeichenanlass::Korrektur ? anlass
                                                                                            : Zeichenanlass::Sonstiges;
     fusshinweis_ = false;
+    bildSprachspalte_ = s_.Sprachspalte;
     if (anlass == Zeichenanlass::Zeichnen) {
         s_.Zoom = 1.0;
         f_.MitNetz = false;

@@ -191,6 +191,8 @@ private:
     Zeichenanlass bildAnlass_ = Zeichenanlass::Sonstiges;
     bool fusshinweis_ = false;
     bool meldungenStumm_ = false; // a drawing's messages are taken as shown
+    int bildSprachspalte_ = 0;     // the language the picture was drawn in
+    bool laedt_ = false;           // a file is being loaded: its picture is drawn after it
     struct Warnung {
         int zeile = 0; // 0: no hint line
         const char* farbe = nullptr;

@@ -407,10 +407,13 @@ void ZeichenFenster::nachDemLaden(const std::string& vorher, bool mitDatei)
     // A file read (or replaced by the defaults) brought its language: the program speaks it
     // from now on, not only the dial's legends.
     if (mitDatei) {
+        // The picture of the file follows below, its messages shown.
+        laedt_ = true;
         if (dienste_.spracheDerDaten)
             dienste_.spracheDerDaten();
         else
             aktualisiereSprache(s_);
+        laedt_ = false;
     }
     if (typSchluessel() != vorher)
         richteFuerTypEin();
