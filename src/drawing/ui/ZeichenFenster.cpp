@@ -658,25 +658,6 @@ void ZeichenFenster::schreibeFusshinweis()
     bild_->bildGeaendert();
 }
 
-void ZeichenFenster::zeichneInNeuerSprache()
-{
-    if (!gezeigt_ || laedt_ || bildSprachspalte_ == s_.Sprachspalte)
-        return;
-    const Warnung warnung = warnung_;
-    const bool fusshinweis = fusshinweis_;
-    // A planar drawing closes the angle table; the switch leaves it open, for the caller to
-    // fill in the new language.
-    const bool tabelle = f_.WinkelTabelleOffen;
-    meldungenStumm_ = true;
-    Konstruiere(bildAnlass_);
-    meldungenStumm_ = false;
-    f_.WinkelTabelleOffen = tabelle;
-    if (fusshinweis)
-        schreibeFusshinweis();
-    if (warnung.zeile)
-        setzeWarnung(warnung.zeile, warnung.farbe, warnung.grund);
-}
-
 std::string ZeichenFenster::typSchluessel() const
 {
     return std::string(1, s_.UhrTyp) + std::to_string(unterTyp(s_)) + (s_.Schirmuhr ? "s" : "")
@@ -710,8 +691,9 @@ void ZeichenFenster::Konstruiere(Zeichenanlass anlass)
 
     // The hint line gives its room to the picture (the azimuthal dial has none; the map dials
     // keep one) before the picture takes its size.
-    const bool zeile = s_.UhrTyp == 'a' ? false : (s_.UhrTyp == 'c' || s_.UhrTyp == 'm' || pWarnung_->isVisibleTo(this));
-    if (zeile != pWarnung_->isVisibleTo(this)) {
+    const bool sichtbar = pWarnung_->isVisibleTo(this);
+    const bool zeile = s_.UhrTyp != 'a' && (s_.UhrTyp == 'c' || s_.UhrTyp == 'm' || sichtbar);
+    if (zeile != sichtbar) {
         pWarnung_->setVisible(zeile);
         if (layout())
             layout()->activate();

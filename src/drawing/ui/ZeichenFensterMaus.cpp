@@ -317,6 +317,25 @@ void ZeichenFenster::aktualisiereSprache(AppState&)
     platziereBildKnoepfe();
 }
 
+void ZeichenFenster::zeichneInNeuerSprache()
+{
+    if (!gezeigt_ || laedt_ || bildSprachspalte_ == s_.Sprachspalte)
+        return;
+    const Warnung warnung = warnung_;
+    const bool fusshinweis = fusshinweis_;
+    // A planar drawing closes the angle table; the switch leaves it open, for the caller to
+    // fill in the new language.
+    const bool tabelle = f_.WinkelTabelleOffen;
+    meldungenStumm_ = true;
+    Konstruiere(bildAnlass_);
+    meldungenStumm_ = false;
+    f_.WinkelTabelleOffen = tabelle;
+    if (fusshinweis)
+        schreibeFusshinweis();
+    if (warnung.zeile)
+        setzeWarnung(warnung.zeile, warnung.farbe, warnung.grund);
+}
+
 void ZeichenFenster::karteGeaendert()
 {
     Konstruiere();
