@@ -35,6 +35,7 @@ Fusspunktschicht::Schluessel Fusspunktschicht::schluessel(const AppState& s, con
     k.deutsch = s.Deutsch;
     k.kartenText = s.KartenText.data();
     k.kartenZeilen = s.KartenText.size();
+    k.datumslinien = s.Datumslinien;
     k.breite = breite;
     k.hoehe = hoehe;
     k.grosserBildschirm = u.GrosserBildschirm;

@@ -20,6 +20,7 @@
 #include <cstddef>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace umbrin {
@@ -65,6 +66,7 @@ private:
         std::uint8_t karte = 0, grenzen = 0, kuesten = 0, formatA4 = 0, deutsch = 0;
         const std::string* kartenText = nullptr;
         std::size_t kartenZeilen = 0;
+        std::vector<std::string> datumslinien; // the user's own date lines
         int breite = 0, hoehe = 0;
         bool grosserBildschirm = false, grosseFonts = false;
         friend bool operator==(const Schluessel&, const Schluessel&) = default;

@@ -432,7 +432,7 @@ void ZeichenFenster::BildGroesse()
     hpgPanel_->hide();
     bild_->setCursor(kreuzCursor(typ) ? Qt::CrossCursor : Qt::ArrowCursor);
     if (!kreuzCursor(typ))
-        pWarnung_->clear();
+        loescheWarnung();
     {
         const QSignalBlocker b1(chBfrontier_), b2(chBMap_);
         chBfrontier_->setChecked(s_.GrenzenAn);
@@ -597,7 +597,7 @@ void ZeichenFenster::Ursprung_zeigen()
     if (layout())
         layout()->activate();
     if (!platzierungBeiAktivierung(s_)) {
-        pWarnung_->clear();
+        loescheWarnung();
         return;
     }
     const char typ = s_.UhrTyp;
@@ -613,7 +613,7 @@ void ZeichenFenster::Ursprung_zeigen()
     bBtnZoomIn_->setEnabled(true);
     for (QAction* a : {mitNetz1_, zoomIn1_, zoomOut1_, n2_})
         a->setVisible(true);
-    setzeWarnung(std::string(texteText(s_, 44)), "teal", nullptr);
+    setzeWarnung(44, "teal", nullptr);
     pWarnung_->show();
 
     // The placement the user made is kept when the window comes back to the front; the
@@ -635,6 +635,11 @@ void ZeichenFenster::Ursprung_zeigen()
     // Draw around the default foot, then ask for the user's own (written into the picture: a
     // planar dial's next move draws its whole layer anew, so the words go with it).
     Konstruiere();
+    schreibeFusshinweis();
+}
+
+void ZeichenFenster::schreibeFusshinweis()
+{
     {
         PainterCanvas c(bild_->bild());
         c.setFont({"Arial", 13, false, FarbeSchwarz});
@@ -642,13 +647,14 @@ void ZeichenFenster::Ursprung_zeigen()
         const std::string_view hinweis = meldungsText(s_, 43);
         // On a planar dial the words keep off the hour numbers that stand near the foot.
         CanvasPoint an{s_.FusspunktX - 130, s_.FusspunktY + 30};
-        if (istEbeneUhr(typ)) {
+        if (istEbeneUhr(s_.UhrTyp)) {
             const QSize groesse = bild_->bildGroesse();
             an = hinweisAmFuss(s_, zeichenumgebung(f_, dienste_.grosserBildschirm, dienste_.grosseFonts, 0, 0),
                                groesse.width(), groesse.height(), c.textExtent(hinweis));
         }
         c.textOut(an.x, an.y, hinweis);
     }
+    fusshinweis_ = true;
     bild_->bildGeaendert();
 }
 
@@ -671,6 +677,11 @@ void ZeichenFenster::closeEvent(QCloseEvent* e)
 
 void ZeichenFenster::Konstruiere(Zeichenanlass anlass)
 {
+    // The draw and grid buttons leave their settings behind; drawn again, the picture is the same.
+    bildAnlass_ = anlass == Zeichenanlass::Anzeigeart || anlass == Zeichenanlass::Korrektur ? anlass
+                                                                                           : Zeichenanlass::Sonstiges;
+    fusshinweis_ = false;
+    bildSprachspalte_ = s_.Sprachspalte;
     if (anlass == Zeichenanlass::Zeichnen) {
         s_.Zoom = 1.0;
         f_.MitNetz = false;
@@ -678,6 +689,15 @@ void ZeichenFenster::Konstruiere(Zeichenanlass anlass)
         f_.MitNetz = true;
     }
 
+    // The hint line gives its room to the picture (the azimuthal dial has none; the map dials
+    // keep one) before the picture takes its size.
+    const bool sichtbar = pWarnung_->isVisibleTo(this);
+    const bool zeile = s_.UhrTyp != 'a' && (s_.UhrTyp == 'c' || s_.UhrTyp == 'm' || sichtbar);
+    if (zeile != sichtbar) {
+        pWarnung_->setVisible(zeile);
+        if (layout())
+            layout()->activate();
+    }
     const Zeichenumgebung umgebung = zeichenumgebung(f_, dienste_.grosserBildschirm, dienste_.grosseFonts, 0, 0);
     const QSize groesse = bild_->bildGroesse();
     const auto zeichner = [&](Canvas& canvas, const Zeichenumgebung& u) {
@@ -730,7 +750,7 @@ void ZeichenFenster::Konstruiere(Zeichenanlass anlass)
     if (typ == 'b')
         hilfekontext_ = 67;
     QApplication::restoreOverrideCursor();
-    pWarnung_->clear();
+    loescheWarnung();
     hilfekontext_ = hilfeKontext(s_, hilfekontext_);
     setProperty("hilfeKontext", hilfekontext_);
     bild_->verwirfMarken();
@@ -745,6 +765,8 @@ void ZeichenFenster::zeigeMeldungen(const Konstruktionsmeldungen& m)
     if (m == letzteMeldungen_)
         return;
     letzteMeldungen_ = m;
+    if (meldungenStumm_)
+        return;
     for (const Konstruktionsmeldung& k : m)
         frage_.ask(k.titel, k.symbol, k.text, PromptButtons::Ok);
 }

@@ -127,7 +127,14 @@ private:
     void Image1MouseDown(QMouseEvent* e);
     void setzePunkt(int x, int y, Qt::MouseButton knopf, Qt::KeyboardModifiers tasten);
     void zeigWarnung(QObject* ueber);
-    void setzeWarnung(const std::string& text, const char* farbe, const char* hintergrund);
+    // The hint line below the buttons: row zeile of the text table in the colours.
+    void setzeWarnung(int zeile, const char* farbe, const char* hintergrund);
+    void loescheWarnung();
+    // The words at the default foot that ask for the user's own, written into the picture.
+    void schreibeFusshinweis();
+    // After a language switch: the picture on show drawn again in the new language, with its
+    // hint line and the words at the foot, without asking again what it asked before.
+    void zeichneInNeuerSprache();
     void aktualisiereMarken();
     void FormResize();
     void einstellen();
@@ -179,6 +186,18 @@ private:
     // sets them again only for another type.
     std::string platziertFuer_;
     Konstruktionsmeldungen letzteMeldungen_;
+    // What the picture on show was drawn for (the kind that changes what is drawn) and
+    // whether the words at the foot stand in it.
+    Zeichenanlass bildAnlass_ = Zeichenanlass::Sonstiges;
+    bool fusshinweis_ = false;
+    bool meldungenStumm_ = false; // a drawing's messages are taken as shown
+    int bildSprachspalte_ = 0;     // the language the picture was drawn in
+    bool laedt_ = false;           // a file is being loaded: its picture is drawn after it
+    struct Warnung {
+        int zeile = 0; // 0: no hint line
+        const char* farbe = nullptr;
+        const char* grund = nullptr;
+    } warnung_;
     // The map read and projected for the picture, kept while only the foot moves.
     KartenSpeicher karten_;
     // The lines and map of a planar dial, kept while only its foot moves.

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLayout>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -37,7 +38,7 @@ void ZeichenFenster::Image1MouseDown(QMouseEvent* e)
     const bool links = knopf == Qt::LeftButton;
 
     QApplication::restoreOverrideCursor();
-    pWarnung_->clear();
+    loescheWarnung();
 
     if (s_.SchinkenModus) {
         if (links && tasten == Qt::AltModifier)
@@ -101,8 +102,10 @@ void ZeichenFenster::setzePunkt(int x, int y, Qt::MouseButton knopf, Qt::Keyboar
     aktualisiereMarken();
 }
 
-void ZeichenFenster::setzeWarnung(const std::string& text, const char* farbe, const char* hintergrund)
+void ZeichenFenster::setzeWarnung(int zeile, const char* farbe, const char* hintergrund)
 {
+    warnung_ = {zeile, farbe, hintergrund};
+    const std::string text(texteText(s_, zeile));
     QString stil = QStringLiteral("QLabel { color: %1; ").arg(QString::fromLatin1(farbe));
     if (hintergrund)
         stil += QStringLiteral("background-color: %1; ").arg(QString::fromLatin1(hintergrund));
@@ -116,21 +119,27 @@ void ZeichenFenster::setzeWarnung(const std::string& text, const char* farbe, co
         pWarnung_->setText(neu);
 }
 
+void ZeichenFenster::loescheWarnung()
+{
+    warnung_ = {};
+    pWarnung_->clear();
+}
+
 void ZeichenFenster::zeigWarnung(QObject* ueber)
 {
     const std::string_view tipFarbe = "#ffffe1"; // tool-tip background
     if (mitKarte(s_.UhrTyp)) {
         if (ueber == bitBtnNetz_ || ueber == bitBtnZeichne_ || ueber == bitBtnCol_)
-            setzeWarnung(std::string(texteText(s_, 44)), "purple", tipFarbe.data());
+            setzeWarnung(44, "purple", tipFarbe.data());
         else if (ueber == bild_)
-            setzeWarnung(std::string(texteText(s_, 45)), "black", "silver");
+            setzeWarnung(45, "black", "silver");
         else
-            setzeWarnung(std::string(texteText(s_, 45)), "navy", "aqua");
+            setzeWarnung(45, "navy", "aqua");
     } else {
-        pWarnung_->clear();
+        loescheWarnung();
     }
     if (ueber == btnSaveC_ || ueber == btnLoadC_)
-        setzeWarnung(std::string(texteText(s_, 48)), "black", tipFarbe.data());
+        setzeWarnung(48, "black", tipFarbe.data());
 }
 
 bool ZeichenFenster::eventFilter(QObject* o, QEvent* e)
@@ -291,6 +300,11 @@ void ZeichenFenster::einstellen()
 void ZeichenFenster::aktualisiereSprache(AppState&)
 {
     setzeTitel();
+    // The components in the new language first: their room is the picture's size.
+    beschrifte();
+    if (layout())
+        layout()->activate();
+    zeichneInNeuerSprache();
     if (f_.InfoListeOffen)
         baueListing();
     if (f_.WinkelTabelleOffen)
@@ -301,6 +315,25 @@ void ZeichenFenster::aktualisiereSprache(AppState&)
         zeigeKegelGrafik();
     beschrifte();
     platziereBildKnoepfe();
+}
+
+void ZeichenFenster::zeichneInNeuerSprache()
+{
+    if (!gezeigt_ || laedt_ || bildSprachspalte_ == s_.Sprachspalte)
+        return;
+    const Warnung warnung = warnung_;
+    const bool fusshinweis = fusshinweis_;
+    // A planar drawing closes the angle table; the switch leaves it open, for the caller to
+    // fill in the new language.
+    const bool tabelle = f_.WinkelTabelleOffen;
+    meldungenStumm_ = true;
+    Konstruiere(bildAnlass_);
+    meldungenStumm_ = false;
+    f_.WinkelTabelleOffen = tabelle;
+    if (fusshinweis)
+        schreibeFusshinweis();
+    if (warnung.zeile)
+        setzeWarnung(warnung.zeile, warnung.farbe, warnung.grund);
 }
 
 void ZeichenFenster::karteGeaendert()

@@ -407,10 +407,13 @@ void ZeichenFenster::nachDemLaden(const std::string& vorher, bool mitDatei)
     // A file read (or replaced by the defaults) brought its language: the program speaks it
     // from now on, not only the dial's legends.
     if (mitDatei) {
+        // The picture of the file follows below, its messages shown.
+        laedt_ = true;
         if (dienste_.spracheDerDaten)
             dienste_.spracheDerDaten();
         else
             aktualisiereSprache(s_);
+        laedt_ = false;
     }
     if (typSchluessel() != vorher)
         richteFuerTypEin();
@@ -425,7 +428,7 @@ void ZeichenFenster::richteFuerTypEin()
     // activation get their defaults there, the others place an unset foot themselves.
     f_.MitNetz = false;
     pWarnung_->setStyleSheet(QString());
-    pWarnung_->clear();
+    loescheWarnung();
     f_.InfoAngezeigt = false;
     f_.InfoListeOffen = false;
     pStabInfo_->hide();
@@ -472,7 +475,7 @@ void ZeichenFenster::kartenWerkzeug(int werkzeug)
     QApplication::restoreOverrideCursor();
     if (!r.meldung.empty())
         frage_.ask(r.titel, r.icon, r.meldung, PromptButtons::Ok);
-    pWarnung_->clear();
+    loescheWarnung();
     bild_->setCursor(Qt::ArrowCursor);
 }
 

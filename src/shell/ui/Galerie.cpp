@@ -181,6 +181,9 @@ void Galerie::beschrifte()
         beschrifteKnopf(*knoepfe_[i], qs(bildUnterschrift(s_, knoepfe[i].bild, false)).trimmed());
         knoepfe_[i]->setToolTip(qs(bildUnterschrift(s_, knoepfe[i].bild, false)));
     }
+    // The start picture's caption, once a click gave it one.
+    if (!sImage_->toolTip().isEmpty())
+        sImage_->setToolTip(qs(startbildUnterschrift()));
 }
 
 namespace {
@@ -240,6 +243,12 @@ void Galerie::ladeStartbildNebenher(const QString& datei, int startWahl)
     });
 }
 
+std::string Galerie::startbildUnterschrift() const
+{
+    // The start pictures show the default vertical dial and the biazimuthal dial.
+    return bildUnterschrift(s_, startId_ == 105 ? 1106 : 3016, false);
+}
+
 void Galerie::SImageClick()
 {
     const std::int32_t id = 105 + startBildWahl_;
@@ -249,8 +258,7 @@ void Galerie::SImageClick()
         start_ = bild;
         startId_ = id;
         sImage_->setPixmap(QPixmap::fromImage(start_));
-        // The start pictures show the default vertical dial and the biazimuthal dial.
-        sImage_->setToolTip(qs(bildUnterschrift(s_, id == 105 ? 1106 : 3016, false)));
+        sImage_->setToolTip(qs(startbildUnterschrift()));
     }
     FormResize();
 }

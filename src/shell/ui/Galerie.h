@@ -76,6 +76,8 @@ protected:
 
 private:
     void setzeStartbild(const QImage& bild, std::int32_t id);
+    // The caption of the start picture on show, in the current language.
+    std::string startbildUnterschrift() const;
     void zeigeImPanel(std::int32_t id, const std::string& text);
     void platzierePanel(int links, int oben);
     void zentriereDia();

@@ -1,8 +1,11 @@
 // Moving the gnomon foot of a planar dial with the world map: the window keeps the map read
 // and projected, and the dial's lines and map drawn as a layer, between clicks. Its picture
 // after a run of moves (and after a zoom, a change of language, of the window's size, and of
-// every other thing the layer is drawn from, one at a time) must be the picture a window that never drew before makes with one click at the same place,
-// and the one it draws again without a move, pixel for pixel.
+// every other thing the layer is drawn from, one at a time: place, year, time, options, sizes,
+// a file loaded) must be the picture a window that never drew before makes with one click at
+// the same place, and the one it draws again without a move, pixel for pixel.
+#include "dialogs/IniLesen.h"
+#include "dialogs/IniText.h"
 #include "drawing/KartenText.h"
 #include "core/Sprachdienst.h"
 #include "drawing/ui/Bildflaeche.h"
@@ -86,6 +89,7 @@ private slots:
             std::function<void(AppState&)> aendern;
             QPoint fuss;
             QSize fenster{};
+            bool ausDatei = false; // the change comes in a construction-data file loaded into the window
         };
         const auto farbe = [](AppState& s) { s.Farben[3] = 0x0000A0; };
         const auto ort = [](AppState& s) { s.Par.Breite = -33.87; s.Par.Wandabweichung = 160; };
@@ -102,7 +106,21 @@ private slots:
             {0, false, [](AppState& s) { s.KartenText.resize(s.KartenText.size() / 2); }, {430, 200}},
             {0, false, [](AppState& s) { s.KuestenAn = 0; }, {420, 210}},
             {0, false, [](AppState& s) { s.KarteAn = !s.KarteAn; }, {430, 200}},
+            // The time of the hour lines: at the zone meridian, then the place 20 degrees
+            // further east from a file, the year, local mean time.
+            {0, false, [](AppState& s) { s.Schalter.OhneLaengenkorrektur = 0; }, {430, 200}},
+            {0, false, [](AppState& s) { s.Par.Laenge -= 20; }, {420, 210}, {}, true},
+            {0, false, [](AppState& s) { s.Par.Jahr = 1600; }, {430, 200}},
+            {0, false, [](AppState& s) { s.Schalter.OrtszeitAnzeige = 1; }, {420, 210}},
+            {0, false, [](AppState& s) { s.Schalter.AnalemmaMarken = 3; s.Schalter.HalbeAnalemma = 1; }, {430, 200}},
+            {0, false, [](AppState& s) { s.Schalter.Datumslinien = '1'; s.Schalter.StundenIntervall = '3'; }, {420, 210}},
+            {0, false, [](AppState& s) { s.Schalter.Poldreieck = 1; }, {430, 200}},
+            // The user's own date lines, then one more of them.
+            {0, false, [](AppState& s) { s.Schalter.Datumslinien = '2'; s.Datumslinien = {"21/06    ( 21. Juni )"}; }, {420, 210}},
+            {0, false, [](AppState& s) { s.Datumslinien.push_back("15/08    ( 15. August )"); }, {430, 200}},
+            {0, false, [](AppState& s) { s.Par.Gnomonhoehe = 52.5; }, {420, 210}},
             {0, false, [](AppState& s) { s.Schirmuhr = 1; }, {420, 210}},
+            {0, false, [](AppState& s) { s.Par.SchirmRadius = 0.5; }, {430, 200}},
             {0, false, [](AppState& s) { s.UhrTyp = s.UhrTyp == 'h' ? 'v' : 'h'; }, {430, 200}},
         };
         std::vector<std::function<void(AppState&)>> aenderungen;
@@ -118,7 +136,22 @@ private slots:
                 setzeSprache(warm.s, false);
                 w->aktualisiereSprache(warm.s);
             }
-            if (schritt.aendern) {
+            if (schritt.ausDatei) {
+                AppState datei = warm.s;
+                schritt.aendern(datei);
+                std::vector<std::string> text;
+                std::string fehler;
+                IniTextErstellen(datei, false, text, warm.prompt);
+                QVERIFY(IniTextSpeichern(text, warm.pfad("ort.umb"), fehler));
+                warm.geoeffnet = QString::fromStdString(warm.pfad("ort.umb"));
+                w->BtnLoadCClick();
+                QCOMPARE(warm.s.Par.Laenge, datei.Par.Laenge);
+                // The fresh window reads the same file.
+                aenderungen.push_back([pfad = warm.pfad("ort.umb")](AppState& s) {
+                    test::ScriptedPrompt frage;
+                    LeseIni(s, pfad, true, true, frage);
+                });
+            } else if (schritt.aendern) {
                 schritt.aendern(warm.s);
                 aenderungen.push_back(schritt.aendern);
             }
@@ -144,7 +177,8 @@ private slots:
                 for (int x = 0; x < bild.width(); x += 2)
                     kueste += test::farbanteil(bild.pixel(x, y), kalt.s.Farben[10]) > 0.6 ? 1 : 0;
             QVERIFY2(!kalt.s.KarteAn || !kalt.s.KuestenAn || kueste > 100, qPrintable(QString::number(kueste)));
-            const QString wo = QStringLiteral(" at foot %1 %2, zoom %3").arg(schritt.fuss.x()).arg(schritt.fuss.y()).arg(warm.s.Zoom);
+            const QString wo = QStringLiteral(" at step %1, foot %2 %3, zoom %4")
+                                   .arg(&schritt - schritte).arg(schritt.fuss.x()).arg(schritt.fuss.y()).arg(warm.s.Zoom);
             QVERIFY2(u.isEmpty(), qPrintable(u + wo));
             // The same foot drawn again without a move (as after any other change).
             frisch->Konstruiere();

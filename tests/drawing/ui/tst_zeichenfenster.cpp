@@ -8,6 +8,7 @@
 #include "drawing/ui/Bildflaeche.h"
 #include "drawing/ui/ZeichenFenster.h"
 #include "core/Sprachdienst.h"
+#include "core/ui/Beschriftung.h"
 #include "drawing/ui/ZeichenfensterAufbau.h"
 #include "shell/Menue.h"
 #include "shell/ui/Fensterbauer.h"
@@ -17,10 +18,13 @@
 #include "support/ui/Bildvergleich.h"
 #include "support/ui/Fensterlayout.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QGroupBox>
+#include <QPlainTextEdit>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -47,6 +51,38 @@ struct Aufbau : test::ZeichenfensterAufbau {
         setzeSprache(s, deutsch);
     }
 };
+
+// Every text of the window, in the order of its components: caption, the texts of buttons,
+// boxes, labels, menu items and text fields, and every hint.
+QStringList fensterTexte(QWidget& w)
+{
+    QStringList texte{w.windowTitle()};
+    const auto hinweis = [&texte](const QString& name, const QString& text) {
+        if (!text.isEmpty())
+            texte << name + QStringLiteral(" hint: ") + text;
+    };
+    for (QObject* o : w.findChildren<QObject*>()) {
+        const QString name = o->objectName();
+        // What a hidden panel holds is built afresh when it opens.
+        if (auto* k = qobject_cast<QWidget*>(o); k && !k->isVisibleTo(&w))
+            continue;
+        if (auto* k = qobject_cast<QAbstractButton*>(o))
+            texte << name + QStringLiteral(": ") + k->text();
+        else if (auto* l = qobject_cast<QLabel*>(o))
+            texte << name + QStringLiteral(": ") + l->text();
+        else if (auto* g = qobject_cast<QGroupBox*>(o))
+            texte << name + QStringLiteral(": ") + g->title();
+        else if (auto* e = qobject_cast<QPlainTextEdit*>(o))
+            texte << name + QStringLiteral(": ") + e->toPlainText();
+        if (auto* a = qobject_cast<QAction*>(o)) {
+            texte << name + QStringLiteral(": ") + a->text();
+            hinweis(name, a->statusTip());
+        }
+        if (auto* k = qobject_cast<QWidget*>(o))
+            hinweis(name, k->toolTip());
+    }
+    return texte;
+}
 
 using test::bildOrdner;
 using test::farbigePixel;
@@ -422,6 +458,57 @@ private slots:
         QCOMPARE(a.z.IniAusgabe, text);
     }
 
+    // A switch of the language with the window open, as the program makes it (the language
+    // service, then every open window relabelled), leaves every text the window shows as a
+    // window opened in the new language shows it: caption, buttons, boxes, menu items, hints,
+    // the hint line under the mouse, the open panels, and the picture with its legend, hour
+    // numbers and words at the foot.
+    void languageSwitchLeavesTheTextsOfAFreshWindow_data()
+    {
+        QTest::addColumn<char>("typ");
+        QTest::addColumn<bool>("nachEnglisch");
+        QTest::newRow("vertical, to English") << 'v' << true;
+        QTest::newRow("vertical, to German") << 'v' << false;
+        QTest::newRow("horizontal umbrella, to English") << 'H' << true;
+        QTest::newRow("quadrant, to German") << 'q' << false;
+        QTest::newRow("cone, to English") << 'm' << true;
+        QTest::newRow("ring, to German") << 'r' << false;
+        QTest::newRow("azimuthal, to English") << 'a' << true;
+    }
+    void languageSwitchLeavesTheTextsOfAFreshWindow()
+    {
+        QFETCH(char, typ);
+        QFETCH(bool, nachEnglisch);
+        const auto oeffne = [typ](Aufbau& a) {
+            a.s.Schirmuhr = typ == 'H';
+            auto w = a.fenster();
+            // The hint line of the button under the mouse.
+            QEvent hinein(QEvent::Enter);
+            QApplication::sendEvent(w->findChild<QPushButton*>("BtnSaveC"), &hinein);
+            return w;
+        };
+        const char uhr = typ == 'H' ? 'h' : typ;
+        Aufbau a(uhr, nachEnglisch);
+        auto w = oeffne(a);
+        const QImage vorher = w->bildflaeche()->bild().copy();
+        setzeSprache(a.s, !nachEnglisch);
+        beschrifteAlles(a.s, a.s.StringIdBasis);
+
+        Aufbau b(uhr, !nachEnglisch);
+        auto frisch = oeffne(b);
+        const QStringList texte = fensterTexte(*w), erwartet = fensterTexte(*frisch);
+        for (qsizetype i = 0; i < std::min(texte.size(), erwartet.size()); ++i)
+            QCOMPARE(texte[i], erwartet[i]);
+        QCOMPARE(texte.size(), erwartet.size());
+        // The old language's window says other things.
+        Aufbau c(uhr, nachEnglisch);
+        QVERIFY(texte != fensterTexte(*oeffne(c)));
+        // The picture, its texts drawn in the new language.
+        QVERIFY(w->bildflaeche()->bild() != vorher);
+        QVERIFY(w->bildflaeche()->bild() == frisch->bildflaeche()->bild());
+    }
+
+    // The angle table, and the borders box of the map layers.
     void languageSwitchRelabelsCaptionAndTable()
     {
         Aufbau a('v');
@@ -432,7 +519,6 @@ private slots:
         QCOMPARE(w->windowTitle(), QStringLiteral("Construction of a Vertical Sundial"));
         QCOMPARE(w->findChild<QPushButton*>("bitBtnZeichne")->text(), QStringLiteral("&Draw"));
         QVERIFY(w->findChild<QLabel*>("LWinkelTitel")->text().startsWith(QStringLiteral("Angles of the Hour Lines")));
-        // The map layers of the biazimuthal dial: the borders box speaks the language too.
         QCOMPARE(w->findChild<QCheckBox*>("ChBfrontier")->text(), QStringLiteral("borders"));
         setzeSprache(a.s, true);
         w->aktualisiereSprache(a.s);
@@ -519,15 +605,17 @@ private slots:
         }
     }
 
-    // German files of five other types loaded one after another into one open English window
-    // (its size on a 1366 x 768 screen) show what a window opened for each file shows.
+    // German files of other types loaded one after another into one open English window (its
+    // size on a 1366 x 768 screen), the biazimuthal dial (which keeps its map files) twice at
+    // two places, show what a window opened for each file shows.
     void loadedTypesShowWhatAFreshWindowShows()
     {
         Aufbau a('v', false);
         auto w = a.fenster({1350, 620});
         QTest::mouseClick(w->bildflaeche(), Qt::LeftButton, Qt::NoModifier, QPoint(300, 40));
         for (const auto& [typ, breite] :
-             std::initializer_list<std::pair<char, double>>{{'p', 47}, {'w', -33.87}, {'m', -33.87}, {'q', 47}, {'h', 47}}) {
+             std::initializer_list<std::pair<char, double>>{
+                 {'p', 47}, {'w', -33.87}, {'m', -33.87}, {'q', 47}, {'c', 47}, {'c', -33.87}, {'h', 47}}) {
             Aufbau b(typ);
             b.s.Par.Breite = breite;
             std::vector<std::string> text;

@@ -161,6 +161,10 @@ private slots:
         QCOMPARE(h.g().startbildId(), Bildspeicher::vorhanden(106) ? 106 : 105);
         QTest::mouseClick(bild, Qt::LeftButton);
         QCOMPARE(h.g().startbildId(), 105);
+        // Its caption, the status bar's hint over it, follows a switch of the language.
+        QCOMPARE(bild->toolTip(), QStringLiteral("vertikale SONNENUHR"));
+        h.w->aktion(menue::Englisch)->trigger();
+        QCOMPARE(bild->toolTip(), QStringLiteral("vertical SUNDIAL"));
 
         h.knopf("BtBtnhor")->click();
         QVERIFY(sichtbar(h.g().bildPanel()));
