@@ -97,7 +97,7 @@ std::string typzeile(const AppState& s)
 // back without a complaint.
 std::string habermelGnomonText(double gnomon)
 {
-    std::string text = RealStr(gnomon, 7, 1);
+    std::string text = RealStr(gnomon, 7, DateiStellen::HabermelGnomon);
     const auto gelesen = alsReal(text);
     if (!gelesen || !DateiBereich::HabermelGnomon.enthaelt(*gelesen))
         text = RealStr(2.0, 7, 1);
@@ -109,17 +109,21 @@ void hauptzeilen(const AppState& s, std::vector<std::string>& l)
     const TPar& p = s.Par;
     const TSchalter& o = s.Schalter;
     l.push_back(std::to_string(p.Jahr));
-    l.push_back(RealStr(p.Breite, 10, 6) + ";" + RealStr(p.Breite2, 12, 2));
-    l.push_back(RealStr(p.Laenge, 10, 6) + ";" + RealStr(p.Laenge2, 12, 2));
-    l.push_back(RealStr(p.Zonenmeridian, 12, 2));
-    l.push_back(RealStr(p.Gnomonhoehe, 6, 2) + ";" + RealStr(p.ZylZeiger, 6, 2) + ";" + RealStr(p.ZylRadius, 8, 2) + ";"
+    l.push_back(RealStr(p.Breite, 10, DateiStellen::Breite) + ";" + RealStr(p.Breite2, 12, DateiStellen::Breite2));
+    l.push_back(RealStr(p.Laenge, 10, DateiStellen::Laenge) + ";" + RealStr(p.Laenge2, 12, DateiStellen::Laenge2));
+    l.push_back(RealStr(p.Zonenmeridian, 12, DateiStellen::Zonenmeridian));
+    l.push_back(RealStr(p.Gnomonhoehe, 6, DateiStellen::Gnomonhoehe) + ";" + RealStr(p.ZylZeiger, 6, DateiStellen::ZylZeiger) + ";"
+                + RealStr(p.ZylRadius, 8, DateiStellen::ZylRadius) + ";"
                 + RealStr(s.SkalaZylinder, 7, 0));
     l.push_back(std::to_string(p.Skalenlaenge) + "," + std::to_string(s.SkalaHidokai2) + "," + std::to_string(s.SkalaHidokai)
                 + "," + std::to_string(p.HidokaiZeiger) + "," + std::to_string(o.Kartenmassstab) + ","
-                + std::to_string(p.QuadrantGroesse) + "," + RealStr(p.HabermelDurchmesser, 6, 1));
-    l.push_back(RealStr(p.Wandabweichung, 11, 6) + ";" + RealStr(p.Wandabweichung2, 10, 6));
-    l.push_back(RealStr(p.Inklination, 11, 6) + ";" + RealStr(p.KegelNeigung, 10, 6) + ";" + RealStr(p.KegelOeffnung, 10, 6));
-    l.push_back(std::to_string(o.AnalemmaStunde) + ";" + RealStr(p.DatumMitte, 6, 1) + ";" + RealStr(p.DatumWinkel, 7, 2) + ";  "
+                + std::to_string(p.QuadrantGroesse) + "," + RealStr(p.HabermelDurchmesser, 6, DateiStellen::HabermelDurchmesser));
+    l.push_back(RealStr(p.Wandabweichung, 11, DateiStellen::Wandabweichung) + ";"
+                + RealStr(p.Wandabweichung2, 10, DateiStellen::Wandabweichung));
+    l.push_back(RealStr(p.Inklination, 11, DateiStellen::Inklination) + ";" + RealStr(p.KegelNeigung, 10, DateiStellen::KegelNeigung)
+                + ";" + RealStr(p.KegelOeffnung, 10, DateiStellen::KegelOeffnung));
+    l.push_back(std::to_string(o.AnalemmaStunde) + ";" + RealStr(p.DatumMitte, 6, DateiStellen::DatumMitte) + ";"
+                + RealStr(p.DatumWinkel, 7, DateiStellen::DatumWinkel) + ";  "
                 + RealStr(p.SawyerZeit, 2, 0));
     l.push_back(optionszeile(o));
     l.push_back(typzeile(s));
@@ -132,10 +136,12 @@ void hauptzeilen(const AppState& s, std::vector<std::string>& l)
     sprache += flagZeichen(s.KuestenAn);
     l.push_back(sprache);
     l.push_back(s.FensterNormal ? "true" : "false");
-    l.push_back(RealStr(p.SchirmRadius, 11, 6) + ";" + RealStr(p.RingDurchmesser, 7, 2) + ";" + RealStr(p.RingBreite, 7, 2) + ";"
-                + RealStr(p.RingAlpha, 5, 1));
-    l.push_back(habermelGnomonText(p.HabermelGnomon) + ";" + RealStr(p.Einheit, 6, 0) + ";" + RealStr(p.PeauParameter, 9, 4));
-    l.push_back(RealStr(s.RingLochVersatz, 7, 2) + ";" + RealStr(s.DeklOben, 7, 2) + ";" + RealStr(s.DeklUnten, 7, 2));
+    l.push_back(RealStr(p.SchirmRadius, 11, DateiStellen::SchirmRadius) + ";" + RealStr(p.RingDurchmesser, 7, DateiStellen::RingDurchmesser)
+                + ";" + RealStr(p.RingBreite, 7, DateiStellen::RingBreite) + ";" + RealStr(p.RingAlpha, 5, DateiStellen::RingAlpha));
+    l.push_back(habermelGnomonText(p.HabermelGnomon) + ";" + RealStr(p.Einheit, 6, 0) + ";"
+                + RealStr(p.PeauParameter, 9, DateiStellen::PeauParameter));
+    l.push_back(RealStr(s.RingLochVersatz, 7, DateiStellen::RingLochVersatz) + ";" + RealStr(s.DeklOben, 7, DateiStellen::DeklOben) + ";"
+                + RealStr(s.DeklUnten, 7, DateiStellen::DeklUnten));
 }
 
 // The colours of the settings file on disk, for a save that keeps them. False when there is
