@@ -397,7 +397,8 @@ bool OrtUndZeitDialog::pruefeAlles()
                 continue; // not composed again from whole seconds: the value stays to all its digits
             // Stored as the file gives it back: the zone meridian's hundredths of a degree are
             // 36 seconds, which the fields then show.
-            const double gesetzt = zeile == Breite ? BreiteAusTeilen(g, m, sek, vz == 1) : LaengeAusTeilen(g, m, sek, vz == 0);
+            const double gesetzt =
+                zeile == Breite ? BreiteAusTeilen(g, m, sek, vz == 1) : LaengeAusTeilen(g, m, sek, vz == 0);
             wert(zeile) = dateiWert(gesetzt, z.bereich.stellen);
             if (wert(zeile) != gesetzt && !zeigtGespeichert(zeile, {g, m, sek}, vz))
                 zerlegeInFelder(zeile, wert(zeile));

@@ -168,7 +168,8 @@ bool ParameterDialog::uebertragen()
         if (gezeigt("EdNeig")) {
             double x = p.KegelNeigung;
             bool err = false;
-            pruefRealBereichBewahrt(s_, u_.prompt, ed("EdNeig"), x, labelText("Label34"), B::KegelNeigungSchliessen, err);
+            pruefRealBereichBewahrt(s_, u_.prompt, ed("EdNeig"), x, labelText("Label34"), B::KegelNeigungSchliessen,
+                                    err);
             if (!err && !kegelNeigungZulaessig(x, B::KegelNeigungSchliessen)) {
                 u_.prompt.ask(PromptTitle::Problem, PromptIcon::Question,
                               labelText("Label34") + "=" + ed("EdNeig")->text().trimmed().toStdString() + "\r\n" +

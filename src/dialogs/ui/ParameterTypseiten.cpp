@@ -160,7 +160,8 @@ void ParameterDialog::inklinationVerlassen(const char* feld)
     if (name == "EdNeig") {
         double x = p.KegelNeigung;
         bool err = false;
-        pruefRealBereichBewahrt(s_, u_.prompt, ed(feld), x, labelText("Label34"), DialogBereich::KegelNeigungVerlassen, err);
+        pruefRealBereichBewahrt(s_, u_.prompt, ed(feld), x, labelText("Label34"), DialogBereich::KegelNeigungVerlassen,
+                                err);
         if (err || !kegelNeigungZulaessig(x, DialogBereich::KegelNeigungVerlassen)) {
             if (!err) {
                 u_.prompt.ask(PromptTitle::Problem, PromptIcon::Question,

@@ -506,7 +506,8 @@ void TypwahlDialog::groesseVerlassen()
             edit3_->setText(QString::number(s_.Par.HidokaiZeiger));
     } else if (t == 'q' && s_.Schalter.Hoehenuhrart > 0) {
         double d = s_.Par.HabermelDurchmesser;
-        pruefRealBereichBewahrt(s_, u_.prompt, edHaber_, d, label(label62_), DialogBereich::TypHabermelDurchmesser, err);
+        pruefRealBereichBewahrt(s_, u_.prompt, edHaber_, d, label(label62_), DialogBereich::TypHabermelDurchmesser,
+                                err);
         if (err) {
             u_.prompt.ask(PromptTitle::Warnung, PromptIcon::Error,
                           holeText(s_, 577) + "\r\n" + holeText(s_, 578), PromptButtons::Ok);
@@ -622,7 +623,8 @@ bool TypwahlDialog::pruefeAlles()
         ok = ok && !err;
     } else if (t == 'q' && s_.Schalter.Hoehenuhrart > 0) {
         double d = s_.Par.HabermelDurchmesser;
-        pruefRealBereichBewahrt(s_, u_.prompt, edHaber_, d, label(label62_), DialogBereich::TypHabermelDurchmesser, err);
+        pruefRealBereichBewahrt(s_, u_.prompt, edHaber_, d, label(label62_), DialogBereich::TypHabermelDurchmesser,
+                                err);
         if (err) {
             u_.prompt.ask(PromptTitle::Warnung, PromptIcon::Error,
                           holeText(s_, 577) + "\r\n" + holeText(s_, 578), PromptButtons::Ok);

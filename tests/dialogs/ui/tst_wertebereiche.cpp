@@ -364,24 +364,21 @@ private slots:
         start.Par.Zonenmeridian = -15.13;
         start.Par.HabermelGnomon = 40; // a value of the file: the start state reads back whole
         start.Schalter.Position2Vertikal = 1; // the second azimuth open to typing
-        QStringList nurImFenster;
-        for (const Feld& f : kFelder)
-            if (f.nurImFenster)
-                nurImFenster << QLatin1String(f.feld);
         int nr = 0;
         for (const Feld& sicht : kSichten) {
             QPointer<QWidget> d = oeffneFenster(sicht, ++nr % 2 == 1, true, &start);
             QString fall = feldName(sicht) + QLatin1Char(':');
             for (QLineEdit* e : d->findChildren<QLineEdit*>()) {
-                if (!e->isVisible() || !e->isEnabled() || e->isReadOnly() || nurImFenster.contains(e->objectName()))
+                const Feld* zeile = nullptr; // the field's row of the table above, where it has one
+                for (const Feld& f : kFelder)
+                    if (f.fenster == sicht.fenster && f.typ == sicht.typ && f.sub == sicht.sub
+                        && e->objectName() == QLatin1String(f.feld))
+                        zeile = &f;
+                if (!e->isVisible() || !e->isEnabled() || e->isReadOnly() || (zeile && zeile->nurImFenster))
                     continue;
                 const QString vorher = e->text();
-                tippe(e, QStringLiteral("7.5x"), e); // which keys the field takes
-                bool reell = e->text() == QStringLiteral("7.5");
-                for (const Feld& f : kFelder) // a field that cuts a typed value to a whole number
-                    if (f.ganz && f.fenster == sicht.fenster && f.typ == sicht.typ && f.schirm == sicht.schirm && f.sub == sicht.sub
-                        && e->objectName() == QLatin1String(f.feld))
-                        reell = false;
+                tippe(e, QStringLiteral("7.5x"), e); // which keys the field takes; some cut a point off
+                const bool reell = e->text() == QStringLiteral("7.5") && !(zeile && zeile->ganz);
                 const double v = vorher.trimmed().toDouble();
                 QString neu = reell ? QString::number(v - 0.0123456, 'f', 7) : QString::number(v - 3, 'f', 0);
                 if (!reell && (e->text() != QStringLiteral("75") || sicht.fenster != 'o' || v < 3 || v > 360))
@@ -392,7 +389,8 @@ private slots:
                 e->setModified(neu != vorher);
                 fall += QLatin1Char(' ') + e->objectName() + QLatin1Char('=') + neu;
             }
-            QTest::mouseClick(d->findChild<QPushButton*>(QString::fromLatin1(sicht.fenster == 'p' ? "BitBtn1" : "Button1")), Qt::LeftButton);
+            const char* knopf = sicht.fenster == 'p' ? "BitBtn1" : "Button1";
+            QTest::mouseClick(d->findChild<QPushButton*>(QString::fromLatin1(knopf)), Qt::LeftButton);
             loeschVerzoegerte();
             QVERIFY2(!d || !d->isVisible(), qPrintable(fall + QStringLiteral(" kept open")));
             delete d.data();
