@@ -97,7 +97,7 @@ std::string typzeile(const AppState& s)
 // back without a complaint.
 std::string habermelGnomonText(double gnomon)
 {
-    std::string text = RealStr(gnomon, 7, 1);
+    std::string text = RealStr(gnomon, 7, DateiStellen::HabermelGnomon);
     const auto gelesen = alsReal(text);
     if (!gelesen || !DateiBereich::HabermelGnomon.enthaelt(*gelesen))
         text = RealStr(2.0, 7, 1);
@@ -108,19 +108,21 @@ void hauptzeilen(const AppState& s, std::vector<std::string>& l)
 {
     const TPar& p = s.Par;
     const TSchalter& o = s.Schalter;
+    namespace D = DateiStellen;
     l.push_back(std::to_string(p.Jahr));
-    l.push_back(RealStr(p.Breite, 10, 6) + ";" + RealStr(p.Breite2, 12, 2));
-    l.push_back(RealStr(p.Laenge, 10, 6) + ";" + RealStr(p.Laenge2, 12, 2));
-    l.push_back(RealStr(p.Zonenmeridian, 12, 2));
-    l.push_back(RealStr(p.Gnomonhoehe, 6, 2) + ";" + RealStr(p.ZylZeiger, 6, 2) + ";" + RealStr(p.ZylRadius, 8, 2) + ";"
-                + RealStr(s.SkalaZylinder, 7, 0));
+    l.push_back(RealStr(p.Breite, 10, D::Breite) + ";" + RealStr(p.Breite2, 12, D::Breite2));
+    l.push_back(RealStr(p.Laenge, 10, D::Laenge) + ";" + RealStr(p.Laenge2, 12, D::Laenge2));
+    l.push_back(RealStr(p.Zonenmeridian, 12, D::Zonenmeridian));
+    l.push_back(RealStr(p.Gnomonhoehe, 6, D::Gnomonhoehe) + ";" + RealStr(p.ZylZeiger, 6, D::ZylZeiger) + ";"
+                + RealStr(p.ZylRadius, 8, D::ZylRadius) + ";" + RealStr(s.SkalaZylinder, 7, 0));
     l.push_back(std::to_string(p.Skalenlaenge) + "," + std::to_string(s.SkalaHidokai2) + "," + std::to_string(s.SkalaHidokai)
                 + "," + std::to_string(p.HidokaiZeiger) + "," + std::to_string(o.Kartenmassstab) + ","
-                + std::to_string(p.QuadrantGroesse) + "," + RealStr(p.HabermelDurchmesser, 6, 1));
-    l.push_back(RealStr(p.Wandabweichung, 11, 6) + ";" + RealStr(p.Wandabweichung2, 10, 6));
-    l.push_back(RealStr(p.Inklination, 11, 6) + ";" + RealStr(p.KegelNeigung, 10, 6) + ";" + RealStr(p.KegelOeffnung, 10, 6));
-    l.push_back(std::to_string(o.AnalemmaStunde) + ";" + RealStr(p.DatumMitte, 6, 1) + ";" + RealStr(p.DatumWinkel, 7, 2) + ";  "
-                + RealStr(p.SawyerZeit, 2, 0));
+                + std::to_string(p.QuadrantGroesse) + "," + RealStr(p.HabermelDurchmesser, 6, D::HabermelDurchmesser));
+    l.push_back(RealStr(p.Wandabweichung, 11, D::Wandabweichung) + ";" + RealStr(p.Wandabweichung2, 10, D::Wandabweichung));
+    l.push_back(RealStr(p.Inklination, 11, D::Inklination) + ";" + RealStr(p.KegelNeigung, 10, D::KegelNeigung) + ";"
+                + RealStr(p.KegelOeffnung, 10, D::KegelOeffnung));
+    l.push_back(std::to_string(o.AnalemmaStunde) + ";" + RealStr(p.DatumMitte, 6, D::DatumMitte) + ";"
+                + RealStr(p.DatumWinkel, 7, D::DatumWinkel) + ";  " + RealStr(p.SawyerZeit, 2, 0));
     l.push_back(optionszeile(o));
     l.push_back(typzeile(s));
     l.push_back(std::to_string(s.Zeiten.EotVon));
@@ -132,10 +134,12 @@ void hauptzeilen(const AppState& s, std::vector<std::string>& l)
     sprache += flagZeichen(s.KuestenAn);
     l.push_back(sprache);
     l.push_back(s.FensterNormal ? "true" : "false");
-    l.push_back(RealStr(p.SchirmRadius, 11, 6) + ";" + RealStr(p.RingDurchmesser, 7, 2) + ";" + RealStr(p.RingBreite, 7, 2) + ";"
-                + RealStr(p.RingAlpha, 5, 1));
-    l.push_back(habermelGnomonText(p.HabermelGnomon) + ";" + RealStr(p.Einheit, 6, 0) + ";" + RealStr(p.PeauParameter, 9, 4));
-    l.push_back(RealStr(s.RingLochVersatz, 7, 2) + ";" + RealStr(s.DeklOben, 7, 2) + ";" + RealStr(s.DeklUnten, 7, 2));
+    l.push_back(RealStr(p.SchirmRadius, 11, D::SchirmRadius) + ";" + RealStr(p.RingDurchmesser, 7, D::RingDurchmesser) + ";"
+                + RealStr(p.RingBreite, 7, D::RingBreite) + ";" + RealStr(p.RingAlpha, 5, D::RingAlpha));
+    l.push_back(habermelGnomonText(p.HabermelGnomon) + ";" + RealStr(p.Einheit, 6, 0) + ";"
+                + RealStr(p.PeauParameter, 9, D::PeauParameter));
+    l.push_back(RealStr(s.RingLochVersatz, 7, D::RingLochVersatz) + ";" + RealStr(s.DeklOben, 7, D::DeklOben) + ";"
+                + RealStr(s.DeklUnten, 7, D::DeklUnten));
 }
 
 // The colours of the settings file on disk, for a save that keeps them. False when there is

@@ -1,5 +1,7 @@
 #include "dialogs/IniZahlen.h"
 
+#include "core/Zahlenformat.h"
+
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -232,6 +234,13 @@ std::optional<double> alsReal(std::string_view text)
     if (fehler != std::errc() || ende != text.data() + text.size() || !std::isfinite(wert))
         return std::nullopt;
     return wert;
+}
+
+double dateiWert(double x, int stellen)
+{
+    if (stellen < 0 || !std::isfinite(x))
+        return x;
+    return alsReal(RealStr(x, stellen, stellen)).value_or(x);
 }
 
 std::optional<std::int32_t> alsGanzzahl(std::string_view text)

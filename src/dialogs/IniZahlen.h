@@ -30,6 +30,10 @@ std::string holeRingWert(std::string& rest, bool mitVorzeichen);
 // text and a value beyond the range of double give no value.
 std::optional<double> alsReal(std::string_view text);
 
+// The value a file line gives back for x when it writes x with `stellen` decimals, as the
+// settings writer does; x itself for wieGetippt (any negative count), a value no file holds.
+double dateiWert(double x, int stellen);
+
 // An integer: leading blanks, an optional sign and digits, within 32 bits. Anything else
 // gives no value.
 std::optional<std::int32_t> alsGanzzahl(std::string_view text);

@@ -14,9 +14,13 @@
 
 namespace umbrin {
 
+// The decimals a value keeps as the dialogs store it: those of the file line that holds it.
+inline constexpr int wieGetippt = -1; // a value the files do not hold keeps every typed digit
+
 struct Wertebereich {
     double von;
     double bis;
+    int stellen = wieGetippt;
 
     // NaN lies outside every range.
     constexpr bool enthaelt(double x) const { return x >= von && x <= bis; }
@@ -78,14 +82,45 @@ inline constexpr Wertebereich AzimutKreise{0, 1};
 inline constexpr Wertebereich QuadrantSkala{0, 2};
 } // namespace DateiBereich
 
+// The decimals each file line writes of the reals it holds. A value typed into a dialog is
+// stored as the file gives it back (dateiWert), so it draws the same after the next load. The
+// lines keep the decimals files have always had: older files and their readers rely on them.
+namespace DateiStellen {
+inline constexpr int Breite = 6;         // main line 1, first value
+inline constexpr int Breite2 = 2;        // main line 1, the second place
+inline constexpr int Laenge = 6;         // main line 2, first value
+inline constexpr int Laenge2 = 2;        // main line 2, the second place
+inline constexpr int Zonenmeridian = 2;  // main line 3
+inline constexpr int Gnomonhoehe = 2;    // main line 4
+inline constexpr int ZylZeiger = 2;
+inline constexpr int ZylRadius = 2;
+inline constexpr int HabermelDurchmesser = 1; // main line 5
+inline constexpr int Wandabweichung = 6; // main line 6, both walls
+inline constexpr int Inklination = 6;    // main line 7
+inline constexpr int KegelNeigung = 6;
+inline constexpr int KegelOeffnung = 6;
+inline constexpr int DatumMitte = 1;     // main line 8
+inline constexpr int DatumWinkel = 2;
+inline constexpr int SchirmRadius = 6;   // main line 15
+inline constexpr int SchirmRadiusProzent = SchirmRadius - 2; // as typed, in percent
+inline constexpr int RingDurchmesser = 2;
+inline constexpr int RingBreite = 2;
+inline constexpr int RingAlpha = 1;
+inline constexpr int HabermelGnomon = 1; // main line 16
+inline constexpr int PeauParameter = 4;
+inline constexpr int RingLochVersatz = 2; // main line 17
+inline constexpr int DeklOben = 2;
+inline constexpr int DeklUnten = 2;
+} // namespace DateiStellen
+
 // What the dialogs accept, by window; "Verlassen" is the check on leaving a field, "Schliessen"
 // the check of the whole page when it is left or the window closes. Where a window has only
 // one check the name carries no suffix.
 namespace DialogBereich {
 // Location and year.
-inline constexpr Wertebereich Breite{-90, 90};
-inline constexpr Wertebereich Laenge{-180, 180};
-inline constexpr Wertebereich Zonenmeridian{-180, 180};
+inline constexpr Wertebereich Breite{-90, 90, DateiStellen::Breite};
+inline constexpr Wertebereich Laenge{-180, 180, DateiStellen::Laenge};
+inline constexpr Wertebereich Zonenmeridian{-180, 180, DateiStellen::Zonenmeridian};
 inline constexpr Wertebereich Jahr{1300, 2500};
 inline constexpr Wertebereich GradBreite{0, 90};
 inline constexpr Wertebereich GradLaenge{0, 180};   // also the zone meridian's degrees
@@ -93,63 +128,65 @@ inline constexpr Wertebereich Winkelminuten{0, 60};
 inline constexpr Wertebereich Winkelsekunden{0, 60};
 
 // Dial-type chooser.
-inline constexpr Wertebereich TypWandabweichung{-180, 180};
-inline constexpr Wertebereich TypInklination{0, 175};     // on leaving the field 0 itself is refused
+inline constexpr Wertebereich TypWandabweichung{-180, 180, DateiStellen::Wandabweichung};
+// On leaving the field 0 itself is refused.
+inline constexpr Wertebereich TypInklination{0, 175, DateiStellen::Inklination};
 inline constexpr Wertebereich TypSkalaZylinder{3, 290};
 inline constexpr Wertebereich TypSkalenlaengeVerlassen{4, 110};
 inline constexpr Wertebereich TypSkalenlaengeSchliessen{3, 220};
-inline constexpr Wertebereich TypZylZeigerVerlassen{4, 110};
-inline constexpr Wertebereich TypZylZeigerSchliessen{3, 220};
-inline constexpr Wertebereich TypZylRadius{4, 500};
-inline constexpr Wertebereich TypGnomonhoeheVerlassen{5, 200};
-inline constexpr Wertebereich TypGnomonhoeheSchliessen{3, 120};
-inline constexpr Wertebereich TypHabermelDurchmesser{30, 200};
+inline constexpr Wertebereich TypZylZeigerVerlassen{4, 110, DateiStellen::ZylZeiger};
+inline constexpr Wertebereich TypZylZeigerSchliessen{3, 220, DateiStellen::ZylZeiger};
+inline constexpr Wertebereich TypZylRadius{4, 500, DateiStellen::ZylRadius};
+inline constexpr Wertebereich TypGnomonhoeheVerlassen{5, 200, DateiStellen::Gnomonhoehe};
+inline constexpr Wertebereich TypGnomonhoeheSchliessen{3, 120, DateiStellen::Gnomonhoehe};
+inline constexpr Wertebereich TypHabermelDurchmesser{30, 200, DateiStellen::HabermelDurchmesser};
 inline constexpr Wertebereich TypHidokaiZeigerVerlassen{1, 110};
 inline constexpr Wertebereich TypHidokaiZeigerSchliessen{3, 220};
-inline constexpr Wertebereich TypRingDurchmesser{10, 300};
+inline constexpr Wertebereich TypRingDurchmesser{10, 300, DateiStellen::RingDurchmesser};
 
 // Parameter dialog.
-inline constexpr Wertebereich Breite2{-90, 90};
-inline constexpr Wertebereich Laenge2{-180, 180};
-inline constexpr Wertebereich Wandabweichung{-180, 180};  // both walls, every page
-inline constexpr Wertebereich Inklination{0, 175};
-inline constexpr Wertebereich SchirmInklination{0, 80};
-inline constexpr Wertebereich SchirmRadiusProzent{-100, 200}; // stored divided by 100
-inline constexpr Wertebereich Gnomonhoehe{5, 500};
-inline constexpr Wertebereich SawyerGnomonhoehe{5, 200};
+inline constexpr Wertebereich Breite2{-90, 90, DateiStellen::Breite2};
+inline constexpr Wertebereich Laenge2{-180, 180, DateiStellen::Laenge2};
+inline constexpr Wertebereich Wandabweichung{-180, 180, DateiStellen::Wandabweichung};  // both walls, every page
+inline constexpr Wertebereich Inklination{0, 175, DateiStellen::Inklination};
+inline constexpr Wertebereich SchirmInklination{0, 80, DateiStellen::Inklination};
+// Stored divided by 100.
+inline constexpr Wertebereich SchirmRadiusProzent{-100, 200, DateiStellen::SchirmRadiusProzent};
+inline constexpr Wertebereich Gnomonhoehe{5, 500, DateiStellen::Gnomonhoehe};
+inline constexpr Wertebereich SawyerGnomonhoehe{5, 200, DateiStellen::Gnomonhoehe};
 inline constexpr Wertebereich AnalemmaStunde{1, 23};
-inline constexpr Wertebereich ZylZeiger{4, 110};
+inline constexpr Wertebereich ZylZeiger{4, 110, DateiStellen::ZylZeiger};
 inline constexpr Wertebereich Skalenlaenge{4, 110};
-inline constexpr Wertebereich ZylRadius{4, 500};
+inline constexpr Wertebereich ZylRadius{4, 500, DateiStellen::ZylRadius};
 inline constexpr Wertebereich SkalaZylinder{0, 400};
 inline constexpr Wertebereich SkalaZylinder2{0, 200};     // computed, not stored
 inline constexpr Wertebereich SkalaHidokai{0, 180};
 inline constexpr Wertebereich SkalaHidokai2{0, 260};
 inline constexpr Wertebereich HidokaiZeiger{4, 110};
-inline constexpr Wertebereich HabermelGnomon{9, 100};
-inline constexpr Wertebereich HabermelDurchmesser{30, 200};
+inline constexpr Wertebereich HabermelGnomon{9, 100, DateiStellen::HabermelGnomon};
+inline constexpr Wertebereich HabermelDurchmesser{30, 200, DateiStellen::HabermelDurchmesser};
 inline constexpr Wertebereich QuadrantGroesse{80, 200};
 inline constexpr Wertebereich Kartenmassstab{5, 66000000};
 inline constexpr Wertebereich AzAbstand{10, 400};         // not stored in the file
 inline constexpr Wertebereich AzGrundplatte{3, 200};      // not stored in the file
-inline constexpr Wertebereich RingDurchmesser{10, 300};
-inline constexpr Wertebereich RingBreiteVerlassen{4.5, 190};
-inline constexpr Wertebereich RingBreiteSchliessen{4.5, 300};
-inline constexpr Wertebereich RingAlpha{10, 90};
-inline constexpr Wertebereich RingLochVersatz{-23.44, 23.44};
-inline constexpr Wertebereich DeklOben{0, 23.44};
-inline constexpr Wertebereich DatumWinkelVerlassen{1, 15};
-inline constexpr Wertebereich DatumWinkelSchliessen{0.5, 15};
-inline constexpr Wertebereich DatumMitte{0, 900};
+inline constexpr Wertebereich RingDurchmesser{10, 300, DateiStellen::RingDurchmesser};
+inline constexpr Wertebereich RingBreiteVerlassen{4.5, 190, DateiStellen::RingBreite};
+inline constexpr Wertebereich RingBreiteSchliessen{4.5, 300, DateiStellen::RingBreite};
+inline constexpr Wertebereich RingAlpha{10, 90, DateiStellen::RingAlpha};
+inline constexpr Wertebereich RingLochVersatz{-23.44, 23.44, DateiStellen::RingLochVersatz};
+inline constexpr Wertebereich DeklOben{0, 23.44, DateiStellen::DeklOben};
+inline constexpr Wertebereich DatumWinkelVerlassen{1, 15, DateiStellen::DatumWinkel};
+inline constexpr Wertebereich DatumWinkelSchliessen{0.5, 15, DateiStellen::DatumWinkel};
+inline constexpr Wertebereich DatumMitte{0, 900, DateiStellen::DatumMitte};
 inline constexpr Wertebereich EinheitVerlassen{10, 120};
 inline constexpr Wertebereich EinheitSchliessen{10, 300};
-inline constexpr Wertebereich PeauParameter{-2.1, 2.1};
+inline constexpr Wertebereich PeauParameter{-2.1, 2.1, DateiStellen::PeauParameter};
 // The cone-axis inclination as typed: a negative value is stored with 180 added, and the
 // stored value must also lie within the file's range (see kegelNeigungZulaessig).
-inline constexpr Wertebereich KegelNeigungVerlassen{-90, 175};
-inline constexpr Wertebereich KegelNeigungSchliessen{-175, 175};
-inline constexpr Wertebereich KegelOeffnungVerlassen{1, 86};
-inline constexpr Wertebereich KegelOeffnungSchliessen{1, 85};
+inline constexpr Wertebereich KegelNeigungVerlassen{-90, 175, DateiStellen::KegelNeigung};
+inline constexpr Wertebereich KegelNeigungSchliessen{-175, 175, DateiStellen::KegelNeigung};
+inline constexpr Wertebereich KegelOeffnungVerlassen{1, 86, DateiStellen::KegelOeffnung};
+inline constexpr Wertebereich KegelOeffnungSchliessen{1, 85, DateiStellen::KegelOeffnung};
 // Hour-range combo boxes.
 inline constexpr Wertebereich Stunde{0, 24};
 inline constexpr Wertebereich Temporalstunde{0, 12};
@@ -174,13 +211,13 @@ constexpr bool kegelNeigungZulaessig(double eingabe, const Wertebereich& dialog)
 constexpr Wertebereich ringLochVersatzBereich(double epsRund)
 {
     const double g = std::min(epsRund, DateiBereich::RingLochVersatz.bis);
-    return {-g, g};
+    return {-g, g, DateiStellen::RingLochVersatz};
 }
 
 // Range of the ring band's upper declination on leaving its field.
 constexpr Wertebereich deklObenBereich(double epsRund)
 {
-    return {0, std::min(epsRund, DialogBereich::DeklOben.bis)};
+    return {0, std::min(epsRund, DialogBereich::DeklOben.bis), DateiStellen::DeklOben};
 }
 
 namespace DialogBereich {

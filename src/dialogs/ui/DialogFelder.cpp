@@ -2,6 +2,7 @@
 
 #include "core/Zahlenformat.h"
 #include "core/ui/Eingabefelder.h"
+#include "dialogs/IniZahlen.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -41,21 +42,37 @@ bool zeigtWert(const QLineEdit* feld, double x)
            && QString::fromStdString(RealStr(x, stellen, stellen)).trimmed().toStdString() == text;
 }
 
+// A value read from the field's text, stored with the decimals of its file line.
+void alsGespeichert(QLineEdit* feld, double& x, int stellen)
+{
+    const double gespeichert = dateiWert(x, stellen);
+    if (gespeichert == x)
+        return;
+    x = gespeichert;
+    feld->setText(QString::fromStdString(RealStr(x, stellen, stellen)));
+}
+
 } // namespace
 
 void pruefRealBereichBewahrt(const AppState& s, UserPrompt& prompt, QLineEdit* feld, double& x,
-                             const std::string& label, double lo, double hi, bool& err)
+                             const std::string& label, const Wertebereich& bereich, bool& err)
 {
     err = false;
-    if (!zeigtWert(feld, x) || !(x >= lo && x <= hi))
-        pruefRealBereich(s, prompt, feld, x, label, lo, hi, err);
+    if (zeigtWert(feld, x) && bereich.enthaelt(x))
+        return;
+    pruefRealBereich(s, prompt, feld, x, label, bereich.von, bereich.bis, err);
+    if (!err)
+        alsGespeichert(feld, x, bereich.stellen);
 }
 
-void pruefRealFeldBewahrt(const AppState& s, UserPrompt& prompt, QLineEdit* feld, double& x, bool& err)
+void pruefRealFeldBewahrt(const AppState& s, UserPrompt& prompt, QLineEdit* feld, double& x, int stellen, bool& err)
 {
     err = false;
-    if (!zeigtWert(feld, x))
-        pruefRealFeld(s, prompt, feld, x, err);
+    if (zeigtWert(feld, x))
+        return;
+    pruefRealFeld(s, prompt, feld, x, err);
+    if (!err)
+        alsGespeichert(feld, x, stellen);
 }
 
 void FeldWaechter::setEnterZiel(QWidget* feld, QWidget* ziel) { enterZiele_[feld] = ziel; }

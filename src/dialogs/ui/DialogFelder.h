@@ -9,6 +9,7 @@
 //    not trigger checks of its own.
 #include "core/State.h"
 #include "core/UserPrompt.h"
+#include "dialogs/Wertebereiche.h"
 
 #include <QObject>
 #include <QPointer>
@@ -72,11 +73,12 @@ bool TasteErlaubt(Tasten tasten, QChar zeichen);
 
 // The readers of a real field as the working dialogs use them: a field that still shows the
 // stored value x as the dialog wrote it (not edited since, x to the text's own decimals) keeps
-// x, when that lies within lo..hi: its few decimals read back would move a value given more
+// x, when that lies within the range: its few decimals read back would move a value given more
 // finely, a place in seconds, say. Every other field is read by pruefRealBereich and
-// pruefRealFeld.
+// pruefRealFeld, and the value read is stored as its file line gives it back (the range's or
+// `stellen` decimals, see dateiWert); where that differs from the text, the field shows it so.
 void pruefRealBereichBewahrt(const AppState& s, UserPrompt& prompt, QLineEdit* feld, double& x,
-                             const std::string& label, double lo, double hi, bool& err);
-void pruefRealFeldBewahrt(const AppState& s, UserPrompt& prompt, QLineEdit* feld, double& x, bool& err);
+                             const std::string& label, const Wertebereich& bereich, bool& err);
+void pruefRealFeldBewahrt(const AppState& s, UserPrompt& prompt, QLineEdit* feld, double& x, int stellen, bool& err);
 
 } // namespace umbrin

@@ -6,6 +6,7 @@
 #include "core/Zahlenformat.h"
 #include "core/ui/Eingabefelder.h"
 #include "core/ui/RadioGruppe.h"
+#include "dialogs/IniZahlen.h"
 #include "dialogs/Wertebereiche.h"
 #include "dialogs/ui/DialogFelder.h"
 #include "dialogs/ui/DialogRahmen.h"
@@ -314,7 +315,7 @@ bool OrtUndZeitDialog::dezimalGeprueft(int zeile)
     double x = wert(zeile);
     bool err = false;
     const QString getippt = z.dezimal->text();
-    pruefRealBereichBewahrt(s_, u_.prompt, z.dezimal, x, labelText(z.label), z.bereich.von, z.bereich.bis, err);
+    pruefRealBereichBewahrt(s_, u_.prompt, z.dezimal, x, labelText(z.label), z.bereich, err);
     if (err) {
         // A text that is no number is replaced by the stored value, with all its decimals.
         if (z.dezimal->text() != getippt)
@@ -394,10 +395,13 @@ bool OrtUndZeitDialog::pruefeAlles()
             const int vz = z.vorzeichen->itemIndex();
             if (zeigtGespeichert(zeile, {g, m, sek}, vz))
                 continue; // not composed again from whole seconds: the value stays to all its digits
-            if (zeile == Breite)
-                wert(zeile) = BreiteAusTeilen(g, m, sek, vz == 1);
-            else
-                wert(zeile) = LaengeAusTeilen(g, m, sek, vz == 0);
+            // Stored as the file gives it back: the zone meridian's hundredths of a degree are
+            // 36 seconds, which the fields then show.
+            const double gesetzt =
+                zeile == Breite ? BreiteAusTeilen(g, m, sek, vz == 1) : LaengeAusTeilen(g, m, sek, vz == 0);
+            wert(zeile) = dateiWert(gesetzt, z.bereich.stellen);
+            if (wert(zeile) != gesetzt && !zeigtGespeichert(zeile, {g, m, sek}, vz))
+                zerlegeInFelder(zeile, wert(zeile));
         }
     } else {
         for (int zeile = 0; zeile < 3; ++zeile) {

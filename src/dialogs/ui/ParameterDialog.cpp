@@ -134,7 +134,7 @@ bool ParameterDialog::realGeprueftText(const char* feld, double& ziel, const std
     QLineEdit* f = ed(feld);
     double x = ziel;
     bool err = false;
-    pruefRealBereichBewahrt(s_, u_.prompt, f, x, label, b.von, b.bis, err);
+    pruefRealBereichBewahrt(s_, u_.prompt, f, x, label, b, err);
     if (!err)
         ziel = x;
     return !err;

@@ -9,6 +9,7 @@
 #include "core/ui/RadioGruppe.h"
 #include "dialogs/DialogParameterRegeln.h"
 #include "dialogs/HabermelGeometrie.h"
+#include "dialogs/IniZahlen.h"
 #include "dialogs/Wertebereiche.h"
 #include "dialogs/ui/DialogFelder.h"
 #include "dialogs/ui/ParameterDialogIntern.h"
@@ -99,7 +100,8 @@ bool ParameterDialog::uebertragen()
         ganzzahl("Ed1S", sch.AnalemmaStunde, "chB4S", B::AnalemmaStunde);
         double prozent = 100 * p.SchirmRadius;
         if (real("EdSolKreis", prozent, "Label16", B::SchirmRadiusProzent) && gezeigt("EdSolKreis")) {
-            p.SchirmRadius = prozent / 100;
+            if (prozent != 100 * p.SchirmRadius) // a radius kept is not divided again
+                p.SchirmRadius = dateiWert(prozent / 100, DateiStellen::SchirmRadius);
             if (s_.Schirmuhr && s_.UhrTyp == 'i') {
                 if (const int fehler = SchirmScheibenFehler(p.SchirmRadius, p.Inklination)) {
                     u_.prompt.ask(PromptTitle::Fehler, PromptIcon::Error, std::string(meldungsText(s_, fehler)),
@@ -166,8 +168,8 @@ bool ParameterDialog::uebertragen()
         if (gezeigt("EdNeig")) {
             double x = p.KegelNeigung;
             bool err = false;
-            pruefRealBereich(s_, u_.prompt, ed("EdNeig"), x, labelText("Label34"), B::KegelNeigungSchliessen.von,
-                             B::KegelNeigungSchliessen.bis, err);
+            pruefRealBereichBewahrt(s_, u_.prompt, ed("EdNeig"), x, labelText("Label34"), B::KegelNeigungSchliessen,
+                                    err);
             if (!err && !kegelNeigungZulaessig(x, B::KegelNeigungSchliessen)) {
                 u_.prompt.ask(PromptTitle::Problem, PromptIcon::Question,
                               labelText("Label34") + "=" + ed("EdNeig")->text().trimmed().toStdString() + "\r\n" +
@@ -181,7 +183,7 @@ bool ParameterDialog::uebertragen()
             if (err)
                 ok = false;
             else
-                p.KegelNeigung = kegelNeigungGespeichert(x);
+                p.KegelNeigung = dateiWert(kegelNeigungGespeichert(x), DateiStellen::KegelNeigung);
         }
         ganzzahl("EdScale", sch.Kartenmassstab, "Label129", B::Kartenmassstab);
         if (gezeigt("EdSpi")) {

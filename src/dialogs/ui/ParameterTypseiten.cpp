@@ -12,6 +12,7 @@
 #include "core/ui/RadioGruppe.h"
 #include "dials/Kugeldrehung.h"
 #include "dialogs/HabermelGeometrie.h"
+#include "dialogs/IniZahlen.h"
 #include "dialogs/Wertebereiche.h"
 #include "dialogs/ui/DialogFelder.h"
 #include "dialogs/ui/ParameterDialog.h"
@@ -159,8 +160,8 @@ void ParameterDialog::inklinationVerlassen(const char* feld)
     if (name == "EdNeig") {
         double x = p.KegelNeigung;
         bool err = false;
-        pruefRealBereich(s_, u_.prompt, ed(feld), x, labelText("Label34"), DialogBereich::KegelNeigungVerlassen.von,
-                         DialogBereich::KegelNeigungVerlassen.bis, err);
+        pruefRealBereichBewahrt(s_, u_.prompt, ed(feld), x, labelText("Label34"), DialogBereich::KegelNeigungVerlassen,
+                                err);
         if (err || !kegelNeigungZulaessig(x, DialogBereich::KegelNeigungVerlassen)) {
             if (!err) {
                 u_.prompt.ask(PromptTitle::Problem, PromptIcon::Question,
@@ -173,7 +174,7 @@ void ParameterDialog::inklinationVerlassen(const char* feld)
             }
             return;
         }
-        const double neu = kegelNeigungGespeichert(x);
+        const double neu = dateiWert(kegelNeigungGespeichert(x), DateiStellen::KegelNeigung);
         if (neu != p.KegelNeigung) {
             p.KegelNeigung = neu;
             zeigeWert(feld, neu, 7, 2);
@@ -235,10 +236,11 @@ void ParameterDialog::schirmKreisVerlassen()
         zeigeWert("EdSolKreis", 100 * s_.Par.SchirmRadius, 6, 1);
         return;
     }
-    const bool anders = prozent != 100 * s_.Par.SchirmRadius;
-    s_.Par.SchirmRadius = prozent / 100;
-    if (anders)
-        zeigeWert("EdSolKreis", 100 * s_.Par.SchirmRadius, 6, 2);
+    if (prozent == 100 * s_.Par.SchirmRadius)
+        return; // a radius kept is not divided again
+    s_.Par.SchirmRadius = dateiWert(prozent / 100, DateiStellen::SchirmRadius);
+    const int stellen = dateiWert(prozent, 2) == prozent ? 2 : DateiStellen::SchirmRadiusProzent;
+    zeigeWert("EdSolKreis", prozent, 6, stellen);
 }
 
 void ParameterDialog::schirmNeigungVerlassen()

@@ -434,7 +434,7 @@ void TypwahlDialog::wandabweichungVerlassen()
 {
     double x = s_.Par.Wandabweichung;
     bool err = false;
-    pruefRealFeldBewahrt(s_, u_.prompt, edit1_, x, err);
+    pruefRealFeldBewahrt(s_, u_.prompt, edit1_, x, DialogBereich::TypWandabweichung.stellen, err);
     if (err)
         return;
     if (!DialogBereich::TypWandabweichung.enthaelt(x)) {
@@ -463,7 +463,7 @@ void TypwahlDialog::inklinationVerlassen()
 {
     double x = s_.Par.Inklination;
     bool err = false;
-    pruefRealFeldBewahrt(s_, u_.prompt, edit2_, x, err);
+    pruefRealFeldBewahrt(s_, u_.prompt, edit2_, x, DialogBereich::TypInklination.stellen, err);
     if (err)
         return;
     if (!(x > 0) || !DialogBereich::TypInklination.enthaelt(x)) {
@@ -506,8 +506,8 @@ void TypwahlDialog::groesseVerlassen()
             edit3_->setText(QString::number(s_.Par.HidokaiZeiger));
     } else if (t == 'q' && s_.Schalter.Hoehenuhrart > 0) {
         double d = s_.Par.HabermelDurchmesser;
-        pruefRealBereichBewahrt(s_, u_.prompt, edHaber_, d, label(label62_), DialogBereich::TypHabermelDurchmesser.von,
-                         DialogBereich::TypHabermelDurchmesser.bis, err);
+        pruefRealBereichBewahrt(s_, u_.prompt, edHaber_, d, label(label62_), DialogBereich::TypHabermelDurchmesser,
+                                err);
         if (err) {
             u_.prompt.ask(PromptTitle::Warnung, PromptIcon::Error,
                           holeText(s_, 577) + "\r\n" + holeText(s_, 578), PromptButtons::Ok);
@@ -524,7 +524,7 @@ void TypwahlDialog::groesseVerlassen()
         double& ziel = t == 'z' ? s_.Par.ZylZeiger : s_.Par.Gnomonhoehe;
         double x = ziel;
         const Wertebereich b = t == 'z' ? DialogBereich::TypZylZeigerVerlassen : DialogBereich::TypGnomonhoeheVerlassen;
-        pruefRealBereichBewahrt(s_, u_.prompt, edit3_, x, label(label5_), b.von, b.bis, err);
+        pruefRealBereichBewahrt(s_, u_.prompt, edit3_, x, label(label5_), b, err);
         if (!err) {
             ziel = x;
             edit3_->setText(q(RealStr(x, 6, 2)));
@@ -536,8 +536,7 @@ void TypwahlDialog::zylRadiusVerlassen()
 {
     double x = s_.Par.ZylRadius;
     bool err = false;
-    pruefRealBereichBewahrt(s_, u_.prompt, edZylRad_, x, label(lZylRad_), DialogBereich::TypZylRadius.von,
-                     DialogBereich::TypZylRadius.bis, err);
+    pruefRealBereichBewahrt(s_, u_.prompt, edZylRad_, x, label(lZylRad_), DialogBereich::TypZylRadius, err);
     if (!err) {
         s_.Par.ZylRadius = x;
         edZylRad_->setText(q(RealStr(x, 7, 2)));
@@ -548,8 +547,7 @@ void TypwahlDialog::ringVerlassen()
 {
     double x = s_.Par.RingDurchmesser;
     bool err = false;
-    pruefRealBereichBewahrt(s_, u_.prompt, rDurch_, x, label(label62_), DialogBereich::TypRingDurchmesser.von,
-                     DialogBereich::TypRingDurchmesser.bis, err);
+    pruefRealBereichBewahrt(s_, u_.prompt, rDurch_, x, label(label62_), DialogBereich::TypRingDurchmesser, err);
     if (!err)
         s_.Par.RingDurchmesser = x;
 }
@@ -564,7 +562,7 @@ bool TypwahlDialog::pruefeAlles()
     if (edit1_->isVisibleTo(this)) {
         double x = s_.Par.Wandabweichung;
         bool err = false;
-        pruefRealFeldBewahrt(s_, u_.prompt, edit1_, x, err);
+        pruefRealFeldBewahrt(s_, u_.prompt, edit1_, x, DialogBereich::TypWandabweichung.stellen, err);
         if (err) {
             ok = false;
         } else if (!DialogBereich::TypWandabweichung.enthaelt(x)) {
@@ -579,7 +577,7 @@ bool TypwahlDialog::pruefeAlles()
     if (edit2_->isVisibleTo(this)) {
         double x = s_.Par.Inklination;
         bool err = false;
-        pruefRealFeldBewahrt(s_, u_.prompt, edit2_, x, err);
+        pruefRealFeldBewahrt(s_, u_.prompt, edit2_, x, DialogBereich::TypInklination.stellen, err);
         if (err) {
             ok = false;
         } else if (!DialogBereich::TypInklination.enthaelt(x)) {
@@ -609,8 +607,7 @@ bool TypwahlDialog::pruefeAlles()
         ok = ok && !err;
     } else if (t == 'z') {
         double x = s_.Par.ZylZeiger;
-        pruefRealBereichBewahrt(s_, u_.prompt, edit3_, x, label(label5_), DialogBereich::TypZylZeigerSchliessen.von,
-                         DialogBereich::TypZylZeigerSchliessen.bis, err);
+        pruefRealBereichBewahrt(s_, u_.prompt, edit3_, x, label(label5_), DialogBereich::TypZylZeigerSchliessen, err);
         if (!err) {
             s_.Par.ZylZeiger = x;
             edit3_->setText(q(RealStr(x, 6, 2)));
@@ -618,8 +615,7 @@ bool TypwahlDialog::pruefeAlles()
         ok = ok && !err;
         err = false;
         x = s_.Par.ZylRadius;
-        pruefRealBereichBewahrt(s_, u_.prompt, edZylRad_, x, label(lZylRad_), DialogBereich::TypZylRadius.von,
-                         DialogBereich::TypZylRadius.bis, err);
+        pruefRealBereichBewahrt(s_, u_.prompt, edZylRad_, x, label(lZylRad_), DialogBereich::TypZylRadius, err);
         if (!err) {
             s_.Par.ZylRadius = x;
             edZylRad_->setText(q(RealStr(x, 7, 2)));
@@ -627,8 +623,8 @@ bool TypwahlDialog::pruefeAlles()
         ok = ok && !err;
     } else if (t == 'q' && s_.Schalter.Hoehenuhrart > 0) {
         double d = s_.Par.HabermelDurchmesser;
-        pruefRealBereichBewahrt(s_, u_.prompt, edHaber_, d, label(label62_), DialogBereich::TypHabermelDurchmesser.von,
-                         DialogBereich::TypHabermelDurchmesser.bis, err);
+        pruefRealBereichBewahrt(s_, u_.prompt, edHaber_, d, label(label62_), DialogBereich::TypHabermelDurchmesser,
+                                err);
         if (err) {
             u_.prompt.ask(PromptTitle::Warnung, PromptIcon::Error,
                           holeText(s_, 577) + "\r\n" + holeText(s_, 578), PromptButtons::Ok);
@@ -653,8 +649,7 @@ bool TypwahlDialog::pruefeAlles()
             s_.Par.Inklination = 0;
         }
         double x = s_.Par.Gnomonhoehe;
-        pruefRealBereichBewahrt(s_, u_.prompt, edit3_, x, label(label5_), DialogBereich::TypGnomonhoeheSchliessen.von,
-                         DialogBereich::TypGnomonhoeheSchliessen.bis, err);
+        pruefRealBereichBewahrt(s_, u_.prompt, edit3_, x, label(label5_), DialogBereich::TypGnomonhoeheSchliessen, err);
         if (!err) {
             s_.Par.Gnomonhoehe = x;
             edit3_->setText(q(RealStr(x, 6, 2)));

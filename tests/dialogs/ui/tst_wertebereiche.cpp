@@ -171,8 +171,10 @@ bool gleich(double ist, double soll, const Feld& f)
 }
 
 // The state saved as `datei` and read into a started state gives the field's stored value back
-// without a complaint; a view (no field) gets the whole file back and draws the same.
-void liestZurueck(const AppState& s, const Feld& f, const QString& datei, const QString& fall, bool zeichnen = false)
+// without a complaint; a view (no field) gets the whole file back and draws the same, and with
+// `genau` every parameter to the last digit.
+void liestZurueck(const AppState& s, const Feld& f, const QString& datei, const QString& fall, bool zeichnen = false,
+                  bool genau = false)
 {
     SkriptPrompt still;
     std::string fehler;
@@ -185,6 +187,7 @@ void liestZurueck(const AppState& s, const Feld& f, const QString& datei, const 
     QVERIFY2(still.asked.empty(), qPrintable(was + QStringLiteral(": refused by the reader")));
     QVERIFY2(f.nurImFenster || gleich(wert(zurueck), wert(s), f), qPrintable(was));
     QVERIFY2(f.wert || gespeichert(zurueck) == gespeichert(s), qPrintable(was + QStringLiteral(": the file reads otherwise")));
+    QVERIFY2(!genau || zurueck.Par == s.Par, qPrintable(fall + QStringLiteral(": a value is not what ") + datei + " gives back"));
     QVERIFY2(!zeichnen || bild(zurueck) == bild(s), qPrintable(fall + QStringLiteral(" draws otherwise after a load")));
 }
 
@@ -340,6 +343,61 @@ private slots:
                     QVERIFY2(gespeichert(s) == vorher && s.Par == par, qPrintable(fall + QStringLiteral(" changed")));
                 }
             }
+        }
+    }
+
+    // ---- Values typed more finely than the files hold them ----
+    // Every real field a view shows (a census again) typed with more decimals than its file
+    // line holds, and in the degree form every degree, minute and second a few lower (the
+    // zone meridian 15 07' 45" E, say), in the field order and the window closed by its
+    // button: the state is what umb.ini and a construction-data file give back, to the last
+    // digit, and the dial draws the same after a load.
+    void valuesTypedFinerThanTheFilesAreStoredAsTheyReadBack()
+    {
+        QTemporaryDir ordner;
+        QVERIFY(ordner.isValid());
+        AppState start;
+        initialisiereZustand(start);
+        start.FensterFrei = 1;
+        start.Par.Breite = 47.2625;
+        start.Par.Laenge = -9.5925;
+        start.Par.Zonenmeridian = -15.13;
+        start.Par.HabermelGnomon = 40; // a value of the file: the start state reads back whole
+        start.Schalter.Position2Vertikal = 1; // the second azimuth open to typing
+        int nr = 0;
+        for (const Feld& sicht : kSichten) {
+            QPointer<QWidget> d = oeffneFenster(sicht, ++nr % 2 == 1, true, &start);
+            QString fall = feldName(sicht) + QLatin1Char(':');
+            for (QLineEdit* e : d->findChildren<QLineEdit*>()) {
+                const Feld* zeile = nullptr; // the field's row of the table above, where it has one
+                for (const Feld& f : kFelder)
+                    if (f.fenster == sicht.fenster && f.typ == sicht.typ && f.sub == sicht.sub
+                        && e->objectName() == QLatin1String(f.feld))
+                        zeile = &f;
+                if (!e->isVisible() || !e->isEnabled() || e->isReadOnly() || (zeile && zeile->nurImFenster))
+                    continue;
+                const QString vorher = e->text();
+                tippe(e, QStringLiteral("7.5x"), e); // which keys the field takes; some cut a point off
+                const bool reell = e->text() == QStringLiteral("7.5") && !(zeile && zeile->ganz);
+                const double v = vorher.trimmed().toDouble();
+                QString neu = reell ? QString::number(v - 0.0123456, 'f', 7) : QString::number(v - 3, 'f', 0);
+                if (!reell && (e->text() != QStringLiteral("75") || sicht.fenster != 'o' || v < 3 || v > 360))
+                    neu = vorher; // a text, or a whole number that is no degree, minute or second
+                e->selectAll();
+                QTest::keyClick(e, Qt::Key_Delete);
+                QTest::keyClicks(e, neu);
+                e->setModified(neu != vorher);
+                fall += QLatin1Char(' ') + e->objectName() + QLatin1Char('=') + neu;
+            }
+            const char* knopf = sicht.fenster == 'p' ? "BitBtn1" : "Button1";
+            QTest::mouseClick(d->findChild<QPushButton*>(QString::fromLatin1(knopf)), Qt::LeftButton);
+            loeschVerzoegerte();
+            QVERIFY2(!d || !d->isVisible(), qPrintable(fall + QStringLiteral(" kept open")));
+            delete d.data();
+            for (const auto& frage : prompt.asked)
+                QFAIL(qPrintable(fall + QStringLiteral(" asked ") + QString::fromStdString(frage.text)));
+            liestZurueck(s, {}, ordner.filePath(QStringLiteral("umb.ini")), fall, true, true);
+            liestZurueck(s, {}, ordner.filePath(QStringLiteral("dial.umb")), fall, true, true);
         }
     }
 };
