@@ -4,7 +4,11 @@
 #include "drawing/Zeichnungstyp.h"
 #include "drawing/Zeichnungszeilen.h"
 
+#include <algorithm>
 #include <array>
+#include <sstream>
+#include <string>
+#include <vector>
 
 namespace umbrin {
 namespace {
@@ -25,6 +29,53 @@ const Zeichnungseintrag* suche(char typ, int unter)
         }
     }
     return nullptr;
+}
+
+// The lines of a text broken at its line breaks and, within breite, between its words.
+std::vector<std::string> umbrochen(Canvas& c, const std::string& text, int breite)
+{
+    std::vector<std::string> zeilen;
+    std::string absatz;
+    std::istringstream absaetze(text);
+    while (std::getline(absaetze, absatz, '\n')) {
+        std::erase(absatz, '\r');
+        std::istringstream woerter(absatz);
+        std::string wort, zeile;
+        while (woerter >> wort) {
+            const std::string laenger = zeile.empty() ? wort : zeile + " " + wort;
+            if (!zeile.empty() && c.textExtent(laenger).width > breite) {
+                zeilen.push_back(zeile);
+                zeile = wort;
+            } else {
+                zeile = laenger;
+            }
+        }
+        if (!zeile.empty())
+            zeilen.push_back(zeile);
+    }
+    return zeilen;
+}
+
+// A page printed although parts of its drawing run past the sheet carries the drawing's word
+// on the paper: in red letters of 3 mm at the page's top left, each line within its width.
+void randwortAufSeite(Zeichenauftrag& a, const Konstruktionsmeldungen& meldungen)
+{
+    Canvas& c = a.canvas;
+    const CanvasFont vorher = c.font();
+    c.setFont({"Arial", 30, false, FarbeRot});
+    c.setFontHeight(30);
+    c.setBrushStyle(BrushStyle::Clear);
+    const int rand = 20;
+    int y = rand;
+    for (const Konstruktionsmeldung& m : meldungen) {
+        if (!m.ueberDenRand)
+            continue;
+        for (const std::string& zeile : umbrochen(c, m.text, std::max(1, a.breite - 2 * rand))) {
+            c.textOut(rand, y, zeile);
+            y += c.fontHeight();
+        }
+    }
+    c.setFont(vorher);
 }
 
 } // namespace
@@ -104,7 +155,9 @@ Konstruktionsmeldungen zeichneDruckseite(Zeichenauftrag& a, const Zeichnungseint
     case DruckPlatzierung::Keine:
         break;
     }
-    return e->druck(a);
+    Konstruktionsmeldungen m = e->druck(a);
+    randwortAufSeite(a, m);
+    return m;
 }
 
 } // namespace umbrin
