@@ -124,8 +124,9 @@ TEST(Seitenrand, APageIsRefusedExactlyWhenAnInkedPartLeavesItWithThePageTheReach
         const bool a3 = f.kante == std::string_view("right") || f.kante == std::string_view("bottom");
         EXPECT_EQ(en.find("on A3 or with smaller sizes: nothing is printed.") != std::string::npos, a3) << en;
         EXPECT_EQ(de.find("auf A3 oder mit kleineren Maßen drucken: es wird nichts gedruckt.") != std::string::npos, a3) << de;
-        if (!a3)
+        if (!a3) {
             EXPECT_NE(en.find("Please print with smaller sizes: nothing is printed."), std::string::npos) << en;
+        }
     }
 }
 

@@ -232,10 +232,6 @@ const Offen offen[] = {
     // Not a stroke of hour 20: in zone time the plot's afternoon quadrant runs from noon to the
     // last hour whatever the first, so hour 20 alone brings the lit hour 19 with it.
     {"quadrant calendar|quadrant zodiac", "zone time, plot: hour 20", "the afternoon quadrant of the plot starts at noon"},
-    // Open: plots that lose parts without a word of their own (the export's report of the file
-    // written is no such word), left to the families' fixes.
-    {"ring", "plot: off the sheet without a word",
-     "at the largest diameter or band width numbers and lines run off the plot sheet; at 60 S 'Sep' is cut by its edge"},
 };
 
 // Whether the family is one of a row's, separated by '|'.
@@ -387,9 +383,10 @@ const Stelle stellen[] = {
     {"Habermel", 27.9, {"its defaults", [](AppState&, double) {}, 0, 0}, ""},
     {"Sawyer", 33.3, GROESSE(Par.Gnomonhoehe, 38.7, 38.7), "A3 A4h A3h"},
     {"Sawyer", -33.3, GROESSE(Par.Gnomonhoehe, 38.7, 38.7), "A3 A4h A3h"},
-    // Too large for a page, the quadrant prints what fits with its word.
-    {"quadrant calendar", 47.25, GROESSE(Par.QuadrantGroesse, 153, 153), "A4 A3 A4h A3h"},
-    {"quadrant calendar", -45.9, GROESSE(Par.QuadrantGroesse, 200, 200), "A4 A3 A4h A3h"},
+    // Its scale of shadow ratios runs 4 mm past the printed portrait page's right edge.
+    {"quadrant calendar", 47.25, GROESSE(Par.QuadrantGroesse, 153, 153), "A4 A3 A3h"},
+    // Numbers below its arc off the page: printed with the quadrant's word (portrait: past its right edge).
+    {"quadrant calendar", -45.9, GROESSE(Par.QuadrantGroesse, 200, 200), "A4 A3 A3h"},
     // The pole metres off the sheet: the substyle runs to the page's border.
     {"horizontal", 0.5, {"its defaults", [](AppState&, double) {}, 0, 0}, "A4 A3 A4h A3h"},
     // Its footprint off every page: printed with the word on the paper.

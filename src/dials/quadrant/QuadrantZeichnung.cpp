@@ -431,19 +431,14 @@ Konstruktionsmeldungen zeichneQuadrantSU(const AppState& s, Canvas& canvas, int 
     const double unten = s.Schalter.QuadrantSkala == 0 ? std::max<double>(b.zahlenUnten, b.Y0 + b.S + 0.4 * b.FH)
                                                        : b.Y0 + b.S + 1.4 * b.u + 2.0 * b.FH;
     if (b.Y0 - oben < 0 || unten > hoehe)
-        meldungen.push_back(quadrantZuGross(s));
+        meldungen.push_back({PromptTitle::Warnung, PromptIcon::Warning,
+                             s.Sprachspalte == 2 ? "The quadrant is too large for this sheet: some of its numbers and marks "
+                                                   "lie off it. Choose a smaller size or a larger sheet."
+                                                 : "Der Quadrant ist zu groß für dieses Blatt: einige seiner Zahlen und "
+                                                   "Zeichen liegen außerhalb. Bitte eine kleinere Größe oder ein größeres "
+                                                   "Blatt wählen.",
+                             true});
     return meldungen;
-}
-
-Konstruktionsmeldung quadrantZuGross(const AppState& s)
-{
-    return {PromptTitle::Warnung, PromptIcon::Warning,
-            s.Sprachspalte == 2 ? "The quadrant is too large for this sheet: some of its numbers and marks "
-                                  "lie off it. Choose a smaller size or a larger sheet."
-                                : "Der Quadrant ist zu groß für dieses Blatt: einige seiner Zahlen und "
-                                  "Zeichen liegen außerhalb. Bitte eine kleinere Größe oder ein größeres "
-                                  "Blatt wählen.",
-            true};
 }
 
 } // namespace umbrin

@@ -26,7 +26,4 @@ double quadrantMeridian(const AppState& s);
 Konstruktionsmeldungen zeichneQuadrantSU(const AppState& s, Canvas& canvas, int breite, int hoehe, bool bildschirm,
                                          double M, const Zeichenumgebung& umgebung);
 
-// The word of a quadrant too large for its sheet: parts of it lie off the sheet.
-Konstruktionsmeldung quadrantZuGross(const AppState& s);
-
 } // namespace umbrin
