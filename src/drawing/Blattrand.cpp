@@ -1,5 +1,6 @@
 #include "drawing/Blattrand.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <string_view>
@@ -110,6 +111,106 @@ Ueberstand ueberstand(const std::vector<RecordedPrimitive>& zeichnung, int breit
         }
     }
     return m.weitester;
+}
+
+namespace {
+
+// Whether the segment from a to b enters the box (clipped against its four sides in turn).
+bool streckeImFeld(double ax, double ay, double bx, double by, double x0, double y0, double x1, double y1)
+{
+    double t0 = 0, t1 = 1;
+    const double dx = bx - ax, dy = by - ay;
+    const double p[] = {-dx, dx, -dy, dy}, q[] = {ax - x0, x1 - ax, ay - y0, y1 - ay};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0)
+                return false;
+            continue;
+        }
+        const double r = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, r);
+        else
+            t1 = std::min(t1, r);
+        if (t0 > t1)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool feldFrei(const std::vector<RecordedPrimitive>& zeichnung, double x0, double y0, double x1, double y1, Canvas& mass)
+{
+    const auto kette = [&](const std::vector<CanvasPoint>& q, bool geschlossen) {
+        for (std::size_t i = 0; i + 1 < q.size() + (geschlossen ? 1 : 0) && q.size() > 1; ++i) {
+            const CanvasPoint& a = q[i];
+            const CanvasPoint& b = q[(i + 1) % q.size()];
+            if (streckeImFeld(a.x, a.y, b.x, b.y, x0, y0, x1, y1))
+                return true;
+        }
+        return q.size() == 1 && streckeImFeld(q[0].x, q[0].y, q[0].x, q[0].y, x0, y0, x1, y1);
+    };
+    for (const RecordedPrimitive& p : zeichnung) {
+        if (p.kind == PrimitiveKind::Clear || p.points.empty())
+            continue;
+        if (p.kind == PrimitiveKind::Text) {
+            // The text's letters by their box, measured as the page check measures them.
+            std::vector<CanvasPoint> ecken;
+            const std::string_view t = p.text;
+            const std::size_t vorn = t.find_first_not_of(' ');
+            if (vorn == std::string_view::npos)
+                continue;
+            const double em = p.font.cellHeight ? p.font.height / 1.15 : p.font.height;
+            const double u0 = textBreite(mass, p.font, t.substr(0, vorn));
+            const double u1 = textBreite(mass, p.font, t.substr(0, t.find_last_not_of(' ') + 1));
+            const double w = p.angle * std::numbers::pi / 180;
+            const double dx = std::cos(w), dy = -std::sin(w), nx = std::sin(w), ny = std::cos(w);
+            for (const auto& [u, v] : {std::pair{u0, 0.15 * em}, {u1, 0.15 * em}, {u1, 1.02 * em}, {u0, 1.02 * em}})
+                ecken.push_back({static_cast<int>(std::lround(p.points[0].x + u * dx + v * nx)),
+                                 static_cast<int>(std::lround(p.points[0].y + u * dy + v * ny))});
+            const CanvasPoint mitte{(ecken[0].x + ecken[2].x) / 2, (ecken[0].y + ecken[2].y) / 2};
+            if (kette(ecken, true) || (mitte.x >= x0 && mitte.x <= x1 && mitte.y >= y0 && mitte.y <= y1))
+                return false;
+            continue;
+        }
+        const bool fuellung = p.kind == PrimitiveKind::FillRect
+                              || (p.pen.style == PenStyle::Clear && p.kind == PrimitiveKind::Polygon);
+        if (fuellung ? p.brush.color == FarbeWeiss || p.brush.style == BrushStyle::Clear
+                     : p.pen.style == PenStyle::Clear || p.pen.color == FarbeWeiss)
+            continue;
+        switch (p.kind) {
+        case PrimitiveKind::FillRect:
+            if (p.points.size() >= 2 && p.points[0].x <= x1 && p.points[1].x >= x0 && p.points[0].y <= y1
+                && p.points[1].y >= y0)
+                return false;
+            break;
+        case PrimitiveKind::Rectangle:
+            if (p.points.size() >= 2
+                && kette({p.points[0], {p.points[1].x, p.points[0].y}, p.points[1], {p.points[0].x, p.points[1].y}}, true))
+                return false;
+            break;
+        case PrimitiveKind::Ellipse:
+        case PrimitiveKind::Arc: {
+            // The whole ellipse, in steps of 5 degrees.
+            if (p.points.size() < 2)
+                break;
+            const double cx = (p.points[0].x + p.points[1].x) / 2.0, cy = (p.points[0].y + p.points[1].y) / 2.0;
+            const double rx = (p.points[1].x - p.points[0].x) / 2.0, ry = (p.points[1].y - p.points[0].y) / 2.0;
+            std::vector<CanvasPoint> rund;
+            for (int g = 0; g < 360; g += 5)
+                rund.push_back({static_cast<int>(std::lround(cx + rx * std::cos(g * std::numbers::pi / 180))),
+                                static_cast<int>(std::lround(cy + ry * std::sin(g * std::numbers::pi / 180)))});
+            if (kette(rund, true))
+                return false;
+            break;
+        }
+        default:
+            if (kette(p.points, p.kind == PrimitiveKind::Polygon))
+                return false;
+        }
+    }
+    return true;
 }
 
 } // namespace umbrin

@@ -38,4 +38,8 @@ private:
 // ellipse or a rectangle with its outline (right - 1, bottom - 1).
 Ueberstand ueberstand(const std::vector<RecordedPrimitive>& zeichnung, int breite, int hoehe, Canvas& mass);
 
+// Whether no inked part of the drawing enters the box x0..x1 x y0..y1: texts by the box of their
+// letters as ueberstand takes them, arcs by their whole ellipse.
+bool feldFrei(const std::vector<RecordedPrimitive>& zeichnung, double x0, double y0, double x1, double y1, Canvas& mass);
+
 } // namespace umbrin

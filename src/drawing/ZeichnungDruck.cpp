@@ -46,6 +46,33 @@ Ueberstand probedruck(const AppState& s, const Zeichenfensterzustand& f, const Z
     return ueberstand(c.primitives(), breite, hoehe, mass);
 }
 
+// The layout of a page of pb x ph beside that of the page breite x hoehe: the same margins,
+// turned with it, and the printable area grown or shrunk with the page.
+Druckumgebung andereSeite(const Druckumgebung& u, int breite, int hoehe, int pb, int ph)
+{
+    Druckumgebung a = u;
+    const bool gedreht = (pb > ph) != (breite > hoehe);
+    if (gedreht) {
+        std::swap(a.randX, a.randY);
+        std::swap(a.druckBreite, a.druckHoehe);
+    }
+    if (a.druckBreite > 0)
+        a.druckBreite += pb - (gedreht ? hoehe : breite);
+    if (a.druckHoehe > 0)
+        a.druckHoehe += ph - (gedreht ? breite : hoehe);
+    return a;
+}
+
+// The paper a printable area of breite x hoehe (0.1 mm) lies on, its size less the printer's
+// margins: "A4", "A3" or none.
+const char* seitenformat(int breite, int hoehe)
+{
+    const int lang = std::max(breite, hoehe), kurz = std::min(breite, hoehe);
+    return lang > 2600 && lang <= 2970 && kurz <= 2100   ? "A4"
+           : lang > 3700 && lang <= 4200 && kurz <= 2970 ? "A3"
+                                                         : nullptr;
+}
+
 } // namespace
 
 bool druckVorpruefung(const AppState& s, const Zeichenfensterzustand& f, const Zeichnungseintrag* eintrag,
@@ -96,10 +123,18 @@ bool seitenPruefung(const AppState& s, const Zeichenfensterzustand& f, const Zei
         if (const Ueberstand u = probedruck(s, f, *eintrag, breite, hoehe, umgebung); u.weite > kSeitenToleranz) {
             if (eintrag->seitenRat)
                 nein = eintrag->seitenRat(s, breite, hoehe, fuss);
-            // The printable area is laid out alike in both orientations.
-            if (nein.empty())
-                nein = seitenUeberstandText(
-                    s, breite, hoehe, u, probedruck(s, f, *eintrag, hoehe, breite, umgebung).weite <= kSeitenToleranz);
+            // Only what helps is offered: the other orientation, or A3 in either, where its
+            // page holds the drawing.
+            if (nein.empty()) {
+                const auto haelt = [&](int pb, int ph) {
+                    return probedruck(s, f, *eintrag, pb, ph, andereSeite(umgebung, breite, hoehe, pb, ph)).weite
+                           <= kSeitenToleranz;
+                };
+                const bool hoch = hoehe > breite;
+                const int a3b = breite + (hoch ? 870 : 1230), a3h = hoehe + (hoch ? 1230 : 870);
+                const bool a3 = seitenformat(breite, hoehe) == std::string_view("A4") && (haelt(a3b, a3h) || haelt(a3h, a3b));
+                nein = seitenUeberstandText(s, breite, hoehe, u, haelt(hoehe, breite), a3);
+            }
         }
     }
     if (nein.empty())
@@ -108,16 +143,12 @@ bool seitenPruefung(const AppState& s, const Zeichenfensterzustand& f, const Zei
     return false;
 }
 
-std::string seitenUeberstandText(const AppState& s, int breite, int hoehe, const Ueberstand& u, bool quer)
+std::string seitenUeberstandText(const AppState& s, int breite, int hoehe, const Ueberstand& u, bool quer, bool a3)
 {
     if (u.weite <= kSeitenToleranz)
         return {};
     const bool en = s.Sprachspalte == 2, hoch = hoehe > breite;
-    const int lang = std::max(breite, hoehe), kurz = std::min(breite, hoehe);
-    // The printable area of a sheet is its size less the printer's margins.
-    const char* format = lang > 2600 && lang <= 2970 && kurz <= 2100 ? "A4"
-                         : lang > 3700 && lang <= 4200 && kurz <= 2970 ? "A3"
-                                                                       : nullptr;
+    const char* format = seitenformat(breite, hoehe);
     std::string seite = RealStr(breite / 10.0, 1, 0) + " x " + RealStr(hoehe / 10.0, 1, 0) + " mm";
     if (format)
         seite = std::string(format) + (en ? (hoch ? " portrait" : " landscape") : (hoch ? " Hochformat" : " Querformat"))
@@ -128,7 +159,7 @@ std::string seitenUeberstandText(const AppState& s, int breite, int hoehe, const
     std::vector<std::string> hilfe;
     if (quer)
         hilfe.push_back(en ? (hoch ? "in landscape" : "in portrait") : (hoch ? "im Querformat" : "im Hochformat"));
-    if (format && std::string_view(format) == "A4")
+    if (a3)
         hilfe.push_back(en ? "on A3" : "auf A3");
     hilfe.push_back(en ? "with smaller sizes" : "mit kleineren Maßen");
     std::string wie;

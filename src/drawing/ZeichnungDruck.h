@@ -43,13 +43,13 @@ struct Druckumgebung {
 // then the page is drawn once as the print draws it, on a recording whose texts measure as
 // umgebung.textmass measures them, and measured. A page it leaves is refused with the row's
 // own words of what would fit (seitenRat) or else the page, the reach and what helps: the other
-// orientation only where that page holds the drawing. The map behind a dial is left out: the
+// orientation and A3 only where that page holds the drawing. The map behind a dial is left out: the
 // page cuts it at its edge by design.
 bool seitenPruefung(const AppState& s, const Zeichenfensterzustand& f, const Zeichnungseintrag* eintrag, int breite,
                     int hoehe, UserPrompt& frage, const Druckumgebung& umgebung = {});
 
 // The refusal for a page of breite x hoehe (0.1 mm) the dial leaves by u, empty when it fits.
-// quer: whether the page of the other orientation holds it.
-std::string seitenUeberstandText(const AppState& s, int breite, int hoehe, const Ueberstand& u, bool quer);
+// quer: whether the page of the other orientation holds it; a3: whether an A3 page does.
+std::string seitenUeberstandText(const AppState& s, int breite, int hoehe, const Ueberstand& u, bool quer, bool a3);
 
 } // namespace umbrin

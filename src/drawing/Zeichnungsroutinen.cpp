@@ -1,10 +1,15 @@
 #include "drawing/Zeichnungsroutinen.h"
 
+#include "drawing/Blattrand.h"
 #include "drawing/Platzierung.h"
 #include "drawing/Zeichnungstyp.h"
 #include "drawing/Zeichnungszeilen.h"
 
+#include <algorithm>
 #include <array>
+#include <sstream>
+#include <string>
+#include <vector>
 
 namespace umbrin {
 namespace {
@@ -25,6 +30,74 @@ const Zeichnungseintrag* suche(char typ, int unter)
         }
     }
     return nullptr;
+}
+
+// The lines of a text broken at its line breaks and, within breite, between its words.
+std::vector<std::string> umbrochen(Canvas& c, const std::string& text, int breite)
+{
+    std::vector<std::string> zeilen;
+    std::string absatz;
+    std::istringstream absaetze(text);
+    while (std::getline(absaetze, absatz, '\n')) {
+        std::erase(absatz, '\r');
+        std::istringstream woerter(absatz);
+        std::string wort, zeile;
+        while (woerter >> wort) {
+            const std::string laenger = zeile.empty() ? wort : zeile + " " + wort;
+            if (!zeile.empty() && c.textExtent(laenger).width > breite) {
+                zeilen.push_back(zeile);
+                zeile = wort;
+            } else {
+                zeile = laenger;
+            }
+        }
+        if (!zeile.empty())
+            zeilen.push_back(zeile);
+    }
+    return zeilen;
+}
+
+// A page printed although parts of its drawing run past the sheet carries the drawing's word
+// on the paper: in red letters of 3 mm, each line within the page's width, in the first place
+// from the page's top left where no ink of the page (zeichnung) lies under it, else at its top
+// left on a white ground.
+void randwortAufSeite(Zeichenauftrag& a, const Konstruktionsmeldungen& meldungen,
+                      const std::vector<RecordedPrimitive>& zeichnung)
+{
+    Canvas& c = a.canvas;
+    const CanvasFont vorher = c.font();
+    c.setFont({"Arial", 30, false, FarbeRot});
+    c.setFontHeight(30);
+    c.setBrushStyle(BrushStyle::Clear);
+    const int rand = 20;
+    std::vector<std::string> zeilen;
+    for (const Konstruktionsmeldung& m : meldungen)
+        if (m.ueberDenRand)
+            for (std::string& z : umbrochen(c, m.text, std::max(1, a.breite - 2 * rand)))
+                zeilen.push_back(std::move(z));
+    int breite = 0;
+    for (const std::string& z : zeilen)
+        breite = std::max(breite, c.textExtent(z).width);
+    const int hoehe = c.fontHeight() * static_cast<int>(zeilen.size());
+    int x = rand, y = rand;
+    bool gefunden = false;
+    for (int oben = rand; !gefunden && oben + hoehe <= a.hoehe - rand; oben += c.fontHeight())
+        for (int links = rand; !gefunden && links + breite <= a.breite - rand; links += 100)
+            if (feldFrei(zeichnung, links - 5, oben - 5, links + breite + 5, oben + hoehe + 5, c)) {
+                x = links;
+                y = oben;
+                gefunden = true;
+            }
+    // A drawing that fills the whole page gets the word on a white ground.
+    if (!gefunden) {
+        c.setBrush({FarbeWeiss, BrushStyle::Solid});
+        c.fillRect(x - 5, y - 5, x + breite + 5, y + hoehe + 5);
+    }
+    for (const std::string& z : zeilen) {
+        c.textOut(x, y, z);
+        y += c.fontHeight();
+    }
+    c.setFont(vorher);
 }
 
 } // namespace
@@ -104,7 +177,18 @@ Konstruktionsmeldungen zeichneDruckseite(Zeichenauftrag& a, const Zeichnungseint
     case DruckPlatzierung::Keine:
         break;
     }
-    return e->druck(a);
+    const CanvasFont schrift = a.canvas.font();
+    Konstruktionsmeldungen m = e->druck(a);
+    if (std::any_of(m.begin(), m.end(), [](const Konstruktionsmeldung& k) { return k.ueberDenRand; })) {
+        // Where the word goes: the page drawn once more on a trial page, the ink measured.
+        Probeseite probe(a.breite, a.hoehe, a.canvas);
+        probe.setFont(schrift);
+        Zeichenauftrag p{a.s, a.f, probe, a.breite, a.hoehe, a.bildschirm, a.umgebung, a.druckBreite, a.druckHoehe,
+                         nullptr, a.arbeitsPfad, a.karten};
+        e->druck(p);
+        randwortAufSeite(a, m, probe.primitives());
+    }
+    return m;
 }
 
 } // namespace umbrin

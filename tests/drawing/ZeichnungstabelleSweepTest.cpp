@@ -232,10 +232,6 @@ const Offen offen[] = {
     // Not a stroke of hour 20: in zone time the plot's afternoon quadrant runs from noon to the
     // last hour whatever the first, so hour 20 alone brings the lit hour 19 with it.
     {"quadrant calendar|quadrant zodiac", "zone time, plot: hour 20", "the afternoon quadrant of the plot starts at noon"},
-    // Open: plots that lose parts without a word of their own (the export's report of the file
-    // written is no such word), left to the families' fixes.
-    {"ring", "plot: off the sheet without a word",
-     "at the largest diameter or band width numbers and lines run off the plot sheet; at 60 S 'Sep' is cut by its edge"},
 };
 
 // Whether the family is one of a row's, separated by '|'.
@@ -366,22 +362,49 @@ std::string blattwort(const Blattinhalt& b)
 const Offen offenWorte[] = {
     // By design: the cone is constructed only where its tilt exceeds its half-opening.
     {"cone|cone vertical|cone inclining", "refused: Input error!", "the tilt (the latitude typed) is not above the half-opening"},
+    // Its own advice names what helps where the foot is placed: a higher foot, A3 by its own
+    // model of the page, a shorter gnomon.
+    {"Sawyer", "the refusal offers other pages than those that print",
+     "its advice names the foot and the gnomon; the other orientation or A3 that print it are left unnamed"},
 };
 
-// Places and sizes where a row's own model of its size once refused pages its drawing fits:
-// judged on every page the print dialog offers.
+// Places and sizes at which every page the print dialog offers is judged as it prints: which
+// pages print (with the drawing's word where parts of it run off) and which are refused. Some
+// were once refused by a row's own model of its size though the drawing fits them.
 struct Stelle {
     const char* familie;
     double breite;
-    Groesse groesse; // set to its smallest value
+    Groesse groesse;      // set to its smallest value
+    const char* gedruckt; // the pages printed, of "A4 A3 A4h A3h" (h: portrait)
 };
 const Stelle stellen[] = {
-    {"Habermel", 33.3, {"its defaults", [](AppState&, double) {}, 0, 0}},
-    {"Sawyer", 33.3, GROESSE(Par.Gnomonhoehe, 38.7, 38.7)},
-    {"Sawyer", -33.3, GROESSE(Par.Gnomonhoehe, 38.7, 38.7)},
-    {"quadrant calendar", 47.25, GROESSE(Par.QuadrantGroesse, 153, 153)},
-    {"quadrant calendar", -45.9, GROESSE(Par.QuadrantGroesse, 200, 200)},
+    // Its circle is 206 mm wide: only A3 holds it at 33.3 N, no page at 27.9 N.
+    {"Habermel", 33.3, {"its defaults", [](AppState&, double) {}, 0, 0}, "A3 A3h"},
+    {"Habermel", 27.9, {"its defaults", [](AppState&, double) {}, 0, 0}, ""},
+    {"Sawyer", 33.3, GROESSE(Par.Gnomonhoehe, 38.7, 38.7), "A3 A4h A3h"},
+    {"Sawyer", -33.3, GROESSE(Par.Gnomonhoehe, 38.7, 38.7), "A3 A4h A3h"},
+    // Its scale of shadow ratios runs 4 mm past the printed portrait page's right edge.
+    {"quadrant calendar", 47.25, GROESSE(Par.QuadrantGroesse, 153, 153), "A4 A3 A3h"},
+    // Numbers below its arc off the page: printed with the quadrant's word (portrait: past its right edge).
+    {"quadrant calendar", -45.9, GROESSE(Par.QuadrantGroesse, 200, 200), "A4 A3 A3h"},
+    // The pole metres off the sheet: the substyle runs to the page's border.
+    {"horizontal", 0.5, {"its defaults", [](AppState&, double) {}, 0, 0}, "A4 A3 A4h A3h"},
+    // Its footprint off every page: printed with the word on the paper.
+    {"cone", 47.25, GROESSE(Par.Gnomonhoehe, 500, 500), "A4 A3 A4h A3h"},
+    {"Peaucellier", 57.3, {"its defaults", [](AppState&, double) {}, 0, 0}, "A4 A3 A3h"},
 };
+
+// The words of a text, one blank between them.
+std::string woerter(const std::string& text)
+{
+    std::string w;
+    for (char c : text)
+        if (!std::isspace(static_cast<unsigned char>(c)))
+            w += c;
+        else if (!w.empty() && w.back() != ' ')
+            w += ' ';
+    return w;
+}
 
 } // namespace
 
@@ -441,11 +464,32 @@ TEST_P(ZeichnungstabelleSweep, AWordOfTheSheetComesExactlyWhenSomethingLeavesItA
         }
     };
     // A sheet as the user gets it: a page refused exactly where it would leave the paper without
-    // a word; a printed page, a screen or a plot with a word exactly where something leaves it.
+    // a word, offering only the pages that print it; a printed page, a screen or a plot with a
+    // word exactly where something leaves it, a printed page with the drawing's word on the paper.
+    // True: the page is printed.
     const auto urteil = [&](const AppState& s, const Sicht& v, const std::string& wo) {
         const Blattinhalt b = zeichneInSicht(s, v, kSchirm, {PromptAnswer::No}, fam.korrektur);
         if (b.verweigert)
-            return; // said by the exports
+            return false; // said by the exports
+        if (v.drucker && b.nein.find("Please ") != std::string::npos) {
+            const Sicht quer{"the other orientation", v.hoehe, v.breite, true, false, false, true};
+            const bool querHaelt = !seiteVerweigert(s, quer, kSchirm, fam.korrektur);
+            const bool a3Haelt = v.breite * v.hoehe < kDruckA3.breite * kDruckA3.hoehe
+                                 && (!seiteVerweigert(s, kDruckA3, kSchirm, fam.korrektur)
+                                     || !seiteVerweigert(s, kDruckA3Hoch, kSchirm, fam.korrektur));
+            if ((b.nein.find(v.breite > v.hoehe ? "in portrait" : "in landscape") != std::string::npos) != querHaelt
+                || (b.nein.find("on A3") != std::string::npos) != a3Haelt)
+                befunde.melde(wo + ", " + v.name + ": the refusal offers other pages than those that print (other orientation "
+                              + (querHaelt ? "prints" : "refused") + ", A3 " + (a3Haelt ? "prints" : "refused") + "): " + b.nein);
+        }
+        if (v.drucker && b.nein.empty()) {
+            std::string papier;
+            for (const Beschriftung& t : b.texte)
+                papier += t.text + " ";
+            for (const Konstruktionsmeldung& m : b.meldungen)
+                if (m.ueberDenRand && woerter(papier).find(woerter(m.text)) == std::string::npos)
+                    befunde.melde(wo + ", " + v.name + ": printed past the sheet without its word on the paper: " + m.text);
+        }
         const std::string weg = wasAusserhalb(b, v), wort = blattwort(b);
         if (v.seite && !b.nein.empty()) {
             if (weg.empty())
@@ -457,6 +501,7 @@ TEST_P(ZeichnungstabelleSweep, AWordOfTheSheetComesExactlyWhenSomethingLeavesItA
         } else if (weg.empty() && !wort.empty()) {
             befunde.melde(wo + ", " + v.name + ": a word though all is on the sheet: " + wort);
         }
+        return !v.seite || b.nein.empty();
     };
     for (const double breite : kOrte) {
         const AppState s = neueDatei(fam, breite);
@@ -471,9 +516,13 @@ TEST_P(ZeichnungstabelleSweep, AWordOfTheSheetComesExactlyWhenSomethingLeavesItA
         if (fam.name == std::string_view(st.familie)) {
             AppState s = neueDatei(fam, st.breite);
             st.groesse.setze(s, st.groesse.klein);
-            for (const Sicht& v : {kDruckA4, kDruckA3, kDruckA4Hoch, kDruckA3Hoch})
-                urteil(s, v, std::string(fam.name) + ", " + st.groesse.name + " " + RealStr(st.groesse.klein, 3, 1) + " at "
-                                 + RealStr(st.breite, 5, 2));
+            const std::string wo =
+                std::string(fam.name) + ", " + st.groesse.name + " " + RealStr(st.groesse.klein, 3, 1) + " at " + RealStr(st.breite, 5, 2);
+            std::string gedruckt;
+            for (const auto& [v, seite] : {std::pair{&kDruckA4, "A4"}, {&kDruckA3, "A3"}, {&kDruckA4Hoch, "A4h"}, {&kDruckA3Hoch, "A3h"}})
+                if (urteil(s, *v, wo))
+                    gedruckt += (gedruckt.empty() ? "" : " ") + std::string(seite);
+            EXPECT_EQ(gedruckt, st.gedruckt) << wo;
         }
     for (const Groesse& g : fam.groessen)
         for (const double wert : {g.klein, g.gross})

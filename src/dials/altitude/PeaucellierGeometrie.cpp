@@ -27,6 +27,11 @@ PeaucellierHindernis peaucellierHindernis(double phi, double untereBreite, doubl
     return PeaucellierHindernis::Keines;
 }
 
+std::string peaucellierEinheitFeld(const AppState& s)
+{
+    return s.Sprachspalte == 2 ? "Unit length" : "Längeneinheit";
+}
+
 std::string peaucellierHindernisText(const AppState& s, PeaucellierHindernis h, double untereBreite)
 {
     const bool de = s.Deutsch != 0;

@@ -47,6 +47,10 @@ PeaucellierHindernis peaucellierHindernis(double phi, double untereBreite, doubl
 // latitude text names the bound.
 std::string peaucellierHindernisText(const AppState& s, PeaucellierHindernis h, double untereBreite);
 
+// The dial's unit length as the parameter dialog names its field, in the language of the state:
+// what a refusal asks the user to make smaller.
+std::string peaucellierEinheitFeld(const AppState& s);
+
 // Half-day arc of declination d at latitude |phi|, degrees in [0, 180] (the cosine is clamped).
 double peaucellierHalbbogen(double phi, double d);
 // Cotangent of the sun's azimuth at hour angle H (degrees, not 0) for declination d.

@@ -150,9 +150,9 @@ std::string peaucellierUeberDemRand(const AppState& s, const PeaucellierAusmass&
         --laenge;
     // (The dialog's smallest unit is 10 mm.)
     const std::string kleiner = laenge < 10 ? ""
-                                : englisch ? "A \"" + holeText(s, 145) + "\" of at most " + std::to_string(laenge)
+                                : englisch ? "A \"" + peaucellierEinheitFeld(s) + "\" of at most " + std::to_string(laenge)
                                                  + " mm fits the sheet. "
-                                           : "Ein \"" + holeText(s, 145) + "\" von höchstens " + std::to_string(laenge)
+                                           : "Eine \"" + peaucellierEinheitFeld(s) + "\" von höchstens " + std::to_string(laenge)
                                                  + " mm passt auf das Blatt. ";
     const std::string gross = zahl(m.breite()) + " x " + zahl(m.hoehe()) + " mm";
     const std::string platz = zahl(W - 850.0 * k) + " x " + zahl(0.98 * H - 200.0 * k) + " mm";

@@ -337,16 +337,26 @@ std::string peaucellierSeitenpruefung(const AppState& s, int breite, int hoehe, 
     int laenge = static_cast<int>(std::floor(s.Par.Einheit));
     while (laenge > 1 && !passt(laenge, breite, hoehe))
         --laenge;
-    const bool a3 = breite * hoehe < 4200 * 2970 && passt(s.Par.Einheit, 4200, 2970);
+    // What helps: the other orientation, or an A3 page (the A4 page's margins, either way
+    // round) where it holds the dial; else a smaller unit length.
+    const bool hoch = hoehe > breite;
+    const bool quer = passt(s.Par.Einheit, hoehe, breite);
+    const int a3b = breite + (hoch ? 870 : 1230), a3h = hoehe + (hoch ? 1230 : 870);
+    const bool a3 = std::max(breite, hoehe) <= 2970 && (passt(s.Par.Einheit, a3b, a3h) || passt(s.Par.Einheit, a3h, a3b));
     const Raum r = raumFuerDasBlatt(30, 30, breite - 60, hoehe - 60, false);
     const std::string gross = RealStr(a.breite() / 10, 1, 0) + " x " + RealStr(a.hoehe() / 10, 1, 0) + " mm";
     const std::string platz = RealStr(r.breite() / 10, 1, 0) + " x " + RealStr(r.hoehe() / 10, 1, 0) + " mm";
     const bool deutsch = s.Sprachspalte != 2;
+    std::string seite;
+    if (quer)
+        seite = deutsch ? (hoch ? "im Querformat" : "im Hochformat") : (hoch ? "in landscape" : "in portrait");
+    if (a3)
+        seite += (seite.empty() ? "" : deutsch ? " oder " : " or ") + std::string(deutsch ? "auf A3" : "on A3");
     return deutsch ? "Die Peaucellier-Sonnenuhr braucht " + gross + ", die Seite lässt nur " + platz + ".\n\rBitte "
-                           + (a3 ? "auf A3 drucken oder " : "") + "den \"" + holeText(s, 145) + "\" auf höchstens "
+                           + (seite.empty() ? "" : seite + " drucken oder ") + "die \"" + peaucellierEinheitFeld(s) + "\" auf höchstens "
                            + std::to_string(laenge) + " mm verkleinern: es wird nichts gedruckt."
                      : "The Peaucellier dial takes " + gross + ", the page leaves only " + platz + ".\n\rPlease "
-                           + (a3 ? "print on A3 or " : "") + "reduce the \"" + holeText(s, 145) + "\" to at most "
+                           + (seite.empty() ? "" : "print " + seite + " or ") + "reduce the \"" + peaucellierEinheitFeld(s) + "\" to at most "
                            + std::to_string(laenge) + " mm: nothing is printed.";
 }
 

@@ -62,7 +62,8 @@ std::string hpglKegel(const AppState& s, HPGLDatei& d, int stift, double L)
     double ox = 0.2 * w;
     if (xMin < 0)
         ox -= xMin;
-    const double oy = h - 2.5 * yMax;
+    // A small mantle stands below the heading's lines, not above them past the sheet's frame.
+    const double oy = std::min(h - 2.5 * yMax, h - 10 * t);
 
     const std::string fenster = hpglZahl(16157.0 * k) + " " + hpglZahl(11038.0 * k);
     HPGLZeile(d, "IN;VS 1;PA;{IW 0 0 " + fenster + ";}PU 0 0;EA " + fenster + ";"

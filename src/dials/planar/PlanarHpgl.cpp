@@ -303,8 +303,10 @@ void Plot::polmarke()
     t += ";PU " + polZahl(px - a) + " " + polZahl(py) + ";PD " + polZahl(px + a) + " " + polZahl(py);
     t += ";PU " + polZahl(px) + " " + polZahl(py - a) + ";PD " + polZahl(px) + " " + polZahl(py + a);
     // The window cuts the lines away off the sheet, but a circle goes whole into the DXF
-    // drawing: off the sheet it is left out.
-    const bool aufDemBlatt = px >= 0 && px <= static_cast<double>(B) && py >= 0 && py <= static_cast<double>(H);
+    // drawing and onto the plotter's paper: it is drawn only where it stands whole within the
+    // frame the sheet is drawn with.
+    const double r = 50.0 * k;
+    const bool aufDemBlatt = px >= r && px <= 16157.0 * k - r && py >= r && py <= 11038.0 * k - r;
     t += aufDemBlatt ? ";PU " + polZahl(px) + " " + polZahl(py) + ";CI " + std::to_string(50 * k) + ";" : ";";
     // Off the sheet the window cuts the mark away; its letter would be lost there too. The
     // letter stands at the first corner of the mark (or farther out beyond it) where it is whole

@@ -580,7 +580,8 @@ std::string schreibeRingsonnenuhrHPGL(const AppState& s, HPGLDatei& datei, UserP
         grund.erase(std::remove(grund.begin(), grund.end(), '\r'), grund.end());
         return grund;
     }
-    if (ringZuGrossFuerSeite(D, alpha)) {
+    const bool zuLang = ringZuGrossFuerSeite(D, alpha);
+    if (zuLang) {
         const std::string text(texteText(s, 10));
         if (frage.ask(PromptTitle::WasNun, PromptIcon::Question, text, PromptButtons::YesNo) == PromptAnswer::Yes) {
             const std::string grund = text.substr(0, text.find('\n'));
@@ -642,6 +643,15 @@ std::string schreibeRingsonnenuhrHPGL(const AppState& s, HPGLDatei& datei, UserP
     }
     p.zeile(";PU 1 1;PD 16157 1 16157 11040 1 11040 1 1;");
     p.zeile(std::string(hpglEpilogStiftWeg));
+    // A half ring longer than the sheet, plotted all the same: the user learns what the plotter
+    // cuts off (a DXF drawing has no sheet).
+    if (zuLang && s.AlsHPGL)
+        frage.ask(PromptTitle::Warnung, PromptIcon::Warning,
+                  s.Sprachspalte == 2 ? "The ring is too large for the plot sheet: its bands, lines and numbers beyond the "
+                                        "sheet's width reach over its right edge, where the plotter cuts them off."
+                                      : "Der Ring ist für das Plotblatt zu groß: seine Bänder, Linien und Zahlen jenseits "
+                                        "der Blattbreite reichen über den rechten Rand, wo der Plotter sie abschneidet.",
+                  PromptButtons::Ok);
     return {};
 }
 

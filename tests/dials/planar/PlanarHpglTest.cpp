@@ -210,6 +210,25 @@ TEST(PlanarHpgl, KeyFragmentsOfTheDefaultPlots)
     EXPECT_EQ(lies(goldenOrdner() / "vertikal_k1.plt").rfind("IN;VS 1;PA;", 0), 0u);
 }
 
+// The pole mark's circle goes into the plot only where it stands whole within the frame the
+// sheet is drawn with (16157 x 11038): at 17.4 N the vertical dial's pole lies just above it.
+TEST(PlanarHpgl, ThePoleCircleStandsWithinTheFrame)
+{
+    for (const char typ : {'v', 'h', 'i'})
+        for (const double breite : {17.4, 47.25, -33.87}) {
+            AppState s = grundzustand(typ);
+            s.Par.Breite = breite;
+            s.Par.Laenge = -(23 + 41 / 60.0);
+            const std::string hpgl = schreibe(s).hpgl;
+            const std::regex kreis(R"(PU +(-?[0-9.]+) +(-?[0-9.]+);CI +([0-9.]+);)");
+            for (auto i = std::sregex_iterator(hpgl.begin(), hpgl.end(), kreis); i != std::sregex_iterator(); ++i) {
+                const double x = std::stod((*i)[1]), y = std::stod((*i)[2]), r = std::stod((*i)[3]);
+                EXPECT_TRUE(x - r >= 0 && x + r <= 16157 && y - r >= 0 && y + r <= 11038)
+                    << typ << " " << breite << ": " << i->str();
+            }
+        }
+}
+
 TEST(PlanarHpgl, CoordinateListPointsAreThePlotPointsInMillimetres)
 {
     for (const int k : {1, 25}) {

@@ -201,6 +201,10 @@ TEST(RingHpgl, SizeQuestionAndRefusal)
     std::string grund;
     EXPECT_NE(ringPlot(s, nein, &grund).find(";SP 0;IN;"), std::string::npos);
     EXPECT_TRUE(grund.empty());
+    // and says at its end what runs past the sheet's right edge.
+    ASSERT_EQ(nein.asked.size(), 2u);
+    EXPECT_EQ(nein.asked.back().icon, PromptIcon::Warning);
+    EXPECT_NE(nein.asked.back().text.find(s.Sprachspalte == 2 ? "right edge" : "rechten Rand"), std::string::npos);
     // D 110, B 50: r 2200, Bu 2000, x1 = 400 + Round(2200 x 0.5236) = 1552.
     s = ringZustand();
     s.Par.RingDurchmesser = 110;
