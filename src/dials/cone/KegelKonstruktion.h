@@ -3,11 +3,11 @@
 // times and the chosen date lines, shared by the screen drawing, the plot, the graph and the
 // information drawing. Each construction builds its own; nothing is kept between them.
 #include "core/State.h"
+#include "dials/Zahlenplatz.h"
 #include "dials/cone/KegelGeometrie.h"
 
 #include <algorithm>
 #include <array>
-#include <functional>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -96,11 +96,10 @@ std::string kegelAblehnung(const AppState& s);
 // The state must have passed kegelAblehnung.
 Kegelkonstruktion baueKegelkonstruktion(const AppState& s, double L, std::uint8_t ebene);
 
-// The hour point of the line l that carries its number: the nearest pair's, or where that is
-// not drawn, too near the footprint or not on the sheet (aufSeite, given the point in the dial
-// frame), the one of the pair next to it along the line that is; not ok when none is.
-KegelPunkt kegelZahlenpunkt(const Kegelkonstruktion& k, const KegelStundenlinie& l,
-                            const std::function<bool(const KegelPunkt&)>& aufSeite);
+// The pairs whose points of a line may carry its number, in the order the number tries them:
+// the nearest pair's first, then those next to it along the line, alternately nearer and
+// farther.
+std::vector<int> kegelZahlenfolge(const Kegelkonstruktion& k, const KegelStundenlinie& l);
 
 // The direction (dx, dy) of the hour line l at its point p, in the dial frame: from the points
 // of the pairs either side of p's.
@@ -129,12 +128,12 @@ bool kegelKreuztSeite(const KegelStundenlinie& l, const Blatt& b, Gezogen gezoge
     return false;
 }
 
-// The corner (x, y) of a number's box breite by hoehe on the continuation of the hour line l
-// beyond the first or else the last of its points that b draws on the sheet (gezogen(p)), luft
-// from it, where passt(x, y) holds; false when neither end gives such a place.
-template <class Blatt, class Gezogen, class Passt>
-bool kegelZahlAmLinienende(const KegelStundenlinie& l, const Blatt& b, Gezogen gezogen, double breite, double hoehe,
-                           double luft, Passt passt, double& x, double& y)
+// The corners (x, y) of a number's box breite by hoehe on the continuation of the hour line l
+// beyond the first and beyond the last of its points that b draws on the sheet (gezogen(p)),
+// luft from it; none when no point is drawn there.
+template <class Blatt, class Gezogen>
+int kegelZahlAnDenEnden(const KegelStundenlinie& l, const Blatt& b, Gezogen gezogen, double breite, double hoehe,
+                        double luft, std::array<std::array<double, 2>, 2>& ecken)
 {
     int erste = 0, letzte = 0;
     for (int i = 2; i <= l.letztesPaar(); ++i) {
@@ -148,77 +147,110 @@ bool kegelZahlAmLinienende(const KegelStundenlinie& l, const Blatt& b, Gezogen g
         }
     }
     if (erste == 0)
-        return false;
+        return 0;
+    int n = 0;
     for (const auto& [ende, innen] : {std::pair{erste, erste + 1}, std::pair{letzte, letzte - 1}}) {
         const KegelPunkt &pe = l.punkt(ende), &pi = l.punkt(std::clamp(innen, 2, l.letztesPaar()));
         double ex = 0, ey = 0, ix = 0, iy = 0;
         b.aufBlatt(pe.x, pe.y, ex, ey);
         b.aufBlatt(pi.x, pi.y, ix, iy);
         kegelZahlAmEnde(ex, ey, ex - ix, ey - iy, breite, hoehe, luft);
-        if (passt(ex, ey)) {
-            x = ex;
-            y = ey;
-            return true;
-        }
+        ecken[static_cast<std::size_t>(n++)] = {ex, ey};
     }
-    return false;
+    return n;
 }
 
-// The corner (x, y) of the number of the hour line l, a box breite by hoehe, on the sheet b:
-// beside a drawn point of its line (gezogen(p)), luft clear of it, on the side of the foot
-// (fx, fy) or else on the other, where it keeps frei from every stroke and label, at the point
-// nearest the footprint, else at the clearest; where none is clear, beyond an end of the line;
-// where the line only runs across the sheet between points off it, on its stroke there. The
-// corner stays within rahmen (x0, y0, x1, y1). False when no stroke of the line is on the sheet.
+// The corner (x, y) of the number of the hour line l, a box breite by hoehe, on the sheet b,
+// sought in the order of the shared number placer (Zahlenplatz::suche). Its places: beside each
+// drawn point of its line (gezogen(p)) that may carry it, in the order of kegelZahlenfolge, luft
+// clear of it, on the side of the foot (fx, fy) and then on the other; beyond the first and the
+// last end of the line; on the line's stroke where it runs across the sheet between points off
+// it. Clean (Sauber) is a place beside a point or beyond an end that keeps frei from every
+// stroke and label; next (Nah) comes the place beside a point that the strokes come least near;
+// last (AmStrich) the stroke across the sheet. The corner stays within rahmen (x0, y0, x1, y1).
+// False when no stroke of the line is on the sheet.
 template <class Blatt, class Gezogen>
 bool kegelZahlPlatz(const Kegelkonstruktion& k, const KegelStundenlinie& l, const Blatt& b, double fx, double fy,
                     Gezogen gezogen, const KegelStriche& striche, double breite, double hoehe, double luft,
                     double frei, const std::array<double, 4>& rahmen, double& x, double& y)
 {
+    using S = Zahlenplatz::Stufe;
     const auto imRahmen = [&](double px, double py) {
         return px >= rahmen[0] && py >= rahmen[1] && px <= rahmen[2] && py <= rahmen[3];
     };
-    // The number's corner beside its line at p, on the foot's side (seite 0) or the other.
-    const auto zahlOrt = [&](const KegelPunkt& p, int seite, double& zx, double& zy) {
+    const std::vector<int> folge = kegelZahlenfolge(k, l);
+    const std::size_t amEnde = 2 * folge.size(), quer = amEnde + 2;
+    // Each place beside a point, once looked at: its corner and how near the strokes come to
+    // it (-1 where it may not carry the number); the first of those the strokes come least near.
+    struct Ort {
+        double x = 0, y = 0, d = -1;
+    };
+    std::vector<Ort> orte(amEnde);
+    double bester = -1;
+    std::size_t klarste = amEnde;
+    std::array<std::array<double, 2>, 2> enden{};
+    int nEnden = -1;
+    const auto beiseite = [&](std::size_t i) {
+        Ort& o = orte[i];
+        const KegelPunkt& p = l.punkt(folge[i / 2]);
+        if (!p.gezeigt() || !(p.r > 1.1))
+            return o;
+        b.aufBlatt(p.x, p.y, o.x, o.y);
+        if (!b.aufSeite(o.x, o.y) || !gezogen(p))
+            return o;
         double dx = 0, dy = 0, x1 = 0, y1 = 0;
         kegelStundenrichtung(l, p, dx, dy);
-        b.aufBlatt(p.x, p.y, zx, zy);
         b.aufBlatt(p.x + dx, p.y + dy, x1, y1);
-        const double cx = seite == 0 ? fx : 2 * zx - fx, cy = seite == 0 ? fy : 2 * zy - fy;
-        kegelZahlBeiseite(zx, zy, x1 - zx, y1 - zy, cx, cy, breite, hoehe, luft);
-    };
-    double bester = -1;
-    const KegelPunkt p = kegelZahlenpunkt(k, l, [&](const KegelPunkt& q) {
-        double qx = 0, qy = 0;
-        b.aufBlatt(q.x, q.y, qx, qy);
-        if (!b.aufSeite(qx, qy) || !gezogen(q))
-            return false;
-        for (int seite = 0; seite < 2; ++seite) {
-            zahlOrt(q, seite, qx, qy);
-            if (!imRahmen(qx, qy))
-                continue;
-            const double d = striche.abstand({qx, qy, breite, hoehe}, frei);
-            if (d > bester) {
-                bester = d;
-                x = qx;
-                y = qy;
-            }
-            if (d >= frei)
-                return true;
+        const bool fussSeite = i % 2 == 0;
+        const double cx = fussSeite ? fx : 2 * o.x - fx, cy = fussSeite ? fy : 2 * o.y - fy;
+        kegelZahlBeiseite(o.x, o.y, x1 - o.x, y1 - o.y, cx, cy, breite, hoehe, luft);
+        if (!imRahmen(o.x, o.y))
+            return o;
+        o.d = striche.abstand({o.x, o.y, breite, hoehe}, frei);
+        if (o.d > bester) {
+            bester = o.d;
+            klarste = i;
         }
-        return false;
-    });
-    const auto passt = [&](double ex, double ey) {
-        return imRahmen(ex, ey) && striche.frei({ex, ey, breite, hoehe}, frei);
+        return o;
     };
-    if (bester < frei && kegelZahlAmLinienende(l, b, gezogen, breite, hoehe, luft, passt, x, y))
-        bester = frei;
-    if (!p.ok && bester < 0) {
-        if (!kegelKreuztSeite(l, b, gezogen, x, y))
+    const auto dient = [&](S stufe, bool daneben, std::size_t i) {
+        if (daneben) // a number in another's way moves off it afterwards, by the placer's boxes
+            return false;
+        if (i < amEnde) {
+            if (stufe == S::Sauber) {
+                const Ort o = beiseite(i);
+                x = o.x;
+                y = o.y;
+                return o.d >= frei;
+            }
+            if (stufe == S::Nah && i == klarste) {
+                x = orte[i].x;
+                y = orte[i].y;
+                return true;
+            }
+            return false;
+        }
+        if (i < quer) {
+            if (stufe != S::Sauber)
+                return false;
+            if (nEnden < 0)
+                nEnden = kegelZahlAnDenEnden(l, b, gezogen, breite, hoehe, luft, enden);
+            const std::size_t e = i - amEnde;
+            if (static_cast<int>(e) >= nEnden || !imRahmen(enden[e][0], enden[e][1])
+                || !striche.frei({enden[e][0], enden[e][1], breite, hoehe}, frei))
+                return false;
+            x = enden[e][0];
+            y = enden[e][1];
+            return true;
+        }
+        if (stufe != S::AmStrich || !kegelKreuztSeite(l, b, gezogen, x, y))
             return false;
         x -= breite / 2;
         y -= hoehe / 2;
-    }
+        return true;
+    };
+    if (!Zahlenplatz::suche(quer + 1, dient).gefunden)
+        return false;
     x = std::clamp(x, rahmen[0], rahmen[2]);
     y = std::clamp(y, rahmen[1], rahmen[3]);
     return true;
