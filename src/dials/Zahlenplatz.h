@@ -66,15 +66,17 @@ public:
         std::size_t stelle = 0;
     };
     // The search over n places in that order, up to the rule bis: dient(stufe, daneben, i) says
-    // whether place i serves under that rule.
+    // whether place i serves under that rule. Without mitDaneben no place beside a taken box is
+    // tried.
     template <class Dient>
-    static Fund suche(std::size_t n, Dient dient, Stufe bis = Stufe::AmStrich)
+    static Fund suche(std::size_t n, Dient dient, Stufe bis = Stufe::AmStrich, bool mitDaneben = true)
     {
         for (int s = 0; s <= static_cast<int>(bis); ++s)
             for (const bool daneben : {false, true})
-                for (std::size_t i = 0; i < n; ++i)
-                    if (dient(static_cast<Stufe>(s), daneben, i))
-                        return {true, static_cast<Stufe>(s), daneben, i};
+                if (!daneben || mitDaneben)
+                    for (std::size_t i = 0; i < n; ++i)
+                        if (dient(static_cast<Stufe>(s), daneben, i))
+                            return {true, static_cast<Stufe>(s), daneben, i};
         return {};
     }
     // Whether a box there meets a taken box, and where it stands moved just right of each taken

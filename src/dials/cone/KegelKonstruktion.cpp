@@ -152,17 +152,6 @@ KegelStundenlinie Kegelkonstruktion::stundenlinie(double t) const
     return l;
 }
 
-std::vector<int> kegelZahlenfolge(const Kegelkonstruktion& k, const KegelStundenlinie& l)
-{
-    const int mitte = k.KegelnaechstesPaar;
-    std::vector<int> folge{mitte};
-    for (int d = 1; d <= l.letztesPaar(); ++d)
-        for (const int i : {mitte - d, mitte + d})
-            if (i >= 2 && i <= l.letztesPaar())
-                folge.push_back(i);
-    return folge;
-}
-
 void kegelStundenrichtung(const KegelStundenlinie& l, const KegelPunkt& p, double& dx, double& dy)
 {
     const KegelPunkt& vor = l.punkt(std::max(2, p.paar - 1));

@@ -97,9 +97,31 @@ std::string kegelAblehnung(const AppState& s);
 Kegelkonstruktion baueKegelkonstruktion(const AppState& s, double L, std::uint8_t ebene);
 
 // The pairs whose points of a line may carry its number, in the order the number tries them:
-// the nearest pair's first, then those next to it along the line, alternately nearer and
-// farther.
-std::vector<int> kegelZahlenfolge(const Kegelkonstruktion& k, const KegelStundenlinie& l);
+// the nearest pair (mitte) first, then those next to it along the line (2 .. letztes),
+// alternately nearer and farther, and where one side has no more, the rest of the other.
+struct KegelZahlenfolge {
+    KegelZahlenfolge(int mitte, int letztes)
+        : mitte_(mitte), unten0_(std::max(1, mitte - letztes)), oben0_(std::max(1, 2 - mitte)),
+          unten_(std::max(0, mitte - 1 - unten0_)), oben_(std::max(0, letztes - mitte - oben0_ + 1))
+    {
+    }
+    std::size_t laenge() const { return static_cast<std::size_t>(1 + unten_ + oben_); }
+    // The stelle-th pair, stelle < laenge().
+    int paar(std::size_t stelle) const
+    {
+        if (stelle == 0)
+            return mitte_;
+        const int j = static_cast<int>(stelle) - 1, beide = std::min(unten_, oben_);
+        if (j < 2 * beide)
+            return j % 2 == 0 ? mitte_ - 1 - j / 2 : mitte_ + 1 + j / 2;
+        const int r = j - 2 * beide;
+        return unten_ > oben_ ? mitte_ - unten0_ - beide - r : mitte_ + oben0_ + beide + r;
+    }
+
+private:
+    int mitte_, unten0_, oben0_;
+    int unten_, oben_; // the pairs below and above mitte that lie on the line
+};
 
 // The direction (dx, dy) of the hour line l at its point p, in the dial frame: from the points
 // of the pairs either side of p's.
@@ -162,7 +184,7 @@ int kegelZahlAnDenEnden(const KegelStundenlinie& l, const Blatt& b, Gezogen gezo
 
 // The corner (x, y) of the number of the hour line l, a box breite by hoehe, on the sheet b,
 // sought in the order of the shared number placer (Zahlenplatz::suche). Its places: beside each
-// drawn point of its line (gezogen(p)) that may carry it, in the order of kegelZahlenfolge, luft
+// drawn point of its line (gezogen(p)) that may carry it, in the order of KegelZahlenfolge, luft
 // clear of it, on the side of the foot (fx, fy) and then on the other; beyond the first and the
 // last end of the line; on the line's stroke where it runs across the sheet between points off
 // it. Clean (Sauber) is a place beside a point or beyond an end that keeps frei from every
@@ -178,54 +200,49 @@ bool kegelZahlPlatz(const Kegelkonstruktion& k, const KegelStundenlinie& l, cons
     const auto imRahmen = [&](double px, double py) {
         return px >= rahmen[0] && py >= rahmen[1] && px <= rahmen[2] && py <= rahmen[3];
     };
-    const std::vector<int> folge = kegelZahlenfolge(k, l);
-    const std::size_t amEnde = 2 * folge.size(), quer = amEnde + 2;
-    // Each place beside a point, once looked at: its corner and how near the strokes come to
-    // it (-1 where it may not carry the number); the first of those the strokes come least near.
-    struct Ort {
-        double x = 0, y = 0, d = -1;
-    };
-    std::vector<Ort> orte(amEnde);
-    double bester = -1;
+    const KegelZahlenfolge folge(k.KegelnaechstesPaar, l.letztesPaar());
+    const std::size_t amEnde = 2 * folge.laenge(), quer = amEnde + 2;
+    // The places beside a point, as they are looked at: the first of them the strokes come least
+    // near, its corner and that distance.
     std::size_t klarste = amEnde;
+    double bester = -1, kx = 0, ky = 0;
     std::array<std::array<double, 2>, 2> enden{};
     int nEnden = -1;
-    const auto beiseite = [&](std::size_t i) {
-        Ort& o = orte[i];
-        const KegelPunkt& p = l.punkt(folge[i / 2]);
+    // The corner beside the point of place i and how near the strokes come to it: -1 where the
+    // point may not carry the number or the corner leaves the frame.
+    const auto beiseite = [&](std::size_t i, double& ox, double& oy) {
+        const KegelPunkt& p = l.punkt(folge.paar(i / 2));
         if (!p.gezeigt() || !(p.r > 1.1))
-            return o;
-        b.aufBlatt(p.x, p.y, o.x, o.y);
-        if (!b.aufSeite(o.x, o.y) || !gezogen(p))
-            return o;
+            return -1.0;
+        b.aufBlatt(p.x, p.y, ox, oy);
+        if (!b.aufSeite(ox, oy) || !gezogen(p))
+            return -1.0;
         double dx = 0, dy = 0, x1 = 0, y1 = 0;
         kegelStundenrichtung(l, p, dx, dy);
         b.aufBlatt(p.x + dx, p.y + dy, x1, y1);
         const bool fussSeite = i % 2 == 0;
-        const double cx = fussSeite ? fx : 2 * o.x - fx, cy = fussSeite ? fy : 2 * o.y - fy;
-        kegelZahlBeiseite(o.x, o.y, x1 - o.x, y1 - o.y, cx, cy, breite, hoehe, luft);
-        if (!imRahmen(o.x, o.y))
-            return o;
-        o.d = striche.abstand({o.x, o.y, breite, hoehe}, frei);
-        if (o.d > bester) {
-            bester = o.d;
+        const double cx = fussSeite ? fx : 2 * ox - fx, cy = fussSeite ? fy : 2 * oy - fy;
+        kegelZahlBeiseite(ox, oy, x1 - ox, y1 - oy, cx, cy, breite, hoehe, luft);
+        if (!imRahmen(ox, oy))
+            return -1.0;
+        const double d = striche.abstand({ox, oy, breite, hoehe}, frei);
+        if (d > bester) {
+            bester = d;
             klarste = i;
+            kx = ox;
+            ky = oy;
         }
-        return o;
+        return d;
     };
-    const auto dient = [&](S stufe, bool daneben, std::size_t i) {
-        if (daneben) // a number in another's way moves off it afterwards, by the placer's boxes
-            return false;
+    // (A number in another's way moves off it afterwards, by the placer's boxes: the cone's
+    // numbers try no place beside a taken box.)
+    const auto dient = [&](S stufe, bool, std::size_t i) {
         if (i < amEnde) {
-            if (stufe == S::Sauber) {
-                const Ort o = beiseite(i);
-                x = o.x;
-                y = o.y;
-                return o.d >= frei;
-            }
+            if (stufe == S::Sauber)
+                return beiseite(i, x, y) >= frei;
             if (stufe == S::Nah && i == klarste) {
-                x = orte[i].x;
-                y = orte[i].y;
+                x = kx;
+                y = ky;
                 return true;
             }
             return false;
@@ -249,7 +266,7 @@ bool kegelZahlPlatz(const Kegelkonstruktion& k, const KegelStundenlinie& l, cons
         y -= hoehe / 2;
         return true;
     };
-    if (!Zahlenplatz::suche(quer + 1, dient).gefunden)
+    if (!Zahlenplatz::suche(quer + 1, dient, S::AmStrich, false).gefunden)
         return false;
     x = std::clamp(x, rahmen[0], rahmen[2]);
     y = std::clamp(y, rahmen[1], rahmen[3]);
