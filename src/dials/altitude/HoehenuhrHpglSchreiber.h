@@ -6,7 +6,7 @@
 #include "core/UserPrompt.h"
 #include "dials/altitude/HoehenuhrHpgl.h"
 #include "dials/altitude/Hoehenuhrbasis.h"
-#include "dials/altitude/Zahlenplatz.h"
+#include "dials/Zahlenplatz.h"
 
 #include <cstdint>
 #include <string>

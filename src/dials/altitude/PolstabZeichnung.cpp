@@ -10,7 +10,7 @@
 #include "dials/UngleicheStunden.h"
 #include "dials/altitude/Hoehenuhrbasis.h"
 #include "dials/altitude/Zylinderlinien.h"
-#include "dials/altitude/Zahlenplatz.h"
+#include "dials/Zahlenplatz.h"
 #include "dials/altitude/Zylinderuhrgeometrie.h"
 
 #include <algorithm>

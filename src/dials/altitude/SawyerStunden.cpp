@@ -2,7 +2,7 @@
 #include "core/Sprachdienst.h"
 #include "core/Zahlenformat.h"
 #include "dials/altitude/SawyerBlatt.h"
-#include "dials/altitude/Zahlenplatz.h"
+#include "dials/Zahlenplatz.h"
 
 #include <algorithm>
 #include <array>

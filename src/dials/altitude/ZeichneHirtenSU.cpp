@@ -7,7 +7,7 @@
 #include "core/Winkel.h"
 #include "core/Zahlenformat.h"
 #include "dials/altitude/Hoehenuhrbasis.h"
-#include "dials/altitude/Zahlenplatz.h"
+#include "dials/Zahlenplatz.h"
 
 #include <algorithm>
 #include <cmath>

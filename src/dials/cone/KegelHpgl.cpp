@@ -6,7 +6,7 @@
 #include "core/Zahlenformat.h"
 #include "dials/HpglDialekt.h"
 #include "dials/Raster.h"
-#include "dials/altitude/Zahlenplatz.h"
+#include "dials/Zahlenplatz.h"
 #include "dials/cone/KegelKonstruktion.h"
 #include "dials/cone/KegelTexte.h"
 

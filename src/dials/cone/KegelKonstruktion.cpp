@@ -152,21 +152,6 @@ KegelStundenlinie Kegelkonstruktion::stundenlinie(double t) const
     return l;
 }
 
-KegelPunkt kegelZahlenpunkt(const Kegelkonstruktion& k, const KegelStundenlinie& l,
-                            const std::function<bool(const KegelPunkt&)>& aufSeite)
-{
-    const auto taugt = [&](const KegelPunkt& p) { return p.gezeigt() && p.r > 1.1 && aufSeite(p); };
-    const int mitte = k.KegelnaechstesPaar;
-    if (const KegelPunkt& p = l.punkt(mitte); taugt(p))
-        return p;
-    for (int d = 1; d <= l.letztesPaar(); ++d)
-        for (const int i : {mitte - d, mitte + d})
-            if (i >= 2 && i <= l.letztesPaar())
-                if (const KegelPunkt& p = l.punkt(i); taugt(p))
-                    return p;
-    return {};
-}
-
 void kegelStundenrichtung(const KegelStundenlinie& l, const KegelPunkt& p, double& dx, double& dy)
 {
     const KegelPunkt& vor = l.punkt(std::max(2, p.paar - 1));

@@ -3,11 +3,11 @@
 // times and the chosen date lines, shared by the screen drawing, the plot, the graph and the
 // information drawing. Each construction builds its own; nothing is kept between them.
 #include "core/State.h"
+#include "dials/Zahlenplatz.h"
 #include "dials/cone/KegelGeometrie.h"
 
 #include <algorithm>
 #include <array>
-#include <functional>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -96,11 +96,32 @@ std::string kegelAblehnung(const AppState& s);
 // The state must have passed kegelAblehnung.
 Kegelkonstruktion baueKegelkonstruktion(const AppState& s, double L, std::uint8_t ebene);
 
-// The hour point of the line l that carries its number: the nearest pair's, or where that is
-// not drawn, too near the footprint or not on the sheet (aufSeite, given the point in the dial
-// frame), the one of the pair next to it along the line that is; not ok when none is.
-KegelPunkt kegelZahlenpunkt(const Kegelkonstruktion& k, const KegelStundenlinie& l,
-                            const std::function<bool(const KegelPunkt&)>& aufSeite);
+// The pairs whose points of a line may carry its number, in the order the number tries them:
+// the nearest pair (mitte) first, then those next to it along the line (2 .. letztes),
+// alternately nearer and farther, and where one side has no more, the rest of the other.
+struct KegelZahlenfolge {
+    KegelZahlenfolge(int mitte, int letztes)
+        : mitte_(mitte), unten0_(std::max(1, mitte - letztes)), oben0_(std::max(1, 2 - mitte)),
+          unten_(std::max(0, mitte - 1 - unten0_)), oben_(std::max(0, letztes - mitte - oben0_ + 1))
+    {
+    }
+    std::size_t laenge() const { return static_cast<std::size_t>(1 + unten_ + oben_); }
+    // The stelle-th pair, stelle < laenge().
+    int paar(std::size_t stelle) const
+    {
+        if (stelle == 0)
+            return mitte_;
+        const int j = static_cast<int>(stelle) - 1, beide = std::min(unten_, oben_);
+        if (j < 2 * beide)
+            return j % 2 == 0 ? mitte_ - 1 - j / 2 : mitte_ + 1 + j / 2;
+        const int r = j - 2 * beide;
+        return unten_ > oben_ ? mitte_ - unten0_ - beide - r : mitte_ + oben0_ + beide + r;
+    }
+
+private:
+    int mitte_, unten0_, oben0_;
+    int unten_, oben_; // the pairs below and above mitte that lie on the line
+};
 
 // The direction (dx, dy) of the hour line l at its point p, in the dial frame: from the points
 // of the pairs either side of p's.
@@ -129,12 +150,12 @@ bool kegelKreuztSeite(const KegelStundenlinie& l, const Blatt& b, Gezogen gezoge
     return false;
 }
 
-// The corner (x, y) of a number's box breite by hoehe on the continuation of the hour line l
-// beyond the first or else the last of its points that b draws on the sheet (gezogen(p)), luft
-// from it, where passt(x, y) holds; false when neither end gives such a place.
-template <class Blatt, class Gezogen, class Passt>
-bool kegelZahlAmLinienende(const KegelStundenlinie& l, const Blatt& b, Gezogen gezogen, double breite, double hoehe,
-                           double luft, Passt passt, double& x, double& y)
+// The corners (x, y) of a number's box breite by hoehe on the continuation of the hour line l
+// beyond the first and beyond the last of its points that b draws on the sheet (gezogen(p)),
+// luft from it; none when no point is drawn there.
+template <class Blatt, class Gezogen>
+int kegelZahlAnDenEnden(const KegelStundenlinie& l, const Blatt& b, Gezogen gezogen, double breite, double hoehe,
+                        double luft, std::array<std::array<double, 2>, 2>& ecken)
 {
     int erste = 0, letzte = 0;
     for (int i = 2; i <= l.letztesPaar(); ++i) {
@@ -148,77 +169,105 @@ bool kegelZahlAmLinienende(const KegelStundenlinie& l, const Blatt& b, Gezogen g
         }
     }
     if (erste == 0)
-        return false;
+        return 0;
+    int n = 0;
     for (const auto& [ende, innen] : {std::pair{erste, erste + 1}, std::pair{letzte, letzte - 1}}) {
         const KegelPunkt &pe = l.punkt(ende), &pi = l.punkt(std::clamp(innen, 2, l.letztesPaar()));
         double ex = 0, ey = 0, ix = 0, iy = 0;
         b.aufBlatt(pe.x, pe.y, ex, ey);
         b.aufBlatt(pi.x, pi.y, ix, iy);
         kegelZahlAmEnde(ex, ey, ex - ix, ey - iy, breite, hoehe, luft);
-        if (passt(ex, ey)) {
-            x = ex;
-            y = ey;
-            return true;
-        }
+        ecken[static_cast<std::size_t>(n++)] = {ex, ey};
     }
-    return false;
+    return n;
 }
 
-// The corner (x, y) of the number of the hour line l, a box breite by hoehe, on the sheet b:
-// beside a drawn point of its line (gezogen(p)), luft clear of it, on the side of the foot
-// (fx, fy) or else on the other, where it keeps frei from every stroke and label, at the point
-// nearest the footprint, else at the clearest; where none is clear, beyond an end of the line;
-// where the line only runs across the sheet between points off it, on its stroke there. The
-// corner stays within rahmen (x0, y0, x1, y1). False when no stroke of the line is on the sheet.
+// The corner (x, y) of the number of the hour line l, a box breite by hoehe, on the sheet b,
+// sought in the order of the shared number placer (Zahlenplatz::suche). Its places: beside each
+// drawn point of its line (gezogen(p)) that may carry it, in the order of KegelZahlenfolge, luft
+// clear of it, on the side of the foot (fx, fy) and then on the other; beyond the first and the
+// last end of the line; on the line's stroke where it runs across the sheet between points off
+// it. Clean (Sauber) is a place beside a point or beyond an end that keeps frei from every
+// stroke and label; next (Nah) comes the place beside a point that the strokes come least near;
+// last (AmStrich) the stroke across the sheet. The corner stays within rahmen (x0, y0, x1, y1).
+// False when no stroke of the line is on the sheet.
 template <class Blatt, class Gezogen>
 bool kegelZahlPlatz(const Kegelkonstruktion& k, const KegelStundenlinie& l, const Blatt& b, double fx, double fy,
                     Gezogen gezogen, const KegelStriche& striche, double breite, double hoehe, double luft,
                     double frei, const std::array<double, 4>& rahmen, double& x, double& y)
 {
+    using S = Zahlenplatz::Stufe;
     const auto imRahmen = [&](double px, double py) {
         return px >= rahmen[0] && py >= rahmen[1] && px <= rahmen[2] && py <= rahmen[3];
     };
-    // The number's corner beside its line at p, on the foot's side (seite 0) or the other.
-    const auto zahlOrt = [&](const KegelPunkt& p, int seite, double& zx, double& zy) {
+    const KegelZahlenfolge folge(k.KegelnaechstesPaar, l.letztesPaar());
+    const std::size_t amEnde = 2 * folge.laenge(), quer = amEnde + 2;
+    // The places beside a point, as they are looked at: the first of them the strokes come least
+    // near, its corner and that distance.
+    std::size_t klarste = amEnde;
+    double bester = -1, kx = 0, ky = 0;
+    std::array<std::array<double, 2>, 2> enden{};
+    int nEnden = -1;
+    // The corner beside the point of place i and how near the strokes come to it: -1 where the
+    // point may not carry the number or the corner leaves the frame.
+    const auto beiseite = [&](std::size_t i, double& ox, double& oy) {
+        const KegelPunkt& p = l.punkt(folge.paar(i / 2));
+        if (!p.gezeigt() || !(p.r > 1.1))
+            return -1.0;
+        b.aufBlatt(p.x, p.y, ox, oy);
+        if (!b.aufSeite(ox, oy) || !gezogen(p))
+            return -1.0;
         double dx = 0, dy = 0, x1 = 0, y1 = 0;
         kegelStundenrichtung(l, p, dx, dy);
-        b.aufBlatt(p.x, p.y, zx, zy);
         b.aufBlatt(p.x + dx, p.y + dy, x1, y1);
-        const double cx = seite == 0 ? fx : 2 * zx - fx, cy = seite == 0 ? fy : 2 * zy - fy;
-        kegelZahlBeiseite(zx, zy, x1 - zx, y1 - zy, cx, cy, breite, hoehe, luft);
-    };
-    double bester = -1;
-    const KegelPunkt p = kegelZahlenpunkt(k, l, [&](const KegelPunkt& q) {
-        double qx = 0, qy = 0;
-        b.aufBlatt(q.x, q.y, qx, qy);
-        if (!b.aufSeite(qx, qy) || !gezogen(q))
-            return false;
-        for (int seite = 0; seite < 2; ++seite) {
-            zahlOrt(q, seite, qx, qy);
-            if (!imRahmen(qx, qy))
-                continue;
-            const double d = striche.abstand({qx, qy, breite, hoehe}, frei);
-            if (d > bester) {
-                bester = d;
-                x = qx;
-                y = qy;
-            }
-            if (d >= frei)
-                return true;
+        const bool fussSeite = i % 2 == 0;
+        const double cx = fussSeite ? fx : 2 * ox - fx, cy = fussSeite ? fy : 2 * oy - fy;
+        kegelZahlBeiseite(ox, oy, x1 - ox, y1 - oy, cx, cy, breite, hoehe, luft);
+        if (!imRahmen(ox, oy))
+            return -1.0;
+        const double d = striche.abstand({ox, oy, breite, hoehe}, frei);
+        if (d > bester) {
+            bester = d;
+            klarste = i;
+            kx = ox;
+            ky = oy;
         }
-        return false;
-    });
-    const auto passt = [&](double ex, double ey) {
-        return imRahmen(ex, ey) && striche.frei({ex, ey, breite, hoehe}, frei);
+        return d;
     };
-    if (bester < frei && kegelZahlAmLinienende(l, b, gezogen, breite, hoehe, luft, passt, x, y))
-        bester = frei;
-    if (!p.ok && bester < 0) {
-        if (!kegelKreuztSeite(l, b, gezogen, x, y))
+    // (A number in another's way moves off it afterwards, by the placer's boxes: the cone's
+    // numbers try no place beside a taken box.)
+    const auto dient = [&](S stufe, bool, std::size_t i) {
+        if (i < amEnde) {
+            if (stufe == S::Sauber)
+                return beiseite(i, x, y) >= frei;
+            if (stufe == S::Nah && i == klarste) {
+                x = kx;
+                y = ky;
+                return true;
+            }
+            return false;
+        }
+        if (i < quer) {
+            if (stufe != S::Sauber)
+                return false;
+            if (nEnden < 0)
+                nEnden = kegelZahlAnDenEnden(l, b, gezogen, breite, hoehe, luft, enden);
+            const std::size_t e = i - amEnde;
+            if (static_cast<int>(e) >= nEnden || !imRahmen(enden[e][0], enden[e][1])
+                || !striche.frei({enden[e][0], enden[e][1], breite, hoehe}, frei))
+                return false;
+            x = enden[e][0];
+            y = enden[e][1];
+            return true;
+        }
+        if (stufe != S::AmStrich || !kegelKreuztSeite(l, b, gezogen, x, y))
             return false;
         x -= breite / 2;
         y -= hoehe / 2;
-    }
+        return true;
+    };
+    if (!Zahlenplatz::suche(quer + 1, dient, S::AmStrich, false).gefunden)
+        return false;
     x = std::clamp(x, rahmen[0], rahmen[2]);
     y = std::clamp(y, rahmen[1], rahmen[3]);
     return true;

@@ -48,13 +48,14 @@ Text text(P an, const std::string& t, double schritt, double breit, double h, bo
     return {{an.x + lang, an.y + h / 2}, t.substr(vorn, ende - vorn), rot, zeichen};
 }
 
-// The sheet of a view (0 the screen, 1 the A4 page, 2 the plot, 3 the A3 page) of the drawing
+// The sheet of a view (0 the screen, 1 the A4 page, 2 the plot, 3 the A3 page, 4 the A4 page
+// upright) of the drawing
 // window's image of breite x hoehe, y up; an empty one where the plot is refused. On the canvas
 // the first circle marks the foot, in the plot the first CI; the plot's characters are 72 x 108
 // units at a pitch of 1.5 times their width.
 Blatt zeichne(const AppState& s, int breite, int hoehe, int ansicht)
 {
-    const test::Sicht bild{"", breite, hoehe}, sichten[] = {bild, test::kSeiteA4, test::kPlot, test::kSeiteA3};
+    const test::Sicht bild{"", breite, hoehe}, sichten[] = {bild, test::kSeiteA4, test::kPlot, test::kSeiteA3, test::kSeiteA4Hoch};
     const test::Blattinhalt i = test::zeichneInSicht(s, sichten[ansicht], bild);
     if (i.verweigert)
         return {};
@@ -260,6 +261,41 @@ TEST(SawyerBeschriftung, EveryHourLineNumberedAndEverySignInItsBand)
                     }
                 }
             }
+}
+
+// Where lines crowd or run off the sheet, the numbers of each full-hour line on it, black and
+// red, are all there, and a red one only where it stands clean: counted on the sheet in cases
+// where a red number without a clean place, a placer stopping before its last rule (a number
+// pushed onto the sheet from its line) or a number kept on the sheet by its corner alone (not
+// its width) change the count.
+TEST(SawyerBeschriftung, EachNumberPairWhereItHasAPlace)
+{
+    struct Fall {
+        double breite;
+        int zeit, breiteBild, hoeheBild, ansicht;
+        double zoom;
+        int schwarz, rot;
+    };
+    const Fall faelle[] = {
+        {29.5, 3, 1226, 593, 0, 1, 13, 12}, // the red twin of one line has no clean place
+        {33, 2, 1780, 905, 4, 2, 11, 11},   // half analemmas zoomed in on the upright A4 page
+        {55, 2, 1226, 593, 0, 2, 15, 15},   // the same at 55 N on the small screen
+        {55, 0, 1780, 905, 0, 2, 16, 0},
+    };
+    for (const Fall& f : faelle) {
+        AppState s = zifferblatt('w', f.breite);
+        s.Schalter.Zonenzeit = f.zeit == 1;
+        s.Schalter.HalbeAnalemma = f.zeit == 2;
+        s.Schalter.MozGerade = f.zeit == 3;
+        s.Zoom = f.zoom;
+        const Blatt b = zeichne(s, f.breiteBild, f.hoeheBild, f.ansicht);
+        int schwarz = 0, rot = 0;
+        for (const Text& t : b.texte)
+            if (!t.zeichen && test::zahlIn(t.text) >= 0 && aufDemBlatt(b, t.mitte))
+                ++(t.rot ? rot : schwarz);
+        EXPECT_EQ(schwarz, f.schwarz) << f.breite << " time mode " << f.zeit << " zoom " << f.zoom;
+        EXPECT_EQ(rot, f.rot) << f.breite << " time mode " << f.zeit << " zoom " << f.zoom;
+    }
 }
 
 // The Peaucellier dial: on every sheet each full-hour line on it has its number on it; where the

@@ -1,8 +1,10 @@
 #pragma once
-// Where the hour numbers of an altitude or cylinder dial go when curves stand close together
-// (near noon, or where a low sun crowds them): each number stands where its curve puts it,
-// unless it would cover a number written before; then it moves the least distance, across
-// or along, that clears every number written so far.
+// Where the hour numbers of a dial go when curves stand close together (near noon, or where a
+// low sun crowds them): each number stands where its curve puts it, unless it would cover a
+// number written before; then it moves the least distance, across or along, that clears every
+// number written so far. The order in which a number seeks its place along its line (suche) is
+// the one every family takes that walks its lines for a clean place: the Sawyer dial's and the
+// cone's.
 #include "core/Canvas.h"
 
 #include <cstddef>
@@ -46,13 +48,16 @@ public:
     // walks every place of the line, from its anchor on, before the next is tried; under each, a
     // number that a taken box covers tries again just beside that box (daneben) once the plain
     // walk has found nothing. A number and its twin (a second number that stands by it) are
-    // judged together; the first place that serves wins.
+    // judged together; the first place that serves wins. A family whose places are not all
+    // points of the line (the cone's ends beyond the line) walks them as further places.
     enum class Stufe {
         Sauber,   // the number and its twin on the sheet, clear of the taken boxes, nearest
                   // their own line, and off the lines that cross it
-        Nah,      // the same, where they may touch the lines that cross it
+        Nah,      // the same, where they may touch the lines that cross it (the cone: the one
+                  // place of its line those lines come least near)
         Allein,   // the number so, its twin where it stands so or else left out
-        AmStrich, // the same, pushed onto the sheet from the first point of its line on it
+        AmStrich, // the same, pushed onto the sheet from the first point of its line on it (the
+                  // cone: on its stroke where it runs across the sheet)
     };
     struct Fund {
         bool gefunden = false;
@@ -61,15 +66,17 @@ public:
         std::size_t stelle = 0;
     };
     // The search over n places in that order, up to the rule bis: dient(stufe, daneben, i) says
-    // whether place i serves under that rule.
+    // whether place i serves under that rule. Without mitDaneben no place beside a taken box is
+    // tried.
     template <class Dient>
-    static Fund suche(std::size_t n, Dient dient, Stufe bis = Stufe::AmStrich)
+    static Fund suche(std::size_t n, Dient dient, Stufe bis = Stufe::AmStrich, bool mitDaneben = true)
     {
         for (int s = 0; s <= static_cast<int>(bis); ++s)
             for (const bool daneben : {false, true})
-                for (std::size_t i = 0; i < n; ++i)
-                    if (dient(static_cast<Stufe>(s), daneben, i))
-                        return {true, static_cast<Stufe>(s), daneben, i};
+                if (!daneben || mitDaneben)
+                    for (std::size_t i = 0; i < n; ++i)
+                        if (dient(static_cast<Stufe>(s), daneben, i))
+                            return {true, static_cast<Stufe>(s), daneben, i};
         return {};
     }
     // Whether a box there meets a taken box, and where it stands moved just right of each taken

@@ -1,6 +1,6 @@
 // Hour numbers keep clear of each other: a free place is kept, a covered one moves the least
 // distance to a free side, and no two placed boxes overlap.
-#include "dials/altitude/Zahlenplatz.h"
+#include "dials/Zahlenplatz.h"
 
 #include <gtest/gtest.h>
 

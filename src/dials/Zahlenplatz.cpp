@@ -1,4 +1,4 @@
-#include "dials/altitude/Zahlenplatz.h"
+#include "dials/Zahlenplatz.h"
 
 #include <algorithm>
 #include <cstdlib>
