@@ -3,6 +3,7 @@
 #include "core/Dateigroesse.h"
 #include "core/HPGLDatei.h"
 #include "core/Sprachdienst.h"
+#include "core/TextEncoding.h"
 #include "dialogs/Datumsliniendatei.h"
 #include "core/RecordingCanvas.h"
 #include "dialogs/IniLesen.h"
@@ -30,6 +31,7 @@
 #include <pwd.h>
 #include <sched.h>
 #include <sys/stat.h>
+#include <tuple>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -549,3 +551,84 @@ TEST(Dateigroesse, EveryReaderRefusesAFileOfTwoGigabytesWithItsNameAndSize)
         EXPECT_NE(zuGrossText("umb.ini", groesse, Dateiart::Einstellungen, deutsch).find(teil), std::string::npos) << teil;
 }
 
+// A faulty line of 3 MB, quoted by every reader that names its faulty line: the quote is the
+// line's first 100 characters, whole (each "ä" is two bytes in memory), and "...", so the
+// message stays a few lines long. A map line's field is what looks like a number.
+TEST(Dateigroesse, EveryReaderCutsTheFaultyLineItQuotes)
+{
+    std::string lang, zitat;
+    for (int i = 0; i < 3'000'000; ++i)
+        lang += "ä"; // one byte in the Windows-1252 file
+    for (int i = 0; i < 100; ++i)
+        zitat += "ä";
+    zitat += "...";
+    std::string ziffern;
+    for (int i = 0; i < 1'500'000; ++i)
+        ziffern += "1.";
+    AppState s;
+    initialisiereZustand(s);
+    test::ScriptedPrompt frage;
+    std::vector<std::string> ini;
+    IniTextErstellen(s, false, ini, frage);
+    const auto farben = static_cast<std::size_t>(std::find(ini.begin(), ini.end(), "[Farben]") - ini.begin());
+    const auto gefragt = [&] {
+        std::string alles;
+        for (const auto& f : frage.asked)
+            alles += f.text + "\n";
+        return alles;
+    };
+    const auto einstellungen = [&](const fs::path& p, std::size_t zeile) {
+        std::vector<std::string> z = ini;
+        zeile < z.size() ? void(z[zeile] = lang) : z.push_back(lang);
+        std::string fehler;
+        EXPECT_TRUE(IniTextSpeichern(z, p, fehler));
+        s.IniDatei = p.string();
+    };
+    KartenLesung karte;
+    std::string f;
+    const std::tuple<const char*, std::function<std::string(const fs::path&)>, bool> leser[] = {
+        {"umb.ini", [&](auto& p) { // line 16, a number
+             einstellungen(p, 16);
+             LeseIni(s, p, true, true, frage);
+             return gefragt();
+         }, false},
+        {"dial.umb", [&](auto& p) { // a date line
+             einstellungen(p, ini.size());
+             LeseIni(s, p, true, true, frage);
+             return gefragt();
+         }, false},
+        {"umb.ini", [&](auto& p) { // the date lines of the settings file alone
+             einstellungen(p, ini.size());
+             DatumslinienLaden(s, frage);
+             return gefragt();
+         }, false},
+        {"umb.ini", [&](auto& p) { // a colour
+             einstellungen(p, farben + 1);
+             return FarbLoad(s, true).meldung;
+         }, false},
+        {"umb_days.ini", [&](auto& p) {
+             std::ofstream(p, std::ios::binary) << "21/06\r\n" << utf8ToCp1252(lang) << "\r\n";
+             return ladeDatumsdatei(p, 2024).verworfen.at(0);
+         }, false},
+        {"coastUmb.dat", [&](auto& p) {
+             std::ofstream(p, std::ios::binary) << "10.00 20.00\n" << ziffern << " 5.00\n11.00 21.00\n";
+             leseKartenDatei(p, kKartenDateiRegel, karte, f, true);
+             return kartenLeseMeldung(karte, "coastUmb.dat", false);
+         }, true},
+        {"grenzen.dat", [&](auto& p) {
+             std::ofstream(p, std::ios::binary) << "10.00 20.00\n" << ziffern << " 5.00\n11.00 21.00\n";
+             return kuerzeDezimalen(p, 2, frage).meldung + gefragt();
+         }, true},
+    };
+    for (std::size_t i = 0; i < std::size(leser); ++i) {
+        const auto& [name, lies, kartenzeile] = leser[i];
+        frage.asked.clear();
+        const test::TestOrdner ordner("zitat" + std::to_string(i));
+        const std::string text = lies(ordner / name);
+        SCOPED_TRACE(std::string(name) + ": " + text.substr(0, 400));
+        const std::string erwartet = kartenzeile ? ziffern.substr(0, 100) + "..." : zitat;
+        EXPECT_NE(text.find(erwartet), std::string::npos);
+        EXPECT_EQ(text.find(erwartet.substr(0, erwartet.size() - 3) + (kartenzeile ? "1" : "ä")), std::string::npos);
+        EXPECT_LT(text.size(), 700u);
+    }
+}
