@@ -3,6 +3,7 @@
 #include "core/Eingabepruefung.h"
 #include "core/Meldungen.h"
 #include "core/Sprachdienst.h"
+#include "core/Textumformung.h"
 
 namespace umbrin {
 
@@ -89,7 +90,7 @@ bool DatumPruefen(const AppState& s, std::string_view text, UserPrompt* prompt)
     if (!text.empty() && prompt) {
         std::string meldung(meldungsText(s, 57));
         meldung += ": ";
-        meldung += text;
+        meldung += zitatAusDatei(text);
         prompt->ask(PromptTitle::Fehler, PromptIcon::Error, meldung, PromptButtons::Ok);
     }
     return false;

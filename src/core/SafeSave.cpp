@@ -28,47 +28,92 @@ std::string tempName()
         + std::string(kTempSuffix);
 }
 
-// The process that made a temporary file of this name; 0 for any other name.
-long temporaryOwner(std::string_view name)
+// Whether a file of this name is a temporary of a save or print: ".umbrin-<digits>-<digits>.tmp".
+bool isTemporaryName(std::string_view name)
 {
     if (name.size() <= kTempPrefix.size() + kTempSuffix.size() || name.substr(0, kTempPrefix.size()) != kTempPrefix
         || name.substr(name.size() - kTempSuffix.size()) != kTempSuffix)
-        return 0;
+        return false;
     name = name.substr(kTempPrefix.size(), name.size() - kTempPrefix.size() - kTempSuffix.size());
     const std::size_t strich = name.find('-');
     if (strich == 0 || strich == std::string_view::npos || strich > 9 || strich + 1 == name.size())
-        return 0;
-    long pid = 0;
-    for (std::size_t i = 0; i < name.size(); ++i) {
-        const char c = name[i];
-        if (i == strich)
-            continue;
-        if (c < '0' || c > '9')
-            return 0;
-        if (i < strich)
-            pid = pid * 10 + (c - '0');
+        return false;
+    for (std::size_t i = 0; i < name.size(); ++i)
+        if (i != strich && (name[i] < '0' || name[i] > '9'))
+            return false;
+    return true;
+}
+
+// A writer holds its temporary, from the moment it is made until it has taken the target's
+// name or is gone, by a write lock on the whole file. The lock belongs to the writer's open
+// file description, not to its process: no process number is involved, so a copy of the
+// program in another process namespace (a container, a sandbox) sees it as well, and no
+// other handle to the file that the process closes lets go of it. Waits while a cleaner looks
+// at the file. False where the file system keeps no such locks: a cleaner cannot take one
+// there either, so the file is never taken for left over.
+bool holdTemporary(int handle)
+{
+    struct flock sperre {};
+    sperre.l_type = F_WRLCK;
+    sperre.l_whence = SEEK_SET;
+    while (::fcntl(handle, F_OFD_SETLKW, &sperre) != 0)
+        if (errno != EINTR)
+            return false;
+    return true;
+}
+
+// Whether name still leads to the file behind handle (not followed if it is a link).
+bool sameFile(int handle, const std::filesystem::path& name)
+{
+    struct stat offen {};
+    struct stat benannt {};
+    return ::fstat(handle, &offen) == 0 && ::lstat(name.c_str(), &benannt) == 0 && offen.st_dev == benannt.st_dev
+        && offen.st_ino == benannt.st_ino;
+}
+
+// Makes a file of this new name and holds it. -1 with errno when it cannot; EEXIST also when
+// a cleaner removed the new file before it was held, for the caller to try another name.
+int makeHeldFile(const std::filesystem::path& name, int access)
+{
+    const int handle = ::open(name.c_str(), access | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (handle < 0)
+        return -1;
+    if (holdTemporary(handle) && !sameFile(handle, name)) {
+        ::close(handle);
+        errno = EEXIST;
+        return -1;
     }
-    return pid;
+    return handle;
 }
 
 std::filesystem::path orHere(const std::filesystem::path& folder) { return folder.empty() ? "." : folder; }
 
-// Removes, at once, the temporary files that processes which no longer run left in the folder
-// (a killed print, a save cut off where the file system cannot make unnamed files). A file of
-// a process that still runs, or whose state cannot be known, stays.
+// Removes, at once, the temporary files in the folder that no writer holds any more (left by a
+// killed print, or by a save cut off where the file system cannot make unnamed files). A file
+// a writer holds, or whose state cannot be known (one this process may not open), stays.
 void removeStaleTemporaries(const std::filesystem::path& folder)
 {
     DIR* dir = ::opendir(orHere(folder).c_str());
     if (!dir)
         return;
     while (const dirent* e = ::readdir(dir)) {
-        const long pid = temporaryOwner(e->d_name);
-        if (pid <= 0 || pid == ::getpid() || ::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH)
+        if (!isTemporaryName(e->d_name))
             continue;
         const std::filesystem::path stale = folder / e->d_name;
         struct stat st {};
-        if (::lstat(stale.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+        if (::lstat(stale.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+            continue;
+        const int handle = ::open(stale.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+        if (handle < 0)
+            continue;
+        // The read lock shows that nobody holds the file; while it lasts, a writer that has
+        // just made a file of this name waits before it holds it, and then finds its name gone.
+        struct flock sperre {};
+        sperre.l_type = F_RDLCK;
+        sperre.l_whence = SEEK_SET;
+        if (::fcntl(handle, F_OFD_SETLK, &sperre) == 0 && sameFile(handle, stale))
             ::unlink(stale.c_str());
+        ::close(handle);
     }
     ::closedir(dir);
 }
@@ -147,6 +192,8 @@ bool SafeFileWriter::createTemporary(const std::filesystem::path& folder)
     if (unnamedFilesPossible()) {
         handle_ = ::open(orHere(folder).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
         if (handle_ >= 0) {
+            // Held before it gets a name at the commit.
+            holdTemporary(handle_);
             unnamed_ = true;
             return true;
         }
@@ -155,7 +202,7 @@ bool SafeFileWriter::createTemporary(const std::filesystem::path& folder)
             return fail(errno);
     }
     return nameTemporary(folder, [this] {
-        handle_ = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        handle_ = makeHeldFile(temp_, O_WRONLY);
         return handle_ >= 0;
     });
 }
@@ -333,6 +380,11 @@ bool SafeFileWriter::commit()
         good = fail(errno);
     if (good && unnamed_)
         good = linkTemporary();
+    // The temporary stays held until it has taken the target's name: a second handle to the
+    // same open file keeps the lock past the close.
+    const int halter = ::fcntl(handle_, F_DUPFD_CLOEXEC, 0);
+    if (good && halter < 0)
+        good = fail(errno);
     if (std::fclose(file_) != 0 && good)
         good = fail(errno);
     file_ = nullptr;
@@ -349,6 +401,8 @@ bool SafeFileWriter::commit()
     }
     if (!good && !temp_.empty())
         ::unlink(temp_.c_str());
+    if (halter >= 0)
+        ::close(halter);
     temp_.clear();
     unnamed_ = false;
     return good;
@@ -356,6 +410,11 @@ bool SafeFileWriter::commit()
 
 void SafeFileWriter::abandon()
 {
+    // The name goes while the file is still held, so it cannot be another writer's by then.
+    if (!temp_.empty()) {
+        ::unlink(temp_.c_str());
+        temp_.clear();
+    }
     if (file_) {
         std::fclose(file_);
         file_ = nullptr;
@@ -363,10 +422,6 @@ void SafeFileWriter::abandon()
         ::close(handle_);
     }
     handle_ = -1;
-    if (!temp_.empty()) {
-        ::unlink(temp_.c_str());
-        temp_.clear();
-    }
     unnamed_ = false;
     scratch_ = false;
 }
@@ -382,17 +437,16 @@ bool saveFileSafely(const std::filesystem::path& path, std::string_view bytes, s
 }
 
 bool makeTemporaryFile(const std::filesystem::path& folder, const std::filesystem::path& target,
-                       std::filesystem::path& temporary, std::string& error, bool german)
+                       std::filesystem::path& temporary, int& holder, std::string& error, bool german)
 {
+    holder = -1;
     reportFileSizeLimitAsError();
     removeStaleTemporaries(folder);
     for (int attempt = 0; attempt < 100; ++attempt) {
         temporary = folder / tempName();
-        const int handle = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (handle >= 0) {
-            ::close(handle);
+        holder = makeHeldFile(temporary, O_RDWR);
+        if (holder >= 0)
             return true;
-        }
         if (errno != EEXIST)
             break;
     }

@@ -9,8 +9,9 @@
 // may set it), and a file the user may not write is refused with the message of a
 // write-protected file. On Linux the temporary file has no name until the commit, so a
 // process killed while saving leaves nothing behind; where the file system cannot make such a
-// file, a short named one is used, and temporaries of processes that no longer run are
-// removed at the next save or print into that folder.
+// file, a short named one is used. A writer holds its temporary (by a lock on its open file)
+// until the temporary has taken the target's name or is gone; a temporary that nobody holds
+// any more, whatever process made it, is removed at the next save or print into that folder.
 //
 // A file-size limit of the process (ulimit -f) is met like a full disk: a write beyond it
 // fails with "File too large" and the save is refused, instead of the signal that would end
@@ -33,10 +34,11 @@ void reportFileSizeLimitAsError();
 bool saveFileSafely(const std::filesystem::path& path, std::string_view bytes, std::string& error, bool german = true);
 
 // Makes an empty file of the safe save's temporary kind in folder, for a writer outside this
-// program's control (a print job) to fill; a later save into the folder removes it should this
-// process end before it does. Returns false (and a message naming target) when it cannot.
+// program's control (a print job) to fill by its name. The file is held while holder is open:
+// remove the file, then close holder. Should this process end first, a later save or print
+// into the folder removes it. Returns false (and a message naming target) when it cannot.
 bool makeTemporaryFile(const std::filesystem::path& folder, const std::filesystem::path& target,
-                       std::filesystem::path& temporary, std::string& error, bool german = true);
+                       std::filesystem::path& temporary, int& holder, std::string& error, bool german = true);
 
 // Opens a regular file for reading and returns its handle (close it with ::close, or hand it
 // to fdopen). A folder, a pipe or a device under the name is refused, and the open never waits

@@ -131,4 +131,22 @@ std::string ohneSteuerzeichen(std::string_view s)
     return t;
 }
 
+std::string zitatAusDatei(std::string_view zeile)
+{
+    constexpr std::size_t kZeichen = 100;
+    std::size_t zeichen = 0;
+    int folgebytes = 0; // continuation bytes (10xxxxxx) the last lead byte announced
+    for (std::size_t i = 0; i < zeile.size(); ++i) {
+        const auto c = static_cast<unsigned char>(zeile[i]);
+        if ((c & 0xC0) == 0x80 && folgebytes > 0) {
+            --folgebytes;
+            continue;
+        }
+        if (zeichen++ == kZeichen)
+            return std::string(zeile.substr(0, i)) + "...";
+        folgebytes = (c & 0xE0) == 0xC0 ? 1 : (c & 0xF0) == 0xE0 ? 2 : (c & 0xF8) == 0xF0 ? 3 : 0;
+    }
+    return std::string(zeile);
+}
+
 } // namespace umbrin

@@ -37,4 +37,9 @@ bool hatSteuerzeichen(std::string_view s);
 // the rest as commands). Everything else is kept.
 std::string ohneSteuerzeichen(std::string_view s);
 
+// A line of a file quoted in a message, cut to a length a message box can show: its first 100
+// characters, followed by "..." when the line was longer. A character is a UTF-8 sequence,
+// never split; a stray byte counts as one character.
+std::string zitatAusDatei(std::string_view zeile);
+
 } // namespace umbrin

@@ -61,6 +61,14 @@ bool sichern(const fs::path& datei, std::string_view bytes, int spalte, UserProm
     return true;
 }
 
+// The defaults in place of a file that failed to load, in the user's language (`spalte`): a
+// faulty file never changes the language the program speaks.
+void standardWerteInSprache(AppState& s, int spalte)
+{
+    StandardWerte(s);
+    setzeSprache(s, spalte != 2);
+}
+
 void nachDemLesen(AppState& s)
 {
     s.TypBasis = typBasisFuer(s.UhrTyp, s.TypBasis);
@@ -106,7 +114,7 @@ IniLeseErgebnis LeseIni(AppState& s, const std::filesystem::path& datei, bool mi
             + std::string(iniMeldung(IniMeldung::SieheHilfe, s.Sprachspalte));
         IniLeseErgebnis ergebnis{IniLeseStatus::Fehlt, {}};
         if (prompt.ask(PromptTitle::WasNun, PromptIcon::Question, frage, PromptButtons::YesNo) == PromptAnswer::Yes) {
-            StandardWerte(s);
+            standardWerteInSprache(s, s.Sprachspalte);
             if (SchreibeNeueIni(s, datei, prompt))
                 ergebnis.status = IniLeseStatus::Ersetzt;
         }
@@ -125,7 +133,7 @@ IniLeseErgebnis LeseIni(AppState& s, const std::filesystem::path& datei, bool mi
     const Kopfzeilen kopf = findeKopfzeilen(zeilen);
     if (!(kopf.farben < kopf.zeiten && kopf.zeiten < kopf.datumslinien && zeilen.size() >= 26)) {
         AppState standard = s;
-        StandardWerte(standard);
+        standardWerteInSprache(standard, s.Sprachspalte);
         if (istEinstellungsdatei)
             s = standard; // the settings file's defaults stay in memory whatever the answer
         const std::string frage(iniMeldung(IniMeldung::DateiFehlerhaft, s.Sprachspalte));
@@ -172,14 +180,16 @@ IniLeseErgebnis LeseIni(AppState& s, const std::filesystem::path& datei, bool mi
         return {IniLeseStatus::Gelesen, {}};
     }
 
-    const int spalte = leser.meldungsSpalte();
+    // The settings file holds the user's own language; any other file that stops is corrected
+    // in the language in use.
+    const int spalte = istEinstellungsdatei ? leser.meldungsSpalte() : s.Sprachspalte;
     const std::string frage = datei.filename().string() + " : line " + std::to_string(*halt + 1) + std::string(kLF_CR)
         + std::string(iniMeldung(IniMeldung::DateiFehlerhaft, spalte));
     IniLeseErgebnis ergebnis{IniLeseStatus::Unveraendert, {}};
     if (prompt.ask(PromptTitle::Problem, PromptIcon::Question, frage, PromptButtons::YesNo) == PromptAnswer::Yes
         && sichern(datei, bytes, spalte, prompt)) {
         s = std::move(z);
-        StandardWerte(s);
+        standardWerteInSprache(s, spalte);
         if (SchreibeNeueIni(s, datei, prompt))
             ergebnis.status = IniLeseStatus::Ersetzt;
     } else if (istEinstellungsdatei) {

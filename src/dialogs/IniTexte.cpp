@@ -1,6 +1,7 @@
 #include "dialogs/IniTexte.h"
 
 #include "core/Texttabellen.h"
+#include "core/Textumformung.h"
 
 namespace umbrin {
 namespace {
@@ -49,12 +50,12 @@ std::string sicherungAngelegtText(std::string_view datei, std::string_view siche
 
 std::string zeileFehlerhaftMitRest(int zeile, std::string_view rest)
 {
-    return "Line " + std::to_string(zeile) + ":" + std::string(rest) + std::string(kFehlerhaft);
+    return "Line " + std::to_string(zeile) + ":" + zitatAusDatei(rest) + std::string(kFehlerhaft);
 }
 
 std::string zeileFehlerhaftMitWert(int zeile, std::string_view wert)
 {
-    return "In Line " + std::to_string(zeile) + ":" + std::string(wert) + std::string(kFehlerhaft);
+    return "In Line " + std::to_string(zeile) + ":" + zitatAusDatei(wert) + std::string(kFehlerhaft);
 }
 
 std::string zeileFehlerhaft(int zeile)
@@ -76,7 +77,8 @@ std::string datumslinienFehlerhaftText(std::string_view datei,
     std::string text = std::string(de ? "Fehlerhafte Datumszeilen in " : "Invalid date lines in ") + std::string(datei)
         + (de ? " übergangen:" : " skipped:");
     for (std::size_t k = 0; k < zeilen.size() && k < kGenannt; ++k)
-        text += "\n" + std::string(de ? "Zeile " : "Line ") + std::to_string(zeilen[k].first + 1) + ": " + zeilen[k].second;
+        text += "\n" + std::string(de ? "Zeile " : "Line ") + std::to_string(zeilen[k].first + 1) + ": "
+            + zitatAusDatei(zeilen[k].second);
     if (zeilen.size() > kGenannt) {
         const std::string weitere = std::to_string(zeilen.size() - kGenannt);
         text += "\n" + (de ? "und " + weitere + " weitere" : "and " + weitere + " more");

@@ -2,6 +2,7 @@
 
 #include "core/Dateigroesse.h"
 #include "core/TextEncoding.h"
+#include "core/Textumformung.h"
 
 #include <algorithm>
 #include <charconv>
@@ -181,8 +182,8 @@ void KartenZeilenFehler::melde(std::size_t zeile, const KartenFelder& felder)
     if (anzahl++ > 0)
         return;
     ersteZeile = zeile;
-    erstesFeld = decodeFileText(felder.erstes);
-    zweitesFeld = decodeFileText(felder.zweites);
+    erstesFeld = zitatAusDatei(decodeFileText(felder.erstes));
+    zweitesFeld = zitatAusDatei(decodeFileText(felder.zweites));
 }
 
 KartenLesung leseKartenZeilen(std::span<const std::string> zeilen, const KartenTrennRegel& regel,

@@ -4,6 +4,7 @@
 #include "core/Datumstext.h"
 #include "core/SafeSave.h"
 #include "core/TextEncoding.h"
+#include "core/Textumformung.h"
 
 namespace umbrin {
 
@@ -39,7 +40,7 @@ DatumsdateiErgebnis ladeDatumsdatei(const std::filesystem::path& datei, std::int
         if (zeile.find_first_not_of(" \t") == std::string::npos)
             continue;
         if (zerlegeDatum(zeile, jahr, 1).fehler)
-            e.verworfen.push_back(zeile);
+            e.verworfen.push_back(zitatAusDatei(zeile));
         else
             e.linien.push_back(zeile);
     }

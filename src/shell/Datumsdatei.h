@@ -16,7 +16,8 @@ bool speichereDatumsdatei(const std::filesystem::path& datei, const std::vector<
 struct DatumsdateiErgebnis {
     bool gelesen = false;                 // the file existed and could be read
     std::vector<std::string> linien;      // the valid entries, in the file's order
-    std::vector<std::string> verworfen;   // lines that do not begin with a valid "dd/mm"
+    std::vector<std::string> verworfen;   // lines that do not begin with a valid "dd/mm", as quoted
+                                          // in a message (cut to a readable length)
     std::string fehler;                   // why a file that is there could not be read
 };
 

@@ -3,6 +3,7 @@
 #include "core/Dateigroesse.h"
 #include "core/Rounding.h"
 #include "core/Sprachdienst.h"
+#include "core/Textumformung.h"
 #include "dialogs/IniText.h"
 #include "dialogs/IniZahlen.h"
 
@@ -134,7 +135,7 @@ FarbDateiErgebnis FarbLoad(AppState& s, bool mitDatei)
     if (a.falscheZeile)
         return {FarbDateiStatus::KeineFarbe,
                 s.IniDatei + (deutsch(s) ? ", Zeile " : ", line ") + std::to_string(*a.falscheZeile) + ": \""
-                    + a.falscherText
+                    + zitatAusDatei(a.falscherText)
                     + (deutsch(s) ? "\" ist keine Farbe; keine Farbe wurde geändert."
                                   : "\" is no colour; no colour was changed.")};
     for (std::size_t k = 0; k < a.werte.size(); ++k)

@@ -255,6 +255,15 @@ bool Zeilenleser::nachfuellen()
 
 bool Zeilenleser::naechsteZeile(std::string_view& zeile, std::size_t hoechstens)
 {
+    // A file that begins with UTF-8's byte-order mark is read as without it.
+    if (gelesen_ == 0 && !rest_) {
+        while (ende_ - anfang_ < 3 && nachfuellen()) {
+        }
+        if (ende_ - anfang_ >= 3 && std::memcmp(puffer_.data() + anfang_, "\xEF\xBB\xBF", 3) == 0) {
+            anfang_ += 3;
+            gelesen_ += 3;
+        }
+    }
     // First the rest of a line cut short, dropped as it arrives.
     while (rest_) {
         const void* nl = std::memchr(puffer_.data() + anfang_, '\n', ende_ - anfang_);

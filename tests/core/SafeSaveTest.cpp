@@ -3,6 +3,7 @@
 #include "core/Dateigroesse.h"
 #include "core/HPGLDatei.h"
 #include "core/Sprachdienst.h"
+#include "core/TextEncoding.h"
 #include "dialogs/Datumsliniendatei.h"
 #include "core/RecordingCanvas.h"
 #include "dialogs/IniLesen.h"
@@ -22,12 +23,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <pwd.h>
+#include <sched.h>
 #include <sys/stat.h>
+#include <tuple>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -246,9 +250,10 @@ TEST(SafeSave, EveryKindOfFileUnderEveryFault)
             }
 }
 
-// A process killed while saving leaves nothing; the named temporaries of processes that
-// ended are removed by the next save into their folder at once, those of a running process
-// never; a name of 249 characters saves.
+// A process killed while saving leaves nothing. A temporary nobody holds goes with the next save,
+// and with the next print's temporary, in its folder, whatever process its name gives (this
+// running one included); one that a writer in another process holds stays, whoever runs the
+// tests, until that writer ends. A name of 249 characters saves.
 TEST(SafeSave, NothingOutlivesAKilledProcessAndLongNamesSave)
 {
     const test::TestOrdner dir("killed");
@@ -260,14 +265,147 @@ TEST(SafeSave, NothingOutlivesAKilledProcessAndLongNamesSave)
     }
     ASSERT_EQ(::waitpid(kind, nullptr, 0), kind);
     EXPECT_EQ(eintraege(dir), 0u);
-    const fs::path tot = dir / (".umbrin-" + std::to_string(kind) + "-0.tmp");
-    const fs::path laeuft = dir / ".umbrin-1-0.tmp"; // the first process runs as long as the system
+
+    int name[2], ende[2];
+    ASSERT_EQ(::pipe(name), 0);
+    ASSERT_EQ(::pipe(ende), 0);
+    const pid_t drucker = ::fork();
+    if (drucker == 0) {
+        fs::path temporaer;
+        int halter = -1;
+        std::string fehler;
+        const std::string n = makeTemporaryFile(dir, dir / "druck.pdf", temporaer, halter, fehler)
+            ? temporaer.filename().string() : "";
+        char c;
+        ::_exit(::write(name[1], n.data(), n.size()) == static_cast<ssize_t>(n.size()) && ::read(ende[0], &c, 1) == 1 ? 0 : 1);
+    }
+    char gelesen[64] = {};
+    ASSERT_GT(::read(name[0], gelesen, sizeof gelesen - 1), 0);
+    const fs::path gehalten = dir / gelesen;
+    for (const bool druck : {false, true}) {
+        SCOPED_TRACE(druck ? "a print" : "a save");
+        const fs::path frei = dir / (".umbrin-" + std::to_string(::getpid()) + "-999.tmp");
+        std::ofstream(frei) << "left by a print of this process";
+        std::string fehler;
+        fs::path temporaer;
+        int halter = -1;
+        ASSERT_TRUE(druck ? makeTemporaryFile(dir, dir / "druck.pdf", temporaer, halter, fehler)
+                          : saveFileSafely(dir / "plot.plt", "new", fehler)) << fehler;
+        EXPECT_FALSE(fs::exists(frei));
+        EXPECT_TRUE(fs::exists(gehalten));
+        EXPECT_EQ(eintraege(dir), druck ? 3u : 2u);
+        if (druck) {
+            // Held by this process as well, through a handle other than any the printer opens.
+            std::string inhalt;
+            ASSERT_TRUE(readFileBytes(temporaer, inhalt, fehler));
+            ASSERT_TRUE(saveFileSafely(dir / "plot.plt", "newer", fehler));
+            EXPECT_TRUE(fs::exists(temporaer));
+            fs::remove(temporaer);
+            ::close(halter);
+        }
+    }
+    ASSERT_EQ(::write(ende[1], "x", 1), 1);
+    int status = -1;
+    ASSERT_EQ(::waitpid(drucker, &status, 0), drucker);
+    EXPECT_EQ(status, 0);
+    for (const int r : {name[0], name[1], ende[0], ende[1]})
+        ::close(r);
     std::string fehler;
-    for (const fs::path& p : {tot, laeuft})
-        ASSERT_TRUE(saveFileSafely(p, "left by another process", fehler));
     ASSERT_TRUE(saveFileSafely(dir / std::string(249, 'n'), "new", fehler)) << fehler;
-    EXPECT_FALSE(fs::exists(tot));
-    EXPECT_TRUE(fs::exists(laeuft));
+    EXPECT_FALSE(fs::exists(gehalten));
+    EXPECT_EQ(eintraege(dir), 2u);
+}
+
+namespace {
+
+// Puts the children this process makes next into a process namespace of their own, where the
+// first of them is process 1 and no process number of this namespace means anything. Without
+// root, a user namespace of its own (with this user as its root) lets it. False where the
+// system allows neither.
+bool eigenerProzessraum()
+{
+    if (::unshare(CLONE_NEWPID) == 0)
+        return true;
+    const std::string uid = std::to_string(::geteuid()), gid = std::to_string(::getegid());
+    if (::unshare(CLONE_NEWUSER | CLONE_NEWPID) != 0)
+        return false;
+    const auto schreibe = [](const char* datei, const std::string& text) {
+        std::ofstream f(datei);
+        return static_cast<bool>(f << text << std::flush);
+    };
+    return schreibe("/proc/self/setgroups", "deny") && schreibe("/proc/self/uid_map", "0 " + uid + " 1")
+        && schreibe("/proc/self/gid_map", "0 " + gid + " 1");
+}
+
+// One copy of the program at work: 3,000 saves into the folder and every hundredth time a print
+// into a temporary that it fills by name and reads back. The number of saves and prints that
+// failed.
+int speichereUndDrucke(const fs::path& ordner, const std::string& name)
+{
+    int fehlschlaege = 0;
+    for (int i = 0; i < 3000; ++i) {
+        std::string fehler;
+        fehlschlaege += !saveFileSafely(ordner / (name + ".umb"), "save " + std::to_string(i), fehler);
+        if (i % 100 != 0)
+            continue;
+        fs::path temporaer;
+        int halter = -1;
+        std::string inhalt;
+        const bool gemacht = makeTemporaryFile(ordner, ordner / (name + ".pdf"), temporaer, halter, fehler);
+        if (gemacht)
+            std::ofstream(temporaer) << "print " << i;
+        fehlschlaege += !gemacht || !readFileBytes(temporaer, inhalt, fehler) || inhalt != "print " + std::to_string(i);
+        std::error_code ec;
+        fs::remove(temporaer, ec);
+        if (halter >= 0)
+            ::close(halter);
+    }
+    return fehlschlaege;
+}
+
+} // namespace
+
+// Two copies of the program save and print into one folder at once, one of them in a process
+// namespace of its own (a sandboxed or containerised copy), where the other's process numbers
+// mean nothing: no save and no print of either fails, and nothing is left.
+TEST(SafeSave, TwoCopiesInTwoProcessNamespacesSaveIntoOneFolder)
+{
+    const test::TestOrdner dir("namensraum");
+    int bereit[2];
+    ASSERT_EQ(::pipe(bereit), 0);
+    const pid_t draussen = ::fork();
+    if (draussen == 0) {
+        ::close(bereit[0]);
+        if (!eigenerProzessraum()) {
+            const char nein = 'n';
+            ::_exit(::write(bereit[1], &nein, 1) == 1 ? 0 : 1);
+        }
+        const pid_t drinnen = ::fork();
+        if (drinnen == 0) {
+            // Process 1 of its namespace.
+            const char ja = ::getpid() == 1 ? 'j' : 'n';
+            if (::write(bereit[1], &ja, 1) != 1 || ja != 'j')
+                ::_exit(1);
+            ::_exit(std::min(speichereUndDrucke(dir, "drinnen"), 100));
+        }
+        int status = 0;
+        ::waitpid(drinnen, &status, 0);
+        ::_exit(WIFEXITED(status) ? WEXITSTATUS(status) : 101);
+    }
+    ::close(bereit[1]);
+    char antwort = 'n';
+    const bool gelesen = ::read(bereit[0], &antwort, 1) == 1;
+    ::close(bereit[0]);
+    if (!gelesen || antwort != 'j') {
+        int status = 0;
+        ::waitpid(draussen, &status, 0);
+        GTEST_SKIP() << "no process namespace of its own can be made here (neither as root nor in a user namespace)";
+    }
+    EXPECT_EQ(speichereUndDrucke(dir, "draussen"), 0);
+    int status = -1;
+    ASSERT_EQ(::waitpid(draussen, &status, 0), draussen);
+    EXPECT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "saves and prints that failed in the other namespace (101: it did not end)";
     EXPECT_EQ(eintraege(dir), 2u);
 }
 
@@ -411,4 +549,86 @@ TEST(Dateigroesse, EveryReaderRefusesAFileOfTwoGigabytesWithItsNameAndSize)
           {4194305ULL, false, "has 4194305 bytes (over 4 MB): too large for a settings file (at most 4194304 bytes, 4 MB)"},
           {6291456ULL, false, "has 6291456 bytes (6 MB): too large"}})
         EXPECT_NE(zuGrossText("umb.ini", groesse, Dateiart::Einstellungen, deutsch).find(teil), std::string::npos) << teil;
+}
+
+// A faulty line of 3 MB, quoted by every reader that names its faulty line: the quote is the
+// line's first 100 characters, whole (each "ä" is two bytes in memory), and "...", so the
+// message stays a few lines long. A map line's field is what looks like a number.
+TEST(Dateigroesse, EveryReaderCutsTheFaultyLineItQuotes)
+{
+    std::string lang, zitat;
+    for (int i = 0; i < 3'000'000; ++i)
+        lang += "ä"; // one byte in the Windows-1252 file
+    for (int i = 0; i < 100; ++i)
+        zitat += "ä";
+    zitat += "...";
+    std::string ziffern;
+    for (int i = 0; i < 1'500'000; ++i)
+        ziffern += "1.";
+    AppState s;
+    initialisiereZustand(s);
+    test::ScriptedPrompt frage;
+    std::vector<std::string> ini;
+    IniTextErstellen(s, false, ini, frage);
+    const auto farben = static_cast<std::size_t>(std::find(ini.begin(), ini.end(), "[Farben]") - ini.begin());
+    const auto gefragt = [&] {
+        std::string alles;
+        for (const auto& f : frage.asked)
+            alles += f.text + "\n";
+        return alles;
+    };
+    const auto einstellungen = [&](const fs::path& p, std::size_t zeile) {
+        std::vector<std::string> z = ini;
+        zeile < z.size() ? void(z[zeile] = lang) : z.push_back(lang);
+        std::string fehler;
+        EXPECT_TRUE(IniTextSpeichern(z, p, fehler));
+        s.IniDatei = p.string();
+    };
+    KartenLesung karte;
+    std::string f;
+    const std::tuple<const char*, std::function<std::string(const fs::path&)>, bool> leser[] = {
+        {"umb.ini", [&](auto& p) { // line 16, a number
+             einstellungen(p, 16);
+             LeseIni(s, p, true, true, frage);
+             return gefragt();
+         }, false},
+        {"dial.umb", [&](auto& p) { // a date line
+             einstellungen(p, ini.size());
+             LeseIni(s, p, true, true, frage);
+             return gefragt();
+         }, false},
+        {"umb.ini", [&](auto& p) { // the date lines of the settings file alone
+             einstellungen(p, ini.size());
+             DatumslinienLaden(s, frage);
+             return gefragt();
+         }, false},
+        {"umb.ini", [&](auto& p) { // a colour
+             einstellungen(p, farben + 1);
+             return FarbLoad(s, true).meldung;
+         }, false},
+        {"umb_days.ini", [&](auto& p) {
+             std::ofstream(p, std::ios::binary) << "21/06\r\n" << utf8ToCp1252(lang) << "\r\n";
+             return ladeDatumsdatei(p, 2024).verworfen.at(0);
+         }, false},
+        {"coastUmb.dat", [&](auto& p) {
+             std::ofstream(p, std::ios::binary) << "10.00 20.00\n" << ziffern << " 5.00\n11.00 21.00\n";
+             leseKartenDatei(p, kKartenDateiRegel, karte, f, true);
+             return kartenLeseMeldung(karte, "coastUmb.dat", false);
+         }, true},
+        {"grenzen.dat", [&](auto& p) {
+             std::ofstream(p, std::ios::binary) << "10.00 20.00\n" << ziffern << " 5.00\n11.00 21.00\n";
+             return kuerzeDezimalen(p, 2, frage).meldung + gefragt();
+         }, true},
+    };
+    for (std::size_t i = 0; i < std::size(leser); ++i) {
+        const auto& [name, lies, kartenzeile] = leser[i];
+        frage.asked.clear();
+        const test::TestOrdner ordner("zitat" + std::to_string(i));
+        const std::string text = lies(ordner / name);
+        SCOPED_TRACE(std::string(name) + ": " + text.substr(0, 400));
+        const std::string erwartet = kartenzeile ? ziffern.substr(0, 100) + "..." : zitat;
+        EXPECT_NE(text.find(erwartet), std::string::npos);
+        EXPECT_EQ(text.find(erwartet.substr(0, erwartet.size() - 3) + (kartenzeile ? "1" : "ä")), std::string::npos);
+        EXPECT_LT(text.size(), 700u);
+    }
 }

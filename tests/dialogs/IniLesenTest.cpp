@@ -654,9 +654,11 @@ TEST(LeseIniFehlerfall, HeadersOutOfOrderOrTooShort)
     }
 }
 
+// A construction-data file is corrected in the language of the session, even where it stops
+// after its own (German) language line: the fresh file and the interface stay English.
 TEST(LeseIniFehlerfall, ABadValueInTheMiddle)
 {
-    for (const char* name : {"umb.ini", "myDial.umb"}) {
+    for (const char* name : {"umb.ini", "myDial.umb", "late.umb"}) {
         for (const PromptAnswer answer : {PromptAnswer::Yes, PromptAnswer::No}) {
             TempDir dir;
             const fs::path file = dir / name;
@@ -664,7 +666,9 @@ TEST(LeseIniFehlerfall, ABadValueInTheMiddle)
             quelle.Par.Breite = -20.5;
             quelle.Farben.fill(0x00FF00);
             std::vector<std::string> lines = composedLines(quelle);
-            lines[8] = "13;1000.0;5.0;  2"; // the date-line centre lies outside 0 .. 900
+            const bool spaet = std::string(name) == "late.umb";
+            const std::size_t halt = spaet ? std::find(lines.begin(), lines.end(), "[Zeiten]") - lines.begin() + 1 : 8;
+            lines[halt] = spaet ? "x" : "13;1000.0;5.0;  2"; // an hour that is no number; a date-line centre outside 0 .. 900
             writeLines(file, lines);
             const std::string faulty = fileBytes(file);
 
@@ -675,7 +679,7 @@ TEST(LeseIniFehlerfall, ABadValueInTheMiddle)
             IniPrompt prompt({answer});
             const IniLeseErgebnis r = LeseIni(s, file, true, true, prompt);
             ASSERT_GE(prompt.asked.size(), 1u) << allTexts(prompt);
-            EXPECT_EQ(prompt.asked[0].text, std::string(name) + " : line 9\n\r"
+            EXPECT_EQ(prompt.asked[0].text, std::string(name) + " : line " + std::to_string(halt + 1) + "\n\r"
                           "File contains errors and will be corrected now.\n\rCan that be done now?");
             EXPECT_EQ(prompt.asked[0].title, PromptTitle::Problem);
             const std::string backup = sicherungsName(file).filename().string();
@@ -685,6 +689,10 @@ TEST(LeseIniFehlerfall, ABadValueInTheMiddle)
                 EXPECT_EQ(prompt.asked[1].text, std::string(name) == "umb.ini"
                               ? "Old Version of UMB.INI is saved as UMB_INI.BAK."
                               : "Old Version of " + std::string(name) + " is saved as " + backup + ".");
+                ASSERT_EQ(prompt.asked.size(), 3u) << allTexts(prompt);
+                EXPECT_EQ(prompt.asked[2].text, file.string() + "   saved!");
+                EXPECT_EQ(s.Sprachspalte, 2);
+                EXPECT_EQ(s.StringIdBasis, 2000);
                 EXPECT_DOUBLE_EQ(s.Par.Breite, 47.25);
                 EXPECT_NE(fileBytes(file), faulty);
             } else {

@@ -84,19 +84,28 @@ Dateidruck::Dateidruck(QPrinter& drucker, bool deutsch)
     if (ziel_.isEmpty())
         return;
     const std::filesystem::path ziel = ziel_.toStdString();
-    bereit_ = makeTemporaryFile(ziel.parent_path(), ziel, temporaer_, fehler_, deutsch_);
+    bereit_ = makeTemporaryFile(ziel.parent_path(), ziel, temporaer_, halter_, fehler_, deutsch_);
     // Without a temporary the job must go nowhere (an empty name would send it to the printer):
     // a folder's name makes the painter refuse to start.
     drucker_.setOutputFileName(
         QString::fromStdString(bereit_ ? temporaer_.string() : (ziel.parent_path() / ".").string()));
 }
 
-Dateidruck::~Dateidruck()
+void Dateidruck::entferneTemporaere()
 {
     if (!temporaer_.empty()) {
         std::error_code ec;
         std::filesystem::remove(temporaer_, ec);
+        temporaer_.clear();
     }
+    if (halter_ >= 0)
+        ::close(halter_);
+    halter_ = -1;
+}
+
+Dateidruck::~Dateidruck()
+{
+    entferneTemporaere();
     if (ziel_.isEmpty())
         return;
     drucker_.setOutputFileName(ziel_);
@@ -125,9 +134,7 @@ bool Dateidruck::abschliessen()
     const bool ganz = gelesen && pdfVollstaendig(bytes);
     if (!ganz)
         fehler_ = unvollstaendigText(true);
-    std::error_code ec;
-    std::filesystem::remove(temporaer_, ec);
-    temporaer_.clear();
+    entferneTemporaere();
     return ganz && saveFileSafely(ziel_.toStdString(), bytes, fehler_, deutsch_);
 }
 

@@ -41,10 +41,13 @@ public:
 
 private:
     std::string unvollstaendigText(bool teilweise) const;
+    // Removes the temporary and lets go of it.
+    void entferneTemporaere();
 
     QPrinter& drucker_;
     QString ziel_;
     std::filesystem::path temporaer_;
+    int halter_ = -1; // holds the temporary while the printer fills it
     std::string fehler_;
     bool deutsch_;
     bool bereit_ = true;

@@ -3,6 +3,7 @@
 // byte, nothing is left beside it and printing is reported failed, naming the file; with room
 // the old file becomes a PDF an independent reader finds whole. The printer names the file again.
 #include "core/Sonne.h"
+#include "core/SafeSave.h"
 #include "core/Sprachdienst.h"
 #include "core/ui/Dateidruck.h"
 #include "drawing/ui/ZeichenfensterAufbau.h"
@@ -17,6 +18,7 @@
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 using namespace umbrin;
 namespace fs = std::filesystem;
@@ -197,7 +199,7 @@ private slots:
     }
 
     // A print killed half-way leaves its temporary; the next print into the folder removes it,
-    // never the temporary of a process that still runs.
+    // never the temporary of a print still at work.
     void aKilledPrintsTemporaryGoesWithTheNextPrint()
     {
         test::TabellenfensterAufbau t(16);
@@ -222,11 +224,17 @@ private slots:
             return namen;
         };
         QCOMPARE(temporaere().size(), 1u);
-        std::ofstream(ordner / ".umbrin-1-0.tmp") << "a print of a running process";
+        fs::path laeuft;
+        int halter = -1;
+        std::string fehler;
+        QVERIFY(makeTemporaryFile(ordner, ordner / "andere.pdf", laeuft, halter, fehler));
+        std::ofstream(laeuft) << "a print at work";
         t.ziel = QString::fromStdString((ordner / "druck.pdf").string());
         w->DruckListe();
         QVERIFY(pdfVollstaendig(test::dateiText(ordner / "druck.pdf")));
-        QCOMPARE(temporaere(), std::vector<std::string>{".umbrin-1-0.tmp"});
+        QCOMPARE(temporaere(), std::vector<std::string>{laeuft.filename().string()});
+        fs::remove(laeuft);
+        ::close(halter);
     }
 
     // The temporary file the printer wrote cannot be read back: the old file stays and the
