@@ -394,16 +394,11 @@ const Stelle stellen[] = {
     {"Peaucellier", 57.3, {"its defaults", [](AppState&, double) {}, 0, 0}, "A4 A3 A3h"},
 };
 
-// The words of a text, one blank between them.
-std::string woerter(const std::string& text)
+// A text without its blanks and line breaks, however its lines were broken.
+std::string ohneLeerraum(std::string t)
 {
-    std::string w;
-    for (char c : text)
-        if (!std::isspace(static_cast<unsigned char>(c)))
-            w += c;
-        else if (!w.empty() && w.back() != ' ')
-            w += ' ';
-    return w;
+    std::erase_if(t, [](char c) { return std::isspace(static_cast<unsigned char>(c)); });
+    return t;
 }
 
 } // namespace
@@ -487,7 +482,7 @@ TEST_P(ZeichnungstabelleSweep, AWordOfTheSheetComesExactlyWhenSomethingLeavesItA
             for (const Beschriftung& t : b.texte)
                 papier += t.text + " ";
             for (const Konstruktionsmeldung& m : b.meldungen)
-                if (m.ueberDenRand && woerter(papier).find(woerter(m.text)) == std::string::npos)
+                if (m.ueberDenRand && ohneLeerraum(papier).find(ohneLeerraum(m.text)) == std::string::npos)
                     befunde.melde(wo + ", " + v.name + ": printed past the sheet without its word on the paper: " + m.text);
         }
         const std::string weg = wasAusserhalb(b, v), wort = blattwort(b);
