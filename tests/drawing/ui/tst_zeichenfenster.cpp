@@ -606,8 +606,8 @@ private slots:
     }
 
     // German files of other types loaded one after another into one open English window (its
-    // size on a 1366 x 768 screen), the biazimuthal dial (which keeps its map files) twice at
-    // two places, show what a window opened for each file shows.
+    // size on a 1366 x 768 screen), the biazimuthal dial (which keeps its map files) among them,
+    // show what a window opened for each file shows.
     void loadedTypesShowWhatAFreshWindowShows()
     {
         Aufbau a('v', false);
@@ -615,7 +615,7 @@ private slots:
         QTest::mouseClick(w->bildflaeche(), Qt::LeftButton, Qt::NoModifier, QPoint(300, 40));
         for (const auto& [typ, breite] :
              std::initializer_list<std::pair<char, double>>{
-                 {'p', 47}, {'w', -33.87}, {'m', -33.87}, {'q', 47}, {'c', 47}, {'c', -33.87}, {'h', 47}}) {
+                 {'p', 47}, {'w', -33.87}, {'m', -33.87}, {'q', 47}, {'c', 47}, {'h', 47}}) {
             Aufbau b(typ);
             b.s.Par.Breite = breite;
             std::vector<std::string> text;
