@@ -44,6 +44,7 @@ private:
     void ziehe(const Punkt& p) { c_.lineTo(canvasZahl(g_.x0 + p.x), canvasZahl(g_.oben + p.y)); }
     void hoehenskala();
     void azimutskala();
+    void skalenzahl(int x, int y, const std::string& text);
     void zeichneStundenFilterhut(Stundenbereich b, int n, const Stundenrechnung& r, int familie);
     void datumslinien();
     void zeichneItalBabylFilterhut(bool italienisch, int von, int bis, int intervall);
@@ -117,6 +118,13 @@ void Filterhut::weiter(Punkt p)
     vorher_ = p;
 }
 
+// A figure of a scale, whose box the hour numbers keep clear of.
+void Filterhut::skalenzahl(int x, int y, const std::string& text)
+{
+    c_.textOut(x, y, text);
+    zahlen_.belege(x, y, c_.textExtent(text).width, c_.fontHeight());
+}
+
 void Filterhut::hoehenskala()
 {
     const CanvasBrush vorher = c_.brush();
@@ -132,7 +140,7 @@ void Filterhut::hoehenskala()
         if (a % 5 == 0) {
             c_.moveTo(canvasZahl(g_.x0 - 183 * g_.u), yc);
             c_.lineTo(canvasZahl(rechts + 2 * fh_), yc);
-            c_.textOut(g_.x0 + canvasZahl(2.5 * fh_ + 183 * g_.u), g_.oben + canvasZahl(y - fh_ / 2), IntStr(a) + " °");
+            skalenzahl(g_.x0 + canvasZahl(2.5 * fh_ + 183 * g_.u), g_.oben + canvasZahl(y - fh_ / 2), IntStr(a) + " °");
         } else {
             c_.moveTo(canvasZahl(rechts + fh_), yc);
             c_.lineTo(canvasZahl(rechts + 2 * fh_), yc);
@@ -149,7 +157,7 @@ void Filterhut::azimutskala()
         if (a % 20 != 0)
             continue;
         const int text = g_.sigma > 0 ? -a : a <= 0 ? -a - 180 : 180 - a;
-        c_.textOut(canvasZahl(g_.x0 + a * g_.u - 3), canvasZahl(g_.oben - 1.1 * fh_), IntStr(text));
+        skalenzahl(canvasZahl(g_.x0 + a * g_.u - 3), canvasZahl(g_.oben - 1.1 * fh_), IntStr(text));
     }
 }
 

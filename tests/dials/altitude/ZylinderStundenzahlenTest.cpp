@@ -2,6 +2,7 @@
 // its number on the sheet, beside its own line, on screen, page and plot, north and south, in
 // the dialog's time modes and date scales. Hour h's lines are those of the dial with h alone.
 #include "StundenAnsicht.h"
+#include "support/Schriftmass.h"
 
 #include <gtest/gtest.h>
 #include <algorithm>
@@ -80,5 +81,48 @@ TEST(Stundenzahlen, EveryHourDrawnOnTheSheetCarriesItsNumberThere)
         const bool bekannt = f.typ == 'k' && f.breite > 0 && f.zeit == MittlereZeit && f.skala == 1;
         EXPECT_EQ(pruefe(f, von, bis), bekannt ? "plot: the line nearest 9 is another's\n" : "")
             << f.typ << f.art << " at " << f.breite << ", mode " << f.zeit << ", scale " << f.skala;
+    }
+}
+
+// The filter-hat's hour numbers keep off the figures of its scales: no two texts' ink overlaps by
+// more than 4 % of the smaller (the hour 18 once stood on the azimuth scale's 120 at 8.8 N and on
+// its 100 at 3.1 S).
+TEST(Stundenzahlen, FilterHatNumbersKeepOffTheScaleFigures)
+{
+    const struct {
+        double breite, laenge, zone;
+        int zeit;
+        Sicht sicht;
+    } faelle[] = {{8.8, 11.3, 15, 2, kSchirm}, {-3.1, -58.78, -60, 0, kSchirmKlein}};
+    for (const auto& f : faelle) {
+        AppState s;
+        initialisiereZustand(s);
+        s.UhrTyp = 'z';
+        s.Schalter.ZylinderArt = 1;
+        s.Par.Breite = f.breite;
+        s.Par.Laenge = f.laenge;
+        s.Par.Zonenmeridian = f.zone;
+        if (f.zeit > 0) {
+            s.Schalter.Ortszeit = s.Schalter.OhneLaengenkorrektur = 0;
+            s.Schalter.Zonenzeit = 1;
+        }
+        s.Schalter.MitZeitgl = s.Schalter.MitZeitglZylinder = f.zeit == 2;
+        const Blattinhalt b = zeichneInSicht(s, f.sicht, f.sicht.seite ? kSchirm : f.sicht);
+        std::vector<std::pair<std::string, std::array<double, 4>>> tinten;
+        for (const RecordedPrimitive& p : b.roh)
+            if (p.kind == PrimitiveKind::Text && p.angle == 0 && !p.points.empty()) {
+                const Tinte t = tinte(p.font, p.text);
+                if (!t.leer)
+                    tinten.push_back({p.text, {p.points[0].x + t.links, p.points[0].y + t.oben, p.points[0].x + t.rechts,
+                                               p.points[0].y + t.grundlinie}});
+            }
+        for (std::size_t i = 0; i < tinten.size(); ++i)
+            for (std::size_t j = i + 1; j < tinten.size(); ++j) {
+                const auto &a = tinten[i].second, &c = tinten[j].second;
+                const double w = std::min(a[2], c[2]) - std::max(a[0], c[0]), h = std::min(a[3], c[3]) - std::max(a[1], c[1]);
+                const double kleiner = std::min((a[2] - a[0]) * (a[3] - a[1]), (c[2] - c[0]) * (c[3] - c[1]));
+                EXPECT_FALSE(w > 0 && h > 0 && w * h > 0.04 * kleiner)
+                    << f.breite << " " << f.sicht.name << ": '" << tinten[i].first << "' on '" << tinten[j].first << "'";
+            }
     }
 }
