@@ -141,7 +141,7 @@ TEST(PruefeRealBereich, OutOfRangeNeverReachesTheValue)
     EXPECT_DOUBLE_EQ(p.wert, 47.25);
     EXPECT_FALSE(p.feldText);
     EXPECT_EQ(p.meldung, "Breite=95\r\n Zulässiger Wertebereich ist [  -90.00, ...,   90.0] !");
-    EXPECT_EQ(pruefeRealBereich(s, "-90,01", "B", -90.0, 90.0, 0.0).befund, Befund::AusserhalbBereich);
+    EXPECT_EQ(pruefeRealBereich(s, "\u2212" "90.01", "B", -90.0, 90.0, 0.0).befund, Befund::AusserhalbBereich);
 }
 
 } // namespace
