@@ -112,7 +112,7 @@ Feldpruefung pruefeRealFeld(const AppState& s, std::string_view text, double akt
         p.feldText = RealStr(aktuell, 7, 2);
         return p;
     }
-    if (const auto wert = leseReal(text)) {
+    if (const auto wert = leseRealEingabe(text)) {
         p.wert = *wert;
         return p;
     }
@@ -161,16 +161,47 @@ Feldpruefung pruefeIntNochmals(const AppState& s, std::string_view text, std::in
     return p;
 }
 
-std::string filtereRealText(std::string_view text)
+std::optional<std::string> realEingabeText(std::string_view text)
 {
-    std::string gefiltert;
-    for (char c : text) {
-        if (istZiffer(c) || c == '+' || c == '-' || c == '.')
-            gefiltert += c;
-        else if (c == ',')
-            gefiltert += '.';
+    // Blanks as a paste brings them: space, tab, line ends, the no-break space.
+    auto blankAmAnfang = [](std::string_view t) -> std::size_t {
+        if (!t.empty() && (t.front() == ' ' || t.front() == '\t' || t.front() == '\n' || t.front() == '\r'))
+            return 1;
+        return t.substr(0, 2) == "\xC2\xA0" ? 2 : 0;
+    };
+    auto blankAmEnde = [](std::string_view t) -> std::size_t {
+        if (!t.empty() && (t.back() == ' ' || t.back() == '\t' || t.back() == '\n' || t.back() == '\r'))
+            return 1;
+        return t.size() >= 2 && t.substr(t.size() - 2) == "\xC2\xA0" ? 2 : 0;
+    };
+    while (const std::size_t n = blankAmAnfang(text))
+        text.remove_prefix(n);
+    while (const std::size_t n = blankAmEnde(text))
+        text.remove_suffix(n);
+    std::string zahl;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        const auto b1 = static_cast<unsigned char>(i + 1 < text.size() ? text[i + 1] : 0);
+        const auto b2 = static_cast<unsigned char>(i + 2 < text.size() ? text[i + 2] : 0);
+        if (istZiffer(c) || c == '+' || c == '-' || c == '.') {
+            zahl += c;
+        } else if (c == ',') {
+            zahl += '.'; // the decimal comma of German texts
+        } else if (static_cast<unsigned char>(c) == 0xE2
+                   && ((b1 == 0x88 && b2 == 0x92) || (b1 == 0x80 && b2 >= 0x90 && b2 <= 0x95))) {
+            zahl += '-'; // U+2212 minus sign, U+2010..U+2015 hyphens and dashes
+            i += 2;
+        } else {
+            return std::nullopt;
+        }
     }
-    return gefiltert;
+    return zahl;
+}
+
+std::optional<double> leseRealEingabe(std::string_view text)
+{
+    const auto zahl = realEingabeText(text);
+    return zahl ? leseReal(*zahl) : std::nullopt;
 }
 
 Feldpruefung pruefeRealBereich(const AppState& s, std::string_view text, std::string_view label,
@@ -179,8 +210,8 @@ Feldpruefung pruefeRealBereich(const AppState& s, std::string_view text, std::st
     Feldpruefung p;
     p.wert = aktuell;
     p.icon = PromptIcon::Question;
-    const std::string gefiltert = filtereRealText(text);
-    const auto wert = leseReal(gefiltert);
+    const auto zahl = realEingabeText(text);
+    const auto wert = zahl ? leseReal(*zahl) : std::nullopt;
     if (!wert) {
         p.befund = Befund::KeineZahl;
         p.meldungsId = 4;
@@ -191,7 +222,7 @@ Feldpruefung pruefeRealBereich(const AppState& s, std::string_view text, std::st
     if (*wert > hi || *wert < lo) {
         p.befund = Befund::AusserhalbBereich;
         p.meldungsId = 13;
-        p.meldung = std::string(label) + "=" + gefiltert + "\r\n" + std::string(meldungsText(s, 13)) + " ["
+        p.meldung = std::string(label) + "=" + *zahl + "\r\n" + std::string(meldungsText(s, 13)) + " ["
             + RealStr(lo, 8, 2) + ", ...," + RealStr(hi, 7, 1) + "] !";
         return p;
     }

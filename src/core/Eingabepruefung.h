@@ -42,8 +42,8 @@ struct Feldpruefung {
     bool angenommen() const { return befund == Befund::Uebernommen || befund == Befund::LeerWiederhergestellt; }
 };
 
-// A real without range. Empty text: the field shows the current value again (7, 2).
-// Not a number: message 4, the field is emptied, the value stays.
+// A real without range, read by leseRealEingabe. Empty text: the field shows the current
+// value again (7, 2). Not a number: message 4, the field is emptied, the value stays.
 Feldpruefung pruefeRealFeld(const AppState& s, std::string_view text, double aktuell);
 
 // An integer in lo..hi. Empty text: the field shows the current value again. Otherwise the
@@ -56,14 +56,19 @@ Feldpruefung pruefeInt(const AppState& s, std::string_view text, std::int32_t lo
 Feldpruefung pruefeIntNochmals(const AppState& s, std::string_view text, std::int32_t lo,
                                std::int32_t hi, std::string_view label, std::int32_t aktuell);
 
-// A real in lo..hi (bounds included). Digits, "+", "-" and "." are kept, "," is read as the
-// decimal point, every other character is dropped. Not a number: message 4 and the field
-// shows the current value (8, 2). Out of range: the range message. In both cases the current
-// value stays: a value that failed the check never reaches the state.
+// A real in lo..hi (bounds included), read by leseRealEingabe. Not a number: message 4 and
+// the field shows the current value (8, 2). Out of range: the range message. In both cases the
+// current value stays: a value that failed the check never reaches the state.
 Feldpruefung pruefeRealBereich(const AppState& s, std::string_view text, std::string_view label,
                                double lo, double hi, double aktuell);
 
-// The text that pruefeRealBereich reads: digits, "+", "-", "." kept, "," as ".", the rest dropped.
-std::string filtereRealText(std::string_view text);
+// The number of a real field's text (UTF-8), typed or pasted. Blanks at either end are
+// dropped, and a minus written as U+2212 or as one of the dashes U+2010..U+2015 (as pasted from
+// documents) reads as "-", and a decimal comma as "." ("33,5" is 33.5). What is left must be a
+// sign, digits and at most one decimal mark (as the keys let a user type); any other character
+// fails, since dropping it would change the number: a letter ("33.87 S", "3.35e1"), a blank
+// between digits ("3 3.5"), a second mark ("33,5.1").
+std::optional<std::string> realEingabeText(std::string_view text);
+std::optional<double> leseRealEingabe(std::string_view text);
 
 } // namespace umbrin

@@ -34,15 +34,21 @@ double setzeGradZusammen(std::int32_t grad, std::int32_t minuten, std::int32_t s
 
 double BreiteAusTeilen(std::int32_t grad, std::int32_t minuten, std::int32_t sekunden, bool sued)
 {
-    double b = setzeGradZusammen(grad, minuten, sekunden);
-    if (std::fabs(b) < 1e-5)
-        b = 1e-6;
+    // Whole seconds give 0 or at least 1/3600: the floor of 1e-5 is the equator rule's.
+    double b = BreiteVomAequatorWeg(setzeGradZusammen(grad, minuten, sekunden), Aequatorregel::Ort);
     if (b > 90)
         b = 90;
     return sued ? -b : b;
 }
 
-double BreiteAbseitsNull(double breite) { return std::fabs(breite) < 1e-6 ? 1e-6 : breite; }
+double BreiteVomAequatorWeg(double breite, Aequatorregel regel)
+{
+    if (regel == Aequatorregel::Ort)
+        return std::fabs(breite) < 1e-6 ? 1e-6 : breite;
+    if (std::fabs(breite) < 0.005)
+        return std::signbit(breite) ? -0.0049 : 0.0049;
+    return breite;
+}
 
 double LaengeAusTeilen(std::int32_t grad, std::int32_t minuten, std::int32_t sekunden, bool ost)
 {

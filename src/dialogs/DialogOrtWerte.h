@@ -24,11 +24,20 @@ double setzeGradZusammen(std::int32_t grad, std::int32_t minuten, std::int32_t s
 // before the sign), more than 90 becomes 90; south is negative.
 double BreiteAusTeilen(std::int32_t grad, std::int32_t minuten, std::int32_t sekunden, bool sued);
 
-// The settings file reads a latitude of magnitude below 1e-6 as +1e-6: a latitude of zero
-// would put the pole of a dial at infinity, and the dials are drawn for a latitude off it. A
-// latitude typed in decimal degrees is stored by the same rule, so it reads back as stored
-// and draws the same after a save and a load.
-double BreiteAbseitsNull(double breite);
+// How a latitude keeps off the equator, where a dial's pole would lie at infinity. One rule
+// for every window and reader, so a latitude reads back from the files as it was stored and
+// the dial draws the same after a save and a load.
+enum class Aequatorregel {
+    // The place's latitude as the settings file reads it and the location window and the
+    // quadrant page store it: a magnitude below 1e-6 becomes +1e-6 (the files have always
+    // read it so).
+    Ort,
+    // The latitudes of the Sawyer, biazimuthal and mean-time pages, and the second place's,
+    // which the file holds with two decimals: a magnitude below 0.005 (written 0.00) becomes
+    // 0.0049 with the latitude's own sign; "-0" counts as south.
+    Zifferblatt,
+};
+double BreiteVomAequatorWeg(double breite, Aequatorregel regel);
 
 // Longitude or zone meridian of the degree form: more than 180 becomes 180; east negative.
 double LaengeAusTeilen(std::int32_t grad, std::int32_t minuten, std::int32_t sekunden, bool ost);

@@ -77,15 +77,6 @@ double OhneHalbkreis(double wandabweichung, double ersatz)
     return std::fabs(wandabweichung) == 180 ? ersatz : wandabweichung;
 }
 
-double BreiteVomAequatorWeg(double breite, double grenze)
-{
-    if (std::fabs(breite) < grenze)
-        return breite < 0 ? -0.0049 : 0.0049;
-    return breite;
-}
-
-double ZweiteBreiteVomAequatorWeg(double breite) { return std::fabs(breite) < 0.005 ? 0.0049 : breite; }
-
 int SchirmScheibenFehler(double schirmRadius, double inklination)
 {
     if (schirmRadius == 0)

@@ -45,16 +45,6 @@ int ParameterHilfeKontext(const AppState& s, ParameterSeite seite);
 // direction stays defined; each window has its own stand-in.
 double OhneHalbkreis(double wandabweichung, double ersatz);
 
-// The Sawyer and biazimuthal latitudes keep away from the equator: a magnitude below
-// `grenze` becomes +-0.0049 (plus for 0).
-double BreiteVomAequatorWeg(double breite, double grenze);
-
-// The biazimuthal dial's second latitude keeps away from the equator as the settings file can
-// hold it: a magnitude below 0.005, which the file's two decimals write as 0.00 without a
-// sign, becomes +0.0049. The dialog stores it and the reader reads it by this one rule, so the
-// dial draws the same after a save and a load.
-double ZweiteBreiteVomAequatorWeg(double breite);
-
 // The umbrella disc of the tilted umbrella dial: 0 when the disc radius (a fraction of the
 // rod) suits the inclination; otherwise the message row: 21 (radius 0) or 17 (the plane is
 // too steep for the disc).

@@ -240,13 +240,13 @@ bool IniLeser::ort(const std::string& zeile, double& erster, double& zweiter, co
     auto v = alsReal(holeZahl(rest));
     if (!v || !bereich.enthaelt(*v))
         return false;
-    erster = istBreite ? BreiteAbseitsNull(*v) : *v;
+    erster = istBreite ? BreiteVomAequatorWeg(*v, Aequatorregel::Ort) : *v;
     if (rest.empty())
         return true;
     v = alsReal(holeZahl(rest));
     if (!v || !bereich.enthaelt(*v))
         return false;
-    zweiter = istBreite ? ZweiteBreiteVomAequatorWeg(*v) : *v;
+    zweiter = istBreite ? BreiteVomAequatorWeg(*v, Aequatorregel::Zifferblatt) : *v;
     return true;
 }
 

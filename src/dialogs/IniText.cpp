@@ -104,13 +104,24 @@ std::string habermelGnomonText(double gnomon)
     return text;
 }
 
+// The second latitude with the line's two decimals. One just south of the equator (kept at
+// -0.0049 off it) is written "-0.00", so the reader gives it back on its own side.
+std::string zweiteBreiteText(double breite2)
+{
+    std::string text = RealStr(breite2, 12, DateiStellen::Breite2);
+    const std::size_t erste = text.find_first_not_of(' ');
+    if (breite2 < 0 && text[erste] != '-' && erste > 0)
+        text[erste - 1] = '-';
+    return text;
+}
+
 void hauptzeilen(const AppState& s, std::vector<std::string>& l)
 {
     const TPar& p = s.Par;
     const TSchalter& o = s.Schalter;
     namespace D = DateiStellen;
     l.push_back(std::to_string(p.Jahr));
-    l.push_back(RealStr(p.Breite, 10, D::Breite) + ";" + RealStr(p.Breite2, 12, D::Breite2));
+    l.push_back(RealStr(p.Breite, 10, D::Breite) + ";" + zweiteBreiteText(p.Breite2));
     l.push_back(RealStr(p.Laenge, 10, D::Laenge) + ";" + RealStr(p.Laenge2, 12, D::Laenge2));
     l.push_back(RealStr(p.Zonenmeridian, 12, D::Zonenmeridian));
     l.push_back(RealStr(p.Gnomonhoehe, 6, D::Gnomonhoehe) + ";" + RealStr(p.ZylZeiger, 6, D::ZylZeiger) + ";"

@@ -89,17 +89,36 @@ TEST(PruefeIntNochmals, AsksInGermanInBothLanguages)
     EXPECT_TRUE(pruefeIntNochmals(s, "30", 0, 59, "Min", 0).meldung.empty());
 }
 
-TEST(PruefeRealBereich, FiltersCommaBlanksAndLetters)
+TEST(PruefeRealBereich, PastedTextIsReadAsItIsWrittenOrRefused)
 {
     AppState s;
     const std::pair<const char*, double> gut[] = {
-        {"1,5", 1.5}, {"1 000", 1000.0}, {"1e3", 13.0}, {" -9.59 ", -9.59}, {"90", 90.0}, {"-90", -90.0},
+        {" -9.59 ", -9.59},         {"90", 90.0},           {"-90", -90.0},        {"+4.5", 4.5},
+        {"\u2212" "33.8688", -33.8688}, {"\u2013" "33.5", -33.5}, {"\u2010" "1", -1.0},  {"\u2015" ".5", -0.5},
+        {"\t33.5\r\n", 33.5},      {"\u00a0" "7.25\u00a0", 7.25}, {"3.", 3.0},       {"-.5", -0.5},
+        {"1,5", 1.5},              {"\u2212" "33,5", -33.5},
     };
     for (const auto& [text, wert] : gut) {
         const auto p = pruefeRealBereich(s, text, "Breite", -90.0, 1000.0, 47.25);
         EXPECT_EQ(p.befund, Befund::Uebernommen) << text;
         EXPECT_DOUBLE_EQ(p.wert, wert) << text;
+        EXPECT_EQ(leseRealEingabe(text), wert) << text;
+        EXPECT_EQ(pruefeRealFeld(s, text, 47.25).wert, wert) << text;
     }
+    // Every character that dropping would turn into another number refuses the text.
+    for (const char* text : {"33,5.1", "1,5,", "1 000", "3 3.5", "1e3", "3.35e1", "33.87 S", "N 33.87", "33.5\u00b0",
+                             "\u2212\u2212" "1", "-\u2013" "1", "1\u2212", "\u2014", "\u2016" "1",
+                             "\xe2\x80", "\xe2", "33.5.1", "1/2", "\u0661"}) {
+        const auto p = pruefeRealBereich(s, text, "Breite", -90.0, 1000.0, 47.25);
+        EXPECT_EQ(p.befund, Befund::KeineZahl) << text;
+        EXPECT_DOUBLE_EQ(p.wert, 47.25) << text;
+        EXPECT_EQ(p.meldungsId, 4) << text;
+        EXPECT_EQ(pruefeRealFeld(s, text, 47.25).befund, Befund::KeineZahl) << text;
+    }
+    // A minus pasted before an unsigned size is not lost on the way to the range check.
+    EXPECT_EQ(pruefeRealBereich(s, "\u2212" "33.5", "Höhe", 5.0, 500.0, 35.0).befund, Befund::AusserhalbBereich);
+    setzeSprache(s, false);
+    EXPECT_EQ(pruefeRealBereich(s, "3 3.5", "Height", 5.0, 500.0, 35.0).meldung, "This is not a real number !");
 }
 
 TEST(PruefeRealBereich, FailureKeepsTheOldValueAndRefillsTheField)
@@ -123,7 +142,7 @@ TEST(PruefeRealBereich, OutOfRangeNeverReachesTheValue)
     EXPECT_DOUBLE_EQ(p.wert, 47.25);
     EXPECT_FALSE(p.feldText);
     EXPECT_EQ(p.meldung, "Breite=95\r\n Zulässiger Wertebereich ist [  -90.00, ...,   90.0] !");
-    EXPECT_EQ(pruefeRealBereich(s, "-90,01", "B", -90.0, 90.0, 0.0).befund, Befund::AusserhalbBereich);
+    EXPECT_EQ(pruefeRealBereich(s, "\u2212" "90.01", "B", -90.0, 90.0, 0.0).befund, Befund::AusserhalbBereich);
 }
 
 } // namespace

@@ -34,6 +34,24 @@ TEST(DialogOrtWerte, DegreeFormFloorsAndClampsBeforeTheSign)
     EXPECT_DOUBLE_EQ(LaengeAusTeilen(9, 35, 24, true), -9.59);
 }
 
+TEST(DialogOrtWerte, OneEquatorRuleKeepsTheSignOfTheDialsLatitudes)
+{
+    const struct {
+        double breite;
+        Aequatorregel regel;
+        double erwartet;
+    } faelle[] = {
+        {0, Aequatorregel::Ort, 1e-6},          {-0.0000001, Aequatorregel::Ort, 1e-6},
+        {-0.000001, Aequatorregel::Ort, -1e-6}, {0.001, Aequatorregel::Ort, 0.001},
+        {0, Aequatorregel::Zifferblatt, 0.0049}, {-0.0, Aequatorregel::Zifferblatt, -0.0049},
+        {-0.001, Aequatorregel::Zifferblatt, -0.0049}, {-0.00495, Aequatorregel::Zifferblatt, -0.0049},
+        {0.0049, Aequatorregel::Zifferblatt, 0.0049},  {0.005, Aequatorregel::Zifferblatt, 0.005},
+        {-0.005, Aequatorregel::Zifferblatt, -0.005},  {-12, Aequatorregel::Zifferblatt, -12},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(BreiteVomAequatorWeg(f.breite, f.regel), f.erwartet) << f.breite;
+}
+
 TEST(DialogOrtWerte, ZoneMeridianDistances)
 {
     EXPECT_TRUE(ZonenmeridianFrageNoetig(0.5, -15));

@@ -141,7 +141,9 @@ TEST(LeseIni, LatitudeLine)
         {"-0.0000001", false, 1e-6, 20},
         {"0", false, 1e-6, 20},
         {"-90;  -45.50", false, -90, -45.5},
-        {"0.000001;-0.00", false, 1e-6, 0.0049}, // the second latitude keeps off the equator as the dialog stores it
+        {"0.000001;0.00", false, 1e-6, 0.0049}, // the second latitude keeps off the equator as the dialog stores it
+        {"0.000001;-0.00", false, 1e-6, -0.0049}, // on its own side
+        {"0.000001;-0.004", false, 1e-6, -0.0049},
         {"45;91", true, 10, 20},
         {"45 x", true, 10, 20},
         {"", true, 10, 20},

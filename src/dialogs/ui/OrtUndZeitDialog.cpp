@@ -322,7 +322,7 @@ bool OrtUndZeitDialog::dezimalGeprueft(int zeile)
             z.dezimal->setText(q(RealStr(wert(zeile), 11, 6)));
         return false;
     }
-    wert(zeile) = zeile == Breite ? BreiteAbseitsNull(x) : x;
+    wert(zeile) = zeile == Breite ? BreiteVomAequatorWeg(x, Aequatorregel::Ort) : x;
     return true;
 }
 

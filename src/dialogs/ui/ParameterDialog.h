@@ -123,6 +123,9 @@ private:
     bool realGeprueft(const char* feld, double& ziel, const char* labelName, const Wertebereich& b);
     bool realGeprueftText(const char* feld, double& ziel, const std::string& label, const Wertebereich& b);
     bool ganzGeprueft(const char* feld, std::int32_t& ziel, const char* labelName, const Wertebereich& b);
+    // A latitude field of a page, read and kept off the equator by its rule; the exit check
+    // and the closing check both take it so.
+    bool breiteGeprueft(const char* feld);
     void edit1Exit(const char* feld);
     void analemmaStundeVerlassen(const char* feld);
     void gnomonVerlassen(const char* feld);

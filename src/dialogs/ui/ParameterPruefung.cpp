@@ -42,6 +42,13 @@ bool ParameterDialog::uebertragen()
         ok = ok && gut;
         return gut;
     };
+    auto breite = [&](const char* feld) {
+        if (!gezeigt(feld))
+            return true;
+        const bool gut = breiteGeprueft(feld);
+        ok = ok && gut;
+        return gut;
+    };
     auto ganzzahl = [&](const char* feld, std::int32_t& ziel, const char* label, const Wertebereich& b) {
         if (!gezeigt(feld))
             return true;
@@ -57,7 +64,7 @@ bool ParameterDialog::uebertragen()
         if (sch.Hoehenuhrart != 0) {
             // The gnomon height is taken (and the diameter recomputed) only when it was changed;
             // a text that is no number fails at once.
-            const auto g = leseReal(filtereRealText(ed("EdHabermel")->text().toStdString()));
+            const auto g = leseRealEingabe(ed("EdHabermel")->text().toStdString());
             if ((!g || std::fabs(*g - p.HabermelGnomon) > 0.1) && !habermelGnomonVerlassen()) {
                 s_.FensterFrei = 0;
                 return false;
@@ -67,10 +74,8 @@ bool ParameterDialog::uebertragen()
                 zeigeWert("EdHabermel2", p.HabermelDurchmesser, 5, 1);
                 habermelDurchmesserVerlassen();
             }
-            if (real("EdLat", p.Breite, "LabLat", B::Breite)) {
-                p.Breite = BreiteAbseitsNull(p.Breite);
+            if (breite("EdLat"))
                 zeigeWert("EdLat", p.Breite, 6, 2);
-            }
         } else {
             ganzzahl("edQuad", p.QuadrantGroesse, "Label147", B::QuadrantGroesse);
             sch.TemporalAnzeige = cb("chBqTemp")->isChecked();
@@ -138,9 +143,8 @@ bool ParameterDialog::uebertragen()
     case ParameterSeite::SawyerPeau:
         real("EdSawyer", p.Gnomonhoehe, "Label171", B::SawyerGnomonhoehe);
         real("EdSWi", p.DatumWinkel, "Label79", B::DatumWinkelSchliessen);
-        for (const char* n : {"EdSaw", "EdSaw2"})
-            if (real(n, p.Breite, n == std::string("EdSaw") ? "Label71" : "Label71b", B::Breite))
-                p.Breite = BreiteVomAequatorWeg(p.Breite, 0.0049);
+        breite("EdSaw");
+        breite("EdSaw2");
         real("EdSzp", p.DatumMitte, "Label173", B::DatumMitte);
         ganzzahl("EdEinheit", p.Einheit, "Label195", B::EinheitSchliessen);
         real("EdPeau", p.PeauParameter, "Label193", B::PeauParameter);
@@ -150,11 +154,9 @@ bool ParameterDialog::uebertragen()
         if (gezeigt("RgAzCo2"))
             sch.Zonenzeit = rg("RgAzCo2")->itemIndex() == 1;
         // The latitudes keep off the equator as their exit checks keep them.
-        for (const char* n : {"EdLat1", "EdLat1b"})
-            if (real(n, p.Breite, n == std::string("EdLat1") ? "Label90" : "Label90b", B::Breite))
-                p.Breite = BreiteVomAequatorWeg(p.Breite, 0.005);
-        if (real("ed2Lat", p.Breite2, "Label90", B::Breite2))
-            p.Breite2 = ZweiteBreiteVomAequatorWeg(p.Breite2);
+        breite("EdLat1");
+        breite("EdLat1b");
+        breite("ed2Lat");
         real("EdLong1", p.Laenge, "Label91", B::Laenge);
         real("EdLong1b", p.Laenge, "Label91b", B::Laenge);
         real("Ed2Long", p.Laenge2, "Label91", B::Laenge2);

@@ -432,29 +432,42 @@ void ParameterDialog::horizontprofil()
 
 // ---- biazimuthal, mean-time, quadrant latitude and Sawyer/Peaucellier fields ---------------
 
+bool ParameterDialog::breiteGeprueft(const char* feld)
+{
+    TPar& p = s_.Par;
+    const std::string name(feld);
+    const bool zweite = name == "ed2Lat";
+    const char* label = name == "EdLat"     ? "LabLat"
+                        : name == "EdLat1b" ? "Label90b"
+                        : name == "EdSaw"   ? "Label71"
+                        : name == "EdSaw2"  ? "Label71b"
+                                            : "Label90";
+    double& ziel = zweite ? p.Breite2 : p.Breite;
+    if (!realGeprueft(feld, ziel, label, zweite ? DialogBereich::Breite2 : DialogBereich::Breite))
+        return false;
+    ziel = BreiteVomAequatorWeg(ziel, name == "EdLat" ? Aequatorregel::Ort : Aequatorregel::Zifferblatt);
+    return true;
+}
+
 void ParameterDialog::positionVerlassen(const char* feld)
 {
     TPar& p = s_.Par;
     namespace B = DialogBereich;
     const std::string name(feld);
     if (name == "EdLat") {
-        if (realGeprueft(feld, p.Breite, "LabLat", B::Breite)) {
-            p.Breite = BreiteAbseitsNull(p.Breite);
+        if (breiteGeprueft(feld))
             zeigeWert(feld, p.Breite, 6, 2);
-        }
         habermelDurchmesserVerlassen();
         if (p.Breite < 0)
             u_.prompt.ask(PromptTitle::Fehler, PromptIcon::Warning,
                           "Die Berechnung erfolgt nur für nördliche Geogr. Breiten", PromptButtons::Ok);
     } else if (name == "EdLat1" || name == "EdLat1b") {
-        if (realGeprueft(feld, p.Breite, name == "EdLat1" ? "Label90" : "Label90b", B::Breite))
-            p.Breite = BreiteVomAequatorWeg(p.Breite, 0.005);
+        breiteGeprueft(feld);
         zeigeWert("EdLat1", p.Breite, 6, 2);
         zeigeWert("EdLat1b", p.Breite, 6, 2);
         ebeneGewaehlt(nullptr, s_.Schalter.Ebene % 3);
     } else if (name == "ed2Lat") {
-        if (realGeprueft(feld, p.Breite2, "Label90", B::Breite2)) {
-            p.Breite2 = ZweiteBreiteVomAequatorWeg(p.Breite2);
+        if (breiteGeprueft(feld)) {
             if (std::fabs(p.Breite2) <= 0.0049)
                 setzeText(feld, "0.00");
             else
@@ -489,8 +502,7 @@ void ParameterDialog::positionVerlassen(const char* feld)
         ebeneGewaehlt(nullptr, s_.Schalter.Ebene % 3);
         return;
     } else if (name == "EdSaw" || name == "EdSaw2") {
-        if (realGeprueft(feld, p.Breite, name == "EdSaw" ? "Label71" : "Label71b", B::Breite))
-            p.Breite = BreiteVomAequatorWeg(p.Breite, 0.0049);
+        breiteGeprueft(feld);
         zeigeWert("EdSaw", p.Breite, 6, 2);
         zeigeWert("EdSaw2", p.Breite, 6, 2);
     } else if (name == "EdPeau") {

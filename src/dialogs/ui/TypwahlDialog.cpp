@@ -40,11 +40,17 @@ std::int32_t ganz(double grenze) { return static_cast<std::int32_t>(grenze); }
 bool planar(char t) { return t == 'h' || t == 'i' || t == 'v'; }
 
 // Cuts the text of a length field at its first "." (the integer sizes take whole millimetres).
+// A text that is no number as a real field reads it (a letter, an inner blank or a comma, as a
+// paste brings them) stays as it is, for the check to refuse: cut at its point, "3.35e1"
+// would become 3 and "33.87 S" 33.
 void schneideAmPunkt(QLineEdit* feld)
 {
-    const qsizetype p = feld->text().indexOf(QLatin1Char('.'));
-    if (p >= 0)
-        feld->setText(feld->text().left(p));
+    const auto zahl = realEingabeText(feld->text().toStdString());
+    if (!zahl)
+        return;
+    const std::size_t p = zahl->find('.');
+    if (p != std::string::npos)
+        feld->setText(QString::fromStdString(zahl->substr(0, p)));
 }
 
 } // namespace

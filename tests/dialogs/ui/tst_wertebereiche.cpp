@@ -15,6 +15,8 @@
 #include "drawing/Zeichnungsroutinen.h"
 
 #include <QAbstractButton>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -270,17 +272,19 @@ private slots:
         }
     }
 
-    // A latitude of 0, of either sign, typed where a window takes one is stored as the files
-    // read it back, and the dial draws the same after a load.
+    // A latitude of 0, of either sign, or just south of it typed where a window takes one is
+    // stored on its side of the equator as the files read it back, and the dial draws the same
+    // after a load.
     void equatorLatitudesReadBackAsStored()
     {
         QTemporaryDir ordner;
         for (const Feld& f : kFelder)
-            for (const char* null : {"0", "-0"})
+            for (const char* null : {"0", "-0", "-0.001"})
                 if (f.bereich.von == -90) {
                     QWidget* d = oeffneFenster(f);
                     tippe(feld(d, f.feld), QString::fromLatin1(null), anderesFeld(d, feld(d, f.feld)));
                     QVERIFY(schliesse(d));
+                    QVERIFY2(std::string(null) != "-0.001" || f.wert(s) < 0, qPrintable(feldName(f) + QStringLiteral(" -0.001 stored north")));
                     liestZurueck(s, f, ordner.filePath(QStringLiteral("umb.ini")), feldName(f) + QLatin1Char(' ') + QLatin1String(null), true);
                 }
     }
@@ -399,6 +403,109 @@ private slots:
             liestZurueck(s, {}, ordner.filePath(QStringLiteral("umb.ini")), fall, true, true);
             liestZurueck(s, {}, ordner.filePath(QStringLiteral("dial.umb")), fall, true, true);
         }
+    }
+
+    // ---- pasted numbers --------------------------------------------------------------------
+
+    // Each number field a view shows (a census of the window: a field whose keys take no
+    // letter), given a number as documents write it by the clipboard and Ctrl+V and left by
+    // the window's close (or next) button; the languages take turns. A text that says a number
+    // stores what the same number typed stores; a minus before a field without sign, and a
+    // text whose other characters would change the number, stores nothing and, in a real
+    // field, says that it is no real number.
+    void pastedNumbersStoreWhatTheTextSays()
+    {
+        const struct {
+            QString text;
+            QString getippt; // the number the text says, as the keys type it; empty: none
+        } eingaben[] = {
+            {QStringLiteral("\u2212" "33.5"), QStringLiteral("-33.5")},
+            {QStringLiteral("\u2013" "33.5"), QStringLiteral("-33.5")},
+            {QStringLiteral(" 33.5 "), QStringLiteral("33.5")},
+            {QStringLiteral("3.35e1"), {}},
+            {QStringLiteral("3 3.5"), {}},
+            {QStringLiteral("33.87 S"), {}},
+            {QStringLiteral("33,5"), QStringLiteral("33.5")},
+        };
+        int reelle = 0, nr = 0;
+        for (const Feld& sicht : kSichten) {
+            QStringList namen;
+            QWidget* zaehlung = oeffneFenster(sicht);
+            for (QLineEdit* f : zaehlung->findChildren<QLineEdit*>())
+                if (f->isVisible() && f->isEnabled() && !f->isReadOnly())
+                    namen << f->objectName();
+            schliesse(zaehlung);
+            const AppState start = s;
+            for (const QString& name : namen) {
+                // The field's keys; then the text given by the clipboard, or the number it says
+                // by the keys; the window left by its button. The state before and after.
+                struct Ergebnis {
+                    bool reell = false, vorzeichen = false, textfeld = false;
+                    std::vector<std::string> vorher, nachher;
+                    TPar parVorher, parNachher;
+                };
+                auto eingeben = [&](const QString& text, bool einfuegen, bool deutsch) {
+                    Ergebnis r;
+                    QPointer<QWidget> d = oeffneFenster(sicht, deutsch, false, &start);
+                    r.vorher = gespeichert(s);
+                    r.parVorher = s.Par;
+                    QLineEdit* eingabe = d->findChild<QLineEdit*>(name);
+                    eingabe->setFocus(Qt::MouseFocusReason);
+                    eingabe->selectAll();
+                    QTest::keyClick(eingabe, Qt::Key_Delete);
+                    QTest::keyClicks(eingabe, QStringLiteral("x-."));
+                    r.textfeld = eingabe->text().contains(QLatin1Char('x'));
+                    r.reell = eingabe->text().contains(QLatin1Char('.'));
+                    r.vorzeichen = eingabe->text().contains(QLatin1Char('-'));
+                    eingabe->selectAll();
+                    if (einfuegen) {
+                        QGuiApplication::clipboard()->setText(text);
+                        QTest::keyClick(eingabe, Qt::Key_V, Qt::ControlModifier);
+                        r.textfeld = r.textfeld || eingabe->text() != text; // pasted as it is, or no number field
+                    } else {
+                        QTest::keyClick(eingabe, Qt::Key_Delete);
+                        QTest::keyClicks(eingabe, text);
+                    }
+                    prompt.asked.clear();
+                    if (!r.textfeld)
+                        QTest::mouseClick(d->findChild<QPushButton*>(QString::fromLatin1(sicht.fenster == 'p' ? "BitBtn1" : "Button1")),
+                                          Qt::LeftButton);
+                    loeschVerzoegerte();
+                    delete d.data();
+                    r.nachher = gespeichert(s);
+                    r.parNachher = s.Par;
+                    return r;
+                };
+                for (const auto& e : eingaben) {
+                    // The languages take turns; seven texts a field, each meets both.
+                    const bool deutsch = nr++ % 2 == 0;
+                    const QString fall = feldName(sicht) + QLatin1Char(' ') + name + QStringLiteral(" pasted \"") + e.text
+                                         + (deutsch ? QStringLiteral("\" de") : QStringLiteral("\" en"));
+                    const Ergebnis r = eingeben(e.text, true, deutsch);
+                    if (r.textfeld)
+                        break; // a text field: what is pasted is the user's
+                    reelle += r.reell;
+                    const bool sagtZahl = !e.getippt.isEmpty() && r.reell
+                                          && (r.vorzeichen || !e.getippt.startsWith(QLatin1Char('-')));
+                    if (sagtZahl) {
+                        const Ergebnis g = eingeben(e.getippt, false, deutsch);
+                        QVERIFY2(r.nachher == g.nachher && r.parNachher == g.parNachher,
+                                 qPrintable(fall + QStringLiteral(" stores otherwise than %1 typed").arg(e.getippt)));
+                    } else {
+                        QVERIFY2(r.nachher == r.vorher && r.parNachher == r.parVorher,
+                                 qPrintable(fall + QStringLiteral(" stored what the text does not say")));
+                        // A number below a field without sign is out of its range; a whole-number
+                        // field taking the point says its range.
+                        const bool bereich = prompt.enthaelt(std::string(meldungsText(s, 13)))
+                                             && (!e.getippt.isEmpty() || !prompt.enthaelt(", ...,"));
+                        QVERIFY2(!r.reell || prompt.enthaelt(std::string(meldungsText(s, 4))) || bereich,
+                                 qPrintable(fall + QStringLiteral(": not said to be no real number")));
+                    }
+                }
+            }
+        }
+        qInfo("%d pastes into real fields", reelle);
+        QVERIFY2(reelle > 0, "no real field found");
     }
 };
 
