@@ -112,6 +112,20 @@ bool HPGLDatei::schliessen(std::string& fehler)
     return true;
 }
 
+bool schliessenZusammen(HPGLDatei& erste, HPGLDatei& zweite, std::string& fehler)
+{
+    for (HPGLDatei* d : {&erste, &zweite}) {
+        if (d->art_ != HPGLDatei::Art::Datei) {
+            fehler = nichtOffenText(d->name_, d->deutsch_);
+            erste.verwerfen();
+            zweite.verwerfen();
+            return false;
+        }
+    }
+    erste.art_ = zweite.art_ = HPGLDatei::Art::Zu;
+    return commitTogether(erste.datei_, zweite.datei_, fehler);
+}
+
 void HPGLDatei::verwerfen()
 {
     datei_.abandon(); // an intermediate plot is let go of here, after it was read

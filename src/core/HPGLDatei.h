@@ -30,6 +30,7 @@ public:
     HPGLDatei() = default;
     HPGLDatei(const HPGLDatei&) = delete;
     HPGLDatei& operator=(const HPGLDatei&) = delete;
+    friend bool schliessenZusammen(HPGLDatei& erste, HPGLDatei& zweite, std::string& fehler);
 
     // Opens ziel for writing (an existing file is replaced only at schliessen). Its labels are
     // written in plain ASCII (Plotterschrift, in the given language). False, with a message
@@ -71,6 +72,10 @@ private:
     bool deutsch_ = true;
     bool plotterSchrift_ = false;
 };
+
+// Ends two plot files together: both take their targets' places, or neither does (commitTogether).
+// False, with the message naming the file that failed; both targets then stay as they were.
+bool schliessenZusammen(HPGLDatei& erste, HPGLDatei& zweite, std::string& fehler);
 
 // Appends one piece of HPGL text to the open plot: nothing for the empty text, otherwise the
 // text as it stands, with no separator or line break added. A failed write throws

@@ -518,4 +518,102 @@ bool readFileBytes(const std::filesystem::path& path, std::string& bytes, std::s
     return good;
 }
 
+bool SafeFileWriter::rewriteStart(std::string_view bytes)
+{
+    if (!ok())
+        return false;
+    if (static_cast<long long>(bytes.size()) > written_)
+        return fail(EINVAL);
+    if (std::fflush(file_) != 0)
+        return fail(errno);
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::pwrite(handle_, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return fail(n < 0 ? errno : EIO);
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+bool commitTogether(SafeFileWriter& first, SafeFileWriter& second, std::string& error)
+{
+    // Everything commit() does before the rename: flushed, on the disk, closed, with a name.
+    const auto ready = [](SafeFileWriter& w) {
+        if (!w.file_ || w.scratch_) {
+            if (w.error_.empty())
+                w.error_ = nichtOffenText(w.target_, w.german_);
+            w.failed_ = true;
+            return false;
+        }
+        bool good = !w.failed_;
+        if (good && std::fflush(w.file_) != 0)
+            good = w.fail(errno);
+        if (good && ::fsync(w.handle_) != 0 && errno != EINVAL)
+            good = w.fail(errno);
+        if (good && w.unnamed_)
+            good = w.linkTemporary();
+        if (std::fclose(w.file_) != 0 && good)
+            good = w.fail(errno);
+        w.file_ = nullptr;
+        w.handle_ = -1;
+        w.unnamed_ = false;
+        return good;
+    };
+    const auto failed = [&](SafeFileWriter& w) {
+        error = w.error_;
+        first.abandon();
+        second.abandon();
+        return false;
+    };
+    if (!ready(first))
+        return failed(first);
+    if (!ready(second))
+        return failed(second);
+
+    // The first target's old file keeps a second name, of the temporary kind, until the second
+    // file is in place: linked where the file system can, else copied.
+    std::filesystem::path kept;
+    struct stat old {};
+    if (::stat(first.replaced_.c_str(), &old) == 0) {
+        int err = EEXIST;
+        for (int attempt = 0; attempt < 100 && err == EEXIST; ++attempt) {
+            kept = first.folder_ / tempName();
+            err = ::link(first.replaced_.c_str(), kept.c_str()) == 0 ? 0 : errno;
+        }
+        if (err != 0 && err != EEXIST) {
+            std::error_code ec;
+            err = std::filesystem::copy_file(first.replaced_, kept, ec) ? 0 : ec ? ec.value() : EIO;
+            if (err != 0)
+                ::unlink(kept.c_str());
+        }
+        if (err != 0) {
+            kept.clear();
+            first.error_ = dateifehlerText(Dateivorgang::Ersetzen, first.target_, err, first.german_);
+            return failed(first);
+        }
+    }
+    if (::rename(first.temp_.c_str(), first.replaced_.c_str()) != 0) {
+        first.error_ = dateifehlerText(Dateivorgang::Ersetzen, first.target_, errno, first.german_);
+        if (!kept.empty())
+            ::unlink(kept.c_str());
+        return failed(first);
+    }
+    first.temp_.clear();
+    if (::rename(second.temp_.c_str(), second.replaced_.c_str()) != 0) {
+        second.error_ = dateifehlerText(Dateivorgang::Ersetzen, second.target_, errno, second.german_);
+        if (!kept.empty())
+            ::rename(kept.c_str(), first.replaced_.c_str());
+        else
+            ::unlink(first.replaced_.c_str());
+        return failed(second);
+    }
+    second.temp_.clear();
+    if (!kept.empty())
+        ::unlink(kept.c_str());
+    return true;
+}
+
 } // namespace umbrin

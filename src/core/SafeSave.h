@@ -59,6 +59,7 @@ public:
     ~SafeFileWriter();
     SafeFileWriter(const SafeFileWriter&) = delete;
     SafeFileWriter& operator=(const SafeFileWriter&) = delete;
+    friend bool commitTogether(SafeFileWriter& first, SafeFileWriter& second, std::string& error);
 
     bool open(std::filesystem::path target, bool german = true);
     // Opens a scratch file in the folder that never takes a name of its own: commit() only
@@ -69,6 +70,9 @@ public:
     // Appends bytes; a failed write is remembered and reported by ok() and commit().
     bool write(std::string_view bytes);
     bool ok() const { return isOpen() && !failed_; }
+    // Writes bytes over the start of what was written, which must be at least as long; the
+    // rest stays. A failure is remembered like a failed write().
+    bool rewriteStart(std::string_view bytes);
     // Carries a large file to the disk as it is written: starts writing what arrived since the
     // last call, waits for what was started a few megabytes earlier and lets go of its cached
     // pages. The flush in commit() then has only the rest left to do. A failure it meets is
@@ -114,5 +118,12 @@ private:
     bool streaming_ = true;     // false where the file system cannot stream
     std::string error_;
 };
+
+// Puts two open files in their targets' places together, or neither: both are written out
+// first, and when the second cannot take its place the first target gets its old file back
+// (or is removed again, when it had none). False, with the message of the file that failed
+// (in error and in that writer's error()); both targets then stay as they were and no
+// temporary is left.
+bool commitTogether(SafeFileWriter& first, SafeFileWriter& second, std::string& error);
 
 } // namespace umbrin

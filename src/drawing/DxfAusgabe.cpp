@@ -108,9 +108,29 @@ DxfAusgabe::DxfAusgabe(DxfSenke& senke)
 
 void DxfAusgabe::leeren()
 {
-    if (ok_ && benutzt_ > 0)
+    if (ok_ && benutzt_ > 0) {
         ok_ = senke_.nimm(daten_, benutzt_, kapazitaet_);
+        abgegeben_ = true;
+    }
     benutzt_ = 0;
+}
+
+bool DxfAusgabe::ersetzeAnfang(std::size_t alt, std::string_view neu)
+{
+    if (abgegeben_ || alt > benutzt_)
+        return false;
+    const std::size_t rest = benutzt_ - alt;
+    if (rest + neu.size() > kapazitaet_) {
+        std::unique_ptr<char[]> groesser(new char[rest + neu.size()]);
+        std::memcpy(groesser.get() + neu.size(), daten_.get() + alt, rest);
+        daten_ = std::move(groesser);
+        kapazitaet_ = rest + neu.size();
+    } else {
+        std::memmove(daten_.get() + neu.size(), daten_.get() + alt, rest);
+    }
+    std::memcpy(daten_.get(), neu.data(), neu.size());
+    benutzt_ = rest + neu.size();
+    return true;
 }
 
 void DxfAusgabe::machePlatz(std::size_t n)

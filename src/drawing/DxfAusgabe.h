@@ -102,6 +102,10 @@ public:
     }
     void belegt(std::size_t n) { benutzt_ += n; }
 
+    // Puts neu in the place of the first alt characters written, while they are still in the
+    // buffer (nothing has been handed over yet). False, with nothing changed, once they are not.
+    bool ersetzeAnfang(std::size_t alt, std::string_view neu);
+
     // Hands over what is buffered and waits until the sink has it where it goes. False when
     // this or any earlier hand-over failed.
     bool beende();
@@ -116,6 +120,7 @@ private:
     std::size_t benutzt_ = 0;
     std::size_t kapazitaet_ = 0;
     bool ok_ = true;
+    bool abgegeben_ = false; // something went to the sink
 };
 
 } // namespace umbrin

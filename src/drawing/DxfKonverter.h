@@ -41,7 +41,8 @@ public:
     void befehl(std::string_view mnemonic, std::string_view parameter);
     // Closes an open polyline and the file; a remark made more than once gets its count.
     void beende();
-    // True once a drawing command was interpreted.
+    // True once something was drawn: a line, a circle, an arc or a label of at least one
+    // character. Pen, size and move commands alone draw nothing, nor does the sheet's frame.
     bool konvertiert() const { return konvertiert_; }
     // The sheet and every entity written so far (a label by its estimated box).
     const DxfAusdehnung& ausdehnung() const { return ausdehnung_; }

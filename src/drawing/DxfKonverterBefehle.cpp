@@ -16,7 +16,6 @@ namespace umbrin {
 void DxfKonverter::stiftAb()
 {
     stiftUnten_ = true;
-    konvertiert_ = true;
     if (!parameter_.empty() && akt().leer()) {
         if (!lesePaar(akt()))
             return;
@@ -29,7 +28,6 @@ void DxfKonverter::stiftAuf()
 {
     dxfSeqend();
     stiftUnten_ = false;
-    konvertiert_ = true;
     bewegeOhneZeichnen();
 }
 
@@ -61,7 +59,6 @@ void DxfKonverter::bewegeRelativ()
 {
     absolut_ = false;
     stiftUnten_ = true;
-    konvertiert_ = true;
     if (!parameter_.empty() && akt().leer()) {
         if (!lesePaar(akt()))
             return;
@@ -75,7 +72,6 @@ void DxfKonverter::waehleStift()
     std::string stift = stift_;
     if (leseRoh(stift))
         setzeStift(stift.empty() ? "0" : stift);
-    konvertiert_ = true;
     // Closed after the change, so that the SEQEND already sits on the new pen's layer.
     dxfSeqend();
 }
@@ -117,13 +113,13 @@ void DxfKonverter::stiftBreite()
 void DxfKonverter::kreis()
 {
     dxfSeqend();
-    konvertiert_ = true;
     DxfText radius;
     double radiusWert = 0;
     if (!leseKoordinate(radius, radiusWert))
         return;
     stelleEinPositionSicher();
     dxfSatzKreis(aus_, stift_, akt().x, akt().y, radius);
+    konvertiert_ = true;
     ausdehnung_.nimm(akt().xWert - std::fabs(radiusWert), akt().yWert - std::fabs(radiusWert));
     ausdehnung_.nimm(akt().xWert + std::fabs(radiusWert), akt().yWert + std::fabs(radiusWert));
 }
@@ -132,7 +128,6 @@ void DxfKonverter::kreis()
 // millimetres and the width as a factor of the height (1.4 w / h for the plotter's font).
 void DxfKonverter::zeichenGroesse()
 {
-    konvertiert_ = true;
     if (parameter_.empty()) {
         textBreite_ = "0.7";
         textHoehe_ = standardTextHoehe_;

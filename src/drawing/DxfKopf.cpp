@@ -49,7 +49,7 @@ std::string dxfLayer(std::string_view name, std::string_view farbe)
     return out;
 }
 
-void schreibeDxfKopf(DxfAusgabe& aus, const DxfAusdehnung& a)
+std::string dxfKopf(const DxfAusdehnung& a)
 {
     // To the hundredth outward, so the header's box holds every entity; the sheet's own corner
     // keeps the texts it has always had.
@@ -104,7 +104,12 @@ void schreibeDxfKopf(DxfAusgabe& aus, const DxfAusdehnung& a)
 
     zeilen(out, {"ENDTAB", "  0", "ENDSEC", "  0", "SECTION", "  2", "BLOCKS", "  0", "ENDSEC",
                  "0", "SECTION", "2", "ENTITIES", "0"});
-    aus.roh(out);
+    return out;
+}
+
+void schreibeDxfKopf(DxfAusgabe& aus, const DxfAusdehnung& ausdehnung)
+{
+    aus.roh(dxfKopf(ausdehnung));
 }
 
 } // namespace umbrin

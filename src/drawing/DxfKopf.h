@@ -43,5 +43,7 @@ std::string dxfLayer(std::string_view name, std::string_view farbe);
 // record is the group code 0, so every entity record starts with its type name. A drawing
 // within the sheet has the sheet's header as it has always been written.
 void schreibeDxfKopf(DxfAusgabe& aus, const DxfAusdehnung& ausdehnung = {});
+// The same text, returned.
+std::string dxfKopf(const DxfAusdehnung& ausdehnung = {});
 
 } // namespace umbrin

@@ -118,6 +118,7 @@ void DxfKonverter::schreibeVertex(const DxfPunkt& p)
     }
     dxfSatzVertex(aus_, vertexKopf_, p.x, p.y);
     ausdehnung_.nimm(p.xWert, p.yWert);
+    konvertiert_ = true;
 }
 
 void DxfKonverter::beginnePolylinie()
@@ -244,6 +245,7 @@ void DxfKonverter::dxfBogen(bool absolut)
     const long double start = w > 0 ? a : a + w;
     const long double ende = w > 0 ? a + w : a;
     dxfSatzBogen(aus_, stift_, mitte.x, mitte.y, radius, dxfFest(start, 7, 2), dxfFest(ende, 7, 2));
+    konvertiert_ = true;
     nimmBogen(mitte, static_cast<double>(r), static_cast<double>(start), static_cast<double>(ende));
 
     const long double e = (a + w) * kDxfRad;
@@ -275,6 +277,7 @@ void DxfKonverter::dxfText(std::string_view label)
     const DxfTextArt art{textHoehe_, textBreite_, textWinkel_, textNeigung_, symbolsatz_};
     dxfSatzText(aus_, stift_, akt().x, akt().y, art, text);
     nimmText(text);
+    konvertiert_ = konvertiert_ || !text.empty();
 }
 
 // An arc's box: its two ends and each quarter point of the circle its sweep passes.

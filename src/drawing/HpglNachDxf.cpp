@@ -101,15 +101,24 @@ public:
     virtual ~DxfZiel() = default;
     virtual bool oeffne(std::string& fehler) = 0;
     virtual DxfSenke& senke() = 0;
+    // Puts neu in the place of the first alt characters written, after the sink has them all:
+    // Gut, KannNicht (the target stays as written) or Fehler (with the message).
+    enum class Ersetzt { Gut, KannNicht, Fehler };
+    virtual Ersetzt ersetzeAnfang(std::size_t alt, std::string_view neu, std::string& fehler) = 0;
     virtual bool schliesse(std::string& fehler) = 0;
     // Drops what was written; the target stays as it was. Returns the reason of the failure.
     virtual std::string verwerfe() = 0;
     virtual std::string name() const = 0;
+    // Why a plot that draws nothing leaves the target as it was, for its message.
+    virtual std::string nichtsGezeichnet(bool) const { return {}; }
 };
 
 class DateiZiel : public DxfZiel {
 public:
-    DateiZiel(std::filesystem::path datei, bool deutsch) : datei_(std::move(datei)), deutsch_(deutsch)
+    // With festlegen the file takes its name when the conversion succeeds; without, the
+    // caller's writer is left open and whole for the caller to put in place.
+    DateiZiel(std::filesystem::path datei, bool deutsch, SafeFileWriter& writer, bool festlegen)
+        : datei_(std::move(datei)), deutsch_(deutsch), writer_(writer), festlegen_(festlegen)
     {
         writer_.setReleaseReplacedInBackground(true); // an old drawing may be hundreds of megabytes
     }
@@ -124,11 +133,22 @@ public:
         return false;
     }
     DxfSenke& senke() override { return *senke_; }
+    // Only a text of the same length can be written over the file's start.
+    Ersetzt ersetzeAnfang(std::size_t alt, std::string_view neu, std::string& fehler) override
+    {
+        if (neu.size() != alt)
+            return Ersetzt::KannNicht;
+        if (writer_.rewriteStart(neu))
+            return Ersetzt::Gut;
+        fehler = verwerfe();
+        return Ersetzt::Fehler;
+    }
     bool schliesse(std::string& fehler) override
     {
-        if (writer_.commit())
+        if (!festlegen_ ? writer_.ok() : writer_.commit())
             return true;
         fehler = writer_.error();
+        writer_.abandon();
         return false;
     }
     std::string verwerfe() override
@@ -140,11 +160,22 @@ public:
         return fehler.empty() ? dateifehlerText(Dateivorgang::Schreiben, datei_, EIO, deutsch_) : fehler;
     }
     std::string name() const override { return datei_.string(); }
+    std::string nichtsGezeichnet(bool deutsch) const override
+    {
+        std::error_code ec;
+        const std::string name = datei_.filename().string();
+        if (std::filesystem::exists(datei_, ec))
+            return deutsch ? "Der Plot zeichnet nichts; die Datei " + name + " bleibt, wie sie war."
+                           : "The plot draws nothing; the file " + name + " is left as it was.";
+        return deutsch ? "Der Plot zeichnet nichts; keine DXF-Datei wurde geschrieben."
+                       : "The plot draws nothing; no DXF file was written.";
+    }
 
 private:
     std::filesystem::path datei_;
     bool deutsch_;
-    SafeFileWriter writer_;
+    SafeFileWriter& writer_;
+    bool festlegen_;
     std::optional<DxfDateiSenke> senke_;
 };
 
@@ -157,6 +188,11 @@ public:
         return true;
     }
     DxfSenke& senke() override { return senke_; }
+    Ersetzt ersetzeAnfang(std::size_t alt, std::string_view neu, std::string&) override
+    {
+        text_.replace(0, alt, neu);
+        return Ersetzt::Gut;
+    }
     bool schliesse(std::string&) override { return true; }
     std::string verwerfe() override
     {
@@ -199,8 +235,11 @@ DxfErgebnis schreibeDxf(const std::string& hpglName, DxfZiel& ziel, const DxfEin
     const double massstab =
         std::isfinite(einstellung.massstab) && einstellung.massstab > 0 ? einstellung.massstab : 1.0;
     std::string fehler;
-    // The header stands before the entities: a drawing that runs past the sheet is written a
-    // second time, with the extents the first pass found.
+    // The header stands before the entities and names the extents they reach. It is written
+    // for the sheet; a drawing that runs past the sheet gets its own header in that one's
+    // place once the entities are written: in the buffer while they are all still there, else
+    // in the target. Only where neither can take it (a file whose header changes its length)
+    // is the drawing written a second time, with the extents the first pass found.
     DxfAusdehnung kopf;
     for (bool zweiter = false;; zweiter = true) {
         if (!ziel.oeffne(fehler))
@@ -209,7 +248,8 @@ DxfErgebnis schreibeDxf(const std::string& hpglName, DxfZiel& ziel, const DxfEin
                                 + fehler);
 
         DxfAusgabe aus(ziel.senke());
-        schreibeDxfKopf(aus, kopf);
+        const std::string kopfText = dxfKopf(kopf);
+        aus.roh(kopfText);
         DxfKonverter konverter(aus, infoZeilen, einstellung.stiftbreite, massstab);
         BefehlsStrom strom(konverter);
         if (!speist(strom, fehler)) {
@@ -220,15 +260,28 @@ DxfErgebnis schreibeDxf(const std::string& hpglName, DxfZiel& ziel, const DxfEin
         strom.ende();
         konverter.beende();
 
+        std::string neuerKopf;
+        bool kopfRichtig = konverter.ausdehnung() == kopf;
+        if (!kopfRichtig) {
+            neuerKopf = dxfKopf(konverter.ausdehnung());
+            kopfRichtig = aus.ersetzeAnfang(kopfText.size(), neuerKopf);
+        }
         if (!aus.beende())
             return ergebnis(DxfStatus::Fehler, PromptTitle::Fehler, PromptIcon::Error, ziel.verwerfe());
         // A drawing without anything drawn does not take the place of an older one.
         if (!konverter.konvertiert()) {
             ziel.verwerfe();
+            std::string warum = ziel.nichtsGezeichnet(einstellung.deutsch);
             return ergebnis(DxfStatus::NichtKonvertiert, PromptTitle::Fehler, PromptIcon::Warning,
-                            dateiWort(einstellung.deutsch) + ohneOrdner(hpglName) + meldung(kMeldungNichtKonvertiert, einstellung.deutsch));
+                            dateiWort(einstellung.deutsch) + ohneOrdner(hpglName) + meldung(kMeldungNichtKonvertiert, einstellung.deutsch)
+                                + (warum.empty() ? "" : "\n\r" + warum));
         }
-        if (zweiter || konverter.ausdehnung() == kopf)
+        if (kopfRichtig || zweiter)
+            break;
+        const DxfZiel::Ersetzt ersetzt = ziel.ersetzeAnfang(kopfText.size(), neuerKopf, fehler);
+        if (ersetzt == DxfZiel::Ersetzt::Fehler)
+            return ergebnis(DxfStatus::Fehler, PromptTitle::Fehler, PromptIcon::Error, fehler);
+        if (ersetzt == DxfZiel::Ersetzt::Gut)
             break;
         kopf = konverter.ausdehnung();
         ziel.verwerfe();
@@ -340,7 +393,16 @@ DxfErgebnis HpglNachDxf(const std::filesystem::path& hpglDatei, const std::files
                         const DxfEinstellung& einstellung, std::vector<std::string>& infoZeilen,
                         const std::string& hpglName)
 {
-    DateiZiel ziel(dxfDatei, einstellung.deutsch);
+    SafeFileWriter writer;
+    DateiZiel ziel(dxfDatei, einstellung.deutsch, writer, true);
+    return konvertiereDatei(hpglDatei, hpglName, ziel, einstellung, infoZeilen);
+}
+
+DxfErgebnis HpglNachDxfOffen(const std::filesystem::path& hpglDatei, const std::filesystem::path& dxfDatei,
+                             SafeFileWriter& dxf, const DxfEinstellung& einstellung,
+                             std::vector<std::string>& infoZeilen, const std::string& hpglName)
+{
+    DateiZiel ziel(dxfDatei, einstellung.deutsch, dxf, false);
     return konvertiereDatei(hpglDatei, hpglName, ziel, einstellung, infoZeilen);
 }
 
@@ -348,7 +410,8 @@ DxfErgebnis HpglTextNachDxf(std::string_view hpgl, const std::string& hpglName,
                             const std::filesystem::path& dxfDatei, const DxfEinstellung& einstellung,
                             std::vector<std::string>& infoZeilen)
 {
-    DateiZiel ziel(dxfDatei, einstellung.deutsch);
+    SafeFileWriter writer;
+    DateiZiel ziel(dxfDatei, einstellung.deutsch, writer, true);
     return konvertiere(hpgl, hpglName, ziel, einstellung, infoZeilen);
 }
 
@@ -540,7 +603,6 @@ void DxfKonverter::befehl(std::string_view mnemonic, std::string_view parameter)
         kreis();
     } else if (ist("AA") || ist("AR")) {
         dxfSeqend();
-        konvertiert_ = true;
         vorzeichenTrennt_ = true;
         dxfBogen(ist("AA"));
         vorzeichenTrennt_ = false;
@@ -553,7 +615,6 @@ void DxfKonverter::befehl(std::string_view mnemonic, std::string_view parameter)
     } else if (ist("LB")) {
         dxfSeqend();
         dxfText(parameter);
-        konvertiert_ = true;
     } else if (ist("IW")) {
         hpglFenster();
     } else if (ist("SA")) {

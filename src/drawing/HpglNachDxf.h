@@ -15,9 +15,11 @@
 
 namespace umbrin {
 
+class SafeFileWriter;
+
 enum class DxfStatus {
     Gespeichert,      // the DXF file was written and holds the drawing
-    NichtKonvertiert, // nothing in the plot could be drawn; no DXF file was made, an old one stays
+    NichtKonvertiert, // the plot draws nothing; no DXF file was made, an old one stays
     KeinHpgl,         // the input is not HPGL; no DXF file was made
     Fehler,           // a file could not be read, created or written; no DXF file was left
 };
@@ -46,6 +48,14 @@ struct DxfEinstellung {
 DxfErgebnis HpglNachDxf(const std::filesystem::path& hpglDatei, const std::filesystem::path& dxfDatei,
                         const DxfEinstellung& einstellung, std::vector<std::string>& infoZeilen,
                         const std::string& hpglName = {});
+
+// The same into dxf, opened here for dxfDatei and, when the drawing is saved, left open and
+// whole for the caller to put in its place (commit, or commitTogether with another file);
+// the result's message is the one to show once it is there. On any other outcome nothing of
+// it is left and dxfDatei stays as it was.
+DxfErgebnis HpglNachDxfOffen(const std::filesystem::path& hpglDatei, const std::filesystem::path& dxfDatei,
+                             SafeFileWriter& dxf, const DxfEinstellung& einstellung,
+                             std::vector<std::string>& infoZeilen, const std::string& hpglName = {});
 
 // The same for HPGL text already in memory (Windows-1252 or UTF-8); hpglName names it in the
 // messages.

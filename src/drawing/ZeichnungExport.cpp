@@ -93,20 +93,38 @@ bool schliessePlot(HPGLDatei& plot, UserPrompt& frage)
     return false;
 }
 
+DxfEinstellung dxfEinstellung(const AppState& s, int k)
+{
+    DxfEinstellung e;
+    e.stiftbreite = s.Schalter.Stiftbreite;
+    e.massstab = 40.0 * k;
+    e.deutsch = s.Deutsch != 0;
+    return e;
+}
+
 // Converts the temporary plot into the DXF file and shows the converter's result. The
 // converter replaces the file only once it is complete and holds a drawing, so a conversion
 // that failed or found nothing to convert has left whatever was there before.
 bool wandleUm(AppState& s, const std::filesystem::path& temporaer, const std::filesystem::path& ziel, int k,
               UserPrompt& frage)
 {
-    DxfEinstellung e;
-    e.stiftbreite = s.Schalter.Stiftbreite;
-    e.massstab = 40.0 * k;
-    e.deutsch = s.Deutsch != 0;
-    const DxfErgebnis r = HpglNachDxf(temporaer, ziel, e, s.InfoZeilen, (ziel.parent_path() / kZwischenplot).string());
+    const DxfErgebnis r = HpglNachDxf(temporaer, ziel, dxfEinstellung(s, k), s.InfoZeilen,
+                                      (ziel.parent_path() / kZwischenplot).string());
     if (!r.meldung.empty())
         frage.ask(r.titel, r.symbol, r.meldung, PromptButtons::Ok);
     return r.gespeichert();
+}
+
+// The same into dxf, which is left open for the caller to put in place; only a failure is
+// shown here, the result's "saved" is the caller's to show once the file is there.
+DxfErgebnis wandleUmOffen(AppState& s, const std::filesystem::path& temporaer, const std::filesystem::path& ziel,
+                          int k, SafeFileWriter& dxf, UserPrompt& frage)
+{
+    DxfErgebnis r = HpglNachDxfOffen(temporaer, ziel, dxf, dxfEinstellung(s, k), s.InfoZeilen,
+                                     (ziel.parent_path() / kZwischenplot).string());
+    if (!r.gespeichert() && !r.meldung.empty())
+        frage.ask(r.titel, r.symbol, r.meldung, PromptButtons::Ok);
+    return r;
 }
 
 // Ends one sheet: close the plot, then report it or convert it.
@@ -211,27 +229,54 @@ bool exportiereZeichnung(AppState& s, Zeichenfensterzustand& f, UserPrompt& frag
         }
 
         if (eintrag->zweitesBlatt) {
-            // The mean-time dial: the dial, then its cone on a sheet of its own.
+            // The mean-time dial: the dial, then its cone on a sheet of its own. Neither file
+            // takes its name before both are written; then they take them together.
             const std::string blatt = kegelBlattName(s.HPGLDateiname);
-            if (!schliessePlot(plot, frage))
+            if (!s.AlsHPGL && !schliessePlot(plot, frage))
                 return false;
             frage.ask(PromptTitle::Achtung, PromptIcon::Warning,
                       "\r\n" + std::string(texteText(s, 222)) + " \"" + ohneOrdner(blatt) + "\" !!!", PromptButtons::Ok);
+            SafeFileWriter uhrDxf, kegelDxf;
+            DxfErgebnis uhrErgebnis;
             if (!s.AlsHPGL) {
                 f.DxfFaktor = 25;
-                if (!wandleUm(s, temporaer, a.datei, 25, frage))
+                uhrErgebnis = wandleUmOffen(s, temporaer, a.datei, 25, uhrDxf, frage);
+                if (!uhrErgebnis.gespeichert())
                     return false;
             }
-            if (!oeffnePlot(plot, s, blatt, temporaer, frage))
+            HPGLDatei kegelPlot;
+            HPGLDatei& zweiter = s.AlsHPGL ? kegelPlot : plot;
+            if (!oeffnePlot(zweiter, s, blatt, temporaer, frage))
                 return false;
-            auftrag.dateiname = blatt;
-            if (const Plotergebnis r2 = eintrag->zweitesBlatt(auftrag); r2.verweigert) {
-                verwirf(plot, liste);
+            Plotauftrag kegelAuftrag{s, f, zweiter, liste, frage, blatt, a.arbeitsPfad};
+            if (const Plotergebnis r2 = eintrag->zweitesBlatt(kegelAuftrag); r2.verweigert) {
+                verwirf(zweiter, liste);
                 frage.ask(r2.titel, r2.symbol, r2.meldung, PromptButtons::Ok);
                 return false;
             }
             s.HPGLDateiname = blatt;
-            if (!beendeBlatt(s, f, plot, temporaer, blatt, 25, frage) || !schliesseListe(s, liste, frage))
+            std::string fehler;
+            if (s.AlsHPGL) {
+                if (!schliessenZusammen(plot, kegelPlot, fehler)) {
+                    meldeFehler(frage, fehler);
+                    return false;
+                }
+                frage.ask(PromptTitle::Information, PromptIcon::Information,
+                          plotGespeichert(s.Sprachspalte != 2, blatt), PromptButtons::Ok);
+            } else {
+                if (!schliessePlot(plot, frage))
+                    return false;
+                const DxfErgebnis kegelErgebnis = wandleUmOffen(s, temporaer, blatt, 25, kegelDxf, frage);
+                if (!kegelErgebnis.gespeichert())
+                    return false;
+                if (!commitTogether(uhrDxf, kegelDxf, fehler)) {
+                    meldeFehler(frage, fehler);
+                    return false;
+                }
+                for (const DxfErgebnis* r : {static_cast<const DxfErgebnis*>(&uhrErgebnis), &kegelErgebnis})
+                    frage.ask(r->titel, r->symbol, r->meldung, PromptButtons::Ok);
+            }
+            if (!schliesseListe(s, liste, frage))
                 return false;
             schutz.erfolgreich();
             return true;

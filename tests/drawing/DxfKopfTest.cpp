@@ -1,12 +1,18 @@
+#include "core/SafeSave.h"
 #include "drawing/DxfAusgabe.h"
 #include "drawing/DxfKopf.h"
+#include "drawing/HpglNachDxf.h"
 
 #include "DxfChecks.h"
+#include "support/TestOrdner.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 using namespace umbrin;
 using umbrin::testing::dxfZeilen;
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -20,7 +26,59 @@ std::string kopf()
     return text;
 }
 
+// The header's $EXTMIN and $EXTMAX: x and y of each.
+std::array<std::string, 4> ausdehnung(const std::string& dxf)
+{
+    const std::vector<std::string> z = dxfZeilen(dxf.substr(0, dxf.find("$LTSCALE")));
+    std::array<std::string, 4> a;
+    for (std::size_t i = 0; i + 4 < z.size(); ++i) {
+        if (z[i] == "$EXTMIN" || z[i] == "$EXTMAX") {
+            const std::size_t k = z[i] == "$EXTMIN" ? 0 : 2;
+            a[k] = z[i + 2];
+            a[k + 1] = z[i + 4];
+        }
+    }
+    return a;
+}
+
 } // namespace
+
+TEST(DxfKopf, TheExtentsHoldEveryEntityWhereverTheDrawingGoes)
+{
+    // Each drawing alone, and after twenty thousand points that fill more than the converter's
+    // first buffer: the header is then put in place in the text or the file already written.
+    struct Fall {
+        const char* plot;
+        std::array<std::string, 4> ausdehnung;
+    };
+    const Fall faelle[] = {
+        {"SP 1;PU 4000 4000;PD 8000 8000;", {"0.000", "0.0", "  411.00", "  287.50"}},
+        // A half circle clockwise from its top to its bottom, centre 400 mm, radius 25 mm: its
+        // ends stay on the sheet, its sweep reaches x = 425 mm.
+        {"SP 1;PU 16000 5000;AA 16000 4000,-180;", {"0.000", "0.0", "  425.00", "  287.50"}},
+        {"SP 1;PU 16000 4000;CI 1000;", {"0.000", "0.0", "  425.00", "  287.50"}},
+        {"SP 1;PU 8000 12000;PD 8000 13000;", {"0.000", "0.0", "  411.00", "  325.00"}},
+        {"SP 1;PU -400 -800;PD 400 400;", {"  -10.00", "  -20.00", "  411.00", "  287.50"}},
+    };
+    std::string viel = "IN;SP 2;PU 4000 4000;";
+    for (int i = 0; i < 20000; ++i)
+        viel += "PD " + std::to_string(4000 + i % 97) + " 4000;";
+    const test::TestOrdner ordner("kopf");
+    std::vector<std::string> info;
+    for (const Fall& f : faelle) {
+        for (const std::string& plot : {"IN;" + std::string(f.plot), viel + f.plot}) {
+            std::string text;
+            ASSERT_TRUE(HpglTextNachDxfText(plot, "a.plt", text, {}, info).gespeichert()) << f.plot;
+            EXPECT_EQ(ausdehnung(text), f.ausdehnung) << f.plot;
+            EXPECT_EQ(plot.size() > 100000, text.size() > (1u << 20)) << "past the first buffer";
+            const fs::path dxf = ordner / "a.dxf";
+            ASSERT_TRUE(HpglTextNachDxf(plot, "a.plt", dxf, {}, info).gespeichert()) << f.plot;
+            std::string datei, fehler;
+            ASSERT_TRUE(readFileBytes(dxf, datei, fehler)) << fehler;
+            EXPECT_TRUE(datei == text) << f.plot << ": the file as the text";
+        }
+    }
+}
 
 TEST(DxfKopf, HeaderNamesTheCodePageAndTheSheetInMillimetres)
 {

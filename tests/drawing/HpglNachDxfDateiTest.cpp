@@ -130,7 +130,7 @@ TEST(HpglNachDxfDatei, RectangleWithoutPenWidthGetsTheLineDefault)
 {
     std::vector<std::string> info;
     std::string dxf;
-    HpglTextNachDxfText("IN;PW;PU 0 0;EA 400 400;", "a.plt", dxf, einstellung(), info);
+    HpglTextNachDxfText("IN;PW;PU 0 0;EA 400 400;PD 40 40;", "a.plt", dxf, einstellung(), info);
     const auto saetze = dxfEntitaeten(dxf);
     ASSERT_FALSE(saetze.empty());
     EXPECT_EQ(saetze[0].typ, "POLYLINE");
@@ -151,17 +151,27 @@ TEST(HpglNachDxfDatei, TheOutcomeComesBackWithItsMessage)
     e = HpglNachDxf(ordner / "dial.plt", ordner / "dial.dxf", einstellung(40, false), info);
     EXPECT_EQ(e.meldung, "\r       File dial.dxf saved!");
 
-    // Frame and window only: nothing drawn, so an older drawing of the name stays.
-    schreibe(ordner / "leer.plt", "IN;PA;IW 0 0 400 400;EA 400 400;");
-    schreibe(ordner / "leer.dxf", "the drawing of last week");
-    e = HpglNachDxf(ordner / "leer.plt", ordner / "leer.dxf", einstellung(), info);
-    EXPECT_EQ(e.status, DxfStatus::NichtKonvertiert);
-    EXPECT_EQ(e.titel, PromptTitle::Fehler);
-    EXPECT_EQ(e.symbol, PromptIcon::Warning);
-    EXPECT_EQ(e.meldung, "Datei leer.plt nicht konvertiert!\n\rHPGL-Datei ist eventuell defekt.");
-    EXPECT_EQ(lies(ordner / "leer.dxf"), "the drawing of last week");
+    // Plots that draw nothing (a frame and a window, pens, sizes and moves, an empty label,
+    // a text that is no plot) leave an older drawing of the name as it was, and say why.
+    for (const char* plot : {"IN;PA;IW 0 0 400 400;EA 400 400;", "IN;SP1;PD;", "IN;SP 1;SI 0.2,0.3;PU 40 40;PR;LB\x03",
+                             "UMBRIN SETTINGS\r\nSPRACHE=1\r\nPUNKT=2\r\n"}) {
+        schreibe(ordner / "leer.plt", plot);
+        schreibe(ordner / "leer.dxf", "the drawing of last week");
+        e = HpglNachDxf(ordner / "leer.plt", ordner / "leer.dxf", einstellung(), info);
+        EXPECT_EQ(e.status, DxfStatus::NichtKonvertiert) << plot;
+        EXPECT_EQ(e.titel, PromptTitle::Fehler);
+        EXPECT_EQ(e.symbol, PromptIcon::Warning);
+        EXPECT_EQ(e.meldung, "Datei leer.plt nicht konvertiert!\n\rHPGL-Datei ist eventuell defekt.\n\r"
+                             "Der Plot zeichnet nichts; die Datei leer.dxf bleibt, wie sie war.");
+        EXPECT_EQ(lies(ordner / "leer.dxf"), "the drawing of last week");
+    }
     e = HpglNachDxf(ordner / "leer.plt", ordner / "leer.dxf", einstellung(40, false), info);
-    EXPECT_EQ(e.meldung, "File leer.plt not converted!\n\rHPGL-file is probably corrupted.");
+    EXPECT_EQ(e.meldung, "File leer.plt not converted!\n\rHPGL-file is probably corrupted.\n\r"
+                         "The plot draws nothing; the file leer.dxf is left as it was.");
+    e = HpglNachDxf(ordner / "leer.plt", ordner / "neu.dxf", einstellung(40, false), info);
+    EXPECT_EQ(e.meldung, "File leer.plt not converted!\n\rHPGL-file is probably corrupted.\n\r"
+                         "The plot draws nothing; no DXF file was written.");
+    EXPECT_FALSE(fs::exists(ordner / "neu.dxf"));
     fs::create_directory(ordner / "ordner.dxf");
     e = HpglNachDxf(ordner / "dial.plt", ordner / "ordner.dxf", einstellung(40, false), info);
     EXPECT_EQ(e.meldung.rfind("That was a file opening error!\n", 0), 0u) << e.meldung;

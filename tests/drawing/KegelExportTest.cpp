@@ -110,3 +110,40 @@ TEST(KegelExport, ARefusedConeKeepsBothOldFiles)
         }
     }
 }
+
+TEST(KegelExport, AConeSheetThatCannotBeWrittenKeepsBothOldFiles)
+{
+    // The cone sheet's name one character too long for the file system (the dial's own fits),
+    // and a folder under the cone sheet's name; with and without an old dial file.
+    const std::string lang(255 - 8 + 1, 'd');
+    for (const bool alsHpgl : {true, false}) {
+        for (const bool ordnerStattBlatt : {false, true}) {
+            for (const bool alteUhr : {true, false}) {
+                KegelExport e("zweites");
+                e.s.AlsHPGL = alsHpgl;
+                const std::string endung = alsHpgl ? ".plt" : ".dxf";
+                const std::string stamm = ordnerStattBlatt ? "dial" : lang;
+                const fs::path uhr = e.ordner / (stamm + endung);
+                if (ordnerStattBlatt)
+                    fs::create_directory(e.ordner / (stamm + "Cone" + endung));
+                if (alteUhr)
+                    std::ofstream(uhr, std::ios::binary) << "old dial";
+                SCOPED_TRACE(endung + (ordnerStattBlatt ? " folder" : " long name") + (alteUhr ? " old dial" : ""));
+                EXPECT_FALSE(e.schreibe(uhr));
+                if (alteUhr)
+                    EXPECT_EQ(test::dateiText(uhr), "old dial");
+                else
+                    EXPECT_FALSE(fs::exists(uhr));
+                ASSERT_FALSE(e.frage.asked.empty());
+                EXPECT_EQ(e.frage.asked.back().title, PromptTitle::Fehler);
+                EXPECT_NE(e.frage.asked.back().text.find(stamm + "Cone" + endung + "\""), std::string::npos)
+                    << "the last message names the cone sheet: " << e.frage.asked.back().text;
+                EXPECT_FALSE(e.gesagt("saved")) << "nothing is said to be saved";
+                EXPECT_FALSE(e.gesagt("gespeichert"));
+                EXPECT_EQ(std::distance(fs::directory_iterator(e.ordner), fs::directory_iterator()),
+                          (alteUhr ? 1 : 0) + (ordnerStattBlatt ? 1 : 0))
+                    << "no temporary left";
+            }
+        }
+    }
+}

@@ -153,7 +153,7 @@ void legendenKaesten(const AppState& s, KegelStriche& striche, int k, std::int32
     kasten(y, kegelTitel(s), 0.26, 0.4);
     kasten(y - 300.0 * k, kegelOrtZeile(s), 0.2, 0.3);
     kasten(y - 510.0 * k, kegelEbeneZeile(s, ebene), 0.2, 0.3);
-    kasten(y - 720.0 * k, holeText(s, 320) + ": " + kegelAchsenZeile(s, L), 0.2, 0.3);
+    kasten(y - 720.0 * k, kegelAchsenZeile(s, L), 0.2, 0.3);
     kasten(y - 930.0 * k, kegelOeffnungZeile(s), 0.2, 0.3);
 }
 
@@ -166,7 +166,7 @@ void schreibeLegende(const AppState& s, HPGLDatei& d, int k, std::int32_t legend
     HPGLZeile(d, ";" + hpglZeichengroesse(0.2 * k, 0.3 * k) + "; PU " + punkt(x, y - 300.0 * k) + ";"
                      + hpglLabel(kegelOrtZeile(s)));
     HPGLZeile(d, ";PU " + punkt(x, y - 510.0 * k) + ";" + hpglLabel(kegelEbeneZeile(s, ebene)));
-    HPGLZeile(d, ";PU " + punkt(x, y - 720.0 * k) + ";" + hpglLabel(holeText(s, 320) + ": " + kegelAchsenZeile(s, L)));
+    HPGLZeile(d, ";PU " + punkt(x, y - 720.0 * k) + ";" + hpglLabel(kegelAchsenZeile(s, L)));
     HPGLZeile(d, ";PU " + punkt(x, y - 930.0 * k) + ";" + hpglLabel(kegelOeffnungZeile(s)));
 }
 

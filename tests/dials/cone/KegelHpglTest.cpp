@@ -129,7 +129,7 @@ TEST(KegelHpgl, HandCheckedFragmentsAndNoEpilog)
           ";SP 4;PU     60    192;LBKegelkonstruktion (Querschnitt, Mantel) in Datei dialCone.plt\x03",
           ";SP 4;SP 4;PU 600 2200;SI  0.26, 0.40;;LBSonnenuhr f\xfcr mittlere Zeit (Ortszeit)\x03",
           ";SI  0.20, 0.30; PU 600 1900;LBGeogr. Breite =  47.25 Grad, Geogr. L\xe4nge =  -9.59 Grad\x03",
-          ";PU 600 1690;LBhorizontal\x03", ";PU 600 1480;LB: Kegelachse: L\xe4nge= 35.00; Achsenneigung= 47.25\x03",
+          ";PU 600 1690;LBhorizontal\x03", ";PU 600 1480;LBKegelachse: L\xe4nge= 35.00; Achsenneigung= 47.25\x03",
           ";PU 600 1270;LBHalber Oeffnungswinkel an Kegelspitze: 12.00\x03"},
          ";PU 15580 256;LBS\x03"},
         {"horizontal_k25",
@@ -150,6 +150,14 @@ TEST(KegelHpgl, HandCheckedFragmentsAndNoEpilog)
         EXPECT_EQ(plot.substr(plot.size() - f.ende.size()), f.ende) << f.name;
         EXPECT_EQ(plot.find(";IN;"), std::string::npos) << f.name;
     }
+    // The legend's axis line in English: one line, as on the screen.
+    AppState s = zustand(true, 0, '0');
+    setzeSprache(s, false);
+    test::ScriptedPrompt frage;
+    frage.answers.push_back(PromptAnswer::No);
+    const std::string plot = uhrPlot(s, frage);
+    EXPECT_NE(plot.find(";PU 600 1690;LBhorizontal\x03;PU 600 1480;LBCone Axis Length= 35.00; Axis Inclination= 47.25\x03"),
+              std::string::npos);
 }
 
 TEST(KegelHpgl, GoldenPlotsAreReadByHp2xxAndTheirDxfByEzdxf)
