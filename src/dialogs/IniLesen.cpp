@@ -61,14 +61,6 @@ bool sichern(const fs::path& datei, std::string_view bytes, int spalte, UserProm
     return true;
 }
 
-// The defaults in place of a file that failed to load, in the user's language (`spalte`): a
-// faulty file never changes the language the program speaks.
-void standardWerteInSprache(AppState& s, int spalte)
-{
-    StandardWerte(s);
-    setzeSprache(s, spalte != 2);
-}
-
 void nachDemLesen(AppState& s)
 {
     s.TypBasis = typBasisFuer(s.UhrTyp, s.TypBasis);
@@ -114,7 +106,7 @@ IniLeseErgebnis LeseIni(AppState& s, const std::filesystem::path& datei, bool mi
             + std::string(iniMeldung(IniMeldung::SieheHilfe, s.Sprachspalte));
         IniLeseErgebnis ergebnis{IniLeseStatus::Fehlt, {}};
         if (prompt.ask(PromptTitle::WasNun, PromptIcon::Question, frage, PromptButtons::YesNo) == PromptAnswer::Yes) {
-            standardWerteInSprache(s, s.Sprachspalte);
+            StandardWerte(s);
             if (SchreibeNeueIni(s, datei, prompt))
                 ergebnis.status = IniLeseStatus::Ersetzt;
         }
@@ -133,7 +125,7 @@ IniLeseErgebnis LeseIni(AppState& s, const std::filesystem::path& datei, bool mi
     const Kopfzeilen kopf = findeKopfzeilen(zeilen);
     if (!(kopf.farben < kopf.zeiten && kopf.zeiten < kopf.datumslinien && zeilen.size() >= 26)) {
         AppState standard = s;
-        standardWerteInSprache(standard, s.Sprachspalte);
+        StandardWerte(standard);
         if (istEinstellungsdatei)
             s = standard; // the settings file's defaults stay in memory whatever the answer
         const std::string frage(iniMeldung(IniMeldung::DateiFehlerhaft, s.Sprachspalte));
@@ -189,7 +181,10 @@ IniLeseErgebnis LeseIni(AppState& s, const std::filesystem::path& datei, bool mi
     if (prompt.ask(PromptTitle::Problem, PromptIcon::Question, frage, PromptButtons::YesNo) == PromptAnswer::Yes
         && sichern(datei, bytes, spalte, prompt)) {
         s = std::move(z);
-        standardWerteInSprache(s, spalte);
+        StandardWerte(s);
+        // The reading began in German; a file that failed to load never changes the language
+        // the program speaks, and the fresh file's report is in it too.
+        setzeSprache(s, spalte != 2);
         if (SchreibeNeueIni(s, datei, prompt))
             ergebnis.status = IniLeseStatus::Ersetzt;
     } else if (istEinstellungsdatei) {
