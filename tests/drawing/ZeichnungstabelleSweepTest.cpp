@@ -401,6 +401,19 @@ std::string ohneLeerraum(std::string t)
     return t;
 }
 
+// The places the texts are judged at: both hemispheres from beyond the polar circle to the
+// equator, each at an odd longitude beside its zone's meridian (east negative).
+struct Textort {
+    double breite, laenge, zone;
+};
+const Textort textorte[] = {{71.5, -25.79, -30}, {67.1, -9.59, -15}, {57.3, 3.21, 0}, {49.6, 58.783, 60},
+                            {38.2, -140.87, -135}, {8.8, 79.3, 75}, {3.1, -101.7, -105}};
+
+// Texts on texts known and left to the families' own fixes.
+const std::vector<Offen> offenTexte = {
+#include "ZeichnungstabelleTexteBekannt.inc"
+};
+
 } // namespace
 
 class ZeichnungstabelleSweep : public testing::TestWithParam<std::size_t> {};
@@ -529,6 +542,44 @@ TEST_P(ZeichnungstabelleSweep, AWordOfTheSheetComesExactlyWhenSomethingLeavesItA
     EXPECT_EQ(befunde.neu, "");
     EXPECT_EQ(befunde.ueberholt(), "") << "open findings that no longer show";
     EXPECT_EQ(blaetter, int(std::size(kOrte) * std::size(kAlleSichten)));
+}
+
+// At the dialog's own sizes, at fourteen places, in every time mode over the whole day and in
+// the start's over its hours, in English and in German: on both screens and on every page the print dialog offers no
+// text stands on another, judged by the letters' ink in the fonts the sheet gets (two boxes
+// sharing more than 4 % of the smaller one).
+TEST_P(ZeichnungstabelleSweep, NoTextStandsOnAnotherAtTheDefaultSizes)
+{
+    const Familie& fam = familien[GetParam()];
+    Befunde befunde{offenTexte, fam.name};
+    int blaetter = 0;
+    const char* zeiten[] = {"", ", zone time", ", zone time with the equation of time", ", temporal hours"};
+    for (const Textort& o : textorte)
+        for (const double breite : {o.breite, -o.breite})
+            for (int zeit = 0; zeit < 4; ++zeit)
+                for (const auto& [ganzerTag, deutsch] : {std::pair{true, false}, {true, true}, {false, false}, {false, true}}) {
+                    if (!ganzerTag && zeit > 0)
+                        continue;
+                    AppState s = zustand(fam, {breite, 0, 24, nullptr, 0, 0, zeit}, ganzerTag ? 0 : -1, 24);
+                    setzeSprache(s, deutsch);
+                    s.Par.Laenge = o.laenge;
+                    s.Par.Zonenmeridian = o.zone;
+                    if (fam.typ == 'm')
+                        s.Par.KegelNeigung = kegelNeigungGespeichert(breite);
+                    const std::string fall = std::string(fam.name) + ", " + RealStr(breite, 5, 1) + (ganzerTag ? ", hours 0..24" : "")
+                                             + zeiten[zeit] + (deutsch ? ", German" : "");
+                    for (const Sicht& v : kBlaetterGedruckt) {
+                        const std::optional<Blattinhalt> b = blatt(s, v, fam.korrektur);
+                        if (!b)
+                            continue;
+                        ++blaetter;
+                        for (const Befund& t : textAufText(b->roh, 0.04))
+                            befunde.melde(fall + ", " + v.name + ": '" + t.text + "' on '" + t.zweiter + "': " + t.meldung);
+                    }
+                }
+    EXPECT_EQ(befunde.neu, "");
+    EXPECT_EQ(befunde.ueberholt(), "") << "open findings that no longer show";
+    EXPECT_GT(blaetter, 200);
 }
 
 INSTANTIATE_TEST_SUITE_P(Familien, ZeichnungstabelleSweep, testing::Range<std::size_t>(0, std::size(familien)),

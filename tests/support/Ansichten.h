@@ -52,6 +52,7 @@ inline const Sicht kSichten[] = {kSchirm, kSchirmKlein, kSeiteA4, kSeiteA3, kSei
 inline const Sicht kBlaetter[] = {kSchirm, kSchirmKlein, kSeiteA4, kSeiteA3, kSeiteA4Hoch, kSeiteA3Hoch}; // those drawn on a canvas
 // Every page the print dialog offers, in both orientations, with the screens and the plot.
 inline const Sicht kAlleSichten[] = {kSchirm, kSchirmKlein, kDruckA4, kDruckA3, kDruckA4Hoch, kDruckA3Hoch, kPlot};
+inline const Sicht kBlaetterGedruckt[] = {kSchirm, kSchirmKlein, kDruckA4, kDruckA3, kDruckA4Hoch, kDruckA3Hoch};
 
 // A stroke: on a canvas its kind, colour and width; in the plot its pen, from the pen's place
 // before the PD on.

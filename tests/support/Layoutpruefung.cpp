@@ -545,7 +545,63 @@ struct Plotter {
     }
 };
 
+// The area of a convex polygon (either turn).
+double flaeche(const std::vector<Punkt>& p)
+{
+    double a = 0;
+    for (std::size_t i = 0; i < p.size(); ++i)
+        a += p[i].x * p[(i + 1) % p.size()].y - p[(i + 1) % p.size()].x * p[i].y;
+    return std::abs(a) / 2;
+}
+
+// The area two convex quadrilaterals share: the first clipped by each edge of the second.
+double gemeinsam(const std::array<Punkt, 4>& a, const std::array<Punkt, 4>& b)
+{
+    std::vector<Punkt> teil(a.begin(), a.end());
+    const double dreh = (b[1].x - b[0].x) * (b[2].y - b[0].y) - (b[1].y - b[0].y) * (b[2].x - b[0].x);
+    if (dreh == 0)
+        return 0;
+    for (std::size_t k = 0; k < 4 && !teil.empty(); ++k) {
+        const Punkt p = b[k], q = b[(k + 1) % 4];
+        // Which side of the edge is inside, by the turn of the quadrilateral.
+        const auto seite = [&](Punkt r) { return ((q.x - p.x) * (r.y - p.y) - (q.y - p.y) * (r.x - p.x)) * dreh; };
+        std::vector<Punkt> aus;
+        for (std::size_t i = 0; i < teil.size(); ++i) {
+            const Punkt r = teil[i], t = teil[(i + 1) % teil.size()];
+            const double sr = seite(r), st = seite(t);
+            if (sr >= 0)
+                aus.push_back(r);
+            if ((sr >= 0) != (st >= 0))
+                aus.push_back({r.x + (t.x - r.x) * sr / (sr - st), r.y + (t.y - r.y) * sr / (sr - st)});
+        }
+        teil = std::move(aus);
+    }
+    return teil.size() < 3 ? 0 : flaeche(teil);
+}
+
 } // namespace
+
+std::vector<Befund> textAufText(const std::vector<RecordedPrimitive>& zeichnung, double anteil)
+{
+    const Bild b = bildAus(zeichnung);
+    std::vector<Befund> befunde;
+    for (std::size_t i = 0; i < b.texte.size(); ++i)
+        for (std::size_t j = i + 1; j < b.texte.size(); ++j) {
+            const Textkasten &s = b.texte[i], &t = b.texte[j];
+            const double kleiner = std::min(flaeche({s.tinte.begin(), s.tinte.end()}), flaeche({t.tinte.begin(), t.tinte.end()}));
+            const double g = kleiner > 0 ? gemeinsam(s.tinte, t.tinte) : 0;
+            if (g <= anteil * kleiner)
+                continue;
+            Befund f;
+            f.art = Befundart::Ueberdeckung;
+            f.text = s.text;
+            f.zweiter = t.text;
+            f.meldung = "text '" + s.text + "' at " + ort(s.ecken[0]) + " on text '" + t.text + "' at " + ort(t.ecken[0])
+                        + " (" + zahl(100 * g / kleiner) + " %)";
+            befunde.push_back(std::move(f));
+        }
+    return befunde;
+}
 
 std::vector<Befund> pruefeLayout(const std::vector<RecordedPrimitive>& zeichnung, const Seitenrechteck& seite,
                                  Pruefumfang umfang, bool wieGedruckt)

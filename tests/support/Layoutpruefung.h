@@ -62,6 +62,9 @@ std::vector<Befund> pruefeLayout(const RecordingCanvas& c, Pruefumfang umfang = 
 // its texts by the printer's own measure, so texts against texts are judged by their ink too.
 std::vector<Befund> pruefeLayout(const std::vector<RecordedPrimitive>& zeichnung, const Seitenrechteck& seite,
                                  Pruefumfang umfang = Pruefumfang::Grund, bool wieGedruckt = false);
+// Texts on texts by their letters' real ink (Schriftmass.h): the pairs of texts of a recorded
+// drawing whose ink boxes share more than the part anteil of the smaller box's area.
+std::vector<Befund> textAufText(const std::vector<RecordedPrimitive>& zeichnung, double anteil);
 // The findings of a plot on its page.
 std::vector<Befund> pruefePlotLayout(const std::string& hpgl, const Seitenrechteck& seite,
                                      Pruefumfang umfang = Pruefumfang::Grund);

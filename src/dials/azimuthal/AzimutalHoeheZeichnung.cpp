@@ -137,6 +137,18 @@ bool hoehenStundenzahlAmEnde(const HoehenBild& b, const Stundenfamilie& fam, dou
     const AzimutalSonne p = azimutalSonne(s, fam.art, D, t, fam.meridian);
     if (fam.art > 1 || t - std::trunc(t) >= 0.05 || p.h <= 0)
         return false;
+    // Two hours of the family whose lines end at the same place (0 and 24 o'clock under the
+    // midnight sun, the temporal hours 0 and 12 where the sun does not set) share one number,
+    // the earlier hour's.
+    const std::vector<double> stunden = azimutalStunden(fam, false);
+    for (const double u : {t - 24, t - 12}) {
+        if (std::none_of(stunden.begin(), stunden.end(), [&](double v) { return std::fabs(v - u) < 1e-9; }))
+            continue;
+        const AzimutalSonne q = azimutalSonne(s, fam.art, D, u, fam.meridian);
+        if (q.h > 0 && std::fabs(b.rad.r(q.h) - b.rad.r(p.h)) < 0.5 * fh
+            && std::fabs(b.rad.r(p.h) * std::remainder(q.A - p.A, 360.0) * kRad) < 0.5 * fh)
+            return false;
+    }
     const double r = rund(b.rad.r(p.h));
     z.text = hpglZahl(t);
     // The box as the letters fill it: 0.55 of the height a character, the height 1.15 of it.

@@ -293,8 +293,9 @@ bool stundenzahl(EbeneKontext& k, const Legendenkasten& legende, const std::arra
     return false;
 }
 
-// Hour numbers beyond the solstice end of the shadow paths at 6, 9, 12, 15 and 18 o'clock.
-void schattenpfadStunden(EbeneKontext& k, const Legendenkasten& legende)
+// Hour numbers beyond the solstice end of the shadow paths at 6, 9, 12, 15 and 18 o'clock,
+// clear of the texts written from ersteZahl of the number boxes on.
+void schattenpfadStunden(EbeneKontext& k, const Legendenkasten& legende, std::size_t ersteZahl)
 {
     const AppState& s = k.s;
     Canvas& c = k.canvas;
@@ -307,7 +308,6 @@ void schattenpfadStunden(EbeneKontext& k, const Legendenkasten& legende)
     // the sun does not reach the line on this face on that day (a wall facing the equator in
     // the tropics), at the end of the other solstice's path.
     const bool juni = s.Par.Breite >= -10;
-    const std::size_t ersteZahl = k.Zahlkaesten.size();
     const std::int32_t wenden[] = {TagImJahr(s.Par.Jahr, juni ? 6 : 12, 21), TagImJahr(s.Par.Jahr, juni ? 12 : 6, 21)};
     const double deklinationen[] = {juni ? s.EpsRund : -s.EpsRund, juni ? -s.EpsRund : s.EpsRund};
     // The scale's text is measured once for all the numbers.
@@ -371,6 +371,24 @@ void stundenlinienTitel(EbeneKontext& k)
     c.setFont(vorher);
 }
 
+// On the screen, south of the equator, the extended temporal hour lines are left out and a
+// red note at the top left says so.
+void temporalHinweis(EbeneKontext& k)
+{
+    const AppState& s = k.s;
+    Canvas& c = k.canvas;
+    if (!k.Bildschirm || s.Par.Breite >= 0 || !s.Schalter.Temporalstunden || !s.Schalter.TemporalVerlaengern)
+        return;
+    const int lx = k.LegendeX / 2;
+    const CanvasFont vorher = c.font();
+    c.setFontColor(FarbeRot);
+    c.setFontHeight(rundeKoordinate(1.5 * vorher.height));
+    const std::string text = "Extended Temporal Hour Lines not calculated for negative Latitudes!";
+    c.textOut(2 * lx, lx, text);
+    merkeText(k, 2 * lx, lx, text);
+    c.setFont(vorher);
+}
+
 } // namespace
 
 double zeichenbreite(const EbeneKontext& k) { return 0.6 * std::abs(k.canvas.fontHeight()); }
@@ -418,8 +436,12 @@ void zeichneLegende(EbeneKontext& k)
     const Legendenkasten legende = schreibeZeilen(k);
 
     k.Laenge = s.Schalter.OhneLaengenkorrektur ? s.Par.Zonenmeridian : s.Par.Laenge;
-    schattenpfadStunden(k, legende);
+    // The caption of the hour lines and the screen's note on the temporal hours come first, so
+    // that the hour numbers keep clear of them.
+    const std::size_t ersteZahl = k.Zahlkaesten.size();
     stundenlinienTitel(k);
+    temporalHinweis(k);
+    schattenpfadStunden(k, legende, ersteZahl);
 }
 
 } // namespace umbrin

@@ -215,13 +215,6 @@ void zeichneGnomonSkala(EbeneKontext& k)
         c.lineTo(lx + sk, unten - d);
     c.textOut(lx, textY, text);
     merkeText(k, lx, textY, text);
-    if (k.Bildschirm && s.Par.Breite < 0 && s.Schalter.Temporalstunden && s.Schalter.TemporalVerlaengern) {
-        const CanvasFont vorher = c.font();
-        c.setFontColor(FarbeRot);
-        c.setFontHeight(runde(1.5 * vorher.height));
-        c.textOut(2 * lx, lx, "Extended Temporal Hour Lines not calculated for negative Latitudes!");
-        c.setFont(vorher);
-    }
 }
 
 void zeichneFusszeile(EbeneKontext& k)

@@ -42,7 +42,8 @@ struct QuadrantBlatt {
     int temporalZeile() const { return (H / 25) / 3 + my; }
     // An hour number at the end of its curve. Where the curves end close together (near noon
     // on a small page) the number steps on past the previous one, in the way the numbers run,
-    // by one text height; so it does past the number of the hour whose curve it shares.
+    // by one text height; so it does past the number of the hour whose curve it shares. One
+    // still on a number written before is left out where that hour has one.
     void stundenText(int x, int y, int stunde);
     // The lowest edge of the hour numbers written so far.
     int zahlenUnten = -1000000;

@@ -265,6 +265,14 @@ void QuadrantBlatt::stundenText(int x, int y, int stunde)
         if (frei)
             break;
     }
+    // A number that still lies on one written before (the curves near midnight end close
+    // together under the midnight sun) is left out where the hour sharing its curve has one.
+    const bool aufZahl = std::any_of(stunden_.begin(), stunden_.end(), [&](const auto& e) {
+        const Zahlkasten& n = e.second;
+        return std::abs(y - n.y) < h && std::abs(x - n.x) < (x < n.x ? breite : n.breite);
+    });
+    if (aufZahl && stunden_.count(partner))
+        return;
     c.textOut(x, y, t);
     zahlenUnten = std::max(zahlenUnten, y + h);
     stunden_[stunde] = {x, y, breite};

@@ -313,11 +313,55 @@ namespace {
 
 // A zodiac glyph turned by 90 degrees; south of the equator the opposite sign. On the equator
 // the rows are those of the northern sun, as everywhere the latitude's sign is dropped.
-void glyphe(RingZeichnung& z, int zeichen, int x, int y)
+// zeichnen false: only its box is noted, which the hour numbers keep clear of.
+void glyphe(RingZeichnung& z, int zeichen, int x, int y, bool zeichnen = true)
 {
     if (z.phi < 0)
         zeichen = zeichen <= 6 ? zeichen + 6 : zeichen - 6;
-    TextOutGedreht(z.c, x, y, std::string(1, static_cast<char>('^' + zeichen - 1)), 400, z.g, 90);
+    const std::string text(1, static_cast<char>('^' + zeichen - 1));
+    if (zeichnen) {
+        TextOutGedreht(z.c, x, y, text, 400, z.g, 90);
+        return;
+    }
+    const CanvasFont vorher = z.c.font();
+    z.c.setFontName("Wingdings");
+    z.c.setFontHeight(z.g);
+    const TextExtent e = z.c.textExtent(text);
+    z.c.setFont(vorher);
+    z.labels.push_back({x, x + e.height, y - e.width, y, text});
+}
+
+int zweiteSpalte(const RingZeichnung& z, int einheit);
+
+// The signs of the single band beside the hole line.
+void einzelbandGlyphen(RingZeichnung& z, bool zeichnen)
+{
+    const AppState& s = z.s;
+    const auto zeileVon = [&](double d) { return z.yTop + z.gerundet(z.Bu * 0.5 * (1 - d / z.eps)); };
+    for (int k = 0; k <= 6; ++k) {
+        const int y = zeileVon(s.DeklTabelle[6 * k]);
+        if (k <= 5) {
+            const int yG = (k == 0 || k == 5) ? y + 1 + z.g : y + z.gerundet(1.3 * z.g);
+            glyphe(z, k + 4, z.gerundet(z.xRef - 1.8 * z.fh), yG, zeichnen);
+        }
+        if (k >= 1)
+            glyphe(z, k < 4 ? 4 - k : 16 - k, zweiteSpalte(z, z.fh), y - z.gerundet(0.25 * z.g), zeichnen);
+    }
+}
+
+// The signs of one of the two bands beside its hole line.
+void bandGlyphen(RingZeichnung& z, bool winter, bool zeichnen)
+{
+    const AppState& s = z.s;
+    for (int k = 0; k <= 3; ++k) {
+        const int y = z.zeile(s.DeklTabelle[winter ? 18 + 6 * k : 6 * k]);
+        if (k < 3) {
+            const int yG = (k == 0) ? y + 1 + z.g : y + z.gerundet(1.3 * z.g);
+            glyphe(z, winter ? k + 7 : k + 4, z.gerundet(z.xRef - 1.8 * z.g), yG, zeichnen);
+        }
+        if (k > 0)
+            glyphe(z, winter ? 13 - k : 4 - k, zweiteSpalte(z, z.g), y - z.gerundet(0.25 * z.g), zeichnen);
+    }
 }
 
 // The left column of glyphs, 2.5 units left of the hole line (the first stands at 1.8): at
@@ -451,6 +495,7 @@ void zeichneEinzelband(RingZeichnung& z)
     c.moveTo(z.xRef - 3 * z.fh, unten);
     c.lineTo(z.xRef - 3 * z.fh, z.yTop);
     c.setPenColor(s.Farben[1]);
+    einzelbandGlyphen(z, false);
     zeichneRingStunden(z);
 
     const double E = einzelbandEnde(z);
@@ -484,15 +529,7 @@ void zeichneEinzelband(RingZeichnung& z)
     c.setBrushStyle(BrushStyle::Solid);
     c.setPenColor(s.Farben[0]);
     c.setFontName("Wingdings");
-    for (int k = 0; k <= 6; ++k) {
-        const int y = zeileVon(s.DeklTabelle[6 * k]);
-        if (k <= 5) {
-            const int yG = (k == 0 || k == 5) ? y + 1 + z.g : y + z.gerundet(1.3 * z.g);
-            glyphe(z, k + 4, z.gerundet(z.xRef - 1.8 * z.fh), yG);
-        }
-        if (k >= 1)
-            glyphe(z, k < 4 ? 4 - k : 16 - k, zweiteSpalte(z, z.fh), y - z.gerundet(0.25 * z.g));
-    }
+    einzelbandGlyphen(z, true);
     c.setFontName("Arial");
 
     if (s.Schalter.ZwoelfUhrHorizontal) {
@@ -538,6 +575,7 @@ void zeichneZweiBaender(RingZeichnung& z, double& endeSommer, double& endeWinter
         z.untenBelegt = z.rechtsBelegt = 0;
         z.labels.clear();
         c.setPenColor(s.Farben[1]);
+        bandGlyphen(z, winter, false);
         zeichneRingStunden(z);
 
         double E = 0;
@@ -587,15 +625,7 @@ void zeichneZweiBaender(RingZeichnung& z, double& endeSommer, double& endeWinter
         c.setPenColor(s.Farben[0]);
         c.setFontColor(s.Farben[0]);
         c.setFontName("Wingdings");
-        for (int k = 0; k <= 3; ++k) {
-            const int y = z.zeile(s.DeklTabelle[winter ? 18 + 6 * k : 6 * k]);
-            if (k < 3) {
-                const int yG = (k == 0) ? y + 1 + z.g : y + z.gerundet(1.3 * z.g);
-                glyphe(z, winter ? k + 7 : k + 4, z.gerundet(z.xRef - 1.8 * z.g), yG);
-            }
-            if (k > 0)
-                glyphe(z, winter ? 13 - k : 4 - k, zweiteSpalte(z, z.g), y - z.gerundet(0.25 * z.g));
-        }
+        bandGlyphen(z, winter, true);
         c.setFontName("Arial");
         bogenUndZusatzlinien(z);
         rahmen(z, E);

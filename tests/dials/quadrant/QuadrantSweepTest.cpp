@@ -83,10 +83,11 @@ void pruefe(int skala, double phi, int groesse, int modus, int form) // form: wh
     s.Zeiten.QuadVon = skala == 2 ? 10 : 0;
     s.Zeiten.QuadBis = 24; // to midnight: the polar summer's sun
     // Every full-hour curve the sun lifts clear of the horizon (mean time: by more than the
-    // equation of time moves it) carries its number.
+    // equation of time moves it) carries its number, or that of the hour sharing the curve.
     const auto nummeriert = [&](const QuadrantStunden& z, const std::vector<int>& geschrieben) {
         for (const QuadrantStundenwert& w : quadrantStundenwerte(z))
             EXPECT_TRUE(w.i || std::count(geschrieben.begin(), geschrieben.end(), w.h)
+                        || std::count(geschrieben.begin(), geschrieben.end(), 2 * quadrantMittag(z.temporal) - w.h)
                         || kurve(s, w.h).hoechste < (modus == 2 ? 5 : 1)) << "hour " << w.h << " unnumbered";
     };
     // A canvas draws the range's full hours (the calendar the half day the range begins in).
