@@ -9,6 +9,7 @@
 #include <cstring>
 #include <system_error>
 #include <thread>
+#include <vector>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -540,8 +541,21 @@ bool SafeFileWriter::rewriteStart(std::string_view bytes)
 
 bool commitTogether(SafeFileWriter& first, SafeFileWriter& second, std::string& error)
 {
+    // Each file stays held from its making to its rename (and the old first file while it is
+    // kept), so that no save or print into the same folder takes it for left over: the handles
+    // that hold them are closed last.
+    std::vector<int> held;
+    struct LetGo {
+        std::vector<int>& handles;
+        ~LetGo()
+        {
+            for (const int h : handles)
+                ::close(h);
+        }
+    } letGo{held};
+
     // Everything commit() does before the rename: flushed, on the disk, closed, with a name.
-    const auto ready = [](SafeFileWriter& w) {
+    const auto ready = [&held](SafeFileWriter& w) {
         if (!w.file_ || w.scratch_) {
             if (w.error_.empty())
                 w.error_ = nichtOffenText(w.target_, w.german_);
@@ -555,6 +569,11 @@ bool commitTogether(SafeFileWriter& first, SafeFileWriter& second, std::string& 
             good = w.fail(errno);
         if (good && w.unnamed_)
             good = w.linkTemporary();
+        const int halter = ::fcntl(w.handle_, F_DUPFD_CLOEXEC, 0);
+        if (halter >= 0)
+            held.push_back(halter);
+        else if (good)
+            good = w.fail(errno);
         if (std::fclose(w.file_) != 0 && good)
             good = w.fail(errno);
         w.file_ = nullptr;
@@ -574,7 +593,7 @@ bool commitTogether(SafeFileWriter& first, SafeFileWriter& second, std::string& 
         return failed(second);
 
     // The first target's old file keeps a second name, of the temporary kind, until the second
-    // file is in place: linked where the file system can, else copied.
+    // file is in place: linked where the file system can, else copied; held as a temporary is.
     std::filesystem::path kept;
     struct stat old {};
     if (::stat(first.replaced_.c_str(), &old) == 0) {
@@ -582,10 +601,28 @@ bool commitTogether(SafeFileWriter& first, SafeFileWriter& second, std::string& 
         for (int attempt = 0; attempt < 100 && err == EEXIST; ++attempt) {
             kept = first.folder_ / tempName();
             err = ::link(first.replaced_.c_str(), kept.c_str()) == 0 ? 0 : errno;
+            if (err != 0)
+                continue;
+            // A lock for writing needs the file open for writing; an old file the user may
+            // not write stays kept unheld, as it was before temporaries were held.
+            const int handle = ::open(kept.c_str(), O_RDWR | O_CLOEXEC);
+            if (handle < 0 && errno == ENOENT)
+                err = EEXIST; // a cleaner took the new name before it was held
+            if (handle < 0)
+                continue;
+            held.push_back(handle);
+            if (holdTemporary(handle) && !sameFile(handle, kept))
+                err = EEXIST;
         }
         if (err != 0 && err != EEXIST) {
             std::error_code ec;
-            err = std::filesystem::copy_file(first.replaced_, kept, ec) ? 0 : ec ? ec.value() : EIO;
+            const int handle = makeHeldFile(kept = first.folder_ / tempName(), O_RDWR);
+            if (handle >= 0)
+                held.push_back(handle);
+            err = handle < 0 ? errno
+                : std::filesystem::copy_file(first.replaced_, kept, std::filesystem::copy_options::overwrite_existing, ec)
+                ? 0
+                : ec ? ec.value() : EIO;
             if (err != 0)
                 ::unlink(kept.c_str());
         }
