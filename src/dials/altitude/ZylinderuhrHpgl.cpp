@@ -231,6 +231,20 @@ void ZylinderuhrHpglSchreiber::schreibe()
     hpglTitelZylinder();
     ursprungUndLegende();
     zeile(";IN;");
+    // The circles marking the pole lie where the plotter cannot draw them: the user is told
+    // how far (a DXF drawing has no sheet).
+    if (markeUeberRand_ > 0 && s_.AlsHPGL) {
+        const std::string mm = RealStr(markeUeberRand_ / (hpglEinheitenProMm * k), 0, 0);
+        frage_.ask(PromptTitle::Warnung, PromptIcon::Warning,
+                   s_.Sprachspalte == 2
+                       ? "The pole's mark lies off the plot sheet: its circle reaches " + mm
+                             + " mm past the edge, where the plotter cuts it off.\n\rPlease shorten the pointer"
+                             + (filterhut_ ? std::string(".") : std::string(" or move the foot point."))
+                       : "Die Marke des Pols liegt außerhalb des Plotblatts: ihr Kreis reicht " + mm
+                             + " mm über den Rand, wo der Plotter ihn abschneidet.\n\rBitte den Zeiger kürzen"
+                             + (filterhut_ ? std::string(".") : std::string(" oder den Fußpunkt verschieben.")),
+                   PromptButtons::Ok);
+    }
 }
 
 } // namespace umbrin

@@ -255,6 +255,9 @@ void ZylinderuhrHpglSchreiber::hpglStundenZylinder(int von, int bis, int art, in
                 AzimutHoehe(hoehe, azimut, s_.Par.Breite, pol, 15);
                 const Zylinderpunkt p = projiziereZylinderHPGL(azimut, hoehe);
                 const Zylinderpunkt q = p.gueltig ? p : Zylinderpunkt{};
+                // A mark past the sheet is cut off by the plotter: how far, for the user's word.
+                const double r = 40 * k, x = X0_ + q.x, y = Y0_ - q.y;
+                markeUeberRand_ = std::max({markeUeberRand_, r - x, x + r - 16480 * k, r - y, y + r - 11480 * k});
                 zeile(";PU " + hpglZahl(X0_ + q.x) + " " + r7(Y0_ - q.y) + ";SP 1;PD ;CI " + hpglZahl(40 * k) + ";SP 1;PU "
                       + hpglZahl(X0_) + " " + r7(Y0_) + ";PD ;CI " + hpglZahl(40 * k));
                 neueLinie();

@@ -68,6 +68,8 @@ private:
     // Lines end at the filter-hat face's lower edge (the page's without a face).
     double grenze_ = std::numeric_limits<double>::infinity();
     std::string stiftbreite_;
+    // How far the marks of the pole and the origin reach past the sheet, plotter units.
+    double markeUeberRand_ = 0;
 
     // The run of the line being written.
     bool lauf_ = false;

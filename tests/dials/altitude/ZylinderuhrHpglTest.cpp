@@ -7,7 +7,9 @@
 #include "core/Sonne.h"
 #include "core/State.h"
 #include "dials/altitude/ZylinderuhrHpgl.h"
+#include "core/Sprachdienst.h"
 #include "support/GoldenDatei.h"
+#include "support/PlotLeser.h"
 #include "support/ScriptedPrompt.h"
 
 #include <gtest/gtest.h>
@@ -303,5 +305,49 @@ TEST(ZylinderuhrHpgl, PolarRodLinesStopBelowTheTitleBlock)
         ASSERT_NE(aus, std::string::npos) << k;
         EXPECT_LT(ein, p.find(";SP 2")) << k;
         EXPECT_GT(p.find("LBGeogr. Breite"), aus) << k;
+    }
+}
+
+// The pole's circle (CI) at the longest pointer and high latitudes lies below the sheet: the
+// plot file says how far, in the user's language; a plot with its circles on the sheet says
+// nothing.
+TEST(ZylinderuhrHpgl, PoleMarkOffTheSheetIsSaid)
+{
+    struct Fall {
+        int art;
+        double breite, zeiger;
+        bool deutsch;
+    };
+    for (const Fall& f : {Fall{1, 60, 220, true}, Fall{1, 71.5, 220, false}, Fall{2, 47.25, 220, true},
+                          Fall{1, 47.25, 70, false}, Fall{2, 47.25, 51, true}}) {
+        SCOPED_TRACE(::testing::Message() << f.art << " " << f.breite << " " << f.zeiger);
+        AppState s = zustand(f.art);
+        setzeSprache(s, f.deutsch);
+        s.Par.Breite = f.breite;
+        s.Par.Skalenlaenge = static_cast<std::int32_t>(f.zeiger);
+        s.Par.ZylZeiger = f.zeiger;
+        SchiefeUndTierkreis(s, s.Par.Jahr);
+        HPGLDatei d;
+        d.oeffnenImSpeicher();
+        test::ScriptedPrompt frage;
+        frage.answers.push_back(PromptAnswer::No);
+        ASSERT_TRUE(schreibeZylinderuhrHPGL(s, d, frage, f.art == 1 ? filterhutPlotAuftrag(s) : polstabPlotAuftrag(s)).empty());
+        // The farthest reach of a circle past the sheet, read from the plot.
+        double weitester = 0;
+        for (const test::PlotBefehl& b : test::plotBefehle(d.inhalt()))
+            if (b.name == "CI" && !b.zahlen.empty())
+                weitester = std::max({weitester, b.zahlen[0] - b.an.x, b.an.x + b.zahlen[0] - 16480,
+                                      b.zahlen[0] - b.an.y, b.an.y + b.zahlen[0] - 11480});
+        std::string wort;
+        for (const test::ScriptedPrompt::Frage& q : frage.asked)
+            if (q.title == PromptTitle::Warnung)
+                wort = q.text;
+        if (weitester <= 0) {
+            EXPECT_EQ(wort, "");
+            continue;
+        }
+        EXPECT_GT(weitester, 18 * 40);
+        const std::string mm = std::to_string(std::lround(weitester / 40)) + " mm";
+        EXPECT_TRUE(enthaelt(wort, (f.deutsch ? "Kreis reicht " : "circle reaches ") + mm)) << wort;
     }
 }
