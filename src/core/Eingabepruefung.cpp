@@ -161,7 +161,7 @@ Feldpruefung pruefeIntNochmals(const AppState& s, std::string_view text, std::in
     return p;
 }
 
-std::optional<std::string> realEingabeText(std::string_view text)
+std::optional<std::string> realEingabeText(std::string_view text, bool kommaAlsPunkt)
 {
     // Blanks as a paste brings them: space, tab, line ends, the no-break space.
     auto blankAmAnfang = [](std::string_view t) -> std::size_t {
@@ -185,7 +185,7 @@ std::optional<std::string> realEingabeText(std::string_view text)
         const auto b2 = static_cast<unsigned char>(i + 2 < text.size() ? text[i + 2] : 0);
         if (istZiffer(c) || c == '+' || c == '-' || c == '.') {
             zahl += c;
-        } else if (c == ',') {
+        } else if (c == ',' && kommaAlsPunkt) {
             zahl += '.'; // the decimal comma of German texts
         } else if (static_cast<unsigned char>(c) == 0xE2
                    && ((b1 == 0x88 && b2 == 0x92) || (b1 == 0x80 && b2 >= 0x90 && b2 <= 0x95))) {
@@ -210,7 +210,7 @@ Feldpruefung pruefeRealBereich(const AppState& s, std::string_view text, std::st
     Feldpruefung p;
     p.wert = aktuell;
     p.icon = PromptIcon::Question;
-    const auto zahl = realEingabeText(text);
+    const auto zahl = realEingabeText(text, true);
     const auto wert = zahl ? leseReal(*zahl) : std::nullopt;
     if (!wert) {
         p.befund = Befund::KeineZahl;

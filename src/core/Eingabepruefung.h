@@ -64,11 +64,12 @@ Feldpruefung pruefeRealBereich(const AppState& s, std::string_view text, std::st
 
 // The number of a real field's text (UTF-8), typed or pasted. Blanks at either end are
 // dropped, and a minus written as U+2212 or as one of the dashes U+2010..U+2015 (as pasted from
-// documents) reads as "-", and a decimal comma as "." ("33,5" is 33.5). What is left must be a
-// sign, digits and at most one decimal mark (as the keys let a user type); any other character
+// documents) reads as "-"; where kommaAlsPunkt is set (the range reader, which has always
+// taken a decimal comma) a "," reads as "." ("33,5" is 33.5). What is left must be a sign,
+// digits and at most one decimal mark (as the keys let a user type); any other character
 // fails, since dropping it would change the number: a letter ("33.87 S", "3.35e1"), a blank
 // between digits ("3 3.5"), a second mark ("33,5.1").
-std::optional<std::string> realEingabeText(std::string_view text);
+std::optional<std::string> realEingabeText(std::string_view text, bool kommaAlsPunkt = false);
 std::optional<double> leseRealEingabe(std::string_view text);
 
 } // namespace umbrin

@@ -3,6 +3,7 @@
 // scales, the ring, the azimuthal circles with the horizon profile, the two places of the
 // biazimuthal and mean-time dials with the pole of their great circle, and the Sawyer and
 // Peaucellier values.
+#include "core/Eingabepruefung.h"
 #include "core/Projektion.h"
 #include "core/SonneEbene.h"
 #include "core/Sprachdienst.h"
@@ -443,8 +444,12 @@ bool ParameterDialog::breiteGeprueft(const char* feld)
                         : name == "EdSaw2"  ? "Label71b"
                                             : "Label90";
     double& ziel = zweite ? p.Breite2 : p.Breite;
+    const auto getippt = leseRealEingabe(ed(feld)->text().toStdString());
     if (!realGeprueft(feld, ziel, label, zweite ? DialogBereich::Breite2 : DialogBereich::Breite))
         return false;
+    // A latitude just south of the equator that the file's decimals turn into 0 stays south.
+    if (ziel == 0 && getippt && std::signbit(*getippt))
+        ziel = -0.0;
     ziel = BreiteVomAequatorWeg(ziel, name == "EdLat" ? Aequatorregel::Ort : Aequatorregel::Zifferblatt);
     return true;
 }

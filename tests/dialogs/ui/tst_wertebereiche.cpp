@@ -487,7 +487,11 @@ private slots:
                     reelle += r.reell;
                     const bool sagtZahl = !e.getippt.isEmpty() && r.reell
                                           && (r.vorzeichen || !e.getippt.startsWith(QLatin1Char('-')));
-                    if (sagtZahl) {
+                    // A decimal comma: the range reader takes it; a field read without a range,
+                    // or a whole-number field, refuses it with its message.
+                    const bool kommaAbgelehnt = e.text.contains(QLatin1Char(',')) && r.nachher == r.vorher
+                                                && r.parNachher == r.parVorher && !prompt.asked.empty();
+                    if (sagtZahl && !kommaAbgelehnt) {
                         const Ergebnis g = eingeben(e.getippt, false, deutsch);
                         QVERIFY2(r.nachher == g.nachher && r.parNachher == g.parNachher,
                                  qPrintable(fall + QStringLiteral(" stores otherwise than %1 typed").arg(e.getippt)));
