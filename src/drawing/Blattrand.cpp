@@ -1,5 +1,7 @@
 #include "drawing/Blattrand.h"
 
+#include "dials/Clipping.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -7,6 +9,15 @@
 
 namespace umbrin {
 namespace {
+
+// White on the white page is not seen: the margins a page fills white, say.
+bool ungesehen(const RecordedPrimitive& p)
+{
+    const bool fuellung = p.kind == PrimitiveKind::FillRect
+                          || (p.pen.style == PenStyle::Clear && p.kind == PrimitiveKind::Polygon);
+    return fuellung ? p.brush.color == FarbeWeiss || p.brush.style == BrushStyle::Clear
+                    : p.pen.style == PenStyle::Clear || p.pen.color == FarbeWeiss;
+}
 
 struct Messung {
     double breite, hoehe;
@@ -88,11 +99,7 @@ Ueberstand ueberstand(const std::vector<RecordedPrimitive>& zeichnung, int breit
         }
         if (p.kind == PrimitiveKind::Clear || p.points.empty())
             continue;
-        // White on the white page is not seen: the margins a page fills white, say.
-        const bool fuellung = p.kind == PrimitiveKind::FillRect
-                              || (p.pen.style == PenStyle::Clear && p.kind == PrimitiveKind::Polygon);
-        if (fuellung ? p.brush.color == FarbeWeiss || p.brush.style == BrushStyle::Clear
-                     : p.pen.style == PenStyle::Clear || p.pen.color == FarbeWeiss)
+        if (ungesehen(p))
             continue;
         switch (p.kind) {
         case PrimitiveKind::Rectangle:
@@ -115,27 +122,11 @@ Ueberstand ueberstand(const std::vector<RecordedPrimitive>& zeichnung, int breit
 
 namespace {
 
-// Whether the segment from a to b enters the box (clipped against its four sides in turn).
+// Whether the segment from a to b enters the box.
 bool streckeImFeld(double ax, double ay, double bx, double by, double x0, double y0, double x1, double y1)
 {
     double t0 = 0, t1 = 1;
-    const double dx = bx - ax, dy = by - ay;
-    const double p[] = {-dx, dx, -dy, dy}, q[] = {ax - x0, x1 - ax, ay - y0, y1 - ay};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0)
-                return false;
-            continue;
-        }
-        const double r = q[i] / p[i];
-        if (p[i] < 0)
-            t0 = std::max(t0, r);
-        else
-            t1 = std::min(t1, r);
-        if (t0 > t1)
-            return false;
-    }
-    return true;
+    return streckeImRechteck(ax, ay, bx, by, x0, y0, x1, y1, t0, t1);
 }
 
 } // namespace
@@ -174,10 +165,7 @@ bool feldFrei(const std::vector<RecordedPrimitive>& zeichnung, double x0, double
                 return false;
             continue;
         }
-        const bool fuellung = p.kind == PrimitiveKind::FillRect
-                              || (p.pen.style == PenStyle::Clear && p.kind == PrimitiveKind::Polygon);
-        if (fuellung ? p.brush.color == FarbeWeiss || p.brush.style == BrushStyle::Clear
-                     : p.pen.style == PenStyle::Clear || p.pen.color == FarbeWeiss)
+        if (ungesehen(p))
             continue;
         switch (p.kind) {
         case PrimitiveKind::FillRect:

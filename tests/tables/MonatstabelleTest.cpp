@@ -159,6 +159,13 @@ TEST(TabelleMonatAufUntergang, PolarSummerAndWinterShowTheirTexts)
     AppState dez = ort(2024, 70.0, -20.0, -15.0);
     TabelleMonatAufUntergang(dez, 12);
     EXPECT_EQ(tag(dez, 21).substr(5, 14), " nie sichtbar ");
+
+    // At 69.6 N the sun sets at 23:21 on 17 May and rises again in that day's last half minute:
+    // the rise belongs to 18 May at 0:00 (not "24:00" on the 17th), and the 18th has no set.
+    AppState mai = ort(2026, 69.6, -18.96, -15.0);
+    TabelleMonatAufUntergang(mai, 5);
+    EXPECT_EQ(tag(mai, 17).substr(5, 14), "  0:20 23:21  ");
+    EXPECT_EQ(tag(mai, 18).substr(5, 14), "  0:00 -----  ");
 }
 
 TEST(TabelleMonatAufUntergang, OctoberOf1582DropsTenDays)
