@@ -230,6 +230,18 @@ private:
         return d;
     }
 
+    // The census of a view: the names of the fields it shows open to typing.
+    QStringList sichtbareFelder(const Feld& sicht)
+    {
+        QStringList namen;
+        QWidget* zaehlung = oeffneFenster(sicht);
+        for (QLineEdit* f : zaehlung->findChildren<QLineEdit*>())
+            if (f->isVisible() && f->isEnabled() && !f->isReadOnly())
+                namen << f->objectName();
+        schliesse(zaehlung);
+        return namen;
+    }
+
 private slots:
     void cleanup() { loeschVerzoegerte(); }
 
@@ -299,12 +311,7 @@ private slots:
         QTemporaryDir ordner;
         QVERIFY(ordner.isValid());
         for (const Feld& sicht : kSichten) {
-            QStringList namen;
-            QWidget* zaehlung = oeffneFenster(sicht);
-            for (QLineEdit* f : zaehlung->findChildren<QLineEdit*>())
-                if (f->isVisible() && f->isEnabled() && !f->isReadOnly())
-                    namen << f->objectName();
-            schliesse(zaehlung);
+            const QStringList namen = sichtbareFelder(sicht);
             QVERIFY2(s.Par.Breite == 47.2625 && s.Par.Laenge == -9.5925, qPrintable(feldName(sicht) + " moves the place"));
             const AppState start = s; // as the window leaves it when nothing is typed
             liestZurueck(start, {}, ordner.filePath(QStringLiteral("umb.ini")), feldName(sicht), true);
@@ -429,12 +436,7 @@ private slots:
         };
         int reelle = 0, nr = 0;
         for (const Feld& sicht : kSichten) {
-            QStringList namen;
-            QWidget* zaehlung = oeffneFenster(sicht);
-            for (QLineEdit* f : zaehlung->findChildren<QLineEdit*>())
-                if (f->isVisible() && f->isEnabled() && !f->isReadOnly())
-                    namen << f->objectName();
-            schliesse(zaehlung);
+            const QStringList namen = sichtbareFelder(sicht);
             const AppState start = s;
             for (const QString& name : namen) {
                 // The field's keys; then the text given by the clipboard, or the number it says
