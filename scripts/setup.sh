@@ -6,7 +6,7 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${1:-"$here/build"}
 
 packages=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libgl-dev
   qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
@@ -40,6 +40,10 @@ if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
   [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
   $sudo_cmd localedef -i de_DE -f UTF-8 de_DE.UTF-8 || echo "note: no German locale; its test will be skipped"
 fi
+
+# The compiler cache takes paths inside the tree as relative ones, so a fresh clone of the tree
+# anywhere finds what an earlier build of the same sources left.
+export CCACHE_BASEDIR="$here" CCACHE_NOHASHDIR=true
 
 if [ ! -f "$build/build.ninja" ]; then
   # A compiler cache, where the machine has one, makes fresh build folders quick.

@@ -6,9 +6,15 @@ set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 "$here/scripts/setup.sh" "$here/build"
 
+# As in setup.sh: the compiler cache serves any clone of the tree.
+export CCACHE_BASEDIR="$here" CCACHE_NOHASHDIR=true
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+
 fuzzbuild="$here/build-fuzz"
 if [ ! -f "$fuzzbuild/build.ninja" ]; then
-  CXX=clang++ cmake -S "$here" -B "$fuzzbuild" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DUMBRIN_FUZZ_ONLY=ON
+  CXX=clang++ cmake -S "$here" -B "$fuzzbuild" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DUMBRIN_FUZZ_ONLY=ON \
+        "${launcher[@]}"
 fi
 cmake --build "$fuzzbuild" --parallel "$(nproc)"
 for f in "$fuzzbuild"/fuzz_*; do
@@ -32,8 +38,6 @@ ctest --output-on-failure --parallel "$(nproc)"
 # ends the program that met it with an error.
 asanbuild="$here/build-asan-clang"
 if [ ! -f "$asanbuild/build.ninja" ]; then
-  launcher=()
-  command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
   CXX=clang++ cmake -S "$here" -B "$asanbuild" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
         -DUMBRIN_SANITIZE=ON "${launcher[@]}"
 fi

@@ -284,7 +284,7 @@ TEST(TabellenDatei, CsvFilesReadBackByAnIndependentReader)
             std::string fehler;
             ASSERT_TRUE(SchreibeTabellendatei(
                 datei, TabellenDateiInhalt(s, s.Tabellenzeilen, exportVon(s, f.modus, true, ";", f.monatswahl)), fehler));
-            std::string befehl = "/usr/bin/python3 '" UMBRIN_SOURCE_DIR "/tests/tools/check_table_csv.py' '"
+            std::string befehl = "/usr/bin/python3 '" + std::string(UMBRIN_SOURCE_DIR) + "/tests/tools/check_table_csv.py' '"
                                  + datei.string() + "' --kind " + f.art + " --year 2024 --month " + std::to_string(f.monat);
             if (!erste.empty())
                 befehl += " --first '" + erste + "'";

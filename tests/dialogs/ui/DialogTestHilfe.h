@@ -175,7 +175,7 @@ inline bool schliesse(QWidget* d)
 
 inline QString bildOrdner()
 {
-    const QString ordner = QStringLiteral(UMBRIN_BINARY_DIR "/screenshots");
+    const QString ordner = QString::fromUtf8(UMBRIN_BINARY_DIR) + QStringLiteral("/screenshots");
     QDir().mkpath(ordner);
     return ordner;
 }

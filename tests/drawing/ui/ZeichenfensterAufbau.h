@@ -124,7 +124,7 @@ inline void pruefePdf(const QString& datei, qint64 mindestens = 10000)
 // The folder the window tests leave their screenshots in.
 inline QString bildOrdner()
 {
-    const QString ordner = QStringLiteral(UMBRIN_BINARY_DIR "/screenshots");
+    const QString ordner = QString::fromUtf8(UMBRIN_BINARY_DIR) + QStringLiteral("/screenshots");
     QDir().mkpath(ordner);
     return ordner;
 }

@@ -131,7 +131,7 @@ private slots:
     void printedTextKeepsItsSizeAndPlaceAtEveryResolution()
     {
         QFETCH(char, typ);
-        const QString ordner = QStringLiteral(UMBRIN_BINARY_DIR "/renders");
+        const QString ordner = QString::fromUtf8(UMBRIN_BINARY_DIR) + QStringLiteral("/renders");
         QDir().mkpath(ordner);
         std::vector<Druck> drucke;
         for (int dpi : {300, 600, 1200})

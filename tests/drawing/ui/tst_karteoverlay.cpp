@@ -21,7 +21,7 @@ class KarteOverlayTest : public QObject {
 private slots:
     void theMapLiesWhereItsStrokesWereRecorded()
     {
-        const QString ordner = QStringLiteral(UMBRIN_BINARY_DIR "/screenshots");
+        const QString ordner = QString::fromUtf8(UMBRIN_BINARY_DIR) + QStringLiteral("/screenshots");
         QDir().mkpath(ordner);
         AppState s;
         initialisiereZustand(s);

@@ -39,7 +39,7 @@ private slots:
         Aufbau a;
         auto w = a.fenster();
         QVERIFY(test::farbigePixel(w->bildflaeche()->bild()) > 2000);
-        w->grab().save(QStringLiteral(UMBRIN_BINARY_DIR "/kegel_zeichnung.png"));
+        w->grab().save(QString::fromUtf8(UMBRIN_BINARY_DIR) + QStringLiteral("/kegel_zeichnung.png"));
         auto* holl = w->findChild<QPushButton*>("BitBtnHoll");
         QVERIFY(holl && holl->isVisible());
 
@@ -55,7 +55,7 @@ private slots:
         a.pdf = QString::fromStdString(a.pfad("grafik.pdf"));
         QTest::mouseClick(w->findChild<QPushButton*>("BitBtnDruHo"), Qt::LeftButton);
         test::pruefePdf(a.pdf, 3000);
-        w->grab().save(QStringLiteral(UMBRIN_BINARY_DIR "/kegel_grafik.png"));
+        w->grab().save(QString::fromUtf8(UMBRIN_BINARY_DIR) + QStringLiteral("/kegel_grafik.png"));
         // A language switch redraws the open graph in the new language.
         setzeSprache(a.s, false);
         w->aktualisiereSprache(a.s);
@@ -72,7 +72,7 @@ private slots:
         a.pdf = QString::fromStdString(a.pfad("info.pdf"));
         w->druckeZeichnung();
         test::pruefePdf(a.pdf, 3000);
-        w->grab().save(QStringLiteral(UMBRIN_BINARY_DIR "/kegel_info.png"));
+        w->grab().save(QString::fromUtf8(UMBRIN_BINARY_DIR) + QStringLiteral("/kegel_info.png"));
         for (const auto& f : a.prompt.asked)
             QVERIFY2(f.text.find("Fehler") == std::string::npos, f.text.c_str());
     }

@@ -12,7 +12,7 @@
 using namespace umbrin;
 
 namespace {
-const QString kBilder = QStringLiteral(UMBRIN_SOURCE_DIR "/resources/pictures");
+const QString kBilder = QString::fromUtf8(UMBRIN_SOURCE_DIR) + QStringLiteral("/resources/pictures");
 
 double mittlereAbweichung(const QImage& a, const QImage& b)
 {

@@ -52,7 +52,7 @@ private slots:
         kaputt.close();
         h.g().ladeStartbild(datei, 0);
         QCOMPARE(h.g().startbildId(), 105);
-        QFile gross(QStringLiteral(UMBRIN_SOURCE_DIR "/fuzz/seeds/fuzz_jpeg/gross.jpg"));
+        QFile gross(QString::fromUtf8(UMBRIN_SOURCE_DIR) + QStringLiteral("/fuzz/seeds/fuzz_jpeg/gross.jpg"));
         QVERIFY(gross.exists());
         h.g().ladeStartbild(gross.fileName(), 0);
         QCOMPARE(h.g().startbildId(), 105);

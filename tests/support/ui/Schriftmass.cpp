@@ -23,7 +23,7 @@ void anwendung()
         return;
     // Qt's runtime folder beside the tests', never in the temporary folder they must leave empty.
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
-        qputenv("XDG_RUNTIME_DIR", UMBRIN_BINARY_DIR "/testruntime");
+        qputenv("XDG_RUNTIME_DIR", QByteArray(UMBRIN_BINARY_DIR) + "/testruntime");
     static int argc = 3;
     static char name[] = "engine_tests", schalter[] = "-platform", platform[] = "offscreen";
     static char* argv[] = {name, schalter, platform, nullptr};

@@ -55,7 +55,7 @@ private:
             PainterCanvas c(bild);
             konstruiereEbeneSonnenuhr(s, u, c, zoom);
         }
-        const QString ordner = QStringLiteral(UMBRIN_BINARY_DIR "/renders");
+        const QString ordner = QString::fromUtf8(UMBRIN_BINARY_DIR) + QStringLiteral("/renders");
         QDir().mkpath(ordner);
         QVERIFY(bild.save(ordner + "/" + name + ".png"));
 
@@ -126,7 +126,7 @@ private slots:
         s.FusspunktY = 500;
         s.LegendeX = 1800;
         s.LegendeY = 1500;
-        const QString ordner = QStringLiteral(UMBRIN_BINARY_DIR "/renders");
+        const QString ordner = QString::fromUtf8(UMBRIN_BINARY_DIR) + QStringLiteral("/renders");
         QDir().mkpath(ordner);
         const QString datei = ordner + "/vertikal_druck.pdf";
         {
