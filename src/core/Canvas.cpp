@@ -2,6 +2,7 @@
 
 #include "core/Rounding.h"
 
+#include <sstream>
 #include <utility>
 
 namespace umbrin {
@@ -119,6 +120,30 @@ void Canvas::lineTo(int x, int y)
     const CanvasPoint to{x, y};
     drawLine(position_, to);
     position_ = to;
+}
+
+std::vector<std::string> umbrochen(const Canvas& c, const std::string& text, int breite)
+{
+    std::vector<std::string> zeilen;
+    std::string absatz;
+    std::istringstream absaetze(text);
+    while (std::getline(absaetze, absatz, '\n')) {
+        std::erase(absatz, '\r');
+        std::istringstream woerter(absatz);
+        std::string wort, zeile;
+        while (woerter >> wort) {
+            const std::string laenger = zeile.empty() ? wort : zeile + " " + wort;
+            if (!zeile.empty() && c.textExtent(laenger).width > breite) {
+                zeilen.push_back(zeile);
+                zeile = wort;
+            } else {
+                zeile = laenger;
+            }
+        }
+        if (!zeile.empty())
+            zeilen.push_back(zeile);
+    }
+    return zeilen;
 }
 
 } // namespace umbrin

@@ -139,4 +139,8 @@ private:
     CanvasPoint position_;
 };
 
+// The lines of a text in the canvas's font: broken at its line breaks and, within breite,
+// between its words (a word wider than that on a line of its own).
+std::vector<std::string> umbrochen(const Canvas& c, const std::string& text, int breite);
+
 } // namespace umbrin

@@ -3,9 +3,12 @@
 #include "dials/Clipping.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
+#include <optional>
 #include <string_view>
+#include <utility>
 
 namespace umbrin {
 namespace {
@@ -45,20 +48,31 @@ double textBreite(Canvas& mass, const CanvasFont& schrift, std::string_view t)
     return b;
 }
 
-void text(Messung& m, const RecordedPrimitive& p, Canvas& mass)
+// The four corners of a text's letters (its blanks at either end left out), from the top
+// left round, turned with the text; none for a text of blanks.
+std::optional<std::array<std::pair<double, double>, 4>> textEcken(const RecordedPrimitive& p, Canvas& mass)
 {
     const std::string_view t = p.text;
     const std::size_t vorn = t.find_first_not_of(' ');
     if (vorn == std::string_view::npos || p.points.empty())
-        return;
+        return std::nullopt;
     const double em = p.font.cellHeight ? p.font.height / 1.15 : p.font.height;
     const double u0 = textBreite(mass, p.font, t.substr(0, vorn));
     const double u1 = textBreite(mass, p.font, t.substr(0, t.find_last_not_of(' ') + 1));
     const double a = p.angle * std::numbers::pi / 180;
     const double dx = std::cos(a), dy = -std::sin(a), nx = std::sin(a), ny = std::cos(a);
-    for (const double u : {u0, u1})
-        for (const double v : {0.15 * em, 1.02 * em})
-            m.punkt(p.points[0].x + u * dx + v * nx, p.points[0].y + u * dy + v * ny);
+    std::array<std::pair<double, double>, 4> ecken;
+    int i = 0;
+    for (const auto& [u, v] : {std::pair{u0, 0.15 * em}, {u1, 0.15 * em}, {u1, 1.02 * em}, {u0, 1.02 * em}})
+        ecken[i++] = {p.points[0].x + u * dx + v * nx, p.points[0].y + u * dy + v * ny};
+    return ecken;
+}
+
+void text(Messung& m, const RecordedPrimitive& p, Canvas& mass)
+{
+    if (const auto ecken = textEcken(p, mass))
+        for (const int i : {0, 3, 1, 2}) // left corners first: of two edges passed as far, the first found is named
+            m.punkt((*ecken)[i].first, (*ecken)[i].second);
 }
 
 // The arc from the start ray counter-clockwise (as seen, y downward) to the end ray: its ends
@@ -147,19 +161,12 @@ bool feldFrei(const std::vector<RecordedPrimitive>& zeichnung, double x0, double
             continue;
         if (p.kind == PrimitiveKind::Text) {
             // The text's letters by their box, measured as the page check measures them.
-            std::vector<CanvasPoint> ecken;
-            const std::string_view t = p.text;
-            const std::size_t vorn = t.find_first_not_of(' ');
-            if (vorn == std::string_view::npos)
+            const auto box = textEcken(p, mass);
+            if (!box)
                 continue;
-            const double em = p.font.cellHeight ? p.font.height / 1.15 : p.font.height;
-            const double u0 = textBreite(mass, p.font, t.substr(0, vorn));
-            const double u1 = textBreite(mass, p.font, t.substr(0, t.find_last_not_of(' ') + 1));
-            const double w = p.angle * std::numbers::pi / 180;
-            const double dx = std::cos(w), dy = -std::sin(w), nx = std::sin(w), ny = std::cos(w);
-            for (const auto& [u, v] : {std::pair{u0, 0.15 * em}, {u1, 0.15 * em}, {u1, 1.02 * em}, {u0, 1.02 * em}})
-                ecken.push_back({static_cast<int>(std::lround(p.points[0].x + u * dx + v * nx)),
-                                 static_cast<int>(std::lround(p.points[0].y + u * dy + v * ny))});
+            std::vector<CanvasPoint> ecken;
+            for (const auto& [x, y] : *box)
+                ecken.push_back({static_cast<int>(std::lround(x)), static_cast<int>(std::lround(y))});
             const CanvasPoint mitte{(ecken[0].x + ecken[2].x) / 2, (ecken[0].y + ecken[2].y) / 2};
             if (kette(ecken, true) || (mitte.x >= x0 && mitte.x <= x1 && mitte.y >= y0 && mitte.y <= y1))
                 return false;

@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <array>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -30,31 +29,6 @@ const Zeichnungseintrag* suche(char typ, int unter)
         }
     }
     return nullptr;
-}
-
-// The lines of a text broken at its line breaks and, within breite, between its words.
-std::vector<std::string> umbrochen(Canvas& c, const std::string& text, int breite)
-{
-    std::vector<std::string> zeilen;
-    std::string absatz;
-    std::istringstream absaetze(text);
-    while (std::getline(absaetze, absatz, '\n')) {
-        std::erase(absatz, '\r');
-        std::istringstream woerter(absatz);
-        std::string wort, zeile;
-        while (woerter >> wort) {
-            const std::string laenger = zeile.empty() ? wort : zeile + " " + wort;
-            if (!zeile.empty() && c.textExtent(laenger).width > breite) {
-                zeilen.push_back(zeile);
-                zeile = wort;
-            } else {
-                zeile = laenger;
-            }
-        }
-        if (!zeile.empty())
-            zeilen.push_back(zeile);
-    }
-    return zeilen;
 }
 
 // A page printed although parts of its drawing run past the sheet carries the drawing's word

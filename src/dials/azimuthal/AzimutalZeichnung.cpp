@@ -130,30 +130,6 @@ void zeichneAufUntergang(AzimutalBild& b)
     }
 }
 
-// The text broken at blanks into lines no wider than breite (a word wider than that on a
-// line of its own).
-std::vector<std::string> umbrochen(Canvas& c, const std::string& text, int breite)
-{
-    std::vector<std::string> zeilen;
-    std::string zeile;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const std::size_t e = std::min(text.find(' ', i), text.size());
-        const std::string wort = text.substr(i, e - i);
-        const std::string laenger = zeile.empty() ? wort : zeile + " " + wort;
-        if (!zeile.empty() && c.textExtent(laenger).width > breite) {
-            zeilen.push_back(zeile);
-            zeile = wort;
-        } else {
-            zeile = laenger;
-        }
-        i = e + 1;
-    }
-    if (!zeile.empty())
-        zeilen.push_back(zeile);
-    return zeilen;
-}
-
 // A place for a block of lines: x, its width, and the room from oben to unten; the block
 // stands at the room's foot (or at its top, obenBuendig).
 struct Platz {
