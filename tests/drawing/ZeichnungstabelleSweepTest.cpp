@@ -181,8 +181,12 @@ std::string wasAusserhalb(const Blattinhalt& b, const Sicht& v)
                       return q.x >= 0 && q.y >= 0 && q.x <= b.breite && q.y <= b.hoehe;
                   });
     });
+    std::vector<Befund> befunde = v.plot ? pruefePlotLayout(b.hpgl, plotSeite(b.hpgl)) : pruefeLayout(roh, {0, 0, b.breite, b.hoehe});
+    if (!b.hpglZweitesBlatt.empty())
+        for (Befund& f : pruefePlotLayout(b.hpglZweitesBlatt, plotSeite(b.hpglZweitesBlatt)))
+            befunde.push_back(std::move(f));
     std::string was;
-    for (const Befund& f : v.plot ? pruefePlotLayout(b.hpgl, plotSeite(b.hpgl)) : pruefeLayout(roh, {0, 0, b.breite, b.hoehe}))
+    for (const Befund& f : befunde)
         if (f.art == Befundart::StrichAusserhalb || f.art == Befundart::TextAusserhalb || f.art == Befundart::TextAngeschnitten)
             was += (was.empty() ? "" : "; ") + f.meldung;
     return was;

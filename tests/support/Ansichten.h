@@ -82,6 +82,7 @@ struct Blattinhalt {
     std::vector<Beschriftung> texte;
     std::vector<std::array<double, 4>> rechtecke; // a canvas's rectangles, corner to corner
     std::string hpgl;
+    std::string hpglZweitesBlatt; // the plot of the cone's sheet of its own
     std::vector<RecordedPrimitive> roh; // a canvas's primitives as recorded
     std::vector<std::string> gesagt;    // what the export told the user (questions and the reports of the files written left out)
     std::vector<ScriptedPrompt::Frage> fragen; // every box the drawing, the page check or the export showed
@@ -198,6 +199,8 @@ inline Blattinhalt zeichneInSicht(AppState s, const Sicht& v, const Sicht& bild 
         a.nein = frage.asked.empty() ? "" : frage.asked.back().text;
     // The export's reports of the files it wrote say nothing of the sheet.
     const std::string blatt = kegelBlattName(e.datei.string());
+    if (!a.verweigert && !v.dxf && std::filesystem::exists(blatt))
+        a.hpglZweitesBlatt = dateiText(blatt);
     const std::string berichte[] = {plotGespeichert(s.Sprachspalte != 2, e.datei.string()),
                                     plotGespeichert(s.Sprachspalte != 2, blatt),
                                     "\r\n" + std::string(texteText(s, 222)) + " \"" + ohneOrdner(blatt) + "\" !!!"};
