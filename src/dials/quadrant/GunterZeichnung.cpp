@@ -243,16 +243,16 @@ std::vector<std::pair<double, double>> horizontWinkel(const Gunter& g, double r0
     return belegt;
 }
 
-// The step that moves a number spanning [winkel, winkel + breite] on its circle clear of the
-// spans taken, to the nearer side of each, within the quadrant. Where two spans lie closer
-// than the number is wide it would go to and fro between them: it then goes to the nearest
-// place beside a span that is clear of all, within three widths of the number.
 // Whether a number spanning [winkel, winkel + breite] meets none of the spans taken.
 bool winkelFrei(const std::vector<std::pair<double, double>>& belegt, double winkel, double breite)
 {
     return std::none_of(belegt.begin(), belegt.end(), [&](const auto& b) { return winkel + breite > b.first && winkel < b.second; });
 }
 
+// The step that moves a number spanning [winkel, winkel + breite] on its circle clear of the
+// spans taken, to the nearer side of each, within the quadrant. Where two spans lie closer
+// than the number is wide it would go to and fro between them: it then goes to the nearest
+// place beside a span that is clear of all, within three widths of the number.
 double schrittFrei(const std::vector<std::pair<double, double>>& belegt, double winkel, double breite)
 {
     const auto frei = [&](double w) { return winkelFrei(belegt, w, breite); };

@@ -7,6 +7,7 @@
 #include "dials/Zeichenumgebung.h"
 #include "dials/quadrant/QuadrantGeometrie.h"
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -46,9 +47,10 @@ struct QuadrantBlatt {
     // on a small page) the number steps on past the previous one, in the way the numbers run,
     // by one text height; so it does past the number of the hour whose curve it shares. One
     // still on a number written before is left out where that hour has one; else it takes the
-    // clear place nearest its end among the places along its curve (entlang: top-left corners),
-    // and is left out where there is none.
-    void stundenText(int x, int y, int stunde, const std::vector<CanvasPoint>& entlang = {});
+    // clear place nearest its end among the places along its curve (entlang gives their top-left
+    // corners, asked only then), and stays where it is where there is none (the curves near a
+    // pole all but coincide).
+    void stundenText(int x, int y, int stunde, const std::function<std::vector<CanvasPoint>()>& entlang = {});
     // The lowest edge of the hour numbers written so far.
     int zahlenUnten = -1000000;
 

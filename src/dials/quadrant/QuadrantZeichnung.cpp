@@ -180,12 +180,12 @@ void kalenderKurven(QuadrantBlatt& b, double M)
         const auto hoehe = [&](int tag) { return kalenderHoehe(s, tag, w.t, M, temporal); };
         // The top-left corner of the number for the curve's point p, abstand millimetres
         // below and right of it.
+        const double mehr = w.h > quadrantMittag(temporal) ? 0.8 * b.FH : 0;
+        const int breite = b.c.textExtent(IntStr(w.h)).width;
         const auto stelle = [&](CanvasPoint p, double abstand) {
-            const double mehr = w.h > quadrantMittag(temporal) ? 0.8 * b.FH : 0;
             int x = rund(p.x + abstand * b.u + mehr);
             // A portrait page, whose width the quadrant fills, leaves no room right of the arc
             // before the frame: the number stands inside the arc, left of its curve's end.
-            const int breite = b.c.textExtent(IntStr(w.h)).width;
             if (x + breite > b.W)
                 x = rund(p.x - abstand * b.u - breite);
             return CanvasPoint{x, rund(p.y + abstand * b.u + mehr)};
@@ -195,12 +195,14 @@ void kalenderKurven(QuadrantBlatt& b, double M)
         // to it that the sun lights. Where that place is taken it may stand by any lit sample.
         std::vector<CanvasPoint> punkte;
         const auto beschrifte = [&](CanvasPoint p, double abstand) {
-            std::vector<CanvasPoint> entlang;
-            for (const CanvasPoint& q : punkte)
-                if (q.x > b.X0)
-                    entlang.push_back(stelle(q, 1.4));
             const CanvasPoint o = stelle(p, abstand);
-            b.stundenText(o.x, o.y, w.h, entlang);
+            b.stundenText(o.x, o.y, w.h, [&] {
+                std::vector<CanvasPoint> entlang;
+                for (const CanvasPoint& q : punkte)
+                    if (q.x > b.X0)
+                        entlang.push_back(stelle(q, 1.4));
+                return entlang;
+            });
         };
         const auto ersatz = [&](bool vonHinten) {
             for (std::size_t i = 0; i < punkte.size(); ++i) {
@@ -256,7 +258,7 @@ CanvasPoint QuadrantBlatt::punkt(double r, double a) const
     return {X0 + rund(r * std::sin(a * kRad)), rund(Y0 + r * std::cos(a * kRad))};
 }
 
-void QuadrantBlatt::stundenText(int x, int y, int stunde, const std::vector<CanvasPoint>& entlang)
+void QuadrantBlatt::stundenText(int x, int y, int stunde, const std::function<std::vector<CanvasPoint>()>& entlang)
 {
     const std::string t = IntStr(stunde);
     const int h = c.fontHeight(), breite = c.textExtent(t).width;
@@ -285,12 +287,11 @@ void QuadrantBlatt::stundenText(int x, int y, int stunde, const std::vector<Canv
         if (stunden_.count(partner))
             return;
         zahlen_.begrenze(mx, my, W, H); // within the frame
-        std::vector<CanvasPoint> orte = entlang;
+        std::vector<CanvasPoint> orte = entlang ? entlang() : std::vector<CanvasPoint>{};
         const auto weg = [&](CanvasPoint p) { return std::hypot(double(p.x - x), double(p.y - y)); };
         std::stable_sort(orte.begin(), orte.end(), [&](CanvasPoint a, CanvasPoint b) { return weg(a) < weg(b); });
         const std::size_t i = zahlen_.stelleAmStrich(
-            orte.size(), [&](std::size_t k) { return zahlen_.istFrei(orte[k].x, orte[k].y, breite, h); },
-            [&](std::size_t k) { return orte[k]; }, breite, h);
+            orte.size(), [](std::size_t) { return true; }, [&](std::size_t k) { return orte[k]; }, breite, h);
         if (i < orte.size() && zahlen_.istFrei(orte[i].x, orte[i].y, breite, h)) {
             x = orte[i].x;
             y = orte[i].y;

@@ -148,12 +148,14 @@ void zodiakKurven(QuadrantBlatt& b, double eps, bool za, bool ganz)
             const double mehr = w.h > quadrantMittag(b.z.temporal) ? (ganz ? 0.7 : 1.0) * b.FH : 0;
             const auto stelle = [&](CanvasPoint q) { return CanvasPoint{rund(q.x + 0.1 * b.L), rund(q.y + 0.1 * b.L + mehr)}; };
             // Where that place is taken, the number may stand by any lit sample of its curve.
-            std::vector<CanvasPoint> entlang;
-            for (const CanvasPoint& q : punkte)
-                if (q.x > b.X0)
-                    entlang.push_back(stelle(q));
             const CanvasPoint o = stelle(p);
-            b.stundenText(o.x, o.y, w.h, entlang);
+            b.stundenText(o.x, o.y, w.h, [&] {
+                std::vector<CanvasPoint> entlang;
+                for (const CanvasPoint& q : punkte)
+                    if (q.x > b.X0)
+                        entlang.push_back(stelle(q));
+                return entlang;
+            });
             break;
         }
     }
