@@ -243,15 +243,19 @@ std::vector<std::pair<double, double>> horizontWinkel(const Gunter& g, double r0
     return belegt;
 }
 
+// Whether a number spanning [winkel, winkel + breite] meets none of the spans taken.
+bool winkelFrei(const std::vector<std::pair<double, double>>& belegt, double winkel, double breite)
+{
+    return std::none_of(belegt.begin(), belegt.end(), [&](const auto& b) { return winkel + breite > b.first && winkel < b.second; });
+}
+
 // The step that moves a number spanning [winkel, winkel + breite] on its circle clear of the
 // spans taken, to the nearer side of each, within the quadrant. Where two spans lie closer
 // than the number is wide it would go to and fro between them: it then goes to the nearest
 // place beside a span that is clear of all, within three widths of the number.
 double schrittFrei(const std::vector<std::pair<double, double>>& belegt, double winkel, double breite)
 {
-    const auto frei = [&](double w) {
-        return std::none_of(belegt.begin(), belegt.end(), [&](const auto& b) { return w + breite > b.first && w < b.second; });
-    };
+    const auto frei = [&](double w) { return winkelFrei(belegt, w, breite); };
     double schritt = 0;
     for (int runde = 0; runde < 3; ++runde)
         for (const auto& [a0, a1] : belegt) {
@@ -278,18 +282,41 @@ void stundenkurven(Gunter& g)
     const auto& F = s.Farben;
     b.c.setFontName("Arial");
     // The numbers stand across the radius at the circle's end of their lines. Near noon the
-    // lines meet the circle closer than a number is high: a number then steps along the
-    // circle past the previous one of its circle.
+    // lines meet the circle closer than a number is high: a number then steps along the circle
+    // past the previous one of its circle. An afternoon number keeps clear of the scales'
+    // numbers in its ring, which stand first, and of the afternoon numbers before it: the span
+    // of its digits (after the leading blank) with a little air either side, within two and a
+    // half text heights of its line. Noon's number there stands only at its own place: the
+    // morning's noon number at the equator names that line too. Where there is no such place a
+    // number is left out when the morning hour sharing its line has its number at the equator,
+    // else it steps past the previous one by a text height.
     double vorigerWinkel[2] = {1000, 1000};
-    const std::vector<std::pair<double, double>> belegt = belegteWinkel(g);
-    const auto stundenZahl = [&](int reihe, double r, double winkel, double drehung, int hoehe,
-                                 const std::string& text) {
-        double schritt = quadrantSchrittVorbei(vorigerWinkel[reihe], winkel, hoehe / std::max(r, 1.0) / kRad);
+    const std::vector<std::pair<double, double>> fest = belegteWinkel(g);
+    std::vector<std::pair<double, double>> belegt = fest;
+    std::vector<int> morgens; // the morning hours numbered
+    const int mittag = quadrantMittag(b.z.temporal);
+    const auto stundenZahl = [&](int reihe, double r, double winkel, double drehung, int stunde) {
+        const int hoehe = rund(0.8 * b.FH);
+        const std::string text = " " + IntStr(stunde);
+        const double e = hoehe / std::max(r, 1.0) / kRad; // degrees of one text height
+        double schritt = 0;
         if (reihe == 0) {
-            // The digits after the leading blank.
-            const double vorn = 0.55 * hoehe / std::max(r, 1.0) / kRad;
-            schritt += schrittFrei(belegt, winkel + schritt + vorn, 2.2 * vorn);
-            vorigerWinkel[reihe] = winkel + schritt;
+            const double von = 0.25 * e, bis = (0.3 + 0.56 * double(text.size() - 1)) * e, luft = 0.15 * e;
+            schritt = schrittFrei(belegt, winkel + von - luft, bis - von + 2 * luft);
+            if (stunde == mittag && schritt != 0)
+                return;
+            if (std::fabs(schritt) > 2.5 * e || !winkelFrei(belegt, winkel + schritt + von - luft, bis - von + 2 * luft)) {
+                if (std::count(morgens.begin(), morgens.end(), 2 * mittag - stunde))
+                    return;
+                const double vorn = 0.55 * e;
+                schritt = quadrantSchrittVorbei(vorigerWinkel[0], winkel, e);
+                schritt += schrittFrei(fest, winkel + schritt + vorn, 2.2 * vorn);
+            }
+            vorigerWinkel[0] = winkel + schritt;
+            belegt.push_back({winkel + schritt + von, winkel + schritt + bis});
+        } else {
+            schritt = quadrantSchrittVorbei(vorigerWinkel[1], winkel, e);
+            morgens.push_back(stunde);
         }
         g.gedreht(b.punkt(r, winkel + schritt), text, drehung + schritt, hoehe);
     };
@@ -316,14 +343,13 @@ void stundenkurven(Gunter& g)
             const CanvasPoint p = b.punkt(r, a);
             // The afternoon's numbers at the summer circle, the morning's at the equator.
             if (voll && p.x > b.X0) {
-                const int mittag = quadrantMittag(b.z.temporal);
                 if (k == 24 && w.h >= mittag) {
                     b.c.setFontColor(F[1]);
-                    stundenZahl(0, r + 0.01 * b.FH, a - 0.6, a, rund(0.8 * b.FH), " " + IntStr(w.h));
+                    stundenZahl(0, r + 0.01 * b.FH, a - 0.6, a, w.h);
                 }
                 if (k == 0 && w.h <= mittag) {
                     b.c.setFontColor(F[2]);
-                    stundenZahl(1, r - 1.2 * b.FH, a - 1, a, rund(0.8 * b.FH), " " + IntStr(w.h));
+                    stundenZahl(1, r - 1.2 * b.FH, a - 1, a, w.h);
                 }
             }
             const bool innen = p.x >= b.X0 - 2 && p.y >= b.Y0 - 2;

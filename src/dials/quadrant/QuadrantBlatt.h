@@ -3,11 +3,14 @@
 // sizes of the page, the hour range and the way a curve is clipped at the vertical edge.
 #include "core/Canvas.h"
 #include "core/State.h"
+#include "dials/Zahlenplatz.h"
 #include "dials/Zeichenumgebung.h"
 #include "dials/quadrant/QuadrantGeometrie.h"
 
+#include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace umbrin {
 
@@ -43,8 +46,11 @@ struct QuadrantBlatt {
     // An hour number at the end of its curve. Where the curves end close together (near noon
     // on a small page) the number steps on past the previous one, in the way the numbers run,
     // by one text height; so it does past the number of the hour whose curve it shares. One
-    // still on a number written before is left out where that hour has one.
-    void stundenText(int x, int y, int stunde);
+    // still on a number written before is left out where that hour has one; else it takes the
+    // clear place nearest its end among the places along its curve (entlang gives their top-left
+    // corners, asked only then), and stays where it is where there is none (the curves near a
+    // pole all but coincide).
+    void stundenText(int x, int y, int stunde, const std::function<std::vector<CanvasPoint>()>& entlang = {});
     // The lowest edge of the hour numbers written so far.
     int zahlenUnten = -1000000;
 
@@ -53,6 +59,7 @@ private:
         int x, y, breite;
     };
     std::map<int, Zahlkasten> stunden_;
+    Zahlenplatz zahlen_{0}; // the boxes of the hour numbers written
     int letzte_ = -1000;
 };
 

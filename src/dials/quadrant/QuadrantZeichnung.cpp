@@ -178,24 +178,31 @@ void kalenderKurven(QuadrantBlatt& b, double M)
         b.c.setPenColor(farbe);
         b.c.setFontColor(farbe);
         const auto hoehe = [&](int tag) { return kalenderHoehe(s, tag, w.t, M, temporal); };
-        const auto beschrifte = [&](CanvasPoint p, double abstand) {
-            const double mehr = w.h > quadrantMittag(temporal) ? 0.8 * b.FH : 0;
+        // The top-left corner of the number for the curve's point p, abstand millimetres
+        // below and right of it.
+        const double mehr = w.h > quadrantMittag(temporal) ? 0.8 * b.FH : 0;
+        const int breite = b.c.textExtent(IntStr(w.h)).width;
+        const auto stelle = [&](CanvasPoint p, double abstand) {
             int x = rund(p.x + abstand * b.u + mehr);
             // A portrait page, whose width the quadrant fills, leaves no room right of the arc
             // before the frame: the number stands inside the arc, left of its curve's end.
-            const int breite = b.c.textExtent(IntStr(w.h)).width;
             if (x + breite > b.W)
                 x = rund(p.x - abstand * b.u - breite);
-            b.stundenText(x, rund(p.y + abstand * b.u + mehr), w.h);
+            return CanvasPoint{x, rund(p.y + abstand * b.u + mehr)};
         };
         // The samples in the order drawn; the number goes at the end of the curve on the
         // outer (or last) date, or where the sun does not reach that end, at the sample nearest
-        // to it that the sun lights.
+        // to it that the sun lights. Where that place is taken it may stand by any lit sample.
         std::vector<CanvasPoint> punkte;
-        QuadrantKurve kurve(b.c, b.X0, false);
-        const auto probe = [&](double r, int tag) {
-            punkte.push_back(b.punkt(r, hoehe(tag)));
-            kurve.punkt(punkte.back());
+        const auto beschrifte = [&](CanvasPoint p, double abstand) {
+            const CanvasPoint o = stelle(p, abstand);
+            b.stundenText(o.x, o.y, w.h, [&] {
+                std::vector<CanvasPoint> entlang;
+                for (const CanvasPoint& q : punkte)
+                    if (q.x > b.X0)
+                        entlang.push_back(stelle(q, 1.4));
+                return entlang;
+            });
         };
         const auto ersatz = [&](bool vonHinten) {
             for (std::size_t i = 0; i < punkte.size(); ++i) {
@@ -204,29 +211,36 @@ void kalenderKurven(QuadrantBlatt& b, double M)
                     return beschrifte(p, 1.4);
             }
         };
+        const auto zeichne = [&] {
+            QuadrantKurve kurve(b.c, b.X0, false);
+            for (const CanvasPoint& p : punkte)
+                kurve.punkt(p);
+        };
         if (s.Schalter.Ganzjaehrig) {
             for (int tag = J1;; tag += 3) {
                 tag = std::min(tag, D31);
-                probe(rund((1 + double(tag - J1) / (D31 - J1)) * b.S / 2), tag);
+                punkte.push_back(b.punkt(rund((1 + double(tag - J1) / (D31 - J1)) * b.S / 2), hoehe(tag)));
                 if (tag == D31)
                     break;
             }
+            zeichne();
             if (voll)
                 ersatz(true);
             continue;
         }
-        const CanvasPoint aussen = b.punkt(b.S, hoehe(aussenJuni ? T21 : D21));
-        const bool aussenBeschriftet = voll && aussen.x > b.X0;
-        if (aussenBeschriftet)
-            beschrifte(aussen, 1.5);
         for (int m = 6; m <= 12; ++m)
             for (int d = 2; d <= 28; d += 2) {
                 const int tag = std::min(TagImJahr(J, m, d), D21);
                 if (tag < T21)
                     continue;
                 const double T = tag - T21;
-                probe(rund((aussenJuni ? 2 - T / 183 : 1 + T / 183) * b.S / 2), tag);
+                punkte.push_back(b.punkt(rund((aussenJuni ? 2 - T / 183 : 1 + T / 183) * b.S / 2), hoehe(tag)));
             }
+        const CanvasPoint aussen = b.punkt(b.S, hoehe(aussenJuni ? T21 : D21));
+        const bool aussenBeschriftet = voll && aussen.x > b.X0;
+        if (aussenBeschriftet)
+            beschrifte(aussen, 1.5);
+        zeichne();
         if (voll && !aussenBeschriftet)
             ersatz(!aussenJuni);
     }
@@ -244,7 +258,7 @@ CanvasPoint QuadrantBlatt::punkt(double r, double a) const
     return {X0 + rund(r * std::sin(a * kRad)), rund(Y0 + r * std::cos(a * kRad))};
 }
 
-void QuadrantBlatt::stundenText(int x, int y, int stunde)
+void QuadrantBlatt::stundenText(int x, int y, int stunde, const std::function<std::vector<CanvasPoint>()>& entlang)
 {
     const std::string t = IntStr(stunde);
     const int h = c.fontHeight(), breite = c.textExtent(t).width;
@@ -266,14 +280,25 @@ void QuadrantBlatt::stundenText(int x, int y, int stunde)
             break;
     }
     // A number that still lies on one written before (the curves near midnight end close
-    // together under the midnight sun) is left out where the hour sharing its curve has one.
-    const bool aufZahl = std::any_of(stunden_.begin(), stunden_.end(), [&](const auto& e) {
-        const Zahlkasten& n = e.second;
-        return std::abs(y - n.y) < h && std::abs(x - n.x) < (x < n.x ? breite : n.breite);
-    });
-    if (aufZahl && stunden_.count(partner))
-        return;
+    // together under the midnight sun, and those that end on the vertical edge where the sun
+    // sets all day meet there) is left out where the hour sharing its curve has one; else it
+    // moves to the clear place along its curve nearest its end.
+    if (zahlen_.verdeckt(x, y, breite, h)) {
+        if (stunden_.count(partner))
+            return;
+        zahlen_.begrenze(mx, my, W, H); // within the frame
+        std::vector<CanvasPoint> orte = entlang ? entlang() : std::vector<CanvasPoint>{};
+        const auto weg = [&](CanvasPoint p) { return std::hypot(double(p.x - x), double(p.y - y)); };
+        std::stable_sort(orte.begin(), orte.end(), [&](CanvasPoint a, CanvasPoint b) { return weg(a) < weg(b); });
+        const std::size_t i = zahlen_.stelleAmStrich(
+            orte.size(), [](std::size_t) { return true; }, [&](std::size_t k) { return orte[k]; }, breite, h);
+        if (i < orte.size() && zahlen_.istFrei(orte[i].x, orte[i].y, breite, h)) {
+            x = orte[i].x;
+            y = orte[i].y;
+        }
+    }
     c.textOut(x, y, t);
+    zahlen_.belege(x, y, breite, h);
     zahlenUnten = std::max(zahlenUnten, y + h);
     stunden_[stunde] = {x, y, breite};
     letzte_ = stunde;

@@ -78,22 +78,30 @@ void gefalteteKreise(QuadrantBlatt& b, double eps, bool za)
     const int spalte1 = b.X0 - rund(3.0 * fh), spalte2 = b.X0 - rund(1.5 * fh);
     // A symbol beside circle k, inside the band whose other edge is circle `gegenueber`. In a
     // band narrower than two rows of symbols (the solstice's band on a small page) the second
-    // pair stands a row from the first, on its own side.
-    const auto setze = [&](int k, int gegenueber, int nord, int sued, const int* ersteZeile) {
+    // pair stands a row from the first, on its own side; above the horizontal edge, where the
+    // band is narrower than two symbols, the second steps clear of the first, away from it.
+    struct Stelle {
+        int y, xOben;
+    };
+    const auto setze = [&](int k, int gegenueber, int nord, int sued, const Stelle* erste) {
         const int r = radius(k);
         const bool innen = r < radius(gegenueber);
         int y = innen ? b.Y0 + r + rund(0.5 * fh) : b.Y0 + r - rund(1.25 * fh);
-        if (ersteZeile && std::abs(y - *ersteZeile) < fh)
-            y = y < *ersteZeile ? *ersteZeile - fh : *ersteZeile + fh;
+        if (erste && std::abs(y - erste->y) < fh)
+            y = y < erste->y ? erste->y - fh : erste->y + fh;
+        int xOben = innen ? b.X0 + r + rund(0.2 * fh) : b.X0 + r - rund(1.4 * fh);
+        const int breite = b.c.textExtent(zodiakSymbol(nord)).width + 1;
+        if (erste && std::abs(xOben - erste->xOben) < breite)
+            xOben = xOben < erste->xOben ? erste->xOben - breite : erste->xOben + breite;
         b.c.setFontColor(F[1]);
         b.text(spalte1, y, zodiakSymbol(nord));
-        b.text(innen ? b.X0 + r + rund(0.2 * fh) : b.X0 + r - rund(1.4 * fh), b.Y0 - fh, zodiakSymbol(nord));
+        b.text(xOben, b.Y0 - fh, zodiakSymbol(nord));
         b.c.setFontColor(F[9]);
         b.text(spalte2, y, zodiakSymbol(sued));
-        return y;
+        return Stelle{y, xOben};
     };
     for (int band = 0; band < 3; ++band) {
-        const int erste = setze(3 * band + 3, 3 * band, 3 - band, 9 - band, nullptr);
+        const Stelle erste = setze(3 * band + 3, 3 * band, 3 - band, 9 - band, nullptr);
         setze(3 * band, 3 * band + 3, 4 + band, 10 + band, &erste);
     }
 }
@@ -138,7 +146,16 @@ void zodiakKurven(QuadrantBlatt& b, double eps, bool za, bool ganz)
             // An afternoon number steps down, away from the curves nearer noon, which lie to
             // its right, and from the morning's number on the same curve.
             const double mehr = w.h > quadrantMittag(b.z.temporal) ? (ganz ? 0.7 : 1.0) * b.FH : 0;
-            b.stundenText(rund(p.x + 0.1 * b.L), rund(p.y + 0.1 * b.L + mehr), w.h);
+            const auto stelle = [&](CanvasPoint q) { return CanvasPoint{rund(q.x + 0.1 * b.L), rund(q.y + 0.1 * b.L + mehr)}; };
+            // Where that place is taken, the number may stand by any lit sample of its curve.
+            const CanvasPoint o = stelle(p);
+            b.stundenText(o.x, o.y, w.h, [&] {
+                std::vector<CanvasPoint> entlang;
+                for (const CanvasPoint& q : punkte)
+                    if (q.x > b.X0)
+                        entlang.push_back(stelle(q));
+                return entlang;
+            });
             break;
         }
     }
