@@ -23,8 +23,10 @@ int rund(double v) { return sawyerPixel(v); }
 using Blatt = SawyerBlatt;
 
 // The zodiac signs, their names and the days the sun enters them, down the left margin.
-// Returns the right and the bottom edge of the table.
-CanvasPoint zeichneSawyerLegende(Blatt& b)
+// Returns the right and the bottom edge of the table; each text of it takes its box in zeilen,
+// and so does the margin above it, so that an hour number may stand where the table writes
+// nothing (beside a short name).
+CanvasPoint zeichneSawyerLegende(Blatt& b, std::vector<std::array<int, 4>>& zeilen)
 {
     const AppState& s = b.s;
     const int FH = b.bildschirm ? 16 : 30;
@@ -36,7 +38,15 @@ CanvasPoint zeichneSawyerLegende(Blatt& b)
         const int y = rund(ly + 1.1 * FH * (2 * k - 0.7));
         b.c.setFontName("Wingdings");
         b.c.setFontHeight(FH);
-        b.c.textOut(lx, y, std::string(1, sawyerSymbol(k)));
+        const std::string zeichen(1, sawyerSymbol(k));
+        b.c.textOut(lx, y, zeichen);
+        // Each text takes its box; a name and a date a quarter of the letters' height longer at
+        // their end.
+        const auto kasten = [&](int x, int oben, const std::string& text, int luft) {
+            const TextExtent e = b.c.textExtent(text);
+            zeilen.push_back({x, oben, x + e.width + luft, oben + std::max(FH, e.height)});
+        };
+        kasten(lx, y, zeichen, 0);
         b.c.setFontName("Arial");
         const std::string name = "= " + std::string(tierkreisName(s, k));
         b.c.textOut(rund(lx + 1.7 * FH), y, name);
@@ -44,10 +54,13 @@ CanvasPoint zeichneSawyerLegende(Blatt& b)
         const std::string datum = " (" + std::string(DatumsTage[static_cast<std::size_t>(k - 1)])
                                   + std::string(monatKurz(s, monat)) + " -)";
         b.c.textOut(rund(lx + 1.7 * FH), rund(ly + 1.1 * FH * (2 * k + 0.2)), datum);
+        kasten(rund(lx + 1.7 * FH), y, name, FH / 4);
+        kasten(rund(lx + 1.7 * FH), rund(ly + 1.1 * FH * (2 * k + 0.2)), datum, FH / 4);
         ecke.x = std::max({ecke.x, rund(lx + 1.7 * FH) + b.c.textExtent(name).width,
                            rund(lx + 1.7 * FH) + b.c.textExtent(datum).width});
         ecke.y = rund(ly + 1.1 * FH * (2 * k + 0.2)) + FH;
     }
+    zeilen.push_back({b.x0, b.y0, ecke.x, rund(ly + 1.1 * FH * 1.3)});
     return ecke;
 }
 
@@ -288,7 +301,8 @@ void zeichneSawyerSU(AppState& s, Canvas& canvas, int x0, int y0, int breite, in
     b.fx = s.FusspunktX;
     b.fy = s.FusspunktY;
     const CanvasFont schrift = canvas.font();
-    const CanvasPoint tabelle = zeichneSawyerLegende(b);
+    std::vector<std::array<int, 4>> tabellenZeilen;
+    const CanvasPoint tabelle = zeichneSawyerLegende(b, tabellenZeilen);
     const CanvasFont tabellenSchrift = canvas.font();
     canvas.setFont(schrift);
     gnomonMasse(b, R, d, gnomon, tabelle);
@@ -298,9 +312,11 @@ void zeichneSawyerSU(AppState& s, Canvas& canvas, int x0, int y0, int breite, in
     canvas.setFontName("Arial");
     const SawyerMass m = sawyerMass(s, R, c, false);
     const SawyerGeometrie g = sawyerGeometrie(m);
-    b.belegt.push_back({b.x0, b.y0, tabelle.x, tabelle.y});
+    // The hour numbers keep off the table's texts; the scales' captions off the whole table.
+    b.belegt = tabellenZeilen;
     const SawyerDatumsfeld datum(b, g);
     const auto zahlen = sawyerStunden(b, m, g, datum, FH);
+    b.belegt.push_back({b.x0, b.y0, tabelle.x, tabelle.y});
     legende(b);
     b.belegt.insert(b.belegt.end(), zahlen.begin(), zahlen.end());
     datumslinien(b, g, datum, m.nd, zahlen, R);
