@@ -121,20 +121,20 @@ bool seitenPruefung(const AppState& s, const Zeichenfensterzustand& f, const Zei
     // The page is drawn once as the print would draw it: nothing may leave it.
     if (nein.empty() && bild && eintrag->druck) {
         if (const Ueberstand u = probedruck(s, f, *eintrag, breite, hoehe, umgebung); u.weite > kSeitenToleranz) {
-            if (eintrag->seitenRat)
-                nein = eintrag->seitenRat(s, breite, hoehe, fuss);
             // Only what helps is offered: the other orientation, or A3 in either, where its
             // page holds the drawing.
-            if (nein.empty()) {
-                const auto haelt = [&](int pb, int ph) {
-                    return probedruck(s, f, *eintrag, pb, ph, andereSeite(umgebung, breite, hoehe, pb, ph)).weite
-                           <= kSeitenToleranz;
-                };
-                const bool hoch = hoehe > breite;
-                const int a3b = breite + (hoch ? 870 : 1230), a3h = hoehe + (hoch ? 1230 : 870);
-                const bool a3 = seitenformat(breite, hoehe) == std::string_view("A4") && (haelt(a3b, a3h) || haelt(a3h, a3b));
-                nein = seitenUeberstandText(s, breite, hoehe, u, haelt(hoehe, breite), a3);
-            }
+            const auto haelt = [&](int pb, int ph) {
+                return probedruck(s, f, *eintrag, pb, ph, andereSeite(umgebung, breite, hoehe, pb, ph)).weite
+                       <= kSeitenToleranz;
+            };
+            const bool hoch = hoehe > breite;
+            const int a3b = breite + (hoch ? 870 : 1230), a3h = hoehe + (hoch ? 1230 : 870);
+            const bool a3 = seitenformat(breite, hoehe) == std::string_view("A4") && (haelt(a3b, a3h) || haelt(a3h, a3b));
+            const bool quer = haelt(hoehe, breite);
+            if (eintrag->seitenRat)
+                nein = eintrag->seitenRat(s, breite, hoehe, fuss, quer, a3);
+            if (nein.empty())
+                nein = seitenUeberstandText(s, breite, hoehe, u, quer, a3);
         }
     }
     if (nein.empty())

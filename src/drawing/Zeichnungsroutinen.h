@@ -90,6 +90,10 @@ using Exportpruefung = std::string (*)(const AppState&);
 // page of breite x hoehe units of 0.1 mm, or empty. fuss: the foot where the print puts it on
 // that page (the user's placement scaled as the row says).
 using Seitenpruefung = std::string (*)(const AppState&, int breite, int hoehe, CanvasPoint fuss);
+// The family's own words for a page the drawn page leaves: as a Seitenpruefung, told besides
+// whether the page of the other orientation (quer) and an A3 page (a3) hold the drawing, as the
+// print draws them.
+using Seitenrat = std::string (*)(const AppState&, int breite, int hoehe, CanvasPoint fuss, bool quer, bool a3);
 
 // How an export converts the placement from image pixels for its plot routine.
 enum class PlotPlatzierung {
@@ -124,7 +128,7 @@ struct Zeichnungseintrag {
     Seitenpruefung vorDruck = nullptr;
     // The family's own words for a page the drawn page leaves, where it can say what would fit
     // (empty: the page check's).
-    Seitenpruefung seitenRat = nullptr;
+    Seitenrat seitenRat = nullptr;
 };
 
 // The pseudo letter of the ham dial's row: in ham mode (a file with the letter 'o') the

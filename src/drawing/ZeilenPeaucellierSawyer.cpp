@@ -70,7 +70,8 @@ Plotergebnis sawyerPlot(Plotauftrag& a)
 
 constexpr std::array<Zeichnungseintrag, 2> zeilen = {{
     {'p', -1, peaucellierBild, peaucellierSeite, peaucellierPlot, nullptr, PlotPlatzierung::Peaucellier,
-     DruckPlatzierung::FussMitRand, peaucellierPlotHindernis, nullptr, peaucellierSeitenpruefung},
+     DruckPlatzierung::FussMitRand, peaucellierPlotHindernis, nullptr,
+     [](const AppState& s, int breite, int hoehe, CanvasPoint fuss, bool, bool) { return peaucellierSeitenpruefung(s, breite, hoehe, fuss); }},
     {'w', -1, sawyerBild, sawyerSeite, sawyerPlot, nullptr, PlotPlatzierung::Sawyer, DruckPlatzierung::FussMitRand,
      sawyerPlotHindernis, nullptr, sawyerSeitenpruefung},
 }};

@@ -366,10 +366,6 @@ std::string blattwort(const Blattinhalt& b)
 const Offen offenWorte[] = {
     // By design: the cone is constructed only where its tilt exceeds its half-opening.
     {"cone|cone vertical|cone inclining", "refused: Input error!", "the tilt (the latitude typed) is not above the half-opening"},
-    // Its own advice names what helps where the foot is placed: a higher foot, A3 by its own
-    // model of the page, a shorter gnomon.
-    {"Sawyer", "the refusal offers other pages than those that print",
-     "its advice names the foot and the gnomon; the other orientation or A3 that print it are left unnamed"},
 };
 
 // Places and sizes at which every page the print dialog offers is judged as it prints: which

@@ -23,8 +23,10 @@ int rund(double v) { return sawyerPixel(v); }
 using Blatt = SawyerBlatt;
 
 // The zodiac signs, their names and the days the sun enters them, down the left margin.
-// Returns the right and the bottom edge of the table.
-CanvasPoint zeichneSawyerLegende(Blatt& b)
+// Returns the right and the bottom edge of the table; each text of it takes its box in zeilen,
+// and so does the margin above it, so that an hour number may stand where the table writes
+// nothing (beside a short name).
+CanvasPoint zeichneSawyerLegende(Blatt& b, std::vector<std::array<int, 4>>& zeilen)
 {
     const AppState& s = b.s;
     const int FH = b.bildschirm ? 16 : 30;
@@ -36,7 +38,15 @@ CanvasPoint zeichneSawyerLegende(Blatt& b)
         const int y = rund(ly + 1.1 * FH * (2 * k - 0.7));
         b.c.setFontName("Wingdings");
         b.c.setFontHeight(FH);
-        b.c.textOut(lx, y, std::string(1, sawyerSymbol(k)));
+        const std::string zeichen(1, sawyerSymbol(k));
+        b.c.textOut(lx, y, zeichen);
+        // Each text takes its box; a name and a date a quarter of the letters' height longer at
+        // their end.
+        const auto kasten = [&](int x, int oben, const std::string& text, int luft) {
+            const TextExtent e = b.c.textExtent(text);
+            zeilen.push_back({x, oben, x + e.width + luft, oben + std::max(FH, e.height)});
+        };
+        kasten(lx, y, zeichen, 0);
         b.c.setFontName("Arial");
         const std::string name = "= " + std::string(tierkreisName(s, k));
         b.c.textOut(rund(lx + 1.7 * FH), y, name);
@@ -44,10 +54,13 @@ CanvasPoint zeichneSawyerLegende(Blatt& b)
         const std::string datum = " (" + std::string(DatumsTage[static_cast<std::size_t>(k - 1)])
                                   + std::string(monatKurz(s, monat)) + " -)";
         b.c.textOut(rund(lx + 1.7 * FH), rund(ly + 1.1 * FH * (2 * k + 0.2)), datum);
+        kasten(rund(lx + 1.7 * FH), y, name, FH / 4);
+        kasten(rund(lx + 1.7 * FH), rund(ly + 1.1 * FH * (2 * k + 0.2)), datum, FH / 4);
         ecke.x = std::max({ecke.x, rund(lx + 1.7 * FH) + b.c.textExtent(name).width,
                            rund(lx + 1.7 * FH) + b.c.textExtent(datum).width});
         ecke.y = rund(ly + 1.1 * FH * (2 * k + 0.2)) + FH;
     }
+    zeilen.push_back({b.x0, b.y0, ecke.x, rund(ly + 1.1 * FH * 1.3)});
     return ecke;
 }
 
@@ -124,16 +137,39 @@ void datumslinien(Blatt& b, const SawyerGeometrie& g, const SawyerDatumsfeld& da
     // Each sign amid its band, the red ones right of the noon line, the others left of it, above
     // the sheet's lower edge and the hour numbers in its column.
     const int dx = FHd / 2;
-    double frei[2] = {double(b.fy - b.y0 - b.hoehe), double(b.fy - b.y0 - b.hoehe)};
+    double unterkante[2] = {double(b.fy - b.y0 - b.hoehe), double(b.fy - b.y0 - b.hoehe)};
     for (const auto& k : zahlen)
         for (const int spalte : {0, 1}) {
             const int x = spalte == 0 ? b.fx + dx : b.fx - 3 * dx;
             if (k[0] < x + FHd && x < k[2])
-                frei[spalte] = std::max(frei[spalte], double(b.fy - k[1]));
+                unterkante[spalte] = std::max(unterkante[spalte], double(b.fy - k[1]));
         }
-    for (const SawyerZeichenPlatz& z : sawyerZeichenPlaetze(g, nd, b.s.Par.Breite < 0, FHd, frei)) {
+    // Where its band leaves no room above a number in its column, the sign moves sideways, the
+    // least it must, on its side of the noon line, off the numbers and the signs before it.
+    // (Signs of a column keep a sign's height apart, their boxes may reach a little further.)
+    std::vector<std::array<int, 4>> zeichen;
+    const auto frei = [&](int x, int y, int w, int h) {
+        const auto trifft = [&](int hoch) {
+            return [&, hoch](const std::array<int, 4>& k) { return x < k[2] && k[0] < x + w && y < k[3] && k[1] < y + hoch; };
+        };
+        return std::none_of(zahlen.begin(), zahlen.end(), trifft(h)) && std::none_of(zeichen.begin(), zeichen.end(), trifft(FHd));
+    };
+    for (const SawyerZeichenPlatz& z : sawyerZeichenPlaetze(g, nd, b.s.Par.Breite < 0, FHd, unterkante)) {
+        const std::string text(1, z.zeichen);
+        const TextExtent e = b.c.textExtent(text);
+        const int x = z.rechts ? b.fx + dx : b.fx - 3 * dx, y = rund(b.fy - z.y - FHd / 2.0);
+        int px = x;
+        for (int schritt = 1; !frei(px, y, e.width, e.height) && schritt <= 2 * FHd; ++schritt)
+            for (const int wohin : {x + schritt, x - schritt})
+                if ((z.rechts ? wohin >= b.fx : wohin + e.width <= b.fx) && frei(wohin, y, e.width, e.height)) {
+                    px = wohin;
+                    break;
+                }
+        if (!frei(px, y, e.width, e.height))
+            px = x;
+        zeichen.push_back({px, y, px + e.width, y + FHd});
         b.c.setFontColor(z.rechts ? FarbeRot : FarbeSchwarz);
-        b.c.textOut(z.rechts ? b.fx + dx : b.fx - 3 * dx, rund(b.fy - z.y - FHd / 2.0), std::string(1, z.zeichen));
+        b.c.textOut(px, y, text);
     }
     b.c.setFontName("Arial");
     b.c.setPenColor(F[3]);
@@ -204,18 +240,20 @@ void legende(Blatt& b)
         holeText(s, 165) + " = " + RealStr(s.Par.DatumWinkel, 5, 2) + " " + holeText(s, 100),
         holeText(s, 166) + " = " + RealStr(s.Par.DatumMitte * s.Zoom, 5, 1) + " mm",
     };
+    // Each line takes its own box: a scale's caption may stand beside a short line.
     const double schritte[] = {1.7, 2.7, 3.7, 4.7};
-    int rechts = x + b.c.textExtent(zeilen[0]).width;
     for (int i = 0; i < 4; ++i) {
-        b.c.textOut(x, y + rund(schritte[i] * F), zeilen[i]);
-        rechts = std::max(rechts, x + b.c.textExtent(zeilen[i]).width);
+        const int zy = y + rund(schritte[i] * F);
+        b.c.textOut(x, zy, zeilen[i]);
+        const TextExtent e = b.c.textExtent(zeilen[i]);
+        b.belegt.push_back({x, zy, x + e.width, zy + std::max(F, e.height)});
     }
     b.c.setBold(true);
     b.c.setFontHeight(b.bildschirm ? 25 : 50);
-    rechts = std::max(rechts, x + b.c.textExtent(std::string(titelText(s, 40))).width);
+    const TextExtent e = b.c.textExtent(std::string(titelText(s, 40)));
+    b.belegt.push_back({x, y, x + e.width, y + e.height});
     b.c.setBold(false);
     b.c.setFontHeight(F);
-    b.belegt.push_back({x, y, rechts, y + rund(5.7 * F)});
 }
 
 } // namespace
@@ -263,7 +301,8 @@ void zeichneSawyerSU(AppState& s, Canvas& canvas, int x0, int y0, int breite, in
     b.fx = s.FusspunktX;
     b.fy = s.FusspunktY;
     const CanvasFont schrift = canvas.font();
-    const CanvasPoint tabelle = zeichneSawyerLegende(b);
+    std::vector<std::array<int, 4>> tabellenZeilen;
+    const CanvasPoint tabelle = zeichneSawyerLegende(b, tabellenZeilen);
     const CanvasFont tabellenSchrift = canvas.font();
     canvas.setFont(schrift);
     gnomonMasse(b, R, d, gnomon, tabelle);
@@ -273,9 +312,11 @@ void zeichneSawyerSU(AppState& s, Canvas& canvas, int x0, int y0, int breite, in
     canvas.setFontName("Arial");
     const SawyerMass m = sawyerMass(s, R, c, false);
     const SawyerGeometrie g = sawyerGeometrie(m);
-    b.belegt.push_back({b.x0, b.y0, tabelle.x, tabelle.y});
+    // The hour numbers keep off the table's texts; the scales' captions off the whole table.
+    b.belegt = tabellenZeilen;
     const SawyerDatumsfeld datum(b, g);
     const auto zahlen = sawyerStunden(b, m, g, datum, FH);
+    b.belegt.push_back({b.x0, b.y0, tabelle.x, tabelle.y});
     legende(b);
     b.belegt.insert(b.belegt.end(), zahlen.begin(), zahlen.end());
     datumslinien(b, g, datum, m.nd, zahlen, R);
@@ -289,7 +330,7 @@ void zeichneSawyerSU(AppState& s, Canvas& canvas, int x0, int y0, int breite, in
     canvas.setPenWidth(1);
 }
 
-std::string sawyerSeitenpruefung(const AppState& s, int breite, int hoehe, CanvasPoint fuss)
+std::string sawyerSeitenpruefung(const AppState& s, int breite, int hoehe, CanvasPoint fuss, bool quer, bool a3)
 {
     if (sawyerBreiteVerweigert(s.Par.Breite, kAzimutUhrUntereBreite, s.EpsRund))
         return {};
@@ -318,34 +359,48 @@ std::string sawyerSeitenpruefung(const AppState& s, int breite, int hoehe, Canva
     const bool breitGenug = seite.fx + links >= rand && seite.fx + rechts <= breite - rand;
     if (unten <= frei && breitGenug)
         return {};
-    // What would fit: the foot at the top of the frame (below the gnomon bar above it), an A3
-    // page with the foot as high on it, or the gnomon of the depth that leaves the room.
-    const double oben = rand + 2 * d, frac = (fy - rand) / std::max(1, hoehe - 2 * rand);
+    // What would fit: the foot at the top of the frame (below the gnomon bar above it), the other
+    // orientation or an A3 page where the print holds it there, or the gnomon of the depth that
+    // leaves the room.
+    const double oben = rand + 2 * d;
     const bool hoeher = unten <= hoehe - rand - oben && fy > oben;
-    const bool a3 = hoehe < 2970 && unten <= 2970 - rand - (rand + frac * (2970 - 2 * rand));
     const double tiefeJeMm = std::tan((90.0 - std::fabs(s.Par.Breite) + s.EpsRund) * M_PI / 180) * 10 * s.Zoom;
     const std::string ist = RealStr(tief / 10, 1, 0), platz = RealStr(std::max(0.0, frei - 100) / 10, 1, 0);
     const double laenge = std::floor(std::max(0.0, frei - 100) / tiefeJeMm);
-    if (unten <= frei) // too wide for where the foot stands
-        return s.Deutsch ? "Die Sawyer-Sonnenuhr ist " + RealStr((rechts - links) / 10, 1, 0)
-                               + " mm breit und reicht beim gesetzten Fu√üpunkt √ºber den Seitenrand.\n\rBitte den "
-                                 "Fu√üpunkt weiter zur Mitte setzen oder die Zeigerl√§nge k√ºrzen: es wird nichts gedruckt."
-                         : "The Sawyer dial is " + RealStr((rechts - links) / 10, 1, 0)
-                               + " mm wide and runs off the page from the foot where it is placed.\n\rPlease "
-                                 "place the foot nearer the middle or shorten the gnomon: nothing is printed.";
+    const bool deutsch = s.Deutsch;
+    std::vector<std::string> seiten;
+    if (quer)
+        seiten.push_back(deutsch ? (breite > hoehe ? "im Hochformat drucken" : "im Querformat drucken")
+                                 : (breite > hoehe ? "print in portrait" : "print in landscape"));
+    if (a3)
+        seiten.push_back(deutsch ? "auf A3 drucken" : "print on A3");
+    const auto oder = [&](const std::vector<std::string>& wege) {
+        std::string bitte = wege.front();
+        for (std::size_t i = 1; i < wege.size(); ++i)
+            bitte += (i + 1 < wege.size() ? ", " : deutsch ? " oder " : " or ") + wege[i];
+        return bitte;
+    };
+    if (unten <= frei) { // too wide for where the foot stands
+        std::vector<std::string> wege = seiten;
+        wege.insert(wege.begin(), deutsch ? "den Fuﬂpunkt weiter zur Mitte setzen" : "place the foot nearer the middle");
+        wege.push_back(deutsch ? "die Zeigerl‰nge k¸rzen" : "shorten the gnomon");
+        return deutsch ? "Die Sawyer-Sonnenuhr ist " + RealStr((rechts - links) / 10, 1, 0)
+                               + " mm breit und reicht beim gesetzten Fuﬂpunkt ¸ber den Seitenrand.\n\rBitte " + oder(wege)
+                               + ": es wird nichts gedruckt."
+                       : "The Sawyer dial is " + RealStr((rechts - links) / 10, 1, 0)
+                               + " mm wide and runs off the page from the foot where it is placed.\n\rPlease " + oder(wege)
+                               + ": nothing is printed.";
+    }
     std::vector<std::string> wege;
     if (hoeher)
-        wege.push_back(s.Deutsch ? "den Fu√üpunkt h√∂her setzen" : "place the foot higher");
-    if (a3)
-        wege.push_back(s.Deutsch ? "auf A3 drucken" : "print on A3");
+        wege.push_back(deutsch ? "den Fuﬂpunkt hˆher setzen" : "place the foot higher");
+    wege.insert(wege.end(), seiten.begin(), seiten.end());
     // (The dialog's shortest gnomon is 5 mm.)
     if (laenge >= 5 || wege.empty())
-        wege.push_back(s.Deutsch ? "die Zeigerl√§nge auf h√∂chstens " + RealStr(laenge, 1, 0) + " mm k√ºrzen"
-                                 : "shorten the gnomon to at most " + RealStr(laenge, 1, 0) + " mm");
-    std::string bitte = wege.front();
-    for (std::size_t i = 1; i < wege.size(); ++i)
-        bitte += (i + 1 < wege.size() ? ", " : s.Deutsch ? " oder " : " or ") + wege[i];
-    return s.Deutsch ? "Die Sawyer-Sonnenuhr reicht " + ist + " mm unter ihren Fu√üpunkt, die Seite l√§sst unter dem "
+        wege.push_back(deutsch ? "die Zeigerl‰nge auf hˆchstens " + RealStr(laenge, 1, 0) + " mm k¸rzen"
+                               : "shorten the gnomon to at most " + RealStr(laenge, 1, 0) + " mm");
+    const std::string bitte = oder(wege);
+    return deutsch ? "Die Sawyer-Sonnenuhr reicht " + ist + " mm unter ihren Fu√üpunkt, die Seite l√§sst unter dem "
                            "gesetzten Fu√üpunkt nur " + platz + " mm.\n\rBitte " + bitte + ": es wird nichts gedruckt."
                      : "The Sawyer dial reaches " + ist + " mm below its foot, the page leaves only " + platz
                            + " mm below the foot where it is placed.\n\rPlease " + bitte + ": nothing is printed.";

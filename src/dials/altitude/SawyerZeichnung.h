@@ -20,7 +20,8 @@ void zeichneSawyerSU(AppState& s, Canvas& canvas, int x0, int y0, int breite, in
 // Before printing on a page of breite x hoehe units of 0.1 mm with the foot at fuss (where the
 // print puts the user's foot): the text that refuses it when the dial's lines with the number
 // and sign below their lowest point would run off the page below the foot, or off its side;
-// naming what fits (the foot placed higher, an A3 page, the longest gnomon). Empty when it fits.
-std::string sawyerSeitenpruefung(const AppState& s, int breite, int hoehe, CanvasPoint fuss);
+// naming what fits: the foot placed higher, the other orientation (quer) or an A3 page (a3) where
+// the print holds the dial there, the longest gnomon. Empty when it fits.
+std::string sawyerSeitenpruefung(const AppState& s, int breite, int hoehe, CanvasPoint fuss, bool quer, bool a3);
 
 } // namespace umbrin

@@ -49,13 +49,14 @@ Text text(P an, const std::string& t, double schritt, double breit, double h, bo
 }
 
 // The sheet of a view (0 the screen, 1 the A4 page, 2 the plot, 3 the A3 page, 4 the A4 page
-// upright) of the drawing
+// upright, 5 the print dialog's A4 page upright) of the drawing
 // window's image of breite x hoehe, y up; an empty one where the plot is refused. On the canvas
 // the first circle marks the foot, in the plot the first CI; the plot's characters are 72 x 108
 // units at a pitch of 1.5 times their width.
 Blatt zeichne(const AppState& s, int breite, int hoehe, int ansicht)
 {
-    const test::Sicht bild{"", breite, hoehe}, sichten[] = {bild, test::kSeiteA4, test::kPlot, test::kSeiteA3, test::kSeiteA4Hoch};
+    const test::Sicht bild{"", breite, hoehe},
+        sichten[] = {bild, test::kSeiteA4, test::kPlot, test::kSeiteA3, test::kSeiteA4Hoch, test::kDruckA4Hoch};
     const test::Blattinhalt i = test::zeichneInSicht(s, sichten[ansicht], bild);
     if (i.verweigert)
         return {};
@@ -267,7 +268,8 @@ TEST(SawyerBeschriftung, EveryHourLineNumberedAndEverySignInItsBand)
 // red, are all there, and a red one only where it stands clean: counted on the sheet in cases
 // where a red number without a clean place, a placer stopping before its last rule (a number
 // pushed onto the sheet from its line) or a number kept on the sheet by its corner alone (not
-// its width) change the count.
+// its width) change the count; and, where asked, every line has its number, nearest its own
+// line (a line that runs wholly through the sign table has it where the table writes nothing).
 TEST(SawyerBeschriftung, EachNumberPairWhereItHasAPlace)
 {
     struct Fall {
@@ -275,12 +277,17 @@ TEST(SawyerBeschriftung, EachNumberPairWhereItHasAPlace)
         int zeit, breiteBild, hoeheBild, ansicht;
         double zoom;
         int schwarz, rot;
+        bool jedeLinie = false; // and every line on the sheet has its number, nearest its own line
     };
     const Fall faelle[] = {
         {29.5, 3, 1226, 593, 0, 1, 13, 12}, // the red twin of one line has no clean place
         {33, 2, 1780, 905, 4, 2, 11, 11},   // half analemmas zoomed in on the upright A4 page
-        {55, 2, 1226, 593, 0, 2, 15, 15},   // the same at 55 N on the small screen
-        {55, 0, 1780, 905, 0, 2, 16, 0},
+        {55, 2, 1226, 593, 0, 2, 17, 17},   // the same at 55 N on the small screen
+        {55, 0, 1780, 905, 0, 2, 17, 0, true},
+        // the start's sizes on the print dialog's upright A4 page: the 3 h and 4 h lines run
+        // wholly through the sign table
+        {59.9, 3, 1780, 905, 5, 1, 19, 19, true},
+        {60, 3, 1226, 593, 5, 1, 19, 19, true},
     };
     for (const Fall& f : faelle) {
         AppState s = zifferblatt('w', f.breite);
@@ -295,6 +302,9 @@ TEST(SawyerBeschriftung, EachNumberPairWhereItHasAPlace)
                 ++(t.rot ? rot : schwarz);
         EXPECT_EQ(schwarz, f.schwarz) << f.breite << " time mode " << f.zeit << " zoom " << f.zoom;
         EXPECT_EQ(rot, f.rot) << f.breite << " time mode " << f.zeit << " zoom " << f.zoom;
+        const std::string befunde = f.jedeLinie ? pruefe(b, s, 0.1) : "";
+        for (const char* befund : {"unnumbered", "nearest to hour"})
+            EXPECT_EQ(befunde.find(befund), std::string::npos) << f.breite << " time mode " << f.zeit << ": " << befunde;
     }
 }
 
