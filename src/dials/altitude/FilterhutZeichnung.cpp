@@ -243,6 +243,9 @@ void Filterhut::zeichneStundenFilterhut(Stundenbereich b, int n, const Stundenre
                 ganz ? zahlenStellen(gewuenscht, moeglich, beleuchtet, bezug) : std::vector<std::size_t>{};
             if (ganz && stellen.empty())
                 continue;
+            // The sun at 24 o'clock of a day stands where it stands at 0 o'clock of the next:
+            // both hours draw one line, which the earlier's number names.
+            const bool zwilling = familie != 0 && h - 24 >= b.von;
             beginneLinie();
             for (std::size_t i = 0; i < tage.size(); ++i) {
                 if (familie == 2) {
@@ -255,7 +258,7 @@ void Filterhut::zeichneStundenFilterhut(Stundenbereich b, int n, const Stundenre
                         c_.setPenWidth(breite + 1);
                     }
                 }
-                if (std::find(stellen.begin(), stellen.end(), i) != stellen.end()) {
+                if (!zwilling && std::find(stellen.begin(), stellen.end(), i) != stellen.end()) {
                     c_.setFontColor(s_.Farben[familie == 0 ? 9 : 2]);
                     const CanvasPoint w = zahlOrt(tage[i]);
                     const CanvasPoint b = zahlen_.aufsBlatt(w.x, w.y, breiteZahl, c_.fontHeight());

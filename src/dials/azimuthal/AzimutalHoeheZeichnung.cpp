@@ -195,11 +195,11 @@ bool hoehenStundenzahl(const HoehenBild& b, const Stundenfamilie& fam, double t,
         z.x = rund(x0 + ux * 0.25 * h * schritt);
         z.y = rund(y0 + uy * 0.25 * h * schritt);
     }
-    if (frei() || !wandern) {
-        if (!frei())
-            z.x = x0, z.y = y0;
+    const bool klar = frei();
+    if (!klar && !wandern) // no room within two letters: the place at the end
+        z.x = x0, z.y = y0;
+    if (klar || !wandern)
         return true;
-    }
     // On its way it keeps clear of every number of its family as it stands without a walk.
     for (const double u : azimutalStunden(fam, false))
         if (Stundenzahl n; std::fabs(u - t) > 1.5 && hoehenStundenzahl(b, fam, u, fh, n, false))
