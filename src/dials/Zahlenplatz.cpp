@@ -47,35 +47,50 @@ std::size_t Zahlenplatz::stelleAmStrich(std::size_t n, const std::function<bool(
     return erste;
 }
 
+bool Zahlenplatz::raeume(Kasten& k) const
+{
+    if (frei(k))
+        return true;
+    // The places just clear of each box in the way, on its four sides; the nearest free one
+    // wins.
+    const int x = k.x, y = k.y, breite = k.breite, hoehe = k.hoehe;
+    bool gefunden = false;
+    long weg = 0;
+    for (const Kasten& b : belegt_) {
+        const Kasten seiten[] = {
+            {b.x - breite - abstand_, y, breite, hoehe},
+            {b.x + b.breite + abstand_, y, breite, hoehe},
+            {x, b.y - hoehe - abstand_, breite, hoehe},
+            {x, b.y + b.hoehe + abstand_, breite, hoehe},
+        };
+        for (const Kasten& s : seiten) {
+            const long d = std::labs(static_cast<long>(s.x) - x) + std::labs(static_cast<long>(s.y) - y);
+            if ((!gefunden || d < weg) && frei(s) && aufDemBlatt(s)) {
+                gefunden = true;
+                k = s;
+                weg = d;
+            }
+        }
+    }
+    return gefunden;
+}
+
 CanvasPoint Zahlenplatz::platziere(int x, int y, int breite, int hoehe)
 {
     Kasten k{x, y, breite, hoehe};
-    if (!frei(k)) {
-        // The places just clear of each box in the way, on its four sides; the nearest free
-        // one wins.
-        bool gefunden = false;
-        Kasten bester = k;
-        long weg = 0;
-        for (const Kasten& b : belegt_) {
-            const Kasten seiten[] = {
-                {b.x - breite - abstand_, y, breite, hoehe},
-                {b.x + b.breite + abstand_, y, breite, hoehe},
-                {x, b.y - hoehe - abstand_, breite, hoehe},
-                {x, b.y + b.hoehe + abstand_, breite, hoehe},
-            };
-            for (const Kasten& s : seiten) {
-                const long d = std::labs(static_cast<long>(s.x) - x) + std::labs(static_cast<long>(s.y) - y);
-                if ((!gefunden || d < weg) && frei(s) && aufDemBlatt(s)) {
-                    gefunden = true;
-                    bester = s;
-                    weg = d;
-                }
-            }
-        }
-        k = bester;
-    }
+    if (!raeume(k))
+        k = {x, y, breite, hoehe};
     belegt_.push_back(k);
     return {k.x, k.y};
+}
+
+std::optional<CanvasPoint> Zahlenplatz::platziereFrei(int x, int y, int breite, int hoehe)
+{
+    Kasten k{x, y, breite, hoehe};
+    if (!raeume(k))
+        return std::nullopt;
+    belegt_.push_back(k);
+    return CanvasPoint{k.x, k.y};
 }
 
 CanvasPoint Zahlenplatz::daneben(int x, int y, int breite, int hoehe, int luft) const

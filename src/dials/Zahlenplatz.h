@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -43,6 +44,9 @@ public:
     CanvasPoint platziere(int x, int y, int breite, int hoehe);
     // The same for a text in the canvas's current font.
     CanvasPoint platziere(const Canvas& c, int x, int y, std::string_view text);
+    // As platziere, but where no single move clears all, nothing is remembered and the number
+    // is left out (nullopt).
+    std::optional<CanvasPoint> platziereFrei(int x, int y, int breite, int hoehe);
 
     // The order in which a number seeks its place along its line, strictest first. Each rule
     // walks every place of the line, from its anchor on, before the next is tried; under each, a
@@ -90,6 +94,8 @@ private:
         int x, y, breite, hoehe;
     };
     bool frei(const Kasten& k) const;
+    // The nearest clear place for k just beside a box in its way; false when none is clear.
+    bool raeume(Kasten& k) const;
     bool aufDemBlatt(const Kasten& k) const;
 
     int abstand_;

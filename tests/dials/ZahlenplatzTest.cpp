@@ -29,3 +29,14 @@ TEST(Zahlenplatz, NumbersMoveTheLeastDistanceToAFreePlace)
         gesetzt.push_back(p);
     }
 }
+
+// A number that no move clears is left out, and keeps nothing from later ones.
+TEST(Zahlenplatz, ANumberWithNoCleanPlaceIsLeftOut)
+{
+    Zahlenplatz z(2);
+    z.begrenze(0, 0, 100, 30);
+    z.belege(0, 0, 100, 12); // a legend line across the top of a low sheet
+    EXPECT_EQ(z.platziereFrei(10, 5, 20, 10), std::optional<CanvasPoint>(CanvasPoint{10, 14}));
+    EXPECT_EQ(z.platziereFrei(15, 5, 20, 10), std::nullopt); // below the first it would leave the sheet
+    EXPECT_TRUE(z.istFrei(36, 16, 10, 10));
+}

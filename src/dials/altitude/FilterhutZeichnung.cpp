@@ -48,7 +48,9 @@ private:
     void zeichneStundenFilterhut(Stundenbereich b, int n, const Stundenrechnung& r, int familie);
     void datumslinien();
     void zeichneItalBabylFilterhut(bool italienisch, int von, int bis, int intervall);
-    void legende();
+    // The legend; without zeichnen its texts only take their places, which the hour numbers
+    // then keep clear of.
+    void legende(bool zeichnen);
 
     const AppState& s_;
     Canvas& c_;
@@ -218,7 +220,9 @@ void Filterhut::zeichneStundenFilterhut(Stundenbereich b, int n, const Stundenre
                 return zwischenLinien(canvasZahl(g_.x0 + g.q.x - 1.5 * sA * c_.fontHeight()), g_.oben + canvasZahl(g.q.y));
             };
             // A number stands cleanly where the sun reaches the face, wholly inside the face's
-            // width on the sheet and below its top edge (the azimuth numbers stand above it).
+            // width on the sheet and below its top edge (the azimuth numbers stand above it),
+            // clear of the scales' figures, the legend and the numbers written before: where its
+            // place by 21 June is taken, it takes the clean place nearest along its line.
             std::vector<char> gewuenscht, moeglich, beleuchtet;
             std::size_t bezug = 0;
             for (std::size_t i = 0; i < tage.size(); ++i) {
@@ -229,7 +233,7 @@ void Filterhut::zeichneStundenFilterhut(Stundenbereich b, int n, const Stundenre
                 gewuenscht.push_back(std::abs(g.d - sommer) < 3 && g.q.y > 0);
                 beleuchtet.push_back(g.q.sichtbar && g.q.y > 0 && g.q.y <= g_.Lmax && x >= g_.m && x <= g_.W);
                 moeglich.push_back(beleuchtet.back() && o.x >= g_.m && o.y >= g_.oben && o.x + e.width <= g_.W
-                                   && o.y + e.height <= g_.H);
+                                   && o.y + e.height <= g_.H && zahlen_.istFrei(o.x, o.y, e.width, c_.fontHeight()));
                 if (std::abs(g.d - sommer) < std::abs(tage[bezug].d - sommer))
                     bezug = i;
             }
@@ -239,6 +243,9 @@ void Filterhut::zeichneStundenFilterhut(Stundenbereich b, int n, const Stundenre
                 ganz ? zahlenStellen(gewuenscht, moeglich, beleuchtet, bezug) : std::vector<std::size_t>{};
             if (ganz && stellen.empty())
                 continue;
+            // The sun at 24 o'clock of a day stands where it stands at 0 o'clock of the next:
+            // both hours draw one line, which the earlier's number names.
+            const bool zwilling = familie != 0 && h - 24 >= b.von;
             beginneLinie();
             for (std::size_t i = 0; i < tage.size(); ++i) {
                 if (familie == 2) {
@@ -251,7 +258,7 @@ void Filterhut::zeichneStundenFilterhut(Stundenbereich b, int n, const Stundenre
                         c_.setPenWidth(breite + 1);
                     }
                 }
-                if (std::find(stellen.begin(), stellen.end(), i) != stellen.end()) {
+                if (!zwilling && std::find(stellen.begin(), stellen.end(), i) != stellen.end()) {
                     c_.setFontColor(s_.Farben[familie == 0 ? 9 : 2]);
                     const CanvasPoint w = zahlOrt(tage[i]);
                     const CanvasPoint b = zahlen_.aufsBlatt(w.x, w.y, breiteZahl, c_.fontHeight());
@@ -315,8 +322,14 @@ void Filterhut::zeichneItalBabylFilterhut(bool italienisch, int von, int bis, in
     }
 }
 
-void Filterhut::legende()
+void Filterhut::legende(bool zeichnen)
 {
+    const auto text = [&](int x, int y, const std::string& t) {
+        if (zeichnen)
+            c_.textOut(x, y, t);
+        else
+            zahlen_.belege(x, y, c_.textExtent(t).width, c_.fontHeight());
+    };
     const bool druck = !a_.bildschirm;
     const int m = g_.m, W = g_.W, H = g_.H;
     c_.setFontColor(s_.Farben[3]);
@@ -330,15 +343,15 @@ void Filterhut::legende()
     c_.setFontHeight(druck ? 40 : a_.grosserBildschirm ? 23 : 16);
     const int fTitel = c_.fontHeight();
     const int xTitel = m + canvasZahl(0.36 * W);
-    c_.textOut(xTitel, H - canvasZahl(2.2 * fTitel), sprachText(s_, "Zylindersonnenuhr", " Cylinder Sundial"));
-    c_.textOut(std::max(xTitel, masseEnde + fTitel / 2), H - canvasZahl(1.3 * fTitel),
-               sprachText(s_, " (Hutsonnenuhr)", " (Hat Dial)"));
+    text(xTitel, H - canvasZahl(2.2 * fTitel), sprachText(s_, "Zylindersonnenuhr", " Cylinder Sundial"));
+    text(std::max(xTitel, masseEnde + fTitel / 2), H - canvasZahl(1.3 * fTitel),
+         sprachText(s_, " (Hutsonnenuhr)", " (Hat Dial)"));
 
     c_.setFontHeight(druck ? 30 : a_.grosserBildschirm ? 14 : 12);
     const int fh = druck ? 30 : c_.textExtent("f").height;
     const int x = m + canvasZahl(0.7 * W) + 10;
     const std::string ort = ersteZeichen(zylinderOrtszeile(s_), 60);
-    c_.textOut(imRahmen(c_, x, W, ort), H - canvasZahl(2.6 * fh), ort);
+    text(imRahmen(c_, x, W, ort), H - canvasZahl(2.6 * fh), ort);
     std::string zeit;
     if (s_.Schalter.OhneZeitgl) {
         zeit = s_.Schalter.Ortszeit ? holeText(s_, 308)
@@ -351,13 +364,14 @@ void Filterhut::legende()
     if (s_.Schalter.Temporalstunden)
         zeit += sprachText(s_, " Temporalstunden", " Temporal hours");
     zeit = ersteZeichen(zeit, 60);
-    c_.textOut(imRahmen(c_, x, W, zeit), H - canvasZahl(1.5 * fh), zeit);
+    text(imRahmen(c_, x, W, zeit), H - canvasZahl(1.5 * fh), zeit);
 
     // The pointer at true size, its length and the circumference as entered.
     c_.setPenColor(0x800080);
     c_.setFontColor(0x800080);
-    zeigerInWahrerGroesse(s_, c_, m + b, H - 2 * b, canvasZahl(g_.k), b / 2, W, meldungen_);
-    c_.textOut(m + b, H - canvasZahl(1.5 * b), masse);
+    if (zeichnen)
+        zeigerInWahrerGroesse(s_, c_, m + b, H - 2 * b, canvasZahl(g_.k), b / 2, W, meldungen_);
+    text(m + b, H - canvasZahl(1.5 * b), masse);
 }
 
 Konstruktionsmeldungen Filterhut::zeichne()
@@ -406,6 +420,12 @@ Konstruktionsmeldungen Filterhut::zeichne()
     if (s_.Schalter.Sonnenhoehe)
         hoehenskala();
     azimutskala();
+    // The legend's texts take their places before the hour numbers, which keep clear of them.
+    const CanvasFont schrift = c_.font();
+    const CanvasPen stift = c_.pen();
+    legende(false);
+    c_.setFont(schrift);
+    c_.setPen(stift);
 
     const TSchalter& sw = s_.Schalter;
     const TZeiten& z = s_.Zeiten;
@@ -432,7 +452,7 @@ Konstruktionsmeldungen Filterhut::zeichne()
     if (sw.Italienisch)
         zeichneItalBabylFilterhut(true, z.ItalVon, z.ItalBis, sw.Intervalle[1]);
     c_.setPenWidth(1);
-    legende();
+    legende(true);
     return meldungen_;
 }
 

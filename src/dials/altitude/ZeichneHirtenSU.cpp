@@ -11,6 +11,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace umbrin {
@@ -31,6 +33,12 @@ public:
     Konstruktionsmeldungen zeichne();
 
 private:
+    // A figure or name of a scale, whose box the hour numbers keep clear of.
+    void skalentext(int x, int y, const std::string& text)
+    {
+        c_.textOut(x, y, text);
+        zahlen_.belege(x, y, c_.textExtent(text).width, c_.fontHeight());
+    }
     void hoehenskala(double breiteSkala);
     void datumsskala();
     void stundenkurven();
@@ -66,7 +74,7 @@ void Hirtenuhr::hoehenskala(double breiteSkala)
         c_.moveTo(a % 5 == 0 ? g_.xLinks : canvasZahl(rechts + fh_), y);
         c_.lineTo(canvasZahl(breiteSkala + 2 * fh_) + g_.xLinks, y);
         if (a % 5 == 0)
-            c_.textOut(canvasZahl(breiteSkala + 2.5 * fh_) + g_.xLinks, canvasZahl(ya - 0.5 * fh_) + g_.oben,
+            skalentext(canvasZahl(breiteSkala + 2.5 * fh_) + g_.xLinks, canvasZahl(ya - 0.5 * fh_) + g_.oben,
                        IntStr(a) + " °");
     }
     c_.setBrush({FarbeWeiss, vorher.style});
@@ -85,11 +93,11 @@ void Hirtenuhr::datumsskala()
             const int xt = canvasZahl(x + 3.0);
             if (tag == 1) {
                 const std::string name(monatKurz(s_, monat));
-                c_.textOut(xt, canvasZahl(g_.oben - 2.1 * fh_), gross ? name : name.substr(0, 1));
+                skalentext(xt, canvasZahl(g_.oben - 2.1 * fh_), gross ? name : name.substr(0, 1));
                 if (gross)
-                    c_.textOut(xt, canvasZahl(g_.oben - 1.15 * fh_), "1");
+                    skalentext(xt, canvasZahl(g_.oben - 1.15 * fh_), "1");
             } else if (tag == 11 && gross) {
-                c_.textOut(xt, canvasZahl(g_.oben - 1.2 * fh_), "11");
+                skalentext(xt, canvasZahl(g_.oben - 1.2 * fh_), "11");
             }
             if ((tag == 1 || gross) && d <= bereich_.dEnd) {
                 c_.moveTo(canvasZahl(x), g_.oben);
@@ -137,6 +145,8 @@ void Hirtenuhr::kurve(double t, int h, bool beschriften, const Stundenrechnung& 
         const Probe& B = proben[i];
         return beschriften && B.sichtbar && B.y > 0 && B.y <= yMax;
     };
+    // Where no place along the curve is clear, the number moves just beside what is in the way
+    // at the first place that may carry it, or, where that is taken too, is left out.
     const std::size_t stelle = zahlen_.stelleAmStrich(
         proben.size(), taugt, [&](std::size_t i) { return zahlOrt(proben[i]); }, e.width, c_.fontHeight());
     Probe A;
@@ -144,8 +154,8 @@ void Hirtenuhr::kurve(double t, int h, bool beschriften, const Stundenrechnung& 
         Probe B = proben[i];
         if (i == stelle) {
             const CanvasPoint w = zahlOrt(B);
-            const CanvasPoint q = zahlen_.platziere(c_, w.x, w.y, zahl);
-            c_.textOut(q.x, q.y, zahl);
+            if (const std::optional<CanvasPoint> q = zahlen_.platziereFrei(w.x, w.y, e.width, c_.fontHeight()))
+                c_.textOut(q->x, q->y, zahl);
         }
         if (i == 0) {
             A = B;
@@ -194,7 +204,10 @@ void Hirtenuhr::kurvenschar(const Stundenrechnung& r, Stundenbereich b, int n)
             c_.setPenColor(farbe);
             if (j == 0)
                 c_.setFontColor(farbe);
-            kurve(t, h, j == 0, r);
+            // The sun at 24 o'clock of a day stands where it stands at 0 o'clock of the next:
+            // both hours draw one curve, which the earlier's number names.
+            const bool zweite = !temporal && h - 24 >= b.von;
+            kurve(t, h, j == 0 && !zweite, r);
         }
     }
 }

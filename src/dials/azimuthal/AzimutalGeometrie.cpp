@@ -192,7 +192,7 @@ std::optional<double> azimutalLinienende(const std::vector<AzimutalLinienpunkt>&
     return A;
 }
 
-AzimutalKasten azimutalRandzahl(double cx, double cy, double R, double ux, double uy, double hx, double hy,
+std::optional<AzimutalKasten> azimutalRandzahl(double cx, double cy, double R, double ux, double uy, double hx, double hy,
                                 double luft, const std::vector<AzimutalKasten>& belegt)
 {
     const double w0 = std::atan2(uy, ux);
@@ -213,7 +213,7 @@ AzimutalKasten azimutalRandzahl(double cx, double cy, double R, double ux, doubl
         for (const double richtung : {1.0, -1.0})
             if (const AzimutalKasten k = kasten(w0 + richtung * n * schritt); frei(k))
                 return k;
-    return kasten(w0);
+    return std::nullopt;
 }
 
 std::vector<AufUntergangsPunkt> azimutalAufUntergang(const AppState& s, const AzimutalMasse& m, bool plot)

@@ -90,8 +90,9 @@ struct AzimutalKasten {
 // (ux, uy) of its line's outer end (a unit vector in the drawing's own axes), the whole box
 // luft outside the rim. Where it would come nearer than luft to one of the boxes belegt (the
 // names of the directions, the numbers set before it), it moves along the rim the least way
-// that clears them.
-AzimutalKasten azimutalRandzahl(double cx, double cy, double R, double ux, double uy, double hx, double hy,
+// that clears them, up to 30 degrees either way; beyond that it would name another line, and it
+// is left out (nullopt).
+std::optional<AzimutalKasten> azimutalRandzahl(double cx, double cy, double R, double ux, double uy, double hx, double hy,
                                 double luft, const std::vector<AzimutalKasten>& belegt);
 
 // Where a name of east or west (w x h, its top left corner at ueblich beside the rim on the

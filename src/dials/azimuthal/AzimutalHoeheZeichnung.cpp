@@ -110,7 +110,8 @@ struct Stundenzahl {
     std::string text;
 };
 
-bool hoehenStundenzahl(const HoehenBild& b, const Stundenfamilie& fam, double t, int fh, Stundenzahl& z);
+bool hoehenStundenzahl(const HoehenBild& b, const Stundenfamilie& fam, double t, int fh, Stundenzahl& z,
+                       bool wandern = true);
 
 // The boxes of the clock hours' numbers (letters fh high), from the centre.
 std::vector<ZahlKasten> uhrKaesten(const HoehenBild& b, int fh)
@@ -164,8 +165,10 @@ bool hoehenStundenzahlAmEnde(const HoehenBild& b, const Stundenfamilie& fam, dou
 }
 
 // Where the ends of neighbouring hours lie closer than a number is wide (a small screen near
-// the zenith), an even hour's number steps out along its radius past the odd hours' beside it.
-bool hoehenStundenzahl(const HoehenBild& b, const Stundenfamilie& fam, double t, int fh, Stundenzahl& z)
+// the zenith), an even hour's number steps out along its radius past the odd hours' beside it;
+// where that finds no room, it walks along its own line from the solstice's end, beside it as at
+// the end, to the first clean place, and is left out where there is none.
+bool hoehenStundenzahl(const HoehenBild& b, const Stundenfamilie& fam, double t, int fh, Stundenzahl& z, bool wandern)
 {
     double ux = 0, uy = 0, vx = 0, vy = 0;
     if (!hoehenStundenzahlAmEnde(b, fam, t, fh, z, ux, uy))
@@ -174,11 +177,14 @@ bool hoehenStundenzahl(const HoehenBild& b, const Stundenfamilie& fam, double t,
         return true;
     const double w = 0.55 * fh * static_cast<double>(z.text.size()), h = 1.15 * fh;
     const std::vector<ZahlKasten> uhr = fam.art == 1 ? uhrKaesten(b, fh) : std::vector<ZahlKasten>{};
+    std::vector<Stundenzahl> nachbarn;
+    for (const double u : {t - 1, t + 1})
+        if (Stundenzahl n; hoehenStundenzahlAmEnde(b, fam, u, fh, n, vx, vy))
+            nachbarn.push_back(n);
     const auto frei = [&] {
-        Stundenzahl n;
-        for (const double u : {t - 1, t + 1})
-            if (hoehenStundenzahlAmEnde(b, fam, u, fh, n, vx, vy) && z.x < n.x + 0.55 * fh * static_cast<double>(n.text.size())
-                && n.x < z.x + w && z.y < n.y + h && n.y < z.y + h)
+        for (const Stundenzahl& n : nachbarn)
+            if (z.x < n.x + 0.55 * fh * static_cast<double>(n.text.size()) && n.x < z.x + w && z.y < n.y + h
+                && n.y < z.y + h)
                 return false;
         return std::none_of(uhr.begin(), uhr.end(), [&](const ZahlKasten& k) {
             return std::fabs(z.x + w / 2 - b.cx - k.mx) < (w + k.w) / 2 && std::fabs(z.y + h / 2 - b.cy - k.my) < (h + k.h) / 2;
@@ -189,9 +195,34 @@ bool hoehenStundenzahl(const HoehenBild& b, const Stundenfamilie& fam, double t,
         z.x = rund(x0 + ux * 0.25 * h * schritt);
         z.y = rund(y0 + uy * 0.25 * h * schritt);
     }
-    if (!frei()) // no room within two letters: the place at the end
+    const bool klar = frei();
+    if (!klar && !wandern) // no room within two letters: the place at the end
         z.x = x0, z.y = y0;
-    return true;
+    if (klar || !wandern)
+        return true;
+    // On its way it keeps clear of every number of its family as it stands without a walk.
+    for (const double u : azimutalStunden(fam, false))
+        if (Stundenzahl n; std::fabs(u - t) > 1.5 && hoehenStundenzahl(b, fam, u, fh, n, false))
+            nachbarn.push_back(n);
+    // The line's days, nearest the solstice first (its end is the place tried above).
+    const AppState& s = b.s;
+    const int D = TagImJahr(s.Par.Jahr, s.Par.Breite >= 0 ? 6 : 12, 21);
+    std::vector<int> tage = hoehenStundentage(s, fam.art);
+    const auto weg = [&](int n) { return std::min(std::abs(n - D), 365 - std::abs(n - D)); };
+    std::stable_sort(tage.begin(), tage.end(), [&](int a, int c) { return weg(a) < weg(c); });
+    for (const int n : tage) {
+        const AzimutalSonne p = azimutalSonne(s, fam.art, n, t, fam.meridian);
+        if (p.h <= 0)
+            continue;
+        const double r = rund(b.rad.r(p.h));
+        double mx = 0, my = 0;
+        hoehenZahlMitte(-std::sin(p.A * kRad) * r, std::cos(p.A * kRad) * r, w, h, 0.5 * fh, mx, my);
+        z.x = rund(b.cx + mx - w / 2);
+        z.y = rund(b.cy + my - h / 2);
+        if (frei())
+            return true;
+    }
+    return false;
 }
 
 // Whether an hour number (letters fh high) falls on a box from (x0, y0) to (x1, y1).

@@ -43,7 +43,8 @@ void hpglZeitpunkt(AzimutalPlot& p, int cx, int cy, const AzimutalLinienpunkt& q
 }
 
 // The number of a whole hour beyond the rim, in the direction of its line's outer end; none
-// for a line that is not drawn.
+// for a line that is not drawn, nor where the numbers set before leave no clean place near its
+// end.
 void hpglStundenzahl(AzimutalPlot& p, int cx, int cy, double t, const std::vector<AzimutalLinienpunkt>& linie)
 {
     const std::optional<double> A = azimutalLinienende(linie);
@@ -53,8 +54,11 @@ void hpglStundenzahl(AzimutalPlot& p, int cx, int cy, double t, const std::vecto
     const AzimutalKasten form = AzimutalPlot::labelKasten(0, 0, stunde);
     std::vector<AzimutalKasten> belegt = p.namen;
     belegt.insert(belegt.end(), p.zahlen.begin(), p.zahlen.end());
-    const AzimutalKasten k = azimutalRandzahl(cx, cy, p.m.R, -std::sin(*A * kRad), -std::cos(*A * kRad), form.hx,
-                                              form.hy, 40, belegt);
+    const std::optional<AzimutalKasten> platz =
+        azimutalRandzahl(cx, cy, p.m.R, -std::sin(*A * kRad), -std::cos(*A * kRad), form.hx, form.hy, 40, belegt);
+    if (!platz)
+        return;
+    const AzimutalKasten& k = *platz;
     p.zahlen.push_back(k);
     p.zeile(";PU " + z(k.mx - form.mx) + " " + z(k.my - form.my) + ";LB" + stunde + ETX);
 }

@@ -58,7 +58,8 @@ int farbeDerArt(int art)
 
 // The number of a whole hour beyond the rim, in the direction of its line's outer end (the
 // date circles cross the lines at different azimuths, so no one day's sun tells where a line
-// ends); none for a line that is not drawn.
+// ends); none for a line that is not drawn, nor where the numbers set before leave no clean
+// place near its end.
 void zeichneStundenzahl(AzimutalBild& b, double t, const std::vector<AzimutalLinienpunkt>& linie)
 {
     const std::optional<double> A = azimutalLinienende(linie);
@@ -67,8 +68,11 @@ void zeichneStundenzahl(AzimutalBild& b, double t, const std::vector<AzimutalLin
     const std::string stunde = IntStr(rund(t));
     const TextExtent e = b.c.textExtent(stunde);
     const int fh = b.c.fontHeight();
-    const AzimutalKasten k = azimutalRandzahl(b.cx, b.cy, b.m.R, -std::sin(*A * kRad), std::cos(*A * kRad),
-                                              e.width / 2.0, e.height / 2.0, 0.3 * fh, b.belegt);
+    const std::optional<AzimutalKasten> platz = azimutalRandzahl(b.cx, b.cy, b.m.R, -std::sin(*A * kRad), std::cos(*A * kRad),
+                                                                 e.width / 2.0, e.height / 2.0, 0.3 * fh, b.belegt);
+    if (!platz)
+        return;
+    const AzimutalKasten& k = *platz;
     b.belegt.push_back(k);
     // A plate of true size on a printer's page can reach its frame: the number at the top or
     // bottom of the ring stays inside it.

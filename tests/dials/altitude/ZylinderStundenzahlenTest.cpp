@@ -126,3 +126,13 @@ TEST(Stundenzahlen, FilterHatNumbersKeepOffTheScaleFigures)
             }
     }
 }
+
+// Under the midnight sun 0 and 24 o'clock draw one line on both cylinders: one number names it.
+TEST(Stundenzahlen, ZeroAndTwentyFourShareOneNumber)
+{
+    for (const int art : {0, 1}) {
+        const Ansicht a = zeichne({'z', art, -71.5, 0, Zonenzeit, 0}, 0, 24, kSchirm);
+        EXPECT_TRUE(a.beziffert(0)) << art;
+        EXPECT_FALSE(a.beziffert(24)) << art;
+    }
+}
