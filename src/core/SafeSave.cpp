@@ -45,22 +45,35 @@ bool isTemporaryName(std::string_view name)
     return true;
 }
 
+// No save, export or print ever waits for a lock, as the holder of a lock may keep it for any
+// length of time: a viewer or an editor that locks the user's file, another copy of the
+// program, or this process itself, whose locks on one file through two open handles conflict
+// as another process's would. So every lock is tried, never waited for (F_OFD_SETLK, never
+// F_OFD_SETLKW, F_SETLKW, flock or lockf without LOCK_NB / F_TLOCK); a try that fails is a
+// reason to take another name, to copy the file or to report, never to block; a try that is
+// repeated first lets go of everything the failed one opened or held; and the user's own file
+// is never waited for: locked elsewhere, it is copied instead.
+//
 // A writer holds its temporary, from the moment it is made until it has taken the target's
 // name or is gone, by a write lock on the whole file. The lock belongs to the writer's open
 // file description, not to its process: no process number is involved, so a copy of the
 // program in another process namespace (a container, a sandbox) sees it as well, and no
-// other handle to the file that the process closes lets go of it. Waits while a cleaner looks
-// at the file. False where the file system keeps no such locks: a cleaner cannot take one
-// there either, so the file is never taken for left over.
-bool holdTemporary(int handle)
+// other handle to the file that the process closes lets go of it.
+enum class Hold {
+    Held,
+    Busy,        // somebody else holds a lock on the file: a cleaner looking at it, or a viewer
+    Unsupported, // the file system keeps no such locks: a cleaner cannot take one there either,
+                 // so the file is never taken for left over
+};
+
+Hold holdTemporary(int handle)
 {
     struct flock sperre {};
     sperre.l_type = F_WRLCK;
     sperre.l_whence = SEEK_SET;
-    while (::fcntl(handle, F_OFD_SETLKW, &sperre) != 0)
-        if (errno != EINTR)
-            return false;
-    return true;
+    if (::fcntl(handle, F_OFD_SETLK, &sperre) == 0)
+        return Hold::Held;
+    return errno == EAGAIN || errno == EACCES ? Hold::Busy : Hold::Unsupported;
 }
 
 // Whether name still leads to the file behind handle (not followed if it is a link).
@@ -72,14 +85,16 @@ bool sameFile(int handle, const std::filesystem::path& name)
         && offen.st_ino == benannt.st_ino;
 }
 
-// Makes a file of this new name and holds it. -1 with errno when it cannot; EEXIST also when
-// a cleaner removed the new file before it was held, for the caller to try another name.
+// Makes a file of this new name and holds it. -1 with errno when it cannot; EEXIST also when a
+// cleaner is looking at the new file (it removes it) or has removed it before it was held, for
+// the caller to try another name.
 int makeHeldFile(const std::filesystem::path& name, int access)
 {
     const int handle = ::open(name.c_str(), access | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (handle < 0)
         return -1;
-    if (holdTemporary(handle) && !sameFile(handle, name)) {
+    const Hold hold = holdTemporary(handle);
+    if (hold == Hold::Busy || (hold == Hold::Held && !sameFile(handle, name))) {
         ::close(handle);
         errno = EEXIST;
         return -1;
@@ -108,7 +123,7 @@ void removeStaleTemporaries(const std::filesystem::path& folder)
         if (handle < 0)
             continue;
         // The read lock shows that nobody holds the file; while it lasts, a writer that has
-        // just made a file of this name waits before it holds it, and then finds its name gone.
+        // just made a file of this name cannot hold it and takes another name.
         struct flock sperre {};
         sperre.l_type = F_RDLCK;
         sperre.l_whence = SEEK_SET;
@@ -155,6 +170,100 @@ void releaseReplaced(int handle)
     } catch (const std::system_error&) {
         ::close(handle);
     }
+}
+
+// Copies the file at from into the file behind to, with its mode (and its owner where the
+// process may set it). 0, or the error that stopped it.
+int copyInto(const std::filesystem::path& from, int to)
+{
+    const int source = ::open(from.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (source < 0)
+        return errno;
+    struct stat st {};
+    int err = ::fstat(source, &st) == 0 ? 0 : errno;
+    char buffer[1 << 16];
+    while (err == 0) {
+        const ssize_t n = ::read(source, buffer, sizeof buffer);
+        if (n == 0)
+            break;
+        if (n < 0) {
+            err = errno == EINTR ? 0 : errno;
+            continue;
+        }
+        for (ssize_t done = 0; done < n && err == 0;) {
+            const ssize_t w = ::write(to, buffer + done, static_cast<std::size_t>(n - done));
+            if (w > 0)
+                done += w;
+            else
+                err = w == 0 ? EIO : errno == EINTR ? 0 : errno;
+        }
+    }
+    ::close(source);
+    if (err != 0)
+        return err;
+    if ((st.st_uid != ::geteuid() || st.st_gid != ::getegid()) && ::fchown(to, st.st_uid, st.st_gid) != 0)
+        (void)::fchown(to, static_cast<uid_t>(-1), st.st_gid);
+    (void)::fchmod(to, st.st_mode & 07777);
+    return 0;
+}
+
+// Gives the user's old file a second name of the temporary kind in folder, held as a temporary
+// is, so that it can take its own name back: a link to it where the file system allows one and
+// no other program holds a lock on it, else a copy. 0 with kept named and its handle in held,
+// or the error that stopped it, with nothing kept.
+int keepOldFile(const std::filesystem::path& old, const std::filesystem::path& folder, std::filesystem::path& kept,
+                std::vector<int>& held, const std::function<void(const std::filesystem::path&)>& beforeHolding)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        kept = folder / tempName();
+        if (::link(old.c_str(), kept.c_str()) != 0) {
+            if (errno == EEXIST)
+                continue;
+            break; // no links here: a copy
+        }
+        // Open for writing, as a lock for writing needs; without waiting for another
+        // program's lease on the file.
+        const int handle = ::open(kept.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (handle < 0) {
+            if (errno == ENOENT)
+                continue; // a cleaner took the name before it was opened
+            ::unlink(kept.c_str()); // the name is this process's own: nobody else makes it
+            break;
+        }
+        if (beforeHolding)
+            beforeHolding(kept);
+        const Hold hold = holdTemporary(handle);
+        const bool named = sameFile(handle, kept);
+        if (named && hold != Hold::Busy) {
+            held.push_back(handle);
+            return 0;
+        }
+        // Let go of the old file before anything else is tried: a lock this process still
+        // held on it would stand in the way of the next.
+        if (named)
+            ::unlink(kept.c_str());
+        ::close(handle);
+        if (hold == Hold::Busy)
+            break; // the user's file is locked elsewhere: a copy
+        // Held, but a cleaner had taken the name first: another name.
+    }
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        kept = folder / tempName();
+        const int handle = makeHeldFile(kept, O_RDWR);
+        if (handle < 0 && errno == EEXIST)
+            continue;
+        const int err = handle < 0 ? errno : copyInto(old, handle);
+        if (handle >= 0)
+            held.push_back(handle);
+        if (err != 0) {
+            if (handle >= 0)
+                ::unlink(kept.c_str());
+            kept.clear();
+        }
+        return err;
+    }
+    kept.clear();
+    return EEXIST;
 }
 
 } // namespace
@@ -539,7 +648,8 @@ bool SafeFileWriter::rewriteStart(std::string_view bytes)
     return true;
 }
 
-bool commitTogether(SafeFileWriter& first, SafeFileWriter& second, std::string& error)
+bool commitTogether(SafeFileWriter& first, SafeFileWriter& second, std::string& error,
+                    const std::function<void(const std::filesystem::path&)>& beforeHoldingOld)
 {
     // Each file stays held from its making to its rename (and the old first file while it is
     // kept), so that no save or print into the same folder takes it for left over: the handles
@@ -593,41 +703,11 @@ bool commitTogether(SafeFileWriter& first, SafeFileWriter& second, std::string& 
         return failed(second);
 
     // The first target's old file keeps a second name, of the temporary kind, until the second
-    // file is in place: linked where the file system can, else copied; held as a temporary is.
+    // file is in place.
     std::filesystem::path kept;
     struct stat old {};
     if (::stat(first.replaced_.c_str(), &old) == 0) {
-        int err = EEXIST;
-        for (int attempt = 0; attempt < 100 && err == EEXIST; ++attempt) {
-            kept = first.folder_ / tempName();
-            err = ::link(first.replaced_.c_str(), kept.c_str()) == 0 ? 0 : errno;
-            if (err != 0)
-                continue;
-            // A lock for writing needs the file open for writing; an old file the user may
-            // not write stays kept unheld, as it was before temporaries were held.
-            const int handle = ::open(kept.c_str(), O_RDWR | O_CLOEXEC);
-            if (handle < 0 && errno == ENOENT)
-                err = EEXIST; // a cleaner took the new name before it was held
-            if (handle < 0)
-                continue;
-            held.push_back(handle);
-            if (holdTemporary(handle) && !sameFile(handle, kept))
-                err = EEXIST;
-        }
-        if (err != 0 && err != EEXIST) {
-            std::error_code ec;
-            const int handle = makeHeldFile(kept = first.folder_ / tempName(), O_RDWR);
-            if (handle >= 0)
-                held.push_back(handle);
-            err = handle < 0 ? errno
-                : std::filesystem::copy_file(first.replaced_, kept, std::filesystem::copy_options::overwrite_existing, ec)
-                ? 0
-                : ec ? ec.value() : EIO;
-            if (err != 0)
-                ::unlink(kept.c_str());
-        }
-        if (err != 0) {
-            kept.clear();
+        if (const int err = keepOldFile(first.replaced_, first.folder_, kept, held, beforeHoldingOld); err != 0) {
             first.error_ = dateifehlerText(Dateivorgang::Ersetzen, first.target_, err, first.german_);
             return failed(first);
         }

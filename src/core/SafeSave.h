@@ -12,6 +12,8 @@
 // file, a short named one is used. A writer holds its temporary (by a lock on its open file)
 // until the temporary has taken the target's name or is gone; a temporary that nobody holds
 // any more, whatever process made it, is removed at the next save or print into that folder.
+// No save, export or print waits for a lock: every lock is only tried, and a file locked by
+// another program (a viewer holding the user's old file) is copied rather than waited for.
 //
 // A file-size limit of the process (ulimit -f) is met like a full disk: a write beyond it
 // fails with "File too large" and the save is refused, instead of the signal that would end
@@ -59,7 +61,8 @@ public:
     ~SafeFileWriter();
     SafeFileWriter(const SafeFileWriter&) = delete;
     SafeFileWriter& operator=(const SafeFileWriter&) = delete;
-    friend bool commitTogether(SafeFileWriter& first, SafeFileWriter& second, std::string& error);
+    friend bool commitTogether(SafeFileWriter& first, SafeFileWriter& second, std::string& error,
+                               const std::function<void(const std::filesystem::path&)>& beforeHoldingOld);
 
     bool open(std::filesystem::path target, bool german = true);
     // Opens a scratch file in the folder that never takes a name of its own: commit() only
@@ -123,7 +126,10 @@ private:
 // first, and when the second cannot take its place the first target gets its old file back
 // (or is removed again, when it had none). False, with the message of the file that failed
 // (in error and in that writer's error()); both targets then stay as they were and no
-// temporary is left.
-bool commitTogether(SafeFileWriter& first, SafeFileWriter& second, std::string& error);
+// temporary is left. beforeHoldingOld, when given, is called with the second name of the first
+// target's old file once it is made and opened, before it is held: the moment at which a
+// cleaner in another copy of the program may take the name (a test stands in for it there).
+bool commitTogether(SafeFileWriter& first, SafeFileWriter& second, std::string& error,
+                    const std::function<void(const std::filesystem::path&)>& beforeHoldingOld = {});
 
 } // namespace umbrin

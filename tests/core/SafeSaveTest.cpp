@@ -14,6 +14,8 @@
 #include "drawing/KartenWerkzeuge.h"
 #include "shell/Datumsdatei.h"
 #include "shell/Farbpalette.h"
+#include "support/ExportPruefung.h"
+#include "support/Kindprozess.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TestOrdner.h"
 #include "tables/BerechneHorizont.h"
@@ -28,6 +30,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <pwd.h>
 #include <sched.h>
 #include <sys/stat.h>
@@ -248,6 +251,51 @@ TEST(SafeSave, EveryKindOfFileUnderEveryFault)
                 EXPECT_TRUE(erwartet || (meldung.find(name) != std::string::npos && meldung.find(klar) != std::string::npos))
                     << meldung;
             }
+}
+
+// Two files put in place together never wait for a lock: not when a cleaner in another copy of
+// the program takes the old first file's second name just before it is held (the commit tries
+// again), and not when another process locks the old first file for reading or for writing.
+// Both take their places; or, when the second cannot (a folder took its name meanwhile), the
+// first keeps its old file byte for byte, with its mode. Nothing is left beside them.
+TEST(SafeSave, FilesPutInPlaceTogetherNeverWaitForALock)
+{
+    enum Fremd { Reiniger, Lesesperre, Schreibsperre };
+    for (const Fremd fremd : {Reiniger, Lesesperre, Schreibsperre})
+        for (const bool zweitesGeht : {true, false}) {
+            SCOPED_TRACE(std::to_string(fremd) + (zweitesGeht ? "" : ", the second blocked"));
+            const test::TestOrdner dir("zusammen");
+            const fs::path uhr = dir / "dial.plt", kegel = dir / "dialCone.plt";
+            std::string fehler;
+            ASSERT_TRUE(saveFileSafely(uhr, "old dial", fehler));
+            ASSERT_TRUE(saveFileSafely(kegel, "old cone", fehler));
+            ::chmod(uhr.c_str(), 0604);
+            std::optional<test::FremdeSperre> sperre;
+            if (fremd != Reiniger) {
+                ASSERT_TRUE(sperre.emplace(uhr, fremd == Lesesperre).aktiv());
+            }
+            bool genommen = fremd != Reiniger;
+            const std::function<void(const fs::path&)> reiniger = [&](const fs::path& zweiterName) {
+                if (genommen)
+                    return;
+                test::imKindMitFrist([&] { return saveFileSafely(dir / "other.umb", "x", fehler) ? 0 : 1; }, 10);
+                genommen = !fs::exists(zweiterName);
+            };
+            const int r = test::imKindMitFrist([&] {
+                SafeFileWriter erste(uhr), zweite(kegel);
+                erste.write("new dial");
+                zweite.write("new cone");
+                if (!zweitesGeht)
+                    fs::remove(kegel), fs::create_directory(kegel);
+                const bool gut = commitTogether(erste, zweite, fehler, reiniger);
+                return !genommen ? 2 : gut ? 0 : 1;
+            }, 10);
+            EXPECT_EQ(r, zweitesGeht ? 0 : 1) << "-1: the commit waited; 2: the cleaner left the name";
+            EXPECT_EQ(test::dateiText(uhr), zweitesGeht ? "new dial" : "old dial");
+            EXPECT_TRUE(!zweitesGeht || test::dateiText(kegel) == "new cone");
+            EXPECT_EQ(fs::status(uhr).permissions(), static_cast<fs::perms>(0604));
+            EXPECT_EQ(eintraege(dir), fremd == Reiniger ? 3u : 2u);
+        }
 }
 
 // A process killed while saving leaves nothing. A temporary nobody holds goes with the next save,

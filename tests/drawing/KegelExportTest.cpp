@@ -6,6 +6,7 @@
 #include "drawing/Platzierung.h"
 #include "drawing/ZeichnungExport.h"
 #include "support/ExportPruefung.h"
+#include "support/Kindprozess.h"
 #include "support/ScriptedPrompt.h"
 
 #include <gtest/gtest.h>
@@ -22,8 +23,12 @@ struct KegelExport {
     Zeichenfensterzustand f;
     test::ScriptedPrompt frage;
     fs::path ordner;
+    bool eigenerOrdner;
 
-    explicit KegelExport(const char* name)
+    // gemeinsam: the folder another KegelExport of this name has made, for a second copy of
+    // the program at work beside it.
+    explicit KegelExport(const char* name, bool gemeinsam = false)
+        : eigenerOrdner(!gemeinsam)
     {
         initialisiereZustand(s);
         s.UhrTyp = 'm';
@@ -31,10 +36,16 @@ struct KegelExport {
         setzePlatzierung(s, {550, 300, 60, 600});
         s.FusspunktGesetzt = 1;
         ordner = fs::temp_directory_path() / (std::string("umbrin_kegel_export_") + name);
-        fs::remove_all(ordner);
-        fs::create_directories(ordner);
+        if (eigenerOrdner) {
+            fs::remove_all(ordner);
+            fs::create_directories(ordner);
+        }
     }
-    ~KegelExport() { fs::remove_all(ordner); }
+    ~KegelExport()
+    {
+        if (eigenerOrdner)
+            fs::remove_all(ordner);
+    }
 
     bool schreibe(const fs::path& datei)
     {
@@ -146,4 +157,42 @@ TEST(KegelExport, AConeSheetThatCannotBeWrittenKeepsBothOldFiles)
             }
         }
     }
+}
+
+// The pair written while a viewer holds a shared lock on the old dial sheet: the export does
+// not wait for it, and both sheets are new. Then three copies of the program export the cone
+// into one folder at once, two of them onto the same names: none waits, none fails, and the
+// next export leaves nothing but the sheets.
+TEST(KegelExport, NoExportWaitsForALockOrForAnotherCopyOfTheProgram)
+{
+    for (const bool alsHpgl : {true, false}) {
+        KegelExport e("gesperrt");
+        e.s.AlsHPGL = alsHpgl;
+        const std::string endung = alsHpgl ? ".plt" : ".dxf";
+        const fs::path uhr = e.ordner / ("dial" + endung), blatt = e.ordner / ("dialCone" + endung);
+        std::ofstream(uhr, std::ios::binary) << "old dial";
+        std::ofstream(blatt, std::ios::binary) << "old cone";
+        const test::FremdeSperre sperre(uhr, true);
+        ASSERT_TRUE(sperre.aktiv());
+        EXPECT_EQ(test::imKindMitFrist([&] { return e.schreibe(uhr) ? 0 : 1; }, 10), 0) << endung << " (-1: it waited)";
+        EXPECT_NE(test::dateiText(uhr), "old dial");
+        EXPECT_NE(test::dateiText(blatt), "old cone");
+        EXPECT_EQ(std::distance(fs::directory_iterator(e.ordner), fs::directory_iterator()), 2);
+    }
+    const KegelExport e("kopien");
+    const auto kopie = [&](const char* name) {
+        return [&e, name] {
+            KegelExport k("kopien", true);
+            int fehlschlaege = 0;
+            for (int i = 0; i < 60; ++i)
+                fehlschlaege += !k.schreibe(e.ordner / name);
+            return std::min(fehlschlaege, 100);
+        };
+    };
+    EXPECT_EQ(test::inKindernMitFrist({kopie("dial.plt"), kopie("dial.plt"), kopie("other.plt")}, 60),
+              (std::vector{0, 0, 0}))
+        << "failed exports of each copy (-1: it waited)";
+    KegelExport naechste("kopien", true);
+    ASSERT_TRUE(naechste.schreibe(e.ordner / "dial.plt"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(e.ordner), fs::directory_iterator()), 4);
 }
