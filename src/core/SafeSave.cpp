@@ -137,14 +137,24 @@ void removeStaleTemporaries(const std::filesystem::path& folder)
 // The file-size limit's signal, caught: the write that went past the limit fails with EFBIG.
 void fileSizeLimitReached(int) {}
 
-// The file a chain of symbolic links leads to (the path itself when it is no link); empty,
-// with err set, for a chain that does not end.
-std::filesystem::path followLinks(std::filesystem::path p, int& err)
+// The file a chain of symbolic links leads to (the path itself when it is no link); empty, with
+// err set, for a chain that does not end (ELOOP) or for a link the system would not follow for
+// caller (EACCES). The program follows links itself, so it keeps the system's rule for a folder
+// that every user may write and that keeps each file to its owner (the sticky bit, as in the
+// temporary folder): there a link that neither caller nor the folder's owner owns may have been
+// planted by another user to send the file onto one of the caller's own.
+std::filesystem::path followLinks(std::filesystem::path p, uid_t caller, int& err)
 {
     for (int hop = 0; hop < 40; ++hop) {
         struct stat st {};
         if (::lstat(p.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
             return p;
+        struct stat folder {};
+        if (st.st_uid != caller && ::stat(orHere(p.parent_path()).c_str(), &folder) == 0
+            && (folder.st_mode & (S_ISVTX | S_IWOTH)) == (S_ISVTX | S_IWOTH) && folder.st_uid != st.st_uid) {
+            err = EACCES;
+            return {};
+        }
         std::error_code ec;
         const std::filesystem::path next = std::filesystem::read_symlink(p, ec);
         if (ec)
@@ -330,7 +340,7 @@ bool SafeFileWriter::open(std::filesystem::path target, bool german)
     error_.clear();
 
     int err = 0;
-    replaced_ = followLinks(target_, err);
+    replaced_ = followLinks(target_, ::geteuid(), err);
     if (err != 0)
         return fail(err);
     folder_ = replaced_.parent_path();

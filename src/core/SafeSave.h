@@ -5,7 +5,9 @@
 // in the program's language (`german`).
 //
 // A symbolic link is followed to the file it names, which is replaced in its own folder; the
-// link stays. The replacement keeps the replaced file's mode (and its owner where the process
+// link stays. As the system does, a link in a sticky folder every user may write (the
+// temporary folder) is followed only when the user or the folder's owner owns it; another
+// user's link there is refused with the message of a file that may not be written. The replacement keeps the replaced file's mode (and its owner where the process
 // may set it), and a file the user may not write is refused with the message of a
 // write-protected file. On Linux the temporary file has no name until the commit, so a
 // process killed while saving leaves nothing behind; where the file system cannot make such a

@@ -298,6 +298,41 @@ TEST(SafeSave, FilesPutInPlaceTogetherNeverWaitForALock)
         }
 }
 
+// A symbolic link in a folder that every user may write, with the sticky bit (as the temporary
+// folder has), is followed only when the user or the folder's owner owns it, as the system
+// follows links there: a link another user planted is refused, naming the file, and the file it
+// leads to stays byte for byte. Root plays the other user by giving the link or the folder away.
+TEST(SafeSave, ALinkAnotherUserPlantedInAStickyFolderIsNotFollowed)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root can give a link to another user";
+    constexpr uid_t anderer = 65534;
+    struct Fall {
+        mode_t ordnerModus;
+        uid_t ordnerBesitzer, linkBesitzer;
+        bool gefolgt;
+    };
+    for (const Fall f : {Fall{01777, 0, anderer, false}, Fall{01777, 0, 0, true}, Fall{01777, anderer, anderer, true},
+                         Fall{00777, 0, anderer, true}, Fall{01775, 0, anderer, true}}) {
+        SCOPED_TRACE(std::to_string(f.ordnerModus) + " " + std::to_string(f.linkBesitzer));
+        const test::TestOrdner dir("klebrig");
+        const fs::path ordner = dir / "tmp", notizen = dir / "notes.txt", link = ordner / "plan.plt";
+        std::string fehler;
+        ASSERT_TRUE(saveFileSafely(notizen, "my notes", fehler));
+        fs::create_directory(ordner);
+        fs::create_symlink(notizen, link);
+        ASSERT_EQ(::lchown(link.c_str(), f.linkBesitzer, static_cast<gid_t>(-1)), 0);
+        ASSERT_EQ(::chown(ordner.c_str(), f.ordnerBesitzer, static_cast<gid_t>(-1)), 0);
+        ASSERT_EQ(::chmod(ordner.c_str(), f.ordnerModus), 0);
+        EXPECT_EQ(saveFileSafely(link, "a plot", fehler), f.gefolgt);
+        EXPECT_EQ(test::dateiText(notizen), f.gefolgt ? "a plot" : "my notes");
+        EXPECT_TRUE(f.gefolgt || fehler == "Die Datei \"" + link.string() + "\" kann nicht geschrieben werden: Zugriff verweigert")
+            << fehler;
+        EXPECT_TRUE(fs::is_symlink(link));
+        EXPECT_EQ(eintraege(ordner) + eintraege(dir), 3u);
+    }
+}
+
 // A process killed while saving leaves nothing. A temporary nobody holds goes with the next save,
 // and with the next print's temporary, in its folder, whatever process its name gives (this
 // running one included); one that a writer in another process holds stays, whoever runs the
