@@ -6,6 +6,7 @@
 #include "core/SafeSave.h"
 #include "core/Sprachdienst.h"
 #include "core/ui/Dateidruck.h"
+#include "core/ui/DruckListe.h"
 #include "drawing/ui/ZeichenfensterAufbau.h"
 #include "shell/ui/Textdruck.h"
 #include "support/TestOrdner.h"
@@ -260,6 +261,48 @@ private slots:
         QCOMPARE(test::dateiText(ziel), alt);
         QVERIFY2(datei.grund().ends_with("druck.pdf\" wurde nicht vollständig gedruckt"), datei.grund().c_str());
         QVERIFY(!fs::exists(temporaer));
+    }
+
+    // A print into a file given up half-way, a listing dropped or a job whose guard ends
+    // unfinished: its temporary goes at once, and so does the handle that holds it, while the
+    // printer lives on; the old file stays as it was.
+    void aPrintGivenUpLeavesNothingAndHoldsNothing()
+    {
+        QTemporaryDir ordner;
+        const fs::path ziel = ordner.filePath(QStringLiteral("druck.pdf")).toStdString();
+        const std::string alt = "%PDF-1.4 the print of last week";
+        std::ofstream(ziel, std::ios::binary) << alt;
+        QPrinter drucker(QPrinter::HighResolution);
+        drucker.setOutputFormat(QPrinter::PdfFormat);
+        drucker.setOutputFileName(QString::fromStdString(ziel.string()));
+        const auto temporaereOffen = [] {
+            int offen = 0;
+            for (const auto& e : fs::directory_iterator("/proc/self/fd")) {
+                std::error_code ec;
+                offen += fs::read_symlink(e.path(), ec).filename().string().starts_with(".umbrin-");
+            }
+            return offen;
+        };
+        for (const bool liste : {true, false}) {
+            DruckListe druckliste(drucker, true);
+            if (liste) {
+                std::string fehler;
+                QVERIFY(druckliste.oeffnen(fehler));
+                druckliste.schreibe("Sonnenaufgang  5:12\r\n");
+                QVERIFY(temporaereOffen() > 0); // the holder, and the printer's own handle
+                druckliste.verwerfen();
+            } else {
+                Dateidruck datei(drucker, true);
+                QPainter maler(&drucker);
+                maler.drawText(100, 100, QStringLiteral("Sonnenuhr"));
+                drucker.newPage();
+                drucker.abort();
+            }
+            QCOMPARE(temporaereOffen(), 0);
+            QCOMPARE(std::distance(fs::directory_iterator(ordner.path().toStdString()), {}), 1);
+            QCOMPARE(test::dateiText(ziel), alt);
+            QCOMPARE(drucker.outputFileName().toStdString(), ziel.string());
+        }
     }
 
     void anIndependentReaderFindsWhatIsWholeAndWhatIsCut()
