@@ -72,10 +72,23 @@ TEST(KegelExport, PlotAndDxfEachWriteTheDialAndTheConeSheet)
         KegelExport e(alsHpgl ? "plt" : "dxf");
         e.s.AlsHPGL = alsHpgl;
         const std::string endung = alsHpgl ? ".plt" : ".dxf";
-        ASSERT_TRUE(e.schreibe(e.ordner / ("dial" + endung))) << endung;
         const fs::path uhr = e.ordner / ("dial" + endung), blatt = e.ordner / ("dialCone" + endung);
-        ASSERT_TRUE(fs::exists(uhr));
-        ASSERT_TRUE(fs::exists(blatt));
+        std::ofstream(uhr, std::ios::binary) << "old dial";
+        std::ofstream(blatt, std::ios::binary) << "old cone";
+        ASSERT_TRUE(e.schreibe(uhr)) << endung;
+        // Each sheet written anew, the cone's a drawing of its own; the saved report names the
+        // sheets that were written: both DXF drawings, or the pair of plots by the cone's name.
+        EXPECT_NE(test::dateiText(uhr), "old dial");
+        EXPECT_NE(test::dateiText(blatt), "old cone");
+        EXPECT_NE(test::dateiText(uhr), test::dateiText(blatt));
+        std::vector<std::string> berichte;
+        for (const auto& q : e.frage.asked)
+            if (q.text.find("gespeichert") != std::string::npos)
+                berichte.push_back(q.text.substr(q.text.find_first_not_of(" \r\n")));
+        const std::vector<std::string> erwartet = alsHpgl
+            ? std::vector<std::string>{"Datei dialCone.plt gespeichert!     "}
+            : std::vector<std::string>{"Datei dial.dxf gespeichert!", "Datei dialCone.dxf gespeichert!"};
+        EXPECT_EQ(berichte, erwartet);
         EXPECT_TRUE(e.gesagt("Kegelkonstruktion (Querschnitt, Mantel) in Datei  \"dialCone" + endung + "\" !!!"));
         EXPECT_EQ(std::distance(fs::directory_iterator(e.ordner), fs::directory_iterator()), 2) << "no temporary left";
         EXPECT_EQ(e.s.FusspunktX, 550) << "the placement is back in pixels";
