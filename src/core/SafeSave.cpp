@@ -45,14 +45,17 @@ bool isTemporaryName(std::string_view name)
     return true;
 }
 
-// No save, export or print ever waits for a lock, as the holder of a lock may keep it for any
-// length of time: a viewer or an editor that locks the user's file, another copy of the
-// program, or this process itself, whose locks on one file through two open handles conflict
-// as another process's would. So every lock is tried, never waited for (F_OFD_SETLK, never
-// F_OFD_SETLKW, F_SETLKW, flock or lockf without LOCK_NB / F_TLOCK); a try that fails is a
-// reason to take another name, to copy the file or to report, never to block; a try that is
-// repeated first lets go of everything the failed one opened or held; and the user's own file
-// is never waited for: locked elsewhere, it is copied instead.
+// The rule of every lock a save, an export or a print takes: nothing waits for a lock, as its
+// holder may keep it for any length of time (a viewer or an editor that locks the user's file,
+// another copy of the program, or this process itself, whose locks through two open handles
+// of one file conflict as another process's would).
+// - A lock is only ever tried: F_OFD_SETLK; never F_OFD_SETLKW or F_SETLKW, flock without
+//   LOCK_NB, or lockf(F_LOCK).
+// - A lock that fails is a reason to take another name, to copy the file or to report the
+//   failure, never to block.
+// - A try that is repeated first lets go of everything the failed one opened or held.
+// - The user's own file is never waited for: locked by another program, it is copied instead
+//   of held.
 //
 // A writer holds its temporary, from the moment it is made until it has taken the target's
 // name or is gone, by a write lock on the whole file. The lock belongs to the writer's open
