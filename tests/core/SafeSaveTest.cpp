@@ -30,7 +30,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <optional>
 #include <pwd.h>
 #include <sched.h>
 #include <sys/stat.h>
@@ -270,10 +269,8 @@ TEST(SafeSave, FilesPutInPlaceTogetherNeverWaitForALock)
             ASSERT_TRUE(saveFileSafely(uhr, "old dial", fehler));
             ASSERT_TRUE(saveFileSafely(kegel, "old cone", fehler));
             ::chmod(uhr.c_str(), 0604);
-            std::optional<test::FremdeSperre> sperre;
-            if (fremd != Reiniger) {
-                ASSERT_TRUE(sperre.emplace(uhr, fremd == Lesesperre).aktiv());
-            }
+            const int gesperrt = fremd == Reiniger ? -1 : test::sperre(uhr, fremd == Lesesperre);
+            ASSERT_TRUE(fremd == Reiniger || gesperrt >= 0);
             bool genommen = fremd != Reiniger;
             const std::function<void(const fs::path&)> reiniger = [&](const fs::path& zweiterName) {
                 if (genommen)
@@ -290,6 +287,8 @@ TEST(SafeSave, FilesPutInPlaceTogetherNeverWaitForALock)
                 const bool gut = commitTogether(erste, zweite, fehler, reiniger);
                 return !genommen ? 2 : gut ? 0 : 1;
             }, 10);
+            if (gesperrt >= 0)
+                ::close(gesperrt);
             EXPECT_EQ(r, zweitesGeht ? 0 : 1) << "-1: the commit waited; 2: the cleaner left the name";
             EXPECT_EQ(test::dateiText(uhr), zweitesGeht ? "new dial" : "old dial");
             EXPECT_TRUE(!zweitesGeht || test::dateiText(kegel) == "new cone");

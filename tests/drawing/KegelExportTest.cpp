@@ -185,9 +185,10 @@ TEST(KegelExport, NoExportWaitsForALockOrForAnotherCopyOfTheProgram)
         const fs::path uhr = e.ordner / ("dial" + endung), blatt = e.ordner / ("dialCone" + endung);
         std::ofstream(uhr, std::ios::binary) << "old dial";
         std::ofstream(blatt, std::ios::binary) << "old cone";
-        const test::FremdeSperre sperre(uhr, true);
-        ASSERT_TRUE(sperre.aktiv());
+        const int gesperrt = test::sperre(uhr, true);
+        ASSERT_GE(gesperrt, 0);
         EXPECT_EQ(test::imKindMitFrist([&] { return e.schreibe(uhr) ? 0 : 1; }, 10), 0) << endung << " (-1: it waited)";
+        ::close(gesperrt);
         EXPECT_NE(test::dateiText(uhr), "old dial");
         EXPECT_NE(test::dateiText(blatt), "old cone");
         EXPECT_EQ(std::distance(fs::directory_iterator(e.ordner), fs::directory_iterator()), 2);

@@ -1,7 +1,7 @@
 #pragma once
 // Other processes for the tests of saving: pieces of a test run in child processes under a
 // time limit, so that a save that waits for ever fails its test instead of stopping the run,
-// and a lock that another process holds on a file, as a viewer or an editor holds one.
+// and a lock on a file that those children meet, as they would meet a viewer's.
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
@@ -55,47 +55,20 @@ inline int imKindMitFrist(const std::function<int()>& tue, double sekunden)
     return inKindernMitFrist({tue}, sekunden).front();
 }
 
-// While it lives, a child process holds a lock on the file: a shared lock for reading
-// (F_RDLCK), as a viewer takes one, or lockf's lock for writing, as an editor takes one.
-class FremdeSperre {
-public:
-    FremdeSperre(const std::filesystem::path& datei, bool lesen)
-    {
-        int rohr[2];
-        if (::pipe(rohr) != 0)
-            return;
-        kind_ = ::fork();
-        if (kind_ == 0) {
-            ::close(rohr[0]);
-            const int handle = ::open(datei.c_str(), lesen ? O_RDONLY : O_RDWR);
-            struct flock sperre {};
-            sperre.l_type = F_RDLCK;
-            sperre.l_whence = SEEK_SET;
-            const bool gesperrt = handle >= 0 && (lesen ? ::fcntl(handle, F_SETLK, &sperre) : ::lockf(handle, F_TLOCK, 0)) == 0;
-            const char antwort = gesperrt ? 'j' : 'n';
-            (void)!::write(rohr[1], &antwort, 1);
-            ::pause(); // until the guard ends it
-            ::_exit(0);
-        }
-        ::close(rohr[1]);
-        char antwort = 'n';
-        aktiv_ = kind_ > 0 && ::read(rohr[0], &antwort, 1) == 1 && antwort == 'j';
-        ::close(rohr[0]);
-    }
-    ~FremdeSperre()
-    {
-        if (kind_ > 0) {
-            ::kill(kind_, SIGKILL);
-            ::waitpid(kind_, nullptr, 0);
-        }
-    }
-    FremdeSperre(const FremdeSperre&) = delete;
-    FremdeSperre& operator=(const FremdeSperre&) = delete;
-    bool aktiv() const { return aktiv_; }
-
-private:
-    pid_t kind_ = -1;
-    bool aktiv_ = false;
-};
+// Locks the file as another program would while a child process saves: for reading (F_RDLCK),
+// as a viewer does, or by lockf for writing, as an editor does. The handle that holds the lock
+// (close it to let go), or -1 when the lock cannot be taken. A child this process starts does
+// not inherit the lock: it finds the file locked by another process.
+inline int sperre(const std::filesystem::path& datei, bool lesen)
+{
+    const int handle = ::open(datei.c_str(), (lesen ? O_RDONLY : O_RDWR) | O_CLOEXEC);
+    struct flock lesesperre {};
+    lesesperre.l_type = F_RDLCK;
+    if (handle >= 0 && (lesen ? ::fcntl(handle, F_SETLK, &lesesperre) : ::lockf(handle, F_TLOCK, 0)) == 0)
+        return handle;
+    if (handle >= 0)
+        ::close(handle);
+    return -1;
+}
 
 } // namespace umbrin::test
