@@ -7,9 +7,9 @@
 // A symbolic link is followed to the file it names, which is replaced in its own folder; the
 // link stays. As the system does, a link in a sticky folder every user may write (the
 // temporary folder) is followed only when the user or the folder's owner owns it; another
-// user's link there is refused with the message of a file that may not be written. The replacement keeps the replaced file's mode (and its owner where the process
-// may set it), and a file the user may not write is refused with the message of a
-// write-protected file. On Linux the temporary file has no name until the commit, so a
+// user's link there is refused, naming the file ("Zugriff verweigert"). The replacement keeps
+// the replaced file's mode (and its owner where the process may set it), and a file the user
+// may not write is refused with the message of a write-protected file. On Linux the temporary file has no name until the commit, so a
 // process killed while saving leaves nothing behind; where the file system cannot make such a
 // file, a short named one is used. A writer holds its temporary (by a lock on its open file)
 // until the temporary has taken the target's name or is gone; a temporary that nobody holds
