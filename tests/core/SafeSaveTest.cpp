@@ -279,17 +279,22 @@ TEST(SafeSave, FilesPutInPlaceTogetherNeverWaitForALock)
                 genommen = !fs::exists(zweiterName);
             };
             const int r = test::imKindMitFrist([&] {
-                SafeFileWriter erste(uhr), zweite(kegel);
-                erste.write("new dial");
-                zweite.write("new cone");
-                if (!zweitesGeht)
-                    fs::remove(kegel), fs::create_directory(kegel);
-                const bool gut = commitTogether(erste, zweite, fehler, reiniger);
-                return !genommen ? 2 : gut ? 0 : 1;
+                const auto handles = [] { return std::distance(fs::directory_iterator("/proc/self/fd"), {}); };
+                const auto vorher = handles();
+                bool gut = false;
+                {
+                    SafeFileWriter erste(uhr), zweite(kegel);
+                    erste.write("new dial");
+                    zweite.write("new cone");
+                    if (!zweitesGeht)
+                        fs::remove(kegel), fs::create_directory(kegel);
+                    gut = commitTogether(erste, zweite, fehler, reiniger);
+                }
+                return !genommen ? 2 : handles() != vorher ? 3 : gut ? 0 : 1;
             }, 10);
             if (gesperrt >= 0)
                 ::close(gesperrt);
-            EXPECT_EQ(r, zweitesGeht ? 0 : 1) << "-1: the commit waited; 2: the cleaner left the name";
+            EXPECT_EQ(r, zweitesGeht ? 0 : 1) << "-1: the commit waited; 2: the cleaner left the name; 3: a handle left open";
             EXPECT_EQ(test::dateiText(uhr), zweitesGeht ? "new dial" : "old dial");
             EXPECT_TRUE(!zweitesGeht || test::dateiText(kegel) == "new cone");
             EXPECT_EQ(fs::status(uhr).permissions(), static_cast<fs::perms>(0604));
