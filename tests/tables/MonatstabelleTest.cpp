@@ -166,6 +166,14 @@ TEST(TabelleMonatAufUntergang, PolarSummerAndWinterShowTheirTexts)
     TabelleMonatAufUntergang(mai, 5);
     EXPECT_EQ(tag(mai, 17).substr(5, 14), "  0:20 23:21  ");
     EXPECT_EQ(tag(mai, 18).substr(5, 14), "  0:00 -----  ");
+
+    // With the clock six hours behind the sun (zone meridian 90 W at 0.75 E) the sun rises at
+    // the equator in mid-July in the last half minute before midnight, the sine of its altitude
+    // at 0:00 already 0.0011 to 0.0019 above the horizon's: each of those days shows it at 0:00.
+    AppState juli = ort(2026, 0.0, -0.75, 90.0);
+    TabelleMonatAufUntergang(juli, 7);
+    for (int d : {16, 17, 18})
+        EXPECT_EQ(tag(juli, d).substr(5, 6), "  0:00") << d;
 }
 
 TEST(TabelleMonatAufUntergang, OctoberOf1582DropsTenDays)
