@@ -2,6 +2,7 @@
 
 #include "core/AufUntergang.h"
 #include "core/Sprachdienst.h"
+#include "core/Zahlenformat.h"
 
 #include "support/TestOrdner.h"
 
@@ -238,8 +239,8 @@ TEST(TabelleMonatAufUntergang, AgreesWithNoaaInAnIndependentCheck)
         }
         char befehl[1024];
         std::snprintf(befehl, sizeof befehl,
-                      "/usr/bin/python3 '%s/tests/tools/check_months.py' '%s' --year 2024 --month %d --zone %.4f 2>&1",
-                      UMBRIN_SOURCE_DIR, datei.c_str(), o.monat, o.zone);
+                      "/usr/bin/python3 '%s/tests/tools/check_months.py' '%s' --year 2024 --month %d --zone %s 2>&1",
+                      UMBRIN_SOURCE_DIR, datei.c_str(), o.monat, RealStr(o.zone, 4, 4).c_str());
         FILE* rohr = ::popen(befehl, "r");
         ASSERT_NE(rohr, nullptr);
         std::string ausgabe;
