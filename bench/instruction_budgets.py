@@ -29,8 +29,10 @@ drawing 30 % dearer than its figure therefore fails in every row, as 1.30 > 1.15
 refuses to run with a margin that would let it pass. That holds while the figures are current:
 a row measured more than 1 - 1.15 / 1.30 (11.5 %) below its figure would let a drawing 30 %
 dearer than today's pass, and is named in a note. To calibrate after a change of the drawings,
-run with --propose: each benchmark is counted `runs` times (3 unless given), and the script
-prints the median warm and cold figures as a table to put in place of FIGURES below.
+run with --propose (after building the bench_* programs: `python3 bench/instruction_budgets.py
+build build/testtmp/budgets 3 --propose`): each benchmark is counted `runs` times (3 unless
+given), and the script prints the median warm and cold figures as a table to put in place of
+FIGURES below.
 
 Prints a table (benchmark, warm figure and budget, cold figure and budget, in millions of
 instructions) and fails naming every figure over its budget, or a benchmark missing from its
