@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Instruction budgets of the drawing benchmarks, checked by the test command.
 
-Usage: instruction_budgets.py <folder of the bench_* programs> <work folder> [jobs]
+Usage: instruction_budgets.py <folder of the bench_* programs> <work folder> [jobs] [--propose [runs]]
 
 Each benchmark of the table runs under callgrind, one valgrind process each, several at once.
 How a figure is counted: the programs are started with instrumentation off and collection on
@@ -11,12 +11,28 @@ before one iteration's work and writes a dump after it, so a figure holds what a
 for the iteration (Qt's pool threads included), without the set-up around the loop. Google
 Benchmark is held to one iteration a repetition (--benchmark_min_time=0), so each repetition
 gives one dump of exactly one iteration. The first dump is the cold one: what a user pays for
-the first picture (fonts and glyphs loaded, stores filled); it is judged against a budget of its
-own. The warm figure is the median of the others (they agree to a few instructions, the program
-being the same each time). A count of instructions does not change with the load of the machine.
+the first picture (the faces it draws with loaded, their glyphs made, stores filled); it is
+judged against a budget of its own. The warm figure is the median of the others (they agree to
+a few instructions, the program being the same each time). A count of instructions does not
+change with the load of the machine.
 
-Every budget stands at most about 15 % over its own figure, so that a drawing 30 % dearer, warm
-or cold, fails in every row.
+A figure counts the program's own work, not the machine's fonts. The programs see only the
+fonts of bench/schriften.conf (FONTCONFIG_FILE): the upright regular and bold faces the
+program draws with, as scripts/setup.sh installs them, without the machine's own font rules;
+every other installed font is left out. What still grows with the fonts a machine has, Qt
+reading the whole list when a font is first looked for, is done before anything is counted
+(bench::schriftlisteGelesen). So the figures are the same with the set-up's fonts alone and
+with any number of fonts beside them.
+
+The rule: every budget is its figure in the table plus MARGIN (15 %), warm and cold alike. A
+drawing 30 % dearer than its figure therefore fails in every row, as 1.30 > 1.15; the script
+refuses to run with a margin that would let it pass. That holds while the figures are current:
+a row measured more than 1 - 1.15 / 1.30 (11.5 %) below its figure would let a drawing 30 %
+dearer than today's pass, and is named in a note. To calibrate after a change of the drawings,
+run with --propose (after building the bench_* programs: `python3 bench/instruction_budgets.py
+build build/testtmp/budgets 3 --propose`): each benchmark is counted `runs` times (3 unless
+given), and the script prints the median warm and cold figures as a table to put in place of
+FIGURES below.
 
 Prints a table (benchmark, warm figure and budget, cold figure and budget, in millions of
 instructions) and fails naming every figure over its budget, or a benchmark missing from its
@@ -24,6 +40,7 @@ program. A benchmark whose loop does not run its iterations through bench::runde
 figure and fails as uncounted; one with fewer than two repetitions has no warm figure and fails
 too.
 """
+import argparse
 import concurrent.futures
 import glob
 import os
@@ -33,53 +50,59 @@ import statistics
 import subprocess
 import sys
 
-# (program, benchmark with its arguments, budget of a warm picture, budget of the first picture,
-# in millions of instructions). The Sawyer and cone foot moves are the foot moved over the small
-# screen's image; the Sawyer's /1 is with quarter hours, four date lines a sign and the half
-# analemma. BM_ErstesBild is a drawing window opened, shown and drawn.
-BUDGETS = [
-    ("bench_altitude", "HoehenuhrBild1920x1080", 6.7, 53.2),
-    ("bench_altitude", "HirtenuhrBild1920x1080", 36.0, 85.8),
-    ("bench_altitude", "SchinkenuhrBild1920x1080", 7.8, 53.0),
-    ("bench_azimutal", "AzimutalBild1920x1080/0", 82.0, 131.7),
-    ("bench_azimutal", "AzimutalBild1920x1080/1", 42.1, 112.7),
-    ("bench_azimutal", "AzimutalBild1920x1080/2", 33.8, 82.9),
-    ("bench_azimutal", "AzimutalBild1920x1080/3", 34.1, 84.1),
-    ("bench_azimutal", "AzimutalBild1920x1080/4", 39.1, 94.8),
-    ("bench_biazimutal", "BiazimutalBild1920x1080/0", 13.7, 58.5),
-    ("bench_biazimutal", "BiazimutalBild1920x1080/1", 82.2, 127.1),
-    ("bench_cylinders", "FilterhutBild1920x1080", 55.2, 98.5),
-    ("bench_cylinders", "PolstabBild1920x1080", 51.3, 96.0),
-    ("bench_habermel", "HabermelBild1920x1080/1", 29.1, 91.3),
-    ("bench_habermel", "HabermelBild1920x1080/2", 32.7, 93.2),
-    ("bench_habermel", "HabermelBild1920x1080/3", 19.8, 75.9),
-    ("bench_planar", "VertikaleUhrBild1920x1080", 35.8, 73.7),
-    ("bench_quadrant", "QuadrantBild1920x1080/0/0", 13.4, 58.1),
-    ("bench_quadrant", "QuadrantBild1920x1080/0/1", 16.3, 61.0),
-    ("bench_quadrant", "QuadrantBild1920x1080/1/0", 10.6, 72.3),
-    ("bench_quadrant", "QuadrantBild1920x1080/1/1", 11.2, 68.3),
-    ("bench_quadrant", "QuadrantBild1920x1080/2/0", 23.2, 80.1),
-    ("bench_quadrant", "QuadrantBild1920x1080/2/1", 23.2, 80.3),
-    ("bench_ring", "RingZweiBaender1920x1080", 60.7, 127.8),
-    ("bench_ring", "RingEinBand1920x1080", 55.5, 121.9),
-    ("bench_ring", "RingKorrektur1920x1080", 60.4, 109.6),
-    ("bench_peaucellier_sawyer", "PeaucellierBild1920x1080", 11.4, 63.2),
-    ("bench_peaucellier_sawyer", "SawyerBild1920x1080/0", 81.6, 142.9),
-    ("bench_peaucellier_sawyer", "SawyerBild1920x1080/1", 74.2, 135.9),
-    ("bench_peaucellier_sawyer", "SawyerFussVerschieben1366x768/0", 32.0, 60.3),
-    ("bench_peaucellier_sawyer", "SawyerFussVerschieben1366x768/1", 63.1, 91.7),
-    ("bench_cone", "KegelUhrBild1920x1080/0", 57.1, 68.3),
-    ("bench_cone", "KegelUhrBild1920x1080/1", 37.4, 48.8),
-    ("bench_cone", "KegelUhrBild1920x1080/2", 50.2, 61.8),
-    ("bench_cone", "KegelUhrAufzeichnung/0", 33.2, 33.2),
-    ("bench_cone", "KegelUhrAufzeichnung/1", 25.9, 25.9),
-    ("bench_cone", "KegelUhrAufzeichnung/2", 27.3, 27.4),
-    ("bench_cone", "KegelFussVerschieben1366x768/0", 51.8, 63.1),
-    ("bench_cone", "KegelFussVerschieben1366x768/1", 39.6, 51.0),
-    ("bench_cone", "KegelFussVerschieben1366x768/2", 54.3, 65.8),
-    ("bench_zeichenfenster", "BM_FusspunktVerschieben1920x1080", 6.1, 4.9),
-    ("bench_zeichenfenster", "BM_DialGeaendert1920x1080/0", 40.9, 40.7),
-    ("bench_zeichenfenster", "BM_ErstesBild1920x1080", 137.0, 197.2),
+MARGIN = 0.15
+if not 0 < MARGIN < 0.30:
+    raise SystemExit("a budget must stand over its figure by less than 30 %, so that a drawing 30 % dearer fails")
+
+FONTS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "schriften.conf")
+
+# (program, benchmark with its arguments, figure of a warm picture, figure of the first picture,
+# in millions of instructions, as --propose prints them). The Sawyer and cone foot moves are the
+# foot moved over the small screen's image; the Sawyer's /1 is with quarter hours, four date
+# lines a sign and the half analemma. BM_ErstesBild is a drawing window opened, shown and drawn.
+FIGURES = [
+    ("bench_altitude", "HoehenuhrBild1920x1080", 5.87, 12.67),
+    ("bench_altitude", "HirtenuhrBild1920x1080", 32.29, 39.91),
+    ("bench_altitude", "SchinkenuhrBild1920x1080", 6.90, 13.41),
+    ("bench_azimutal", "AzimutalBild1920x1080/0", 73.18, 81.66),
+    ("bench_azimutal", "AzimutalBild1920x1080/1", 37.45, 53.30),
+    ("bench_azimutal", "AzimutalBild1920x1080/2", 29.87, 37.68),
+    ("bench_azimutal", "AzimutalBild1920x1080/3", 30.13, 38.35),
+    ("bench_azimutal", "AzimutalBild1920x1080/4", 34.04, 43.90),
+    ("bench_biazimutal", "BiazimutalBild1920x1080/0", 12.14, 18.36),
+    ("bench_biazimutal", "BiazimutalBild1920x1080/1", 73.30, 79.49),
+    ("bench_cylinders", "FilterhutBild1920x1080", 51.73, 57.05),
+    ("bench_cylinders", "PolstabBild1920x1080", 45.66, 51.69),
+    ("bench_habermel", "HabermelBild1920x1080/1", 25.85, 38.32),
+    ("bench_habermel", "HabermelBild1920x1080/2", 28.09, 39.55),
+    ("bench_habermel", "HabermelBild1920x1080/3", 17.22, 27.19),
+    ("bench_planar", "VertikaleUhrBild1920x1080", 31.90, 36.26),
+    ("bench_quadrant", "QuadrantBild1920x1080/0/0", 12.07, 17.95),
+    ("bench_quadrant", "QuadrantBild1920x1080/0/1", 14.64, 20.53),
+    ("bench_quadrant", "QuadrantBild1920x1080/1/0", 9.43, 20.92),
+    ("bench_quadrant", "QuadrantBild1920x1080/1/1", 9.86, 20.29),
+    ("bench_quadrant", "QuadrantBild1920x1080/2/0", 20.50, 30.71),
+    ("bench_quadrant", "QuadrantBild1920x1080/2/1", 20.50, 30.71),
+    ("bench_ring", "RingZweiBaender1920x1080", 54.03, 72.84),
+    ("bench_ring", "RingEinBand1920x1080", 49.37, 67.24),
+    ("bench_ring", "RingKorrektur1920x1080", 53.79, 63.83),
+    ("bench_peaucellier_sawyer", "PeaucellierBild1920x1080", 10.09, 19.92),
+    ("bench_peaucellier_sawyer", "SawyerBild1920x1080/0", 73.48, 85.71),
+    ("bench_peaucellier_sawyer", "SawyerBild1920x1080/1", 66.92, 79.18),
+    ("bench_peaucellier_sawyer", "SawyerFussVerschieben1366x768/0", 29.22, 39.90),
+    ("bench_peaucellier_sawyer", "SawyerFussVerschieben1366x768/1", 56.71, 67.42),
+    ("bench_cone", "KegelUhrBild1920x1080/0", 50.70, 55.47),
+    ("bench_cone", "KegelUhrBild1920x1080/1", 33.42, 38.24),
+    ("bench_cone", "KegelUhrBild1920x1080/2", 44.67, 49.51),
+    ("bench_cone", "KegelUhrAufzeichnung/0", 29.57, 29.57),
+    ("bench_cone", "KegelUhrAufzeichnung/1", 23.05, 23.06),
+    ("bench_cone", "KegelUhrAufzeichnung/2", 24.37, 24.38),
+    ("bench_cone", "KegelFussVerschieben1366x768/0", 45.96, 50.73),
+    ("bench_cone", "KegelFussVerschieben1366x768/1", 35.32, 40.13),
+    ("bench_cone", "KegelFussVerschieben1366x768/2", 48.13, 52.96),
+    ("bench_zeichenfenster", "BM_FusspunktVerschieben1920x1080", 5.35, 4.29),
+    ("bench_zeichenfenster", "BM_DialGeaendert1920x1080/0", 36.41, 36.28),
+    ("bench_zeichenfenster", "BM_ErstesBild1920x1080", 122.21, 136.60),
 ]
 
 
@@ -124,49 +147,111 @@ def environment():
     env = dict(os.environ)
     env.setdefault("QT_QPA_PLATFORM", "offscreen")
     env["UMBRIN_BENCH_RUNDEN"] = "1"
+    env["FONTCONFIG_FILE"] = FONTS
     return env
 
 
-def main():
-    programs, work = sys.argv[1], sys.argv[2]
-    jobs = int(sys.argv[3]) if len(sys.argv) > 3 else 4
-    if not shutil.which("valgrind"):
-        print("valgrind is not installed (scripts/setup.sh installs it): no figures")
-        return 1
+def budget(figure):
+    return figure * (1 + MARGIN)
+
+
+def count_all(programs, work, jobs, runs):
+    """Per row of FIGURES, the counts of each of its runs (None where a program lacks it)."""
     os.makedirs(work, exist_ok=True)
     with concurrent.futures.ThreadPoolExecutor(max_workers=jobs) as pool:
-        futures = [pool.submit(measure, programs, work, program, name) for program, name, _, _ in BUDGETS]
-        results = [f.result() for f in futures]
-    try:
-        os.rmdir(work)
-    except OSError:
-        pass
+        futures = [[pool.submit(measure, programs, os.path.join(work, str(run)), program, name)
+                    for run in range(runs)] for program, name, _, _ in FIGURES]
+        results = [[f.result() for f in row] for row in futures]
+    for folder in [os.path.join(work, str(run)) for run in range(runs)] + [work]:
+        try:
+            os.rmdir(folder)
+        except OSError:
+            pass
+    return results
+
+
+def fault_of(program, name, counts):
+    """Why a row has no figures, or None."""
+    if counts is None:
+        return f"{name} ({program}): no such benchmark"
+    if len(counts) < 2:
+        return (f"{name} ({program}): {len(counts)} iteration(s) counted, at least two wanted"
+                " (its loop must run through bench::runde, with repetitions)")
+    return None
+
+
+def figures_of(counts):
+    """The warm and the cold figure of one run, in millions."""
+    return statistics.median(counts[1:]) / 1e6, counts[0] / 1e6
+
+
+def propose(results):
+    """Prints the median figures of several runs as the table FIGURES."""
     faults = []
+    print("FIGURES = [")
+    for (program, name, _, _), runs in zip(FIGURES, results):
+        missing = [f for f in (fault_of(program, name, c) for c in runs) if f]
+        if missing:
+            faults.append(missing[0])
+            continue
+        warm = statistics.median(figures_of(c)[0] for c in runs)
+        cold = statistics.median(figures_of(c)[1] for c in runs)
+        print(f'    ("{program}", "{name}", {warm:.2f}, {cold:.2f}),')
+    print("]")
+    if faults:
+        print("\nNot measured:\n  " + "\n  ".join(faults))
+        return 1
+    return 0
+
+
+def check(results):
+    """Judges one run of every row against its budgets; prints the table and what failed."""
+    faults = []
+    slack = []
     print(f"{'benchmark':<48} {'warm (M)':>9} {'budget':>7} {'cold (M)':>9} {'budget':>7}")
-    for (program, name, budget, kalt), counts in zip(BUDGETS, results):
-        if counts is None:
-            print(f"{name:<48} {'absent':>9}")
-            faults.append(f"{name} ({program}): no such benchmark")
+    for (program, name, warm_figure, cold_figure), (counts,) in zip(FIGURES, results):
+        fault = fault_of(program, name, counts)
+        if fault:
+            print(f"{name:<48} {'absent' if counts is None else 'uncounted':>9}")
+            faults.append(fault)
             continue
-        if len(counts) < 2:
-            print(f"{name:<48} {'uncounted':>9}")
-            faults.append(f"{name} ({program}): {len(counts)} iteration(s) counted, at least two wanted"
-                          " (its loop must run through bench::runde, with repetitions)")
-            continue
-        figure = statistics.median(counts[1:]) / 1e6
-        first = counts[0] / 1e6
+        warm, cold = figures_of(counts)
         mark = ""
-        if figure > budget:
-            mark += "  OVER (warm)"
-            faults.append(f"{name}: {figure:.2f} M instructions, budget {budget:.1f} M")
-        if first > kalt:
-            mark += "  OVER (cold)"
-            faults.append(f"{name}, first picture: {first:.2f} M instructions, budget {kalt:.1f} M")
-        print(f"{name:<48} {figure:>9.2f} {budget:>7.1f} {first:>9.2f} {kalt:>7.1f}{mark}")
+        for what, value, figure in (("warm", warm, warm_figure), ("cold", cold, cold_figure)):
+            if value > budget(figure):
+                mark += f"  OVER ({what})"
+                faults.append(f"{name}, {what}: {value:.2f} M instructions, budget {budget(figure):.2f} M")
+            elif value * 1.30 <= budget(figure):
+                slack.append(f"{name}, {what}: {value:.2f} M, figure {figure:.2f} M")
+        print(f"{name:<48} {warm:>9.2f} {budget(warm_figure):>7.2f} {cold:>9.2f} {budget(cold_figure):>7.2f}{mark}")
+    if slack:
+        print("\nNote: far below the figure, so that a drawing 30 % dearer would still pass"
+              " (calibrate with --propose):\n  " + "\n  ".join(slack))
     if faults:
         print("\nOver budget or not measured:\n  " + "\n  ".join(faults))
         return 1
     return 0
+
+
+def main():
+    parser = argparse.ArgumentParser(description="Instruction budgets of the drawing benchmarks.")
+    parser.add_argument("programs", help="folder of the bench_* programs")
+    parser.add_argument("work", help="work folder for callgrind's files, removed afterwards")
+    parser.add_argument("jobs", nargs="?", type=int, default=4, help="valgrind processes at once")
+    parser.add_argument("--propose", nargs="?", type=int, const=3, metavar="runs",
+                        help="print the median figures of that many runs as a new table instead of checking")
+    args = parser.parse_args()
+    if not shutil.which("valgrind"):
+        print("valgrind is not installed (scripts/setup.sh installs it): no figures")
+        return 1
+    if shutil.which("fc-list"):
+        listed = subprocess.run(["fc-list"], capture_output=True, text=True, env=environment())
+        if not listed.stdout.strip():
+            print(f"none of the fonts of {FONTS} is installed (scripts/setup.sh installs them): no figures")
+            return 1
+    results = count_all(args.programs, args.work, args.jobs, args.propose or 1)
+    return propose(results) if args.propose else check(results)
+
 
 if __name__ == "__main__":
     sys.exit(main())

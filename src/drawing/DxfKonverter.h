@@ -41,8 +41,10 @@ public:
     void befehl(std::string_view mnemonic, std::string_view parameter);
     // Closes an open polyline and the file; a remark made more than once gets its count.
     void beende();
-    // True once something was drawn: a line, a circle, an arc or a label of at least one
-    // character. Pen, size and move commands alone draw nothing, nor does the sheet's frame.
+    // True once something was drawn that can be seen: a line of some length, a circle or an
+    // arc of some radius, a label of at least one character. Pen, size and move commands
+    // alone draw nothing, nor does the sheet's frame, a pen put down without a move or a
+    // circle of radius 0.
     bool konvertiert() const { return konvertiert_; }
     // The sheet and every entity written so far (a label by its estimated box).
     const DxfAusdehnung& ausdehnung() const { return ausdehnung_; }
@@ -160,6 +162,9 @@ private:
     bool stiftUnten_ = false;
     bool absolut_ = true;
     bool polylinieOffen_ = false;
+    // The open polyline's last vertex, so that a line counts as drawn only once it has length.
+    bool vertexDa_ = false;
+    double vertexXWert_ = 0, vertexYWert_ = 0;
     bool konvertiert_ = false;
     bool parameterFehler_ = false;
     // In an arc's parameters a sign after a number's first character starts the next number:

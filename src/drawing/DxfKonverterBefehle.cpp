@@ -119,7 +119,7 @@ void DxfKonverter::kreis()
         return;
     stelleEinPositionSicher();
     dxfSatzKreis(aus_, stift_, akt().x, akt().y, radius);
-    konvertiert_ = true;
+    konvertiert_ = konvertiert_ || radiusWert != 0;
     ausdehnung_.nimm(akt().xWert - std::fabs(radiusWert), akt().yWert - std::fabs(radiusWert));
     ausdehnung_.nimm(akt().xWert + std::fabs(radiusWert), akt().yWert + std::fabs(radiusWert));
 }

@@ -118,7 +118,12 @@ void DxfKonverter::schreibeVertex(const DxfPunkt& p)
     }
     dxfSatzVertex(aus_, vertexKopf_, p.x, p.y);
     ausdehnung_.nimm(p.xWert, p.yWert);
-    konvertiert_ = true;
+    // A line is drawn once it has some length: a pen put down without a move makes none.
+    if (vertexDa_ && (p.xWert != vertexXWert_ || p.yWert != vertexYWert_))
+        konvertiert_ = true;
+    vertexDa_ = true;
+    vertexXWert_ = p.xWert;
+    vertexYWert_ = p.yWert;
 }
 
 void DxfKonverter::beginnePolylinie()
@@ -129,6 +134,7 @@ void DxfKonverter::beginnePolylinie()
         setzeStift("0");
     dxfSatzPolylinie(aus_, DxfStiftArt{stift_, linienTyp_}, breite_, false);
     polylinieOffen_ = true;
+    vertexDa_ = false;
 }
 
 // The pen-down run: consumes the coordinate pairs of the command. A polyline starts at the
@@ -245,7 +251,7 @@ void DxfKonverter::dxfBogen(bool absolut)
     const long double start = w > 0 ? a : a + w;
     const long double ende = w > 0 ? a + w : a;
     dxfSatzBogen(aus_, stift_, mitte.x, mitte.y, radius, dxfFest(start, 7, 2), dxfFest(ende, 7, 2));
-    konvertiert_ = true;
+    konvertiert_ = konvertiert_ || r > 0;
     nimmBogen(mitte, static_cast<double>(r), static_cast<double>(start), static_cast<double>(ende));
 
     const long double e = (a + w) * kDxfRad;

@@ -1,6 +1,7 @@
 #include "core/AufUntergang.h"
 
 #include "core/Sprachdienst.h"
+#include "support/Zahl.h"
 
 #include <gtest/gtest.h>
 
@@ -38,7 +39,7 @@ AufUntergangEingabe eingabeFuer(int objekt, double breite, double laengeWest, do
 double minutes(const std::string& hhmm)
 {
     const auto colon = hhmm.find(':');
-    return 60.0 * std::stod(hhmm.substr(0, colon)) + std::stod(hhmm.substr(colon + 1));
+    return 60.0 * test::zahl(hhmm.substr(0, colon)) + test::zahl(hhmm.substr(colon + 1));
 }
 
 // A result text is the time "hh:mm" (hour right-aligned in 3 characters) rounded to the minute.

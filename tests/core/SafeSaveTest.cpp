@@ -1,6 +1,7 @@
 #include "core/SafeSave.h"
 
 #include "core/Dateigroesse.h"
+#include "core/Datumstext.h"
 #include "core/HPGLDatei.h"
 #include "core/Sprachdienst.h"
 #include "core/TextEncoding.h"
@@ -692,6 +693,10 @@ TEST(Dateigroesse, EveryReaderCutsTheFaultyLineItQuotes)
         {"umb.ini", [&](auto& p) { // a colour
              einstellungen(p, farben + 1);
              return FarbLoad(s, true).meldung;
+         }, false},
+        {"Datum", [&](auto&) { // the date check of a date field or of a date line written out
+             DatumPruefen(s, lang, &frage);
+             return gefragt();
          }, false},
         {"umb_days.ini", [&](auto& p) {
              std::ofstream(p, std::ios::binary) << "21/06\r\n" << utf8ToCp1252(lang) << "\r\n";

@@ -1,5 +1,6 @@
 #include "core/Sonne.h"
 #include "core/Sprachdienst.h"
+#include "support/Zahl.h"
 
 #include <gtest/gtest.h>
 
@@ -140,7 +141,7 @@ TEST(EoTTabelleBahn, FillsOnlyTheRecordsOfItsStepsAndNeverOverruns)
     // At the vernal equinox (longitude 0) the equation of time is about -7.5 minutes.
     EXPECT_NEAR(s.EoTTabelle[0].ZglSek / 60.0, -7.4, 0.3);
     EXPECT_EQ(s.EoTTabelle[0].ZglText.size(), 7u);
-    EXPECT_NEAR(std::stod(s.EoTTabelle[0].ZglKeplerText), s.EoTTabelle[0].ZglSek, 15);
+    EXPECT_NEAR(test::zahl(s.EoTTabelle[0].ZglKeplerText), s.EoTTabelle[0].ZglSek, 15);
     EXPECT_EQ(s.EoTTabelle[0].ZglMinSek, SekStr(s.EoTTabelle[0].ZglSek));
 
     AppState t;

@@ -61,6 +61,7 @@ TEST(RealStr, NonFiniteValuesDoNotCrash)
 
 TEST(RealStr, UsesPointWhateverTheProcessLocale)
 {
+    const std::string vorher = std::setlocale(LC_ALL, nullptr);
     const char* gesetzt = std::setlocale(LC_ALL, "de_DE.UTF-8");
     std::locale alt;
     bool globalGesetzt = false;
@@ -70,14 +71,14 @@ TEST(RealStr, UsesPointWhateverTheProcessLocale)
     } catch (const std::runtime_error&) {
     }
     if (!gesetzt && !globalGesetzt) {
-        std::setlocale(LC_ALL, "C");
+        std::setlocale(LC_ALL, vorher.c_str());
         GTEST_SKIP() << "no German locale installed";
     }
     const std::string text = RealStr(1234.5L, 8, 2);
     const std::string koord = KoordStr(1234.5L);
-    std::setlocale(LC_ALL, "C");
     if (globalGesetzt)
-        std::locale::global(alt);
+        std::locale::global(alt); // sets the C locale too, so it is put back after this
+    std::setlocale(LC_ALL, vorher.c_str());
     EXPECT_EQ(text, " 1234.50");
     EXPECT_EQ(koord, "1234");
 }

@@ -2,6 +2,9 @@
 // Test helpers for DXF drawings: a small reader that splits the ENTITIES section into records,
 // and the check of a DXF file by a real reader (ezdxf, run by Debian's own python3 through
 // tests/tools/check_dxf.py). Any test that writes a DXF can use both.
+#include "core/Zahlenformat.h"
+#include "support/Zahl.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -28,7 +31,7 @@ struct DxfSatz {
         }
         return {};
     }
-    double zahl(int code, int n = 0) const { return std::stod(wert(code, n)); }
+    double zahl(int code, int n = 0) const { return test::zahl(wert(code, n)); }
 };
 
 // The lines of a DXF text, split at CR LF. A line end other than CR LF fails the test.
@@ -132,8 +135,8 @@ inline EzdxfBericht pruefeMitEzdxf(const std::filesystem::path& dxf, double brei
     std::string befehl = "/usr/bin/python3 " + shellWort(std::string(UMBRIN_SOURCE_DIR) + "/tests/tools/check_dxf.py") +
                          " " + shellWort(dxf.string());
     if (breite > 0 && hoehe > 0) {
-        befehl += " --width " + std::to_string(breite) + " --height " + std::to_string(hoehe) + " --tolerance " +
-                  std::to_string(toleranz);
+        befehl += " --width " + RealStr(breite, 6, 6) + " --height " + RealStr(hoehe, 6, 6) + " --tolerance " +
+                  RealStr(toleranz, 6, 6);
     }
     for (const std::string& text : texte)
         befehl += " --text " + shellWort(text);

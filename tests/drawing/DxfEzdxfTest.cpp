@@ -4,6 +4,7 @@
 #include "drawing/HpglNachDxf.h"
 
 #include "core/SafeSave.h"
+#include "core/Zahlenformat.h"
 #include "DxfChecks.h"
 
 #include <gtest/gtest.h>
@@ -51,7 +52,7 @@ std::string zifferblatt(int k)
              punkt(x0 + laenge * std::sin(winkel), y0 + laenge * std::cos(winkel));
         const double lx = x0 + 7000.0 * k * std::sin(winkel);
         const double ly = y0 + 7000.0 * k * std::cos(winkel);
-        p += ";SP 4;SI " + si + ";DI " + std::to_string(std::cos(winkel)) + "," + std::to_string(std::sin(winkel)) +
+        p += ";SP 4;SI " + si + ";DI " + RealStr(std::cos(winkel), 6, 6) + "," + RealStr(std::sin(winkel), 6, 6) +
              ";PU " + punkt(lx, ly) + ";LB" + std::to_string(stunde) + "\x03;";
     }
     for (int linie = 0; linie < 7; ++linie) {

@@ -1,4 +1,5 @@
 #include "drawing/DxfZahl.h"
+#include "support/Zahl.h"
 
 #include <gtest/gtest.h>
 
@@ -42,7 +43,7 @@ TEST(DxfZahl, TheValueOfATextIsWhatAReaderOfTheTextGets)
     for (long q = -3000000; q <= 3000000; q += 7919) {
         double wert = 0;
         const std::string text = dxfFest(q / 10000.0L, 0, 4, &wert);
-        EXPECT_EQ(wert, std::strtod(text.c_str(), nullptr)) << text;
+        EXPECT_EQ(wert, test::zahl(text)) << text;
     }
     std::string ganz;
     double wert = 0;

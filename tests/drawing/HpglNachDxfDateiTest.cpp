@@ -89,7 +89,7 @@ TEST(HpglNachDxfDatei, LabelsKeepTheirWindows1252Characters)
 TEST(HpglNachDxfDatei, EveryLineEndsWithCrLf)
 {
     std::vector<std::string> info;
-    for (const char* hpgl : {"IN;SP 1;PU 0 0;PD 400 400;LBa\x03", "IN;PA;IW 0 0 400 400;EA 400 400;PD 0 0;"}) {
+    for (const char* hpgl : {"IN;SP 1;PU 0 0;PD 400 400;LBa\x03", "IN;PA;IW 0 0 400 400;EA 400 400;PD 40 40;"}) {
         std::string dxf;
         HpglTextNachDxfText(hpgl, "a.plt", dxf, einstellung(), info);
         EXPECT_TRUE(nurCrLf(dxf)) << hpgl;
@@ -151,9 +151,11 @@ TEST(HpglNachDxfDatei, TheOutcomeComesBackWithItsMessage)
     e = HpglNachDxf(ordner / "dial.plt", ordner / "dial.dxf", einstellung(40, false), info);
     EXPECT_EQ(e.meldung, "\r       File dial.dxf saved!");
 
-    // Plots that draw nothing (a frame and a window, pens, sizes and moves, an empty label,
-    // a text that is no plot) leave an older drawing of the name as it was, and say why.
+    // Plots that draw nothing to be seen (a frame and a window, pens, sizes and moves, an
+    // empty label, a pen put down without a move, a circle of radius 0, a text that is no
+    // plot) leave an older drawing of the name as it was, and say why.
     for (const char* plot : {"IN;PA;IW 0 0 400 400;EA 400 400;", "IN;SP1;PD;", "IN;SP 1;SI 0.2,0.3;PU 40 40;PR;LB\x03",
+                             "IN;SP1;PA0,0;PD0,0;", "IN;SP1;PA40,40;PD40,40,40,40;", "IN;SP1;CI0;",
                              "UMBRIN SETTINGS\r\nSPRACHE=1\r\nPUNKT=2\r\n"}) {
         schreibe(ordner / "leer.plt", plot);
         schreibe(ordner / "leer.dxf", "the drawing of last week");

@@ -213,8 +213,8 @@ TEST(HpglNachDxf, RectanglesAreFiveVerticesAndKeepThePosition)
     EXPECT_EQ(u.punkte(), (Punkte{"10.0000 10.0000", "20.0000 10.0000", "20.0000 30.0000", "10.0000 30.0000",
                                   "10.0000 10.0000", "10.0000 10.0000", "0.0000 0.0000"}));
     // ER takes its corner relative to the position. (A rectangle alone, as a sheet's frame, is
-    // no drawing: a point follows.)
-    const Umwandlung r = wandle("IN;PU 400 400;ER 400 -400;PD 400 400;");
+    // no drawing: a line follows.)
+    const Umwandlung r = wandle("IN;PU 400 400;ER 400 -400;PD 0 0;");
     EXPECT_EQ(r.punkte()[2], "   20.00000     0.00000");
 }
 

@@ -3,6 +3,7 @@
 #include "dials/planar/EbeneGeometrie.h"
 #include "drawing/Winkeltabelle.h"
 #include "drawing/WinkeltabellenDruck.h"
+#include "support/Zahl.h"
 
 #include <gtest/gtest.h>
 
@@ -133,7 +134,7 @@ TEST(Winkeltabelle, CellsSunshineAndLongitudeCorrection)
     const WinkelEbene e = winkelEbene(s);
     const double tau = 15 * (13 - 12) - s.Par.Laenge + s.Par.Zonenmeridian;
     EXPECT_EQ(z.zellen[0][10].zeit, "13:00");
-    EXPECT_NEAR(std::stod(z.zellen[0][10].winkel), *stundenlinienWinkel(e, tau, s.EpsRund), 0.005);
+    EXPECT_NEAR(test::zahl(z.zellen[0][10].winkel), *stundenlinienWinkel(e, tau, s.EpsRund), 0.005);
 
     // Ten-minute steps fill the first group and go on in the second.
     s.Schalter.StundenIntervall = '5';

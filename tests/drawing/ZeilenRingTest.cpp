@@ -10,6 +10,7 @@
 #include "drawing/Blattrand.h"
 #include "drawing/Zeichnungsroutinen.h"
 #include "support/Ansichten.h"
+#include "support/Zahl.h"
 
 #include <gtest/gtest.h>
 
@@ -81,7 +82,7 @@ TEST(ZeilenRing, APageSaysWhenTheHalfRingIsLongerOrTheRingReducedAndKeepsEveryth
             const std::string zahl = kopfzahl(b.texte);
             const std::string verkleinert = deutsch ? "verkleinert gedruckt, um auf die Seite zu passen: Durchmesser "
                                                     : "printed reduced to fit the page: diameter ";
-            EXPECT_EQ(std::stod(zahl) < f.durchmesser, f.verkleinert);
+            EXPECT_EQ(test::zahl(zahl) < f.durchmesser, f.verkleinert);
             EXPECT_EQ(gesagt.find(verkleinert) != std::string::npos, f.verkleinert) << gesagt;
             EXPECT_EQ(gesagt.find(verkleinert + zahl + " mm") != std::string::npos, f.verkleinert) << gesagt;
             EXPECT_EQ(test::abseits(test::pruefeLayout(b.roh, {0, 0, b.breite, b.hoehe}, {}, f.seite->drucker), true), "");
@@ -93,7 +94,7 @@ TEST(ZeilenRing, APageSaysWhenTheHalfRingIsLongerOrTheRingReducedAndKeepsEveryth
             // zodiac key and the footer on it; a little larger, something is off the page or left
             // out. (On the portrait page the ring's own rule for the half ring's length, nine tenths
             // of the width, sets its size.)
-            EXPECT_NEAR(std::stod(zahl), gedruckt, 0.05);
+            EXPECT_NEAR(test::zahl(zahl), gedruckt, 0.05);
             if (f.seite->hoehe > f.seite->breite)
                 continue;
             for (const double d : {gedruckt - 0.1, gedruckt + 0.3}) {
@@ -107,7 +108,7 @@ TEST(ZeilenRing, APageSaysWhenTheHalfRingIsLongerOrTheRingReducedAndKeepsEveryth
                         && m.text != ringGekapptText(s, false))
                         weg += m.text + "\n";
                 weg += test::abseits(test::pruefeLayout(c.primitives(), {0, 0, b.breite, b.hoehe}, {}, true));
-                if (std::fabs(std::stod(kopfzahl(test::leseCanvas(c).texte)) - d) > 0.05)
+                if (std::fabs(test::zahl(kopfzahl(test::leseCanvas(c).texte)) - d) > 0.05)
                     weg += "drawn at " + kopfzahl(test::leseCanvas(c).texte) + " mm";
                 EXPECT_EQ(weg.empty(), d < gedruckt) << d << " mm: " << weg;
             }

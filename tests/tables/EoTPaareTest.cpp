@@ -6,6 +6,7 @@
 #include "core/Sonne.h"
 #include "core/Sprachdienst.h"
 #include "support/ExportPruefung.h"
+#include "support/Zahl.h"
 
 #include <gtest/gtest.h>
 
@@ -74,8 +75,8 @@ TEST(EoTPaare, SeventyTwoStepsGiveThirtySevenPairsFromNinetyToTwoHundredSeventy)
         ASSERT_EQ(f.size(), 9u) << r;
         const int i = 18 + static_cast<int>(r);
         const int j = (36 - i + 72) % 72;
-        EXPECT_DOUBLE_EQ(std::stod(f[0]), 5.0 * i);
-        EXPECT_DOUBLE_EQ(std::stod(f[1]), 5.0 * j);
+        EXPECT_DOUBLE_EQ(test::zahl(f[0]), 5.0 * i);
+        EXPECT_DOUBLE_EQ(test::zahl(f[1]), 5.0 * j);
         const int E1 = s.EoTTabelle[static_cast<std::size_t>(i)].ZglSek;
         const int E2 = s.EoTTabelle[static_cast<std::size_t>(j)].ZglSek;
         EXPECT_EQ(sekunden(f[3]), E1) << r;
@@ -87,12 +88,12 @@ TEST(EoTPaare, SeventyTwoStepsGiveThirtySevenPairsFromNinetyToTwoHundredSeventy)
         EXPECT_EQ(s.EoTTabelle[static_cast<std::size_t>(i)].ZglSym, et1);
     }
     // 90 pairs with itself: nothing to share out.
-    EXPECT_DOUBLE_EQ(std::stod(rows.front()[1]), 90.0);
+    EXPECT_DOUBLE_EQ(test::zahl(rows.front()[1]), 90.0);
     EXPECT_EQ(sekunden(rows.front()[6]), 0);
     EXPECT_EQ(rows.front()[6], "     0:00 ");
     EXPECT_EQ(rows.front()[7], "   0:00  ");
-    EXPECT_DOUBLE_EQ(std::stod(rows.back()[0]), 270.0);
-    EXPECT_DOUBLE_EQ(std::stod(rows.back()[1]), 270.0);
+    EXPECT_DOUBLE_EQ(test::zahl(rows.back()[0]), 270.0);
+    EXPECT_DOUBLE_EQ(test::zahl(rows.back()[1]), 270.0);
     // The dials' copy of the table is not the comparison's.
     for (std::size_t k = 0; k < kopie.size(); ++k) {
         EXPECT_EQ(s.EoTTabelle2[k].ZglSek, kopie[k].ZglSek);

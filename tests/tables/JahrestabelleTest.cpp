@@ -4,6 +4,7 @@
 #include "core/Sprachdienst.h"
 #include "core/Zahlenformat.h"
 #include "tables/NoaaSonne.h"
+#include "support/Zahl.h"
 
 #include <gtest/gtest.h>
 
@@ -149,7 +150,7 @@ TEST(TabelleJahr, DeclinationTableStaysWithinTheObliquity)
             const std::string z = zelle(s, d, m);
             if (z == "      ")
                 continue;
-            const double v = std::stod(z);
+            const double v = test::zahl(z);
             kleinste = std::min(kleinste, v);
             groesste = std::max(groesste, v);
         }

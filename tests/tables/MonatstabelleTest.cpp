@@ -2,6 +2,7 @@
 
 #include "core/AufUntergang.h"
 #include "core/Sprachdienst.h"
+#include "core/Zahlenformat.h"
 
 #include "support/TestOrdner.h"
 
@@ -166,6 +167,14 @@ TEST(TabelleMonatAufUntergang, PolarSummerAndWinterShowTheirTexts)
     TabelleMonatAufUntergang(mai, 5);
     EXPECT_EQ(tag(mai, 17).substr(5, 14), "  0:20 23:21  ");
     EXPECT_EQ(tag(mai, 18).substr(5, 14), "  0:00 -----  ");
+
+    // With the clock six hours behind the sun (zone meridian 90 W at 0.75 E) the sun rises at
+    // the equator in mid-July in the last half minute before midnight, the sine of its altitude
+    // at 0:00 already 0.0011 to 0.0019 above the horizon's: each of those days shows it at 0:00.
+    AppState juli = ort(2026, 0.0, -0.75, 90.0);
+    TabelleMonatAufUntergang(juli, 7);
+    for (int d : {16, 17, 18})
+        EXPECT_EQ(tag(juli, d).substr(5, 6), "  0:00") << d;
 }
 
 TEST(TabelleMonatAufUntergang, OctoberOf1582DropsTenDays)
@@ -230,8 +239,8 @@ TEST(TabelleMonatAufUntergang, AgreesWithNoaaInAnIndependentCheck)
         }
         char befehl[1024];
         std::snprintf(befehl, sizeof befehl,
-                      "/usr/bin/python3 '%s/tests/tools/check_months.py' '%s' --year 2024 --month %d --zone %.4f 2>&1",
-                      UMBRIN_SOURCE_DIR, datei.c_str(), o.monat, o.zone);
+                      "/usr/bin/python3 '%s/tests/tools/check_months.py' '%s' --year 2024 --month %d --zone %s 2>&1",
+                      UMBRIN_SOURCE_DIR, datei.c_str(), o.monat, RealStr(o.zone, 4, 4).c_str());
         FILE* rohr = ::popen(befehl, "r");
         ASSERT_NE(rohr, nullptr);
         std::string ausgabe;

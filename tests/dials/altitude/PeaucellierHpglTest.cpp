@@ -8,6 +8,7 @@
 #include "support/GoldenDatei.h"
 #include "support/Layoutpruefung.h"
 #include "support/PlotLeser.h"
+#include "support/Zahl.h"
 
 #include <gtest/gtest.h>
 
@@ -123,8 +124,8 @@ TEST(PeaucellierHpgl, EveryPlotPassesHp2xxAndItsDxfPassesEzdxf)
     const std::vector<std::string> z = umbrin::testing::dxfZeilen(dxf);
     for (const char* kopf : {"$EXTMAX", "$LIMMAX"}) {
         const std::size_t i = std::find(z.begin(), z.end(), kopf) - z.begin() + 2;
-        EXPECT_TRUE(x > kDxfBlattBreiteMm + 100 && std::stod(z[i]) >= x && std::stod(z[i + 2]) >= y
-                    && std::stod(z[i]) + std::stod(z[i + 2]) < x + y + 20) << kopf << " " << z[i] << " " << z[i + 2] << ": " << x << " " << y;
+        EXPECT_TRUE(x > kDxfBlattBreiteMm + 100 && test::zahl(z[i]) >= x && test::zahl(z[i + 2]) >= y
+                    && test::zahl(z[i]) + test::zahl(z[i + 2]) < x + y + 20) << kopf << " " << z[i] << " " << z[i + 2] << ": " << x << " " << y;
     }
 }
 

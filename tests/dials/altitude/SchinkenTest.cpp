@@ -9,6 +9,7 @@
 #include "core/Zahlenformat.h"
 #include "dials/altitude/ZeichneSchinkenSU.h"
 #include "support/Ansichten.h"
+#include "support/Zahl.h"
 
 #include <gtest/gtest.h>
 
@@ -217,7 +218,7 @@ TEST(Schinken, EveryLineIsASunAboveTheHorizonAndEveryCrossingOnTheSheetOrSaid)
                     const std::size_t bis = warnung.find("All of them fit up to size ");
                     if (!v.seite || bis == std::string::npos)
                         continue;
-                    s.Par.HabermelGnomon = std::stod(warnung.substr(bis + 27));
+                    s.Par.HabermelGnomon = test::zahl(warnung.substr(bis + 27));
                     const test::Blattinhalt kleiner = test::zeichneInSicht(s, v);
                     EXPECT_EQ(marken(kleiner, halb).size(), std::size_t(erwartet));
                     EXPECT_TRUE(kleiner.meldungen.empty());

@@ -11,6 +11,7 @@
 #include "support/GoldenDatei.h"
 #include "support/PlotLeser.h"
 #include "support/ScriptedPrompt.h"
+#include "support/Zahl.h"
 
 #include <gtest/gtest.h>
 
@@ -134,7 +135,7 @@ TEST(ZylinderuhrHpgl, LinePointsFollowTheSunVector)
         std::vector<std::pair<double, double>> punkte;
         const std::regex zahl("(-?\\d+) +(-?\\d+)");
         for (auto it = std::sregex_iterator(p.begin(), p.end(), zahl); it != std::sregex_iterator(); ++it)
-            punkte.emplace_back(std::stod((*it)[1]), std::stod((*it)[2]));
+            punkte.emplace_back(test::zahl((*it)[1]), test::zahl((*it)[2]));
         int geprueft = 0;
         for (int T = -80; T <= 80; T += 20) {
             const test::SonnenVektor r = test::sonnenVektor(breite, 0, T);
@@ -282,7 +283,7 @@ TEST(ZylinderuhrHpgl, FilterHatHourLinesStayBetweenTheSolsticeLines)
             // The points of the line: pairs not followed by a label.
             const std::regex paar("(-?\\d+) +(-?\\d+)( |;PD|$)");
             for (auto it = std::sregex_iterator(stueck.begin(), stueck.end(), paar); it != std::sregex_iterator(); ++it)
-                EXPECT_GE(9700 - std::stod((*it)[2]), fallWinter - 4) << h;
+                EXPECT_GE(9700 - test::zahl((*it)[2]), fallWinter - 4) << h;
             ++linien;
         }
         EXPECT_EQ(linien, 9);

@@ -12,6 +12,7 @@
 #include "support/Layoutpruefung.h"
 #include "support/Ansichten.h"
 #include "support/PlotLeser.h"
+#include "support/Zahl.h"
 
 #include <gtest/gtest.h>
 
@@ -97,7 +98,7 @@ TEST(AzimutalBlatt, HabermelOneRimStaysOnThePlotSheet)
             const std::string plot = plotVon([&](HPGLDatei& p) { habermelPlot(s, p, true, L); });
             std::smatch m;
             ASSERT_TRUE(std::regex_search(plot, m, rand)) << phi << " " << D;
-            const double y = std::stod(m[2]), r = std::stod(m[4]);
+            const double y = test::zahl(m[2]), r = test::zahl(m[4]);
             EXPECT_GE(y - r, 0) << phi << " " << D;
             EXPECT_LE(y + r, 11038) << phi << " " << D;
         }
@@ -140,7 +141,7 @@ TEST(AzimutalBlatt, HabermelTwoOutermostCircleHasTheDiameterEntered)
             const std::string plot = plotVon([&](HPGLDatei& p) { habermel2Plot(s, p, true, L); });
             std::smatch m;
             ASSERT_TRUE(std::regex_search(plot, m, std::regex(R"(;SS;PU [0-9]+ [0-9]+;CI ([0-9]+),0\.2)")));
-            EXPECT_NEAR(2 * std::stod(m[1]) / 40, D, 0.05) << phi << " " << D;
+            EXPECT_NEAR(2 * test::zahl(m[1]) / 40, D, 0.05) << phi << " " << D;
             // The page, in 0.1 mm: the widest circle.
             RecordingCanvas c(2970, 2100, true);
             zeichneHabermel2(s, HabermelZiel{&c, 2970, 2100, false}, L);

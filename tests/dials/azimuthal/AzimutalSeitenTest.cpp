@@ -3,6 +3,7 @@
 #include "dialogs/HabermelGeometrie.h"
 #include "dials/azimuthal/HabermelZeichnung.h"
 #include "support/Ansichten.h"
+#include "support/Zahl.h"
 
 #include <gtest/gtest.h>
 
@@ -89,7 +90,7 @@ TEST(AzimutalSeiten, ARefusedSizeNamesTheLimitAtWhichTheDialDrawsOnTheSheet)
                 zeichne(g);
                 const std::string vor = deutsch ? de : en;
                 ASSERT_EQ(nein.find(vor) == std::string::npos, schritt == 0) << nein;
-                const double grenze = schritt == 0 ? g : std::stod(nein.substr(nein.find(vor) + vor.size()));
+                const double grenze = schritt == 0 ? g : test::zahl(nein.substr(nein.find(vor) + vor.size()));
                 EXPECT_EQ(zeichne(grenze), "");
                 EXPECT_EQ(nein, "");
                 zeichne(grenze + schritt);

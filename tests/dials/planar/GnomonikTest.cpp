@@ -12,6 +12,7 @@
 #include "../../support/ScriptedPrompt.h"
 #include "Gnomonik.h"
 #include "support/PlotLeser.h"
+#include "support/Zahl.h"
 
 #include <gtest/gtest.h>
 
@@ -215,7 +216,7 @@ TEST(Gnomonik, HourLinesMeetInThePolePointAndTheListingAgrees)
                 return t;
             }();
             ASSERT_TRUE(std::regex_search(alles, m, std::regex(R"(S\( *(-?[0-9.]+)/ *(-?[0-9.]+)\))")));
-            const Punkt listeS{std::stod(m[1]), std::stod(m[2])};
+            const Punkt listeS{test::zahl(m[1]), test::zahl(m[2])};
             // A vertical plane is listed as inclined 89.999 degrees.
             const Flaeche fl = flaeche(e.wand, neigung == 90 ? 89.999 : neigung);
             const Punkt Sl = pol(fl, phi, g);
@@ -225,11 +226,11 @@ TEST(Gnomonik, HourLinesMeetInThePolePointAndTheListingAgrees)
             }
             // Style height: the angle between the earth's axis and the plane.
             const double stabhoehe = std::asin(std::fabs(np)) / kGrad;
-            EXPECT_NEAR(std::fabs(std::stod(texte.PolstabWinkel)), stabhoehe, 0.006);
+            EXPECT_NEAR(std::fabs(test::zahl(texte.PolstabWinkel)), stabhoehe, 0.006);
             // Substyle: the line from the foot to S, as an angle from the plane's upward line
             // towards the right, taken as a line (modulo 180 degrees).
             const double richtung = std::atan2(Sl.x, Sl.y) / kGrad;
-            EXPECT_NEAR(winkelDifferenz(std::stod(texte.SubstilareRichtung), richtung, 180), 0, 0.006);
+            EXPECT_NEAR(winkelDifferenz(test::zahl(texte.SubstilareRichtung), richtung, 180), 0, 0.006);
             if (e.typ == 'v') {
                 const Wandwerte w = wandwerte(phi, e.wand);
                 EXPECT_NEAR(winkelDifferenz(std::atan2(S.x, S.y) / kGrad, w.substilare, 180), 0, 1e-9);
@@ -312,7 +313,7 @@ TEST(Gnomonik, AngleTableFollowsTheDrawnHourLines)
                                                 180),
                                 0, 1e-9);
                 }
-                EXPECT_NEAR(winkelDifferenz(std::stod(zelle.winkel), soll, horizontal ? 180 : 360), 0, 0.006);
+                EXPECT_NEAR(winkelDifferenz(test::zahl(zelle.winkel), soll, horizontal ? 180 : 360), 0, 0.006);
 
                 // The construction's own shadow of that sun, seen from its own pole point.
                 const Schattenwurf w = programmSchatten(p, geo, besteDekl, tau);

@@ -7,6 +7,7 @@
 #include "support/GoldenDatei.h"
 #include "support/PlotLeser.h"
 #include "support/TestOrdner.h"
+#include "support/Zahl.h"
 
 #include <gtest/gtest.h>
 
@@ -98,7 +99,7 @@ std::vector<Punkt> plotPunkte(const std::string& hpgl)
         const std::string args = (*it)[2];
         std::vector<double> z;
         for (auto n = std::sregex_iterator(args.begin(), args.end(), zahl); n != std::sregex_iterator(); ++n)
-            z.push_back(std::stod(n->str()));
+            z.push_back(test::zahl(n->str()));
         for (std::size_t i = 0; i + 1 < z.size(); i += 2)
             punkte.push_back({z[i], z[i + 1]});
     }
@@ -113,7 +114,7 @@ std::vector<Punkt> listenPunkte(const std::string& liste)
     std::vector<Punkt> punkte;
     static const std::regex eintrag(R"((-?\d+\.\d{3})/ *(-?\d+\.\d{3});)");
     for (auto it = std::sregex_iterator(teil.begin(), teil.end(), eintrag); it != std::sregex_iterator(); ++it)
-        punkte.push_back({std::stod((*it)[1]), std::stod((*it)[2])});
+        punkte.push_back({test::zahl((*it)[1]), test::zahl((*it)[2])});
     return punkte;
 }
 
@@ -222,7 +223,7 @@ TEST(PlanarHpgl, ThePoleCircleStandsWithinTheFrame)
             const std::string hpgl = schreibe(s).hpgl;
             const std::regex kreis(R"(PU +(-?[0-9.]+) +(-?[0-9.]+);CI +([0-9.]+);)");
             for (auto i = std::sregex_iterator(hpgl.begin(), hpgl.end(), kreis); i != std::sregex_iterator(); ++i) {
-                const double x = std::stod((*i)[1]), y = std::stod((*i)[2]), r = std::stod((*i)[3]);
+                const double x = test::zahl((*i)[1]), y = test::zahl((*i)[2]), r = test::zahl((*i)[3]);
                 EXPECT_TRUE(x - r >= 0 && x + r <= 16157 && y - r >= 0 && y + r <= 11038)
                     << typ << " " << breite << ": " << i->str();
             }
@@ -560,7 +561,7 @@ TEST(PlanarHpgl, AMeanTimeLineRunsFromTheBorderAsOnScreen)
 
     std::smatch fenster;
     ASSERT_TRUE(std::regex_search(p.hpgl, fenster, std::regex(R"(IW 0 0 (\d+) (\d+))")));
-    const double rechts = std::stod(fenster[1]), oben = std::stod(fenster[2]);
+    const double rechts = test::zahl(fenster[1]), oben = test::zahl(fenster[2]);
     // The mean-time family's pen, then the whole hour's.
     const std::size_t familie = p.hpgl.find("SP 4;SP 4;PU");
     ASSERT_NE(familie, std::string::npos);

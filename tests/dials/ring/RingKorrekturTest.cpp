@@ -9,6 +9,7 @@
 #include "RingTestHilfen.h"
 #include "support/ExportPruefung.h"
 #include "support/TestOrdner.h"
+#include "support/Zahl.h"
 
 #include <gtest/gtest.h>
 
@@ -47,8 +48,8 @@ TEST(RingKorrektur, TableCorrectionsAgreeWithTheModel)
     static const std::regex zeile(R"(rel\. offset=\s*([0-9.]+)\s+hsun=\s*([0-9.]+)\S*\s+yd=\s*(-?[0-9.]+)\s+beta=\s*(-?[0-9.]+))");
     int zeilen = 0;
     for (auto it = std::sregex_iterator(tabelle.begin(), tabelle.end(), zeile); it != std::sregex_iterator(); ++it) {
-        const double r = std::stod((*it)[1]), h = std::stod((*it)[2]), S = std::stod((*it)[3]);
-        const double K = std::stod((*it)[4]);
+        const double r = test::zahl((*it)[1]), h = test::zahl((*it)[2]), S = test::zahl((*it)[3]);
+        const double K = test::zahl((*it)[4]);
         EXPECT_NEAR(r, 1.0, 0.00101);
         const double a = drehungFuer(150, 30, h, r * 75);
         const Fleck f = zylinderFleck(150, 30, h, a);

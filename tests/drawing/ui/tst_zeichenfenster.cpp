@@ -15,6 +15,7 @@
 #include "shell/ui/MainWindow.h"
 #include "support/ExportPruefung.h"
 #include "support/ScriptedPrompt.h"
+#include "support/Zahl.h"
 #include "support/ui/Bildvergleich.h"
 #include "support/ui/Fensterlayout.h"
 
@@ -691,7 +692,7 @@ private slots:
         zeichneDruckseite(z, 1000, 700);
         double legende = 0, kreis = 0;
         for (const RecordedPrimitive& p : seite.primitives()) {
-            legende = p.text.starts_with("Durchmesser = ") ? std::stod(p.text.substr(14)) : legende;
+            legende = p.text.starts_with("Durchmesser = ") ? test::zahl(p.text.substr(14)) : legende;
             kreis = p.kind == PrimitiveKind::Ellipse ? std::max(kreis, (p.points[1].x - p.points[0].x) / 10.0) : kreis;
         }
         QVERIFY2(legende > 1 && qAbs(kreis - legende) <= 0.5, qPrintable(QString::number(kreis)));
