@@ -117,7 +117,7 @@ Feldpruefung pruefeRealFeld(const AppState& s, std::string_view text, double akt
         return p;
     }
     p.befund = Befund::KeineZahl;
-    p.feldText = std::string{};
+    p.feldText = RealStr(aktuell, 7, 2);
     p.meldungsId = 4;
     p.meldung = meldungsText(s, 4);
     p.icon = PromptIcon::Warning;
@@ -135,15 +135,19 @@ Feldpruefung pruefeInt(const AppState& s, std::string_view text, std::int32_t lo
         p.feldText = IntStr(aktuell);
         return p;
     }
-    const auto wert = leseGanzzahl(text);
-    if (wert && *wert >= lo && *wert <= hi) {
-        p.ganzzahl = *wert;
-        p.wert = *wert;
+    const auto zahl = realEingabeText(text);
+    const auto wert = zahl ? leseReal(*zahl) : std::nullopt;
+    if (wert && *wert == std::trunc(*wert) && *wert >= lo && *wert <= hi) {
+        p.ganzzahl = static_cast<std::int32_t>(*wert);
+        p.wert = p.ganzzahl;
+        if (text != IntStr(p.ganzzahl))
+            p.feldText = IntStr(p.ganzzahl);
         return p;
     }
     p.befund = wert ? Befund::AusserhalbBereich : Befund::KeineZahl;
-    p.meldungsId = 13;
-    p.meldung = bereichsMeldung(s, label, text, lo, hi);
+    p.meldungsId = wert ? 13 : 4;
+    p.meldung = wert ? bereichsMeldung(s, label, *zahl, lo, hi) : std::string(meldungsText(s, 4));
+    p.feldText = IntStr(aktuell);
     p.icon = PromptIcon::Question;
     p.knoepfe = PromptButtons::OkCancel;
     return p;
@@ -161,7 +165,7 @@ Feldpruefung pruefeIntNochmals(const AppState& s, std::string_view text, std::in
     return p;
 }
 
-std::optional<std::string> realEingabeText(std::string_view text, bool kommaAlsPunkt)
+std::optional<std::string> realEingabeText(std::string_view text)
 {
     // Blanks as a paste brings them: space, tab, line ends, the no-break space.
     auto blankAmAnfang = [](std::string_view t) -> std::size_t {
@@ -185,7 +189,7 @@ std::optional<std::string> realEingabeText(std::string_view text, bool kommaAlsP
         const auto b2 = static_cast<unsigned char>(i + 2 < text.size() ? text[i + 2] : 0);
         if (istZiffer(c) || c == '+' || c == '-' || c == '.') {
             zahl += c;
-        } else if (c == ',' && kommaAlsPunkt) {
+        } else if (c == ',') {
             zahl += '.'; // the decimal comma of German texts
         } else if (static_cast<unsigned char>(c) == 0xE2
                    && ((b1 == 0x88 && b2 == 0x92) || (b1 == 0x80 && b2 >= 0x90 && b2 <= 0x95))) {
@@ -210,13 +214,13 @@ Feldpruefung pruefeRealBereich(const AppState& s, std::string_view text, std::st
     Feldpruefung p;
     p.wert = aktuell;
     p.icon = PromptIcon::Question;
-    const auto zahl = realEingabeText(text, true);
+    const auto zahl = realEingabeText(text);
     const auto wert = zahl ? leseReal(*zahl) : std::nullopt;
+    p.feldText = RealStr(aktuell, 8, 2);
     if (!wert) {
         p.befund = Befund::KeineZahl;
         p.meldungsId = 4;
         p.meldung = meldungsText(s, 4);
-        p.feldText = RealStr(aktuell, 8, 2);
         return p;
     }
     if (*wert > hi || *wert < lo) {
@@ -226,6 +230,7 @@ Feldpruefung pruefeRealBereich(const AppState& s, std::string_view text, std::st
             + RealStr(lo, 8, 2) + ", ...," + RealStr(hi, 7, 1) + "] !";
         return p;
     }
+    p.feldText.reset();
     p.wert = *wert;
     return p;
 }

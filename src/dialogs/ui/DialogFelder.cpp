@@ -1,5 +1,6 @@
 #include "dialogs/ui/DialogFelder.h"
 
+#include "core/Eingabepruefung.h"
 #include "core/Zahlenformat.h"
 #include "core/ui/Eingabefelder.h"
 #include "dialogs/IniZahlen.h"
@@ -9,6 +10,9 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QWidget>
+
+#include <algorithm>
+#include <cmath>
 
 namespace umbrin {
 
@@ -27,6 +31,17 @@ bool TasteErlaubt(Tasten tasten, QChar zeichen)
         return zeichen == QLatin1Char('.');
     }
     return false;
+}
+
+std::string feldZahl(double x, int breite, int stellen)
+{
+    for (int n = std::max(stellen, 0); n < 9; ++n) {
+        const std::string text = RealStr(x, std::max(breite, n), n);
+        const auto gelesen = leseReal(text);
+        if (gelesen && std::fabs(*gelesen - x) <= 1e-9 * std::max(1.0, std::fabs(x)))
+            return text;
+    }
+    return RealStr(x, std::max(breite, 9), 9);
 }
 
 namespace {
@@ -52,6 +67,14 @@ void alsGespeichert(QLineEdit* feld, double& x, int stellen)
     feld->setText(QString::fromStdString(RealStr(x, stellen, stellen)));
 }
 
+// A refused text: the field shows the value kept, with the decimals its file line holds (two
+// for a value the files do not hold), so that leaving it again keeps that value.
+void zeigeBehalten(QLineEdit* feld, double x, int stellen)
+{
+    const int n = stellen == wieGetippt ? 2 : stellen;
+    feld->setText(QString::fromStdString(RealStr(x, n, n)));
+}
+
 } // namespace
 
 void pruefRealBereichBewahrt(const AppState& s, UserPrompt& prompt, QLineEdit* feld, double& x,
@@ -61,7 +84,9 @@ void pruefRealBereichBewahrt(const AppState& s, UserPrompt& prompt, QLineEdit* f
     if (zeigtWert(feld, x) && bereich.enthaelt(x))
         return;
     pruefRealBereich(s, prompt, feld, x, label, bereich.von, bereich.bis, err);
-    if (!err)
+    if (err)
+        zeigeBehalten(feld, x, bereich.stellen);
+    else
         alsGespeichert(feld, x, bereich.stellen);
 }
 
@@ -71,7 +96,9 @@ void pruefRealFeldBewahrt(const AppState& s, UserPrompt& prompt, QLineEdit* feld
     if (zeigtWert(feld, x))
         return;
     pruefRealFeld(s, prompt, feld, x, err);
-    if (!err)
+    if (err)
+        zeigeBehalten(feld, x, stellen);
+    else
         alsGespeichert(feld, x, stellen);
 }
 

@@ -71,6 +71,11 @@ private:
 // Whether `zeichen` may be typed into a field of that kind.
 bool TasteErlaubt(Tasten tasten, QChar zeichen);
 
+// The text of a real field: x at least `stellen` decimals wide, with as many more as it needs
+// to read back as x (up to nine), so that a field shows what is stored (95.5 shows "95.5",
+// not "96", and a place typed to the second all its digits).
+std::string feldZahl(double x, int breite, int stellen);
+
 // The readers of a real field as the working dialogs use them: a field that still shows the
 // stored value x as the dialog wrote it (not edited since, x to the text's own decimals) keeps
 // x, when that lies within the range: its few decimals read back would move a value given more

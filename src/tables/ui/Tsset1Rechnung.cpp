@@ -2,6 +2,7 @@
 #include "tables/ui/Tsset1.h"
 
 #include "core/AufUntergang.h"
+#include "core/Eingabepruefung.h"
 #include "core/Rounding.h"
 #include "core/Sprachdienst.h"
 #include "core/Zahlenformat.h"
@@ -19,6 +20,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <cmath>
+
 namespace umbrin {
 namespace {
 
@@ -26,6 +29,9 @@ QString q(const std::string& t) { return QString::fromStdString(t); }
 QString q(std::string_view t) { return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())); }
 
 std::string text(const QLineEdit* feld) { return feld->text().toStdString(); }
+
+// A whole number that an int holds.
+bool ganzzahlig(double x) { return x == std::trunc(x) && std::fabs(x) < 1e9; }
 
 double aufZehntel(double x) { return static_cast<double>(roundHalfEven(x * 10.0L)) / 10.0; }
 
@@ -81,8 +87,8 @@ bool Tsset1::Tastenfilter(QLineEdit* feld, QKeyEvent* taste)
     if (zeichen.size() != 1 || !zeichen[0].isPrint())
         return false; // backspace, arrows and the like pass
     const QChar c = zeichen[0];
-    if (c.isDigit())
-        return false;
+    if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+        return false; // the digits 0-9, not those of other scripts
     const bool datum = feld == edJahr_ || feld == edMonat_ || feld == edTag_;
     if (datum)
         return true;
@@ -110,12 +116,12 @@ void Tsset1::loesch(QKeyEvent* taste)
 void Tsset1::zuweisen(QLineEdit* feld)
 {
     int& ziel = feld == edJahr_ ? s_.Par.Jahr : feld == edMonat_ ? monat_ : tag_;
-    const std::optional<int> n = liesGanzzahl(text(feld));
-    const bool gut = n && (feld == edJahr_ ? JahrZulaessig(*n) : feld == edMonat_ ? MonatZulaessig(*n) : TagZulaessig(*n));
-    if (gut)
+    const std::optional<int> n = liesFeldGanzzahl(feld);
+    if (n)
         ziel = *n;
     feld->setText(QString::number(ziel));
-    pruefeGregor();
+    if (n)
+        pruefeGregor();
 }
 
 void Tsset1::pruefeGregor()
@@ -132,8 +138,7 @@ void Tsset1::umwandeln(QLineEdit* feld)
 {
     const bool laenge = feld == edLongitude_;
     double& ziel = laenge ? s_.Par.Laenge : s_.Par.Zonenmeridian;
-    const std::optional<double> x = liesZahl(text(feld));
-    if (x && LaengeZulaessig(*x))
+    if (const std::optional<double> x = liesFeldZahl(feld))
         ziel = *x;
     else
         feld->setText(q(RealStr(ziel, laenge ? 13 : 7, laenge ? 6 : 2)).trimmed());
@@ -144,14 +149,12 @@ void Tsset1::umwandeln2()
 {
     bool fehler = false;
     pruefRealBereich(s_, frage_, edLatitude_, s_.Par.Breite, ohneAmpersand(labelLatitude_), -90.0, 90.0, fehler);
-    if (!fehler)
-        edLatitude_->setText(q(RealStr(s_.Par.Breite, 11, 6)).trimmed());
+    edLatitude_->setText(q(RealStr(s_.Par.Breite, 11, 6)).trimmed());
 }
 
 void Tsset1::zuweisen4()
 {
-    const std::optional<double> x = liesZahl(text(p3Azi_));
-    if (x && AzimutZulaessig(*x)) {
+    if (const std::optional<double> x = liesFeldZahl(p3Azi_)) {
         s_.AzimutEingabe = *x;
         return;
     }
@@ -184,43 +187,70 @@ void Tsset1::verweigere(QLineEdit* feld, const std::string& meldung)
     prueft_ = false;
 }
 
+// The window's number fields, each with the label that names it in a message and its range.
+Tsset1::Zahlfeld Tsset1::zahlfeld(const QLineEdit* feld) const
+{
+    if (feld == edJahr_)
+        return {"LabelJahr", "1300 .. 2500", [](double x) { return ganzzahlig(x) && JahrZulaessig(static_cast<int>(x)); }};
+    if (feld == edMonat_)
+        return {"LabelMonat", "1 .. 12", [](double x) { return ganzzahlig(x) && MonatZulaessig(static_cast<int>(x)); }};
+    if (feld == edTag_)
+        return {"LabelTag", "1 .. 31", [](double x) { return ganzzahlig(x) && TagZulaessig(static_cast<int>(x)); }};
+    if (feld == edLatitude_)
+        return {"LabelLatitude", "-90, ..., 90", BreiteZulaessig};
+    if (feld == p3Azi_)
+        return {"LabelAziFrage", "-180, ..., 180", AzimutZulaessig};
+    return {feld == edZone_ ? "LabelZone" : "LabelLongitude", "-180 < x < 180", LaengeZulaessig};
+}
+
+// A number field read as every number field of the program reads its text. A text that is no
+// number is refused with message 4, a number outside the field's range (or not whole, in the
+// date fields) with the range message; the field keeps the focus, and nothing is stored.
+std::optional<double> Tsset1::liesFeld(QLineEdit* feld, bool ganz)
+{
+    const std::string getippt = text(feld);
+    const std::optional<double> x = leseRealEingabe(getippt);
+    const Zahlfeld f = zahlfeld(feld);
+    if (x && (!ganz || ganzzahlig(*x)) && f.zulaessig(*x))
+        return x;
+    if (!x) {
+        verweigere(feld, std::string(meldungsText(s_, 4)));
+        return std::nullopt;
+    }
+    const QLabel* label = findChild<QLabel*>(QString::fromLatin1(f.label));
+    verweigere(feld, ohneAmpersand(label) + " = " + *realEingabeText(getippt) + "\n\r" + std::string(meldungsText(s_, 13))
+                         + " [" + f.bereich + "] !");
+    return std::nullopt;
+}
+
+std::optional<double> Tsset1::liesFeldZahl(QLineEdit* feld) { return liesFeld(feld, false); }
+
+std::optional<int> Tsset1::liesFeldGanzzahl(QLineEdit* feld)
+{
+    const std::optional<double> x = liesFeld(feld, true);
+    return x ? std::optional<int>(static_cast<int>(*x)) : std::nullopt;
+}
+
 bool Tsset1::pruefeFelder()
 {
-    auto meldung = [this](const char* name, const QLineEdit* feld, const std::string& bereich) {
-        const QLabel* label = findChild<QLabel*>(QString::fromLatin1(name));
-        return ohneAmpersand(label) + " = " + text(feld) + "\n\r" + std::string(meldungsText(s_, 13)) + " [" + bereich
-               + "] !";
-    };
-    const std::optional<int> jahr = liesGanzzahl(text(edJahr_));
-    if (!jahr || !JahrZulaessig(*jahr)) {
-        verweigere(edJahr_, meldung("LabelJahr", edJahr_, "1300 .. 2500"));
+    const std::optional<int> jahr = liesFeldGanzzahl(edJahr_);
+    if (!jahr)
         return false;
-    }
-    const std::optional<int> monat = liesGanzzahl(text(edMonat_));
-    if (!monat || !MonatZulaessig(*monat)) {
-        verweigere(edMonat_, meldung("LabelMonat", edMonat_, "1 .. 12"));
+    const std::optional<int> monat = liesFeldGanzzahl(edMonat_);
+    if (!monat)
         return false;
-    }
-    const std::optional<int> tag = liesGanzzahl(text(edTag_));
-    if (!tag || !TagZulaessig(*tag)) {
-        verweigere(edTag_, meldung("LabelTag", edTag_, "1 .. 31"));
+    const std::optional<int> tag = liesFeldGanzzahl(edTag_);
+    if (!tag)
         return false;
-    }
-    const std::optional<double> breite = liesZahl(text(edLatitude_));
-    if (!breite || !BreiteZulaessig(*breite)) {
-        verweigere(edLatitude_, meldung("LabelLatitude", edLatitude_, "-90, ..., 90"));
+    const std::optional<double> breite = liesFeldZahl(edLatitude_);
+    if (!breite)
         return false;
-    }
-    const std::optional<double> laenge = liesZahl(text(edLongitude_));
-    if (!laenge || !LaengeZulaessig(*laenge)) {
-        verweigere(edLongitude_, meldung("LabelLongitude", edLongitude_, "-180 < x < 180"));
+    const std::optional<double> laenge = liesFeldZahl(edLongitude_);
+    if (!laenge)
         return false;
-    }
-    const std::optional<double> zone = liesZahl(text(edZone_));
-    if (!zone || !LaengeZulaessig(*zone)) {
-        verweigere(edZone_, meldung("LabelZone", edZone_, "-180 < x < 180"));
+    const std::optional<double> zone = liesFeldZahl(edZone_);
+    if (!zone)
         return false;
-    }
     if (*laenge != s_.Par.Laenge || *zone != s_.Par.Zonenmeridian)
         s_.LaengeWeitVomZonenmeridian = LaengeWeitVomZonenmeridian(*laenge, *zone);
     s_.Par.Jahr = *jahr;
@@ -309,13 +339,9 @@ bool Tsset1::rechneModus(std::vector<std::string>& zeilen)
             p3Azi_->setFocus();
             return false;
         }
-        const std::optional<double> a = liesZahl(text(p3Azi_));
-        if (!a || !AzimutZulaessig(*a)) {
-            const QLabel* label = findChild<QLabel*>(QStringLiteral("LabelAziFrage"));
-            verweigere(p3Azi_, ohneAmpersand(label) + " = " + text(p3Azi_) + "\n\r" + std::string(meldungsText(s_, 13))
-                                   + " [-180, ..., 180] !");
+        const std::optional<double> a = liesFeldZahl(p3Azi_);
+        if (!a)
             return false;
-        }
         s_.AzimutEingabe = *a;
         const AzimutZeitErgebnis e = ZeitFuerAzimut(s_, datum(), s_.AzimutEingabe, zeilen);
         for (const SonnenMeldung& m : e.meldungen)
