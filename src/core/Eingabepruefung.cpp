@@ -3,6 +3,7 @@
 #include "core/Sprachdienst.h"
 #include "core/Zahlenformat.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -109,7 +110,7 @@ Feldpruefung pruefeRealFeld(const AppState& s, std::string_view text, double akt
     p.wert = aktuell;
     if (text.empty()) {
         p.befund = Befund::LeerWiederhergestellt;
-        p.feldText = RealStr(aktuell, 7, 2);
+        p.feldText = feldZahl(aktuell, 7, 2);
         return p;
     }
     if (const auto wert = leseRealEingabe(text)) {
@@ -117,7 +118,7 @@ Feldpruefung pruefeRealFeld(const AppState& s, std::string_view text, double akt
         return p;
     }
     p.befund = Befund::KeineZahl;
-    p.feldText = RealStr(aktuell, 7, 2);
+    p.feldText = feldZahl(aktuell, 7, 2);
     p.meldungsId = 4;
     p.meldung = meldungsText(s, 4);
     p.icon = PromptIcon::Warning;
@@ -208,6 +209,17 @@ std::optional<double> leseRealEingabe(std::string_view text)
     return zahl ? leseReal(*zahl) : std::nullopt;
 }
 
+std::string feldZahl(double x, int breite, int stellen)
+{
+    for (int n = std::max(stellen, 0); n < 9; ++n) {
+        const std::string text = RealStr(x, std::max(breite, n), n);
+        const auto gelesen = leseReal(text);
+        if (gelesen && std::fabs(*gelesen - x) <= 1e-9 * std::max(1.0, std::fabs(x)))
+            return text;
+    }
+    return RealStr(x, std::max(breite, 9), 9);
+}
+
 Feldpruefung pruefeRealBereich(const AppState& s, std::string_view text, std::string_view label,
                                double lo, double hi, double aktuell)
 {
@@ -216,7 +228,7 @@ Feldpruefung pruefeRealBereich(const AppState& s, std::string_view text, std::st
     p.icon = PromptIcon::Question;
     const auto zahl = realEingabeText(text);
     const auto wert = zahl ? leseReal(*zahl) : std::nullopt;
-    p.feldText = RealStr(aktuell, 8, 2);
+    p.feldText = feldZahl(aktuell, 8, 2);
     if (!wert) {
         p.befund = Befund::KeineZahl;
         p.meldungsId = 4;

@@ -43,7 +43,7 @@ struct Feldpruefung {
 };
 
 // A real without range, read by leseRealEingabe. Empty text: the field shows the current
-// value again (7, 2). Not a number: message 4; the field shows the current value again, which
+// value again (feldZahl, 7, 2). Not a number: message 4; the field shows the current value again, which
 // stays.
 Feldpruefung pruefeRealFeld(const AppState& s, std::string_view text, double aktuell);
 
@@ -61,7 +61,7 @@ Feldpruefung pruefeIntNochmals(const AppState& s, std::string_view text, std::in
 
 // A real in lo..hi (bounds included), read by leseRealEingabe. Not a number: message 4; out of
 // range: the range message. In both cases the current value stays and the field shows it
-// again (8, 2): a value that failed the check never reaches the state.
+// again (feldZahl, 8, 2): a value that failed the check never reaches the state.
 Feldpruefung pruefeRealBereich(const AppState& s, std::string_view text, std::string_view label,
                                double lo, double hi, double aktuell);
 
@@ -78,5 +78,10 @@ Feldpruefung pruefeRealBereich(const AppState& s, std::string_view text, std::st
 // or a digit of another script. realEingabeText gives the text as "." writes it.
 std::optional<std::string> realEingabeText(std::string_view text);
 std::optional<double> leseRealEingabe(std::string_view text);
+
+// The text of a real field: x with at least `stellen` decimals, and as many more as it needs
+// to read back as x (up to nine), so that a field shows what is stored (95.5 shows "95.5",
+// not "96", and a place typed to the second all its digits); `breite` as RealStr's.
+std::string feldZahl(double x, int breite, int stellen);
 
 } // namespace umbrin

@@ -11,9 +11,6 @@
 #include <QLineEdit>
 #include <QWidget>
 
-#include <algorithm>
-#include <cmath>
-
 namespace umbrin {
 
 bool TasteErlaubt(Tasten tasten, QChar zeichen)
@@ -26,22 +23,11 @@ bool TasteErlaubt(Tasten tasten, QChar zeichen)
     case Tasten::Ganzzahl:
         return false;
     case Tasten::Reell:
-        return zeichen == QLatin1Char('-') || zeichen == QLatin1Char('.');
+        return zeichen == QLatin1Char('-') || zeichen == QLatin1Char('.') || zeichen == QLatin1Char(',');
     case Tasten::ReellOhneVorzeichen:
-        return zeichen == QLatin1Char('.');
+        return zeichen == QLatin1Char('.') || zeichen == QLatin1Char(',');
     }
     return false;
-}
-
-std::string feldZahl(double x, int breite, int stellen)
-{
-    for (int n = std::max(stellen, 0); n < 9; ++n) {
-        const std::string text = RealStr(x, std::max(breite, n), n);
-        const auto gelesen = leseReal(text);
-        if (gelesen && std::fabs(*gelesen - x) <= 1e-9 * std::max(1.0, std::fabs(x)))
-            return text;
-    }
-    return RealStr(x, std::max(breite, 9), 9);
 }
 
 namespace {
@@ -72,7 +58,7 @@ void alsGespeichert(QLineEdit* feld, double& x, int stellen)
 void zeigeBehalten(QLineEdit* feld, double x, int stellen)
 {
     const int n = stellen == wieGetippt ? 2 : stellen;
-    feld->setText(QString::fromStdString(RealStr(x, n, n)));
+    feld->setText(QString::fromStdString(feldZahl(x, n, n)));
 }
 
 } // namespace

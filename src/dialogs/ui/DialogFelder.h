@@ -1,7 +1,8 @@
 #pragma once
 // Edit-field behaviour shared by the location, type and parameter dialogs:
-//  - key filters: integer fields take digits only, real fields also "-" and ".", the
-//    unsigned size fields "." but no "-"; the Enter key moves the focus to the dialog's
+//  - key filters: integer fields take the digits 0-9 only, real fields also "-" and a decimal
+//    mark ("." or ",", which every field reads as the point), the unsigned size fields the mark
+//    but no "-"; the Enter key moves the focus to the dialog's
 //    close (or next) button, so the field's exit check runs at once and nothing else happens;
 //  - exit checks: a handler runs when the user leaves a field for another control of the
 //    window. While a check runs (and shows its message boxes) no further check starts: a
@@ -25,8 +26,8 @@ namespace umbrin {
 
 enum class Tasten {
     Ganzzahl,          // digits and backspace
-    Reell,             // digits, "-", "." and backspace
-    ReellOhneVorzeichen, // digits, "." and backspace
+    Reell,             // digits, "-", "." or "," and backspace
+    ReellOhneVorzeichen, // digits, "." or "," and backspace
 };
 
 class FeldWaechter : public QObject {
@@ -70,11 +71,6 @@ private:
 
 // Whether `zeichen` may be typed into a field of that kind.
 bool TasteErlaubt(Tasten tasten, QChar zeichen);
-
-// The text of a real field: x at least `stellen` decimals wide, with as many more as it needs
-// to read back as x (up to nine), so that a field shows what is stored (95.5 shows "95.5",
-// not "96", and a place typed to the second all its digits).
-std::string feldZahl(double x, int breite, int stellen);
 
 // The readers of a real field as the working dialogs use them: a field that still shows the
 // stored value x as the dialog wrote it (not edited since, x to the text's own decimals) keeps

@@ -83,6 +83,8 @@ bool Tsset1::Tastenfilter(QLineEdit* feld, QKeyEvent* taste)
             focusNextChild();
         return true;
     }
+    if (taste->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false; // shortcuts, copy and paste
     const QString zeichen = taste->text();
     if (zeichen.size() != 1 || !zeichen[0].isPrint())
         return false; // backspace, arrows and the like pass
@@ -99,7 +101,7 @@ bool Tsset1::Tastenfilter(QLineEdit* feld, QKeyEvent* taste)
             feld->insert(QStringLiteral(":"));
         return true;
     }
-    return c != QLatin1Char('-') && c != QLatin1Char('.');
+    return c != QLatin1Char('-') && c != QLatin1Char('.') && c != QLatin1Char(',');
 }
 
 void Tsset1::loesch(QKeyEvent* taste)
@@ -116,12 +118,14 @@ void Tsset1::loesch(QKeyEvent* taste)
 void Tsset1::zuweisen(QLineEdit* feld)
 {
     int& ziel = feld == edJahr_ ? s_.Par.Jahr : feld == edMonat_ ? monat_ : tag_;
-    const std::optional<int> n = liesFeldGanzzahl(feld);
-    if (n)
-        ziel = *n;
-    feld->setText(QString::number(ziel));
-    if (n)
-        pruefeGregor();
+    const std::optional<int> n = leer(feld) ? std::nullopt : liesFeldGanzzahl(feld);
+    if (!n) {
+        zeigeFeldwert(feld);
+        return;
+    }
+    ziel = *n;
+    zeigeFeldwert(feld);
+    pruefeGregor();
 }
 
 void Tsset1::pruefeGregor()
@@ -136,12 +140,12 @@ void Tsset1::pruefeGregor()
 
 void Tsset1::umwandeln(QLineEdit* feld)
 {
-    const bool laenge = feld == edLongitude_;
-    double& ziel = laenge ? s_.Par.Laenge : s_.Par.Zonenmeridian;
-    if (const std::optional<double> x = liesFeldZahl(feld))
+    double& ziel = feld == edLongitude_ ? s_.Par.Laenge : s_.Par.Zonenmeridian;
+    const std::optional<double> x = leer(feld) ? std::nullopt : liesFeldZahl(feld);
+    if (x)
         ziel = *x;
     else
-        feld->setText(q(RealStr(ziel, laenge ? 13 : 7, laenge ? 6 : 2)).trimmed());
+        zeigeFeldwert(feld);
     s_.LaengeWeitVomZonenmeridian = LaengeWeitVomZonenmeridian(s_.Par.Laenge, s_.Par.Zonenmeridian);
 }
 
@@ -149,17 +153,33 @@ void Tsset1::umwandeln2()
 {
     bool fehler = false;
     pruefRealBereich(s_, frage_, edLatitude_, s_.Par.Breite, ohneAmpersand(labelLatitude_), -90.0, 90.0, fehler);
-    edLatitude_->setText(q(RealStr(s_.Par.Breite, 11, 6)).trimmed());
+    zeigeFeldwert(edLatitude_);
 }
 
 void Tsset1::zuweisen4()
 {
-    if (const std::optional<double> x = liesFeldZahl(p3Azi_)) {
-        s_.AzimutEingabe = *x;
+    if (leer(p3Azi_)) {
+        zeigeFeldwert(p3Azi_);
         return;
     }
-    p3Azi_->setText(q(RealStr(s_.AzimutEingabe, 7, 2)).trimmed());
-    p3Azi_->setFocus();
+    if (const std::optional<double> x = liesFeldZahl(p3Azi_))
+        s_.AzimutEingabe = *x;
+}
+
+bool Tsset1::leer(const QLineEdit* feld) const { return feld->text().isEmpty(); }
+
+void Tsset1::zeigeFeldwert(QLineEdit* feld)
+{
+    if (feld == edJahr_ || feld == edMonat_ || feld == edTag_)
+        feld->setText(QString::number(feld == edJahr_ ? s_.Par.Jahr : feld == edMonat_ ? monat_ : tag_));
+    else if (feld == edLatitude_)
+        feld->setText(q(feldZahl(s_.Par.Breite, 11, 6)).trimmed());
+    else if (feld == edLongitude_)
+        feld->setText(q(feldZahl(s_.Par.Laenge, 13, 6)).trimmed());
+    else if (feld == edZone_)
+        feld->setText(q(feldZahl(s_.Par.Zonenmeridian, 7, 2)).trimmed());
+    else if (feld == p3Azi_)
+        feld->setText(q(feldZahl(s_.AzimutEingabe, 7, 2)).trimmed());
 }
 
 void Tsset1::Zeitberechnen()
@@ -205,7 +225,8 @@ Tsset1::Zahlfeld Tsset1::zahlfeld(const QLineEdit* feld) const
 
 // A number field read as every number field of the program reads its text. A text that is no
 // number is refused with message 4, a number outside the field's range (or not whole, in the
-// date fields) with the range message; the field keeps the focus, and nothing is stored.
+// date fields) with the range message; nothing is stored, the field shows the value kept and
+// keeps the focus.
 std::optional<double> Tsset1::liesFeld(QLineEdit* feld, bool ganz)
 {
     const std::string getippt = text(feld);
@@ -213,13 +234,11 @@ std::optional<double> Tsset1::liesFeld(QLineEdit* feld, bool ganz)
     const Zahlfeld f = zahlfeld(feld);
     if (x && (!ganz || ganzzahlig(*x)) && f.zulaessig(*x))
         return x;
-    if (!x) {
-        verweigere(feld, std::string(meldungsText(s_, 4)));
-        return std::nullopt;
-    }
     const QLabel* label = findChild<QLabel*>(QString::fromLatin1(f.label));
-    verweigere(feld, ohneAmpersand(label) + " = " + *realEingabeText(getippt) + "\n\r" + std::string(meldungsText(s_, 13))
-                         + " [" + f.bereich + "] !");
+    verweigere(feld, x ? ohneAmpersand(label) + " = " + *realEingabeText(getippt) + "\n\r"
+                             + std::string(meldungsText(s_, 13)) + " [" + f.bereich + "] !"
+                       : std::string(meldungsText(s_, 4)));
+    zeigeFeldwert(feld);
     return std::nullopt;
 }
 

@@ -273,7 +273,7 @@ bool Tsset2::filtern(QLineEdit* feld, QKeyEvent* taste)
     if (t.isEmpty() || taste->key() == Qt::Key_Backspace)
         return false;
     const QChar c = t.front();
-    if (feld == edFaktor_ || (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('-') || c == QLatin1Char('.') || !c.isPrint())
+    if (feld == edFaktor_ || (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('-') || c == QLatin1Char('.') || c == QLatin1Char(',') || !c.isPrint())
         return false;
     return true;
 }

@@ -36,11 +36,11 @@ private slots:
         QVERIFY(prompt.enthaelt("=95"));
         QVERIFY(prompt.enthaelt("[  -90.00, ...,   90.0] !"));
 
-        // "," cannot be typed into a decimal field; letters neither.
+        // Letters cannot be typed into a decimal field; "," is the decimal mark every field reads.
         breite->setFocus();
         breite->clear();
         QTest::keyClicks(breite, QStringLiteral("4a7,5"));
-        QCOMPARE(breite->text(), QStringLiteral("475"));
+        QCOMPARE(breite->text(), QStringLiteral("47,5"));
         schliesse(d);
     }
 

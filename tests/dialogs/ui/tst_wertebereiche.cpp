@@ -4,7 +4,9 @@
 // empty or refused by any way out changes nothing. (The cone's fields depend on each other and
 // have their own test with the parameter dialog.)
 #include "DialogTestHilfe.h"
+#include "support/ui/Eingabetexte.h"
 
+#include "core/Eingabepruefung.h"
 #include "core/RecordingCanvas.h"
 #include "dialogs/IniLesen.h"
 #include "dialogs/IniText.h"
@@ -24,6 +26,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <map>
 
 using namespace umbrin;
 using namespace umbrin::dialogtest;
@@ -329,7 +332,7 @@ private slots:
                     eingabe->setFocus(Qt::MouseFocusReason);
                     eingabe->selectAll();
                     QTest::keyClick(eingabe, Qt::Key_Delete);
-                    QTest::keyClicks(eingabe, QStringLiteral("x,;e"));
+                    QTest::keyClicks(eingabe, QStringLiteral("x;e"));
                     if (!eingabe->text().isEmpty()) { // a text field: what is typed is the user's
                         delete d.data();
                         break;
@@ -412,39 +415,29 @@ private slots:
         }
     }
 
-    // ---- pasted numbers --------------------------------------------------------------------
+    // ---- pasted and typed numbers ----------------------------------------------------------
 
     // Each number field a view shows (a census of the window: a field whose keys take no
-    // letter), given a number as documents write it by the clipboard and Ctrl+V and left by
-    // the window's close (or next) button; the languages take turns. A text that says a number
-    // stores what the same number typed stores; a minus before a field without sign, and a
-    // text whose other characters would change the number, stores nothing and, in a real
-    // field, says that it is no real number.
+    // letter), given the texts of eingabetexte around a number it takes, by the clipboard and
+    // Ctrl+V and by the keys, left by Tab and the window closed by its close (or next) button;
+    // the languages take turns. A pasted text that says a number stores what the number typed
+    // stores, and the field then shows that number; any other text (a minus before a field
+    // without sign included) stores nothing, is refused with a message, and the field shows
+    // the value kept. What the keys let through is stored as the field then shows it.
     void pastedNumbersStoreWhatTheTextSays()
     {
-        const struct {
-            QString text;
-            QString getippt; // the number the text says, as the keys type it; empty: none
-        } eingaben[] = {
-            {QStringLiteral("\u2212" "33.5"), QStringLiteral("-33.5")},
-            {QStringLiteral("\u2013" "33.5"), QStringLiteral("-33.5")},
-            {QStringLiteral(" 33.5 "), QStringLiteral("33.5")},
-            {QStringLiteral("3.35e1"), {}},
-            {QStringLiteral("3 3.5"), {}},
-            {QStringLiteral("33.87 S"), {}},
-            {QStringLiteral("33,5"), QStringLiteral("33.5")},
-        };
         int reelle = 0, nr = 0;
         for (const Feld& sicht : kSichten) {
             const QStringList namen = sichtbareFelder(sicht);
             const AppState start = s;
             for (const QString& name : namen) {
-                // The field's keys; then the text given by the clipboard, or the number it says
-                // by the keys; the window left by its button. The state before and after.
+                // The field's keys; then the text given by the clipboard or by the keys, the
+                // field left by Tab, the window closed by its button. The state before and after.
                 struct Ergebnis {
-                    bool reell = false, vorzeichen = false, textfeld = false;
+                    bool reell = false, vorzeichen = false, textfeld = false, gefragt = false;
                     std::vector<std::string> vorher, nachher;
                     TPar parVorher, parNachher;
+                    QString feldVorher, feldDanach, feldWieder; // at the start, after leaving, after a reopen
                 };
                 auto eingeben = [&](const QString& text, bool einfuegen, bool deutsch) {
                     Ergebnis r;
@@ -452,6 +445,7 @@ private slots:
                     r.vorher = gespeichert(s);
                     r.parVorher = s.Par;
                     QLineEdit* eingabe = d->findChild<QLineEdit*>(name);
+                    r.feldVorher = eingabe->text();
                     eingabe->setFocus(Qt::MouseFocusReason);
                     eingabe->selectAll();
                     QTest::keyClick(eingabe, Qt::Key_Delete);
@@ -466,47 +460,68 @@ private slots:
                         r.textfeld = r.textfeld || eingabe->text() != text; // pasted as it is, or no number field
                     } else {
                         QTest::keyClick(eingabe, Qt::Key_Delete);
-                        QTest::keyClicks(eingabe, text);
+                        test::tippeTasten(eingabe, text);
                     }
                     prompt.asked.clear();
-                    if (!r.textfeld)
+                    if (!r.textfeld) {
+                        QTest::keyClick(eingabe, Qt::Key_Tab);
+                        r.feldDanach = eingabe->text();
                         QTest::mouseClick(d->findChild<QPushButton*>(QString::fromLatin1(sicht.fenster == 'p' ? "BitBtn1" : "Button1")),
                                           Qt::LeftButton);
+                    }
                     loeschVerzoegerte();
                     delete d.data();
                     r.nachher = gespeichert(s);
                     r.parNachher = s.Par;
+                    r.gefragt = !prompt.asked.empty();
+                    if (!r.textfeld) {
+                        const AppState danach = s;
+                        QPointer<QWidget> wieder = oeffneFenster(sicht, deutsch, false, &danach);
+                        r.feldWieder = wieder->findChild<QLineEdit*>(name)->text();
+                        delete wieder.data();
+                        s = danach;
+                    }
                     return r;
                 };
-                for (const auto& e : eingaben) {
-                    // The languages take turns; seven texts a field, each meets both.
-                    const bool deutsch = nr++ % 2 == 0;
-                    const QString fall = feldName(sicht) + QLatin1Char(' ') + name + QStringLiteral(" pasted \"") + e.text
+                const auto zahl = [](const QString& t) { return leseRealEingabe(t.toStdString()); };
+                const Ergebnis art = eingeben(QStringLiteral("1"), false, true);
+                if (art.textfeld)
+                    continue; // a text field: what is typed is the user's
+                std::map<std::pair<QString, bool>, Ergebnis> getippt; // each number typed once a language
+                for (const test::Eingabetext& e : test::eingabetexte(art.reell ? QStringLiteral("33.5") : QStringLiteral("33"))) {
+                    // The languages take turns, and every other pair of texts is also typed: over
+                    // the fields each text meets both languages, pasted and typed.
+                    const bool deutsch = nr % 2 == 0, tippen = nr++ % 4 < 2;
+                    const QString fall = feldName(sicht) + QLatin1Char(' ') + name + QStringLiteral(" \"") + e.text
                                          + (deutsch ? QStringLiteral("\" de") : QStringLiteral("\" en"));
                     const Ergebnis r = eingeben(e.text, true, deutsch);
                     if (r.textfeld)
-                        break; // a text field: what is pasted is the user's
+                        break; // a field with a mask of its own (a time): no number field
                     reelle += r.reell;
-                    const bool sagtZahl = !e.getippt.isEmpty() && r.reell
-                                          && (r.vorzeichen || !e.getippt.startsWith(QLatin1Char('-')));
-                    // A decimal comma: the range reader takes it; a field read without a range,
-                    // or a whole-number field, refuses it with its message.
-                    const bool kommaAbgelehnt = e.text.contains(QLatin1Char(',')) && r.nachher == r.vorher
-                                                && r.parNachher == r.parVorher && !prompt.asked.empty();
-                    if (sagtZahl && !kommaAbgelehnt) {
-                        const Ergebnis g = eingeben(e.getippt, false, deutsch);
+                    if (!e.sagt.isEmpty() && (r.vorzeichen || !e.sagt.startsWith(QLatin1Char('-')))) {
+                        if (!getippt.count({e.sagt, deutsch}))
+                            getippt[{e.sagt, deutsch}] = eingeben(e.sagt, false, deutsch);
+                        const Ergebnis& g = getippt[{e.sagt, deutsch}];
                         QVERIFY2(r.nachher == g.nachher && r.parNachher == g.parNachher,
-                                 qPrintable(fall + QStringLiteral(" stores otherwise than %1 typed").arg(e.getippt)));
+                                 qPrintable(fall + QStringLiteral(" pasted stores otherwise than %1 typed").arg(e.sagt)));
+                        QVERIFY2(zahl(r.feldDanach) == zahl(g.feldDanach),
+                                 qPrintable(fall + QStringLiteral(" pasted shows ") + r.feldDanach + QStringLiteral(", typed ") + g.feldDanach));
                     } else {
                         QVERIFY2(r.nachher == r.vorher && r.parNachher == r.parVorher,
-                                 qPrintable(fall + QStringLiteral(" stored what the text does not say")));
-                        // A number below a field without sign is out of its range; a whole-number
-                        // field taking the point says its range.
-                        const bool bereich = prompt.enthaelt(std::string(meldungsText(s, 13)))
-                                             && (!e.getippt.isEmpty() || !prompt.enthaelt(", ...,"));
-                        QVERIFY2(!r.reell || prompt.enthaelt(std::string(meldungsText(s, 4))) || bereich,
-                                 qPrintable(fall + QStringLiteral(": not said to be no real number")));
+                                 qPrintable(fall + QStringLiteral(" pasted stored what the text does not say")));
+                        QVERIFY2(r.gefragt, qPrintable(fall + QStringLiteral(" pasted refused without a word")));
+                        QVERIFY2(zahl(r.feldDanach) == zahl(r.feldVorher),
+                                 qPrintable(fall + QStringLiteral(" pasted and refused shows ") + r.feldDanach));
                     }
+                    QVERIFY2(zahl(r.feldDanach) == zahl(r.feldWieder),
+                             qPrintable(fall + QStringLiteral(" pasted shows ") + r.feldDanach + QStringLiteral(", reopened ") + r.feldWieder));
+                    // By the keys: what they let through is stored as the field then shows it,
+                    // or refused and the value kept shown; a reopen shows the same.
+                    if (!tippen)
+                        continue;
+                    const Ergebnis t = eingeben(e.text, false, deutsch);
+                    QVERIFY2(zahl(t.feldDanach) == zahl(t.feldWieder),
+                             qPrintable(fall + QStringLiteral(" typed shows ") + t.feldDanach + QStringLiteral(", reopened ") + t.feldWieder));
                 }
             }
         }
