@@ -654,6 +654,14 @@ bool TypwahlDialog::pruefeAlles()
         pruefInt(s_, u_.prompt, edit3_, ganz(DialogBereich::TypHidokaiZeigerSchliessen.von),
                  ganz(DialogBereich::TypHidokaiZeigerSchliessen.bis), label(label5_), s_.Par.HidokaiZeiger, err);
         ok = ok && !err;
+    } else if (t == 'r') {
+        // A diameter typed and not left yet (the window closed by its close box or Escape) is
+        // read as on leaving the field, not lost.
+        double x = s_.Par.RingDurchmesser;
+        pruefRealBereichBewahrt(s_, u_.prompt, rDurch_, x, label(label62_), DialogBereich::TypRingDurchmesser, err);
+        if (!err)
+            s_.Par.RingDurchmesser = x;
+        ok = ok && !err;
     } else if (t == 'h' || t == 'i' || t == 'v' || t == 'w') {
         if (t == 'h') {
             s_.Par.Wandabweichung = 0;

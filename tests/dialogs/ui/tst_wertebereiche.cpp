@@ -379,40 +379,79 @@ private slots:
         start.Par.HabermelGnomon = 40; // a value of the file: the start state reads back whole
         start.Schalter.Position2Vertikal = 1; // the second azimuth open to typing
         int nr = 0;
-        for (const Feld& sicht : kSichten) {
-            QPointer<QWidget> d = oeffneFenster(sicht, ++nr % 2 == 1, true, &start);
-            QString fall = feldName(sicht) + QLatin1Char(':');
-            for (QLineEdit* e : d->findChildren<QLineEdit*>()) {
-                const Feld* zeile = nullptr; // the field's row of the table above, where it has one
-                for (const Feld& f : kFelder)
-                    if (f.fenster == sicht.fenster && f.typ == sicht.typ && f.sub == sicht.sub
-                        && e->objectName() == QLatin1String(f.feld))
-                        zeile = &f;
-                if (!e->isVisible() || !e->isEnabled() || e->isReadOnly() || (zeile && zeile->nurImFenster))
-                    continue;
-                const QString vorher = e->text();
-                tippe(e, QStringLiteral("7.5x"), e); // which keys the field takes; some cut a point off
-                const bool reell = e->text() == QStringLiteral("7.5") && !(zeile && zeile->ganz);
-                const double v = vorher.trimmed().toDouble();
-                QString neu = reell ? QString::number(v - 0.0123456, 'f', 7) : QString::number(v - 3, 'f', 0);
-                if (!reell && (e->text() != QStringLiteral("75") || sicht.fenster != 'o' || v < 3 || v > 360))
-                    neu = vorher; // a text, or a whole number that is no degree, minute or second
-                e->selectAll();
-                QTest::keyClick(e, Qt::Key_Delete);
-                QTest::keyClicks(e, neu);
-                e->setModified(neu != vorher);
-                fall += QLatin1Char(' ') + e->objectName() + QLatin1Char('=') + neu;
+        TPar nachKnopf; // the same typing stores the same by either way out
+        for (const Feld& sicht : kSichten)
+            for (const bool zuKnopf : {true, false}) {
+                QPointer<QWidget> d = oeffneFenster(sicht, ++nr % 2 == 1, true, &start);
+                QString fall = feldName(sicht) + QLatin1Char(':');
+                for (QLineEdit* e : d->findChildren<QLineEdit*>()) {
+                    const Feld* zeile = nullptr; // the field's row of the table above, where it has one
+                    for (const Feld& f : kFelder)
+                        if (f.fenster == sicht.fenster && f.typ == sicht.typ && f.sub == sicht.sub
+                            && e->objectName() == QLatin1String(f.feld))
+                            zeile = &f;
+                    if (!e->isVisible() || !e->isEnabled() || e->isReadOnly() || (zeile && zeile->nurImFenster))
+                        continue;
+                    const QString vorher = e->text();
+                    if (zuKnopf) { // which keys the field takes; some cut a point off
+                        tippe(e, QStringLiteral("7.5x"), e);
+                    } else { // the keys only: the focus stays where it is, and no field is left
+                        e->selectAll();
+                        QTest::keyClick(e, Qt::Key_Delete);
+                        QTest::keyClicks(e, QStringLiteral("7.5x"));
+                    }
+                    const bool reell = e->text() == QStringLiteral("7.5") && !(zeile && zeile->ganz);
+                    const double v = vorher.trimmed().toDouble();
+                    QString neu = reell ? QString::number(v - 0.0123456, 'f', 7) : QString::number(v - 3, 'f', 0);
+                    if (!reell && (e->text() != QStringLiteral("75") || sicht.fenster != 'o' || v < 3 || v > 360))
+                        neu = vorher; // a text, or a whole number that is no degree, minute or second
+                    e->selectAll();
+                    QTest::keyClick(e, Qt::Key_Delete);
+                    QTest::keyClicks(e, neu);
+                    e->setModified(neu != vorher);
+                    fall += QLatin1Char(' ') + e->objectName() + QLatin1Char('=') + neu;
+                }
+                // Each view is closed once by its button, the focus leaving the last field first
+                // (what each field shows then is what a reopen shows), and once by its close box,
+                // no field left, so that the closing check reads every one.
+                const char* knopf = sicht.fenster == 'p' ? "BitBtn1" : "Button1";
+                std::map<QString, QString> gezeigt;
+                if (zuKnopf) {
+                    d->findChild<QPushButton*>(QString::fromLatin1(knopf))->setFocus(Qt::TabFocusReason);
+                    for (QLineEdit* e : d->findChildren<QLineEdit*>())
+                        if (e->isVisible())
+                            gezeigt[e->objectName()] = e->text();
+                    QTest::mouseClick(d->findChild<QPushButton*>(QString::fromLatin1(knopf)), Qt::LeftButton);
+                } else {
+                    fall += QStringLiteral(" closed");
+                    d->close();
+                }
+                loeschVerzoegerte();
+                QVERIFY2(!d || !d->isVisible(), qPrintable(fall + QStringLiteral(" kept open")));
+                delete d.data();
+                for (const auto& frage : prompt.asked)
+                    QFAIL(qPrintable(fall + QStringLiteral(" asked ") + QString::fromStdString(frage.text)));
+                liestZurueck(s, {}, ordner.filePath(QStringLiteral("umb.ini")), fall, true, true);
+                liestZurueck(s, {}, ordner.filePath(QStringLiteral("dial.umb")), fall, true, true);
+                QVERIFY2(zuKnopf || s.Par == nachKnopf, qPrintable(fall + QStringLiteral(": stores otherwise than by the button")));
+                nachKnopf = s.Par;
+                // Reopened, each field shows the value it showed on leaving, and each read again as
+                // typed (all of them marked edited) stores nothing new: it shows what is stored.
+                const AppState gespeichertZustand = s;
+                d = oeffneFenster(sicht, nr % 2 == 1, false, &gespeichertZustand);
+                for (QLineEdit* e : d->findChildren<QLineEdit*>()) {
+                    const QString vorher = gezeigt.count(e->objectName()) ? gezeigt[e->objectName()] : e->text();
+                    QVERIFY2(leseRealEingabe(vorher.toStdString()) == leseRealEingabe(e->text().toStdString()),
+                             qPrintable(fall + QLatin1Char(' ') + e->objectName() + QStringLiteral(" showed ") + vorher
+                                        + QStringLiteral(", reopened ") + e->text()));
+                    e->setModified(e->isVisible() && e->isEnabled() && !e->isReadOnly());
+                }
+                QTest::mouseClick(d->findChild<QPushButton*>(QString::fromLatin1(knopf)), Qt::LeftButton);
+                loeschVerzoegerte();
+                delete d.data();
+                QVERIFY2(prompt.asked.empty() && gespeichert(s) == gespeichert(gespeichertZustand) && s.Par == gespeichertZustand.Par,
+                         qPrintable(fall + QStringLiteral(": a field read again as it shows stores otherwise")));
             }
-            const char* knopf = sicht.fenster == 'p' ? "BitBtn1" : "Button1";
-            QTest::mouseClick(d->findChild<QPushButton*>(QString::fromLatin1(knopf)), Qt::LeftButton);
-            loeschVerzoegerte();
-            QVERIFY2(!d || !d->isVisible(), qPrintable(fall + QStringLiteral(" kept open")));
-            delete d.data();
-            for (const auto& frage : prompt.asked)
-                QFAIL(qPrintable(fall + QStringLiteral(" asked ") + QString::fromStdString(frage.text)));
-            liestZurueck(s, {}, ordner.filePath(QStringLiteral("umb.ini")), fall, true, true);
-            liestZurueck(s, {}, ordner.filePath(QStringLiteral("dial.umb")), fall, true, true);
-        }
     }
 
     // ---- pasted and typed numbers ----------------------------------------------------------
