@@ -15,6 +15,8 @@
 #include "dialogs/ui/TypwahlDialog.h"
 #include "drawing/Platzierung.h"
 #include "drawing/Zeichnungsroutinen.h"
+#include "tables/ui/Tsset1.h"
+#include "tables/ui/Tsset2.h"
 
 #include <QAbstractButton>
 #include <QClipboard>
@@ -34,7 +36,8 @@ using namespace umbrin::dialogtest;
 namespace {
 
 struct Feld {
-    char fenster; // 'o' location and year, 't' type chooser, 'p' parameter dialog
+    char fenster; // 'o' location and year, 't' type chooser, 'p' parameter dialog, 'r' calculation
+                  // window, 'g' the tables window's sun-path diagram
     char typ;
     std::uint8_t schirm, sub; // umbrella dial; sub-type of the altitude and cylinder dials
     const char* feld = nullptr;
@@ -202,6 +205,8 @@ class WertebereicheTest : public QObject, DialogAufbau {
     Q_OBJECT
     TestShell shell;
     DialogWalk walk{s, shell};
+    std::vector<std::string> ergebnis; // the calculation window's result lines and date
+    int tag = 21, monat = 6;
 
 private:
     // The window of f at a place whose rows differ in every minute and second (47 15' 45" N,
@@ -225,8 +230,11 @@ private:
         DialogUmgebung& u = neueUmgebung();
         u.walk = imWalk ? &walk : nullptr;
         u.ort.dezimal = f.sub == 0; // 1: degrees, minutes and seconds
+        s.Rechenmodus = f.fenster == 'g' ? 32 : 4; // the diagram's plane, the calculation window's azimuth
         QWidget* d = f.fenster == 'o'   ? static_cast<QWidget*>(new OrtUndZeitDialog(u))
                      : f.fenster == 't' ? static_cast<QWidget*>(new TypwahlDialog(u))
+                     : f.fenster == 'r' ? static_cast<QWidget*>(new Tsset1(s, prompt, ergebnis, tag, monat, {}))
+                     : f.fenster == 'g' ? static_cast<QWidget*>(new Tsset2(s, prompt, tag, monat, {}))
                                         : new ParameterDialog(u);
         zeigeAktiv(d);
         shell.offen = {d};
@@ -380,103 +388,104 @@ private slots:
         start.Schalter.Position2Vertikal = 1; // the second azimuth open to typing
         int nr = 0;
         TPar nachKnopf; // the same typing stores the same by either way out
-        for (const Feld& sicht : kSichten)
-            for (const bool zuKnopf : {true, false}) {
-                QPointer<QWidget> d = oeffneFenster(sicht, ++nr % 2 == 1, true, &start);
-                QString fall = feldName(sicht) + QLatin1Char(':');
-                for (QLineEdit* e : d->findChildren<QLineEdit*>()) {
-                    const Feld* zeile = nullptr; // the field's row of the table above, where it has one
-                    for (const Feld& f : kFelder)
-                        if (f.fenster == sicht.fenster && f.typ == sicht.typ && f.sub == sicht.sub
-                            && e->objectName() == QLatin1String(f.feld))
-                            zeile = &f;
-                    if (!e->isVisible() || !e->isEnabled() || e->isReadOnly() || (zeile && zeile->nurImFenster))
-                        continue;
-                    const QString vorher = e->text();
-                    if (zuKnopf) { // which keys the field takes; some cut a point off
-                        tippe(e, QStringLiteral("7.5x"), e);
-                    } else { // the keys only: the focus stays where it is, and no field is left
-                        e->selectAll();
-                        QTest::keyClick(e, Qt::Key_Delete);
-                        QTest::keyClicks(e, QStringLiteral("7.5x"));
-                    }
-                    const bool reell = e->text() == QStringLiteral("7.5") && !(zeile && zeile->ganz);
-                    const double v = vorher.trimmed().toDouble();
-                    QString neu = reell ? QString::number(v - 0.0123456, 'f', 7) : QString::number(v - 3, 'f', 0);
-                    if (!reell && (e->text() != QStringLiteral("75") || sicht.fenster != 'o' || v < 3 || v > 360))
-                        neu = vorher; // a text, or a whole number that is no degree, minute or second
-                    e->selectAll();
-                    QTest::keyClick(e, Qt::Key_Delete);
-                    QTest::keyClicks(e, neu);
-                    e->setModified(neu != vorher);
-                    fall += QLatin1Char(' ') + e->objectName() + QLatin1Char('=') + neu;
-                }
-                // Each view is closed once by its button, the focus leaving the last field first
-                // (what each field shows then is what a reopen shows), and once by its close box,
-                // no field left, so that the closing check reads every one.
-                const char* knopf = sicht.fenster == 'p' ? "BitBtn1" : "Button1";
-                std::map<QString, QString> gezeigt;
-                if (zuKnopf) {
-                    d->findChild<QPushButton*>(QString::fromLatin1(knopf))->setFocus(Qt::TabFocusReason);
-                    for (QLineEdit* e : d->findChildren<QLineEdit*>())
-                        if (e->isVisible())
-                            gezeigt[e->objectName()] = e->text();
-                    QTest::mouseClick(d->findChild<QPushButton*>(QString::fromLatin1(knopf)), Qt::LeftButton);
-                } else {
-                    fall += QStringLiteral(" closed");
-                    d->close();
-                }
-                loeschVerzoegerte();
-                QVERIFY2(!d || !d->isVisible(), qPrintable(fall + QStringLiteral(" kept open")));
-                delete d.data();
-                for (const auto& frage : prompt.asked)
-                    QFAIL(qPrintable(fall + QStringLiteral(" asked ") + QString::fromStdString(frage.text)));
-                liestZurueck(s, {}, ordner.filePath(QStringLiteral("umb.ini")), fall, true, true);
-                liestZurueck(s, {}, ordner.filePath(QStringLiteral("dial.umb")), fall, true, true);
-                QVERIFY2(zuKnopf || s.Par == nachKnopf, qPrintable(fall + QStringLiteral(": stores otherwise than by the button")));
-                nachKnopf = s.Par;
-                // Reopened, each field shows the value it showed on leaving, and each read again as
-                // typed (all of them marked edited) stores nothing new: it shows what is stored.
-                const AppState gespeichertZustand = s;
-                d = oeffneFenster(sicht, nr % 2 == 1, false, &gespeichertZustand);
-                for (QLineEdit* e : d->findChildren<QLineEdit*>()) {
-                    const QString vorher = gezeigt.count(e->objectName()) ? gezeigt[e->objectName()] : e->text();
-                    QVERIFY2(leseRealEingabe(vorher.toStdString()) == leseRealEingabe(e->text().toStdString()),
-                             qPrintable(fall + QLatin1Char(' ') + e->objectName() + QStringLiteral(" showed ") + vorher
-                                        + QStringLiteral(", reopened ") + e->text()));
-                    e->setModified(e->isVisible() && e->isEnabled() && !e->isReadOnly());
-                }
-                QTest::mouseClick(d->findChild<QPushButton*>(QString::fromLatin1(knopf)), Qt::LeftButton);
-                loeschVerzoegerte();
-                delete d.data();
-                QVERIFY2(prompt.asked.empty() && gespeichert(s) == gespeichert(gespeichertZustand) && s.Par == gespeichertZustand.Par,
-                         qPrintable(fall + QStringLiteral(": a field read again as it shows stores otherwise")));
+        for (std::size_t lauf = 0; lauf < 2 * std::size(kSichten); ++lauf) {
+            const Feld& sicht = kSichten[lauf / 2];
+            const bool zuKnopf = lauf % 2 == 0; // else by the close box, no field left
+            QPointer<QWidget> d = oeffneFenster(sicht, ++nr % 2 == 1, true, &start);
+            QString fall = feldName(sicht) + QLatin1Char(':');
+            for (QLineEdit* e : d->findChildren<QLineEdit*>()) {
+                const Feld* zeile = nullptr; // the field's row of the table above, where it has one
+                for (const Feld& f : kFelder)
+                    if (f.fenster == sicht.fenster && f.typ == sicht.typ && f.sub == sicht.sub
+                        && e->objectName() == QLatin1String(f.feld))
+                        zeile = &f;
+                if (!e->isVisible() || !e->isEnabled() || e->isReadOnly() || (zeile && zeile->nurImFenster))
+                    continue;
+                const QString vorher = e->text();
+                if (zuKnopf)
+                    e->setFocus(Qt::MouseFocusReason); // the field before is left
+                e->selectAll();
+                QTest::keyClick(e, Qt::Key_Delete);
+                QTest::keyClicks(e, QStringLiteral("7.5x")); // which keys the field takes; some cut a point off
+                const bool reell = e->text() == QStringLiteral("7.5") && !(zeile && zeile->ganz);
+                const double v = vorher.trimmed().toDouble();
+                QString neu = reell ? QString::number(v - 0.0123456, 'f', 7) : QString::number(v - 3, 'f', 0);
+                if (!reell && (e->text() != QStringLiteral("75") || sicht.fenster != 'o' || v < 3 || v > 360))
+                    neu = vorher; // a text, or a whole number that is no degree, minute or second
+                e->selectAll();
+                QTest::keyClick(e, Qt::Key_Delete);
+                QTest::keyClicks(e, neu);
+                e->setModified(neu != vorher);
+                fall += QLatin1Char(' ') + e->objectName() + QLatin1Char('=') + neu;
             }
+            const char* knopf = sicht.fenster == 'p' ? "BitBtn1" : "Button1";
+            std::map<QString, QString> gezeigt; // what each field shows once left
+            if (zuKnopf) {
+                d->findChild<QPushButton*>(QString::fromLatin1(knopf))->setFocus(Qt::TabFocusReason);
+                for (QLineEdit* e : d->findChildren<QLineEdit*>())
+                    if (e->isVisible())
+                        gezeigt[e->objectName()] = e->text();
+            }
+            if (zuKnopf)
+                QTest::mouseClick(d->findChild<QPushButton*>(QString::fromLatin1(knopf)), Qt::LeftButton);
+            else
+                d->close();
+            loeschVerzoegerte();
+            QVERIFY2(!d || !d->isVisible(), qPrintable(fall + QStringLiteral(" kept open")));
+            delete d.data();
+            for (const auto& frage : prompt.asked)
+                QFAIL(qPrintable(fall + QStringLiteral(" asked ") + QString::fromStdString(frage.text)));
+            liestZurueck(s, {}, ordner.filePath(QStringLiteral("umb.ini")), fall, true, true);
+            liestZurueck(s, {}, ordner.filePath(QStringLiteral("dial.umb")), fall, true, true);
+            QVERIFY2(zuKnopf || s.Par == nachKnopf, qPrintable(fall + QStringLiteral(" closed stores otherwise than by the button")));
+            nachKnopf = s.Par;
+            // Reopened, each field shows what it showed once left, and read again as it shows
+            // (each marked edited) stores nothing new.
+            const AppState gelesen = s;
+            d = oeffneFenster(sicht, nr % 2 == 1, false, &gelesen);
+            for (QLineEdit* e : d->findChildren<QLineEdit*>()) {
+                const QString vorher = gezeigt.count(e->objectName()) ? gezeigt[e->objectName()] : e->text();
+                QVERIFY2(leseRealEingabe(vorher.toStdString()) == leseRealEingabe(e->text().toStdString()),
+                         qPrintable(fall + QLatin1Char(' ') + e->objectName() + QStringLiteral(" showed ") + vorher
+                                    + QStringLiteral(", reopened ") + e->text()));
+                e->setModified(e->isVisible());
+            }
+            QTest::mouseClick(d->findChild<QPushButton*>(QString::fromLatin1(knopf)), Qt::LeftButton);
+            loeschVerzoegerte();
+            delete d.data();
+            QVERIFY2(prompt.asked.empty() && s.Par == gelesen.Par, qPrintable(fall + QStringLiteral(": a field read again stores otherwise")));
+        }
     }
 
     // ---- pasted and typed numbers ----------------------------------------------------------
 
     // Each number field a view shows (a census of the window: a field whose keys take no
-    // letter), given the texts of eingabetexte around a number it takes, by the clipboard and
-    // Ctrl+V and by the keys, left by Tab and the window closed by its close (or next) button;
-    // the languages take turns. A pasted text that says a number stores what the number typed
-    // stores, and the field then shows that number; any other text (a minus before a field
-    // without sign included) stores nothing, is refused with a message, and the field shows
-    // the value kept. What the keys let through is stored as the field then shows it.
+    // letter), given the texts of eingabetexte around a number it takes by the clipboard and
+    // Ctrl+V (and every other pair by the keys), left by Tab and the window closed by its close
+    // (or next) button, or the computation run in the calculation window; the languages take
+    // turns. A pasted text that says a number stores what
+    // the number typed stores; any other (a minus before a field without sign included) stores
+    // nothing and is refused with a message. Once left, a field shows what a reopen shows: the
+    // value stored, or the value kept.
     void pastedNumbersStoreWhatTheTextSays()
     {
         int reelle = 0, nr = 0;
-        for (const Feld& sicht : kSichten) {
+        std::vector<Feld> sichten(std::begin(kSichten), std::end(kSichten));
+        sichten.push_back({'r', 'v', 0, 0}); // its close button computes
+        sichten.push_back({'g', 'v', 0, 0}); // its close button is its file box's, hidden
+        for (const Feld& sicht : sichten) {
             const QStringList namen = sichtbareFelder(sicht);
             const AppState start = s;
             for (const QString& name : namen) {
-                // The field's keys; then the text given by the clipboard or by the keys, the
-                // field left by Tab, the window closed by its button. The state before and after.
+                // The field's keys; then the text given by the clipboard or by the keys, the field
+                // left by Tab, the window closed by its button. The state and the field's text
+                // before and after, and the field's text in the window opened again.
                 struct Ergebnis {
-                    bool reell = false, vorzeichen = false, textfeld = false, gefragt = false;
+                    bool reell = false, vorzeichen = false, textfeld = false;
                     std::vector<std::string> vorher, nachher;
                     TPar parVorher, parNachher;
-                    QString feldVorher, feldDanach, feldWieder; // at the start, after leaving, after a reopen
+                    QString feldVorher, feldDanach, feldWieder; // at the start, once left, reopened
+                    bool gefragt = false;
                 };
                 auto eingeben = [&](const QString& text, bool einfuegen, bool deutsch) {
                     Ergebnis r;
@@ -513,25 +522,21 @@ private slots:
                     r.nachher = gespeichert(s);
                     r.parNachher = s.Par;
                     r.gefragt = !prompt.asked.empty();
-                    if (!r.textfeld) {
-                        const AppState danach = s;
-                        QPointer<QWidget> wieder = oeffneFenster(sicht, deutsch, false, &danach);
-                        r.feldWieder = wieder->findChild<QLineEdit*>(name)->text();
-                        delete wieder.data();
-                        s = danach;
-                    }
+                    const AppState danach = s;
+                    d = oeffneFenster(sicht, deutsch, false, &danach);
+                    r.feldWieder = d->findChild<QLineEdit*>(name)->text();
+                    delete d.data();
+                    s = danach;
                     return r;
                 };
                 const auto zahl = [](const QString& t) { return leseRealEingabe(t.toStdString()); };
-                const Ergebnis art = eingeben(QStringLiteral("1"), false, true);
-                if (art.textfeld)
-                    continue; // a text field: what is typed is the user's
                 std::map<std::pair<QString, bool>, Ergebnis> getippt; // each number typed once a language
+                const Ergebnis art = eingeben(QStringLiteral("1"), false, true);
                 for (const test::Eingabetext& e : test::eingabetexte(art.reell ? QStringLiteral("33.5") : QStringLiteral("33"))) {
-                    // The languages take turns, and every other pair of texts is also typed: over
-                    // the fields each text meets both languages, pasted and typed.
+                    if (art.textfeld)
+                        break; // a text field: what is typed is the user's
                     const bool deutsch = nr % 2 == 0, tippen = nr++ % 4 < 2;
-                    const QString fall = feldName(sicht) + QLatin1Char(' ') + name + QStringLiteral(" \"") + e.text
+                    const QString fall = feldName(sicht) + QLatin1Char(' ') + name + QStringLiteral(" pasted \"") + e.text
                                          + (deutsch ? QStringLiteral("\" de") : QStringLiteral("\" en"));
                     const Ergebnis r = eingeben(e.text, true, deutsch);
                     if (r.textfeld)
@@ -542,25 +547,20 @@ private slots:
                             getippt[{e.sagt, deutsch}] = eingeben(e.sagt, false, deutsch);
                         const Ergebnis& g = getippt[{e.sagt, deutsch}];
                         QVERIFY2(r.nachher == g.nachher && r.parNachher == g.parNachher,
-                                 qPrintable(fall + QStringLiteral(" pasted stores otherwise than %1 typed").arg(e.sagt)));
-                        QVERIFY2(zahl(r.feldDanach) == zahl(g.feldDanach),
-                                 qPrintable(fall + QStringLiteral(" pasted shows ") + r.feldDanach + QStringLiteral(", typed ") + g.feldDanach));
+                                 qPrintable(fall + QStringLiteral(" stores otherwise than %1 typed").arg(e.sagt)));
+                        QVERIFY2(zahl(r.feldDanach) == zahl(g.feldDanach), qPrintable(fall + QStringLiteral(" shows ") + r.feldDanach));
                     } else {
                         QVERIFY2(r.nachher == r.vorher && r.parNachher == r.parVorher,
-                                 qPrintable(fall + QStringLiteral(" pasted stored what the text does not say")));
-                        QVERIFY2(r.gefragt, qPrintable(fall + QStringLiteral(" pasted refused without a word")));
-                        QVERIFY2(zahl(r.feldDanach) == zahl(r.feldVorher),
-                                 qPrintable(fall + QStringLiteral(" pasted and refused shows ") + r.feldDanach));
+                                 qPrintable(fall + QStringLiteral(" stored what the text does not say")));
+                        QVERIFY2(r.gefragt, qPrintable(fall + QStringLiteral(" refused without a word")));
+                        QVERIFY2(zahl(r.feldDanach) == zahl(r.feldVorher), qPrintable(fall + QStringLiteral(" refused shows ") + r.feldDanach));
                     }
-                    QVERIFY2(zahl(r.feldDanach) == zahl(r.feldWieder),
-                             qPrintable(fall + QStringLiteral(" pasted shows ") + r.feldDanach + QStringLiteral(", reopened ") + r.feldWieder));
-                    // By the keys: what they let through is stored as the field then shows it,
-                    // or refused and the value kept shown; a reopen shows the same.
-                    if (!tippen)
-                        continue;
-                    const Ergebnis t = eingeben(e.text, false, deutsch);
-                    QVERIFY2(zahl(t.feldDanach) == zahl(t.feldWieder),
-                             qPrintable(fall + QStringLiteral(" typed shows ") + t.feldDanach + QStringLiteral(", reopened ") + t.feldWieder));
+                    // Typed, the keys let through what they take; either way the field once left
+                    // shows what a reopen shows.
+                    const Ergebnis t = tippen ? eingeben(e.text, false, deutsch) : r;
+                    for (const Ergebnis* x : {&r, &t})
+                        QVERIFY2(zahl(x->feldDanach) == zahl(x->feldWieder),
+                                 qPrintable(fall + QStringLiteral(" shows ") + x->feldDanach + QStringLiteral(", reopened ") + x->feldWieder));
                 }
             }
         }

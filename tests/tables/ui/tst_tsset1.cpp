@@ -10,11 +10,8 @@
 #include "drawing/KartenText.h"
 #include "support/ScriptedPrompt.h"
 #include "support/ui/Eingabetexte.h"
-#include "core/Eingabepruefung.h"
 #include "TabellenfensterAufbau.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -26,7 +23,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 #include <memory>
 
 using namespace umbrin;
@@ -193,69 +189,6 @@ private slots:
         azimut->clear();
         QVERIFY(!w->Button3Click());
         QCOMPARE(azimut->text(), QStringLiteral("Eingabe?"));
-    }
-
-    // Every number field of the window given the texts of eingabetexte around a number it
-    // takes, pasted and typed, left or computed at once, the languages taking turns: a pasted
-    // text that says a number in the field's range stores it without a word, any other stores
-    // nothing and says why; the field then shows the value stored, with every decimal it has.
-    void everyNumberFieldStoresWhatTheTextSaysOrSaysWhy()
-    {
-        Rechnung r(4);
-        auto w = r.fenster();
-        const struct {
-            const char* feld;
-            const char* zahl;
-            std::function<double()> wert;
-        } felder[] = {{"edJahr", "2023", [&] { return double(r.s.Par.Jahr); }},
-                      {"edMonat", "7", [&] { return double(r.monat); }},
-                      {"edTag", "7", [&] { return double(r.tag); }},
-                      {"edLatitude", "8.5", [&] { return r.s.Par.Breite; }},
-                      {"edLongitude", "8.5", [&] { return r.s.Par.Laenge; }},
-                      {"edZone", "8.5", [&] { return r.s.Par.Zonenmeridian; }},
-                      {"p3Azi", "8.5", [&] { return r.s.AzimutEingabe; }}};
-        const auto zahl = [](const QString& t) { return leseRealEingabe(t.toStdString()); };
-        int nr = 0;
-        for (const auto& f : felder) {
-            auto* feld = kind<QLineEdit>(w.get(), f.feld);
-            const QString anfang = feld->text();
-            const bool ganz = !QByteArray(f.zahl).contains('.');
-            for (const test::Eingabetext& e : test::eingabetexte(QString::fromLatin1(f.zahl)))
-                for (bool einfuegen : {true, false}) {
-                    setzeSprache(r.s, nr % 2 == 0);
-                    w->aktualisiereSprache(r.s);
-                    const bool rechnen = nr++ % 3 == 0;
-                    const QString fall = QString::fromLatin1(f.feld) + (einfuegen ? " pasted \"" : " typed \"") + e.text
-                                         + (rechnen ? "\" computed" : "\" left");
-                    verlasse(feld, anfang);
-                    const double vorher = f.wert();
-                    const std::size_t gefragt = r.prompt.asked.size();
-                    feld->selectAll();
-                    if (einfuegen) {
-                        QGuiApplication::clipboard()->setText(e.text);
-                        QTest::keyClick(feld, Qt::Key_V, Qt::ControlModifier);
-                    } else {
-                        QTest::keyClick(feld, Qt::Key_Delete);
-                        test::tippeTasten(feld, e.text);
-                    }
-                    const QString getippt = feld->text();
-                    if (rechnen)
-                        w->Button3Click();
-                    else
-                        verlasse(feld, getippt);
-                    bool gesagt = false; // refused with message 4 or the range message
-                    for (std::size_t i = gefragt; i < r.prompt.asked.size(); ++i)
-                        for (int id : {4, 13})
-                            gesagt = gesagt || r.prompt.asked[i].text.find(meldungsText(r.s, id)) != std::string::npos;
-                    QVERIFY2(zahl(feld->text()) == f.wert(), qPrintable(fall + " shows " + feld->text()));
-                    if (einfuegen && !e.sagt.isEmpty() && !(ganz && e.sagt.startsWith(QLatin1Char('-'))))
-                        QVERIFY2(f.wert() == *zahl(e.sagt) && !gesagt, qPrintable(fall + QStringLiteral(" stored %1").arg(f.wert())));
-                    else if (einfuegen)
-                        QVERIFY2(f.wert() == vorher && gesagt, qPrintable(fall + QStringLiteral(" stored %1").arg(f.wert())));
-                    else if (f.wert() == vorher && zahl(getippt) != vorher && !getippt.isEmpty()) // emptied: refilled
-                        QVERIFY2(gesagt, qPrintable(fall + " refused without a word"));
-                }
-        }
     }
 
     void timeFieldTakesOnlyClockTimes()
