@@ -228,6 +228,10 @@ Feldpruefung pruefeRealBereich(const AppState& s, std::string_view text, std::st
     p.icon = PromptIcon::Question;
     const auto zahl = realEingabeText(text);
     const auto wert = zahl ? leseReal(*zahl) : std::nullopt;
+    if (wert && *wert >= lo && *wert <= hi) {
+        p.wert = *wert;
+        return p;
+    }
     p.feldText = feldZahl(aktuell, 8, 2);
     if (!wert) {
         p.befund = Befund::KeineZahl;
@@ -235,15 +239,10 @@ Feldpruefung pruefeRealBereich(const AppState& s, std::string_view text, std::st
         p.meldung = meldungsText(s, 4);
         return p;
     }
-    if (*wert > hi || *wert < lo) {
-        p.befund = Befund::AusserhalbBereich;
-        p.meldungsId = 13;
-        p.meldung = std::string(label) + "=" + *zahl + "\r\n" + std::string(meldungsText(s, 13)) + " ["
-            + RealStr(lo, 8, 2) + ", ...," + RealStr(hi, 7, 1) + "] !";
-        return p;
-    }
-    p.feldText.reset();
-    p.wert = *wert;
+    p.befund = Befund::AusserhalbBereich;
+    p.meldungsId = 13;
+    p.meldung = std::string(label) + "=" + *zahl + "\r\n" + std::string(meldungsText(s, 13)) + " ["
+        + RealStr(lo, 8, 2) + ", ...," + RealStr(hi, 7, 1) + "] !";
     return p;
 }
 
