@@ -3,6 +3,7 @@
 #include "core/Sprachdienst.h"
 #include "core/Zahlenformat.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -109,7 +110,7 @@ Feldpruefung pruefeRealFeld(const AppState& s, std::string_view text, double akt
     p.wert = aktuell;
     if (text.empty()) {
         p.befund = Befund::LeerWiederhergestellt;
-        p.feldText = RealStr(aktuell, 7, 2);
+        p.feldText = feldZahl(aktuell, 7, 2);
         return p;
     }
     if (const auto wert = leseRealEingabe(text)) {
@@ -117,7 +118,7 @@ Feldpruefung pruefeRealFeld(const AppState& s, std::string_view text, double akt
         return p;
     }
     p.befund = Befund::KeineZahl;
-    p.feldText = std::string{};
+    p.feldText = feldZahl(aktuell, 7, 2);
     p.meldungsId = 4;
     p.meldung = meldungsText(s, 4);
     p.icon = PromptIcon::Warning;
@@ -135,15 +136,19 @@ Feldpruefung pruefeInt(const AppState& s, std::string_view text, std::int32_t lo
         p.feldText = IntStr(aktuell);
         return p;
     }
-    const auto wert = leseGanzzahl(text);
-    if (wert && *wert >= lo && *wert <= hi) {
-        p.ganzzahl = *wert;
-        p.wert = *wert;
+    const auto zahl = realEingabeText(text);
+    const auto wert = zahl ? leseReal(*zahl) : std::nullopt;
+    if (wert && *wert == std::trunc(*wert) && *wert >= lo && *wert <= hi) {
+        p.ganzzahl = static_cast<std::int32_t>(*wert);
+        p.wert = p.ganzzahl;
+        if (text != IntStr(p.ganzzahl))
+            p.feldText = IntStr(p.ganzzahl);
         return p;
     }
     p.befund = wert ? Befund::AusserhalbBereich : Befund::KeineZahl;
-    p.meldungsId = 13;
-    p.meldung = bereichsMeldung(s, label, text, lo, hi);
+    p.meldungsId = wert ? 13 : 4;
+    p.meldung = wert ? bereichsMeldung(s, label, *zahl, lo, hi) : std::string(meldungsText(s, 4));
+    p.feldText = IntStr(aktuell);
     p.icon = PromptIcon::Question;
     p.knoepfe = PromptButtons::OkCancel;
     return p;
@@ -161,7 +166,7 @@ Feldpruefung pruefeIntNochmals(const AppState& s, std::string_view text, std::in
     return p;
 }
 
-std::optional<std::string> realEingabeText(std::string_view text, bool kommaAlsPunkt)
+std::optional<std::string> realEingabeText(std::string_view text)
 {
     // Blanks as a paste brings them: space, tab, line ends, the no-break space.
     auto blankAmAnfang = [](std::string_view t) -> std::size_t {
@@ -185,7 +190,7 @@ std::optional<std::string> realEingabeText(std::string_view text, bool kommaAlsP
         const auto b2 = static_cast<unsigned char>(i + 2 < text.size() ? text[i + 2] : 0);
         if (istZiffer(c) || c == '+' || c == '-' || c == '.') {
             zahl += c;
-        } else if (c == ',' && kommaAlsPunkt) {
+        } else if (c == ',') {
             zahl += '.'; // the decimal comma of German texts
         } else if (static_cast<unsigned char>(c) == 0xE2
                    && ((b1 == 0x88 && b2 == 0x92) || (b1 == 0x80 && b2 >= 0x90 && b2 <= 0x95))) {
@@ -204,29 +209,40 @@ std::optional<double> leseRealEingabe(std::string_view text)
     return zahl ? leseReal(*zahl) : std::nullopt;
 }
 
+std::string feldZahl(double x, int breite, int stellen)
+{
+    for (int n = std::max(stellen, 0); n < 9; ++n) {
+        const std::string text = RealStr(x, std::max(breite, n), n);
+        const auto gelesen = leseReal(text);
+        if (gelesen && std::fabs(*gelesen - x) <= 1e-9 * std::max(1.0, std::fabs(x)))
+            return text;
+    }
+    return RealStr(x, std::max(breite, 9), 9);
+}
+
 Feldpruefung pruefeRealBereich(const AppState& s, std::string_view text, std::string_view label,
                                double lo, double hi, double aktuell)
 {
     Feldpruefung p;
     p.wert = aktuell;
     p.icon = PromptIcon::Question;
-    const auto zahl = realEingabeText(text, true);
+    const auto zahl = realEingabeText(text);
     const auto wert = zahl ? leseReal(*zahl) : std::nullopt;
+    if (wert && *wert >= lo && *wert <= hi) {
+        p.wert = *wert;
+        return p;
+    }
+    p.feldText = feldZahl(aktuell, 8, 2);
     if (!wert) {
         p.befund = Befund::KeineZahl;
         p.meldungsId = 4;
         p.meldung = meldungsText(s, 4);
-        p.feldText = RealStr(aktuell, 8, 2);
         return p;
     }
-    if (*wert > hi || *wert < lo) {
-        p.befund = Befund::AusserhalbBereich;
-        p.meldungsId = 13;
-        p.meldung = std::string(label) + "=" + *zahl + "\r\n" + std::string(meldungsText(s, 13)) + " ["
-            + RealStr(lo, 8, 2) + ", ...," + RealStr(hi, 7, 1) + "] !";
-        return p;
-    }
-    p.wert = *wert;
+    p.befund = Befund::AusserhalbBereich;
+    p.meldungsId = 13;
+    p.meldung = std::string(label) + "=" + *zahl + "\r\n" + std::string(meldungsText(s, 13)) + " ["
+        + RealStr(lo, 8, 2) + ", ...," + RealStr(hi, 7, 1) + "] !";
     return p;
 }
 

@@ -43,12 +43,15 @@ struct Feldpruefung {
 };
 
 // A real without range, read by leseRealEingabe. Empty text: the field shows the current
-// value again (7, 2). Not a number: message 4, the field is emptied, the value stays.
+// value again (feldZahl, 7, 2). Not a number: message 4; the field shows the current value again, which
+// stays.
 Feldpruefung pruefeRealFeld(const AppState& s, std::string_view text, double aktuell);
 
-// An integer in lo..hi. Empty text: the field shows the current value again. Otherwise the
-// message "label=text Zulässiger Wertebereich ist [lo..hi] !" with OK and Cancel; the value
-// stays and the field keeps its text.
+// An integer in lo..hi, read as every number field reads its text (leseRealEingabe): the same
+// blanks dropped, the same signs taken. Empty text: the field shows the current value again.
+// A text that is no number: message 4; a number that is not whole or lies outside lo..hi:
+// "label=number Zulässiger Wertebereich ist [lo..hi] !". Both with OK and Cancel; the value
+// stays and the field shows it again. A value taken is shown as its plain decimal text.
 Feldpruefung pruefeInt(const AppState& s, std::string_view text, std::int32_t lo, std::int32_t hi,
                        std::string_view label, std::int32_t aktuell);
 
@@ -56,20 +59,29 @@ Feldpruefung pruefeInt(const AppState& s, std::string_view text, std::int32_t lo
 Feldpruefung pruefeIntNochmals(const AppState& s, std::string_view text, std::int32_t lo,
                                std::int32_t hi, std::string_view label, std::int32_t aktuell);
 
-// A real in lo..hi (bounds included), read by leseRealEingabe. Not a number: message 4 and
-// the field shows the current value (8, 2). Out of range: the range message. In both cases the
-// current value stays: a value that failed the check never reaches the state.
+// A real in lo..hi (bounds included), read by leseRealEingabe. Not a number: message 4; out of
+// range: the range message. In both cases the current value stays and the field shows it
+// again (feldZahl, 8, 2): a value that failed the check never reaches the state.
 Feldpruefung pruefeRealBereich(const AppState& s, std::string_view text, std::string_view label,
                                double lo, double hi, double aktuell);
 
-// The number of a real field's text (UTF-8), typed or pasted. Blanks at either end are
-// dropped, and a minus written as U+2212 or as one of the dashes U+2010..U+2015 (as pasted from
-// documents) reads as "-"; where kommaAlsPunkt is set (the range reader, which has always
-// taken a decimal comma) a "," reads as "." ("33,5" is 33.5). What is left must be a sign,
+// The number of an edit field's text (UTF-8), typed or pasted; every number field of every
+// window reads its text so. Blanks at either end are dropped (space, tab, line ends and the
+// no-break space, as a paste from a document or a spreadsheet brings them), and a minus written
+// as U+2212 or as one of the dashes U+2010..U+2015 reads as "-". A decimal comma reads as the
+// decimal point in every field: German texts write "12,95", the range fields have always taken
+// it, and a quantity must read the same wherever it is typed. What is left must be a sign,
 // digits and at most one decimal mark (as the keys let a user type); any other character
-// fails, since dropping it would change the number: a letter ("33.87 S", "3.35e1"), a blank
-// between digits ("3 3.5"), a second mark ("33,5.1").
-std::optional<std::string> realEingabeText(std::string_view text, bool kommaAlsPunkt = false);
+// fails, since dropping it would change the number or hide a mistake: a letter ("33.87 S",
+// "3.35e1", "inf", "0x10"), a blank between digits ("3 3.5"), a second mark ("33,5.1" and so
+// "1,234.5"), a sign after the digits ("71.25-"), an invisible character (the zero-width space)
+// or a digit of another script. realEingabeText gives the text as "." writes it.
+std::optional<std::string> realEingabeText(std::string_view text);
 std::optional<double> leseRealEingabe(std::string_view text);
+
+// The text of a real field: x with at least `stellen` decimals, and as many more as it needs
+// to read back as x (up to nine), so that a field shows what is stored (95.5 shows "95.5",
+// not "96", and a place typed to the second all its digits); `breite` as RealStr's.
+std::string feldZahl(double x, int breite, int stellen);
 
 } // namespace umbrin

@@ -2,7 +2,6 @@
 
 #include "tables/Kalendertage.h"
 
-#include <charconv>
 #include <cmath>
 #include <vector>
 
@@ -39,33 +38,6 @@ bool TagZulaessig(int tag) { return tag >= 1 && tag <= 31; }
 bool LaengeZulaessig(double grad) { return std::isfinite(grad) && std::fabs(grad) < 180.0; }
 bool AzimutZulaessig(double grad) { return std::isfinite(grad) && std::fabs(grad) <= 180.0; }
 bool BreiteZulaessig(double grad) { return std::isfinite(grad) && grad >= -90.0 && grad <= 90.0; }
-
-std::optional<int> liesGanzzahl(std::string_view text)
-{
-    text = ohneRand(text);
-    int n = 0;
-    const char* ende = text.data() + text.size();
-    const auto [p, ec] = std::from_chars(text.data(), ende, n);
-    if (text.empty() || ec != std::errc() || p != ende)
-        return std::nullopt;
-    return n;
-}
-
-std::optional<double> liesZahl(std::string_view text)
-{
-    std::string t(ohneRand(text));
-    for (char& c : t)
-        if (c == ',')
-            c = '.';
-    if (t.empty())
-        return std::nullopt;
-    double x = 0;
-    const char* ende = t.data() + t.size();
-    const auto [p, ec] = std::from_chars(t.data(), ende, x);
-    if (ec != std::errc() || p != ende || !std::isfinite(x))
-        return std::nullopt;
-    return x;
-}
 
 std::optional<double> liesUhrzeit(std::string_view text)
 {

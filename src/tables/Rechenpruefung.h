@@ -1,6 +1,7 @@
 #pragma once
-// The checks of the calculation window's fields, free of any window: number and time
-// readers, the ranges of every field and the rule for the days the calendar reform dropped.
+// The checks of the calculation window's fields, free of any window: the time reader, the
+// ranges of every field and the rule for the days the calendar reform dropped. The numbers
+// are read as every number field's (leseRealEingabe).
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,11 +19,6 @@ bool LaengeZulaessig(double grad);
 bool AzimutZulaessig(double grad);
 // Latitude: -90..90.
 bool BreiteZulaessig(double grad);
-
-// A whole number (blanks around it allowed); nothing for any other text.
-std::optional<int> liesGanzzahl(std::string_view text);
-// A real ("," taken as the decimal point, blanks around it allowed); nothing for any other text.
-std::optional<double> liesZahl(std::string_view text);
 
 // A clock time "h", "h:mm" or "h:mm:ss" (a blank taken as ":"), hours 0..23, minutes and
 // seconds 0..59, as a fraction of the day; nothing for any other text.

@@ -44,10 +44,12 @@ TEST(PruefeRealFeld, EmptyRestoresGoodTakesBadReports)
     EXPECT_DOUBLE_EQ(p.wert, 12.5);
     EXPECT_FALSE(p.feldText);
 
-    p = pruefeRealFeld(s, "12,5", 47.25);
+    EXPECT_DOUBLE_EQ(pruefeRealFeld(s, "12,95", 47.25).wert, 12.95); // the decimal comma of every field
+
+    p = pruefeRealFeld(s, "12;5", 47.25);
     EXPECT_EQ(p.befund, Befund::KeineZahl);
     EXPECT_DOUBLE_EQ(p.wert, 47.25);
-    EXPECT_EQ(p.feldText, "");
+    EXPECT_EQ(p.feldText, "  47.25");
     EXPECT_EQ(p.meldungsId, 4);
     EXPECT_EQ(p.meldung, "Das ist keine reelle Zahl.");
     EXPECT_EQ(p.titel, PromptTitle::Problem);
@@ -64,9 +66,13 @@ TEST(PruefeInt, RangeAndMessage)
     EXPECT_EQ(p.meldung, "Jahr=3000 Zulässiger Wertebereich ist [1300..2500] !");
     EXPECT_EQ(p.icon, PromptIcon::Question);
     EXPECT_EQ(p.knoepfe, PromptButtons::OkCancel);
-    EXPECT_FALSE(p.feldText);
+    EXPECT_EQ(p.feldText, "2020"); // the value kept
 
-    EXPECT_EQ(pruefeInt(s, "12 ", 0, 100, "n", 1).befund, Befund::KeineZahl);
+    // Read as the real fields read; a number that is not whole is out of the range.
+    EXPECT_EQ(pruefeInt(s, "12 ", 0, 100, "n", 1).feldText, "12");
+    EXPECT_EQ(pruefeInt(s, "\u2212" "3", -5, 5, "n", 1).ganzzahl, -3);
+    EXPECT_EQ(pruefeInt(s, "33,5", 0, 100, "n", 1).meldung, "n=33.5 Zulässiger Wertebereich ist [0..100] !");
+    EXPECT_EQ(pruefeInt(s, "3.35e1", 0, 100, "n", 1).meldungsId, 4);
     EXPECT_EQ(pruefeInt(s, "5", 5, 5, "n", 1).ganzzahl, 5);
     EXPECT_EQ(pruefeInt(s, "4", 5, 5, "n", 1).befund, Befund::AusserhalbBereich);
     EXPECT_EQ(pruefeInt(s, "6", 5, 5, "n", 1).befund, Befund::AusserhalbBereich);
@@ -76,7 +82,7 @@ TEST(PruefeInt, RangeAndMessage)
     EXPECT_EQ(p.feldText, "17");
 
     setzeSprache(s, false);
-    EXPECT_EQ(pruefeInt(s, "x", -5, 5, "Year", 0).meldung, "Year=x Value has to be within Interval [-5..5] !");
+    EXPECT_EQ(pruefeInt(s, "x", -5, 5, "Year", 0).meldung, "This is not a real number !");
 }
 
 TEST(PruefeIntNochmals, AsksInGermanInBothLanguages)
@@ -104,13 +110,13 @@ TEST(PruefeRealBereich, PastedTextIsReadAsItIsWrittenOrRefused)
         EXPECT_EQ(leseRealEingabe(text), wert) << text;
         EXPECT_EQ(pruefeRealFeld(s, text, 47.25).wert, wert) << text;
     }
-    // The range reader takes a decimal comma, pasted or typed, as it always has.
+    // A decimal comma, pasted or typed, as every field takes it.
     EXPECT_DOUBLE_EQ(pruefeRealBereich(s, "1,5", "Breite", -90.0, 90.0, 47.25).wert, 1.5);
     EXPECT_DOUBLE_EQ(pruefeRealBereich(s, "\u2212" "33,5", "Breite", -90.0, 90.0, 47.25).wert, -33.5);
     // Every character that dropping would turn into another number refuses the text.
     for (const char* text : {"33,5.1", "1,5,", "1 000", "3 3.5", "1e3", "3.35e1", "33.87 S", "N 33.87", "33.5\u00b0",
                              "\u2212\u2212" "1", "-\u2013" "1", "1\u2212", "\u2014", "\u2016" "1",
-                             "\xe2\x80", "\xe2", "33.5.1", "1/2", "\u0661"}) {
+                             "\xe2\x80", "\xe2", "33.5.1", "1/2", "\u0661", "0x10", "inf", "71.25-", "8.5\u200b"}) {
         const auto p = pruefeRealBereich(s, text, "Breite", -90.0, 1000.0, 47.25);
         EXPECT_EQ(p.befund, Befund::KeineZahl) << text;
         EXPECT_DOUBLE_EQ(p.wert, 47.25) << text;
@@ -142,7 +148,7 @@ TEST(PruefeRealBereich, OutOfRangeNeverReachesTheValue)
     const auto p = pruefeRealBereich(s, "95", "Breite", -90.0, 90.0, 47.25);
     EXPECT_EQ(p.befund, Befund::AusserhalbBereich);
     EXPECT_DOUBLE_EQ(p.wert, 47.25);
-    EXPECT_FALSE(p.feldText);
+    EXPECT_EQ(p.feldText, "   47.25");
     EXPECT_EQ(p.meldung, "Breite=95\r\n Zulässiger Wertebereich ist [  -90.00, ...,   90.0] !");
     EXPECT_EQ(pruefeRealBereich(s, "\u2212" "90.01", "B", -90.0, 90.0, 0.0).befund, Befund::AusserhalbBereich);
 }

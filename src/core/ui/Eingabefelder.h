@@ -13,23 +13,25 @@ class QLineEdit;
 namespace umbrin {
 
 // A real without range. Empty field: shows the current value again. Not a number: message,
-// the field is emptied, err set; x unchanged.
+// the field shows the current value again, err set; x unchanged.
 void pruefRealFeld(const AppState& s, UserPrompt& prompt, QLineEdit* feld, double& x, bool& err);
 
-// An integer in lo..hi. Empty field: shows the current value again. Otherwise a message with
-// OK and Cancel: OK asks for the value again (err set, focus back into the field); Cancel
-// goes on with the stored value, which the field shows again. n changes only on success.
+// An integer in lo..hi, its text read as the real fields read theirs. Empty field: shows the
+// current value again. Otherwise a message (no number, or not a whole number in range) with
+// OK and Cancel, and the field shows the stored value again: OK asks for the value again (err
+// set, focus back into the field); Cancel goes on with it. n changes only on success; a value
+// taken is shown as its plain decimal text.
 void pruefInt(const AppState& s, UserPrompt& prompt, QLineEdit* feld, std::int32_t lo, std::int32_t hi,
               const std::string& label, std::int32_t& n, bool& err);
 
 // As pruefInt, asking "Nochmals eingeben?": Yes sets err and puts the focus back; No leaves
-// err clear, n unchanged and the field as it is.
+// err clear and n unchanged. Either way the field shows n again.
 void pruefIntNochmals(const AppState& s, UserPrompt& prompt, QLineEdit* feld, std::int32_t lo, std::int32_t hi,
                       const std::string& label, std::int32_t& n, bool& err);
 
-// A real in lo..hi, "," read as decimal point. Not a number: message, the field shows the
-// current value again; out of range: message. Both set err and put the focus back; x keeps
-// its value, so a rejected value never reaches the state.
+// A real in lo..hi. Not a number, or out of range: message, and the field shows the current
+// value again. Both set err and put the focus back; x keeps its value, so a rejected value
+// never reaches the state.
 void pruefRealBereich(const AppState& s, UserPrompt& prompt, QLineEdit* feld, double& x, const std::string& label,
                       double lo, double hi, bool& err);
 

@@ -1,5 +1,6 @@
 #include "dialogs/ui/DialogFelder.h"
 
+#include "core/Eingabepruefung.h"
 #include "core/Zahlenformat.h"
 #include "core/ui/Eingabefelder.h"
 #include "dialogs/IniZahlen.h"
@@ -22,9 +23,9 @@ bool TasteErlaubt(Tasten tasten, QChar zeichen)
     case Tasten::Ganzzahl:
         return false;
     case Tasten::Reell:
-        return zeichen == QLatin1Char('-') || zeichen == QLatin1Char('.');
+        return zeichen == QLatin1Char('-') || zeichen == QLatin1Char('.') || zeichen == QLatin1Char(',');
     case Tasten::ReellOhneVorzeichen:
-        return zeichen == QLatin1Char('.');
+        return zeichen == QLatin1Char('.') || zeichen == QLatin1Char(',');
     }
     return false;
 }
@@ -52,6 +53,14 @@ void alsGespeichert(QLineEdit* feld, double& x, int stellen)
     feld->setText(QString::fromStdString(RealStr(x, stellen, stellen)));
 }
 
+// A refused text: the field shows the value kept, with the decimals its file line holds (two
+// for a value the files do not hold), so that leaving it again keeps that value.
+void zeigeBehalten(QLineEdit* feld, double x, int stellen)
+{
+    const int n = stellen == wieGetippt ? 2 : stellen;
+    feld->setText(QString::fromStdString(feldZahl(x, n, n)));
+}
+
 } // namespace
 
 void pruefRealBereichBewahrt(const AppState& s, UserPrompt& prompt, QLineEdit* feld, double& x,
@@ -61,7 +70,9 @@ void pruefRealBereichBewahrt(const AppState& s, UserPrompt& prompt, QLineEdit* f
     if (zeigtWert(feld, x) && bereich.enthaelt(x))
         return;
     pruefRealBereich(s, prompt, feld, x, label, bereich.von, bereich.bis, err);
-    if (!err)
+    if (err)
+        zeigeBehalten(feld, x, bereich.stellen);
+    else
         alsGespeichert(feld, x, bereich.stellen);
 }
 
@@ -71,7 +82,9 @@ void pruefRealFeldBewahrt(const AppState& s, UserPrompt& prompt, QLineEdit* feld
     if (zeigtWert(feld, x))
         return;
     pruefRealFeld(s, prompt, feld, x, err);
-    if (!err)
+    if (err)
+        zeigeBehalten(feld, x, stellen);
+    else
         alsGespeichert(feld, x, stellen);
 }
 

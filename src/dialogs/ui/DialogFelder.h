@@ -1,7 +1,8 @@
 #pragma once
 // Edit-field behaviour shared by the location, type and parameter dialogs:
-//  - key filters: integer fields take digits only, real fields also "-" and ".", the
-//    unsigned size fields "." but no "-"; the Enter key moves the focus to the dialog's
+//  - key filters: integer fields take the digits 0-9 only, real fields also "-" and a decimal
+//    mark ("." or ",", which every field reads as the point), the unsigned size fields the mark
+//    but no "-"; the Enter key moves the focus to the dialog's
 //    close (or next) button, so the field's exit check runs at once and nothing else happens;
 //  - exit checks: a handler runs when the user leaves a field for another control of the
 //    window. While a check runs (and shows its message boxes) no further check starts: a
@@ -25,8 +26,8 @@ namespace umbrin {
 
 enum class Tasten {
     Ganzzahl,          // digits and backspace
-    Reell,             // digits, "-", "." and backspace
-    ReellOhneVorzeichen, // digits, "." and backspace
+    Reell,             // digits, "-", "." or "," and backspace
+    ReellOhneVorzeichen, // digits, "." or "," and backspace
 };
 
 class FeldWaechter : public QObject {

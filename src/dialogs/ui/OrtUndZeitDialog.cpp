@@ -19,6 +19,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 namespace umbrin {
 
 namespace {
@@ -362,9 +364,9 @@ void OrtUndZeitDialog::minutenBetreten(int zeile)
     // Entering a minutes field remembers what it shows, when that is a value it accepts (a
     // refused value that the focus comes back to is not).
     const QLineEdit* feld = zeilen_[static_cast<std::size_t>(zeile)].minuten;
-    const auto n = leseGanzzahl(feld->text().toStdString());
-    if (n && !feld->text().trimmed().isEmpty() && DialogBereich::Winkelminuten.enthaelt(*n))
-        minutenGedaechtnis(zeile) = *n;
+    const auto n = leseRealEingabe(feld->text().toStdString());
+    if (n && *n == std::trunc(*n) && DialogBereich::Winkelminuten.enthaelt(*n))
+        minutenGedaechtnis(zeile) = static_cast<std::int32_t>(*n);
 }
 
 void OrtUndZeitDialog::jahrVerlassen()
@@ -389,9 +391,9 @@ bool OrtUndZeitDialog::pruefeAlles()
                 ok = false;
                 continue; // a row with a rejected field leaves its value as it was
             }
-            const auto g = leseGanzzahl(z.grad->text().toStdString()).value_or(0);
-            const auto m = leseGanzzahl(z.minuten->text().toStdString()).value_or(0);
-            const auto sek = leseGanzzahl(z.sekunden->text().toStdString()).value_or(0);
+            const auto g = gradGedaechtnis(zeile);
+            const auto m = minutenGedaechtnis(zeile);
+            const auto sek = sekundenGedaechtnis(zeile);
             const int vz = z.vorzeichen->itemIndex();
             if (zeigtGespeichert(zeile, {g, m, sek}, vz))
                 continue; // not composed again from whole seconds: the value stays to all its digits

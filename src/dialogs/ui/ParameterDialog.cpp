@@ -107,7 +107,7 @@ void ParameterDialog::setzeText(const char* name, const std::string& text)
 
 void ParameterDialog::zeigeWert(const char* name, double x, int w, int d, bool blank)
 {
-    setzeText(name, (blank ? " " : "") + RealStr(x, w, d));
+    setzeText(name, (blank ? " " : "") + feldZahl(x, w, d));
 }
 
 void ParameterDialog::zeigeGanz(const char* name, std::int32_t n, bool blank)

@@ -39,18 +39,23 @@ std::int32_t ganz(double grenze) { return static_cast<std::int32_t>(grenze); }
 
 bool planar(char t) { return t == 'h' || t == 'i' || t == 'v'; }
 
-// Cuts the text of a length field at its first "." (the integer sizes take whole millimetres).
-// A text that is no number as a real field reads it (a letter, an inner blank or a comma, as a
-// paste brings them) stays as it is, for the check to refuse: cut at its point, "3.35e1"
-// would become 3 and "33.87 S" 33.
+// Cuts the text of a length field at its decimal mark (the integer sizes take whole
+// millimetres). Only a text that reads as a number is cut: any other ("3.35e1", "33.87 S",
+// "71.25-", as a paste brings them) stays as it is, for the check to refuse; cut at its mark,
+// it would become 3, 33 or 71.
 void schneideAmPunkt(QLineEdit* feld)
 {
-    const auto zahl = realEingabeText(feld->text().toStdString());
-    if (!zahl)
+    const std::string text = feld->text().toStdString();
+    const auto zahl = realEingabeText(text);
+    if (!zahl || !leseRealEingabe(text))
         return;
     const std::size_t p = zahl->find('.');
-    if (p != std::string::npos)
-        feld->setText(QString::fromStdString(zahl->substr(0, p)));
+    if (p == std::string::npos)
+        return;
+    std::string ganz = zahl->substr(0, p);
+    if (ganz.empty() || ganz == "-" || ganz == "+")
+        ganz += '0';
+    feld->setText(QString::fromStdString(ganz));
 }
 
 } // namespace
@@ -173,7 +178,7 @@ void TypwahlDialog::baue()
     connect(rgZyl_, &RadioGruppe::itemGewaehlt, this, [this](int i) {
         s_.Schalter.ZylinderArt = static_cast<std::uint8_t>(i);
         if (i == 2) {
-            edit3_->setText(QStringLiteral(" ") + q(RealStr(s_.Par.ZylZeiger, 6, 2)));
+            edit3_->setText(QStringLiteral(" ") + q(feldZahl(s_.Par.ZylZeiger, 6, 2)));
         } else {
             edit3_->setText(QStringLiteral(" ") + QString::number(s_.Par.Skalenlaenge));
             setzeHirtLabel();
@@ -289,20 +294,20 @@ std::string TypwahlDialog::label(const QLabel* l) const { return OhneAmpersand(l
 
 void TypwahlDialog::werteInFelder()
 {
-    edit1_->setText(q(RealStr(s_.Par.Wandabweichung, 7, 2)));
-    edit2_->setText(q(RealStr(s_.Par.Inklination, 7, 2)));
-    edZylRad_->setText(q(RealStr(s_.Par.ZylRadius, 7, 2)));
+    edit1_->setText(q(feldZahl(s_.Par.Wandabweichung, 7, 2)));
+    edit2_->setText(q(feldZahl(s_.Par.Inklination, 7, 2)));
+    edZylRad_->setText(q(feldZahl(s_.Par.ZylRadius, 7, 2)));
     edZylang_->setText(q(RealStr(s_.SkalaZylinder, 7, 0)));
-    edHaber_->setText(q(RealStr(s_.Par.HabermelDurchmesser, 6, 1)));
-    rDurch_->setText(q(RealStr(s_.Par.RingDurchmesser, 4, 0)));
+    edHaber_->setText(q(feldZahl(s_.Par.HabermelDurchmesser, 6, 1)));
+    rDurch_->setText(q(feldZahl(s_.Par.RingDurchmesser, 4, 0)));
     if (s_.UhrTyp == 'z' && s_.Schalter.ZylinderArt == 2)
-        edit3_->setText(q(RealStr(s_.Par.ZylZeiger, 6, 2)));
+        edit3_->setText(q(feldZahl(s_.Par.ZylZeiger, 6, 2)));
     else if (s_.UhrTyp == 'z')
         edit3_->setText(QString::number(s_.Par.Skalenlaenge));
     else if (s_.UhrTyp == 'k')
         edit3_->setText(QString::number(s_.Par.HidokaiZeiger));
     else if (s_.UhrTyp != 'q' || s_.Schalter.Hoehenuhrart == 0)
-        edit3_->setText(q(RealStr(s_.Par.Gnomonhoehe, 6, 2)));
+        edit3_->setText(q(feldZahl(s_.Par.Gnomonhoehe, 6, 2)));
     s_.TypBasis = typBasisFuer(s_.UhrTyp, s_.TypBasis);
     zeigeBildKnopf();
     zeigeFelder();
@@ -311,14 +316,14 @@ void TypwahlDialog::werteInFelder()
 void TypwahlDialog::zeigeGroesseInEdit3()
 {
     if (s_.UhrTyp == 'z')
-        edit3_->setText(s_.Schalter.ZylinderArt == 2 ? q(RealStr(s_.Par.ZylZeiger, 6, 2))
+        edit3_->setText(s_.Schalter.ZylinderArt == 2 ? q(feldZahl(s_.Par.ZylZeiger, 6, 2))
                                                      : QString::number(s_.Par.Skalenlaenge));
     else if (s_.UhrTyp == 'q')
-        edit3_->setText(q(RealStr(s_.Par.HabermelGnomon, 6, 2)));
+        edit3_->setText(q(feldZahl(s_.Par.HabermelGnomon, 6, 2)));
     else if (s_.UhrTyp == 'k')
         edit3_->setText(QString::number(s_.Par.HidokaiZeiger));
     else
-        edit3_->setText(q(RealStr(s_.Par.Gnomonhoehe, 6, 2)));
+        edit3_->setText(q(feldZahl(s_.Par.Gnomonhoehe, 6, 2)));
 }
 
 void TypwahlDialog::typGewaehlt(int index)
@@ -409,7 +414,7 @@ void TypwahlDialog::zeigeFelder()
     const bool habermel = t == 'q' && alt > 0;
     edHaber_->setVisible(habermel);
     if (habermel)
-        edHaber_->setText(QStringLiteral(" ") + q(RealStr(s_.Par.HabermelDurchmesser, 6, 1)));
+        edHaber_->setText(QStringLiteral(" ") + q(feldZahl(s_.Par.HabermelDurchmesser, 6, 1)));
     rDurch_->setVisible(t == 'r');
     label62_->setVisible(habermel || t == 'r');
     rgAltitude_->setVisible(t == 'q' && s_.ExpertenModus);
@@ -445,12 +450,12 @@ void TypwahlDialog::wandabweichungVerlassen()
         return;
     if (!DialogBereich::TypWandabweichung.enthaelt(x)) {
         u_.prompt.ask(PromptTitle::Problem, PromptIcon::Warning, std::string(meldungsText(s_, 0)), PromptButtons::Ok);
-        edit1_->setText(q(RealStr(s_.Par.Wandabweichung, 7, 2)));
+        edit1_->setText(q(feldZahl(s_.Par.Wandabweichung, 7, 2)));
         edit1_->setFocus();
         return;
     }
     s_.Par.Wandabweichung = OhneHalbkreis(x, 179.9999);
-    edit1_->setText(q(RealStr(s_.Par.Wandabweichung, 7, 2)));
+    edit1_->setText(q(feldZahl(s_.Par.Wandabweichung, 7, 2)));
 }
 
 void TypwahlDialog::skalaVerlassen()
@@ -479,7 +484,7 @@ void TypwahlDialog::inklinationVerlassen()
         s_.Par.Inklination = x;
     }
     if (x != s_.Par.Inklination)
-        edit2_->setText(q(RealStr(s_.Par.Inklination, 7, 2)));
+        edit2_->setText(q(feldZahl(s_.Par.Inklination, 7, 2)));
 }
 
 bool TypwahlDialog::habermelGnomonAusDurchmesser(double durchmesser)
@@ -520,12 +525,12 @@ void TypwahlDialog::groesseVerlassen()
             return;
         }
         if (!habermelGnomonAusDurchmesser(d)) {
-            edHaber_->setText(q(RealStr(s_.Par.HabermelDurchmesser, 6, 1)));
+            edHaber_->setText(q(feldZahl(s_.Par.HabermelDurchmesser, 6, 1)));
             edHaber_->setFocus();
             return;
         }
         s_.Par.HabermelDurchmesser = d;
-        edHaber_->setText(q(RealStr(d, 6, 1)));
+        edHaber_->setText(q(feldZahl(d, 6, 1)));
     } else if ((t == 'z' && zyl == 2) || t == 'w' || t == 'h' || t == 'i' || t == 'm' || t == 'v') {
         double& ziel = t == 'z' ? s_.Par.ZylZeiger : s_.Par.Gnomonhoehe;
         double x = ziel;
@@ -533,7 +538,7 @@ void TypwahlDialog::groesseVerlassen()
         pruefRealBereichBewahrt(s_, u_.prompt, edit3_, x, label(label5_), b, err);
         if (!err) {
             ziel = x;
-            edit3_->setText(q(RealStr(x, 6, 2)));
+            edit3_->setText(q(feldZahl(x, 6, 2)));
         }
     }
 }
@@ -545,7 +550,7 @@ void TypwahlDialog::zylRadiusVerlassen()
     pruefRealBereichBewahrt(s_, u_.prompt, edZylRad_, x, label(lZylRad_), DialogBereich::TypZylRadius, err);
     if (!err) {
         s_.Par.ZylRadius = x;
-        edZylRad_->setText(q(RealStr(x, 7, 2)));
+        edZylRad_->setText(q(feldZahl(x, 7, 2)));
     }
 }
 
@@ -616,7 +621,7 @@ bool TypwahlDialog::pruefeAlles()
         pruefRealBereichBewahrt(s_, u_.prompt, edit3_, x, label(label5_), DialogBereich::TypZylZeigerSchliessen, err);
         if (!err) {
             s_.Par.ZylZeiger = x;
-            edit3_->setText(q(RealStr(x, 6, 2)));
+            edit3_->setText(q(feldZahl(x, 6, 2)));
         }
         ok = ok && !err;
         err = false;
@@ -624,7 +629,7 @@ bool TypwahlDialog::pruefeAlles()
         pruefRealBereichBewahrt(s_, u_.prompt, edZylRad_, x, label(lZylRad_), DialogBereich::TypZylRadius, err);
         if (!err) {
             s_.Par.ZylRadius = x;
-            edZylRad_->setText(q(RealStr(x, 7, 2)));
+            edZylRad_->setText(q(feldZahl(x, 7, 2)));
         }
         ok = ok && !err;
     } else if (t == 'q' && s_.Schalter.Hoehenuhrart > 0) {
@@ -640,14 +645,22 @@ bool TypwahlDialog::pruefeAlles()
             ok = false;
         } else {
             s_.Par.HabermelDurchmesser = d;
-            edHaber_->setText(q(RealStr(d, 6, 1)));
+            edHaber_->setText(q(feldZahl(d, 6, 1)));
         }
     } else if (t == 'q') {
-        edHaber_->setText(q(RealStr(s_.Par.HabermelDurchmesser, 6, 1)));
+        edHaber_->setText(q(feldZahl(s_.Par.HabermelDurchmesser, 6, 1)));
     } else if (t == 'k') {
         schneideAmPunkt(edit3_);
         pruefInt(s_, u_.prompt, edit3_, ganz(DialogBereich::TypHidokaiZeigerSchliessen.von),
                  ganz(DialogBereich::TypHidokaiZeigerSchliessen.bis), label(label5_), s_.Par.HidokaiZeiger, err);
+        ok = ok && !err;
+    } else if (t == 'r') {
+        // A diameter typed and not left yet (the window closed by its close box or Escape) is
+        // read as on leaving the field, not lost.
+        double x = s_.Par.RingDurchmesser;
+        pruefRealBereichBewahrt(s_, u_.prompt, rDurch_, x, label(label62_), DialogBereich::TypRingDurchmesser, err);
+        if (!err)
+            s_.Par.RingDurchmesser = x;
         ok = ok && !err;
     } else if (t == 'h' || t == 'i' || t == 'v' || t == 'w') {
         if (t == 'h') {
@@ -658,7 +671,7 @@ bool TypwahlDialog::pruefeAlles()
         pruefRealBereichBewahrt(s_, u_.prompt, edit3_, x, label(label5_), DialogBereich::TypGnomonhoeheSchliessen, err);
         if (!err) {
             s_.Par.Gnomonhoehe = x;
-            edit3_->setText(q(RealStr(x, 6, 2)));
+            edit3_->setText(q(feldZahl(x, 6, 2)));
         }
         ok = ok && !err;
     }

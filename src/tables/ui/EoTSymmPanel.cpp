@@ -127,7 +127,7 @@ bool EoTSymmPanel::eventFilter(QObject* objekt, QEvent* ereignis)
         }
         const QString text = taste->text();
         // Digits and backspace only; keys without text (arrows, Tab) pass.
-        if (!text.isEmpty() && taste->key() != Qt::Key_Backspace && !text.at(0).isDigit())
+        if (!text.isEmpty() && taste->key() != Qt::Key_Backspace && (text.at(0) < QLatin1Char('0') || text.at(0) > QLatin1Char('9')))
             return true;
     }
     return QFrame::eventFilter(objekt, ereignis);

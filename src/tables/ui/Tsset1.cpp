@@ -366,12 +366,8 @@ void Tsset1::anpassen()
 void Tsset1::FormCreate()
 {
     s_.Zonenbruchteil = -s_.Par.Zonenmeridian / 360.0;
-    edLongitude_->setText(knapp(RealStr(s_.Par.Laenge, 13, 6)));
-    edLatitude_->setText(knapp(RealStr(s_.Par.Breite, 13, 6)));
-    edJahr_->setText(QString::number(s_.Par.Jahr));
-    edZone_->setText(knapp(RealStr(s_.Par.Zonenmeridian, 7, 2)));
-    edMonat_->setText(QString::number(monat_));
-    edTag_->setText(QString::number(tag_));
+    for (QLineEdit* feld : {edLongitude_, edLatitude_, edJahr_, edZone_, edMonat_, edTag_})
+        zeigeFeldwert(feld);
 
     for (QWidget* p : {panelRise_, panelpos_, panelZeit_, panelEoT_, static_cast<QWidget*>(BitBtnPrtT_)})
         p->hide();
@@ -401,7 +397,7 @@ void Tsset1::FormCreate()
         break;
     case 4:
         panelZeit_->show();
-        p3Azi_->setText(knapp(RealStr(s_.AzimutEingabe, 7, 2)));
+        zeigeFeldwert(p3Azi_);
         Button3_->setVisible(false);
         Button3_->setEnabled(false);
         break;

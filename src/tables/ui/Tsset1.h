@@ -89,6 +89,21 @@ private:
     // fails is refused with its message and keeps the focus.
     bool pruefeFelder();
     void verweigere(QLineEdit* feld, const std::string& text);
+    // The number fields: their label, range text and check; the reading of one, which says
+    // what it refuses and keeps the focus in the field.
+    struct Zahlfeld {
+        const char* label;
+        const char* bereich;
+        bool (*zulaessig)(double);
+    };
+    Zahlfeld zahlfeld(const QLineEdit* feld) const;
+    std::optional<double> liesFeld(QLineEdit* feld, bool ganz);
+    std::optional<double> liesFeldZahl(QLineEdit* feld);
+    std::optional<int> liesFeldGanzzahl(QLineEdit* feld);
+    // An emptied field is refilled on leaving, without a word.
+    bool leer(const QLineEdit* feld) const;
+    // The field shows the value stored, with every decimal it has.
+    void zeigeFeldwert(QLineEdit* feld);
     std::optional<double> liesUhrzeitFeld();
     bool frageLaengeWeit();
     // The mode's lines and labels; false when an empty or refused field stopped it.

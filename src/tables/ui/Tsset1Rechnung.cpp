@@ -2,6 +2,7 @@
 #include "tables/ui/Tsset1.h"
 
 #include "core/AufUntergang.h"
+#include "core/Eingabepruefung.h"
 #include "core/Rounding.h"
 #include "core/Sprachdienst.h"
 #include "core/Zahlenformat.h"
@@ -19,6 +20,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <cmath>
+
 namespace umbrin {
 namespace {
 
@@ -26,6 +29,9 @@ QString q(const std::string& t) { return QString::fromStdString(t); }
 QString q(std::string_view t) { return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())); }
 
 std::string text(const QLineEdit* feld) { return feld->text().toStdString(); }
+
+// A whole number that an int holds.
+bool ganzzahlig(double x) { return x == std::trunc(x) && std::fabs(x) < 1e9; }
 
 double aufZehntel(double x) { return static_cast<double>(roundHalfEven(x * 10.0L)) / 10.0; }
 
@@ -77,12 +83,14 @@ bool Tsset1::Tastenfilter(QLineEdit* feld, QKeyEvent* taste)
             focusNextChild();
         return true;
     }
+    if (taste->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false; // shortcuts, copy and paste
     const QString zeichen = taste->text();
     if (zeichen.size() != 1 || !zeichen[0].isPrint())
         return false; // backspace, arrows and the like pass
     const QChar c = zeichen[0];
-    if (c.isDigit())
-        return false;
+    if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+        return false; // the digits 0-9, not those of other scripts
     const bool datum = feld == edJahr_ || feld == edMonat_ || feld == edTag_;
     if (datum)
         return true;
@@ -93,7 +101,7 @@ bool Tsset1::Tastenfilter(QLineEdit* feld, QKeyEvent* taste)
             feld->insert(QStringLiteral(":"));
         return true;
     }
-    return c != QLatin1Char('-') && c != QLatin1Char('.');
+    return c != QLatin1Char('-') && c != QLatin1Char('.') && c != QLatin1Char(',');
 }
 
 void Tsset1::loesch(QKeyEvent* taste)
@@ -110,11 +118,13 @@ void Tsset1::loesch(QKeyEvent* taste)
 void Tsset1::zuweisen(QLineEdit* feld)
 {
     int& ziel = feld == edJahr_ ? s_.Par.Jahr : feld == edMonat_ ? monat_ : tag_;
-    const std::optional<int> n = liesGanzzahl(text(feld));
-    const bool gut = n && (feld == edJahr_ ? JahrZulaessig(*n) : feld == edMonat_ ? MonatZulaessig(*n) : TagZulaessig(*n));
-    if (gut)
-        ziel = *n;
-    feld->setText(QString::number(ziel));
+    const std::optional<int> n = leer(feld) ? std::nullopt : liesFeldGanzzahl(feld);
+    if (!n) {
+        zeigeFeldwert(feld);
+        return;
+    }
+    ziel = *n;
+    zeigeFeldwert(feld);
     pruefeGregor();
 }
 
@@ -130,13 +140,12 @@ void Tsset1::pruefeGregor()
 
 void Tsset1::umwandeln(QLineEdit* feld)
 {
-    const bool laenge = feld == edLongitude_;
-    double& ziel = laenge ? s_.Par.Laenge : s_.Par.Zonenmeridian;
-    const std::optional<double> x = liesZahl(text(feld));
-    if (x && LaengeZulaessig(*x))
+    double& ziel = feld == edLongitude_ ? s_.Par.Laenge : s_.Par.Zonenmeridian;
+    const std::optional<double> x = leer(feld) ? std::nullopt : liesFeldZahl(feld);
+    if (x)
         ziel = *x;
     else
-        feld->setText(q(RealStr(ziel, laenge ? 13 : 7, laenge ? 6 : 2)).trimmed());
+        zeigeFeldwert(feld);
     s_.LaengeWeitVomZonenmeridian = LaengeWeitVomZonenmeridian(s_.Par.Laenge, s_.Par.Zonenmeridian);
 }
 
@@ -144,19 +153,33 @@ void Tsset1::umwandeln2()
 {
     bool fehler = false;
     pruefRealBereich(s_, frage_, edLatitude_, s_.Par.Breite, ohneAmpersand(labelLatitude_), -90.0, 90.0, fehler);
-    if (!fehler)
-        edLatitude_->setText(q(RealStr(s_.Par.Breite, 11, 6)).trimmed());
+    zeigeFeldwert(edLatitude_);
 }
 
 void Tsset1::zuweisen4()
 {
-    const std::optional<double> x = liesZahl(text(p3Azi_));
-    if (x && AzimutZulaessig(*x)) {
-        s_.AzimutEingabe = *x;
+    if (leer(p3Azi_)) {
+        zeigeFeldwert(p3Azi_);
         return;
     }
-    p3Azi_->setText(q(RealStr(s_.AzimutEingabe, 7, 2)).trimmed());
-    p3Azi_->setFocus();
+    if (const std::optional<double> x = liesFeldZahl(p3Azi_))
+        s_.AzimutEingabe = *x;
+}
+
+bool Tsset1::leer(const QLineEdit* feld) const { return feld->text().isEmpty(); }
+
+void Tsset1::zeigeFeldwert(QLineEdit* feld)
+{
+    if (feld == edJahr_ || feld == edMonat_ || feld == edTag_)
+        feld->setText(QString::number(feld == edJahr_ ? s_.Par.Jahr : feld == edMonat_ ? monat_ : tag_));
+    else if (feld == edLatitude_)
+        feld->setText(q(feldZahl(s_.Par.Breite, 11, 6)).trimmed());
+    else if (feld == edLongitude_)
+        feld->setText(q(feldZahl(s_.Par.Laenge, 13, 6)).trimmed());
+    else if (feld == edZone_)
+        feld->setText(q(feldZahl(s_.Par.Zonenmeridian, 7, 2)).trimmed());
+    else if (feld == p3Azi_)
+        feld->setText(q(feldZahl(s_.AzimutEingabe, 7, 2)).trimmed());
 }
 
 void Tsset1::Zeitberechnen()
@@ -184,43 +207,69 @@ void Tsset1::verweigere(QLineEdit* feld, const std::string& meldung)
     prueft_ = false;
 }
 
+// The window's number fields, each with the label that names it in a message and its range.
+Tsset1::Zahlfeld Tsset1::zahlfeld(const QLineEdit* feld) const
+{
+    if (feld == edJahr_)
+        return {"LabelJahr", "1300 .. 2500", [](double x) { return ganzzahlig(x) && JahrZulaessig(static_cast<int>(x)); }};
+    if (feld == edMonat_)
+        return {"LabelMonat", "1 .. 12", [](double x) { return ganzzahlig(x) && MonatZulaessig(static_cast<int>(x)); }};
+    if (feld == edTag_)
+        return {"LabelTag", "1 .. 31", [](double x) { return ganzzahlig(x) && TagZulaessig(static_cast<int>(x)); }};
+    if (feld == edLatitude_)
+        return {"LabelLatitude", "-90, ..., 90", BreiteZulaessig};
+    if (feld == p3Azi_)
+        return {"LabelAziFrage", "-180, ..., 180", AzimutZulaessig};
+    return {feld == edZone_ ? "LabelZone" : "LabelLongitude", "-180 < x < 180", LaengeZulaessig};
+}
+
+// A number field read as every number field of the program reads its text. A text that is no
+// number is refused with message 4, a number outside the field's range (or not whole, in the
+// date fields) with the range message; nothing is stored, the field shows the value kept and
+// keeps the focus.
+std::optional<double> Tsset1::liesFeld(QLineEdit* feld, bool ganz)
+{
+    const std::string getippt = text(feld);
+    const std::optional<double> x = leseRealEingabe(getippt);
+    const Zahlfeld f = zahlfeld(feld);
+    if (x && (!ganz || ganzzahlig(*x)) && f.zulaessig(*x))
+        return x;
+    const QLabel* label = findChild<QLabel*>(QString::fromLatin1(f.label));
+    verweigere(feld, x ? ohneAmpersand(label) + " = " + *realEingabeText(getippt) + "\n\r"
+                             + std::string(meldungsText(s_, 13)) + " [" + f.bereich + "] !"
+                       : std::string(meldungsText(s_, 4)));
+    zeigeFeldwert(feld);
+    return std::nullopt;
+}
+
+std::optional<double> Tsset1::liesFeldZahl(QLineEdit* feld) { return liesFeld(feld, false); }
+
+std::optional<int> Tsset1::liesFeldGanzzahl(QLineEdit* feld)
+{
+    const std::optional<double> x = liesFeld(feld, true);
+    return x ? std::optional<int>(static_cast<int>(*x)) : std::nullopt;
+}
+
 bool Tsset1::pruefeFelder()
 {
-    auto meldung = [this](const char* name, const QLineEdit* feld, const std::string& bereich) {
-        const QLabel* label = findChild<QLabel*>(QString::fromLatin1(name));
-        return ohneAmpersand(label) + " = " + text(feld) + "\n\r" + std::string(meldungsText(s_, 13)) + " [" + bereich
-               + "] !";
-    };
-    const std::optional<int> jahr = liesGanzzahl(text(edJahr_));
-    if (!jahr || !JahrZulaessig(*jahr)) {
-        verweigere(edJahr_, meldung("LabelJahr", edJahr_, "1300 .. 2500"));
+    const std::optional<int> jahr = liesFeldGanzzahl(edJahr_);
+    if (!jahr)
         return false;
-    }
-    const std::optional<int> monat = liesGanzzahl(text(edMonat_));
-    if (!monat || !MonatZulaessig(*monat)) {
-        verweigere(edMonat_, meldung("LabelMonat", edMonat_, "1 .. 12"));
+    const std::optional<int> monat = liesFeldGanzzahl(edMonat_);
+    if (!monat)
         return false;
-    }
-    const std::optional<int> tag = liesGanzzahl(text(edTag_));
-    if (!tag || !TagZulaessig(*tag)) {
-        verweigere(edTag_, meldung("LabelTag", edTag_, "1 .. 31"));
+    const std::optional<int> tag = liesFeldGanzzahl(edTag_);
+    if (!tag)
         return false;
-    }
-    const std::optional<double> breite = liesZahl(text(edLatitude_));
-    if (!breite || !BreiteZulaessig(*breite)) {
-        verweigere(edLatitude_, meldung("LabelLatitude", edLatitude_, "-90, ..., 90"));
+    const std::optional<double> breite = liesFeldZahl(edLatitude_);
+    if (!breite)
         return false;
-    }
-    const std::optional<double> laenge = liesZahl(text(edLongitude_));
-    if (!laenge || !LaengeZulaessig(*laenge)) {
-        verweigere(edLongitude_, meldung("LabelLongitude", edLongitude_, "-180 < x < 180"));
+    const std::optional<double> laenge = liesFeldZahl(edLongitude_);
+    if (!laenge)
         return false;
-    }
-    const std::optional<double> zone = liesZahl(text(edZone_));
-    if (!zone || !LaengeZulaessig(*zone)) {
-        verweigere(edZone_, meldung("LabelZone", edZone_, "-180 < x < 180"));
+    const std::optional<double> zone = liesFeldZahl(edZone_);
+    if (!zone)
         return false;
-    }
     if (*laenge != s_.Par.Laenge || *zone != s_.Par.Zonenmeridian)
         s_.LaengeWeitVomZonenmeridian = LaengeWeitVomZonenmeridian(*laenge, *zone);
     s_.Par.Jahr = *jahr;
@@ -309,13 +358,9 @@ bool Tsset1::rechneModus(std::vector<std::string>& zeilen)
             p3Azi_->setFocus();
             return false;
         }
-        const std::optional<double> a = liesZahl(text(p3Azi_));
-        if (!a || !AzimutZulaessig(*a)) {
-            const QLabel* label = findChild<QLabel*>(QStringLiteral("LabelAziFrage"));
-            verweigere(p3Azi_, ohneAmpersand(label) + " = " + text(p3Azi_) + "\n\r" + std::string(meldungsText(s_, 13))
-                                   + " [-180, ..., 180] !");
+        const std::optional<double> a = liesFeldZahl(p3Azi_);
+        if (!a)
             return false;
-        }
         s_.AzimutEingabe = *a;
         const AzimutZeitErgebnis e = ZeitFuerAzimut(s_, datum(), s_.AzimutEingabe, zeilen);
         for (const SonnenMeldung& m : e.meldungen)

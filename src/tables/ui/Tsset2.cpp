@@ -1,6 +1,7 @@
 #include "tables/ui/Tsset2.h"
 
 #include "core/AufUntergang.h"
+#include "core/Eingabepruefung.h"
 #include "core/Sprachdienst.h"
 #include "core/Textbeschriftung.h"
 #include "core/Textumformung.h"
@@ -17,6 +18,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -288,10 +290,10 @@ void Tsset2::seteintragen()
     aufgenommen_ = dienste_.hauptflaeche ? dienste_.hauptflaeche() : QSize(1024, 700);
     TabBreite_ = s_.Par.Breite;
     TabLaenge_ = s_.Par.Laenge;
-    EdBr_->setText(q(RealStr(s_.Par.Breite, 13, 6)).trimmed());
-    EdLaeng_->setText(q(RealStr(s_.Par.Laenge, 13, 6)).trimmed());
-    EdAbw_->setText(q(RealStr(s_.Par.Wandabweichung, 6, 2)).trimmed());
-    EdInk_->setText(q(RealStr(s_.Par.Inklination, 6, 2)).trimmed());
+    EdBr_->setText(q(feldZahl(s_.Par.Breite, 13, 6)).trimmed());
+    EdLaeng_->setText(q(feldZahl(s_.Par.Laenge, 13, 6)).trimmed());
+    EdAbw_->setText(q(feldZahl(s_.Par.Wandabweichung, 6, 2)).trimmed());
+    EdInk_->setText(q(feldZahl(s_.Par.Inklination, 6, 2)).trimmed());
     s_.Tabellentyp = static_cast<std::uint8_t>(std::min<int>(s_.Tabellentyp, 3));
     s_.Durchgangstabelle = s_.Tabellentyp == 3;
     s_.Tabellenoption = s_.Tabellentyp < 2;
@@ -569,7 +571,10 @@ bool Tsset2::eventFilter(QObject* objekt, QEvent* ereignis)
             return filtern(feld, static_cast<QKeyEvent*>(ereignis));
     }
     if (ereignis->type() == QEvent::FocusOut) {
-        if (auto* feld = qobject_cast<QLineEdit*>(objekt); feld && feld->parentWidget() == PanAzHigh_)
+        // A message box or a menu taking the focus is no leaving of the field.
+        const Qt::FocusReason grund = static_cast<QFocusEvent*>(ereignis)->reason();
+        auto* feld = qobject_cast<QLineEdit*>(objekt);
+        if (feld && feld->parentWidget() == PanAzHigh_ && grund != Qt::ActiveWindowFocusReason && grund != Qt::PopupFocusReason)
             EdBrClick(feld);
     }
     if (ereignis->type() == QEvent::MouseButtonPress || ereignis->type() == QEvent::MouseMove) {

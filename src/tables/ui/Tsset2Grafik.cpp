@@ -2,6 +2,7 @@
 // of the sun-path diagram, the graph-file panel and the graph files.
 #include "tables/ui/Tsset2.h"
 
+#include "core/Eingabepruefung.h"
 #include "core/Sprachdienst.h"
 #include "core/Zahlenformat.h"
 #include "core/ui/Eingabefelder.h"
@@ -137,8 +138,8 @@ void Tsset2::bauePProfil()
     ProfilPanelDienste d;
     d.neuZeichnen = [this] { FormShow(); };
     d.ortGeaendert = [this] {
-        EdBr_->setText(q(RealStr(s_.Par.Breite, 13, 6)).trimmed());
-        EdLaeng_->setText(q(RealStr(s_.Par.Laenge, 13, 6)).trimmed());
+        EdBr_->setText(q(feldZahl(s_.Par.Breite, 13, 6)).trimmed());
+        EdLaeng_->setText(q(feldZahl(s_.Par.Laenge, 13, 6)).trimmed());
     };
     d.anderesPanelSchliessen = [] { return false; };
     pProfil_ = new ProfilPanel(s_, frage_, std::move(d), this);
@@ -269,17 +270,21 @@ bool Tsset2::filtern(QLineEdit* feld, QKeyEvent* taste)
         feld->nextInFocusChain()->setFocus(Qt::TabFocusReason);
         return true;
     }
+    if (taste->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false; // shortcuts, copy and paste
     const QString t = taste->text();
     if (t.isEmpty() || taste->key() == Qt::Key_Backspace)
         return false;
     const QChar c = t.front();
-    if (feld == edFaktor_ || c.isDigit() || c == QLatin1Char('-') || c == QLatin1Char('.') || !c.isPrint())
+    if (feld == edFaktor_ || (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('-') || c == QLatin1Char('.') || c == QLatin1Char(',') || !c.isPrint())
         return false;
     return true;
 }
 
 void Tsset2::EdBrClick(QLineEdit* feld)
 {
+    if (!feld->isModified())
+        return; // untouched, it keeps the value it shows, to all its digits
     bool fehler = false;
     const QLabel* label = nullptr;
     for (QLabel* l : PanAzHigh_->findChildren<QLabel*>())

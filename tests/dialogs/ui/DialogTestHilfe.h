@@ -2,6 +2,7 @@
 // Helpers of the dialog window tests: scripted message boxes, a main window that records
 // what the walk asks of it, typing into a field and leaving it, and screenshots.
 #include "../../support/ScriptedPrompt.h"
+#include "support/ui/Eingabetexte.h"
 #include "support/ui/Fensterlayout.h"
 #include "core/Sprachdienst.h"
 #include "core/UserPrompt.h"

@@ -4,7 +4,9 @@
 // empty or refused by any way out changes nothing. (The cone's fields depend on each other and
 // have their own test with the parameter dialog.)
 #include "DialogTestHilfe.h"
+#include "support/ui/Eingabetexte.h"
 
+#include "core/Eingabepruefung.h"
 #include "core/RecordingCanvas.h"
 #include "dialogs/IniLesen.h"
 #include "dialogs/IniText.h"
@@ -13,6 +15,8 @@
 #include "dialogs/ui/TypwahlDialog.h"
 #include "drawing/Platzierung.h"
 #include "drawing/Zeichnungsroutinen.h"
+#include "tables/ui/Tsset1.h"
+#include "tables/ui/Tsset2.h"
 
 #include <QAbstractButton>
 #include <QClipboard>
@@ -24,6 +28,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <map>
 
 using namespace umbrin;
 using namespace umbrin::dialogtest;
@@ -31,7 +36,8 @@ using namespace umbrin::dialogtest;
 namespace {
 
 struct Feld {
-    char fenster; // 'o' location and year, 't' type chooser, 'p' parameter dialog
+    char fenster; // 'o' location and year, 't' type chooser, 'p' parameter dialog, 'r' calculation
+                  // window, 'g' the tables window's sun-path diagram
     char typ;
     std::uint8_t schirm, sub; // umbrella dial; sub-type of the altitude and cylinder dials
     const char* feld = nullptr;
@@ -199,6 +205,8 @@ class WertebereicheTest : public QObject, DialogAufbau {
     Q_OBJECT
     TestShell shell;
     DialogWalk walk{s, shell};
+    std::vector<std::string> ergebnis; // the calculation window's result lines and date
+    int tag = 21, monat = 6;
 
 private:
     // The window of f at a place whose rows differ in every minute and second (47 15' 45" N,
@@ -222,8 +230,11 @@ private:
         DialogUmgebung& u = neueUmgebung();
         u.walk = imWalk ? &walk : nullptr;
         u.ort.dezimal = f.sub == 0; // 1: degrees, minutes and seconds
+        s.Rechenmodus = f.fenster == 'g' ? 32 : 4; // the diagram's plane, the calculation window's azimuth
         QWidget* d = f.fenster == 'o'   ? static_cast<QWidget*>(new OrtUndZeitDialog(u))
                      : f.fenster == 't' ? static_cast<QWidget*>(new TypwahlDialog(u))
+                     : f.fenster == 'r' ? static_cast<QWidget*>(new Tsset1(s, prompt, ergebnis, tag, monat, {}))
+                     : f.fenster == 'g' ? static_cast<QWidget*>(new Tsset2(s, prompt, tag, monat, {}))
                                         : new ParameterDialog(u);
         zeigeAktiv(d);
         shell.offen = {d};
@@ -329,7 +340,7 @@ private slots:
                     eingabe->setFocus(Qt::MouseFocusReason);
                     eingabe->selectAll();
                     QTest::keyClick(eingabe, Qt::Key_Delete);
-                    QTest::keyClicks(eingabe, QStringLiteral("x,;e"));
+                    QTest::keyClicks(eingabe, QStringLiteral("x;e"));
                     if (!eingabe->text().isEmpty()) { // a text field: what is typed is the user's
                         delete d.data();
                         break;
@@ -376,7 +387,10 @@ private slots:
         start.Par.HabermelGnomon = 40; // a value of the file: the start state reads back whole
         start.Schalter.Position2Vertikal = 1; // the second azimuth open to typing
         int nr = 0;
-        for (const Feld& sicht : kSichten) {
+        TPar nachKnopf; // the same typing stores the same by either way out
+        for (std::size_t lauf = 0; lauf < 2 * std::size(kSichten); ++lauf) {
+            const Feld& sicht = kSichten[lauf / 2];
+            const bool zuKnopf = lauf % 2 == 0; // else by the close box, no field left
             QPointer<QWidget> d = oeffneFenster(sicht, ++nr % 2 == 1, true, &start);
             QString fall = feldName(sicht) + QLatin1Char(':');
             for (QLineEdit* e : d->findChildren<QLineEdit*>()) {
@@ -388,7 +402,11 @@ private slots:
                 if (!e->isVisible() || !e->isEnabled() || e->isReadOnly() || (zeile && zeile->nurImFenster))
                     continue;
                 const QString vorher = e->text();
-                tippe(e, QStringLiteral("7.5x"), e); // which keys the field takes; some cut a point off
+                if (zuKnopf)
+                    e->setFocus(Qt::MouseFocusReason); // the field before is left
+                e->selectAll();
+                QTest::keyClick(e, Qt::Key_Delete);
+                QTest::keyClicks(e, QStringLiteral("7.5x")); // which keys the field takes; some cut a point off
                 const bool reell = e->text() == QStringLiteral("7.5") && !(zeile && zeile->ganz);
                 const double v = vorher.trimmed().toDouble();
                 QString neu = reell ? QString::number(v - 0.0123456, 'f', 7) : QString::number(v - 3, 'f', 0);
@@ -401,7 +419,17 @@ private slots:
                 fall += QLatin1Char(' ') + e->objectName() + QLatin1Char('=') + neu;
             }
             const char* knopf = sicht.fenster == 'p' ? "BitBtn1" : "Button1";
-            QTest::mouseClick(d->findChild<QPushButton*>(QString::fromLatin1(knopf)), Qt::LeftButton);
+            std::map<QString, QString> gezeigt; // what each field shows once left
+            if (zuKnopf) {
+                d->findChild<QPushButton*>(QString::fromLatin1(knopf))->setFocus(Qt::TabFocusReason);
+                for (QLineEdit* e : d->findChildren<QLineEdit*>())
+                    if (e->isVisible())
+                        gezeigt[e->objectName()] = e->text();
+            }
+            if (zuKnopf)
+                QTest::mouseClick(d->findChild<QPushButton*>(QString::fromLatin1(knopf)), Qt::LeftButton);
+            else
+                d->close();
             loeschVerzoegerte();
             QVERIFY2(!d || !d->isVisible(), qPrintable(fall + QStringLiteral(" kept open")));
             delete d.data();
@@ -409,42 +437,55 @@ private slots:
                 QFAIL(qPrintable(fall + QStringLiteral(" asked ") + QString::fromStdString(frage.text)));
             liestZurueck(s, {}, ordner.filePath(QStringLiteral("umb.ini")), fall, true, true);
             liestZurueck(s, {}, ordner.filePath(QStringLiteral("dial.umb")), fall, true, true);
+            QVERIFY2(zuKnopf || s.Par == nachKnopf, qPrintable(fall + QStringLiteral(" closed stores otherwise than by the button")));
+            nachKnopf = s.Par;
+            // Reopened, each field shows what it showed once left, and read again as it shows
+            // (each marked edited) stores nothing new.
+            const AppState gelesen = s;
+            d = oeffneFenster(sicht, nr % 2 == 1, false, &gelesen);
+            for (QLineEdit* e : d->findChildren<QLineEdit*>()) {
+                const QString vorher = gezeigt.count(e->objectName()) ? gezeigt[e->objectName()] : e->text();
+                QVERIFY2(leseRealEingabe(vorher.toStdString()) == leseRealEingabe(e->text().toStdString()),
+                         qPrintable(fall + QLatin1Char(' ') + e->objectName() + QStringLiteral(" showed ") + vorher
+                                    + QStringLiteral(", reopened ") + e->text()));
+                e->setModified(e->isVisible());
+            }
+            QTest::mouseClick(d->findChild<QPushButton*>(QString::fromLatin1(knopf)), Qt::LeftButton);
+            loeschVerzoegerte();
+            delete d.data();
+            QVERIFY2(prompt.asked.empty() && s.Par == gelesen.Par, qPrintable(fall + QStringLiteral(": a field read again stores otherwise")));
         }
     }
 
-    // ---- pasted numbers --------------------------------------------------------------------
+    // ---- pasted and typed numbers ----------------------------------------------------------
 
     // Each number field a view shows (a census of the window: a field whose keys take no
-    // letter), given a number as documents write it by the clipboard and Ctrl+V and left by
-    // the window's close (or next) button; the languages take turns. A text that says a number
-    // stores what the same number typed stores; a minus before a field without sign, and a
-    // text whose other characters would change the number, stores nothing and, in a real
-    // field, says that it is no real number.
+    // letter), given the texts of eingabetexte around a number it takes by the clipboard and
+    // Ctrl+V (and every other pair by the keys), left by Tab and the window closed by its close
+    // (or next) button, or the computation run in the calculation window; the languages take
+    // turns. A pasted text that says a number stores what
+    // the number typed stores; any other (a minus before a field without sign included) stores
+    // nothing and is refused with a message. Once left, a field shows what a reopen shows: the
+    // value stored, or the value kept.
     void pastedNumbersStoreWhatTheTextSays()
     {
-        const struct {
-            QString text;
-            QString getippt; // the number the text says, as the keys type it; empty: none
-        } eingaben[] = {
-            {QStringLiteral("\u2212" "33.5"), QStringLiteral("-33.5")},
-            {QStringLiteral("\u2013" "33.5"), QStringLiteral("-33.5")},
-            {QStringLiteral(" 33.5 "), QStringLiteral("33.5")},
-            {QStringLiteral("3.35e1"), {}},
-            {QStringLiteral("3 3.5"), {}},
-            {QStringLiteral("33.87 S"), {}},
-            {QStringLiteral("33,5"), QStringLiteral("33.5")},
-        };
         int reelle = 0, nr = 0;
-        for (const Feld& sicht : kSichten) {
+        std::vector<Feld> sichten(std::begin(kSichten), std::end(kSichten));
+        sichten.push_back({'r', 'v', 0, 0}); // its close button computes
+        sichten.push_back({'g', 'v', 0, 0}); // its close button is its file box's, hidden
+        for (const Feld& sicht : sichten) {
             const QStringList namen = sichtbareFelder(sicht);
             const AppState start = s;
             for (const QString& name : namen) {
-                // The field's keys; then the text given by the clipboard, or the number it says
-                // by the keys; the window left by its button. The state before and after.
+                // The field's keys; then the text given by the clipboard or by the keys, the field
+                // left by Tab, the window closed by its button. The state and the field's text
+                // before and after, and the field's text in the window opened again.
                 struct Ergebnis {
                     bool reell = false, vorzeichen = false, textfeld = false;
                     std::vector<std::string> vorher, nachher;
                     TPar parVorher, parNachher;
+                    QString feldVorher, feldDanach, feldWieder; // at the start, once left, reopened
+                    bool gefragt = false;
                 };
                 auto eingeben = [&](const QString& text, bool einfuegen, bool deutsch) {
                     Ergebnis r;
@@ -452,6 +493,7 @@ private slots:
                     r.vorher = gespeichert(s);
                     r.parVorher = s.Par;
                     QLineEdit* eingabe = d->findChild<QLineEdit*>(name);
+                    r.feldVorher = eingabe->text();
                     eingabe->setFocus(Qt::MouseFocusReason);
                     eingabe->selectAll();
                     QTest::keyClick(eingabe, Qt::Key_Delete);
@@ -466,47 +508,59 @@ private slots:
                         r.textfeld = r.textfeld || eingabe->text() != text; // pasted as it is, or no number field
                     } else {
                         QTest::keyClick(eingabe, Qt::Key_Delete);
-                        QTest::keyClicks(eingabe, text);
+                        test::tippeTasten(eingabe, text);
                     }
                     prompt.asked.clear();
-                    if (!r.textfeld)
+                    if (!r.textfeld) {
+                        QTest::keyClick(eingabe, Qt::Key_Tab);
+                        r.feldDanach = eingabe->text();
                         QTest::mouseClick(d->findChild<QPushButton*>(QString::fromLatin1(sicht.fenster == 'p' ? "BitBtn1" : "Button1")),
                                           Qt::LeftButton);
+                    }
                     loeschVerzoegerte();
                     delete d.data();
                     r.nachher = gespeichert(s);
                     r.parNachher = s.Par;
+                    r.gefragt = !prompt.asked.empty();
+                    const AppState danach = s;
+                    d = oeffneFenster(sicht, deutsch, false, &danach);
+                    r.feldWieder = d->findChild<QLineEdit*>(name)->text();
+                    delete d.data();
+                    s = danach;
                     return r;
                 };
-                for (const auto& e : eingaben) {
-                    // The languages take turns; seven texts a field, each meets both.
-                    const bool deutsch = nr++ % 2 == 0;
+                const auto zahl = [](const QString& t) { return leseRealEingabe(t.toStdString()); };
+                std::map<std::pair<QString, bool>, Ergebnis> getippt; // each number typed once a language
+                const Ergebnis art = eingeben(QStringLiteral("1"), false, true);
+                for (const test::Eingabetext& e : test::eingabetexte(art.reell ? QStringLiteral("33.5") : QStringLiteral("33"))) {
+                    if (art.textfeld)
+                        break; // a text field: what is typed is the user's
+                    const bool deutsch = nr % 2 == 0, tippen = nr++ % 4 < 2;
                     const QString fall = feldName(sicht) + QLatin1Char(' ') + name + QStringLiteral(" pasted \"") + e.text
                                          + (deutsch ? QStringLiteral("\" de") : QStringLiteral("\" en"));
                     const Ergebnis r = eingeben(e.text, true, deutsch);
                     if (r.textfeld)
-                        break; // a text field: what is pasted is the user's
+                        break; // a field with a mask of its own (a time): no number field
                     reelle += r.reell;
-                    const bool sagtZahl = !e.getippt.isEmpty() && r.reell
-                                          && (r.vorzeichen || !e.getippt.startsWith(QLatin1Char('-')));
-                    // A decimal comma: the range reader takes it; a field read without a range,
-                    // or a whole-number field, refuses it with its message.
-                    const bool kommaAbgelehnt = e.text.contains(QLatin1Char(',')) && r.nachher == r.vorher
-                                                && r.parNachher == r.parVorher && !prompt.asked.empty();
-                    if (sagtZahl && !kommaAbgelehnt) {
-                        const Ergebnis g = eingeben(e.getippt, false, deutsch);
+                    if (!e.sagt.isEmpty() && (r.vorzeichen || !e.sagt.startsWith(QLatin1Char('-')))) {
+                        if (!getippt.count({e.sagt, deutsch}))
+                            getippt[{e.sagt, deutsch}] = eingeben(e.sagt, false, deutsch);
+                        const Ergebnis& g = getippt[{e.sagt, deutsch}];
                         QVERIFY2(r.nachher == g.nachher && r.parNachher == g.parNachher,
-                                 qPrintable(fall + QStringLiteral(" stores otherwise than %1 typed").arg(e.getippt)));
+                                 qPrintable(fall + QStringLiteral(" stores otherwise than %1 typed").arg(e.sagt)));
+                        QVERIFY2(zahl(r.feldDanach) == zahl(g.feldDanach), qPrintable(fall + QStringLiteral(" shows ") + r.feldDanach));
                     } else {
                         QVERIFY2(r.nachher == r.vorher && r.parNachher == r.parVorher,
                                  qPrintable(fall + QStringLiteral(" stored what the text does not say")));
-                        // A number below a field without sign is out of its range; a whole-number
-                        // field taking the point says its range.
-                        const bool bereich = prompt.enthaelt(std::string(meldungsText(s, 13)))
-                                             && (!e.getippt.isEmpty() || !prompt.enthaelt(", ...,"));
-                        QVERIFY2(!r.reell || prompt.enthaelt(std::string(meldungsText(s, 4))) || bereich,
-                                 qPrintable(fall + QStringLiteral(": not said to be no real number")));
+                        QVERIFY2(r.gefragt, qPrintable(fall + QStringLiteral(" refused without a word")));
+                        QVERIFY2(zahl(r.feldDanach) == zahl(r.feldVorher), qPrintable(fall + QStringLiteral(" refused shows ") + r.feldDanach));
                     }
+                    // Typed, the keys let through what they take; either way the field once left
+                    // shows what a reopen shows.
+                    const Ergebnis t = tippen ? eingeben(e.text, false, deutsch) : r;
+                    for (const Ergebnis* x : {&r, &t})
+                        QVERIFY2(zahl(x->feldDanach) == zahl(x->feldWieder),
+                                 qPrintable(fall + QStringLiteral(" shows ") + x->feldDanach + QStringLiteral(", reopened ") + x->feldWieder));
                 }
             }
         }

@@ -9,6 +9,7 @@
 #include "shell/ui/Textdruck.h"
 #include "drawing/KartenText.h"
 #include "support/ScriptedPrompt.h"
+#include "support/ui/Eingabetexte.h"
 #include "TabellenfensterAufbau.h"
 
 #include <QLabel>
@@ -274,13 +275,14 @@ private slots:
             const char* ergebnis;
         } faelle[] = {{"edJahr", "20a-2.4", "2024"},
                       {"edLatitude", "-4x7.5", "-47.5"},
-                      {"edZone", "-1,5", "-15"},
+                      {"edZone", "-1,5", "-1,5"},
+                      {"edLongitude", "8\u0663.5", "8.5"}, // a digit of another script
                       {"Uhrzeit", "7 3a0", "7:30"}};
         for (const auto& f : faelle) {
             auto* feld = kind<QLineEdit>(w.get(), f.feld);
             feld->clear();
-            QTest::keyClicks(feld, QString::fromLatin1(f.getippt));
-            QCOMPARE(feld->text(), QString::fromLatin1(f.ergebnis));
+            test::tippeTasten(feld, QString::fromUtf8(f.getippt));
+            QCOMPARE(feld->text(), QString::fromUtf8(f.ergebnis));
         }
     }
 
