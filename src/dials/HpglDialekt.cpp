@@ -95,6 +95,12 @@ void hpglRaster(HPGLDatei& datei, std::int64_t cx, std::int64_t cy, std::int64_t
     HPGLZeile(datei, "PU ;");
 }
 
+std::string gnomonMarkenText(double h, int k, bool deutsch)
+{
+    return (deutsch ? "doppelte Gnomonhoehe (= 2 * " : "twice the gnomon height (= 2 * ")
+           + RealStr(roundHalfEven(2.5L * h) / 100.0L / k, 6, 3) + " mm)";
+}
+
 void schreibeGnomonMarke(HPGLDatei& datei, double h, std::int64_t x, std::int64_t y, int k, bool deutsch)
 {
     const double zweiH = 2 * h + 40.0 * k;
@@ -134,8 +140,7 @@ void schreibeGnomonMarke(HPGLDatei& datei, double h, std::int64_t x, std::int64_
     hpglZahlAnhaengen(t, zweiH);
 
     t += ";PU " + k160 + " " + k160 + ";" + hpglZeichengroesse(0.16 * k, 0.24 * k) + ";";
-    t += hpglLabel((deutsch ? "doppelte Gnomonhoehe (= 2 * " : "twice the gnomon height (= 2 * ")
-                   + RealStr(roundHalfEven(2.5L * h) / 100.0L / k, 6, 3) + " mm)");
+    t += hpglLabel(gnomonMarkenText(h, k, deutsch));
     t += ";";
     HPGLZeile(datei, t);
 }

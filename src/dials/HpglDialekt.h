@@ -88,5 +88,7 @@ void hpglRaster(HPGLDatei& datei, std::int64_t cx, std::int64_t cy, std::int64_t
 // The cross at the gnomon foot (x, y) and, in the lower left corner, the mark of twice the
 // gnomon height h (plotter units, k applied) with its label, pen 4, in German or English.
 void schreibeGnomonMarke(HPGLDatei& datei, double h, std::int64_t x, std::int64_t y, int k, bool deutsch);
+// The label of that mark, written at (160, 160) * k in characters 0.16 cm wide and 0.24 cm high.
+std::string gnomonMarkenText(double h, int k, bool deutsch);
 
 } // namespace umbrin

@@ -108,8 +108,9 @@ double sonnenAzimut(const EbeneKontext& k);
 // where the sun passes behind it. ziehen false only moves the pen.
 void linieZu(EbeneKontext& k, bool zeichenbar, bool zeichenbarAlt, bool ziehen);
 
-// Notes the box of a text written at (x, y) in the canvas's font for the numbers that follow
-// to keep clear of.
+// Notes the box of the letters of a text written at (x, y) in the canvas's font (as wide as the
+// canvas measures it, from the cap line to just below the baseline) for the numbers that
+// follow to keep clear of.
 void merkeText(EbeneKontext& k, double x, double y, std::string_view text);
 // The room a character of the canvas's font takes in those boxes.
 double zeichenbreite(const EbeneKontext& k);

@@ -172,6 +172,26 @@ bool schleifeImKasten(const std::vector<std::array<double, 2>>& schleife, double
     return false;
 }
 
+// The box of the letters of a text of the given width written at (x, y) in the canvas's font,
+// as the page check takes them: from the cap line to just below the baseline.
+std::array<double, 4> tintenkasten(const Canvas& c, double x, double y, double breite)
+{
+    const CanvasFont& f = c.font();
+    const double em = f.cellHeight ? std::abs(f.height) / 1.15 : std::abs(f.height);
+    return {x, y + 0.15 * em, x + breite, y + 1.02 * em};
+}
+
+// Whether the letters of two texts stand on one another: their boxes share more than the part
+// anteil of the smaller one.
+bool teilenTinte(const std::array<double, 4>& a, const std::array<double, 4>& b, double anteil)
+{
+    const double w = std::min(a[2], b[2]) - std::max(a[0], b[0]), h = std::min(a[3], b[3]) - std::max(a[1], b[1]);
+    if (w <= 0 || h <= 0)
+        return false;
+    const double kleiner = std::min((a[2] - a[0]) * (a[3] - a[1]), (b[2] - b[0]) * (b[3] - b[1]));
+    return w * h > anteil * kleiner;
+}
+
 // The number of one hour by its path on the days from the solstice tagWende (declination
 // dekl) to the equinox; false when the sun lights no place of the path on this face on these
 // days where the number stands whole. skala: the box of the gnomon scale's text; schleife,
@@ -180,7 +200,7 @@ bool schleifeImKasten(const std::vector<std::array<double, 2>>& schleife, double
 // the number's width in the canvas's font.
 bool stundenzahl(EbeneKontext& k, const Legendenkasten& legende, const std::array<double, 4>& skala, int stunde,
                  double breite, std::int32_t tagGleiche, std::int32_t tagWende, double dekl, std::size_t ersteZahl,
-                 const std::vector<std::array<double, 2>>* schleife, bool linienMeiden)
+                 std::size_t ersteNummer, const std::vector<std::array<double, 2>>* schleife, bool linienMeiden)
 {
     const AppState& s = k.s;
     Canvas& c = k.canvas;
@@ -190,11 +210,10 @@ bool stundenzahl(EbeneKontext& k, const Legendenkasten& legende, const std::arra
     const std::string zahl = std::to_string(stunde);
     const double hoehe = std::abs(c.fontHeight());
     const double luft = std::max(5.0, hoehe / 4);
-    // Whole inside the frame, off the data lines, off the foot's mark and off the hour numbers
-    // written before it, from ersteZahl of the number boxes on (with a short gnomon the paths'
-    // ends lie close together).
+    // Whole inside the frame, off the data lines, off the foot's mark and off the texts written
+    // before it from ersteZahl of the number boxes on: the caption and the note up to
+    // ersteNummer, then the hour numbers (with a short gnomon the paths' ends lie close together).
     const double fussmarke = k.LegendeX / 2.0;
-    const double zahlBreite = std::max(breite, static_cast<double>(zahl.size()) * zeichenbreite(k));
     const auto ganz = [&](std::pair<double, double> e) {
         const double l = e.first, o = e.second;
         const double r = l + breite, u = o + hoehe;
@@ -202,10 +221,13 @@ bool stundenzahl(EbeneKontext& k, const Legendenkasten& legende, const std::arra
                                 || (l < skala[2] && skala[0] < r && o < skala[3] && skala[1] < u);
         const bool aufFuss = l < k.FusspunktX + fussmarke && k.FusspunktX - fussmarke < r
                              && o < k.FusspunktY + fussmarke && k.FusspunktY - fussmarke < u;
-        const auto zahlen = k.Zahlkaesten.begin() + static_cast<std::ptrdiff_t>(ersteZahl);
-        const bool aufZahl = std::any_of(zahlen, k.Zahlkaesten.end(), [&](const std::array<double, 4>& a) {
-            return a[0] < l + zahlBreite && l < a[2] && a[1] < o + 1.2 * hoehe && o < a[3];
-        });
+        // The caption and the note, whose boxes are a whole line's advance wide and reach below
+        // its baseline, may give up a sliver as the layout is judged (4 % of the smaller box);
+        // a number written before none.
+        const std::array<double, 4> tinte = tintenkasten(c, l, o, breite);
+        bool aufZahl = false;
+        for (std::size_t i = ersteZahl; i < k.Zahlkaesten.size() && !aufZahl; ++i)
+            aufZahl = teilenTinte(k.Zahlkaesten[i], tinte, i < ersteNummer ? 0.04 : 0.0);
         // On a portrait page the number also keeps off the dial's lines.
         const Legendenkasten kasten{l, o, r, u};
         const bool aufLinie = linienMeiden && std::any_of(k.Linienstrecken.begin(), k.Linienstrecken.end(), [&](const std::array<int, 4>& st) {
@@ -297,6 +319,7 @@ bool stundenzahl(EbeneKontext& k, const Legendenkasten& legende, const std::arra
 // clear of the texts written from ersteZahl of the number boxes on.
 void schattenpfadStunden(EbeneKontext& k, const Legendenkasten& legende, std::size_t ersteZahl)
 {
+    const std::size_t ersteNummer = k.Zahlkaesten.size();
     const AppState& s = k.s;
     Canvas& c = k.canvas;
     if (!s.Schalter.OhneZeitgl && !s.Schalter.MitZeitgl)
@@ -334,7 +357,7 @@ void schattenpfadStunden(EbeneKontext& k, const Legendenkasten& legende, std::si
                 for (const bool linien : {true, false}) {
                     if (!steht && (linien || !k.Linienstrecken.empty()))
                         steht = stundenzahl(k, legende, skala, stunde, breite, tagGleiche, wenden[w],
-                                            deklinationen[w], ersteZahl, achter, linien);
+                                            deklinationen[w], ersteZahl, ersteNummer, achter, linien);
                 }
             }
         }
@@ -395,13 +418,10 @@ double zeichenbreite(const EbeneKontext& k) { return 0.6 * std::abs(k.canvas.fon
 
 void merkeText(EbeneKontext& k, double x, double y, std::string_view text)
 {
-    // Measured by the font's height, not by the canvas, so that every canvas (the screen, the
-    // page, a recording) places the numbers alike.
-    const double n = static_cast<double>(std::count_if(text.begin(), text.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80; // UTF-8 continuation bytes do not count
-    }));
-    const double h = std::abs(k.canvas.fontHeight());
-    k.Zahlkaesten.push_back({x, y, x + n * zeichenbreite(k), y + 1.2 * h});
+    // The letters as the canvas measures them in its font, not an estimate from their count,
+    // which runs wider and would keep the numbers off places that are clear.
+    const std::string t(text);
+    k.Zahlkaesten.push_back(tintenkasten(k.canvas, x, y, textbreite(k.umgebung.Vorrat.get(), k.canvas, t)));
 }
 
 void zeichneFussmarke(EbeneKontext& k)

@@ -74,6 +74,9 @@ void analemmaMarken(EbeneKontext& k, int stunde)
                 c.setBrushStyle(BrushStyle::Clear);
             const int x = rundeKoordinate(k.x);
             const int y = rundeKoordinate(k.y);
+            // A mark is drawn whole or not at all: at the frame's edge it would reach past it.
+            if (x - r < k.SchnittL || x + r > k.SchnittR || y - r < k.SchnittO || y + r > k.SchnittU)
+                continue;
             c.ellipse(x - r, y - r, x + r, y + r);
         }
     }

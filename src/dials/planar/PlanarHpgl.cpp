@@ -152,6 +152,10 @@ void Plot::legende(const PlanarHpglAuftrag& a)
         ly = std::min(static_cast<double>(a.LegendeY) * k, 10800.0 * k);
     }
     schreibeGnomonMarke(plot, G, X0, Y0, k, s.Deutsch != 0);
+    // Its label in the lower left corner takes a box as the numbers do, in characters of 0.16 cm
+    // in a cell of 1.5 widths.
+    const double zeichen = static_cast<double>(gnomonMarkenText(G, k, s.Deutsch != 0).size());
+    zahlKaesten.push_back({150.0 * k, 150.0 * k, (160.0 + 96.0 * zeichen) * k, (160.0 + 106.0) * k});
 
     const char typ = s.UhrTyp;
     int titel = 0;
@@ -314,7 +318,8 @@ void Plot::polmarke()
     // round the mark), else at the first corner where it is whole on the page; a mark so near
     // the page's edge that none is, is cut away with its letter.
     if (px >= 0 && px + 60.0 * k < static_cast<double>(B) && py >= 0 && py + 20.0 * k < static_cast<double>(H)) {
-        // The corners, then twice and three times as far off the mark.
+        // The corners, then farther off the mark, 160 units a step (beside a legend that holds
+        // the mark in its block, the letter finds a clear place only beyond its lines).
         const auto lage = [&](int i) {
             const double weiter = 160.0 * (i / 4);
             return std::pair{px + (i % 4 < 2 ? 60.0 + weiter : -140.0 - weiter) * k, py + (i % 2 ? -140.0 - weiter : 20.0 + weiter) * k};
@@ -326,7 +331,7 @@ void Plot::polmarke()
             });
         };
         int wahl = -1;
-        for (int i = 0; i < 12 && wahl < 0; ++i)
+        for (int i = 0; i < 24 && wahl < 0; ++i)
             wahl = aufPapier(ecke(i)) && frei(ecke(i)) ? i : -1;
         for (int i = 0; i < 4 && wahl < 0; ++i)
             wahl = aufPapier(ecke(i)) ? i : -1;

@@ -381,6 +381,16 @@ TEST(ZeichneEbeneSonnenuhr, PoleTriangleAtTheEquatorAndWithoutIt)
     EXPECT_TRUE(e.canvas.hasText("P"));
     EXPECT_TRUE(e.canvas.hasText("S"));
     EXPECT_TRUE(alleEndlich(e.canvas));
+    // The substyle runs from the foot down to the frame's bottom edge, towards the pole south of
+    // it, on the screen and on the page: not on to the pole tens of thousands of units beyond.
+    RecordingCanvas papier(2800, 2000, true);
+    zeichneEbeneSonnenuhr(s, {}, papier, false, 2800, 2000, 35, ebenenParameter(s));
+    for (const auto& [c, unten] : {std::pair{&e.canvas, kHoehe}, {&papier, 1950}}) {
+        const auto substyl = striche(*c, s.FarbeHell[0]);
+        ASSERT_EQ(substyl.size(), 1u);
+        EXPECT_EQ(substyl[0].front(), (CanvasPoint{s.FusspunktX, s.FusspunktY}));
+        EXPECT_EQ(substyl[0].back().y, unten);
+    }
 }
 
 TEST(ZeichneEbeneSonnenuhr, HourLinesReachThePolePointOnPaper)
