@@ -417,7 +417,7 @@ TEST(QuadrantZeichnung, ATooLargeQuadrantIsSaidOrRefusedWhereItLeavesTheSheet)
         {&test::kSeiteA4, 150, 0, Nichts},      {&test::kSeiteA4Hoch, 151, 0, Nichts},    {&test::kSeiteA4Hoch, 151, 1, Nichts},
         {&test::kSeiteA4Hoch, 151, 2, Nichts},  {&test::kSeiteA4Hoch, 155, 0, Nichts},    {&test::kSeiteA4Hoch, 155, 1, Nichts},
         {&test::kSeiteA4Hoch, 155, 2, Nichts},  {&test::kSeiteA4Hoch, 200, 2, Verweigert}, {&test::kDruckA4Hoch, 200, 0, Verweigert},
-        {&test::kSeiteA3Hoch, 200, 1, Nichts}};
+        {&test::kSeiteA3Hoch, 200, 1, Nichts}, {&test::kDruckA4, 200, 0, Warnung}};
     for (const bool deutsch : {true, false})
         for (const Fall& f : faelle) {
             SCOPED_TRACE(testing::Message() << f.blatt->name << " " << f.groesse << " scale " << int(f.skala) << " " << deutsch);
@@ -435,6 +435,13 @@ TEST(QuadrantZeichnung, ATooLargeQuadrantIsSaidOrRefusedWhereItLeavesTheSheet)
                       f.wort == Verweigert) << b.nein;
             if (f.wort != Verweigert) {
                 EXPECT_EQ(test::abseits(test::pruefeLayout(b.roh, {0, 0, b.breite, b.hoehe})).empty(), f.wort == Nichts);
+            }
+            // A page that shows it too large is printed with the word on the paper.
+            if (f.wort == Warnung && f.blatt->seite) {
+                EXPECT_EQ(b.nein, "");
+                EXPECT_TRUE(std::any_of(b.texte.begin(), b.texte.end(), [&](const test::Beschriftung& t) {
+                    return t.text.starts_with(gesagt.substr(0, 20));
+                }));
             }
         }
 }
