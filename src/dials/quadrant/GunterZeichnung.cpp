@@ -39,6 +39,12 @@ struct Gunter {
         double r0, r1, a0, a1;
     };
     std::vector<Zahl> zahlen;
+    // The scales' numbers written: the top-left corner (from the apex), the direction they read
+    // in and their length; their letters hang a text height to the right of it.
+    struct Schild {
+        double x, y, ex, ey, laenge;
+    };
+    std::vector<Schild> schilder;
 
     CanvasPoint apex(double x, double y) const { return {b.X0 + rund(x), b.Y0 + rund(y)}; }
     void strich(CanvasPoint p, CanvasPoint q)
@@ -458,8 +464,29 @@ void azimutlinien(Gunter& g)
     }
 }
 
+// Whether two labels' digits share a part: a grid of points over each looked for in the other.
+// The digits follow a leading blank of about a quarter of the text height.
+bool schilderTreffen(const Gunter::Schild& a, const Gunter::Schild& b, double hoehe)
+{
+    const double vorn = 0.24 * hoehe;
+    const auto in = [&](const Gunter::Schild& s, double x, double y) {
+        const double t = (x - s.x) * s.ex + (y - s.y) * s.ey, q = -(x - s.x) * s.ey + (y - s.y) * s.ex;
+        return t > vorn && t < s.laenge && q > 0.15 * hoehe && q < 0.8 * hoehe;
+    };
+    for (const auto& [u, v] : {std::pair{&a, &b}, {&b, &a}})
+        for (int i = 0; i <= 6; ++i)
+            for (const double q : {0.2, 0.5, 0.75}) {
+                const double t = vorn + (u->laenge - vorn) * i / 6;
+                if (in(*v, u->x + t * u->ex - q * hoehe * u->ey, u->y + t * u->ey + q * hoehe * u->ex))
+                    return true;
+            }
+    return false;
+}
+
 // A tick of length `laenge` outward from a circle about (cx, 0) at its point (x, y), with a
-// label at its outer end when one is given.
+// label at its outer end when one is given. Where that label would lie on one written before
+// (the ecliptic and the horizon all but meet near the polar circle) it stands inside the circle,
+// ending at the tick's foot, or on the other side of the tick's line, outside or inside.
 void kreisStrich(Gunter& g, double cx, double x, double y, double laenge, const std::string& text, bool rot)
 {
     const double dx = x - cx, dy = y;
@@ -474,7 +501,20 @@ void kreisStrich(Gunter& g, double cx, double x, double y, double laenge, const 
     const CanvasFont vorher = g.b.c.font();
     if (rot)
         g.b.c.setFontColor(FarbeRot);
-    g.gedreht(q, text, std::atan2(-ey, ex) / kRad, g.b.FH);
+    const double breite = g.b.c.textExtent(text).width, fh = g.b.FH;
+    // Outside or inside, its letters on the one side of the tick's line or on the other.
+    Gunter::Schild schild{};
+    for (int versuch = 0; versuch < 4; ++versuch) {
+        const double t = versuch % 2 == 0 ? laenge : -breite - 0.1 * fh, q = versuch < 2 ? 0 : -0.9 * fh;
+        schild = {x + t * ex - q * ey, y + t * ey + q * ex, ex, ey, breite};
+        if (std::none_of(g.schilder.begin(), g.schilder.end(),
+                         [&](const Gunter::Schild& s) { return schilderTreffen(s, schild, fh); }))
+            break;
+        if (versuch == 3)
+            schild = {x + laenge * ex, y + laenge * ey, ex, ey, breite};
+    }
+    g.schilder.push_back(schild);
+    g.gedreht(g.apex(schild.x, schild.y), text, std::atan2(-ey, ex) / kRad, g.b.FH);
     g.b.c.setFont(vorher);
 }
 
@@ -526,7 +566,7 @@ void ekliptikUndHorizont(Gunter& g)
 void zeichneGunterQuadrant(QuadrantBlatt& b)
 {
     const AppState& s = b.s;
-    Gunter g{b, s.EpsRund, std::fabs(s.Par.Breite), b.S - 13 * b.u, 0, s.Par.Breite < 0 ? -1.0 : 1.0, 0, 0, {}};
+    Gunter g{b, s.EpsRund, std::fabs(s.Par.Breite), b.S - 13 * b.u, 0, s.Par.Breite < 0 ? -1.0 : 1.0, 0, 0, {}, {}};
     g.K = gunterK(g.Rg, g.eps);
     g.fh = b.bildschirm ? (b.umgebung.GrosserBildschirm ? 15 : 12) : 30;
     if (b.G < 120)
