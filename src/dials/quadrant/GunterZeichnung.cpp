@@ -166,6 +166,12 @@ void mittagskalender(Gunter& g)
     g.strich(b.punkt(R1, A2 - 0.05), b.punkt(0.99 * R3, A2 - 0.05));
     const int J = b.s.Par.Jahr;
     const int T21 = TagImJahr(J, 6, 21), D21 = TagImJahr(J, 12, 21);
+    const int hoehe = rund(0.8 * b.FH);
+    b.c.setFontHeight(hoehe);
+    // Where the noon altitudes of two months lie closer than a name is long (near the solstices,
+    // on a small quadrant), the later name stands a line further from the band.
+    double vorig[2] = {1000, 1000};
+    bool gestuft[2] = {false, false};
     for (int m = 1; m <= 12; ++m)
         for (const int d : {1, 11, 21}) {
             const int tag = TagImJahr(J, m, d);
@@ -180,8 +186,15 @@ void mittagskalender(Gunter& g)
             if (d != 1)
                 continue;
             const double winkel = sg > 0 ? A - 3 : A + 0.5;
-            g.gedreht(b.punkt(ende - 0.6 * b.FH, winkel), std::string(monatKurz(b.s, m)), winkel,
-                      rund(0.8 * b.FH));
+            const std::string name(monatKurz(b.s, m));
+            const int seite = sg > 0 ? 1 : 0;
+            double rl = ende - 0.6 * b.FH;
+            const bool nah = std::fabs(winkel - vorig[seite]) * kRad * rl < 0.8 * b.c.textExtent(name).width;
+            gestuft[seite] = nah && !gestuft[seite];
+            if (gestuft[seite])
+                rl -= sg * 1.1 * hoehe;
+            vorig[seite] = winkel;
+            g.gedreht(b.punkt(rl, winkel), name, winkel, hoehe);
         }
 }
 
@@ -304,10 +317,12 @@ void stundenkurven(Gunter& g)
     // past the previous one of its circle. An afternoon number keeps clear of the scales'
     // numbers in its ring, which stand first, and of the afternoon numbers before it: the span
     // of its digits (after the leading blank) with a little air either side, or where there is
-    // no such place that of their ink alone, within two and a half text heights of its line. Where there is no such place a number is left out when the
-    // morning hour sharing its line has its number at the equator, else it steps past the
-    // previous one by a text height. Noon's number there comes last, in a place the others
-    // leave: the morning's noon number at the equator names that line too.
+    // no such place that of their ink alone, within two and a half text heights of its line.
+    // Where there is no such place a number is left out when the morning hour sharing its line
+    // has its number at the equator, else it takes the nearest clear place further off, or where
+    // there is none it steps past the previous one by a text height. Noon's number there comes
+    // last, in a place the others leave: the morning's noon number at the equator names that
+    // line too.
     double vorigerWinkel[2] = {1000, 1000};
     const std::vector<std::pair<double, double>> fest = belegteWinkel(g);
     std::vector<std::pair<double, double>> belegt = fest;
@@ -340,9 +355,13 @@ void stundenkurven(Gunter& g)
             if (!frei) {
                 if (std::count(morgens.begin(), morgens.end(), 2 * mittag - stunde))
                     return;
-                const double vorn = 0.55 * e;
-                schritt = quadrantSchrittVorbei(vorigerWinkel[0], winkel, e);
-                schritt += schrittFrei(fest, winkel + schritt + vorn, 2.2 * vorn);
+                // The nearest clear place however far, else past the previous one.
+                schritt = schrittFrei(belegt, winkel + von - luft, bis - von + 2 * luft);
+                if (!winkelFrei(belegt, winkel + schritt + von - luft, bis - von + 2 * luft)) {
+                    const double vorn = 0.55 * e;
+                    schritt = quadrantSchrittVorbei(vorigerWinkel[0], winkel, e);
+                    schritt += schrittFrei(fest, winkel + schritt + vorn, 2.2 * vorn);
+                }
             }
             vorigerWinkel[0] = winkel + schritt;
             belegt.push_back({winkel + schritt + von, winkel + schritt + bis});
@@ -572,6 +591,14 @@ void zeichneGunterQuadrant(QuadrantBlatt& b)
     if (b.G < 120)
         g.fh = rund(double(b.FH) * b.G / 120);
     g.L = rund(b.S / 30.0) + (b.bildschirm ? 0 : b.umgebung.DruckRandX);
+    // The degree scale's numbers, written before, as the scales' numbers are noted (their digits
+    // start at the corner, a little less high).
+    const double rl = quadrantPixel(b.S - 1 - 5 * b.u - b.FH - 2);
+    for (int k = 10; k <= 80; k += 10) {
+        const double h = 0.85 * b.FH, vorn = 0.24 * b.FH;
+        g.schilder.push_back({rl * sinG(k - 1) - vorn * cosG(k), rl * cosG(k - 1) + vorn * sinG(k), cosG(k), -sinG(k),
+                              vorn + 0.49 * h * 2});
+    }
     legende(g);
     baender(g);
     zeichenkreise(g);

@@ -204,6 +204,7 @@ void schreibeQuadrantSkalenHPGL(QuadrantPlot& p, int xA, int yA, int dA, double 
     p.zeile(";IW " + z(xA) + "," + z(yA) + "," + z(xA + 8200 * dA) + "," + z(yA - 8200));
     p.zeile(";SI 0.24,0.32;");
     p.stundenZahlen.clear();
+    p.zahlenUnten = yA - 8200;
     QuadrantStunden st;
     st.von = von;
     st.bis = bis;

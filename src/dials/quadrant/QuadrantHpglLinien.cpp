@@ -85,8 +85,8 @@ std::pair<double, double> QuadrantPlot::stundenStelle(double x, double y, const 
     const double breite = zahlBreite(zahl), y0 = y;
     // On the sheet: the mirrored quadrant's afternoon numbers would stand left of its edge.
     x = std::max(std::min(x, kBlattRand - breite), 0.0);
-    // Where the numbers, stepping on as they run, would leave the sheet at its foot (near the
-    // poles the hour lines end close together), they step up past the others instead.
+    // Where the numbers, stepping on as they run, would leave the quadrant's window at its foot
+    // (near the poles the hour lines end close together), they step up past the others instead.
     for (const bool hinauf : {false, true}) {
         y = y0;
         for (std::size_t runde = 0; runde <= stundenZahlen.size(); ++runde) {
@@ -100,7 +100,7 @@ std::pair<double, double> QuadrantPlot::stundenStelle(double x, double y, const 
             if (frei)
                 break;
         }
-        if (y >= 0)
+        if (y >= zahlenUnten)
             break;
     }
     stundenZahlen.push_back({x, y, breite});
