@@ -34,7 +34,8 @@ struct Gunter {
     double hs; // +1 north, -1 south
     int fh;
     int L; // tick unit of the ecliptic and horizon scales
-    // The hour numbers written: their radii from and to and their angles from and to.
+    // The hour numbers and month names written: their radii from and to and their angles from
+    // and to.
     struct Zahl {
         double r0, r1, a0, a1;
     };
@@ -195,6 +196,7 @@ void mittagskalender(Gunter& g)
                 rl -= sg * 1.1 * hoehe;
             vorig[seite] = winkel;
             g.gedreht(b.punkt(rl, winkel), name, winkel, hoehe);
+            g.zahlen.push_back({rl, rl + hoehe, winkel, winkel + b.c.textExtent(name).width / std::max(rl, 1.0) / kRad});
         }
 }
 
@@ -327,6 +329,7 @@ void stundenkurven(Gunter& g)
     const std::vector<std::pair<double, double>> fest = belegteWinkel(g);
     std::vector<std::pair<double, double>> belegt = fest;
     std::vector<int> morgens; // the morning hours numbered
+    std::vector<std::pair<double, double>> vormittag; // and the spans of their numbers
     const int mittag = quadrantMittag(b.z.temporal);
     struct {
         bool da = false, jetzt = false;
@@ -366,7 +369,13 @@ void stundenkurven(Gunter& g)
             vorigerWinkel[0] = winkel + schritt;
             belegt.push_back({winkel + schritt + von, winkel + schritt + bis});
         } else {
+            // Past the previous one, and clear of all the morning's numbers before it.
             schritt = quadrantSchrittVorbei(vorigerWinkel[1], winkel, e);
+            if (!winkelFrei(vormittag, winkel + schritt + von, bis - von)) {
+                schritt = schrittFrei(vormittag, winkel + von, bis - von);
+                vorigerWinkel[1] = winkel + schritt;
+            }
+            vormittag.push_back({winkel + schritt + von, winkel + schritt + bis});
             morgens.push_back(stunde);
         }
         g.zahlen.push_back({r, r + hoehe, winkel + schritt + von, winkel + schritt + bis});
@@ -455,8 +464,6 @@ void azimutlinien(Gunter& g)
                 // near the summer circle an afternoon hour number may: the line's number then
                 // stands just inside the circle, or steps along the circle clear of them, outside
                 // or inside; where every such place is taken it is left out.
-                const double e = hoehe / std::max(rl, 1.0) / kRad;
-                const double vorn = 0.14 * e, laenge = (0.2 + 0.49 * IntStr(10 * n).size()) * e;
                 const auto belegt = [&](double r0) {
                     std::vector<std::pair<double, double>> v = skalenWinkel(g, r0, r0 + 1.15 * hoehe);
                     for (const Gunter::Zahl& z : g.zahlen)
@@ -468,9 +475,10 @@ void azimutlinien(Gunter& g)
                 const std::vector<std::pair<double, double>> genommen[2] = {belegt(radien[0]), belegt(radien[1])};
                 for (int versuch = 0; versuch < 4; ++versuch) {
                     const auto& v = genommen[versuch % 2];
+                    const double rz = radien[versuch % 2], e = hoehe / std::max(rz, 1.0) / kRad;
+                    const double vorn = 0.14 * e, laenge = (0.2 + 0.49 * IntStr(10 * n).size()) * e;
                     const double z = schritt + (versuch < 2 ? 0 : schrittFrei(v, h + schritt + vorn, laenge));
                     if (winkelFrei(v, h + z + vorn, laenge)) {
-                        const double rz = radien[versuch % 2];
                         g.gedreht(b.punkt(rz, h + z), " " + IntStr(10 * n), h + z, hoehe);
                         g.zahlen.push_back({rz, rz + hoehe, h + z + vorn, h + z + vorn + laenge});
                         break;

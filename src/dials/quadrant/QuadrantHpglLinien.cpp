@@ -89,18 +89,17 @@ std::pair<double, double> QuadrantPlot::stundenStelle(double x, double y, const 
     // (near the poles the hour lines end close together), they step up past the others instead.
     for (const bool hinauf : {false, true}) {
         y = y0;
-        for (std::size_t runde = 0; runde <= stundenZahlen.size(); ++runde) {
-            bool frei = true;
+        bool frei = false;
+        for (std::size_t runde = 0; runde <= stundenZahlen.size() && !frei; ++runde) {
+            frei = true;
             for (const auto& [px, py, pb] : stundenZahlen) {
                 if (std::fabs(y - py) < kZahlHoehe && std::fabs(x - px) < (x < px ? breite : pb)) {
                     y = y <= py && !hinauf ? py - kZahlSchritt : py + kZahlSchritt;
                     frei = false;
                 }
             }
-            if (frei)
-                break;
         }
-        if (y >= zahlenUnten)
+        if (frei && y >= zahlenUnten)
             break;
     }
     stundenZahlen.push_back({x, y, breite});
