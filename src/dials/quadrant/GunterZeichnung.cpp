@@ -361,9 +361,8 @@ void stundenkurven(Gunter& g)
                 // The nearest clear place however far, else past the previous one.
                 schritt = schrittFrei(belegt, winkel + von - luft, bis - von + 2 * luft);
                 if (!winkelFrei(belegt, winkel + schritt + von - luft, bis - von + 2 * luft)) {
-                    const double vorn = 0.55 * e;
                     schritt = quadrantSchrittVorbei(vorigerWinkel[0], winkel, e);
-                    schritt += schrittFrei(fest, winkel + schritt + vorn, 2.2 * vorn);
+                    schritt += schrittFrei(fest, winkel + schritt + von - luft, bis - von + 2 * luft);
                 }
             }
             vorigerWinkel[0] = winkel + schritt;
