@@ -79,8 +79,8 @@ struct GunterPlot {
     {
         return schild(x, y, di(a).first, di(a).second, t, zb, zh);
     }
-    // Whether a label shares a part with none written: a grid of points over each looked for in
-    // the other.
+    // Whether a label shares a part with none written: a grid of points over each, its corners
+    // among them, looked for in the other.
     bool frei(const Schild& neu) const
     {
         const auto in = [](const Schild& s, double x, double y) {
@@ -88,9 +88,9 @@ struct GunterPlot {
             return t > s.von && t < s.bis && q > 0 && q < s.h;
         };
         const auto trifft = [&](const Schild& a, const Schild& b) {
-            for (int i = 0; i <= 6; ++i)
-                for (const double q : {0.1, 0.5, 0.9}) {
-                    const double t = a.von + (a.bis - a.von) * i / 6;
+            for (int i = 0; i <= 8; ++i)
+                for (const double q : {0.02, 0.5, 0.98}) {
+                    const double t = a.von + (a.bis - a.von) * i / 8;
                     if (in(b, a.x + t * a.ex - q * a.h * a.ey, a.y + t * a.ey + q * a.h * a.ex))
                         return true;
                 }
@@ -420,15 +420,16 @@ void strich(GunterPlot& g, double c, double x, double y, double laenge, const st
         return;
     // Where the label at the tick's end would lie on one written before (the ecliptic and the
     // horizon all but meet near the polar circle), it stands inside the circle, ending at the
-    // tick's foot, or on the other side of the tick's line, outside or inside.
+    // tick's foot, or beside the tick's line on either side, outside or inside.
     const double ux = std::round(g.k * ex * 10) / 10, uy = std::round(g.k * ey * 10) / 10; // the DI written
     const double breite = 1.5 * g.zb * double(text.size() + 1);
     GunterPlot::Schild schild{};
     double ax = qx, ay = qy;
-    for (int versuch = 0; versuch < 5; ++versuch) {
-        const double t = versuch % 2 == 0 ? 0 : -laenge - breite - 0.2 * g.zh, q = versuch < 2 ? 0 : -1.1 * g.zh;
-        ax = versuch == 4 ? qx : qx + t * ex - q * ey;
-        ay = versuch == 4 ? qy : qy + t * ey + q * ex;
+    for (int versuch = 0; versuch < 7; ++versuch) {
+        const double t = versuch % 2 == 0 ? 0 : -laenge - breite - 0.2 * g.zh;
+        const double q = versuch < 2 ? 0 : versuch < 4 ? -1.1 * g.zh : 1.1 * g.zh;
+        ax = versuch == 6 ? qx : qx + t * ex - q * ey;
+        ay = versuch == 6 ? qy : qy + t * ey + q * ex;
         schild = GunterPlot::schild(ax, ay, ux, uy, " " + text, g.zb, g.zh);
         if (g.frei(schild))
             break;
