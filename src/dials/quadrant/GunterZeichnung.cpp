@@ -368,10 +368,15 @@ void stundenkurven(Gunter& g)
             vorigerWinkel[0] = winkel + schritt;
             belegt.push_back({winkel + schritt + von, winkel + schritt + bis});
         } else {
-            // Past the previous one, and clear of all the morning's numbers before it.
+            // Past the previous one, and clear of all the morning's numbers before it and of the
+            // month names in its ring.
+            std::vector<std::pair<double, double>> genommen = vormittag;
+            for (const Gunter::Zahl& z : g.zahlen)
+                if (z.r0 < r + hoehe && z.r1 > r)
+                    genommen.push_back({z.a0, z.a1});
             schritt = quadrantSchrittVorbei(vorigerWinkel[1], winkel, e);
-            if (!winkelFrei(vormittag, winkel + schritt + von, bis - von)) {
-                schritt = schrittFrei(vormittag, winkel + von, bis - von);
+            if (!winkelFrei(genommen, winkel + schritt + von, bis - von)) {
+                schritt = schrittFrei(genommen, winkel + von, bis - von);
                 vorigerWinkel[1] = winkel + schritt;
             }
             vormittag.push_back({winkel + schritt + von, winkel + schritt + bis});
