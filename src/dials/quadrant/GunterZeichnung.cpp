@@ -112,8 +112,8 @@ void zeichenkreise(Gunter& g)
         // the north, Libra to Pisces in the south.
         const auto zwei = [&](int x, int nord, int sued) {
             // In a band narrower than two letters (the solstice's on a small screen) the
-            // letters of its far edge step right past those of its near edge.
-            const int breite = b.c.textExtent(zodiakSymbol(nord)).width + 1;
+            // letters of its far edge step right past those of its near edge, with a little air.
+            const int breite = b.c.textExtent(zodiakSymbol(nord)).width + 1 + rund(0.1 * g.fh);
             if (std::abs(x - letztesX) < breite)
                 x = letztesX + breite;
             letztesX = x;
