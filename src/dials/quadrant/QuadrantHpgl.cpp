@@ -242,6 +242,7 @@ void schreibeQuadrantSkalenHPGL(QuadrantPlot& p, int xA, int yA, int dA, double 
     p.zeile(";SI 0.24,0.32;");
     p.stundenZahlen = legendeImFenster(p);
     p.zahlenUnten = yA - 8200;
+    p.zahlenOben = yA;
     QuadrantStunden st;
     st.von = von;
     st.bis = bis;

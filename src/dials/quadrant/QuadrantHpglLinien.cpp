@@ -94,7 +94,8 @@ std::pair<double, double> QuadrantPlot::stundenStelle(double x, double y, const 
             frei = true;
             for (const auto& [px, py, pb] : stundenZahlen) {
                 if (std::fabs(y - py) < kZahlHoehe && std::fabs(x - px) < (x < px ? breite : pb)) {
-                    y = y <= py && !hinauf ? py - kZahlSchritt : py + kZahlSchritt;
+                    const bool hinab = y <= py || py + kZahlSchritt + kZahlHoehe > zahlenOben;
+                    y = hinab && !hinauf ? py - kZahlSchritt : py + kZahlSchritt;
                     frei = false;
                 }
             }

@@ -175,7 +175,7 @@ TEST(QuadrantSweep, NumbersStandClearAtPlacesOffTheZoneMeridian)
         {2, 65.8, 0, 0, 0, false, 0, -1},          {2, 53.4, 0, 0, 0, true, 0, -1},
         {2, 53.4, 0, 0, 3, false, 0, -1},          {2, 65.8, 0, 0, 0, false, 109, -1},
         {2, 30, 0, 0, 0, false, 0, -1},            {0, 65, 0, 0, 3, false, 0, -1},
-        {0, 69.9, 0, 0, 3, false, 0, -1}};
+        {0, 69.9, 0, 0, 3, false, 0, -1},          {0, 71.14, 159.62, 150, 2, false, 0, -1}};
     for (const auto& f : faelle)
         for (const bool deutsch : {false, true}) {
             SCOPED_TRACE(testing::Message() << "scale " << f.skala << " at " << f.breite << ", " << f.laenge << " mode "
