@@ -85,7 +85,8 @@ struct GunterPlot {
     {
         const auto in = [](const Schild& s, double x, double y) {
             const double t = (x - s.x) * s.ex + (y - s.y) * s.ey, q = -(x - s.x) * s.ey + (y - s.y) * s.ex;
-            return t > s.von && t < s.bis && q > 0 && q < s.h;
+            const double luft = 8; // two tenths of a millimetre
+            return t > s.von - luft && t < s.bis + luft && q > -luft && q < s.h + luft;
         };
         const auto trifft = [&](const Schild& a, const Schild& b) {
             for (int i = 0; i <= 8; ++i)
