@@ -322,9 +322,9 @@ void stundenkurven(Gunter& g)
     // no such place that of their ink alone, within two and a half text heights of its line.
     // Where there is no such place a number is left out when the morning hour sharing its line
     // has its number at the equator, else it takes the nearest clear place further off, or where
-    // there is none it steps past the previous one by a text height. Noon's number there comes
-    // last, in a place the others leave: the morning's noon number at the equator names that
-    // line too.
+    // there is none it steps past the previous one by a text height. Noon's number there stands
+    // first where its own place is clear, else it comes last, in a place the others leave: the
+    // morning's noon number at the equator names that line too.
     double vorigerWinkel[2] = {1000, 1000};
     const std::vector<std::pair<double, double>> fest = belegteWinkel(g);
     std::vector<std::pair<double, double>> belegt = fest;
@@ -336,13 +336,14 @@ void stundenkurven(Gunter& g)
         double r = 0, winkel = 0, drehung = 0;
     } mittagsZahl;
     const auto stundenZahl = [&](int reihe, double r, double winkel, double drehung, int stunde) {
-        if (reihe == 0 && stunde == mittag && !mittagsZahl.jetzt) {
-            mittagsZahl = {true, false, r, winkel, drehung};
-            return;
-        }
         const int hoehe = rund(0.8 * b.FH);
         const std::string text = " " + IntStr(stunde);
         const double e = hoehe / std::max(r, 1.0) / kRad; // degrees of one text height
+        if (reihe == 0 && stunde == mittag && !mittagsZahl.jetzt
+            && !winkelFrei(belegt, winkel + 0.1 * e, (0.3 + 0.56 * double(text.size() - 1)) * e)) {
+            mittagsZahl = {true, false, r, winkel, drehung};
+            return;
+        }
         const double ziffern = double(text.size() - 1);
         double schritt = 0, von = 0.25 * e, bis = (0.3 + 0.56 * ziffern) * e, luft = 0.15 * e;
         const auto platz = [&] {
