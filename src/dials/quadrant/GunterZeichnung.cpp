@@ -190,7 +190,7 @@ void mittagskalender(Gunter& g)
             const std::string name(monatKurz(b.s, m));
             const int seite = sg > 0 ? 1 : 0;
             double rl = ende - 0.6 * b.FH;
-            const bool nah = std::fabs(winkel - vorig[seite]) * kRad * rl < 0.8 * b.c.textExtent(name).width;
+            const bool nah = std::fabs(winkel - vorig[seite]) * kRad * rl < 0.9 * b.c.textExtent(name).width;
             gestuft[seite] = nah && !gestuft[seite];
             if (gestuft[seite])
                 rl -= sg * 1.1 * hoehe;
