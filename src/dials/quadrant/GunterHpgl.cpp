@@ -52,6 +52,54 @@ struct GunterPlot {
         return ";DI " + IntStr(k) + "," + RealStr(k * tanG(a), 6, 2);
     }
     std::string punkt(double x, double y) const { return z(x) + " " + z(y); }
+
+    // The labels written, as the plotter sets them: from the pen's place along the direction
+    // (ex, ey), a character b wide in a cell of 1.5 b after the leading blanks, h high above the
+    // baseline.
+    struct Schild {
+        double x, y, ex, ey, von, bis, h;
+    };
+    std::vector<Schild> schilder;
+    // The letters' width and height (plot units) of the curves' and scales' numbers.
+    double zb = 0, zh = 0;
+    static Schild schild(double x, double y, double ex, double ey, const std::string& t, double b, double h)
+    {
+        const double n = std::max(std::hypot(ex, ey), 1e-9);
+        const std::size_t vorn = std::min(t.find_first_not_of(' '), t.size());
+        return {x, y, ex / n, ey / n, 1.5 * b * double(vorn), 1.5 * b * double(t.size() - 1) + b, h};
+    }
+    // The direction richtung(a) sets.
+    static std::pair<double, double> di(double a)
+    {
+        if (std::fabs(cosG(a)) < 1e-6)
+            return {0, sinG(a) > 0 ? 1 : -1};
+        return {1, tanG(a)};
+    }
+    Schild schild(double x, double y, double a, const std::string& t) const
+    {
+        return schild(x, y, di(a).first, di(a).second, t, zb, zh);
+    }
+    // Whether a label shares a part with none written: a grid of points over each, its corners
+    // among them, looked for in the other.
+    bool frei(const Schild& neu) const
+    {
+        const auto in = [](const Schild& s, double x, double y) {
+            const double t = (x - s.x) * s.ex + (y - s.y) * s.ey, q = -(x - s.x) * s.ey + (y - s.y) * s.ex;
+            const double luft = 8; // two tenths of a millimetre
+            return t > s.von - luft && t < s.bis + luft && q > -luft && q < s.h + luft;
+        };
+        const auto trifft = [&](const Schild& a, const Schild& b) {
+            for (int i = 0; i <= 8; ++i)
+                for (const double q : {0.02, 0.5, 0.98}) {
+                    const double t = a.von + (a.bis - a.von) * i / 8;
+                    if (in(b, a.x + t * a.ex - q * a.h * a.ey, a.y + t * a.ey + q * a.h * a.ex))
+                        return true;
+                }
+            return false;
+        };
+        return std::none_of(schilder.begin(), schilder.end(),
+                            [&](const Schild& s) { return trifft(s, neu) || trifft(neu, s); });
+    }
 };
 
 void kopf(GunterPlot& g)
@@ -99,9 +147,12 @@ void hpglGunterBogen(GunterPlot& g, int x, int y, int R, int R5, int R10, int R1
     }
     g.zeile(t + ";SS");
     const double rl = R - 5.5 * g.w;
-    for (int n = 1; n <= 8; ++n)
-        g.zeile(";PU " + g.punkt(x + rl * sinG(10 * n - 1), y - rl * cosG(10 * n - 1)) + g.richtung(10 * n) + ";LB"
-                + IntStr(10 * n) + ETX);
+    for (int n = 1; n <= 8; ++n) {
+        const double px = x + rl * sinG(10 * n - 1), py = y - rl * cosG(10 * n - 1);
+        g.zeile(";PU " + g.punkt(px, py) + g.richtung(10 * n) + ";LB" + IntStr(10 * n) + ETX);
+        g.schilder.push_back(GunterPlot::schild(px, py, g.di(10 * n).first, g.di(10 * n).second, IntStr(10 * n), 0.18 * 400 * g.k,
+                                                0.28 * 400 * g.k));
+    }
     // The band of the degree scale: three arcs inside the ticks' arc.
     const int baender[] = {R1, R5, R10};
     for (int i = 0; i < 3; ++i)
@@ -140,8 +191,11 @@ void deklinationskreise(GunterPlot& g)
         const double r = g.r(d);
         const int c = i % 20 == 0 ? 4 : i % 10 == 0 ? 5 : i % 2 == 0 ? 3 : 2;
         g.zeile(";PU " + g.punkt(g.x0, g.y0 - r) + ";PD " + g.punkt(g.x0 - c * g.w, g.y0 - r));
-        if (i % 20 == 0)
+        if (i % 20 == 0) {
             g.zeile(";PU " + g.punkt(g.x0 - 7.0 * g.w, g.y0 - r - 50 * k) + ";PD;LB" + IntStr(i / 2) + ETX);
+            g.schilder.push_back(GunterPlot::schild(g.x0 - 7.0 * g.w, g.y0 - r - 50 * k, 1, 0, IntStr(i / 2), 0.16 * 400 * k,
+                                                    0.24 * 400 * k));
+        }
     }
     if (klein)
         g.zeile(";PU;SI " + g.si(0.12 * g.groesse / 120, 0.2 * g.groesse / 120));
@@ -190,6 +244,8 @@ void datumsband(GunterPlot& g)
             // Across the radius, turned as on the screen.
             const double drehung = sg > 0 ? a - 3 : a + 0.5;
             g.zeile(";PU " + p(rl, winkel) + g.richtung(drehung) + ";LB" + name + ETX);
+            g.schilder.push_back(GunterPlot::schild(g.x0 + rl * sinG(winkel), g.y0 - rl * cosG(winkel), g.di(drehung).first,
+                                                    g.di(drehung).second, name, zeichen.first, zeichen.second));
         }
     g.zeile(";DI 1,0");
 }
@@ -212,6 +268,27 @@ std::vector<std::pair<double, double>> ekliptikZahlen(const GunterPlot& g)
             punkte.push_back({g.x0 + x + t * ex, g.y0 - y + t * ey});
     }
     return punkte;
+}
+
+// The step along the circle of radius r that puts a label read in direction a + d, with its
+// pen's place at angle winkel + d, where no label stands yet: the step d given when that place
+// is clear, else the nearest clear one of steps of half a letter height either way, up to six;
+// where none is clear the step given. The label is noted as written.
+double platzAmKreis(GunterPlot& g, double r, double winkel, double a, double d, const std::string& t, double stufe)
+{
+    const auto schild = [&](double s) {
+        return g.schild(g.x0 + r * sinG(winkel + s), g.y0 - r * cosG(winkel + s), a + s, t);
+    };
+    double gewaehlt = d;
+    for (int j = 0; j <= 12; ++j) {
+        const double s = d + (j % 2 == 0 ? 1 : -1) * ((j + 1) / 2) * stufe;
+        if (g.frei(schild(s))) {
+            gewaehlt = s;
+            break;
+        }
+    }
+    g.schilder.push_back(schild(gewaehlt));
+    return gewaehlt;
 }
 
 void stundenlinien(GunterPlot& g)
@@ -242,6 +319,9 @@ void stundenlinien(GunterPlot& g)
         gesetzt.push_back({g.x0 + r * sinG(winkel + d), g.y0 - r * cosG(winkel + d)});
         return d;
     };
+    const auto frei = [&](double r, double winkel, double a, double d, const std::string& t) {
+        return platzAmKreis(g, r, winkel, a, d, t, 130.0 * k / std::max(r, 1.0) / kRad);
+    };
     for (const QuadrantStundenwert& w : quadrantStundenwerte(st)) {
         const bool voll = w.i == 0;
         bool hatVorigen = false;
@@ -270,12 +350,14 @@ void stundenlinien(GunterPlot& g)
             if (!voll || x <= g.x0)
                 continue;
             if (i == 24 && w.h >= quadrantMittag(st.temporal)) {
-                const double rl = r + 100 * k, d = schritt(rl, a - 0.6);
+                const double rl = r + 100 * k;
+                const double d = frei(rl, a - 0.6, a, schritt(rl, a - 0.6), " " + IntStr(w.h));
                 g.zeile(";SP 2;PU " + g.punkt(g.x0 + rl * sinG(a - 0.6 + d), g.y0 - rl * cosG(a - 0.6 + d))
                         + g.richtung(a + d) + ";LB " + IntStr(w.h) + ETX);
             }
             if (i == 0 && w.h <= quadrantMittag(st.temporal)) {
-                const double rl = r - sAbstand * k, d = schritt(rl, a - 1);
+                const double rl = r - sAbstand * k;
+                const double d = frei(rl, a - 1, a, schritt(rl, a - 1), " " + IntStr(w.h));
                 g.zeile(";SP 3;PU " + g.punkt(g.x0 + rl * sinG(a - 1 + d), g.y0 - rl * cosG(a - 1 + d))
                         + g.richtung(a + d) + ";LB " + IntStr(w.h) + ETX);
             }
@@ -314,7 +396,9 @@ void azimutlinien(GunterPlot& g)
             // Just outside the equator circle: the hour numbers of the morning stand inside it.
             if (i == 47 && n % 2 == 0) {
                 const double rl = r + s2 * k;
-                const double d = quadrantSchrittVorbei(vorigerWinkel, h - 2, 260.0 * k / std::max(rl, 1.0) / kRad);
+                const double d = platzAmKreis(g, rl, h - 2, h,
+                                              quadrantSchrittVorbei(vorigerWinkel, h - 2, 260.0 * k / std::max(rl, 1.0) / kRad),
+                                              " " + IntStr(10 * n), 130.0 * k / std::max(rl, 1.0) / kRad);
                 g.zeile(";PU " + g.punkt(g.x0 + rl * sinG(h - 2 + d), g.y0 - rl * cosG(h - 2 + d)) + g.richtung(h + d)
                         + ";LB " + IntStr(10 * n) + ETX);
             }
@@ -333,9 +417,27 @@ void strich(GunterPlot& g, double c, double x, double y, double laenge, const st
     const double px = g.x0 + x, py = g.y0 - y;
     const double qx = px + laenge * ex, qy = py + laenge * ey;
     g.zeile(";PU " + g.punkt(px, py) + ";PD " + g.punkt(qx, qy));
-    if (!text.empty())
-        g.zeile(";PU " + g.punkt(qx, qy) + ";DI " + RealStr(g.k * ex, 6, 1) + "," + RealStr(g.k * ey, 6, 1) + ";LB "
-                + text + ETX);
+    if (text.empty())
+        return;
+    // Where the label at the tick's end would lie on one written before (the ecliptic and the
+    // horizon all but meet near the polar circle), it stands inside the circle, ending at the
+    // tick's foot, or beside the tick's line on either side, outside or inside.
+    const double ux = std::round(g.k * ex * 10) / 10, uy = std::round(g.k * ey * 10) / 10; // the DI written
+    const double breite = 1.5 * g.zb * double(text.size() + 1);
+    GunterPlot::Schild schild{};
+    double ax = qx, ay = qy;
+    for (int versuch = 0; versuch < 7; ++versuch) {
+        const double t = versuch % 2 == 0 ? 0 : -laenge - breite - 0.2 * g.zh;
+        const double q = versuch < 2 ? 0 : versuch < 4 ? -1.1 * g.zh : 1.1 * g.zh;
+        ax = versuch == 6 ? qx : qx + t * ex - q * ey;
+        ay = versuch == 6 ? qy : qy + t * ey + q * ex;
+        schild = GunterPlot::schild(ax, ay, ux, uy, " " + text, g.zb, g.zh);
+        if (g.frei(schild))
+            break;
+    }
+    g.schilder.push_back(schild);
+    g.zeile(";PU " + g.punkt(ax, ay) + ";DI " + RealStr(g.k * ex, 6, 1) + "," + RealStr(g.k * ey, 6, 1) + ";LB " + text
+            + ETX);
 }
 
 void ekliptikUndHorizont(GunterPlot& g)
@@ -384,6 +486,9 @@ void hpglGunterQuadrant(const AppState& s, HPGLDatei& plot, double groesse, bool
     g.phi = std::fabs(s.Par.Breite);
     g.hs = s.Par.Breite < 0 ? -1 : 1;
     g.E = gunterK(g.R - 15 * g.w, g.eps);
+    const double f = (groesse < 120 ? groesse / 120 : 1) * 400 * g.k;
+    g.zb = (groesse < 120 ? 0.12 : 0.16) * f;
+    g.zh = (groesse < 120 ? 0.2 : 0.24) * f;
     g.x0 = 3200 * g.k;
     g.y0 = 9500 * g.k;
     if (s.Schalter.Stiftbreite != 1)

@@ -34,6 +34,18 @@ struct Gunter {
     double hs; // +1 north, -1 south
     int fh;
     int L; // tick unit of the ecliptic and horizon scales
+    // The hour numbers and month names written: their radii from and to and their angles from
+    // and to.
+    struct Zahl {
+        double r0, r1, a0, a1;
+    };
+    std::vector<Zahl> zahlen;
+    // The scales' numbers written: the top-left corner (from the apex), the direction they read
+    // in and their length; their letters hang a text height to the right of it.
+    struct Schild {
+        double x, y, ex, ey, laenge;
+    };
+    std::vector<Schild> schilder;
 
     CanvasPoint apex(double x, double y) const { return {b.X0 + rund(x), b.Y0 + rund(y)}; }
     void strich(CanvasPoint p, CanvasPoint q)
@@ -100,8 +112,8 @@ void zeichenkreise(Gunter& g)
         // the north, Libra to Pisces in the south.
         const auto zwei = [&](int x, int nord, int sued) {
             // In a band narrower than two letters (the solstice's on a small screen) the
-            // letters of its far edge step right past those of its near edge.
-            const int breite = b.c.textExtent(zodiakSymbol(nord)).width + 1;
+            // letters of its far edge step right past those of its near edge, with a little air.
+            const int breite = b.c.textExtent(zodiakSymbol(nord)).width + 1 + rund(0.1 * g.fh);
             if (std::abs(x - letztesX) < breite)
                 x = letztesX + breite;
             letztesX = x;
@@ -155,6 +167,12 @@ void mittagskalender(Gunter& g)
     g.strich(b.punkt(R1, A2 - 0.05), b.punkt(0.99 * R3, A2 - 0.05));
     const int J = b.s.Par.Jahr;
     const int T21 = TagImJahr(J, 6, 21), D21 = TagImJahr(J, 12, 21);
+    const int hoehe = rund(0.8 * b.FH);
+    b.c.setFontHeight(hoehe);
+    // Where the noon altitudes of two months lie closer than a name is long (near the solstices,
+    // on a small quadrant), the later name stands a line further from the band.
+    double vorig[2] = {1000, 1000};
+    bool gestuft[2] = {false, false};
     for (int m = 1; m <= 12; ++m)
         for (const int d : {1, 11, 21}) {
             const int tag = TagImJahr(J, m, d);
@@ -169,14 +187,24 @@ void mittagskalender(Gunter& g)
             if (d != 1)
                 continue;
             const double winkel = sg > 0 ? A - 3 : A + 0.5;
-            g.gedreht(b.punkt(ende - 0.6 * b.FH, winkel), std::string(monatKurz(b.s, m)), winkel,
-                      rund(0.8 * b.FH));
+            const std::string name(monatKurz(b.s, m));
+            const int seite = sg > 0 ? 1 : 0;
+            double rl = ende - 0.6 * b.FH;
+            const bool nah = std::fabs(winkel - vorig[seite]) * kRad * rl < 0.9 * b.c.textExtent(name).width;
+            gestuft[seite] = nah && !gestuft[seite];
+            if (gestuft[seite])
+                rl -= sg * 1.1 * hoehe;
+            vorig[seite] = winkel;
+            g.gedreht(b.punkt(rl, winkel), name, winkel, hoehe);
+            g.zahlen.push_back({rl, rl + hoehe, winkel, winkel + b.c.textExtent(name).width / std::max(rl, 1.0) / kRad});
         }
 }
 
-// The angular span (as seen from the apex) of a scale's number at the outer end of its tick
-// from (x, y), outward from a circle about (cx, 0), when the number reaches into the ring
-// between the radii r0 and r1.
+// The angular span (as seen from the apex) of the part of a scale's number at the outer end of
+// its tick from (x, y), outward from a circle about (cx, 0), that lies in the ring between the
+// radii r0 and r1, if any. The number reads outward along the tick, its digits (after the
+// leading blank) on the side the text turned with it hangs down to; points on a grid over their
+// ink stand for the whole.
 void belegeWinkel(const Gunter& g, double cx, double x, double y, double tick, int zahl, double r0, double r1,
                   std::vector<std::pair<double, double>>& belegt)
 {
@@ -186,32 +214,34 @@ void belegeWinkel(const Gunter& g, double cx, double x, double y, double tick, i
         return;
     const double ex = (x - cx) / n, ey = y / n;
     const double qx = x + tick * ex, qy = y + tick * ey;
-    const double laenge = 0.55 * b.FH * (IntStr(zahl).size() + 1);
-    double a0 = 1000, a1 = -1000, rMin = 1e9, rMax = 0;
-    for (const double t : {0.0, laenge})
-        for (const double q : {-1.0, 1.0}) {
+    // A digit's ink is about 0.48 of the font height wide, a blank's 0.24; the digits reach from
+    // 0.15 to 0.8 of the height down from its top.
+    const double von = 0.24 * b.FH, laenge = von + 0.49 * b.FH * IntStr(zahl).size();
+    double a0 = 1000, a1 = -1000;
+    for (int i = 0; i <= 8; ++i)
+        for (const double q : {0.15, 0.5, 0.8}) {
+            const double t = von + (laenge - von) * i / 8;
             const double px = qx + t * ex - q * ey * b.FH, py = qy + t * ey + q * ex * b.FH;
+            const double r = std::hypot(px, py);
+            if (r < r0 || r > r1)
+                continue;
             const double a = std::atan2(px, py) / kRad;
             a0 = std::min(a0, a);
             a1 = std::max(a1, a);
-            rMin = std::min(rMin, std::hypot(px, py));
-            rMax = std::max(rMax, std::hypot(px, py));
         }
-    if (rMin < r1 && rMax > r0)
+    if (a0 <= a1)
         belegt.push_back({a0, a1});
 }
 
-// The angular spans of the labels that stand in the ring just outside the summer circle,
-// where the afternoon's hour numbers stand: the degree scale's numbers, when the ring is
-// narrower than their height (a small screen), and the ecliptic scale's numbers near its
-// touching point.
-std::vector<std::pair<double, double>> belegteWinkel(const Gunter& g)
+// The angular spans of the scales' numbers that reach into the ring between r0 and r1: the
+// degree scale's (the ring of a small screen is narrower than their height), the ecliptic's and
+// the horizon's.
+std::vector<std::pair<double, double>> skalenWinkel(const Gunter& g, double r0, double r1)
 {
     const QuadrantBlatt& b = g.b;
     std::vector<std::pair<double, double>> belegt;
-    const double rS = gunterRadius(g.K, g.eps), rAussen = rS + 0.95 * b.FH;
     const double rl = b.S - 1 - 5 * b.u - b.FH - 2;
-    if (rl < rAussen)
+    if (rl < r1 && rl + 0.85 * b.FH > r0)
         for (int k = 10; k <= 80; k += 10)
             belegt.push_back({k - 1.0, k - 1 + 2 * 0.55 * 0.85 * b.FH / rl / kRad});
     const double ce = g.K * tanG(g.eps), rhoE = g.K / cosG(g.eps);
@@ -219,16 +249,8 @@ std::vector<std::pair<double, double>> belegteWinkel(const Gunter& g)
         const double d = std::asin(sinG(lambda) * sinG(g.eps)) / kRad;
         double x = 0, y = 0;
         Kreisschnitt(x, y, g.K * tanG(45 + d / 2), ce, rhoE);
-        belegeWinkel(g, ce, x, y, g.L / 6.0, lambda, rS, rAussen, belegt);
+        belegeWinkel(g, ce, x, y, g.L / 6.0, lambda, r0, r1, belegt);
     }
-    return belegt;
-}
-
-// The same for the horizon scale's numbers that reach into the ring between r0 and r1, where
-// an azimuth line's number stands.
-std::vector<std::pair<double, double>> horizontWinkel(const Gunter& g, double r0, double r1)
-{
-    std::vector<std::pair<double, double>> belegt;
     const double sp = sinG(g.phi), tp = tanG(g.phi);
     if (std::fabs(sp) < 1e-9 || std::fabs(std::cos(g.phi * kRad)) < 1e-9)
         return belegt;
@@ -241,6 +263,17 @@ std::vector<std::pair<double, double>> horizontWinkel(const Gunter& g, double r0
         belegeWinkel(g, ch, x, y, g.L / 6.0, A - 90, r0, r1, belegt);
     }
     return belegt;
+}
+
+// The angular spans of the labels that stand in the ring just outside the summer circle,
+// where the afternoon's hour numbers stand: the degree scale's numbers, when the ring is
+// narrower than their height (a small screen), the ecliptic scale's numbers near its
+// touching point and the horizon scale's where the horizon meets the summer circle.
+std::vector<std::pair<double, double>> belegteWinkel(const Gunter& g)
+{
+    const QuadrantBlatt& b = g.b;
+    const double rS = gunterRadius(g.K, g.eps), rAussen = rS + 0.95 * b.FH;
+    return skalenWinkel(g, rS, rAussen);
 }
 
 // Whether a number spanning [winkel, winkel + breite] meets none of the spans taken.
@@ -285,39 +318,72 @@ void stundenkurven(Gunter& g)
     // lines meet the circle closer than a number is high: a number then steps along the circle
     // past the previous one of its circle. An afternoon number keeps clear of the scales'
     // numbers in its ring, which stand first, and of the afternoon numbers before it: the span
-    // of its digits (after the leading blank) with a little air either side, within two and a
-    // half text heights of its line. Noon's number there stands only at its own place: the
-    // morning's noon number at the equator names that line too. Where there is no such place a
-    // number is left out when the morning hour sharing its line has its number at the equator,
-    // else it steps past the previous one by a text height.
+    // of its digits (after the leading blank) with a little air either side, or where there is
+    // no such place that of their ink alone, within two and a half text heights of its line.
+    // Where there is no such place a number is left out when the morning hour sharing its line
+    // has its number at the equator, else it takes the nearest clear place further off, or where
+    // there is none it steps past the previous one by a text height. Noon's number there stands
+    // first where its own place is clear, else it comes last, in a place the others leave: the
+    // morning's noon number at the equator names that line too.
     double vorigerWinkel[2] = {1000, 1000};
     const std::vector<std::pair<double, double>> fest = belegteWinkel(g);
     std::vector<std::pair<double, double>> belegt = fest;
     std::vector<int> morgens; // the morning hours numbered
+    std::vector<std::pair<double, double>> vormittag; // and the spans of their numbers
     const int mittag = quadrantMittag(b.z.temporal);
+    struct {
+        bool da = false, jetzt = false;
+        double r = 0, winkel = 0, drehung = 0;
+    } mittagsZahl;
     const auto stundenZahl = [&](int reihe, double r, double winkel, double drehung, int stunde) {
         const int hoehe = rund(0.8 * b.FH);
         const std::string text = " " + IntStr(stunde);
         const double e = hoehe / std::max(r, 1.0) / kRad; // degrees of one text height
-        double schritt = 0;
-        if (reihe == 0) {
-            const double von = 0.25 * e, bis = (0.3 + 0.56 * double(text.size() - 1)) * e, luft = 0.15 * e;
+        if (reihe == 0 && stunde == mittag && !mittagsZahl.jetzt
+            && !winkelFrei(belegt, winkel + 0.1 * e, (0.3 + 0.56 * double(text.size() - 1)) * e)) {
+            mittagsZahl = {true, false, r, winkel, drehung};
+            return;
+        }
+        const double ziffern = double(text.size() - 1);
+        double schritt = 0, von = 0.25 * e, bis = (0.3 + 0.56 * ziffern) * e, luft = 0.15 * e;
+        const auto platz = [&] {
             schritt = schrittFrei(belegt, winkel + von - luft, bis - von + 2 * luft);
-            if (stunde == mittag && schritt != 0)
-                return;
-            if (std::fabs(schritt) > 2.5 * e || !winkelFrei(belegt, winkel + schritt + von - luft, bis - von + 2 * luft)) {
+            return std::fabs(schritt) <= 2.5 * e && winkelFrei(belegt, winkel + schritt + von - luft, bis - von + 2 * luft);
+        };
+        if (reihe == 0) {
+            bool frei = platz();
+            if (!frei) { // the digits' ink alone, with less air
+                von = 0.24 * e, bis = (0.24 + 0.49 * ziffern) * e, luft = 0.1 * e;
+                frei = platz();
+            }
+            if (!frei) {
                 if (std::count(morgens.begin(), morgens.end(), 2 * mittag - stunde))
                     return;
-                const double vorn = 0.55 * e;
-                schritt = quadrantSchrittVorbei(vorigerWinkel[0], winkel, e);
-                schritt += schrittFrei(fest, winkel + schritt + vorn, 2.2 * vorn);
+                // The nearest clear place however far, else past the previous one.
+                schritt = schrittFrei(belegt, winkel + von - luft, bis - von + 2 * luft);
+                if (!winkelFrei(belegt, winkel + schritt + von - luft, bis - von + 2 * luft)) {
+                    schritt = quadrantSchrittVorbei(vorigerWinkel[0], winkel, e);
+                    schritt += schrittFrei(fest, winkel + schritt + von - luft, bis - von + 2 * luft);
+                }
             }
             vorigerWinkel[0] = winkel + schritt;
             belegt.push_back({winkel + schritt + von, winkel + schritt + bis});
         } else {
+            // Past the previous one, and clear of all the morning's numbers before it and of the
+            // month names in its ring.
+            std::vector<std::pair<double, double>> genommen = vormittag;
+            for (const Gunter::Zahl& z : g.zahlen)
+                if (z.r0 < r + hoehe && z.r1 > r)
+                    genommen.push_back({z.a0, z.a1});
             schritt = quadrantSchrittVorbei(vorigerWinkel[1], winkel, e);
+            if (!winkelFrei(genommen, winkel + schritt + von, bis - von)) {
+                schritt = schrittFrei(genommen, winkel + von, bis - von);
+                vorigerWinkel[1] = winkel + schritt;
+            }
+            vormittag.push_back({winkel + schritt + von, winkel + schritt + bis});
             morgens.push_back(stunde);
         }
+        g.zahlen.push_back({r, r + hoehe, winkel + schritt + von, winkel + schritt + bis});
         g.gedreht(b.punkt(r, winkel + schritt), text, drehung + schritt, hoehe);
     };
     for (const QuadrantStundenwert& w : quadrantStundenwerte(b.z)) {
@@ -359,6 +425,11 @@ void stundenkurven(Gunter& g)
             hatVorigen = innen;
         }
     }
+    if (mittagsZahl.da) {
+        mittagsZahl.jetzt = true;
+        b.c.setFontColor(F[1]);
+        stundenZahl(0, mittagsZahl.r, mittagsZahl.winkel, mittagsZahl.drehung, mittag);
+    }
 }
 
 // Lines of equal azimuth, each point at the altitude angle of the sun at that azimuth and
@@ -391,15 +462,33 @@ void azimutlinien(Gunter& g)
             // Just outside the equator circle: the hour numbers of the morning stand inside it.
             if (i == 47 && n % 2 == 0) {
                 const int hoehe = rund(0.8 * b.FH);
-                double rl = r + 0.2 * b.FH;
+                const double rl = r + 0.2 * b.FH;
                 const double schritt = quadrantSchrittVorbei(vorigerWinkel, h, hoehe / std::max(rl, 1.0) / kRad);
                 // Where the horizon crosses the circle, its scale's number for the same
-                // azimuth stands there: the line's number then stands just inside the circle.
-                const double vorn = 0.55 * hoehe / std::max(rl, 1.0) / kRad;
-                if (schrittFrei(horizontWinkel(g, rl, rl + 1.15 * hoehe), h + schritt + vorn,
-                                IntStr(10 * n).size() * vorn) != 0)
-                    rl = r - 0.2 * b.FH - 1.15 * hoehe;
-                g.gedreht(b.punkt(rl, h + schritt), " " + IntStr(10 * n), h + schritt, hoehe);
+                // azimuth stands there (or the ecliptic's), and where the line ends on the horizon
+                // near the summer circle an afternoon hour number may: the line's number then
+                // stands just inside the circle, or steps along the circle clear of them, outside
+                // or inside; where every such place is taken it is left out.
+                const auto belegt = [&](double r0) {
+                    std::vector<std::pair<double, double>> v = skalenWinkel(g, r0, r0 + 1.15 * hoehe);
+                    for (const Gunter::Zahl& z : g.zahlen)
+                        if (z.r0 < r0 + 1.15 * hoehe && z.r1 > r0)
+                            v.push_back({z.a0, z.a1});
+                    return v;
+                };
+                const double radien[2] = {rl, r - 0.2 * b.FH - 1.15 * hoehe};
+                const std::vector<std::pair<double, double>> genommen[2] = {belegt(radien[0]), belegt(radien[1])};
+                for (int versuch = 0; versuch < 4; ++versuch) {
+                    const auto& v = genommen[versuch % 2];
+                    const double rz = radien[versuch % 2], e = hoehe / std::max(rz, 1.0) / kRad;
+                    const double vorn = 0.14 * e, laenge = (0.2 + 0.49 * IntStr(10 * n).size()) * e;
+                    const double z = schritt + (versuch < 2 ? 0 : schrittFrei(v, h + schritt + vorn, laenge));
+                    if (winkelFrei(v, h + z + vorn, laenge)) {
+                        g.gedreht(b.punkt(rz, h + z), " " + IntStr(10 * n), h + z, hoehe);
+                        g.zahlen.push_back({rz, rz + hoehe, h + z + vorn, h + z + vorn + laenge});
+                        break;
+                    }
+                }
             }
             vorher = p;
             hatVorigen = innen;
@@ -407,8 +496,29 @@ void azimutlinien(Gunter& g)
     }
 }
 
+// Whether two labels' digits share a part: a grid of points over each looked for in the other.
+// The digits follow a leading blank of about a quarter of the text height.
+bool schilderTreffen(const Gunter::Schild& a, const Gunter::Schild& b, double hoehe)
+{
+    const double vorn = 0.24 * hoehe;
+    const auto in = [&](const Gunter::Schild& s, double x, double y) {
+        const double t = (x - s.x) * s.ex + (y - s.y) * s.ey, q = -(x - s.x) * s.ey + (y - s.y) * s.ex;
+        return t > vorn && t < s.laenge && q > 0.15 * hoehe && q < 0.8 * hoehe;
+    };
+    for (const auto& [u, v] : {std::pair{&a, &b}, {&b, &a}})
+        for (int i = 0; i <= 6; ++i)
+            for (const double q : {0.2, 0.5, 0.75}) {
+                const double t = vorn + (u->laenge - vorn) * i / 6;
+                if (in(*v, u->x + t * u->ex - q * hoehe * u->ey, u->y + t * u->ey + q * hoehe * u->ex))
+                    return true;
+            }
+    return false;
+}
+
 // A tick of length `laenge` outward from a circle about (cx, 0) at its point (x, y), with a
-// label at its outer end when one is given.
+// label at its outer end when one is given. Where that label would lie on one written before
+// (the ecliptic and the horizon all but meet near the polar circle) it stands inside the circle,
+// ending at the tick's foot, or on the other side of the tick's line, outside or inside.
 void kreisStrich(Gunter& g, double cx, double x, double y, double laenge, const std::string& text, bool rot)
 {
     const double dx = x - cx, dy = y;
@@ -423,7 +533,20 @@ void kreisStrich(Gunter& g, double cx, double x, double y, double laenge, const 
     const CanvasFont vorher = g.b.c.font();
     if (rot)
         g.b.c.setFontColor(FarbeRot);
-    g.gedreht(q, text, std::atan2(-ey, ex) / kRad, g.b.FH);
+    const double breite = g.b.c.textExtent(text).width, fh = g.b.FH;
+    // Outside or inside, its letters on the one side of the tick's line or on the other.
+    Gunter::Schild schild{};
+    for (int versuch = 0; versuch < 4; ++versuch) {
+        const double t = versuch % 2 == 0 ? laenge : -breite - 0.1 * fh, q = versuch < 2 ? 0 : -0.9 * fh;
+        schild = {x + t * ex - q * ey, y + t * ey + q * ex, ex, ey, breite};
+        if (std::none_of(g.schilder.begin(), g.schilder.end(),
+                         [&](const Gunter::Schild& s) { return schilderTreffen(s, schild, fh); }))
+            break;
+        if (versuch == 3)
+            schild = {x + laenge * ex, y + laenge * ey, ex, ey, breite};
+    }
+    g.schilder.push_back(schild);
+    g.gedreht(g.apex(schild.x, schild.y), text, std::atan2(-ey, ex) / kRad, g.b.FH);
     g.b.c.setFont(vorher);
 }
 
@@ -475,12 +598,20 @@ void ekliptikUndHorizont(Gunter& g)
 void zeichneGunterQuadrant(QuadrantBlatt& b)
 {
     const AppState& s = b.s;
-    Gunter g{b, s.EpsRund, std::fabs(s.Par.Breite), b.S - 13 * b.u, 0, s.Par.Breite < 0 ? -1.0 : 1.0, 0, 0};
+    Gunter g{b, s.EpsRund, std::fabs(s.Par.Breite), b.S - 13 * b.u, 0, s.Par.Breite < 0 ? -1.0 : 1.0, 0, 0, {}, {}};
     g.K = gunterK(g.Rg, g.eps);
     g.fh = b.bildschirm ? (b.umgebung.GrosserBildschirm ? 15 : 12) : 30;
     if (b.G < 120)
         g.fh = rund(double(b.FH) * b.G / 120);
     g.L = rund(b.S / 30.0) + (b.bildschirm ? 0 : b.umgebung.DruckRandX);
+    // The degree scale's numbers, written before, as the scales' numbers are noted (their digits
+    // start at the corner, a little less high).
+    const double rl = quadrantPixel(b.S - 1 - 5 * b.u - b.FH - 2);
+    for (int k = 10; k <= 80; k += 10) {
+        const double h = 0.85 * b.FH, vorn = 0.24 * b.FH;
+        g.schilder.push_back({rl * sinG(k - 1) - vorn * cosG(k), rl * cosG(k - 1) + vorn * sinG(k), cosG(k), -sinG(k),
+                              vorn + 0.49 * h * 2});
+    }
     legende(g);
     baender(g);
     zeichenkreise(g);

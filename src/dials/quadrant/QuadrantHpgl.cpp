@@ -192,6 +192,43 @@ void schreibeZodiakSkalaHPGL(QuadrantPlot& p, int xA, int yA, int dA, bool halb)
     p.zeile(";SP 4");
 }
 
+// The legend's lines that stand within the quadrants' windows, beside their apexes, as the
+// legend below writes them: where the hour numbers must not stand.
+std::vector<QuadrantPlot::Zahlstelle> legendeImFenster(const QuadrantPlot& p)
+{
+    const AppState& s = p.s;
+    const int d = p.d;
+    const bool T = s.Schalter.TemporalAnzeige, G = s.Schalter.Ganzjaehrig, E = s.Schalter.MitZeitglAzimut,
+               Z = s.Schalter.Zonenzeit;
+    const std::string lon = " " + text(s, 132).substr(2) + B(s.Par.Laenge), breite = " " + text(s, 131) + B(s.Par.Breite);
+    std::vector<QuadrantPlot::Zahlstelle> k;
+    const auto zeile = [&](int x, int y, const std::string& t) { k.push_back({double(x), double(y), 144.0 * t.size()}); };
+    if (T) {
+        zeile(3200 - 2100 * d, 9500, "  " + text(s, 18));
+        zeile(3200 - 2100 * d, 9000, breite);
+        return k;
+    }
+    zeile(8700, 9500, p.s3);
+    zeile(8600, 9000, breite);
+    zeile(2790 - 2000 * d, 9000, breite);
+    if (Z) {
+        zeile(8600, 8760, lon);
+        if (!E || s.Schalter.QuadrantSkala == 1)
+            zeile(2520 - 2000 * d, 9500, text(s, 17));
+        zeile(2790 - 2000 * d, 8760, lon);
+    }
+    if (E && s.Schalter.QuadrantSkala == 0) {
+        zeile(2740 - 2050 * d, 9500, p.s3);
+        if (!G) {
+            zeile(9120, 9240, "21/12-21/6");
+            zeile(3580 - 2380 * d, 9220, "21/6-21/12");
+        }
+    } else if (!Z && !G) {
+        zeile(8600, 8760, lon);
+    }
+    return k;
+}
+
 void schreibeQuadrantSkalenHPGL(QuadrantPlot& p, int xA, int yA, int dA, double von, double bis, bool halb,
                                 double lat, double lambda, double zone)
 {
@@ -203,7 +240,9 @@ void schreibeQuadrantSkalenHPGL(QuadrantPlot& p, int xA, int yA, int dA, double 
         schreibeKalenderSkalaHPGL(p, xA, yA, dA, halb);
     p.zeile(";IW " + z(xA) + "," + z(yA) + "," + z(xA + 8200 * dA) + "," + z(yA - 8200));
     p.zeile(";SI 0.24,0.32;");
-    p.stundenZahlen.clear();
+    p.stundenZahlen = legendeImFenster(p);
+    p.zahlenUnten = yA - 8200;
+    p.zahlenOben = yA;
     QuadrantStunden st;
     st.von = von;
     st.bis = bis;

@@ -85,22 +85,22 @@ std::pair<double, double> QuadrantPlot::stundenStelle(double x, double y, const 
     const double breite = zahlBreite(zahl), y0 = y;
     // On the sheet: the mirrored quadrant's afternoon numbers would stand left of its edge.
     x = std::max(std::min(x, kBlattRand - breite), 0.0);
-    // Where the numbers, stepping on as they run, would leave the sheet at its foot (near the
-    // poles the hour lines end close together), they step up past the others instead.
+    // Where the numbers, stepping on as they run, would leave the quadrant's window at its foot
+    // (near the poles the hour lines end close together), they step up past the others instead.
     for (const bool hinauf : {false, true}) {
         y = y0;
-        for (std::size_t runde = 0; runde <= stundenZahlen.size(); ++runde) {
-            bool frei = true;
+        bool frei = false;
+        for (std::size_t runde = 0; runde <= stundenZahlen.size() && !frei; ++runde) {
+            frei = true;
             for (const auto& [px, py, pb] : stundenZahlen) {
                 if (std::fabs(y - py) < kZahlHoehe && std::fabs(x - px) < (x < px ? breite : pb)) {
-                    y = y <= py && !hinauf ? py - kZahlSchritt : py + kZahlSchritt;
+                    const bool hinab = y <= py || py + kZahlSchritt + kZahlHoehe > zahlenOben;
+                    y = hinab && !hinauf ? py - kZahlSchritt : py + kZahlSchritt;
                     frei = false;
                 }
             }
-            if (frei)
-                break;
         }
-        if (y >= 0)
+        if (frei && y >= zahlenUnten)
             break;
     }
     stundenZahlen.push_back({x, y, breite});

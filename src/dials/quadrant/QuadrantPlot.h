@@ -33,12 +33,15 @@ struct QuadrantPlot {
     void bogen(int xA, int yA, int dA, double r);
     // Where the hour line of one quadrant puts its number, at the character size 0.24 x 0.32:
     // a number that would touch one already set steps on up or down, away from it, by a
-    // character height and a little air, and none runs off the right edge of the sheet (16480 units).
+    // character height and a little air, and none runs off the right edge of the sheet (16480 units)
+    // or below the quadrant's window (zahlenUnten), where the legend's lines stand; none steps
+    // up past the window's top (zahlenOben), where the scale's labels stand above it.
     std::pair<double, double> stundenStelle(double x, double y, const std::string& zahl);
     struct Zahlstelle {
         double x, y, breite;
     };
     std::vector<Zahlstelle> stundenZahlen; // the numbers set in this quadrant
+    double zahlenUnten = 0, zahlenOben = 1e9;
 };
 
 // The hour line of hour value t on the calendar scale and on the zodiac scale.

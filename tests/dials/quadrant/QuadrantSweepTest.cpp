@@ -155,3 +155,62 @@ TEST(QuadrantSweep, EveryHourNumberBesideItsOwnCurve)
                     for (int form = 0; form < (skala == 2 ? 1 : 4); ++form)
                         pruefe(skala, phi, groesse, modus, form);
 }
+
+// At places of both hemispheres off their zone meridian, in the clock's modes and at sizes
+// between the dialog's, no text stands on another by the letters' ink on the screens and the
+// pages the print dialog offers, nor a label on another in the plot; and the Gunter scale's
+// afternoon number named stands on every sheet (noon's, where a clear place is left).
+TEST(QuadrantSweep, NumbersStandClearAtPlacesOffTheZoneMeridian)
+{
+    const struct {
+        int skala;
+        double breite, laenge, zone;
+        int modus; // apparent, zone time, with the equation of time, temporal hours
+        bool ganzerTag;
+        int groesse, zahl; // 0: the default size; the afternoon number, -1 none
+    } faelle[] = {
+        {2, 38.2, -140.87, -135, 0, false, 0, 12}, {2, -38.2, -140.87, -135, 0, true, 0, 12},
+        {2, -38.2, -140.87, -135, 3, false, 0, 6}, {2, -60.2, 84.47, 90, 0, true, 0, 15},
+        {2, -38.2, -63.38, -60, 2, true, 0, 19},   {2, -65.8, 0, 0, 1, true, 0, 22},
+        {2, 65.8, 0, 0, 0, false, 0, -1},          {2, 53.4, 0, 0, 0, true, 0, -1},
+        {2, 53.4, 0, 0, 3, false, 0, -1},          {2, 65.8, 0, 0, 0, false, 109, -1},
+        {2, 30, 0, 0, 0, false, 0, -1},            {0, 65, 0, 0, 3, false, 0, -1},
+        {0, 69.9, 0, 0, 3, false, 0, -1},          {0, 71.14, 159.62, 150, 2, false, 0, -1}};
+    for (const auto& f : faelle)
+        for (const bool deutsch : {false, true}) {
+            SCOPED_TRACE(testing::Message() << "scale " << f.skala << " at " << f.breite << ", " << f.laenge << " mode "
+                                            << f.modus << " size " << f.groesse << (deutsch ? " German" : ""));
+            AppState s;
+            initialisiereZustand(s);
+            setzeSprache(s, deutsch);
+            s.UhrTyp = 'q';
+            s.Schalter.QuadrantSkala = static_cast<std::uint8_t>(f.skala);
+            s.Par.Breite = f.breite;
+            s.Par.Laenge = f.laenge;
+            s.Par.Zonenmeridian = f.zone;
+            if (f.groesse)
+                s.Par.QuadrantGroesse = f.groesse;
+            s.Schalter.Ortszeit = s.Schalter.OhneLaengenkorrektur = f.modus == 0;
+            s.Schalter.Zonenzeit = f.modus > 0;
+            s.Schalter.MitZeitgl = s.Schalter.MitZeitglAzimut = f.modus == 2;
+            s.Schalter.TemporalAnzeige = s.Schalter.Temporalstunden = f.modus == 3;
+            s.Zeiten.QuadTempVon = 0;
+            s.Zeiten.QuadTempBis = 12;
+            if (f.ganzerTag)
+                s.Zeiten.QuadVon = 0, s.Zeiten.QuadBis = 24;
+            for (const Sicht& v : kAlleSichten) {
+                const Blattinhalt b = zeichneInSicht(s, v);
+                if (v.plot) {
+                    for (const Befund& u : pruefePlotLayout(b.hpgl, plotSeite(b.hpgl)))
+                        EXPECT_NE(u.art, Befundart::Ueberdeckung) << u.meldung;
+                    continue;
+                }
+                if (!b.nein.empty())
+                    continue;
+                EXPECT_EQ(befundText(textAufText(b.roh, 0.04)), "") << v.name;
+                EXPECT_TRUE(f.zahl < 0 || std::any_of(b.texte.begin(), b.texte.end(), [&](const Beschriftung& t) {
+                                return t.farbe == s.Farben[1] && zahlIn(t.text) == f.zahl;
+                            })) << v.name << ": no " << f.zahl;
+            }
+        }
+}

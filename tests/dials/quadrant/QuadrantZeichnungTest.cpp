@@ -410,21 +410,25 @@ TEST(QuadrantZeichnung, AnyLatitudeGivesFiniteDrawingsAndTemporalHoursStopBeyond
 TEST(QuadrantZeichnung, ATooLargeQuadrantIsSaidOrRefusedWhereItLeavesTheSheet)
 {
     enum Wort { Nichts, Warnung, Verweigert };
-    struct Fall { const test::Sicht* blatt; int groesse; std::uint8_t skala; Wort wort; };
+    struct Fall { const test::Sicht* blatt; int groesse; std::uint8_t skala; Wort wort; double breite = 0; };
     const Fall faelle[] = {
         {&test::kSchirmKlein, 200, 1, Warnung}, {&test::kSeiteA4, 200, 1, Warnung},     {&test::kSchirmKlein, 200, 0, Warnung},
         {&test::kSchirm, 200, 0, Nichts},       {&test::kSchirm, 150, 1, Nichts},         {&test::kSchirmKlein, 150, 2, Nichts},
         {&test::kSeiteA4, 150, 0, Nichts},      {&test::kSeiteA4Hoch, 151, 0, Nichts},    {&test::kSeiteA4Hoch, 151, 1, Nichts},
         {&test::kSeiteA4Hoch, 151, 2, Nichts},  {&test::kSeiteA4Hoch, 155, 0, Nichts},    {&test::kSeiteA4Hoch, 155, 1, Nichts},
         {&test::kSeiteA4Hoch, 155, 2, Nichts},  {&test::kSeiteA4Hoch, 200, 2, Verweigert}, {&test::kDruckA4Hoch, 200, 0, Verweigert},
-        {&test::kSeiteA3Hoch, 200, 1, Nichts}};
+        {&test::kSeiteA3Hoch, 200, 1, Nichts}, {&test::kDruckA4, 200, 0, Warnung}, {&test::kDruckA4, 200, 0, Warnung, 1.3},
+        {&test::kDruckA4, 200, 1, Warnung, 1.3}};
     for (const bool deutsch : {true, false})
         for (const Fall& f : faelle) {
-            SCOPED_TRACE(testing::Message() << f.blatt->name << " " << f.groesse << " scale " << int(f.skala) << " " << deutsch);
+            SCOPED_TRACE(testing::Message() << f.blatt->name << " " << f.groesse << " scale " << int(f.skala) << " " << deutsch
+                                            << " at " << f.breite);
             AppState s = zustand();
             setzeSprache(s, deutsch);
             s.Schalter.QuadrantSkala = f.skala;
             s.Par.QuadrantGroesse = f.groesse;
+            if (f.breite != 0)
+                s.Par.Breite = f.breite;
             const test::Blattinhalt b = test::zeichneInSicht(s, *f.blatt);
             const std::string gesagt = b.meldungen.empty() ? "" : b.meldungen.front().text;
             EXPECT_EQ(gesagt.find(deutsch ? "Der Quadrant ist zu groß für dieses Blatt" : "The quadrant is too large for this sheet")
@@ -435,6 +439,17 @@ TEST(QuadrantZeichnung, ATooLargeQuadrantIsSaidOrRefusedWhereItLeavesTheSheet)
                       f.wort == Verweigert) << b.nein;
             if (f.wort != Verweigert) {
                 EXPECT_EQ(test::abseits(test::pruefeLayout(b.roh, {0, 0, b.breite, b.hoehe})).empty(), f.wort == Nichts);
+            }
+            // A page that shows it too large is printed with the word on the paper.
+            if (f.wort == Warnung && f.blatt->seite) {
+                EXPECT_EQ(b.nein, "");
+                EXPECT_TRUE(std::any_of(b.texte.begin(), b.texte.end(), [&](const test::Beschriftung& t) {
+                    return t.text.starts_with(gesagt.substr(0, 20));
+                }));
+                // The word stands on no text of the drawing.
+                const auto wort = [&](const std::string& t) { return t.size() > 8 && gesagt.find(t) != std::string::npos; };
+                for (const test::Befund& u : test::textAufText(b.roh, 0.04))
+                    EXPECT_FALSE(wort(u.text) || wort(u.zweiter)) << u.meldung;
             }
         }
 }
