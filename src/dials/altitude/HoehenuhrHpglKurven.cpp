@@ -189,11 +189,20 @@ void HoehenuhrHpglSchreiber::stundenteil(const Stundenteil& t)
         zeile(";LT;");
 }
 
+// A second part at the place of the first (temporal hours and clock hours together) writes
+// its curves on the first's scale, which with its month names and its Italian and Babylonian
+// hours stands there once.
 void HoehenuhrHpglSchreiber::gefalteterTeil(const Stundenteil& t)
 {
-    datumsskala(t.x0);
+    const bool zweiterAufGleicher = skalaGezeichnet_ && skala_.x0 == t.x0;
+    if (zweiterAufGleicher)
+        fensterBefehl(hauptFenster());
+    else
+        datumsskala(t.x0);
+    skalaGezeichnet_ = true;
     stundenteil(t);
-    italBabyl(skala_, hauptFenster());
+    if (!zweiterAufGleicher)
+        italBabyl(skala_, hauptFenster());
 }
 
 void HoehenuhrHpglSchreiber::italBabyl(const Skala& sk, const Fenster& f)

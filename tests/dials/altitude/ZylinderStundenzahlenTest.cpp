@@ -127,12 +127,18 @@ TEST(Stundenzahlen, FilterHatNumbersKeepOffTheScaleFigures)
     }
 }
 
-// Under the midnight sun 0 and 24 o'clock draw one line on both cylinders: one number names it.
+// Under the midnight sun 0 and 24 o'clock draw one line on the cylinders: one number names it,
+// on the screen and in the plot. A mean-time line of the plot carries its number once.
 TEST(Stundenzahlen, ZeroAndTwentyFourShareOneNumber)
 {
-    for (const int art : {0, 1}) {
-        const Ansicht a = zeichne({'z', art, -71.5, 0, Zonenzeit, 0}, 0, 24, kSchirm);
-        EXPECT_TRUE(a.beziffert(0)) << art;
-        EXPECT_FALSE(a.beziffert(24)) << art;
+    for (const auto& [art, sicht] : {std::pair{0, kSchirm}, {1, kSchirm}, {1, kPlot}, {2, kPlot}}) {
+        const Ansicht a = zeichne({'z', art, -71.5, 0, Zonenzeit, 0}, 0, 24, sicht);
+        EXPECT_TRUE(a.beziffert(0)) << art << sicht.name;
+        EXPECT_FALSE(a.beziffert(24)) << art << sicht.name;
+    }
+    for (const int art : {1, 2}) {
+        const Ansicht a = zeichne({'z', art, 47.25, art == 2 ? -11.7 : 0, MittlereZeit, 0}, 9, 17, kPlot);
+        for (int h = 9; h <= 17; ++h)
+            EXPECT_LE(std::count_if(a.zahlen.begin(), a.zahlen.end(), [&](const Zahl& z) { return z.h == h; }), 1) << art << " " << h;
     }
 }

@@ -308,24 +308,27 @@ TEST(ZylinderuhrHpgl, PolarRodLinesStopBelowTheTitleBlock)
     }
 }
 
-// The pole's circle (CI) at the longest pointer and high latitudes lies below the sheet: the
-// plot file says how far, in the user's language; a plot with its circles on the sheet says
-// nothing.
+// The pole's circle (CI) at the longest pointer and high latitudes lies below the sheet, and
+// that of a polar rod facing north in the south above it: the plot file says how far, in the
+// user's language; a plot with its circles on the sheet says nothing.
 TEST(ZylinderuhrHpgl, PoleMarkOffTheSheetIsSaid)
 {
     struct Fall {
         int art;
         double breite, zeiger;
         bool deutsch;
+        double wand = 0;
     };
     for (const Fall& f : {Fall{1, 60, 220, true}, Fall{1, 71.5, 220, false}, Fall{2, 47.25, 220, true},
-                          Fall{1, 47.25, 70, false}, Fall{2, 47.25, 51, true}}) {
+                          Fall{1, 47.25, 70, false}, Fall{2, 47.25, 51, true},
+                          Fall{2, -47, 60, false, 180}}) {
         SCOPED_TRACE(::testing::Message() << f.art << " " << f.breite << " " << f.zeiger);
         AppState s = zustand(f.art);
         setzeSprache(s, f.deutsch);
         s.Par.Breite = f.breite;
         s.Par.Skalenlaenge = static_cast<std::int32_t>(f.zeiger);
         s.Par.ZylZeiger = f.zeiger;
+        s.Par.Wandabweichung = f.wand;
         SchiefeUndTierkreis(s, s.Par.Jahr);
         HPGLDatei d;
         d.oeffnenImSpeicher();
