@@ -217,14 +217,42 @@ int zeichneFusskreuz(AppState& s, Canvas& canvas, bool bildschirm)
     return d;
 }
 
+namespace {
+
+// Writes text from (x, y) down in lines broken at its blanks, each ending left of rechts where
+// its words allow (a word wider than that stands alone on its line).
+void textInZeilen(Canvas& canvas, int x, int y, int rechts, const std::string& text)
+{
+    const int schritt = canvas.textExtent("Ag").height * 6 / 5;
+    std::string zeile;
+    std::size_t a = 0;
+    while (a < text.size()) {
+        const std::size_t e = std::min(text.find(' ', a), text.size());
+        const std::string wort = text.substr(a, e - a);
+        const std::string laenger = zeile.empty() ? wort : zeile + " " + wort;
+        if (!zeile.empty() && x + canvas.textExtent(laenger).width > rechts) {
+            canvas.textOut(x, y, zeile);
+            y += schritt;
+            zeile = wort;
+        } else {
+            zeile = laenger;
+        }
+        a = e + 1;
+    }
+    if (!zeile.empty())
+        canvas.textOut(x, y, zeile);
+}
+
+} // namespace
+
 void zeichneBreitenHinweis(const AppState& s, Canvas& canvas, int breite, int hoehe)
 {
     canvas.setFontSize(16);
     canvas.setBold(true);
     if (std::fabs(s.Par.Breite) >= kAzimutUhrUntereBreite) {
-        // Refused at the polar limit: the text names both limits.
-        canvas.textOut(breite / 5, hoehe / 5,
-                       peaucellierHindernisText(s, PeaucellierHindernis::Breite, kAzimutUhrUntereBreite));
+        // Refused at the polar limit: the text names both limits, in lines the sheet holds.
+        textInZeilen(canvas, breite / 5, hoehe / 5, breite - breite / 20,
+                     peaucellierHindernisText(s, PeaucellierHindernis::Breite, kAzimutUhrUntereBreite));
         return;
     }
     canvas.textOut(breite / 5, hoehe / 5, "No constructions for latitudes in between -29 deg < latitude < + 29 deg ");

@@ -382,10 +382,12 @@ std::string sawyerSeitenpruefung(const AppState& s, int breite, int hoehe, Canva
     };
     if (unten <= frei) { // too wide for where the foot stands
         std::vector<std::string> wege = seiten;
-        wege.insert(wege.begin(), deutsch ? "den Fußpunkt weiter zur Mitte setzen" : "place the foot nearer the middle");
-        wege.push_back(deutsch ? "die Zeigerlänge kürzen" : "shorten the gnomon");
+        // Another foot helps only a dial no wider than the frame.
+        if (rechts - links <= breite - 2 * rand)
+            wege.insert(wege.begin(), deutsch ? "den FuÃŸpunkt weiter zur Mitte setzen" : "place the foot nearer the middle");
+        wege.push_back(deutsch ? "die ZeigerlÃ¤nge kÃ¼rzen" : "shorten the gnomon");
         return deutsch ? "Die Sawyer-Sonnenuhr ist " + RealStr((rechts - links) / 10, 1, 0)
-                               + " mm breit und reicht beim gesetzten Fußpunkt über den Seitenrand.\n\rBitte " + oder(wege)
+                               + " mm breit und reicht beim gesetzten FuÃŸpunkt Ã¼ber den Seitenrand.\n\rBitte " + oder(wege)
                                + ": es wird nichts gedruckt."
                        : "The Sawyer dial is " + RealStr((rechts - links) / 10, 1, 0)
                                + " mm wide and runs off the page from the foot where it is placed.\n\rPlease " + oder(wege)
@@ -393,11 +395,11 @@ std::string sawyerSeitenpruefung(const AppState& s, int breite, int hoehe, Canva
     }
     std::vector<std::string> wege;
     if (hoeher)
-        wege.push_back(deutsch ? "den Fußpunkt höher setzen" : "place the foot higher");
+        wege.push_back(deutsch ? "den FuÃŸpunkt hÃ¶her setzen" : "place the foot higher");
     wege.insert(wege.end(), seiten.begin(), seiten.end());
     // (The dialog's shortest gnomon is 5 mm.)
     if (laenge >= 5 || wege.empty())
-        wege.push_back(deutsch ? "die Zeigerlänge auf höchstens " + RealStr(laenge, 1, 0) + " mm kürzen"
+        wege.push_back(deutsch ? "die ZeigerlÃ¤nge auf hÃ¶chstens " + RealStr(laenge, 1, 0) + " mm kÃ¼rzen"
                                : "shorten the gnomon to at most " + RealStr(laenge, 1, 0) + " mm");
     const std::string bitte = oder(wege);
     return deutsch ? "Die Sawyer-Sonnenuhr reicht " + ist + " mm unter ihren FuÃŸpunkt, die Seite lÃ¤sst unter dem "

@@ -12,6 +12,7 @@
 #include "dials/altitude/SawyerHpgl.h"
 #include "dials/altitude/SawyerZeichnung.h"
 #include "drawing/ZeichnungDruck.h"
+#include "support/Ansichten.h"
 #include "support/ScriptedPrompt.h"
 #include "support/Layoutpruefung.h"
 
@@ -254,6 +255,7 @@ TEST(SawyerZeichnung, RefusalsOfBothAzimuthDialsNameTheirLimits)
                 EXPECT_EQ(s.FusspunktX, 0) << fall << ": the foot stays as it was";
                 for (const std::string& wort : f.bild)
                     EXPECT_TRUE(c.hasText(wort)) << fall << " " << wort;
+                EXPECT_EQ(test::abseits(test::pruefeLayout(c)), "") << fall;
                 const std::string plot = sawyer ? sawyerPlotHindernis(s) : peaucellierPlotHindernis(s);
                 for (const std::string& wort : polar)
                     EXPECT_NE(plot.find(wort), std::string::npos) << fall << " " << plot;
@@ -388,4 +390,26 @@ TEST(SawyerZeichnung, APageIsRefusedWhereThePrintFromTheUsersFootWouldRunOff)
                     for (const test::Befund& b : passt ? test::pruefeLayout(c) : std::vector<test::Befund>{})
                         EXPECT_EQ(b.art, test::Befundart::Ueberdeckung) << fall << ": " << b.meldung;
                 }
+}
+
+// A refused page offers only what holds the dial: A3 where only its other orientation does (the
+// dial taller than A3 in landscape leaves), the other orientation where it holds, and another
+// foot only for a dial no wider than the page.
+TEST(SawyerZeichnung, ARefusalOffersOnlyWhatHoldsTheDial)
+{
+    const struct {
+        double breite, gnomon;
+        test::Sicht seite;
+        const char *bietet, *nicht;
+    } faelle[] = {{30, 30, test::kDruckA4, "print on A3", "in portrait"},
+                  {-40, 80, test::kDruckA4, "print on A3", "in portrait"},
+                  {66, 35, test::kDruckA4Hoch, "print in landscape", "nearer the middle"}};
+    for (const auto& f : faelle) {
+        AppState s = zustand(f.breite);
+        s.Par.Gnomonhoehe = f.gnomon;
+        setzeSprache(s, false);
+        const std::string nein = test::zeichneInSicht(s, f.seite).nein;
+        EXPECT_NE(nein.find(f.bietet), std::string::npos) << f.breite << ": " << nein;
+        EXPECT_EQ(nein.find(f.nicht), std::string::npos) << f.breite << ": " << nein;
+    }
 }
