@@ -45,7 +45,9 @@ private:
     void italBabyl(Stundenart art, int von, int bis, int teile);
     void kurvenschar(const Stundenrechnung& r, Stundenbereich b, int n);
     void kurve(double t, int h, bool beschriften, const Stundenrechnung& r);
-    void legende(int c);
+    // The legend; without zeichnen only the boxes of its texts are taken, which the hour
+    // numbers then keep clear of.
+    void legende(int c, bool zeichnen = true);
     void ziehe(const Probe& p) { c_.lineTo(canvasZahl(g_.xLinks + p.x), canvasZahl(p.y) + g_.oben); }
     void gehe(const Probe& p) { c_.moveTo(canvasZahl(g_.xLinks + p.x), canvasZahl(p.y) + g_.oben); }
 
@@ -257,8 +259,14 @@ void Hirtenuhr::stundenkurven()
     }
 }
 
-void Hirtenuhr::legende(int c)
+void Hirtenuhr::legende(int c, bool zeichnen)
 {
+    const auto text = [&](int x, int y, const std::string& t) {
+        if (zeichnen)
+            c_.textOut(x, y, t);
+        else
+            zahlen_.belege(x, y, c_.textExtent(t).width, c_.fontHeight());
+    };
     const bool druck = !a_.bildschirm;
     const int m = g_.m, W = g_.W, H = g_.H;
     c_.setFontColor(s_.Farben[3]);
@@ -269,16 +277,15 @@ void Hirtenuhr::legende(int c)
     c_.setFontHeight(druck ? 40 : a_.grosserBildschirm ? 23 : 16);
     const int fTitel = c_.fontHeight();
     const int xTitel = std::max(canvasZahl(0.36 * W) + m, belegt + fTitel / 2);
-    c_.textOut(xTitel, H + m - canvasZahl(2.2 * fTitel), sprachText(s_, "Zylindersonnenuhr", " Cylinder Sundial"));
-    c_.textOut(xTitel, H + m - canvasZahl(1.2 * fTitel),
-               sprachText(s_, " (Hirtensonnenuhr)", " (Shepherds' Dial)"));
+    text(xTitel, H + m - canvasZahl(2.2 * fTitel), sprachText(s_, "Zylindersonnenuhr", " Cylinder Sundial"));
+    text(xTitel, H + m - canvasZahl(1.2 * fTitel), sprachText(s_, " (Hirtensonnenuhr)", " (Shepherds' Dial)"));
 
     c_.setFontHeight(druck ? 30 : a_.grosserBildschirm ? 14 : 12);
     const int fh = c_.fontHeight();
     const int fh3 = druck ? 30 : c_.textExtent("f").height;
     const int x = canvasZahl(0.7 * W) + m + 10;
     const std::string ort = ersteZeichen(zylinderOrtszeile(s_), 60);
-    c_.textOut(imRahmen(c_, x, m + W, ort), H + m - canvasZahl(2.6 * fh3), ort);
+    text(imRahmen(c_, x, m + W, ort), H + m - canvasZahl(2.6 * fh3), ort);
     std::string zeile2;
     if (s_.Schalter.OhneZeitgl) {
         zeile2 = s_.Schalter.Ortszeit ? sprachText(s_, "Ortszeit", "local time")
@@ -291,15 +298,15 @@ void Hirtenuhr::legende(int c)
     if (s_.Schalter.Temporalstunden)
         zeile2 += sprachText(s_, " Temporalstunden", " Temporal hours");
     zeile2 = ersteZeichen(zeile2, 60);
-    c_.textOut(imRahmen(c_, x, m + W, zeile2), H + m - canvasZahl(1.5 * fh3), zeile2);
+    text(imRahmen(c_, x, m + W, zeile2), H + m - canvasZahl(1.5 * fh3), zeile2);
 
     // The gnomon at true size, and its length as drawn.
     c_.setPenColor(0x800080);
     c_.setFontColor(0x800080);
     const int unten = H + m - 2 * fh;
-    zeigerInWahrerGroesse(s_, c_, c + m, unten, P, c / 2, m + W, meldungen_);
-    c_.textOut(c + m, H + m - canvasZahl(1.5 * fh),
-               std::string(texteText(s_, 151)) + RealStr(a_.groesse, 5, 0) + " mm");
+    if (zeichnen)
+        zeigerInWahrerGroesse(s_, c_, c + m, unten, P, c / 2, m + W, meldungen_);
+    text(c + m, H + m - canvasZahl(1.5 * fh), std::string(texteText(s_, 151)) + RealStr(a_.groesse, 5, 0) + " mm");
 }
 
 Konstruktionsmeldungen Hirtenuhr::zeichne()
@@ -343,6 +350,12 @@ Konstruktionsmeldungen Hirtenuhr::zeichne()
     if (s_.Schalter.Sonnenhoehe)
         hoehenskala(breiteSkala);
     datumsskala();
+    // The legend's texts take their places before the hour numbers, which keep clear of them.
+    const CanvasFont schrift = c_.font();
+    const CanvasPen stift = c_.pen();
+    legende(c, false);
+    c_.setFont(schrift);
+    c_.setPen(stift);
     stundenkurven();
     legende(c);
     return meldungen_;

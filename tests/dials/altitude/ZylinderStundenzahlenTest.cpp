@@ -84,21 +84,32 @@ TEST(Stundenzahlen, EveryHourDrawnOnTheSheetCarriesItsNumberThere)
     }
 }
 
-// The filter-hat's hour numbers keep off the figures of its scales: no two texts' ink overlaps by
-// more than 4 % of the smaller (the hour 18 once stood on the azimuth scale's 120 at 8.8 N and on
-// its 100 at 3.1 S).
+// The cylinders' hour numbers keep off the figures and names of their scales and off the
+// legend: no two texts' ink overlaps by more than 4 % of the smaller (the filter-hat's hour 18
+// once stood on the azimuth scale's 120 at 8.8 N and on its 100 at 3.1 S; over the whole day on
+// a short date scale the shepherd's numbers reach the month names above the face and the title
+// below it).
 TEST(Stundenzahlen, FilterHatNumbersKeepOffTheScaleFigures)
 {
     const struct {
         double breite, laenge, zone;
         int zeit;
         Sicht sicht;
-    } faelle[] = {{8.8, 11.3, 15, 2, kSchirm}, {-3.1, -58.78, -60, 0, kSchirmKlein}};
+        int art = 1, skala = 0; // the cylinder, and the shepherd's date scale (0: its own)
+    } faelle[] = {{8.8, 11.3, 15, 2, kSchirm}, {-3.1, -58.78, -60, 0, kSchirmKlein},
+                  {-70, -9.59, -15, 0, kSchirm, 0, 20}, {-70, -9.59, -15, 1, kSchirmKlein, 0, 20},
+                  {28, -9.59, -15, 0, kSchirmKlein, 0, 45}, {21, -9.59, -15, 3, kSchirmKlein, 0, 100}};
     for (const auto& f : faelle) {
         AppState s;
         initialisiereZustand(s);
         s.UhrTyp = 'z';
-        s.Schalter.ZylinderArt = 1;
+        s.Schalter.ZylinderArt = static_cast<std::uint8_t>(f.art);
+        if (f.skala > 0) {
+            s.SkalaZylinder = f.skala;
+            s.Zeiten.QuadVon = s.Zeiten.StundeVon = 0;
+            s.Zeiten.QuadBis = s.Zeiten.StundeBis = 24;
+        }
+        s.Schalter.Temporalstunden = s.Schalter.TemporalAnzeige = f.zeit == 3;
         s.Par.Breite = f.breite;
         s.Par.Laenge = f.laenge;
         s.Par.Zonenmeridian = f.zone;
