@@ -48,6 +48,10 @@ private:
     // The legend; without zeichnen only the boxes of its texts are taken, which the hour
     // numbers then keep clear of.
     void legende(int c, bool zeichnen = true);
+    // The legend's line of the time kinds, and how far its title stands above its place at
+    // the sheet's foot.
+    std::string zeitZeile() const;
+    int titelHebung(int c);
     void ziehe(const Probe& p) { c_.lineTo(canvasZahl(g_.xLinks + p.x), canvasZahl(p.y) + g_.oben); }
     void gehe(const Probe& p) { c_.moveTo(canvasZahl(g_.xLinks + p.x), canvasZahl(p.y) + g_.oben); }
 
@@ -259,6 +263,44 @@ void Hirtenuhr::stundenkurven()
     }
 }
 
+std::string Hirtenuhr::zeitZeile() const
+{
+    std::string zeile;
+    if (s_.Schalter.OhneZeitgl) {
+        zeile = s_.Schalter.Ortszeit ? sprachText(s_, "Ortszeit", "local time")
+                                     : sprachText(s_, " WOZ am Zonenmeridian", " Apparent Time of zone meridian");
+        zeile += " "
+                 + (s_.Schalter.MitZeitglZylinder ? sprachText(s_, "mit Zeitgl.", "with EoT")
+                                                  : sprachText(s_, "ohne Zeitgl.", "without EoT"))
+                 + ", ";
+    }
+    if (s_.Schalter.Temporalstunden)
+        zeile += sprachText(s_, " Temporalstunden", " Temporal hours");
+    return ersteZeichen(zeile, 60);
+}
+
+// The title stands right of the gnomon drawn at true size. Where a long gnomon leaves it no room
+// before the place and time lines at the right, it stands above them.
+int Hirtenuhr::titelHebung(int c)
+{
+    const CanvasFont vorher = c_.font();
+    const bool druck = !a_.bildschirm;
+    const int m = g_.m, W = g_.W;
+    const int belegt = c + m + std::min(canvasZahl(g_.P), W - c);
+    c_.setFontHeight(druck ? 40 : a_.grosserBildschirm ? 23 : 16);
+    const int fTitel = c_.fontHeight();
+    const int xTitel = std::max(canvasZahl(0.36 * W) + m, belegt + fTitel / 2);
+    const int ende = xTitel + std::max(c_.textExtent(sprachText(s_, "Zylindersonnenuhr", " Cylinder Sundial")).width,
+                                       c_.textExtent(sprachText(s_, " (Hirtensonnenuhr)", " (Shepherds' Dial)")).width);
+    c_.setFontHeight(druck ? 30 : a_.grosserBildschirm ? 14 : 12);
+    const int fh3 = druck ? 30 : c_.textExtent("f").height;
+    const int x = canvasZahl(0.7 * W) + m + 10;
+    const int rechts = std::min(imRahmen(c_, x, m + W, ersteZeichen(zylinderOrtszeile(s_), 60)),
+                                imRahmen(c_, x, m + W, zeitZeile()));
+    c_.setFont(vorher);
+    return ende + fTitel / 2 > rechts ? canvasZahl(2.6 * fh3) + fh3 / 3 : 0;
+}
+
 void Hirtenuhr::legende(int c, bool zeichnen)
 {
     const auto text = [&](int x, int y, const std::string& t) {
@@ -274,11 +316,12 @@ void Hirtenuhr::legende(int c, bool zeichnen)
     // right of its turned end.
     const int P = canvasZahl(g_.P);
     const int belegt = c + m + std::min(P, W - c);
+    const int hebung = titelHebung(c);
     c_.setFontHeight(druck ? 40 : a_.grosserBildschirm ? 23 : 16);
     const int fTitel = c_.fontHeight();
     const int xTitel = std::max(canvasZahl(0.36 * W) + m, belegt + fTitel / 2);
-    text(xTitel, H + m - canvasZahl(2.2 * fTitel), sprachText(s_, "Zylindersonnenuhr", " Cylinder Sundial"));
-    text(xTitel, H + m - canvasZahl(1.2 * fTitel), sprachText(s_, " (Hirtensonnenuhr)", " (Shepherds' Dial)"));
+    text(xTitel, H + m - canvasZahl(2.2 * fTitel) - hebung, sprachText(s_, "Zylindersonnenuhr", " Cylinder Sundial"));
+    text(xTitel, H + m - canvasZahl(1.2 * fTitel) - hebung, sprachText(s_, " (Hirtensonnenuhr)", " (Shepherds' Dial)"));
 
     c_.setFontHeight(druck ? 30 : a_.grosserBildschirm ? 14 : 12);
     const int fh = c_.fontHeight();
@@ -286,18 +329,7 @@ void Hirtenuhr::legende(int c, bool zeichnen)
     const int x = canvasZahl(0.7 * W) + m + 10;
     const std::string ort = ersteZeichen(zylinderOrtszeile(s_), 60);
     text(imRahmen(c_, x, m + W, ort), H + m - canvasZahl(2.6 * fh3), ort);
-    std::string zeile2;
-    if (s_.Schalter.OhneZeitgl) {
-        zeile2 = s_.Schalter.Ortszeit ? sprachText(s_, "Ortszeit", "local time")
-                                      : sprachText(s_, " WOZ am Zonenmeridian", " Apparent Time of zone meridian");
-        zeile2 += " "
-                  + (s_.Schalter.MitZeitglZylinder ? sprachText(s_, "mit Zeitgl.", "with EoT")
-                                                   : sprachText(s_, "ohne Zeitgl.", "without EoT"))
-                  + ", ";
-    }
-    if (s_.Schalter.Temporalstunden)
-        zeile2 += sprachText(s_, " Temporalstunden", " Temporal hours");
-    zeile2 = ersteZeichen(zeile2, 60);
+    const std::string zeile2 = zeitZeile();
     text(imRahmen(c_, x, m + W, zeile2), H + m - canvasZahl(1.5 * fh3), zeile2);
 
     // The gnomon at true size, and its length as drawn.
@@ -323,17 +355,18 @@ Konstruktionsmeldungen Hirtenuhr::zeichne()
     c_.setFontColor(s_.Farben[3]);
     c_.rectangle(g_.m, g_.m, g_.m + g_.W, g_.m + g_.H);
     zahlen_.begrenze(g_.m, g_.m, g_.m + g_.W, g_.m + g_.H);
+    c_.setFontHeight(druck ? 35 : 16);
+    const int fSkala = c_.fontHeight();
+    const int c = canvasZahl(1.5 * fSkala);
     // The face ends above the title's first line at the sheet's foot (legende() writes it).
+    const int hebung = titelHebung(c);
     c_.setFontHeight(druck ? 40 : a_.grosserBildschirm ? 23 : 16);
-    const int titel = g_.H + g_.m - canvasZahl(2.2 * c_.fontHeight()) - 2;
+    const int titel = g_.H + g_.m - canvasZahl(2.2 * c_.fontHeight()) - 2 - hebung;
     if (g_.unten > titel) {
         g_.unten = titel;
         g_.yMax = static_cast<double>(g_.unten - g_.oben);
     }
-
-    c_.setFontHeight(druck ? 35 : 16);
-    const int fSkala = c_.fontHeight();
-    const int c = canvasZahl(1.5 * fSkala);
+    c_.setFontHeight(fSkala);
     if (g_.gekuerzt) {
         c_.setFontColor(FarbeRot);
         c_.setFontHeight(canvasZahl(0.8 * fSkala));

@@ -88,17 +88,18 @@ TEST(Stundenzahlen, EveryHourDrawnOnTheSheetCarriesItsNumberThere)
 // legend: no two texts' ink overlaps by more than 4 % of the smaller (the filter-hat's hour 18
 // once stood on the azimuth scale's 120 at 8.8 N and on its 100 at 3.1 S; over the whole day on
 // a short date scale the shepherd's numbers reach the month names above the face and the title
-// below it).
+// below it; a long gnomon at true size pushes the title onto the place line).
 TEST(Stundenzahlen, FilterHatNumbersKeepOffTheScaleFigures)
 {
     const struct {
         double breite, laenge, zone;
         int zeit;
         Sicht sicht;
-        int art = 1, skala = 0; // the cylinder, and the shepherd's date scale (0: its own)
+        int art = 1, skala = 0, zeiger = 0; // the cylinder, the shepherd's date scale and gnomon (0: their own)
     } faelle[] = {{8.8, 11.3, 15, 2, kSchirm}, {-3.1, -58.78, -60, 0, kSchirmKlein},
                   {-70, -9.59, -15, 0, kSchirm, 0, 20}, {-70, -9.59, -15, 1, kSchirmKlein, 0, 20},
-                  {28, -9.59, -15, 0, kSchirmKlein, 0, 45}, {21, -9.59, -15, 3, kSchirmKlein, 0, 100}};
+                  {28, -9.59, -15, 0, kSchirmKlein, 0, 45}, {21, -9.59, -15, 3, kSchirmKlein, 0, 100},
+                  {-5.6, -9.59, -15, 0, kDruckA4Hoch, 0, 0, 124}, {-5.6, -9.59, -15, 1, kDruckA3Hoch, 0, 0, 220}};
     for (const auto& f : faelle) {
         AppState s;
         initialisiereZustand(s);
@@ -110,6 +111,8 @@ TEST(Stundenzahlen, FilterHatNumbersKeepOffTheScaleFigures)
             s.Zeiten.QuadBis = s.Zeiten.StundeBis = 24;
         }
         s.Schalter.Temporalstunden = s.Schalter.TemporalAnzeige = f.zeit == 3;
+        if (f.zeiger > 0)
+            s.Par.Skalenlaenge = f.zeiger;
         s.Par.Breite = f.breite;
         s.Par.Laenge = f.laenge;
         s.Par.Zonenmeridian = f.zone;
