@@ -66,12 +66,16 @@ CanvasPoint zeichneSawyerLegende(Blatt& b, std::vector<std::array<int, 4>>& zeil
 
 // The gnomon's length as a bracket in the lower left corner; a bracket that would reach up
 // into the sign table (a short screen) stands beside it instead.
-void gnomonMasse(Blatt& b, double R, int d, double gnomon, CanvasPoint tabelle)
+// Draws the gnomon's measure and returns the box (left, top, right, bottom) of its caption.
+std::array<int, 4> gnomonMasse(Blatt& b, double R, int d, double gnomon, CanvasPoint tabelle)
 {
     const int Y = b.y0 + b.hoehe - 3 * d;
     const int r = rund(R);
     const int X = Y - r < tabelle.y ? tabelle.x + d : b.x0 + 20;
-    b.c.textOut(X + d, Y + rund(0.5 * d), std::string(texteText(b.s, 151)) + RealStr(gnomon * b.s.Zoom, 5, 0) + " mm");
+    const std::string laenge = std::string(texteText(b.s, 151)) + RealStr(gnomon * b.s.Zoom, 5, 0) + " mm";
+    const TextExtent e = b.c.textExtent(laenge);
+    const std::array<int, 4> kasten{X + d, Y + rund(0.5 * d), X + d + e.width, Y + rund(0.5 * d) + std::max(e.height, b.c.fontHeight())};
+    b.c.textOut(kasten[0], kasten[1], laenge);
     b.c.moveTo(X, Y);
     b.c.lineTo(X, Y - r);
     b.c.lineTo(X + d, Y - r);
@@ -85,6 +89,7 @@ void gnomonMasse(Blatt& b, double R, int d, double gnomon, CanvasPoint tabelle)
     b.c.lineTo(xs, ys + h);
     b.c.moveTo(xs + r, ys - h);
     b.c.lineTo(xs + r, ys + h);
+    return kasten;
 }
 
 // Where the two lines of a scale's caption stand: at (x, y), its top left corner, where that
@@ -305,7 +310,7 @@ void zeichneSawyerSU(AppState& s, Canvas& canvas, int x0, int y0, int breite, in
     const CanvasPoint tabelle = zeichneSawyerLegende(b, tabellenZeilen);
     const CanvasFont tabellenSchrift = canvas.font();
     canvas.setFont(schrift);
-    gnomonMasse(b, R, d, gnomon, tabelle);
+    const std::array<int, 4> gnomonText = gnomonMasse(b, R, d, gnomon, tabelle);
     canvas.setFont(tabellenSchrift);
 
     const int FH = bildschirm ? 16 : 35;
@@ -314,6 +319,7 @@ void zeichneSawyerSU(AppState& s, Canvas& canvas, int x0, int y0, int breite, in
     const SawyerGeometrie g = sawyerGeometrie(m);
     // The hour numbers keep off the table's texts; the scales' captions off the whole table.
     b.belegt = tabellenZeilen;
+    b.belegt.push_back(gnomonText);
     const SawyerDatumsfeld datum(b, g);
     const auto zahlen = sawyerStunden(b, m, g, datum, FH);
     b.belegt.push_back({b.x0, b.y0, tabelle.x, tabelle.y});

@@ -2,7 +2,6 @@
 // its number on the sheet, beside its own line, on screen, page and plot, north and south, in
 // the dialog's time modes and date scales. Hour h's lines are those of the dial with h alone.
 #include "StundenAnsicht.h"
-#include "support/Schriftmass.h"
 
 #include <gtest/gtest.h>
 #include <algorithm>
@@ -52,6 +51,14 @@ std::string pruefe(const Fall& f, int von, int bis)
     }
     return fehler;
 }
+// The shepherd's cylinder over the whole day on a date scale skala mm long.
+void hirtenuhr(AppState& s, int skala)
+{
+    s.Schalter.ZylinderArt = 0;
+    s.SkalaZylinder = skala;
+    s.Zeiten.QuadVon = s.Zeiten.StundeVon = 0;
+    s.Zeiten.QuadBis = s.Zeiten.StundeBis = 24;
+}
 } // namespace
 
 TEST(Stundenzahlen, EveryHourDrawnOnTheSheetCarriesItsNumberThere)
@@ -84,35 +91,37 @@ TEST(Stundenzahlen, EveryHourDrawnOnTheSheetCarriesItsNumberThere)
     }
 }
 
-// The cylinders' hour numbers keep off the figures and names of their scales and off the
-// legend: no two texts' ink overlaps by more than 4 % of the smaller (the filter-hat's hour 18
-// once stood on the azimuth scale's 120 at 8.8 N and on its 100 at 3.1 S; over the whole day on
-// a short date scale the shepherd's numbers reach the month names above the face and the title
-// below it; a long gnomon at true size pushes the title onto the place line).
+// The hour numbers keep off the figures and names of the scales and off the legend: no two
+// texts' ink overlaps by more than 4 % of the smaller (the filter-hat's hour 18 once stood on
+// the azimuth scale's 120 at 8.8 N and on its 100 at 3.1 S; over the whole day on a short date
+// scale the shepherd's numbers reach the month names above the face and the title below it; a
+// long gnomon at true size pushes the title onto the place line; the Sawyer's numbers reach the
+// gnomon's measure, the Peaucellier's the equinox line's letter).
 TEST(Stundenzahlen, FilterHatNumbersKeepOffTheScaleFigures)
 {
+    using Stelle = void (*)(AppState&);
     const struct {
         double breite, laenge, zone;
         int zeit;
         Sicht sicht;
-        int art = 1, skala = 0, zeiger = 0; // the cylinder, the shepherd's date scale and gnomon (0: their own)
+        Stelle stelle = nullptr; // another dial or size than the filter-hat's own
     } faelle[] = {{8.8, 11.3, 15, 2, kSchirm}, {-3.1, -58.78, -60, 0, kSchirmKlein},
-                  {-70, -9.59, -15, 0, kSchirm, 0, 20}, {-70, -9.59, -15, 1, kSchirmKlein, 0, 20},
-                  {28, -9.59, -15, 0, kSchirmKlein, 0, 45}, {21, -9.59, -15, 3, kSchirmKlein, 0, 100},
-                  {-5.6, -9.59, -15, 0, kDruckA4Hoch, 0, 0, 124}, {-5.6, -9.59, -15, 1, kDruckA3Hoch, 0, 0, 220}};
+                  {-70, -9.59, -15, 0, kSchirm, [](AppState& s) { hirtenuhr(s, 20); }},
+                  {-70, -9.59, -15, 1, kSchirmKlein, [](AppState& s) { hirtenuhr(s, 20); }},
+                  {28, -9.59, -15, 0, kSchirmKlein, [](AppState& s) { hirtenuhr(s, 45); }},
+                  {21, -9.59, -15, 3, kSchirmKlein, [](AppState& s) { hirtenuhr(s, 100); }},
+                  {-5.6, -9.59, -15, 0, kDruckA4Hoch, [](AppState& s) { s.Schalter.ZylinderArt = 0; s.Par.Skalenlaenge = 124; }},
+                  {-5.6, -9.59, -15, 1, kDruckA3Hoch, [](AppState& s) { s.Schalter.ZylinderArt = 0; s.Par.Skalenlaenge = 220; }},
+                  {-33.9, -9.59, -15, 0, kSchirmKlein, [](AppState& s) { s.UhrTyp = 'w'; s.Par.DatumMitte = 495; }},
+                  {-46.2, -9.59, -15, 0, kSchirmKlein, [](AppState& s) { s.UhrTyp = 'p'; s.Par.PeauParameter = 0.61; }}};
     for (const auto& f : faelle) {
         AppState s;
         initialisiereZustand(s);
         s.UhrTyp = 'z';
-        s.Schalter.ZylinderArt = static_cast<std::uint8_t>(f.art);
-        if (f.skala > 0) {
-            s.SkalaZylinder = f.skala;
-            s.Zeiten.QuadVon = s.Zeiten.StundeVon = 0;
-            s.Zeiten.QuadBis = s.Zeiten.StundeBis = 24;
-        }
+        s.Schalter.ZylinderArt = 1;
         s.Schalter.Temporalstunden = s.Schalter.TemporalAnzeige = f.zeit == 3;
-        if (f.zeiger > 0)
-            s.Par.Skalenlaenge = f.zeiger;
+        if (f.stelle)
+            f.stelle(s);
         s.Par.Breite = f.breite;
         s.Par.Laenge = f.laenge;
         s.Par.Zonenmeridian = f.zone;
@@ -122,22 +131,8 @@ TEST(Stundenzahlen, FilterHatNumbersKeepOffTheScaleFigures)
         }
         s.Schalter.MitZeitgl = s.Schalter.MitZeitglZylinder = f.zeit == 2;
         const Blattinhalt b = zeichneInSicht(s, f.sicht, f.sicht.seite ? kSchirm : f.sicht);
-        std::vector<std::pair<std::string, std::array<double, 4>>> tinten;
-        for (const RecordedPrimitive& p : b.roh)
-            if (p.kind == PrimitiveKind::Text && p.angle == 0 && !p.points.empty()) {
-                const Tinte t = tinte(p.font, p.text);
-                if (!t.leer)
-                    tinten.push_back({p.text, {p.points[0].x + t.links, p.points[0].y + t.oben, p.points[0].x + t.rechts,
-                                               p.points[0].y + t.grundlinie}});
-            }
-        for (std::size_t i = 0; i < tinten.size(); ++i)
-            for (std::size_t j = i + 1; j < tinten.size(); ++j) {
-                const auto &a = tinten[i].second, &c = tinten[j].second;
-                const double w = std::min(a[2], c[2]) - std::max(a[0], c[0]), h = std::min(a[3], c[3]) - std::max(a[1], c[1]);
-                const double kleiner = std::min((a[2] - a[0]) * (a[3] - a[1]), (c[2] - c[0]) * (c[3] - c[1]));
-                EXPECT_FALSE(w > 0 && h > 0 && w * h > 0.04 * kleiner)
-                    << f.breite << " " << f.sicht.name << ": '" << tinten[i].first << "' on '" << tinten[j].first << "'";
-            }
+        for (const Befund& t : textAufText(b.roh, 0.04))
+            ADD_FAILURE() << f.breite << " " << f.sicht.name << ": '" << t.text << "' on '" << t.zweiter << "'";
     }
 }
 
