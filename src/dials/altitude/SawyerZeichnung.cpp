@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -22,17 +23,63 @@ int rund(double v) { return sawyerPixel(v); }
 
 using Blatt = SawyerBlatt;
 
-// The zodiac signs, their names and the days the sun enters them, down the left margin.
-// Returns the right and the bottom edge of the table; each text of it takes its box in zeilen,
-// and so does the margin above it, so that an hour number may stand where the table writes
-// nothing (beside a short name).
-CanvasPoint zeichneSawyerLegende(Blatt& b, std::vector<std::array<int, 4>>& zeilen)
+int tabellenSchrift(const Blatt& b) { return b.bildschirm ? 16 : 30; }
+
+std::string tierkreisDatum(const AppState& s, int k)
+{
+    const int monat = k == 10 ? 12 : (k + 2) % 12;
+    return " (" + std::string(DatumsTage[static_cast<std::size_t>(k - 1)]) + std::string(monatKurz(s, monat)) + " -)";
+}
+
+// How far the sign table moves down the left margin, below the dial, where the dial (a wide one
+// on a narrow page) reaches into its place and the sheet holds it lower: the dial's lines with
+// the gnomon bar above its foot, and the numbers and signs below them. 0 where it stays.
+int tabellenVersatz(Blatt& b, const SawyerGeometrie& g, double R, int d)
+{
+    const int FH = tabellenSchrift(b);
+    const int lx = rund(1.5 * FH + b.x0), ly = 5 * FH + b.y0;
+    const CanvasFont vorher = b.c.font();
+    b.c.setFontName("Arial");
+    b.c.setFontHeight(FH);
+    b.c.setBold(false);
+    int rechts = lx;
+    for (int k = 1; k <= 12; ++k)
+        rechts = std::max({rechts, rund(lx + 1.7 * FH) + b.c.textExtent("= " + std::string(tierkreisName(b.s, k))).width,
+                           rund(lx + 1.7 * FH) + b.c.textExtent(tierkreisDatum(b.s, k)).width});
+    b.c.setFont(vorher);
+    const int oben = rund(ly + 1.1 * FH * 1.3), unten = rund(ly + 1.1 * FH * 24.2) + FH;
+    int hoch = INT_MAX, tief = INT_MIN;
+    const auto miss = [&](const std::vector<std::vector<SawyerPunkt>>& stuecke) {
+        for (const auto& teil : stuecke)
+            for (const SawyerPunkt& p : teil)
+                if (const CanvasPoint q = b.punkt(p); q.x <= rechts) {
+                    hoch = std::min(hoch, q.y);
+                    tief = std::max(tief, q.y);
+                }
+    };
+    for (const SawyerStundenlinie& l : g.stunden)
+        miss(l.stuecke);
+    for (const SawyerDatumslinie& l : g.datum)
+        miss(l.stuecke);
+    if (b.fx - rund(R / 2) <= rechts)
+        hoch = std::min(hoch, b.fy - 2 * d);
+    if (hoch == INT_MAX || hoch > unten || tief + 3 * FH < oben)
+        return 0;
+    const int versatz = tief + 3 * FH - oben;
+    return unten + versatz <= b.y0 + b.hoehe - 3 * d ? versatz : 0;
+}
+
+// The zodiac signs, their names and the days the sun enters them, down the left margin, versatz
+// lower than their own place. Returns the right and the bottom edge of the table; each text of
+// it takes its box in zeilen, and so does the margin above its own place, so that an hour number
+// may stand where the table writes nothing (beside a short name).
+CanvasPoint zeichneSawyerLegende(Blatt& b, std::vector<std::array<int, 4>>& zeilen, int versatz)
 {
     const AppState& s = b.s;
-    const int FH = b.bildschirm ? 16 : 30;
+    const int FH = tabellenSchrift(b);
     b.c.setFontColor(s.Farben[3]);
     b.c.setBold(false);
-    const int lx = rund(1.5 * FH + b.x0), ly = 5 * FH + b.y0;
+    const int lx = rund(1.5 * FH + b.x0), ly = 5 * FH + b.y0 + versatz;
     CanvasPoint ecke{lx, ly};
     for (int k = 1; k <= 12; ++k) {
         const int y = rund(ly + 1.1 * FH * (2 * k - 0.7));
@@ -50,9 +97,7 @@ CanvasPoint zeichneSawyerLegende(Blatt& b, std::vector<std::array<int, 4>>& zeil
         b.c.setFontName("Arial");
         const std::string name = "= " + std::string(tierkreisName(s, k));
         b.c.textOut(rund(lx + 1.7 * FH), y, name);
-        const int monat = k == 10 ? 12 : (k + 2) % 12;
-        const std::string datum = " (" + std::string(DatumsTage[static_cast<std::size_t>(k - 1)])
-                                  + std::string(monatKurz(s, monat)) + " -)";
+        const std::string datum = tierkreisDatum(s, k);
         b.c.textOut(rund(lx + 1.7 * FH), rund(ly + 1.1 * FH * (2 * k + 0.2)), datum);
         kasten(rund(lx + 1.7 * FH), y, name, FH / 4);
         kasten(rund(lx + 1.7 * FH), rund(ly + 1.1 * FH * (2 * k + 0.2)), datum, FH / 4);
@@ -60,7 +105,7 @@ CanvasPoint zeichneSawyerLegende(Blatt& b, std::vector<std::array<int, 4>>& zeil
                            rund(lx + 1.7 * FH) + b.c.textExtent(datum).width});
         ecke.y = rund(ly + 1.1 * FH * (2 * k + 0.2)) + FH;
     }
-    zeilen.push_back({b.x0, b.y0, ecke.x, rund(ly + 1.1 * FH * 1.3)});
+    zeilen.push_back({b.x0, b.y0, ecke.x, rund(ly - versatz + 1.1 * FH * 1.3)});
     return ecke;
 }
 
@@ -306,8 +351,11 @@ void zeichneSawyerSU(AppState& s, Canvas& canvas, int x0, int y0, int breite, in
     b.fx = s.FusspunktX;
     b.fy = s.FusspunktY;
     const CanvasFont schrift = canvas.font();
+    const SawyerMass m = sawyerMass(s, R, c, false);
+    const SawyerGeometrie g = sawyerGeometrie(m);
+    const int versatz = tabellenVersatz(b, g, R, d);
     std::vector<std::array<int, 4>> tabellenZeilen;
-    const CanvasPoint tabelle = zeichneSawyerLegende(b, tabellenZeilen);
+    const CanvasPoint tabelle = zeichneSawyerLegende(b, tabellenZeilen, versatz);
     const CanvasFont tabellenSchrift = canvas.font();
     canvas.setFont(schrift);
     const std::array<int, 4> gnomonText = gnomonMasse(b, R, d, gnomon, tabelle);
@@ -315,14 +363,12 @@ void zeichneSawyerSU(AppState& s, Canvas& canvas, int x0, int y0, int breite, in
 
     const int FH = bildschirm ? 16 : 35;
     canvas.setFontName("Arial");
-    const SawyerMass m = sawyerMass(s, R, c, false);
-    const SawyerGeometrie g = sawyerGeometrie(m);
     // The hour numbers keep off the table's texts; the scales' captions off the whole table.
     b.belegt = tabellenZeilen;
     b.belegt.push_back(gnomonText);
     const SawyerDatumsfeld datum(b, g);
     const auto zahlen = sawyerStunden(b, m, g, datum, FH);
-    b.belegt.push_back({b.x0, b.y0, tabelle.x, tabelle.y});
+    b.belegt.push_back({b.x0, versatz > 0 ? tabellenZeilen.back()[3] + versatz : b.y0, tabelle.x, tabelle.y});
     legende(b);
     b.belegt.insert(b.belegt.end(), zahlen.begin(), zahlen.end());
     datumslinien(b, g, datum, m.nd, zahlen, R);

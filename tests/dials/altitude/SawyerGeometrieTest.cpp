@@ -413,3 +413,17 @@ TEST(SawyerZeichnung, ARefusalOffersOnlyWhatHoldsTheDial)
         EXPECT_EQ(nein.find(f.nicht), std::string::npos) << f.breite << ": " << nein;
     }
 }
+
+// The sign table down the left margin moves below a dial that would reach into it (a wide dial
+// on the print dialog's upright A4 page): no line of the dial runs through its names and dates.
+TEST(SawyerZeichnung, TheSignTableKeepsClearOfTheDial)
+{
+    for (const double breite : {59.95, 60.5, -55.0}) {
+        AppState s = zustand(breite);
+        const test::Blattinhalt b = test::zeichneInSicht(s, test::kDruckA4Hoch);
+        ASSERT_EQ(b.nein, "") << breite;
+        for (const test::Befund& f : test::pruefeLayout(b.roh, {0, 0, b.breite, b.hoehe}, test::Pruefumfang::Voll, true))
+            EXPECT_FALSE(f.art == test::Befundart::StrichDurchText && (f.text.rfind("= ", 0) == 0 || f.text.rfind(" (", 0) == 0))
+                << breite << ": " << f.meldung;
+    }
+}
