@@ -194,12 +194,14 @@ void HoehenuhrHpglSchreiber::stundenteil(const Stundenteil& t)
 // hours stands there once.
 void HoehenuhrHpglSchreiber::gefalteterTeil(const Stundenteil& t)
 {
-    const bool zweiterAufGleicher = skalaGezeichnet_ && skala_.x0 == t.x0;
-    if (zweiterAufGleicher)
+    const bool zweiterAufGleicher = std::find(skalenBei_.begin(), skalenBei_.end(), t.x0) != skalenBei_.end();
+    if (zweiterAufGleicher) {
+        skala_ = skala(t.x0);
         fensterBefehl(hauptFenster());
-    else
+    } else {
         datumsskala(t.x0);
-    skalaGezeichnet_ = true;
+        skalenBei_.push_back(t.x0);
+    }
     stundenteil(t);
     if (!zweiterAufGleicher)
         italBabyl(skala_, hauptFenster());

@@ -357,3 +357,20 @@ TEST(HoehenuhrHpgl, ShepherdsMonthLabelsStandAtTheDateTheirNoonShadowNames)
         }
     }
 }
+
+// The shepherd's plot with temporal hours beside the clock hours writes both kinds of curve on
+// one date scale: its month names stand there once, as without the temporal hours.
+TEST(HoehenuhrHpgl, ShepherdsPlotWritesItsDateScaleOnceUnderBothKindsOfCurve)
+{
+    const auto monate = [](const std::string& p) {
+        const std::vector<test::PlotText> texte = test::plotTexte(p);
+        return std::count_if(texte.begin(), texte.end(), [](const test::PlotText& t) { return t.text == "Jul"; });
+    };
+    for (int laenge : {100, 250}) {
+        AppState s = zustand('z');
+        s.SkalaZylinder = laenge;
+        const auto ohne = monate(plot(s, true, 70));
+        s.Schalter.Temporalstunden = 1;
+        EXPECT_EQ(monate(plot(s, true, 70)), ohne) << laenge;
+    }
+}
