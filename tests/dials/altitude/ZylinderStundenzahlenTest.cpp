@@ -96,7 +96,8 @@ TEST(Stundenzahlen, EveryHourDrawnOnTheSheetCarriesItsNumberThere)
 // the azimuth scale's 120 at 8.8 N and on its 100 at 3.1 S; over the whole day on a short date
 // scale the shepherd's numbers reach the month names above the face and the title below it; a
 // long gnomon at true size pushes the title onto the place line; the Sawyer's numbers reach the
-// gnomon's measure, the Peaucellier's the equinox line's letter).
+// gnomon's measure, the Peaucellier's the equinox line's letter; on a narrow filter-hat face
+// the azimuth figures reach each other).
 TEST(Stundenzahlen, FilterHatNumbersKeepOffTheScaleFigures)
 {
     using Stelle = void (*)(AppState&);
@@ -113,7 +114,8 @@ TEST(Stundenzahlen, FilterHatNumbersKeepOffTheScaleFigures)
                   {-5.6, -9.59, -15, 0, kDruckA4Hoch, [](AppState& s) { s.Schalter.ZylinderArt = 0; s.Par.Skalenlaenge = 124; }},
                   {-5.6, -9.59, -15, 1, kDruckA3Hoch, [](AppState& s) { s.Schalter.ZylinderArt = 0; s.Par.Skalenlaenge = 220; }},
                   {-33.9, -9.59, -15, 0, kSchirmKlein, [](AppState& s) { s.UhrTyp = 'w'; s.Par.DatumMitte = 495; }},
-                  {-46.2, -9.59, -15, 0, kSchirmKlein, [](AppState& s) { s.UhrTyp = 'p'; s.Par.PeauParameter = 0.61; }}};
+                  {-46.2, -9.59, -15, 0, kSchirmKlein, [](AppState& s) { s.UhrTyp = 'p'; s.Par.PeauParameter = 0.61; }},
+                  {-16.61, -9.59, -15, 0, kSchirmKlein, [](AppState& s) { s.SkalaZylinder = 40; }}};
     for (const auto& f : faelle) {
         AppState s;
         initialisiereZustand(s);

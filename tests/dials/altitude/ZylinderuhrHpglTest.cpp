@@ -9,6 +9,7 @@
 #include "dials/altitude/ZylinderuhrHpgl.h"
 #include "core/Sprachdienst.h"
 #include "support/GoldenDatei.h"
+#include "support/Layoutpruefung.h"
 #include "support/PlotLeser.h"
 #include "support/ScriptedPrompt.h"
 
@@ -111,8 +112,14 @@ TEST(ZylinderuhrHpgl, FilterHatFaceNumbers)
     EXPECT_TRUE(enthaelt(p, ";PU 2710 9700;PD 13690 9700 13690 3018 2710 3018 2710 9700"));
     EXPECT_TRUE(enthaelt(p, ";PU 8200 9700;PD 8200 3018"));
     EXPECT_TRUE(enthaelt(p, ";PU 8500 9700;PD 8500 3018")); // 10 degrees is 300 units
-    // Labels every 30 degrees, the west side left of the centre.
+    // Labels every 30 degrees, the west side left of the centre; on a narrow face only those
+    // that clear each other.
     EXPECT_TRUE(enthaelt(p, ";PU   5425 9780;LB90\x03"));
+    AppState schmal = zustand(1);
+    schmal.SkalaZylinder = 38;
+    const std::string q = plot(schmal);
+    for (const test::Befund& b : test::pruefePlotLayout(q, test::plotSeite(q)))
+        EXPECT_NE(b.art, test::Befundart::Ueberdeckung) << b.meldung;
 }
 
 // The plot's points of the equinox line stand at the sun's azimuth, 30 units a degree, and
