@@ -101,9 +101,13 @@ bool ZylinderuhrHpglSchreiber::zahlFrei(double x, double y, std::size_t n, doubl
     return zahlen_.istFrei(canvasZahl(x), canvasZahl(y), canvasZahl(breite), canvasZahl(hh));
 }
 
+// A number whose place (pushed onto the sheet) another number takes is left out: its line has
+// no clean place for it (a tiny dial).
 void ZylinderuhrHpglSchreiber::schreibeZahl(double x, double y, std::size_t n, double w, double hh,
                                             const std::string& befehl)
 {
+    if (!zahlFrei(x, y, n, w, hh))
+        return;
     const double breite = (static_cast<double>(n) - 1) * 1.5 * w + w;
     zahlen_.belege(canvasZahl(x), canvasZahl(y), canvasZahl(breite), canvasZahl(hh));
     zeile(befehl);
@@ -186,8 +190,12 @@ void ZylinderuhrHpglSchreiber::hpglMittlereZeitZylinder(int h, double t, bool ga
             unterbreche();
             double x = g.x, y = g.y;
             aufsBlatt(x, y, text.size(), 72 * k, 96 * k);
-            schreibeZahl(x, y, text.size(), 72 * k, 96 * k,
-                         ";" + hpglZeichengroesse(0.18 * k, 0.24 * k) + ";PU " + r7(x) + " " + r7(y) + ";" + hpglLabel(text));
+            // The character size is set whether or not the number has its place.
+            const std::string groesse = ";" + hpglZeichengroesse(0.18 * k, 0.24 * k);
+            if (zahlFrei(x, y, text.size(), 72 * k, 96 * k))
+                schreibeZahl(x, y, text.size(), 72 * k, 96 * k, groesse + ";PU " + r7(x) + " " + r7(y) + ";" + hpglLabel(text));
+            else
+                zeile(groesse);
             continue;
         }
         linienPunkt(g.p, true);

@@ -38,7 +38,7 @@ private:
     // Moves such a label the least way onto that part of the sheet.
     void aufsBlatt(double& x, double& y, std::size_t n, double w, double hh) const;
     // Whether such a label stands clear of the hour numbers written so far; schreibeZahl
-    // writes one and keeps its place.
+    // writes one there and keeps its place, where it is clear.
     bool zahlFrei(double x, double y, std::size_t n, double w, double hh) const;
     void schreibeZahl(double x, double y, std::size_t n, double w, double hh, const std::string& befehl);
     // Whether the sun's shadow at p, of the sun at altitude hoehe, falls on the sheet.

@@ -98,7 +98,7 @@ TEST(Stundenzahlen, EveryHourDrawnOnTheSheetCarriesItsNumberThere)
 // long gnomon at true size pushes the title onto the place line; the Sawyer's numbers reach the
 // gnomon's measure, the Peaucellier's the equinox line's letter; on a narrow filter-hat face
 // the azimuth figures reach each other).
-TEST(Stundenzahlen, FilterHatNumbersKeepOffTheScaleFigures)
+TEST(Stundenzahlen, NumbersKeepOffTheScaleFiguresAndTheLegend)
 {
     using Stelle = void (*)(AppState&);
     const struct {

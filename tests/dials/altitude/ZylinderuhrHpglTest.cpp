@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <regex>
+#include <tuple>
 
 using namespace umbrin;
 
@@ -113,13 +114,20 @@ TEST(ZylinderuhrHpgl, FilterHatFaceNumbers)
     EXPECT_TRUE(enthaelt(p, ";PU 8200 9700;PD 8200 3018"));
     EXPECT_TRUE(enthaelt(p, ";PU 8500 9700;PD 8500 3018")); // 10 degrees is 300 units
     // Labels every 30 degrees, the west side left of the centre; on a narrow face only those
-    // that clear each other.
+    // that clear each other, and with the shortest pointer only the hour numbers that do.
     EXPECT_TRUE(enthaelt(p, ";PU   5425 9780;LB90\x03"));
-    AppState schmal = zustand(1);
-    schmal.SkalaZylinder = 38;
-    const std::string q = plot(schmal);
-    for (const test::Befund& b : test::pruefePlotLayout(q, test::plotSeite(q)))
-        EXPECT_NE(b.art, test::Befundart::Ueberdeckung) << b.meldung;
+    for (const auto& [art, breite, laenge] : {std::tuple{1, 58.2, 0}, {1, -21.05, 3}}) {
+        AppState s = zustand(art);
+        s.Par.Breite = breite;
+        s.SkalaZylinder = laenge ? s.SkalaZylinder : 38;
+        s.Par.Skalenlaenge = laenge ? laenge : s.Par.Skalenlaenge;
+        s.Par.ZylZeiger = laenge ? laenge : s.Par.ZylZeiger;
+        s.Zeiten.QuadVon = 0;
+        s.Zeiten.QuadBis = 24;
+        const std::string q = plot(s);
+        for (const test::Befund& b : test::pruefePlotLayout(q, test::plotSeite(q)))
+            EXPECT_NE(b.art, test::Befundart::Ueberdeckung) << art << " " << breite << ": " << b.meldung;
+    }
 }
 
 // The plot's points of the equinox line stand at the sun's azimuth, 30 units a degree, and
