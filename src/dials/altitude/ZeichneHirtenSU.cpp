@@ -10,6 +10,7 @@
 #include "dials/Zahlenplatz.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -90,6 +91,8 @@ void Hirtenuhr::hoehenskala(double breiteSkala)
 void Hirtenuhr::datumsskala()
 {
     const bool gross = s_.SkalaZylinder > 60;
+    // On a short scale a month whose name would reach the last one written is left unnamed.
+    int frei = INT_MIN;
     for (int monat = bereich_.ersterMonat; monat <= 12; ++monat) {
         for (int tag : {1, 11, 21}) {
             const std::int32_t d = TagImJahr(s_.Par.Jahr, monat, tag);
@@ -97,8 +100,9 @@ void Hirtenuhr::datumsskala()
                 continue;
             const double x = (d - bereich_.dStart) * g_.tagSchritt + g_.xLinks;
             const int xt = canvasZahl(x + 3.0);
-            if (tag == 1) {
+            if (tag == 1 && xt >= frei) {
                 const std::string name(monatKurz(s_, monat));
+                frei = xt + c_.textExtent(gross ? name : name.substr(0, 1)).width + c_.textExtent(" ").width;
                 skalentext(xt, canvasZahl(g_.oben - 2.1 * fh_), gross ? name : name.substr(0, 1));
                 if (gross)
                     skalentext(xt, canvasZahl(g_.oben - 1.15 * fh_), "1");

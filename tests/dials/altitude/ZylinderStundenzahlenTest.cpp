@@ -108,6 +108,7 @@ TEST(Stundenzahlen, NumbersKeepOffTheScaleFiguresAndTheLegend)
         Stelle stelle = nullptr; // another dial or size than the filter-hat's own
     } faelle[] = {{8.8, 11.3, 15, 2, kSchirm}, {-3.1, -58.78, -60, 0, kSchirmKlein},
                   {-70, -9.59, -15, 0, kSchirm, [](AppState& s) { hirtenuhr(s, 20); }},
+                  {23.8, -9.59, -15, 0, kSchirm, [](AppState& s) { hirtenuhr(s, 0); }},
                   {-70, -9.59, -15, 1, kSchirmKlein, [](AppState& s) { hirtenuhr(s, 20); }},
                   {28, -9.59, -15, 0, kSchirmKlein, [](AppState& s) { hirtenuhr(s, 45); }},
                   {21, -9.59, -15, 3, kSchirmKlein, [](AppState& s) { hirtenuhr(s, 100); }},
