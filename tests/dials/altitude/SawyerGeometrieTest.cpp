@@ -392,9 +392,8 @@ TEST(SawyerZeichnung, APageIsRefusedWhereThePrintFromTheUsersFootWouldRunOff)
                 }
 }
 
-// A refused page offers only what holds the dial: A3 where only its other orientation does (the
-// dial taller than A3 in landscape leaves), the other orientation where it holds, and another
-// foot only for a dial no wider than the page.
+// A refused page offers only what holds the dial: A3 where only its other orientation does, and
+// another foot only for a dial no wider than the page.
 TEST(SawyerZeichnung, ARefusalOffersOnlyWhatHoldsTheDial)
 {
     const struct {
@@ -414,8 +413,7 @@ TEST(SawyerZeichnung, ARefusalOffersOnlyWhatHoldsTheDial)
     }
 }
 
-// The sign table down the left margin moves below a dial that would reach into it (a wide dial
-// on the print dialog's upright A4 page): no line of the dial runs through its names and dates.
+// No line of a wide dial on the upright A4 page runs through the sign table's names and dates.
 TEST(SawyerZeichnung, TheSignTableKeepsClearOfTheDial)
 {
     for (const double breite : {59.95, 60.5, -55.0}) {

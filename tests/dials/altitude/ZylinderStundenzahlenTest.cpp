@@ -56,8 +56,8 @@ void hirtenuhr(AppState& s, int skala)
 {
     s.Schalter.ZylinderArt = 0;
     s.SkalaZylinder = skala;
-    s.Zeiten.QuadVon = s.Zeiten.StundeVon = 0;
-    s.Zeiten.QuadBis = s.Zeiten.StundeBis = 24;
+    s.Zeiten.QuadVon = 0;
+    s.Zeiten.QuadBis = 24;
 }
 } // namespace
 
@@ -91,13 +91,8 @@ TEST(Stundenzahlen, EveryHourDrawnOnTheSheetCarriesItsNumberThere)
     }
 }
 
-// The hour numbers keep off the figures and names of the scales and off the legend: no two
-// texts' ink overlaps by more than 4 % of the smaller (the filter-hat's hour 18 once stood on
-// the azimuth scale's 120 at 8.8 N and on its 100 at 3.1 S; over the whole day on a short date
-// scale the shepherd's numbers reach the month names above the face and the title below it; a
-// long gnomon at true size pushes the title onto the place line; the Sawyer's numbers reach the
-// gnomon's measure, the Peaucellier's the equinox line's letter; on a narrow filter-hat face
-// the azimuth figures reach each other).
+// The hour numbers keep off the scales' figures and names and off the legend, and the figures
+// off each other: no two texts' ink overlaps by more than 4 % of the smaller.
 TEST(Stundenzahlen, NumbersKeepOffTheScaleFiguresAndTheLegend)
 {
     using Stelle = void (*)(AppState&);
