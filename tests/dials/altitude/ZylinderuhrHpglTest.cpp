@@ -116,17 +116,16 @@ TEST(ZylinderuhrHpgl, FilterHatFaceNumbers)
     // Labels every 30 degrees, the west side left of the centre; on a narrow face only those
     // that clear each other, and with the shortest pointer only the hour numbers that do.
     EXPECT_TRUE(enthaelt(p, ";PU   5425 9780;LB90\x03"));
-    for (const auto& [art, breite, laenge] : {std::tuple{1, 58.2, 0}, {1, -21.05, 3}}) {
-        AppState s = zustand(art);
+    for (const auto& [umfang, zeiger, breite] : {std::tuple{38, 70, 58.2}, {270, 3, -21.05}}) {
+        AppState s = zustand(1);
         s.Par.Breite = breite;
-        s.SkalaZylinder = laenge ? s.SkalaZylinder : 38;
-        s.Par.Skalenlaenge = laenge ? laenge : s.Par.Skalenlaenge;
-        s.Par.ZylZeiger = laenge ? laenge : s.Par.ZylZeiger;
+        s.SkalaZylinder = umfang;
+        s.Par.Skalenlaenge = zeiger;
         s.Zeiten.QuadVon = 0;
         s.Zeiten.QuadBis = 24;
         const std::string q = plot(s);
         for (const test::Befund& b : test::pruefePlotLayout(q, test::plotSeite(q)))
-            EXPECT_NE(b.art, test::Befundart::Ueberdeckung) << art << " " << breite << ": " << b.meldung;
+            EXPECT_NE(b.art, test::Befundart::Ueberdeckung) << umfang << " " << zeiger << ": " << b.meldung;
     }
 }
 
