@@ -413,7 +413,8 @@ TEST(SawyerZeichnung, ARefusalOffersOnlyWhatHoldsTheDial)
     }
 }
 
-// No line of a wide dial on the upright A4 page runs through the sign table's names and dates.
+// No line of a wide dial on the upright A4 page runs through the sign table's names and dates;
+// in the plot the hour numbers move up their lines off the table.
 TEST(SawyerZeichnung, TheSignTableKeepsClearOfTheDial)
 {
     for (const double breite : {59.95, 60.5, -55.0}) {
@@ -424,4 +425,11 @@ TEST(SawyerZeichnung, TheSignTableKeepsClearOfTheDial)
             EXPECT_FALSE(f.art == test::Befundart::StrichDurchText && (f.text.rfind("= ", 0) == 0 || f.text.rfind(" (", 0) == 0))
                 << breite << ": " << f.meldung;
     }
+    AppState s = zustand(-56.74);
+    s.Par.Gnomonhoehe = 112.8;
+    s.Par.DatumMitte = 187.2;
+    setzeSprache(s, false);
+    const std::string plot = test::zeichneInSicht(s, test::kPlot).hpgl;
+    for (const test::Befund& f : test::pruefePlotLayout(plot, test::plotSeite(plot)))
+        EXPECT_FALSE(f.art == test::Befundart::Ueberdeckung && (test::zahlIn(f.text) >= 0 || test::zahlIn(f.zweiter) >= 0)) << f.meldung;
 }
