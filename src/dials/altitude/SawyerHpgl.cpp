@@ -139,8 +139,9 @@ void gnomonFigur(Plot& p, const AppState& s, double R, double gnomon)
     p.schreibe(";PU " + r5(120) + " " + r5(240) + ";PD " + r5(120 + R) + " " + r5(240) + " " + r5(120 + R) + " "
                + r5(360) + ";PU " + r5(120) + " " + r5(240) + ";PD " + r5(120) + " " + r5(240 + R) + " " + r5(240)
                + " " + r5(240 + R));
-    p.schreibe(";PU " + r5(240) + " " + r5(60) + ";PD ;" + hpglLabel(" " + std::string(texteText(s, 151)) + " "
-                                                                         + RealStr(gnomon, 6, 0) + "mm"));
+    const std::string laenge = " " + std::string(texteText(s, 151)) + " " + RealStr(gnomon, 6, 0) + "mm";
+    p.schreibe(";PU " + r5(240) + " " + r5(60) + ";PD ;" + hpglLabel(laenge));
+    p.belegt.push_back({240, 60, 240 + 600 * p.zeichenBreite * static_cast<double>(laenge.size()), 60 + 400 * p.zeichenHoehe});
     const double X = p.fx, Y = p.fy;
     p.schreibe(";PU " + z(X) + " " + z(Y) + ";CI 40 ,0.2;PU " + z(X - 40) + " " + z(Y) + ";PD " + z(X + 40) + " "
                + z(Y) + ";PU " + z(X) + " " + z(Y - 40) + ";PD " + z(X) + " " + z(Y + 40));
