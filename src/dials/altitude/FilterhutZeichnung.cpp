@@ -12,6 +12,7 @@
 #include "dials/altitude/Zylinderuhrgeometrie.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstddef>
 #include <string>
@@ -154,12 +155,18 @@ void Filterhut::hoehenskala()
 
 void Filterhut::azimutskala()
 {
+    // On a narrow face a figure that would reach the last one written is left out.
+    int frei = INT_MIN;
     for (int a = -180; a <= 180; a += 10) {
         zeichneAzimutLinie(g_.x0 + a * g_.u, g_.oben, g_.unten);
         if (a % 20 != 0)
             continue;
-        const int text = g_.sigma > 0 ? -a : a <= 0 ? -a - 180 : 180 - a;
-        skalenzahl(canvasZahl(g_.x0 + a * g_.u - 3), canvasZahl(g_.oben - 1.1 * fh_), IntStr(text));
+        const std::string text = IntStr(g_.sigma > 0 ? -a : a <= 0 ? -a - 180 : 180 - a);
+        const int x = canvasZahl(g_.x0 + a * g_.u - 3);
+        if (x < frei)
+            continue;
+        frei = x + c_.textExtent(text).width + c_.textExtent(" ").width;
+        skalenzahl(x, canvasZahl(g_.oben - 1.1 * fh_), text);
     }
 }
 

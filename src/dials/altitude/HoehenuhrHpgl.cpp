@@ -202,8 +202,25 @@ void HoehenuhrHpglSchreiber::datumsskala(double x0)
         const std::string name(monatKurz(s_, monat));
         return name.substr(0, klein ? 1 : 3);
     };
+    // On a short scale a month whose name would reach the last one written is left unnamed.
+    const auto ende = [&](double x, const std::string& text) {
+        return x + (1.5 * static_cast<double>(text.size()) + 0.5) * 80 * k;
+    };
+    double frei = -1e300, freiUnten = -1e300;
     for (int monat = sk.ersterMonat; monat <= 12; ++monat) {
-        const double x = xVon(TagImJahr(s_.Par.Jahr, monat, 1));
+        const double x = xVon(TagImJahr(s_.Par.Jahr, monat, 1)), xUnten = x + 7 * sk.tagSchritt;
+        const bool unten = !nebeneinander_ && xUnten >= freiUnten;
+        if (unten)
+            freiUnten = ende(xUnten, buchstaben(13 - monat));
+        const auto untenBenennen = [&] {
+            if (unten)
+                zeile(";PU " + z(xUnten) + " " + z(y0_ + 160 * k) + ";" + hpglLabel(buchstaben(13 - monat)));
+        };
+        if (x < frei) {
+            untenBenennen();
+            continue;
+        }
+        frei = ende(x, buchstaben(monat));
         double y;
         if (zylinder_)
             y = y0_ + 300 * k;
@@ -217,8 +234,7 @@ void HoehenuhrHpglSchreiber::datumsskala(double x0)
             zeile(";PU " + z(x - 2 * sk.tagSchritt) + " " + z(yt) + ";" + hpglLabel("1."));
             zeile(";PU " + z(x + 8 * sk.tagSchritt) + " " + z(yt) + ";" + hpglLabel("11."));
         }
-        if (!nebeneinander_)
-            zeile(";PU " + z(x + 7 * sk.tagSchritt) + " " + z(y0_ + 160 * k) + ";" + hpglLabel(buchstaben(13 - monat)));
+        untenBenennen();
     }
     fensterBefehl(hauptFenster());
 }

@@ -189,11 +189,22 @@ void HoehenuhrHpglSchreiber::stundenteil(const Stundenteil& t)
         zeile(";LT;");
 }
 
+// A second part at the place of the first (temporal hours and clock hours together) writes
+// its curves on the first's scale, which with its month names and its Italian and Babylonian
+// hours stands there once.
 void HoehenuhrHpglSchreiber::gefalteterTeil(const Stundenteil& t)
 {
-    datumsskala(t.x0);
+    const bool zweiterAufGleicher = std::find(skalenBei_.begin(), skalenBei_.end(), t.x0) != skalenBei_.end();
+    if (zweiterAufGleicher) {
+        skala_ = skala(t.x0);
+        fensterBefehl(hauptFenster());
+    } else {
+        datumsskala(t.x0);
+        skalenBei_.push_back(t.x0);
+    }
     stundenteil(t);
-    italBabyl(skala_, hauptFenster());
+    if (!zweiterAufGleicher)
+        italBabyl(skala_, hauptFenster());
 }
 
 void HoehenuhrHpglSchreiber::italBabyl(const Skala& sk, const Fenster& f)

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace umbrin {
 
@@ -79,6 +80,7 @@ private:
     double P_ = 0, L_ = 0, S2_ = 0, V_ = 0, D_ = 0, y0_ = 0;
     Skala skala_;
     bool fensterGesetzt_ = false; // a clip window is in force
+    std::vector<double> skalenBei_; // where the folded parts' date scales stand
     bool gestrichelt_ = true; // the next line-type toggle writes the dashed type
 };
 

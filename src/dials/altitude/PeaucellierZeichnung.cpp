@@ -7,8 +7,10 @@
 #include "dials/altitude/PeaucellierGeometrie.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
+#include <vector>
 
 namespace umbrin {
 namespace {
@@ -26,6 +28,9 @@ struct Blatt {
     int hoehe;
     int fx = 0, fy = 0; // the foot, in canvas units
     int x0 = 0, y0 = 0, breite = 0; // the frame, with hoehe
+    // The boxes (left, top, right, bottom) of the date lines' letters, which the hour numbers
+    // keep clear of.
+    std::vector<std::array<int, 4>> buchstaben{};
 
     CanvasPoint punkt(double x, double y) const { return {fx + rund(x), fy + rund(y)}; }
     void linie(PeaucellierPunkt a, PeaucellierPunkt b)
@@ -105,8 +110,12 @@ void datumslinien(Blatt& b, const PeaucellierGeometrie& g, int FH)
             u = 0.7;
         }
         b.c.setFontColor(farbe);
-        b.text(xa - k * FH, -(r + a * FH), buchstabe, 400, FH);
-        b.text(xa - k * FH, r - u * FH, buchstabe, 400, FH);
+        for (const double y : {-(r + a * FH), r - u * FH}) {
+            b.text(xa - k * FH, y, buchstabe, 400, FH);
+            // The letter runs down the sheet from its corner, its top to the right.
+            const CanvasPoint p = b.punkt(xa - k * FH, y);
+            b.buchstaben.push_back({p.x - FH, p.y, p.x, p.y + rund(0.75 * FH)});
+        }
     }
 }
 
@@ -184,7 +193,22 @@ void zeichnePeaucellierStunden(Blatt& b, const PeaucellierGeometrie& g)
             return a.x - FH >= b.x0 && a.x + FH <= b.x0 + b.breite && a.y >= b.y0
                    && a.y + 0.6 * FH * static_cast<double>(text.size()) <= b.y0 + b.hoehe;
         };
-        const PeaucellierPunkt an = peaucellierZahlPunkt(st, g.p < 0, imRahmen);
+        // Inside the frame it moves on along its line past a date line's letter in its way, or,
+        // where the line is too short for that, beside its end along the axis.
+        const auto frei = [&](PeaucellierPunkt q) {
+            const CanvasPoint a = b.punkt(q.x + FH / 2.0, q.y - o);
+            const int unten = a.y + rund(0.6 * FH * static_cast<double>(text.size()));
+            return imRahmen(q) && std::none_of(b.buchstaben.begin(), b.buchstaben.end(), [&](const std::array<int, 4>& k) {
+                       return a.x - FH < k[2] && k[0] < a.x && a.y < k[3] && k[1] < unten;
+                   });
+        };
+        PeaucellierPunkt an = peaucellierZahlPunkt(st, g.p < 0, frei);
+        const PeaucellierPunkt ende = g.p < 0 ? st.ende1 : st.ende2;
+        for (const double schritt : {1.1, -1.1, 2.2, -2.2})
+            if (!frei(an) && frei({ende.x + schritt * FH, ende.y}))
+                an = {ende.x + schritt * FH, ende.y};
+        if (!frei(an))
+            an = peaucellierZahlPunkt(st, g.p < 0, imRahmen);
         b.text(an.x + FH / 2.0, an.y - o, text, 700, FH);
     }
     b.c.setPenColor(F[7]);
@@ -217,14 +241,42 @@ int zeichneFusskreuz(AppState& s, Canvas& canvas, bool bildschirm)
     return d;
 }
 
+namespace {
+
+// Writes text from (x, y) down in lines broken at its blanks, each ending left of rechts where
+// its words allow (a word wider than that stands alone on its line).
+void textInZeilen(Canvas& canvas, int x, int y, int rechts, const std::string& text)
+{
+    const int schritt = canvas.textExtent("Ag").height * 6 / 5;
+    std::string zeile;
+    std::size_t a = 0;
+    while (a < text.size()) {
+        const std::size_t e = std::min(text.find(' ', a), text.size());
+        const std::string wort = text.substr(a, e - a);
+        const std::string laenger = zeile.empty() ? wort : zeile + " " + wort;
+        if (!zeile.empty() && x + canvas.textExtent(laenger).width > rechts) {
+            canvas.textOut(x, y, zeile);
+            y += schritt;
+            zeile = wort;
+        } else {
+            zeile = laenger;
+        }
+        a = e + 1;
+    }
+    if (!zeile.empty())
+        canvas.textOut(x, y, zeile);
+}
+
+} // namespace
+
 void zeichneBreitenHinweis(const AppState& s, Canvas& canvas, int breite, int hoehe)
 {
     canvas.setFontSize(16);
     canvas.setBold(true);
     if (std::fabs(s.Par.Breite) >= kAzimutUhrUntereBreite) {
-        // Refused at the polar limit: the text names both limits.
-        canvas.textOut(breite / 5, hoehe / 5,
-                       peaucellierHindernisText(s, PeaucellierHindernis::Breite, kAzimutUhrUntereBreite));
+        // Refused at the polar limit: the text names both limits, in lines the sheet holds.
+        textInZeilen(canvas, breite / 5, hoehe / 5, breite - breite / 20,
+                     peaucellierHindernisText(s, PeaucellierHindernis::Breite, kAzimutUhrUntereBreite));
         return;
     }
     canvas.textOut(breite / 5, hoehe / 5, "No constructions for latitudes in between -29 deg < latitude < + 29 deg ");

@@ -8,6 +8,8 @@
 #include "dials/altitude/PeaucellierGeometrie.h"
 #include "dials/altitude/SawyerGeometrie.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -33,6 +35,9 @@ struct Plot {
     // so far reaches past the sheet.
     double zeichenBreite = 0.18, zeichenHoehe = 0.27;
     bool ueberRand = false;
+    // The boxes (left, bottom, right, top) of the legend's and the sign table's labels, which
+    // the hour numbers keep clear of.
+    std::vector<std::array<double, 4>> belegt{};
 
     void schreibe(const std::string& t) { HPGLZeile(datei, t); }
     void merke(double x, double y)
@@ -61,6 +66,16 @@ struct Plot {
         merkeText(x, y, text.size());
         schreibe(";PU " + z(x) + " " + z(y) + ";" + hpglLabel(text));
     }
+    void belegtesLabel(double x, double y, const std::string& text)
+    {
+        label(x, y, text);
+        belegt.push_back({x, y, x + 600 * zeichenBreite * static_cast<double>(text.size()), y + 400 * zeichenHoehe});
+    }
+    bool frei(double x0, double y0, double x1, double y1) const
+    {
+        return std::none_of(belegt.begin(), belegt.end(),
+                            [&](const std::array<double, 4>& k) { return x0 < k[2] && k[0] < x1 && y0 < k[3] && k[1] < y1; });
+    }
     void stuecke(const std::vector<std::vector<SawyerPunkt>>& teile)
     {
         for (const auto& teil : teile) {
@@ -88,18 +103,18 @@ void legende(Plot& p, const AppState& s, double gnomon)
     const double y = 0.98 * kHoehe;
     p.schreibe(";PU;SI " + RealStr(0.24, 5, 2) + "," + RealStr(0.36, 5, 2));
     p.groesse(0.24, 0.36);
-    p.label(120, y, OhneUmlaute(titelText(s, 40)));
+    p.belegtesLabel(120, y, OhneUmlaute(titelText(s, 40)));
     p.schreibe(";SI " + RealStr(0.18, 5, 2) + "," + RealStr(0.27, 5, 2));
     p.groesse(0.18, 0.27);
     std::string ort = std::string(texteText(s, 131)) + RealStr(s.Par.Breite, 6, 2) + std::string(texteText(s, 105))
                       + std::string(texteText(s, 132)) + RealStr(s.Par.Laenge, 6, 2) + std::string(texteText(s, 105));
     if (ort.size() > 60)
         ort.resize(60);
-    p.label(120, y - 200, zeitArt(s));
-    p.label(120, y - 360, OhneUmlaute(texteText(s, 151)) + RealStr(gnomon, 5, 1) + " mm");
-    p.label(120, y - 520, ort);
-    p.label(120, y - 680, holeText(s, 165) + " = " + RealStr(s.Par.DatumWinkel, 5, 2) + " " + holeText(s, 100));
-    p.label(120, y - 840, holeText(s, 166) + " = " + RealStr(s.Par.DatumMitte, 3, 0) + " mm");
+    p.belegtesLabel(120, y - 200, zeitArt(s));
+    p.belegtesLabel(120, y - 360, OhneUmlaute(texteText(s, 151)) + RealStr(gnomon, 5, 1) + " mm");
+    p.belegtesLabel(120, y - 520, ort);
+    p.belegtesLabel(120, y - 680, holeText(s, 165) + " = " + RealStr(s.Par.DatumWinkel, 5, 2) + " " + holeText(s, 100));
+    p.belegtesLabel(120, y - 840, holeText(s, 166) + " = " + RealStr(s.Par.DatumMitte, 3, 0) + " mm");
 }
 
 // The zodiac signs with their names and the days the sun enters them.
@@ -109,12 +124,12 @@ void hpglSawyerLegende(Plot& p, const AppState& s)
     const auto y = [](int i, double ab) { return static_cast<double>(roundHalfEven(0.98 * kHoehe - 900 - (470.0 * i - ab))); };
     p.schreibe(";SA ");
     for (int i = 1; i <= 12; ++i)
-        p.label(x, y(i, 180), std::string(1, sawyerSymbol(i)));
+        p.belegtesLabel(x, y(i, 180), std::string(1, sawyerSymbol(i)));
     p.schreibe(";SS");
     for (int i = 1; i <= 12; ++i) {
         const int monat = i == 10 ? 12 : (i + 2) % 12;
-        p.label(x + 200, y(i, 180), "= " + std::string(tierkreisName(s, i)));
-        p.label(x + 350, y(i, 0),
+        p.belegtesLabel(x + 200, y(i, 180), "= " + std::string(tierkreisName(s, i)));
+        p.belegtesLabel(x + 350, y(i, 0),
                 " (" + std::string(DatumsTage[static_cast<std::size_t>(i - 1)]) + std::string(monatKurz(s, monat)) + " -)");
     }
 }
@@ -124,8 +139,9 @@ void gnomonFigur(Plot& p, const AppState& s, double R, double gnomon)
     p.schreibe(";PU " + r5(120) + " " + r5(240) + ";PD " + r5(120 + R) + " " + r5(240) + " " + r5(120 + R) + " "
                + r5(360) + ";PU " + r5(120) + " " + r5(240) + ";PD " + r5(120) + " " + r5(240 + R) + " " + r5(240)
                + " " + r5(240 + R));
-    p.schreibe(";PU " + r5(240) + " " + r5(60) + ";PD ;" + hpglLabel(" " + std::string(texteText(s, 151)) + " "
-                                                                         + RealStr(gnomon, 6, 0) + "mm"));
+    const std::string laenge = " " + std::string(texteText(s, 151)) + " " + RealStr(gnomon, 6, 0) + "mm";
+    p.schreibe(";PU " + r5(240) + " " + r5(60) + ";PD ;" + hpglLabel(laenge));
+    p.belegt.push_back({240, 60, 240 + 600 * p.zeichenBreite * static_cast<double>(laenge.size()), 60 + 400 * p.zeichenHoehe});
     const double X = p.fx, Y = p.fy;
     p.schreibe(";PU " + z(X) + " " + z(Y) + ";CI 40 ,0.2;PU " + z(X - 40) + " " + z(Y) + ";PD " + z(X + 40) + " "
                + z(Y) + ";PU " + z(X) + " " + z(Y - 40) + ";PD " + z(X) + " " + z(Y + 40));
@@ -145,13 +161,27 @@ void stunden(Plot& p, const SawyerMass& m, const SawyerGeometrie& g)
         const int erste = sawyerErsteZahl(l.h);
         const std::string text = m.halbeAnalemma ? RealStr(erste, 2, 0) : " " + IntStr(erste);
         // The number stands at the anchor, or, where that lies beyond the sheet (a long gnomon
-        // near the dial's lowest latitude), at the first point up its line where it is on it.
+        // near the dial's lowest latitude) or on the legend or the sign table, at the first point
+        // up its line where it is on the sheet and clear of them.
         SawyerPunkt an = l.anker;
         const auto aufBlatt = [&](const SawyerPunkt& q) {
             const double x = p.px(q.x) + v.x * kT, y = p.py(q.y) + v.y * kT;
             return x >= 0 && y >= 0 && x + kZeichenBreite * static_cast<double>(text.size()) <= kBreite
                    && y + kZeichenHoehe <= kHoehe;
         };
+        const bool zwilling = m.halbeAnalemma || m.mozGerade;
+        const double dx = l.h > 0 ? (m.halbeAnalemma ? 0.7 * kT : kT) : -kT;
+        const auto frei = [&](const SawyerPunkt& q) {
+            const double x = p.px(q.x) + v.x * kT, y = p.py(q.y) + v.y * kT;
+            return aufBlatt(q) && p.frei(x, y, x + 1.5 * kZeichenBreite * static_cast<double>(text.size()), y + kZeichenHoehe)
+                   && (!zwilling || p.frei(x + dx, y + kT / 2, x + dx + 3 * kZeichenBreite, y + kT / 2 + kZeichenHoehe));
+        };
+        if (!frei(an))
+            for (const SawyerPunkt& q : sawyerVomAnker(l, kT / 2))
+                if (q.y < 0 && frei(q)) {
+                    an = q;
+                    break;
+                }
         if (!aufBlatt(an))
             for (const SawyerPunkt& q : sawyerVomAnker(l, kT / 2))
                 if (q.y < 0 && aufBlatt(q)) {
@@ -160,8 +190,7 @@ void stunden(Plot& p, const SawyerMass& m, const SawyerGeometrie& g)
                 }
         const double x = p.px(an.x) + v.x * kT, y = p.py(an.y) + v.y * kT;
         p.label(x, y, text);
-        if (m.halbeAnalemma || m.mozGerade) {
-            const double dx = l.h > 0 ? (m.halbeAnalemma ? 0.7 * kT : kT) : -kT;
+        if (zwilling) {
             p.schreibe(";SP 6");
             p.label(x + dx, y + kT / 2, IntStr(sawyerZweiteZahl(l.h)));
             p.schreibe(";SP 3");

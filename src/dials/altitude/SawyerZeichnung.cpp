@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -22,17 +23,63 @@ int rund(double v) { return sawyerPixel(v); }
 
 using Blatt = SawyerBlatt;
 
-// The zodiac signs, their names and the days the sun enters them, down the left margin.
-// Returns the right and the bottom edge of the table; each text of it takes its box in zeilen,
-// and so does the margin above it, so that an hour number may stand where the table writes
-// nothing (beside a short name).
-CanvasPoint zeichneSawyerLegende(Blatt& b, std::vector<std::array<int, 4>>& zeilen)
+int tabellenSchrift(const Blatt& b) { return b.bildschirm ? 16 : 30; }
+
+std::string tierkreisDatum(const AppState& s, int k)
+{
+    const int monat = k == 10 ? 12 : (k + 2) % 12;
+    return " (" + std::string(DatumsTage[static_cast<std::size_t>(k - 1)]) + std::string(monatKurz(s, monat)) + " -)";
+}
+
+// How far the sign table moves down the left margin, below the dial, where the dial (a wide one
+// on a narrow page) reaches into its place and the sheet holds it lower: the dial's lines with
+// the gnomon bar above its foot, and the numbers and signs below them. 0 where it stays.
+int tabellenVersatz(Blatt& b, const SawyerGeometrie& g, double R, int d)
+{
+    const int FH = tabellenSchrift(b);
+    const int lx = rund(1.5 * FH + b.x0), ly = 5 * FH + b.y0;
+    const CanvasFont vorher = b.c.font();
+    b.c.setFontName("Arial");
+    b.c.setFontHeight(FH);
+    b.c.setBold(false);
+    int rechts = lx;
+    for (int k = 1; k <= 12; ++k)
+        rechts = std::max({rechts, rund(lx + 1.7 * FH) + b.c.textExtent("= " + std::string(tierkreisName(b.s, k))).width,
+                           rund(lx + 1.7 * FH) + b.c.textExtent(tierkreisDatum(b.s, k)).width});
+    b.c.setFont(vorher);
+    const int oben = rund(ly + 1.1 * FH * 1.3), unten = rund(ly + 1.1 * FH * 24.2) + FH;
+    int hoch = INT_MAX, tief = INT_MIN;
+    const auto miss = [&](const std::vector<std::vector<SawyerPunkt>>& stuecke) {
+        for (const auto& teil : stuecke)
+            for (const SawyerPunkt& p : teil)
+                if (const CanvasPoint q = b.punkt(p); q.x <= rechts) {
+                    hoch = std::min(hoch, q.y);
+                    tief = std::max(tief, q.y);
+                }
+    };
+    for (const SawyerStundenlinie& l : g.stunden)
+        miss(l.stuecke);
+    for (const SawyerDatumslinie& l : g.datum)
+        miss(l.stuecke);
+    if (b.fx - rund(R / 2) <= rechts)
+        hoch = std::min(hoch, b.fy - 2 * d);
+    if (hoch == INT_MAX || hoch > unten || tief + 3 * FH < oben)
+        return 0;
+    const int versatz = tief + 3 * FH - oben;
+    return unten + versatz <= b.y0 + b.hoehe - 3 * d ? versatz : 0;
+}
+
+// The zodiac signs, their names and the days the sun enters them, down the left margin, versatz
+// lower than their own place. Returns the right and the bottom edge of the table; each text of
+// it takes its box in zeilen, and so does the margin above its own place, so that an hour number
+// may stand where the table writes nothing (beside a short name).
+CanvasPoint zeichneSawyerLegende(Blatt& b, std::vector<std::array<int, 4>>& zeilen, int versatz)
 {
     const AppState& s = b.s;
-    const int FH = b.bildschirm ? 16 : 30;
+    const int FH = tabellenSchrift(b);
     b.c.setFontColor(s.Farben[3]);
     b.c.setBold(false);
-    const int lx = rund(1.5 * FH + b.x0), ly = 5 * FH + b.y0;
+    const int lx = rund(1.5 * FH + b.x0), ly = 5 * FH + b.y0 + versatz;
     CanvasPoint ecke{lx, ly};
     for (int k = 1; k <= 12; ++k) {
         const int y = rund(ly + 1.1 * FH * (2 * k - 0.7));
@@ -50,9 +97,7 @@ CanvasPoint zeichneSawyerLegende(Blatt& b, std::vector<std::array<int, 4>>& zeil
         b.c.setFontName("Arial");
         const std::string name = "= " + std::string(tierkreisName(s, k));
         b.c.textOut(rund(lx + 1.7 * FH), y, name);
-        const int monat = k == 10 ? 12 : (k + 2) % 12;
-        const std::string datum = " (" + std::string(DatumsTage[static_cast<std::size_t>(k - 1)])
-                                  + std::string(monatKurz(s, monat)) + " -)";
+        const std::string datum = tierkreisDatum(s, k);
         b.c.textOut(rund(lx + 1.7 * FH), rund(ly + 1.1 * FH * (2 * k + 0.2)), datum);
         kasten(rund(lx + 1.7 * FH), y, name, FH / 4);
         kasten(rund(lx + 1.7 * FH), rund(ly + 1.1 * FH * (2 * k + 0.2)), datum, FH / 4);
@@ -60,18 +105,22 @@ CanvasPoint zeichneSawyerLegende(Blatt& b, std::vector<std::array<int, 4>>& zeil
                            rund(lx + 1.7 * FH) + b.c.textExtent(datum).width});
         ecke.y = rund(ly + 1.1 * FH * (2 * k + 0.2)) + FH;
     }
-    zeilen.push_back({b.x0, b.y0, ecke.x, rund(ly + 1.1 * FH * 1.3)});
+    zeilen.push_back({b.x0, b.y0, ecke.x, rund(ly - versatz + 1.1 * FH * 1.3)});
     return ecke;
 }
 
 // The gnomon's length as a bracket in the lower left corner; a bracket that would reach up
 // into the sign table (a short screen) stands beside it instead.
-void gnomonMasse(Blatt& b, double R, int d, double gnomon, CanvasPoint tabelle)
+// Draws the gnomon's measure and returns the box (left, top, right, bottom) of its caption.
+std::array<int, 4> gnomonMasse(Blatt& b, double R, int d, double gnomon, CanvasPoint tabelle)
 {
     const int Y = b.y0 + b.hoehe - 3 * d;
     const int r = rund(R);
     const int X = Y - r < tabelle.y ? tabelle.x + d : b.x0 + 20;
-    b.c.textOut(X + d, Y + rund(0.5 * d), std::string(texteText(b.s, 151)) + RealStr(gnomon * b.s.Zoom, 5, 0) + " mm");
+    const std::string laenge = std::string(texteText(b.s, 151)) + RealStr(gnomon * b.s.Zoom, 5, 0) + " mm";
+    const TextExtent e = b.c.textExtent(laenge);
+    const std::array<int, 4> kasten{X + d, Y + rund(0.5 * d), X + d + e.width, Y + rund(0.5 * d) + std::max(e.height, b.c.fontHeight())};
+    b.c.textOut(kasten[0], kasten[1], laenge);
     b.c.moveTo(X, Y);
     b.c.lineTo(X, Y - r);
     b.c.lineTo(X + d, Y - r);
@@ -85,6 +134,7 @@ void gnomonMasse(Blatt& b, double R, int d, double gnomon, CanvasPoint tabelle)
     b.c.lineTo(xs, ys + h);
     b.c.moveTo(xs + r, ys - h);
     b.c.lineTo(xs + r, ys + h);
+    return kasten;
 }
 
 // Where the two lines of a scale's caption stand: at (x, y), its top left corner, where that
@@ -301,22 +351,24 @@ void zeichneSawyerSU(AppState& s, Canvas& canvas, int x0, int y0, int breite, in
     b.fx = s.FusspunktX;
     b.fy = s.FusspunktY;
     const CanvasFont schrift = canvas.font();
+    const SawyerMass m = sawyerMass(s, R, c, false);
+    const SawyerGeometrie g = sawyerGeometrie(m);
+    const int versatz = tabellenVersatz(b, g, R, d);
     std::vector<std::array<int, 4>> tabellenZeilen;
-    const CanvasPoint tabelle = zeichneSawyerLegende(b, tabellenZeilen);
+    const CanvasPoint tabelle = zeichneSawyerLegende(b, tabellenZeilen, versatz);
     const CanvasFont tabellenSchrift = canvas.font();
     canvas.setFont(schrift);
-    gnomonMasse(b, R, d, gnomon, tabelle);
+    const std::array<int, 4> gnomonText = gnomonMasse(b, R, d, gnomon, tabelle);
     canvas.setFont(tabellenSchrift);
 
     const int FH = bildschirm ? 16 : 35;
     canvas.setFontName("Arial");
-    const SawyerMass m = sawyerMass(s, R, c, false);
-    const SawyerGeometrie g = sawyerGeometrie(m);
     // The hour numbers keep off the table's texts; the scales' captions off the whole table.
     b.belegt = tabellenZeilen;
+    b.belegt.push_back(gnomonText);
     const SawyerDatumsfeld datum(b, g);
     const auto zahlen = sawyerStunden(b, m, g, datum, FH);
-    b.belegt.push_back({b.x0, b.y0, tabelle.x, tabelle.y});
+    b.belegt.push_back({b.x0, versatz > 0 ? tabellenZeilen.back()[3] + versatz : b.y0, tabelle.x, tabelle.y});
     legende(b);
     b.belegt.insert(b.belegt.end(), zahlen.begin(), zahlen.end());
     datumslinien(b, g, datum, m.nd, zahlen, R);
@@ -382,10 +434,12 @@ std::string sawyerSeitenpruefung(const AppState& s, int breite, int hoehe, Canva
     };
     if (unten <= frei) { // too wide for where the foot stands
         std::vector<std::string> wege = seiten;
-        wege.insert(wege.begin(), deutsch ? "den Fußpunkt weiter zur Mitte setzen" : "place the foot nearer the middle");
-        wege.push_back(deutsch ? "die Zeigerlänge kürzen" : "shorten the gnomon");
+        // Another foot helps only a dial no wider than the frame.
+        if (rechts - links <= breite - 2 * rand)
+            wege.insert(wege.begin(), deutsch ? "den FuÃŸpunkt weiter zur Mitte setzen" : "place the foot nearer the middle");
+        wege.push_back(deutsch ? "die ZeigerlÃ¤nge kÃ¼rzen" : "shorten the gnomon");
         return deutsch ? "Die Sawyer-Sonnenuhr ist " + RealStr((rechts - links) / 10, 1, 0)
-                               + " mm breit und reicht beim gesetzten Fußpunkt über den Seitenrand.\n\rBitte " + oder(wege)
+                               + " mm breit und reicht beim gesetzten FuÃŸpunkt Ã¼ber den Seitenrand.\n\rBitte " + oder(wege)
                                + ": es wird nichts gedruckt."
                        : "The Sawyer dial is " + RealStr((rechts - links) / 10, 1, 0)
                                + " mm wide and runs off the page from the foot where it is placed.\n\rPlease " + oder(wege)
@@ -393,11 +447,11 @@ std::string sawyerSeitenpruefung(const AppState& s, int breite, int hoehe, Canva
     }
     std::vector<std::string> wege;
     if (hoeher)
-        wege.push_back(deutsch ? "den Fußpunkt höher setzen" : "place the foot higher");
+        wege.push_back(deutsch ? "den FuÃŸpunkt hÃ¶her setzen" : "place the foot higher");
     wege.insert(wege.end(), seiten.begin(), seiten.end());
     // (The dialog's shortest gnomon is 5 mm.)
     if (laenge >= 5 || wege.empty())
-        wege.push_back(deutsch ? "die Zeigerlänge auf höchstens " + RealStr(laenge, 1, 0) + " mm kürzen"
+        wege.push_back(deutsch ? "die ZeigerlÃ¤nge auf hÃ¶chstens " + RealStr(laenge, 1, 0) + " mm kÃ¼rzen"
                                : "shorten the gnomon to at most " + RealStr(laenge, 1, 0) + " mm");
     const std::string bitte = oder(wege);
     return deutsch ? "Die Sawyer-Sonnenuhr reicht " + ist + " mm unter ihren FuÃŸpunkt, die Seite lÃ¤sst unter dem "

@@ -76,12 +76,15 @@ void Hidokei::datumsskala()
     const int skala = s_.SkalaHidokai;
     const auto y = [&](std::int32_t d) { return g_.oben + (d - bereich_.dStart) * g_.tagSchritt; };
     const double T = g_.S2 + (vertikal_ ? g_.P : 0);
+    // On a short scale a month whose name would reach the last one written is left unnamed.
+    double frei = -1e300;
     for (int monat = bereich_.ersterMonat; monat <= 12; ++monat) {
         for (int tag : {1, 11, 21}) {
             const std::int32_t d = TagImJahr(s_.Par.Jahr, monat, tag);
             if (s_.Schalter.Monatsskala == 0 && d < 172)
                 continue;
-            if (tag == 1) {
+            if (tag == 1 && y(d) >= frei) {
+                frei = y(d) + 1.2 * fh_;
                 const std::string name(monatKurz(s_, monat));
                 if (skala < 61)
                     c_.textOut(canvasZahl(g_.xL + 1.2 * fh_), canvasZahl(y(d)), name.substr(0, 1));

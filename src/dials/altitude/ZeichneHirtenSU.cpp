@@ -10,6 +10,7 @@
 #include "dials/Zahlenplatz.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -45,7 +46,13 @@ private:
     void italBabyl(Stundenart art, int von, int bis, int teile);
     void kurvenschar(const Stundenrechnung& r, Stundenbereich b, int n);
     void kurve(double t, int h, bool beschriften, const Stundenrechnung& r);
-    void legende(int c);
+    // The legend; without zeichnen only the boxes of its texts are taken, which the hour
+    // numbers then keep clear of.
+    void legende(int c, bool zeichnen = true);
+    // The legend's line of the time kinds, and how far its title stands above its place at
+    // the sheet's foot.
+    std::string zeitZeile() const;
+    int titelHebung(int c);
     void ziehe(const Probe& p) { c_.lineTo(canvasZahl(g_.xLinks + p.x), canvasZahl(p.y) + g_.oben); }
     void gehe(const Probe& p) { c_.moveTo(canvasZahl(g_.xLinks + p.x), canvasZahl(p.y) + g_.oben); }
 
@@ -84,6 +91,8 @@ void Hirtenuhr::hoehenskala(double breiteSkala)
 void Hirtenuhr::datumsskala()
 {
     const bool gross = s_.SkalaZylinder > 60;
+    // On a short scale a month whose name would reach the last one written is left unnamed.
+    int frei = INT_MIN;
     for (int monat = bereich_.ersterMonat; monat <= 12; ++monat) {
         for (int tag : {1, 11, 21}) {
             const std::int32_t d = TagImJahr(s_.Par.Jahr, monat, tag);
@@ -91,8 +100,9 @@ void Hirtenuhr::datumsskala()
                 continue;
             const double x = (d - bereich_.dStart) * g_.tagSchritt + g_.xLinks;
             const int xt = canvasZahl(x + 3.0);
-            if (tag == 1) {
+            if (tag == 1 && xt >= frei) {
                 const std::string name(monatKurz(s_, monat));
+                frei = xt + c_.textExtent(gross ? name : name.substr(0, 1)).width + c_.textExtent(" ").width;
                 skalentext(xt, canvasZahl(g_.oben - 2.1 * fh_), gross ? name : name.substr(0, 1));
                 if (gross)
                     skalentext(xt, canvasZahl(g_.oben - 1.15 * fh_), "1");
@@ -257,8 +267,52 @@ void Hirtenuhr::stundenkurven()
     }
 }
 
-void Hirtenuhr::legende(int c)
+std::string Hirtenuhr::zeitZeile() const
 {
+    std::string zeile;
+    if (s_.Schalter.OhneZeitgl) {
+        zeile = s_.Schalter.Ortszeit ? sprachText(s_, "Ortszeit", "local time")
+                                     : sprachText(s_, " WOZ am Zonenmeridian", " Apparent Time of zone meridian");
+        zeile += " "
+                 + (s_.Schalter.MitZeitglZylinder ? sprachText(s_, "mit Zeitgl.", "with EoT")
+                                                  : sprachText(s_, "ohne Zeitgl.", "without EoT"))
+                 + ", ";
+    }
+    if (s_.Schalter.Temporalstunden)
+        zeile += sprachText(s_, " Temporalstunden", " Temporal hours");
+    return ersteZeichen(zeile, 60);
+}
+
+// The title stands right of the gnomon drawn at true size. Where a long gnomon leaves it no room
+// before the place and time lines at the right, it stands above them.
+int Hirtenuhr::titelHebung(int c)
+{
+    const CanvasFont vorher = c_.font();
+    const bool druck = !a_.bildschirm;
+    const int m = g_.m, W = g_.W;
+    const int belegt = c + m + std::min(canvasZahl(g_.P), W - c);
+    c_.setFontHeight(druck ? 40 : a_.grosserBildschirm ? 23 : 16);
+    const int fTitel = c_.fontHeight();
+    const int xTitel = std::max(canvasZahl(0.36 * W) + m, belegt + fTitel / 2);
+    const int ende = xTitel + std::max(c_.textExtent(sprachText(s_, "Zylindersonnenuhr", " Cylinder Sundial")).width,
+                                       c_.textExtent(sprachText(s_, " (Hirtensonnenuhr)", " (Shepherds' Dial)")).width);
+    c_.setFontHeight(druck ? 30 : a_.grosserBildschirm ? 14 : 12);
+    const int fh3 = druck ? 30 : c_.textExtent("f").height;
+    const int x = canvasZahl(0.7 * W) + m + 10;
+    const int rechts = std::min(imRahmen(c_, x, m + W, ersteZeichen(zylinderOrtszeile(s_), 60)),
+                                imRahmen(c_, x, m + W, zeitZeile()));
+    c_.setFont(vorher);
+    return ende + fTitel / 2 > rechts ? canvasZahl(2.6 * fh3) + fh3 / 3 : 0;
+}
+
+void Hirtenuhr::legende(int c, bool zeichnen)
+{
+    const auto text = [&](int x, int y, const std::string& t) {
+        if (zeichnen)
+            c_.textOut(x, y, t);
+        else
+            zahlen_.belege(x, y, c_.textExtent(t).width, c_.fontHeight());
+    };
     const bool druck = !a_.bildschirm;
     const int m = g_.m, W = g_.W, H = g_.H;
     c_.setFontColor(s_.Farben[3]);
@@ -266,40 +320,29 @@ void Hirtenuhr::legende(int c)
     // right of its turned end.
     const int P = canvasZahl(g_.P);
     const int belegt = c + m + std::min(P, W - c);
+    const int hebung = titelHebung(c);
     c_.setFontHeight(druck ? 40 : a_.grosserBildschirm ? 23 : 16);
     const int fTitel = c_.fontHeight();
     const int xTitel = std::max(canvasZahl(0.36 * W) + m, belegt + fTitel / 2);
-    c_.textOut(xTitel, H + m - canvasZahl(2.2 * fTitel), sprachText(s_, "Zylindersonnenuhr", " Cylinder Sundial"));
-    c_.textOut(xTitel, H + m - canvasZahl(1.2 * fTitel),
-               sprachText(s_, " (Hirtensonnenuhr)", " (Shepherds' Dial)"));
+    text(xTitel, H + m - canvasZahl(2.2 * fTitel) - hebung, sprachText(s_, "Zylindersonnenuhr", " Cylinder Sundial"));
+    text(xTitel, H + m - canvasZahl(1.2 * fTitel) - hebung, sprachText(s_, " (Hirtensonnenuhr)", " (Shepherds' Dial)"));
 
     c_.setFontHeight(druck ? 30 : a_.grosserBildschirm ? 14 : 12);
     const int fh = c_.fontHeight();
     const int fh3 = druck ? 30 : c_.textExtent("f").height;
     const int x = canvasZahl(0.7 * W) + m + 10;
     const std::string ort = ersteZeichen(zylinderOrtszeile(s_), 60);
-    c_.textOut(imRahmen(c_, x, m + W, ort), H + m - canvasZahl(2.6 * fh3), ort);
-    std::string zeile2;
-    if (s_.Schalter.OhneZeitgl) {
-        zeile2 = s_.Schalter.Ortszeit ? sprachText(s_, "Ortszeit", "local time")
-                                      : sprachText(s_, " WOZ am Zonenmeridian", " Apparent Time of zone meridian");
-        zeile2 += " "
-                  + (s_.Schalter.MitZeitglZylinder ? sprachText(s_, "mit Zeitgl.", "with EoT")
-                                                   : sprachText(s_, "ohne Zeitgl.", "without EoT"))
-                  + ", ";
-    }
-    if (s_.Schalter.Temporalstunden)
-        zeile2 += sprachText(s_, " Temporalstunden", " Temporal hours");
-    zeile2 = ersteZeichen(zeile2, 60);
-    c_.textOut(imRahmen(c_, x, m + W, zeile2), H + m - canvasZahl(1.5 * fh3), zeile2);
+    text(imRahmen(c_, x, m + W, ort), H + m - canvasZahl(2.6 * fh3), ort);
+    const std::string zeile2 = zeitZeile();
+    text(imRahmen(c_, x, m + W, zeile2), H + m - canvasZahl(1.5 * fh3), zeile2);
 
     // The gnomon at true size, and its length as drawn.
     c_.setPenColor(0x800080);
     c_.setFontColor(0x800080);
     const int unten = H + m - 2 * fh;
-    zeigerInWahrerGroesse(s_, c_, c + m, unten, P, c / 2, m + W, meldungen_);
-    c_.textOut(c + m, H + m - canvasZahl(1.5 * fh),
-               std::string(texteText(s_, 151)) + RealStr(a_.groesse, 5, 0) + " mm");
+    if (zeichnen)
+        zeigerInWahrerGroesse(s_, c_, c + m, unten, P, c / 2, m + W, meldungen_);
+    text(c + m, H + m - canvasZahl(1.5 * fh), std::string(texteText(s_, 151)) + RealStr(a_.groesse, 5, 0) + " mm");
 }
 
 Konstruktionsmeldungen Hirtenuhr::zeichne()
@@ -316,17 +359,18 @@ Konstruktionsmeldungen Hirtenuhr::zeichne()
     c_.setFontColor(s_.Farben[3]);
     c_.rectangle(g_.m, g_.m, g_.m + g_.W, g_.m + g_.H);
     zahlen_.begrenze(g_.m, g_.m, g_.m + g_.W, g_.m + g_.H);
+    c_.setFontHeight(druck ? 35 : 16);
+    const int fSkala = c_.fontHeight();
+    const int c = canvasZahl(1.5 * fSkala);
     // The face ends above the title's first line at the sheet's foot (legende() writes it).
+    const int hebung = titelHebung(c);
     c_.setFontHeight(druck ? 40 : a_.grosserBildschirm ? 23 : 16);
-    const int titel = g_.H + g_.m - canvasZahl(2.2 * c_.fontHeight()) - 2;
+    const int titel = g_.H + g_.m - canvasZahl(2.2 * c_.fontHeight()) - 2 - hebung;
     if (g_.unten > titel) {
         g_.unten = titel;
         g_.yMax = static_cast<double>(g_.unten - g_.oben);
     }
-
-    c_.setFontHeight(druck ? 35 : 16);
-    const int fSkala = c_.fontHeight();
-    const int c = canvasZahl(1.5 * fSkala);
+    c_.setFontHeight(fSkala);
     if (g_.gekuerzt) {
         c_.setFontColor(FarbeRot);
         c_.setFontHeight(canvasZahl(0.8 * fSkala));
@@ -343,6 +387,12 @@ Konstruktionsmeldungen Hirtenuhr::zeichne()
     if (s_.Schalter.Sonnenhoehe)
         hoehenskala(breiteSkala);
     datumsskala();
+    // The legend's texts take their places before the hour numbers, which keep clear of them.
+    const CanvasFont schrift = c_.font();
+    const CanvasPen stift = c_.pen();
+    legende(c, false);
+    c_.setFont(schrift);
+    c_.setPen(stift);
     stundenkurven();
     legende(c);
     return meldungen_;

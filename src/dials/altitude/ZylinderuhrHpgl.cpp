@@ -131,13 +131,18 @@ void ZylinderuhrHpglSchreiber::hpglAzimutskalaFilterhut()
     const auto z = [](double x) { return hpglZahl(x); };
     zeile(";PU " + z(links) + " " + z(Y0_) + ";PD " + z(rechts) + " " + z(Y0_) + " " + z(rechts) + " " + z(ybot_)
           + " " + z(links) + " " + z(ybot_) + " " + z(links) + " " + z(Y0_));
+    // On a narrow face a figure that would reach the last one written is left out.
+    double frei = -1e300;
     for (int a = -180; a <= 180; a += 10) {
         hpglSenkrechteZylinder(static_cast<double>(roundHalfEven(X0_ + a * u_)), Y0_, ybot_);
         if (a % 30 != 0)
             continue;
-        const int text = sigma_ > 0 ? -a : a <= 0 ? -a - 180 : 180 - a;
-        const double o = (a <= 0 ? 72 : 144) * k;
-        zeile(";PU " + RealStr(X0_ + a * u_ - 3 - o, 6, 0) + " " + z(Y0_ + 80 * k) + ";" + hpglLabel(IntStr(text)));
+        const std::string text = IntStr(sigma_ > 0 ? -a : a <= 0 ? -a - 180 : 180 - a);
+        const double x = X0_ + a * u_ - 3 - (a <= 0 ? 72 : 144) * k;
+        if (x < frei)
+            continue;
+        frei = x + (1.5 * static_cast<double>(text.size() - 1) + 2) * 72 * k;
+        zeile(";PU " + RealStr(x, 6, 0) + " " + z(Y0_ + 80 * k) + ";" + hpglLabel(text));
     }
 }
 

@@ -95,6 +95,24 @@ void ZylinderuhrHpglSchreiber::aufsBlatt(double& x, double& y, std::size_t n, do
     y = std::clamp(y, std::min(700.0 * k_, oben), oben);
 }
 
+bool ZylinderuhrHpglSchreiber::zahlFrei(double x, double y, std::size_t n, double w, double hh) const
+{
+    const double breite = (static_cast<double>(n) - 1) * 1.5 * w + w;
+    return zahlen_.istFrei(canvasZahl(x), canvasZahl(y), canvasZahl(breite), canvasZahl(hh));
+}
+
+// A number whose place (pushed onto the sheet) another number takes is left out: its line has
+// no clean place for it (a tiny dial).
+void ZylinderuhrHpglSchreiber::schreibeZahl(double x, double y, std::size_t n, double w, double hh,
+                                            const std::string& befehl)
+{
+    if (!zahlFrei(x, y, n, w, hh))
+        return;
+    const double breite = (static_cast<double>(n) - 1) * 1.5 * w + w;
+    zahlen_.belege(canvasZahl(x), canvasZahl(y), canvasZahl(breite), canvasZahl(hh));
+    zeile(befehl);
+}
+
 bool ZylinderuhrHpglSchreiber::beleuchtetAufDemBlatt(const Zylinderpunkt& p, double hoehe) const
 {
     const double x = X0_ + p.x, y = Y0_ - p.y;
@@ -138,7 +156,8 @@ void ZylinderuhrHpglSchreiber::hpglMittlereZeitZylinder(int h, double t, bool ga
             bezug = tage.size();
         gewuenscht.push_back(gesehen && std::abs(d - sommer) < 2);
         lit.push_back(beleuchtetAufDemBlatt(p, hoehe));
-        moeglich.push_back(lit.back() && aufDemBlatt(lx, ly, text.size(), 72 * k, 96 * k));
+        moeglich.push_back(lit.back() && aufDemBlatt(lx, ly, text.size(), 72 * k, 96 * k)
+                           && zahlFrei(lx, ly, text.size(), 72 * k, 96 * k));
         gesehen = gesehen || sichtbar(p);
         tage.push_back({d, p, lx, ly});
     });
@@ -146,6 +165,9 @@ void ZylinderuhrHpglSchreiber::hpglMittlereZeitZylinder(int h, double t, bool ga
         ganz ? zahlenStellen(gewuenscht, moeglich, lit, bezug) : std::vector<std::size_t>{};
     if (ganz && stellen.empty())
         return;
+    // The sun at 24 o'clock of a day stands where it stands at 0 o'clock of the next: both
+    // hours draw one line, which the earlier's number names.
+    const bool zwilling = h - 24 >= s_.Zeiten.StundeVon;
     neueLinie();
     if (ganz)
         zeile(";SP 2");
@@ -162,12 +184,18 @@ void ZylinderuhrHpglSchreiber::hpglMittlereZeitZylinder(int h, double t, bool ga
             else
                 zeile(";SP 6;PW " + stiftbreite_);
         }
-        if (std::find(stellen.begin(), stellen.end(), i) != stellen.end()) {
+        // One number to a line, at the first of its places.
+        if (!zwilling && !stellen.empty() && i == stellen[0]) {
             L_ = L;
             unterbreche();
             double x = g.x, y = g.y;
             aufsBlatt(x, y, text.size(), 72 * k, 96 * k);
-            zeile(";" + hpglZeichengroesse(0.18 * k, 0.24 * k) + ";PU " + r7(x) + " " + r7(y) + ";" + hpglLabel(text));
+            // The character size is set whether or not the number has its place.
+            const std::string groesse = ";" + hpglZeichengroesse(0.18 * k, 0.24 * k);
+            if (zahlFrei(x, y, text.size(), 72 * k, 96 * k))
+                schreibeZahl(x, y, text.size(), 72 * k, 96 * k, groesse + ";PU " + r7(x) + " " + r7(y) + ";" + hpglLabel(text));
+            else
+                zeile(groesse);
             continue;
         }
         linienPunkt(g.p, true);
@@ -230,20 +258,24 @@ void ZylinderuhrHpglSchreiber::hpglStundenZylinder(int von, int bis, int art, in
                     bezug = punkte.size();
                 gewuenscht.push_back(wunsch);
                 lit.push_back(std::fabs(dekl) <= eps + 1e-9 && beleuchtetAufDemBlatt(p, hoehe));
-                moeglich.push_back(lit.back() && aufDemBlatt(lx, ly, text.size(), 96 * k, 120 * k));
+                moeglich.push_back(lit.back() && aufDemBlatt(lx, ly, text.size(), 96 * k, 120 * k)
+                                   && zahlFrei(lx, ly, text.size(), 96 * k, 120 * k));
                 punkte.push_back({p, lx, ly});
             });
             const std::vector<std::size_t> stellen =
                 voll ? zahlenStellen(gewuenscht, moeglich, lit, bezug) : std::vector<std::size_t>{};
+            // The apparent 24 o'clock's line is 0 o'clock's, named by its number.
+            const bool zwilling = art == 0 && h - 24 >= von;
             if (!(voll && stellen.empty())) {
                 zeile(art == 1 ? (ganz ? ";SP 10" : ";SP 9") : (ganz ? ";SP 2" : ";SP 5"));
                 neueLinie();
                 for (std::size_t i = 0; i < punkte.size(); ++i) {
-                    if (!stellen.empty() && i == stellen[0]) {
+                    if (!zwilling && !stellen.empty() && i == stellen[0]) {
                         unterbreche();
                         double x = punkte[i].x, y = punkte[i].y;
                         aufsBlatt(x, y, text.size(), 96 * k, 120 * k);
-                        zeile(";PU " + hpglZahl(x) + " " + hpglZahl(y) + ";" + hpglLabel(text));
+                        schreibeZahl(x, y, text.size(), 96 * k, 120 * k,
+                                     ";PU " + hpglZahl(x) + " " + hpglZahl(y) + ";" + hpglLabel(text));
                         continue;
                     }
                     linienPunkt(punkte[i].p);

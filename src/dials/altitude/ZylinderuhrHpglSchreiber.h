@@ -3,6 +3,7 @@
 #include "core/HPGLDatei.h"
 #include "core/State.h"
 #include "core/UserPrompt.h"
+#include "dials/Zahlenplatz.h"
 #include "dials/altitude/ZylinderuhrHpgl.h"
 #include "dials/altitude/Zylinderuhrgeometrie.h"
 
@@ -36,6 +37,10 @@ private:
     bool aufDemBlatt(double x, double y, std::size_t n, double w, double hh) const;
     // Moves such a label the least way onto that part of the sheet.
     void aufsBlatt(double& x, double& y, std::size_t n, double w, double hh) const;
+    // Whether such a label stands clear of the hour numbers written so far; schreibeZahl
+    // writes one there and keeps its place, where it is clear.
+    bool zahlFrei(double x, double y, std::size_t n, double w, double hh) const;
+    void schreibeZahl(double x, double y, std::size_t n, double w, double hh, const std::string& befehl);
     // Whether the sun's shadow at p, of the sun at altitude hoehe, falls on the sheet.
     bool beleuchtetAufDemBlatt(const Zylinderpunkt& p, double hoehe) const;
     void neueLinie();
@@ -70,6 +75,8 @@ private:
     std::string stiftbreite_;
     // How far the marks of the pole and the origin reach past the sheet, plotter units.
     double markeUeberRand_ = 0;
+    // The boxes of the hour numbers written, which later numbers keep clear of.
+    Zahlenplatz zahlen_{0};
 
     // The run of the line being written.
     bool lauf_ = false;

@@ -9,6 +9,7 @@
 #include "dials/altitude/HoehenuhrHpgl.h"
 #include "dials/altitude/ZeichneHidokei.h"
 #include "support/GoldenDatei.h"
+#include "support/Layoutpruefung.h"
 #include "support/ScriptedPrompt.h"
 
 #include <gtest/gtest.h>
@@ -297,10 +298,11 @@ TEST(HoehenuhrHpgl, AltitudeDialKeepsTheLongerSideOfNoonOnScreenAndInThePlot)
 }
 
 // The shepherd's plot holds its month axis at 250 mm, as the screen and the page do, with the
-// same note; an axis of 250 mm or less is drawn as entered.
+// same note; an axis of 250 mm or less is drawn as entered, each copy of it once, on a short one
+// with the month names that clear each other.
 TEST(HoehenuhrHpgl, ShepherdsPlotHoldsTheMonthAxisAsThePageDoes)
 {
-    for (int laenge : {200, 250, 251, 270}) {
+    for (int laenge : {0, 5, 100, 200, 250, 251, 270}) {
         SCOPED_TRACE(laenge);
         AppState s = zustand('z');
         s.SkalaZylinder = laenge;
@@ -308,6 +310,17 @@ TEST(HoehenuhrHpgl, ShepherdsPlotHoldsTheMonthAxisAsThePageDoes)
         const int gezeichnet = std::min(laenge, 250);
         EXPECT_TRUE(enthaelt(p, ";IW 160 3587 " + std::to_string(400 + 40 * gezeichnet) + " 10250"));
         EXPECT_EQ(enthaelt(p, "LBhorizontale Monatsachse zu gro\xDF, wurde verkleinert\x03"), laenge > 250);
+        // With temporal hours beside the clock hours both stand on one scale, written once.
+        s.Schalter.Temporalstunden = 1;
+        const auto juli = [](const std::string& t) {
+            std::size_t n = 0;
+            for (std::size_t i = t.find("LBJul"); i != std::string::npos; i = t.find("LBJul", i + 1))
+                ++n;
+            return n;
+        };
+        EXPECT_EQ(juli(plot(s, true, 70)), juli(p));
+        for (const test::Befund& b : test::pruefePlotLayout(p, test::plotSeite(p)))
+            EXPECT_NE(b.art, test::Befundart::Ueberdeckung) << b.meldung;
     }
 }
 

@@ -12,6 +12,7 @@
 #include "dials/altitude/SawyerHpgl.h"
 #include "dials/altitude/SawyerZeichnung.h"
 #include "drawing/ZeichnungDruck.h"
+#include "support/Ansichten.h"
 #include "support/ScriptedPrompt.h"
 #include "support/Layoutpruefung.h"
 
@@ -254,6 +255,7 @@ TEST(SawyerZeichnung, RefusalsOfBothAzimuthDialsNameTheirLimits)
                 EXPECT_EQ(s.FusspunktX, 0) << fall << ": the foot stays as it was";
                 for (const std::string& wort : f.bild)
                     EXPECT_TRUE(c.hasText(wort)) << fall << " " << wort;
+                EXPECT_EQ(test::abseits(test::pruefeLayout(c)), "") << fall;
                 const std::string plot = sawyer ? sawyerPlotHindernis(s) : peaucellierPlotHindernis(s);
                 for (const std::string& wort : polar)
                     EXPECT_NE(plot.find(wort), std::string::npos) << fall << " " << plot;
@@ -388,4 +390,46 @@ TEST(SawyerZeichnung, APageIsRefusedWhereThePrintFromTheUsersFootWouldRunOff)
                     for (const test::Befund& b : passt ? test::pruefeLayout(c) : std::vector<test::Befund>{})
                         EXPECT_EQ(b.art, test::Befundart::Ueberdeckung) << fall << ": " << b.meldung;
                 }
+}
+
+// A refused page offers only what holds the dial: A3 where only its other orientation does, and
+// another foot only for a dial no wider than the page.
+TEST(SawyerZeichnung, ARefusalOffersOnlyWhatHoldsTheDial)
+{
+    const struct {
+        double breite, gnomon;
+        test::Sicht seite;
+        const char *bietet, *nicht;
+    } faelle[] = {{30, 30, test::kDruckA4, "print on A3", "in portrait"},
+                  {-40, 80, test::kDruckA4, "print on A3", "in portrait"},
+                  {66, 35, test::kDruckA4Hoch, "print in landscape", "nearer the middle"}};
+    for (const auto& f : faelle) {
+        AppState s = zustand(f.breite);
+        s.Par.Gnomonhoehe = f.gnomon;
+        setzeSprache(s, false);
+        const std::string nein = test::zeichneInSicht(s, f.seite).nein;
+        EXPECT_NE(nein.find(f.bietet), std::string::npos) << f.breite << ": " << nein;
+        EXPECT_EQ(nein.find(f.nicht), std::string::npos) << f.breite << ": " << nein;
+    }
+}
+
+// No line of a wide dial on the upright A4 page runs through the sign table's names and dates;
+// in the plot the hour numbers move up their lines off the table.
+TEST(SawyerZeichnung, TheSignTableKeepsClearOfTheDial)
+{
+    for (const double breite : {59.95, 60.5, -55.0}) {
+        AppState s = zustand(breite);
+        const test::Blattinhalt b = test::zeichneInSicht(s, test::kDruckA4Hoch);
+        ASSERT_EQ(b.nein, "") << breite;
+        for (const test::Befund& f : test::pruefeLayout(b.roh, {0, 0, b.breite, b.hoehe}, test::Pruefumfang::Voll, true))
+            EXPECT_FALSE(f.art == test::Befundart::StrichDurchText && (f.text.rfind("= ", 0) == 0 || f.text.rfind(" (", 0) == 0))
+                << breite << ": " << f.meldung;
+    }
+    AppState s = zustand(-56.74);
+    s.Par.Gnomonhoehe = 112.8;
+    s.Par.DatumMitte = 187.2;
+    setzeSprache(s, false);
+    const std::string plot = test::zeichneInSicht(s, test::kPlot).hpgl;
+    for (const test::Befund& f : test::pruefePlotLayout(plot, test::plotSeite(plot)))
+        EXPECT_FALSE(f.art == test::Befundart::Ueberdeckung && (test::zahlIn(f.text) >= 0 || test::zahlIn(f.zweiter) >= 0)) << f.meldung;
 }

@@ -2,7 +2,6 @@
 // its number on the sheet, beside its own line, on screen, page and plot, north and south, in
 // the dialog's time modes and date scales. Hour h's lines are those of the dial with h alone.
 #include "StundenAnsicht.h"
-#include "support/Schriftmass.h"
 
 #include <gtest/gtest.h>
 #include <algorithm>
@@ -52,6 +51,14 @@ std::string pruefe(const Fall& f, int von, int bis)
     }
     return fehler;
 }
+// The shepherd's cylinder over the whole day on a date scale skala mm long.
+void hirtenuhr(AppState& s, int skala)
+{
+    s.Schalter.ZylinderArt = 0;
+    s.SkalaZylinder = skala;
+    s.Zeiten.QuadVon = 0;
+    s.Zeiten.QuadBis = 24;
+}
 } // namespace
 
 TEST(Stundenzahlen, EveryHourDrawnOnTheSheetCarriesItsNumberThere)
@@ -84,21 +91,35 @@ TEST(Stundenzahlen, EveryHourDrawnOnTheSheetCarriesItsNumberThere)
     }
 }
 
-// The filter-hat's hour numbers keep off the figures of its scales: no two texts' ink overlaps by
-// more than 4 % of the smaller (the hour 18 once stood on the azimuth scale's 120 at 8.8 N and on
-// its 100 at 3.1 S).
-TEST(Stundenzahlen, FilterHatNumbersKeepOffTheScaleFigures)
+// The hour numbers keep off the scales' figures and names and off the legend, and the figures
+// off each other: no two texts' ink overlaps by more than 4 % of the smaller.
+TEST(Stundenzahlen, NumbersKeepOffTheScaleFiguresAndTheLegend)
 {
+    using Stelle = void (*)(AppState&);
     const struct {
         double breite, laenge, zone;
         int zeit;
         Sicht sicht;
-    } faelle[] = {{8.8, 11.3, 15, 2, kSchirm}, {-3.1, -58.78, -60, 0, kSchirmKlein}};
+        Stelle stelle = nullptr; // another dial or size than the filter-hat's own
+    } faelle[] = {{8.8, 11.3, 15, 2, kSchirm}, {-3.1, -58.78, -60, 0, kSchirmKlein},
+                  {-70, -9.59, -15, 0, kSchirm, [](AppState& s) { hirtenuhr(s, 20); }},
+                  {23.8, -9.59, -15, 0, kSchirm, [](AppState& s) { hirtenuhr(s, 0); }},
+                  {-70, -9.59, -15, 1, kSchirmKlein, [](AppState& s) { hirtenuhr(s, 20); }},
+                  {28, -9.59, -15, 0, kSchirmKlein, [](AppState& s) { hirtenuhr(s, 45); }},
+                  {21, -9.59, -15, 3, kSchirmKlein, [](AppState& s) { hirtenuhr(s, 100); }},
+                  {-5.6, -9.59, -15, 0, kDruckA4Hoch, [](AppState& s) { s.Schalter.ZylinderArt = 0; s.Par.Skalenlaenge = 124; }},
+                  {-5.6, -9.59, -15, 1, kDruckA3Hoch, [](AppState& s) { s.Schalter.ZylinderArt = 0; s.Par.Skalenlaenge = 220; }},
+                  {-33.9, -9.59, -15, 0, kSchirmKlein, [](AppState& s) { s.UhrTyp = 'w'; s.Par.DatumMitte = 495; }},
+                  {-46.2, -9.59, -15, 0, kSchirmKlein, [](AppState& s) { s.UhrTyp = 'p'; s.Par.PeauParameter = 0.61; }},
+                  {-16.61, -9.59, -15, 0, kSchirmKlein, [](AppState& s) { s.SkalaZylinder = 40; }}};
     for (const auto& f : faelle) {
         AppState s;
         initialisiereZustand(s);
         s.UhrTyp = 'z';
         s.Schalter.ZylinderArt = 1;
+        s.Schalter.Temporalstunden = s.Schalter.TemporalAnzeige = f.zeit == 3;
+        if (f.stelle)
+            f.stelle(s);
         s.Par.Breite = f.breite;
         s.Par.Laenge = f.laenge;
         s.Par.Zonenmeridian = f.zone;
@@ -108,31 +129,23 @@ TEST(Stundenzahlen, FilterHatNumbersKeepOffTheScaleFigures)
         }
         s.Schalter.MitZeitgl = s.Schalter.MitZeitglZylinder = f.zeit == 2;
         const Blattinhalt b = zeichneInSicht(s, f.sicht, f.sicht.seite ? kSchirm : f.sicht);
-        std::vector<std::pair<std::string, std::array<double, 4>>> tinten;
-        for (const RecordedPrimitive& p : b.roh)
-            if (p.kind == PrimitiveKind::Text && p.angle == 0 && !p.points.empty()) {
-                const Tinte t = tinte(p.font, p.text);
-                if (!t.leer)
-                    tinten.push_back({p.text, {p.points[0].x + t.links, p.points[0].y + t.oben, p.points[0].x + t.rechts,
-                                               p.points[0].y + t.grundlinie}});
-            }
-        for (std::size_t i = 0; i < tinten.size(); ++i)
-            for (std::size_t j = i + 1; j < tinten.size(); ++j) {
-                const auto &a = tinten[i].second, &c = tinten[j].second;
-                const double w = std::min(a[2], c[2]) - std::max(a[0], c[0]), h = std::min(a[3], c[3]) - std::max(a[1], c[1]);
-                const double kleiner = std::min((a[2] - a[0]) * (a[3] - a[1]), (c[2] - c[0]) * (c[3] - c[1]));
-                EXPECT_FALSE(w > 0 && h > 0 && w * h > 0.04 * kleiner)
-                    << f.breite << " " << f.sicht.name << ": '" << tinten[i].first << "' on '" << tinten[j].first << "'";
-            }
+        for (const Befund& t : textAufText(b.roh, 0.04))
+            ADD_FAILURE() << f.breite << " " << f.sicht.name << ": '" << t.text << "' on '" << t.zweiter << "'";
     }
 }
 
-// Under the midnight sun 0 and 24 o'clock draw one line on both cylinders: one number names it.
+// Under the midnight sun 0 and 24 o'clock draw one line on the cylinders: one number names it,
+// on the screen and in the plot. A mean-time line of the plot carries its number once.
 TEST(Stundenzahlen, ZeroAndTwentyFourShareOneNumber)
 {
-    for (const int art : {0, 1}) {
-        const Ansicht a = zeichne({'z', art, -71.5, 0, Zonenzeit, 0}, 0, 24, kSchirm);
-        EXPECT_TRUE(a.beziffert(0)) << art;
-        EXPECT_FALSE(a.beziffert(24)) << art;
+    for (const auto& [art, sicht] : {std::pair{0, kSchirm}, {1, kSchirm}, {1, kPlot}, {2, kPlot}}) {
+        const Ansicht a = zeichne({'z', art, -71.5, 0, Zonenzeit, 0}, 0, 24, sicht);
+        EXPECT_TRUE(a.beziffert(0)) << art << sicht.name;
+        EXPECT_FALSE(a.beziffert(24)) << art << sicht.name;
+    }
+    for (const int art : {1, 2}) {
+        const Ansicht a = zeichne({'z', art, 47.25, art == 2 ? -11.7 : 0, MittlereZeit, 0}, 9, 17, kPlot);
+        for (int h = 9; h <= 17; ++h)
+            EXPECT_LE(std::count_if(a.zahlen.begin(), a.zahlen.end(), [&](const Zahl& z) { return z.h == h; }), 1) << art << " " << h;
     }
 }

@@ -9,6 +9,7 @@
 #include "dials/altitude/ZylinderuhrHpgl.h"
 #include "core/Sprachdienst.h"
 #include "support/GoldenDatei.h"
+#include "support/Layoutpruefung.h"
 #include "support/PlotLeser.h"
 #include "support/ScriptedPrompt.h"
 #include "support/Zahl.h"
@@ -16,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <regex>
+#include <tuple>
 
 using namespace umbrin;
 
@@ -112,8 +114,20 @@ TEST(ZylinderuhrHpgl, FilterHatFaceNumbers)
     EXPECT_TRUE(enthaelt(p, ";PU 2710 9700;PD 13690 9700 13690 3018 2710 3018 2710 9700"));
     EXPECT_TRUE(enthaelt(p, ";PU 8200 9700;PD 8200 3018"));
     EXPECT_TRUE(enthaelt(p, ";PU 8500 9700;PD 8500 3018")); // 10 degrees is 300 units
-    // Labels every 30 degrees, the west side left of the centre.
+    // Labels every 30 degrees, the west side left of the centre; on a narrow face only those
+    // that clear each other, and with the shortest pointer only the hour numbers that do.
     EXPECT_TRUE(enthaelt(p, ";PU   5425 9780;LB90\x03"));
+    for (const auto& [umfang, zeiger, breite] : {std::tuple{38, 70, 58.2}, {270, 3, -21.05}}) {
+        AppState s = zustand(1);
+        s.Par.Breite = breite;
+        s.SkalaZylinder = umfang;
+        s.Par.Skalenlaenge = zeiger;
+        s.Zeiten.QuadVon = 0;
+        s.Zeiten.QuadBis = 24;
+        const std::string q = plot(s);
+        for (const test::Befund& b : test::pruefePlotLayout(q, test::plotSeite(q)))
+            EXPECT_NE(b.art, test::Befundart::Ueberdeckung) << umfang << " " << zeiger << ": " << b.meldung;
+    }
 }
 
 // The plot's points of the equinox line stand at the sun's azimuth, 30 units a degree, and
@@ -309,24 +323,27 @@ TEST(ZylinderuhrHpgl, PolarRodLinesStopBelowTheTitleBlock)
     }
 }
 
-// The pole's circle (CI) at the longest pointer and high latitudes lies below the sheet: the
-// plot file says how far, in the user's language; a plot with its circles on the sheet says
-// nothing.
+// The pole's circle (CI) at the longest pointer and high latitudes lies below the sheet, and
+// that of a polar rod facing north in the south above it: the plot file says how far, in the
+// user's language; a plot with its circles on the sheet says nothing.
 TEST(ZylinderuhrHpgl, PoleMarkOffTheSheetIsSaid)
 {
     struct Fall {
         int art;
         double breite, zeiger;
         bool deutsch;
+        double wand = 0;
     };
     for (const Fall& f : {Fall{1, 60, 220, true}, Fall{1, 71.5, 220, false}, Fall{2, 47.25, 220, true},
-                          Fall{1, 47.25, 70, false}, Fall{2, 47.25, 51, true}}) {
+                          Fall{1, 47.25, 70, false}, Fall{2, 47.25, 51, true},
+                          Fall{2, -47, 60, false, 180}}) {
         SCOPED_TRACE(::testing::Message() << f.art << " " << f.breite << " " << f.zeiger);
         AppState s = zustand(f.art);
         setzeSprache(s, f.deutsch);
         s.Par.Breite = f.breite;
         s.Par.Skalenlaenge = static_cast<std::int32_t>(f.zeiger);
         s.Par.ZylZeiger = f.zeiger;
+        s.Par.Wandabweichung = f.wand;
         SchiefeUndTierkreis(s, s.Par.Jahr);
         HPGLDatei d;
         d.oeffnenImSpeicher();
