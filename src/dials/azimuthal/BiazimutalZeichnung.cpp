@@ -98,19 +98,31 @@ bool imRahmen(const Blatt& b, double X, double Y, double rand = 0)
     return X - rand >= b.m && Y - rand >= b.m && X + rand <= b.W && Y + rand <= b.H;
 }
 
-// A marker; left out when its centre lies off the frame (so is the plot's).
+// A marker; left out when its centre lies off the frame (so is the plot's). Near the frame its
+// cross and box are cut at it, and its letter goes to the other side of the mark where it
+// would pass the frame.
 void marke(Blatt& b, double X, double Y, int halb, const std::string& text, int tx, int ty)
 {
     if (!imRahmen(b, X, Y))
         return;
     const int x = ci(X), y = ci(Y);
-    b.c.moveTo(x, y - halb);
-    b.c.lineTo(x, y + halb);
-    b.c.moveTo(x - halb, y);
-    b.c.lineTo(x + halb, y);
-    b.c.rectangle(x - b.r, y - b.r, x + b.r, y + b.r);
-    if (!text.empty())
-        b.c.textOut(x + tx, y + ty, text);
+    const auto waag = [&](int v) { return std::clamp(v, b.m, b.W); };
+    const auto senk = [&](int v) { return std::clamp(v, b.m, b.H); };
+    b.c.moveTo(x, senk(y - halb));
+    b.c.lineTo(x, senk(y + halb));
+    b.c.moveTo(waag(x - halb), y);
+    b.c.lineTo(waag(x + halb), y);
+    b.c.rectangle(waag(x - b.r), senk(y - b.r), waag(x + b.r), senk(y + b.r));
+    if (text.empty())
+        return;
+    const TextExtent e = b.c.textExtent(text);
+    const int hoehe = std::max(e.height, std::abs(b.c.fontHeight()));
+    int lx = x + tx, ly = y + ty;
+    if (lx + e.width > b.W)
+        lx = x - tx - e.width;
+    if (ly + hoehe > b.H)
+        ly = y - ty - hoehe;
+    b.c.textOut(std::max(lx, b.m), std::max(ly, b.m), text);
 }
 
 // A line of text's box on the canvas.
@@ -139,13 +151,14 @@ std::vector<Zeilenkasten> legende(Blatt& b, const std::string& textA, const std:
         y = s.FusspunktY < b.H / 2 ? b.H - 4 * b.c.fontHeight() : b.c.fontHeight() + b.m;
     }
     zeile(x, y, hoechstens40(holeText(s, 202).substr(1)));
+    const int titel = std::abs(b.c.fontHeight()); // the heading's line, its descenders with it
     if (b.bildschirm)
         b.c.setFontSize(8);
     else
         b.c.setFontHeight(30);
     b.c.setBold(false);
     const double h = std::abs(b.c.fontHeight());
-    y += ci(2.1 * h);
+    y += std::max(ci(2.1 * h), titel + ci(0.2 * h));
     zeile(x, y, textA);
     y += ci(1.1 * h);
     zeile(x, y, textB);
