@@ -7,6 +7,7 @@
 #include "dials/HpglDialekt.h"
 #include "dials/Raster.h"
 #include "dials/Zahlenplatz.h"
+#include "dials/cone/KegelBlatt.h"
 #include "dials/cone/KegelKonstruktion.h"
 #include "dials/cone/KegelTexte.h"
 
@@ -350,15 +351,28 @@ std::string hpglKegelUhr(const AppState& s, HPGLDatei& d, UserPrompt& frage, con
     HPGLZeile(d, ";SP 4");
     schreibeLegende(s, d, k, legendeX, legendeY, ebene, L);
     HPGLZeile(d, ";PU " + punkt(0.95 * b.breite, 256.0 * k) + ";" + hpglLabel("S"));
-    if (ueberRand && s.AlsHPGL)
-        frage.ask(PromptTitle::Warnung, PromptIcon::Warning,
-                  s.Sprachspalte == 2 ? "The cone is too large for the plot sheet: its footprint or the marks A and S "
-                                        "reach over the edge, where the plotter cuts them off.\n\rPlease shorten the "
-                                        "cone axis or move the foot point."
-                                      : "Der Kegel ist für das Plotblatt zu groß: sein Grundriss oder die Marken A und "
-                                        "S reichen über den Rand, wo der Plotter sie abschneidet.\n\rBitte die "
-                                        "Kegelachse kürzen oder den Fußpunkt verschieben.",
-                  PromptButtons::Ok);
+    // The cone's own sheet follows in a file of its own; its mantle grows with the axis and is
+    // not cut either.
+    const bool blattUeber = kegelBlattUeberRand(s, L);
+    if ((ueberRand || blattUeber) && s.AlsHPGL) {
+        const bool en = s.Sprachspalte == 2;
+        std::string text;
+        if (ueberRand)
+            text = en ? "The cone is too large for the plot sheet: its footprint or the marks A and S reach over the edge, "
+                        "where the plotter cuts them off."
+                      : "Der Kegel ist für das Plotblatt zu groß: sein Grundriss oder die Marken A und S reichen über "
+                        "den Rand, wo der Plotter sie abschneidet.";
+        if (blattUeber)
+            text += (text.empty() ? "" : "\n\r")
+                    + (en ? "The cone's sheet \"" + blattName + "\" is too large for its plot sheet: the development of "
+                                "the cone or its cross-section reaches over the edge, where the plotter cuts it off."
+                          : "Das Kegelblatt \"" + blattName + "\" ist für sein Plotblatt zu groß: die Abwicklung des "
+                                "Kegels oder sein Schnitt reicht über den Rand, wo der Plotter sie abschneidet.");
+        text += en ? (ueberRand ? "\n\rPlease shorten the cone axis or move the foot point." : "\n\rPlease shorten the cone axis.")
+                   : (ueberRand ? "\n\rBitte die Kegelachse kürzen oder den Fußpunkt verschieben."
+                                : "\n\rBitte die Kegelachse kürzen.");
+        frage.ask(PromptTitle::Warnung, PromptIcon::Warning, text, PromptButtons::Ok);
+    }
     return {};
 }
 
