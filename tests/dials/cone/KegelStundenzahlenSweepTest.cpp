@@ -247,6 +247,27 @@ TEST(KegelStundenzahlenSweep, WarnsThatTheConeIsTooLargeExactlyWhenItLeavesTheSh
                     EXPECT_EQ(warnt, draussen) << s.Par.Breite << " plane " << int(s.Schalter.Ebene) << " " << v.name;
                     EXPECT_EQ(draussen, achse == 500.0) << s.Par.Breite << " " << achse << " " << v.name << gesetzt;
                 }
+    // The printed word stands where nothing of the drawing is: on A4 portrait the vertical
+    // plane's hour 16 stands at the page's top left, where the full-width lines would cover it.
+    AppState s = fall(-12.9, 1, kegelNeigungGespeichert(-12.9), 35);
+    s.Par.Laenge = -115.61;
+    s.Par.Zonenmeridian = -105;
+    s.Schalter.Zonenzeit = 1;
+    s.Schalter.Ortszeit = s.Schalter.OhneLaengenkorrektur = 0;
+    s.Zeiten.StundeVon = 0;
+    s.Zeiten.StundeBis = 24;
+    setzeSprache(s, true);
+    const Blattinhalt b = zeichneInSicht(s, kDruckA4Hoch);
+    ASSERT_FALSE(b.meldungen.empty());
+    std::vector<RecordedPrimitive> zeichnung, wort;
+    for (const RecordedPrimitive& p : b.roh)
+        (p.font.color == FarbeRot && p.kind == PrimitiveKind::Text ? wort : zeichnung).push_back(p);
+    ASSERT_FALSE(wort.empty());
+    for (const RecordedPrimitive& p : wort) {
+        seitenTextmass().setFont(p.font);
+        const int x = p.points[0].x, y = p.points[0].y;
+        EXPECT_TRUE(feldFrei(zeichnung, x, y, x + seitenTextmass().textExtent(p.text).width, y + 30, seitenTextmass())) << p.text;
+    }
 }
 
 // What each plane draws at six latitudes of both hemispheres on the screen, an A4 page and in
