@@ -8,6 +8,7 @@
 #include "core/Winkel.h"
 #include "dials/azimuthal/BiazimutalGeometrie.h"
 #include "dials/azimuthal/BiazimutalZeichnung.h"
+#include "support/Ansichten.h"
 
 #include <gtest/gtest.h>
 
@@ -235,6 +236,25 @@ TEST(Biazimutal, AnyLatitudeDrawsFiniteOrRefuses)
                 for (const auto& q : p.points)
                     ASSERT_LE(std::abs(q.x) + std::abs(q.y), 2000000) << b << " " << b2;
             (void)m;
+        }
+}
+
+// Far north with place A far east, B's mark lies at the screen's bottom edge: its letter stays on
+// the screen. The legend's first line starts below the heading's cell (its descenders).
+TEST(Biazimutal, LettersStayOnTheScreenAndTheLegendClearsTheHeading)
+{
+    for (const auto& [breite, laenge, zone] : {std::tuple{60.2, 88.87, 90.0}, {47.25, 0.0, 0.0}})
+        for (const test::Sicht& v : {test::kSchirm, test::kSchirmKlein}) {
+            AppState s = zustand();
+            setzeSprache(s, false);
+            s.Par.Breite = breite;
+            s.Par.Laenge = laenge;
+            s.Par.Zonenmeridian = zone;
+            const test::Blattinhalt b = test::zeichneInSicht(s, v);
+            EXPECT_EQ(test::abseits(test::pruefeLayout(b.roh, {0, 0, b.breite, b.hoehe})), "") << breite << " " << v.name;
+            const auto titel = std::find_if(b.texte.begin(), b.texte.end(), [](const auto& t) { return t.text.starts_with("Compressed"); });
+            ASSERT_NE(titel, b.texte.end());
+            EXPECT_GE((titel + 1)->an.y, titel->an.y + titel->hoehe) << (titel + 1)->text;
         }
 }
 
