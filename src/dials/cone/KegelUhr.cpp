@@ -467,9 +467,8 @@ Konstruktionsmeldungen zeichneKegelUhr(const AppState& s, const Zeichenumgebung&
             striche, 0.15 * h, {double(px), double(py), w, h});
         c.textOut(runde(kasten.x), runde(kasten.y), name);
         marken.push_back(kasten);
+        striche.kasten(kasten); // the other mark's name keeps clear of it
     }
-    for (const KegelZahlkasten& kasten : marken)
-        striche.kasten(kasten);
     for (const CanvasPoint& p : markenOrte) {
         striche.strecke(p.x - 5, p.y, p.x + 5, p.y);
         striche.strecke(p.x, p.y - 5, p.x, p.y + 5);

@@ -207,6 +207,13 @@ TEST(KegelStundenzahlenSweep, NumbersKeepClearOfTheLines)
             }
         }
     }
+    // With the shortest axis the marks A and S stand close: their names keep clear of each other.
+    for (const double breite : {70.0, -44.2, 40.1})
+        for (const Sicht& v : {kSchirm, kSchirmKlein, kDruckA4}) {
+            const Blattinhalt b = zeichneInSicht(fall(breite, 0, kegelNeigungGespeichert(breite), 3), v);
+            for (const Befund& f : textAufText(b.roh, 0.04))
+                EXPECT_FALSE(f.text == " A" && f.zweiter == " S") << breite << " " << v.name << ": " << f.meldung;
+        }
 }
 
 // At the values of a new construction file, on both screens and a page, and with an axis of
