@@ -241,3 +241,22 @@ TEST(HabermelSweep, LongGnomonsKeepTheDiscOnTheSheetAndSaySoWhenCut)
                     EXPECT_EQ(worte, lang ? 1 : 0);
                 }
 }
+
+// Dial II with the gnomon the dialog derives: the template's caption keeps left of the disc's
+// ring and the hour numbers clear of the ring's signs, on the screens, a page and the plot.
+TEST(HabermelSweep, DialTwoCaptionAndNumbersKeepClearOfTheRingsSigns)
+{
+    for (const auto& [phi, D] : {std::pair{-60.2, 77.5}, {47.25, 77.5}})
+        for (const Sicht& v : {kSchirm, kSchirmKlein, kDruckA4, kPlot}) {
+            AppState s;
+            initialisiereZustand(s);
+            s.UhrTyp = 'q';
+            s.Schalter.Hoehenuhrart = 2;
+            s.Par.Breite = phi;
+            s.Par.HabermelDurchmesser = D;
+            HabermelGnomonAusDurchmesser(2, D, phi, s.EpsRund, s.Par.HabermelGnomon);
+            const Blattinhalt b = zeichneInSicht(s, v);
+            const std::vector<Befund> f = v.plot ? pruefePlotLayout(b.hpgl, plotSeite(b.hpgl)) : textAufText(b.roh, 0.04);
+            EXPECT_EQ(abseits(f, true), "") << phi << " " << v.name;
+        }
+}
