@@ -259,4 +259,18 @@ TEST(HabermelSweep, DialTwoCaptionAndNumbersKeepClearOfTheRingsSigns)
             const std::vector<Befund> f = v.plot ? pruefePlotLayout(b.hpgl, plotSeite(b.hpgl)) : textAufText(b.roh, 0.04);
             EXPECT_EQ(abseits(f, true), "") << phi << " " << v.name;
         }
+    // Dial I in mean time, far north: the reading captions left and right of the noon line.
+    for (const double phi : {55.0, 60.2}) {
+        AppState s;
+        initialisiereZustand(s);
+        s.UhrTyp = 'q';
+        s.Schalter.Hoehenuhrart = 1;
+        s.Par.Breite = phi;
+        s.Schalter.MitZeitglZylinder = s.Schalter.Ortszeit = 1;
+        s.Schalter.Zonenzeit = 0;
+        setzeSprache(s, false);
+        const Blattinhalt b = zeichneInSicht(s, kPlot);
+        for (const Befund& f : pruefePlotLayout(b.hpgl, plotSeite(b.hpgl)))
+            EXPECT_TRUE(f.text.find(" to ") == std::string::npos) << phi << ": " << f.meldung;
+    }
 }
