@@ -243,8 +243,9 @@ TEST(HabermelSweep, LongGnomonsKeepTheDiscOnTheSheetAndSaySoWhenCut)
 }
 
 // Dial II with the gnomon the dialog derives: the template's caption keeps left of the disc's
-// ring and the hour numbers clear of the ring's signs, on the screens, a page and the plot.
-TEST(HabermelSweep, DialTwoCaptionAndNumbersKeepClearOfTheRingsSigns)
+// ring and the hour numbers clear of the ring's signs, on the screens, a page and the plot; dial
+// I's reading captions keep apart.
+TEST(HabermelSweep, CaptionsAndNumbersKeepClearOfTheSignsAndOfEachOther)
 {
     for (const auto& [phi, D] : {std::pair{-60.2, 77.5}, {47.25, 77.5}})
         for (const Sicht& v : {kSchirm, kSchirmKlein, kDruckA4, kPlot}) {
