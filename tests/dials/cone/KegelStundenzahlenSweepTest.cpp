@@ -214,6 +214,11 @@ TEST(KegelStundenzahlenSweep, NumbersKeepClearOfTheLines)
             for (const Befund& f : textAufText(b.roh, 0.04))
                 EXPECT_FALSE(f.text == " A" && f.zweiter == " S") << breite << " " << v.name << ": " << f.meldung;
         }
+    // The vertical plane's plot at 23.4 N puts the legend round the mark S: its name goes out
+    // past the legend's lines.
+    const Blattinhalt p = zeichneInSicht(fall(23.4, 1, kegelNeigungGespeichert(23.4), 35), kPlot);
+    for (const Befund& f : pruefePlotLayout(p.hpgl, plotSeite(p.hpgl)))
+        EXPECT_FALSE(f.text == "S" || f.zweiter == "S" || f.text == "A" || f.zweiter == "A") << f.meldung;
 }
 
 // At the values of a new construction file, on both screens and a page, and with an axis of
