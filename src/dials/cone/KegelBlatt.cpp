@@ -123,9 +123,14 @@ std::string hpglKegel(const AppState& s, HPGLDatei& d, int stift, double L)
         HPGLZeile(d, ";PU " + punkt(x - 80.0 * k, oy) + ";PD " + punkt(x + 80.0 * k, oy));
 
     HPGLZeile(d, ";PU " + punkt(ox - w / 10, h - 5.4 * t) + ";" + hpglLabel(holeText(s, 310) + " " + holeText(s, 311)));
-    HPGLZeile(d, ";PU " + punkt(ox + rho0 + 15 * t, h - 7.4 * t) + ";"
-                     + hpglLabel(holeText(s, 320) + kegelAchsenZeile(s, L)));
-    HPGLZeile(d, ";PU " + punkt(ox + rho0 + 15 * t, h - 8.9 * t) + ";" + hpglLabel(kegelOeffnungZeile(s)));
+    // The two lines of measures right of the mantle, moved left as far as the window's edge
+    // needs (a steep axis develops a wide mantle); a character's cell is 1.5 letters wide.
+    const std::string achse = holeText(s, 320) + kegelAchsenZeile(s, L), oeffnung = kegelOeffnungZeile(s);
+    const double zelle = 1.5 * 0.22 * 400 * k;
+    const double xMass = std::max(0.0, std::min(ox + rho0 + 15 * t, 16157.0 * k - zelle * static_cast<double>(
+                                                                                 std::max(achse.size(), oeffnung.size()))));
+    HPGLZeile(d, ";PU " + punkt(xMass, h - 7.4 * t) + ";" + hpglLabel(achse));
+    HPGLZeile(d, ";PU " + punkt(xMass, h - 8.9 * t) + ";" + hpglLabel(oeffnung));
     HPGLZeile(d, ";PU " + punkt(ox + m.xMax + 2 * t, oy - 1.1 * t) + ";" + hpglLabel(holeText(s, 316)));
 
     const double bx = m.bx, by = m.by, ex = m.ex, ey = m.ey, b = m.b, c = m.c;

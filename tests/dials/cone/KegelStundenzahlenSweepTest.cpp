@@ -219,6 +219,9 @@ TEST(KegelStundenzahlenSweep, NumbersKeepClearOfTheLines)
     const Blattinhalt p = zeichneInSicht(fall(23.4, 1, kegelNeigungGespeichert(23.4), 35), kPlot);
     for (const Befund& f : pruefePlotLayout(p.hpgl, plotSeite(p.hpgl)))
         EXPECT_FALSE(f.text == "S" || f.zweiter == "S" || f.text == "A" || f.zweiter == "A") << f.meldung;
+    // In the south the steep axis develops a wide mantle: the cone's sheet keeps its measures on it.
+    const Blattinhalt blatt = zeichneInSicht(fall(-15.6, 0, kegelNeigungGespeichert(-15.6), 35), kPlot);
+    EXPECT_EQ(abseits(pruefePlotLayout(blatt.hpglZweitesBlatt, plotSeite(blatt.hpglZweitesBlatt))), "");
 }
 
 // At the values of a new construction file, on both screens and a page, and with an axis of
