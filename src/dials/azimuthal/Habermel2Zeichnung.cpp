@@ -371,14 +371,9 @@ Konstruktionsmeldungen canvasDial(const AppState& s, const HabermelZiel& ziel, d
     c.setFontName("Arial");
     c.setBold(false);
     c.setFontHeight(bs ? 15 : 40);
-    // The template's caption ends left of the disc's outer ring, where a short gnomon brings it
-    // near the disc (its signs stand on the ring).
-    const std::string schablone = habermelSchablonenText(s, L);
-    const int breite = c.textExtent(schablone).width;
-    const double xRing = linksVomKreis(x0, y0, Ro + 3, Y, Y + c.fontHeight()) - 0.3 * c.fontHeight();
-    c.textOut(std::max(m, std::min(ci(X - 2 * f), ci(xRing - breite))), Y, schablone);
 
     const int fh = c.fontHeight();
+    const Farbe schablonenFarbe = c.font().color;
     jedeStunde(s, [&](double t, int n, bool voll) {
         c.setPenColor(s.Farben[voll ? 1 : 2]);
         // The text " n" beside the point, hanging below it: left of it before noon.
@@ -405,6 +400,16 @@ Konstruktionsmeldungen canvasDial(const AppState& s, const HabermelZiel& ziel, d
                 }
             }
     });
+    // The template's caption, written last: it ends left of the disc's outer ring (its signs
+    // stand on the ring) and of the hour numbers that a small disc hangs out beside it.
+    c.setFontColor(schablonenFarbe);
+    const std::string schablone = habermelSchablonenText(s, L);
+    const int breite = c.textExtent(schablone).width;
+    double ende = std::min(double(ci(X - 2 * f) + breite), linksVomKreis(x0, y0, Ro + 3, Y, Y + fh) - 0.3 * fh);
+    for (const Kasten& z : gesetzt)
+        if (z.y0 < Y + fh && z.y1 > Y && z.x0 < ende + 0.3 * fh)
+            ende = std::min(ende, z.x0 - 0.3 * fh);
+    c.textOut(std::max(m, ci(ende) - breite), Y, schablone);
     return abgeschnitten(s, L) ? Konstruktionsmeldungen{{PromptTitle::Warnung, PromptIcon::Warning, schnittMeldung(s, L)}}
                                : Konstruktionsmeldungen{};
 }
@@ -495,7 +500,9 @@ void habermel2Plot(const AppState& s, HPGLDatei& datei, bool alsHPGL, double L)
     const std::string schablone = habermelSchablonenText(s, L);
     const double breite = 128.0 * k * static_cast<double>(schablone.size());
     const double xRing = linksVomKreis(x0, y0, Ro + 20 * k, Y - 200 * k, Y - 200 * k + 128 * k) - 40 * k;
-    w(";SS;PU " + z(std::max(0.0, std::min(X + 80 * k, xRing - breite))) + " " + z(Y - 200 * k) + ";" + hpglLabel(schablone));
+    const double xSchablone = std::max(0.0, std::min(X + 80 * k, xRing - breite));
+    w(";SS;PU " + z(xSchablone) + " " + z(Y - 200 * k) + ";" + hpglLabel(schablone));
+    gesetzt.push_back({xSchablone, Y - 200 * k, xSchablone + breite, Y - 200 * k + 140 * k});
     w(";" + hpglZeichengroesse(0.666 * 0.32 * k, 0.32 * k));
 
     jedeStunde(s, [&](double t, int n, bool voll) {

@@ -247,7 +247,7 @@ TEST(HabermelSweep, LongGnomonsKeepTheDiscOnTheSheetAndSaySoWhenCut)
 // I's reading captions keep apart.
 TEST(HabermelSweep, CaptionsAndNumbersKeepClearOfTheSignsAndOfEachOther)
 {
-    for (const auto& [phi, D] : {std::pair{-60.2, 77.5}, {47.25, 77.5}})
+    for (const auto& [phi, D] : {std::pair{-60.2, 77.5}, {47.25, 77.5}, {-58.8, 30.0}})
         for (const Sicht& v : {kSchirm, kSchirmKlein, kDruckA4, kPlot}) {
             AppState s;
             initialisiereZustand(s);
