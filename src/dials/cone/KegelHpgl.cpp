@@ -143,19 +143,22 @@ std::pair<double, double> legendenOrt(const AppState& s, int k, std::int32_t leg
     return {static_cast<double>(legendeX) * k, std::min(static_cast<double>(legendeY) * k, 10800.0 * k)};
 }
 
-void legendenKaesten(const AppState& s, KegelStriche& striche, int k, std::int32_t legendeX, std::int32_t legendeY,
-                     std::uint8_t ebene, double L)
+std::vector<KegelZahlkasten> legendenKaesten(const AppState& s, KegelStriche& striche, int k, std::int32_t legendeX,
+                                             std::int32_t legendeY, std::uint8_t ebene, double L)
 {
     const std::pair<double, double> ort = legendenOrt(s, k, legendeX, legendeY);
     const double x = ort.first, y = ort.second;
+    std::vector<KegelZahlkasten> kaesten;
     const auto kasten = [&](double ky, const std::string& text, double w, double h) {
-        striche.kasten({x, ky, 600.0 * w * k * static_cast<double>(text.size()), 400.0 * h * k});
+        kaesten.push_back({x, ky, 600.0 * w * k * static_cast<double>(text.size()), 400.0 * h * k});
+        striche.kasten(kaesten.back());
     };
     kasten(y, kegelTitel(s), 0.26, 0.4);
     kasten(y - 300.0 * k, kegelOrtZeile(s), 0.2, 0.3);
     kasten(y - 510.0 * k, kegelEbeneZeile(s, ebene), 0.2, 0.3);
     kasten(y - 720.0 * k, kegelAchsenZeile(s, L), 0.2, 0.3);
     kasten(y - 930.0 * k, kegelOeffnungZeile(s), 0.2, 0.3);
+    return kaesten;
 }
 
 void schreibeLegende(const AppState& s, HPGLDatei& d, int k, std::int32_t legendeX, std::int32_t legendeY,
@@ -274,7 +277,7 @@ std::string hpglKegelUhr(const AppState& s, HPGLDatei& d, UserPrompt& frage, con
     // The note under the plot, the legend and the date lines, all written after the numbers.
     const std::string notiz = std::string(texteText(s, 222)) + blattName;
     striche.kasten({60.0 * k, 192.0 * k, 144.0 * k * static_cast<double>(notiz.size()), 128.0 * k});
-    legendenKaesten(s, striche, k, legendeX, legendeY, ebene, L);
+    const std::vector<KegelZahlkasten> legende = legendenKaesten(s, striche, k, legendeX, legendeY, ebene, L);
     // The date and hour lines, each computed once: filed among the strokes here, written below.
     std::string datumsText, stundenText;
     for (const KegelDatumslinie& l : kk.datumslinien) {
@@ -313,6 +316,9 @@ std::string hpglKegelUhr(const AppState& s, HPGLDatei& d, UserPrompt& frage, con
     // The numbers keep clear of the marks' names and of each other through the shared placer.
     Zahlenplatz platz(64 * k);
     platz.begrenze(0, 0, 16157 * k, 11038 * k);
+    for (const KegelZahlkasten& zeile : legende) // a number the placer moves keeps off the legend too
+        platz.belege(static_cast<int>(roundHalfEven(zeile.x)), static_cast<int>(roundHalfEven(zeile.y)),
+                     static_cast<int>(roundHalfEven(zeile.breite)), static_cast<int>(roundHalfEven(zeile.hoehe)));
     for (const auto& [hy, name, unten] : {std::tuple{m.c, "A", 80.0 * k}, std::tuple{Lp * cosPsi + m.c, "S", 120.0 * k}}) {
         const KegelZahlkasten marke = schreibeMarke(d, b, hy, k, name, unten, striche);
         b.aufBlatt(0, hy, x, y);

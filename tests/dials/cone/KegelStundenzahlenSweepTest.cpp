@@ -219,6 +219,14 @@ TEST(KegelStundenzahlenSweep, NumbersKeepClearOfTheLines)
     const Blattinhalt p = zeichneInSicht(fall(23.4, 1, kegelNeigungGespeichert(23.4), 35), kPlot);
     for (const Befund& f : pruefePlotLayout(p.hpgl, plotSeite(p.hpgl)))
         EXPECT_FALSE(f.text == "S" || f.zweiter == "S" || f.text == "A" || f.zweiter == "A") << f.meldung;
+    // A long axis at 48 N brings the noon number up to the legend: it keeps off it.
+    AppState lang = fall(48, 0, kegelNeigungGespeichert(48), 168.5);
+    lang.Par.Laenge = 155.27;
+    lang.Par.Zonenmeridian = 150;
+    setzeSprache(lang, true);
+    const Blattinhalt plot = zeichneInSicht(lang, kPlot);
+    for (const Befund& f : pruefePlotLayout(plot.hpgl, plotSeite(plot.hpgl)))
+        EXPECT_TRUE(zahlIn(f.text) < 0 && zahlIn(f.zweiter) < 0) << f.meldung;
     // In the south the steep axis develops a wide mantle: the cone's sheet keeps its measures on it.
     const Blattinhalt blatt = zeichneInSicht(fall(-15.6, 0, kegelNeigungGespeichert(-15.6), 35), kPlot);
     EXPECT_EQ(abseits(pruefePlotLayout(blatt.hpglZweitesBlatt, plotSeite(blatt.hpglZweitesBlatt))), "");
