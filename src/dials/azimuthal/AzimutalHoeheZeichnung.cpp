@@ -51,7 +51,7 @@ struct HoehenBild {
     int cx = 0, cy = 0;
     int luecke = 50; // between the rim and the names of east and west
     std::vector<std::array<int, 4>> kreisZahlen; // the altitude circles' labels, corner to corner
-    std::vector<Stundenzahl> stundenzahlen; // the hour numbers written so far
+    std::vector<Stundenzahl> stundenzahlen; // the numbers written so far: altitude circles' and hours'
     int w0 = 1;
     HoehenRadien rad;
     bool profil = false; // the pen changes colour below the skyline
@@ -312,6 +312,7 @@ void zeichneHoehenkreise(HoehenBild& b)
             std::tie(x, y) = *frei;
         c.textOut(x, y, RealStr(10 * k, 2, 0));
         b.kreisZahlen.push_back({x, y, x + rund(1.1 * fh), y + fh});
+        b.stundenzahlen.push_back({x, y, RealStr(10 * k, 2, 0)}); // the hour numbers keep clear of it
     }
     if (b.kleineTonne())
         c.setFontHeight(rund(c.fontHeight() * 1.25));

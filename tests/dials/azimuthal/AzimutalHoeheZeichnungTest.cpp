@@ -251,10 +251,11 @@ TEST(AzimutalHoeheZeichnung, SmallBarrelPlatesAndTheHorizonProfile)
 }
 
 // Near the zenith in the tropics the ends of the temporal hours crowd the clock hours' numbers:
-// every number written keeps clear of those written before it, on both screens.
+// every number written keeps clear of those written before it (the altitude circles' too), on both
+// screens.
 TEST(AzimutalHoeheZeichnung, HourNumbersStandClearOfOneAnother)
 {
-    for (const auto& [breite, laenge, zone] : {std::tuple{-12.9, 7.3, 15.0}, {-12.9, -143.5, -150.0}})
+    for (const auto& [breite, laenge, zone] : {std::tuple{-12.9, 7.3, 15.0}, {-12.9, -143.5, -150.0}, {22.7, 12.08, 15.0}})
         for (const test::Sicht& v : {test::kSchirm, test::kSchirmKlein}) {
             AppState s = zustand(1);
             s.Par.Breite = breite;
