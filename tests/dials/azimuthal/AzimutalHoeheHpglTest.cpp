@@ -189,8 +189,7 @@ TEST(AzimutalHoeheHpgl, AnyLatitudeLawAndLineCountIsFiniteAndTemporalLinesStop)
     const std::string plot = schreibe(s);
     EXPECT_EQ(plot.find(";LB13\x03"), std::string::npos);
     EXPECT_NE(plot.find(";LB11\x03"), std::string::npos);
-    // Under the midnight sun 0 and 24 o'clock, and the temporal hours 0 and 12, end on one line:
-    // one number names it.
+    // Under the midnight sun 0 and 24 o'clock, or temporal 0 and 12, end on one line: one number.
     for (const double phi : {69.9, -69.9})
         for (const std::uint8_t temporal : {0, 1}) {
             AppState m = zustand(0);

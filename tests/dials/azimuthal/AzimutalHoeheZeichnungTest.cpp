@@ -250,9 +250,8 @@ TEST(AzimutalHoeheZeichnung, SmallBarrelPlatesAndTheHorizonProfile)
     EXPECT_FALSE(c.hasText("Süd"));
 }
 
-// Near the zenith in the tropics the ends of the temporal hours crowd the clock hours' numbers:
-// every number written keeps clear of those written before it (the altitude circles' too), on both
-// screens.
+// Near the zenith in the tropics the temporal hours' ends crowd the other numbers: every number
+// keeps clear of those written before it (the altitude circles' too), on both screens.
 TEST(AzimutalHoeheZeichnung, HourNumbersStandClearOfOneAnother)
 {
     for (const auto& [breite, laenge, zone] : {std::tuple{-12.9, 7.3, 15.0}, {-12.9, -143.5, -150.0}, {22.7, 12.08, 15.0}})
@@ -263,8 +262,6 @@ TEST(AzimutalHoeheZeichnung, HourNumbersStandClearOfOneAnother)
             s.Par.Zonenmeridian = zone;
             s.Schalter.Ortszeit = s.Schalter.OhneLaengenkorrektur = 0;
             s.Schalter.Zonenzeit = s.Schalter.Temporalstunden = s.Schalter.TemporalAnzeige = 1;
-            s.Zeiten.QuadVon = 0;
-            s.Zeiten.QuadBis = 24;
             const test::Blattinhalt b = test::zeichneInSicht(s, v);
             for (const test::Befund& f : test::textAufText(b.roh, 0.04))
                 EXPECT_TRUE(test::zahlIn(f.text) < 0 || test::zahlIn(f.zweiter) < 0) << v.name << ": " << f.meldung;
