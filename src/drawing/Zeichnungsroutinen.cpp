@@ -32,9 +32,10 @@ const Zeichnungseintrag* suche(char typ, int unter)
 }
 
 // A page printed although parts of its drawing run past the sheet carries the drawing's word
-// on the paper: in red letters of 3 mm, each line within the page's width, in the first place
-// from the page's top left where no ink of the page (zeichnung) lies under it, else at its top
-// left on a white ground.
+// on the paper: in red letters of 3 mm, in the first place from the page's top left where no
+// ink of the page (zeichnung) lies under it, its lines within the page's width, else within a
+// half or a third of it; where no such place is, on a white ground where it covers no text of
+// the drawing, else at its top left.
 void randwortAufSeite(Zeichenauftrag& a, const Konstruktionsmeldungen& meldungen,
                       const std::vector<RecordedPrimitive>& zeichnung)
 {
@@ -44,26 +45,38 @@ void randwortAufSeite(Zeichenauftrag& a, const Konstruktionsmeldungen& meldungen
     c.setFontHeight(30);
     c.setBrushStyle(BrushStyle::Clear);
     const int rand = 20;
+    std::vector<RecordedPrimitive> texte;
+    for (const RecordedPrimitive& p : zeichnung)
+        if (p.kind == PrimitiveKind::Text)
+            texte.push_back(p);
     std::vector<std::string> zeilen;
-    for (const Konstruktionsmeldung& m : meldungen)
-        if (m.ueberDenRand)
-            for (std::string& z : umbrochen(c, m.text, std::max(1, a.breite - 2 * rand)))
-                zeilen.push_back(std::move(z));
-    int breite = 0;
-    for (const std::string& z : zeilen)
-        breite = std::max(breite, c.textExtent(z).width);
-    const int hoehe = c.fontHeight() * static_cast<int>(zeilen.size());
-    int x = rand, y = rand;
-    bool gefunden = false;
-    for (int oben = rand; !gefunden && oben + hoehe <= a.hoehe - rand; oben += c.fontHeight())
-        for (int links = rand; !gefunden && links + breite <= a.breite - rand; links += 100)
-            if (feldFrei(zeichnung, links - 5, oben - 5, links + breite + 5, oben + hoehe + 5, c)) {
-                x = links;
-                y = oben;
-                gefunden = true;
-            }
+    int x = rand, y = rand, breite = 0, hoehe = 0;
+    // The first place from the top left where the lines umbrochen to `spalte` lie on nothing of `unter`.
+    const auto suche = [&](int spalte, const std::vector<RecordedPrimitive>& unter) {
+        zeilen.clear();
+        for (const Konstruktionsmeldung& m : meldungen)
+            if (m.ueberDenRand)
+                for (std::string& z : umbrochen(c, m.text, std::max(1, spalte)))
+                    zeilen.push_back(std::move(z));
+        breite = 0;
+        for (const std::string& z : zeilen)
+            breite = std::max(breite, c.textExtent(z).width);
+        hoehe = c.fontHeight() * static_cast<int>(zeilen.size());
+        for (int oben = rand; oben + hoehe <= a.hoehe - rand; oben += c.fontHeight())
+            for (int links = rand; links + breite <= a.breite - rand; links += 100)
+                if (feldFrei(unter, links - 5, oben - 5, links + breite + 5, oben + hoehe + 5, c)) {
+                    x = links;
+                    y = oben;
+                    return true;
+                }
+        x = y = rand;
+        return false;
+    };
+    const int voll = a.breite - 2 * rand;
+    const bool frei = suche(voll, zeichnung) || suche(voll / 2, zeichnung) || suche(voll / 3, zeichnung);
     // A drawing that fills the whole page gets the word on a white ground.
-    if (!gefunden) {
+    if (!frei) {
+        suche(voll, texte);
         c.setBrush({FarbeWeiss, BrushStyle::Solid});
         c.fillRect(x - 5, y - 5, x + breite + 5, y + hoehe + 5);
     }

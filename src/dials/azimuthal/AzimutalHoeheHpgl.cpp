@@ -227,6 +227,18 @@ bool plotZahl(const HoehenPlot& p, const Stundenfamilie& fam, double t, ZahlKast
     const long stunde = static_cast<long>(std::trunc(t));
     if (q.h <= 0 || (p.rad.gesetz == 1 && stunde % 2 != 0))
         return false;
+    // Two hours whose lines end at the same place (0 and 24 o'clock under the midnight sun, the
+    // temporal hours 0 and 12 where the sun does not set) share one number, the earlier hour's,
+    // as on the screen.
+    const std::vector<double> stunden = azimutalStunden(fam, true);
+    for (const double u : {t - 24, t - 12}) {
+        if (std::none_of(stunden.begin(), stunden.end(), [&](double v) { return std::fabs(v - u) < 1e-9; }))
+            continue;
+        const AzimutalSonne v = azimutalSonne(s, fam.art, D, u, fam.meridian);
+        if (v.h > 0 && std::fabs(p.rad.r(v.h) - p.rad.r(q.h)) < 0.5 * p.zeichenhoehe
+            && std::fabs(p.rad.r(q.h) * std::remainder(v.A - q.A, 360.0) * kRad) < 0.5 * p.zeichenhoehe)
+            return false;
+    }
     const double r = azimutalRund(p.rad.r(q.h));
     k.w = p.zelle * static_cast<double>(IntStr(stunde).size());
     k.h = p.zeichenhoehe;

@@ -34,6 +34,12 @@ std::string ohneMarke(std::string_view text)
     return t;
 }
 
+// An hour number as written: its top left corner and its text.
+struct Stundenzahl {
+    int x = 0, y = 0;
+    std::string text;
+};
+
 struct HoehenBild {
     HoehenBild(AppState& zustand, Canvas& canvas, bool aufBildschirm) : s(zustand), c(canvas), bildschirm(aufBildschirm)
     {
@@ -45,6 +51,7 @@ struct HoehenBild {
     int cx = 0, cy = 0;
     int luecke = 50; // between the rim and the names of east and west
     std::vector<std::array<int, 4>> kreisZahlen; // the altitude circles' labels, corner to corner
+    std::vector<Stundenzahl> stundenzahlen; // the numbers written so far: altitude circles' and hours'
     int w0 = 1;
     HoehenRadien rad;
     bool profil = false; // the pen changes colour below the skyline
@@ -105,13 +112,9 @@ void zeichneHorizontprofil(HoehenBild& b)
 // An hour number written at the local summer solstice's end of its line, letters fh high;
 // false where the line writes none. It stands inside the end, beside the radius through it
 // (hoehenZahlMitte): near the zenith no number crosses to the side of other hours' lines.
-struct Stundenzahl {
-    int x = 0, y = 0;
-    std::string text;
-};
 
 bool hoehenStundenzahl(const HoehenBild& b, const Stundenfamilie& fam, double t, int fh, Stundenzahl& z,
-                       bool wandern = true);
+                       bool wandern = true, const std::vector<Stundenzahl>* gesetzt = nullptr);
 
 // The boxes of the clock hours' numbers (letters fh high), from the centre.
 std::vector<ZahlKasten> uhrKaesten(const HoehenBild& b, int fh)
@@ -168,18 +171,30 @@ bool hoehenStundenzahlAmEnde(const HoehenBild& b, const Stundenfamilie& fam, dou
 // the zenith), an even hour's number steps out along its radius past the odd hours' beside it;
 // where that finds no room, it walks along its own line from the solstice's end, beside it as at
 // the end, to the first clean place, and is left out where there is none.
-bool hoehenStundenzahl(const HoehenBild& b, const Stundenfamilie& fam, double t, int fh, Stundenzahl& z, bool wandern)
+bool hoehenStundenzahl(const HoehenBild& b, const Stundenfamilie& fam, double t, int fh, Stundenzahl& z, bool wandern,
+                       const std::vector<Stundenzahl>* gesetzt)
 {
     double ux = 0, uy = 0, vx = 0, vy = 0;
     if (!hoehenStundenzahlAmEnde(b, fam, t, fh, z, ux, uy))
         return false;
-    if (static_cast<long>(std::trunc(t)) % 2 != 0)
-        return true;
     const double w = 0.55 * fh * static_cast<double>(z.text.size()), h = 1.15 * fh;
+    // The numbers written before (gesetzt): this one keeps clear of them too, an odd hour's
+    // walking along its line only where its end's place is taken by one of them.
+    const auto aufGesetztem = [&] {
+        return gesetzt && std::any_of(gesetzt->begin(), gesetzt->end(), [&](const Stundenzahl& n) {
+                   return z.x < n.x + 0.55 * fh * static_cast<double>(n.text.size()) && n.x < z.x + w && z.y < n.y + h
+                          && n.y < z.y + h;
+               });
+    };
+    const bool gerade = static_cast<long>(std::trunc(t)) % 2 == 0;
+    if (!gerade && !aufGesetztem())
+        return true;
     const std::vector<ZahlKasten> uhr = fam.art == 1 ? uhrKaesten(b, fh) : std::vector<ZahlKasten>{};
     std::vector<Stundenzahl> nachbarn;
+    if (gesetzt)
+        nachbarn = *gesetzt;
     for (const double u : {t - 1, t + 1})
-        if (Stundenzahl n; hoehenStundenzahlAmEnde(b, fam, u, fh, n, vx, vy))
+        if (Stundenzahl n; gerade && hoehenStundenzahlAmEnde(b, fam, u, fh, n, vx, vy))
             nachbarn.push_back(n);
     const auto frei = [&] {
         for (const Stundenzahl& n : nachbarn)
@@ -297,6 +312,7 @@ void zeichneHoehenkreise(HoehenBild& b)
             std::tie(x, y) = *frei;
         c.textOut(x, y, RealStr(10 * k, 2, 0));
         b.kreisZahlen.push_back({x, y, x + rund(1.1 * fh), y + fh});
+        b.stundenzahlen.push_back({x, y, RealStr(10 * k, 2, 0)}); // the hour numbers keep clear of it
     }
     if (b.kleineTonne())
         c.setFontHeight(rund(c.fontHeight() * 1.25));
@@ -380,7 +396,8 @@ void zeichneHoehenStundenlinie(HoehenBild& b, const Stundenfamilie& fam, double 
         if (b.kleineTonne())
             c.setFontHeight(rund(c.fontHeight() * 0.75));
         Stundenzahl z;
-        if (hoehenStundenzahl(b, fam, t, c.fontHeight(), z)) {
+        if (hoehenStundenzahl(b, fam, t, c.fontHeight(), z, true, &b.stundenzahlen)) {
+            b.stundenzahlen.push_back(z);
             c.setFontColor(fHaupt);
             c.textOut(z.x, z.y, z.text);
         }

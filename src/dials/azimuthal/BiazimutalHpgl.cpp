@@ -11,6 +11,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace umbrin {
@@ -33,19 +35,29 @@ struct Plot {
 
 // The cross of a marker with its label; `felder` says which of the eight cross coordinates
 // are written as fields.
-void marke(Plot& q, double X, double Y, const std::array<bool, 8>& felder, const std::string& label)
+// The mark's label stands right of its cross; where that is the place of another mark's label
+// (meiden, its lower left corner; two characters of 90 k by 96 k), left of it. Gives the
+// label's corner, nothing for a mark left out.
+std::optional<std::pair<double, double>> marke(Plot& q, double X, double Y, const std::array<bool, 8>& felder,
+                                               const std::string& label,
+                                               const std::optional<std::pair<double, double>>& meiden = {})
 {
     const double k = q.k;
     // A mark off the sheet would be cut away by the plotter's window and stand far outside a
     // DXF drawing.
     if (X < 0 || Y < 0 || X > 16157.0 * k || Y > 11038.0 * k)
-        return;
+        return std::nullopt;
     const std::array<double, 8> v{X, Y - 80 * k, X, Y + 80 * k, X - 80 * k, Y, X + 80 * k, Y};
     std::array<std::string, 8> t;
     for (std::size_t i = 0; i < 8; ++i)
         t[i] = felder[i] ? feld(v[i]) : z(v[i]);
+    double lx = X + 100 * k;
+    const double ly = Y - 40 * k, breite = 180 * k, hoehe = 96 * k;
+    if (meiden && std::fabs(lx - meiden->first) < breite && std::fabs(ly - meiden->second) < hoehe)
+        lx = X - 100 * k - breite;
     q.w(";PU " + t[0] + " " + t[1] + ";PD " + t[2] + " " + t[3] + ";PU " + t[4] + " " + t[5] + ";PD " + t[6] + " " +
-        t[7] + ";PU " + feld(X + 100 * k) + " " + feld(Y - 40 * k) + ";" + hpglLabel(label));
+        t[7] + ";PU " + feld(lx) + " " + feld(ly) + ";" + hpglLabel(label));
+    return std::pair{lx, ly};
 }
 
 // The part of the segment (x1, y1)-(x2, y2) inside the sheet's window 0..16157 k x 0..11038 k
@@ -299,10 +311,10 @@ bool schreibeHPGL_Biazimutal(const AppState& s, HPGLDatei& datei, bool alsHPGL, 
     double X = 0, Y = 0;
     q.w(";SP 4");
     q.p.bild(q.p.lage.breiteA, q.p.lage.laengeA, X, Y);
-    marke(q, X, Y, {false, true, true, true, true, true, true, true}, " A");
+    const auto a = marke(q, X, Y, {false, true, true, true, true, true, true, true}, " A");
     const std::array<bool, 8> form{false, true, false, true, false, false, true, false};
     q.p.bild(q.p.lage.breiteB, q.p.lage.laengeB, X, Y);
-    marke(q, X, Y, form, " B");
+    marke(q, X, Y, form, " B", a);
     const bool nord = q.p.lage.pol.breite >= 0;
     q.p.bild(nord ? 90.0 : -90.0, 0, X, Y);
     marke(q, X, Y, form, nord ? " N" : " S");

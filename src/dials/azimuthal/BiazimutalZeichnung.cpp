@@ -12,9 +12,11 @@
 #include "dials/azimuthal/BiazimutalGeometrie.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <system_error>
 #include <vector>
 
@@ -98,19 +100,41 @@ bool imRahmen(const Blatt& b, double X, double Y, double rand = 0)
     return X - rand >= b.m && Y - rand >= b.m && X + rand <= b.W && Y + rand <= b.H;
 }
 
-// A marker; left out when its centre lies off the frame (so is the plot's).
-void marke(Blatt& b, double X, double Y, int halb, const std::string& text, int tx, int ty)
+// A letter's box on the canvas, corner to corner.
+using Buchstabenkasten = std::array<int, 4>;
+
+// A marker; left out when its centre lies off the frame (so is the plot's). Near the frame its
+// cross and box are cut at it, and its letter goes to the other side of the mark where it
+// would pass the frame or stand on the letter of another mark (meiden); gives the letter's box.
+std::optional<Buchstabenkasten> marke(Blatt& b, double X, double Y, int halb, const std::string& text, int tx, int ty,
+                                      const std::optional<Buchstabenkasten>& meiden = {})
 {
     if (!imRahmen(b, X, Y))
-        return;
+        return std::nullopt;
     const int x = ci(X), y = ci(Y);
-    b.c.moveTo(x, y - halb);
-    b.c.lineTo(x, y + halb);
-    b.c.moveTo(x - halb, y);
-    b.c.lineTo(x + halb, y);
-    b.c.rectangle(x - b.r, y - b.r, x + b.r, y + b.r);
-    if (!text.empty())
-        b.c.textOut(x + tx, y + ty, text);
+    const auto waag = [&](int v) { return std::clamp(v, b.m, b.W); };
+    const auto senk = [&](int v) { return std::clamp(v, b.m, b.H); };
+    b.c.moveTo(x, senk(y - halb));
+    b.c.lineTo(x, senk(y + halb));
+    b.c.moveTo(waag(x - halb), y);
+    b.c.lineTo(waag(x + halb), y);
+    b.c.rectangle(waag(x - b.r), senk(y - b.r), waag(x + b.r), senk(y + b.r));
+    if (text.empty())
+        return std::nullopt;
+    const TextExtent e = b.c.textExtent(text);
+    const int hoehe = std::max(e.height, std::abs(b.c.fontHeight()));
+    int lx = x + tx, ly = y + ty;
+    const auto aufAnderem = [&] {
+        return meiden && lx < (*meiden)[2] && (*meiden)[0] < lx + e.width && ly < (*meiden)[3] && (*meiden)[1] < ly + hoehe;
+    };
+    if (lx + e.width > b.W || aufAnderem())
+        lx = x - tx - e.width;
+    if (ly + hoehe > b.H || aufAnderem())
+        ly = y - ty - hoehe;
+    lx = std::max(lx, b.m);
+    ly = std::max(ly, b.m);
+    b.c.textOut(lx, ly, text);
+    return Buchstabenkasten{lx, ly, lx + e.width, ly + hoehe};
 }
 
 // A line of text's box on the canvas.
@@ -139,13 +163,14 @@ std::vector<Zeilenkasten> legende(Blatt& b, const std::string& textA, const std:
         y = s.FusspunktY < b.H / 2 ? b.H - 4 * b.c.fontHeight() : b.c.fontHeight() + b.m;
     }
     zeile(x, y, hoechstens40(holeText(s, 202).substr(1)));
+    const int titel = std::abs(b.c.fontHeight()); // the heading's line, its descenders with it
     if (b.bildschirm)
         b.c.setFontSize(8);
     else
         b.c.setFontHeight(30);
     b.c.setBold(false);
     const double h = std::abs(b.c.fontHeight());
-    y += ci(2.1 * h);
+    y += std::max(ci(2.1 * h), titel + ci(0.2 * h));
     zeile(x, y, textA);
     y += ci(1.1 * h);
     zeile(x, y, textB);
@@ -406,9 +431,9 @@ Konstruktionsmeldungen zeichneBiazimutal(const AppState& s, Canvas& c, int breit
 
     const std::string textA = biazimutalTextA(s), textB = biazimutalTextB(s);
     b.p.bild(b.p.lage.breiteA, b.p.lage.laengeA, X, Y);
-    marke(b, X, Y, 6, "A", b.r + 6, b.r);
+    const std::optional<Buchstabenkasten> a = marke(b, X, Y, 6, "A", b.r + 6, b.r);
     b.p.bild(b.p.lage.breiteB, b.p.lage.laengeB, X, Y);
-    marke(b, X, Y, 6, "B", b.r + 6, b.r);
+    marke(b, X, Y, 6, "B", b.r + 6, b.r, a);
     const std::vector<Zeilenkasten> zeilen = legende(b, textA, textB);
     polBuchstabe(b, polX, polY, nord ? " N" : " S", polSchrift, zeilen);
 

@@ -153,6 +153,16 @@ std::vector<std::vector<Kurvenpunkt>> kurvenStuecke(const AppState& s, double Ls
 }
 
 // Inner end of the ring's tick at beta degrees.
+// The leftmost x of the circle (x0, y0, R) between the heights y1 and y2; x0 + R where the
+// band passes beside it.
+double linksVomKreis(double x0, double y0, double R, double y1, double y2)
+{
+    if (y1 <= y0 && y0 <= y2)
+        return x0 - R;
+    const double dy = std::min(std::fabs(y1 - y0), std::fabs(y2 - y0));
+    return dy >= R ? x0 + R : x0 - std::sqrt(R * R - dy * dy);
+}
+
 double tickInnen(int beta, double Ro, double g)
 {
     if (beta % 90 == 0)
@@ -316,15 +326,22 @@ Konstruktionsmeldungen canvasDial(const AppState& s, const HabermelZiel& ziel, d
               sprache(s, "Durchmesser =", "Diameter =") + " " + RealStr(s.Par.HabermelDurchmesser, 5, 1) + " mm");
     canvasLegende(s, c, bs ? (ziel.grosserBildschirm ? 16 : 12) : 40, m);
 
-    // Degree ring with the zodiac symbols.
+    // Degree ring with the zodiac symbols; the hour numbers keep clear of the symbols' boxes
+    // (a symbol about 0.8 of its height wide, turned with the ring).
+    std::vector<Kasten> gesetzt;
     for (int beta = 1; beta <= 360; ++beta) {
         const double b = beta * kRad;
         if (beta % 30 == 15) {
             c.setFontName("Wingdings");
             c.setFontColor(0x008000);
             const double r = Ro - 2 * g - 1;
-            TextOutGedreht(c, ci(x0 + r * std::sin(b)), ci(y0 - r * std::cos(b)),
-                           zodiakSymbol(ringZeichen(beta)), 400, c.fontHeight(), 180 - beta);
+            const int ax = ci(x0 + r * std::sin(b)), ay = ci(y0 - r * std::cos(b)), hz = c.fontHeight();
+            TextOutGedreht(c, ax, ay, zodiakSymbol(ringZeichen(beta)), 400, hz, 180 - beta);
+            const double a = (180 - beta) * kRad, w = 0.8 * hz;
+            const double ex[] = {0, w * std::cos(a), w * std::cos(a) + hz * std::sin(a), hz * std::sin(a)};
+            const double ey[] = {0, -w * std::sin(a), -w * std::sin(a) + hz * std::cos(a), hz * std::cos(a)};
+            gesetzt.push_back({ax + *std::min_element(ex, ex + 4), ay + *std::min_element(ey, ey + 4),
+                               ax + *std::max_element(ex, ex + 4), ay + *std::max_element(ey, ey + 4)});
         }
         if (beta % 10 == 0 && beta % 30 != 0) {
             c.setPenColor(s.Farben[7]);
@@ -354,10 +371,9 @@ Konstruktionsmeldungen canvasDial(const AppState& s, const HabermelZiel& ziel, d
     c.setFontName("Arial");
     c.setBold(false);
     c.setFontHeight(bs ? 15 : 40);
-    c.textOut(ci(X - 2 * f), Y, habermelSchablonenText(s, L));
 
     const int fh = c.fontHeight();
-    std::vector<Kasten> gesetzt;
+    const Farbe schablonenFarbe = c.font().color;
     jedeStunde(s, [&](double t, int n, bool voll) {
         c.setPenColor(s.Farben[voll ? 1 : 2]);
         // The text " n" beside the point, hanging below it: left of it before noon.
@@ -384,6 +400,16 @@ Konstruktionsmeldungen canvasDial(const AppState& s, const HabermelZiel& ziel, d
                 }
             }
     });
+    // The template's caption, written last: it ends left of the disc's outer ring (its signs
+    // stand on the ring) and of the hour numbers that a small disc hangs out beside it.
+    c.setFontColor(schablonenFarbe);
+    const std::string schablone = habermelSchablonenText(s, L);
+    const int breite = c.textExtent(schablone).width;
+    double ende = std::min(double(ci(X - 2 * f) + breite), linksVomKreis(x0, y0, Ro + 3, Y, Y + fh) - 0.3 * fh);
+    for (const Kasten& z : gesetzt)
+        if (z.y0 < Y + fh && z.y1 > Y && z.x0 < ende + 0.3 * fh)
+            ende = std::min(ende, z.x0 - 0.3 * fh);
+    c.textOut(std::max(m, ci(ende) - breite), Y, schablone);
     return abgeschnitten(s, L) ? Konstruktionsmeldungen{{PromptTitle::Warnung, PromptIcon::Warning, schnittMeldung(s, L)}}
                                : Konstruktionsmeldungen{};
 }
@@ -433,13 +459,20 @@ void habermel2Plot(const AppState& s, HPGLDatei& datei, bool alsHPGL, double L)
     }
 
     w(";SA");
+    // The hour numbers keep clear of the ring's signs (a sign's cell taken as a number's).
+    std::vector<Kasten> gesetzt;
     for (int beta = 1; beta <= 360; ++beta) {
         const double b = beta * kRad;
         if (beta % 30 == 15) {
-            const double r = Ro - g - 1;
-            w(";PU " + feld(x0 + r * std::sin(b), 5) + " " + feld(y0 + r * std::cos(b), 5) + ";DI " +
+            const double r = Ro - g - 1, ax = x0 + r * std::sin(b), ay = y0 + r * std::cos(b);
+            w(";PU " + feld(ax, 5) + " " + feld(ay, 5) + ";DI " +
               RealStr(127 * std::cos(kRad * 180 - b), 6, 1) + "," + RealStr(127 * std::sin(kRad * 180 - b), 6, 1) +
               ";" + hpglLabel(zodiakSymbol(ringZeichen(beta))));
+            const double a = kRad * 180 - b, wz = 128.0 * k, hz = 140.0 * k;
+            const double ex[] = {0, wz * std::cos(a), wz * std::cos(a) - hz * std::sin(a), -hz * std::sin(a)};
+            const double ey[] = {0, wz * std::sin(a), wz * std::sin(a) + hz * std::cos(a), hz * std::cos(a)};
+            gesetzt.push_back({ax + *std::min_element(ex, ex + 4), ay + *std::min_element(ey, ey + 4),
+                               ax + *std::max_element(ex, ex + 4), ay + *std::max_element(ey, ey + 4)});
         }
         if (beta % 10 == 0 && beta % 30 != 0) {
             const double ra = Ro - 2 * g - 1, ri = rd(0.2 * Ro);
@@ -463,10 +496,15 @@ void habermel2Plot(const AppState& s, HPGLDatei& datei, bool alsHPGL, double L)
     w(";PU " + z(X - 80 * k) + " " + z(Y) + ";PD " + z(X + 80 * k) + " " + z(Y) + ";PU " + z(X) + " " + z(Y) +
       ";PD " + z(X) + " " + z(Y + Ls) + " " + z(X - 80 * k) + " " + z(Y + Ls - 80 * k) + " " + z(X + 80 * k) + " " +
       z(Y + Ls - 80 * k) + " " + z(X) + " " + z(Y + Ls));
-    w(";SS;PU " + z(X + 80 * k) + " " + z(Y - 200 * k) + ";" + hpglLabel(habermelSchablonenText(s, L)));
+    // Its caption ends left of the outer ring (letters 128 units a character at this size).
+    const std::string schablone = habermelSchablonenText(s, L);
+    const double breite = 128.0 * k * static_cast<double>(schablone.size());
+    const double xRing = linksVomKreis(x0, y0, Ro + 20 * k, Y - 200 * k, Y - 200 * k + 128 * k) - 40 * k;
+    const double xSchablone = std::max(0.0, std::min(X + 80 * k, xRing - breite));
+    w(";SS;PU " + z(xSchablone) + " " + z(Y - 200 * k) + ";" + hpglLabel(schablone));
+    gesetzt.push_back({xSchablone, Y - 200 * k, xSchablone + breite, Y - 200 * k + 140 * k});
     w(";" + hpglZeichengroesse(0.666 * 0.32 * k, 0.32 * k));
 
-    std::vector<Kasten> gesetzt;
     jedeStunde(s, [&](double t, int n, bool voll) {
         w(voll ? ";SP 2;" : ";SP 3;");
         // Letters 0.32 cm high, 1.5 letter widths (0.666 of the height) apart.

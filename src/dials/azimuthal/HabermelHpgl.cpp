@@ -136,11 +136,18 @@ void kopfUndLegende(Plot& p)
         p.schreibe(";" + (gross ? hpglZeichengroesse(0.24 * k, 0.36 * k) : hpglZeichengroesse(0.18 * k, 0.27 * k)));
         // The first line's letters stand 1.5 mm below the ring of second hour numbers.
         const double yw = p.y0 - p.t.r[36] - 7 * p.f - p.zweiteReihe() - 60 * k - (gross ? 144 : 108) * k;
-        const double xw = p.x0 - 1.6 * p.t.m[24];
+        double xw = p.x0 - 1.6 * p.t.m[24], xs = p.x0 + 0.8 * p.t.m[18];
+        // Where the rim narrows (far north) the two captions would run into each other: each
+        // then keeps half a letter off the noon line, on its own side.
+        const double zelle = (gross ? 144 : 108) * k;
+        const double links = zelle * static_cast<double>(std::max(holeText(s, 610).size(), holeText(s, 611).size()));
+        if (xw + links + zelle > xs) {
+            xw = p.x0 - zelle / 2 - links;
+            xs = std::max(xs, p.x0 + zelle / 2);
+        }
         p.schreibe(";PU " + RealStr(xw, 6, 0) + " " + z(yw) + ";" + hpglLabel(holeText(s, 610)));
         p.schreibe(";PU " + RealStr(xw, 6, 0) + " " + z(yw - 200 * k) + ";" + hpglLabel(holeText(s, 611)));
         p.schreibe(";SP 2");
-        const double xs = p.x0 + 0.8 * p.t.m[18];
         p.schreibe(";PU " + RealStr(xs, 6, 0) + " " + z(yw) + ";" + hpglLabel(holeText(s, 612)));
         p.schreibe(";PU " + RealStr(xs, 6, 0) + " " + z(yw - 200 * k) + ";" + hpglLabel(holeText(s, 613)));
     }

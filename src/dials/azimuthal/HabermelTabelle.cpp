@@ -209,8 +209,8 @@ std::array<HabermelZeichenstelle, 12> habermelZeichenstellen(const HabermelTabel
                                                             const std::vector<HabermelKasten>& belegt)
 {
     std::array<HabermelZeichenstelle, 12> stellen{};
-    const double luft = 0.15 * hoehe;
-    const auto frei = [&](const std::vector<HabermelKasten>& kaesten, double x, double y) {
+    const double luftStets = 0.15 * hoehe;
+    const auto frei = [&](const std::vector<HabermelKasten>& kaesten, double x, double y, double luft) {
         return std::none_of(kaesten.begin(), kaesten.end(), [&](const HabermelKasten& k) {
             return x - breite / 2 - luft < k.x1 && x + breite / 2 + luft > k.x0 && y - hoehe / 2 - luft < k.y1
                    && y + hoehe / 2 + luft > k.y0;
@@ -224,16 +224,27 @@ std::array<HabermelZeichenstelle, 12> habermelZeichenstellen(const HabermelTabel
             // about the point (r0 - r) / 2 above the foot.
             const auto c = static_cast<std::size_t>(6 * band + 3);
             const double m = t.m[c], mitte = t.mitte(static_cast<int>(c));
-            const double start = std::asin(std::fmin(1.0, (breite / 2 + luft) / m));
+            const double start = std::asin(std::fmin(1.0, (breite / 2 + luftStets) / m));
             double x = seite * m * std::sin(start), y = mitte - m * std::cos(start);
-            for (double w = start; w < 80 * kRad; w += 0.25 * kRad) {
-                const double xw = seite * m * std::sin(w), yw = mitte - m * std::cos(w);
-                if (frei(kaesten, xw, yw)) {
-                    x = xw;
-                    y = yw;
-                    break;
+            bool gefunden = false;
+            // Clear of the letters by a little air, else touching them at most.
+            for (const double luft : {luftStets, 0.0})
+                for (double w = start; w < 80 * kRad && !gefunden; w += 0.25 * kRad) {
+                    const double xw = seite * m * std::sin(w), yw = mitte - m * std::cos(w);
+                    if (frei(kaesten, xw, yw, luft)) {
+                        x = xw;
+                        y = yw;
+                        gefunden = true;
+                    }
                 }
-            }
+            // A band too small for its letter (the winter's far north and south, where the
+            // circles shrink to the foot): the letter stands beside its band, at the height of
+            // the circle's first point, as near the noon line as the letters set leave room.
+            for (double dx = 0; !gefunden && dx < 12 * breite; dx += 0.25 * breite)
+                if (frei(kaesten, x + seite * dx, y, 0)) {
+                    x += seite * dx;
+                    gefunden = true;
+                }
             kaesten.push_back({x - breite / 2, y - hoehe / 2, x + breite / 2, y + hoehe / 2});
             // Right: Cancer (band 5) down to Sagittarius (band 0); left: Capricorn (band 0) up
             // to Gemini (band 5).

@@ -39,40 +39,81 @@ double kegelMantelRadius(double Lp, double psi, double alfa, double theta)
     return Lp * tp / (CosGrad(alfa) * tp - SinGrad(alfa) * CosGrad(theta / SinGrad(alfa)));
 }
 
+namespace {
+
+// The sheet's measures for the axis length L (mm): the mantle's developed edge about its apex
+// (ox, oy), its extent, and the cross-section's base (bx, by) to the apex (ex, ey).
+struct Blattmass {
+    int k = 1;
+    double Lp = 0, w = 0, h = 0, t = 0, psi = 0, alfa = 0;
+    std::vector<double> winkel;
+    double xMin = 0, xMax = 0, yMin = 0, yMax = 0, ox = 0, oy = 0;
+    double a = 0, b = 0, c = 0, bx = 0, by = 0, ex = 0, ey = 0;
+};
+
+Blattmass blattmass(const AppState& s, double L)
+{
+    Blattmass m;
+    m.k = hpglFaktor(s.AlsHPGL != 0);
+    m.Lp = 40.0 * m.k * L;
+    m.w = 16400.0 * m.k;
+    m.h = 11480.0 * m.k;
+    m.t = 128.0 * m.k;
+    m.psi = s.Par.KegelNeigung;
+    m.alfa = s.Par.KegelOeffnung;
+    m.winkel = mantelWinkel(m.alfa);
+    for (const double th : m.winkel) {
+        const double r = kegelMantelRadius(m.Lp, m.psi, m.alfa, th);
+        m.xMin = std::min(m.xMin, r * CosGrad(th));
+        m.xMax = std::max(m.xMax, r * CosGrad(th));
+        m.yMin = std::min(m.yMin, r * SinGrad(th));
+        m.yMax = std::max(m.yMax, r * SinGrad(th));
+    }
+    m.ox = 0.2 * m.w;
+    if (m.xMin < 0)
+        m.ox -= m.xMin;
+    // A small mantle stands below the heading's lines, not above them past the sheet's frame.
+    m.oy = std::min(m.h - 2.5 * m.yMax, m.h - 10 * m.t);
+    KegelschnittParameter(m.Lp, m.alfa, m.psi, m.a, m.b, m.c); // the angles passed kegelAblehnung
+    // The cross-section through the axis: the footprint's major axis as base, the apex above S.
+    const double psiR = reduzierteNeigung(m.psi);
+    m.bx = m.ox;
+    if (m.psi > 90)
+        m.bx = std::fabs(CosGrad(psiR)) * m.Lp + m.ox - m.c - m.b;
+    m.by = m.oy - 2 * m.Lp * SinGrad(m.psi) + m.yMin;
+    m.ex = m.bx + m.b + m.c + m.Lp * CosGrad(m.psi);
+    m.ey = m.by + m.Lp * SinGrad(psiR);
+    return m;
+}
+
+} // namespace
+
+bool kegelBlattUeberRand(const AppState& s, double L)
+{
+    if (!kegelAblehnung(s).empty())
+        return false;
+    const Blattmass m = blattmass(s, L);
+    const double rechts = 16157.0 * m.k, oben = 11038.0 * m.k;
+    const auto auf = [&](double x, double y) { return x >= 0 && y >= 0 && x <= rechts && y <= oben; };
+    // The mantle's frame (its extent about the apex), the cross-section and the label under it.
+    return !auf(m.ox + m.xMin, m.oy + m.yMin) || !auf(m.ox + m.xMax, m.oy + m.yMax) || !auf(m.bx, m.by)
+           || !auf(m.bx + 2 * m.b, m.by) || !auf(m.ex, m.ey) || !auf(m.ox, m.by - 2 * m.t);
+}
+
 std::string hpglKegel(const AppState& s, HPGLDatei& d, int stift, double L)
 {
     if (const std::string nein = kegelAblehnung(s); !nein.empty())
         return nein;
-    const int k = hpglFaktor(s.AlsHPGL != 0);
-    const double Lp = 40.0 * k * L;
-    const double w = 16400.0 * k, h = 11480.0 * k, t = 128.0 * k;
-    const double psi = s.Par.KegelNeigung;
-    const double alfa = s.Par.KegelOeffnung;
-    const double psiR = reduzierteNeigung(psi);
-
-    const std::vector<double> winkel = mantelWinkel(alfa);
-    double xMin = 0, xMax = 0, yMin = 0, yMax = 0;
-    for (const double th : winkel) {
-        const double r = kegelMantelRadius(Lp, psi, alfa, th);
-        xMin = std::min(xMin, r * CosGrad(th));
-        xMax = std::max(xMax, r * CosGrad(th));
-        yMin = std::min(yMin, r * SinGrad(th));
-        yMax = std::max(yMax, r * SinGrad(th));
-    }
-    double ox = 0.2 * w;
-    if (xMin < 0)
-        ox -= xMin;
-    // A small mantle stands below the heading's lines, not above them past the sheet's frame.
-    const double oy = std::min(h - 2.5 * yMax, h - 10 * t);
+    const Blattmass m = blattmass(s, L);
+    const int k = m.k;
+    const double w = m.w, h = m.h, t = m.t, Lp = m.Lp, psi = m.psi, alfa = m.alfa, ox = m.ox, oy = m.oy;
 
     const std::string fenster = hpglZahl(16157.0 * k) + " " + hpglZahl(11038.0 * k);
     HPGLZeile(d, "IN;VS 1;PA;{IW 0 0 " + fenster + ";}PU 0 0;EA " + fenster + ";"
                      + hpglZeichengroesse(0.22 * k, 0.32 * k) + ";SP " + IntStr(stift));
-    double a = 0, b = 0, c = 0;
-    KegelschnittParameter(Lp, alfa, psi, a, b, c); // the angles passed kegelAblehnung above
 
     HPGLZeile(d, ";PU " + punkt(ox, oy) + ";PD ");
-    for (const double th : winkel) {
+    for (const double th : m.winkel) {
         const double r = kegelMantelRadius(Lp, psi, alfa, th);
         HPGLZeile(d, " " + punkt(ox + r * CosGrad(th), oy + r * SinGrad(th)));
     }
@@ -82,18 +123,17 @@ std::string hpglKegel(const AppState& s, HPGLDatei& d, int stift, double L)
         HPGLZeile(d, ";PU " + punkt(x - 80.0 * k, oy) + ";PD " + punkt(x + 80.0 * k, oy));
 
     HPGLZeile(d, ";PU " + punkt(ox - w / 10, h - 5.4 * t) + ";" + hpglLabel(holeText(s, 310) + " " + holeText(s, 311)));
-    HPGLZeile(d, ";PU " + punkt(ox + rho0 + 15 * t, h - 7.4 * t) + ";"
-                     + hpglLabel(holeText(s, 320) + kegelAchsenZeile(s, L)));
-    HPGLZeile(d, ";PU " + punkt(ox + rho0 + 15 * t, h - 8.9 * t) + ";" + hpglLabel(kegelOeffnungZeile(s)));
-    HPGLZeile(d, ";PU " + punkt(ox + xMax + 2 * t, oy - 1.1 * t) + ";" + hpglLabel(holeText(s, 316)));
+    // The two lines of measures right of the mantle, moved left as far as the window's edge
+    // needs (a steep axis develops a wide mantle); a character's cell is 1.5 letters wide.
+    const std::string achse = holeText(s, 320) + kegelAchsenZeile(s, L), oeffnung = kegelOeffnungZeile(s);
+    const double zelle = 1.5 * 0.22 * 400 * k;
+    const double xMass = std::max(0.0, std::min(ox + rho0 + 15 * t, 16157.0 * k - zelle * static_cast<double>(
+                                                                                 std::max(achse.size(), oeffnung.size()))));
+    HPGLZeile(d, ";PU " + punkt(xMass, h - 7.4 * t) + ";" + hpglLabel(achse));
+    HPGLZeile(d, ";PU " + punkt(xMass, h - 8.9 * t) + ";" + hpglLabel(oeffnung));
+    HPGLZeile(d, ";PU " + punkt(ox + m.xMax + 2 * t, oy - 1.1 * t) + ";" + hpglLabel(holeText(s, 316)));
 
-    // The cross-section through the axis: the footprint's major axis as base, the apex above S.
-    double bx = ox;
-    if (psi > 90)
-        bx = std::fabs(CosGrad(psiR)) * Lp + ox - c - b;
-    const double by = oy - 2 * Lp * SinGrad(psi) + yMin;
-    const double ex = bx + b + c + Lp * CosGrad(psi);
-    const double ey = by + Lp * SinGrad(psiR);
+    const double bx = m.bx, by = m.by, ex = m.ex, ey = m.ey, b = m.b, c = m.c;
     HPGLZeile(d, ";PU " + punkt(bx, by) + ";PD " + punkt(bx + 2 * b, by) + " " + punkt(ex, ey));
     HPGLZeile(d, ";PU " + punkt(bx + b + c, by) + ";PD " + punkt(ex, ey) + " " + punkt(bx, by));
     HPGLZeile(d, ";PU  " + punkt(ox, by - 2 * t) + ";" + hpglLabel(holeText(s, 317)));

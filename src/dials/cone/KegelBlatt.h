@@ -13,6 +13,10 @@ namespace umbrin {
 // cone's refusal (nothing is written then), or empty.
 std::string hpglKegel(const AppState& s, HPGLDatei& d, int stift, double L);
 
+// Whether that sheet's mantle or cross-section reaches past the plot's window (a plotter cuts
+// it off there): a long axis develops a mantle larger than the sheet.
+bool kegelBlattUeberRand(const AppState& s, double L);
+
 // Length from the apex to the plane of the generator that lies at the developed angle theta
 // (degrees) on the sheet, for the axis length Lp, the inclination psi (an inclination above
 // 90 is taken as 180 - psi) and the half opening alfa. The sheet spans theta from

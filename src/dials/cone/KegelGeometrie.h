@@ -13,6 +13,7 @@
 // foot S of the apex at (0, c + L cos psi), the apex L sin psi above S.
 #include "core/State.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <utility>
@@ -184,6 +185,14 @@ public:
     double abstand(const KegelZahlkasten& k, double bis) const;
     // How many strokes run into the box.
     int treffer(const KegelZahlkasten& k) const;
+    // Whether the box keeps the gap luft from every text box (strokes aside).
+    bool ohneText(const KegelZahlkasten& k, double luft) const
+    {
+        return std::none_of(kaesten_.begin(), kaesten_.end(), [&](const KegelZahlkasten& t) {
+            return k.x < t.x + t.breite + luft && t.x < k.x + k.breite + luft && k.y < t.y + t.hoehe + luft
+                   && t.y < k.y + k.hoehe + luft;
+        });
+    }
 
 private:
     static constexpr int kZellen = 64; // cells along each side of the sheet
@@ -200,18 +209,21 @@ private:
 // The box of a mark's name beside its cross: in the first of the cross's corners (under the
 // right arm, over it, over the left arm, under it) where it stands on the sheet (aufSeite) and
 // keeps luft from every stroke and text, else in the first such place twice or three times as
-// far out; ersatz where none is. ecke(f, rechts, unten) gives the box in the corner to the
-// right (rechts 1) or left (-1) and below (unten 1) or above (-1) the cross, f times out.
+// far out; where strokes leave no such place, the first clear of every text (a line may run
+// through the name, a text may not) up to eight times as far out; ersatz where none is. ecke(f, rechts, unten) gives the
+// box in the corner to the right (rechts 1) or left (-1) and below (unten 1) or above (-1) the
+// cross, f times out.
 template <class Ecke, class AufSeite>
 KegelZahlkasten kegelMarkenname(Ecke ecke, AufSeite aufSeite, const KegelStriche& striche, double luft,
                                 const KegelZahlkasten& ersatz)
 {
-    for (int f = 1; f <= 3; ++f)
-        for (const auto& [rechts, unten] : {std::pair{1, 1}, std::pair{1, -1}, std::pair{-1, -1}, std::pair{-1, 1}}) {
-            const KegelZahlkasten k = ecke(f, rechts, unten);
-            if (aufSeite(k) && striche.frei(k, luft))
-                return k;
-        }
+    for (const bool mitStrichen : {true, false})
+        for (int f = 1; f <= (mitStrichen ? 3 : 8); ++f)
+            for (const auto& [rechts, unten] : {std::pair{1, 1}, std::pair{1, -1}, std::pair{-1, -1}, std::pair{-1, 1}}) {
+                const KegelZahlkasten k = ecke(f, rechts, unten);
+                if (aufSeite(k) && (mitStrichen ? striche.frei(k, luft) : striche.ohneText(k, luft)))
+                    return k;
+            }
     return ersatz;
 }
 

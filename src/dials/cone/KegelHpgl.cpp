@@ -7,6 +7,7 @@
 #include "dials/HpglDialekt.h"
 #include "dials/Raster.h"
 #include "dials/Zahlenplatz.h"
+#include "dials/cone/KegelBlatt.h"
 #include "dials/cone/KegelKonstruktion.h"
 #include "dials/cone/KegelTexte.h"
 
@@ -142,19 +143,22 @@ std::pair<double, double> legendenOrt(const AppState& s, int k, std::int32_t leg
     return {static_cast<double>(legendeX) * k, std::min(static_cast<double>(legendeY) * k, 10800.0 * k)};
 }
 
-void legendenKaesten(const AppState& s, KegelStriche& striche, int k, std::int32_t legendeX, std::int32_t legendeY,
-                     std::uint8_t ebene, double L)
+std::vector<KegelZahlkasten> legendenKaesten(const AppState& s, KegelStriche& striche, int k, std::int32_t legendeX,
+                                             std::int32_t legendeY, std::uint8_t ebene, double L)
 {
     const std::pair<double, double> ort = legendenOrt(s, k, legendeX, legendeY);
     const double x = ort.first, y = ort.second;
+    std::vector<KegelZahlkasten> kaesten;
     const auto kasten = [&](double ky, const std::string& text, double w, double h) {
-        striche.kasten({x, ky, 600.0 * w * k * static_cast<double>(text.size()), 400.0 * h * k});
+        kaesten.push_back({x, ky, 600.0 * w * k * static_cast<double>(text.size()), 400.0 * h * k});
+        striche.kasten(kaesten.back());
     };
     kasten(y, kegelTitel(s), 0.26, 0.4);
     kasten(y - 300.0 * k, kegelOrtZeile(s), 0.2, 0.3);
     kasten(y - 510.0 * k, kegelEbeneZeile(s, ebene), 0.2, 0.3);
     kasten(y - 720.0 * k, kegelAchsenZeile(s, L), 0.2, 0.3);
     kasten(y - 930.0 * k, kegelOeffnungZeile(s), 0.2, 0.3);
+    return kaesten;
 }
 
 void schreibeLegende(const AppState& s, HPGLDatei& d, int k, std::int32_t legendeX, std::int32_t legendeY,
@@ -273,7 +277,7 @@ std::string hpglKegelUhr(const AppState& s, HPGLDatei& d, UserPrompt& frage, con
     // The note under the plot, the legend and the date lines, all written after the numbers.
     const std::string notiz = std::string(texteText(s, 222)) + blattName;
     striche.kasten({60.0 * k, 192.0 * k, 144.0 * k * static_cast<double>(notiz.size()), 128.0 * k});
-    legendenKaesten(s, striche, k, legendeX, legendeY, ebene, L);
+    const std::vector<KegelZahlkasten> legende = legendenKaesten(s, striche, k, legendeX, legendeY, ebene, L);
     // The date and hour lines, each computed once: filed among the strokes here, written below.
     std::string datumsText, stundenText;
     for (const KegelDatumslinie& l : kk.datumslinien) {
@@ -312,6 +316,9 @@ std::string hpglKegelUhr(const AppState& s, HPGLDatei& d, UserPrompt& frage, con
     // The numbers keep clear of the marks' names and of each other through the shared placer.
     Zahlenplatz platz(64 * k);
     platz.begrenze(0, 0, 16157 * k, 11038 * k);
+    for (const KegelZahlkasten& zeile : legende) // a number the placer moves keeps off the legend too
+        platz.belege(static_cast<int>(roundHalfEven(zeile.x)), static_cast<int>(roundHalfEven(zeile.y)),
+                     static_cast<int>(roundHalfEven(zeile.breite)), static_cast<int>(roundHalfEven(zeile.hoehe)));
     for (const auto& [hy, name, unten] : {std::tuple{m.c, "A", 80.0 * k}, std::tuple{Lp * cosPsi + m.c, "S", 120.0 * k}}) {
         const KegelZahlkasten marke = schreibeMarke(d, b, hy, k, name, unten, striche);
         b.aufBlatt(0, hy, x, y);
@@ -350,15 +357,28 @@ std::string hpglKegelUhr(const AppState& s, HPGLDatei& d, UserPrompt& frage, con
     HPGLZeile(d, ";SP 4");
     schreibeLegende(s, d, k, legendeX, legendeY, ebene, L);
     HPGLZeile(d, ";PU " + punkt(0.95 * b.breite, 256.0 * k) + ";" + hpglLabel("S"));
-    if (ueberRand && s.AlsHPGL)
-        frage.ask(PromptTitle::Warnung, PromptIcon::Warning,
-                  s.Sprachspalte == 2 ? "The cone is too large for the plot sheet: its footprint or the marks A and S "
-                                        "reach over the edge, where the plotter cuts them off.\n\rPlease shorten the "
-                                        "cone axis or move the foot point."
-                                      : "Der Kegel ist für das Plotblatt zu groß: sein Grundriss oder die Marken A und "
-                                        "S reichen über den Rand, wo der Plotter sie abschneidet.\n\rBitte die "
-                                        "Kegelachse kürzen oder den Fußpunkt verschieben.",
-                  PromptButtons::Ok);
+    // The cone's own sheet follows in a file of its own; its mantle grows with the axis and is
+    // not cut either.
+    const bool blattUeber = kegelBlattUeberRand(s, L);
+    if ((ueberRand || blattUeber) && s.AlsHPGL) {
+        const bool en = s.Sprachspalte == 2;
+        std::string text;
+        if (ueberRand)
+            text = en ? "The cone is too large for the plot sheet: its footprint or the marks A and S reach over the edge, "
+                        "where the plotter cuts them off."
+                      : "Der Kegel ist für das Plotblatt zu groß: sein Grundriss oder die Marken A und S reichen über "
+                        "den Rand, wo der Plotter sie abschneidet.";
+        if (blattUeber)
+            text += (text.empty() ? "" : "\n\r")
+                    + (en ? "The cone's sheet \"" + blattName + "\" is too large for its plot sheet: the development of "
+                                "the cone or its cross-section reaches over the edge, where the plotter cuts it off."
+                          : "Das Kegelblatt \"" + blattName + "\" ist für sein Plotblatt zu groß: die Abwicklung des "
+                                "Kegels oder sein Schnitt reicht über den Rand, wo der Plotter sie abschneidet.");
+        text += en ? (ueberRand ? "\n\rPlease shorten the cone axis or move the foot point." : "\n\rPlease shorten the cone axis.")
+                   : (ueberRand ? "\n\rBitte die Kegelachse kürzen oder den Fußpunkt verschieben."
+                                : "\n\rBitte die Kegelachse kürzen.");
+        frage.ask(PromptTitle::Warnung, PromptIcon::Warning, text, PromptButtons::Ok);
+    }
     return {};
 }
 

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -151,17 +152,17 @@ void zeichneStundenlinien(const AppState& s, const Kegelkonstruktion& k, const s
 // The even hours' numbers, each beside its own line: at the line's point nearest the footprint
 // where the number keeps clear of every other stroke and text, on the foot's side or else on
 // the other; where no place along the line is clear, at the clearest; moved off a number or a
-// mark's name (marken) before it by the shared number placer.
+// mark's name and the screen's hint (belegt) before it by the shared number placer.
 void zeichneStundenzahlen(const AppState& s, Canvas& c, const Kegelkonstruktion& k,
                           const std::vector<KegelStundenlinie>& linien, const Blatt& b,
-                          const std::vector<KegelZahlkasten>& marken, KegelStriche& striche)
+                          const std::vector<KegelZahlkasten>& belegt, KegelStriche& striche)
 {
     c.setFontColor(s.Farben[2]);
     const int fh = c.fontHeight();
     const std::array<double, 4> rahmen = {double(b.rand), double(b.rand), double(b.W - 2 * fh), double(b.H - fh)};
     Zahlenplatz platz(runde(0.3 * fh));
     platz.begrenze(b.rand, b.rand, b.W, b.H);
-    for (const KegelZahlkasten& m : marken)
+    for (const KegelZahlkasten& m : belegt)
         platz.belege(runde(m.x), runde(m.y), runde(m.breite), runde(m.hoehe));
     for (std::size_t h = 0; h < k.stunden.size(); ++h) {
         const KegelStunde& st = k.stunden[h];
@@ -418,9 +419,11 @@ Konstruktionsmeldungen zeichneKegelUhr(const AppState& s, const Zeichenumgebung&
                                          "point.",
                              true});
     const std::string hinweis(texteText(s, 193));
+    std::optional<KegelZahlkasten> hinweisKasten;
     if (bildschirm) {
         const TextExtent e = c.textExtent(hinweis);
-        striche.kasten({b.rand + 10.0, std::abs(b.rand + 0.5 * c.fontHeight()), double(e.width), double(e.height)});
+        hinweisKasten = KegelZahlkasten{b.rand + 10.0, std::abs(b.rand + 0.5 * c.fontHeight()), double(e.width), double(e.height)};
+        striche.kasten(*hinweisKasten);
     }
     // The date and hour lines, each computed once: filed among the strokes here, drawn below.
     KegelStrichfolge datumsStriche, stundenStriche;
@@ -467,9 +470,8 @@ Konstruktionsmeldungen zeichneKegelUhr(const AppState& s, const Zeichenumgebung&
             striche, 0.15 * h, {double(px), double(py), w, h});
         c.textOut(runde(kasten.x), runde(kasten.y), name);
         marken.push_back(kasten);
+        striche.kasten(kasten); // the other mark's name keeps clear of it
     }
-    for (const KegelZahlkasten& kasten : marken)
-        striche.kasten(kasten);
     for (const CanvasPoint& p : markenOrte) {
         striche.strecke(p.x - 5, p.y, p.x + 5, p.y);
         striche.strecke(p.x, p.y - 5, p.x, p.y + 5);
@@ -477,7 +479,11 @@ Konstruktionsmeldungen zeichneKegelUhr(const AppState& s, const Zeichenumgebung&
 
     CanvasZug zug(c);
     stundenStriche.abspielen(zug);
-    zeichneStundenzahlen(s, c, k, linien, b, marken, striche);
+    // The numbers that the shared placer moves keep clear of the hint at the top too.
+    std::vector<KegelZahlkasten> belegt = marken;
+    if (hinweisKasten)
+        belegt.push_back(*hinweisKasten);
+    zeichneStundenzahlen(s, c, k, linien, b, belegt, striche);
 
     c.setPenColor(s.Farben[5]);
     c.setFontColor(FarbeRot);

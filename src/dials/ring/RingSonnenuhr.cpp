@@ -78,6 +78,8 @@ void kopf(RingZeichnung& z, const Schriften& f, double Dtext, double Btext)
     // Lines longer than the page are written smaller, in the place they have.
     ringSchriftPassend(c, z.W / 20 + wt, zeigen, rechterRand(z));
     c.textOut(z.W / 20 + wt, y / 3, zeigen);
+    // The caption's cell, descenders with it: the half circumference keeps clear of it.
+    const int zeigenEnde = z.W / 20 + wt + c.textExtent(zeigen).width, zeigenUnten = y / 3 + std::abs(c.fontHeight());
     c.setFont({"Arial", f.zweite, false, FarbeSchwarz});
     const bool einzel = s.Schalter.Ganzjaehrig;
     const std::string daten = std::string(texteText(s, 131)) + RealStr(z.phi, 6, 2) + "; " +
@@ -92,7 +94,15 @@ void kopf(RingZeichnung& z, const Schriften& f, double Dtext, double Btext)
     // The diameter stands above its dimension line, the half circumference on its own.
     c.setFont({"Arial", z.fh, false, FarbeSchwarz});
     c.textOut(z.xLeft + 5 * t, y - 3 * t - z.fh - 2, std::string(texteText(s, 7)) + RealStr(Dtext, 5, 1));
-    c.textOut(xD + 8 * t, y - 2 * t - z.fh, std::string(texteText(s, 11)));
+    // On a small screen the dimension line comes up to the caption: the half circumference then
+    // stands right of the caption where the sheet has room for it.
+    const std::string halb(texteText(s, 11));
+    int xHalb = xD + 8 * t;
+    const int yHalb = y - 2 * t - z.fh, breiteHalb = c.textExtent(halb).width;
+    if (yHalb < zeigenUnten && xHalb < zeigenEnde && xHalb + breiteHalb > z.W / 20 + wt
+        && zeigenEnde + z.fh / 2 + breiteHalb <= rechterRand(z))
+        xHalb = zeigenEnde + z.fh / 2;
+    c.textOut(xHalb, yHalb, halb);
     c.setBrushStyle(BrushStyle::Solid);
 }
 

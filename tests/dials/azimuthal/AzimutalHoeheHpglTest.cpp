@@ -9,6 +9,7 @@
 #include "dials/azimuthal/AzimutalHoeheZeichnung.h"
 #include "dials/azimuthal/AzimutalSonnenvektor.h"
 #include "support/GoldenDatei.h"
+#include "support/Layoutpruefung.h"
 #include "support/Randfolge.h"
 
 #include <gtest/gtest.h>
@@ -188,6 +189,17 @@ TEST(AzimutalHoeheHpgl, AnyLatitudeLawAndLineCountIsFiniteAndTemporalLinesStop)
     const std::string plot = schreibe(s);
     EXPECT_EQ(plot.find(";LB13\x03"), std::string::npos);
     EXPECT_NE(plot.find(";LB11\x03"), std::string::npos);
+    // Under the midnight sun 0 and 24 o'clock, or temporal 0 and 12, end on one line: one number.
+    for (const double phi : {69.9, -69.9})
+        for (const std::uint8_t temporal : {0, 1}) {
+            AppState m = zustand(0);
+            m.Par.Breite = phi;
+            m.Zeiten.QuadVon = 0;
+            m.Zeiten.QuadBis = 24;
+            m.Schalter.Temporalstunden = m.Schalter.TemporalAnzeige = temporal;
+            const std::string p = schreibe(m);
+            EXPECT_EQ(test::abseits(test::pruefePlotLayout(p, test::plotSeite(p)), true), "") << phi << " " << int(temporal);
+        }
 }
 
 // The ecliptic's arcs run from the west point above the horizon, in the tropics too: the middle

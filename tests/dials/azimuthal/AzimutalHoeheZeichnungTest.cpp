@@ -8,6 +8,7 @@
 #include "dials/azimuthal/AzimutalHoehe.h"
 #include "dials/azimuthal/AzimutalHoeheZeichnung.h"
 #include "dials/azimuthal/AzimutalSonnenvektor.h"
+#include "support/Ansichten.h"
 
 #include <gtest/gtest.h>
 
@@ -247,4 +248,22 @@ TEST(AzimutalHoeheZeichnung, SmallBarrelPlatesAndTheHorizonProfile)
     zeichneAzimutalHoehe(s, c, 1920, 1080, true);
     EXPECT_TRUE(c.hasText(" Nord"));
     EXPECT_FALSE(c.hasText("Süd"));
+}
+
+// Near the zenith in the tropics the temporal hours' ends crowd the other numbers: every number
+// keeps clear of those written before it (the altitude circles' too), on both screens.
+TEST(AzimutalHoeheZeichnung, HourNumbersStandClearOfOneAnother)
+{
+    for (const auto& [breite, laenge, zone] : {std::tuple{-12.9, 7.3, 15.0}, {-12.9, -143.5, -150.0}, {22.7, 12.08, 15.0}})
+        for (const test::Sicht& v : {test::kSchirm, test::kSchirmKlein}) {
+            AppState s = zustand(1);
+            s.Par.Breite = breite;
+            s.Par.Laenge = laenge;
+            s.Par.Zonenmeridian = zone;
+            s.Schalter.Ortszeit = s.Schalter.OhneLaengenkorrektur = 0;
+            s.Schalter.Zonenzeit = s.Schalter.Temporalstunden = s.Schalter.TemporalAnzeige = 1;
+            const test::Blattinhalt b = test::zeichneInSicht(s, v);
+            for (const test::Befund& f : test::textAufText(b.roh, 0.04))
+                EXPECT_TRUE(test::zahlIn(f.text) < 0 || test::zahlIn(f.zweiter) < 0) << v.name << ": " << f.meldung;
+        }
 }

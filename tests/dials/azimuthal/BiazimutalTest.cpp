@@ -8,6 +8,7 @@
 #include "core/Winkel.h"
 #include "dials/azimuthal/BiazimutalGeometrie.h"
 #include "dials/azimuthal/BiazimutalZeichnung.h"
+#include "support/Ansichten.h"
 
 #include <gtest/gtest.h>
 
@@ -235,6 +236,21 @@ TEST(Biazimutal, AnyLatitudeDrawsFiniteOrRefuses)
                 for (const auto& q : p.points)
                     ASSERT_LE(std::abs(q.x) + std::abs(q.y), 2000000) << b << " " << b2;
             (void)m;
+        }
+}
+
+// B's letter stays on the screen at its edge (60.2 N) and apart from A's beside it (47.9 S).
+TEST(Biazimutal, PlacesLettersStayOnTheScreenAndApart)
+{
+    for (const auto& [breite, laenge, zone] : {std::tuple{60.2, 88.87, 90.0}, {47.25, 0.0, 0.0}, {-47.9, -17.42, -15.0}})
+        for (const test::Sicht& v : {test::kSchirm, test::kSchirmKlein}) {
+            AppState s = zustand();
+            s.Par.Breite = breite;
+            s.Par.Laenge = laenge;
+            s.Par.Zonenmeridian = zone;
+            const test::Blattinhalt b = test::zeichneInSicht(s, v);
+            EXPECT_EQ(test::abseits(test::pruefeLayout(b.roh, {0, 0, b.breite, b.hoehe})) + test::abseits(test::textAufText(b.roh, 0.04), true), "")
+                << breite << " " << v.name;
         }
 }
 

@@ -241,3 +241,26 @@ TEST(HabermelSweep, LongGnomonsKeepTheDiscOnTheSheetAndSaySoWhenCut)
                     EXPECT_EQ(worte, lang ? 1 : 0);
                 }
 }
+
+// Dial II: the template's caption keeps left of the ring and the numbers, which keep clear of the
+// ring's signs; dial I in mean time far north: its reading captions keep apart.
+TEST(HabermelSweep, CaptionsAndNumbersKeepClearOfTheSignsAndOfEachOther)
+{
+    for (const auto& [art, phi, D] : {std::tuple{2, -60.2, 77.5}, {2, 47.25, 77.5}, {2, -58.8, 30.0}, {1, 55.0, 0.0}, {1, 60.2, 0.0}})
+        for (const Sicht& v : {kSchirm, kSchirmKlein, kDruckA4, kPlot}) {
+            AppState s;
+            initialisiereZustand(s);
+            s.UhrTyp = 'q';
+            s.Schalter.Hoehenuhrart = static_cast<std::uint8_t>(art);
+            s.Par.Breite = phi;
+            if (art == 1) { // in mean time
+                s.Schalter.MitZeitglZylinder = s.Schalter.Ortszeit = 1;
+                s.Schalter.Zonenzeit = 0;
+            } else {
+                HabermelGnomonAusDurchmesser(2, s.Par.HabermelDurchmesser = D, phi, s.EpsRund, s.Par.HabermelGnomon);
+            }
+            const Blattinhalt b = zeichneInSicht(s, v);
+            const std::vector<Befund> f = v.plot ? pruefePlotLayout(b.hpgl, plotSeite(b.hpgl)) : textAufText(b.roh, 0.04);
+            EXPECT_EQ(abseits(f, true), "") << art << " " << phi << " " << v.name;
+        }
+}

@@ -256,8 +256,9 @@ TEST(KegelHpgl, SaysInTheUsersLanguageOnlyWhenTheFootprintOrTheMarksLeaveThePlot
         double achse;
         int fussX; // 0: placed by latitude
         bool warnung;
+        bool kegelblatt = false; // the warning names the cone's own sheet too: its development is larger than its sheet
     };
-    for (const Fall f : {Fall{true, 35, 0, false}, Fall{true, 500, 0, true}, Fall{true, 35, 150, true},
+    for (const Fall f : {Fall{true, 35, 0, false}, Fall{true, 500, 0, true, true}, Fall{true, 35, 150, true},
                          Fall{false, 500, 0, false}, Fall{false, 35, 150, false}})
         for (const bool deutsch : {false, true}) {
             AppState s = zustand(f.alsHpgl, 0, '0');
@@ -275,5 +276,6 @@ TEST(KegelHpgl, SaysInTheUsersLanguageOnlyWhenTheFootprintOrTheMarksLeaveThePlot
                 gesagt += q.icon == PromptIcon::Warning ? q.text : "";
             const std::string blatt = deutsch ? "Plotblatt" : "plot sheet";
             EXPECT_EQ(gesagt.find(blatt) != std::string::npos, f.warnung) << f.achse << " mm, foot " << f.fussX << ": " << gesagt;
+            EXPECT_EQ(gesagt.find(deutsch ? "Das Kegelblatt \"" : "The cone's sheet \"") != std::string::npos, f.kegelblatt) << gesagt;
         }
 }

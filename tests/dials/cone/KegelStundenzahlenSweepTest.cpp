@@ -207,6 +207,23 @@ TEST(KegelStundenzahlenSweep, NumbersKeepClearOfTheLines)
             }
         }
     }
+    // With the shortest axis the marks A and S stand close: their names keep clear of each other.
+    for (const double breite : {70.0, -44.2, 40.1})
+        for (const Sicht& v : {kSchirm, kSchirmKlein, kDruckA4}) {
+            const Blattinhalt b = zeichneInSicht(fall(breite, 0, kegelNeigungGespeichert(breite), 3), v);
+            for (const Befund& f : textAufText(b.roh, 0.04))
+                EXPECT_FALSE(f.text == " A" && f.zweiter == " S") << breite << " " << v.name << ": " << f.meldung;
+        }
+    // Plots with the legend round the mark S (23.4 N), the noon number near the legend (48 N), a wide
+    // mantle (15.6 S): no label on another, nothing off the cone's sheet without a word.
+    const auto plotBefunde = [](const AppState& s) {
+        const Blattinhalt p = zeichneInSicht(s, kPlot);
+        return abseits(pruefePlotLayout(p.hpgl, plotSeite(p.hpgl)), true)
+               + (p.gesagt.empty() ? abseits(pruefePlotLayout(p.hpglZweitesBlatt, plotSeite(p.hpglZweitesBlatt))) : "");
+    };
+    EXPECT_EQ(plotBefunde(fall(23.4, 1, kegelNeigungGespeichert(23.4), 35)), "");
+    EXPECT_EQ(plotBefunde(fall(-15.6, 0, kegelNeigungGespeichert(-15.6), 35)), "");
+    EXPECT_EQ(plotBefunde(fall(48, 0, kegelNeigungGespeichert(48), 168.5)), "");
 }
 
 // At the values of a new construction file, on both screens and a page, and with an axis of
@@ -247,6 +264,20 @@ TEST(KegelStundenzahlenSweep, WarnsThatTheConeIsTooLargeExactlyWhenItLeavesTheSh
                     EXPECT_EQ(warnt, draussen) << s.Par.Breite << " plane " << int(s.Schalter.Ebene) << " " << v.name;
                     EXPECT_EQ(draussen, achse == 500.0) << s.Par.Breite << " " << achse << " " << v.name << gesetzt;
                 }
+    // The printed word stands on nothing of the drawing: here the hour 16 is where its long lines would go.
+    AppState s = fall(-12.9, 1, kegelNeigungGespeichert(-12.9), 35);
+    s.Par.Laenge = -115.61;
+    s.Par.Zonenmeridian = -105;
+    s.Schalter.Zonenzeit = 1;
+    s.Schalter.Ortszeit = s.Schalter.OhneLaengenkorrektur = 0;
+    s.Zeiten.StundeVon = 0;
+    s.Zeiten.StundeBis = 24;
+    setzeSprache(s, true);
+    const Blattinhalt b = zeichneInSicht(s, kDruckA4Hoch);
+    for (const RecordedPrimitive& p : b.roh) // the word's lines, written last, on nothing drawn before them
+        if (p.kind == PrimitiveKind::Text && p.font.color == FarbeRot)
+            EXPECT_TRUE(feldFrei({b.roh.data(), &p}, p.points[0].x, p.points[0].y, p.points[0].x + tinte(p.font, p.text).rechts,
+                                 p.points[0].y + 30, seitenTextmass())) << p.text;
 }
 
 // What each plane draws at six latitudes of both hemispheres on the screen, an A4 page and in

@@ -186,3 +186,19 @@ TEST(RingLayout, SweepKeepsEveryLineOnTheSheetAndNumbersEveryLitHour)
                 }
     EXPECT_EQ(befunde, "");
 }
+
+// On the small screen the half circumference stands right of the time system's caption, not under it.
+TEST(RingLayout, HalfCircumferenceKeepsClearOfTheCaption)
+{
+    for (const bool deutsch : {true, false}) {
+        AppState s = ringZustand();
+        setzeSprache(s, deutsch);
+        const Blattinhalt b = zeichneInSicht(s, kSchirmKlein);
+        const auto text = [&](std::string_view anfang) {
+            return *std::find_if(b.roh.begin(), b.roh.end(), [&](const RecordedPrimitive& p) { return p.text.starts_with(anfang); });
+        };
+        const RecordedPrimitive titel = text(deutsch ? "Stundenlinien" : "Hour lines"), halb = text(deutsch ? " Halber" : " Half");
+        EXPECT_TRUE(halb.points[0].y >= titel.points[0].y + titel.font.height
+                    || halb.points[0].x >= titel.points[0].x + tinte(titel.font, titel.text).rechts) << deutsch;
+    }
+}
