@@ -18,6 +18,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
+#include <locale>
 #include <map>
 #include <optional>
 #include <random>
@@ -471,6 +472,7 @@ std::string eintrag(const Zahlplatz& z)
     std::string t = z.text;
     std::replace(t.begin(), t.end(), ' ', '_');
     std::ostringstream o;
+    o.imbue(std::locale::classic());
     const long x = std::lround(z.kasten.x0), y = std::lround(z.kasten.y0);
     o << t << ':' << std::hex << z.farbe << std::dec << ':' << x << ',' << y << ',' << std::lround(z.kasten.x1) - x << ','
       << std::lround(z.kasten.y1) - y;
@@ -502,9 +504,9 @@ Zahlplaetze ladeZahlplaetze(const std::string& familie)
             p.text = e.substr(0, a);
             std::replace(p.text.begin(), p.text.end(), '_', ' ');
             p.farbe = static_cast<unsigned>(std::stoul(e.substr(a + 1, b - a - 1), nullptr, 16));
-            std::sscanf(e.c_str() + b + 1, "%lf,%lf,%lf,%lf", &p.kasten.x0, &p.kasten.y0, &p.kasten.x1, &p.kasten.y1);
-            p.kasten.x1 += p.kasten.x0;
-            p.kasten.y1 += p.kasten.y0;
+            long x = 0, y = 0, w = 0, h = 0; // whole numbers: no locale's decimal comma can read them otherwise
+            std::sscanf(e.c_str() + b + 1, "%ld,%ld,%ld,%ld", &x, &y, &w, &h);
+            p.kasten = {double(x), double(y), double(x + w), double(y + h)};
             liste.push_back(std::move(p));
         }
     }
