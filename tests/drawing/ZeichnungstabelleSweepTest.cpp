@@ -10,6 +10,7 @@
 #include "dialogs/Wertebereiche.h"
 #include "support/Almanachsonne.h"
 #include "support/Ansichten.h"
+#include "support/Zahlplaetze.h"
 
 #include <gtest/gtest.h>
 
@@ -455,177 +456,8 @@ struct Zufall {
     }
 };
 
-// Where the numbers of hours the previous versions placed clear are kept: per sheet, each
-// number's text (blanks as '_'), colour or pen and the box of its ink (left, top, width,
-// height). A German sheet is written only where its numbers differ from the English one's.
+// Where the numbers of hours the previous versions placed clear are kept (Zahlplaetze.h).
 std::string zahlendatei() { return std::string(UMBRIN_SOURCE_DIR) + "/tests/drawing/ZeichnungstabelleZahlen.txt"; }
-
-struct Zahlplatz {
-    std::string text;
-    unsigned farbe = 0;
-    Seitenrechteck kasten;
-};
-using Zahlplaetze = std::map<std::string, std::vector<Zahlplatz>>; // by sheet
-
-std::string eintrag(const Zahlplatz& z)
-{
-    std::string t = z.text;
-    std::replace(t.begin(), t.end(), ' ', '_');
-    std::ostringstream o;
-    o.imbue(std::locale::classic());
-    const long x = std::lround(z.kasten.x0), y = std::lround(z.kasten.y0);
-    o << t << ':' << std::hex << z.farbe << std::dec << ':' << x << ',' << y << ',' << std::lround(z.kasten.x1) - x << ','
-      << std::lround(z.kasten.y1) - y;
-    return o.str();
-}
-
-// The English sheet of a German one, else the sheet itself.
-std::string englisch(std::string blatt)
-{
-    if (const std::size_t i = blatt.find(", German, "); i != std::string::npos)
-        blatt.erase(i, 8);
-    return blatt;
-}
-
-// The family's sheets of the kept file, the German ones filled in.
-Zahlplaetze ladeZahlplaetze(const std::string& familie)
-{
-    Zahlplaetze z;
-    std::ifstream in(zahlendatei());
-    for (std::string zeile; std::getline(in, zeile);) {
-        if (zeile.rfind(familie + ", ", 0) != 0)
-            continue;
-        const std::size_t trenner = zeile.rfind('|');
-        std::vector<Zahlplatz>& liste = z[zeile.substr(0, trenner)];
-        std::istringstream rest(zeile.substr(trenner + 1));
-        for (std::string e; rest >> e;) {
-            Zahlplatz p;
-            const std::size_t a = e.find(':'), b = e.find(':', a + 1);
-            p.text = e.substr(0, a);
-            std::replace(p.text.begin(), p.text.end(), '_', ' ');
-            p.farbe = static_cast<unsigned>(std::stoul(e.substr(a + 1, b - a - 1), nullptr, 16));
-            long x = 0, y = 0, w = 0, h = 0; // whole numbers: no locale's decimal comma can read them otherwise
-            std::sscanf(e.c_str() + b + 1, "%ld,%ld,%ld,%ld", &x, &y, &w, &h);
-            p.kasten = {double(x), double(y), double(x + w), double(y + h)};
-            liste.push_back(std::move(p));
-        }
-    }
-    return z;
-}
-
-// The numbers kept for a sheet.
-const std::vector<Zahlplatz>* gehalten(const Zahlplaetze& z, const std::string& blatt)
-{
-    auto i = z.find(blatt);
-    if (i == z.end())
-        i = z.find(englisch(blatt));
-    return i == z.end() ? nullptr : &i->second;
-}
-
-// What two boxes share, as a part of the smaller.
-double gemeinsamerAnteil(const Seitenrechteck& a, const Seitenrechteck& b)
-{
-    const double w = std::min(a.x1, b.x1) - std::max(a.x0, b.x0), h = std::min(a.y1, b.y1) - std::max(a.y0, b.y0);
-    const double kleiner = std::min((a.x1 - a.x0) * (a.y1 - a.y0), (b.x1 - b.x0) * (b.y1 - b.y0));
-    return w <= 0 || h <= 0 || kleiner <= 0 ? 0 : w * h / kleiner;
-}
-
-// The numbers the previous versions placed clear on a sheet that it no longer shows (each
-// earlier one takes the nearest of the sheet's numbers of its text and colour): a number may go
-// only where the hour sharing its line keeps a number (at a planar dial's other half of the
-// line, an altitude dial's other side of noon, midnight's other end) and its old place is now
-// taken by a text.
-std::string verloren(const std::vector<Zahlplatz>& vorher, const Textlage& jetzt)
-{
-    std::string was;
-    std::vector<bool> vergeben(jetzt.plaetze.size());
-    const auto mitte = [](const Seitenrechteck& r) { return PlotPunkt{(r.x0 + r.x1) / 2, (r.y0 + r.y1) / 2}; };
-    for (const Zahlplatz& z : vorher) {
-        std::size_t beste = vergeben.size();
-        double abstand = 1e300;
-        for (std::size_t j = 0; j < jetzt.plaetze.size(); ++j) {
-            const Textplatz& t = jetzt.plaetze[j];
-            const double d = std::hypot(mitte(t.kasten).x - mitte(z.kasten).x, mitte(t.kasten).y - mitte(z.kasten).y);
-            if (!vergeben[j] && t.text == z.text && t.farbe == z.farbe && d < abstand) {
-                beste = j;
-                abstand = d;
-            }
-        }
-        if (beste < vergeben.size()) {
-            vergeben[beste] = true;
-            continue;
-        }
-        const int h = zahlIn(z.text);
-        bool besetzt = false, geteilt = false;
-        for (const Textplatz& t : jetzt.plaetze) {
-            const int k = zahlIn(t.text);
-            besetzt = besetzt || gemeinsamerAnteil(t.kasten, z.kasten) > 0.04;
-            geteilt = geteilt || (k >= 0 && (k == 24 - h || k == 12 - h || std::abs(k - h) == 12 || std::abs(k - h) == 24));
-        }
-        if (!besetzt || !geteilt)
-            was += " '" + z.text + "' at " + eintrag(z).substr(z.text.size() + 1);
-    }
-    return was;
-}
-
-// The sheet's numbers of hours that stand clear.
-std::vector<Zahlplatz> freieZahlen(const Textlage& l)
-{
-    std::vector<Zahlplatz> z;
-    for (const Textplatz& t : l.plaetze)
-        if (t.frei && zahlIn(t.text) >= 0 && zahlIn(t.text) <= 24)
-            z.push_back({t.text, t.farbe, t.kasten});
-    return z;
-}
-
-// With UMBRIN_SWEEP_NUMBERS set to a folder, the sweep writes there per family the kept file's
-// sheets joined with the numbers this code places clear (of two lists of a sheet's numbers of
-// one text and colour the longer, the kept one if as long). The family files sorted together
-// make the new file:
-//   UMBRIN_SWEEP_NUMBERS=/tmp/zahlen ./engine_tests --gtest_filter='*NoTextStandsOnAnotherAtTheDefaultSizes*'
-//   LC_ALL=C sort /tmp/zahlen/*.txt > tests/drawing/ZeichnungstabelleZahlen.txt
-void schreibeZahlplaetze(const std::string& familie, Zahlplaetze alt, const Zahlplaetze& neu)
-{
-    const char* ordner = std::getenv("UMBRIN_SWEEP_NUMBERS");
-    for (const auto& [blatt, liste] : neu)
-        if (!alt.count(blatt) && gehalten(alt, blatt))
-            alt[blatt] = *gehalten(alt, blatt);
-    for (const auto& [blatt, liste] : neu) {
-        std::vector<Zahlplatz>& ziel = alt[blatt];
-        std::map<std::pair<std::string, unsigned>, std::vector<Zahlplatz>> a, n;
-        for (const Zahlplatz& z : ziel)
-            a[{z.text, z.farbe}].push_back(z);
-        for (const Zahlplatz& z : liste)
-            n[{z.text, z.farbe}].push_back(z);
-        for (auto& [schluessel, l] : n)
-            if (l.size() > a[schluessel].size())
-                a[schluessel] = l;
-        ziel.clear();
-        for (const auto& [schluessel, l] : a)
-            ziel.insert(ziel.end(), l.begin(), l.end());
-    }
-    std::string name = familie;
-    std::replace(name.begin(), name.end(), ' ', '_');
-    std::ofstream aus(std::string(ordner) + "/" + name + ".txt", std::ios::binary);
-    const auto eintraege = [](const std::vector<Zahlplatz>& liste) {
-        std::vector<std::string> e;
-        for (const Zahlplatz& z : liste)
-            e.push_back(eintrag(z));
-        std::sort(e.begin(), e.end());
-        return e;
-    };
-    for (const auto& [blatt, liste] : alt) {
-        const std::vector<std::string> e = eintraege(liste);
-        const auto en = alt.find(englisch(blatt));
-        const bool eigenes = en == alt.end() || en->first == blatt;
-        if (eigenes ? e.empty() : e == eintraege(en->second))
-            continue;
-        aus << blatt << '|';
-        for (std::size_t i = 0; i < e.size(); ++i)
-            aus << (i ? " " : "") << e[i];
-        aus << '\n';
-    }
-}
 
 // The texts of a family's sheets judged: texts on texts on both screens, every page the print
 // dialog offers and the plot (a canvas by the letters' ink in the fonts the sheet gets, the plot
@@ -636,7 +468,7 @@ void schreibeZahlplaetze(const std::string& familie, Zahlplaetze alt, const Zahl
 struct Textpruefung {
     const Familie& fam;
     Befunde befunde{offenTexte, fam.name};
-    Zahlplaetze vorher = ladeZahlplaetze(fam.name), neu = {};
+    Zahlplaetze vorher = ladeZahlplaetze(zahlendatei(), fam.name), neu = {};
     int blaetter = 0;
 
     void pruefe(const AppState& s, const std::string& fall, bool gesaet)
@@ -826,6 +658,12 @@ TEST_P(ZeichnungstabelleSweep, AWordOfTheSheetComesExactlyWhenSomethingLeavesItA
     EXPECT_EQ(blaetter, int(std::size(kOrte) * std::size(kAlleSichten)));
 }
 
+// With UMBRIN_SWEEP_NUMBERS set to a folder, the sweep writes there per family the kept file's
+// sheets joined with the numbers this code places clear; the family files sorted together make
+// the new file (after a placer change, to keep what it places besides):
+//   UMBRIN_SWEEP_NUMBERS=/tmp/zahlen ./engine_tests --gtest_filter='*NoTextStandsOnAnotherAtTheDefaultSizes*'
+//   LC_ALL=C sort /tmp/zahlen/*.txt > tests/drawing/ZeichnungstabelleZahlen.txt
+//
 // At the dialog's own sizes, at eighteen fixed places and two drawn afresh from the run's seed
 // (printed; UMBRIN_SWEEP_SEED repeats it), in every time mode over the whole day and in the
 // start's over its hours, in English and in German, the texts of every sheet (Textpruefung).
@@ -849,8 +687,8 @@ TEST_P(ZeichnungstabelleSweep, NoTextStandsOnAnotherAtTheDefaultSizes)
                     p.pruefe(textzustand(fam, o, ganzerTag, zeit, deutsch),
                              (gesaet ? "seed " + std::to_string(saat()) + ", " : "") + textfall(fam, o, ganzerTag, zeit, deutsch),
                              gesaet);
-    if (std::getenv("UMBRIN_SWEEP_NUMBERS"))
-        schreibeZahlplaetze(fam.name, p.vorher, p.neu);
+    if (const char* ordner = std::getenv("UMBRIN_SWEEP_NUMBERS"))
+        schreibeZahlplaetze(ordner, fam.name, p.vorher, p.neu);
     EXPECT_EQ(p.befunde.neu, "");
     EXPECT_EQ(p.befunde.ueberholt(), "") << "open findings that no longer show";
     EXPECT_GT(p.blaetter, 200);
