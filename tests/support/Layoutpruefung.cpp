@@ -29,6 +29,7 @@ struct Textkasten {
     std::array<Punkt, 4> ecken;
     Punkt o, d, n;
     double u0 = 0, u1 = 0, v0 = 0, v1 = 0;
+    unsigned farbe = 0; // a canvas text's colour, a plot label's pen
     // Where its letters' ink stands on the page, by which the page's edge judges it: on a canvas
     // by the outlines of the font the page gets, in a plot the box.
     std::array<Punkt, 4> tinte;
@@ -100,7 +101,7 @@ std::array<Punkt, 4> kasten(Punkt o, Punkt d, Punkt n, double u0, double u1, dou
 Textkasten textkasten(std::string text, Punkt o, Punkt d, Punkt n, double u0, double u1, double v0, double v1)
 {
     const std::array<Punkt, 4> ecken = kasten(o, d, n, u0, u1, v0, v1);
-    return {std::move(text), ecken, o, d, n, u0, u1, v0, v1, ecken};
+    return {std::move(text), ecken, o, d, n, u0, u1, v0, v1, 0, ecken};
 }
 
 // How deep the line a-b reaches into a text's box: the largest distance from the box's edge of
@@ -297,6 +298,7 @@ Bild bildAus(const std::vector<RecordedPrimitive>& zeichnung)
                                          0.15 * em, 1.02 * em));
             const Tinte ink = tinte(p.font, p.text);
             b.texte.back().tinte = kasten(o, d, nrm, ink.links, ink.rechts, ink.oben, ink.grundlinie);
+            b.texte.back().farbe = p.font.color;
             continue;
         }
         // White on the white page is not seen: the margins a page fills white, say.
@@ -491,6 +493,7 @@ struct Plotter {
             if (vorn + hinten < n) {
                 bild.texte.push_back(textkasten(std::string(stueck), pos, richtung, oben, vorn * schritt,
                                                 (n - hinten - 1) * schritt + breite, 0.05 * hoehe, 0.95 * hoehe));
+                bild.texte.back().farbe = static_cast<unsigned>(stift);
             }
             pos = {pos.x + n * schritt * richtung.x, pos.y + n * schritt * richtung.y};
             if (ende >= text.size())
@@ -579,28 +582,57 @@ double gemeinsam(const std::array<Punkt, 4>& a, const std::array<Punkt, 4>& b)
     return teil.size() < 3 ? 0 : flaeche(teil);
 }
 
-} // namespace
-
-std::vector<Befund> textAufText(const std::vector<RecordedPrimitive>& zeichnung, double anteil)
+// Texts on texts by their ink, and every text's place: clear unless it shares more than the
+// part anteil of the smaller box with another or leaves the page.
+Textlage lage(const Bild& b, const Seitenrechteck& seite, double anteil)
 {
-    const Bild b = bildAus(zeichnung);
-    std::vector<Befund> befunde;
+    Textlage l;
+    for (const Textkasten& t : b.texte) {
+        Textkasten ink = t;
+        ink.ecken = t.tinte;
+        const Seitenrechteck r = umgebendesRechteck(ink);
+        l.plaetze.push_back({t.text, t.farbe, r, r.x0 >= seite.x0 && r.y0 >= seite.y0 && r.x1 <= seite.x1 && r.y1 <= seite.y1});
+    }
     for (std::size_t i = 0; i < b.texte.size(); ++i)
         for (std::size_t j = i + 1; j < b.texte.size(); ++j) {
             const Textkasten &s = b.texte[i], &t = b.texte[j];
+            const Seitenrechteck &p = l.plaetze[i].kasten, &q = l.plaetze[j].kasten;
+            if (p.x1 < q.x0 || q.x1 < p.x0 || p.y1 < q.y0 || q.y1 < p.y0)
+                continue;
             const double kleiner = std::min(flaeche({s.tinte.begin(), s.tinte.end()}), flaeche({t.tinte.begin(), t.tinte.end()}));
             const double g = kleiner > 0 ? gemeinsam(s.tinte, t.tinte) : 0;
             if (g <= anteil * kleiner)
                 continue;
+            l.plaetze[i].frei = l.plaetze[j].frei = false;
             Befund f;
             f.art = Befundart::Ueberdeckung;
             f.text = s.text;
             f.zweiter = t.text;
             f.meldung = "text '" + s.text + "' at " + ort(s.ecken[0]) + " on text '" + t.text + "' at " + ort(t.ecken[0])
                         + " (" + zahl(100 * g / kleiner) + " %)";
-            befunde.push_back(std::move(f));
+            l.aufeinander.push_back(std::move(f));
         }
-    return befunde;
+    return l;
+}
+
+} // namespace
+
+std::vector<Befund> textAufText(const std::vector<RecordedPrimitive>& zeichnung, double anteil)
+{
+    return lage(bildAus(zeichnung), {-1e300, -1e300, 1e300, 1e300}, anteil).aufeinander;
+}
+
+Textlage textlage(const std::vector<RecordedPrimitive>& zeichnung, const Seitenrechteck& seite, double anteil)
+{
+    return lage(bildAus(zeichnung), seite, anteil);
+}
+
+Textlage plotTextlage(const std::string& hpgl, double anteil)
+{
+    Plotter p;
+    for (const PlotBefehl& b : plotBefehle(hpgl))
+        p.befehl(b);
+    return lage(p.bild, plotSeite(hpgl), anteil);
 }
 
 std::vector<Befund> pruefeLayout(const std::vector<RecordedPrimitive>& zeichnung, const Seitenrechteck& seite,

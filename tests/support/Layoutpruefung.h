@@ -65,6 +65,23 @@ std::vector<Befund> pruefeLayout(const std::vector<RecordedPrimitive>& zeichnung
 // Texts on texts by their letters' real ink (Schriftmass.h): the pairs of texts of a recorded
 // drawing whose ink boxes share more than the part anteil of the smaller box's area.
 std::vector<Befund> textAufText(const std::vector<RecordedPrimitive>& zeichnung, double anteil);
+// A text as the placement check sees it: its wording, its colour on a canvas or its pen in a
+// plot, the upright box round its ink (a plot label's box), and whether it stands clear: wholly
+// on the page and sharing no more than the part anteil of the smaller box with another text.
+struct Textplatz {
+    std::string text;
+    unsigned farbe = 0;
+    Seitenrechteck kasten;
+    bool frei = true;
+};
+// The texts of a sheet with their places, and the pairs of texts on texts (as textAufText).
+struct Textlage {
+    std::vector<Textplatz> plaetze;
+    std::vector<Befund> aufeinander;
+};
+Textlage textlage(const std::vector<RecordedPrimitive>& zeichnung, const Seitenrechteck& seite, double anteil);
+// The same of a plot on its page, its labels' boxes from their character size and direction.
+Textlage plotTextlage(const std::string& hpgl, double anteil);
 // The findings of a plot on its page.
 std::vector<Befund> pruefePlotLayout(const std::string& hpgl, const Seitenrechteck& seite,
                                      Pruefumfang umfang = Pruefumfang::Grund);
