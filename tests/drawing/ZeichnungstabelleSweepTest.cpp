@@ -720,7 +720,9 @@ TEST_P(ZeichnungstabelleSweep, NoTextStandsOnAnotherAtTheSizesInBetween)
             const int zeit = static_cast<int>(zufall.gleich(0, 4));
             const bool deutsch = zufall.gleich(0, 1) < 0.5;
             AppState s = textzustand(fam, o, true, zeit, deutsch);
-            const double wert = (g.lies(s) + ende) / 2;
+            // A new file's Habermel gnomon is 0: the parameter dialog starts it at 40 mm.
+            const double eigen = g.lies(s) < g.klein ? 40.0 : g.lies(s);
+            const double wert = (eigen + ende) / 2;
             g.setze(s, wert);
             if (fam.typ == 'q' && fam.unterTyp == 2)
                 HabermelGnomonAusDurchmesser(2, s.Par.HabermelDurchmesser, s.Par.Breite, s.EpsRund, s.Par.HabermelGnomon);
