@@ -432,16 +432,15 @@ const std::vector<Offen> offenZwischen = [] {
     return o;
 }();
 
-// This run's seed of the places drawn: UMBRIN_SWEEP_SEED when set, to repeat a run, or
-// UMBRIN_SWEEP_SEED=neu for a new one each run. Without it the seed whose findings the known
-// lists hold: the families still show faults at places drawn afresh (see the known lists).
+// This run's seed of the places drawn: a new one each run, printed with every finding;
+// UMBRIN_SWEEP_SEED=N repeats a run.
 std::uint32_t saat()
 {
     static const std::uint32_t s = [] {
         const char* e = std::getenv("UMBRIN_SWEEP_SEED");
-        if (!e || !*e)
-            return std::uint32_t{20261209};
-        return std::string_view(e) == "neu" ? std::random_device{}() : static_cast<std::uint32_t>(std::strtoul(e, nullptr, 10));
+        if (!e || !*e || std::string_view(e) == "neu")
+            return static_cast<std::uint32_t>(std::random_device{}());
+        return static_cast<std::uint32_t>(std::strtoul(e, nullptr, 10));
     }();
     return s;
 }
