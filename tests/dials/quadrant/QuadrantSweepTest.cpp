@@ -177,7 +177,7 @@ TEST(QuadrantSweep, NumbersStandClearAtPlacesOffTheZoneMeridian)
         {2, 30, 0, 0, 0, false, 0, -1},            {0, 65, 0, 0, 3, false, 0, -1},
         {0, 69.9, 0, 0, 3, false, 0, -1},          {0, 71.14, 159.62, 150, 2, false, 0, -1},
         {0, 57.3, 3.21, 0, 3, true, 0, 8},         {0, 57.3, 3.21, 0, 3, true, 0, 9},
-        {1, 71.5, -25.79, -30, 0, true, 0, 23}};
+        {1, 71.5, -25.79, -30, 0, true, 0, 23},    {0, 71.16, 148.58, 150, 2, true, 0, -1}};
     for (const auto& f : faelle)
         for (const bool deutsch : {false, true}) {
             SCOPED_TRACE(testing::Message() << "scale " << f.skala << " at " << f.breite << ", " << f.laenge << " mode "
