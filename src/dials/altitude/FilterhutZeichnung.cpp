@@ -278,8 +278,7 @@ void Filterhut::zeichneStundenFilterhut(Stundenbereich b, int n, const Stundenre
                     const CanvasPoint w = zahlOrt(tage[i]);
                     const CanvasPoint b = zahlen_.aufsBlatt(w.x, w.y, breiteZahl, c_.fontHeight());
                     // A place beside what was in the way is taken only while it is still clear.
-                    const std::optional<CanvasPoint> neben =
-                        daneben[i] ? freierPlatz(w) : std::nullopt;
+                    const std::optional<CanvasPoint> neben = daneben[i] ? freierPlatz(w) : std::nullopt;
                     const CanvasPoint o = neben ? zahlen_.platziere(neben->x, neben->y, breiteZahl, c_.fontHeight())
                                                 : zahlen_.platziere(b.x, b.y, breiteZahl, c_.fontHeight());
                     c_.textOut(o.x, o.y, zahl);

@@ -120,7 +120,8 @@ void ZylinderuhrHpglSchreiber::nebenDemWeg(double& x, double& y, std::size_t n, 
         return;
     const double breite = (static_cast<double>(n) - 1) * 1.5 * w + w;
     Zahlenplatz probe = zahlen_;
-    const std::optional<CanvasPoint> q = probe.platziereFrei(canvasZahl(x), canvasZahl(y), canvasZahl(breite), canvasZahl(hh));
+    const std::optional<CanvasPoint> q =
+        probe.platziereFrei(canvasZahl(x), canvasZahl(y), canvasZahl(breite), canvasZahl(hh));
     if (q && aufDemBlatt(q->x, q->y, n, w, hh)) {
         x = q->x;
         y = q->y;

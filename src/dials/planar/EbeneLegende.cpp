@@ -235,7 +235,8 @@ bool stundenzahl(EbeneKontext& k, const Legendenkasten& legende, const std::arra
         const std::array<double, 4> tinte = tintenkasten(c, l, o, breite), ziffern = ziffernkasten(c, l, o, breite);
         bool aufZahl = false;
         for (std::size_t i = ersteZahl; i < k.Zahlkaesten.size() && !aufZahl; ++i)
-            aufZahl = i < ersteNummer ? teilenTinte(k.Zahlkaesten[i], ziffern, 0.04) : teilenTinte(k.Zahlkaesten[i], tinte, 0.0);
+            aufZahl = i < ersteNummer ? teilenTinte(k.Zahlkaesten[i], ziffern, 0.04)
+                                      : teilenTinte(k.Zahlkaesten[i], tinte, 0.0);
         // On a portrait page the number also keeps off the dial's lines.
         const Legendenkasten kasten{l, o, r, u};
         const bool aufLinie = linienMeiden && std::any_of(k.Linienstrecken.begin(), k.Linienstrecken.end(), [&](const std::array<int, 4>& st) {

@@ -295,8 +295,8 @@ void QuadrantBlatt::stundenText(int x, int y, int stunde, const std::function<st
         const auto weg = [&](CanvasPoint p) { return std::hypot(double(p.x - x), double(p.y - y)); };
         std::stable_sort(orte.begin(), orte.end(), [&](CanvasPoint a, CanvasPoint b) { return weg(a) < weg(b); });
         const std::size_t i = zahlen_.stelleAmStrich(
-            orte.size(), [](std::size_t) { return true; }, [&](std::size_t k) { return CanvasPoint{orte[k].x, orte[k].y + rand}; },
-            breite, band);
+            orte.size(), [](std::size_t) { return true; },
+            [&](std::size_t k) { return CanvasPoint{orte[k].x, orte[k].y + rand}; }, breite, band);
         if (i < orte.size() && zahlen_.istFrei(orte[i].x, orte[i].y + rand, breite, band)) {
             x = orte[i].x;
             y = orte[i].y;
