@@ -15,6 +15,7 @@
 #include <climits>
 #include <cmath>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -228,19 +229,29 @@ void Filterhut::zeichneStundenFilterhut(Stundenbereich b, int n, const Stundenre
             };
             // A number stands cleanly where the sun reaches the face, wholly inside the face's
             // width on the sheet and below its top edge (the azimuth numbers stand above it),
-            // clear of the scales' figures, the legend and the numbers written before: where its
-            // place by 21 June is taken, it takes the clean place nearest along its line.
+            // clear of the scales' figures, the legend and the numbers written before. Where its
+            // place by 21 June is taken, it stands just beside what is in the way, or, where
+            // nothing beside is clear, at the clean place nearest along its line.
             std::vector<char> gewuenscht, moeglich, beleuchtet;
+            std::vector<std::optional<CanvasPoint>> daneben(tage.size());
+            const auto freierPlatz = [&](const CanvasPoint& o) {
+                Zahlenplatz probe = zahlen_;
+                return probe.platziereFrei(o.x, o.y, breiteZahl, c_.fontHeight());
+            };
             std::size_t bezug = 0;
             for (std::size_t i = 0; i < tage.size(); ++i) {
                 const Tag& g = tage[i];
                 const CanvasPoint o = zahlOrt(g);
                 const TextExtent& e = ausdehnung;
                 const double x = g_.x0 + g.q.x;
-                gewuenscht.push_back(std::abs(g.d - sommer) < 3 && g.q.y > 0);
                 beleuchtet.push_back(g.q.sichtbar && g.q.y > 0 && g.q.y <= g_.Lmax && x >= g_.m && x <= g_.W);
-                moeglich.push_back(beleuchtet.back() && o.x >= g_.m && o.y >= g_.oben && o.x + e.width <= g_.W
-                                   && o.y + e.height <= g_.H && zahlen_.istFrei(o.x, o.y, e.width, c_.fontHeight()));
+                const bool innen = beleuchtet.back() && o.x >= g_.m && o.y >= g_.oben && o.x + e.width <= g_.W
+                                   && o.y + e.height <= g_.H;
+                const bool wunsch = std::abs(g.d - sommer) < 3 && g.q.y > 0;
+                if (ganz && wunsch && innen)
+                    daneben[i] = freierPlatz(o);
+                gewuenscht.push_back(wunsch);
+                moeglich.push_back(innen && (daneben[i] || zahlen_.istFrei(o.x, o.y, e.width, c_.fontHeight())));
                 if (std::abs(g.d - sommer) < std::abs(tage[bezug].d - sommer))
                     bezug = i;
             }
@@ -250,9 +261,6 @@ void Filterhut::zeichneStundenFilterhut(Stundenbereich b, int n, const Stundenre
                 ganz ? zahlenStellen(gewuenscht, moeglich, beleuchtet, bezug) : std::vector<std::size_t>{};
             if (ganz && stellen.empty())
                 continue;
-            // The sun at 24 o'clock of a day stands where it stands at 0 o'clock of the next:
-            // both hours draw one line, which the earlier's number names.
-            const bool zwilling = familie != 0 && h - 24 >= b.von;
             beginneLinie();
             for (std::size_t i = 0; i < tage.size(); ++i) {
                 if (familie == 2) {
@@ -265,11 +273,14 @@ void Filterhut::zeichneStundenFilterhut(Stundenbereich b, int n, const Stundenre
                         c_.setPenWidth(breite + 1);
                     }
                 }
-                if (!zwilling && std::find(stellen.begin(), stellen.end(), i) != stellen.end()) {
+                if (std::find(stellen.begin(), stellen.end(), i) != stellen.end()) {
                     c_.setFontColor(s_.Farben[familie == 0 ? 9 : 2]);
                     const CanvasPoint w = zahlOrt(tage[i]);
                     const CanvasPoint b = zahlen_.aufsBlatt(w.x, w.y, breiteZahl, c_.fontHeight());
-                    const CanvasPoint o = zahlen_.platziere(b.x, b.y, breiteZahl, c_.fontHeight());
+                    // A place beside what was in the way is taken only while it is still clear.
+                    const std::optional<CanvasPoint> neben = daneben[i] ? freierPlatz(w) : std::nullopt;
+                    const CanvasPoint o = neben ? zahlen_.platziere(neben->x, neben->y, breiteZahl, c_.fontHeight())
+                                                : zahlen_.platziere(b.x, b.y, breiteZahl, c_.fontHeight());
                     c_.textOut(o.x, o.y, zahl);
                 }
                 weiter(tage[i].q);

@@ -215,9 +215,8 @@ void Hirtenuhr::kurvenschar(const Stundenrechnung& r, Stundenbereich b, int n)
             if (j == 0)
                 c_.setFontColor(farbe);
             // The sun at 24 o'clock of a day stands where it stands at 0 o'clock of the next:
-            // both hours draw one curve, which the earlier's number names.
-            const bool zweite = !temporal && h - 24 >= b.von;
-            kurve(t, h, j == 0 && !zweite, r);
+            // both hours draw one curve, whose second number takes a clear place beside the first.
+            kurve(t, h, j == 0, r);
         }
     }
 }

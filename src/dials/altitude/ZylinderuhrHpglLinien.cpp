@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 namespace umbrin {
@@ -111,6 +112,20 @@ void ZylinderuhrHpglSchreiber::schreibeZahl(double x, double y, std::size_t n, d
     const double breite = (static_cast<double>(n) - 1) * 1.5 * w + w;
     zahlen_.belege(canvasZahl(x), canvasZahl(y), canvasZahl(breite), canvasZahl(hh));
     zeile(befehl);
+}
+
+void ZylinderuhrHpglSchreiber::nebenDemWeg(double& x, double& y, std::size_t n, double w, double hh) const
+{
+    if (zahlFrei(x, y, n, w, hh))
+        return;
+    const double breite = (static_cast<double>(n) - 1) * 1.5 * w + w;
+    Zahlenplatz probe = zahlen_;
+    const std::optional<CanvasPoint> q =
+        probe.platziereFrei(canvasZahl(x), canvasZahl(y), canvasZahl(breite), canvasZahl(hh));
+    if (q && aufDemBlatt(q->x, q->y, n, w, hh)) {
+        x = q->x;
+        y = q->y;
+    }
 }
 
 bool ZylinderuhrHpglSchreiber::beleuchtetAufDemBlatt(const Zylinderpunkt& p, double hoehe) const
@@ -264,8 +279,10 @@ void ZylinderuhrHpglSchreiber::hpglStundenZylinder(int von, int bis, int art, in
             });
             const std::vector<std::size_t> stellen =
                 voll ? zahlenStellen(gewuenscht, moeglich, lit, bezug) : std::vector<std::size_t>{};
-            // The apparent 24 o'clock's line is 0 o'clock's, named by its number.
-            const bool zwilling = art == 0 && h - 24 >= von;
+            // The polar rod's apparent 24 o'clock's line is 0 o'clock's, named by its number;
+            // on the filter-hat's face it may run at the other end of the azimuths, and its
+            // number stands wherever a clear place is.
+            const bool zwilling = !filterhut_ && art == 0 && h - 24 >= von;
             if (!(voll && stellen.empty())) {
                 zeile(art == 1 ? (ganz ? ";SP 10" : ";SP 9") : (ganz ? ";SP 2" : ";SP 5"));
                 neueLinie();
@@ -274,6 +291,8 @@ void ZylinderuhrHpglSchreiber::hpglStundenZylinder(int von, int bis, int art, in
                         unterbreche();
                         double x = punkte[i].x, y = punkte[i].y;
                         aufsBlatt(x, y, text.size(), 96 * k, 120 * k);
+                        if (filterhut_)
+                            nebenDemWeg(x, y, text.size(), 96 * k, 120 * k);
                         schreibeZahl(x, y, text.size(), 96 * k, 120 * k,
                                      ";PU " + hpglZahl(x) + " " + hpglZahl(y) + ";" + hpglLabel(text));
                         continue;

@@ -41,6 +41,9 @@ private:
     // writes one there and keeps its place, where it is clear.
     bool zahlFrei(double x, double y, std::size_t n, double w, double hh) const;
     void schreibeZahl(double x, double y, std::size_t n, double w, double hh, const std::string& befehl);
+    // A label whose place another number takes moves just beside it, where that is clear
+    // and on the sheet; else it stays.
+    void nebenDemWeg(double& x, double& y, std::size_t n, double w, double hh) const;
     // Whether the sun's shadow at p, of the sun at altitude hoehe, falls on the sheet.
     bool beleuchtetAufDemBlatt(const Zylinderpunkt& p, double hoehe) const;
     void neueLinie();

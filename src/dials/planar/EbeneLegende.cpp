@@ -181,6 +181,14 @@ std::array<double, 4> tintenkasten(const Canvas& c, double x, double y, double b
     return {x, y + 0.15 * em, x + breite, y + 1.02 * em};
 }
 
+// The same of a number: digits reach from their cap line to the baseline, nothing below it.
+std::array<double, 4> ziffernkasten(const Canvas& c, double x, double y, double breite)
+{
+    const CanvasFont& f = c.font();
+    const double em = f.cellHeight ? std::abs(f.height) / 1.15 : std::abs(f.height);
+    return {x, y + 0.15 * em, x + breite, y + 0.93 * em};
+}
+
 // Whether the letters of two texts stand on one another: their boxes share more than the part
 // anteil of the smaller one.
 bool teilenTinte(const std::array<double, 4>& a, const std::array<double, 4>& b, double anteil)
@@ -222,12 +230,13 @@ bool stundenzahl(EbeneKontext& k, const Legendenkasten& legende, const std::arra
         const bool aufFuss = l < k.FusspunktX + fussmarke && k.FusspunktX - fussmarke < r
                              && o < k.FusspunktY + fussmarke && k.FusspunktY - fussmarke < u;
         // The caption and the note, whose boxes are a whole line's advance wide and reach below
-        // its baseline, may give up a sliver as the layout is judged (4 % of the smaller box);
-        // a number written before none.
-        const std::array<double, 4> tinte = tintenkasten(c, l, o, breite);
+        // its baseline, may give up a sliver as the layout is judged (4 % of the smaller box),
+        // and meet the digits' ink only; a number written before none, by the boxes of both.
+        const std::array<double, 4> tinte = tintenkasten(c, l, o, breite), ziffern = ziffernkasten(c, l, o, breite);
         bool aufZahl = false;
         for (std::size_t i = ersteZahl; i < k.Zahlkaesten.size() && !aufZahl; ++i)
-            aufZahl = teilenTinte(k.Zahlkaesten[i], tinte, i < ersteNummer ? 0.04 : 0.0);
+            aufZahl = i < ersteNummer ? teilenTinte(k.Zahlkaesten[i], ziffern, 0.04)
+                                      : teilenTinte(k.Zahlkaesten[i], tinte, 0.0);
         // On a portrait page the number also keeps off the dial's lines.
         const Legendenkasten kasten{l, o, r, u};
         const bool aufLinie = linienMeiden && std::any_of(k.Linienstrecken.begin(), k.Linienstrecken.end(), [&](const std::array<int, 4>& st) {

@@ -89,13 +89,14 @@ std::pair<double, double> QuadrantPlot::stundenStelle(double x, double y, const 
     // (near the poles the hour lines end close together), they step up past the others instead.
     for (const bool hinauf : {false, true}) {
         y = y0;
-        bool frei = false;
+        bool frei = false, abwaerts = false; // once stepped down past one, it steps on down
         for (std::size_t runde = 0; runde <= stundenZahlen.size() && !frei; ++runde) {
             frei = true;
             for (const auto& [px, py, pb] : stundenZahlen) {
                 if (std::fabs(y - py) < kZahlHoehe && std::fabs(x - px) < (x < px ? breite : pb)) {
-                    const bool hinab = y <= py || py + kZahlSchritt + kZahlHoehe > zahlenOben;
+                    const bool hinab = abwaerts || y <= py || py + kZahlSchritt + kZahlHoehe > zahlenOben;
                     y = hinab && !hinauf ? py - kZahlSchritt : py + kZahlSchritt;
+                    abwaerts = hinab && !hinauf;
                     frei = false;
                 }
             }

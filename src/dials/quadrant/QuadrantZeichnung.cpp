@@ -279,11 +279,15 @@ void QuadrantBlatt::stundenText(int x, int y, int stunde, const std::function<st
         if (frei)
             break;
     }
+    // The digits' ink keeps off the top and the foot of their cell (the font's leading and
+    // descent): numbers are judged and kept by that band, so that two whose cells only meet
+    // there both stand.
+    const int rand = h / 5, band = h - 2 * rand;
     // A number that still lies on one written before (the curves near midnight end close
     // together under the midnight sun, and those that end on the vertical edge where the sun
     // sets all day meet there) is left out where the hour sharing its curve has one; else it
     // moves to the clear place along its curve nearest its end.
-    if (zahlen_.verdeckt(x, y, breite, h)) {
+    if (zahlen_.verdeckt(x, y + rand, breite, band)) {
         if (stunden_.count(partner))
             return;
         zahlen_.begrenze(mx, my, W, H); // within the frame
@@ -291,14 +295,15 @@ void QuadrantBlatt::stundenText(int x, int y, int stunde, const std::function<st
         const auto weg = [&](CanvasPoint p) { return std::hypot(double(p.x - x), double(p.y - y)); };
         std::stable_sort(orte.begin(), orte.end(), [&](CanvasPoint a, CanvasPoint b) { return weg(a) < weg(b); });
         const std::size_t i = zahlen_.stelleAmStrich(
-            orte.size(), [](std::size_t) { return true; }, [&](std::size_t k) { return orte[k]; }, breite, h);
-        if (i < orte.size() && zahlen_.istFrei(orte[i].x, orte[i].y, breite, h)) {
+            orte.size(), [](std::size_t) { return true; },
+            [&](std::size_t k) { return CanvasPoint{orte[k].x, orte[k].y + rand}; }, breite, band);
+        if (i < orte.size() && zahlen_.istFrei(orte[i].x, orte[i].y + rand, breite, band)) {
             x = orte[i].x;
             y = orte[i].y;
         }
     }
     c.textOut(x, y, t);
-    zahlen_.belege(x, y, breite, h);
+    zahlen_.belege(x, y + rand, breite, band);
     zahlenUnten = std::max(zahlenUnten, y + h);
     stunden_[stunde] = {x, y, breite};
     letzte_ = stunde;

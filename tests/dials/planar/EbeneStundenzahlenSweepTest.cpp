@@ -197,12 +197,14 @@ TEST(EbeneStundenzahlen, FigureEightsAreClosedLoops)
 TEST(EbeneStundenzahlen, NumbersBesideTheCaptionAndTheNoteKeepTheirPlaces)
 {
     struct Fall { Flaeche fl; double phi, laenge, zone; int modus; bool temporal; const Sicht* sicht; double gnomon; const char* zahl; };
-    const Flaeche h{'h', 0, 0, false}, schirm{'h', 0, 0, true}, v{'v', -11.7, 90, false}, i{'i', -11.7, 25.4589, false};
+    const Flaeche h{'h', 0, 0, false}, schirm{'h', 0, 0, true}, v{'v', -11.7, 90, false}, i{'i', -11.7, 25.4589, false},
+        iSchirm{'i', -11.7, 25.4589, true};
     for (const Fall& f : {Fall{h, -38.2, -145.1, -150, 3, false, &kDruckA4, 35, "18"}, {schirm, -38.2, -74.13, -75, 0, false, &kDruckA4, 35, "18"},
                           {schirm, -53.4, 153.93, 165, 0, true, &kDruckA3, 35, "18"}, {schirm, 27.2, 115.06, 120, 2, false, &kDruckA3, 500, "12"},
                           {h, -70.2, -4.92, -15, 0, true, &kSchirmKlein, 35, "6"}, {v, -33.9, -11.93, -15, 0, true, &kSchirmKlein, 3, "6"},
                           {i, 65.8, -15.9, -15, 3, false, &kDruckA4, 500, "12"}, {v, 60.2, -66.65, -60, 0, true, &kPlot, 200, "9"},
-                          {v, -38.2, -164.07, -165, 0, true, &kPlot, 305, "S"}, {schirm, 60.2, 23.78, 30, 0, true, &kSchirm, 35, "15"}}) {
+                          {v, -38.2, -164.07, -165, 0, true, &kPlot, 305, "S"}, {schirm, 60.2, 23.78, 30, 0, true, &kSchirm, 35, "15"},
+                          {iSchirm, -71.5, -25.79, -30, 0, true, &kSchirmKlein, 35, "6"}}) {
         for (const bool deutsch : {false, true}) {
             SCOPED_TRACE(testing::Message() << f.fl.typ << (f.fl.schirm ? " umbrella " : " ") << f.phi << " " << f.sicht->name << " " << deutsch);
             AppState s = zustand(f.fl, f.phi, f.modus);
