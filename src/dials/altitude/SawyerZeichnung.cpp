@@ -207,17 +207,20 @@ void datumslinien(Blatt& b, const SawyerGeometrie& g, const SawyerDatumsfeld& da
     for (const SawyerZeichenPlatz& z : sawyerZeichenPlaetze(g, nd, b.s.Par.Breite < 0, FHd, unterkante)) {
         const std::string text(1, z.zeichen);
         const TextExtent e = b.c.textExtent(text);
+        // A sign's glyph is about three quarters of its height wide, wider than a measure
+        // without the symbol face gives it.
+        const int w = std::max(e.width, rund(0.75 * FHd));
         const int x = z.rechts ? b.fx + dx : b.fx - 3 * dx, y = rund(b.fy - z.y - FHd / 2.0);
         int px = x;
-        for (int schritt = 1; !frei(px, y, e.width, e.height) && schritt <= 2 * FHd; ++schritt)
+        for (int schritt = 1; !frei(px, y, w, e.height) && schritt <= 6 * FHd; ++schritt)
             for (const int wohin : {x + schritt, x - schritt})
-                if ((z.rechts ? wohin >= b.fx : wohin + e.width <= b.fx) && frei(wohin, y, e.width, e.height)) {
+                if ((z.rechts ? wohin >= b.fx : wohin + w <= b.fx) && frei(wohin, y, w, e.height)) {
                     px = wohin;
                     break;
                 }
-        if (!frei(px, y, e.width, e.height))
+        if (!frei(px, y, w, e.height))
             px = x;
-        zeichen.push_back({px, y, px + e.width, y + FHd});
+        zeichen.push_back({px, y, px + w, y + FHd});
         b.c.setFontColor(z.rechts ? FarbeRot : FarbeSchwarz);
         b.c.textOut(px, y, text);
     }
