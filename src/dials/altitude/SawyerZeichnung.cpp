@@ -198,11 +198,17 @@ void datumslinien(Blatt& b, const SawyerGeometrie& g, const SawyerDatumsfeld& da
     // least it must, on its side of the noon line, off the numbers and the signs before it.
     // (Signs of a column keep a sign's height apart, their boxes may reach a little further.)
     std::vector<std::array<int, 4>> zeichen;
-    const auto frei = [&](int x, int y, int w, int h) {
-        const auto trifft = [&](int hoch) {
-            return [&, hoch](const std::array<int, 4>& k) { return x < k[2] && k[0] < x + w && y < k[3] && k[1] < y + hoch; };
+    // The room a sign there shares with the numbers and the signs before it.
+    const auto deckung = [&](int x, int y, int w, int h) {
+        long flaeche = 0;
+        const auto teile = [&](const std::array<int, 4>& k, int hoch) {
+            flaeche += long(std::max(0, std::min(x + w, k[2]) - std::max(x, k[0]))) * std::max(0, std::min(y + hoch, k[3]) - std::max(y, k[1]));
         };
-        return std::none_of(zahlen.begin(), zahlen.end(), trifft(h)) && std::none_of(zeichen.begin(), zeichen.end(), trifft(FHd));
+        for (const auto& k : zahlen)
+            teile(k, h);
+        for (const auto& k : zeichen)
+            teile(k, FHd);
+        return flaeche;
     };
     for (const SawyerZeichenPlatz& z : sawyerZeichenPlaetze(g, nd, b.s.Par.Breite < 0, FHd, unterkante)) {
         const std::string text(1, z.zeichen);
@@ -211,15 +217,18 @@ void datumslinien(Blatt& b, const SawyerGeometrie& g, const SawyerDatumsfeld& da
         // without the symbol face gives it.
         const int w = std::max(e.width, rund(0.75 * FHd));
         const int x = z.rechts ? b.fx + dx : b.fx - 3 * dx, y = rund(b.fy - z.y - FHd / 2.0);
+        // Where no place is free, the one that shares the least.
         int px = x;
-        for (int schritt = 1; !frei(px, y, w, e.height) && schritt <= 6 * FHd; ++schritt)
+        long wenigste = deckung(x, y, w, e.height);
+        for (int schritt = 1; wenigste > 0 && schritt <= 6 * FHd; ++schritt)
             for (const int wohin : {x + schritt, x - schritt})
-                if ((z.rechts ? wohin >= b.fx : wohin + w <= b.fx) && frei(wohin, y, w, e.height)) {
-                    px = wohin;
-                    break;
-                }
-        if (!frei(px, y, w, e.height))
-            px = x;
+                if (z.rechts ? wohin >= b.fx : wohin + w <= b.fx)
+                    if (const long d = deckung(wohin, y, w, e.height); d < wenigste) {
+                        px = wohin;
+                        wenigste = d;
+                        if (d == 0)
+                            break;
+                    }
         zeichen.push_back({px, y, px + w, y + FHd});
         b.c.setFontColor(z.rechts ? FarbeRot : FarbeSchwarz);
         b.c.textOut(px, y, text);
@@ -369,6 +378,17 @@ void zeichneSawyerSU(AppState& s, Canvas& canvas, int x0, int y0, int breite, in
     // The hour numbers keep off the table's texts; the scales' captions off the whole table.
     b.belegt = tabellenZeilen;
     b.belegt.push_back(gnomonText);
+    // The screen's word on a construction with points left out, drawn last: the numbers and the
+    // scales' captions keep off it.
+    const CanvasPoint mangel{breite / 5, y0 + 10 + rund(0.6 * 18)};
+    if (bildschirm && g.mangelhaft) {
+        const CanvasFont vorher = canvas.font();
+        canvas.setBold(true);
+        canvas.setFontHeight(18);
+        const TextExtent e = canvas.textExtent(holeText(s, 200));
+        b.belegt.push_back({mangel.x, mangel.y, mangel.x + e.width, mangel.y + std::max(18, e.height)});
+        canvas.setFont(vorher);
+    }
     const SawyerDatumsfeld datum(b, g);
     const auto zahlen = sawyerStunden(b, m, g, datum, FH);
     b.belegt.push_back({b.x0, versatz > 0 ? tabellenZeilen.back()[3] + versatz : b.y0, tabelle.x, tabelle.y});
@@ -379,7 +399,7 @@ void zeichneSawyerSU(AppState& s, Canvas& canvas, int x0, int y0, int breite, in
         canvas.setFontColor(FarbeRot);
         canvas.setBold(true);
         canvas.setFontHeight(18);
-        canvas.textOut(breite / 5, y0 + 10 + rund(0.6 * 18), holeText(s, 200));
+        canvas.textOut(mangel.x, mangel.y, holeText(s, 200));
         canvas.setBold(false);
     }
     canvas.setPenWidth(1);
