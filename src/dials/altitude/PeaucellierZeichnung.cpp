@@ -31,6 +31,8 @@ struct Blatt {
     // The boxes (left, top, right, bottom) of the date lines' letters, which the hour numbers
     // keep clear of.
     std::vector<std::array<int, 4>> buchstaben{};
+    // The boxes of the legend's lines, which the date lines' letters keep clear of.
+    std::vector<std::array<int, 4>> legende{};
 
     CanvasPoint punkt(double x, double y) const { return {fx + rund(x), fy + rund(y)}; }
     void linie(PeaucellierPunkt a, PeaucellierPunkt b)
@@ -111,10 +113,25 @@ void datumslinien(Blatt& b, const PeaucellierGeometrie& g, int FH)
         }
         b.c.setFontColor(farbe);
         for (const double y : {-(r + a * FH), r - u * FH}) {
-            b.text(xa - k * FH, y, buchstabe, 400, FH);
-            // The letter runs down the sheet from its corner, its top to the right.
-            const CanvasPoint p = b.punkt(xa - k * FH, y);
-            b.buchstaben.push_back({p.x - FH, p.y, p.x, p.y + rund(0.75 * FH)});
+            // The letter runs down the sheet from its corner, its top to the right. A dial wider
+            // than the room beside the legend reaches into it: there a letter the legend's lines
+            // meet moves along its line towards the noon end until they no longer do.
+            const auto kasten = [&](double x) {
+                const CanvasPoint p = b.punkt(x, y);
+                return std::array<int, 4>{p.x - FH, p.y, p.x, p.y + rund(0.75 * FH)};
+            };
+            const auto frei = [&](double x) {
+                const std::array<int, 4> k = kasten(x);
+                return std::none_of(b.legende.begin(), b.legende.end(), [&](const std::array<int, 4>& l) {
+                    return k[0] < l[2] && l[0] < k[2] && k[1] < l[3] && l[1] < k[3];
+                });
+            };
+            double x = xa - k * FH;
+            for (double weiter = x; weiter <= x15 && !frei(x); weiter += FH / 2.0)
+                if (frei(weiter))
+                    x = weiter;
+            b.text(x, y, buchstabe, 400, FH);
+            b.buchstaben.push_back(kasten(x));
         }
     }
 }
@@ -136,11 +153,18 @@ void nordpfeil(Blatt& b, double R, int d, int FH, const std::string& halbkugel)
     TextOutGedreht(b.c, b.fx - FH, b.fy - rund(FH / 3.0), halbkugel, 400, FH, kDrehung);
 }
 
-void legende(Blatt& b, int einheit, int FH0, const std::string& halbkugel)
+// One line of the legend down the left edge: its text, its corner, weight and height, and the
+// room it takes (left, top, right, bottom) as it runs down the sheet.
+struct Legendenzeile {
+    std::string text;
+    int x, y, gewicht, h;
+    std::array<int, 4> kasten;
+};
+
+std::vector<Legendenzeile> legendenZeilen(Blatt& b, int einheit, int FH0, const std::string& halbkugel)
 {
     const AppState& s = b.s;
     b.c.setFontName("Times New Roman");
-    b.c.setFontColor(s.Farben[3]);
     const int F = b.bildschirm ? 20 : 55;
     CanvasFont messen = b.c.font();
     messen.height = F;
@@ -155,19 +179,33 @@ void legende(Blatt& b, int einheit, int FH0, const std::string& halbkugel)
     const int titelBreite = b.c.textExtent(titel).width;
     const int zeilenBreite = b.c.textExtent(zeile).width;
     const int masseBreite = b.c.textExtent(masse).width;
+    const int breiteBreite = b.c.textExtent(breite).width;
     b.c.setFont(vorher);
-    TextOutGedreht(b.c, rund(3.2 * F + FH0), rund(b.hoehe / 2.0 - titelBreite / 1.7), titel, 700, F, kDrehung);
+    // (A line of the smaller height takes the room its measure at the title's height gives it.)
+    const auto zeileAn = [](const std::string& t, int x, int y, int gewicht, int h, int laenge) {
+        return Legendenzeile{t, x, y, gewicht, h, {x - h, y, x, y + laenge}};
+    };
+    std::vector<Legendenzeile> zeilen{zeileAn(titel, rund(3.2 * F + FH0), rund(b.hoehe / 2.0 - titelBreite / 1.7), 700, F, titelBreite)};
     const int x = rund(2.0 * F + FH0), h = rund(0.65 * F);
     const int y = rund(b.hoehe / 2.0 - 0.75 * zeilenBreite / 2.0);
     if (y >= 0) {
-        TextOutGedreht(b.c, x, y, zeile, 700, h, kDrehung);
-        return;
+        zeilen.push_back(zeileAn(zeile, x, y, 700, h, zeilenBreite));
+        return zeilen;
     }
     // Too long for the page's height (a small screen, the German texts): the latitude goes on
     // a second line beside the first, further from the title, both from the top at the most.
     const int y2 = std::max(0, rund(b.hoehe / 2.0 - 0.75 * masseBreite / 2.0));
-    TextOutGedreht(b.c, x, y2, masse, 700, h, kDrehung);
-    TextOutGedreht(b.c, x - rund(1.2 * h), y2, breite, 700, h, kDrehung);
+    zeilen.push_back(zeileAn(masse, x, y2, 700, h, masseBreite));
+    zeilen.push_back(zeileAn(breite, x - rund(1.2 * h), y2, 700, h, breiteBreite));
+    return zeilen;
+}
+
+void legende(Blatt& b, const std::vector<Legendenzeile>& zeilen)
+{
+    b.c.setFontName("Times New Roman");
+    b.c.setFontColor(b.s.Farben[3]);
+    for (const Legendenzeile& z : zeilen)
+        TextOutGedreht(b.c, z.x, z.y, z.text, z.gewicht, z.h, kDrehung);
 }
 
 // The hour lines with their labels, the subdivisions of the last hour and the "12".
@@ -355,14 +393,18 @@ void zeichnePeaucellierSU(AppState& s, Canvas& canvas, int x0, int y0, int breit
     b.fy = s.FusspunktY;
 
     const int FH = textHoehe(b, g.Rmax);
+    const std::string halbkugel = phi > 0 ? "N" : "S";
+    const std::vector<Legendenzeile> zeilen = legendenZeilen(b, einheit, fussSchrift(bildschirm), halbkugel);
+    for (const Legendenzeile& z : zeilen)
+        b.legende.push_back(z.kasten);
+    canvas.setFontName("Arial");
     datumslinien(b, g, FH);
 
     canvas.setPenColor(s.Farben[2]);
     b.linie({g.x15[6], 0}, {g.x15[0], 0});
 
-    const std::string halbkugel = phi > 0 ? "N" : "S";
     nordpfeil(b, R, d, FH, halbkugel);
-    legende(b, einheit, fussSchrift(bildschirm), halbkugel);
+    legende(b, zeilen);
     canvas.setBold(false);
     zeichnePeaucellierStunden(b, g);
 }
