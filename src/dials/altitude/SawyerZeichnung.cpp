@@ -139,9 +139,11 @@ std::array<int, 4> gnomonMasse(Blatt& b, double R, int d, double gnomon, CanvasP
 
 // Where the two lines of a scale's caption stand: at (x, y), its top left corner, where that
 // keeps them on the sheet and clear of the texts drawn so far and of the gnomon bar; else the
-// first place so, the caption moved towards the foot (seite: +1 right of it, -1 left), then up,
-// always above the horizon line. Where none is, at (x, y) kept on the sheet.
-CanvasPoint beschriftungsPlatz(Blatt& b, const std::string (&zeilen)[2], int x, int y, int seite, double R)
+// first place so, the caption moved towards the foot (from whichever side it starts: at a wide
+// angle between the hour lines the winter line's ends lie beyond the sheet, on either side of
+// the foot), then up, always above the horizon line; else the first such place along the
+// sheet's width, row by row up. Where none is, at (x, y) kept on the sheet.
+CanvasPoint beschriftungsPlatz(Blatt& b, const std::string (&zeilen)[2], int x, int y, double R)
 {
     const int h = b.c.fontHeight();
     const int w = std::max(b.c.textExtent(zeilen[0]).width, b.c.textExtent(zeilen[1]).width);
@@ -156,18 +158,25 @@ CanvasPoint beschriftungsPlatz(Blatt& b, const std::string (&zeilen)[2], int x, 
                 return false;
         return px + w <= b.fx - balken || px >= b.fx + balken || py + hoch <= b.fy - 3 * h;
     };
-    const CanvasPoint ersatz{aufBlatt(x), std::max(b.y0, y)};
-    for (int py = y; py >= b.y0; py -= h / 2)
-        for (int px = aufBlatt(x);; px -= seite * std::max(1, h / 2)) {
-            if (frei(px, py)) {
-                b.belegt.push_back({px, py, px + w, py + hoch});
-                return {px, py};
-            }
-            if (seite > 0 ? px <= b.fx : px + w >= b.fx)
+    const auto nimm = [&](int px, int py) {
+        b.belegt.push_back({px, py, px + w, py + hoch});
+        return CanvasPoint{px, py};
+    };
+    const int schritt = std::max(1, h / 2);
+    const int start = aufBlatt(x);
+    const int richtung = start + w / 2 < b.fx ? schritt : -schritt;
+    for (int py = y; py >= b.y0; py -= schritt)
+        for (int px = start;; px += richtung) {
+            if (frei(px, py))
+                return nimm(px, py);
+            if (richtung > 0 ? px + w >= b.fx : px <= b.fx)
                 break;
         }
-    b.belegt.push_back({ersatz.x, ersatz.y, ersatz.x + w, ersatz.y + hoch});
-    return ersatz;
+    for (int py = y; py >= b.y0; py -= schritt)
+        for (int px = b.x0; px + w <= b.x0 + b.breite; px += schritt)
+            if (frei(px, py))
+                return nimm(px, py);
+    return nimm(aufBlatt(x), std::max(b.y0, y));
 }
 
 void datumslinien(Blatt& b, const SawyerGeometrie& g, const SawyerDatumsfeld& datum, int nd,
@@ -246,11 +255,11 @@ void datumslinien(Blatt& b, const SawyerGeometrie& g, const SawyerDatumsfeld& da
     const int yr = b.fy - 5 * FHd;
     const std::string rechts[] = {holeText(b.s, sawyerHalbjahrText(b.s.Par.Breite, true)), holeText(b.s, 613)};
     const std::string links[] = {holeText(b.s, sawyerHalbjahrText(b.s.Par.Breite, false)), holeText(b.s, 611)};
-    const CanvasPoint r = beschriftungsPlatz(b, rechts, b.fx + rund(xb), yr + 2 * FHd, +1, R);
+    const CanvasPoint r = beschriftungsPlatz(b, rechts, b.fx + rund(xb), yr + 2 * FHd, R);
     b.c.setFontColor(FarbeRot);
     b.c.textOut(r.x, r.y, rechts[0]);
     b.c.textOut(r.x, r.y + FHd, rechts[1]);
-    const CanvasPoint l = beschriftungsPlatz(b, links, b.fx - rund(rund(7.5 * FHd) + xb), yr + 2 * FHd, -1, R);
+    const CanvasPoint l = beschriftungsPlatz(b, links, b.fx - rund(rund(7.5 * FHd) + xb), yr + 2 * FHd, R);
     b.c.setFontColor(kSawyerNavy);
     b.c.textOut(l.x, l.y, links[0]);
     b.c.textOut(l.x, l.y + FHd, links[1]);
