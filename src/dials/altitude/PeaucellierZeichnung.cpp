@@ -28,8 +28,8 @@ struct Blatt {
     int hoehe;
     int fx = 0, fy = 0; // the foot, in canvas units
     int x0 = 0, y0 = 0, breite = 0; // the frame, with hoehe
-    // The boxes (left, top, right, bottom) of the date lines' letters, which the hour numbers
-    // keep clear of.
+    // The boxes (left, top, right, bottom) of the date lines' letters and the hour numbers
+    // placed so far, which the hour numbers keep clear of.
     std::vector<std::array<int, 4>> buchstaben{};
     // The boxes of the legend's lines, which the date lines' letters keep clear of.
     std::vector<std::array<int, 4>> legende{};
@@ -248,6 +248,9 @@ void zeichnePeaucellierStunden(Blatt& b, const PeaucellierGeometrie& g)
         if (!frei(an))
             an = peaucellierZahlPunkt(st, g.p < 0, imRahmen);
         b.text(an.x + FH / 2.0, an.y - o, text, 700, FH);
+        // Where the lines' ends crowd (a large constant), a later number keeps off this one.
+        const CanvasPoint a = b.punkt(an.x + FH / 2.0, an.y - o);
+        b.buchstaben.push_back({a.x - FH, a.y, a.x, a.y + rund(0.6 * FH * static_cast<double>(text.size()))});
     }
     b.c.setPenColor(F[7]);
     b.c.setPenWidth(b.breiteStaerke(0));
