@@ -114,20 +114,31 @@ void datumslinien(Blatt& b, const PeaucellierGeometrie& g, int FH)
         b.c.setFontColor(farbe);
         for (const double y : {-(r + a * FH), r - u * FH}) {
             // The letter runs down the sheet from its corner, its top to the right. A dial wider
-            // than the room beside the legend reaches into it: there a letter the legend's lines
-            // meet moves along its line towards the noon end until they no longer do.
+            // than the room beside the legend reaches into it, and a dial of a large constant is
+            // so narrow that the letters of a line's two halves and the hemisphere's meet: there
+            // a letter moves along its line, back or on the least it must, else on towards the
+            // noon end, until nothing drawn so far meets it.
             const auto kasten = [&](double x) {
                 const CanvasPoint p = b.punkt(x, y);
                 return std::array<int, 4>{p.x - FH, p.y, p.x, p.y + rund(0.75 * FH)};
             };
+            const auto trifft = [](const std::array<int, 4>& k) {
+                return [&k](const std::array<int, 4>& l) { return k[0] < l[2] && l[0] < k[2] && k[1] < l[3] && l[1] < k[3]; };
+            };
             const auto frei = [&](double x) {
                 const std::array<int, 4> k = kasten(x);
-                return std::none_of(b.legende.begin(), b.legende.end(), [&](const std::array<int, 4>& l) {
-                    return k[0] < l[2] && l[0] < k[2] && k[1] < l[3] && l[1] < k[3];
-                });
+                return k[0] >= b.x0 && std::none_of(b.legende.begin(), b.legende.end(), trifft(k))
+                       && std::none_of(b.buchstaben.begin(), b.buchstaben.end(), trifft(k));
             };
-            double x = xa - k * FH;
-            for (double weiter = x; weiter <= x15 && !frei(x); weiter += FH / 2.0)
+            const double x0 = xa - k * FH;
+            double x = x0;
+            for (int j = 1; j <= 8 && !frei(x); ++j)
+                for (const double weg : {x0 - j * FH / 2.0, x0 + j * FH / 2.0})
+                    if (frei(weg)) {
+                        x = weg;
+                        break;
+                    }
+            for (double weiter = x0; weiter <= x15 && !frei(x); weiter += FH / 2.0)
                 if (frei(weiter))
                     x = weiter;
             b.text(x, y, buchstabe, 400, FH);
@@ -242,7 +253,7 @@ void zeichnePeaucellierStunden(Blatt& b, const PeaucellierGeometrie& g)
         };
         PeaucellierPunkt an = peaucellierZahlPunkt(st, g.p < 0, frei);
         const PeaucellierPunkt ende = g.p < 0 ? st.ende1 : st.ende2;
-        for (const double schritt : {1.1, -1.1, 2.2, -2.2})
+        for (const double schritt : {1.1, -1.1, 2.2, -2.2, 3.3, -3.3, 4.4, -4.4})
             if (!frei(an) && frei({ende.x + schritt * FH, ende.y}))
                 an = {ende.x + schritt * FH, ende.y};
         if (!frei(an))
@@ -401,6 +412,8 @@ void zeichnePeaucellierSU(AppState& s, Canvas& canvas, int x0, int y0, int breit
     for (const Legendenzeile& z : zeilen)
         b.legende.push_back(z.kasten);
     canvas.setFontName("Arial");
+    // The hemisphere's letter beside the foot, drawn with the arrow.
+    b.buchstaben.push_back({b.fx - 2 * FH, b.fy - rund(FH / 3.0), b.fx - FH, b.fy - rund(FH / 3.0) + rund(0.75 * FH)});
     datumslinien(b, g, FH);
 
     canvas.setPenColor(s.Farben[2]);
