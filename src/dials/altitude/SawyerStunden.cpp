@@ -176,11 +176,12 @@ private:
         return frei(z, e) && eigen(z, e, h) && (!datum || datumFrei(z, e, h));
     }
     // The digits' ink in a number's box (left, top, width, height): from the cap line, a sixth
-    // of the box down, to the baseline, a fifth up, and a little in from either side.
+    // of the box down, to the baseline, a fifth up, and from a little in from its left to its
+    // right edge (the ink of a "1" reaches it).
     static std::array<int, 4> tinte(const Zahl& z, const TextExtent& e)
     {
-        const int rand = e.height / 16, oben = e.height / 6;
-        return {z.x + z.vorn + rand, z.y + oben, std::max(1, e.width - z.vorn - 2 * rand), std::max(1, e.height - oben - e.height / 5)};
+        const int rand = e.height / 18, oben = e.height / 6;
+        return {z.x + z.vorn + rand, z.y + oben, std::max(1, e.width - z.vorn - rand), std::max(1, e.height - oben - e.height / 5)};
     }
     bool frei(const Zahl& z, const TextExtent& e) const
     {
