@@ -295,19 +295,27 @@ void datumslinien(Plot& p, const AppState& s, const SawyerGeometrie& g, int nd, 
         const double y = p.fy + z.y - kZeichenHoehe / 2;
         const std::string text(1, z.zeichen);
         const double x = z.rechts ? p.fx + dx : p.fx - 3 * dx;
-        const auto frei = [&](double px) {
+        // The room a sign there shares with the numbers and the signs before it; where no
+        // place is free, the one that shares the least.
+        const auto deckung = [&](double px) {
             const std::array<double, 4> t = p.tinte(px, y, text);
-            return Plot::keins(p.zahlen, t) && Plot::keins(p.zeichen, t);
+            double flaeche = 0;
+            for (const auto* kaesten : {&p.zahlen, &p.zeichen})
+                for (const auto& k : *kaesten)
+                    flaeche += std::max(0.0, std::min(t[2], k[2]) - std::max(t[0], k[0]))
+                               * std::max(0.0, std::min(t[3], k[3]) - std::max(t[1], k[1]));
+            return flaeche;
         };
-        double px = x;
-        for (double schritt = 8; !frei(px) && schritt <= 2 * kZeichenHoehe; schritt += 8)
+        double px = x, wenigste = deckung(x);
+        for (double schritt = 8; wenigste > 0 && schritt <= 6 * kZeichenHoehe; schritt += 8)
             for (const double wohin : {x + schritt, x - schritt})
-                if ((z.rechts ? wohin >= p.fx : wohin + 400 * p.zeichenBreite <= p.fx) && frei(wohin)) {
-                    px = wohin;
-                    break;
-                }
-        if (!frei(px))
-            px = x;
+                if (z.rechts ? wohin >= p.fx : wohin + 400 * p.zeichenBreite <= p.fx)
+                    if (const double d = deckung(wohin); d < wenigste) {
+                        px = wohin;
+                        wenigste = d;
+                        if (d == 0)
+                            break;
+                    }
         if (z.rechts)
             p.schreibe(";SP 6");
         p.label(px, y, text);
