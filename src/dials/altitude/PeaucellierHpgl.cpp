@@ -178,8 +178,46 @@ Stundenzahl stundenzahl(const Plot& p, const PeaucellierGeometrie& g, const Peau
             peaucellierStundenText(g.phi, st.k, st.seite)};
 }
 
-void hpglPeaucellierStunden(Plot& p, const PeaucellierGeometrie& g)
+// The room an hour number's label takes (its characters 0.2 x 0.3 cm).
+std::array<double, 4> zahlKasten(const Plot& p, const Stundenzahl& z)
 {
+    return Plot::kasten(p.fx + roundHalfEven(z.x), p.fy + roundHalfEven(z.hoch - z.y), z.text, 80.0 * p.k, 120.0 * p.k);
+}
+
+// The full hours' numbers in the order of the lines: each at its line's end, or where that meets
+// a number before it or a text of belegt (the lines' ends crowd on a dial of a small unit), at
+// the first point along its line towards the other end where it meets none; where there is
+// none, at the end.
+std::vector<Stundenzahl> stundenzahlen(const Plot& p, const PeaucellierGeometrie& g, std::vector<std::array<double, 4>> belegt)
+{
+    std::vector<Stundenzahl> zahlen;
+    const auto frei = [&](const Stundenzahl& z) {
+        const std::array<double, 4> k = zahlKasten(p, z);
+        return std::none_of(belegt.begin(), belegt.end(), [&](const std::array<double, 4>& l) {
+            return k[0] < l[2] && l[0] < k[2] && k[1] < l[3] && l[1] < k[3];
+        });
+    };
+    for (const PeaucellierStundenstueck& st : g.stunden) {
+        if (st.m != 0)
+            continue;
+        Stundenzahl z = stundenzahl(p, g, st);
+        const PeaucellierPunkt a = g.p < 0 ? st.ende1 : st.ende2, e = g.p < 0 ? st.ende2 : st.ende1;
+        for (int i = 1; i <= 40 && !frei(z); ++i) {
+            Stundenzahl weiter = z;
+            weiter.x += (e.x - a.x) * i / 40;
+            weiter.y += (e.y - a.y) * i / 40;
+            if (frei(weiter))
+                z = weiter;
+        }
+        belegt.push_back(zahlKasten(p, z));
+        zahlen.push_back(z);
+    }
+    return zahlen;
+}
+
+void hpglPeaucellierStunden(Plot& p, const PeaucellierGeometrie& g, const std::vector<Stundenzahl>& zahlen)
+{
+    std::size_t n = 0;
     const int k = p.k;
     p.schreibe(";SP 1");
     for (const PeaucellierStundenstueck& st : g.stunden) {
@@ -188,7 +226,7 @@ void hpglPeaucellierStunden(Plot& p, const PeaucellierGeometrie& g)
                    + p.punkt(st.ende2.x, st.ende2.y));
         if (!voll)
             continue;
-        const Stundenzahl z = stundenzahl(p, g, st);
+        const Stundenzahl& z = zahlen[n++];
         p.schreibe(";SP 4;" + groesse(0.2 * k, 0.3 * k, " "));
         p.gedrehtAmPunkt(z.x, z.y, z.hoch, z.text);
     }
@@ -312,23 +350,28 @@ std::string hpglPeaucellierSU(const AppState& s, HPGLDatei& datei, double einhei
     plot.hoehe = H;
     for (const Legendenlabel& l : legendenLabels(plot, s, H, einheitGezeichnet, a))
         plot.belegt.push_back(Plot::kasten(l.x, l.y, l.text, 400 * l.b, 400 * l.h));
-    for (const PeaucellierStundenstueck& st : g.stunden)
-        if (st.m == 0) {
-            const Stundenzahl z = stundenzahl(plot, g, st);
-            plot.belegt.push_back(Plot::kasten(plot.fx + roundHalfEven(z.x), plot.fy + roundHalfEven(z.hoch - z.y), z.text,
-                                               80.0 * k, 120.0 * k));
-        }
+    const std::vector<Stundenzahl> zahlen = stundenzahlen(plot, g, {plot.belegt.front()});
+    for (const Stundenzahl& z : zahlen)
+        plot.belegt.push_back(zahlKasten(plot, z));
+    // The noon number beyond the noon line's far end, clear of the date lines' ends beside it,
+    // and further on where the hemisphere's letter by the arrow or an hour number stands there
+    // (it is written in the letters' size, 0.24 x 0.36 cm).
+    const double x15 = *std::max_element(g.x15.begin(), g.x15.end());
+    Stundenzahl mittag{x15 + 3 * u + 0.18 * k * std::sin(kAlpha - 0.01), 0, 1.8 * u + 0.18 * k * std::cos(kAlpha - 0.01), " 12"};
+    for (int i = 0; i < 30 && !plot.frei(Plot::kasten(plot.fx + roundHalfEven(mittag.x), plot.fy + roundHalfEven(mittag.hoch),
+                                                       mittag.text, 96.0 * k, 144.0 * k));
+         ++i)
+        mittag.x += u;
+    plot.belegt.push_back(Plot::kasten(plot.fx + roundHalfEven(mittag.x), plot.fy + roundHalfEven(mittag.hoch), mittag.text,
+                                       96.0 * k, 144.0 * k));
     datumslinien(plot, g, s, u);
 
     plot.schreibe(";SP 4;PU " + plot.punkt(g.x15[6], 0) + ";PD " + plot.punkt(g.x15[0], 0));
-    // The noon number beyond the noon line's far end, clear of the date lines' ends beside it.
-    const double x15 = *std::max_element(g.x15.begin(), g.x15.end());
-    plot.gedrehtAmPunkt(x15 + 3 * u + 0.18 * k * std::sin(kAlpha - 0.01), 0,
-                        1.8 * u + 0.18 * k * std::cos(kAlpha - 0.01), " 12");
+    plot.gedrehtAmPunkt(mittag.x, mittag.y, mittag.hoch, mittag.text);
     plot.schreibe(";PU " + z(X) + " " + z(Y) + ";PD " + z(X + 12 * a) + " " + z(Y) + " " + z(X + 9 * a) + " "
                   + z(Y + a) + " " + z(X + 9 * a) + " " + z(Y - a) + " " + z(X + 12 * a) + " " + z(Y));
     legende(plot, s, H, einheitGezeichnet, a);
-    hpglPeaucellierStunden(plot, g);
+    hpglPeaucellierStunden(plot, g, zahlen);
     plot.schreibe(std::string(hpglEpilogFensterZurueck));
     return {};
 }
