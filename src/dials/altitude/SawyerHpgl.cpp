@@ -242,10 +242,12 @@ void stunden(Plot& p, const SawyerMass& m, const SawyerGeometrie& g)
 
 // Where a scale's two-line caption stands (x and the y its lines hang from): there where that
 // keeps its ink on the sheet and clear of the legend, the sign table, the numbers, the signs,
-// the other caption and the gnomon bar; else the first place so, the caption moved towards the
-// foot (seite: +1 right of it, -1 left), then up the sheet. Where none is, there. Its ink is
+// the other caption and the gnomon bar; else the first place so, the caption moved from there,
+// kept on the sheet, towards the foot (from whichever side it starts: at a wide angle between
+// the hour lines the winter line's ends lie beyond the sheet), then up the sheet; else the
+// first such place along the sheet's width, row by row up. Where none is, there. Its ink is
 // taken in every case.
-std::array<double, 2> beschriftungsPlatz(Plot& p, const std::string (&zeilen)[2], double x, double y, int seite, double R)
+std::array<double, 2> beschriftungsPlatz(Plot& p, const std::string (&zeilen)[2], double x, double y, double R)
 {
     const auto kasten = [&](double px, double py) {
         // (The lines are written after "LB ", whose blank is the label's first character.)
@@ -253,23 +255,33 @@ std::array<double, 2> beschriftungsPlatz(Plot& p, const std::string (&zeilen)[2]
         return std::array<double, 4>{std::min(a[0], b[0]), b[1], std::max(a[2], b[2]), a[3]};
     };
     const std::array<double, 4> balken{p.fx - R / 2, p.fy + 30, p.fx + R / 2, p.fy + 90};
-    const auto frei = [&](const std::array<double, 4>& k) {
+    const auto frei = [&](double px, double py) {
+        const std::array<double, 4> k = kasten(px, py);
         return p.aufDemBlatt(k) && Plot::keins(p.belegt, k) && Plot::keins(p.zahlen, k) && Plot::keins(p.zeichen, k)
                && !Plot::trifft(k, balken);
     };
-    std::array<double, 2> an{x, y};
-    for (double py = y; py <= kHoehe && !frei(kasten(an[0], an[1])); py += 42)
-        for (double px = x;; px -= seite * 42) {
-            if (frei(kasten(px, py))) {
-                an = {px, py};
-                break;
-            }
-            const std::array<double, 4> k = kasten(px, py);
-            if (seite > 0 ? k[0] <= p.fx : k[2] >= p.fx)
+    const auto nimm = [&](double px, double py) {
+        p.belegt.push_back(kasten(px, py));
+        return std::array<double, 2>{px, py};
+    };
+    if (frei(x, y))
+        return nimm(x, y);
+    const std::array<double, 4> k = kasten(x, y);
+    const double breite = k[2] - k[0], start = std::clamp(x, x - k[0], std::max(x - k[0], x - k[0] + kBreite - breite));
+    const double richtung = start + (k[0] - x) + breite / 2 < p.fx ? 42 : -42;
+    for (double py = y; py + (k[3] - y) <= kHoehe; py += 42)
+        for (double px = start;; px += richtung) {
+            if (frei(px, py))
+                return nimm(px, py);
+            const double links = px + (k[0] - x);
+            if (richtung > 0 ? links + breite >= p.fx : links <= p.fx)
                 break;
         }
-    p.belegt.push_back(kasten(an[0], an[1]));
-    return an;
+    for (double py = y; py + (k[3] - y) <= kHoehe; py += 42)
+        for (double px = x - k[0]; px + (k[0] - x) + breite <= kBreite; px += 42)
+            if (frei(px, py))
+                return nimm(px, py);
+    return nimm(x, y);
 }
 
 void datumslinien(Plot& p, const AppState& s, const SawyerGeometrie& g, int nd, double R)
@@ -340,11 +352,11 @@ void datumslinien(Plot& p, const AppState& s, const SawyerGeometrie& g, int nd, 
     };
     const std::string links[] = {holeText(s, sawyerHalbjahrText(s.Par.Breite, false)), holeText(s, 611)};
     const std::string rechts[] = {holeText(s, sawyerHalbjahrText(s.Par.Breite, true)), holeText(s, 613)};
-    const std::array<double, 2> l = beschriftungsPlatz(p, links, xl, yd, -1, R);
+    const std::array<double, 2> l = beschriftungsPlatz(p, links, xl, yd, R);
     zeile(l[0], l[1] - 60, links[0]);
     zeile(l[0], l[1] - 180, links[1]);
     p.schreibe(";SP 6");
-    const std::array<double, 2> r = beschriftungsPlatz(p, rechts, xr, yd, +1, R);
+    const std::array<double, 2> r = beschriftungsPlatz(p, rechts, xr, yd, R);
     zeile(r[0], r[1] - 60, rechts[0]);
     zeile(r[0], r[1] - 180, rechts[1]);
 }
