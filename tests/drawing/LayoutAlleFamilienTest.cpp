@@ -150,6 +150,8 @@ const Familie familien[] = {
     {"Sawyer gnomon 3 mm 62.6 N", 'w', 0, 0, false, false, [](AppState& s) { s.Par.Gnomonhoehe = 3; }, true, 62.6},
     {"Peaucellier constant -2.1 33.8 S", 'p', 0, 0, false, false, [](AppState& s) { s.Par.PeauParameter = -2.1; s.Par.Einheit = 10; }, true, -33.8},
     {"Peaucellier unit 10 mm 34.3 N", 'p', 0, 0, false, false, [](AppState& s) { s.Par.Einheit = 10; }, true, 34.3},
+    // Near the polar circle the Peaucellier dial is wider than the room beside the legend.
+    {"Peaucellier 64.66 N", 'p', 0, 0, false, false, nullptr, true, 64.66},
 };
 
 // The drawing window's image on a maximised main window of each screen (menus, tool bars and
