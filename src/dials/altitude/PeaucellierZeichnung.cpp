@@ -112,6 +112,14 @@ void datumslinien(Blatt& b, const PeaucellierGeometrie& g, int FH)
             u = 0.7;
         }
         b.c.setFontColor(farbe);
+        // The room it takes down the sheet: its height, or its width where that is more.
+        const CanvasFont vorher = b.c.font();
+        CanvasFont schrift = vorher;
+        schrift.height = FH;
+        schrift.bold = false;
+        b.c.setFont(schrift);
+        const int lang = std::max(FH, b.c.textExtent(buchstabe).width);
+        b.c.setFont(vorher);
         for (const double y : {-(r + a * FH), r - u * FH}) {
             // The letter runs down the sheet from its corner, its top to the right. A dial wider
             // than the room beside the legend reaches into it, and a dial of a large constant is
@@ -120,7 +128,7 @@ void datumslinien(Blatt& b, const PeaucellierGeometrie& g, int FH)
             // noon end, until nothing drawn so far meets it.
             const auto kasten = [&](double x) {
                 const CanvasPoint p = b.punkt(x, y);
-                return std::array<int, 4>{p.x - FH, p.y, p.x, p.y + rund(0.75 * FH)};
+                return std::array<int, 4>{p.x - FH, p.y, p.x, p.y + lang};
             };
             const auto trifft = [](const std::array<int, 4>& k) {
                 return [&k](const std::array<int, 4>& l) { return k[0] < l[2] && l[0] < k[2] && k[1] < l[3] && l[1] < k[3]; };
