@@ -189,9 +189,10 @@ void stunden(Plot& p, const SawyerMass& m, const SawyerGeometrie& g)
         const bool zwilling = m.halbeAnalemma || m.mozGerade;
         const std::string rot = zwilling ? IntStr(sawyerZweiteZahl(l.h)) : std::string();
         const double dx = l.h > 0 ? (m.halbeAnalemma ? 0.7 * kT : kT) : -kT;
-        // The black number clear of the numbers written before; its red twin in its column
-        // beside it, else on the other side, above or below it, clear of the legend and those
-        // numbers: the first such place, none where there is none.
+        // The black number clear of the numbers written before (left out where its line has no
+        // such place); its red twin in its column beside it, else on the other side, above or
+        // below it, clear of the legend and those numbers: the first such place, none where
+        // there is none.
         const auto schwarzFrei = [&](double x, double y) { return Plot::keins(p.zahlen, p.tinte(x, y, text)); };
         const auto rotPlatz = [&](double x, double y, std::array<double, 2>& an) {
             const double seite = l.h > 0 ? -kT - kZeichenBreite : kT + 0.5 * kZeichenBreite;
