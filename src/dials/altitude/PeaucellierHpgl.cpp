@@ -9,6 +9,7 @@
 #include "dials/altitude/PeaucellierGeometrie.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -35,8 +36,40 @@ struct Plot {
     HPGLDatei& datei;
     int k = 1;
     double fx = 0, fy = 0;
+    double breite = 0, hoehe = 0; // the sheet
+
+    // The boxes (left, bottom, right, top) of the legend's labels and the hour numbers, which
+    // the date lines' letters keep clear of.
+    std::vector<std::array<double, 4>> belegt{};
 
     void schreibe(const std::string& t) { HPGLZeile(datei, t); }
+    // The room a turned label at the plotter point (x, y) takes, of characters b x h (plotter
+    // units) in their cells of 1.5 widths: the upright box round its run down the sheet (a
+    // little aslant, as the label direction is) from its first character to its last (blanks
+    // at either end take none), across from just above its baseline to just below its height.
+    // (A letter beyond ASCII counts as the two the plotter may write for it: "Ae".)
+    static std::array<double, 4> kasten(double x, double y, const std::string& text, double b, double h)
+    {
+        const double c = std::round(1000 * std::cos(kAlpha)) / 1000, s = std::round(1000 * std::sin(kAlpha)) / 1000;
+        const std::size_t vorn = std::min(text.find_first_not_of(' '), text.size());
+        const std::size_t hinten = text.size() - std::min(text.find_last_not_of(' ') + 1, text.size());
+        const double von = 1.5 * b * static_cast<double>(vorn);
+        const double bis = 1.5 * b * static_cast<double>(text.size() - std::min(text.size(), hinten + 1)) + b;
+        std::array<double, 4> k{INFINITY, INFINITY, -INFINITY, -INFINITY};
+        for (const double laengs : {von, bis})
+            for (const double quer : {0.05 * h, 0.95 * h}) {
+                // Along the run (c, s), across it (-s, c).
+                const double px = x + laengs * c - quer * s, py = y + laengs * s + quer * c;
+                k = {std::min(k[0], px), std::min(k[1], py), std::max(k[2], px), std::max(k[3], py)};
+            }
+        return k;
+    }
+    bool frei(const std::array<double, 4>& k) const
+    {
+        return std::none_of(belegt.begin(), belegt.end(), [&](const std::array<double, 4>& l) {
+            return k[0] < l[2] && l[0] < k[2] && k[1] < l[3] && l[1] < k[3];
+        });
+    }
     std::string punkt(double x, double y) const { return z(fx + roundHalfEven(x)) + " " + z(fy - roundHalfEven(y)); }
     // A label turned with the sheet's label direction, its corner at the plotter point (x, y).
     void gedreht(double x, double y, const std::string& text)
@@ -65,35 +98,126 @@ void datumslinien(Plot& p, const PeaucellierGeometrie& g, const AppState& s, dou
             continue;
         const std::string buchstabe = i == 0 ? "S" : i == 6 ? "W" : s.Sprachspalte == 1 ? "Ä" : "E";
         const double x = xa - 12 * u + 0.18 * k * std::sin(kAlpha - 0.01);
-        // Raised by about half its run, the letter stands across its line.
+        // Raised by about half its run, the letter stands across its line. Where an hour number
+        // or the legend stands there, it moves along its line, back or on, the least that
+        // clears them, on the sheet.
         const double hoch = 1.8 * u + 0.18 * k * std::cos(kAlpha - 0.01);
-        p.gedrehtAmPunkt(x, r, hoch, buchstabe);
-        p.gedrehtAmPunkt(x, -r, hoch, buchstabe);
+        for (const double y : {r, -r}) {
+            const auto kasten = [&](double dx) {
+                return Plot::kasten(p.fx + roundHalfEven(x + dx), p.fy + roundHalfEven(hoch - y), buchstabe, 96.0 * k, 144.0 * k);
+            };
+            const auto frei = [&](double dx) {
+                const std::array<double, 4> b = kasten(dx);
+                return p.frei(b) && b[0] >= 0 && b[1] >= 0 && b[2] <= p.breite && b[3] <= p.hoehe;
+            };
+            double dx = 0;
+            for (int j = 1; j <= 24 && !frei(dx); ++j)
+                for (const double weg : {-j * u / 2, j * u / 2})
+                    if (frei(weg)) {
+                        dx = weg;
+                        break;
+                    }
+            if (!frei(dx))
+                dx = 0;
+            p.gedrehtAmPunkt(x + dx, y, hoch, buchstabe);
+            p.belegt.push_back(kasten(dx));
+        }
     }
+}
+
+// The legend's turned labels: the hemisphere by the arrow, the title and the measures down the
+// sheet's left side, each with its character size (cm).
+struct Legendenlabel {
+    double x, y;
+    std::string text;
+    double b, h;
+};
+std::vector<Legendenlabel> legendenLabels(const Plot& p, const AppState& s, double H, double einheit, int a)
+{
+    const int k = p.k;
+    const double y = 0.91 * H - 0.18 * k * std::cos(kAlpha - 0.1), dx = 0.18 * k * std::sin(kAlpha - 0.1);
+    return {
+        {p.fx + 15 * a + dx, p.fy - 0.18 * k * std::cos(kAlpha - 0.1), s.Par.Breite > 0 ? " N" : " S", 0.2 * k, 0.3 * k},
+        {500.0 * k + dx, 0.72 * H - 0.18 * k * std::cos(kAlpha - 0.1), holeText(s, 149), 0.32 * k, 0.48 * k},
+        {250.0 * k + dx, y,
+         holeText(s, 145) + "=" + RealStr(std::fabs(einheit), 3, 0) + "; " + holeText(s, 169) + " = "
+             + RealStr(s.Par.PeauParameter, 7, 4) + ";",
+         0.2 * k, 0.3 * k},
+        {70.0 * k + dx, y, holeText(s, 146) + " =" + RealStr(std::fabs(s.Par.Breite), 6, 2), 0.2 * k, 0.3 * k},
+    };
 }
 
 void legende(Plot& p, const AppState& s, double H, double einheit, int a)
 {
     const int k = p.k;
-    const std::string halbkugel = s.Par.Breite > 0 ? " N" : " S";
+    const std::vector<Legendenlabel> l = legendenLabels(p, s, H, einheit, a);
     p.schreibe(";" + groesse(0.2 * k, 0.3 * k, " ") + ";SP 3");
-    p.gedreht(p.fx + 15 * a + 0.18 * k * std::sin(kAlpha - 0.1), p.fy - 0.18 * k * std::cos(kAlpha - 0.1), halbkugel);
+    p.gedreht(l[0].x, l[0].y, l[0].text);
     p.schreibe(";SP 3;" + groesse(0.32 * k, 0.48 * k, " "));
-    p.gedreht(500.0 * k + 0.18 * k * std::sin(kAlpha - 0.1), 0.72 * H - 0.18 * k * std::cos(kAlpha - 0.1),
-              holeText(s, 149));
+    p.gedreht(l[1].x, l[1].y, l[1].text);
     p.schreibe(";" + groesse(0.2 * k, 0.3 * k, " "));
-    const std::string masse = holeText(s, 145) + "=" + RealStr(std::fabs(einheit), 3, 0) + "; " + holeText(s, 169)
-                              + " = " + RealStr(s.Par.PeauParameter, 7, 4) + ";";
     // The line is longer than the sheet is high: the latitude goes on a second line beside it,
     // further from the title.
-    const double y = 0.91 * H - 0.18 * k * std::cos(kAlpha - 0.1);
-    p.gedreht(250.0 * k + 0.18 * k * std::sin(kAlpha - 0.1), y, masse);
-    p.gedreht(70.0 * k + 0.18 * k * std::sin(kAlpha - 0.1), y,
-              holeText(s, 146) + " =" + RealStr(std::fabs(s.Par.Breite), 6, 2));
+    p.gedreht(l[2].x, l[2].y, l[2].text);
+    p.gedreht(l[3].x, l[3].y, l[3].text);
 }
 
-void hpglPeaucellierStunden(Plot& p, const PeaucellierGeometrie& g)
+// An hour line's number: at the dial point (x, y), moved by hoch up the sheet.
+struct Stundenzahl {
+    double x, y, hoch;
+    std::string text;
+};
+Stundenzahl stundenzahl(const Plot& p, const PeaucellierGeometrie& g, const PeaucellierStundenstueck& st)
 {
+    const int k = p.k;
+    // Both sides keep their labels outside the dial: a label above the axis (y < 0) starts
+    // a label's run above its point, one below the axis a short way below it.
+    const double o = st.seite < 0 ? 260.0 * k : -200.0 * k;
+    const PeaucellierPunkt& an = g.p < 0 ? st.ende1 : st.ende2;
+    return {an.x + 3 * k * std::sin(kAlpha - 0.01), an.y, o - 3 * k * std::cos(kAlpha - 0.01),
+            peaucellierStundenText(g.phi, st.k, st.seite)};
+}
+
+// The room an hour number's label takes (its characters 0.2 x 0.3 cm).
+std::array<double, 4> zahlKasten(const Plot& p, const Stundenzahl& z)
+{
+    return Plot::kasten(p.fx + roundHalfEven(z.x), p.fy + roundHalfEven(z.hoch - z.y), z.text, 80.0 * p.k, 120.0 * p.k);
+}
+
+// The full hours' numbers in the order of the lines: each at its line's end, or where that meets
+// a number before it or a text of belegt (the lines' ends crowd on a dial of a small unit), at
+// the first point along its line towards the other end where it meets none; where there is
+// none, at the end.
+std::vector<Stundenzahl> stundenzahlen(const Plot& p, const PeaucellierGeometrie& g, std::vector<std::array<double, 4>> belegt)
+{
+    std::vector<Stundenzahl> zahlen;
+    const auto frei = [&](const Stundenzahl& z) {
+        const std::array<double, 4> k = zahlKasten(p, z);
+        return std::none_of(belegt.begin(), belegt.end(), [&](const std::array<double, 4>& l) {
+            return k[0] < l[2] && l[0] < k[2] && k[1] < l[3] && l[1] < k[3];
+        });
+    };
+    for (const PeaucellierStundenstueck& st : g.stunden) {
+        if (st.m != 0)
+            continue;
+        Stundenzahl z = stundenzahl(p, g, st);
+        const PeaucellierPunkt a = g.p < 0 ? st.ende1 : st.ende2, e = g.p < 0 ? st.ende2 : st.ende1;
+        for (int i = 1; i <= 40 && !frei(z); ++i) {
+            Stundenzahl weiter = z;
+            weiter.x += (e.x - a.x) * i / 40;
+            weiter.y += (e.y - a.y) * i / 40;
+            if (frei(weiter))
+                z = weiter;
+        }
+        belegt.push_back(zahlKasten(p, z));
+        zahlen.push_back(z);
+    }
+    return zahlen;
+}
+
+void hpglPeaucellierStunden(Plot& p, const PeaucellierGeometrie& g, const std::vector<Stundenzahl>& zahlen)
+{
+    std::size_t n = 0;
     const int k = p.k;
     p.schreibe(";SP 1");
     for (const PeaucellierStundenstueck& st : g.stunden) {
@@ -102,13 +226,9 @@ void hpglPeaucellierStunden(Plot& p, const PeaucellierGeometrie& g)
                    + p.punkt(st.ende2.x, st.ende2.y));
         if (!voll)
             continue;
-        // Both sides keep their labels outside the dial: a label above the axis (y < 0) starts
-        // a label's run above its point, one below the axis a short way below it.
-        const double o = st.seite < 0 ? 260.0 * k : -200.0 * k;
-        const PeaucellierPunkt& an = g.p < 0 ? st.ende1 : st.ende2;
+        const Stundenzahl& z = zahlen[n++];
         p.schreibe(";SP 4;" + groesse(0.2 * k, 0.3 * k, " "));
-        p.gedrehtAmPunkt(an.x + 3 * k * std::sin(kAlpha - 0.01), an.y, o - 3 * k * std::cos(kAlpha - 0.01),
-                         peaucellierStundenText(g.phi, st.k, st.seite));
+        p.gedrehtAmPunkt(z.x, z.y, z.hoch, z.text);
     }
     for (const PeaucellierUnterteilung& u : g.unterteilungen) {
         if (u.punkte.size() < 2)
@@ -226,17 +346,32 @@ std::string hpglPeaucellierSU(const AppState& s, HPGLDatei& datei, double einhei
     plot.schreibe(";PU " + z(X) + " " + z(Y) + ";CI " + z(a) + " ,0.2;PU " + z(X - a) + " " + z(Y) + ";PD " + z(X + a)
                   + " " + z(Y) + ";PU " + z(X) + " " + z(Y - a) + ";PD " + z(X) + " " + z(Y + a));
 
+    plot.breite = W;
+    plot.hoehe = H;
+    for (const Legendenlabel& l : legendenLabels(plot, s, H, einheitGezeichnet, a))
+        plot.belegt.push_back(Plot::kasten(l.x, l.y, l.text, 400 * l.b, 400 * l.h));
+    const std::vector<Stundenzahl> zahlen = stundenzahlen(plot, g, {plot.belegt.front()});
+    for (const Stundenzahl& z : zahlen)
+        plot.belegt.push_back(zahlKasten(plot, z));
+    // The noon number beyond the noon line's far end, clear of the date lines' ends beside it,
+    // and further on where the hemisphere's letter by the arrow or an hour number stands there
+    // (it is written in the letters' size, 0.24 x 0.36 cm).
+    const double x15 = *std::max_element(g.x15.begin(), g.x15.end());
+    Stundenzahl mittag{x15 + 3 * u + 0.18 * k * std::sin(kAlpha - 0.01), 0, 1.8 * u + 0.18 * k * std::cos(kAlpha - 0.01), " 12"};
+    for (int i = 0; i < 30 && !plot.frei(Plot::kasten(plot.fx + roundHalfEven(mittag.x), plot.fy + roundHalfEven(mittag.hoch),
+                                                       mittag.text, 96.0 * k, 144.0 * k));
+         ++i)
+        mittag.x += u;
+    plot.belegt.push_back(Plot::kasten(plot.fx + roundHalfEven(mittag.x), plot.fy + roundHalfEven(mittag.hoch), mittag.text,
+                                       96.0 * k, 144.0 * k));
     datumslinien(plot, g, s, u);
 
     plot.schreibe(";SP 4;PU " + plot.punkt(g.x15[6], 0) + ";PD " + plot.punkt(g.x15[0], 0));
-    // The noon number beyond the noon line's far end, clear of the date lines' ends beside it.
-    const double x15 = *std::max_element(g.x15.begin(), g.x15.end());
-    plot.gedrehtAmPunkt(x15 + 3 * u + 0.18 * k * std::sin(kAlpha - 0.01), 0,
-                        1.8 * u + 0.18 * k * std::cos(kAlpha - 0.01), " 12");
+    plot.gedrehtAmPunkt(mittag.x, mittag.y, mittag.hoch, mittag.text);
     plot.schreibe(";PU " + z(X) + " " + z(Y) + ";PD " + z(X + 12 * a) + " " + z(Y) + " " + z(X + 9 * a) + " "
                   + z(Y + a) + " " + z(X + 9 * a) + " " + z(Y - a) + " " + z(X + 12 * a) + " " + z(Y));
     legende(plot, s, H, einheitGezeichnet, a);
-    hpglPeaucellierStunden(plot, g);
+    hpglPeaucellierStunden(plot, g, zahlen);
     plot.schreibe(std::string(hpglEpilogFensterZurueck));
     return {};
 }

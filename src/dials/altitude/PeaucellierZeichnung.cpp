@@ -28,9 +28,11 @@ struct Blatt {
     int hoehe;
     int fx = 0, fy = 0; // the foot, in canvas units
     int x0 = 0, y0 = 0, breite = 0; // the frame, with hoehe
-    // The boxes (left, top, right, bottom) of the date lines' letters, which the hour numbers
-    // keep clear of.
+    // The boxes (left, top, right, bottom) of the date lines' letters and the hour numbers
+    // placed so far, which the hour numbers keep clear of.
     std::vector<std::array<int, 4>> buchstaben{};
+    // The boxes of the legend's lines, which the date lines' letters keep clear of.
+    std::vector<std::array<int, 4>> legende{};
 
     CanvasPoint punkt(double x, double y) const { return {fx + rund(x), fy + rund(y)}; }
     void linie(PeaucellierPunkt a, PeaucellierPunkt b)
@@ -110,11 +112,45 @@ void datumslinien(Blatt& b, const PeaucellierGeometrie& g, int FH)
             u = 0.7;
         }
         b.c.setFontColor(farbe);
+        // The room it takes down the sheet: its height, or its width where that is more.
+        const CanvasFont vorher = b.c.font();
+        CanvasFont schrift = vorher;
+        schrift.height = FH;
+        schrift.bold = false;
+        b.c.setFont(schrift);
+        const int lang = std::max(FH, b.c.textExtent(buchstabe).width);
+        b.c.setFont(vorher);
         for (const double y : {-(r + a * FH), r - u * FH}) {
-            b.text(xa - k * FH, y, buchstabe, 400, FH);
-            // The letter runs down the sheet from its corner, its top to the right.
-            const CanvasPoint p = b.punkt(xa - k * FH, y);
-            b.buchstaben.push_back({p.x - FH, p.y, p.x, p.y + rund(0.75 * FH)});
+            // The letter runs down the sheet from its corner, its top to the right. A dial wider
+            // than the room beside the legend reaches into it, and a dial of a large constant is
+            // so narrow that the letters of a line's two halves and the hemisphere's meet: there
+            // a letter moves along its line, back or on the least it must, else on towards the
+            // noon end, until nothing drawn so far meets it.
+            const auto kasten = [&](double x) {
+                const CanvasPoint p = b.punkt(x, y);
+                return std::array<int, 4>{p.x - FH, p.y, p.x, p.y + lang};
+            };
+            const auto trifft = [](const std::array<int, 4>& k) {
+                return [&k](const std::array<int, 4>& l) { return k[0] < l[2] && l[0] < k[2] && k[1] < l[3] && l[1] < k[3]; };
+            };
+            const auto frei = [&](double x) {
+                const std::array<int, 4> k = kasten(x);
+                return k[0] >= b.x0 && std::none_of(b.legende.begin(), b.legende.end(), trifft(k))
+                       && std::none_of(b.buchstaben.begin(), b.buchstaben.end(), trifft(k));
+            };
+            const double x0 = xa - k * FH;
+            double x = x0;
+            for (int j = 1; j <= 8 && !frei(x); ++j)
+                for (const double weg : {x0 - j * FH / 2.0, x0 + j * FH / 2.0})
+                    if (frei(weg)) {
+                        x = weg;
+                        break;
+                    }
+            for (double weiter = x0; weiter <= x15 && !frei(x); weiter += FH / 2.0)
+                if (frei(weiter))
+                    x = weiter;
+            b.text(x, y, buchstabe, 400, FH);
+            b.buchstaben.push_back(kasten(x));
         }
     }
 }
@@ -136,11 +172,18 @@ void nordpfeil(Blatt& b, double R, int d, int FH, const std::string& halbkugel)
     TextOutGedreht(b.c, b.fx - FH, b.fy - rund(FH / 3.0), halbkugel, 400, FH, kDrehung);
 }
 
-void legende(Blatt& b, int einheit, int FH0, const std::string& halbkugel)
+// One line of the legend down the left edge: its text, its corner, weight and height, and the
+// room it takes (left, top, right, bottom) as it runs down the sheet.
+struct Legendenzeile {
+    std::string text;
+    int x, y, gewicht, h;
+    std::array<int, 4> kasten;
+};
+
+std::vector<Legendenzeile> legendenZeilen(Blatt& b, int einheit, int FH0, const std::string& halbkugel)
 {
     const AppState& s = b.s;
     b.c.setFontName("Times New Roman");
-    b.c.setFontColor(s.Farben[3]);
     const int F = b.bildschirm ? 20 : 55;
     CanvasFont messen = b.c.font();
     messen.height = F;
@@ -155,19 +198,33 @@ void legende(Blatt& b, int einheit, int FH0, const std::string& halbkugel)
     const int titelBreite = b.c.textExtent(titel).width;
     const int zeilenBreite = b.c.textExtent(zeile).width;
     const int masseBreite = b.c.textExtent(masse).width;
+    const int breiteBreite = b.c.textExtent(breite).width;
     b.c.setFont(vorher);
-    TextOutGedreht(b.c, rund(3.2 * F + FH0), rund(b.hoehe / 2.0 - titelBreite / 1.7), titel, 700, F, kDrehung);
+    // (A line of the smaller height takes the room its measure at the title's height gives it.)
+    const auto zeileAn = [](const std::string& t, int x, int y, int gewicht, int h, int laenge) {
+        return Legendenzeile{t, x, y, gewicht, h, {x - h, y, x, y + laenge}};
+    };
+    std::vector<Legendenzeile> zeilen{zeileAn(titel, rund(3.2 * F + FH0), rund(b.hoehe / 2.0 - titelBreite / 1.7), 700, F, titelBreite)};
     const int x = rund(2.0 * F + FH0), h = rund(0.65 * F);
     const int y = rund(b.hoehe / 2.0 - 0.75 * zeilenBreite / 2.0);
     if (y >= 0) {
-        TextOutGedreht(b.c, x, y, zeile, 700, h, kDrehung);
-        return;
+        zeilen.push_back(zeileAn(zeile, x, y, 700, h, zeilenBreite));
+        return zeilen;
     }
     // Too long for the page's height (a small screen, the German texts): the latitude goes on
     // a second line beside the first, further from the title, both from the top at the most.
     const int y2 = std::max(0, rund(b.hoehe / 2.0 - 0.75 * masseBreite / 2.0));
-    TextOutGedreht(b.c, x, y2, masse, 700, h, kDrehung);
-    TextOutGedreht(b.c, x - rund(1.2 * h), y2, breite, 700, h, kDrehung);
+    zeilen.push_back(zeileAn(masse, x, y2, 700, h, masseBreite));
+    zeilen.push_back(zeileAn(breite, x - rund(1.2 * h), y2, 700, h, breiteBreite));
+    return zeilen;
+}
+
+void legende(Blatt& b, const std::vector<Legendenzeile>& zeilen)
+{
+    b.c.setFontName("Times New Roman");
+    b.c.setFontColor(b.s.Farben[3]);
+    for (const Legendenzeile& z : zeilen)
+        TextOutGedreht(b.c, z.x, z.y, z.text, z.gewicht, z.h, kDrehung);
 }
 
 // The hour lines with their labels, the subdivisions of the last hour and the "12".
@@ -204,12 +261,15 @@ void zeichnePeaucellierStunden(Blatt& b, const PeaucellierGeometrie& g)
         };
         PeaucellierPunkt an = peaucellierZahlPunkt(st, g.p < 0, frei);
         const PeaucellierPunkt ende = g.p < 0 ? st.ende1 : st.ende2;
-        for (const double schritt : {1.1, -1.1, 2.2, -2.2})
+        for (const double schritt : {1.1, -1.1, 2.2, -2.2, 3.3, -3.3, 4.4, -4.4})
             if (!frei(an) && frei({ende.x + schritt * FH, ende.y}))
                 an = {ende.x + schritt * FH, ende.y};
         if (!frei(an))
             an = peaucellierZahlPunkt(st, g.p < 0, imRahmen);
         b.text(an.x + FH / 2.0, an.y - o, text, 700, FH);
+        // Where the lines' ends crowd (a large constant), a later number keeps off this one.
+        const CanvasPoint a = b.punkt(an.x + FH / 2.0, an.y - o);
+        b.buchstaben.push_back({a.x - FH, a.y, a.x, a.y + rund(0.6 * FH * static_cast<double>(text.size()))});
     }
     b.c.setPenColor(F[7]);
     b.c.setPenWidth(b.breiteStaerke(0));
@@ -355,14 +415,20 @@ void zeichnePeaucellierSU(AppState& s, Canvas& canvas, int x0, int y0, int breit
     b.fy = s.FusspunktY;
 
     const int FH = textHoehe(b, g.Rmax);
+    const std::string halbkugel = phi > 0 ? "N" : "S";
+    const std::vector<Legendenzeile> zeilen = legendenZeilen(b, einheit, fussSchrift(bildschirm), halbkugel);
+    for (const Legendenzeile& z : zeilen)
+        b.legende.push_back(z.kasten);
+    canvas.setFontName("Arial");
+    // The hemisphere's letter beside the foot, drawn with the arrow.
+    b.buchstaben.push_back({b.fx - 2 * FH, b.fy - rund(FH / 3.0), b.fx - FH, b.fy - rund(FH / 3.0) + rund(0.75 * FH)});
     datumslinien(b, g, FH);
 
     canvas.setPenColor(s.Farben[2]);
     b.linie({g.x15[6], 0}, {g.x15[0], 0});
 
-    const std::string halbkugel = phi > 0 ? "N" : "S";
     nordpfeil(b, R, d, FH, halbkugel);
-    legende(b, einheit, fussSchrift(bildschirm), halbkugel);
+    legende(b, zeilen);
     canvas.setBold(false);
     zeichnePeaucellierStunden(b, g);
 }

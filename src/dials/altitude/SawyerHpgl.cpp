@@ -71,11 +71,28 @@ struct Plot {
         label(x, y, text);
         belegt.push_back({x, y, x + 600 * zeichenBreite * static_cast<double>(text.size()), y + 400 * zeichenHoehe});
     }
-    bool frei(double x0, double y0, double x1, double y1) const
+    // The ink of the hour numbers and the signs written so far (left, bottom, right, top).
+    std::vector<std::array<double, 4>> zahlen{}, zeichen{};
+    static bool trifft(const std::array<double, 4>& a, const std::array<double, 4>& k)
     {
-        return std::none_of(belegt.begin(), belegt.end(),
-                            [&](const std::array<double, 4>& k) { return x0 < k[2] && k[0] < x1 && y0 < k[3] && k[1] < y1; });
+        return a[0] < k[2] && k[0] < a[2] && a[1] < k[3] && k[1] < a[3];
     }
+    static bool keins(const std::vector<std::array<double, 4>>& kaesten, const std::array<double, 4>& a)
+    {
+        return std::none_of(kaesten.begin(), kaesten.end(), [&](const std::array<double, 4>& k) { return trifft(a, k); });
+    }
+    bool frei(double x0, double y0, double x1, double y1) const { return keins(belegt, {x0, y0, x1, y1}); }
+    // The ink of a label at (x, y) in the character size in force: each character its width in
+    // a cell of 1.5 widths, from just above the baseline to just below its height; blanks
+    // before it take no room.
+    std::array<double, 4> tinte(double x, double y, const std::string& text) const
+    {
+        const double w = 400 * zeichenBreite, h = 400 * zeichenHoehe;
+        const std::size_t vorn = std::min(text.find_first_not_of(' '), text.size());
+        return {x + 1.5 * w * static_cast<double>(vorn), y + 0.05 * h,
+                x + 1.5 * w * static_cast<double>(std::max<std::size_t>(text.size(), 1) - 1) + w, y + 0.95 * h};
+    }
+    bool aufDemBlatt(const std::array<double, 4>& a) const { return a[0] >= 0 && a[1] >= 0 && a[2] <= kBreite && a[3] <= kHoehe; }
     void stuecke(const std::vector<std::vector<SawyerPunkt>>& teile)
     {
         for (const auto& teil : teile) {
@@ -170,35 +187,105 @@ void stunden(Plot& p, const SawyerMass& m, const SawyerGeometrie& g)
                    && y + kZeichenHoehe <= kHoehe;
         };
         const bool zwilling = m.halbeAnalemma || m.mozGerade;
+        const std::string rot = zwilling ? IntStr(sawyerZweiteZahl(l.h)) : std::string();
         const double dx = l.h > 0 ? (m.halbeAnalemma ? 0.7 * kT : kT) : -kT;
+        // The black number clear of the numbers written before (left out where its line has no
+        // such place); its red twin in its column beside it, else on the other side, above or
+        // below it, clear of the legend and those numbers: the first such place, none where
+        // there is none.
+        const auto schwarzFrei = [&](double x, double y) { return Plot::keins(p.zahlen, p.tinte(x, y, text)); };
+        const auto rotPlatz = [&](double x, double y, std::array<double, 2>& an) {
+            const double seite = l.h > 0 ? -kT - kZeichenBreite : kT + 0.5 * kZeichenBreite;
+            for (const std::array<double, 2> q : {std::array<double, 2>{x + dx, y + kT / 2}, {x + dx + seite, y + kT / 2},
+                                                   {x, y + kT}, {x, y - kT}}) {
+                const std::array<double, 4> t = p.tinte(q[0], q[1], rot);
+                if (p.aufDemBlatt(t) && Plot::keins(p.belegt, t)
+                    && Plot::keins(p.zahlen, t) && !Plot::trifft(t, p.tinte(x, y, text))) {
+                    an = q;
+                    return true;
+                }
+            }
+            return false;
+        };
         const auto frei = [&](const SawyerPunkt& q) {
             const double x = p.px(q.x) + v.x * kT, y = p.py(q.y) + v.y * kT;
             return aufBlatt(q) && p.frei(x, y, x + 1.5 * kZeichenBreite * static_cast<double>(text.size()), y + kZeichenHoehe)
+                   && schwarzFrei(x, y)
                    && (!zwilling || p.frei(x + dx, y + kT / 2, x + dx + 3 * kZeichenBreite, y + kT / 2 + kZeichenHoehe));
         };
-        if (!frei(an))
+        bool gefunden = frei(an);
+        if (!gefunden)
             for (const SawyerPunkt& q : sawyerVomAnker(l, kT / 2))
                 if (q.y < 0 && frei(q)) {
                     an = q;
+                    gefunden = true;
                     break;
                 }
-        if (!aufBlatt(an))
+        if (!gefunden && !aufBlatt(an))
             for (const SawyerPunkt& q : sawyerVomAnker(l, kT / 2))
                 if (q.y < 0 && aufBlatt(q)) {
                     an = q;
                     break;
                 }
         const double x = p.px(an.x) + v.x * kT, y = p.py(an.y) + v.y * kT;
+        if (!schwarzFrei(x, y))
+            continue;
         p.label(x, y, text);
-        if (zwilling) {
+        p.zahlen.push_back(p.tinte(x, y, text));
+        if (std::array<double, 2> q{}; zwilling && rotPlatz(x, y, q)) {
             p.schreibe(";SP 6");
-            p.label(x + dx, y + kT / 2, IntStr(sawyerZweiteZahl(l.h)));
+            p.label(q[0], q[1], rot);
+            p.zahlen.push_back(p.tinte(q[0], q[1], rot));
             p.schreibe(";SP 3");
         }
     }
 }
 
-void datumslinien(Plot& p, const AppState& s, const SawyerGeometrie& g, int nd)
+// Where a scale's two-line caption stands (x and the y its lines hang from): there where that
+// keeps its ink on the sheet and clear of the legend, the sign table, the numbers, the signs,
+// the other caption and the gnomon bar; else the first place so, the caption moved from there,
+// kept on the sheet, towards the foot (from whichever side it starts: at a wide angle between
+// the hour lines the winter line's ends lie beyond the sheet), then up the sheet; else the
+// first such place along the sheet's width, row by row up. Where none is, there. Its ink is
+// taken in every case.
+std::array<double, 2> beschriftungsPlatz(Plot& p, const std::string (&zeilen)[2], double x, double y, double R)
+{
+    const auto kasten = [&](double px, double py) {
+        // (The lines are written after "LB ", whose blank is the label's first character.)
+        const std::array<double, 4> a = p.tinte(px, py - 60, " " + zeilen[0]), b = p.tinte(px, py - 180, " " + zeilen[1]);
+        return std::array<double, 4>{std::min(a[0], b[0]), b[1], std::max(a[2], b[2]), a[3]};
+    };
+    const std::array<double, 4> balken{p.fx - R / 2, p.fy + 30, p.fx + R / 2, p.fy + 90};
+    const auto frei = [&](double px, double py) {
+        const std::array<double, 4> k = kasten(px, py);
+        return p.aufDemBlatt(k) && Plot::keins(p.belegt, k) && Plot::keins(p.zahlen, k) && Plot::keins(p.zeichen, k)
+               && !Plot::trifft(k, balken);
+    };
+    const auto nimm = [&](double px, double py) {
+        p.belegt.push_back(kasten(px, py));
+        return std::array<double, 2>{px, py};
+    };
+    if (frei(x, y))
+        return nimm(x, y);
+    const std::array<double, 4> k = kasten(x, y);
+    const double breite = k[2] - k[0], start = std::clamp(x, x - k[0], std::max(x - k[0], x - k[0] + kBreite - breite));
+    const double richtung = start + (k[0] - x) + breite / 2 < p.fx ? 42 : -42;
+    for (double py = y; py + (k[3] - y) <= kHoehe; py += 42)
+        for (double px = start;; px += richtung) {
+            if (frei(px, py))
+                return nimm(px, py);
+            const double links = px + (k[0] - x);
+            if (richtung > 0 ? links + breite >= p.fx : links <= p.fx)
+                break;
+        }
+    for (double py = y; py + (k[3] - y) <= kHoehe; py += 42)
+        for (double px = x - k[0]; px + (k[0] - x) + breite <= kBreite; px += 42)
+            if (frei(px, py))
+                return nimm(px, py);
+    return nimm(x, y);
+}
+
+void datumslinien(Plot& p, const AppState& s, const SawyerGeometrie& g, int nd, double R)
 {
     p.schreibe(";SP 5;SA ");
     for (const SawyerDatumslinie& l : g.datum) {
@@ -206,13 +293,46 @@ void datumslinien(Plot& p, const AppState& s, const SawyerGeometrie& g, int nd)
         p.stuecke(l.stuecke);
     }
     // Each sign amid its band (a label stands on its lower edge), the red ones right of the
-    // noon line, the others left of it.
+    // noon line, the others left of it, above the sheet's lower edge and the hour numbers in its
+    // column; where its band leaves no room above them, moved sideways the least it must, on its
+    // side of the noon line, off the numbers and the signs before it.
     const double dx = kZeichenHoehe / 2;
-    for (const SawyerZeichenPlatz& z : sawyerZeichenPlaetze(g, nd, s.Par.Breite < 0, kZeichenHoehe, {-p.fy, -p.fy})) {
+    double unterkante[2] = {-p.fy, -p.fy};
+    for (const auto& k : p.zahlen)
+        for (const int spalte : {0, 1}) {
+            const double x = spalte == 0 ? p.fx + dx : p.fx - 3 * dx;
+            if (k[0] < x + kZeichenHoehe && x < k[2])
+                unterkante[spalte] = std::max(unterkante[spalte], k[3] - p.fy);
+        }
+    for (const SawyerZeichenPlatz& z : sawyerZeichenPlaetze(g, nd, s.Par.Breite < 0, kZeichenHoehe, unterkante)) {
         const double y = p.fy + z.y - kZeichenHoehe / 2;
+        const std::string text(1, z.zeichen);
+        const double x = z.rechts ? p.fx + dx : p.fx - 3 * dx;
+        // The room a sign there shares with the numbers and the signs before it; where no
+        // place is free, the one that shares the least.
+        const auto deckung = [&](double px) {
+            const std::array<double, 4> t = p.tinte(px, y, text);
+            double flaeche = 0;
+            for (const auto* kaesten : {&p.zahlen, &p.zeichen})
+                for (const auto& k : *kaesten)
+                    flaeche += std::max(0.0, std::min(t[2], k[2]) - std::max(t[0], k[0]))
+                               * std::max(0.0, std::min(t[3], k[3]) - std::max(t[1], k[1]));
+            return flaeche;
+        };
+        double px = x, wenigste = deckung(x);
+        for (double schritt = 8; wenigste > 0 && schritt <= 6 * kZeichenHoehe; schritt += 8)
+            for (const double wohin : {x + schritt, x - schritt})
+                if (z.rechts ? wohin >= p.fx : wohin + 400 * p.zeichenBreite <= p.fx)
+                    if (const double d = deckung(wohin); d < wenigste) {
+                        px = wohin;
+                        wenigste = d;
+                        if (d == 0)
+                            break;
+                    }
         if (z.rechts)
             p.schreibe(";SP 6");
-        p.label(z.rechts ? p.fx + dx : p.fx - 3 * dx, y, std::string(1, z.zeichen));
+        p.label(px, y, text);
+        p.zeichen.push_back(p.tinte(px, y, text));
         if (z.rechts)
             p.schreibe(";SP 1");
     }
@@ -231,11 +351,15 @@ void datumslinien(Plot& p, const AppState& s, const SawyerGeometrie& g, int nd)
         p.merkeText(x, y, text.size());
         p.schreibe(";PU " + z(x) + " " + z(y) + ";LB " + text + hpglLabelEnde);
     };
-    zeile(xl, yd - 60, holeText(s, sawyerHalbjahrText(s.Par.Breite, false)));
-    zeile(xl, yd - 180, holeText(s, 611));
+    const std::string links[] = {holeText(s, sawyerHalbjahrText(s.Par.Breite, false)), holeText(s, 611)};
+    const std::string rechts[] = {holeText(s, sawyerHalbjahrText(s.Par.Breite, true)), holeText(s, 613)};
+    const std::array<double, 2> l = beschriftungsPlatz(p, links, xl, yd, R);
+    zeile(l[0], l[1] - 60, links[0]);
+    zeile(l[0], l[1] - 180, links[1]);
     p.schreibe(";SP 6");
-    zeile(xr, yd - 60, holeText(s, sawyerHalbjahrText(s.Par.Breite, true)));
-    zeile(xr, yd - 180, holeText(s, 613));
+    const std::array<double, 2> r = beschriftungsPlatz(p, rechts, xr, yd, R);
+    zeile(r[0], r[1] - 60, rechts[0]);
+    zeile(r[0], r[1] - 180, rechts[1]);
 }
 
 } // namespace
@@ -263,7 +387,7 @@ std::string hpglSawyerSU(const AppState& s, HPGLDatei& datei, double gnomon, std
     const SawyerMass m = sawyerMass(s, R, c, true);
     const SawyerGeometrie g = sawyerGeometrie(m);
     stunden(p, m, g);
-    datumslinien(p, s, g, m.nd);
+    datumslinien(p, s, g, m.nd, R);
 
     const double X = p.fx - static_cast<double>(roundHalfEven(R / 2)), Y = p.fy + 60;
     p.schreibe(";SP 4;PU " + z(X) + " " + z(Y + 30) + ";PD " + z(X) + " " + z(Y - 30) + ";PU " + z(X) + " " + z(Y)

@@ -175,9 +175,18 @@ private:
     {
         return frei(z, e) && eigen(z, e, h) && (!datum || datumFrei(z, e, h));
     }
+    // The digits' ink in a number's box (left, top, width, height): from the cap line, a sixth
+    // of the box down, to the baseline, a fifth up, and from a little in from its left to its
+    // right edge (the ink of a "1" reaches it).
+    static std::array<int, 4> tinte(const Zahl& z, const TextExtent& e)
+    {
+        const int rand = e.height / 18, oben = e.height / 6;
+        return {z.x + z.vorn + rand, z.y + oben, std::max(1, e.width - z.vorn - rand), std::max(1, e.height - oben - e.height / 5)};
+    }
     bool frei(const Zahl& z, const TextExtent& e) const
     {
-        return platz_.aufDemBlatt(z.x, z.y, e.width, e.height) && !platz_.verdeckt(z.x, z.y, e.width, e.height);
+        return platz_.aufDemBlatt(z.x, z.y, e.width, e.height) && !platz_.verdeckt(z.x, z.y, e.width, e.height)
+               && !andere_.verdeckt(tinte(z, e)[0], tinte(z, e)[1], tinte(z, e)[2], tinte(z, e)[3]);
     }
     bool datumFrei(const Zahl& z, const TextExtent& e, int h) const
     {
@@ -210,6 +219,10 @@ private:
     Linienfeld feld_;
     const SawyerDatumsfeld& datum_;
     Zahlenplatz platz_{0};
+    // The numbers placed so far: where lines run close (a short centre distance, the lines'
+    // ends at a low sun) a later line would put its number on them. A number keeps off them,
+    // but is not moved beside them: it stays at its own line.
+    Zahlenplatz andere_{0};
     double th0_, th_;
     bool zweiZahlen_;
     int vorn_ = -1; // the width of the blank before a one-digit number, once measured
@@ -367,9 +380,12 @@ std::vector<Zahl> Zahlensuche::zahlen(const SawyerStundenlinie& l)
                                            const CanvasPoint a = b_.punkt(p);
                                            return p.y < 0 && platz_.verdeckt(rund(a.x + n.v.x * th0_), rund(a.y + n.v.y * th0_), n.ez.width, n.ez.height);
                                        }));
-    if (belegen)
-        for (std::size_t i = 0; i < zahlen.size(); ++i)
+    for (std::size_t i = 0; i < zahlen.size(); ++i) {
+        if (belegen)
             platz_.belege(zahlen[i].x, zahlen[i].y, zahlen[i].e.width, zahlen[i].e.height);
+        const std::array<int, 4> t = tinte(zahlen[i], zahlen[i].e);
+        andere_.belege(t[0], t[1], t[2], t[3]);
+    }
     return zahlen;
 }
 

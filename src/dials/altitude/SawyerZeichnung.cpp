@@ -139,9 +139,11 @@ std::array<int, 4> gnomonMasse(Blatt& b, double R, int d, double gnomon, CanvasP
 
 // Where the two lines of a scale's caption stand: at (x, y), its top left corner, where that
 // keeps them on the sheet and clear of the texts drawn so far and of the gnomon bar; else the
-// first place so, the caption moved towards the foot (seite: +1 right of it, -1 left), then up,
-// always above the horizon line. Where none is, at (x, y) kept on the sheet.
-CanvasPoint beschriftungsPlatz(Blatt& b, const std::string (&zeilen)[2], int x, int y, int seite, double R)
+// first place so, the caption moved towards the foot (from whichever side it starts: at a wide
+// angle between the hour lines the winter line's ends lie beyond the sheet, on either side of
+// the foot), then up, always above the horizon line; else the first such place along the
+// sheet's width, row by row up. Where none is, at (x, y) kept on the sheet.
+CanvasPoint beschriftungsPlatz(Blatt& b, const std::string (&zeilen)[2], int x, int y, double R)
 {
     const int h = b.c.fontHeight();
     const int w = std::max(b.c.textExtent(zeilen[0]).width, b.c.textExtent(zeilen[1]).width);
@@ -156,18 +158,25 @@ CanvasPoint beschriftungsPlatz(Blatt& b, const std::string (&zeilen)[2], int x, 
                 return false;
         return px + w <= b.fx - balken || px >= b.fx + balken || py + hoch <= b.fy - 3 * h;
     };
-    const CanvasPoint ersatz{aufBlatt(x), std::max(b.y0, y)};
-    for (int py = y; py >= b.y0; py -= h / 2)
-        for (int px = aufBlatt(x);; px -= seite * std::max(1, h / 2)) {
-            if (frei(px, py)) {
-                b.belegt.push_back({px, py, px + w, py + hoch});
-                return {px, py};
-            }
-            if (seite > 0 ? px <= b.fx : px + w >= b.fx)
+    const auto nimm = [&](int px, int py) {
+        b.belegt.push_back({px, py, px + w, py + hoch});
+        return CanvasPoint{px, py};
+    };
+    const int schritt = std::max(1, h / 2);
+    const int start = aufBlatt(x);
+    const int richtung = start + w / 2 < b.fx ? schritt : -schritt;
+    for (int py = y; py >= b.y0; py -= schritt)
+        for (int px = start;; px += richtung) {
+            if (frei(px, py))
+                return nimm(px, py);
+            if (richtung > 0 ? px + w >= b.fx : px <= b.fx)
                 break;
         }
-    b.belegt.push_back({ersatz.x, ersatz.y, ersatz.x + w, ersatz.y + hoch});
-    return ersatz;
+    for (int py = y; py >= b.y0; py -= schritt)
+        for (int px = b.x0; px + w <= b.x0 + b.breite; px += schritt)
+            if (frei(px, py))
+                return nimm(px, py);
+    return nimm(aufBlatt(x), std::max(b.y0, y));
 }
 
 void datumslinien(Blatt& b, const SawyerGeometrie& g, const SawyerDatumsfeld& datum, int nd,
@@ -198,26 +207,38 @@ void datumslinien(Blatt& b, const SawyerGeometrie& g, const SawyerDatumsfeld& da
     // least it must, on its side of the noon line, off the numbers and the signs before it.
     // (Signs of a column keep a sign's height apart, their boxes may reach a little further.)
     std::vector<std::array<int, 4>> zeichen;
-    const auto frei = [&](int x, int y, int w, int h) {
-        const auto trifft = [&](int hoch) {
-            return [&, hoch](const std::array<int, 4>& k) { return x < k[2] && k[0] < x + w && y < k[3] && k[1] < y + hoch; };
+    // The room a sign there shares with the numbers and the signs before it.
+    const auto deckung = [&](int x, int y, int w, int h) {
+        long flaeche = 0;
+        const auto teile = [&](const std::array<int, 4>& k, int hoch) {
+            flaeche += long(std::max(0, std::min(x + w, k[2]) - std::max(x, k[0]))) * std::max(0, std::min(y + hoch, k[3]) - std::max(y, k[1]));
         };
-        return std::none_of(zahlen.begin(), zahlen.end(), trifft(h)) && std::none_of(zeichen.begin(), zeichen.end(), trifft(FHd));
+        for (const auto& k : zahlen)
+            teile(k, h);
+        for (const auto& k : zeichen)
+            teile(k, FHd);
+        return flaeche;
     };
     for (const SawyerZeichenPlatz& z : sawyerZeichenPlaetze(g, nd, b.s.Par.Breite < 0, FHd, unterkante)) {
         const std::string text(1, z.zeichen);
         const TextExtent e = b.c.textExtent(text);
+        // A sign's glyph is about three quarters of its height wide, wider than a measure
+        // without the symbol face gives it.
+        const int w = std::max(e.width, rund(0.75 * FHd));
         const int x = z.rechts ? b.fx + dx : b.fx - 3 * dx, y = rund(b.fy - z.y - FHd / 2.0);
+        // Where no place is free, the one that shares the least.
         int px = x;
-        for (int schritt = 1; !frei(px, y, e.width, e.height) && schritt <= 2 * FHd; ++schritt)
+        long wenigste = deckung(x, y, w, e.height);
+        for (int schritt = 1; wenigste > 0 && schritt <= 6 * FHd; ++schritt)
             for (const int wohin : {x + schritt, x - schritt})
-                if ((z.rechts ? wohin >= b.fx : wohin + e.width <= b.fx) && frei(wohin, y, e.width, e.height)) {
-                    px = wohin;
-                    break;
-                }
-        if (!frei(px, y, e.width, e.height))
-            px = x;
-        zeichen.push_back({px, y, px + e.width, y + FHd});
+                if (z.rechts ? wohin >= b.fx : wohin + w <= b.fx)
+                    if (const long d = deckung(wohin, y, w, e.height); d < wenigste) {
+                        px = wohin;
+                        wenigste = d;
+                        if (d == 0)
+                            break;
+                    }
+        zeichen.push_back({px, y, px + w, y + FHd});
         b.c.setFontColor(z.rechts ? FarbeRot : FarbeSchwarz);
         b.c.textOut(px, y, text);
     }
@@ -234,11 +255,11 @@ void datumslinien(Blatt& b, const SawyerGeometrie& g, const SawyerDatumsfeld& da
     const int yr = b.fy - 5 * FHd;
     const std::string rechts[] = {holeText(b.s, sawyerHalbjahrText(b.s.Par.Breite, true)), holeText(b.s, 613)};
     const std::string links[] = {holeText(b.s, sawyerHalbjahrText(b.s.Par.Breite, false)), holeText(b.s, 611)};
-    const CanvasPoint r = beschriftungsPlatz(b, rechts, b.fx + rund(xb), yr + 2 * FHd, +1, R);
+    const CanvasPoint r = beschriftungsPlatz(b, rechts, b.fx + rund(xb), yr + 2 * FHd, R);
     b.c.setFontColor(FarbeRot);
     b.c.textOut(r.x, r.y, rechts[0]);
     b.c.textOut(r.x, r.y + FHd, rechts[1]);
-    const CanvasPoint l = beschriftungsPlatz(b, links, b.fx - rund(rund(7.5 * FHd) + xb), yr + 2 * FHd, -1, R);
+    const CanvasPoint l = beschriftungsPlatz(b, links, b.fx - rund(rund(7.5 * FHd) + xb), yr + 2 * FHd, R);
     b.c.setFontColor(kSawyerNavy);
     b.c.textOut(l.x, l.y, links[0]);
     b.c.textOut(l.x, l.y + FHd, links[1]);
@@ -366,6 +387,17 @@ void zeichneSawyerSU(AppState& s, Canvas& canvas, int x0, int y0, int breite, in
     // The hour numbers keep off the table's texts; the scales' captions off the whole table.
     b.belegt = tabellenZeilen;
     b.belegt.push_back(gnomonText);
+    // The screen's word on a construction with points left out, drawn last: the numbers and the
+    // scales' captions keep off it.
+    const CanvasPoint mangel{breite / 5, y0 + 10 + rund(0.6 * 18)};
+    if (bildschirm && g.mangelhaft) {
+        const CanvasFont vorher = canvas.font();
+        canvas.setBold(true);
+        canvas.setFontHeight(18);
+        const TextExtent e = canvas.textExtent(holeText(s, 200));
+        b.belegt.push_back({mangel.x, mangel.y, mangel.x + e.width, mangel.y + std::max(18, e.height)});
+        canvas.setFont(vorher);
+    }
     const SawyerDatumsfeld datum(b, g);
     const auto zahlen = sawyerStunden(b, m, g, datum, FH);
     b.belegt.push_back({b.x0, versatz > 0 ? tabellenZeilen.back()[3] + versatz : b.y0, tabelle.x, tabelle.y});
@@ -376,7 +408,7 @@ void zeichneSawyerSU(AppState& s, Canvas& canvas, int x0, int y0, int breite, in
         canvas.setFontColor(FarbeRot);
         canvas.setBold(true);
         canvas.setFontHeight(18);
-        canvas.textOut(breite / 5, y0 + 10 + rund(0.6 * 18), holeText(s, 200));
+        canvas.textOut(mangel.x, mangel.y, holeText(s, 200));
         canvas.setBold(false);
     }
     canvas.setPenWidth(1);
