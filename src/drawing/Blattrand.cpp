@@ -208,4 +208,121 @@ bool feldFrei(const std::vector<RecordedPrimitive>& zeichnung, double x0, double
     return true;
 }
 
+Tintenraster::Tintenraster(const std::vector<RecordedPrimitive>& zeichnung, int breite, int hoehe, int zelle, Canvas& mass)
+    : zelle_(std::max(1, zelle)), spalten_(std::max(0, breite) / zelle_ + 1), zeilen_(std::max(0, hoehe) / zelle_ + 1),
+      belegt_(static_cast<std::size_t>(spalten_) * static_cast<std::size_t>(zeilen_), 0)
+{
+    const auto flaeche = [&](double x0, double y0, double x1, double y1) {
+        const int i0 = static_cast<int>(std::max(0.0, std::floor(x0 / zelle_)));
+        const int j0 = static_cast<int>(std::max(0.0, std::floor(y0 / zelle_)));
+        const int i1 = static_cast<int>(std::min(spalten_ - 1.0, std::floor(x1 / zelle_)));
+        const int j1 = static_cast<int>(std::min(zeilen_ - 1.0, std::floor(y1 / zelle_)));
+        for (int j = j0; j <= j1; ++j)
+            for (int i = i0; i <= i1; ++i)
+                belegt_[static_cast<std::size_t>(j) * spalten_ + i] = 1;
+    };
+    const auto kette = [&](const std::vector<std::pair<double, double>>& q, bool geschlossen) {
+        if (q.size() == 1)
+            markiere(q[0].first, q[0].second);
+        for (std::size_t i = 0; i + 1 < q.size() + (geschlossen && q.size() > 2 ? 1 : 0); ++i) {
+            const auto& [ax, ay] = q[i];
+            const auto& [bx, by] = q[(i + 1) % q.size()];
+            strecke(ax, ay, bx, by);
+        }
+    };
+    for (const RecordedPrimitive& p : zeichnung) {
+        if (p.kind == PrimitiveKind::Clear || p.points.empty())
+            continue;
+        if (p.kind == PrimitiveKind::Text) {
+            // The upright box round the text's letters.
+            if (const auto ecken = textEcken(p, mass)) {
+                double x0 = 1e300, y0 = 1e300, x1 = -1e300, y1 = -1e300;
+                for (const auto& [x, y] : *ecken) {
+                    x0 = std::min(x0, x);
+                    y0 = std::min(y0, y);
+                    x1 = std::max(x1, x);
+                    y1 = std::max(y1, y);
+                }
+                flaeche(x0, y0, x1, y1);
+            }
+            continue;
+        }
+        if (ungesehen(p))
+            continue;
+        std::vector<std::pair<double, double>> q;
+        for (const CanvasPoint& k : p.points)
+            q.push_back({double(k.x), double(k.y)});
+        switch (p.kind) {
+        case PrimitiveKind::FillRect:
+            if (q.size() >= 2)
+                flaeche(q[0].first, q[0].second, q[1].first, q[1].second);
+            break;
+        case PrimitiveKind::Rectangle:
+            if (q.size() >= 2)
+                kette({q[0], {q[1].first, q[0].second}, q[1], {q[0].first, q[1].second}}, true);
+            break;
+        case PrimitiveKind::Ellipse:
+        case PrimitiveKind::Arc: {
+            // The whole ellipse, its chords no longer than a cell.
+            if (q.size() < 2)
+                break;
+            const double cx = (q[0].first + q[1].first) / 2, cy = (q[0].second + q[1].second) / 2;
+            const double rx = (q[1].first - q[0].first) / 2, ry = (q[1].second - q[0].second) / 2;
+            if (std::min(q[0].first, q[1].first) > breite || std::max(q[0].first, q[1].first) < 0
+                || std::min(q[0].second, q[1].second) > hoehe || std::max(q[0].second, q[1].second) < 0)
+                break;
+            const int n = std::clamp(static_cast<int>(2 * std::numbers::pi * std::max(std::abs(rx), std::abs(ry)) / zelle_), 72, 8192);
+            std::vector<std::pair<double, double>> rund;
+            for (int i = 0; i < n; ++i)
+                rund.push_back({cx + rx * std::cos(2 * std::numbers::pi * i / n), cy + ry * std::sin(2 * std::numbers::pi * i / n)});
+            kette(rund, true);
+            break;
+        }
+        default:
+            kette(q, p.kind == PrimitiveKind::Polygon);
+        }
+    }
+    summe_.assign(static_cast<std::size_t>(spalten_ + 1) * (zeilen_ + 1), 0);
+    for (int j = 0; j < zeilen_; ++j)
+        for (int i = 0; i < spalten_; ++i)
+            summe_[static_cast<std::size_t>(j + 1) * (spalten_ + 1) + i + 1] =
+                belegt_[static_cast<std::size_t>(j) * spalten_ + i] + summe_[static_cast<std::size_t>(j) * (spalten_ + 1) + i + 1]
+                + summe_[static_cast<std::size_t>(j + 1) * (spalten_ + 1) + i] - summe_[static_cast<std::size_t>(j) * (spalten_ + 1) + i];
+}
+
+void Tintenraster::markiere(double x, double y)
+{
+    const double i = std::floor(x / zelle_), j = std::floor(y / zelle_);
+    if (i >= 0 && j >= 0 && i < spalten_ && j < zeilen_)
+        belegt_[static_cast<std::size_t>(j) * spalten_ + static_cast<std::size_t>(i)] = 1;
+}
+
+// The segment's part on the grid, by points no farther apart than half a cell: every point of
+// it lies within a quarter cell of one of them.
+void Tintenraster::strecke(double ax, double ay, double bx, double by)
+{
+    double t0 = 0, t1 = 1;
+    if (!streckeImRechteck(ax, ay, bx, by, -zelle_, -zelle_, double(spalten_ + 1) * zelle_, double(zeilen_ + 1) * zelle_, t0, t1))
+        return;
+    const double dx = bx - ax, dy = by - ay;
+    const int n = static_cast<int>(std::ceil(std::hypot(dx, dy) * (t1 - t0) / (zelle_ / 2.0)));
+    for (int k = 0; k <= n; ++k) {
+        const double t = n ? t0 + (t1 - t0) * k / n : t0;
+        markiere(ax + t * dx, ay + t * dy);
+    }
+}
+
+bool Tintenraster::frei(double x0, double y0, double x1, double y1) const
+{
+    const auto spalte = [&](double x) { return std::clamp(static_cast<int>(std::floor(x / zelle_)), -1, spalten_); };
+    const auto zeile = [&](double y) { return std::clamp(static_cast<int>(std::floor(y / zelle_)), -1, zeilen_); };
+    // The cells the box meets and those next to them.
+    const int i0 = std::max(0, spalte(x0) - 1), i1 = std::min(spalten_ - 1, spalte(x1) + 1);
+    const int j0 = std::max(0, zeile(y0) - 1), j1 = std::min(zeilen_ - 1, zeile(y1) + 1);
+    if (i0 > i1 || j0 > j1)
+        return true;
+    const auto s = [&](int i, int j) { return summe_[static_cast<std::size_t>(j) * (spalten_ + 1) + i]; };
+    return s(i1 + 1, j1 + 1) - s(i0, j1 + 1) - s(i1 + 1, j0) + s(i0, j0) == 0;
+}
+
 } // namespace umbrin

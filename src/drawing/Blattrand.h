@@ -42,4 +42,23 @@ Ueberstand ueberstand(const std::vector<RecordedPrimitive>& zeichnung, int breit
 // letters as ueberstand takes them, arcs by their whole ellipse.
 bool feldFrei(const std::vector<RecordedPrimitive>& zeichnung, double x0, double y0, double x1, double y1, Canvas& mass);
 
+// The inked parts of a drawing on the sheet 0..breite x 0..hoehe, on a grid of square cells
+// zelle wide: a cell is taken where an inked part (as feldFrei sees it: texts by the upright
+// box round their letters, an arc by its whole ellipse) comes within a quarter cell of it. A
+// box is free where it meets no taken cell nor one next to one, so no inked part enters it;
+// the grid answers in constant time, so a place can be sought at every cell of a page.
+class Tintenraster {
+public:
+    Tintenraster(const std::vector<RecordedPrimitive>& zeichnung, int breite, int hoehe, int zelle, Canvas& mass);
+    bool frei(double x0, double y0, double x1, double y1) const;
+
+private:
+    void markiere(double x, double y);
+    void strecke(double ax, double ay, double bx, double by);
+
+    int zelle_, spalten_, zeilen_;
+    std::vector<unsigned char> belegt_;
+    std::vector<int> summe_; // taken cells above and left of each grid corner
+};
+
 } // namespace umbrin

@@ -32,10 +32,11 @@ const Zeichnungseintrag* suche(char typ, int unter)
 }
 
 // A page printed although parts of its drawing run past the sheet carries the drawing's word
-// on the paper: in red letters of 3 mm, in the first place from the page's top left where no
-// ink of the page (zeichnung) lies under it, its lines within the page's width, else within a
-// half or a third of it; where no such place is, on a white ground where it covers no text of
-// the drawing, else at its top left.
+// on the paper: in red letters of 3 mm, in the first place from the page's top left (sought
+// millimetre by millimetre) where no ink of the page (zeichnung) lies under it, its lines
+// within the page's width, else within a half, a third, a quarter ... of it down to a column
+// of 30 mm; where no such place is, on a white ground where it covers no text of the drawing,
+// else at its top left.
 void randwortAufSeite(Zeichenauftrag& a, const Konstruktionsmeldungen& meldungen,
                       const std::vector<RecordedPrimitive>& zeichnung)
 {
@@ -44,27 +45,32 @@ void randwortAufSeite(Zeichenauftrag& a, const Konstruktionsmeldungen& meldungen
     c.setFont({"Arial", 30, false, FarbeRot});
     c.setFontHeight(30);
     c.setBrushStyle(BrushStyle::Clear);
-    const int rand = 20;
+    const int rand = 20, schritt = 10;
     std::vector<RecordedPrimitive> texte;
     for (const RecordedPrimitive& p : zeichnung)
         if (p.kind == PrimitiveKind::Text)
             texte.push_back(p);
+    const Tintenraster tinte(zeichnung, a.breite, a.hoehe, schritt, c), textTinte(texte, a.breite, a.hoehe, schritt, c);
     std::vector<std::string> zeilen;
     int x = rand, y = rand, breite = 0, hoehe = 0;
-    // The first place from the top left where the lines umbrochen to `spalte` lie on nothing of `unter`.
-    const auto suche = [&](int spalte, const std::vector<RecordedPrimitive>& unter) {
+    // The first place from the top left where the lines umbrochen to `spalte` lie on nothing of
+    // `unter`; a column that breaks the lines as the one before is not sought again.
+    const auto suche = [&](int spalte, const Tintenraster& unter) {
+        std::vector<std::string> vorige = std::move(zeilen);
         zeilen.clear();
         for (const Konstruktionsmeldung& m : meldungen)
             if (m.ueberDenRand)
                 for (std::string& z : umbrochen(c, m.text, std::max(1, spalte)))
                     zeilen.push_back(std::move(z));
+        if (zeilen == vorige)
+            return false;
         breite = 0;
         for (const std::string& z : zeilen)
             breite = std::max(breite, c.textExtent(z).width);
         hoehe = c.fontHeight() * static_cast<int>(zeilen.size());
-        for (int oben = rand; oben + hoehe <= a.hoehe - rand; oben += c.fontHeight())
-            for (int links = rand; links + breite <= a.breite - rand; links += 100)
-                if (feldFrei(unter, links - 5, oben - 5, links + breite + 5, oben + hoehe + 5, c)) {
+        for (int oben = rand; oben + hoehe <= a.hoehe - rand; oben += schritt)
+            for (int links = rand; links + breite <= a.breite - rand; links += schritt)
+                if (unter.frei(links - 5, oben - 5, links + breite + 5, oben + hoehe + 5)) {
                     x = links;
                     y = oben;
                     return true;
@@ -73,10 +79,13 @@ void randwortAufSeite(Zeichenauftrag& a, const Konstruktionsmeldungen& meldungen
         return false;
     };
     const int voll = a.breite - 2 * rand;
-    const bool frei = suche(voll, zeichnung) || suche(voll / 2, zeichnung) || suche(voll / 3, zeichnung);
+    bool frei = false;
+    for (int teile = 1; !frei && (teile == 1 || voll / teile >= 300); ++teile)
+        frei = suche(voll / teile, tinte);
     // A drawing that fills the whole page gets the word on a white ground.
     if (!frei) {
-        suche(voll, texte);
+        zeilen.clear();
+        suche(voll, textTinte);
         c.setBrush({FarbeWeiss, BrushStyle::Solid});
         c.fillRect(x - 5, y - 5, x + breite + 5, y + hoehe + 5);
     }

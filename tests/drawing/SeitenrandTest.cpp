@@ -6,6 +6,7 @@
 #include "core/Sprachdienst.h"
 #include "core/Zahlenformat.h"
 #include "drawing/ZeichnungDruck.h"
+#include "support/Layoutpruefung.h"
 #include "support/Schriftmass.h"
 #include "support/ScriptedPrompt.h"
 
@@ -21,12 +22,13 @@ namespace {
 // a note of something else, which excuses nothing).
 void (*malen)(Canvas&) = nullptr;
 bool alsKarte = false, mitWort = false;
+const char* wortText = "Part of the lines is missing.";
 
 Konstruktionsmeldungen probeSeite(Zeichenauftrag& a)
 {
     if (!alsKarte || a.s.KarteAn)
         malen(a.canvas);
-    return {{PromptTitle::Warnung, PromptIcon::Warning, mitWort ? "Part of the lines is missing." : "The axis was reduced.", mitWort}};
+    return {{PromptTitle::Warnung, PromptIcon::Warning, mitWort ? wortText : "The axis was reduced.", mitWort}};
 }
 
 struct Fall {
@@ -153,4 +155,43 @@ TEST(Seitenrand, NeitherTheMapCutAtTheEdgeNorADrawingThatSaysWhatItCutsIsRefused
     }
     alsKarte = false;
     mitWort = false;
+}
+
+// A printed page whose drawing runs past the sheet carries the drawing's word where no stroke
+// runs through its letters: in a column of its own between lines 40 mm apart, in the gap of
+// circles 20 mm apart; on a white ground only where lines 4 mm apart cover the whole page.
+TEST(Seitenrand, TheWordOnThePaperStandsWhereNothingOfTheDrawingIs)
+{
+    const struct {
+        const char* name;
+        void (*malen)(Canvas&);
+        bool weisserGrund;
+    } seiten[] = {
+        {"lines 40 mm apart", [](Canvas& c) { for (int x = 0; x <= 2030; x += 400) strich(c, x, 0, x, 2900); }, false},
+        {"circles 20 mm apart",
+         [](Canvas& c) { for (int r = 200; r < 3000; r += 200) c.ellipse(1015 - r, 1450 - r, 1015 + r, 1450 + r); }, false},
+        {"lines 4 mm apart", [](Canvas& c) { for (int y = 0; y <= 2900; y += 40) strich(c, 0, y, 2030, y); }, true},
+    };
+    mitWort = true;
+    wortText = "The cylinder's face is larger than the sheet: part of its lines is missing.";
+    for (const auto& f : seiten) {
+        malen = f.malen;
+        Zeichnungseintrag zeile;
+        zeile.druck = probeSeite;
+        AppState s;
+        initialisiereZustand(s);
+        Zeichenfensterzustand fenster;
+        Probeseite c(2030, 2900, seitenTextmass());
+        Zeichenauftrag a{s, fenster, c, 2030, 2900, false};
+        zeichneDruckseite(a, &zeile, 1780, 905);
+        EXPECT_TRUE(c.hasText("The cylinder's face")) << f.name;
+        const bool weiss = !c.select([](const RecordedPrimitive& p) {
+                                 return p.kind == PrimitiveKind::FillRect && p.brush.color == FarbeWeiss;
+                             }).empty();
+        EXPECT_EQ(weiss, f.weisserGrund) << f.name;
+        for (const Befund& b : pruefeLayout(c.primitives(), {0, 0, 2030, 2900}, Pruefumfang::Voll, true))
+            EXPECT_TRUE(weiss || b.art != Befundart::StrichDurchText) << f.name << ": " << b.meldung;
+    }
+    mitWort = false;
+    wortText = "Part of the lines is missing.";
 }

@@ -12,6 +12,7 @@
 #include <map>
 #include <optional>
 #include <string_view>
+#include <tuple>
 
 namespace umbrin::test {
 namespace {
@@ -33,6 +34,7 @@ struct Textkasten {
     // Where its letters' ink stands on the page, by which the page's edge judges it: on a canvas
     // by the outlines of the font the page gets, in a plot the box.
     std::array<Punkt, 4> tinte;
+    double tu0 = 0, tu1 = 0, tv0 = 0, tv1 = 0; // the ink's frame along d and n
 };
 
 // The upright rectangle round a text's four corners.
@@ -101,7 +103,7 @@ std::array<Punkt, 4> kasten(Punkt o, Punkt d, Punkt n, double u0, double u1, dou
 Textkasten textkasten(std::string text, Punkt o, Punkt d, Punkt n, double u0, double u1, double v0, double v1)
 {
     const std::array<Punkt, 4> ecken = kasten(o, d, n, u0, u1, v0, v1);
-    return {std::move(text), ecken, o, d, n, u0, u1, v0, v1, 0, ecken};
+    return {std::move(text), ecken, o, d, n, u0, u1, v0, v1, 0, ecken, u0, u1, v0, v1};
 }
 
 // How deep the line a-b reaches into a text's box: the largest distance from the box's edge of
@@ -182,11 +184,16 @@ std::vector<Befund> pruefe(const Bild& b, const Seitenrechteck& seite, double to
         }
     }
     // Strokes through texts: the first pen whose line reaches deep into a text's box (a text at
-    // the edge of the page is reported as such: the frame along the edge runs through it).
+    // the edge of the page is reported as such: the frame along the edge runs through it); a text
+    // laid out by the printer's measure by its ink.
     for (std::size_t i = 0; i < b.texte.size(); ++i) {
-        const Textkasten& t = b.texte[i];
         if (amRand[i] || umfang != Pruefumfang::Voll)
             continue;
+        Textkasten t = b.texte[i];
+        if (b.wieGedruckt) {
+            t.ecken = t.tinte;
+            std::tie(t.u0, t.u1, t.v0, t.v1) = std::tuple{t.tu0, t.tu1, t.tv0, t.tv1};
+        }
         const Seitenrechteck k = umgebendesRechteck(t);
         const auto durch = [&]() -> const Bild::Strich* {
             for (const Bild::Strich& s : b.striche)
@@ -297,7 +304,9 @@ Bild bildAus(const std::vector<RecordedPrimitive>& zeichnung)
             b.texte.push_back(textkasten(p.text, o, d, nrm, vorn * c + 0.03 * em, (n - hinten) * c - 0.03 * em,
                                          0.15 * em, 1.02 * em));
             const Tinte ink = tinte(p.font, p.text);
-            b.texte.back().tinte = kasten(o, d, nrm, ink.links, ink.rechts, ink.oben, ink.grundlinie);
+            Textkasten& k = b.texte.back();
+            k.tinte = kasten(o, d, nrm, ink.links, ink.rechts, ink.oben, ink.grundlinie);
+            std::tie(k.tu0, k.tu1, k.tv0, k.tv1) = std::tuple{ink.links, ink.rechts, ink.oben, ink.grundlinie};
             b.texte.back().farbe = p.font.color;
             continue;
         }

@@ -12,8 +12,8 @@
 // - a text whose wording is faulty (wortlautFehler).
 // Whether a text on a canvas leaves the page is judged by its letters' real ink, the outlines
 // of the font the page or image gets (Schriftmass.h), from their top to the baseline. Against
-// strokes, and against other texts unless the drawing laid them out as printed, its box follows
-// an estimate (0.55 em a
+// strokes and other texts, unless the drawing laid them out as printed, its box follows an
+// estimate (0.55 em a
 // character, from the cap line to the baseline; a font height is the cell of 1.15 em); in a plot
 // a label's box follows the character size (SI), the direction (DI) and the pen position
 // where it starts (the lower left of its first character). Blanks at either end of a text
@@ -59,7 +59,8 @@ struct Befund {
 // The findings of a recorded drawing on its canvas (the page is the canvas's size).
 std::vector<Befund> pruefeLayout(const RecordingCanvas& c, Pruefumfang umfang = Pruefumfang::Grund);
 // The same on a page of one's own (a part of the canvas, say). wieGedruckt: the drawing laid out
-// its texts by the printer's own measure, so texts against texts are judged by their ink too.
+// its texts by the printer's own measure, so texts against texts and strokes are judged by their
+// ink too.
 std::vector<Befund> pruefeLayout(const std::vector<RecordedPrimitive>& zeichnung, const Seitenrechteck& seite,
                                  Pruefumfang umfang = Pruefumfang::Grund, bool wieGedruckt = false);
 // Texts on texts by their letters' real ink (Schriftmass.h): the pairs of texts of a recorded

@@ -24,6 +24,7 @@ struct CanvasFall {
     const char* name;
     std::function<void(RecordingCanvas&)> zeichne;
     std::vector<Befundart> erwartet;
+    bool wieGedruckt = false; // texts laid out by the printer's measure, judged by their ink
 };
 
 } // namespace
@@ -88,12 +89,18 @@ TEST(Layoutpruefung, FindsWhatIsPlantedOnACanvas)
              c.rectangle(95, 98, 170, 122);
          },
          {}},
+        // The ink of "Illinois" ends about 48 units right of its corner, its estimate at 76.
+        {"as printed: a line past a narrow legend's last letter passes",
+         [](RecordingCanvas& c) { c.textOut(100, 100, "Illinois"), c.moveTo(162, 90), c.lineTo(162, 140); }, {}, true},
+        {"as printed: a line through its letters is caught",
+         [](RecordingCanvas& c) { c.textOut(100, 100, "Illinois"), c.moveTo(130, 90), c.lineTo(130, 140); },
+         {A::StrichDurchText}, true},
     };
     for (const CanvasFall& f : faelle) {
         RecordingCanvas c(400, 300);
         c.setFontHeight(20);
         f.zeichne(c);
-        const std::vector<Befund> b = pruefeLayout(c, Pruefumfang::Voll);
+        const std::vector<Befund> b = pruefeLayout(c.primitives(), {0, 0, 400, 300}, Pruefumfang::Voll, f.wieGedruckt);
         EXPECT_EQ(arten(b), f.erwartet) << f.name << "\n" << befundText(b);
     }
 }

@@ -276,7 +276,8 @@ std::string hpglKegelUhr(const AppState& s, HPGLDatei& d, UserPrompt& frage, con
     striche.strecke(x, y, x1, y1);
     // The note under the plot, the legend and the date lines, all written after the numbers.
     const std::string notiz = std::string(texteText(s, 222)) + blattName;
-    striche.kasten({60.0 * k, 192.0 * k, 144.0 * k * static_cast<double>(notiz.size()), 128.0 * k});
+    const KegelZahlkasten notizKasten{60.0 * k, 192.0 * k, 144.0 * k * static_cast<double>(notiz.size()), 128.0 * k};
+    striche.kasten(notizKasten);
     const std::vector<KegelZahlkasten> legende = legendenKaesten(s, striche, k, legendeX, legendeY, ebene, L);
     // The date and hour lines, each computed once: filed among the strokes here, written below.
     std::string datumsText, stundenText;
@@ -316,7 +317,9 @@ std::string hpglKegelUhr(const AppState& s, HPGLDatei& d, UserPrompt& frage, con
     // The numbers keep clear of the marks' names and of each other through the shared placer.
     Zahlenplatz platz(64 * k);
     platz.begrenze(0, 0, 16157 * k, 11038 * k);
-    for (const KegelZahlkasten& zeile : legende) // a number the placer moves keeps off the legend too
+    std::vector<KegelZahlkasten> texte = legende; // a number the placer moves keeps off the legend and the note too
+    texte.push_back(notizKasten);
+    for (const KegelZahlkasten& zeile : texte)
         platz.belege(static_cast<int>(roundHalfEven(zeile.x)), static_cast<int>(roundHalfEven(zeile.y)),
                      static_cast<int>(roundHalfEven(zeile.breite)), static_cast<int>(roundHalfEven(zeile.hoehe)));
     for (const auto& [hy, name, unten] : {std::tuple{m.c, "A", 80.0 * k}, std::tuple{Lp * cosPsi + m.c, "S", 120.0 * k}}) {
