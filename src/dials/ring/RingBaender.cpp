@@ -328,7 +328,8 @@ void glyphe(RingZeichnung& z, int zeichen, int x, int y, bool zeichnen = true)
     z.c.setFontHeight(z.g);
     const TextExtent e = z.c.textExtent(text);
     z.c.setFont(vorher);
-    z.labels.push_back({x, x + e.height, y - e.width, y, text});
+    // A sign's ink is about as wide as it is high, wider than the advance the font gives it.
+    z.labels.push_back({x, x + e.height, y - std::max(e.width, e.height), y, text});
 }
 
 int zweiteSpalte(const RingZeichnung& z, int einheit);
