@@ -13,6 +13,7 @@
 #include "core/State.h"
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -118,6 +119,21 @@ std::array<HabermelZeichenstelle, 12> habermelZeichenstellen(const HabermelTabel
 // leads to the circle of radius R (0 when the point lies on or beyond it there): where dial
 // I's second hour number in mean time stands outside the rim.
 double habermelBisKreis(double dx, double dy, double ux, double uy, double R);
+
+// The box round a text's ink as the drawing writes it: from the point (x, y) along the unit
+// direction (ux, uy) from u0 to u1, and along the normal (nx, ny) from v0 to v1.
+struct HabermelSchild {
+    double x = 0, y = 0, ux = 1, uy = 0, nx = 0, ny = 1;
+    double u0 = 0, u1 = 0, v0 = 0, v1 = 0;
+    HabermelKasten umriss() const; // the upright box round it
+};
+// Whether two texts' boxes share more than a fiftieth of the smaller one.
+bool habermelUeberdeckt(const HabermelSchild& a, const HabermelSchild& b);
+
+// The date at which a full hour's number stands clear: the numbering date (habermelNummerDatum)
+// where `frei` takes it, else the nearest lit date towards winter more than `abstand` off the
+// horizon line that `frei` takes; -1 where none is clear (the number is left out).
+int habermelFreiesDatum(const HabermelStundenlinie& l, double abstand, const std::function<bool(int)>& frei);
 
 // A gnomon of 0 is drawn as 30 mm.
 double habermelGnomon(double L);
