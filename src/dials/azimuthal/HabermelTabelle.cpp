@@ -243,11 +243,14 @@ std::array<HabermelZeichenstelle, 12> habermelZeichenstellen(const HabermelTabel
             // A band too small for its letter (the winter's far north and south, where the
             // circles shrink to the foot): the letter stands beside its band, at the height of
             // the circle's first point, as near the noon line as the letters set leave room.
-            for (double dx = 0; !gefunden && dx < 12 * breite; dx += 0.25 * breite)
-                if (frei(kaesten, x + seite * dx, y, 0)) {
-                    x += seite * dx;
-                    gefunden = true;
-                }
+            // Where that row is taken too, a row above or below it.
+            for (const double dy : {0.0, 1.0, -1.0, 2.0, -2.0})
+                for (double dx = 0; !gefunden && dx < 12 * breite; dx += 0.25 * breite)
+                    if (frei(kaesten, x + seite * dx, y + dy * hoehe, 0)) {
+                        x += seite * dx;
+                        y += dy * hoehe;
+                        gefunden = true;
+                    }
             kaesten.push_back({x - breite / 2, y - hoehe / 2, x + breite / 2, y + hoehe / 2});
             // Right: Cancer (band 5) down to Sagittarius (band 0); left: Capricorn (band 0) up
             // to Gemini (band 5).
