@@ -206,19 +206,25 @@ std::string habermelSchablonenText(const AppState& s, double L)
 }
 
 std::array<HabermelZeichenstelle, 12> habermelZeichenstellen(const HabermelTabelle& t, double breite, double hoehe,
-                                                            const std::vector<HabermelKasten>& belegt)
+                                                            const std::vector<HabermelKasten>& belegt, double tinte,
+                                                            double versatz)
 {
     std::array<HabermelZeichenstelle, 12> stellen{};
     const double luftStets = 0.15 * hoehe;
-    const auto frei = [&](const std::vector<HabermelKasten>& kaesten, double x, double y, double luft) {
-        return std::none_of(kaesten.begin(), kaesten.end(), [&](const HabermelKasten& k) {
-            return x - breite / 2 - luft < k.x1 && x + breite / 2 + luft > k.x0 && y - hoehe / 2 - luft < k.y1
-                   && y + hoehe / 2 + luft > k.y0;
-        });
-    };
+    if (tinte <= 0) {
+        tinte = breite;
+        versatz = 0;
+    }
     // The letters of both sides in one list: where the circles shrink towards the winter
     // circle, letters of the two sides come to the noon line at the same height.
-    std::vector<HabermelKasten> kaesten = belegt;
+    std::vector<HabermelKasten> zeichen;
+    const auto frei = [&](double x, double y, double luft) {
+        const double l = x + versatz - tinte / 2 - luft, r = x + versatz + tinte / 2 + luft;
+        const auto trifft = [&](const HabermelKasten& k) {
+            return l < k.x1 && r > k.x0 && y - hoehe / 2 - luft < k.y1 && y + hoehe / 2 + luft > k.y0;
+        };
+        return std::none_of(belegt.begin(), belegt.end(), trifft) && std::none_of(zeichen.begin(), zeichen.end(), trifft);
+    };
     for (const int seite : {1, -1}) {
         // From the summer's band (the widest) to the winter's.
         for (int band = 5; band >= 0; --band) {
@@ -234,7 +240,7 @@ std::array<HabermelZeichenstelle, 12> habermelZeichenstellen(const HabermelTabel
             for (const double luft : {luftStets, 0.0})
                 for (double w = start; w < 80 * kRad && !gefunden; w += 0.25 * kRad) {
                     const double xw = seite * m * std::sin(w), yw = mitte - m * std::cos(w);
-                    if (frei(kaesten, xw, yw, luft)) {
+                    if (frei(xw, yw, luft)) {
                         x = xw;
                         y = yw;
                         gefunden = true;
@@ -246,12 +252,12 @@ std::array<HabermelZeichenstelle, 12> habermelZeichenstellen(const HabermelTabel
             // Where that row is taken too, a row above or below it.
             for (const double dy : {0.0, 1.0, -1.0, 2.0, -2.0})
                 for (double dx = 0; !gefunden && dx < 12 * breite; dx += 0.25 * breite)
-                    if (frei(kaesten, x + seite * dx, y + dy * hoehe, 0)) {
+                    if (frei(x + seite * dx, y + dy * hoehe, 0)) {
                         x += seite * dx;
                         y += dy * hoehe;
                         gefunden = true;
                     }
-            kaesten.push_back({x - breite / 2, y - hoehe / 2, x + breite / 2, y + hoehe / 2});
+            zeichen.push_back({x + versatz - tinte / 2, y - hoehe / 2, x + versatz + tinte / 2, y + hoehe / 2});
             // Right: Cancer (band 5) down to Sagittarius (band 0); left: Capricorn (band 0) up
             // to Gemini (band 5).
             const int zeichen = seite > 0 ? 9 - band : (9 + band) % 12 + 1;

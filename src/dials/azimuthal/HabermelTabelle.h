@@ -112,8 +112,11 @@ struct HabermelKasten {
 struct HabermelZeichenstelle {
     double x = 0, y = 0; // the letter's centre
 };
+// Where a letter's ink is wider than its box (tinte wide, its middle versatz right of the
+// box's), the ink is kept clear, the start beside the noon line is the box's.
 std::array<HabermelZeichenstelle, 12> habermelZeichenstellen(const HabermelTabelle& t, double breite, double hoehe,
-                                                            const std::vector<HabermelKasten>& belegt = {});
+                                                            const std::vector<HabermelKasten>& belegt = {},
+                                                            double tinte = 0, double versatz = 0);
 
 // How far from the point (dx, dy), taken from a circle's centre, the unit direction (ux, uy)
 // leads to the circle of radius R (0 when the point lies on or beyond it there): where dial

@@ -248,17 +248,17 @@ void kopf(Blatt& b, bool mittlereZeit)
     b.c.setFontColor(s.Farben[3]);
     b.c.setFontHeight(static_cast<int>(h));
     // Each sign in the band of its declinations, by the dial's own circles (see
-    // habermelZeichenstellen), clear of the numbers and the latitude mark; a sign's ink is
-    // about three quarters of its height wide and starts a little right of where it is written.
+    // habermelZeichenstellen), clear of the numbers and the latitude mark; a sign's box is
+    // half its height wide, its ink about three quarters, reaching further right.
     std::vector<HabermelKasten> frei;
     for (const HabermelSchild& q : b.belegt) {
         const HabermelKasten k = q.umriss();
         frei.push_back({k.x0 - b.x0, b.y0 - k.y1, k.x1 - b.x0, b.y0 - k.y0});
     }
-    const auto stellen = habermelZeichenstellen(b.t, 0.75 * h, h, frei);
+    const auto stellen = habermelZeichenstellen(b.t, 0.5 * h, h, frei, 0.75 * h, 0.1 * h);
     for (int z = 1; z <= 12; ++z) {
         const auto& p = stellen[static_cast<std::size_t>(z - 1)];
-        b.c.textOut(ci(b.x0 + p.x - 0.35 * h), ci(b.y0 - p.y - 0.5 * h), zodiakSymbol(z));
+        b.c.textOut(ci(b.x0 + p.x - 0.25 * h), ci(b.y0 - p.y - 0.5 * h), zodiakSymbol(z));
     }
     b.c.setFontName("Times New Roman");
     b.c.setBold(true);
