@@ -36,8 +36,9 @@ struct Plot {
 // The cross of a marker with its label; `felder` says which of the eight cross coordinates
 // are written as fields.
 // The mark's label stands right of its cross; where that is the place of another mark's label
-// (meiden, its lower left corner; two characters of 90 k by 96 k), left of it. Gives the
-// label's corner, nothing for a mark left out.
+// (meiden, its lower left corner; two characters of 90 k by 96 k) or past the sheet's right
+// edge, left of it, and never above or below the sheet. Gives the label's corner, nothing for
+// a mark left out.
 std::optional<std::pair<double, double>> marke(Plot& q, double X, double Y, const std::array<bool, 8>& felder,
                                                const std::string& label,
                                                const std::optional<std::pair<double, double>>& meiden = {})
@@ -52,8 +53,10 @@ std::optional<std::pair<double, double>> marke(Plot& q, double X, double Y, cons
     for (std::size_t i = 0; i < 8; ++i)
         t[i] = felder[i] ? feld(v[i]) : z(v[i]);
     double lx = X + 100 * k;
-    const double ly = Y - 40 * k, breite = 180 * k, hoehe = 96 * k;
-    if (meiden && std::fabs(lx - meiden->first) < breite && std::fabs(ly - meiden->second) < hoehe)
+    const double breite = 180 * k, hoehe = 96 * k;
+    const double ly = std::clamp(Y - 40 * k, 0.0, 11038.0 * k - hoehe);
+    if ((meiden && std::fabs(lx - meiden->first) < breite && std::fabs(ly - meiden->second) < hoehe)
+        || lx + breite > 16157.0 * k)
         lx = X - 100 * k - breite;
     q.w(";PU " + t[0] + " " + t[1] + ";PD " + t[2] + " " + t[3] + ";PU " + t[4] + " " + t[5] + ";PD " + t[6] + " " +
         t[7] + ";PU " + feld(lx) + " " + feld(ly) + ";" + hpglLabel(label));

@@ -70,10 +70,9 @@ struct Stundenzahl {
     bool zweite = false;         // the mean time's 24 - n
 };
 
-std::vector<Stundenzahl> stundenzahlen(const Plot& p, const HabermelStundenlinie& l, bool mittlereZeit)
+std::vector<Stundenzahl> stundenzahlen(const Plot& p, const HabermelStundenlinie& l, bool mittlereZeit, int d)
 {
     const double k = p.k;
-    const int d = l.nummer != 0 ? habermelNummerDatum(l, 40) : -1;
     if (d < 0)
         return {};
     const HabermelPunkt& q = *l.punkte[static_cast<std::size_t>(d)];
@@ -91,15 +90,88 @@ std::vector<Stundenzahl> stundenzahlen(const Plot& p, const HabermelStundenlinie
     return zahlen;
 }
 
+// The box round a label's letters of w by h plotter units (in a cell 1.5 w wide) written at
+// (x, y) in the direction a (radians).
+HabermelSchild labelSchild(double x, double y, double a, const std::string& text, double w, double h)
+{
+    const std::size_t vorn = std::min(text.find_first_not_of(' '), text.size());
+    const std::size_t hinten = text.size() - 1 - std::min(text.find_last_not_of(' '), text.size() - 1);
+    const double n = static_cast<double>(text.size());
+    return {x, y, std::cos(a), std::sin(a), -std::sin(a), std::cos(a), 1.5 * w * static_cast<double>(vorn),
+            1.5 * w * (n - static_cast<double>(hinten) - 1) + w, 0.05 * h, 0.95 * h};
+}
+
+std::string breitenZeile(const AppState& s)
+{
+    return sprache(s, "Geogr. Breite = ", "Latitude = ") + RealStr(s.Par.Breite, 6, 2) + sprache(s, " Grad", " deg ") +
+           sprache(s, ", Geogr. Länge = ", ", Longitude = ") + RealStr(s.Par.Laenge, 6, 2) + sprache(s, " Grad", " deg ");
+}
+
+// Where the heading, the sign table and the gnomon template's caption stand (see
+// kopfUndLegende and rahmen), as the texts the hour numbers keep clear of.
+std::vector<HabermelSchild> festeTexte(const Plot& p)
+{
+    const auto& s = p.s;
+    const double k = p.k, Pw = 16400.0 * k, Ph = 11480.0 * k, xt = Pw / 20, yt = 0.92 * Ph;
+    std::vector<HabermelSchild> t;
+    t.push_back(labelSchild(xt, yt, 0, sprache(s, "vertikale Habermel-Sonnenuhr I", "Vertical Habermel-Sundial I"),
+                            108 * k, 160 * k));
+    for (const auto& [dy, text] : {std::pair{200.0, habermelZeitsystem(s, true)}, {540.0, sprache(s, "Zeigerlänge = ", "Gnomon height =") + RealStr(p.L, 5, 1) + " mm"},
+                                   {360.0, breitenZeile(s)}, {710.0, sprache(s, "Durchmesser =", "Diameter =") + std::string(" ") + RealStr(s.Par.HabermelDurchmesser, 5, 1) + " mm"}})
+        t.push_back(labelSchild(xt, yt - dy * k, 0, OhneUmlaute(text), 72 * k, 108 * k));
+    const double xL = static_cast<double>(roundHalfEven(Pw / 20)), yL = static_cast<double>(roundHalfEven(0.8 * Ph));
+    for (int i = 1; i <= 12; ++i) {
+        const double y = static_cast<double>(roundHalfEven(yL - (540.0 * i - 180) * k));
+        t.push_back(labelSchild(xL, y, 0, "x", 80 * k, 128 * k));
+        t.push_back(labelSchild(xL + 200 * k, y, 0, "= " + std::string(tierkreisName(s, i)), 80 * k, 128 * k));
+        t.push_back(labelSchild(xL + 350 * k, static_cast<double>(roundHalfEven(yL - 540.0 * i * k)), 0,
+                                "  (" + std::string(DatumsTage[static_cast<std::size_t>(i - 1)]) +
+                                    std::string(monatKurz(s, zodiakMonat(i))) + " -)", 80 * k, 128 * k));
+    }
+    const double X = 7 * p.f, Y = 5 * p.f;
+    t.push_back(labelSchild(X + 120 * k, Y + 120 * k, 0, habermelSchablonenText(s, p.L), 80 * k, 128 * k));
+    return t;
+}
+
+// Every line's numbers, each line's where they stand clear of the heading, the sign table, the
+// template's caption and the numbers placed before: at its numbering date, else nearer the
+// winter circle along its line; none where no date of it is clear.
+std::vector<std::vector<Stundenzahl>> zahlplaetze(const Plot& p)
+{
+    const bool mittlereZeit = p.s.Schalter.MitZeitglZylinder && !p.s.Schalter.Zonenzeit;
+    const double k = p.k, w = (p.s.Par.HabermelDurchmesser <= 150 ? 72 : 96) * k;
+    const double h = (p.s.Par.HabermelDurchmesser <= 150 ? 108 : 128) * k;
+    std::vector<HabermelSchild> belegt = festeTexte(p);
+    std::vector<std::vector<Stundenzahl>> alle;
+    for (const auto& l : habermelStundenlinien(p.s, p.t)) {
+        const auto schilder = [&](int d) {
+            std::vector<HabermelSchild> v;
+            for (const Stundenzahl& z : stundenzahlen(p, l, mittlereZeit, d))
+                v.push_back(labelSchild(z.x, z.y, z.w, z.text, w, h));
+            return v;
+        };
+        const int d = l.nummer == 0 ? -1 : habermelFreiesDatum(l, 40, [&](int datum) {
+            for (const HabermelSchild& neu : schilder(datum))
+                for (const HabermelSchild& da : belegt)
+                    if (habermelUeberdeckt(neu, da))
+                        return false;
+            return true;
+        });
+        for (const HabermelSchild& neu : schilder(d))
+            belegt.push_back(neu);
+        alle.push_back(stundenzahlen(p, l, mittlereZeit, d));
+    }
+    return alle;
+}
+
 // The boxes (round the turned letters) of every hour number, with letters 0.24 by 0.32 cm
 // (the larger of the two sizes the numbers take).
 std::vector<Kasten> stundenzahlKaesten(const Plot& p)
 {
     std::vector<Kasten> kaesten;
     const double k = p.k;
-    const bool mittlereZeit = p.s.Schalter.MitZeitglZylinder && !p.s.Schalter.Zonenzeit;
-    for (const auto& l : habermelStundenlinien(p.s, p.t))
-        for (const Stundenzahl& zahl : stundenzahlen(p, l, mittlereZeit)) {
+    for (const auto& zahlen : zahlplaetze(p))
+        for (const Stundenzahl& zahl : zahlen) {
             const double laenge = static_cast<double>(zahl.text.size()) * 144 * k, hoehe = 128 * k;
             Kasten e{1e18, 1e18, -1e18, -1e18};
             for (const double u : {0.0, laenge})
@@ -124,10 +196,7 @@ void kopfUndLegende(Plot& p)
     p.schreibe(";" + hpglZeichengroesse(0.18 * k, 0.27 * k));
     p.label(xt, yt - 200 * k, habermelZeitsystem(s, true));
     p.label(xt, yt - 540 * k, sprache(s, "Zeigerlänge = ", "Gnomon height =") + RealStr(p.L, 5, 1) + " mm");
-    p.label(xt, yt - 360 * k,
-            sprache(s, "Geogr. Breite = ", "Latitude = ") + RealStr(s.Par.Breite, 6, 2) + sprache(s, " Grad", " deg ") +
-                sprache(s, ", Geogr. Länge = ", ", Longitude = ") + RealStr(s.Par.Laenge, 6, 2) +
-                sprache(s, " Grad", " deg "));
+    p.label(xt, yt - 360 * k, breitenZeile(s));
     p.label(xt, yt - 710 * k,
             sprache(s, "Durchmesser =", "Diameter =") + std::string(" ") + RealStr(s.Par.HabermelDurchmesser, 5, 1) +
                 " mm");
@@ -219,10 +288,9 @@ void rahmen(Plot& p)
     p.schreibe(";SS");
 }
 
-void nummern(Plot& p, const HabermelStundenlinie& l, bool mittlereZeit)
+void nummern(Plot& p, const std::vector<Stundenzahl>& zahlen, bool mittlereZeit)
 {
     const double k = p.k;
-    const auto zahlen = stundenzahlen(p, l, mittlereZeit);
     if (zahlen.empty())
         return;
     if (p.s.Par.HabermelDurchmesser <= 150)
@@ -237,7 +305,10 @@ void nummern(Plot& p, const HabermelStundenlinie& l, bool mittlereZeit)
 
 void stundenlinien(Plot& p, bool mittlereZeit)
 {
-    for (const auto& l : habermelStundenlinien(p.s, p.t)) {
+    const auto zahlen = zahlplaetze(p);
+    const auto linien = habermelStundenlinien(p.s, p.t);
+    for (std::size_t i = 0; i < linien.size(); ++i) {
+        const HabermelStundenlinie& l = linien[i];
         const int nummerDatum = l.nummer != 0 ? habermelNummerDatum(l, 40) : -1;
         if (l.voll && nummerDatum < 0)
             continue; // the sun lights none of its points
@@ -253,7 +324,7 @@ void stundenlinien(Plot& p, bool mittlereZeit)
                 p.schreibe(feld(p.x0 + q->x) + " " + feld(p.y0 + q->y) + " ");
             erster = false;
         }
-        nummern(p, l, mittlereZeit);
+        nummern(p, zahlen[i], mittlereZeit);
     }
 }
 

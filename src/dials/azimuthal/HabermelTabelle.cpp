@@ -206,18 +206,26 @@ std::string habermelSchablonenText(const AppState& s, double L)
 }
 
 std::array<HabermelZeichenstelle, 12> habermelZeichenstellen(const HabermelTabelle& t, double breite, double hoehe,
-                                                            const std::vector<HabermelKasten>& belegt)
+                                                            const std::vector<HabermelKasten>& belegt, double tinte,
+                                                            double versatz)
 {
     std::array<HabermelZeichenstelle, 12> stellen{};
     const double luftStets = 0.15 * hoehe;
-    const auto frei = [&](const std::vector<HabermelKasten>& kaesten, double x, double y, double luft) {
-        return std::none_of(kaesten.begin(), kaesten.end(), [&](const HabermelKasten& k) {
-            return x - breite / 2 - luft < k.x1 && x + breite / 2 + luft > k.x0 && y - hoehe / 2 - luft < k.y1
-                   && y + hoehe / 2 + luft > k.y0;
-        });
+    if (tinte <= 0) {
+        tinte = breite;
+        versatz = 0;
+    }
+    // The letters of both sides in one list: where the circles shrink towards the winter
+    // circle, letters of the two sides come to the noon line at the same height.
+    std::vector<HabermelKasten> zeichen;
+    const auto frei = [&](double x, double y, double luft) {
+        const double l = x + versatz - tinte / 2 - luft, r = x + versatz + tinte / 2 + luft;
+        const auto trifft = [&](const HabermelKasten& k) {
+            return l < k.x1 && r > k.x0 && y - hoehe / 2 - luft < k.y1 && y + hoehe / 2 + luft > k.y0;
+        };
+        return std::none_of(belegt.begin(), belegt.end(), trifft) && std::none_of(zeichen.begin(), zeichen.end(), trifft);
     };
     for (const int seite : {1, -1}) {
-        std::vector<HabermelKasten> kaesten = belegt;
         // From the summer's band (the widest) to the winter's.
         for (int band = 5; band >= 0; --band) {
             // Band j lies between circles 6j and 6j + 6; circle 6j + 3 runs through its middle,
@@ -225,13 +233,14 @@ std::array<HabermelZeichenstelle, 12> habermelZeichenstellen(const HabermelTabel
             const auto c = static_cast<std::size_t>(6 * band + 3);
             const double m = t.m[c], mitte = t.mitte(static_cast<int>(c));
             const double start = std::asin(std::fmin(1.0, (breite / 2 + luftStets) / m));
-            double x = seite * m * std::sin(start), y = mitte - m * std::cos(start);
+            // Never across the noon line, however small the circle.
+            double x = seite * std::fmax(m * std::sin(start), breite / 2 + luftStets), y = mitte - m * std::cos(start);
             bool gefunden = false;
             // Clear of the letters by a little air, else touching them at most.
             for (const double luft : {luftStets, 0.0})
                 for (double w = start; w < 80 * kRad && !gefunden; w += 0.25 * kRad) {
                     const double xw = seite * m * std::sin(w), yw = mitte - m * std::cos(w);
-                    if (frei(kaesten, xw, yw, luft)) {
+                    if (frei(xw, yw, luft)) {
                         x = xw;
                         y = yw;
                         gefunden = true;
@@ -240,12 +249,15 @@ std::array<HabermelZeichenstelle, 12> habermelZeichenstellen(const HabermelTabel
             // A band too small for its letter (the winter's far north and south, where the
             // circles shrink to the foot): the letter stands beside its band, at the height of
             // the circle's first point, as near the noon line as the letters set leave room.
-            for (double dx = 0; !gefunden && dx < 12 * breite; dx += 0.25 * breite)
-                if (frei(kaesten, x + seite * dx, y, 0)) {
-                    x += seite * dx;
-                    gefunden = true;
-                }
-            kaesten.push_back({x - breite / 2, y - hoehe / 2, x + breite / 2, y + hoehe / 2});
+            // Where that row is taken too, a row above or below it.
+            for (const double dy : {0.0, 1.0, -1.0, 2.0, -2.0})
+                for (double dx = 0; !gefunden && dx < 12 * breite; dx += 0.25 * breite)
+                    if (frei(x + seite * dx, y + dy * hoehe, 0)) {
+                        x += seite * dx;
+                        y += dy * hoehe;
+                        gefunden = true;
+                    }
+            zeichen.push_back({x + versatz - tinte / 2, y - hoehe / 2, x + versatz + tinte / 2, y + hoehe / 2});
             // Right: Cancer (band 5) down to Sagittarius (band 0); left: Capricorn (band 0) up
             // to Gemini (band 5).
             const int zeichen = seite > 0 ? 9 - band : (9 + band) % 12 + 1;
@@ -259,6 +271,75 @@ double habermelBisKreis(double dx, double dy, double ux, double uy, double R)
 {
     const double b = dx * ux + dy * uy, c = dx * dx + dy * dy - R * R;
     return std::fmax(0.0, -b + std::sqrt(std::fmax(0.0, b * b - c)));
+}
+
+namespace {
+
+struct Ecke {
+    double x = 0, y = 0;
+};
+
+std::vector<Ecke> ecken(const HabermelSchild& s)
+{
+    const auto at = [&](double u, double v) { return Ecke{s.x + u * s.ux + v * s.nx, s.y + u * s.uy + v * s.ny}; };
+    return {at(s.u0, s.v0), at(s.u1, s.v0), at(s.u1, s.v1), at(s.u0, s.v1)};
+}
+
+double flaeche(const std::vector<Ecke>& p)
+{
+    double a = 0;
+    for (std::size_t i = 0; i < p.size(); ++i)
+        a += p[i].x * p[(i + 1) % p.size()].y - p[(i + 1) % p.size()].x * p[i].y;
+    return std::fabs(a) / 2;
+}
+
+} // namespace
+
+HabermelKasten HabermelSchild::umriss() const
+{
+    HabermelKasten k{1e300, 1e300, -1e300, -1e300};
+    for (const Ecke& e : ecken(*this))
+        k = {std::fmin(k.x0, e.x), std::fmin(k.y0, e.y), std::fmax(k.x1, e.x), std::fmax(k.y1, e.y)};
+    return k;
+}
+
+bool habermelUeberdeckt(const HabermelSchild& a, const HabermelSchild& b)
+{
+    // The first box clipped by each edge of the second (both convex).
+    std::vector<Ecke> teil = ecken(a);
+    const std::vector<Ecke> q = ecken(b);
+    const double dreh = (q[1].x - q[0].x) * (q[2].y - q[0].y) - (q[1].y - q[0].y) * (q[2].x - q[0].x);
+    if (dreh == 0)
+        return false;
+    for (std::size_t k = 0; k < 4 && !teil.empty(); ++k) {
+        const Ecke p = q[k], r = q[(k + 1) % 4];
+        const auto seite = [&](Ecke e) { return ((r.x - p.x) * (e.y - p.y) - (r.y - p.y) * (e.x - p.x)) * dreh; };
+        std::vector<Ecke> aus;
+        for (std::size_t i = 0; i < teil.size(); ++i) {
+            const Ecke e = teil[i], f = teil[(i + 1) % teil.size()];
+            const double se = seite(e), sf = seite(f);
+            if (se >= 0)
+                aus.push_back(e);
+            if ((se >= 0) != (sf >= 0))
+                aus.push_back({e.x + (f.x - e.x) * se / (se - sf), e.y + (f.y - e.y) * se / (se - sf)});
+        }
+        teil = std::move(aus);
+    }
+    const double kleiner = std::fmin(flaeche(ecken(a)), flaeche(q));
+    return teil.size() >= 3 && flaeche(teil) > 0.02 * kleiner;
+}
+
+int habermelFreiesDatum(const HabermelStundenlinie& l, double abstand, const std::function<bool(int)>& frei)
+{
+    const int d0 = habermelNummerDatum(l, abstand);
+    if (d0 < 0 || frei(d0))
+        return d0;
+    for (int d = d0 - 1; d >= 0; --d) {
+        const auto& p = l.punkte[static_cast<std::size_t>(d)];
+        if (p && p->hoehe > 0 && std::fabs(p->x) + std::fabs(p->y) >= 0.1 && std::fabs(p->y) > abstand && frei(d))
+            return d;
+    }
+    return -1;
 }
 
 double habermelGnomon(double L) { return L == 0 ? 30.0 : L; }

@@ -13,6 +13,7 @@
 #include "core/State.h"
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -111,13 +112,31 @@ struct HabermelKasten {
 struct HabermelZeichenstelle {
     double x = 0, y = 0; // the letter's centre
 };
+// Where a letter's ink is wider than its box (tinte wide, its middle versatz right of the
+// box's), the ink is kept clear, the start beside the noon line is the box's.
 std::array<HabermelZeichenstelle, 12> habermelZeichenstellen(const HabermelTabelle& t, double breite, double hoehe,
-                                                            const std::vector<HabermelKasten>& belegt = {});
+                                                            const std::vector<HabermelKasten>& belegt = {},
+                                                            double tinte = 0, double versatz = 0);
 
 // How far from the point (dx, dy), taken from a circle's centre, the unit direction (ux, uy)
 // leads to the circle of radius R (0 when the point lies on or beyond it there): where dial
 // I's second hour number in mean time stands outside the rim.
 double habermelBisKreis(double dx, double dy, double ux, double uy, double R);
+
+// The box round a text's ink as the drawing writes it: from the point (x, y) along the unit
+// direction (ux, uy) from u0 to u1, and along the normal (nx, ny) from v0 to v1.
+struct HabermelSchild {
+    double x = 0, y = 0, ux = 1, uy = 0, nx = 0, ny = 1;
+    double u0 = 0, u1 = 0, v0 = 0, v1 = 0;
+    HabermelKasten umriss() const; // the upright box round it
+};
+// Whether two texts' boxes share more than a fiftieth of the smaller one.
+bool habermelUeberdeckt(const HabermelSchild& a, const HabermelSchild& b);
+
+// The date at which a full hour's number stands clear: the numbering date (habermelNummerDatum)
+// where `frei` takes it, else the nearest lit date towards winter more than `abstand` off the
+// horizon line that `frei` takes; -1 where none is clear (the number is left out).
+int habermelFreiesDatum(const HabermelStundenlinie& l, double abstand, const std::function<bool(int)>& frei);
 
 // A gnomon of 0 is drawn as 30 mm.
 double habermelGnomon(double L);

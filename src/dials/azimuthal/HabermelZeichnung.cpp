@@ -14,6 +14,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace umbrin {
 namespace {
@@ -31,6 +32,13 @@ std::string sprache(const AppState& s, const char* de, const char* en) { return 
 
 
 int mod12(int n) { return n > 12 ? n % 12 : n; }
+
+// The latitude mark above the dial's outer ring, clear of the circles that meet at its top;
+// where a long gnomon leaves no room there, above the gnomon foot. Its place and text.
+struct Breitenmarke {
+    int x = 0, y = 0;
+    std::string text;
+};
 
 struct Blatt {
     Blatt(const AppState& zustand, Canvas& canvas, bool schirm) : s(zustand), c(canvas), bildschirm(schirm) {}
@@ -51,7 +59,110 @@ struct Blatt {
     // The hour numbers' font height; in mean time the second number of each line stands
     // outside the rim, its ink ending about this far beyond it.
     int zahlhoehe() const { return bildschirm ? 15 : 40; }
+
+    std::vector<HabermelStundenlinie> linien;
+    std::vector<int> zahlDatum;          // per line the date its number stands at, -1 for none
+    std::vector<HabermelSchild> belegt; // the numbers placed and the latitude mark
+    Breitenmarke marke;
 };
+
+// The box round the ink of a number written at (X, Y) turned by A degrees: digits half the
+// font's height wide, their ink from 0.15 to 0.8 of it below the text's top.
+HabermelSchild zahlSchild(double X, double Y, int A, const std::string& text, int fh)
+{
+    const double a = A * kRad;
+    return {X, Y, std::cos(a), -std::sin(a), std::sin(a), std::cos(a), 0,
+            0.5 * fh * static_cast<double>(text.size()), 0.15 * fh, 0.8 * fh};
+}
+
+// Where a line's numbers stand for its number at date d: the point, the turn, and in mean time
+// the other half-year's number stacked on it just outside the rim.
+struct Zahlstelle {
+    int X = 0, Y = 0, A = 0;
+    int X2 = 0, Y2 = 0;
+};
+
+Zahlstelle zahlstelle(const Blatt& b, const HabermelPunkt& p)
+{
+    Zahlstelle z;
+    z.X = ci(b.x0 + p.x);
+    z.Y = ci(b.y0 - p.y);
+    const double w = std::atan(p.x / (std::fabs(p.y) + b.t.r[0])) / kRad;
+    z.A = ci(1.9 * w);
+    // The other half-year's number (24 - n) stacked on the first: moved along the first's
+    // upright, away from the foot, until its top stands just outside the rim. Side by side
+    // the pair ran into the next line's numbers where the lines stand close.
+    const double a = z.A * kRad;
+    const double t = habermelBisKreis(z.X - b.x0, z.Y - b.mitteY, std::sin(a), std::cos(a),
+                                      b.randRadius() + 0.15 * b.zahlhoehe());
+    z.X2 = ci(z.X + t * std::sin(a));
+    z.Y2 = ci(z.Y + t * std::cos(a));
+    return z;
+}
+
+Breitenmarke breitenmarke(const Blatt& b, double h)
+{
+    const double ring = b.y0 - b.t.r[0] - 7 * b.f - 1.6 * h;
+    const double yLat = ring >= b.m + 0.5 * h ? ring : b.y0 - 1.5 * h;
+    return {ci(b.x0 - 1.7 * h), ci(yLat), "Lat  " + RealStr(b.s.Par.Breite, 4, 1) + sprache(b.s, " Grad", " deg ")};
+}
+
+double kopfHoehe(const Blatt& b) { return b.bildschirm ? 14 : 36; }
+
+// The latitude mark's box at its place.
+HabermelSchild markenSchild(const Blatt& b, const Breitenmarke& marke)
+{
+    const CanvasFont vorher = b.c.font();
+    b.c.setFontName("Times New Roman");
+    b.c.setBold(true);
+    b.c.setFontHeight(ci(1.2 * kopfHoehe(b)));
+    const double fl = b.c.fontHeight();
+    const HabermelSchild k{double(marke.x), double(marke.y), 1, 0, 0, 1, 0, double(b.c.textExtent(marke.text).width),
+                           0.1 * fl, 0.85 * fl};
+    b.c.setFont(vorher);
+    return k;
+}
+
+// Each full hour's number where it stands clear of the numbers placed before it: at its line's
+// numbering date, else nearer the winter circle along its line. Then the latitude mark, moved
+// left from its place as far as the numbers need.
+void zahlenPlatzieren(Blatt& b, bool mittlereZeit)
+{
+    b.belegt.clear();
+    b.linien = habermelStundenlinien(b.s, b.t);
+    b.zahlDatum.assign(b.linien.size(), -1);
+    const int fh = b.zahlhoehe();
+    for (std::size_t i = 0; i < b.linien.size(); ++i) {
+        const HabermelStundenlinie& l = b.linien[i];
+        if (l.nummer == 0)
+            continue;
+        const auto schilder = [&](int d) {
+            const Zahlstelle z = zahlstelle(b, *l.punkte[static_cast<std::size_t>(d)]);
+            std::vector<HabermelSchild> v{zahlSchild(z.X, z.Y, z.A, std::to_string(mod12(l.nummer)), fh)};
+            if (mittlereZeit)
+                v.push_back(zahlSchild(z.X2, z.Y2, z.A, std::to_string(mod12(24 - l.nummer)), fh));
+            return v;
+        };
+        b.zahlDatum[i] = habermelFreiesDatum(l, 1, [&](int d) {
+            for (const HabermelSchild& neu : schilder(d))
+                for (const HabermelSchild& da : b.belegt)
+                    if (habermelUeberdeckt(neu, da))
+                        return false;
+            return true;
+        });
+        if (b.zahlDatum[i] >= 0)
+            for (const HabermelSchild& neu : schilder(b.zahlDatum[i]))
+                b.belegt.push_back(neu);
+    }
+    b.marke = breitenmarke(b, kopfHoehe(b));
+    for (int schritt = 0; schritt < 40; ++schritt) {
+        const HabermelSchild k = markenSchild(b, b.marke);
+        if (std::none_of(b.belegt.begin(), b.belegt.end(), [&](const HabermelSchild& q) { return habermelUeberdeckt(k, q); }))
+            break;
+        b.marke.x -= ci(0.25 * kopfHoehe(b));
+    }
+    b.belegt.push_back(markenSchild(b, b.marke));
+}
 
 void kreise(Blatt& b)
 {
@@ -131,14 +242,20 @@ void legende(Blatt& b, double h, bool mittlereZeit)
 void kopf(Blatt& b, bool mittlereZeit)
 {
     const auto& s = b.s;
-    const double h = b.bildschirm ? 14 : 36;
+    const double h = kopfHoehe(b);
     b.c.setFontName("Wingdings");
     b.c.setBold(false);
     b.c.setFontColor(s.Farben[3]);
     b.c.setFontHeight(static_cast<int>(h));
     // Each sign in the band of its declinations, by the dial's own circles (see
-    // habermelZeichenstellen); a letter's box is half its height wide.
-    const auto stellen = habermelZeichenstellen(b.t, 0.5 * h, h);
+    // habermelZeichenstellen), clear of the numbers and the latitude mark; a sign's box is
+    // half its height wide, its ink about three quarters, reaching further right.
+    std::vector<HabermelKasten> frei;
+    for (const HabermelSchild& q : b.belegt) {
+        const HabermelKasten k = q.umriss();
+        frei.push_back({k.x0 - b.x0, b.y0 - k.y1, k.x1 - b.x0, b.y0 - k.y0});
+    }
+    const auto stellen = habermelZeichenstellen(b.t, 0.5 * h, h, frei, 0.75 * h, 0.1 * h);
     for (int z = 1; z <= 12; ++z) {
         const auto& p = stellen[static_cast<std::size_t>(z - 1)];
         b.c.textOut(ci(b.x0 + p.x - 0.25 * h), ci(b.y0 - p.y - 0.5 * h), zodiakSymbol(z));
@@ -146,11 +263,7 @@ void kopf(Blatt& b, bool mittlereZeit)
     b.c.setFontName("Times New Roman");
     b.c.setBold(true);
     b.c.setFontHeight(ci(1.2 * h));
-    // The latitude mark above the dial's outer ring, clear of the circles that meet at its top;
-    // where a long gnomon leaves no room there, above the gnomon foot.
-    const double ring = b.y0 - b.t.r[0] - 7 * b.f - 1.6 * h;
-    const double yLat = ring >= b.m + 0.5 * h ? ring : b.y0 - 1.5 * h;
-    b.c.textOut(ci(b.x0 - 1.7 * h), ci(yLat), "Lat  " + RealStr(s.Par.Breite, 4, 1) + sprache(s, " Grad", " deg "));
+    b.c.textOut(b.marke.x, b.marke.y, b.marke.text);
     legende(b, b.bildschirm ? 14 : 30, mittlereZeit);
 }
 
@@ -176,10 +289,11 @@ void schablone(Blatt& b, double h)
 void stundenlinien(Blatt& b, bool mittlereZeit)
 {
     const auto& s = b.s;
-    for (const auto& l : habermelStundenlinien(s, b.t)) {
-        const int nummerDatum = l.nummer != 0 ? habermelNummerDatum(l, 1) : -1;
-        if (l.voll && nummerDatum < 0)
+    for (std::size_t i = 0; i < b.linien.size(); ++i) {
+        const HabermelStundenlinie& l = b.linien[i];
+        if (l.voll && (l.nummer == 0 || habermelNummerDatum(l, 1) < 0))
             continue; // the sun lights none of its points
+        const int nummerDatum = b.zahlDatum[i];
         b.c.setPenColor(s.Farben[l.voll ? 1 : 2]);
         b.c.setPenWidth(s.Schalter.Linienstaerke + (l.voll ? 1 : 0));
         bool erster = true;
@@ -195,21 +309,13 @@ void stundenlinien(Blatt& b, bool mittlereZeit)
             erster = false;
             if (d != nummerDatum)
                 continue;
-            const double w = std::atan(p->x / (std::fabs(p->y) + b.t.r[0])) / kRad;
+            const Zahlstelle z = zahlstelle(b, *p);
             b.c.setFontColor(s.Farben[3]);
             const int fh = b.zahlhoehe();
-            TextOutGedreht(b.c, X, Y, std::to_string(mod12(l.nummer)), 400, fh, ci(1.9 * w));
+            TextOutGedreht(b.c, z.X, z.Y, std::to_string(mod12(l.nummer)), 400, fh, z.A);
             if (mittlereZeit) {
-                // The other half-year's number (24 - n) stacked on the first: moved along the
-                // first's upright, away from the foot, until its top stands just outside the
-                // rim. Side by side the pair ran into the next line's numbers where the lines
-                // stand close.
-                const double a = ci(1.9 * w) * kRad;
-                const double t = habermelBisKreis(X - b.x0, Y - b.mitteY, std::sin(a), std::cos(a),
-                                                  b.randRadius() + 0.15 * fh);
                 b.c.setFontColor(FarbeRot);
-                TextOutGedreht(b.c, ci(X + t * std::sin(a)), ci(Y + t * std::cos(a)),
-                               std::to_string(mod12(24 - l.nummer)), 400, fh, ci(1.9 * w));
+                TextOutGedreht(b.c, z.X2, z.Y2, std::to_string(mod12(24 - l.nummer)), 400, fh, z.A);
             }
         }
     }
@@ -297,6 +403,7 @@ Konstruktionsmeldungen zeichneHabermel(const AppState& s, const HabermelZiel& zi
     kreise(b);
     c.setPenColor(s.Farben[3]);
     c.setPenWidth(s.Schalter.Linienstaerke);
+    zahlenPlatzieren(b, mittlereZeit);
     kopf(b, mittlereZeit);
     schablone(b, h);
     stundenlinien(b, mittlereZeit);

@@ -75,16 +75,28 @@ void RingZeichnung::stundenzahl(int x, int y, const std::string& text)
     c.setFontHeight(fh);
     const int breite = c.textExtent(text).width, dicke = c.textExtent(text).height;
     c.setFont(schrift);
-    for (int versuch = 0; versuch < 12; ++versuch) {
-        const auto ueber = std::find_if(labels.begin(), labels.end(), [&](const Labelkasten& k) {
-            return x <= k.rechts && x + dicke >= k.links && y - breite <= k.unten && y >= k.oben;
+    const auto auf = [&](int yy) {
+        return std::find_if(labels.begin(), labels.end(), [&](const Labelkasten& k) {
+            return x <= k.rechts && x + dicke >= k.links && yy - breite <= k.unten && yy >= k.oben;
         });
+    };
+    const int y0 = y;
+    for (int versuch = 0; versuch < 12; ++versuch) {
+        const auto ueber = auf(y);
         if (ueber == labels.end())
             break;
         if (ueber->text == text)
             return;
         // Up past the other number, or down past it where up would leave the band.
         y = ueber->oben - 2 - breite >= yTop ? ueber->oben - 2 : ueber->unten + breite + 2;
+    }
+    // Caught between two labels: the clean place in the band nearest the first; where the band
+    // has none, the number stays where the steps left it (a lit hour keeps its number).
+    for (int d = 0; auf(y) != labels.end() && (y0 - d - breite >= yTop || y0 + d <= gerundet(yTop + Bu)); ++d) {
+        if (const int oben = y0 - d; oben - breite >= yTop && auf(oben) == labels.end())
+            y = oben;
+        else if (const int unten = y0 + d; unten <= gerundet(yTop + Bu) && auf(unten) == labels.end())
+            y = unten;
     }
     labels.push_back({x, x + dicke, y - breite, y, text});
     TextOutGedreht(c, x, y, text, 400, fh, 90);
@@ -328,7 +340,8 @@ void glyphe(RingZeichnung& z, int zeichen, int x, int y, bool zeichnen = true)
     z.c.setFontHeight(z.g);
     const TextExtent e = z.c.textExtent(text);
     z.c.setFont(vorher);
-    z.labels.push_back({x, x + e.height, y - e.width, y, text});
+    // A sign's ink is about as wide as it is high, wider than the advance the font gives it.
+    z.labels.push_back({x, x + e.height, y - std::max(e.width, e.height), y, text});
 }
 
 int zweiteSpalte(const RingZeichnung& z, int einheit);

@@ -100,6 +100,21 @@ TEST(BiazimutalPlot, PrologueMarkersAndLegendByHand)
         schreibeHPGL_Biazimutal(s, plot, true, 0, {}, m);
         return plot.inhalt();
     };
+    // A mark just inside the sheet's right edge has its label left of its cross, on the sheet.
+    const auto markeA = [](const std::string& plot) {
+        for (const test::PlotText& t : test::plotTexte(plot))
+            if (t.text == " A")
+                return t.an.x;
+        return -1.0;
+    };
+    AppState rand = zustand(faelle[0]);
+    rand.FusspunktX += static_cast<int>(16157 - 60 - (markeA(k1) - 100));
+    HPGLDatei randPlot;
+    randPlot.oeffnenImSpeicher();
+    Konstruktionsmeldungen randMeldungen;
+    schreibeHPGL_Biazimutal(rand, randPlot, true, 0, {}, randMeldungen);
+    EXPECT_GT(markeA(randPlot.inhalt()), 0);
+    EXPECT_LE(markeA(randPlot.inhalt()) + 180, 16157);
     EXPECT_NE(mitPol(faelle[0]).find(";LB N\x03"), std::string::npos);
     EXPECT_NE(mitPol(faelle[3]).find(";LB S\x03"), std::string::npos);
     EXPECT_NE(k1.find(";PU    1000    2000;LBbiazimutale Sonnenuhr \x03"), std::string::npos);

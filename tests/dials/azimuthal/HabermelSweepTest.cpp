@@ -28,6 +28,7 @@ struct Ausgabe {
     std::vector<PlotPunkt> linien;
     std::vector<std::pair<PlotPunkt, PlotPunkt>> striche;
     double schrift = 128;
+    std::string aufeinander; // texts on texts by their ink
 };
 
 Ausgabe zeichne(const AppState& s, int art, const Sicht& v)
@@ -40,6 +41,7 @@ Ausgabe zeichne(const AppState& s, int art, const Sicht& v)
     a.verweigert = !(art == 1 ? zeichneHabermel : zeichneHabermel2)(s, z, s.Par.HabermelGnomon).empty();
     EXPECT_EQ(a.verweigert, v.plot ? plot.inhalt().empty() : c.primitives().empty());
     const Blattinhalt b = v.plot ? lesePlot(plot.inhalt()) : leseCanvas(c);
+    a.aufeinander = befundText(v.plot ? plotTextlage(plot.inhalt(), 0.04).aufeinander : textAufText(c.primitives(), 0.04));
     for (const Strich& st : b.striche) {
         if (!v.plot && st.art != PrimitiveKind::Line)
             continue;
@@ -164,6 +166,7 @@ void pruefe(int art, double phi, double durchmesser, int modus) // modus: appare
         ASSERT_EQ(a.verweigert, nein.has_value());
         if (nein)
             continue;
+        EXPECT_TRUE(art == 2 || a.aufeinander.empty()) << a.aufeinander;
         const auto linien = art == 1 ? linienEins(s, a, v.plot ? -1 : 1) : linienZwei(s, a, v, dZone);
         // Each number within 2.5 letters of its own line and of a full-hour stroke; on dial I
         // also nearer to it than to any other line, to a tenth of a letter (dial II's curves meet
@@ -201,8 +204,8 @@ void pruefe(int art, double phi, double durchmesser, int modus) // modus: appare
 TEST(HabermelSweep, RefusedAlikeAndEveryLitHourNumberedBesideItsOwnLine)
 {
     for (const int art : {1, 2})
-        for (const double phi : {-66.0, -47.25, -30.0, -23.44, -10.0, -2.0, 2.0, 10.0, 23.44, 24.0, 33.87, 47.25, 60.0,
-                                 66.5})
+        for (const double phi : {-66.0, -47.25, -30.0, -23.44, -10.0, -2.0, 2.0, 10.0, 23.44, 24.0, 24.52, 27.66, 33.87,
+                                 47.25, 60.0, 65.4, 66.5})
             for (const double d : {60.0, 120.0, 200.0})
                 for (int modus = 0; modus <= (art == 1 ? 2 : 1); ++modus)
                     pruefe(art, phi, d, modus);
