@@ -182,7 +182,7 @@ TEST(Seitenrand, TheWordOnThePaperStandsWhereNothingOfTheDrawingIs)
         initialisiereZustand(s);
         Zeichenfensterzustand fenster;
         Probeseite c(2030, 2900, seitenTextmass());
-        Zeichenauftrag a{s, fenster, c, 2030, 2900, false};
+        Zeichenauftrag a{s, fenster, c, 2030, 2900, false, {}};
         zeichneDruckseite(a, &zeile, 1780, 905);
         EXPECT_TRUE(c.hasText("The cylinder's face")) << f.name;
         const bool weiss = !c.select([](const RecordedPrimitive& p) {

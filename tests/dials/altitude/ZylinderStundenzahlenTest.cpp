@@ -145,8 +145,9 @@ TEST(Stundenzahlen, ZeroAndTwentyFourNameTheirLineWithoutStandingOnEachOther)
         EXPECT_EQ(a.beziffert(24), art != 2) << art << sicht.name;
         for (const Zahl& n : a.zahlen)
             for (const Zahl& v : a.zahlen)
-                if (n.h == 0 && v.h == 24)
+                if (n.h == 0 && v.h == 24) {
                     EXPECT_TRUE(n.x1 <= v.x0 || v.x1 <= n.x0 || n.y1 <= v.y0 || v.y1 <= n.y0) << art << sicht.name;
+                }
     }
     for (const int art : {1, 2}) {
         const Ansicht a = zeichne({'z', art, 47.25, art == 2 ? -11.7 : 0, MittlereZeit, 0}, 9, 17, kPlot);

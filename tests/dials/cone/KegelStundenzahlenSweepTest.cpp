@@ -274,10 +274,12 @@ TEST(KegelStundenzahlenSweep, WarnsThatTheConeIsTooLargeExactlyWhenItLeavesTheSh
     s.Zeiten.StundeBis = 24;
     setzeSprache(s, true);
     const Blattinhalt b = zeichneInSicht(s, kDruckA4Hoch);
-    for (const RecordedPrimitive& p : b.roh) // the word's lines, written last, on nothing drawn before them
-        if (p.kind == PrimitiveKind::Text && p.font.color == FarbeRot)
+    for (const RecordedPrimitive& p : b.roh) { // the word's lines, written last, on nothing drawn before them
+        if (p.kind == PrimitiveKind::Text && p.font.color == FarbeRot) {
             EXPECT_TRUE(feldFrei({b.roh.data(), &p}, p.points[0].x, p.points[0].y, p.points[0].x + tinte(p.font, p.text).rechts,
                                  p.points[0].y + 30, seitenTextmass())) << p.text;
+        }
+    }
 }
 
 // What each plane draws at six latitudes of both hemispheres on the screen, an A4 page and in
