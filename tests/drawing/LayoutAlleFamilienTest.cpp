@@ -145,7 +145,7 @@ const Familie familien[] = {
     {"Sawyer half analemmas 47.25 N", 'w', 0, 0, false, false, [](AppState& s) { s.Schalter.HalbeAnalemma = 1; }, true, 47.25},
     // The Sawyer and Peaucellier dials at the ends of their sizes: the hour lines fanned wide or
     // crowded, the dial narrow or small; their numbers, signs, letters and captions.
-    {"Sawyer hour lines 15 degrees apart 35.8 S", 'w', 0, 0, false, false, [](AppState& s) { s.Par.DatumWinkel = 15; }, true, -35.8},
+    {"Sawyer hour lines at 15 degrees to one another, 35.8 S", 'w', 0, 0, false, false, [](AppState& s) { s.Par.DatumWinkel = 15; }, true, -35.8},
     {"Sawyer date-line centre 45 mm 62.8 N", 'w', 0, 0, false, false, [](AppState& s) { s.Par.DatumMitte = 45; }, true, 62.8},
     {"Sawyer gnomon 3 mm 62.6 N", 'w', 0, 0, false, false, [](AppState& s) { s.Par.Gnomonhoehe = 3; }, true, 62.6},
     {"Peaucellier constant -2.1 33.8 S", 'p', 0, 0, false, false, [](AppState& s) { s.Par.PeauParameter = -2.1; s.Par.Einheit = 10; }, true, -33.8},
