@@ -370,18 +370,7 @@ void Filterhut::legende(bool zeichnen)
     const int x = m + canvasZahl(0.7 * W) + 10;
     const std::string ort = ersteZeichen(zylinderOrtszeile(s_), 60);
     text(imRahmen(c_, x, W, ort), H - canvasZahl(2.6 * fh), ort);
-    std::string zeit;
-    if (s_.Schalter.OhneZeitgl) {
-        zeit = s_.Schalter.Ortszeit ? holeText(s_, 308)
-                                    : sprachText(s_, " WOZ am Zonenmeridian", " Apparent Time of zone meridian");
-        zeit += " "
-                + (s_.Schalter.MitZeitglZylinder ? sprachText(s_, "mit Zeitgl.", "with EoT")
-                                                 : sprachText(s_, "ohne Zeitgl.", "without EoT"))
-                + ", ";
-    }
-    if (s_.Schalter.Temporalstunden)
-        zeit += sprachText(s_, " Temporalstunden", " Temporal hours");
-    zeit = ersteZeichen(zeit, 60);
+    const std::string zeit = zylinderZeitzeile(s_);
     text(imRahmen(c_, x, W, zeit), H - canvasZahl(1.5 * fh), zeit);
 
     // The pointer at true size, its length and the circumference as entered.

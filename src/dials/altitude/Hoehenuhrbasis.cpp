@@ -239,6 +239,22 @@ std::string zylinderOrtszeile(const AppState& s)
            + sprachText(s, ", Geogr. Länge = ", ", Longitude = ") + RealStr(s.Par.Laenge, 5, 2) + grad;
 }
 
+std::string zylinderZeitzeile(const AppState& s)
+{
+    std::string zeile;
+    if (s.Schalter.OhneZeitgl) {
+        zeile = s.Schalter.Ortszeit ? holeText(s, 308)
+                                    : sprachText(s, " WOZ am Zonenmeridian", " Apparent Time of zone meridian");
+        zeile += " "
+                 + (s.Schalter.MitZeitglZylinder ? sprachText(s, "mit Zeitgl.", "with EoT")
+                                                 : sprachText(s, "ohne Zeitgl.", "without EoT"))
+                 + ", ";
+    }
+    if (s.Schalter.Temporalstunden)
+        zeile += sprachText(s, " Temporalstunden", " Temporal hours");
+    return ersteZeichen(zeile, 60);
+}
+
 void zeigerInWahrerGroesse(const AppState& s, Canvas& c, int x, int y, int k, int haken, int rechts,
                            Konstruktionsmeldungen& meldungen)
 {

@@ -180,6 +180,8 @@ void zeigerInWahrerGroesse(const AppState& s, Canvas& c, int x, int y, int k, in
 // The place line of a cylinder's legend on screen and page:
 // "Geogr. Breite =  47.25 Grad, Geogr. Länge =  -9.59 Grad".
 std::string zylinderOrtszeile(const AppState& s);
+// The cylinders' line of the time shown (the clock, the equation of time, temporal hours), at most 60 letters.
+std::string zylinderZeitzeile(const AppState& s);
 // Where a legend line that starts at x ends inside a frame whose right edge is rechts: x, or
 // further left for a text too long to end there (English lines are longer).
 int imRahmen(const Canvas& c, int x, int rechts, std::string_view text);

@@ -266,21 +266,7 @@ void Hirtenuhr::stundenkurven()
     }
 }
 
-std::string Hirtenuhr::zeitZeile() const
-{
-    std::string zeile;
-    if (s_.Schalter.OhneZeitgl) {
-        zeile = s_.Schalter.Ortszeit ? sprachText(s_, "Ortszeit", "local time")
-                                     : sprachText(s_, " WOZ am Zonenmeridian", " Apparent Time of zone meridian");
-        zeile += " "
-                 + (s_.Schalter.MitZeitglZylinder ? sprachText(s_, "mit Zeitgl.", "with EoT")
-                                                  : sprachText(s_, "ohne Zeitgl.", "without EoT"))
-                 + ", ";
-    }
-    if (s_.Schalter.Temporalstunden)
-        zeile += sprachText(s_, " Temporalstunden", " Temporal hours");
-    return ersteZeichen(zeile, 60);
-}
+std::string Hirtenuhr::zeitZeile() const { return zylinderZeitzeile(s_); }
 
 // The title stands right of the gnomon drawn at true size. Where a long gnomon leaves it no room
 // before the place and time lines at the right, it stands above them.
