@@ -34,6 +34,20 @@ std::string tierkreisDatum(const AppState& s, int k)
 // How far the sign table moves down the left margin, below the dial, where the dial (a wide one
 // on a narrow page) reaches into its place and the sheet holds it lower: the dial's lines with
 // the gnomon bar above its foot, and the numbers and signs below them. 0 where it stays.
+// Calls f for every point of the dial's hour and date lines.
+template <class F>
+void jederLinienpunkt(const SawyerGeometrie& g, F f)
+{
+    for (const SawyerStundenlinie& l : g.stunden)
+        for (const auto& teil : l.stuecke)
+            for (const SawyerPunkt& p : teil)
+                f(p);
+    for (const SawyerDatumslinie& l : g.datum)
+        for (const auto& teil : l.stuecke)
+            for (const SawyerPunkt& p : teil)
+                f(p);
+}
+
 int tabellenVersatz(Blatt& b, const SawyerGeometrie& g, double R, int d)
 {
     const int FH = tabellenSchrift(b);
@@ -49,18 +63,12 @@ int tabellenVersatz(Blatt& b, const SawyerGeometrie& g, double R, int d)
     b.c.setFont(vorher);
     const int oben = rund(ly + 1.1 * FH * 1.3), unten = rund(ly + 1.1 * FH * 24.2) + FH;
     int hoch = INT_MAX, tief = INT_MIN;
-    const auto miss = [&](const std::vector<std::vector<SawyerPunkt>>& stuecke) {
-        for (const auto& teil : stuecke)
-            for (const SawyerPunkt& p : teil)
-                if (const CanvasPoint q = b.punkt(p); q.x <= rechts) {
-                    hoch = std::min(hoch, q.y);
-                    tief = std::max(tief, q.y);
-                }
-    };
-    for (const SawyerStundenlinie& l : g.stunden)
-        miss(l.stuecke);
-    for (const SawyerDatumslinie& l : g.datum)
-        miss(l.stuecke);
+    jederLinienpunkt(g, [&](const SawyerPunkt& p) {
+        if (const CanvasPoint q = b.punkt(p); q.x <= rechts) {
+            hoch = std::min(hoch, q.y);
+            tief = std::max(tief, q.y);
+        }
+    });
     if (b.fx - rund(R / 2) <= rechts)
         hoch = std::min(hoch, b.fy - 2 * d);
     if (hoch == INT_MAX || hoch > unten || tief + 3 * FH < oben)
@@ -427,18 +435,11 @@ std::string sawyerSeitenpruefung(const AppState& s, int breite, int hoehe, Canva
     // The lowest point of its lines, and below it the room its number and sign take.
     const SawyerGeometrie g = sawyerGeometrie(sawyerMass(s, seite.R, seite.c, false));
     double tief = 0, links = 0, rechts = 0;
-    const auto miss = [&](const std::vector<std::vector<SawyerPunkt>>& stuecke) {
-        for (const auto& teil : stuecke)
-            for (const SawyerPunkt& p : teil) {
-                tief = std::max(tief, -p.y);
-                links = std::min(links, p.x);
-                rechts = std::max(rechts, p.x);
-            }
-    };
-    for (const SawyerStundenlinie& l : g.stunden)
-        miss(l.stuecke);
-    for (const SawyerDatumslinie& l : g.datum)
-        miss(l.stuecke);
+    jederLinienpunkt(g, [&](const SawyerPunkt& p) {
+        tief = std::max(tief, -p.y);
+        links = std::min(links, p.x);
+        rechts = std::max(rechts, p.x);
+    });
     const double unten = tief + 100, frei = hoehe - rand - fy;
     const bool breitGenug = seite.fx + links >= rand && seite.fx + rechts <= breite - rand;
     if (unten <= frei && breitGenug)
