@@ -41,17 +41,10 @@ if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
   $sudo_cmd localedef -i de_DE -f UTF-8 de_DE.UTF-8 || echo "note: no German locale; its test will be skipped"
 fi
 
-# The compiler cache takes paths inside the tree as relative ones, so a fresh clone of the tree
-# anywhere finds what an earlier build of the same sources left.
-# Qt Test writes the tree's place into every test object for a look-up of test data the tests
-# do not use (they find the tree when they run): the cache leaves those two options out.
-export CCACHE_BASEDIR="$here" CCACHE_NOHASHDIR=true
-export CCACHE_IGNOREOPTIONS="-DQT_TESTCASE_BUILDDIR=* -DQT_TESTCASE_SOURCEDIR=*"
+. "$here/scripts/cache.sh"
 
 if [ ! -f "$build/build.ninja" ]; then
   # A compiler cache, where the machine has one, makes fresh build folders quick.
-  launcher=()
-  command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
   cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}"
 fi
 cmake --build "$build" --parallel "$(nproc)"

@@ -35,6 +35,7 @@ struct Textkasten {
     // by the outlines of the font the page gets, in a plot the box.
     std::array<Punkt, 4> tinte;
     double tu0 = 0, tu1 = 0, tv0 = 0, tv1 = 0; // the ink's frame along d and n
+    double leer = 0; // the width of a blank in its font
 };
 
 // The upright rectangle round a text's four corners.
@@ -307,6 +308,7 @@ Bild bildAus(const std::vector<RecordedPrimitive>& zeichnung)
             Textkasten& k = b.texte.back();
             k.tinte = kasten(o, d, nrm, ink.links, ink.rechts, ink.oben, ink.grundlinie);
             std::tie(k.tu0, k.tu1, k.tv0, k.tv1) = std::tuple{ink.links, ink.rechts, ink.oben, ink.grundlinie};
+            k.leer = 0.28 * em; // the narrower blank of the fonts a sheet gets (0.28 and 0.32 em)
             b.texte.back().farbe = p.font.color;
             continue;
         }
@@ -503,6 +505,7 @@ struct Plotter {
                 bild.texte.push_back(textkasten(std::string(stueck), pos, richtung, oben, vorn * schritt,
                                                 (n - hinten - 1) * schritt + breite, 0.05 * hoehe, 0.95 * hoehe));
                 bild.texte.back().farbe = static_cast<unsigned>(stift);
+                bild.texte.back().leer = schritt;
             }
             pos = {pos.x + n * schritt * richtung.x, pos.y + n * schritt * richtung.y};
             if (ende >= text.size())
@@ -591,6 +594,36 @@ double gemeinsam(const std::array<Punkt, 4>& a, const std::array<Punkt, 4>& b)
     return teil.size() < 3 ? 0 : flaeche(teil);
 }
 
+// Whether a text is a number a reader reads: digits alone, blanks on either side.
+bool istZahl(const std::string& t)
+{
+    const auto a = t.find_first_not_of(' '), e = t.find_last_not_of(' ');
+    return a != std::string::npos && t.find_first_not_of("0123456789", a) > e;
+}
+
+// Where two numbers stand on one line (their inks share at least half the lower one's height
+// across their common direction) with less than a blank between their inks, the reader sees one
+// number: the gap between them, as a part of a blank; else empty.
+std::string alsEineGelesen(const Textkasten& s, const Textkasten& t)
+{
+    if (!istZahl(s.text) || !istZahl(t.text) || s.d.x * t.d.x + s.d.y * t.d.y < 0.98)
+        return "";
+    double u0 = 1e300, u1 = -1e300, v0 = 1e300, v1 = -1e300; // t's ink in s's frame
+    for (const Punkt& p : t.tinte) {
+        const double u = (p.x - s.o.x) * s.d.x + (p.y - s.o.y) * s.d.y, v = (p.x - s.o.x) * s.n.x + (p.y - s.o.y) * s.n.y;
+        u0 = std::min(u0, u);
+        u1 = std::max(u1, u);
+        v0 = std::min(v0, v);
+        v1 = std::max(v1, v);
+    }
+    const double hoehe = std::min(s.tv1 - s.tv0, v1 - v0), leer = std::min(s.leer, t.leer);
+    const double gemeinsameHoehe = std::min(s.tv1, v1) - std::max(s.tv0, v0);
+    const double luecke = std::max(u0 - s.tu1, s.tu0 - u1);
+    if (hoehe <= 0 || gemeinsameHoehe < 0.5 * hoehe || luecke >= leer)
+        return "";
+    return zahl(100 * std::max(luecke, 0.0) / leer) + " % of a blank apart";
+}
+
 // Texts on texts by their ink, and every text's place: clear unless it shares more than the
 // part anteil of the smaller box with another or leaves the page.
 Textlage lage(const Bild& b, const Seitenrechteck& seite, double anteil)
@@ -610,8 +643,19 @@ Textlage lage(const Bild& b, const Seitenrechteck& seite, double anteil)
                 continue;
             const double kleiner = std::min(flaeche({s.tinte.begin(), s.tinte.end()}), flaeche({t.tinte.begin(), t.tinte.end()}));
             const double g = kleiner > 0 ? gemeinsam(s.tinte, t.tinte) : 0;
-            if (g <= anteil * kleiner)
+            if (g <= anteil * kleiner) {
+                if (const std::string abstand = alsEineGelesen(s, t); !abstand.empty()) {
+                    l.plaetze[i].frei = l.plaetze[j].frei = false;
+                    Befund f;
+                    f.art = Befundart::Ueberdeckung;
+                    f.text = s.text;
+                    f.zweiter = t.text;
+                    f.meldung = "number '" + s.text + "' at " + ort(s.ecken[0]) + " and number '" + t.text + "' at "
+                                + ort(t.ecken[0]) + " read as one (" + abstand + ")";
+                    l.aufeinander.push_back(std::move(f));
+                }
                 continue;
+            }
             l.plaetze[i].frei = l.plaetze[j].frei = false;
             Befund f;
             f.art = Befundart::Ueberdeckung;

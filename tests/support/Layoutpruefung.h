@@ -64,11 +64,13 @@ std::vector<Befund> pruefeLayout(const RecordingCanvas& c, Pruefumfang umfang = 
 std::vector<Befund> pruefeLayout(const std::vector<RecordedPrimitive>& zeichnung, const Seitenrechteck& seite,
                                  Pruefumfang umfang = Pruefumfang::Grund, bool wieGedruckt = false);
 // Texts on texts by their letters' real ink (Schriftmass.h): the pairs of texts of a recorded
-// drawing whose ink boxes share more than the part anteil of the smaller box's area.
+// drawing whose ink boxes share more than the part anteil of the smaller box's area, and the
+// pairs of numbers that a reader reads as one: on one line, their inks less than a blank apart.
 std::vector<Befund> textAufText(const std::vector<RecordedPrimitive>& zeichnung, double anteil);
 // A text as the placement check sees it: its wording, its colour on a canvas or its pen in a
 // plot, the upright box round its ink (a plot label's box), and whether it stands clear: wholly
-// on the page and sharing no more than the part anteil of the smaller box with another text.
+// on the page, sharing no more than the part anteil of the smaller box with another text, and
+// not read as one number with another.
 struct Textplatz {
     std::string text;
     unsigned farbe = 0;

@@ -90,6 +90,21 @@ inline double gemeinsamerAnteil(const Seitenrechteck& a, const Seitenrechteck& b
     return w <= 0 || h <= 0 || kleiner <= 0 ? 0 : w * h / kleiner;
 }
 
+// Whether a reader read the number z as one with another of the sheet's numbers: on one line
+// (sharing half the lower one's height) with less than a blank (0.4 of a digit's height)
+// between their inks. Such a number was never placed clear.
+inline bool alsEineGelesen(const Zahlplatz& z, const std::vector<Zahlplatz>& blatt)
+{
+    for (const Zahlplatz& a : blatt) {
+        const double h = std::min(z.kasten.y1 - z.kasten.y0, a.kasten.y1 - a.kasten.y0);
+        const double gemeinsam = std::min(z.kasten.y1, a.kasten.y1) - std::max(z.kasten.y0, a.kasten.y0);
+        const double luecke = std::max(a.kasten.x0 - z.kasten.x1, z.kasten.x0 - a.kasten.x1);
+        if (&a != &z && h > 0 && gemeinsam >= 0.5 * h && luecke < 0.4 * h)
+            return true;
+    }
+    return false;
+}
+
 // The numbers the previous versions placed clear on a sheet that it no longer shows (each
 // earlier one takes the nearest of the sheet's numbers of its text and colour): a number may go
 // only where the hour sharing its line keeps a number (at a planar dial's other half of the
@@ -101,6 +116,8 @@ inline std::string verloren(const std::vector<Zahlplatz>& vorher, const Textlage
     std::vector<bool> vergeben(jetzt.plaetze.size());
     const auto mitte = [](const Seitenrechteck& r) { return PlotPunkt{(r.x0 + r.x1) / 2, (r.y0 + r.y1) / 2}; };
     for (const Zahlplatz& z : vorher) {
+        if (alsEineGelesen(z, vorher))
+            continue;
         std::size_t beste = vergeben.size();
         double abstand = 1e300;
         for (std::size_t j = 0; j < jetzt.plaetze.size(); ++j) {
