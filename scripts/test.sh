@@ -10,7 +10,7 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 # Fuzzing with a fixed seed and a fixed number of runs, so every run of one commit judges the
 # same inputs; scripts/explore.sh fuzzes for a while from fresh seeds beside the test command.
-bash "$here/scripts/fuzz.sh" -seed=1 -runs="${UMBRIN_FUZZ_RUNS:-20000}"
+bash "$here/scripts/fuzz.sh" -seed=1 -runs="${UMBRIN_FUZZ_RUNS:-5000}"
 
 cd "$here/build"
 ctest --output-on-failure --parallel "$(nproc)"
