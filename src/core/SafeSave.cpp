@@ -32,11 +32,11 @@ std::uint64_t unforeseeable()
     if (::getrandom(&number, sizeof number, GRND_NONBLOCK) == static_cast<ssize_t>(sizeof number))
         return number;
     const int source = ::open("/dev/urandom", O_RDONLY | O_CLOEXEC);
-    const bool read = source >= 0 && ::read(source, &number, sizeof number) == static_cast<ssize_t>(sizeof number);
+    const bool gotten = source >= 0 && ::read(source, &number, sizeof number) == static_cast<ssize_t>(sizeof number);
     if (source >= 0)
         ::close(source);
     static std::atomic<std::uint64_t> counter{0};
-    return read ? number : counter.fetch_add(1);
+    return gotten ? number : counter.fetch_add(1);
 }
 
 // A short name, whatever the target's length: ".umbrin-<process>-<random number>.tmp". In a

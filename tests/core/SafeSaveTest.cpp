@@ -302,6 +302,11 @@ TEST(SafeSave, FilesPutInPlaceTogetherNeverWaitForALock)
                                                    : test::sperre(uhr, fremd != Schreibsperre);
             if (fremd == Lease && gesperrt < 0)
                 continue; // no leases on this system
+            // A reader the lease refuses says why in words.
+            std::string gelesen, grund;
+            EXPECT_TRUE(fremd != Lease || (!readFileBytes(uhr, gelesen, grund, false)
+                                           && grund.find("Another program holds the file for the moment") != std::string::npos))
+                << grund;
             ASSERT_TRUE(fremd == Reiniger || gesperrt >= 0);
             bool genommen = fremd != Reiniger && fremd != KopieBeschaut;
             int beschaut = -1;

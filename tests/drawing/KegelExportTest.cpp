@@ -232,10 +232,8 @@ TEST(KegelExport, AnOldDialSheetThatIsNoFileIsRefusedAtOnce)
                 ohneGeraet = true;
                 continue;
             }
-            const int halter = ::open(uhr.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
-            struct flock sperre {};
-            sperre.l_type = F_RDLCK;
-            ASSERT_EQ(::fcntl(halter, F_SETLK, &sperre), 0);
+            const int halter = test::sperre(uhr, false);
+            ASSERT_GE(halter, 0);
             const std::string grund = "dial" + endung + "\" kann nicht ersetzt werden: Der Name ist der einer Pipe oder eines Geräts";
             const int r = test::imKindMitFrist([&] {
                 const test::VollePlatte voll(64 << 20);
