@@ -32,6 +32,8 @@ constexpr Grund kGruende[] = {
     {EBUSY, "Die Datei ist in Gebrauch", "Device or resource busy"},
     {ETXTBSY, "Die Datei ist in Gebrauch", "Text file busy"},
     {EEXIST, "Die Datei gibt es schon", "File exists"},
+    // An open refused by another program's lease on the file (or a mandatory lock).
+    {EAGAIN, "Ein anderes Programm hält die Datei gerade fest", "Another program holds the file for the moment"},
     {EMFILE, "Zu viele offene Dateien", "Too many open files"},
     {ENFILE, "Zu viele offene Dateien", "Too many open files in system"},
     {ENOMEM, "Nicht genug Speicher", "Cannot allocate memory"},
@@ -51,22 +53,29 @@ std::string fehlergrundText(int nummer, bool deutsch)
     return std::strerror(nummer);
 }
 
-std::string dateifehlerText(Dateivorgang vorgang, const std::filesystem::path& datei, int fehlernummer, bool deutsch)
+namespace {
+
+// "Die Datei "name" kann nicht gelesen werden: " / "Cannot read "name": ", the reason to follow.
+std::string vorgangText(Dateivorgang vorgang, const std::filesystem::path& datei, bool deutsch)
 {
     const std::string name = "\"" + datei.string() + "\"";
-    std::string text;
     if (deutsch) {
         const char* was = vorgang == Dateivorgang::Lesen       ? " kann nicht gelesen werden: "
                           : vorgang == Dateivorgang::Schreiben ? " kann nicht geschrieben werden: "
                                                                : " kann nicht ersetzt werden: ";
-        text = "Die Datei " + name + was;
-    } else {
-        const char* was = vorgang == Dateivorgang::Lesen       ? "Cannot read "
-                          : vorgang == Dateivorgang::Schreiben ? "Cannot write "
-                                                               : "Cannot replace ";
-        text = was + name + ": ";
+        return "Die Datei " + name + was;
     }
-    return text + fehlergrundText(fehlernummer, deutsch);
+    const char* was = vorgang == Dateivorgang::Lesen       ? "Cannot read "
+                      : vorgang == Dateivorgang::Schreiben ? "Cannot write "
+                                                           : "Cannot replace ";
+    return was + name + ": ";
+}
+
+} // namespace
+
+std::string dateifehlerText(Dateivorgang vorgang, const std::filesystem::path& datei, int fehlernummer, bool deutsch)
+{
+    return vorgangText(vorgang, datei, deutsch) + fehlergrundText(fehlernummer, deutsch);
 }
 
 std::string schreibschutzText(const std::filesystem::path& datei, bool deutsch)
@@ -74,12 +83,12 @@ std::string schreibschutzText(const std::filesystem::path& datei, bool deutsch)
     return datei.string() + " :\r\n" + std::string(MeldungsTabelle[kMeldungSchreibschutz].in(deutsch ? 1 : 2));
 }
 
-std::string keineDateiText(const std::filesystem::path& datei, bool ordner, bool deutsch)
+std::string keineDateiText(const std::filesystem::path& datei, bool ordner, bool deutsch, Dateivorgang vorgang)
 {
     if (ordner)
-        return dateifehlerText(Dateivorgang::Lesen, datei, EISDIR, deutsch);
-    return deutsch ? "Die Datei \"" + datei.string() + "\" kann nicht gelesen werden: Der Name ist der einer Pipe oder eines Geräts"
-                   : "Cannot read \"" + datei.string() + "\": Not a regular file (a pipe or a device)";
+        return dateifehlerText(vorgang, datei, EISDIR, deutsch);
+    return vorgangText(vorgang, datei, deutsch)
+        + (deutsch ? "Der Name ist der einer Pipe oder eines Geräts" : "Not a regular file (a pipe or a device)");
 }
 
 std::string nichtOffenText(const std::filesystem::path& datei, bool deutsch)

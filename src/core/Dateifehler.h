@@ -18,8 +18,9 @@ std::string fehlergrundText(int fehlernummer, bool deutsch);
 // A file the user may not write: its name, then the message of a write-protected file.
 std::string schreibschutzText(const std::filesystem::path& datei, bool deutsch);
 
-// A name to be read that is a folder, a pipe or a device rather than a file.
-std::string keineDateiText(const std::filesystem::path& datei, bool ordner, bool deutsch);
+// A name to be read (or replaced) that is a folder, a pipe or a device rather than a file.
+std::string keineDateiText(const std::filesystem::path& datei, bool ordner, bool deutsch,
+                           Dateivorgang vorgang = Dateivorgang::Lesen);
 
 // A write to a file that is not open (a program fault, not a fault of the disk).
 std::string nichtOffenText(const std::filesystem::path& datei, bool deutsch);

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cerrno>
 #include <csignal>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <system_error>
@@ -12,6 +13,7 @@
 #include <vector>
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -21,11 +23,28 @@ namespace {
 constexpr std::string_view kTempPrefix = ".umbrin-";
 constexpr std::string_view kTempSuffix = ".tmp";
 
-// A short name, whatever the target's length: ".umbrin-<process>-<counter>.tmp".
+// A number nobody can foresee, from the system's random source; it never waits for the
+// source, which early in the system's start may not be ready: /dev/urandom then, and should
+// that fail too, a count (a name still, if one that could be foreseen).
+std::uint64_t unforeseeable()
+{
+    std::uint64_t number = 0;
+    if (::getrandom(&number, sizeof number, GRND_NONBLOCK) == static_cast<ssize_t>(sizeof number))
+        return number;
+    const int source = ::open("/dev/urandom", O_RDONLY | O_CLOEXEC);
+    const bool gotten = source >= 0 && ::read(source, &number, sizeof number) == static_cast<ssize_t>(sizeof number);
+    if (source >= 0)
+        ::close(source);
+    static std::atomic<std::uint64_t> counter{0};
+    return gotten ? number : counter.fetch_add(1);
+}
+
+// A short name, whatever the target's length: ".umbrin-<process>-<random number>.tmp". In a
+// folder every user may write, a name that could be foreseen (a count) could be made first by
+// another user, who would then block every save there.
 std::string tempName()
 {
-    static std::atomic<unsigned> counter{0};
-    return std::string(kTempPrefix) + std::to_string(::getpid()) + "-" + std::to_string(counter.fetch_add(1))
+    return std::string(kTempPrefix) + std::to_string(::getpid()) + "-" + std::to_string(unforeseeable())
         + std::string(kTempSuffix);
 }
 
@@ -90,12 +109,16 @@ bool sameFile(int handle, const std::filesystem::path& name)
 
 // Makes a file of this new name and holds it. -1 with errno when it cannot; EEXIST also when a
 // cleaner is looking at the new file (it removes it) or has removed it before it was held, for
-// the caller to try another name.
-int makeHeldFile(const std::filesystem::path& name, int access)
+// the caller to try another name. beforeHolding, when given, is called with the name between
+// the making and the holding.
+int makeHeldFile(const std::filesystem::path& name, int access,
+                 const std::function<void(const std::filesystem::path&)>& beforeHolding = {})
 {
     const int handle = ::open(name.c_str(), access | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (handle < 0)
         return -1;
+    if (beforeHolding)
+        beforeHolding(name);
     const Hold hold = holdTemporary(handle);
     if (hold == Hold::Busy || (hold == Hold::Held && !sameFile(handle, name))) {
         ::close(handle);
@@ -185,15 +208,20 @@ void releaseReplaced(int handle)
     }
 }
 
-// Copies the file at from into the file behind to, with its mode (and its owner where the
-// process may set it). 0, or the error that stopped it.
+// Beside the system's error numbers: the old file is a pipe or a device, which is neither kept
+// nor copied.
+constexpr int kNotAFile = -1;
+
+// Copies the regular file at from into the file behind to, with its mode (and its owner where
+// the process may set it). 0, or the error that stopped it.
 int copyInto(const std::filesystem::path& from, int to)
 {
-    const int source = ::open(from.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int source = ::open(from.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (source < 0)
         return errno;
     struct stat st {};
-    int err = ::fstat(source, &st) == 0 ? 0 : errno;
+    // Looked at again on the open file: the name may have changed since the caller looked.
+    int err = ::fstat(source, &st) != 0 ? errno : S_ISREG(st.st_mode) ? 0 : kNotAFile;
     char buffer[1 << 16];
     while (err == 0) {
         const ssize_t n = ::read(source, buffer, sizeof buffer);
@@ -223,10 +251,17 @@ int copyInto(const std::filesystem::path& from, int to)
 // Gives the user's old file a second name of the temporary kind in folder, held as a temporary
 // is, so that it can take its own name back: a link to it where the file system allows one and
 // no other program holds a lock on it, else a copy. 0 with kept named and its handle in held,
-// or the error that stopped it, with nothing kept.
+// or the error that stopped it (kNotAFile for a pipe or a device, refused before anything is
+// done with it), with nothing kept.
 int keepOldFile(const std::filesystem::path& old, const std::filesystem::path& folder, std::filesystem::path& kept,
                 std::vector<int>& held, const std::function<void(const std::filesystem::path&)>& beforeHolding)
 {
+    // A device may never end: copied, it would fill the disk, and even an open may act on it.
+    struct stat st {};
+    if (::stat(old.c_str(), &st) != 0)
+        return errno;
+    if (!S_ISREG(st.st_mode))
+        return kNotAFile;
     for (int attempt = 0; attempt < 100; ++attempt) {
         kept = folder / tempName();
         if (::link(old.c_str(), kept.c_str()) != 0) {
@@ -240,6 +275,11 @@ int keepOldFile(const std::filesystem::path& old, const std::filesystem::path& f
         if (handle < 0) {
             if (errno == ENOENT)
                 continue; // a cleaner took the name before it was opened
+            // Another program's lease on the file refuses every open (and asks the program to
+            // let go): the link keeps the old file without one, unheld. A cleaner cannot open
+            // it either while the lease lasts, and the commit needs it for two renames more.
+            if (errno == EWOULDBLOCK)
+                return 0;
             ::unlink(kept.c_str()); // the name is this process's own: nobody else makes it
             break;
         }
@@ -262,7 +302,7 @@ int keepOldFile(const std::filesystem::path& old, const std::filesystem::path& f
     }
     for (int attempt = 0; attempt < 100; ++attempt) {
         kept = folder / tempName();
-        const int handle = makeHeldFile(kept, O_RDWR);
+        const int handle = makeHeldFile(kept, O_RDWR, beforeHolding);
         if (handle < 0 && errno == EEXIST)
             continue;
         const int err = handle < 0 ? errno : copyInto(old, handle);
@@ -721,7 +761,8 @@ bool commitTogether(SafeFileWriter& first, SafeFileWriter& second, std::string& 
     struct stat old {};
     if (::stat(first.replaced_.c_str(), &old) == 0) {
         if (const int err = keepOldFile(first.replaced_, first.folder_, kept, held, beforeHoldingOld); err != 0) {
-            first.error_ = dateifehlerText(Dateivorgang::Ersetzen, first.target_, err, first.german_);
+            first.error_ = err == kNotAFile ? keineDateiText(first.target_, false, first.german_, Dateivorgang::Ersetzen)
+                                            : dateifehlerText(Dateivorgang::Ersetzen, first.target_, err, first.german_);
             return failed(first);
         }
     }

@@ -128,9 +128,12 @@ private:
 // first, and when the second cannot take its place the first target gets its old file back
 // (or is removed again, when it had none). False, with the message of the file that failed
 // (in error and in that writer's error()); both targets then stay as they were and no
-// temporary is left. beforeHoldingOld, when given, is called with the second name of the first
-// target's old file once it is made and opened, before it is held: the moment at which a
-// cleaner in another copy of the program may take the name (a test stands in for it there).
+// temporary is left. A pipe or a device under the first target's name is refused before
+// anything is done with it; an old file another program holds by a lease is kept by a link
+// without being opened. beforeHoldingOld, when given, is called with each second name the
+// first target's old file is given (a link to it, or the file it is copied into) once it is
+// made, before it is held: the moment at which a cleaner in another copy of the program may
+// take the name or look at it (a test stands in for it there).
 bool commitTogether(SafeFileWriter& first, SafeFileWriter& second, std::string& error,
                     const std::function<void(const std::filesystem::path&)>& beforeHoldingOld = {});
 

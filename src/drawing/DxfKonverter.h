@@ -41,10 +41,10 @@ public:
     void befehl(std::string_view mnemonic, std::string_view parameter);
     // Closes an open polyline and the file; a remark made more than once gets its count.
     void beende();
-    // True once something was drawn that can be seen: a line of some length, a circle or an
-    // arc of some radius, a label of at least one character. Pen, size and move commands
-    // alone draw nothing, nor does the sheet's frame, a pen put down without a move or a
-    // circle of radius 0.
+    // True once something was drawn that can be seen: a line of some length, a circle of some
+    // radius, an arc of some radius and sweep, a label with a character other than a blank.
+    // Pen, size and move commands alone draw nothing, nor does the sheet's frame, a pen put
+    // down without a move, a circle of radius 0 or a label of blanks and no-break spaces.
     bool konvertiert() const { return konvertiert_; }
     // The sheet and every entity written so far (a label by its estimated box).
     const DxfAusdehnung& ausdehnung() const { return ausdehnung_; }

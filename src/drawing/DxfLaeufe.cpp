@@ -251,7 +251,8 @@ void DxfKonverter::dxfBogen(bool absolut)
     const long double start = w > 0 ? a : a + w;
     const long double ende = w > 0 ? a + w : a;
     dxfSatzBogen(aus_, stift_, mitte.x, mitte.y, radius, dxfFest(start, 7, 2), dxfFest(ende, 7, 2));
-    konvertiert_ = konvertiert_ || r > 0;
+    // An arc of no radius or of no sweep leaves no trace on the sheet.
+    konvertiert_ = konvertiert_ || (r > 0 && w != 0);
     nimmBogen(mitte, static_cast<double>(r), static_cast<double>(start), static_cast<double>(ende));
 
     const long double e = (a + w) * kDxfRad;
@@ -283,7 +284,8 @@ void DxfKonverter::dxfText(std::string_view label)
     const DxfTextArt art{textHoehe_, textBreite_, textWinkel_, textNeigung_, symbolsatz_};
     dxfSatzText(aus_, stift_, akt().x, akt().y, art, text);
     nimmText(text);
-    konvertiert_ = konvertiert_ || !text.empty();
+    // Blanks alone, plain or no-break (Windows-1252 0xA0), print nothing to be seen.
+    konvertiert_ = konvertiert_ || text.find_first_not_of(" \xA0") != std::string::npos;
 }
 
 // An arc's box: its two ends and each quarter point of the circle its sweep passes.

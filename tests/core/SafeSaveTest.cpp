@@ -170,6 +170,25 @@ std::size_t eintraege(const fs::path& ordner)
     return static_cast<std::size_t>(std::distance(fs::directory_iterator(ordner), fs::directory_iterator()));
 }
 
+ino_t inode(const fs::path& datei)
+{
+    struct stat st {};
+    return ::lstat(datei.c_str(), &st) == 0 ? st.st_ino : 0;
+}
+
+// A write lease on the file, as a program that shares it over the network takes one: every
+// open of the file by another is refused (and the holder told). The handle that holds it, or
+// -1 where the system grants no leases.
+int schreibLease(const fs::path& datei)
+{
+    const int handle = ::open(datei.c_str(), O_RDONLY | O_CLOEXEC);
+    if (handle >= 0 && ::fcntl(handle, F_SETLEASE, F_WRLCK) == 0)
+        return handle;
+    if (handle >= 0)
+        ::close(handle);
+    return -1;
+}
+
 } // namespace
 
 // Every kind of file the program saves, on a full disk, over a write-protected file, through
@@ -255,33 +274,64 @@ TEST(SafeSave, EveryKindOfFileUnderEveryFault)
 
 // Two files put in place together never wait for a lock: not when a cleaner in another copy of
 // the program takes the old first file's second name just before it is held (the commit tries
-// again), and not when another process locks the old first file for reading or for writing.
-// Both take their places; or, when the second cannot (a folder took its name meanwhile), the
-// first keeps its old file byte for byte, with its mode. Nothing is left beside them.
+// again), nor when one is looking at the first name of its copy (the commit takes another), and
+// not when another process locks the old first file for reading or for writing or holds a lease
+// on it. Both take their places; or, when the second cannot (a folder took its name meanwhile),
+// the first keeps its old file byte for byte, with its mode: the same file where only a cleaner
+// or a lease stood in the way. A copy the disk has no room for refuses the commit. Nothing is
+// left beside them and no handle stays open.
 TEST(SafeSave, FilesPutInPlaceTogetherNeverWaitForALock)
 {
-    enum Fremd { Reiniger, Lesesperre, Schreibsperre };
-    for (const Fremd fremd : {Reiniger, Lesesperre, Schreibsperre})
+    enum Fremd { Reiniger, Lesesperre, Schreibsperre, KopieBeschaut, KopieZuGross, Lease };
+    std::string alt(200'000, ' ');
+    for (std::size_t i = 0; i < alt.size(); ++i)
+        alt[i] = static_cast<char>('a' + (i * 7 + i / 65536) % 26);
+    const auto sigio = std::signal(SIGIO, SIG_IGN); // the lease's holder is told of the open
+    for (const Fremd fremd : {Reiniger, Lesesperre, Schreibsperre, KopieBeschaut, KopieZuGross, Lease})
         for (const bool zweitesGeht : {true, false}) {
             SCOPED_TRACE(std::to_string(fremd) + (zweitesGeht ? "" : ", the second blocked"));
             const test::TestOrdner dir("zusammen");
             const fs::path uhr = dir / "dial.plt", kegel = dir / "dialCone.plt";
             std::string fehler;
-            ASSERT_TRUE(saveFileSafely(uhr, "old dial", fehler));
+            ASSERT_TRUE(saveFileSafely(uhr, alt, fehler));
             ASSERT_TRUE(saveFileSafely(kegel, "old cone", fehler));
             ::chmod(uhr.c_str(), 0604);
-            const int gesperrt = fremd == Reiniger ? -1 : test::sperre(uhr, fremd == Lesesperre);
+            const ino_t alteDatei = inode(uhr);
+            const int gesperrt = fremd == Reiniger ? -1
+                                 : fremd == Lease  ? schreibLease(uhr)
+                                                   : test::sperre(uhr, fremd != Schreibsperre);
+            if (fremd == Lease && gesperrt < 0)
+                continue; // no leases on this system
+            // A reader the lease refuses says why in words.
+            std::string gelesen, grund;
+            EXPECT_TRUE(fremd != Lease || (!readFileBytes(uhr, gelesen, grund, false)
+                                           && grund.find("Another program holds the file for the moment") != std::string::npos))
+                << grund;
             ASSERT_TRUE(fremd == Reiniger || gesperrt >= 0);
-            bool genommen = fremd != Reiniger;
-            const std::function<void(const fs::path&)> reiniger = [&](const fs::path& zweiterName) {
-                if (genommen)
+            bool genommen = fremd != Reiniger && fremd != KopieBeschaut;
+            int beschaut = -1;
+            const std::function<void(const fs::path&)> fremder = [&](const fs::path& zweiterName) {
+                if (fremd == Reiniger && !genommen) {
+                    test::imKindMitFrist([&] { return saveFileSafely(dir / "other.umb", "x", fehler) ? 0 : 1; }, 10);
+                    genommen = !fs::exists(zweiterName);
+                }
+                if (fremd != KopieBeschaut || inode(zweiterName) == alteDatei)
                     return;
-                test::imKindMitFrist([&] { return saveFileSafely(dir / "other.umb", "x", fehler) ? 0 : 1; }, 10);
-                genommen = !fs::exists(zweiterName);
+                if (beschaut >= 0) {
+                    genommen = true; // another name for the copy
+                    return;
+                }
+                // The cleaner holds its read lock and has taken the name, but not yet let go.
+                beschaut = ::open(zweiterName.c_str(), O_RDONLY | O_CLOEXEC);
+                struct flock lesen {};
+                lesen.l_type = F_RDLCK;
+                if (::fcntl(beschaut, F_OFD_SETLK, &lesen) != 0 || ::unlink(zweiterName.c_str()) != 0)
+                    std::abort();
             };
             const int r = test::imKindMitFrist([&] {
                 const auto handles = [] { return std::distance(fs::directory_iterator("/proc/self/fd"), {}); };
                 const auto vorher = handles();
+                const test::VollePlatte voll(fremd == KopieZuGross ? alt.size() / 2 : RLIM_INFINITY);
                 bool gut = false;
                 {
                     SafeFileWriter erste(uhr), zweite(kegel);
@@ -289,18 +339,25 @@ TEST(SafeSave, FilesPutInPlaceTogetherNeverWaitForALock)
                     zweite.write("new cone");
                     if (!zweitesGeht)
                         fs::remove(kegel), fs::create_directory(kegel);
-                    gut = commitTogether(erste, zweite, fehler, reiniger);
+                    gut = commitTogether(erste, zweite, fehler, fremder);
                 }
+                if (beschaut >= 0)
+                    ::close(beschaut);
                 return !genommen ? 2 : handles() != vorher ? 3 : gut ? 0 : 1;
             }, 10);
+            if (fremd == Lease)
+                ::fcntl(gesperrt, F_SETLEASE, F_UNLCK);
             if (gesperrt >= 0)
                 ::close(gesperrt);
-            EXPECT_EQ(r, zweitesGeht ? 0 : 1) << "-1: the commit waited; 2: the cleaner left the name; 3: a handle left open";
-            EXPECT_EQ(test::dateiText(uhr), zweitesGeht ? "new dial" : "old dial");
-            EXPECT_TRUE(!zweitesGeht || test::dateiText(kegel) == "new cone");
+            const bool erwartet = zweitesGeht && fremd != KopieZuGross;
+            EXPECT_EQ(r, erwartet ? 0 : 1) << "-1: the commit waited; 2: the cleaner left the name; 3: a handle left open";
+            EXPECT_TRUE(test::dateiText(uhr) == (erwartet ? "new dial" : alt)) << test::dateiText(uhr).size() << " bytes";
+            EXPECT_TRUE(!erwartet || test::dateiText(kegel) == "new cone");
+            EXPECT_TRUE(erwartet || (fremd != Reiniger && fremd != Lease) || inode(uhr) == alteDatei);
             EXPECT_EQ(fs::status(uhr).permissions(), static_cast<fs::perms>(0604));
             EXPECT_EQ(eintraege(dir), fremd == Reiniger ? 3u : 2u);
         }
+    std::signal(SIGIO, sigio);
 }
 
 // A symbolic link in a folder that every user may write, with the sticky bit (as the temporary
@@ -402,6 +459,29 @@ TEST(SafeSave, NothingOutlivesAKilledProcessAndLongNamesSave)
     ASSERT_TRUE(saveFileSafely(dir / std::string(249, 'n'), "new", fehler)) << fehler;
     EXPECT_FALSE(fs::exists(gehalten));
     EXPECT_EQ(eintraege(dir), 2u);
+}
+
+// Another user of a shared folder cannot take the temporaries' names first: with this process's
+// names taken from 0 to 100 and for the hundred and one after the name a print was just given
+// (as folders, which no cleaner takes for left over, as it cannot take another user's files),
+// a save still goes in.
+TEST(SafeSave, TemporaryNamesCannotBeForeseen)
+{
+    const test::TestOrdner dir("vorhersehbar");
+    fs::path temporaer;
+    int halter = -1;
+    std::string fehler;
+    ASSERT_TRUE(makeTemporaryFile(dir, dir / "druck.pdf", temporaer, halter, fehler)) << fehler;
+    const std::string gegeben = temporaer.stem().string();
+    const unsigned long long zuletzt = std::stoull(gegeben.substr(gegeben.rfind('-') + 1));
+    fs::remove(temporaer);
+    ::close(halter);
+    const std::string stamm = ".umbrin-" + std::to_string(::getpid()) + "-";
+    for (unsigned long long n = 0; n <= 100; ++n) {
+        fs::create_directory(dir / (stamm + std::to_string(n) + ".tmp"));
+        fs::create_directory(dir / (stamm + std::to_string(zuletzt + 1 + n) + ".tmp"));
+    }
+    EXPECT_TRUE(saveFileSafely(dir / "plan.plt", "a plot", fehler)) << fehler;
 }
 
 namespace {

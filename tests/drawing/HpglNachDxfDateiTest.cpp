@@ -152,10 +152,12 @@ TEST(HpglNachDxfDatei, TheOutcomeComesBackWithItsMessage)
     EXPECT_EQ(e.meldung, "\r       File dial.dxf saved!");
 
     // Plots that draw nothing to be seen (a frame and a window, pens, sizes and moves, an
-    // empty label, a pen put down without a move, a circle of radius 0, a text that is no
-    // plot) leave an older drawing of the name as it was, and say why.
+    // empty label or one of blanks and no-break spaces, a pen put down without a move, a
+    // circle of radius 0, an arc of radius 0 or without a sweep, a text that is no plot)
+    // leave an older drawing of the name as it was, and say why.
     for (const char* plot : {"IN;PA;IW 0 0 400 400;EA 400 400;", "IN;SP1;PD;", "IN;SP 1;SI 0.2,0.3;PU 40 40;PR;LB\x03",
-                             "IN;SP1;PA0,0;PD0,0;", "IN;SP1;PA40,40;PD40,40,40,40;", "IN;SP1;CI0;",
+                             "IN;SP1;PA40,40;LB\xA0 \xA0\x03", "IN;SP1;PA0,0;PD0,0;", "IN;SP1;PA40,40;PD40,40,40,40;",
+                             "IN;SP1;CI0;", "IN;SP1;PA100,100;AA100,100,90;", "IN;SP1;PA100,100;AA100,200,0;",
                              "UMBRIN SETTINGS\r\nSPRACHE=1\r\nPUNKT=2\r\n"}) {
         schreibe(ordner / "leer.plt", plot);
         schreibe(ordner / "leer.dxf", "the drawing of last week");

@@ -275,17 +275,19 @@ TEST(HpglNachDxf, CirclesAndArcsAroundTheirCentres)
         std::string hpgl;
         const char* start;
         const char* ende;
+        Typen typen = {"ARC"};
     };
     const Fall faelle[] = {
         {"IN;PU 800 400;AA 400,400,90,2;", " 360.00", " 450.00"},  // counter-clockwise from east
         {"IN;PU 800 400;AA 400,400,-90;", " 270.00", " 360.00"},   // clockwise: written from its far end
         {"IN;PU 400 800;AA 400,400,45;", "  90.00", " 135.00"},
-        {"IN;PU 0 400;AA 400,400,0;", " 180.00", " 180.00"},        // no sweep: equal angles
+        // No sweep: equal angles, beside a circle (alone, the arc draws nothing).
+        {"IN;PU 0 400;AA 400,400,0;CI 40;", " 180.00", " 180.00", {"ARC", "CIRCLE"}},
         {"IN;PU 800 400;AR -400,0,90;", " 360.00", " 450.00"},      // centre relative to the position
     };
     for (const Fall& f : faelle) {
         const Umwandlung u = wandle(f.hpgl);
-        ASSERT_EQ(u.typen(), (Typen{"ARC"})) << f.hpgl;
+        ASSERT_EQ(u.typen(), f.typen) << f.hpgl;
         const DxfSatz& bogen = u.saetze[0];
         EXPECT_DOUBLE_EQ(bogen.zahl(10), 10.0) << f.hpgl;
         EXPECT_DOUBLE_EQ(bogen.zahl(20), 10.0) << f.hpgl;

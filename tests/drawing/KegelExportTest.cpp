@@ -8,10 +8,13 @@
 #include "support/ExportPruefung.h"
 #include "support/Kindprozess.h"
 #include "support/ScriptedPrompt.h"
+#include "support/TestOrdner.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 using namespace umbrin;
 namespace fs = std::filesystem;
@@ -209,4 +212,39 @@ TEST(KegelExport, NoExportWaitsForALockOrForAnotherCopyOfTheProgram)
     KegelExport naechste("kopien", true);
     ASSERT_TRUE(naechste.schreibe(e.ordner / "dial.plt"));
     EXPECT_EQ(std::distance(fs::directory_iterator(e.ordner), fs::directory_iterator()), 4);
+}
+
+// A pipe or a device in the old dial sheet's place (one root made in the user's folder), held
+// by another program: it is neither opened nor copied (the device would never end; a file-size
+// limit stands in for the full disk), the export is refused at once, naming the sheet and what
+// stands in its place, and both names keep what they held.
+TEST(KegelExport, AnOldDialSheetThatIsNoFileIsRefusedAtOnce)
+{
+    bool ohneGeraet = false;
+    for (const bool geraet : {false, true})
+        for (const bool alsHpgl : {true, false}) {
+            KegelExport e(geraet ? "geraet" : "pipe");
+            e.s.AlsHPGL = alsHpgl;
+            const std::string endung = alsHpgl ? ".plt" : ".dxf";
+            const fs::path uhr = e.ordner / ("dial" + endung), blatt = e.ordner / ("dialCone" + endung);
+            std::ofstream(blatt, std::ios::binary) << "old cone";
+            if ((geraet ? ::mknod(uhr.c_str(), S_IFCHR | 0666, ::makedev(1, 5)) : ::mkfifo(uhr.c_str(), 0666)) != 0) {
+                ohneGeraet = true;
+                continue;
+            }
+            const int halter = test::sperre(uhr, false);
+            ASSERT_GE(halter, 0);
+            const std::string grund = "dial" + endung + "\" kann nicht ersetzt werden: Der Name ist der einer Pipe oder eines Geräts";
+            const int r = test::imKindMitFrist([&] {
+                const test::VollePlatte voll(64 << 20);
+                return e.schreibe(uhr) ? 0 : e.gesagt(grund) ? 1 : 2;
+            }, 20);
+            ::close(halter);
+            EXPECT_EQ(r, 1) << endung << (geraet ? " device" : " pipe") << " (0: saved, 2: another message, -1: it waited)";
+            EXPECT_EQ(fs::status(uhr).type(), geraet ? fs::file_type::character : fs::file_type::fifo);
+            EXPECT_EQ(test::dateiText(blatt), "old cone");
+            EXPECT_EQ(std::distance(fs::directory_iterator(e.ordner), fs::directory_iterator()), 2) << "no temporary left";
+        }
+    if (ohneGeraet)
+        GTEST_SKIP() << "no device can be made here";
 }
