@@ -211,27 +211,25 @@ TEST(HabermelSweep, RefusedAlikeAndEveryLitHourNumberedBesideItsOwnLine)
                     pruefe(art, phi, d, modus);
 }
 
-// Dial I with a settings file's gnomon of 2 mm (the reader's own default) at 47.25 N would be
-// 20 mm across, its signs and numbers on one another: refused in every view, naming the sizes
-// the dialog takes. A short gnomon whose dial is as large as the dialog's smallest (far south
-// the dialog's diameters give gnomons under 2 mm), the dialog's shortest and the unset 0 draw.
+// Dial I with a settings file's 2 mm gnomon (the reader's default) is 20 mm across at 47.25 N,
+// its texts on one another: refused in every view, naming what the dialog takes. A short gnomon
+// with a dial as large as the dialog's smallest, its shortest gnomon and the unset 0 draw.
 TEST(HabermelSweep, AGnomonNoFieldOfTheDialogGivesIsRefusedInEveryView)
 {
     for (const auto& [phi, L, nein] : {std::tuple{47.25, 2.0, true}, {60.0, 8.0, true}, {47.25, 6.0, false},
                                        {24.0, 1.8, false}, {66.0, 9.0, false}, {47.25, 0.0, false}})
         for (const Sicht& v : kSichten) {
-            SCOPED_TRACE(testing::Message() << v.name << " phi " << phi << " L " << L);
             AppState s;
             initialisiereZustand(s);
-            setzeSprache(s, false);
             s.UhrTyp = 'q';
             s.Schalter.Hoehenuhrart = 1;
             s.Par.Breite = phi;
             s.Par.HabermelGnomon = L;
             const Blattinhalt b = zeichneInSicht(s, v, v);
             const std::string wort = v.plot ? b.nein : b.meldungen.empty() ? "" : b.meldungen.front().text;
-            EXPECT_EQ(wort.find("gnomon of at least 9 mm or a diameter of at least 30 mm") != std::string::npos, nein) << wort;
-            EXPECT_EQ(v.plot ? b.verweigert : b.striche.empty(), nein);
+            EXPECT_EQ(wort.find("mindestens 9 mm oder einen Durchmesser von mindestens 30 mm") != std::string::npos, nein)
+                << v.name << " " << phi << " " << L << ": " << wort;
+            EXPECT_EQ(v.plot ? b.verweigert : b.striche.empty(), nein) << v.name << " " << phi << " " << L;
         }
 }
 
