@@ -21,8 +21,10 @@ fonts of bench/schriften.conf (FONTCONFIG_FILE): the upright regular and bold fa
 program draws with, as scripts/setup.sh installs them, without the machine's own font rules;
 every other installed font is left out. What still grows with the fonts a machine has, Qt
 reading the whole list when a font is first looked for, is done before anything is counted
-(bench::schriftlisteGelesen). So the figures are the same with the set-up's fonts alone and
-with any number of fonts beside them.
+(bench::schriftlisteGelesen reads Qt's list and nothing of the program's); the program's own
+choice of its faces from that list (PainterCanvas::familyFor) falls in the first picture's
+count. So the figures are the same with the set-up's fonts alone and with any number of
+fonts beside them, and work added to the program's font lookup shows in the cold figures.
 
 The rule: every budget is its figure in the table plus MARGIN (15 %), warm and cold alike. A
 drawing 30 % dearer than its figure therefore fails in every row, as 1.30 > 1.15; the script

@@ -148,4 +148,19 @@ std::vector<std::vector<CanvasPoint>> polylinieImRechteck(const std::vector<Canv
     return stuecke;
 }
 
+std::vector<CanvasPoint> kreisImRechteck(int x, int y, int r, int xmin, int ymin, int xmax, int ymax)
+{
+    // Four corners a quarter at the least, so that a circle of a unit or two stays round enough.
+    const int n = 4 * std::clamp(r, 2, 8);
+    std::vector<CanvasPoint> ecken;
+    for (int i = 0; i < n; ++i) {
+        const double w = 2 * M_PI * i / n;
+        const CanvasPoint p{std::clamp(static_cast<int>(std::lround(x + r * std::cos(w))), xmin, std::max(xmin, xmax)),
+                            std::clamp(static_cast<int>(std::lround(y - r * std::sin(w))), ymin, std::max(ymin, ymax))};
+        if (ecken.empty() || p.x != ecken.back().x || p.y != ecken.back().y)
+            ecken.push_back(p);
+    }
+    return ecken;
+}
+
 } // namespace umbrin

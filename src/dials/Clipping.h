@@ -31,4 +31,9 @@ bool streckeImRechteck(double x0, double y0, double x1, double y1, double xmin, 
 std::vector<std::vector<CanvasPoint>> polylinieImRechteck(const std::vector<CanvasPoint>& p, int xmin, int ymin, int xmax,
                                                           int ymax);
 
+// The outline of the circle of radius r about (x, y) as a polygon of whole units, each corner
+// moved onto the nearest point of the rectangle [xmin, xmax] x [ymin, ymax]: a circle that
+// reaches past the rectangle's edge is cut flat there, the rest of it as it was.
+std::vector<CanvasPoint> kreisImRechteck(int x, int y, int r, int xmin, int ymin, int xmax, int ymax);
+
 } // namespace umbrin

@@ -3,6 +3,7 @@
 // planar dials, with the map files beside the program).
 #include "drawing/Zeichnungszeilen.h"
 
+#include "dialogs/Wertebereiche.h"
 #include "dials/Raster.h"
 #include "dials/azimuthal/BiazimutalZeichnung.h"
 #include "dials/azimuthal/HabermelTabelle.h"
@@ -47,12 +48,16 @@ Konstruktionsmeldungen habermel2Bild(Zeichenauftrag& a)
     return zeichneHabermel2(a.s, canvasZiel(a), a.s.Par.HabermelGnomon);
 }
 
-std::string habermel1Pruefung(const AppState& s) { return habermelVerweigerung(s).value_or(""); }
+static_assert(kHabermelKleinsterGnomon == DialogBereich::HabermelGnomon.von
+                  && kHabermelKleinsterDurchmesser == DialogBereich::HabermelDurchmesser.von,
+              "dial I refuses what no field of the dialog gives");
+
+std::string habermel1Pruefung(const AppState& s) { return habermelVerweigerung(s, s.Par.HabermelGnomon).value_or(""); }
 std::string habermel2Pruefung(const AppState& s) { return habermel2Verweigerung(s).value_or(""); }
 
 Plotergebnis habermel1Plot(Plotauftrag& a)
 {
-    if (auto nein = habermelVerweigerung(a.s))
+    if (auto nein = habermelVerweigerung(a.s, a.s.Par.HabermelGnomon))
         return Plotergebnis::abgelehnt(*nein, PromptTitle::Fehler, PromptIcon::Question);
     zeichneHabermel(a.s, plotZiel(a), a.s.Par.HabermelGnomon);
     if (a.s.AlsHPGL != 0)

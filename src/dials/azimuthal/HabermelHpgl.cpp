@@ -392,7 +392,7 @@ void dxfRahmen(Plot& p)
 
 std::string habermelPlotWarnung(const AppState& s)
 {
-    if (habermelVerweigerung(s))
+    if (habermelVerweigerung(s, s.Par.HabermelGnomon))
         return {};
     HPGLDatei keine;
     Plot p(s, keine);

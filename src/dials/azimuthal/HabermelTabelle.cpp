@@ -43,7 +43,7 @@ bool habermelBreiteVerweigert(double phi, double eps)
     return !std::isfinite(phi) || phi <= eps || phi >= 90.0 - eps;
 }
 
-std::optional<std::string> habermelVerweigerung(const AppState& s)
+std::optional<std::string> habermelVerweigerung(const AppState& s, double L)
 {
     const double phi = s.Par.Breite;
     const double eps = s.EpsRund;
@@ -59,7 +59,24 @@ std::optional<std::string> habermelVerweigerung(const AppState& s)
         return "Die vertikale Habermel-Sonnenuhr I braucht eine Geogr. Breite über " + unten + " und unter " + oben +
                " Grad (die Schiefe der Ekliptik und 90 Grad minus die Schiefe).";
     }
-    return std::nullopt;
+    L = habermelGnomon(L);
+    if (L >= kHabermelKleinsterGnomon)
+        return std::nullopt;
+    // The diameter as the dialog relates it to the gnomon: the noon drops of both solstices
+    // and 15 mm of rim.
+    const HabermelTabelle t = habermelTabelle(phi, eps, L);
+    const double durchmesser = t.r[0] + t.r[36] + 15;
+    if (!(durchmesser < kHabermelKleinsterDurchmesser))
+        return std::nullopt;
+    const std::string gnomon = RealStr(L, 1, 1), d = RealStr(durchmesser, 1, 1);
+    const std::string g0 = RealStr(kHabermelKleinsterGnomon, 1, 0), d0 = RealStr(kHabermelKleinsterDurchmesser, 1, 0);
+    if (s.Sprachspalte == 2)
+        return "The gnomon of " + gnomon + " mm is too short for the vertical Habermel dial I: its diameter would be " + d
+               + " mm, too small to read.\n\rPlease enter a gnomon of at least " + g0
+               + " mm or a diameter of at least " + d0 + " mm in the parameter dialog.";
+    return "Die Zeigerlänge von " + gnomon + " mm ist für die vertikale Habermel-Sonnenuhr I zu kurz: ihr Durchmesser wäre "
+           + d + " mm, zu klein zum Lesen.\n\rBitte im Parameter-Dialog eine Zeigerlänge von mindestens " + g0
+           + " mm oder einen Durchmesser von mindestens " + d0 + " mm eingeben.";
 }
 
 std::optional<std::string> habermel2Verweigerung(const AppState& s)

@@ -35,11 +35,18 @@ struct HabermelTabelle {
 
 HabermelTabelle habermelTabelle(double phi, double eps, double Lstrich);
 
-// Why dial I cannot be built at this latitude (the program's message in the language of the
-// state), or nothing. Dial I is made for northern latitudes between eps and 90 - eps: at
-// eps and below the summer circle runs past the horizon of the gnomon tip (its noon tangent
-// passes 90 degrees), at 90 - eps and above the winter circle closes onto the foot.
-std::optional<std::string> habermelVerweigerung(const AppState& s);
+// The shortest gnomon and the smallest diameter of the dial (mm) that the parameter dialog takes.
+inline constexpr double kHabermelKleinsterGnomon = 9;
+inline constexpr double kHabermelKleinsterDurchmesser = 30;
+
+// Why dial I cannot be built at this latitude with the gnomon L (mm; 0 means 30), as the
+// program's message in the language of the state, or nothing. Dial I is made for northern
+// latitudes between eps and 90 - eps: at eps and below the summer circle runs past the horizon
+// of the gnomon tip (its noon tangent passes 90 degrees), at 90 - eps and above the winter
+// circle closes onto the foot. A gnomon no field of the dialog gives (shorter than it takes,
+// with a dial smaller than the smallest diameter it takes: a settings file's 2 mm) draws the
+// circles so close that the signs and numbers lie on one another; it is refused too.
+std::optional<std::string> habermelVerweigerung(const AppState& s, double L);
 // The band of latitudes itself (north; the south has a message of its own), as the message
 // names it.
 bool habermelBreiteVerweigert(double phi, double eps);

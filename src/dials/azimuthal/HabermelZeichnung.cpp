@@ -333,7 +333,7 @@ double habermelHoehe(const AppState& s, double Ls)
 
 Konstruktionsmeldungen zeichneHabermel(const AppState& s, const HabermelZiel& ziel, double L)
 {
-    if (auto nein = habermelVerweigerung(s))
+    if (auto nein = habermelVerweigerung(s, L))
         return {Konstruktionsmeldung{PromptTitle::Fehler, PromptIcon::Question, *nein}};
     L = habermelGnomon(L);
     if (ziel.plot) {

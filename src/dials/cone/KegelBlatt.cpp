@@ -46,19 +46,21 @@ namespace {
 struct Blattmass {
     int k = 1;
     double Lp = 0, w = 0, h = 0, t = 0, psi = 0, alfa = 0;
+    double mantelText = 0; // the width of the mantle's name beside it (a cell is 1.5 letters wide)
     std::vector<double> winkel;
     double xMin = 0, xMax = 0, yMin = 0, yMax = 0, ox = 0, oy = 0;
     double a = 0, b = 0, c = 0, bx = 0, by = 0, ex = 0, ey = 0;
 };
 
-Blattmass blattmass(const AppState& s, double L)
+Blattmass blattmass(const AppState& s, double L, double teiler)
 {
     Blattmass m;
     m.k = hpglFaktor(s.AlsHPGL != 0);
-    m.Lp = 40.0 * m.k * L;
+    m.Lp = 40.0 * m.k * L / teiler;
     m.w = 16400.0 * m.k;
     m.h = 11480.0 * m.k;
     m.t = 128.0 * m.k;
+    m.mantelText = 1.5 * 0.22 * 400 * m.k * static_cast<double>(holeText(s, 316).size());
     m.psi = s.Par.KegelNeigung;
     m.alfa = s.Par.KegelOeffnung;
     m.winkel = mantelWinkel(m.alfa);
@@ -86,25 +88,37 @@ Blattmass blattmass(const AppState& s, double L)
     return m;
 }
 
+// Whether the mantle's frame (its extent about the apex) with the ticks at its ends and its name
+// beside it, the cross-section and the label under it lie in the plot's window.
+bool imFenster(const Blattmass& m)
+{
+    const double rechts = 16157.0 * m.k, oben = 11038.0 * m.k, strich = 80.0 * m.k;
+    const double rho0 = kegelMantelRadius(m.Lp, m.psi, m.alfa, 0);
+    const auto auf = [&](double x, double y) { return x >= 0 && y >= 0 && x <= rechts && y <= oben; };
+    return auf(m.ox + m.xMin, m.oy + m.yMin) && auf(m.ox + m.xMax, m.oy + m.yMax) && auf(m.ox - strich, m.oy)
+           && auf(m.ox + rho0 + strich, m.oy) && auf(m.ox + m.xMax + 2 * m.t + m.mantelText, m.oy) && auf(m.bx, m.by) && auf(m.bx + 2 * m.b, m.by) && auf(m.ex, m.ey)
+           && auf(m.ox, m.by - 2 * m.t);
+}
+
 } // namespace
 
-bool kegelBlattUeberRand(const AppState& s, double L)
+double kegelBlattTeiler(const AppState& s, double L)
 {
-    if (!kegelAblehnung(s).empty())
-        return false;
-    const Blattmass m = blattmass(s, L);
-    const double rechts = 16157.0 * m.k, oben = 11038.0 * m.k;
-    const auto auf = [&](double x, double y) { return x >= 0 && y >= 0 && x <= rechts && y <= oben; };
-    // The mantle's frame (its extent about the apex), the cross-section and the label under it.
-    return !auf(m.ox + m.xMin, m.oy + m.yMin) || !auf(m.ox + m.xMax, m.oy + m.yMax) || !auf(m.bx, m.by)
-           || !auf(m.bx + 2 * m.b, m.by) || !auf(m.ex, m.ey) || !auf(m.ox, m.by - 2 * m.t);
+    if (!s.AlsHPGL || !kegelAblehnung(s).empty() || imFenster(blattmass(s, L, 1)))
+        return 1;
+    // Each step shrinks the sheet's drawing; the bound only guards a mantle that no scale holds.
+    for (int zehntel = 11; zehntel <= 10000; ++zehntel)
+        if (imFenster(blattmass(s, L, zehntel / 10.0)))
+            return zehntel / 10.0;
+    return 1;
 }
 
 std::string hpglKegel(const AppState& s, HPGLDatei& d, int stift, double L)
 {
     if (const std::string nein = kegelAblehnung(s); !nein.empty())
         return nein;
-    const Blattmass m = blattmass(s, L);
+    const double teiler = kegelBlattTeiler(s, L);
+    const Blattmass m = blattmass(s, L, teiler);
     const int k = m.k;
     const double w = m.w, h = m.h, t = m.t, Lp = m.Lp, psi = m.psi, alfa = m.alfa, ox = m.ox, oy = m.oy;
 
@@ -123,6 +137,9 @@ std::string hpglKegel(const AppState& s, HPGLDatei& d, int stift, double L)
         HPGLZeile(d, ";PU " + punkt(x - 80.0 * k, oy) + ";PD " + punkt(x + 80.0 * k, oy));
 
     HPGLZeile(d, ";PU " + punkt(ox - w / 10, h - 5.4 * t) + ";" + hpglLabel(holeText(s, 310) + " " + holeText(s, 311)));
+    if (teiler > 1)
+        HPGLZeile(d, ";PU " + punkt(ox - w / 10, h - 6.6 * t) + ";"
+                         + hpglLabel((s.Sprachspalte == 2 ? "reduced, scale 1 : " : "verkleinert, Massstab 1 : ") + RealStr(teiler, 1, 1)));
     // The two lines of measures right of the mantle, moved left as far as the window's edge
     // needs (a steep axis develops a wide mantle); a character's cell is 1.5 letters wide.
     const std::string achse = holeText(s, 320) + kegelAchsenZeile(s, L), oeffnung = kegelOeffnungZeile(s);

@@ -13,9 +13,11 @@ namespace umbrin {
 // cone's refusal (nothing is written then), or empty.
 std::string hpglKegel(const AppState& s, HPGLDatei& d, int stift, double L);
 
-// Whether that sheet's mantle or cross-section reaches past the plot's window (a plotter cuts
-// it off there): a long axis develops a mantle larger than the sheet.
-bool kegelBlattUeberRand(const AppState& s, double L);
+// The n of the scale 1 : n the sheet is plotted at: 1, or, where a long axis develops a mantle
+// or a cross-section that would reach past a plot file's window at full size (the plotter would
+// cut all of it off), the smallest n in tenths that keeps them inside; the sheet then names its
+// scale under the heading. A DXF drawing has no sheet to leave: it keeps the full size.
+double kegelBlattTeiler(const AppState& s, double L);
 
 // Length from the apex to the plane of the generator that lies at the developed angle theta
 // (degrees) on the sheet, for the axis length Lp, the inclination psi (an inclination above

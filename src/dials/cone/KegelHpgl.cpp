@@ -360,9 +360,10 @@ std::string hpglKegelUhr(const AppState& s, HPGLDatei& d, UserPrompt& frage, con
     HPGLZeile(d, ";SP 4");
     schreibeLegende(s, d, k, legendeX, legendeY, ebene, L);
     HPGLZeile(d, ";PU " + punkt(0.95 * b.breite, 256.0 * k) + ";" + hpglLabel("S"));
-    // The cone's own sheet follows in a file of its own; its mantle grows with the axis and is
-    // not cut either.
-    const bool blattUeber = kegelBlattUeberRand(s, L);
+    // The cone's own sheet follows in a file of its own; its mantle grows with the axis, and where
+    // it would leave the sheet the sheet is drawn reduced.
+    const double blattTeiler = kegelBlattTeiler(s, L);
+    const bool blattUeber = blattTeiler > 1;
     if ((ueberRand || blattUeber) && s.AlsHPGL) {
         const bool en = s.Sprachspalte == 2;
         std::string text;
@@ -374,9 +375,9 @@ std::string hpglKegelUhr(const AppState& s, HPGLDatei& d, UserPrompt& frage, con
         if (blattUeber)
             text += (text.empty() ? "" : "\n\r")
                     + (en ? "The cone's sheet \"" + blattName + "\" is too large for its plot sheet: the development of "
-                                "the cone or its cross-section reaches over the edge, where the plotter cuts it off."
+                                "the cone and its cross-section are drawn reduced to the scale 1 : " + RealStr(blattTeiler, 1, 1) + "."
                           : "Das Kegelblatt \"" + blattName + "\" ist für sein Plotblatt zu groß: die Abwicklung des "
-                                "Kegels oder sein Schnitt reicht über den Rand, wo der Plotter sie abschneidet.");
+                                "Kegels und sein Schnitt sind im Maßstab 1 : " + RealStr(blattTeiler, 1, 1) + " verkleinert gezeichnet.");
         text += en ? (ueberRand ? "\n\rPlease shorten the cone axis or move the foot point." : "\n\rPlease shorten the cone axis.")
                    : (ueberRand ? "\n\rBitte die Kegelachse kürzen oder den Fußpunkt verschieben."
                                 : "\n\rBitte die Kegelachse kürzen.");

@@ -1,5 +1,6 @@
 // Hour lines of true and mean time of the planar dials, with the figure-eight marks.
 #include "core/Sonne.h"
+#include "dials/Clipping.h"
 #include "dials/planar/EbeneLinienfamilien.h"
 #include "dials/planar/Ebenenvorrat.h"
 
@@ -74,10 +75,11 @@ void analemmaMarken(EbeneKontext& k, int stunde)
                 c.setBrushStyle(BrushStyle::Clear);
             const int x = rundeKoordinate(k.x);
             const int y = rundeKoordinate(k.y);
-            // A mark is drawn whole or not at all: at the frame's edge it would reach past it.
+            // A mark at the frame's edge is cut flat there, not drawn past it.
             if (x - r < k.SchnittL || x + r > k.SchnittR || y - r < k.SchnittO || y + r > k.SchnittU)
-                continue;
-            c.ellipse(x - r, y - r, x + r, y + r);
+                c.polygon(kreisImRechteck(x, y, r, k.SchnittL, k.SchnittO, k.SchnittR, k.SchnittU));
+            else
+                c.ellipse(x - r, y - r, x + r, y + r);
         }
     }
     c.setBrushStyle(BrushStyle::Clear);

@@ -141,7 +141,7 @@ void pruefe(int art, double phi, double durchmesser, int modus) // modus: appare
     s.Schalter.MitZeitglZylinder = s.Schalter.Ortszeit = modus == 2;
     s.Par.HabermelGnomon = 35;
     HabermelGnomonAusDurchmesser(art, durchmesser, phi, kEps, s.Par.HabermelGnomon);
-    const auto nein = art == 1 ? habermelVerweigerung(s) : habermel2Verweigerung(s);
+    const auto nein = art == 1 ? habermelVerweigerung(s, s.Par.HabermelGnomon) : habermel2Verweigerung(s);
     // The dialog computes a gnomon exactly where the dial is built (dial I: in the north), and
     // a refusal near the equator names the limit it applies.
     if (double faktor = 0; phi >= 0 || art == 2) {
@@ -209,6 +209,28 @@ TEST(HabermelSweep, RefusedAlikeAndEveryLitHourNumberedBesideItsOwnLine)
             for (const double d : {60.0, 120.0, 200.0})
                 for (int modus = 0; modus <= (art == 1 ? 2 : 1); ++modus)
                     pruefe(art, phi, d, modus);
+}
+
+// Dial I with a settings file's 2 mm gnomon (the reader's default) is 20 mm across at 47.25 N,
+// its texts on one another: refused in every view, naming what the dialog takes. A short gnomon
+// with a dial as large as the dialog's smallest, its shortest gnomon and the unset 0 draw.
+TEST(HabermelSweep, AGnomonNoFieldOfTheDialogGivesIsRefusedInEveryView)
+{
+    for (const auto& [phi, L, nein] : {std::tuple{47.25, 2.0, true}, {60.0, 8.0, true}, {47.25, 6.0, false},
+                                       {24.0, 1.8, false}, {66.0, 9.0, false}, {47.25, 0.0, false}})
+        for (const Sicht& v : kSichten) {
+            AppState s;
+            initialisiereZustand(s);
+            s.UhrTyp = 'q';
+            s.Schalter.Hoehenuhrart = 1;
+            s.Par.Breite = phi;
+            s.Par.HabermelGnomon = L;
+            const Blattinhalt b = zeichneInSicht(s, v, v);
+            const std::string wort = v.plot ? b.nein : b.meldungen.empty() ? "" : b.meldungen.front().text;
+            EXPECT_EQ(wort.find("mindestens 9 mm oder einen Durchmesser von mindestens 30 mm") != std::string::npos, nein)
+                << v.name << " " << phi << " " << L << ": " << wort;
+            EXPECT_EQ(v.plot ? b.verweigert : b.striche.empty(), nein) << v.name << " " << phi << " " << L;
+        }
 }
 
 // Dial II with any gnomon and diameter the dialog takes keeps the diameter entered: nothing

@@ -4,11 +4,13 @@
 #include "core/HPGLDatei.h"
 #include "core/Sonne.h"
 #include "core/State.h"
+#include "core/Zahlenformat.h"
 #include "dials/cone/KegelBlatt.h"
 #include "dials/cone/KegelHpgl.h"
 #include "drawing/HpglNachDxf.h"
 #include "support/ExportPruefung.h"
 #include "support/GoldenDatei.h"
+#include "support/PlotLeser.h"
 #include "core/Sprachdienst.h"
 #include "support/ScriptedPrompt.h"
 
@@ -277,5 +279,18 @@ TEST(KegelHpgl, SaysInTheUsersLanguageOnlyWhenTheFootprintOrTheMarksLeaveThePlot
             const std::string blatt = deutsch ? "Plotblatt" : "plot sheet";
             EXPECT_EQ(gesagt.find(blatt) != std::string::npos, f.warnung) << f.achse << " mm, foot " << f.fussX << ": " << gesagt;
             EXPECT_EQ(gesagt.find(deutsch ? "Das Kegelblatt \"" : "The cone's sheet \"") != std::string::npos, f.kegelblatt) << gesagt;
+            // That sheet is plotted reduced onto its sheet, at the scale the warning and the sheet
+            // name; the DXF drawing keeps the full size.
+            const double teiler = kegelBlattTeiler(s, f.achse);
+            EXPECT_EQ(teiler > 1, f.kegelblatt);
+            const std::string massstab = "1 : " + RealStr(teiler, 1, 1);
+            EXPECT_EQ(gesagt.find(massstab) != std::string::npos, f.kegelblatt) << gesagt;
+            if (f.kegelblatt) {
+                const std::string blatt = blattPlot(s);
+                EXPECT_NE(blatt.find(massstab + "\x03"), std::string::npos);
+                for (const test::PlotStrich& st : test::plotStriche(blatt))
+                    for (const test::PlotPunkt& p : st.punkte)
+                        EXPECT_TRUE(p.x >= 0 && p.y >= 0 && p.x <= 16157 && p.y <= 11038) << p.x << " " << p.y;
+            }
         }
 }

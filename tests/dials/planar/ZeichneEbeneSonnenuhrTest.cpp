@@ -441,6 +441,20 @@ TEST(ZeichneEbeneSonnenuhr, AnalemmaMarksOnTheSeventhAndTwentySecond)
     const Schattenwurf w = schattenwurf(g, st.azimut, st.hoehe);
     EXPECT_NEAR((marken[0]->points[0].x + marken[0]->points[1].x) / 2.0, s.FusspunktX + w.dx, 1.0);
     EXPECT_NEAR((marken[0]->points[0].y + marken[0]->points[1].y) / 2.0, s.FusspunktY + w.dy, 1.0);
+
+    // The foot moved down until the lowest mark's centre stands a unit above the frame's foot:
+    // that mark is drawn cut flat at the frame, not left out, and none reaches past it.
+    const auto mitte = [](const RecordedPrimitive* m) { return (m->points[0].y + m->points[1].y) / 2; };
+    const auto tiefste = std::max_element(marken.begin(), marken.end(), [&](auto a, auto b) { return mitte(a) < mitte(b); });
+    s.FusspunktY += kHoehe - 1 - mitte(*tiefste);
+    const Ergebnis f = zeichne(s);
+    const auto amRand = f.canvas.select([&](const RecordedPrimitive& p) {
+        return p.kind == PrimitiveKind::Polygon && p.pen.color == s.Farben[3];
+    });
+    ASSERT_EQ(amRand.size(), 1u);
+    EXPECT_EQ(f.canvas.select([](const RecordedPrimitive& p) { return p.kind == PrimitiveKind::Ellipse; }).size(), 23u);
+    for (const CanvasPoint& q : amRand[0]->points)
+        EXPECT_LE(q.y, kHoehe);
 }
 
 TEST(ZeichneEbeneSonnenuhr, BabylonianSunriseLineFollowsTheRealHorizonOfAnInclinedPlane)
