@@ -451,6 +451,7 @@ struct Saatfund {
 };
 const Saatfund saatfunde[] = {
     {"cone vertical", 305608317, true, "plot: 'S' on 'Sonnenuhr fuer mittlere Zeit (Zonenzeit)'"},
+    {"cone", 1016135616, true, "printed A4: the title 'Sonnenuhr für mittlere Zeit (Ortszeit)' on ' S'"},
     {"Gunter quadrant", 5011, false, "1366 screen: ' 13' on ' 14', read as '1413'"},
     {"Gunter quadrant", 5039, false, "1366 screen: ' 12' on ' 13'"},
     {"quadrant zodiac", 5025, false, "1366 screen: '22' on '24'"},
