@@ -7,6 +7,7 @@
 #include "core/Zahlenformat.h"
 #include "core/ui/Eingabefelder.h"
 #include "core/ui/PainterCanvas.h"
+#include "dialogs/DialogOrtWerte.h"
 #include "tables/Grafikdatei.h"
 #include "tables/ui/EoTSymmPanel.h"
 #include "tables/ui/ProfilPanel.h"
@@ -301,6 +302,11 @@ void Tsset2::EdBrClick(QLineEdit* feld)
         pruefRealBereich(s_, frage_, feld, s_.Par.Inklination, name, 0, 180, fehler);
     if (fehler)
         return;
+    if (feld == EdBr_ && BreiteVomAequatorWeg(s_.Par.Breite, Aequatorregel::Ort) != s_.Par.Breite) {
+        // Kept off the equator as the settings file reads a latitude back, and shown so.
+        s_.Par.Breite = BreiteVomAequatorWeg(s_.Par.Breite, Aequatorregel::Ort);
+        feld->setText(q(feldZahl(s_.Par.Breite, 13, 6)).trimmed());
+    }
     if (s_.Rechenmodus == 32)
         zeichneGrafik();
 }
