@@ -223,13 +223,14 @@ std::optional<double> Tsset1::liesFeld(QLineEdit* feld, bool ganz)
     if (x && (!ganz || ganzzahlig(*x)) && f.zulaessig(*x))
         return x;
     const QLabel* label = findChild<QLabel*>(QString::fromLatin1(f.label));
-    std::string meldung = x ? ohneAmpersand(label) + " = " + *realEingabeText(getippt) + "\n\r" : std::string();
-    if (!x)
-        meldung = meldungsText(s_, 4);
-    else if (ganz && !ganzzahlig(*x) && f.zulaessig(std::trunc(*x)) && f.zulaessig(std::ceil(*x)))
-        meldung += meldungsText(s_, 5);
-    else
-        meldung += std::string(meldungsText(s_, 13)) + " [" + f.bereich + "] !";
+    std::string meldung(meldungsText(s_, 4));
+    if (x) {
+        meldung = ohneAmpersand(label) + " = " + *realEingabeText(getippt) + "\n\r";
+        if (ganz && !ganzzahlig(*x) && f.zulaessig(std::trunc(*x)) && f.zulaessig(std::ceil(*x)))
+            meldung += meldungsText(s_, 5);
+        else
+            meldung += std::string(meldungsText(s_, 13)) + " [" + f.bereich + "] !";
+    }
     zeigeFeldwert(feld);
     verweigere(feld, meldung);
     return std::nullopt;

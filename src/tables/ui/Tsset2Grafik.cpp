@@ -302,10 +302,11 @@ void Tsset2::EdBrClick(QLineEdit* feld)
         pruefRealBereich(s_, frage_, feld, s_.Par.Inklination, name, 0, 180, fehler);
     if (fehler)
         return;
-    if (feld == EdBr_ && BreiteVomAequatorWeg(s_.Par.Breite, Aequatorregel::Ort) != s_.Par.Breite) {
-        // Kept off the equator as the settings file reads a latitude back, and shown so.
-        s_.Par.Breite = BreiteVomAequatorWeg(s_.Par.Breite, Aequatorregel::Ort);
-        feld->setText(q(feldZahl(s_.Par.Breite, 13, 6)).trimmed());
+    // A latitude on the equator is kept off it as the settings file reads it back, and shown so.
+    const double breite = BreiteVomAequatorWeg(s_.Par.Breite, Aequatorregel::Ort);
+    if (feld == EdBr_ && breite != s_.Par.Breite) {
+        s_.Par.Breite = breite;
+        feld->setText(q(feldZahl(breite, 13, 6)).trimmed());
     }
     if (s_.Rechenmodus == 32)
         zeichneGrafik();
