@@ -186,7 +186,8 @@ Feldpruefung pruefeInt(const AppState& s, std::string_view text, std::int32_t lo
         // In the range, but not whole: said so, quoting the text as typed.
         p.befund = Befund::KeineGanzeZahl;
         p.meldungsId = 5;
-        p.meldung = std::string(label) + "=" + std::string(ohneRandBlanks(text)) + " " + std::string(meldungsText(s, 5));
+        p.meldung = std::string(label) + "=" + std::string(ohneRandBlanks(text)) + " "
+                    + std::string(meldungsText(s, 5));
         return p;
     }
     p.befund = wert ? Befund::AusserhalbBereich : Befund::KeineZahl;
