@@ -19,6 +19,38 @@ std::string_view ohneFuehrendeBlanks(std::string_view text)
 
 bool istZiffer(char c) { return c >= '0' && c <= '9'; }
 
+// The text without the blanks a paste brings at either end: space, tab, line ends and the
+// no-break space.
+std::string_view ohneRandBlanks(std::string_view text)
+{
+    auto blankAmAnfang = [](std::string_view t) -> std::size_t {
+        if (!t.empty() && (t.front() == ' ' || t.front() == '\t' || t.front() == '\n' || t.front() == '\r'))
+            return 1;
+        return t.substr(0, 2) == "\xC2\xA0" ? 2 : 0;
+    };
+    auto blankAmEnde = [](std::string_view t) -> std::size_t {
+        if (!t.empty() && (t.back() == ' ' || t.back() == '\t' || t.back() == '\n' || t.back() == '\r'))
+            return 1;
+        return t.size() >= 2 && t.substr(t.size() - 2) == "\xC2\xA0" ? 2 : 0;
+    };
+    while (const std::size_t n = blankAmAnfang(text))
+        text.remove_prefix(n);
+    while (const std::size_t n = blankAmEnde(text))
+        text.remove_suffix(n);
+    return text;
+}
+
+// A number read from `text` (its form written by realEingabeText): the field shows it as the
+// keys type it, without blanks, sign "+", comma or other minus, when the text says it otherwise.
+std::optional<std::string> gelesenerText(std::string_view text, std::string_view zahl)
+{
+    if (!zahl.empty() && zahl.front() == '+')
+        zahl.remove_prefix(1);
+    if (text == zahl)
+        return std::nullopt;
+    return std::string(zahl);
+}
+
 // label + "=" + text + " Zulässiger Wertebereich ist [lo..hi] !"
 std::string bereichsMeldung(const AppState& s, std::string_view label, std::string_view text,
                             std::int32_t lo, std::int32_t hi)
@@ -113,8 +145,10 @@ Feldpruefung pruefeRealFeld(const AppState& s, std::string_view text, double akt
         p.feldText = feldZahl(aktuell, 7, 2);
         return p;
     }
-    if (const auto wert = leseRealEingabe(text)) {
+    const auto zahl = realEingabeText(text);
+    if (const auto wert = zahl ? leseReal(*zahl) : std::nullopt) {
         p.wert = *wert;
+        p.feldText = gelesenerText(text, *zahl);
         return p;
     }
     p.befund = Befund::KeineZahl;
@@ -145,12 +179,20 @@ Feldpruefung pruefeInt(const AppState& s, std::string_view text, std::int32_t lo
             p.feldText = IntStr(p.ganzzahl);
         return p;
     }
-    p.befund = wert ? Befund::AusserhalbBereich : Befund::KeineZahl;
-    p.meldungsId = wert ? 13 : 4;
-    p.meldung = wert ? bereichsMeldung(s, label, *zahl, lo, hi) : std::string(meldungsText(s, 4));
     p.feldText = IntStr(aktuell);
     p.icon = PromptIcon::Question;
     p.knoepfe = PromptButtons::OkCancel;
+    if (wert && *wert >= lo && *wert <= hi) {
+        // In the range, but not whole: said so, quoting the text as typed.
+        p.befund = Befund::KeineGanzeZahl;
+        p.meldungsId = 5;
+        p.meldung = std::string(label) + "=" + std::string(ohneRandBlanks(text)) + " "
+                    + std::string(meldungsText(s, 5));
+        return p;
+    }
+    p.befund = wert ? Befund::AusserhalbBereich : Befund::KeineZahl;
+    p.meldungsId = wert ? 13 : 4;
+    p.meldung = wert ? bereichsMeldung(s, label, *zahl, lo, hi) : std::string(meldungsText(s, 4));
     return p;
 }
 
@@ -168,21 +210,7 @@ Feldpruefung pruefeIntNochmals(const AppState& s, std::string_view text, std::in
 
 std::optional<std::string> realEingabeText(std::string_view text)
 {
-    // Blanks as a paste brings them: space, tab, line ends, the no-break space.
-    auto blankAmAnfang = [](std::string_view t) -> std::size_t {
-        if (!t.empty() && (t.front() == ' ' || t.front() == '\t' || t.front() == '\n' || t.front() == '\r'))
-            return 1;
-        return t.substr(0, 2) == "\xC2\xA0" ? 2 : 0;
-    };
-    auto blankAmEnde = [](std::string_view t) -> std::size_t {
-        if (!t.empty() && (t.back() == ' ' || t.back() == '\t' || t.back() == '\n' || t.back() == '\r'))
-            return 1;
-        return t.size() >= 2 && t.substr(t.size() - 2) == "\xC2\xA0" ? 2 : 0;
-    };
-    while (const std::size_t n = blankAmAnfang(text))
-        text.remove_prefix(n);
-    while (const std::size_t n = blankAmEnde(text))
-        text.remove_suffix(n);
+    text = ohneRandBlanks(text);
     std::string zahl;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
@@ -230,6 +258,7 @@ Feldpruefung pruefeRealBereich(const AppState& s, std::string_view text, std::st
     const auto wert = zahl ? leseReal(*zahl) : std::nullopt;
     if (wert && *wert >= lo && *wert <= hi) {
         p.wert = *wert;
+        p.feldText = gelesenerText(text, *zahl);
         return p;
     }
     p.feldText = feldZahl(aktuell, 8, 2);

@@ -25,6 +25,7 @@ enum class Befund {
     LeerWiederhergestellt, // empty field: the current value is shown again, nothing reported
     KeineZahl,          // the text is not a number
     AusserhalbBereich,  // a number outside the allowed range
+    KeineGanzeZahl,     // a number in the range of a whole-number field, but not whole
 };
 
 // What a field check found and what the window has to do about it.
@@ -44,13 +45,14 @@ struct Feldpruefung {
 
 // A real without range, read by leseRealEingabe. Empty text: the field shows the current
 // value again (feldZahl, 7, 2). Not a number: message 4; the field shows the current value again, which
-// stays.
+// stays. A number taken is shown as the keys type it (no blanks, "+", comma or other minus).
 Feldpruefung pruefeRealFeld(const AppState& s, std::string_view text, double aktuell);
 
 // An integer in lo..hi, read as every number field reads its text (leseRealEingabe): the same
 // blanks dropped, the same signs taken. Empty text: the field shows the current value again.
-// A text that is no number: message 4; a number that is not whole or lies outside lo..hi:
-// "label=number Zulässiger Wertebereich ist [lo..hi] !". Both with OK and Cancel; the value
+// A text that is no number: message 4; a number outside lo..hi: "label=number Zulässiger
+// Wertebereich ist [lo..hi] !"; a number within lo..hi that is not whole: "label=text Das ist
+// keine ganze Zahl." with the text as typed (message 5). Each with OK and Cancel; the value
 // stays and the field shows it again. A value taken is shown as its plain decimal text.
 Feldpruefung pruefeInt(const AppState& s, std::string_view text, std::int32_t lo, std::int32_t hi,
                        std::string_view label, std::int32_t aktuell);
@@ -61,7 +63,8 @@ Feldpruefung pruefeIntNochmals(const AppState& s, std::string_view text, std::in
 
 // A real in lo..hi (bounds included), read by leseRealEingabe. Not a number: message 4; out of
 // range: the range message. In both cases the current value stays and the field shows it
-// again (feldZahl, 8, 2): a value that failed the check never reaches the state.
+// again (feldZahl, 8, 2): a value that failed the check never reaches the state. A value
+// taken is shown as the keys type it, as in pruefeRealFeld.
 Feldpruefung pruefeRealBereich(const AppState& s, std::string_view text, std::string_view label,
                                double lo, double hi, double aktuell);
 

@@ -7,6 +7,7 @@
 #include "core/TextEncoding.h"
 #include "core/UserPrompt.h"
 #include "core/Zahlenformat.h"
+#include "dialogs/DialogOrtWerte.h"
 #include "dialogs/IniTexte.h"
 #include "dialogs/IniZahlen.h"
 #include "dialogs/Wertebereiche.h"
@@ -104,24 +105,16 @@ std::string habermelGnomonText(double gnomon)
     return text;
 }
 
-// The second latitude with the line's two decimals. One just south of the equator (kept at
-// -0.0049 off it) is written "-0.00", so the reader gives it back on its own side.
-std::string zweiteBreiteText(double breite2)
-{
-    std::string text = RealStr(breite2, 12, DateiStellen::Breite2);
-    const std::size_t erste = text.find_first_not_of(' ');
-    if (breite2 < 0 && text[erste] != '-' && erste > 0)
-        text[erste - 1] = '-';
-    return text;
-}
-
 void hauptzeilen(const AppState& s, std::vector<std::string>& l)
 {
     const TPar& p = s.Par;
     const TSchalter& o = s.Schalter;
     namespace D = DateiStellen;
     l.push_back(std::to_string(p.Jahr));
-    l.push_back(RealStr(p.Breite, 10, D::Breite) + ";" + zweiteBreiteText(p.Breite2));
+    // The latitude as the reader gives it back (one on the equator kept off it), so that a file
+    // read and written again is the same file.
+    l.push_back(RealStr(BreiteVomAequatorWeg(p.Breite, Aequatorregel::Ort), 10, D::Breite) + ";"
+                + zweiteBreiteText(p.Breite2));
     l.push_back(RealStr(p.Laenge, 10, D::Laenge) + ";" + RealStr(p.Laenge2, 12, D::Laenge2));
     l.push_back(RealStr(p.Zonenmeridian, 12, D::Zonenmeridian));
     l.push_back(RealStr(p.Gnomonhoehe, 6, D::Gnomonhoehe) + ";" + RealStr(p.ZylZeiger, 6, D::ZylZeiger) + ";"
@@ -187,6 +180,15 @@ bool alteFarbenLesen(const AppState& s, std::array<Farbe, 12>& farben, UserPromp
 }
 
 } // namespace
+
+std::string zweiteBreiteText(double breite2)
+{
+    std::string text = RealStr(breite2, 12, DateiStellen::Breite2);
+    const std::size_t erste = text.find_first_not_of(' ');
+    if (breite2 < 0 && text[erste] != '-' && erste > 0)
+        text[erste - 1] = '-';
+    return text;
+}
 
 void IniTextErstellen(const AppState& s, bool keepOld, std::vector<std::string>& liste, UserPrompt& prompt)
 {

@@ -20,6 +20,10 @@ class UserPrompt;
 // reported; a settings file that exists but cannot be read is reported.
 void IniTextErstellen(const AppState& s, bool keepOld, std::vector<std::string>& liste, UserPrompt& prompt);
 
+// The second latitude as main line 1 writes it, 12 wide with two decimals; one just south of
+// the equator is written "-0.00", so the reader gives it back on its own side.
+std::string zweiteBreiteText(double breite2);
+
 // The bytes of a settings text on disk: every line in Windows-1252, ended by CR LF.
 std::string IniTextBytes(const std::vector<std::string>& zeilen);
 

@@ -42,7 +42,7 @@ TEST(PruefeRealFeld, EmptyRestoresGoodTakesBadReports)
     p = pruefeRealFeld(s, " 12.5", 47.25);
     EXPECT_EQ(p.befund, Befund::Uebernommen);
     EXPECT_DOUBLE_EQ(p.wert, 12.5);
-    EXPECT_FALSE(p.feldText);
+    EXPECT_EQ(p.feldText, "12.5"); // as the keys type it
 
     EXPECT_DOUBLE_EQ(pruefeRealFeld(s, "12,95", 47.25).wert, 12.95); // the decimal comma of every field
 
@@ -68,10 +68,11 @@ TEST(PruefeInt, RangeAndMessage)
     EXPECT_EQ(p.knoepfe, PromptButtons::OkCancel);
     EXPECT_EQ(p.feldText, "2020"); // the value kept
 
-    // Read as the real fields read; a number that is not whole is out of the range.
+    // Read as the real fields read; a number in the range that is not whole is refused as such.
     EXPECT_EQ(pruefeInt(s, "12 ", 0, 100, "n", 1).feldText, "12");
     EXPECT_EQ(pruefeInt(s, "\u2212" "3", -5, 5, "n", 1).ganzzahl, -3);
-    EXPECT_EQ(pruefeInt(s, "33,5", 0, 100, "n", 1).meldung, "n=33.5 Zulässiger Wertebereich ist [0..100] !");
+    EXPECT_EQ(pruefeInt(s, " 33,5", 0, 100, "n", 1).meldung, "n=33,5 Das ist keine ganze Zahl.");
+    EXPECT_EQ(pruefeInt(s, "3,5", 4, 100, "n", 1).meldung, "n=3.5 Zulässiger Wertebereich ist [4..100] !");
     EXPECT_EQ(pruefeInt(s, "3.35e1", 0, 100, "n", 1).meldungsId, 4);
     EXPECT_EQ(pruefeInt(s, "5", 5, 5, "n", 1).ganzzahl, 5);
     EXPECT_EQ(pruefeInt(s, "4", 5, 5, "n", 1).befund, Befund::AusserhalbBereich);
@@ -83,6 +84,7 @@ TEST(PruefeInt, RangeAndMessage)
 
     setzeSprache(s, false);
     EXPECT_EQ(pruefeInt(s, "x", -5, 5, "Year", 0).meldung, "This is not a real number !");
+    EXPECT_EQ(pruefeIntNochmals(s, "35.5", 4, 110, "H", 35).meldung, "H=35.5 This number must be an integer !\n\r     Nochmals eingeben?");
 }
 
 TEST(PruefeIntNochmals, AsksInGermanInBothLanguages)
@@ -113,6 +115,9 @@ TEST(PruefeRealBereich, PastedTextIsReadAsItIsWrittenOrRefused)
     // A decimal comma, pasted or typed, as every field takes it.
     EXPECT_DOUBLE_EQ(pruefeRealBereich(s, "1,5", "Breite", -90.0, 90.0, 47.25).wert, 1.5);
     EXPECT_DOUBLE_EQ(pruefeRealBereich(s, "\u2212" "33,5", "Breite", -90.0, 90.0, 47.25).wert, -33.5);
+    // Once read, the field shows the number as the keys type it.
+    EXPECT_EQ(pruefeRealBereich(s, "\u2212" "8,5\t", "Breite", -90.0, 90.0, 47.25).feldText, "-8.5");
+    EXPECT_EQ(pruefeRealFeld(s, " +8.5", 47.25).feldText, "8.5");
     // Every character that dropping would turn into another number refuses the text.
     for (const char* text : {"33,5.1", "1,5,", "1 000", "3 3.5", "1e3", "3.35e1", "33.87 S", "N 33.87", "33.5\u00b0",
                              "\u2212\u2212" "1", "-\u2013" "1", "1\u2212", "\u2014", "\u2016" "1",

@@ -133,6 +133,20 @@ TEST(Wertebereiche, EveryBoundADialogAcceptsReadsBackWithoutAComplaint)
     }
 }
 
+// Written again from what was read, the file is the same: also a latitude on the equator,
+// which the reader keeps off it.
+TEST(Wertebereiche, AFileReadBackIsWrittenAgainAsItWas)
+{
+    for (const double value : {0.0, -0.0, 4e-7, -4e-7, -0.001})
+        for (const StoredField& f : {storedFields()[0], storedFields()[1]}) { // the two latitudes
+            AppState quelle = startedState(), back;
+            f.set(quelle, value);
+            IniPrompt prompt;
+            roundTrip(f, value, back, prompt);
+            EXPECT_EQ(composedLines(back), composedLines(quelle)) << f.name << " " << value;
+        }
+}
+
 TEST(Wertebereiche, JustOutsideTheFileRangesTheReaderRefuses)
 {
     const std::pair<const char*, double> cases[] = {

@@ -82,9 +82,10 @@ void pruefRealBereich(const AppState& s, UserPrompt& prompt, QLineEdit* feld, do
     if (!p.meldung.empty()) {
         err = true;
         melde(prompt, p);
-        setzeFeldText(feld, p);
-        feld->setFocus();
     }
+    setzeFeldText(feld, p); // the value kept, or the number taken as the keys type it
+    if (err)
+        feld->setFocus();
     x = p.wert;
 }
 

@@ -13,7 +13,8 @@ class QLineEdit;
 namespace umbrin {
 
 // A real without range. Empty field: shows the current value again. Not a number: message,
-// the field shows the current value again, err set; x unchanged.
+// the field shows the current value again, err set; x unchanged. A number taken is shown as
+// the keys type it (a pasted "12,5" as "12.5").
 void pruefRealFeld(const AppState& s, UserPrompt& prompt, QLineEdit* feld, double& x, bool& err);
 
 // An integer in lo..hi, its text read as the real fields read theirs. Empty field: shows the
@@ -29,9 +30,9 @@ void pruefInt(const AppState& s, UserPrompt& prompt, QLineEdit* feld, std::int32
 void pruefIntNochmals(const AppState& s, UserPrompt& prompt, QLineEdit* feld, std::int32_t lo, std::int32_t hi,
                       const std::string& label, std::int32_t& n, bool& err);
 
-// A real in lo..hi. Not a number, or out of range: message, and the field shows the current
-// value again. Both set err and put the focus back; x keeps its value, so a rejected value
-// never reaches the state.
+// A real in lo..hi, a number taken shown as the keys type it. Not a number, or out of range:
+// message, and the field shows the current value again. Both set err and put the focus back;
+// x keeps its value, so a rejected value never reaches the state.
 void pruefRealBereich(const AppState& s, UserPrompt& prompt, QLineEdit* feld, double& x, const std::string& label,
                       double lo, double hi, bool& err);
 

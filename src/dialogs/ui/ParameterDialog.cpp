@@ -9,6 +9,7 @@
 #include "core/ui/RadioGruppe.h"
 #include "dialogs/DialogParameterRegeln.h"
 #include "dialogs/HabermelGeometrie.h"
+#include "dialogs/IniText.h"
 #include "dialogs/Wertebereiche.h"
 #include "dialogs/ui/DialogFelder.h"
 #include "dialogs/ui/DialogRahmen.h"
@@ -108,6 +109,14 @@ void ParameterDialog::setzeText(const char* name, const std::string& text)
 void ParameterDialog::zeigeWert(const char* name, double x, int w, int d, bool blank)
 {
     setzeText(name, (blank ? " " : "") + feldZahl(x, w, d));
+}
+
+void ParameterDialog::zeigeZweiteBreite()
+{
+    if (std::fabs(s_.Par.Breite2) < 0.005)
+        setzeText("ed2Lat", q(zweiteBreiteText(s_.Par.Breite2)).trimmed().toStdString());
+    else
+        zeigeWert("ed2Lat", s_.Par.Breite2, 7, 2);
 }
 
 void ParameterDialog::zeigeGanz(const char* name, std::int32_t n, bool blank)
@@ -374,7 +383,7 @@ void ParameterDialog::eintragen()
     zeigeWert("EdKegel", p.Gnomonhoehe, 7, 2);
     for (const char* n : {"EdLat1", "EdLat1b", "EdSaw", "EdSaw2"})
         zeigeWert(n, p.Breite, 7, 2);
-    zeigeWert("ed2Lat", p.Breite2, 7, 2);
+    zeigeZweiteBreite();
     zeigeWert("EdLat", p.Breite, 6, 2);
     for (const char* n : {"EdLong1", "EdLong1b"})
         zeigeWert(n, p.Laenge, 7, 2);

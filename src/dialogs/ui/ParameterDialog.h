@@ -105,6 +105,9 @@ private:
     void setzeText(const char* name, const std::string& text);
     void zeigeWert(const char* name, double x, int w, int d, bool blank = false);
     void zeigeGanz(const char* name, std::int32_t n, bool blank = false);
+    // The second latitude as its file line holds it: one kept off the equator shows "0.00" or
+    // "-0.00", not the value that stands in for it.
+    void zeigeZweiteBreite();
     void sichtbar(const char* name, bool ja);
     void aktiv(const char* name, bool ja);
     void pruefe(const std::function<void()>& pruefung);

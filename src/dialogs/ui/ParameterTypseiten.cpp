@@ -472,12 +472,8 @@ void ParameterDialog::positionVerlassen(const char* feld)
         zeigeWert("EdLat1b", p.Breite, 6, 2);
         ebeneGewaehlt(nullptr, s_.Schalter.Ebene % 3);
     } else if (name == "ed2Lat") {
-        if (breiteGeprueft(feld)) {
-            if (std::fabs(p.Breite2) <= 0.0049)
-                setzeText(feld, "0.00");
-            else
-                zeigeWert(feld, p.Breite2, 6, 2);
-        }
+        if (breiteGeprueft(feld))
+            zeigeZweiteBreite();
         zeigePosition2();
     } else if (name == "EdLong1" || name == "EdLong1b") {
         if (realGeprueft(feld, p.Laenge, name == "EdLong1" ? "Label91" : "Label91b", B::Laenge)) {

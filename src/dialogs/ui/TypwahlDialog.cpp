@@ -39,25 +39,6 @@ std::int32_t ganz(double grenze) { return static_cast<std::int32_t>(grenze); }
 
 bool planar(char t) { return t == 'h' || t == 'i' || t == 'v'; }
 
-// Cuts the text of a length field at its decimal mark (the integer sizes take whole
-// millimetres). Only a text that reads as a number is cut: any other ("3.35e1", "33.87 S",
-// "71.25-", as a paste brings them) stays as it is, for the check to refuse; cut at its mark,
-// it would become 3, 33 or 71.
-void schneideAmPunkt(QLineEdit* feld)
-{
-    const std::string text = feld->text().toStdString();
-    const auto zahl = realEingabeText(text);
-    if (!zahl || !leseRealEingabe(text))
-        return;
-    const std::size_t p = zahl->find('.');
-    if (p == std::string::npos)
-        return;
-    std::string ganz = zahl->substr(0, p);
-    if (ganz.empty() || ganz == "-" || ganz == "+")
-        ganz += '0';
-    feld->setText(QString::fromStdString(ganz));
-}
-
 } // namespace
 
 TypwahlDialog::TypwahlDialog(DialogUmgebung& umgebung, QWidget* eltern)
@@ -504,13 +485,11 @@ void TypwahlDialog::groesseVerlassen()
     const int zyl = s_.Schalter.ZylinderArt;
     bool err = false;
     if (t == 'z' && zyl < 2) {
-        schneideAmPunkt(edit3_);
         pruefInt(s_, u_.prompt, edit3_, ganz(DialogBereich::TypSkalenlaengeVerlassen.von),
                  ganz(DialogBereich::TypSkalenlaengeVerlassen.bis), label(label5_), s_.Par.Skalenlaenge, err);
         if (!err)
             edit3_->setText(QString::number(s_.Par.Skalenlaenge));
     } else if (t == 'k') {
-        schneideAmPunkt(edit3_);
         pruefInt(s_, u_.prompt, edit3_, ganz(DialogBereich::TypHidokaiZeigerVerlassen.von),
                  ganz(DialogBereich::TypHidokaiZeigerVerlassen.bis), label(label5_), s_.Par.HidokaiZeiger, err);
         if (!err)
@@ -603,7 +582,6 @@ bool TypwahlDialog::pruefeAlles()
 
     bool err = false;
     if (t == 'z' && zyl < 2) {
-        schneideAmPunkt(edit3_);
         pruefInt(s_, u_.prompt, edit3_, ganz(DialogBereich::TypSkalenlaengeSchliessen.von),
                  ganz(DialogBereich::TypSkalenlaengeSchliessen.bis), label(label5_), s_.Par.Skalenlaenge, err);
         if (!err)
@@ -650,7 +628,6 @@ bool TypwahlDialog::pruefeAlles()
     } else if (t == 'q') {
         edHaber_->setText(q(feldZahl(s_.Par.HabermelDurchmesser, 6, 1)));
     } else if (t == 'k') {
-        schneideAmPunkt(edit3_);
         pruefInt(s_, u_.prompt, edit3_, ganz(DialogBereich::TypHidokaiZeigerSchliessen.von),
                  ganz(DialogBereich::TypHidokaiZeigerSchliessen.bis), label(label5_), s_.Par.HidokaiZeiger, err);
         ok = ok && !err;

@@ -126,9 +126,13 @@ bool EoTSymmPanel::eventFilter(QObject* objekt, QEvent* ereignis)
             return true;
         }
         const QString text = taste->text();
-        // Digits and backspace only; keys without text (arrows, Tab) pass.
-        if (!text.isEmpty() && taste->key() != Qt::Key_Backspace && (text.at(0) < QLatin1Char('0') || text.at(0) > QLatin1Char('9')))
-            return true;
+        // The digits 0-9 (not those of other scripts) and backspace only, every character of a
+        // key's text; keys without text (arrows, Tab) pass.
+        if (taste->key() == Qt::Key_Backspace)
+            return false;
+        for (const QChar c : text)
+            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+                return true;
     }
     return QFrame::eventFilter(objekt, ereignis);
 }

@@ -3,6 +3,7 @@
 #include "core/Textumformung.h"
 #include "core/Zahlenformat.h"
 #include "core/ui/Eingabefelder.h"
+#include "dialogs/DialogOrtWerte.h"
 #include "dialogs/ui/DialogFelder.h"
 #include "drawing/ui/ZeichenfensterDienste.h"
 #include "tables/Profildatei.h"
@@ -263,6 +264,8 @@ bool ProfilPanel::Edit11Exit(QLineEdit* feld)
                      -grenze, grenze, fehler);
     if (fehler)
         return false;
+    if (breite)
+        wert = BreiteVomAequatorWeg(wert, Aequatorregel::Ort); // as the settings file reads it back
     zeigeOrt();
     if (d_.ortGeaendert)
         d_.ortGeaendert();

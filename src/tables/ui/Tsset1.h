@@ -100,10 +100,10 @@ private:
     std::optional<double> liesFeld(QLineEdit* feld, bool ganz);
     std::optional<double> liesFeldZahl(QLineEdit* feld);
     std::optional<int> liesFeldGanzzahl(QLineEdit* feld);
-    // An emptied field is refilled on leaving, without a word.
-    bool leer(const QLineEdit* feld) const;
     // The field shows the value stored, with every decimal it has.
     void zeigeFeldwert(QLineEdit* feld);
+    // The time field read; a text that is no time of day is refused, quoting it, and the
+    // field shows the time kept.
     std::optional<double> liesUhrzeitFeld();
     bool frageLaengeWeit();
     // The mode's lines and labels; false when an empty or refused field stopped it.

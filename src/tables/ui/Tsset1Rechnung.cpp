@@ -118,11 +118,9 @@ void Tsset1::loesch(QKeyEvent* taste)
 void Tsset1::zuweisen(QLineEdit* feld)
 {
     int& ziel = feld == edJahr_ ? s_.Par.Jahr : feld == edMonat_ ? monat_ : tag_;
-    const std::optional<int> n = leer(feld) ? std::nullopt : liesFeldGanzzahl(feld);
-    if (!n) {
-        zeigeFeldwert(feld);
+    const std::optional<int> n = liesFeldGanzzahl(feld);
+    if (!n)
         return;
-    }
     ziel = *n;
     zeigeFeldwert(feld);
     pruefeGregor();
@@ -141,11 +139,10 @@ void Tsset1::pruefeGregor()
 void Tsset1::umwandeln(QLineEdit* feld)
 {
     double& ziel = feld == edLongitude_ ? s_.Par.Laenge : s_.Par.Zonenmeridian;
-    const std::optional<double> x = leer(feld) ? std::nullopt : liesFeldZahl(feld);
-    if (x)
+    if (const std::optional<double> x = liesFeldZahl(feld)) {
         ziel = *x;
-    else
         zeigeFeldwert(feld);
+    }
     s_.LaengeWeitVomZonenmeridian = LaengeWeitVomZonenmeridian(s_.Par.Laenge, s_.Par.Zonenmeridian);
 }
 
@@ -153,20 +150,17 @@ void Tsset1::umwandeln2()
 {
     bool fehler = false;
     pruefRealBereich(s_, frage_, edLatitude_, s_.Par.Breite, ohneAmpersand(labelLatitude_), -90.0, 90.0, fehler);
+    s_.Par.Breite = BreiteVomAequatorWeg(s_.Par.Breite, Aequatorregel::Ort);
     zeigeFeldwert(edLatitude_);
 }
 
 void Tsset1::zuweisen4()
 {
-    if (leer(p3Azi_)) {
-        zeigeFeldwert(p3Azi_);
-        return;
-    }
-    if (const std::optional<double> x = liesFeldZahl(p3Azi_))
+    if (const std::optional<double> x = liesFeldZahl(p3Azi_)) {
         s_.AzimutEingabe = *x;
+        zeigeFeldwert(p3Azi_);
+    }
 }
-
-bool Tsset1::leer(const QLineEdit* feld) const { return feld->text().isEmpty(); }
 
 void Tsset1::zeigeFeldwert(QLineEdit* feld)
 {
@@ -186,14 +180,8 @@ void Tsset1::Zeitberechnen()
 {
     if (Uhrzeit_->text().trimmed().isEmpty())
         Uhrzeit_->setText(QStringLiteral("12:00:00"));
-    const std::optional<double> t = liesUhrzeit(text(Uhrzeit_));
-    if (!t) {
-        Uhrzeit_->setText(QStringLiteral("Fehler!"));
-        Uhrzeit_->setFocus();
-        return;
-    }
-    s_.ZeitEingabe = *t;
-    Uhrzeit_->setText(q(Uhrzeittext(*t)));
+    if (const std::optional<double> t = liesUhrzeitFeld())
+        s_.ZeitEingabe = *t;
 }
 
 // ----- the computation -----------------------------------------------------------------------
@@ -224,9 +212,9 @@ Tsset1::Zahlfeld Tsset1::zahlfeld(const QLineEdit* feld) const
 }
 
 // A number field read as every number field of the program reads its text. A text that is no
-// number is refused with message 4, a number outside the field's range (or not whole, in the
-// date fields) with the range message; nothing is stored, the field shows the value kept and
-// keeps the focus.
+// number (an emptied field too) is refused with message 4, a number outside the field's range
+// with the range message, and a number within the range of a date field that is not whole with
+// message 5; nothing is stored, the field shows the value kept and keeps the focus.
 std::optional<double> Tsset1::liesFeld(QLineEdit* feld, bool ganz)
 {
     const std::string getippt = text(feld);
@@ -235,10 +223,16 @@ std::optional<double> Tsset1::liesFeld(QLineEdit* feld, bool ganz)
     if (x && (!ganz || ganzzahlig(*x)) && f.zulaessig(*x))
         return x;
     const QLabel* label = findChild<QLabel*>(QString::fromLatin1(f.label));
-    verweigere(feld, x ? ohneAmpersand(label) + " = " + *realEingabeText(getippt) + "\n\r"
-                             + std::string(meldungsText(s_, 13)) + " [" + f.bereich + "] !"
-                       : std::string(meldungsText(s_, 4)));
+    std::string meldung(meldungsText(s_, 4));
+    if (x) {
+        meldung = ohneAmpersand(label) + " = " + *realEingabeText(getippt) + "\n\r";
+        if (ganz && !ganzzahlig(*x) && f.zulaessig(std::trunc(*x)) && f.zulaessig(std::ceil(*x)))
+            meldung += meldungsText(s_, 5);
+        else
+            meldung += std::string(meldungsText(s_, 13)) + " [" + f.bereich + "] !";
+    }
     zeigeFeldwert(feld);
+    verweigere(feld, meldung);
     return std::nullopt;
 }
 
@@ -275,7 +269,7 @@ bool Tsset1::pruefeFelder()
     s_.Par.Jahr = *jahr;
     monat_ = *monat;
     tag_ = *tag;
-    s_.Par.Breite = *breite;
+    s_.Par.Breite = BreiteVomAequatorWeg(*breite, Aequatorregel::Ort);
     s_.Par.Laenge = *laenge;
     s_.Par.Zonenmeridian = *zone;
     return true;
@@ -340,8 +334,10 @@ std::optional<double> Tsset1::liesUhrzeitFeld()
     const std::optional<double> t = liesUhrzeit(text(Uhrzeit_));
     if (!t) {
         const QLabel* label = findChild<QLabel*>(QStringLiteral("LabelPosFrage"));
-        verweigere(Uhrzeit_, ohneAmpersand(label) + " = " + text(Uhrzeit_) + "\n\r"
-                                 + std::string(meldungsText(s_, 13)) + " [0:00:00 .. 23:59:59] !");
+        const std::string meldung = ohneAmpersand(label) + " = " + text(Uhrzeit_) + "\n\r"
+                                    + std::string(meldungsText(s_, 13)) + " [0:00:00 .. 23:59:59] !";
+        Uhrzeit_->setText(q(Uhrzeittext(s_.ZeitEingabe))); // the time kept
+        verweigere(Uhrzeit_, meldung);
         return std::nullopt;
     }
     Uhrzeit_->setText(q(Uhrzeittext(*t)));

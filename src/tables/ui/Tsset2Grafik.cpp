@@ -7,6 +7,7 @@
 #include "core/Zahlenformat.h"
 #include "core/ui/Eingabefelder.h"
 #include "core/ui/PainterCanvas.h"
+#include "dialogs/DialogOrtWerte.h"
 #include "tables/Grafikdatei.h"
 #include "tables/ui/EoTSymmPanel.h"
 #include "tables/ui/ProfilPanel.h"
@@ -301,6 +302,12 @@ void Tsset2::EdBrClick(QLineEdit* feld)
         pruefRealBereich(s_, frage_, feld, s_.Par.Inklination, name, 0, 180, fehler);
     if (fehler)
         return;
+    // A latitude on the equator is kept off it as the settings file reads it back, and shown so.
+    const double breite = BreiteVomAequatorWeg(s_.Par.Breite, Aequatorregel::Ort);
+    if (feld == EdBr_ && breite != s_.Par.Breite) {
+        s_.Par.Breite = breite;
+        feld->setText(q(feldZahl(breite, 13, 6)).trimmed());
+    }
     if (s_.Rechenmodus == 32)
         zeichneGrafik();
 }

@@ -213,13 +213,18 @@ private slots:
         d->close();
     }
 
-    void cylinderLengthIsCutAtThePointAndHabermelRefusesAtThePole()
+    void cylinderLengthRefusesAFractionAndHabermelRefusesAtThePole()
     {
         s.UhrTyp = 'z';
         s.Schalter.ZylinderArt = 0;
         auto* d = oeffne<TypwahlDialog>();
-        tippe(feld(d, "Edit3"), QStringLiteral("12.7"), feld(d, "EdZylang"));
-        QCOMPARE(s.Par.Skalenlaenge, 12);
+        const std::int32_t laenge = s.Par.Skalenlaenge; // whole millimetres: a fraction is refused as such
+        for (const char* bruch : {"12.7", "35,5"}) {
+            tippe(feld(d, "Edit3"), QString::fromLatin1(bruch), feld(d, "EdZylang"));
+            QCOMPARE(s.Par.Skalenlaenge, laenge);
+            QCOMPARE(feld(d, "Edit3")->text(), QString::number(laenge));
+            QVERIFY2(prompt.enthaelt(std::string("=") + bruch + " Das ist keine ganze Zahl."), bruch);
+        }
 
         waehle(gruppe(d, "RG1"), 4); // quadrant
         waehle(gruppe(d, "rgAltitude"), 1);

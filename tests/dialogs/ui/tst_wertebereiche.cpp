@@ -113,6 +113,8 @@ const Feld kFelder[] = {
     {'p', 'w', 0, 0, "EdSaw", {-90, 90}, false, breite},
     {'p', 'p', 0, 0, "EdPeau", {-2.1, 2.1}, false, [](const AppState& s) { return s.Par.PeauParameter; }},
     {'p', 'p', 0, 0, "EdEinheit", {10, 120}, true, [](const AppState& s) { return double(s.Par.Einheit); }},
+    {'r', 'v', 0, 0, "edLatitude", {-90, 90}, false, breite}, // the calculation window
+    {'g', 'v', 0, 0, "EdBr", {-90, 90}, false, breite},       // the sun-path diagram's plane
 };
 
 // Every view of the three windows: the location window in both forms, the type chooser and the
@@ -297,7 +299,7 @@ private slots:
 
     // A latitude of 0, of either sign, or just south of it typed where a window takes one is
     // stored on its side of the equator as the files read it back, and the dial draws the same
-    // after a load.
+    // after a load; opened again, the field shows the number its file line holds, sign and all.
     void equatorLatitudesReadBackAsStored()
     {
         QTemporaryDir ordner;
@@ -309,6 +311,13 @@ private slots:
                     QVERIFY(schliesse(d));
                     QVERIFY2(std::string(null) != "-0.001" || f.wert(s) < 0, qPrintable(feldName(f) + QStringLiteral(" -0.001 stored north")));
                     liestZurueck(s, f, ordner.filePath(QStringLiteral("umb.ini")), feldName(f) + QLatin1Char(' ') + QLatin1String(null), true);
+                    const std::string zeile = gespeichert(s)[1]; // latitude;second latitude
+                    const auto datei = leseRealEingabe(std::string(f.feld) == "ed2Lat" ? zeile.substr(zeile.find(';') + 1) : zeile.substr(0, zeile.find(';')));
+                    const AppState gelesen = s;
+                    d = oeffneFenster(f, true, false, &gelesen);
+                    const auto wert = leseRealEingabe(feld(d, f.feld)->text().toStdString());
+                    QVERIFY2(wert == datei && std::signbit(wert.value_or(1)) == std::signbit(datei.value_or(1)), qPrintable(feldName(f) + QStringLiteral(" shows ") + feld(d, f.feld)->text()));
+                    schliesse(d);
                 }
     }
 
@@ -464,7 +473,7 @@ private slots:
     // Ctrl+V (and every other pair by the keys), left by Tab and the window closed by its close
     // (or next) button, or the computation run in the calculation window; the languages take
     // turns. A pasted text that says a number stores what
-    // the number typed stores; any other (a minus before a field without sign included) stores
+    // the number typed stores and shows; any other (a minus before a field without sign included) stores
     // nothing and is refused with a message. Once left, a field shows what a reopen shows: the
     // value stored, or the value kept.
     void pastedNumbersStoreWhatTheTextSays()
@@ -532,7 +541,10 @@ private slots:
                 const auto zahl = [](const QString& t) { return leseRealEingabe(t.toStdString()); };
                 std::map<std::pair<QString, bool>, Ergebnis> getippt; // each number typed once a language
                 const Ergebnis art = eingeben(QStringLiteral("1"), false, true);
-                for (const test::Eingabetext& e : test::eingabetexte(art.reell ? QStringLiteral("33.5") : QStringLiteral("33"))) {
+                std::vector<test::Eingabetext> texte = test::eingabetexte(art.reell ? QStringLiteral("33.5") : QStringLiteral("33"));
+                if (sicht.fenster == 'r')
+                    texte.push_back({QString(), {}}); // emptied: refused with a word like any other text
+                for (const test::Eingabetext& e : texte) {
                     if (art.textfeld)
                         break; // a text field: what is typed is the user's
                     const bool deutsch = nr % 2 == 0, tippen = nr++ % 4 < 2;
@@ -548,7 +560,7 @@ private slots:
                         const Ergebnis& g = getippt[{e.sagt, deutsch}];
                         QVERIFY2(r.nachher == g.nachher && r.parNachher == g.parNachher,
                                  qPrintable(fall + QStringLiteral(" stores otherwise than %1 typed").arg(e.sagt)));
-                        QVERIFY2(zahl(r.feldDanach) == zahl(g.feldDanach), qPrintable(fall + QStringLiteral(" shows ") + r.feldDanach));
+                        QVERIFY2(r.feldDanach == g.feldDanach, qPrintable(fall + QStringLiteral(" shows ") + r.feldDanach + QStringLiteral(", typed ") + g.feldDanach));
                     } else {
                         QVERIFY2(r.nachher == r.vorher && r.parNachher == r.parVorher,
                                  qPrintable(fall + QStringLiteral(" stored what the text does not say")));

@@ -2,6 +2,7 @@
 // as text and as CSV (the suffix following the filter), a cancelled save, a failed save that
 // names the file, and the printout to PDF.
 #include "support/ScriptedPrompt.h"
+#include "support/ui/Eingabetexte.h"
 #include "tables/ui/EoTSymmPanel.h"
 
 #include "core/Sprachdienst.h"
@@ -55,6 +56,9 @@ private slots:
         panel->zeigen();
         QCOMPARE(panel->EdJahr->text(), QString("2024"));
         QTest::keyClicks(panel->EdJahr, "x19y");
+        test::tippeTasten(panel->EdJahr, QStringLiteral("\u0661\u0669\u0967\uff15")); // digits of other scripts
+        QKeyEvent zwei(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("1\u0661"));
+        QApplication::sendEvent(panel->EdJahr, &zwei); // one key, two characters
         QCOMPARE(panel->EdJahr->text(), QString("202419"));
         panel->EdJahr->setText("1999");
         panel->EdJahrExit();

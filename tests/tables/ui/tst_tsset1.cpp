@@ -164,11 +164,14 @@ private slots:
         Rechnung r(4);
         auto w = r.fenster();
         auto* jahr = kind<QLineEdit>(w.get(), "edJahr");
-        for (const char* falsch : {"1299", "2501", "x"}) {
+        for (const char* falsch : {"1299", "2501", "x", "", "2024,5"}) {
+            const auto meldungen = r.prompt.asked.size();
             verlasse(jahr, QString::fromLatin1(falsch));
             QCOMPARE(jahr->text(), QStringLiteral("2024"));
             QCOMPARE(r.s.Par.Jahr, 2024);
+            QCOMPARE(r.prompt.asked.size(), meldungen + 1); // each refusal says why
         }
+        QCOMPARE(gefragt(r.prompt, "= 2024.5\n\rDas ist keine ganze Zahl."), 1);
         auto* azimut = kind<QLineEdit>(w.get(), "p3Azi");
         verlasse(azimut, QStringLiteral("180"));
         QCOMPARE(r.s.AzimutEingabe, 180.0);
@@ -200,8 +203,9 @@ private slots:
         verlasse(zeit, QStringLiteral("7 30"));
         QCOMPARE(zeit->text(), QStringLiteral("07:30:00"));
         QCOMPARE(r.s.ZeitEingabe, 7.5 / 24.0);
-        verlasse(zeit, QStringLiteral("25:99"));
-        QCOMPARE(zeit->text(), QStringLiteral("Fehler!"));
+        verlasse(zeit, QStringLiteral("25:99")); // refused quoting it; the time kept is shown
+        QCOMPARE(zeit->text(), QStringLiteral("07:30:00"));
+        QCOMPARE(gefragt(r.prompt, "= 25:99"), 1);
         QCOMPARE(r.s.ZeitEingabe, 7.5 / 24.0);
         // Enter computes at once: the unread text is refused with a message.
         zeit->setText(QStringLiteral("25:99"));
