@@ -383,15 +383,21 @@ Konstruktionsmeldungen zeichneRingsonnenuhr(const AppState& s, Canvas& c, int W,
     const double laenge = z.C * (1 + alpha / 180);
     const int unten = H - (bildschirm ? 1 : 50);
     const double hoehe = ringHoehenfaktor(z, einzel, z.Bu, unten);
-    if (laenge > 0.98 * W || hoehe < 1) {
-        const std::string text = laenge > 0.98 * W ? std::string(texteText(s, 198))
+    // Beyond the band's end: the noon number, turned, beside its line, and the frame round it;
+    // the margin left of the band is at most a twentieth of the width.
+    c.setFont({"Arial", z.fh, false, FarbeSchwarz});
+    const int jenseits = 3 + c.textExtent("12").height + z.rand, links = std::max(m + 2, W / 20);
+    const bool zuLang = laenge > 0.98 * W
+                        || std::max(m + 2, std::min(W / 20, z.gerundet((W - z.C) / 3))) + laenge + jenseits > rechterRand(z);
+    if (zuLang || hoehe < 1) {
+        const std::string text = zuLang ? std::string(texteText(s, 198))
                                  : s.Sprachspalte == 2
                                      ? "The ring is too wide for the drawing area. Reduce everything?"
                                      : "Der Ring ist zu breit für die Zeichenfläche. Alles verkleinern?";
         if (frage &&
             frage->ask(PromptTitle::WasNun, PromptIcon::Question, text, PromptButtons::YesNo) == PromptAnswer::No)
             return meldungen;
-        const double faktor = std::min(laenge > 0.98 * W ? 0.9 * W / laenge : 1.0, hoehe);
+        const double faktor = std::min(zuLang ? std::min(0.9 * W, static_cast<double>(rechterRand(z) - jenseits - links)) / laenge : 1.0, hoehe);
         z.Bu *= faktor;
         Btext = faktor * B;
         Dtext = faktor * D;
