@@ -6,6 +6,7 @@
 #include "core/Sprachdienst.h"
 #include "core/State.h"
 #include "dials/ring/RingSonnenuhr.h"
+#include "dials/ring/RingZeichnung.h"
 #include "RingModell.h"
 #include "RingTestHilfen.h"
 #include "support/ExportPruefung.h"
@@ -17,6 +18,7 @@
 #include <array>
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using namespace umbrin;
@@ -186,6 +188,61 @@ TEST(RingBeschriftung, BandGlyphsStandInTheirSignsRows)
             EXPECT_EQ(plot, 12) << o.phi << " " << einBand;
         }
     }
+}
+
+// A sign's ink is about as wide as it is high: no hour number, turned as the signs are, stands
+// on a sign's square beside the hole line, on either screen, at the latitudes and ring widths
+// where the lines near the hole line come close to the signs.
+TEST(RingBeschriftung, HourNumbersKeepClearOfTheSigns)
+{
+    std::string auf;
+    for (const double phi : {-60.0, -23.44, 0.0, 10.0, 35.0, 47.25, 55.0, 66.0})
+        for (int art = 0; art < 8; ++art) {
+            AppState s = ringZustand({phi, 0}, art % 2, art / 2 % 2);
+            s.Zeiten.QuadVon = 0;
+            s.Zeiten.QuadBis = 24;
+            s.Par.RingBreite = art / 4 ? 58 : 30;
+            for (const auto& [breite, hoehe, gross] : {std::tuple{1780, 905, true}, {1226, 593, false}}) {
+                RecordingCanvas c(breite, hoehe);
+                konstruiereRingSU(s, c, breite, hoehe, gross, nullptr);
+                // A turned text's box: its length up from its corner, its thickness to the right.
+                const auto kasten = [](const RecordedPrimitive& p, double laenge, double dicke) {
+                    return std::array<double, 4>{static_cast<double>(p.points[0].x), p.points[0].y - laenge,
+                                                 p.points[0].x + dicke, static_cast<double>(p.points[0].y)};
+                };
+                for (const RecordedPrimitive& z : texte(c))
+                    for (const RecordedPrimitive& g : texte(c)) {
+                        if (z.angle != 90 || g.angle != 90 || g.font.name != "Wingdings" || z.font.name == "Wingdings"
+                            || z.text.find_first_not_of("0123456789") != std::string::npos)
+                            continue;
+                        const double h = z.font.height, n = static_cast<double>(z.text.size());
+                        const auto a = kasten(z, 0.55 * h * n, 1.15 * h), b = kasten(g, g.font.height, g.font.height);
+                        if (a[0] < b[2] && b[0] < a[2] && a[1] < b[3] && b[1] < a[3])
+                            auf += std::to_string(phi) + " " + std::to_string(art) + " " + std::to_string(breite) + ": '" +
+                                   z.text + "' on a sign\n";
+                    }
+            }
+        }
+    EXPECT_EQ(auf, "");
+}
+
+// A number caught between two others on its line (up past the upper one leaves the band, down
+// past the lower one comes back onto the upper) stands at the clean place in the band nearest
+// the place it was to take: here just below the lower one.
+TEST(RingBeschriftung, ANumberCaughtBetweenTwoLabelsGoesToTheNearestCleanPlace)
+{
+    const AppState s = umbrin::ringtest::ringZustand();
+    RecordingCanvas c(1920, 1080);
+    Konstruktionsmeldungen m;
+    RingZeichnung z{s, c, m};
+    z.fh = 14;
+    z.yTop = 100;
+    z.Bu = 300;
+    z.labels = {{500, 516, 102, 117, "^"}, {500, 516, 121, 136, "_"}}; // two signs' boxes
+    z.stundenzahl(500, 125, "7"); // 8 long: its box 117..125 is on the upper sign
+    ASSERT_EQ(z.labels.size(), 3u);
+    EXPECT_EQ(z.labels.back().oben, 137);
+    EXPECT_EQ(z.labels.back().unten, 145);
 }
 
 // Each Babylonian and Italian number of one band names the hour of the sun whose spot stands
