@@ -43,8 +43,8 @@ using Plotkasten = std::array<double, 4>;
 // past the sheet's right edge or on a box to keep clear of (meiden: another mark's label, the
 // legend's lines), left of it, or above or below it, and never above or below the sheet. Gives
 // the label's box, nothing for a mark left out.
-std::optional<Plotkasten> marke(Plot& q, double X, double Y, const std::array<bool, 8>& felder, const std::string& label,
-                                const std::vector<Plotkasten>& meiden = {})
+std::optional<Plotkasten> marke(Plot& q, double X, double Y, const std::array<bool, 8>& felder,
+                                const std::string& label, const std::vector<Plotkasten>& meiden = {})
 {
     const double k = q.k;
     // A mark off the sheet would be cut away by the plotter's window and stand far outside a
@@ -399,8 +399,8 @@ bool schreibeHPGL_Biazimutal(const AppState& s, HPGLDatei& datei, bool alsHPGL, 
     stundenlinien(q);
 
     const Legendenzeile& titel = legende.front();
-    q.w(";SP 4;" + hpglZeichengroesse(titel.breite * k, titel.hoehe * k) + ";PU " + feld(titel.x) + " " + feld(titel.y) + ";" +
-        hpglLabel(titel.text));
+    q.w(";SP 4;" + hpglZeichengroesse(titel.breite * k, titel.hoehe * k) + ";PU " + feld(titel.x) + " " + feld(titel.y)
+        + ";" + hpglLabel(titel.text));
     q.w(";" + hpglZeichengroesse(legende[1].breite * k, legende[1].hoehe * k));
     for (std::size_t i = 1; i < legende.size(); ++i)
         q.w(";PU " + feld(legende[i].x) + " " + feld(legende[i].y) + ";" + hpglLabel(legende[i].text));

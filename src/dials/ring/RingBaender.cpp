@@ -87,7 +87,8 @@ void RingZeichnung::stundenzahl(int x, int y, const std::string& text)
     const auto abstand = [&](const Labelkasten& k) { return nurZiffern(text) && nurZiffern(k.text) ? luft : 0; };
     const auto auf = [&](int yy) {
         return std::find_if(labels.begin(), labels.end(), [&](const Labelkasten& k) {
-            return x <= k.rechts && x + dicke >= k.links && yy - breite <= k.unten + abstand(k) && yy >= k.oben - abstand(k);
+            return x <= k.rechts && x + dicke >= k.links && yy - breite <= k.unten + abstand(k)
+                   && yy >= k.oben - abstand(k);
         });
     };
     const int y0 = y;

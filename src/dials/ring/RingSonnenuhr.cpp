@@ -391,9 +391,8 @@ Konstruktionsmeldungen zeichneRingsonnenuhr(const AppState& s, Canvas& c, int W,
     const int jenseits = 3 + c.textExtent("12").height + z.rand, links = std::max(m + 2, W / 20);
     const double mittag = std::min(180.0, 2 * (90 - std::fabs(z.phi) + z.epsRund) + (s.Schalter.RingExakt ? 10 : 0));
     const double bisMittag = z.C * (alpha + mittag) / 180;
-    const bool zuLang = laenge > 0.98 * W
-                        || (bildschirm && std::max(m + 2, std::min(W / 20, z.gerundet((W - z.C) / 3))) + bisMittag + jenseits
-                                              > rechterRand(z));
+    const int xLinks = std::max(m + 2, std::min(W / 20, z.gerundet((W - z.C) / 3)));
+    const bool zuLang = laenge > 0.98 * W || (bildschirm && xLinks + bisMittag + jenseits > rechterRand(z));
     if (zuLang || hoehe < 1) {
         const std::string text = zuLang ? std::string(texteText(s, 198))
                                  : s.Sprachspalte == 2

@@ -190,45 +190,36 @@ TEST(RingBeschriftung, BandGlyphsStandInTheirSignsRows)
     }
 }
 
-// A sign's ink is about as wide as it is high: no hour number, turned as the signs are, stands
-// on a sign's square beside the hole line, on either screen, at the latitudes and ring widths
-// where the lines near the hole line come close to the signs.
+// A sign's ink is about as wide as it is high: no hour number stands on a sign's square beside
+// the hole line, on either screen, at latitudes and ring widths where lines come close to them.
 TEST(RingBeschriftung, HourNumbersKeepClearOfTheSigns)
 {
     std::string auf;
     for (const double phi : {-60.0, -23.44, 0.0, 10.0, 35.0, 47.25, 55.0, 66.0})
-        for (int art = 0; art < 8; ++art) {
-            AppState s = ringZustand({phi, 0}, art % 2, art / 2 % 2);
-            s.Zeiten.QuadVon = 0;
-            s.Zeiten.QuadBis = 24;
-            s.Par.RingBreite = art / 4 ? 58 : 30;
+        for (int art = 0; art < 8; ++art)
             for (const auto& [breite, hoehe, gross] : {std::tuple{1780, 905, true}, {1226, 593, false}}) {
+                AppState s = ringZustand({phi, 0}, art % 2, art / 2 % 2);
+                s.Zeiten.QuadVon = 0;
+                s.Zeiten.QuadBis = 24;
+                s.Par.RingBreite = art / 4 ? 58 : 30;
                 RecordingCanvas c(breite, hoehe);
                 konstruiereRingSU(s, c, breite, hoehe, gross, nullptr);
-                // A turned text's box: its length up from its corner, its thickness to the right.
-                const auto kasten = [](const RecordedPrimitive& p, double laenge, double dicke) {
-                    return std::array<double, 4>{static_cast<double>(p.points[0].x), p.points[0].y - laenge,
-                                                 p.points[0].x + dicke, static_cast<double>(p.points[0].y)};
-                };
+                // Turned, a text runs up from its corner, its letters' cell to the right of it.
                 for (const RecordedPrimitive& z : texte(c))
-                    for (const RecordedPrimitive& g : texte(c)) {
-                        if (z.angle != 90 || g.angle != 90 || g.font.name != "Wingdings" || z.font.name == "Wingdings"
-                            || z.text.find_first_not_of("0123456789") != std::string::npos)
-                            continue;
-                        const double h = z.font.height, n = static_cast<double>(z.text.size());
-                        const auto a = kasten(z, 0.55 * h * n, 1.15 * h), b = kasten(g, g.font.height, g.font.height);
-                        if (a[0] < b[2] && b[0] < a[2] && a[1] < b[3] && b[1] < a[3])
-                            auf += std::to_string(phi) + " " + std::to_string(art) + " " + std::to_string(breite) + ": '" +
-                                   z.text + "' on a sign\n";
-                    }
+                    for (const RecordedPrimitive& g : texte(c))
+                        if (z.angle == 90 && g.angle == 90 && g.font.name == "Wingdings" && z.font.name != "Wingdings"
+                            && z.points[0].x < g.points[0].x + g.font.height
+                            && g.points[0].x < z.points[0].x + 1.15 * z.font.height
+                            && z.points[0].y - 0.55 * z.font.height * static_cast<double>(z.text.size()) < g.points[0].y
+                            && g.points[0].y - g.font.height < z.points[0].y)
+                            auf += std::to_string(phi) + " " + std::to_string(art) + " " + std::to_string(breite) + ": '"
+                                   + z.text + "' on a sign\n";
             }
-        }
     EXPECT_EQ(auf, "");
 }
 
-// A number caught between two others on its line (up past the upper one leaves the band, down
-// past the lower one comes back onto the upper) stands at the clean place in the band nearest
-// the place it was to take: here just below the lower one.
+// A number caught between two labels (up past the upper leaves the band, down past the lower
+// comes back onto the upper) takes the clean place nearest its own: just below the lower.
 TEST(RingBeschriftung, ANumberCaughtBetweenTwoLabelsGoesToTheNearestCleanPlace)
 {
     const AppState s = umbrin::ringtest::ringZustand();
