@@ -152,6 +152,10 @@ const Familie familien[] = {
     {"Peaucellier unit 10 mm 34.3 N", 'p', 0, 0, false, false, [](AppState& s) { s.Par.Einheit = 10; }, true, 34.3},
     // Near the polar circle the Peaucellier dial is wider than the room beside the legend.
     {"Peaucellier 64.66 N", 'p', 0, 0, false, false, nullptr, true, 64.66},
+    // Far south at 128 W the biazimuthal centre's mark, and B's beside it, come down to the
+    // legend's last line in the plot.
+    {"biazimuthal 71.5 S at 128 W", 'c', 0, 0, false, false,
+     [](AppState& s) { s.Par.Laenge = 128.0; s.Par.Zonenmeridian = 135; }, true, -71.5},
 };
 
 // The drawing window's image on a maximised main window of each screen (menus, tool bars and

@@ -10,6 +10,7 @@
 #include "dials/azimuthal/BiazimutalZeichnung.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <optional>
 #include <utility>
@@ -33,15 +34,17 @@ struct Plot {
     void w(const std::string& t) { HPGLZeile(datei, t); }
 };
 
+// A label's box on the sheet: left, bottom, right, top.
+using Plotkasten = std::array<double, 4>;
+
 // The cross of a marker with its label; `felder` says which of the eight cross coordinates
 // are written as fields.
-// The mark's label stands right of its cross; where that is the place of another mark's label
-// (meiden, its lower left corner; two characters of 90 k by 96 k) or past the sheet's right
-// edge, left of it, and never above or below the sheet. Gives the label's corner, nothing for
-// a mark left out.
-std::optional<std::pair<double, double>> marke(Plot& q, double X, double Y, const std::array<bool, 8>& felder,
-                                               const std::string& label,
-                                               const std::optional<std::pair<double, double>>& meiden = {})
+// The mark's label (two characters of 90 k by 96 k) stands right of its cross; where that is
+// past the sheet's right edge or on a box to keep clear of (meiden: another mark's label, the
+// legend's lines), left of it, or above or below it, and never above or below the sheet. Gives
+// the label's box, nothing for a mark left out.
+std::optional<Plotkasten> marke(Plot& q, double X, double Y, const std::array<bool, 8>& felder,
+                                const std::string& label, const std::vector<Plotkasten>& meiden = {})
 {
     const double k = q.k;
     // A mark off the sheet would be cut away by the plotter's window and stand far outside a
@@ -52,15 +55,72 @@ std::optional<std::pair<double, double>> marke(Plot& q, double X, double Y, cons
     std::array<std::string, 8> t;
     for (std::size_t i = 0; i < 8; ++i)
         t[i] = felder[i] ? feld(v[i]) : z(v[i]);
-    double lx = X + 100 * k;
     const double breite = 180 * k, hoehe = 96 * k;
-    const double ly = std::clamp(Y - 40 * k, 0.0, 11038.0 * k - hoehe);
-    if ((meiden && std::fabs(lx - meiden->first) < breite && std::fabs(ly - meiden->second) < hoehe)
-        || lx + breite > 16157.0 * k)
-        lx = X - 100 * k - breite;
+    const auto frei = [&](double lx, double ly) {
+        return std::none_of(meiden.begin(), meiden.end(), [&](const Plotkasten& m) {
+            return lx < m[2] && m[0] < lx + breite && ly < m[3] && m[1] < ly + hoehe;
+        });
+    };
+    const double rechts = X + 100 * k, links = X - 100 * k - breite;
+    double lx = rechts + breite > 16157.0 * k ? links : rechts, ly = std::clamp(Y - 40 * k, 0.0, 11038.0 * k - hoehe);
+    // Where that place is taken: the other side of the cross, else the clear place beside the
+    // cross, or just above or below a box in the way, nearest the first.
+    if (!frei(lx, ly) && links >= 0 && frei(links, ly))
+        lx = links;
+    if (!frei(lx, ly)) {
+        std::vector<double> hoehen{ly, Y + 100 * k, Y - 100 * k - hoehe};
+        for (const Plotkasten& m : meiden)
+            hoehen.insert(hoehen.end(), {m[1] - hoehe - k, m[3] + k});
+        const double x0 = lx, y0 = ly;
+        double weit = 1e300;
+        for (const double y : hoehen)
+            for (const double x : {rechts, links})
+                if (x >= 0 && x + breite <= 16157.0 * k && y >= 0 && y + hoehe <= 11038.0 * k && frei(x, y)
+                    && std::fabs(x - x0) + std::fabs(y - y0) < weit) {
+                    weit = std::fabs(x - x0) + std::fabs(y - y0);
+                    lx = x;
+                    ly = y;
+                }
+    }
     q.w(";PU " + t[0] + " " + t[1] + ";PD " + t[2] + " " + t[3] + ";PU " + t[4] + " " + t[5] + ";PD " + t[6] + " " +
         t[7] + ";PU " + feld(lx) + " " + feld(ly) + ";" + hpglLabel(label));
-    return std::pair{lx, ly};
+    return Plotkasten{lx, ly, lx + breite, ly + hoehe};
+}
+
+// The legend's lines: where each starts, its character size (width, height in cm) and its text.
+struct Legendenzeile {
+    double x, y, breite, hoehe;
+    std::string text;
+};
+
+std::vector<Legendenzeile> legendenzeilen(const Plot& q, double Y0)
+{
+    const AppState& s = q.s;
+    const double k = q.k;
+    const double x = k * s.LegendeX;
+    double y = k * s.LegendeY;
+    // A legend the user has not placed goes where the screen puts it: to the foot of the sheet
+    // when the centre, and with it the focus marks, lies in its upper half.
+    if (!s.LegendeGesetzt && Y0 > q.PH / 2 && y > q.PH / 2)
+        y = 700.0 * k;
+    std::string titel = holeText(s, 202).substr(1);
+    if (titel.size() > 40)
+        titel.resize(40);
+    return {{x, y, 0.24, 0.36, titel},
+            {x, y - 180 * k, 0.15, 0.24, biazimutalTextA(s)},
+            {x, y - 330 * k, 0.15, 0.24, biazimutalTextB(s)},
+            {x, y - 480 * k, 0.15, 0.24, biazimutalPlotTextZentrum(s, q.p.lage)}};
+}
+
+// A legend line's box: its characters' cells (1.5 widths apart, 400 units a centimetre), from
+// half a letter below its line (descenders) to the letters' top.
+Plotkasten legendenkasten(const Plot& q, const Legendenzeile& l)
+{
+    std::size_t zeichen = 0;
+    for (const unsigned char c : l.text)
+        zeichen += (c & 0xC0) != 0x80;
+    const double b = 400 * q.k * l.breite, h = 400 * q.k * l.hoehe;
+    return {l.x, l.y - h / 2, l.x + 1.5 * b * static_cast<double>(zeichen), l.y + h};
 }
 
 // The part of the segment (x1, y1)-(x2, y2) inside the sheet's window 0..16157 k x 0..11038 k
@@ -314,10 +374,16 @@ bool schreibeHPGL_Biazimutal(const AppState& s, HPGLDatei& datei, bool alsHPGL, 
     double X = 0, Y = 0;
     q.w(";SP 4");
     q.p.bild(q.p.lage.breiteA, q.p.lage.laengeA, X, Y);
-    const auto a = marke(q, X, Y, {false, true, true, true, true, true, true, true}, " A");
+    // The labels of the places keep clear of the legend's lines, written after them.
+    const std::vector<Legendenzeile> legende = legendenzeilen(q, Y0);
+    std::vector<Plotkasten> meiden;
+    for (const Legendenzeile& l : legende)
+        meiden.push_back(legendenkasten(q, l));
+    if (const auto a = marke(q, X, Y, {false, true, true, true, true, true, true, true}, " A", meiden))
+        meiden.push_back(*a);
     const std::array<bool, 8> form{false, true, false, true, false, false, true, false};
     q.p.bild(q.p.lage.breiteB, q.p.lage.laengeB, X, Y);
-    marke(q, X, Y, form, " B", a);
+    marke(q, X, Y, form, " B", meiden);
     const bool nord = q.p.lage.pol.breite >= 0;
     q.p.bild(nord ? 90.0 : -90.0, 0, X, Y);
     marke(q, X, Y, form, nord ? " N" : " S");
@@ -332,21 +398,12 @@ bool schreibeHPGL_Biazimutal(const AppState& s, HPGLDatei& datei, bool alsHPGL, 
     analemmas(q);
     stundenlinien(q);
 
-    const double x = k * s.LegendeX;
-    double y = k * s.LegendeY;
-    // A legend the user has not placed goes where the screen puts it: to the foot of the sheet
-    // when the centre, and with it the focus marks, lies in its upper half.
-    if (!s.LegendeGesetzt && Y0 > q.PH / 2 && y > q.PH / 2)
-        y = 700.0 * k;
-    std::string titel = holeText(s, 202).substr(1);
-    if (titel.size() > 40)
-        titel.resize(40);
-    q.w(";SP 4;" + hpglZeichengroesse(0.24 * k, 0.36 * k) + ";PU " + feld(x) + " " + feld(y) + ";" +
-        hpglLabel(titel));
-    q.w(";" + hpglZeichengroesse(0.15 * k, 0.24 * k));
-    q.w(";PU " + feld(x) + " " + feld(y - 180 * k) + ";" + hpglLabel(biazimutalTextA(s)));
-    q.w(";PU " + feld(x) + " " + feld(y - 330 * k) + ";" + hpglLabel(biazimutalTextB(s)));
-    q.w(";PU " + feld(x) + " " + feld(y - 480 * k) + ";" + hpglLabel(biazimutalPlotTextZentrum(s, q.p.lage)));
+    const Legendenzeile& titel = legende.front();
+    q.w(";SP 4;" + hpglZeichengroesse(titel.breite * k, titel.hoehe * k) + ";PU " + feld(titel.x) + " " + feld(titel.y)
+        + ";" + hpglLabel(titel.text));
+    q.w(";" + hpglZeichengroesse(legende[1].breite * k, legende[1].hoehe * k));
+    for (std::size_t i = 1; i < legende.size(); ++i)
+        q.w(";PU " + feld(legende[i].x) + " " + feld(legende[i].y) + ";" + hpglLabel(legende[i].text));
     q.w(std::string(hpglEpilogFensterZurueck));
     return true;
 }

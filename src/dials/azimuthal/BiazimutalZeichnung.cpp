@@ -104,10 +104,11 @@ bool imRahmen(const Blatt& b, double X, double Y, double rand = 0)
 using Buchstabenkasten = std::array<int, 4>;
 
 // A marker; left out when its centre lies off the frame (so is the plot's). Near the frame its
-// cross and box are cut at it, and its letter goes to the other side of the mark where it
-// would pass the frame or stand on the letter of another mark (meiden); gives the letter's box.
+// cross and box are cut at it, and its letter goes to another corner of the mark (left, above,
+// above left) where it would pass the frame or stand on a box to keep clear of (meiden: the
+// letter of another mark, the legend's lines); gives the letter's box.
 std::optional<Buchstabenkasten> marke(Blatt& b, double X, double Y, int halb, const std::string& text, int tx, int ty,
-                                      const std::optional<Buchstabenkasten>& meiden = {})
+                                      const std::vector<Buchstabenkasten>& meiden = {})
 {
     if (!imRahmen(b, X, Y))
         return std::nullopt;
@@ -123,31 +124,51 @@ std::optional<Buchstabenkasten> marke(Blatt& b, double X, double Y, int halb, co
         return std::nullopt;
     const TextExtent e = b.c.textExtent(text);
     const int hoehe = std::max(e.height, std::abs(b.c.fontHeight()));
-    int lx = x + tx, ly = y + ty;
-    const auto aufAnderem = [&] {
-        return meiden && lx < (*meiden)[2] && (*meiden)[0] < lx + e.width && ly < (*meiden)[3] && (*meiden)[1] < ly + hoehe;
+    const auto frei = [&](int lx, int ly) {
+        return std::none_of(meiden.begin(), meiden.end(), [&](const Buchstabenkasten& k) {
+            return lx < k[2] && k[0] < lx + e.width && ly < k[3] && k[1] < ly + hoehe;
+        });
     };
-    if (lx + e.width > b.W || aufAnderem())
-        lx = x - tx - e.width;
-    if (ly + hoehe > b.H || aufAnderem())
-        ly = y - ty - hoehe;
-    lx = std::max(lx, b.m);
-    ly = std::max(ly, b.m);
+    // The first corner inside the frame and clear; where the mark lies among the boxes, the
+    // clear place just above or below one of them nearest the first corner; else the first
+    // corner inside the frame.
+    std::vector<std::pair<int, int>> orte;
+    for (const int oben : {0, 1})
+        for (const int links : {0, 1})
+            orte.push_back({links ? x - tx - e.width : x + tx, oben ? y - ty - hoehe : y + ty});
+    const std::size_t ecken = orte.size();
+    for (const Buchstabenkasten& k : meiden)
+        for (const int ky : {k[1] - hoehe - 1, k[3] + 1})
+            for (std::size_t i = 0; i < 2; ++i)
+                orte.push_back({orte[i].first, ky});
+    const auto drinnen = [&](const std::pair<int, int>& o) {
+        return o.first >= b.m && o.second >= b.m && o.first + e.width <= b.W && o.second + hoehe <= b.H;
+    };
+    const auto weit = [&](const std::pair<int, int>& o) {
+        return std::abs(o.first - orte[0].first) + std::abs(o.second - orte[0].second);
+    };
+    const auto klar = [&](const std::pair<int, int>& o) { return drinnen(o) && frei(o.first, o.second); };
+    std::optional<std::pair<int, int>> platz;
+    if (const auto o = std::find_if(orte.begin(), orte.begin() + ecken, klar); o != orte.begin() + ecken)
+        platz = *o;
+    for (std::size_t i = platz ? orte.size() : ecken; i < orte.size(); ++i)
+        if (klar(orte[i]) && (!platz || weit(orte[i]) < weit(*platz)))
+            platz = orte[i];
+    if (const auto o = std::find_if(orte.begin(), orte.begin() + ecken, drinnen); !platz && o != orte.begin() + ecken)
+        platz = *o;
+    const auto [lx, ly] = platz ? *platz : std::pair{std::max(x - tx - e.width, b.m), std::max(y - ty - hoehe, b.m)};
     b.c.textOut(lx, ly, text);
     return Buchstabenkasten{lx, ly, lx + e.width, ly + hoehe};
 }
 
-// A line of text's box on the canvas.
-struct Zeilenkasten {
-    int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
-};
-
-// The legend, and the boxes of its lines.
-std::vector<Zeilenkasten> legende(Blatt& b, const std::string& textA, const std::string& textB)
+// The legend, and the boxes of its lines; zeichnen false: only the boxes, the font kept.
+std::vector<Buchstabenkasten> legende(Blatt& b, const std::string& textA, const std::string& textB, bool zeichnen)
 {
-    std::vector<Zeilenkasten> kaesten;
+    std::vector<Buchstabenkasten> kaesten;
+    const CanvasFont vorher = b.c.font();
     const auto zeile = [&](int x, int y, const std::string& text) {
-        b.c.textOut(x, y, text);
+        if (zeichnen)
+            b.c.textOut(x, y, text);
         const TextExtent e = b.c.textExtent(text);
         kaesten.push_back({x, y, x + e.width, y + std::max(e.height, std::abs(b.c.fontHeight()))});
     };
@@ -176,13 +197,15 @@ std::vector<Zeilenkasten> legende(Blatt& b, const std::string& textA, const std:
     zeile(x, y, textB);
     y += ci(1.1 * h);
     zeile(x, y, biazimutalTextZentrum(s, b.p.lage));
+    if (!zeichnen)
+        b.c.setFont(vorher);
     return kaesten;
 }
 
 // The pole's letter beside its mark, written after the legend: kept inside the image (left
 // out when the pole lies off it) and stepped below a legend line it would fall on.
 void polBuchstabe(Blatt& b, double X, double Y, const std::string& text, const CanvasFont& schrift,
-                  const std::vector<Zeilenkasten>& zeilen)
+                  const std::vector<Buchstabenkasten>& zeilen)
 {
     const int px = ci(X), py = ci(Y);
     if (px < b.m || px > b.W || py < b.m || py > b.H)
@@ -192,11 +215,11 @@ void polBuchstabe(Blatt& b, double X, double Y, const std::string& text, const C
     const TextExtent e = b.c.textExtent(text);
     const int hoehe = std::max(e.height, std::abs(b.c.fontHeight()));
     int x = std::min(px + 6, b.W - e.width), y = std::clamp(py, b.m, b.H - hoehe);
-    for (const Zeilenkasten& k : zeilen)
-        if (x < k.x1 && x + e.width > k.x0 && y < k.y1 && y + hoehe > k.y0)
-            y = k.y1 + 1;
+    for (const Buchstabenkasten& k : zeilen)
+        if (x < k[2] && x + e.width > k[0] && y < k[3] && y + hoehe > k[1])
+            y = k[3] + 1;
     if (y > b.H - hoehe && !zeilen.empty())
-        y = zeilen.front().y0 - hoehe - 1;
+        y = zeilen.front()[1] - hoehe - 1;
     b.c.textOut(x, y, text);
     b.c.setFont(vorher);
 }
@@ -431,10 +454,13 @@ Konstruktionsmeldungen zeichneBiazimutal(const AppState& s, Canvas& c, int breit
 
     const std::string textA = biazimutalTextA(s), textB = biazimutalTextB(s);
     b.p.bild(b.p.lage.breiteA, b.p.lage.laengeA, X, Y);
-    const std::optional<Buchstabenkasten> a = marke(b, X, Y, 6, "A", b.r + 6, b.r);
+    // The letters of the places keep clear of the legend's lines, written after them.
+    std::vector<Buchstabenkasten> meiden = legende(b, textA, textB, false);
+    if (const auto a = marke(b, X, Y, 6, "A", b.r + 6, b.r, meiden))
+        meiden.push_back(*a);
     b.p.bild(b.p.lage.breiteB, b.p.lage.laengeB, X, Y);
-    marke(b, X, Y, 6, "B", b.r + 6, b.r, a);
-    const std::vector<Zeilenkasten> zeilen = legende(b, textA, textB);
+    marke(b, X, Y, 6, "B", b.r + 6, b.r, meiden);
+    const std::vector<Buchstabenkasten> zeilen = legende(b, textA, textB, true);
     polBuchstabe(b, polX, polY, nord ? " N" : " S", polSchrift, zeilen);
 
     if (umgebung.mitNetz) {

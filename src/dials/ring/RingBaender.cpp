@@ -59,6 +59,11 @@ double halbbogen(double phi, double delta)
 
 std::string stundenText(int h) { return std::to_string(h); }
 
+bool nurZiffern(const std::string& t)
+{
+    return !t.empty() && std::all_of(t.begin(), t.end(), [](char z) { return z >= '0' && z <= '9'; });
+}
+
 } // namespace
 
 int RingZeichnung::gerundet(double x) const { return static_cast<int>(roundHalfEven(x)); }
@@ -75,9 +80,15 @@ void RingZeichnung::stundenzahl(int x, int y, const std::string& text)
     c.setFontHeight(fh);
     const int breite = c.textExtent(text).width, dicke = c.textExtent(text).height;
     c.setFont(schrift);
+    // Two numbers one above the other in a column with less than a blank between them read as
+    // one number: a number keeps that much more from another (its measure may fall short of its
+    // letters' ink by as much again).
+    const int luft = gerundet(0.6 * fh);
+    const auto abstand = [&](const Labelkasten& k) { return nurZiffern(text) && nurZiffern(k.text) ? luft : 0; };
     const auto auf = [&](int yy) {
         return std::find_if(labels.begin(), labels.end(), [&](const Labelkasten& k) {
-            return x <= k.rechts && x + dicke >= k.links && yy - breite <= k.unten && yy >= k.oben;
+            return x <= k.rechts && x + dicke >= k.links && yy - breite <= k.unten + abstand(k)
+                   && yy >= k.oben - abstand(k);
         });
     };
     const int y0 = y;
@@ -88,7 +99,8 @@ void RingZeichnung::stundenzahl(int x, int y, const std::string& text)
         if (ueber->text == text)
             return;
         // Up past the other number, or down past it where up would leave the band.
-        y = ueber->oben - 2 - breite >= yTop ? ueber->oben - 2 : ueber->unten + breite + 2;
+        const int oben = ueber->oben - abstand(*ueber) - 2, unten = ueber->unten + abstand(*ueber) + breite + 2;
+        y = oben - breite >= yTop ? oben : unten;
     }
     // Caught between two labels: the clean place in the band nearest the first; where the band
     // has none, the number stays where the steps left it (a lit hour keeps its number).

@@ -383,15 +383,26 @@ Konstruktionsmeldungen zeichneRingsonnenuhr(const AppState& s, Canvas& c, int W,
     const double laenge = z.C * (1 + alpha / 180);
     const int unten = H - (bildschirm ? 1 : 50);
     const double hoehe = ringHoehenfaktor(z, einzel, z.Bu, unten);
-    if (laenge > 0.98 * W || hoehe < 1) {
-        const std::string text = laenge > 0.98 * W ? std::string(texteText(s, 198))
+    // On the screen the curves end at the spot of the highest noon sun (at half the
+    // circumference in the tropics; deflected a little further), and beyond it stand the noon
+    // number, turned, beside its line, and the frame round it; the margin left of the band is
+    // at most a twentieth of the width. (A page measures what it holds.)
+    c.setFont({"Arial", z.fh, false, FarbeSchwarz});
+    const int jenseits = 3 + c.textExtent("12").height + z.rand, links = std::max(m + 2, W / 20);
+    const double mittag = std::min(180.0, 2 * (90 - std::fabs(z.phi) + z.epsRund) + (s.Schalter.RingExakt ? 10 : 0));
+    const double bisMittag = z.C * (alpha + mittag) / 180;
+    const int xLinks = std::max(m + 2, std::min(W / 20, z.gerundet((W - z.C) / 3)));
+    const bool zuLang = laenge > 0.98 * W || (bildschirm && xLinks + bisMittag + jenseits > rechterRand(z));
+    if (zuLang || hoehe < 1) {
+        const std::string text = zuLang ? std::string(texteText(s, 198))
                                  : s.Sprachspalte == 2
                                      ? "The ring is too wide for the drawing area. Reduce everything?"
                                      : "Der Ring ist zu breit für die Zeichenfläche. Alles verkleinern?";
         if (frage &&
             frage->ask(PromptTitle::WasNun, PromptIcon::Question, text, PromptButtons::YesNo) == PromptAnswer::No)
             return meldungen;
-        const double faktor = std::min(laenge > 0.98 * W ? 0.9 * W / laenge : 1.0, hoehe);
+        const double faktor =
+            std::min(zuLang ? std::min(0.9 * W / laenge, (rechterRand(z) - jenseits - links) / bisMittag) : 1.0, hoehe);
         z.Bu *= faktor;
         Btext = faktor * B;
         Dtext = faktor * D;

@@ -80,7 +80,7 @@ struct RingZeichnung {
     void belege(int rechts, int unten);
     // Writes an hour number turned by 90 degrees at x, y (height fh), moved up along its line
     // past the numbers already on the band where it would overlap one (down where up would
-    // leave the band); a number that would
+    // leave the band), and a blank more past another number; a number that would
     // stand on the same number already there (an Italian and a Babylonian line that meet)
     // is not written twice.
     void stundenzahl(int x, int y, const std::string& text);

@@ -6,6 +6,7 @@
 #include "core/Sprachdienst.h"
 #include "core/State.h"
 #include "dials/ring/RingSonnenuhr.h"
+#include "dials/ring/RingZeichnung.h"
 #include "RingModell.h"
 #include "RingTestHilfen.h"
 #include "support/ExportPruefung.h"
@@ -17,6 +18,7 @@
 #include <array>
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using namespace umbrin;
@@ -186,6 +188,52 @@ TEST(RingBeschriftung, BandGlyphsStandInTheirSignsRows)
             EXPECT_EQ(plot, 12) << o.phi << " " << einBand;
         }
     }
+}
+
+// A sign's ink is about as wide as it is high: no hour number stands on a sign's square beside
+// the hole line, on either screen, at latitudes and ring widths where lines come close to them.
+TEST(RingBeschriftung, HourNumbersKeepClearOfTheSigns)
+{
+    std::string auf;
+    for (const double phi : {-60.0, -23.44, 0.0, 10.0, 35.0, 47.25, 55.0, 66.0})
+        for (int art = 0; art < 8; ++art)
+            for (const auto& [breite, hoehe, gross] : {std::tuple{1780, 905, true}, {1226, 593, false}}) {
+                AppState s = ringZustand({phi, 0}, art % 2, art / 2 % 2);
+                s.Zeiten.QuadVon = 0;
+                s.Zeiten.QuadBis = 24;
+                s.Par.RingBreite = art / 4 ? 58 : 30;
+                RecordingCanvas c(breite, hoehe);
+                konstruiereRingSU(s, c, breite, hoehe, gross, nullptr);
+                // Turned, a text runs up from its corner, its letters' cell to the right of it.
+                for (const RecordedPrimitive& z : texte(c))
+                    for (const RecordedPrimitive& g : texte(c))
+                        if (z.angle == 90 && g.angle == 90 && g.font.name == "Wingdings" && z.font.name != "Wingdings"
+                            && z.points[0].x < g.points[0].x + g.font.height
+                            && g.points[0].x < z.points[0].x + 1.15 * z.font.height
+                            && z.points[0].y - 0.55 * z.font.height * static_cast<double>(z.text.size()) < g.points[0].y
+                            && g.points[0].y - g.font.height < z.points[0].y)
+                            auf += std::to_string(phi) + " " + std::to_string(art) + " " + std::to_string(breite) + ": '"
+                                   + z.text + "' on a sign\n";
+            }
+    EXPECT_EQ(auf, "");
+}
+
+// A number caught between two labels (up past the upper leaves the band, down past the lower
+// comes back onto the upper) takes the clean place nearest its own: just below the lower.
+TEST(RingBeschriftung, ANumberCaughtBetweenTwoLabelsGoesToTheNearestCleanPlace)
+{
+    const AppState s = umbrin::ringtest::ringZustand();
+    RecordingCanvas c(1920, 1080);
+    Konstruktionsmeldungen m;
+    RingZeichnung z{s, c, m};
+    z.fh = 14;
+    z.yTop = 100;
+    z.Bu = 300;
+    z.labels = {{500, 516, 102, 117, "^"}, {500, 516, 121, 136, "_"}}; // two signs' boxes
+    z.stundenzahl(500, 125, "7"); // 8 long: its box 117..125 is on the upper sign
+    ASSERT_EQ(z.labels.size(), 3u);
+    EXPECT_EQ(z.labels.back().oben, 137);
+    EXPECT_EQ(z.labels.back().unten, 145);
 }
 
 // Each Babylonian and Italian number of one band names the hour of the sun whose spot stands

@@ -153,7 +153,8 @@ TEST(RingSonnenuhr, RefusalsQuestionsAndMessages)
         EXPECT_NE(m[0].text.find("größer als 0"), std::string::npos);
         EXPECT_TRUE(c.primitives().empty());
     }
-    // Too long for the image (D = 400) or two bands too wide for its height (B = 190): No draws
+    // Too long for the image (D = 400; D = 195 in the tropics with the margin and the noon
+    // number beyond the band's end) or two bands too wide for its height (B = 190): No draws
     // nothing, Yes reduces the ring as a whole. The band from the ring's top to half the
     // circumference beyond the hole takes 0.9 of the width; two bands of 2 x 981 pixels fit
     // between the upper band's top (110) and the gap and date scale (166) above the image's last
@@ -161,10 +162,14 @@ TEST(RingSonnenuhr, RefusalsQuestionsAndMessages)
     const struct {
         double D, B;
         const char *frage, *reduziert;
-    } zuGross[] = {{400, 0, "Alles verkeinern?", "Durchmesser =182.7"}, {0, 190, "zu breit", "Ringbreite = 77.6"}};
+        double breite = 47.25;
+    } zuGross[] = {{400, 0, "Alles verkeinern?", "Durchmesser =182.7"},
+                   {195, 0, "Alles verkeinern?", "Durchmesser =182.7", 23.66},
+                   {0, 190, "zu breit", "Ringbreite = 77.6"}};
     for (const auto& fall : zuGross) {
         AppState s = ringZustand();
         (fall.D ? s.Par.RingDurchmesser : s.Par.RingBreite) = fall.D ? fall.D : fall.B;
+        s.Par.Breite = fall.breite;
         test::ScriptedPrompt nein;
         nein.answers = {PromptAnswer::No};
         RecordingCanvas c(1920, 1080);
