@@ -246,10 +246,11 @@ TEST(HabermelSweep, LongGnomonsKeepTheDiscOnTheSheetAndSaySoWhenCut)
 }
 
 // Dial II: the template's caption keeps left of the ring and the numbers, which keep clear of the
-// ring's signs; dial I in mean time far north: its reading captions keep apart.
+// ring's signs; dial I in mean time far north: its reading captions keep apart, and the signs
+// off them.
 TEST(HabermelSweep, CaptionsAndNumbersKeepClearOfTheSignsAndOfEachOther)
 {
-    for (const auto& [art, phi, D] : {std::tuple{2, -60.2, 77.5}, {2, 47.25, 77.5}, {2, -58.8, 30.0}, {1, 55.0, 0.0}, {1, 60.2, 0.0}})
+    for (const auto& [art, phi, D] : {std::tuple{2, -60.2, 77.5}, {2, 47.25, 77.5}, {2, -58.8, 30.0}, {1, 55.0, 0.0}, {1, 60.2, 0.0}, {1, 61.2, 0.0}})
         for (const Sicht& v : {kSchirm, kSchirmKlein, kDruckA4, kPlot}) {
             AppState s;
             initialisiereZustand(s);
