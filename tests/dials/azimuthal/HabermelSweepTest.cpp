@@ -268,3 +268,21 @@ TEST(HabermelSweep, CaptionsAndNumbersKeepClearOfTheSignsAndOfEachOther)
             EXPECT_EQ(abseits(f, true), "") << art << " " << phi << " " << v.name;
         }
 }
+
+// Dial I far north with a short gnomon on the small screen: where the lines crowd near noon
+// each number stands off those placed before it, moved along its line where its date's place
+// is taken, in apparent and in mean time.
+TEST(HabermelSweep, NumbersWhereTheLinesCrowdKeepOffOneAnother)
+{
+    for (const bool mittlereZeit : {false, true})
+        for (const double phi : {64.2, 65.0}) {
+            AppState s;
+            initialisiereZustand(s);
+            s.UhrTyp = 'q';
+            s.Schalter.Hoehenuhrart = 1;
+            s.Par.Breite = phi;
+            s.Par.HabermelGnomon = 24.5;
+            s.Schalter.MitZeitglZylinder = mittlereZeit;
+            EXPECT_EQ(zeichne(s, 1, kSchirmKlein).aufeinander, "") << phi << (mittlereZeit ? " mean time" : "");
+        }
+}
