@@ -331,8 +331,9 @@ bool Zahlensuche::dient(Linie& n, Zahlenplatz::Stufe stufe, bool daneben, std::s
 // Where no column keeps the red number clean: the first of its columns, or above or below the
 // black number, that keeps it clean; else the first column level with the black number, or,
 // where the black one had to leave its line's first place (a number of a close line took it),
-// of the columns it has beside that place, that keeps it clean and apart from the black one. Where none does, it is left out rather
-// than standing by another line or on the sign table. True in every case.
+// of the columns it has beside that place, that keeps it clean and apart from the black one.
+// Where none does, it is left out rather than standing by another line or on the sign table.
+// True in every case.
 bool Zahlensuche::rotDaneben(Linie& n, Spalten& s) const
 {
     n.mitRot = zweiZahlen_;
