@@ -316,21 +316,14 @@ SawyerPunkt sawyerZahlVersatzPlot(int h, bool halbeAnalemma)
     return {0, 0};
 }
 
-int sawyerErsteZahl(int h)
-{
-    int v = h + 12;
-    while (v > 12)
-        v -= 12;
-    return v;
-}
+namespace {
+// An hour on the twelve-hour face: 1..12 (midnight, at the polar day's ends, reads 12).
+int zwoelfer(int v) { return ((v - 1) % 12 + 12) % 12 + 1; }
+} // namespace
 
-int sawyerZweiteZahl(int h)
-{
-    int v = 12 - h;
-    while (v > 12)
-        v -= 12;
-    return v;
-}
+int sawyerErsteZahl(int h) { return zwoelfer(h + 12); }
+
+int sawyerZweiteZahl(int h) { return zwoelfer(12 - h); }
 
 SawyerZeichen sawyerZeichen(int k)
 {

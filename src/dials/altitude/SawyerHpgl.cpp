@@ -207,12 +207,13 @@ void stunden(Plot& p, const SawyerMass& m, const SawyerGeometrie& g)
             }
             return false;
         };
-        const auto frei = [&](const SawyerPunkt& q) {
-            const double x = p.px(q.x) + v.x * kT, y = p.py(q.y) + v.y * kT;
-            return aufBlatt(q) && p.frei(x, y, x + 1.5 * kZeichenBreite * static_cast<double>(text.size()), y + kZeichenHoehe)
-                   && schwarzFrei(x, y)
+        const double breite = 1.5 * kZeichenBreite * static_cast<double>(text.size());
+        const auto freiBei = [&](double x, double y) {
+            return x >= 0 && y >= 0 && x + kZeichenBreite * static_cast<double>(text.size()) <= kBreite && y + kZeichenHoehe <= kHoehe
+                   && p.frei(x, y, x + breite, y + kZeichenHoehe) && schwarzFrei(x, y)
                    && (!zwilling || p.frei(x + dx, y + kT / 2, x + dx + 3 * kZeichenBreite, y + kT / 2 + kZeichenHoehe));
         };
+        const auto frei = [&](const SawyerPunkt& q) { return freiBei(p.px(q.x) + v.x * kT, p.py(q.y) + v.y * kT); };
         bool gefunden = frei(an);
         if (!gefunden)
             for (const SawyerPunkt& q : sawyerVomAnker(l, kT / 2))
@@ -221,13 +222,36 @@ void stunden(Plot& p, const SawyerMass& m, const SawyerGeometrie& g)
                     gefunden = true;
                     break;
                 }
+        // Where the legend or the sign table covers every such place (a line running through
+        // the table), the number stands just right of the labels in its way at the first point
+        // where that is clear.
+        double daneben = 0;
+        if (!gefunden)
+            for (const SawyerPunkt& q : sawyerVomAnker(l, kT / 2)) {
+                const double x0 = p.px(q.x) + v.x * kT, y = p.py(q.y) + v.y * kT;
+                double x = x0;
+                for (bool weiter = q.y < 0; weiter;) {
+                    weiter = false;
+                    for (const auto& k : p.belegt)
+                        if (Plot::trifft({x, y, x + breite, y + kZeichenHoehe}, k)) {
+                            x = k[2] + kT / 4;
+                            weiter = true;
+                        }
+                }
+                if (q.y < 0 && x > x0 && freiBei(x, y)) {
+                    an = q;
+                    daneben = x - x0;
+                    gefunden = true;
+                    break;
+                }
+            }
         if (!gefunden && !aufBlatt(an))
             for (const SawyerPunkt& q : sawyerVomAnker(l, kT / 2))
                 if (q.y < 0 && aufBlatt(q)) {
                     an = q;
                     break;
                 }
-        const double x = p.px(an.x) + v.x * kT, y = p.py(an.y) + v.y * kT;
+        const double x = p.px(an.x) + v.x * kT + daneben, y = p.py(an.y) + v.y * kT;
         if (!schwarzFrei(x, y))
             continue;
         p.label(x, y, text);

@@ -119,7 +119,7 @@ private:
 
 // The places a red number may take beside its black one (its top left corners).
 struct Spalten {
-    std::array<std::array<int, 2>, 5> q{};
+    std::array<std::array<int, 2>, 10> q{};
     std::size_t n = 0;
     void dazu(int x, int y) { q[n++] = {x, y}; }
     const std::array<int, 2>* begin() const { return q.data(); }
@@ -170,18 +170,28 @@ private:
         z.y = q.y;
     }
     bool rotDaneben(Linie& n, Spalten& s) const;
+    // Whether the red number stands apart from its black one: off its ink, and on their common
+    // line at least a blank from it, so that the two do not read as one number.
+    static bool abseits(const Zahl& z, const TextExtent& ez, const Zahl& r, const TextExtent& er)
+    {
+        const std::array<int, 4> a = tinte(z, ez), b = tinte(r, er);
+        const int luecke = std::max(b[0] - a[0] - a[2], a[0] - b[0] - b[2]);
+        const int gemeinsam = std::min(a[1] + a[3], b[1] + b[3]) - std::max(a[1], b[1]);
+        return luecke >= std::max(1, ez.height * 3 / 10) || gemeinsam < std::min(a[3], b[3]) / 2;
+    }
     // Which line a number stands by is judged by its digits, a blank before them left out.
     bool sauber(const Zahl& z, const TextExtent& e, int h, bool datum) const
     {
         return frei(z, e) && eigen(z, e, h) && (!datum || datumFrei(z, e, h));
     }
     // The digits' ink in a number's box (left, top, width, height): from the cap line, a sixth
-    // of the box down, to the baseline, a fifth up, and from a little in from its left to its
+    // of the box down, to the baseline, a fifth up (rounded: on a small screen font a pixel
+    // less kept two numbers over one another apart), and from a little in from its left to its
     // right edge (the ink of a "1" reaches it).
     static std::array<int, 4> tinte(const Zahl& z, const TextExtent& e)
     {
-        const int rand = e.height / 18, oben = e.height / 6;
-        return {z.x + z.vorn + rand, z.y + oben, std::max(1, e.width - z.vorn - rand), std::max(1, e.height - oben - e.height / 5)};
+        const int rand = e.height / 18, oben = e.height / 6, unten = (e.height + 2) / 5;
+        return {z.x + z.vorn + rand, z.y + oben, std::max(1, e.width - z.vorn - rand), std::max(1, e.height - oben - unten)};
     }
     bool frei(const Zahl& z, const TextExtent& e) const
     {
@@ -210,6 +220,10 @@ private:
         return frei(n.z, n.ez) && schwarzEigen(n, daneben, i) && (!datum || datumFrei(n.z, n.ez, n.l.h));
     }
     const SawyerPunkt& ort(Linie& n, std::size_t i) const;
+    // A number stands at a point of its line below O; at the line's end on the horizon only
+    // where its move keeps it below the horizon (where lines run close its numbers may find
+    // their only free place there).
+    static bool unterO(const Linie& n, const SawyerPunkt& p) { return p.y < 0 || (p.y <= 0 && n.v.y >= 0); }
     void alleOrte(Linie& n) const;
     bool dient(Linie& n, Zahlenplatz::Stufe stufe, bool daneben, std::size_t i) const;
     void spalten(Linie& n, Spalten& s) const;
@@ -276,7 +290,7 @@ bool Zahlensuche::dient(Linie& n, Zahlenplatz::Stufe stufe, bool daneben, std::s
     using S = Zahlenplatz::Stufe;
     n.mitRot = false;
     const SawyerPunkt& p = ort(n, i);
-    if (!(p.y < 0))
+    if (!unterO(n, p))
         return false;
     const CanvasPoint a = b_.punkt(p);
     n.z.x = rund(a.x + n.v.x * th0_);
@@ -315,8 +329,11 @@ bool Zahlensuche::dient(Linie& n, Zahlenplatz::Stufe stufe, bool daneben, std::s
 }
 
 // Where no column keeps the red number clean: the first of its columns, or above or below the
-// black number, that keeps it clean; where none does, it is left out rather than standing by
-// another line or on the sign table. True in every case.
+// black number, that keeps it clean; else the first column level with the black number, or,
+// where the black one had to leave its line's first place (a number of a close line took it),
+// of the columns it has beside that place, that keeps it clean and apart from the black one.
+// Where none does, it is left out rather than standing by another line or on the sign table.
+// True in every case.
 bool Zahlensuche::rotDaneben(Linie& n, Spalten& s) const
 {
     n.mitRot = zweiZahlen_;
@@ -325,10 +342,24 @@ bool Zahlensuche::rotDaneben(Linie& n, Spalten& s) const
     const int mitte = n.z.x + (n.ez.width - n.er.width) / 2;
     s.dazu(mitte, n.z.y - n.er.height);
     s.dazu(mitte, n.z.y + n.ez.height);
-    for (const auto& q : s) {
-        n.rot.x = q[0];
-        n.rot.y = q[1];
-        if (sauber(n.rot, n.er, n.l.h, false))
+    const std::size_t eigene = s.n;
+    if (s.q[0][1] != n.z.y)
+        s.dazu(s.q[0][0], n.z.y);
+    if (const SawyerPunkt& p = ort(n, 0); unterO(n, p)) {
+        const Zahl schwarz = n.z;
+        const CanvasPoint a = b_.punkt(p);
+        n.z.x = rund(a.x + n.v.x * th0_);
+        n.z.y = rund(a.y + n.v.y * th0_);
+        Spalten erste;
+        spalten(n, erste);
+        n.z = schwarz;
+        for (const auto& q : erste)
+            s.dazu(q[0], q[1]);
+    }
+    for (std::size_t i = 0; i < s.n; ++i) {
+        n.rot.x = s.q[i][0];
+        n.rot.y = s.q[i][1];
+        if (sauber(n.rot, n.er, n.l.h, false) && (i < eigene || abseits(n.z, n.ez, n.rot, n.er)))
             return true;
     }
     n.mitRot = false;

@@ -25,6 +25,10 @@ using Blatt = SawyerBlatt;
 
 int tabellenSchrift(const Blatt& b) { return b.bildschirm ? 16 : 30; }
 
+// A zodiac sign's glyph is about three quarters of its height wide, wider than a measure
+// without the symbol face gives it.
+int zeichenBreite(const TextExtent& e, int FH) { return std::max(e.width, rund(0.75 * FH)); }
+
 std::string tierkreisDatum(const AppState& s, int k)
 {
     const int monat = k == 10 ? 12 : (k + 2) % 12;
@@ -95,13 +99,14 @@ CanvasPoint zeichneSawyerLegende(Blatt& b, std::vector<std::array<int, 4>>& zeil
         b.c.setFontHeight(FH);
         const std::string zeichen(1, sawyerSymbol(k));
         b.c.textOut(lx, y, zeichen);
-        // Each text takes its box; a name and a date a quarter of the letters' height longer at
-        // their end.
+        // Each text takes its box, the sign its glyph's; a name and a date a quarter of the
+        // letters' height longer at their end.
         const auto kasten = [&](int x, int oben, const std::string& text, int luft) {
             const TextExtent e = b.c.textExtent(text);
             zeilen.push_back({x, oben, x + e.width + luft, oben + std::max(FH, e.height)});
         };
-        kasten(lx, y, zeichen, 0);
+        const TextExtent glyphe = b.c.textExtent(zeichen);
+        kasten(lx, y, zeichen, zeichenBreite(glyphe, FH) - glyphe.width);
         b.c.setFontName("Arial");
         const std::string name = "= " + std::string(tierkreisName(s, k));
         b.c.textOut(rund(lx + 1.7 * FH), y, name);
@@ -230,9 +235,7 @@ void datumslinien(Blatt& b, const SawyerGeometrie& g, const SawyerDatumsfeld& da
     for (const SawyerZeichenPlatz& z : sawyerZeichenPlaetze(g, nd, b.s.Par.Breite < 0, FHd, unterkante)) {
         const std::string text(1, z.zeichen);
         const TextExtent e = b.c.textExtent(text);
-        // A sign's glyph is about three quarters of its height wide, wider than a measure
-        // without the symbol face gives it.
-        const int w = std::max(e.width, rund(0.75 * FHd));
+        const int w = zeichenBreite(e, FHd);
         const int x = z.rechts ? b.fx + dx : b.fx - 3 * dx, y = rund(b.fy - z.y - FHd / 2.0);
         // Where no place is free, the one that shares the least.
         int px = x;

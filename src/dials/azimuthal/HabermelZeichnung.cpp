@@ -198,6 +198,36 @@ void kreise(Blatt& b)
     b.c.lineTo(ci(b.x0 - b.t.sw[36]), b.y0);
 }
 
+// The reading captions of mean time beside the lower end of the rim, their two lines ending
+// level with its lowest point: winter to summer left of it, summer to winter right, a third of
+// a line clear of the ring of second hour numbers outside the rim where it is widest beside
+// them. Their top left corners and widths in the legend's font of height h.
+struct Lesehilfen {
+    int xw = 0, xs = 0, y = 0;
+    int breiteW = 0, breiteS = 0;
+};
+Lesehilfen lesehilfen(const Blatt& b, double h)
+{
+    const CanvasFont vorher = b.c.font();
+    b.c.setFontName("Arial");
+    b.c.setBold(false);
+    b.c.setFontHeight(static_cast<int>(h));
+    const double R = b.randRadius() + 1.2 * b.zahlhoehe(), yc = b.mitteY;
+    Lesehilfen l;
+    l.y = ci(b.y0 + b.t.r[36] + 7 * b.f - 2.2 * h);
+    const double halb = std::sqrt(std::fmax(0.0, R * R - (l.y - yc) * (l.y - yc)));
+    const int luecke = ci(h / 3);
+    const auto breite = [&](int a, int z) { return std::max(b.c.textExtent(holeText(b.s, a)).width, b.c.textExtent(holeText(b.s, z)).width); };
+    l.breiteW = breite(610, 611);
+    l.breiteS = breite(612, 613);
+    l.xw = ci(b.x0 - halb) - luecke - l.breiteW;
+    l.xs = ci(b.x0 + halb) + luecke;
+    b.c.setFont(vorher);
+    return l;
+}
+
+double legendenHoehe(const Blatt& b) { return b.bildschirm ? 14 : 30; }
+
 void legende(Blatt& b, double h, bool mittlereZeit)
 {
     const auto& s = b.s;
@@ -221,22 +251,14 @@ void legende(Blatt& b, double h, bool mittlereZeit)
     }
     if (!mittlereZeit)
         return;
-    // The reading captions beside the lower end of the rim, their two lines ending level with
-    // its lowest point: winter to summer left of it, summer to winter right, a third of a line
-    // clear of the ring of second hour numbers outside the rim where it is widest beside them.
     const int hi = static_cast<int>(h);
-    const double R = b.randRadius() + 1.2 * b.zahlhoehe(), yc = b.mitteY;
-    const int yw = ci(b.y0 + b.t.r[36] + 7 * b.f - 2.2 * h);
-    const double halb = std::sqrt(std::fmax(0.0, R * R - (yw - yc) * (yw - yc)));
-    const int luecke = ci(h / 3);
-    const int breite = std::max(b.c.textExtent(holeText(s, 610)).width, b.c.textExtent(holeText(s, 611)).width);
-    const int xw = ci(b.x0 - halb) - luecke - breite, xs = ci(b.x0 + halb) + luecke;
+    const Lesehilfen l = lesehilfen(b, h);
     b.c.setFontColor(0x800000);
-    b.c.textOut(xw, yw, holeText(s, 610));
-    b.c.textOut(xw, yw + hi, holeText(s, 611));
+    b.c.textOut(l.xw, l.y, holeText(s, 610));
+    b.c.textOut(l.xw, l.y + hi, holeText(s, 611));
     b.c.setFontColor(FarbeRot);
-    b.c.textOut(xs, yw, holeText(s, 612));
-    b.c.textOut(xs, yw + hi, holeText(s, 613));
+    b.c.textOut(l.xs, l.y, holeText(s, 612));
+    b.c.textOut(l.xs, l.y + hi, holeText(s, 613));
 }
 
 void kopf(Blatt& b, bool mittlereZeit)
@@ -248,12 +270,18 @@ void kopf(Blatt& b, bool mittlereZeit)
     b.c.setFontColor(s.Farben[3]);
     b.c.setFontHeight(static_cast<int>(h));
     // Each sign in the band of its declinations, by the dial's own circles (see
-    // habermelZeichenstellen), clear of the numbers and the latitude mark; a sign's box is
-    // half its height wide, its ink about three quarters, reaching further right.
+    // habermelZeichenstellen), clear of the numbers, the latitude mark and in mean time the
+    // reading captions; a sign's box is half its height wide, its ink about three quarters,
+    // reaching further right.
     std::vector<HabermelKasten> frei;
-    for (const HabermelSchild& q : b.belegt) {
-        const HabermelKasten k = q.umriss();
-        frei.push_back({k.x0 - b.x0, b.y0 - k.y1, k.x1 - b.x0, b.y0 - k.y0});
+    const auto belege = [&](const HabermelKasten& k) { frei.push_back({k.x0 - b.x0, b.y0 - k.y1, k.x1 - b.x0, b.y0 - k.y0}); };
+    for (const HabermelSchild& q : b.belegt)
+        belege(q.umriss());
+    if (mittlereZeit) {
+        const double hl = legendenHoehe(b);
+        const Lesehilfen l = lesehilfen(b, hl);
+        belege({double(l.xw), double(l.y), double(l.xw + l.breiteW), l.y + 2 * hl});
+        belege({double(l.xs), double(l.y), double(l.xs + l.breiteS), l.y + 2 * hl});
     }
     const auto stellen = habermelZeichenstellen(b.t, 0.5 * h, h, frei, 0.75 * h, 0.1 * h);
     for (int z = 1; z <= 12; ++z) {
@@ -264,7 +292,7 @@ void kopf(Blatt& b, bool mittlereZeit)
     b.c.setBold(true);
     b.c.setFontHeight(ci(1.2 * h));
     b.c.textOut(b.marke.x, b.marke.y, b.marke.text);
-    legende(b, b.bildschirm ? 14 : 30, mittlereZeit);
+    legende(b, legendenHoehe(b), mittlereZeit);
 }
 
 void schablone(Blatt& b, double h)

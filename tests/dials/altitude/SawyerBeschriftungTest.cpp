@@ -278,9 +278,11 @@ TEST(SawyerBeschriftung, EachNumberPairWhereItHasAPlace)
         double zoom;
         int schwarz, rot;
         bool jedeLinie = false; // and every line on the sheet has its number, nearest its own line
+        double laenge = 0, zone = 0; // a place in zone time (zone 0: none)
+        double winkel = 0;           // the angle between the hour lines (0: the start's)
     };
     const Fall faelle[] = {
-        {29.5, 3, 1226, 593, 0, 1, 13, 12}, // the red twin of one line has no clean place
+        {29.5, 3, 1226, 593, 0, 1, 13, 13, true}, // the red twin of one line clean only level with its black one
         {33, 2, 1780, 905, 4, 2, 11, 11},   // half analemmas zoomed in on the upright A4 page
         {55, 2, 1226, 593, 0, 2, 17, 17},   // the same at 55 N on the small screen
         {55, 0, 1780, 905, 0, 2, 17, 0, true},
@@ -288,6 +290,14 @@ TEST(SawyerBeschriftung, EachNumberPairWhereItHasAPlace)
         // wholly through the sign table
         {59.9, 3, 1780, 905, 5, 1, 19, 19, true},
         {60, 3, 1226, 593, 5, 1, 19, 19, true},
+        // near the lowest latitude the lines crowd at their summer ends: a number of a close
+        // line takes the first place of the next, whose red twin then stands beside that place;
+        // at a narrow angle the lines' upper ends too, where the 6 h numbers stand at the top
+        // and two numbers over one another keep only their inks apart
+        {-29.22, 3, 1226, 593, 0, 1, 13, 13, true, -31, -30},
+        {-29.17, 3, 1226, 593, 0, 1, 13, 13, true},
+        {-29.22, 3, 1226, 593, 0, 1, 13, 13, true, -31, -30, 1.58},
+        {29.08, 3, 1226, 593, 0, 1, 13, 13, false, -31, -30, 1.58},
     };
     for (const Fall& f : faelle) {
         AppState s = zifferblatt('w', f.breite);
@@ -295,6 +305,14 @@ TEST(SawyerBeschriftung, EachNumberPairWhereItHasAPlace)
         s.Schalter.HalbeAnalemma = f.zeit == 2;
         s.Schalter.MozGerade = f.zeit == 3;
         s.Zoom = f.zoom;
+        if (f.zone != 0) {
+            s.Schalter.Zonenzeit = 1;
+            s.Schalter.Ortszeit = s.Schalter.OhneLaengenkorrektur = 0;
+            s.Par.Laenge = f.laenge;
+            s.Par.Zonenmeridian = f.zone;
+        }
+        if (f.winkel > 0)
+            s.Par.DatumWinkel = f.winkel;
         const Blatt b = zeichne(s, f.breiteBild, f.hoeheBild, f.ansicht);
         int schwarz = 0, rot = 0;
         for (const Text& t : b.texte)

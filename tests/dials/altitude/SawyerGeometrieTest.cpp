@@ -195,7 +195,7 @@ TEST(SawyerGeometrie, NumbersAndSigns)
 {
     const struct {
         int h, erste, zweite;
-    } zahlen[] = {{-7, 5, 7}, {-1, 11, 1}, {0, 12, 12}, {1, 1, 11}, {7, 7, 5}};
+    } zahlen[] = {{-7, 5, 7}, {-1, 11, 1}, {0, 12, 12}, {1, 1, 11}, {7, 7, 5}, {-12, 12, 12}, {-13, 11, 1}, {13, 1, 11}};
     for (const auto& z : zahlen) {
         EXPECT_EQ(sawyerErsteZahl(z.h), z.erste) << z.h;
         EXPECT_EQ(sawyerZweiteZahl(z.h), z.zweite) << z.h;

@@ -268,10 +268,11 @@ TEST(HabermelSweep, LongGnomonsKeepTheDiscOnTheSheetAndSaySoWhenCut)
 }
 
 // Dial II: the template's caption keeps left of the ring and the numbers, which keep clear of the
-// ring's signs; dial I in mean time far north: its reading captions keep apart.
+// ring's signs; dial I in mean time far north: its reading captions keep apart, and the signs
+// off them.
 TEST(HabermelSweep, CaptionsAndNumbersKeepClearOfTheSignsAndOfEachOther)
 {
-    for (const auto& [art, phi, D] : {std::tuple{2, -60.2, 77.5}, {2, 47.25, 77.5}, {2, -58.8, 30.0}, {1, 55.0, 0.0}, {1, 60.2, 0.0}})
+    for (const auto& [art, phi, D] : {std::tuple{2, -60.2, 77.5}, {2, 47.25, 77.5}, {2, -58.8, 30.0}, {1, 55.0, 0.0}, {1, 60.2, 0.0}, {1, 61.2, 0.0}})
         for (const Sicht& v : {kSchirm, kSchirmKlein, kDruckA4, kPlot}) {
             AppState s;
             initialisiereZustand(s);
@@ -287,5 +288,23 @@ TEST(HabermelSweep, CaptionsAndNumbersKeepClearOfTheSignsAndOfEachOther)
             const Blattinhalt b = zeichneInSicht(s, v);
             const std::vector<Befund> f = v.plot ? pruefePlotLayout(b.hpgl, plotSeite(b.hpgl)) : textAufText(b.roh, 0.04);
             EXPECT_EQ(abseits(f, true), "") << art << " " << phi << " " << v.name;
+        }
+}
+
+// Dial I far north with a short gnomon on the small screen: where the lines crowd near noon
+// each number stands off those placed before it, moved along its line where its date's place
+// is taken, in apparent and in mean time.
+TEST(HabermelSweep, NumbersWhereTheLinesCrowdKeepOffOneAnother)
+{
+    for (const bool mittlereZeit : {false, true})
+        for (const double phi : {64.2, 65.0}) {
+            AppState s;
+            initialisiereZustand(s);
+            s.UhrTyp = 'q';
+            s.Schalter.Hoehenuhrart = 1;
+            s.Par.Breite = phi;
+            s.Par.HabermelGnomon = 24.5;
+            s.Schalter.MitZeitglZylinder = mittlereZeit;
+            EXPECT_EQ(zeichne(s, 1, kSchirmKlein).aufeinander, "") << phi << (mittlereZeit ? " mean time" : "");
         }
 }
