@@ -538,6 +538,41 @@ struct Textpruefung {
     Zahlplaetze vorher = ladeZahlplaetze(zahlendatei(), fam.name), neu = {};
     int blaetter = 0;
 
+    // Whether the sheet's word, in either language, says the dial reaches off it (or is wider
+    // than the sheet, whose edge cuts it).
+    static bool sagtDraussen(const Blattinhalt& b)
+    {
+        std::vector<std::string> texte = b.gesagt;
+        for (const Konstruktionsmeldung& m : b.meldungen)
+            texte.push_back(m.text);
+        const char* worte[] = {"wider than", " reich", "zu groß", "größer als", "breiter als", "über den Rand"};
+        for (const std::string& t : texte)
+            for (const char* w : worte)
+                if (t.find(w) != std::string::npos)
+                    return true;
+        return !blattwort(b).empty();
+    }
+
+    // Where the sheet's word says the dial reaches off it, the texts on texts among those
+    // wholly past a canvas's edge: no reader sees them.
+    static std::set<std::string> wegVomBlatt(const Blattinhalt& b, const Sicht& v)
+    {
+        std::set<std::string> weg;
+        if (v.plot || !sagtDraussen(b))
+            return weg;
+        std::vector<RecordedPrimitive> draussen;
+        for (const RecordedPrimitive& p : b.roh) {
+            if (p.kind != PrimitiveKind::Text)
+                continue;
+            for (const Textplatz& t : textlage({p}, {0, 0, b.breite, b.hoehe}, 0.04).plaetze)
+                if (t.kasten.x0 >= b.breite || t.kasten.x1 <= 0 || t.kasten.y0 >= b.hoehe || t.kasten.y1 <= 0)
+                    draussen.push_back(p);
+        }
+        for (const Befund& f : textlage(draussen, {0, 0, b.breite, b.hoehe}, 0.04).aufeinander)
+            weg.insert(f.meldung);
+        return weg;
+    }
+
     void pruefe(const AppState& s, const std::string& fall, bool gesaet)
     {
         for (const Sicht& v : {kSchirm, kSchirmKlein, kDruckA4, kDruckA3, kDruckA4Hoch, kDruckA3Hoch, kPlot}) {
@@ -547,8 +582,10 @@ struct Textpruefung {
             ++blaetter;
             const std::string wo = fall + ", " + v.name;
             const Textlage l = v.plot ? plotTextlage(b->hpgl, 0.04) : textlage(b->roh, {0, 0, b->breite, b->hoehe}, 0.04);
+            const std::set<std::string> unsichtbar = wegVomBlatt(*b, v);
             for (const Befund& t : l.aufeinander)
-                befunde.melde(wo + ": '" + t.text + "' on '" + t.zweiter + "': " + t.meldung);
+                if (!unsichtbar.count(t.meldung))
+                    befunde.melde(wo + ": '" + t.text + "' on '" + t.zweiter + "': " + t.meldung);
             if (!gesaet) {
                 if (const std::vector<Zahlplatz>* z = gehalten(vorher, wo))
                     if (const std::string weg = verloren(*z, l); !weg.empty())
