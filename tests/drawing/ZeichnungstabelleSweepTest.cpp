@@ -538,36 +538,20 @@ struct Textpruefung {
     Zahlplaetze vorher = ladeZahlplaetze(zahlendatei(), fam.name), neu = {};
     int blaetter = 0;
 
-    // Whether the sheet's word, in either language, says the dial reaches off it (or is wider
-    // than the sheet, whose edge cuts it).
-    static bool sagtDraussen(const Blattinhalt& b)
-    {
-        std::vector<std::string> texte = b.gesagt;
-        for (const Konstruktionsmeldung& m : b.meldungen)
-            texte.push_back(m.text);
-        const char* worte[] = {"wider than", " reich", "zu groß", "größer als", "breiter als", "über den Rand"};
-        for (const std::string& t : texte)
-            for (const char* w : worte)
-                if (t.find(w) != std::string::npos)
-                    return true;
-        return !blattwort(b).empty();
-    }
-
-    // Where the sheet's word says the dial reaches off it, the texts on texts among those
-    // wholly past a canvas's edge: no reader sees them.
+    // Where the sheet's word, in either language, says the dial reaches off it or is wider than
+    // the sheet, the texts on texts among those wholly past a canvas's edge: no reader sees them.
     static std::set<std::string> wegVomBlatt(const Blattinhalt& b, const Sicht& v)
     {
-        std::set<std::string> weg;
-        if (v.plot || !sagtDraussen(b))
-            return weg;
+        std::string wort = blattwort(b);
+        for (const Konstruktionsmeldung& m : b.meldungen)
+            for (const char* w : {"wider than", " reich", "zu groß", "größer als", "breiter als", "über den Rand"})
+                wort += m.text.find(w) != std::string::npos ? m.text : "";
         std::vector<RecordedPrimitive> draussen;
-        for (const RecordedPrimitive& p : b.roh) {
-            if (p.kind != PrimitiveKind::Text)
-                continue;
-            for (const Textplatz& t : textlage({p}, {0, 0, b.breite, b.hoehe}, 0.04).plaetze)
+        for (const RecordedPrimitive& p : b.roh)
+            for (const Textplatz& t : v.plot || wort.empty() ? std::vector<Textplatz>{} : textlage({p}, {0, 0, b.breite, b.hoehe}, 0).plaetze)
                 if (t.kasten.x0 >= b.breite || t.kasten.x1 <= 0 || t.kasten.y0 >= b.hoehe || t.kasten.y1 <= 0)
                     draussen.push_back(p);
-        }
+        std::set<std::string> weg;
         for (const Befund& f : textlage(draussen, {0, 0, b.breite, b.hoehe}, 0.04).aufeinander)
             weg.insert(f.meldung);
         return weg;
