@@ -195,3 +195,18 @@ TEST(Seitenrand, TheWordOnThePaperStandsWhereNothingOfTheDrawingIs)
     mitWort = false;
     wortText = "Part of the lines is missing.";
 }
+
+// The grid of the page's ink takes a cell with ink and the cells next to it, across and along:
+// a box is free only a whole cell away from a stroke.
+TEST(Seitenrand, TheInkGridTakesTheCellsNextToTheInk)
+{
+    RecordingCanvas c(200, 200, true);
+    strich(c, 25, 0, 25, 200); // column 2
+    strich(c, 0, 125, 200, 125); // row 12
+    const Tintenraster r(c.primitives(), 200, 200, 10, c);
+    EXPECT_FALSE(r.frei(31, 20, 60, 40)); // column 3, next to 2
+    EXPECT_FALSE(r.frei(0, 20, 19, 40));  // column 1
+    EXPECT_TRUE(r.frei(41, 20, 60, 40));
+    EXPECT_FALSE(r.frei(60, 80, 90, 111)); // row 11, next to 12
+    EXPECT_TRUE(r.frei(60, 80, 90, 109));
+}

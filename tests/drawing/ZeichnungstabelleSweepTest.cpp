@@ -540,6 +540,25 @@ struct Textpruefung {
     Zahlplaetze vorher = ladeZahlplaetze(zahlendatei(), fam.name), neu = {};
     int blaetter = 0;
 
+    // Where the sheet's word, in either language, says the dial reaches off it or is wider than
+    // the sheet, the texts on texts among those wholly past a canvas's edge: no reader sees them.
+    static std::set<std::string> wegVomBlatt(const Blattinhalt& b, const Sicht& v)
+    {
+        std::string wort = blattwort(b);
+        for (const Konstruktionsmeldung& m : b.meldungen)
+            for (const char* w : {"wider than", " reich", "zu groß", "größer als", "breiter als", "über den Rand"})
+                wort += m.text.find(w) != std::string::npos ? m.text : "";
+        std::vector<RecordedPrimitive> draussen;
+        for (const RecordedPrimitive& p : b.roh)
+            for (const Textplatz& t : v.plot || wort.empty() ? std::vector<Textplatz>{} : textlage({p}, {0, 0, b.breite, b.hoehe}, 0).plaetze)
+                if (t.kasten.x0 >= b.breite || t.kasten.x1 <= 0 || t.kasten.y0 >= b.hoehe || t.kasten.y1 <= 0)
+                    draussen.push_back(p);
+        std::set<std::string> weg;
+        for (const Befund& f : textlage(draussen, {0, 0, b.breite, b.hoehe}, 0.04).aufeinander)
+            weg.insert(f.meldung);
+        return weg;
+    }
+
     void pruefe(const AppState& s, const std::string& fall, bool gesaet)
     {
         for (const Sicht& v : {kSchirm, kSchirmKlein, kDruckA4, kDruckA3, kDruckA4Hoch, kDruckA3Hoch, kPlot}) {
@@ -549,8 +568,10 @@ struct Textpruefung {
             ++blaetter;
             const std::string wo = fall + ", " + v.name;
             const Textlage l = v.plot ? plotTextlage(b->hpgl, 0.04) : textlage(b->roh, {0, 0, b->breite, b->hoehe}, 0.04);
+            const std::set<std::string> unsichtbar = wegVomBlatt(*b, v);
             for (const Befund& t : l.aufeinander)
-                befunde.melde(wo + ": '" + t.text + "' on '" + t.zweiter + "': " + t.meldung);
+                if (!unsichtbar.count(t.meldung))
+                    befunde.melde(wo + ": '" + t.text + "' on '" + t.zweiter + "': " + t.meldung);
             if (!gesaet) {
                 if (const std::vector<Zahlplatz>* z = gehalten(vorher, wo))
                     if (const std::string weg = verloren(*z, l); !weg.empty())

@@ -45,7 +45,7 @@ HoehenuhrHpglSchreiber::HoehenuhrHpglSchreiber(const AppState& s, HPGLDatei& dat
     nebeneinander_ = s.Schalter.Monatsskala != 0;
     temporal_ = zylinder_ ? s.Schalter.Temporalstunden != 0 : s.Schalter.TemporalAnzeige != 0;
     k_ = zylinder_ ? hpglFaktor(s.AlsHPGL != 0) : 1;
-    zahlen_.begrenze(0, 0, 16480 * k_, 11480 * k_);
+    zahlen_.begrenze(0, 0, kBlattBreite * k_, kBlattHoehe * k_);
     // The legend's lines at the sheet's foot (the time kind, the cylinder's gnomon length).
     zahlen_.belege(1100 * k_, 350 * k_, 6500 * k_, 250 * k_);
     const double einheit = hpglEinheitenProMm * k_;

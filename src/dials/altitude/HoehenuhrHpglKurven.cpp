@@ -95,7 +95,15 @@ bool HoehenuhrHpglSchreiber::kurve(const Skala& sk, const Fenster& f, double t, 
     const std::string zahl = std::to_string(h);
     // Characters of 0.2 by 0.26 cm: 120 k a character cell, 104 k high.
     const int breite = canvasZahl((1.5 * (zahl.size() - 1) + 1) * 80 * k_), hoehe = canvasZahl(104.0 * k_);
-    const auto zahlOrt = [&](const Plotprobe& B) { return CanvasPoint{canvasZahl(B.x - 240 * k_), canvasZahl(B.y)}; };
+    // The altitude dial's number stands whole inside the window its curve is cut at: beside a
+    // curve that runs along the window's top edge it stands below that edge, and a number moved
+    // off another keeps inside the window too.
+    const int oben = canvasZahl(f.oben) - hoehe;
+    const auto zahlOrt = [&](const Plotprobe& B) {
+        return CanvasPoint{canvasZahl(B.x - 240 * k_), zylinder_ ? canvasZahl(B.y) : std::min(canvasZahl(B.y), oben)};
+    };
+    if (!zylinder_)
+        zahlen_.begrenze(0, canvasZahl(f.unten), kBlattBreite * k_, canvasZahl(f.oben));
     const std::size_t stelle =
         ganz && !italBab && beschriften
             ? zahlen_.stelleAmStrich(
@@ -150,8 +158,12 @@ bool HoehenuhrHpglSchreiber::kurve(const Skala& sk, const Fenster& f, double t, 
     if (amEnde < proben.size()) {
         const Plotprobe& B = proben[amEnde];
         const CanvasPoint q = zahlen_.platziere(canvasZahl(B.x + 60 * k_), canvasZahl(B.y - 52 * k_), breite, hoehe);
-        zeile(";PU " + punkt(q.x, q.y) + ";" + hpglLabel(zahl));
+        // The window ends at the frame's right edge, where the plotter would cut the number
+        // away: it is written with the window lifted.
+        zeile(";IW;PU " + punkt(q.x, q.y) + ";" + hpglLabel(zahl));
+        fensterBefehl(f);
     }
+    zahlen_.begrenze(0, 0, kBlattBreite * k_, kBlattHoehe * k_);
     const bool beschriftet = stelle < proben.size();
     kurvenende();
     return beschriftet;

@@ -73,6 +73,8 @@ private:
     bool zylinder_ = false;
     bool nebeneinander_ = false;
     bool gekuerzt_ = false; // the cylinder's month axis is held at 250 mm, as on the page
+    // The plot sheet the numbers keep on, in plotter units (times k_).
+    static constexpr int kBlattBreite = 16480, kBlattHoehe = 11480;
     Zahlenplatz zahlen_{20}; // the hour numbers written, kept clear of each other
     bool temporal_ = false;
     bool italBabylGemeldet_ = false;

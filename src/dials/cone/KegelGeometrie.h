@@ -210,9 +210,11 @@ private:
 // right arm, over it, over the left arm, under it) where it stands on the sheet (aufSeite) and
 // keeps luft from every stroke and text, else in the first such place twice or three times as
 // far out; where strokes leave no such place, the first clear of every text (a line may run
-// through the name, a text may not) up to eight times as far out; ersatz where none is. ecke(f, rechts, unten) gives the
-// box in the corner to the right (rechts 1) or left (-1) and below (unten 1) or above (-1) the
-// cross, f times out.
+// through the name, a text may not) up to eight times as far out; where texts take every corner
+// (a legend beside a mark at the sheet's top), the first such place beside the end of its right,
+// then its left arm, up to eight times as far out; ersatz where none is. ecke(f, rechts, unten)
+// gives the box in the corner to the right (rechts 1) or left (-1) and below (unten 1) or above
+// (-1) the cross, f times out, and with unten 0 the box beside the arm, level with it.
 template <class Ecke, class AufSeite>
 KegelZahlkasten kegelMarkenname(Ecke ecke, AufSeite aufSeite, const KegelStriche& striche, double luft,
                                 const KegelZahlkasten& ersatz)
@@ -224,6 +226,10 @@ KegelZahlkasten kegelMarkenname(Ecke ecke, AufSeite aufSeite, const KegelStriche
                 if (aufSeite(k) && (mitStrichen ? striche.frei(k, luft) : striche.ohneText(k, luft)))
                     return k;
             }
+    for (int f = 1; f <= 8; ++f)
+        for (const int rechts : {1, -1})
+            if (const KegelZahlkasten k = ecke(f, rechts, 0); aufSeite(k) && striche.ohneText(k, luft))
+                return k;
     return ersatz;
 }
 

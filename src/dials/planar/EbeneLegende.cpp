@@ -418,6 +418,9 @@ void temporalHinweis(EbeneKontext& k)
     const std::string text = "Extended Temporal Hour Lines not calculated for negative Latitudes!";
     c.textOut(2 * lx, lx, text);
     merkeText(k, 2 * lx, lx, text);
+    // Its letters hang below the baseline ("Temporal", "negative"): a number under the note
+    // keeps clear of their feet, not of the baseline only.
+    k.Zahlkaesten.back()[3] = lx + std::abs(c.fontHeight());
     c.setFont(vorher);
 }
 

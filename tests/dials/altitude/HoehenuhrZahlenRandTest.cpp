@@ -1,7 +1,7 @@
 // Where the sheet and the frames meet the numbers: the filter-hat says when the sheet cuts its
 // face below the highest noon sun (and, where no pointer fits, which altitudes it leaves out);
 // the shepherd's numbers stand inside the face, not in the date scale's row of day numbers
-// above it; the altitude dial's plot writes no number across its frame's left edge.
+// above it; the altitude dial's plot writes no number across its frame's left edge or out of its clip window.
 #include "HoehenuhrReferenz.h"
 #include "StundenAnsicht.h"
 #include "core/Zahlenformat.h"
@@ -89,6 +89,26 @@ TEST(Zahlenrand, NumbersStandClearOfTheScaleRowAndTheFrame)
                 for (const Zahl& z : a.zahlen)
                     EXPECT_TRUE(v.plot ? !(z.x0 < k[0] && k[0] < z.x1) : z.y0 >= k[1])
                         << typ << " " << v.name << " at " << breite << ": " << z.h;
+            }
+        }
+    }
+}
+
+// The altitude dial's plot cuts its curves at a clip window, which cuts labels as well: each
+// hour number (characters of 80 x 104 units) stands wholly inside the window in force, one
+// beside a curve along the window's top edge below it, one right of the frame with it lifted.
+TEST(Zahlenrand, AltitudePlotNumbersStandInsideTheirWindow)
+{
+    for (const auto& [breite, laenge, zone, zeiger] : {std::tuple{21.44, 127.41, 135.0, 14}, {47.25, -9.59, -15.0, 50}}) {
+        AppState s = fallZustand(Fall{'k', 0, breite, 0, MittlereZeit, 0}, 0, 24);
+        std::tie(s.Par.Laenge, s.Par.Zonenmeridian, s.Par.HidokaiZeiger) = std::tuple{laenge, zone, zeiger};
+        std::vector<double> w;
+        for (const PlotBefehl& b : plotBefehle(zeichneInSicht(s, kPlot).hpgl)) {
+            if (b.name == "IW")
+                w = b.zahlen;
+            if (b.name == "LB" && zahlIn(b.text) >= 0 && w.size() == 4) {
+                EXPECT_TRUE(b.an.x >= w[0] && b.an.y >= w[1] && b.an.x + 120 * double(b.text.size()) - 40 <= w[2] && b.an.y + 104 <= w[3])
+                    << breite << ": '" << b.text << "' at " << b.an.x << ", " << b.an.y;
             }
         }
     }

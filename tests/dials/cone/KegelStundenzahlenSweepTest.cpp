@@ -214,6 +214,19 @@ TEST(KegelStundenzahlenSweep, NumbersKeepClearOfTheLines)
             for (const Befund& f : textAufText(b.roh, 0.04))
                 EXPECT_FALSE(f.text == " A" && f.zweiter == " S") << breite << " " << v.name << ": " << f.meldung;
         }
+    // Far south in zone time the number of 4 o'clock is moved off another towards the screen's
+    // hint at the top: it keeps off the hint too.
+    AppState hinweis = fall(-59.04, 0, kegelNeigungGespeichert(-59.04), 35, 12, -11.7, 25.4589, 1, 1);
+    hinweis.Schalter.Ortszeit = hinweis.Schalter.OhneLaengenkorrektur = 0;
+    hinweis.Par.Laenge = -85;
+    hinweis.Par.Zonenmeridian = -75;
+    hinweis.Zeiten.QuadVon = 0;
+    hinweis.Zeiten.QuadBis = 24;
+    for (const bool deutsch : {false, true}) {
+        setzeSprache(hinweis, deutsch);
+        for (const Befund& f : textAufText(zeichneInSicht(hinweis, kSchirmKlein).roh, 0.04))
+            EXPECT_TRUE(zahlIn(f.text) < 0 && zahlIn(f.zweiter) < 0) << deutsch << ": " << f.meldung;
+    }
     // Plots with the legend round the mark S (23.4 N), the noon number near the legend (48 N), a wide
     // mantle (15.6 S): no label on another, nothing off the cone's sheet without a word.
     const auto plotBefunde = [](const AppState& s) {

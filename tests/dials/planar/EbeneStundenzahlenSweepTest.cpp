@@ -204,7 +204,9 @@ TEST(EbeneStundenzahlen, NumbersBesideTheCaptionAndTheNoteKeepTheirPlaces)
                           {h, -70.2, -4.92, -15, 0, true, &kSchirmKlein, 35, "6"}, {v, -33.9, -11.93, -15, 0, true, &kSchirmKlein, 3, "6"},
                           {i, 65.8, -15.9, -15, 3, false, &kDruckA4, 500, "12"}, {v, 60.2, -66.65, -60, 0, true, &kPlot, 200, "9"},
                           {v, -38.2, -164.07, -165, 0, true, &kPlot, 305, "S"}, {schirm, 60.2, 23.78, 30, 0, true, &kSchirm, 35, "15"},
-                          {iSchirm, -71.5, -25.79, -30, 0, true, &kSchirmKlein, 35, "6"}}) {
+                          {iSchirm, -71.5, -25.79, -30, 0, true, &kSchirmKlein, 35, "6"}, {h, -32.29, 19.52, 30, 0, true, &kSchirmKlein, 35, "6"},
+                          {schirm, -32.29, 19.52, 30, 0, true, &kSchirmKlein, 35, "6"}, {h, -69.3, 19.52, 30, 0, true, &kSchirmKlein, 35, "6"},
+                          {schirm, -69.3, 19.52, 30, 0, true, &kSchirmKlein, 35, "6"}}) {
         for (const bool deutsch : {false, true}) {
             SCOPED_TRACE(testing::Message() << f.fl.typ << (f.fl.schirm ? " umbrella " : " ") << f.phi << " " << f.sicht->name << " " << deutsch);
             AppState s = zustand(f.fl, f.phi, f.modus);
@@ -219,6 +221,16 @@ TEST(EbeneStundenzahlen, NumbersBesideTheCaptionAndTheNoteKeepTheirPlaces)
             EXPECT_EQ(std::count_if(b.texte.begin(), b.texte.end(), [&](const Beschriftung& t) { return t.text == f.zahl; }), 1);
             EXPECT_EQ(f.sicht->plot ? abseits(pruefePlotLayout(b.hpgl, plotSeite(b.hpgl)), true)
                                     : befundText(textAufText(b.roh, 0.04)) + abseits(pruefeLayout(b.roh, {0, 0, b.breite, b.hoehe})), "");
+            // Nor does a number stand among the feet of the note's letters below its baseline.
+            const std::vector<Textplatz> plaetze = textlage(b.roh, {0, 0, b.breite, b.hoehe}, 0.04).plaetze;
+            for (const Beschriftung& t : b.texte)
+                for (const Textplatz& r : plaetze)
+                    for (const Textplatz& z : plaetze)
+                        if (t.text.rfind("Extended", 0) == 0 && r.text == t.text && zahlIn(z.text) >= 0) {
+                            EXPECT_FALSE(z.kasten.x0 < r.kasten.x1 && r.kasten.x0 < z.kasten.x1 && z.kasten.y1 > r.kasten.y0
+                                         && z.kasten.y0 < t.an.y + t.hoehe)
+                                << z.text << " at " << z.kasten.x0 << ", " << z.kasten.y0;
+                        }
         }
     }
 }
