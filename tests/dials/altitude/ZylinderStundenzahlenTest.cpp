@@ -119,6 +119,8 @@ TEST(Stundenzahlen, NumbersKeepOffTheScaleFiguresAndTheLegend)
                   {-33.9, -9.59, -15, 0, kSchirmKlein, [](AppState& s) { s.UhrTyp = 'w'; s.Par.DatumMitte = 495; }},
                   {-46.2, -9.59, -15, 0, kSchirmKlein, [](AppState& s) { s.UhrTyp = 'p'; s.Par.PeauParameter = 0.61; }},
                   {-16.61, -9.59, -15, 0, kSchirmKlein, [](AppState& s) { s.SkalaZylinder = 40; }},
+                  {47.25, -9.59, -15, 0, kDruckA4, [](AppState& s) { hirtenuhr(s, 8); }}, // months crowd
+                  {-66.69, -20, -15, 1, kPlot, [](AppState& s) { ganzerTag(s); s.Schalter.ZylinderArt = s.Schalter.Monatsskala = 0; }},
                   // Copies of a number a few days apart near 21 June, '24' close after '0', and
                   // '24' on the note of the shortened axis: each read as one with its neighbour.
                   {24.2, 99.6, 105, 2, kSchirm, ganzerTag}, {67.02, -18.96, -15, 2, kDruckA4Hoch, ganzerTag},
@@ -142,7 +144,7 @@ TEST(Stundenzahlen, NumbersKeepOffTheScaleFiguresAndTheLegend)
         }
         s.Schalter.MitZeitgl = s.Schalter.MitZeitglZylinder = f.zeit == 2;
         const Blattinhalt b = zeichneInSicht(s, f.sicht, f.sicht.seite ? kSchirm : f.sicht);
-        for (const Befund& t : textAufText(b.roh, 0.04))
+        for (const Befund& t : f.sicht.plot ? plotTextlage(b.hpgl, 0.04).aufeinander : textAufText(b.roh, 0.04))
             ADD_FAILURE() << f.breite << " " << f.sicht.name << ": '" << t.text << "' on '" << t.zweiter << "'";
     }
 }
