@@ -30,17 +30,15 @@ TEST(Zahlenplatz, NumbersMoveTheLeastDistanceToAFreePlace)
     }
 }
 
-// A number moved beside what is in the way lands clear of every box, and on one line it keeps
-// a blank (here 0.4 of the height) from its neighbour, or the two read as one number.
+// A number moved beside what is in the way lands clear of every box, and a blank (here 4)
+// after a number on its line.
 TEST(Zahlenplatz, ANumberBesideWhatIsInTheWayIsClearOfAllAndABlankApart)
 {
     Zahlenplatz z(2);
     z.setzeLeerraum(0.4);
-    z.belege(100, 100, 20, 10);
-    z.belege(124, 100, 20, 10); // right of the first
-    z.belege(110, 78, 20, 10);  // above it
-    EXPECT_EQ(z.platziere(110, 100, 20, 10), (CanvasPoint{110, 112})); // below, the nearest clear side
-    EXPECT_FALSE(z.istFrei(133, 112, 20, 10));                          // 3 units after it on its line
+    for (const CanvasPoint& p : {CanvasPoint{100, 100}, {124, 100}, {110, 78}}) // it, right of it, above it
+        z.belege(p.x, p.y, 20, 10);
+    EXPECT_EQ(z.platziere(110, 100, 20, 10), (CanvasPoint{110, 112}));
     EXPECT_EQ(z.platziere(133, 112, 20, 10), (CanvasPoint{134, 112}));
 }
 
