@@ -59,12 +59,6 @@ void hirtenuhr(AppState& s, int skala)
     s.Zeiten.QuadVon = 0;
     s.Zeiten.QuadBis = 24;
 }
-// The filter-hat over the whole day.
-void ganzerTag(AppState& s)
-{
-    s.Zeiten.QuadVon = s.Zeiten.StundeVon = 0;
-    s.Zeiten.QuadBis = s.Zeiten.StundeBis = 24;
-}
 } // namespace
 
 TEST(Stundenzahlen, EveryHourDrawnOnTheSheetCarriesItsNumberThere)
@@ -121,8 +115,7 @@ TEST(Stundenzahlen, NumbersKeepOffTheScaleFiguresAndTheLegend)
                   {47.25, -9.59, -15, 0, kDruckA4, [](AppState& s) { hirtenuhr(s, 8); }}, // months crowd
                   {-66.69, -20, -15, 1, kPlot, [](AppState& s) { hirtenuhr(s, 270); s.Schalter.Monatsskala = 0; }},
                   // '24' on the note of the shortened axis.
-                  {67.02, -18.96, -15, 2, kDruckA4Hoch, ganzerTag},
-                  {68.16, -18.1, -15, 2, kDruckA4, ganzerTag}};
+                  {67.02, -18.96, -15, 2, kDruckA4Hoch, [](AppState& s) { s.Zeiten.StundeVon = 0; s.Zeiten.StundeBis = 24; }}};
     for (const auto& f : faelle) {
         AppState s;
         initialisiereZustand(s);
