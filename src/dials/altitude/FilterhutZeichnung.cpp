@@ -248,9 +248,12 @@ void Filterhut::zeichneStundenFilterhut(Stundenbereich b, int n, const Stundenre
                                    && o.y + e.height <= g_.H;
                 const bool wunsch = std::abs(g.d - sommer) < 3 && g.q.y > 0;
                 const bool frei = innen && zahlen_.istFrei(o.x, o.y, e.width, c_.fontHeight());
-                Zahlenplatz probe = zahlen_;
-                daneben.push_back(ganz && wunsch && innen && !frei
-                                  && probe.platziereFrei(o.x, o.y, breiteZahl, c_.fontHeight()).has_value());
+                bool neben = false;
+                if (ganz && wunsch && innen && !frei) {
+                    Zahlenplatz probe = zahlen_;
+                    neben = probe.platziereFrei(o.x, o.y, breiteZahl, c_.fontHeight()).has_value();
+                }
+                daneben.push_back(neben);
                 gewuenscht.push_back(wunsch);
                 moeglich.push_back(frei || daneben.back());
                 if (std::abs(g.d - sommer) < std::abs(tage[bezug].d - sommer))
