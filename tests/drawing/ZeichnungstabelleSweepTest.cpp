@@ -465,6 +465,7 @@ const Saatfund saatfunde[] = {
     {"horizontal altitude b", 5096, true, "numbers wholly past the sheet's edge judged, where a word says so"},
     {"horizontal altitude b", 5116, true, "numbers wholly past the sheet's edge judged, where a word says so"},
     {"horizontal altitude b", 5136, true, "numbers wholly past the sheet's edge judged, where a word says so"},
+    {"shepherd's cylinder", 18056, true, "plot: an hour number left of the first folded copy past the sheet's left edge"},
 };
 
 // The seeds UMBRIN_SWEEP_SEED names, none where it is not set.

@@ -95,7 +95,11 @@ bool HoehenuhrHpglSchreiber::kurve(const Skala& sk, const Fenster& f, double t, 
     const std::string zahl = std::to_string(h);
     // Characters of 0.2 by 0.26 cm: 120 k a character cell, 104 k high.
     const int breite = canvasZahl((1.5 * (zahl.size() - 1) + 1) * 80 * k_), hoehe = canvasZahl(104.0 * k_);
-    const auto zahlOrt = [&](const Plotprobe& B) { return CanvasPoint{canvasZahl(B.x - 240 * k_), canvasZahl(B.y)}; };
+    // The cylinder's first copy starts near the sheet's left edge: its numbers stay on the sheet.
+    const auto zahlOrt = [&](const Plotprobe& B) {
+        const CanvasPoint p{canvasZahl(B.x - 240 * k_), canvasZahl(B.y)};
+        return zylinder_ ? zahlen_.aufsBlatt(p.x, p.y, breite, hoehe) : p;
+    };
     const std::size_t stelle =
         ganz && !italBab && beschriften
             ? zahlen_.stelleAmStrich(
