@@ -1,14 +1,26 @@
 #include "dials/Zahlenplatz.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace umbrin {
 
+int Zahlenplatz::quer(const Kasten& k, const Kasten& b) const
+{
+    // On one line: sharing at least half the lower box's height.
+    const int hoehe = std::min(k.hoehe, b.hoehe);
+    const int gemeinsam = std::min(k.y + k.hoehe, b.y + b.hoehe) - std::max(k.y, b.y);
+    if (leerraum_ <= 0 || 2 * gemeinsam < hoehe)
+        return abstand_;
+    return std::max(abstand_, static_cast<int>(std::ceil(leerraum_ * hoehe)));
+}
+
 bool Zahlenplatz::frei(const Kasten& k) const
 {
     for (const Kasten& b : belegt_) {
-        if (k.x < b.x + b.breite + abstand_ && b.x < k.x + k.breite + abstand_ && k.y < b.y + b.hoehe + abstand_
+        const int q = quer(k, b);
+        if (k.x < b.x + b.breite + q && b.x < k.x + k.breite + q && k.y < b.y + b.hoehe + abstand_
             && b.y < k.y + k.hoehe + abstand_)
             return false;
     }
@@ -57,9 +69,10 @@ bool Zahlenplatz::raeume(Kasten& k) const
     bool gefunden = false;
     long weg = 0;
     for (const Kasten& b : belegt_) {
+        const int q = quer({x, y, breite, hoehe}, b);
         const Kasten seiten[] = {
-            {b.x - breite - abstand_, y, breite, hoehe},
-            {b.x + b.breite + abstand_, y, breite, hoehe},
+            {b.x - breite - q, y, breite, hoehe},
+            {b.x + b.breite + q, y, breite, hoehe},
             {x, b.y - hoehe - abstand_, breite, hoehe},
             {x, b.y + b.hoehe + abstand_, breite, hoehe},
         };

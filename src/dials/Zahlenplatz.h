@@ -20,6 +20,10 @@ public:
     // abstand: the free room kept between two numbers, in canvas units.
     explicit Zahlenplatz(int abstand) : abstand_(abstand) {}
     void setzeAbstand(int abstand) { abstand_ = abstand; }
+    // Two numbers on one line less than a blank apart read as one number: a box keeps at least
+    // teil of the lower box's height (a blank of its font) across from every box that shares
+    // half that height with it. 0 keeps only the free room.
+    void setzeLeerraum(double teil) { leerraum_ = teil; }
     // The sheet a moved number must stay on (a wanted place off it is kept as it is).
     void begrenze(int links, int oben, int rechts, int unten) { blatt_ = {links, oben, rechts - links, unten - oben}; }
 
@@ -97,8 +101,11 @@ private:
     // The nearest clear place for k just beside a box in its way; false when none is clear.
     bool raeume(Kasten& k) const;
     bool aufDemBlatt(const Kasten& k) const;
+    // The room kept across between k and b.
+    int quer(const Kasten& k, const Kasten& b) const;
 
     int abstand_;
+    double leerraum_ = 0;
     Kasten blatt_{0, 0, -1, -1}; // none while its width is negative
     std::vector<Kasten> belegt_;
 };

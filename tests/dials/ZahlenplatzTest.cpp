@@ -30,6 +30,18 @@ TEST(Zahlenplatz, NumbersMoveTheLeastDistanceToAFreePlace)
     }
 }
 
+// A number moved beside what is in the way lands clear of every box, and a blank (here 4)
+// after a number on its line.
+TEST(Zahlenplatz, ANumberBesideWhatIsInTheWayIsClearOfAllAndABlankApart)
+{
+    Zahlenplatz z(2);
+    z.setzeLeerraum(0.4);
+    for (const CanvasPoint& p : {CanvasPoint{100, 100}, {124, 100}, {110, 78}}) // it, right of it, above it
+        z.belege(p.x, p.y, 20, 10);
+    EXPECT_EQ(z.platziere(110, 100, 20, 10), (CanvasPoint{110, 112}));
+    EXPECT_EQ(z.platziere(133, 112, 20, 10), (CanvasPoint{134, 112}));
+}
+
 // A number that no move clears is left out, and keeps nothing from later ones.
 TEST(Zahlenplatz, ANumberWithNoCleanPlaceIsLeftOut)
 {

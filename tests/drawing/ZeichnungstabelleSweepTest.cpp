@@ -467,6 +467,7 @@ const Saatfund saatfunde[] = {
     {"horizontal altitude b", 5116, true, "numbers wholly past the sheet's edge judged, where a word says so"},
     {"horizontal altitude b", 5136, true, "numbers wholly past the sheet's edge judged, where a word says so"},
     {"Sawyer", 61024, true, "plot: the midnight line's number on the sign table's '= Zwilling'"},
+    {"shepherd's cylinder", 18056, true, "plot: an hour number left of the first folded copy past the sheet's left edge"},
 };
 
 // The seeds UMBRIN_SWEEP_SEED names, none where it is not set.

@@ -639,10 +639,13 @@ Textlage lage(const Bild& b, const Seitenrechteck& seite, double anteil)
         for (std::size_t j = i + 1; j < b.texte.size(); ++j) {
             const Textkasten &s = b.texte[i], &t = b.texte[j];
             const Seitenrechteck &p = l.plaetze[i].kasten, &q = l.plaetze[j].kasten;
-            if (p.x1 < q.x0 || q.x1 < p.x0 || p.y1 < q.y0 || q.y1 < p.y0)
+            // Two numbers a blank apart may still read as one: they are looked at that far.
+            const double leer = std::max(s.leer, t.leer);
+            if (p.x1 + leer < q.x0 || q.x1 + leer < p.x0 || p.y1 + leer < q.y0 || q.y1 + leer < p.y0)
                 continue;
+            const bool beruehren = !(p.x1 < q.x0 || q.x1 < p.x0 || p.y1 < q.y0 || q.y1 < p.y0);
             const double kleiner = std::min(flaeche({s.tinte.begin(), s.tinte.end()}), flaeche({t.tinte.begin(), t.tinte.end()}));
-            const double g = kleiner > 0 ? gemeinsam(s.tinte, t.tinte) : 0;
+            const double g = kleiner > 0 && beruehren ? gemeinsam(s.tinte, t.tinte) : 0;
             if (g <= anteil * kleiner) {
                 if (const std::string abstand = alsEineGelesen(s, t); !abstand.empty()) {
                     l.plaetze[i].frei = l.plaetze[j].frei = false;

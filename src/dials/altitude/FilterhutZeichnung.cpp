@@ -229,15 +229,14 @@ void Filterhut::zeichneStundenFilterhut(Stundenbereich b, int n, const Stundenre
             };
             // A number stands cleanly where the sun reaches the face, wholly inside the face's
             // width on the sheet and below its top edge (the azimuth numbers stand above it),
-            // clear of the scales' figures, the legend and the numbers written before. Where its
-            // place by 21 June is taken, it stands just beside what is in the way, or, where
-            // nothing beside is clear, at the clean place nearest along its line.
-            std::vector<char> gewuenscht, moeglich, beleuchtet;
-            std::vector<std::optional<CanvasPoint>> daneben(tage.size());
-            const auto freierPlatz = [&](const CanvasPoint& o) {
-                Zahlenplatz probe = zahlen_;
-                return probe.platziereFrei(o.x, o.y, breiteZahl, c_.fontHeight());
-            };
+            // clear of the scales' figures, the legend, the notes and the numbers written before.
+            // Where its place by 21 June is taken, it stands just beside what is in the way, or,
+            // where nothing beside is clear, at the clean place nearest along its line.
+            // The sun at 24 o'clock of a day stands where it stands at 0 o'clock of the next:
+            // both hours draw one line, and 24's number stands only where it reads as a number
+            // of its own; else 0's names the line alone.
+            const bool zwilling = familie != 0 && h - 24 >= b.von;
+            std::vector<char> gewuenscht, moeglich, beleuchtet, daneben;
             std::size_t bezug = 0;
             for (std::size_t i = 0; i < tage.size(); ++i) {
                 const Tag& g = tage[i];
@@ -248,10 +247,15 @@ void Filterhut::zeichneStundenFilterhut(Stundenbereich b, int n, const Stundenre
                 const bool innen = beleuchtet.back() && o.x >= g_.m && o.y >= g_.oben && o.x + e.width <= g_.W
                                    && o.y + e.height <= g_.H;
                 const bool wunsch = std::abs(g.d - sommer) < 3 && g.q.y > 0;
-                if (ganz && wunsch && innen)
-                    daneben[i] = freierPlatz(o);
+                const bool frei = innen && zahlen_.istFrei(o.x, o.y, e.width, c_.fontHeight());
+                bool neben = false;
+                if (ganz && wunsch && innen && !frei) {
+                    Zahlenplatz probe = zahlen_;
+                    neben = probe.platziereFrei(o.x, o.y, breiteZahl, c_.fontHeight()).has_value();
+                }
+                daneben.push_back(neben);
                 gewuenscht.push_back(wunsch);
-                moeglich.push_back(innen && (daneben[i] || zahlen_.istFrei(o.x, o.y, e.width, c_.fontHeight())));
+                moeglich.push_back(frei || daneben.back());
                 if (std::abs(g.d - sommer) < std::abs(tage[bezug].d - sommer))
                     bezug = i;
             }
@@ -273,15 +277,16 @@ void Filterhut::zeichneStundenFilterhut(Stundenbereich b, int n, const Stundenre
                         c_.setPenWidth(breite + 1);
                     }
                 }
-                if (std::find(stellen.begin(), stellen.end(), i) != stellen.end()) {
+                if (!stellen.empty() && i == stellen[0]) {
                     c_.setFontColor(s_.Farben[familie == 0 ? 9 : 2]);
                     const CanvasPoint w = zahlOrt(tage[i]);
                     const CanvasPoint b = zahlen_.aufsBlatt(w.x, w.y, breiteZahl, c_.fontHeight());
-                    // A place beside what was in the way is taken only while it is still clear.
-                    const std::optional<CanvasPoint> neben = daneben[i] ? freierPlatz(w) : std::nullopt;
-                    const CanvasPoint o = neben ? zahlen_.platziere(neben->x, neben->y, breiteZahl, c_.fontHeight())
-                                                : zahlen_.platziere(b.x, b.y, breiteZahl, c_.fontHeight());
-                    c_.textOut(o.x, o.y, zahl);
+                    // Beside what is in the way, or at its own place; 24's only where that is clear.
+                    const std::optional<CanvasPoint> o =
+                        daneben[i] || zwilling ? zahlen_.platziereFrei(b.x, b.y, breiteZahl, c_.fontHeight())
+                                               : zahlen_.platziere(b.x, b.y, breiteZahl, c_.fontHeight());
+                    if (o)
+                        c_.textOut(o->x, o->y, zahl);
                 }
                 weiter(tage[i].q);
             }
@@ -412,12 +417,17 @@ Konstruktionsmeldungen Filterhut::zeichne()
     c_.setFontColor(s_.Farben[3]);
     c_.rectangle(g_.m, g_.m, g_.W, g_.H);
     zahlen_.begrenze(g_.m, g_.m, g_.W, g_.H);
+    // Two numbers on one line closer than a blank (some 0.3 of their height) read as one.
+    zahlen_.setzeLeerraum(0.3);
     c_.setFontHeight(druck ? 35 : 16);
     if (g_.gekuerzt) {
         const int f = c_.fontHeight();
         c_.setFontColor(FarbeRot);
         c_.setFontHeight(canvasZahl(0.8 * f));
         c_.textOutRotated(g_.W - f, g_.H / 10, achsenText, -90);
+        // The note runs down the page, its letters' feet towards the face: numbers keep off it.
+        const int hoehe = c_.fontHeight();
+        zahlen_.belege(g_.W - f - hoehe, g_.H / 10, hoehe, c_.textExtent(achsenText).width);
         c_.setFontHeight(f);
     }
     c_.setFontColor(s_.Farben[3]);

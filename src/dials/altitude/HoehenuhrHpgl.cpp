@@ -206,6 +206,12 @@ void HoehenuhrHpglSchreiber::datumsskala(double x0)
     const auto ende = [&](double x, const std::string& text) {
         return x + (1.5 * static_cast<double>(text.size()) + 0.5) * 80 * k;
     };
+    // The cylinder's hour numbers keep off the names, which stand just above the frame.
+    const auto name = [&](double x, double y, const std::string& text) {
+        zeile(";PU " + z(x) + " " + z(y) + ";" + hpglLabel(text));
+        if (zylinder_)
+            zahlen_.belege(canvasZahl(x), canvasZahl(y), canvasZahl(ende(x, text) - x), canvasZahl(104 * k));
+    };
     double frei = -1e300, freiUnten = -1e300;
     for (int monat = sk.ersterMonat; monat <= 12; ++monat) {
         const double x = xVon(TagImJahr(s_.Par.Jahr, monat, 1)), xUnten = x + 7 * sk.tagSchritt;
@@ -214,7 +220,7 @@ void HoehenuhrHpglSchreiber::datumsskala(double x0)
             freiUnten = ende(xUnten, buchstaben(13 - monat));
         const auto untenBenennen = [&] {
             if (unten)
-                zeile(";PU " + z(xUnten) + " " + z(y0_ + 160 * k) + ";" + hpglLabel(buchstaben(13 - monat)));
+                name(xUnten, y0_ + 160 * k, buchstaben(13 - monat));
         };
         if (x < frei) {
             untenBenennen();
@@ -228,11 +234,11 @@ void HoehenuhrHpglSchreiber::datumsskala(double x0)
             y = y0_ + 90 * k;
         else
             y = y0_ + (nebeneinander_ ? 260 : 20) * k;
-        zeile(";PU " + z(x) + " " + z(y) + ";" + hpglLabel(buchstaben(monat)));
+        name(x, y, buchstaben(monat));
         if (nebeneinander_ && !klein) {
             const double yt = y0_ + ((zylinder_ ? 160 : 100) - 20) * k;
-            zeile(";PU " + z(x - 2 * sk.tagSchritt) + " " + z(yt) + ";" + hpglLabel("1."));
-            zeile(";PU " + z(x + 8 * sk.tagSchritt) + " " + z(yt) + ";" + hpglLabel("11."));
+            name(x - 2 * sk.tagSchritt, yt, "1.");
+            name(x + 8 * sk.tagSchritt, yt, "11.");
         }
         untenBenennen();
     }

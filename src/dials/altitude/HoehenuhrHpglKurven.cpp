@@ -97,10 +97,12 @@ bool HoehenuhrHpglSchreiber::kurve(const Skala& sk, const Fenster& f, double t, 
     const int breite = canvasZahl((1.5 * (zahl.size() - 1) + 1) * 80 * k_), hoehe = canvasZahl(104.0 * k_);
     // The altitude dial's number stands whole inside the window its curve is cut at: beside a
     // curve that runs along the window's top edge it stands below that edge, and a number moved
-    // off another keeps inside the window too.
+    // off another keeps inside the window too. The cylinder's first copy starts near the sheet's
+    // left edge: its numbers stay on the sheet.
     const int oben = canvasZahl(f.oben) - hoehe;
     const auto zahlOrt = [&](const Plotprobe& B) {
-        return CanvasPoint{canvasZahl(B.x - 240 * k_), zylinder_ ? canvasZahl(B.y) : std::min(canvasZahl(B.y), oben)};
+        const CanvasPoint p{canvasZahl(B.x - 240 * k_), canvasZahl(B.y)};
+        return zylinder_ ? zahlen_.aufsBlatt(p.x, p.y, breite, hoehe) : CanvasPoint{p.x, std::min(p.y, oben)};
     };
     if (!zylinder_)
         zahlen_.begrenze(0, canvasZahl(f.unten), kBlattBreite * k_, canvasZahl(f.oben));

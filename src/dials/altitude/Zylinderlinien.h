@@ -23,24 +23,23 @@ void schritteBis(double start, double ende, double schritt, F&& f)
     }
 }
 
-// The points of a line (by their index along it) that carry its number. gewuenscht marks the
+// The point of a line (by its index along it) that carries its number. gewuenscht marks the
 // places the number is meant for, moeglich the points that may carry it cleanly (lit by the
 // sun, the number wholly on the sheet), beleuchtet the points the sun reaches on the sheet.
-// The wanted points that may carry it; when none may, the point that may nearest along the
-// line to bezug; when none is clean, the lit point nearest bezug, where the number stands as
-// near as the sheet lets it. None only when the sun reaches no point of the line on the sheet:
-// a number never costs a line that is lit.
+// Of the wanted points that may carry it the one nearest along the line to bezug: one number
+// a line, as copies a few days apart would stand side by side and read as one number. When
+// none may, the point that may nearest bezug; when none is clean, the lit point nearest bezug,
+// where the number stands as near as the sheet lets it. None only when the sun reaches no
+// point of the line on the sheet: a number never costs a line that is lit.
 inline std::vector<std::size_t> zahlenStellen(const std::vector<char>& gewuenscht, const std::vector<char>& moeglich,
                                               const std::vector<char>& beleuchtet, std::size_t bezug)
 {
-    std::vector<std::size_t> stellen;
+    std::vector<char> sauberGewuenscht(moeglich.size());
     for (std::size_t i = 0; i < moeglich.size(); ++i)
-        if (gewuenscht[i] && moeglich[i])
-            stellen.push_back(i);
-    if (!stellen.empty())
-        return stellen;
+        sauberGewuenscht[i] = gewuenscht[i] && moeglich[i];
     const auto abstand = [&](std::size_t j) { return j > bezug ? j - bezug : bezug - j; };
-    for (const std::vector<char>* maske : {&moeglich, &beleuchtet}) {
+    const std::vector<char>* masken[] = {&sauberGewuenscht, &moeglich, &beleuchtet};
+    for (const std::vector<char>* maske : masken) {
         std::size_t beste = maske->size();
         for (std::size_t i = 0; i < maske->size(); ++i)
             if ((*maske)[i] && (beste == maske->size() || abstand(i) < abstand(beste)))
@@ -48,7 +47,7 @@ inline std::vector<std::size_t> zahlenStellen(const std::vector<char>& gewuensch
         if (beste < maske->size())
             return {beste};
     }
-    return stellen;
+    return {};
 }
 
 // The left edge of a number breite wide wanted at links, beside the filter-hat's azimuth lines

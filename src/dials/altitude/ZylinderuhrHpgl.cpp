@@ -57,6 +57,9 @@ ZylinderuhrHpglSchreiber::ZylinderuhrHpglSchreiber(const AppState& s, HPGLDatei&
 {
     k_ = hpglFaktor(s.AlsHPGL != 0);
     const double k = k_;
+    // A blank of the plotter's labels is a character cell, 1.5 characters wide, some 1.2 of
+    // their height: numbers on one line nearer than that read as one.
+    zahlen_.setzeLeerraum(1.2);
     sigma_ = s.Par.Breite >= 0 ? 1 : -1;
     if (!filterhut_ && s.FusspunktGesetzt) {
         X0_ = s.FusspunktX * k;

@@ -205,6 +205,8 @@ void ZylinderuhrHpglSchreiber::hpglMittlereZeitZylinder(int h, double t, bool ga
             unterbreche();
             double x = g.x, y = g.y;
             aufsBlatt(x, y, text.size(), 72 * k, 96 * k);
+            if (filterhut_)
+                nebenDemWeg(x, y, text.size(), 72 * k, 96 * k);
             // The character size is set whether or not the number has its place.
             const std::string groesse = ";" + hpglZeichengroesse(0.18 * k, 0.24 * k);
             if (zahlFrei(x, y, text.size(), 72 * k, 96 * k))
