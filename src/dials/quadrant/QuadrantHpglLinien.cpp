@@ -93,7 +93,8 @@ std::pair<double, double> QuadrantPlot::stundenStelle(double x, double y, const 
         for (std::size_t runde = 0; runde <= stundenZahlen.size() && !frei; ++runde) {
             frei = true;
             for (const auto& [px, py, pb] : stundenZahlen) {
-                if (std::fabs(y - py) < kZahlHoehe && std::fabs(x - px) < (x < px ? breite : pb)) {
+                // Two numbers on one line less than a cell apart read as one.
+                if (std::fabs(y - py) < kZahlHoehe && std::fabs(x - px) < (x < px ? breite : pb) + kZellenBreite) {
                     const bool hinab = abwaerts || y <= py || py + kZahlSchritt + kZahlHoehe > zahlenOben;
                     y = hinab && !hinauf ? py - kZahlSchritt : py + kZahlSchritt;
                     abwaerts = hinab && !hinauf;
