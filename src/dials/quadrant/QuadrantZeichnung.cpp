@@ -283,10 +283,15 @@ void QuadrantBlatt::stundenText(int x, int y, int stunde, const std::function<st
     // descent): numbers are judged and kept by that band, so that two whose cells only meet
     // there both stand.
     const int rand = h / 5, band = h - 2 * rand;
+    // Two numbers on one line (sharing half their height) less than a blank apart read as one:
+    // beside each number's box a strip through its middle is kept a blank either side (the
+    // digits' ink keeps a little off the ends of their box besides).
+    const int leer = rund(0.2 * h);
     // A number that still lies on one written before (the curves near midnight end close
     // together under the midnight sun, and those that end on the vertical edge where the sun
     // sets all day meet there) is left out where the hour sharing its curve has one; else it
-    // moves to the clear place along its curve nearest its end.
+    // moves to the clear place along its curve nearest its end, or where there is none, a line
+    // or more above or below its place.
     if (zahlen_.verdeckt(x, y + rand, breite, band)) {
         if (stunden_.count(partner))
             return;
@@ -300,10 +305,17 @@ void QuadrantBlatt::stundenText(int x, int y, int stunde, const std::function<st
         if (i < orte.size() && zahlen_.istFrei(orte[i].x, orte[i].y + rand, breite, band)) {
             x = orte[i].x;
             y = orte[i].y;
+        } else {
+            for (const int zeilen : {1, -1, 2, -2, 3, -3})
+                if (zahlen_.istFrei(x, y + zeilen * h + rand, breite, band)) {
+                    y += zeilen * h;
+                    break;
+                }
         }
     }
     c.textOut(x, y, t);
     zahlen_.belege(x, y + rand, breite, band);
+    zahlen_.belege(x - leer, y + rand + band / 2 - 1, breite + 2 * leer, 2);
     zahlenUnten = std::max(zahlenUnten, y + h);
     stunden_[stunde] = {x, y, breite};
     letzte_ = stunde;
