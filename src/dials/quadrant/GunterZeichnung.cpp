@@ -320,16 +320,18 @@ double schrittFrei(const std::vector<std::pair<double, double>>& belegt, double 
     return naechster;
 }
 
-// The step to the nearest place within the quadrant, however far, where a number spanning
-// [winkel, winkel + breite] meets none of the spans taken: none, or just beside a span.
-std::optional<double> naechsterFreierSchritt(const std::vector<std::pair<double, double>>& belegt, double winkel, double breite)
+// The step to the nearest place within the quadrant and within `hoechstens` of the number
+// where a number spanning [winkel, winkel + breite] meets none of the spans taken: none, or
+// just beside a span.
+std::optional<double> naechsterFreierSchritt(const std::vector<std::pair<double, double>>& belegt, double winkel, double breite,
+                                             double hoechstens)
 {
     if (winkelFrei(belegt, winkel, breite))
         return 0.0;
     std::optional<double> naechster;
     for (const auto& [a0, a1] : belegt)
         for (const double w : {a0 - breite, a1})
-            if (w >= 0 && w + breite <= 90 && winkelFrei(belegt, w, breite)
+            if (w >= 0 && w + breite <= 90 && std::fabs(w - winkel) <= hoechstens && winkelFrei(belegt, w, breite)
                 && (!naechster || std::fabs(w - winkel) < std::fabs(*naechster)))
                 naechster = w - winkel;
     return naechster;
@@ -397,13 +399,16 @@ void stundenkurven(Gunter& g)
             if (!frei) {
                 if (std::count(morgens.begin(), morgens.end(), 2 * mittag - stunde))
                     return;
-                // The nearest clear place however far, else past the previous one.
+                // The nearest clear place further off, else past the previous one, clear of the
+                // others there where it can be, else of the scales' numbers.
                 const std::vector<std::pair<double, double>> belegt = belegtMit(luft, e);
-                if (const std::optional<double> weit = naechsterFreierSchritt(belegt, winkel + von - luft, bis - von + 2 * luft)) {
-                    schritt = *weit;
+                if (const std::optional<double> weiter = naechsterFreierSchritt(belegt, winkel + von - luft, bis - von + 2 * luft, 5 * e)) {
+                    schritt = *weiter;
                 } else {
                     schritt = quadrantSchrittVorbei(vorigerWinkel[0], winkel, vorbei);
-                    schritt += schrittFrei(fest, winkel + schritt + von - luft, bis - von + 2 * luft);
+                    const double w = winkel + schritt + von - luft, breite = bis - von + 2 * luft;
+                    const double alle = schrittFrei(belegt, w, breite);
+                    schritt += winkelFrei(belegt, w + alle, breite) ? alle : schrittFrei(fest, w, breite);
                 }
             }
             vorigerWinkel[0] = winkel + schritt;

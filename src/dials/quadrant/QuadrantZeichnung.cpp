@@ -283,15 +283,12 @@ void QuadrantBlatt::stundenText(int x, int y, int stunde, const std::function<st
     // descent): numbers are judged and kept by that band, so that two whose cells only meet
     // there both stand.
     const int rand = h / 5, band = h - 2 * rand;
-    // Two numbers on one line (sharing half their height) less than a blank apart read as one:
-    // beside each number's box a strip through its middle is kept a blank either side (the
-    // digits' ink keeps a little off the ends of their box besides).
-    const int leer = rund(0.2 * h);
     // A number that still lies on one written before (the curves near midnight end close
     // together under the midnight sun, and those that end on the vertical edge where the sun
     // sets all day meet there) is left out where the hour sharing its curve has one; else it
-    // moves to the clear place along its curve nearest its end, or where there is none, a line
-    // or more above or below its place.
+    // moves to the clear place along its curve nearest its end, or where there is none and its
+    // curve is lit at a few samples only, a line down or up, no more than a line further from
+    // them.
     if (zahlen_.verdeckt(x, y + rand, breite, band)) {
         if (stunden_.count(partner))
             return;
@@ -302,20 +299,26 @@ void QuadrantBlatt::stundenText(int x, int y, int stunde, const std::function<st
         const std::size_t i = zahlen_.stelleAmStrich(
             orte.size(), [](std::size_t) { return true; },
             [&](std::size_t k) { return CanvasPoint{orte[k].x, orte[k].y + rand}; }, breite, band);
+        const auto abstand = [&](int yNeu) {
+            double d = 1e18;
+            for (const CanvasPoint& p : orte)
+                d = std::min(d, std::hypot(double(p.x - x), double(p.y - yNeu)));
+            return d;
+        };
+        // A curve the sun lights at a few samples only (it grazes the horizon there) offers
+        // no other place along it: its number may go a line down or up instead.
+        const auto amStrich = [&](int yNeu) { return orte.size() <= 4 && abstand(yNeu) <= abstand(y) + h; };
         if (i < orte.size() && zahlen_.istFrei(orte[i].x, orte[i].y + rand, breite, band)) {
             x = orte[i].x;
             y = orte[i].y;
-        } else {
-            for (const int zeilen : {1, -1, 2, -2, 3, -3})
-                if (zahlen_.istFrei(x, y + zeilen * h + rand, breite, band)) {
-                    y += zeilen * h;
-                    break;
-                }
+        } else if (zahlen_.istFrei(x, y + h + rand, breite, band) && amStrich(y + h)) {
+            y += h;
+        } else if (zahlen_.istFrei(x, y - h + rand, breite, band) && amStrich(y - h)) {
+            y -= h;
         }
     }
     c.textOut(x, y, t);
     zahlen_.belege(x, y + rand, breite, band);
-    zahlen_.belege(x - leer, y + rand + band / 2 - 1, breite + 2 * leer, 2);
     zahlenUnten = std::max(zahlenUnten, y + h);
     stunden_[stunde] = {x, y, breite};
     letzte_ = stunde;
