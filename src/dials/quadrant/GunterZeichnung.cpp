@@ -348,7 +348,7 @@ void stundenkurven(Gunter& g)
     // past the previous one of its circle. An afternoon number keeps clear of the scales'
     // numbers in its ring, which stand first, and of the afternoon numbers before it: the span
     // of its digits (after the leading blank) with a little air either side, or where there is
-    // no such place that of their ink alone, within two and a half text heights of its line.
+    // no such place that of their ink alone, within two and a quarter text heights of its line.
     // Where there is no such place a number is left out when the morning hour sharing its line
     // has its number at the equator, else it takes the nearest clear place further off, or where
     // there is none it steps past the previous one. Noon's number there stands first where its
@@ -386,7 +386,7 @@ void stundenkurven(Gunter& g)
         const auto platz = [&] {
             const std::vector<std::pair<double, double>> belegt = belegtMit(luft, e);
             schritt = schrittFrei(belegt, winkel + von - luft, bis - von + 2 * luft);
-            return std::fabs(schritt) <= 2.5 * e && winkelFrei(belegt, winkel + schritt + von - luft, bis - von + 2 * luft);
+            return std::fabs(schritt) <= 2.25 * e && winkelFrei(belegt, winkel + schritt + von - luft, bis - von + 2 * luft);
         };
         // Past the previous number of the row by the width of the digits and a blank.
         const double vorbei = bis - von + kLeer * e;
@@ -429,6 +429,7 @@ void stundenkurven(Gunter& g)
             morgens.push_back(stunde);
         }
         g.zahlen.push_back({r, r + hoehe, winkel + schritt + von, winkel + schritt + bis});
+        if (stunde == 12) fprintf(stderr, "DBG reihe %d r %g winkel %g schritt %g e %g\n", reihe, r, winkel, schritt, e);
         g.gedreht(b.punkt(r, winkel + schritt), text, drehung + schritt, hoehe);
     };
     for (const QuadrantStundenwert& w : quadrantStundenwerte(b.z)) {
