@@ -429,7 +429,6 @@ void stundenkurven(Gunter& g)
             morgens.push_back(stunde);
         }
         g.zahlen.push_back({r, r + hoehe, winkel + schritt + von, winkel + schritt + bis});
-        if (stunde == 12) fprintf(stderr, "DBG reihe %d r %g winkel %g schritt %g e %g\n", reihe, r, winkel, schritt, e);
         g.gedreht(b.punkt(r, winkel + schritt), text, drehung + schritt, hoehe);
     };
     for (const QuadrantStundenwert& w : quadrantStundenwerte(b.z)) {
