@@ -287,8 +287,7 @@ void QuadrantBlatt::stundenText(int x, int y, int stunde, const std::function<st
     // together under the midnight sun, and those that end on the vertical edge where the sun
     // sets all day meet there) is left out where the hour sharing its curve has one; else it
     // moves to the clear place along its curve nearest its end, or where there is none and its
-    // curve is lit at a few samples only, a line down or up, no more than a line further from
-    // them.
+    // curve is lit only near that place, a line down or up.
     if (zahlen_.verdeckt(x, y + rand, breite, band)) {
         if (stunden_.count(partner))
             return;
@@ -305,9 +304,11 @@ void QuadrantBlatt::stundenText(int x, int y, int stunde, const std::function<st
                 d = std::min(d, std::hypot(double(p.x - x), double(p.y - yNeu)));
             return d;
         };
-        // A curve the sun lights at a few samples only (it grazes the horizon there) offers
-        // no other place along it: its number may go a line down or up instead.
-        const auto amStrich = [&](int yNeu) { return orte.size() <= 4 && abstand(yNeu) <= abstand(y) + h; };
+        // A curve the sun lights only near the number's place (within two lines of it, where it
+        // grazes the horizon) offers no other place along it: the number may go a line down or
+        // up instead, no more than a line further from the lit part.
+        const bool kurz = std::all_of(orte.begin(), orte.end(), [&](CanvasPoint p) { return weg(p) <= 2.0 * h; });
+        const auto amStrich = [&](int yNeu) { return kurz && abstand(yNeu) <= abstand(y) + h; };
         if (i < orte.size() && zahlen_.istFrei(orte[i].x, orte[i].y + rand, breite, band)) {
             x = orte[i].x;
             y = orte[i].y;
