@@ -545,14 +545,15 @@ void azimutlinien(Gunter& g)
     }
 }
 
-// Whether two labels' digits share a part: a grid of points over each looked for in the other.
-// The digits follow a leading blank of about a quarter of the text height.
+// Whether two labels' digits share a part, or stand less than a blank apart on one line: a grid
+// of points over each looked for in the other. The digits follow a leading blank of about a
+// quarter of the text height.
 bool schilderTreffen(const Gunter::Schild& a, const Gunter::Schild& b, double hoehe)
 {
-    const double vorn = 0.24 * hoehe;
+    const double vorn = 0.24 * hoehe, leer = kLeer * hoehe;
     const auto in = [&](const Gunter::Schild& s, double x, double y) {
         const double t = (x - s.x) * s.ex + (y - s.y) * s.ey, q = -(x - s.x) * s.ey + (y - s.y) * s.ex;
-        return t > vorn && t < s.laenge && q > 0.15 * hoehe && q < 0.8 * hoehe;
+        return t > vorn - leer && t < s.laenge + leer && q > 0.15 * hoehe && q < 0.8 * hoehe;
     };
     for (const auto& [u, v] : {std::pair{&a, &b}, {&b, &a}})
         for (int i = 0; i <= 6; ++i)
@@ -566,8 +567,9 @@ bool schilderTreffen(const Gunter::Schild& a, const Gunter::Schild& b, double ho
 
 // A tick of length `laenge` outward from a circle about (cx, 0) at its point (x, y), with a
 // label at its outer end when one is given. Where that label would lie on one written before
-// (the ecliptic and the horizon all but meet near the polar circle) it stands inside the circle,
-// ending at the tick's foot, or on the other side of the tick's line, outside or inside.
+// (the ecliptic and the horizon all but meet near the polar circle), or within a blank of it on
+// its line, it stands inside the circle, ending at the tick's foot, or on the other side of the
+// tick's line, outside or inside.
 void kreisStrich(Gunter& g, double cx, double x, double y, double laenge, const std::string& text, bool rot)
 {
     const double dx = x - cx, dy = y;
