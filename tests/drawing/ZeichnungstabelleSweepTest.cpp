@@ -468,6 +468,9 @@ const Saatfund saatfunde[] = {
     {"horizontal altitude b", 5136, true, "numbers wholly past the sheet's edge judged, where a word says so"},
     {"Sawyer", 61024, true, "plot: the midnight line's number on the sign table's '= Zwilling'"},
     {"shepherd's cylinder", 18056, true, "plot: an hour number left of the first folded copy past the sheet's left edge"},
+    {"quadrant zodiac", 30002, false, "1366 screen: '24' on '22' at the vertical edge under the midnight sun"},
+    {"Gunter quadrant", 30048, false, "printed pages: the ecliptic's ' 60' and the horizon's ' 60' read as one"},
+    {"quadrant calendar", 77, false, "plot: '11' and '15' read as one"},
 };
 
 // The seeds UMBRIN_SWEEP_SEED names, none where it is not set.

@@ -55,9 +55,11 @@ struct GunterPlot {
 
     // The labels written, as the plotter sets them: from the pen's place along the direction
     // (ex, ey), a character b wide in a cell of 1.5 b after the leading blanks, h high above the
-    // baseline.
+    // baseline; a number keeps a cell (leer) clear of the numbers beside it on its line, lest
+    // the two read as one.
     struct Schild {
         double x, y, ex, ey, von, bis, h;
+        double leer = 0;
     };
     std::vector<Schild> schilder;
     // The letters' width and height (plot units) of the curves' and scales' numbers.
@@ -66,7 +68,8 @@ struct GunterPlot {
     {
         const double n = std::max(std::hypot(ex, ey), 1e-9);
         const std::size_t vorn = std::min(t.find_first_not_of(' '), t.size());
-        return {x, y, ex / n, ey / n, 1.5 * b * double(vorn), 1.5 * b * double(t.size() - 1) + b, h};
+        const bool zahl = vorn < t.size() && t.find_first_not_of("0123456789", vorn) == std::string::npos;
+        return {x, y, ex / n, ey / n, 1.5 * b * double(vorn), 1.5 * b * double(t.size() - 1) + b, h, zahl ? 1.5 * b : 0};
     }
     // The direction richtung(a) sets.
     static std::pair<double, double> di(double a)
@@ -79,20 +82,22 @@ struct GunterPlot {
     {
         return schild(x, y, di(a).first, di(a).second, t, zb, zh);
     }
-    // Whether a label shares a part with none written: a grid of points over each, its corners
+    // Whether a label shares a part with none written, nor stands less than a cell beside a
+    // number on its line when it is a number itself: a grid of points over each, its corners
     // among them, looked for in the other.
     bool frei(const Schild& neu) const
     {
-        const auto in = [](const Schild& s, double x, double y) {
+        const auto in = [](const Schild& s, double x, double y, double leer) {
             const double t = (x - s.x) * s.ex + (y - s.y) * s.ey, q = -(x - s.x) * s.ey + (y - s.y) * s.ex;
             const double luft = 8; // two tenths of a millimetre
-            return t > s.von - luft && t < s.bis + luft && q > -luft && q < s.h + luft;
+            return t > s.von - luft - leer && t < s.bis + luft + leer && q > -luft && q < s.h + luft;
         };
         const auto trifft = [&](const Schild& a, const Schild& b) {
+            const double leer = std::min(a.leer, b.leer);
             for (int i = 0; i <= 8; ++i)
                 for (const double q : {0.02, 0.5, 0.98}) {
                     const double t = a.von + (a.bis - a.von) * i / 8;
-                    if (in(b, a.x + t * a.ex - q * a.h * a.ey, a.y + t * a.ey + q * a.h * a.ex))
+                    if (in(b, a.x + t * a.ex - q * a.h * a.ey, a.y + t * a.ey + q * a.h * a.ex, leer))
                         return true;
                 }
             return false;

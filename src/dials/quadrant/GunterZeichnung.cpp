@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -21,6 +22,9 @@ constexpr double kRad = static_cast<double>(rad);
 constexpr Farbe kGruen = 0x008000;
 
 int rund(double v) { return quadrantPixel(v); }
+// Two numbers on one line less than a blank apart read as one: a number keeps this much (text
+// heights, a blank and a little more) clear of the numbers written along its circle.
+constexpr double kLeer = 0.32;
 double sinG(double x) { return std::sin(x * kRad); }
 double cosG(double x) { return std::cos(x * kRad); }
 double tanG(double x) { return std::tan(x * kRad); }
@@ -276,6 +280,14 @@ std::vector<std::pair<double, double>> belegteWinkel(const Gunter& g)
     return skalenWinkel(g, rS, rAussen);
 }
 
+// The spans widened by luft either side.
+std::vector<std::pair<double, double>> erweitert(std::vector<std::pair<double, double>> spannen, double luft)
+{
+    for (auto& [a0, a1] : spannen)
+        a0 -= luft, a1 += luft;
+    return spannen;
+}
+
 // Whether a number spanning [winkel, winkel + breite] meets none of the spans taken.
 bool winkelFrei(const std::vector<std::pair<double, double>>& belegt, double winkel, double breite)
 {
@@ -308,6 +320,23 @@ double schrittFrei(const std::vector<std::pair<double, double>>& belegt, double 
     return naechster;
 }
 
+// The step to the nearest place within the quadrant and within `hoechstens` of the number
+// where a number spanning [winkel, winkel + breite] meets none of the spans taken: none, or
+// just beside a span.
+std::optional<double> naechsterFreierSchritt(const std::vector<std::pair<double, double>>& belegt, double winkel, double breite,
+                                             double hoechstens)
+{
+    if (winkelFrei(belegt, winkel, breite))
+        return 0.0;
+    std::optional<double> naechster;
+    for (const auto& [a0, a1] : belegt)
+        for (const double w : {a0 - breite, a1})
+            if (w >= 0 && w + breite <= 90 && std::fabs(w - winkel) <= hoechstens && winkelFrei(belegt, w, breite)
+                && (!naechster || std::fabs(w - winkel) < std::fabs(*naechster)))
+                naechster = w - winkel;
+    return naechster;
+}
+
 void stundenkurven(Gunter& g)
 {
     QuadrantBlatt& b = g.b;
@@ -319,15 +348,23 @@ void stundenkurven(Gunter& g)
     // past the previous one of its circle. An afternoon number keeps clear of the scales'
     // numbers in its ring, which stand first, and of the afternoon numbers before it: the span
     // of its digits (after the leading blank) with a little air either side, or where there is
-    // no such place that of their ink alone, within two and a half text heights of its line.
+    // no such place that of their ink alone, within two and a quarter text heights of its line.
     // Where there is no such place a number is left out when the morning hour sharing its line
     // has its number at the equator, else it takes the nearest clear place further off, or where
-    // there is none it steps past the previous one by a text height. Noon's number there stands
-    // first where its own place is clear, else it comes last, in a place the others leave: the
-    // morning's noon number at the equator names that line too.
+    // there is none it steps past the previous one. Noon's number there stands first where its
+    // own place is clear, else it comes last, in a place the others leave: the morning's noon
+    // number at the equator names that line too. Numbers of one row keep a blank (kLeer) clear
+    // of one another, lest two read as one.
     double vorigerWinkel[2] = {1000, 1000};
     const std::vector<std::pair<double, double>> fest = belegteWinkel(g);
-    std::vector<std::pair<double, double>> belegt = fest;
+    std::vector<std::pair<double, double>> nachmittag; // the spans of the afternoon's numbers
+    // The spans an afternoon number keeps clear of, with luft of its own either side.
+    const auto belegtMit = [&](double luft, double e) {
+        std::vector<std::pair<double, double>> v = fest;
+        for (const auto& z : erweitert(nachmittag, std::max(kLeer * e - luft, 0.0)))
+            v.push_back(z);
+        return v;
+    };
     std::vector<int> morgens; // the morning hours numbered
     std::vector<std::pair<double, double>> vormittag; // and the spans of their numbers
     const int mittag = quadrantMittag(b.z.temporal);
@@ -340,16 +377,19 @@ void stundenkurven(Gunter& g)
         const std::string text = " " + IntStr(stunde);
         const double e = hoehe / std::max(r, 1.0) / kRad; // degrees of one text height
         if (reihe == 0 && stunde == mittag && !mittagsZahl.jetzt
-            && !winkelFrei(belegt, winkel + 0.1 * e, (0.3 + 0.56 * double(text.size() - 1)) * e)) {
+            && !winkelFrei(belegtMit(0.15 * e, e), winkel + 0.1 * e, (0.3 + 0.56 * double(text.size() - 1)) * e)) {
             mittagsZahl = {true, false, r, winkel, drehung};
             return;
         }
         const double ziffern = double(text.size() - 1);
         double schritt = 0, von = 0.25 * e, bis = (0.3 + 0.56 * ziffern) * e, luft = 0.15 * e;
         const auto platz = [&] {
+            const std::vector<std::pair<double, double>> belegt = belegtMit(luft, e);
             schritt = schrittFrei(belegt, winkel + von - luft, bis - von + 2 * luft);
-            return std::fabs(schritt) <= 2.5 * e && winkelFrei(belegt, winkel + schritt + von - luft, bis - von + 2 * luft);
+            return std::fabs(schritt) <= 2.25 * e && winkelFrei(belegt, winkel + schritt + von - luft, bis - von + 2 * luft);
         };
+        // Past the previous number of the row by the width of the digits and a blank.
+        const double vorbei = bis - von + kLeer * e;
         if (reihe == 0) {
             bool frei = platz();
             if (!frei) { // the digits' ink alone, with less air
@@ -359,23 +399,28 @@ void stundenkurven(Gunter& g)
             if (!frei) {
                 if (std::count(morgens.begin(), morgens.end(), 2 * mittag - stunde))
                     return;
-                // The nearest clear place however far, else past the previous one.
-                schritt = schrittFrei(belegt, winkel + von - luft, bis - von + 2 * luft);
-                if (!winkelFrei(belegt, winkel + schritt + von - luft, bis - von + 2 * luft)) {
-                    schritt = quadrantSchrittVorbei(vorigerWinkel[0], winkel, e);
-                    schritt += schrittFrei(fest, winkel + schritt + von - luft, bis - von + 2 * luft);
+                // The nearest clear place further off, else past the previous one, clear of the
+                // others there where it can be, else of the scales' numbers.
+                const std::vector<std::pair<double, double>> belegt = belegtMit(luft, e);
+                if (const std::optional<double> weiter = naechsterFreierSchritt(belegt, winkel + von - luft, bis - von + 2 * luft, 5 * e)) {
+                    schritt = *weiter;
+                } else {
+                    schritt = quadrantSchrittVorbei(vorigerWinkel[0], winkel, vorbei);
+                    const double w = winkel + schritt + von - luft, breite = bis - von + 2 * luft;
+                    const double alle = schrittFrei(belegt, w, breite);
+                    schritt += winkelFrei(belegt, w + alle, breite) ? alle : schrittFrei(fest, w, breite);
                 }
             }
             vorigerWinkel[0] = winkel + schritt;
-            belegt.push_back({winkel + schritt + von, winkel + schritt + bis});
+            nachmittag.push_back({winkel + schritt + von, winkel + schritt + bis});
         } else {
-            // Past the previous one, and clear of all the morning's numbers before it and of the
-            // month names in its ring.
-            std::vector<std::pair<double, double>> genommen = vormittag;
+            // Past the previous one, and a blank clear of all the morning's numbers before it
+            // and clear of the month names in its ring.
+            std::vector<std::pair<double, double>> genommen = erweitert(vormittag, kLeer * e);
             for (const Gunter::Zahl& z : g.zahlen)
                 if (z.r0 < r + hoehe && z.r1 > r)
                     genommen.push_back({z.a0, z.a1});
-            schritt = quadrantSchrittVorbei(vorigerWinkel[1], winkel, e);
+            schritt = quadrantSchrittVorbei(vorigerWinkel[1], winkel, vorbei);
             if (!winkelFrei(genommen, winkel + schritt + von, bis - von)) {
                 schritt = schrittFrei(genommen, winkel + von, bis - von);
                 vorigerWinkel[1] = winkel + schritt;
@@ -441,8 +486,8 @@ void azimutlinien(Gunter& g)
     const double Amax = gunterAmax(g.phi, g.eps);
     b.c.setFontColor(kGruen);
     const int anzahl = rund(Amax) / 10;
-    // Near the zenith the lines cross the equator circle closer than a number is high: a
-    // number then steps along the circle past the previous one.
+    // Near the zenith the lines cross the equator circle closer than a number is long: a
+    // number then steps along the circle past the previous one and a blank.
     double vorigerWinkel = 1000;
     for (int n = 0; n <= anzahl; ++n) {
         const double A = 10.0 * n;
@@ -463,7 +508,9 @@ void azimutlinien(Gunter& g)
             if (i == 47 && n % 2 == 0) {
                 const int hoehe = rund(0.8 * b.FH);
                 const double rl = r + 0.2 * b.FH;
-                const double schritt = quadrantSchrittVorbei(vorigerWinkel, h, hoehe / std::max(rl, 1.0) / kRad);
+                const double ziffern = double(IntStr(10 * n).size());
+                const double schritt =
+                    quadrantSchrittVorbei(vorigerWinkel, h, (0.2 + kLeer + 0.49 * ziffern) * hoehe / std::max(rl, 1.0) / kRad);
                 // Where the horizon crosses the circle, its scale's number for the same
                 // azimuth stands there (or the ecliptic's), and where the line ends on the horizon
                 // near the summer circle an afternoon hour number may: the line's number then
@@ -481,11 +528,13 @@ void azimutlinien(Gunter& g)
                 for (int versuch = 0; versuch < 4; ++versuch) {
                     const auto& v = genommen[versuch % 2];
                     const double rz = radien[versuch % 2], e = hoehe / std::max(rz, 1.0) / kRad;
-                    const double vorn = 0.14 * e, laenge = (0.2 + 0.49 * IntStr(10 * n).size()) * e;
+                    // The digits' span with a blank either side, lest a number beside it on the
+                    // circle read as one with it.
+                    const double vorn = (0.14 - kLeer) * e, laenge = (0.2 + 2 * kLeer + 0.49 * ziffern) * e;
                     const double z = schritt + (versuch < 2 ? 0 : schrittFrei(v, h + schritt + vorn, laenge));
                     if (winkelFrei(v, h + z + vorn, laenge)) {
                         g.gedreht(b.punkt(rz, h + z), " " + IntStr(10 * n), h + z, hoehe);
-                        g.zahlen.push_back({rz, rz + hoehe, h + z + vorn, h + z + vorn + laenge});
+                        g.zahlen.push_back({rz, rz + hoehe, h + z + vorn + kLeer * e, h + z + vorn + laenge - kLeer * e});
                         break;
                     }
                 }
@@ -496,14 +545,15 @@ void azimutlinien(Gunter& g)
     }
 }
 
-// Whether two labels' digits share a part: a grid of points over each looked for in the other.
-// The digits follow a leading blank of about a quarter of the text height.
+// Whether two labels' digits share a part, or stand less than a blank apart on one line: a grid
+// of points over each looked for in the other. The digits follow a leading blank of about a
+// quarter of the text height.
 bool schilderTreffen(const Gunter::Schild& a, const Gunter::Schild& b, double hoehe)
 {
-    const double vorn = 0.24 * hoehe;
+    const double vorn = 0.24 * hoehe, leer = kLeer * hoehe;
     const auto in = [&](const Gunter::Schild& s, double x, double y) {
         const double t = (x - s.x) * s.ex + (y - s.y) * s.ey, q = -(x - s.x) * s.ey + (y - s.y) * s.ex;
-        return t > vorn && t < s.laenge && q > 0.15 * hoehe && q < 0.8 * hoehe;
+        return t > vorn - leer && t < s.laenge + leer && q > 0.15 * hoehe && q < 0.8 * hoehe;
     };
     for (const auto& [u, v] : {std::pair{&a, &b}, {&b, &a}})
         for (int i = 0; i <= 6; ++i)
@@ -517,8 +567,9 @@ bool schilderTreffen(const Gunter::Schild& a, const Gunter::Schild& b, double ho
 
 // A tick of length `laenge` outward from a circle about (cx, 0) at its point (x, y), with a
 // label at its outer end when one is given. Where that label would lie on one written before
-// (the ecliptic and the horizon all but meet near the polar circle) it stands inside the circle,
-// ending at the tick's foot, or on the other side of the tick's line, outside or inside.
+// (the ecliptic and the horizon all but meet near the polar circle), or within a blank of it on
+// its line, it stands inside the circle, ending at the tick's foot, or on the other side of the
+// tick's line, outside or inside.
 void kreisStrich(Gunter& g, double cx, double x, double y, double laenge, const std::string& text, bool rot)
 {
     const double dx = x - cx, dy = y;

@@ -48,8 +48,9 @@ struct QuadrantBlatt {
     // by one text height; so it does past the number of the hour whose curve it shares. One
     // still on a number written before is left out where that hour has one; else it takes the
     // clear place nearest its end among the places along its curve (entlang gives their top-left
-    // corners, asked only then), and stays where it is where there is none (the curves near a
-    // pole all but coincide).
+    // corners, asked only then), or where there is none and the sun lights its curve only near
+    // its place, a line down or up; else it stays where it is (the curves near a pole all but
+    // coincide).
     void stundenText(int x, int y, int stunde, const std::function<std::vector<CanvasPoint>()>& entlang = {});
     // The lowest edge of the hour numbers written so far.
     int zahlenUnten = -1000000;

@@ -93,7 +93,20 @@ std::pair<double, double> QuadrantPlot::stundenStelle(double x, double y, const 
         for (std::size_t runde = 0; runde <= stundenZahlen.size() && !frei; ++runde) {
             frei = true;
             for (const auto& [px, py, pb] : stundenZahlen) {
-                if (std::fabs(y - py) < kZahlHoehe && std::fabs(x - px) < (x < px ? breite : pb)) {
+                // Two numbers on one line less than a cell apart read as one: one that only
+                // lacks that cell moves along the line away from the other where it stays on the
+                // sheet, else it steps as one that touches.
+                const double abstand = x < px ? breite : pb;
+                if (std::fabs(y - py) < kZahlHoehe && std::fabs(x - px) >= abstand
+                    && std::fabs(x - px) < abstand + kZellenBreite) {
+                    const double weiter = x < px ? px - breite - kZellenBreite : px + pb + kZellenBreite;
+                    if (weiter >= 0 && weiter + breite <= kBlattRand) {
+                        x = weiter;
+                        frei = false;
+                        continue;
+                    }
+                }
+                if (std::fabs(y - py) < kZahlHoehe && std::fabs(x - px) < abstand + kZellenBreite) {
                     const bool hinab = abwaerts || y <= py || py + kZahlSchritt + kZahlHoehe > zahlenOben;
                     y = hinab && !hinauf ? py - kZahlSchritt : py + kZahlSchritt;
                     abwaerts = hinab && !hinauf;

@@ -33,7 +33,9 @@ struct QuadrantPlot {
     void bogen(int xA, int yA, int dA, double r);
     // Where the hour line of one quadrant puts its number, at the character size 0.24 x 0.32:
     // a number that would touch one already set steps on up or down, away from it, by a
-    // character height and a little air, and none runs off the right edge of the sheet (16480 units)
+    // character height and a little air; one that would stand less than a cell beside it on its
+    // line (the two would read as one) moves along the line to a cell from it, or steps so where
+    // that leaves the sheet; none runs off the right edge of the sheet (16480 units)
     // or below the quadrant's window (zahlenUnten), where the legend's lines stand; none steps
     // up past the window's top (zahlenOben), where the scale's labels stand above it.
     std::pair<double, double> stundenStelle(double x, double y, const std::string& zahl);

@@ -286,7 +286,8 @@ void QuadrantBlatt::stundenText(int x, int y, int stunde, const std::function<st
     // A number that still lies on one written before (the curves near midnight end close
     // together under the midnight sun, and those that end on the vertical edge where the sun
     // sets all day meet there) is left out where the hour sharing its curve has one; else it
-    // moves to the clear place along its curve nearest its end.
+    // moves to the clear place along its curve nearest its end, or where there is none and its
+    // curve is lit only near that place, a line down or up.
     if (zahlen_.verdeckt(x, y + rand, breite, band)) {
         if (stunden_.count(partner))
             return;
@@ -297,9 +298,24 @@ void QuadrantBlatt::stundenText(int x, int y, int stunde, const std::function<st
         const std::size_t i = zahlen_.stelleAmStrich(
             orte.size(), [](std::size_t) { return true; },
             [&](std::size_t k) { return CanvasPoint{orte[k].x, orte[k].y + rand}; }, breite, band);
+        const auto abstand = [&](int yNeu) {
+            double d = 1e18;
+            for (const CanvasPoint& p : orte)
+                d = std::min(d, std::hypot(double(p.x - x), double(p.y - yNeu)));
+            return d;
+        };
+        // A curve the sun lights only near the number's place (within two lines of it, where it
+        // grazes the horizon) offers no other place along it: the number may go a line down or
+        // up instead, no more than a line further from the lit part.
+        const bool kurz = std::all_of(orte.begin(), orte.end(), [&](CanvasPoint p) { return weg(p) <= 2.0 * h; });
+        const auto amStrich = [&](int yNeu) { return kurz && abstand(yNeu) <= abstand(y) + h; };
         if (i < orte.size() && zahlen_.istFrei(orte[i].x, orte[i].y + rand, breite, band)) {
             x = orte[i].x;
             y = orte[i].y;
+        } else if (zahlen_.istFrei(x, y + h + rand, breite, band) && amStrich(y + h)) {
+            y += h;
+        } else if (zahlen_.istFrei(x, y - h + rand, breite, band) && amStrich(y - h)) {
+            y -= h;
         }
     }
     c.textOut(x, y, t);
