@@ -249,13 +249,21 @@ void hoehenZahlMitte(double ex, double ey, double w, double h, double luft, doub
     my = ey - uy * weg;
 }
 
+bool hoehenZahlenZuNah(const ZahlKasten& a, const ZahlKasten& b, double leer)
+{
+    const double gemeinsam = std::min(a.my + a.h / 2, b.my + b.h / 2) - std::max(a.my - a.h / 2, b.my - b.h / 2);
+    const double luecke = std::fabs(a.mx - b.mx) - (a.w + b.w) / 2;
+    return gemeinsam > 0 && (luecke < 0 || (gemeinsam >= 0.5 * std::min(a.h, b.h) && luecke < leer));
+}
+
 void hoehenZahlMitteFrei(double ex, double ey, double w, double h, double luft, const std::vector<ZahlKasten>& belegt,
-                         double& mx, double& my)
+                         double& mx, double& my, double leer)
 {
     hoehenZahlMitte(ex, ey, w, h, luft, mx, my);
     const auto frei = [&](double x, double y) {
         return std::none_of(belegt.begin(), belegt.end(), [&](const ZahlKasten& k) {
-            return std::fabs(x - k.mx) < (w + k.w + luft / 4) / 2 && std::fabs(y - k.my) < (h + k.h) / 2;
+            return (std::fabs(x - k.mx) < (w + k.w + luft / 4) / 2 && std::fabs(y - k.my) < (h + k.h) / 2)
+                   || hoehenZahlenZuNah({x, y, w, h}, k, leer);
         });
     };
     if (frei(mx, my))

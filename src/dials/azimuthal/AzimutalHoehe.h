@@ -96,13 +96,17 @@ void hoehenZahlMitte(double ex, double ey, double w, double h, double luft, doub
 struct ZahlKasten {
     double mx = 0, my = 0, w = 0, h = 0;
 };
+// Whether two numbers' boxes meet, or stand on one line (sharing half the lower one's height)
+// less than leer apart across: a reader takes two numbers that near for one.
+bool hoehenZahlenZuNah(const ZahlKasten& a, const ZahlKasten& b, double leer);
 // As hoehenZahlMitte, for a number that must keep clear of the boxes `belegt` (a temporal
 // hour's of the clock hours' numbers: temporal noon lies on the clock's noon line, and the
 // hours beside it close to clock hours): where its box meets one, the first clear place of
 // left of the radius, then right and left stepped inward along it by a quarter of the box's
-// height at a time; the place by the rule when none is clear.
+// height at a time; the place by the rule when none is clear. Numbers on one line keep leer
+// (a blank) apart.
 void hoehenZahlMitteFrei(double ex, double ey, double w, double h, double luft, const std::vector<ZahlKasten>& belegt,
-                         double& mx, double& my);
+                         double& mx, double& my, double leer = 0);
 
 // Profile entry of azimuth a: (round(2a) + 360) mod 720.
 int horizontIndex(double a);

@@ -42,6 +42,12 @@ struct HoehenPlot {
     bool vorher = false;     // the previous point was visible
     double h = 0;
     double zelle = 0, zeichenhoehe = 0; // a character's cell across and its height, of the hour numbers
+    struct Zahlplatz {
+        int art = 0;
+        double t = 0;
+        ZahlKasten k;
+    };
+    std::vector<Zahlplatz> zahlen; // every hour number's place, set before the plot is written
 
     void zeile(const std::string& t) { plot.schreibe(t); }
 
@@ -134,7 +140,7 @@ void hpglHoehenkreise(HoehenPlot& p, int cx, int cy)
         for (const std::pair<double, double>& q :
              {std::pair{x, y}, {x, cy - sg * (r + 10) - 108}, {cx - 260.0, y}, {cx - 260.0, cy - sg * (r + 10) - 108}})
             if (std::none_of(zahlen.begin(), zahlen.end(), [&](const ZahlKasten& b) {
-                    return std::fabs(q.first + 90 - b.mx) < (180 + b.w) / 2 && std::fabs(q.second + 54 - b.my) < (108 + b.h) / 2;
+                    return hoehenZahlenZuNah({q.first + 90, q.second + 54, 180, 108}, b, p.zelle);
                 })) {
                 x = q.first;
                 y = q.second;
@@ -215,9 +221,10 @@ void hpglHoehenDatumslinien(HoehenPlot& p, int cx, int cy, double meridian)
 
 // The number of hour t, its box's middle from the centre and its size; false where none is
 // written. Inside its line's end, beside the radius, as on the canvas (the plot's y is
-// upward); a temporal hour's clear of the clock hours'. Under the barrel law the odd hours go
-// unlabelled: the labels would crowd.
-bool plotZahl(const HoehenPlot& p, const Stundenfamilie& fam, double t, ZahlKasten& k)
+// upward), clear of the numbers set before (belegt) and a blank beside them on one line. Under
+// the barrel law the odd hours go unlabelled: the labels would crowd.
+bool plotZahlSetzen(const HoehenPlot& p, const Stundenfamilie& fam, double t, const std::vector<ZahlKasten>& belegt,
+                    ZahlKasten& k)
 {
     const AppState& s = p.s;
     if (fam.art > 1 || t - std::trunc(t) >= 0.1)
@@ -242,17 +249,36 @@ bool plotZahl(const HoehenPlot& p, const Stundenfamilie& fam, double t, ZahlKast
     const double r = azimutalRund(p.rad.r(q.h));
     k.w = p.zelle * static_cast<double>(IntStr(stunde).size());
     k.h = p.zeichenhoehe;
-    std::vector<ZahlKasten> uhr;
-    ZahlKasten u;
-    for (Stundenfamilie f : azimutalFamilien(s, true))
-        if (fam.art == 1 && f.art == 0) {
-            if (s.Schalter.TemporalAnzeige && f.bis > 12)
-                f.bis = 12.05;
-            for (const double tu : azimutalStunden(f, true))
-                if (plotZahl(p, f, tu, u))
-                    uhr.push_back(u);
-        }
-    hoehenZahlMitteFrei(-std::sin(q.A * kRad) * r, -std::cos(q.A * kRad) * r, k.w, k.h, 0.5 * k.h, uhr, k.mx, k.my);
+    // The box reaches a third of a cell past the last letter's ink: 0.7 of a cell between boxes
+    // leaves a whole cell, a blank, between the inks.
+    hoehenZahlMitteFrei(-std::sin(q.A * kRad) * r, -std::cos(q.A * kRad) * r, k.w, k.h, 0.5 * k.h, belegt, k.mx, k.my,
+                        0.7 * p.zelle);
+    return true;
+}
+
+// The places of the numbers of every family written, in the order written.
+void plotZahlenSetzen(HoehenPlot& p)
+{
+    std::vector<ZahlKasten> belegt;
+    for (Stundenfamilie fam : azimutalFamilien(p.s, true)) {
+        if (p.s.Schalter.TemporalAnzeige && fam.bis > 12)
+            fam.bis = 12.05;
+        for (const double t : azimutalStunden(fam, true))
+            if (ZahlKasten k; plotZahlSetzen(p, fam, t, belegt, k)) {
+                belegt.push_back(k);
+                p.zahlen.push_back({fam.art, t, k});
+            }
+    }
+}
+
+bool plotZahl(const HoehenPlot& p, const Stundenfamilie& fam, double t, ZahlKasten& k)
+{
+    const auto z = std::find_if(p.zahlen.begin(), p.zahlen.end(), [&](const HoehenPlot::Zahlplatz& n) {
+        return n.art == fam.art && std::fabs(n.t - t) < 1e-9;
+    });
+    if (z == p.zahlen.end())
+        return false;
+    k = z->k;
     return true;
 }
 
@@ -361,6 +387,7 @@ void schreibeHPGL_AzimutalHoehe(const AppState& s, HPGLDatei& plot)
     p.zeile(";PU;SI " + RealStr(klein ? 0.12 : 0.18, 5, 2) + "," + RealStr(klein ? 0.18 : 0.27, 5, 2));
     p.zelle = 1.5 * 400 * (klein ? 0.12 : 0.18);
     p.zeichenhoehe = 400 * (klein ? 0.18 : 0.27);
+    plotZahlenSetzen(p);
     constexpr int cx = 7300, cy = 5300;
     hpglHoehenkreise(p, cx, cy);
     if (s.Schalter.GanzeTageslaenge)

@@ -116,6 +116,17 @@ void zeichneHorizontprofil(HoehenBild& b)
 bool hoehenStundenzahl(const HoehenBild& b, const Stundenfamilie& fam, double t, int fh, Stundenzahl& z,
                        bool wandern = true, const std::vector<Stundenzahl>* gesetzt = nullptr);
 
+// A number's box as the letters fh high fill it (0.55 of the height a character, the height
+// 1.15 of it), from the centre.
+ZahlKasten zahlKasten(const HoehenBild& b, const Stundenzahl& z, int fh)
+{
+    const double w = 0.55 * fh * static_cast<double>(z.text.size()), h = 1.15 * fh;
+    return {z.x + w / 2 - b.cx, z.y + h / 2 - b.cy, w, h};
+}
+
+// Two numbers on one line keep a blank apart: less reads as one number.
+double zahlLeer(int fh) { return 0.3 * fh; }
+
 // The boxes of the clock hours' numbers (letters fh high), from the centre.
 std::vector<ZahlKasten> uhrKaesten(const HoehenBild& b, int fh)
 {
@@ -124,10 +135,8 @@ std::vector<ZahlKasten> uhrKaesten(const HoehenBild& b, int fh)
     for (const Stundenfamilie& fam : azimutalFamilien(b.s, false))
         if (fam.art == 0)
             for (const double t : azimutalStunden(fam, false))
-                if (hoehenStundenzahl(b, fam, t, fh, z)) {
-                    const double w = 0.55 * fh * static_cast<double>(z.text.size()), h = 1.15 * fh;
-                    k.push_back({z.x + w / 2 - b.cx, z.y + h / 2 - b.cy, w, h});
-                }
+                if (hoehenStundenzahl(b, fam, t, fh, z))
+                    k.push_back(zahlKasten(b, z, fh));
     return k;
 }
 
@@ -161,7 +170,7 @@ bool hoehenStundenzahlAmEnde(const HoehenBild& b, const Stundenfamilie& fam, dou
     uy = std::cos(p.A * kRad);
     double mx = 0, my = 0;
     hoehenZahlMitteFrei(ux * r, uy * r, w, h, 0.5 * fh, fam.art == 1 ? uhrKaesten(b, fh) : std::vector<ZahlKasten>{},
-                        mx, my);
+                        mx, my, zahlLeer(fh));
     z.x = rund(b.cx + mx - w / 2);
     z.y = rund(b.cy + my - h / 2);
     return true;
@@ -180,12 +189,10 @@ bool hoehenStundenzahl(const HoehenBild& b, const Stundenfamilie& fam, double t,
     const double w = 0.55 * fh * static_cast<double>(z.text.size()), h = 1.15 * fh;
     // The numbers written before (gesetzt): this one keeps clear of them too, an odd hour's
     // walking along its line only where its end's place is taken by one of them.
-    const auto aufGesetztem = [&] {
-        return gesetzt && std::any_of(gesetzt->begin(), gesetzt->end(), [&](const Stundenzahl& n) {
-                   return z.x < n.x + 0.55 * fh * static_cast<double>(n.text.size()) && n.x < z.x + w && z.y < n.y + h
-                          && n.y < z.y + h;
-               });
+    const auto zuNah = [&](const Stundenzahl& n) {
+        return hoehenZahlenZuNah(zahlKasten(b, z, fh), zahlKasten(b, n, fh), zahlLeer(fh));
     };
+    const auto aufGesetztem = [&] { return gesetzt && std::any_of(gesetzt->begin(), gesetzt->end(), zuNah); };
     const bool gerade = static_cast<long>(std::trunc(t)) % 2 == 0;
     if (!gerade && !aufGesetztem())
         return true;
@@ -197,13 +204,10 @@ bool hoehenStundenzahl(const HoehenBild& b, const Stundenfamilie& fam, double t,
         if (Stundenzahl n; gerade && hoehenStundenzahlAmEnde(b, fam, u, fh, n, vx, vy))
             nachbarn.push_back(n);
     const auto frei = [&] {
-        for (const Stundenzahl& n : nachbarn)
-            if (z.x < n.x + 0.55 * fh * static_cast<double>(n.text.size()) && n.x < z.x + w && z.y < n.y + h
-                && n.y < z.y + h)
-                return false;
-        return std::none_of(uhr.begin(), uhr.end(), [&](const ZahlKasten& k) {
-            return std::fabs(z.x + w / 2 - b.cx - k.mx) < (w + k.w) / 2 && std::fabs(z.y + h / 2 - b.cy - k.my) < (h + k.h) / 2;
-        });
+        return std::none_of(nachbarn.begin(), nachbarn.end(), zuNah)
+               && std::none_of(uhr.begin(), uhr.end(), [&](const ZahlKasten& k) {
+                      return hoehenZahlenZuNah(zahlKasten(b, z, fh), k, zahlLeer(fh));
+                  });
     };
     const int x0 = z.x, y0 = z.y;
     for (int schritt = 1; schritt <= 8 && !frei(); ++schritt) {

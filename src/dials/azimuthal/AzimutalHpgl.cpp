@@ -53,7 +53,12 @@ void hpglStundenzahl(AzimutalPlot& p, int cx, int cy, double t, const std::vecto
     const std::string stunde = z(t);
     const AzimutalKasten form = AzimutalPlot::labelKasten(0, 0, stunde);
     std::vector<AzimutalKasten> belegt = p.namen;
-    belegt.insert(belegt.end(), p.zahlen.begin(), p.zahlen.end());
+    // Two numbers on one line less than a blank (a cell, 120) apart read as one: the numbers set
+    // before are wider by what the blank needs beyond the room kept around every label.
+    for (AzimutalKasten n : p.zahlen) {
+        n.hx += 120 - 40 + 5;
+        belegt.push_back(n);
+    }
     const std::optional<AzimutalKasten> platz =
         azimutalRandzahl(cx, cy, p.m.R, -std::sin(*A * kRad), -std::cos(*A * kRad), form.hx, form.hy, 40, belegt);
     if (!platz)
