@@ -46,6 +46,10 @@ HoehenuhrHpglSchreiber::HoehenuhrHpglSchreiber(const AppState& s, HPGLDatei& dat
     temporal_ = zylinder_ ? s.Schalter.Temporalstunden != 0 : s.Schalter.TemporalAnzeige != 0;
     k_ = zylinder_ ? hpglFaktor(s.AlsHPGL != 0) : 1;
     zahlen_.begrenze(0, 0, kBlattBreite * k_, kBlattHoehe * k_);
+    // The cylinder's numbers on one line keep a blank of the plotter's labels apart (a character
+    // cell, some 1.2 of their height), else they read as one.
+    if (zylinder_)
+        zahlen_.setzeLeerraum(1.2);
     // The legend's lines at the sheet's foot (the time kind, the cylinder's gnomon length).
     zahlen_.belege(1100 * k_, 350 * k_, 6500 * k_, 250 * k_);
     const double einheit = hpglEinheitenProMm * k_;

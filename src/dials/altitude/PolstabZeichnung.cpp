@@ -459,6 +459,8 @@ Konstruktionsmeldungen Polstab::zeichne()
     c_.setFontHeight(druck ? 30 : a_.grosserBildschirm ? 14 : 12);
     fuss_ = std::min(fuss_, m_ + H_ - canvasZahl(2.6 * (druck ? 30 : c_.textExtent("f").height))) - 2;
     zahlen_.begrenze(m_, m_, m_ + W_, unten_);
+    // Two numbers on one line closer than a blank (some 0.3 of their height) read as one.
+    zahlen_.setzeLeerraum(0.3);
     if (std::string fehler = polstabMassFehler(s_, a_.R, a_.e); !fehler.empty())
         return {{PromptTitle::Fehler, PromptIcon::Error, fehler}};
 
