@@ -82,6 +82,19 @@ struct Plot {
         return std::none_of(kaesten.begin(), kaesten.end(), [&](const std::array<double, 4>& k) { return trifft(a, k); });
     }
     bool frei(double x0, double y0, double x1, double y1) const { return keins(belegt, {x0, y0, x1, y1}); }
+    // Two numbers on one line (sharing half the lower one's height) less than a character cell
+    // apart read as one number: a number keeps that far from the numbers written so far.
+    bool alsEine(const std::array<double, 4>& a, const std::array<double, 4>& k) const
+    {
+        const double hoehe = std::min(a[3] - a[1], k[3] - k[1]);
+        const double gemeinsam = std::min(a[3], k[3]) - std::max(a[1], k[1]);
+        const double luecke = std::max(k[0] - a[2], a[0] - k[2]);
+        return trifft(a, k) || (2 * gemeinsam >= hoehe && luecke < 600 * zeichenBreite + 1);
+    }
+    bool zahlFrei(const std::array<double, 4>& a) const
+    {
+        return std::none_of(zahlen.begin(), zahlen.end(), [&](const std::array<double, 4>& k) { return alsEine(a, k); });
+    }
     // The ink of a label at (x, y) in the character size in force: each character its width in
     // a cell of 1.5 widths, from just above the baseline to just below its height; blanks
     // before it take no room.
@@ -193,14 +206,13 @@ void stunden(Plot& p, const SawyerMass& m, const SawyerGeometrie& g)
         // such place); its red twin in its column beside it, else on the other side, above or
         // below it, clear of the legend and those numbers: the first such place, none where
         // there is none.
-        const auto schwarzFrei = [&](double x, double y) { return Plot::keins(p.zahlen, p.tinte(x, y, text)); };
+        const auto schwarzFrei = [&](double x, double y) { return p.zahlFrei(p.tinte(x, y, text)); };
         const auto rotPlatz = [&](double x, double y, std::array<double, 2>& an) {
             const double seite = l.h > 0 ? -kT - kZeichenBreite : kT + 0.5 * kZeichenBreite;
             for (const std::array<double, 2> q : {std::array<double, 2>{x + dx, y + kT / 2}, {x + dx + seite, y + kT / 2},
                                                    {x, y + kT}, {x, y - kT}}) {
                 const std::array<double, 4> t = p.tinte(q[0], q[1], rot);
-                if (p.aufDemBlatt(t) && Plot::keins(p.belegt, t)
-                    && Plot::keins(p.zahlen, t) && !Plot::trifft(t, p.tinte(x, y, text))) {
+                if (p.aufDemBlatt(t) && Plot::keins(p.belegt, t) && p.zahlFrei(t) && !p.alsEine(t, p.tinte(x, y, text))) {
                     an = q;
                     return true;
                 }

@@ -41,10 +41,22 @@ std::string breitenText(const AppState& s)
 
 int mod12(int n) { return n > 12 ? n % 12 : n; }
 
-// A text's box, in the units of its drawing.
+// A text's box, in the units of its drawing; an hour number's with the width of a blank.
 struct Kasten {
     double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+    double leer = 0;
 };
+
+// Whether box k meets the box g set before; two hour numbers also where they stand on one line
+// (sharing half the lower one's height) less than a blank apart, so that they read as one.
+bool stoesst(const Kasten& k, const Kasten& g)
+{
+    if (k.x0 < g.x1 && k.x1 > g.x0 && k.y0 < g.y1 && k.y1 > g.y0)
+        return true;
+    const double leer = std::min(k.leer, g.leer);
+    const double hoehe = std::min(k.y1 - k.y0, g.y1 - g.y0), gemeinsam = std::min(k.y1, g.y1) - std::max(k.y0, g.y0);
+    return leer > 0 && 2 * gemeinsam >= hoehe && std::max(g.x0 - k.x1, k.x0 - g.x1) < leer;
+}
 
 // The sideways step (richtung -1 to the left, +1 to the right) by whole widths of its box
 // that clears an hour number of those already set: near the zenith the tops of the hour
@@ -52,7 +64,7 @@ struct Kasten {
 double seitlichFrei(std::vector<Kasten>& gesetzt, Kasten k, int richtung)
 {
     const double breite = k.x1 - k.x0;
-    const auto trifft = [&](const Kasten& g) { return k.x0 < g.x1 && k.x1 > g.x0 && k.y0 < g.y1 && k.y1 > g.y0; };
+    const auto trifft = [&](const Kasten& g) { return stoesst(k, g); };
     double dx = 0;
     for (std::size_t n = 0; n <= gesetzt.size() && std::any_of(gesetzt.begin(), gesetzt.end(), trifft); ++n) {
         dx += richtung * breite;
@@ -216,9 +228,7 @@ Nummernstelle nummerStelle(const AppState& s, double Ls, double t, double grenze
             erste.lam = lam;
             ersterKasten = k;
         }
-        if (std::any_of(gesetzt.begin(), gesetzt.end(), [&](const Kasten& g) {
-                return k.x0 < g.x1 && k.x1 > g.x0 && k.y0 < g.y1 && k.y1 > g.y0;
-            }))
+        if (std::any_of(gesetzt.begin(), gesetzt.end(), [&](const Kasten& g) { return stoesst(k, g); }))
             return false;
         gesetzt.push_back(k);
         frei.lam = lam;
@@ -383,7 +393,7 @@ Konstruktionsmeldungen canvasDial(const AppState& s, const HabermelZiel& ziel, d
             n == 0 ? Nummernstelle{}
                    : nummerStelle(s, Ls, t, grenze - fh, gesetzt, [&](const HabermelPunkt& p) {
                          const double x = ci(x0 + p.x) - links, y = ci(y0 - p.y);
-                         return Kasten{x, y, x + breite, y + fh};
+                         return Kasten{x, y, x + breite, y + fh, 0.3 * fh};
                      }, n < 12 ? -1 : 1);
         c.setPenWidth(s.Schalter.Linienstaerke + (voll ? 1 : 0));
         for (const auto& stueck : kurvenStuecke(s, Ls, t, grenze))
@@ -515,7 +525,7 @@ void habermel2Plot(const AppState& s, HPGLDatei& datei, bool alsHPGL, double L)
             n == 0 ? Nummernstelle{}
                    : nummerStelle(s, Ls, t, grenze - 140.0 * k, gesetzt, [&](const HabermelPunkt& p) {
                          const double x = x0 + p.x - o, y = y0 + p.y;
-                         return Kasten{x, y, x + breite, y + 140.0 * k};
+                         return Kasten{x, y, x + breite, y + 140.0 * k, 130.0 * k};
                      }, n < 12 ? -1 : 1);
         for (const auto& stueck : kurvenStuecke(s, Ls, t, grenze))
             for (std::size_t i = 0; i < stueck.size(); ++i) {
