@@ -135,6 +135,7 @@ bool HoehenuhrHpglSchreiber::kurve(const Skala& sk, const Fenster& f, double t, 
         if (i == stelle && amEnde == proben.size()) {
             const CanvasPoint w = zahlOrt(B);
             const CanvasPoint q = zahlen_.platziere(w.x, w.y, breite, hoehe);
+            zeileFreihalten(q, breite, hoehe);
             zeile(";PU " + punkt(q.x, q.y) + ";" + hpglLabel(zahl));
             if (i > 0 && A.innen)
                 zeile(";PU " + punkt(A.x, A.y));
@@ -160,6 +161,7 @@ bool HoehenuhrHpglSchreiber::kurve(const Skala& sk, const Fenster& f, double t, 
     if (amEnde < proben.size()) {
         const Plotprobe& B = proben[amEnde];
         const CanvasPoint q = zahlen_.platziere(canvasZahl(B.x + 60 * k_), canvasZahl(B.y - 52 * k_), breite, hoehe);
+        zeileFreihalten(q, breite, hoehe);
         // The window ends at the frame's right edge, where the plotter would cut the number
         // away: it is written with the window lifted.
         zeile(";IW;PU " + punkt(q.x, q.y) + ";" + hpglLabel(zahl));
@@ -169,6 +171,17 @@ bool HoehenuhrHpglSchreiber::kurve(const Skala& sk, const Fenster& f, double t, 
     const bool beschriftet = stelle < proben.size();
     kurvenende();
     return beschriftet;
+}
+
+void HoehenuhrHpglSchreiber::zeileFreihalten(CanvasPoint q, int breite, int hoehe)
+{
+    if (zylinder_)
+        return;
+    // The placer keeps its free room (20 units) from every box taken: a flat box across the
+    // number's middle, reaching the rest of a cell beyond each end, holds off the numbers that
+    // share most of its height.
+    const int rest = canvasZahl(125 * k_) - 20;
+    zahlen_.belege(q.x - rest, q.y + hoehe / 2, breite + 2 * rest, 0);
 }
 
 void HoehenuhrHpglSchreiber::stundenteil(const Stundenteil& t)

@@ -65,6 +65,9 @@ private:
                bool beschriften = true);
     void stift(const std::string& sp);
     void kurvenende();
+    // The altitude dial: a number written at q keeps the next ones on its line a character cell
+    // (120 units) from its ink, or they read as one number.
+    void zeileFreihalten(CanvasPoint q, int breite, int hoehe);
 
     const AppState& s_;
     HPGLDatei& datei_;

@@ -89,6 +89,11 @@ TEST(Zahlenrand, NumbersStandClearOfTheScaleRowAndTheFrame)
                 for (const Zahl& z : a.zahlen)
                     EXPECT_TRUE(v.plot ? !(z.x0 < k[0] && k[0] < z.x1) : z.y0 >= k[1])
                         << typ << " " << v.name << " at " << breite << ": " << z.h;
+                // Plot numbers on one line keep a cell (120) between inks (a box ends 40 past its ink).
+                for (const Zahl& z : a.zahlen)
+                    for (const Zahl& w : a.zahlen)
+                        if (v.plot && &z != &w && std::min(z.y1, w.y1) - std::max(z.y0, w.y0) >= 52 && z.x0 <= w.x0)
+                            EXPECT_GE(w.x0 - z.x1, 80) << typ << " at " << breite << ": " << z.h << " " << w.h;
             }
         }
     }
