@@ -161,6 +161,7 @@ void zeichneStundenzahlen(const AppState& s, Canvas& c, const Kegelkonstruktion&
     const int fh = c.fontHeight();
     const std::array<double, 4> rahmen = {double(b.rand), double(b.rand), double(b.W - 2 * fh), double(b.H - fh)};
     Zahlenplatz platz(runde(0.3 * fh));
+    platz.setzeLeerraum(0.4); // two numbers on one line keep a blank between them
     platz.begrenze(b.rand, b.rand, b.W, b.H);
     for (const KegelZahlkasten& m : belegt)
         platz.belege(runde(m.x), runde(m.y), runde(m.breite), runde(m.hoehe));
