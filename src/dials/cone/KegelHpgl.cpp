@@ -316,6 +316,9 @@ std::string hpglKegelUhr(const AppState& s, HPGLDatei& d, UserPrompt& frage, con
     }
     // The numbers keep clear of the marks' names and of each other through the shared placer.
     Zahlenplatz platz(64 * k);
+    // Two numbers side by side less than a character cell (144 of a label's 128 high) apart
+    // read as one number.
+    platz.setzeLeerraum(144.0 / 128.0);
     platz.begrenze(0, 0, 16157 * k, 11038 * k);
     std::vector<KegelZahlkasten> texte = legende; // a number the placer moves keeps off the legend and the note too
     texte.push_back(notizKasten);

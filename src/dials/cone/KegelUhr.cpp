@@ -161,6 +161,7 @@ void zeichneStundenzahlen(const AppState& s, Canvas& c, const Kegelkonstruktion&
     const int fh = c.fontHeight();
     const std::array<double, 4> rahmen = {double(b.rand), double(b.rand), double(b.W - 2 * fh), double(b.H - fh)};
     Zahlenplatz platz(runde(0.3 * fh));
+    platz.setzeLeerraum(0.4); // two numbers on one line keep a blank between them
     platz.begrenze(b.rand, b.rand, b.W, b.H);
     for (const KegelZahlkasten& m : belegt)
         platz.belege(runde(m.x), runde(m.y), runde(m.breite), runde(m.hoehe));
@@ -281,7 +282,7 @@ void zeichneKegelLegende(const AppState& s, const Zeichenumgebung& u, Canvas& c,
 
     // Where the user has not placed it, the legend goes to the first place clear of the dial's
     // strokes: its own, else a bottom or a top corner of the sheet, else any place of a grid over
-    // the sheet; where none is clear, to the one the fewest strokes run through.
+    // the sheet; where none is clear, to the one off the texts the fewest strokes run through.
     double x0 = 1e9, y0 = 1e9, x1 = -1e9, y1 = -1e9;
     for (const Zeile& z : zeilen) {
         c.setFont(z.schrift);
@@ -309,7 +310,8 @@ void zeichneKegelLegende(const AppState& s, const Zeichenumgebung& u, Canvas& c,
             const KegelZahlkasten k{x0 + ox, y0 + oy, x1 - x0, y1 - y0};
             if (k.x < b.rand || k.y < b.rand || k.x + k.breite > b.W || k.y + k.hoehe > b.H || unterKnopf(k))
                 continue;
-            const int n = striche.treffer(k);
+            // A place on a text (a mark's name) counts as worse than any number of strokes.
+            const int n = striche.treffer(k) + (striche.ohneText(k, 0) ? 0 : 1000000);
             if (wenigste < 0 || n < wenigste) {
                 wenigste = n;
                 dx = runde(ox);
@@ -435,6 +437,37 @@ Konstruktionsmeldungen zeichneKegelUhr(const AppState& s, const Zeichenumgebung&
     zeichneStundenlinien(s, k, linien, b, stundenStriche);
     datumsStriche.abspielen(striche);
     stundenStriche.abspielen(striche);
+    // The marks' names, each in the first corner of its cross clear of the dial's lines, then
+    // their crosses: filed before the legend is placed, so the legend keeps clear of them. The
+    // names are in the legend's small letters.
+    const CanvasFont vorher = c.font();
+    c.setFont({"Arial", c.font().height, false, s.Farben[3]});
+    if (bildschirm)
+        c.setFontSize(8);
+    else
+        c.setFontHeight(30);
+    const CanvasFont markenSchrift = c.font();
+    std::vector<KegelZahlkasten> marken;
+    for (std::size_t i = 0; i < markenOrte.size(); ++i) {
+        const int px = markenOrte[i].x, py = markenOrte[i].y;
+        const TextExtent e = c.textExtent(i == 0 ? " A" : " S");
+        const double w = e.width, h = e.height;
+        const KegelZahlkasten kasten = kegelMarkenname(
+            [&](int f, int rechts, int unten) {
+                return KegelZahlkasten{px + (rechts * f - 1) * w / 2, py + (unten * f - 1) * h / 2, w, h};
+            },
+            [&](const KegelZahlkasten& k1) {
+                return k1.x >= b.rand && k1.y >= b.rand && k1.x + w <= b.W && k1.y + h <= b.H;
+            },
+            striche, 0.15 * h, {double(px), double(py), w, h});
+        marken.push_back(kasten);
+        striche.kasten(kasten); // the other mark's name keeps clear of it
+    }
+    for (const CanvasPoint& p : markenOrte) {
+        striche.strecke(p.x - 5, p.y, p.x + 5, p.y);
+        striche.strecke(p.x, p.y - 5, p.x, p.y + 5);
+    }
+    c.setFont(vorher);
     zeichneKegelLegende(s, u, c, b, bildschirm, s.Par.Gnomonhoehe * zoom, ebene, striche);
 
     // The footprint, and on a turned plane its axis.
@@ -448,33 +481,15 @@ Konstruktionsmeldungen zeichneKegelUhr(const AppState& s, const Zeichenumgebung&
         c.moveTo(runde(ax0), runde(ay0));
         c.lineTo(runde(ax1), runde(ay1));
     }
-    // The marks' crosses, each with its name in the first corner of the cross clear of the
-    // dial's strokes.
-    std::vector<KegelZahlkasten> marken;
+    // The marks' crosses with their names, drawn where they were placed before the legend.
+    c.setFont(markenSchrift);
     for (std::size_t i = 0; i < markenOrte.size(); ++i) {
         const int px = markenOrte[i].x, py = markenOrte[i].y;
-        const char* name = i == 0 ? " A" : " S";
         c.moveTo(px - 5, py);
         c.lineTo(px + 5, py);
         c.moveTo(px, py - 5);
         c.lineTo(px, py + 5);
-        const TextExtent e = c.textExtent(name);
-        const double w = e.width, h = e.height;
-        const KegelZahlkasten kasten = kegelMarkenname(
-            [&](int f, int rechts, int unten) {
-                return KegelZahlkasten{px + (rechts * f - 1) * w / 2, py + (unten * f - 1) * h / 2, w, h};
-            },
-            [&](const KegelZahlkasten& k1) {
-                return k1.x >= b.rand && k1.y >= b.rand && k1.x + w <= b.W && k1.y + h <= b.H;
-            },
-            striche, 0.15 * h, {double(px), double(py), w, h});
-        c.textOut(runde(kasten.x), runde(kasten.y), name);
-        marken.push_back(kasten);
-        striche.kasten(kasten); // the other mark's name keeps clear of it
-    }
-    for (const CanvasPoint& p : markenOrte) {
-        striche.strecke(p.x - 5, p.y, p.x + 5, p.y);
-        striche.strecke(p.x, p.y - 5, p.x, p.y + 5);
+        c.textOut(runde(marken[i].x), runde(marken[i].y), i == 0 ? " A" : " S");
     }
 
     CanvasZug zug(c);

@@ -474,9 +474,15 @@ void RingPlot::stundenzahl(double x, double y, const std::string& text)
     const double links = x + 1.5 * cw * static_cast<double>(blanks == std::string::npos ? 0 : blanks);
     const double breite = 1.5 * cw * static_cast<double>(zeichenZahl(text) - blanks);
     const std::string zahl = text.substr(blanks == std::string::npos ? 0 : blanks);
+    // Two numbers side by side less than a character cell apart read as one number: a number
+    // keeps a cell from another.
+    const auto ziffern = [](const std::string& t) {
+        return !t.empty() && t.find_first_not_of("0123456789") == std::string::npos;
+    };
+    const auto luft = [&](const Labelkasten& k) { return ziffern(zahl) && ziffern(k.text) ? 1.5 * cw : 0.0; };
     for (int versuch = 0; versuch < 12; ++versuch) {
         const auto ueber = std::find_if(labels.begin(), labels.end(), [&](const Labelkasten& k) {
-            return links < k.x1 && links + breite > k.x0 && y < k.y1 && y + ch > k.y0;
+            return links < k.x1 + luft(k) && links + breite + luft(k) > k.x0 && y < k.y1 && y + ch > k.y0;
         });
         if (ueber == labels.end())
             break;
