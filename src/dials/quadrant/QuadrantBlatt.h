@@ -18,6 +18,9 @@ struct QuadrantBlatt {
     QuadrantBlatt(const AppState& zustand, Canvas& canvas, bool aufBildschirm, const Zeichenumgebung& u)
         : s(zustand), c(canvas), bildschirm(aufBildschirm), umgebung(u)
     {
+        // Two numbers on one line less than a blank apart read as one: a blank is about half
+        // the height of the digits' ink.
+        zahlen_.setzeLeerraum(kLeerraum);
     }
     const AppState& s;
     Canvas& c;
@@ -56,6 +59,7 @@ struct QuadrantBlatt {
     int zahlenUnten = -1000000;
 
 private:
+    static constexpr double kLeerraum = 0.5;
     struct Zahlkasten {
         int x, y, breite;
     };

@@ -283,14 +283,13 @@ void QuadrantBlatt::stundenText(int x, int y, int stunde, const std::function<st
     // descent): numbers are judged and kept by that band, so that two whose cells only meet
     // there both stand.
     const int rand = h / 5, band = h - 2 * rand;
-    // A number that still lies on one written before (the curves near midnight end close
+    // A number that still lies on one written before, or stands less than a blank beside one on
+    // its line (the two would read as one), moves to the clear place along its curve nearest its
+    // end, or where there is none and its curve is lit only near that place, a line down or up.
+    // Where none of these is clear, one that lies on another (the curves near midnight end close
     // together under the midnight sun, and those that end on the vertical edge where the sun
-    // sets all day meet there) is left out where the hour sharing its curve has one; else it
-    // moves to the clear place along its curve nearest its end, or where there is none and its
-    // curve is lit only near that place, a line down or up.
+    // sets all day meet there) is left out where the hour sharing its curve has one.
     if (zahlen_.verdeckt(x, y + rand, breite, band)) {
-        if (stunden_.count(partner))
-            return;
         zahlen_.begrenze(mx, my, W, H); // within the frame
         std::vector<CanvasPoint> orte = entlang ? entlang() : std::vector<CanvasPoint>{};
         const auto weg = [&](CanvasPoint p) { return std::hypot(double(p.x - x), double(p.y - y)); };
@@ -316,6 +315,12 @@ void QuadrantBlatt::stundenText(int x, int y, int stunde, const std::function<st
             y += h;
         } else if (zahlen_.istFrei(x, y - h + rand, breite, band) && amStrich(y - h)) {
             y -= h;
+        } else if (stunden_.count(partner)) {
+            zahlen_.setzeLeerraum(0);
+            const bool aufEiner = zahlen_.verdeckt(x, y + rand, breite, band);
+            zahlen_.setzeLeerraum(kLeerraum);
+            if (aufEiner)
+                return;
         }
     }
     c.textOut(x, y, t);
