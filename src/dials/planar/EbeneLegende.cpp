@@ -419,8 +419,9 @@ void temporalHinweis(EbeneKontext& k)
     c.textOut(2 * lx, lx, text);
     merkeText(k, 2 * lx, lx, text);
     // Its letters hang below the baseline ("Temporal", "negative"): a number under the note
-    // keeps clear of their feet, not of the baseline only.
-    k.Zahlkaesten.back()[3] = lx + std::abs(c.fontHeight());
+    // keeps clear of their feet, not of the baseline only, and of the rounding of the font's
+    // measure (a pixel).
+    k.Zahlkaesten.back()[3] = lx + std::abs(c.fontHeight()) + 1;
     c.setFont(vorher);
 }
 
