@@ -359,7 +359,11 @@ Konstruktionsmeldungen Hirtenuhr::zeichne()
     if (g_.gekuerzt) {
         c_.setFontColor(FarbeRot);
         c_.setFontHeight(canvasZahl(0.8 * fSkala));
-        c_.textOutRotated(g_.W - fSkala, g_.H / 10, std::string(texteText(s_, 155)), -90);
+        const std::string achsenText(texteText(s_, 155));
+        c_.textOutRotated(g_.W - fSkala, g_.H / 10, achsenText, -90);
+        // The note runs down the page, its letters' feet towards the face: numbers keep off it.
+        const int hoehe = c_.fontHeight();
+        zahlen_.belege(g_.W - fSkala - hoehe, g_.H / 10, hoehe, c_.textExtent(achsenText).width);
         c_.setFontHeight(fSkala);
         c_.setFontColor(s_.Farben[3]);
     }

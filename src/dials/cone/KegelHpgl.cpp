@@ -278,6 +278,9 @@ std::string hpglKegelUhr(const AppState& s, HPGLDatei& d, UserPrompt& frage, con
     const std::string notiz = std::string(texteText(s, 222)) + blattName;
     const KegelZahlkasten notizKasten{60.0 * k, 192.0 * k, 144.0 * k * static_cast<double>(notiz.size()), 128.0 * k};
     striche.kasten(notizKasten);
+    // The sheet's letter at its foot on the right.
+    const KegelZahlkasten blattKasten{0.95 * b.breite, 256.0 * k, 144.0 * k, 128.0 * k};
+    striche.kasten(blattKasten);
     const std::vector<KegelZahlkasten> legende = legendenKaesten(s, striche, k, legendeX, legendeY, ebene, L);
     // The date and hour lines, each computed once: filed among the strokes here, written below.
     std::string datumsText, stundenText;
@@ -322,6 +325,7 @@ std::string hpglKegelUhr(const AppState& s, HPGLDatei& d, UserPrompt& frage, con
     platz.begrenze(0, 0, 16157 * k, 11038 * k);
     std::vector<KegelZahlkasten> texte = legende; // a number the placer moves keeps off the legend and the note too
     texte.push_back(notizKasten);
+    texte.push_back(blattKasten);
     for (const KegelZahlkasten& zeile : texte)
         platz.belege(static_cast<int>(roundHalfEven(zeile.x)), static_cast<int>(roundHalfEven(zeile.y)),
                      static_cast<int>(roundHalfEven(zeile.breite)), static_cast<int>(roundHalfEven(zeile.hoehe)));
@@ -362,7 +366,7 @@ std::string hpglKegelUhr(const AppState& s, HPGLDatei& d, UserPrompt& frage, con
 
     HPGLZeile(d, ";SP 4");
     schreibeLegende(s, d, k, legendeX, legendeY, ebene, L);
-    HPGLZeile(d, ";PU " + punkt(0.95 * b.breite, 256.0 * k) + ";" + hpglLabel("S"));
+    HPGLZeile(d, ";PU " + punkt(blattKasten.x, blattKasten.y) + ";" + hpglLabel("S"));
     // The cone's own sheet follows in a file of its own; its mantle grows with the axis, and where
     // it would leave the sheet the sheet is drawn reduced.
     const double blattTeiler = kegelBlattTeiler(s, L);
