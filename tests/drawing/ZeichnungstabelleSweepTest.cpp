@@ -471,6 +471,9 @@ const Saatfund saatfunde[] = {
     {"quadrant zodiac", 30002, false, "1366 screen: '24' on '22' at the vertical edge under the midnight sun"},
     {"Gunter quadrant", 30048, false, "printed pages: the ecliptic's ' 60' and the horizon's ' 60' read as one"},
     {"quadrant calendar", 77, false, "plot: '11' and '15' read as one"},
+    {"cone", 3393593650, false, "plot: the hour number '20' on the sheet's letter 'S'"},
+    {"cone", 3342096850, true, "plot: the hour number '20' on the sheet's letter 'S' (cone opening 6.5)"},
+    {"shepherd's cylinder", 43006014, true, "printed A4 portrait: the shortened month axis's note on '24'"},
 };
 
 // The seeds UMBRIN_SWEEP_SEED names, none where it is not set.
