@@ -315,12 +315,21 @@ void QuadrantBlatt::stundenText(int x, int y, int stunde, const std::function<st
             y += h;
         } else if (zahlen_.istFrei(x, y - h + rand, breite, band) && amStrich(y - h)) {
             y -= h;
-        } else if (stunden_.count(partner)) {
-            zahlen_.setzeLeerraum(0);
-            const bool aufEiner = zahlen_.verdeckt(x, y + rand, breite, band);
-            zahlen_.setzeLeerraum(kLeerraum);
-            if (aufEiner)
-                return;
+        } else {
+            if (stunden_.count(partner)) {
+                zahlen_.setzeLeerraum(0);
+                const bool aufEiner = zahlen_.verdeckt(x, y + rand, breite, band);
+                zahlen_.setzeLeerraum(kLeerraum);
+                if (aufEiner)
+                    return;
+            }
+            // Else it steps right on its line to the nearest clear place within three of its
+            // widths (the numbers of the curves near midnight meet at the vertical edge).
+            for (int dx = 1; dx <= 3 * breite; ++dx)
+                if (zahlen_.istFrei(x + dx, y + rand, breite, band)) {
+                    x += dx;
+                    break;
+                }
         }
     }
     c.textOut(x, y, t);
