@@ -375,7 +375,7 @@ void stundenkurven(Gunter& g)
     } mittagsZahl;
     // An afternoon number's place just inside the summer circle (of a number at radius r
     // outside it) where its digits, a blank either side, meet no number there, within the
-    // quadrant and five text heights of its line: the radius and the step.
+    // quadrant and two text heights of its line: the radius and the step.
     const auto innerhalb = [&](double r, double winkel, double ziffern, int hoehe) -> std::optional<std::pair<double, double>> {
         const double ri = r - 0.02 * b.FH - hoehe, e = hoehe / std::max(ri, 1.0) / kRad;
         std::vector<std::pair<double, double>> belegt = skalenWinkel(g, ri, ri + hoehe);
@@ -383,7 +383,7 @@ void stundenkurven(Gunter& g)
             if (z.r0 < ri + hoehe && z.r1 > ri)
                 belegt.push_back({z.a0 - kLeer * e, z.a1 + kLeer * e});
         const double ab = std::max(winkel, 0.0), von = 0.24 * e, breite = 0.49 * ziffern * e + 2 * 0.1 * e;
-        const std::optional<double> schritt = naechsterFreierSchritt(belegt, ab + von - 0.1 * e, breite, 5 * e);
+        const std::optional<double> schritt = naechsterFreierSchritt(belegt, ab + von - 0.1 * e, breite, 2 * e);
         if (!schritt)
             return std::nullopt;
         return std::pair{ri, ab - winkel + *schritt};

@@ -53,8 +53,8 @@ struct QuadrantBlatt {
     // place nearest its end among the places along its curve (entlang gives their top-left
     // corners, asked only then), or where there is none and the sun lights its curve only near
     // its place, a line down or up; else one on a number is left out where that hour has one;
-    // else it steps right on its line to the nearest clear place within three of its widths, or
-    // where there is none stays where it is (the curves near a pole all but coincide).
+    // else, on such a curve, it steps right on its line to the nearest clear place, or where
+    // there is none stays where it is (the curves near a pole all but coincide).
     void stundenText(int x, int y, int stunde, const std::function<std::vector<CanvasPoint>()>& entlang = {});
     // The lowest edge of the hour numbers written so far.
     int zahlenUnten = -1000000;
