@@ -277,16 +277,20 @@ std::vector<std::pair<double, double>> ekliptikZahlen(const GunterPlot& g)
 
 // The step along the circle of radius r that puts a label read in direction a + d, with its
 // pen's place at angle winkel + d, where no label stands yet: the step d given when that place
-// is clear, else the nearest clear one of steps of half a letter height either way, up to six;
-// where none is clear the step given. The label is noted as written.
+// is clear, else the nearest clear one of steps of half a letter height either way, up to six,
+// and further on, up to twelve, within the quadrant (near noon, numbers stepped past one
+// another may fill the nearer ones); where none is clear the step given. The label is noted
+// as written.
 double platzAmKreis(GunterPlot& g, double r, double winkel, double a, double d, const std::string& t, double stufe)
 {
     const auto schild = [&](double s) {
         return g.schild(g.x0 + r * sinG(winkel + s), g.y0 - r * cosG(winkel + s), a + s, t);
     };
     double gewaehlt = d;
-    for (int j = 0; j <= 12; ++j) {
+    for (int j = 0; j <= 24; ++j) {
         const double s = d + (j % 2 == 0 ? 1 : -1) * ((j + 1) / 2) * stufe;
+        if (j > 12 && (winkel + s < 0 || winkel + s > 90))
+            continue;
         if (g.frei(schild(s))) {
             gewaehlt = s;
             break;

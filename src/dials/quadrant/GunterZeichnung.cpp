@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -372,6 +373,21 @@ void stundenkurven(Gunter& g)
         bool da = false, jetzt = false;
         double r = 0, winkel = 0, drehung = 0;
     } mittagsZahl;
+    // An afternoon number's place just inside the summer circle (of a number at radius r
+    // outside it) where its digits, a blank either side, meet no number there, within the
+    // quadrant and two text heights of its line: the radius and the step.
+    const auto innerhalb = [&](double r, double winkel, double ziffern, int hoehe) -> std::optional<std::pair<double, double>> {
+        const double ri = r - 0.02 * b.FH - hoehe, e = hoehe / std::max(ri, 1.0) / kRad;
+        std::vector<std::pair<double, double>> belegt = skalenWinkel(g, ri, ri + hoehe);
+        for (const Gunter::Zahl& z : g.zahlen)
+            if (z.r0 < ri + hoehe && z.r1 > ri)
+                belegt.push_back({z.a0 - kLeer * e, z.a1 + kLeer * e});
+        const double ab = std::max(winkel, 0.0), von = 0.24 * e, breite = 0.49 * ziffern * e + 2 * 0.1 * e;
+        const std::optional<double> schritt = naechsterFreierSchritt(belegt, ab + von - 0.1 * e, breite, 2 * e);
+        if (!schritt)
+            return std::nullopt;
+        return std::pair{ri, ab - winkel + *schritt};
+    };
     const auto stundenZahl = [&](int reihe, double r, double winkel, double drehung, int stunde) {
         const int hoehe = rund(0.8 * b.FH);
         const std::string text = " " + IntStr(stunde);
@@ -400,15 +416,29 @@ void stundenkurven(Gunter& g)
                 if (std::count(morgens.begin(), morgens.end(), 2 * mittag - stunde))
                     return;
                 // The nearest clear place further off, else past the previous one, clear of the
-                // others there where it can be, else of the scales' numbers.
+                // others there where it can be, else just inside the summer circle where that is
+                // clear, else clear of the scales' numbers.
                 const std::vector<std::pair<double, double>> belegt = belegtMit(luft, e);
                 if (const std::optional<double> weiter = naechsterFreierSchritt(belegt, winkel + von - luft, bis - von + 2 * luft, 5 * e)) {
                     schritt = *weiter;
                 } else {
+                    const double vorig = vorigerWinkel[0];
                     schritt = quadrantSchrittVorbei(vorigerWinkel[0], winkel, vorbei);
                     const double w = winkel + schritt + von - luft, breite = bis - von + 2 * luft;
                     const double alle = schrittFrei(belegt, w, breite);
-                    schritt += winkelFrei(belegt, w + alle, breite) ? alle : schrittFrei(fest, w, breite);
+                    if (winkelFrei(belegt, w + alle, breite)) {
+                        schritt += alle;
+                    } else if (const std::optional<std::pair<double, double>> innen = innerhalb(r, winkel, ziffern, hoehe)) {
+                        std::tie(r, schritt) = *innen;
+                        const double ei = hoehe / std::max(r, 1.0) / kRad;
+                        von = 0.24 * ei, bis = (0.24 + 0.49 * ziffern) * ei;
+                        vorigerWinkel[0] = vorig;
+                        g.zahlen.push_back({r, r + hoehe, winkel + schritt + von, winkel + schritt + bis});
+                        g.gedreht(b.punkt(r, winkel + schritt), text, drehung + schritt, hoehe);
+                        return;
+                    } else {
+                        schritt += schrittFrei(fest, w, breite);
+                    }
                 }
             }
             vorigerWinkel[0] = winkel + schritt;

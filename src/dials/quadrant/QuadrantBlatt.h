@@ -49,11 +49,12 @@ struct QuadrantBlatt {
     // An hour number at the end of its curve. Where the curves end close together (near noon
     // on a small page) the number steps on past the previous one, in the way the numbers run,
     // by one text height; so it does past the number of the hour whose curve it shares. One
-    // still on a number written before is left out where that hour has one; else it takes the
-    // clear place nearest its end among the places along its curve (entlang gives their top-left
+    // still on a number written before, or within a blank of one on its line, takes the clear
+    // place nearest its end among the places along its curve (entlang gives their top-left
     // corners, asked only then), or where there is none and the sun lights its curve only near
-    // its place, a line down or up; else it stays where it is (the curves near a pole all but
-    // coincide).
+    // its place, a line down or up; else one on a number is left out where that hour has one;
+    // else, on such a curve, it steps right on its line to the nearest clear place, or where
+    // there is none stays where it is (the curves near a pole all but coincide).
     void stundenText(int x, int y, int stunde, const std::function<std::vector<CanvasPoint>()>& entlang = {});
     // The lowest edge of the hour numbers written so far.
     int zahlenUnten = -1000000;

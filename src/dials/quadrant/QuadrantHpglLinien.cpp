@@ -83,6 +83,12 @@ bool mittagsFlag(const AppState& s)
 std::pair<double, double> QuadrantPlot::stundenStelle(double x, double y, const std::string& zahl)
 {
     const double breite = zahlBreite(zahl), y0 = y;
+    // Whether the number at x (on the line at y) stands a cell clear of every number on its line.
+    const auto klar = [&](double xn) {
+        return std::none_of(stundenZahlen.begin(), stundenZahlen.end(), [&](const Zahlstelle& n) {
+            return std::fabs(y - n.y) < kZahlHoehe && std::fabs(xn - n.x) < (xn < n.x ? breite : n.breite) + kZellenBreite;
+        });
+    };
     // On the sheet: the mirrored quadrant's afternoon numbers would stand left of its edge.
     x = std::max(std::min(x, kBlattRand - breite), 0.0);
     // Where the numbers, stepping on as they run, would leave the quadrant's window at its foot
@@ -95,12 +101,12 @@ std::pair<double, double> QuadrantPlot::stundenStelle(double x, double y, const 
             for (const auto& [px, py, pb] : stundenZahlen) {
                 // Two numbers on one line less than a cell apart read as one: one that only
                 // lacks that cell moves along the line away from the other where it stays on the
-                // sheet, else it steps as one that touches.
+                // sheet a cell clear of the others there, else it steps as one that touches.
                 const double abstand = x < px ? breite : pb;
                 if (std::fabs(y - py) < kZahlHoehe && std::fabs(x - px) >= abstand
                     && std::fabs(x - px) < abstand + kZellenBreite) {
                     const double weiter = x < px ? px - breite - kZellenBreite : px + pb + kZellenBreite;
-                    if (weiter >= 0 && weiter + breite <= kBlattRand) {
+                    if (weiter >= 0 && weiter + breite <= kBlattRand && klar(weiter)) {
                         x = weiter;
                         frei = false;
                         continue;

@@ -35,9 +35,10 @@ struct QuadrantPlot {
     // a number that would touch one already set steps on up or down, away from it, by a
     // character height and a little air; one that would stand less than a cell beside it on its
     // line (the two would read as one) moves along the line to a cell from it, or steps so where
-    // that leaves the sheet; none runs off the right edge of the sheet (16480 units)
-    // or below the quadrant's window (zahlenUnten), where the legend's lines stand; none steps
-    // up past the window's top (zahlenOben), where the scale's labels stand above it.
+    // that leaves the sheet or brings it within a cell of another; none runs off the right edge
+    // of the sheet (16480 units) or below the quadrant's window (zahlenUnten), where the legend's
+    // lines stand; none steps up past the window's top (zahlenOben), where the scale's labels
+    // stand above it.
     std::pair<double, double> stundenStelle(double x, double y, const std::string& zahl);
     struct Zahlstelle {
         double x, y, breite;

@@ -297,17 +297,17 @@ void QuadrantBlatt::stundenText(int x, int y, int stunde, const std::function<st
         const std::size_t i = zahlen_.stelleAmStrich(
             orte.size(), [](std::size_t) { return true; },
             [&](std::size_t k) { return CanvasPoint{orte[k].x, orte[k].y + rand}; }, breite, band);
-        const auto abstand = [&](int yNeu) {
+        const auto abstand = [&](int yNeu, int xNeu) {
             double d = 1e18;
             for (const CanvasPoint& p : orte)
-                d = std::min(d, std::hypot(double(p.x - x), double(p.y - yNeu)));
+                d = std::min(d, std::hypot(double(p.x - xNeu), double(p.y - yNeu)));
             return d;
         };
         // A curve the sun lights only near the number's place (within two lines of it, where it
         // grazes the horizon) offers no other place along it: the number may go a line down or
         // up instead, no more than a line further from the lit part.
         const bool kurz = std::all_of(orte.begin(), orte.end(), [&](CanvasPoint p) { return weg(p) <= 2.0 * h; });
-        const auto amStrich = [&](int yNeu) { return kurz && abstand(yNeu) <= abstand(y) + h; };
+        const auto amStrich = [&](int yNeu) { return kurz && abstand(yNeu, x) <= abstand(y, x) + h; };
         if (i < orte.size() && zahlen_.istFrei(orte[i].x, orte[i].y + rand, breite, band)) {
             x = orte[i].x;
             y = orte[i].y;
@@ -315,12 +315,22 @@ void QuadrantBlatt::stundenText(int x, int y, int stunde, const std::function<st
             y += h;
         } else if (zahlen_.istFrei(x, y - h + rand, breite, band) && amStrich(y - h)) {
             y -= h;
-        } else if (stunden_.count(partner)) {
-            zahlen_.setzeLeerraum(0);
-            const bool aufEiner = zahlen_.verdeckt(x, y + rand, breite, band);
-            zahlen_.setzeLeerraum(kLeerraum);
-            if (aufEiner)
-                return;
+        } else {
+            if (stunden_.count(partner)) {
+                zahlen_.setzeLeerraum(0);
+                const bool aufEiner = zahlen_.verdeckt(x, y + rand, breite, band);
+                zahlen_.setzeLeerraum(kLeerraum);
+                if (aufEiner)
+                    return;
+            }
+            // Else, on such a curve, it steps right on its line to the nearest clear place no
+            // more than a line and a half further from the lit part (the numbers of the curves
+            // near midnight meet at the vertical edge under the midnight sun).
+            for (int dx = 1; kurz && abstand(y, x + dx) <= abstand(y, x) + 1.5 * h; ++dx)
+                if (zahlen_.istFrei(x + dx, y + rand, breite, band)) {
+                    x += dx;
+                    break;
+                }
         }
     }
     c.textOut(x, y, t);
