@@ -474,6 +474,18 @@ const Saatfund saatfunde[] = {
     {"cone", 3393593650, false, "plot: the hour number '20' on the sheet's letter 'S'"},
     {"cone", 3342096850, true, "plot: the hour number '20' on the sheet's letter 'S' (cone opening 6.5)"},
     {"shepherd's cylinder", 43006014, true, "printed A4 portrait: the shortened month axis's note on '24'"},
+    {"Gunter quadrant", 1821693887, false, "plot: ' 9' and ' 12' read as one; 1366 screen: ' 22' and ' 23' read as one"},
+    {"Gunter quadrant", 3163888121, false, "plot: ' 9' and ' 12' read as one"},
+    {"Gunter quadrant", 244228568, false, "plot: ' 9' and ' 12' read as one; 1366 screen, zone time: ' 22' and ' 23' read as one"},
+    {"Gunter quadrant", 1683977568, false, "plot: ' 9' and ' 12' read as one; 1366 screen: ' 22' and ' 23' read as one"},
+    {"Gunter quadrant", 4218597180, false, "plot: ' 9' and ' 12' read as one"},
+    {"Gunter quadrant", 1244603522, false, "plot: ' 9' and ' 12' read as one"},
+    {"Gunter quadrant", 2039445688, false, "plot: ' 9' and ' 12' read as one; 1366 screen: ' 22' and ' 23' read as one"},
+    {"Gunter quadrant", 2585427998, false, "plot: ' 9' and ' 12' read as one"},
+    {"quadrant zodiac", 632871201, false, "1366 screen, zone time: '22' on '24' at the vertical edge under the midnight sun"},
+    {"quadrant calendar", 2143820668, false, "plot: '9' and '14' read as one"},
+    {"quadrant calendar", 603639105, true, "plot: '9' and '14' read as one"},
+    {"quadrant calendar", 1515257505, true, "plot: '11' and '14' read as one"},
 };
 
 // The seeds UMBRIN_SWEEP_SEED names, none where it is not set.
