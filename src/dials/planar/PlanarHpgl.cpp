@@ -44,6 +44,8 @@ private:
     void fusspunkt();
     void legende(const PlanarHpglAuftrag& a);
     void stundenzahlen();
+    // The number of an hour line, at its first clear place; false when it has none.
+    bool stundenzahl(int stunde, bool daneben);
     void horizont();
     void poldreieck();
     void polmarke();
@@ -101,46 +103,55 @@ void Plot::fusspunkt()
 
 void Plot::stundenzahlen()
 {
+    for (const int stunde : {6, 9, 12, 15, 18, 21})
+        if (stunde >= s.Zeiten.EotVon && stunde <= s.Zeiten.EotBis && !stundenzahl(stunde, false))
+            stundenzahl(stunde, true);
+}
+
+bool Plot::stundenzahl(int stunde, bool daneben)
+{
     // A number stands 250 units across the page from its line's point of 21 June (21 December
     // south of 10 S), on the side away from the equinox. Where the sun does not light the line
     // on this face on that day or its point is off the page, it stands beside the first point
     // from there towards the equinox that is lit and on the page; where there is none (a wall
     // facing the equator in the tropics), likewise by the other half of the line, from the
-    // other solstice on.
+    // other solstice on. Where the only places left stand so near another number on their line
+    // that the two would read as one (daneben), it stands at the first of them, moved along
+    // the line a blank right of that number, else left of it.
     const bool sueden = ebene.X1 <= -10;
     const int tagGleiche = TagImJahr(s.Par.Jahr, 9, 23);
-    for (const int stunde : {6, 9, 12, 15, 18, 21}) {
-        if (stunde < s.Zeiten.EotVon || stunde > s.Zeiten.EotBis)
-            continue;
-        bool geschrieben = false;
-        for (const bool dezember : {sueden, !sueden}) {
-            const int tagWende = TagImJahr(s.Par.Jahr, dezember ? 12 : 6, 21);
-            for (int n = 0; n <= 60 && !geschrieben; ++n) {
-                const int tag = tagWende + (tagGleiche - tagWende) * n / 60;
-                const Sonnenstand st = sonneStundenlinie(s, tag, stunde, false, ebene.X1, ebene.X2, Laenge);
-                // Past the solstice the number stands beside the line's point, to its right.
-                const double x0 = static_cast<double>(X0) + (n == 0 ? 0.0 : 50.0 * k);
-                const double y0 = static_cast<double>(Y0) + (n > 0 ? -60.0 : (dezember ? 250.0 : -250.0)) * k;
-                punkt(st.azimut, st.hoehe, false, x0, y0);
-                const std::string zahl = std::to_string(stunde);
-                const std::array<double, 4> kasten = zahlKasten(x, y, zahl.size());
-                // At the solstice the number may stand past a wall's horizon, whole on the page;
-                // further on it stands whole on the drawing, below the horizon of a wall.
-                const bool aufSeite = n == 0 ? aufPapier(kasten) : aufBlatt(kasten);
-                // Clear of the legend and the numbers written before it.
-                const bool frei = std::none_of(zahlKaesten.begin(), zahlKaesten.end(), [&](const std::array<double, 4>& a) {
-                    return a[0] < kasten[2] && kasten[0] < a[2] && a[1] < kasten[3] && kasten[1] < a[3];
-                });
-                if (aufSeite && frei && st.hoehe * kRad > -0.01 && (schirm || EbeneBeleuchtet)) {
-                    hpgl(";PU" + P(x, y) + ";" + hpglLabel(zahl));
-                    zahlKaesten.push_back(kasten);
-                    geschrieben = true;
+    const std::string zahl = std::to_string(stunde);
+    for (const bool dezember : {sueden, !sueden}) {
+        const int tagWende = TagImJahr(s.Par.Jahr, dezember ? 12 : 6, 21);
+        for (int n = 0; n <= 60; ++n) {
+            const int tag = tagWende + (tagGleiche - tagWende) * n / 60;
+            const Sonnenstand st = sonneStundenlinie(s, tag, stunde, false, ebene.X1, ebene.X2, Laenge);
+            // Past the solstice the number stands beside the line's point, to its right.
+            const double x0 = static_cast<double>(X0) + (n == 0 ? 0.0 : 50.0 * k);
+            const double y0 = static_cast<double>(Y0) + (n > 0 ? -60.0 : (dezember ? 250.0 : -250.0)) * k;
+            punkt(st.azimut, st.hoehe, false, x0, y0);
+            if (!(st.hoehe * kRad > -0.01 && (schirm || EbeneBeleuchtet)))
+                continue;
+            // At the solstice the number may stand past a wall's horizon, whole on the page;
+            // further on it stands whole on the drawing, below the horizon of a wall. It keeps
+            // clear of the legend and the numbers written before it.
+            const auto ganz = [&](const std::array<double, 4>& b) { return n == 0 ? aufPapier(b) : aufBlatt(b); };
+            const std::array<double, 4> kasten = zahlKasten(x, y, zahl.size());
+            std::vector<std::array<double, 4>> orte{kasten};
+            if (daneben)
+                orte = ganz(kasten) && stehtFrei(kasten, false)
+                    ? std::vector{nebenZahlen(kasten, true), nebenZahlen(kasten, false)}
+                    : std::vector<std::array<double, 4>>{};
+            for (const std::array<double, 4>& b : orte) {
+                if (ganz(b) && stehtFrei(b, true)) {
+                    hpgl(";PU" + P(x + b[0] - kasten[0], y) + ";" + hpglLabel(zahl));
+                    merkeZahl(b);
+                    return true;
                 }
             }
-            if (geschrieben)
-                break;
         }
     }
+    return false;
 }
 
 void Plot::legende(const PlanarHpglAuftrag& a)
@@ -325,14 +336,9 @@ void Plot::polmarke()
             return std::pair{px + (i % 4 < 2 ? 60.0 + weiter : -140.0 - weiter) * k, py + (i % 2 ? -140.0 - weiter : 20.0 + weiter) * k};
         };
         const auto ecke = [&](int i) { return zahlKasten(lage(i).first, lage(i).second, 1); };
-        const auto frei = [&](const std::array<double, 4>& b) {
-            return std::none_of(zahlKaesten.begin(), zahlKaesten.end(), [&](const std::array<double, 4>& a) {
-                return a[0] < b[2] && b[0] < a[2] && a[1] < b[3] && b[1] < a[3];
-            });
-        };
         int wahl = -1;
         for (int i = 0; i < 24 && wahl < 0; ++i)
-            wahl = aufPapier(ecke(i)) && frei(ecke(i)) ? i : -1;
+            wahl = aufPapier(ecke(i)) && stehtFrei(ecke(i), false) ? i : -1;
         for (int i = 0; i < 4 && wahl < 0; ++i)
             wahl = aufPapier(ecke(i)) ? i : -1;
         if (wahl >= 0) {

@@ -364,13 +364,63 @@ void PlanarHpglSchreiber::temporalstunden(int von, int bis, int unterteilung)
     }
 }
 
+namespace {
+
+// The numbers are written 0.2 cm wide and 0.3 cm high, a character in a cell of 1.5 widths;
+// their boxes keep a little room round the letters.
+constexpr double kZahlBreite = 80.0, kZahlHoehe = 120.0, kZahlLuft = 10.0;
+
+// The room two numbers' boxes on one line keep across: their letters a blank (a cell) apart, a
+// unit more for the rounding of the places.
+double leerQuer(int k)
+{
+    return (1.5 * kZahlBreite - 2 * kZahlLuft) * k + 1;
+}
+
+bool treffen(const std::array<double, 4>& a, const std::array<double, 4>& b, double quer)
+{
+    return a[0] < b[2] + quer && b[0] < a[2] + quer && a[1] < b[3] && b[1] < a[3];
+}
+
+// Whether two numbers' boxes stand on one line (sharing half the lower one's height) less than
+// a blank apart: they read as one number.
+bool alsEine(const std::array<double, 4>& a, const std::array<double, 4>& b, int k)
+{
+    const double gemeinsam = std::min(a[3], b[3]) - std::max(a[1], b[1]);
+    return 2 * gemeinsam >= std::min(a[3] - a[1], b[3] - b[1]) && treffen(a, b, leerQuer(k));
+}
+
+} // namespace
+
 std::array<double, 4> PlanarHpglSchreiber::zahlKasten(double px, double py, std::size_t n) const
 {
-    // The numbers are written 0.2 cm wide and 0.3 cm high, a character in a cell of 1.5 widths;
-    // the box keeps a little room round the letters.
-    const double breite = 80.0 * k, hoehe = 120.0 * k, luft = 10.0 * k;
+    const double breite = kZahlBreite * k, hoehe = kZahlHoehe * k, luft = kZahlLuft * k;
     const double laenge = n == 0 ? 0 : (static_cast<double>(n) - 1) * 1.5 * breite + breite;
     return {px - luft, py - luft, px + laenge + luft, py + hoehe + luft};
+}
+
+bool PlanarHpglSchreiber::stehtFrei(const std::array<double, 4>& b, bool zahl) const
+{
+    return std::none_of(zahlKaesten.begin(), zahlKaesten.end(), [&](const auto& a) { return treffen(a, b, 0); })
+        && (!zahl || std::none_of(zahlen.begin(), zahlen.end(), [&](const auto& a) { return alsEine(a, b, k); }));
+}
+
+std::array<double, 4> PlanarHpglSchreiber::nebenZahlen(std::array<double, 4> b, bool rechts) const
+{
+    for (const std::array<double, 4>& a : zahlen) {
+        if (!alsEine(a, b, k))
+            continue;
+        const double d = rechts ? a[2] + leerQuer(k) - b[0] : a[0] - leerQuer(k) - b[2];
+        b[0] += d;
+        b[2] += d;
+    }
+    return b;
+}
+
+void PlanarHpglSchreiber::merkeZahl(const std::array<double, 4>& b)
+{
+    zahlKaesten.push_back(b);
+    zahlen.push_back(b);
 }
 
 bool PlanarHpglSchreiber::aufPapier(const std::array<double, 4>& b) const
@@ -484,11 +534,7 @@ void PlanarHpglSchreiber::italBabylStunden(bool babylonisch, int von, int bis, i
                 const double versatz = (babylonisch ? -150.0 : 30.0) * k;
                 const double gegenueber = (babylonisch ? 30.0 : -150.0) * k;
                 const auto ganz = [&](const std::array<double, 4>& b) { return aufBlatt(b); };
-                const auto frei = [&](const std::array<double, 4>& b) {
-                    return ganz(b) && std::none_of(zahlKaesten.begin(), zahlKaesten.end(), [&](const std::array<double, 4>& a) {
-                               return a[0] < b[2] && b[0] < a[2] && a[1] < b[3] && b[1] < a[3];
-                           });
-                };
+                const auto frei = [&](const std::array<double, 4>& b) { return ganz(b) && stehtFrei(b, true); };
                 // Where no point leaves it clear on its side of the line, on the other side
                 // (the sunset line of a wall runs along its horizon at the sheet's top); where
                 // none does, the first place where it is whole, else the first.
@@ -507,7 +553,7 @@ void PlanarHpglSchreiber::italBabylStunden(bool babylonisch, int von, int bis, i
                 if (!stelle(frei, versatz) && !stelle(frei, gegenueber) && !stelle(ganz, versatz))
                     stelle(ganz, gegenueber);
                 hpgl(";PU " + hpglZahl(lx) + " " + hpglZahl(ly) + ";" + hpglLabel(zahl));
-                zahlKaesten.push_back(zahlKasten(lx, ly, zahl.size()));
+                merkeZahl(zahlKasten(lx, ly, zahl.size()));
             }
         }
     }

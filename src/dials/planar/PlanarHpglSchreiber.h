@@ -56,9 +56,18 @@ public:
     double Wert = 0;
     int Zaehler = 0;
 
-    // The boxes of the hour numbers written so far (left, bottom, right, top), which the
-    // numbers of the Italian and Babylonian hours keep clear of.
-    std::vector<std::array<double, 4>> zahlKaesten;
+    // The boxes of the legend and of the hour numbers written so far (left, bottom, right,
+    // top), which the numbers of the Italian and Babylonian hours keep clear of; zahlen holds
+    // the numbers' alone.
+    std::vector<std::array<double, 4>> zahlKaesten, zahlen;
+    // Whether a box stands clear of every box so far; a number's box (zahl) also keeps a blank
+    // from every number on its line, as two numbers closer than that read as one.
+    bool stehtFrei(const std::array<double, 4>& b, bool zahl) const;
+    // Takes the box of a number written.
+    void merkeZahl(const std::array<double, 4>& b);
+    // A number's box moved along its line past each number it would read as one with, a blank
+    // right (rechts) or left of it.
+    std::array<double, 4> nebenZahlen(std::array<double, 4> b, bool rechts) const;
     // The box of a number label of n characters written at (px, py) in the numbers' size.
     std::array<double, 4> zahlKasten(double px, double py, std::size_t n) const;
     // Whether a box lies whole on the sheet and below the clip window's top.

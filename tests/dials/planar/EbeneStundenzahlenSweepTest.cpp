@@ -192,13 +192,13 @@ TEST(EbeneStundenzahlen, FigureEightsAreClosedLoops)
 // Numbers whose places lie beside the hour lines' caption or the screen's note on the temporal
 // hours (time mode 0: zone time, 2: with mean time's lines, 3: local apparent time), all hours
 // drawn: each stands on its sheet in both languages, no text stands on another by its ink (in
-// the plot no label on another, the gnomon mark's and the legend's included) and nothing
-// reaches off the sheet (the figure-eight's day marks at the frame's edge).
+// the plot no label on another, the gnomon mark's and the legend's included, nor two numbers
+// that read as one) and nothing reaches off the sheet (the figure-eight's day marks at the frame's edge).
 TEST(EbeneStundenzahlen, NumbersBesideTheCaptionAndTheNoteKeepTheirPlaces)
 {
     struct Fall { Flaeche fl; double phi, laenge, zone; int modus; bool temporal; const Sicht* sicht; double gnomon; const char* zahl; };
     const Flaeche h{'h', 0, 0, false}, schirm{'h', 0, 0, true}, v{'v', -11.7, 90, false}, i{'i', -11.7, 25.4589, false},
-        iSchirm{'i', -11.7, 25.4589, true};
+        iSchirm{'i', -11.7, 25.4589, true}, vSchirm{'v', -11.7, 90, true};
     for (const Fall& f : {Fall{h, -38.2, -145.1, -150, 3, false, &kDruckA4, 35, "18"}, {schirm, -38.2, -74.13, -75, 0, false, &kDruckA4, 35, "18"},
                           {schirm, -53.4, 153.93, 165, 0, true, &kDruckA3, 35, "18"}, {schirm, 27.2, 115.06, 120, 2, false, &kDruckA3, 500, "12"},
                           {h, -70.2, -4.92, -15, 0, true, &kSchirmKlein, 35, "6"}, {v, -33.9, -11.93, -15, 0, true, &kSchirmKlein, 3, "6"},
@@ -206,7 +206,7 @@ TEST(EbeneStundenzahlen, NumbersBesideTheCaptionAndTheNoteKeepTheirPlaces)
                           {v, -38.2, -164.07, -165, 0, true, &kPlot, 305, "S"}, {schirm, 60.2, 23.78, 30, 0, true, &kSchirm, 35, "15"},
                           {iSchirm, -71.5, -25.79, -30, 0, true, &kSchirmKlein, 35, "6"}, {h, -32.29, 19.52, 30, 0, true, &kSchirmKlein, 35, "6"},
                           {schirm, -32.29, 19.52, 30, 0, true, &kSchirmKlein, 35, "6"}, {h, -69.3, 19.52, 30, 0, true, &kSchirmKlein, 35, "6"},
-                          {schirm, -69.3, 19.52, 30, 0, true, &kSchirmKlein, 35, "6"}}) {
+                          {schirm, -69.3, 19.52, 30, 0, true, &kSchirmKlein, 35, "6"}, {vSchirm, 26.2, -60.04, -60, 3, false, &kPlot, 35, "18"}}) {
         for (const bool deutsch : {false, true}) {
             SCOPED_TRACE(testing::Message() << f.fl.typ << (f.fl.schirm ? " umbrella " : " ") << f.phi << " " << f.sicht->name << " " << deutsch);
             AppState s = zustand(f.fl, f.phi, f.modus);
@@ -220,6 +220,7 @@ TEST(EbeneStundenzahlen, NumbersBesideTheCaptionAndTheNoteKeepTheirPlaces)
             const Blattinhalt b = zeichneInSicht(s, *f.sicht);
             EXPECT_EQ(std::count_if(b.texte.begin(), b.texte.end(), [&](const Beschriftung& t) { return t.text == f.zahl; }), 1);
             EXPECT_EQ(f.sicht->plot ? abseits(pruefePlotLayout(b.hpgl, plotSeite(b.hpgl)), true)
+                                          + befundText(plotTextlage(b.hpgl, 1).aufeinander)
                                     : befundText(textAufText(b.roh, 0.04)) + abseits(pruefeLayout(b.roh, {0, 0, b.breite, b.hoehe})), "");
             // Nor does a number stand among the feet of the note's letters below its baseline.
             const std::vector<Textplatz> plaetze = textlage(b.roh, {0, 0, b.breite, b.hoehe}, 0.04).plaetze;
