@@ -486,6 +486,23 @@ const Saatfund saatfunde[] = {
     {"quadrant calendar", 2143820668, false, "plot: '9' and '14' read as one"},
     {"quadrant calendar", 603639105, true, "plot: '9' and '14' read as one"},
     {"quadrant calendar", 1515257505, true, "plot: '11' and '14' read as one"},
+    {"umbrella vertical", 2781471090, false, "plot: '6' and '18' read as one"},
+    {"umbrella vertical", 2400556324, false, "plot: '6' and '18' read as one"},
+    {"umbrella vertical", 929381154, false, "plot: '6' and '18' read as one"},
+    {"umbrella vertical", 1499266392, false, "plot: '6' and '18' read as one"},
+    {"umbrella vertical", 3217745339, false, "plot: '6' and '18' read as one"},
+    {"umbrella vertical", 202906342, false, "plot: '6' and '18' read as one"},
+    {"umbrella vertical", 3730601542, false, "plot: '6' and '18' read as one"},
+    {"umbrella vertical", 1490610926, false, "plot: '6' and '18' read as one"},
+    {"umbrella vertical", 1558547233, false, "plot: '6' and '18' read as one"},
+    {"umbrella vertical", 2123783166, false, "plot: '6' and '18' read as one"},
+    {"umbrella vertical", 2143820668, false, "plot: '6' and '18' read as one"},
+    {"umbrella vertical", 2730367204, false, "plot: '6' and '18' read as one"},
+    {"umbrella vertical", 805758573, false, "plot: '6' and '18' read as one"},
+    {"umbrella vertical", 3582311319, false, "plot: '6' and '18' read as one"},
+    {"umbrella vertical", 522752129, false, "plot: '6' and '18' read as one"},
+    {"quadrant calendar", 170568952, false, "plot: '9' and '14' read as one"},
+    {"Gunter quadrant", 3582311319, false, "plot: ' 9' and ' 12' read as one"},
 };
 
 // The seeds UMBRIN_SWEEP_SEED names, none where it is not set.
