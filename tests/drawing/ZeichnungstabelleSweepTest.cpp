@@ -503,6 +503,7 @@ const Saatfund saatfunde[] = {
     {"umbrella vertical", 522752129, false, "plot: '6' and '18' read as one"},
     {"quadrant calendar", 170568952, false, "plot: '9' and '14' read as one"},
     {"Gunter quadrant", 3582311319, false, "plot: ' 9' and ' 12' read as one"},
+    {"Gunter quadrant", 953030097, false, "plot, zone time: ' 22' on ' 24' at the vertical edge under the midnight sun"},
 };
 
 // The seeds UMBRIN_SWEEP_SEED names, none where it is not set.

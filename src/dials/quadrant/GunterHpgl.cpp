@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -275,28 +276,37 @@ std::vector<std::pair<double, double>> ekliptikZahlen(const GunterPlot& g)
     return punkte;
 }
 
+// The label read in direction a + s, with its pen's place at angle winkel + s on the circle of
+// radius r.
+GunterPlot::Schild schildAmKreis(const GunterPlot& g, double r, double winkel, double a, double s, const std::string& t)
+{
+    return g.schild(g.x0 + r * sinG(winkel + s), g.y0 - r * cosG(winkel + s), a + s, t);
+}
+
 // The step along the circle of radius r that puts a label read in direction a + d, with its
 // pen's place at angle winkel + d, where no label stands yet: the step d given when that place
 // is clear, else the nearest clear one of steps of half a letter height either way, up to six,
 // and further on, up to twelve, within the quadrant (near noon, numbers stepped past one
-// another may fill the nearer ones); where none is clear the step given. The label is noted
-// as written.
-double platzAmKreis(GunterPlot& g, double r, double winkel, double a, double d, const std::string& t, double stufe)
+// another may fill the nearer ones); none where none is clear.
+std::optional<double> freierSchritt(const GunterPlot& g, double r, double winkel, double a, double d, const std::string& t,
+                                    double stufe)
 {
-    const auto schild = [&](double s) {
-        return g.schild(g.x0 + r * sinG(winkel + s), g.y0 - r * cosG(winkel + s), a + s, t);
-    };
-    double gewaehlt = d;
     for (int j = 0; j <= 24; ++j) {
         const double s = d + (j % 2 == 0 ? 1 : -1) * ((j + 1) / 2) * stufe;
         if (j > 12 && (winkel + s < 0 || winkel + s > 90))
             continue;
-        if (g.frei(schild(s))) {
-            gewaehlt = s;
-            break;
-        }
+        if (g.frei(schildAmKreis(g, r, winkel, a, s, t)))
+            return s;
     }
-    g.schilder.push_back(schild(gewaehlt));
+    return std::nullopt;
+}
+
+// The label at its clear step (freierSchritt), where none is clear at the step given; it is
+// noted as written.
+double platzAmKreis(GunterPlot& g, double r, double winkel, double a, double d, const std::string& t, double stufe)
+{
+    const double gewaehlt = freierSchritt(g, r, winkel, a, d, t, stufe).value_or(d);
+    g.schilder.push_back(schildAmKreis(g, r, winkel, a, gewaehlt, t));
     return gewaehlt;
 }
 
@@ -359,8 +369,15 @@ void stundenlinien(GunterPlot& g)
             if (!voll || x <= g.x0)
                 continue;
             if (i == 24 && w.h >= quadrantMittag(st.temporal)) {
-                const double rl = r + 100 * k;
-                const double d = frei(rl, a - 0.6, a, schritt(rl, a - 0.6), " " + IntStr(w.h));
+                // Where no place outside the summer circle is clear (under the midnight sun the
+                // lines crowd at the edge), just inside it where that is clear.
+                double rl = r + 100 * k;
+                const double weiter = schritt(rl, a - 0.6), innen = r - 60 * k;
+                const std::string t = " " + IntStr(w.h);
+                if (!freierSchritt(g, rl, a - 0.6, a, weiter, t, 130.0 * k / rl / kRad)
+                    && freierSchritt(g, innen, a - 0.6, a, weiter, t, 130.0 * k / std::max(innen, 1.0) / kRad))
+                    rl = innen;
+                const double d = frei(rl, a - 0.6, a, weiter, t);
                 g.zeile(";SP 2;PU " + g.punkt(g.x0 + rl * sinG(a - 0.6 + d), g.y0 - rl * cosG(a - 0.6 + d))
                         + g.richtung(a + d) + ";LB " + IntStr(w.h) + ETX);
             }
