@@ -504,6 +504,7 @@ const Saatfund saatfunde[] = {
     {"quadrant calendar", 170568952, false, "plot: '9' and '14' read as one"},
     {"Gunter quadrant", 3582311319, false, "plot: ' 9' and ' 12' read as one"},
     {"Gunter quadrant", 953030097, false, "plot, zone time: ' 22' on ' 24' at the vertical edge under the midnight sun"},
+    {"Gunter quadrant", 293115314, false, "screen, zone time: ' 13' and ' 12' read as one"},
 };
 
 // The seeds UMBRIN_SWEEP_SEED names, none where it is not set.

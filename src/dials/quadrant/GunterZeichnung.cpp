@@ -25,7 +25,7 @@ constexpr Farbe kGruen = 0x008000;
 int rund(double v) { return quadrantPixel(v); }
 // Two numbers on one line less than a blank apart read as one: a number keeps this much (text
 // heights, a blank and a little more) clear of the numbers written along its circle.
-constexpr double kLeer = 0.32;
+constexpr double kLeer = 0.36;
 double sinG(double x) { return std::sin(x * kRad); }
 double cosG(double x) { return std::cos(x * kRad); }
 double tanG(double x) { return std::tan(x * kRad); }
