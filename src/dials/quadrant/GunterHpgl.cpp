@@ -374,10 +374,13 @@ void stundenlinien(GunterPlot& g)
                 double rl = r + 100 * k;
                 const double weiter = schritt(rl, a - 0.6), innen = r - 60 * k;
                 const std::string t = " " + IntStr(w.h);
-                if (!freierSchritt(g, rl, a - 0.6, a, weiter, t, 130.0 * k / rl / kRad)
-                    && freierSchritt(g, innen, a - 0.6, a, weiter, t, 130.0 * k / std::max(innen, 1.0) / kRad))
-                    rl = innen;
-                const double d = frei(rl, a - 0.6, a, weiter, t);
+                const auto stufe = [&](double radius) { return 130.0 * k / std::max(radius, 1.0) / kRad; };
+                std::optional<double> klar = freierSchritt(g, rl, a - 0.6, a, weiter, t, stufe(rl));
+                if (!klar)
+                    if ((klar = freierSchritt(g, innen, a - 0.6, a, weiter, t, stufe(innen))))
+                        rl = innen;
+                const double d = klar.value_or(weiter);
+                g.schilder.push_back(schildAmKreis(g, rl, a - 0.6, a, d, t));
                 g.zeile(";SP 2;PU " + g.punkt(g.x0 + rl * sinG(a - 0.6 + d), g.y0 - rl * cosG(a - 0.6 + d))
                         + g.richtung(a + d) + ";LB " + IntStr(w.h) + ETX);
             }
